@@ -1,0 +1,184 @@
+#include "platform/errors.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/files.h"
+#include "platform/system.h"
+#include "platform/ui.h"
+
+namespace {
+
+char g_szRecentErrors[ERROR_TEXT_SIZE];
+int g_nErrorCount = 0;
+unsigned g_nStartupFlags = 0;
+bool g_bErrorBoxesOn = true;
+bool g_bInsideReport = false;
+
+// Truncation is the intent wherever text of any length is put into a line.
+void Format_Into(char* szBuffer, size_t nSize, const char* szFormat, ...) KELVO_PRINTF(3, 4);
+void Format_Into(char* szBuffer, size_t nSize, const char* szFormat, ...)
+{
+    va_list args;
+    va_start(args, szFormat);
+    std::vsnprintf(szBuffer, nSize, szFormat, args);
+    va_end(args);
+}
+
+void Append_Log_Line(const char* szLine)
+{
+    FILE* pFile = files::Open_File(DEBUG_LOG_FILE, "ab");
+    if (pFile == nullptr)
+        return;
+    std::fputs(szLine, pFile);
+    std::fputc('\n', pFile);
+    std::fclose(pFile);
+}
+
+// Newest line first; older text moves back and falls off the end.
+void Remember_Error(const char* szLine)
+{
+    char szOld[ERROR_TEXT_SIZE];
+    std::memcpy(szOld, g_szRecentErrors, sizeof(szOld));
+    Format_Into(g_szRecentErrors, sizeof(g_szRecentErrors), "%s\n%s", szLine, szOld);
+}
+
+}  // namespace
+
+int Report_Error(const char* szFormat, ...)
+{
+    char szText[ERROR_TEXT_SIZE];
+    va_list args;
+    va_start(args, szFormat);
+    std::vsnprintf(szText, sizeof(szText), szFormat, args);
+    va_end(args);
+
+    char szLine[ERROR_TEXT_SIZE];
+    Format_Into(szLine, sizeof(szLine), "%ld ERROR: %s", sys::Seconds_Since_1970(), szText);
+    Append_Log_Line(szLine);
+    sys::Debugger_Output(szLine);
+    Remember_Error(szLine);
+    ++g_nErrorCount;
+
+    // A box can itself run code that reports; never stack boxes.
+    if ((g_nStartupFlags & FLAG_SHOW_SYSTEM_ERRORS) && g_bErrorBoxesOn && !g_bInsideReport) {
+        g_bInsideReport = true;
+        char szQuestion[ERROR_TEXT_SIZE];
+        Format_Into(szQuestion, sizeof(szQuestion), "%s\n\nENTER DEBUGGER?\n(Cancel to stop showing errors)", szText);
+        int nAnswer = Show_Message_Box(szQuestion, "System Error!",
+                                       BOX_YESNOCANCEL | BOX_DEFAULT_SECOND | BOX_TASKMODAL | BOX_ICON_EXCLAMATION);
+        if (nAnswer == ID_YES)
+            sys::Break_Into_Debugger();
+        else if (nAnswer == ID_CANCEL)
+            g_bErrorBoxesOn = false;
+        g_bInsideReport = false;
+    }
+    return -1;
+}
+
+void Write_Debug_Log(const char* szFormat, ...)
+{
+    char szText[ERROR_TEXT_SIZE];
+    va_list args;
+    va_start(args, szFormat);
+    std::vsnprintf(szText, sizeof(szText), szFormat, args);
+    va_end(args);
+
+    char szLine[ERROR_TEXT_SIZE];
+    Format_Into(szLine, sizeof(szLine), "%ld %s", sys::Seconds_Since_1970(), szText);
+    Append_Log_Line(szLine);
+    sys::Debugger_Output(szLine);
+}
+
+static void Debug_Output_Formatted(const char* szFormat, va_list args)
+{
+    char szText[ERROR_TEXT_SIZE];
+    std::vsnprintf(szText, sizeof(szText), szFormat, args);
+    char szLine[ERROR_TEXT_SIZE];
+    Format_Into(szLine, sizeof(szLine), "%ld Debug: %s\n", sys::Seconds_Since_1970(), szText);
+    sys::Debugger_Output(szLine);
+}
+
+int Debug_Message(unsigned nMask, const char* szFormat, ...)
+{
+    if ((nMask & g_nStartupFlags) == 0)
+        return 0;
+    va_list args;
+    va_start(args, szFormat);
+    Debug_Output_Formatted(szFormat, args);
+    va_end(args);
+    return 0;
+}
+
+int Debug_Printf(const char* szFormat, ...)
+{
+    va_list args;
+    va_start(args, szFormat);
+    Debug_Output_Formatted(szFormat, args);
+    va_end(args);
+    return 0;
+}
+
+const char* Get_Recent_Errors()
+{
+    return g_szRecentErrors;
+}
+
+void Clear_Recent_Errors()
+{
+    std::memset(g_szRecentErrors, 0, sizeof(g_szRecentErrors));
+}
+
+int Get_Error_Count()
+{
+    return g_nErrorCount;
+}
+
+void Reset_Error_Count()
+{
+    g_nErrorCount = 0;
+}
+
+unsigned Get_Startup_Flags()
+{
+    return g_nStartupFlags;
+}
+
+void Set_Startup_Flags(unsigned nFlags)
+{
+    g_nStartupFlags = nFlags;
+    g_bErrorBoxesOn = true;
+}
+
+unsigned Parse_Startup_Flags(const char* szText)
+{
+    static const struct {
+        const char* szName;
+        unsigned nFlag;
+    } FLAG_NAMES[] = {
+        {"IS_NOT_RANDOM", FLAG_IS_NOT_RANDOM},
+        {"SHOW_SYSTEM_ERRORS", FLAG_SHOW_SYSTEM_ERRORS},
+        {"DTXT_PBPDIAGRAM", FLAG_DTXT_PBPDIAGRAM},
+        {"DTXT_PBPSELECTOR", FLAG_DTXT_PBPSELECTOR},
+        {"DTXT_AGG", FLAG_DTXT_AGG},
+    };
+    unsigned nFlags = 0;
+    if (szText == nullptr)
+        return 0;
+    // Whole words only, separated by anything that cannot be part of a flag name.
+    const char* p = szText;
+    while (*p != '\0') {
+        while (*p != '\0' && !(std::isalnum(static_cast<unsigned char>(*p)) || *p == '_'))
+            ++p;
+        const char* szStart = p;
+        while (*p != '\0' && (std::isalnum(static_cast<unsigned char>(*p)) || *p == '_'))
+            ++p;
+        size_t nLength = static_cast<size_t>(p - szStart);
+        for (const auto& Entry : FLAG_NAMES) {
+            if (nLength == std::strlen(Entry.szName) && std::strncmp(szStart, Entry.szName, nLength) == 0)
+                nFlags |= Entry.nFlag;
+        }
+    }
+    return nFlags;
+}

@@ -1,0 +1,56 @@
+// Error reporting and the debug log ("debug.txt").
+//
+// Every accessor reports a bad argument through Report_Error and then
+// returns its own failure value; nothing throws.
+#pragma once
+
+#include <cstdarg>
+#include <cstddef>
+
+#if defined(__GNUC__)
+#define KELVO_PRINTF(fmt, args) __attribute__((format(printf, fmt, args)))
+#else
+#define KELVO_PRINTF(fmt, args)
+#endif
+
+constexpr size_t ERROR_TEXT_SIZE = 2048;
+constexpr const char* DEBUG_LOG_FILE = "debug.txt";
+constexpr const char* PRODUCT_NAME = "Vazarudu Kelvo";
+
+// Formats into 2,048 bytes (truncating), appends "%ld ERROR: %s" to
+// "debug.txt", sends the line to the debugger output, keeps it at the head of
+// the recent-errors buffer and, with "SHOW_SYSTEM_ERRORS", asks in the
+// "System Error!" box. Always returns -1.
+int Report_Error(const char* szFormat, ...) KELVO_PRINTF(1, 2);
+
+// Appends "%ld %s" to "debug.txt" and to the debugger output.
+void Write_Debug_Log(const char* szFormat, ...) KELVO_PRINTF(1, 2);
+
+// "%ld Debug: %s\n" to the debugger output only, when nMask shares a bit with
+// the start-up debug flags. Returns 0.
+int Debug_Message(unsigned nMask, const char* szFormat, ...) KELVO_PRINTF(2, 3);
+
+// "%ld Debug: %s\n" to the debugger output only. Returns 0.
+int Debug_Printf(const char* szFormat, ...) KELVO_PRINTF(1, 2);
+
+// The recent-errors buffer: the newest line first, lines separated by '\n'.
+const char* Get_Recent_Errors();
+void Clear_Recent_Errors();
+
+// Count of Report_Error calls since the last reset (tests read it).
+int Get_Error_Count();
+void Reset_Error_Count();
+
+// Start-up flags ("IS_NOT_RANDOM", "SHOW_SYSTEM_ERRORS", "DTXT_PBPDIAGRAM",
+// "DTXT_PBPSELECTOR", "DTXT_AGG").
+enum STARTUP_FLAG : unsigned {
+    FLAG_IS_NOT_RANDOM = 1u << 0,
+    FLAG_SHOW_SYSTEM_ERRORS = 1u << 1,
+    FLAG_DTXT_PBPDIAGRAM = 1u << 2,
+    FLAG_DTXT_PBPSELECTOR = 1u << 3,
+    FLAG_DTXT_AGG = 1u << 4,
+};
+unsigned Get_Startup_Flags();
+void Set_Startup_Flags(unsigned nFlags);
+// Reads the flag words out of a text (command line or "CommandLine.txt").
+unsigned Parse_Startup_Flags(const char* szText);

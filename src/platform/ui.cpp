@@ -1,0 +1,203 @@
+#include "platform/ui.h"
+
+#include <cstdio>
+#include <deque>
+
+namespace {
+
+std::deque<int> g_Answers;
+std::vector<SHOWN_BOX> g_ShownBoxes;
+PROGRESS_MODEL g_Progress;
+bool g_bEcho = false;
+
+// The button a box takes when nobody answers: its default button.
+int Default_Button(unsigned nStyle)
+{
+    bool bSecond = (nStyle & BOX_DEFAULT_SECOND) != 0;
+    bool bThird = (nStyle & BOX_DEFAULT_THIRD) != 0;
+    switch (nStyle & BOX_BUTTON_MASK) {
+    case BOX_OKCANCEL:
+        return bSecond ? ID_CANCEL : ID_OK;
+    case BOX_YESNOCANCEL:
+        return bThird ? ID_CANCEL : (bSecond ? ID_NO : ID_YES);
+    case BOX_YESNO:
+        return bSecond ? ID_NO : ID_YES;
+    default:
+        return ID_OK;
+    }
+}
+
+bool Is_Button_Of(unsigned nStyle, int nButton)
+{
+    switch (nStyle & BOX_BUTTON_MASK) {
+    case BOX_OKCANCEL:
+        return nButton == ID_OK || nButton == ID_CANCEL;
+    case BOX_YESNOCANCEL:
+        return nButton == ID_YES || nButton == ID_NO || nButton == ID_CANCEL;
+    case BOX_YESNO:
+        return nButton == ID_YES || nButton == ID_NO;
+    default:
+        return nButton == ID_OK;
+    }
+}
+
+int Take_Answer(int nDefault)
+{
+    if (g_Answers.empty())
+        return nDefault;
+    int nAnswer = g_Answers.front();
+    g_Answers.pop_front();
+    return nAnswer;
+}
+
+void Echo_Box(const char* szCaption, const char* szText)
+{
+    if (g_bEcho)
+        std::fprintf(stderr, "[%s]\n%s\n\n", szCaption, szText);
+}
+
+}  // namespace
+
+int Show_Message_Box(const char* szText, const char* szCaption, unsigned nStyle)
+{
+    if (szText == nullptr)
+        szText = "";
+    if (szCaption == nullptr)
+        szCaption = "";
+    int nResult = Take_Answer(Default_Button(nStyle));
+    // An answer the box has no button for cannot be clicked: take the default.
+    if (!Is_Button_Of(nStyle, nResult))
+        nResult = Default_Button(nStyle);
+    g_ShownBoxes.push_back(SHOWN_BOX{szCaption, szText, nStyle, nResult, {}});
+    Echo_Box(szCaption, szText);
+    return nResult;
+}
+
+int Show_Formatted_Message(const char* szCaption, const char* szFormat, ...)
+{
+    char szText[ERROR_TEXT_SIZE];
+    va_list args;
+    va_start(args, szFormat);
+    std::vsnprintf(szText, sizeof(szText), szFormat, args);
+    va_end(args);
+    return Show_Message_Box(szText, szCaption, BOX_OK | BOX_ICON_INFORMATION | BOX_TASKMODAL);
+}
+
+int Quick_Message(const char* szFormat, ...)
+{
+    char szText[ERROR_TEXT_SIZE];
+    va_list args;
+    va_start(args, szFormat);
+    std::vsnprintf(szText, sizeof(szText), szFormat, args);
+    va_end(args);
+    return Show_Message_Box(szText, "Quick Message", BOX_OK | BOX_ICON_INFORMATION | BOX_TASKMODAL);
+}
+
+int User_Message_Dialog(const char* szTitle, const char* szText, unsigned /*nFlags*/,
+                        const char* szFirst, const char* szSecond, const char* szThird)
+{
+    SHOWN_BOX Box{szTitle ? szTitle : "", szText ? szText : "", 0, ID_YES, {}};
+    const char* Labels[3] = {szFirst, szSecond, szThird};
+    const int Codes[3] = {ID_YES, ID_NO, ID_CANCEL};
+    int nFirstButton = 0;
+    bool bHas[3] = {false, false, false};
+    for (int i = 0; i < 3; ++i) {
+        bHas[i] = Labels[i] != nullptr && Labels[i][0] != '\0';
+        Box.Buttons.push_back(bHas[i] ? Labels[i] : "");
+    }
+    while (nFirstButton < 3 && !bHas[nFirstButton])
+        ++nFirstButton;
+    int nDefault = nFirstButton < 3 ? Codes[nFirstButton] : ID_CANCEL;
+    int nResult = Take_Answer(nDefault);
+    bool bValid = false;
+    for (int i = 0; i < 3; ++i)
+        bValid = bValid || (bHas[i] && nResult == Codes[i]);
+    Box.Result = bValid ? nResult : nDefault;
+    g_ShownBoxes.push_back(Box);
+    Echo_Box(Box.Caption.c_str(), Box.Text.c_str());
+    return Box.Result;
+}
+
+void Pump_Messages()
+{
+    // Headless: no window, so no message ever waits.
+}
+
+int Open_Progress_Window(const char* szTitle, int nSteps)
+{
+    if (g_Progress.Open)
+        return 0;
+    g_Progress.Open = true;
+    g_Progress.Title = szTitle ? szTitle : "";
+    g_Progress.Text.clear();
+    g_Progress.Steps = nSteps > 0 ? nSteps : 0;
+    g_Progress.Position = 0;
+    g_Progress.TimesOpened++;
+    Pump_Messages();
+    return 1;
+}
+
+void Step_Progress_Window(int n)
+{
+    if (n < 1 || !g_Progress.Open)
+        return;
+    for (int i = 0; i < n && g_Progress.Position < g_Progress.Steps; ++i) {
+        g_Progress.Position++;
+        g_Progress.Repaints++;
+    }
+}
+
+void Set_Progress_Text(const char* szText)
+{
+    if (!g_Progress.Open)
+        return;
+    g_Progress.Text = szText ? szText : "";
+    g_Progress.Repaints++;
+}
+
+void Close_Progress_Window()
+{
+    g_Progress.Open = false;
+    Pump_Messages();
+}
+
+namespace ui {
+
+void Queue_Answer(int nButton)
+{
+    g_Answers.push_back(nButton);
+}
+
+void Clear_Answers()
+{
+    g_Answers.clear();
+}
+
+const std::vector<SHOWN_BOX>& Shown_Boxes()
+{
+    return g_ShownBoxes;
+}
+
+void Clear_Shown_Boxes()
+{
+    g_ShownBoxes.clear();
+}
+
+const PROGRESS_MODEL& Progress()
+{
+    return g_Progress;
+}
+
+void Reset()
+{
+    g_Answers.clear();
+    g_ShownBoxes.clear();
+    g_Progress = PROGRESS_MODEL{};
+}
+
+void Set_Echo(bool bEcho)
+{
+    g_bEcho = bEcho;
+}
+
+}  // namespace ui
