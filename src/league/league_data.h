@@ -33,6 +33,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "league/game_record.h"   // GAME, NUMBER_OF_GAMES, GAME_RECORD_SIZE
+
 // ---------------------------------------------------------------------------
 // Sizes and special values
 
@@ -70,9 +72,6 @@ constexpr int SCHEDULE_WEEK_FIELDS = 5;
 
 constexpr int NUMBER_OF_CITIES = 100;
 constexpr int CITY_STAT_COUNT = 10;
-
-constexpr int NUMBER_OF_GAMES = 300;
-constexpr int GAME_RECORD_SIZE = 48708;
 
 constexpr int PREFERENCE_INT32_SLOTS = 240;
 constexpr int PREFERENCE_INT16_SLOTS = 120;
@@ -251,7 +250,7 @@ struct LEAGUE_DATA {
     TEAM Team[TOTAL_NUMBER_OF_TEAMS];                             // 2,480
     CITY City[NUMBER_OF_CITIES];                                  // 4,716,168
     DRAFT_TABLES Draft;                                           // 4,723,368
-    uint8_t GameArea[NUMBER_OF_GAMES][GAME_RECORD_SIZE];          // 4,724,160 (GAME records)
+    GAME Game[NUMBER_OF_GAMES];                                   // 4,724,160
     PREFERENCES Preferences;                                      // 19,336,560
     uint8_t StandingsArea[288];                                   // 19,337,760
     int32_t SeasonLines[SEASON_LINE_COUNT][SEASON_LINE_WORDS];    // 19,338,048
@@ -276,7 +275,7 @@ static_assert(offsetof(LEAGUE_DATA, szDivisionName) == 2384);
 static_assert(offsetof(LEAGUE_DATA, Team) == 2480);
 static_assert(offsetof(LEAGUE_DATA, City) == 4716168);
 static_assert(offsetof(LEAGUE_DATA, Draft) == 4723368);
-static_assert(offsetof(LEAGUE_DATA, GameArea) == 4724160);
+static_assert(offsetof(LEAGUE_DATA, Game) == 4724160);
 static_assert(offsetof(LEAGUE_DATA, Preferences) == 19336560);
 static_assert(offsetof(LEAGUE_DATA, StandingsArea) == 19337760);
 static_assert(offsetof(LEAGUE_DATA, SeasonLines) == 19338048);

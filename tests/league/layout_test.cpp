@@ -15,7 +15,7 @@ TEST(Layout, RecordSizes)
     // 41 teams and 100 cities fill exactly their areas.
     EXPECT_EQ(offsetof(LEAGUE_DATA, City) - offsetof(LEAGUE_DATA, Team), 41u * 114968u);
     EXPECT_EQ(offsetof(LEAGUE_DATA, Draft) - offsetof(LEAGUE_DATA, City), 100u * 72u);
-    EXPECT_EQ(offsetof(LEAGUE_DATA, Preferences) - offsetof(LEAGUE_DATA, GameArea), 300u * 48708u);
+    EXPECT_EQ(offsetof(LEAGUE_DATA, Preferences) - offsetof(LEAGUE_DATA, Game), 300u * 48708u);
     EXPECT_EQ(offsetof(LEAGUE_DATA, SeasonBookkeeping) - offsetof(LEAGUE_DATA, SeasonLines), 32768u * 92u);
 }
 
@@ -37,7 +37,7 @@ TEST(Layout, RegionOffsets)
     EXPECT_EQ(offsetof(LEAGUE_DATA, Team), 2480u);
     EXPECT_EQ(offsetof(LEAGUE_DATA, City), 4716168u);
     EXPECT_EQ(offsetof(LEAGUE_DATA, Draft), 4723368u);
-    EXPECT_EQ(offsetof(LEAGUE_DATA, GameArea), 4724160u);
+    EXPECT_EQ(offsetof(LEAGUE_DATA, Game), 4724160u);
     EXPECT_EQ(offsetof(LEAGUE_DATA, Preferences), 19336560u);
     EXPECT_EQ(offsetof(LEAGUE_DATA, StandingsArea), 19337760u);
     EXPECT_EQ(offsetof(LEAGUE_DATA, SeasonLines), 19338048u);

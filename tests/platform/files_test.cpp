@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -50,8 +51,11 @@ TEST_F(FilesTest, ResolvesBackslashesAndCaseOfEachComponent)
     // Components that do not exist keep their spelling, after the matched part.
     EXPECT_EQ(files::Resolve_Path((Root + "\\data\\Output\\Box-19-001.htm").c_str()),
               Root + "/Data/Output/Box-19-001.htm");
-    // An exact match wins over a case-insensitive one.
+    // Creating folders resolves too: "data" is the existing "Data".
     ASSERT_TRUE(files::Create_Folders((Root + "/data").c_str()));
+    EXPECT_EQ(files::Resolve_Path((Root + "/data").c_str()), Root + "/Data");
+    // An exact match wins over a case-insensitive one.
+    ASSERT_EQ(::mkdir((Root + "/data").c_str(), 0777), 0);
     EXPECT_EQ(files::Resolve_Path((Root + "/data").c_str()), Root + "/data");
 }
 

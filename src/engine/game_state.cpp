@@ -1,0 +1,84 @@
+// The end-of-game rule and the overtime period length. The rest of the end of
+// a game (its pages, the games-played credit, the results) comes with the
+// engine's game-finishing code.
+#include "engine/game_state.h"
+
+#include <cstdint>
+
+#include "league/league_data.h"
+#include "league/preferences.h"
+#include "league/standings_keys.h"
+
+namespace {
+
+// The longest period the 16-bit clock can still reach after regulation.
+constexpr int64_t MAX_PERIOD_LENGTH = INT16_MAX - SECONDS_OF_REGULATION;
+
+}  // namespace
+
+int Is_Playoff_Game(const GAME* pGame)
+{
+    if (!pGame)
+        return 0;
+    return pGame->nWeek >= Get_First_Playoff_Week() ? 1 : 0;
+}
+
+int Get_Overtime_Period_Length(const GAME* pGame)
+{
+    if (!pGame || Is_Playoff_Game(pGame))
+        return SECONDS_PER_QUARTER;
+    int64_t nLength = static_cast<int64_t>(Get_User_Preference(PREF_MINUTES_PER_PERIOD)) * 60;
+    // A damaged file can hold 0 minutes; the callers divide by this length.
+    if (nLength <= 0)
+        return SECONDS_PER_QUARTER;
+    if (nLength > MAX_PERIOD_LENGTH)
+        nLength = MAX_PERIOD_LENGTH;
+    return static_cast<int>(nLength);
+}
+
+int Is_Game_Over(const GAME* pGame)
+{
+    if (!pGame)
+        return 0;
+    const int c = pGame->nClock;
+    // 64-bit so that the margin of damaged scores cannot overflow.
+    const int64_t h = pGame->nScore[GAME_SIDE_HOME];
+    const int64_t a = pGame->nScore[GAME_SIDE_AWAY];
+    const bool bTry = Is_Conversion_Attempt(pGame);
+    const bool bPlayoff = Is_Playoff_Game(pGame) != 0;
+
+    if (c < SECONDS_OF_REGULATION)
+        return 0;
+    if (c == SECONDS_OF_REGULATION && !bTry && h != a)
+        return 1;
+    // Regular-season ties stand when the league plays no overtime.
+    if (!bPlayoff && !bTry && Get_User_Preference(PREF_SEASON_RULE_175) == 0)
+        return 1;
+
+    const int nRule = Get_User_Preference(bPlayoff ? PREF_OVERTIME_RULE_2 : PREF_OVERTIME_RULE);
+    const int nPeriodEnd = SECONDS_OF_REGULATION + Get_Overtime_Period_Length(pGame);
+    const bool bDecided = c > SECONDS_OF_REGULATION && h != a;
+
+    switch (nRule) {
+    case OVERTIME_SUDDEN_DEATH:
+        if (bDecided)
+            return 1;
+        return c >= nPeriodEnd ? 1 : 0;
+    case OVERTIME_SIX_POINT_THRESHOLD:
+    case OVERTIME_SIX_POINT_THRESHOLD_NO_TIES: {
+        if (nRule == OVERTIME_SIX_POINT_THRESHOLD && c >= nPeriodEnd)
+            return 1;
+        // A lead under 6 waits until the trailing side has had the ball.
+        const int nPossession = pGame->nOvertimePossession;
+        if (h > a && h - a <= 5 && !(nPossession & OVERTIME_AWAY_HAD_BALL))
+            return 0;
+        if (a > h && a - h <= 5 && !(nPossession & OVERTIME_HOME_HAD_BALL))
+            return 0;
+        return bDecided ? 1 : 0;
+    }
+    case OVERTIME_SUDDEN_DEATH_NO_TIES:
+        return bDecided ? 1 : 0;
+    default:
+        return 0;
+    }
+}

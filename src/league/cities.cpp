@@ -1,0 +1,539 @@
+// The league's cities: the CITY table, the moves that keep franchises on
+// their cities, the best free city and the "Cities.txt" export and import.
+
+#include "league/cities.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "league/league_structure.h"
+#include "league/preferences.h"
+#include "league/team.h"
+#include "league/text_utils.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/ui.h"
+
+namespace {
+
+constexpr int DEFAULT_CITY_STATS[CITY_STAT_COUNT] = {1000000, 2500000, 20000, 25000, 0, 114000, 42000, 3, 0, 0};
+constexpr const char* NEW_CITY_NAME = "New City";
+constexpr const char* NEW_CITY_PHOTO = "Default";
+constexpr const char* EXPORT_TEMPORARY_FILE = "Cities.txt.tmp";
+
+bool Is_City_Index(int nCity)
+{
+    return nCity >= 0 && nCity < NUMBER_OF_CITIES;
+}
+
+bool Is_Empty_Entry(int nCity)
+{
+    return League.City[nCity].szName[0] == '\0';
+}
+
+// The name as a terminated text (a full 20-byte field from a file has none).
+std::string Name_Of(int nCity)
+{
+    const char* szName = League.City[nCity].szName;
+    return std::string(szName, strnlen(szName, CITY_NAME_SIZE - 1));
+}
+
+// The franchise (below Count_Teams) that plays in the city, or -1.
+int Find_City_Franchise(int nCity)
+{
+    int nTeams = Count_Teams();
+    for (int t = 0; t < nTeams; t++)
+        if (Get_Team_Stat(t, TEAM_STAT_CITY) == nCity)
+            return t;
+    return -1;
+}
+
+// The market value that ranks free cities: (population + region + 10 x
+// growth) x (income + 25,000) / 50,000, rounded half up. Wide arithmetic:
+// imported figures may be anywhere in the int32 range.
+__int128 City_Market_Value(int nCity)
+{
+    const int32_t* pnStat = League.City[nCity].nStat;
+    __int128 nPeople = static_cast<__int128>(pnStat[CITY_STAT_POPULATION]) + pnStat[CITY_STAT_REGION_POPULATION] +
+                       static_cast<__int128>(10) * pnStat[CITY_STAT_GROWTH];
+    __int128 x = nPeople * (static_cast<__int128>(pnStat[CITY_STAT_INCOME]) + 25000) + 25000;
+    __int128 q = x / 50000;
+    if (x % 50000 != 0 && x < 0)
+        q--;   // floor, so halves round up below zero too
+    return q;
+}
+
+// Names match when equal, or equal once commas are read as blanks (the
+// export writes them so).
+bool Same_City_Name(const std::string& A, const std::string& B)
+{
+    if (A == B)
+        return true;
+    if (A.size() != B.size())
+        return false;
+    for (size_t i = 0; i < A.size(); i++) {
+        char a = A[i] == ',' ? ' ' : A[i];
+        char b = B[i] == ',' ? ' ' : B[i];
+        if (a != b)
+            return false;
+    }
+    return true;
+}
+
+int Find_City_By_Name(const std::string& Name)
+{
+    if (Name.empty())
+        return -1;
+    int nCount = Count_Cities();
+    for (int c = 0; c < nCount; c++)
+        if (Name_Of(c) == Name)
+            return c;
+    for (int c = 0; c < nCount; c++)
+        if (Same_City_Name(Name_Of(c), Name))
+            return c;
+    return -1;
+}
+
+// atof of a field, truncated and held within the int32 range.
+int Parse_City_Number(const char* szField)
+{
+    double d = strtod(szField, nullptr);
+    if (std::isnan(d))
+        return 0;
+    if (d >= 2147483647.0)
+        return INT32_MAX;
+    if (d <= -2147483648.0)
+        return INT32_MIN;
+    return static_cast<int>(d);
+}
+
+void Drop_Carriage_Returns(char* szLine)
+{
+    char* pOut = szLine;
+    for (const char* p = szLine; *p != '\0'; p++)
+        if (*p != '\r')
+            *pOut++ = *p;
+    *pOut = '\0';
+}
+
+struct FRANCHISE_HOME {
+    int nOldCity;
+    std::string OldName;
+};
+
+std::string Team_Label(int nTeam)
+{
+    char szName[TEXT_BUFFER_SIZE] = "";
+    Get_Team_Full_Name(nTeam, szName);
+    if (strspn(szName, " ") == strlen(szName))
+        Format_Text_Bounded(szName, sizeof(szName), "Team %d", nTeam);
+    return szName;
+}
+
+// After an import: every franchise back on the city of its old name, else on
+// its old index while that is still a city, else on the best free city.
+// Returns the text that names the moves ("" when none).
+std::string Restore_Franchise_Homes(const FRANCHISE_HOME* pHomes, int nTeams)
+{
+    int nCount = Count_Cities();
+    std::string Moves;
+    bool bPending[MAX_FRANCHISES] = {};
+    for (int t = 0; t < nTeams; t++) {
+        int nCity = Find_City_By_Name(pHomes[t].OldName);
+        if (nCity < 0 && pHomes[t].nOldCity >= 0 && pHomes[t].nOldCity < nCount)
+            nCity = pHomes[t].nOldCity;
+        // Until the free cities are handed out, a pending franchise holds none.
+        bPending[t] = nCity < 0;
+        Set_Team_Stat(t, TEAM_STAT_CITY, nCity);
+    }
+    for (int t = 0; t < nTeams; t++) {
+        if (bPending[t]) {
+            int nCity = Find_Best_Free_City();
+            Set_Team_Stat(t, TEAM_STAT_CITY, nCity >= 0 ? nCity : 0);
+        }
+        int nCity = Get_Team_Stat(t, TEAM_STAT_CITY);
+        std::string NewName = Is_City_Index(nCity) ? Name_Of(nCity) : std::string();
+        if (!pHomes[t].OldName.empty() && Same_City_Name(NewName, pHomes[t].OldName))
+            continue;
+        std::string Label = Team_Label(t);
+        Write_Debug_Log("Import_Cities moved the %s from \"%s\" to \"%s\"", Label.c_str(),
+                        pHomes[t].OldName.c_str(), NewName.c_str());
+        Moves += "The " + Label + " now play in " + (NewName.empty() ? std::string("no city") : NewName) +
+                 " (was " + (pHomes[t].OldName.empty() ? std::string("no city") : pHomes[t].OldName) + ").\n";
+    }
+    return Moves;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Table
+
+int Count_Cities()
+{
+    for (int c = 0; c < NUMBER_OF_CITIES; c++)
+        if (Is_Empty_Entry(c))
+            return c;
+    return NUMBER_OF_CITIES;
+}
+
+void Clear_City(int nCity)
+{
+    if (!Is_City_Index(nCity)) {
+        Report_Error("nCity out of bounds in Clear_City([%d])", nCity);
+        return;
+    }
+    memset(&League.City[nCity], 0, sizeof(CITY));
+}
+
+void Set_Default_City_Stats(int nCity)
+{
+    if (!Is_City_Index(nCity)) {
+        Report_Error("nCity out of bounds in Set_Default_City_Stats([%d])", nCity);
+        return;
+    }
+    for (int n = 0; n < CITY_STAT_COUNT; n++)
+        League.City[nCity].nStat[n] = DEFAULT_CITY_STATS[n];
+}
+
+int Add_City()
+{
+    int nCity = Count_Cities();
+    if (nCity >= NUMBER_OF_CITIES)
+        return -1;
+    Clear_City(nCity);
+    Set_City_Name(nCity, NEW_CITY_NAME);
+    Set_City_Photo(nCity, NEW_CITY_PHOTO);
+    Set_Default_City_Stats(nCity);
+    Set_User_Preference(PREF_CURRENT_CITY, nCity);
+    return nCity;
+}
+
+int Delete_City()
+{
+    int nCity = Get_User_Preference(PREF_CURRENT_CITY);
+    if (!Is_City_Index(nCity)) {
+        Report_Error("Invalid nCity in Set_City_Name()");
+        Report_Error("Invalid nCity in Set_City_Photo()");
+        for (int n = 0; n < CITY_STAT_COUNT; n++)
+            Report_Error("Invalid nCity in Set_City_Stat()");
+        return 0;
+    }
+    // Emptying a franchise's city would leave it pointing at a free entry.
+    int nTeam = Is_Empty_Entry(nCity) ? -1 : Find_City_Franchise(nCity);
+    if (nTeam >= 0) {
+        std::string Name = Name_Of(nCity);
+        std::string Label = Team_Label(nTeam);
+        Show_Formatted_Message("Can't Erase City",
+                               "%s is the home of the %s. Move the team to another city before erasing this one.",
+                               Name.c_str(), Label.c_str());
+        return 0;
+    }
+    Set_City_Name(nCity, "");
+    Set_City_Photo(nCity, "");
+    for (int n = 0; n < CITY_STAT_COUNT; n++)
+        Set_City_Index_Stat(nCity, n, 0);
+    Compact_Cities();
+    // The compaction carries the emptied entry, and with it the current
+    // city, to the end of the table: the editor stays on the same place.
+    int nCount = Count_Cities();
+    if (nCity >= nCount)
+        nCity = nCount > 0 ? nCount - 1 : 0;
+    Set_User_Preference(PREF_CURRENT_CITY, nCity);
+    return 1;
+}
+
+void Swap_Cities(int nCityA, int nCityB)
+{
+    if (!Is_City_Index(nCityA)) {
+        Report_Error("nCity out of bounds in Swap_Cities([%d],%d)", nCityA, nCityB);
+        return;
+    }
+    if (!Is_City_Index(nCityB)) {
+        Report_Error("nCity out of bounds in Swap_Cities(%d,[%d])", nCityA, nCityB);
+        return;
+    }
+    if (nCityA == nCityB)
+        return;
+    CITY Temp = League.City[nCityA];
+    League.City[nCityA] = League.City[nCityB];
+    League.City[nCityB] = Temp;
+    int nTeams = Count_Teams();
+    for (int t = 0; t < nTeams; t++) {
+        int nCity = Get_Team_Stat(t, TEAM_STAT_CITY);
+        if (nCity == nCityA)
+            Set_Team_Stat(t, TEAM_STAT_CITY, nCityB);
+        else if (nCity == nCityB)
+            Set_Team_Stat(t, TEAM_STAT_CITY, nCityA);
+    }
+    int nCurrent = Get_User_Preference(PREF_CURRENT_CITY);
+    if (nCurrent == nCityA)
+        Set_User_Preference(PREF_CURRENT_CITY, nCityB);
+    else if (nCurrent == nCityB)
+        Set_User_Preference(PREF_CURRENT_CITY, nCityA);
+}
+
+void Compact_Cities()
+{
+    for (int nPass = 0; nPass < NUMBER_OF_CITIES; nPass++)
+        for (int c = 0; c < NUMBER_OF_CITIES - 1; c++)
+            if (Is_Empty_Entry(c))
+                Swap_Cities(c, c + 1);
+}
+
+void Sort_Cities()
+{
+    int nCount = Count_Cities();
+    for (int nPass = 0; nPass < nCount; nPass++)
+        for (int c = 0; c + 1 < nCount; c++)
+            if (strncmp(League.City[c].szName, League.City[c + 1].szName, CITY_NAME_SIZE) > 0)
+                Swap_Cities(c, c + 1);
+}
+
+int Find_Best_Free_City()
+{
+    int nBest = -1;
+    __int128 nBestValue = 0;
+    int nCount = Count_Cities();
+    for (int c = 0; c < nCount; c++) {
+        if (Find_City_Franchise(c) >= 0)
+            continue;
+        __int128 nValue = City_Market_Value(c);
+        if (nValue > nBestValue) {
+            nBestValue = nValue;
+            nBest = c;
+        }
+    }
+    return nBest;
+}
+
+// ---------------------------------------------------------------------------
+// Fields
+
+void Set_City_Name(int nCity, const char* szName)
+{
+    if (!Is_City_Index(nCity)) {
+        Report_Error("Invalid nCity in Set_City_Name()");
+        return;
+    }
+    if (szName == nullptr) {
+        Report_Error("Null text in Set_City_Name(%d)", nCity);
+        return;
+    }
+    safe_strncpy(League.City[nCity].szName, szName, CITY_NAME_SIZE);
+}
+
+void Set_City_Photo(int nCity, const char* szPhoto)
+{
+    if (!Is_City_Index(nCity)) {
+        Report_Error("Invalid nCity in Set_City_Photo()");
+        return;
+    }
+    if (szPhoto == nullptr) {
+        Report_Error("Null text in Set_City_Photo(%d)", nCity);
+        return;
+    }
+    safe_strncpy(League.City[nCity].szPhoto, szPhoto, CITY_PHOTO_SIZE);
+}
+
+void Get_City_Name(int nCity, char* szOut, size_t nOutSize)
+{
+    if (szOut == nullptr || nOutSize == 0)
+        return;
+    szOut[0] = '\0';
+    if (!Is_City_Index(nCity)) {
+        Report_Error("nCity out of bounds in Get_City_Name([%d])", nCity);
+        return;
+    }
+    size_t nLength = strnlen(League.City[nCity].szName, CITY_NAME_SIZE - 1);
+    if (nLength > nOutSize - 1)
+        nLength = nOutSize - 1;
+    memcpy(szOut, League.City[nCity].szName, nLength);
+    szOut[nLength] = '\0';
+}
+
+void Get_City_Photo(int nCity, char* szOut, size_t nOutSize)
+{
+    if (szOut == nullptr || nOutSize == 0)
+        return;
+    szOut[0] = '\0';
+    if (!Is_City_Index(nCity)) {
+        Report_Error("nCity out of bounds in Get_City_Photo([%d])", nCity);
+        return;
+    }
+    size_t nLength = strnlen(League.City[nCity].szPhoto, CITY_PHOTO_SIZE - 1);
+    if (nLength > nOutSize - 1)
+        nLength = nOutSize - 1;
+    memcpy(szOut, League.City[nCity].szPhoto, nLength);
+    szOut[nLength] = '\0';
+}
+
+int Is_City_Named(int nCity)
+{
+    if (nCity == NUMBER_OF_CITIES)
+        return 0;
+    if (!Is_City_Index(nCity)) {
+        Report_Error("nCity out of bounds in Is_City_Named([%d])", nCity);
+        return 0;
+    }
+    return Is_Empty_Entry(nCity) ? 0 : 1;
+}
+
+int Get_City_Stat(int nCity, int nStat)
+{
+    if (!Is_City_Index(nCity)) {
+        Report_Error("nCity out of bounds in Get_City_Stat([%d],%d)", nCity, nStat);
+        return 0;
+    }
+    if (nStat < 0 || nStat >= CITY_STAT_COUNT) {
+        Report_Error("nStat out of bounds in Get_City_Stat(%d,[%d])", nCity, nStat);
+        return 0;
+    }
+    return League.City[nCity].nStat[nStat];
+}
+
+void Set_City_Index_Stat(int nCity, int nStat, int nValue)
+{
+    if (!Is_City_Index(nCity)) {
+        Report_Error("Invalid nCity in Set_City_Stat()");
+        return;
+    }
+    if (nStat < 0 || nStat >= CITY_STAT_COUNT) {
+        Report_Error("Invalid nStat in Set_City_Stat()");
+        return;
+    }
+    League.City[nCity].nStat[nStat] = nValue;
+}
+
+int Get_Team_City_Stat(int nTeam, int nStat)
+{
+    if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
+        Report_Error("nTeam out of bounds in Get_Team_City_Stat([%d],%d)", nTeam, nStat);
+        return 0;
+    }
+    if (nStat < 0 || nStat >= CITY_STAT_COUNT) {
+        Report_Error("nStat out of bounds in Get_Team_City_Stat(%d,[%d])", nTeam, nStat);
+        return 0;
+    }
+    int nCity = League.Team[nTeam].nTeamStat[TEAM_STAT_CITY];
+    if (!Is_City_Index(nCity)) {
+        Report_Error("Team city [%d] out of bounds in Get_Team_City_Stat(%d,%d)", nCity, nTeam, nStat);
+        return 0;
+    }
+    return League.City[nCity].nStat[nStat];
+}
+
+void Set_City_Stat(int nTeam, int nStat, int nValue)
+{
+    if (nTeam == NO_TEAM)
+        return;
+    if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
+        Report_Error("nTeam out of bounds in Set_City_Stat([%d],%d,%d)", nTeam, nStat, nValue);
+        return;
+    }
+    Set_City_Index_Stat(League.Team[nTeam].nTeamStat[TEAM_STAT_CITY], nStat, nValue);
+}
+
+// ---------------------------------------------------------------------------
+// "Cities.txt"
+
+int Export_Cities()
+{
+    char szText[TEXT_BUFFER_SIZE];
+    Format_Text_Bounded(szText, sizeof(szText), "Do you want to export the current cities to the file \"%s\"?",
+                        CITIES_FILE_NAME);
+    if (Show_Message_Box(szText, "Confirm City Export", BOX_YESNO | BOX_ICON_QUESTION | BOX_DEFAULT_SECOND) != ID_YES)
+        return -1;
+
+    // Written beside the old file and renamed over it, so a failed write
+    // never leaves half a file behind.
+    FILE* pFile = files::Open_File(EXPORT_TEMPORARY_FILE, "w");
+    if (pFile == nullptr)
+        return -1;
+    int nWritten = 0;
+    int nCount = Count_Cities();
+    for (int c = 0; c < nCount; c++) {
+        // The file has no quoting: a comma or line end in a name would split it.
+        std::string Name = Name_Of(c);
+        for (char& ch : Name)
+            if (ch == ',' || ch == '\r' || ch == '\n')
+                ch = ' ';
+        fputs(Name.c_str(), pFile);
+        for (int n = 0; n < CITY_STAT_COUNT; n++)
+            fprintf(pFile, ",%d", League.City[c].nStat[n]);
+        fputc('\n', pFile);
+        nWritten++;
+    }
+    bool bFailed = ferror(pFile) != 0;
+    bFailed = fclose(pFile) != 0 || bFailed;
+    if (bFailed || !files::Rename_File(EXPORT_TEMPORARY_FILE, CITIES_FILE_NAME)) {
+        files::Delete_File(EXPORT_TEMPORARY_FILE);
+        Report_Error("Unable to write \"%s\" in Export_Cities()", CITIES_FILE_NAME);
+        return -1;
+    }
+    Show_Formatted_Message("City Export Complete", "%d cities exported to \"%s\"", nWritten, CITIES_FILE_NAME);
+    return nWritten;
+}
+
+int Import_Cities()
+{
+    char szText[TEXT_BUFFER_SIZE];
+    Format_Text_Bounded(szText, sizeof(szText),
+                        "Do you want to import the current cities to the file \"%s\"?\n\nThis will erase all "
+                        "current cities and stats.",
+                        CITIES_FILE_NAME);
+    if (Show_Message_Box(szText, "Confirm City Import", BOX_YESNO | BOX_ICON_QUESTION | BOX_DEFAULT_SECOND) != ID_YES)
+        return -1;
+
+    FILE* pFile = files::Open_File(CITIES_FILE_NAME, "rb");
+    if (pFile == nullptr) {
+        Show_Formatted_Message("Import City Error", "Unable to open the city import file \"%s\".", CITIES_FILE_NAME);
+        return -1;
+    }
+
+    // Where every franchise plays now, to put it back there afterwards.
+    int nTeams = Count_Teams();
+    FRANCHISE_HOME Homes[MAX_FRANCHISES];
+    for (int t = 0; t < nTeams; t++) {
+        Homes[t].nOldCity = Get_Team_Stat(t, TEAM_STAT_CITY);
+        Homes[t].OldName = Is_City_Index(Homes[t].nOldCity) ? Name_Of(Homes[t].nOldCity) : std::string();
+    }
+
+    int nRead = 0;
+    bool bEnd = false;
+    char szLine[TEXT_BUFFER_SIZE];
+    char szField[TEXT_BUFFER_SIZE];
+    for (int c = 0; c < NUMBER_OF_CITIES; c++) {
+        Clear_City(c);
+        if (bEnd)
+            continue;
+        szLine[0] = '\0';
+        bEnd = Read_Line(szLine, pFile) != 0;
+        Drop_Carriage_Returns(szLine);
+        Pop_Token_From_String(szField, szLine, ',');
+        if (szField[0] == '\0')
+            continue;
+        Set_City_Name(c, szField);
+        for (int n = 0; n < CITY_STAT_COUNT; n++) {
+            Pop_Token_From_String(szField, szLine, ',');
+            League.City[c].nStat[n] = szField[0] != '\0' ? Parse_City_Number(szField) : 0;
+        }
+        nRead++;
+    }
+    fclose(pFile);
+
+    Compact_Cities();
+    Sort_Cities();
+    Set_User_Preference(PREF_CURRENT_CITY, 0);
+    std::string Moves = Restore_Franchise_Homes(Homes, nTeams);
+
+    Show_Formatted_Message("City Import Complete", "%d cities imported from \"%s\"", nRead, CITIES_FILE_NAME);
+    if (!Moves.empty())
+        Show_Formatted_Message("Franchises Moved", "These franchises are not in the imported cities:\n\n%s",
+                               Moves.c_str());
+    return nRead;
+}

@@ -1,0 +1,10 @@
+// The overall rating of a player at a position: the one measure of player
+// quality used across the program.
+#pragma once
+
+// The player's overall (a float) at position 0-14; any other position gives
+// the final adjustment of 0 (35).
+float Get_Position_Overall_Rating(int nTeam, int nSlot, int nPosition);
+// The second half of the final adjustment: values above 90 and below 70 are
+// pulled halfway toward them.
+float Compress_Overall_Rating(float fValue);

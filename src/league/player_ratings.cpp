@@ -1,0 +1,214 @@
+// The player's ratings: the stored 27 with their repairs, the combined
+// ratings, defaults, overall ratings and the league-wide rating repair.
+#include <cmath>
+#include <initializer_list>
+
+#include "league/overall_rating.h"
+#include "league/player.h"
+#include "league/team.h"
+#include "platform/errors.h"
+#include "season/player_generation.h"
+#include "tools/stat_based_rating.h"
+
+namespace {
+
+constexpr float DEFAULT_RATING[NUMBER_OF_RATINGS] = {
+    70, 70,             // health, durability
+    72, 72, 72, 72,     // accuracy, distance, control, red zone
+    72, 70, 72, 72,     // mobility, speed, power, quickness
+    72, 72, 72,         // vision, receiving, hands
+    55, 55,             // kick returns, punt returns
+    72, 72, 72,         // pass blocking, run blocking, discipline
+    70, 70, 70, 70, 70, // run defense, pass rush, pass coverage, turnovers, tackling
+    75, 75, 75, 75,     // field-goal accuracy and distance, punt accuracy and distance
+};
+
+bool Is_Address(int nTeam, int nSlot)
+{
+    return nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM;
+}
+
+// Stores a rating the way Set_Player_Rating does, without its index checks
+// (the callers have made them).
+void Store_Rating(int nTeam, int nSlot, int nRating, float fValue)
+{
+    if (std::fabs(fValue) > RATING_STORAGE_BOUND)
+        Report_Error("fValue out of bounds in Set_Player_Rating(%d,%d,%d,[%1f])", nTeam, nSlot, nRating, fValue);
+    League.Team[nTeam].Player[nSlot].fRating[nRating] = fValue;
+}
+
+}  // namespace
+
+void Set_Player_Rating(int nTeam, int nSlot, int nRating, float fValue)
+{
+    if (!Is_Address(nTeam, nSlot))
+        return;
+    if (nRating < 0 || nRating >= NUMBER_OF_RATINGS) {
+        Report_Error("nRating out of bounds in Set_Player_Rating(%d,%d,[%d],%f)", nTeam, nSlot, nRating, fValue);
+        return;
+    }
+    Store_Rating(nTeam, nSlot, nRating, fValue);
+}
+
+float Get_Default_Rating(int nRating)
+{
+    if (nRating < 0 || nRating >= NUMBER_OF_RATINGS) {
+        Report_Error("nRating out of bounds in Get_Default_Rating([%d])", nRating);
+        return 0.0f;
+    }
+    return DEFAULT_RATING[nRating];
+}
+
+float Get_Player_Rating(int nTeam, int nSlot, int nRating)
+{
+    if (!Is_Address(nTeam, nSlot) || nRating < 0)
+        return MINIMUM_RATING;
+
+    if (nRating < NUMBER_OF_RATINGS) {
+        float& fStored = League.Team[nTeam].Player[nSlot].fRating[nRating];
+        float fValue = fStored;
+        if (std::isnan(fValue))
+            fValue = DEFAULT_RATING[nRating];
+        if (fValue < MINIMUM_RATING)
+            fValue = MINIMUM_RATING;
+        fStored = fValue;
+        if ((nRating == RATING_HEALTH || nRating == RATING_DURABILITY) && fValue > 120.0f)
+            return Get_Stat_Based_Rating(nTeam, nSlot, nRating);
+        return fValue;
+    }
+
+    auto r = [nTeam, nSlot](int n) { return Get_Player_Rating(nTeam, nSlot, n); };
+    switch (nRating) {
+    case RATING_COMBINED_RUSHING: {
+        float fSum = 0.2f * r(RATING_SPEED);
+        fSum += 0.2f * r(RATING_POWER);
+        fSum += 0.25f * r(RATING_QUICKNESS);
+        fSum += 0.25f * r(RATING_VISION);
+        fSum += 0.1f * r(RATING_HANDS);
+        if (League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION] == POSITION_QB)
+            fSum = (fSum + r(RATING_MOBILITY)) * 0.5f;
+        return fSum;
+    }
+    case RATING_COMBINED_RECEIVING: {
+        float fSum = 0.13f * r(RATING_SPEED);
+        fSum += 0.10f * r(RATING_QUICKNESS);
+        fSum += 0.14f * r(RATING_POWER);
+        fSum += 0.12f * r(RATING_VISION);
+        fSum += 0.10f * r(RATING_HANDS);
+        fSum += 0.40f * r(RATING_RECEIVING);
+        return fSum;
+    }
+    case RATING_COMBINED_PASSING: {
+        float fSum = 0.3f * r(RATING_ACCURACY);
+        fSum += 0.3f * r(RATING_CONTROL);
+        fSum += 0.2f * r(RATING_DISTANCE);
+        fSum += 0.2f * r(RATING_RED_ZONE);
+        return fSum;
+    }
+    case RATING_COMBINED_BLOCKING: {
+        float fSum = 0.5f * r(RATING_RUN_BLOCKING);
+        fSum += 0.5f * r(RATING_PASS_BLOCKING);
+        return fSum;
+    }
+    default:
+        Report_Error("Unrecognized nRating in Get_Player_Rating(%d,%d,[%d])", nTeam, nSlot, nRating);
+        return 0.0f;
+    }
+}
+
+float Get_Player_Overall_Rating(int nTeam, int nSlot)
+{
+    if (!Is_Address(nTeam, nSlot)) {
+        Report_Error("Bad player address in Get_Player_Overall_Rating([%d],[%d])", nTeam, nSlot);
+        return 0.0f;
+    }
+    return Get_Position_Overall_Rating(nTeam, nSlot, League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION]);
+}
+
+float Get_Player_Overall_Or_Regenerate(int nTeam, int nSlot)
+{
+    if (!Is_Address(nTeam, nSlot)) {
+        Report_Error("Bad player address in Get_Player_Overall_Or_Regenerate([%d],[%d])", nTeam, nSlot);
+        return 0.0f;
+    }
+    float fOverall = Get_Player_Overall_Rating(nTeam, nSlot);
+    if (fOverall < 25.0f) {
+        Generate_Player_Ratings(nTeam, nSlot);
+        fOverall = Get_Player_Overall_Rating(nTeam, nSlot);
+    }
+    return fOverall;
+}
+
+void Scale_Player_To_Overall(int nTeam, int nSlot, float fTarget)
+{
+    if (!Is_Address(nTeam, nSlot)) {
+        Report_Error("Bad player address in Scale_Player_To_Overall([%d],[%d],%f)", nTeam, nSlot, fTarget);
+        return;
+    }
+    if (!(fTarget >= 50.0f && fTarget <= 95.0f))
+        return;
+
+    float fOverall = Get_Player_Overall_Or_Regenerate(nTeam, nSlot);
+    if (fOverall > 105.0f || fOverall < 35.0f) {
+        Generate_Player_Ratings(nTeam, nSlot);
+        fOverall = Get_Player_Overall_Rating(nTeam, nSlot);
+    }
+    float f = fTarget / fOverall - 1.0f;
+    for (int nStep = 0; nStep < 1000; ++nStep) {
+        f *= 0.5f;
+        for (int nRating = 0; nRating < NUMBER_OF_RATINGS; ++nRating) {
+            if (nRating == RATING_SPEED)
+                continue;
+            float fRating = Get_Player_Rating(nTeam, nSlot, nRating);
+            float fChange = fRating * f;
+            // Near the top of the scale a rise slows down.
+            if (fRating > 80.0f && fChange > 0.0f)
+                fChange *= (99.0f - fRating) / 19.0f;
+            float fNew = fRating + fChange;
+            if (fNew < 20.0f)
+                fNew = 20.0f;
+            if (fNew > 99.0f)
+                fNew = 99.0f;
+            Set_Player_Rating(nTeam, nSlot, nRating, fNew);
+        }
+        int nPosition = League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
+        fOverall = Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
+        if (fOverall < 25.0f) {
+            Generate_Player_Ratings(nTeam, nSlot);
+            fOverall = Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
+        }
+        f = fTarget / fOverall - 1.0f;
+        if (std::fabs(f) <= 0.005f)
+            break;
+    }
+}
+
+void Repair_Player_Ratings()
+{
+    for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; ++nTeam) {
+        if (!Is_Valid_Team(nTeam))
+            continue;
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
+            PLAYER& Player = League.Team[nTeam].Player[nSlot];
+            if (Player.nVital[VITAL_PLAYER_ID] == 0)
+                continue;
+            float* fRating = Player.fRating;
+            for (int nRating : {RATING_SPEED, RATING_POWER, RATING_PASS_BLOCKING, RATING_RUN_BLOCKING}) {
+                if (std::isnan(fRating[nRating]))
+                    fRating[nRating] = DEFAULT_RATING[nRating];
+            }
+            for (int nRating = 0; nRating < NUMBER_OF_RATINGS; ++nRating) {
+                if (!(fRating[nRating] < MINIMUM_RATING))
+                    continue;
+                // Blocking is rebuilt from the build of the player: fast
+                // players block less, strong ones more.
+                if (nRating == RATING_RUN_BLOCKING)
+                    Store_Rating(nTeam, nSlot, nRating, 68.0f - 0.5f * fRating[RATING_SPEED] + 0.5f * fRating[RATING_POWER]);
+                else if (nRating == RATING_PASS_BLOCKING)
+                    Store_Rating(nTeam, nSlot, nRating, 60.0f - 0.5f * fRating[RATING_SPEED] + 0.5f * fRating[RATING_POWER]);
+                else
+                    fRating[nRating] = MINIMUM_RATING;
+            }
+        }
+    }
+}

@@ -1,0 +1,27 @@
+#include "league/preferences.h"
+
+#include "platform/errors.h"
+
+int Get_User_Preference(int nPreference)
+{
+    // One unsigned comparison refuses negative slots as well as high ones.
+    if (static_cast<unsigned>(nPreference) >= static_cast<unsigned>(PREFERENCE_SLOTS)) {
+        Report_Error("nPreference out of bounds in Get_User_Preference([%d])", nPreference);
+        return 0;
+    }
+    if (nPreference < PREFERENCE_INT32_SLOTS)
+        return League.Preferences.nInt[nPreference];
+    return League.Preferences.nShort[nPreference - PREFERENCE_INT32_SLOTS];
+}
+
+void Set_User_Preference(int nPreference, int nValue)
+{
+    if (nPreference >= 0 && nPreference < PREFERENCE_INT32_SLOTS) {
+        League.Preferences.nInt[nPreference] = nValue;
+    } else if (nPreference >= PREFERENCE_INT32_SLOTS && nPreference < PREFERENCE_SLOTS) {
+        // Keep the low 16 bits; the reader sign-extends them.
+        League.Preferences.nShort[nPreference - PREFERENCE_INT32_SLOTS] =
+            static_cast<int16_t>(static_cast<uint16_t>(nValue & 0xFFFF));
+    }
+    // Any other slot: nothing stored, nothing reported.
+}

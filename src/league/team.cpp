@@ -1,0 +1,1072 @@
+#include "league/team.h"
+
+#include <cstdio>
+#include <cstring>
+#include <initializer_list>
+#include <memory>
+
+#include "frontoffice/roster_moves.h"
+#include "league/league_structure.h"
+#include "league/player.h"
+#include "league/preferences.h"
+#include "league/random.h"
+#include "platform/errors.h"
+#include "platform/resources.h"
+#include "platform/ui.h"
+#include "season/draft_state.h"
+#include "season/player_generation.h"
+#include "shell/main_window.h"
+
+namespace {
+
+constexpr int LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;       // 40
+constexpr int LAST_FRANCHISE = MAX_FRANCHISES - 1;          // 35
+constexpr int LAST_STRING_CHARS = TEAM_STRING_SIZE - 1;     // 31 characters and the NUL
+constexpr int LAST_EXPANDED_POSITION = NUMBER_OF_EXPANDED_POSITIONS - 1;
+constexpr int YEARLY_CHAR_MAX = 127;
+constexpr int RETURNER_KINDS = 2;
+constexpr int SHORT_POSITION_NAME_ID = 59;                  // string table: "QB" .. "P"
+constexpr int DEFAULT_OFFSEASON_INJURY_LIMIT = 19;
+constexpr int SEASON_WEEKS_FOR_INJURY_LIMIT = 52;
+constexpr float NEW_SIDE_PLAYER_FACTOR = 1.1f;
+
+const char* const DEFENSE_SCHEME_NAMES[] = {"4-3", "3-4"};
+const char* const OFFENSE_SCHEME_NAMES[] = {"Traditional", "3 Wideouts", "2 Tight Ends", "2 Running Backs"};
+const char* const TIME_ZONE_NAMES[] = {"Pacific", "Mountain", "Central", "Eastern"};
+constexpr int DEFENSE_SCHEME_COUNT = sizeof(DEFENSE_SCHEME_NAMES) / sizeof(DEFENSE_SCHEME_NAMES[0]);
+constexpr int OFFENSE_SCHEME_COUNT = sizeof(OFFENSE_SCHEME_NAMES) / sizeof(OFFENSE_SCHEME_NAMES[0]);
+constexpr int TIME_ZONE_COUNT = sizeof(TIME_ZONE_NAMES) / sizeof(TIME_ZONE_NAMES[0]);
+static_assert(DEFENSE_SCHEME_COUNT == 2 && OFFENSE_SCHEME_COUNT == 4 && TIME_ZONE_COUNT == 4);
+
+// The en dash of code page 1252: the abbreviation of the pool slots.
+const char EN_DASH_TEXT[] = "\x96";
+
+// Positions of each side: offence QB-C, defence DE-S, kickers K and P.
+constexpr int SIDE_FIRST_POSITION[3] = {POSITION_QB, POSITION_DE, POSITION_K};
+constexpr int SIDE_LAST_POSITION[3] = {POSITION_C, POSITION_S, POSITION_P};
+constexpr int SIDE_STARTERS[3] = {11, 11, 2};
+
+bool In_Range(int n, int nLow, int nHigh)
+{
+    return n >= nLow && n <= nHigh;
+}
+
+bool Is_Franchise_Used(int nTeam)
+{
+    return In_Range(nTeam, 0, LAST_FRANCHISE)
+        && League.Team[nTeam].nTeamStat[TEAM_STAT_CONTROLLER] != CONTROLLER_NOT_IN_USE;
+}
+
+int& Preference(int nSlot)
+{
+    return League.Preferences.nInt[nSlot];
+}
+
+// Copies at most nMax characters into a field of nField bytes, zero-filling
+// the rest so that no old text survives behind the terminator.
+void Copy_Into_Field(char* szField, int nField, const char* szText, int nMax)
+{
+    std::memset(szField, 0, nField);
+    int n = 0;
+    while (n < nMax && n < nField - 1 && szText[n] != '\0')
+        ++n;
+    std::memcpy(szField, szText, n);
+}
+
+// Copies a stored field of nField bytes that may lack its terminator.
+void Copy_From_Field(char* szOut, const char* szField, int nField)
+{
+    int n = 0;
+    while (n < nField - 1 && szField[n] != '\0')
+        ++n;
+    std::memcpy(szOut, szField, n);
+    szOut[n] = '\0';
+}
+
+// Roster length: the first slot whose player ID is 0 ends the roster.
+int Roster_Length(int nTeam)
+{
+    for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
+        if (League.Team[nTeam].Player[s].nVital[VITAL_PLAYER_ID] == 0)
+            return s;
+    return PLAYERS_PER_TEAM;
+}
+
+int Player_Position(int nTeam, int nSlot)
+{
+    return League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
+}
+
+int Injury_Weeks(int nTeam, int nSlot)
+{
+    return League.Team[nTeam].Player[nSlot].nVital[VITAL_INJURY_WEEKS];
+}
+
+bool Is_Valid_Position_Code(int nPosition)
+{
+    return In_Range(nPosition, 0, LAST_EXPANDED_POSITION);
+}
+
+// Whether a player's position answers a finder's code (already checked to
+// be 0-42): 16 any defender, 17 any offensive lineman, expanded codes by
+// their base position, other codes exactly.
+bool Position_Matches(int nPlayerPosition, int nCode)
+{
+    if (!In_Range(nPlayerPosition, POSITION_QB, POSITION_P))
+        return false;
+    if (nCode == POSITION_GROUP_DEFENDER)
+        return Get_Position_Unit(nPlayerPosition) == UNIT_DEFENSE;
+    if (nCode == POSITION_GROUP_OFFENSIVE_LINE)
+        return Get_Position_Unit(nPlayerPosition) == UNIT_LINE;
+    if (nCode > POSITION_P)
+        nCode = Translate_Expanded_Position(nCode);
+    return nPlayerPosition == nCode;
+}
+
+int Position_Side(int nPlayerPosition)
+{
+    for (int nSide = SIDE_OFFENSE; nSide <= SIDE_KICKERS; ++nSide)
+        if (In_Range(nPlayerPosition, SIDE_FIRST_POSITION[nSide], SIDE_LAST_POSITION[nSide]))
+            return nSide;
+    return -1;
+}
+
+// Case-insensitive match of 8-bit text (ASCII letters only fold).
+bool Same_Text_Ignoring_Case(const char* szA, const char* szB)
+{
+    for (;; ++szA, ++szB) {
+        unsigned char a = static_cast<unsigned char>(*szA);
+        unsigned char b = static_cast<unsigned char>(*szB);
+        if (a >= 'A' && a <= 'Z')
+            a = static_cast<unsigned char>(a - 'A' + 'a');
+        if (b >= 'A' && b <= 'Z')
+            b = static_cast<unsigned char>(b - 'A' + 'a');
+        if (a != b)
+            return false;
+        if (a == '\0')
+            return true;
+    }
+}
+
+int Find_Name(const char* szName, const char* const* szNames, int nCount)
+{
+    if (szName == nullptr)
+        return 0;
+    for (int i = 0; i < nCount; ++i)
+        if (Same_Text_Ignoring_Case(szName, szNames[i]))
+            return i;
+    return 0;
+}
+
+const char* Name_Of_Code(int nCode, const char* const* szNames, int nCount)
+{
+    if (nCode < 0)
+        nCode = 0;
+    if (nCode >= nCount)
+        nCode = nCount - 1;
+    return szNames[nCode];
+}
+
+// The first empty slot of the free-agent pool, 100 when it is full.
+int First_Free_Agent_Gap()
+{
+    return Roster_Length(FREE_AGENT_TEAM);
+}
+
+int Swap_Team_Number(int nValue, int nTeamA, int nTeamB)
+{
+    if (nValue == nTeamA)
+        return nTeamB;
+    if (nValue == nTeamB)
+        return nTeamA;
+    return nValue;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Slots in use
+
+int Is_Valid_Team(int nTeam)
+{
+    if (In_Range(nTeam, FREE_AGENT_TEAM, LAST_TEAM))
+        return 1;
+    return Is_Franchise_Used(nTeam) ? 1 : 0;
+}
+
+// ---------------------------------------------------------------------------
+// Team strings
+
+int Get_Team_String(char* szOut, int nTeam, int nString)
+{
+    if (szOut == nullptr) {
+        Report_Error("NULL buffer in Get_Team_String(st, %d, %d)", nTeam, nString);
+        return 0;
+    }
+    if (nTeam < 0) {
+        Report_Error("Negative nTeam in Get_Team_String(st, [%d], %d)", nTeam, nString);
+        std::strcpy(szOut, "OUTOFRANGE");
+        return 0;
+    }
+    if (nTeam >= TOTAL_NUMBER_OF_TEAMS) {
+        Report_Error("nTeam >= TOTAL_NUMBER_OF_TEAMS in Get_Team_String(st, [%d], %d)", nTeam, nString);
+        std::strcpy(szOut, "OUTOFRANGE");
+        return 0;
+    }
+    if (!In_Range(nString, 0, TEAM_STRING_COUNT - 1)) {
+        Report_Error("nString out of bounds in Get_Team_String(st, %d, [%d])", nTeam, nString);
+        szOut[0] = '\0';
+        return 0;
+    }
+    const char* szFixed = nullptr;
+    if (nTeam == FREE_AGENT_TEAM)
+        szFixed = nString == TEAM_STRING_ABBREVIATION ? EN_DASH_TEXT : nString == TEAM_STRING_CITY ? "Free Agent" : "";
+    else if (nTeam == HALL_OF_FAME_TEAM)
+        szFixed = nString == TEAM_STRING_ABBREVIATION ? "HOF" : nString == TEAM_STRING_CITY ? "Hall Of Fame" : "";
+    else if (nTeam >= FIRST_DRAFT_POOL_TEAM)
+        szFixed = nString == TEAM_STRING_ABBREVIATION ? EN_DASH_TEXT : nString == TEAM_STRING_CITY ? "Undrafted" : "";
+    if (szFixed != nullptr)
+        std::strcpy(szOut, szFixed);
+    else
+        Copy_From_Field(szOut, League.Team[nTeam].szString[nString], TEAM_STRING_SIZE);
+    return 1;
+}
+
+void Set_Team_String(const char* szText, int nTeam, int nString)
+{
+    if (nTeam == NO_TEAM)
+        return;
+    if (!In_Range(nTeam, 0, LAST_TEAM)) {
+        Report_Error("nTeam out of bounds in Set_Team_String()");
+        return;
+    }
+    if (!In_Range(nString, 0, TEAM_STRING_COUNT - 1)) {
+        Report_Error("nString out of bounds in Set_Team_String()");
+        return;
+    }
+    if (szText == nullptr) {
+        Report_Error("NULL text in Set_Team_String()");
+        return;
+    }
+    Copy_Into_Field(League.Team[nTeam].szString[nString], TEAM_STRING_SIZE, szText, LAST_STRING_CHARS);
+}
+
+// ---------------------------------------------------------------------------
+// Team stats
+
+int Get_Team_Stat(int nTeam, int nStat)
+{
+    if (!In_Range(nTeam, 0, LAST_TEAM)) {
+        // NO_TEAM is a normal "none" here and reads as 0 without a report.
+        if (nTeam != NO_TEAM)
+            Report_Error("nTeam out of bounds in Get_Team_Stat([%d],%d)", nTeam, nStat);
+        return 0;
+    }
+    if (!In_Range(nStat, 0, TEAM_STAT_COUNT - 1)) {
+        Report_Error("nStat out of bounds in Get_Team_Stat(%d,[%d])", nTeam, nStat);
+        return 0;
+    }
+    return League.Team[nTeam].nTeamStat[nStat];
+}
+
+void Set_Team_Stat(int nTeam, int nStat, int nValue)
+{
+    if (nTeam == NO_TEAM)
+        return;
+    if (!In_Range(nTeam, 0, LAST_TEAM)) {
+        Report_Error("nTeam out of bounds in Set_Team_Stat(<%d>,%d,%d)", nTeam, nStat, nValue);
+        return;
+    }
+    if (!In_Range(nStat, 0, TEAM_STAT_COUNT - 1)) {
+        Report_Error("nStat out of bounds in Set_Team_Stat(<%d>,%d,%d)", nTeam, nStat, nValue);
+        return;
+    }
+    League.Team[nTeam].nTeamStat[nStat] = nValue;
+}
+
+void Set_All_Teams_Controller(int nValue)
+{
+    int nTeams = Count_Teams();
+    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t)
+        League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = nValue;
+}
+
+int Find_Defense_Scheme(const char* szName)
+{
+    return Find_Name(szName, DEFENSE_SCHEME_NAMES, DEFENSE_SCHEME_COUNT);
+}
+
+int Find_Offense_Scheme(const char* szName)
+{
+    return Find_Name(szName, OFFENSE_SCHEME_NAMES, OFFENSE_SCHEME_COUNT);
+}
+
+const char* Get_Defense_Scheme_Name(int nCode)
+{
+    return Name_Of_Code(nCode, DEFENSE_SCHEME_NAMES, DEFENSE_SCHEME_COUNT);
+}
+
+const char* Get_Offense_Scheme_Name(int nCode)
+{
+    return Name_Of_Code(nCode, OFFENSE_SCHEME_NAMES, OFFENSE_SCHEME_COUNT);
+}
+
+const char* Get_Time_Zone_Name(int nCode)
+{
+    return Name_Of_Code(nCode, TIME_ZONE_NAMES, TIME_ZONE_COUNT);
+}
+
+// ---------------------------------------------------------------------------
+// Stadium stats
+
+int Get_Team_Stadium_Stat(int nTeam, int n)
+{
+    if (!In_Range(nTeam, 0, LAST_TEAM)) {
+        Report_Error("nTeam out of bounds in Get_Team_Stadium_Stat(%d,%d)", nTeam, n);
+        return 0;
+    }
+    if (!In_Range(n, 0, STADIUM_STAT_COUNT - 1)) {
+        Report_Error("nStat out of bounds in Get_Team_Stadium_Stat(%d,[%d])", nTeam, n);
+        return 0;
+    }
+    return League.Team[nTeam].nStadiumStat[n];
+}
+
+void Set_Team_Stadium_Stat(int nTeam, int n, int nValue)
+{
+    if (!In_Range(nTeam, 0, FREE_AGENT_TEAM)) {
+        Report_Error("nTeam out of bounds in Set_Team_Stadium_Stat(%d,%d,%d)", nTeam, n, nValue);
+        return;
+    }
+    if (!In_Range(n, 0, STADIUM_STAT_COUNT - 1)) {
+        Report_Error("nStat out of bounds in Set_Team_Stadium_Stat(%d,[%d],%d)", nTeam, n, nValue);
+        return;
+    }
+    League.Team[nTeam].nStadiumStat[n] = nValue;
+}
+
+// ---------------------------------------------------------------------------
+// Yearly records. The readers log their failures instead of reporting them:
+// pages read them for every team every repaint.
+
+int Get_Team_Yearly_Char(int nTeam, int nYear, int n)
+{
+    if (!Is_Franchise_Used(nTeam)) {
+        if (!In_Range(nTeam, 0, LAST_TEAM) && nTeam != NO_TEAM)
+            Write_Debug_Log("Invalid nTeam in Get_Team_Yearly_Char([%d],%d,%d)", nTeam, nYear, n);
+        return 0;
+    }
+    if (!In_Range(nYear, 0, YEARLY_RECORD_YEARS - 1)) {
+        Write_Debug_Log("Invalid nYear in Get_Team_Yearly_Char(%d,%d,%d)", nTeam, nYear, n);
+        return 0;
+    }
+    if (!In_Range(n, 0, YEARLY_RECORD_BYTES - 1)) {
+        Write_Debug_Log("Invalid n in Get_Team_Yearly_Char(%d,%d,[%d])", nTeam, nYear, n);
+        return 0;
+    }
+    return League.Team[nTeam].bYearly[nYear][n];
+}
+
+int Get_Team_Current_Yearly_Char(int nTeam, int n)
+{
+    // While the college draft runs the season index has already moved on,
+    // and "current" still means the season just played.
+    int nYear = Preference(PREF_SEASON_INDEX);
+    if (Is_College_Draft_Running())
+        --nYear;
+    return Get_Team_Yearly_Char(nTeam, nYear, n);
+}
+
+namespace {
+
+void Store_Yearly_Char(const char* szName, int nTeam, int nYear, int n, int nValue)
+{
+    if (!In_Range(nTeam, 0, LAST_FRANCHISE)) {
+        Report_Error("nTeam out of bounds in %s()", szName);
+        return;
+    }
+    if (!In_Range(n, 0, YEARLY_RECORD_BYTES - 1)) {
+        Report_Error("nStat out of bounds in %s()", szName);
+        return;
+    }
+    if (!In_Range(nYear, 0, YEARLY_RECORD_YEARS - 1)) {
+        Report_Error("nYear out of bounds in %s()", szName);
+        return;
+    }
+    if (!In_Range(nValue, 0, YEARLY_CHAR_MAX)) {
+        Report_Error("cValue out of bounds in %s()", szName);
+        return;
+    }
+    League.Team[nTeam].bYearly[nYear][n] = static_cast<int8_t>(nValue);
+}
+
+void Store_Yearly_Int(const char* szName, int nTeam, int nYear, int n, int nValue)
+{
+    if (!In_Range(nTeam, 0, LAST_FRANCHISE)) {
+        Report_Error("nTeam out of bounds in %s()", szName);
+        return;
+    }
+    if (!In_Range(n, 0, YEARLY_INT_COUNT - 1)) {
+        Report_Error("nStat out of bounds in %s()", szName);
+        return;
+    }
+    if (!In_Range(nYear, 0, YEARLY_RECORD_YEARS - 1)) {
+        Report_Error("nYear out of bounds in %s()", szName);
+        return;
+    }
+    League.Team[nTeam].nYearly[nYear][n] = nValue;
+}
+
+}  // namespace
+
+void Set_Team_Yearly_Char(int nTeam, int nYear, int n, int nValue)
+{
+    Store_Yearly_Char("Set_Team_Yearly_Char", nTeam, nYear, n, nValue);
+}
+
+void Set_Team_Record_Char(int nTeam, int n, int nValue)
+{
+    Store_Yearly_Char("Set_Team_Record_Char", nTeam, Preference(PREF_SEASON_INDEX), n, nValue);
+}
+
+int Get_Team_Yearly_Int(int nTeam, int nYear, int n)
+{
+    if (!Is_Franchise_Used(nTeam)) {
+        if (!In_Range(nTeam, 0, LAST_TEAM) && nTeam != NO_TEAM)
+            Write_Debug_Log("Invalid nTeam in Get_Team_Yearly_Int([%d],%d,%d)", nTeam, nYear, n);
+        return 0;
+    }
+    if (!In_Range(nYear, 0, YEARLY_RECORD_YEARS - 1)) {
+        Write_Debug_Log("Invalid nYear in Get_Team_Yearly_Int(%d,%d,%d)", nTeam, nYear, n);
+        return 0;
+    }
+    if (!In_Range(n, 0, YEARLY_INT_COUNT - 1)) {
+        Write_Debug_Log("Invalid n in Get_Team_Yearly_Int(%d,%d,[%d])", nTeam, nYear, n);
+        return 0;
+    }
+    return League.Team[nTeam].nYearly[nYear][n];
+}
+
+void Set_Team_Yearly_Int(int nTeam, int nYear, int n, int nValue)
+{
+    Store_Yearly_Int("Set_Team_Yearly_Int", nTeam, nYear, n, nValue);
+}
+
+void Set_Team_Record_Int(int nTeam, int n, int nValue)
+{
+    Store_Yearly_Int("Set_Team_Record_Int", nTeam, Preference(PREF_SEASON_INDEX), n, nValue);
+}
+
+// ---------------------------------------------------------------------------
+// Returners
+
+void Set_Team_Returner(int nTeam, int nKind, int nSlot)
+{
+    if (!In_Range(nTeam, 0, LAST_TEAM)) {
+        Report_Error("nTeam out of bounds in Set_Team_Returner(%d,%d,%d)", nTeam, nKind, nSlot);
+        return;
+    }
+    if (!In_Range(nKind, 0, RETURNER_KINDS - 1)) {
+        Report_Error("nKind out of bounds in Set_Team_Returner(%d,[%d],%d)", nTeam, nKind, nSlot);
+        return;
+    }
+    if (!In_Range(nSlot, 0, PLAYERS_PER_TEAM - 1)) {
+        Report_Error("nSlot out of bounds in Set_Team_Returner(%d,%d,[%d])", nTeam, nKind, nSlot);
+        return;
+    }
+    League.Team[nTeam].bReturner[nKind] = static_cast<uint8_t>(nSlot);
+}
+
+int Get_Team_Returner(int nTeam, int nKind)
+{
+    if (!In_Range(nTeam, 0, LAST_TEAM)) {
+        Report_Error("nTeam out of bounds in Get_Team_Returner(%d,%d)", nTeam, nKind);
+        return 0;
+    }
+    if (!In_Range(nKind, 0, RETURNER_KINDS - 1)) {
+        Report_Error("nKind out of bounds in Get_Team_Returner(%d,[%d])", nTeam, nKind);
+        return 0;
+    }
+    int nSlot = League.Team[nTeam].bReturner[nKind];
+    if (nSlot < PLAYERS_PER_TEAM) {
+        switch (Player_Position(nTeam, nSlot)) {
+        case POSITION_RB: case POSITION_FB: case POSITION_TE: case POSITION_WR:
+        case POSITION_CB: case POSITION_S:
+            return nSlot;
+        default:
+            break;
+        }
+    }
+    nSlot = Choose_Team_Returner(nTeam, nKind);
+    return nSlot < 0 ? 0 : nSlot;
+}
+
+// ---------------------------------------------------------------------------
+// Roster finders
+
+namespace {
+
+// Common checks of the finders: 1 when the team can be scanned. A team slot
+// that holds no players is simply empty; a number outside 0-40 is reported.
+bool Finder_Team_Ok(const char* szName, int nTeam, int nArgument)
+{
+    if (!In_Range(nTeam, 0, LAST_TEAM)) {
+        Report_Error("nTeam out of bounds in %s([%d],%d)", szName, nTeam, nArgument);
+        return false;
+    }
+    return Is_Valid_Team(nTeam) != 0;
+}
+
+bool Finder_Position_Ok(const char* szName, int nTeam, int nPosition)
+{
+    if (!Is_Valid_Position_Code(nPosition)) {
+        Report_Error("nPosition out of bounds in %s(%d,[%d])", szName, nTeam, nPosition);
+        return false;
+    }
+    return true;
+}
+
+bool Finder_Side_Ok(const char* szName, int nTeam, int nSide)
+{
+    if (!In_Range(nSide, SIDE_OFFENSE, SIDE_KICKERS)) {
+        Report_Error("nSide out of bounds in %s(%d,[%d])", szName, nTeam, nSide);
+        return false;
+    }
+    return true;
+}
+
+int Count_Matching_Players(int nTeam, int nPosition)
+{
+    int nCount = 0;
+    int nLength = Roster_Length(nTeam);
+    for (int s = 0; s < nLength; ++s)
+        if (Position_Matches(Player_Position(nTeam, s), nPosition))
+            ++nCount;
+    return nCount;
+}
+
+// The injury weeks below which a player still counts as available.
+int Available_Injury_Limit()
+{
+    int nWeek = Preference(PREF_CURRENT_WEEK);
+    if (nWeek == OFFSEASON_WEEK)
+        return DEFAULT_OFFSEASON_INJURY_LIMIT;
+    if (Is_Season_Complete())
+        return SEASON_WEEKS_FOR_INJURY_LIMIT - nWeek;
+    return 1;
+}
+
+}  // namespace
+
+int Count_Team_Position_Players(int nTeam, int nPosition)
+{
+    if (!Finder_Team_Ok("Count_Team_Position_Players", nTeam, nPosition))
+        return 0;
+    if (!Finder_Position_Ok("Count_Team_Position_Players", nTeam, nPosition))
+        return 0;
+    return Count_Matching_Players(nTeam, nPosition);
+}
+
+int Count_Position_Players(int nTeam, int nPosition)
+{
+    if (nTeam == ALL_TEAMS || nTeam == -1) {
+        int nTeams = Count_Teams();
+        int nCount = 0;
+        for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t)
+            nCount += Count_Position_Players(t, nPosition);
+        return nCount;
+    }
+    if (!Finder_Team_Ok("Count_Position_Players", nTeam, nPosition))
+        return 0;
+    if (nPosition == -1)
+        return Roster_Length(nTeam);
+    if (!Finder_Position_Ok("Count_Position_Players", nTeam, nPosition))
+        return 0;
+    return Count_Matching_Players(nTeam, nPosition);
+}
+
+int Count_Team_Side_Players(int nTeam, int nSide)
+{
+    if (!Finder_Team_Ok("Count_Team_Side_Players", nTeam, nSide))
+        return 0;
+    if (!Finder_Side_Ok("Count_Team_Side_Players", nTeam, nSide))
+        return 0;
+    int nCount = 0;
+    int nLength = Roster_Length(nTeam);
+    for (int s = 0; s < nLength; ++s)
+        if (Position_Side(Player_Position(nTeam, s)) == nSide)
+            ++nCount;
+    return nCount;
+}
+
+int Count_Team_Available_Position_Players(int nTeam, int nPosition)
+{
+    if (!Finder_Team_Ok("Count_Team_Available_Position_Players", nTeam, nPosition))
+        return 0;
+    if (!Finder_Position_Ok("Count_Team_Available_Position_Players", nTeam, nPosition))
+        return 0;
+    int nLimit = Available_Injury_Limit();
+    int nCount = 0;
+    int nLength = Roster_Length(nTeam);
+    for (int s = 0; s < nLength; ++s) {
+        if (!Position_Matches(Player_Position(nTeam, s), nPosition))
+            continue;
+        int nWeeks = Injury_Weeks(nTeam, s);
+        if (nWeeks < 1 || nWeeks < nLimit)
+            ++nCount;
+    }
+    return nCount;
+}
+
+int Find_Team_Position_Player(int nTeam, int nPosition, int n)
+{
+    if (!Finder_Team_Ok("Find_Team_Position_Player", nTeam, nPosition))
+        return -1;
+    if (!Finder_Position_Ok("Find_Team_Position_Player", nTeam, nPosition))
+        return -1;
+    int nLength = Roster_Length(nTeam);
+    for (int s = 0; s < nLength; ++s)
+        if (Position_Matches(Player_Position(nTeam, s), nPosition) && n-- == 0)
+            return s;
+    return -1;
+}
+
+int Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n)
+{
+    if (!Finder_Team_Ok("Get_Team_Uninjured_Position_Player", nTeam, nPosition))
+        return -1;
+    if (!Finder_Position_Ok("Get_Team_Uninjured_Position_Player", nTeam, nPosition))
+        return -1;
+    int nLength = Roster_Length(nTeam);
+    int nLeft = n;
+    for (int s = 0; s < nLength; ++s) {
+        if (Position_Matches(Player_Position(nTeam, s), nPosition) && Injury_Weeks(nTeam, s) < 1
+            && nLeft-- == 0)
+            return s;
+    }
+    char szAbbreviation[TEAM_STRING_SIZE];
+    Get_Team_String(szAbbreviation, nTeam, TEAM_STRING_ABBREVIATION);
+    const char* szPosition = "";
+    if (In_Range(nPosition, POSITION_QB, POSITION_P))
+        szPosition = Get_Resource_String(SHORT_POSITION_NAME_ID + nPosition);
+    else if (nPosition == POSITION_ANY)
+        szPosition = "Any";
+    Write_Debug_Log("Warning: nIndex too high in Get_Team_Uninjured_Position_Player(%s, %s, [%d]) [%d]",
+                    szAbbreviation, szPosition, n, Get_Current_Year());
+    return -1;
+}
+
+namespace {
+
+// The n-th player matching nPosition (-1: any player) over the given teams.
+bool Find_Nth_Player(const int* pnTeams, int nTeamCount, int nPosition, int n, int* pnTeam, int* pnSlot)
+{
+    if (n < 0)
+        return false;
+    for (int i = 0; i < nTeamCount; ++i) {
+        int t = pnTeams[i];
+        int nLength = Roster_Length(t);
+        for (int s = 0; s < nLength; ++s) {
+            if (nPosition >= 0 && !Position_Matches(Player_Position(t, s), nPosition))
+                continue;
+            if (n-- == 0) {
+                *pnTeam = t;
+                *pnSlot = s;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void Set_No_Player(int* pnTeam, int* pnSlot)
+{
+    if (pnTeam != nullptr)
+        *pnTeam = NO_TEAM;
+    if (pnSlot != nullptr)
+        *pnSlot = NO_PLAYER;
+}
+
+}  // namespace
+
+int Get_N_Position_Player(int nPosition, int n, int* pnTeam, int* pnSlot)
+{
+    Set_No_Player(pnTeam, pnSlot);
+    if (pnTeam == nullptr || pnSlot == nullptr || !Is_Valid_Position_Code(nPosition)) {
+        Report_Error("NO_PLAYER returned in Get_N_Position_Player(%d)", nPosition);
+        return 0;
+    }
+    int nTeams[MAX_FRANCHISES];
+    int nCount = 0;
+    int nUsed = Count_Teams();
+    for (int t = 0; t < nUsed && t < MAX_FRANCHISES; ++t)
+        nTeams[nCount++] = t;
+    if (!Find_Nth_Player(nTeams, nCount, nPosition, n, pnTeam, pnSlot)) {
+        Report_Error("NO_PLAYER returned in Get_N_Position_Player(%d)", nPosition);
+        return 0;
+    }
+    return 1;
+}
+
+int Get_N_Universe_Player(int n, int* pnTeam, int* pnSlot)
+{
+    Set_No_Player(pnTeam, pnSlot);
+    if (pnTeam == nullptr || pnSlot == nullptr) {
+        Report_Error("NO_PLAYER returned in Get_N_Universe_Player(%d)", n);
+        return 0;
+    }
+    int nTeams[TOTAL_NUMBER_OF_TEAMS];
+    int nCount = 0;
+    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t)
+        if (Is_Valid_Team(t))
+            nTeams[nCount++] = t;
+    if (!Find_Nth_Player(nTeams, nCount, -1, n, pnTeam, pnSlot)) {
+        Report_Error("NO_PLAYER returned in Get_N_Universe_Player(%d)", n);
+        return 0;
+    }
+    return 1;
+}
+
+int Find_Last_Team_Side_Player(int nTeam, int nSide)
+{
+    if (!Finder_Team_Ok("Find_Last_Team_Side_Player", nTeam, nSide))
+        return -1;
+    if (!Finder_Side_Ok("Find_Last_Team_Side_Player", nTeam, nSide))
+        return -1;
+    for (int s = Roster_Length(nTeam) - 1; s >= 0; --s)
+        if (Position_Side(Player_Position(nTeam, s)) == nSide)
+            return s;
+    return -1;
+}
+
+int Get_Or_Create_Team_Side_Player(int nTeam, int nSide)
+{
+    if (!In_Range(nTeam, 0, LAST_TEAM) || !Is_Valid_Team(nTeam)) {
+        Report_Error("Invalid nTeam in Get_Or_Create_Team_Side_Player([%d],%d)", nTeam, nSide);
+        return -1;
+    }
+    if (!Finder_Side_Ok("Get_Or_Create_Team_Side_Player", nTeam, nSide))
+        return -1;
+    int nLength = Roster_Length(nTeam);
+    for (int s = 0; s < nLength; ++s)
+        if (Position_Side(Player_Position(nTeam, s)) == nSide)
+            return s;
+    if (nLength >= PLAYERS_PER_TEAM)
+        return PLAYERS_PER_TEAM;
+    int nFirst = SIDE_FIRST_POSITION[nSide];
+    int nPosition = nFirst + Get_Random_Below(SIDE_LAST_POSITION[nSide] - nFirst + 1);
+    int nSlot = nLength;
+    Clear_Player(nTeam, nSlot);
+    PLAYER& Made = League.Team[nTeam].Player[nSlot];
+    Made.nVital[VITAL_PLAYER_ID] = Make_Unique_Player_Id(nTeam, nSlot);
+    Made.nVital[VITAL_POSITION] = nPosition;
+    Fit_Player_Ratings_To_Target(nTeam, nSlot, nPosition, NEW_SIDE_PLAYER_FACTOR);
+    // The slot must end up holding a player of the side whatever the
+    // generator did with the record.
+    if (Made.nVital[VITAL_PLAYER_ID] == 0)
+        Made.nVital[VITAL_PLAYER_ID] = Make_Unique_Player_Id(nTeam, nSlot);
+    Made.nVital[VITAL_POSITION] = nPosition;
+    if (Made.nVital[VITAL_HEIGHT] == 0)
+        Made.nVital[VITAL_HEIGHT] = Generate_Player_Height(nPosition);
+    if (Made.nVital[VITAL_WEIGHT] == 0)
+        Made.nVital[VITAL_WEIGHT] = Generate_Player_Weight(nTeam, nSlot);
+    return nSlot;
+}
+
+int Count_Players_By_Last_Initial(int cLetter)
+{
+    int nTeams = Count_Teams();
+    int nCount = 0;
+    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t) {
+        int nLength = Roster_Length(t);
+        for (int s = 0; s < nLength; ++s)
+            if (static_cast<unsigned char>(League.Team[t].Player[s].szLastName[0])
+                == static_cast<unsigned char>(cLetter))
+                ++nCount;
+    }
+    return nCount;
+}
+
+int Get_Side_Starter_Count(int nSide)
+{
+    if (!In_Range(nSide, SIDE_OFFENSE, SIDE_KICKERS)) {
+        Report_Error("nSide out of bounds in Get_Side_Starter_Count([%d])", nSide);
+        return 0;
+    }
+    return SIDE_STARTERS[nSide];
+}
+
+// ---------------------------------------------------------------------------
+// Whole records
+
+int Find_Free_Agent_Slot(int nTeam, int nSlot)
+{
+    if (!In_Range(nTeam, 0, LAST_TEAM)) {
+        Report_Error("nTeam out of bounds in Find_Free_Agent_Slot([%d],%d)", nTeam, nSlot);
+        return -1;
+    }
+    if (!In_Range(nSlot, 0, PLAYERS_PER_TEAM - 1) || !Is_Player_Slot_Used(nTeam, nSlot)) {
+        Report_Error("No player in Find_Free_Agent_Slot(%d,[%d])", nTeam, nSlot);
+        return -1;
+    }
+    if (nTeam == FREE_AGENT_TEAM)
+        return nSlot;
+    int nFree = First_Free_Agent_Gap();
+    if (nFree >= PLAYERS_PER_TEAM) {
+        Release_Excess_Player(FREE_AGENT_TEAM);
+        // Search again: a release that freed nothing must not cost the
+        // player in the pool's last slot.
+        nFree = First_Free_Agent_Gap();
+        if (nFree >= PLAYERS_PER_TEAM) {
+            Report_Error("Free agent pool is full in Find_Free_Agent_Slot(%d,%d)", nTeam, nSlot);
+            return -1;
+        }
+    }
+    int nPlayerID = League.Team[nTeam].Player[nSlot].nVital[VITAL_PLAYER_ID];
+    Swap_Players(nTeam, nSlot, FREE_AGENT_TEAM, nFree);
+    Clear_Player(nTeam, nSlot);
+    for (int s = nSlot; s < PLAYERS_PER_TEAM - 1; ++s)
+        Swap_Players(nTeam, s, nTeam, s + 1);
+    Rank_Free_Agent_Pool();
+    int nLength = Roster_Length(FREE_AGENT_TEAM);
+    for (int s = 0; s < nLength; ++s)
+        if (League.Team[FREE_AGENT_TEAM].Player[s].nVital[VITAL_PLAYER_ID] == nPlayerID)
+            return s;
+    // Ranking may release the weakest free agents again; he was one of them.
+    return -1;
+}
+
+int Erase_Team(int nTeam, int bKeepPlayers)
+{
+    if (!Is_Franchise_Used(nTeam)) {
+        Report_Error("Invalid nTeam passed to Erase_Team().");
+        return 0;
+    }
+    int nPlayers = Roster_Length(nTeam);
+    int nFree = First_Free_Agent_Gap();
+    if (!bKeepPlayers) {
+        int nExcess = nPlayers - (PLAYERS_PER_TEAM - nFree);
+        if (nExcess > 0) {
+            char szText[ERROR_TEXT_SIZE];
+            std::snprintf(szText, sizeof(szText),
+                          "There is not enough room for %d players on the Free Agent list. "
+                          "The least valuable %d players will be eliminated.",
+                          nPlayers, nExcess);
+            if (Show_Message_Box(szText, "Not Enough Room", BOX_OKCANCEL) == ID_CANCEL)
+                return 0;
+        }
+        for (int s = PLAYERS_PER_TEAM - 1; s >= 0; --s) {
+            if (League.Team[nTeam].Player[s].nVital[VITAL_PLAYER_ID] == 0)
+                continue;
+            // A player the pool cannot take leaves the league properly, his
+            // season lines with him, rather than vanishing with the record.
+            if (Find_Free_Agent_Slot(nTeam, s) < 0
+                && League.Team[nTeam].Player[s].nVital[VITAL_PLAYER_ID] != 0)
+                Remove_Player_From_Roster(nTeam, s);
+        }
+    }
+    Clear_Team(nTeam);
+    Compact_Team_Slots();
+    Count_Teams();
+    Fix_Current_Team_Selection();
+
+    int nCurrent = Preference(PREF_CURRENT_TEAM);
+    if (!Is_Valid_Team(nCurrent)) {
+        int nBefore = nCurrent - 1;
+        if (!Is_Franchise_Used(nBefore)) {
+            // Never leave -1 (or another empty slot) as the user's team.
+            nBefore = 0;
+            for (int t = 0; t < MAX_FRANCHISES; ++t)
+                if (Is_Franchise_Used(t)) {
+                    nBefore = t;
+                    break;
+                }
+        }
+        Preference(PREF_CURRENT_TEAM) = nBefore;
+        if (Is_Franchise_Used(nBefore) && Preference(PREF_ALL_COMPUTER_TEAMS) == 0
+            && League.Team[nBefore].nTeamStat[TEAM_STAT_CONTROLLER] == CONTROLLER_USER)
+            Preference(PREF_SELECTED_TEAM) = nBefore;
+    }
+    return 1;
+}
+
+void Remap_Team_References(int nTeamA, int nTeamB)
+{
+    if (!In_Range(nTeamA, 0, LAST_FRANCHISE) || !In_Range(nTeamB, 0, LAST_FRANCHISE)) {
+        Report_Error("nTeam out of bounds in Remap_Team_References(%d,%d)", nTeamA, nTeamB);
+        return;
+    }
+    if (nTeamA == nTeamB)
+        return;
+
+    // Schedules: +(team + 1) at home, -(team + 1) away. Every slot is walked,
+    // not only those below Count_Teams, which misses teams while a gap is
+    // being closed.
+    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
+        for (int w = 0; w < SCHEDULE_WEEKS; ++w) {
+            int32_t& nOpponent = League.Team[t].nSchedule[w][0];
+            if (nOpponent == nTeamA + 1)
+                nOpponent = nTeamB + 1;
+            else if (nOpponent == nTeamB + 1)
+                nOpponent = nTeamA + 1;
+            else if (nOpponent == -(nTeamA + 1))
+                nOpponent = -(nTeamB + 1);
+            else if (nOpponent == -(nTeamB + 1))
+                nOpponent = -(nTeamA + 1);
+        }
+    }
+
+    // Season lines: the team byte is the low byte of word 2. Walking the
+    // table once (not the players' links) changes a line shared by two
+    // records once only. Free lines (year 0) are left alone.
+    for (int i = 0; i < SEASON_LINE_COUNT; ++i) {
+        int32_t* pLine = League.SeasonLines[i];
+        if (pLine[0] == 0)
+            continue;
+        int nLineTeam = pLine[2] & 0xFF;
+        int nNew = Swap_Team_Number(nLineTeam, nTeamA, nTeamB);
+        if (nNew != nLineTeam)
+            pLine[2] = static_cast<int32_t>((static_cast<uint32_t>(pLine[2]) & ~0xFFu) | static_cast<uint32_t>(nNew));
+    }
+
+    // Players: the drafting team of vital stat 13, (team + 1) x 10000 + year,
+    // and the fantasy-draft drafted-by byte (byte stat 4, NO_TEAM when none).
+    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            PLAYER& Player = League.Team[t].Player[s];
+            if (Player.nVital[VITAL_PLAYER_ID] == 0)
+                continue;
+            int32_t& nDrafted = Player.nVital[VITAL_DRAFTED_BY];
+            if (nDrafted >= 10000) {
+                int nDraftTeam = nDrafted / 10000 - 1;
+                int nNew = Swap_Team_Number(nDraftTeam, nTeamA, nTeamB);
+                if (nNew != nDraftTeam)
+                    nDrafted = (nNew + 1) * 10000 + nDrafted % 10000;
+            }
+            uint8_t& bDraftedBy = Player.bStatHigh[0];
+            bDraftedBy = static_cast<uint8_t>(Swap_Team_Number(bDraftedBy, nTeamA, nTeamB));
+        }
+    }
+
+    // Draft picks: owner bytes and the draft order. Every byte is walked;
+    // bytes of unused franchises are never read.
+    for (auto& Draft : League.Draft.DraftPickOwner)
+        for (auto& Round : Draft)
+            for (uint8_t& bOwner : Round)
+                bOwner = static_cast<uint8_t>(Swap_Team_Number(bOwner, nTeamA, nTeamB));
+    for (uint8_t& bTeam : League.Draft.DraftOrder)
+        bTeam = static_cast<uint8_t>(Swap_Team_Number(bTeam, nTeamA, nTeamB));
+
+    // Team-valued preferences: the user's team, the player card's team, the
+    // trading partner and the selected team.
+    for (int nSlot : {PREF_CURRENT_TEAM, PREF_CARD_TEAM, PREF_TRADE_PARTNER, PREF_SELECTED_TEAM})
+        Preference(nSlot) = Swap_Team_Number(Preference(nSlot), nTeamA, nTeamB);
+
+    // The game records: both teams and the team with the ball.
+    for (GAME& Game : League.Game) {
+        Game.nAwayTeam = static_cast<uint8_t>(Swap_Team_Number(Game.nAwayTeam, nTeamA, nTeamB));
+        Game.nHomeTeam = static_cast<uint8_t>(Swap_Team_Number(Game.nHomeTeam, nTeamA, nTeamB));
+        Game.nOffense = static_cast<uint8_t>(Swap_Team_Number(Game.nOffense, nTeamA, nTeamB));
+    }
+
+    // TO BE ADDED HERE, once their records have structures: the 31
+    // playoff-bracket slots and the 8 x 13 division standings rows.
+}
+
+void Swap_Teams(int nTeamA, int nTeamB)
+{
+    if (!In_Range(nTeamA, 0, LAST_FRANCHISE) || !In_Range(nTeamB, 0, LAST_FRANCHISE)) {
+        Report_Error("nTeam out of bounds in Swap_Teams(%d,%d)", nTeamA, nTeamB);
+        return;
+    }
+    if (nTeamA == nTeamB)
+        return;
+    int nOldCurrent = Preference(PREF_CURRENT_TEAM);
+
+    auto pTemp = std::make_unique<TEAM>();
+    std::memcpy(pTemp.get(), &League.Team[nTeamA], sizeof(TEAM));
+    std::memcpy(&League.Team[nTeamA], &League.Team[nTeamB], sizeof(TEAM));
+    std::memcpy(&League.Team[nTeamB], pTemp.get(), sizeof(TEAM));
+
+    // Each franchise's own picks are stored in its column: the columns move
+    // with the records, then the owner values are renamed with the rest.
+    for (auto& Draft : League.Draft.DraftPickOwner)
+        for (auto& Round : Draft) {
+            uint8_t bTemp = Round[nTeamA];
+            Round[nTeamA] = Round[nTeamB];
+            Round[nTeamB] = bTemp;
+        }
+
+    Remap_Team_References(nTeamA, nTeamB);
+
+    // The selected team follows the user's team when the user runs it.
+    if (nOldCurrent == nTeamA || nOldCurrent == nTeamB) {
+        int nNew = Preference(PREF_CURRENT_TEAM);
+        if (Is_Franchise_Used(nNew) && League.Team[nNew].nTeamStat[TEAM_STAT_CONTROLLER] == CONTROLLER_USER
+            && Preference(PREF_ALL_COMPUTER_TEAMS) == 0)
+            Preference(PREF_SELECTED_TEAM) = nNew;
+    }
+}
+
+void Compact_Team_Slots()
+{
+    // Only an empty slot followed by one in use is exchanged: moving empty
+    // slots among themselves would change nothing but would drag team
+    // references to the end of the table.
+    for (int nPass = 0; nPass < MAX_FRANCHISES; ++nPass) {
+        bool bMoved = false;
+        for (int t = 0; t < LAST_FRANCHISE; ++t) {
+            if (!Is_Franchise_Used(t) && Is_Franchise_Used(t + 1)) {
+                Swap_Teams(t, t + 1);
+                bMoved = true;
+            }
+        }
+        if (!bMoved)
+            break;
+    }
+}
+
+int Backup_Team_Structure(void* pBuffer, int nTeam)
+{
+    if (nTeam < 0) {
+        Report_Error("Negative team in Backup_Team_Structure()");
+        return 0;
+    }
+    if (nTeam > FREE_AGENT_TEAM) {
+        Report_Error("nTeam too large in Backup_Team_Structure()");
+        return 0;
+    }
+    if (pBuffer == nullptr) {
+        Report_Error("NULL buffer in Backup_Team_Structure()");
+        return 0;
+    }
+    std::memcpy(pBuffer, &League.Team[nTeam], sizeof(TEAM));
+    return 1;
+}
+
+void Clear_All_Teams()
+{
+    for (int t = 0; t < MAX_FRANCHISES; ++t) {
+        std::memset(&League.Team[t], 0, sizeof(TEAM));
+        League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
+    }
+    for (int t = FREE_AGENT_TEAM; t < TOTAL_NUMBER_OF_TEAMS; ++t)
+        std::memset(&League.Team[t], 0, sizeof(TEAM));
+}
+
+void Clear_Team(int nTeam)
+{
+    if (nTeam == NO_TEAM)
+        return;
+    if (!In_Range(nTeam, 0, LAST_TEAM)) {
+        Report_Error("nTeam out of bounds in Clear_Team(<%d>)", nTeam);
+        return;
+    }
+    std::memset(&League.Team[nTeam], 0, sizeof(TEAM));
+    League.Team[nTeam].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
+}
+
+void Zero_All_Teams()
+{
+    std::memset(League.Team, 0, sizeof(League.Team));
+}

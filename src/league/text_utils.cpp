@@ -1,0 +1,433 @@
+// Bounded copying, the CSV splitter, line readers and writers, and the
+// case and padding helpers. Number and name texts are in number_text.cpp.
+
+#include "league/text_utils.h"
+
+#include <sys/stat.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/files.h"
+#include "platform/resources.h"
+#include "platform/ui.h"
+
+namespace {
+
+// Set the first time a line is cut, so the warning shows once per run.
+bool g_bLineLimitWarned = false;
+
+unsigned Pointer_Bits(const void* p)
+{
+    // The message shows the low 32 bits, enough to tell a null apart.
+    return static_cast<unsigned>(reinterpret_cast<uintptr_t>(p));
+}
+
+// Reads one line: bytes up to a line feed (dropped) or the end of the file.
+// A carriage return right before the line feed, or at the very end, is part
+// of the line end. Keeps at most nKeep bytes in szBuffer (nKeep + 1 bytes of
+// room) and counts the bytes of the line in nLength. Returns 1 when the end
+// of the file was reached.
+int Read_Raw_Line(FILE* pFile, char* szBuffer, int nKeep, long& nLength)
+{
+    int nStored = 0;
+    nLength = 0;
+    bool bEnd = false;
+    for (;;) {
+        int c = getc(pFile);
+        if (c == EOF) {
+            bEnd = true;
+            break;
+        }
+        if (c == '\n')
+            break;
+        if (c == '\r') {
+            int cNext = getc(pFile);
+            if (cNext == '\n')
+                break;
+            if (cNext == EOF) {
+                bEnd = true;
+                break;
+            }
+            ungetc(cNext, pFile);
+        }
+        if (nStored < nKeep)
+            szBuffer[nStored++] = static_cast<char>(c);
+        nLength++;
+    }
+    szBuffer[nStored] = '\0';
+    return bEnd ? 1 : 0;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Bounded copying
+
+int safe_strncpy(char* szDst, const char* szSrc, int nSize)
+{
+    if (szDst == nullptr || szSrc == nullptr) {
+        Report_Error("Null pointer in safe_strncpy(0x%08X,0x%08X,%d)", Pointer_Bits(szDst), Pointer_Bits(szSrc),
+                     nSize);
+        return 0;
+    }
+    if (nSize < 1)
+        return szSrc[0] != '\0' ? -1 : 0;
+    size_t nRoom = static_cast<size_t>(nSize) - 1;
+    size_t nLength = strnlen(szSrc, nRoom);
+    // Decided before writing: the source may overlap the buffer.
+    bool bCut = nLength == nRoom && szSrc[nLength] != '\0';
+    memmove(szDst, szSrc, nLength);
+    // Zero-fill the rest, so fixed record fields never keep stale bytes.
+    memset(szDst + nLength, 0, static_cast<size_t>(nSize) - nLength);
+    return bCut ? -1 : static_cast<int>(nLength);
+}
+
+int safe_strncat(char* szDst, const char* szSrc, int nSize)
+{
+    if (szDst == nullptr || szSrc == nullptr) {
+        Report_Error("Null pointer in safe_strncpy(0x%08X,0x%08X,%d)", Pointer_Bits(szDst), Pointer_Bits(szSrc),
+                     nSize);
+        return 0;
+    }
+    if (nSize < 1)
+        return 0;
+    if (nSize == 4) {
+        // A size of 4 is almost surely sizeof of a pointer: mark the text so
+        // the mistake shows. "F**" and its terminator fill the 4 bytes.
+        memcpy(szDst, "F**", 4);
+        return 4;
+    }
+    size_t nRoom = static_cast<size_t>(nSize) - 1;
+    size_t nLength = strnlen(szDst, static_cast<size_t>(nSize));
+    if (nLength > nRoom)
+        nLength = nRoom;   // no terminator within the buffer: cut there
+    size_t nAdd = strnlen(szSrc, nRoom - nLength);
+    memmove(szDst + nLength, szSrc, nAdd);
+    nLength += nAdd;
+    szDst[nLength] = '\0';
+    if (static_cast<long>(nLength) >= static_cast<long>(nSize) - 2)
+        Report_Error("Buffer filled in safe_strncat.  Str len %d", nSize - 1);
+    return static_cast<int>(nLength);
+}
+
+int Format_Text_Bounded(char* szBuffer, int nSize, const char* szFormat, ...)
+{
+    if (szBuffer == nullptr || szFormat == nullptr || nSize < 1)
+        return 0;
+    va_list Args;
+    va_start(Args, szFormat);
+    int nWanted = vsnprintf(szBuffer, static_cast<size_t>(nSize), szFormat, Args);
+    va_end(Args);
+    szBuffer[nSize - 1] = '\0';
+    if (nWanted < 0) {
+        szBuffer[0] = '\0';
+        return 0;
+    }
+    return nWanted < nSize ? nWanted : nSize - 1;
+}
+
+int Append_Formatted_Text(char* szBuffer, int nSize, const char* szFormat, ...)
+{
+    if (szBuffer == nullptr || szFormat == nullptr || nSize < 1)
+        return 0;
+    size_t nLength = strnlen(szBuffer, static_cast<size_t>(nSize));
+    if (nLength >= static_cast<size_t>(nSize))
+        return 0;
+    size_t nRoom = static_cast<size_t>(nSize) - nLength;
+    va_list Args;
+    va_start(Args, szFormat);
+    int nWanted = vsnprintf(szBuffer + nLength, nRoom, szFormat, Args);
+    va_end(Args);
+    szBuffer[nSize - 1] = '\0';
+    // Like the bounded copy: -1 tells the caller the text was cut.
+    if (nWanted < 0 || static_cast<size_t>(nWanted) >= nRoom)
+        return -1;
+    return nWanted;
+}
+
+// ---------------------------------------------------------------------------
+// Splitting and lines
+
+int Pop_Token_From_String(char* szToken, char* szLine, char cDelimiter)
+{
+    if (szLine == nullptr) {
+        if (szToken != nullptr)
+            szToken[0] = '\0';
+        return 1;
+    }
+    char* pDelimiter = strchr(szLine, cDelimiter);
+    // strchr finds the terminator itself for a NUL delimiter.
+    if (cDelimiter == '\0')
+        pDelimiter = nullptr;
+    size_t nField = pDelimiter != nullptr ? static_cast<size_t>(pDelimiter - szLine) : strlen(szLine);
+    if (szToken != nullptr) {
+        size_t nKeep = nField < TEXT_BUFFER_SIZE - 1 ? nField : TEXT_BUFFER_SIZE - 1;
+        memmove(szToken, szLine, nKeep);
+        szToken[nKeep] = '\0';
+    }
+    if (pDelimiter == nullptr) {
+        szLine[0] = '\0';
+        return 1;
+    }
+    memmove(szLine, pDelimiter + 1, strlen(pDelimiter + 1) + 1);
+    return 0;
+}
+
+void Reset_Line_Limit_Warning()
+{
+    g_bLineLimitWarned = false;
+}
+
+int Read_Line_Limit(const char* szName, char* szBuffer, FILE* pFile, int nLimit)
+{
+    if (szBuffer == nullptr || nLimit < 1) {
+        // Nowhere to store: the line is still consumed.
+        return Skip_Line(pFile);
+    }
+    if (pFile == nullptr) {
+        szBuffer[0] = '\0';
+        return 1;
+    }
+    long nLength = 0;
+    int nEnd = Read_Raw_Line(pFile, szBuffer, nLimit - 1, nLength);
+    if (nLength > nLimit - 1 && !g_bLineLimitWarned) {
+        g_bLineLimitWarned = true;
+        char szText[TEXT_BUFFER_SIZE];
+        Format_Text_Bounded(szText, sizeof(szText),
+                            "Line too long in %s.\n\nLimit = %d characters.\n\nExtra character(s) ignored.",
+                            szName != nullptr ? szName : "", nLimit);
+        Show_Message_Box(szText, "Read_Line_Limit", BOX_OK | BOX_ICON_EXCLAMATION);
+    }
+    return nEnd;
+}
+
+int Read_Line_2048(char* szBuffer, FILE* pFile)
+{
+    return Read_Line_Limit("'Filename Unknown'", szBuffer, pFile, TEXT_BUFFER_SIZE);
+}
+
+int Read_Line(char* szBuffer, FILE* pFile)
+{
+    if (szBuffer == nullptr)
+        return Skip_Line(pFile);
+    if (pFile == nullptr) {
+        szBuffer[0] = '\0';
+        return 1;
+    }
+    long nLength = 0;
+    return Read_Raw_Line(pFile, szBuffer, TEXT_BUFFER_SIZE - 1, nLength);
+}
+
+int Skip_Line(FILE* pFile)
+{
+    if (pFile == nullptr)
+        return 1;
+    for (;;) {
+        int c = getc(pFile);
+        if (c == EOF)
+            return 1;
+        if (c == '\n')
+            return 0;
+    }
+}
+
+int Count_Lines_In_File(const char* szPath)
+{
+    FILE* pFile = szPath != nullptr ? files::Open_File(szPath, "r") : nullptr;
+    if (pFile == nullptr) {
+        char szText[TEXT_BUFFER_SIZE];
+        Format_Text_Bounded(szText, sizeof(szText), "Couldn't open file: \"%s\"\n\n%s", szPath != nullptr ? szPath : "",
+                            Get_Error_Text());
+        Show_Message_Box(szText, "File Error", BOX_OK | BOX_ICON_EXCLAMATION);
+        return 0;
+    }
+    int nLines = 1;
+    for (int c = getc(pFile); c != EOF; c = getc(pFile))
+        if (c == '\n')
+            nLines++;
+    fclose(pFile);
+    return nLines;
+}
+
+int Count_Chars_In_Open_File(FILE* pFile)
+{
+    if (pFile == nullptr)
+        return 0;
+    rewind(pFile);
+    int nCount = 0;
+    while (getc(pFile) != EOF)
+        nCount++;
+    rewind(pFile);
+    return nCount;
+}
+
+int Append_Line_To_File(const char* szPath, const char* szText)
+{
+    if (szPath == nullptr || szPath[0] == '\0' || szText == nullptr)
+        return 0;
+    FILE* pFile = files::Open_File(szPath, "ab");
+    if (pFile == nullptr)
+        return 0;
+    fputs(szText, pFile);
+    fputc('\n', pFile);
+    fclose(pFile);
+    return 1;
+}
+
+int Append_Formatted_Line_To_File(const char* szPath, const char* szFormat, ...)
+{
+    if (szFormat == nullptr)
+        return 0;
+    char szText[TEXT_BUFFER_SIZE];
+    va_list Args;
+    va_start(Args, szFormat);
+    int nWanted = vsnprintf(szText, sizeof(szText), szFormat, Args);
+    va_end(Args);
+    if (nWanted < 0)
+        szText[0] = '\0';
+    return Append_Line_To_File(szPath, szText);
+}
+
+int Does_File_Exist(const char* szPath)
+{
+    if (szPath == nullptr || szPath[0] == '\0')
+        return 0;
+    FILE* pFile = files::Open_File(szPath, "r");
+    if (pFile == nullptr)
+        return 0;
+    // A folder opens for reading too, but it is no file.
+    struct stat Info;
+    bool bFile = fstat(fileno(pFile), &Info) == 0 && S_ISREG(Info.st_mode);
+    fclose(pFile);
+    return bFile ? 1 : 0;
+}
+
+const char* Get_Error_Text()
+{
+    // 80 is "truncated" in the runtime the file texts were written for; here
+    // it keeps that meaning.
+    if (errno == 80)
+        return "String was truncated";
+    return strerror(errno);
+}
+
+// ---------------------------------------------------------------------------
+// Case, padding and editing
+
+void Make_Upper_Case(char* szText)
+{
+    if (szText == nullptr)
+        return;
+    for (char* p = szText; *p != '\0'; p++)
+        if (*p >= 'a' && *p <= 'z')
+            *p = static_cast<char>(*p - 'a' + 'A');
+}
+
+void Keep_Letters_Only(char* szText)
+{
+    if (szText == nullptr)
+        return;
+    char* pOut = szText;
+    for (const char* p = szText; *p != '\0'; p++)
+        if ((*p >= 'A' && *p <= 'Z') || (*p >= 'a' && *p <= 'z'))
+            *pOut++ = *p;
+    *pOut = '\0';
+}
+
+void Remove_Char_From_String(char* szText, char c)
+{
+    if (szText == nullptr || c == '\0')
+        return;
+    char* pOut = szText;
+    for (const char* p = szText; *p != '\0'; p++)
+        if (*p != c)
+            *pOut++ = *p;
+    *pOut = '\0';
+}
+
+void Trim_Leading_Blanks(char* szText)
+{
+    if (szText == nullptr)
+        return;
+    size_t nSkip = 0;
+    while (szText[nSkip] == ' ' || szText[nSkip] == '\t')
+        nSkip++;
+    if (nSkip > 0)
+        memmove(szText, szText + nSkip, strlen(szText + nSkip) + 1);
+}
+
+char* Find_Text_No_Case(char* szText, const char* szPart)
+{
+    if (szText == nullptr || szPart == nullptr)
+        return nullptr;
+    size_t nPart = strlen(szPart);
+    for (char* p = szText;; p++) {
+        size_t i = 0;
+        while (i < nPart && p[i] != '\0'
+               && tolower(static_cast<unsigned char>(p[i])) == tolower(static_cast<unsigned char>(szPart[i])))
+            i++;
+        if (i == nPart)
+            return p;
+        if (*p == '\0')
+            return nullptr;
+    }
+}
+
+void Swap_Texts(char* szA, char* szB)
+{
+    if (szA == nullptr || szB == nullptr || szA == szB)
+        return;
+    char szHold[TEXT_BUFFER_SIZE];
+    safe_strncpy(szHold, szA, TEXT_BUFFER_SIZE);
+    size_t nB = strnlen(szB, TEXT_BUFFER_SIZE - 1);
+    memmove(szA, szB, nB);
+    szA[nB] = '\0';
+    size_t nA = strlen(szHold);
+    memcpy(szB, szHold, nA + 1);
+}
+
+int Load_String_Text(int nId, char* szBuffer)
+{
+    return Load_Resource_String(nId, szBuffer, TEXT_BUFFER_SIZE);
+}
+
+namespace {
+
+// Puts nBlanks blanks before the text, within a TEXT_BUFFER_SIZE buffer.
+void Prefix_Blanks(char* szText, long nBlanks)
+{
+    size_t nLength = strnlen(szText, TEXT_BUFFER_SIZE - 1);
+    long nMost = static_cast<long>(TEXT_BUFFER_SIZE - 1 - nLength);
+    if (nBlanks > nMost)
+        nBlanks = nMost;
+    if (nBlanks <= 0)
+        return;
+    memmove(szText + nBlanks, szText, nLength + 1);
+    memset(szText, ' ', static_cast<size_t>(nBlanks));
+}
+
+}  // namespace
+
+void Pad_Text_Left(char* szText, int nWidth)
+{
+    if (szText == nullptr)
+        return;
+    long nLength = static_cast<long>(strnlen(szText, TEXT_BUFFER_SIZE - 1));
+    Prefix_Blanks(szText, static_cast<long>(nWidth) - nLength);
+}
+
+void Pad_Text_Left_2(char* szText, int nWidth)
+{
+    if (szText == nullptr)
+        return;
+    long nLength = static_cast<long>(strnlen(szText, TEXT_BUFFER_SIZE - 1));
+    long nBlanks = nLength < nWidth ? 2 * (static_cast<long>(nWidth) - nLength) : 0;
+    // Two narrow digits: one more blank keeps the column lined up.
+    if (strcmp(szText, "11") == 0)
+        nBlanks++;
+    Prefix_Blanks(szText, nBlanks);
+}

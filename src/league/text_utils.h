@@ -1,0 +1,133 @@
+// Common text routines: bounded copying and appending, the CSV field
+// splitter, line readers and log-line writers, money and number text, number
+// words, week, date, position, depth-slot and rating names, team display
+// names, and small case and padding helpers.
+//
+// They work on NUL-terminated 8-bit (Windows-1252) byte strings in buffers
+// the caller supplies. Routines without a size argument write into a buffer
+// of at least TEXT_BUFFER_SIZE bytes.
+#pragma once
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "platform/errors.h"
+
+constexpr int TEXT_BUFFER_SIZE = 2048;
+
+// ---- Bounded copying ------------------------------------------------------
+
+// Copies at most nSize - 1 bytes and always terminates (nSize > 0). Returns
+// the number of bytes copied, or -1 when the source was cut. Null pointers
+// are reported and give 0.
+int safe_strncpy(char* szDst, const char* szSrc, int nSize);
+// Appends within nSize - 1 bytes and terminates; returns the new length.
+// Reports when the result fills the buffer. Null pointers: reported, 0.
+int safe_strncat(char* szDst, const char* szSrc, int nSize);
+// Formats at most nSize bytes; the last byte is always a terminator.
+int Format_Text_Bounded(char* szBuffer, int nSize, const char* szFormat, ...) KELVO_PRINTF(3, 4);
+// Formats at the end of the text already in the buffer, within nSize bytes.
+// 0 when the buffer holds no terminator within nSize; else the formatter's
+// result.
+int Append_Formatted_Text(char* szBuffer, int nSize, const char* szFormat, ...) KELVO_PRINTF(3, 4);
+
+// ---- Splitting and lines ----------------------------------------------------
+
+// The CSV field splitter: moves the bytes of szLine up to the first cDelimiter
+// into szToken (bounded to TEXT_BUFFER_SIZE) and removes them and the one
+// delimiter from szLine. Returns 1 when no delimiter was found (the last
+// field; szLine is then empty), else 0. No quoting or trimming.
+int Pop_Token_From_String(char* szToken, char* szLine, char cDelimiter);
+
+// Reads one line (to a line feed or the end of the file), keeps at most
+// nLimit - 1 bytes without the line end (a CR before the LF is dropped too)
+// and warns once per run when a line is longer. Returns 1 when the end of
+// the file was reached during this call, else 0.
+int Read_Line_Limit(const char* szName, char* szBuffer, FILE* pFile, int nLimit);
+// Lets the next over-long line warn again (for tests).
+void Reset_Line_Limit_Warning();
+// Read_Line_Limit("'Filename Unknown'", buffer, file, 2048).
+int Read_Line_2048(char* szBuffer, FILE* pFile);
+// Reads a line into a TEXT_BUFFER_SIZE buffer (extra bytes dropped); 0 for a
+// line, 1 at the end of the file or when there is no file.
+int Read_Line(char* szBuffer, FILE* pFile);
+// Drops bytes up to a line feed; 1 at the end of the file or for no file.
+int Skip_Line(FILE* pFile);
+// Line feeds + 1; 0 (after a "File Error" box) when the file cannot be opened.
+int Count_Lines_In_File(const char* szPath);
+// Rewinds, counts the bytes to the end, rewinds again.
+int Count_Chars_In_Open_File(FILE* pFile);
+// Appends the text and a line feed; 0 for an empty path, a missing text or a
+// file that cannot be opened, else 1.
+int Append_Line_To_File(const char* szPath, const char* szText);
+// Formats into 2,048 bytes, then as Append_Line_To_File.
+int Append_Formatted_Line_To_File(const char* szPath, const char* szFormat, ...) KELVO_PRINTF(2, 3);
+// 1 when the file can be opened for reading.
+int Does_File_Exist(const char* szPath);
+// The runtime's text for the current error number (80: "String was truncated").
+const char* Get_Error_Text();
+
+// ---- Money and numbers --------------------------------------------------------
+
+// Thousands of dollars as "$999K", "$1.5M", "$250M", "$2.34B" (negative with a
+// leading "-").
+void Format_Money_Short(int nThousands, char* szBuffer);
+// Format_Money_Short(dollars / 1,000).
+void Format_Money_Dollars(int nDollars, char* szBuffer);
+// Removes every "$" and "," in place, then converts to an integer.
+int Parse_Money_Text(char* szText);
+// "1,000,000"; a negative number keeps its sign before the first group.
+void Format_Number_With_Commas(int n, char* szBuffer);
+// "$" and the number with commas.
+void Format_Dollars_With_Commas(int n, char* szBuffer);
+// ".500" below 1,000, else "1.000".
+void Format_Thousandths(int n, char* szBuffer);
+// "1st", "2nd", "11th", "111th", "121st".
+void Format_Ordinal(char* szBuffer, int n);
+// "one thousand two hundred and thirty-four".
+void Get_Cardinal_Words(char* szBuffer, int n);
+// "one hundred and first".
+void Get_Ordinal_Words(char* szBuffer, int n);
+
+// ---- Names --------------------------------------------------------------------
+
+// Positions 0-14 from the string table, 15 "Any Position", else "<Error>".
+void Get_Position_Name(int nPos, char* szBuffer);
+void Get_Position_Name_Lower(int nPos, char* szBuffer);
+// Depth-chart slots 0-42; any other slot gives an empty text.
+void Get_Depth_Slot_Abbreviation(int nSlot, char* szBuffer);
+void Get_Depth_Slot_Name(int nSlot, char* szBuffer);
+// Ratings 0-26; any other an empty text.
+void Get_Rating_Name(int nRating, char* szBuffer);
+// Week -1 is the current week.
+void Get_Week_Name(int nWeek, char* szBuffer);
+void Get_Week_Name_Long(int nWeek, char* szBuffer);
+// "September 7" for a day number (0 = January 1, taken modulo 365).
+void Format_Day_Of_Year(int nDay, char* szBuffer);
+// "September 7, 2019".
+void Format_Date_With_Year(int nDay, int nYear, char* szBuffer);
+
+// Team display names (team values 0-40, -1 league average, 128 NO_TEAM).
+void Get_Team_City(int nTeam, char* szBuffer);
+void Get_Team_Nickname(int nTeam, char* szBuffer);
+void Get_Team_Full_Name(int nTeam, char* szBuffer);
+void Get_Team_Short_Name(int nTeam, char* szBuffer);
+void Get_Gm_Face_Image_Path(int nTeam, char* szBuffer);
+
+// ---- Case, padding and editing (in place) ---------------------------------------
+
+void Make_Upper_Case(char* szText);
+void Keep_Letters_Only(char* szText);
+void Remove_Char_From_String(char* szText, char c);
+void Trim_Leading_Blanks(char* szText);
+// The first place where szPart occurs ignoring case, or nullptr; an empty
+// part matches at the start.
+char* Find_Text_No_Case(char* szText, const char* szPart);
+// Exchanges two texts (each at most TEXT_BUFFER_SIZE bytes with terminator).
+void Swap_Texts(char* szA, char* szB);
+// The string-table text into a TEXT_BUFFER_SIZE buffer; returns its length.
+int Load_String_Text(int nId, char* szBuffer);
+// Prefixes blanks until the text is nWidth long (within TEXT_BUFFER_SIZE).
+void Pad_Text_Left(char* szText, int nWidth);
+// Prefixes 2 * (nWidth - length) blanks, and one more for exactly "11".
+void Pad_Text_Left_2(char* szText, int nWidth);

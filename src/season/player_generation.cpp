@@ -1,0 +1,346 @@
+// Making players: the least the league records need until the player
+// lifecycle is built. Names come from the shipped name lists; ratings,
+// heights and weights are drawn around plain position profiles; the salary
+// scale is the league's full minimum-salary table. The draft-class generator,
+// colleges, uniform numbers and the yearly measure averages come with the
+// season cycle.
+#include "season/player_generation.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "league/inflation.h"
+#include "league/league_structure.h"
+#include "league/player.h"
+#include "league/random.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+
+const char* const DEFAULT_FIRST_NAME = "John";
+const char* const DEFAULT_LAST_NAME = "Smith";
+
+namespace {
+
+// ---- Name pool ----------------------------------------------------------------
+
+struct NAME_LIST {
+    const char* szPath;
+    bool bLoaded = false;
+    std::vector<std::string> Names;
+};
+
+NAME_LIST FirstNames{"names\\first.txt", false, {}};
+NAME_LIST LastNames{"names\\last.txt", false, {}};
+char FirstNameCache[FIRST_NAME_CACHE_SIZE][CACHED_FIRST_NAME_SIZE];
+
+// Reads the list once: one name a line, CR LF or LF, blank lines skipped.
+void Load_Name_List(NAME_LIST& List)
+{
+    if (List.bLoaded)
+        return;
+    List.bLoaded = true;
+    List.Names.clear();
+    FILE* pFile = files::Open_File(List.szPath, "rb");
+    if (pFile == nullptr)
+        return;
+    std::string Line;
+    int c;
+    auto Finish_Line = [&List, &Line]() {
+        while (!Line.empty() && (Line.back() == '\r' || Line.back() == ' ' || Line.back() == '\t'))
+            Line.pop_back();
+        size_t nStart = Line.find_first_not_of(" \t");
+        if (nStart != std::string::npos)
+            List.Names.push_back(Line.substr(nStart));
+        Line.clear();
+    };
+    while ((c = std::fgetc(pFile)) != EOF) {
+        if (c == '\n')
+            Finish_Line();
+        else
+            Line.push_back(static_cast<char>(c));
+    }
+    Finish_Line();
+    std::fclose(pFile);
+}
+
+void Copy_Cut(char* szOut, size_t nOutSize, const char* szText)
+{
+    if (szOut == nullptr || nOutSize == 0)
+        return;
+    size_t nLength = strnlen(szText, nOutSize - 1);
+    std::memcpy(szOut, szText, nLength);
+    std::memset(szOut + nLength, 0, nOutSize - nLength);
+}
+
+// ---- Position profiles ------------------------------------------------------
+
+// Average height (inches) and weight (pounds) of positions 0-14.
+constexpr int AVERAGE_HEIGHT[NUMBER_OF_POSITIONS] = {75, 71, 72, 76, 72, 77, 76, 75, 76, 75, 74, 71, 72, 72, 74};
+constexpr int AVERAGE_WEIGHT[NUMBER_OF_POSITIONS] = {225, 215, 245, 255, 200, 315, 315, 305, 275, 310, 245, 193, 207, 200, 215};
+
+// The ratings that make a player at each position.
+bool Is_Key_Rating(int nPosition, int nRating)
+{
+    switch (nPosition) {
+    case POSITION_QB:
+        return nRating >= RATING_ACCURACY && nRating <= RATING_MOBILITY;
+    case POSITION_RB:
+    case POSITION_WR:
+        return (nRating >= RATING_SPEED && nRating <= RATING_PUNT_RETURNS) || nRating == RATING_PASS_BLOCKING;
+    case POSITION_FB:
+    case POSITION_TE:
+        return (nRating >= RATING_SPEED && nRating <= RATING_HANDS) || nRating == RATING_PASS_BLOCKING ||
+               nRating == RATING_RUN_BLOCKING;
+    case POSITION_T:
+    case POSITION_G:
+    case POSITION_C:
+        return nRating >= RATING_PASS_BLOCKING && nRating <= RATING_DISCIPLINE;
+    case POSITION_CB:
+    case POSITION_S:
+        if (nRating == RATING_KICK_RETURNS || nRating == RATING_PUNT_RETURNS)
+            return true;
+        [[fallthrough]];
+    case POSITION_DE:
+    case POSITION_DT:
+    case POSITION_LB:
+        return nRating >= RATING_RUN_DEFENSE && nRating <= RATING_TACKLING;
+    case POSITION_K:
+        return nRating == RATING_FG_ACCURACY || nRating == RATING_FG_DISTANCE;
+    case POSITION_P:
+        return nRating == RATING_PUNT_ACCURACY || nRating == RATING_PUNT_DISTANCE;
+    default:
+        return false;
+    }
+}
+
+bool Is_Address(int nTeam, int nSlot)
+{
+    return nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM;
+}
+
+// ---- Minimum salaries ($K) by league year 2015-2030 and credited seasons 0-10 --
+
+constexpr int FIRST_SALARY_YEAR = 2015;
+constexpr int LAST_SALARY_YEAR = 2030;
+constexpr int BASE_SALARY_YEAR = 2023;   // inflated for years outside the table
+constexpr int MINIMUM_SALARY[LAST_SALARY_YEAR - FIRST_SALARY_YEAR + 1][11] = {
+    {435, 510, 585, 660, 745, 745, 745, 870, 870, 870, 970},           // 2015
+    {450, 525, 600, 675, 760, 760, 760, 885, 885, 885, 985},           // 2016
+    {465, 540, 615, 690, 775, 775, 775, 900, 900, 900, 1000},          // 2017
+    {480, 555, 630, 705, 790, 790, 790, 915, 915, 915, 1015},          // 2018
+    {495, 570, 645, 720, 805, 805, 805, 930, 930, 930, 1030},          // 2019
+    {610, 675, 750, 825, 910, 910, 910, 1050, 1050, 1050, 1050},       // 2020
+    {660, 780, 850, 920, 990, 990, 990, 1075, 1075, 1075, 1075},       // 2021
+    {705, 825, 895, 965, 1035, 1035, 1035, 1120, 1120, 1120, 1120},    // 2022
+    {750, 870, 940, 1010, 1080, 1080, 1080, 1165, 1165, 1165, 1165},   // 2023
+    {795, 915, 985, 1055, 1125, 1125, 1125, 1210, 1210, 1210, 1210},   // 2024
+    {840, 960, 1030, 1100, 1170, 1170, 1170, 1255, 1165, 1165, 1165},  // 2025 (as the league set it)
+    {885, 1005, 1075, 1145, 1215, 1215, 1215, 1300, 1300, 1300, 1300}, // 2026
+    {930, 1050, 1120, 1190, 1260, 1260, 1260, 1345, 1345, 1345, 1345}, // 2027
+    {975, 1095, 1165, 1235, 1305, 1305, 1305, 1390, 1390, 1390, 1390}, // 2028
+    {1020, 1140, 1215, 1280, 1350, 1350, 1350, 1435, 1435, 1435, 1435},// 2029
+    {1065, 1185, 1255, 1325, 1395, 1395, 1395, 1480, 1480, 1480, 1480},// 2030
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Name pool
+
+void Get_Random_Last_Name(char* szOut, size_t nOutSize)
+{
+    Load_Name_List(LastNames);
+    if (LastNames.Names.empty()) {
+        Copy_Cut(szOut, nOutSize, DEFAULT_LAST_NAME);
+        return;
+    }
+    int n = Get_Random_Below(static_cast<int>(LastNames.Names.size()));
+    Copy_Cut(szOut, nOutSize, LastNames.Names[n].c_str());
+}
+
+void Pick_Random_First_Name()
+{
+    Load_Name_List(FirstNames);
+    if (FirstNames.Names.empty())
+        return;
+    for (char* szEntry : FirstNameCache) {
+        int n = Get_Random_Below(static_cast<int>(FirstNames.Names.size()));
+        Copy_Cut(szEntry, CACHED_FIRST_NAME_SIZE, FirstNames.Names[n].c_str());
+    }
+}
+
+int Take_Cached_First_Name(char* szOut, size_t nOutSize)
+{
+    for (char* szEntry : FirstNameCache) {
+        if (szEntry[0] != '\0') {
+            char szName[CACHED_FIRST_NAME_SIZE];
+            std::memcpy(szName, szEntry, CACHED_FIRST_NAME_SIZE);
+            szName[CACHED_FIRST_NAME_SIZE - 1] = '\0';
+            std::memset(szEntry, 0, CACHED_FIRST_NAME_SIZE);
+            Copy_Cut(szOut, nOutSize, szName);
+            return 1;
+        }
+    }
+    Copy_Cut(szOut, nOutSize, "");
+    return 0;
+}
+
+void Reset_Name_Pool()
+{
+    FirstNames.bLoaded = false;
+    FirstNames.Names.clear();
+    LastNames.bLoaded = false;
+    LastNames.Names.clear();
+    std::memset(FirstNameCache, 0, sizeof(FirstNameCache));
+}
+
+// ---------------------------------------------------------------------------
+// Ratings and measures
+
+void Generate_Player_Ratings(int nTeam, int nSlot)
+{
+    if (!Is_Address(nTeam, nSlot)) {
+        Report_Error("Bad player address in Generate_Player_Ratings([%d],[%d])", nTeam, nSlot);
+        return;
+    }
+    int nPosition = League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
+    for (int nRating = 0; nRating < NUMBER_OF_RATINGS; ++nRating) {
+        int nValue;
+        if (nRating == RATING_HEALTH || nRating == RATING_DURABILITY)
+            nValue = 60 + Get_Random_Below(31);
+        else if (Is_Key_Rating(nPosition, nRating))
+            nValue = 45 + Get_Random_Below(41);
+        else
+            nValue = 25 + Get_Random_Below(36);
+        Set_Player_Rating(nTeam, nSlot, nRating, static_cast<float>(nValue));
+    }
+}
+
+void Fit_Player_Ratings_To_Target(int nTeam, int nSlot, int nPosition, float fFactor)
+{
+    if (!Is_Address(nTeam, nSlot)) {
+        Report_Error("Bad player address in Fit_Player_Ratings_To_Target([%d],[%d],%d,%f)", nTeam, nSlot, nPosition, fFactor);
+        return;
+    }
+    if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS) {
+        Report_Error("nPosition out of bounds in Fit_Player_Ratings_To_Target(%d,%d,[%d],%f)", nTeam, nSlot, nPosition, fFactor);
+        return;
+    }
+    League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION] = nPosition;
+    Generate_Player_Ratings(nTeam, nSlot);
+    // An average starter rates 70; the factor moves the target from there.
+    float fTarget = 70.0f * fFactor;
+    if (!(fTarget >= 50.0f))
+        fTarget = 50.0f;
+    if (fTarget > 95.0f)
+        fTarget = 95.0f;
+    Scale_Player_To_Overall(nTeam, nSlot, fTarget);
+}
+
+int Get_Average_Player_Height(int nPosition)
+{
+    if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS)
+        return 0;
+    return AVERAGE_HEIGHT[nPosition];
+}
+
+int Get_Average_Player_Weight(int nPosition)
+{
+    if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS)
+        return 0;
+    return AVERAGE_WEIGHT[nPosition];
+}
+
+int Generate_Player_Height(int nPosition)
+{
+    if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS) {
+        Report_Error("nPosition out of bounds in Generate_Player_Height([%d])", nPosition);
+        return 0;
+    }
+    return AVERAGE_HEIGHT[nPosition] - 2 + Get_Random_Below(5);
+}
+
+int Generate_Player_Weight(int nTeam, int nSlot)
+{
+    if (!Is_Address(nTeam, nSlot)) {
+        Report_Error("Bad player address in Generate_Player_Weight([%d],[%d])", nTeam, nSlot);
+        return 0;
+    }
+    int nPosition = League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
+    if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS) {
+        Report_Error("Position out of bounds in Generate_Player_Weight(%d,%d) [%d]", nTeam, nSlot, nPosition);
+        return 0;
+    }
+    return AVERAGE_WEIGHT[nPosition] - 10 + Get_Random_Below(21);
+}
+
+int Make_Unique_Player_Id(int nTeam, int nSlot)
+{
+    auto Is_Taken = [nTeam, nSlot](int nID) {
+        for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
+            for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+                if ((t != nTeam || s != nSlot) && League.Team[t].Player[s].nVital[VITAL_PLAYER_ID] == nID)
+                    return true;
+            }
+        }
+        return false;
+    };
+    for (int nTry = 0; nTry < 10000; ++nTry) {
+        int nID = static_cast<int>(Generate_Random_Number() & 0x0FFFFFFFu);
+        if (nID != 0 && !Is_Taken(nID))
+            return nID;
+    }
+    // Practically unreachable: one above the largest ID in use.
+    int nLargest = 0;
+    for (const TEAM& Team : League.Team) {
+        for (const PLAYER& Player : Team.Player) {
+            if (Player.nVital[VITAL_PLAYER_ID] > nLargest)
+                nLargest = Player.nVital[VITAL_PLAYER_ID];
+        }
+    }
+    return nLargest + 1;
+}
+
+// ---------------------------------------------------------------------------
+// Salaries
+
+int Get_Minimum_Salary(int nSeasons)
+{
+    if (nSeasons < 0)
+        nSeasons = 0;
+    if (nSeasons > 10)
+        nSeasons = 10;
+    int nYear = Get_Current_Year();
+    if (nYear < FIRST_SALARY_YEAR || nYear > LAST_SALARY_YEAR)
+        return Apply_Inflation(MINIMUM_SALARY[BASE_SALARY_YEAR - FIRST_SALARY_YEAR][nSeasons]);
+    return MINIMUM_SALARY[nYear - FIRST_SALARY_YEAR][nSeasons];
+}
+
+int Get_Player_Minimum_Salary(int nTeam, int nSlot)
+{
+    if (!Is_Address(nTeam, nSlot)) {
+        Report_Error("Bad player address in Get_Player_Minimum_Salary([%d],[%d])", nTeam, nSlot);
+        return 0;
+    }
+    int nSeasons = League.Team[nTeam].Player[nSlot].nVital[VITAL_SEASONS_PLAYED];
+    return Get_Minimum_Salary(nSeasons > 0 ? nSeasons : 0);
+}
+
+int Scale_To_Salary_Cap(int nAmount)
+{
+    int64_t nCap = League.Universe.nStat[SALARY_CAP];
+    if (nCap == 0) {
+        // No cap: the base level moved by inflation.
+        int64_t nInflation = League.Universe.nStat[INFLATION_FACTOR];
+        nCap = (nInflation * 224800000 + 500) / 1000;
+        if (nInflation < 0 && nInflation % 1000 != 0)
+            nCap -= 1;
+    }
+    if (nCap > INT32_MAX)
+        nCap = INT32_MAX;
+    if (nCap < INT32_MIN)
+        nCap = INT32_MIN;
+    return Mul_Div_Rounded(nAmount, 55000000, static_cast<int>(nCap));
+}

@@ -1,0 +1,681 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "league/league_structure.h"
+#include "league/player.h"
+#include "league/preferences.h"
+#include "league/rating_spread.h"
+#include "league/standings_keys.h"
+#include "league/team.h"
+#include "league/text_utils.h"
+#include "shell/main_window.h"
+#include "test_support.h"
+
+namespace {
+
+class LeagueStructureTest : public LeagueTest {
+protected:
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        for (int t = 0; t < MAX_FRANCHISES; t++) {
+            League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
+            League.Team[t].nTeamStat[TEAM_STAT_DIVISION] = -1;
+        }
+    }
+
+    // Puts franchise slots into use from slot 0: nPerDivision[d] teams in
+    // division d, divisions in order.
+    static int Fill_Divisions(std::initializer_list<int> nPerDivision)
+    {
+        int t = 0;
+        int d = 0;
+        for (int n : nPerDivision) {
+            for (int i = 0; i < n; i++) {
+                League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_COMPUTER;
+                League.Team[t].nTeamStat[TEAM_STAT_DIVISION] = d;
+                t++;
+            }
+            d++;
+        }
+        return t;
+    }
+
+    static void Add_Player(int nTeam, int nSlot, int nPosition, int nId)
+    {
+        PLAYER& Player = League.Team[nTeam].Player[nSlot];
+        Player.nVital[VITAL_PLAYER_ID] = nId;
+        Player.nVital[VITAL_POSITION] = nPosition;
+    }
+
+    static float& Rating(int nTeam, int nSlot, int nRating)
+    {
+        return League.Team[nTeam].Player[nSlot].fRating[nRating];
+    }
+};
+
+// Runs a test body inside a fresh temporary folder (files land in the
+// current folder) and removes it afterwards.
+class TemporaryFolder {
+public:
+    TemporaryFolder()
+    {
+        char szTemplate[] = "/tmp/kelvo_structure_XXXXXX";
+        char* szMade = ::mkdtemp(szTemplate);
+        EXPECT_NE(szMade, nullptr);
+        Path = szMade ? szMade : "";
+        char szOld[4096];
+        Old = ::getcwd(szOld, sizeof(szOld)) ? szOld : ".";
+        EXPECT_EQ(::chdir(Path.c_str()), 0);
+    }
+    ~TemporaryFolder()
+    {
+        if (::chdir(Old.c_str()) != 0)
+            ADD_FAILURE() << "cannot return to " << Old;
+        std::string Command = "rm -rf '" + Path + "'";
+        if (std::system(Command.c_str()) != 0)
+            ADD_FAILURE() << "cannot remove " << Path;
+    }
+    std::string Path;
+    std::string Old;
+};
+
+std::string Read_File(const char* szPath)
+{
+    std::ifstream File(szPath, std::ios::binary);
+    std::stringstream Text;
+    Text << File.rdbuf();
+    return Text.str();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Counting
+
+TEST_F(LeagueStructureTest, CountsFollowTheDivisionsInUse)
+{
+    // 28 teams: four in each of divisions 0-6, division 2 with five.
+    int nTeams = Fill_Divisions({4, 4, 5, 4, 4, 4, 3});
+    ASSERT_EQ(nTeams, 28);
+    League.Universe.nStat[SHARED_TEAM_COUNT] = -1;
+
+    EXPECT_EQ(Count_Teams(), 28);
+    EXPECT_EQ(League.Universe.nStat[SHARED_TEAM_COUNT], 28);
+    EXPECT_FALSE(Is_Team_Slot_Used(28));
+
+    EXPECT_EQ(Count_Division_Teams(2), 5);
+    EXPECT_EQ(Count_Division_Teams(7), 0);
+    EXPECT_EQ(Count_Division_Teams(-1), 0);     // unused slots carry division -1
+    EXPECT_EQ(Count_League_Teams(0), 17);
+    EXPECT_EQ(Count_League_Teams(1), 11);
+    EXPECT_EQ(Count_League_Divisions(1), 3);
+    EXPECT_EQ(Count_Leagues(), 2);
+    EXPECT_EQ(Count_Teams_Of_League_Group(), 17);
+    EXPECT_EQ(Get_Largest_Division_Size(), 5);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // Only league 1 in use: one league, not none; an empty league has none.
+    SetUp();
+    Fill_Divisions({0, 0, 0, 0, 2, 2});
+    EXPECT_EQ(Count_Leagues(), 1);
+    EXPECT_EQ(Count_League_Divisions(0), 0);
+    SetUp();
+    EXPECT_EQ(Count_Teams(), 0);
+    EXPECT_EQ(Count_Leagues(), 0);
+}
+
+// ---------------------------------------------------------------------------
+// Names
+
+TEST_F(LeagueStructureTest, NamesAreCutZeroFilledAndCheckTheirIndex)
+{
+    Set_League_Abbreviation(0, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    Set_Division_Name(7, "Northwestern Division");
+    EXPECT_EQ(std::memcmp(League.szLeagueName[0], "ABCDEFGHIJKLMNO\0", LEAGUE_NAME_SIZE), 0);
+    EXPECT_EQ(std::memcmp(League.szDivisionName[7], "Northwester\0", DIVISION_NAME_SIZE), 0);
+    EXPECT_EQ(League.Team[0].szString[0][0], '\0');      // nothing spilled over
+    // A shorter name leaves no bytes of the longer one behind.
+    Set_Division_Name(7, "West");
+    EXPECT_EQ(std::memcmp(League.szDivisionName[7], "West\0\0\0\0\0\0\0\0", DIVISION_NAME_SIZE), 0);
+    // A stored field without its terminator (a damaged file) reads cut.
+    std::memset(League.szLeagueName[1], 'L', LEAGUE_NAME_SIZE);
+    char szName[64];
+    Get_League_Name(1, szName);
+    EXPECT_STREQ(szName, "LLLLLLLLLLLLLLL");
+    Get_Division_Name(7, szName);
+    EXPECT_STREQ(szName, "West");
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    LEAGUE_SNAPSHOT Before;
+    Set_League_Abbreviation(2, "X");
+    EXPECT_TRUE(Last_Error_Contains("Invalid Set_League_Abbreviation(2) call."));
+    Set_Division_Name(-1, "X");
+    EXPECT_TRUE(Last_Error_Contains("Invalid Set_Division_Name(-1) call."));
+    Get_League_Name(-1, szName);
+    EXPECT_TRUE(Last_Error_Contains("Invalid Get_League_Name(-1) call."));
+    Get_Division_Name(8, szName);
+    EXPECT_TRUE(Last_Error_Contains("Invalid Get_Division_Name(8) call."));
+    EXPECT_STREQ(szName, "West");                        // nothing copied
+    EXPECT_EQ(Errors_Reported(), 4);
+    EXPECT_TRUE(Before.Unchanged());
+}
+
+TEST_F(LeagueStructureTest, DefaultNamesEmptyOnlyTheUnusedLeaguesAndDivisions)
+{
+    Fill_Divisions({4, 4, 4, 4});
+    for (int d = 0; d < NUMBER_OF_DIVISIONS; d++)
+        Set_Division_Name(d, "Division");
+    Set_League_Abbreviation(0, "AFC");
+    Set_League_Abbreviation(1, "NFC");
+    Set_Default_League_Names();
+
+    EXPECT_STREQ(League.szLeagueName[0], "AFC");
+    EXPECT_EQ(std::memcmp(League.szLeagueName[1], "\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", LEAGUE_NAME_SIZE), 0);
+    for (int d = 0; d < NUMBER_OF_DIVISIONS; d++)
+        EXPECT_STREQ(League.szDivisionName[d], d < 4 ? "Division" : "") << d;
+    EXPECT_EQ(League.szDivisionName[4][1], '\0');
+}
+
+// ---------------------------------------------------------------------------
+// Wild cards
+
+namespace {
+
+// Three divisions in each league: divisions 0-2 and 4-6, four teams each.
+void Fill_Three_Division_Leagues()
+{
+    for (int t = 0; t < 24; t++) {
+        League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_COMPUTER;
+        League.Team[t].nTeamStat[TEAM_STAT_DIVISION] = (t / 4) < 3 ? t / 4 : t / 4 + 1;
+    }
+}
+
+}  // namespace
+
+TEST_F(LeagueStructureTest, WildCardLimitsFollowTheLeagueShape)
+{
+    // Two leagues of four divisions, 32 teams: up to 4, at least 0.
+    Fill_Divisions({4, 4, 4, 4, 4, 4, 4, 4});
+    League.Universe.nStat[GAMES_PER_SEASON] = 17;
+    EXPECT_EQ(Get_League_Structure_Code(), 4);
+    EXPECT_EQ(Get_Minimum_Wild_Card_Teams(), 0);
+    // 34 teams: 2 with 17 games; 18 games are cut to 17 on the way; 16 leave 4.
+    Fill_Divisions({5, 5, 4, 4, 4, 4, 4, 4});
+    EXPECT_EQ(Get_League_Structure_Code(), 2);
+    League.Universe.nStat[GAMES_PER_SEASON] = 18;
+    EXPECT_EQ(Get_League_Structure_Code(), 2);
+    EXPECT_EQ(League.Universe.nStat[GAMES_PER_SEASON], 17);
+    League.Universe.nStat[GAMES_PER_SEASON] = 16;
+    EXPECT_EQ(Get_League_Structure_Code(), 4);
+
+    // Three divisions a league: up to 5, at least 1. With league 1 down to
+    // two divisions: the largest maximum and the smallest minimum.
+    SetUp();
+    Fill_Three_Division_Leagues();
+    EXPECT_EQ(Get_League_Structure_Code(), 5);
+    EXPECT_EQ(Get_Minimum_Wild_Card_Teams(), 1);
+    for (int t = 20; t < 24; t++)
+        League.Team[t].nTeamStat[TEAM_STAT_DIVISION] = 5;
+    EXPECT_EQ(Get_League_Structure_Code(), 5);
+    EXPECT_EQ(Get_Minimum_Wild_Card_Teams(), 0);
+
+    // No league in use: the minimum's marker.
+    SetUp();
+    EXPECT_EQ(Get_Minimum_Wild_Card_Teams(), 1000);
+    EXPECT_EQ(Get_League_Structure_Code(), 0);
+    // The single-value forms, the division count clamped to 1-4.
+    const int nMax[6] = {0, 0, 0, 5, 4, 4};
+    for (int k = 0; k <= 5; k++) {
+        EXPECT_EQ(Get_Wild_Card_Maximum(k), nMax[k]) << k;
+        EXPECT_EQ(Get_Wild_Card_Minimum(k), k == 3 ? 1 : 0) << k;
+    }
+}
+
+TEST_F(LeagueStructureTest, WildCardRecountStoresOnlyAChange)
+{
+    Fill_Divisions({4, 4, 4, 4, 4, 4, 4, 4});
+    League.Universe.nStat[GAMES_PER_SEASON] = 17;
+    League.Universe.nStat[WILD_CARD_TEAMS] = 3;
+    Count_Teams();
+    LEAGUE_SNAPSHOT Before;
+    Recount_Wild_Card_Teams();          // within 0-4: nothing stored, standings untouched
+    EXPECT_TRUE(Before.Unchanged());
+
+    // 34 teams and 17 games: 4 is cut to 2 and the standings are rebuilt.
+    Fill_Divisions({5, 5, 4, 4, 4, 4, 4, 4});
+    League.Universe.nStat[WILD_CARD_TEAMS] = 4;
+    Recount_Wild_Card_Teams();
+    EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 2);
+    EXPECT_EQ(League.StandingsArea[12], NO_TEAM);        // division rows rebuilt
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // Three divisions a league need at least one; a count above the range is
+    // brought down to the structure's maximum, reported as too high.
+    SetUp();
+    Fill_Three_Division_Leagues();
+    Recount_Wild_Card_Teams();
+    EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 1);
+    League.Universe.nStat[WILD_CARD_TEAMS] = 9;
+    Recount_Wild_Card_Teams();
+    EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 5);
+    EXPECT_TRUE(Last_Error_Contains("nValue too high in Set_Universe_Stat(WILD_CARD_TEAMS, 5)"));
+
+    // With no league in use the count stays as it is.
+    SetUp();
+    League.Universe.nStat[WILD_CARD_TEAMS] = 2;
+    Recount_Wild_Card_Teams();
+    EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 2);
+}
+
+TEST_F(LeagueStructureTest, UniverseStatsCheckTheirIndex)
+{
+    Set_Universe_Stat(WILD_CARD_TEAMS, 6);      // reported, stored all the same
+    EXPECT_TRUE(Last_Error_Contains("nValue too high in Set_Universe_Stat(WILD_CARD_TEAMS, 6)"));
+    EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), 6);
+
+    LEAGUE_SNAPSHOT Before;
+    Set_Universe_Stat(UNIVERSE_STAT_COUNT, 1);
+    EXPECT_TRUE(Last_Error_Contains("nIndex out of bounds in Set_Universe_Stat([60],1)"));
+    EXPECT_EQ(Get_Universe_Stat(-1), 0);
+    EXPECT_TRUE(Last_Error_Contains("nIndex out of bounds in Get_Universe_Stat([-1])"));
+    EXPECT_EQ(Errors_Reported(), 3);
+    EXPECT_TRUE(Before.Unchanged());
+}
+
+// ---------------------------------------------------------------------------
+// Season readers, selection, alignment, balance
+
+TEST_F(LeagueStructureTest, SeasonReadersAndSelection)
+{
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
+    Set_User_Preference(PREF_SEASON_INDEX, 3);
+    EXPECT_EQ(Get_Current_Year(), 2022);
+    League.Universe.nStat[GAMES_PER_SEASON] = 18;
+    EXPECT_EQ(Get_Games_Per_Season(), 17);
+    EXPECT_EQ(League.Universe.nStat[GAMES_PER_SEASON], 17);
+
+    Set_Current_Day(5);
+    EXPECT_EQ(Get_Current_Week(), 5);
+    char szTitle[MAIN_TITLE_SIZE];
+    Format_Main_Title(szTitle);
+    EXPECT_STREQ(Get_Main_Window_Title(), szTitle);
+
+    // The selection must name a team that holds players.
+    Fill_Divisions({4, 4});
+    const int nStored[] = {7, 8, 36, 40, 41, 128, -1};
+    const int nExpected[] = {7, 0, 36, 40, 0, 0, 0};
+    for (size_t i = 0; i < sizeof(nStored) / sizeof(nStored[0]); i++) {
+        Set_Selected_Team(nStored[i]);
+        EXPECT_EQ(Get_Selected_Team(), nExpected[i]) << nStored[i];
+    }
+}
+
+TEST_F(LeagueStructureTest, DefenceAlignmentAndLeagueBalance)
+{
+    Fill_Divisions({4});
+    Set_Team_Defense_Alignment(3, 1);
+    EXPECT_EQ(League.Team[3].nTeamStat[TEAM_STAT_DEFENSE_ALIGNMENT], 1);
+    LEAGUE_SNAPSHOT Before;
+    Set_Team_Defense_Alignment(3, 1);           // same value: nothing re-set
+    Set_Team_Defense_Alignment(NO_TEAM, 1);     // ignored silently
+    EXPECT_EQ(Errors_Reported(), 0);
+    Set_Team_Defense_Alignment(41, 1);
+    EXPECT_TRUE(Last_Error_Contains("Set_Team_Stat"));
+    EXPECT_TRUE(Last_Error_Contains("41"));
+    EXPECT_EQ(Errors_Reported(), 1);
+    EXPECT_TRUE(Before.Unchanged());
+
+    EXPECT_EQ(Add_To_League_Balance(1500), 1500);
+    EXPECT_EQ(Add_To_League_Balance(800), 2000);
+    EXPECT_EQ(Add_To_League_Balance(-5000), -2000);
+    EXPECT_EQ(Add_To_League_Balance(INT_MIN), -2000);    // no wrap-around
+    EXPECT_EQ(Add_To_League_Balance(INT_MAX), 2000);
+    EXPECT_EQ(League.Universe.nStat[LEAGUE_TRADE_BALANCE], 2000);
+}
+
+// ---------------------------------------------------------------------------
+// Sorting by city
+
+TEST_F(LeagueStructureTest, SortByCityOrdersBytewiseAndMovesWholeTeams)
+{
+    // Upper case sorts before lower case, bytes above 127 after both.
+    const char* szCity[5] = {"\xC9tretat", "Zenith", "alton", "Alton", "Alton"};
+    const char* szNickname[5] = {"Gulls", "Owls", "Bears", "Rams", "Bees"};
+    Fill_Divisions({3, 2});
+    for (int t = 0; t < 5; t++) {
+        std::strcpy(League.Team[t].szString[TEAM_STRING_CITY], szCity[t]);
+        std::strcpy(League.Team[t].szString[TEAM_STRING_NICKNAME], szNickname[t]);
+        Add_Player(t, 0, POSITION_QB, 1000 + t);    // follows its team
+        for (int r = 0; r < DRAFT_ROUNDS; r++)
+            League.Draft.DraftPickOwner[0][r][t] = static_cast<uint8_t>(t);
+    }
+    League.Draft.DraftPickOwner[0][0][0] = 3;       // old team 3 owns old team 0's pick
+
+    Sort_Teams_By_City();
+
+    // Alton Bees (old 4), Alton Rams (3), Zenith (1), alton (2), Etretat (0).
+    const int nOld[5] = {4, 3, 1, 2, 0};
+    int nNew[5];
+    for (int t = 0; t < 5; t++) {
+        EXPECT_STREQ(League.Team[t].szString[TEAM_STRING_CITY], szCity[nOld[t]]) << t;
+        EXPECT_STREQ(League.Team[t].szString[TEAM_STRING_NICKNAME], szNickname[nOld[t]]) << t;
+        EXPECT_EQ(League.Team[t].Player[0].nVital[VITAL_PLAYER_ID], 1000 + nOld[t]) << t;
+        nNew[nOld[t]] = t;
+    }
+    // Pick ownership follows the teams.
+    EXPECT_EQ(League.Draft.DraftPickOwner[0][0][nNew[0]], nNew[3]);
+    for (int t = 1; t < 5; t++)
+        EXPECT_EQ(League.Draft.DraftPickOwner[0][0][nNew[t]], nNew[t]) << t;
+    EXPECT_EQ(League.Draft.DraftPickOwner[0][6][nNew[0]], nNew[0]);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+// ---------------------------------------------------------------------------
+// Draft picks
+
+namespace {
+
+// Four franchises picking in the order 2, 0, 3, 1; each owns its own picks
+// except: team 0 owns team 3's first-round pick of the current draft, and
+// team 1 owns team 2's fourth-round pick of next year's draft.
+void Set_Up_Draft()
+{
+    const uint8_t Order[4] = {2, 0, 3, 1};
+    for (int i = 0; i < 4; i++)
+        League.Draft.DraftOrder[i] = Order[i];
+    for (int d = 0; d < DRAFT_YEARS; d++)
+        for (int r = 0; r < DRAFT_ROUNDS; r++)
+            for (int t = 0; t < 4; t++)
+                League.Draft.DraftPickOwner[d][r][t] = static_cast<uint8_t>(t);
+    League.Draft.DraftPickOwner[0][0][3] = 0;
+    League.Draft.DraftPickOwner[1][3][2] = 1;
+}
+
+// The college draft runs: round 1 (from 0), two picks of it made, a player
+// in the first college pool.
+void Start_College_Draft()
+{
+    Set_User_Preference(PREF_DRAFT_ROUND, 1);
+    Set_User_Preference(PREF_DRAFT_PICKS_MADE, 2);
+    League.Team[FIRST_DRAFT_POOL_TEAM].Player[0].nVital[VITAL_PLAYER_ID] = 9001;
+}
+
+}  // namespace
+
+TEST_F(LeagueStructureTest, RemainingDraftPicksSkipThoseAlreadyMade)
+{
+    Fill_Divisions({4});
+    Set_Up_Draft();
+    EXPECT_EQ(Count_Team_Remaining_Draft_Picks(0), 8);  // outside the draft all count
+    EXPECT_EQ(Count_Team_Remaining_Draft_Picks(3), 6);
+
+    Start_College_Draft();
+    LEAGUE_SNAPSHOT Before;
+    // Round 0 is over; in round 1 teams 2 and 0 (order 0 and 1) have picked.
+    EXPECT_EQ(Count_Team_Remaining_Draft_Picks(0), 5);
+    EXPECT_EQ(Count_Team_Remaining_Draft_Picks(2), 5);
+    EXPECT_EQ(Count_Team_Remaining_Draft_Picks(3), 6);
+    EXPECT_EQ(Errors_Reported(), 0);
+    EXPECT_EQ(Count_Team_Remaining_Draft_Picks(36), 0);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Count_Team_Remaining_Draft_Picks([36])"));
+    EXPECT_TRUE(Before.Unchanged());                    // asking never ends the draft
+
+    // A damaged draft order entry (not a franchise) is skipped, not followed.
+    League.Draft.DraftOrder[1] = NO_TEAM;
+    EXPECT_EQ(Count_Team_Remaining_Draft_Picks(3), 6);
+    EXPECT_EQ(Count_Team_Remaining_Draft_Picks(0), 0);
+}
+
+TEST_F(LeagueStructureTest, NthOwnedDraftPickWalksDraftsRoundsAndOrder)
+{
+    Fill_Divisions({4});
+    Set_Up_Draft();
+    int nDraft = -7, nRound = -7, nPick = -7;
+    // Team 0: its own first-round pick (order 1), then team 3's (order 2).
+    ASSERT_EQ(Get_Nth_Owned_Draft_Pick(0, 0, &nDraft, &nRound, &nPick), 1);
+    EXPECT_EQ(nDraft * 100 + nRound * 10, 0);
+    EXPECT_EQ(nPick, 0 * 256 + 0);
+    ASSERT_EQ(Get_Nth_Owned_Draft_Pick(0, 1, &nDraft, &nRound, &nPick), 1);
+    EXPECT_EQ(nRound, 0);
+    EXPECT_EQ(nPick, 0 * 256 + 3);
+    // Team 1 owns 7 picks a draft; next year its fourth round holds team 2's
+    // pick (order 0) before its own (order 3): pick index 7 + 3.
+    ASSERT_EQ(Get_Nth_Owned_Draft_Pick(1, 10, &nDraft, &nRound, &nPick), 1);
+    EXPECT_EQ(nDraft, 1);
+    EXPECT_EQ(nRound, 3);
+    EXPECT_EQ(nPick, 1 * 256 + 2);
+
+    // During the draft the picks made in draft 0 are skipped; later drafts not.
+    Start_College_Draft();
+    ASSERT_EQ(Get_Nth_Owned_Draft_Pick(0, 0, &nDraft, &nRound, &nPick), 1);
+    EXPECT_EQ(nDraft, 0);
+    EXPECT_EQ(nRound, 2);
+    ASSERT_EQ(Get_Nth_Owned_Draft_Pick(0, 5, &nDraft, &nRound, &nPick), 1);
+    EXPECT_EQ(nDraft, 1);
+    EXPECT_EQ(nRound, 0);
+
+    // Past the last pick, or refused: 0 and the outputs untouched.
+    nDraft = nRound = nPick = -7;
+    EXPECT_EQ(Get_Nth_Owned_Draft_Pick(3, 100, &nDraft, &nRound, &nPick), 0);
+    EXPECT_EQ(Get_Nth_Owned_Draft_Pick(3, -1, &nDraft, &nRound, &nPick), 0);
+    EXPECT_EQ(Get_Nth_Owned_Draft_Pick(40, 0, &nDraft, &nRound, &nPick), 0);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Get_Nth_Owned_Draft_Pick([40],0)"));
+    EXPECT_EQ(Get_Nth_Owned_Draft_Pick(0, 0, nullptr, &nRound, &nPick), 0);
+    EXPECT_EQ(nDraft + nRound + nPick, -21);
+}
+
+TEST_F(LeagueStructureTest, DraftByteAccessorsCheckEveryIndex)
+{
+    Set_Draft_Pick_Owner(2, 6, 35, 17);
+    EXPECT_EQ(Get_Draft_Pick_Owner(2, 6, 35), 17);
+    Set_Draft_Order_Team(35, 4);
+    EXPECT_EQ(League.Draft.DraftOrder[35], 4);
+
+    LEAGUE_SNAPSHOT Before;
+    Set_Draft_Pick_Owner(3, 0, 0, 1);
+    EXPECT_TRUE(Last_Error_Contains("nDraft out of bounds in Set_Draft_Pick_Owner([3],0,0,1)"));
+    Set_Draft_Pick_Owner(0, 7, 0, 1);
+    EXPECT_TRUE(Last_Error_Contains("nRound out of bounds in Set_Draft_Pick_Owner(0,[7],0,1)"));
+    Set_Draft_Pick_Owner(0, 0, 36, 1);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_Draft_Pick_Owner(0,0,[36],1)"));
+    Set_Draft_Pick_Owner(0, 0, 0, 256);
+    Set_Draft_Order_Team(36, 1);
+    EXPECT_TRUE(Last_Error_Contains("nIndex out of bounds in Set_Draft_Order_Team([36],1)"));
+    EXPECT_EQ(Get_Draft_Pick_Owner(0, -1, 0), NO_TEAM);
+    EXPECT_EQ(Get_Draft_Order_Team(-1), NO_TEAM);
+    EXPECT_EQ(Errors_Reported(), 7);
+    EXPECT_TRUE(Before.Unchanged());
+}
+
+// ---------------------------------------------------------------------------
+// Depth slots
+
+TEST_F(LeagueStructureTest, DepthSlotGroupsAndWhoMayFillThem)
+{
+    const int nGroup[27] = {-1, -1, 4, 4, 4, 4, 4, -1, 0, 0, 0, 0, 0, 0, 0,
+                            1,  1,  1, 2, 2, 2, 2, 2, 3, 3, 3, 3};
+    for (int s = 0; s < 27; s++)
+        EXPECT_EQ(Get_Depth_Slot_Position(s), nGroup[s]) << s;
+    EXPECT_FALSE(Can_Play_Depth_Slot(POSITION_RB, 2));      // quarterbacks only
+    EXPECT_TRUE(Can_Play_Depth_Slot(POSITION_P, 0));        // a slot of no position
+    EXPECT_FALSE(Can_Play_Depth_Slot(POSITION_QB, 8));      // the quarterback's own unit
+    EXPECT_FALSE(Can_Play_Depth_Slot(POSITION_TE, 11));     // wide receivers only
+    EXPECT_TRUE(Can_Play_Depth_Slot(POSITION_S, 14));       // defensive backs allowed
+    EXPECT_FALSE(Can_Play_Depth_Slot(POSITION_CB, 12));
+    EXPECT_FALSE(Can_Play_Depth_Slot(POSITION_P, 24));      // kickers only
+    EXPECT_FALSE(Can_Play_Depth_Slot(POSITION_K, 25));      // punters only
+    EXPECT_EQ(Errors_Reported(), 0);
+    EXPECT_EQ(Get_Depth_Slot_Position(27), -1);
+    EXPECT_TRUE(Last_Error_Contains("nSlot out of bounds in Get_Depth_Slot_Position([27])"));
+    EXPECT_FALSE(Can_Play_Depth_Slot(15, 0));
+    EXPECT_EQ(Errors_Reported(), 2);
+}
+
+// ---------------------------------------------------------------------------
+// Standings order
+
+TEST_F(LeagueStructureTest, StandingsOrderFromTheSeasonRecords)
+{
+    Fill_Divisions({3, 1});
+    // Division 0: team 0 5-3, team 1 7-1, team 2 5-3; division 1: team 3 0-0.
+    const int nWins[4] = {5, 7, 5, 0};
+    const int nLosses[4] = {3, 1, 3, 0};
+    for (int y = 0; y < 2; y++)
+        for (int t = 0; t < 4; t++) {
+            League.Team[t].bYearly[y][YEARLY_WINS] = static_cast<int8_t>(nWins[t]);
+            League.Team[t].bYearly[y][YEARLY_LOSSES] = static_cast<int8_t>(nLosses[t]);
+        }
+    std::memcpy(League.StandingsArea + 264, "\x11\0\0\0", 4);   // 17 regular weeks
+    EXPECT_EQ(Get_First_Playoff_Week(), 17);
+
+    Refresh_Standings();
+    // Overall: on equal keys the higher slot places first; no games ranks 0.
+    EXPECT_EQ(League.Team[1].nYearly[0][2], 0);
+    EXPECT_EQ(League.Team[2].nYearly[0][2], 1);
+    EXPECT_EQ(League.Team[0].nYearly[0][2], 2);
+    EXPECT_EQ(League.Team[3].nYearly[0][2], 3);
+    // Division 0: teams 0 and 2 tie; season 0 + slot 2 is even, so team 2
+    // takes place 1. Places past the division's size are empty.
+    const uint8_t* pRow = League.StandingsArea;
+    const uint8_t Expected[DIVISION_ROW_PLACES] = {1, 2, 0, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128};
+    EXPECT_EQ(std::memcmp(pRow, Expected, DIVISION_ROW_PLACES), 0);
+    EXPECT_EQ(pRow[DIVISION_ROW_PLACES], 3);
+    // In season 1 the sums are odd and the first team scanned keeps the place.
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    Clear_Standings_Order();
+    EXPECT_EQ(pRow[1], 0);
+    EXPECT_EQ(pRow[2], 2);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // An empty league leaves every place empty.
+    SetUp();
+    Clear_Standings_Order();
+    for (int i = 0; i < NUMBER_OF_DIVISIONS * DIVISION_ROW_PLACES; i++)
+        ASSERT_EQ(League.StandingsArea[i], NO_TEAM) << i;
+}
+
+// ---------------------------------------------------------------------------
+// Calibration
+TEST_F(LeagueStructureTest, CalibrationMovesRatingsToTheirTargets)
+{
+    TemporaryFolder Folder;
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
+    Fill_Divisions({2});
+    // Quarterbacks: two regulars on each team and a third on team 0.
+    Add_Player(0, 0, POSITION_QB, 1);
+    Add_Player(0, 1, POSITION_QB, 2);
+    Add_Player(0, 2, POSITION_QB, 3);
+    Add_Player(1, 0, POSITION_QB, 4);
+    Add_Player(1, 1, POSITION_QB, 5);
+    Add_Player(FREE_AGENT_TEAM, 0, POSITION_QB, 6);
+    Add_Player(HALL_OF_FAME_TEAM, 0, POSITION_QB, 7);
+    Add_Player(HALL_OF_FAME_TEAM, 1, POSITION_QB, 8);
+    Add_Player(HALL_OF_FAME_TEAM, 2, POSITION_QB, 9);
+    Add_Player(FIRST_DRAFT_POOL_TEAM, 0, POSITION_QB, 10);
+
+    // Accuracy (2): regulars 60, 70, 80, 90: mean 75, mean deviation 10.
+    // Target 72 and 7: shift by -3, then scale by 0.7 around 72.
+    Rating(0, 0, 2) = 60;
+    Rating(0, 1, 2) = 70;
+    Rating(0, 2, 2) = 99;       // not a regular: moved, not counted
+    Rating(1, 0, 2) = 80;
+    Rating(1, 1, 2) = 90;
+    Rating(FREE_AGENT_TEAM, 0, 2) = 50;
+    Rating(HALL_OF_FAME_TEAM, 0, 2) = 1200;   // only curtailed: corrupt, 60
+    Rating(HALL_OF_FAME_TEAM, 1, 2) = 97;     // (97 + 95) / 2 = 96, curtailed
+    Rating(HALL_OF_FAME_TEAM, 2, 2) = 10;     // (10 + 20) / 2 = 15
+    Rating(FIRST_DRAFT_POOL_TEAM, 0, 2) = -500;
+
+    // Distance (3): regulars 70, 71, 72, 73: mean 71.5, deviation 1. The
+    // stretch 8 / 1 is damped to sqrt(8) x sqrt(2) = 4.
+    Rating(0, 0, 3) = 70;
+    Rating(0, 1, 3) = 71;
+    Rating(0, 2, 3) = 90;       // 90.5 -> 146, held at 99, then curtailed to 97
+    Rating(1, 0, 3) = 72;
+    Rating(1, 1, 3) = 73;
+    Rating(FREE_AGENT_TEAM, 0, 3) = 72;
+
+    std::FILE* pOld = std::fopen("Calibrate_Player_Ratings (2019).csv", "wb");
+    ASSERT_NE(pOld, nullptr);
+    std::fputs("stale line\n", pOld);
+    std::fclose(pOld);
+
+    Calibrate_Player_Ratings();
+
+    const float fTolerance = 1e-3f;
+    EXPECT_NEAR(Rating(0, 0, 2), 61.5f, fTolerance);    // (57 - 72) x 0.7 + 72
+    EXPECT_NEAR(Rating(0, 1, 2), 68.5f, fTolerance);
+    EXPECT_NEAR(Rating(0, 2, 2), 88.8f, fTolerance);    // (96 - 72) x 0.7 + 72
+    EXPECT_NEAR(Rating(1, 0, 2), 75.5f, fTolerance);
+    EXPECT_NEAR(Rating(1, 1, 2), 82.5f, fTolerance);
+    EXPECT_NEAR(Rating(FREE_AGENT_TEAM, 0, 2), 54.5f, fTolerance);   // (47 - 72) x 0.7 + 72
+    EXPECT_FLOAT_EQ(Rating(HALL_OF_FAME_TEAM, 0, 2), 60.0f);
+    EXPECT_FLOAT_EQ(Rating(HALL_OF_FAME_TEAM, 1, 2), 96.0f);
+    EXPECT_FLOAT_EQ(Rating(HALL_OF_FAME_TEAM, 2, 2), 15.0f);
+    EXPECT_FLOAT_EQ(Rating(FIRST_DRAFT_POOL_TEAM, 0, 2), 60.0f);
+
+    EXPECT_NEAR(Rating(0, 0, 3), 66.0f, fTolerance);    // (70.5 - 72) x 4 + 72
+    EXPECT_NEAR(Rating(0, 1, 3), 70.0f, fTolerance);
+    EXPECT_NEAR(Rating(1, 0, 3), 74.0f, fTolerance);
+    EXPECT_NEAR(Rating(1, 1, 3), 78.0f, fTolerance);
+    EXPECT_FLOAT_EQ(Rating(0, 2, 3), 97.0f);
+    EXPECT_NEAR(Rating(FREE_AGENT_TEAM, 0, 3), 74.0f, fTolerance);
+
+    // The report replaces the old file: a header and one line per rating.
+    std::string Text = Read_File("Calibrate_Player_Ratings (2019).csv");
+    EXPECT_EQ(Text.find('\r'), std::string::npos);
+    EXPECT_EQ(Text.find("stale"), std::string::npos);
+    std::vector<std::string> Lines;
+    std::stringstream Stream(Text);
+    for (std::string Line; std::getline(Stream, Line);)
+        Lines.push_back(Line);
+    ASSERT_EQ(Lines.size(), 28u);
+    EXPECT_EQ(Lines[0], "Rating,Avg (Before),Avg (After),Var (Before),Var (After),Curtailed,,Diff (Avg),Diff (Var)");
+    char szName[TEXT_BUFFER_SIZE];
+    Get_Rating_Name(2, szName);
+    EXPECT_EQ(Lines[3], std::string(szName) + ",75.0,72.0,10.0,7.0,1,,-3.0,-3.0");
+    Get_Rating_Name(3, szName);
+    EXPECT_EQ(Lines[4], std::string(szName) + ",71.5,72.0,1.0,4.0,1,,0.5,3.0");
+}
+
+TEST_F(LeagueStructureTest, RegularRatingStatisticsCountTheFirstPlayersOfEachPosition)
+{
+    Fill_Divisions({1});
+    // Kicking (23): only the first of three kickers, never the receiver.
+    // Speed (7) takes any position: the receiver and the first kicker.
+    Add_Player(0, 0, POSITION_WR, 1);
+    for (int s = 1; s <= 3; s++)
+        Add_Player(0, s, POSITION_K, 1 + s);
+    const float fKicking[4] = {10, 80, 40, 40};
+    const float fSpeed[4] = {90, 60, 10, 10};
+    for (int s = 0; s < 4; s++) {
+        Rating(0, s, 23) = fKicking[s];
+        Rating(0, s, 7) = fSpeed[s];
+    }
+    EXPECT_FLOAT_EQ(Get_Regular_Rating_Mean(23), 80.0f);
+    EXPECT_FLOAT_EQ(Get_Regular_Rating_Spread(23), 0.0f);
+    EXPECT_FLOAT_EQ(Get_Regular_Rating_Mean(7), 75.0f);
+    EXPECT_FLOAT_EQ(Get_Regular_Rating_Spread(7), 15.0f);
+
+    // Free agents and unused slots hold no regulars.
+    League.Team[0].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
+    Add_Player(FREE_AGENT_TEAM, 0, POSITION_K, 5);
+    Rating(FREE_AGENT_TEAM, 0, 23) = 70;
+    EXPECT_FLOAT_EQ(Get_Regular_Rating_Mean(23), 0.0f);
+    EXPECT_FLOAT_EQ(Get_Regular_Rating_Spread(23), 0.0f);
+    EXPECT_EQ(Errors_Reported(), 0);
+    EXPECT_FLOAT_EQ(Get_Regular_Rating_Mean(27), 0.0f);
+    EXPECT_TRUE(Last_Error_Contains("nRating out of bounds in Get_Regular_Rating_Mean([27])"));
+}

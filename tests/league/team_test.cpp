@@ -1,0 +1,714 @@
+// The team record: argument checks of every accessor, the per-field ranges,
+// the roster finders, and the whole-record operations (erase, swap, compact,
+// free-agent moves) keeping every team reference right.
+
+#include <cstddef>
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "league/league_structure.h"
+#include "league/player.h"
+#include "league/preferences.h"
+#include "league/team.h"
+#include "test_support.h"
+
+namespace {
+
+int g_nNextPlayerID = 1000;
+
+void Use_Franchise(int nTeam, const char* szCity, int nController = CONTROLLER_COMPUTER)
+{
+    League.Team[nTeam].nTeamStat[TEAM_STAT_CONTROLLER] = nController;
+    std::strcpy(League.Team[nTeam].szString[TEAM_STRING_CITY], szCity);
+}
+
+// Puts a player of a position into the slot, every rating at fRating.
+int Add_Player(int nTeam, int nSlot, int nPosition, float fRating = 70.0f, int nInjuryWeeks = 0)
+{
+    PLAYER& Player = League.Team[nTeam].Player[nSlot];
+    std::memset(&Player, 0, sizeof(PLAYER));
+    for (int32_t& nLink : Player.nSeasonLink)
+        nLink = -1;
+    Player.nCurrentLine = -1;
+    Player.nVital[VITAL_PLAYER_ID] = ++g_nNextPlayerID;
+    Player.nVital[VITAL_POSITION] = nPosition;
+    Player.nVital[VITAL_INJURY_WEEKS] = nInjuryWeeks;
+    for (float& fValue : Player.fRating)
+        fValue = fRating;
+    return Player.nVital[VITAL_PLAYER_ID];
+}
+
+void Fill_Roster(int nTeam, int nCount, int nPosition = POSITION_LB, float fRating = 70.0f)
+{
+    for (int s = 0; s < nCount; ++s)
+        Add_Player(nTeam, s, nPosition, fRating);
+}
+
+int Roster_Size(int nTeam)
+{
+    int n = 0;
+    while (n < PLAYERS_PER_TEAM && League.Team[nTeam].Player[n].nVital[VITAL_PLAYER_ID] != 0)
+        ++n;
+    return n;
+}
+
+std::set<int> Roster_IDs(int nTeam)
+{
+    std::set<int> IDs;
+    for (const PLAYER& Player : League.Team[nTeam].Player)
+        if (Player.nVital[VITAL_PLAYER_ID] != 0)
+            IDs.insert(Player.nVital[VITAL_PLAYER_ID]);
+    return IDs;
+}
+
+void Set_First_Playoff_Week(int nWeeks)
+{
+    int32_t nValue = nWeeks;
+    std::memcpy(reinterpret_cast<uint8_t*>(&League) + CALENDAR_WORDS_OFFSET, &nValue, sizeof(nValue));
+}
+
+std::string Team_String(int nTeam, int nString)
+{
+    char szText[TEAM_STRING_SIZE];
+    Get_Team_String(szText, nTeam, nString);
+    return szText;
+}
+
+// A league with every franchise slot free; tests take the slots they use.
+class TeamTest : public LeagueTest {
+protected:
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        for (int t = 0; t < MAX_FRANCHISES; ++t)
+            League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
+    }
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Strings
+
+TEST_F(TeamTest, TeamStringsOfSpecialSlotsAreFixed)
+{
+    std::strcpy(League.Team[36].szString[0], "XXX");   // stored text is never shown
+    EXPECT_EQ(Team_String(36, 0), "\x96");
+    EXPECT_EQ(Team_String(36, 1), "Free Agent");
+    EXPECT_EQ(Team_String(36, 2), "");
+    EXPECT_EQ(Team_String(37, 0), "HOF");
+    EXPECT_EQ(Team_String(37, 1), "Hall Of Fame");
+    for (int t = 38; t <= 40; ++t) {
+        EXPECT_EQ(Team_String(t, 0), "\x96");
+        EXPECT_EQ(Team_String(t, 1), "Undrafted");
+        EXPECT_EQ(Team_String(t, 5), "");
+    }
+    EXPECT_EQ(Team_String(36, 0).size(), 1u);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    EXPECT_EQ(Team_String(41, 0), "OUTOFRANGE");
+    EXPECT_TRUE(Last_Error_Contains("nTeam >= TOTAL_NUMBER_OF_TEAMS in Get_Team_String(st, [41], 0)"));
+    EXPECT_EQ(Team_String(-1, 1), "OUTOFRANGE");
+    EXPECT_TRUE(Last_Error_Contains("Negative nTeam in Get_Team_String(st, [-1], 1)"));
+    EXPECT_EQ(Team_String(3, 8), "");
+    EXPECT_TRUE(Last_Error_Contains("nString out of bounds in Get_Team_String(st, 3, [8])"));
+    EXPECT_EQ(Errors_Reported(), 3);
+}
+
+TEST_F(TeamTest, SetTeamStringIsBoundedAndZeroFilled)
+{
+    Set_Team_String("Springfield", 4, TEAM_STRING_CITY);
+    EXPECT_EQ(Team_String(4, 1), "Springfield");
+    const char* szLong = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";   // 36 characters
+    Set_Team_String(szLong, 4, TEAM_STRING_NICKNAME);
+    EXPECT_EQ(Team_String(4, 2), std::string(szLong, 31));
+    EXPECT_EQ(League.Team[4].szString[2][31], '\0');
+    EXPECT_EQ(League.Team[4].szString[3][0], '\0');   // the next field is untouched
+
+    // A shorter text leaves no old bytes behind the terminator.
+    Set_Team_String("Ox", 4, TEAM_STRING_NICKNAME);
+    for (int i = 2; i < TEAM_STRING_SIZE; ++i)
+        EXPECT_EQ(League.Team[4].szString[2][i], '\0') << i;
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    LEAGUE_SNAPSHOT Before;
+    Set_Team_String("x", NO_TEAM, 1);
+    EXPECT_EQ(Errors_Reported(), 0);
+    Set_Team_String("x", 41, 1);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_Team_String()"));
+    Set_Team_String("x", -1, 1);
+    Set_Team_String("x", 4, 8);
+    Set_Team_String("x", 4, -1);
+    Set_Team_String(nullptr, 4, 1);
+    EXPECT_EQ(Errors_Reported(), 5);
+    EXPECT_TRUE(Before.Unchanged());
+}
+
+// ---------------------------------------------------------------------------
+// Stats
+
+TEST_F(TeamTest, TeamStatAccessorsRefuseBadIndexes)
+{
+    Set_Team_Stat(7, 59, 12);
+    Set_Team_Stat(40, 0, 3);
+    EXPECT_EQ(Get_Team_Stat(7, 59), 12);
+    EXPECT_EQ(Get_Team_Stat(40, 0), 3);
+    EXPECT_EQ(Get_Team_Stat(NO_TEAM, 0), 0);
+    Set_Team_Stat(NO_TEAM, 2, 1);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    LEAGUE_SNAPSHOT Before;
+    Set_Team_Stat(41, 2, 1);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_Team_Stat(<41>,2,1)"));
+    Set_Team_Stat(3, 60, 1);
+    EXPECT_TRUE(Last_Error_Contains("nStat out of bounds in Set_Team_Stat(<3>,60,1)"));
+    Set_Team_Stat(3, -1, 1);
+    Set_Team_Stat(-2, 0, 1);
+    EXPECT_EQ(Errors_Reported(), 4);
+    EXPECT_EQ(Get_Team_Stat(3, 60), 0);
+    EXPECT_TRUE(Last_Error_Contains("nStat out of bounds in Get_Team_Stat(3,[60])"));
+    EXPECT_EQ(Get_Team_Stat(3, -1), 0);
+    EXPECT_EQ(Get_Team_Stat(41, 0), 0);
+    EXPECT_EQ(Errors_Reported(), 3);
+    EXPECT_TRUE(Before.Unchanged());
+}
+
+TEST_F(TeamTest, StadiumSetterTakesTeamsUpToTheFreeAgents)
+{
+    Set_Team_Stadium_Stat(36, 0, 55000);
+    EXPECT_EQ(Get_Team_Stadium_Stat(36, 0), 55000);
+    Set_Team_Stadium_Stat(2, 19, 1200);
+    EXPECT_EQ(Get_Team_Stadium_Stat(2, 19), 1200);
+    EXPECT_EQ(Get_Team_Stadium_Stat(40, 7), 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    LEAGUE_SNAPSHOT Before;
+    Set_Team_Stadium_Stat(37, 0, 1);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_Team_Stadium_Stat(37,0,1)"));
+    Set_Team_Stadium_Stat(2, 20, 1);
+    Set_Team_Stadium_Stat(2, -1, 1);
+    EXPECT_EQ(Get_Team_Stadium_Stat(41, 0), 0);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Get_Team_Stadium_Stat(41,0)"));
+    EXPECT_EQ(Get_Team_Stadium_Stat(2, 20), 0);
+    EXPECT_EQ(Errors_Reported(), 5);
+    EXPECT_TRUE(Before.Unchanged());
+}
+
+TEST_F(TeamTest, YearlyRecordRangesPerField)
+{
+    Use_Franchise(5, "Five");
+    Set_Team_Yearly_Char(5, 99, 28, 127);
+    EXPECT_EQ(Get_Team_Yearly_Char(5, 99, 28), 127);
+    EXPECT_EQ(League.Team[5].bYearly[99][28], 127);
+    Set_Team_Yearly_Int(5, 3, 3, -70000);
+    EXPECT_EQ(Get_Team_Yearly_Int(5, 3, 3), -70000);
+    League.Preferences.nInt[PREF_SEASON_INDEX] = 12;
+    Set_Team_Record_Char(5, YEARLY_WINS, 9);
+    Set_Team_Record_Int(5, YEARLY_INT_FINISH, 8);
+    EXPECT_EQ(League.Team[5].bYearly[12][0], 9);
+    EXPECT_EQ(League.Team[5].nYearly[12][3], 8);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // Readers: a slot not in use and a bad year or field read 0.
+    League.Team[6].bYearly[0][0] = 4;
+    EXPECT_EQ(Get_Team_Yearly_Char(6, 0, 0), 0);
+    EXPECT_EQ(Get_Team_Yearly_Char(5, 100, 0), 0);
+    EXPECT_EQ(Get_Team_Yearly_Char(5, -1, 0), 0);
+    EXPECT_EQ(Get_Team_Yearly_Char(5, 0, 32), 0);
+    EXPECT_EQ(Get_Team_Yearly_Int(5, 0, 4), 0);
+    EXPECT_EQ(Get_Team_Yearly_Int(5, 0, -1), 0);
+
+    LEAGUE_SNAPSHOT Before;
+    Set_Team_Yearly_Char(36, 0, 0, 1);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_Team_Yearly_Char()"));
+    Set_Team_Yearly_Char(5, 0, 32, 1);
+    EXPECT_TRUE(Last_Error_Contains("nStat out of bounds in Set_Team_Yearly_Char()"));
+    Set_Team_Yearly_Char(5, 100, 0, 1);
+    EXPECT_TRUE(Last_Error_Contains("nYear out of bounds in Set_Team_Yearly_Char()"));
+    Set_Team_Yearly_Char(5, 0, 0, 128);
+    EXPECT_TRUE(Last_Error_Contains("cValue out of bounds in Set_Team_Yearly_Char()"));
+    Set_Team_Yearly_Char(5, 0, 0, -1);
+    Set_Team_Record_Char(36, 0, 1);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_Team_Record_Char()"));
+    Set_Team_Yearly_Int(36, 0, 0, 1);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_Team_Yearly_Int()"));
+    Set_Team_Yearly_Int(5, 0, 4, 1);
+    Set_Team_Yearly_Int(5, -1, 0, 1);
+    Set_Team_Record_Int(NO_TEAM, 0, 1);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_Team_Record_Int()"));
+    EXPECT_EQ(Errors_Reported(), 10);
+    EXPECT_TRUE(Before.Unchanged());
+    EXPECT_EQ(League.Team[5].bYearly[0][0], 0);
+}
+
+TEST_F(TeamTest, CurrentYearlyCharReadsLastSeasonWhileTheDraftRuns)
+{
+    Use_Franchise(1, "One");
+    League.Preferences.nInt[PREF_SEASON_INDEX] = 4;
+    League.Team[1].bYearly[3][YEARLY_WINS] = 11;
+    League.Team[1].bYearly[4][YEARLY_WINS] = 2;
+    League.Preferences.nInt[PREF_DRAFT_ROUND] = 7;
+    Add_Player(38, 0, POSITION_QB);
+    EXPECT_EQ(Get_Team_Current_Yearly_Char(1, YEARLY_WINS), 2);
+    League.Preferences.nInt[PREF_DRAFT_ROUND] = 3;
+    EXPECT_EQ(Get_Team_Current_Yearly_Char(1, YEARLY_WINS), 11);
+    // A pool run dry means the draft is over; reading it changes nothing.
+    std::memset(&League.Team[38].Player[0], 0, sizeof(PLAYER));
+    LEAGUE_SNAPSHOT Before;
+    EXPECT_EQ(Get_Team_Current_Yearly_Char(1, YEARLY_WINS), 2);
+    EXPECT_TRUE(Before.Unchanged());
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+}
+
+TEST_F(TeamTest, SchemeNamesAndLookups)
+{
+    EXPECT_EQ(Find_Offense_Scheme("2 tight ends"), 2);
+    EXPECT_EQ(Find_Offense_Scheme("2 RUNNING BACKS"), 3);
+    EXPECT_EQ(Find_Offense_Scheme("Wishbone"), 0);
+    EXPECT_EQ(Find_Offense_Scheme(nullptr), 0);
+    EXPECT_EQ(Find_Defense_Scheme("3-4"), 1);
+    EXPECT_EQ(Find_Defense_Scheme("5-2"), 0);
+    EXPECT_STREQ(Get_Offense_Scheme_Name(1), "3 Wideouts");
+    EXPECT_STREQ(Get_Time_Zone_Name(9), "Eastern");
+    EXPECT_STREQ(Get_Time_Zone_Name(-3), "Pacific");
+    EXPECT_STREQ(Get_Defense_Scheme_Name(0), "4-3");
+}
+
+// ---------------------------------------------------------------------------
+// Returners
+
+TEST_F(TeamTest, ReturnersKeepBacksAndReplaceOthers)
+{
+    Use_Franchise(2, "Two");
+    Add_Player(2, 0, POSITION_QB);
+    Add_Player(2, 1, POSITION_T);
+    Add_Player(2, 2, POSITION_CB);
+    Add_Player(2, 3, POSITION_WR);
+    Set_Team_Returner(2, RETURNER_PUNT, 3);
+    EXPECT_EQ(Get_Team_Returner(2, RETURNER_PUNT), 3);
+    // Kind 0 still points at slot 0, a quarterback: the first back takes over.
+    EXPECT_EQ(Get_Team_Returner(2, RETURNER_KICKOFF), 2);
+    EXPECT_EQ(League.Team[2].bReturner[0], 2);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    LEAGUE_SNAPSHOT Before;
+    Set_Team_Returner(41, 0, 1);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_Team_Returner(41,0,1)"));
+    Set_Team_Returner(2, 2, 1);
+    Set_Team_Returner(2, -1, 1);
+    Set_Team_Returner(2, 0, 100);
+    EXPECT_EQ(Get_Team_Returner(41, 0), 0);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Get_Team_Returner(41,0)"));
+    EXPECT_EQ(Get_Team_Returner(2, 2), 0);
+    EXPECT_EQ(Errors_Reported(), 6);
+    EXPECT_TRUE(Before.Unchanged());
+    EXPECT_EQ(League.Team[2].bReturner[2], 0);   // the reserved bytes stay 0
+}
+
+// ---------------------------------------------------------------------------
+// Roster finders
+
+TEST_F(TeamTest, PositionCountsUseGroupCodesAndExpandedPositions)
+{
+    Use_Franchise(0, "Zero");
+    Use_Franchise(1, "One");
+    const int nPositions[] = {POSITION_QB, POSITION_RB, POSITION_WR, POSITION_T, POSITION_G,
+                              POSITION_DE, POSITION_LB, POSITION_CB, POSITION_K, POSITION_WR};
+    for (int s = 0; s < 10; ++s)
+        Add_Player(0, s, nPositions[s]);
+    Add_Player(1, 0, POSITION_WR);
+    Add_Player(1, 1, POSITION_S);
+
+    EXPECT_EQ(Count_Team_Position_Players(0, POSITION_GROUP_DEFENDER), 3);
+    EXPECT_EQ(Count_Team_Position_Players(0, POSITION_GROUP_OFFENSIVE_LINE), 2);
+    EXPECT_EQ(Count_Team_Position_Players(0, POSITION_WR), 2);
+    EXPECT_EQ(Count_Team_Position_Players(0, 15), 2);   // "#1 Receiver" is a receiver
+    EXPECT_EQ(Count_Team_Position_Players(0, 21), 1);   // "Left Tackle"
+    EXPECT_EQ(Count_Team_Side_Players(0, SIDE_OFFENSE), 6);
+    EXPECT_EQ(Count_Team_Side_Players(0, SIDE_DEFENSE), 3);
+    EXPECT_EQ(Count_Team_Side_Players(0, SIDE_KICKERS), 1);
+    EXPECT_EQ(Find_Team_Position_Player(0, POSITION_WR, 1), 9);
+    EXPECT_EQ(Find_Team_Position_Player(0, POSITION_WR, 2), -1);
+    EXPECT_EQ(Find_Team_Position_Player(0, POSITION_GROUP_DEFENDER, 2), 7);
+    EXPECT_EQ(Find_Last_Team_Side_Player(0, SIDE_OFFENSE), 9);
+    EXPECT_EQ(Find_Last_Team_Side_Player(1, SIDE_KICKERS), -1);
+    EXPECT_EQ(Count_Position_Players(0, -1), 10);
+    EXPECT_EQ(Count_Position_Players(ALL_TEAMS, POSITION_WR), 3);
+    EXPECT_EQ(Count_Position_Players(ALL_TEAMS, POSITION_GROUP_DEFENDER), 4);
+    EXPECT_EQ(Count_Team_Position_Players(5, POSITION_WR), 0);   // a slot not in use
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    int nTeam = 0, nSlot = 0;
+    EXPECT_EQ(Get_N_Position_Player(POSITION_WR, 2, &nTeam, &nSlot), 1);
+    EXPECT_EQ(nTeam, 1);
+    EXPECT_EQ(nSlot, 0);
+    EXPECT_EQ(Get_N_Universe_Player(11, &nTeam, &nSlot), 1);
+    EXPECT_EQ(nTeam, 1);
+    EXPECT_EQ(nSlot, 1);
+    EXPECT_EQ(Get_N_Position_Player(POSITION_WR, 3, &nTeam, &nSlot), 0);
+    EXPECT_TRUE(Last_Error_Contains("NO_PLAYER returned in Get_N_Position_Player(4)"));
+    EXPECT_EQ(nTeam, NO_TEAM);
+    EXPECT_EQ(nSlot, NO_PLAYER);
+    EXPECT_EQ(Get_N_Universe_Player(12, &nTeam, &nSlot), 0);
+    EXPECT_TRUE(Last_Error_Contains("NO_PLAYER returned in Get_N_Universe_Player(12)"));
+    EXPECT_EQ(Errors_Reported(), 2);
+
+    EXPECT_EQ(Count_Team_Position_Players(0, 43), 0);
+    EXPECT_TRUE(Last_Error_Contains("nPosition out of bounds in Count_Team_Position_Players(0,[43])"));
+    EXPECT_EQ(Count_Team_Position_Players(41, POSITION_WR), 0);
+    EXPECT_EQ(Count_Team_Side_Players(0, 3), 0);
+    EXPECT_EQ(Find_Team_Position_Player(0, -1, 0), -1);
+    EXPECT_EQ(Errors_Reported(), 4);
+    EXPECT_EQ(Get_Side_Starter_Count(SIDE_OFFENSE) + Get_Side_Starter_Count(SIDE_DEFENSE)
+                  + Get_Side_Starter_Count(SIDE_KICKERS), 24);
+}
+
+TEST_F(TeamTest, AvailablePlayersByInjuryLimitOfTheWeek)
+{
+    Use_Franchise(3, "Three");
+    const int nWeeksOut[] = {0, 1, 5, 18, 19, 40};
+    for (int s = 0; s < 6; ++s)
+        Add_Player(3, s, POSITION_RB, 70.0f, nWeeksOut[s]);
+    Set_First_Playoff_Week(17);
+
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 3;     // in season: only the healthy
+    EXPECT_EQ(Count_Team_Available_Position_Players(3, POSITION_RB), 1);
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 100;   // off-season: below 19 weeks
+    EXPECT_EQ(Count_Team_Available_Position_Players(3, POSITION_RB), 4);
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 17;    // playoffs still running
+    EXPECT_EQ(Count_Team_Available_Position_Players(3, POSITION_RB), 1);
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 23;    // season over: below 52 - 23 = 29
+    EXPECT_EQ(Count_Team_Available_Position_Players(3, POSITION_RB), 5);
+
+    EXPECT_EQ(Get_Team_Uninjured_Position_Player(3, POSITION_RB, 0), 0);
+    EXPECT_EQ(Get_Team_Uninjured_Position_Player(3, POSITION_RB, 1), -1);
+    EXPECT_EQ(Errors_Reported(), 0);   // running out is logged, not reported
+}
+
+TEST_F(TeamTest, GetOrCreateSidePlayerMakesAMissingKicker)
+{
+    Use_Franchise(4, "Four");
+    Add_Player(4, 0, POSITION_QB);
+    Add_Player(4, 1, POSITION_DE);
+    EXPECT_EQ(Get_Or_Create_Team_Side_Player(4, SIDE_DEFENSE), 1);
+    int nSlot = Get_Or_Create_Team_Side_Player(4, SIDE_KICKERS);
+    EXPECT_EQ(nSlot, 2);
+    int nPosition = League.Team[4].Player[2].nVital[VITAL_POSITION];
+    EXPECT_TRUE(nPosition == POSITION_K || nPosition == POSITION_P) << nPosition;
+    EXPECT_NE(League.Team[4].Player[2].nVital[VITAL_PLAYER_ID], 0);
+    EXPECT_EQ(Get_Or_Create_Team_Side_Player(4, SIDE_KICKERS), 2);
+    EXPECT_EQ(Roster_Size(4), 3);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    Use_Franchise(5, "Five");
+    Fill_Roster(5, 100, POSITION_LB);
+    LEAGUE_SNAPSHOT Before;
+    EXPECT_EQ(Get_Or_Create_Team_Side_Player(5, SIDE_OFFENSE), 100);
+    EXPECT_TRUE(Before.Unchanged());
+    EXPECT_EQ(Get_Or_Create_Team_Side_Player(6, SIDE_OFFENSE), -1);   // not in use
+    EXPECT_EQ(Get_Or_Create_Team_Side_Player(4, 3), -1);
+    EXPECT_EQ(Errors_Reported(), 2);
+    EXPECT_TRUE(Before.Unchanged());
+}
+
+// ---------------------------------------------------------------------------
+// Free-agent moves
+
+TEST_F(TeamTest, FreeAgentMoveKeepsBothRostersCompact)
+{
+    Use_Franchise(0, "Zero");
+    int nA = Add_Player(0, 0, POSITION_QB, 60.0f);
+    int nB = Add_Player(0, 1, POSITION_RB, 80.0f);
+    int nC = Add_Player(0, 2, POSITION_WR, 60.0f);
+    Add_Player(36, 0, POSITION_QB, 90.0f);
+    Add_Player(36, 1, POSITION_QB, 50.0f);
+
+    int nNew = Find_Free_Agent_Slot(0, 1);
+    ASSERT_GE(nNew, 0);
+    EXPECT_EQ(League.Team[36].Player[nNew].nVital[VITAL_PLAYER_ID], nB);
+    EXPECT_EQ(Roster_Size(36), 3);
+    EXPECT_EQ(Roster_Size(0), 2);
+    EXPECT_EQ(League.Team[0].Player[0].nVital[VITAL_PLAYER_ID], nA);
+    EXPECT_EQ(League.Team[0].Player[1].nVital[VITAL_PLAYER_ID], nC);
+    EXPECT_EQ(League.Team[0].Player[2].nVital[VITAL_PLAYER_ID], 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    LEAGUE_SNAPSHOT Before;
+    EXPECT_EQ(Find_Free_Agent_Slot(0, 5), -1);    // empty slot
+    EXPECT_EQ(Find_Free_Agent_Slot(41, 0), -1);
+    EXPECT_EQ(Find_Free_Agent_Slot(0, 100), -1);
+    EXPECT_EQ(Errors_Reported(), 3);
+    EXPECT_EQ(Find_Free_Agent_Slot(36, 1), 1);    // the pool's own players stay put
+    EXPECT_TRUE(Before.Unchanged());
+}
+
+TEST_F(TeamTest, FullPoolReleasesOnlyItsWeakestPlayer)
+{
+    Use_Franchise(0, "Zero");
+    int nMoved = Add_Player(0, 0, POSITION_LB, 75.0f);
+    Fill_Roster(36, 100, POSITION_LB, 70.0f);
+    int nWeakest = Add_Player(36, 99, POSITION_LB, 30.0f);
+    std::set<int> Expected = Roster_IDs(36);
+    Expected.erase(nWeakest);
+    Expected.insert(nMoved);
+
+    int nNew = Find_Free_Agent_Slot(0, 0);
+    ASSERT_GE(nNew, 0);
+    EXPECT_EQ(League.Team[36].Player[nNew].nVital[VITAL_PLAYER_ID], nMoved);
+    EXPECT_EQ(Roster_IDs(36), Expected);
+    EXPECT_EQ(Roster_Size(36), 100);
+    EXPECT_EQ(Roster_Size(0), 0);
+}
+
+// ---------------------------------------------------------------------------
+// Erasing, swapping, compacting
+
+TEST_F(TeamTest, EraseTeamAsksWhenThePoolLacksRoom)
+{
+    Use_Franchise(0, "Zero");
+    Use_Franchise(1, "One");
+    Fill_Roster(0, 45, POSITION_LB, 70.0f);
+    Fill_Roster(36, 80, POSITION_LB, 72.0f);
+    LEAGUE_SNAPSHOT Before;
+    ui::Queue_Answer(ID_CANCEL);
+    EXPECT_EQ(Erase_Team(0, 0), 0);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Not Enough Room");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "There is not enough room for 45 players on the Free Agent list. "
+              "The least valuable 25 players will be eliminated.");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Style & BOX_BUTTON_MASK, BOX_OKCANCEL);
+    EXPECT_TRUE(Before.Unchanged());
+
+    ui::Queue_Answer(ID_OK);
+    EXPECT_EQ(Erase_Team(0, 0), 1);
+    EXPECT_EQ(Roster_Size(36), 100);
+    // The former team 1 moved down into slot 0; slot 1 is free.
+    EXPECT_EQ(Count_Teams(), 1);
+    EXPECT_EQ(Team_String(0, 1), "One");
+    EXPECT_EQ(League.Team[1].nTeamStat[TEAM_STAT_CONTROLLER], CONTROLLER_NOT_IN_USE);
+    EXPECT_EQ(Roster_Size(1), 0);
+}
+
+TEST_F(TeamTest, EraseTeamMovesPlayersAndCompactsSlots)
+{
+    Use_Franchise(0, "Zero", CONTROLLER_USER);
+    Use_Franchise(1, "One");
+    Use_Franchise(2, "Two");
+    Fill_Roster(1, 5, POSITION_G);
+    Add_Player(36, 0, POSITION_QB);
+    League.Team[0].nSchedule[0][0] = 3;    // at home to team 2
+    League.Team[2].nSchedule[0][0] = -1;
+    League.Preferences.nInt[PREF_CURRENT_TEAM] = 0;
+
+    EXPECT_EQ(Erase_Team(1, 0), 1);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(Roster_Size(36), 6);
+    EXPECT_EQ(Count_Teams(), 2);
+    EXPECT_EQ(Team_String(1, 1), "Two");
+    EXPECT_EQ(League.Team[0].nSchedule[0][0], 2);   // team 2 is team 1 now
+    EXPECT_EQ(League.Team[1].nSchedule[0][0], -1);
+    EXPECT_EQ(League.Preferences.nInt[PREF_CURRENT_TEAM], 0);
+
+    // Kept players go with the record; the pool is not asked.
+    Fill_Roster(1, 3, POSITION_G);
+    EXPECT_EQ(Erase_Team(1, 1), 1);
+    EXPECT_EQ(Roster_Size(36), 6);
+    EXPECT_EQ(Count_Teams(), 1);
+
+    LEAGUE_SNAPSHOT Before;
+    EXPECT_EQ(Erase_Team(1, 0), 0);
+    EXPECT_TRUE(Last_Error_Contains("Invalid nTeam passed to Erase_Team()."));
+    EXPECT_EQ(Erase_Team(36, 0), 0);
+    EXPECT_EQ(Erase_Team(-1, 0), 0);
+    EXPECT_EQ(Errors_Reported(), 3);
+    EXPECT_TRUE(Before.Unchanged());
+}
+
+TEST_F(TeamTest, ErasingTheUsersFirstTeamLeavesAValidTeam)
+{
+    Use_Franchise(0, "Zero", CONTROLLER_USER);
+    Use_Franchise(1, "One", CONTROLLER_USER);
+    League.Preferences.nInt[PREF_CURRENT_TEAM] = 0;
+    League.Preferences.nInt[PREF_SELECTED_TEAM] = 0;
+    EXPECT_EQ(Erase_Team(0, 1), 1);
+    int nCurrent = League.Preferences.nInt[PREF_CURRENT_TEAM];
+    EXPECT_EQ(nCurrent, 0);
+    EXPECT_EQ(Is_Valid_Team(nCurrent), 1);
+    EXPECT_EQ(Team_String(0, 1), "One");
+
+    // The last franchise gone: still a team number, never -1.
+    EXPECT_EQ(Erase_Team(0, 1), 1);
+    EXPECT_EQ(Count_Teams(), 0);
+    EXPECT_GE(League.Preferences.nInt[PREF_CURRENT_TEAM], 0);
+}
+
+TEST_F(TeamTest, SwapTeamsRemapsEveryTeamReference)
+{
+    for (int t = 0; t < 6; ++t)
+        Use_Franchise(t, t == 2 ? "Two" : t == 5 ? "Five" : "Other");
+    League.Team[2].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_USER;
+    int nPlayerOfTwo = Add_Player(2, 0, POSITION_QB);
+
+    League.Team[0].nSchedule[3][0] = -3;    // away at team 2
+    League.Team[2].nSchedule[3][0] = 1;     // at home to team 0
+    League.Team[1].nSchedule[4][0] = 6;     // at home to team 5
+    League.Team[5].nSchedule[4][0] = -2;
+    League.Team[4].nSchedule[5][0] = 5;     // an unrelated game stays
+
+    League.SeasonLines[10][0] = 2019;
+    League.SeasonLines[10][2] = 5;
+    League.SeasonLines[11][0] = 2019;
+    League.SeasonLines[11][2] = 2;
+    League.SeasonLines[12][0] = 2019;
+    League.SeasonLines[12][2] = NO_TEAM;    // a college line
+    League.SeasonLines[13][2] = 2;          // a free line (year 0)
+
+    PLAYER& Drafted = League.Team[1].Player[0];
+    Add_Player(1, 0, POSITION_WR);
+    Drafted.nVital[VITAL_DRAFTED_BY] = (5 + 1) * 10000 + 2015;
+    Drafted.bStatHigh[0] = 2;
+    PLAYER& Other = League.Team[37].Player[0];
+    Add_Player(37, 0, POSITION_WR);
+    Other.nVital[VITAL_DRAFTED_BY] = (2 + 1) * 10000 + 1990;
+    Other.bStatHigh[0] = NO_TEAM;
+
+    League.Draft.DraftPickOwner[0][0][2] = 2;   // team 2 owns its own pick
+    League.Draft.DraftPickOwner[0][0][5] = 1;   // team 1 owns team 5's pick
+    League.Draft.DraftPickOwner[1][3][0] = 5;   // team 5 owns team 0's pick
+    League.Draft.DraftOrder[0] = 5;
+    League.Draft.DraftOrder[1] = 2;
+    League.Draft.DraftOrder[2] = 4;
+
+    League.Preferences.nInt[PREF_CURRENT_TEAM] = 2;
+    League.Preferences.nInt[PREF_CARD_TEAM] = 5;
+    League.Preferences.nInt[PREF_TRADE_PARTNER] = 2;
+    League.Preferences.nInt[PREF_SELECTED_TEAM] = 0;
+
+    Swap_Teams(2, 5);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    EXPECT_EQ(Team_String(5, 1), "Two");
+    EXPECT_EQ(Team_String(2, 1), "Five");
+    EXPECT_EQ(League.Team[5].Player[0].nVital[VITAL_PLAYER_ID], nPlayerOfTwo);
+    EXPECT_EQ(League.Team[0].nSchedule[3][0], -6);
+    EXPECT_EQ(League.Team[5].nSchedule[3][0], 1);
+    EXPECT_EQ(League.Team[1].nSchedule[4][0], 3);
+    EXPECT_EQ(League.Team[2].nSchedule[4][0], -2);
+    EXPECT_EQ(League.Team[4].nSchedule[5][0], 5);
+
+    EXPECT_EQ(League.SeasonLines[10][2], 2);
+    EXPECT_EQ(League.SeasonLines[11][2], 5);
+    EXPECT_EQ(League.SeasonLines[12][2], NO_TEAM);
+    EXPECT_EQ(League.SeasonLines[13][2], 2);
+
+    EXPECT_EQ(League.Team[1].Player[0].nVital[VITAL_DRAFTED_BY], 32015);
+    EXPECT_EQ(League.Team[1].Player[0].bStatHigh[0], 5);
+    EXPECT_EQ(League.Team[37].Player[0].nVital[VITAL_DRAFTED_BY], 61990);
+    EXPECT_EQ(League.Team[37].Player[0].bStatHigh[0], NO_TEAM);
+
+    EXPECT_EQ(League.Draft.DraftPickOwner[0][0][5], 5);   // still owns its own pick
+    EXPECT_EQ(League.Draft.DraftPickOwner[0][0][2], 1);   // team 1 still owns the old 5's pick
+    EXPECT_EQ(League.Draft.DraftPickOwner[1][3][0], 2);
+    EXPECT_EQ(League.Draft.DraftOrder[0], 2);
+    EXPECT_EQ(League.Draft.DraftOrder[1], 5);
+    EXPECT_EQ(League.Draft.DraftOrder[2], 4);
+
+    EXPECT_EQ(League.Preferences.nInt[PREF_CURRENT_TEAM], 5);
+    EXPECT_EQ(League.Preferences.nInt[PREF_CARD_TEAM], 2);
+    EXPECT_EQ(League.Preferences.nInt[PREF_TRADE_PARTNER], 5);
+    EXPECT_EQ(League.Preferences.nInt[PREF_SELECTED_TEAM], 5);   // follows the user's team
+
+    // Swapping back restores the block exactly, except the selected team.
+    League.Preferences.nInt[PREF_SELECTED_TEAM] = 0;
+    LEAGUE_SNAPSHOT Swapped;
+    Swap_Teams(5, 2);
+    Swap_Teams(2, 5);
+    EXPECT_EQ(League.Preferences.nInt[PREF_SELECTED_TEAM], 5);
+    League.Preferences.nInt[PREF_SELECTED_TEAM] = 0;
+    EXPECT_TRUE(Swapped.Unchanged());
+
+    Swap_Teams(3, 36);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Swap_Teams(3,36)"));
+    Swap_Teams(-1, 3);
+    EXPECT_EQ(Errors_Reported(), 2);
+    EXPECT_TRUE(Swapped.Unchanged());
+}
+
+TEST_F(TeamTest, SelectedTeamIsExchangedWhenTheUsersTeamIsNotMoved)
+{
+    Use_Franchise(0, "A", CONTROLLER_USER);
+    Use_Franchise(1, "B");
+    Use_Franchise(2, "C");
+    League.Preferences.nInt[PREF_CURRENT_TEAM] = 0;
+    League.Preferences.nInt[PREF_SELECTED_TEAM] = 2;
+    Swap_Teams(1, 2);
+    EXPECT_EQ(League.Preferences.nInt[PREF_CURRENT_TEAM], 0);
+    EXPECT_EQ(League.Preferences.nInt[PREF_SELECTED_TEAM], 1);
+
+    // All teams computer-run: the selection does not follow the user's team.
+    League.Preferences.nInt[PREF_ALL_COMPUTER_TEAMS] = 1;
+    League.Preferences.nInt[PREF_SELECTED_TEAM] = 2;
+    Swap_Teams(0, 1);
+    EXPECT_EQ(League.Preferences.nInt[PREF_CURRENT_TEAM], 1);
+    EXPECT_EQ(League.Preferences.nInt[PREF_SELECTED_TEAM], 2);
+}
+
+TEST_F(TeamTest, CompactTeamSlotsClosesGapsInOrder)
+{
+    Use_Franchise(0, "A");
+    Use_Franchise(2, "C");
+    Use_Franchise(4, "E");
+    League.Team[0].nSchedule[1][0] = 5;     // at home to team 4
+    League.Team[4].nSchedule[1][0] = -1;
+    League.Preferences.nInt[PREF_TRADE_PARTNER] = 4;
+
+    Compact_Team_Slots();
+    EXPECT_EQ(Team_String(0, 1), "A");
+    EXPECT_EQ(Team_String(1, 1), "C");
+    EXPECT_EQ(Team_String(2, 1), "E");
+    EXPECT_EQ(Count_Teams(), 3);
+    EXPECT_EQ(League.Team[3].nTeamStat[TEAM_STAT_CONTROLLER], CONTROLLER_NOT_IN_USE);
+    EXPECT_EQ(League.Team[0].nSchedule[1][0], 3);
+    EXPECT_EQ(League.Team[2].nSchedule[1][0], -1);
+    EXPECT_EQ(League.Preferences.nInt[PREF_TRADE_PARTNER], 2);
+}
+
+TEST_F(TeamTest, BackupAndClearingRecords)
+{
+    Use_Franchise(36, "ignored");
+    League.Team[36].nStadiumStat[4] = 77;
+    std::vector<unsigned char> Buffer(TEAM_RECORD_SIZE, 0xAB);
+    EXPECT_EQ(Backup_Team_Structure(Buffer.data(), 36), 1);
+    EXPECT_EQ(std::memcmp(Buffer.data(), &League.Team[36], sizeof(TEAM)), 0);
+
+    LEAGUE_SNAPSHOT Before;
+    EXPECT_EQ(Backup_Team_Structure(Buffer.data(), 37), 0);
+    EXPECT_TRUE(Last_Error_Contains("nTeam too large in Backup_Team_Structure()"));
+    EXPECT_EQ(Backup_Team_Structure(Buffer.data(), -1), 0);
+    EXPECT_TRUE(Last_Error_Contains("Negative team in Backup_Team_Structure()"));
+    Clear_Team(41);
+    Clear_Team(NO_TEAM);
+    EXPECT_EQ(Errors_Reported(), 3);
+    EXPECT_TRUE(Before.Unchanged());
+
+    Use_Franchise(3, "Three");
+    Clear_Team(3);
+    EXPECT_EQ(League.Team[3].nTeamStat[TEAM_STAT_CONTROLLER], CONTROLLER_NOT_IN_USE);
+    EXPECT_EQ(League.Team[3].szString[1][0], '\0');
+
+    Use_Franchise(0, "Zero");
+    Clear_All_Teams();
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        EXPECT_EQ(League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER], CONTROLLER_NOT_IN_USE) << t;
+    for (int t = 36; t < TOTAL_NUMBER_OF_TEAMS; ++t)
+        EXPECT_EQ(League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER], 0) << t;
+    EXPECT_EQ(League.Team[36].nStadiumStat[4], 0);
+    EXPECT_EQ(Count_Teams(), 0);
+    EXPECT_EQ(Is_Valid_Team(36), 1);
+    EXPECT_EQ(Is_Valid_Team(0), 0);
+    EXPECT_EQ(Is_Valid_Team(41), 0);
+    EXPECT_EQ(Is_Valid_Team(NO_TEAM), 0);
+}
