@@ -503,28 +503,35 @@ int Import_Cities()
         Homes[t].OldName = Is_City_Index(Homes[t].nOldCity) ? Name_Of(Homes[t].nOldCity) : std::string();
     }
 
+    // Read into a scratch table first: a file that fails half-way leaves
+    // the league's cities as they were.
+    CITY Imported[NUMBER_OF_CITIES];
+    memset(Imported, 0, sizeof(Imported));
     int nRead = 0;
     bool bEnd = false;
     char szLine[TEXT_BUFFER_SIZE];
     char szField[TEXT_BUFFER_SIZE];
-    for (int c = 0; c < NUMBER_OF_CITIES; c++) {
-        Clear_City(c);
-        if (bEnd)
-            continue;
+    for (int c = 0; c < NUMBER_OF_CITIES && !bEnd; c++) {
         szLine[0] = '\0';
         bEnd = Read_Line(szLine, pFile) != 0;
         Drop_Carriage_Returns(szLine);
         Pop_Token_From_String(szField, szLine, ',');
         if (szField[0] == '\0')
-            continue;
-        Set_City_Name(c, szField);
+            continue;   // an empty entry, closed up below
+        safe_strncpy(Imported[c].szName, szField, CITY_NAME_SIZE);
         for (int n = 0; n < CITY_STAT_COUNT; n++) {
             Pop_Token_From_String(szField, szLine, ',');
-            League.City[c].nStat[n] = szField[0] != '\0' ? Parse_City_Number(szField) : 0;
+            Imported[c].nStat[n] = szField[0] != '\0' ? Parse_City_Number(szField) : 0;
         }
         nRead++;
     }
+    bool bFailed = ferror(pFile) != 0;
     fclose(pFile);
+    if (bFailed) {
+        Show_Formatted_Message("Import City Error", "Unable to read the city import file \"%s\".", CITIES_FILE_NAME);
+        return -1;
+    }
+    memcpy(League.City, Imported, sizeof(Imported));
 
     Compact_Cities();
     Sort_Cities();

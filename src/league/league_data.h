@@ -21,8 +21,8 @@
 //   4,723,368    792         draft-pick owners (756) and draft order (36)
 //   4,724,160    14,612,400  GAME records, 300 x 48,708
 //   19,336,560   1,200       preferences: 240 int32 then 120 int16
-//   19,337,760   288         standings rows, playoff bracket; calendar words
-//                            from 19,338,024
+//   19,337,760   288         standings area: division rows, playoff bracket
+//                            and scores, calendar days from 19,338,024
 //   19,338,048   3,014,656   SEASON_LINE table, 32,768 x 92
 //   22,352,704   524,288     season-line bookkeeping, fantasy-draft state,
 //                            engine tables, the two 2,048-byte league texts
@@ -233,6 +233,33 @@ static_assert(sizeof(PREFERENCES) == 1200);
 static_assert(offsetof(PREFERENCES, nShort) == 960);
 
 // ---------------------------------------------------------------------------
+// Standings area, region offset 19,337,760, 288 bytes.
+
+constexpr int DIVISION_ROW_PLACES = 13;     // places of one division row
+constexpr int PLAYOFF_SLOTS = 31;           // bracket slots 0-30
+constexpr int PLAYOFF_CHAMPION_SLOT = 30;
+constexpr int SEASON_CALENDAR_DAYS = 6;
+
+struct STANDINGS_AREA {
+    // Team at place p (0 = first) of division d; NO_TEAM for none.
+    uint8_t DivisionRow[NUMBER_OF_DIVISIONS][DIVISION_ROW_PLACES];   // 19,337,760
+    int32_t nReserved;                                               // 19,337,864: kept, unused
+    // Slots 0-15 first round, 16-23 second, 24-27 third, 28-29 the final,
+    // 30 the champion; NO_TEAM for an empty slot.
+    uint8_t PlayoffTeam[PLAYOFF_SLOTS];                              // 19,337,868
+    uint8_t Padding;                                                 // 19,337,899
+    int32_t nPlayoffScore[PLAYOFF_SLOTS];                            // 19,337,900
+    // Day 0 is the number of regular-season weeks, which is also the first
+    // playoff day; days 1-5 follow it (P + 1 .. P + 5).
+    int32_t nPlayoffDay[SEASON_CALENDAR_DAYS];                       // 19,338,024
+};
+static_assert(sizeof(STANDINGS_AREA) == 288);
+static_assert(offsetof(STANDINGS_AREA, nReserved) == 104);
+static_assert(offsetof(STANDINGS_AREA, PlayoffTeam) == 108);
+static_assert(offsetof(STANDINGS_AREA, nPlayoffScore) == 140);
+static_assert(offsetof(STANDINGS_AREA, nPlayoffDay) == 264);
+
+// ---------------------------------------------------------------------------
 // The whole league block.
 
 constexpr size_t LEAGUE_DATA_SIZE = 22975272;
@@ -252,7 +279,7 @@ struct LEAGUE_DATA {
     DRAFT_TABLES Draft;                                           // 4,723,368
     GAME Game[NUMBER_OF_GAMES];                                   // 4,724,160
     PREFERENCES Preferences;                                      // 19,336,560
-    uint8_t StandingsArea[288];                                   // 19,337,760
+    STANDINGS_AREA StandingsArea;                                 // 19,337,760
     int32_t SeasonLines[SEASON_LINE_COUNT][SEASON_LINE_WORDS];    // 19,338,048
     uint8_t SeasonBookkeeping[SEASON_BOOKKEEPING_SIZE];           // 22,352,704
     uint8_t LeaderTables[LEADER_TABLES_SIZE];                     // 22,876,992
@@ -278,12 +305,16 @@ static_assert(offsetof(LEAGUE_DATA, Draft) == 4723368);
 static_assert(offsetof(LEAGUE_DATA, Game) == 4724160);
 static_assert(offsetof(LEAGUE_DATA, Preferences) == 19336560);
 static_assert(offsetof(LEAGUE_DATA, StandingsArea) == 19337760);
+static_assert(offsetof(LEAGUE_DATA, StandingsArea.PlayoffTeam) == 19337868);
+static_assert(offsetof(LEAGUE_DATA, StandingsArea.nPlayoffScore) == 19337900);
+static_assert(offsetof(LEAGUE_DATA, StandingsArea.nPlayoffDay) == 19338024);
 static_assert(offsetof(LEAGUE_DATA, SeasonLines) == 19338048);
 static_assert(offsetof(LEAGUE_DATA, SeasonBookkeeping) == 22352704);
 static_assert(offsetof(LEAGUE_DATA, LeaderTables) == 22876992);
 
 // Region offset of the calendar words inside the standings area.
 constexpr size_t CALENDAR_WORDS_OFFSET = 19338024;
+static_assert(offsetof(LEAGUE_DATA, StandingsArea.nPlayoffDay) == CALENDAR_WORDS_OFFSET);
 
 // The one league block of the process. Zero-filled at start.
 extern LEAGUE_DATA League;

@@ -4,6 +4,7 @@
 #include "league/overall_rating.h"
 
 #include "league/player.h"
+#include "league/random.h"
 
 namespace {
 
@@ -127,4 +128,15 @@ float Get_Position_Overall_Rating(int nTeam, int nSlot, int nPosition)
             fValue = (fValue + 150.0f) / 3.0f;
     }
     return Compress_Overall_Rating(fValue);
+}
+
+int Get_Player_Vital_Blend(int nTeam, int nSlot)
+{
+    if (!Check_Player_Address("Get_Player_Vital_Blend", nTeam, nSlot))
+        return 0;
+    const PLAYER& Player = League.Team[nTeam].Player[nSlot];
+    // With no seasons played the first term is 0 (a zero divisor gives 0).
+    long long nFirst = Mul_Div_Rounded(3, Player.nVital[VITAL_FIELD_9], Player.nVital[VITAL_SEASONS_PLAYED]);
+    long long nSum = nFirst + 3LL * Player.nVital[VITAL_FIELD_23];
+    return static_cast<int>(nSum / 4);
 }

@@ -8,3 +8,6 @@ float Get_Position_Overall_Rating(int nTeam, int nSlot, int nPosition);
 // The second half of the final adjustment: values above 90 and below 70 are
 // pulled halfway toward them.
 float Compress_Overall_Rating(float fValue);
+// (Mul_Div_Rounded(3, vital stat 9, seasons played) + 3 x vital stat 23) / 4:
+// a lineman's blocking bonus from his record; 0 for a bad address (reported).
+int Get_Player_Vital_Blend(int nTeam, int nSlot);

@@ -12,6 +12,7 @@
 #include "league/inflation.h"
 #include "league/league_structure.h"
 #include "league/player_lookup.h"
+#include "league/player_text.h"
 #include "league/preferences.h"
 #include "league/random.h"
 #include "league/season_lines.h"
@@ -70,19 +71,9 @@ void Read_Field(char (&szText)[N], const char* szField, size_t nFieldSize)
     szText[nLength] = '\0';
 }
 
-// Checks an address for an accessor that reports "<what> out of bounds in
-// <name>(team,slot)" with the bad argument in brackets.
 bool Check_Address(const char* szFunction, int nTeam, int nSlot)
 {
-    if (!Is_Team_Index(nTeam)) {
-        Report_Error("nTeam out of bounds in %s([%d],%d)", szFunction, nTeam, nSlot);
-        return false;
-    }
-    if (!Is_Slot_Index(nSlot)) {
-        Report_Error("nSlot out of bounds in %s(%d,[%d])", szFunction, nTeam, nSlot);
-        return false;
-    }
-    return true;
+    return Check_Player_Address(szFunction, nTeam, nSlot) != 0;
 }
 
 // Position tables, indexed by position 0-14.
@@ -113,24 +104,6 @@ static_assert(sizeof(EXPANDED_BASE_POSITION) / sizeof(EXPANDED_BASE_POSITION[0])
 
 constexpr int POSITION_ABBREVIATION_STRING = 59;   // string table 59-73: "QB" .. "P"
 
-// Long first names, kept in the record as their first 11 characters; the
-// ending completes the stored stem. Fictional names.
-struct LONG_FIRST_NAME {
-    const char* szStem;
-    const char* szEnding;
-};
-constexpr LONG_FIRST_NAME LONG_FIRST_NAMES[9] = {
-    {"Jean-Baptis", "te"},
-    {"Maximilianu", "s"},
-    {"Constantino", "s"},
-    {"Bartholomeu", "s"},
-    {"Christophor", "os"},
-    {"Michael-Ant", "hony"},
-    {"Marcus-Aure", "lio"},
-    {"Demetrius-L", "amar"},
-    {"Giovanni-Se", "bastiano"},
-};
-
 // The watched game's line-ups follow a swap of one of its teams' players:
 // while games are being played, the game shown in the game view, when it is
 // marked for watching in the current week and one of the teams plays in it.
@@ -154,7 +127,48 @@ void Refresh_Watched_Game_Lineups(int nTeamA, int nTeamB)
     Update_Game_Lineups(&Game);
 }
 
+// Exchanges two whole records (valid, distinct addresses). The returner bytes
+// follow their players; they are read raw, since asking Get_Team_Returner
+// would choose a new returner in the middle of a move.
+void Exchange_Player_Records(int nTeamA, int nSlotA, int nTeamB, int nSlotB)
+{
+    if (nTeamA == nTeamB) {
+        uint8_t* pReturner = League.Team[nTeamA].bReturner;
+        for (int nKind = RETURNER_KICKOFF; nKind <= RETURNER_PUNT; ++nKind) {
+            if (pReturner[nKind] == nSlotA)
+                pReturner[nKind] = static_cast<uint8_t>(nSlotB);
+            else if (pReturner[nKind] == nSlotB)
+                pReturner[nKind] = static_cast<uint8_t>(nSlotA);
+        }
+    }
+    PLAYER Temp;
+    std::memcpy(&Temp, &Player_At(nTeamA, nSlotA), sizeof(PLAYER));
+    std::memcpy(&Player_At(nTeamA, nSlotA), &Player_At(nTeamB, nSlotB), sizeof(PLAYER));
+    std::memcpy(&Player_At(nTeamB, nSlotB), &Temp, sizeof(PLAYER));
+}
+
+// What follows records changing slots: cached predicted statistics belong to
+// slots, not players, and a watched game's line-ups name slots.
+void After_Players_Moved(int nTeamA, int nTeamB)
+{
+    Clear_Predicted_Stat_Cache();
+    Refresh_Watched_Game_Lineups(nTeamA, nTeamB);
+}
+
 }  // namespace
+
+int Check_Player_Address(const char* szFunction, int nTeam, int nSlot)
+{
+    if (!Is_Team_Index(nTeam)) {
+        Report_Error("nTeam out of bounds in %s([%d],%d)", szFunction, nTeam, nSlot);
+        return 0;
+    }
+    if (!Is_Slot_Index(nSlot)) {
+        Report_Error("nSlot out of bounds in %s(%d,[%d])", szFunction, nTeam, nSlot);
+        return 0;
+    }
+    return 1;
+}
 
 // ---------------------------------------------------------------------------
 // Record operations
@@ -182,6 +196,7 @@ void Clear_Player(int nTeam, int nSlot)
     for (int32_t& nLink : Player.nSeasonLink)
         nLink = NO_SEASON_LINE;
     Player.nCurrentLine = NO_SEASON_LINE;
+    Clear_Predicted_Stat_Cache();
 }
 
 void Copy_Player(int nDestTeam, int nDestSlot, int nSrcTeam, int nSrcSlot)
@@ -203,6 +218,7 @@ void Copy_Player(int nDestTeam, int nDestSlot, int nSrcTeam, int nSrcSlot)
         return;
     }
     std::memmove(&Player_At(nDestTeam, nDestSlot), &Player_At(nSrcTeam, nSrcSlot), sizeof(PLAYER));
+    Clear_Predicted_Stat_Cache();
 }
 
 void Copy_Player_To_Memory(PLAYER* pBuffer, int nTeam, int nSlot)
@@ -237,6 +253,7 @@ void Copy_Player_From_Memory(int nTeam, int nSlot, const PLAYER* pBuffer)
         return;
     }
     std::memmove(&Player_At(nTeam, nSlot), pBuffer, sizeof(PLAYER));
+    Clear_Predicted_Stat_Cache();
 }
 
 void Swap_Players(int nTeamA, int nSlotA, int nTeamB, int nSlotB)
@@ -265,25 +282,8 @@ void Swap_Players(int nTeamA, int nSlotA, int nTeamB, int nSlotB)
     }
     if (nTeamA == nTeamB && nSlotA == nSlotB)
         return;
-
-    // The returner bytes follow their players. They are read raw: asking
-    // Get_Team_Returner would choose a new returner in the middle of a move.
-    if (nTeamA == nTeamB) {
-        uint8_t* pReturner = League.Team[nTeamA].bReturner;
-        for (int nKind = RETURNER_KICKOFF; nKind <= RETURNER_PUNT; ++nKind) {
-            if (pReturner[nKind] == nSlotA)
-                pReturner[nKind] = static_cast<uint8_t>(nSlotB);
-            else if (pReturner[nKind] == nSlotB)
-                pReturner[nKind] = static_cast<uint8_t>(nSlotA);
-        }
-    }
-
-    PLAYER Temp;
-    std::memcpy(&Temp, &Player_At(nTeamA, nSlotA), sizeof(PLAYER));
-    std::memcpy(&Player_At(nTeamA, nSlotA), &Player_At(nTeamB, nSlotB), sizeof(PLAYER));
-    std::memcpy(&Player_At(nTeamB, nSlotB), &Temp, sizeof(PLAYER));
-
-    Refresh_Watched_Game_Lineups(nTeamA, nTeamB);
+    Exchange_Player_Records(nTeamA, nSlotA, nTeamB, nSlotB);
+    After_Players_Moved(nTeamA, nTeamB);
 }
 
 int Is_Player_Slot_Used(int nTeam, int nSlot)
@@ -325,6 +325,9 @@ void Compact_Team_Roster(int nTeam)
     }
     if (!Is_Valid_Team(nTeam))
         return;
+    // The empty records are carried to the end by swaps; the upkeep that
+    // follows a swap runs once at the end.
+    bool bMoved = false;
     for (int nPass = 0; nPass < PLAYERS_PER_TEAM; ++nPass) {
         int nGap = -1;
         for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM - 1; ++nSlot) {
@@ -335,21 +338,25 @@ void Compact_Team_Roster(int nTeam)
             }
         }
         if (nGap < 0)
-            return;   // every later pass would find nothing either
+            break;   // every later pass would find nothing either
         Clear_Player(nTeam, nGap);
         for (int k = nGap; k < PLAYERS_PER_TEAM - 1; ++k)
-            Swap_Players(nTeam, k, nTeam, k + 1);
+            Exchange_Player_Records(nTeam, k, nTeam, k + 1);
+        bMoved = true;
     }
+    if (bMoved)
+        After_Players_Moved(nTeam, nTeam);
 }
 
 namespace {
 
-// Clears the slot and carries the empty record to slot 99.
+// Clears the slot and carries the empty record to slot 99 by swaps.
 void Close_Roster_Gap(int nTeam, int nSlot)
 {
     Clear_Player(nTeam, nSlot);
     for (int k = nSlot; k < PLAYERS_PER_TEAM - 1; ++k)
-        Swap_Players(nTeam, k, nTeam, k + 1);
+        Exchange_Player_Records(nTeam, k, nTeam, k + 1);
+    After_Players_Moved(nTeam, nTeam);
 }
 
 }  // namespace
@@ -461,18 +468,13 @@ void Fill_First_Name(int nTeam, int nSlot, char (&szName)[PLAYER_FIRST_NAME_SIZE
     Read_Field(szName, Player.szFirstName, PLAYER_FIRST_NAME_SIZE);
 }
 
-// The first name with a cut long name completed.
+// The first name as the lists show it. A name longer than the field keeps
+// only its first 11 characters: no table of completions is kept.
 void Completed_First_Name(int nTeam, int nSlot, char (&szName)[PLAYER_FIRST_NAME_TEXT_SIZE])
 {
     char szStored[PLAYER_FIRST_NAME_SIZE];
     Fill_First_Name(nTeam, nSlot, szStored);
     Copy_Out(szName, sizeof(szName), szStored);
-    for (const LONG_FIRST_NAME& Long : LONG_FIRST_NAMES) {
-        if (std::strcmp(szStored, Long.szStem) == 0) {
-            std::snprintf(szName, sizeof(szName), "%s%s", Long.szStem, Long.szEnding);
-            break;
-        }
-    }
 }
 
 }  // namespace

@@ -132,6 +132,14 @@ constexpr size_t PLAYER_FIRST_NAME_TEXT_SIZE = 20;   // a completed long first n
 constexpr size_t PLAYER_NAME_TEXT_SIZE = 48;         // full name or "Last, First"
 
 // ---------------------------------------------------------------------------
+// Address check shared by the player accessors
+
+// 1 for team 0-40 and slot 0-99. Otherwise reports "nTeam out of bounds in
+// <function>([team],slot)" or "nSlot out of bounds in <function>(team,[slot])"
+// and gives 0.
+int Check_Player_Address(const char* szFunction, int nTeam, int nSlot);
+
+// ---------------------------------------------------------------------------
 // Record operations
 
 // Zeroes the record, then sets its 30 season-line links and current line to -1.

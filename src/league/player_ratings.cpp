@@ -118,19 +118,15 @@ float Get_Player_Rating(int nTeam, int nSlot, int nRating)
 
 float Get_Player_Overall_Rating(int nTeam, int nSlot)
 {
-    if (!Is_Address(nTeam, nSlot)) {
-        Report_Error("Bad player address in Get_Player_Overall_Rating([%d],[%d])", nTeam, nSlot);
+    if (!Check_Player_Address("Get_Player_Overall_Rating", nTeam, nSlot))
         return 0.0f;
-    }
     return Get_Position_Overall_Rating(nTeam, nSlot, League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION]);
 }
 
 float Get_Player_Overall_Or_Regenerate(int nTeam, int nSlot)
 {
-    if (!Is_Address(nTeam, nSlot)) {
-        Report_Error("Bad player address in Get_Player_Overall_Or_Regenerate([%d],[%d])", nTeam, nSlot);
+    if (!Check_Player_Address("Get_Player_Overall_Or_Regenerate", nTeam, nSlot))
         return 0.0f;
-    }
     float fOverall = Get_Player_Overall_Rating(nTeam, nSlot);
     if (fOverall < 25.0f) {
         Generate_Player_Ratings(nTeam, nSlot);
@@ -141,10 +137,8 @@ float Get_Player_Overall_Or_Regenerate(int nTeam, int nSlot)
 
 void Scale_Player_To_Overall(int nTeam, int nSlot, float fTarget)
 {
-    if (!Is_Address(nTeam, nSlot)) {
-        Report_Error("Bad player address in Scale_Player_To_Overall([%d],[%d],%f)", nTeam, nSlot, fTarget);
+    if (!Check_Player_Address("Scale_Player_To_Overall", nTeam, nSlot))
         return;
-    }
     if (!(fTarget >= 50.0f && fTarget <= 95.0f))
         return;
 

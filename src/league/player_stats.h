@@ -1,15 +1,99 @@
 // Reading and storing a player's statistics by period and code.
 //
 // Periods: 0 this season, 1 last season, 2 career, 3 predicted, 4-33 the
-// season line at link (period - 4). Codes 0-19 are the stored statistics;
-// higher codes are computed.
+// season line at link (period - 4); a missing line reads 0.
 //
-// For now this holds the stored statistics of periods 0-3 and the computed
-// codes the league records already read (112, yards per rush). Season-line
-// periods read 0 and store nothing until the season-line table is built.
+// Codes 0-19 are the stored statistics, whose meaning depends on the
+// player's unit (see Get_Stored_Stat_Label). Higher codes are computed:
+// 100-173 rates and sums, 200-233 grades on the 20-99 scale (the
+// statistics' counterparts of the ratings), 299-305 overall, potential,
+// return values and depth-chart level, 400-412 composite card grades and
+// 420-430 production scores.
+//
+// A rate "a per b, x k" is (a x k + b / 2) / b in 64-bit arithmetic: half
+// rounded away from zero for a quotient of 0 or more, floored below 0; 0
+// when b is 0.
 #pragma once
 
-// The statistic; 0 for an unused slot or an unknown code (reported).
+// ---------------------------------------------------------------------------
+// Periods and codes callers name
+
+constexpr int STAT_PERIOD_THIS_SEASON = 0;
+constexpr int STAT_PERIOD_LAST_SEASON = 1;
+constexpr int STAT_PERIOD_CAREER = 2;
+constexpr int STAT_PERIOD_PREDICTED = 3;
+constexpr int STAT_PERIOD_FIRST_LINE = 4;
+constexpr int STAT_PERIOD_LAST_LINE = 33;
+
+constexpr int STAT_CODE_PASSER_RATING = 100;        // passer rating x 10
+constexpr int STAT_CODE_COMPLETION_RATE = 101;      // per mille
+constexpr int STAT_CODE_OVERALL = 225;
+constexpr int STAT_CODE_PEAK = 226;
+constexpr int STAT_CODE_DEPTH_CHART_LEVEL = 304;
+
+constexpr int NUMBER_OF_AVERAGE_POSITIONS = 43;     // base and expanded position codes
+
+// ---------------------------------------------------------------------------
+// Reading and storing
+
+// The statistic of a period; 0 for an unused slot (without a message), a bad
+// team or period (reported) or an unknown code ("Unrecognized SEASON_STAT in
+// Get_Player_Stat(%d,%d,%d,%d)"). Reads may write: a kicker's career longest
+// kicks are recomputed and stored, and a quarterback's impossible passing
+// line (completions above attempts) is zeroed.
 int Get_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode);
-// Stores stored statistic 0-19 of period 0-3.
+
+// Stores stored statistic 0-19: periods 0-3 into the record, 4-33 into the
+// linked season line (nothing when there is none). NO_TEAM is ignored; a bad
+// team, slot, period or statistic is reported and nothing is stored.
 void Set_Player_Stat(int nTeam, int nSlot, int nPeriod, int nStat, int nValue);
+
+// Adds to stored statistic 0-19 (held within the int32 range); a kicker's
+// longest kicks (5 and 18) take the value only when it is greater.
+void Add_To_Player_Stat(int nTeam, int nSlot, int nPeriod, int nStat, int nValue);
+
+// Sets the 20 statistics of a period to 0 (a season-line period: the linked line's).
+void Clear_Player_Season_Stats(int nTeam, int nSlot, int nPeriod);
+
+// Clears periods 0-2 (the predicted period is kept) and erases the player's
+// season lines.
+void Clear_Player_All_Stats(int nTeam, int nSlot);
+
+// ---------------------------------------------------------------------------
+// Tables and formulas
+
+// The built-in average season value of stored statistic 0-19 for position
+// code 0-42; a bad argument is reported and gives 0.
+int Get_Average_Stat(int nPosition, int nStat);
+
+// The passer rating x 10 (0-1583) of a passing line.
+int Compute_Passer_Rating(int nAttempts, int nCompletions, int nYards, int nTouchdowns, int nInterceptions);
+
+// The league's passing weight of a year: a 1-2-1 blend of the built-in yearly
+// table (1950-2025; years outside take the nearest end).
+int Get_Historical_Year_Value(int nYear);
+
+// The grade code (200-232) that stands for rating 0-26; -1 for any other.
+int Get_Rating_Grade_Code(int nRating);
+
+// The list label of stored statistic 0-19 for a player of base position 0-14
+// (quarterbacks and other backs differ for statistics 2, 6, 14 and 15); ""
+// for a statistic the position does not use under a label of its own.
+const char* Get_Stored_Stat_Label(int nPosition, int nStat);
+
+// ---------------------------------------------------------------------------
+// Measures behind the production scores 420-430
+
+// min(40 x (games started + games played of last season), 1024).
+int Get_Player_Playing_Time_Measure(int nTeam, int nSlot);
+// 250 + (150 x s9) per (150 x s9 + s8), x 500.
+int Get_Rushing_Touchdown_Share(int nTeam, int nSlot, int nPeriod);
+// (30 x s9 + s8, with a quarterback's x + 100 + x / 4) x 95 / 100, rounded.
+int Get_Rushing_Production(int nTeam, int nSlot, int nPeriod);
+// 100 + (165 x s12) per (165 x s12 + s11), x 500, + yards per catch held within 50-200.
+int Get_Receiving_Touchdown_Share(int nTeam, int nSlot, int nPeriod);
+// 30 x s12 + s11, raised for backs (x 1.2) and tight ends (x 1.1).
+int Get_Receiving_Production(int nTeam, int nSlot, int nPeriod);
+// A build figure from the predicted rushing and receiving grades, weight
+// against the position's height-scaled average weight, and height.
+int Get_Player_Build_Measure(int nTeam, int nSlot);

@@ -41,6 +41,7 @@ constexpr int PERIOD_THIS_SEASON = 0;
 constexpr int PERIOD_LAST_SEASON = 1;
 constexpr int PERIOD_CAREER = 2;
 constexpr int PERIOD_PREDICTED = 3;
+constexpr int LAST_PERIOD = 33;           // 4-33: the linked season lines
 
 constexpr int GROUP_CODE_NONE = -1;
 
@@ -78,20 +79,6 @@ int Rating_As_Int(int nTeam, int nSlot, int nRating)
     if (f < -1.0e6f)
         f = -1.0e6f;
     return static_cast<int>(f);
-}
-
-// Both indexes within the tables (team 0-40, slot 0-99); otherwise reported.
-bool Check_Player_Address(const char* szFunction, int nTeam, int nSlot)
-{
-    if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-        Report_Error("nTeam out of bounds in %s([%d],%d)", szFunction, nTeam, nSlot);
-        return false;
-    }
-    if (nSlot < 0 || nSlot >= PLAYERS_PER_TEAM) {
-        Report_Error("nSlot out of bounds in %s(%d,[%d])", szFunction, nTeam, nSlot);
-        return false;
-    }
-    return true;
 }
 
 void Copy_Out(char* szOut, size_t nOutSize, const char* szText)
@@ -159,8 +146,12 @@ void Get_Player_College_Short(int nTeam, int nSlot, char* szOut, size_t nOutSize
 {
     char szCollege[PLAYER_COLLEGE_SIZE];
     Get_Player_College(nTeam, nSlot, szCollege);
+    // Three of the long names do not fit the 23 characters of the field: a
+    // full field that begins the long name is that name, cut when stored.
+    size_t nLength = strlen(szCollege);
+    bool bFull = nLength == PLAYER_COLLEGE_SIZE - 1;
     for (const COLLEGE_SHORT_FORM& Form : COLLEGE_SHORT_FORMS) {
-        if (strcasecmp(szCollege, Form.szLong) == 0) {
+        if (strcasecmp(szCollege, Form.szLong) == 0 || (bFull && strncasecmp(szCollege, Form.szLong, nLength) == 0)) {
             Copy_Out(szOut, nOutSize, Form.szShort);
             return;
         }
@@ -388,7 +379,17 @@ int Apply_Small_Sample_Damping(int nTeam, int nSlot, int nValue)
 
 void Add_Player_Season_Stats(int nTeam, int nSlot, int nInto, int nFrom)
 {
-    if (!Check_Player_Address("Add_Player_Season_Stats", nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
+    if (!Check_Player_Address("Add_Player_Season_Stats", nTeam, nSlot))
+        return;
+    if (nInto < 0 || nInto > LAST_PERIOD) {
+        Report_Error("nPeriod out of bounds in Add_Player_Season_Stats(%d,%d,[%d],%d)", nTeam, nSlot, nInto, nFrom);
+        return;
+    }
+    if (nFrom < 0 || nFrom > LAST_PERIOD) {
+        Report_Error("nPeriod out of bounds in Add_Player_Season_Stats(%d,%d,%d,[%d])", nTeam, nSlot, nInto, nFrom);
+        return;
+    }
+    if (!Is_Player_Slot_Used(nTeam, nSlot))
         return;
     bool bKicker = Is_Kicker(nTeam, nSlot);
     for (int n = 0; n < STATS_PER_PERIOD; n++) {

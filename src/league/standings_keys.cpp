@@ -1,61 +1,303 @@
 #include "league/standings_keys.h"
 
-#include <climits>
+#include <cstdio>
 #include <cstring>
+#include <utility>
+#include <vector>
 
+#include "engine/game_state.h"
 #include "league/league_structure.h"
+#include "league/overall_rating.h"
+#include "league/player.h"
 #include "league/preferences.h"
 #include "league/team.h"
+#include "league/team_schedule.h"
 #include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/ui.h"
+#include "season/player_generation.h"
 
 namespace {
 
-// Division rows sit at the head of the standings area: 8 rows of 13 bytes.
-constexpr size_t DIVISION_ROWS_OFFSET = 0;
-constexpr size_t DIVISION_ROWS_SIZE = NUMBER_OF_DIVISIONS * DIVISION_ROW_PLACES;
-// The calendar words start at this offset inside the standings area.
-constexpr size_t CALENDAR_OFFSET_IN_AREA = CALENDAR_WORDS_OFFSET - offsetof(LEAGUE_DATA, StandingsArea);
-static_assert(CALENDAR_OFFSET_IN_AREA + 24 == sizeof(League.StandingsArea));
-static_assert(DIVISION_ROWS_OFFSET + DIVISION_ROWS_SIZE <= CALENDAR_OFFSET_IN_AREA);
+constexpr int LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
+constexpr int PLACED_KEY = ELIMINATED_STANDING;   // below even an unused slot
+constexpr int HEAD_TO_HEAD_BONUS = 4000;
+constexpr int DIVISION_OF_POOLS = 8;              // Get_Team_Division of slots 36-40
+constexpr int NO_DIVISION = -128;
+constexpr int PLAYOFF_WEEKS = 4;
+constexpr int NO_SCORE = -128;
 
-constexpr int UNUSED_SLOT_KEY = INT_MIN + 1;   // below every real key
-constexpr int PLACED_KEY = INT_MIN;            // below even an unused slot
+bool In_Range(int nValue, int nLow, int nHigh)
+{
+    return nValue >= nLow && nValue <= nHigh;
+}
+
+bool Is_Franchise(int nTeam)
+{
+    return In_Range(nTeam, 0, MAX_FRANCHISES - 1);
+}
+
+// Team stat 0 of a franchise slot, read without a report.
+int Division_Of(int nTeam)
+{
+    return League.Team[nTeam].nTeamStat[TEAM_STAT_DIVISION];
+}
 
 uint8_t* Division_Row(int nDivision)
 {
-    return League.StandingsArea + DIVISION_ROWS_OFFSET + static_cast<size_t>(nDivision) * DIVISION_ROW_PLACES;
+    return League.StandingsArea.DivisionRow[nDivision];
 }
 
-int Current_Wins_Minus_Losses(int nTeam)
+int Wins(int nTeam)
 {
-    return Get_Team_Current_Yearly_Char(nTeam, YEARLY_WINS) - Get_Team_Current_Yearly_Char(nTeam, YEARLY_LOSSES);
+    return Get_Team_Current_Yearly_Char(nTeam, YEARLY_WINS);
 }
 
-int Current_Games_Played(int nTeam)
+int Losses(int nTeam)
 {
-    return Get_Team_Current_Yearly_Char(nTeam, YEARLY_WINS) + Get_Team_Current_Yearly_Char(nTeam, YEARLY_LOSSES) +
-           Get_Team_Current_Yearly_Char(nTeam, YEARLY_TIES);
+    return Get_Team_Current_Yearly_Char(nTeam, YEARLY_LOSSES);
 }
 
-// The order of the league tables. Only the season record counts for now; the
-// head-to-head bonus and the league-record term read the GAME records and
-// come with the full standings.
+int Wins_Minus_Losses(int nTeam)
+{
+    return Wins(nTeam) - Losses(nTeam);
+}
+
+// ---------------------------------------------------------------------------
+// The finished games a standings rebuild counts.
+//
+// A full rebuild asks for results a few thousand times; reading them from the
+// GAME records each time would visit 300 records of 48 KB apart per call. A
+// rebuild therefore collects the counted games once into this compact list
+// and every count inside it reads the list. Nothing inside a rebuild writes a
+// GAME record or a team's division, so the list stays true while it is held.
+
+struct COUNTED_GAME {
+    uint8_t nAway;
+    uint8_t nHome;
+    int32_t nAwayScore;
+    int32_t nHomeScore;
+};
+
+struct COUNTED_GAMES {
+    int nCount = 0;
+    COUNTED_GAME Game[NUMBER_OF_GAMES];
+};
+
+COUNTED_GAMES Counted;
+int nCountedHolders = 0;
+
+void Collect_Counted_Games(COUNTED_GAMES& List)
+{
+    // Only the regular season's records: the playoff games follow them.
+    int64_t nLimit = static_cast<int64_t>(Count_Teams()) * Get_Games_Per_Season() / 2;
+    int nRecords = Count_Game_Records();
+    if (nLimit > nRecords)
+        nLimit = nRecords;
+    List.nCount = 0;
+    for (int64_t i = 0; i < nLimit; ++i) {
+        const GAME& Game = League.Game[i];
+        if (!Is_Game_Over(&Game))
+            continue;
+        if (!Is_Franchise(Game.nAwayTeam) || !Is_Franchise(Game.nHomeTeam) || Game.nAwayTeam == Game.nHomeTeam)
+            continue;
+        COUNTED_GAME& Entry = List.Game[List.nCount++];
+        Entry.nAway = Game.nAwayTeam;
+        Entry.nHome = Game.nHomeTeam;
+        Entry.nAwayScore = Game.nScore[GAME_SIDE_AWAY];
+        Entry.nHomeScore = Game.nScore[GAME_SIDE_HOME];
+    }
+}
+
+// Holds the list for the lifetime of the object; nested holders share the
+// outermost one's list.
+class COUNTED_GAMES_HOLD {
+public:
+    COUNTED_GAMES_HOLD()
+    {
+        if (nCountedHolders++ == 0)
+            Collect_Counted_Games(Counted);
+    }
+    ~COUNTED_GAMES_HOLD() { --nCountedHolders; }
+    COUNTED_GAMES_HOLD(const COUNTED_GAMES_HOLD&) = delete;
+    COUNTED_GAMES_HOLD& operator=(const COUNTED_GAMES_HOLD&) = delete;
+};
+
+int Count_Results(int nTeam, int nResult, int nFilter)
+{
+    if (nResult != RESULT_WINS && nResult != RESULT_LOSSES && nResult != RESULT_TIES)
+        return 0;
+    const bool bHomeOnly = nFilter >= 0 && (nFilter & RESULTS_HOME_ONLY) != 0;
+    const int nKind = nFilter >= 0 ? (nFilter & ~RESULTS_HOME_ONLY) : nFilter;
+    const int nDivision = Division_Of(nTeam);
+    int nCount = 0;
+    for (int i = 0; i < Counted.nCount; ++i) {
+        const COUNTED_GAME& Game = Counted.Game[i];
+        int nOwn;
+        int nOther;
+        int nOpponent;
+        if (Game.nHome == nTeam) {
+            nOwn = Game.nHomeScore;
+            nOther = Game.nAwayScore;
+            nOpponent = Game.nAway;
+        } else if (Game.nAway == nTeam && !bHomeOnly) {
+            nOwn = Game.nAwayScore;
+            nOther = Game.nHomeScore;
+            nOpponent = Game.nHome;
+        } else {
+            continue;
+        }
+        if (Is_Franchise(nKind)) {
+            if (nOpponent != nKind)
+                continue;
+        } else if (nKind == RESULTS_AGAINST_DIVISION) {
+            if (Division_Of(nOpponent) != nDivision)
+                continue;
+        } else if (nKind == RESULTS_AGAINST_LEAGUE) {
+            if (Division_Of(nOpponent) / 4 != nDivision / 4)
+                continue;
+        }
+        if ((nResult == RESULT_WINS && nOwn > nOther) || (nResult == RESULT_LOSSES && nOwn < nOther) ||
+            (nResult == RESULT_TIES && nOwn == nOther))
+            ++nCount;
+    }
+    return nCount;
+}
+
+int Results_Margin(int nTeam, int nFilter)
+{
+    return Count_Results(nTeam, RESULT_WINS, nFilter) - Count_Results(nTeam, RESULT_LOSSES, nFilter);
+}
+
+// ---------------------------------------------------------------------------
+// Keys, computed inside a hold of the counted games.
+
 int Standings_Key(int nTeam)
 {
     if (!Is_Team_Slot_Used(nTeam))
-        return UNUSED_SLOT_KEY;
-    if (Current_Games_Played(nTeam) == 0)
+        return UNUSED_TEAM_STANDINGS_KEY;
+    if (Get_Team_Games_Played(nTeam) == 0)
         return 0;
-    return Current_Wins_Minus_Losses(nTeam) * 10000;
+    const int nMargin = Wins_Minus_Losses(nTeam);
+    const int nLeague = Division_Of(nTeam) / 4;
+    const int nTeams = Count_Teams();
+    int nWins = 0;
+    int nLosses = 0;
+    for (int u = 0; u < nTeams && u < MAX_FRANCHISES; ++u) {
+        if (!Is_Team_Slot_Used(u) || Division_Of(u) / 4 != nLeague || Wins_Minus_Losses(u) != nMargin)
+            continue;
+        nWins += Count_Results(nTeam, RESULT_WINS, u);
+        nLosses += Count_Results(nTeam, RESULT_LOSSES, u);
+    }
+    const int nBonus = nWins > 0 && nLosses == 0 ? HEAD_TO_HEAD_BONUS : 0;
+    return nMargin * 10000 + nBonus + Results_Margin(nTeam, RESULTS_AGAINST_LEAGUE) * 100;
 }
 
-// The order inside a division; as above, the game-record terms come later.
 int Division_Key(int nTeam)
 {
-    return Current_Wins_Minus_Losses(nTeam) * 10000;
+    if (!Is_Team_Slot_Used(nTeam))
+        return UNUSED_TEAM_STANDINGS_KEY;
+    const int nMargin = Wins_Minus_Losses(nTeam);
+    const int nDivision = Division_Of(nTeam);
+    const int nTeams = Count_Teams();
+    int nKey = nMargin * 10000;
+    for (int u = 0; u < nTeams && u < MAX_FRANCHISES; ++u) {
+        if (u == nTeam || !Is_Team_Slot_Used(u) || Division_Of(u) != nDivision || Wins_Minus_Losses(u) != nMargin)
+            continue;
+        nKey += Results_Margin(nTeam, u) * 1000;
+    }
+    nKey += Results_Margin(nTeam, RESULTS_AGAINST_DIVISION) * 100;
+    nKey += Results_Margin(nTeam, RESULTS_AGAINST_LEAGUE);
+    return nKey;
+}
+
+// The place of a franchise in the first row that holds it; -1 when none.
+int Find_Division_Place(int nTeam, int* pnRow)
+{
+    if (!Is_Franchise(nTeam))
+        return -1;
+    for (int d = 0; d < NUMBER_OF_DIVISIONS; ++d)
+        for (int p = 0; p < DIVISION_ROW_PLACES; ++p)
+            if (Division_Row(d)[p] == nTeam) {
+                if (pnRow)
+                    *pnRow = d;
+                return p;
+            }
+    return -1;
+}
+
+int Runner_Up(int nLeague, int bSecond)
+{
+    if (Count_League_Divisions(nLeague) < 3)
+        return NO_TEAM;
+    int nBest = NO_TEAM;
+    int nBestKey = 0;
+    int nNext = NO_TEAM;
+    int nNextKey = 0;
+    for (int d = nLeague * 4; d < nLeague * 4 + 4; ++d) {
+        int nTeam = Division_Row(d)[1];
+        if (!Is_Franchise(nTeam))
+            continue;
+        int nKey = Standings_Key(nTeam);
+        // Strictly greater: on equal keys the earlier division stays ahead.
+        if (nBest == NO_TEAM || nKey > nBestKey) {
+            nNext = nBest;
+            nNextKey = nBestKey;
+            nBest = nTeam;
+            nBestKey = nKey;
+        } else if (nNext == NO_TEAM || nKey > nNextKey) {
+            nNext = nTeam;
+            nNextKey = nKey;
+        }
+    }
+    return bSecond ? nNext : nBest;
+}
+
+int Max(int a, int b)
+{
+    return a > b ? a : b;
+}
+
+int Regular_Season_Weeks()
+{
+    return Max(Get_First_Playoff_Week(), 2);
+}
+
+int Schedule_Game_Index(int nTeam, int nWeek)
+{
+    return League.Team[nTeam].nSchedule[nWeek][SCHEDULE_GAME_INDEX];
+}
+
+// Case-insensitive comparison of a team-string field with a word.
+bool Nickname_Is(int nTeam, const char* szWord)
+{
+    const char* szField = League.Team[nTeam].szString[TEAM_STRING_NICKNAME];
+    size_t nLength = std::strlen(szWord);
+    if (nLength >= TEAM_STRING_SIZE)
+        return false;
+    for (size_t i = 0; i <= nLength; ++i) {
+        unsigned char a = static_cast<unsigned char>(szField[i]);
+        unsigned char b = static_cast<unsigned char>(szWord[i]);
+        if (a >= 'A' && a <= 'Z')
+            a = static_cast<unsigned char>(a - 'A' + 'a');
+        if (b >= 'A' && b <= 'Z')
+            b = static_cast<unsigned char>(b - 'A' + 'a');
+        if (a != b)
+            return false;
+    }
+    return true;
+}
+
+bool Is_Computer_Run(int nTeam)
+{
+    return League.Team[nTeam].nTeamStat[TEAM_STAT_CONTROLLER] != CONTROLLER_USER ||
+           Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) != 0;
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// Universe stats and calendar
 
 int Get_Universe_Stat(int nIndex)
 {
@@ -79,21 +321,100 @@ void Set_Universe_Stat(int nIndex, int nValue)
 
 int Get_First_Playoff_Week()
 {
-    int32_t nWeeks;
-    std::memcpy(&nWeeks, League.StandingsArea + CALENDAR_OFFSET_IN_AREA, sizeof(nWeeks));
-    return nWeeks;
+    return League.StandingsArea.nPlayoffDay[0];
+}
+
+// ---------------------------------------------------------------------------
+// Playoff bracket
+
+int Get_Playoff_Team(int nSlot)
+{
+    if (!In_Range(nSlot, 0, PLAYOFF_SLOTS - 1)) {
+        Report_Error("Invalid playoff slot in Get_Playoff_Team(%d)", nSlot);
+        return NO_TEAM;
+    }
+    return League.StandingsArea.PlayoffTeam[nSlot];
+}
+
+int Get_Playoff_Score(int nSlot)
+{
+    if (!In_Range(nSlot, 0, PLAYOFF_SLOTS - 1)) {
+        Report_Error("Invalid playoff slot in Get_Playoff_Score(%d)", nSlot);
+        return NO_SCORE;
+    }
+    return League.StandingsArea.nPlayoffScore[nSlot];
+}
+
+// ---------------------------------------------------------------------------
+// Results from the GAME records
+
+int Count_Game_Records()
+{
+    int n = 0;
+    while (n < NUMBER_OF_GAMES && Is_Game_Over(&League.Game[n]))
+        ++n;
+    return n;
+}
+
+int Is_Game_Record_Final(int nGame)
+{
+    if (!In_Range(nGame, 0, NUMBER_OF_GAMES - 1)) {
+        if (nGame != -1)
+            Report_Error("nGame out of bounds in Is_Game_Record_Final([%d])", nGame);
+        return 0;
+    }
+    return Is_Game_Over(&League.Game[nGame]) ? 1 : 0;
+}
+
+int Count_Team_Results(int nTeam, int nResult, int nFilter)
+{
+    if (!Is_Franchise(nTeam)) {
+        if (!In_Range(nTeam, 0, LAST_TEAM) && nTeam != NO_TEAM)
+            Report_Error("nTeam out of bounds in Count_Team_Results([%d],%d,%d)", nTeam, nResult, nFilter);
+        return 0;
+    }
+    COUNTED_GAMES_HOLD Hold;
+    return Count_Results(nTeam, nResult, nFilter);
+}
+
+// ---------------------------------------------------------------------------
+// Standings keys and places
+
+int Get_Team_Standings_Key(int nTeam)
+{
+    if (!In_Range(nTeam, 0, LAST_TEAM)) {
+        if (nTeam != NO_TEAM)
+            Report_Error("nTeam out of bounds in Get_Team_Standings_Key([%d])", nTeam);
+        return UNUSED_TEAM_STANDINGS_KEY;
+    }
+    COUNTED_GAMES_HOLD Hold;
+    return Standings_Key(nTeam);
+}
+
+int Get_Team_Division_Key(int nTeam)
+{
+    if (!In_Range(nTeam, 0, LAST_TEAM)) {
+        if (nTeam != NO_TEAM)
+            Report_Error("nTeam out of bounds in Get_Team_Division_Key([%d])", nTeam);
+        return UNUSED_TEAM_STANDINGS_KEY;
+    }
+    COUNTED_GAMES_HOLD Hold;
+    return Division_Key(nTeam);
 }
 
 void Rank_Teams_By_Standings()
 {
+    COUNTED_GAMES_HOLD Hold;
     int nTeams = Count_Teams();
+    if (nTeams > MAX_FRANCHISES)
+        nTeams = MAX_FRANCHISES;
     int nKey[MAX_FRANCHISES];
-    for (int t = 0; t < nTeams; t++)
+    for (int t = 0; t < nTeams; ++t)
         nKey[t] = Standings_Key(t);
-    for (int nPlace = 0; nPlace < nTeams; nPlace++) {
+    for (int nPlace = 0; nPlace < nTeams; ++nPlace) {
         int nBest = 0;
         // ">=" while scanning upward: among equal keys the higher slot wins.
-        for (int t = 1; t < nTeams; t++)
+        for (int t = 1; t < nTeams; ++t)
             if (nKey[t] >= nKey[nBest])
                 nBest = t;
         Set_Team_Record_Int(nBest, 2, nPlace);
@@ -103,33 +424,37 @@ void Rank_Teams_By_Standings()
 
 void Set_Division_Place(int nDivision, int nPlace)
 {
-    if (nDivision < 0 || nDivision >= NUMBER_OF_DIVISIONS) {
+    if (!In_Range(nDivision, 0, NUMBER_OF_DIVISIONS - 1)) {
         Report_Error("nDivision out of bounds in Set_Division_Place([%d],%d)", nDivision, nPlace);
         return;
     }
-    if (nPlace < 0 || nPlace >= DIVISION_ROW_PLACES) {
+    if (!In_Range(nPlace, 0, DIVISION_ROW_PLACES - 1)) {
         Report_Error("nPlace out of bounds in Set_Division_Place(%d,[%d])", nDivision, nPlace);
         return;
     }
     uint8_t* pRow = Division_Row(nDivision);
     int nTeams = Count_Teams();
-    // An empty league and the places past the division's size hold no team.
+    // Places past the division's size hold no team; nor does any place of an
+    // empty league (team 0 there would name a club that does not exist).
     if (nTeams == 0 || nPlace >= Count_Division_Teams(nDivision)) {
         pRow[nPlace] = NO_TEAM;
         return;
     }
-    int nSeason = Get_User_Preference(PREF_SEASON_INDEX);
+    COUNTED_GAMES_HOLD Hold;
+    int nSeason = Get_Current_Season_Index();
     int nBest = -1;
     int nBestKey = PLACED_KEY;
-    for (int t = 0; t < nTeams; t++) {
-        if (League.Team[t].nTeamStat[TEAM_STAT_DIVISION] != nDivision)
+    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t) {
+        if (!Is_Team_Slot_Used(t) || Division_Of(t) != nDivision)
             continue;
         bool bPlaced = false;
-        for (int p = 0; p < nPlace; p++)
+        for (int p = 0; p < nPlace; ++p)
             if (pRow[p] == t)
                 bPlaced = true;
         int nKey = bPlaced ? PLACED_KEY : Division_Key(t);
-        if (nBest < 0 || nKey > nBestKey || (nKey == nBestKey && (nSeason + t) % 2 == 0)) {
+        // 64-bit sum: a damaged season index cannot overflow.
+        bool bEvenTurn = (static_cast<int64_t>(nSeason) + t) % 2 == 0;
+        if (nBest < 0 || nKey > nBestKey || (nKey == nBestKey && bEvenTurn)) {
             nBest = t;
             nBestKey = nKey;
         }
@@ -139,12 +464,522 @@ void Set_Division_Place(int nDivision, int nPlace)
 
 void Clear_Standings_Order()
 {
+    COUNTED_GAMES_HOLD Hold;
     Rank_Teams_By_Standings();
-    std::memset(League.StandingsArea + DIVISION_ROWS_OFFSET, NO_TEAM, DIVISION_ROWS_SIZE);
-    for (int d = 0; d < NUMBER_OF_DIVISIONS; d++)
-        for (int p = 0; p < DIVISION_ROW_PLACES; p++)
+    std::memset(League.StandingsArea.DivisionRow, NO_TEAM, sizeof(League.StandingsArea.DivisionRow));
+    for (int d = 0; d < NUMBER_OF_DIVISIONS; ++d)
+        for (int p = 0; p < DIVISION_ROW_PLACES; ++p)
             Set_Division_Place(d, p);
 }
+
+int Get_Division_Place_Team(int nDivision, int nPlace, int nSeason)
+{
+    if (!In_Range(nDivision, 0, NUMBER_OF_DIVISIONS - 1)) {
+        Report_Error("nDivision out of bounds in Get_Division_Place_Team([%d],%d,%d)", nDivision, nPlace, nSeason);
+        return NO_TEAM;
+    }
+    if (!In_Range(nPlace, 0, DIVISION_ROW_PLACES - 1)) {
+        Report_Error("nPlace out of bounds in Get_Division_Place_Team(%d,[%d],%d)", nDivision, nPlace, nSeason);
+        return NO_TEAM;
+    }
+    const uint8_t* pRow = Division_Row(nDivision);
+    if (nSeason == Get_Current_Season_Index())
+        return pRow[nPlace];
+
+    int nTeam[DIVISION_ROW_PLACES];
+    int nWins[DIVISION_ROW_PLACES];
+    int nTies[DIVISION_ROW_PLACES];
+    int n = 0;
+    for (int p = 0; p < DIVISION_ROW_PLACES; ++p) {
+        if (!Is_Franchise(pRow[p]))
+            continue;
+        nTeam[n] = pRow[p];
+        nWins[n] = Get_Team_Yearly_Char(pRow[p], nSeason, YEARLY_WINS);
+        nTies[n] = Get_Team_Yearly_Char(pRow[p], nSeason, YEARLY_TIES);
+        ++n;
+    }
+    // Bubble sort, so that equal records keep the row's order.
+    for (int nPass = 0; nPass + 1 < n; ++nPass)
+        for (int i = 0; i + 1 < n - nPass; ++i) {
+            bool bSwap = nWins[i] < nWins[i + 1] || (nWins[i] == nWins[i + 1] && nTies[i] < nTies[i + 1]);
+            if (bSwap) {
+                std::swap(nTeam[i], nTeam[i + 1]);
+                std::swap(nWins[i], nWins[i + 1]);
+                std::swap(nTies[i], nTies[i + 1]);
+            }
+        }
+    return nPlace < n ? nTeam[nPlace] : NO_TEAM;
+}
+
+int Get_Team_Division_Place(int nTeam)
+{
+    int nPlace = Find_Division_Place(nTeam, nullptr);
+    if (nPlace < 0) {
+        Report_Error("Team not found in Get_Team_Division_Standing()");
+        return NOT_IN_DIVISION_ROWS;
+    }
+    return nPlace;
+}
+
+int Get_Team_Division(int nTeam)
+{
+    if (In_Range(nTeam, FREE_AGENT_TEAM, LAST_TEAM))
+        return DIVISION_OF_POOLS;
+    if (Is_Team_Slot_Used(nTeam))
+        return nTeam < Count_Teams() ? Division_Of(nTeam) : DIVISION_OF_POOLS;
+    if (!Is_Franchise(nTeam) && nTeam != NO_TEAM)
+        Report_Error("nTeam out of bounds in Get_Team_Division([%d])", nTeam);
+    return NO_DIVISION;
+}
+
+int Get_Best_Division_Runner_Up(int nLeague, int bSecond)
+{
+    if (!In_Range(nLeague, 0, NUMBER_OF_LEAGUES - 1)) {
+        Report_Error("nLeague out of bounds in Get_Best_Division_Runner_Up([%d],%d)", nLeague, bSecond);
+        return NO_TEAM;
+    }
+    COUNTED_GAMES_HOLD Hold;
+    return Runner_Up(nLeague, bSecond);
+}
+
+int Get_Team_Division_Standing(int nTeam)
+{
+    if (!In_Range(nTeam, 0, LAST_TEAM)) {
+        Report_Error("nTeam out of bounds in Get_Team_Division_Standing([%d])", nTeam);
+        return ELIMINATED_STANDING;
+    }
+    COUNTED_GAMES_HOLD Hold;
+    const int nPlace = Get_Team_Division_Place(nTeam);
+    const int nDivision = Get_Team_Division(nTeam);
+    // Without a division of its own there is no leader to measure against.
+    if (!In_Range(nDivision, 0, NUMBER_OF_DIVISIONS - 1))
+        return ELIMINATED_STANDING;
+    const int nLeague = nDivision / 4;
+    const int nDivisions = Count_League_Divisions(nLeague);
+    const int nRunnerUp = Runner_Up(nLeague, 0);
+    const int nGames = Get_Games_Per_Season();
+    const uint8_t* pRow = Division_Row(nDivision);
+
+    if (nPlace == 0)
+        return Max(nGames - Wins(nTeam) - Losses(pRow[1]) + 1, 0);
+    if (nTeam == nRunnerUp)
+        return Max(nGames - Wins(nTeam) - Losses(Runner_Up(nLeague, 1)) + 1, 0);
+    int e1 = nGames - Losses(nTeam) - Wins(pRow[0]) + 1;
+    int e2 = nDivisions > 2 ? nGames - Losses(nTeam) - Wins(nRunnerUp) + 1 : 0;
+    int e = Max(e1, e2);
+    return e > 0 ? -e : ELIMINATED_STANDING;
+}
+
+int Has_Team_Clinched(int nTeam)
+{
+    if (!In_Range(nTeam, 0, LAST_TEAM)) {
+        Report_Error("nTeam out of bounds in Has_Team_Clinched([%d])", nTeam);
+        return 0;
+    }
+    COUNTED_GAMES_HOLD Hold;
+    const int nPlace = Get_Team_Division_Place(nTeam);
+    const int nDivision = Get_Team_Division(nTeam);
+    const int nRunnerUp = In_Range(nDivision, 0, NUMBER_OF_DIVISIONS - 1) ? Runner_Up(nDivision / 4, 0) : NO_TEAM;
+    if (nPlace != 0 && nTeam != nRunnerUp)
+        return 0;
+    return Get_Team_Division_Standing(nTeam) <= 0 ? 1 : 0;
+}
+
+int Count_Divisions()
+{
+    return Max(Count_League_Divisions(0), Count_League_Divisions(1));
+}
+
+int Get_Season_Finisher_Team(int nWhat, int bWinner, int nSeasonsAgo)
+{
+    if (nWhat != FINISHER_LEAGUE_0_FINAL && nWhat != FINISHER_LEAGUE_1_FINAL && nWhat != FINISHER_TITLE_GAME)
+        return NO_FINISHER;
+    const int64_t nSeason = static_cast<int64_t>(Get_Current_Season_Index()) - nSeasonsAgo;
+    if (nSeason < 0 || nSeason >= YEARLY_RECORD_YEARS) {
+        Report_Error("Invalid nYear in Get_Team_Yearly_Int(%d,%d,%d)", 0, static_cast<int>(nSeason), YEARLY_INT_FINISH);
+        return NO_FINISHER;
+    }
+    int nChampion = NO_FINISHER;
+    int nRunnerUp = NO_FINISHER;
+    int nSemiFinalist[NUMBER_OF_LEAGUES] = {NO_FINISHER, NO_FINISHER};
+    const int nTeams = Count_Teams();
+    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t) {
+        int nCode = Get_Team_Yearly_Int(t, static_cast<int>(nSeason), YEARLY_INT_FINISH);
+        if (nCode == 8 && nChampion == NO_FINISHER)
+            nChampion = t;
+        else if (nCode == 7 && nRunnerUp == NO_FINISHER)
+            nRunnerUp = t;
+        else if (nCode == 6) {
+            int nLeague = Division_Of(t) / 4;
+            if (In_Range(nLeague, 0, NUMBER_OF_LEAGUES - 1) && nSemiFinalist[nLeague] == NO_FINISHER)
+                nSemiFinalist[nLeague] = t;
+        }
+    }
+    if (nWhat == FINISHER_TITLE_GAME)
+        return bWinner ? nChampion : nRunnerUp;
+    const int nLeague = nWhat == FINISHER_LEAGUE_0_FINAL ? 0 : 1;
+    if (!bWinner)
+        return nSemiFinalist[nLeague];
+    // The league's finalist is the runner-up when that club is of this league.
+    if (Is_Team_Slot_Used(nRunnerUp) && Division_Of(nRunnerUp) / 4 == nLeague)
+        return nRunnerUp;
+    return nChampion;
+}
+
+// ---------------------------------------------------------------------------
+// Weeks and their GAME records
+
+int Get_Week_First_Game_Index(int nWeek)
+{
+    if (nWeek < 0) {
+        Report_Error("nWeek out of bounds in Get_Week_First_Game_Index([%d])", nWeek);
+        return NO_GAME_INDEX;
+    }
+    if (nWeek == 0)
+        return 0;
+    const int nRegular = Regular_Season_Weeks();
+    if (nWeek < nRegular) {
+        if (nWeek >= SCHEDULE_WEEKS)
+            return NO_GAME_INDEX;
+        int nFirst = NO_GAME_INDEX;
+        const int nTeams = Count_Teams();
+        for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t) {
+            int nIndex = Schedule_Game_Index(t, nWeek);
+            if (nIndex >= 0 && nIndex < nFirst)
+                nFirst = nIndex;
+        }
+        return nFirst;
+    }
+    if (nWeek >= nRegular + PLAYOFF_WEEKS)
+        return NO_GAME_INDEX;
+    const int nLastRegular = Get_Week_First_Game_Index(nRegular - 1);
+    if (nLastRegular >= NO_GAME_INDEX)
+        return NO_GAME_INDEX;
+    const int nBase = nLastRegular + Count_Week_Games(nRegular - 1);
+    static constexpr int STEP[PLAYOFF_WEEKS] = {0, 4, 8, 10};
+    return nBase + STEP[nWeek - nRegular];
+}
+
+int Count_Week_Games(int nWeek)
+{
+    if (nWeek < 0) {
+        Report_Error("nWeek out of bounds in Count_Week_Games([%d])", nWeek);
+        return 0;
+    }
+    const int nRegular = Regular_Season_Weeks();
+    if (nWeek < nRegular) {
+        if (nWeek >= SCHEDULE_WEEKS)
+            return 0;
+        // Teams whose entry names a GAME record (-1 is none; record 0 is a game).
+        int nPlaying = 0;
+        const int nTeams = Count_Teams();
+        for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t)
+            if (Schedule_Game_Index(t, nWeek) >= 0)
+                ++nPlaying;
+        return nPlaying / 2;
+    }
+    static constexpr int GAMES[PLAYOFF_WEEKS] = {4, 4, 2, 1};
+    if (nWeek < nRegular + PLAYOFF_WEEKS)
+        return GAMES[nWeek - nRegular];
+    return 0;
+}
+
+int Get_Team_Game_Offset_In_Week(int nWeek, int nTeam)
+{
+    if (!Is_Franchise(nTeam)) {
+        if (!In_Range(nTeam, 0, LAST_TEAM) && nTeam != NO_TEAM)
+            Report_Error("nTeam out of bounds in Get_Team_Game_Offset_In_Week(%d,[%d])", nWeek, nTeam);
+        return -1;
+    }
+    const int nFirst = Get_Week_First_Game_Index(nWeek);
+    const int nGames = Count_Week_Games(nWeek);
+    for (int i = 0; i < nGames; ++i) {
+        int nIndex = nFirst + i;
+        if (!In_Range(nIndex, 0, NUMBER_OF_GAMES - 1))
+            break;
+        const GAME& Game = League.Game[nIndex];
+        if (!Is_Franchise(Game.nAwayTeam) || !Is_Franchise(Game.nHomeTeam) || Game.nAwayTeam == Game.nHomeTeam)
+            continue;
+        if (Game.nAwayTeam == nTeam || Game.nHomeTeam == nTeam)
+            return i;
+    }
+    return -1;
+}
+
+int Get_Team_Game_Index_In_Week(int nWeek, int nTeam)
+{
+    int nOffset = Get_Team_Game_Offset_In_Week(nWeek, nTeam);
+    return nOffset < 0 ? -1 : Get_Week_First_Game_Index(nWeek) + nOffset;
+}
+
+GAME* Find_Team_Game_In_Week(int nWeek, int nTeam)
+{
+    int nIndex = Get_Team_Game_Index_In_Week(nWeek, nTeam);
+    return nIndex < 0 ? nullptr : &League.Game[nIndex];
+}
+
+// ---------------------------------------------------------------------------
+// League state
+
+void Clear_League_Data()
+{
+    Zero_League_Data();
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        for (int nStat = TEAM_STAT_DIVISION; nStat <= TEAM_STAT_CITY; ++nStat)
+            League.Team[t].nTeamStat[nStat] = -1;
+}
+
+void Swap_Leagues()
+{
+    for (int t = 0; t < MAX_FRANCHISES; ++t) {
+        if (!Is_Team_Slot_Used(t))
+            continue;
+        int32_t& nDivision = League.Team[t].nTeamStat[TEAM_STAT_DIVISION];
+        if (In_Range(nDivision, 0, NUMBER_OF_DIVISIONS - 1))
+            nDivision = (nDivision + 4) % NUMBER_OF_DIVISIONS;
+    }
+    char szName[LEAGUE_NAME_SIZE];
+    std::memcpy(szName, League.szLeagueName[0], LEAGUE_NAME_SIZE);
+    std::memcpy(League.szLeagueName[0], League.szLeagueName[1], LEAGUE_NAME_SIZE);
+    std::memcpy(League.szLeagueName[1], szName, LEAGUE_NAME_SIZE);
+    // A row belongs to its division number: its teams have moved with it.
+    for (int d = 0; d < 4; ++d)
+        for (int p = 0; p < DIVISION_ROW_PLACES; ++p)
+            std::swap(League.StandingsArea.DivisionRow[d][p], League.StandingsArea.DivisionRow[d + 4][p]);
+}
+
+void Reset_Player_Field_To_22()
+{
+    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
+        if (Is_Franchise(t) && !Is_Team_Slot_Used(t))
+            continue;
+        for (PLAYER& Player : League.Team[t].Player)
+            if (Player.nVital[VITAL_PLAYER_ID] != 0)
+                Player.nVital[VITAL_FIELD_6] = 22;
+    }
+}
+
+int Read_Owner_Hall_Of_Fame(void* pBuffer)
+{
+    FILE* pFile = pBuffer ? files::Open_File(OWNER_HALL_OF_FAME_FILE, "rb") : nullptr;
+    size_t nRead = 0;
+    if (pFile) {
+        nRead = std::fread(pBuffer, 1, OWNER_HALL_OF_FAME_SIZE, pFile);
+        std::fclose(pFile);
+    }
+    // A short file is as unreadable as a missing one: writing it back whole
+    // would pass zeros off as its missing part.
+    if (nRead != OWNER_HALL_OF_FAME_SIZE) {
+        Show_Message_Box("Could not open \"ZrtFame.dat\" for reading.", "File Error", BOX_OK);
+        return 0;
+    }
+    return 1;
+}
+
+int Write_Owner_Hall_Of_Fame(const void* pBuffer)
+{
+    if (!pBuffer)
+        return 0;
+    // Written beside the old file and renamed over it, so a failed write
+    // leaves the old record intact.
+    static const char* const TEMPORARY_FILE = "ZrtFame.dat.tmp";
+    FILE* pFile = files::Open_File(TEMPORARY_FILE, "wb");
+    if (!pFile) {
+        Write_Debug_Log("Could not open \"%s\" for writing.", TEMPORARY_FILE);
+        return 0;
+    }
+    bool bOk = std::fwrite(pBuffer, 1, OWNER_HALL_OF_FAME_SIZE, pFile) == OWNER_HALL_OF_FAME_SIZE;
+    bOk = std::fclose(pFile) == 0 && bOk;
+    if (!bOk || !files::Rename_File(TEMPORARY_FILE, OWNER_HALL_OF_FAME_FILE)) {
+        files::Delete_File(TEMPORARY_FILE);
+        Write_Debug_Log("Could not write \"%s\".", OWNER_HALL_OF_FAME_FILE);
+        return 0;
+    }
+    return 1;
+}
+
+void Remember_Last_Game_Path(const char* szPath)
+{
+    if (!szPath) {
+        Report_Error("NULL szPath in Remember_Last_Game_Path()");
+        return;
+    }
+    std::vector<unsigned char> Record(OWNER_HALL_OF_FAME_SIZE);
+    if (!Read_Owner_Hall_Of_Fame(Record.data()))
+        return;
+    const size_t nField = OWNER_HALL_OF_FAME_SIZE - OWNER_LAST_GAME_PATH_OFFSET;
+    size_t nLength = strnlen(szPath, nField - 1);
+    std::memset(Record.data() + OWNER_LAST_GAME_PATH_OFFSET, 0, nField);
+    std::memcpy(Record.data() + OWNER_LAST_GAME_PATH_OFFSET, szPath, nLength);
+    Write_Owner_Hall_Of_Fame(Record.data());
+}
+
+// ---------------------------------------------------------------------------
+// Play styles
+
+namespace {
+
+// Adds a term to an integer sum and truncates the result, as every step of
+// the run/pass value does. A missing player's term is 20.
+void Add_Term(int& nSum, int nTeam, int nSlot, float fWeight, int nRating)
+{
+    float fTerm = nSlot < 0 ? 20.0f : fWeight * Get_Player_Rating(nTeam, nSlot, nRating);
+    nSum = static_cast<int>(static_cast<float>(nSum) + fTerm);
+}
+
+}  // namespace
+
+int Get_Team_Run_Pass_Value(int nTeam)
+{
+    if (!Is_Valid_Team(nTeam)) {
+        if (nTeam != NO_TEAM)
+            Report_Error("nTeam out of bounds in Get_Team_Run_Pass_Value([%d])", nTeam);
+        return 0;
+    }
+    auto Player = [nTeam](int nPosition, int n) { return Get_Team_Uninjured_Position_Player(nTeam, nPosition, n); };
+    const int nQuarterback = Player(POSITION_QB, 0);
+    const int nBack = Player(POSITION_RB, 0);
+    const int nLine[5] = {Player(POSITION_T, 0), Player(POSITION_G, 0), Player(POSITION_C, 0), Player(POSITION_G, 1),
+                          Player(POSITION_T, 1)};
+
+    int nPass = 0;
+    Add_Term(nPass, nTeam, nQuarterback, 10.0f, RATING_COMBINED_PASSING);
+    Add_Term(nPass, nTeam, Player(POSITION_WR, 0), 4.0f, RATING_COMBINED_RECEIVING);
+    Add_Term(nPass, nTeam, Player(POSITION_WR, 1), 3.0f, RATING_COMBINED_RECEIVING);
+    Add_Term(nPass, nTeam, Player(POSITION_WR, 2), 2.0f, RATING_COMBINED_RECEIVING);
+    Add_Term(nPass, nTeam, Player(POSITION_TE, 0), 2.0f, RATING_COMBINED_RECEIVING);
+    Add_Term(nPass, nTeam, nBack, 1.0f, RATING_COMBINED_RECEIVING);
+    for (int i = 0; i < 5; ++i)
+        Add_Term(nPass, nTeam, nLine[i], i == 0 ? 1.0f : 0.5f, RATING_PASS_BLOCKING);
+
+    int nRun = 0;
+    Add_Term(nRun, nTeam, nQuarterback, 2.0f, RATING_COMBINED_RUSHING);
+    Add_Term(nRun, nTeam, nBack, 10.0f, RATING_COMBINED_RUSHING);
+    for (int i = 0; i < 5; ++i)
+        Add_Term(nRun, nTeam, nLine[i], 1.0f, RATING_RUN_BLOCKING);
+
+    return nPass - (nRun + 600);
+}
+
+void Set_Team_Stat_10_Defaults()
+{
+    for (int t = 0; t < 32; ++t)
+        League.Team[t].nTeamStat[TEAM_STAT_RUN_PASS_BALANCE] = 10;
+}
+
+void Set_Team_Stat_10_By_Strength()
+{
+    int nTeams = Count_Teams();
+    if (nTeams > MAX_FRANCHISES)
+        nTeams = MAX_FRANCHISES;
+    if (nTeams <= 0)
+        return;
+    int nValue[MAX_FRANCHISES];
+    int64_t nSum = 0;
+    for (int t = 0; t < nTeams; ++t) {
+        nValue[t] = Get_Team_Run_Pass_Value(t);
+        nSum += nValue[t];
+    }
+    const int64_t nAverage = nSum / nTeams;
+    for (int t = 0; t < nTeams; ++t) {
+        if (!Is_Team_Slot_Used(t) || !Is_Computer_Run(t))
+            continue;
+        int64_t d = nValue[t] - nAverage;
+        int64_t nBalance = 10;
+        if (d >= 120)
+            nBalance = 10 + (d - 60) / 60;
+        else if (d <= -120)
+            nBalance = 10 - (-d - 60) / 60;
+        if (nBalance < 0)
+            nBalance = 0;
+        if (nBalance > 20)
+            nBalance = 20;
+        League.Team[t].nTeamStat[TEAM_STAT_RUN_PASS_BALANCE] = static_cast<int32_t>(nBalance);
+    }
+}
+
+namespace {
+
+// Overall at his own position of the n-th player of a position, with new
+// ratings drawn for one below 25. A team without him counts 0: it cannot
+// line up the set that needs him.
+float Depth_Player_Overall(int nTeam, int nPosition, int n)
+{
+    int nSlot = Find_Team_Position_Player(nTeam, nPosition, n);
+    if (nSlot < 0)
+        return 0.0f;
+    float fOverall = Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
+    if (fOverall < 25.0f) {
+        Generate_Player_Ratings(nTeam, nSlot);
+        fOverall = Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
+    }
+    return fOverall;
+}
+
+}  // namespace
+
+void Choose_Team_Defense_Alignment(int nTeam)
+{
+    if (!Is_Valid_Team(nTeam)) {
+        if (nTeam != NO_TEAM)
+            Report_Error("nTeam out of bounds in Choose_Team_Defense_Alignment([%d])", nTeam);
+        return;
+    }
+    const int nLinebackers = Count_Team_Position_Players(nTeam, POSITION_LB);
+    const int nTackles = Count_Team_Position_Players(nTeam, POSITION_DT);
+    const float fLinebacker = Depth_Player_Overall(nTeam, POSITION_LB, 3);
+    const float fTackle = Depth_Player_Overall(nTeam, POSITION_DT, 1);
+    const int x = static_cast<int>(fLinebacker + static_cast<float>(nLinebackers) - 5.0f);
+    const int y = static_cast<int>(fTackle + static_cast<float>(nTackles) - 2.0f);
+    if (x > y + 3)
+        Set_Team_Defense_Alignment(nTeam, 1);
+    else if (y > x + 3)
+        Set_Team_Defense_Alignment(nTeam, 0);
+}
+
+void Choose_Computer_Defense_Alignments()
+{
+    const int nTeams = Count_Teams();
+    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t)
+        if (Is_Team_Slot_Used(t) && Is_Computer_Run(t))
+            Choose_Team_Defense_Alignment(t);
+}
+
+void Set_Default_Defense_Alignments()
+{
+    Choose_Computer_Defense_Alignments();
+    const int nYear = League.Universe.nStat[FIRST_SEASON_YEAR];
+    const int nTeams = Count_Teams();
+    if (nYear >= 2008 && nTeams == 32) {
+        static constexpr int8_t THREE_FOUR[32] = {1, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 1, 1, 1, 0, 1,
+                                                  0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 1};
+        for (int t = 0; t < 32; ++t)
+            League.Team[t].nTeamStat[TEAM_STAT_DEFENSE_ALIGNMENT] = THREE_FOUR[t];
+        if (nYear < 2010)
+            for (int t : {0, 3, 9, 11, 15, 31})
+                League.Team[t].nTeamStat[TEAM_STAT_DEFENSE_ALIGNMENT] = 0;
+        if (nYear < 2011)
+            League.Team[21].nTeamStat[TEAM_STAT_DEFENSE_ALIGNMENT] = 1;
+        return;
+    }
+    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t) {
+        bool bThreeFour = (Nickname_Is(t, "Steelers") && nYear >= 1982) ||
+                          (Nickname_Is(t, "Giants") && nYear >= 1984 && nYear <= 1990) ||
+                          (Nickname_Is(t, "Bills") && nYear >= 1991 && nYear <= 1997) ||
+                          (Nickname_Is(t, "Patriots") && nYear >= 2000);
+        if (bThreeFour)
+            League.Team[t].nTeamStat[TEAM_STAT_DEFENSE_ALIGNMENT] = 1;
+    }
+}
+
+void Set_Default_Team_Styles()
+{
+    Set_Default_Defense_Alignments();
+    Set_Team_Stat_10_Defaults();
+}
+
+// ---------------------------------------------------------------------------
+// Depth slots
 
 int Can_Play_Depth_Slot(int nPosition, int nSlot)
 {
@@ -157,17 +992,17 @@ int Can_Play_Depth_Slot(int nPosition, int nSlot)
         return 0;
     }
     if (nSlot == 11)
-        return nPosition == 4;                   // wide receivers only
+        return nPosition == POSITION_WR;
     if (nSlot == 23 || nSlot == 24)
-        return nPosition == 13;                  // kickers only
+        return nPosition == POSITION_K;
     if (nSlot == 25 || nSlot == 26)
-        return nPosition == 14;                  // punters only
-    int nGroup = Get_Depth_Slot_Position(nSlot);
-    if (nGroup < 0)
+        return nPosition == POSITION_P;
+    int nSlotUnit = Get_Depth_Slot_Position(nSlot);
+    if (nSlotUnit < 0)
         return 1;                                // a slot of no position takes anyone
-    // Position units: 4 quarterback, 0 backs and receivers, 1 line, 2 defence, 3 kickers.
-    int nUnit = nPosition == 0 ? 4 : nPosition <= 4 ? 0 : nPosition <= 7 ? 1 : nPosition <= 12 ? 2 : 3;
-    if (nUnit == nGroup)
+    int nUnit = nPosition == POSITION_QB ? UNIT_QUARTERBACK : Get_Position_Unit(nPosition);
+    if (nUnit == nSlotUnit)
         return 1;
-    return (nSlot == 13 || nSlot == 14) && (nPosition == 11 || nPosition == 12);
+    // The last two receiver slots also take defensive backs.
+    return (nSlot == 13 || nSlot == 14) && (nPosition == POSITION_CB || nPosition == POSITION_S);
 }

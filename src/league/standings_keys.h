@@ -1,11 +1,41 @@
-// Standings order and league-state helpers: the overall place of every team,
-// the eight division rows, the universe stats and which positions may fill a
-// depth-chart slot.
+// Standings order and league-state helpers: the sort keys of the standings,
+// every team's overall place, the eight division rows with their tie-breaks,
+// magic and elimination numbers, past seasons' finishers, the week and game
+// indexes of the season's GAME records, result counts, the teams' play-style
+// settings (team stat 10, the run/pass balance, and team stat 4, the defence
+// alignment), the universe stats and the reset of the whole league block.
+//
+// Team values: 0-35 franchises, 36-40 the pools, NO_TEAM (128) none.
 #pragma once
 
 #include "league/league_data.h"
 
-constexpr int DIVISION_ROW_PLACES = 13;         // bytes of one division row
+// The smallest standings key: a franchise slot not in use.
+constexpr int UNUSED_TEAM_STANDINGS_KEY = -2147483647;
+// Get_Team_Division_Standing of a team that can no longer finish first.
+constexpr int ELIMINATED_STANDING = -2147483647 - 1;
+// Get_Team_Division_Place of a team found in no division row.
+constexpr int NOT_IN_DIVISION_ROWS = -128;
+// Get_Week_First_Game_Index of a week without game records.
+constexpr int NO_GAME_INDEX = 301;
+// Get_Season_Finisher_Team: the bracket pairs asked about, and "none".
+constexpr int FINISHER_LEAGUE_0_FINAL = 24;
+constexpr int FINISHER_LEAGUE_1_FINAL = 26;
+constexpr int FINISHER_TITLE_GAME = 28;
+constexpr int NO_FINISHER = 255;
+
+// Count_Team_Results: the results counted and the filters. A filter below 36
+// is an opponent slot; any value other than those below counts every game.
+constexpr int RESULT_WINS = 0;
+constexpr int RESULT_LOSSES = 4;
+constexpr int RESULT_TIES = 8;
+constexpr int RESULTS_AGAINST_DIVISION = 0x100;
+constexpr int RESULTS_AGAINST_LEAGUE = 0x200;
+constexpr int RESULTS_ALL_GAMES = 0x400;
+constexpr int RESULTS_HOME_ONLY = 0x800;   // added to any of the above
+
+// ---------------------------------------------------------------------------
+// Universe stats and calendar
 
 // Universe stat by index 0-59; a bad index is reported and gives 0.
 int Get_Universe_Stat(int nIndex);
@@ -15,15 +45,144 @@ int Get_Universe_Stat(int nIndex);
 void Set_Universe_Stat(int nIndex, int nValue);
 
 // The number of regular-season weeks, which is also the first playoff week
-// (the first calendar word of the season).
+// (calendar day 0 of the standings area).
 int Get_First_Playoff_Week();
+
+// Month 0-11 of the current day: see league/calendar.h (Get_Current_Month).
+
+// ---------------------------------------------------------------------------
+// Playoff bracket
+
+// Team in bracket slot 0-30; another slot is reported ("Invalid playoff slot
+// in Get_Playoff_Team(%d)") and gives NO_TEAM.
+int Get_Playoff_Team(int nSlot);
+// Score of bracket slot 0-30; another slot is reported ("Invalid playoff slot
+// in Get_Playoff_Score(%d)") and gives -128.
+int Get_Playoff_Score(int nSlot);
+
+// ---------------------------------------------------------------------------
+// Results from the GAME records
+
+// The number of leading GAME records that are over.
+int Count_Game_Records();
+// Is_Game_Over of GAME record 0-299; 0 for -1 (none) and, reported, for any
+// other index.
+int Is_Game_Record_Final(int nGame);
+// Finished games of the team among the season's regular-season records
+// (the first min(teams x games per season / 2, Count_Game_Records())) that
+// pass the filter; both teams must be different franchises. nResult
+// RESULT_WINS, RESULT_LOSSES or RESULT_TIES (anything else counts nothing).
+int Count_Team_Results(int nTeam, int nResult, int nFilter);
+
+// ---------------------------------------------------------------------------
+// Standings keys and places
+
+// The order of the league tables, larger is better: (W - L) x 10,000, a
+// 4,000 bonus for beating without a loss every same-league team level on
+// W - L, and 100 x the W - L against its own league. A slot not in use gives
+// UNUSED_TEAM_STANDINGS_KEY, a team without games 0.
+int Get_Team_Standings_Key(int nTeam);
+// The order inside a division: (W - L) x 10,000, 1,000 x the head-to-head
+// W - L against each division rival level on W - L, 100 x the W - L against
+// the division and 1 x the W - L against the league.
+int Get_Team_Division_Key(int nTeam);
 
 // Writes every franchise's overall place (yearly int 2 of the current
 // season, 0 the best).
 void Rank_Teams_By_Standings();
 // Ranks all teams, then rebuilds the eight division rows.
 void Clear_Standings_Order();
-// Fills place p of division row d.
+// Fills place p (0-12) of division row d (0-7).
 void Set_Division_Place(int nDivision, int nPlace);
+
+// Team at a place of a division row: the stored byte for the current
+// season, for another season index the row's teams ordered by that season's
+// wins, then ties. NO_TEAM for none or a refused argument.
+int Get_Division_Place_Team(int nDivision, int nPlace, int nSeason);
+// The team's place in the first division row that holds it;
+// NOT_IN_DIVISION_ROWS (reported) when no row does.
+int Get_Team_Division_Place(int nTeam);
+// Division of a team: team stat 0 of a franchise in use, 8 for the pools
+// 36-40, -128 for anything else.
+int Get_Team_Division(int nTeam);
+// Among the runners-up of league 0 or 1's divisions, the best by standings
+// key (bSecond 0) or the second best (bSecond 1); NO_TEAM when the league
+// has fewer than 3 divisions or there is no such team.
+int Get_Best_Division_Runner_Up(int nLeague, int bSecond);
+// Magic number (0 or more) of a division leader or of the best runner-up;
+// for anyone else minus the games it may still lose, or ELIMINATED_STANDING.
+int Get_Team_Division_Standing(int nTeam);
+// 1 when a division leader or the best runner-up has a magic number of 0.
+int Has_Team_Clinched(int nTeam);
+// The larger of the two leagues' numbers of divisions that hold a team.
+int Count_Divisions();
+
+// Finisher of season (current - nSeasonsAgo): what FINISHER_LEAGUE_0_FINAL /
+// FINISHER_LEAGUE_1_FINAL gives the league's finalist (bWinner 1) or its
+// losing conference finalist (0); FINISHER_TITLE_GAME the champion (1) or
+// the runner-up (0). NO_FINISHER for anything else or nobody.
+int Get_Season_Finisher_Team(int nWhat, int bWinner, int nSeasonsAgo);
+
+// ---------------------------------------------------------------------------
+// Weeks and their GAME records
+
+// Index of the week's first GAME record: 0 for week 0, the smallest index of
+// the week's schedule entries for a regular week (NO_GAME_INDEX when none),
+// then fixed steps for the four playoff weeks.
+int Get_Week_First_Game_Index(int nWeek);
+// Games of a week: regular weeks from the schedule, then 4, 4, 2, 1.
+int Count_Week_Games(int nWeek);
+// The first GAME of the week between two different franchises one of which
+// is the team; nullptr when none.
+GAME* Find_Team_Game_In_Week(int nWeek, int nTeam);
+// That game's position within the week (-1 none) and its GAME index (-1 none).
+int Get_Team_Game_Offset_In_Week(int nWeek, int nTeam);
+int Get_Team_Game_Index_In_Week(int nWeek, int nTeam);
+
+// ---------------------------------------------------------------------------
+// League state
+
+// Zeroes the whole league block; the 36 franchise slots get team stats 0-3
+// of -1 (not in use).
+void Clear_League_Data();
+// Every team's division d becomes (d + 4) mod 8; the league names and the
+// division rows follow.
+void Swap_Leagues();
+// Vital stat 6 := 22 for every player of every slot in use.
+void Reset_Player_Field_To_22();
+// Copies a path into the owners' hall-of-fame record ("ZrtFame.dat", byte
+// 23,280) and writes the record back.
+void Remember_Last_Game_Path(const char* szPath);
+
+// The owners' hall-of-fame record, read and written whole. Until the news
+// pages bring their own, these are the least that the path above needs.
+constexpr const char* OWNER_HALL_OF_FAME_FILE = "ZrtFame.dat";
+constexpr int OWNER_HALL_OF_FAME_SIZE = 23552;
+constexpr int OWNER_LAST_GAME_PATH_OFFSET = 23280;
+// Reads the whole record into pBuffer (OWNER_HALL_OF_FAME_SIZE bytes); 1 on
+// success, 0 after "Could not open \"ZrtFame.dat\" for reading." ("File
+// Error") when it is missing or short.
+int Read_Owner_Hall_Of_Fame(void* pBuffer);
+// Writes the whole record back; 1 on success, 0 (logged) on failure, the
+// old file then left as it was.
+int Write_Owner_Hall_Of_Fame(const void* pBuffer);
+
+// ---------------------------------------------------------------------------
+// Play styles
+
+// Pass value minus run value of the team's healthy starters.
+int Get_Team_Run_Pass_Value(int nTeam);
+// Team stat 10 of every computer-run team from its run/pass value against
+// the league's average (0-20, 10 for an average team).
+void Set_Team_Stat_10_By_Strength();
+// Team stat 10 := 10 for slots 0-31.
+void Set_Team_Stat_10_Defaults();
+// Team stat 4 from the depth at linebacker and defensive tackle.
+void Choose_Team_Defense_Alignment(int nTeam);
+void Choose_Computer_Defense_Alignments();
+// The above, then the historical 3-4 teams by nickname or by slot.
+void Set_Default_Defense_Alignments();
+void Set_Default_Team_Styles();
+
 // Whether a position (0-14) may fill depth-chart slot 0-26.
 int Can_Play_Depth_Slot(int nPosition, int nSlot);

@@ -8,6 +8,7 @@
 #include "frontoffice/roster_moves.h"
 #include "league/league_structure.h"
 #include "league/player.h"
+#include "league/player_text.h"
 #include "league/preferences.h"
 #include "league/random.h"
 #include "platform/errors.h"
@@ -969,8 +970,13 @@ void Remap_Team_References(int nTeamA, int nTeamB)
         Game.nOffense = static_cast<uint8_t>(Swap_Team_Number(Game.nOffense, nTeamA, nTeamB));
     }
 
-    // TO BE ADDED HERE, once their records have structures: the 31
-    // playoff-bracket slots and the 8 x 13 division standings rows.
+    // The playoff bracket's team bytes and the division standings rows
+    // (NO_TEAM, the empty place, is no franchise and stays).
+    for (uint8_t& bTeam : League.StandingsArea.PlayoffTeam)
+        bTeam = static_cast<uint8_t>(Swap_Team_Number(bTeam, nTeamA, nTeamB));
+    for (auto& Row : League.StandingsArea.DivisionRow)
+        for (uint8_t& bTeam : Row)
+            bTeam = static_cast<uint8_t>(Swap_Team_Number(bTeam, nTeamA, nTeamB));
 }
 
 void Swap_Teams(int nTeamA, int nTeamB)
@@ -998,6 +1004,8 @@ void Swap_Teams(int nTeamA, int nTeamB)
         }
 
     Remap_Team_References(nTeamA, nTeamB);
+    // Cached predicted statistics are kept by slot, and the slots changed teams.
+    Clear_Predicted_Stat_Cache();
 
     // The selected team follows the user's team when the user runs it.
     if (nOldCurrent == nTeamA || nOldCurrent == nTeamB) {

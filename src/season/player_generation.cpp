@@ -115,11 +115,6 @@ bool Is_Key_Rating(int nPosition, int nRating)
     }
 }
 
-bool Is_Address(int nTeam, int nSlot)
-{
-    return nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM;
-}
-
 // ---- Minimum salaries ($K) by league year 2015-2030 and credited seasons 0-10 --
 
 constexpr int FIRST_SALARY_YEAR = 2015;
@@ -201,10 +196,8 @@ void Reset_Name_Pool()
 
 void Generate_Player_Ratings(int nTeam, int nSlot)
 {
-    if (!Is_Address(nTeam, nSlot)) {
-        Report_Error("Bad player address in Generate_Player_Ratings([%d],[%d])", nTeam, nSlot);
+    if (!Check_Player_Address("Generate_Player_Ratings", nTeam, nSlot))
         return;
-    }
     int nPosition = League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
     for (int nRating = 0; nRating < NUMBER_OF_RATINGS; ++nRating) {
         int nValue;
@@ -220,10 +213,8 @@ void Generate_Player_Ratings(int nTeam, int nSlot)
 
 void Fit_Player_Ratings_To_Target(int nTeam, int nSlot, int nPosition, float fFactor)
 {
-    if (!Is_Address(nTeam, nSlot)) {
-        Report_Error("Bad player address in Fit_Player_Ratings_To_Target([%d],[%d],%d,%f)", nTeam, nSlot, nPosition, fFactor);
+    if (!Check_Player_Address("Fit_Player_Ratings_To_Target", nTeam, nSlot))
         return;
-    }
     if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS) {
         Report_Error("nPosition out of bounds in Fit_Player_Ratings_To_Target(%d,%d,[%d],%f)", nTeam, nSlot, nPosition, fFactor);
         return;
@@ -264,10 +255,8 @@ int Generate_Player_Height(int nPosition)
 
 int Generate_Player_Weight(int nTeam, int nSlot)
 {
-    if (!Is_Address(nTeam, nSlot)) {
-        Report_Error("Bad player address in Generate_Player_Weight([%d],[%d])", nTeam, nSlot);
+    if (!Check_Player_Address("Generate_Player_Weight", nTeam, nSlot))
         return 0;
-    }
     int nPosition = League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
     if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS) {
         Report_Error("Position out of bounds in Generate_Player_Weight(%d,%d) [%d]", nTeam, nSlot, nPosition);
@@ -320,10 +309,8 @@ int Get_Minimum_Salary(int nSeasons)
 
 int Get_Player_Minimum_Salary(int nTeam, int nSlot)
 {
-    if (!Is_Address(nTeam, nSlot)) {
-        Report_Error("Bad player address in Get_Player_Minimum_Salary([%d],[%d])", nTeam, nSlot);
+    if (!Check_Player_Address("Get_Player_Minimum_Salary", nTeam, nSlot))
         return 0;
-    }
     int nSeasons = League.Team[nTeam].Player[nSlot].nVital[VITAL_SEASONS_PLAYED];
     return Get_Minimum_Salary(nSeasons > 0 ? nSeasons : 0);
 }

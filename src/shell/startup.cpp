@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "league/game_file.h"
 #include "league/random.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -68,15 +69,14 @@ int Run_Program(int argc, char** argv)
     else
         Seed_Random_Numbers(static_cast<uint32_t>(sys::Seconds_Since_1970()) ^ sys::Tick_Count());
 
-    if (!files::File_Exists(DEFAULT_DATABASE)) {
-        Write_Debug_Log("League database \"%s\" is missing.", DEFAULT_DATABASE);
-        Show_Formatted_Message("Read Error", "Couldn't load game data. Please re-install %s.", PRODUCT_NAME);
-        std::fprintf(stderr, "The league database \"%s\" is missing in \"%s\".\n", DEFAULT_DATABASE,
-                     files::Get_Current_Folder().c_str());
+    if (!Load_Universe_Database(DEFAULT_DATABASE)) {
+        // The loader has shown its own boxes; say which file is missing too.
+        if (!files::File_Exists(DEFAULT_DATABASE)) {
+            Write_Debug_Log("League database \"%s\" is missing.", DEFAULT_DATABASE);
+            std::fprintf(stderr, "The league database \"%s\" is missing in \"%s\".\n", DEFAULT_DATABASE,
+                         files::Get_Current_Folder().c_str());
+        }
         return 1;
     }
-    // Reading the league database arrives with the game file.
-    Write_Debug_Log("League database \"%s\" cannot be read by this build.", DEFAULT_DATABASE);
-    Show_Formatted_Message("Read Error", "Couldn't load game data. Please re-install %s.", PRODUCT_NAME);
-    return 1;
+    return 0;
 }

@@ -19,10 +19,8 @@ constexpr int STAT_GAMES_STARTED = 1;
 
 float Get_Stat_Based_Rating(int nTeam, int nSlot, int nRating)
 {
-    if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM) {
-        Report_Error("Bad player address in Get_Stat_Based_Rating([%d],[%d],%d)", nTeam, nSlot, nRating);
+    if (!Check_Player_Address("Get_Stat_Based_Rating", nTeam, nSlot))
         return MINIMUM_RATING;
-    }
     if (nRating < 0 || nRating >= NUMBER_OF_RATINGS) {
         Report_Error("nRating out of bounds in Get_Stat_Based_Rating(%d,%d,[%d])", nTeam, nSlot, nRating);
         return MINIMUM_RATING;

@@ -3,6 +3,7 @@
 // checks; and the "Cities.txt" export and import.
 
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
@@ -218,7 +219,6 @@ TEST_F(CitiesTest, DeleteKeepsFranchisesOnTheirCities)
         EXPECT_EQ(League.City[c].szName[0], '\0') << c;
 
     // Deleting the last city moves the editor's city back by one.
-    League.Team[2].nTeamStat[TEAM_STAT_CITY] = 0;
     Make_Named_City(4, "Fresno");
     Set_User_Preference(PREF_CURRENT_CITY, 4);
     EXPECT_EQ(Delete_City(), 1);
@@ -306,7 +306,7 @@ TEST_F(CitiesTest, BestFreeCityByMarketValue)
 
     // Figures at the ends of the int32 range do not overflow:
     // (2^31 - 1) x 3 x (2^31 - 1 + 25,000) / 50,000 is far above the rest.
-    Make_City(4, "Huge", {INT_MAX, INT_MAX, 0 + INT_MAX / 10, INT_MAX, 0, 0, 0, 0, 0, 0});
+    Make_City(4, "Huge", {INT_MAX, INT_MAX, INT_MAX / 10, INT_MAX, 0, 0, 0, 0, 0, 0});
     EXPECT_EQ(Find_Best_Free_City(), 4);
     Use_Franchise(1, 4);
     Use_Franchise(2, 1);
@@ -357,7 +357,7 @@ TEST_F(CitiesTest, ExportThenImportGivesTheSameTable)
 
     CITY Saved[4];
     std::memcpy(Saved, League.City, sizeof(Saved));
-    Make_Named_City(0, "Scratch");   // the import must replace whatever is there
+    League.City[1].nStat[0] = 1;   // the import must replace whatever is there
     Make_Named_City(7, "Leftover");
     ui::Clear_Shown_Boxes();
     ui::Queue_Answer(ID_YES);
@@ -483,6 +483,16 @@ TEST_F(CitiesTest, ImportCancelledOrUnreadableChangesNothing)
     EXPECT_EQ(ui::Shown_Boxes()[1].Caption, "Import City Error");
     EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Unable to open the city import file \"Cities.txt\".");
     EXPECT_TRUE(Before.Unchanged());
+
+    // A file that cannot be read (here a folder of that name) changes nothing.
+    ASSERT_EQ(mkdir("Cities.txt", 0700), 0);
+    ui::Clear_Shown_Boxes();
+    ui::Queue_Answer(ID_YES);
+    EXPECT_EQ(Import_Cities(), -1);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
+    EXPECT_EQ(ui::Shown_Boxes()[1].Caption, "Import City Error");
+    EXPECT_TRUE(Before.Unchanged());
+    ASSERT_EQ(rmdir("Cities.txt"), 0);
 
     // Export: No writes nothing.
     ui::Clear_Shown_Boxes();

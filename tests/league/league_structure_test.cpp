@@ -258,7 +258,7 @@ TEST_F(LeagueStructureTest, WildCardRecountStoresOnlyAChange)
     League.Universe.nStat[WILD_CARD_TEAMS] = 4;
     Recount_Wild_Card_Teams();
     EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 2);
-    EXPECT_EQ(League.StandingsArea[12], NO_TEAM);        // division rows rebuilt
+    EXPECT_EQ(League.StandingsArea.DivisionRow[0][12], NO_TEAM);   // division rows rebuilt
     EXPECT_EQ(Errors_Reported(), 0);
 
     // Three divisions a league need at least one; a count above the range is
@@ -537,7 +537,7 @@ TEST_F(LeagueStructureTest, StandingsOrderFromTheSeasonRecords)
             League.Team[t].bYearly[y][YEARLY_WINS] = static_cast<int8_t>(nWins[t]);
             League.Team[t].bYearly[y][YEARLY_LOSSES] = static_cast<int8_t>(nLosses[t]);
         }
-    std::memcpy(League.StandingsArea + 264, "\x11\0\0\0", 4);   // 17 regular weeks
+    League.StandingsArea.nPlayoffDay[0] = 17;   // 17 regular weeks
     EXPECT_EQ(Get_First_Playoff_Week(), 17);
 
     Refresh_Standings();
@@ -548,10 +548,10 @@ TEST_F(LeagueStructureTest, StandingsOrderFromTheSeasonRecords)
     EXPECT_EQ(League.Team[3].nYearly[0][2], 3);
     // Division 0: teams 0 and 2 tie; season 0 + slot 2 is even, so team 2
     // takes place 1. Places past the division's size are empty.
-    const uint8_t* pRow = League.StandingsArea;
+    const uint8_t* pRow = League.StandingsArea.DivisionRow[0];
     const uint8_t Expected[DIVISION_ROW_PLACES] = {1, 2, 0, 128, 128, 128, 128, 128, 128, 128, 128, 128, 128};
     EXPECT_EQ(std::memcmp(pRow, Expected, DIVISION_ROW_PLACES), 0);
-    EXPECT_EQ(pRow[DIVISION_ROW_PLACES], 3);
+    EXPECT_EQ(League.StandingsArea.DivisionRow[1][0], 3);
     // In season 1 the sums are odd and the first team scanned keeps the place.
     Set_User_Preference(PREF_SEASON_INDEX, 1);
     Clear_Standings_Order();
@@ -562,8 +562,9 @@ TEST_F(LeagueStructureTest, StandingsOrderFromTheSeasonRecords)
     // An empty league leaves every place empty.
     SetUp();
     Clear_Standings_Order();
-    for (int i = 0; i < NUMBER_OF_DIVISIONS * DIVISION_ROW_PLACES; i++)
-        ASSERT_EQ(League.StandingsArea[i], NO_TEAM) << i;
+    for (int d = 0; d < NUMBER_OF_DIVISIONS; d++)
+        for (int p = 0; p < DIVISION_ROW_PLACES; p++)
+            ASSERT_EQ(League.StandingsArea.DivisionRow[d][p], NO_TEAM) << d << " " << p;
 }
 
 // ---------------------------------------------------------------------------

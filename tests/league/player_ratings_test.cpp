@@ -230,7 +230,7 @@ TEST_F(PlayerOverall, PositionRules)
     EXPECT_TRUE(Before.Unchanged());
     EXPECT_EQ(Errors_Reported(), 0);
     EXPECT_EQ(Get_Player_Overall_Rating(1, 100), 0.0f);
-    EXPECT_TRUE(Last_Error_Contains("Get_Player_Overall_Rating(1,[100])"));
+    EXPECT_TRUE(Last_Error_Contains("nSlot out of bounds in Get_Player_Overall_Rating(1,[100])"));
 }
 
 TEST_F(PlayerOverall, ScalingReachesTheTargetWithoutTouchingSpeed)
@@ -255,7 +255,7 @@ TEST_F(PlayerOverall, ScalingReachesTheTargetWithoutTouchingSpeed)
     Scale_Player_To_Overall(3, 0, NaN);
     EXPECT_TRUE(Before.Unchanged());
     Scale_Player_To_Overall(3, 100, 70.0f);
-    EXPECT_TRUE(Last_Error_Contains("Scale_Player_To_Overall(3,[100],"));
+    EXPECT_TRUE(Last_Error_Contains("nSlot out of bounds in Scale_Player_To_Overall(3,[100])"));
     EXPECT_TRUE(Before.Unchanged());
 }
 

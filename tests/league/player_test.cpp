@@ -10,6 +10,7 @@
 
 #include "engine/game_lineups.h"
 #include "league/calendar.h"
+#include "league/player_text.h"
 #include "league/season_lines.h"
 #include "player_fixture.h"
 
@@ -162,6 +163,20 @@ TEST_F(PlayerRoster, SwapRefreshesOnlyTheWatchedGamesLineups)
     Set_User_Preference(PREF_SIMULATION_RUNNING, 0);   // no games being played
     Swap_Players(2, 0, 2, 1);
     EXPECT_EQ(Count_Game_Lineup_Updates(), nBefore + 1);
+
+    // Cached predicted statistics belong to slots: a swap or a compaction
+    // forgets them.
+    int nValue = 0;
+    Start_Predicted_Stat_Cache();
+    Store_Cached_Predicted_Stat(9, 0, 100, 85);
+    ASSERT_EQ(Find_Cached_Predicted_Stat(9, 0, 100, &nValue), 1);
+    Swap_Players(9, 0, 9, 1);
+    EXPECT_EQ(Find_Cached_Predicted_Stat(9, 0, 100, &nValue), 0);
+    Store_Cached_Predicted_Stat(9, 0, 100, 85);
+    League.Team[9].Player[0].nVital[VITAL_PLAYER_ID] = 0;
+    Compact_Team_Roster(9);
+    EXPECT_EQ(Find_Cached_Predicted_Stat(9, 0, 100, &nValue), 0);
+    Stop_Predicted_Stat_Cache();
 }
 
 TEST_F(PlayerRoster, CountAndCompactKeepRostersCompactAndInOrder)
@@ -422,14 +437,15 @@ TEST_F(PlayerNames, FullNamesLongNamesAndBadAddresses)
     char szText[PLAYER_NAME_TEXT_SIZE];
     Get_Player_First_Name_Filled(4, 2, szText);
     EXPECT_STREQ(szText, "Giovanni-Se");
+    // A cut long name is shown as stored: no completions are kept.
     Get_Player_First_Name(4, 2, szText);
-    EXPECT_STREQ(szText, "Giovanni-Sebastiano");
+    EXPECT_STREQ(szText, "Giovanni-Se");
     Get_Player_Full_Name(4, 2, szText);
-    EXPECT_STREQ(szText, "Giovanni-Sebastiano Moore");
+    EXPECT_STREQ(szText, "Giovanni-Se Moore");
     Get_Player_Full_Name_Copy(4, 2, szText);
-    EXPECT_STREQ(szText, "Giovanni-Sebastiano Moore");
+    EXPECT_STREQ(szText, "Giovanni-Se Moore");
     Get_Player_Name_Last_First(4, 2, szText);
-    EXPECT_STREQ(szText, "Moore, Giovanni-Sebastiano");
+    EXPECT_STREQ(szText, "Moore, Giovanni-Se");
     char szSmall[8];
     Get_Player_Full_Name(4, 2, szSmall);
     EXPECT_STREQ(szSmall, "Giovann");

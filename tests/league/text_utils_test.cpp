@@ -519,7 +519,7 @@ TEST_F(TextUtils, WeekNamesFollowTheCalendar)
 {
     // 17 regular weeks: rounds on weeks 17-20 (counted from 0).
     int32_t nWeeks = 17;
-    memcpy(League.StandingsArea + (CALENDAR_WORDS_OFFSET - offsetof(LEAGUE_DATA, StandingsArea)), &nWeeks,
+    memcpy(reinterpret_cast<uint8_t*>(&League.StandingsArea) + (CALENDAR_WORDS_OFFSET - offsetof(LEAGUE_DATA, StandingsArea)), &nWeeks,
            sizeof(nWeeks));
     League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
     auto Week = [](int n) { return Text_Of([n](char* s) { Get_Week_Name(n, s); }); };
@@ -564,7 +564,7 @@ TEST_F(TextUtils, WeekNamesFollowTheCalendar)
 
     // Fewer than two regular weeks: the playoffs still start on week 2.
     nWeeks = 0;
-    memcpy(League.StandingsArea + (CALENDAR_WORDS_OFFSET - offsetof(LEAGUE_DATA, StandingsArea)), &nWeeks,
+    memcpy(reinterpret_cast<uint8_t*>(&League.StandingsArea) + (CALENDAR_WORDS_OFFSET - offsetof(LEAGUE_DATA, StandingsArea)), &nWeeks,
            sizeof(nWeeks));
     EXPECT_EQ(Week(1), "Week 2");
     EXPECT_EQ(Week(2), "Wild Card");

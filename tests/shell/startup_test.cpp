@@ -84,9 +84,14 @@ TEST_F(StartupTest, ProgramEndsWithReadErrorWhenTheDatabaseIsMissing)
     EXPECT_EQ(Run_Program(1, argv), 1);
     ::unsetenv("KELVO_DATA");
     ui::Set_Echo(false);
-    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
-    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Read Error");
-    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Couldn't load game data. Please re-install Vazarudu Kelvo.");
+    // The loader tells that the file cannot be opened, then that the game
+    // data cannot be loaded.
+    ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "File Load Error");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "Couldn't open \"Databases/Universe-2019.dat\".\n\nPlease re-install Vazarudu Kelvo.");
+    EXPECT_EQ(ui::Shown_Boxes()[1].Caption, "Read Error");
+    EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Couldn't load game data. Please re-install Vazarudu Kelvo.");
     std::string Log = Read(DEBUG_LOG_FILE);
     EXPECT_NE(Log.find("started at: "), std::string::npos);
     EXPECT_NE(Log.find("Databases/Universe-2019.dat\" is missing"), std::string::npos);

@@ -1,0 +1,11 @@
+// Depth-chart lookups of a team's players by position.
+#include "engine/depth_lookup.h"
+
+#include "league/team.h"
+
+int Get_Team_Position_Player(int nTeam, int nPosition, int n)
+{
+    if (n < 0 || n >= Count_Team_Position_Players(nTeam, nPosition))
+        return -1;
+    return Find_Team_Position_Player(nTeam, nPosition, n);
+}

@@ -1,0 +1,8 @@
+// The settings every new game starts from.
+#pragma once
+
+// Writes the default settings of a new game into the preferences block:
+// the column choices of the standings, statistics and information pages,
+// the news bar, the statistics period, the shown game, the text speed, the
+// user's team and conference, and the skin "earth".
+void Set_Default_Settings();

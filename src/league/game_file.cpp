@@ -1,0 +1,839 @@
+// The game file: saving the league block as a head and 100 zlib streams, and
+// loading it back through a scratch block with the rebuilds a loaded league
+// needs.
+
+#include "league/game_file.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <strings.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <new>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "frontoffice/college_count.h"
+#include "league/default_settings.h"
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/old_files.h"
+#include "league/player.h"
+#include "league/player_hash.h"
+#include "league/preferences.h"
+#include "league/season_lines.h"
+#include "league/standings_keys.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/ui.h"
+#include "season/draft_pool.h"
+#include "season/leaders.h"
+#include "shell/main_window.h"
+#include "tools/player_repairs.h"
+
+namespace {
+
+// The start-up database; its load shows its own caption and message.
+constexpr const char* STARTUP_DATABASE = "Databases/Universe-2019.dat";
+constexpr const char* TEMPORARY_SUFFIX = ".saving";
+constexpr uint32_t CHECKSUM_CITY_CONSTANT = 7200;
+
+constexpr const char* MEMORY_ERROR_CAPTION = "Memory Allocation Error";
+constexpr const char* MEMORY_ERROR_TEXT =
+    "Unable to allocate save game compression buffer!\n\nPlease close any open programs and try again.";
+
+// Version values of the head.
+constexpr int OLD_GAME_LAST_DEFAULTS_VERSION = 3600;    // older files up to here get the default settings
+constexpr int OLD_DRAFT_POOL_LAST_VERSION = 2501;
+constexpr int OLD_PLAYER_RATINGS_VERSION = 1400;
+constexpr int PREFERENCES_65_69_VERSION = 2001;
+constexpr int CLICK_PAUSE_VERSION = 2002;
+constexpr int STAT_BYTES_VERSION = 2084;
+constexpr int YEAR_AS_SEASON_INDEX = 100;               // a season index this large is a year
+constexpr int YEAR_AS_SEASON_BASE = 1998;
+
+// ---------------------------------------------------------------------------
+// Process state outside the league block
+
+bool g_bLeagueLoaded = false;
+GAME* g_pGameInProgress = nullptr;
+bool g_bHaveFingerprint = false;
+uint64_t g_nFingerprint = 0;
+
+long long g_nWriteFault = -1;
+bool g_bAllocationFault = false;
+bool g_bLoadSequence = true;
+int g_nThreadMode = 0;
+
+struct FREE_DELETER {
+    void operator()(void* p) const { std::free(p); }
+};
+using SCRATCH = std::unique_ptr<uint8_t, FREE_DELETER>;
+
+uint8_t* League_Bytes()
+{
+    return reinterpret_cast<uint8_t*>(&League);
+}
+
+uint32_t Region_Checksum(const uint8_t* pRegion)
+{
+    uLong nSum = adler32(0L, pRegion + offsetof(LEAGUE_DATA, Team), static_cast<uInt>(sizeof(League.Team)));
+    return static_cast<uint32_t>(nSum) + CHECKSUM_CITY_CONSTANT;
+}
+
+int32_t Region_Preference(const uint8_t* pRegion, int nPreference)
+{
+    int32_t nValue;
+    std::memcpy(&nValue, pRegion + offsetof(LEAGUE_DATA, Preferences) + 4 * static_cast<size_t>(nPreference),
+                sizeof(nValue));
+    return nValue;
+}
+
+// A 64-bit fingerprint of a byte block: four independent multiply-rotate
+// lanes over 8-byte words (so the loop runs at memory speed), folded at the
+// end with the length.
+uint64_t Fingerprint(const uint8_t* p, size_t n)
+{
+    constexpr uint64_t K1 = 0x9E3779B185EBCA87ull;
+    constexpr uint64_t K2 = 0xC2B2AE3D27D4EB4Full;
+    auto Rotate = [](uint64_t x, int r) { return (x << r) | (x >> (64 - r)); };
+    auto Mix = [&](uint64_t h, uint64_t w) { return Rotate(h ^ (w * K2), 31) * K1; };
+    uint64_t h[4] = {K1, K2, K1 ^ 0x5555, K2 ^ 0xAAAA};
+    size_t i = 0;
+    for (; i + 32 <= n; i += 32) {
+        for (int k = 0; k < 4; ++k) {
+            uint64_t w;
+            std::memcpy(&w, p + i + 8 * k, 8);
+            h[k] = Mix(h[k], w);
+        }
+    }
+    uint64_t nTail = 0;
+    int nShift = 0;
+    for (; i < n; ++i) {
+        nTail |= static_cast<uint64_t>(p[i]) << nShift;
+        nShift += 8;
+        if (nShift == 64) {
+            h[0] = Mix(h[0], nTail);
+            nTail = 0;
+            nShift = 0;
+        }
+    }
+    uint64_t r = Mix(h[1], nTail) ^ Rotate(h[0], 7) ^ Rotate(h[2], 19) ^ Rotate(h[3], 43) ^ n;
+    r ^= r >> 33;
+    r *= K2;
+    r ^= r >> 29;
+    return r;
+}
+
+bool Is_Startup_Database(const char* szPath)
+{
+    return ::strcasecmp(szPath, STARTUP_DATABASE) == 0;
+}
+
+// ---------------------------------------------------------------------------
+// Saving
+
+size_t Block_Size(int k)
+{
+    return k == GAME_FILE_BLOCK_COUNT - 1 ? GAME_FILE_LAST_BLOCK_SIZE : GAME_FILE_BLOCK_SIZE;
+}
+
+static_assert((GAME_FILE_BLOCK_COUNT - 1) * GAME_FILE_BLOCK_SIZE + GAME_FILE_LAST_BLOCK_SIZE == LEAGUE_DATA_SIZE);
+
+// Writes through the test fault: a write that would pass the limit fails
+// after writing what fits, as a full disk does.
+class FILE_WRITER {
+public:
+    explicit FILE_WRITER(FILE* pFile) : m_pFile(pFile) {}
+    bool Write(const void* p, size_t n)
+    {
+        if (g_nWriteFault >= 0 && m_nWritten + static_cast<long long>(n) > g_nWriteFault) {
+            size_t nFits = static_cast<size_t>(std::max(0LL, g_nWriteFault - m_nWritten));
+            if (nFits > 0)
+                std::fwrite(p, 1, nFits, m_pFile);
+            m_nWritten += static_cast<long long>(nFits);
+            return false;
+        }
+        if (std::fwrite(p, 1, n, m_pFile) != n)
+            return false;
+        m_nWritten += static_cast<long long>(n);
+        return true;
+    }
+    bool Write_Block(const uint8_t* p, uint32_t n)
+    {
+        uint8_t Length[4] = {static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8), static_cast<uint8_t>(n >> 16),
+                             static_cast<uint8_t>(n >> 24)};
+        return Write(Length, sizeof(Length)) && Write(p, n);
+    }
+
+private:
+    FILE* m_pFile;
+    long long m_nWritten = 0;
+};
+
+// One block through a deflate stream already initialised at the level: the
+// output may be no larger than the input, and only a finished stream counts.
+bool Deflate_Block(z_stream& Stream, const uint8_t* pIn, size_t nIn, uint8_t* pOut, uint32_t& nOut)
+{
+    Stream.next_in = const_cast<Bytef*>(pIn);
+    Stream.avail_in = static_cast<uInt>(nIn);
+    Stream.next_out = pOut;
+    Stream.avail_out = static_cast<uInt>(nIn);
+    int nResult = deflate(&Stream, Z_FINISH);
+    if (nResult != Z_STREAM_END)
+        return false;
+    nOut = static_cast<uint32_t>(nIn - Stream.avail_out);
+    return true;
+}
+
+bool Allocation_Fails()
+{
+    return g_bAllocationFault;
+}
+
+// The blocks one after the other through one stream and one buffer.
+bool Write_Blocks_Single(FILE_WRITER& Writer, const uint8_t* pRegion, int nLevel, bool bProgress)
+{
+    std::unique_ptr<uint8_t[]> Buffer(new (std::nothrow) uint8_t[GAME_FILE_LAST_BLOCK_SIZE]);
+    if (!Buffer)
+        return false;
+    z_stream Stream{};
+    if (deflateInit(&Stream, nLevel) != Z_OK)
+        return false;
+    bool bOk = true;
+    size_t nOffset = 0;
+    for (int k = 0; k < GAME_FILE_BLOCK_COUNT && bOk; ++k) {
+        if (k > 0 && deflateReset(&Stream) != Z_OK) {
+            bOk = false;
+            break;
+        }
+        uint32_t nOut = 0;
+        bOk = Deflate_Block(Stream, pRegion + nOffset, Block_Size(k), Buffer.get(), nOut) &&
+              Writer.Write_Block(Buffer.get(), nOut);
+        nOffset += Block_Size(k);
+        if (bProgress)
+            Step_Progress_Window(1);
+    }
+    deflateEnd(&Stream);
+    return bOk;
+}
+
+// The blocks compressed by several threads, each with its own stream at the
+// same level and settings, and written in order by this thread as they
+// become ready. A block's stream does not depend on the others, so the file
+// is the same as the single-threaded one.
+struct PARALLEL_SAVE {
+    const uint8_t* pRegion = nullptr;
+    int nLevel = 0;
+    std::atomic<int> nNext{0};
+    std::atomic<bool> bFailed{false};
+    std::mutex Lock;
+    std::condition_variable Ready;
+    std::vector<std::vector<uint8_t>> Output;
+    std::vector<int> State;   // 0 waiting, 1 done, -1 failed
+
+    void Work()
+    {
+        z_stream Stream{};
+        if (deflateInit(&Stream, nLevel) != Z_OK) {
+            Fail_All();
+            return;
+        }
+        std::vector<uint8_t> Buffer;
+        bool bFirst = true;
+        for (;;) {
+            int k = nNext.fetch_add(1);
+            if (k >= GAME_FILE_BLOCK_COUNT || bFailed.load())
+                break;
+            bool bOk = bFirst || deflateReset(&Stream) == Z_OK;
+            bFirst = false;
+            uint32_t nOut = 0;
+            std::vector<uint8_t> Block;
+            if (bOk) {
+                try {
+                    Block.resize(Block_Size(k));
+                } catch (const std::bad_alloc&) {
+                    bOk = false;
+                }
+            }
+            bOk = bOk && Deflate_Block(Stream, pRegion + k * GAME_FILE_BLOCK_SIZE, Block_Size(k), Block.data(), nOut);
+            if (bOk)
+                Block.resize(nOut);
+            {
+                std::lock_guard<std::mutex> Guard(Lock);
+                if (bOk)
+                    Output[k] = std::move(Block);
+                State[k] = bOk ? 1 : -1;
+                if (!bOk)
+                    bFailed = true;
+            }
+            Ready.notify_all();
+        }
+        deflateEnd(&Stream);
+    }
+
+    void Fail_All()
+    {
+        {
+            std::lock_guard<std::mutex> Guard(Lock);
+            bFailed = true;
+        }
+        Ready.notify_all();
+    }
+};
+
+int Thread_Count()
+{
+    unsigned n = std::thread::hardware_concurrency();
+    return static_cast<int>(std::clamp(n, 1u, 8u));
+}
+
+bool Write_Blocks_Parallel(FILE_WRITER& Writer, const uint8_t* pRegion, int nLevel, bool bProgress)
+{
+    PARALLEL_SAVE Save;
+    Save.pRegion = pRegion;
+    Save.nLevel = nLevel;
+    try {
+        Save.Output.resize(GAME_FILE_BLOCK_COUNT);
+        Save.State.assign(GAME_FILE_BLOCK_COUNT, 0);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    std::vector<std::thread> Threads;
+    try {
+        for (int i = 0; i < Thread_Count(); ++i)
+            Threads.emplace_back([&Save] { Save.Work(); });
+    } catch (const std::system_error&) {
+        // Fewer threads than asked for still finish every block.
+        if (Threads.empty())
+            Save.Work();
+    }
+    bool bOk = true;
+    for (int k = 0; k < GAME_FILE_BLOCK_COUNT && bOk; ++k) {
+        std::vector<uint8_t> Block;
+        {
+            std::unique_lock<std::mutex> Guard(Save.Lock);
+            Save.Ready.wait(Guard, [&] { return Save.State[k] != 0 || Save.bFailed.load(); });
+            if (Save.State[k] != 1) {
+                bOk = false;
+                break;
+            }
+            Block = std::move(Save.Output[k]);
+        }
+        if (!Writer.Write_Block(Block.data(), static_cast<uint32_t>(Block.size()))) {
+            bOk = false;
+            Save.Fail_All();
+        }
+        if (bProgress)
+            Step_Progress_Window(1);
+    }
+    if (!bOk)
+        Save.bFailed = true;
+    for (std::thread& Thread : Threads)
+        Thread.join();
+    return bOk;
+}
+
+bool Use_Parallel_Save()
+{
+    if (g_nThreadMode == 1)
+        return false;
+    if (g_nThreadMode == 2)
+        return true;
+    return Thread_Count() > 1;
+}
+
+// Flushes the data to the disk and closes the file; false when any step fails.
+bool Finish_File(FILE* pFile)
+{
+    bool bOk = std::fflush(pFile) == 0 && std::ferror(pFile) == 0;
+    if (bOk)
+        bOk = ::fsync(::fileno(pFile)) == 0;
+    bOk = (std::fclose(pFile) == 0) && bOk;
+    return bOk;
+}
+
+// ---------------------------------------------------------------------------
+// Loading
+
+// Reads the blocks; nFilled receives the bytes the blocks filled.
+int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_t& nFilled)
+{
+    nFilled = 0;
+    std::unique_ptr<uint8_t[]> Buffer(new (std::nothrow) uint8_t[GAME_FILE_READ_BUFFER_SIZE]);
+    if (!Buffer) {
+        Show_Formatted_Message("Insufficient Memory", "%s", "Please try closing one or more programs and trying again.");
+        return 0;
+    }
+    bool bProgress = szCaption != nullptr && szCaption[0] != '\0' && Open_Progress_Window(szCaption, 100) != 0;
+
+    // What the file still holds after the head: no block may claim more.
+    long long nRemaining = -1;
+    struct stat Info;
+    off_t nPosition = ::ftello(pFile);
+    if (nPosition >= 0 && ::fstat(::fileno(pFile), &Info) == 0 && S_ISREG(Info.st_mode))
+        nRemaining = static_cast<long long>(Info.st_size) - nPosition;
+
+    bool bOk = true;
+    size_t nOffset = 0;
+    for (int nBlock = 0; nOffset < LEAGUE_DATA_SIZE && nBlock < GAME_FILE_BLOCK_COUNT; ++nBlock) {
+        uint8_t Length[4];
+        if (std::fread(Length, 1, sizeof(Length), pFile) != sizeof(Length)) {
+            bOk = false;
+            break;
+        }
+        uint32_t n = Length[0] | (Length[1] << 8) | (Length[2] << 16) | (static_cast<uint32_t>(Length[3]) << 24);
+        if (nRemaining >= 0)
+            nRemaining -= static_cast<long long>(sizeof(Length));
+        if (n > GAME_FILE_READ_BUFFER_SIZE || (nRemaining >= 0 && static_cast<long long>(n) > nRemaining)) {
+            bOk = false;
+            break;
+        }
+        if (std::fread(Buffer.get(), 1, n, pFile) != n) {
+            bOk = false;
+            break;
+        }
+        if (nRemaining >= 0)
+            nRemaining -= n;
+        z_stream Stream{};
+        if (inflateInit(&Stream) != Z_OK) {
+            bOk = false;
+            break;
+        }
+        Stream.next_in = Buffer.get();
+        Stream.avail_in = n;
+        Stream.next_out = pDestination + nOffset;
+        Stream.avail_out = static_cast<uInt>(std::min(GAME_FILE_READ_BUFFER_SIZE, LEAGUE_DATA_SIZE - nOffset));
+        int nResult = inflate(&Stream, Z_FINISH);
+        size_t nOut = Stream.total_out;
+        inflateEnd(&Stream);
+        // A stream that did not end within its room would have written past
+        // the block or the region.
+        if (nResult != Z_STREAM_END) {
+            bOk = false;
+            break;
+        }
+        nOffset += nOut;
+        if (bProgress)
+            Step_Progress_Window(1);
+    }
+    if (bProgress) {
+        Close_Progress_Window();
+        Pump_Messages();
+    }
+    nFilled = nOffset;
+    return bOk ? 1 : 0;
+}
+
+// The least the blocks must fill for the layout the version names.
+size_t Layout_Size(int nVersion)
+{
+    if (nVersion >= OLDER_LINE_FIRST_VERSION && nVersion <= OLDER_LINE_LAST_GAME_VERSION)
+        return OLD_GAME_REGION_SIZE;
+    if (nVersion > UNSUPPORTED_VERSION && nVersion <= OLD_UNIVERSE_LAST_VERSION)
+        return OLD_UNIVERSE_REGION_SIZE;
+    return LEAGUE_DATA_SIZE;
+}
+
+int Current_Year()
+{
+    return League.Universe.nStat[FIRST_SEASON_YEAR] + League.Preferences.nInt[PREF_SEASON_INDEX];
+}
+
+// The steps that follow the copy of a file into the league, by version.
+void Run_Load_Repairs(int nVersion)
+{
+    const bool bOlderLine = nVersion >= OLDER_LINE_FIRST_VERSION;
+    if (bOlderLine && nVersion <= OLD_GAME_LAST_DEFAULTS_VERSION)
+        Set_Default_Settings();
+    Build_Player_Name_Hash();
+    Build_Corvel_ID_Hash();
+    Build_Player_ID_Hash();
+    Remove_Players_Without_Position();
+    if (nVersion < OLD_PLAYER_RATINGS_VERSION)
+        Convert_Old_Player_Ratings();
+    if (bOlderLine && nVersion <= OLD_DRAFT_POOL_LAST_VERSION &&
+        Get_Current_Week() >= Get_First_Playoff_Week() && Check_Draft_Pool() == 0)
+        Prepare_Draft_Pool();
+    Set_Universe_Word(UNIVERSE_OPTION_2066, 1);
+    Erase_Unlinked_Season_Lines();
+
+    // The older line's fix-ups come with its converters, which refuse such
+    // files for now, so only current-line files reach this point.
+    if (!bOlderLine)
+        Run_Current_Line_Fix_Ups(nVersion);
+
+    if (nVersion < PREFERENCES_65_69_VERSION) {
+        for (int n = 65; n <= 69; ++n)
+            Set_User_Preference(n, 20);
+    }
+    if (nVersion < CLICK_PAUSE_VERSION)
+        Set_Universe_Word(CLICK_TO_CONTINUE_WORD, 1);
+    if (nVersion < STAT_BYTES_VERSION) {
+        Set_User_Preference(PREF_FIELD_RULE_197, Current_Year() < 1974 ? 1 : 0);
+        Refresh_Player_Stat_Bytes();
+    }
+    Recount_Wild_Card_Teams();
+    if (Count_College_Players() == 0 && Check_Draft_Pool() == 0 && Get_Current_Week() < Get_First_Playoff_Week())
+        Prepare_Draft_Pool();
+    Relink_Games_And_Records();
+    Set_Draft_Order();
+    Check_Receiver_Statistics();
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
+    Recount_Season_Records();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Head and version
+
+int Format_Save_File_Header(char* szBuffer, size_t nBufferSize)
+{
+    if (szBuffer == nullptr || nBufferSize == 0)
+        return 0;
+    int n = std::snprintf(szBuffer, nBufferSize, "%s%04d%4s%c%c", GAME_FILE_TAG, GAME_FILE_VERSION, "    ", 'C', 'c');
+    return n < 0 ? 0 : static_cast<int>(std::min(static_cast<size_t>(n), nBufferSize - 1));
+}
+
+int Parse_Game_File_Version(const char* szDigits)
+{
+    if (szDigits == nullptr)
+        return -1;
+    int d[4];
+    for (int i = 0; i < 4; ++i) {
+        if (szDigits[i] < '0' || szDigits[i] > '9')
+            return -1;
+        d[i] = szDigits[i] - '0';
+    }
+    int v = 10 * (100 * d[0] + 10 * d[1] + d[2]);
+    if (v > 2170)
+        v += d[3];
+    return v;
+}
+
+// ---------------------------------------------------------------------------
+// Saving
+
+int Save_Game(const char* szPath, void* hDialog)
+{
+    (void)hDialog;
+    if (szPath == nullptr || szPath[0] == '\0')
+        return SAVE_GAME_CANNOT_CREATE;
+    const bool bAutoSave = std::strcmp(szPath, AUTO_SAVE_FILE) == 0;
+    const int nLevel = bAutoSave ? GAME_FILE_AUTO_SAVE_LEVEL : GAME_FILE_SAVE_LEVEL;
+
+    // The compression needs its buffers before anything else is touched.
+    const bool bParallel = Use_Parallel_Save();
+    std::unique_ptr<uint8_t[]> Probe;
+    if (!Allocation_Fails())
+        Probe.reset(new (std::nothrow) uint8_t[GAME_FILE_LAST_BLOCK_SIZE]);
+    if (!Probe) {
+        Show_Formatted_Message(MEMORY_ERROR_CAPTION, "%s", MEMORY_ERROR_TEXT);
+        return SAVE_GAME_NO_MEMORY;
+    }
+    Probe.reset();
+
+    // The checksum goes into the file; it stays in memory only if the save succeeds.
+    const int32_t nOldChecksum = League.Preferences.nInt[PREF_SAVED_CHECKSUM];
+    League.Preferences.nInt[PREF_SAVED_CHECKSUM] = static_cast<int32_t>(Compute_Game_Data_Checksum());
+
+    const std::string Target = files::Resolve_Path(szPath);
+    const std::string Temporary = Target + TEMPORARY_SUFFIX;
+    FILE* pFile = files::Open_File(Temporary.c_str(), "wb");
+    if (pFile == nullptr) {
+        League.Preferences.nInt[PREF_SAVED_CHECKSUM] = nOldChecksum;
+        return SAVE_GAME_CANNOT_CREATE;
+    }
+
+    const bool bProgress = !bAutoSave && Open_Progress_Window("Compressing...", 100) != 0;
+
+    char szHead[GAME_FILE_HEAD_SIZE] = {};
+    Format_Save_File_Header(szHead, GAME_FILE_HEAD_TEXT_SIZE);
+    FILE_WRITER Writer(pFile);
+    bool bOk = Writer.Write(szHead, GAME_FILE_HEAD_SIZE);
+    if (bOk) {
+        bOk = bParallel ? Write_Blocks_Parallel(Writer, League_Bytes(), nLevel, bProgress)
+                        : Write_Blocks_Single(Writer, League_Bytes(), nLevel, bProgress);
+    }
+    bOk = Finish_File(pFile) && bOk;
+    if (bOk)
+        bOk = files::Rename_File(Temporary.c_str(), Target.c_str());
+
+    if (bProgress) {
+        Close_Progress_Window();
+        Pump_Messages();
+    }
+    if (!bOk) {
+        files::Delete_File(Temporary.c_str());
+        League.Preferences.nInt[PREF_SAVED_CHECKSUM] = nOldChecksum;
+        return SAVE_GAME_WRITE_FAILED;
+    }
+    Remember_League_Fingerprint();
+    return SAVE_GAME_OK;
+}
+
+int Write_Universe_Database_File(int nYear)
+{
+    char szPath[64];
+    std::snprintf(szPath, sizeof(szPath), UNIVERSE_DATABASE_FORMAT, nYear);
+    return Save_Game(szPath, nullptr);
+}
+
+// ---------------------------------------------------------------------------
+// Loading
+
+int Read_Game_Data_Blocks(FILE* pFile, void* pDestination, const char* szCaption)
+{
+    if (pFile == nullptr || pDestination == nullptr)
+        return 0;
+    size_t nFilled = 0;
+    return Read_Blocks(pFile, static_cast<uint8_t*>(pDestination), szCaption, nFilled);
+}
+
+int Load_Game_File(const char* szPath)
+{
+    if (szPath == nullptr)
+        return 0;
+    FILE* pFile = files::Open_File(szPath, "rb");
+    if (pFile == nullptr) {
+        Show_Formatted_Message("File Load Error", "Couldn't open \"%s\".\n\nPlease re-install Vazarudu Kelvo.", szPath);
+        return 0;
+    }
+    char Head[17] = {};
+    size_t nHead = std::fread(Head, 1, sizeof(Head), pFile);
+    int nVersion = nHead == sizeof(Head) ? Parse_Game_File_Version(Head + GAME_FILE_TAG_SIZE) : -1;
+    if (std::memcmp(Head, GAME_FILE_TAG, GAME_FILE_TAG_SIZE) != 0 || nVersion < 0) {
+        Show_Formatted_Message("Read Error", "The file \"%s\" is not a valid %s file.", szPath, PRODUCT_NAME);
+        std::fclose(pFile);
+        return 0;
+    }
+    char Rest[GAME_FILE_HEAD_SIZE - sizeof(Head)];
+    if (std::fread(Rest, 1, sizeof(Rest), pFile) != sizeof(Rest)) {
+        std::fclose(pFile);
+        return 0;
+    }
+
+    char szGameCaption[64];
+    if (nVersion >= OLDER_LINE_FIRST_VERSION)
+        std::snprintf(szGameCaption, sizeof(szGameCaption), "Loading Game (v%d.%03d)", nVersion / 1000, nVersion % 1000);
+    else
+        std::snprintf(szGameCaption, sizeof(szGameCaption), "Loading Game (v%d.%02d)", nVersion / 100, nVersion % 100);
+    Debug_Printf("%s", szGameCaption);
+    const char* szCaption = Is_Startup_Database(szPath) ? "Loading Database..." : szGameCaption;
+
+    // The file is read and checked in a scratch block; the league changes
+    // only once the whole file has read cleanly.
+    SCRATCH Scratch(static_cast<uint8_t*>(std::calloc(1, LEAGUE_DATA_SIZE)));
+    if (!Scratch) {
+        Show_Formatted_Message("Insufficient Memory", "%s", "Please try closing one or more programs and trying again.");
+        std::fclose(pFile);
+        return 0;
+    }
+    size_t nFilled = 0;
+    int nRead = Read_Blocks(pFile, Scratch.get(), szCaption, nFilled);
+    std::fclose(pFile);
+    // A file that fills less than its own layout is cut short.
+    if (nRead == 0 || nFilled < Layout_Size(nVersion))
+        return 0;
+
+    if (nVersion >= OLDER_LINE_FIRST_VERSION && nVersion <= OLDER_LINE_LAST_GAME_VERSION) {
+        if (!Convert_Old_Game(Scratch.get()))
+            return 0;
+    } else if (nVersion == UNSUPPORTED_VERSION) {
+        Show_Formatted_Message("Unsupported Version", "Unable to load V%d.%03d zrt file.  Please start a new game.",
+                               nVersion / 1000, nVersion % 1000);
+        return 0;
+    } else if (nVersion > UNSUPPORTED_VERSION && nVersion < CHECKSUM_FIRST_VERSION) {
+        if (!Convert_Old_Universe(Scratch.get()))
+            return 0;
+    } else if (nVersion >= CHECKSUM_FIRST_VERSION) {
+        if (static_cast<uint32_t>(Region_Preference(Scratch.get(), PREF_SAVED_CHECKSUM)) != Region_Checksum(Scratch.get()))
+            Show_Formatted_Message("Load Game Warning", "%s",
+                                   "Game data has changed since last written to disk.\n\nThe file may have been edited, or corrupted.");
+    }
+
+    std::memcpy(League_Bytes(), Scratch.get(), LEAGUE_DATA_SIZE);
+    Scratch.reset();
+
+    // A game saved in the middle of a simulation does not resume it.
+    League.Preferences.nInt[PREF_PLAYING_GAMES] = 0;
+    League.Preferences.nInt[PREF_SIMULATION_RUNNING] = 0;
+
+    if (g_bLoadSequence)
+        Run_Load_Repairs(nVersion);
+    return nRead;
+}
+
+int Load_Universe_Database(const char* szPath)
+{
+    // Count_Teams counts afresh on every call, so there is no cached count to
+    // mark stale here.
+    const bool bWasLoaded = g_bLeagueLoaded;
+    g_bLeagueLoaded = false;
+    if (szPath == nullptr || !Load_Game_File(szPath)) {
+        // The league in memory is the one from before the attempt.
+        g_bLeagueLoaded = bWasLoaded;
+        if (!bWasLoaded)
+            Set_Main_View_Page(0);
+        if (szPath != nullptr && Is_Startup_Database(szPath))
+            Show_Formatted_Message("Read Error", "Couldn't load game data. Please re-install %s.", PRODUCT_NAME);
+        else
+            Show_Formatted_Message("Read Error", "Couldn't load the game \"%s\".\n\nThere was an error in reading the file.",
+                                   szPath != nullptr ? szPath : "");
+        return 0;
+    }
+
+    g_pGameInProgress = nullptr;
+    g_bLeagueLoaded = true;
+    if (League.Preferences.nInt[PREF_SEASON_INDEX] >= YEAR_AS_SEASON_INDEX) {
+        League.Universe.nStat[FIRST_SEASON_YEAR] = YEAR_AS_SEASON_BASE;
+        League.Preferences.nInt[PREF_SEASON_INDEX] -= YEAR_AS_SEASON_BASE;
+    }
+    League.Preferences.nInt[PREF_STOP_SIMULATION] = 0;
+    League.Preferences.nInt[PREF_ANIMATION_MODE] = 0;
+
+    if (g_bLoadSequence) {
+        Sort_Teams_By_City();
+        Count_Teams();
+        Build_Player_Name_Hash();
+        Build_Corvel_ID_Hash();
+        Build_Player_ID_Hash();
+        Set_Draft_Menu_Items(League.Universe.nStat[FANTASY_DRAFT_RUNNING] >= 1 ? 1 : 0);
+        Update_Leader_Lists(2);
+        Build_All_Time_Leader_Tables();
+        Repair_Player_Ratings();
+        Sanity_Check_Player_IDs();
+        Fix_Low_Speed_Ratings();
+    }
+    Remember_League_Fingerprint();
+    return 1;
+}
+
+int Is_League_Loaded()
+{
+    return g_bLeagueLoaded ? 1 : 0;
+}
+
+GAME* Get_Game_In_Progress()
+{
+    return g_pGameInProgress;
+}
+
+void Set_Game_In_Progress(GAME* pGame)
+{
+    g_pGameInProgress = pGame;
+}
+
+// ---------------------------------------------------------------------------
+// Checksum and unsaved changes
+
+uint32_t Compute_Game_Data_Checksum()
+{
+    return Region_Checksum(League_Bytes());
+}
+
+int Get_Saved_Data_Checksum()
+{
+    return League.Preferences.nInt[PREF_SAVED_CHECKSUM];
+}
+
+void Set_Saved_Data_Checksum(int nValue)
+{
+    League.Preferences.nInt[PREF_SAVED_CHECKSUM] = nValue;
+}
+
+void Remember_League_Fingerprint()
+{
+    g_nFingerprint = Fingerprint(League_Bytes(), LEAGUE_DATA_SIZE);
+    g_bHaveFingerprint = true;
+}
+
+int Has_League_Changed()
+{
+    // A league never loaded nor saved has nothing on disk to match.
+    if (!g_bHaveFingerprint)
+        return 1;
+    return Fingerprint(League_Bytes(), LEAGUE_DATA_SIZE) != g_nFingerprint ? 1 : 0;
+}
+
+// ---------------------------------------------------------------------------
+// Texts
+
+namespace {
+
+int Copy_Field(char* pField, size_t nField, const char* szText)
+{
+    std::memset(pField, 0, nField);
+    if (szText == nullptr)
+        return 0;
+    size_t n = ::strnlen(szText, nField);
+    bool bFits = n < nField;
+    std::memcpy(pField, szText, bFits ? n : nField - 1);
+    return bFits ? 1 : 0;
+}
+
+void Copy_Out(char* szBuffer, size_t nBufferSize, const char* pField, size_t nField)
+{
+    if (szBuffer == nullptr || nBufferSize == 0)
+        return;
+    size_t n = ::strnlen(pField, nField);
+    n = std::min(n, nBufferSize - 1);
+    std::memcpy(szBuffer, pField, n);
+    szBuffer[n] = '\0';
+}
+
+}  // namespace
+
+int Set_Current_Game_Path(const char* szPath)
+{
+    return Copy_Field(League.szCurrentGamePath, sizeof(League.szCurrentGamePath), szPath);
+}
+
+void Get_Current_Game_Path(char* szBuffer, size_t nBufferSize)
+{
+    Copy_Out(szBuffer, nBufferSize, League.szCurrentGamePath, sizeof(League.szCurrentGamePath));
+}
+
+int Set_Current_Game_Text(const char* szText)
+{
+    return Copy_Field(League.szCurrentGameText, sizeof(League.szCurrentGameText), szText);
+}
+
+void Get_Current_Game_Text(char* szBuffer, size_t nBufferSize)
+{
+    Copy_Out(szBuffer, nBufferSize, League.szCurrentGameText, sizeof(League.szCurrentGameText));
+}
+
+// ---------------------------------------------------------------------------
+// Test hooks
+
+void Set_Save_Write_Fault(long long nBytes)
+{
+    g_nWriteFault = nBytes;
+}
+
+void Set_Save_Allocation_Fault(bool bFail)
+{
+    g_bAllocationFault = bFail;
+}
+
+void Set_Load_Sequence_Enabled(bool bEnabled)
+{
+    g_bLoadSequence = bEnabled;
+}
+
+void Set_Save_Compression_Threads(int nMode)
+{
+    g_nThreadMode = nMode;
+}

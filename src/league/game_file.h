@@ -1,0 +1,169 @@
+// The game file: the whole league block saved as a short text head followed
+// by 100 zlib streams, and loaded back with the repairs and rebuilds a loaded
+// league needs. Saved games (".zrt", "[Auto Save].zrt") and league databases
+// ("Databases/Universe-2019.dat", "databases/universe-%d.dat") are the same
+// format.
+//
+// GAME_FILE, byte by byte:
+//
+//   offset  size  contents
+//   0       13    "RIRARUVAZAVIZ" (no terminator)
+//   13      4     version, four ASCII digits; written "2101"
+//   17      4     four blanks
+//   21      1     'C'
+//   22      1     'c'
+//   23      1     0 (terminator of the 23-character head text)
+//   24      1     no defined value; written 0, never read
+//   25      ...   100 blocks: uint32 little-endian length n, then n bytes
+//                 forming one complete zlib stream. Blocks 0-98 hold 229,752
+//                 bytes of the league block each, block 99 the last 229,824.
+//
+// The version value v of the four digits d0..d3 is 10 x (100 d0 + 10 d1 + d2),
+// plus d3 only when that exceeds 2170: "2101" reads 2100, "2181" reads 2181.
+//
+// Saving never destroys the previous file: the data go to a temporary file in
+// the same folder, which replaces the old file only when every byte was
+// written, flushed and closed. Loading never leaves the league half
+// overwritten: the file is read, checked and converted in a scratch block,
+// and only a file that read cleanly replaces the league in memory.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+constexpr const char* GAME_FILE_TAG = "RIRARUVAZAVIZ";
+constexpr size_t GAME_FILE_TAG_SIZE = 13;
+constexpr int GAME_FILE_VERSION = 2101;              // the digits this program writes
+constexpr size_t GAME_FILE_HEAD_SIZE = 25;           // bytes of the head written and read
+constexpr size_t GAME_FILE_HEAD_TEXT_SIZE = 24;      // the head text with its terminator
+constexpr int GAME_FILE_BLOCK_COUNT = 100;
+constexpr size_t GAME_FILE_BLOCK_SIZE = 229752;      // blocks 0-98
+constexpr size_t GAME_FILE_LAST_BLOCK_SIZE = 229824; // block 99
+constexpr size_t GAME_FILE_READ_BUFFER_SIZE = 459505;// largest stored block, and most one block may yield
+constexpr int GAME_FILE_SAVE_LEVEL = 6;
+constexpr int GAME_FILE_AUTO_SAVE_LEVEL = 1;
+
+constexpr const char* AUTO_SAVE_FILE = "[Auto Save].zrt";
+constexpr const char* UNIVERSE_DATABASE_FORMAT = "databases/universe-%d.dat";
+
+// Version values that choose the handling of a loaded file.
+constexpr int OLDER_LINE_FIRST_VERSION = 2180;       // 2180-4100: old game layout
+constexpr int OLDER_LINE_LAST_GAME_VERSION = 4100;
+constexpr int UNSUPPORTED_VERSION = 4101;
+constexpr int OLD_UNIVERSE_LAST_VERSION = 7799;      // 4102-7799: old universe layout
+constexpr int CHECKSUM_FIRST_VERSION = 7800;         // stored checksum compared from here
+
+// Save_Game results.
+constexpr int SAVE_GAME_OK = 0;
+constexpr int SAVE_GAME_CANNOT_CREATE = 1;   // the file (or its temporary) cannot be created
+constexpr int SAVE_GAME_WRITE_FAILED = 2;    // compression, writing, flushing or the rename failed
+constexpr int SAVE_GAME_NO_MEMORY = 3;       // no compression buffer; the box was shown here
+
+// ---------------------------------------------------------------------------
+// Saving
+
+// Writes the league block to szPath at level 6, or at level 1 without a
+// progress window when szPath is exactly "[Auto Save].zrt". The stored
+// checksum (preference 98) is set to Compute_Game_Data_Checksum() for the
+// file and keeps that value only when the save succeeds; on any failure it is
+// put back and the previous file at szPath is left as it was. Returns one of
+// the SAVE_GAME_* results; anything but 0 means nothing was saved.
+//
+// hDialog is the Save dialog that asked, or null. It is not ended here: its
+// procedure ends it with the outcome of the save, so that a failed save never
+// looks like a saved game to the caller that asked for it.
+int Save_Game(const char* szPath, void* hDialog);
+
+// Save_Game of "databases/universe-%d.dat" for the year, without a dialog.
+int Write_Universe_Database_File(int nYear);
+
+// Formats the 23-character head text with "%s%04d%4s%c%c" ("RIRARUVAZAVIZ",
+// 2101, "    ", 'C', 'c') into a buffer of at least GAME_FILE_HEAD_TEXT_SIZE
+// bytes (a smaller one is cut and stays terminated). Returns the length.
+int Format_Save_File_Header(char* szBuffer, size_t nBufferSize);
+
+// ---------------------------------------------------------------------------
+// Loading
+
+// The one entry for loading any game file (start-up, new game, resume,
+// tools). On success the league holds the file, the loaded-league flag is set
+// and the rebuilds have run; 1. On failure the "Read Error" box is shown,
+// the main window goes to page 0 and the league in memory is the one that was
+// there before; 0.
+int Load_Universe_Database(const char* szPath);
+
+// Reads, checks and converts the file, replaces the league with it and runs
+// the repairs of its version. Nonzero on success; 0 on failure, after the
+// boxes for a missing file, a wrong tag or version digits, version 4101 or
+// no memory (a damaged block is reported by the caller).
+int Load_Game_File(const char* szPath);
+
+// Reads the blocks of an open file, positioned after the head, into
+// pDestination (LEAGUE_DATA_SIZE bytes) until the block is full or 100
+// blocks are read. Every length is checked against the buffer and against
+// what the file still holds, and no block may yield more than 459,505 bytes
+// or write past the end. A nonempty caption shows a progress window. 1 on
+// success, 0 on failure; on failure pDestination holds partial data.
+int Read_Game_Data_Blocks(FILE* pFile, void* pDestination, const char* szCaption);
+
+// The version value of the four digits at szDigits, or -1 when any of them
+// is not '0'-'9'.
+int Parse_Game_File_Version(const char* szDigits);
+
+// 1 after a successful load until the next load starts; a failed load
+// leaves the flag as it was, since the league in memory is unchanged.
+int Is_League_Loaded();
+
+// The game being played, or null. A pointer cannot be saved, so it lives
+// outside the league block; every successful load clears it.
+struct GAME;
+GAME* Get_Game_In_Progress();
+void Set_Game_In_Progress(GAME* pGame);
+
+// ---------------------------------------------------------------------------
+// Checksum and unsaved changes
+
+// Adler-32 started at 0 over the 41 TEAM records (region offsets 2,480 to
+// 4,716,167), plus 7,200, as a 32-bit unsigned sum. It is stored in saved
+// files, so the formula stays as it is.
+uint32_t Compute_Game_Data_Checksum();
+// Preference 98.
+int Get_Saved_Data_Checksum();
+void Set_Saved_Data_Checksum(int nValue);
+
+// A fingerprint of the whole league block, taken after every successful load
+// and save. Has_League_Changed() says whether anything in the block differs
+// from it (1) or not (0); this, not the stored checksum, decides whether
+// there are unsaved changes.
+void Remember_League_Fingerprint();
+int Has_League_Changed();
+
+// ---------------------------------------------------------------------------
+// Texts of the region's first two fields
+
+// Copies the path into the 256-byte field, cut to 255 bytes and zero-filled.
+// Returns 1 when it fitted, 0 when it was cut (or null: stored empty).
+int Set_Current_Game_Path(const char* szPath);
+// Copies the field into szBuffer (cut to nBufferSize, always terminated).
+void Get_Current_Game_Path(char* szBuffer, size_t nBufferSize);
+// The same for the 64-byte text at offset 256.
+int Set_Current_Game_Text(const char* szText);
+void Get_Current_Game_Text(char* szBuffer, size_t nBufferSize);
+
+// ---------------------------------------------------------------------------
+// Test hooks (never used by the program itself)
+
+// Makes the next saves fail after nBytes bytes of the file were written, as a
+// full disk would; a negative value switches the fault off.
+void Set_Save_Write_Fault(long long nBytes);
+// Makes the next compression-buffer allocations of Save_Game fail.
+void Set_Save_Allocation_Fault(bool bFail);
+// Runs the load without the rebuild sequence that follows the copy into the
+// league (sort, hashes, repairs, recounts), so a test can compare the block
+// byte for byte with what was saved.
+void Set_Load_Sequence_Enabled(bool bEnabled);
+// 0 picks the faster of the two ways the save compresses (the default);
+// 1 forces one thread, 2 forces one thread per processor. Both ways write
+// the same bytes.
+void Set_Save_Compression_Threads(int nMode);

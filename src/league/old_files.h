@@ -1,0 +1,52 @@
+// Files of older versions and the repairs a loaded league gets.
+//
+// After the blocks of a game file are read, the loader converts the two
+// oldest layouts of the league block into the current one and runs the
+// fix-ups chosen by the file's version value v. The repairs at the end of
+// this header run on every load.
+#pragma once
+
+// The old layouts. Both re-lay a league block in place (pRegion points at
+// LEAGUE_DATA_SIZE bytes holding the block as read); 1 on success, 0 when the
+// block cannot be converted, after a report (the load then fails and the
+// league in memory stays as it was).
+constexpr int OLD_GAME_REGION_SIZE = 6796916;        // versions 2180-4100
+constexpr int OLD_GAME_TEAM_SIZE = 68452;
+constexpr int OLD_UNIVERSE_REGION_SIZE = 22355352;   // versions 4102-7799
+constexpr int OLD_UNIVERSE_TEAM_SIZE = 99848;
+int Convert_Old_Game(void* pRegion);
+int Convert_Old_Universe(void* pRegion);
+
+// The fix-ups of the current version line (v below 2180), each gated by v,
+// in the order the loader runs them.
+void Run_Current_Line_Fix_Ups(int nVersion);
+
+// Steps of the fix-ups.
+void Recompute_Ratings_And_Calibrate();
+// Heights (vital stat 2) below 48 inches become the position's average height
+// + (weight - the position's average weight) / 10.
+void Fill_Missing_Player_Heights();
+// The position byte (byte 46 of the record) := vital stat 1 where they differ.
+void Sync_Player_Position_Bytes();
+// Each league's abbreviation "%cFL" before the 1970 season, "%cFC" from 1970,
+// with the first letter of its name.
+void Set_League_Abbreviations();
+
+// ---------------------------------------------------------------------------
+// Repairs of every load
+
+// Byte statistic 5 (record offset 153) := Get_Player_Stat(team, slot, 3, 299).
+void Refresh_Player_Stat_Bytes();
+// Puts the teams of every scheduled week into the GAME record the week names
+// (GAME indexes outside 0-299 are skipped), then recounts the current
+// season's eight result bytes of every franchise from the finished games.
+void Relink_Games_And_Records();
+// When fewer than a tenth of the franchises' wide receivers have career
+// receptions, preference 237 := the first season's year.
+void Check_Receiver_Statistics();
+// Yearly bytes 0/4/8 (wins, losses, ties) and 12/16/20 (the same at home) of
+// the current season from Count_Team_Results.
+void Recount_Season_Records();
+// Speed (rating 7) of every QB, RB, FB, TE and WR below 40 becomes its whole
+// part + 40 for a wide receiver, + 30 for the others.
+void Fix_Low_Speed_Ratings();

@@ -1,0 +1,98 @@
+// The college draft's pool and final order.
+
+#include "season/draft_pool.h"
+
+#include <utility>
+
+#include "frontoffice/college_count.h"
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/player.h"
+#include "league/preferences.h"
+#include "league/season_lines.h"
+#include "league/standings_keys.h"
+#include "league/team.h"
+#include "league/team_schedule.h"
+
+namespace {
+
+constexpr int OVERALL_PLACE_INT = 2;   // yearly int 2: overall place, 0 the best
+
+// Tier of the highest bracket slot the team reached: 5 champion, 4 final,
+// 3 conference round, 2 division round, 1 first round, 0 none.
+int Playoff_Tier(int nTeam)
+{
+    int nSlot = Get_Team_Playoff_Slot(nTeam);
+    if (nSlot == 30)
+        return 5;
+    if (nSlot >= 28)
+        return 4;
+    if (nSlot >= 24)
+        return 3;
+    if (nSlot >= 16)
+        return 2;
+    if (nSlot >= 0)
+        return 1;
+    return 0;
+}
+
+// Larger keys pick earlier.
+long long Draft_Sort_Key(int nTeam)
+{
+    int nYear = League.Preferences.nInt[PREF_SEASON_INDEX];
+    if (League.Preferences.nInt[PREF_CURRENT_WEEK] == OFFSEASON_WEEK)
+        --nYear;
+    long long nWins = 0, nLosses = 0, nPlace = 0;
+    if (Is_Team_Slot_Used(nTeam) && nYear >= 0 && nYear < YEARLY_RECORD_YEARS) {
+        nWins = League.Team[nTeam].bYearly[nYear][YEARLY_WINS];
+        nLosses = League.Team[nTeam].bYearly[nYear][YEARLY_LOSSES];
+        nPlace = League.Team[nTeam].nYearly[nYear][OVERALL_PLACE_INT];
+    }
+    return ((6 - Playoff_Tier(nTeam)) * 100LL - (nWins - nLosses)) * 100 + nPlace;
+}
+
+}  // namespace
+
+int Check_Draft_Pool()
+{
+    if (League.Preferences.nInt[PREF_DRAFT_ROUND] >= DRAFT_OVER_ROUND)
+        return 0;
+    // Ending a draft whose pool ran empty, with its notice and the next
+    // season's set-up, is the draft loop's work; here the pool only answers.
+    return Count_College_Players() > 0 ? 1 : 0;
+}
+
+void Prepare_Draft_Pool()
+{
+    for (int t = FIRST_DRAFT_POOL_TEAM; t <= LAST_DRAFT_POOL_TEAM; ++t) {
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            Erase_Player_Season_Lines(t, s);
+            Clear_Player(t, s);
+        }
+    }
+    // The new class of prospects comes with the rookie generator.
+}
+
+void Set_Draft_Order()
+{
+    Rank_Teams_By_Standings();
+    int n = Count_Teams();
+    if (n > MAX_FRANCHISES)
+        n = MAX_FRANCHISES;
+    int Order[MAX_FRANCHISES];
+    long long Key[MAX_FRANCHISES];
+    for (int p = 0; p < n; ++p) {
+        Order[p] = p;
+        Key[p] = Draft_Sort_Key(p);
+    }
+    for (int nLast = n - 1; nLast > 0; --nLast) {
+        for (int p = 0; p < nLast; ++p) {
+            if (Key[p + 1] > Key[p]) {
+                std::swap(Order[p], Order[p + 1]);
+                std::swap(Key[p], Key[p + 1]);
+            }
+        }
+    }
+    for (int p = 0; p < n; ++p)
+        Set_Draft_Order_Team(p, Order[p]);
+}

@@ -1,0 +1,29 @@
+// A player's projected peak and his scouted figures.
+//
+// Until the season cycle brings the yearly ageing of ratings, the potential
+// is the player's present overall (what a player already at his peak age
+// gets), and until it brings the scouting uncertainty, scouts see a player's
+// figures as they are (what perfect scouting gives). Both full versions come
+// with that subsystem.
+#include "season/player_value.h"
+
+#include <cmath>
+
+#include "league/player.h"
+
+float Compute_Player_Potential(int nTeam, int nSlot)
+{
+    if (!Check_Player_Address("Compute_Player_Potential", nTeam, nSlot))
+        return 0.0f;
+    if (!Is_Player_Slot_Used(nTeam, nSlot))
+        return 0.0f;
+    return std::trunc(Get_Player_Overall_Or_Regenerate(nTeam, nSlot));
+}
+
+int Adjust_Player_Stat_By_Modifier(int nTeam, int nSlot, int nValue)
+{
+    // The modifier of perfect scouting is 0: the value stands.
+    (void)nTeam;
+    (void)nSlot;
+    return nValue;
+}

@@ -1,0 +1,18 @@
+// The composite card grades of a player: eleven skill grades (codes 400-410),
+// a value grade (412) and a salary grade (411), pure functions of his
+// ratings and position.
+#pragma once
+
+constexpr int FIRST_COMPOSITE_GRADE = 400;
+constexpr int LAST_COMPOSITE_SKILL_GRADE = 410;
+constexpr int COMPOSITE_SALARY_GRADE = 411;
+constexpr int COMPOSITE_VALUE_GRADE = 412;
+
+// Codes 400-410: 400 Pass Blocking, 401 Run Blocking, 402 Rushing, 403 Goal
+// Line, 404 Receiving, 405 Passing, 406 Red Zone, 407 Run Defense, 408 Pass
+// Rush, 409 Coverage, 410 Tackling. Any other code gives 0.
+int Get_Composite_Grade(int nTeam, int nSlot, int nCode);
+// The value grade (code 412); kickers and punters get 1600.
+int Get_Composite_Value_Grade(int nTeam, int nSlot);
+// The salary grade 0-20 (code 411) from the value grade and the position's limits.
+int Get_Composite_Salary_Grade(int nTeam, int nSlot);

@@ -1,0 +1,420 @@
+// Player display texts, the measures from statistics and ratings, the
+// season-statistic adders, the player counters and the predicted-statistics
+// cache.
+
+#include <climits>
+#include <cstring>
+#include <string>
+
+#include "league/league_structure.h"
+#include "league/player.h"
+#include "league/player_stats.h"
+#include "league/player_text.h"
+#include "league/preferences.h"
+#include "league/team.h"
+#include "league/text_utils.h"
+#include "test_support.h"
+
+namespace {
+
+class PlayerTextTest : public LeagueTest {
+protected:
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        for (int t = 0; t < MAX_FRANCHISES; t++)
+            League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = t < 2 ? CONTROLLER_COMPUTER : CONTROLLER_NOT_IN_USE;
+        League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
+        Stop_Predicted_Stat_Cache();
+    }
+
+    void TearDown() override { Stop_Predicted_Stat_Cache(); }
+
+    static PLAYER& Add_Player(int nTeam, int nSlot, int nPosition, const char* szFirst = "John",
+                              const char* szLast = "Smith")
+    {
+        static int nNextID = 5000;
+        PLAYER& Player = League.Team[nTeam].Player[nSlot];
+        std::memset(&Player, 0, sizeof(PLAYER));
+        for (int32_t& nLink : Player.nSeasonLink)
+            nLink = -1;
+        Player.nCurrentLine = -1;
+        Player.nVital[VITAL_PLAYER_ID] = ++nNextID;
+        Player.nVital[VITAL_POSITION] = nPosition;
+        Player.nVital[VITAL_WEIGHT] = 220;
+        Player.nVital[VITAL_BIRTH_DATE] = 19950101;
+        for (float& fRating : Player.fRating)
+            fRating = 70.0f;
+        std::strcpy(Player.szFirstName, szFirst);
+        std::strcpy(Player.szLastName, szLast);
+        return Player;
+    }
+};
+
+TEST_F(PlayerTextTest, NameFormsAndCollegeShortForms)
+{
+    Add_Player(0, 0, POSITION_QB, "John", "Smith");
+    Add_Player(0, 1, POSITION_QB, "Christopher", "Featherstone");    // 24 characters in full
+    Add_Player(0, 2, POSITION_QB, "Christopher", "Featherstones");   // 25
+    char szName[64];
+    Get_Player_Initial_Name(0, 0, szName);
+    EXPECT_STREQ(szName, "J. Smith");
+    Get_Player_Display_Name(0, 0, szName);
+    EXPECT_STREQ(szName, "John Smith");
+    Get_Player_Display_Name(0, 1, szName);
+    EXPECT_STREQ(szName, "Christopher Featherstone");
+    Get_Player_Display_Name(0, 2, szName);
+    EXPECT_STREQ(szName, "C. Featherstones");
+    char szSmall[4];
+    Get_Player_Initial_Name(0, 2, szSmall);
+    EXPECT_STREQ(szSmall, "C. ");
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // No player, a team not in use, a bad address: empty (only the last reported).
+    std::strcpy(szName, "stale");
+    Get_Player_Initial_Name(0, 3, szName);
+    EXPECT_STREQ(szName, "");
+    Get_Player_Initial_Name(5, 0, szName);
+    EXPECT_STREQ(szName, "");
+    EXPECT_EQ(Errors_Reported(), 0);
+    Get_Player_Initial_Name(41, 0, szName);
+    EXPECT_STREQ(szName, "");
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Get_Player_Initial_Name([41],0)"));
+    Get_Player_Initial_Name(0, 100, szName);
+    EXPECT_TRUE(Last_Error_Contains("nSlot out of bounds in Get_Player_Initial_Name(0,[100])"));
+    EXPECT_EQ(Errors_Reported(), 2);
+
+    const char* szColleges[][2] = {
+        {"northwest missouri state", "NW Missouri State"},
+        {"TENNESSEE - CHATTANOOGA", "Chattanooga (TN)"},
+        {"Northwestern State - Louisiana", "NW State - Louisiana"},
+        {"Mary Hardin-Baylor - TX", "Mary Hardin-Baylor"},
+        {"Minnesota State - Mankato", "Mankato (MN)"},
+        {"Minnesota State", "Minnesota State"},
+        {"Northwest Missouri St", "Northwest Missouri St"},   // not a full field: not cut
+    };
+    for (const auto& College : szColleges) {
+        Set_Player_College(0, 0, College[0]);   // three are cut to the field's 23 characters
+        Get_Player_College_Short(0, 0, szName);
+        EXPECT_STREQ(szName, College[1]);
+    }
+    Get_Player_College_Short(0, 0, szSmall);
+    EXPECT_STREQ(szSmall, "Nor");
+}
+
+TEST_F(PlayerTextTest, CorvelIdIsBoundedAndZeroFilled)
+{
+    Add_Player(0, 0, POSITION_WR);
+    std::memset(League.Team[0].Player[0].szCorvelID, 'Z', PLAYER_CORVEL_ID_SIZE);
+    EXPECT_EQ(std::string(Get_Player_Corvel_ID_Text(0, 0)), std::string(11, 'Z'));
+
+    Set_Player_Corvel_ID(0, 0, "ABCDEFGHIJKLMNOP");
+    EXPECT_STREQ(Get_Player_Corvel_ID_Text(0, 0), "ABCDEFGHIJK");
+    Set_Player_Corvel_ID(0, 0, "SmithJo01");
+    EXPECT_STREQ(Get_Player_Corvel_ID_Text(0, 0), "SmithJo01");
+    for (size_t i = 9; i < PLAYER_CORVEL_ID_SIZE; i++)
+        EXPECT_EQ(League.Team[0].Player[0].szCorvelID[i], '\0') << i;
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    LEAGUE_SNAPSHOT Before;
+    EXPECT_STREQ(Get_Player_Corvel_ID_Text(41, 0), "");
+    EXPECT_STREQ(Get_Player_Corvel_ID_Text(0, 100), "");
+    Set_Player_Corvel_ID(41, 0, "X");
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_Player_Corvel_ID([41],0)"));
+    Set_Player_Corvel_ID(0, -1, "X");
+    Set_Player_Corvel_ID(0, 0, nullptr);
+    EXPECT_EQ(Errors_Reported(), 5);
+    Set_Player_Corvel_ID(NO_TEAM, 0, "X");
+    EXPECT_EQ(Errors_Reported(), 0);
+    EXPECT_TRUE(Before.Unchanged());
+}
+
+TEST_F(PlayerTextTest, SmallReadersAndWriters)
+{
+    Add_Player(0, 0, POSITION_DE);
+    Add_Player(0, 1, POSITION_G);
+    Add_Player(0, 2, POSITION_QB);
+    Add_Player(0, 3, POSITION_K);
+    EXPECT_EQ(Get_Player_Group_Code(0, 0), 16);
+    EXPECT_EQ(Get_Player_Group_Code(0, 1), 17);
+    EXPECT_EQ(Get_Player_Group_Code(0, 2), -1);
+    EXPECT_EQ(Get_Player_Group_Code(0, 3), -1);
+    EXPECT_EQ(Get_Player_Group_Code(0, 4), -1);   // no player
+
+    League.Team[0].Player[2].bStat[BYTE_STAT_DEPTH_SLOT] = 5;
+    char szExpected[TEXT_BUFFER_SIZE];
+    Get_Depth_Slot_Abbreviation(5, szExpected);
+    char szSlot[32];
+    EXPECT_EQ(Get_Player_Depth_Slot(0, 2, szSlot, sizeof(szSlot)), 5);
+    EXPECT_STREQ(szSlot, szExpected);
+    EXPECT_EQ(Get_Player_Depth_Slot(0, 2, nullptr, 0), 5);
+
+    League.Team[0].Player[2].nVital[VITAL_FIELD_17] = 5;
+    Add_To_Player_Vital_Stat_17(0, 2, 7);
+    EXPECT_EQ(League.Team[0].Player[2].nVital[VITAL_FIELD_17], 12);
+    Add_To_Player_Vital_Stat_17(0, 2, INT_MAX);
+    EXPECT_EQ(League.Team[0].Player[2].nVital[VITAL_FIELD_17], INT_MAX);
+
+    Set_Player_Counter(0, 2, 5, 1234);
+    EXPECT_EQ(Get_Player_Counter(0, 2, 5), 1234);
+    Set_Player_Counter(0, 2, 0, 40000);   // 16-bit counters hold their range
+    EXPECT_EQ(Get_Player_Counter(0, 2, 0), 32767);
+    Set_Player_Counter(0, 2, 1, -40000);
+    EXPECT_EQ(Get_Player_Counter(0, 2, 1), -32768);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    LEAGUE_SNAPSHOT Before;
+    Set_Player_Counter(0, 2, 6, 1);
+    EXPECT_TRUE(Last_Error_Contains("nCounter out of bounds in Set_Player_Counter(0,2,[6],1)"));
+    Set_Player_Counter(41, 2, 0, 1);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_Player_Counter([41],2,0,1)"));
+    Set_Player_Counter(0, 100, 0, 1);
+    EXPECT_EQ(Get_Player_Counter(0, 2, -1), 0);
+    EXPECT_TRUE(Last_Error_Contains("nCounter out of bounds in Get_Player_Counter(0,2,[-1])"));
+    Add_To_Player_Vital_Stat_17(0, 100, 1);
+    EXPECT_EQ(Get_Player_Group_Code(41, 0), -1);
+    EXPECT_EQ(Get_Player_Depth_Slot(0, -5, szSlot, sizeof(szSlot)), 0);
+    EXPECT_EQ(Errors_Reported(), 7);
+    Set_Player_Counter(NO_TEAM, 0, 0, 1);
+    Add_To_Player_Vital_Stat_17(NO_TEAM, 0, 1);
+    EXPECT_EQ(Errors_Reported(), 0);
+    EXPECT_TRUE(Before.Unchanged());
+}
+
+TEST_F(PlayerTextTest, StatRankCountsGreaterValuesOfEveryTeam)
+{
+    Add_Player(0, 0, POSITION_RB).nStat[0][8] = 10;
+    Add_Player(0, 1, POSITION_RB).nStat[0][8] = 20;
+    Add_Player(1, 0, POSITION_RB).nStat[0][8] = 20;
+    Add_Player(FREE_AGENT_TEAM, 0, POSITION_RB).nStat[0][8] = 30;
+    Add_Player(3, 0, POSITION_RB).nStat[0][8] = 99;   // team not in use
+    EXPECT_EQ(Get_Player_Stat_Rank(0, 0, 0, 8), 4);
+    EXPECT_EQ(Get_Player_Stat_Rank(0, 1, 0, 8), 2);
+    EXPECT_EQ(Get_Player_Stat_Rank(FREE_AGENT_TEAM, 0, 0, 8), 1);
+    EXPECT_EQ(Get_Player_Stat_Rank(0, 5, 0, 8), 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(PlayerTextTest, EstimatedAndRatedMeasures)
+{
+    // Career 4,300 yards on 1,000 rushes: code 112 = 430.
+    PLAYER& Back = Add_Player(0, 0, POSITION_RB);
+    Back.nStat[3][1] = 10;      // predicted starts
+    Back.nStat[1][8] = 1200;    // last season's rushing yards
+    Back.nStat[2][7] = 1000;
+    Back.nStat[2][8] = 4300;
+    Back.nVital[VITAL_WEIGHT] = 215;
+    // t = min(clamp(400 - 43), 1200 / 40) = 15; e = 15 - 35 - 2 + 20 + 30 = 28;
+    // from 2019: 28 x 6,250 / (39 x 700 + 6,250) = 5.2 -> 5; (5 + 30) / 2 = 17.
+    EXPECT_EQ(Get_Player_Estimated_Measure(0, 0), 17);
+
+    // m = 30 + 17 = 47 (x 140 / 140); uniform 44: 47 x 44 / 20 = 103.4 -> 103;
+    // above 80: (103 + 80) / 2 = 91.
+    Back.fRating[RATING_RUN_BLOCKING] = 80.0f;
+    Back.fRating[RATING_RECEIVING] = 70.0f;
+    Back.bStat[BYTE_STAT_UNIFORM] = 44;
+    EXPECT_EQ(Get_Player_Rated_Measure(0, 0), 91);
+    EXPECT_EQ(Is_Player_Rated_Measure_High(0, 0), 1);
+    Back.bStat[BYTE_STAT_UNIFORM] = 22;
+    EXPECT_EQ(Get_Player_Rated_Measure(0, 0), 47);
+    EXPECT_EQ(Is_Player_Rated_Measure_High(0, 0), 0);
+    // Ratings truncate: (60 - 70) x 3 + 17 = -13; -13 x 140 / (89 + 70) = -11.45
+    // -> -11; below 20: (-11 + 20) / 2 = 4.
+    Back.fRating[RATING_RUN_BLOCKING] = 60.9f;
+    Back.fRating[RATING_RECEIVING] = 89.9f;
+    EXPECT_EQ(Get_Player_Rated_Measure(0, 0), 4);
+
+    // An old league (before 1986): no modern scaling.
+    // t = min(15, 300 / 40 = 7) = 7; e = 7 + 10 + 15 + 32 + 30 = 94 -> (94 + 70) / 2 = 82.
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 1980;
+    PLAYER& Big = Add_Player(0, 1, POSITION_FB);
+    Big.nStat[3][1] = 16;
+    Big.nStat[1][8] = 300;
+    Big.nStat[2][7] = 1000;
+    Big.nStat[2][8] = 4200;
+    Big.nVital[VITAL_WEIGHT] = 250;
+    EXPECT_EQ(Get_Player_Estimated_Measure(0, 1), 82);
+
+    // Code 112 above 4,150: t = -15; e = -15 + 25 - 20 + 0 + 30 = 20
+    // -> (20 + 30) / 2 = 25.
+    PLAYER& Light = Add_Player(0, 2, POSITION_WR);
+    Light.nStat[2][7] = 10;
+    Light.nStat[2][8] = 4500;   // code 112 = 45,000
+    Light.nVital[VITAL_WEIGHT] = 180;
+    EXPECT_EQ(Get_Player_Estimated_Measure(0, 2), 25);
+
+    // Absurd figures stay within 0-100 (no overflow).
+    PLAYER& Odd = Add_Player(0, 3, POSITION_RB);
+    Odd.nStat[3][1] = INT_MAX;
+    Odd.nStat[1][8] = INT_MIN;
+    Odd.nVital[VITAL_WEIGHT] = INT_MAX;
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2024;
+    EXPECT_EQ(Get_Player_Estimated_Measure(0, 3), 100);
+    Odd.nStat[1][8] = INT_MAX;
+    Odd.nVital[VITAL_WEIGHT] = INT_MIN;
+    int nMeasure = Get_Player_Estimated_Measure(0, 3);
+    EXPECT_GE(nMeasure, 0);
+    EXPECT_LE(nMeasure, 100);
+
+    EXPECT_EQ(Get_Player_Estimated_Measure(0, 50), 0);   // no player
+    EXPECT_EQ(Errors_Reported(), 0);
+    EXPECT_EQ(Get_Player_Rated_Measure(41, 0), 0);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Get_Player_Rated_Measure([41],0)"));
+}
+
+TEST_F(PlayerTextTest, SmallSampleDamping)
+{
+    PLAYER& Passer = Add_Player(0, 0, POSITION_QB);
+    League.Universe.nStat[GAMES_PER_SEASON] = 16;
+    // n = 80, L = (6,400 + 50) / 100 = 64; 8 games + 4 x 4 starts = 24 < 64:
+    // s1 = R(640) = 25, s2 = R(240) = 15, f = 15 x 500 / 25 = 300;
+    // 70 x 800 / 1000 = 56.
+    Passer.nStat[3][0] = 8;
+    Passer.nStat[3][1] = 4;
+    EXPECT_EQ(Apply_Small_Sample_Damping(0, 0, 70), 56);
+    EXPECT_EQ(Apply_Small_Sample_Damping(0, 0, 75), 60);
+    EXPECT_EQ(Apply_Small_Sample_Damping(0, 0, 0), 0);
+    // 16 + 4 x 12 = 64: enough.
+    Passer.nStat[3][0] = 16;
+    Passer.nStat[3][1] = 12;
+    EXPECT_EQ(Apply_Small_Sample_Damping(0, 0, 70), 70);
+
+    // 18 games are stored back as 17: n = 85, L = 68; 64 < 68:
+    // s1 = R(680) = 26, s2 = R(640) = 25, f = 12,500 / 26 = 480.8 -> 481;
+    // 70 x 981 / 1000 = 68.67 -> 69.
+    League.Universe.nStat[GAMES_PER_SEASON] = 18;
+    EXPECT_EQ(Apply_Small_Sample_Damping(0, 0, 70), 69);
+    EXPECT_EQ(League.Universe.nStat[GAMES_PER_SEASON], 17);
+
+    // No season: nothing to fall short of.
+    League.Universe.nStat[GAMES_PER_SEASON] = 0;
+    Passer.nStat[3][0] = 0;
+    Passer.nStat[3][1] = 0;
+    EXPECT_EQ(Apply_Small_Sample_Damping(0, 0, 70), 70);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(PlayerTextTest, SeasonAddersKeepKickersLongestKicks)
+{
+    PLAYER& Back = Add_Player(0, 0, POSITION_RB);
+    PLAYER& Kicker = Add_Player(1, 0, POSITION_K);
+    PLAYER& Pool = Add_Player(FREE_AGENT_TEAM, 0, POSITION_RB);
+    for (int n = 0; n < STATS_PER_PERIOD; n++) {
+        Back.nStat[0][n] = n + 1;
+        Back.nStat[2][n] = 100 * (n + 1);
+        Kicker.nStat[0][n] = 2;
+        Kicker.nStat[2][n] = 10;
+        Pool.nStat[0][n] = 1;
+        Pool.nStat[2][n] = 50;
+    }
+    Kicker.nStat[0][5] = 70;    // longest punt this season
+    Kicker.nStat[2][5] = 60;
+    Kicker.nStat[0][18] = 48;   // longest field goal this season
+    Kicker.nStat[2][18] = 55;
+    Back.nStat[2][3] = INT_MAX;
+
+    Add_All_Players_Season_Stats(2, 0);
+    for (int n = 0; n < STATS_PER_PERIOD; n++) {
+        if (n != 3) {
+            EXPECT_EQ(Back.nStat[2][n], 101 * (n + 1)) << n;
+        }
+        if (n != 5 && n != 18) {
+            EXPECT_EQ(Kicker.nStat[2][n], 12) << n;
+        }
+        EXPECT_EQ(Pool.nStat[2][n], 50) << n;   // the pool is not a franchise
+    }
+    EXPECT_EQ(Back.nStat[2][3], INT_MAX);       // held, not wrapped
+    EXPECT_EQ(Kicker.nStat[2][5], 70);
+    EXPECT_EQ(Kicker.nStat[2][18], 55);
+
+    // Career minus this season, for every team holding players; the longest
+    // kicks are maxima and stay.
+    Subtract_Season_0_From_Season_2();
+    for (int n = 0; n < STATS_PER_PERIOD; n++) {
+        if (n != 3) {
+            EXPECT_EQ(Back.nStat[2][n], 100 * (n + 1)) << n;
+        }
+        if (n != 5 && n != 18) {
+            EXPECT_EQ(Kicker.nStat[2][n], 10) << n;
+        }
+        EXPECT_EQ(Pool.nStat[2][n], 49) << n;
+    }
+    EXPECT_EQ(Kicker.nStat[2][5], 70);
+    EXPECT_EQ(Kicker.nStat[2][18], 55);
+
+    // One player, into the predicted period from last season.
+    Back.nStat[1][7] = 30;
+    Back.nStat[3][7] = 12;
+    Add_Player_Season_Stats(0, 0, 3, 1);
+    EXPECT_EQ(Back.nStat[3][7], 42);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    LEAGUE_SNAPSHOT Before;
+    Add_Player_Season_Stats(0, 0, 3, 40);
+    EXPECT_TRUE(Last_Error_Contains("nPeriod out of bounds in Add_Player_Season_Stats(0,0,3,[40])"));
+    Add_Player_Season_Stats(0, 0, -1, 0);
+    EXPECT_EQ(Errors_Reported(), 2);
+    Add_Player_Season_Stats(41, 0, 2, 0);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Add_Player_Season_Stats([41],0)"));
+    EXPECT_TRUE(Before.Unchanged());
+}
+
+TEST_F(PlayerTextTest, PredictedStatCacheHoldsValuesUntilCleared)
+{
+    PLAYER& Back = Add_Player(0, 5, POSITION_RB);
+    Back.nStat[3][7] = 100;
+    Back.nStat[3][8] = 450;
+    EXPECT_EQ(Get_Player_Stat(0, 5, 3, 112), 450);   // off: computed each time
+
+    Start_Predicted_Stat_Cache();
+    EXPECT_EQ(Is_Predicted_Stat_Cache_On(), 1);
+    EXPECT_EQ(Get_Player_Stat(0, 5, 3, 112), 450);
+    Back.nStat[3][8] = 500;
+    EXPECT_EQ(Get_Player_Stat(0, 5, 3, 112), 450);   // the cached value
+    EXPECT_EQ(Get_Player_Stat(0, 5, 2, 112), 0);     // only the predicted period is cached
+    Clear_Predicted_Stat_Cache();                      // as a roster move does
+    EXPECT_EQ(Get_Player_Stat(0, 5, 3, 112), 500);
+
+    int nValue = 0;
+    Store_Cached_Predicted_Stat(40, 99, 239, 7);
+    EXPECT_EQ(Find_Cached_Predicted_Stat(40, 99, 239, &nValue), 1);
+    EXPECT_EQ(nValue, 7);
+    Store_Cached_Predicted_Stat(40, 99, 160, 7);   // not a cached code
+    EXPECT_EQ(Find_Cached_Predicted_Stat(40, 99, 160, &nValue), 0);
+    Store_Cached_Predicted_Stat(41, 0, 100, 7);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Store_Cached_Predicted_Stat([41],0)"));
+    EXPECT_EQ(Errors_Reported(), 1);
+
+    Stop_Predicted_Stat_Cache();
+    EXPECT_EQ(Find_Cached_Predicted_Stat(40, 99, 239, &nValue), 0);
+    Clear_Predicted_Stat_Cache();   // off: nothing to clear, the next start clears
+    Start_Predicted_Stat_Cache();
+    EXPECT_EQ(Find_Cached_Predicted_Stat(40, 99, 239, &nValue), 0);
+}
+
+TEST_F(PlayerTextTest, StoredStatisticsAccessorsCheckTheirArguments)
+{
+    Add_Player(0, 0, POSITION_K).nStat[3][18] = 70;
+    EXPECT_EQ(Get_Player_Stat(0, 0, 3, 18), 67);   // a predicted longest field goal of at most 67
+    EXPECT_EQ(Get_Player_Stat(0, 0, 0, 18), 0);
+    EXPECT_EQ(Get_Player_Stat(0, 1, 0, 0), 0);     // unused slot, no message
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    Set_User_Preference(PREF_CURRENT_WEEK, 4);
+    LEAGUE_SNAPSHOT Before;
+    Set_Player_Stat(0, 100, 0, 0, 1);
+    EXPECT_TRUE(Last_Error_Contains("Invalid nSlot in Set_Player_Stat(nTeam = 0, nSlot = 100, nSeason = 0, "
+                                    "nStat = 0, nValue = 1) [Week 4]"));
+    Set_Player_Stat(41, 0, 0, 0, 1);
+    EXPECT_TRUE(Last_Error_Contains("Invalid nTeam in Set_Player_Stat(nTeam = 41,"));
+    Set_Player_Stat(0, 0, 0, 20, 1);
+    EXPECT_TRUE(Last_Error_Contains("Invalid nStat in Set_Player_Stat("));
+    EXPECT_EQ(Get_Player_Stat(0, 0, 0, 999), 0);
+    EXPECT_TRUE(Last_Error_Contains("Unrecognized SEASON_STAT in Get_Player_Stat(0,0,0,999)"));
+    EXPECT_EQ(Errors_Reported(), 4);
+    Set_Player_Stat(NO_TEAM, 0, 0, 0, 1);
+    EXPECT_EQ(Errors_Reported(), 0);
+    EXPECT_TRUE(Before.Unchanged());
+}
+
+}  // namespace
