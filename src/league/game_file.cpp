@@ -468,9 +468,9 @@ void Run_Load_Repairs(int nVersion)
     Set_Universe_Word(UNIVERSE_OPTION_2066, 1);
     Erase_Unlinked_Season_Lines();
 
-    // The older line's fix-ups come with its converters, which refuse such
-    // files for now, so only current-line files reach this point.
-    if (!bOlderLine)
+    if (bOlderLine)
+        Run_Older_Line_Fix_Ups(nVersion);
+    else
         Run_Current_Line_Fix_Ups(nVersion);
 
     if (nVersion < PREFERENCES_65_69_VERSION) {

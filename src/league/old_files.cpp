@@ -2,7 +2,10 @@
 
 #include "league/old_files.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,6 +23,17 @@
 #include "tools/player_repairs.h"
 
 namespace {
+
+// Version gates of the older line's fix-ups.
+constexpr int LEADER_TABLES_VERSION = 2502;
+constexpr int DRAFT_ROUND_VERSION = 5050;
+constexpr int TRADE_OFFERS_VERSION = 5140;
+constexpr int UNPLAYED_WEEKS_VERSION = 6700;
+constexpr int DRAFT_ORDER_VERSION = 7050;
+constexpr int OLD_GAME_RECORDS_VERSION = 7700;
+constexpr int SALARY_CAP_RULE_VERSION = 8020;
+constexpr int AUTO_FILL_VERSION = 8030;
+constexpr int ERA_SWITCHES_VERSION = 8510;
 
 // Version gates of the current line's fix-ups.
 constexpr int OVERTIME_RULE_VERSION = 1101;
@@ -90,6 +104,78 @@ int Convert_Old_Universe(void* pRegion)
     (void)pRegion;
     Report_Error("Unable to convert old UNIVERSE file! Layout of %d bytes is not supported.", OLD_UNIVERSE_REGION_SIZE);
     return 0;
+}
+
+// ---------------------------------------------------------------------------
+// The older line's fix-ups
+
+void Run_Older_Line_Fix_Ups(int nVersion)
+{
+    const int nYear = Current_Year();
+    if (nVersion < LEADER_TABLES_VERSION)
+        std::memset(League.LeaderTables, 0, sizeof(League.LeaderTables));
+    if (nVersion < DRAFT_ROUND_VERSION)
+        Set_User_Preference(PREF_DRAFT_ROUND, DRAFT_OVER_ROUND);
+    if (nVersion < TRADE_OFFERS_VERSION)
+        Set_User_Preference(PREF_AI_TRADE_OFFERS, 0);
+    // Files before 6010, 6501, 6520 and 6540 also reset a player field, the
+    // playbooks, the defence alignments and play styles, and rescan the
+    // player records; those steps come with the converters of such files.
+    if (nVersion < UNPLAYED_WEEKS_VERSION)
+        Mark_Unplayed_Schedule_Weeks();
+    if (nVersion < DRAFT_ORDER_VERSION && Get_Current_Week() >= Get_First_Playoff_Week())
+        Set_Draft_Order();
+    // Files before 7700 get the season rule changes with the salary-cap rules.
+    if (nVersion < OLD_GAME_RECORDS_VERSION)
+        Fix_Old_Game_Records();
+    if (nVersion < SALARY_CAP_RULE_VERSION)
+        Set_User_Preference(PREF_SEASON_RULE_174, nYear >= 1994 ? 1 : 0);
+    if (nVersion < AUTO_FILL_VERSION)
+        Set_User_Preference(PREF_AUTO_FILL_ROSTERS, 1);
+    // Files before 8050 are checked for corrupt salary data with the contracts.
+    if (nVersion < ERA_SWITCHES_VERSION) {
+        Set_User_Preference(PREF_SEASON_RULE_175, nYear >= 1974 ? 1 : 0);
+        Set_User_Preference(PREF_OVERTIME_RULE_2, nYear < 2010 ? 2 : 3);
+        Set_User_Preference(PREF_OVERTIME_RULE, nYear >= 2013 ? 1 : 0);
+        std::memset(League.szSkinName, 0, sizeof(League.szSkinName));
+        std::memcpy(League.szSkinName, "earth", 5);
+    }
+    Convert_Old_Vital_Stat_16();
+    Recompute_All_Player_Ratings();
+    Repair_Player_Ratings();
+    Calibrate_Player_Ratings();
+}
+
+void Mark_Unplayed_Schedule_Weeks()
+{
+    // A damaged week preference may be negative or past the schedule.
+    int nFirst = std::clamp(League.Preferences.nInt[PREF_CURRENT_WEEK], 0, SCHEDULE_WEEKS);
+    for (int t = 0; t < MAX_FRANCHISES; ++t) {
+        if (!Is_Franchise(t))
+            continue;
+        for (int w = nFirst; w < SCHEDULE_WEEKS; ++w) {
+            if (League.Team[t].nSchedule[w][3] == 0)
+                League.Team[t].nSchedule[w][3] = -1;
+        }
+    }
+}
+
+void Fix_Old_Game_Records()
+{
+    for (GAME& Game : League.Game) {
+        uint8_t* p = reinterpret_cast<uint8_t*>(&Game);
+        std::memmove(p + 42, p + 52, 2);
+        std::memmove(p + 46, p + 56, 2);
+    }
+}
+
+void Convert_Old_Vital_Stat_16()
+{
+    For_Each_Player([](int t, int s) {
+        int32_t& nValue = League.Team[t].Player[s].nVital[VITAL_DRAFT_PICK];
+        long long v = static_cast<long long>(nValue) + 90000LL * (nValue / 10000);
+        nValue = static_cast<int32_t>(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
+    });
 }
 
 // ---------------------------------------------------------------------------

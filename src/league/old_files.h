@@ -20,6 +20,8 @@ int Convert_Old_Universe(void* pRegion);
 // The fix-ups of the current version line (v below 2180), each gated by v,
 // in the order the loader runs them.
 void Run_Current_Line_Fix_Ups(int nVersion);
+// The fix-ups of the older line (v from 2180), run after the conversion.
+void Run_Older_Line_Fix_Ups(int nVersion);
 
 // Steps of the fix-ups.
 void Recompute_Ratings_And_Calibrate();
@@ -31,6 +33,15 @@ void Sync_Player_Position_Bytes();
 // Each league's abbreviation "%cFL" before the 1970 season, "%cFC" from 1970,
 // with the first letter of its name.
 void Set_League_Abbreviations();
+
+// For every franchise and every week from the current one to week 21, a
+// GAME index of 0 becomes -1.
+void Mark_Unplayed_Schedule_Weeks();
+// In every GAME record the 16-bit field at byte 42 := the one at byte 52 and
+// the one at byte 46 := the one at byte 56.
+void Fix_Old_Game_Records();
+// Vital stat 16 := v + 90,000 x (v / 10,000) for every player.
+void Convert_Old_Vital_Stat_16();
 
 // ---------------------------------------------------------------------------
 // Repairs of every load

@@ -160,14 +160,19 @@ int Season_Line_Of_Period(int nTeam, int nSlot, int nPeriod)
     return Get_Player_Season_Line_Index(nTeam, nSlot, nPeriod - STAT_PERIOD_FIRST_LINE);
 }
 
-// A kicker's career longest kick: the larger of this and last season (the
-// first taken as at least 0) and of every linked season line, written back.
+// A kicker's career longest kick: the largest of this and last season (the
+// first taken as at least 0), of every linked season line and of the stored
+// career value, written back. The stored value takes part because a career
+// may reach back before the lines kept (an imported history, more seasons
+// than links): a read must never lower a record.
 int Recompute_Career_Longest(int nTeam, int nSlot, int nStat)
 {
     const PLAYER& Player = League.Team[nTeam].Player[nSlot];
     int nBest = Player.nStat[STAT_PERIOD_THIS_SEASON][nStat];
     if (nBest < 0)
         nBest = 0;
+    if (Player.nStat[STAT_PERIOD_CAREER][nStat] > nBest)
+        nBest = Player.nStat[STAT_PERIOD_CAREER][nStat];
     if (Player.nStat[STAT_PERIOD_LAST_SEASON][nStat] > nBest)
         nBest = Player.nStat[STAT_PERIOD_LAST_SEASON][nStat];
     for (int n = 0; n < SEASON_LINK_COUNT; n++) {

@@ -114,8 +114,8 @@ void Add_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nValue);
 // Whole table
 
 // Every used slot of every team in use gets current line -1 (new season,
-// loading). Also forgets what the line allocator remembers of the table, so
-// it must run after the table is replaced.
+// loading). Like Erase_Unlinked_Season_Lines, it also restarts the line
+// allocator's search from line 0, which a replaced table needs.
 void Reset_Current_Season_Links();
 // Unlinks and zeroes linked lines of year 0, then zeroes every line no used
 // record links, logging "Erased %d non-empty season lines." when any of them

@@ -170,7 +170,7 @@ int64_t Average_Age(int nTeam)
     return (nSum * 10 + 25) / AVERAGE_SLOTS;
 }
 
-// Codes 102: the rest of the season's expenses projected from the games
+// Code 102: the rest of the season's expenses projected from the games
 // played so far and the per-game budgets of the games still to come.
 int64_t Projected_Expenses(int nTeam)
 {

@@ -158,15 +158,18 @@ int Count_Regular_Weeks_Where(int nTeam, bool (*pTest)(int32_t nCode, int nOppon
 
 // One more result in byte nByte of the current season, through the yearly
 // setter so that the season index and the 0-127 range are checked there.
-void Increment_Record_Byte(int nTeam, int nByte)
+// Returns whether it was stored, so that a refused result is reported once
+// and not again for its home split.
+bool Increment_Record_Byte(int nTeam, int nByte)
 {
     if (!In_Range(nTeam, 0, LAST_FRANCHISE)) {
         Report_Error("nTeam out of bounds in Set_Team_Record_Char()");
-        return;
+        return false;
     }
     const int nYear = Season_Index();
     const int nOld = In_Range(nYear, 0, LAST_YEAR) ? League.Team[nTeam].bYearly[nYear][nByte] : 0;
     Set_Team_Yearly_Char(nTeam, nYear, nByte, nOld + 1);
+    return In_Range(nYear, 0, LAST_YEAR) && League.Team[nTeam].bYearly[nYear][nByte] == nOld + 1;
 }
 
 void Format_Record(char* szOut, const char* szWithTies, const char* szWithout, int nWins, int nLosses, int nTies)
@@ -594,8 +597,7 @@ void Add_Team_Win(int nTeam, int bHome)
         Increment_Record_Byte(nTeam, YEARLY_PLAYOFF_WINS);
         return;
     }
-    Increment_Record_Byte(nTeam, YEARLY_WINS);
-    if (bHome)
+    if (Increment_Record_Byte(nTeam, YEARLY_WINS) && bHome)
         Increment_Record_Byte(nTeam, YEARLY_HOME_WINS);
 }
 
@@ -611,8 +613,7 @@ void Add_Team_Loss(int nTeam, int bHome)
         Add_Team_Playoff_Loss(nTeam);
         return;
     }
-    Increment_Record_Byte(nTeam, YEARLY_LOSSES);
-    if (bHome)
+    if (Increment_Record_Byte(nTeam, YEARLY_LOSSES) && bHome)
         Increment_Record_Byte(nTeam, YEARLY_HOME_LOSSES);
 }
 
@@ -635,8 +636,7 @@ void Add_Team_Tie(int nTeam, int bHome)
         Report_Error("nTeam out of bounds in Add_Team_Tie()");
         return;
     }
-    Increment_Record_Byte(nTeam, YEARLY_TIES);
-    if (bHome)
+    if (Increment_Record_Byte(nTeam, YEARLY_TIES) && bHome)
         Increment_Record_Byte(nTeam, YEARLY_HOME_TIES);
 }
 

@@ -421,10 +421,14 @@ TEST_F(TeamScheduleTest, ResultCountersRefuseBadTeamsSeasonsAndOverflow)
     League.Preferences.nInt[PREF_SEASON_INDEX] = 3;
     EXPECT_TRUE(Before.Unchanged());
 
+    // A refused loss is reported once and its home split is not counted.
+    Errors_Reported();
     League.Team[0].bYearly[3][YEARLY_LOSSES] = 127;
-    Add_Team_Loss(0, 0);
+    Add_Team_Loss(0, 1);
     EXPECT_TRUE(Last_Error_Contains("cValue out of bounds in Set_Team_Yearly_Char()"));
+    EXPECT_EQ(Errors_Reported(), 1);
     EXPECT_EQ(Get_Team_Losses(0), 127);
+    EXPECT_EQ(Get_Team_Home_Losses(0), 0);
 }
 
 TEST_F(TeamScheduleTest, SeasonReadersAndLeagueSums)

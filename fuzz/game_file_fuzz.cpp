@@ -1,0 +1,54 @@
+// Fuzz target of the game-file reader: any bytes, loaded as a saved game.
+// A file that does not load must leave the league exactly as it was; one that
+// loads goes through every repair of a load, which must cope with whatever
+// the file holds.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "league/game_file.h"
+#include "platform/errors.h"
+#include "platform/ui.h"
+
+namespace {
+
+// The loads write their side files (debug log, reports) into a folder of
+// their own.
+const std::string& Work_File()
+{
+    static std::string Path = [] {
+        char szTemplate[] = "/tmp/kelvo_fuzz_XXXXXX";
+        if (::mkdtemp(szTemplate) == nullptr || ::chdir(szTemplate) != 0)
+            std::abort();
+        return std::string(szTemplate) + "/input.zrt";
+    }();
+    return Path;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
+{
+    const std::string& Path = Work_File();
+    FILE* pFile = std::fopen(Path.c_str(), "wb");
+    if (pFile == nullptr)
+        std::abort();
+    if (nSize > 0 && std::fwrite(pData, 1, nSize, pFile) != nSize)
+        std::abort();
+    std::fclose(pFile);
+
+    Remember_League_Fingerprint();
+    int nLoaded = Load_Universe_Database(Path.c_str());
+    if (nLoaded == 0 && Has_League_Changed()) {
+        std::fprintf(stderr, "A file that failed to load changed the league.\n");
+        std::abort();
+    }
+    // The headless boxes and the error list would otherwise grow without end.
+    ui::Reset();
+    Clear_Recent_Errors();
+    return 0;
+}

@@ -1,0 +1,533 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "league/league_data.h"
+#include "league/player.h"
+#include "league/preferences.h"
+#include "league/season_lines.h"
+#include "league/team.h"
+#include "platform/files.h"
+#include "test_support.h"
+
+namespace {
+
+// A zeroed league in 2019 (every franchise in use), run in an empty folder so
+// that "debug.txt" is the test's own.
+class SeasonLinesTest : public LeagueTest {
+protected:
+    std::string Root;
+    std::string Previous;
+
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        char szTemplate[] = "/tmp/kelvo_lines_XXXXXX";
+        ASSERT_NE(::mkdtemp(szTemplate), nullptr);
+        Root = szTemplate;
+        Previous = files::Get_Current_Folder();
+        ASSERT_EQ(::chdir(Root.c_str()), 0);
+        League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
+        Reset_Current_Season_Links();
+    }
+    void TearDown() override
+    {
+        // Leave no table-full memory to the next test.
+        Zero_League_Data();
+        Reset_Current_Season_Links();
+        ASSERT_EQ(::chdir(Previous.c_str()), 0);
+        std::string Command = "rm -rf '" + Root + "'";
+        ASSERT_EQ(std::system(Command.c_str()), 0);
+    }
+
+    static PLAYER& Add_Player(int nTeam, int nSlot, int nID)
+    {
+        Clear_Player(nTeam, nSlot);
+        PLAYER& Player = League.Team[nTeam].Player[nSlot];
+        Player.nVital[VITAL_PLAYER_ID] = nID;
+        return Player;
+    }
+
+    // Stamps a line with year, level, team and games played (statistic 0).
+    static void Stamp_Line(int nLine, int nYear, int nTeam, int nGames, int nLevel = 0)
+    {
+        std::memset(League.SeasonLines[nLine], 0, sizeof(League.SeasonLines[nLine]));
+        League.SeasonLines[nLine][0] = nYear;
+        League.SeasonLines[nLine][1] = nLevel;
+        League.SeasonLines[nLine][2] = nTeam;
+        League.SeasonLines[nLine][3] = nGames;
+    }
+
+    static bool Line_Is_Zero(int nLine)
+    {
+        for (int32_t nWord : League.SeasonLines[nLine]) {
+            if (nWord != 0)
+                return false;
+        }
+        return true;
+    }
+
+    static int Log_Line_Count()
+    {
+        std::vector<unsigned char> Data;
+        if (!files::Read_Whole_File(DEBUG_LOG_FILE, Data))
+            return 0;
+        int nLines = 0;
+        for (unsigned char c : Data)
+            nLines += c == '\n' ? 1 : 0;
+        return nLines;
+    }
+
+    static std::string Log_Text()
+    {
+        std::vector<unsigned char> Data;
+        files::Read_Whole_File(DEBUG_LOG_FILE, Data);
+        return std::string(Data.begin(), Data.end());
+    }
+};
+
+TEST_F(SeasonLinesTest, LineAccessorsRefuseBadLinesAndCodes)
+{
+    Stamp_Line(7, 2018, 4, 16);
+    // A kicker's bands: tried 10/12/14/16, made 11/13/15/17.
+    Set_Season_Line_Stat(7, 10, 5);
+    Set_Season_Line_Stat(7, 11, 4);
+    Set_Season_Line_Stat(7, 12, 8);
+    Set_Season_Line_Stat(7, 13, 7);
+    Set_Season_Line_Stat(7, 14, 6);
+    Set_Season_Line_Stat(7, 15, 3);
+    Set_Season_Line_Stat(7, 16, 2);
+    Set_Season_Line_Stat(7, 17, 1);
+    EXPECT_EQ(Get_Season_Line_Stat(7, 0), 16);
+    EXPECT_EQ(Get_Season_Line_Stat(7, 122), 4 + 7 + 3 + 1);
+    EXPECT_EQ(Get_Season_Line_Stat(7, 123), 5 + 8 + 6 + 2);
+    EXPECT_EQ(League.SeasonLines[7][3 + 12], 8);
+    EXPECT_EQ(Get_Season_Line_Year(7), 2018);
+    EXPECT_EQ(Get_Season_Line_Team(7), 4);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // No line reads 0 quietly.
+    EXPECT_EQ(Get_Season_Line_Stat(-1, 5), 0);
+    EXPECT_EQ(Get_Season_Line_Year(-1), 0);
+    EXPECT_EQ(Is_Season_Line_Empty(-1), 1);
+    Set_Season_Line_Stat(-1, 5, 9);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    EXPECT_EQ(Get_Season_Line_Stat(7, 20), 0);
+    EXPECT_TRUE(Last_Error_Contains("Unhandled 'iStat' in Get_Season_Line_Stat(nLine = 7, [iStat = 20])"));
+    EXPECT_EQ(Errors_Reported(), 1);
+
+    LEAGUE_SNAPSHOT Before;
+    for (int nLine : {-2, 32768, INT_MIN}) {
+        EXPECT_EQ(Get_Season_Line_Stat(nLine, 3), 0);
+        std::string Text = "'nLine' out of bounds in Get_Season_Line_Stat([nLine = " + std::to_string(nLine) + "], iStat = 3)";
+        EXPECT_TRUE(Last_Error_Contains(Text)) << nLine;
+        EXPECT_EQ(Get_Season_Line_Stat(nLine, 122), 0);
+        EXPECT_EQ(Get_Season_Line_Year(nLine), 0);
+        EXPECT_EQ(Get_Season_Line_Team(nLine), NO_TEAM);
+        Set_Season_Line_Stat(nLine, 3, 1);
+        Set_Season_Line_Year(nLine, 2000);
+        Set_Season_Line_Team(nLine, 1);
+        Set_Season_Line_Level(nLine, 1);
+        EXPECT_EQ(Errors_Reported(), 8) << nLine;
+        // Empty, reported once per statistic.
+        EXPECT_EQ(Is_Season_Line_Empty(nLine), 1);
+        EXPECT_EQ(Errors_Reported(), 20);
+    }
+    Set_Season_Line_Stat(7, 20, 1);
+    Set_Season_Line_Stat(7, -1, 1);
+    Set_Season_Line_Year(7, 10000);
+    Set_Season_Line_Year(7, -5);
+    Set_Season_Line_Team(7, 41);
+    Set_Season_Line_Team(7, -1);
+    EXPECT_EQ(Errors_Reported(), 6);
+    EXPECT_TRUE(Before.Unchanged());
+
+    // The team byte keeps NO_TEAM; the college class shows from the level.
+    Set_Season_Line_Team(7, NO_TEAM);
+    Set_Season_Line_Level(7, -2);
+    EXPECT_EQ(League.SeasonLines[7][2], 128);
+    EXPECT_EQ(Get_Season_Line_Team(7), NO_TEAM);
+    EXPECT_STREQ(Get_College_Class_Text(Get_Season_Line_Level(7)), "JR");
+    EXPECT_STREQ(Get_College_Class_Text(-4), "FR");
+    EXPECT_STREQ(Get_College_Class_Text(-3), "SO");
+    EXPECT_STREQ(Get_College_Class_Text(-1), "SR");
+    EXPECT_STREQ(Get_College_Class_Text(0), "");
+    EXPECT_STREQ(Get_College_Class_Text(-5), "");
+    EXPECT_STREQ(Get_College_Class_Text(INT_MIN), "");
+    EXPECT_EQ(Is_Season_Line_Empty(8), 1);
+    EXPECT_EQ(Is_Season_Line_Empty(7), 0);
+}
+
+TEST_F(SeasonLinesTest, ErasingOneCopyKeepsTheOthersHistory)
+{
+    PLAYER& Original = Add_Player(3, 0, 501);
+    Stamp_Line(70, 2017, 3, 16);
+    Stamp_Line(71, 2018, 3, 12);
+    Stamp_Line(72, 2018, 5, 4);
+    Original.nSeasonLink[0] = 70;
+    Original.nSeasonLink[1] = 71;
+    Original.nSeasonLink[2] = 72;
+    Copy_Player(HALL_OF_FAME_TEAM, 0, 3, 0);
+    const PLAYER& Copy = League.Team[HALL_OF_FAME_TEAM].Player[0];
+
+    // The copy's own line (linked by it alone) goes; the shared ones stay.
+    Stamp_Line(73, 2016, 3, 9);
+    Original.nSeasonLink[3] = 73;
+    Erase_Player_Season_Lines(3, 0);
+    EXPECT_TRUE(Line_Is_Zero(73));
+    EXPECT_EQ(League.SeasonLines[70][0], 2017);
+    EXPECT_EQ(League.SeasonLines[71][3], 12);
+    EXPECT_EQ(League.SeasonLines[72][2], 5);
+    for (int32_t nLink : Original.nSeasonLink)
+        EXPECT_EQ(nLink, -1);
+    EXPECT_EQ(Original.nCurrentLine, -1);
+    EXPECT_EQ(Copy.nSeasonLink[0], 70);
+    EXPECT_EQ(Copy.nSeasonLink[2], 72);
+    EXPECT_EQ(Count_NFL_Seasons(HALL_OF_FAME_TEAM, 0), 2);
+
+    // One link at a time, likewise.
+    Add_Player(3, 1, 502);
+    Copy_Player(3, 1, HALL_OF_FAME_TEAM, 0);
+    EXPECT_EQ(Erase_Player_Season_Line(3, 1, 0), 1);
+    EXPECT_EQ(League.SeasonLines[70][0], 2017);
+    EXPECT_EQ(League.Team[3].Player[1].nSeasonLink[0], 71);
+
+    // The last holder takes a line with him.
+    Remove_Player_From_Roster(3, 1);
+    EXPECT_EQ(League.SeasonLines[70][0], 2017);   // the hall of fame still links it
+    EXPECT_EQ(League.SeasonLines[71][0], 2018);
+    Erase_Player_Season_Lines(HALL_OF_FAME_TEAM, 0);
+    EXPECT_TRUE(Line_Is_Zero(70));
+    EXPECT_TRUE(Line_Is_Zero(71));
+    EXPECT_TRUE(Line_Is_Zero(72));
+}
+
+TEST_F(SeasonLinesTest, LinkOperationsAndTheirBounds)
+{
+    PLAYER& Player = Add_Player(5, 2, 52);
+    Stamp_Line(10, 2017, 5, 16);
+    Stamp_Line(11, 2019, 5, 9);
+    Stamp_Line(12, 2018, 5, 16);
+    Set_Player_Season_Link(5, 2, 0, 10);
+    Set_Player_Season_Link(5, 2, 1, 11);
+    Set_Player_Season_Link(5, 2, 2, 12);
+    EXPECT_EQ(Count_Player_Season_Lines(5, 2), 3);
+    EXPECT_EQ(Get_Player_Season_Line_Index(5, 2, 1), 11);
+    EXPECT_EQ(Get_Player_Season_Line_Index(5, 2, 3), -1);
+    EXPECT_EQ(Find_Free_Season_Link(5, 2), 3);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // Links outside 0-29, and a link to no line, change nothing.
+    Player.nSeasonLink[29] = 13;
+    LEAGUE_SNAPSHOT Before;
+    Remove_Player_Season_Link(5, 2, 30);
+    EXPECT_TRUE(Last_Error_Contains("nLink out of bounds in Remove_Player_Season_Link(5,2,[30])"));
+    Remove_Player_Season_Link(5, 2, -1);
+    EXPECT_EQ(Erase_Player_Season_Line(5, 2, 30), 0);
+    EXPECT_EQ(Erase_Player_Season_Line(5, 2, 4), 0);
+    EXPECT_EQ(Get_Player_Season_Line_Index(5, 2, 30), -1);
+    EXPECT_TRUE(Last_Error_Contains("nLink out of bounds in Get_Player_Season_Line_Index(5,2,[30])"));
+    Set_Player_Season_Link(5, 2, 30, 1);
+    Set_Player_Season_Link(5, 2, 3, 32768);
+    EXPECT_TRUE(Last_Error_Contains("nLine out of bounds in Set_Player_Season_Link(5,2,3,[32768])"));
+    Set_Player_Season_Link(41, 2, 3, 1);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_Player_Season_Link([41],2)"));
+    Set_Player_Season_Link(NO_TEAM, 2, 3, 1);   // ignored quietly
+    EXPECT_EQ(Count_Player_Season_Lines(5, 100), 0);
+    EXPECT_EQ(Get_Player_Team_In_Year(-1, 2, 2017), NO_TEAM);
+    Sort_Player_Season_Links(5, 100);
+    EXPECT_EQ(Errors_Reported(), 10);
+    EXPECT_TRUE(Before.Unchanged());
+    Player.nSeasonLink[29] = -1;
+
+    // Erasing link 0 of three: the others move down, the current line is
+    // the latest remaining.
+    EXPECT_EQ(Erase_Player_Season_Line(5, 2, 0), 1);
+    EXPECT_TRUE(Line_Is_Zero(10));
+    EXPECT_EQ(Player.nSeasonLink[0], 11);
+    EXPECT_EQ(Player.nSeasonLink[1], 12);
+    EXPECT_EQ(Player.nSeasonLink[2], -1);
+    EXPECT_EQ(Player.nCurrentLine, 11);
+
+    // Links to lines of year 0 go, the others keep their order.
+    Stamp_Line(20, 0, 5, 3);
+    Stamp_Line(21, 0, 5, 0);
+    Player.nSeasonLink[0] = 20;
+    Player.nSeasonLink[1] = 21;
+    Player.nSeasonLink[2] = 11;
+    Player.nSeasonLink[3] = 12;
+    Remove_Empty_Season_Links(5, 2);
+    EXPECT_EQ(Player.nSeasonLink[0], 11);
+    EXPECT_EQ(Player.nSeasonLink[1], 12);
+    EXPECT_EQ(Player.nSeasonLink[2], -1);
+    EXPECT_TRUE(Line_Is_Zero(20));
+
+    // Clearing keeps the lines and the current line; an empty slot is left alone.
+    Clear_Player_Season_Links(5, 2);
+    EXPECT_EQ(Count_Player_Season_Lines(5, 2), 0);
+    EXPECT_EQ(Find_Free_Season_Link(5, 2), 0);
+    EXPECT_EQ(Player.nCurrentLine, 11);
+    EXPECT_EQ(League.SeasonLines[11][0], 2019);
+    League.Team[5].Player[3].nSeasonLink[0] = 12;
+    Clear_Player_Season_Links(5, 3);
+    EXPECT_EQ(League.Team[5].Player[3].nSeasonLink[0], 12);
+}
+
+TEST_F(SeasonLinesTest, SortOrdersValidLinksByYear)
+{
+    PLAYER& Player = Add_Player(2, 0, 20);
+    Stamp_Line(5, 2019, 2, 1);
+    Stamp_Line(6, 2017, 2, 1);
+    Stamp_Line(7, 2018, 2, 1);
+    Stamp_Line(8, 2017, 4, 1);
+    Player.nSeasonLink[0] = 5;
+    Player.nSeasonLink[1] = 6;
+    Player.nSeasonLink[2] = 7;
+    PLAYER& Other = Add_Player(2, 1, 21);
+    Other.nSeasonLink[0] = 5;
+    Other.nSeasonLink[1] = 8;
+    Other.nSeasonLink[2] = 6;   // same year as 8: stays behind it
+    Other.nSeasonLink[4] = 7;   // behind a hole: stays put
+    Sort_All_Season_Links();
+    EXPECT_EQ(Player.nSeasonLink[0], 6);
+    EXPECT_EQ(Player.nSeasonLink[1], 7);
+    EXPECT_EQ(Player.nSeasonLink[2], 5);
+    EXPECT_EQ(Player.nSeasonLink[3], -1);
+    EXPECT_EQ(Other.nSeasonLink[0], 8);
+    EXPECT_EQ(Other.nSeasonLink[1], 6);
+    EXPECT_EQ(Other.nSeasonLink[2], 5);
+    EXPECT_EQ(Other.nSeasonLink[3], -1);
+    EXPECT_EQ(Other.nSeasonLink[4], 7);
+}
+
+TEST_F(SeasonLinesTest, TeamInYearAndSeasonCount)
+{
+    PLAYER& Player = Add_Player(5, 2, 52);
+    // 2018: traded from team 3 (6 games) to team 7 (10 games).
+    Stamp_Line(30, 2018, 3, 6);
+    Stamp_Line(31, 2018, 7, 10);
+    // 2017: two stints of 8 games; the first wins.
+    Stamp_Line(32, 2017, 9, 8);
+    Stamp_Line(33, 2017, 4, 8);
+    // 2016: on a roster without playing; 2015: a college season.
+    Stamp_Line(34, 2016, 2, 0);
+    Set_Season_Line_Stat(34, 5, 3);
+    Stamp_Line(35, 2015, NO_TEAM, 11, -1);
+    // 2014: stamped but empty.
+    Stamp_Line(36, 2014, 2, 0);
+    for (int k = 0; k < 7; ++k)
+        Player.nSeasonLink[k] = 30 + k;
+    EXPECT_EQ(Get_Player_Team_In_Year(5, 2, 2018), 7);
+    EXPECT_EQ(Get_Player_Team_In_Year(5, 2, 2017), 9);
+    EXPECT_EQ(Get_Player_Team_In_Year(5, 2, 2016), NO_TEAM);
+    EXPECT_EQ(Get_Player_Team_In_Year(5, 2, 2015), NO_TEAM);   // the college line's team byte
+    EXPECT_EQ(Get_Player_Team_In_Year(5, 2, 2020), NO_TEAM);
+
+    // Professional, non-empty years: 2018, 2017, 2016.
+    EXPECT_EQ(Count_NFL_Seasons(5, 2), 3);
+    // A line beyond the first hole is not counted.
+    Stamp_Line(37, 2013, 2, 5);
+    Player.nSeasonLink[8] = 37;
+    EXPECT_EQ(Count_NFL_Seasons(5, 2), 3);
+    Player.nSeasonLink[7] = 37;
+    EXPECT_EQ(Count_NFL_Seasons(5, 2), 4);
+    EXPECT_EQ(Errors_Reported(), 0);
+    Stamp_Line(38, 2052, 2, 5);
+    Player.nSeasonLink[8] = 38;
+    EXPECT_EQ(Count_NFL_Seasons(5, 2), 4);
+    EXPECT_TRUE(Last_Error_Contains("nIndex out of YEAR_ARRAY_SIZE range in Count_NFL_Seasons()"));
+    EXPECT_EQ(Errors_Reported(), 1);
+}
+
+TEST_F(SeasonLinesTest, AssignTakesTheFirstFreeLineAndReusesTheCurrentOne)
+{
+    Stamp_Line(0, 2010, 1, 1);
+    Stamp_Line(1, 2011, 1, 1);
+    Stamp_Line(3, 2012, 1, 1);
+    PLAYER& Player = Add_Player(4, 6, 46);
+    Stamp_Line(9, 2018, 4, 16);
+    Player.nSeasonLink[0] = 9;
+
+    // The first credit of 2019 stamps line 2 and links it behind line 9.
+    Add_Player_Current_Line_Stat(4, 6, 0, 1);
+    EXPECT_EQ(Player.nCurrentLine, 2);
+    EXPECT_EQ(Player.nSeasonLink[1], 2);
+    EXPECT_EQ(League.SeasonLines[2][0], 2019);
+    EXPECT_EQ(League.SeasonLines[2][1], 0);
+    EXPECT_EQ(League.SeasonLines[2][2], 4);
+    EXPECT_EQ(League.SeasonLines[2][3], 1);
+    Add_Player_Current_Line_Stat(4, 6, 0, 1);
+    Add_Player_Current_Line_Stat(4, 6, 7, 85);
+    Set_Player_Current_Line_Stat(4, 6, 8, 4);
+    EXPECT_EQ(League.SeasonLines[2][3], 2);
+    EXPECT_EQ(League.SeasonLines[2][3 + 7], 85);
+    EXPECT_EQ(League.SeasonLines[2][3 + 8], 4);
+    EXPECT_EQ(Assign_Player_Season_Line(4, 6, 2019, 4), 2);
+    EXPECT_EQ(Player.nSeasonLink[2], -1);
+
+    // Traded: a second line of 2019 with the new team (line 4).
+    Copy_Player(8, 0, 4, 6);
+    Clear_Player(4, 6);
+    PLAYER& Traded = League.Team[8].Player[0];
+    Add_Player_Current_Line_Stat(8, 0, 0, 1);
+    EXPECT_EQ(Traded.nCurrentLine, 4);
+    EXPECT_EQ(Traded.nSeasonLink[2], 4);
+    EXPECT_EQ(League.SeasonLines[4][2], 8);
+    EXPECT_EQ(League.SeasonLines[2][3], 2);
+
+    // After the current lines are reset (a load mid-season) the credits go on
+    // into the season's line with that team.
+    Reset_Current_Season_Links();
+    EXPECT_EQ(Traded.nCurrentLine, -1);
+    Add_Player_Current_Line_Stat(8, 0, 0, 1);
+    EXPECT_EQ(Traded.nCurrentLine, 4);
+    EXPECT_EQ(League.SeasonLines[4][3], 2);
+    EXPECT_EQ(Traded.nSeasonLink[3], -1);
+
+    // No lines for free agents, teams not in use, or empty slots.
+    Add_Player(FREE_AGENT_TEAM, 0, 360);
+    Add_Player_Current_Line_Stat(FREE_AGENT_TEAM, 0, 0, 1);
+    EXPECT_EQ(Get_Player_Current_Season_Line(FREE_AGENT_TEAM, 0), -1);
+    League.Team[9].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
+    EXPECT_EQ(Assign_Player_Season_Line(8, 0, 2019, 9), -1);
+    EXPECT_EQ(Assign_Player_Season_Line(8, 0, 2019, NO_TEAM), -1);
+    EXPECT_EQ(Assign_Player_Season_Line(8, 5, 2019, 8), -1);
+    EXPECT_EQ(League.SeasonLines[5][0], 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // A used slot is required, and a statistic 0-19, before anything is stamped.
+    LEAGUE_SNAPSHOT Before;
+    Set_Player_Current_Line_Stat(8, 5, 0, 1);
+    Add_Player_Current_Line_Stat(8, 5, 0, 1);
+    Set_Player_Current_Line_Stat(8, 0, 20, 1);
+    EXPECT_TRUE(Last_Error_Contains("nStat out of bounds in Set_Player_Current_Line_Stat(8,0,[20],1)"));
+    Add_Player_Current_Line_Stat(8, 0, -1, 1);
+    EXPECT_TRUE(Last_Error_Contains("nStat out of bounds in Add_Player_Current_Line_Stat(8,0,[-1],1)"));
+    Add_Player_Current_Line_Stat(8, 100, 0, 1);
+    EXPECT_TRUE(Last_Error_Contains("nSlot out of bounds in Add_Player_Current_Line_Stat(8,[100])"));
+    Set_Player_Current_Line_Stat(41, 0, 0, 1);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_Player_Current_Line_Stat([41],0)"));
+    EXPECT_EQ(Assign_Player_Season_Line(-1, 0, 2019, 8), -1);
+    EXPECT_EQ(Errors_Reported(), 5);
+    EXPECT_TRUE(Before.Unchanged());
+
+    // A statistic held at the int32 bounds rather than wrapped.
+    Add_Player_Current_Line_Stat(8, 0, 9, INT_MAX);
+    Add_Player_Current_Line_Stat(8, 0, 9, 5);
+    EXPECT_EQ(League.SeasonLines[4][3 + 9], INT_MAX);
+}
+
+TEST_F(SeasonLinesTest, AFullSetOfLinksStampsNothing)
+{
+    PLAYER& Player = Add_Player(6, 1, 61);
+    for (int k = 0; k < SEASON_LINK_COUNT; ++k) {
+        Stamp_Line(100 + k, 1989 + k, 6, 10);
+        Player.nSeasonLink[k] = 100 + k;
+    }
+    int nLogLines = Log_Line_Count();
+    LEAGUE_SNAPSHOT Before;
+    EXPECT_EQ(Assign_Player_Season_Line(6, 1, 2019, 6), -1);
+    EXPECT_EQ(Log_Line_Count(), nLogLines + 1);
+    EXPECT_NE(Log_Text().find("all 30 season links are in use"), std::string::npos);
+
+    // The rest of the season's credits drop quietly, without a new log line.
+    Player.nCurrentLine = -1;
+    Add_Player_Current_Line_Stat(6, 1, 0, 1);
+    Set_Player_Current_Line_Stat(6, 1, 0, 1);
+    EXPECT_EQ(Get_Player_Current_Season_Line(6, 1), -1);
+    EXPECT_EQ(Log_Line_Count(), nLogLines + 1);
+    EXPECT_EQ(Errors_Reported(), 0);
+    // Only the current line moved, to his latest line (2018).
+    EXPECT_EQ(Player.nCurrentLine, 129);
+    Player.nCurrentLine = -1;
+    EXPECT_TRUE(Before.Unchanged());
+
+    // Once a link is free again, he gets line 0, the first free one.
+    EXPECT_EQ(Erase_Player_Season_Line(6, 1, 0), 1);
+    EXPECT_EQ(Assign_Player_Season_Line(6, 1, 2019, 6), 0);
+    EXPECT_EQ(Player.nSeasonLink[29], 0);
+}
+
+TEST_F(SeasonLinesTest, FreeLineCursorFollowsFreedLines)
+{
+    for (int nSlot = 0; nSlot < 4; ++nSlot)
+        Add_Player(1, nSlot, 10 + nSlot);
+    EXPECT_EQ(Get_Player_Current_Season_Line(1, 0), 0);
+    EXPECT_EQ(Get_Player_Current_Season_Line(1, 1), 1);
+    EXPECT_EQ(Get_Player_Current_Season_Line(1, 2), 2);
+    // Line 1 freed: it is the first free line again, then line 3.
+    Erase_Player_Season_Lines(1, 1);
+    EXPECT_TRUE(Line_Is_Zero(1));
+    EXPECT_EQ(Get_Player_Current_Season_Line(1, 3), 1);
+    EXPECT_EQ(Get_Player_Current_Season_Line(1, 1), 3);
+
+    // A full table gives -1 until a line is freed.
+    for (int nLine = 4; nLine < SEASON_LINE_COUNT; ++nLine)
+        League.SeasonLines[nLine][0] = 1990;
+    Add_Player(1, 4, 14);
+    EXPECT_EQ(Assign_Player_Season_Line(1, 4, 2019, 1), -1);
+    EXPECT_EQ(Assign_Player_Season_Line(1, 4, 2019, 1), -1);
+    Set_Season_Line_Year(20000, 0);
+    EXPECT_EQ(Assign_Player_Season_Line(1, 4, 2019, 1), 20000);
+    EXPECT_EQ(Assign_Player_Season_Line(1, 4, 2018, 1), -1);
+    // Freed by an erase.
+    League.Team[1].Player[3].nCurrentLine = -1;
+    EXPECT_EQ(Erase_Player_Season_Line(1, 3, 0), 1);
+    EXPECT_EQ(Assign_Player_Season_Line(1, 4, 2018, 1), 1);
+    // Freed by the collector.
+    League.SeasonLines[30000][3] = 7;   // stamped, linked from nobody
+    Erase_Unlinked_Season_Lines();
+    EXPECT_EQ(Assign_Player_Season_Line(1, 4, 2017, 1), 4);
+
+    // A table replaced wholesale is noticed even without a reset.
+    Zero_League_Data();
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
+    Add_Player(1, 0, 10);
+    EXPECT_EQ(Get_Player_Current_Season_Line(1, 0), 0);
+    EXPECT_EQ(Assign_Player_Season_Line(1, 0, 2018, 1), 1);
+}
+
+TEST_F(SeasonLinesTest, CollectorCountsOnlyNonEmptyUnlinkedLines)
+{
+    PLAYER& Player = Add_Player(2, 3, 23);
+    Stamp_Line(40, 2017, 2, 16);
+    Stamp_Line(41, 0, 2, 5);   // linked, but free: unlinked, not counted
+    Stamp_Line(42, 2018, 2, 12);
+    Player.nSeasonLink[0] = 40;
+    Player.nSeasonLink[1] = 41;
+    Player.nSeasonLink[2] = 42;
+    Stamp_Line(50, 2016, 2, 3);   // linked from nobody: counted
+    Stamp_Line(51, 2015, 2, 0);   // stamped, no statistics: counted
+    League.SeasonLines[52][5] = 1;   // a stray number in a free line: counted
+    // A record in an empty slot or a team not in use links nothing.
+    League.Team[2].Player[50].nSeasonLink[0] = 53;
+    Stamp_Line(53, 2014, 2, 1);
+    League.Team[10].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
+    Add_Player(10, 0, 100).nSeasonLink[0] = 54;
+    Stamp_Line(54, 2013, 10, 1);
+
+    Erase_Unlinked_Season_Lines();
+    EXPECT_NE(Log_Text().find("Erased 5 non-empty season lines."), std::string::npos);
+    EXPECT_EQ(Player.nSeasonLink[0], 40);
+    EXPECT_EQ(Player.nSeasonLink[1], 42);
+    EXPECT_EQ(Player.nSeasonLink[2], -1);
+    EXPECT_EQ(League.SeasonLines[40][3], 16);
+    EXPECT_EQ(League.SeasonLines[42][3], 12);
+    for (int nLine : {41, 50, 51, 52, 53, 54})
+        EXPECT_TRUE(Line_Is_Zero(nLine)) << nLine;
+
+    // Nothing left to collect: no log line.
+    int nLogLines = Log_Line_Count();
+    Erase_Unlinked_Season_Lines();
+    EXPECT_EQ(Log_Line_Count(), nLogLines);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+}  // namespace
