@@ -16,13 +16,14 @@
 
 namespace {
 
-// The loads write their side files (debug log, reports) into a folder of
-// their own.
+// The input goes to a file of its own; the side files of a load (the debug
+// log, reports) go to the current folder, so run the target from a scratch
+// folder with absolute corpus paths.
 const std::string& Work_File()
 {
     static std::string Path = [] {
         char szTemplate[] = "/tmp/kelvo_fuzz_XXXXXX";
-        if (::mkdtemp(szTemplate) == nullptr || ::chdir(szTemplate) != 0)
+        if (::mkdtemp(szTemplate) == nullptr)
             std::abort();
         return std::string(szTemplate) + "/input.zrt";
     }();

@@ -51,6 +51,15 @@ int League_Divisions(const int nCount[NUMBER_OF_DIVISIONS], int nLeague)
     return n;
 }
 
+// The first league that holds no division: the leagues in use are 0 .. n - 1.
+int Leagues_In_Use(const int nCount[NUMBER_OF_DIVISIONS])
+{
+    int l = 0;
+    while (l < NUMBER_OF_LEAGUES && League_Divisions(nCount, l) > 0)
+        l++;
+    return l;
+}
+
 // Copies at most nField - 1 bytes of szName into a fixed field and zero-fills
 // the rest, so no stale bytes of a longer old name survive.
 void Copy_Into_Field(char* pField, int nField, const char* szName)
@@ -148,15 +157,12 @@ int Count_League_Divisions(int nLeague)
 
 int Count_Leagues()
 {
-    // Every league that holds a division counts, so a structure using only
-    // league 1 still has one league in use.
+    // The leagues in use are always 0 .. n - 1: callers loop over them from
+    // league 0 and give a new league the number n. A league 1 without a
+    // league 0 therefore counts as none, never as league 0.
     int nCount[NUMBER_OF_DIVISIONS];
     Count_Teams_Per_Division(nCount);
-    int n = 0;
-    for (int l = 0; l < NUMBER_OF_LEAGUES; l++)
-        if (League_Divisions(nCount, l) > 0)
-            n++;
-    return n;
+    return Leagues_In_Use(nCount);
 }
 
 int Count_Teams_Of_League_Group()
@@ -255,10 +261,9 @@ int Get_League_Structure_Code()
     int nCount[NUMBER_OF_DIVISIONS];
     int nTeams = Count_Teams_Per_Division(nCount);
     int nLargest = 0;
-    for (int l = 0; l < NUMBER_OF_LEAGUES; l++) {
+    int nLeagues = Leagues_In_Use(nCount);
+    for (int l = 0; l < nLeagues; l++) {
         int k = League_Divisions(nCount, l);
-        if (k == 0)
-            continue;
         int nMax = Get_Wild_Card_Maximum(k);
         if (nMax > nLargest)
             nLargest = nMax;
@@ -280,10 +285,9 @@ int Get_Minimum_Wild_Card_Teams()
     int nCount[NUMBER_OF_DIVISIONS];
     Count_Teams_Per_Division(nCount);
     int nSmallest = 1000;
-    for (int l = 0; l < NUMBER_OF_LEAGUES; l++) {
+    int nLeagues = Leagues_In_Use(nCount);
+    for (int l = 0; l < nLeagues; l++) {
         int k = League_Divisions(nCount, l);
-        if (k == 0)
-            continue;
         int nMin = Get_Wild_Card_Minimum(k);
         if (nMin < nSmallest)
             nSmallest = nMin;

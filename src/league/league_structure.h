@@ -29,7 +29,8 @@ int Count_Division_Teams(int nDivision);
 int Count_League_Teams(int nLeague);
 // Divisions of league l that hold at least one team.
 int Count_League_Divisions(int nLeague);
-// The leagues (0-2) that hold at least one division.
+// The number of leagues in use: the first league (0, 1, 2) that holds no
+// division. The leagues in use are always 0 .. Count_Leagues() - 1.
 int Count_Leagues();
 // The larger of the two leagues' team counts.
 int Count_Teams_Of_League_Group();
@@ -56,7 +57,8 @@ void Set_Default_League_Names();
 // ---------------------------------------------------------------------------
 // Wild-card limits and season readers
 
-// The largest number of wild-card teams the structure allows. With more than
+// The largest number of wild-card teams the structure allows, over the
+// leagues in use (0 when none is). With more than
 // 32 teams a value above 2 becomes 2 when the season has 17 or more games
 // (more than 17 is cut to 17 and stored).
 int Get_League_Structure_Code();

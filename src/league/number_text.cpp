@@ -82,11 +82,15 @@ static_assert(sizeof(RATING_NAMES) / sizeof(RATING_NAMES[0]) == NUMBER_OF_RATING
 // No leap years in the league's calendar.
 constexpr int MONTH_LENGTHS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-// Copies a text into a caller's TEXT_BUFFER_SIZE buffer.
+// Copies a text into a caller's buffer, cut at TEXT_BUFFER_SIZE. Only the
+// text and its terminator are written: a caller's buffer need only hold the
+// text, whatever the convention says about its size.
 void Put_Text(char* szBuffer, const std::string& Text)
 {
-    if (szBuffer != nullptr)
-        safe_strncpy(szBuffer, Text.c_str(), TEXT_BUFFER_SIZE);
+    if (szBuffer == nullptr)
+        return;
+    size_t nSize = Text.size() + 1 < TEXT_BUFFER_SIZE ? Text.size() + 1 : TEXT_BUFFER_SIZE;
+    safe_strncpy(szBuffer, Text.c_str(), static_cast<int>(nSize));
 }
 
 std::string Format(const char* szFormat, long long n)
@@ -419,7 +423,9 @@ void Format_Date_With_Year(int nDay, int nYear, char* szBuffer)
 
 void Get_Team_City(int nTeam, char* szBuffer)
 {
-    if (nTeam == -1)
+    // -1 is the league average; as a team byte it reads 255, the code of
+    // "all teams", which names the same row.
+    if (nTeam == -1 || nTeam == ALL_TEAMS)
         Put_Text(szBuffer, "NFL Average");
     else if (nTeam == NO_TEAM || nTeam > FREE_AGENT_TEAM)
         Put_Text(szBuffer, "");

@@ -71,6 +71,15 @@ void Read_Field(char (&szText)[N], const char* szField, size_t nFieldSize)
     szText[nLength] = '\0';
 }
 
+int Clamp_To_Int(int64_t nValue)
+{
+    if (nValue > INT32_MAX)
+        return INT32_MAX;
+    if (nValue < INT32_MIN)
+        return INT32_MIN;
+    return static_cast<int>(nValue);
+}
+
 bool Check_Address(const char* szFunction, int nTeam, int nSlot)
 {
     return Check_Player_Address(szFunction, nTeam, nSlot) != 0;
@@ -613,7 +622,11 @@ int Get_Player_Vital_Stat(int nTeam, int nSlot, int nCode)
     }
     switch (nCode) {
     case VITAL_PRORATED_BONUS:
-        return nVital[VITAL_CONTRACT_LENGTH] == 0 ? 0 : nVital[VITAL_SIGNING_BONUS] / nVital[VITAL_CONTRACT_LENGTH];
+        if (nVital[VITAL_CONTRACT_LENGTH] == 0)
+            return 0;
+        // In 64 bits: a damaged record (bonus INT32_MIN over -1 years) must
+        // not trap the division.
+        return Clamp_To_Int(static_cast<int64_t>(nVital[VITAL_SIGNING_BONUS]) / nVital[VITAL_CONTRACT_LENGTH]);
     case VITAL_CAP_CHARGE: {
         int64_t nSum = static_cast<int64_t>(nVital[VITAL_SALARY]) + Get_Player_Vital_Stat(nTeam, nSlot, VITAL_PRORATED_BONUS);
         // A one-year minimum contract with a small bonus is charged at most
@@ -624,11 +637,7 @@ int Get_Player_Vital_Stat(int nTeam, int nSlot, int nCode)
             if (nCap < nSum)
                 nSum = nCap;
         }
-        if (nSum > INT32_MAX)
-            nSum = INT32_MAX;
-        if (nSum < INT32_MIN)
-            nSum = INT32_MIN;
-        return static_cast<int>(nSum);
+        return Clamp_To_Int(nSum);
     }
     case VITAL_SCALED_CAP_CHARGE:
         return Scale_To_Salary_Cap(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_CAP_CHARGE));
@@ -660,33 +669,34 @@ int Get_Player_Exact_Age(int nTeam, int nSlot)
         return 0;
     static constexpr int MONTH_LENGTH[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-    int nYear = Get_Current_Year();
+    int64_t nYear = Get_Current_Year();
     int nWeek = Get_User_Preference(PREF_CURRENT_WEEK);
-    int nDay;
+    // 64-bit: a damaged week cannot overflow the day.
+    int64_t nDayOfYear;
     if (nWeek == OFFSEASON_WEEK) {
-        nDay = 104;
+        nDayOfYear = 104;
     } else {
-        nDay = nWeek * 7 + 249;
-        if (nDay >= 365)
+        nDayOfYear = static_cast<int64_t>(nWeek) * 7 + 249;
+        if (nDayOfYear >= 365)
             ++nYear;
     }
-    nDay %= 365;
+    int nDay = static_cast<int>(nDayOfYear % 365);
     if (nDay < 0)
         nDay += 365;
     for (int nMonth = 0; nMonth < 11 && nDay >= MONTH_LENGTH[nMonth]; ++nMonth)
         nDay -= MONTH_LENGTH[nMonth];
     // Month and day counted from 0, as the age has always been figured.
-    int64_t nToday = (static_cast<int64_t>(nYear) * 100 + Get_Current_Month()) * 100 + nDay;
+    int64_t nToday = (nYear * 100 + Get_Current_Month()) * 100 + nDay;
 
     PLAYER& Player = Player_At(nTeam, nSlot);
     int64_t nBirth = Player.nVital[VITAL_BIRTH_DATE];
     if (nBirth < 18000000) {
-        nBirth = (static_cast<int64_t>(nYear) - Count_NFL_Seasons(nTeam, nSlot) - 21) * 10000 + 101;
+        nBirth = (nYear - Count_NFL_Seasons(nTeam, nSlot) - 21) * 10000 + 101;
         // An empty slot is only read, never given a birth date.
         if (Player.nVital[VITAL_PLAYER_ID] != 0)
-            Player.nVital[VITAL_BIRTH_DATE] = static_cast<int32_t>(nBirth);
+            Player.nVital[VITAL_BIRTH_DATE] = Clamp_To_Int(nBirth);
     }
-    return static_cast<int>((nToday - nBirth) / 10000);
+    return Clamp_To_Int((nToday - nBirth) / 10000);
 }
 
 int Get_Player_Drafted_By_Team(int nTeam, int nSlot)

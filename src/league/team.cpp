@@ -489,7 +489,8 @@ int Get_Team_Returner(int nTeam, int nKind)
         return 0;
     }
     int nSlot = League.Team[nTeam].bReturner[nKind];
-    if (nSlot < PLAYERS_PER_TEAM) {
+    // An empty slot never returns kicks, whatever position its stale bytes hold.
+    if (nSlot < PLAYERS_PER_TEAM && League.Team[nTeam].Player[nSlot].nVital[VITAL_PLAYER_ID] != 0) {
         switch (Player_Position(nTeam, nSlot)) {
         case POSITION_RB: case POSITION_FB: case POSITION_TE: case POSITION_WR:
         case POSITION_CB: case POSITION_S:
@@ -634,11 +635,15 @@ int Find_Team_Position_Player(int nTeam, int nPosition, int n)
 
 int Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n)
 {
-    if (!Finder_Team_Ok("Get_Team_Uninjured_Position_Player", nTeam, nPosition))
+    // A slot not in use has no such player: it ends in the log line below
+    // like any other team that runs out.
+    if (!In_Range(nTeam, 0, LAST_TEAM)) {
+        Report_Error("nTeam out of bounds in Get_Team_Uninjured_Position_Player([%d],%d)", nTeam, nPosition);
         return -1;
+    }
     if (!Finder_Position_Ok("Get_Team_Uninjured_Position_Player", nTeam, nPosition))
         return -1;
-    int nLength = Roster_Length(nTeam);
+    int nLength = Is_Valid_Team(nTeam) ? Roster_Length(nTeam) : 0;
     int nLeft = n;
     for (int s = 0; s < nLength; ++s) {
         if (Position_Matches(Player_Position(nTeam, s), nPosition) && Injury_Weeks(nTeam, s) < 1

@@ -166,8 +166,10 @@ int Get_Side_Starter_Count(int nSide);
 // ---------------------------------------------------------------------------
 // Whole records
 
-// Erases franchise slot nTeam (players moved to the pool unless kept).
-// 1 when erased, 0 when refused or cancelled.
+// Erases franchise slot nTeam. With bKeepPlayers 0 its players move to the
+// free-agent pool first (asking when the pool lacks room); otherwise they are
+// not moved and go with the zeroed record. 1 when erased, 0 when refused or
+// cancelled.
 int Erase_Team(int nTeam, int bKeepPlayers);
 
 // Exchanges two whole team records and every team reference to them.

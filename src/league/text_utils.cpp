@@ -353,8 +353,10 @@ void Trim_Leading_Blanks(char* szText)
 {
     if (szText == nullptr)
         return;
+    // Blanks only: a leading tab is a field separator in tab-separated
+    // lines, and dropping it would shift every field.
     size_t nSkip = 0;
-    while (szText[nSkip] == ' ' || szText[nSkip] == '\t')
+    while (szText[nSkip] == ' ')
         nSkip++;
     if (nSkip > 0)
         memmove(szText, szText + nSkip, strlen(szText + nSkip) + 1);

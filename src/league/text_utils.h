@@ -17,9 +17,11 @@ constexpr int TEXT_BUFFER_SIZE = 2048;
 
 // ---- Bounded copying ------------------------------------------------------
 
-// Copies at most nSize - 1 bytes and always terminates (nSize > 0). Returns
-// the number of bytes copied, or -1 when the source was cut. Null pointers
-// are reported and give 0.
+// Copies at most nSize - 1 bytes and always terminates (nSize > 0); the rest
+// of the nSize bytes is zero-filled, so a fixed record field keeps no stale
+// bytes (nSize must therefore be the real size of szDst). Returns the number
+// of bytes copied, or -1 when the source was cut. Null pointers are reported
+// and give 0.
 int safe_strncpy(char* szDst, const char* szSrc, int nSize);
 // Appends within nSize - 1 bytes and terminates; returns the new length.
 // Reports when the result fills the buffer. Null pointers: reported, 0.
@@ -69,6 +71,9 @@ const char* Get_Error_Text();
 
 // ---- Money and numbers --------------------------------------------------------
 
+// The texts below are written into a buffer of at least TEXT_BUFFER_SIZE
+// bytes by convention; only the text and its terminator are written.
+
 // Thousands of dollars as "$999K", "$1.5M", "$250M", "$2.34B" (negative with a
 // leading "-").
 void Format_Money_Short(int nThousands, char* szBuffer);
@@ -107,7 +112,8 @@ void Format_Day_Of_Year(int nDay, char* szBuffer);
 // "September 7, 2019".
 void Format_Date_With_Year(int nDay, int nYear, char* szBuffer);
 
-// Team display names (team values 0-40, -1 league average, 128 NO_TEAM).
+// Team display names (team values 0-40, -1 or ALL_TEAMS the league average,
+// 128 NO_TEAM).
 void Get_Team_City(int nTeam, char* szBuffer);
 void Get_Team_Nickname(int nTeam, char* szBuffer);
 void Get_Team_Full_Name(int nTeam, char* szBuffer);
@@ -119,6 +125,7 @@ void Get_Gm_Face_Image_Path(int nTeam, char* szBuffer);
 void Make_Upper_Case(char* szText);
 void Keep_Letters_Only(char* szText);
 void Remove_Char_From_String(char* szText, char c);
+// Removes the leading blanks (spaces; tabs stay).
 void Trim_Leading_Blanks(char* szText);
 // The first place where szPart occurs ignoring case, or nullptr; an empty
 // part matches at the start.

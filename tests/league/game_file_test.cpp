@@ -106,11 +106,11 @@ BYTES Head(const char* szDigits)
 }
 
 // A file of the given head whose blocks hold the given pieces of a region.
-BYTES Make_File(const char* szDigits, const std::vector<BYTES>& Pieces)
+BYTES Make_File(const char* szDigits, const std::vector<BYTES>& Pieces, int nLevel = 1)
 {
     BYTES Data = Head(szDigits);
     for (const BYTES& Piece : Pieces) {
-        BYTES Block = Compress(Piece.data(), Piece.size());
+        BYTES Block = Compress(Piece.data(), Piece.size(), nLevel);
         Append_Length(Data, static_cast<uint32_t>(Block.size()));
         Data.insert(Data.end(), Block.begin(), Block.end());
     }
@@ -764,16 +764,16 @@ TEST_F(GameFileTest, CorpusFilesAreWrittenWhenAsked)
     std::vector<BYTES> Pieces = Region_Pieces(League_Bytes());
 
     auto Write = [&](const char* szName, const BYTES& Data) { Write_File(Folder + "/" + szName, Data); };
-    const BYTES Valid = Make_File("2101", Pieces);
+    const BYTES Valid = Make_File("2101", Pieces, 9);
     Write("valid-2101.zrt", Valid);
-    Write("valid-1100.zrt", Make_File("1100", Pieces));
-    Write("valid-7900.zrt", Make_File("7900", Pieces));
-    Write("version-4101.zrt", Make_File("4101", Pieces));
-    Write("version-5000.zrt", Make_File("5000", Pieces));
+    Write("valid-1100.zrt", Make_File("1100", Pieces, 9));
+    Write("valid-7900.zrt", Make_File("7900", Pieces, 9));
+    Write("version-4101.zrt", Make_File("4101", Pieces, 9));
+    Write("version-5000.zrt", Make_File("5000", Pieces, 9));
     Write("truncated.zrt", BYTES(Valid.begin(), Valid.begin() + Valid.size() / 2));
     BYTES Damaged = Valid;
     Damaged[40] ^= 0xFF;
     Write("corrupt-block.zrt", Damaged);
-    Write("fewer-blocks.zrt", Make_File("2101", std::vector<BYTES>(Pieces.begin(), Pieces.begin() + 60)));
+    Write("fewer-blocks.zrt", Make_File("2101", std::vector<BYTES>(Pieces.begin(), Pieces.begin() + 60), 9));
     Write("head-only.zrt", BYTES(Valid.begin(), Valid.begin() + 25));
 }

@@ -35,7 +35,7 @@ protected:
 
     static void Set_First_Playoff_Week(int32_t nWeek)
     {
-        std::memcpy(reinterpret_cast<uint8_t*>(&League.StandingsArea) + (CALENDAR_WORDS_OFFSET - offsetof(LEAGUE_DATA, StandingsArea)),
+        std::memcpy(reinterpret_cast<uint8_t*>(&League) + CALENDAR_WORDS_OFFSET,
                     &nWeek, sizeof(nWeek));
     }
 

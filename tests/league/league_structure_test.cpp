@@ -126,11 +126,23 @@ TEST_F(LeagueStructureTest, CountsFollowTheDivisionsInUse)
     EXPECT_EQ(Get_Largest_Division_Size(), 5);
     EXPECT_EQ(Errors_Reported(), 0);
 
-    // Only league 1 in use: one league, not none; an empty league has none.
+    // Divisions 0-3 filled, 4-7 empty: one league.
     SetUp();
-    Fill_Divisions({0, 0, 0, 0, 2, 2});
+    Fill_Divisions({1, 1, 1, 1});
     EXPECT_EQ(Count_Leagues(), 1);
-    EXPECT_EQ(Count_League_Divisions(0), 0);
+    // The leagues in use run from league 0: league 1 alone is no league in
+    // use, so loops over 0 .. Count_Leagues() - 1 never visit the empty
+    // league 0, and a new league would take number 0, not rename league 1.
+    SetUp();
+    Fill_Divisions({0, 0, 0, 0, 2, 2, 2});
+    EXPECT_EQ(Count_League_Divisions(1), 3);
+    EXPECT_EQ(Count_Leagues(), 0);
+    EXPECT_EQ(Get_League_Structure_Code(), 0);
+    EXPECT_EQ(Get_Minimum_Wild_Card_Teams(), 1000);
+    League.Universe.nStat[WILD_CARD_TEAMS] = 0;
+    Recount_Wild_Card_Teams();
+    EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 0);
+    EXPECT_EQ(Errors_Reported(), 0);
     SetUp();
     EXPECT_EQ(Count_Teams(), 0);
     EXPECT_EQ(Count_Leagues(), 0);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -542,6 +543,18 @@ TEST_F(PlayerVitals, ComputedContractCodes)
     Player.nVital[VITAL_SALARY] = 931;         // above his minimum
     EXPECT_EQ(Get_Player_Vital_Stat(2, 2, VITAL_CAP_CHARGE), 991);
     EXPECT_EQ(Errors_Reported(), 0);
+
+    // A damaged contract neither traps the division nor wraps around:
+    // -2,147,483,648 / -1 is held at the int32 top; a negative length divides
+    // toward zero (-7 / 2 = -3).
+    Player.nVital[VITAL_SIGNING_BONUS] = INT32_MIN;
+    Player.nVital[VITAL_CONTRACT_LENGTH] = -1;
+    EXPECT_EQ(Get_Player_Vital_Stat(2, 2, VITAL_PRORATED_BONUS), INT32_MAX);
+    Player.nVital[VITAL_SALARY] = INT32_MAX;
+    EXPECT_EQ(Get_Player_Vital_Stat(2, 2, VITAL_CAP_CHARGE), INT32_MAX);
+    Player.nVital[VITAL_SIGNING_BONUS] = -7;
+    Player.nVital[VITAL_CONTRACT_LENGTH] = 2;
+    EXPECT_EQ(Get_Player_Vital_Stat(2, 2, VITAL_PRORATED_BONUS), -3);
 }
 
 TEST_F(PlayerVitals, BadCodesAndAddressesAreRefused)
@@ -621,6 +634,16 @@ TEST_F(PlayerVitals, ExactAgeAroundTheBirthdayAndTheNewYear)
     Player.nVital[VITAL_BIRTH_DATE] = 19900315;
     EXPECT_EQ(Get_Player_Exact_Age(2, 0), 28);
     EXPECT_EQ(Errors_Reported(), 0);
+
+    // A damaged week does not overflow the day: 2,147,483,647 x 7 + 249 is
+    // past 365, so the year is 2020; its remainder by 365 is 208 (307 x 7 +
+    // 249 = 2,398 = 6 x 365 + 208), July 28th, read as month 6 and day 27.
+    Set_User_Preference(PREF_CURRENT_WEEK, INT32_MAX);
+    EXPECT_EQ(Get_Current_Month(), 6);
+    Player.nVital[VITAL_BIRTH_DATE] = 20000627;
+    EXPECT_EQ(Get_Player_Exact_Age(2, 0), 20);
+    Player.nVital[VITAL_BIRTH_DATE] = 20000628;
+    EXPECT_EQ(Get_Player_Exact_Age(2, 0), 19);
 }
 
 TEST_F(PlayerVitals, MissingBirthDateIsRebuiltFromSeasons)

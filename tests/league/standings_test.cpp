@@ -624,41 +624,39 @@ TEST_F(StandingsTest, LastGamePathGoesIntoTheOwnersRecord)
     char szOld[4096];
     ASSERT_NE(::getcwd(szOld, sizeof(szOld)), nullptr);
     ASSERT_EQ(::chdir(szFolder), 0);
+    auto Read_Record = [](std::vector<unsigned char>& Data) {
+        Data.assign(OWNER_HALL_OF_FAME_SIZE + 1, 0);
+        FILE* pFile = std::fopen("ZrtFame.dat", "rb");
+        size_t nRead = pFile ? std::fread(Data.data(), 1, Data.size(), pFile) : 0;
+        if (pFile)
+            std::fclose(pFile);
+        return nRead;
+    };
+    std::vector<unsigned char> Record;
 
     // Without the record nothing is written and the user is told.
     Remember_Last_Game_Path("Saves/My League.zrt");
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "File Error");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Could not open \"ZrtFame.dat\" for reading.");
-    EXPECT_EQ(std::fopen("ZrtFame.dat", "rb"), nullptr);
+    EXPECT_EQ(Read_Record(Record), 0u);
 
-    std::vector<unsigned char> Record(OWNER_HALL_OF_FAME_SIZE, 0xAB);
+    Record.assign(OWNER_HALL_OF_FAME_SIZE, 0xAB);
     FILE* pFile = std::fopen("ZrtFame.dat", "wb");
     ASSERT_NE(pFile, nullptr);
     std::fwrite(Record.data(), 1, Record.size(), pFile);
     std::fclose(pFile);
 
-    // An over-long path is cut to the field, the rest of the field zeroed.
-    std::string Long(400, 'x');
-    Remember_Last_Game_Path(Long.c_str());
-    std::vector<unsigned char> Read(OWNER_HALL_OF_FAME_SIZE + 1);
-    pFile = std::fopen("ZrtFame.dat", "rb");
-    ASSERT_NE(pFile, nullptr);
-    size_t nRead = std::fread(Read.data(), 1, Read.size(), pFile);
-    std::fclose(pFile);
-    ASSERT_EQ(nRead, static_cast<size_t>(OWNER_HALL_OF_FAME_SIZE));
-    EXPECT_EQ(Read[23279], 0xAB);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(&Read[23280])), std::string(271, 'x'));
-    EXPECT_EQ(Read[OWNER_HALL_OF_FAME_SIZE - 1], 0);
-
+    // An over-long path is cut to the field, the rest of the field zeroed;
+    // a shorter one then leaves nothing of the longer behind.
+    Remember_Last_Game_Path(std::string(400, 'x').c_str());
+    ASSERT_EQ(Read_Record(Record), static_cast<size_t>(OWNER_HALL_OF_FAME_SIZE));
+    EXPECT_EQ(Record[23279], 0xAB);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(&Record[23280])), std::string(271, 'x'));
     Remember_Last_Game_Path("Saves/A.zrt");
-    pFile = std::fopen("ZrtFame.dat", "rb");
-    ASSERT_NE(pFile, nullptr);
-    nRead = std::fread(Read.data(), 1, Read.size(), pFile);
-    std::fclose(pFile);
-    EXPECT_EQ(nRead, static_cast<size_t>(OWNER_HALL_OF_FAME_SIZE));
-    EXPECT_STREQ(reinterpret_cast<char*>(&Read[23280]), "Saves/A.zrt");
-    EXPECT_EQ(Read[23280 + 20], 0);   // the old long path is gone
+    ASSERT_EQ(Read_Record(Record), static_cast<size_t>(OWNER_HALL_OF_FAME_SIZE));
+    EXPECT_STREQ(reinterpret_cast<char*>(&Record[23280]), "Saves/A.zrt");
+    EXPECT_EQ(Record[23280 + 20], 0);
     EXPECT_EQ(ui::Shown_Boxes().size(), 1u);
 
     EXPECT_EQ(::chdir(szOld), 0);

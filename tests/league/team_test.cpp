@@ -2,16 +2,21 @@
 // the roster finders, and the whole-record operations (erase, swap, compact,
 // free-agent moves) keeping every team reference right.
 
+#include <unistd.h>
+
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/team.h"
+#include "platform/files.h"
 #include "test_support.h"
 
 namespace {
@@ -305,6 +310,14 @@ TEST_F(TeamTest, ReturnersKeepBacksAndReplaceOthers)
     EXPECT_EQ(Errors_Reported(), 6);
     EXPECT_TRUE(Before.Unchanged());
     EXPECT_EQ(League.Team[2].bReturner[2], 0);   // the reserved bytes stay 0
+
+    // A returner byte left on an empty slot whose stale bytes still say
+    // "receiver" is replaced, not handed to the engine.
+    PLAYER& Stale = League.Team[2].Player[7];
+    Stale.nVital[VITAL_POSITION] = POSITION_WR;
+    League.Team[2].bReturner[RETURNER_PUNT] = 7;
+    EXPECT_EQ(Get_Team_Returner(2, RETURNER_PUNT), 2);
+    EXPECT_EQ(League.Team[2].bReturner[RETURNER_PUNT], 2);
 }
 
 // ---------------------------------------------------------------------------
@@ -385,6 +398,63 @@ TEST_F(TeamTest, AvailablePlayersByInjuryLimitOfTheWeek)
     EXPECT_EQ(Get_Team_Uninjured_Position_Player(3, POSITION_RB, 0), 0);
     EXPECT_EQ(Get_Team_Uninjured_Position_Player(3, POSITION_RB, 1), -1);
     EXPECT_EQ(Errors_Reported(), 0);   // running out is logged, not reported
+}
+
+// The readers that write their complaints to "debug.txt" instead of
+// reporting them, run in a scratch folder so that the log is the test's own.
+TEST_F(TeamTest, LoggedComplaintsOfTheYearlyReadersAndTheUninjuredFinder)
+{
+    char szTemplate[] = "/tmp/kelvo_team_XXXXXX";
+    ASSERT_NE(::mkdtemp(szTemplate), nullptr);
+    std::string Previous = files::Get_Current_Folder();
+    ASSERT_EQ(::chdir(szTemplate), 0);
+
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
+    League.Preferences.nInt[PREF_SEASON_INDEX] = 2;
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 4;
+    Use_Franchise(5, "Five");
+    Set_Team_String("FIV", 5, TEAM_STRING_ABBREVIATION);
+    Add_Player(5, 0, POSITION_RB);
+    Add_Player(5, 1, POSITION_RB, 70.0f, 3);   // injured
+
+    EXPECT_EQ(Get_Team_Yearly_Char(5, 100, 0), 0);
+    EXPECT_EQ(Get_Team_Yearly_Int(5, 100, 3), 0);
+    EXPECT_EQ(Get_Team_Uninjured_Position_Player(5, POSITION_RB, 0), 0);
+    EXPECT_EQ(Get_Team_Uninjured_Position_Player(5, POSITION_RB, 1), -1);
+    EXPECT_EQ(Get_Team_Uninjured_Position_Player(5, POSITION_ANY, 1), -1);
+    // A slot not in use has nobody: it is logged like a team that ran out.
+    EXPECT_EQ(Get_Team_Uninjured_Position_Player(6, POSITION_K, 0), -1);
+    EXPECT_EQ(Errors_Reported(), 0);
+    EXPECT_EQ(Get_Team_Uninjured_Position_Player(41, POSITION_K, 0), -1);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Get_Team_Uninjured_Position_Player([41],13)"));
+    EXPECT_EQ(Errors_Reported(), 1);
+
+    std::vector<unsigned char> Data;
+    ASSERT_TRUE(files::Read_Whole_File(DEBUG_LOG_FILE, Data));
+    std::vector<std::string> Lines;
+    std::string Line;
+    for (unsigned char c : Data) {
+        if (c != '\n') {
+            Line += static_cast<char>(c);
+            continue;
+        }
+        // Without the time stamp; report lines of the last call are skipped.
+        if (Line.find("ERROR:") == std::string::npos)
+            Lines.push_back(Line.substr(Line.find(' ') + 1));
+        Line.clear();
+    }
+    const std::vector<std::string> Expected = {
+        "Invalid nYear in Get_Team_Yearly_Char(5,100,0)",
+        "Invalid nYear in Get_Team_Yearly_Int(5,100,3)",
+        "Warning: nIndex too high in Get_Team_Uninjured_Position_Player(FIV, RB, [1]) [2021]",
+        "Warning: nIndex too high in Get_Team_Uninjured_Position_Player(FIV, Any, [1]) [2021]",
+        "Warning: nIndex too high in Get_Team_Uninjured_Position_Player(, K, [0]) [2021]",
+    };
+    EXPECT_EQ(Lines, Expected);
+
+    ASSERT_EQ(::chdir(Previous.c_str()), 0);
+    std::string Command = std::string("rm -rf '") + szTemplate + "'";
+    ASSERT_EQ(std::system(Command.c_str()), 0);
 }
 
 TEST_F(TeamTest, GetOrCreateSidePlayerMakesAMissingKicker)

@@ -519,7 +519,7 @@ TEST_F(TextUtils, WeekNamesFollowTheCalendar)
 {
     // 17 regular weeks: rounds on weeks 17-20 (counted from 0).
     int32_t nWeeks = 17;
-    memcpy(reinterpret_cast<uint8_t*>(&League.StandingsArea) + (CALENDAR_WORDS_OFFSET - offsetof(LEAGUE_DATA, StandingsArea)), &nWeeks,
+    memcpy(reinterpret_cast<uint8_t*>(&League) + CALENDAR_WORDS_OFFSET, &nWeeks,
            sizeof(nWeeks));
     League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
     auto Week = [](int n) { return Text_Of([n](char* s) { Get_Week_Name(n, s); }); };
@@ -564,7 +564,7 @@ TEST_F(TextUtils, WeekNamesFollowTheCalendar)
 
     // Fewer than two regular weeks: the playoffs still start on week 2.
     nWeeks = 0;
-    memcpy(reinterpret_cast<uint8_t*>(&League.StandingsArea) + (CALENDAR_WORDS_OFFSET - offsetof(LEAGUE_DATA, StandingsArea)), &nWeeks,
+    memcpy(reinterpret_cast<uint8_t*>(&League) + CALENDAR_WORDS_OFFSET, &nWeeks,
            sizeof(nWeeks));
     EXPECT_EQ(Week(1), "Week 2");
     EXPECT_EQ(Week(2), "Wild Card");
@@ -595,6 +595,7 @@ TEST_F(TextUtils, TeamDisplayNames)
     auto City = [](int n) { return Text_Of([n](char* s) { Get_Team_City(n, s); }); };
     EXPECT_EQ(City(0), "Boston");
     EXPECT_EQ(City(-1), "NFL Average");
+    EXPECT_EQ(City(ALL_TEAMS), "NFL Average");   // -1 as a team byte
     EXPECT_EQ(City(NO_TEAM), "");
     EXPECT_EQ(City(37), "");
     EXPECT_EQ(City(FREE_AGENT_TEAM), "Free Agent");
@@ -608,6 +609,31 @@ TEST_F(TextUtils, TeamDisplayNames)
     EXPECT_EQ(Short(1), "Tulsa");
     EXPECT_EQ(Short(40), "");
     EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(TextUtils, NameTextsWriteOnlyTheTextAndItsTerminator)
+{
+    // A caller's buffer sized for the longest name it asks for is enough:
+    // nothing past the terminator is touched.
+    GUARDED Rating(14);
+    Get_Rating_Name(25, Rating.Bytes);       // "Punt Accuracy", 13 characters
+    EXPECT_STREQ(Rating.Bytes, "Punt Accuracy");
+    EXPECT_TRUE(Rating.Guard_Intact());
+
+    GUARDED Position(8, 'p');
+    Get_Position_Name(16, Position.Bytes);   // "<Error>"
+    EXPECT_STREQ(Position.Bytes, "<Error>");
+    EXPECT_TRUE(Position.Guard_Intact());
+
+    GUARDED Empty(1, 'e');
+    Get_Depth_Slot_Name(43, Empty.Bytes);
+    EXPECT_EQ(Empty.Bytes[0], '\0');
+    EXPECT_TRUE(Empty.Guard_Intact());
+
+    GUARDED Money(6, 'm');
+    Format_Money_Short(1500, Money.Bytes);   // "$1.5M"
+    EXPECT_STREQ(Money.Bytes, "$1.5M");
+    EXPECT_TRUE(Money.Guard_Intact());
 }
 
 TEST_F(TextUtils, ManagerFacesFollowTheSeason)
@@ -633,9 +659,12 @@ TEST_F(TextUtils, CaseAndPaddingHelpers)
     strcpy(szText, "1,234,5");
     Remove_Char_From_String(szText, ',');
     EXPECT_STREQ(szText, "12345");
-    strcpy(szText, " \t  x y ");
+    strcpy(szText, "   x y ");
     Trim_Leading_Blanks(szText);
     EXPECT_STREQ(szText, "x y ");
+    strcpy(szText, " \tx\ty");              // the empty first field stays
+    Trim_Leading_Blanks(szText);
+    EXPECT_STREQ(szText, "\tx\ty");
 
     strcpy(szText, "Hello World");
     EXPECT_EQ(Find_Text_No_Case(szText, "WORLD"), szText + 6);
