@@ -467,7 +467,9 @@ int64_t Peak_Grade(const STAT_VIEW& V)
     return nPeak;
 }
 
-bool Is_Cached_Period_Code(int nPeriod, int nCode)
+// Results kept in the predicted-statistics cache (lookups also cover codes
+// 147-154, which nothing here stores).
+bool Is_Stored_In_Cache(int nPeriod, int nCode)
 {
     if (nPeriod != STAT_PERIOD_PREDICTED || !Is_Predicted_Stat_Cache_On())
         return false;
@@ -537,8 +539,7 @@ int Get_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode)
     if (nCode >= 220 && nCode <= 223 && !V.Is_Kicker_Unit())
         return 20;
 
-    const bool bCached = Is_Cached_Period_Code(nPeriod, nCode);
-    if (bCached) {
+    if (nPeriod == STAT_PERIOD_PREDICTED) {
         int nCachedValue = 0;
         if (Find_Cached_Predicted_Stat(nTeam, nSlot, nCode, &nCachedValue))
             return nCachedValue;
@@ -574,7 +575,7 @@ int Get_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode)
         return 0;
     }
     int nResult = Clamp_Int(nValue);
-    if (bCached)
+    if (Is_Stored_In_Cache(nPeriod, nCode))
         Store_Cached_Predicted_Stat(nTeam, nSlot, nCode, nResult);
     return nResult;
 }
@@ -662,8 +663,26 @@ int Compute_Passer_Rating(int nAttempts, int nCompletions, int nYards, int nTouc
 // ---------------------------------------------------------------------------
 // Measures behind the production scores
 
+namespace {
+
+// A bad team, slot or period is reported; an empty slot gives 0 silently.
+bool Is_Measured_Player(const char* szFunction, int nTeam, int nSlot, int nPeriod)
+{
+    if (!Check_Player_Address(szFunction, nTeam, nSlot))
+        return false;
+    if (nPeriod < 0 || nPeriod > STAT_PERIOD_LAST_LINE) {
+        Report_Error("nPeriod out of bounds in %s(%d,%d,[%d])", szFunction, nTeam, nSlot, nPeriod);
+        return false;
+    }
+    return Is_Player_Slot_Used(nTeam, nSlot) != 0;
+}
+
+}  // namespace
+
 int Get_Player_Playing_Time_Measure(int nTeam, int nSlot)
 {
+    if (!Is_Measured_Player("Get_Player_Playing_Time_Measure", nTeam, nSlot, STAT_PERIOD_LAST_SEASON))
+        return 0;
     int64_t n = 40 * (static_cast<int64_t>(Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_LAST_SEASON, STAT_GAMES_STARTED)) +
                       Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_LAST_SEASON, STAT_GAMES_PLAYED));
     return static_cast<int>(Clamp_Range(n, INT32_MIN, 1024));
@@ -671,6 +690,8 @@ int Get_Player_Playing_Time_Measure(int nTeam, int nSlot)
 
 int Get_Rushing_Touchdown_Share(int nTeam, int nSlot, int nPeriod)
 {
+    if (!Is_Measured_Player("Get_Rushing_Touchdown_Share", nTeam, nSlot, nPeriod))
+        return 0;
     int64_t nTouchdowns = 150LL * Get_Player_Stat(nTeam, nSlot, nPeriod, 9);
     int64_t nYards = Get_Player_Stat(nTeam, nSlot, nPeriod, 8);
     return Clamp_Int(250 + Rate(nTouchdowns, nTouchdowns + nYards, 500));
@@ -678,6 +699,8 @@ int Get_Rushing_Touchdown_Share(int nTeam, int nSlot, int nPeriod)
 
 int Get_Rushing_Production(int nTeam, int nSlot, int nPeriod)
 {
+    if (!Is_Measured_Player("Get_Rushing_Production", nTeam, nSlot, nPeriod))
+        return 0;
     int64_t x = 30LL * Get_Player_Stat(nTeam, nSlot, nPeriod, 9) + Get_Player_Stat(nTeam, nSlot, nPeriod, 8);
     if (Get_Player_Position(nTeam, nSlot) == POSITION_QB)
         x = x + 100 + x / 4;
@@ -686,6 +709,8 @@ int Get_Rushing_Production(int nTeam, int nSlot, int nPeriod)
 
 int Get_Receiving_Touchdown_Share(int nTeam, int nSlot, int nPeriod)
 {
+    if (!Is_Measured_Player("Get_Receiving_Touchdown_Share", nTeam, nSlot, nPeriod))
+        return 0;
     int64_t nTouchdowns = 165LL * Get_Player_Stat(nTeam, nSlot, nPeriod, 12);
     int64_t nYards = Get_Player_Stat(nTeam, nSlot, nPeriod, 11);
     int64_t nPerCatch = Clamp_Range(Get_Player_Stat(nTeam, nSlot, nPeriod, 113), 50, 200);
@@ -694,6 +719,8 @@ int Get_Receiving_Touchdown_Share(int nTeam, int nSlot, int nPeriod)
 
 int Get_Receiving_Production(int nTeam, int nSlot, int nPeriod)
 {
+    if (!Is_Measured_Player("Get_Receiving_Production", nTeam, nSlot, nPeriod))
+        return 0;
     int64_t x = 30LL * Get_Player_Stat(nTeam, nSlot, nPeriod, 12) + Get_Player_Stat(nTeam, nSlot, nPeriod, 11);
     int nPosition = Get_Player_Position(nTeam, nSlot);
     if (nPosition == POSITION_RB || nPosition == POSITION_FB)

@@ -145,7 +145,9 @@ void Update_Team_Fan_Loyalty(int nTeam);
 void Update_Team_Season_Finances(int nTeam);
 
 // Stores the team's place in its division row as yearly byte 1 of the
-// current season and returns the finish code: 8 champion, 7 finalist, 6 a
-// later playoff round, 5 division winner, 4 other playoff team, 3/2/1 for
-// places 2-4, else 0.
+// current season and returns the finish code: by the team's highest bracket
+// slot 8 for slot 30 (champion), 7 for 28-29, 6 for 1-27; otherwise 5 for
+// first place, 4 for another team in the bracket, 3, 2 and 1 for places 2-4,
+// else 0. A team found in no division row is reported and its place is not
+// stored.
 int Record_Team_Division_Finish(int nTeam);

@@ -10,6 +10,7 @@
 
 #include <climits>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "league/historical.h"
@@ -713,7 +714,12 @@ TEST_F(PlayerStatsTest, RefusedArgumentsAndUnknownCodes)
 
     EXPECT_EQ(Get_Player_Build_Measure(41, 0), 0);
     EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Get_Player_Build_Measure([41],0)"));
-    Errors_Reported();
+    EXPECT_EQ(Get_Rushing_Production(0, 0, 34), 0);
+    EXPECT_TRUE(Last_Error_Contains("nPeriod out of bounds in Get_Rushing_Production(0,0,[34])"));
+    EXPECT_EQ(Get_Receiving_Touchdown_Share(0, -1, 0), 0);
+    EXPECT_TRUE(Last_Error_Contains("nSlot out of bounds in Get_Receiving_Touchdown_Share(0,[-1])"));
+    EXPECT_EQ(Get_Player_Playing_Time_Measure(0, 7), 0);   // empty slot, no message
+    EXPECT_EQ(Errors_Reported(), 3);
 }
 
 TEST_F(PlayerStatsTest, BuiltInTables)

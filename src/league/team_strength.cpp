@@ -1,0 +1,348 @@
+// Team strengths and the starters score, recomputed on every call.
+#include "league/team_strength.h"
+
+#include <cmath>
+#include <initializer_list>
+
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/player.h"
+#include "league/team.h"
+#include "platform/errors.h"
+
+namespace {
+
+constexpr int LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
+
+constexpr int MISSING_RATING = 20;    // any rating or composite of a missing starter
+constexpr int MISSING_OVERALL = 40;   // the overall that all-20 ratings give at QB
+
+// A term stays within this bound, so that ratings a damaged file holds
+// (huge or infinite values) can neither overflow the integer sums nor make
+// the float-to-int conversion undefined.
+constexpr float TERM_LIMIT = 1000000.0f;
+constexpr float TOTAL_LIMIT = 100000000.0f;
+
+// Eras of the running strength.
+constexpr int RUSHING_ERA_YEAR = 2000;
+constexpr int FULLBACK_ERA_YEAR = 1985;
+
+constexpr float RUSHING_BONUS_THRESHOLD = 75.0f;
+constexpr float RECEIVING_BONUS_THRESHOLD = 75.0f;
+constexpr int PASS_RUSH_BONUS_THRESHOLD = 90;
+
+// Starting group sizes of the starters score, by side.
+constexpr int SIDE_GROUP_SIZE[3] = {11, 11, 2};
+
+// A float truncated toward zero, held within +/- fLimit; not-a-number
+// gives nNaN.
+int Truncate_Within(float fValue, float fLimit, int nNaN)
+{
+    if (std::isnan(fValue))
+        return nNaN;
+    if (fValue > fLimit)
+        return static_cast<int>(fLimit);
+    if (fValue < -fLimit)
+        return -static_cast<int>(fLimit);
+    return static_cast<int>(fValue);
+}
+
+// A rating or overall as an integer term.
+int Truncate_Term(float fValue, int nMissing)
+{
+    return Truncate_Within(fValue, TERM_LIMIT, nMissing);
+}
+
+// nTotal + fExtra in single precision, truncated: the bonus steps.
+int Add_Float_Truncated(int nTotal, float fExtra)
+{
+    return Truncate_Within(static_cast<float>(nTotal) + fExtra, TOTAL_LIMIT, nTotal);
+}
+
+// Reads the terms of one club's starters. A missing starter (slot -1) reads
+// 20 for ratings and composites and 40 for overalls.
+class STARTERS {
+public:
+    STARTERS(const char* szFunction, int nTeam) : m_nTeam(nTeam)
+    {
+        if (nTeam >= 0 && nTeam <= LAST_TEAM) {
+            m_bPlayers = Is_Valid_Team(nTeam) != 0;
+            return;
+        }
+        if (nTeam != NO_TEAM)
+            Report_Error("nTeam out of bounds in %s([%d])", szFunction, nTeam);
+        m_bPlayers = false;
+    }
+
+    // The slot of the n-th (from 0) player at the position in slot order.
+    int Find(int nPosition, int n) const
+    {
+        if (!m_bPlayers)
+            return -1;
+        return Find_Team_Position_Player(m_nTeam, nPosition, n);
+    }
+
+    // A returner (kind 0 kick-offs, 1 punts); missing when the slot holds no
+    // player, as on an empty roster.
+    int Returner(int nKind) const
+    {
+        if (!m_bPlayers)
+            return -1;
+        int nSlot = Get_Team_Returner(m_nTeam, nKind);
+        return Is_Player_Slot_Used(m_nTeam, nSlot) ? nSlot : -1;
+    }
+
+    int Rating(int nSlot, int nRating) const
+    {
+        if (nSlot < 0)
+            return MISSING_RATING;
+        return Truncate_Term(Get_Player_Rating(m_nTeam, nSlot, nRating), MISSING_RATING);
+    }
+
+    int Rush(int nSlot) const { return Rating(nSlot, RATING_COMBINED_RUSHING); }
+    int Receive(int nSlot) const { return Rating(nSlot, RATING_COMBINED_RECEIVING); }
+
+    int Overall(int nSlot) const
+    {
+        if (nSlot < 0)
+            return MISSING_OVERALL;
+        return Truncate_Term(Get_Player_Overall_Or_Regenerate(m_nTeam, nSlot), MISSING_OVERALL);
+    }
+
+private:
+    int m_nTeam;
+    bool m_bPlayers = false;
+};
+
+int Position_Side(int nPosition)
+{
+    if (nPosition >= POSITION_QB && nPosition <= POSITION_C)
+        return SIDE_OFFENSE;
+    if (nPosition >= POSITION_DE && nPosition <= POSITION_S)
+        return SIDE_DEFENSE;
+    if (nPosition >= POSITION_K && nPosition <= POSITION_P)
+        return SIDE_KICKERS;
+    return -1;
+}
+
+}  // namespace
+
+int Get_Team_Run_Rating(int nTeam)
+{
+    const STARTERS X("Get_Team_Run_Rating", nTeam);
+    const int QB1 = X.Find(POSITION_QB, 0);
+    const int RB1 = X.Find(POSITION_RB, 0);
+    const int RB2 = X.Find(POSITION_RB, 1);
+    const int FB1 = X.Find(POSITION_FB, 0);
+    const int TE1 = X.Find(POSITION_TE, 0);
+    const int TE2 = X.Find(POSITION_TE, 1);
+    const int T1 = X.Find(POSITION_T, 0);
+    const int T2 = X.Find(POSITION_T, 1);
+    const int G1 = X.Find(POSITION_G, 0);
+    const int G2 = X.Find(POSITION_G, 1);
+    const int C1 = X.Find(POSITION_C, 0);
+    const int nYear = Get_Current_Year();
+
+    int T = X.Overall(RB1) + X.Rush(RB1);
+    int N = 6;
+    // Older eras leaned harder on the lead back, and before 1985 on the
+    // fullback as a runner too.
+    if (nYear < RUSHING_ERA_YEAR) {
+        T += X.Rush(RB1);
+        ++N;
+    }
+    if (nYear < FULLBACK_ERA_YEAR) {
+        T += X.Rush(FB1);
+        ++N;
+    }
+    const int nBlocking = X.Rating(FB1, RATING_RUN_BLOCKING) + 3 * X.Rating(T1, RATING_RUN_BLOCKING)
+        + 3 * X.Rating(T2, RATING_RUN_BLOCKING) + 3 * X.Rating(C1, RATING_RUN_BLOCKING)
+        + 4 * X.Rating(G1, RATING_RUN_BLOCKING) + 4 * X.Rating(G2, RATING_RUN_BLOCKING)
+        + 2 * X.Rating(TE1, RATING_RUN_BLOCKING) + X.Rating(TE2, RATING_RUN_BLOCKING);
+    T += nBlocking / 7;
+    T += (X.Overall(C1) + X.Overall(T1) + X.Overall(T2) + X.Overall(G1) + X.Overall(G2)) / 5;
+
+    // A running quarterback and a strong second back add half their excess.
+    const int nQuarterbackRush = X.Rush(QB1);
+    if (nQuarterbackRush > RUSHING_BONUS_THRESHOLD)
+        T = Add_Float_Truncated(T, static_cast<float>(nQuarterbackRush - 75) * 0.5f);
+    const int nSecondBackRush = X.Rush(RB2);
+    if (nSecondBackRush > RUSHING_BONUS_THRESHOLD)
+        T = Add_Float_Truncated(T, static_cast<float>(nSecondBackRush - 75) * 0.5f);
+
+    return (13 * T) / N - 294;
+}
+
+int Get_Team_Pass_Rating(int nTeam)
+{
+    const STARTERS X("Get_Team_Pass_Rating", nTeam);
+    const int QB1 = X.Find(POSITION_QB, 0);
+    const int RB1 = X.Find(POSITION_RB, 0);
+    const int FB1 = X.Find(POSITION_FB, 0);
+    const int TE1 = X.Find(POSITION_TE, 0);
+    const int TE2 = X.Find(POSITION_TE, 1);
+    int WR[5];
+    for (int i = 0; i < 5; ++i)
+        WR[i] = X.Find(POSITION_WR, i);
+    const int T1 = X.Find(POSITION_T, 0);
+    const int T2 = X.Find(POSITION_T, 1);
+    const int G1 = X.Find(POSITION_G, 0);
+    const int G2 = X.Find(POSITION_G, 1);
+    const int C1 = X.Find(POSITION_C, 0);
+
+    int S = 3 * (X.Overall(QB1) + X.Rating(QB1, RATING_ACCURACY) + X.Rating(QB1, RATING_DISTANCE)
+                 + X.Rating(QB1, RATING_CONTROL) + X.Rating(QB1, RATING_RED_ZONE));
+    S += X.Overall(WR[0]) + X.Overall(WR[1]) + X.Receive(WR[0]) + X.Receive(WR[1]);
+    S += (X.Overall(WR[2]) + X.Overall(WR[3]) + X.Overall(WR[4]) + X.Receive(WR[2]) + X.Receive(WR[3])
+          + X.Receive(WR[4]))
+        / 3;
+    S += X.Rating(T1, RATING_PASS_BLOCKING) + X.Rating(T2, RATING_PASS_BLOCKING);
+    S += (2 * (X.Rating(G1, RATING_PASS_BLOCKING) + X.Rating(G2, RATING_PASS_BLOCKING)
+               + X.Rating(C1, RATING_PASS_BLOCKING)))
+        / 3;
+
+    // Receiving bonuses: the first tight end counts his whole excess, the
+    // others half of theirs.
+    const int nTightEnd1 = X.Receive(TE1);
+    if (nTightEnd1 > RECEIVING_BONUS_THRESHOLD)
+        S = Add_Float_Truncated(S, static_cast<float>(nTightEnd1 - 75));
+    for (int nSlot : {TE2, RB1, FB1}) {
+        const int nReceiving = X.Receive(nSlot);
+        if (nReceiving > RECEIVING_BONUS_THRESHOLD)
+            S = Add_Float_Truncated(S, static_cast<float>(nReceiving - 75) * 0.5f);
+    }
+
+    return (10 * S) / 25 - 21;
+}
+
+int Get_Team_Run_Defense_Rating(int nTeam)
+{
+    const STARTERS X("Get_Team_Run_Defense_Rating", nTeam);
+    const int DE1 = X.Find(POSITION_DE, 0);
+    const int DE2 = X.Find(POSITION_DE, 1);
+    const int DT1 = X.Find(POSITION_DT, 0);
+    const int DT2 = X.Find(POSITION_DT, 1);
+    int LB[4];
+    for (int i = 0; i < 4; ++i)
+        LB[i] = X.Find(POSITION_LB, i);
+    const int S1 = X.Find(POSITION_S, 0);
+    const int S2 = X.Find(POSITION_S, 1);
+
+    int S = 0;
+    for (int nSlot : {DE1, DE2, DT1, DT2, LB[0], LB[1], LB[2], LB[3]})
+        S += X.Rating(nSlot, RATING_RUN_DEFENSE);
+    S += (X.Overall(DE1) + X.Overall(DE2) + X.Overall(DT1) + X.Overall(DT2)) / 2;
+    S += (X.Overall(LB[0]) + X.Overall(LB[1]) + X.Overall(LB[2]) + X.Overall(LB[3])) / 2;
+    S += (X.Rating(S1, RATING_RUN_DEFENSE) + X.Rating(S2, RATING_RUN_DEFENSE)) / 2;
+
+    return (12 * S) / 13 - 148;
+}
+
+int Get_Team_Pass_Defense_Rating(int nTeam)
+{
+    const STARTERS X("Get_Team_Pass_Defense_Rating", nTeam);
+    const int DE1 = X.Find(POSITION_DE, 0);
+    const int DE2 = X.Find(POSITION_DE, 1);
+    const int DT1 = X.Find(POSITION_DT, 0);
+    const int DT2 = X.Find(POSITION_DT, 1);
+    int LB[4];
+    for (int i = 0; i < 4; ++i)
+        LB[i] = X.Find(POSITION_LB, i);
+    const int CB1 = X.Find(POSITION_CB, 0);
+    const int CB2 = X.Find(POSITION_CB, 1);
+    const int S1 = X.Find(POSITION_S, 0);
+    const int S2 = X.Find(POSITION_S, 1);
+
+    int S = X.Overall(CB1) + X.Overall(CB2) + X.Rating(CB1, RATING_PASS_COVERAGE)
+        + X.Rating(CB2, RATING_PASS_COVERAGE) + X.Overall(S1) + X.Overall(S2);
+    S += (X.Rating(S1, RATING_PASS_COVERAGE) + X.Rating(S2, RATING_PASS_COVERAGE)) / 2;
+    S += (X.Rating(DE1, RATING_PASS_RUSH) + X.Rating(DE2, RATING_PASS_RUSH) + X.Rating(DT1, RATING_PASS_RUSH)
+          + X.Rating(DT2, RATING_PASS_RUSH))
+        / 2;
+    S += (X.Rating(LB[0], RATING_PASS_RUSH) + X.Rating(LB[1], RATING_PASS_RUSH) + X.Rating(LB[2], RATING_PASS_RUSH)
+          + X.Rating(LB[3], RATING_PASS_RUSH))
+        / 2;
+
+    // Dominant edge rushers count their excess over 90 a second time.
+    for (int nSlot : {DE1, DE2}) {
+        const int nRush = X.Rating(nSlot, RATING_PASS_RUSH);
+        if (nRush > PASS_RUSH_BONUS_THRESHOLD)
+            S += nRush - PASS_RUSH_BONUS_THRESHOLD;
+    }
+
+    return (10 * S) / 11 - 40;
+}
+
+int Get_Team_Special_Teams_Rating(int nTeam)
+{
+    const STARTERS X("Get_Team_Special_Teams_Rating", nTeam);
+    const int K = X.Find(POSITION_K, 0);
+    const int P = X.Find(POSITION_P, 0);
+    const int KR = X.Returner(RETURNER_KICKOFF);
+    const int PR = X.Returner(RETURNER_PUNT);
+
+    int S = (X.Overall(K) + 2 * X.Rating(K, RATING_FG_ACCURACY) + X.Rating(K, RATING_FG_DISTANCE)) / 2;
+    S += (X.Overall(P) + X.Rating(P, RATING_PUNT_DISTANCE)) / 2;
+    S += X.Rating(PR, RATING_PUNT_RETURNS) / 2;
+    S += X.Rating(KR, RATING_KICK_RETURNS) / 2;
+
+    return (6 * S) / 4 + 283;
+}
+
+int Get_Team_Strength_By_Code(int nTeam, int nCode)
+{
+    switch (nCode) {
+    case TEAM_RATING_RUNNING:
+        return Get_Team_Run_Rating(nTeam);
+    case TEAM_RATING_PASSING:
+        return Get_Team_Pass_Rating(nTeam);
+    case TEAM_RATING_RUN_DEFENSE:
+        return Get_Team_Run_Defense_Rating(nTeam);
+    case TEAM_RATING_PASS_DEFENSE:
+        return Get_Team_Pass_Defense_Rating(nTeam);
+    case TEAM_RATING_SPECIAL_TEAMS:
+        return Get_Team_Special_Teams_Rating(nTeam);
+    default:
+        return 0;
+    }
+}
+
+int Get_Team_Starters_Score(int nTeam)
+{
+    if (nTeam < 0) {
+        Report_Error("nTeam out of bounds in Get_Team_Starters_Score([%d])", nTeam);
+        return 0;
+    }
+    if (nTeam >= FREE_AGENT_TEAM || !Is_Valid_Team(nTeam))
+        return 0;
+
+    // The first slot of each side. An empty record reads as position 0 and
+    // so belongs to the offence; a side with no player has no window, and
+    // nothing is created here (this is a read).
+    int nFirst[3] = {-1, -1, -1};
+    const int nLength = Count_Team_Players(nTeam);
+    for (int s = 0; s < nLength; ++s) {
+        const int nSide = Position_Side(League.Team[nTeam].Player[s].nVital[VITAL_POSITION]);
+        if (nSide >= 0 && nFirst[nSide] < 0)
+            nFirst[nSide] = s;
+    }
+
+    const STARTERS X("Get_Team_Starters_Score", nTeam);
+    int nSum = 0;
+    for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+        const bool bEmpty = League.Team[nTeam].Player[s].nVital[VITAL_PLAYER_ID] == 0;
+        const int nPosition = bEmpty ? POSITION_QB : League.Team[nTeam].Player[s].nVital[VITAL_POSITION];
+        const int nSide = Position_Side(nPosition);
+        if (nSide < 0 || nFirst[nSide] < 0)
+            continue;
+        if (s > nFirst[nSide] + SIDE_GROUP_SIZE[nSide] - 1)
+            continue;
+        // An empty slot inside the offensive window counts as a missing
+        // quarterback: the all-20 overall, without writing into the record.
+        const int nOverall = bEmpty ? MISSING_OVERALL : X.Overall(s);
+        nSum += nOverall;
+        if (nPosition == POSITION_QB)
+            nSum += nOverall;
+    }
+    return nSum / 2;
+}
