@@ -65,7 +65,9 @@ bool Position_Fits_Category(int nPosition, int nCategory)
         return nPosition >= 8 && nPosition <= 12;
     if (nCategory == 13)
         return nPosition == 13;
-    return nCategory >= 15;
+    // 15 and above, and the negative "all positions" of the page templates
+    // (-1, or -100 for a parameter left out).
+    return nCategory >= 15 || nCategory < 0;
 }
 
 // The position of the player who held game roster entry nSlot of team nTeam.
@@ -246,7 +248,7 @@ int Get_Game_Top_Player(const GAME* pGame, int nFigure, int nCategory, int bTeam
         Report_Error("nFigure out of bounds in Get_Game_Top_Player(pGame,[%d],%d,%d)", nFigure, nCategory, bTeam);
         return -1;
     }
-    if (nCategory < 0 || (nCategory >= 5 && nCategory <= 7) || nCategory == 14)
+    if ((nCategory >= 5 && nCategory <= 7) || nCategory == 14)
         return -1;
     const int nTeam = bTeam == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam;
     if (nTeam >= TOTAL_NUMBER_OF_TEAMS)

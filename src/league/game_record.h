@@ -340,7 +340,8 @@ int Get_Game_Player_Stat(const GAME* pGame, int bTeam, int nSlot, int nFigure);
 // The player ID, among game roster entries 0-50 of the side, with the largest
 // positive value of box-score figure nFigure whose position fits nCategory:
 // 0 quarterbacks, 1-4 backs, tight ends and receivers, 8-12 defenders,
-// 13 kickers, 15 and above any position; 5, 6, 7, 14 (and below 0) none.
+// 13 kickers, 15 and above (and any negative category: the pages' "all")
+// any position; 5, 6, 7 and 14 none.
 // The first of equal values wins. -1 when nobody qualifies, for no record
 // and for a bad side or figure (reported).
 int Get_Game_Top_Player(const GAME* pGame, int nFigure, int nCategory, int bTeam);

@@ -356,8 +356,6 @@ int Get_Player_Season_Line_Index(int nTeam, int nSlot, int n)
 
 void Set_Player_Season_Link(int nTeam, int nSlot, int n, int nLine)
 {
-    if (nTeam == NO_TEAM)
-        return;
     if (!Check_Player_Address("Set_Player_Season_Link", nTeam, nSlot))
         return;
     if (n < 0 || n > LAST_LINK) {

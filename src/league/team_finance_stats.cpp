@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <limits>
 
@@ -595,6 +596,26 @@ void Set_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat, int 
         return;
     }
     League.Team[nTeam].nTotals[nCategory][nSeason][nStat] = nValue;
+}
+
+void Clear_Team_Totals(int nTeam)
+{
+    if (nTeam == NO_TEAM) {
+        Report_Error("'NO_TEAM' passed to Clear_Team_Totals()");
+        return;
+    }
+    if (!In_Range(nTeam, 0, LAST_TEAM)) {
+        Report_Error("nTeam out of bounds in Clear_Team_Totals(%d)", nTeam);
+        return;
+    }
+    memset(League.Team[nTeam].nTotals, 0, sizeof(League.Team[nTeam].nTotals));
+}
+
+void Clear_All_Team_Totals()
+{
+    int nTeams = Count_Teams();
+    for (int t = 0; t < nTeams; t++)
+        Clear_Team_Totals(t);
 }
 
 void Clear_Team_Totals_Season(int nTeam)

@@ -32,6 +32,7 @@ constexpr int LAST_WEEKEND_DAY = 6;
 constexpr int TEMPLATE_COLUMN_MIX = 37;
 constexpr int FULL_LEAGUE_TEAMS = 32;
 constexpr int SHORT_SEASON_GAMES = 12;          // at most this many: dates two rows later
+constexpr int MIN_COUNTED_WEEKS = 18;           // weeks 0-17: 17 games and a bye
 
 constexpr int FINISH_PLAYOFFS = 4;
 constexpr int FINISH_FINAL = 7;
@@ -84,12 +85,18 @@ int32_t* Home_Side_Entry(int nTeam, int nWeek)
     return nOpponent < 0 ? nullptr : Week_Entry(nOpponent, nWeek);
 }
 
-// Regular-season weeks: the first playoff week, or every week while the
-// calendar holds none (a schedule being built, a league never started).
+// The weeks the home and away counters look at: the regular season (the
+// first playoff week), but never fewer than the first 18 weeks. The schedule
+// generator counts a new schedule before it sets the new season's playoff
+// week, so the week still stored may be a shorter season's; 18 weeks hold
+// every regular season of 17 games and a bye. Every week counts while the
+// calendar holds none (a league never started).
 int Regular_Week_Count()
 {
     int nWeeks = Get_First_Playoff_Week();
-    return (nWeeks <= 0 || nWeeks > SCHEDULE_WEEKS) ? SCHEDULE_WEEKS : nWeeks;
+    if (nWeeks <= 0 || nWeeks > SCHEDULE_WEEKS)
+        return SCHEDULE_WEEKS;
+    return nWeeks < MIN_COUNTED_WEEKS ? MIN_COUNTED_WEEKS : nWeeks;
 }
 
 bool In_Playoffs()

@@ -100,8 +100,9 @@ int Get_Scheduled_Opponent(int nTeam, int nWeek);
 int Get_Team_Week_Home_Away(int nTeam, int nWeek);
 
 // Home (field 0 positive) / away (negative) games among the regular-season
-// weeks: weeks 0 to the first playoff week - 1, all 22 weeks while the
-// calendar holds no first playoff week.
+// weeks: weeks 0 to the first playoff week - 1 but at least weeks 0-17 (a
+// schedule just made is counted before its playoff week is set); all 22
+// weeks while the calendar holds no first playoff week.
 int Count_Team_Home_Games(int nTeam);
 int Count_Team_Away_Games(int nTeam);
 // The same weeks: games at home against / away at nOpponent (0-40).

@@ -27,8 +27,8 @@ constexpr float TOTAL_LIMIT = 100000000.0f;
 constexpr int RUSHING_ERA_YEAR = 2000;
 constexpr int FULLBACK_ERA_YEAR = 1985;
 
-constexpr float RUSHING_BONUS_THRESHOLD = 75.0f;
-constexpr float RECEIVING_BONUS_THRESHOLD = 75.0f;
+constexpr int RUSHING_BONUS_THRESHOLD = 75;
+constexpr int RECEIVING_BONUS_THRESHOLD = 75;
 constexpr int PASS_RUSH_BONUS_THRESHOLD = 90;
 
 // Starting group sizes of the starters score, by side.
@@ -165,10 +165,10 @@ int Get_Team_Run_Rating(int nTeam)
     // A running quarterback and a strong second back add half their excess.
     const int nQuarterbackRush = X.Rush(QB1);
     if (nQuarterbackRush > RUSHING_BONUS_THRESHOLD)
-        T = Add_Float_Truncated(T, static_cast<float>(nQuarterbackRush - 75) * 0.5f);
+        T = Add_Float_Truncated(T, static_cast<float>(nQuarterbackRush - RUSHING_BONUS_THRESHOLD) * 0.5f);
     const int nSecondBackRush = X.Rush(RB2);
     if (nSecondBackRush > RUSHING_BONUS_THRESHOLD)
-        T = Add_Float_Truncated(T, static_cast<float>(nSecondBackRush - 75) * 0.5f);
+        T = Add_Float_Truncated(T, static_cast<float>(nSecondBackRush - RUSHING_BONUS_THRESHOLD) * 0.5f);
 
     return (13 * T) / N - 294;
 }
@@ -205,11 +205,11 @@ int Get_Team_Pass_Rating(int nTeam)
     // others half of theirs.
     const int nTightEnd1 = X.Receive(TE1);
     if (nTightEnd1 > RECEIVING_BONUS_THRESHOLD)
-        S = Add_Float_Truncated(S, static_cast<float>(nTightEnd1 - 75));
+        S = Add_Float_Truncated(S, static_cast<float>(nTightEnd1 - RECEIVING_BONUS_THRESHOLD));
     for (int nSlot : {TE2, RB1, FB1}) {
         const int nReceiving = X.Receive(nSlot);
         if (nReceiving > RECEIVING_BONUS_THRESHOLD)
-            S = Add_Float_Truncated(S, static_cast<float>(nReceiving - 75) * 0.5f);
+            S = Add_Float_Truncated(S, static_cast<float>(nReceiving - RECEIVING_BONUS_THRESHOLD) * 0.5f);
     }
 
     return (10 * S) / 25 - 21;

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "frontoffice/college_count.h"
+#include "league/default_settings.h"
 #include "league/game_file.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
@@ -23,7 +25,10 @@
 #include "league/preferences.h"
 #include "league/team.h"
 #include "platform/files.h"
+#include "season/draft_pool.h"
+#include "season/player_generation.h"
 #include "test_support.h"
+#include "tools/player_repairs.h"
 
 namespace {
 
@@ -776,4 +781,253 @@ TEST_F(GameFileTest, CorpusFilesAreWrittenWhenAsked)
     Write("corrupt-block.zrt", Damaged);
     Write("fewer-blocks.zrt", Make_File("2101", std::vector<BYTES>(Pieces.begin(), Pieces.begin() + 60), 9));
     Write("head-only.zrt", BYTES(Valid.begin(), Valid.begin() + 25));
+}
+
+// ---------------------------------------------------------------------------
+// The repairs of a load
+
+namespace {
+
+class GameFileRepairTest : public GameFileTest {
+protected:
+    void SetUp() override
+    {
+        GameFileTest::SetUp();
+        Clear_All_Teams();
+        League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
+        League.Universe.nStat[GAMES_PER_SEASON] = 16;
+        std::memset(League.StandingsArea.PlayoffTeam, NO_TEAM, sizeof(League.StandingsArea.PlayoffTeam));
+        League.StandingsArea.nPlayoffDay[0] = 17;
+        for (int t = 0; t < 3; ++t) {
+            Set_Team_Stat(t, TEAM_STAT_CONTROLLER, CONTROLLER_COMPUTER);
+            for (int w = 0; w < SCHEDULE_WEEKS; ++w)
+                League.Team[t].nSchedule[w][3] = -1;
+        }
+    }
+    static void Finish_Game(int g, int nAway, int nHome, int nAwayScore, int nHomeScore, int nWeek)
+    {
+        GAME& Game = League.Game[g];
+        Game.nAwayTeam = static_cast<uint8_t>(nAway);
+        Game.nHomeTeam = static_cast<uint8_t>(nHome);
+        Game.nScore[GAME_SIDE_AWAY] = nAwayScore;
+        Game.nScore[GAME_SIDE_HOME] = nHomeScore;
+        Game.nWeek = static_cast<int16_t>(nWeek);
+        Game.nClock = 3600;
+    }
+    static int Yearly(int t, int n) { return League.Team[t].bYearly[0][n]; }
+};
+
+}  // namespace
+
+TEST_F(GameFileRepairTest, RelinkPutsTheScheduledTeamsIntoTheirGamesAndRecountsResults)
+{
+    // Week 2: team 0 at home to team 1 in game 0; week 18 (playoffs): team 1
+    // at home to team 0 in game 1. Both records hold other teams' bytes.
+    League.Team[0].nSchedule[2][0] = 2;
+    League.Team[0].nSchedule[2][3] = 0;
+    League.Team[1].nSchedule[2][0] = -1;
+    League.Team[1].nSchedule[2][3] = 0;
+    League.Team[1].nSchedule[18][0] = 1;
+    League.Team[1].nSchedule[18][3] = 1;
+    // Damaged entries: a record index past the table, an opponent past the teams.
+    League.Team[2].nSchedule[3][0] = 1;
+    League.Team[2].nSchedule[3][3] = 450;
+    League.Team[2].nSchedule[4][0] = -90;
+    League.Team[2].nSchedule[4][3] = 2;
+    Finish_Game(0, 2, 2, 17, 24, 2);
+    Finish_Game(1, 2, 2, 10, 31, 18);
+    League.Game[2].nAwayTeam = 7;
+    League.Game[2].nHomeTeam = 9;
+    Relink_Games_And_Records();
+    EXPECT_EQ(League.Game[0].nHomeTeam, 0);
+    EXPECT_EQ(League.Game[0].nAwayTeam, 1);
+    EXPECT_EQ(League.Game[1].nHomeTeam, 1);
+    EXPECT_EQ(League.Game[1].nAwayTeam, 0);
+    EXPECT_EQ(League.Game[2].nAwayTeam, 7);
+    EXPECT_EQ(League.Game[2].nHomeTeam, 9);
+    // Team 0 won at home in the season and lost in the playoffs.
+    EXPECT_EQ(Yearly(0, YEARLY_WINS), 1);
+    EXPECT_EQ(Yearly(0, YEARLY_HOME_WINS), 1);
+    EXPECT_EQ(Yearly(0, YEARLY_LOSSES), 0);
+    EXPECT_EQ(Yearly(0, YEARLY_PLAYOFF_LOSSES), 1);
+    EXPECT_EQ(Yearly(0, YEARLY_PLAYOFF_WINS), 0);
+    EXPECT_EQ(Yearly(1, YEARLY_LOSSES), 1);
+    EXPECT_EQ(Yearly(1, YEARLY_HOME_LOSSES), 0);
+    EXPECT_EQ(Yearly(1, YEARLY_PLAYOFF_WINS), 1);
+    EXPECT_EQ(Yearly(2, YEARLY_WINS), 0);
+}
+
+TEST_F(GameFileRepairTest, SeasonRecordsAreRecountedFromTheGames)
+{
+    Finish_Game(0, 1, 0, 7, 14, 0);   // team 0 wins at home
+    Finish_Game(1, 0, 1, 3, 20, 1);   // team 1 wins at home
+    Finish_Game(2, 2, 0, 13, 6, 2);   // team 2 wins away
+    League.Team[0].bYearly[0][YEARLY_WINS] = 9;
+    League.Team[2].bYearly[0][YEARLY_HOME_WINS] = 4;
+    Recount_Season_Records();
+    EXPECT_EQ(Yearly(0, YEARLY_WINS), 1);
+    EXPECT_EQ(Yearly(0, YEARLY_LOSSES), 2);
+    EXPECT_EQ(Yearly(0, YEARLY_HOME_WINS), 1);
+    EXPECT_EQ(Yearly(0, YEARLY_HOME_LOSSES), 1);
+    EXPECT_EQ(Yearly(1, YEARLY_WINS), 1);
+    EXPECT_EQ(Yearly(1, YEARLY_LOSSES), 1);
+    EXPECT_EQ(Yearly(1, YEARLY_HOME_WINS), 1);
+    EXPECT_EQ(Yearly(2, YEARLY_WINS), 1);
+    EXPECT_EQ(Yearly(2, YEARLY_HOME_WINS), 0);
+    EXPECT_EQ(Yearly(2, YEARLY_TIES), 0);
+}
+
+TEST_F(GameFileRepairTest, PlayerRepairsOfEveryLoad)
+{
+    // Positions outside 0-14 leave the roster, which closes up.
+    Add_Player(0, 0, 11, POSITION_QB, 50.0f);
+    Add_Player(0, 1, 12, 15, 50.0f);
+    Add_Player(0, 2, 13, POSITION_P, 50.0f);
+    Add_Player(0, 3, 14, -3, 50.0f);
+    Add_Player(0, 4, 15, POSITION_K, 50.0f);
+    Remove_Players_Without_Position();
+    EXPECT_EQ(Count_Team_Players(0), 3);
+    EXPECT_EQ(League.Team[0].Player[1].nVital[VITAL_PLAYER_ID], 13);
+    EXPECT_EQ(League.Team[0].Player[2].nVital[VITAL_PLAYER_ID], 15);
+
+    // Ratings 13-16 of old files: not a number -> default, below 20 -> 20.
+    League.Team[0].Player[0].fRating[13] = std::nanf("");
+    League.Team[0].Player[0].fRating[14] = 5.0f;
+    League.Team[0].Player[0].fRating[16] = 19.5f;
+    League.Team[0].Player[0].fRating[12] = 3.0f;
+    League.Team[0].Player[0].fRating[17] = std::nanf("");
+    Convert_Old_Player_Ratings();
+    EXPECT_EQ(League.Team[0].Player[0].fRating[13], Get_Default_Rating(13));
+    EXPECT_EQ(League.Team[0].Player[0].fRating[14], 20.0f);
+    EXPECT_EQ(League.Team[0].Player[0].fRating[16], 20.0f);
+    EXPECT_EQ(League.Team[0].Player[0].fRating[12], 3.0f);
+    EXPECT_TRUE(std::isnan(League.Team[0].Player[0].fRating[17]));
+
+    // Speed below 40: whole part + 40 for receivers, + 30 for QB-TE; others alone.
+    Add_Player(1, 0, 21, POSITION_WR, 50.0f);
+    Add_Player(1, 1, 22, POSITION_TE, 50.0f);
+    Add_Player(1, 2, 23, POSITION_CB, 50.0f);
+    Add_Player(1, 3, 24, POSITION_RB, 50.0f);
+    League.Team[1].Player[0].fRating[RATING_SPEED] = 39.9f;
+    League.Team[1].Player[1].fRating[RATING_SPEED] = std::nanf("");
+    League.Team[1].Player[2].fRating[RATING_SPEED] = 25.0f;
+    League.Team[1].Player[3].fRating[RATING_SPEED] = 40.0f;
+    Fix_Low_Speed_Ratings();
+    EXPECT_EQ(League.Team[1].Player[0].fRating[RATING_SPEED], 79.0f);
+    float fDefault = Get_Default_Rating(RATING_SPEED);
+    float fExpected = fDefault < 40.0f ? std::trunc(fDefault) + 30.0f : fDefault;
+    EXPECT_EQ(League.Team[1].Player[1].fRating[RATING_SPEED], fExpected);
+    EXPECT_EQ(League.Team[1].Player[2].fRating[RATING_SPEED], 25.0f);
+    EXPECT_EQ(League.Team[1].Player[3].fRating[RATING_SPEED], 40.0f);
+
+    // Receivers of the franchises without career receptions: preference 237.
+    Set_User_Preference(PREF_CARD_STAT_CHOICE, 0);
+    for (int s = 0; s < 9; ++s)
+        Add_Player(2, s, 300 + s, POSITION_WR, 50.0f);
+    Add_Player(FREE_AGENT_TEAM, 0, 400, POSITION_WR, 50.0f);
+    League.Team[FREE_AGENT_TEAM].Player[0].nStat[2][6] = 50;   // pools do not count
+    Check_Receiver_Statistics();
+    EXPECT_EQ(Get_User_Preference(PREF_CARD_STAT_CHOICE), 2019);
+    Set_User_Preference(PREF_CARD_STAT_CHOICE, 0);
+    League.Team[2].Player[8].nStat[2][6] = 3;   // 1 of 10 receivers: a tenth
+    Check_Receiver_Statistics();
+    EXPECT_EQ(Get_User_Preference(PREF_CARD_STAT_CHOICE), 0);
+}
+
+TEST_F(GameFileRepairTest, CurrentLineFixUpsRunOnlyForOldVersions)
+{
+    Add_Player(0, 0, 11, POSITION_QB, 50.0f);
+    League.Team[0].Player[0].bStat[2] = 9;
+    League.Team[0].Player[0].nVital[VITAL_HEIGHT] = 0;
+    League.Team[0].Player[0].nVital[VITAL_WEIGHT] = Get_Average_Player_Weight(POSITION_QB) - 15;
+    std::strcpy(League.szLeagueName[0], "American");
+    std::strcpy(League.szLeagueName[1], "National");
+    Set_User_Preference(PREF_SEASON_INDEX, 0);
+    Set_User_Preference(PREF_OVERTIME_RULE, 0);
+    Set_User_Preference(PREF_MINUTES_PER_PERIOD, 12);
+    Set_User_Preference(PREF_FIELD_RULE_200, 7);
+    Set_User_Preference(PREF_FIELD_RULE_202, 7);
+    LEAGUE_SNAPSHOT Before;
+
+    Run_Current_Line_Fix_Ups(2100);
+    EXPECT_TRUE(Before.Unchanged());
+
+    Run_Current_Line_Fix_Ups(1100);
+    EXPECT_EQ(Get_User_Preference(PREF_OVERTIME_RULE), 1);       // 2019 is after 2013
+    EXPECT_EQ(Get_User_Preference(PREF_MINUTES_PER_PERIOD), 10); // from 2017
+    EXPECT_EQ(Get_User_Preference(PREF_FIELD_RULE_200), 1);
+    EXPECT_EQ(Get_User_Preference(PREF_FIELD_RULE_202), 0);
+    EXPECT_EQ(League.Team[0].Player[0].bStat[2], POSITION_QB);
+    // Height: the position's average + (-15) / 10, truncated to -1.
+    EXPECT_EQ(League.Team[0].Player[0].nVital[VITAL_HEIGHT], Get_Average_Player_Height(POSITION_QB) - 1);
+    EXPECT_STREQ(League.szLeagueName[0], "AFC");
+    EXPECT_STREQ(League.szLeagueName[1], "NFC");
+
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 1965;
+    Set_League_Abbreviations();
+    EXPECT_STREQ(League.szLeagueName[0], "AFL");
+    EXPECT_STREQ(League.szLeagueName[1], "NFL");
+    Run_Current_Line_Fix_Ups(1600);
+    EXPECT_EQ(Get_User_Preference(PREF_FIELD_RULE_200), 2);
+    EXPECT_EQ(Get_User_Preference(PREF_FIELD_RULE_202), 2);
+}
+
+TEST_F(GameFileRepairTest, DraftOrderPoolAndDefaultSettings)
+{
+    // 2019 records: team 0 10-6 out of the playoffs, team 1 4-12 lost in the
+    // first round, team 2 12-4 champion. Teams out of the playoffs pick first.
+    League.Team[0].bYearly[0][YEARLY_WINS] = 10;
+    League.Team[0].bYearly[0][YEARLY_LOSSES] = 6;
+    League.Team[1].bYearly[0][YEARLY_WINS] = 4;
+    League.Team[1].bYearly[0][YEARLY_LOSSES] = 12;
+    League.Team[2].bYearly[0][YEARLY_WINS] = 12;
+    League.Team[2].bYearly[0][YEARLY_LOSSES] = 4;
+    League.StandingsArea.PlayoffTeam[0] = 1;
+    League.StandingsArea.PlayoffTeam[1] = 2;
+    League.StandingsArea.PlayoffTeam[16] = 2;
+    League.StandingsArea.PlayoffTeam[30] = 2;
+    Set_User_Preference(PREF_CURRENT_WEEK, 20);
+    Set_Draft_Order();
+    EXPECT_EQ(Get_Draft_Order_Team(0), 0);
+    EXPECT_EQ(Get_Draft_Order_Team(1), 1);
+    EXPECT_EQ(Get_Draft_Order_Team(2), 2);
+    // Without a bracket the worst record picks first.
+    std::memset(League.StandingsArea.PlayoffTeam, NO_TEAM, sizeof(League.StandingsArea.PlayoffTeam));
+    Set_Draft_Order();
+    EXPECT_EQ(Get_Draft_Order_Team(0), 1);
+    EXPECT_EQ(Get_Draft_Order_Team(1), 0);
+    EXPECT_EQ(Get_Draft_Order_Team(2), 2);
+
+    // The pools count up to their first empty slot.
+    Add_Player(38, 0, 501, POSITION_QB, 50.0f);
+    Add_Player(38, 1, 502, POSITION_RB, 50.0f);
+    Add_Player(40, 1, 503, POSITION_WR, 50.0f);
+    EXPECT_EQ(Count_College_Players(), 2);
+    Set_User_Preference(PREF_DRAFT_ROUND, 3);
+    EXPECT_EQ(Check_Draft_Pool(), 1);
+    Set_User_Preference(PREF_DRAFT_ROUND, 7);
+    EXPECT_EQ(Check_Draft_Pool(), 0);
+    Prepare_Draft_Pool();
+    EXPECT_EQ(Count_College_Players(), 0);
+    EXPECT_EQ(League.Team[40].Player[1].nVital[VITAL_PLAYER_ID], 0);
+    Set_User_Preference(PREF_DRAFT_ROUND, 3);
+    EXPECT_EQ(Check_Draft_Pool(), 0);
+
+    // Default settings of a new game, the user's club being team 1 (league 1).
+    Set_Team_Stat(1, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
+    Set_Team_Stat(1, TEAM_STAT_DIVISION, 5);
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 1965;
+    Set_User_Preference(PREF_SEASON_INDEX, 0);
+    Set_Default_Settings();
+    EXPECT_EQ(Get_User_Preference(100), 2);
+    EXPECT_EQ(Get_User_Preference(105), 46);
+    EXPECT_EQ(Get_User_Preference(112), 9);
+    EXPECT_EQ(Get_User_Preference(116), 24);
+    EXPECT_EQ(Get_User_Preference(119), 18);
+    EXPECT_EQ(Get_User_Preference(PREF_CURRENT_TEAM), 1);
+    EXPECT_EQ(Get_User_Preference(PREF_SELECTED_TEAM), 1);
+    EXPECT_EQ(Get_User_Preference(PREF_USER_LEAGUE), 1);
+    EXPECT_EQ(Get_User_Preference(PREF_SHOWN_GAME), -1);
+    EXPECT_EQ(Get_User_Preference(PREF_TEXT_SPEED), 300);
+    EXPECT_STREQ(League.szSkinName, "earth");
 }

@@ -393,6 +393,9 @@ TEST_F(GameRecordTest, PlayerStatAndTopPlayer)
     EXPECT_EQ(Get_Game_Top_Player(&Game, 2, 1, 1), 1003);   // backs and receivers
     EXPECT_EQ(Get_Game_Top_Player(&Game, 2, 4, 1), 1003);
     EXPECT_EQ(Get_Game_Top_Player(&Game, 2, 15, 1), 1003);  // any position; slot 51 unseen
+    EXPECT_EQ(Get_Game_Top_Player(&Game, 0, 15, 1), 1001);  // QB 30 beats P 12 and K 7
+    EXPECT_EQ(Get_Game_Top_Player(&Game, 0, -1, 1), 1001);  // a page's "all positions"
+    EXPECT_EQ(Get_Game_Top_Player(&Game, 2, -100, 1), 1003);
     EXPECT_EQ(Get_Game_Top_Player(&Game, 0, 0, 1), 1001);   // quarterbacks
     EXPECT_EQ(Get_Game_Top_Player(&Game, 2, 10, 1), 1004);  // defenders
     EXPECT_EQ(Get_Game_Top_Player(&Game, 1, 10, 1), -1);    // no positive value

@@ -239,11 +239,13 @@ TEST_F(SeasonLinesTest, LinkOperationsAndTheirBounds)
     EXPECT_TRUE(Last_Error_Contains("nLine out of bounds in Set_Player_Season_Link(5,2,3,[32768])"));
     Set_Player_Season_Link(41, 2, 3, 1);
     EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_Player_Season_Link([41],2)"));
-    Set_Player_Season_Link(NO_TEAM, 2, 3, 1);   // ignored quietly
+    // NO_TEAM is no roster either: refused like any other bad team.
+    Set_Player_Season_Link(NO_TEAM, 2, 3, 1);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_Player_Season_Link([128],2)"));
     EXPECT_EQ(Count_Player_Season_Lines(5, 100), 0);
     EXPECT_EQ(Get_Player_Team_In_Year(-1, 2, 2017), NO_TEAM);
     Sort_Player_Season_Links(5, 100);
-    EXPECT_EQ(Errors_Reported(), 10);
+    EXPECT_EQ(Errors_Reported(), 11);
     EXPECT_TRUE(Before.Unchanged());
     Player.nSeasonLink[29] = -1;
 
@@ -278,6 +280,40 @@ TEST_F(SeasonLinesTest, LinkOperationsAndTheirBounds)
     League.Team[5].Player[3].nSeasonLink[0] = 12;
     Clear_Player_Season_Links(5, 3);
     EXPECT_EQ(League.Team[5].Player[3].nSeasonLink[0], 12);
+}
+
+TEST_F(SeasonLinesTest, RemovingTheLastLinkAndEqualLatestYears)
+{
+    PLAYER& Player = Add_Player(7, 4, 74);
+    // Links 0-29 to lines 200-229 of 1980-2009, except that lines 227 and
+    // 228 are both of 2018 and line 229 of 2019.
+    for (int k = 0; k < SEASON_LINK_COUNT; ++k) {
+        Stamp_Line(200 + k, 1980 + k, 7, 1);
+        Player.nSeasonLink[k] = 200 + k;
+    }
+    League.SeasonLines[227][0] = 2018;
+    League.SeasonLines[228][0] = 2018;
+    League.SeasonLines[229][0] = 2019;
+
+    // Link 29, the last one, goes alone; of the two 2018 lines the first
+    // linked becomes current.
+    Remove_Player_Season_Link(7, 4, 29);
+    EXPECT_EQ(Player.nSeasonLink[29], -1);
+    EXPECT_EQ(Player.nSeasonLink[28], 228);
+    EXPECT_EQ(Player.nSeasonLink[0], 200);
+    EXPECT_EQ(Player.nCurrentLine, 227);
+    EXPECT_EQ(League.SeasonLines[229][0], 2019);   // removing a link keeps its line
+
+    // Link 0: the rest move down one place.
+    Remove_Player_Season_Link(7, 4, 0);
+    EXPECT_EQ(Player.nSeasonLink[0], 201);
+    EXPECT_EQ(Player.nSeasonLink[26], 227);
+    EXPECT_EQ(Player.nSeasonLink[27], 228);
+    EXPECT_EQ(Player.nSeasonLink[28], -1);
+    EXPECT_EQ(Player.nSeasonLink[29], -1);
+    EXPECT_EQ(Player.nCurrentLine, 227);
+    EXPECT_EQ(Count_Player_Season_Lines(7, 4), 28);
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 TEST_F(SeasonLinesTest, SortOrdersValidLinksByYear)

@@ -570,4 +570,42 @@ TEST_F(TeamFinanceTest, TotalsRankAndSeasonTurnover)
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
+TEST_F(TeamFinanceTest, WholeBlockClearResetsEverySeason)
+{
+    // 1,920 bytes: 8 categories x 3 seasons x 20 stats of 4 bytes.
+    static_assert(sizeof(League.Team[0].nTotals) == 1920);
+    for (int t : {0, 1, 2, 3, 4, 40})
+        for (int c = 0; c < TEAM_TOTAL_CATEGORIES; c++)
+            for (int y = 0; y < TEAM_TOTAL_SEASONS; y++)
+                for (int n = 0; n < STATS_PER_PERIOD; n++)
+                    League.Team[t].nTotals[c][y][n] = 9;
+    League.Team[1].nTeamStat[0] = 55;   // right behind the block: untouched
+
+    Clear_Team_Totals(1);
+    for (int c = 0; c < TEAM_TOTAL_CATEGORIES; c++)
+        for (int y = 0; y < TEAM_TOTAL_SEASONS; y++)
+            for (int n = 0; n < STATS_PER_PERIOD; n++)
+                EXPECT_EQ(League.Team[1].nTotals[c][y][n], 0) << c << " " << y << " " << n;
+    EXPECT_EQ(League.Team[1].nTeamStat[0], 55);
+    EXPECT_EQ(League.Team[2].nTotals[7][2][19], 9);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    LEAGUE_SNAPSHOT Before;
+    Clear_Team_Totals(NO_TEAM);
+    EXPECT_TRUE(Last_Error_Contains("'NO_TEAM' passed to Clear_Team_Totals()"));
+    Clear_Team_Totals(41);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Clear_Team_Totals(41)"));
+    Clear_Team_Totals(-1);
+    EXPECT_EQ(Errors_Reported(), 3);
+    EXPECT_TRUE(Before.Unchanged());
+
+    // The league form clears the four teams in use and nothing beyond them.
+    Clear_All_Team_Totals();
+    for (int t = 0; t < 4; t++)
+        EXPECT_EQ(League.Team[t].nTotals[TOTALS_KICKERS][TOTALS_ALL_SEASONS][11], 0) << t;
+    EXPECT_EQ(League.Team[4].nTotals[TOTALS_KICKERS][TOTALS_ALL_SEASONS][11], 9);
+    EXPECT_EQ(League.Team[40].nTotals[0][0][0], 9);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 }  // namespace

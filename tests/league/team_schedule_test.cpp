@@ -340,6 +340,13 @@ TEST_F(TeamScheduleTest, HomeAndAwayCountsCoverTheRegularWeeks)
     // A regular season ending later (byes) counts its later weeks too.
     League.StandingsArea.nPlayoffDay[0] = 19;
     EXPECT_EQ(Count_Team_Home_Games(0), 4);
+    // A shorter season's playoff week still stored (a new schedule is counted
+    // before its own is set): the first 18 weeks count all the same, so the
+    // week-17 game is not lost.
+    League.StandingsArea.nPlayoffDay[0] = 15;
+    EXPECT_EQ(Count_Team_Home_Games(0), 3);
+    EXPECT_EQ(Count_Home_Games_Against(0, 2), 1);
+    EXPECT_EQ(Count_Team_Away_Games(0), 1);
     // While no calendar exists (a schedule being built) every week counts.
     League.StandingsArea.nPlayoffDay[0] = 0;
     EXPECT_EQ(Count_Team_Home_Games(0), 4);

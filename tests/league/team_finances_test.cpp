@@ -1,0 +1,701 @@
+// Team finances: every expected value below is worked out by hand from the
+// formulas (the arithmetic is in the comments).
+#include <cstring>
+
+#include "engine/stadium_score.h"
+#include "frontoffice/contracts.h"
+#include "league/cities.h"
+#include "league/finance_basics.h"
+#include "league/league_structure.h"
+#include "league/player.h"
+#include "league/preferences.h"
+#include "league/random.h"
+#include "league/standings_keys.h"
+#include "league/team.h"
+#include "league/team_finance_stats.h"
+#include "league/team_finances.h"
+#include "test_support.h"
+
+namespace {
+
+class TeamFinancesTest : public LeagueTest {
+protected:
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        Clear_League_Data();
+        Set_Universe_Stat(FIRST_SEASON_YEAR, 2019);
+        Set_Universe_Stat(INFLATION_FACTOR, 1000);
+        Set_Universe_Stat(GAMES_PER_SEASON, 16);
+        League.StandingsArea.nPlayoffDay[0] = 17;   // regular-season weeks
+        Set_User_Preference(PREF_CURRENT_WEEK, 3);
+        // Two cities alike but far apart: no shared market.
+        Make_City(0, "Alpha", 114000, 42000);
+        Make_City(1, "Beta", 80000, 40000);
+        Make_Team(0, 0, 0);
+        Make_Team(1, 1, 4);
+        Count_Teams();
+        std::memset(League.StandingsArea.PlayoffTeam, NO_TEAM, sizeof(League.StandingsArea.PlayoffTeam));
+        Errors_Reported();
+    }
+
+    static void Make_City(int nCity, const char* szName, int nLongitude, int nLatitude)
+    {
+        Set_City_Name(nCity, szName);
+        Set_City_Index_Stat(nCity, CITY_STAT_POPULATION, 1000000);
+        Set_City_Index_Stat(nCity, CITY_STAT_REGION_POPULATION, 2500000);
+        Set_City_Index_Stat(nCity, CITY_STAT_INCOME, 25000);
+        Set_City_Index_Stat(nCity, CITY_STAT_LONGITUDE, nLongitude);
+        Set_City_Index_Stat(nCity, CITY_STAT_LATITUDE, nLatitude);
+    }
+
+    static void Make_Team(int nTeam, int nCity, int nDivision)
+    {
+        Set_Team_Stat(nTeam, TEAM_STAT_CONTROLLER, CONTROLLER_COMPUTER);
+        Set_Team_Stat(nTeam, TEAM_STAT_DIVISION, nDivision);
+        Set_Team_Stat(nTeam, TEAM_STAT_CITY, nCity);
+        Set_Team_Stadium_Stat(nTeam, STADIUM_STAT_CAPACITY, 60000);
+        for (int n = 5; n <= 7; n++)
+            Set_Team_Stadium_Stat(nTeam, n, 1000);
+    }
+
+    static void Owner_Mode() { Set_User_Preference(PREF_OWNER_MODE, 1); }
+
+    static void Add_Player(int nTeam, int nSlot, int nSalary, int nYears)
+    {
+        PLAYER& Player = League.Team[nTeam].Player[nSlot];
+        std::memset(&Player, 0, sizeof(Player));
+        Player.nVital[VITAL_PLAYER_ID] = 5000 + nTeam * 100 + nSlot;
+        Player.nVital[VITAL_SALARY] = nSalary;
+        Player.nVital[VITAL_CONTRACT_YEARS_LEFT] = nYears;
+    }
+
+    static int Stored(int nTeam, int nCode) { return League.Team[nTeam].nFinancialStat[nCode]; }
+};
+
+TEST_F(TeamFinancesTest, PriceStepsAndRounding)
+{
+    EXPECT_EQ(Get_Price_Step(1500), 100);
+    EXPECT_EQ(Get_Price_Step(1501), 200);
+    EXPECT_EQ(Get_Price_Step(751), 100);
+    EXPECT_EQ(Get_Price_Step(750), 50);
+    EXPECT_EQ(Get_Price_Step(376), 50);
+    EXPECT_EQ(Get_Price_Step(151), 25);
+    EXPECT_EQ(Get_Price_Step(76), 10);
+    EXPECT_EQ(Get_Price_Step(36), 5);
+    EXPECT_EQ(Get_Price_Step(16), 2);
+    EXPECT_EQ(Get_Price_Step(15), 1);
+    EXPECT_EQ(Get_Price_Step(-5), 1);
+
+    // Inflation 1000: step 100, halves up.
+    EXPECT_EQ(Round_To_Price_Step(1234), 1200);
+    EXPECT_EQ(Round_To_Price_Step(1250), 1300);
+    EXPECT_EQ(Round_To_Price_Step(1249), 1200);
+    EXPECT_EQ(Round_To_Price_Step(-80), -100);
+    Set_Universe_Stat(INFLATION_FACTOR, 100);   // step 10
+    EXPECT_EQ(Round_To_Price_Step(1234), 1230);
+    EXPECT_EQ(Round_To_Price_Step(1235), 1240);
+}
+
+TEST_F(TeamFinancesTest, FanIncomeFranchiseValueAndStadiumScore)
+{
+    // m = (2,500,000 + 1,000,000 + 3,500,000) / 2 = 3,500,000; root 1,870.8 -> 1,871;
+    // no near rival: 1,871 x 70 = 130,970.
+    EXPECT_EQ(Compute_Team_Fan_Income(0), 130970);
+    EXPECT_EQ(Get_Team_Stadium_Score(0), 1000);   // (2 x 2000 + 1000) / 5
+
+    // a = nearest(130,970,000 / 112,260) = 1,167; v = nearest(1,667 x 1,573,600 / 1500)
+    // = 1,748,794; b, loyalty and stadium factors are all neutral.
+    EXPECT_EQ(Compute_Franchise_Value(0), 1748794);
+    EXPECT_EQ(Stored(0, FINANCE_FRANCHISE_VALUE), 1748794);
+
+    // One contract: 5,000 $K x 3 years x 2,000 = 30,000,000; / 1000 adds 30,000.
+    Add_Player(0, 0, 5000, 3);
+    EXPECT_EQ(Get_Team_Contract_Total(0), 30000000);
+    EXPECT_EQ(Compute_Franchise_Value(0), 1778794);
+    // Inflation 1100: nearest(1,778,794 x 1.1) = 1,956,673.
+    Set_Universe_Stat(INFLATION_FACTOR, 1100);
+    EXPECT_EQ(Compute_Franchise_Value(0), 1956673);
+    Set_Universe_Stat(INFLATION_FACTOR, 1000);
+
+    // A premium stadium: nearest(1,748,794 x 1.1) = 1,923,673, + 30,000.
+    Set_Team_Stadium_Stat(0, 1, 2);
+    EXPECT_EQ(Compute_Franchise_Value(0), 1953673);
+    Set_Team_Stadium_Stat(0, 1, 0);
+
+    // Owner mode reads the stored loyalty: 1,748,794 x 1.2 = 2,098,552.8.
+    Owner_Mode();
+    Set_Team_Financial_Stat(0, FINANCE_LOYALTY, 1200);
+    League.Team[0].Player[0].nVital[VITAL_PLAYER_ID] = 0;
+    EXPECT_EQ(Compute_Franchise_Value(0), 2098553);
+
+    // A rival 1,000 away (|dx| 500 + |dy| 500): share nearest(1000 x 500 / 2000) = 250;
+    // c = nearest(1,500,000 / 1750) = 857; 130,970 x 857 / 1000 = 112,241.29.
+    Set_City_Index_Stat(1, CITY_STAT_LONGITUDE, 114500);
+    Set_City_Index_Stat(1, CITY_STAT_LATITUDE, 42500);
+    EXPECT_EQ(Compute_Team_Fan_Income(0), 112241);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(TeamFinancesTest, TicketDemandFigure)
+{
+    // d = 25,000 x 10,000 / 25,000 = 10,000; a computer team with no payroll
+    // doubles it (F = 2 x 146,120 x 1000 / 146,120 = 2000).
+    EXPECT_EQ(Compute_Team_Stadium_Income(0), 20000);
+
+    // Revenue adjustment 10%: 22,000.
+    Set_Universe_Stat(REVENUE_ADJUSTMENT, 10);
+    EXPECT_EQ(Compute_Team_Stadium_Income(0), 22000);
+    Set_Universe_Stat(REVENUE_ADJUSTMENT, 0);
+
+    // A human team: difficulty 0 gives 110%, 3 gives 80%; no payroll rise.
+    Set_Team_Stat(0, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
+    EXPECT_EQ(Compute_Team_Stadium_Income(0), 11000);
+    Set_User_Preference(PREF_DIFFICULTY, 3);
+    EXPECT_EQ(Compute_Team_Stadium_Income(0), 8000);
+    // With every team run by the computer the same club is a computer club.
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+    EXPECT_EQ(Compute_Team_Stadium_Income(0), 20000);
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
+    Set_Team_Stat(0, TEAM_STAT_CONTROLLER, CONTROLLER_COMPUTER);
+
+    // Owner mode: cash 200,000,000 -> F = 1e11 / 2e8 = 500 -> 5,000, then x 2.
+    Owner_Mode();
+    Set_Universe_Stat(FINANCE_INDEX, 1000);
+    Set_Team_Financial_Stat(0, FINANCE_LOYALTY, 1000);
+    Set_Team_Financial_Stat(0, FINANCE_CASH, 200000000);
+    EXPECT_EQ(Compute_Team_Stadium_Income(0), 10000);
+    // Cash of -2 x the base (-56,200,000): F = 2000 -> 20,000, then x 2.
+    Set_Team_Financial_Stat(0, FINANCE_CASH, -56200000);
+    EXPECT_EQ(Compute_Team_Stadium_Income(0), 40000);
+    // The stored finance index 1250 lowers it: 40,000 x 1000 / 1250.
+    Set_Universe_Stat(FINANCE_INDEX, 1250);
+    EXPECT_EQ(Compute_Team_Stadium_Income(0), 32000);
+
+    // Never below 1: no income at all, or an index that makes it vanish.
+    Set_City_Index_Stat(0, CITY_STAT_INCOME, 0);
+    EXPECT_EQ(Compute_Team_Stadium_Income(0), 1);
+    Set_City_Index_Stat(0, CITY_STAT_INCOME, -50000);
+    EXPECT_EQ(Compute_Team_Stadium_Income(0), 1);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(TeamFinancesTest, TicketAndConcessionPrices)
+{
+    // Income 31,337: d = 12,535 (12,534.8), x 2 = 25,070; p = 12,535 -> 12,500.
+    // q = 12,535 x 1000 / 5000 = 2,507 -> 1,504 -> 1,500 (step 25); 1,880 -> 1,875;
+    // 2,507 -> 2,500.
+    Set_City_Index_Stat(0, CITY_STAT_INCOME, 31337);
+    Update_Team_Ticket_Finances(0);
+    EXPECT_EQ(Stored(0, FINANCE_TICKET_PRICE), 12500);
+    EXPECT_EQ(Stored(0, FINANCE_BEVERAGE_PRICE), 1500);
+    EXPECT_EQ(Stored(0, FINANCE_FOOD_PRICE), 1875);
+    EXPECT_EQ(Stored(0, FINANCE_SOUVENIR_PRICE), 2500);
+    // Budgets again: medical level nearest(2000 x 1000 / 3000) = 667 ->
+    // 166,750 -> 166,700; value 0 gives a scouting budget of 0.
+    EXPECT_EQ(Stored(0, FINANCE_MEDICAL_BUDGET), 166700);
+    EXPECT_EQ(Stored(0, FINANCE_SCOUTING_BUDGET), 0);
+    EXPECT_EQ(Stored(0, FINANCE_MEDICAL_LEVEL), 0);   // levels are left alone
+
+    // A human club at half the base cash (index 500), difficulty 1:
+    // d = 10,000 -> (11,000 - 500) x 10,000 / 10,000 = 10,500; p = 5,250 -> 5,200;
+    // q = 1,050 -> 630 -> 625; 787.5 -> 788 -> 775; 1,050.
+    Owner_Mode();
+    Set_Universe_Stat(FINANCE_INDEX, 1000);
+    Set_User_Preference(PREF_DIFFICULTY, 1);
+    Set_Team_Stat(0, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
+    Set_Team_Financial_Stat(0, FINANCE_LOYALTY, 1000);
+    Set_Team_Financial_Stat(0, FINANCE_CASH, 14050000);
+    Set_City_Index_Stat(0, CITY_STAT_INCOME, 25000);
+    Update_Team_Ticket_Finances(0);
+    EXPECT_EQ(Stored(0, FINANCE_TICKET_PRICE), 5200);
+    EXPECT_EQ(Stored(0, FINANCE_BEVERAGE_PRICE), 625);
+    EXPECT_EQ(Stored(0, FINANCE_FOOD_PRICE), 775);
+    EXPECT_EQ(Stored(0, FINANCE_SOUVENIR_PRICE), 1050);
+
+    // A poor market: d = 3,200 -> 3,360; p = 1,680 is below the base 5,000:
+    // (1,680 + 20,000) / 5 = 4,336 -> 4,300; q = 867 -> 520 -> 500; 650; 867 -> 850.
+    Set_City_Index_Stat(0, CITY_STAT_INCOME, 8000);
+    Update_Team_Ticket_Finances(0);
+    EXPECT_EQ(Stored(0, FINANCE_TICKET_PRICE), 4300);
+    EXPECT_EQ(Stored(0, FINANCE_BEVERAGE_PRICE), 500);
+    EXPECT_EQ(Stored(0, FINANCE_FOOD_PRICE), 650);
+    EXPECT_EQ(Stored(0, FINANCE_SOUVENIR_PRICE), 850);
+
+    // The computer-only pass leaves the human club alone; Commissioner Mode
+    // stops it altogether.
+    Set_Team_Financial_Stat(0, FINANCE_TICKET_PRICE, 1);
+    Set_Team_Financial_Stat(1, FINANCE_TICKET_PRICE, 1);
+    Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
+    Update_Computer_Team_Ticket_Finances(1);
+    EXPECT_EQ(Stored(1, FINANCE_TICKET_PRICE), 1);
+    Set_User_Preference(PREF_COMMISSIONER_MODE, 0);
+    Update_Computer_Team_Ticket_Finances(1);
+    EXPECT_EQ(Stored(0, FINANCE_TICKET_PRICE), 1);
+    EXPECT_NE(Stored(1, FINANCE_TICKET_PRICE), 1);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(TeamFinancesTest, OwnerDividends)
+{
+    // V = 1,748,794; (20 V + 30 x 1,573,600) / 16 = 82,183,880 / 16 = 5,136,492.
+    // Owner mode off: the cash reads as the base, so nothing is cut.
+    EXPECT_EQ(Get_Team_Owner_Dividends(0), 5136492);
+
+    Owner_Mode();
+    Set_Team_Financial_Stat(0, FINANCE_LOYALTY, 1000);
+    // Cash B / 2: f = nearest(42,150,000 x 900 / 56,200,000) + 100 = 775.
+    Set_Team_Financial_Stat(0, FINANCE_CASH, 14050000);
+    EXPECT_EQ(Get_Team_Owner_Dividends(0), 3980781);
+    // A human club at difficulty 2: f = (2000 + 775) / 3 = 925.
+    Set_Team_Stat(0, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
+    Set_User_Preference(PREF_DIFFICULTY, 2);
+    EXPECT_EQ(Get_Team_Owner_Dividends(0), 4751255);
+    Set_Team_Stat(0, TEAM_STAT_CONTROLLER, CONTROLLER_COMPUTER);
+    // Cash of exactly 20 V is not raised; 40 V doubles the amount.
+    Set_Team_Financial_Stat(0, FINANCE_CASH, 34975880);
+    EXPECT_EQ(Get_Team_Owner_Dividends(0), 5136492);
+    Set_Team_Financial_Stat(0, FINANCE_CASH, 69951760);
+    EXPECT_EQ(Get_Team_Owner_Dividends(0), 10272984);
+
+    // No games in the season: nothing per game, and no division by zero.
+    Set_Universe_Stat(GAMES_PER_SEASON, 0);
+    EXPECT_EQ(Get_Team_Owner_Dividends(0), 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(TeamFinancesTest, NewLeagueFinances)
+{
+    Set_Universe_Stat(LEAGUE_PER_GAME_AMOUNT, 14420000);
+    Set_Team_Stadium_Stat(1, 1, 2);   // team 1: a premium stadium
+    Init_All_Team_Finances();
+
+    EXPECT_EQ(Stored(0, FINANCE_FRANCHISE_VALUE), 1748794);
+    EXPECT_EQ(Stored(1, FINANCE_FRANCHISE_VALUE), 1923673);
+    // Levels: medical 667; scouting = value index nearest(1,748,794,000 / 2,360,400) = 741.
+    EXPECT_EQ(Stored(0, FINANCE_MEDICAL_LEVEL), 667);
+    EXPECT_EQ(Stored(0, FINANCE_SCOUTING_LEVEL), 741);
+    EXPECT_EQ(Stored(0, FINANCE_MEDICAL_BUDGET), 166700);
+    EXPECT_EQ(Stored(0, FINANCE_SCOUTING_BUDGET), 88900);   // 88,920 cut to 100s
+    EXPECT_EQ(Stored(0, FINANCE_DIVIDENDS_GAME), 5136492);
+    // Cash: 28,100,000 / 2 + 5 x 1,748,794.
+    EXPECT_EQ(Stored(0, FINANCE_CASH), 22793970);
+    EXPECT_EQ(Stored(0, FINANCE_TICKET_PRICE), 10000);
+
+    // Projection: price 10,000 - 303 = 9,697 -> 9,700; crowd
+    // min(60,000, 940 x 60) = 56,400, x 8 home games = 451,200.
+    EXPECT_EQ(Stored(0, FINANCE_HOME_ATTENDANCE_LAST), 451200);
+    EXPECT_EQ(Stored(0, FINANCE_TICKETS_LAST), 43766400);
+    // t = 10,941,600; total = t x 15,000 / 10,000 = 16,412,400; 35/45/20 %.
+    EXPECT_EQ(Stored(0, FINANCE_FOOD_LAST), 5744340);
+    EXPECT_EQ(Stored(0, FINANCE_BEVERAGE_LAST), 7385580);
+    EXPECT_EQ(Stored(0, FINANCE_SOUVENIR_LAST), 3282480);
+    EXPECT_EQ(Stored(0, FINANCE_BROADCAST_LAST), 230720000);
+    EXPECT_EQ(Stored(0, FINANCE_SALARIES_LAST), 0);
+    EXPECT_EQ(Stored(0, FINANCE_DIVIDENDS_LAST), 82183872);
+    EXPECT_EQ(Stored(0, FINANCE_OPERATING_LAST), 800000);
+    EXPECT_EQ(Stored(0, FINANCE_SCOUTING_LAST), 1422400);
+    EXPECT_EQ(Stored(0, FINANCE_MEDICAL_LAST), 2667200);
+    EXPECT_EQ(Stored(0, FINANCE_HOME_GAMES_LAST), 8);
+    EXPECT_EQ(Stored(0, FINANCE_GAMES_LAST), 16);
+
+    // Bonus points: roots 1,322 and 1,387: the poorer gets 100, the richer -100.
+    EXPECT_EQ(Stored(0, FINANCE_BONUS_POINTS), 100);
+    EXPECT_EQ(Stored(1, FINANCE_BONUS_POINTS), -100);
+    // Equal roots: everyone gets 100 (no division by the zero spread).
+    Set_Team_Stadium_Stat(1, 1, 0);
+    Init_All_Team_Finances();
+    EXPECT_EQ(Stored(0, FINANCE_BONUS_POINTS), 100);
+    EXPECT_EQ(Stored(1, FINANCE_BONUS_POINTS), 100);
+
+    // A new franchise alone.
+    Set_Team_Financial_Stat(1, FINANCE_CASH, 0);
+    Init_Team_Stadium_Finances(1);
+    EXPECT_EQ(Stored(1, FINANCE_CASH), 22793970);
+
+    // A season without games projects nothing and divides by nothing.
+    Set_Universe_Stat(GAMES_PER_SEASON, 0);
+    Project_Team_Season_Finances(0);
+    EXPECT_EQ(Stored(0, FINANCE_HOME_ATTENDANCE_LAST), 0);
+    EXPECT_EQ(Stored(0, FINANCE_GAMES_LAST), 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+class TeamFinancesGameDayTest : public TeamFinancesTest {
+protected:
+    void SetUp() override
+    {
+        TeamFinancesTest::SetUp();
+        GAME& Game = League.Game[0];
+        Game.nAwayTeam = 1;
+        Game.nHomeTeam = 0;
+        Game.nAttendance = 60000;
+        Set_Team_Financial_Stat(0, FINANCE_TICKET_PRICE, 9000);
+        Set_Team_Financial_Stat(0, FINANCE_BEVERAGE_PRICE, 1200);
+        Set_Team_Financial_Stat(0, FINANCE_FOOD_PRICE, 1500);
+        Set_Team_Financial_Stat(0, FINANCE_SOUVENIR_PRICE, 2000);
+        for (int t = 0; t < 2; t++) {
+            Set_Team_Financial_Stat(t, FINANCE_MEDICAL_BUDGET, 100000);
+            Set_Team_Financial_Stat(t, FINANCE_SCOUTING_BUDGET, 50000);
+        }
+    }
+
+    // The two draws the game's money makes (concessions, then loyalty).
+    static void Predict_Draws(uint32_t nSeed, int* pConcessions, int* pLoyalty)
+    {
+        Seed_Random_Numbers(nSeed);
+        *pConcessions = static_cast<int>(Random_Word_To_Fraction(Generate_Random_Number()) * 1000);
+        *pLoyalty = static_cast<int>(Random_Word_To_Fraction(Generate_Random_Number()) * 1000);
+        Seed_Random_Numbers(nSeed);
+    }
+};
+
+TEST_F(TeamFinancesGameDayTest, RegularSeasonGame)
+{
+    int u1, u2;
+    Predict_Draws(12345, &u1, &u2);
+    Compute_Game_Day_Finances(0);
+
+    EXPECT_EQ(Stored(0, FINANCE_GAME_ATTENDANCE), 60000);
+    EXPECT_EQ(Stored(0, FINANCE_HOME_ATTENDANCE), 60000);
+    EXPECT_EQ(Stored(1, FINANCE_ROAD_ATTENDANCE), 60000);
+    // Gate 9,000 x 60,000 / 100 = 5,400,000: 66% and 34%.
+    EXPECT_EQ(Stored(0, FINANCE_GAME_GATE), 5400000);
+    EXPECT_EQ(Stored(0, FINANCE_TICKETS), 3564000);
+    EXPECT_EQ(Stored(1, FINANCE_TICKETS), 1836000);
+
+    // Concessions: demand 20,000, ref = max(2,000, 20,000 - 4,500) = 15,500.
+    // Item priced by code 27: ref 3,100, r = 387, q = 613 x 60 = 36,780, doubled
+    // 73,560; 882,720 - 55,170 = 827,550. Code 20: ref 5,166, r = 290, q = 42,600;
+    // 639,000 - 53,250 = 585,750. Code 34: ref 7,750, r = 258, q = 44,520;
+    // 890,400 - 111,300 = 779,100. Each under its own block.
+    EXPECT_EQ(Stored(0, FINANCE_BEVERAGE_GAME), 827550);
+    EXPECT_EQ(Stored(0, FINANCE_BEVERAGE_SEASON), 827550);
+    EXPECT_EQ(Stored(0, FINANCE_FOOD_GAME), 585750);
+    EXPECT_EQ(Stored(0, FINANCE_FOOD_SEASON), 585750);
+    EXPECT_EQ(Stored(0, FINANCE_SOUVENIR_GAME), 779100);
+    EXPECT_EQ(Stored(0, FINANCE_SOUVENIR_SEASON), 779100);
+
+    // Loyalty: r = 1,800 against i = 1,000: p = -800; a draw below 800 loses one
+    // (from the 1000 that owner mode off reads). No concession penalty.
+    EXPECT_EQ(Stored(0, FINANCE_LOYALTY), u2 < 800 ? 999 : 0);
+
+    // Expenses: operating (25,000 + 25,000) x 20 = 1,000,000 each; no payroll;
+    // dividends 5,136,492 each; medical 100,000 and scouting 50,000 each.
+    for (int t = 0; t < 2; t++) {
+        EXPECT_EQ(Stored(t, FINANCE_OPERATING_GAME), 1000000);
+        EXPECT_EQ(Stored(t, FINANCE_OPERATING_SEASON), 1000000);
+        EXPECT_EQ(Stored(t, FINANCE_SALARIES_SEASON), 0);
+        EXPECT_EQ(Stored(t, FINANCE_DIVIDENDS_GAME), 5136492);
+        EXPECT_EQ(Stored(t, FINANCE_DIVIDENDS_SEASON), 5136492);
+        EXPECT_EQ(Stored(t, FINANCE_MEDICAL_SEASON), 100000);
+        EXPECT_EQ(Stored(t, FINANCE_SCOUTING_SEASON), 50000);
+        // Medical (1000 x 93 + 400 x 7 + 50) / 100 = 958; scouting
+        // (1000 x 90 + 417 x 10 + 50) / 100 = 942.
+        EXPECT_EQ(Stored(t, FINANCE_MEDICAL_LEVEL), 958);
+        EXPECT_EQ(Stored(t, FINANCE_SCOUTING_LEVEL), 942);
+        EXPECT_EQ(Stored(t, FINANCE_GAMES), 1);
+    }
+    EXPECT_EQ(Stored(0, FINANCE_HOME_GAMES), 1);
+    EXPECT_EQ(Stored(1, FINANCE_HOME_GAMES), 0);
+    // Cash from the base 28,100,000 (owner mode off):
+    // home + 3,564,000 + 2,192,400 - 1,000,000 - 5,136,492 - 150,000;
+    // visitors + 1,836,000 - 1,000,000 - 5,136,492 - 150,000.
+    EXPECT_EQ(Stored(0, FINANCE_CASH), 27569908);
+    EXPECT_EQ(Stored(1, FINANCE_CASH), 23649508);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(TeamFinancesGameDayTest, LatePlayoffGameAndGateSplit)
+{
+    Set_User_Preference(PREF_CURRENT_WEEK, 20);   // past max(2, 17)
+    Compute_Game_Day_Finances(0);
+    // The gate doubles: 10,800,000, split 7,128,000 / 3,672,000; no salaries,
+    // dividends or budgets.
+    EXPECT_EQ(Stored(0, FINANCE_GAME_GATE), 10800000);
+    EXPECT_EQ(Stored(0, FINANCE_TICKETS), 7128000);
+    EXPECT_EQ(Stored(1, FINANCE_TICKETS), 3672000);
+    for (int t = 0; t < 2; t++) {
+        EXPECT_EQ(Stored(t, FINANCE_DIVIDENDS_SEASON), 0);
+        EXPECT_EQ(Stored(t, FINANCE_MEDICAL_SEASON), 0);
+        EXPECT_EQ(Stored(t, FINANCE_SCOUTING_SEASON), 0);
+        EXPECT_EQ(Stored(t, FINANCE_OPERATING_SEASON), 1000000);
+    }
+    EXPECT_EQ(Stored(0, FINANCE_CASH), 28100000 + 7128000 + 2192400 - 1000000);
+    EXPECT_EQ(Stored(1, FINANCE_CASH), 28100000 + 3672000 - 1000000);
+
+    // A gate of $1,000,001 gives $660,001 and $340,000.
+    Set_User_Preference(PREF_CURRENT_WEEK, 3);
+    Clear_Previous_Financial_Stats(0);
+    Clear_Previous_Financial_Stats(1);
+    Set_Team_Financial_Stat(0, FINANCE_TICKET_PRICE, 100);
+    League.Game[0].nAttendance = 1000001;
+    Compute_Game_Day_Finances(0);
+    EXPECT_EQ(Stored(0, FINANCE_TICKETS), 660001);
+    EXPECT_EQ(Stored(1, FINANCE_TICKETS), 340000);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(TeamFinancesGameDayTest, CashStaysWithinItsLimits)
+{
+    // A late playoff game (no dividends): the home club's gate lifts it past
+    // the top; the visitors' operating costs in a city of enormous income,
+    // (10,000,000 + 25,000) x 20, take them past the bottom.
+    Owner_Mode();
+    Set_Universe_Stat(FINANCE_INDEX, 1000);
+    Set_User_Preference(PREF_CURRENT_WEEK, 20);
+    Set_Team_Financial_Stat(0, FINANCE_LOYALTY, 1000);
+    Set_Team_Financial_Stat(0, FINANCE_CASH, 999000000);
+    Set_Team_Financial_Stat(1, FINANCE_CASH, -99900000);
+    Set_City_Index_Stat(1, CITY_STAT_INCOME, 10000000);
+    Compute_Game_Day_Finances(0);
+    EXPECT_EQ(Stored(0, FINANCE_CASH), FINANCE_CASH_MAXIMUM);
+    EXPECT_EQ(Stored(1, FINANCE_CASH), FINANCE_CASH_MINIMUM);
+    EXPECT_EQ(Stored(1, FINANCE_OPERATING_GAME), 200500000);
+}
+
+TEST_F(TeamFinancesGameDayTest, ConcessionLimitsAndLoyaltyBounds)
+{
+    // Ticket price 0: ref = demand 20,000; references 4,000 / 6,666 / 10,000.
+    Set_Team_Financial_Stat(0, FINANCE_TICKET_PRICE, 0);
+    Set_Team_Financial_Stat(0, FINANCE_BEVERAGE_PRICE, 3000);    // r = 750
+    Set_Team_Financial_Stat(0, FINANCE_FOOD_PRICE, 0);           // r = 0
+    Set_Team_Financial_Stat(0, FINANCE_SOUVENIR_PRICE, 17500);   // r = 1750
+    int u1, u2;
+    Predict_Draws(777, &u1, &u2);
+    // r = 750 sells a quarter of 60,000 = 15,000, doubled: 30,000 x 30.00 =
+    // 900,000 - 22,500; price 0 sells 60,000 at a loss of 75,000; r = 1750
+    // sells nothing. Penalty 75 + 175 = 250.
+    EXPECT_EQ(Compute_Game_Concessions(0, 0), 877500 - 75000);
+    EXPECT_EQ(Stored(0, FINANCE_BEVERAGE_GAME), 877500);
+    EXPECT_EQ(Stored(0, FINANCE_FOOD_GAME), -75000);
+    EXPECT_EQ(Stored(0, FINANCE_SOUVENIR_GAME), 0);
+    EXPECT_EQ(Stored(0, FINANCE_LOYALTY), u1 < 250 ? 999 : 0);
+
+    // The penalty never takes the loyalty below 700 (a seed whose draw is
+    // below 250: the ~25% case is forced by trying seeds).
+    Owner_Mode();
+    Set_Universe_Stat(FINANCE_INDEX, 1000);
+    uint32_t nSeed = 1;
+    for (;; nSeed++) {
+        Predict_Draws(nSeed, &u1, &u2);
+        if (u1 < 250)
+            break;
+    }
+    Set_Team_Financial_Stat(0, FINANCE_LOYALTY, 700);
+    Compute_Game_Concessions(0, 0);
+    EXPECT_EQ(Stored(0, FINANCE_LOYALTY), 700);
+    Set_Team_Financial_Stat(0, FINANCE_LOYALTY, 701);
+    Predict_Draws(nSeed, &u1, &u2);
+    Compute_Game_Concessions(0, 0);
+    EXPECT_EQ(Stored(0, FINANCE_LOYALTY), 700);
+
+    // The per-game drift has no clamp: a cheap ticket (r 0, p 1000) always
+    // adds one, 1300 -> 1301; an expensive one (r 3000, p -2000) always takes
+    // one, 700 -> 699.
+    Set_Team_Financial_Stat(0, FINANCE_LOYALTY, 1300);
+    Update_Team_Fan_Loyalty(0);
+    EXPECT_EQ(Stored(0, FINANCE_LOYALTY), 1301);
+    Set_Team_Financial_Stat(0, FINANCE_TICKET_PRICE, 15000);
+    Set_Team_Financial_Stat(0, FINANCE_LOYALTY, 700);
+    Update_Team_Fan_Loyalty(0);
+    EXPECT_EQ(Stored(0, FINANCE_LOYALTY), 699);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(TeamFinancesTest, WeeklyBroadcastShare)
+{
+    Owner_Mode();
+    Set_Universe_Stat(LEAGUE_PER_GAME_AMOUNT, 14420000);
+    Set_Team_Financial_Stat(0, FINANCE_CASH, 1000000);
+    Update_Team_Preseason_Finances();
+    Update_Team_Preseason_Finances();
+    EXPECT_EQ(Stored(0, FINANCE_WEEK_BROADCAST), 14420000);
+    EXPECT_EQ(Stored(0, FINANCE_BROADCAST), 28840000);
+    EXPECT_EQ(Stored(0, FINANCE_CASH), 29840000);
+    EXPECT_EQ(Stored(1, FINANCE_BROADCAST), 28840000);
+    // Week 17 still pays; 18 (past the regular season) does not.
+    Set_User_Preference(PREF_CURRENT_WEEK, 17);
+    Update_Team_Preseason_Finances();
+    Set_User_Preference(PREF_CURRENT_WEEK, 18);
+    Update_Team_Preseason_Finances();
+    EXPECT_EQ(Stored(0, FINANCE_BROADCAST), 43260000);
+}
+
+TEST_F(TeamFinancesTest, PerGameAmountAndFinanceIndex)
+{
+    // 224,800,000 / 16 + 370,000 = 14,420,000.
+    EXPECT_EQ(Get_Per_Game_Base_Revenue(), 14420000);
+    EXPECT_EQ(Get_Universe_Stat(LEAGUE_PER_GAME_AMOUNT), 14420000);
+    // 17 games: 13,223,529 + 370,000; adjustment 10%: 14,952,881.9; inflation
+    // 1100: 16,448,170.
+    Set_Universe_Stat(GAMES_PER_SEASON, 17);
+    Set_Universe_Stat(REVENUE_ADJUSTMENT, 10);
+    Set_Universe_Stat(INFLATION_FACTOR, 1100);
+    EXPECT_EQ(Get_Per_Game_Base_Revenue(), 16448170);
+    // No games: the whole 224,800,000 + 370,000, no division by zero.
+    Set_Universe_Stat(GAMES_PER_SEASON, 0);
+    Set_Universe_Stat(REVENUE_ADJUSTMENT, 0);
+    Set_Universe_Stat(INFLATION_FACTOR, 1000);
+    EXPECT_EQ(Get_Per_Game_Base_Revenue(), 225170000);
+
+    // Finance index: 1000 with owner mode off, nothing stored.
+    EXPECT_EQ(Get_League_Finance_Index(), 1000);
+    EXPECT_EQ(Get_Universe_Stat(FINANCE_INDEX), 0);
+    // Owner mode: average cash (42,150,000 + 14,050,000) / 2 over base = 1000;
+    // rich clubs are held to 2000, poor ones to 500.
+    Owner_Mode();
+    Set_Team_Financial_Stat(0, FINANCE_CASH, 42150000);
+    Set_Team_Financial_Stat(1, FINANCE_CASH, 14050000);
+    EXPECT_EQ(Get_League_Finance_Index(), 1000);
+    Set_Team_Financial_Stat(0, FINANCE_CASH, 80000000);
+    Set_Team_Financial_Stat(1, FINANCE_CASH, 60000000);
+    EXPECT_EQ(Get_League_Finance_Index(), 2000);
+    EXPECT_EQ(Get_Universe_Stat(FINANCE_INDEX), 2000);
+    Set_Team_Financial_Stat(0, FINANCE_CASH, -50000000);
+    EXPECT_EQ(Get_League_Finance_Index(), 500);
+    // 36,000,000 / 28,100,000 = 1281.1 -> 1281.
+    Set_Team_Financial_Stat(0, FINANCE_CASH, 12000000);
+    EXPECT_EQ(Get_League_Finance_Index(), 1281);
+    // No team in use: 0, and the per-game amount does not divide by it.
+    Set_Team_Stat(0, TEAM_STAT_CONTROLLER, CONTROLLER_NOT_IN_USE);
+    Set_Team_Stat(1, TEAM_STAT_CONTROLLER, CONTROLLER_NOT_IN_USE);
+    EXPECT_EQ(Get_League_Finance_Index(), 0);
+    EXPECT_EQ(Get_Per_Game_Base_Revenue(), 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(TeamFinancesTest, SeasonLoyaltyAndPayrollBudget)
+{
+    Owner_Mode();
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    League.Team[0].bYearly[1][YEARLY_PLAYOFF_WINS] = 2;
+    League.Team[0].bYearly[1][YEARLY_WINS] = 12;
+    League.Team[0].nYearly[1][YEARLY_INT_FINISH] = 5;
+    Set_Team_Financial_Stat(0, FINANCE_LOYALTY, 1100);
+    // A = 164 (a = 5,464), C = 1,260 (w = 1,500), B = 250 (y = 1,923): 1,674;
+    // nearest(418.5) = 419 + 825 = 1,244.
+    Update_Team_Season_Finances(0);
+    EXPECT_EQ(Stored(0, FINANCE_LOYALTY), 1244);
+    // A lost season: the target is held at 571 -> 143 + 825 = 968; from 700
+    // (143 + 525 = 668) it stays at 700; a loyalty drifted to 1301 returns within.
+    Set_Team_Financial_Stat(1, FINANCE_LOYALTY, 1100);
+    Update_Team_Season_Finances(1);
+    EXPECT_EQ(Stored(1, FINANCE_LOYALTY), 968);
+    Set_Team_Financial_Stat(1, FINANCE_LOYALTY, 700);
+    Update_Team_Season_Finances(1);
+    EXPECT_EQ(Stored(1, FINANCE_LOYALTY), 700);
+    League.Team[1].bYearly[1][YEARLY_PLAYOFF_WINS] = 4;
+    League.Team[1].bYearly[1][YEARLY_WINS] = 17;
+    League.Team[1].nYearly[1][YEARLY_INT_FINISH] = 8;
+    Set_Team_Financial_Stat(1, FINANCE_LOYALTY, 1301);
+    Update_Team_Season_Finances(1);
+    EXPECT_EQ(Stored(1, FINANCE_LOYALTY), 1300);   // 438 + 976 = 1,414 held to 1,300
+    // No games in the season: no division by zero.
+    Set_Universe_Stat(GAMES_PER_SEASON, 0);
+    Update_Team_Season_Finances(0);
+
+    // Payroll budget: (last season's revenue + 224,800,000) / 2 + (cash - base) / 4,
+    // last season's revenue while no game of this season has been played.
+    Set_Universe_Stat(GAMES_PER_SEASON, 16);
+    League.Team[0].bYearly[1][YEARLY_WINS] = 0;
+    Set_Team_Financial_Stat(0, FINANCE_TICKETS_LAST, 60000000);
+    Set_Team_Financial_Stat(0, FINANCE_BROADCAST_LAST, 200000000);
+    Set_Team_Financial_Stat(0, FINANCE_CASH, 38100000);
+    EXPECT_EQ(Get_Team_Payroll_Budget(0), 242400000 + 2500000);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(TeamFinancesTest, DivisionFinishAndConference)
+{
+    std::memset(League.StandingsArea.DivisionRow, NO_TEAM, sizeof(League.StandingsArea.DivisionRow));
+    Make_Team(2, 0, 0);
+    Make_Team(3, 0, 0);
+    Make_Team(4, 0, 0);
+    Count_Teams();
+    const uint8_t Row[] = {0, 2, 3, 4};
+    std::memcpy(League.StandingsArea.DivisionRow[0], Row, sizeof(Row));
+    League.StandingsArea.DivisionRow[4][0] = 1;
+    Set_User_Preference(PREF_SEASON_INDEX, 2);
+
+    EXPECT_EQ(Record_Team_Division_Finish(0), 5);
+    EXPECT_EQ(Record_Team_Division_Finish(2), 3);
+    EXPECT_EQ(Record_Team_Division_Finish(3), 2);
+    EXPECT_EQ(Record_Team_Division_Finish(4), 1);
+    EXPECT_EQ(League.Team[4].bYearly[2][1], 3);
+    EXPECT_EQ(League.Team[2].bYearly[2][1], 1);
+    // A runner-up in bracket slot 0 is a playoff team (4); one in slots 1-27 gets
+    // 6, a finalist 7 and the champion 8, whatever the place.
+    League.StandingsArea.PlayoffTeam[0] = 2;
+    EXPECT_EQ(Record_Team_Division_Finish(2), 4);
+    League.StandingsArea.PlayoffTeam[9] = 3;
+    EXPECT_EQ(Record_Team_Division_Finish(3), 6);
+    League.StandingsArea.PlayoffTeam[28] = 0;
+    EXPECT_EQ(Record_Team_Division_Finish(0), 7);
+    League.StandingsArea.PlayoffTeam[30] = 0;
+    EXPECT_EQ(Record_Team_Division_Finish(0), 8);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // A team in no row is reported, its place not stored.
+    League.StandingsArea.DivisionRow[4][0] = NO_TEAM;
+    League.Team[1].bYearly[2][1] = 9;
+    EXPECT_EQ(Record_Team_Division_Finish(1), 0);
+    EXPECT_TRUE(Last_Error_Contains("Team not found in Get_Team_Division_Standing()"));
+    EXPECT_EQ(League.Team[1].bYearly[2][1], 9);
+    Errors_Reported();
+
+    EXPECT_EQ(Get_Team_Conference(0), 0);
+    EXPECT_EQ(Get_Team_Conference(1), 1);
+    EXPECT_EQ(Get_Team_Conference(FREE_AGENT_TEAM), -1);
+    EXPECT_EQ(Get_Team_Conference(20), -1);
+    EXPECT_EQ(Get_Team_Conference(NO_TEAM), -1);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(TeamFinancesTest, RefusedArgumentsWriteNothing)
+{
+    League.Game[1].nAwayTeam = NO_TEAM;
+    League.Game[1].nHomeTeam = 0;
+    League.Game[2].nAwayTeam = 0;
+    League.Game[2].nHomeTeam = 0;
+    LEAGUE_SNAPSHOT Before;
+    Seed_Random_Numbers(99);
+    uint32_t nNextDraw = Generate_Random_Number();
+    Seed_Random_Numbers(99);
+
+    EXPECT_EQ(Compute_Franchise_Value(41), 0);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Compute_Franchise_Value([41])"));
+    EXPECT_EQ(Compute_Team_Stadium_Income(-1), 0);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Compute_Team_Stadium_Income([-1])"));
+    EXPECT_EQ(Compute_Team_Fan_Income(NO_TEAM), 0);
+    EXPECT_EQ(Get_Team_Owner_Dividends(255), 0);
+    EXPECT_EQ(Get_Team_Payroll_Budget(41), 0);
+    Init_Team_Budgets(37);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Init_Team_Budgets([37])"));
+    Init_Team_Stadium_Finances(40);
+    Update_Team_Ticket_Finances(-1);
+    Project_Team_Season_Finances(37);
+    Update_Team_Season_Finances(41);
+    Update_Team_Fan_Loyalty(37);
+    EXPECT_EQ(Record_Team_Division_Finish(41), 0);
+    Compute_Game_Day_Finances(300);
+    EXPECT_TRUE(Last_Error_Contains("nGame out of bounds in Compute_Game_Day_Finances([300])"));
+    Compute_Game_Day_Finances(-1);
+    Compute_Game_Day_Finances(1);
+    EXPECT_TRUE(Last_Error_Contains("Bad teams 128,0 in Compute_Game_Day_Finances(1)"));
+    Compute_Game_Day_Finances(2);
+    EXPECT_EQ(Compute_Game_Concessions(0, 300), 0);
+    EXPECT_TRUE(Last_Error_Contains("nGame out of bounds in Compute_Game_Concessions(0,[300])"));
+    EXPECT_EQ(Compute_Game_Concessions(36, 0), 0);
+    EXPECT_EQ(Get_Team_Stadium_Score(41), 0);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Get_Team_Stadium_Score([41])"));
+    EXPECT_EQ(Get_Team_Contract_Total(-1), 0);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Get_Team_Contract_Total([-1])"));
+
+    EXPECT_EQ(Errors_Reported(), 20);
+    EXPECT_TRUE(Before.Unchanged());
+    // A refused game draws no random number.
+    EXPECT_EQ(Generate_Random_Number(), nNextDraw);
+}
+
+}  // namespace
