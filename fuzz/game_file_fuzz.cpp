@@ -19,15 +19,26 @@ namespace {
 // The input goes to a file of its own; the side files of a load (the debug
 // log, reports) go to the current folder, so run the target from a scratch
 // folder with absolute corpus paths.
+std::string g_Folder;
+std::string g_Path;
+
+void Remove_Work_File()
+{
+    std::remove(g_Path.c_str());
+    ::rmdir(g_Folder.c_str());
+}
+
 const std::string& Work_File()
 {
-    static std::string Path = [] {
+    if (g_Path.empty()) {
         char szTemplate[] = "/tmp/kelvo_fuzz_XXXXXX";
         if (::mkdtemp(szTemplate) == nullptr)
             std::abort();
-        return std::string(szTemplate) + "/input.zrt";
-    }();
-    return Path;
+        g_Folder = szTemplate;
+        g_Path = g_Folder + "/input.zrt";
+        std::atexit(Remove_Work_File);
+    }
+    return g_Path;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The league's money level. The rest of the finances come with the team
-// finances; this is the conversion the player record needs.
+// The league's money level: the conversion of every 2023-level amount. The
+// factor itself is kept by Update_Inflation_Factor (league/salary_cap.h).
 #include "league/inflation.h"
 
 #include "league/league_data.h"

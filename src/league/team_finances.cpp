@@ -47,6 +47,7 @@ constexpr int POPULATION_BOOST = 3500000;
 constexpr int RIVAL_DISTANCE = 2000;                 // |dx| + |dy| in thousandths of a degree
 constexpr int RIVAL_SHARE = 500;
 constexpr int LOYALTY_DRAW_RANGE = 1000;
+constexpr int NO_SALE_RATIO = 1750;                  // price / reference per mille that sells nothing
 
 constexpr int HOME_GATE_SHARE = 66;                  // per cent of the gate
 constexpr int VISITOR_GATE_SHARE = 34;
@@ -589,7 +590,10 @@ int Compute_Game_Concessions(int nHome, int nGame)
     for (int i = 0; i < 3; i++) {
         const CONCESSION_ITEM& Item = CONCESSION_ITEMS[i];
         int64_t nPrice = F(nHome, Item.nPriceCode);
-        int64_t r = Nearest(nPrice, 1000, nReference / Item.nReferenceDivisor);
+        int64_t nItemReference = nReference / Item.nReferenceDivisor;
+        // Fans who accept no price at all buy nothing that costs something;
+        // only a free item goes to everyone.
+        int64_t r = nItemReference <= 0 && nPrice > 0 ? NO_SALE_RATIO : Nearest(nPrice, 1000, nItemReference);
         // A quarter of the crowd buys at 75% of the reference price; the
         // slope flattens above it and nobody buys at 175% or more.
         int64_t q = r < 750 ? Nearest(1000 - r, A, 1000) : Nearest(1750 - r, A / 4, 1000);

@@ -1,8 +1,5 @@
 // Salary cap, inflation factor and the rules that switch with the season
 // year; expected values worked out by hand.
-#include <cstring>
-#include <string>
-
 #include "league/league_structure.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"

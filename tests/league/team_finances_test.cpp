@@ -1,5 +1,6 @@
 // Team finances: every expected value below is worked out by hand from the
 // formulas (the arithmetic is in the comments).
+#include <cstdint>
 #include <cstring>
 
 #include "engine/stadium_score.h"
@@ -489,6 +490,16 @@ TEST_F(TeamFinancesGameDayTest, ConcessionLimitsAndLoyaltyBounds)
     Predict_Draws(nSeed, &u1, &u2);
     Compute_Game_Concessions(0, 0);
     EXPECT_EQ(Stored(0, FINANCE_LOYALTY), 700);
+
+    // A market that accepts no price (demand 1, so every reference is 0)
+    // buys nothing that costs something, and a free item goes to everyone.
+    Set_City_Index_Stat(0, CITY_STAT_INCOME, 0);
+    Set_Team_Financial_Stat(0, FINANCE_FOOD_PRICE, 5000);
+    Set_Team_Financial_Stat(0, FINANCE_SOUVENIR_PRICE, 0);
+    EXPECT_EQ(Compute_Game_Concessions(0, 0), 0);
+    EXPECT_EQ(Stored(0, FINANCE_BEVERAGE_GAME), 0);
+    EXPECT_EQ(Stored(0, FINANCE_FOOD_GAME), 0);
+    Set_City_Index_Stat(0, CITY_STAT_INCOME, 25000);
 
     // The per-game drift has no clamp: a cheap ticket (r 0, p 1000) always
     // adds one, 1300 -> 1301; an expensive one (r 3000, p -2000) always takes
