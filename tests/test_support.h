@@ -1,12 +1,21 @@
-// Shared fixture: a zeroed league, a fresh headless ui, and a counted error log.
+// Shared fixture: a zeroed league, a fresh headless ui, and a counted error
+// log; a scratch folder of a test's own; the lines of "debug.txt".
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include "league/league_data.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/ui.h"
 
 class LeagueTest : public ::testing::Test {
@@ -45,3 +54,100 @@ struct LEAGUE_SNAPSHOT {
         return Bytes.compare(0, Bytes.size(), reinterpret_cast<const char*>(&League), sizeof(League)) == 0;
     }
 };
+
+// An empty folder of the test's own under /tmp ("/tmp/kelvo_<tag>_XXXXXX"),
+// made on construction and, unless bEnter is false, the current folder while
+// the object lives, so that "debug.txt" and every file the test writes are its
+// own. On destruction the previous folder is current again and the folder is
+// removed with all it holds (read-only files included).
+class SCRATCH_FOLDER {
+public:
+    explicit SCRATCH_FOLDER(const char* szTag = "scratch", bool bEnter = true)
+    {
+        std::string Template = std::string("/tmp/kelvo_") + szTag + "_XXXXXX";
+        std::vector<char> szPath(Template.begin(), Template.end());
+        szPath.push_back('\0');
+        if (::mkdtemp(szPath.data()) == nullptr) {
+            ADD_FAILURE() << "cannot make " << Template;
+            return;
+        }
+        m_Path = szPath.data();
+        if (!bEnter)
+            return;
+        m_Previous = files::Get_Current_Folder();
+        if (::chdir(m_Path.c_str()) != 0) {
+            ADD_FAILURE() << "cannot enter " << m_Path;
+            m_Previous.clear();
+        }
+    }
+    ~SCRATCH_FOLDER()
+    {
+        if (!m_Previous.empty() && ::chdir(m_Previous.c_str()) != 0)
+            ADD_FAILURE() << "cannot return to " << m_Previous;
+        if (m_Path.empty())
+            return;
+        // Tests may leave read-only files and folders behind.
+        namespace fs = std::filesystem;
+        std::error_code Error;
+        for (auto Entry = fs::recursive_directory_iterator(m_Path, Error); !Error && Entry != fs::end(Entry);
+             Entry.increment(Error))
+            fs::permissions(Entry->path(), fs::perms::owner_all, fs::perm_options::add, Error);
+        fs::permissions(m_Path, fs::perms::owner_all, fs::perm_options::add, Error);
+        if (fs::remove_all(m_Path, Error) == static_cast<std::uintmax_t>(-1) || Error)
+            ADD_FAILURE() << "cannot remove " << m_Path << ": " << Error.message();
+    }
+    SCRATCH_FOLDER(const SCRATCH_FOLDER&) = delete;
+    SCRATCH_FOLDER& operator=(const SCRATCH_FOLDER&) = delete;
+
+    // The folder's absolute path; "" when it could not be made.
+    const std::string& Path() const { return m_Path; }
+    // Whether the folder was made (and entered, when asked).
+    bool Ready() const { return !m_Path.empty(); }
+
+private:
+    std::string m_Path;
+    std::string m_Previous;
+};
+
+// The whole of a file as bytes in a string, szMissing when there is no file
+// of exactly that name (tests check the names the program writes, so the
+// name is not resolved as the program's own opens resolve it).
+inline std::string Read_Text_File(const std::string& Path, const char* szMissing = "")
+{
+    FILE* pFile = std::fopen(Path.c_str(), "rb");
+    if (pFile == nullptr)
+        return szMissing;
+    std::string Text;
+    char Buffer[4096];
+    size_t n;
+    while ((n = std::fread(Buffer, 1, sizeof(Buffer), pFile)) > 0)
+        Text.append(Buffer, n);
+    std::fclose(pFile);
+    return Text;
+}
+
+// The lines of "debug.txt" in the current folder (none when there is no log),
+// without their line ends (LF or CRLF). With bDropStamp each line loses its
+// "<seconds> " time stamp: all up to and including the first blank.
+inline std::vector<std::string> Read_Debug_Log_Lines(bool bDropStamp)
+{
+    std::vector<std::string> Lines;
+    const std::string Text = Read_Text_File(DEBUG_LOG_FILE);
+    size_t nStart = 0;
+    while (nStart < Text.size()) {
+        size_t nEnd = Text.find('\n', nStart);
+        if (nEnd == std::string::npos)
+            nEnd = Text.size();
+        std::string Line = Text.substr(nStart, nEnd - nStart);
+        if (!Line.empty() && Line.back() == '\r')
+            Line.pop_back();
+        if (bDropStamp) {
+            const size_t nSpace = Line.find(' ');
+            if (nSpace != std::string::npos)
+                Line.erase(0, nSpace + 1);
+        }
+        Lines.push_back(Line);
+        nStart = nEnd + 1;
+    }
+    return Lines;
+}

@@ -3,8 +3,8 @@
 #include "engine/stadium_score.h"
 
 #include <cstdint>
-#include <limits>
 
+#include "league/int_math.h"
 #include "league/league_data.h"
 #include "league/team.h"
 #include "platform/errors.h"
@@ -19,17 +19,11 @@ constexpr int STADIUM_QUALITY_C = 7;
 
 int Get_Team_Stadium_Score(int nTeam)
 {
-    if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-        Report_Error("nTeam out of bounds in Get_Team_Stadium_Score([%d])", nTeam);
+    if (!Check_Team_Index("Get_Team_Stadium_Score", nTeam))
         return 0;
-    }
     const int32_t* nStat = League.Team[nTeam].nStadiumStat;
     // Stored values come from files; the sum is taken in 64 bits.
     int64_t nScore = (2 * (static_cast<int64_t>(nStat[STADIUM_QUALITY_A]) + nStat[STADIUM_QUALITY_B]) +
                       nStat[STADIUM_QUALITY_C]) / 5;
-    if (nScore > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    if (nScore < std::numeric_limits<int>::min())
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(nScore);
+    return Clamp_To_Int(nScore);
 }

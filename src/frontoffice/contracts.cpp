@@ -6,6 +6,7 @@
 
 #include "league/league_data.h"
 #include "league/player.h"
+#include "league/team.h"
 #include "platform/errors.h"
 
 namespace {
@@ -16,10 +17,8 @@ constexpr int64_t CONTRACT_TOTAL_SCALE = 2000;
 
 int64_t Get_Team_Contract_Total(int nTeam)
 {
-    if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-        Report_Error("nTeam out of bounds in Get_Team_Contract_Total([%d])", nTeam);
+    if (!Check_Team_Index("Get_Team_Contract_Total", nTeam))
         return 0;
-    }
     int64_t nWorth = 0;
     for (const PLAYER& Player : League.Team[nTeam].Player) {
         if (Player.nVital[VITAL_PLAYER_ID] == 0)

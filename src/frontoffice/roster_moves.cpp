@@ -16,10 +16,8 @@ int Release_Excess_Player(int nTeam)
 {
     // Least version until the front office is built: the weakest player by
     // overall rating leaves (the full version weighs value and contracts).
-    if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-        Report_Error("nTeam out of bounds in Release_Excess_Player([%d])", nTeam);
+    if (!Check_Team_Index("Release_Excess_Player", nTeam))
         return 0;
-    }
     int nPlayers = Count_Team_Players(nTeam);
     if (nPlayers < EXCESS_ROSTER_SIZE)
         return 0;

@@ -1,8 +1,7 @@
 // The settings every new game starts from.
 //
-// The rule switches of the season (Apply_Season_Rule_Changes), the owner's
-// name in the owners' hall of fame and the current game's summary name join
-// this table with the salary-cap rules and the saved-game dialogs.
+// The owner's name in the owners' hall of fame and the current game's summary
+// name join this table with the saved-game dialogs.
 
 #include "league/default_settings.h"
 
@@ -11,6 +10,7 @@
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
+#include "league/salary_cap.h"
 #include "league/team.h"
 
 namespace {
@@ -72,6 +72,7 @@ void Set_Default_Settings()
                                               : -1);
     Set_User_Preference(PREF_SHOWN_GAME, -1);
     Set_User_Preference(PREF_TEXT_SPEED, DEFAULT_TEXT_SPEED);
+    Apply_Season_Rule_Changes();
 
     std::memset(League.szSkinName, 0, sizeof(League.szSkinName));
     std::memcpy(League.szSkinName, "earth", 5);

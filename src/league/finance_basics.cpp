@@ -4,34 +4,21 @@
 #include "league/finance_basics.h"
 
 #include <cstdint>
-#include <limits>
 
 #include "league/cities.h"
 #include "league/inflation.h"
+#include "league/int_math.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/random.h"
+#include "league/team.h"
 #include "platform/errors.h"
 
 namespace {
 
 constexpr int FAN_INCOME_OFFSET = 25000;      // dollars added to the city's fan income
 constexpr int OPERATING_COST_FACTOR = 20;
-
-bool Is_Team_Index(int nTeam)
-{
-    return nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS;
-}
-
-int Clamp_To_Int(int64_t n)
-{
-    if (n > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    if (n < std::numeric_limits<int>::min())
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(n);
-}
 
 }  // namespace
 
@@ -42,10 +29,8 @@ int Get_Inflated_Base_Amount()
 
 int Get_Stadium_Scaled_Amount(int nTeam)
 {
-    if (!Is_Team_Index(nTeam)) {
-        Report_Error("nTeam out of bounds in Get_Stadium_Scaled_Amount([%d])", nTeam);
+    if (!Check_Team_Index("Get_Stadium_Scaled_Amount", nTeam))
         return 0;
-    }
     // City incomes come from an editable file; the product is taken in 64 bits.
     int64_t nIncome = Get_Team_City_Stat(nTeam, CITY_STAT_INCOME);
     return Apply_Inflation(Clamp_To_Int((nIncome + FAN_INCOME_OFFSET) * OPERATING_COST_FACTOR));
@@ -53,10 +38,8 @@ int Get_Stadium_Scaled_Amount(int nTeam)
 
 int Get_Team_Per_Game_Payroll(int nTeam)
 {
-    if (!Is_Team_Index(nTeam)) {
-        Report_Error("nTeam out of bounds in Get_Team_Per_Game_Payroll([%d])", nTeam);
+    if (!Check_Team_Index("Get_Team_Per_Game_Payroll", nTeam))
         return 0;
-    }
     int nGames = Get_Games_Per_Season();
     int64_t nSum = 0;
     for (int s = 0; s < PLAYERS_PER_TEAM; s++) {

@@ -652,6 +652,14 @@ int Load_Game_File(const char* szPath)
         return 0;
     }
 
+    // Nothing of an unsupported file is used, so its length does not matter.
+    if (nVersion == UNSUPPORTED_VERSION) {
+        std::fclose(pFile);
+        Show_Formatted_Message("Unsupported Version", "Unable to load V%d.%03d zrt file.  Please start a new game.",
+                               nVersion / 1000, nVersion % 1000);
+        return 0;
+    }
+
     char szGameCaption[64];
     if (nVersion >= OLDER_LINE_FIRST_VERSION)
         std::snprintf(szGameCaption, sizeof(szGameCaption), "Loading Game (v%d.%03d)", nVersion / 1000, nVersion % 1000);
@@ -681,10 +689,6 @@ int Load_Game_File(const char* szPath)
     if (nVersion >= OLDER_LINE_FIRST_VERSION && nVersion <= OLDER_LINE_LAST_GAME_VERSION) {
         if (!Convert_Old_Game(Scratch.get()))
             return 0;
-    } else if (nVersion == UNSUPPORTED_VERSION) {
-        Show_Formatted_Message("Unsupported Version", "Unable to load V%d.%03d zrt file.  Please start a new game.",
-                               nVersion / 1000, nVersion % 1000);
-        return 0;
     } else if (nVersion > UNSUPPORTED_VERSION && nVersion < CHECKSUM_FIRST_VERSION) {
         if (!Convert_Old_Universe(Scratch.get()))
             return 0;

@@ -3,23 +3,34 @@
 #include "league/old_files.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstddef>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <cstdio>
 #include <cstdlib>
 
+#include "editors/list_columns.h"
 #include "engine/game_state.h"
+#include "engine/playbooks.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/player_stats.h"
 #include "league/preferences.h"
+#include "league/salary_cap.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
+#include "league/team_finances.h"
 #include "platform/errors.h"
+#include "platform/ui.h"
 #include "season/draft_pool.h"
+#include "season/fantasy_draft.h"
 #include "season/player_generation.h"
+#include "season/position_scan.h"
+#include "season/salaries.h"
+#include "tools/downloads.h"
 #include "tools/player_repairs.h"
 
 namespace {
@@ -28,25 +39,37 @@ namespace {
 constexpr int LEADER_TABLES_VERSION = 2502;
 constexpr int DRAFT_ROUND_VERSION = 5050;
 constexpr int TRADE_OFFERS_VERSION = 5140;
+constexpr int PLAYER_FIELD_6_VERSION = 6010;
+constexpr int PLAYBOOKS_LAST_VERSION = 6500;      // this one included
+constexpr int TEAM_STYLES_VERSION = 6520;
+constexpr int POSITION_CODES_VERSION = 6540;
 constexpr int UNPLAYED_WEEKS_VERSION = 6700;
 constexpr int DRAFT_ORDER_VERSION = 7050;
 constexpr int OLD_GAME_RECORDS_VERSION = 7700;
+constexpr int DEFAULT_SETTINGS_LAST_VERSION = 3600; // the loader gives files up to here the default settings
 constexpr int SALARY_CAP_RULE_VERSION = 8020;
 constexpr int AUTO_FILL_VERSION = 8030;
+constexpr int SALARY_DATA_VERSION = 8050;
 constexpr int ERA_SWITCHES_VERSION = 8510;
 
 // Version gates of the current line's fix-ups.
 constexpr int OVERTIME_RULE_VERSION = 1101;
 constexpr int RECOMPUTE_RATINGS_VERSION = 1163;
 constexpr int HEIGHTS_VERSION = 1210;
+constexpr int FINANCE_INDEX_VERSION = 1287;
+constexpr int FANTASY_DRAFT_FILE_VERSION = 1306;
 constexpr int CALIBRATE_VERSION = 1311;
 constexpr int PERIOD_LENGTH_VERSION = 1410;
+constexpr int LIST_COLUMNS_VERSION = 1491;
 constexpr int POSITION_BYTES_VERSION = 1560;
+constexpr int DOWNLOADS_VERSION = 1600;
 constexpr int ERA_FLAGS_VERSION = 1605;
 constexpr int ABBREVIATIONS_VERSION = 1691;
+constexpr int ROOKIE_CONTRACTS_VERSION = 1901;
 constexpr int DRAFT_POOL_2021_VERSION = 1904;
 constexpr int MEASURES_VERSION = 1905;
 
+constexpr int DOWNLOADS_PROGRESS_STEPS = 75;
 constexpr int MINIMUM_HEIGHT = 48;
 constexpr int PREDICTED_PERIOD = 3;
 constexpr int CAREER_PERIOD = 2;
@@ -56,9 +79,11 @@ constexpr int DRAFT_SCORE_BYTE = 1;             // bStatHigh[1]: record offset 1
 constexpr int POSITION_BYTE = 2;                // bStat[2]: record offset 46
 constexpr float LOW_SPEED = 40.0f;
 
+// The year of the current season; a damaged file's words cannot overflow it.
 int Current_Year()
 {
-    return League.Universe.nStat[FIRST_SEASON_YEAR] + League.Preferences.nInt[PREF_SEASON_INDEX];
+    long long nYear = static_cast<long long>(League.Universe.nStat[FIRST_SEASON_YEAR]) + League.Preferences.nInt[PREF_SEASON_INDEX];
+    return static_cast<int>(std::clamp<long long>(nYear, INT32_MIN, INT32_MAX));
 }
 
 bool Is_Used(int nTeam, int nSlot)
@@ -89,21 +114,183 @@ bool Is_Franchise(int nTeam)
 // ---------------------------------------------------------------------------
 // Old layouts
 
+namespace {
+
+// One area moved from an old layout to the current one.
+struct AREA_MOVE {
+    int nOld;    // offset in the old record or region
+    int nNew;    // offset in the current one
+    int nSize;   // bytes
+};
+
+// The fields of an old TEAM record (both old layouts) and where they go now.
+constexpr AREA_MOVE OLD_TEAM_FIELDS[] = {
+    {0, static_cast<int>(offsetof(TEAM, szString)), 256},                   // strings
+    {256, static_cast<int>(offsetof(TEAM, Player)), OLD_TEAM_PLAYERS * 756}, // players 0-79
+    {60736, static_cast<int>(offsetof(TEAM, bReturner)), 2},                // the 16-bit returner word
+    {60740, static_cast<int>(offsetof(TEAM, nTotals)), 1920},               // team totals, 480 words
+    {62660, static_cast<int>(offsetof(TEAM, nTeamStat)), 240},              // team stats, 60 words
+    {62900, static_cast<int>(offsetof(TEAM, nStadiumStat)), 80},            // stadium stats, 20 words
+    {62980, static_cast<int>(offsetof(TEAM, nFinancialStat)), 320},         // financial stats, 80 words
+    {63300, static_cast<int>(offsetof(TEAM, bYearly)), 3200},               // yearly bytes
+    {66500, static_cast<int>(offsetof(TEAM, nYearly)), 1600},               // yearly words, 400
+};
+// Only in the 99,848-byte record: the schedule and everything after it.
+constexpr AREA_MOVE OLD_UNIVERSE_TEAM_TAIL[] = {
+    {68100, static_cast<int>(offsetof(TEAM, nSchedule)), 440},              // 22 weeks of 5 words
+    {68540, static_cast<int>(offsetof(TEAM, OffensivePlaybook)), OFFENSIVE_PLAYBOOK_SIZE},
+    {88220, static_cast<int>(offsetof(TEAM, DepthChart)), DEPTH_CHART_SIZE}, // the 528 words
+    {90332, static_cast<int>(offsetof(TEAM, DefensivePlaybook)), DEFENSIVE_PLAYBOOK_SIZE},
+};
+// The 68,452-byte record ends with 22 weeks of 4 words at 68,100.
+constexpr int OLD_GAME_SCHEDULE_OFFSET = 68100;
+constexpr int OLD_GAME_WEEK_WORDS = 4;
+
+// The areas after the TEAM records, versions 4102-7799.
+constexpr AREA_MOVE OLD_UNIVERSE_AREAS[] = {
+    {4096248, 4716168, 7200},        // CITY records
+    {4103448, 4723368, 756},         // draft-pick owners, 189 words
+    {4104204, 4724124, 32},          // draft order
+    {4104236, 4724156, 4},
+    {4104240, 4724160, 14612400},    // GAME records
+    {18716640, 19336560, 1200},      // preferences
+    {18717840, 19337760, 104},       // division rows
+    {18717944, 19337864, 4},
+    {18717948, 19337868, 24},        // playoff bracket
+    {18717972, 19337892, 4},
+    {18717976, 19337896, 2},
+    {18717978, 19337898, 1},
+    {18717980, 19337900, 124},       // playoff scores, 31 words
+    {18718104, 19338024, 24},        // week numbers of the season
+    {18718128, 19338048, 3014656},   // SEASON_LINE table
+    {22257072, 22876992, 98280},     // all-time leader tables
+};
+// The areas after the TEAM records, versions 2180-4100. Game records,
+// season lines and leader tables of that layout are not carried over.
+constexpr AREA_MOVE OLD_GAME_AREAS[] = {
+    {2809012, 4716168, 7200},        // CITY records
+    {2816212, 4723368, 756},         // draft-pick owners
+    {2816968, 4724124, 32},          // draft order
+    {2817000, 4724156, 4},
+    {3159004, 19336560, 400},        // the first 100 preference words
+    {3159404, 19337760, 104},        // division rows
+    {3159508, 19337864, 4},
+    {3159512, 19337868, 24},         // playoff bracket
+    {3159536, 19337892, 4},
+    {3159540, 19337896, 2},
+    {3159542, 19337898, 1},
+    {3159544, 19337900, 124},        // playoff scores
+    {3159668, 19338024, 24},         // week numbers of the season
+};
+
+constexpr int OLD_HEAD_SIZE = static_cast<int>(offsetof(LEAGUE_DATA, Team));   // texts, settings, names
+
+// Every move stays inside both layouts.
+template <size_t N>
+constexpr bool Moves_Fit(const AREA_MOVE (&Moves)[N], long long nOldSize, long long nNewSize)
+{
+    for (const AREA_MOVE& Move : Moves) {
+        if (Move.nOld < 0 || Move.nNew < 0 || Move.nSize <= 0 || Move.nOld + static_cast<long long>(Move.nSize) > nOldSize ||
+            Move.nNew + static_cast<long long>(Move.nSize) > nNewSize)
+            return false;
+    }
+    return true;
+}
+static_assert(Moves_Fit(OLD_TEAM_FIELDS, OLD_GAME_SCHEDULE_OFFSET, sizeof(TEAM)));
+static_assert(Moves_Fit(OLD_UNIVERSE_TEAM_TAIL, OLD_UNIVERSE_TEAM_SIZE, sizeof(TEAM)));
+static_assert(OLD_GAME_SCHEDULE_OFFSET + SCHEDULE_WEEKS * OLD_GAME_WEEK_WORDS * 4 == OLD_GAME_TEAM_SIZE);
+static_assert(OLD_UNIVERSE_TEAM_TAIL[3].nOld + OLD_UNIVERSE_TEAM_TAIL[3].nSize == OLD_UNIVERSE_TEAM_SIZE);
+static_assert(Moves_Fit(OLD_UNIVERSE_AREAS, OLD_UNIVERSE_REGION_SIZE, LEAGUE_DATA_SIZE));
+static_assert(Moves_Fit(OLD_GAME_AREAS, OLD_GAME_REGION_SIZE, LEAGUE_DATA_SIZE));
+// The TEAM records of both layouts start where they start now and the CITY
+// table follows them.
+static_assert(OLD_HEAD_SIZE + TOTAL_NUMBER_OF_TEAMS * OLD_UNIVERSE_TEAM_SIZE == 4096248);
+static_assert(OLD_HEAD_SIZE + TOTAL_NUMBER_OF_TEAMS * OLD_GAME_TEAM_SIZE == 2809012);
+static_assert(OLD_UNIVERSE_AREAS[15].nOld + OLD_UNIVERSE_AREAS[15].nSize == OLD_UNIVERSE_REGION_SIZE);
+
+bool g_bAllocationFault = false;
+
+template <size_t N>
+void Move_Areas(uint8_t* pTo, const uint8_t* pFrom, const AREA_MOVE (&Moves)[N])
+{
+    for (const AREA_MOVE& Move : Moves)
+        std::memcpy(pTo + Move.nNew, pFrom + Move.nOld, static_cast<size_t>(Move.nSize));
+}
+
+// The 22 weeks of four words (opponent, kick-off, GAME index, weekday) become
+// current weeks of five, the play-by-play watch flag starting at 0.
+void Move_Old_Schedule(TEAM& Team, const uint8_t* pOldTeam)
+{
+    for (int w = 0; w < SCHEDULE_WEEKS; ++w) {
+        int32_t Old[OLD_GAME_WEEK_WORDS];
+        std::memcpy(Old, pOldTeam + OLD_GAME_SCHEDULE_OFFSET + 4 * OLD_GAME_WEEK_WORDS * w, sizeof(Old));
+        Team.nSchedule[w][0] = Old[0];
+        Team.nSchedule[w][1] = 0;
+        Team.nSchedule[w][2] = Old[1];
+        Team.nSchedule[w][3] = Old[2];
+        Team.nSchedule[w][4] = Old[3];
+    }
+}
+
+// Re-lays pRegion from the old layout of nOldSize bytes. bOldGame chooses the
+// 68,452-byte records with four-word weeks; otherwise the 99,848-byte ones.
+int Convert_Layout(void* pRegion, const char* szFunction, size_t nOldSize, bool bOldGame)
+{
+    if (pRegion == nullptr)
+        return 0;
+    uint8_t* pBlock = static_cast<uint8_t*>(pRegion);
+
+    // Blocks that filled more than the old layout are not of that layout.
+    for (size_t i = nOldSize; i < LEAGUE_DATA_SIZE; ++i) {
+        if (pBlock[i] != 0) {
+            Report_Error("%s(): the file holds data past the %zu bytes of its layout (at byte %zu)", szFunction, nOldSize, i);
+            return 0;
+        }
+    }
+
+    errno = 0;
+    uint8_t* pOld = g_bAllocationFault ? nullptr : static_cast<uint8_t*>(std::malloc(nOldSize));
+    if (pOld == nullptr) {
+        Report_Error("Unable to allocate memory to convert old UNIVERSE file! %d", g_bAllocationFault ? ENOMEM : errno);
+        return 0;
+    }
+    std::memcpy(pOld, pBlock, nOldSize);
+    std::memset(pBlock + OLD_HEAD_SIZE, 0, LEAGUE_DATA_SIZE - OLD_HEAD_SIZE);
+
+    const size_t nOldTeamSize = bOldGame ? OLD_GAME_TEAM_SIZE : OLD_UNIVERSE_TEAM_SIZE;
+    LEAGUE_DATA* pLeague = static_cast<LEAGUE_DATA*>(pRegion);
+    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
+        const uint8_t* pOldTeam = pOld + OLD_HEAD_SIZE + nOldTeamSize * static_cast<size_t>(t);
+        uint8_t* pTeam = reinterpret_cast<uint8_t*>(&pLeague->Team[t]);
+        Move_Areas(pTeam, pOldTeam, OLD_TEAM_FIELDS);
+        if (bOldGame)
+            Move_Old_Schedule(pLeague->Team[t], pOldTeam);
+        else
+            Move_Areas(pTeam, pOldTeam, OLD_UNIVERSE_TEAM_TAIL);
+    }
+    if (bOldGame)
+        Move_Areas(pBlock, pOld, OLD_GAME_AREAS);
+    else
+        Move_Areas(pBlock, pOld, OLD_UNIVERSE_AREAS);
+    std::free(pOld);
+    return 1;
+}
+
+}  // namespace
+
 int Convert_Old_Game(void* pRegion)
 {
-    (void)pRegion;
-    // Re-laying this layout needs the older line's fix-ups (playbooks, salary
-    // and season rules), which do not exist yet; loading such a file half
-    // converted would leave a league that cannot be played.
-    Report_Error("Unable to convert old GAME file! Layout of %d bytes is not supported.", OLD_GAME_REGION_SIZE);
-    return 0;
+    return Convert_Layout(pRegion, "Convert_Old_Game", OLD_GAME_REGION_SIZE, true);
 }
 
 int Convert_Old_Universe(void* pRegion)
 {
-    (void)pRegion;
-    Report_Error("Unable to convert old UNIVERSE file! Layout of %d bytes is not supported.", OLD_UNIVERSE_REGION_SIZE);
-    return 0;
+    return Convert_Layout(pRegion, "Convert_Old_Universe", OLD_UNIVERSE_REGION_SIZE, false);
+}
+
+void Set_Old_File_Allocation_Fault(bool bFail)
+{
+    g_bAllocationFault = bFail;
 }
 
 // ---------------------------------------------------------------------------
@@ -111,32 +298,42 @@ int Convert_Old_Universe(void* pRegion)
 
 void Run_Older_Line_Fix_Ups(int nVersion)
 {
-    const int nYear = Current_Year();
     if (nVersion < LEADER_TABLES_VERSION)
         std::memset(League.LeaderTables, 0, sizeof(League.LeaderTables));
     if (nVersion < DRAFT_ROUND_VERSION)
         Set_User_Preference(PREF_DRAFT_ROUND, DRAFT_OVER_ROUND);
     if (nVersion < TRADE_OFFERS_VERSION)
         Set_User_Preference(PREF_AI_TRADE_OFFERS, 0);
-    // Files before 6010, 6501, 6520 and 6540 also reset a player field, the
-    // playbooks, the defence alignments and play styles, and rescan the
-    // player records; those steps come with the converters of such files.
+    if (nVersion < PLAYER_FIELD_6_VERSION)
+        Reset_Player_Field_To_22();
+    if (nVersion <= PLAYBOOKS_LAST_VERSION)
+        Reset_Team_Playbooks();
+    if (nVersion < TEAM_STYLES_VERSION) {
+        Set_Default_Defense_Alignments();
+        Set_Team_Stat_10_Defaults();
+    }
+    if (nVersion < POSITION_CODES_VERSION)
+        Scan_Player_Records_On_Load();
     if (nVersion < UNPLAYED_WEEKS_VERSION)
         Mark_Unplayed_Schedule_Weeks();
     if (nVersion < DRAFT_ORDER_VERSION && Get_Current_Week() >= Get_First_Playoff_Week())
         Set_Draft_Order();
-    // Files before 7700 get the season rule changes with the salary-cap rules.
-    if (nVersion < OLD_GAME_RECORDS_VERSION)
+    if (nVersion < OLD_GAME_RECORDS_VERSION) {
+        // Files that got the default settings in this load have had the
+        // season's rules applied with them; a second roll would raise the
+        // salary cap again and undo the 1970 exchange of the leagues.
+        if (nVersion > DEFAULT_SETTINGS_LAST_VERSION)
+            Apply_Season_Rule_Changes();
         Fix_Old_Game_Records();
+    }
     if (nVersion < SALARY_CAP_RULE_VERSION)
-        Set_User_Preference(PREF_SEASON_RULE_174, nYear >= 1994 ? 1 : 0);
+        Update_Season_Rule_174();
     if (nVersion < AUTO_FILL_VERSION)
         Set_User_Preference(PREF_AUTO_FILL_ROSTERS, 1);
-    // Files before 8050 are checked for corrupt salary data with the contracts.
+    if (nVersion < SALARY_DATA_VERSION)
+        Check_Fix_Salary_Data();
     if (nVersion < ERA_SWITCHES_VERSION) {
-        Set_User_Preference(PREF_SEASON_RULE_175, nYear >= 1974 ? 1 : 0);
-        Set_User_Preference(PREF_OVERTIME_RULE_2, nYear < 2010 ? 2 : 3);
-        Set_User_Preference(PREF_OVERTIME_RULE, nYear >= 2013 ? 1 : 0);
+        Update_Overtime_Rules();
         std::memset(League.szSkinName, 0, sizeof(League.szSkinName));
         std::memcpy(League.szSkinName, "earth", 5);
     }
@@ -183,34 +380,43 @@ void Convert_Old_Vital_Stat_16()
 
 void Run_Current_Line_Fix_Ups(int nVersion)
 {
-    const int nYear = Current_Year();
-    if (nVersion < OVERTIME_RULE_VERSION && nYear > 2013)
+    if (nVersion < OVERTIME_RULE_VERSION && Current_Year() > 2013)
         Set_User_Preference(PREF_OVERTIME_RULE, 1);
     if (nVersion < RECOMPUTE_RATINGS_VERSION)
         Recompute_Ratings_And_Calibrate();
     if (nVersion < HEIGHTS_VERSION)
         Fill_Missing_Player_Heights();
-    // Files before 1287 also refresh the league finance index and per-game
-    // revenue, files before 1306 reload a running fantasy draft's file, files
-    // before 1491 reset the list columns and files before 1600 copy the
-    // downloaded photos and logos; those steps join with the finances, the
-    // fantasy draft, the list pages and the photo tools.
+    if (nVersion < FINANCE_INDEX_VERSION) {
+        Get_League_Finance_Index();   // stores the index in the universe settings
+        Get_Per_Game_Base_Revenue();
+    }
+    if (nVersion < FANTASY_DRAFT_FILE_VERSION && League.Universe.nStat[FANTASY_DRAFT_RUNNING] >= 1)
+        Load_Fantasy_Draft_File();
     if (nVersion < CALIBRATE_VERSION)
         Calibrate_Player_Ratings();
     if (nVersion < PERIOD_LENGTH_VERSION)
-        Set_User_Preference(PREF_MINUTES_PER_PERIOD, nYear < 2017 ? 15 : 10);
+        Update_Overtime_Period_Rule();
+    if (nVersion < LIST_COLUMNS_VERSION)
+        Reset_List_Columns();
     if (nVersion < POSITION_BYTES_VERSION)
         Sync_Player_Position_Bytes();
+    if (nVersion < DOWNLOADS_VERSION) {
+        // The window may already be open (a caller's own progress); the
+        // copies go ahead without one then.
+        const bool bProgress = Open_Progress_Window("Downloading Player Photos and Team Logos", DOWNLOADS_PROGRESS_STEPS) != 0;
+        Copy_Downloaded_Photos();
+        Copy_Downloaded_Logos();
+        if (bProgress)
+            Close_Progress_Window();
+    }
     if (nVersion < ERA_FLAGS_VERSION) {
-        int n200 = (nYear >= 1994 && nYear <= 2010) ? 0 : (nYear < 1974 ? 2 : 1);
-        int n202 = nYear < 1974 ? 2 : (nYear > 1993 ? 0 : 1);
-        Set_User_Preference(PREF_FIELD_RULE_200, n200);
-        Set_User_Preference(PREF_FIELD_RULE_202, n202);
+        Update_Field_Rule_200();
+        Update_Field_Rule_202();
     }
     if (nVersion < ABBREVIATIONS_VERSION)
         Set_League_Abbreviations();
-    // Files before 1901 also get the rookie contract values of the draft slots
-    // with the contracts of the season cycle.
+    if (nVersion < ROOKIE_CONTRACTS_VERSION)
+        Update_All_Rookie_Contract_Values(0);
     if (nVersion < DRAFT_POOL_2021_VERSION) {
         if (League.Preferences.nInt[PREF_SEASON_INDEX] == 0 && League.Universe.nStat[FIRST_SEASON_YEAR] == 2021 &&
             Check_Draft_Pool() == 0)

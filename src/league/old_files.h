@@ -6,19 +6,37 @@
 // this header run on every load.
 #pragma once
 
-// The old layouts. Both re-lay a league block in place (pRegion points at
-// LEAGUE_DATA_SIZE bytes holding the block as read); 1 on success, 0 when the
-// block cannot be converted, after a report (the load then fails and the
-// league in memory stays as it was).
+// The old layouts. Both re-lay a league block in place: pRegion points at
+// LEAGUE_DATA_SIZE bytes holding the blocks as read, zero past what the file
+// filled. Every area of the old layout moves to its current offset; areas the
+// old layout lacks start empty. 1 on success; 0 when the working copy cannot
+// be allocated ("Unable to allocate memory to convert old UNIVERSE file! %d"
+// with the system error number) or the block holds data past the end of the
+// old layout (the file is not of that layout), after a report. On 0 the
+// block is left as read.
+//
+// Versions 2180-4100: 6,796,916 bytes, TEAM records of 68,452 bytes.
+// Versions 4102-7799: 22,355,352 bytes, TEAM records of 99,848 bytes.
+// Both TEAM layouts hold the strings and players 0-79 where they are now,
+// then the returner word, totals, team, stadium and financial stats and the
+// yearly records, 15,120 bytes (20 players) earlier than now; the older one
+// ends with 22 schedule weeks of four words, the newer one goes on with the
+// schedule, playbooks and depth chart in the current form.
 constexpr int OLD_GAME_REGION_SIZE = 6796916;        // versions 2180-4100
 constexpr int OLD_GAME_TEAM_SIZE = 68452;
 constexpr int OLD_UNIVERSE_REGION_SIZE = 22355352;   // versions 4102-7799
 constexpr int OLD_UNIVERSE_TEAM_SIZE = 99848;
+constexpr int OLD_TEAM_PLAYERS = 80;
 int Convert_Old_Game(void* pRegion);
 int Convert_Old_Universe(void* pRegion);
 
+// Test hook: makes the converters' working-copy allocation fail.
+void Set_Old_File_Allocation_Fault(bool bFail);
+
 // The fix-ups of the current version line (v below 2180), each gated by v,
-// in the order the loader runs them.
+// in the order the loader runs them. (Files before 1803 were once also given
+// a repair keyed to a day of the year that no week produces; it could never
+// act and is left out.)
 void Run_Current_Line_Fix_Ups(int nVersion);
 // The fix-ups of the older line (v from 2180), run after the conversion.
 void Run_Older_Line_Fix_Ups(int nVersion);

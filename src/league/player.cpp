@@ -10,6 +10,7 @@
 #include "engine/game_lineups.h"
 #include "league/calendar.h"
 #include "league/inflation.h"
+#include "league/int_math.h"
 #include "league/league_structure.h"
 #include "league/player_lookup.h"
 #include "league/player_text.h"
@@ -69,15 +70,6 @@ void Read_Field(char (&szText)[N], const char* szField, size_t nFieldSize)
         nLength = N - 1;
     std::memcpy(szText, szField, nLength);
     szText[nLength] = '\0';
-}
-
-int Clamp_To_Int(int64_t nValue)
-{
-    if (nValue > INT32_MAX)
-        return INT32_MAX;
-    if (nValue < INT32_MIN)
-        return INT32_MIN;
-    return static_cast<int>(nValue);
 }
 
 bool Check_Address(const char* szFunction, int nTeam, int nSlot)
@@ -230,37 +222,40 @@ void Copy_Player(int nDestTeam, int nDestSlot, int nSrcTeam, int nSrcSlot)
     Clear_Predicted_Stat_Cache();
 }
 
-void Copy_Player_To_Memory(PLAYER* pBuffer, int nTeam, int nSlot)
+namespace {
+
+// Checks the address and the buffer of a copy between a record and memory;
+// szRole names the record's side ("source" or "destination") in the reports.
+bool Memory_Copy_Ok(const char* szFunction, const char* szRole, int nTeam, int nSlot, const PLAYER* pBuffer)
 {
     if (nTeam < 0 || nSlot < 0) {
-        Report_Error("Negative source in Copy_Player_To_Memory()");
-        return;
+        Report_Error("Negative %s in %s()", szRole, szFunction);
+        return false;
     }
     if (!Is_Team_Index(nTeam) || !Is_Slot_Index(nSlot)) {
-        Report_Error("Invalid source in Copy_Player_To_Memory([%d],[%d])", nTeam, nSlot);
-        return;
+        Report_Error("Invalid %s in %s([%d],[%d])", szRole, szFunction, nTeam, nSlot);
+        return false;
     }
     if (pBuffer == nullptr) {
-        Report_Error("NULL buffer in Copy_Player_To_Memory(%d,%d)", nTeam, nSlot);
-        return;
+        Report_Error("NULL buffer in %s(%d,%d)", szFunction, nTeam, nSlot);
+        return false;
     }
+    return true;
+}
+
+}  // namespace
+
+void Copy_Player_To_Memory(PLAYER* pBuffer, int nTeam, int nSlot)
+{
+    if (!Memory_Copy_Ok("Copy_Player_To_Memory", "source", nTeam, nSlot, pBuffer))
+        return;
     std::memmove(pBuffer, &Player_At(nTeam, nSlot), sizeof(PLAYER));
 }
 
 void Copy_Player_From_Memory(int nTeam, int nSlot, const PLAYER* pBuffer)
 {
-    if (nTeam < 0 || nSlot < 0) {
-        Report_Error("Negative destination in Copy_Player_From_Memory()");
+    if (!Memory_Copy_Ok("Copy_Player_From_Memory", "destination", nTeam, nSlot, pBuffer))
         return;
-    }
-    if (!Is_Team_Index(nTeam) || !Is_Slot_Index(nSlot)) {
-        Report_Error("Invalid destination in Copy_Player_From_Memory([%d],[%d])", nTeam, nSlot);
-        return;
-    }
-    if (pBuffer == nullptr) {
-        Report_Error("NULL buffer in Copy_Player_From_Memory(%d,%d)", nTeam, nSlot);
-        return;
-    }
     std::memmove(&Player_At(nTeam, nSlot), pBuffer, sizeof(PLAYER));
     Clear_Predicted_Stat_Cache();
 }
@@ -315,10 +310,8 @@ int Count_Team_Players(int nTeam)
 
 int Find_Empty_Player_Slot(int nTeam)
 {
-    if (!Is_Team_Index(nTeam)) {
-        Report_Error("nTeam out of bounds in Find_Empty_Player_Slot([%d])", nTeam);
+    if (!Check_Team_Index("Find_Empty_Player_Slot", nTeam))
         return -1;
-    }
     for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
         if (Player_At(nTeam, nSlot).nVital[VITAL_PLAYER_ID] == 0)
             return nSlot;
@@ -328,10 +321,8 @@ int Find_Empty_Player_Slot(int nTeam)
 
 void Compact_Team_Roster(int nTeam)
 {
-    if (!Is_Team_Index(nTeam)) {
-        Report_Error("nTeam out of bounds in Compact_Team_Roster([%d])", nTeam);
+    if (!Check_Team_Index("Compact_Team_Roster", nTeam))
         return;
-    }
     if (!Is_Valid_Team(nTeam))
         return;
     // The empty records are carried to the end by swaps; the upkeep that
@@ -399,36 +390,39 @@ uint32_t Get_Player_Checksum(int nPlayerID)
 // ---------------------------------------------------------------------------
 // Names and texts
 
+namespace {
+
+// Checks the address and the text of a text setter; szArgument names the
+// text parameter in the report.
+bool Text_Setter_Ok(const char* szFunction, const char* szArgument, int nTeam, int nSlot, const char* szText)
+{
+    if (!Check_Address(szFunction, nTeam, nSlot))
+        return false;
+    if (szText == nullptr) {
+        Report_Error("NULL %s in %s(%d,%d,[NULL])", szArgument, szFunction, nTeam, nSlot);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 void Set_Player_Last_Name(int nTeam, int nSlot, const char* szName)
 {
-    if (!Check_Address("Set_Player_Last_Name", nTeam, nSlot))
-        return;
-    if (szName == nullptr) {
-        Report_Error("NULL szName in Set_Player_Last_Name(%d,%d,[NULL])", nTeam, nSlot);
-        return;
-    }
-    Store_Field(Player_At(nTeam, nSlot).szLastName, PLAYER_LAST_NAME_SIZE, szName);
+    if (Text_Setter_Ok("Set_Player_Last_Name", "szName", nTeam, nSlot, szName))
+        Store_Field(Player_At(nTeam, nSlot).szLastName, PLAYER_LAST_NAME_SIZE, szName);
 }
 
 void Set_Player_First_Name(int nTeam, int nSlot, const char* szName)
 {
-    if (!Check_Address("Set_Player_First_Name", nTeam, nSlot))
-        return;
-    if (szName == nullptr) {
-        Report_Error("NULL szName in Set_Player_First_Name(%d,%d,[NULL])", nTeam, nSlot);
-        return;
-    }
-    Store_Field(Player_At(nTeam, nSlot).szFirstName, PLAYER_FIRST_NAME_SIZE, szName);
+    if (Text_Setter_Ok("Set_Player_First_Name", "szName", nTeam, nSlot, szName))
+        Store_Field(Player_At(nTeam, nSlot).szFirstName, PLAYER_FIRST_NAME_SIZE, szName);
 }
 
 void Set_Player_College(int nTeam, int nSlot, const char* szCollege)
 {
-    if (!Check_Address("Set_Player_College", nTeam, nSlot))
+    if (!Text_Setter_Ok("Set_Player_College", "szCollege", nTeam, nSlot, szCollege))
         return;
-    if (szCollege == nullptr) {
-        Report_Error("NULL szCollege in Set_Player_College(%d,%d,[NULL])", nTeam, nSlot);
-        return;
-    }
     char* szField = Player_At(nTeam, nSlot).szCollege;
     Store_Field(szField, PLAYER_COLLEGE_SIZE, szCollege);
     // "&" would be read as markup by the pages; only the stored copy changes.
@@ -486,36 +480,64 @@ void Completed_First_Name(int nTeam, int nSlot, char (&szName)[PLAYER_FIRST_NAME
     Copy_Out(szName, sizeof(szName), szStored);
 }
 
+// The answer of a single-name getter: "" unless the address holds a player,
+// else the name that Fill gives.
+template <size_t N>
+void Put_Name(const char* szFunction, int nTeam, int nSlot, char* szOut, size_t nOutSize,
+              void (*Fill)(int, int, char (&)[N]))
+{
+    Copy_Out(szOut, nOutSize, "");
+    if (!Name_Address_Holds_Player(szFunction, nTeam, nSlot))
+        return;
+    char szName[N];
+    Fill(nTeam, nSlot, szName);
+    Copy_Out(szOut, nOutSize, szName);
+}
+
+// "First Last", or "Last, First" (the first name is drawn first when either
+// is missing).
+void Put_Joined_Name(int nTeam, int nSlot, bool bLastFirst, char* szOut, size_t nOutSize)
+{
+    char szFirst[PLAYER_FIRST_NAME_TEXT_SIZE];
+    char szLast[PLAYER_LAST_NAME_SIZE];
+    Completed_First_Name(nTeam, nSlot, szFirst);
+    Fill_Last_Name(nTeam, nSlot, szLast);
+    char szName[PLAYER_NAME_TEXT_SIZE];
+    if (bLastFirst)
+        std::snprintf(szName, sizeof(szName), "%s, %s", szLast, szFirst);
+    else
+        std::snprintf(szName, sizeof(szName), "%s %s", szFirst, szLast);
+    Copy_Out(szOut, nOutSize, szName);
+}
+
+// A stored text field of the record; "" for a bad address.
+template <size_t N>
+void Put_Stored_Text(const char* szFunction, int nTeam, int nSlot, char (PLAYER::*pField)[N], char* szOut,
+                     size_t nOutSize)
+{
+    Copy_Out(szOut, nOutSize, "");
+    if (!Check_Address(szFunction, nTeam, nSlot))
+        return;
+    char szText[N];
+    Read_Field(szText, Player_At(nTeam, nSlot).*pField, N);
+    Copy_Out(szOut, nOutSize, szText);
+}
+
 }  // namespace
 
 void Get_Player_Last_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
-    Copy_Out(szOut, nOutSize, "");
-    if (!Name_Address_Holds_Player("Get_Player_Last_Name", nTeam, nSlot))
-        return;
-    char szName[PLAYER_LAST_NAME_SIZE];
-    Fill_Last_Name(nTeam, nSlot, szName);
-    Copy_Out(szOut, nOutSize, szName);
+    Put_Name("Get_Player_Last_Name", nTeam, nSlot, szOut, nOutSize, Fill_Last_Name);
 }
 
 void Get_Player_First_Name_Filled(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
-    Copy_Out(szOut, nOutSize, "");
-    if (!Name_Address_Holds_Player("Get_Player_First_Name_Filled", nTeam, nSlot))
-        return;
-    char szName[PLAYER_FIRST_NAME_SIZE];
-    Fill_First_Name(nTeam, nSlot, szName);
-    Copy_Out(szOut, nOutSize, szName);
+    Put_Name("Get_Player_First_Name_Filled", nTeam, nSlot, szOut, nOutSize, Fill_First_Name);
 }
 
 void Get_Player_First_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
-    Copy_Out(szOut, nOutSize, "");
-    if (!Name_Address_Holds_Player("Get_Player_First_Name", nTeam, nSlot))
-        return;
-    char szName[PLAYER_FIRST_NAME_TEXT_SIZE];
-    Completed_First_Name(nTeam, nSlot, szName);
-    Copy_Out(szOut, nOutSize, szName);
+    Put_Name("Get_Player_First_Name", nTeam, nSlot, szOut, nOutSize, Completed_First_Name);
 }
 
 void Get_Player_Full_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize)
@@ -530,13 +552,7 @@ void Get_Player_Full_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize)
         Copy_Out(szOut, nOutSize, "INVALID-PLAYER");
         return;
     }
-    char szFirst[PLAYER_FIRST_NAME_TEXT_SIZE];
-    char szLast[PLAYER_LAST_NAME_SIZE];
-    Completed_First_Name(nTeam, nSlot, szFirst);
-    Fill_Last_Name(nTeam, nSlot, szLast);
-    char szName[PLAYER_NAME_TEXT_SIZE];
-    std::snprintf(szName, sizeof(szName), "%s %s", szFirst, szLast);
-    Copy_Out(szOut, nOutSize, szName);
+    Put_Joined_Name(nTeam, nSlot, false, szOut, nOutSize);
 }
 
 void Get_Player_Full_Name_Copy(int nTeam, int nSlot, char* szOut, size_t nOutSize)
@@ -549,33 +565,17 @@ void Get_Player_Name_Last_First(int nTeam, int nSlot, char* szOut, size_t nOutSi
     Copy_Out(szOut, nOutSize, "");
     if (!Name_Address_Holds_Player("Get_Player_Name_Last_First", nTeam, nSlot))
         return;
-    char szFirst[PLAYER_FIRST_NAME_TEXT_SIZE];
-    char szLast[PLAYER_LAST_NAME_SIZE];
-    Completed_First_Name(nTeam, nSlot, szFirst);
-    Fill_Last_Name(nTeam, nSlot, szLast);
-    char szName[PLAYER_NAME_TEXT_SIZE];
-    std::snprintf(szName, sizeof(szName), "%s, %s", szLast, szFirst);
-    Copy_Out(szOut, nOutSize, szName);
+    Put_Joined_Name(nTeam, nSlot, true, szOut, nOutSize);
 }
 
 void Get_Player_College(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
-    Copy_Out(szOut, nOutSize, "");
-    if (!Check_Address("Get_Player_College", nTeam, nSlot))
-        return;
-    char szText[PLAYER_COLLEGE_SIZE];
-    Read_Field(szText, Player_At(nTeam, nSlot).szCollege, PLAYER_COLLEGE_SIZE);
-    Copy_Out(szOut, nOutSize, szText);
+    Put_Stored_Text("Get_Player_College", nTeam, nSlot, &PLAYER::szCollege, szOut, nOutSize);
 }
 
 void Get_Player_Corvel_ID(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
-    Copy_Out(szOut, nOutSize, "");
-    if (!Check_Address("Get_Player_Corvel_ID", nTeam, nSlot))
-        return;
-    char szText[PLAYER_CORVEL_ID_SIZE];
-    Read_Field(szText, Player_At(nTeam, nSlot).szCorvelID, PLAYER_CORVEL_ID_SIZE);
-    Copy_Out(szOut, nOutSize, szText);
+    Put_Stored_Text("Get_Player_Corvel_ID", nTeam, nSlot, &PLAYER::szCorvelID, szOut, nOutSize);
 }
 
 int Get_Player_Position_Name(char* szOut, size_t nOutSize, int nTeam, int nSlot)

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "league/historical.h"
+#include "league/int_math.h"
 #include "league/league_structure.h"
 #include "league/overall_rating.h"
 #include "league/player.h"
@@ -29,7 +30,7 @@ constexpr int FIELD_GOAL_REFERENCE_YEAR = 2023;
 
 int64_t Compress(int64_t nValue)
 {
-    return static_cast<int64_t>(Compress_Overall_Rating(static_cast<float>(Clamp_Int(nValue))));
+    return static_cast<int64_t>(Compress_Overall_Rating(static_cast<float>(Clamp_To_Int(nValue))));
 }
 
 int64_t Max(int64_t a, int64_t b)
@@ -94,7 +95,7 @@ int64_t Passing_Grade(const STAT_VIEW& V, int64_t v)
     if (g < 70)
         g = (2 * g + 70) / 3;
     if (Get_Universe_Word(REPLAY_MODE_WORD) != 0)
-        g = Apply_Small_Sample_Damping(V.nTeam, V.nSlot, Clamp_Int(g));
+        g = Apply_Small_Sample_Damping(V.nTeam, V.nSlot, Clamp_To_Int(g));
     return g;
 }
 
@@ -765,5 +766,5 @@ int Get_Player_Build_Measure(int nTeam, int nSlot)
     int64_t W = Mul_Div(Mul_Div(Get_Average_Player_Weight(nPosition), nHeight, A), nHeight, A);
     int64_t H = Get_Average_Player_Height(POSITION_TE);
     int64_t nMeasure = 120 - (V.C(205) + V.C(206)) / 3 + Rate(Min(nWeight, 270) - W, W, 75) + Rate(H - nHeight, H, 50);
-    return Clamp_Int(nMeasure);
+    return Clamp_To_Int(nMeasure);
 }

@@ -191,46 +191,99 @@ struct CORVEL_KEY {
     }
 };
 
-template <class KEY>
-int Text_Index(const char* szKey, size_t nLength)
-{
-    TEXT_TABLE<KEY::SIZE>& Table = KEY::Table();
-    int nIndex = KEY::Home(szKey, nLength);
-    for (int nProbe = 0; nProbe < PLAYER_HASH_SIZE; ++nProbe) {
-        const TEXT_ENTRY<KEY::SIZE>& Entry = Table.Entry[nIndex];
-        if (Entry.szKey[0] == '\0' || std::strcmp(Entry.szKey, szKey) == 0)
-            return nIndex;
-        nIndex = (nIndex + 1) & HASH_MASK;
+// A sought text key and its length.
+struct TEXT_KEY {
+    const char* szKey;
+    size_t nLength;
+};
+
+// What the lookups need of a table, whatever its key. ID_KEYS serves the ID
+// table; TEXT_KEYS<NAME_KEY> and TEXT_KEYS<CORVEL_KEY> the text tables.
+//   KEY          the sought key; RECORD_KEY a record's key as read from it
+//   Scans_Team   whether a team's slots are read at all
+//   Read_Record  a record's key; false when the slot has no key to look up
+//   Index        the entry holding the key, or the first empty entry on its
+//                probe path; -1 when neither exists
+struct ID_KEYS {
+    using KEY = int32_t;
+    using RECORD_KEY = int32_t;
+    static constexpr const char* FULL_MESSAGE = "HASH HAS FILLED!";
+    static ID_TABLE& Table() { return g_IdTable; }
+    static void Clear() { Clear_ID_Table(); }
+    // IDs are read from every slot, in use or not.
+    static bool Scans_Team(int) { return true; }
+    // Lookups never ask for an ID below 1, and -1 is the empty key.
+    static bool Read_Record(int nTeam, int nSlot, RECORD_KEY& nID)
+    {
+        nID = Stored_Player_ID(nTeam, nSlot);
+        return nID >= 1;
     }
-    return -1;
-}
+    static KEY Key_Of(const RECORD_KEY& nID) { return nID; }
+    static bool Record_Is(const RECORD_KEY& nRecord, KEY nID) { return nRecord == nID; }
+    static int Index(KEY nID) { return ID_Index(nID); }
+    static bool Entry_Holds(const ID_ENTRY& Entry, KEY nID) { return Entry.nKey == nID; }
+    static void Store(ID_ENTRY& Entry, KEY nID) { Entry.nKey = nID; }
+};
 
-template <class KEY>
-void Store_Text_Key(TEXT_ENTRY<KEY::SIZE>& Entry, const char* szKey, size_t nLength)
-{
-    std::memset(Entry.szKey, 0, KEY::SIZE);
-    std::memcpy(Entry.szKey, szKey, nLength);
-}
+template <class TEXT>
+struct TEXT_KEYS {
+    using KEY = TEXT_KEY;
+    struct RECORD_KEY {
+        char szText[TEXT::SIZE];
+    };
+    using ENTRY = TEXT_ENTRY<TEXT::SIZE>;
+    static constexpr const char* FULL_MESSAGE = TEXT::FULL_MESSAGE;
+    static TEXT_TABLE<TEXT::SIZE>& Table() { return TEXT::Table(); }
+    static void Clear() { Clear_Text_Table(Table()); }
+    static bool Scans_Team(int nTeam) { return Is_Valid_Team(nTeam) != 0; }
+    static bool Read_Record(int nTeam, int nSlot, RECORD_KEY& Record)
+    {
+        return TEXT::Record_Text(nTeam, nSlot, Record.szText);
+    }
+    static KEY Key_Of(const RECORD_KEY& Record) { return {Record.szText, std::strlen(Record.szText)}; }
+    static bool Record_Is(const RECORD_KEY& Record, const KEY& Key) { return std::strcmp(Record.szText, Key.szKey) == 0; }
+    static int Index(const KEY& Key)
+    {
+        const TEXT_TABLE<TEXT::SIZE>& Table = TEXT::Table();
+        int nIndex = TEXT::Home(Key.szKey, Key.nLength);
+        for (int nProbe = 0; nProbe < PLAYER_HASH_SIZE; ++nProbe) {
+            const ENTRY& Entry = Table.Entry[nIndex];
+            if (Entry.szKey[0] == '\0' || std::strcmp(Entry.szKey, Key.szKey) == 0)
+                return nIndex;
+            nIndex = (nIndex + 1) & HASH_MASK;
+        }
+        return -1;
+    }
+    static bool Entry_Holds(const ENTRY& Entry, const KEY& Key) { return std::strcmp(Entry.szKey, Key.szKey) == 0; }
+    static void Store(ENTRY& Entry, const KEY& Key)
+    {
+        std::memset(Entry.szKey, 0, TEXT::SIZE);
+        std::memcpy(Entry.szKey, Key.szKey, Key.nLength);
+    }
+};
 
-template <class KEY>
-void Build_Text_Hash()
+using NAME_KEYS = TEXT_KEYS<NAME_KEY>;
+using CORVEL_KEYS = TEXT_KEYS<CORVEL_KEY>;
+
+template <class KEYS>
+void Build_Table()
 {
     Ensure_Tables_Ready();
-    TEXT_TABLE<KEY::SIZE>& Table = KEY::Table();
-    Clear_Text_Table(Table);
-    char szText[KEY::SIZE];
+    auto& Table = KEYS::Table();
+    KEYS::Clear();
+    typename KEYS::RECORD_KEY Record;
     for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; ++nTeam) {
-        if (!Is_Valid_Team(nTeam))
+        if (!KEYS::Scans_Team(nTeam))
             continue;
         for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
-            if (!KEY::Record_Text(nTeam, nSlot, szText))
+            if (!KEYS::Read_Record(nTeam, nSlot, Record))
                 continue;
-            size_t nLength = std::strlen(szText);
-            int nIndex = Text_Index<KEY>(szText, nLength);
+            const typename KEYS::KEY Key = KEYS::Key_Of(Record);
+            int nIndex = KEYS::Index(Key);
             if (nIndex < 0)
-                continue;   // cannot happen: a roster never fills the table
-            TEXT_ENTRY<KEY::SIZE>& Entry = Table.Entry[nIndex];
-            Store_Text_Key<KEY>(Entry, szText, nLength);
+                continue;   // cannot happen: 4,100 slots never fill 8,192 entries
+            auto& Entry = Table.Entry[nIndex];
+            KEYS::Store(Entry, Key);
             Entry.nTeam = static_cast<uint8_t>(nTeam);
             Entry.nSlot = static_cast<uint8_t>(nSlot);
             ++Table.nCount;
@@ -238,34 +291,21 @@ void Build_Text_Hash()
     }
 }
 
-// A key no record can hold (empty, absent or longer than any record's text)
-// is answered at once; false then.
-template <class KEY>
-bool Usable_Text_Key(const char* szKey, size_t& nLength)
+// The lookup of a usable key: the entry when it still points at a record
+// with the key; else a scan of the records, which corrects the entry (and
+// rebuilds a table that has filled).
+template <class KEYS>
+int Find_In_Table(PLAYER_LOCATION* pOut, const typename KEYS::KEY& Key)
 {
-    if (szKey == nullptr || szKey[0] == '\0')
-        return false;
-    nLength = strnlen(szKey, KEY::SIZE);
-    return nLength < KEY::SIZE;
-}
-
-template <class KEY>
-int Find_By_Text(PLAYER_LOCATION* pOut, const char* szKey)
-{
-    size_t nLength = 0;
-    if (!Usable_Text_Key<KEY>(szKey, nLength)) {
-        Fill_Not_Found(pOut);
-        return 0;
-    }
     Ensure_Tables_Ready();
-    TEXT_TABLE<KEY::SIZE>& Table = KEY::Table();
-    char szText[KEY::SIZE];
+    auto& Table = KEYS::Table();
+    typename KEYS::RECORD_KEY Record;
 
-    int nIndex = Text_Index<KEY>(szKey, nLength);
+    int nIndex = KEYS::Index(Key);
     if (nIndex >= 0) {
-        TEXT_ENTRY<KEY::SIZE>& Entry = Table.Entry[nIndex];
-        if (Entry.szKey[0] != '\0' && Entry.nTeam <= LAST_TEAM_SLOT && Entry.nSlot <= LAST_PLAYER_SLOT &&
-            KEY::Record_Text(Entry.nTeam, Entry.nSlot, szText) && std::strcmp(szText, szKey) == 0) {
+        auto& Entry = Table.Entry[nIndex];
+        if (KEYS::Entry_Holds(Entry, Key) && Is_Player_Address(Entry.nTeam, Entry.nSlot) &&
+            KEYS::Read_Record(Entry.nTeam, Entry.nSlot, Record) && KEYS::Record_Is(Record, Key)) {
             Fill_Found(pOut, Entry.nTeam, Entry.nSlot);
             return 1;
         }
@@ -273,21 +313,21 @@ int Find_By_Text(PLAYER_LOCATION* pOut, const char* szKey)
         Entry.nSlot = EMPTY_BYTE;
     }
     if (nIndex < 0 || Table.nCount >= PLAYER_HASH_FULL_COUNT) {
-        Report_Error("%s", KEY::FULL_MESSAGE);
-        Build_Text_Hash<KEY>();
-        nIndex = Text_Index<KEY>(szKey, nLength);
+        Report_Error("%s", KEYS::FULL_MESSAGE);
+        Build_Table<KEYS>();
+        nIndex = KEYS::Index(Key);
     }
 
     for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; ++nTeam) {
-        if (!Is_Valid_Team(nTeam))
+        if (!KEYS::Scans_Team(nTeam))
             continue;
         for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
-            if (!KEY::Record_Text(nTeam, nSlot, szText) || std::strcmp(szText, szKey) != 0)
+            if (!KEYS::Read_Record(nTeam, nSlot, Record) || !KEYS::Record_Is(Record, Key))
                 continue;
             if (nIndex >= 0) {
-                TEXT_ENTRY<KEY::SIZE>& Entry = Table.Entry[nIndex];
-                if (std::strcmp(Entry.szKey, szKey) != 0) {
-                    Store_Text_Key<KEY>(Entry, szKey, nLength);
+                auto& Entry = Table.Entry[nIndex];
+                if (!KEYS::Entry_Holds(Entry, Key)) {
+                    KEYS::Store(Entry, Key);
                     ++Table.nCount;
                 }
                 Entry.nTeam = static_cast<uint8_t>(nTeam);
@@ -301,22 +341,51 @@ int Find_By_Text(PLAYER_LOCATION* pOut, const char* szKey)
     return 0;
 }
 
-template <class KEY>
-int Peek_Text(PLAYER_LOCATION* pOut, const char* szKey)
+// What the table holds for a usable key, without checking the record.
+template <class KEYS>
+int Peek_Table(PLAYER_LOCATION* pOut, const typename KEYS::KEY& Key)
 {
-    size_t nLength = 0;
-    Fill_Not_Found(pOut);
-    if (!Usable_Text_Key<KEY>(szKey, nLength))
-        return 0;
     Ensure_Tables_Ready();
-    int nIndex = Text_Index<KEY>(szKey, nLength);
+    int nIndex = KEYS::Index(Key);
     if (nIndex < 0)
         return 0;
-    const TEXT_ENTRY<KEY::SIZE>& Entry = KEY::Table().Entry[nIndex];
-    if (Entry.szKey[0] == '\0')
+    const auto& Entry = KEYS::Table().Entry[nIndex];
+    if (!KEYS::Entry_Holds(Entry, Key))
         return 0;
     Fill_Found(pOut, Entry.nTeam, Entry.nSlot);
     return 1;
+}
+
+// A key no record can hold (empty, absent or longer than any record's text)
+// is answered at once; false then.
+template <class TEXT>
+bool Usable_Text_Key(const char* szKey, TEXT_KEY& Key)
+{
+    if (szKey == nullptr || szKey[0] == '\0')
+        return false;
+    Key = {szKey, strnlen(szKey, TEXT::SIZE)};
+    return Key.nLength < TEXT::SIZE;
+}
+
+template <class TEXT>
+int Find_By_Text(PLAYER_LOCATION* pOut, const char* szKey)
+{
+    TEXT_KEY Key{};
+    if (!Usable_Text_Key<TEXT>(szKey, Key)) {
+        Fill_Not_Found(pOut);
+        return 0;
+    }
+    return Find_In_Table<TEXT_KEYS<TEXT>>(pOut, Key);
+}
+
+template <class TEXT>
+int Peek_Text(PLAYER_LOCATION* pOut, const char* szKey)
+{
+    TEXT_KEY Key{};
+    Fill_Not_Found(pOut);
+    if (!Usable_Text_Key<TEXT>(szKey, Key))
+        return 0;
+    return Peek_Table<TEXT_KEYS<TEXT>>(pOut, Key);
 }
 
 // The two-output forms: outputs change only on success.
@@ -338,34 +407,17 @@ int Fill_Two_Outputs(int nFound, const PLAYER_LOCATION& Where, int* pTeam, int* 
 
 void Build_Player_ID_Hash()
 {
-    Ensure_Tables_Ready();
-    Clear_ID_Table();
-    for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; ++nTeam) {
-        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
-            int32_t nID = Stored_Player_ID(nTeam, nSlot);
-            // Lookups never ask for an ID below 1, and -1 is the empty key.
-            if (nID < 1)
-                continue;
-            int nIndex = ID_Index(nID);
-            if (nIndex < 0)
-                continue;   // cannot happen: 4,100 slots never fill 8,192 entries
-            ID_ENTRY& Entry = g_IdTable.Entry[nIndex];
-            Entry.nKey = nID;
-            Entry.nTeam = static_cast<uint8_t>(nTeam);
-            Entry.nSlot = static_cast<uint8_t>(nSlot);
-            ++g_IdTable.nCount;
-        }
-    }
+    Build_Table<ID_KEYS>();
 }
 
 void Build_Player_Name_Hash()
 {
-    Build_Text_Hash<NAME_KEY>();
+    Build_Table<NAME_KEYS>();
 }
 
 void Build_Corvel_ID_Hash()
 {
-    Build_Text_Hash<CORVEL_KEY>();
+    Build_Table<CORVEL_KEYS>();
 }
 
 // ---------------------------------------------------------------------------
@@ -377,44 +429,7 @@ int Find_Player_By_ID(PLAYER_LOCATION* pOut, int nPlayerID)
         Fill_Not_Found(pOut);
         return 0;
     }
-    Ensure_Tables_Ready();
-
-    int nIndex = ID_Index(nPlayerID);
-    if (nIndex >= 0) {
-        ID_ENTRY& Entry = g_IdTable.Entry[nIndex];
-        if (Entry.nKey == nPlayerID && Is_Player_Address(Entry.nTeam, Entry.nSlot) &&
-            Stored_Player_ID(Entry.nTeam, Entry.nSlot) == nPlayerID) {
-            Fill_Found(pOut, Entry.nTeam, Entry.nSlot);
-            return 1;
-        }
-        Entry.nTeam = EMPTY_BYTE;
-        Entry.nSlot = EMPTY_BYTE;
-    }
-    if (nIndex < 0 || g_IdTable.nCount >= PLAYER_HASH_FULL_COUNT) {
-        Report_Error("HASH HAS FILLED!");
-        Build_Player_ID_Hash();
-        nIndex = ID_Index(nPlayerID);
-    }
-
-    for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; ++nTeam) {
-        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
-            if (Stored_Player_ID(nTeam, nSlot) != nPlayerID)
-                continue;
-            if (nIndex >= 0) {
-                ID_ENTRY& Entry = g_IdTable.Entry[nIndex];
-                if (Entry.nKey != nPlayerID) {
-                    Entry.nKey = nPlayerID;
-                    ++g_IdTable.nCount;
-                }
-                Entry.nTeam = static_cast<uint8_t>(nTeam);
-                Entry.nSlot = static_cast<uint8_t>(nSlot);
-            }
-            Fill_Found(pOut, nTeam, nSlot);
-            return 1;
-        }
-    }
-    Fill_Not_Found(pOut);
-    return 0;
+    return Find_In_Table<ID_KEYS>(pOut, nPlayerID);
 }
 
 int Find_Player_By_Corvel_ID(PLAYER_LOCATION* pOut, const char* szCorvelID)
@@ -520,12 +535,7 @@ int Peek_Player_ID_Hash(PLAYER_LOCATION* pOut, int nPlayerID)
     Fill_Not_Found(pOut);
     if (nPlayerID < 1)
         return 0;
-    Ensure_Tables_Ready();
-    int nIndex = ID_Index(nPlayerID);
-    if (nIndex < 0 || g_IdTable.Entry[nIndex].nKey != nPlayerID)
-        return 0;
-    Fill_Found(pOut, g_IdTable.Entry[nIndex].nTeam, g_IdTable.Entry[nIndex].nSlot);
-    return 1;
+    return Peek_Table<ID_KEYS>(pOut, nPlayerID);
 }
 
 int Peek_Player_Name_Hash(PLAYER_LOCATION* pOut, const char* szName)

@@ -11,6 +11,7 @@
 
 #include "engine/depth_lookup.h"
 #include "league/historical.h"
+#include "league/int_math.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
@@ -25,15 +26,6 @@
 #include "tools/composite_grades.h"
 
 namespace stats_detail {
-
-int Clamp_Int(int64_t n)
-{
-    if (n > INT32_MAX)
-        return INT32_MAX;
-    if (n < INT32_MIN)
-        return INT32_MIN;
-    return static_cast<int>(n);
-}
 
 int64_t Clamp_Range(int64_t n, int64_t nLow, int64_t nHigh)
 {
@@ -65,12 +57,12 @@ int64_t Rate(int64_t a, int64_t b, int64_t k)
 
 int64_t Root(int64_t x)
 {
-    return Get_Rounded_Sqrt(Clamp_Int(x));
+    return Get_Rounded_Sqrt(Clamp_To_Int(x));
 }
 
 int64_t Mul_Div(int64_t a, int64_t b, int64_t c)
 {
-    return Mul_Div_Rounded(Clamp_Int(a), Clamp_Int(b), Clamp_Int(c));
+    return Mul_Div_Rounded(Clamp_To_Int(a), Clamp_To_Int(b), Clamp_To_Int(c));
 }
 
 int64_t STAT_VIEW::S(int nStat) const
@@ -555,7 +547,7 @@ int Get_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode)
         nValue = Peak_Grade(V);
     } else if (nCode >= FIRST_GRADE_CODE && nCode <= LAST_MODIFIED_GRADE_CODE) {
         nValue = Compute_Grade(V, nCode);
-        nValue = Adjust_Player_Stat_By_Modifier(nTeam, nSlot, Clamp_Int(nValue));
+        nValue = Adjust_Player_Stat_By_Modifier(nTeam, nSlot, Clamp_To_Int(nValue));
         nValue = Clamp_Range(nValue, 20, 99);
     } else if (nCode >= 299 && nCode <= 305) {
         nValue = Compute_Value_Code(V, nCode, bKnown);
@@ -574,7 +566,7 @@ int Get_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode)
         Report_Unrecognized(nTeam, nSlot, nPeriod, nCode);
         return 0;
     }
-    int nResult = Clamp_Int(nValue);
+    int nResult = Clamp_To_Int(nValue);
     if (Is_Stored_In_Cache(nPeriod, nCode))
         Store_Cached_Predicted_Stat(nTeam, nSlot, nCode, nResult);
     return nResult;
@@ -624,9 +616,9 @@ void Add_To_Player_Stat(int nTeam, int nSlot, int nPeriod, int nStat, int nValue
         nNew = nCurrent + nValue;
     }
     if (nLine != NO_SEASON_LINE)
-        Set_Season_Line_Stat(nLine, nStat, Clamp_Int(nNew));
+        Set_Season_Line_Stat(nLine, nStat, Clamp_To_Int(nNew));
     else
-        Set_Player_Stat(nTeam, nSlot, nPeriod, nStat, Clamp_Int(nNew));
+        Set_Player_Stat(nTeam, nSlot, nPeriod, nStat, Clamp_To_Int(nNew));
 }
 
 void Clear_Player_Season_Stats(int nTeam, int nSlot, int nPeriod)
@@ -694,7 +686,7 @@ int Get_Rushing_Touchdown_Share(int nTeam, int nSlot, int nPeriod)
         return 0;
     int64_t nTouchdowns = 150LL * Get_Player_Stat(nTeam, nSlot, nPeriod, 9);
     int64_t nYards = Get_Player_Stat(nTeam, nSlot, nPeriod, 8);
-    return Clamp_Int(250 + Rate(nTouchdowns, nTouchdowns + nYards, 500));
+    return Clamp_To_Int(250 + Rate(nTouchdowns, nTouchdowns + nYards, 500));
 }
 
 int Get_Rushing_Production(int nTeam, int nSlot, int nPeriod)
@@ -704,7 +696,7 @@ int Get_Rushing_Production(int nTeam, int nSlot, int nPeriod)
     int64_t x = 30LL * Get_Player_Stat(nTeam, nSlot, nPeriod, 9) + Get_Player_Stat(nTeam, nSlot, nPeriod, 8);
     if (Get_Player_Position(nTeam, nSlot) == POSITION_QB)
         x = x + 100 + x / 4;
-    return Clamp_Int(Rate(x, 100, 95));
+    return Clamp_To_Int(Rate(x, 100, 95));
 }
 
 int Get_Receiving_Touchdown_Share(int nTeam, int nSlot, int nPeriod)
@@ -714,7 +706,7 @@ int Get_Receiving_Touchdown_Share(int nTeam, int nSlot, int nPeriod)
     int64_t nTouchdowns = 165LL * Get_Player_Stat(nTeam, nSlot, nPeriod, 12);
     int64_t nYards = Get_Player_Stat(nTeam, nSlot, nPeriod, 11);
     int64_t nPerCatch = Clamp_Range(Get_Player_Stat(nTeam, nSlot, nPeriod, 113), 50, 200);
-    return Clamp_Int(100 + Rate(nTouchdowns, nTouchdowns + nYards, 500) + nPerCatch);
+    return Clamp_To_Int(100 + Rate(nTouchdowns, nTouchdowns + nYards, 500) + nPerCatch);
 }
 
 int Get_Receiving_Production(int nTeam, int nSlot, int nPeriod)
@@ -727,5 +719,5 @@ int Get_Receiving_Production(int nTeam, int nSlot, int nPeriod)
         x = Rate(x, 100, 120);
     else if (nPosition == POSITION_TE)
         x = Rate(x, 100, 110);
-    return Clamp_Int(x);
+    return Clamp_To_Int(x);
 }

@@ -6,8 +6,7 @@
 
 namespace stats_detail {
 
-// An int64 held within the int32 range.
-int Clamp_Int(int64_t n);
+// n held within [nLow, nHigh].
 int64_t Clamp_Range(int64_t n, int64_t nLow, int64_t nHigh);
 
 // a per b, x k: (a x k + b / 2) / b, half away from zero for a quotient of 0

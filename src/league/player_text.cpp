@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "league/int_math.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/player_stats.h"
@@ -57,15 +58,6 @@ constexpr COLLEGE_SHORT_FORM COLLEGE_SHORT_FORMS[] = {
     {"Mary Hardin-Baylor - TX", "Mary Hardin-Baylor"},
     {"Minnesota State - Mankato", "Mankato (MN)"},
 };
-
-int Clamp_To_Int(long long n)
-{
-    if (n > INT32_MAX)
-        return INT32_MAX;
-    if (n < INT32_MIN)
-        return INT32_MIN;
-    return static_cast<int>(n);
-}
 
 // A rating as an integer (truncated); out-of-range stored values are held
 // far enough in that the conversion is defined.

@@ -9,8 +9,8 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
+#include "league/int_math.h"
 #include "league/league_structure.h"
 
 namespace {
@@ -41,15 +41,6 @@ void Regenerate_Words()
         g_nWord[k] = Twist(g_nWord[k], g_nWord[k + 1], g_nWord[k + MT_MIDDLE - MT_WORDS]);
     g_nWord[MT_WORDS - 1] = Twist(g_nWord[MT_WORDS - 1], g_nWord[0], g_nWord[MT_MIDDLE - 1]);
     g_nIndex = 0;
-}
-
-inline int Clamp_To_Int(int64_t n)
-{
-    if (n > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    if (n < std::numeric_limits<int>::min())
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(n);
 }
 
 // trunc(U * fScale) for the next draw, as a 64-bit integer.
@@ -122,21 +113,9 @@ int Get_Random_Around(int nValue, int nSpread)
 
 int Mul_Div_Rounded(int a, int b, int c)
 {
-    if (c == 0)
-        return 0;
-    // |a * b| is at most 2^62 and |c| at most 2^31, so the rounding sum fits
-    // an unsigned 64-bit word. Rounding on magnitudes makes negative
-    // quotients round half away from zero exactly like positive ones.
-    int64_t nProduct = static_cast<int64_t>(a) * b;
-    uint64_t nMagnitude = nProduct < 0 ? static_cast<uint64_t>(-nProduct) : static_cast<uint64_t>(nProduct);
-    uint64_t nDivisor = c < 0 ? static_cast<uint64_t>(-static_cast<int64_t>(c)) : static_cast<uint64_t>(c);
-    uint64_t q = (nMagnitude + nDivisor / 2) / nDivisor;
-    bool bNegative = (nProduct < 0) != (c < 0);
-    // A quotient beyond 32 bits saturates rather than wrapping round.
-    int64_t nResult = q > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())
-                          ? std::numeric_limits<int64_t>::max()
-                          : static_cast<int64_t>(q);
-    return Clamp_To_Int(bNegative ? -nResult : nResult);
+    // The product of two ints always fits 64 bits; a quotient beyond 32 bits
+    // saturates rather than wrapping round.
+    return Clamp_To_Int(Divide_Rounded(static_cast<int64_t>(a) * b, c));
 }
 
 int Get_Rounded_Sqrt(int x)

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <limits>
 #include <string>
 
 #include "league/inflation.h"
+#include "league/int_math.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
@@ -76,20 +76,10 @@ constexpr int CAP_YEARLY_FALL = 96;          // per cent of the next year's cap,
 // 4% cut rounds back to itself.
 constexpr int CAP_SEARCH_LIMIT = 1000;
 
-
 // Years at which the rules switch.
 constexpr int YEAR_AMERICAN_LEAGUE_FINAL = 1966;
 constexpr int YEAR_LEAGUE_EXCHANGE = 1970;
 constexpr int YEAR_TWO_ROUND_DIVISIONS_END = 1990;
-
-int Clamp_To_Int(int64_t n)
-{
-    if (n > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    if (n < std::numeric_limits<int>::min())
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(n);
-}
 
 int Games_For_Year(int nYear)
 {

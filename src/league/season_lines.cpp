@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "league/int_math.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/team.h"
@@ -36,15 +37,6 @@ bool Is_Valid_Line(int nLine)
 bool Is_Stat_Index(int iStat)
 {
     return iStat >= 0 && iStat < STATS_PER_PERIOD;
-}
-
-int32_t Clamp_To_Int32(int64_t nValue)
-{
-    if (nValue > INT32_MAX)
-        return INT32_MAX;
-    if (nValue < INT32_MIN)
-        return INT32_MIN;
-    return static_cast<int32_t>(nValue);
 }
 
 PLAYER& Player_At(int nTeam, int nSlot)
@@ -211,7 +203,7 @@ int Get_Season_Line_Stat(int nLine, int iStat)
     int64_t nSum = 0;
     for (int k = 0; k < 4; ++k)
         nSum += nStats[nBands[k]];
-    return Clamp_To_Int32(nSum);
+    return Clamp_To_Int(nSum);
 }
 
 void Set_Season_Line_Stat(int nLine, int iStat, int nValue)
@@ -669,7 +661,7 @@ void Add_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nValue)
     if (nLine == NO_SEASON_LINE)
         return;
     int32_t& nStat = League.SeasonLines[nLine][LINE_FIRST_STAT + iStat];
-    nStat = Clamp_To_Int32(static_cast<int64_t>(nStat) + nValue);
+    nStat = Clamp_To_Int(static_cast<int64_t>(nStat) + nValue);
 }
 
 // ---------------------------------------------------------------------------

@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "engine/game_state.h"
+#include "league/int_math.h"
 #include "league/league_structure.h"
 #include "league/overall_rating.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
+#include "league/text_utils.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/ui.h"
@@ -26,11 +28,6 @@ constexpr int DIVISION_OF_POOLS = 8;              // Get_Team_Division of slots 
 constexpr int NO_DIVISION = -128;
 constexpr int PLAYOFF_WEEKS = 4;
 constexpr int NO_SCORE = -128;
-
-bool In_Range(int nValue, int nLow, int nHigh)
-{
-    return nValue >= nLow && nValue <= nHigh;
-}
 
 bool Is_Franchise(int nTeam)
 {
@@ -268,24 +265,14 @@ int Schedule_Game_Index(int nTeam, int nWeek)
     return League.Team[nTeam].nSchedule[nWeek][SCHEDULE_GAME_INDEX];
 }
 
-// Case-insensitive comparison of a team-string field with a word.
+// Case-insensitive comparison of a team-string field with a word. A word
+// shorter than the field ends the comparison inside the field, whether the
+// field holds a terminator or not.
 bool Nickname_Is(int nTeam, const char* szWord)
 {
-    const char* szField = League.Team[nTeam].szString[TEAM_STRING_NICKNAME];
-    size_t nLength = std::strlen(szWord);
-    if (nLength >= TEAM_STRING_SIZE)
+    if (std::strlen(szWord) >= TEAM_STRING_SIZE)
         return false;
-    for (size_t i = 0; i <= nLength; ++i) {
-        unsigned char a = static_cast<unsigned char>(szField[i]);
-        unsigned char b = static_cast<unsigned char>(szWord[i]);
-        if (a >= 'A' && a <= 'Z')
-            a = static_cast<unsigned char>(a - 'A' + 'a');
-        if (b >= 'A' && b <= 'Z')
-            b = static_cast<unsigned char>(b - 'A' + 'a');
-        if (a != b)
-            return false;
-    }
-    return true;
+    return Is_Same_Text_No_Case(League.Team[nTeam].szString[TEAM_STRING_NICKNAME], szWord) != 0;
 }
 
 bool Is_Computer_Run(int nTeam)
@@ -544,10 +531,8 @@ int Get_Best_Division_Runner_Up(int nLeague, int bSecond)
 
 int Get_Team_Division_Standing(int nTeam)
 {
-    if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in Get_Team_Division_Standing([%d])", nTeam);
+    if (!Check_Team_Index("Get_Team_Division_Standing", nTeam))
         return ELIMINATED_STANDING;
-    }
     COUNTED_GAMES_HOLD Hold;
     const int nPlace = Get_Team_Division_Place(nTeam);
     const int nDivision = Get_Team_Division(nTeam);
@@ -572,10 +557,8 @@ int Get_Team_Division_Standing(int nTeam)
 
 int Has_Team_Clinched(int nTeam)
 {
-    if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in Has_Team_Clinched([%d])", nTeam);
+    if (!Check_Team_Index("Has_Team_Clinched", nTeam))
         return 0;
-    }
     COUNTED_GAMES_HOLD Hold;
     const int nPlace = Get_Team_Division_Place(nTeam);
     const int nDivision = Get_Team_Division(nTeam);

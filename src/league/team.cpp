@@ -6,11 +6,13 @@
 #include <memory>
 
 #include "frontoffice/roster_moves.h"
+#include "league/int_math.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/player_text.h"
 #include "league/preferences.h"
 #include "league/random.h"
+#include "league/text_utils.h"
 #include "platform/errors.h"
 #include "platform/resources.h"
 #include "platform/ui.h"
@@ -46,11 +48,6 @@ const char EN_DASH_TEXT[] = "\x96";
 constexpr int SIDE_FIRST_POSITION[3] = {POSITION_QB, POSITION_DE, POSITION_K};
 constexpr int SIDE_LAST_POSITION[3] = {POSITION_C, POSITION_S, POSITION_P};
 constexpr int SIDE_STARTERS[3] = {11, 11, 2};
-
-bool In_Range(int n, int nLow, int nHigh)
-{
-    return n >= nLow && n <= nHigh;
-}
 
 bool Is_Franchise_Used(int nTeam)
 {
@@ -132,29 +129,12 @@ int Position_Side(int nPlayerPosition)
     return -1;
 }
 
-// Case-insensitive match of 8-bit text (ASCII letters only fold).
-bool Same_Text_Ignoring_Case(const char* szA, const char* szB)
-{
-    for (;; ++szA, ++szB) {
-        unsigned char a = static_cast<unsigned char>(*szA);
-        unsigned char b = static_cast<unsigned char>(*szB);
-        if (a >= 'A' && a <= 'Z')
-            a = static_cast<unsigned char>(a - 'A' + 'a');
-        if (b >= 'A' && b <= 'Z')
-            b = static_cast<unsigned char>(b - 'A' + 'a');
-        if (a != b)
-            return false;
-        if (a == '\0')
-            return true;
-    }
-}
-
 int Find_Name(const char* szName, const char* const* szNames, int nCount)
 {
     if (szName == nullptr)
         return 0;
     for (int i = 0; i < nCount; ++i)
-        if (Same_Text_Ignoring_Case(szName, szNames[i]))
+        if (Is_Same_Text_No_Case(szName, szNames[i]))
             return i;
     return 0;
 }
@@ -193,6 +173,14 @@ int Is_Valid_Team(int nTeam)
     if (In_Range(nTeam, FREE_AGENT_TEAM, LAST_TEAM))
         return 1;
     return Is_Franchise_Used(nTeam) ? 1 : 0;
+}
+
+int Check_Team_Index(const char* szFunction, int nTeam)
+{
+    if (In_Range(nTeam, 0, LAST_TEAM))
+        return 1;
+    Report_Error("nTeam out of bounds in %s([%d])", szFunction, nTeam);
+    return 0;
 }
 
 // ---------------------------------------------------------------------------

@@ -78,6 +78,11 @@ constexpr int TEAM_RECORD_SIZE = static_cast<int>(sizeof(TEAM));
 // 1 when the team holds players: 36-40, or a franchise slot in use.
 int Is_Valid_Team(int nTeam);
 
+// 1 for team 0-40. Otherwise reports "nTeam out of bounds in
+// <function>([team])" and gives 0: the check of the operations whose only
+// index is a team.
+int Check_Team_Index(const char* szFunction, int nTeam);
+
 // ---------------------------------------------------------------------------
 // Team strings
 

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
-#include <limits>
 
 #include "league/finance_basics.h"
 #include "league/inflation.h"
+#include "league/int_math.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/preferences.h"
@@ -47,36 +47,12 @@ constexpr int SEASON_RUNNING_CODES[] = {
 };
 static_assert(sizeof(SEASON_RUNNING_CODES) / sizeof(SEASON_RUNNING_CODES[0]) == 14);
 
-bool In_Range(int n, int nLow, int nHigh)
-{
-    return n >= nLow && n <= nHigh;
-}
-
-int Clamp_To_Int(int64_t n)
-{
-    if (n > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    if (n < std::numeric_limits<int>::min())
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(n);
-}
-
-// nNumerator / nDivisor rounded half away from zero, an exact quotient exact,
-// 0 for a zero divisor: the rounding of every ratio of this file. The
-// numerator is already the 64-bit product a x k.
+// nNumerator / nDivisor rounded half away from zero, held within the int
+// range: the rounding of every ratio of this file. The numerator is already
+// the 64-bit product a x k.
 int Rounded_Quotient(int64_t nNumerator, int64_t nDivisor)
 {
-    if (nDivisor == 0)
-        return 0;
-    // Magnitudes stay below 2^62 here (sums of 41 int32 values times 1000).
-    uint64_t nMagnitude = nNumerator < 0 ? 0 - static_cast<uint64_t>(nNumerator) : static_cast<uint64_t>(nNumerator);
-    uint64_t nDivide = nDivisor < 0 ? 0 - static_cast<uint64_t>(nDivisor) : static_cast<uint64_t>(nDivisor);
-    uint64_t q = (nMagnitude + nDivide / 2) / nDivide;
-    int64_t nResult = q > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())
-                          ? std::numeric_limits<int64_t>::max()
-                          : static_cast<int64_t>(q);
-    bool bNegative = (nNumerator < 0) != (nDivisor < 0);
-    return Clamp_To_Int(bNegative ? -nResult : nResult);
+    return Clamp_To_Int(Divide_Rounded(nNumerator, nDivisor));
 }
 
 int64_t Stored_Financial(int nTeam, int nStat)
@@ -436,16 +412,6 @@ bool Computed_League_Total(int nCategory, int nSeason, int nStat, int64_t* pValu
     }
 }
 
-// Checks (team, category, season) of the totals operations that take a team;
-// reports the first bad one in the caller's message style.
-bool Check_Totals_Team(const char* szFunction, int nTeam)
-{
-    if (In_Range(nTeam, 0, LAST_TEAM))
-        return true;
-    Report_Error("nTeam out of bounds in %s([%d])", szFunction, nTeam);
-    return false;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -620,7 +586,7 @@ void Clear_All_Team_Totals()
 
 void Clear_Team_Totals_Season(int nTeam)
 {
-    if (nTeam == NO_TEAM || !Check_Totals_Team("Clear_Team_Totals_Season", nTeam))
+    if (nTeam == NO_TEAM || !Check_Team_Index("Clear_Team_Totals_Season", nTeam))
         return;
     for (auto& Category : League.Team[nTeam].nTotals)
         for (int32_t& nValue : Category[TOTALS_THIS_SEASON])
@@ -629,7 +595,7 @@ void Clear_Team_Totals_Season(int nTeam)
 
 void Copy_Team_Totals_To_Last_Season(int nTeam)
 {
-    if (nTeam == NO_TEAM || !Check_Totals_Team("Copy_Team_Totals_To_Last_Season", nTeam))
+    if (nTeam == NO_TEAM || !Check_Team_Index("Copy_Team_Totals_To_Last_Season", nTeam))
         return;
     for (auto& Category : League.Team[nTeam].nTotals)
         for (int n = 0; n < STATS_PER_PERIOD; n++)

@@ -13,6 +13,7 @@
 #include "league/cities.h"
 #include "league/finance_basics.h"
 #include "league/inflation.h"
+#include "league/int_math.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
@@ -57,33 +58,12 @@ constexpr int DIFFICULTY_MAXIMUM = 3;
 // ---------------------------------------------------------------------------
 // Arithmetic
 
-int Clamp_To_Int(int64_t n)
-{
-    if (n > std::numeric_limits<int>::max())
-        return std::numeric_limits<int>::max();
-    if (n < std::numeric_limits<int>::min())
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(n);
-}
-
-// nearest(a x b / c): the product in 128 bits, rounded half away from zero,
-// an exact quotient exact, 0 for c = 0 (as Mul_Div_Rounded, without its cut
-// to 32 bits, so that money figures combine before they are stored).
+// nearest(a x b / c): the product in 128 bits, rounded half away from zero
+// (as Mul_Div_Rounded, without its cut to 32 bits, so that money figures
+// combine before they are stored).
 int64_t Nearest(int64_t a, int64_t b, int64_t c)
 {
-    if (c == 0)
-        return 0;
-    __int128 nProduct = static_cast<__int128>(a) * b;
-    bool bNegative = (nProduct < 0) != (c < 0);
-    unsigned __int128 nMagnitude = nProduct < 0 ? static_cast<unsigned __int128>(-nProduct)
-                                                : static_cast<unsigned __int128>(nProduct);
-    unsigned __int128 nDivisor = c < 0 ? static_cast<unsigned __int128>(-static_cast<__int128>(c))
-                                       : static_cast<unsigned __int128>(c);
-    unsigned __int128 q = (nMagnitude + nDivisor / 2) / nDivisor;
-    int64_t nResult = q > static_cast<unsigned __int128>(std::numeric_limits<int64_t>::max())
-                          ? std::numeric_limits<int64_t>::max()
-                          : static_cast<int64_t>(q);
-    return bNegative ? -nResult : nResult;
+    return Divide_Rounded(static_cast<__int128>(a) * b, c);
 }
 
 int Inflation_Factor()

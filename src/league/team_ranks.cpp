@@ -2,8 +2,8 @@
 #include "league/team_ranks.h"
 
 #include <cstdint>
-#include <limits>
 
+#include "league/int_math.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player_stats.h"
@@ -16,15 +16,6 @@
 namespace {
 
 constexpr int LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
-
-int Clamp_To_Int(int64_t nValue)
-{
-    if (nValue > std::numeric_limits<int32_t>::max())
-        return std::numeric_limits<int32_t>::max();
-    if (nValue < std::numeric_limits<int32_t>::min())
-        return std::numeric_limits<int32_t>::min();
-    return static_cast<int>(nValue);
-}
 
 // Whether the team holds players. A value outside 0-40 other than NO_TEAM
 // is a caller's mistake and is reported.

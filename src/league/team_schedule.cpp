@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "engine/game_state.h"
+#include "league/int_math.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
 #include "league/random.h"
@@ -39,20 +40,6 @@ constexpr int FINISH_FINAL = 7;
 constexpr int FINISH_TITLE = 8;
 constexpr int FULL_WEIGHT_SEASONS_ROOT = 1000;  // the franchise score's weight is capped at 1
 constexpr int MAX_ROOT_ARGUMENT = 1000000000;
-
-bool In_Range(long long n, long long nLow, long long nHigh)
-{
-    return n >= nLow && n <= nHigh;
-}
-
-int Clamp_To_Int(long long n)
-{
-    if (n > INT_MAX)
-        return INT_MAX;
-    if (n < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(n);
-}
 
 int Season_Index()
 {

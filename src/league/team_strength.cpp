@@ -59,6 +59,18 @@ int Add_Float_Truncated(int nTotal, float fExtra)
     return Truncate_Within(static_cast<float>(nTotal) + fExtra, TOTAL_LIMIT, nTotal);
 }
 
+// Roster slots of the starters (-1 where the club has nobody there).
+struct OFFENSE {
+    int QB1, RB1, RB2, FB1, TE1, TE2;
+    int WR[5];
+    int T1, T2, G1, G2, C1;
+};
+struct DEFENSE {
+    int DE1, DE2, DT1, DT2;
+    int LB[4];
+    int CB1, CB2, S1, S2;
+};
+
 // Reads the terms of one club's starters. A missing starter (slot -1) reads
 // 20 for ratings and composites and 40 for overalls.
 class STARTERS {
@@ -90,6 +102,43 @@ public:
             return -1;
         int nSlot = Get_Team_Returner(m_nTeam, nKind);
         return Is_Player_Slot_Used(m_nTeam, nSlot) ? nSlot : -1;
+    }
+
+    // The offensive and defensive starters the strengths read, each the
+    // n-th player at his position in slot order.
+    OFFENSE Offense() const
+    {
+        OFFENSE O;
+        O.QB1 = Find(POSITION_QB, 0);
+        O.RB1 = Find(POSITION_RB, 0);
+        O.RB2 = Find(POSITION_RB, 1);
+        O.FB1 = Find(POSITION_FB, 0);
+        O.TE1 = Find(POSITION_TE, 0);
+        O.TE2 = Find(POSITION_TE, 1);
+        for (int i = 0; i < 5; ++i)
+            O.WR[i] = Find(POSITION_WR, i);
+        O.T1 = Find(POSITION_T, 0);
+        O.T2 = Find(POSITION_T, 1);
+        O.G1 = Find(POSITION_G, 0);
+        O.G2 = Find(POSITION_G, 1);
+        O.C1 = Find(POSITION_C, 0);
+        return O;
+    }
+
+    DEFENSE Defense() const
+    {
+        DEFENSE D;
+        D.DE1 = Find(POSITION_DE, 0);
+        D.DE2 = Find(POSITION_DE, 1);
+        D.DT1 = Find(POSITION_DT, 0);
+        D.DT2 = Find(POSITION_DT, 1);
+        for (int i = 0; i < 4; ++i)
+            D.LB[i] = Find(POSITION_LB, i);
+        D.CB1 = Find(POSITION_CB, 0);
+        D.CB2 = Find(POSITION_CB, 1);
+        D.S1 = Find(POSITION_S, 0);
+        D.S2 = Find(POSITION_S, 1);
+        return D;
     }
 
     int Rating(int nSlot, int nRating) const
@@ -130,17 +179,7 @@ int Position_Side(int nPosition)
 int Get_Team_Run_Rating(int nTeam)
 {
     const STARTERS X("Get_Team_Run_Rating", nTeam);
-    const int QB1 = X.Find(POSITION_QB, 0);
-    const int RB1 = X.Find(POSITION_RB, 0);
-    const int RB2 = X.Find(POSITION_RB, 1);
-    const int FB1 = X.Find(POSITION_FB, 0);
-    const int TE1 = X.Find(POSITION_TE, 0);
-    const int TE2 = X.Find(POSITION_TE, 1);
-    const int T1 = X.Find(POSITION_T, 0);
-    const int T2 = X.Find(POSITION_T, 1);
-    const int G1 = X.Find(POSITION_G, 0);
-    const int G2 = X.Find(POSITION_G, 1);
-    const int C1 = X.Find(POSITION_C, 0);
+    const auto [QB1, RB1, RB2, FB1, TE1, TE2, WR, T1, T2, G1, G2, C1] = X.Offense();
     const int nYear = Get_Current_Year();
 
     int T = X.Overall(RB1) + X.Rush(RB1);
@@ -176,19 +215,7 @@ int Get_Team_Run_Rating(int nTeam)
 int Get_Team_Pass_Rating(int nTeam)
 {
     const STARTERS X("Get_Team_Pass_Rating", nTeam);
-    const int QB1 = X.Find(POSITION_QB, 0);
-    const int RB1 = X.Find(POSITION_RB, 0);
-    const int FB1 = X.Find(POSITION_FB, 0);
-    const int TE1 = X.Find(POSITION_TE, 0);
-    const int TE2 = X.Find(POSITION_TE, 1);
-    int WR[5];
-    for (int i = 0; i < 5; ++i)
-        WR[i] = X.Find(POSITION_WR, i);
-    const int T1 = X.Find(POSITION_T, 0);
-    const int T2 = X.Find(POSITION_T, 1);
-    const int G1 = X.Find(POSITION_G, 0);
-    const int G2 = X.Find(POSITION_G, 1);
-    const int C1 = X.Find(POSITION_C, 0);
+    const auto [QB1, RB1, RB2, FB1, TE1, TE2, WR, T1, T2, G1, G2, C1] = X.Offense();
 
     int S = 3 * (X.Overall(QB1) + X.Rating(QB1, RATING_ACCURACY) + X.Rating(QB1, RATING_DISTANCE)
                  + X.Rating(QB1, RATING_CONTROL) + X.Rating(QB1, RATING_RED_ZONE));
@@ -218,15 +245,7 @@ int Get_Team_Pass_Rating(int nTeam)
 int Get_Team_Run_Defense_Rating(int nTeam)
 {
     const STARTERS X("Get_Team_Run_Defense_Rating", nTeam);
-    const int DE1 = X.Find(POSITION_DE, 0);
-    const int DE2 = X.Find(POSITION_DE, 1);
-    const int DT1 = X.Find(POSITION_DT, 0);
-    const int DT2 = X.Find(POSITION_DT, 1);
-    int LB[4];
-    for (int i = 0; i < 4; ++i)
-        LB[i] = X.Find(POSITION_LB, i);
-    const int S1 = X.Find(POSITION_S, 0);
-    const int S2 = X.Find(POSITION_S, 1);
+    const auto [DE1, DE2, DT1, DT2, LB, CB1, CB2, S1, S2] = X.Defense();
 
     int S = 0;
     for (int nSlot : {DE1, DE2, DT1, DT2, LB[0], LB[1], LB[2], LB[3]})
@@ -241,17 +260,7 @@ int Get_Team_Run_Defense_Rating(int nTeam)
 int Get_Team_Pass_Defense_Rating(int nTeam)
 {
     const STARTERS X("Get_Team_Pass_Defense_Rating", nTeam);
-    const int DE1 = X.Find(POSITION_DE, 0);
-    const int DE2 = X.Find(POSITION_DE, 1);
-    const int DT1 = X.Find(POSITION_DT, 0);
-    const int DT2 = X.Find(POSITION_DT, 1);
-    int LB[4];
-    for (int i = 0; i < 4; ++i)
-        LB[i] = X.Find(POSITION_LB, i);
-    const int CB1 = X.Find(POSITION_CB, 0);
-    const int CB2 = X.Find(POSITION_CB, 1);
-    const int S1 = X.Find(POSITION_S, 0);
-    const int S2 = X.Find(POSITION_S, 1);
+    const auto [DE1, DE2, DT1, DT2, LB, CB1, CB2, S1, S2] = X.Defense();
 
     int S = X.Overall(CB1) + X.Overall(CB2) + X.Rating(CB1, RATING_PASS_COVERAGE)
         + X.Rating(CB2, RATING_PASS_COVERAGE) + X.Overall(S1) + X.Overall(S2);

@@ -379,6 +379,22 @@ char* Find_Text_No_Case(char* szText, const char* szPart)
     }
 }
 
+int Is_Same_Text_No_Case(const char* szA, const char* szB)
+{
+    for (;; ++szA, ++szB) {
+        unsigned char a = static_cast<unsigned char>(*szA);
+        unsigned char b = static_cast<unsigned char>(*szB);
+        if (a >= 'A' && a <= 'Z')
+            a = static_cast<unsigned char>(a - 'A' + 'a');
+        if (b >= 'A' && b <= 'Z')
+            b = static_cast<unsigned char>(b - 'A' + 'a');
+        if (a != b)
+            return 0;
+        if (a == '\0')
+            return 1;
+    }
+}
+
 void Swap_Texts(char* szA, char* szB)
 {
     if (szA == nullptr || szB == nullptr || szA == szB)

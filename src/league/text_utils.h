@@ -130,6 +130,9 @@ void Trim_Leading_Blanks(char* szText);
 // The first place where szPart occurs ignoring case, or nullptr; an empty
 // part matches at the start.
 char* Find_Text_No_Case(char* szText, const char* szPart);
+// 1 when the texts are equal but for the case of ASCII letters (other bytes
+// compare as they are); reads no further than the first difference.
+int Is_Same_Text_No_Case(const char* szA, const char* szB);
 // Exchanges two texts (each at most TEXT_BUFFER_SIZE bytes with terminator).
 void Swap_Texts(char* szA, char* szB);
 // The string-table text into a TEXT_BUFFER_SIZE buffer; returns its length.

@@ -44,28 +44,46 @@ void Remember_Error(const char* szLine)
     Format_Into(g_szRecentErrors, sizeof(g_szRecentErrors), "%s\n%s", szLine, szOld);
 }
 
+// The caller's text and the log line that carries it: "<seconds> " + tag +
+// text + end.
+struct STAMPED_LINE {
+    char szText[ERROR_TEXT_SIZE];
+    char szLine[ERROR_TEXT_SIZE];
+};
+
+void Stamp_Line(STAMPED_LINE& Out, const char* szTag, const char* szEnd, const char* szFormat, va_list args)
+{
+    std::vsnprintf(Out.szText, sizeof(Out.szText), szFormat, args);
+    Format_Into(Out.szLine, sizeof(Out.szLine), "%ld %s%s%s", sys::Seconds_Since_1970(), szTag, Out.szText, szEnd);
+}
+
+// Stamps the caller's text and writes the line to the log file and the
+// debugger.
+void Log_Stamped_Line(STAMPED_LINE& Out, const char* szTag, const char* szFormat, va_list args)
+{
+    Stamp_Line(Out, szTag, "", szFormat, args);
+    Append_Log_Line(Out.szLine);
+    sys::Debugger_Output(Out.szLine);
+}
+
 }  // namespace
 
 int Report_Error(const char* szFormat, ...)
 {
-    char szText[ERROR_TEXT_SIZE];
+    STAMPED_LINE Stamped;
     va_list args;
     va_start(args, szFormat);
-    std::vsnprintf(szText, sizeof(szText), szFormat, args);
+    Log_Stamped_Line(Stamped, "ERROR: ", szFormat, args);
     va_end(args);
-
-    char szLine[ERROR_TEXT_SIZE];
-    Format_Into(szLine, sizeof(szLine), "%ld ERROR: %s", sys::Seconds_Since_1970(), szText);
-    Append_Log_Line(szLine);
-    sys::Debugger_Output(szLine);
-    Remember_Error(szLine);
+    Remember_Error(Stamped.szLine);
     ++g_nErrorCount;
 
     // A box can itself run code that reports; never stack boxes.
     if ((g_nStartupFlags & FLAG_SHOW_SYSTEM_ERRORS) && g_bErrorBoxesOn && !g_bInsideReport) {
         g_bInsideReport = true;
         char szQuestion[ERROR_TEXT_SIZE];
-        Format_Into(szQuestion, sizeof(szQuestion), "%s\n\nENTER DEBUGGER?\n(Cancel to stop showing errors)", szText);
+        Format_Into(szQuestion, sizeof(szQuestion), "%s\n\nENTER DEBUGGER?\n(Cancel to stop showing errors)",
+                    Stamped.szText);
         int nAnswer = Show_Message_Box(szQuestion, "System Error!",
                                        BOX_YESNOCANCEL | BOX_DEFAULT_SECOND | BOX_TASKMODAL | BOX_ICON_EXCLAMATION);
         if (nAnswer == ID_YES)
@@ -79,25 +97,18 @@ int Report_Error(const char* szFormat, ...)
 
 void Write_Debug_Log(const char* szFormat, ...)
 {
-    char szText[ERROR_TEXT_SIZE];
+    STAMPED_LINE Stamped;
     va_list args;
     va_start(args, szFormat);
-    std::vsnprintf(szText, sizeof(szText), szFormat, args);
+    Log_Stamped_Line(Stamped, "", szFormat, args);
     va_end(args);
-
-    char szLine[ERROR_TEXT_SIZE];
-    Format_Into(szLine, sizeof(szLine), "%ld %s", sys::Seconds_Since_1970(), szText);
-    Append_Log_Line(szLine);
-    sys::Debugger_Output(szLine);
 }
 
 static void Debug_Output_Formatted(const char* szFormat, va_list args)
 {
-    char szText[ERROR_TEXT_SIZE];
-    std::vsnprintf(szText, sizeof(szText), szFormat, args);
-    char szLine[ERROR_TEXT_SIZE];
-    Format_Into(szLine, sizeof(szLine), "%ld Debug: %s\n", sys::Seconds_Since_1970(), szText);
-    sys::Debugger_Output(szLine);
+    STAMPED_LINE Stamped;
+    Stamp_Line(Stamped, "Debug: ", "\n", szFormat, args);
+    sys::Debugger_Output(Stamped.szLine);
 }
 
 int Debug_Message(unsigned nMask, const char* szFormat, ...)

@@ -73,24 +73,30 @@ int Show_Message_Box(const char* szText, const char* szCaption, unsigned nStyle)
     return nResult;
 }
 
-int Show_Formatted_Message(const char* szCaption, const char* szFormat, ...)
+// An information box with one OK button and a formatted text.
+static int Show_Information_Box(const char* szCaption, const char* szFormat, va_list args)
 {
     char szText[ERROR_TEXT_SIZE];
+    std::vsnprintf(szText, sizeof(szText), szFormat, args);
+    return Show_Message_Box(szText, szCaption, BOX_OK | BOX_ICON_INFORMATION | BOX_TASKMODAL);
+}
+
+int Show_Formatted_Message(const char* szCaption, const char* szFormat, ...)
+{
     va_list args;
     va_start(args, szFormat);
-    std::vsnprintf(szText, sizeof(szText), szFormat, args);
+    int nResult = Show_Information_Box(szCaption, szFormat, args);
     va_end(args);
-    return Show_Message_Box(szText, szCaption, BOX_OK | BOX_ICON_INFORMATION | BOX_TASKMODAL);
+    return nResult;
 }
 
 int Quick_Message(const char* szFormat, ...)
 {
-    char szText[ERROR_TEXT_SIZE];
     va_list args;
     va_start(args, szFormat);
-    std::vsnprintf(szText, sizeof(szText), szFormat, args);
+    int nResult = Show_Information_Box("Quick Message", szFormat, args);
     va_end(args);
-    return Show_Message_Box(szText, "Quick Message", BOX_OK | BOX_ICON_INFORMATION | BOX_TASKMODAL);
+    return nResult;
 }
 
 int User_Message_Dialog(const char* szTitle, const char* szText, unsigned /*nFlags*/,

@@ -2,9 +2,7 @@
 // every franchise on its own city; the best free city; the accessors'
 // checks; and the "Cities.txt" export and import.
 
-#include <stdlib.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <climits>
 #include <cstdio>
@@ -15,32 +13,21 @@
 #include "league/league_structure.h"
 #include "league/preferences.h"
 #include "league/team.h"
+#include "league_fixture.h"
 #include "test_support.h"
 
 namespace {
 
 class CitiesTest : public LeagueTest {
 protected:
+    // "Cities.txt" lives in the current folder: give each test its own.
+    SCRATCH_FOLDER Scratch{"cities"};
+
     void SetUp() override
     {
         LeagueTest::SetUp();
-        for (int t = 0; t < MAX_FRANCHISES; t++)
-            League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
-        // "Cities.txt" lives in the current folder: give each test its own.
-        char szTemplate[] = "/tmp/kelvo-cities-XXXXXX";
-        ASSERT_NE(mkdtemp(szTemplate), nullptr);
-        Folder = szTemplate;
-        char szOld[4096];
-        ASSERT_NE(getcwd(szOld, sizeof(szOld)), nullptr);
-        OldFolder = szOld;
-        ASSERT_EQ(chdir(Folder.c_str()), 0);
-    }
-
-    void TearDown() override
-    {
-        ASSERT_EQ(chdir(OldFolder.c_str()), 0);
-        std::string Command = "rm -rf '" + Folder + "'";
-        ASSERT_EQ(system(Command.c_str()), 0);
+        ASSERT_TRUE(Scratch.Ready());
+        Use_Franchises(0);
     }
 
     static void Make_City(int nCity, const char* szName, const int (&nStat)[CITY_STAT_COUNT])
@@ -76,22 +63,6 @@ protected:
         std::fputs(szText, pFile);
         std::fclose(pFile);
     }
-
-    static std::string Read_File(const char* szName)
-    {
-        std::string Text;
-        FILE* pFile = std::fopen(szName, "rb");
-        if (pFile == nullptr)
-            return "<missing>";
-        int c;
-        while ((c = std::fgetc(pFile)) != EOF)
-            Text += static_cast<char>(c);
-        std::fclose(pFile);
-        return Text;
-    }
-
-    std::string Folder;
-    std::string OldFolder;
 };
 
 TEST_F(CitiesTest, AddFillsDefaultsAndRefusesAFullTable)
@@ -348,12 +319,12 @@ TEST_F(CitiesTest, ExportThenImportGivesTheSameTable)
     EXPECT_NE(ui::Shown_Boxes()[0].Style & BOX_DEFAULT_SECOND, 0u);
     EXPECT_EQ(ui::Shown_Boxes()[1].Caption, "City Export Complete");
     EXPECT_EQ(ui::Shown_Boxes()[1].Text, "4 cities exported to \"Cities.txt\"");
-    EXPECT_EQ(Read_File("Cities.txt"),
+    EXPECT_EQ(Read_Text_File("Cities.txt", "<missing>"),
               "Zurich,400000,1300000,9000,60000,1340,-8541,47376,3,0,0\n"
               "Austin,950000,2300000,40000,31000,489,97743,30267,1,0,0\n"
               "Washington  D.C.,700000,6300000,15000,45000,0,77036,38907,3,0,0\n"
               "Boise,235000,750000,12000,27000,2730,116200,43615,2,5,-6\n");
-    EXPECT_EQ(Read_File("Cities.txt.tmp"), "<missing>");
+    EXPECT_EQ(Read_Text_File("Cities.txt.tmp", "<missing>"), "<missing>");
 
     CITY Saved[4];
     std::memcpy(Saved, League.City, sizeof(Saved));
@@ -497,7 +468,7 @@ TEST_F(CitiesTest, ImportCancelledOrUnreadableChangesNothing)
     // Export: No writes nothing.
     ui::Clear_Shown_Boxes();
     EXPECT_EQ(Export_Cities(), -1);
-    EXPECT_EQ(Read_File("Cities.txt"), "<missing>");
+    EXPECT_EQ(Read_Text_File("Cities.txt", "<missing>"), "<missing>");
 }
 
 }  // namespace

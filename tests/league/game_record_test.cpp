@@ -12,6 +12,7 @@
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/preferences.h"
+#include "league_fixture.h"
 #include "test_support.h"
 
 namespace {
@@ -27,16 +28,10 @@ protected:
     void SetUp() override
     {
         LeagueTest::SetUp();
-        Set_First_Playoff_Week(FIRST_PLAYOFF_WEEK);
+        Set_Regular_Season_Weeks(FIRST_PLAYOFF_WEEK);
         Game.nAwayTeam = AWAY;
         Game.nHomeTeam = HOME;
         Game.nWeek = 4;
-    }
-
-    static void Set_First_Playoff_Week(int32_t nWeek)
-    {
-        std::memcpy(reinterpret_cast<uint8_t*>(&League) + CALENDAR_WORDS_OFFSET,
-                    &nWeek, sizeof(nWeek));
     }
 
     void Set_Clock(int nClock, int nAway, int nHome, int nDownCode = 0)

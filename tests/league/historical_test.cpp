@@ -7,6 +7,7 @@
 #include "league/historical.h"
 #include "league/preferences.h"
 #include "schedule/season_progress.h"
+#include "league_fixture.h"
 #include "test_support.h"
 
 namespace {
@@ -95,16 +96,10 @@ TEST_F(HistoricalTest, CurrentAverageSmoothsTheCurrentYearWithTheOneBefore)
     EXPECT_EQ(ui::Shown_Boxes().size(), 1u);   // one complaint, not one per year
 }
 
-// Day 0 of the season calendar: the number of regular-season weeks.
-void Set_Regular_Weeks(int nWeeks)
-{
-    League.StandingsArea.nPlayoffDay[0] = nWeeks;
-}
-
 TEST_F(HistoricalTest, SeasonProgressPerMille)
 {
     EXPECT_EQ(Get_Season_Progress_Per_Mille(), 0);   // no regular weeks
-    Set_Regular_Weeks(17);
+    Set_Regular_Season_Weeks(17);
     Set_User_Preference(PREF_CURRENT_WEEK, 8);
     EXPECT_EQ(Get_Season_Progress_Per_Mille(), 471);   // (8,000 + 8) / 17
     Set_User_Preference(PREF_CURRENT_WEEK, 17);
@@ -113,12 +108,12 @@ TEST_F(HistoricalTest, SeasonProgressPerMille)
     EXPECT_EQ(Get_Season_Progress_Per_Mille(), 1000);
     Set_User_Preference(PREF_CURRENT_WEEK, INT_MAX);
     EXPECT_EQ(Get_Season_Progress_Per_Mille(), 1000);
-    Set_Regular_Weeks(18);
+    Set_Regular_Season_Weeks(18);
     Set_User_Preference(PREF_CURRENT_WEEK, 1);
     EXPECT_EQ(Get_Season_Progress_Per_Mille(), 56);    // 1,009 / 18
     Set_User_Preference(PREF_CURRENT_WEEK, -3);
     EXPECT_EQ(Get_Season_Progress_Per_Mille(), 0);
-    Set_Regular_Weeks(-4);
+    Set_Regular_Season_Weeks(-4);
     EXPECT_EQ(Get_Season_Progress_Per_Mille(), 0);
 }
 

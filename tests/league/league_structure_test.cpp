@@ -1,14 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <initializer_list>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -64,40 +59,6 @@ protected:
         return League.Team[nTeam].Player[nSlot].fRating[nRating];
     }
 };
-
-// Runs a test body inside a fresh temporary folder (files land in the
-// current folder) and removes it afterwards.
-class TemporaryFolder {
-public:
-    TemporaryFolder()
-    {
-        char szTemplate[] = "/tmp/kelvo_structure_XXXXXX";
-        char* szMade = ::mkdtemp(szTemplate);
-        EXPECT_NE(szMade, nullptr);
-        Path = szMade ? szMade : "";
-        char szOld[4096];
-        Old = ::getcwd(szOld, sizeof(szOld)) ? szOld : ".";
-        EXPECT_EQ(::chdir(Path.c_str()), 0);
-    }
-    ~TemporaryFolder()
-    {
-        if (::chdir(Old.c_str()) != 0)
-            ADD_FAILURE() << "cannot return to " << Old;
-        std::string Command = "rm -rf '" + Path + "'";
-        if (std::system(Command.c_str()) != 0)
-            ADD_FAILURE() << "cannot remove " << Path;
-    }
-    std::string Path;
-    std::string Old;
-};
-
-std::string Read_File(const char* szPath)
-{
-    std::ifstream File(szPath, std::ios::binary);
-    std::stringstream Text;
-    Text << File.rdbuf();
-    return Text.str();
-}
 
 }  // namespace
 
@@ -583,7 +544,8 @@ TEST_F(LeagueStructureTest, StandingsOrderFromTheSeasonRecords)
 // Calibration
 TEST_F(LeagueStructureTest, CalibrationMovesRatingsToTheirTargets)
 {
-    TemporaryFolder Folder;
+    SCRATCH_FOLDER Folder("structure");
+    ASSERT_TRUE(Folder.Ready());
     League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
     Fill_Divisions({2});
     // Quarterbacks: two regulars on each team and a third on team 0.
@@ -647,7 +609,7 @@ TEST_F(LeagueStructureTest, CalibrationMovesRatingsToTheirTargets)
     EXPECT_NEAR(Rating(FREE_AGENT_TEAM, 0, 3), 74.0f, fTolerance);
 
     // The report replaces the old file: a header and one line per rating.
-    std::string Text = Read_File("Calibrate_Player_Ratings (2019).csv");
+    std::string Text = Read_Text_File("Calibrate_Player_Ratings (2019).csv");
     EXPECT_EQ(Text.find('\r'), std::string::npos);
     EXPECT_EQ(Text.find("stale"), std::string::npos);
     std::vector<std::string> Lines;

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -14,7 +11,7 @@
 #include "league/player.h"
 #include "league/player_hash.h"
 #include "league/team.h"
-#include "platform/files.h"
+#include "league_fixture.h"
 #include "test_support.h"
 
 namespace {
@@ -23,26 +20,14 @@ namespace {
 // empty folder so that "debug.txt" is the test's own.
 class PlayerHashTest : public LeagueTest {
 protected:
-    std::string Root;
-    std::string Previous;
+    SCRATCH_FOLDER Scratch{"hash"};
 
     void SetUp() override
     {
         LeagueTest::SetUp();
-        char szTemplate[] = "/tmp/kelvo_hash_XXXXXX";
-        ASSERT_NE(::mkdtemp(szTemplate), nullptr);
-        Root = szTemplate;
-        Previous = files::Get_Current_Folder();
-        ASSERT_EQ(::chdir(Root.c_str()), 0);
-        for (int nTeam = 2; nTeam < FREE_AGENT_TEAM; ++nTeam)
-            League.Team[nTeam].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
+        ASSERT_TRUE(Scratch.Ready());
+        Use_Franchises(2);
         Rebuild_All();
-    }
-    void TearDown() override
-    {
-        ASSERT_EQ(::chdir(Previous.c_str()), 0);
-        std::string Command = "rm -rf '" + Root + "'";
-        ASSERT_EQ(std::system(Command.c_str()), 0);
     }
 
     static void Rebuild_All()
@@ -65,26 +50,6 @@ protected:
     static void Swap_Records(int nTeamA, int nSlotA, int nTeamB, int nSlotB)
     {
         std::swap(League.Team[nTeamA].Player[nSlotA], League.Team[nTeamB].Player[nSlotB]);
-    }
-
-    std::vector<std::string> Log_Lines()
-    {
-        std::vector<unsigned char> Data;
-        std::vector<std::string> Lines;
-        if (!files::Read_Whole_File(DEBUG_LOG_FILE, Data))
-            return Lines;
-        std::string Line;
-        for (unsigned char c : Data) {
-            if (c == '\n') {
-                // Drop the "%ld " time stamp.
-                size_t nSpace = Line.find(' ');
-                Lines.push_back(nSpace == std::string::npos ? Line : Line.substr(nSpace + 1));
-                Line.clear();
-            } else {
-                Line += static_cast<char>(c);
-            }
-        }
-        return Lines;
     }
 };
 
@@ -310,11 +275,11 @@ TEST_F(PlayerHashTest, DuplicateIdsAreRenumberedForEveryHolder)
     EXPECT_EQ(League.Team[5].Player[0].nVital[VITAL_PLAYER_ID], 501);
     // ID 500 held twice and 700 three times: three duplicates.
     Expected.push_back("3 Duplicate player ID's were found.  Sanity Checking YBY.");
-    EXPECT_EQ(Log_Lines(), Expected);
+    EXPECT_EQ(Read_Debug_Log_Lines(true), Expected);
 
     // Now every ID is unique, and lookups find the new IDs.
     EXPECT_EQ(Sanity_Check_Player_IDs(), 1);
-    EXPECT_EQ(Log_Lines().size(), Expected.size());
+    EXPECT_EQ(Read_Debug_Log_Lines(true).size(), Expected.size());
     PLAYER_LOCATION Where{};
     EXPECT_TRUE(Is_At(Find_Player_By_ID(&Where, NewIDs[3]), Where, FREE_AGENT_TEAM, 0));
     EXPECT_TRUE(Is_Not_Found(Find_Player_By_ID(&Where, 700), Where));

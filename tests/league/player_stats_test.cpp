@@ -21,6 +21,7 @@
 #include "league/preferences.h"
 #include "league/team.h"
 #include "league/team_finance_stats.h"
+#include "league_fixture.h"
 #include "test_support.h"
 
 namespace {
@@ -30,8 +31,7 @@ protected:
     void SetUp() override
     {
         LeagueTest::SetUp();
-        for (int t = 0; t < MAX_FRANCHISES; t++)
-            League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = t < 2 ? CONTROLLER_COMPUTER : CONTROLLER_NOT_IN_USE;
+        Use_Franchises(2);
         League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
         League.Universe.nStat[GAMES_PER_SEASON] = 16;
         Stop_Predicted_Stat_Cache();
@@ -42,18 +42,10 @@ protected:
     static PLAYER& Add_Player(int nTeam, int nSlot, int nPosition, int nWeight, int nHeight, int nBirthYear)
     {
         static int nNextID = 7000;
-        PLAYER& Player = League.Team[nTeam].Player[nSlot];
-        std::memset(&Player, 0, sizeof(PLAYER));
-        for (int32_t& nLink : Player.nSeasonLink)
-            nLink = -1;
-        Player.nCurrentLine = -1;
-        Player.nVital[VITAL_PLAYER_ID] = ++nNextID;
-        Player.nVital[VITAL_POSITION] = nPosition;
+        PLAYER& Player = Put_Player(nTeam, nSlot, ++nNextID, nPosition);
         Player.nVital[VITAL_WEIGHT] = nWeight;
         Player.nVital[VITAL_HEIGHT] = nHeight;
         Player.nVital[VITAL_BIRTH_DATE] = nBirthYear * 10000 + 101;
-        for (float& fRating : Player.fRating)
-            fRating = 70.0f;
         std::strcpy(Player.szFirstName, "Sam");
         std::strcpy(Player.szLastName, "Okafor");
         return Player;
@@ -69,9 +61,7 @@ protected:
 
     static void Link_Line(PLAYER& Player, int nLink, int nLine, int nYear, int nTeam)
     {
-        std::memset(League.SeasonLines[nLine], 0, sizeof(League.SeasonLines[nLine]));
-        League.SeasonLines[nLine][0] = nYear;
-        League.SeasonLines[nLine][2] = nTeam;
+        Stamp_Season_Line(nLine, nYear, 0, nTeam, 0);
         Player.nSeasonLink[nLink] = nLine;
     }
 

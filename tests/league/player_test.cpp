@@ -1,12 +1,10 @@
 // The player record: refusals, roster operations, names, vital statistics,
 // ages, positions and checksums.
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "engine/game_lineups.h"
@@ -223,8 +221,8 @@ TEST_F(PlayerRoster, RemoveErasesLinesAndShiftKeepsThem)
 {
     for (int nSlot = 0; nSlot < 4; ++nSlot)
         Add_Player(6, nSlot, 600 + nSlot);
-    Stamp_Line(40, 2018, 0, 16);
-    Stamp_Line(41, 2017, 0, 12);
+    Stamp_Season_Line(40, 2018, 0, 0, 16);
+    Stamp_Season_Line(41, 2017, 0, 0, 12);
     League.Team[6].Player[1].nSeasonLink[0] = 40;
     League.Team[6].Player[2].nSeasonLink[0] = 41;
     League.Team[6].bReturner[0] = 3;
@@ -234,7 +232,7 @@ TEST_F(PlayerRoster, RemoveErasesLinesAndShiftKeepsThem)
     EXPECT_EQ(League.Team[6].Player[1].nVital[VITAL_PLAYER_ID], 602);
     EXPECT_EQ(League.Team[6].Player[2].nVital[VITAL_PLAYER_ID], 603);
     EXPECT_EQ(League.Team[6].bReturner[0], 2);   // the returner moved up with his record
-    EXPECT_TRUE(Line_Is_Zero(40));
+    EXPECT_TRUE(Is_Season_Line_Zero(40));
     EXPECT_EQ(League.Team[6].Player[1].nSeasonLink[0], 41);
 
     Shift_Roster_Over_Slot(6, 1);
@@ -254,8 +252,8 @@ TEST_F(PlayerRoster, RemoveErasesLinesAndShiftKeepsThem)
 TEST_F(PlayerRoster, RemovingOneOfTwoCopiesKeepsTheSharedHistory)
 {
     Add_Player(3, 0, 300);
-    Stamp_Line(70, 2017, 0, 15);
-    Stamp_Line(71, 2018, 0, 16);
+    Stamp_Season_Line(70, 2017, 0, 0, 15);
+    Stamp_Season_Line(71, 2018, 0, 0, 16);
     League.Team[3].Player[0].nSeasonLink[0] = 70;
     League.Team[3].Player[0].nSeasonLink[1] = 71;
     Copy_Player(HALL_OF_FAME_TEAM, 0, 3, 0);
@@ -268,16 +266,16 @@ TEST_F(PlayerRoster, RemovingOneOfTwoCopiesKeepsTheSharedHistory)
 
     // The last holder takes the lines with him.
     Remove_Player_From_Roster(HALL_OF_FAME_TEAM, 0);
-    EXPECT_TRUE(Line_Is_Zero(70));
-    EXPECT_TRUE(Line_Is_Zero(71));
+    EXPECT_TRUE(Is_Season_Line_Zero(70));
+    EXPECT_TRUE(Is_Season_Line_Zero(71));
 }
 
 TEST_F(PlayerRoster, SeasonLinkRemovalAndCounting)
 {
     PLAYER& Player = Add_Player(5, 2, 52);
-    Stamp_Line(10, 2017, 0, 16);
-    Stamp_Line(11, 2019, 0, 9);
-    Stamp_Line(12, 2018, 0, 16);
+    Stamp_Season_Line(10, 2017, 0, 0, 16);
+    Stamp_Season_Line(11, 2019, 0, 0, 9);
+    Stamp_Season_Line(12, 2018, 0, 0, 16);
     Player.nSeasonLink[0] = 10;
     Player.nSeasonLink[1] = 11;
     Player.nSeasonLink[2] = 12;
@@ -293,7 +291,7 @@ TEST_F(PlayerRoster, SeasonLinkRemovalAndCounting)
     Player.nSeasonLink[29] = -1;
 
     EXPECT_EQ(Erase_Player_Season_Line(5, 2, 0), 1);
-    EXPECT_TRUE(Line_Is_Zero(10));
+    EXPECT_TRUE(Is_Season_Line_Zero(10));
     EXPECT_EQ(Player.nSeasonLink[0], 11);
     EXPECT_EQ(Player.nSeasonLink[1], 12);
     EXPECT_EQ(Player.nSeasonLink[2], -1);
@@ -301,14 +299,14 @@ TEST_F(PlayerRoster, SeasonLinkRemovalAndCounting)
 
     // A traded season (two lines of 2018) counts once; college and empty
     // lines do not count.
-    Stamp_Line(14, 2018, 0, 7);
-    Stamp_Line(15, 2016, -2, 11);
-    Stamp_Line(16, 2015, 0, 0);
+    Stamp_Season_Line(14, 2018, 0, 0, 7);
+    Stamp_Season_Line(15, 2016, -2, 0, 11);
+    Stamp_Season_Line(16, 2015, 0, 0, 0);
     Player.nSeasonLink[2] = 14;
     Player.nSeasonLink[3] = 15;
     Player.nSeasonLink[4] = 16;
     EXPECT_EQ(Count_NFL_Seasons(5, 2), 2);
-    Stamp_Line(17, 1900, 0, 3);
+    Stamp_Season_Line(17, 1900, 0, 0, 3);
     Player.nSeasonLink[5] = 17;
     Errors_Reported();
     EXPECT_EQ(Count_NFL_Seasons(5, 2), 2);
@@ -342,21 +340,12 @@ class NameFolder {
 public:
     NameFolder(const char* szFirst, const char* szLast)
     {
-        char szTemplate[] = "/tmp/kelvo_names_XXXXXX";
-        Folder = mkdtemp(szTemplate);
-        char szOld[4096];
-        Old = getcwd(szOld, sizeof(szOld));
-        std::string Names = Folder + "/Names";   // the lists are found without regard to case
+        if (!Scratch.Ready())
+            return;
+        std::string Names = Scratch.Path() + "/Names";   // the lists are found without regard to case
         mkdir(Names.c_str(), 0777);
         Write(Names + "/first.txt", szFirst);
         Write(Names + "/last.txt", szLast);
-        EXPECT_EQ(chdir(Folder.c_str()), 0);
-    }
-    ~NameFolder()
-    {
-        EXPECT_EQ(chdir(Old.c_str()), 0);
-        std::string Command = "rm -rf " + Folder;
-        EXPECT_EQ(std::system(Command.c_str()), 0);
     }
 
 private:
@@ -366,8 +355,7 @@ private:
         std::fputs(szText, pFile);
         std::fclose(pFile);
     }
-    std::string Folder;
-    std::string Old;
+    SCRATCH_FOLDER Scratch{"names"};
 };
 
 TEST_F(PlayerNames, SettersCutLongTextsAndZeroFill)
@@ -650,8 +638,8 @@ TEST_F(PlayerVitals, MissingBirthDateIsRebuiltFromSeasons)
 {
     Set_User_Preference(PREF_CURRENT_WEEK, 0);
     PLAYER& Player = Add_Player(2, 0, 20);
-    Stamp_Line(5, 2017, 0, 16);
-    Stamp_Line(6, 2018, 0, 16);
+    Stamp_Season_Line(5, 2017, 0, 0, 16);
+    Stamp_Season_Line(6, 2018, 0, 0, 16);
     Player.nSeasonLink[0] = 5;
     Player.nSeasonLink[1] = 6;
     // January 1st of 2019 - 2 seasons - 21 = 1996; (20190806 - 19960101) / 10000 = 23.

@@ -13,6 +13,7 @@
 #include "league/preferences.h"
 #include "league/team.h"
 #include "league/text_utils.h"
+#include "league_fixture.h"
 #include "test_support.h"
 
 namespace {
@@ -22,8 +23,7 @@ protected:
     void SetUp() override
     {
         LeagueTest::SetUp();
-        for (int t = 0; t < MAX_FRANCHISES; t++)
-            League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = t < 2 ? CONTROLLER_COMPUTER : CONTROLLER_NOT_IN_USE;
+        Use_Franchises(2);
         League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
         Stop_Predicted_Stat_Cache();
     }
@@ -34,17 +34,9 @@ protected:
                               const char* szLast = "Smith")
     {
         static int nNextID = 5000;
-        PLAYER& Player = League.Team[nTeam].Player[nSlot];
-        std::memset(&Player, 0, sizeof(PLAYER));
-        for (int32_t& nLink : Player.nSeasonLink)
-            nLink = -1;
-        Player.nCurrentLine = -1;
-        Player.nVital[VITAL_PLAYER_ID] = ++nNextID;
-        Player.nVital[VITAL_POSITION] = nPosition;
+        PLAYER& Player = Put_Player(nTeam, nSlot, ++nNextID, nPosition);
         Player.nVital[VITAL_WEIGHT] = 220;
         Player.nVital[VITAL_BIRTH_DATE] = 19950101;
-        for (float& fRating : Player.fRating)
-            fRating = 70.0f;
         std::strcpy(Player.szFirstName, szFirst);
         std::strcpy(Player.szLastName, szLast);
         return Player;

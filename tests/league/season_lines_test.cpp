@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -13,7 +10,7 @@
 #include "league/preferences.h"
 #include "league/season_lines.h"
 #include "league/team.h"
-#include "platform/files.h"
+#include "league_fixture.h"
 #include "test_support.h"
 
 namespace {
@@ -22,17 +19,12 @@ namespace {
 // that "debug.txt" is the test's own.
 class SeasonLinesTest : public LeagueTest {
 protected:
-    std::string Root;
-    std::string Previous;
+    SCRATCH_FOLDER Scratch{"lines"};
 
     void SetUp() override
     {
         LeagueTest::SetUp();
-        char szTemplate[] = "/tmp/kelvo_lines_XXXXXX";
-        ASSERT_NE(::mkdtemp(szTemplate), nullptr);
-        Root = szTemplate;
-        Previous = files::Get_Current_Folder();
-        ASSERT_EQ(::chdir(Root.c_str()), 0);
+        ASSERT_TRUE(Scratch.Ready());
         League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
         Reset_Current_Season_Links();
     }
@@ -41,60 +33,12 @@ protected:
         // Leave no table-full memory to the next test.
         Zero_League_Data();
         Reset_Current_Season_Links();
-        ASSERT_EQ(::chdir(Previous.c_str()), 0);
-        std::string Command = "rm -rf '" + Root + "'";
-        ASSERT_EQ(std::system(Command.c_str()), 0);
-    }
-
-    static PLAYER& Add_Player(int nTeam, int nSlot, int nID)
-    {
-        Clear_Player(nTeam, nSlot);
-        PLAYER& Player = League.Team[nTeam].Player[nSlot];
-        Player.nVital[VITAL_PLAYER_ID] = nID;
-        return Player;
-    }
-
-    // Stamps a line with year, level, team and games played (statistic 0).
-    static void Stamp_Line(int nLine, int nYear, int nTeam, int nGames, int nLevel = 0)
-    {
-        std::memset(League.SeasonLines[nLine], 0, sizeof(League.SeasonLines[nLine]));
-        League.SeasonLines[nLine][0] = nYear;
-        League.SeasonLines[nLine][1] = nLevel;
-        League.SeasonLines[nLine][2] = nTeam;
-        League.SeasonLines[nLine][3] = nGames;
-    }
-
-    static bool Line_Is_Zero(int nLine)
-    {
-        for (int32_t nWord : League.SeasonLines[nLine]) {
-            if (nWord != 0)
-                return false;
-        }
-        return true;
-    }
-
-    static int Log_Line_Count()
-    {
-        std::vector<unsigned char> Data;
-        if (!files::Read_Whole_File(DEBUG_LOG_FILE, Data))
-            return 0;
-        int nLines = 0;
-        for (unsigned char c : Data)
-            nLines += c == '\n' ? 1 : 0;
-        return nLines;
-    }
-
-    static std::string Log_Text()
-    {
-        std::vector<unsigned char> Data;
-        files::Read_Whole_File(DEBUG_LOG_FILE, Data);
-        return std::string(Data.begin(), Data.end());
     }
 };
 
 TEST_F(SeasonLinesTest, LineAccessorsRefuseBadLinesAndCodes)
 {
-    Stamp_Line(7, 2018, 4, 16);
+    Stamp_Season_Line(7, 2018, 0, 4, 16);
     // A kicker's bands: tried 10/12/14/16, made 11/13/15/17.
     Set_Season_Line_Stat(7, 10, 5);
     Set_Season_Line_Stat(7, 11, 4);
@@ -167,10 +111,10 @@ TEST_F(SeasonLinesTest, LineAccessorsRefuseBadLinesAndCodes)
 
 TEST_F(SeasonLinesTest, ErasingOneCopyKeepsTheOthersHistory)
 {
-    PLAYER& Original = Add_Player(3, 0, 501);
-    Stamp_Line(70, 2017, 3, 16);
-    Stamp_Line(71, 2018, 3, 12);
-    Stamp_Line(72, 2018, 5, 4);
+    PLAYER& Original = Put_Bare_Player(3, 0, 501);
+    Stamp_Season_Line(70, 2017, 0, 3, 16);
+    Stamp_Season_Line(71, 2018, 0, 3, 12);
+    Stamp_Season_Line(72, 2018, 0, 5, 4);
     Original.nSeasonLink[0] = 70;
     Original.nSeasonLink[1] = 71;
     Original.nSeasonLink[2] = 72;
@@ -178,10 +122,10 @@ TEST_F(SeasonLinesTest, ErasingOneCopyKeepsTheOthersHistory)
     const PLAYER& Copy = League.Team[HALL_OF_FAME_TEAM].Player[0];
 
     // The copy's own line (linked by it alone) goes; the shared ones stay.
-    Stamp_Line(73, 2016, 3, 9);
+    Stamp_Season_Line(73, 2016, 0, 3, 9);
     Original.nSeasonLink[3] = 73;
     Erase_Player_Season_Lines(3, 0);
-    EXPECT_TRUE(Line_Is_Zero(73));
+    EXPECT_TRUE(Is_Season_Line_Zero(73));
     EXPECT_EQ(League.SeasonLines[70][0], 2017);
     EXPECT_EQ(League.SeasonLines[71][3], 12);
     EXPECT_EQ(League.SeasonLines[72][2], 5);
@@ -193,7 +137,7 @@ TEST_F(SeasonLinesTest, ErasingOneCopyKeepsTheOthersHistory)
     EXPECT_EQ(Count_NFL_Seasons(HALL_OF_FAME_TEAM, 0), 2);
 
     // One link at a time, likewise.
-    Add_Player(3, 1, 502);
+    Put_Bare_Player(3, 1, 502);
     Copy_Player(3, 1, HALL_OF_FAME_TEAM, 0);
     EXPECT_EQ(Erase_Player_Season_Line(3, 1, 0), 1);
     EXPECT_EQ(League.SeasonLines[70][0], 2017);
@@ -204,17 +148,17 @@ TEST_F(SeasonLinesTest, ErasingOneCopyKeepsTheOthersHistory)
     EXPECT_EQ(League.SeasonLines[70][0], 2017);   // the hall of fame still links it
     EXPECT_EQ(League.SeasonLines[71][0], 2018);
     Erase_Player_Season_Lines(HALL_OF_FAME_TEAM, 0);
-    EXPECT_TRUE(Line_Is_Zero(70));
-    EXPECT_TRUE(Line_Is_Zero(71));
-    EXPECT_TRUE(Line_Is_Zero(72));
+    EXPECT_TRUE(Is_Season_Line_Zero(70));
+    EXPECT_TRUE(Is_Season_Line_Zero(71));
+    EXPECT_TRUE(Is_Season_Line_Zero(72));
 }
 
 TEST_F(SeasonLinesTest, LinkOperationsAndTheirBounds)
 {
-    PLAYER& Player = Add_Player(5, 2, 52);
-    Stamp_Line(10, 2017, 5, 16);
-    Stamp_Line(11, 2019, 5, 9);
-    Stamp_Line(12, 2018, 5, 16);
+    PLAYER& Player = Put_Bare_Player(5, 2, 52);
+    Stamp_Season_Line(10, 2017, 0, 5, 16);
+    Stamp_Season_Line(11, 2019, 0, 5, 9);
+    Stamp_Season_Line(12, 2018, 0, 5, 16);
     Set_Player_Season_Link(5, 2, 0, 10);
     Set_Player_Season_Link(5, 2, 1, 11);
     Set_Player_Season_Link(5, 2, 2, 12);
@@ -252,15 +196,15 @@ TEST_F(SeasonLinesTest, LinkOperationsAndTheirBounds)
     // Erasing link 0 of three: the others move down, the current line is
     // the latest remaining.
     EXPECT_EQ(Erase_Player_Season_Line(5, 2, 0), 1);
-    EXPECT_TRUE(Line_Is_Zero(10));
+    EXPECT_TRUE(Is_Season_Line_Zero(10));
     EXPECT_EQ(Player.nSeasonLink[0], 11);
     EXPECT_EQ(Player.nSeasonLink[1], 12);
     EXPECT_EQ(Player.nSeasonLink[2], -1);
     EXPECT_EQ(Player.nCurrentLine, 11);
 
     // Links to lines of year 0 go, the others keep their order.
-    Stamp_Line(20, 0, 5, 3);
-    Stamp_Line(21, 0, 5, 0);
+    Stamp_Season_Line(20, 0, 0, 5, 3);
+    Stamp_Season_Line(21, 0, 0, 5, 0);
     Player.nSeasonLink[0] = 20;
     Player.nSeasonLink[1] = 21;
     Player.nSeasonLink[2] = 11;
@@ -269,7 +213,7 @@ TEST_F(SeasonLinesTest, LinkOperationsAndTheirBounds)
     EXPECT_EQ(Player.nSeasonLink[0], 11);
     EXPECT_EQ(Player.nSeasonLink[1], 12);
     EXPECT_EQ(Player.nSeasonLink[2], -1);
-    EXPECT_TRUE(Line_Is_Zero(20));
+    EXPECT_TRUE(Is_Season_Line_Zero(20));
 
     // Clearing keeps the lines and the current line; an empty slot is left alone.
     Clear_Player_Season_Links(5, 2);
@@ -284,11 +228,11 @@ TEST_F(SeasonLinesTest, LinkOperationsAndTheirBounds)
 
 TEST_F(SeasonLinesTest, RemovingTheLastLinkAndEqualLatestYears)
 {
-    PLAYER& Player = Add_Player(7, 4, 74);
+    PLAYER& Player = Put_Bare_Player(7, 4, 74);
     // Links 0-29 to lines 200-229 of 1980-2009, except that lines 227 and
     // 228 are both of 2018 and line 229 of 2019.
     for (int k = 0; k < SEASON_LINK_COUNT; ++k) {
-        Stamp_Line(200 + k, 1980 + k, 7, 1);
+        Stamp_Season_Line(200 + k, 1980 + k, 0, 7, 1);
         Player.nSeasonLink[k] = 200 + k;
     }
     League.SeasonLines[227][0] = 2018;
@@ -318,15 +262,15 @@ TEST_F(SeasonLinesTest, RemovingTheLastLinkAndEqualLatestYears)
 
 TEST_F(SeasonLinesTest, SortOrdersValidLinksByYear)
 {
-    PLAYER& Player = Add_Player(2, 0, 20);
-    Stamp_Line(5, 2019, 2, 1);
-    Stamp_Line(6, 2017, 2, 1);
-    Stamp_Line(7, 2018, 2, 1);
-    Stamp_Line(8, 2017, 4, 1);
+    PLAYER& Player = Put_Bare_Player(2, 0, 20);
+    Stamp_Season_Line(5, 2019, 0, 2, 1);
+    Stamp_Season_Line(6, 2017, 0, 2, 1);
+    Stamp_Season_Line(7, 2018, 0, 2, 1);
+    Stamp_Season_Line(8, 2017, 0, 4, 1);
     Player.nSeasonLink[0] = 5;
     Player.nSeasonLink[1] = 6;
     Player.nSeasonLink[2] = 7;
-    PLAYER& Other = Add_Player(2, 1, 21);
+    PLAYER& Other = Put_Bare_Player(2, 1, 21);
     Other.nSeasonLink[0] = 5;
     Other.nSeasonLink[1] = 8;
     Other.nSeasonLink[2] = 6;   // same year as 8: stays behind it
@@ -345,19 +289,19 @@ TEST_F(SeasonLinesTest, SortOrdersValidLinksByYear)
 
 TEST_F(SeasonLinesTest, TeamInYearAndSeasonCount)
 {
-    PLAYER& Player = Add_Player(5, 2, 52);
+    PLAYER& Player = Put_Bare_Player(5, 2, 52);
     // 2018: traded from team 3 (6 games) to team 7 (10 games).
-    Stamp_Line(30, 2018, 3, 6);
-    Stamp_Line(31, 2018, 7, 10);
+    Stamp_Season_Line(30, 2018, 0, 3, 6);
+    Stamp_Season_Line(31, 2018, 0, 7, 10);
     // 2017: two stints of 8 games; the first wins.
-    Stamp_Line(32, 2017, 9, 8);
-    Stamp_Line(33, 2017, 4, 8);
+    Stamp_Season_Line(32, 2017, 0, 9, 8);
+    Stamp_Season_Line(33, 2017, 0, 4, 8);
     // 2016: on a roster without playing; 2015: a college season.
-    Stamp_Line(34, 2016, 2, 0);
+    Stamp_Season_Line(34, 2016, 0, 2, 0);
     Set_Season_Line_Stat(34, 5, 3);
-    Stamp_Line(35, 2015, NO_TEAM, 11, -1);
+    Stamp_Season_Line(35, 2015, -1, NO_TEAM, 11);
     // 2014: stamped but empty.
-    Stamp_Line(36, 2014, 2, 0);
+    Stamp_Season_Line(36, 2014, 0, 2, 0);
     for (int k = 0; k < 7; ++k)
         Player.nSeasonLink[k] = 30 + k;
     EXPECT_EQ(Get_Player_Team_In_Year(5, 2, 2018), 7);
@@ -369,13 +313,13 @@ TEST_F(SeasonLinesTest, TeamInYearAndSeasonCount)
     // Professional, non-empty years: 2018, 2017, 2016.
     EXPECT_EQ(Count_NFL_Seasons(5, 2), 3);
     // A line beyond the first hole is not counted.
-    Stamp_Line(37, 2013, 2, 5);
+    Stamp_Season_Line(37, 2013, 0, 2, 5);
     Player.nSeasonLink[8] = 37;
     EXPECT_EQ(Count_NFL_Seasons(5, 2), 3);
     Player.nSeasonLink[7] = 37;
     EXPECT_EQ(Count_NFL_Seasons(5, 2), 4);
     EXPECT_EQ(Errors_Reported(), 0);
-    Stamp_Line(38, 2052, 2, 5);
+    Stamp_Season_Line(38, 2052, 0, 2, 5);
     Player.nSeasonLink[8] = 38;
     EXPECT_EQ(Count_NFL_Seasons(5, 2), 4);
     EXPECT_TRUE(Last_Error_Contains("nIndex out of YEAR_ARRAY_SIZE range in Count_NFL_Seasons()"));
@@ -384,11 +328,11 @@ TEST_F(SeasonLinesTest, TeamInYearAndSeasonCount)
 
 TEST_F(SeasonLinesTest, AssignTakesTheFirstFreeLineAndReusesTheCurrentOne)
 {
-    Stamp_Line(0, 2010, 1, 1);
-    Stamp_Line(1, 2011, 1, 1);
-    Stamp_Line(3, 2012, 1, 1);
-    PLAYER& Player = Add_Player(4, 6, 46);
-    Stamp_Line(9, 2018, 4, 16);
+    Stamp_Season_Line(0, 2010, 0, 1, 1);
+    Stamp_Season_Line(1, 2011, 0, 1, 1);
+    Stamp_Season_Line(3, 2012, 0, 1, 1);
+    PLAYER& Player = Put_Bare_Player(4, 6, 46);
+    Stamp_Season_Line(9, 2018, 0, 4, 16);
     Player.nSeasonLink[0] = 9;
 
     // The first credit of 2019 stamps line 2 and links it behind line 9.
@@ -428,7 +372,7 @@ TEST_F(SeasonLinesTest, AssignTakesTheFirstFreeLineAndReusesTheCurrentOne)
     EXPECT_EQ(Traded.nSeasonLink[3], -1);
 
     // No lines for free agents, teams not in use, or empty slots.
-    Add_Player(FREE_AGENT_TEAM, 0, 360);
+    Put_Bare_Player(FREE_AGENT_TEAM, 0, 360);
     Add_Player_Current_Line_Stat(FREE_AGENT_TEAM, 0, 0, 1);
     EXPECT_EQ(Get_Player_Current_Season_Line(FREE_AGENT_TEAM, 0), -1);
     League.Team[9].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
@@ -462,23 +406,23 @@ TEST_F(SeasonLinesTest, AssignTakesTheFirstFreeLineAndReusesTheCurrentOne)
 
 TEST_F(SeasonLinesTest, AFullSetOfLinksStampsNothing)
 {
-    PLAYER& Player = Add_Player(6, 1, 61);
+    PLAYER& Player = Put_Bare_Player(6, 1, 61);
     for (int k = 0; k < SEASON_LINK_COUNT; ++k) {
-        Stamp_Line(100 + k, 1989 + k, 6, 10);
+        Stamp_Season_Line(100 + k, 1989 + k, 0, 6, 10);
         Player.nSeasonLink[k] = 100 + k;
     }
-    int nLogLines = Log_Line_Count();
+    const size_t nLogLines = Read_Debug_Log_Lines(false).size();
     LEAGUE_SNAPSHOT Before;
     EXPECT_EQ(Assign_Player_Season_Line(6, 1, 2019, 6), -1);
-    EXPECT_EQ(Log_Line_Count(), nLogLines + 1);
-    EXPECT_NE(Log_Text().find("all 30 season links are in use"), std::string::npos);
+    EXPECT_EQ(Read_Debug_Log_Lines(false).size(), nLogLines + 1);
+    EXPECT_NE(Read_Text_File(DEBUG_LOG_FILE).find("all 30 season links are in use"), std::string::npos);
 
     // The rest of the season's credits drop quietly, without a new log line.
     Player.nCurrentLine = -1;
     Add_Player_Current_Line_Stat(6, 1, 0, 1);
     Set_Player_Current_Line_Stat(6, 1, 0, 1);
     EXPECT_EQ(Get_Player_Current_Season_Line(6, 1), -1);
-    EXPECT_EQ(Log_Line_Count(), nLogLines + 1);
+    EXPECT_EQ(Read_Debug_Log_Lines(false).size(), nLogLines + 1);
     EXPECT_EQ(Errors_Reported(), 0);
     // Only the current line moved, to his latest line (2018).
     EXPECT_EQ(Player.nCurrentLine, 129);
@@ -494,20 +438,20 @@ TEST_F(SeasonLinesTest, AFullSetOfLinksStampsNothing)
 TEST_F(SeasonLinesTest, FreeLineCursorFollowsFreedLines)
 {
     for (int nSlot = 0; nSlot < 4; ++nSlot)
-        Add_Player(1, nSlot, 10 + nSlot);
+        Put_Bare_Player(1, nSlot, 10 + nSlot);
     EXPECT_EQ(Get_Player_Current_Season_Line(1, 0), 0);
     EXPECT_EQ(Get_Player_Current_Season_Line(1, 1), 1);
     EXPECT_EQ(Get_Player_Current_Season_Line(1, 2), 2);
     // Line 1 freed: it is the first free line again, then line 3.
     Erase_Player_Season_Lines(1, 1);
-    EXPECT_TRUE(Line_Is_Zero(1));
+    EXPECT_TRUE(Is_Season_Line_Zero(1));
     EXPECT_EQ(Get_Player_Current_Season_Line(1, 3), 1);
     EXPECT_EQ(Get_Player_Current_Season_Line(1, 1), 3);
 
     // A full table gives -1 until a line is freed.
     for (int nLine = 4; nLine < SEASON_LINE_COUNT; ++nLine)
         League.SeasonLines[nLine][0] = 1990;
-    Add_Player(1, 4, 14);
+    Put_Bare_Player(1, 4, 14);
     EXPECT_EQ(Assign_Player_Season_Line(1, 4, 2019, 1), -1);
     EXPECT_EQ(Assign_Player_Season_Line(1, 4, 2019, 1), -1);
     Set_Season_Line_Year(20000, 0);
@@ -525,44 +469,44 @@ TEST_F(SeasonLinesTest, FreeLineCursorFollowsFreedLines)
     // A table replaced wholesale is noticed even without a reset.
     Zero_League_Data();
     League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
-    Add_Player(1, 0, 10);
+    Put_Bare_Player(1, 0, 10);
     EXPECT_EQ(Get_Player_Current_Season_Line(1, 0), 0);
     EXPECT_EQ(Assign_Player_Season_Line(1, 0, 2018, 1), 1);
 }
 
 TEST_F(SeasonLinesTest, CollectorCountsOnlyNonEmptyUnlinkedLines)
 {
-    PLAYER& Player = Add_Player(2, 3, 23);
-    Stamp_Line(40, 2017, 2, 16);
-    Stamp_Line(41, 0, 2, 5);   // linked, but free: unlinked, not counted
-    Stamp_Line(42, 2018, 2, 12);
+    PLAYER& Player = Put_Bare_Player(2, 3, 23);
+    Stamp_Season_Line(40, 2017, 0, 2, 16);
+    Stamp_Season_Line(41, 0, 0, 2, 5);   // linked, but free: unlinked, not counted
+    Stamp_Season_Line(42, 2018, 0, 2, 12);
     Player.nSeasonLink[0] = 40;
     Player.nSeasonLink[1] = 41;
     Player.nSeasonLink[2] = 42;
-    Stamp_Line(50, 2016, 2, 3);   // linked from nobody: counted
-    Stamp_Line(51, 2015, 2, 0);   // stamped, no statistics: counted
+    Stamp_Season_Line(50, 2016, 0, 2, 3);   // linked from nobody: counted
+    Stamp_Season_Line(51, 2015, 0, 2, 0);   // stamped, no statistics: counted
     League.SeasonLines[52][5] = 1;   // a stray number in a free line: counted
     // A record in an empty slot or a team not in use links nothing.
     League.Team[2].Player[50].nSeasonLink[0] = 53;
-    Stamp_Line(53, 2014, 2, 1);
+    Stamp_Season_Line(53, 2014, 0, 2, 1);
     League.Team[10].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
-    Add_Player(10, 0, 100).nSeasonLink[0] = 54;
-    Stamp_Line(54, 2013, 10, 1);
+    Put_Bare_Player(10, 0, 100).nSeasonLink[0] = 54;
+    Stamp_Season_Line(54, 2013, 0, 10, 1);
 
     Erase_Unlinked_Season_Lines();
-    EXPECT_NE(Log_Text().find("Erased 5 non-empty season lines."), std::string::npos);
+    EXPECT_NE(Read_Text_File(DEBUG_LOG_FILE).find("Erased 5 non-empty season lines."), std::string::npos);
     EXPECT_EQ(Player.nSeasonLink[0], 40);
     EXPECT_EQ(Player.nSeasonLink[1], 42);
     EXPECT_EQ(Player.nSeasonLink[2], -1);
     EXPECT_EQ(League.SeasonLines[40][3], 16);
     EXPECT_EQ(League.SeasonLines[42][3], 12);
     for (int nLine : {41, 50, 51, 52, 53, 54})
-        EXPECT_TRUE(Line_Is_Zero(nLine)) << nLine;
+        EXPECT_TRUE(Is_Season_Line_Zero(nLine)) << nLine;
 
     // Nothing left to collect: no log line.
-    int nLogLines = Log_Line_Count();
+    const size_t nLogLines = Read_Debug_Log_Lines(false).size();
     Erase_Unlinked_Season_Lines();
-    EXPECT_EQ(Log_Line_Count(), nLogLines);
+    EXPECT_EQ(Read_Debug_Log_Lines(false).size(), nLogLines);
     EXPECT_EQ(Errors_Reported(), 0);
 }
 

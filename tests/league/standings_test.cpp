@@ -4,11 +4,8 @@
 // league-state resets. Every expected number is worked out by hand in the
 // comments beside it.
 
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -20,6 +17,7 @@
 #include "league/preferences.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
+#include "league_fixture.h"
 #include "test_support.h"
 
 namespace {
@@ -74,25 +72,6 @@ protected:
         Team.nTeamStat[TEAM_STAT_CITY] = nTeam;
     }
 
-    static void Set_Record(int nTeam, int nWins, int nLosses, int nTies = 0, int nSeason = 0)
-    {
-        League.Team[nTeam].bYearly[nSeason][YEARLY_WINS] = static_cast<int8_t>(nWins);
-        League.Team[nTeam].bYearly[nSeason][YEARLY_LOSSES] = static_cast<int8_t>(nLosses);
-        League.Team[nTeam].bYearly[nSeason][YEARLY_TIES] = static_cast<int8_t>(nTies);
-    }
-
-    // A regular-season game at the final whistle.
-    static void Put_Game(int nIndex, int nAway, int nHome, int nAwayScore, int nHomeScore)
-    {
-        GAME& Game = League.Game[nIndex];
-        Game.nAwayTeam = static_cast<uint8_t>(nAway);
-        Game.nHomeTeam = static_cast<uint8_t>(nHome);
-        Game.nScore[GAME_SIDE_AWAY] = nAwayScore;
-        Game.nScore[GAME_SIDE_HOME] = nHomeScore;
-        Game.nWeek = 1;
-        Game.nClock = SECONDS_OF_REGULATION;
-    }
-
     static void Build_Small_League()
     {
         Use_Team(A, 0);
@@ -103,12 +82,12 @@ protected:
         for (int t = A; t <= E; ++t)
             std::strcpy(League.Team[t].szString[TEAM_STRING_NICKNAME], NICKNAME[t]);
         for (int i = 0; i < SEASON_GAMES; ++i)
-            Put_Game(i, SEASON[i].nAway, SEASON[i].nHome, SEASON[i].nAwayScore, SEASON[i].nHomeScore);
-        Set_Record(A, 3, 2);
-        Set_Record(B, 3, 2);
-        Set_Record(C, 3, 2);
-        Set_Record(D, 2, 2, 1);
-        Set_Record(E, 1, 4, 1);
+            Put_Game(i, SEASON[i].nAway, SEASON[i].nHome, SEASON[i].nAwayScore, SEASON[i].nHomeScore, 1);
+        Set_Season_Record(A, 0, 3, 2, 0);
+        Set_Season_Record(B, 0, 3, 2, 0);
+        Set_Season_Record(C, 0, 3, 2, 0);
+        Set_Season_Record(D, 0, 2, 2, 1);
+        Set_Season_Record(E, 0, 1, 4, 1);
     }
 
     static std::string Nickname(int nTeam)
@@ -170,13 +149,13 @@ TEST_F(StandingsTest, ResultCountsFollowTheFilters)
     EXPECT_EQ(Errors_Reported(), 0);
 
     // Games against the pools or against itself count nothing.
-    Put_Game(0, A, FREE_AGENT_TEAM, 0, 50);
-    Put_Game(1, A, A, 0, 50);
+    Put_Game(0, A, FREE_AGENT_TEAM, 0, 50, 1);
+    Put_Game(1, A, A, 0, 50, 1);
     EXPECT_EQ(Count_Team_Results(A, RESULT_LOSSES, RESULTS_ALL_GAMES), 1);
 
     // An empty league counts nothing; bad arguments are reported.
     SetUp();
-    Put_Game(0, A, B, 7, 0);
+    Put_Game(0, A, B, 7, 0, 1);
     EXPECT_EQ(Count_Team_Results(A, RESULT_WINS, RESULTS_ALL_GAMES), 0);
     EXPECT_EQ(Errors_Reported(), 0);
     EXPECT_EQ(Count_Team_Results(-1, RESULT_WINS, 0), 0);
@@ -252,14 +231,14 @@ TEST_F(StandingsTest, RebuildPlacesTeamsOverallAndInTheirDivisions)
     // Past seasons are ordered by that season's wins, then ties; equal
     // records keep the row's order.
     Set_User_Preference(PREF_SEASON_INDEX, 1);
-    Set_Record(A, 5, 3, 0, 0);
-    Set_Record(B, 7, 0, 1, 0);
-    Set_Record(C, 7, 0, 2, 0);
+    Set_Season_Record(A, 0, 5, 3, 0);
+    Set_Season_Record(B, 0, 7, 0, 1);
+    Set_Season_Record(C, 0, 7, 0, 2);
     EXPECT_EQ(Get_Division_Place_Team(0, 0, 0), C);
     EXPECT_EQ(Get_Division_Place_Team(0, 1, 0), B);
     EXPECT_EQ(Get_Division_Place_Team(0, 2, 0), A);
     EXPECT_EQ(Get_Division_Place_Team(0, 3, 0), NO_TEAM);
-    Set_Record(C, 7, 0, 1, 0);
+    Set_Season_Record(C, 0, 7, 0, 1);
     EXPECT_EQ(Get_Division_Place_Team(0, 0, 0), B);
     EXPECT_EQ(Get_Division_Place_Team(0, 1, 0), C);
     EXPECT_EQ(Errors_Reported(), 0);
@@ -338,7 +317,7 @@ TEST_F(StandingsTest, RunnersUpRaceInAThreeDivisionLeague)
     const int nWins[6] = {5, 4, 6, 3, 2, 1};
     for (int t = 0; t < 6; ++t) {
         Use_Team(t, t / 2);
-        Set_Record(t, nWins[t], 6 - nWins[t]);
+        Set_Season_Record(t, 0, nWins[t], 6 - nWins[t], 0);
     }
     League.Universe.nStat[GAMES_PER_SEASON] = 8;
     Clear_Standings_Order();
@@ -492,9 +471,9 @@ TEST_F(StandingsTest, WeekIndexesFromTheSchedulesAndThePlayoffSteps)
     for (int w = 0; w < 3; ++w)
         for (int t = 0; t < 4; ++t)
             League.Team[t].nSchedule[w][3] = nIndex[w][t];
-    Put_Game(2, 0, 2, 7, 3);
-    Put_Game(3, 1, 3, 0, 3);
-    Put_Game(4, 3, 0, 10, 3);
+    Put_Game(2, 0, 2, 7, 3, 1);
+    Put_Game(3, 1, 3, 0, 3, 1);
+    Put_Game(4, 3, 0, 10, 3, 1);
 
     EXPECT_EQ(Count_Week_Games(0), 2);   // record 0 is a game too
     EXPECT_EQ(Count_Week_Games(1), 2);
@@ -619,11 +598,8 @@ TEST_F(StandingsTest, PlayerFieldResetReachesEverySlotInUse)
 
 TEST_F(StandingsTest, LastGamePathGoesIntoTheOwnersRecord)
 {
-    char szFolder[] = "/tmp/kelvo_standings_XXXXXX";
-    ASSERT_NE(::mkdtemp(szFolder), nullptr);
-    char szOld[4096];
-    ASSERT_NE(::getcwd(szOld, sizeof(szOld)), nullptr);
-    ASSERT_EQ(::chdir(szFolder), 0);
+    SCRATCH_FOLDER Scratch("standings");
+    ASSERT_TRUE(Scratch.Ready());
     auto Read_Record = [](std::vector<unsigned char>& Data) {
         Data.assign(OWNER_HALL_OF_FAME_SIZE + 1, 0);
         FILE* pFile = std::fopen("ZrtFame.dat", "rb");
@@ -658,10 +634,6 @@ TEST_F(StandingsTest, LastGamePathGoesIntoTheOwnersRecord)
     EXPECT_STREQ(reinterpret_cast<char*>(&Record[23280]), "Saves/A.zrt");
     EXPECT_EQ(Record[23280 + 20], 0);
     EXPECT_EQ(ui::Shown_Boxes().size(), 1u);
-
-    EXPECT_EQ(::chdir(szOld), 0);
-    std::string Command = std::string("rm -rf '") + szFolder + "'";
-    EXPECT_EQ(std::system(Command.c_str()), 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -669,15 +641,11 @@ TEST_F(StandingsTest, LastGamePathGoesIntoTheOwnersRecord)
 
 class StandingsStyleTest : public StandingsTest {
 protected:
-    static void Put_Player(int nTeam, int nSlot, int nPosition, int nInjuryWeeks = 0)
+    // A player of a position, every rating 50.
+    static void Add_Player(int nTeam, int nSlot, int nPosition, int nInjuryWeeks = 0)
     {
-        PLAYER& Player = League.Team[nTeam].Player[nSlot];
-        std::memset(&Player, 0, sizeof(PLAYER));
-        Player.nVital[VITAL_PLAYER_ID] = 1000 + nTeam * 100 + nSlot;
-        Player.nVital[VITAL_POSITION] = nPosition;
+        PLAYER& Player = Put_Player(nTeam, nSlot, 1000 + nTeam * 100 + nSlot, nPosition, 50.0f);
         Player.nVital[VITAL_INJURY_WEEKS] = nInjuryWeeks;
-        for (float& fRating : Player.fRating)
-            fRating = 50.0f;
     }
     static float& Rating(int nTeam, int nSlot, int nRating)
     {
@@ -687,7 +655,7 @@ protected:
     // Team 0's roster for the run/pass value of 68 worked out below.
     static void Build_Offence()
     {
-        Put_Player(0, 0, POSITION_QB);
+        Add_Player(0, 0, POSITION_QB);
         Rating(0, 0, RATING_ACCURACY) = 81.25f;
         Rating(0, 0, RATING_CONTROL) = 73.0f;
         Rating(0, 0, RATING_DISTANCE) = 65.0f;
@@ -696,27 +664,27 @@ protected:
         Rating(0, 0, RATING_POWER) = 40.0f;
         Rating(0, 0, RATING_VISION) = 60.0f;
         Rating(0, 0, RATING_HANDS) = 40.0f;
-        Put_Player(0, 1, POSITION_WR, 3);              // hurt: not counted
+        Add_Player(0, 1, POSITION_WR, 3);              // hurt: not counted
         Rating(0, 1, RATING_RECEIVING) = 99.0f;
-        Put_Player(0, 2, POSITION_WR);
+        Add_Player(0, 2, POSITION_WR);
         Rating(0, 2, RATING_RECEIVING) = 81.0f;
-        Put_Player(0, 3, POSITION_WR);
+        Add_Player(0, 3, POSITION_WR);
         Rating(0, 3, RATING_RECEIVING) = 70.0f;
-        Put_Player(0, 4, POSITION_TE);
+        Add_Player(0, 4, POSITION_TE);
         Rating(0, 4, RATING_RECEIVING) = 61.0f;
-        Put_Player(0, 5, POSITION_RB);
+        Add_Player(0, 5, POSITION_RB);
         Rating(0, 5, RATING_VISION) = 51.0f;
         Rating(0, 5, RATING_RECEIVING) = 55.0f;
-        Put_Player(0, 6, POSITION_T);
+        Add_Player(0, 6, POSITION_T);
         Rating(0, 6, RATING_PASS_BLOCKING) = 70.5f;
         Rating(0, 6, RATING_RUN_BLOCKING) = 60.25f;
-        Put_Player(0, 7, POSITION_G);
+        Add_Player(0, 7, POSITION_G);
         Rating(0, 7, RATING_PASS_BLOCKING) = 61.0f;
         Rating(0, 7, RATING_RUN_BLOCKING) = 55.0f;
-        Put_Player(0, 8, POSITION_C);
+        Add_Player(0, 8, POSITION_C);
         Rating(0, 8, RATING_PASS_BLOCKING) = 65.0f;
         Rating(0, 8, RATING_RUN_BLOCKING) = 50.5f;
-        Put_Player(0, 9, POSITION_G);
+        Add_Player(0, 9, POSITION_G);
         Rating(0, 9, RATING_PASS_BLOCKING) = 60.5f;
         Rating(0, 9, RATING_RUN_BLOCKING) = 10.0f;     // read as 20 and stored
     }
@@ -786,10 +754,10 @@ TEST_F(StandingsStyleTest, DefenceAlignmentFromTheDepthAndTheHistory)
     for (int t = 0; t < 3; ++t)
         Use_Team(t, 0);
     for (int s = 0; s < 4; ++s)
-        Put_Player(0, s, POSITION_LB);
-    Put_Player(0, 4, POSITION_DT);
-    Put_Player(1, 0, POSITION_DT);
-    Put_Player(1, 1, POSITION_DT);
+        Add_Player(0, s, POSITION_LB);
+    Add_Player(0, 4, POSITION_DT);
+    Add_Player(1, 0, POSITION_DT);
+    Add_Player(1, 1, POSITION_DT);
     League.Team[1].nTeamStat[TEAM_STAT_DEFENSE_ALIGNMENT] = 1;
     League.Team[2].nTeamStat[TEAM_STAT_DEFENSE_ALIGNMENT] = 1;
     Choose_Computer_Defense_Alignments();

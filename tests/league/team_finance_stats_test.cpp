@@ -12,6 +12,7 @@
 #include "league/preferences.h"
 #include "league/team.h"
 #include "league/team_finance_stats.h"
+#include "league_fixture.h"
 #include "test_support.h"
 
 namespace {
@@ -25,14 +26,7 @@ protected:
         League.Universe.nStat[INFLATION_FACTOR] = 1000;
         League.Universe.nStat[GAMES_PER_SEASON] = 17;
         League.Preferences.nInt[PREF_OWNER_MODE] = 1;
-        Use_Teams(4);
-    }
-
-    // Franchises 0..n-1 in use, the rest not.
-    static void Use_Teams(int n)
-    {
-        for (int t = 0; t < MAX_FRANCHISES; t++)
-            League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = t < n ? CONTROLLER_COMPUTER : CONTROLLER_NOT_IN_USE;
+        Use_Franchises(4);
     }
 
     static void Store(int nTeam, int nStat, int nValue) { League.Team[nTeam].nFinancialStat[nStat] = nValue; }
@@ -51,25 +45,12 @@ protected:
     // is salary + bonus / 4).
     static PLAYER& Add_Player(int nTeam, int nSlot, int nSalary, int nBonus = 0)
     {
-        PLAYER& Player = League.Team[nTeam].Player[nSlot];
-        std::memset(&Player, 0, sizeof(Player));
-        for (int32_t& nLink : Player.nSeasonLink)
-            nLink = -1;
-        Player.nCurrentLine = -1;
-        Player.nVital[VITAL_PLAYER_ID] = 1000 + nTeam * 100 + nSlot;
+        PLAYER& Player = Put_Bare_Player(nTeam, nSlot, 1000 + nTeam * 100 + nSlot);
         Player.nVital[VITAL_SALARY] = nSalary;
         Player.nVital[VITAL_SIGNING_BONUS] = nBonus;
         Player.nVital[VITAL_CONTRACT_LENGTH] = 4;
         Player.nVital[VITAL_BIRTH_DATE] = 19900101;
         return Player;
-    }
-
-    // Wins, losses and ties of the current season (index 0).
-    static void Set_Record(int nTeam, int nWins, int nLosses, int nTies)
-    {
-        League.Team[nTeam].bYearly[0][YEARLY_WINS] = static_cast<int8_t>(nWins);
-        League.Team[nTeam].bYearly[0][YEARLY_LOSSES] = static_cast<int8_t>(nLosses);
-        League.Team[nTeam].bYearly[0][YEARLY_TIES] = static_cast<int8_t>(nTies);
     }
 
     static void Total(int nTeam, int nCategory, int nStat, int nValue)
@@ -335,7 +316,7 @@ TEST_F(TeamFinanceTest, ProjectionsBeforeAndDuringTheSeason)
                      {FINANCE_PROJECTED_PROFIT, 2089988}});
 
     // Four games played (3-1), 13 to come.
-    Set_Record(2, 3, 1, 0);
+    Set_Season_Record(2, 0, 3, 1, 0);
     Store_All(2, {{FINANCE_OPERATING_SEASON, 2400000}, {FINANCE_DIVIDENDS_SEASON, 1200000},
                   {FINANCE_SALARIES_SEASON, 352944}, {FINANCE_MEDICAL_SEASON, 80000},
                   {FINANCE_SCOUTING_SEASON, 40000}, {FINANCE_BROADCAST, 1000000}, {FINANCE_TICKETS, 2000002}});
@@ -372,7 +353,7 @@ TEST_F(TeamFinanceTest, LeagueAverageAndRanks)
     League.Preferences.nInt[PREF_OWNER_MODE] = 0;
     EXPECT_EQ(Get_Team_Financial_Stat_Rank(3, FINANCE_SCOUTING_LEVEL), 2);
 
-    Use_Teams(0);
+    Use_Franchises(0);
     EXPECT_EQ(Get_Team_Financial_Stat(ALL_TEAMS, FINANCE_TICKET_PRICE), 0);
     EXPECT_EQ(Errors_Reported(), 0);
 }
@@ -454,7 +435,7 @@ TEST_F(TeamFinanceTest, TeamCodesJoinQuarterbacksToTheBacks)
 {
     Totals(0, TOTALS_BACKS, {{7, 400}, {8, 1700}, {9, 12}, {10, 250}, {11, 3000}, {12, 20}});
     Totals(0, TOTALS_QUARTERBACKS, {{7, 50}, {8, 200}, {9, 3}, {2, 500}, {3, 320}, {4, 12}, {5, 3650}});
-    Set_Record(0, 8, 4, 1);   // 13 games
+    Set_Season_Record(0, 0, 8, 4, 1);   // 13 games
 
     // 112: 190,000 / 450; 133: 49,000 / 13; 134: 19,000 / 13 = 1461.54; 135: 30,000 / 13.
     Expect_Totals(0, TOTALS_BACKS, {{112, 422}, {113, 120}, {131, 4900}, {132, 35}, {133, 3769},
@@ -471,7 +452,7 @@ TEST_F(TeamFinanceTest, TeamCodesJoinQuarterbacksToTheBacks)
     // Division by zero gives 0; no games played gives 0 per game.
     EXPECT_EQ(Get_Team_Totals_Stat(0, TOTALS_DEFENSE, 0, 101), 0);
     EXPECT_EQ(Get_Team_Totals_Stat(0, TOTALS_DEFENSE, 0, 112), 0);
-    Set_Record(0, 0, 0, 0);
+    Set_Season_Record(0, 0, 0, 0, 0);
     EXPECT_EQ(Get_Team_Totals_Stat(0, TOTALS_BACKS, 0, 134), 0);
 
     // Category 5 has no category 8: the team stats behind the block are not read.
@@ -488,7 +469,7 @@ TEST_F(TeamFinanceTest, TeamCodesJoinQuarterbacksToTheBacks)
 
 TEST_F(TeamFinanceTest, LeagueTotalsSumTeamsInUse)
 {
-    Use_Teams(3);
+    Use_Franchises(3);
     const int nAttempts[] = {500, 400, 600};
     const int nCompletions[] = {320, 250, 380};
     const int nInterceptions[] = {12, 10, 8};
@@ -504,7 +485,7 @@ TEST_F(TeamFinanceTest, LeagueTotalsSumTeamsInUse)
         Total(t, TOTALS_BACKS, 7, nRushes[t]);
         Total(t, TOTALS_BACKS, 8, nRushYards[t]);
         Total(t, TOTALS_BACKS, 11, nCatchYards[t]);
-        Set_Record(t, 4 + 2 * t, 8 - 2 * t, 1);   // 13 games each
+        Set_Season_Record(t, 0, 4 + 2 * t, 8 - 2 * t, 1);   // 13 games each
     }
     Total(3, TOTALS_QUARTERBACKS, 2, 100000);   // not in use
     const int nKicks[2][8] = {{8, 8, 10, 9, 9, 7, 4, 2}, {5, 5, 6, 5, 7, 5, 3, 1}};

@@ -15,6 +15,7 @@
 #include "league/team.h"
 #include "league/team_finance_stats.h"
 #include "league/team_finances.h"
+#include "league_fixture.h"
 #include "test_support.h"
 
 namespace {
@@ -64,9 +65,7 @@ protected:
 
     static void Add_Player(int nTeam, int nSlot, int nSalary, int nYears)
     {
-        PLAYER& Player = League.Team[nTeam].Player[nSlot];
-        std::memset(&Player, 0, sizeof(Player));
-        Player.nVital[VITAL_PLAYER_ID] = 5000 + nTeam * 100 + nSlot;
+        PLAYER& Player = Put_Bare_Player(nTeam, nSlot, 5000 + nTeam * 100 + nSlot);
         Player.nVital[VITAL_SALARY] = nSalary;
         Player.nVital[VITAL_CONTRACT_YEARS_LEFT] = nYears;
     }

@@ -11,23 +11,15 @@
 #include "league/team_ranks.h"
 #include "league/team_schedule.h"
 #include "league/team_strength.h"
+#include "league_fixture.h"
 #include "test_support.h"
 
 namespace {
 
-// The same hand-made club as the strength tests (no fullback), in slot order.
-constexpr int CLUB[] = {
-    POSITION_QB, POSITION_RB, POSITION_RB, POSITION_TE, POSITION_TE,
-    POSITION_WR, POSITION_WR, POSITION_WR, POSITION_WR, POSITION_WR,
-    POSITION_T, POSITION_T, POSITION_G, POSITION_G, POSITION_C,
-    POSITION_DE, POSITION_DE, POSITION_DT, POSITION_DT,
-    POSITION_LB, POSITION_LB, POSITION_LB, POSITION_LB,
-    POSITION_CB, POSITION_CB, POSITION_S, POSITION_S, POSITION_K, POSITION_P,
-};
-
 // Three franchises in the 2010 season:
-//   team 0 and team 1: the full club. Its strengths, worked by hand in the
-//     strength tests, are 609, 681, 697, 660, 683 and its starters score 893.
+//   team 0 and team 1: the full hand-made club (league_fixture.h). Its
+//     strengths, worked by hand in the strength tests, are 609, 681, 697,
+//     660, 683 and its starters score 893.
 //   team 2: the same club without its quarterback. Passing loses
 //     3 x (73 + 280) - 3 x (40 + 80) = 699: S = 1057, 10570 / 25 = 422 ->
 //     401; the rest is unchanged. Starters score: offence slots 0-10 lose
@@ -57,58 +49,10 @@ protected:
         League.Preferences.nInt[PREF_CURRENT_WEEK] = 5;
         League.Preferences.nInt[PREF_DRAFT_ROUND] = DRAFT_OVER_ROUND;
         League.StandingsArea.nPlayoffDay[0] = 18;
-        Use_Teams(3);
-        Build_Club(0, true);
-        Build_Club(1, true);
-        Build_Club(2, false);
-    }
-
-    static void Use_Teams(int nTeams)
-    {
-        for (int t = 0; t < MAX_FRANCHISES; ++t)
-            League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = t < nTeams ? CONTROLLER_COMPUTER : CONTROLLER_NOT_IN_USE;
-        Count_Teams();
-    }
-
-    // Every rating 70 but Speed 73; the kicker's field-goal ratings 71; the
-    // first receiver returns kick-offs (61), the first corner punts (57).
-    static void Build_Club(int nTeam, bool bQuarterback)
-    {
-        int nSlot = 0;
-        for (int nPosition : CLUB) {
-            if (nPosition == POSITION_QB && !bQuarterback)
-                continue;
-            Clear_Player(nTeam, nSlot);
-            PLAYER& Player = League.Team[nTeam].Player[nSlot];
-            Player.nVital[VITAL_PLAYER_ID] = 1000 * (nTeam + 1) + nSlot + 1;
-            Player.nVital[VITAL_POSITION] = nPosition;
-            for (int r = 0; r < NUMBER_OF_RATINGS; ++r)
-                Set_Player_Rating(nTeam, nSlot, r, 70.0f);
-            Set_Player_Rating(nTeam, nSlot, RATING_SPEED, 73.0f);
-            if (nPosition == POSITION_K) {
-                Set_Player_Rating(nTeam, nSlot, RATING_FG_ACCURACY, 71.0f);
-                Set_Player_Rating(nTeam, nSlot, RATING_FG_DISTANCE, 71.0f);
-            }
-            ++nSlot;
-        }
-        const int nReceiver = Find_Team_Position_Player(nTeam, POSITION_WR, 0);
-        const int nCorner = Find_Team_Position_Player(nTeam, POSITION_CB, 0);
-        Set_Player_Rating(nTeam, nReceiver, RATING_KICK_RETURNS, 61.0f);
-        Set_Player_Rating(nTeam, nCorner, RATING_PUNT_RETURNS, 57.0f);
-        Set_Team_Returner(nTeam, RETURNER_KICKOFF, nReceiver);
-        Set_Team_Returner(nTeam, RETURNER_PUNT, nCorner);
-    }
-
-    // A finished regular-season game.
-    static void Make_Game(int n, int nAway, int nHome, int nAwayScore, int nHomeScore)
-    {
-        GAME& Game = League.Game[n];
-        Game.nAwayTeam = static_cast<uint8_t>(nAway);
-        Game.nHomeTeam = static_cast<uint8_t>(nHome);
-        Game.nScore[GAME_SIDE_AWAY] = nAwayScore;
-        Game.nScore[GAME_SIDE_HOME] = nHomeScore;
-        Game.nClock = 3600;
-        Game.nWeek = 0;
+        Use_Franchises(3);
+        Build_Hand_Made_Club(0, true);
+        Build_Hand_Made_Club(1, true);
+        Build_Hand_Made_Club(2, false);
     }
 
     // Team 0 at 3-2: oldest first a loss, a win, a loss, a win and a win.
@@ -116,11 +60,11 @@ protected:
     // allowed.
     static void Play_Five_Games()
     {
-        Make_Game(0, 0, 1, 10, 20);
-        Make_Game(1, 1, 0, 7, 21);
-        Make_Game(2, 0, 2, 3, 17);
-        Make_Game(3, 2, 0, 14, 24);
-        Make_Game(4, 0, 1, 30, 27);
+        Put_Game(0, 0, 1, 10, 20);
+        Put_Game(1, 1, 0, 7, 21);
+        Put_Game(2, 0, 2, 3, 17);
+        Put_Game(3, 2, 0, 14, 24);
+        Put_Game(4, 0, 1, 30, 27);
         Set_Team_Yearly_Char(0, 0, YEARLY_WINS, 3);
         Set_Team_Yearly_Char(0, 0, YEARLY_LOSSES, 2);
     }
@@ -162,7 +106,7 @@ TEST_F(TeamRanksTest, RankingScoreAddsFormAndPointMargin)
     // Every record in use counts, also one stored far back in the table: a
     // 14-0 home win in record 290 makes team 0 4-2 with the last five W W W
     // L W: F = 4 + 3 + 1 + 4 - 0 - 0 - 1 = 11 -> 165; margin 2 x 17 = 34.
-    Make_Game(290, 2, 0, 0, 14);
+    Put_Game(290, 2, 0, 0, 14);
     Set_Team_Yearly_Char(0, 0, YEARLY_WINS, 4);
     EXPECT_EQ(Sum_Team_Game_Points(0), POWER_FULL_CLUB + 165 + 34);
     EXPECT_EQ(Errors_Reported(), 0);
@@ -253,7 +197,7 @@ TEST_F(TeamRanksTest, RanksReadWithoutWritingAndSurviveNoTeams)
     EXPECT_EQ(Errors_Reported(), 0);
 
     // No franchise in use: nothing to compare against, nothing divided.
-    Use_Teams(0);
+    Use_Franchises(0);
     EXPECT_EQ(Get_Team_Power_Rank(FREE_AGENT_TEAM), 0);
     EXPECT_EQ(Get_Team_Rating_Rank(FREE_AGENT_TEAM, TEAM_RATING_RUNNING), 0);
     EXPECT_EQ(Get_Team_Power_Score(FREE_AGENT_TEAM), POWER_EMPTY);

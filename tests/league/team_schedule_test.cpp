@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -13,8 +10,8 @@
 #include "league/team.h"
 #include "league/team_finance_stats.h"
 #include "league/team_schedule.h"
-#include "platform/files.h"
 #include "schedule/schedule_templates.h"
+#include "league_fixture.h"
 #include "test_support.h"
 
 namespace {
@@ -26,18 +23,13 @@ constexpr int REGULAR_WEEKS = 18;
 // "debug.txt" is the test's own.
 class TeamScheduleTest : public LeagueTest {
 protected:
-    std::string Root;
-    std::string Previous;
+    SCRATCH_FOLDER Scratch{"schedule"};
 
     void SetUp() override
     {
         LeagueTest::SetUp();
-        char szTemplate[] = "/tmp/kelvo_schedule_XXXXXX";
-        ASSERT_NE(::mkdtemp(szTemplate), nullptr);
-        Root = szTemplate;
-        Previous = files::Get_Current_Folder();
-        ASSERT_EQ(::chdir(Root.c_str()), 0);
-        Use_Teams(32);
+        ASSERT_TRUE(Scratch.Ready());
+        Use_Franchises(32);
         League.StandingsArea.nPlayoffDay[0] = REGULAR_WEEKS;
         League.Universe.nStat[GAMES_PER_SEASON] = 17;
         League.Preferences.nInt[PREF_SEASON_INDEX] = 3;
@@ -46,61 +38,11 @@ protected:
         for (auto& Slot : League.StandingsArea.PlayoffTeam)
             Slot = NO_TEAM;
     }
-    void TearDown() override
-    {
-        ASSERT_EQ(::chdir(Previous.c_str()), 0);
-        std::string Command = "rm -rf '" + Root + "'";
-        ASSERT_EQ(std::system(Command.c_str()), 0);
-    }
 
-    static void Use_Teams(int nTeams)
-    {
-        for (int t = 0; t < MAX_FRANCHISES; ++t)
-            League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = t < nTeams ? CONTROLLER_COMPUTER : CONTROLLER_NOT_IN_USE;
-        Count_Teams();
-    }
-
-    static void Set_Record(int nTeam, int nYear, int nWins, int nLosses, int nTies)
-    {
-        League.Team[nTeam].bYearly[nYear][YEARLY_WINS] = static_cast<int8_t>(nWins);
-        League.Team[nTeam].bYearly[nYear][YEARLY_LOSSES] = static_cast<int8_t>(nLosses);
-        League.Team[nTeam].bYearly[nYear][YEARLY_TIES] = static_cast<int8_t>(nTies);
-    }
-
-    // A regular-season game record; a finished one has the clock at 3,600.
-    static void Make_Game(int n, int nAway, int nHome, int nAwayScore, int nHomeScore, int nClock = 3600)
-    {
-        GAME& Game = League.Game[n];
-        Game.nAwayTeam = static_cast<uint8_t>(nAway);
-        Game.nHomeTeam = static_cast<uint8_t>(nHome);
-        Game.nScore[GAME_SIDE_AWAY] = nAwayScore;
-        Game.nScore[GAME_SIDE_HOME] = nHomeScore;
-        Game.nClock = static_cast<int16_t>(nClock);
-        Game.nWeek = 0;
-    }
-
-    // Lines of "debug.txt" without their time stamps.
-    static std::vector<std::string> Log_Lines()
-    {
-        std::vector<unsigned char> Data;
-        std::vector<std::string> Lines;
-        if (!files::Read_Whole_File(DEBUG_LOG_FILE, Data))
-            return Lines;
-        std::string Line;
-        for (unsigned char c : Data) {
-            if (c == '\n') {
-                size_t nSpace = Line.find(' ');
-                Lines.push_back(nSpace == std::string::npos ? Line : Line.substr(nSpace + 1));
-                Line.clear();
-            } else if (c != '\r') {
-                Line += static_cast<char>(c);
-            }
-        }
-        return Lines;
-    }
+    // The newest line of "debug.txt" without its time stamp.
     static std::string Last_Log_Line()
     {
-        std::vector<std::string> Lines = Log_Lines();
+        std::vector<std::string> Lines = Read_Debug_Log_Lines(true);
         return Lines.empty() ? std::string() : Lines.back();
     }
 };
@@ -188,7 +130,7 @@ TEST_F(TeamScheduleTest, DefaultDayAndKickoffComeFromTheTemplateCell)
 
     // Fewer than 32 teams: column (14 + 2) mod 16 = 0, the Thursday game of
     // week 4 (day 35) at 2020.
-    Use_Teams(30);
+    Use_Franchises(30);
     ASSERT_EQ(Schedule_Game(5, 6, 4, -1, -1), 1);
     EXPECT_EQ(Get_Team_Schedule_Stat(5, 4, SCHEDULE_DAY_OF_WEEK), 3);
     EXPECT_EQ(Get_Team_Schedule_Stat(5, 4, SCHEDULE_KICKOFF_TIME), 2020);
@@ -196,7 +138,7 @@ TEST_F(TeamScheduleTest, DefaultDayAndKickoffComeFromTheTemplateCell)
     // At most 12 games: the date comes from row 2 + 2 = 4, a bye week whose
     // column 14 is empty (row 2's own is the Monday game): Sunday and the
     // time given.
-    Use_Teams(32);
+    Use_Franchises(32);
     League.Universe.nStat[GAMES_PER_SEASON] = 12;
     ASSERT_EQ(Schedule_Game(5, 6, 2, -1, 1930), 1);
     EXPECT_EQ(Get_Team_Schedule_Stat(5, 2, SCHEDULE_DAY_OF_WEEK), 6);
@@ -223,9 +165,9 @@ TEST_F(TeamScheduleTest, BadScheduleIndexesAreLoggedAndWriteNothing)
     EXPECT_EQ(Last_Log_Line(), "Invalid nWeek in Set_Team_Schedule_Stat(0,-1,0,5)");
     Set_Team_Schedule_Stat(0, 0, 5, 5);
     EXPECT_EQ(Last_Log_Line(), "Invalid nField in Set_Team_Schedule_Stat(0,0,[5],5)");
-    size_t nLines = Log_Lines().size();
+    size_t nLines = Read_Debug_Log_Lines(true).size();
     Set_Team_Schedule_Stat(NO_TEAM, 0, 0, 5);
-    EXPECT_EQ(Log_Lines().size(), nLines);
+    EXPECT_EQ(Read_Debug_Log_Lines(true).size(), nLines);
 
     EXPECT_EQ(Get_Team_Schedule_Stat(-1, 0, 0), 0);
     EXPECT_EQ(Last_Log_Line(), "Invalid nTeam in Get_Team_Schedule_Stat(-1,0,0)");
@@ -243,10 +185,10 @@ TEST_F(TeamScheduleTest, BadScheduleIndexesAreLoggedAndWriteNothing)
     EXPECT_EQ(Last_Log_Line(), "Invalid nTeam in Count_Team_Home_Games([-2])");
 
     // The off-season's week 100 has no game and is no fault.
-    nLines = Log_Lines().size();
+    nLines = Read_Debug_Log_Lines(true).size();
     EXPECT_EQ(Get_Scheduled_Opponent(0, OFFSEASON_WEEK), NO_TEAM);
     EXPECT_EQ(Get_Team_Week_Home_Away(0, OFFSEASON_WEEK), WEEK_NO_GAME);
-    EXPECT_EQ(Log_Lines().size(), nLines);
+    EXPECT_EQ(Read_Debug_Log_Lines(true).size(), nLines);
     EXPECT_EQ(Errors_Reported(), 0);
     EXPECT_TRUE(Before.Unchanged());
 
@@ -392,15 +334,15 @@ TEST_F(TeamScheduleTest, ResultsGoToSeasonOrPlayoffBytes)
     EXPECT_EQ(Get_Team_Ties(2), 2);
     EXPECT_EQ(Get_Team_Home_Ties(2), 1);
 
-    Set_Record(3, 3, 7, 6, 0);
+    Set_Season_Record(3, 3, 7, 6, 0);
     Format_Team_Record(szText, 3);
     EXPECT_STREQ(szText, "7-6");
     Format_Team_Current_Record(szText, 3);
     EXPECT_STREQ(szText, "7 - 6");
-    Set_Record(3, 3, 0, 0, 2);
+    Set_Season_Record(3, 3, 0, 0, 2);
     EXPECT_EQ(Format_Team_Record(szText, 3), 0);
     EXPECT_EQ(Get_Team_Winning_Percentage(3), 500);
-    Set_Record(3, 3, 0, 0, 0);
+    Set_Season_Record(3, 3, 0, 0, 0);
     EXPECT_EQ(Get_Team_Winning_Percentage(3), 0);
     Format_Team_Current_Record(szText, 33);   // a slot not in use
     EXPECT_STREQ(szText, "0 - 0");
@@ -440,12 +382,12 @@ TEST_F(TeamScheduleTest, ResultCountersRefuseBadTeamsSeasonsAndOverflow)
 
 TEST_F(TeamScheduleTest, SeasonReadersAndLeagueSums)
 {
-    Use_Teams(3);
-    Set_Record(0, 3, 5, 3, 1);
-    Set_Record(1, 3, 4, 4, 0);
-    Set_Record(2, 3, 2, 6, 1);
-    Set_Record(0, 2, 13, 5, 0);
-    Set_Record(5, 3, 9, 9, 9);   // a slot not in use counts nothing
+    Use_Franchises(3);
+    Set_Season_Record(0, 3, 5, 3, 1);
+    Set_Season_Record(1, 3, 4, 4, 0);
+    Set_Season_Record(2, 3, 2, 6, 1);
+    Set_Season_Record(0, 2, 13, 5, 0);
+    Set_Season_Record(5, 3, 9, 9, 9);   // a slot not in use counts nothing
     EXPECT_EQ(Count_League_Games(), 26);
     EXPECT_EQ(Get_League_Yearly_Char_Total(YEARLY_WINS), 11);
     EXPECT_EQ(Get_League_Yearly_Char_Total(32), 0);
@@ -482,12 +424,12 @@ TEST_F(TeamScheduleTest, SeasonReadersAndLeagueSums)
 
 TEST_F(TeamScheduleTest, StreaksAndRecentFormCountFinishedFranchiseGames)
 {
-    Make_Game(0, 0, 1, 10, 20);     // 0 loses at 1
-    Make_Game(1, 2, 3, 7, 3);
-    Make_Game(2, 2, 0, 17, 24);     // 0 wins at home
-    Make_Game(3, 0, FREE_AGENT_TEAM, 40, 0);   // no franchise game: ignored
-    Make_Game(4, 0, 3, 30, 3);      // 0 wins away
-    Make_Game(5, 1, 0, 14, 21);     // 0 wins at home
+    Put_Game(0, 0, 1, 10, 20);     // 0 loses at 1
+    Put_Game(1, 2, 3, 7, 3);
+    Put_Game(2, 2, 0, 17, 24);     // 0 wins at home
+    Put_Game(3, 0, FREE_AGENT_TEAM, 40, 0);   // no franchise game: ignored
+    Put_Game(4, 0, 3, 30, 3);      // 0 wins away
+    Put_Game(5, 1, 0, 14, 21);     // 0 wins at home
     EXPECT_EQ(Get_Team_Winning_Streak(0), 3);
     EXPECT_EQ(Get_Team_Losing_Streak(0), 0);
     EXPECT_EQ(Get_Team_Losing_Streak(1), 1);
@@ -502,16 +444,16 @@ TEST_F(TeamScheduleTest, StreaksAndRecentFormCountFinishedFranchiseGames)
     EXPECT_STREQ(szText, "1-0");
 
     // A game under way is no result yet and is passed over.
-    Make_Game(6, 0, 2, 7, 0, 1200);
+    Put_Game(6, 0, 2, 7, 0, 0, 1200);
     EXPECT_EQ(Get_Team_Winning_Streak(0), 3);
     EXPECT_EQ(Get_Team_Recent_Record_Stat(0, 1, RECENT_WINS), 1);
     // An unplayed 0-0 record ends the run.
-    Make_Game(6, 0, 2, 0, 0, 0);
+    Put_Game(6, 0, 2, 0, 0, 0, 0);
     EXPECT_EQ(Get_Team_Winning_Streak(0), 0);
     EXPECT_EQ(Get_Team_Recent_Record_Stat(0, 5, RECENT_WINS), 3);
 
     // A finished tie ends both runs and counts as a tie.
-    Make_Game(6, 3, 0, 17, 17);
+    Put_Game(6, 3, 0, 17, 17);
     EXPECT_EQ(Get_Team_Winning_Streak(0), 0);
     EXPECT_EQ(Get_Team_Losing_Streak(0), 0);
     Format_Team_Recent_Record(szText, 0, 2);
@@ -529,9 +471,9 @@ TEST_F(TeamScheduleTest, StreaksAndRecentFormCountFinishedFranchiseGames)
 TEST_F(TeamScheduleTest, LastGameAndRecordLookup)
 {
     EXPECT_EQ(Find_Team_Last_Game(0), -1);
-    Make_Game(0, 0, 1, 10, 20);
-    Make_Game(1, 2, 3, 7, 3);
-    Make_Game(2, 4, 5, 0, 0, 0);   // not started
+    Put_Game(0, 0, 1, 10, 20);
+    Put_Game(1, 2, 3, 7, 3);
+    Put_Game(2, 4, 5, 0, 0, 0, 0);   // not started
     EXPECT_EQ(Find_Team_Last_Game(0), 0);
     EXPECT_EQ(Find_Team_Last_Game(3), 1);
     EXPECT_EQ(Find_Team_Last_Game(4), 1);          // none of its own: the latest played
@@ -548,12 +490,12 @@ TEST_F(TeamScheduleTest, LastGameAndRecordLookup)
 TEST_F(TeamScheduleTest, ScansAndSumsReachEveryRecordInUse)
 {
     // 33 teams and 290 games: the records past 285 count like the others.
-    Use_Teams(33);
+    Use_Franchises(33);
     const int nGames = 290;
     for (int i = 0; i < nGames; ++i) {
         const int nAway = i % 33;
         const int nHome = (i + 1) % 33;
-        Make_Game(i, nAway, nHome, 1, 2);
+        Put_Game(i, nAway, nHome, 1, 2);
         League.Game[i].nTeamTotal[GAME_SIDE_AWAY][GAME_TOTAL_FIRST_DOWNS] = 10;
         League.Game[i].nTeamTotal[GAME_SIDE_HOME][GAME_TOTAL_FIRST_DOWNS] = 20;
         Add_Team_Win(nHome, 1);
@@ -617,17 +559,17 @@ TEST_F(TeamScheduleTest, PlayoffSlotAndRound)
 
 TEST_F(TeamScheduleTest, AllTimeFiguresAndFranchiseScore)
 {
-    Use_Teams(2);
+    Use_Franchises(2);
     League.Preferences.nInt[PREF_SEASON_INDEX] = 4;
     const int nPlayoffWins[4] = {0, 1, 2, 0};
     const int nFinish[4] = {3, 4, 7, 8};
     for (int y = 0; y < 4; ++y) {
-        Set_Record(0, y, 10, 6, 0);
+        Set_Season_Record(0, y, 10, 6, 0);
         League.Team[0].bYearly[y][YEARLY_PLAYOFF_WINS] = static_cast<int8_t>(nPlayoffWins[y]);
         League.Team[0].bYearly[y][YEARLY_PLAYOFF_LOSSES] = 1;
         League.Team[0].nYearly[y][YEARLY_INT_FINISH] = nFinish[y];
     }
-    Set_Record(0, 4, 12, 0, 0);   // the season under way is not counted
+    Set_Season_Record(0, 4, 12, 0, 0);   // the season under way is not counted
     League.Team[0].nYearly[4][YEARLY_INT_FINISH] = 8;
     League.Team[0].nFinancialStat[FINANCE_BONUS_POINTS] = 50;
 
@@ -652,7 +594,7 @@ TEST_F(TeamScheduleTest, AllTimeFiguresAndFranchiseScore)
     // From the tenth season on the score has its full weight: 722.
     League.Preferences.nInt[PREF_SEASON_INDEX] = 10;
     for (int y = 4; y < 10; ++y)
-        Set_Record(0, y, 0, 0, 0);
+        Set_Season_Record(0, y, 0, 0, 0);
     League.Team[0].nYearly[4][YEARLY_INT_FINISH] = 0;
     EXPECT_EQ(Get_Team_Power_Stat(0, POWER_FRANCHISE_SCORE), 722);
     // A large negative bonus gives 0, not a negative score.

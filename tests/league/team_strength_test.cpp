@@ -12,28 +12,16 @@
 #include "league/random.h"
 #include "league/team.h"
 #include "league/team_strength.h"
+#include "league_fixture.h"
 #include "test_support.h"
 
 namespace {
 
-// The hand-made club, in roster-slot order (no fullback).
-constexpr int CLUB[] = {
-    POSITION_QB, POSITION_RB, POSITION_RB, POSITION_TE, POSITION_TE,                  // 0-4
-    POSITION_WR, POSITION_WR, POSITION_WR, POSITION_WR, POSITION_WR,                  // 5-9
-    POSITION_T, POSITION_T, POSITION_G, POSITION_G, POSITION_C,                       // 10-14
-    POSITION_DE, POSITION_DE, POSITION_DT, POSITION_DT,                               // 15-18
-    POSITION_LB, POSITION_LB, POSITION_LB, POSITION_LB,                               // 19-22
-    POSITION_CB, POSITION_CB, POSITION_S, POSITION_S, POSITION_K, POSITION_P,         // 23-28
-};
-constexpr int CLUB_SIZE = sizeof(CLUB) / sizeof(CLUB[0]);
+// Slots of the hand-made club (league_fixture.h).
 constexpr int SLOT_QB = 0, SLOT_RB2 = 2, SLOT_TE1 = 3, SLOT_TE2 = 4, SLOT_WR1 = 5;
 constexpr int SLOT_DE1 = 15, SLOT_DE2 = 16, SLOT_DT1 = 17, SLOT_CB1 = 23, SLOT_K = 27;
 
-// Every player of the club has every rating 70 except Speed 73 (so that no
-// composite lands on a whole number), the kicker's field-goal ratings 71, the
-// first receiver's Kick Returns 61 (he returns kick-offs) and the first
-// corner's Punt Returns 57 (he returns punts). Worked by hand, truncating
-// each value to an integer:
+// The club's values, worked by hand, truncating each value to an integer:
 //
 //   overalls  QB 73.2 -> 73; RB 0.22x73 + 0.88x70 + 0.10x70 - 10 = 74.66
 //             -> 74; TE 0.05x73 + 1.07x70 = 78.55 -> 78; WR 0.14x73 +
@@ -54,38 +42,13 @@ protected:
         Seed_Random_Numbers(12345);
         Set_Year(2010);
         League.Preferences.nInt[PREF_DRAFT_ROUND] = DRAFT_OVER_ROUND;
-        for (int t = 0; t < MAX_FRANCHISES; ++t)
-            League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = t < 4 ? CONTROLLER_COMPUTER : CONTROLLER_NOT_IN_USE;
-        Count_Teams();
+        Use_Franchises(4);
     }
 
     static void Set_Year(int nYear)
     {
         League.Universe.nStat[FIRST_SEASON_YEAR] = nYear;
         League.Preferences.nInt[PREF_SEASON_INDEX] = 0;
-    }
-
-    static void Add_Player(int nTeam, int nSlot, int nPosition)
-    {
-        Clear_Player(nTeam, nSlot);
-        PLAYER& Player = League.Team[nTeam].Player[nSlot];
-        Player.nVital[VITAL_PLAYER_ID] = 1000 * (nTeam + 1) + nSlot + 1;
-        Player.nVital[VITAL_POSITION] = nPosition;
-        for (int r = 0; r < NUMBER_OF_RATINGS; ++r)
-            Set_Player_Rating(nTeam, nSlot, r, 70.0f);
-        Set_Player_Rating(nTeam, nSlot, RATING_SPEED, 73.0f);
-    }
-
-    static void Build_Club(int nTeam)
-    {
-        for (int s = 0; s < CLUB_SIZE; ++s)
-            Add_Player(nTeam, s, CLUB[s]);
-        Set_Player_Rating(nTeam, SLOT_K, RATING_FG_ACCURACY, 71.0f);
-        Set_Player_Rating(nTeam, SLOT_K, RATING_FG_DISTANCE, 71.0f);
-        Set_Player_Rating(nTeam, SLOT_WR1, RATING_KICK_RETURNS, 61.0f);
-        Set_Player_Rating(nTeam, SLOT_CB1, RATING_PUNT_RETURNS, 57.0f);
-        Set_Team_Returner(nTeam, RETURNER_KICKOFF, SLOT_WR1);
-        Set_Team_Returner(nTeam, RETURNER_PUNT, SLOT_CB1);
     }
 };
 
@@ -94,7 +57,7 @@ protected:
 
 TEST_F(TeamStrengthTest, HandMadeClubRatesAsWorkedByHand)
 {
-    Build_Club(0);
+    Build_Hand_Made_Club(0);
 
     // Running, 2010: T = o(RB1) 74 + rush 70 = 144; blocking (FB 20 +
     // 3x70 x3 + 4x70 x2 + 2x70 + 70) = 1420 / 7 = 202; line 355 / 5 = 71;
@@ -137,7 +100,7 @@ TEST_F(TeamStrengthTest, HandMadeClubRatesAsWorkedByHand)
 
 TEST_F(TeamStrengthTest, RunningWeighsTheBacksMoreInOlderEras)
 {
-    Build_Club(0);
+    Build_Hand_Made_Club(0);
     // 1985-1999: T = 417 + rush(RB1) 70 = 487, divided by 7:
     // 13 x 487 = 6331 / 7 = 904; 904 - 294 = 610.
     Set_Year(1990);
@@ -154,7 +117,7 @@ TEST_F(TeamStrengthTest, RunningWeighsTheBacksMoreInOlderEras)
 
 TEST_F(TeamStrengthTest, BonusesCountOnlyAboveTheirThresholds)
 {
-    Build_Club(0);
+    Build_Hand_Made_Club(0);
 
     // Quarterback Mobility 80: rush (70.6 + 80) / 2 = 75.3 -> 75, not above
     // 75, so running stays 609.
@@ -202,7 +165,7 @@ TEST_F(TeamStrengthTest, BonusesCountOnlyAboveTheirThresholds)
 
 TEST_F(TeamStrengthTest, ReadsRepairBadRatingsAndNothingElse)
 {
-    Build_Club(0);
+    Build_Hand_Made_Club(0);
     ASSERT_EQ(Get_Default_Rating(RATING_RUN_DEFENSE), 70.0f);
     League.Team[0].Player[SLOT_DE2].fRating[RATING_RUN_DEFENSE] = std::numeric_limits<float>::quiet_NaN();
     League.Team[0].Player[SLOT_DT1].fRating[RATING_RUN_DEFENSE] = 5.0f;
@@ -254,13 +217,13 @@ TEST_F(TeamStrengthTest, MissingStartersCountTwentyAndForty)
     // A club with only a fullback: he is no running back, so running still
     // reads RB1 as missing; his blocking (70 instead of 20) lifts the
     // blocking group to 470 / 7 = 67: T = 167, 2171 / 6 = 361 -> 67.
-    Add_Player(1, 0, POSITION_FB);
+    Add_Club_Player(1, 0, POSITION_FB);
     EXPECT_EQ(Get_Team_Run_Rating(1), 67);
 }
 
 TEST_F(TeamStrengthTest, DamagedRatingsStayWithinIntegerRange)
 {
-    Build_Club(0);
+    Build_Hand_Made_Club(0);
     const float fInfinity = std::numeric_limits<float>::infinity();
     League.Team[0].Player[SLOT_QB].fRating[RATING_ACCURACY] = fInfinity;
     League.Team[0].Player[SLOT_DT1].fRating[RATING_PASS_COVERAGE] = fInfinity;
@@ -283,7 +246,7 @@ TEST_F(TeamStrengthTest, DamagedRatingsStayWithinIntegerRange)
 
 TEST_F(TeamStrengthTest, StartersScoreTakesTheFirstElevenOfEachSide)
 {
-    Build_Club(0);
+    Build_Hand_Made_Club(0);
     // Offence slots 0-10: QB 2 x 73 + RB 2 x 74 + TE 2 x 78 + WR 5 x 70 +
     // T 71 = 871. Defence from slot 15, slots 15-25: 2 x 73 + 2 x 69 +
     // 4 x 72 + 2 x 68 + 72 = 780. Kickers 27-28: 68 + 68 = 136.
@@ -302,10 +265,10 @@ TEST_F(TeamStrengthTest, StartersScoreTakesTheFirstElevenOfEachSide)
     // defender in slot 0, then a QB and eleven receivers. Offence: slots
     // 1-11 (QB 146 + ten receivers 700); the twelfth receiver is out.
     // Defence: slots 0-10, only the end counts (73). (146 + 700 + 73) / 2.
-    Add_Player(1, 0, POSITION_DE);
-    Add_Player(1, 1, POSITION_QB);
+    Add_Club_Player(1, 0, POSITION_DE);
+    Add_Club_Player(1, 1, POSITION_QB);
     for (int s = 2; s <= 12; ++s)
-        Add_Player(1, s, POSITION_WR);
+        Add_Club_Player(1, s, POSITION_WR);
     EXPECT_EQ(Get_Team_Starters_Score(1), 459);
 }
 
@@ -314,13 +277,13 @@ TEST_F(TeamStrengthTest, StartersScoreOfShortRostersWritesNothing)
     // Three offensive players: the empty slots 3-10 fall inside the
     // offensive window and count as missing quarterbacks (2 x 40 each):
     // (146 + 74 + 70 + 8 x 80) / 2 = 465.
-    Add_Player(2, 0, POSITION_QB);
-    Add_Player(2, 1, POSITION_RB);
-    Add_Player(2, 2, POSITION_WR);
+    Add_Club_Player(2, 0, POSITION_QB);
+    Add_Club_Player(2, 1, POSITION_RB);
+    Add_Club_Player(2, 2, POSITION_WR);
     // Only defenders: no offensive window, so the empty slots count nothing
     // and no player is made up: (73 + 73) / 2 = 73.
-    Add_Player(3, 0, POSITION_DE);
-    Add_Player(3, 1, POSITION_DE);
+    Add_Club_Player(3, 0, POSITION_DE);
+    Add_Club_Player(3, 1, POSITION_DE);
     LEAGUE_SNAPSHOT Before;
 
     EXPECT_EQ(Get_Team_Starters_Score(2), 465);

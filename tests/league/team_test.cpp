@@ -2,10 +2,7 @@
 // the roster finders, and the whole-record operations (erase, swap, compact,
 // free-agent moves) keeping every team reference right.
 
-#include <unistd.h>
-
 #include <cstddef>
-#include <cstdlib>
 #include <cstring>
 #include <set>
 #include <string>
@@ -16,7 +13,7 @@
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/team.h"
-#include "platform/files.h"
+#include "league_fixture.h"
 #include "test_support.h"
 
 namespace {
@@ -29,19 +26,12 @@ void Use_Franchise(int nTeam, const char* szCity, int nController = CONTROLLER_C
     std::strcpy(League.Team[nTeam].szString[TEAM_STRING_CITY], szCity);
 }
 
-// Puts a player of a position into the slot, every rating at fRating.
+// Puts a new player of a position into the slot, every rating at fRating;
+// returns his ID.
 int Add_Player(int nTeam, int nSlot, int nPosition, float fRating = 70.0f, int nInjuryWeeks = 0)
 {
-    PLAYER& Player = League.Team[nTeam].Player[nSlot];
-    std::memset(&Player, 0, sizeof(PLAYER));
-    for (int32_t& nLink : Player.nSeasonLink)
-        nLink = -1;
-    Player.nCurrentLine = -1;
-    Player.nVital[VITAL_PLAYER_ID] = ++g_nNextPlayerID;
-    Player.nVital[VITAL_POSITION] = nPosition;
+    PLAYER& Player = Put_Player(nTeam, nSlot, ++g_nNextPlayerID, nPosition, fRating);
     Player.nVital[VITAL_INJURY_WEEKS] = nInjuryWeeks;
-    for (float& fValue : Player.fRating)
-        fValue = fRating;
     return Player.nVital[VITAL_PLAYER_ID];
 }
 
@@ -68,12 +58,6 @@ std::set<int> Roster_IDs(int nTeam)
     return IDs;
 }
 
-void Set_First_Playoff_Week(int nWeeks)
-{
-    int32_t nValue = nWeeks;
-    std::memcpy(reinterpret_cast<uint8_t*>(&League) + CALENDAR_WORDS_OFFSET, &nValue, sizeof(nValue));
-}
-
 std::string Team_String(int nTeam, int nString)
 {
     char szText[TEAM_STRING_SIZE];
@@ -87,8 +71,7 @@ protected:
     void SetUp() override
     {
         LeagueTest::SetUp();
-        for (int t = 0; t < MAX_FRANCHISES; ++t)
-            League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
+        Use_Franchises(0);
     }
 };
 
@@ -384,7 +367,7 @@ TEST_F(TeamTest, AvailablePlayersByInjuryLimitOfTheWeek)
     const int nWeeksOut[] = {0, 1, 5, 18, 19, 40};
     for (int s = 0; s < 6; ++s)
         Add_Player(3, s, POSITION_RB, 70.0f, nWeeksOut[s]);
-    Set_First_Playoff_Week(17);
+    Set_Regular_Season_Weeks(17);
 
     League.Preferences.nInt[PREF_CURRENT_WEEK] = 3;     // in season: only the healthy
     EXPECT_EQ(Count_Team_Available_Position_Players(3, POSITION_RB), 1);
@@ -404,10 +387,8 @@ TEST_F(TeamTest, AvailablePlayersByInjuryLimitOfTheWeek)
 // reporting them, run in a scratch folder so that the log is the test's own.
 TEST_F(TeamTest, LoggedComplaintsOfTheYearlyReadersAndTheUninjuredFinder)
 {
-    char szTemplate[] = "/tmp/kelvo_team_XXXXXX";
-    ASSERT_NE(::mkdtemp(szTemplate), nullptr);
-    std::string Previous = files::Get_Current_Folder();
-    ASSERT_EQ(::chdir(szTemplate), 0);
+    SCRATCH_FOLDER Scratch("team");
+    ASSERT_TRUE(Scratch.Ready());
 
     League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
     League.Preferences.nInt[PREF_SEASON_INDEX] = 2;
@@ -429,19 +410,11 @@ TEST_F(TeamTest, LoggedComplaintsOfTheYearlyReadersAndTheUninjuredFinder)
     EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Get_Team_Uninjured_Position_Player([41],13)"));
     EXPECT_EQ(Errors_Reported(), 1);
 
-    std::vector<unsigned char> Data;
-    ASSERT_TRUE(files::Read_Whole_File(DEBUG_LOG_FILE, Data));
+    // Without the time stamp; report lines of the last call are skipped.
     std::vector<std::string> Lines;
-    std::string Line;
-    for (unsigned char c : Data) {
-        if (c != '\n') {
-            Line += static_cast<char>(c);
-            continue;
-        }
-        // Without the time stamp; report lines of the last call are skipped.
+    for (const std::string& Line : Read_Debug_Log_Lines(true)) {
         if (Line.find("ERROR:") == std::string::npos)
-            Lines.push_back(Line.substr(Line.find(' ') + 1));
-        Line.clear();
+            Lines.push_back(Line);
     }
     const std::vector<std::string> Expected = {
         "Invalid nYear in Get_Team_Yearly_Char(5,100,0)",
@@ -451,10 +424,6 @@ TEST_F(TeamTest, LoggedComplaintsOfTheYearlyReadersAndTheUninjuredFinder)
         "Warning: nIndex too high in Get_Team_Uninjured_Position_Player(, K, [0]) [2021]",
     };
     EXPECT_EQ(Lines, Expected);
-
-    ASSERT_EQ(::chdir(Previous.c_str()), 0);
-    std::string Command = std::string("rm -rf '") + szTemplate + "'";
-    ASSERT_EQ(std::system(Command.c_str()), 0);
 }
 
 TEST_F(TeamTest, GetOrCreateSidePlayerMakesAMissingKicker)

@@ -12,6 +12,7 @@
 #include "league/text_utils.h"
 #include "platform/files.h"
 #include "platform/resources.h"
+#include "league_fixture.h"
 #include "test_support.h"
 
 namespace {
@@ -44,18 +45,6 @@ FILE* Stream_Of(const std::string& Bytes)
     fwrite(Bytes.data(), 1, Bytes.size(), pFile);
     rewind(pFile);
     return pFile;
-}
-
-std::string File_Contents(const char* szPath)
-{
-    std::string Text;
-    FILE* pFile = files::Open_File(szPath, "rb");
-    if (pFile == nullptr)
-        return "<missing>";
-    for (int c = getc(pFile); c != EOF; c = getc(pFile))
-        Text += static_cast<char>(c);
-    fclose(pFile);
-    return Text;
 }
 
 template <typename F> std::string Text_Of(F Fill)
@@ -310,6 +299,8 @@ TEST_F(TextUtils, ReadLineNeverOverrunsATextBuffer)
 
 TEST_F(TextUtils, FilesAppendCountAndExist)
 {
+    SCRATCH_FOLDER Scratch("text_utils");
+    ASSERT_TRUE(Scratch.Ready());
     const char* szPath = "text_utils_test_lines.txt";
     files::Delete_File(szPath);
     EXPECT_EQ(Does_File_Exist(szPath), 0);
@@ -321,7 +312,7 @@ TEST_F(TextUtils, FilesAppendCountAndExist)
     EXPECT_EQ(Append_Line_To_File(szPath, ""), 1);
     // Data text passed as an argument is never taken for a format.
     EXPECT_EQ(Append_Formatted_Line_To_File(szPath, "%d,%s", 7, "%s%n"), 1);
-    EXPECT_EQ(File_Contents(szPath), "one\n\n7,%s%n\n");
+    EXPECT_EQ(Read_Text_File(szPath, "<missing>"), "one\n\n7,%s%n\n");
     EXPECT_EQ(Does_File_Exist(szPath), 1);
     EXPECT_EQ(Count_Lines_In_File(szPath), 4);
 
@@ -518,9 +509,7 @@ TEST_F(TextUtils, DepthSlotRatingAndDateNames)
 TEST_F(TextUtils, WeekNamesFollowTheCalendar)
 {
     // 17 regular weeks: rounds on weeks 17-20 (counted from 0).
-    int32_t nWeeks = 17;
-    memcpy(reinterpret_cast<uint8_t*>(&League) + CALENDAR_WORDS_OFFSET, &nWeeks,
-           sizeof(nWeeks));
+    Set_Regular_Season_Weeks(17);
     League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
     auto Week = [](int n) { return Text_Of([n](char* s) { Get_Week_Name(n, s); }); };
     auto Long = [](int n) { return Text_Of([n](char* s) { Get_Week_Name_Long(n, s); }); };
@@ -563,9 +552,7 @@ TEST_F(TextUtils, WeekNamesFollowTheCalendar)
     EXPECT_EQ(Long(19), "Bye Week");
 
     // Fewer than two regular weeks: the playoffs still start on week 2.
-    nWeeks = 0;
-    memcpy(reinterpret_cast<uint8_t*>(&League) + CALENDAR_WORDS_OFFSET, &nWeeks,
-           sizeof(nWeeks));
+    Set_Regular_Season_Weeks(0);
     EXPECT_EQ(Week(1), "Week 2");
     EXPECT_EQ(Week(2), "Wild Card");
 }
@@ -670,6 +657,12 @@ TEST_F(TextUtils, CaseAndPaddingHelpers)
     EXPECT_EQ(Find_Text_No_Case(szText, "WORLD"), szText + 6);
     EXPECT_EQ(Find_Text_No_Case(szText, ""), szText);
     EXPECT_EQ(Find_Text_No_Case(szText, "worlds"), nullptr);
+    EXPECT_EQ(Is_Same_Text_No_Case("Bears", "bEARS"), 1);
+    EXPECT_EQ(Is_Same_Text_No_Case("Bears", "Bear"), 0);
+    EXPECT_EQ(Is_Same_Text_No_Case("", ""), 1);
+    EXPECT_EQ(Is_Same_Text_No_Case("\xc9t\xe9", "\xe9T\xe9"), 0);   // only ASCII letters fold
+    const char szUnterminated[3] = {'a', 'B', 'c'};
+    EXPECT_EQ(Is_Same_Text_No_Case(szUnterminated, "Ab"), 0);           // stops at the first difference
 
     char szA[TEXT_BUFFER_SIZE] = "first";
     char szB[TEXT_BUFFER_SIZE] = "second text";

@@ -1,59 +1,28 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "platform/errors.h"
-#include "platform/files.h"
 #include "platform/ui.h"
+#include "test_support.h"
 
 namespace {
 
 // Runs each test in an empty folder so that "debug.txt" is its own.
 class ErrorsTest : public ::testing::Test {
 protected:
-    std::string Root;
-    std::string Previous;
+    SCRATCH_FOLDER Scratch{"errors"};
+
     void SetUp() override
     {
-        char szTemplate[] = "/tmp/kelvo_errors_XXXXXX";
-        ASSERT_NE(::mkdtemp(szTemplate), nullptr);
-        Root = szTemplate;
-        Previous = files::Get_Current_Folder();
-        ASSERT_EQ(::chdir(Root.c_str()), 0);
+        ASSERT_TRUE(Scratch.Ready());
         ui::Reset();
         Clear_Recent_Errors();
         Reset_Error_Count();
         Set_Startup_Flags(0);
     }
-    void TearDown() override
-    {
-        Set_Startup_Flags(0);
-        ASSERT_EQ(::chdir(Previous.c_str()), 0);
-        std::string Command = "rm -rf '" + Root + "'";
-        ASSERT_EQ(std::system(Command.c_str()), 0);
-    }
-    std::vector<std::string> Log_Lines()
-    {
-        std::vector<unsigned char> Data;
-        std::vector<std::string> Lines;
-        if (!files::Read_Whole_File(DEBUG_LOG_FILE, Data))
-            return Lines;
-        std::string Line;
-        for (unsigned char c : Data) {
-            if (c == '\n') {
-                Lines.push_back(Line);
-                Line.clear();
-            } else {
-                Line += static_cast<char>(c);
-            }
-        }
-        return Lines;
-    }
+    void TearDown() override { Set_Startup_Flags(0); }
 };
 
 // "1234567890 ERROR: text" -> "text", checking the time stamp's form.
@@ -77,7 +46,7 @@ TEST_F(ErrorsTest, ReportErrorLogsKeepsRecentAndReturnsMinusOne)
 {
     EXPECT_EQ(Report_Error("nTeam out of bounds in Set_Team_Stat(<%d>,%d,%d)", 41, 2, 7), -1);
     EXPECT_EQ(Report_Error("second %s", "error"), -1);
-    std::vector<std::string> Lines = Log_Lines();
+    std::vector<std::string> Lines = Read_Debug_Log_Lines(false);
     ASSERT_EQ(Lines.size(), 2u);
     EXPECT_EQ(After_Stamp(Lines[0], "ERROR: "), "nTeam out of bounds in Set_Team_Stat(<41>,2,7)");
     EXPECT_EQ(After_Stamp(Lines[1], "ERROR: "), "second error");
@@ -95,7 +64,7 @@ TEST_F(ErrorsTest, LongTextIsTruncatedAndRecentBufferStaysBounded)
     std::string Long(10000, 'n');
     for (int i = 0; i < 20; ++i)
         Report_Error("%s", Long.c_str());
-    std::vector<std::string> Lines = Log_Lines();
+    std::vector<std::string> Lines = Read_Debug_Log_Lines(false);
     ASSERT_EQ(Lines.size(), 20u);
     // The text is cut to 2,047 characters, then the line to 2,047 with its stamp.
     EXPECT_EQ(Lines[0].size(), 2047u);
@@ -103,20 +72,20 @@ TEST_F(ErrorsTest, LongTextIsTruncatedAndRecentBufferStaysBounded)
 
     // Data that looks like a format is written as it stands.
     Report_Error("%s", "100%s %n %d");
-    Lines = Log_Lines();
+    Lines = Read_Debug_Log_Lines(false);
     EXPECT_EQ(After_Stamp(Lines.back(), "ERROR: "), "100%s %n %d");
 }
 
 TEST_F(ErrorsTest, DebugLogLineHasStampAndText)
 {
     Write_Debug_Log("Erased %d non-empty season lines.", 12);
-    std::vector<std::string> Lines = Log_Lines();
+    std::vector<std::string> Lines = Read_Debug_Log_Lines(false);
     ASSERT_EQ(Lines.size(), 1u);
     EXPECT_EQ(After_Stamp(Lines[0], ""), "Erased 12 non-empty season lines.");
     // Debug output never reaches the log file.
     EXPECT_EQ(Debug_Printf("x %d", 1), 0);
     EXPECT_EQ(Debug_Message(FLAG_DTXT_AGG, "y"), 0);
-    EXPECT_EQ(Log_Lines().size(), 1u);
+    EXPECT_EQ(Read_Debug_Log_Lines(false).size(), 1u);
 }
 
 TEST_F(ErrorsTest, SystemErrorBoxAsksAndCancelStopsFurtherBoxes)
@@ -136,7 +105,7 @@ TEST_F(ErrorsTest, SystemErrorBoxAsksAndCancelStopsFurtherBoxes)
     Report_Error("third");
     Report_Error("fourth");
     EXPECT_EQ(ui::Shown_Boxes().size(), 3u);
-    EXPECT_EQ(Log_Lines().size(), 4u);
+    EXPECT_EQ(Read_Debug_Log_Lines(false).size(), 4u);
 }
 
 TEST_F(ErrorsTest, StartupFlagsAreWholeWords)

@@ -1,31 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "platform/files.h"
+#include "test_support.h"
 
 namespace {
 
+// Each test gets an empty folder (not entered: paths are given in full).
 class FilesTest : public ::testing::Test {
 protected:
-    std::string Root;
-    void SetUp() override
-    {
-        char szTemplate[] = "/tmp/kelvo_files_XXXXXX";
-        ASSERT_NE(::mkdtemp(szTemplate), nullptr);
-        Root = szTemplate;
-    }
-    void TearDown() override
-    {
-        std::string Command = "rm -rf '" + Root + "'";
-        ASSERT_EQ(std::system(Command.c_str()), 0);
-    }
+    SCRATCH_FOLDER Scratch{"files", false};
+    const std::string Root = Scratch.Path();
+
+    void SetUp() override { ASSERT_TRUE(Scratch.Ready()); }
     void Write(const std::string& Path, const std::string& Text)
     {
         FILE* pFile = std::fopen(Path.c_str(), "wb");

@@ -1,48 +1,31 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "league/league_data.h"
 #include "platform/errors.h"
-#include "platform/files.h"
 #include "platform/ui.h"
 #include "shell/main_window.h"
 #include "shell/startup.h"
+#include "test_support.h"
 
 namespace {
 
+// Each test runs in an empty folder of its own.
 class StartupTest : public ::testing::Test {
 protected:
-    std::string Root;
-    std::string Previous;
+    SCRATCH_FOLDER Scratch{"start"};
+    const std::string Root = Scratch.Path();
+
     void SetUp() override
     {
-        char szTemplate[] = "/tmp/kelvo_start_XXXXXX";
-        ASSERT_NE(::mkdtemp(szTemplate), nullptr);
-        Root = szTemplate;
-        Previous = files::Get_Current_Folder();
-        ASSERT_EQ(::chdir(Root.c_str()), 0);
+        ASSERT_TRUE(Scratch.Ready());
         Zero_League_Data();
         ui::Reset();
         Set_Startup_Flags(0);
     }
-    void TearDown() override
-    {
-        Set_Startup_Flags(0);
-        ASSERT_EQ(::chdir(Previous.c_str()), 0);
-        std::string Command = "rm -rf '" + Root + "'";
-        ASSERT_EQ(std::system(Command.c_str()), 0);
-    }
-    static std::string Read(const char* szPath)
-    {
-        std::vector<unsigned char> Data;
-        files::Read_Whole_File(szPath, Data);
-        return std::string(Data.begin(), Data.end());
-    }
+    void TearDown() override { Set_Startup_Flags(0); }
 };
 
 }  // namespace
@@ -66,7 +49,7 @@ TEST_F(StartupTest, DebugLogStartsAfreshWithTheStartLine)
 {
     Write_Debug_Log("old line from the last run");
     Start_Debug_Log();
-    std::string Log = Read(DEBUG_LOG_FILE);
+    std::string Log = Read_Text_File(DEBUG_LOG_FILE);
     EXPECT_EQ(Log.find("old line"), std::string::npos);
     size_t nSpace = Log.find(' ');
     ASSERT_NE(nSpace, std::string::npos);
@@ -92,7 +75,7 @@ TEST_F(StartupTest, ProgramEndsWithReadErrorWhenTheDatabaseIsMissing)
               "Couldn't open \"Databases/Universe-2019.dat\".\n\nPlease re-install Vazarudu Kelvo.");
     EXPECT_EQ(ui::Shown_Boxes()[1].Caption, "Read Error");
     EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Couldn't load game data. Please re-install Vazarudu Kelvo.");
-    std::string Log = Read(DEBUG_LOG_FILE);
+    std::string Log = Read_Text_File(DEBUG_LOG_FILE);
     EXPECT_NE(Log.find("started at: "), std::string::npos);
     EXPECT_NE(Log.find("Databases/Universe-2019.dat\" is missing"), std::string::npos);
 }

@@ -1,0 +1,38 @@
+// The position codes of files from before the fullback had a code of its own.
+
+#include "season/position_scan.h"
+
+#include "league/league_data.h"
+#include "league/player.h"
+#include "league/player_text.h"
+#include "league/team.h"
+
+namespace {
+
+constexpr int FULLBACK_MEASURE = 70;
+// The old codes ran to 13 (the punter); the new fullback code pushed every
+// code from 2 up by one. A code above 13 has no old meaning and is left
+// alone rather than pushed out of the position table.
+constexpr int LAST_OLD_POSITION = 13;
+
+}  // namespace
+
+void Scan_Player_Records_On_Load()
+{
+    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
+        if (!Is_Valid_Team(t))
+            continue;
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            PLAYER& Player = League.Team[t].Player[s];
+            if (Player.nVital[VITAL_PLAYER_ID] == 0)
+                continue;
+            const int nPosition = Player.nVital[VITAL_POSITION];
+            if (nPosition == POSITION_RB) {
+                if (Get_Player_Rated_Measure(t, s) >= FULLBACK_MEASURE)
+                    Player.nVital[VITAL_POSITION] = POSITION_FB;
+            } else if (nPosition >= POSITION_FB && nPosition <= LAST_OLD_POSITION) {
+                Player.nVital[VITAL_POSITION] = nPosition + 1;
+            }
+        }
+    }
+}

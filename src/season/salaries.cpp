@@ -1,0 +1,163 @@
+// Rookie contracts of the draft slots and the repair of corrupt salaries.
+
+#include "season/salaries.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "league/finance_basics.h"
+#include "league/inflation.h"
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/player.h"
+#include "league/random.h"
+#include "league/team_finance_stats.h"
+#include "platform/errors.h"
+#include "platform/ui.h"
+#include "season/player_generation.h"
+
+namespace {
+
+constexpr long long BASE_LEVEL_CAP = 55000000;     // dollars: the level of the tables
+constexpr long long CURRENT_LEVEL_CAP = 224800000; // dollars: the 2023 cap
+constexpr int DRAFT_ROUNDS_OF_TABLE = 7;
+constexpr int FIRST_ROOKIE_CONTRACT_YEAR = 2020;
+constexpr int ROOKIE_CONTRACT_LENGTH = 4;
+constexpr int DRAFT_YEAR_DIVISOR = 10000;          // vital stat 13: (team + 1) x 10000 + year
+constexpr int DRAFT_ROUND_DIVISOR = 100000;        // vital stat 16: round x 100000 + pick x 1000
+constexpr int DRAFT_PICK_DIVISOR = 1000;
+constexpr int CASH_MINIMUM = -100000000;
+constexpr int CASH_MAXIMUM = 1000000000;
+
+// Signing-bonus anchors of each round at the base level, $K: the first, the
+// middle and the last pick.
+constexpr int BONUS_ANCHORS[DRAFT_ROUNDS_OF_TABLE][3] = {
+    {6675, 2195, 1200}, {1000, 680, 385}, {325, 275, 235}, {230, 205, 140},
+    {100, 85, 65},      {60, 48, 38},     {32, 27, 22},
+};
+
+constexpr const char* SALARY_QUESTION =
+    "Vazarudu Kelvo has found corrupt salary data, due to a bug in a previous version of Vazarudu Kelvo.\n\n"
+    "Would you like Vazarudu Kelvo to automatically fix this data?";
+constexpr const char* CASH_QUESTION = "Fix negative team cash levels caused by corrupt salary data?";
+
+bool Is_Franchise_In_Use(int nTeam)
+{
+    return nTeam >= 0 && nTeam < MAX_FRANCHISES && Is_Team_Slot_Used(nTeam);
+}
+
+// The salary a corrupt one is repaired to. Pricing the contract from the
+// player's value comes with the contract code; until then a corrupt salary
+// falls to the league minimum for his credited seasons.
+int Repaired_Salary(int nTeam, int nSlot)
+{
+    return Get_Player_Minimum_Salary(nTeam, nSlot);
+}
+
+}  // namespace
+
+int Scale_From_Base_Cap(int nAmount)
+{
+    if (nAmount == 0)
+        return 0;
+    long long nInside = (nAmount * CURRENT_LEVEL_CAP + BASE_LEVEL_CAP / 2) / BASE_LEVEL_CAP;
+    if (nAmount < 0)
+        --nInside;
+    nInside = std::clamp<long long>(nInside, INT32_MIN, INT32_MAX);
+    return Apply_Inflation(static_cast<int>(nInside));
+}
+
+int Get_Draft_Slot_Bonus(int nRound, int nPick)
+{
+    const int nTeams = Count_Teams();
+    if (nRound < 0 || nRound >= DRAFT_ROUNDS_OF_TABLE || nPick < 0 || nPick >= nTeams)
+        return 0;
+    const int nHalf = nTeams / 2;
+    const int* A = BONUS_ANCHORS[nRound];
+    int nBonus = nPick < nHalf ? A[0] - Mul_Div_Rounded(A[0] - A[1], nPick, nHalf)
+                               : A[1] - Mul_Div_Rounded(A[1] - A[2], nPick - nHalf, nHalf);
+    return Scale_From_Base_Cap(nBonus);
+}
+
+int Get_Inflated_Cap_Third()
+{
+    int nLevel = Mul_Div_Rounded(League.Universe.nStat[INFLATION_FACTOR], static_cast<int>(CURRENT_LEVEL_CAP), 1000);
+    if (nLevel == 0)
+        return 0;
+    return Mul_Div_Rounded(nLevel, 1, 3000);
+}
+
+int Update_Rookie_Contract(int nTeam, int nSlot, int bSetBonus)
+{
+    if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
+        Report_Error("nTeam out of bounds in Update_Rookie_Contract([%d],%d,%d)", nTeam, nSlot, bSetBonus);
+        return 0;
+    }
+    if (nSlot < 0 || nSlot >= PLAYERS_PER_TEAM) {
+        Report_Error("nSlot out of bounds in Update_Rookie_Contract(%d,[%d],%d)", nTeam, nSlot, bSetBonus);
+        return 0;
+    }
+    PLAYER& Player = League.Team[nTeam].Player[nSlot];
+    const int nDraftYear = Player.nVital[VITAL_DRAFTED_BY] % DRAFT_YEAR_DIVISOR;
+    if (nDraftYear < FIRST_ROOKIE_CONTRACT_YEAR || Player.nVital[VITAL_CONTRACT_LENGTH] >= ROOKIE_CONTRACT_LENGTH)
+        return 0;
+    Player.nVital[VITAL_CONTRACT_LENGTH] = ROOKIE_CONTRACT_LENGTH;
+    Player.nVital[VITAL_CONTRACT_YEARS_LEFT] = nDraftYear - (FIRST_ROOKIE_CONTRACT_YEAR - 1);
+    if (bSetBonus) {
+        const int nPick = Player.nVital[VITAL_DRAFT_PICK];
+        const int nRound = nPick / DRAFT_ROUND_DIVISOR;
+        const int nPlace = (nPick % DRAFT_ROUND_DIVISOR) / DRAFT_PICK_DIVISOR;
+        const int nSlotBonus = Get_Draft_Slot_Bonus(nRound - 1, nPlace - 1);
+        const int nFloor = nSlotBonus - nSlotBonus / 5;
+        if (Player.nVital[VITAL_SIGNING_BONUS] < nFloor)
+            Player.nVital[VITAL_SIGNING_BONUS] = nFloor;
+    }
+    return 1;
+}
+
+void Update_All_Rookie_Contract_Values(int nMode)
+{
+    for (int t = 0; t < MAX_FRANCHISES; ++t) {
+        if (!Is_Franchise_In_Use(t))
+            continue;
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            if (League.Team[t].Player[s].nVital[VITAL_PLAYER_ID] != 0)
+                Update_Rookie_Contract(t, s, nMode);
+        }
+    }
+}
+
+void Check_Fix_Salary_Data()
+{
+    const int nLimit = Get_Inflated_Cap_Third();
+    bool bCorrupt = false;
+    for (int t = 0; t < MAX_FRANCHISES && !bCorrupt; ++t) {
+        if (!Is_Franchise_In_Use(t))
+            continue;
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            const PLAYER& Player = League.Team[t].Player[s];
+            if (Player.nVital[VITAL_PLAYER_ID] != 0 && Player.nVital[VITAL_SALARY] > nLimit) {
+                bCorrupt = true;
+                break;
+            }
+        }
+    }
+    if (!bCorrupt || Show_Message_Box(SALARY_QUESTION, "Fix salary data?", BOX_YESNO) != ID_YES)
+        return;
+    for (int t = 0; t < MAX_FRANCHISES; ++t) {
+        if (!Is_Franchise_In_Use(t))
+            continue;
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            PLAYER& Player = League.Team[t].Player[s];
+            if (Player.nVital[VITAL_PLAYER_ID] != 0 && Player.nVital[VITAL_SALARY] > nLimit)
+                Player.nVital[VITAL_SALARY] = Repaired_Salary(t, s);
+        }
+    }
+    if (Show_Message_Box(CASH_QUESTION, "Fix cash levels?", BOX_YESNO) != ID_YES)
+        return;
+    const int nCash = std::clamp(Get_Inflated_Base_Amount(), CASH_MINIMUM, CASH_MAXIMUM);
+    for (int t = 0; t < MAX_FRANCHISES; ++t) {
+        if (Is_Franchise_In_Use(t) && League.Team[t].nFinancialStat[FINANCE_CASH] < 0)
+            Set_Team_Financial_Stat(t, FINANCE_CASH, nCash);
+    }
+}

@@ -1,0 +1,34 @@
+// Salary figures of the season cycle that loading and building a league
+// use: the rookie contract table of the draft slots, the rookie contract
+// fields, and the repair of corrupt salaries.
+#pragma once
+
+// An amount in $K at the base level of 55,000,000 dollars scaled to the 2023
+// level and the league's inflation: Apply_Inflation(trunc((x x 224,800,000 +
+// 27,500,000) / 55,000,000)), one less inside for a negative x, 0 for 0.
+int Scale_From_Base_Cap(int nAmount);
+
+// The signing bonus in $K of pick nPick (0 .. Count_Teams() - 1) of draft
+// round nRound (0-6); 0 outside those bounds.
+int Get_Draft_Slot_Bonus(int nRound, int nPick);
+
+// A third of the inflated 2023 cap level, in $K.
+int Get_Inflated_Cap_Third();
+
+// A player drafted from 2020 on whose contract length (vital stat 25) is
+// below 4 gets the four-year rookie contract: vital stat 25 := 4 and the
+// years left (vital stat 12) := draft year - 2019; with bSetBonus a bonus
+// below four fifths of his draft slot's bonus is raised to that. 1 when the
+// player got the rookie contract, 0 otherwise (a bad team or slot is
+// reported).
+int Update_Rookie_Contract(int nTeam, int nSlot, int bSetBonus);
+
+// Update_Rookie_Contract for every player of the franchises in use; nMode is
+// its bSetBonus (the loader passes 0, the database builder 1).
+void Update_All_Rookie_Contract_Values(int nMode);
+
+// Salaries above Get_Inflated_Cap_Third() among the franchises' players are
+// corrupt: asks "Fix salary data?" and on Yes repairs them, then asks "Fix
+// cash levels?" and on Yes gives every franchise with negative cash the
+// inflated base amount.
+void Check_Fix_Salary_Data();

@@ -1,0 +1,157 @@
+// Copies of the stored player photos and team logos.
+
+#include "tools/downloads.h"
+
+#include <strings.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/team.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/ui.h"
+
+namespace {
+
+constexpr int LAST_LOGO_YEAR = 2023;
+constexpr int MODERN_LOGO_YEAR = 2021;     // the modern list from this season on
+constexpr int RENAMED_TEXANS_YEAR = 1963;  // before it, the early Texans and Titans
+constexpr int PHOTO_PROGRESS_TEAMS = 35;
+constexpr int PHOTO_PROGRESS_STEP = 2;
+constexpr int LOGO_COUNT = 32;
+
+constexpr const char* MODERN_LOGOS[LOGO_COUNT] = {
+    "Cardinals", "Falcons", "Ravens", "Bills", "Panthers", "Bears", "Bengals", "Browns",
+    "Cowboys", "Broncos", "Lions", "Packers", "Texans", "Colts", "Jaguars", "Chiefs",
+    "Raiders", "Chargers", "Rams", "Dolphins", "Vikings", "Patriots", "Saints", "Giants",
+    "Jets", "Eagles", "Steelers", "49ers", "Seahawks", "Buccaneers", "Titans", "Vazarudu Team",
+};
+// The same with the Raiders at 24.
+constexpr const char* EARLIER_LOGOS[LOGO_COUNT] = {
+    "Cardinals", "Falcons", "Ravens", "Bills", "Panthers", "Bears", "Bengals", "Browns",
+    "Cowboys", "Broncos", "Lions", "Packers", "Texans", "Colts", "Jaguars", "Chiefs",
+    "Chargers", "Rams", "Dolphins", "Vikings", "Patriots", "Saints", "Giants", "Jets",
+    "Raiders", "Eagles", "Steelers", "49ers", "Seahawks", "Buccaneers", "Titans", "Vazarudu Team",
+};
+
+int Find_Logo(const char* const* pList, const char* szName)
+{
+    for (int i = 0; i < LOGO_COUNT; ++i) {
+        if (::strcasecmp(pList[i], szName) == 0)
+            return i;
+    }
+    return -1;
+}
+
+// A name from the league block becomes part of a file name: it must stay a
+// single plain name inside the folder.
+bool Is_Plain_File_Name(const char* szName)
+{
+    if (szName[0] == '\0' || szName[0] == '.')
+        return false;
+    return std::strpbrk(szName, "/\\:") == nullptr;
+}
+
+// Copies szFrom to szTo unless szTo exists or szFrom does not. A copy that
+// fails half-way leaves no file. 1 when a copy was made.
+int Copy_Picture(const char* szFrom, const char* szTo)
+{
+    if (files::File_Exists(szTo))
+        return 0;
+    std::vector<unsigned char> Data;
+    if (!files::Read_Whole_File(szFrom, Data))
+        return 0;
+    FILE* pFile = files::Open_File(szTo, "wb");
+    if (pFile == nullptr) {
+        Write_Debug_Log("Could not create %s", szTo);
+        return 0;
+    }
+    bool bOk = Data.empty() || std::fwrite(Data.data(), 1, Data.size(), pFile) == Data.size();
+    bOk = (std::fclose(pFile) == 0) && bOk;
+    if (!bOk) {
+        files::Delete_File(szTo);
+        Write_Debug_Log("Could not write %s", szTo);
+        return 0;
+    }
+    return 1;
+}
+
+}  // namespace
+
+int Get_Logo_Index(const char* szNickname, int nYear)
+{
+    if (szNickname == nullptr)
+        return -1;
+    if (nYear >= MODERN_LOGO_YEAR) {
+        if (::strcasecmp(szNickname, "Commanders") == 0)
+            return LOGO_COUNT - 1;
+        return Find_Logo(MODERN_LOGOS, szNickname);
+    }
+    const char* szName = szNickname;
+    if (::strcasecmp(szName, "Oilers") == 0)
+        szName = "Titans";
+    if (::strcasecmp(szName, "Redskins") == 0)
+        szName = "Vazarudu Team";
+    if (nYear < RENAMED_TEXANS_YEAR) {
+        if (::strcasecmp(szName, "Texans") == 0)
+            szName = "Chiefs";
+        if (::strcasecmp(szName, "Titans") == 0)
+            szName = "Jets";
+    }
+    return Find_Logo(EARLIER_LOGOS, szName);
+}
+
+int Copy_Downloaded_Photos()
+{
+    files::Create_Folders(DOWNLOADED_PHOTOS_FOLDER);
+    int nCopied = 0;
+    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
+        if (Is_Valid_Team(t)) {
+            for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+                const PLAYER& Player = League.Team[t].Player[s];
+                if (Player.nVital[0] == 0)
+                    continue;
+                char szID[sizeof(Player.szCorvelID) + 1] = {};
+                std::memcpy(szID, Player.szCorvelID, sizeof(Player.szCorvelID));
+                if (!Is_Plain_File_Name(szID))
+                    continue;
+                char szFrom[64];
+                char szTo[64];
+                std::snprintf(szFrom, sizeof(szFrom), "Input/Stats/Players/%s.dat", szID);
+                std::snprintf(szTo, sizeof(szTo), "%s/%s.jpg", DOWNLOADED_PHOTOS_FOLDER, szID);
+                nCopied += Copy_Picture(szFrom, szTo);
+            }
+        }
+        if (t < PHOTO_PROGRESS_TEAMS)
+            Step_Progress_Window(PHOTO_PROGRESS_STEP);
+    }
+    return nCopied;
+}
+
+int Copy_Downloaded_Logos()
+{
+    files::Create_Folders(DOWNLOADED_LOGOS_FOLDER);
+    const int nYear = std::min(Get_Current_Year(), LAST_LOGO_YEAR);
+    const int nTeams = std::min(Count_Teams(), MAX_FRANCHISES);
+    int nCopied = 0;
+    for (int t = 0; t < nTeams; ++t) {
+        char szNickname[TEAM_STRING_SIZE + 1] = {};
+        char szAbbreviation[TEAM_STRING_SIZE + 1] = {};
+        Get_Team_String(szNickname, t, TEAM_STRING_NICKNAME);
+        Get_Team_String(szAbbreviation, t, TEAM_STRING_ABBREVIATION);
+        int nLogo = Get_Logo_Index(szNickname, nYear);
+        if (nLogo < 0 || !Is_Plain_File_Name(szAbbreviation))
+            continue;
+        char szFrom[64];
+        char szTo[96];
+        std::snprintf(szFrom, sizeof(szFrom), "Input/Stats/Historical/%d%d.gz", nLogo, nYear);
+        std::snprintf(szTo, sizeof(szTo), "%s/%s-%d.png", DOWNLOADED_LOGOS_FOLDER, szAbbreviation, nYear);
+        nCopied += Copy_Picture(szFrom, szTo);
+    }
+    return nCopied;
+}

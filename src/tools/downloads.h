@@ -1,0 +1,22 @@
+// Copies of the stored player photos and team logos into the folders the
+// pages show pictures from. The stored pictures are optional data: a missing
+// one copies nothing, and a picture already in place is kept.
+#pragma once
+
+constexpr const char* DOWNLOADED_PHOTOS_FOLDER = "Photos/Downloads";
+constexpr const char* DOWNLOADED_LOGOS_FOLDER = "Logos/Downloads";
+
+// For every player with a statistics-database ID of every team in use
+// (franchises in use and slots 36-40): "Input/Stats/Players/%s.dat" to
+// "Photos/Downloads/%s.jpg". Steps an open progress window by 2 after each of
+// team slots 0-34. Returns the number of photos copied.
+int Copy_Downloaded_Photos();
+
+// For every franchise in use: the stored logo "Input/Stats/Historical/%d%d.gz"
+// (logo index by nickname, year) to "Logos/Downloads/%s-%d.png"
+// (abbreviation, year), the year being the current one and at most 2023.
+// Returns the number of logos copied.
+int Copy_Downloaded_Logos();
+
+// The logo index (0-31) of a nickname in a season year; -1 for none.
+int Get_Logo_Index(const char* szNickname, int nYear);
