@@ -18,22 +18,14 @@ namespace {
 
 constexpr int OVERALL_PLACE_INT = 2;   // yearly int 2: overall place, 0 the best
 
-// Tier of the highest bracket slot the team reached: 5 champion, 4 final,
-// 3 conference round, 2 division round, 1 first round, 0 none.
+// Tier of the highest bracket slot the team reached: 5 champion, else its
+// playoff round (4 final .. 1 first round, 0 none).
 int Playoff_Tier(int nTeam)
 {
-    int nSlot = Get_Team_Playoff_Slot(nTeam);
-    if (nSlot == 30)
+    const int nRound = Get_Team_Playoff_Round(nTeam);
+    if (nRound == 4 && Get_Team_Playoff_Slot(nTeam) == PLAYOFF_CHAMPION_SLOT)
         return 5;
-    if (nSlot >= 28)
-        return 4;
-    if (nSlot >= 24)
-        return 3;
-    if (nSlot >= 16)
-        return 2;
-    if (nSlot >= 0)
-        return 1;
-    return 0;
+    return nRound;
 }
 
 // Larger keys pick earlier.

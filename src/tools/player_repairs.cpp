@@ -7,6 +7,7 @@
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/team.h"
+#include "tools/stat_based_rating.h"
 
 namespace {
 constexpr int FIRST_OLD_RATING = 13;   // ratings 13-16 were added in version 1400
@@ -55,7 +56,12 @@ void Convert_Old_Player_Ratings()
 
 void Recompute_All_Player_Ratings()
 {
-    // Rebuilding ratings from the statistics comes with the database tools;
-    // until then the stored ratings stand, and the repairs that follow this
-    // step on every caller keep them sound.
+    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
+        if (!Is_Valid_Team(t))
+            continue;
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            if (League.Team[t].Player[s].nVital[VITAL_PLAYER_ID] != 0)
+                Recompute_Player_Ratings(t, s);
+        }
+    }
 }

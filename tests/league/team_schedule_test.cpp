@@ -11,6 +11,7 @@
 #include "league/team_finance_stats.h"
 #include "league/team_schedule.h"
 #include "schedule/schedule_templates.h"
+#include "season/draft_pool.h"
 #include "league_fixture.h"
 #include "test_support.h"
 
@@ -555,6 +556,22 @@ TEST_F(TeamScheduleTest, PlayoffSlotAndRound)
     EXPECT_EQ(Errors_Reported(), 0);
     EXPECT_EQ(Get_Team_Playoff_Slot(-3), -1);
     EXPECT_EQ(Errors_Reported(), 1);
+}
+
+// Among equal records the bracket decides the draft order: the teams that
+// missed it pick first, then by the round reached, the champion last.
+TEST_F(TeamScheduleTest, DraftOrderFollowsThePlayoffRoundReached)
+{
+    Use_Franchises(5);
+    League.StandingsArea.PlayoffTeam[PLAYOFF_CHAMPION_SLOT] = 0;
+    League.StandingsArea.PlayoffTeam[28] = 0;
+    League.StandingsArea.PlayoffTeam[29] = 1;   // the beaten finalist
+    League.StandingsArea.PlayoffTeam[20] = 2;   // out in the division round
+    League.StandingsArea.PlayoffTeam[25] = 4;   // out in the conference round
+    Set_Draft_Order();
+    const int nExpected[5] = {3, 2, 4, 1, 0};
+    for (int p = 0; p < 5; ++p)
+        EXPECT_EQ(Get_Draft_Order_Team(p), nExpected[p]) << p;
 }
 
 TEST_F(TeamScheduleTest, AllTimeFiguresAndFranchiseScore)
