@@ -72,13 +72,17 @@ public:
             return;
         }
         m_Path = szPath.data();
-        if (!bEnter)
+        if (!bEnter) {
+            m_bReady = true;
             return;
+        }
         m_Previous = files::Get_Current_Folder();
         if (::chdir(m_Path.c_str()) != 0) {
             ADD_FAILURE() << "cannot enter " << m_Path;
             m_Previous.clear();
+            return;
         }
+        m_bReady = true;
     }
     ~SCRATCH_FOLDER()
     {
@@ -86,13 +90,15 @@ public:
             ADD_FAILURE() << "cannot return to " << m_Previous;
         if (m_Path.empty())
             return;
-        // Tests may leave read-only files and folders behind.
+        // Tests may leave read-only files and folders behind; each folder is
+        // opened to its owner before the walk goes into it.
         namespace fs = std::filesystem;
         std::error_code Error;
+        fs::permissions(m_Path, fs::perms::owner_all, fs::perm_options::add, Error);
         for (auto Entry = fs::recursive_directory_iterator(m_Path, Error); !Error && Entry != fs::end(Entry);
              Entry.increment(Error))
             fs::permissions(Entry->path(), fs::perms::owner_all, fs::perm_options::add, Error);
-        fs::permissions(m_Path, fs::perms::owner_all, fs::perm_options::add, Error);
+        Error.clear();
         if (fs::remove_all(m_Path, Error) == static_cast<std::uintmax_t>(-1) || Error)
             ADD_FAILURE() << "cannot remove " << m_Path << ": " << Error.message();
     }
@@ -102,11 +108,12 @@ public:
     // The folder's absolute path; "" when it could not be made.
     const std::string& Path() const { return m_Path; }
     // Whether the folder was made (and entered, when asked).
-    bool Ready() const { return !m_Path.empty(); }
+    bool Ready() const { return m_bReady; }
 
 private:
     std::string m_Path;
     std::string m_Previous;
+    bool m_bReady = false;
 };
 
 // The whole of a file as bytes in a string, szMissing when there is no file
@@ -128,7 +135,7 @@ inline std::string Read_Text_File(const std::string& Path, const char* szMissing
 
 // The lines of "debug.txt" in the current folder (none when there is no log),
 // without their line ends (LF or CRLF). With bDropStamp each line loses its
-// "<seconds> " time stamp: all up to and including the first blank.
+// "<seconds> " time stamp (digits and one blank); a line without one stays.
 inline std::vector<std::string> Read_Debug_Log_Lines(bool bDropStamp)
 {
     std::vector<std::string> Lines;
@@ -143,7 +150,8 @@ inline std::vector<std::string> Read_Debug_Log_Lines(bool bDropStamp)
             Line.pop_back();
         if (bDropStamp) {
             const size_t nSpace = Line.find(' ');
-            if (nSpace != std::string::npos)
+            if (nSpace != std::string::npos && nSpace > 0 &&
+                Line.find_first_not_of("0123456789") == nSpace)
                 Line.erase(0, nSpace + 1);
         }
         Lines.push_back(Line);

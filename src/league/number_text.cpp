@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "league/int_math.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"
@@ -303,12 +304,7 @@ int Parse_Money_Text(char* szText)
         return 0;
     Remove_Char_From_String(szText, '$');
     Remove_Char_From_String(szText, ',');
-    long long n = strtoll(szText, nullptr, 10);
-    if (n > INT32_MAX)
-        return INT32_MAX;
-    if (n < INT32_MIN)
-        return INT32_MIN;
-    return static_cast<int>(n);
+    return Clamp_To_Int(strtoll(szText, nullptr, 10));
 }
 
 void Format_Number_With_Commas(int n, char* szBuffer)

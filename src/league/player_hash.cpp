@@ -192,7 +192,7 @@ struct CORVEL_KEY {
 };
 
 // A sought text key and its length.
-struct TEXT_KEY {
+struct SOUGHT_TEXT {
     const char* szKey;
     size_t nLength;
 };
@@ -227,7 +227,7 @@ struct ID_KEYS {
 
 template <class TEXT>
 struct TEXT_KEYS {
-    using KEY = TEXT_KEY;
+    using KEY = SOUGHT_TEXT;
     struct RECORD_KEY {
         char szText[TEXT::SIZE];
     };
@@ -359,7 +359,7 @@ int Peek_Table(PLAYER_LOCATION* pOut, const typename KEYS::KEY& Key)
 // A key no record can hold (empty, absent or longer than any record's text)
 // is answered at once; false then.
 template <class TEXT>
-bool Usable_Text_Key(const char* szKey, TEXT_KEY& Key)
+bool Usable_Text_Key(const char* szKey, SOUGHT_TEXT& Key)
 {
     if (szKey == nullptr || szKey[0] == '\0')
         return false;
@@ -370,7 +370,7 @@ bool Usable_Text_Key(const char* szKey, TEXT_KEY& Key)
 template <class TEXT>
 int Find_By_Text(PLAYER_LOCATION* pOut, const char* szKey)
 {
-    TEXT_KEY Key{};
+    SOUGHT_TEXT Key{};
     if (!Usable_Text_Key<TEXT>(szKey, Key)) {
         Fill_Not_Found(pOut);
         return 0;
@@ -381,7 +381,7 @@ int Find_By_Text(PLAYER_LOCATION* pOut, const char* szKey)
 template <class TEXT>
 int Peek_Text(PLAYER_LOCATION* pOut, const char* szKey)
 {
-    TEXT_KEY Key{};
+    SOUGHT_TEXT Key{};
     Fill_Not_Found(pOut);
     if (!Usable_Text_Key<TEXT>(szKey, Key))
         return 0;

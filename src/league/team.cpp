@@ -121,14 +121,6 @@ bool Position_Matches(int nPlayerPosition, int nCode)
     return nPlayerPosition == nCode;
 }
 
-int Position_Side(int nPlayerPosition)
-{
-    for (int nSide = SIDE_OFFENSE; nSide <= SIDE_KICKERS; ++nSide)
-        if (In_Range(nPlayerPosition, SIDE_FIRST_POSITION[nSide], SIDE_LAST_POSITION[nSide]))
-            return nSide;
-    return -1;
-}
-
 int Find_Name(const char* szName, const char* const* szNames, int nCount)
 {
     if (szName == nullptr)
@@ -584,7 +576,7 @@ int Count_Team_Side_Players(int nTeam, int nSide)
     int nCount = 0;
     int nLength = Roster_Length(nTeam);
     for (int s = 0; s < nLength; ++s)
-        if (Position_Side(Player_Position(nTeam, s)) == nSide)
+        if (Get_Position_Side(Player_Position(nTeam, s)) == nSide)
             ++nCount;
     return nCount;
 }
@@ -728,7 +720,7 @@ int Find_Last_Team_Side_Player(int nTeam, int nSide)
     if (!Finder_Side_Ok("Find_Last_Team_Side_Player", nTeam, nSide))
         return -1;
     for (int s = Roster_Length(nTeam) - 1; s >= 0; --s)
-        if (Position_Side(Player_Position(nTeam, s)) == nSide)
+        if (Get_Position_Side(Player_Position(nTeam, s)) == nSide)
             return s;
     return -1;
 }
@@ -743,7 +735,7 @@ int Get_Or_Create_Team_Side_Player(int nTeam, int nSide)
         return -1;
     int nLength = Roster_Length(nTeam);
     for (int s = 0; s < nLength; ++s)
-        if (Position_Side(Player_Position(nTeam, s)) == nSide)
+        if (Get_Position_Side(Player_Position(nTeam, s)) == nSide)
             return s;
     if (nLength >= PLAYERS_PER_TEAM)
         return PLAYERS_PER_TEAM;

@@ -163,17 +163,6 @@ private:
     bool m_bPlayers = false;
 };
 
-int Position_Side(int nPosition)
-{
-    if (nPosition >= POSITION_QB && nPosition <= POSITION_C)
-        return SIDE_OFFENSE;
-    if (nPosition >= POSITION_DE && nPosition <= POSITION_S)
-        return SIDE_DEFENSE;
-    if (nPosition >= POSITION_K && nPosition <= POSITION_P)
-        return SIDE_KICKERS;
-    return -1;
-}
-
 }  // namespace
 
 int Get_Team_Run_Rating(int nTeam)
@@ -331,7 +320,7 @@ int Get_Team_Starters_Score(int nTeam)
     int nFirst[3] = {-1, -1, -1};
     const int nLength = Count_Team_Players(nTeam);
     for (int s = 0; s < nLength; ++s) {
-        const int nSide = Position_Side(League.Team[nTeam].Player[s].nVital[VITAL_POSITION]);
+        const int nSide = Get_Position_Side(League.Team[nTeam].Player[s].nVital[VITAL_POSITION]);
         if (nSide >= 0 && nFirst[nSide] < 0)
             nFirst[nSide] = s;
     }
@@ -341,7 +330,7 @@ int Get_Team_Starters_Score(int nTeam)
     for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
         const bool bEmpty = League.Team[nTeam].Player[s].nVital[VITAL_PLAYER_ID] == 0;
         const int nPosition = bEmpty ? POSITION_QB : League.Team[nTeam].Player[s].nVital[VITAL_POSITION];
-        const int nSide = Position_Side(nPosition);
+        const int nSide = Get_Position_Side(nPosition);
         if (nSide < 0 || nFirst[nSide] < 0)
             continue;
         if (s > nFirst[nSide] + SIDE_GROUP_SIZE[nSide] - 1)

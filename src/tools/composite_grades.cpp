@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdint>
 
+#include "league/int_math.h"
 #include "league/player.h"
+#include "league/random.h"
 
 namespace {
 
@@ -166,22 +168,17 @@ int Get_Composite_Value_Grade(int nTeam, int nSlot)
         int64_t S = Cube(Tk) + Cube(Cov) + Cube(PR) + Cube(a) - 14000;
         V = Scale_Sum(S, 15000, 25000, 50000);
     }
+    // The rounded root of 1,000 V, which is held within +/-1,000,000,000.
     int64_t x = 1000 * V;
     if (x > 1000000000)
         x = 1000000000;
     if (x < -1000000000)
         x = -1000000000;
-    int64_t y = static_cast<int64_t>(std::sqrt(static_cast<double>(x < 0 ? -x : x)) + 0.5);
-    if (x < 0)
-        y = -y;
+    int64_t y = Get_Rounded_Sqrt(static_cast<int>(x));
     int64_t r = (3 * y) / 2 + (10 * V) / 19;
     if (r < 2000)
         r = (r + 8000) / 5;
-    if (r > INT32_MAX)
-        r = INT32_MAX;
-    if (r < INT32_MIN)
-        r = INT32_MIN;
-    return static_cast<int>(r);
+    return Clamp_To_Int(r);
 }
 
 int Get_Composite_Salary_Grade(int nTeam, int nSlot)

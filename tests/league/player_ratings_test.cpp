@@ -16,7 +16,8 @@ constexpr float NaN = std::numeric_limits<float>::quiet_NaN();
 
 TEST_F(PlayerRatings, ReadsRepairAndStore)
 {
-    PLAYER& Player = Add_Player(2, 3, 23);
+    // A guard: outside the backs and receivers, durability is the health grade.
+    PLAYER& Player = Add_Player(2, 3, 23, POSITION_G);
     Player.fRating[RATING_KICK_RETURNS] = NaN;
     Player.fRating[RATING_SPEED] = 12.5f;
     Player.fRating[RATING_POWER] = 87.25f;

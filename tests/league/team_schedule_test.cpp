@@ -569,6 +569,8 @@ TEST_F(TeamScheduleTest, DraftOrderFollowsThePlayoffRoundReached)
     League.StandingsArea.PlayoffTeam[20] = 2;   // out in the division round
     League.StandingsArea.PlayoffTeam[25] = 4;   // out in the conference round
     Set_Draft_Order();
+    // All records are equal, so the higher slot holds the better overall
+    // place: team 0 has the worst, yet as champion it picks after team 1.
     const int nExpected[5] = {3, 2, 4, 1, 0};
     for (int p = 0; p < 5; ++p)
         EXPECT_EQ(Get_Draft_Order_Team(p), nExpected[p]) << p;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "platform/files.h"
 #include "test_support.h"
@@ -90,4 +91,38 @@ TEST_F(FilesTest, ListsFolderWithWildcardWithoutRegardToCase)
     EXPECT_TRUE(files::Wildcard_Match("*", ""));
     EXPECT_FALSE(files::Wildcard_Match("a*b", "acbx"));
     EXPECT_TRUE(files::List_Folder((Root + "/none").c_str(), "*").empty());
+}
+
+// The tests' own scratch folder: entered while it lives, then left and
+// removed with everything in it, read-only files and folders included; the
+// lines of "debug.txt" are read with and without their time stamps.
+TEST(FilesScratchFolder, IsEnteredThenRemovedWithReadOnlyContents)
+{
+    const std::string Before = files::Get_Current_Folder();
+    std::string Path;
+    {
+        SCRATCH_FOLDER Scratch("scratch_check");
+        ASSERT_TRUE(Scratch.Ready());
+        Path = Scratch.Path();
+        EXPECT_EQ(files::Get_Current_Folder(), Path);
+        ASSERT_EQ(::mkdir("locked", 0700), 0);
+        FILE* pFile = std::fopen("locked/data.bin", "wb");
+        ASSERT_NE(pFile, nullptr);
+        std::fclose(pFile);
+        ASSERT_EQ(::chmod("locked/data.bin", 0400), 0);
+        ASSERT_EQ(::chmod("locked", 0500), 0);
+
+        pFile = std::fopen(DEBUG_LOG_FILE, "wb");
+        ASSERT_NE(pFile, nullptr);
+        std::fputs("1700000000 ERROR: first\r\n1700000001 second line\nno stamp", pFile);
+        std::fclose(pFile);
+        const std::vector<std::string> Raw = {"1700000000 ERROR: first", "1700000001 second line", "no stamp"};
+        const std::vector<std::string> Dropped = {"ERROR: first", "second line", "no stamp"};
+        EXPECT_EQ(Read_Debug_Log_Lines(false), Raw);
+        EXPECT_EQ(Read_Debug_Log_Lines(true), Dropped);
+        EXPECT_EQ(Read_Text_File("none.txt", "<missing>"), "<missing>");
+    }
+    EXPECT_EQ(files::Get_Current_Folder(), Before);
+    struct stat Info;
+    EXPECT_NE(::stat(Path.c_str(), &Info), 0);
 }
