@@ -461,9 +461,11 @@ size_t Layout_Size(int nVersion)
     return LEAGUE_DATA_SIZE;
 }
 
-int Current_Year()
+// The current season's year; both words come from the file, so the sum is
+// taken in 64 bits.
+long long Current_Year()
 {
-    return League.Universe.nStat[FIRST_SEASON_YEAR] + League.Preferences.nInt[PREF_SEASON_INDEX];
+    return static_cast<long long>(League.Universe.nStat[FIRST_SEASON_YEAR]) + League.Preferences.nInt[PREF_SEASON_INDEX];
 }
 
 // The steps that follow the copy of a file into the league, by version.
@@ -652,14 +654,6 @@ int Load_Game_File(const char* szPath)
         return 0;
     }
 
-    // Nothing of an unsupported file is used, so its length does not matter.
-    if (nVersion == UNSUPPORTED_VERSION) {
-        std::fclose(pFile);
-        Show_Formatted_Message("Unsupported Version", "Unable to load V%d.%03d zrt file.  Please start a new game.",
-                               nVersion / 1000, nVersion % 1000);
-        return 0;
-    }
-
     char szGameCaption[64];
     if (nVersion >= OLDER_LINE_FIRST_VERSION)
         std::snprintf(szGameCaption, sizeof(szGameCaption), "Loading Game (v%d.%03d)", nVersion / 1000, nVersion % 1000);
@@ -667,6 +661,14 @@ int Load_Game_File(const char* szPath)
         std::snprintf(szGameCaption, sizeof(szGameCaption), "Loading Game (v%d.%02d)", nVersion / 100, nVersion % 100);
     Debug_Printf("%s", szGameCaption);
     const char* szCaption = Is_Startup_Database(szPath) ? "Loading Database..." : szGameCaption;
+
+    // Nothing of an unsupported file is used, so its length does not matter.
+    if (nVersion == UNSUPPORTED_VERSION) {
+        std::fclose(pFile);
+        Show_Formatted_Message("Unsupported Version", "Unable to load V%d.%03d zrt file.  Please start a new game.",
+                               nVersion / 1000, nVersion % 1000);
+        return 0;
+    }
 
     // The file is read and checked in a scratch block; the league changes
     // only once the whole file has read cleanly.
@@ -701,8 +703,10 @@ int Load_Game_File(const char* szPath)
     std::memcpy(League_Bytes(), Scratch.get(), LEAGUE_DATA_SIZE);
     Scratch.reset();
 
-    // A game saved in the middle of a simulation does not resume it.
-    League.Preferences.nInt[PREF_PLAYING_GAMES] = 0;
+    // A file written during a run (the automatic save of the day loop) does
+    // not load as a run still under way. The resume flag (preference 20) is
+    // kept: the Save dialog sets it for a watched game, so that Resume plays
+    // that game on.
     League.Preferences.nInt[PREF_SIMULATION_RUNNING] = 0;
 
     if (g_bLoadSequence)

@@ -86,29 +86,6 @@ int Current_Year()
     return static_cast<int>(std::clamp<long long>(nYear, INT32_MIN, INT32_MAX));
 }
 
-bool Is_Used(int nTeam, int nSlot)
-{
-    return League.Team[nTeam].Player[nSlot].nVital[VITAL_PLAYER_ID] != 0;
-}
-
-// Calls f(team, slot) for every player (ID not 0) of every team in use.
-template <typename F> void For_Each_Player(F f)
-{
-    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
-        if (!Is_Valid_Team(t))
-            continue;
-        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
-            if (Is_Used(t, s))
-                f(t, s);
-        }
-    }
-}
-
-bool Is_Franchise(int nTeam)
-{
-    return nTeam >= 0 && nTeam < MAX_FRANCHISES && Is_Team_Slot_Used(nTeam);
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -348,7 +325,7 @@ void Mark_Unplayed_Schedule_Weeks()
     // A damaged week preference may be negative or past the schedule.
     int nFirst = std::clamp(League.Preferences.nInt[PREF_CURRENT_WEEK], 0, SCHEDULE_WEEKS);
     for (int t = 0; t < MAX_FRANCHISES; ++t) {
-        if (!Is_Franchise(t))
+        if (!Is_Team_Slot_Used(t))
             continue;
         for (int w = nFirst; w < SCHEDULE_WEEKS; ++w) {
             if (League.Team[t].nSchedule[w][3] == 0)
@@ -368,7 +345,7 @@ void Fix_Old_Game_Records()
 
 void Convert_Old_Vital_Stat_16()
 {
-    For_Each_Player([](int t, int s) {
+    For_Each_Player_In_Use([](int t, int s) {
         int32_t& nValue = League.Team[t].Player[s].nVital[VITAL_DRAFT_PICK];
         long long v = static_cast<long long>(nValue) + 90000LL * (nValue / 10000);
         nValue = static_cast<int32_t>(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
@@ -436,7 +413,7 @@ void Recompute_Ratings_And_Calibrate()
 
 void Fill_Missing_Player_Heights()
 {
-    For_Each_Player([](int t, int s) {
+    For_Each_Player_In_Use([](int t, int s) {
         PLAYER& Player = League.Team[t].Player[s];
         if (Player.nVital[VITAL_HEIGHT] >= MINIMUM_HEIGHT)
             return;
@@ -449,7 +426,7 @@ void Fill_Missing_Player_Heights()
 
 void Sync_Player_Position_Bytes()
 {
-    For_Each_Player([](int t, int s) {
+    For_Each_Player_In_Use([](int t, int s) {
         PLAYER& Player = League.Team[t].Player[s];
         uint8_t nPosition = static_cast<uint8_t>(Player.nVital[VITAL_POSITION]);
         if (Player.bStat[POSITION_BYTE] != nPosition)
@@ -476,7 +453,7 @@ void Set_League_Abbreviations()
 
 void Refresh_Player_Stat_Bytes()
 {
-    For_Each_Player([](int t, int s) {
+    For_Each_Player_In_Use([](int t, int s) {
         int nScore = Get_Player_Stat(t, s, PREDICTED_PERIOD, DRAFT_SCORE_CODE);
         // The byte keeps the score's range instead of wrapping.
         League.Team[t].Player[s].bStatHigh[DRAFT_SCORE_BYTE] = static_cast<uint8_t>(nScore < 0 ? 0 : (nScore > 255 ? 255 : nScore));
@@ -486,7 +463,7 @@ void Refresh_Player_Stat_Bytes()
 void Relink_Games_And_Records()
 {
     for (int t = 0; t < MAX_FRANCHISES; ++t) {
-        if (!Is_Franchise(t))
+        if (!Is_Team_Slot_Used(t))
             continue;
         for (int w = 0; w < SCHEDULE_WEEKS; ++w) {
             const int32_t* pWeek = League.Team[t].nSchedule[w];
@@ -538,7 +515,7 @@ void Relink_Games_And_Records()
     }
     const int nYear = League.Preferences.nInt[PREF_SEASON_INDEX];
     for (int t = 0; t < MAX_FRANCHISES; ++t) {
-        if (!Is_Franchise(t))
+        if (!Is_Team_Slot_Used(t))
             continue;
         for (int k = 0; k < 8; ++k)
             Set_Team_Yearly_Char(t, nYear, 4 * k, nCount[t][k]);
@@ -550,10 +527,11 @@ void Check_Receiver_Statistics()
     int nReceivers = 0;
     int nWithReceptions = 0;
     for (int t = 0; t < MAX_FRANCHISES; ++t) {
-        if (!Is_Franchise(t))
+        if (!Is_Team_Slot_Used(t))
             continue;
         for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
-            if (!Is_Used(t, s) || League.Team[t].Player[s].nVital[VITAL_POSITION] != POSITION_WR)
+            const PLAYER& Player = League.Team[t].Player[s];
+            if (Player.nVital[VITAL_PLAYER_ID] == 0 || Player.nVital[VITAL_POSITION] != POSITION_WR)
                 continue;
             ++nReceivers;
             if (Get_Player_Stat(t, s, CAREER_PERIOD, RECEPTIONS_STAT) > 0)
@@ -582,7 +560,7 @@ void Recount_Season_Records()
 
 void Fix_Low_Speed_Ratings()
 {
-    For_Each_Player([](int t, int s) {
+    For_Each_Player_In_Use([](int t, int s) {
         int nPosition = League.Team[t].Player[s].nVital[VITAL_POSITION];
         if (nPosition < POSITION_QB || nPosition > POSITION_WR)
             return;

@@ -4,7 +4,9 @@
 #include "league/overall_rating.h"
 
 #include "league/player.h"
+#include "league/player_stats.h"
 #include "league/random.h"
+#include "platform/errors.h"
 
 namespace {
 
@@ -128,6 +130,28 @@ float Get_Position_Overall_Rating(int nTeam, int nSlot, int nPosition)
             fValue = (fValue + 150.0f) / 3.0f;
     }
     return Compress_Overall_Rating(fValue);
+}
+
+void Scale_Player_Stat(int nTeam, int nSlot, int nPeriod, int nPercent)
+{
+    if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
+        Report_Error("nTeam out of bounds in Scale_Player_Stat([%d],%d,%d,%d)", nTeam, nSlot, nPeriod, nPercent);
+        return;
+    }
+    if (nSlot < 0 || nSlot >= PLAYERS_PER_TEAM) {
+        Report_Error("nSlot out of bounds in Scale_Player_Stat(%d,[%d],%d,%d)", nTeam, nSlot, nPeriod, nPercent);
+        return;
+    }
+    if (nPeriod < 0 || nPeriod > STAT_PERIOD_LAST_LINE) {
+        Report_Error("nSeason out of bounds in Scale_Player_Stat(%d,%d,[%d],%d)", nTeam, nSlot, nPeriod, nPercent);
+        return;
+    }
+    // Read and stored through the statistics codes, so a season-line period
+    // rescales the linked line (and a missing line stays missing).
+    for (int nStat = 0; nStat < STATS_PER_PERIOD; nStat++) {
+        int nValue = Get_Player_Stat(nTeam, nSlot, nPeriod, nStat);
+        Set_Player_Stat(nTeam, nSlot, nPeriod, nStat, Mul_Div_Rounded(nValue, nPercent, 100));
+    }
 }
 
 int Get_Player_Vital_Blend(int nTeam, int nSlot)

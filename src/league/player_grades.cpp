@@ -264,9 +264,9 @@ int64_t Line_Experience_Grade(const STAT_VIEW& V)
         return NOT_APPLICABLE;
     int64_t a = Rate(V.S(0) + V.S(1), 25, 500);
     int64_t f = Clamp_Range(static_cast<int64_t>(Get_Current_Year()) - 1700, 270, 310);
+    // The two product-quotients are rounded; the last division truncates.
     int64_t t = Mul_Div(a + 500, f, V.Weight());
-    t = Mul_Div(t, 27, V.Age());
-    t = Mul_Div(t, 1, 25);
+    t = Mul_Div(t, 27, V.Age()) / 25;
     return Min(20 + t, 100);
 }
 

@@ -173,7 +173,7 @@ void Update_Salary_Cap(int bAsk)
     int64_t nDiff = nNew - nOld;
     // A rise of less than double is damped by how well the league's clubs do.
     if (nOld < nNew && nNew < 2 * nOld) {
-        nDiff = Mul_Div_Rounded(Clamp_To_Int(nDiff), Get_Current_Finance_Index(), 1000);
+        nDiff = Mul_Div_Rounded(Clamp_To_Int(nDiff), Get_Cached_Finance_Index(), 1000);
         nNew = nOld + nDiff;
     }
     int64_t nStep = 1000 * static_cast<int64_t>(Get_Price_Step(League.Universe.nStat[INFLATION_FACTOR]));

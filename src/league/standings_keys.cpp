@@ -127,6 +127,9 @@ int Count_Results(int nTeam, int nResult, int nFilter)
     const bool bHomeOnly = nFilter >= 0 && (nFilter & RESULTS_HOME_ONLY) != 0;
     const int nKind = nFilter >= 0 ? (nFilter & ~RESULTS_HOME_ONLY) : nFilter;
     const int nDivision = Division_Of(nTeam);
+    // A slot out of use has division -1, which truncates to league 0: only a
+    // real division belongs to a division or a league.
+    auto In_Division = [](int d) { return In_Range(d, 0, NUMBER_OF_DIVISIONS - 1); };
     int nCount = 0;
     for (int i = 0; i < Counted.nCount; ++i) {
         const COUNTED_GAME& Game = Counted.Game[i];
@@ -148,10 +151,11 @@ int Count_Results(int nTeam, int nResult, int nFilter)
             if (nOpponent != nKind)
                 continue;
         } else if (nKind == RESULTS_AGAINST_DIVISION) {
-            if (Division_Of(nOpponent) != nDivision)
+            if (!In_Division(nDivision) || Division_Of(nOpponent) != nDivision)
                 continue;
         } else if (nKind == RESULTS_AGAINST_LEAGUE) {
-            if (Division_Of(nOpponent) / 4 != nDivision / 4)
+            if (!In_Division(nDivision) || !In_Division(Division_Of(nOpponent)) ||
+                Division_Of(nOpponent) / 4 != nDivision / 4)
                 continue;
         }
         if ((nResult == RESULT_WINS && nOwn > nOther) || (nResult == RESULT_LOSSES && nOwn < nOther) ||
@@ -260,9 +264,38 @@ int Regular_Season_Weeks()
     return Max(Get_First_Playoff_Week(), 2);
 }
 
+// The GAME index of a team's schedule entry; -1 for none and for a value no
+// record has (a damaged file).
 int Schedule_Game_Index(int nTeam, int nWeek)
 {
-    return League.Team[nTeam].nSchedule[nWeek][SCHEDULE_GAME_INDEX];
+    int nIndex = League.Team[nTeam].nSchedule[nWeek][SCHEDULE_GAME_INDEX];
+    return In_Range(nIndex, 0, NUMBER_OF_GAMES - 1) ? nIndex : -1;
+}
+
+// The GAME records a week's schedule entries name: how many games (teams
+// with a record, halved) and the smallest index (NO_GAME_INDEX for none).
+struct WEEK_RECORDS {
+    int nGames = 0;
+    int nFirst = NO_GAME_INDEX;
+};
+
+WEEK_RECORDS Week_Records(int nWeek)
+{
+    WEEK_RECORDS Week;
+    if (!In_Range(nWeek, 0, SCHEDULE_WEEKS - 1))
+        return Week;
+    int nPlaying = 0;
+    const int nTeams = Count_Teams();
+    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t) {
+        int nIndex = Schedule_Game_Index(t, nWeek);
+        if (nIndex < 0)
+            continue;
+        ++nPlaying;
+        if (nIndex < Week.nFirst)
+            Week.nFirst = nIndex;
+    }
+    Week.nGames = nPlaying / 2;
+    return Week;
 }
 
 // Case-insensitive comparison of a team-string field with a word. A word
@@ -612,6 +645,11 @@ int Get_Season_Finisher_Team(int nWhat, int bWinner, int nSeasonsAgo)
 // ---------------------------------------------------------------------------
 // Weeks and their GAME records
 
+// Playoff weeks: the games of a round depend on the size of the field (a
+// round of six teams a league plays three games, not two), so a round that
+// has its records is read from its schedule entries like a regular week. A
+// round not played yet starts after the records of the week before it and is
+// given its usual count of games.
 int Get_Week_First_Game_Index(int nWeek)
 {
     if (nWeek < 0) {
@@ -621,26 +659,15 @@ int Get_Week_First_Game_Index(int nWeek)
     if (nWeek == 0)
         return 0;
     const int nRegular = Regular_Season_Weeks();
-    if (nWeek < nRegular) {
-        if (nWeek >= SCHEDULE_WEEKS)
-            return NO_GAME_INDEX;
-        int nFirst = NO_GAME_INDEX;
-        const int nTeams = Count_Teams();
-        for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t) {
-            int nIndex = Schedule_Game_Index(t, nWeek);
-            if (nIndex >= 0 && nIndex < nFirst)
-                nFirst = nIndex;
-        }
-        return nFirst;
-    }
     if (nWeek >= nRegular + PLAYOFF_WEEKS)
         return NO_GAME_INDEX;
-    const int nLastRegular = Get_Week_First_Game_Index(nRegular - 1);
-    if (nLastRegular >= NO_GAME_INDEX)
+    const WEEK_RECORDS Week = Week_Records(nWeek);
+    if (nWeek < nRegular || Week.nGames > 0)
+        return Week.nFirst;
+    const int nBefore = Get_Week_First_Game_Index(nWeek - 1);
+    if (nBefore >= NO_GAME_INDEX)
         return NO_GAME_INDEX;
-    const int nBase = nLastRegular + Count_Week_Games(nRegular - 1);
-    static constexpr int STEP[PLAYOFF_WEEKS] = {0, 4, 8, 10};
-    return nBase + STEP[nWeek - nRegular];
+    return nBefore + Count_Week_Games(nWeek - 1);
 }
 
 int Count_Week_Games(int nWeek)
@@ -650,21 +677,14 @@ int Count_Week_Games(int nWeek)
         return 0;
     }
     const int nRegular = Regular_Season_Weeks();
-    if (nWeek < nRegular) {
-        if (nWeek >= SCHEDULE_WEEKS)
-            return 0;
-        // Teams whose entry names a GAME record (-1 is none; record 0 is a game).
-        int nPlaying = 0;
-        const int nTeams = Count_Teams();
-        for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t)
-            if (Schedule_Game_Index(t, nWeek) >= 0)
-                ++nPlaying;
-        return nPlaying / 2;
-    }
-    static constexpr int GAMES[PLAYOFF_WEEKS] = {4, 4, 2, 1};
-    if (nWeek < nRegular + PLAYOFF_WEEKS)
-        return GAMES[nWeek - nRegular];
-    return 0;
+    if (nWeek >= nRegular + PLAYOFF_WEEKS)
+        return 0;
+    // Teams whose entry names a GAME record (-1 is none; record 0 is a game).
+    const WEEK_RECORDS Week = Week_Records(nWeek);
+    if (nWeek < nRegular || Week.nGames > 0)
+        return Week.nGames;
+    static constexpr int USUAL_GAMES[PLAYOFF_WEEKS] = {4, 4, 2, 1};
+    return USUAL_GAMES[nWeek - nRegular];
 }
 
 int Get_Team_Game_Offset_In_Week(int nWeek, int nTeam)

@@ -127,10 +127,12 @@ int Get_Season_Finisher_Team(int nWhat, int bWinner, int nSeasonsAgo);
 // Weeks and their GAME records
 
 // Index of the week's first GAME record: 0 for week 0, the smallest index of
-// the week's schedule entries for a regular week (NO_GAME_INDEX when none),
-// then fixed steps for the four playoff weeks.
+// the week's schedule entries for a regular week (NO_GAME_INDEX when none).
+// A playoff week whose entries name records is read the same way; one not
+// played yet starts right after the records of the week before it.
 int Get_Week_First_Game_Index(int nWeek);
-// Games of a week: regular weeks from the schedule, then 4, 4, 2, 1.
+// Games of a week: the teams whose schedule entry names a GAME record,
+// halved; a playoff week not played yet counts its usual 4, 4, 2 or 1.
 int Count_Week_Games(int nWeek);
 // The first GAME of the week between two different franchises one of which
 // is the team; nullptr when none.

@@ -279,7 +279,7 @@ int Get_League_Finance_Index()
     return nIndex;
 }
 
-int Get_Current_Finance_Index()
+int Get_Cached_Finance_Index()
 {
     if (!Is_Owner_Mode())
         return STANDARD_FINANCE_INDEX;
@@ -295,7 +295,7 @@ int Get_Per_Game_Base_Revenue()
     // amount instead of dividing by zero.
     int nGames = Get_Games_Per_Season();
     int64_t nShare = nGames > 0 ? BASE_SALARY_CAP / nGames : BASE_SALARY_CAP;
-    int64_t nAmount = Nearest(nShare + 370000, 1000, Get_Current_Finance_Index());
+    int64_t nAmount = Nearest(nShare + 370000, 1000, Get_Cached_Finance_Index());
     nAmount = Nearest(nAmount, 100 + static_cast<int64_t>(League.Universe.nStat[REVENUE_ADJUSTMENT]), 100);
     int nResult = Clamp_To_Int(Inflate(nAmount));
     Set_Universe_Stat(LEAGUE_PER_GAME_AMOUNT, nResult);
@@ -342,7 +342,7 @@ int Compute_Team_Stadium_Income(int nTeam)
         d = Nearest(d, (11 - Difficulty()) * 100, 1000);
     d = Adjust_Demand_By_Cash(d, nTeam);
     d = Adjust_Demand_By_League_Level(d, nTeam);
-    d = Nearest(d, 1000, Get_Current_Finance_Index());
+    d = Nearest(d, 1000, Get_Cached_Finance_Index());
     d = Nearest(d, static_cast<int64_t>(League.Universe.nStat[REVENUE_ADJUSTMENT]) + 100, 100);
     d = Inflate(d);
     return Clamp_To_Int(std::max<int64_t>(1, d));
@@ -389,9 +389,11 @@ int Get_Team_Owner_Dividends(int nTeam)
         }
         nAmount = Nearest(nAmount, f, 1000);
     }
-    // Cash above 2% of the value is paid out in proportion. A value of 0 or
-    // less (a damaged record) has no such mark.
-    if (V > 0 && nCash > 20 * V)
+    // Cash above 2% of the value is paid out in proportion; a worthless
+    // franchise (value 0) pays nothing, as the zero divisor gives 0. A
+    // negative value (a damaged record) has no such mark: it would turn the
+    // dividends into payments to the club.
+    if (V >= 0 && nCash > 20 * V)
         nAmount = Nearest(nAmount, Nearest(nCash, 1000, 20 * V), 1000);
     return Clamp_To_Int(nAmount);
 }

@@ -50,7 +50,7 @@ int Get_League_Finance_Index();
 
 // The finance index the money rules use: 1000 while owner mode is off, the
 // stored index when it lies in 500..2000, else Get_League_Finance_Index().
-int Get_Current_Finance_Index();
+int Get_Cached_Finance_Index();
 
 // The league's per-game amount of broadcast money, computed from games per
 // season, the finance index and the revenue adjustment, stored as universe

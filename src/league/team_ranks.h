@@ -9,8 +9,9 @@
 // (values 900, 900, 850 give ranks 0, 0 and 2).
 //
 // The operations that test the team (all but Get_Team_Rating_Rank) give 0
-// for a value that holds no players (Is_Valid_Team); a value outside 0-40
-// other than NO_TEAM is also reported.
+// for a franchise slot not in use (Is_Valid_Team: slots 0-35 in use and the
+// special slots 36-40 pass); a value outside 0-40 other than NO_TEAM is also
+// reported.
 #pragma once
 
 // The strengths blended by the era's passing weight, plus three times the

@@ -311,35 +311,38 @@ int Get_Team_Starters_Score(int nTeam)
         Report_Error("nTeam out of bounds in Get_Team_Starters_Score([%d])", nTeam);
         return 0;
     }
+    // Only a franchise in use has sides to fill.
     if (nTeam >= FREE_AGENT_TEAM || !Is_Valid_Team(nTeam))
         return 0;
 
-    // The first slot of each side. An empty record reads as position 0 and
-    // so belongs to the offence; a side with no player has no window, and
-    // nothing is created here (this is a read).
-    int nFirst[3] = {-1, -1, -1};
-    const int nLength = Count_Team_Players(nTeam);
-    for (int s = 0; s < nLength; ++s) {
-        const int nSide = Get_Position_Side(League.Team[nTeam].Player[s].nVital[VITAL_POSITION]);
-        if (nSide >= 0 && nFirst[nSide] < 0)
-            nFirst[nSide] = s;
-    }
-
     const STARTERS X("Get_Team_Starters_Score", nTeam);
+    // The first slot of each side, looked up when the side is first met. A
+    // side met without a player of its own (an empty record reads as a
+    // quarterback, so this is the offence of a roster without one) gets a
+    // new player in its first empty slot, as every side lookup does.
+    int nFirst[3] = {-1, -1, -1};
+    bool bLooked[3] = {false, false, false};
     int nSum = 0;
     for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
-        const bool bEmpty = League.Team[nTeam].Player[s].nVital[VITAL_PLAYER_ID] == 0;
-        const int nPosition = bEmpty ? POSITION_QB : League.Team[nTeam].Player[s].nVital[VITAL_POSITION];
+        const PLAYER& Player = League.Team[nTeam].Player[s];
+        const int nPosition = Player.nVital[VITAL_PLAYER_ID] == 0 ? POSITION_QB : Player.nVital[VITAL_POSITION];
         const int nSide = Get_Position_Side(nPosition);
-        if (nSide < 0 || nFirst[nSide] < 0)
+        if (nSide < 0)
             continue;
-        if (s > nFirst[nSide] + SIDE_GROUP_SIZE[nSide] - 1)
+        if (!bLooked[nSide]) {
+            nFirst[nSide] = Get_Or_Create_Team_Side_Player(nTeam, nSide);
+            bLooked[nSide] = true;
+        }
+        if (nFirst[nSide] < 0 || s > nFirst[nSide] + SIDE_GROUP_SIZE[nSide] - 1)
             continue;
-        // An empty slot inside the offensive window counts as a missing
-        // quarterback: the all-20 overall, without writing into the record.
+        // An empty slot inside the window counts as a missing quarterback
+        // (the all-20 overall, twice), without writing into the record. A
+        // player just made in this slot counts at his own position, so the
+        // next call gives the same score.
+        const bool bEmpty = Player.nVital[VITAL_PLAYER_ID] == 0;
         const int nOverall = bEmpty ? MISSING_OVERALL : X.Overall(s);
         nSum += nOverall;
-        if (nPosition == POSITION_QB)
+        if (bEmpty || Player.nVital[VITAL_POSITION] == POSITION_QB)
             nSum += nOverall;
     }
     return nSum / 2;

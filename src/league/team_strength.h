@@ -9,9 +9,10 @@
 // third wide receiver on the roster. A missing starter counts 20 for every
 // rating or composite term and 40 for every overall term.
 //
-// Team values: 0-40 (franchises and the special slots). A slot that holds no
-// players rates as a club with every starter missing; NO_TEAM does too,
-// silently; any other value is reported and rated the same way.
+// Team values: 0-40 (franchises and the special slots). A roster without
+// players, and a franchise slot not in use (whose roster the player finders
+// do not search), rate as a club with every starter missing; NO_TEAM does
+// too, silently; any other value is reported and rated the same way.
 #pragma once
 
 // The codes by which callers select a strength.
@@ -40,5 +41,7 @@ int Get_Team_Strength_By_Code(int nTeam, int nCode);
 // Half the sum of the starters' overall ratings (a quarterback counts
 // twice): the first 11 slots from the first offensive player, the first 11
 // from the first defender and the first two from the first kicker or punter.
+// Empty slots read as quarterbacks, so a roster without an offensive player
+// gets one made up in its first empty slot (Get_Or_Create_Team_Side_Player).
 // 0 for a team value of 36 or more and for a franchise slot not in use.
 int Get_Team_Starters_Score(int nTeam);

@@ -53,7 +53,10 @@ struct STAMPED_LINE {
 
 void Stamp_Line(STAMPED_LINE& Out, const char* szTag, const char* szEnd, const char* szFormat, va_list args)
 {
-    std::vsnprintf(Out.szText, sizeof(Out.szText), szFormat, args);
+    if (szFormat != nullptr)
+        std::vsnprintf(Out.szText, sizeof(Out.szText), szFormat, args);
+    else
+        Out.szText[0] = '\0';
     Format_Into(Out.szLine, sizeof(Out.szLine), "%ld %s%s%s", sys::Seconds_Since_1970(), szTag, Out.szText, szEnd);
 }
 
@@ -113,7 +116,8 @@ static void Debug_Output_Formatted(const char* szFormat, va_list args)
 
 int Debug_Message(unsigned nMask, const char* szFormat, ...)
 {
-    if ((nMask & g_nStartupFlags) == 0)
+    // Only the debug channels: IS_NOT_RANDOM and SHOW_SYSTEM_ERRORS open none.
+    if ((nMask & g_nStartupFlags & STARTUP_DEBUG_FLAGS) == 0)
         return 0;
     va_list args;
     va_start(args, szFormat);

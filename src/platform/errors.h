@@ -27,7 +27,7 @@ int Report_Error(const char* szFormat, ...) KELVO_PRINTF(1, 2);
 void Write_Debug_Log(const char* szFormat, ...) KELVO_PRINTF(1, 2);
 
 // "%ld Debug: %s\n" to the debugger output only, when nMask shares a bit with
-// the start-up debug flags. Returns 0.
+// the start-up debug flags (STARTUP_DEBUG_FLAGS that are set). Returns 0.
 int Debug_Message(unsigned nMask, const char* szFormat, ...) KELVO_PRINTF(2, 3);
 
 // "%ld Debug: %s\n" to the debugger output only. Returns 0.
@@ -42,14 +42,17 @@ int Get_Error_Count();
 void Reset_Error_Count();
 
 // Start-up flags ("IS_NOT_RANDOM", "SHOW_SYSTEM_ERRORS", "DTXT_PBPDIAGRAM",
-// "DTXT_PBPSELECTOR", "DTXT_AGG").
+// "DTXT_PBPSELECTOR", "DTXT_AGG"). The three debug flags are the channels
+// Debug_Message masks name: the play-diagram code logs on 0x10000 and, when
+// the play selector draws, on 0x30000.
 enum STARTUP_FLAG : unsigned {
     FLAG_IS_NOT_RANDOM = 1u << 0,
     FLAG_SHOW_SYSTEM_ERRORS = 1u << 1,
-    FLAG_DTXT_PBPDIAGRAM = 1u << 2,
-    FLAG_DTXT_PBPSELECTOR = 1u << 3,
-    FLAG_DTXT_AGG = 1u << 4,
+    FLAG_DTXT_PBPDIAGRAM = 0x10000u,
+    FLAG_DTXT_PBPSELECTOR = 0x20000u,
+    FLAG_DTXT_AGG = 0x40000u,
 };
+constexpr unsigned STARTUP_DEBUG_FLAGS = FLAG_DTXT_PBPDIAGRAM | FLAG_DTXT_PBPSELECTOR | FLAG_DTXT_AGG;
 unsigned Get_Startup_Flags();
 void Set_Startup_Flags(unsigned nFlags);
 // Reads the flag words out of a text (command line or "CommandLine.txt").

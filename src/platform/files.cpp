@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -24,18 +25,27 @@ bool Equal_No_Case(const std::string& a, const char* b)
     return true;
 }
 
-bool Path_Exists(const std::string& Path)
+bool Path_Exists(const std::string& Path, bool bFolder)
 {
     struct stat st;
-    return ::stat(Path.c_str(), &st) == 0;
+    return ::stat(Path.c_str(), &st) == 0 && (!bFolder || S_ISDIR(st.st_mode));
+}
+
+std::string Join(const std::string& Folder, const std::string& Name)
+{
+    if (Folder.empty())
+        return Name;
+    return Folder == "/" ? "/" + Name : Folder + "/" + Name;
 }
 
 // The entry of the folder whose name matches the component without regard to
-// case; the exact spelling wins when it exists.
-bool Find_Component(const std::string& Folder, const std::string& Component, std::string& Found)
+// case. The exact spelling wins when it exists; a component that more of the
+// path follows must be a folder, so folders win over files there. Among
+// several spellings the smallest byte order is taken, not whichever the
+// folder listing happens to give first.
+bool Find_Component(const std::string& Folder, const std::string& Component, bool bFolder, std::string& Found)
 {
-    std::string Exact = Folder.empty() ? Component : (Folder == "/" ? "/" + Component : Folder + "/" + Component);
-    if (Path_Exists(Exact)) {
+    if (Path_Exists(Join(Folder, Component), bFolder)) {
         Found = Component;
         return true;
     }
@@ -43,11 +53,17 @@ bool Find_Component(const std::string& Folder, const std::string& Component, std
     if (pDir == nullptr)
         return false;
     bool bFound = false;
+    bool bFoundFolder = false;
     while (dirent* pEntry = ::readdir(pDir)) {
-        if (Equal_No_Case(Component, pEntry->d_name)) {
+        if (!Equal_No_Case(Component, pEntry->d_name))
+            continue;
+        bool bIsFolder = Path_Exists(Join(Folder, pEntry->d_name), true);
+        bool bBetter = !bFound || (bFolder && bIsFolder && !bFoundFolder) ||
+                       ((!bFolder || bIsFolder == bFoundFolder) && std::strcmp(pEntry->d_name, Found.c_str()) < 0);
+        if (bBetter) {
             Found = pEntry->d_name;
             bFound = true;
-            break;
+            bFoundFolder = bIsFolder;
         }
     }
     ::closedir(pDir);
@@ -81,7 +97,9 @@ std::string Resolve_Path(const char* szPath)
             continue;
         std::string Name = Component;
         if (bResolving && Component != "." && Component != "..") {
-            if (!Find_Component(Result, Component, Name)) {
+            // A slash after this component: it names a folder.
+            bool bFolder = nNext < Path.size();
+            if (!Find_Component(Result, Component, bFolder, Name)) {
                 // Nothing there yet: new components keep their spelling.
                 Name = Component;
                 bResolving = false;
@@ -103,7 +121,14 @@ FILE* Open_File(const char* szPath, const char* szMode)
 {
     if (szPath == nullptr || szMode == nullptr || szPath[0] == '\0')
         return nullptr;
-    return std::fopen(Resolve_Path(szPath).c_str(), szMode);
+    std::string Path = Resolve_Path(szPath);
+    // A folder is no file: Linux would open one for reading, Windows not.
+    struct stat st;
+    if (::stat(Path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        errno = EISDIR;
+        return nullptr;
+    }
+    return std::fopen(Path.c_str(), szMode);
 }
 
 bool File_Exists(const char* szPath)
@@ -169,6 +194,8 @@ bool Read_Whole_File(const char* szPath, std::vector<unsigned char>& Data)
 
 bool Wildcard_Match(const char* szPattern, const char* szName)
 {
+    if (szPattern == nullptr || szName == nullptr)
+        return false;
     // Iterative '*' and '?' matching, without regard to case.
     const char* p = szPattern;
     const char* s = szName;
@@ -208,6 +235,8 @@ std::vector<std::string> List_Folder(const char* szFolder, const char* szPattern
             Names.emplace_back(pEntry->d_name);
     }
     ::closedir(pDir);
+    // In name order, so that "the first found" is the same on every system.
+    std::sort(Names.begin(), Names.end());
     return Names;
 }
 

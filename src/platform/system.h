@@ -19,4 +19,16 @@ bool Debugger_Output_Enabled();
 bool Debugger_Attached();
 // Stops in the debugger when one is attached; otherwise nothing.
 void Break_Into_Debugger();
+
+// The crash handler: on a fatal signal (SIGSEGV, SIGBUS, SIGFPE, SIGILL,
+// SIGABRT) a short report is appended to Crash_Report_Name() in the current
+// folder, then the signal takes its default course. The name is fixed when the
+// handler is installed: "Crash-Vazarudu-Kelvo-%04d-%03d.txt" with the year and
+// the day of the year (1-366).
+void Install_Crash_Handler();
+std::string Crash_Report_Name();
+// Appends the report of signal nSignal (with the recent errors) to a file.
+// Uses only calls that are safe inside a signal handler; false when the file
+// cannot be written.
+bool Write_Crash_Report(const char* szPath, int nSignal);
 }  // namespace sys

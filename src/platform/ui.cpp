@@ -76,8 +76,9 @@ int Show_Message_Box(const char* szText, const char* szCaption, unsigned nStyle)
 // An information box with one OK button and a formatted text.
 static int Show_Information_Box(const char* szCaption, const char* szFormat, va_list args)
 {
-    char szText[ERROR_TEXT_SIZE];
-    std::vsnprintf(szText, sizeof(szText), szFormat, args);
+    char szText[ERROR_TEXT_SIZE] = "";
+    if (szFormat != nullptr)
+        std::vsnprintf(szText, sizeof(szText), szFormat, args);
     return Show_Message_Box(szText, szCaption, BOX_OK | BOX_ICON_INFORMATION | BOX_TASKMODAL);
 }
 

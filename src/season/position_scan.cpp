@@ -5,7 +5,7 @@
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/player_text.h"
-#include "league/team.h"
+#include "tools/player_repairs.h"
 
 namespace {
 
@@ -19,20 +19,13 @@ constexpr int LAST_OLD_POSITION = 13;
 
 void Scan_Player_Records_On_Load()
 {
-    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
-        if (!Is_Valid_Team(t))
-            continue;
-        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
-            PLAYER& Player = League.Team[t].Player[s];
-            if (Player.nVital[VITAL_PLAYER_ID] == 0)
-                continue;
-            const int nPosition = Player.nVital[VITAL_POSITION];
-            if (nPosition == POSITION_RB) {
-                if (Get_Player_Rated_Measure(t, s) >= FULLBACK_MEASURE)
-                    Player.nVital[VITAL_POSITION] = POSITION_FB;
-            } else if (nPosition >= POSITION_FB && nPosition <= LAST_OLD_POSITION) {
-                Player.nVital[VITAL_POSITION] = nPosition + 1;
-            }
+    For_Each_Player_In_Use([](int t, int s) {
+        int32_t& nPosition = League.Team[t].Player[s].nVital[VITAL_POSITION];
+        if (nPosition == POSITION_RB) {
+            if (Get_Player_Rated_Measure(t, s) >= FULLBACK_MEASURE)
+                nPosition = POSITION_FB;
+        } else if (nPosition >= POSITION_FB && nPosition <= LAST_OLD_POSITION) {
+            nPosition = nPosition + 1;
         }
-    }
+    });
 }

@@ -41,11 +41,6 @@ constexpr const char* SALARY_QUESTION =
     "Would you like Vazarudu Kelvo to automatically fix this data?";
 constexpr const char* CASH_QUESTION = "Fix negative team cash levels caused by corrupt salary data?";
 
-bool Is_Franchise_In_Use(int nTeam)
-{
-    return nTeam >= 0 && nTeam < MAX_FRANCHISES && Is_Team_Slot_Used(nTeam);
-}
-
 // The salary a corrupt one is repaired to. Pricing the contract from the
 // player's value comes with the contract code; until then a corrupt salary
 // falls to the league minimum for his credited seasons.
@@ -118,7 +113,7 @@ int Update_Rookie_Contract(int nTeam, int nSlot, int bSetBonus)
 void Update_All_Rookie_Contract_Values(int nMode)
 {
     for (int t = 0; t < MAX_FRANCHISES; ++t) {
-        if (!Is_Franchise_In_Use(t))
+        if (!Is_Team_Slot_Used(t))
             continue;
         for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
             if (League.Team[t].Player[s].nVital[VITAL_PLAYER_ID] != 0)
@@ -132,7 +127,7 @@ void Check_Fix_Salary_Data()
     const int nLimit = Get_Inflated_Cap_Third();
     bool bCorrupt = false;
     for (int t = 0; t < MAX_FRANCHISES && !bCorrupt; ++t) {
-        if (!Is_Franchise_In_Use(t))
+        if (!Is_Team_Slot_Used(t))
             continue;
         for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
             const PLAYER& Player = League.Team[t].Player[s];
@@ -145,7 +140,7 @@ void Check_Fix_Salary_Data()
     if (!bCorrupt || Show_Message_Box(SALARY_QUESTION, "Fix salary data?", BOX_YESNO) != ID_YES)
         return;
     for (int t = 0; t < MAX_FRANCHISES; ++t) {
-        if (!Is_Franchise_In_Use(t))
+        if (!Is_Team_Slot_Used(t))
             continue;
         for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
             PLAYER& Player = League.Team[t].Player[s];
@@ -157,7 +152,7 @@ void Check_Fix_Salary_Data()
         return;
     const int nCash = std::clamp(Get_Inflated_Base_Amount(), CASH_MINIMUM, CASH_MAXIMUM);
     for (int t = 0; t < MAX_FRANCHISES; ++t) {
-        if (Is_Franchise_In_Use(t) && League.Team[t].nFinancialStat[FINANCE_CASH] < 0)
+        if (Is_Team_Slot_Used(t) && League.Team[t].nFinancialStat[FINANCE_CASH] < 0)
             Set_Team_Financial_Stat(t, FINANCE_CASH, nCash);
     }
 }

@@ -4,9 +4,6 @@
 
 #include <cmath>
 
-#include "league/league_data.h"
-#include "league/player.h"
-#include "league/team.h"
 #include "tools/stat_based_rating.h"
 
 namespace {
@@ -16,52 +13,36 @@ constexpr int LAST_OLD_RATING = 16;
 
 void Remove_Players_Without_Position()
 {
-    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
-        if (!Is_Valid_Team(t))
-            continue;
-        bool bRemoved = false;
-        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
-            const PLAYER& Player = League.Team[t].Player[s];
-            int nPosition = Player.nVital[VITAL_POSITION];
-            // A negative position names no position either, and would index
-            // every position table out of bounds.
-            if (Player.nVital[VITAL_PLAYER_ID] != 0 && (nPosition < POSITION_QB || nPosition > POSITION_P)) {
-                Clear_Player(t, s);
-                bRemoved = true;
-            }
+    bool bRemoved[TOTAL_NUMBER_OF_TEAMS] = {};
+    For_Each_Player_In_Use([&bRemoved](int t, int s) {
+        int nPosition = League.Team[t].Player[s].nVital[VITAL_POSITION];
+        // A negative position names no position either, and would index
+        // every position table out of bounds.
+        if (nPosition < POSITION_QB || nPosition > POSITION_P) {
+            Clear_Player(t, s);
+            bRemoved[t] = true;
         }
-        if (bRemoved)
+    });
+    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
+        if (bRemoved[t])
             Compact_Team_Roster(t);
     }
 }
 
 void Convert_Old_Player_Ratings()
 {
-    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
-        if (!Is_Valid_Team(t))
-            continue;
-        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
-            PLAYER& Player = League.Team[t].Player[s];
-            if (Player.nVital[VITAL_PLAYER_ID] == 0)
-                continue;
-            for (int r = FIRST_OLD_RATING; r <= LAST_OLD_RATING; ++r) {
-                if (std::isnan(Player.fRating[r]))
-                    Player.fRating[r] = Get_Default_Rating(r);
-                else if (Player.fRating[r] < MINIMUM_RATING)
-                    Player.fRating[r] = MINIMUM_RATING;
-            }
+    For_Each_Player_In_Use([](int t, int s) {
+        PLAYER& Player = League.Team[t].Player[s];
+        for (int r = FIRST_OLD_RATING; r <= LAST_OLD_RATING; ++r) {
+            if (std::isnan(Player.fRating[r]))
+                Player.fRating[r] = Get_Default_Rating(r);
+            else if (Player.fRating[r] < MINIMUM_RATING)
+                Player.fRating[r] = MINIMUM_RATING;
         }
-    }
+    });
 }
 
 void Recompute_All_Player_Ratings()
 {
-    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
-        if (!Is_Valid_Team(t))
-            continue;
-        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
-            if (League.Team[t].Player[s].nVital[VITAL_PLAYER_ID] != 0)
-                Recompute_Player_Ratings(t, s);
-        }
-    }
+    For_Each_Player_In_Use([](int t, int s) { Recompute_Player_Ratings(t, s); });
 }

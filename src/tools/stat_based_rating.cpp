@@ -10,18 +10,6 @@ namespace {
 
 constexpr int PREDICTED_PERIOD = 3;
 
-// The statistic that holds each rating 0-26.
-constexpr int STAT_OF_RATING[NUMBER_OF_RATINGS] = {
-    208, 209,                     // health, durability
-    200, 201, 202, 203, 204,      // accuracy, distance, control, red zone, mobility
-    227, 228, 229, 230,           // speed, power, quickness, vision
-    206, 207,                     // receiving, hands
-    231, 232,                     // kick returns, punt returns
-    210, 211, 212,                // pass blocking, run blocking, discipline
-    215, 216, 217, 218, 219,      // run defence, pass rush, coverage, turnovers, tackling
-    220, 221, 223, 222,           // field-goal accuracy and power, punt accuracy and power
-};
-static_assert(sizeof(STAT_OF_RATING) / sizeof(STAT_OF_RATING[0]) == NUMBER_OF_RATINGS);
 
 // An offensive lineman's blocking ratings read his own blocking statistics.
 constexpr int LINEMAN_PASS_BLOCKING_STAT = 6;
@@ -40,7 +28,7 @@ float Get_Stat_Based_Rating(int nTeam, int nSlot, int nRating)
         Report_Error("nRating out of bounds in Get_Stat_Based_Rating(%d,%d,[%d])", nTeam, nSlot, nRating);
         return MINIMUM_RATING;
     }
-    int nStat = STAT_OF_RATING[nRating];
+    int nStat = Get_Rating_Grade_Code(nRating);
     int nPosition = League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
     if (nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS && Get_Position_Unit(nPosition) == OFFENSIVE_LINE_UNIT) {
         if (nRating == RATING_PASS_BLOCKING_INDEX)

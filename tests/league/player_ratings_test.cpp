@@ -202,7 +202,7 @@ TEST_F(PlayerOverall, PositionRules)
     // A running back whose receiving beats his raw value gains 13% of the difference.
     PLAYER& Back = Add_Player(1, 1, 2, POSITION_RB);
     Back.fRating[RATING_RECEIVING] = 90.0f;
-    EXPECT_NEAR(Get_Position_Overall_Rating(1, 1, POSITION_RB), 0.87f * 74.0f + 0.13f * 90.0f, 2e-4);
+    EXPECT_NEAR(Get_Position_Overall_Rating(1, 1, POSITION_RB), 76.08f, 2e-4);   // 64.38 + 11.7
 
     // A defensive tackle's coverage does not count.
     PLAYER& Tackle = Add_Player(1, 2, 3, POSITION_DT);
@@ -213,7 +213,7 @@ TEST_F(PlayerOverall, PositionRules)
     PLAYER& Snapper = Add_Player(1, 3, 4, POSITION_P);
     Snapper.fRating[RATING_PUNT_DISTANCE] = 35.0f;
     Snapper.fRating[RATING_PUNT_ACCURACY] = 40.0f;
-    EXPECT_NEAR(Get_Position_Overall_Rating(1, 3, POSITION_P), (30.0f + 70.0f) * 0.5f, 2e-4);
+    EXPECT_NEAR(Get_Position_Overall_Rating(1, 3, POSITION_P), 50.0f, 2e-4);
     Snapper.bStat[BYTE_STAT_DEPTH_SLOT] = EXPANDED_LONG_SNAPPER;
     EXPECT_NEAR(Get_Position_Overall_Rating(1, 3, POSITION_P), 65.0f, 2e-4);
     Snapper.bStat[BYTE_STAT_DEPTH_SLOT] = EXPANDED_SPECIAL_TEAMS;
@@ -232,6 +232,17 @@ TEST_F(PlayerOverall, PositionRules)
     EXPECT_EQ(Errors_Reported(), 0);
     EXPECT_EQ(Get_Player_Overall_Rating(1, 100), 0.0f);
     EXPECT_TRUE(Last_Error_Contains("nSlot out of bounds in Get_Player_Overall_Rating(1,[100])"));
+
+    // The vital blend: (3 x 10 / 4 = 7.5 -> 8, + 3 x 4) / 4 = 5; with no seasons
+    // the first term is 0: 12 / 4.
+    Back.nVital[VITAL_FIELD_9] = 10;
+    Back.nVital[VITAL_SEASONS_PLAYED] = 4;
+    Back.nVital[VITAL_FIELD_23] = 4;
+    EXPECT_EQ(Get_Player_Vital_Blend(1, 1), 5);
+    Back.nVital[VITAL_SEASONS_PLAYED] = 0;
+    EXPECT_EQ(Get_Player_Vital_Blend(1, 1), 3);
+    EXPECT_EQ(Get_Player_Vital_Blend(41, 0), 0);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Get_Player_Vital_Blend([41],0)"));
 }
 
 TEST_F(PlayerOverall, ScalingReachesTheTargetWithoutTouchingSpeed)

@@ -15,6 +15,7 @@
 
 #include "league/historical.h"
 #include "league/league_structure.h"
+#include "league/overall_rating.h"
 #include "league/player.h"
 #include "league/player_stats.h"
 #include "league/player_text.h"
@@ -144,6 +145,24 @@ TEST_F(PlayerStatsTest, QuarterbackRatesAndGrades)
     EXPECT_EQ(Stat(0, 0, 0, 217), 20);
     EXPECT_EQ(Stat(0, 0, 0, 221), 20);
     EXPECT_EQ(Stat(0, 0, 0, 214), 20);   // no formula: raised to the floor
+
+    // Production scores of a quarterback. Rushing: x = 60 + 200, + 100 + 65 =
+    // 425, x 0.95 = 403.75 -> 404; share 250 + 150000 / 500 = 550.
+    // 422: a = 404 + 66 + 200 - 160 = 510; R(450 x 510 / 7 = 32785) + 450 = 181 + 450.
+    // 423: a = 404 + 60; R(550 x 464 / 7 = 36457) + 450 + 50 = 191 + 500.
+    EXPECT_EQ(Stat(0, 0, 0, 422), 631);
+    EXPECT_EQ(Stat(0, 0, 0, 423), 691);
+    EXPECT_EQ(Stat(0, 0, 0, 424), 0);
+    // Passing: T = 40 x 16 = 640, R = 25; k = 600 / 2 + 500 = 800;
+    // u = 500 x 4830 / 4000 = 603.75 -> 604.
+    // 425: t = 800 x 41 / 48 = 683.3 -> 683; w = R(1000 x R(896000) = 947000) = 973;
+    // 683 x 973 / 1000 = 664.6 -> 665, + 2 x (27 - 20).
+    // 426: t = 800 x 25 / 32 = 625; w = R(1000 x R(1104000) = 1051000) = 1025;
+    // 625 x 1025 / 1000 = 640.6 -> 641.
+    Fill(QB, 1, {10, 6});
+    QB.nCounter[2] = 600;
+    EXPECT_EQ(Stat(0, 0, 0, 425), 679);
+    EXPECT_EQ(Stat(0, 0, 0, 426), 641);
 
     // Replay mode damps a grade by the predicted sample: with no predicted
     // games f = 0, so the grade is halved: 71 x 500 / 1000 = 35.5 -> 36.
@@ -332,8 +351,8 @@ TEST_F(PlayerStatsTest, OffensiveLinemanGrades)
     // 99 - 12.8 -> 99 - 13.
     EXPECT_EQ(Stat(0, 0, 0, 212), 86);
     // 213: a = 32 x 500 / 25 = 640; f = 319 held at 310; 1140 x 310 / 310 = 1140;
-    // x 27 / 28 = 1099.3; / 25 = 44; 20 + 44.
-    EXPECT_EQ(Stat(0, 0, 0, 213), 64);
+    // x 27 / 28 = 1099.3 -> 1099; / 25 = 43.96, truncated; 20 + 43.
+    EXPECT_EQ(Stat(0, 0, 0, 213), 63);
     // 227: 75 / 10 - 28 / 2 + 43.
     EXPECT_EQ(Stat(0, 0, 0, 227), 36);
     // 420: q = 500, x = 250 + 460 = 710, x 0.95 = 674.5 -> 675.
@@ -426,6 +445,15 @@ TEST_F(PlayerStatsTest, DefenderCodesGradesAndScores)
     EXPECT_EQ(Stat(0, 1, 0, 215), 69);
     EXPECT_EQ(Stat(0, 1, 0, 227), 56);    // 107 - 27 - 24
     EXPECT_EQ(Stat(0, 1, 0, 430), 765);   // 5 x 118 / 2 + 370 + 100
+
+    // A defensive tackle of 300 pounds.
+    PLAYER& Tackle = Add_Player(0, 4, POSITION_DT, 300, 75, 1995);
+    Fill(Tackle, 0, {16, 16, 30, 20, 4, 1, 2});
+    // 216: 200 + 50 + 10 + 160 + (1000 + 3) / 6 = 587; 44 + 24 + 5 = 73.
+    EXPECT_EQ(Stat(0, 4, 0, 216), 73);
+    // 215: x = 96 x 1.3 = 124.8 -> 125, + 100 / 3 = 158; R(632) + 15 + 39 = 79.
+    EXPECT_EQ(Stat(0, 4, 0, 215), 79);
+    EXPECT_EQ(Stat(0, 4, 0, 227), 42);    // 84 - 30 - 12
 
     // A cornerback: coverage, returns and the return values of defensive backs.
     PLAYER& Corner = Add_Player(0, 2, POSITION_CB, 190, 71, 1995);
@@ -560,6 +588,32 @@ TEST_F(PlayerStatsTest, SeasonLinePeriods)
     EXPECT_EQ(League.SeasonLines[300][3 + 9], 6);
     Add_To_Player_Stat(0, 0, 5, 8, 30);
     EXPECT_EQ(League.SeasonLines[301][3 + 8], 1230);
+
+    // Catches per target: over the career only the lines whose targets are at
+    // least their catches count (60 of 100; the line with 30 of 20 is left out).
+    League.SeasonLines[300][3 + 4] = 100;
+    League.SeasonLines[300][3 + 10] = 60;
+    League.SeasonLines[301][3 + 4] = 20;
+    League.SeasonLines[301][3 + 10] = 30;
+    EXPECT_EQ(Stat(0, 0, 2, 148), 600);
+    EXPECT_EQ(Stat(0, 0, 5, 148), 1500);
+
+    // Rescaling a period: 1230 x 25 / 100 = 307.5 -> 308 and 6 x 25 / 100 = 1.5 -> 2
+    // in the lines, 77 -> 19.25 -> 19 in the record; 100 percent changes nothing.
+    Scale_Player_Stat(0, 0, 5, 25);
+    EXPECT_EQ(League.SeasonLines[301][3 + 8], 308);
+    EXPECT_EQ(League.SeasonLines[301][3 + 4], 5);
+    Scale_Player_Stat(0, 0, 4, 25);
+    EXPECT_EQ(League.SeasonLines[300][3 + 9], 2);
+    Scale_Player_Stat(0, 0, 0, 25);
+    EXPECT_EQ(Back.nStat[0][8], 19);
+    Back.nStat[0][8] = 77;
+    {
+        LEAGUE_SNAPSHOT Unscaled;
+        Scale_Player_Stat(0, 0, 0, 100);
+        Scale_Player_Stat(0, 0, 6, 50);   // no line linked there
+        EXPECT_TRUE(Unscaled.Unchanged());
+    }
     Clear_Player_Season_Stats(0, 0, 4);
     EXPECT_EQ(League.SeasonLines[300][3 + 8], 0);
     EXPECT_EQ(League.SeasonLines[300][0], 2017);   // the line itself stays
@@ -613,6 +667,11 @@ TEST_F(PlayerStatsTest, OverallPeakAndValueCodes)
     EXPECT_EQ(Stat(0, 0, 0, STAT_CODE_PEAK), 73);
     EXPECT_EQ(Stat(0, 1, 0, STAT_CODE_PEAK), Stat(0, 1, 3, STAT_CODE_OVERALL));
     EXPECT_EQ(Stat(0, 0, 0, 299), 73);
+    // 305: o = 23 (73.2 - 50 truncated), p = 73 - 50 = 23; t = 529 x 23 = 12167;
+    // 1000 x 2 x 1216 / 5000 (the salary at a cap of 55,000,000) = 486.4.
+    League.Universe.nStat[SALARY_CAP] = 55000000;
+    League.Team[0].Player[0].nVital[VITAL_SALARY] = 5000;
+    EXPECT_EQ(Stat(0, 0, 0, 305), 486);
     // Depth-chart level: the second quarterback of team 0; none for the pool.
     EXPECT_EQ(Stat(0, 0, 0, STAT_CODE_DEPTH_CHART_LEVEL), 1);
     EXPECT_EQ(Stat(0, 1, 0, STAT_CODE_DEPTH_CHART_LEVEL), 2);
@@ -697,7 +756,21 @@ TEST_F(PlayerStatsTest, RefusedArgumentsAndUnknownCodes)
     EXPECT_TRUE(Last_Error_Contains("Invalid nSeason in Set_Player_Stat("));
     Clear_Player_All_Stats(0, 100);
     EXPECT_TRUE(Last_Error_Contains("nSlot out of bounds in Clear_Player_All_Stats(0,[100])"));
-    EXPECT_EQ(Errors_Reported(), 4);
+    Set_Player_Stat(41, 0, 0, 2, 7);
+    EXPECT_TRUE(Last_Error_Contains(
+        "Invalid nTeam in Set_Player_Stat(nTeam = 41, nSlot = 0, nSeason = 0, nStat = 2, nValue = 7)"));
+    Set_Player_Stat(0, 100, 0, 2, 7);
+    EXPECT_TRUE(Last_Error_Contains(
+        "Invalid nSlot in Set_Player_Stat(nTeam = 0, nSlot = 100, nSeason = 0, nStat = 2, nValue = 7) [Week " +
+        std::to_string(Get_Current_Week()) + "]"));
+    Set_Player_Stat(0, 0, 0, 20, 7);
+    EXPECT_TRUE(Last_Error_Contains(
+        "Invalid nStat in Set_Player_Stat(nTeam = 0, nSlot = 0, nSeason = 0, nStat = 20, nValue = 7)"));
+    Scale_Player_Stat(0, 0, 34, 50);
+    EXPECT_TRUE(Last_Error_Contains("nSeason out of bounds in Scale_Player_Stat(0,0,[34],50)"));
+    Scale_Player_Stat(41, 0, 0, 50);
+    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Scale_Player_Stat([41],0,0,50)"));
+    EXPECT_EQ(Errors_Reported(), 9);
     Clear_Player_Season_Stats(41, 0, 0);   // every statistic is refused in turn
     EXPECT_EQ(Errors_Reported(), 20);
     EXPECT_TRUE(Before.Unchanged());

@@ -152,6 +152,11 @@ TEST_F(StandingsTest, ResultCountsFollowTheFilters)
     Put_Game(0, A, FREE_AGENT_TEAM, 0, 50, 1);
     Put_Game(1, A, A, 0, 50, 1);
     EXPECT_EQ(Count_Team_Results(A, RESULT_LOSSES, RESULTS_ALL_GAMES), 1);
+    // A win over franchise slot 5, out of use (division -1): a game, but in
+    // no league.
+    Put_Game(2, 5, A, 0, 9, 1);
+    EXPECT_EQ(Count_Team_Results(A, RESULT_WINS, RESULTS_ALL_GAMES), 1);
+    EXPECT_EQ(Count_Team_Results(A, RESULT_WINS, RESULTS_AGAINST_LEAGUE), 0);
 
     // An empty league counts nothing; bad arguments are reported.
     SetUp();
@@ -459,7 +464,7 @@ TEST_F(StandingsTest, PastFinishersComeFromTheFinishCodes)
 
 TEST_F(StandingsTest, WeekIndexesFromTheSchedulesAndThePlayoffSteps)
 {
-    for (int t = 0; t < 4; ++t) {
+    for (int t = 0; t < 6; ++t) {
         Use_Team(t, 0);
         for (int w = 0; w < SCHEDULE_WEEKS; ++w)
             League.Team[t].nSchedule[w][3] = -1;
@@ -474,6 +479,7 @@ TEST_F(StandingsTest, WeekIndexesFromTheSchedulesAndThePlayoffSteps)
     Put_Game(2, 0, 2, 7, 3, 1);
     Put_Game(3, 1, 3, 0, 3, 1);
     Put_Game(4, 3, 0, 10, 3, 1);
+    League.Team[5].nSchedule[1][3] = 450;   // no such record: ignored
 
     EXPECT_EQ(Count_Week_Games(0), 2);   // record 0 is a game too
     EXPECT_EQ(Count_Week_Games(1), 2);
@@ -512,6 +518,35 @@ TEST_F(StandingsTest, WeekIndexesFromTheSchedulesAndThePlayoffSteps)
     League.StandingsArea.nPlayoffDay[0] = 0;
     EXPECT_EQ(Count_Week_Games(1), 2);
     EXPECT_EQ(Count_Week_Games(2), 4);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // A round that has its records is read from them. Six teams in the wild
+    // card week play three games, records 5 (0, 1), 6 (2, 3) and 7 (4, 5):
+    // the division round then starts at record 8, not at b + 4 = 9.
+    League.StandingsArea.nPlayoffDay[0] = 3;
+    League.Team[0].nSchedule[2][3] = 4;
+    League.Team[3].nSchedule[2][3] = 4;
+    for (int t = 0; t < 6; ++t)
+        League.Team[t].nSchedule[3][3] = 5 + t / 2;
+    EXPECT_EQ(Get_Week_First_Game_Index(3), 5);
+    EXPECT_EQ(Count_Week_Games(3), 3);
+    EXPECT_EQ(Get_Week_First_Game_Index(4), 8);
+    EXPECT_EQ(Count_Week_Games(4), 4);      // not played yet: the usual four
+    EXPECT_EQ(Get_Week_First_Game_Index(5), 12);
+    EXPECT_EQ(Get_Week_First_Game_Index(6), 14);
+    // The division round plays records 8 (teams 0, 1) and 9 (3, 4).
+    Put_Game(9, 3, 4, 17, 20, 4);
+    for (int t : {0, 1})
+        League.Team[t].nSchedule[4][3] = 8;
+    for (int t : {3, 4})
+        League.Team[t].nSchedule[4][3] = 9;
+    EXPECT_EQ(Count_Week_Games(4), 2);
+    EXPECT_EQ(Get_Week_First_Game_Index(5), 10);
+    EXPECT_EQ(Count_Week_Games(5), 2);
+    EXPECT_EQ(Get_Week_First_Game_Index(6), 12);
+    EXPECT_EQ(Count_Week_Games(6), 1);
+    EXPECT_EQ(Get_Team_Game_Index_In_Week(4, 4), 9);
+    EXPECT_EQ(Find_Team_Game_In_Week(4, 4), &League.Game[9]);
     EXPECT_EQ(Errors_Reported(), 0);
 
     EXPECT_EQ(Count_Week_Games(-1), 0);

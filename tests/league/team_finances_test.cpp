@@ -258,6 +258,17 @@ TEST_F(TeamFinancesTest, OwnerDividends)
     Set_Team_Financial_Stat(0, FINANCE_CASH, 69951760);
     EXPECT_EQ(Get_Team_Owner_Dividends(0), 10272984);
 
+    // Loyalty 0 makes the franchise worthless (V = 0): (30 x 1,573,600) / 16
+    // = 2,950,500. Cash 0 is not above 20 V: f = 450 + 100, 1,622,775.
+    // Any cash above it divides by the zero mark, which gives 0.
+    Set_Team_Financial_Stat(0, FINANCE_LOYALTY, 0);
+    Set_Team_Financial_Stat(0, FINANCE_CASH, 0);
+    EXPECT_EQ(Get_Team_Owner_Dividends(0), 1622775);
+    EXPECT_EQ(Stored(0, FINANCE_FRANCHISE_VALUE), 0);
+    Set_Team_Financial_Stat(0, FINANCE_CASH, 1000);
+    EXPECT_EQ(Get_Team_Owner_Dividends(0), 0);
+    Set_Team_Financial_Stat(0, FINANCE_LOYALTY, 1000);
+
     // No games in the season: nothing per game, and no division by zero.
     Set_Universe_Stat(GAMES_PER_SEASON, 0);
     EXPECT_EQ(Get_Team_Owner_Dividends(0), 0);

@@ -103,7 +103,8 @@ TEST_F(TeamRanksTest, RankingScoreAddsFormAndPointMargin)
     // -15; 2 x (31 - 27) = 8.
     EXPECT_EQ(Sum_Team_Game_Points(2), POWER_NO_QUARTERBACK - 15 + 8);
 
-    // Every record in use counts, also one stored far back in the table: a
+    // Every record in use counts, also one stored far back in the table
+    // (a league of more than 32 teams fills records past 284): a
     // 14-0 home win in record 290 makes team 0 4-2 with the last five W W W
     // L W: F = 4 + 3 + 1 + 4 - 0 - 0 - 1 = 11 -> 165; margin 2 x 17 = 34.
     Put_Game(290, 2, 0, 0, 14);

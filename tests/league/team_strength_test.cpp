@@ -20,6 +20,8 @@ namespace {
 // Slots of the hand-made club (league_fixture.h).
 constexpr int SLOT_QB = 0, SLOT_RB2 = 2, SLOT_TE1 = 3, SLOT_TE2 = 4, SLOT_WR1 = 5;
 constexpr int SLOT_DE1 = 15, SLOT_DE2 = 16, SLOT_DT1 = 17, SLOT_CB1 = 23, SLOT_K = 27;
+// The overall of an absent player (all ratings 20).
+constexpr int MISSING_OVERALL_FOR_TEST = 40;
 
 // The club's values, worked by hand, truncating each value to an integer:
 //
@@ -272,27 +274,45 @@ TEST_F(TeamStrengthTest, StartersScoreTakesTheFirstElevenOfEachSide)
     EXPECT_EQ(Get_Team_Starters_Score(1), 459);
 }
 
-TEST_F(TeamStrengthTest, StartersScoreOfShortRostersWritesNothing)
+TEST_F(TeamStrengthTest, StartersScoreOfShortRosters)
 {
     // Three offensive players: the empty slots 3-10 fall inside the
     // offensive window and count as missing quarterbacks (2 x 40 each):
-    // (146 + 74 + 70 + 8 x 80) / 2 = 465.
+    // (146 + 74 + 70 + 8 x 80) / 2 = 465. Nothing is written.
     Add_Club_Player(2, 0, POSITION_QB);
     Add_Club_Player(2, 1, POSITION_RB);
     Add_Club_Player(2, 2, POSITION_WR);
-    // Only defenders: no offensive window, so the empty slots count nothing
-    // and no player is made up: (73 + 73) / 2 = 73.
+    {
+        LEAGUE_SNAPSHOT Before;
+        EXPECT_EQ(Get_Team_Starters_Score(2), 465);
+        EXPECT_TRUE(Before.Unchanged());
+    }
+
+    // Only defenders: the first empty slot (2) reads as a quarterback, and
+    // the offence has nobody, so the side lookup makes an offensive player
+    // there. He counts at his own position (twice only as a quarterback),
+    // the empty slots 3-12 after him 80 each, the two ends 73 each.
     Add_Club_Player(3, 0, POSITION_DE);
     Add_Club_Player(3, 1, POSITION_DE);
-    LEAGUE_SNAPSHOT Before;
+    const int nScore = Get_Team_Starters_Score(3);
+    ASSERT_EQ(Count_Team_Players(3), 3);
+    const int nMade = League.Team[3].Player[2].nVital[VITAL_POSITION];
+    EXPECT_GE(nMade, POSITION_QB);
+    EXPECT_LE(nMade, POSITION_C);
+    const int nOverall = static_cast<int>(Get_Player_Overall_Or_Regenerate(3, 2));
+    EXPECT_GT(nOverall, MISSING_OVERALL_FOR_TEST);
+    const int nTimes = nMade == POSITION_QB ? 2 : 1;
+    EXPECT_EQ(nScore, (146 + nTimes * nOverall + 800) / 2);
+    // The made-up player now starts: a second call makes nobody else.
+    EXPECT_EQ(Get_Team_Starters_Score(3), nScore);
+    EXPECT_EQ(Count_Team_Players(3), 3);
 
-    EXPECT_EQ(Get_Team_Starters_Score(2), 465);
-    EXPECT_EQ(Get_Team_Starters_Score(3), 73);
-    // An empty roster: 0, and the strengths of missing starters.
-    EXPECT_EQ(Get_Team_Starters_Score(1), 0);
-    EXPECT_EQ(Get_Team_Special_Teams_Rating(1), 433);
-    EXPECT_EQ(Count_Team_Players(3), 2);
-    EXPECT_TRUE(Before.Unchanged());
+    // An empty roster of a franchise in use: the player is made in slot 0,
+    // followed by ten empty slots.
+    const int nEmptyScore = Get_Team_Starters_Score(1);
+    ASSERT_EQ(Count_Team_Players(1), 1);
+    const int nTimesFirst = League.Team[1].Player[0].nVital[VITAL_POSITION] == POSITION_QB ? 2 : 1;
+    EXPECT_EQ(nEmptyScore, (nTimesFirst * static_cast<int>(Get_Player_Overall_Or_Regenerate(1, 0)) + 800) / 2);
     EXPECT_EQ(Errors_Reported(), 0);
 }
 

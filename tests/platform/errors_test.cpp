@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "platform/errors.h"
+#include "platform/system.h"
 #include "platform/ui.h"
 #include "test_support.h"
 
@@ -82,10 +84,50 @@ TEST_F(ErrorsTest, DebugLogLineHasStampAndText)
     std::vector<std::string> Lines = Read_Debug_Log_Lines(false);
     ASSERT_EQ(Lines.size(), 1u);
     EXPECT_EQ(After_Stamp(Lines[0], ""), "Erased 12 non-empty season lines.");
-    // Debug output never reaches the log file.
+    // Debug output goes to stderr under KELVO_DEBUG, never to the log file;
+    // Debug_Message only on a debug channel that was switched on at start.
+    ::setenv("KELVO_DEBUG", "1", 1);
+    Set_Startup_Flags(FLAG_IS_NOT_RANDOM | FLAG_DTXT_PBPDIAGRAM);
+    ::testing::internal::CaptureStderr();
     EXPECT_EQ(Debug_Printf("x %d", 1), 0);
-    EXPECT_EQ(Debug_Message(FLAG_DTXT_AGG, "y"), 0);
+    EXPECT_EQ(Debug_Message(0x10000, "move_to %d", 2), 0);   // the diagram channel
+    EXPECT_EQ(Debug_Message(0x30000, "diagram %d", 3), 0);   // either of two channels
+    EXPECT_EQ(Debug_Message(FLAG_DTXT_AGG, "agg"), 0);       // not switched on
+    EXPECT_EQ(Debug_Message(FLAG_IS_NOT_RANDOM, "nr"), 0);   // not a debug channel
+    std::string Output = ::testing::internal::GetCapturedStderr();
+    ::unsetenv("KELVO_DEBUG");
+    std::vector<std::string> Shown;
+    for (size_t nStart = 0, nEnd; (nEnd = Output.find('\n', nStart)) != std::string::npos; nStart = nEnd + 1)
+        Shown.push_back(After_Stamp(Output.substr(nStart, nEnd - nStart), "Debug: "));
+    const std::vector<std::string> Expected = {"x 1", "move_to 2", "diagram 3"};
+    EXPECT_EQ(Shown, Expected);
     EXPECT_EQ(Read_Debug_Log_Lines(false).size(), 1u);
+
+    // Without KELVO_DEBUG nothing is shown.
+    ::testing::internal::CaptureStderr();
+    Debug_Printf("quiet");
+    Report_Error("logged only");
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+}
+
+TEST_F(ErrorsTest, CrashReportNamesTheSignalAndTheRecentErrors)
+{
+    // "Crash-Vazarudu-Kelvo-" + a four-digit year + "-" + the day 001-366.
+    const std::string Name = sys::Crash_Report_Name();
+    ASSERT_EQ(Name.size(), std::string("Crash-Vazarudu-Kelvo-2026-123.txt").size()) << Name;
+    EXPECT_EQ(Name.compare(0, 21, "Crash-Vazarudu-Kelvo-"), 0);
+    EXPECT_EQ(Name.substr(29), ".txt");
+    int nDay = std::atoi(Name.substr(26, 3).c_str());
+    EXPECT_TRUE(nDay >= 1 && nDay <= 366) << Name;
+
+    Report_Error("nSlot out of bounds in Get_Player_Rating(%d,[%d])", 3, 120);
+    ASSERT_TRUE(sys::Write_Crash_Report("crash.txt", 11));
+    ASSERT_TRUE(sys::Write_Crash_Report("crash.txt", 6));   // appended, not replaced
+    std::string Report = Read_Text_File("crash.txt");
+    EXPECT_EQ(Report.find("Vazarudu Kelvo stopped on signal 11 (SIGSEGV).\nRecent errors, newest first:\n"), 0u);
+    EXPECT_NE(Report.find("ERROR: nSlot out of bounds in Get_Player_Rating(3,[120])"), std::string::npos);
+    EXPECT_NE(Report.find("stopped on signal 6 (SIGABRT)."), std::string::npos);
+    EXPECT_FALSE(sys::Write_Crash_Report("no/such/folder/crash.txt", 11));
 }
 
 TEST_F(ErrorsTest, SystemErrorBoxAsksAndCancelStopsFurtherBoxes)
