@@ -708,6 +708,8 @@ int Load_Game_File(const char* szPath)
     // kept: the Save dialog sets it for a watched game, so that Resume plays
     // that game on.
     League.Preferences.nInt[PREF_SIMULATION_RUNNING] = 0;
+    // A file saved inside a day advance must not leave the next one refused.
+    Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 0);
 
     if (g_bLoadSequence)
         Run_Load_Repairs(nVersion);

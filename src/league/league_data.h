@@ -203,6 +203,8 @@ constexpr int FICTIONAL_PLAYERS_WORD = 2072;   // fictional-players flag
 constexpr int FINANCE_SLOT_MODE_WORD = 2074;   // financial codes 88/89: all-slots mode
 constexpr int LEAGUE_FLAG_WORD_0 = 2076;       // league flags set from the first year
 constexpr int LEAGUE_FLAG_WORD_1 = 2078;
+constexpr int DAY_ADVANCE_BUSY_WORD = 2080;    // nonzero while a day advance runs
+constexpr int SIMULATION_STOP_DAY_WORD = 2082; // the day a simulation run stops at
 
 struct UNIVERSE_SETTINGS {
     uint8_t Reserved[UNIVERSE_WORD_OFFSET - UNIVERSE_AREA_OFFSET];   // 1,856-2,019

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "frontoffice/depth_chart.h"
+#include "league/int_math.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/rating_spread.h"
@@ -345,7 +346,9 @@ int Get_Current_Season_Index()
 
 int Get_Current_Year()
 {
-    return League.Universe.nStat[FIRST_SEASON_YEAR] + League.Preferences.nInt[PREF_SEASON_INDEX];
+    // Both words come from the file: a damaged one must not overflow the sum.
+    return Clamp_To_Int(static_cast<int64_t>(League.Universe.nStat[FIRST_SEASON_YEAR]) +
+                        League.Preferences.nInt[PREF_SEASON_INDEX]);
 }
 
 int Get_Current_Week()

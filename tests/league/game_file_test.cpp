@@ -339,6 +339,7 @@ TEST_F(GameFileTest, LoadSequenceConvertsTheYearAndClearsTheRunningFlags)
     // (the resume flag set), with the season index as a year.
     Set_User_Preference(PREF_PLAYING_GAMES, 1);
     Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
+    Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 1);
     Set_User_Preference(PREF_STOP_SIMULATION, 1);
     Set_User_Preference(PREF_ANIMATION_MODE, 3);
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
@@ -361,6 +362,7 @@ TEST_F(GameFileTest, LoadSequenceConvertsTheYearAndClearsTheRunningFlags)
     EXPECT_EQ(Get_User_Preference(PREF_SEASON_INDEX), 21);
     EXPECT_EQ(Get_User_Preference(PREF_PLAYING_GAMES), 1);   // Resume plays the watched game on
     EXPECT_EQ(Get_User_Preference(PREF_SIMULATION_RUNNING), 0);
+    EXPECT_EQ(Get_Universe_Word(DAY_ADVANCE_BUSY_WORD), 0);
     EXPECT_EQ(Get_User_Preference(PREF_STOP_SIMULATION), 0);
     EXPECT_EQ(Get_User_Preference(PREF_ANIMATION_MODE), 0);
     EXPECT_EQ(Get_User_Preference(PREF_ALL_COMPUTER_TEAMS), 0);
