@@ -270,50 +270,6 @@ TEST_F(PlayerRoster, RemovingOneOfTwoCopiesKeepsTheSharedHistory)
     EXPECT_TRUE(Is_Season_Line_Zero(71));
 }
 
-TEST_F(PlayerRoster, SeasonLinkRemovalAndCounting)
-{
-    PLAYER& Player = Add_Player(5, 2, 52);
-    Stamp_Season_Line(10, 2017, 0, 0, 16);
-    Stamp_Season_Line(11, 2019, 0, 0, 9);
-    Stamp_Season_Line(12, 2018, 0, 0, 16);
-    Player.nSeasonLink[0] = 10;
-    Player.nSeasonLink[1] = 11;
-    Player.nSeasonLink[2] = 12;
-
-    // Link 30 does not exist: the last link is not dropped.
-    Remove_Player_Season_Link(5, 2, 30);
-    EXPECT_TRUE(Last_Error_Contains("nLink out of bounds in Remove_Player_Season_Link(5,2,[30])"));
-    EXPECT_EQ(Player.nSeasonLink[2], 12);
-
-    Player.nSeasonLink[29] = 13;
-    Remove_Player_Season_Link(5, 2, 30);
-    EXPECT_EQ(Player.nSeasonLink[29], 13);
-    Player.nSeasonLink[29] = -1;
-
-    EXPECT_EQ(Erase_Player_Season_Line(5, 2, 0), 1);
-    EXPECT_TRUE(Is_Season_Line_Zero(10));
-    EXPECT_EQ(Player.nSeasonLink[0], 11);
-    EXPECT_EQ(Player.nSeasonLink[1], 12);
-    EXPECT_EQ(Player.nSeasonLink[2], -1);
-    EXPECT_EQ(Player.nCurrentLine, 11);   // the latest remaining year
-
-    // A traded season (two lines of 2018) counts once; college and empty
-    // lines do not count.
-    Stamp_Season_Line(14, 2018, 0, 0, 7);
-    Stamp_Season_Line(15, 2016, -2, 0, 11);
-    Stamp_Season_Line(16, 2015, 0, 0, 0);
-    Player.nSeasonLink[2] = 14;
-    Player.nSeasonLink[3] = 15;
-    Player.nSeasonLink[4] = 16;
-    EXPECT_EQ(Count_NFL_Seasons(5, 2), 2);
-    Stamp_Season_Line(17, 1900, 0, 0, 3);
-    Player.nSeasonLink[5] = 17;
-    Errors_Reported();
-    EXPECT_EQ(Count_NFL_Seasons(5, 2), 2);
-    EXPECT_TRUE(Last_Error_Contains("nIndex out of YEAR_ARRAY_SIZE range in Count_NFL_Seasons()"));
-    EXPECT_EQ(Errors_Reported(), 1);
-}
-
 TEST_F(PlayerRecord, ChecksumIsAdlerStartedAtZero)
 {
     PLAYER& Player = Add_Player(5, 3, 777);
