@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int ID_WEEKDAY_FIRST = 21;
 constexpr int ID_POSITION_NAME_FIRST = 28;
 constexpr int ID_MONTH_FIRST = 43;
 constexpr int ID_POSITION_ABBREVIATION_FIRST = 59;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -43,8 +44,9 @@ protected:
         Set_Player_First_Name(nTeam, nSlot, szFirst);
         Set_Player_Last_Name(nTeam, nSlot, szLast);
         char* szField = League.Team[nTeam].Player[nSlot].szCorvelID;
+        // Cut to the field, as the record keeps it.
         std::memset(szField, 0, PLAYER_CORVEL_ID_SIZE);
-        std::strncpy(szField, szCorvel, PLAYER_CORVEL_ID_SIZE - 1);
+        std::memcpy(szField, szCorvel, std::min(std::strlen(szCorvel), size_t(PLAYER_CORVEL_ID_SIZE - 1)));
     }
 
     static void Swap_Records(int nTeamA, int nSlotA, int nTeamB, int nSlotB)
