@@ -5,7 +5,8 @@
 
 int Get_Team_Position_Player(int nTeam, int nPosition, int n)
 {
-    if (n < 0 || n >= Count_Team_Position_Players(nTeam, nPosition))
+    // One scan: the finder itself gives -1 past the last such player.
+    if (n < 0)
         return -1;
     return Find_Team_Position_Player(nTeam, nPosition, n);
 }

@@ -349,11 +349,7 @@ void Get_City_Name(int nCity, char* szOut, size_t nOutSize)
         Report_Error("nCity out of bounds in Get_City_Name([%d])", nCity);
         return;
     }
-    size_t nLength = strnlen(League.City[nCity].szName, CITY_NAME_SIZE - 1);
-    if (nLength > nOutSize - 1)
-        nLength = nOutSize - 1;
-    memcpy(szOut, League.City[nCity].szName, nLength);
-    szOut[nLength] = '\0';
+    Copy_From_Record_Field(szOut, nOutSize, League.City[nCity].szName, CITY_NAME_SIZE);
 }
 
 void Get_City_Photo(int nCity, char* szOut, size_t nOutSize)
@@ -365,11 +361,7 @@ void Get_City_Photo(int nCity, char* szOut, size_t nOutSize)
         Report_Error("nCity out of bounds in Get_City_Photo([%d])", nCity);
         return;
     }
-    size_t nLength = strnlen(League.City[nCity].szPhoto, CITY_PHOTO_SIZE - 1);
-    if (nLength > nOutSize - 1)
-        nLength = nOutSize - 1;
-    memcpy(szOut, League.City[nCity].szPhoto, nLength);
-    szOut[nLength] = '\0';
+    Copy_From_Record_Field(szOut, nOutSize, League.City[nCity].szPhoto, CITY_PHOTO_SIZE);
 }
 
 int Is_City_Named(int nCity)

@@ -73,7 +73,11 @@ void Set_Default_Settings()
     Set_User_Preference(PREF_SHOWN_GAME, -1);
     Set_User_Preference(PREF_TEXT_SPEED, DEFAULT_TEXT_SPEED);
     Apply_Season_Rule_Changes();
+    Set_Default_Skin();
+}
 
+void Set_Default_Skin()
+{
     std::memset(League.szSkinName, 0, sizeof(League.szSkinName));
     std::memcpy(League.szSkinName, "earth", 5);
 }

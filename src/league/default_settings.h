@@ -7,3 +7,6 @@
 // user's team and conference, the rule switches of the season year
 // (Apply_Season_Rule_Changes) and the skin "earth".
 void Set_Default_Settings();
+
+// The skin name := "earth", the rest of its field zero.
+void Set_Default_Skin();

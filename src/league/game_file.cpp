@@ -52,7 +52,6 @@ constexpr const char* MEMORY_ERROR_TEXT =
     "Unable to allocate save game compression buffer!\n\nPlease close any open programs and try again.";
 
 // Version values of the head.
-constexpr int OLD_GAME_LAST_DEFAULTS_VERSION = 3600;    // older files up to here get the default settings
 constexpr int OLD_DRAFT_POOL_LAST_VERSION = 2501;
 constexpr int OLD_PLAYER_RATINGS_VERSION = 1400;
 constexpr int PREFERENCES_65_69_VERSION = 2001;
@@ -461,18 +460,11 @@ size_t Layout_Size(int nVersion)
     return LEAGUE_DATA_SIZE;
 }
 
-// The current season's year; both words come from the file, so the sum is
-// taken in 64 bits.
-long long Current_Year()
-{
-    return static_cast<long long>(League.Universe.nStat[FIRST_SEASON_YEAR]) + League.Preferences.nInt[PREF_SEASON_INDEX];
-}
-
 // The steps that follow the copy of a file into the league, by version.
 void Run_Load_Repairs(int nVersion)
 {
     const bool bOlderLine = nVersion >= OLDER_LINE_FIRST_VERSION;
-    if (bOlderLine && nVersion <= OLD_GAME_LAST_DEFAULTS_VERSION)
+    if (bOlderLine && nVersion <= DEFAULT_SETTINGS_LAST_VERSION)
         Set_Default_Settings();
     Build_Player_Name_Hash();
     Build_Corvel_ID_Hash();
@@ -498,7 +490,7 @@ void Run_Load_Repairs(int nVersion)
     if (nVersion < CLICK_PAUSE_VERSION)
         Set_Universe_Word(CLICK_TO_CONTINUE_WORD, 1);
     if (nVersion < STAT_BYTES_VERSION) {
-        Set_User_Preference(PREF_FIELD_RULE_197, Current_Year() < 1974 ? 1 : 0);
+        Set_User_Preference(PREF_FIELD_RULE_197, Get_Current_Year() < 1974 ? 1 : 0);
         Refresh_Player_Stat_Bytes();
     }
     Recount_Wild_Card_Teams();

@@ -72,16 +72,6 @@ void Copy_Into_Field(char* pField, int nField, const char* szName)
         pField[i] = szName[i];
 }
 
-// Copies a stored field (which may lack its terminator) into a buffer of at
-// least nField bytes, always terminated.
-void Copy_From_Field(char* szBuffer, const char* pField, int nField)
-{
-    int i = 0;
-    for (; i < nField - 1 && pField[i] != '\0'; i++)
-        szBuffer[i] = pField[i];
-    szBuffer[i] = '\0';
-}
-
 // Whether a pick of the current draft has already been made: while the
 // college draft runs, every pick of an earlier round and the first
 // preference-37 picks of the current round.
@@ -202,7 +192,7 @@ void Get_League_Name(int nLeague, char* szBuffer)
         Report_Error("Invalid Get_League_Name(%d) call.", nLeague);
         return;
     }
-    Copy_From_Field(szBuffer, League.szLeagueName[nLeague], LEAGUE_NAME_SIZE);
+    Copy_From_Record_Field(szBuffer, LEAGUE_NAME_SIZE, League.szLeagueName[nLeague], LEAGUE_NAME_SIZE);
 }
 
 void Set_Division_Name(int nDivision, const char* szName)
@@ -220,7 +210,7 @@ void Get_Division_Name(int nDivision, char* szBuffer)
         Report_Error("Invalid Get_Division_Name(%d) call.", nDivision);
         return;
     }
-    Copy_From_Field(szBuffer, League.szDivisionName[nDivision], DIVISION_NAME_SIZE);
+    Copy_From_Record_Field(szBuffer, DIVISION_NAME_SIZE, League.szDivisionName[nDivision], DIVISION_NAME_SIZE);
 }
 
 void Set_Default_League_Names()

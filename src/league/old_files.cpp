@@ -14,6 +14,7 @@
 #include "editors/list_columns.h"
 #include "engine/game_state.h"
 #include "engine/playbooks.h"
+#include "league/default_settings.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
@@ -46,7 +47,6 @@ constexpr int POSITION_CODES_VERSION = 6540;
 constexpr int UNPLAYED_WEEKS_VERSION = 6700;
 constexpr int DRAFT_ORDER_VERSION = 7050;
 constexpr int OLD_GAME_RECORDS_VERSION = 7700;
-constexpr int DEFAULT_SETTINGS_LAST_VERSION = 3600; // the loader gives files up to here the default settings
 constexpr int SALARY_CAP_RULE_VERSION = 8020;
 constexpr int AUTO_FILL_VERSION = 8030;
 constexpr int SALARY_DATA_VERSION = 8050;
@@ -78,13 +78,6 @@ constexpr int RECEPTIONS_STAT = 6;
 constexpr int DRAFT_SCORE_BYTE = 1;             // bStatHigh[1]: record offset 153
 constexpr int POSITION_BYTE = 2;                // bStat[2]: record offset 46
 constexpr float LOW_SPEED = 40.0f;
-
-// The year of the current season; a damaged file's words cannot overflow it.
-int Current_Year()
-{
-    long long nYear = static_cast<long long>(League.Universe.nStat[FIRST_SEASON_YEAR]) + League.Preferences.nInt[PREF_SEASON_INDEX];
-    return static_cast<int>(std::clamp<long long>(nYear, INT32_MIN, INT32_MAX));
-}
 
 }  // namespace
 
@@ -311,13 +304,10 @@ void Run_Older_Line_Fix_Ups(int nVersion)
         Check_Fix_Salary_Data();
     if (nVersion < ERA_SWITCHES_VERSION) {
         Update_Overtime_Rules();
-        std::memset(League.szSkinName, 0, sizeof(League.szSkinName));
-        std::memcpy(League.szSkinName, "earth", 5);
+        Set_Default_Skin();
     }
     Convert_Old_Vital_Stat_16();
-    Recompute_All_Player_Ratings();
-    Repair_Player_Ratings();
-    Calibrate_Player_Ratings();
+    Recompute_Ratings_And_Calibrate();
 }
 
 void Mark_Unplayed_Schedule_Weeks()
@@ -357,7 +347,7 @@ void Convert_Old_Vital_Stat_16()
 
 void Run_Current_Line_Fix_Ups(int nVersion)
 {
-    if (nVersion < OVERTIME_RULE_VERSION && Current_Year() > 2013)
+    if (nVersion < OVERTIME_RULE_VERSION && Get_Current_Year() > 2013)
         Set_User_Preference(PREF_OVERTIME_RULE, 1);
     if (nVersion < RECOMPUTE_RATINGS_VERSION)
         Recompute_Ratings_And_Calibrate();
@@ -436,7 +426,7 @@ void Sync_Player_Position_Bytes()
 
 void Set_League_Abbreviations()
 {
-    const char* szFormat = Current_Year() < 1970 ? "%cFL" : "%cFC";
+    const char* szFormat = Get_Current_Year() < 1970 ? "%cFL" : "%cFC";
     for (int l = 0; l < NUMBER_OF_LEAGUES; ++l) {
         char szName[LEAGUE_NAME_SIZE];
         Get_League_Name(l, szName);

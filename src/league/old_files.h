@@ -33,6 +33,10 @@ int Convert_Old_Universe(void* pRegion);
 // Test hook: makes the converters' working-copy allocation fail.
 void Set_Old_File_Allocation_Fault(bool bFail);
 
+// The loader gives files of the older line up to this version the default
+// settings before their fix-ups run.
+constexpr int DEFAULT_SETTINGS_LAST_VERSION = 3600;
+
 // The fix-ups of the current version line (v below 2180), each gated by v,
 // in the order the loader runs them. (Files before 1803 were once also given
 // a repair keyed to a day of the year that no week produces; it could never

@@ -18,6 +18,7 @@
 #include "league/random.h"
 #include "league/season_lines.h"
 #include "league/team.h"
+#include "league/text_utils.h"
 #include "platform/errors.h"
 #include "platform/resources.h"
 #include "platform/ui.h"
@@ -40,15 +41,6 @@ PLAYER& Player_At(int nTeam, int nSlot)
     return League.Team[nTeam].Player[nSlot];
 }
 
-// Copies at most nFieldSize - 1 bytes of szText into a record field and
-// zero-fills the rest of it.
-void Store_Field(char* szField, size_t nFieldSize, const char* szText)
-{
-    size_t nLength = strnlen(szText, nFieldSize - 1);
-    std::memcpy(szField, szText, nLength);
-    std::memset(szField + nLength, 0, nFieldSize - nLength);
-}
-
 // Copies a text into a caller's buffer, cut to its size and terminated.
 void Copy_Out(char* szOut, size_t nOutSize, const char* szText)
 {
@@ -57,24 +49,6 @@ void Copy_Out(char* szOut, size_t nOutSize, const char* szText)
     size_t nLength = strnlen(szText, nOutSize - 1);
     std::memcpy(szOut, szText, nLength);
     szOut[nLength] = '\0';
-}
-
-// A stored text field read as a terminated string even when the record
-// holds no NUL inside the field.
-template <size_t N>
-void Read_Field(char (&szText)[N], const char* szField, size_t nFieldSize)
-{
-    static_assert(N > 0);
-    size_t nLength = strnlen(szField, nFieldSize);
-    if (nLength > N - 1)
-        nLength = N - 1;
-    std::memcpy(szText, szField, nLength);
-    szText[nLength] = '\0';
-}
-
-bool Check_Address(const char* szFunction, int nTeam, int nSlot)
-{
-    return Check_Player_Address(szFunction, nTeam, nSlot) != 0;
 }
 
 // Position tables, indexed by position 0-14.
@@ -156,6 +130,25 @@ void After_Players_Moved(int nTeamA, int nTeamB)
     Refresh_Watched_Game_Lineups(nTeamA, nTeamB);
 }
 
+// Zeroes a record and sets its season-line links and current line to -1.
+void Clear_Record(PLAYER& Player)
+{
+    std::memset(&Player, 0, sizeof(PLAYER));
+    for (int32_t& nLink : Player.nSeasonLink)
+        nLink = NO_SEASON_LINE;
+    Player.nCurrentLine = NO_SEASON_LINE;
+}
+
+// Clears the slot (a valid address) and carries the empty record to slot 99
+// by swaps; the upkeep of After_Players_Moved, which clears the predicted
+// statistics once, is left to the caller.
+void Carry_Gap_To_End(int nTeam, int nSlot)
+{
+    Clear_Record(Player_At(nTeam, nSlot));
+    for (int k = nSlot; k < PLAYERS_PER_TEAM - 1; ++k)
+        Exchange_Player_Records(nTeam, k, nTeam, k + 1);
+}
+
 }  // namespace
 
 int Check_Player_Address(const char* szFunction, int nTeam, int nSlot)
@@ -192,11 +185,7 @@ void Clear_Player(int nTeam, int nSlot)
         Report_Error("nPlayer out of bounds in Clear_Player(%d,%d)", nTeam, nSlot);
         return;
     }
-    PLAYER& Player = Player_At(nTeam, nSlot);
-    std::memset(&Player, 0, sizeof(PLAYER));
-    for (int32_t& nLink : Player.nSeasonLink)
-        nLink = NO_SEASON_LINE;
-    Player.nCurrentLine = NO_SEASON_LINE;
+    Clear_Record(Player_At(nTeam, nSlot));
     Clear_Predicted_Stat_Cache();
 }
 
@@ -297,10 +286,8 @@ int Is_Player_Slot_Used(int nTeam, int nSlot)
     return Player_At(nTeam, nSlot).nVital[VITAL_PLAYER_ID] != 0 ? 1 : 0;
 }
 
-int Count_Team_Players(int nTeam)
+int Find_Roster_End(int nTeam)
 {
-    if (!Is_Team_Index(nTeam) || !Is_Valid_Team(nTeam))
-        return 0;
     for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
         if (Player_At(nTeam, nSlot).nVital[VITAL_PLAYER_ID] == 0)
             return nSlot;
@@ -308,15 +295,19 @@ int Count_Team_Players(int nTeam)
     return PLAYERS_PER_TEAM;
 }
 
+int Count_Team_Players(int nTeam)
+{
+    if (!Is_Team_Index(nTeam) || !Is_Valid_Team(nTeam))
+        return 0;
+    return Find_Roster_End(nTeam);
+}
+
 int Find_Empty_Player_Slot(int nTeam)
 {
     if (!Check_Team_Index("Find_Empty_Player_Slot", nTeam))
         return -1;
-    for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
-        if (Player_At(nTeam, nSlot).nVital[VITAL_PLAYER_ID] == 0)
-            return nSlot;
-    }
-    return -1;
+    int nSlot = Find_Roster_End(nTeam);
+    return nSlot < PLAYERS_PER_TEAM ? nSlot : -1;
 }
 
 void Compact_Team_Roster(int nTeam)
@@ -339,9 +330,7 @@ void Compact_Team_Roster(int nTeam)
         }
         if (nGap < 0)
             break;   // every later pass would find nothing either
-        Clear_Player(nTeam, nGap);
-        for (int k = nGap; k < PLAYERS_PER_TEAM - 1; ++k)
-            Exchange_Player_Records(nTeam, k, nTeam, k + 1);
+        Carry_Gap_To_End(nTeam, nGap);
         bMoved = true;
     }
     if (bMoved)
@@ -350,12 +339,10 @@ void Compact_Team_Roster(int nTeam)
 
 namespace {
 
-// Clears the slot and carries the empty record to slot 99 by swaps.
+// Clears the slot and closes the gap, with the upkeep after the move.
 void Close_Roster_Gap(int nTeam, int nSlot)
 {
-    Clear_Player(nTeam, nSlot);
-    for (int k = nSlot; k < PLAYERS_PER_TEAM - 1; ++k)
-        Exchange_Player_Records(nTeam, k, nTeam, k + 1);
+    Carry_Gap_To_End(nTeam, nSlot);
     After_Players_Moved(nTeam, nTeam);
 }
 
@@ -363,7 +350,7 @@ void Close_Roster_Gap(int nTeam, int nSlot)
 
 void Remove_Player_From_Roster(int nTeam, int nSlot)
 {
-    if (!Check_Address("Remove_Player_From_Roster", nTeam, nSlot))
+    if (!Check_Player_Address("Remove_Player_From_Roster", nTeam, nSlot))
         return;
     Erase_Player_Season_Lines(nTeam, nSlot);
     Close_Roster_Gap(nTeam, nSlot);
@@ -371,7 +358,7 @@ void Remove_Player_From_Roster(int nTeam, int nSlot)
 
 void Shift_Roster_Over_Slot(int nTeam, int nSlot)
 {
-    if (!Check_Address("Shift_Roster_Over_Slot", nTeam, nSlot))
+    if (!Check_Player_Address("Shift_Roster_Over_Slot", nTeam, nSlot))
         return;
     Close_Roster_Gap(nTeam, nSlot);
 }
@@ -396,7 +383,7 @@ namespace {
 // text parameter in the report.
 bool Text_Setter_Ok(const char* szFunction, const char* szArgument, int nTeam, int nSlot, const char* szText)
 {
-    if (!Check_Address(szFunction, nTeam, nSlot))
+    if (!Check_Player_Address(szFunction, nTeam, nSlot))
         return false;
     if (szText == nullptr) {
         Report_Error("NULL %s in %s(%d,%d,[NULL])", szArgument, szFunction, nTeam, nSlot);
@@ -410,13 +397,13 @@ bool Text_Setter_Ok(const char* szFunction, const char* szArgument, int nTeam, i
 void Set_Player_Last_Name(int nTeam, int nSlot, const char* szName)
 {
     if (Text_Setter_Ok("Set_Player_Last_Name", "szName", nTeam, nSlot, szName))
-        Store_Field(Player_At(nTeam, nSlot).szLastName, PLAYER_LAST_NAME_SIZE, szName);
+        safe_strncpy(Player_At(nTeam, nSlot).szLastName, szName, static_cast<int>(PLAYER_LAST_NAME_SIZE));
 }
 
 void Set_Player_First_Name(int nTeam, int nSlot, const char* szName)
 {
     if (Text_Setter_Ok("Set_Player_First_Name", "szName", nTeam, nSlot, szName))
-        Store_Field(Player_At(nTeam, nSlot).szFirstName, PLAYER_FIRST_NAME_SIZE, szName);
+        safe_strncpy(Player_At(nTeam, nSlot).szFirstName, szName, static_cast<int>(PLAYER_FIRST_NAME_SIZE));
 }
 
 void Set_Player_College(int nTeam, int nSlot, const char* szCollege)
@@ -424,7 +411,7 @@ void Set_Player_College(int nTeam, int nSlot, const char* szCollege)
     if (!Text_Setter_Ok("Set_Player_College", "szCollege", nTeam, nSlot, szCollege))
         return;
     char* szField = Player_At(nTeam, nSlot).szCollege;
-    Store_Field(szField, PLAYER_COLLEGE_SIZE, szCollege);
+    safe_strncpy(szField, szCollege, static_cast<int>(PLAYER_COLLEGE_SIZE));
     // "&" would be read as markup by the pages; only the stored copy changes.
     for (size_t i = 0; i < PLAYER_COLLEGE_SIZE && szField[i] != '\0'; ++i) {
         if (szField[i] == '&')
@@ -438,7 +425,7 @@ namespace {
 // reported, a team not in use or an empty slot gives "" silently.
 bool Name_Address_Holds_Player(const char* szFunction, int nTeam, int nSlot)
 {
-    if (!Check_Address(szFunction, nTeam, nSlot))
+    if (!Check_Player_Address(szFunction, nTeam, nSlot))
         return false;
     return Is_Player_Slot_Used(nTeam, nSlot) != 0;
 }
@@ -451,7 +438,7 @@ void Fill_Last_Name(int nTeam, int nSlot, char (&szName)[PLAYER_LAST_NAME_SIZE])
         Get_Random_Last_Name(szDrawn, sizeof(szDrawn));
         Set_Player_Last_Name(nTeam, nSlot, szDrawn);
     }
-    Read_Field(szName, Player.szLastName, PLAYER_LAST_NAME_SIZE);
+    Copy_From_Record_Field(szName, sizeof(szName), Player.szLastName, PLAYER_LAST_NAME_SIZE);
 }
 
 void Fill_First_Name(int nTeam, int nSlot, char (&szName)[PLAYER_FIRST_NAME_SIZE])
@@ -468,7 +455,7 @@ void Fill_First_Name(int nTeam, int nSlot, char (&szName)[PLAYER_FIRST_NAME_SIZE
             Copy_Out(szDrawn, sizeof(szDrawn), DEFAULT_FIRST_NAME);
         Set_Player_First_Name(nTeam, nSlot, szDrawn);
     }
-    Read_Field(szName, Player.szFirstName, PLAYER_FIRST_NAME_SIZE);
+    Copy_From_Record_Field(szName, sizeof(szName), Player.szFirstName, PLAYER_FIRST_NAME_SIZE);
 }
 
 // The first name as the lists show it. A name longer than the field keeps
@@ -516,11 +503,9 @@ void Put_Stored_Text(const char* szFunction, int nTeam, int nSlot, char (PLAYER:
                      size_t nOutSize)
 {
     Copy_Out(szOut, nOutSize, "");
-    if (!Check_Address(szFunction, nTeam, nSlot))
+    if (!Check_Player_Address(szFunction, nTeam, nSlot))
         return;
-    char szText[N];
-    Read_Field(szText, Player_At(nTeam, nSlot).*pField, N);
-    Copy_Out(szOut, nOutSize, szText);
+    Copy_From_Record_Field(szOut, nOutSize, Player_At(nTeam, nSlot).*pField, N);
 }
 
 }  // namespace
@@ -581,7 +566,7 @@ void Get_Player_Corvel_ID(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 int Get_Player_Position_Name(char* szOut, size_t nOutSize, int nTeam, int nSlot)
 {
     Copy_Out(szOut, nOutSize, "");
-    if (!Check_Address("Get_Player_Position_Name", nTeam, nSlot))
+    if (!Check_Player_Address("Get_Player_Position_Name", nTeam, nSlot))
         return -1;
     int nPosition = Player_At(nTeam, nSlot).nVital[VITAL_POSITION];
     if (nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS)
@@ -651,42 +636,26 @@ int Get_Player_ID(int nTeam, int nSlot)
 {
     if (nSlot == NO_PLAYER || nTeam == NO_TEAM)
         return -1;
-    if (!Check_Address("Get_Player_ID", nTeam, nSlot))
+    if (!Check_Player_Address("Get_Player_ID", nTeam, nSlot))
         return 0;
     return Player_At(nTeam, nSlot).nVital[VITAL_PLAYER_ID];
 }
 
 int Get_Player_Age(int nTeam, int nSlot)
 {
-    if (!Check_Address("Get_Player_Age", nTeam, nSlot))
+    if (!Check_Player_Address("Get_Player_Age", nTeam, nSlot))
         return 0;
     return Get_Current_Year() - Player_At(nTeam, nSlot).nVital[VITAL_BIRTH_DATE] / 10000;
 }
 
 int Get_Player_Exact_Age(int nTeam, int nSlot)
 {
-    if (!Check_Address("Get_Player_Exact_Age", nTeam, nSlot))
+    if (!Check_Player_Address("Get_Player_Exact_Age", nTeam, nSlot))
         return 0;
-    static constexpr int MONTH_LENGTH[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
-    int64_t nYear = Get_Current_Year();
-    int nWeek = Get_User_Preference(PREF_CURRENT_WEEK);
-    // 64-bit: a damaged week cannot overflow the day.
-    int64_t nDayOfYear;
-    if (nWeek == OFFSEASON_WEEK) {
-        nDayOfYear = 104;
-    } else {
-        nDayOfYear = static_cast<int64_t>(nWeek) * 7 + 249;
-        if (nDayOfYear >= 365)
-            ++nYear;
-    }
-    int nDay = static_cast<int>(nDayOfYear % 365);
-    if (nDay < 0)
-        nDay += 365;
-    for (int nMonth = 0; nMonth < 11 && nDay >= MONTH_LENGTH[nMonth]; ++nMonth)
-        nDay -= MONTH_LENGTH[nMonth];
+    SEASON_DATE Date = Get_Current_Season_Date();
+    int64_t nYear = static_cast<int64_t>(Get_Current_Year()) + (Date.bNextYear ? 1 : 0);
     // Month and day counted from 0, as the age has always been figured.
-    int64_t nToday = (nYear * 100 + Get_Current_Month()) * 100 + nDay;
+    int64_t nToday = (nYear * 100 + Date.nMonth) * 100 + Date.nDay;
 
     PLAYER& Player = Player_At(nTeam, nSlot);
     int64_t nBirth = Player.nVital[VITAL_BIRTH_DATE];
@@ -701,21 +670,21 @@ int Get_Player_Exact_Age(int nTeam, int nSlot)
 
 int Get_Player_Drafted_By_Team(int nTeam, int nSlot)
 {
-    if (!Check_Address("Get_Player_Drafted_By_Team", nTeam, nSlot))
+    if (!Check_Player_Address("Get_Player_Drafted_By_Team", nTeam, nSlot))
         return -1;
     return Player_At(nTeam, nSlot).nVital[VITAL_DRAFTED_BY] / 10000 - 1;
 }
 
 int Get_Player_Draft_Year(int nTeam, int nSlot)
 {
-    if (!Check_Address("Get_Player_Draft_Year", nTeam, nSlot))
+    if (!Check_Player_Address("Get_Player_Draft_Year", nTeam, nSlot))
         return 0;
     return Player_At(nTeam, nSlot).nVital[VITAL_DRAFTED_BY] % 10000;
 }
 
 int Get_Player_Byte_Stat(int nTeam, int nSlot, int n)
 {
-    if (!Check_Address("Get_Player_Byte_Stat", nTeam, nSlot))
+    if (!Check_Player_Address("Get_Player_Byte_Stat", nTeam, nSlot))
         return 0;
     const PLAYER& Player = Player_At(nTeam, nSlot);
     if (n >= 0 && n < 4)
@@ -764,14 +733,14 @@ int Get_Position_Quota(int nPosition)
 
 int Get_Player_Position(int nTeam, int nSlot)
 {
-    if (!Check_Address("Get_Player_Position", nTeam, nSlot))
+    if (!Check_Player_Address("Get_Player_Position", nTeam, nSlot))
         return 0;
     return Player_At(nTeam, nSlot).nVital[VITAL_POSITION];
 }
 
 int Get_Player_Position_Unit(int nTeam, int nSlot)
 {
-    if (!Check_Address("Get_Player_Position_Unit", nTeam, nSlot))
+    if (!Check_Player_Address("Get_Player_Position_Unit", nTeam, nSlot))
         return -1;
     int nPosition = Player_At(nTeam, nSlot).nVital[VITAL_POSITION];
     if (nPosition == POSITION_QB)
@@ -781,21 +750,21 @@ int Get_Player_Position_Unit(int nTeam, int nSlot)
 
 int Get_Player_Unit(int nTeam, int nSlot)
 {
-    if (!Check_Address("Get_Player_Unit", nTeam, nSlot))
+    if (!Check_Player_Address("Get_Player_Unit", nTeam, nSlot))
         return -1;
     return Get_Position_Unit(Player_At(nTeam, nSlot).nVital[VITAL_POSITION]);
 }
 
 int Get_Player_Side(int nTeam, int nSlot)
 {
-    if (!Check_Address("Get_Player_Side", nTeam, nSlot))
+    if (!Check_Player_Address("Get_Player_Side", nTeam, nSlot))
         return -1;
     return Get_Position_Side(Player_At(nTeam, nSlot).nVital[VITAL_POSITION]);
 }
 
 int Is_Player_Back_Or_Receiver(int nTeam, int nSlot)
 {
-    if (!Check_Address("Is_Player_Back_Or_Receiver", nTeam, nSlot))
+    if (!Check_Player_Address("Is_Player_Back_Or_Receiver", nTeam, nSlot))
         return 0;
     int nPosition = Player_At(nTeam, nSlot).nVital[VITAL_POSITION];
     return (nPosition >= POSITION_RB && nPosition <= POSITION_WR) || nPosition == POSITION_CB || nPosition == POSITION_S;

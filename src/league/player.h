@@ -156,6 +156,8 @@ void Swap_Players(int nTeamA, int nSlotA, int nTeamB, int nSlotB);
 int Is_Player_Slot_Used(int nTeam, int nSlot);
 // The roster length (first empty slot, or 100); 0 for a team not in use.
 int Count_Team_Players(int nTeam);
+// The same for team 0-40 without any check: the team need not be in use.
+int Find_Roster_End(int nTeam);
 // The first empty slot 0-99, or -1.
 int Find_Empty_Player_Slot(int nTeam);
 // Moves every empty slot after the players.

@@ -117,12 +117,6 @@ int32_t Stored_Player_ID(int nTeam, int nSlot)
     return League.Team[nTeam].Player[nSlot].nVital[VITAL_PLAYER_ID];
 }
 
-// A slot that holds a player: its team is in use and its ID is not 0.
-bool Holds_Player(int nTeam, int nSlot)
-{
-    return Is_Player_Address(nTeam, nSlot) && Is_Valid_Team(nTeam) && Stored_Player_ID(nTeam, nSlot) != 0;
-}
-
 // ---------------------------------------------------------------------------
 // The player ID table
 
@@ -168,7 +162,7 @@ struct NAME_KEY {
     static bool Record_Text(int nTeam, int nSlot, char (&szText)[SIZE])
     {
         szText[0] = '\0';
-        if (!Holds_Player(nTeam, nSlot))
+        if (!Is_Player_Slot_Used(nTeam, nSlot))
             return false;
         Get_Player_Full_Name_Copy(nTeam, nSlot, szText, SIZE);
         return szText[0] != '\0';
@@ -183,7 +177,7 @@ struct CORVEL_KEY {
     static bool Record_Text(int nTeam, int nSlot, char (&szText)[SIZE])
     {
         std::memset(szText, 0, SIZE);
-        if (!Holds_Player(nTeam, nSlot))
+        if (!Is_Player_Slot_Used(nTeam, nSlot))
             return false;
         const char* szField = League.Team[nTeam].Player[nSlot].szCorvelID;
         std::memcpy(szText, szField, strnlen(szField, PLAYER_CORVEL_ID_SIZE));

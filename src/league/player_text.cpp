@@ -38,11 +38,6 @@ constexpr int STAT_RUSHING_YARDS = 8;     // for a lineman: yards of the runs be
 constexpr int STAT_LONGEST_PUNT = 5;      // kickers: the longest kicks keep their maximum
 constexpr int STAT_LONGEST_FIELD_GOAL = 18;
 constexpr int CODE_YARDS_PER_RUSH = 112;
-constexpr int PERIOD_THIS_SEASON = 0;
-constexpr int PERIOD_LAST_SEASON = 1;
-constexpr int PERIOD_CAREER = 2;
-constexpr int PERIOD_PREDICTED = 3;
-constexpr int LAST_PERIOD = 33;           // 4-33: the linked season lines
 
 constexpr int GROUP_CODE_NONE = -1;
 
@@ -281,9 +276,9 @@ int Get_Player_Estimated_Measure(int nTeam, int nSlot)
 {
     if (!Check_Player_Address("Get_Player_Estimated_Measure", nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
         return 0;
-    long long a = Get_Player_Stat(nTeam, nSlot, PERIOD_PREDICTED, STAT_GAMES_STARTED);
-    long long b = Get_Player_Stat(nTeam, nSlot, PERIOD_LAST_SEASON, STAT_RUSHING_YARDS);
-    long long c = Get_Player_Stat(nTeam, nSlot, PERIOD_CAREER, CODE_YARDS_PER_RUSH);
+    long long a = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_GAMES_STARTED);
+    long long b = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_LAST_SEASON, STAT_RUSHING_YARDS);
+    long long c = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_CAREER, CODE_YARDS_PER_RUSH);
     long long w = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_WEIGHT);
 
     long long t = 400 - c / 10;
@@ -343,8 +338,8 @@ int Apply_Small_Sample_Damping(int nTeam, int nSlot, int nValue)
 {
     if (!Check_Player_Address("Apply_Small_Sample_Damping", nTeam, nSlot))
         return nValue;
-    long long nStarts = Get_Player_Stat(nTeam, nSlot, PERIOD_PREDICTED, STAT_GAMES_STARTED);
-    long long nGames = Get_Player_Stat(nTeam, nSlot, PERIOD_PREDICTED, STAT_GAMES_PLAYED);
+    long long nStarts = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_GAMES_STARTED);
+    long long nGames = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_GAMES_PLAYED);
     long long n = 5LL * Get_Games_Per_Season();
     long long nLimit = n != 0 ? (n * 80 + 50) / 100 : 0;
     long long nSample = nGames + 4 * nStarts;
@@ -373,11 +368,11 @@ void Add_Player_Season_Stats(int nTeam, int nSlot, int nInto, int nFrom)
 {
     if (!Check_Player_Address("Add_Player_Season_Stats", nTeam, nSlot))
         return;
-    if (nInto < 0 || nInto > LAST_PERIOD) {
+    if (nInto < 0 || nInto > STAT_PERIOD_LAST_LINE) {
         Report_Error("nPeriod out of bounds in Add_Player_Season_Stats(%d,%d,[%d],%d)", nTeam, nSlot, nInto, nFrom);
         return;
     }
-    if (nFrom < 0 || nFrom > LAST_PERIOD) {
+    if (nFrom < 0 || nFrom > STAT_PERIOD_LAST_LINE) {
         Report_Error("nPeriod out of bounds in Add_Player_Season_Stats(%d,%d,%d,[%d])", nTeam, nSlot, nInto, nFrom);
         return;
     }
@@ -414,9 +409,9 @@ void Subtract_Season_0_From_Season_2()
                 // A career's longest kick is a maximum, which no subtraction undoes.
                 if (bKicker && Is_Longest_Kick_Stat(n))
                     continue;
-                long long nCareer = Get_Player_Stat(t, s, PERIOD_CAREER, n);
-                long long nSeason = Get_Player_Stat(t, s, PERIOD_THIS_SEASON, n);
-                Set_Player_Stat(t, s, PERIOD_CAREER, n, Clamp_To_Int(nCareer - nSeason));
+                long long nCareer = Get_Player_Stat(t, s, STAT_PERIOD_CAREER, n);
+                long long nSeason = Get_Player_Stat(t, s, STAT_PERIOD_THIS_SEASON, n);
+                Set_Player_Stat(t, s, STAT_PERIOD_CAREER, n, Clamp_To_Int(nCareer - nSeason));
             }
         }
     }

@@ -71,25 +71,6 @@ void Copy_Into_Field(char* szField, int nField, const char* szText, int nMax)
     std::memcpy(szField, szText, n);
 }
 
-// Copies a stored field of nField bytes that may lack its terminator.
-void Copy_From_Field(char* szOut, const char* szField, int nField)
-{
-    int n = 0;
-    while (n < nField - 1 && szField[n] != '\0')
-        ++n;
-    std::memcpy(szOut, szField, n);
-    szOut[n] = '\0';
-}
-
-// Roster length: the first slot whose player ID is 0 ends the roster.
-int Roster_Length(int nTeam)
-{
-    for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
-        if (League.Team[nTeam].Player[s].nVital[VITAL_PLAYER_ID] == 0)
-            return s;
-    return PLAYERS_PER_TEAM;
-}
-
 int Player_Position(int nTeam, int nSlot)
 {
     return League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
@@ -143,7 +124,7 @@ const char* Name_Of_Code(int nCode, const char* const* szNames, int nCount)
 // The first empty slot of the free-agent pool, 100 when it is full.
 int First_Free_Agent_Gap()
 {
-    return Roster_Length(FREE_AGENT_TEAM);
+    return Find_Roster_End(FREE_AGENT_TEAM);
 }
 
 int Swap_Team_Number(int nValue, int nTeamA, int nTeamB)
@@ -209,7 +190,7 @@ int Get_Team_String(char* szOut, int nTeam, int nString)
     if (szFixed != nullptr)
         std::strcpy(szOut, szFixed);
     else
-        Copy_From_Field(szOut, League.Team[nTeam].szString[nString], TEAM_STRING_SIZE);
+        Copy_From_Record_Field(szOut, TEAM_STRING_SIZE, League.Team[nTeam].szString[nString], TEAM_STRING_SIZE);
     return 1;
 }
 
@@ -520,7 +501,7 @@ bool Finder_Side_Ok(const char* szName, int nTeam, int nSide)
 int Count_Matching_Players(int nTeam, int nPosition)
 {
     int nCount = 0;
-    int nLength = Roster_Length(nTeam);
+    int nLength = Find_Roster_End(nTeam);
     for (int s = 0; s < nLength; ++s)
         if (Position_Matches(Player_Position(nTeam, s), nPosition))
             ++nCount;
@@ -561,7 +542,7 @@ int Count_Position_Players(int nTeam, int nPosition)
     if (!Finder_Team_Ok("Count_Position_Players", nTeam, nPosition))
         return 0;
     if (nPosition == -1)
-        return Roster_Length(nTeam);
+        return Find_Roster_End(nTeam);
     if (!Finder_Position_Ok("Count_Position_Players", nTeam, nPosition))
         return 0;
     return Count_Matching_Players(nTeam, nPosition);
@@ -574,7 +555,7 @@ int Count_Team_Side_Players(int nTeam, int nSide)
     if (!Finder_Side_Ok("Count_Team_Side_Players", nTeam, nSide))
         return 0;
     int nCount = 0;
-    int nLength = Roster_Length(nTeam);
+    int nLength = Find_Roster_End(nTeam);
     for (int s = 0; s < nLength; ++s)
         if (Get_Position_Side(Player_Position(nTeam, s)) == nSide)
             ++nCount;
@@ -589,7 +570,7 @@ int Count_Team_Available_Position_Players(int nTeam, int nPosition)
         return 0;
     int nLimit = Available_Injury_Limit();
     int nCount = 0;
-    int nLength = Roster_Length(nTeam);
+    int nLength = Find_Roster_End(nTeam);
     for (int s = 0; s < nLength; ++s) {
         if (!Position_Matches(Player_Position(nTeam, s), nPosition))
             continue;
@@ -606,7 +587,7 @@ int Find_Team_Position_Player(int nTeam, int nPosition, int n)
         return -1;
     if (!Finder_Position_Ok("Find_Team_Position_Player", nTeam, nPosition))
         return -1;
-    int nLength = Roster_Length(nTeam);
+    int nLength = Find_Roster_End(nTeam);
     for (int s = 0; s < nLength; ++s)
         if (Position_Matches(Player_Position(nTeam, s), nPosition) && n-- == 0)
             return s;
@@ -623,7 +604,7 @@ int Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n)
     }
     if (!Finder_Position_Ok("Get_Team_Uninjured_Position_Player", nTeam, nPosition))
         return -1;
-    int nLength = Is_Valid_Team(nTeam) ? Roster_Length(nTeam) : 0;
+    int nLength = Count_Team_Players(nTeam);
     int nLeft = n;
     for (int s = 0; s < nLength; ++s) {
         if (Position_Matches(Player_Position(nTeam, s), nPosition) && Injury_Weeks(nTeam, s) < 1
@@ -651,7 +632,7 @@ bool Find_Nth_Player(const int* pnTeams, int nTeamCount, int nPosition, int n, i
         return false;
     for (int i = 0; i < nTeamCount; ++i) {
         int t = pnTeams[i];
-        int nLength = Roster_Length(t);
+        int nLength = Find_Roster_End(t);
         for (int s = 0; s < nLength; ++s) {
             if (nPosition >= 0 && !Position_Matches(Player_Position(t, s), nPosition))
                 continue;
@@ -719,7 +700,7 @@ int Find_Last_Team_Side_Player(int nTeam, int nSide)
         return -1;
     if (!Finder_Side_Ok("Find_Last_Team_Side_Player", nTeam, nSide))
         return -1;
-    for (int s = Roster_Length(nTeam) - 1; s >= 0; --s)
+    for (int s = Find_Roster_End(nTeam) - 1; s >= 0; --s)
         if (Get_Position_Side(Player_Position(nTeam, s)) == nSide)
             return s;
     return -1;
@@ -733,7 +714,7 @@ int Get_Or_Create_Team_Side_Player(int nTeam, int nSide)
     }
     if (!Finder_Side_Ok("Get_Or_Create_Team_Side_Player", nTeam, nSide))
         return -1;
-    int nLength = Roster_Length(nTeam);
+    int nLength = Find_Roster_End(nTeam);
     for (int s = 0; s < nLength; ++s)
         if (Get_Position_Side(Player_Position(nTeam, s)) == nSide)
             return s;
@@ -764,7 +745,7 @@ int Count_Players_By_Last_Initial(int cLetter)
     int nTeams = Count_Teams();
     int nCount = 0;
     for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t) {
-        int nLength = Roster_Length(t);
+        int nLength = Find_Roster_End(t);
         for (int s = 0; s < nLength; ++s)
             if (static_cast<unsigned char>(League.Team[t].Player[s].szLastName[0])
                 == static_cast<unsigned char>(cLetter))
@@ -814,7 +795,7 @@ int Find_Free_Agent_Slot(int nTeam, int nSlot)
     for (int s = nSlot; s < PLAYERS_PER_TEAM - 1; ++s)
         Swap_Players(nTeam, s, nTeam, s + 1);
     Rank_Free_Agent_Pool();
-    int nLength = Roster_Length(FREE_AGENT_TEAM);
+    int nLength = Find_Roster_End(FREE_AGENT_TEAM);
     for (int s = 0; s < nLength; ++s)
         if (League.Team[FREE_AGENT_TEAM].Player[s].nVital[VITAL_PLAYER_ID] == nPlayerID)
             return s;
@@ -828,7 +809,7 @@ int Erase_Team(int nTeam, int bKeepPlayers)
         Report_Error("Invalid nTeam passed to Erase_Team().");
         return 0;
     }
-    int nPlayers = Roster_Length(nTeam);
+    int nPlayers = Find_Roster_End(nTeam);
     int nFree = First_Free_Agent_Gap();
     if (!bKeepPlayers) {
         int nExcess = nPlayers - (PLAYERS_PER_TEAM - nFree);

@@ -35,7 +35,6 @@ constexpr int LAST_STORING_TEAM = FREE_AGENT_TEAM;   // financial stats are stor
 constexpr int FAN_INCOME_REFERENCE = 112260;         // fan income of an average market
 constexpr int CITY_INCOME_REFERENCE = 25000;         // dollars of per-capita income
 constexpr int FRANCHISE_VALUE_BASE = 1573600;        // $K
-constexpr int PAYROLL_INDEX_BASE = 219180;           // $K
 constexpr int LEAGUE_PAYROLL_LEVEL = 146120000;      // dollars: below it a club's demand rises
 constexpr int TICKET_BASE_PRICE = 5000;              // cents
 constexpr int MEDICAL_BUDGET_BASE = 250000;          // dollars per game at level 1000
@@ -169,7 +168,7 @@ int64_t Adjust_Demand_By_League_Level(int64_t d, int nTeam)
 void Set_Team_Budgets(int nTeam, bool bLevels)
 {
     int64_t nStep = Get_Price_Step(Inflation_Factor());
-    int64_t nPayrollIndex = Nearest(F(nTeam, FINANCE_PAYROLL), 1000, Apply_Inflation(PAYROLL_INDEX_BASE));
+    int64_t nPayrollIndex = F(nTeam, FINANCE_PAYROLL_INDEX);
     int64_t nMedicalLevel = Nearest(nPayrollIndex + 2000, 1000, 3000);
     int64_t nValueIndex = F(nTeam, FINANCE_VALUE_INDEX);
     if (bLevels) {

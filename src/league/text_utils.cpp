@@ -86,6 +86,17 @@ int safe_strncpy(char* szDst, const char* szSrc, int nSize)
     return bCut ? -1 : static_cast<int>(nLength);
 }
 
+void Copy_From_Record_Field(char* szOut, size_t nOutSize, const char* pField, size_t nFieldSize)
+{
+    if (szOut == nullptr || nOutSize == 0)
+        return;
+    size_t nLength = nFieldSize == 0 ? 0 : strnlen(pField, nFieldSize - 1);
+    if (nLength > nOutSize - 1)
+        nLength = nOutSize - 1;
+    memcpy(szOut, pField, nLength);
+    szOut[nLength] = '\0';
+}
+
 int safe_strncat(char* szDst, const char* szSrc, int nSize)
 {
     if (szDst == nullptr || szSrc == nullptr) {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <cstddef>
 #include <cstdio>
 
 #include "platform/errors.h"
@@ -23,6 +24,10 @@ constexpr int TEXT_BUFFER_SIZE = 2048;
 // of bytes copied, or -1 when the source was cut. Null pointers are reported
 // and give 0.
 int safe_strncpy(char* szDst, const char* szSrc, int nSize);
+// Reads a fixed record field of nFieldSize bytes, which may lack its
+// terminator: copies at most nFieldSize - 1 bytes of it, cut to nOutSize - 1,
+// into szOut and terminates. A null or empty buffer is left alone.
+void Copy_From_Record_Field(char* szOut, size_t nOutSize, const char* pField, size_t nFieldSize);
 // Appends within nSize - 1 bytes and terminates; returns the new length.
 // Reports when the result fills the buffer. Null pointers: reported, 0.
 int safe_strncat(char* szDst, const char* szSrc, int nSize);

@@ -4,7 +4,6 @@
 
 #include <utility>
 
-#include "frontoffice/college_count.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
@@ -13,6 +12,7 @@
 #include "league/standings_keys.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
+#include "season/draft_state.h"
 
 namespace {
 
@@ -47,11 +47,9 @@ long long Draft_Sort_Key(int nTeam)
 
 int Check_Draft_Pool()
 {
-    if (League.Preferences.nInt[PREF_DRAFT_ROUND] >= DRAFT_OVER_ROUND)
-        return 0;
     // Ending a draft whose pool ran empty, with its notice and the next
     // season's set-up, is the draft loop's work; here the pool only answers.
-    return Count_College_Players() > 0 ? 1 : 0;
+    return Is_College_Draft_Running();
 }
 
 void Prepare_Draft_Pool()

@@ -15,6 +15,7 @@
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/random.h"
+#include "league/salary_cap.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 
@@ -311,8 +312,7 @@ int Get_Player_Minimum_Salary(int nTeam, int nSlot)
 {
     if (!Check_Player_Address("Get_Player_Minimum_Salary", nTeam, nSlot))
         return 0;
-    int nSeasons = League.Team[nTeam].Player[nSlot].nVital[VITAL_SEASONS_PLAYED];
-    return Get_Minimum_Salary(nSeasons > 0 ? nSeasons : 0);
+    return Get_Minimum_Salary(League.Team[nTeam].Player[nSlot].nVital[VITAL_SEASONS_PLAYED]);
 }
 
 int Scale_To_Salary_Cap(int nAmount)
@@ -321,7 +321,7 @@ int Scale_To_Salary_Cap(int nAmount)
     if (nCap == 0) {
         // No cap: the base level moved by inflation.
         int64_t nInflation = League.Universe.nStat[INFLATION_FACTOR];
-        nCap = (nInflation * 224800000 + 500) / 1000;
+        nCap = (nInflation * BASE_SALARY_CAP + 500) / 1000;
         if (nInflation < 0 && nInflation % 1000 != 0)
             nCap -= 1;
     }
@@ -329,5 +329,5 @@ int Scale_To_Salary_Cap(int nAmount)
         nCap = INT32_MAX;
     if (nCap < INT32_MIN)
         nCap = INT32_MIN;
-    return Mul_Div_Rounded(nAmount, 55000000, static_cast<int>(nCap));
+    return Mul_Div_Rounded(nAmount, SALARY_TABLE_LEVEL_CAP, static_cast<int>(nCap));
 }

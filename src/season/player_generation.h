@@ -46,6 +46,9 @@ int Make_Unique_Player_Id(int nTeam, int nSlot);
 
 // ---- Salaries (thousands of dollars) --------------------------------------------
 
+// The cap level, in dollars, that the salary and bonus tables are stated at.
+constexpr int SALARY_TABLE_LEVEL_CAP = 55000000;
+
 // The league minimum salary for a number of credited seasons in the current year.
 int Get_Minimum_Salary(int nSeasons);
 // Get_Minimum_Salary of the player's credited seasons (vital stat 8, at least 0).

@@ -11,6 +11,7 @@
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/random.h"
+#include "league/salary_cap.h"
 #include "league/team_finance_stats.h"
 #include "platform/errors.h"
 #include "platform/ui.h"
@@ -18,8 +19,6 @@
 
 namespace {
 
-constexpr long long BASE_LEVEL_CAP = 55000000;     // dollars: the level of the tables
-constexpr long long CURRENT_LEVEL_CAP = 224800000; // dollars: the 2023 cap
 constexpr int DRAFT_ROUNDS_OF_TABLE = 7;
 constexpr int FIRST_ROOKIE_CONTRACT_YEAR = 2020;
 constexpr int ROOKIE_CONTRACT_LENGTH = 4;
@@ -55,7 +54,8 @@ int Scale_From_Base_Cap(int nAmount)
 {
     if (nAmount == 0)
         return 0;
-    long long nInside = (nAmount * CURRENT_LEVEL_CAP + BASE_LEVEL_CAP / 2) / BASE_LEVEL_CAP;
+    long long nInside =
+        (static_cast<long long>(nAmount) * BASE_SALARY_CAP + SALARY_TABLE_LEVEL_CAP / 2) / SALARY_TABLE_LEVEL_CAP;
     if (nAmount < 0)
         --nInside;
     nInside = std::clamp<long long>(nInside, INT32_MIN, INT32_MAX);
@@ -76,7 +76,7 @@ int Get_Draft_Slot_Bonus(int nRound, int nPick)
 
 int Get_Inflated_Cap_Third()
 {
-    int nLevel = Mul_Div_Rounded(League.Universe.nStat[INFLATION_FACTOR], static_cast<int>(CURRENT_LEVEL_CAP), 1000);
+    int nLevel = Apply_Inflation(BASE_SALARY_CAP);
     if (nLevel == 0)
         return 0;
     return Mul_Div_Rounded(nLevel, 1, 3000);

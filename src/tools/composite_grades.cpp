@@ -33,11 +33,6 @@ constexpr int SALARY_LIMITS[POSITION_S + 1][SALARY_LIMIT_COUNT] = {
 // The highest salary grade by position QB to P.
 constexpr int SALARY_CAPS[POSITION_P + 1] = {20, 15, 15, 15, 15, 12, 12, 12, 20, 15, 15, 15, 15, 0, 0};
 
-float Rating(int nTeam, int nSlot, int nRating)
-{
-    return Get_Player_Rating(nTeam, nSlot, nRating);
-}
-
 // A float cut toward zero to an int; values beyond the int range are held.
 int Cut(float f)
 {
@@ -86,7 +81,7 @@ int Get_Composite_Grade(int nTeam, int nSlot, int nCode)
     int p = Get_Player_Position(nTeam, nSlot);
     bool bBack = p >= POSITION_RB && p <= POSITION_WR;
     bool bLine = p >= POSITION_T && p <= POSITION_C;
-    auto r = [&](int n) { return Rating(nTeam, nSlot, n); };
+    auto r = [&](int n) { return Get_Player_Rating(nTeam, nSlot, n); };
     switch (nCode) {
     case 400:
         return Cut(r(RATING_PASS_BLOCKING));

@@ -10,12 +10,9 @@ namespace {
 
 constexpr int PREDICTED_PERIOD = 3;
 
-
 // An offensive lineman's blocking ratings read his own blocking statistics.
 constexpr int LINEMAN_PASS_BLOCKING_STAT = 6;
 constexpr int LINEMAN_RUN_BLOCKING_STAT = 5;
-constexpr int RATING_PASS_BLOCKING_INDEX = 15;
-constexpr int RATING_RUN_BLOCKING_INDEX = 16;
 constexpr int OFFENSIVE_LINE_UNIT = 1;
 
 }  // namespace
@@ -31,9 +28,9 @@ float Get_Stat_Based_Rating(int nTeam, int nSlot, int nRating)
     int nStat = Get_Rating_Grade_Code(nRating);
     int nPosition = League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
     if (nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS && Get_Position_Unit(nPosition) == OFFENSIVE_LINE_UNIT) {
-        if (nRating == RATING_PASS_BLOCKING_INDEX)
+        if (nRating == RATING_PASS_BLOCKING)
             nStat = LINEMAN_PASS_BLOCKING_STAT;
-        else if (nRating == RATING_RUN_BLOCKING_INDEX)
+        else if (nRating == RATING_RUN_BLOCKING)
             nStat = LINEMAN_RUN_BLOCKING_STAT;
     }
     return static_cast<float>(Get_Player_Stat(nTeam, nSlot, PREDICTED_PERIOD, nStat));

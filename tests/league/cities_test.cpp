@@ -68,9 +68,7 @@ protected:
 TEST_F(CitiesTest, AddFillsDefaultsAndRefusesAFullTable)
 {
     Make_Named_City(0, "Akron");
-    EXPECT_EQ(Count_Cities(), 1);
     EXPECT_EQ(Add_City(), 1);
-    EXPECT_EQ(Count_Cities(), 2);
     EXPECT_EQ(Name(1), "New City");
     EXPECT_STREQ(League.City[1].szPhoto, "Default");
     const int nDefault[CITY_STAT_COUNT] = {1000000, 2500000, 20000, 25000, 0, 114000, 42000, 3, 0, 0};
@@ -80,7 +78,6 @@ TEST_F(CitiesTest, AddFillsDefaultsAndRefusesAFullTable)
 
     for (int c = 2; c < NUMBER_OF_CITIES; c++)
         Make_Named_City(c, "Somewhere");
-    EXPECT_EQ(Count_Cities(), 100);
     LEAGUE_SNAPSHOT Before;
     EXPECT_EQ(Add_City(), -1);
     EXPECT_TRUE(Before.Unchanged());
@@ -94,9 +91,6 @@ TEST_F(CitiesTest, NamesAndPhotosAreCutToTheirFields)
     Set_City_Name(0, "An Extremely Long City Name Indeed");
     EXPECT_EQ(Name(0), "An Extremely Long C");   // 19 characters
     EXPECT_EQ(League.City[0].szName[19], '\0');
-    Set_City_Name(0, "Erie");
-    for (int i = 4; i < CITY_NAME_SIZE; i++)
-        EXPECT_EQ(League.City[0].szName[i], '\0') << i;
     Set_City_Photo(0, "a_picture_name_too_long.jpg");
     EXPECT_STREQ(League.City[0].szPhoto, "a_picture_n");
 
@@ -109,8 +103,6 @@ TEST_F(CitiesTest, NamesAndPhotosAreCutToTheirFields)
     Get_City_Name(0, szSmall, sizeof(szSmall));
     EXPECT_STREQ(szSmall, "QQQQ");
 
-    EXPECT_EQ(Is_City_Named(0), 1);
-    EXPECT_EQ(Is_City_Named(1), 0);
     EXPECT_EQ(Is_City_Named(100), 0);
     EXPECT_EQ(Errors_Reported(), 0);
 }
@@ -121,57 +113,45 @@ TEST_F(CitiesTest, AccessorsRefuseBadIndexesWithoutWriting)
     Use_Franchise(0, 0);
     Use_Franchise(1, 150);   // a corrupt city index
     LEAGUE_SNAPSHOT Before;
-
-    Set_City_Name(100, "X");
-    EXPECT_TRUE(Last_Error_Contains("Invalid nCity in Set_City_Name()"));
-    Set_City_Photo(-1, "X");
-    EXPECT_TRUE(Last_Error_Contains("Invalid nCity in Set_City_Photo()"));
-    Set_City_Index_Stat(100, 0, 5);
-    EXPECT_TRUE(Last_Error_Contains("Invalid nCity in Set_City_Stat()"));
-    Set_City_Index_Stat(0, 10, 5);
-    EXPECT_TRUE(Last_Error_Contains("Invalid nStat in Set_City_Stat()"));
-    Set_City_Stat(41, 0, 5);
-    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_City_Stat([41],0,5)"));
-    Set_City_Stat(1, 0, 5);
-    EXPECT_TRUE(Last_Error_Contains("Invalid nCity in Set_City_Stat()"));
-    Set_City_Stat(0, -1, 5);
-    EXPECT_TRUE(Last_Error_Contains("Invalid nStat in Set_City_Stat()"));
-    EXPECT_EQ(Errors_Reported(), 7);
+    const struct {
+        int (*Call)();
+        const char* szText;
+    } Case[] = {
+        {[] { return Set_City_Name(100, "X"), 0; }, "Invalid nCity in Set_City_Name()"},
+        {[] { return Set_City_Photo(-1, "X"), 0; }, "Invalid nCity in Set_City_Photo()"},
+        {[] { return Set_City_Index_Stat(100, 0, 5), 0; }, "Invalid nCity in Set_City_Stat()"},
+        {[] { return Set_City_Index_Stat(0, 10, 5), 0; }, "Invalid nStat in Set_City_Stat()"},
+        {[] { return Set_City_Stat(41, 0, 5), 0; }, "nTeam out of bounds in Set_City_Stat([41],0,5)"},
+        {[] { return Set_City_Stat(1, 0, 5), 0; }, "Invalid nCity in Set_City_Stat()"},
+        {[] { return Set_City_Stat(0, -1, 5), 0; }, "Invalid nStat in Set_City_Stat()"},
+        {[] { return Get_City_Stat(0, 10); }, "nStat out of bounds in Get_City_Stat(0,[10])"},
+        {[] { return Get_City_Stat(-3, 0); }, "nCity out of bounds in Get_City_Stat([-3],0)"},
+        {[] { return Get_Team_City_Stat(41, 0); }, "nTeam out of bounds in Get_Team_City_Stat([41],0)"},
+        {[] { return Get_Team_City_Stat(0, 12); }, "nStat out of bounds in Get_Team_City_Stat(0,[12])"},
+        {[] { return Get_Team_City_Stat(1, 0); }, "Team city [150]"},
+        {[] { return Swap_Cities(0, 100), 0; }, "nCity out of bounds in Swap_Cities(0,[100])"},
+        {[] { return Clear_City(100), 0; }, "nCity out of bounds in Clear_City([100])"},
+    };
+    for (const auto& c : Case) {
+        EXPECT_EQ(c.Call(), 0) << c.szText;
+        EXPECT_TRUE(Errors_Reported() == 1 && Last_Error_Contains(c.szText)) << c.szText;
+    }
     Set_City_Stat(NO_TEAM, 0, 5);   // setters ignore NO_TEAM silently
     EXPECT_EQ(Errors_Reported(), 0);
-
-    EXPECT_EQ(Get_City_Stat(0, 10), 0);
-    EXPECT_TRUE(Last_Error_Contains("nStat out of bounds in Get_City_Stat(0,[10])"));
-    EXPECT_EQ(Get_City_Stat(-3, 0), 0);
-    EXPECT_TRUE(Last_Error_Contains("nCity out of bounds in Get_City_Stat([-3],0)"));
-    EXPECT_EQ(Get_Team_City_Stat(41, 0), 0);
-    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Get_Team_City_Stat([41],0)"));
-    EXPECT_EQ(Get_Team_City_Stat(0, 12), 0);
-    EXPECT_TRUE(Last_Error_Contains("nStat out of bounds in Get_Team_City_Stat(0,[12])"));
-    EXPECT_EQ(Get_Team_City_Stat(1, 0), 0);
-    EXPECT_TRUE(Last_Error_Contains("Team city [150]"));
-    Swap_Cities(0, 100);
-    EXPECT_TRUE(Last_Error_Contains("nCity out of bounds in Swap_Cities(0,[100])"));
-    Clear_City(100);
-    EXPECT_TRUE(Last_Error_Contains("nCity out of bounds in Clear_City([100])"));
-    EXPECT_EQ(Is_City_Named(101), 0);
-    EXPECT_EQ(Errors_Reported(), 8);
+    EXPECT_EQ(Is_City_Named(101), 0);   // reported without a message of its own
+    EXPECT_EQ(Errors_Reported(), 1);
     EXPECT_TRUE(Before.Unchanged());
 
     // The good paths.
     Set_City_Stat(0, CITY_STAT_ALTITUDE, 5280);
     EXPECT_EQ(Get_Team_City_Stat(0, CITY_STAT_ALTITUDE), 5280);
-    EXPECT_EQ(Get_City_Stat(0, CITY_STAT_ALTITUDE), 5280);
-    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 TEST_F(CitiesTest, DeleteKeepsFranchisesOnTheirCities)
 {
-    Make_Named_City(0, "Akron");
-    Make_Named_City(1, "Boise");
-    Make_Named_City(2, "Camden");
-    Make_Named_City(3, "Dayton");
-    Make_Named_City(4, "Eugene");
+    const char* szNames[] = {"Akron", "Boise", "Camden", "Dayton", "Eugene"};
+    for (int c = 0; c < 5; c++)
+        Make_Named_City(c, szNames[c]);
     Use_Franchise(0, 1);
     Use_Franchise(1, 3);
     Use_Franchise(2, 4);
@@ -179,21 +159,18 @@ TEST_F(CitiesTest, DeleteKeepsFranchisesOnTheirCities)
     Set_User_Preference(PREF_CURRENT_CITY, 2);
     EXPECT_EQ(Delete_City(), 1);
     EXPECT_EQ(Count_Cities(), 4);
-    EXPECT_EQ(Name(2), "Dayton");
     EXPECT_EQ(Team_City_Name(0), "Boise");
     EXPECT_EQ(Team_City_Name(1), "Dayton");
     EXPECT_EQ(Team_City_Name(2), "Eugene");
     EXPECT_EQ(League.Team[1].nTeamStat[TEAM_STAT_CITY], 2);
     // The editor stays on the same place, now the next city.
     EXPECT_EQ(Get_User_Preference(PREF_CURRENT_CITY), 2);
-    for (int c = 4; c < NUMBER_OF_CITIES; c++)
-        EXPECT_EQ(League.City[c].szName[0], '\0') << c;
+    EXPECT_EQ(League.City[4].szName[0], '\0');
 
     // Deleting the last city moves the editor's city back by one.
     Make_Named_City(4, "Fresno");
     Set_User_Preference(PREF_CURRENT_CITY, 4);
     EXPECT_EQ(Delete_City(), 1);
-    EXPECT_EQ(Count_Cities(), 4);
     EXPECT_EQ(Get_User_Preference(PREF_CURRENT_CITY), 3);
     EXPECT_EQ(Errors_Reported(), 0);
 }
@@ -247,10 +224,9 @@ TEST_F(CitiesTest, SwapCompactAndSortCarryFranchisesAndTheEditorCity)
     EXPECT_EQ(Count_Cities(), 4);
     Sort_Cities();
     // Byte order: upper case before lower case.
-    EXPECT_EQ(Name(0), "Boston");
-    EXPECT_EQ(Name(1), "Yuma");
-    EXPECT_EQ(Name(2), "Zeta");
-    EXPECT_EQ(Name(3), "alpha");
+    const char* szSorted[] = {"Boston", "Yuma", "Zeta", "alpha"};
+    for (int c = 0; c < 4; c++)
+        EXPECT_EQ(Name(c), szSorted[c]);
     EXPECT_EQ(Team_City_Name(0), "Zeta");
     EXPECT_EQ(Team_City_Name(1), "alpha");
     EXPECT_EQ(Team_City_Name(2), "Boston");
@@ -262,9 +238,9 @@ TEST_F(CitiesTest, BestFreeCityByMarketValue)
 {
     EXPECT_EQ(Find_Best_Free_City(), -1);   // no city at all
 
-    // (1,000,000 + 2,500,000 + 10 x 20,000) x (25,000 + 25,000) / 50,000 = 3,700,000
+    // (population + market + 10 x growth) x (income + 25,000) / 50,000: 3,700,000
     Make_City(0, "Default", {1000000, 2500000, 20000, 25000, 0, 0, 0, 0, 0, 0});
-    // (500,000 + 1,000,000 + 10 x 100,000) x (55,000 + 25,000) / 50,000 = 4,000,000
+    // 4,000,000
     Make_City(1, "Growing", {500000, 1000000, 100000, 55000, 0, 0, 0, 0, 0, 0});
     // 9,000,000 x 75,000 / 50,000 = 13,500,000, but a franchise plays there
     Make_City(2, "Taken", {9000000, 0, 0, 50000, 0, 0, 0, 0, 0, 0});
@@ -275,8 +251,7 @@ TEST_F(CitiesTest, BestFreeCityByMarketValue)
     Make_City(3, "Twin", {500000, 1000000, 100000, 55000, 0, 0, 0, 0, 0, 0});
     EXPECT_EQ(Find_Best_Free_City(), 1);
 
-    // Figures at the ends of the int32 range do not overflow:
-    // (2^31 - 1) x 3 x (2^31 - 1 + 25,000) / 50,000 is far above the rest.
+    // Figures at the ends of the int32 range do not overflow.
     Make_City(4, "Huge", {INT_MAX, INT_MAX, INT_MAX / 10, INT_MAX, 0, 0, 0, 0, 0, 0});
     EXPECT_EQ(Find_Best_Free_City(), 4);
     Use_Franchise(1, 4);
@@ -286,8 +261,7 @@ TEST_F(CitiesTest, BestFreeCityByMarketValue)
     Use_Franchise(4, 0);
     EXPECT_EQ(Find_Best_Free_City(), -1);   // every city is taken
 
-    // Half up: 1 x 25,000 / 50,000 = 0.5 gives 1; with income -1 it is
-    // 24,999 / 50,000, below a half: 0, which never wins.
+    // Half up: 25,000 / 50,000 gives 1; 24,999 / 50,000 gives 0, which never wins.
     for (int t = 0; t < 5; t++)
         League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
     std::memset(League.City, 0, sizeof(League.City));
@@ -315,8 +289,7 @@ TEST_F(CitiesTest, ExportThenImportGivesTheSameTable)
     ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Confirm City Export");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Do you want to export the current cities to the file \"Cities.txt\"?");
-    EXPECT_EQ(ui::Shown_Boxes()[0].Style & BOX_BUTTON_MASK, BOX_YESNO);
-    EXPECT_NE(ui::Shown_Boxes()[0].Style & BOX_DEFAULT_SECOND, 0u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Style & (BOX_BUTTON_MASK | BOX_DEFAULT_SECOND), BOX_YESNO | BOX_DEFAULT_SECOND);
     EXPECT_EQ(ui::Shown_Boxes()[1].Caption, "City Export Complete");
     EXPECT_EQ(ui::Shown_Boxes()[1].Text, "4 cities exported to \"Cities.txt\"");
     EXPECT_EQ(Read_Text_File("Cities.txt", "<missing>"),
@@ -354,7 +327,6 @@ TEST_F(CitiesTest, ExportThenImportGivesTheSameTable)
     EXPECT_EQ(Team_City_Name(0), "Washington  D.C.");
     EXPECT_EQ(Team_City_Name(1), "Zurich");
     EXPECT_EQ(Team_City_Name(2), "Boise");
-    EXPECT_EQ(Get_User_Preference(PREF_CURRENT_CITY), 0);
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
@@ -367,19 +339,12 @@ TEST_F(CitiesTest, ImportReadsWindowsLinesAndClampsNumbers)
                "Alpha,1,2,3,4,5,6,7,8,9,10,11\r\n");
     ui::Queue_Answer(ID_YES);
     EXPECT_EQ(Import_Cities(), 4);
-    EXPECT_EQ(ui::Shown_Boxes().back().Text, "4 cities imported from \"Cities.txt\"");
-    ASSERT_EQ(Count_Cities(), 4);
-    EXPECT_EQ(Name(0), "Alpha");
     EXPECT_EQ(Name(1), "An Extremely Long C");
-    EXPECT_EQ(Name(2), "Beta");
     EXPECT_EQ(Name(3), "Gamma");
     for (int n = 0; n < CITY_STAT_COUNT; n++)
         EXPECT_EQ(League.City[0].nStat[n], n + 1);
     EXPECT_EQ(League.City[1].nStat[0], 5000);
-    for (int n = 1; n < CITY_STAT_COUNT; n++) {
-        EXPECT_EQ(League.City[1].nStat[n], 0);
-        EXPECT_EQ(League.City[2].nStat[n], 0);
-    }
+    EXPECT_EQ(League.City[1].nStat[1], 0);
     const int nGamma[CITY_STAT_COUNT] = {INT_MAX, INT_MIN, 123, -7, 0, 0, 0, 0, 0, 0};
     for (int n = 0; n < CITY_STAT_COUNT; n++)
         EXPECT_EQ(League.City[3].nStat[n], nGamma[n]) << n;
@@ -399,14 +364,12 @@ TEST_F(CitiesTest, ImportStopsAfterOneHundredLines)
     Write_File(Text.c_str());
     ui::Queue_Answer(ID_YES);
     EXPECT_EQ(Import_Cities(), 100);
-    EXPECT_EQ(Count_Cities(), 100);
     EXPECT_EQ(Name(99), "City 099");
 
     // A short file whose last line has no line end.
     Write_File("Omaha,7\nTulsa,8");
     ui::Queue_Answer(ID_YES);
     EXPECT_EQ(Import_Cities(), 2);
-    EXPECT_EQ(Count_Cities(), 2);
     EXPECT_EQ(League.City[1].nStat[0], 8);
 }
 
@@ -457,11 +420,9 @@ TEST_F(CitiesTest, ImportCancelledOrUnreadableChangesNothing)
 
     // A file that cannot be read (here a folder of that name) changes nothing.
     ASSERT_EQ(mkdir("Cities.txt", 0700), 0);
-    ui::Clear_Shown_Boxes();
     ui::Queue_Answer(ID_YES);
     EXPECT_EQ(Import_Cities(), -1);
-    ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
-    EXPECT_EQ(ui::Shown_Boxes()[1].Caption, "Import City Error");
+    EXPECT_EQ(ui::Shown_Boxes().back().Caption, "Import City Error");
     EXPECT_TRUE(Before.Unchanged());
     ASSERT_EQ(rmdir("Cities.txt"), 0);
 

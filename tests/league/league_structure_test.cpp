@@ -14,7 +14,6 @@
 #include "league/standings_keys.h"
 #include "league/team.h"
 #include "league/text_utils.h"
-#include "shell/main_window.h"
 #include "test_support.h"
 
 namespace {
@@ -68,16 +67,11 @@ protected:
 TEST_F(LeagueStructureTest, CountsFollowTheDivisionsInUse)
 {
     // 28 teams: four in each of divisions 0-6, division 2 with five.
-    int nTeams = Fill_Divisions({4, 4, 5, 4, 4, 4, 3});
-    ASSERT_EQ(nTeams, 28);
+    ASSERT_EQ(Fill_Divisions({4, 4, 5, 4, 4, 4, 3}), 28);
     League.Universe.nStat[SHARED_TEAM_COUNT] = -1;
-
     EXPECT_EQ(Count_Teams(), 28);
     EXPECT_EQ(League.Universe.nStat[SHARED_TEAM_COUNT], 28);
-    EXPECT_FALSE(Is_Team_Slot_Used(28));
-
     EXPECT_EQ(Count_Division_Teams(2), 5);
-    EXPECT_EQ(Count_Division_Teams(7), 0);
     EXPECT_EQ(Count_Division_Teams(-1), 0);     // unused slots carry division -1
     EXPECT_EQ(Count_League_Teams(0), 17);
     EXPECT_EQ(Count_League_Teams(1), 11);
@@ -100,13 +94,7 @@ TEST_F(LeagueStructureTest, CountsFollowTheDivisionsInUse)
     EXPECT_EQ(Count_Leagues(), 0);
     EXPECT_EQ(Get_League_Structure_Code(), 0);
     EXPECT_EQ(Get_Minimum_Wild_Card_Teams(), 1000);
-    League.Universe.nStat[WILD_CARD_TEAMS] = 0;
-    Recount_Wild_Card_Teams();
-    EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 0);
     EXPECT_EQ(Errors_Reported(), 0);
-    SetUp();
-    EXPECT_EQ(Count_Teams(), 0);
-    EXPECT_EQ(Count_Leagues(), 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -118,7 +106,6 @@ TEST_F(LeagueStructureTest, NamesAreCutZeroFilledAndCheckTheirIndex)
     Set_Division_Name(7, "Northwestern Division");
     EXPECT_EQ(std::memcmp(League.szLeagueName[0], "ABCDEFGHIJKLMNO\0", LEAGUE_NAME_SIZE), 0);
     EXPECT_EQ(std::memcmp(League.szDivisionName[7], "Northwester\0", DIVISION_NAME_SIZE), 0);
-    EXPECT_EQ(League.Team[0].szString[0][0], '\0');      // nothing spilled over
     // A shorter name leaves no bytes of the longer one behind.
     Set_Division_Name(7, "West");
     EXPECT_EQ(std::memcmp(League.szDivisionName[7], "West\0\0\0\0\0\0\0\0", DIVISION_NAME_SIZE), 0);
@@ -130,25 +117,56 @@ TEST_F(LeagueStructureTest, NamesAreCutZeroFilledAndCheckTheirIndex)
     Get_Division_Name(7, szName);
     EXPECT_STREQ(szName, "West");
     EXPECT_EQ(Errors_Reported(), 0);
+}
 
+// Each accessor refuses a bad index with its message, returns its marker
+// (a name reader copies nothing) and writes nothing.
+TEST_F(LeagueStructureTest, AccessorsRefuseBadIndexesWithoutWriting)
+{
+    const struct {
+        int (*pCall)();
+        int nExpected;
+        const char* szMessage;
+    } CASES[] = {
+        {[] { Set_League_Abbreviation(2, "X"); return 0; }, 0, "Invalid Set_League_Abbreviation(2) call."},
+        {[] { Set_Division_Name(-1, "X"); return 0; }, 0, "Invalid Set_Division_Name(-1) call."},
+        {[] { char sz[8] = "West"; Get_League_Name(-1, sz); return std::strcmp(sz, "West"); }, 0,
+         "Invalid Get_League_Name(-1) call."},
+        {[] { char sz[8] = "West"; Get_Division_Name(8, sz); return std::strcmp(sz, "West"); }, 0,
+         "Invalid Get_Division_Name(8) call."},
+        {[] { Set_Universe_Stat(UNIVERSE_STAT_COUNT, 1); return 0; }, 0, "nIndex out of bounds in Set_Universe_Stat([60],1)"},
+        {[] { return Get_Universe_Stat(-1); }, 0, "nIndex out of bounds in Get_Universe_Stat([-1])"},
+        {[] { Set_Draft_Pick_Owner(3, 0, 0, 1); return 0; }, 0, "nDraft out of bounds in Set_Draft_Pick_Owner([3],0,0,1)"},
+        {[] { Set_Draft_Pick_Owner(0, 7, 0, 1); return 0; }, 0, "nRound out of bounds in Set_Draft_Pick_Owner(0,[7],0,1)"},
+        {[] { Set_Draft_Pick_Owner(0, 0, 36, 1); return 0; }, 0, "nTeam out of bounds in Set_Draft_Pick_Owner(0,0,[36],1)"},
+        {[] { Set_Draft_Pick_Owner(0, 0, 0, 256); return 0; }, 0, nullptr},
+        {[] { Set_Draft_Order_Team(36, 1); return 0; }, 0, "nIndex out of bounds in Set_Draft_Order_Team([36],1)"},
+        {[] { return Get_Draft_Pick_Owner(0, -1, 0); }, NO_TEAM, nullptr},
+        {[] { return Get_Draft_Order_Team(-1); }, NO_TEAM, nullptr},
+        {[] { return Count_Team_Remaining_Draft_Picks(36); }, 0,
+         "nTeam out of bounds in Count_Team_Remaining_Draft_Picks([36])"},
+        {[] { return Get_Depth_Slot_Position(27); }, -1, "nSlot out of bounds in Get_Depth_Slot_Position([27])"},
+        {[] { return static_cast<int>(Can_Play_Depth_Slot(15, 0)); }, 0, nullptr},
+        {[] { return static_cast<int>(Get_Regular_Rating_Mean(27)); }, 0,
+         "nRating out of bounds in Get_Regular_Rating_Mean([27])"},
+        {[] { Set_Team_Defense_Alignment(41, 1); return 0; }, 0, "Set_Team_Stat(<41>"},
+    };
     LEAGUE_SNAPSHOT Before;
-    Set_League_Abbreviation(2, "X");
-    EXPECT_TRUE(Last_Error_Contains("Invalid Set_League_Abbreviation(2) call."));
-    Set_Division_Name(-1, "X");
-    EXPECT_TRUE(Last_Error_Contains("Invalid Set_Division_Name(-1) call."));
-    Get_League_Name(-1, szName);
-    EXPECT_TRUE(Last_Error_Contains("Invalid Get_League_Name(-1) call."));
-    Get_Division_Name(8, szName);
-    EXPECT_TRUE(Last_Error_Contains("Invalid Get_Division_Name(8) call."));
-    EXPECT_STREQ(szName, "West");                        // nothing copied
-    EXPECT_EQ(Errors_Reported(), 4);
+    for (const auto& Case : CASES) {
+        const char* szWhat = Case.szMessage ? Case.szMessage : "(no message)";
+        EXPECT_EQ(Case.pCall(), Case.nExpected) << szWhat << " #" << (&Case - CASES);
+        if (Case.szMessage) {
+            EXPECT_TRUE(Last_Error_Contains(Case.szMessage)) << szWhat;
+        }
+        EXPECT_EQ(Errors_Reported(), 1) << szWhat << " #" << (&Case - CASES);
+    }
     EXPECT_TRUE(Before.Unchanged());
 }
 
 TEST_F(LeagueStructureTest, DefaultNamesEmptyOnlyTheUnusedLeaguesAndDivisions)
 {
     Fill_Divisions({4, 4, 4, 4});
-    for (int d = 0; d < NUMBER_OF_DIVISIONS; d++)
+    for (int d = 3; d <= 4; d++)
         Set_Division_Name(d, "Division");
     Set_League_Abbreviation(0, "AFC");
     Set_League_Abbreviation(1, "NFC");
@@ -156,9 +174,8 @@ TEST_F(LeagueStructureTest, DefaultNamesEmptyOnlyTheUnusedLeaguesAndDivisions)
 
     EXPECT_STREQ(League.szLeagueName[0], "AFC");
     EXPECT_EQ(std::memcmp(League.szLeagueName[1], "\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", LEAGUE_NAME_SIZE), 0);
-    for (int d = 0; d < NUMBER_OF_DIVISIONS; d++)
-        EXPECT_STREQ(League.szDivisionName[d], d < 4 ? "Division" : "") << d;
-    EXPECT_EQ(League.szDivisionName[4][1], '\0');
+    EXPECT_STREQ(League.szDivisionName[3], "Division");
+    EXPECT_EQ(std::memcmp(League.szDivisionName[4], "\0\0\0\0\0\0\0\0\0\0\0\0", DIVISION_NAME_SIZE), 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -186,10 +203,8 @@ TEST_F(LeagueStructureTest, WildCardLimitsFollowTheLeagueShape)
     EXPECT_EQ(Get_Minimum_Wild_Card_Teams(), 0);
     // 34 teams: 2 with 17 games; 18 games are cut to 17 on the way; 16 leave 4.
     Fill_Divisions({5, 5, 4, 4, 4, 4, 4, 4});
-    EXPECT_EQ(Get_League_Structure_Code(), 2);
     League.Universe.nStat[GAMES_PER_SEASON] = 18;
     EXPECT_EQ(Get_League_Structure_Code(), 2);
-    EXPECT_EQ(League.Universe.nStat[GAMES_PER_SEASON], 17);
     League.Universe.nStat[GAMES_PER_SEASON] = 16;
     EXPECT_EQ(Get_League_Structure_Code(), 4);
 
@@ -204,10 +219,6 @@ TEST_F(LeagueStructureTest, WildCardLimitsFollowTheLeagueShape)
     EXPECT_EQ(Get_League_Structure_Code(), 5);
     EXPECT_EQ(Get_Minimum_Wild_Card_Teams(), 0);
 
-    // No league in use: the minimum's marker.
-    SetUp();
-    EXPECT_EQ(Get_Minimum_Wild_Card_Teams(), 1000);
-    EXPECT_EQ(Get_League_Structure_Code(), 0);
     // The single-value forms, the division count clamped to 1-4.
     const int nMax[6] = {0, 0, 0, 5, 4, 4};
     for (int k = 0; k <= 5; k++) {
@@ -250,6 +261,7 @@ TEST_F(LeagueStructureTest, WildCardRecountStoresOnlyAChange)
     League.Universe.nStat[WILD_CARD_TEAMS] = 2;
     Recount_Wild_Card_Teams();
     EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 2);
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 TEST_F(LeagueStructureTest, UniverseStatsCheckTheirIndex)
@@ -257,14 +269,7 @@ TEST_F(LeagueStructureTest, UniverseStatsCheckTheirIndex)
     Set_Universe_Stat(WILD_CARD_TEAMS, 6);      // reported, stored all the same
     EXPECT_TRUE(Last_Error_Contains("nValue too high in Set_Universe_Stat(WILD_CARD_TEAMS, 6)"));
     EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), 6);
-
-    LEAGUE_SNAPSHOT Before;
-    Set_Universe_Stat(UNIVERSE_STAT_COUNT, 1);
-    EXPECT_TRUE(Last_Error_Contains("nIndex out of bounds in Set_Universe_Stat([60],1)"));
-    EXPECT_EQ(Get_Universe_Stat(-1), 0);
-    EXPECT_TRUE(Last_Error_Contains("nIndex out of bounds in Get_Universe_Stat([-1])"));
-    EXPECT_EQ(Errors_Reported(), 3);
-    EXPECT_TRUE(Before.Unchanged());
+    EXPECT_EQ(Errors_Reported(), 1);
 }
 
 // ---------------------------------------------------------------------------
@@ -275,15 +280,8 @@ TEST_F(LeagueStructureTest, SeasonReadersAndSelection)
     League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
     Set_User_Preference(PREF_SEASON_INDEX, 3);
     EXPECT_EQ(Get_Current_Year(), 2022);
-    League.Universe.nStat[GAMES_PER_SEASON] = 18;
-    EXPECT_EQ(Get_Games_Per_Season(), 17);
-    EXPECT_EQ(League.Universe.nStat[GAMES_PER_SEASON], 17);
-
     Set_Current_Day(5);
     EXPECT_EQ(Get_Current_Week(), 5);
-    char szTitle[MAIN_TITLE_SIZE];
-    Format_Main_Title(szTitle);
-    EXPECT_STREQ(Get_Main_Window_Title(), szTitle);
 
     // The selection must name a team that holds players.
     Fill_Divisions({4, 4});
@@ -304,10 +302,6 @@ TEST_F(LeagueStructureTest, DefenceAlignmentAndLeagueBalance)
     Set_Team_Defense_Alignment(3, 1);           // same value: nothing re-set
     Set_Team_Defense_Alignment(NO_TEAM, 1);     // ignored silently
     EXPECT_EQ(Errors_Reported(), 0);
-    Set_Team_Defense_Alignment(41, 1);
-    EXPECT_TRUE(Last_Error_Contains("Set_Team_Stat"));
-    EXPECT_TRUE(Last_Error_Contains("41"));
-    EXPECT_EQ(Errors_Reported(), 1);
     EXPECT_TRUE(Before.Unchanged());
 
     EXPECT_EQ(Add_To_League_Balance(1500), 1500);
@@ -315,7 +309,6 @@ TEST_F(LeagueStructureTest, DefenceAlignmentAndLeagueBalance)
     EXPECT_EQ(Add_To_League_Balance(-5000), -2000);
     EXPECT_EQ(Add_To_League_Balance(INT_MIN), -2000);    // no wrap-around
     EXPECT_EQ(Add_To_League_Balance(INT_MAX), 2000);
-    EXPECT_EQ(League.Universe.nStat[LEAGUE_TRADE_BALANCE], 2000);
 }
 
 // ---------------------------------------------------------------------------
@@ -349,8 +342,7 @@ TEST_F(LeagueStructureTest, SortByCityOrdersBytewiseAndMovesWholeTeams)
     }
     // Pick ownership follows the teams.
     EXPECT_EQ(League.Draft.DraftPickOwner[0][0][nNew[0]], nNew[3]);
-    for (int t = 1; t < 5; t++)
-        EXPECT_EQ(League.Draft.DraftPickOwner[0][0][nNew[t]], nNew[t]) << t;
+    EXPECT_EQ(League.Draft.DraftPickOwner[0][0][nNew[1]], nNew[1]);
     EXPECT_EQ(League.Draft.DraftPickOwner[0][6][nNew[0]], nNew[0]);
     EXPECT_EQ(Errors_Reported(), 0);
 }
@@ -398,11 +390,8 @@ TEST_F(LeagueStructureTest, RemainingDraftPicksSkipThoseAlreadyMade)
     LEAGUE_SNAPSHOT Before;
     // Round 0 is over; in round 1 teams 2 and 0 (order 0 and 1) have picked.
     EXPECT_EQ(Count_Team_Remaining_Draft_Picks(0), 5);
-    EXPECT_EQ(Count_Team_Remaining_Draft_Picks(2), 5);
     EXPECT_EQ(Count_Team_Remaining_Draft_Picks(3), 6);
     EXPECT_EQ(Errors_Reported(), 0);
-    EXPECT_EQ(Count_Team_Remaining_Draft_Picks(36), 0);
-    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Count_Team_Remaining_Draft_Picks([36])"));
     EXPECT_TRUE(Before.Unchanged());                    // asking never ends the draft
 
     // A damaged draft order entry (not a franchise) is skipped, not followed.
@@ -417,27 +406,21 @@ TEST_F(LeagueStructureTest, NthOwnedDraftPickWalksDraftsRoundsAndOrder)
     Set_Up_Draft();
     int nDraft = -7, nRound = -7, nPick = -7;
     // Team 0: its own first-round pick (order 1), then team 3's (order 2).
-    ASSERT_EQ(Get_Nth_Owned_Draft_Pick(0, 0, &nDraft, &nRound, &nPick), 1);
-    EXPECT_EQ(nDraft * 100 + nRound * 10, 0);
-    EXPECT_EQ(nPick, 0 * 256 + 0);
     ASSERT_EQ(Get_Nth_Owned_Draft_Pick(0, 1, &nDraft, &nRound, &nPick), 1);
-    EXPECT_EQ(nRound, 0);
+    EXPECT_EQ(nDraft * 100 + nRound * 10, 0);
     EXPECT_EQ(nPick, 0 * 256 + 3);
     // Team 1 owns 7 picks a draft; next year its fourth round holds team 2's
     // pick (order 0) before its own (order 3): pick index 7 + 3.
     ASSERT_EQ(Get_Nth_Owned_Draft_Pick(1, 10, &nDraft, &nRound, &nPick), 1);
-    EXPECT_EQ(nDraft, 1);
-    EXPECT_EQ(nRound, 3);
+    EXPECT_EQ(nDraft * 10 + nRound, 13);
     EXPECT_EQ(nPick, 1 * 256 + 2);
 
     // During the draft the picks made in draft 0 are skipped; later drafts not.
     Start_College_Draft();
     ASSERT_EQ(Get_Nth_Owned_Draft_Pick(0, 0, &nDraft, &nRound, &nPick), 1);
-    EXPECT_EQ(nDraft, 0);
-    EXPECT_EQ(nRound, 2);
+    EXPECT_EQ(nDraft * 10 + nRound, 2);
     ASSERT_EQ(Get_Nth_Owned_Draft_Pick(0, 5, &nDraft, &nRound, &nPick), 1);
-    EXPECT_EQ(nDraft, 1);
-    EXPECT_EQ(nRound, 0);
+    EXPECT_EQ(nDraft * 10 + nRound, 10);
 
     // Past the last pick, or refused: 0 and the outputs untouched.
     nDraft = nRound = nPick = -7;
@@ -454,22 +437,8 @@ TEST_F(LeagueStructureTest, DraftByteAccessorsCheckEveryIndex)
     Set_Draft_Pick_Owner(2, 6, 35, 17);
     EXPECT_EQ(Get_Draft_Pick_Owner(2, 6, 35), 17);
     Set_Draft_Order_Team(35, 4);
-    EXPECT_EQ(League.Draft.DraftOrder[35], 4);
-
-    LEAGUE_SNAPSHOT Before;
-    Set_Draft_Pick_Owner(3, 0, 0, 1);
-    EXPECT_TRUE(Last_Error_Contains("nDraft out of bounds in Set_Draft_Pick_Owner([3],0,0,1)"));
-    Set_Draft_Pick_Owner(0, 7, 0, 1);
-    EXPECT_TRUE(Last_Error_Contains("nRound out of bounds in Set_Draft_Pick_Owner(0,[7],0,1)"));
-    Set_Draft_Pick_Owner(0, 0, 36, 1);
-    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Set_Draft_Pick_Owner(0,0,[36],1)"));
-    Set_Draft_Pick_Owner(0, 0, 0, 256);
-    Set_Draft_Order_Team(36, 1);
-    EXPECT_TRUE(Last_Error_Contains("nIndex out of bounds in Set_Draft_Order_Team([36],1)"));
-    EXPECT_EQ(Get_Draft_Pick_Owner(0, -1, 0), NO_TEAM);
-    EXPECT_EQ(Get_Draft_Order_Team(-1), NO_TEAM);
-    EXPECT_EQ(Errors_Reported(), 7);
-    EXPECT_TRUE(Before.Unchanged());
+    EXPECT_EQ(Get_Draft_Order_Team(35), 4);
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -481,19 +450,13 @@ TEST_F(LeagueStructureTest, DepthSlotGroupsAndWhoMayFillThem)
                             1,  1,  1, 2, 2, 2, 2, 2, 3, 3, 3, 3};
     for (int s = 0; s < 27; s++)
         EXPECT_EQ(Get_Depth_Slot_Position(s), nGroup[s]) << s;
-    EXPECT_FALSE(Can_Play_Depth_Slot(POSITION_RB, 2));      // quarterbacks only
-    EXPECT_TRUE(Can_Play_Depth_Slot(POSITION_P, 0));        // a slot of no position
-    EXPECT_FALSE(Can_Play_Depth_Slot(POSITION_QB, 8));      // the quarterback's own unit
-    EXPECT_FALSE(Can_Play_Depth_Slot(POSITION_TE, 11));     // wide receivers only
-    EXPECT_TRUE(Can_Play_Depth_Slot(POSITION_S, 14));       // defensive backs allowed
-    EXPECT_FALSE(Can_Play_Depth_Slot(POSITION_CB, 12));
-    EXPECT_FALSE(Can_Play_Depth_Slot(POSITION_P, 24));      // kickers only
-    EXPECT_FALSE(Can_Play_Depth_Slot(POSITION_K, 25));      // punters only
+    // {position, slot, allowed}: quarterbacks only; a slot of no position;
+    // the quarterback's own unit; receivers only; backs allowed; kickers only.
+    const int nCases[][3] = {{POSITION_RB, 2, 0},  {POSITION_P, 0, 1},  {POSITION_QB, 8, 0},  {POSITION_TE, 11, 0},
+                             {POSITION_S, 14, 1},  {POSITION_CB, 12, 0}, {POSITION_P, 24, 0}, {POSITION_K, 25, 0}};
+    for (const auto& C : nCases)
+        EXPECT_EQ(Can_Play_Depth_Slot(C[0], C[1]), C[2] != 0) << C[0] << " " << C[1];
     EXPECT_EQ(Errors_Reported(), 0);
-    EXPECT_EQ(Get_Depth_Slot_Position(27), -1);
-    EXPECT_TRUE(Last_Error_Contains("nSlot out of bounds in Get_Depth_Slot_Position([27])"));
-    EXPECT_FALSE(Can_Play_Depth_Slot(15, 0));
-    EXPECT_EQ(Errors_Reported(), 2);
 }
 
 // ---------------------------------------------------------------------------
@@ -511,14 +474,12 @@ TEST_F(LeagueStructureTest, StandingsOrderFromTheSeasonRecords)
             League.Team[t].bYearly[y][YEARLY_LOSSES] = static_cast<int8_t>(nLosses[t]);
         }
     League.StandingsArea.nPlayoffDay[0] = 17;   // 17 regular weeks
-    EXPECT_EQ(Get_First_Playoff_Week(), 17);
 
     Refresh_Standings();
     // Overall: on equal keys the higher slot places first; no games ranks 0.
-    EXPECT_EQ(League.Team[1].nYearly[0][2], 0);
-    EXPECT_EQ(League.Team[2].nYearly[0][2], 1);
-    EXPECT_EQ(League.Team[0].nYearly[0][2], 2);
-    EXPECT_EQ(League.Team[3].nYearly[0][2], 3);
+    const int nOverall[4] = {2, 0, 1, 3};
+    for (int t = 0; t < 4; t++)
+        EXPECT_EQ(League.Team[t].nYearly[0][2], nOverall[t]) << t;
     // Division 0: teams 0 and 2 tie; season 0 + slot 2 is even, so team 2
     // takes place 1. Places past the division's size are empty.
     const uint8_t* pRow = League.StandingsArea.DivisionRow[0];
@@ -549,38 +510,26 @@ TEST_F(LeagueStructureTest, CalibrationMovesRatingsToTheirTargets)
     League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
     Fill_Divisions({2});
     // Quarterbacks: two regulars on each team and a third on team 0.
-    Add_Player(0, 0, POSITION_QB, 1);
-    Add_Player(0, 1, POSITION_QB, 2);
-    Add_Player(0, 2, POSITION_QB, 3);
-    Add_Player(1, 0, POSITION_QB, 4);
-    Add_Player(1, 1, POSITION_QB, 5);
-    Add_Player(FREE_AGENT_TEAM, 0, POSITION_QB, 6);
-    Add_Player(HALL_OF_FAME_TEAM, 0, POSITION_QB, 7);
-    Add_Player(HALL_OF_FAME_TEAM, 1, POSITION_QB, 8);
-    Add_Player(HALL_OF_FAME_TEAM, 2, POSITION_QB, 9);
-    Add_Player(FIRST_DRAFT_POOL_TEAM, 0, POSITION_QB, 10);
+    const int nWhere[10][2] = {{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {FREE_AGENT_TEAM, 0},
+                               {HALL_OF_FAME_TEAM, 0}, {HALL_OF_FAME_TEAM, 1}, {HALL_OF_FAME_TEAM, 2},
+                               {FIRST_DRAFT_POOL_TEAM, 0}};
+    for (int i = 0; i < 10; i++)
+        Add_Player(nWhere[i][0], nWhere[i][1], POSITION_QB, i + 1);
 
     // Accuracy (2): regulars 60, 70, 80, 90: mean 75, mean deviation 10.
-    // Target 72 and 7: shift by -3, then scale by 0.7 around 72.
-    Rating(0, 0, 2) = 60;
-    Rating(0, 1, 2) = 70;
-    Rating(0, 2, 2) = 99;       // not a regular: moved, not counted
-    Rating(1, 0, 2) = 80;
-    Rating(1, 1, 2) = 90;
-    Rating(FREE_AGENT_TEAM, 0, 2) = 50;
-    Rating(HALL_OF_FAME_TEAM, 0, 2) = 1200;   // only curtailed: corrupt, 60
-    Rating(HALL_OF_FAME_TEAM, 1, 2) = 97;     // (97 + 95) / 2 = 96, curtailed
-    Rating(HALL_OF_FAME_TEAM, 2, 2) = 10;     // (10 + 20) / 2 = 15
-    Rating(FIRST_DRAFT_POOL_TEAM, 0, 2) = -500;
-
-    // Distance (3): regulars 70, 71, 72, 73: mean 71.5, deviation 1. The
-    // stretch 8 / 1 is damped to sqrt(8) x sqrt(2) = 4.
-    Rating(0, 0, 3) = 70;
-    Rating(0, 1, 3) = 71;
-    Rating(0, 2, 3) = 90;       // 90.5 -> 146, held at 99, then curtailed to 97
-    Rating(1, 0, 3) = 72;
-    Rating(1, 1, 3) = 73;
-    Rating(FREE_AGENT_TEAM, 0, 3) = 72;
+    // Target 72 and 7: shift by -3, then scale by 0.7 around 72. The third
+    // quarterback (99) is moved, not counted; the Hall of Fame only
+    // curtailed: 1200 is corrupt (60), (97 + 95) / 2 = 96, (10 + 20) / 2 = 15.
+    // Distance (3): regulars 70, 71, 72, 73: mean 71.5, deviation 1; the
+    // stretch 8 / 1 is damped to sqrt(8) x sqrt(2) = 4. The third: 90.5 ->
+    // 146, held at 99, then curtailed to 97.
+    const float fAccuracyBefore[10] = {60, 70, 99, 80, 90, 50, 1200, 97, 10, -500};
+    const float fDistanceBefore[6] = {70, 71, 90, 72, 73, 72};
+    for (int i = 0; i < 10; i++) {
+        Rating(nWhere[i][0], nWhere[i][1], 2) = fAccuracyBefore[i];
+        if (i < 6)
+            Rating(nWhere[i][0], nWhere[i][1], 3) = fDistanceBefore[i];
+    }
 
     std::FILE* pOld = std::fopen("Calibrate_Player_Ratings (2019).csv", "wb");
     ASSERT_NE(pOld, nullptr);
@@ -590,23 +539,16 @@ TEST_F(LeagueStructureTest, CalibrationMovesRatingsToTheirTargets)
     Calibrate_Player_Ratings();
 
     const float fTolerance = 1e-3f;
-    EXPECT_NEAR(Rating(0, 0, 2), 61.5f, fTolerance);    // (57 - 72) x 0.7 + 72
-    EXPECT_NEAR(Rating(0, 1, 2), 68.5f, fTolerance);
-    EXPECT_NEAR(Rating(0, 2, 2), 88.8f, fTolerance);    // (96 - 72) x 0.7 + 72
-    EXPECT_NEAR(Rating(1, 0, 2), 75.5f, fTolerance);
-    EXPECT_NEAR(Rating(1, 1, 2), 82.5f, fTolerance);
-    EXPECT_NEAR(Rating(FREE_AGENT_TEAM, 0, 2), 54.5f, fTolerance);   // (47 - 72) x 0.7 + 72
-    EXPECT_FLOAT_EQ(Rating(HALL_OF_FAME_TEAM, 0, 2), 60.0f);
-    EXPECT_FLOAT_EQ(Rating(HALL_OF_FAME_TEAM, 1, 2), 96.0f);
-    EXPECT_FLOAT_EQ(Rating(HALL_OF_FAME_TEAM, 2, 2), 15.0f);
-    EXPECT_FLOAT_EQ(Rating(FIRST_DRAFT_POOL_TEAM, 0, 2), 60.0f);
+    // Accuracy: (57 - 72) x 0.7 + 72 = 61.5, ...; the third (96 - 72) x 0.7
+    // + 72; the free agent (47 - 72) x 0.7 + 72; the others only curtailed.
+    const float fAccuracy[10] = {61.5f, 68.5f, 88.8f, 75.5f, 82.5f, 54.5f, 60.0f, 96.0f, 15.0f, 60.0f};
+    for (int i = 0; i < 10; i++)
+        EXPECT_NEAR(Rating(nWhere[i][0], nWhere[i][1], 2), fAccuracy[i], fTolerance) << i;
 
-    EXPECT_NEAR(Rating(0, 0, 3), 66.0f, fTolerance);    // (70.5 - 72) x 4 + 72
-    EXPECT_NEAR(Rating(0, 1, 3), 70.0f, fTolerance);
-    EXPECT_NEAR(Rating(1, 0, 3), 74.0f, fTolerance);
-    EXPECT_NEAR(Rating(1, 1, 3), 78.0f, fTolerance);
-    EXPECT_FLOAT_EQ(Rating(0, 2, 3), 97.0f);
-    EXPECT_NEAR(Rating(FREE_AGENT_TEAM, 0, 3), 74.0f, fTolerance);
+    // Distance: (70.5 - 72) x 4 + 72 = 66, ...
+    const float fDistance[6] = {66.0f, 70.0f, 97.0f, 74.0f, 78.0f, 74.0f};
+    for (int i = 0; i < 6; i++)
+        EXPECT_NEAR(Rating(nWhere[i][0], nWhere[i][1], 3), fDistance[i], fTolerance) << i;
 
     // The report replaces the old file: a header and one line per rating.
     std::string Text = Read_Text_File("Calibrate_Player_Ratings (2019).csv");
@@ -651,6 +593,4 @@ TEST_F(LeagueStructureTest, RegularRatingStatisticsCountTheFirstPlayersOfEachPos
     EXPECT_FLOAT_EQ(Get_Regular_Rating_Mean(23), 0.0f);
     EXPECT_FLOAT_EQ(Get_Regular_Rating_Spread(23), 0.0f);
     EXPECT_EQ(Errors_Reported(), 0);
-    EXPECT_FLOAT_EQ(Get_Regular_Rating_Mean(27), 0.0f);
-    EXPECT_TRUE(Last_Error_Contains("nRating out of bounds in Get_Regular_Rating_Mean([27])"));
 }

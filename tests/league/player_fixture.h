@@ -1,6 +1,11 @@
 // A zeroed league in 2019 with helpers that place players through the record
-// operations.
+// operations, and a table check of refused calls.
 #pragma once
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <utility>
 
 #include "league/player.h"
 #include "league/preferences.h"
@@ -30,3 +35,26 @@ protected:
 
     static void Set_Team_Not_In_Use(int nTeam) { League.Team[nTeam].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE; }
 };
+
+// Each call reports exactly one error whose newest line holds the message (a
+// null message: the call reports nothing), and the league is unchanged after
+// them all.
+using REFUSED_CALL = std::pair<std::function<void()>, const char*>;
+inline void Expect_Refused(std::initializer_list<REFUSED_CALL> Calls)
+{
+    LEAGUE_SNAPSHOT Before;
+    for (const REFUSED_CALL& Call : Calls) {
+        Reset_Error_Count();
+        Call.first();
+        const std::string Recent = Get_Recent_Errors();
+        if (Call.second == nullptr) {
+            EXPECT_EQ(Get_Error_Count(), 0) << Recent;
+            continue;
+        }
+        EXPECT_EQ(Get_Error_Count(), 1) << Call.second;
+        EXPECT_NE(Recent.substr(0, Recent.find('\n')).find(Call.second), std::string::npos)
+            << "wanted " << Call.second << "\n got " << Recent;
+    }
+    Reset_Error_Count();
+    EXPECT_TRUE(Before.Unchanged());
+}
