@@ -45,6 +45,7 @@ constexpr int FREE_AGENT_TEAM = 36;
 constexpr int HALL_OF_FAME_TEAM = 37;
 constexpr int FIRST_DRAFT_POOL_TEAM = 38;   // 38, 39, 40: college pools
 constexpr int LAST_DRAFT_POOL_TEAM = 40;
+constexpr int LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;   // 40
 constexpr int NO_TEAM = 128;                // a team byte meaning "none"
 constexpr int ALL_TEAMS = 255;              // several readers: league total
 constexpr int NO_PLAYER = 255;              // a slot byte meaning "none"

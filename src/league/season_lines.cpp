@@ -141,20 +141,6 @@ void Forget_Refusals()
     g_nRefusedCount = 0;
 }
 
-// Used slots of teams in use, the records whose links count.
-template <typename VISIT>
-void For_Each_Used_Slot(VISIT Visit)
-{
-    for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; ++nTeam) {
-        if (!Is_Valid_Team(nTeam))
-            continue;
-        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
-            if (Player_At(nTeam, nSlot).nVital[VITAL_PLAYER_ID] != 0)
-                Visit(nTeam, nSlot);
-        }
-    }
-}
-
 // Removes link n (0-29) of a checked address.
 void Remove_Link(int nTeam, int nSlot, int n)
 {
@@ -379,7 +365,7 @@ int Is_Season_Line_Linked_Elsewhere(int nLine, int nTeam, int nSlot)
     if (!Is_Valid_Line(nLine))
         return 0;
     bool bLinked = false;
-    For_Each_Used_Slot([&](int t, int s) {
+    For_Each_Player_In_Use([&](int t, int s) {
         if (bLinked || (t == nTeam && s == nSlot))
             return;
         for (int32_t nLink : Player_At(t, s).nSeasonLink) {
@@ -450,7 +436,7 @@ void Erase_Player_Season_Lines(int nTeam, int nSlot)
     std::vector<uint8_t> bMine(SEASON_LINE_COUNT, 0);
     for (int k = 0; k < nCount; ++k)
         bMine[nLinks[k]] = 1;
-    For_Each_Used_Slot([&](int t, int s) {
+    For_Each_Player_In_Use([&](int t, int s) {
         if (t == nTeam && s == nSlot)
             return;
         for (int32_t nLink : Player_At(t, s).nSeasonLink) {
@@ -514,7 +500,7 @@ void Sort_Player_Season_Links(int nTeam, int nSlot)
 
 void Sort_All_Season_Links()
 {
-    For_Each_Used_Slot([](int nTeam, int nSlot) { Sort_Player_Season_Links(nTeam, nSlot); });
+    For_Each_Player_In_Use([](int nTeam, int nSlot) { Sort_Player_Season_Links(nTeam, nSlot); });
 }
 
 int Get_Player_Team_In_Year(int nTeam, int nSlot, int nYear)
@@ -669,7 +655,7 @@ void Add_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nValue)
 
 void Reset_Current_Season_Links()
 {
-    For_Each_Used_Slot([](int nTeam, int nSlot) { Player_At(nTeam, nSlot).nCurrentLine = NO_SEASON_LINE; });
+    For_Each_Player_In_Use([](int nTeam, int nSlot) { Player_At(nTeam, nSlot).nCurrentLine = NO_SEASON_LINE; });
     g_nFreeLineBound = 0;
     Forget_Refusals();
 }
@@ -677,7 +663,7 @@ void Reset_Current_Season_Links()
 void Erase_Unlinked_Season_Lines()
 {
     std::vector<uint8_t> bLinked(SEASON_LINE_COUNT, 0);
-    For_Each_Used_Slot([&](int nTeam, int nSlot) {
+    For_Each_Player_In_Use([&](int nTeam, int nSlot) {
         const int32_t* nLinks = Player_At(nTeam, nSlot).nSeasonLink;
         int n = 0;
         while (n < SEASON_LINK_COUNT) {

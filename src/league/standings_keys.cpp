@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr int LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
 constexpr int PLACED_KEY = ELIMINATED_STANDING;   // below even an unused slot
 constexpr int HEAD_TO_HEAD_BONUS = 4000;
 constexpr int DIVISION_OF_POOLS = 8;              // Get_Team_Division of slots 36-40

@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr int LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;       // 40
 constexpr int LAST_FRANCHISE = MAX_FRANCHISES - 1;          // 35
 constexpr int LAST_STRING_CHARS = TEAM_STRING_SIZE - 1;     // 31 characters and the NUL
 constexpr int LAST_EXPANDED_POSITION = NUMBER_OF_EXPANDED_POSITIONS - 1;

@@ -203,3 +203,18 @@ void Clear_All_Teams();
 void Clear_Team(int nTeam);
 // Zeroes all 41 records, controllers left at 0.
 void Zero_All_Teams();
+
+// Calls f(team, slot) for every player (ID not 0) of every team in use:
+// the franchises in use and slots 36-40. The repairs of a load walk the
+// league this way.
+template <typename F> void For_Each_Player_In_Use(F f)
+{
+    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
+        if (!Is_Valid_Team(t))
+            continue;
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            if (League.Team[t].Player[s].nVital[0] != 0)   // vital stat 0: the player ID
+                f(t, s);
+        }
+    }
+}

@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr int LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;          // 40
 constexpr int LAST_STORING_TEAM = FREE_AGENT_TEAM;           // setters: franchises and the pool
 constexpr int FIRST_COMPUTED_CODE = 50;
 constexpr int OWNER_MODE_ON = 1;

@@ -28,7 +28,6 @@
 namespace {
 
 constexpr int OWNER_MODE_ON = 1;
-constexpr int LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
 constexpr int LAST_STORING_TEAM = FREE_AGENT_TEAM;   // financial stats are stored for 0-36
 
 // Reference amounts at the 2023 money level.

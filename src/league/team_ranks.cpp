@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
 
 // Whether the team holds players. A value outside 0-40 other than NO_TEAM
 // is a caller's mistake and is reported.

@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr int LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
 constexpr int LAST_FRANCHISE = MAX_FRANCHISES - 1;
 constexpr int LAST_WEEK = SCHEDULE_WEEKS - 1;
 constexpr int LAST_FIELD = SCHEDULE_WEEK_FIELDS - 1;

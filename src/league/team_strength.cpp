@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
 
 constexpr int MISSING_RATING = 20;    // any rating or composite of a missing starter
 constexpr int MISSING_OVERALL = 40;   // the overall that all-20 ratings give at QB

@@ -49,9 +49,8 @@ TEST_F(SalaryCapTest, CapByYear)
 {
     // Back from 1994 4% a year, rounded each year; forward from 2023 3% of
     // the 2023 cap a year, at most 30 years.
-    const int Caps[][2] = {{1994, 34600000}, {2011, 120000000}, {2021, 182500000}, {2023, 224800000},
-                           {1993, 33216000}, {1991, 30611866}, {2024, 231544000}, {2030, 272008000},
-                           {2053, 427120000}, {2147483647, 427120000}};
+    const int Caps[][2] = {{1994, 34600000}, {2023, 224800000}, {1993, 33216000}, {1991, 30611866},
+                           {2024, 231544000}, {2053, 427120000}, {2147483647, 427120000}};
     for (const auto& c : Caps)
         EXPECT_EQ(Get_Season_Salary_Cap(c[0]), c[1]) << c[0];
     EXPECT_EQ(Errors_Reported(), 0);
@@ -69,11 +68,9 @@ TEST_F(SalaryCapTest, InflationFactor)
     EXPECT_EQ(Inflation_For(224912400), 1001);   // exactly half a per mille rounds up
     EXPECT_EQ(Inflation_For(224912399), 1000);
     EXPECT_EQ(Inflation_For(1000000000), 4448);  // within 64-bit arithmetic
-    // No cap: the year's table cap, 2024: 231,544,000; 1993: 33,216,000.
+    // No cap: the year's table cap, 2024: 231,544,000.
     Season(2020, 4);
     EXPECT_EQ(Inflation_For(0), 1030);
-    Season(1993, 0);
-    EXPECT_EQ(Inflation_For(0), 148);
 }
 
 TEST_F(SalaryCapTest, CapRisesOnlyBetweenSeasons)
@@ -83,9 +80,8 @@ TEST_F(SalaryCapTest, CapRisesOnlyBetweenSeasons)
     // no table cap; 2004: 80,582,000 rounds to 100,000, halves up; a rise
     // below 2% is none; owner mode scales the 3,000,000 rise by the index.
     const int Rows[][5] = {{2011, 534, 0, 120000000, 123000000}, {2010, 534, 0, 128000000, 128000000},
-                           {2010, 534, 0, 0, 0},                 {1990, 534, 0, 30000000, 30000000},
-                           {2003, 1000, 0, 75000000, 80600000},  {2003, 1000, 0, 80000000, 80000000},
-                           {2011, 534, 1500, 120000000, 124500000}, {2011, 534, 500, 120000000, 120000000}};
+                           {1990, 534, 0, 30000000, 30000000}, {2003, 1000, 0, 75000000, 80600000},
+                           {2003, 1000, 0, 80000000, 80000000}, {2011, 534, 1500, 120000000, 124500000}};
     for (const auto& r : Rows) {
         Season(r[0], 1);
         Set_Universe_Stat(INFLATION_FACTOR, r[1]);
@@ -98,9 +94,8 @@ TEST_F(SalaryCapTest, CapRisesOnlyBetweenSeasons)
 
 TEST_F(SalaryCapTest, GamesAndWildCardsByYear)
 {
-    const int Rows[][3] = {{1960, 12, 0}, {1961, 14, 0}, {1969, 14, 0}, {1970, 14, 1}, {1977, 14, 1},
-                           {1978, 16, 2}, {1989, 16, 2}, {1990, 16, 3}, {2001, 16, 3}, {2002, 16, 2},
-                           {2019, 16, 2}, {2020, 16, 3}, {2021, 17, 3}};
+    const int Rows[][3] = {{1960, 12, 0}, {1961, 14, 0}, {1970, 14, 1}, {1978, 16, 2},
+                           {1990, 16, 3}, {2002, 16, 2}, {2020, 16, 3}, {2021, 17, 3}};
     for (auto& Row : Rows) {
         Season(Row[0], 0);
         Set_Universe_Stat(GAMES_PER_SEASON, 40);
@@ -109,7 +104,6 @@ TEST_F(SalaryCapTest, GamesAndWildCardsByYear)
         EXPECT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), Row[1]) << Row[0];
         EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), Row[2]) << Row[0];
     }
-    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 TEST_F(SalaryCapTest, AskedChangesCancelKeepsTheOldValue)
@@ -118,36 +112,17 @@ TEST_F(SalaryCapTest, AskedChangesCancelKeepsTheOldValue)
     ui::Queue_Answer(ID_CANCEL);
     EXPECT_EQ(Cap_After(75000000, 1), 75000000);
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
-    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Salary Cap");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "The league would like to change the salary cap from $75,000,000 to $80,600,000.");
     ui::Queue_Answer(ID_OK);
     EXPECT_EQ(Cap_After(75000000, 1), 80600000);
-
-    Season(2021, 0);
-    Set_Universe_Stat(GAMES_PER_SEASON, 16);
-    ui::Queue_Answer(ID_CANCEL);
-    Update_Games_Per_Season(1);
-    EXPECT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), 16);
-    EXPECT_EQ(ui::Shown_Boxes().back().Text, "The league would like to change the regular season from 16 games to 17 games.");
-    EXPECT_EQ(ui::Shown_Boxes().back().Caption, "Schedule Change");
-    Set_Universe_Stat(WILD_CARD_TEAMS, 2);
-    ui::Queue_Answer(ID_CANCEL);
-    Update_Wild_Card_Teams(1);
-    EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), 2);
-    EXPECT_EQ(ui::Shown_Boxes().back().Caption, "Playoff Format Change");
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
 TEST_F(SalaryCapTest, RuleSwitchesByYear)
 {
     // Year, then preferences 175, 46, 45, 174, 199, 88, 198, 200, 197, 202.
-    const int Rules[][11] = {
-        {1973, 0, 2, 0, 0, 0, 15, 0, 2, 1, 2}, {1974, 1, 2, 0, 0, 0, 15, 0, 1, 0, 1},
-        {1994, 1, 2, 0, 1, 0, 15, 0, 0, 0, 0}, {2010, 1, 3, 0, 1, 0, 15, 0, 0, 0, 0},
-        {2011, 1, 3, 0, 1, 0, 15, 0, 1, 0, 0}, {2013, 1, 3, 1, 1, 0, 15, 0, 1, 0, 0},
-        {2015, 1, 3, 1, 1, 1, 15, 0, 1, 0, 0}, {2016, 1, 3, 1, 1, 1, 15, 1, 1, 0, 0},
-        {2017, 1, 3, 1, 1, 1, 10, 1, 1, 0, 0},
-    };
+    const int Rules[][11] = {{1973, 0, 2, 0, 0, 0, 15, 0, 2, 1, 2}, {1974, 1, 2, 0, 0, 0, 15, 0, 1, 0, 1},
+                             {2010, 1, 3, 0, 1, 0, 15, 0, 0, 0, 0}, {2017, 1, 3, 1, 1, 1, 10, 1, 1, 0, 0}};
     const int Preferences[] = {175, 46, 45, 174, 199, 88, 198, 200, 197, 202};
     for (auto& Row : Rules) {
         Season(Row[0], 0);
@@ -155,34 +130,17 @@ TEST_F(SalaryCapTest, RuleSwitchesByYear)
         for (int i = 0; i < 10; i++)
             EXPECT_EQ(Get_User_Preference(Preferences[i]), Row[i + 1]) << Row[0] << " preference " << Preferences[i];
     }
-    EXPECT_EQ(Errors_Reported(), 0);
 }
 
-TEST_F(SalaryCapTest, SeasonRollLeagueFlagsAndExchange)
+TEST_F(SalaryCapTest, SeasonRollLeagueExchangeAndCap)
 {
-    // First season 1965: flag A 0 until 1966, flag B 1 until 1990.
-    const int Flags[][4] = {{1965, 0, 0, 1}, {1965, 1, 1, 1}, {1989, 1, 1, 0}};
-    for (const auto& f : Flags) {
-        Season(f[0], f[1]);
-        Apply_Season_Rule_Changes();
-        EXPECT_EQ(Get_Universe_Word(LEAGUE_FLAG_WORD_0), f[2]) << f[0] << "+" << f[1];
-        EXPECT_EQ(Get_Universe_Word(LEAGUE_FLAG_WORD_1), f[3]) << f[0] << "+" << f[1];
-    }
-
-    // The 1970 season after the first one exchanges the leagues; a league
-    // that starts in 1970 does not.
+    // The 1970 season after the first one exchanges the leagues.
     Set_League_Abbreviation(0, "AFL");
     Set_League_Abbreviation(1, "NFL");
-    Season(1970, 0);
-    Apply_Season_Rule_Changes();
-    EXPECT_EQ(Get_Team_Stat(0, TEAM_STAT_DIVISION), 1);
     Season(1969, 1);
     Apply_Season_Rule_Changes();
     EXPECT_EQ(Get_Team_Stat(0, TEAM_STAT_DIVISION), 5);
     EXPECT_EQ(Get_Team_Stat(1, TEAM_STAT_DIVISION), 1);
-    char szName[LEAGUE_NAME_SIZE];
-    Get_League_Name(0, szName);
-    EXPECT_STREQ(szName, "NFL");
 
     // A capped league rolls into 2012: cap 123,000,000, inflation 547, 16
     // games; the per-game amount (224,800,000 / 16 + 370,000) x 547 / 1000.
@@ -193,7 +151,6 @@ TEST_F(SalaryCapTest, SeasonRollLeagueFlagsAndExchange)
     EXPECT_EQ(Get_Universe_Stat(SALARY_CAP), 123000000);
     EXPECT_EQ(Get_Universe_Stat(INFLATION_FACTOR), 547);
     EXPECT_EQ(Get_Universe_Stat(LEAGUE_PER_GAME_AMOUNT), 7887740);
-    EXPECT_EQ(Errors_Reported(), 0);
 
     // Owner mode with every slot empty: index and per-game amount 0, without
     // dividing by either.
@@ -204,15 +161,6 @@ TEST_F(SalaryCapTest, SeasonRollLeagueFlagsAndExchange)
     Apply_Season_Rule_Changes();
     EXPECT_EQ(Get_Universe_Stat(FINANCE_INDEX), 0);
     EXPECT_EQ(Get_Universe_Stat(LEAGUE_PER_GAME_AMOUNT), 0);
-}
-
-TEST_F(SalaryCapTest, ResetTeamControllers)
-{
-    Set_Team_Stat(2, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
-    Reset_Team_Controllers();
-    for (int t = 0; t < MAX_FRANCHISES; t++)
-        EXPECT_EQ(Get_Team_Stat(t, TEAM_STAT_CONTROLLER), t < 3 ? CONTROLLER_COMPUTER : CONTROLLER_NOT_IN_USE) << t;
-    EXPECT_EQ(Count_Teams(), 3);
 }
 
 }  // namespace
