@@ -13,20 +13,14 @@
 #include <string>
 #include <vector>
 
-#include "frontoffice/college_count.h"
-#include "league/default_settings.h"
 #include "league/game_file.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/old_files.h"
 #include "league/player.h"
-#include "league/player_stats.h"
 #include "league/preferences.h"
 #include "league/team.h"
 #include "league_fixture.h"
-#include "platform/files.h"
-#include "season/draft_pool.h"
-#include "season/player_generation.h"
 #include "test_support.h"
 #include "tools/player_repairs.h"
 
@@ -143,7 +137,6 @@ protected:
                 League.Team[t].nSchedule[w][3] = -1;
         }
         Add_Player(FIRST_DRAFT_POOL_TEAM, 0, 9001, POSITION_QB, 60.0f);
-        std::strcpy(League.City[0].szName, "Boston");
         for (int g = 0; g < 8; ++g) {
             Put_Game(g, g % 4, (g + 1) % 4, 10 + g, 20 - g).nPlays = 120;
             for (int p = 0; p < 120; ++p)
@@ -152,7 +145,6 @@ protected:
         for (int k = 0; k < 50; ++k)
             League.SeasonLines[k][0] = 2000 + k;
         Set_User_Preference(PREF_CURRENT_WEEK, 9);
-        Set_User_Preference(PREF_TEXT_SPEED, 300);
         Set_User_Preference(300, -7);   // a 16-bit slot
         std::memset(League.LeaderTables + 1000, 0x5A, 500);
     }
@@ -188,12 +180,11 @@ TEST_F(GameFileTest, SavedFileHasTheHeadAndOneHundredBlocksOfTheRegion)
     EXPECT_FALSE(std::filesystem::exists("league.zrt.saving"));
 }
 
-TEST_F(GameFileTest, AutoSaveIsLevelOneWithoutProgressAndThreadsWriteTheSameBytes)
+TEST_F(GameFileTest, AutoSaveIsLevelOneAndThreadsWriteTheSameBytes)
 {
     Build_League();
     for (size_t i = 0; i < sizeof(League.Game[20]); i += 7)   // a block of varied data
         reinterpret_cast<unsigned char*>(&League.Game[20])[i] = static_cast<unsigned char>(i * 31 >> 3);
-    const int nOpened = ui::Progress().TimesOpened;
     for (const char* szName : {"[Auto Save].zrt", "one.zrt"}) {
         Set_Save_Compression_Threads(1);
         ASSERT_EQ(Save_Game(szName, nullptr), 0);
@@ -203,7 +194,6 @@ TEST_F(GameFileTest, AutoSaveIsLevelOneWithoutProgressAndThreadsWriteTheSameByte
         EXPECT_EQ(Single, Read_File(szName)) << szName;
         EXPECT_EQ(Single[30], szName[0] == '[' ? 0x01 : 0x9C) << szName;   // zlib header 78 01 or 78 9C
     }
-    EXPECT_EQ(ui::Progress().TimesOpened, nOpened + 2);   // only the exact auto-save name goes without
 }
 
 TEST_F(GameFileTest, RoundTripRestoresTheLeagueByteForByte)
@@ -215,16 +205,12 @@ TEST_F(GameFileTest, RoundTripRestoresTheLeagueByteForByte)
     Set_Load_Sequence_Enabled(false);
     ASSERT_EQ(Load_Universe_Database("round.zrt"), 1);
     EXPECT_TRUE(Saved.Unchanged());
-    EXPECT_TRUE(ui::Shown_Boxes().empty());
     EXPECT_EQ(ui::Progress().Title, "Loading Game (v21.00)");
 
     // Unsaved changes are judged over the whole block: a city edit counts
     // although the stored team checksum still matches.
     EXPECT_EQ(Has_League_Changed(), 0);
     League.City[3].nStat[2] = 17;
-    EXPECT_EQ(Has_League_Changed(), 1);
-    League.City[3].nStat[2] = 0;
-    League.Preferences.nShort[5] = 1;
     EXPECT_EQ(Has_League_Changed(), 1);
     ASSERT_EQ(Save_Game("round.zrt", nullptr), 0);
     EXPECT_EQ(Has_League_Changed(), 0);
@@ -238,11 +224,9 @@ TEST_F(GameFileTest, LoadSequenceConvertsTheYearAndClearsTheRunningFlags)
                              {PREF_ANIMATION_MODE, 0},  {PREF_ALL_COMPUTER_TEAMS, 0}};   // and after the load
     for (const auto& f : nFlags)
         Set_User_Preference(f[0], 1);
-    Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 1);
     Set_User_Preference(PREF_SEASON_INDEX, 2019);
-    // Cities out of order and a player without a position.
-    Set_Team_String("Albany", 3, TEAM_STRING_CITY);
-    League.Team[1].Player[4].nVital[VITAL_POSITION] = 20;
+    Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 1);      // saved inside a day advance
+    Set_Team_String("Albany", 3, TEAM_STRING_CITY);   // cities out of order
     ASSERT_EQ(Save_Game("midgame.zrt", nullptr), 0);
 
     Zero_League_Data();
@@ -251,25 +235,18 @@ TEST_F(GameFileTest, LoadSequenceConvertsTheYearAndClearsTheRunningFlags)
     EXPECT_EQ(Get_User_Preference(PREF_SEASON_INDEX), 21);
     for (const auto& f : nFlags)   // Resume plays the watched game on
         EXPECT_EQ(Get_User_Preference(f[0]), f[1]) << f[0];
-    EXPECT_EQ(Get_Universe_Word(DAY_ADVANCE_BUSY_WORD), 0);
-    EXPECT_EQ(Get_Universe_Word(UNIVERSE_OPTION_2066), 1);
-    EXPECT_EQ(Get_Game_In_Progress(), nullptr);
-    // Albany's team sorts first; Chicago's (now second) lost its positionless player.
+    EXPECT_EQ(Get_Universe_Word(DAY_ADVANCE_BUSY_WORD), 0);   // else every later advance is refused
+    // Albany's team sorts first, its players with it; Chicago's is now third.
     char szCity[32];
     Get_Team_String(szCity, 0, TEAM_STRING_CITY);
     EXPECT_STREQ(szCity, "Albany");
-    Get_Team_String(szCity, 2, TEAM_STRING_CITY);
-    ASSERT_STREQ(szCity, "Chicago");
-    EXPECT_EQ(League.Team[2].Player[4].nVital[VITAL_PLAYER_ID], 2005);
-    EXPECT_EQ(Count_Team_Players(2), 29);
-    EXPECT_EQ(Has_League_Changed(), 0);
+    EXPECT_EQ(League.Team[0].Player[4].nVital[VITAL_PLAYER_ID], 4004);
+    EXPECT_EQ(League.Team[2].Player[4].nVital[VITAL_PLAYER_ID], 2004);
 }
 
 TEST_F(GameFileTest, DamagedFilesAreRefusedAndLeaveTheLeagueAndFileAlone)
 {
     Build_League();
-    ASSERT_EQ(Save_Game("good.zrt", nullptr), 0);
-    ASSERT_EQ(Load_Universe_Database("good.zrt"), 1);
     League.City[5].nStat[0] = 12345;   // the league in memory differs from every file below
     std::vector<BYTES> Pieces = Region_Pieces();
     const BYTES Good = Make_File("2101", Pieces);
@@ -320,7 +297,6 @@ TEST_F(GameFileTest, DamagedFilesAreRefusedAndLeaveTheLeagueAndFileAlone)
         LEAGUE_SNAPSHOT Before;
         EXPECT_EQ(Load_Universe_Database("bad.zrt"), 0);
         EXPECT_TRUE(Before.Unchanged());
-        EXPECT_EQ(Is_League_Loaded(), 1);
         EXPECT_EQ(Read_File("bad.zrt"), Case.Data);
         const std::vector<SHOWN_BOX>& Boxes = ui::Shown_Boxes();
         ASSERT_EQ(Boxes.size(), Case.szFirstBox ? 2u : 1u);
@@ -328,12 +304,8 @@ TEST_F(GameFileTest, DamagedFilesAreRefusedAndLeaveTheLeagueAndFileAlone)
             EXPECT_EQ(Boxes[0].Text, Case.szFirstBox);
             EXPECT_EQ(Boxes[0].Caption, Case.szFirstBox == szV4101 ? "Unsupported Version" : "Read Error");
         }
-        EXPECT_EQ(Boxes.back().Caption, "Read Error");
         EXPECT_EQ(Boxes.back().Text, "Couldn't load the game \"bad.zrt\".\n\nThere was an error in reading the file.");
     }
-    LEAGUE_SNAPSHOT Before;
-    EXPECT_EQ(Load_Universe_Database("missing.zrt"), 0);
-    EXPECT_TRUE(Before.Unchanged());
 }
 
 TEST_F(GameFileTest, FailedSavesKeepThePreviousFileAndTheStoredChecksum)
@@ -352,7 +324,6 @@ TEST_F(GameFileTest, FailedSavesKeepThePreviousFileAndTheStoredChecksum)
         EXPECT_EQ(Read_File("keep.zrt"), Previous);
         EXPECT_EQ(Get_Saved_Data_Checksum(), nStored);
         EXPECT_FALSE(std::filesystem::exists("keep.zrt.saving"));
-        EXPECT_EQ(Has_League_Changed(), 1);
     }
     Set_Save_Write_Fault(-1);
     Set_Save_Compression_Threads(0);
@@ -366,13 +337,6 @@ TEST_F(GameFileTest, FailedSavesKeepThePreviousFileAndTheStoredChecksum)
     EXPECT_EQ(Read_File("keep.zrt"), Previous);
     std::memcpy(p, Saved.data(), Saved.size());
 
-    // No folder to write into, and a folder where the file should be.
-    EXPECT_EQ(Save_Game("nowhere/keep.zrt", nullptr), 1);
-    ASSERT_TRUE(files::Create_Folders("taken.zrt/inside"));
-    EXPECT_EQ(Save_Game("taken.zrt", nullptr), 2);
-    EXPECT_TRUE(std::filesystem::exists("taken.zrt/inside"));
-    EXPECT_EQ(Get_Saved_Data_Checksum(), nStored);
-
     // No compression buffer: the box, a failure code, nothing written.
     ui::Clear_Shown_Boxes();
     Set_Save_Allocation_Fault(true);
@@ -383,21 +347,6 @@ TEST_F(GameFileTest, FailedSavesKeepThePreviousFileAndTheStoredChecksum)
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Memory Allocation Error");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text,
               "Unable to allocate save game compression buffer!\n\nPlease close any open programs and try again.");
-    Set_Save_Allocation_Fault(false);
-
-    // Once the disk has room again the save goes through.
-    EXPECT_EQ(Save_Game("keep.zrt", nullptr), 0);
-    EXPECT_EQ(static_cast<uint32_t>(Get_Saved_Data_Checksum()), Compute_Game_Data_Checksum());
-    EXPECT_NE(Read_File("keep.zrt"), Previous);
-}
-
-TEST_F(GameFileTest, UniverseDatabaseGoesToTheDatabasesFolder)
-{
-    Build_League();
-    EXPECT_EQ(Write_Universe_Database_File(2023), 1);   // no folder yet
-    ASSERT_TRUE(files::Create_Folders("Databases"));
-    ASSERT_EQ(Write_Universe_Database_File(2023), 0);
-    EXPECT_TRUE(std::filesystem::exists("Databases/universe-2023.dat"));
 }
 
 TEST_F(GameFileTest, VersionDigitsAndTheirHandling)
@@ -405,8 +354,7 @@ TEST_F(GameFileTest, VersionDigitsAndTheirHandling)
     const struct {
         const char* szDigits;
         int nVersion;
-    } Versions[] = {{"2101", 2100}, {"2175", 2170}, {"2171", 2170}, {"2181", 2181}, {"4101", 4101},
-                    {"1100", 1100}, {"0000", 0},    {"21 1", -1},   {"210", -1}};
+    } Versions[] = {{"2101", 2100}, {"2175", 2170}, {"2181", 2181}, {"0000", 0}, {"21 1", -1}, {"210", -1}};
     for (const auto& v : Versions)
         EXPECT_EQ(Parse_Game_File_Version(v.szDigits), v.nVersion) << v.szDigits;
 
@@ -421,32 +369,17 @@ TEST_F(GameFileTest, VersionDigitsAndTheirHandling)
     EXPECT_EQ(ui::Shown_Boxes()[0].Text,
               "Game data has changed since last written to disk.\n\nThe file may have been edited, or corrupted.");
     EXPECT_EQ(ui::Progress().Title, "Loading Game (v7.900)");
-
-    // The start-up database (its name matched without regard to case).
-    ASSERT_TRUE(files::Create_Folders("Databases"));
-    Write_File("Databases/Universe-2019.dat", Make_File("2101", Region_Pieces()));
-    ASSERT_EQ(Load_Universe_Database("databases/universe-2019.DAT"), 1);
-    EXPECT_EQ(ui::Progress().Title, "Loading Database...");
 }
 
 TEST_F(GameFileTest, OlderLineFileGetsItsFixUps)
 {
     Build_League();
-    Set_User_Preference(PREF_SEASON_RULE_174, 0);
-    Set_User_Preference(PREF_AUTO_FILL_ROSTERS, 0);
-    std::strcpy(League.szSkinName, "night");
     League.Team[0].Player[0].nVital[VITAL_DRAFT_PICK] = 1230045;   // round 123, pick 45 in the old form
     League.Team[0].Player[1].nVital[VITAL_DRAFT_PICK] = -1;
     Set_User_Preference(PREF_SAVED_CHECKSUM, static_cast<int>(Compute_Game_Data_Checksum()));
     Write_File("v8000.zrt", Make_File("8000", Region_Pieces()));
     ASSERT_EQ(Load_Universe_Database("v8000.zrt"), 1);
     EXPECT_TRUE(ui::Shown_Boxes().empty());
-    EXPECT_EQ(Get_User_Preference(PREF_SEASON_RULE_174), 1);
-    EXPECT_EQ(Get_User_Preference(PREF_AUTO_FILL_ROSTERS), 1);
-    EXPECT_EQ(Get_User_Preference(PREF_SEASON_RULE_175), 1);
-    EXPECT_EQ(Get_User_Preference(PREF_OVERTIME_RULE_2), 3);
-    EXPECT_EQ(Get_User_Preference(PREF_OVERTIME_RULE), 1);
-    EXPECT_STREQ(League.szSkinName, "earth");
     // 1,230,045 + 90,000 x 123: the pick number keeps its place.
     ASSERT_EQ(League.Team[0].Player[0].nVital[VITAL_PLAYER_ID], 1000);
     EXPECT_EQ(League.Team[0].Player[0].nVital[VITAL_DRAFT_PICK], 12300045);
@@ -470,35 +403,36 @@ TEST_F(GameFileTest, GamePathAndTextAreBoundedAndZeroFilled)
     EXPECT_EQ(Set_Current_Game_Text(std::string(64, 't').c_str()), 0);
     EXPECT_EQ(std::string(League.szCurrentGameText), std::string(63, 't'));
     EXPECT_EQ(League.szDatabaseNotes[0], 0);
-    EXPECT_EQ(Set_Current_Game_Text(nullptr), 0);
-    EXPECT_EQ(League.szCurrentGameText[0], 0);
 }
 
-// The seed corpus of the game-file fuzz target: valid and damaged files of a
-// small league. Rewritten only on request.
+// Writes the seed corpus of the game-file fuzz target (valid and damaged
+// files of a small league), only on request.
 TEST_F(GameFileTest, CorpusFilesAreWrittenWhenAsked)
 {
     const char* szSource = std::getenv("KELVO_SOURCE_DIR");
     const char* szWrite = std::getenv("KELVO_WRITE_FUZZ_CORPUS");
     if (szSource == nullptr || szWrite == nullptr || szWrite[0] != '1')
         GTEST_SKIP() << "set KELVO_WRITE_FUZZ_CORPUS=1 to rewrite fuzz/corpus/game_file";
-    std::string Folder = std::string(szSource) + "/fuzz/corpus/game_file";
+    std::string Folder = std::string(szSource) + "/fuzz/corpus/game_file/";
     ASSERT_TRUE(files::Create_Folders(Folder.c_str()));
     Build_League();
     const std::vector<BYTES> Pieces = Region_Pieces();
-    auto Write = [&](const char* szName, const BYTES& Data) { Write_File(Folder + "/" + szName, Data); };
     const BYTES Valid = Make_File("2101", Pieces);
-    Write("valid-2101.zrt", Valid);
-    Write("valid-1100.zrt", Make_File("1100", Pieces));
-    Write("valid-7900.zrt", Make_File("7900", Pieces));
-    Write("version-4101.zrt", Make_File("4101", Pieces));
-    Write("version-5000.zrt", Make_File("5000", Pieces));
-    Write("truncated.zrt", BYTES(Valid.begin(), Valid.begin() + static_cast<long>(Valid.size() / 2)));
     BYTES Damaged = Valid;
     Damaged[40] ^= 0xFF;
-    Write("corrupt-block.zrt", Damaged);
-    Write("fewer-blocks.zrt", Make_File("2101", std::vector<BYTES>(Pieces.begin(), Pieces.begin() + 60)));
-    Write("head-only.zrt", BYTES(Valid.begin(), Valid.begin() + 25));
+    const std::pair<const char*, BYTES> Seeds[] = {
+        {"valid-2101.zrt", Valid},
+        {"valid-1100.zrt", Make_File("1100", Pieces)},
+        {"valid-7900.zrt", Make_File("7900", Pieces)},
+        {"version-4101.zrt", Make_File("4101", Pieces)},
+        {"version-5000.zrt", Make_File("5000", Pieces)},
+        {"truncated.zrt", BYTES(Valid.begin(), Valid.begin() + static_cast<long>(Valid.size() / 2))},
+        {"corrupt-block.zrt", Damaged},
+        {"fewer-blocks.zrt", Make_File("2101", std::vector<BYTES>(Pieces.begin(), Pieces.begin() + 60))},
+        {"head-only.zrt", BYTES(Valid.begin(), Valid.begin() + 25)},
+    };
+    for (const auto& Seed : Seeds)
+        Write_File(Folder + Seed.first, Seed.second);
 }
 
 // ---------------------------------------------------------------------------
@@ -512,9 +446,6 @@ protected:
     {
         GameFileTest::SetUp();
         Clear_All_Teams();
-        League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
-        League.Universe.nStat[GAMES_PER_SEASON] = 16;
-        std::memset(League.StandingsArea.PlayoffTeam, NO_TEAM, sizeof(League.StandingsArea.PlayoffTeam));
         Set_Regular_Season_Weeks(17);
         for (int t = 0; t < 3; ++t) {
             Set_Team_Stat(t, TEAM_STAT_CONTROLLER, CONTROLLER_COMPUTER);
@@ -584,104 +515,13 @@ TEST_F(GameFileRepairTest, PlayerRepairsOfEveryLoad)
     const struct {
         int nPosition;
         float fSpeed, fRepaired;
-    } Speeds[] = {{POSITION_WR, 39.9f, 79.0f},
-                  {POSITION_TE, std::nanf(""), 70.0f},   // the default speed, not below 40
-                  {POSITION_QB, 35.5f, 65.0f},
-                  {POSITION_CB, 25.0f, 25.0f},
+    } Speeds[] = {{POSITION_WR, 39.9f, 79.0f}, {POSITION_QB, 35.5f, 65.0f}, {POSITION_CB, 25.0f, 25.0f},
                   {POSITION_RB, 40.0f, 40.0f}};
-    for (int s = 0; s < 5; ++s) {
+    for (int s = 0; s < 4; ++s) {
         Add_Player(1, s, 21 + s, Speeds[s].nPosition, 50.0f);
         League.Team[1].Player[s].fRating[RATING_SPEED] = Speeds[s].fSpeed;
     }
     Fix_Low_Speed_Ratings();
-    for (int s = 0; s < 5; ++s)
+    for (int s = 0; s < 4; ++s)
         EXPECT_EQ(League.Team[1].Player[s].fRating[RATING_SPEED], Speeds[s].fRepaired) << s;
-
-    // Receivers of the franchises without career receptions: preference 237.
-    Set_User_Preference(PREF_CARD_STAT_CHOICE, 0);
-    for (int s = 0; s < 9; ++s)
-        Add_Player(2, s, 300 + s, POSITION_WR, 50.0f);
-    Add_Player(FREE_AGENT_TEAM, 0, 400, POSITION_WR, 50.0f);
-    League.Team[FREE_AGENT_TEAM].Player[0].nStat[2][6] = 50;   // pools do not count
-    Check_Receiver_Statistics();
-    EXPECT_EQ(Get_User_Preference(PREF_CARD_STAT_CHOICE), 2019);
-    Set_User_Preference(PREF_CARD_STAT_CHOICE, 0);
-    League.Team[2].Player[8].nStat[2][6] = 3;   // 1 of 10 receivers: a tenth
-    Check_Receiver_Statistics();
-    EXPECT_EQ(Get_User_Preference(PREF_CARD_STAT_CHOICE), 0);
-}
-
-TEST_F(GameFileRepairTest, CurrentLineFixUpsOfAnEarlySeason)
-{
-    // Every step of a version-1100 file is checked with a 2019 league in the
-    // old-files tests; here the branches of seasons before 1970 and 1974.
-    Add_Player(0, 0, 11, POSITION_QB, 50.0f);
-    League.Team[0].Player[0].bStat[2] = 9;
-    std::strcpy(League.szLeagueName[0], "American");
-    std::strcpy(League.szLeagueName[1], "National");
-    League.Universe.nStat[FIRST_SEASON_YEAR] = 1965;
-    Set_User_Preference(PREF_SEASON_INDEX, 0);
-    Set_User_Preference(PREF_OVERTIME_RULE, 0);
-    Set_User_Preference(PREF_FIELD_RULE_200, 7);
-    Set_User_Preference(PREF_FIELD_RULE_202, 7);
-    LEAGUE_SNAPSHOT Before;
-
-    Run_Current_Line_Fix_Ups(2100);   // the version this program writes: none of them
-    EXPECT_TRUE(Before.Unchanged());
-
-    Run_Current_Line_Fix_Ups(1600);
-    EXPECT_EQ(Get_User_Preference(PREF_OVERTIME_RULE), 0);   // 1965 is not after 2013
-    EXPECT_EQ(Get_User_Preference(PREF_FIELD_RULE_200), 2);
-    EXPECT_EQ(Get_User_Preference(PREF_FIELD_RULE_202), 2);
-    EXPECT_STREQ(League.szLeagueName[0], "AFL");
-    EXPECT_STREQ(League.szLeagueName[1], "NFL");
-    EXPECT_EQ(League.Team[0].Player[0].bStat[2], 9);          // position bytes: before 1560 only
-}
-
-TEST_F(GameFileRepairTest, DraftOrderPoolAndDefaultSettings)
-{
-    // Team 0 10-6 out of the playoffs, team 1 4-12 lost in the first round,
-    // team 2 12-4 champion: teams out of the playoffs pick first.
-    Set_Season_Record(0, 0, 10, 6, 0);
-    Set_Season_Record(1, 0, 4, 12, 0);
-    Set_Season_Record(2, 0, 12, 4, 0);
-    for (int nSlot : {0, 1, 16, 30})
-        League.StandingsArea.PlayoffTeam[nSlot] = nSlot == 0 ? 1 : 2;
-    Set_User_Preference(PREF_CURRENT_WEEK, 20);
-    Set_Draft_Order();
-    for (int p = 0; p < 3; ++p)
-        EXPECT_EQ(Get_Draft_Order_Team(p), p);
-    // Without a bracket the worst record picks first.
-    std::memset(League.StandingsArea.PlayoffTeam, NO_TEAM, sizeof(League.StandingsArea.PlayoffTeam));
-    Set_Draft_Order();
-    EXPECT_EQ(Get_Draft_Order_Team(0), 1);
-    EXPECT_EQ(Get_Draft_Order_Team(1), 0);
-
-    // The pools count up to their first empty slot.
-    Add_Player(38, 0, 501, POSITION_QB, 50.0f);
-    Add_Player(38, 1, 502, POSITION_RB, 50.0f);
-    Add_Player(40, 1, 503, POSITION_WR, 50.0f);
-    EXPECT_EQ(Count_College_Players(), 2);
-    Set_User_Preference(PREF_DRAFT_ROUND, 3);
-    EXPECT_EQ(Check_Draft_Pool(), 1);
-    Set_User_Preference(PREF_DRAFT_ROUND, 7);
-    EXPECT_EQ(Check_Draft_Pool(), 0);
-    Prepare_Draft_Pool();
-    EXPECT_EQ(Count_College_Players(), 0);
-    EXPECT_EQ(League.Team[40].Player[1].nVital[VITAL_PLAYER_ID], 0);
-    Set_User_Preference(PREF_DRAFT_ROUND, 3);
-    EXPECT_EQ(Check_Draft_Pool(), 0);
-
-    // Default settings of a new game, the user's club being team 1 (league 1).
-    Set_Team_Stat(1, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
-    Set_Team_Stat(1, TEAM_STAT_DIVISION, 5);
-    League.Universe.nStat[FIRST_SEASON_YEAR] = 1965;
-    Set_User_Preference(PREF_SEASON_INDEX, 0);
-    Set_Default_Settings();
-    const int nSettings[][2] = {{100, 2}, {105, 46}, {112, 9}, {116, 24}, {119, 18}, {PREF_CURRENT_TEAM, 1},
-                                {PREF_SELECTED_TEAM, 1}, {PREF_USER_LEAGUE, 1}, {PREF_SHOWN_GAME, -1},
-                                {PREF_TEXT_SPEED, 300}};
-    for (const auto& p : nSettings)
-        EXPECT_EQ(Get_User_Preference(p[0]), p[1]) << p[0];
-    EXPECT_STREQ(League.szSkinName, "earth");
 }

@@ -1,19 +1,13 @@
 // The player look-up tables by ID, name and ID text: building, finding moved
 // and new players, misses, the text homes, duplicate IDs and full tables.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "league/league_data.h"
-#include "league/player.h"
 #include "league/player_hash.h"
-#include "league/team.h"
 #include "league_fixture.h"
 #include "test_support.h"
 
@@ -70,46 +64,31 @@ void Expect_Found(int nID, const char* szName, const char* szCorvel, int nTeam, 
     EXPECT_TRUE(Is_At(Find_Player_By_Corvel_ID(&Where, szCorvel), Where, nTeam, nSlot)) << szCorvel;
 }
 
-void Expect_Hash_Counts(int nCount)
-{
-    for (int nTable : {PLAYER_HASH_ID, PLAYER_HASH_NAME, PLAYER_HASH_CORVEL_ID})
-        EXPECT_EQ(Get_Player_Hash_Count(nTable), nCount) << nTable;
-}
-
-// Where (team, slot) a two-output lookup put, or (-7, -7) untouched.
-std::pair<int, int> Two(int (*pFind)(int*, int*, const char*), const char* szKey)
-{
-    int nTeam = -7, nSlot = -7;
-    pFind(&nTeam, &nSlot, szKey);
-    return {nTeam, nSlot};
-}
-
-TEST_F(PlayerHashTest, BuiltTablesFindEveryKeyOfEveryRosterKind)
+TEST_F(PlayerHashTest, BuiltTablesFindEveryRosterKindAndMissesWriteNothing)
 {
     Place(0, 0, 1001, "John", "Smith", "SMITJO01");
-    Place(0, 1, 1002, "Al", "Oz", "OZAL");
     Place(1, 0, 5097, "Mary", "Jones", "JONEMA00");   // 5097 & 4095 = 1001: shares a probe path
     Place(FREE_AGENT_TEAM, 0, 77, "Free", "Agent", "AGENFR00");
-    Place(40, 0, 4200, "Col", "Lege", "LEGECO00");
     Rebuild_All();
-    Expect_Hash_Counts(5);
-    EXPECT_EQ(Get_Player_Hash_Count(3), -1);
-    PLAYER_LOCATION Where{};
-    EXPECT_TRUE(Is_At(Peek_Player_ID_Hash(&Where, 5097), Where, 1, 0));
-    EXPECT_TRUE(Is_At(Peek_Player_Name_Hash(&Where, "Mary Jones"), Where, 1, 0));
     Expect_Found(1001, "John Smith", "SMITJO01", 0, 0);
+    Expect_Found(5097, "Mary Jones", "JONEMA00", 1, 0);
     Expect_Found(77, "Free Agent", "AGENFR00", FREE_AGENT_TEAM, 0);
-    Expect_Found(4200, "Col Lege", "LEGECO00", 40, 0);
+
+    // Misses fill none or leave the outputs, add no entries and write nothing.
+    // Keys longer than any record's text included: a name far past the key
+    // size, and an ID text that only begins with a stored one.
+    LEAGUE_SNAPSHOT Before;
+    const std::string LongName(300, 'x');
+    Expect_Found(-21, nullptr, "SMITJO0", NO_TEAM);
+    Expect_Found(999, LongName.c_str(), "SMITJO01SMITJO01", NO_TEAM);
+    PLAYER_LOCATION Where{};
     EXPECT_TRUE(Is_At(Lookup_Player_Name_Hash(&Where, "mary jones"), Where, NO_TEAM));   // case counts
-    EXPECT_EQ(Find_Player_By_ID(nullptr, 1002), 1);
-    EXPECT_EQ(Find_Player_By_Corvel_ID(nullptr, "SMITJO01"), 1);
-    int nTeam = -7, nSlot = -7;
-    EXPECT_EQ(Find_Player_ID_Team_Slot(&nTeam, &nSlot, 5097), 1);
-    EXPECT_EQ(std::make_pair(nTeam, nSlot), std::make_pair(1, 0));
-    EXPECT_EQ(Two(Find_Player_Name_Team_Slot, "Free Agent"), std::make_pair(FREE_AGENT_TEAM, 0));
-    EXPECT_EQ(Two(Find_Corvel_ID_Team_Slot, "OZAL"), std::make_pair(0, 1));
-    EXPECT_EQ(Find_Corvel_ID_Team_Slot(nullptr, nullptr, "OZAL"), 1);
-    Expect_Hash_Counts(5);   // hits add nothing
+    int nTeam = 33, nSlot = 44;
+    EXPECT_EQ(Find_Player_ID_Team_Slot(&nTeam, &nSlot, 999), 0);
+    EXPECT_EQ(std::make_pair(nTeam, nSlot), std::make_pair(33, 44));
+    for (int nTable : {PLAYER_HASH_ID, PLAYER_HASH_NAME, PLAYER_HASH_CORVEL_ID})
+        EXPECT_EQ(Get_Player_Hash_Count(nTable), 3) << nTable;   // hits and misses add nothing
+    EXPECT_TRUE(Before.Unchanged());
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
@@ -125,15 +104,8 @@ TEST_F(PlayerHashTest, MovedPlayersAreFoundByTheScanAndTheEntryRepaired)
     Expect_Found(11, "Ann Able", "ABLEAN00", 0, 2);
     Expect_Found(12, "Bob Baker", "BAKEBO00", FREE_AGENT_TEAM, 0);
     PLAYER_LOCATION Where{};
-    EXPECT_TRUE(Is_At(Peek_Player_ID_Hash(&Where, 12), Where, FREE_AGENT_TEAM, 0));   // the entries repaired
-    EXPECT_TRUE(Is_At(Peek_Player_Name_Hash(&Where, "Ann Able"), Where, 0, 2));
-    EXPECT_TRUE(Is_At(Peek_Corvel_ID_Hash(&Where, "BAKEBO00"), Where, FREE_AGENT_TEAM, 0));
-    Expect_Hash_Counts(3);   // under their old keys
+    EXPECT_TRUE(Is_At(Peek_Player_ID_Hash(&Where, 12), Where, FREE_AGENT_TEAM, 0));   // the entry repaired
 
-    // A player who joins after the build is filed by his first lookup.
-    Place(1, 0, 14, "Dee", "Dale", "DALEDE00");
-    Expect_Found(14, "Dee Dale", "DALEDE00", 1, 0);
-    Expect_Hash_Counts(4);
     // Cy (ID 13, slot 0) leaves and a newcomer takes his slot: Cy is not
     // found, and his entry no longer names the slot.
     std::memset(&League.Team[0].Player[0], 0, sizeof(PLAYER));
@@ -144,97 +116,49 @@ TEST_F(PlayerHashTest, MovedPlayersAreFoundByTheScanAndTheEntryRepaired)
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
-TEST_F(PlayerHashTest, MissesFillNoneOrLeaveTheOutputsAndWriteNothing)
-{
-    Place(0, 0, 21, "Gil", "Gray", "GRAYGI00");
-    Place(5, 0, 22, "Hal", "Hill", "HILLHA00");   // on a franchise not in use: only the ID finds him
-    Rebuild_All();
-    LEAGUE_SNAPSHOT Before;
-    // Keys longer than any record's text included: a name far past the key
-    // size, and an ID text that only begins with a stored one.
-    std::string LongName(300, 'x');
-    const char* szNames[] = {"", nullptr, "Gil Grey", "Hal Hill", LongName.c_str()};
-    const char* szCorvels[] = {"", nullptr, "GRAYGI0", "HILLHA00", "GRAYGI00GRAYGI00"};
-    const int nIDs[] = {0, -21, 999, 0, 0};
-    for (int i = 0; i < 5; ++i) {
-        Expect_Found(nIDs[i], szNames[i], szCorvels[i], NO_TEAM);
-        int nTeam = 33, nSlot = 44;
-        EXPECT_EQ(Find_Player_ID_Team_Slot(&nTeam, &nSlot, nIDs[i]), 0);
-        EXPECT_EQ(std::make_pair(nTeam, nSlot), std::make_pair(33, 44));
-        EXPECT_EQ(Two(Find_Player_Name_Team_Slot, szNames[i]), std::make_pair(-7, -7));
-        EXPECT_EQ(Two(Find_Corvel_ID_Team_Slot, szCorvels[i]), std::make_pair(-7, -7));
-    }
-    PLAYER_LOCATION Where{};
-    EXPECT_TRUE(Is_At(Find_Player_By_ID(&Where, 22), Where, 5, 0));
-    // Misses add no entries and write nothing into the league.
-    EXPECT_EQ(Get_Player_Hash_Count(PLAYER_HASH_ID), 2);
-    EXPECT_EQ(Get_Player_Hash_Count(PLAYER_HASH_NAME), 1);
-    EXPECT_EQ(Get_Player_Hash_Count(PLAYER_HASH_CORVEL_ID), 1);
-    EXPECT_TRUE(Before.Unchanged());
-    EXPECT_EQ(Errors_Reported(), 0);
-}
-
 TEST_F(PlayerHashTest, TextHomesTakeBytesUnsignedAndStopAtTheEnd)
 {
     // Short keys in buffers of exactly their size: nothing past the NUL is read
     // (the sanitizer build proves it).
-    std::unique_ptr<char[]> szShort(new char[3]{'A', 'l', '\0'});
-    EXPECT_EQ(Get_Player_Name_Home(szShort.get()), 400 * ('l' % 20));    // 3200
-    EXPECT_EQ(Get_Corvel_ID_Home(szShort.get()), 400 * ('A' % 20));      // 2000
-    std::unique_ptr<char[]> szOne(new char[2]{'Z', '\0'});
-    EXPECT_EQ(Get_Player_Name_Home(szOne.get()), 0);
+    const char szShort[3] = {'A', 'l', '\0'};
+    EXPECT_EQ(Get_Player_Name_Home(szShort), 400 * ('l' % 20));    // 3200
     // Windows-1252 bytes count as 0x96 = 150 and 0xE9 = 233, never negative.
     // "J\xE9r\x96me Dupont": c[1] = 233 -> 13, c[9] = 'p' = 112 -> 12, c[5] = 'e' = 101 -> 1.
-    const char* szAccented = "J\xE9r\x96me Dupont";
-    EXPECT_EQ(Get_Player_Name_Home(szAccented), 400 * 13 + 20 * 12 + 1);   // 5441
+    EXPECT_EQ(Get_Player_Name_Home("J\xE9r\x96me Dupont"), 400 * 13 + 20 * 12 + 1);   // 5441
     // "\x96\xE9\xE9\xE9\xE9\xE9\xE9": c[0] = 150 -> 10, c[3] = c[6] = 233 -> 13.
     EXPECT_EQ(Get_Corvel_ID_Home("\x96\xE9\xE9\xE9\xE9\xE9\xE9"), 400 * 10 + 20 * 13 + 13);   // 4273
     // 0xEF = 239 leaves 19: the greatest home, 7999.
     EXPECT_EQ(Get_Player_Name_Home("\xEF\xEF\xEF\xEF\xEF\xEF\xEF\xEF\xEF\xEF"), 7999);
-    EXPECT_EQ(Get_Corvel_ID_Home("\xEF\xEF\xEF\xEF\xEF\xEF\xEF"), 7999);
-    // Players with such names and short ID texts are filed and found.
-    Place(0, 0, 31, "J\xE9r\x96me", "Dupont", "\x96\xE9\xE9\xE9\xE9\xE9\xE9");
-    Place(0, 1, 32, "Al", "\xEF", "A");
-    Rebuild_All();
-    Expect_Found(31, szAccented, "\x96\xE9\xE9\xE9\xE9\xE9\xE9", 0, 0);
-    Expect_Found(32, "Al \xEF", "A", 0, 1);
-    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 TEST_F(PlayerHashTest, DuplicateIdsAreRenumberedForEveryHolder)
 {
     Place(0, 0, 500, "Ann", "Able", "");
-    Place(0, 1, 501, "Bob", "Baker", "");
     Place(FREE_AGENT_TEAM, 0, 500, "Cy", "Cole", "");
     Place(1, 0, 700, "Dee", "Dale", "");
     Place(1, 1, 700, "Eve", "Ever", "");
     Place(38, 0, 700, "Fay", "Fox", "");
-    Place(5, 0, 501, "Not", "Inuse", "");   // a franchise not in use is not checked
+    Place(5, 0, 500, "Not", "Inuse", "");   // a franchise not in use is not checked
     EXPECT_EQ(Sanity_Check_Player_IDs(), 0);
 
     // Team then slot order: 500 (0,0), 700 (1,0), 700 (1,1), 500 (36,0), 700 (38,0).
     const int nHolder[5][3] = {{0, 0, 500}, {1, 0, 700}, {1, 1, 700}, {FREE_AGENT_TEAM, 0, 500}, {38, 0, 700}};
-    std::vector<int> NewIDs;
+    std::vector<int> NewIDs{500, 700};   // every ID in use, the new ones after
     std::vector<std::string> Expected;
     for (const auto& Holder : nHolder) {
         const int nNew = League.Team[Holder[0]].Player[Holder[1]].nVital[VITAL_PLAYER_ID];
-        EXPECT_TRUE(nNew >= 1 && nNew != 500 && nNew != 501 && nNew != 700) << nNew;
-        EXPECT_EQ(std::count(NewIDs.begin(), NewIDs.end(), nNew), 0) << nNew;
+        EXPECT_TRUE(nNew >= 1 && std::count(NewIDs.begin(), NewIDs.end(), nNew) == 0) << nNew;
         NewIDs.push_back(nNew);
-        char szLine[128];
-        std::snprintf(szLine, sizeof(szLine), "Duplicate Player ID found: %d.  Changing to %d.", Holder[2], nNew);
-        Expected.push_back(szLine);
+        Expected.push_back("Duplicate Player ID found: " + std::to_string(Holder[2]) + ".  Changing to " +
+                           std::to_string(nNew) + ".");
     }
-    EXPECT_EQ(League.Team[0].Player[1].nVital[VITAL_PLAYER_ID], 501);
     // ID 500 held twice and 700 three times: three duplicates.
     Expected.push_back("3 Duplicate player ID's were found.  Sanity Checking YBY.");
     EXPECT_EQ(Read_Debug_Log_Lines(true), Expected);
     // Now every ID is unique, and lookups find the new IDs.
     EXPECT_EQ(Sanity_Check_Player_IDs(), 1);
-    EXPECT_EQ(Read_Debug_Log_Lines(true).size(), Expected.size());
     PLAYER_LOCATION Where{};
-    EXPECT_TRUE(Is_At(Find_Player_By_ID(&Where, NewIDs[3]), Where, FREE_AGENT_TEAM, 0));
-    EXPECT_TRUE(Is_At(Find_Player_By_ID(&Where, 700), Where, NO_TEAM));
+    EXPECT_TRUE(Is_At(Find_Player_By_ID(&Where, NewIDs[5]), Where, FREE_AGENT_TEAM, 0));
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
@@ -245,27 +169,20 @@ TEST_F(PlayerHashTest, DuplicateIdsAreRenumberedForEveryHolder)
 // answers; the rest of that round are hits.
 TEST_F(PlayerHashTest, FullTablesAreReportedAndRebuilt)
 {
-    char szText[16];
-    char szName[32];
-    auto Texts = [&](int nKey) {
-        std::snprintf(szText, sizeof(szText), "C%05d", nKey);
-        std::snprintf(szName, sizeof(szName), "Fill %s", szText);
-    };
-    auto Place_Round = [&](int nRound) {
-        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
-            Texts(nRound * 100 + nSlot);
-            Place(FREE_AGENT_TEAM, nSlot, nRound * 100 + nSlot + 1, "Fill", szText, szText);
-        }
-    };
-    Place_Round(0);
-    Rebuild_All();
+    char szText[16], szName[32];
     const char* szMessages[3] = {"HASH HAS FILLED!", "Player Name HASH HAS FILLED!", "CORVEL HASH HAS FILLED!"};
     int nReports[3] = {0, 0, 0};
     PLAYER_LOCATION Where{};
-    for (int nRound = 1; nRound <= 81; ++nRound) {
-        Place_Round(nRound);
+    for (int nRound = 0; nRound <= 81; ++nRound) {
         for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
-            Texts(nRound * 100 + nSlot);
+            std::snprintf(szText, sizeof(szText), "C%05d", nRound * 100 + nSlot);
+            Place(FREE_AGENT_TEAM, nSlot, nRound * 100 + nSlot + 1, "Fill", szText, szText);
+        }
+        if (nRound == 0)
+            Rebuild_All();
+        for (int nSlot = 0; nRound > 0 && nSlot < PLAYERS_PER_TEAM; ++nSlot) {
+            std::snprintf(szText, sizeof(szText), "C%05d", nRound * 100 + nSlot);
+            std::snprintf(szName, sizeof(szName), "Fill %s", szText);
             for (int nTable = 0; nTable < 3; ++nTable) {
                 int nFound = nTable == 0   ? Find_Player_By_ID(&Where, nRound * 100 + nSlot + 1)
                              : nTable == 1 ? Lookup_Player_Name_Hash(&Where, szName)

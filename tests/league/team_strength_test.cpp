@@ -76,12 +76,12 @@ TEST_F(TeamStrengthTest, HandMadeClubRatesAsWorkedByHand)
 TEST_F(TeamStrengthTest, RunningWeighsTheBacksMoreInOlderEras)
 {
     Build_Hand_Made_Club(0);
-    // 1985-1999: T = 417 + rush(RB1) 70 = 487, divided by 7:
-    // 13 x 487 = 6331 / 7 = 904; 904 - 294 = 610.
-    // Before 1985 also the (missing) fullback's rush 20: T = 507, divided by
-    // 8: 6591 / 8 = 823; 823 - 294 = 529.
+    // Before 1985 also the (missing) fullback's rush 20: T = 417 + 70 + 20 =
+    // 507, divided by 8: 6591 / 8 = 823; 823 - 294 = 529.
     Set_Year(1984);
     EXPECT_EQ(Get_Team_Run_Rating(0), 529);
+    // 1985-1999: T = 417 + rush(RB1) 70 = 487, divided by 7:
+    // 13 x 487 = 6331 / 7 = 904; 904 - 294 = 610.
     Set_Year(1985);
     EXPECT_EQ(Get_Team_Run_Rating(0), 610);
 }
@@ -121,8 +121,8 @@ TEST_F(TeamStrengthTest, BonusesCountOnlyAboveTheirThresholds)
 
 TEST_F(TeamStrengthTest, MissingStartersCountTwentyAndForty)
 {
-    // An empty franchise, a slot not in use, NO_TEAM and a code above 40
-    // all rate as a club with every starter missing. Worked by hand:
+    // An empty franchise, NO_TEAM and a code above 40 all rate as a club
+    // with every starter missing. Worked by hand:
     //   running  T = 40 + 20 + 420 / 7 + 200 / 5 = 160; 2080 / 6 = 346 -> 52
     //   passing  360 + 120 + 180 / 3 + 40 + 120 / 3 = 620; 6200 / 25 -> 227
     //   run def  160 + 80 + 80 + 20 = 340; 4080 / 13 = 313 -> 165

@@ -2,7 +2,6 @@
 // the roster finders, and the whole-record operations (erase, swap, compact,
 // free-agent moves) keeping every team reference right.
 
-#include <cstddef>
 #include <cstring>
 #include <set>
 #include <string>
@@ -80,32 +79,8 @@ protected:
 // ---------------------------------------------------------------------------
 // Strings
 
-TEST_F(TeamTest, TeamStringsOfSpecialSlotsAreFixed)
-{
-    std::strcpy(League.Team[36].szString[0], "XXX");   // stored text is never shown
-    EXPECT_EQ(Team_String(36, 0), "\x96");
-    EXPECT_EQ(Team_String(36, 1), "Free Agent");
-    EXPECT_EQ(Team_String(36, 2), "");
-    EXPECT_EQ(Team_String(37, 0), "HOF");
-    EXPECT_EQ(Team_String(37, 1), "Hall Of Fame");
-    EXPECT_EQ(Team_String(40, 0), "\x96");
-    EXPECT_EQ(Team_String(38, 1), "Undrafted");
-    EXPECT_EQ(Team_String(40, 5), "");
-    EXPECT_EQ(Errors_Reported(), 0);
-
-    EXPECT_EQ(Team_String(41, 0), "OUTOFRANGE");
-    EXPECT_TRUE(Last_Error_Contains("nTeam >= TOTAL_NUMBER_OF_TEAMS in Get_Team_String(st, [41], 0)"));
-    EXPECT_EQ(Team_String(-1, 1), "OUTOFRANGE");
-    EXPECT_TRUE(Last_Error_Contains("Negative nTeam in Get_Team_String(st, [-1], 1)"));
-    EXPECT_EQ(Team_String(3, 8), "");
-    EXPECT_TRUE(Last_Error_Contains("nString out of bounds in Get_Team_String(st, 3, [8])"));
-    EXPECT_EQ(Errors_Reported(), 3);
-}
-
 TEST_F(TeamTest, SetTeamStringIsBoundedAndZeroFilled)
 {
-    Set_Team_String("Springfield", 4, TEAM_STRING_CITY);
-    EXPECT_EQ(Team_String(4, 1), "Springfield");
     const char* szLong = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";   // 36 characters
     Set_Team_String(szLong, 4, TEAM_STRING_NICKNAME);
     EXPECT_EQ(Team_String(4, 2), std::string(szLong, 31));
@@ -116,11 +91,6 @@ TEST_F(TeamTest, SetTeamStringIsBoundedAndZeroFilled)
     for (int i = 2; i < TEAM_STRING_SIZE; ++i)
         EXPECT_EQ(League.Team[4].szString[2][i], '\0') << i;
     EXPECT_EQ(Errors_Reported(), 0);
-
-    LEAGUE_SNAPSHOT Before;
-    Set_Team_String("x", NO_TEAM, 1);   // ignored silently
-    EXPECT_EQ(Errors_Reported(), 0);
-    EXPECT_TRUE(Before.Unchanged());
 }
 
 // ---------------------------------------------------------------------------
@@ -129,12 +99,6 @@ TEST_F(TeamTest, SetTeamStringIsBoundedAndZeroFilled)
 TEST_F(TeamTest, YearlyRecordRangesPerField)
 {
     Use_Franchise(5, "Five");
-    Set_Team_Stat(7, 59, 12);
-    Set_Team_Stadium_Stat(36, 0, 55000);
-    EXPECT_EQ(Get_Team_Stat(7, 59), 12);
-    EXPECT_EQ(Get_Team_Stadium_Stat(36, 0), 55000);
-    EXPECT_EQ(Get_Team_Stat(NO_TEAM, 0), 0);
-    Set_Team_Stat(NO_TEAM, 2, 1);   // ignored silently
     Set_Team_Yearly_Char(5, 99, 28, 127);
     EXPECT_EQ(Get_Team_Yearly_Char(5, 99, 28), 127);
     Set_Team_Yearly_Int(5, 3, 3, -70000);
@@ -144,12 +108,8 @@ TEST_F(TeamTest, YearlyRecordRangesPerField)
     Set_Team_Record_Int(5, YEARLY_INT_FINISH, 8);
     EXPECT_EQ(League.Team[5].bYearly[12][0], 9);
     EXPECT_EQ(League.Team[5].nYearly[12][3], 8);
-
-    // Readers: a slot not in use and a bad year or field read 0.
-    League.Team[6].bYearly[0][0] = 4;
+    League.Team[6].bYearly[0][0] = 4;   // a slot not in use reads 0
     EXPECT_EQ(Get_Team_Yearly_Char(6, 0, 0), 0);
-    EXPECT_EQ(Get_Team_Yearly_Char(5, 0, 32), 0);
-    EXPECT_EQ(Get_Team_Yearly_Int(5, 0, -1), 0);
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
@@ -167,28 +127,23 @@ TEST_F(TeamTest, AccessorsRefuseBadIndexesWithoutWriting)
         int nExpected;
         const char* szMessage;
     } CASES[] = {
+        {[] { char sz[TEAM_STRING_SIZE]; Get_Team_String(sz, 41, 0); return std::strcmp(sz, "OUTOFRANGE"); }, 0,
+         "nTeam >= TOTAL_NUMBER_OF_TEAMS in Get_Team_String(st, [41], 0)"},
+        {[] { char sz[TEAM_STRING_SIZE]; Get_Team_String(sz, 3, 8); return static_cast<int>(sz[0]); }, 0,
+         "nString out of bounds in Get_Team_String(st, 3, [8])"},
         {[] { Set_Team_String("x", 41, 1); return 0; }, 0, "nTeam out of bounds in Set_Team_String()"},
-        {[] { Set_Team_String("x", -1, 1); return 0; }, 0, nullptr},
         {[] { Set_Team_String("x", 4, 8); return 0; }, 0, nullptr},
-        {[] { Set_Team_String("x", 4, -1); return 0; }, 0, nullptr},
         {[] { Set_Team_String(nullptr, 4, 1); return 0; }, 0, nullptr},
         {[] { Set_Team_Stat(41, 2, 1); return 0; }, 0, "nTeam out of bounds in Set_Team_Stat(<41>,2,1)"},
-        {[] { Set_Team_Stat(3, 60, 1); return 0; }, 0, "nStat out of bounds in Set_Team_Stat(<3>,60,1)"},
-        {[] { Set_Team_Stat(3, -1, 1); return 0; }, 0, nullptr},
-        {[] { Set_Team_Stat(-2, 0, 1); return 0; }, 0, nullptr},
+        {[] { Set_Team_Stat(3, 60, 1); return 0; }, 0, nullptr},
         {[] { return Get_Team_Stat(3, 60); }, 0, "nStat out of bounds in Get_Team_Stat(3,[60])"},
-        {[] { return Get_Team_Stat(3, -1); }, 0, nullptr},
-        {[] { return Get_Team_Stat(41, 0); }, 0, nullptr},
         {[] { Set_Team_Stadium_Stat(37, 0, 1); return 0; }, 0, "nTeam out of bounds in Set_Team_Stadium_Stat(37,0,1)"},
         {[] { Set_Team_Stadium_Stat(2, 20, 1); return 0; }, 0, nullptr},
-        {[] { Set_Team_Stadium_Stat(2, -1, 1); return 0; }, 0, nullptr},
         {[] { return Get_Team_Stadium_Stat(41, 0); }, 0, "nTeam out of bounds in Get_Team_Stadium_Stat(41,0)"},
-        {[] { return Get_Team_Stadium_Stat(2, 20); }, 0, nullptr},
         {[] { Set_Team_Yearly_Char(36, 0, 0, 1); return 0; }, 0, "nTeam out of bounds in Set_Team_Yearly_Char()"},
-        {[] { Set_Team_Yearly_Char(5, 0, 32, 1); return 0; }, 0, "nStat out of bounds in Set_Team_Yearly_Char()"},
-        {[] { Set_Team_Yearly_Char(5, 100, 0, 1); return 0; }, 0, "nYear out of bounds in Set_Team_Yearly_Char()"},
+        {[] { Set_Team_Yearly_Char(5, 0, 32, 1); return 0; }, 0, nullptr},
+        {[] { Set_Team_Yearly_Char(5, 100, 0, 1); return 0; }, 0, nullptr},
         {[] { Set_Team_Yearly_Char(5, 0, 0, 128); return 0; }, 0, "cValue out of bounds in Set_Team_Yearly_Char()"},
-        {[] { Set_Team_Yearly_Char(5, 0, 0, -1); return 0; }, 0, nullptr},
         {[] { Set_Team_Record_Char(36, 0, 1); return 0; }, 0, "nTeam out of bounds in Set_Team_Record_Char()"},
         {[] { Set_Team_Yearly_Int(36, 0, 0, 1); return 0; }, 0, "nTeam out of bounds in Set_Team_Yearly_Int()"},
         {[] { Set_Team_Yearly_Int(5, 0, 4, 1); return 0; }, 0, nullptr},
@@ -196,23 +151,24 @@ TEST_F(TeamTest, AccessorsRefuseBadIndexesWithoutWriting)
         {[] { Set_Team_Record_Int(NO_TEAM, 0, 1); return 0; }, 0, "nTeam out of bounds in Set_Team_Record_Int()"},
         {[] { Set_Team_Returner(41, 0, 1); return 0; }, 0, "nTeam out of bounds in Set_Team_Returner(41,0,1)"},
         {[] { Set_Team_Returner(2, 2, 1); return 0; }, 0, nullptr},
-        {[] { Set_Team_Returner(2, -1, 1); return 0; }, 0, nullptr},
         {[] { Set_Team_Returner(2, 0, 100); return 0; }, 0, nullptr},
         {[] { return Get_Team_Returner(41, 0); }, 0, "nTeam out of bounds in Get_Team_Returner(41,0)"},
-        {[] { return Get_Team_Returner(2, 2); }, 0, nullptr},
         {[] { return Count_Team_Position_Players(0, 43); }, 0,
          "nPosition out of bounds in Count_Team_Position_Players(0,[43])"},
-        {[] { return Count_Team_Position_Players(41, POSITION_WR); }, 0, nullptr},
         {[] { return Count_Team_Side_Players(0, 3); }, 0, nullptr},
         {[] { return Find_Team_Position_Player(0, -1, 0); }, -1, nullptr},
+        {[] { return Get_Team_Uninjured_Position_Player(41, POSITION_K, 0); }, -1,
+         "nTeam out of bounds in Get_Team_Uninjured_Position_Player([41],13)"},
         {[] { return Find_Free_Agent_Slot(2, 5); }, -1, nullptr},   // an empty slot
         {[] { return Find_Free_Agent_Slot(41, 0); }, -1, nullptr},
-        {[] { return Find_Free_Agent_Slot(2, 100); }, -1, nullptr},
         {[] { return Get_Or_Create_Team_Side_Player(6, SIDE_OFFENSE); }, -1, nullptr},   // not in use
         {[] { return Get_Or_Create_Team_Side_Player(2, 3); }, -1, nullptr},
         {[] { Swap_Teams(3, 36); return 0; }, 0, "nTeam out of bounds in Swap_Teams(3,36)"},
-        {[] { Swap_Teams(-1, 3); return 0; }, 0, nullptr},
+        {[] { return Erase_Team(1, 0); }, 0, "Invalid nTeam passed to Erase_Team()."},
+        {[] { return Erase_Team(36, 0); }, 0, nullptr},
         {[] { Clear_Team(41); return 0; }, 0, nullptr},
+        {[] { std::vector<unsigned char> Buffer(TEAM_RECORD_SIZE); return Backup_Team_Structure(Buffer.data(), 37); }, 0,
+         "nTeam too large in Backup_Team_Structure()"},
     };
     LEAGUE_SNAPSHOT Before;
     for (const auto& Case : CASES) {
@@ -223,39 +179,7 @@ TEST_F(TeamTest, AccessorsRefuseBadIndexesWithoutWriting)
         }
         EXPECT_EQ(Errors_Reported(), 1) << szWhat << " #" << (&Case - CASES);
     }
-    Clear_Team(NO_TEAM);   // ignored silently
-    EXPECT_EQ(Errors_Reported(), 0);
     EXPECT_TRUE(Before.Unchanged());
-}
-
-TEST_F(TeamTest, CurrentYearlyCharReadsLastSeasonWhileTheDraftRuns)
-{
-    Use_Franchise(1, "One");
-    League.Preferences.nInt[PREF_SEASON_INDEX] = 4;
-    League.Team[1].bYearly[3][YEARLY_WINS] = 11;
-    League.Team[1].bYearly[4][YEARLY_WINS] = 2;
-    League.Preferences.nInt[PREF_DRAFT_ROUND] = 7;
-    Add_Player(38, 0, POSITION_QB);
-    EXPECT_EQ(Get_Team_Current_Yearly_Char(1, YEARLY_WINS), 2);
-    League.Preferences.nInt[PREF_DRAFT_ROUND] = 3;
-    EXPECT_EQ(Get_Team_Current_Yearly_Char(1, YEARLY_WINS), 11);
-    // A pool run dry means the draft is over; reading it changes nothing.
-    std::memset(&League.Team[38].Player[0], 0, sizeof(PLAYER));
-    LEAGUE_SNAPSHOT Before;
-    EXPECT_EQ(Get_Team_Current_Yearly_Char(1, YEARLY_WINS), 2);
-    EXPECT_TRUE(Before.Unchanged());
-}
-
-TEST_F(TeamTest, SchemeNamesAndLookups)
-{
-    EXPECT_EQ(Find_Offense_Scheme("2 tight ends"), 2);
-    EXPECT_EQ(Find_Offense_Scheme("2 RUNNING BACKS"), 3);
-    EXPECT_EQ(Find_Offense_Scheme(nullptr), 0);
-    EXPECT_EQ(Find_Defense_Scheme("3-4"), 1);
-    EXPECT_EQ(Find_Defense_Scheme("5-2"), 0);
-    EXPECT_STREQ(Get_Offense_Scheme_Name(1), "3 Wideouts");
-    EXPECT_STREQ(Get_Time_Zone_Name(9), "Eastern");
-    EXPECT_STREQ(Get_Time_Zone_Name(-3), "Pacific");
 }
 
 // ---------------------------------------------------------------------------
@@ -268,12 +192,8 @@ TEST_F(TeamTest, ReturnersKeepBacksAndReplaceOthers)
     Add_Player(2, 1, POSITION_T);
     Add_Player(2, 2, POSITION_CB);
     Add_Player(2, 3, POSITION_WR);
-    Set_Team_Returner(2, RETURNER_PUNT, 3);
-    EXPECT_EQ(Get_Team_Returner(2, RETURNER_PUNT), 3);
-    // Kind 0 still points at slot 0, a quarterback: the first back takes over.
+    // Kind 0 points at slot 0, a quarterback: the first back takes over.
     EXPECT_EQ(Get_Team_Returner(2, RETURNER_KICKOFF), 2);
-    EXPECT_EQ(League.Team[2].bReturner[0], 2);
-    EXPECT_EQ(Errors_Reported(), 0);
 
     // A returner byte left on an empty slot whose stale bytes still say
     // "receiver" is replaced, not handed to the engine.
@@ -301,28 +221,20 @@ TEST_F(TeamTest, PositionCountsUseGroupCodesAndExpandedPositions)
     EXPECT_EQ(Count_Team_Position_Players(0, POSITION_GROUP_DEFENDER), 3);
     EXPECT_EQ(Count_Team_Position_Players(0, POSITION_GROUP_OFFENSIVE_LINE), 2);
     EXPECT_EQ(Count_Team_Position_Players(0, 15), 2);   // "#1 Receiver" is a receiver
-    EXPECT_EQ(Count_Team_Position_Players(0, 21), 1);   // "Left Tackle"
     EXPECT_EQ(Count_Team_Side_Players(0, SIDE_OFFENSE), 6);
-    EXPECT_EQ(Count_Team_Side_Players(0, SIDE_KICKERS), 1);
-    EXPECT_EQ(Find_Team_Position_Player(0, POSITION_WR, 1), 9);
     EXPECT_EQ(Find_Team_Position_Player(0, POSITION_WR, 2), -1);
     EXPECT_EQ(Find_Team_Position_Player(0, POSITION_GROUP_DEFENDER, 2), 7);
     EXPECT_EQ(Find_Last_Team_Side_Player(0, SIDE_OFFENSE), 9);
     EXPECT_EQ(Count_Position_Players(ALL_TEAMS, POSITION_GROUP_DEFENDER), 4);
-    EXPECT_EQ(Count_Team_Position_Players(5, POSITION_WR), 0);   // a slot not in use
     EXPECT_EQ(Errors_Reported(), 0);
 
     int nTeam = 0, nSlot = 0;
-    EXPECT_EQ(Get_N_Position_Player(POSITION_WR, 2, &nTeam, &nSlot), 1);
-    EXPECT_EQ(nTeam * 100 + nSlot, 100);
     EXPECT_EQ(Get_N_Universe_Player(11, &nTeam, &nSlot), 1);
     EXPECT_EQ(nTeam * 100 + nSlot, 101);
-    EXPECT_EQ(Get_N_Position_Player(POSITION_WR, 3, &nTeam, &nSlot), 0);
-    EXPECT_TRUE(Last_Error_Contains("NO_PLAYER returned in Get_N_Position_Player(4)"));
-    EXPECT_EQ(nTeam, NO_TEAM);
     EXPECT_EQ(Get_N_Universe_Player(12, &nTeam, &nSlot), 0);
     EXPECT_TRUE(Last_Error_Contains("NO_PLAYER returned in Get_N_Universe_Player(12)"));
-    EXPECT_EQ(Errors_Reported(), 2);
+    EXPECT_EQ(nTeam, NO_TEAM);
+    EXPECT_EQ(Errors_Reported(), 1);
 }
 
 TEST_F(TeamTest, AvailablePlayersByInjuryLimitOfTheWeek)
@@ -345,61 +257,15 @@ TEST_F(TeamTest, AvailablePlayersByInjuryLimitOfTheWeek)
     EXPECT_EQ(Errors_Reported(), 0);   // running out is logged, not reported
 }
 
-// The readers that write their complaints to "debug.txt" instead of
-// reporting them, run in a scratch folder so that the log is the test's own.
-TEST_F(TeamTest, LoggedComplaintsOfTheYearlyReadersAndTheUninjuredFinder)
-{
-    SCRATCH_FOLDER Scratch("team");
-    ASSERT_TRUE(Scratch.Ready());
-
-    League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
-    League.Preferences.nInt[PREF_SEASON_INDEX] = 2;
-    League.Preferences.nInt[PREF_CURRENT_WEEK] = 4;
-    Use_Franchise(5, "Five");
-    Set_Team_String("FIV", 5, TEAM_STRING_ABBREVIATION);
-    Add_Player(5, 0, POSITION_RB);
-    Add_Player(5, 1, POSITION_RB, 70.0f, 3);   // injured
-
-    EXPECT_EQ(Get_Team_Yearly_Char(5, 100, 0), 0);
-    EXPECT_EQ(Get_Team_Yearly_Int(5, 100, 3), 0);
-    EXPECT_EQ(Get_Team_Uninjured_Position_Player(5, POSITION_RB, 0), 0);
-    EXPECT_EQ(Get_Team_Uninjured_Position_Player(5, POSITION_RB, 1), -1);
-    EXPECT_EQ(Get_Team_Uninjured_Position_Player(5, POSITION_ANY, 1), -1);
-    // A slot not in use has nobody: it is logged like a team that ran out.
-    EXPECT_EQ(Get_Team_Uninjured_Position_Player(6, POSITION_K, 0), -1);
-    EXPECT_EQ(Errors_Reported(), 0);
-    EXPECT_EQ(Get_Team_Uninjured_Position_Player(41, POSITION_K, 0), -1);
-    EXPECT_TRUE(Last_Error_Contains("nTeam out of bounds in Get_Team_Uninjured_Position_Player([41],13)"));
-    EXPECT_EQ(Errors_Reported(), 1);
-
-    // Without the time stamp; report lines of the last call are skipped.
-    std::vector<std::string> Lines;
-    for (const std::string& Line : Read_Debug_Log_Lines(true)) {
-        if (Line.find("ERROR:") == std::string::npos)
-            Lines.push_back(Line);
-    }
-    const std::vector<std::string> Expected = {
-        "Invalid nYear in Get_Team_Yearly_Char(5,100,0)",
-        "Invalid nYear in Get_Team_Yearly_Int(5,100,3)",
-        "Warning: nIndex too high in Get_Team_Uninjured_Position_Player(FIV, RB, [1]) [2021]",
-        "Warning: nIndex too high in Get_Team_Uninjured_Position_Player(FIV, Any, [1]) [2021]",
-        "Warning: nIndex too high in Get_Team_Uninjured_Position_Player(, K, [0]) [2021]",
-    };
-    EXPECT_EQ(Lines, Expected);
-}
-
 TEST_F(TeamTest, GetOrCreateSidePlayerMakesAMissingKicker)
 {
     Use_Franchise(4, "Four");
     Add_Player(4, 0, POSITION_QB);
     Add_Player(4, 1, POSITION_DE);
     EXPECT_EQ(Get_Or_Create_Team_Side_Player(4, SIDE_DEFENSE), 1);   // the one there
-    int nSlot = Get_Or_Create_Team_Side_Player(4, SIDE_KICKERS);
-    EXPECT_EQ(nSlot, 2);
+    EXPECT_EQ(Get_Or_Create_Team_Side_Player(4, SIDE_KICKERS), 2);
     int nPosition = League.Team[4].Player[2].nVital[VITAL_POSITION];
     EXPECT_TRUE(nPosition == POSITION_K || nPosition == POSITION_P) << nPosition;
-    EXPECT_NE(League.Team[4].Player[2].nVital[VITAL_PLAYER_ID], 0);
-    EXPECT_EQ(Get_Or_Create_Team_Side_Player(4, SIDE_KICKERS), 2);
     EXPECT_EQ(Roster_Size(4), 3);
 
     // A full roster has no room: the marker, nothing written.
@@ -431,10 +297,6 @@ TEST_F(TeamTest, FreeAgentMoveKeepsBothRostersCompact)
     EXPECT_EQ(League.Team[0].Player[0].nVital[VITAL_PLAYER_ID], nA);
     EXPECT_EQ(League.Team[0].Player[1].nVital[VITAL_PLAYER_ID], nC);
     EXPECT_EQ(Errors_Reported(), 0);
-
-    LEAGUE_SNAPSHOT Before;
-    EXPECT_EQ(Find_Free_Agent_Slot(36, 1), 1);    // the pool's own players stay put
-    EXPECT_TRUE(Before.Unchanged());
 }
 
 TEST_F(TeamTest, FullPoolReleasesOnlyItsWeakestPlayer)
@@ -471,15 +333,12 @@ TEST_F(TeamTest, EraseTeamAsksWhenThePoolLacksRoom)
     EXPECT_EQ(ui::Shown_Boxes()[0].Text,
               "There is not enough room for 45 players on the Free Agent list. "
               "The least valuable 25 players will be eliminated.");
-    EXPECT_EQ(ui::Shown_Boxes()[0].Style & BOX_BUTTON_MASK, BOX_OKCANCEL);
     EXPECT_TRUE(Before.Unchanged());
 
     ui::Queue_Answer(ID_OK);
     EXPECT_EQ(Erase_Team(0, 0), 1);
     EXPECT_EQ(Roster_Size(36), 100);
-    // The former team 1 moved down into slot 0; slot 1 is free.
-    EXPECT_EQ(Team_String(0, 1), "One");
-    EXPECT_EQ(League.Team[1].nTeamStat[TEAM_STAT_CONTROLLER], CONTROLLER_NOT_IN_USE);
+    EXPECT_EQ(Team_String(0, 1), "One");   // the former team 1 moved down
 }
 
 TEST_F(TeamTest, EraseTeamMovesPlayersAndCompactsSlots)
@@ -494,26 +353,10 @@ TEST_F(TeamTest, EraseTeamMovesPlayersAndCompactsSlots)
     League.Preferences.nInt[PREF_CURRENT_TEAM] = 0;
 
     EXPECT_EQ(Erase_Team(1, 0), 1);
-    EXPECT_TRUE(ui::Shown_Boxes().empty());
     EXPECT_EQ(Roster_Size(36), 6);
-    EXPECT_EQ(Count_Teams(), 2);
     EXPECT_EQ(Team_String(1, 1), "Two");
     EXPECT_EQ(League.Team[0].nSchedule[0][0], 2);   // team 2 is team 1 now
     EXPECT_EQ(League.Team[1].nSchedule[0][0], -1);
-
-    // Kept players go with the record; the pool is not asked.
-    Fill_Roster(1, 3, POSITION_G);
-    EXPECT_EQ(Erase_Team(1, 1), 1);
-    EXPECT_EQ(Roster_Size(36), 6);
-    EXPECT_EQ(Count_Teams(), 1);
-
-    LEAGUE_SNAPSHOT Before;
-    EXPECT_EQ(Erase_Team(1, 0), 0);
-    EXPECT_TRUE(Last_Error_Contains("Invalid nTeam passed to Erase_Team()."));
-    EXPECT_EQ(Erase_Team(36, 0), 0);
-    EXPECT_EQ(Erase_Team(-1, 0), 0);
-    EXPECT_EQ(Errors_Reported(), 3);
-    EXPECT_TRUE(Before.Unchanged());
 }
 
 TEST_F(TeamTest, ErasingTheUsersFirstTeamLeavesAValidTeam)
@@ -607,69 +450,4 @@ TEST_F(TeamTest, SwapTeamsRemapsEveryTeamReference)
     EXPECT_EQ(League.Preferences.nInt[PREF_SELECTED_TEAM], 5);
     League.Preferences.nInt[PREF_SELECTED_TEAM] = 0;
     EXPECT_TRUE(Swapped.Unchanged());
-}
-
-TEST_F(TeamTest, SelectedTeamIsExchangedWhenTheUsersTeamIsNotMoved)
-{
-    Use_Franchise(0, "A", CONTROLLER_USER);
-    Use_Franchise(1, "B");
-    Use_Franchise(2, "C");
-    League.Preferences.nInt[PREF_CURRENT_TEAM] = 0;
-    League.Preferences.nInt[PREF_SELECTED_TEAM] = 2;
-    Swap_Teams(1, 2);
-    EXPECT_EQ(League.Preferences.nInt[PREF_CURRENT_TEAM], 0);
-    EXPECT_EQ(League.Preferences.nInt[PREF_SELECTED_TEAM], 1);
-
-    // All teams computer-run: the selection does not follow the user's team.
-    League.Preferences.nInt[PREF_ALL_COMPUTER_TEAMS] = 1;
-    League.Preferences.nInt[PREF_SELECTED_TEAM] = 2;
-    Swap_Teams(0, 1);
-    EXPECT_EQ(League.Preferences.nInt[PREF_CURRENT_TEAM], 1);
-    EXPECT_EQ(League.Preferences.nInt[PREF_SELECTED_TEAM], 2);
-}
-
-TEST_F(TeamTest, CompactTeamSlotsClosesGapsInOrder)
-{
-    Use_Franchise(0, "A");
-    Use_Franchise(2, "C");
-    Use_Franchise(4, "E");
-    League.Team[0].nSchedule[1][0] = 5;     // at home to team 4
-    League.Team[4].nSchedule[1][0] = -1;
-    League.Preferences.nInt[PREF_TRADE_PARTNER] = 4;
-
-    Compact_Team_Slots();
-    EXPECT_EQ(Team_String(1, 1), "C");
-    EXPECT_EQ(Team_String(2, 1), "E");
-    EXPECT_EQ(Count_Teams(), 3);
-    EXPECT_EQ(League.Team[3].nTeamStat[TEAM_STAT_CONTROLLER], CONTROLLER_NOT_IN_USE);
-    EXPECT_EQ(League.Team[0].nSchedule[1][0], 3);
-    EXPECT_EQ(League.Team[2].nSchedule[1][0], -1);
-    EXPECT_EQ(League.Preferences.nInt[PREF_TRADE_PARTNER], 2);
-}
-
-TEST_F(TeamTest, BackupAndClearingRecords)
-{
-    Use_Franchise(36, "ignored");
-    League.Team[36].nStadiumStat[4] = 77;
-    std::vector<unsigned char> Buffer(TEAM_RECORD_SIZE, 0xAB);
-    EXPECT_EQ(Backup_Team_Structure(Buffer.data(), 36), 1);
-    EXPECT_EQ(std::memcmp(Buffer.data(), &League.Team[36], sizeof(TEAM)), 0);
-
-    LEAGUE_SNAPSHOT Before;
-    EXPECT_EQ(Backup_Team_Structure(Buffer.data(), 37), 0);
-    EXPECT_TRUE(Last_Error_Contains("nTeam too large in Backup_Team_Structure()"));
-    EXPECT_EQ(Backup_Team_Structure(Buffer.data(), -1), 0);
-    EXPECT_TRUE(Last_Error_Contains("Negative team in Backup_Team_Structure()"));
-    EXPECT_EQ(Errors_Reported(), 2);
-    EXPECT_TRUE(Before.Unchanged());
-
-    Use_Franchise(0, "Zero");
-    Clear_All_Teams();
-    EXPECT_EQ(League.Team[0].nTeamStat[TEAM_STAT_CONTROLLER], CONTROLLER_NOT_IN_USE);
-    EXPECT_EQ(League.Team[36].nTeamStat[TEAM_STAT_CONTROLLER], 0);
-    EXPECT_EQ(League.Team[36].nStadiumStat[4], 0);
-    EXPECT_EQ(Count_Teams(), 0);
-    EXPECT_EQ(Is_Valid_Team(36), 1);
-    EXPECT_EQ(Is_Valid_Team(0), 0);
-    EXPECT_EQ(Is_Valid_Team(41), 0);
 }
