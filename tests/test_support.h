@@ -159,3 +159,32 @@ inline std::vector<std::string> Read_Debug_Log_Lines(bool bDropStamp)
     }
     return Lines;
 }
+
+// A call that must be refused: the value it returns and a text its one
+// report holds (null: the text is not checked).
+struct REFUSAL_CASE {
+    int (*pCall)();
+    int nExpected;
+    const char* szMessage;
+};
+
+// Every call returns its value and reports exactly once, and the league
+// block is left as it was.
+template <size_t N>
+void Expect_Refusals(const REFUSAL_CASE (&Cases)[N])
+{
+    LEAGUE_SNAPSHOT Before;
+    for (const REFUSAL_CASE& Case : Cases) {
+        const char* szWhat = Case.szMessage ? Case.szMessage : "(no message)";
+        Reset_Error_Count();
+        EXPECT_EQ(Case.pCall(), Case.nExpected) << szWhat << " #" << (&Case - Cases);
+        std::string Recent = Get_Recent_Errors();
+        if (Case.szMessage != nullptr) {
+            EXPECT_NE(Recent.substr(0, Recent.find('\n')).find(Case.szMessage), std::string::npos)
+                << "wanted " << Case.szMessage << "\n got " << Recent;
+        }
+        EXPECT_EQ(Get_Error_Count(), 1) << szWhat << " #" << (&Case - Cases);
+    }
+    Reset_Error_Count();
+    EXPECT_TRUE(Before.Unchanged());
+}

@@ -263,11 +263,7 @@ TEST_F(GameRecordTest, TeamCountersAndTotals)
 TEST_F(GameRecordTest, BadIndexesAreRefusedWithTheirMessage)
 {
     static GAME& G = League.Game[12];
-    const struct {
-        int (*pCall)();
-        int nExpected;
-        const char* szMessage;
-    } CASES[] = {
+    const REFUSAL_CASE CASES[] = {
         {[] { return Set_Play_Result(&G.CurrentPlay, 33), 0; }, 0, "nResult out of bounds in Set_Play_Result(pPlay,[33])"},
         {[] { return Get_Game_Player_Stat(&G, 2, 2, 2); }, 0, "bTeam out of bounds in Get_Game_Player_Stat(pGame,[2],2,2)"},
         {[] { return Get_Game_Player_Stat(&G, 1, 51, 2); }, 0, "nSlot out of bounds in Get_Game_Player_Stat(pGame,1,[51],2)"},
@@ -283,13 +279,7 @@ TEST_F(GameRecordTest, BadIndexesAreRefusedWithTheirMessage)
         {[] { return Increment_Game_Team_Total(&G, 1, 20, 5), 0; }, 0,
          "Invalid nStat passed to Increment_Game_Team_Total(pGame,bTeam,[20],nAmount"},
     };
-    for (const auto& Case : CASES) {
-        LEAGUE_SNAPSHOT Before;
-        EXPECT_EQ(Case.pCall(), Case.nExpected) << Case.szMessage;
-        EXPECT_TRUE(Last_Error_Contains(Case.szMessage)) << Case.szMessage;
-        EXPECT_EQ(Errors_Reported(), 1) << Case.szMessage;
-        EXPECT_TRUE(Before.Unchanged()) << Case.szMessage;
-    }
+    Expect_Refusals(CASES);
 }
 
 }  // namespace

@@ -104,11 +104,7 @@ TEST_F(LeagueStructureTest, NamesAreCutZeroFilledAndCheckTheirIndex)
 // (a name reader copies nothing) and writes nothing.
 TEST_F(LeagueStructureTest, AccessorsRefuseBadIndexesWithoutWriting)
 {
-    const struct {
-        int (*pCall)();
-        int nExpected;
-        const char* szMessage;
-    } CASES[] = {
+    const REFUSAL_CASE CASES[] = {
         {[] { Set_League_Abbreviation(2, "X"); return 0; }, 0, "Invalid Set_League_Abbreviation(2) call."},
         {[] { char sz[8] = "West"; Get_Division_Name(8, sz); return std::strcmp(sz, "West"); }, 0,
          "Invalid Get_Division_Name(8) call."},
@@ -127,16 +123,7 @@ TEST_F(LeagueStructureTest, AccessorsRefuseBadIndexesWithoutWriting)
          "nRating out of bounds in Get_Regular_Rating_Mean([27])"},
         {[] { Set_Team_Defense_Alignment(41, 1); return 0; }, 0, "Set_Team_Stat(<41>"},
     };
-    LEAGUE_SNAPSHOT Before;
-    for (const auto& Case : CASES) {
-        const char* szWhat = Case.szMessage ? Case.szMessage : "(no message)";
-        EXPECT_EQ(Case.pCall(), Case.nExpected) << szWhat << " #" << (&Case - CASES);
-        if (Case.szMessage) {
-            EXPECT_TRUE(Last_Error_Contains(Case.szMessage)) << szWhat;
-        }
-        EXPECT_EQ(Errors_Reported(), 1) << szWhat << " #" << (&Case - CASES);
-    }
-    EXPECT_TRUE(Before.Unchanged());
+    Expect_Refusals(CASES);
 }
 
 // ---------------------------------------------------------------------------

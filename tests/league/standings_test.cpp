@@ -242,11 +242,7 @@ TEST_F(StandingsTest, BadIndexesAreRefusedWithTheirMessage)
 {
     Build_Small_League();
     Clear_Standings_Order();
-    const struct {
-        int (*pCall)();
-        int nExpected;
-        const char* szMessage;
-    } CASES[] = {
+    const REFUSAL_CASE CASES[] = {
         {[] { return Count_Team_Results(-1, RESULT_WINS, 0); }, 0, "nTeam out of bounds in Count_Team_Results([-1],0,0)"},
         {[] { return Is_Game_Record_Final(300); }, 0, "nGame out of bounds in Is_Game_Record_Final([300])"},
         {[] { return Get_Team_Standings_Key(41); }, UNUSED_TEAM_STANDINGS_KEY,
@@ -264,13 +260,7 @@ TEST_F(StandingsTest, BadIndexesAreRefusedWithTheirMessage)
         {[] { return Get_Team_Run_Pass_Value(41); }, 0, "nTeam out of bounds in Get_Team_Run_Pass_Value([41])"},
     };
     Set_User_Preference(PREF_SEASON_INDEX, 2);
-    for (const auto& Case : CASES) {
-        LEAGUE_SNAPSHOT Before;
-        EXPECT_EQ(Case.pCall(), Case.nExpected) << Case.szMessage;
-        EXPECT_TRUE(Last_Error_Contains(Case.szMessage)) << Case.szMessage;
-        EXPECT_EQ(Errors_Reported(), 1) << Case.szMessage;
-        EXPECT_TRUE(Before.Unchanged()) << Case.szMessage;
-    }
+    Expect_Refusals(CASES);
 }
 
 // ---------------------------------------------------------------------------

@@ -122,11 +122,7 @@ TEST_F(TeamTest, AccessorsRefuseBadIndexesWithoutWriting)
     Use_Franchise(2, "Two");
     Use_Franchise(5, "Five");
     Add_Player(2, 0, POSITION_CB);
-    const struct {
-        int (*pCall)();
-        int nExpected;
-        const char* szMessage;
-    } CASES[] = {
+    const REFUSAL_CASE CASES[] = {
         {[] { char sz[TEAM_STRING_SIZE]; Get_Team_String(sz, 41, 0); return std::strcmp(sz, "OUTOFRANGE"); }, 0,
          "nTeam >= TOTAL_NUMBER_OF_TEAMS in Get_Team_String(st, [41], 0)"},
         {[] { char sz[TEAM_STRING_SIZE]; Get_Team_String(sz, 3, 8); return static_cast<int>(sz[0]); }, 0,
@@ -170,16 +166,7 @@ TEST_F(TeamTest, AccessorsRefuseBadIndexesWithoutWriting)
         {[] { std::vector<unsigned char> Buffer(TEAM_RECORD_SIZE); return Backup_Team_Structure(Buffer.data(), 37); }, 0,
          "nTeam too large in Backup_Team_Structure()"},
     };
-    LEAGUE_SNAPSHOT Before;
-    for (const auto& Case : CASES) {
-        const char* szWhat = Case.szMessage ? Case.szMessage : "(no message)";
-        EXPECT_EQ(Case.pCall(), Case.nExpected) << szWhat << " #" << (&Case - CASES);
-        if (Case.szMessage) {
-            EXPECT_TRUE(Last_Error_Contains(Case.szMessage)) << szWhat;
-        }
-        EXPECT_EQ(Errors_Reported(), 1) << szWhat << " #" << (&Case - CASES);
-    }
-    EXPECT_TRUE(Before.Unchanged());
+    Expect_Refusals(CASES);
 }
 
 // ---------------------------------------------------------------------------
