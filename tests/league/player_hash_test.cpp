@@ -40,8 +40,9 @@ protected:
         League.Team[nTeam].Player[nSlot].nVital[VITAL_PLAYER_ID] = nID;
         Set_Player_First_Name(nTeam, nSlot, szFirst);
         Set_Player_Last_Name(nTeam, nSlot, szLast);
-        std::memset(League.Team[nTeam].Player[nSlot].szCorvelID, 0, PLAYER_CORVEL_ID_SIZE);
-        std::strncpy(League.Team[nTeam].Player[nSlot].szCorvelID, szCorvel, PLAYER_CORVEL_ID_SIZE - 1);
+        char* szField = League.Team[nTeam].Player[nSlot].szCorvelID;   // cut to the field, as stored
+        std::memset(szField, 0, PLAYER_CORVEL_ID_SIZE);
+        std::memcpy(szField, szCorvel, std::min(std::strlen(szCorvel), size_t(PLAYER_CORVEL_ID_SIZE - 1)));
     }
 };
 
