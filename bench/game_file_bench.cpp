@@ -12,7 +12,7 @@
 #include <cstring>
 #include <string>
 
-#include "league/game_file.h"
+#include "gamefile/game_file.h"
 #include "league/league_data.h"
 #include "league/player.h"
 #include "platform/ui.h"

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "league/random.h"
+#include "base/random.h"
 
 static void Generate_One_Million_Numbers(benchmark::State& State)
 {

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "league/game_file.h"
+#include "gamefile/game_file.h"
 #include "platform/errors.h"
 #include "platform/ui.h"
 

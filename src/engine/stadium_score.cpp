@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "league/int_math.h"
+#include "base/int_math.h"
 #include "league/league_data.h"
 #include "league/team.h"
 #include "platform/errors.h"

@@ -7,11 +7,11 @@
 
 #include "league/cities.h"
 #include "league/inflation.h"
-#include "league/int_math.h"
+#include "base/int_math.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
-#include "league/random.h"
+#include "base/random.h"
 #include "league/team.h"
 #include "platform/errors.h"
 

@@ -3,7 +3,7 @@
 #include "league/inflation.h"
 
 #include "league/league_data.h"
-#include "league/random.h"
+#include "base/random.h"
 
 int Apply_Inflation(int nAmount)
 {

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "league/league_structure.h"
+#include "league/team.h"
 #include "platform/errors.h"
 
 LEAGUE_DATA League;
@@ -32,4 +34,32 @@ void Set_Universe_Word(int nOffset, int nValue)
         return;
     }
     League.Universe.nWord[(nOffset - UNIVERSE_WORD_OFFSET) / 2] = static_cast<int16_t>(nValue);
+}
+
+void Clear_League_Data()
+{
+    Zero_League_Data();
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        for (int nStat = TEAM_STAT_DIVISION; nStat <= TEAM_STAT_CITY; ++nStat)
+            League.Team[t].nTeamStat[nStat] = -1;
+}
+
+int Get_Universe_Stat(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= UNIVERSE_STAT_COUNT) {
+        Report_Error("nIndex out of bounds in Get_Universe_Stat([%d])", nIndex);
+        return 0;
+    }
+    return League.Universe.nStat[nIndex];
+}
+
+void Set_Universe_Stat(int nIndex, int nValue)
+{
+    if (nIndex < 0 || nIndex >= UNIVERSE_STAT_COUNT) {
+        Report_Error("nIndex out of bounds in Set_Universe_Stat([%d],%d)", nIndex, nValue);
+        return;
+    }
+    if (nIndex == WILD_CARD_TEAMS && nValue > MAX_WILD_CARD_TEAMS)
+        Report_Error("nValue too high in Set_Universe_Stat(WILD_CARD_TEAMS, %d)", nValue);
+    League.Universe.nStat[nIndex] = nValue;
 }

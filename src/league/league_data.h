@@ -328,3 +328,14 @@ void Zero_League_Data();
 // 16-bit universe word at a region offset from 2,020 to 2,110 (even).
 int Get_Universe_Word(int nOffset);
 void Set_Universe_Word(int nOffset, int nValue);
+
+// Universe stat by index 0-59; a bad index is reported and gives 0.
+int Get_Universe_Stat(int nIndex);
+// Stores any value at index 0-59. WILD_CARD_TEAMS above 4 is reported as
+// "nValue too high in Set_Universe_Stat(WILD_CARD_TEAMS, %d)" and stored all
+// the same.
+void Set_Universe_Stat(int nIndex, int nValue);
+
+// Zeroes the whole league block; the 36 franchise slots get team stats 0-3
+// of -1 (not in use).
+void Clear_League_Data();

@@ -6,18 +6,19 @@
 #include <cstring>
 
 #include "frontoffice/depth_chart.h"
-#include "league/int_math.h"
+#include "base/int_math.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/rating_spread.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
-#include "league/text_utils.h"
+#include "base/text_utils.h"
+#include "league/league_text.h"
 #include "platform/errors.h"
+#include "platform/ui.h"
 #include "platform/files.h"
 #include "season/draft_state.h"
 #include "season/standings.h"
-#include "shell/main_window.h"
 
 namespace {
 
@@ -318,7 +319,7 @@ void Refresh_Standings()
 void Set_Current_Day(int nWeek)
 {
     Set_User_Preference(PREF_CURRENT_WEEK, nWeek);
-    Update_Main_Window_Title();
+    Refresh_Main_Window_Title();
 }
 
 int Get_Games_Per_Season()

@@ -5,7 +5,7 @@
 
 #include "league/player.h"
 #include "league/player_stats.h"
-#include "league/random.h"
+#include "base/random.h"
 #include "platform/errors.h"
 
 namespace {

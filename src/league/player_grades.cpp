@@ -6,14 +6,14 @@
 #include <cstdint>
 
 #include "league/historical.h"
-#include "league/int_math.h"
+#include "base/int_math.h"
 #include "league/league_structure.h"
 #include "league/overall_rating.h"
 #include "league/player.h"
 #include "league/player_stats.h"
 #include "league/player_stats_internal.h"
 #include "league/player_text.h"
-#include "league/random.h"
+#include "base/random.h"
 #include "season/player_generation.h"
 
 namespace stats_detail {

@@ -9,14 +9,15 @@
 #include <cstdint>
 #include <cstring>
 
-#include "league/int_math.h"
+#include "base/int_math.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/player_stats.h"
-#include "league/random.h"
+#include "base/random.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
-#include "league/text_utils.h"
+#include "base/text_utils.h"
+#include "league/league_text.h"
 #include "platform/errors.h"
 
 namespace {

@@ -8,15 +8,15 @@
 #include <string>
 
 #include "league/inflation.h"
-#include "league/int_math.h"
+#include "base/int_math.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
-#include "league/random.h"
+#include "base/random.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
 #include "league/team_finances.h"
-#include "league/text_utils.h"
+#include "base/text_utils.h"
 #include "platform/errors.h"
 #include "platform/ui.h"
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "league/int_math.h"
+#include "base/int_math.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/team.h"

@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "engine/game_state.h"
-#include "league/int_math.h"
+#include "base/int_math.h"
 #include "league/league_structure.h"
 #include "league/overall_rating.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
-#include "league/text_utils.h"
+#include "base/text_utils.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/ui.h"
@@ -317,26 +317,6 @@ bool Is_Computer_Run(int nTeam)
 
 // ---------------------------------------------------------------------------
 // Universe stats and calendar
-
-int Get_Universe_Stat(int nIndex)
-{
-    if (nIndex < 0 || nIndex >= UNIVERSE_STAT_COUNT) {
-        Report_Error("nIndex out of bounds in Get_Universe_Stat([%d])", nIndex);
-        return 0;
-    }
-    return League.Universe.nStat[nIndex];
-}
-
-void Set_Universe_Stat(int nIndex, int nValue)
-{
-    if (nIndex < 0 || nIndex >= UNIVERSE_STAT_COUNT) {
-        Report_Error("nIndex out of bounds in Set_Universe_Stat([%d],%d)", nIndex, nValue);
-        return;
-    }
-    if (nIndex == WILD_CARD_TEAMS && nValue > MAX_WILD_CARD_TEAMS)
-        Report_Error("nValue too high in Set_Universe_Stat(WILD_CARD_TEAMS, %d)", nValue);
-    League.Universe.nStat[nIndex] = nValue;
-}
 
 int Get_First_Playoff_Week()
 {
@@ -722,14 +702,6 @@ GAME* Find_Team_Game_In_Week(int nWeek, int nTeam)
 
 // ---------------------------------------------------------------------------
 // League state
-
-void Clear_League_Data()
-{
-    Zero_League_Data();
-    for (int t = 0; t < MAX_FRANCHISES; ++t)
-        for (int nStat = TEAM_STAT_DIVISION; nStat <= TEAM_STAT_CITY; ++nStat)
-            League.Team[t].nTeamStat[nStat] = -1;
-}
 
 void Swap_Leagues()
 {

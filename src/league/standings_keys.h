@@ -37,12 +37,6 @@ constexpr int RESULTS_HOME_ONLY = 0x800;   // added to any of the above
 // ---------------------------------------------------------------------------
 // Universe stats and calendar
 
-// Universe stat by index 0-59; a bad index is reported and gives 0.
-int Get_Universe_Stat(int nIndex);
-// Stores any value at index 0-59. WILD_CARD_TEAMS above 4 is reported as
-// "nValue too high in Set_Universe_Stat(WILD_CARD_TEAMS, %d)" and stored all
-// the same.
-void Set_Universe_Stat(int nIndex, int nValue);
 
 // The number of regular-season weeks, which is also the first playoff week
 // (calendar day 0 of the standings area).
@@ -144,9 +138,6 @@ int Get_Team_Game_Index_In_Week(int nWeek, int nTeam);
 // ---------------------------------------------------------------------------
 // League state
 
-// Zeroes the whole league block; the 36 franchise slots get team stats 0-3
-// of -1 (not in use).
-void Clear_League_Data();
 // Every team's division d becomes (d + 4) mod 8; the league names and the
 // division rows follow.
 void Swap_Leagues();

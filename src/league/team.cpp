@@ -6,19 +6,18 @@
 #include <memory>
 
 #include "frontoffice/roster_moves.h"
-#include "league/int_math.h"
+#include "base/int_math.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/player_text.h"
 #include "league/preferences.h"
-#include "league/random.h"
-#include "league/text_utils.h"
+#include "base/random.h"
+#include "base/text_utils.h"
 #include "platform/errors.h"
 #include "platform/resources.h"
 #include "platform/ui.h"
 #include "season/draft_state.h"
 #include "season/player_generation.h"
-#include "shell/main_window.h"
 
 namespace {
 
@@ -1042,4 +1041,22 @@ void Clear_Team(int nTeam)
 void Zero_All_Teams()
 {
     std::memset(League.Team, 0, sizeof(League.Team));
+}
+
+void Fix_Current_Team_Selection()
+{
+    // The viewed team must be a franchise in use or one of the special slots.
+    int nTeam = Get_User_Preference(PREF_CURRENT_TEAM);
+    if (Is_Team_Slot_Used(nTeam) || (nTeam >= FREE_AGENT_TEAM && nTeam < TOTAL_NUMBER_OF_TEAMS))
+        return;
+    int nChoice = -1;
+    for (int t = 0; t < MAX_FRANCHISES && nChoice < 0; ++t) {
+        if (Is_Team_Slot_Used(t) && League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] == 1)
+            nChoice = t;
+    }
+    for (int t = 0; t < MAX_FRANCHISES && nChoice < 0; ++t) {
+        if (Is_Team_Slot_Used(t))
+            nChoice = t;
+    }
+    Set_User_Preference(PREF_CURRENT_TEAM, nChoice < 0 ? 0 : nChoice);
 }

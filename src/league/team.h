@@ -218,3 +218,7 @@ template <typename F> void For_Each_Player_In_Use(F f)
         }
     }
 }
+
+// Makes the viewed team (preference 28) a franchise in use or one of the
+// pools 36-40 again after teams were erased or moved.
+void Fix_Current_Team_Selection();

@@ -9,11 +9,11 @@
 
 #include "league/finance_basics.h"
 #include "league/inflation.h"
-#include "league/int_math.h"
+#include "base/int_math.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/preferences.h"
-#include "league/random.h"
+#include "base/random.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
 #include "platform/errors.h"

@@ -3,11 +3,11 @@
 
 #include <cstdint>
 
-#include "league/int_math.h"
+#include "base/int_math.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player_stats.h"
-#include "league/random.h"
+#include "base/random.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
 #include "league/team_strength.h"
@@ -143,4 +143,34 @@ int Get_Team_Rating_Rank(int nTeam, int nCode)
         return 0;
     return Count_Better_Teams(Get_Team_Strength_By_Code(nTeam, nCode),
                               [nCode](int t) { return static_cast<int64_t>(Get_Team_Strength_By_Code(t, nCode)); });
+}
+
+namespace {
+
+// The original rounding of a x b / c, kept for the rank score only: ties of a
+// negative quotient go one step further down (-7 / 32 gives -1, where the
+// sound rounding used elsewhere gives 0), and the score table depends on it.
+int64_t Mul_Div_Rounded_Down_Negative(int64_t a, int64_t b, int64_t c)
+{
+    if (a == 0)
+        return 0;
+    int64_t q = c == 0 ? 0 : (a * b + c / 2) / c;
+    if (c != 0 && b % c == 0)
+        return q;
+    int nNegative = (a < 0) + (b < 0) + (c < 0);
+    return nNegative == 1 || nNegative == 3 ? q - 1 : q;
+}
+
+}  // namespace
+
+int Scale_Rank_To_Score(int nRank)
+{
+    int64_t n = Count_Teams();
+    int64_t x = n - 2 * static_cast<int64_t>(nRank) - 1;
+    int64_t nScore = Mul_Div_Rounded_Down_Negative(7, x, n) + 7;
+    if (nScore < 0)
+        return 0;
+    if (nScore > 14)
+        return 14;
+    return static_cast<int>(nScore);
 }

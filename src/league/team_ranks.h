@@ -30,3 +30,6 @@ int Get_Team_Defense_Rank(int nTeam);
 // Rank on strength code 40-44 (no team test; any other code ranks 0).
 // A team value outside 0-40 is reported and ranks 0.
 int Get_Team_Rating_Rank(int nTeam, int nCode);
+
+// A team's rank (0 best) among the Count_Teams() teams turned into 0..14.
+int Scale_Rank_To_Score(int nRank);

@@ -6,10 +6,10 @@
 #include <initializer_list>
 
 #include "engine/game_state.h"
-#include "league/int_math.h"
+#include "base/int_math.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
-#include "league/random.h"
+#include "base/random.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
 #include "league/team_finance_stats.h"

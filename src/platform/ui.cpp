@@ -208,3 +208,18 @@ void Set_Echo(bool bEcho)
 }
 
 }  // namespace ui
+
+namespace {
+void (*g_pTitleRefresher)() = nullptr;
+}
+
+void Set_Title_Refresher(void (*pRefresh)())
+{
+    g_pTitleRefresher = pRefresh;
+}
+
+void Refresh_Main_Window_Title()
+{
+    if (g_pTitleRefresher != nullptr)
+        g_pTitleRefresher();
+}

@@ -49,6 +49,12 @@ void Step_Progress_Window(int n);
 void Set_Progress_Text(const char* szText);
 void Close_Progress_Window();
 
+// The main window's title names the season phase. Code below the shell asks
+// for it to be brought up to date; the shell installs what does it (nothing
+// happens until then).
+void Set_Title_Refresher(void (*pRefresh)());
+void Refresh_Main_Window_Title();
+
 // --- The headless backend's model, read and driven by tests ---------------
 
 struct SHOWN_BOX {

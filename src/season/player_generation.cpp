@@ -14,7 +14,7 @@
 #include "league/inflation.h"
 #include "league/league_structure.h"
 #include "league/player.h"
-#include "league/random.h"
+#include "base/random.h"
 #include "league/salary_cap.h"
 #include "platform/errors.h"
 #include "platform/files.h"

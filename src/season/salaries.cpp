@@ -10,7 +10,7 @@
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
-#include "league/random.h"
+#include "base/random.h"
 #include "league/salary_cap.h"
 #include "league/team_finance_stats.h"
 #include "platform/errors.h"

@@ -15,13 +15,7 @@ int g_nRepaints = 0;
 constexpr int PREF_SLOT_SEASON_INDEX = 22;
 constexpr int PREF_SLOT_CURRENT_WEEK = 23;
 constexpr int PREF_SLOT_CURRENT_PAGE = 26;
-constexpr int PREF_SLOT_CURRENT_TEAM = 28;
-constexpr int TEAM_STAT_CONTROLLER = 2;
 
-bool Is_Franchise_In_Use(int nTeam)
-{
-    return nTeam >= 0 && nTeam < MAX_FRANCHISES && League.Team[nTeam].nTeamStat[TEAM_STAT_CONTROLLER] != -1;
-}
 
 }  // namespace
 
@@ -63,24 +57,6 @@ void Set_Draft_Menu_Items(int bRunning)
 int Get_Draft_Menu_Running()
 {
     return g_bDraftMenuRunning;
-}
-
-void Fix_Current_Team_Selection()
-{
-    // The viewed team must be a franchise in use or one of the special slots.
-    int nTeam = League.Preferences.nInt[PREF_SLOT_CURRENT_TEAM];
-    if (Is_Franchise_In_Use(nTeam) || (nTeam >= FREE_AGENT_TEAM && nTeam < TOTAL_NUMBER_OF_TEAMS))
-        return;
-    int nChoice = -1;
-    for (int t = 0; t < MAX_FRANCHISES && nChoice < 0; ++t) {
-        if (Is_Franchise_In_Use(t) && League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] == 1)
-            nChoice = t;
-    }
-    for (int t = 0; t < MAX_FRANCHISES && nChoice < 0; ++t) {
-        if (Is_Franchise_In_Use(t))
-            nChoice = t;
-    }
-    League.Preferences.nInt[PREF_SLOT_CURRENT_TEAM] = nChoice < 0 ? 0 : nChoice;
 }
 
 void Redraw_Main_Window()

@@ -17,9 +17,6 @@ void Set_Main_View_Page(int nPage);
 // Renames the two draft menu items for a running fantasy draft (1) or back (0).
 void Set_Draft_Menu_Items(int bRunning);
 int Get_Draft_Menu_Running();
-// Makes the viewed team (preference 28) a franchise in use or one of the
-// pools 36-40 again after teams were erased or moved.
-void Fix_Current_Team_Selection();
 // Repaints the main window (headless: counts repaints).
 void Redraw_Main_Window();
 int Get_Main_Window_Repaints();

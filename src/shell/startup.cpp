@@ -7,12 +7,13 @@
 #include <cstdlib>
 #include <vector>
 
-#include "league/game_file.h"
-#include "league/random.h"
+#include "gamefile/game_file.h"
+#include "base/random.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/system.h"
 #include "platform/ui.h"
+#include "shell/main_window.h"
 
 unsigned Read_Startup_Flags(int argc, char** argv)
 {
@@ -62,6 +63,7 @@ int Run_Program(int argc, char** argv)
 
     // Without a window every box is shown on the terminal.
     ui::Set_Echo(true);
+    Set_Title_Refresher(Update_Main_Window_Title);
     Set_Startup_Flags(Read_Startup_Flags(argc, argv));
     Start_Debug_Log();
     if (Get_Startup_Flags() & FLAG_IS_NOT_RANDOM)

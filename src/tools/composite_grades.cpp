@@ -5,9 +5,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "league/int_math.h"
+#include "base/int_math.h"
 #include "league/player.h"
-#include "league/random.h"
+#include "base/random.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "league/cities.h"
 #include "league/preferences.h"
-#include "league_fixture.h"
+#include "league/league_fixture.h"
 #include "test_support.h"
 
 namespace {

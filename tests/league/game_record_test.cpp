@@ -12,7 +12,7 @@
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/preferences.h"
-#include "league_fixture.h"
+#include "league/league_fixture.h"
 #include "test_support.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "league/historical.h"
 #include "league/preferences.h"
 #include "schedule/season_progress.h"
-#include "league_fixture.h"
+#include "league/league_fixture.h"
 #include "test_support.h"
 
 namespace {

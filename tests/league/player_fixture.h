@@ -9,9 +9,9 @@
 
 #include "league/player.h"
 #include "league/preferences.h"
-#include "league/random.h"
+#include "base/random.h"
 #include "league/team.h"
-#include "league_fixture.h"
+#include "league/league_fixture.h"
 #include "season/player_generation.h"
 #include "test_support.h"
 

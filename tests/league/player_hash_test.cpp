@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "league/player_hash.h"
-#include "league_fixture.h"
+#include "league/league_fixture.h"
 #include "test_support.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "league/overall_rating.h"
-#include "player_fixture.h"
+#include "league/player_fixture.h"
 
 namespace {
 

@@ -23,7 +23,7 @@
 #include "league/preferences.h"
 #include "league/team.h"
 #include "league/team_finance_stats.h"
-#include "player_fixture.h"
+#include "league/player_fixture.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "league/calendar.h"
 #include "league/player_text.h"
 #include "league/season_lines.h"
-#include "player_fixture.h"
+#include "league/player_fixture.h"
 
 namespace {
 

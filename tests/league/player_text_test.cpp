@@ -8,7 +8,7 @@
 
 #include "league/player_stats.h"
 #include "league/player_text.h"
-#include "player_fixture.h"
+#include "league/player_fixture.h"
 
 namespace {
 

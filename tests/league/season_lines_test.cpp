@@ -7,7 +7,7 @@
 
 #include "league/preferences.h"
 #include "league/season_lines.h"
-#include "league_fixture.h"
+#include "league/league_fixture.h"
 #include "test_support.h"
 
 namespace {

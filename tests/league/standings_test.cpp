@@ -10,7 +10,7 @@
 
 #include "league/preferences.h"
 #include "league/standings_keys.h"
-#include "league_fixture.h"
+#include "league/league_fixture.h"
 #include "test_support.h"
 
 namespace {

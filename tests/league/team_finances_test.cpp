@@ -8,7 +8,7 @@
 #include "league/cities.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
-#include "league/random.h"
+#include "base/random.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
 #include "league/team_finance_stats.h"

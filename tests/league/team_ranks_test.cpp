@@ -3,11 +3,11 @@
 #include <initializer_list>
 
 #include "league/preferences.h"
-#include "league/random.h"
+#include "base/random.h"
 #include "league/team_ranks.h"
 #include "league/team_schedule.h"
 #include "league/team_strength.h"
-#include "league_fixture.h"
+#include "league/league_fixture.h"
 #include "test_support.h"
 
 namespace {
@@ -147,3 +147,13 @@ TEST_F(TeamRanksTest, TiedTeamsShareTheBetterRankAndBadTeamsRankZero)
 }
 
 }  // namespace
+
+TEST_F(LeagueTest, RankScoresAreSymmetric)
+{
+    Use_Franchises(32);
+    // 7 + 7 (31 - 2 rank) / 32, with negative ties rounded down: rank 15 gives
+    // 7 + 7 / 32 = 7, rank 16 gives 7 + (-7 / 32 -> -1) = 6.
+    const int Scores[][2] = {{0, 14}, {8, 10}, {15, 7}, {16, 6}, {23, 4}, {31, 0}, {-100, 14}, {100, 0}};
+    for (const auto& s : Scores)
+        EXPECT_EQ(Scale_Rank_To_Score(s[0]), s[1]) << s[0];
+}

@@ -8,7 +8,7 @@
 #include "league/team_finance_stats.h"
 #include "league/team_schedule.h"
 #include "season/draft_pool.h"
-#include "league_fixture.h"
+#include "league/league_fixture.h"
 #include "test_support.h"
 
 namespace {

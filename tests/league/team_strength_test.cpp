@@ -4,9 +4,9 @@
 #include <limits>
 
 #include "league/preferences.h"
-#include "league/random.h"
+#include "base/random.h"
 #include "league/team_strength.h"
-#include "league_fixture.h"
+#include "league/league_fixture.h"
 #include "test_support.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/team.h"
-#include "league_fixture.h"
+#include "league/league_fixture.h"
 #include "test_support.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "league/league_data.h"
+#include "league/team.h"
 #include "platform/errors.h"
 #include "platform/ui.h"
 #include "shell/main_window.h"

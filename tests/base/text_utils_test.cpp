@@ -9,9 +9,10 @@
 #include <utility>
 
 #include "league/preferences.h"
-#include "league/text_utils.h"
+#include "base/text_utils.h"
+#include "league/league_text.h"
 #include "platform/resources.h"
-#include "league_fixture.h"
+#include "league/league_fixture.h"
 #include "test_support.h"
 
 namespace {

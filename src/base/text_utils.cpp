@@ -1,7 +1,7 @@
 // Bounded copying, the CSV splitter, line readers and writers, and the
 // case and padding helpers. Number and name texts are in number_text.cpp.
 
-#include "league/text_utils.h"
+#include "base/text_utils.h"
 
 #include <sys/stat.h>
 

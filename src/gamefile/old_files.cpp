@@ -1,6 +1,6 @@
 // Files of older versions and the repairs every loaded league gets.
 
-#include "league/old_files.h"
+#include "gamefile/old_files.h"
 
 #include <algorithm>
 #include <cerrno>

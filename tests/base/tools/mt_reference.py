@@ -5,7 +5,7 @@ The 1998 reference MT19937 with its two-step 69069 initialisation, written
 from the published algorithm without looking at the C++ code. Its output was
 pasted as literals into tests/league/random_test.cpp:
 
-    python3 tests/league/tools/mt_reference.py
+    python3 tests/base/tools/mt_reference.py
 
 prints, for the seeds 4357 and 12345, the first five outputs and the 1000th.
 

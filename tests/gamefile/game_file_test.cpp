@@ -13,14 +13,14 @@
 #include <string>
 #include <vector>
 
-#include "league/game_file.h"
+#include "gamefile/game_file.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
-#include "league/old_files.h"
+#include "gamefile/old_files.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/team.h"
-#include "league_fixture.h"
+#include "league/league_fixture.h"
 #include "test_support.h"
 #include "tools/player_repairs.h"
 

@@ -1,16 +1,14 @@
 // The generator against an independent reference, the draws built on it, and
 // the arithmetic helpers at their edges.
 //
-// The reference outputs below were printed by tests/league/tools/mt_reference.py,
+// The reference outputs below were printed by tests/base/tools/mt_reference.py,
 // a separate Python implementation of the 1998 MT19937 with its 69069 seeding,
 // which checks itself against CPython's own generator loaded with that state.
 
 #include <climits>
 #include <cstdint>
 
-#include "league/random.h"
-#include "league/league_structure.h"
-#include "league_fixture.h"
+#include "base/random.h"
 #include "test_support.h"
 
 namespace {
@@ -99,15 +97,4 @@ TEST(Arithmetic, SqrtAndBandsAtTheirEdges)
     const int Bands[][2] = {{560, 0}, {561, 1}, {1000, 8}, {1300, 13}, {INT_MAX, 13}, {INT_MIN, 0}};
     for (const auto& b : Bands)
         EXPECT_EQ(Get_Value_Band(b[0]), b[1]) << b[0];
-}
-
-class ArithmeticRank : public LeagueTest {};
-
-TEST_F(ArithmeticRank, RankScoresAreSymmetric)
-{
-    Use_Franchises(32);
-    // 7 + 7 (31 - 2 rank) / 32, rounded: the middle two ranks share 7.
-    const int Scores[][2] = {{0, 14}, {8, 10}, {15, 7}, {16, 7}, {23, 4}, {31, 0}, {-100, 14}, {100, 0}};
-    for (const auto& s : Scores)
-        EXPECT_EQ(Scale_Rank_To_Score(s[0]), s[1]) << s[0];
 }

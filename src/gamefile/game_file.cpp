@@ -2,7 +2,7 @@
 // loading it back through a scratch block with the rebuilds a loaded league
 // needs.
 
-#include "league/game_file.h"
+#include "gamefile/game_file.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,7 +26,7 @@
 #include "league/default_settings.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
-#include "league/old_files.h"
+#include "gamefile/old_files.h"
 #include "league/player.h"
 #include "league/player_hash.h"
 #include "league/preferences.h"

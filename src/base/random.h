@@ -43,8 +43,6 @@ int Mul_Div_Rounded(int a, int b, int c);
 // negated root of -x (Get_Rounded_Sqrt(-10) = -3).
 int Get_Rounded_Sqrt(int x);
 
-// A team's rank (0 best) among the Count_Teams() teams turned into 0..14.
-int Scale_Rank_To_Score(int nRank);
 
 // clamp(trunc((x + 29) / 59) - 9, 0, 13).
 int Get_Value_Band(int x);

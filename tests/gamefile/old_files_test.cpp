@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "league/game_file.h"
+#include "gamefile/game_file.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
-#include "league/old_files.h"
+#include "gamefile/old_files.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/team.h"
@@ -26,7 +26,7 @@
 #include "season/fantasy_draft.h"
 #include "season/player_generation.h"
 #include "season/salaries.h"
-#include "league_fixture.h"
+#include "league/league_fixture.h"
 #include "test_support.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Common text routines: bounded copying and appending, the CSV field
 // splitter, line readers and log-line writers, money and number text, number
-// words, week, date, position, depth-slot and rating names, team display
-// names, and small case and padding helpers.
+// words, dates, and small case and padding helpers. Nothing here knows the
+// league; the display names of league things are in league/league_text.h.
 //
 // They work on NUL-terminated 8-bit (Windows-1252) byte strings in buffers
 // the caller supplies. Routines without a size argument write into a buffer
@@ -11,12 +11,17 @@
 #include <cstdarg>
 #include <cstddef>
 #include <cstdio>
+#include <string>
 
 #include "platform/errors.h"
 
 constexpr int TEXT_BUFFER_SIZE = 2048;
 
 // ---- Bounded copying ------------------------------------------------------
+
+// Copies a text into a caller's buffer, cut at TEXT_BUFFER_SIZE. Only the
+// text and its terminator are written, so the buffer need only hold the text.
+void Put_Text(char* szBuffer, const std::string& Text);
 
 // Copies at most nSize - 1 bytes and always terminates (nSize > 0); the rest
 // of the nSize bytes is zero-filled, so a fixed record field keeps no stale
@@ -99,31 +104,12 @@ void Get_Cardinal_Words(char* szBuffer, int n);
 // "one hundred and first".
 void Get_Ordinal_Words(char* szBuffer, int n);
 
-// ---- Names --------------------------------------------------------------------
+// ---- Dates --------------------------------------------------------------------
 
-// Positions 0-14 from the string table, 15 "Any Position", else "<Error>".
-void Get_Position_Name(int nPos, char* szBuffer);
-void Get_Position_Name_Lower(int nPos, char* szBuffer);
-// Depth-chart slots 0-42; any other slot gives an empty text.
-void Get_Depth_Slot_Abbreviation(int nSlot, char* szBuffer);
-void Get_Depth_Slot_Name(int nSlot, char* szBuffer);
-// Ratings 0-26; any other an empty text.
-void Get_Rating_Name(int nRating, char* szBuffer);
-// Week -1 is the current week.
-void Get_Week_Name(int nWeek, char* szBuffer);
-void Get_Week_Name_Long(int nWeek, char* szBuffer);
 // "September 7" for a day number (0 = January 1, taken modulo 365).
 void Format_Day_Of_Year(int nDay, char* szBuffer);
 // "September 7, 2019".
 void Format_Date_With_Year(int nDay, int nYear, char* szBuffer);
-
-// Team display names (team values 0-40, -1 or ALL_TEAMS the league average,
-// 128 NO_TEAM).
-void Get_Team_City(int nTeam, char* szBuffer);
-void Get_Team_Nickname(int nTeam, char* szBuffer);
-void Get_Team_Full_Name(int nTeam, char* szBuffer);
-void Get_Team_Short_Name(int nTeam, char* szBuffer);
-void Get_Gm_Face_Image_Path(int nTeam, char* szBuffer);
 
 // ---- Case, padding and editing (in place) ---------------------------------------
 

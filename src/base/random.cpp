@@ -5,13 +5,12 @@
 // restored with a game. std::mt19937 is not used because its seeding differs,
 // and a given seed must give the reference sequence.
 
-#include "league/random.h"
+#include "base/random.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "league/int_math.h"
-#include "league/league_structure.h"
+#include "base/int_math.h"
 
 namespace {
 
@@ -128,18 +127,6 @@ int Get_Rounded_Sqrt(int x)
     if (x < 0)
         return -static_cast<int>(std::sqrt(static_cast<double>(-x)) + 0.5);
     return static_cast<int>(std::sqrt(static_cast<double>(x)) + 0.5);
-}
-
-int Scale_Rank_To_Score(int nRank)
-{
-    int n = Count_Teams();
-    int64_t x = static_cast<int64_t>(n) - 2 * static_cast<int64_t>(nRank) - 1;
-    int64_t nScore = static_cast<int64_t>(Mul_Div_Rounded(7, Clamp_To_Int(x), n)) + 7;
-    if (nScore < 0)
-        return 0;
-    if (nScore > 14)
-        return 14;
-    return static_cast<int>(nScore);
 }
 
 int Get_Value_Band(int x)
