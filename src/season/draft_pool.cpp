@@ -31,14 +31,14 @@ int Playoff_Tier(int nTeam)
 // Larger keys pick earlier.
 long long Draft_Sort_Key(int nTeam)
 {
-    int nYear = League.Preferences.nInt[PREF_SEASON_INDEX];
-    if (League.Preferences.nInt[PREF_CURRENT_WEEK] == OFFSEASON_WEEK)
+    int nYear = Get_Current_Season_Index();
+    if (Get_Current_Week() == OFFSEASON_WEEK)
         --nYear;
     long long nWins = 0, nLosses = 0, nPlace = 0;
     if (Is_Team_Slot_Used(nTeam) && nYear >= 0 && nYear < YEARLY_RECORD_YEARS) {
-        nWins = League.Team[nTeam].bYearly[nYear][YEARLY_WINS];
-        nLosses = League.Team[nTeam].bYearly[nYear][YEARLY_LOSSES];
-        nPlace = League.Team[nTeam].nYearly[nYear][OVERALL_PLACE_INT];
+        nWins = Get_Team_Yearly_Char(nTeam, nYear, YEARLY_WINS);
+        nLosses = Get_Team_Yearly_Char(nTeam, nYear, YEARLY_LOSSES);
+        nPlace = Get_Team_Yearly_Int(nTeam, nYear, OVERALL_PLACE_INT);
     }
     return ((6 - Playoff_Tier(nTeam)) * 100LL - (nWins - nLosses)) * 100 + nPlace;
 }

@@ -2,6 +2,7 @@
 
 #include "frontoffice/college_count.h"
 #include "league/league_data.h"
+#include "league/league_structure.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"
@@ -15,7 +16,7 @@ constexpr int PLAYOFF_WEEK_COUNT = 6;
 
 int Is_College_Draft_Running()
 {
-    if (League.Preferences.nInt[PREF_DRAFT_ROUND] >= DRAFT_OVER_ROUND)
+    if (Get_User_Preference(PREF_DRAFT_ROUND) >= DRAFT_OVER_ROUND)
         return 0;
     return Count_College_Players() > 0 ? 1 : 0;
 }
@@ -47,7 +48,7 @@ int Is_Season_Complete()
     // Least version until the playoff bracket is built: the season counts as
     // complete once the calendar has moved past all six playoff weeks (the
     // bracket's champion slot decides it with the season cycle).
-    int nWeek = League.Preferences.nInt[PREF_CURRENT_WEEK];
+    int nWeek = Get_Current_Week();
     int nFirstPlayoffWeek = Get_First_Playoff_Week();
     if (nWeek == 0 || nWeek == OFFSEASON_WEEK || nFirstPlayoffWeek <= 0)
         return 0;
