@@ -45,10 +45,10 @@ long long Draft_Sort_Key(int nTeam)
 
 }  // namespace
 
-int Check_Draft_Pool()
+bool Check_Draft_Pool()
 {
-    // Ending a draft whose pool ran empty, with its notice and the next
-    // season's set-up, is the draft loop's work; here the pool only answers.
+    // Rule now: the pool only answers; it does not end a draft whose pool ran
+    // empty (no notice, no next season's set-up).
     return Is_College_Draft_Running();
 }
 
@@ -60,7 +60,6 @@ void Prepare_Draft_Pool()
             Clear_Player(t, s);
         }
     }
-    // The new class of prospects comes with the rookie generator.
 }
 
 void Set_Draft_Order()
