@@ -1,6 +1,4 @@
-// The end-of-game rule and the overtime period length. The rest of the end of
-// a game (its pages, the games-played credit, the results) comes with the
-// engine's game-finishing code.
+// The end-of-game rule and the overtime period length.
 #include "engine/game_state.h"
 
 #include <cstdint>
@@ -16,11 +14,11 @@ constexpr int64_t MAX_PERIOD_LENGTH = INT16_MAX - SECONDS_OF_REGULATION;
 
 }  // namespace
 
-int Is_Playoff_Game(const GAME* pGame)
+bool Is_Playoff_Game(const GAME* pGame)
 {
     if (!pGame)
-        return 0;
-    return pGame->nWeek >= Get_First_Playoff_Week() ? 1 : 0;
+        return false;
+    return pGame->nWeek >= Get_First_Playoff_Week();
 }
 
 int Get_Overtime_Period_Length(const GAME* pGame)
@@ -36,24 +34,24 @@ int Get_Overtime_Period_Length(const GAME* pGame)
     return static_cast<int>(nLength);
 }
 
-int Is_Game_Over(const GAME* pGame)
+bool Is_Game_Over(const GAME* pGame)
 {
     if (!pGame)
-        return 0;
+        return false;
     const int c = pGame->nClock;
     // 64-bit so that the margin of damaged scores cannot overflow.
     const int64_t h = pGame->nScore[GAME_SIDE_HOME];
     const int64_t a = pGame->nScore[GAME_SIDE_AWAY];
     const bool bTry = Is_Conversion_Attempt(pGame);
-    const bool bPlayoff = Is_Playoff_Game(pGame) != 0;
+    const bool bPlayoff = Is_Playoff_Game(pGame);
 
     if (c < SECONDS_OF_REGULATION)
-        return 0;
+        return false;
     if (c == SECONDS_OF_REGULATION && !bTry && h != a)
-        return 1;
+        return true;
     // Regular-season ties stand when the league plays no overtime.
     if (!bPlayoff && !bTry && Get_User_Preference(PREF_SEASON_RULE_175) == 0)
-        return 1;
+        return true;
 
     const int nRule = Get_User_Preference(bPlayoff ? PREF_OVERTIME_RULE_2 : PREF_OVERTIME_RULE);
     const int nPeriodEnd = SECONDS_OF_REGULATION + Get_Overtime_Period_Length(pGame);
@@ -61,24 +59,22 @@ int Is_Game_Over(const GAME* pGame)
 
     switch (nRule) {
     case OVERTIME_SUDDEN_DEATH:
-        if (bDecided)
-            return 1;
-        return c >= nPeriodEnd ? 1 : 0;
+        return bDecided || c >= nPeriodEnd;
     case OVERTIME_SIX_POINT_THRESHOLD:
     case OVERTIME_SIX_POINT_THRESHOLD_NO_TIES: {
         if (nRule == OVERTIME_SIX_POINT_THRESHOLD && c >= nPeriodEnd)
-            return 1;
+            return true;
         // A lead under 6 waits until the trailing side has had the ball.
         const int nPossession = pGame->nOvertimePossession;
         if (h > a && h - a <= 5 && !(nPossession & OVERTIME_AWAY_HAD_BALL))
-            return 0;
+            return false;
         if (a > h && a - h <= 5 && !(nPossession & OVERTIME_HOME_HAD_BALL))
-            return 0;
-        return bDecided ? 1 : 0;
+            return false;
+        return bDecided;
     }
     case OVERTIME_SUDDEN_DEATH_NO_TIES:
-        return bDecided ? 1 : 0;
+        return bDecided;
     default:
-        return 0;
+        return false;
     }
 }

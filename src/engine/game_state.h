@@ -9,15 +9,15 @@ constexpr int OVERTIME_SIX_POINT_THRESHOLD = 1;
 constexpr int OVERTIME_SUDDEN_DEATH_NO_TIES = 2;
 constexpr int OVERTIME_SIX_POINT_THRESHOLD_NO_TIES = 3;
 
-// 1 for a game played from the league's first playoff week on.
-int Is_Playoff_Game(const GAME* pGame);
+// True for a game played from the league's first playoff week on.
+bool Is_Playoff_Game(const GAME* pGame);
 
 // Seconds of one overtime period: 900 in the playoffs, else the
 // minutes-per-period preference x 60. A length a damaged file makes 0 or
 // negative counts as 900. 900 for no record.
 int Get_Overtime_Period_Length(const GAME* pGame);
 
-// 1 when the game has ended by the clock, the score and the overtime rule of
-// the season or the playoffs; 0 otherwise and for no record. Nothing stores
-// the verdict: it is computed from the record each time.
-int Is_Game_Over(const GAME* pGame);
+// True when the game has ended by the clock, the score and the overtime rule
+// of the season or the playoffs; false otherwise and for no record. Nothing
+// stores the verdict: it is computed from the record each time.
+bool Is_Game_Over(const GAME* pGame);

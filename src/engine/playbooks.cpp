@@ -1,9 +1,7 @@
-// Team playbooks.
+// Team playbooks: the reset of their categories and call tallies.
 //
-// The built-in play tables, the default plays and notes, and the offensive
-// system of each team come with the engine's play calling; until then a
-// reset gives every team the default categories and clean tallies, and keeps
-// the plays it holds.
+// Rule now: a reset writes the default category names and clears the call
+// tallies of both areas; the plays and the notes stay as stored.
 
 #include "engine/playbooks.h"
 
@@ -11,6 +9,7 @@
 
 #include "league/league_data.h"
 #include "league/league_structure.h"
+#include "league/team.h"
 
 namespace {
 
@@ -24,12 +23,12 @@ constexpr const char* DEFENSIVE_CATEGORIES[DEFENSIVE_CATEGORY_COUNT] = {
 static_assert(OFFENSIVE_TALLIES_OFFSET < OFFENSIVE_NOTES_OFFSET && OFFENSIVE_NOTES_OFFSET < OFFENSIVE_PLAYBOOK_SIZE);
 static_assert(DEFENSIVE_TALLIES_OFFSET < DEFENSIVE_NOTES_OFFSET && DEFENSIVE_NOTES_OFFSET < DEFENSIVE_PLAYBOOK_SIZE);
 
-void Write_Categories(uint8_t* pArea, const char* const* pNames, int nCount)
+void Write_Categories(int nTeam, int nSide, const char* const* pNames, int nCount)
 {
     for (int i = 0; i < nCount; ++i) {
-        char* pField = reinterpret_cast<char*>(pArea) + PLAYBOOK_CATEGORY_NAME_SIZE * i;
-        std::memset(pField, 0, PLAYBOOK_CATEGORY_NAME_SIZE);
-        std::strncpy(pField, pNames[i], PLAYBOOK_CATEGORY_NAME_SIZE - 1);
+        char Field[PLAYBOOK_CATEGORY_NAME_SIZE] = {};
+        std::strncpy(Field, pNames[i], PLAYBOOK_CATEGORY_NAME_SIZE - 1);
+        Set_Team_Playbook_Bytes(nTeam, nSide, PLAYBOOK_CATEGORY_NAME_SIZE * i, Field, PLAYBOOK_CATEGORY_NAME_SIZE);
     }
 }
 
@@ -39,10 +38,9 @@ void Reset_Team_Playbooks()
 {
     const int nTeams = Count_Teams();
     for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t) {
-        TEAM& Team = League.Team[t];
-        Write_Categories(Team.OffensivePlaybook, OFFENSIVE_CATEGORIES, OFFENSIVE_CATEGORY_COUNT);
-        Write_Categories(Team.DefensivePlaybook, DEFENSIVE_CATEGORIES, DEFENSIVE_CATEGORY_COUNT);
-        std::memset(Team.OffensivePlaybook + OFFENSIVE_TALLIES_OFFSET, 0, OFFENSIVE_NOTES_OFFSET - OFFENSIVE_TALLIES_OFFSET);
-        std::memset(Team.DefensivePlaybook + DEFENSIVE_TALLIES_OFFSET, 0, DEFENSIVE_NOTES_OFFSET - DEFENSIVE_TALLIES_OFFSET);
+        Write_Categories(t, SIDE_OFFENSE, OFFENSIVE_CATEGORIES, OFFENSIVE_CATEGORY_COUNT);
+        Write_Categories(t, SIDE_DEFENSE, DEFENSIVE_CATEGORIES, DEFENSIVE_CATEGORY_COUNT);
+        Clear_Team_Playbook_Bytes(t, SIDE_OFFENSE, OFFENSIVE_TALLIES_OFFSET, OFFENSIVE_NOTES_OFFSET - OFFENSIVE_TALLIES_OFFSET);
+        Clear_Team_Playbook_Bytes(t, SIDE_DEFENSE, DEFENSIVE_TALLIES_OFFSET, DEFENSIVE_NOTES_OFFSET - DEFENSIVE_TALLIES_OFFSET);
     }
 }

@@ -1,11 +1,9 @@
-// The stadium score. The engine's full stadium model comes with the game
-// simulation; this is the score of the stadium's stored quality values.
+// The stadium score, from the stadium's stored quality values.
 #include "engine/stadium_score.h"
 
 #include <cstdint>
 
 #include "base/int_math.h"
-#include "league/league_data.h"
 #include "league/team.h"
 #include "platform/errors.h"
 
@@ -19,11 +17,12 @@ constexpr int STADIUM_QUALITY_C = 7;
 
 int Get_Team_Stadium_Score(int nTeam)
 {
-    if (!Check_Team_Index("Get_Team_Stadium_Score", nTeam))
+    if (!Check_Team_Index(__func__, nTeam))
         return 0;
-    const int32_t* nStat = League.Team[nTeam].nStadiumStat;
     // Stored values come from files; the sum is taken in 64 bits.
-    int64_t nScore = (2 * (static_cast<int64_t>(nStat[STADIUM_QUALITY_A]) + nStat[STADIUM_QUALITY_B]) +
-                      nStat[STADIUM_QUALITY_C]) / 5;
+    const int64_t nA = Get_Team_Stadium_Stat(nTeam, STADIUM_QUALITY_A);
+    const int64_t nB = Get_Team_Stadium_Stat(nTeam, STADIUM_QUALITY_B);
+    const int64_t nC = Get_Team_Stadium_Stat(nTeam, STADIUM_QUALITY_C);
+    int64_t nScore = (2 * (nA + nB) + nC) / 5;
     return Clamp_To_Int(nScore);
 }

@@ -1,7 +1,7 @@
-// Contract figures of a roster. The front office's own contract worth (with
-// bonuses and the player's value) comes with the contract negotiations; until
-// then the worth of a contract is what is left to pay on it: the yearly
-// salary times the years left.
+// Contract figures of a roster.
+//
+// Rule now: a contract is worth what is left to pay on it, the yearly salary
+// times the years left (bonuses and the player's value are not weighed).
 #include "frontoffice/contracts.h"
 
 #include "league/league_data.h"
@@ -17,16 +17,16 @@ constexpr int64_t CONTRACT_TOTAL_SCALE = 2000;
 
 int64_t Get_Team_Contract_Total(int nTeam)
 {
-    if (!Check_Team_Index("Get_Team_Contract_Total", nTeam))
+    if (!Check_Team_Index(__func__, nTeam))
         return 0;
     int64_t nWorth = 0;
-    for (const PLAYER& Player : League.Team[nTeam].Player) {
-        if (Player.nVital[VITAL_PLAYER_ID] == 0)
+    for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+        if (Get_Player_Vital_Stat(nTeam, s, VITAL_PLAYER_ID) == 0)
             continue;
-        int64_t nYears = Player.nVital[VITAL_CONTRACT_YEARS_LEFT];
+        int64_t nYears = Get_Player_Vital_Stat(nTeam, s, VITAL_CONTRACT_YEARS_LEFT);
         // A contract with no years left is worth nothing more.
         if (nYears > 0)
-            nWorth += static_cast<int64_t>(Player.nVital[VITAL_SALARY]) * nYears;
+            nWorth += static_cast<int64_t>(Get_Player_Vital_Stat(nTeam, s, VITAL_SALARY)) * nYears;
     }
     return nWorth * CONTRACT_TOTAL_SCALE;
 }

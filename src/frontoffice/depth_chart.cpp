@@ -1,3 +1,7 @@
+// Depth charts of the teams.
+//
+// Rule now: only the returners, which the team record keeps, are chosen; no
+// depth-chart order is kept, so there are no starters or backups to order.
 #include "frontoffice/depth_chart.h"
 
 #include "frontoffice/roster_moves.h"
@@ -5,10 +9,6 @@
 #include "league/league_structure.h"
 #include "league/team.h"
 #include "platform/errors.h"
-
-// Least versions: the depth-chart orders and the playbook check come with the
-// front office and the engine's playbooks; until then only the returners,
-// which the team record already keeps, are chosen.
 
 namespace {
 
@@ -45,7 +45,7 @@ void Auto_Set_All_Depth_Charts(int bFlag)
 void Auto_Set_Depth_Chart(int nTeam, int nUnit, int bFlag)
 {
     (void)bFlag;
-    if (!Check_Unit_Arguments("Auto_Set_Depth_Chart", nTeam, nUnit))
+    if (!Check_Unit_Arguments(__func__, nTeam, nUnit))
         return;
     if (nUnit == 2)
         Choose_Returners(nTeam);   // the special-teams unit holds the returners
@@ -53,11 +53,13 @@ void Auto_Set_Depth_Chart(int nTeam, int nUnit, int bFlag)
 
 void Sort_Depth_Chart_Backups(int nTeam, int nUnit)
 {
-    Check_Unit_Arguments("Sort_Depth_Chart_Backups", nTeam, nUnit);
+    // Rule now: no order is kept, so only the arguments are checked.
+    Check_Unit_Arguments(__func__, nTeam, nUnit);
 }
 
 void Check_Defensive_Playbook(int nTeam)
 {
+    // Rule now: the plays are not matched to the alignment; only the team is checked.
     if (!Is_Valid_Team(nTeam))
-        Report_Error("nTeam out of bounds in Check_Defensive_Playbook([%d])", nTeam);
+        Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
 }

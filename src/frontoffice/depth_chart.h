@@ -1,7 +1,8 @@
 // Depth charts of the teams: which players start and back up at each slot.
 #pragma once
 
-// Re-sets the depth charts and the returners of every team in use.
+// Re-sets the depth charts and the returners of every team in use (bFlag is
+// kept for the callers; the rule now does not read it).
 void Auto_Set_All_Depth_Charts(int bFlag);
 // Orders one unit of the team (0 offence, 1 defence, 2 special teams) so that
 // its first depth-chart slots hold the starters.

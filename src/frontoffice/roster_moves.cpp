@@ -12,15 +12,15 @@ constexpr int EXCESS_ROSTER_SIZE = 52;
 
 }  // namespace
 
-int Release_Excess_Player(int nTeam)
+bool Release_Excess_Player(int nTeam)
 {
-    // Least version until the front office is built: the weakest player by
-    // overall rating leaves (the full version weighs value and contracts).
-    if (!Check_Team_Index("Release_Excess_Player", nTeam))
-        return 0;
+    // Rule now: the weakest player by overall rating leaves (value and
+    // contracts are not weighed).
+    if (!Check_Team_Index(__func__, nTeam))
+        return false;
     int nPlayers = Count_Team_Players(nTeam);
     if (nPlayers < EXCESS_ROSTER_SIZE)
-        return 0;
+        return false;
     int nWeakest = 0;
     float fWeakest = Get_Player_Overall_Rating(nTeam, 0);
     for (int s = 1; s < nPlayers; ++s) {
@@ -33,20 +33,20 @@ int Release_Excess_Player(int nTeam)
     if (nTeam == FREE_AGENT_TEAM) {
         // Released from the pool he leaves the league; the pool stays compact.
         Remove_Player_From_Roster(nTeam, nWeakest);
-        return 1;
+        return true;
     }
-    return Find_Free_Agent_Slot(nTeam, nWeakest) >= 0 ? 1 : 0;
+    return Find_Free_Agent_Slot(nTeam, nWeakest) >= 0;
 }
 
 int Choose_Team_Returner(int nTeam, int nKind)
 {
-    // Least version until depth charts are built: the first back or receiver.
+    // Rule now: the first back or receiver in roster order.
     if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-        Report_Error("nTeam out of bounds in Choose_Team_Returner([%d],%d)", nTeam, nKind);
+        Report_Error("nTeam out of bounds in %s([%d],%d)", __func__, nTeam, nKind);
         return -1;
     }
     if (nKind < RETURNER_KICKOFF || nKind > RETURNER_PUNT) {
-        Report_Error("nKind out of bounds in Choose_Team_Returner(%d,[%d])", nTeam, nKind);
+        Report_Error("nKind out of bounds in %s(%d,[%d])", __func__, nTeam, nKind);
         return -1;
     }
     int nPlayers = Count_Team_Players(nTeam);

@@ -1,10 +1,10 @@
-// Roster moves of the front office that the league records call.
+// Roster moves of the front office.
 #pragma once
 
 // When the team holds 52 or more players, releases its weakest one (by
-// overall rating) and returns 1; else 0. A free agent released from the pool
+// overall rating) and returns true; else false. A free agent released from the pool
 // leaves the league, and the pool stays compact.
-int Release_Excess_Player(int nTeam);
+bool Release_Excess_Player(int nTeam);
 
 // Chooses a returner of kind 0 (kick-offs) or 1 (punts) among the team's
 // backs and receivers, stores it with Set_Team_Returner and returns its

@@ -36,7 +36,6 @@
 #include "platform/files.h"
 #include "platform/ui.h"
 #include "season/draft_pool.h"
-#include "season/leaders.h"
 #include "shell/main_window.h"
 #include "tools/player_repairs.h"
 
@@ -743,8 +742,6 @@ int Load_Universe_Database(const char* szPath)
         Build_Corvel_ID_Hash();
         Build_Player_ID_Hash();
         Set_Draft_Menu_Items(League.Universe.nStat[FANTASY_DRAFT_RUNNING] >= 1 ? 1 : 0);
-        Update_Leader_Lists(2);
-        Build_All_Time_Leader_Tables();
         Repair_Player_Ratings();
         Sanity_Check_Player_IDs();
         Fix_Low_Speed_Ratings();

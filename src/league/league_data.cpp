@@ -63,3 +63,27 @@ void Set_Universe_Stat(int nIndex, int nValue)
         Report_Error("nValue too high in Set_Universe_Stat(WILD_CARD_TEAMS, %d)", nValue);
     League.Universe.nStat[nIndex] = nValue;
 }
+
+void Get_League_Game_Path(char* szOut, size_t nOutSize)
+{
+    if (szOut == nullptr || nOutSize == 0)
+        return;
+    size_t n = ::strnlen(League.szCurrentGamePath, sizeof(League.szCurrentGamePath));
+    if (n > nOutSize - 1)
+        n = nOutSize - 1;
+    std::memcpy(szOut, League.szCurrentGamePath, n);
+    szOut[n] = '\0';
+}
+
+void Set_Season_Bookkeeping_Bytes(size_t nOffset, const void* pData, size_t nSize)
+{
+    if (nOffset > SEASON_BOOKKEEPING_SIZE || nSize > SEASON_BOOKKEEPING_SIZE - nOffset) {
+        Report_Error("bytes out of bounds in %s([%zu],%p,[%zu])", __func__, nOffset, pData, nSize);
+        return;
+    }
+    if (pData == nullptr) {
+        Report_Error("pData null in %s(%zu,null,%zu)", __func__, nOffset, nSize);
+        return;
+    }
+    std::memcpy(League.SeasonBookkeeping + nOffset, pData, nSize);
+}

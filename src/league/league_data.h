@@ -339,3 +339,11 @@ void Set_Universe_Stat(int nIndex, int nValue);
 // Zeroes the whole league block; the 36 franchise slots get team stats 0-3
 // of -1 (not in use).
 void Clear_League_Data();
+
+// The stored path of the current game (the block's first field), cut to
+// nOutSize - 1 bytes and always terminated; nothing for a null or empty buffer.
+void Get_League_Game_Path(char* szOut, size_t nOutSize);
+
+// Copies nSize bytes into the season bookkeeping area from nOffset. Bytes
+// outside the area (or null data) are reported and nothing is written.
+void Set_Season_Bookkeeping_Bytes(size_t nOffset, const void* pData, size_t nSize);

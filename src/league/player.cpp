@@ -826,3 +826,23 @@ void Fill_Missing_Player_Measures()
         }
     }
 }
+
+void Set_Player_Vital_Stat(int nTeam, int nSlot, int nCode, int nValue)
+{
+    if (!Is_Team_Index(nTeam)) {
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d,%d)", __func__, nTeam, nSlot, nCode, nValue);
+        return;
+    }
+    if (!Is_Slot_Index(nSlot)) {
+        Report_Error("nSlot out of bounds in %s(%d,[%d],%d,%d)", __func__, nTeam, nSlot, nCode, nValue);
+        return;
+    }
+    if (nCode < 0 || nCode >= NUMBER_OF_VITAL_STATS) {
+        Report_Error("nCode out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, nCode, nValue);
+        return;
+    }
+    constexpr int MAX_SEASONS_PLAYED = 30;
+    if (nCode == VITAL_SEASONS_PLAYED && nValue > MAX_SEASONS_PLAYED)
+        nValue = MAX_SEASONS_PLAYED;
+    Player_At(nTeam, nSlot).nVital[nCode] = nValue;
+}

@@ -211,6 +211,9 @@ template <size_t N> int Get_Player_Position_Name(char (&szOut)[N], int nTeam, in
 
 // Stored codes 0-25 (repairing potential and peak start) and computed 100-102.
 int Get_Player_Vital_Stat(int nTeam, int nSlot, int nCode);
+// Stores stored code 0-25; seasons played (code 8) is kept at most 30. A bad
+// team, slot or code is reported and nothing is stored.
+void Set_Player_Vital_Stat(int nTeam, int nSlot, int nCode, int nValue);
 // -1 for slot 255, else vital stat 0.
 int Get_Player_ID(int nTeam, int nSlot);
 // Current year - birth year.

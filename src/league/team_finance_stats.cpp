@@ -643,3 +643,16 @@ int Get_Team_Totals_Stat_Rank(int nTeam, int nCategory, int nStat)
             nRank++;
     return nRank;
 }
+
+int Get_Team_Stored_Financial_Stat(int nTeam, int nStat)
+{
+    if (!In_Range(nTeam, 0, LAST_TEAM)) {
+        Report_Error("nTeam out of bounds in %s([%d],%d)", __func__, nTeam, nStat);
+        return 0;
+    }
+    if (!In_Range(nStat, 0, FINANCIAL_STAT_COUNT - 1)) {
+        Report_Error("nStat out of bounds in %s(%d,[%d])", __func__, nTeam, nStat);
+        return 0;
+    }
+    return League.Team[nTeam].nFinancialStat[nStat];
+}

@@ -111,6 +111,9 @@ constexpr int FINANCE_LEVEL_STANDARD = 1000;   // levels while owner mode is off
 // gives 0; codes 50-109 are computed as documented at FINANCIAL_STAT_CODE,
 // the rest are stored values. A bad team or code is reported and gives 0.
 int Get_Team_Financial_Stat(int nTeam, int nStat);
+// The stored value of code 0-79 of team 0-40 as it is, whatever owner mode
+// is. A bad team or code is reported and gives 0.
+int Get_Team_Stored_Financial_Stat(int nTeam, int nStat);
 
 // Stores code 0-79 of team 0-36; cash (code 68) is held within
 // FINANCE_CASH_MINIMUM..FINANCE_CASH_MAXIMUM. NO_TEAM is ignored; any other

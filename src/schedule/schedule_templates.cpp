@@ -11,8 +11,8 @@
 // moves up to column 13 and columns 14-15 are empty (day 0, kick-off 0), so
 // the template holds 16 empty cells, as a 16-game table of 17 weeks does.
 //
-// The pairings of the table (fields 0 and 1) and the other season tables
-// come with the schedule generator.
+// Rule now: only the day and kick-off fields are kept; the pairings (fields 0
+// and 1) and field 4 are not.
 
 #include "schedule/schedule_templates.h"
 

@@ -11,7 +11,7 @@ constexpr int SCHEDULE_TEMPLATE_OUT_OF_RANGE = -128;
 
 // Field 2 (day number) or 3 (kick-off hhmm) of cell (row 0-16, column 0-15);
 // -128 when an argument is out of range. Fields 0, 1 (the teams' table
-// slots) and 4 give -128 until the schedule generator brings the full tables.
+// slots) and 4 give -128: this table keeps no pairings.
 int Get_Schedule_Template_Value(int nRow, int nColumn, int nField);
 
 // 6 (Sunday) for a day number below 1, else (day number + 3) mod 7

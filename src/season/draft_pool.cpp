@@ -31,24 +31,24 @@ int Playoff_Tier(int nTeam)
 // Larger keys pick earlier.
 long long Draft_Sort_Key(int nTeam)
 {
-    int nYear = League.Preferences.nInt[PREF_SEASON_INDEX];
-    if (League.Preferences.nInt[PREF_CURRENT_WEEK] == OFFSEASON_WEEK)
+    int nYear = Get_Current_Season_Index();
+    if (Get_Current_Week() == OFFSEASON_WEEK)
         --nYear;
     long long nWins = 0, nLosses = 0, nPlace = 0;
     if (Is_Team_Slot_Used(nTeam) && nYear >= 0 && nYear < YEARLY_RECORD_YEARS) {
-        nWins = League.Team[nTeam].bYearly[nYear][YEARLY_WINS];
-        nLosses = League.Team[nTeam].bYearly[nYear][YEARLY_LOSSES];
-        nPlace = League.Team[nTeam].nYearly[nYear][OVERALL_PLACE_INT];
+        nWins = Get_Team_Yearly_Char(nTeam, nYear, YEARLY_WINS);
+        nLosses = Get_Team_Yearly_Char(nTeam, nYear, YEARLY_LOSSES);
+        nPlace = Get_Team_Yearly_Int(nTeam, nYear, OVERALL_PLACE_INT);
     }
     return ((6 - Playoff_Tier(nTeam)) * 100LL - (nWins - nLosses)) * 100 + nPlace;
 }
 
 }  // namespace
 
-int Check_Draft_Pool()
+bool Check_Draft_Pool()
 {
-    // Ending a draft whose pool ran empty, with its notice and the next
-    // season's set-up, is the draft loop's work; here the pool only answers.
+    // Rule now: the pool only answers; it does not end a draft whose pool ran
+    // empty (no notice, no next season's set-up).
     return Is_College_Draft_Running();
 }
 
@@ -60,7 +60,6 @@ void Prepare_Draft_Pool()
             Clear_Player(t, s);
         }
     }
-    // The new class of prospects comes with the rookie generator.
 }
 
 void Set_Draft_Order()

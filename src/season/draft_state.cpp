@@ -2,6 +2,7 @@
 
 #include "frontoffice/college_count.h"
 #include "league/league_data.h"
+#include "league/league_structure.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"
@@ -13,18 +14,17 @@ constexpr int PLAYOFF_WEEK_COUNT = 6;
 
 }  // namespace
 
-int Is_College_Draft_Running()
+bool Is_College_Draft_Running()
 {
-    if (League.Preferences.nInt[PREF_DRAFT_ROUND] >= DRAFT_OVER_ROUND)
-        return 0;
-    return Count_College_Players() > 0 ? 1 : 0;
+    if (Get_User_Preference(PREF_DRAFT_ROUND) >= DRAFT_OVER_ROUND)
+        return false;
+    return Count_College_Players() > 0;
 }
 
 void Rank_Free_Agent_Pool()
 {
-    // Least version until free agency is built: close the gaps and order the
-    // pool by overall rating, best first (the salary and position orders and
-    // the topping-up of the pool come with the season cycle).
+    // Rule now: close the gaps and order the pool by overall rating, best
+    // first (no salary or position order, no topping-up of the pool).
     Compact_Team_Roster(FREE_AGENT_TEAM);
     int n = Count_Team_Players(FREE_AGENT_TEAM);
     float Key[PLAYERS_PER_TEAM];
@@ -42,14 +42,13 @@ void Rank_Free_Agent_Pool()
     }
 }
 
-int Is_Season_Complete()
+bool Is_Season_Complete()
 {
-    // Least version until the playoff bracket is built: the season counts as
-    // complete once the calendar has moved past all six playoff weeks (the
-    // bracket's champion slot decides it with the season cycle).
-    int nWeek = League.Preferences.nInt[PREF_CURRENT_WEEK];
+    // Rule now: the season is complete once the calendar has moved past all
+    // six playoff weeks (the bracket's champion slot is not consulted).
+    int nWeek = Get_Current_Week();
     int nFirstPlayoffWeek = Get_First_Playoff_Week();
     if (nWeek == 0 || nWeek == OFFSEASON_WEEK || nFirstPlayoffWeek <= 0)
-        return 0;
-    return nWeek >= nFirstPlayoffWeek + PLAYOFF_WEEK_COUNT ? 1 : 0;
+        return false;
+    return nWeek >= nFirstPlayoffWeek + PLAYOFF_WEEK_COUNT;
 }

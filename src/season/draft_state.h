@@ -1,15 +1,14 @@
-// Season-cycle queries and the free-agent pool upkeep that the league records
-// need before the season cycle itself is built.
+// Season-cycle queries and the free-agent pool upkeep.
 #pragma once
 
-// 1 while the college draft runs: the draft round (preference 36) is below 7
-// and the college pools (teams 38-40) still hold players. No side effects:
-// readers ask this, only the draft loop may end a draft.
-int Is_College_Draft_Running();
+// True while the college draft runs: the draft round (preference 36) is
+// below 7 and the college pools (teams 38-40) still hold players. No side
+// effects: readers ask this, only the draft loop may end a draft.
+bool Is_College_Draft_Running();
 
 // Sorts the free-agent pool (team 36) by overall rating, best first, after
 // closing any gaps in it.
 void Rank_Free_Agent_Pool();
 
-// 1 once the playoffs of the current season are over.
-int Is_Season_Complete();
+// True once the playoffs of the current season are over.
+bool Is_Season_Complete();

@@ -1,7 +1,4 @@
 // The fantasy draft's state and the file older saved games kept it in.
-//
-// The draft itself (its order, picks, prompts and menus) comes with the
-// season cycle; loading an older game only needs the state back.
 
 #include "season/fantasy_draft.h"
 
@@ -17,15 +14,16 @@
 static_assert(FANTASY_DRAFT_STATE_OFFSET + FANTASY_DRAFT_STATE_SIZE <= SEASON_BOOKKEEPING_SIZE);
 static_assert(16 + 4 * 100 * 36 + 100 * 36 == FANTASY_DRAFT_STATE_SIZE);
 
-int Load_Fantasy_Draft_File()
+bool Load_Fantasy_Draft_File()
 {
-    const size_t nName = ::strnlen(League.szCurrentGamePath, sizeof(League.szCurrentGamePath));
-    if (nName == 0)
-        return 0;
-    const std::string Path = std::string(League.szCurrentGamePath, nName) + ".draft";
+    char szGame[sizeof(LEAGUE_DATA::szCurrentGamePath)];
+    Get_League_Game_Path(szGame, sizeof(szGame));
+    if (szGame[0] == '\0')
+        return false;
+    const std::string Path = std::string(szGame) + ".draft";
     FILE* pFile = files::Open_File(Path.c_str(), "rb");
     if (pFile == nullptr)
-        return 0;
+        return false;
     // Read whole before anything is replaced: a short file leaves the state
     // as it was rather than half overwritten.
     std::vector<unsigned char> State(FANTASY_DRAFT_STATE_SIZE);
@@ -34,8 +32,8 @@ int Load_Fantasy_Draft_File()
     if (nRead != State.size()) {
         Write_Debug_Log("%s holds %zu of the %zu bytes of a fantasy draft; not read", Path.c_str(), nRead,
                         FANTASY_DRAFT_STATE_SIZE);
-        return 0;
+        return false;
     }
-    std::memcpy(League.SeasonBookkeeping + FANTASY_DRAFT_STATE_OFFSET, State.data(), State.size());
-    return 1;
+    Set_Season_Bookkeeping_Bytes(FANTASY_DRAFT_STATE_OFFSET, State.data(), State.size());
+    return true;
 }

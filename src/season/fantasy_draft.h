@@ -15,10 +15,10 @@
 #include <cstddef>
 
 constexpr size_t FANTASY_DRAFT_STATE_SIZE = 18016;
-// Offset of the state within League.SeasonBookkeeping.
+// Offset of the state within the season bookkeeping area.
 constexpr size_t FANTASY_DRAFT_STATE_OFFSET = 0;
 
 // Reads "%s.draft", the current game's name with ".draft", over the state.
 // A missing file is no error and changes nothing; so does a file shorter
-// than the state (noted in the debug log). Returns 1 when the state was read.
-int Load_Fantasy_Draft_File();
+// than the state (noted in the debug log). True when the state was read.
+bool Load_Fantasy_Draft_File();

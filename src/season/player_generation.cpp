@@ -1,9 +1,8 @@
-// Making players: the least the league records need until the player
-// lifecycle is built. Names come from the shipped name lists; ratings,
-// heights and weights are drawn around plain position profiles; the salary
-// scale is the league's full minimum-salary table. The draft-class generator,
-// colleges, uniform numbers and the yearly measure averages come with the
-// season cycle.
+// Making players: names from the shipped name lists, ratings, heights and
+// weights, unique IDs, and the minimum-salary scale that prices them.
+//
+// Rule now: ratings, heights and weights are drawn around plain position
+// profiles (no draft classes, colleges, uniform numbers or potential).
 #include "season/player_generation.h"
 
 #include <cstdio>
@@ -167,7 +166,7 @@ void Pick_Random_First_Name()
     }
 }
 
-int Take_Cached_First_Name(char* szOut, size_t nOutSize)
+bool Take_Cached_First_Name(char* szOut, size_t nOutSize)
 {
     for (char* szEntry : FirstNameCache) {
         if (szEntry[0] != '\0') {
@@ -176,11 +175,11 @@ int Take_Cached_First_Name(char* szOut, size_t nOutSize)
             szName[CACHED_FIRST_NAME_SIZE - 1] = '\0';
             std::memset(szEntry, 0, CACHED_FIRST_NAME_SIZE);
             Copy_Cut(szOut, nOutSize, szName);
-            return 1;
+            return true;
         }
     }
     Copy_Cut(szOut, nOutSize, "");
-    return 0;
+    return false;
 }
 
 void Reset_Name_Pool()
@@ -197,9 +196,9 @@ void Reset_Name_Pool()
 
 void Generate_Player_Ratings(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Generate_Player_Ratings", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
-    int nPosition = League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
+    int nPosition = Get_Player_Position(nTeam, nSlot);
     for (int nRating = 0; nRating < NUMBER_OF_RATINGS; ++nRating) {
         int nValue;
         if (nRating == RATING_HEALTH || nRating == RATING_DURABILITY)
@@ -214,13 +213,13 @@ void Generate_Player_Ratings(int nTeam, int nSlot)
 
 void Fit_Player_Ratings_To_Target(int nTeam, int nSlot, int nPosition, float fFactor)
 {
-    if (!Check_Player_Address("Fit_Player_Ratings_To_Target", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS) {
-        Report_Error("nPosition out of bounds in Fit_Player_Ratings_To_Target(%d,%d,[%d],%f)", nTeam, nSlot, nPosition, fFactor);
+        Report_Error("nPosition out of bounds in %s(%d,%d,[%d],%f)", __func__, nTeam, nSlot, nPosition, fFactor);
         return;
     }
-    League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION] = nPosition;
+    Set_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION, nPosition);
     Generate_Player_Ratings(nTeam, nSlot);
     // An average starter rates 70; the factor moves the target from there.
     float fTarget = 70.0f * fFactor;
@@ -248,7 +247,7 @@ int Get_Average_Player_Weight(int nPosition)
 int Generate_Player_Height(int nPosition)
 {
     if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS) {
-        Report_Error("nPosition out of bounds in Generate_Player_Height([%d])", nPosition);
+        Report_Error("nPosition out of bounds in %s([%d])", __func__, nPosition);
         return 0;
     }
     return AVERAGE_HEIGHT[nPosition] - 2 + Get_Random_Below(5);
@@ -256,11 +255,11 @@ int Generate_Player_Height(int nPosition)
 
 int Generate_Player_Weight(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Generate_Player_Weight", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
-    int nPosition = League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
+    int nPosition = Get_Player_Position(nTeam, nSlot);
     if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS) {
-        Report_Error("Position out of bounds in Generate_Player_Weight(%d,%d) [%d]", nTeam, nSlot, nPosition);
+        Report_Error("Position out of bounds in %s(%d,%d) [%d]", __func__, nTeam, nSlot, nPosition);
         return 0;
     }
     return AVERAGE_WEIGHT[nPosition] - 10 + Get_Random_Below(21);
@@ -271,7 +270,7 @@ int Make_Unique_Player_Id(int nTeam, int nSlot)
     auto Is_Taken = [nTeam, nSlot](int nID) {
         for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
             for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
-                if ((t != nTeam || s != nSlot) && League.Team[t].Player[s].nVital[VITAL_PLAYER_ID] == nID)
+                if ((t != nTeam || s != nSlot) && Get_Player_Vital_Stat(t, s, VITAL_PLAYER_ID) == nID)
                     return true;
             }
         }
@@ -284,10 +283,10 @@ int Make_Unique_Player_Id(int nTeam, int nSlot)
     }
     // Practically unreachable: one above the largest ID in use.
     int nLargest = 0;
-    for (const TEAM& Team : League.Team) {
-        for (const PLAYER& Player : Team.Player) {
-            if (Player.nVital[VITAL_PLAYER_ID] > nLargest)
-                nLargest = Player.nVital[VITAL_PLAYER_ID];
+    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            if (Get_Player_Vital_Stat(t, s, VITAL_PLAYER_ID) > nLargest)
+                nLargest = Get_Player_Vital_Stat(t, s, VITAL_PLAYER_ID);
         }
     }
     return nLargest + 1;
@@ -310,17 +309,17 @@ int Get_Minimum_Salary(int nSeasons)
 
 int Get_Player_Minimum_Salary(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Minimum_Salary", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
-    return Get_Minimum_Salary(League.Team[nTeam].Player[nSlot].nVital[VITAL_SEASONS_PLAYED]);
+    return Get_Minimum_Salary(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SEASONS_PLAYED));
 }
 
 int Scale_To_Salary_Cap(int nAmount)
 {
-    int64_t nCap = League.Universe.nStat[SALARY_CAP];
+    int64_t nCap = Get_Universe_Stat(SALARY_CAP);
     if (nCap == 0) {
         // No cap: the base level moved by inflation.
-        int64_t nInflation = League.Universe.nStat[INFLATION_FACTOR];
+        int64_t nInflation = Get_Universe_Stat(INFLATION_FACTOR);
         nCap = (nInflation * BASE_SALARY_CAP + 500) / 1000;
         if (nInflation < 0 && nInflation % 1000 != 0)
             nCap -= 1;

@@ -1,9 +1,5 @@
 // Making players: names from the name lists, ratings, heights and weights,
 // unique IDs, and the salary scale that prices them.
-//
-// The least the league records need until the player lifecycle is built: the
-// full generator (draft classes, colleges, uniform numbers, potential) comes
-// with the season cycle.
 #pragma once
 
 #include <cstddef>
@@ -20,9 +16,9 @@ void Get_Random_Last_Name(char* szOut, size_t nOutSize);
 // Refills the 100-entry first-name cache from random lines of the first-name
 // list (nothing when the list is missing or empty).
 void Pick_Random_First_Name();
-// Moves the first non-empty cached first name into szOut and returns 1; 0 (and
-// an empty szOut) when the cache is empty.
-int Take_Cached_First_Name(char* szOut, size_t nOutSize);
+// Moves the first non-empty cached first name into szOut and returns true;
+// false (and an empty szOut) when the cache is empty.
+bool Take_Cached_First_Name(char* szOut, size_t nOutSize);
 // Forgets the loaded lists and empties the cache (the lists are read again on
 // the next draw; tests and a change of list use it).
 void Reset_Name_Pool();

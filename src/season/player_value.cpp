@@ -1,10 +1,8 @@
 // A player's projected peak and his scouted figures.
 //
-// Until the season cycle brings the yearly ageing of ratings, the potential
-// is the player's present overall (what a player already at his peak age
-// gets), and until it brings the scouting uncertainty, scouts see a player's
-// figures as they are (what perfect scouting gives). Both full versions come
-// with that subsystem.
+// Rule now: the potential is the player's present overall (what a player
+// already at his peak age gets), and scouts see a player's figures as they
+// are (what perfect scouting gives).
 #include "season/player_value.h"
 
 #include <cmath>
@@ -13,7 +11,7 @@
 
 float Compute_Player_Potential(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Compute_Player_Potential", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0.0f;
     if (!Is_Player_Slot_Used(nTeam, nSlot))
         return 0.0f;

@@ -1,9 +1,5 @@
 // A player's worth as the front office sees it: his projected peak and his
 // figures as the user's scouts report them.
-//
-// The least the statistics codes need until the player lifecycle is built:
-// the full versions (ratings aged year by year to the peak age, and the
-// scouting uncertainty of the user's club) come with the season cycle.
 #pragma once
 
 // The projected overall rating at the player's peak age (a whole number as a

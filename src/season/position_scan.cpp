@@ -20,12 +20,12 @@ constexpr int LAST_OLD_POSITION = 13;
 void Scan_Player_Records_On_Load()
 {
     For_Each_Player_In_Use([](int t, int s) {
-        int32_t& nPosition = League.Team[t].Player[s].nVital[VITAL_POSITION];
+        const int nPosition = Get_Player_Position(t, s);
         if (nPosition == POSITION_RB) {
             if (Get_Player_Rated_Measure(t, s) >= FULLBACK_MEASURE)
-                nPosition = POSITION_FB;
+                Set_Player_Vital_Stat(t, s, VITAL_POSITION, POSITION_FB);
         } else if (nPosition >= POSITION_FB && nPosition <= LAST_OLD_POSITION) {
-            nPosition = nPosition + 1;
+            Set_Player_Vital_Stat(t, s, VITAL_POSITION, nPosition + 1);
         }
     });
 }

@@ -40,12 +40,18 @@ constexpr const char* SALARY_QUESTION =
     "Would you like Vazarudu Kelvo to automatically fix this data?";
 constexpr const char* CASH_QUESTION = "Fix negative team cash levels caused by corrupt salary data?";
 
-// The salary a corrupt one is repaired to. Pricing the contract from the
-// player's value comes with the contract code; until then a corrupt salary
-// falls to the league minimum for his credited seasons.
+// The salary a corrupt one is repaired to. Rule now: the league minimum for
+// his credited seasons (the contract is not priced from his value).
 int Repaired_Salary(int nTeam, int nSlot)
 {
     return Get_Player_Minimum_Salary(nTeam, nSlot);
+}
+
+// A player in the slot whose salary is above the limit.
+bool Is_Corrupt_Salary(int nTeam, int nSlot, int nLimit)
+{
+    return Get_Player_Vital_Stat(nTeam, nSlot, VITAL_PLAYER_ID) != 0 &&
+           Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY) > nLimit;
 }
 
 }  // namespace
@@ -82,32 +88,32 @@ int Get_Inflated_Cap_Third()
     return Mul_Div_Rounded(nLevel, 1, 3000);
 }
 
-int Update_Rookie_Contract(int nTeam, int nSlot, int bSetBonus)
+bool Update_Rookie_Contract(int nTeam, int nSlot, int bSetBonus)
 {
     if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-        Report_Error("nTeam out of bounds in Update_Rookie_Contract([%d],%d,%d)", nTeam, nSlot, bSetBonus);
-        return 0;
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d)", __func__, nTeam, nSlot, bSetBonus);
+        return false;
     }
     if (nSlot < 0 || nSlot >= PLAYERS_PER_TEAM) {
-        Report_Error("nSlot out of bounds in Update_Rookie_Contract(%d,[%d],%d)", nTeam, nSlot, bSetBonus);
-        return 0;
+        Report_Error("nSlot out of bounds in %s(%d,[%d],%d)", __func__, nTeam, nSlot, bSetBonus);
+        return false;
     }
-    PLAYER& Player = League.Team[nTeam].Player[nSlot];
-    const int nDraftYear = Player.nVital[VITAL_DRAFTED_BY] % DRAFT_YEAR_DIVISOR;
-    if (nDraftYear < FIRST_ROOKIE_CONTRACT_YEAR || Player.nVital[VITAL_CONTRACT_LENGTH] >= ROOKIE_CONTRACT_LENGTH)
-        return 0;
-    Player.nVital[VITAL_CONTRACT_LENGTH] = ROOKIE_CONTRACT_LENGTH;
-    Player.nVital[VITAL_CONTRACT_YEARS_LEFT] = nDraftYear - (FIRST_ROOKIE_CONTRACT_YEAR - 1);
+    auto Vital = [nTeam, nSlot](int nCode) { return Get_Player_Vital_Stat(nTeam, nSlot, nCode); };
+    const int nDraftYear = Vital(VITAL_DRAFTED_BY) % DRAFT_YEAR_DIVISOR;
+    if (nDraftYear < FIRST_ROOKIE_CONTRACT_YEAR || Vital(VITAL_CONTRACT_LENGTH) >= ROOKIE_CONTRACT_LENGTH)
+        return false;
+    Set_Player_Vital_Stat(nTeam, nSlot, VITAL_CONTRACT_LENGTH, ROOKIE_CONTRACT_LENGTH);
+    Set_Player_Vital_Stat(nTeam, nSlot, VITAL_CONTRACT_YEARS_LEFT, nDraftYear - (FIRST_ROOKIE_CONTRACT_YEAR - 1));
     if (bSetBonus) {
-        const int nPick = Player.nVital[VITAL_DRAFT_PICK];
+        const int nPick = Vital(VITAL_DRAFT_PICK);
         const int nRound = nPick / DRAFT_ROUND_DIVISOR;
         const int nPlace = (nPick % DRAFT_ROUND_DIVISOR) / DRAFT_PICK_DIVISOR;
         const int nSlotBonus = Get_Draft_Slot_Bonus(nRound - 1, nPlace - 1);
         const int nFloor = nSlotBonus - nSlotBonus / 5;
-        if (Player.nVital[VITAL_SIGNING_BONUS] < nFloor)
-            Player.nVital[VITAL_SIGNING_BONUS] = nFloor;
+        if (Vital(VITAL_SIGNING_BONUS) < nFloor)
+            Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SIGNING_BONUS, nFloor);
     }
-    return 1;
+    return true;
 }
 
 void Update_All_Rookie_Contract_Values(int nMode)
@@ -116,7 +122,7 @@ void Update_All_Rookie_Contract_Values(int nMode)
         if (!Is_Team_Slot_Used(t))
             continue;
         for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
-            if (League.Team[t].Player[s].nVital[VITAL_PLAYER_ID] != 0)
+            if (Get_Player_Vital_Stat(t, s, VITAL_PLAYER_ID) != 0)
                 Update_Rookie_Contract(t, s, nMode);
         }
     }
@@ -130,8 +136,7 @@ void Check_Fix_Salary_Data()
         if (!Is_Team_Slot_Used(t))
             continue;
         for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
-            const PLAYER& Player = League.Team[t].Player[s];
-            if (Player.nVital[VITAL_PLAYER_ID] != 0 && Player.nVital[VITAL_SALARY] > nLimit) {
+            if (Is_Corrupt_Salary(t, s, nLimit)) {
                 bCorrupt = true;
                 break;
             }
@@ -143,16 +148,15 @@ void Check_Fix_Salary_Data()
         if (!Is_Team_Slot_Used(t))
             continue;
         for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
-            PLAYER& Player = League.Team[t].Player[s];
-            if (Player.nVital[VITAL_PLAYER_ID] != 0 && Player.nVital[VITAL_SALARY] > nLimit)
-                Player.nVital[VITAL_SALARY] = Repaired_Salary(t, s);
+            if (Is_Corrupt_Salary(t, s, nLimit))
+                Set_Player_Vital_Stat(t, s, VITAL_SALARY, Repaired_Salary(t, s));
         }
     }
     if (Show_Message_Box(CASH_QUESTION, "Fix cash levels?", BOX_YESNO) != ID_YES)
         return;
     const int nCash = std::clamp(Get_Inflated_Base_Amount(), CASH_MINIMUM, CASH_MAXIMUM);
     for (int t = 0; t < MAX_FRANCHISES; ++t) {
-        if (Is_Team_Slot_Used(t) && League.Team[t].nFinancialStat[FINANCE_CASH] < 0)
+        if (Is_Team_Slot_Used(t) && Get_Team_Stored_Financial_Stat(t, FINANCE_CASH) < 0)
             Set_Team_Financial_Stat(t, FINANCE_CASH, nCash);
     }
 }

@@ -18,10 +18,10 @@ int Get_Inflated_Cap_Third();
 // A player drafted from 2020 on whose contract length (vital stat 25) is
 // below 4 gets the four-year rookie contract: vital stat 25 := 4 and the
 // years left (vital stat 12) := draft year - 2019; with bSetBonus a bonus
-// below four fifths of his draft slot's bonus is raised to that. 1 when the
-// player got the rookie contract, 0 otherwise (a bad team or slot is
+// below four fifths of his draft slot's bonus is raised to that. True when
+// the player got the rookie contract, false otherwise (a bad team or slot is
 // reported).
-int Update_Rookie_Contract(int nTeam, int nSlot, int bSetBonus);
+bool Update_Rookie_Contract(int nTeam, int nSlot, int bSetBonus);
 
 // Update_Rookie_Contract for every player of the franchises in use; nMode is
 // its bSetBonus (the loader passes 0, the database builder 1).

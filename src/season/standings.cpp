@@ -1,11 +1,11 @@
+// The season's standings.
 #include "season/standings.h"
 
 #include "league/standings_keys.h"
 
-// Least version: the playoff seeding and the other standings stats come with
-// the season cycle; until then the standings are the overall places and the
-// division rows.
 void Update_Standings()
 {
+    // Rule now: the standings are the overall places and the division rows,
+    // rebuilt from the standings order (no playoff seeding).
     Clear_Standings_Order();
 }

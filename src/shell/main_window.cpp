@@ -4,18 +4,15 @@
 #include <cstring>
 
 #include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/preferences.h"
 #include "platform/errors.h"
 
 namespace {
 
 char g_szTitle[MAIN_TITLE_SIZE];
-int g_bDraftMenuRunning = 0;
+bool g_bDraftMenuRunning = false;
 int g_nRepaints = 0;
-
-constexpr int PREF_SLOT_SEASON_INDEX = 22;
-constexpr int PREF_SLOT_CURRENT_WEEK = 23;
-constexpr int PREF_SLOT_CURRENT_PAGE = 26;
-
 
 }  // namespace
 
@@ -23,11 +20,11 @@ void Format_Main_Title(char* szBuffer)
 {
     if (szBuffer == nullptr)
         return;
-    int nYear = League.Universe.nStat[FIRST_SEASON_YEAR] + League.Preferences.nInt[PREF_SLOT_SEASON_INDEX];
-    int nWeek = League.Preferences.nInt[PREF_SLOT_CURRENT_WEEK];
-    if (League.Universe.nStat[FANTASY_DRAFT_RUNNING] >= 1)
+    const int nYear = Get_Current_Year();
+    const int nWeek = Get_Current_Week();
+    if (Get_Universe_Stat(FANTASY_DRAFT_RUNNING) >= 1)
         std::snprintf(szBuffer, MAIN_TITLE_SIZE, "%s - %d Fantasy Draft", PRODUCT_NAME, nYear);
-    else if (nWeek >= 100)
+    else if (nWeek >= OFFSEASON_WEEK)
         std::snprintf(szBuffer, MAIN_TITLE_SIZE, "%s - %d Offseason", PRODUCT_NAME, nYear);
     else
         std::snprintf(szBuffer, MAIN_TITLE_SIZE, "%s - %d Week %d", PRODUCT_NAME, nYear, nWeek + 1);
@@ -45,16 +42,16 @@ const char* Get_Main_Window_Title()
 
 void Set_Main_View_Page(int nPage)
 {
-    League.Preferences.nInt[PREF_SLOT_CURRENT_PAGE] = nPage;
+    Set_User_Preference(PREF_MAIN_PAGE, nPage);
     Redraw_Main_Window();
 }
 
 void Set_Draft_Menu_Items(int bRunning)
 {
-    g_bDraftMenuRunning = bRunning ? 1 : 0;
+    g_bDraftMenuRunning = bRunning != 0;
 }
 
-int Get_Draft_Menu_Running()
+bool Is_Draft_Menu_Running()
 {
     return g_bDraftMenuRunning;
 }

@@ -76,7 +76,7 @@ int64_t Cube(int64_t x)
 
 int Get_Composite_Grade(int nTeam, int nSlot, int nCode)
 {
-    if (!Check_Player_Address("Get_Composite_Grade", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     int p = Get_Player_Position(nTeam, nSlot);
     bool bBack = p >= POSITION_RB && p <= POSITION_WR;
@@ -130,7 +130,7 @@ int Get_Composite_Grade(int nTeam, int nSlot, int nCode)
 
 int Get_Composite_Value_Grade(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Composite_Value_Grade", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     // g' = max(0, g / 10 - 50) of each skill grade.
     int64_t g[11];
@@ -178,7 +178,7 @@ int Get_Composite_Value_Grade(int nTeam, int nSlot)
 
 int Get_Composite_Salary_Grade(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Composite_Salary_Grade", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     int p = Get_Player_Position(nTeam, nSlot);
     if (p < POSITION_QB || p > POSITION_S)

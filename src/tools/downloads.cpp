@@ -11,6 +11,7 @@
 
 #include "league/league_data.h"
 #include "league/league_structure.h"
+#include "league/player.h"
 #include "league/team.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -58,27 +59,27 @@ bool Is_Plain_File_Name(const char* szName)
 }
 
 // Copies szFrom to szTo unless szTo exists or szFrom does not. A copy that
-// fails half-way leaves no file. 1 when a copy was made.
-int Copy_Picture(const char* szFrom, const char* szTo)
+// fails half-way leaves no file. True when a copy was made.
+bool Copy_Picture(const char* szFrom, const char* szTo)
 {
     if (files::File_Exists(szTo))
-        return 0;
+        return false;
     std::vector<unsigned char> Data;
     if (!files::Read_Whole_File(szFrom, Data))
-        return 0;
+        return false;
     FILE* pFile = files::Open_File(szTo, "wb");
     if (pFile == nullptr) {
         Write_Debug_Log("Could not create %s", szTo);
-        return 0;
+        return false;
     }
     bool bOk = Data.empty() || std::fwrite(Data.data(), 1, Data.size(), pFile) == Data.size();
     bOk = (std::fclose(pFile) == 0) && bOk;
     if (!bOk) {
         files::Delete_File(szTo);
         Write_Debug_Log("Could not write %s", szTo);
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 }  // namespace
@@ -113,11 +114,10 @@ int Copy_Downloaded_Photos()
     for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
         if (Is_Valid_Team(t)) {
             for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
-                const PLAYER& Player = League.Team[t].Player[s];
-                if (Player.nVital[0] == 0)
+                if (Get_Player_ID(t, s) == 0)
                     continue;
-                char szID[sizeof(Player.szCorvelID) + 1] = {};
-                std::memcpy(szID, Player.szCorvelID, sizeof(Player.szCorvelID));
+                char szID[PLAYER_CORVEL_ID_SIZE + 1] = {};
+                Get_Player_Corvel_ID(t, s, szID);
                 if (!Is_Plain_File_Name(szID))
                     continue;
                 char szFrom[64];

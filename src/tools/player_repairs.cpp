@@ -2,8 +2,6 @@
 
 #include "tools/player_repairs.h"
 
-#include <cmath>
-
 #include "tools/stat_based_rating.h"
 
 namespace {
@@ -15,7 +13,7 @@ void Remove_Players_Without_Position()
 {
     bool bRemoved[TOTAL_NUMBER_OF_TEAMS] = {};
     For_Each_Player_In_Use([&bRemoved](int t, int s) {
-        int nPosition = League.Team[t].Player[s].nVital[VITAL_POSITION];
+        int nPosition = Get_Player_Position(t, s);
         // A negative position names no position either, and would index
         // every position table out of bounds.
         if (nPosition < POSITION_QB || nPosition > POSITION_P) {
@@ -31,14 +29,11 @@ void Remove_Players_Without_Position()
 
 void Convert_Old_Player_Ratings()
 {
+    // Reading a stored rating repairs it in the record: not a number becomes
+    // the default, below the minimum becomes the minimum.
     For_Each_Player_In_Use([](int t, int s) {
-        PLAYER& Player = League.Team[t].Player[s];
-        for (int r = FIRST_OLD_RATING; r <= LAST_OLD_RATING; ++r) {
-            if (std::isnan(Player.fRating[r]))
-                Player.fRating[r] = Get_Default_Rating(r);
-            else if (Player.fRating[r] < MINIMUM_RATING)
-                Player.fRating[r] = MINIMUM_RATING;
-        }
+        for (int r = FIRST_OLD_RATING; r <= LAST_OLD_RATING; ++r)
+            Get_Player_Rating(t, s, r);
     });
 }
 

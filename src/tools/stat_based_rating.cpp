@@ -19,14 +19,14 @@ constexpr int OFFENSIVE_LINE_UNIT = 1;
 
 float Get_Stat_Based_Rating(int nTeam, int nSlot, int nRating)
 {
-    if (!Check_Player_Address("Get_Stat_Based_Rating", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return MINIMUM_RATING;
     if (nRating < 0 || nRating >= NUMBER_OF_RATINGS) {
-        Report_Error("nRating out of bounds in Get_Stat_Based_Rating(%d,%d,[%d])", nTeam, nSlot, nRating);
+        Report_Error("nRating out of bounds in %s(%d,%d,[%d])", __func__, nTeam, nSlot, nRating);
         return MINIMUM_RATING;
     }
     int nStat = Get_Rating_Grade_Code(nRating);
-    int nPosition = League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
+    int nPosition = Get_Player_Position(nTeam, nSlot);
     if (nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS && Get_Position_Unit(nPosition) == OFFENSIVE_LINE_UNIT) {
         if (nRating == RATING_PASS_BLOCKING)
             nStat = LINEMAN_PASS_BLOCKING_STAT;
@@ -38,7 +38,7 @@ float Get_Stat_Based_Rating(int nTeam, int nSlot, int nRating)
 
 void Recompute_Player_Ratings(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Recompute_Player_Ratings", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     for (int r = 0; r < NUMBER_OF_RATINGS; ++r)
         Set_Player_Rating(nTeam, nSlot, r, Get_Stat_Based_Rating(nTeam, nSlot, r));

@@ -1,0 +1,56 @@
+// The headless main window: its title for each phase of the season, the page
+// it shows and the draft menu mode.
+#include <string>
+
+#include "league/league_data.h"
+#include "league/preferences.h"
+#include "shell/main_window.h"
+#include "test_support.h"
+
+namespace {
+
+class MainWindowTest : public LeagueTest {
+protected:
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
+        League.Preferences.nInt[PREF_SEASON_INDEX] = 3;
+    }
+};
+
+TEST_F(MainWindowTest, TitleNamesThePhaseOfTheSeason)
+{
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 0;
+    Update_Main_Window_Title();
+    EXPECT_STREQ(Get_Main_Window_Title(), "Vazarudu Kelvo - 2022 Week 1");
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 99;
+    Update_Main_Window_Title();
+    EXPECT_STREQ(Get_Main_Window_Title(), "Vazarudu Kelvo - 2022 Week 100");
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = OFFSEASON_WEEK;
+    Update_Main_Window_Title();
+    EXPECT_STREQ(Get_Main_Window_Title(), "Vazarudu Kelvo - 2022 Offseason");
+    League.Universe.nStat[FANTASY_DRAFT_RUNNING] = 1;
+    char szTitle[MAIN_TITLE_SIZE];
+    Format_Main_Title(szTitle);
+    EXPECT_STREQ(szTitle, "Vazarudu Kelvo - 2022 Fantasy Draft");
+    Format_Main_Title(nullptr);   // ignored
+}
+
+TEST_F(MainWindowTest, PageIsStoredAndRepainted)
+{
+    const int nRepaints = Get_Main_Window_Repaints();
+    Set_Main_View_Page(GAMES_PAGE);
+    EXPECT_EQ(League.Preferences.nInt[PREF_MAIN_PAGE], GAMES_PAGE);
+    EXPECT_EQ(Get_Main_Window_Repaints(), nRepaints + 1);
+}
+
+TEST_F(MainWindowTest, DraftMenuFollowsTheFantasyDraft)
+{
+    Set_Draft_Menu_Items(1);
+    EXPECT_TRUE(Is_Draft_Menu_Running());
+    Set_Draft_Menu_Items(0);
+    EXPECT_FALSE(Is_Draft_Menu_Running());
+}
+
+}  // namespace
