@@ -86,12 +86,7 @@ constexpr float LOW_SPEED = 40.0f;
 
 namespace {
 
-// One area moved from an old layout to the current one.
-struct AREA_MOVE {
-    int nOld;    // offset in the old record or region
-    int nNew;    // offset in the current one
-    int nSize;   // bytes
-};
+using AREA_MOVE = OLD_AREA_MOVE;
 
 // The fields of an old TEAM record (both old layouts) and where they go now.
 constexpr AREA_MOVE OLD_TEAM_FIELDS[] = {
@@ -256,6 +251,16 @@ int Convert_Old_Game(void* pRegion)
 int Convert_Old_Universe(void* pRegion)
 {
     return Convert_Layout(pRegion, "Convert_Old_Universe", OLD_UNIVERSE_REGION_SIZE, false);
+}
+
+OLD_LAYOUT_AREAS Get_Old_Game_Areas()
+{
+    return {OLD_TEAM_FIELDS, {}, OLD_GAME_AREAS};
+}
+
+OLD_LAYOUT_AREAS Get_Old_Universe_Areas()
+{
+    return {OLD_TEAM_FIELDS, OLD_UNIVERSE_TEAM_TAIL, OLD_UNIVERSE_AREAS};
 }
 
 void Set_Old_File_Allocation_Fault(bool bFail)

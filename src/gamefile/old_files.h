@@ -6,6 +6,8 @@
 // this header run on every load.
 #pragma once
 
+#include <span>
+
 // The old layouts. Both re-lay a league block in place: pRegion points at
 // LEAGUE_DATA_SIZE bytes holding the blocks as read, zero past what the file
 // filled. Every area of the old layout moves to its current offset; areas the
@@ -29,6 +31,23 @@ constexpr int OLD_UNIVERSE_TEAM_SIZE = 99848;
 constexpr int OLD_TEAM_PLAYERS = 80;
 int Convert_Old_Game(void* pRegion);
 int Convert_Old_Universe(void* pRegion);
+
+// One area the converters copy from an old layout to the current one.
+struct OLD_AREA_MOVE {
+    int nOld;    // offset in the old record or region
+    int nNew;    // offset in the current one
+    int nSize;   // bytes
+};
+// The areas of one old layout, read-only: the fields of each TEAM record,
+// the record's tail (empty for the older record, whose weeks are rebuilt),
+// and the areas after the TEAM records.
+struct OLD_LAYOUT_AREAS {
+    std::span<const OLD_AREA_MOVE> TeamFields;
+    std::span<const OLD_AREA_MOVE> TeamTail;
+    std::span<const OLD_AREA_MOVE> Region;
+};
+OLD_LAYOUT_AREAS Get_Old_Game_Areas();
+OLD_LAYOUT_AREAS Get_Old_Universe_Areas();
 
 // Test hook: makes the converters' working-copy allocation fail.
 void Set_Old_File_Allocation_Fault(bool bFail);

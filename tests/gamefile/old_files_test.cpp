@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -369,6 +370,162 @@ TEST_F(OldFilesTest, OldGameLayoutMovesItsAreasAndRebuildsTheWeeks)
     // No game records, season lines, bookkeeping or leader tables.
     EXPECT_TRUE(All_Zero(L.Game, sizeof(L.Game)));
     EXPECT_TRUE(All_Zero(L.SeasonLines, sizeof(L.SeasonLines) + sizeof(L.SeasonBookkeeping) + sizeof(L.LeaderTables)));
+}
+
+// ---------------------------------------------------------------------------
+// Every byte of every area, the old layouts filled with a pattern
+
+namespace {
+
+// A byte of the pattern at old offset i: never 0, so an area left behind shows
+// as zeros, and unlike its neighbours, so an area taken from a shifted offset
+// shows too.
+unsigned char Pattern_Byte(size_t i)
+{
+    uint32_t h = static_cast<uint32_t>(i) * 2654435761u;
+    h ^= h >> 13;
+    h *= 0x5bd1e995u;
+    h ^= h >> 15;
+    return static_cast<unsigned char>(1 + h % 255);
+}
+
+struct BYTE_RANGE {
+    size_t nFrom;
+    size_t nTo;   // one past the last byte
+};
+
+// What one old layout is and which of its bytes it leaves behind: the ranges
+// are counted by hand from the layout, not taken from the converter.
+struct OLD_LAYOUT_CASE {
+    const char* szName;
+    int (*Convert)(void*);
+    OLD_LAYOUT_AREAS Areas;
+    size_t nRegionSize;
+    size_t nTeamSize;
+    size_t nTeamCarried;                       // bytes of each record the areas cover, from 0
+    std::vector<BYTE_RANGE> TeamLeft;          // inside those, not carried
+    std::vector<BYTE_RANGE> RegionCarried;     // after the TEAM records
+    std::vector<BYTE_RANGE> RegionLeft;        // inside those, not carried
+};
+
+bool In_Ranges(const std::vector<BYTE_RANGE>& Ranges, size_t i)
+{
+    return std::any_of(Ranges.begin(), Ranges.end(), [i](const BYTE_RANGE& r) { return i >= r.nFrom && i < r.nTo; });
+}
+
+// Marks the old and the new bytes of the moves; an old or new byte moved
+// twice counts as a fault.
+void Mark_Moves(std::span<const OLD_AREA_MOVE> Moves, size_t nOldBase, size_t nNewBase, std::vector<bool>& OldMoved,
+                std::vector<bool>& NewMoved, int& nTwice)
+{
+    for (const OLD_AREA_MOVE& m : Moves) {
+        for (int k = 0; k < m.nSize; ++k) {
+            const size_t o = nOldBase + static_cast<size_t>(m.nOld + k);
+            const size_t n = nNewBase + static_cast<size_t>(m.nNew + k);
+            nTwice += OldMoved[o] ? 1 : 0;
+            nTwice += NewMoved[n] ? 1 : 0;
+            OldMoved[o] = true;
+            NewMoved[n] = true;
+        }
+    }
+}
+
+void Expect_Every_Area_Moved(const OLD_LAYOUT_CASE& c)
+{
+    SCOPED_TRACE(c.szName);
+    BYTES Region(c.nRegionSize);
+    for (size_t i = 0; i < Region.size(); ++i)
+        Region[i] = Pattern_Byte(i);
+    std::unique_ptr<LEAGUE_DATA> pBlock = Scratch_From(Region);
+    ASSERT_EQ(c.Convert(pBlock.get()), 1);
+    const unsigned char* pNew = reinterpret_cast<const unsigned char*>(pBlock.get());
+    const size_t nHead = offsetof(LEAGUE_DATA, Team);
+
+    // Each area's every byte holds the pattern of its old offset.
+    size_t nWrong = 0;
+    size_t nFirstWrong = 0;
+    auto Expect_Area = [&](std::span<const OLD_AREA_MOVE> Moves, size_t nOldBase, size_t nNewBase) {
+        for (const OLD_AREA_MOVE& m : Moves) {
+            for (int k = 0; k < m.nSize; ++k) {
+                const size_t n = nNewBase + static_cast<size_t>(m.nNew + k);
+                if (pNew[n] != Pattern_Byte(nOldBase + static_cast<size_t>(m.nOld + k)) && nWrong++ == 0)
+                    nFirstWrong = n;
+            }
+        }
+    };
+    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
+        const size_t nOldTeam = nHead + c.nTeamSize * static_cast<size_t>(t);
+        const size_t nNewTeam = offsetof(LEAGUE_DATA, Team) + sizeof(TEAM) * static_cast<size_t>(t);
+        Expect_Area(c.Areas.TeamFields, nOldTeam, nNewTeam);
+        Expect_Area(c.Areas.TeamTail, nOldTeam, nNewTeam);
+    }
+    Expect_Area(c.Areas.Region, 0, 0);
+    EXPECT_EQ(nWrong, 0u) << "first wrong byte at " << nFirstWrong;
+
+    // The areas cover the old layout but for the bytes it leaves behind, and
+    // no byte is moved twice.
+    std::vector<bool> OldMoved(c.nRegionSize, false);
+    std::vector<bool> NewMoved(LEAGUE_DATA_SIZE, false);
+    int nTwice = 0;
+    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
+        const size_t nOldTeam = nHead + c.nTeamSize * static_cast<size_t>(t);
+        const size_t nNewTeam = offsetof(LEAGUE_DATA, Team) + sizeof(TEAM) * static_cast<size_t>(t);
+        Mark_Moves(c.Areas.TeamFields, nOldTeam, nNewTeam, OldMoved, NewMoved, nTwice);
+        Mark_Moves(c.Areas.TeamTail, nOldTeam, nNewTeam, OldMoved, NewMoved, nTwice);
+    }
+    Mark_Moves(c.Areas.Region, 0, 0, OldMoved, NewMoved, nTwice);
+    EXPECT_EQ(nTwice, 0);
+    for (size_t i = 0; i < c.nTeamSize; ++i) {
+        const bool bCarried = i < c.nTeamCarried && !In_Ranges(c.TeamLeft, i);
+        ASSERT_EQ(OldMoved[nHead + i], bCarried) << "team record byte " << i;
+    }
+    const size_t nRegionStart = nHead + c.nTeamSize * TOTAL_NUMBER_OF_TEAMS;
+    for (size_t i = nRegionStart; i < c.nRegionSize; ++i) {
+        const bool bCarried = In_Ranges(c.RegionCarried, i) && !In_Ranges(c.RegionLeft, i);
+        ASSERT_EQ(OldMoved[i], bCarried) << "region byte " << i;
+    }
+
+    // The head stays as read; every byte no area reaches starts empty, but
+    // for the weeks the older record's words are rebuilt into.
+    EXPECT_EQ(std::memcmp(pNew, Region.data(), nHead), 0);
+    size_t nStray = 0;
+    size_t nFirstStray = 0;
+    for (size_t n = nHead; n < LEAGUE_DATA_SIZE; ++n) {
+        if (NewMoved[n] || pNew[n] == 0)
+            continue;
+        const size_t nInTeam = (n - nHead) % sizeof(TEAM);
+        const bool bWeeks = c.Areas.TeamTail.empty() && n < offsetof(LEAGUE_DATA, City) &&
+                            nInTeam >= offsetof(TEAM, nSchedule) && nInTeam < offsetof(TEAM, nSchedule) + sizeof(TEAM::nSchedule);
+        if (!bWeeks && nStray++ == 0)
+            nFirstStray = n;
+    }
+    EXPECT_EQ(nStray, 0u) << "first stray byte at " << nFirstStray;
+}
+
+}  // namespace
+
+TEST_F(OldFilesTest, OldUniverseLayoutCarriesEveryByteOfEveryArea)
+{
+    // Each record leaves the two bytes after the 16-bit returner word; the
+    // region leaves the byte after the bracket's champion slot and the old
+    // season bookkeeping, 524,288 bytes from 21,732,784.
+    Expect_Every_Area_Moved({"old universe", Convert_Old_Universe, Get_Old_Universe_Areas(),
+                             OLD_UNIVERSE_REGION_SIZE, OLD_UNIVERSE_TEAM_SIZE, OLD_UNIVERSE_TEAM_SIZE,
+                             {{60738, 60740}},
+                             {{4096248, OLD_UNIVERSE_REGION_SIZE}},
+                             {{18717979, 18717980}, {21732784, 22257072}}});
+}
+
+TEST_F(OldFilesTest, OldGameLayoutCarriesEveryByteOfEveryArea)
+{
+    // The record's areas end where its 22 weeks of four words begin; after
+    // the records, the cities to the draft order and the preferences to the
+    // calendar words are carried, but for the byte after the champion slot.
+    Expect_Every_Area_Moved({"old game", Convert_Old_Game, Get_Old_Game_Areas(), OLD_GAME_REGION_SIZE,
+                             OLD_GAME_TEAM_SIZE, 68100,
+                             {{60738, 60740}},
+                             {{2809012, 2817004}, {3159004, 3159692}},
+                             {{3159543, 3159544}}});
 }
 
 // ---------------------------------------------------------------------------

@@ -119,6 +119,25 @@ TEST_F(PlayerStatsTest, QuarterbackRatesAndGrades)
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
+TEST_F(PlayerStatsTest, RatesOfNegativeTotalsAreFlooredNotTruncated)
+{
+    // A rate a per b, x k rounds a half away from zero when the quotient is
+    // not negative and floors it when it is.
+    PLAYER& WR = Add_Player(0, 0, POSITION_WR, 200, 73, 1995);
+    // Period 0: -7 yards on 3 catches: -70 / 3 = -23.33 gives -24 (truncation
+    // would give -23); -1 yard on 3 rushes: -33.3 gives -34; -5 kick-return
+    // yards on 2 returns: -25 exactly.
+    Fill(WR, 0, {3, 0, 0, 0, 0, 0, 0, 3, -1, 0, 3, -7, 0, 0, 2, -5});
+    Expect_Codes(0, 0, 0, {{113, -24}, {112, -34}, {119, -25}});
+    // Period 1: -6 yards on 4 rushes: -150 exactly, not one less; 1 yard on 4
+    // catches: 2.5 gives 3; -2 yards on 4 catches: -5 exactly.
+    Fill(WR, 1, {3, 0, 0, 0, 0, 0, 0, 4, -6, 0, 4, 1});
+    Expect_Codes(0, 0, 1, {{112, -150}, {113, 3}});
+    WR.nStat[1][11] = -2;
+    Expect_Codes(0, 0, 1, {{113, -5}});
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 TEST_F(PlayerStatsTest, CompletionRepairOnlyForQuarterbacks)
 {
     PLAYER& QB = Add_Player(0, 0, POSITION_QB, 225, 75, 1995);

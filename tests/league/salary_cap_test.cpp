@@ -1,5 +1,8 @@
 // Salary cap, inflation factor and the rules that switch with the season
 // year; expected values worked out by hand.
+#include <set>
+#include <vector>
+
 #include "league/league_structure.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"
@@ -117,15 +120,77 @@ TEST_F(SalaryCapTest, AskedChangesCancelKeepsTheOldValue)
 
 TEST_F(SalaryCapTest, RuleSwitchesByYear)
 {
-    // Year, then preferences 175, 46, 45, 174, 199, 88, 198, 200, 197, 202.
-    const int Rules[][11] = {{1973, 0, 2, 0, 0, 0, 15, 0, 2, 1, 2}, {2017, 1, 3, 1, 1, 1, 10, 1, 1, 0, 0}};
-    const int Preferences[] = {175, 46, 45, 174, 199, 88, 198, 200, 197, 202};
-    for (auto& Row : Rules) {
-        Season(Row[0], 0);
-        Apply_Season_Rule_Changes();
-        for (int i = 0; i < 10; i++)
-            EXPECT_EQ(Get_User_Preference(Preferences[i]), Row[i + 1]) << Row[0] << " preference " << Preferences[i];
+    // Every year-keyed rule as the value before its first switch and the
+    // years it switches in, each checked in every switch year of any rule and
+    // in the year before it. Preferences by slot: 175, 46, 45, 174, 199, 88
+    // (overtime minutes), 198, 200, 197, 202; then the games and wild cards
+    // of a season and, in a league's first season, the two league flags.
+    struct STEP {
+        int nYear;    // from this year
+        int nValue;
+    };
+    struct RULE {
+        const char* szName;
+        int (*Read)();
+        int nBefore;
+        std::vector<STEP> Steps;
+    };
+    const RULE Rules[] = {
+        {"preference 175", [] { return Get_User_Preference(175); }, 0, {{1974, 1}}},
+        {"preference 46", [] { return Get_User_Preference(46); }, 2, {{2010, 3}}},
+        {"preference 45", [] { return Get_User_Preference(45); }, 0, {{2013, 1}}},
+        {"preference 174", [] { return Get_User_Preference(174); }, 0, {{1994, 1}}},
+        {"preference 199", [] { return Get_User_Preference(199); }, 0, {{2015, 1}}},
+        {"preference 88", [] { return Get_User_Preference(88); }, 15, {{2017, 10}}},
+        {"preference 198", [] { return Get_User_Preference(198); }, 0, {{2016, 1}}},
+        {"preference 200", [] { return Get_User_Preference(200); }, 2, {{1974, 1}, {1994, 0}, {2011, 1}}},
+        {"preference 197", [] { return Get_User_Preference(197); }, 1, {{1974, 0}}},
+        {"preference 202", [] { return Get_User_Preference(202); }, 2, {{1974, 1}, {1994, 0}}},
+        {"games", [] { return Get_Universe_Stat(GAMES_PER_SEASON); }, 12, {{1961, 14}, {1978, 16}, {2021, 17}}},
+        {"wild cards", [] { return Get_Universe_Stat(WILD_CARD_TEAMS); }, 0,
+         {{1970, 1}, {1978, 2}, {1990, 3}, {2002, 2}, {2020, 3}}},
+        {"league flag A", [] { return Get_Universe_Word(LEAGUE_FLAG_WORD_0); }, 0, {{1966, 1}}},
+        {"league flag B", [] { return Get_Universe_Word(LEAGUE_FLAG_WORD_1); }, 1, {{1990, 0}}},
+    };
+    std::set<int> Years;
+    for (const RULE& Rule : Rules) {
+        for (const STEP& Step : Rule.Steps) {
+            Years.insert(Step.nYear - 1);
+            Years.insert(Step.nYear);
+        }
     }
+    for (int nYear : Years) {
+        Season(nYear, 0);
+        Apply_Season_Rule_Changes();
+        for (const RULE& Rule : Rules) {
+            int nExpected = Rule.nBefore;
+            for (const STEP& Step : Rule.Steps) {
+                if (nYear >= Step.nYear)
+                    nExpected = Step.nValue;
+            }
+            EXPECT_EQ(Rule.Read(), nExpected) << Rule.szName << " in " << nYear;
+        }
+    }
+
+    // Past the first season the flags change only in the seasons of 1966
+    // (A := 1) and 1990 (B := 0).
+    Season(1965, 0);
+    Apply_Season_Rule_Changes();
+    Season(1965, 2);   // 1967
+    Apply_Season_Rule_Changes();
+    EXPECT_EQ(Get_Universe_Word(LEAGUE_FLAG_WORD_0), 0);
+    Season(1965, 1);   // 1966
+    Apply_Season_Rule_Changes();
+    EXPECT_EQ(Get_Universe_Word(LEAGUE_FLAG_WORD_0), 1);
+    Season(1989, 0);
+    Apply_Season_Rule_Changes();
+    Season(1988, 1);   // 1989
+    Apply_Season_Rule_Changes();
+    EXPECT_EQ(Get_Universe_Word(LEAGUE_FLAG_WORD_1), 1);
+    Season(1989, 1);   // 1990
+    Apply_Season_Rule_Changes();
+    EXPECT_EQ(Get_Universe_Word(LEAGUE_FLAG_WORD_1), 0);
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 TEST_F(SalaryCapTest, SeasonRollLeagueExchangeAndCap)

@@ -8,8 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "gamefile/old_files.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"
+#include "league/team_schedule.h"
+#include "season/standings.h"
 #include "league/league_fixture.h"
 #include "test_support.h"
 
@@ -194,6 +197,69 @@ TEST_F(StandingsTest, RunnersUpRaceInAThreeDivisionLeague)
     // Six games: 3 has -2 and 0: out.
     League.Universe.nStat[GAMES_PER_SEASON] = 6;
     EXPECT_EQ(Get_Team_Division_Standing(3), ELIMINATED_STANDING);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(StandingsTest, FinishedPlayoffGamesStayOutOfTheRegularSeason)
+{
+    Build_Small_League();
+    // Two more week-16 games fill the regular season, 5 teams x 6 games / 2
+    // = 15 records: D loses at E 7-10, B loses at D 3-6. Then three finished
+    // playoff games follow directly, each of which would move a key or a
+    // record if it were counted: A over C, E over B, B over D.
+    Put_Game(13, D, E, 7, 10, 16);
+    Put_Game(14, B, D, 3, 6, 16);
+    Put_Game(15, C, A, 0, 40, 17);
+    Put_Game(16, E, B, 35, 0, 18);
+    Put_Game(17, B, D, 3, 0, 17);
+    ASSERT_EQ(Count_Game_Records(), 18);
+    // A 3-2, B 3-3, C 3-2, D 3-3-1 (W 2, 3, 14; L 4, 8, 13; T 9), E 2-4-1.
+    Set_Season_Record(B, 0, 3, 3, 0);
+    Set_Season_Record(D, 0, 3, 3, 1);
+    Set_Season_Record(E, 0, 2, 4, 1);
+
+    EXPECT_EQ(Count_Team_Results(A, RESULT_WINS, C), 0);
+    EXPECT_EQ(Count_Team_Results(B, RESULT_LOSSES, RESULTS_ALL_GAMES), 3);
+    EXPECT_EQ(Count_Team_Results(D, RESULT_LOSSES, B), 1);
+    // A and C level at +1 and without a meeting: no bonus; A 2-1 in league 0.
+    EXPECT_EQ(Get_Team_Standings_Key(A), 10000 + 100);
+    EXPECT_EQ(Get_Team_Standings_Key(C), 10000 - 100);   // 1-2 in the league
+    EXPECT_EQ(Get_Team_Standings_Key(B), -100);          // 1-1 with D: no bonus; 2-3
+    EXPECT_EQ(Get_Team_Standings_Key(D), 100);           // 3-2 in the league
+    EXPECT_EQ(Get_Team_Standings_Key(E), -20000);
+    // Division 0: A 10,000 + 2 x 100 + 1; C 10,000 - 100 - 1; B -100 - 1.
+    EXPECT_EQ(Get_Team_Division_Key(A), 10201);
+    EXPECT_EQ(Get_Team_Division_Key(C), 9899);
+    EXPECT_EQ(Get_Team_Division_Key(B), -101);
+    Update_Standings();
+    const int nPlace[5] = {0, 3, 1, 2, 4};   // A, C, D, B, E
+    for (int t = A; t <= E; ++t)
+        EXPECT_EQ(League.Team[t].nYearly[0][2], nPlace[t]) << t;
+    EXPECT_EQ(Row(0, 0), A);
+    EXPECT_EQ(Row(0, 1), C);
+    EXPECT_EQ(Row(0, 2), B);
+
+    // The load's recount of the season's bytes from the games: wins, losses,
+    // ties and the same at home.
+    Set_Season_Record(A, 0, 9, 9, 9);
+    Recount_Season_Records();
+    const int nRecord[5][6] = {
+        {3, 2, 0, 1, 1, 0}, {3, 3, 0, 2, 1, 0}, {3, 2, 0, 2, 0, 0}, {3, 3, 1, 3, 0, 1}, {2, 4, 1, 1, 3, 0}};
+    const int nByte[6] = {YEARLY_WINS, YEARLY_LOSSES, YEARLY_TIES, YEARLY_HOME_WINS, YEARLY_HOME_LOSSES, YEARLY_HOME_TIES};
+    for (int t = A; t <= E; ++t)
+        for (int k = 0; k < 6; ++k)
+            EXPECT_EQ(League.Team[t].bYearly[0][nByte[k]], nRecord[t][k]) << t << " byte " << nByte[k];
+
+    // Results added in a playoff week go to the playoff bytes only.
+    Set_User_Preference(PREF_CURRENT_WEEK, 17);
+    Add_Team_Win(A, 1);
+    Add_Team_Loss(C, 1);
+    EXPECT_EQ(Get_Team_Wins(A), 3);
+    EXPECT_EQ(Get_Team_Home_Wins(A), 1);
+    EXPECT_EQ(Get_Team_Playoff_Wins(A), 1);
+    EXPECT_EQ(Get_Team_Losses(C), 2);
+    EXPECT_EQ(Get_Team_Home_Losses(C), 0);
+    EXPECT_EQ(Get_Team_Playoff_Losses(C), 1);
     EXPECT_EQ(Errors_Reported(), 0);
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -189,6 +190,26 @@ TEST_F(TeamTest, ReturnersKeepBacksAndReplaceOthers)
     League.Team[2].bReturner[RETURNER_PUNT] = 7;
     EXPECT_EQ(Get_Team_Returner(2, RETURNER_PUNT), 2);
     EXPECT_EQ(League.Team[2].bReturner[RETURNER_PUNT], 2);
+}
+
+TEST_F(TeamTest, ReturnerBytesPastTheRosterAreReplacedWithoutReadingThere)
+{
+    Use_Franchise(2, "Two");
+    Add_Player(2, 0, POSITION_QB);
+    Add_Player(2, 1, POSITION_WR);
+    // The words after the roster hold a played season's totals; a reader that
+    // took slot 100-102 for a player would find an ID and a receiver's code
+    // there.
+    for (int32_t& nTotal : std::span(&League.Team[2].nTotals[0][0][0], sizeof(League.Team[2].nTotals) / 4))
+        nTotal = POSITION_WR;
+    for (int nKind : {RETURNER_KICKOFF, RETURNER_PUNT}) {
+        for (int nByte = PLAYERS_PER_TEAM; nByte <= 255; ++nByte) {
+            League.Team[2].bReturner[nKind] = static_cast<uint8_t>(nByte);
+            ASSERT_EQ(Get_Team_Returner(2, nKind), 1) << nKind << " " << nByte;
+            ASSERT_EQ(League.Team[2].bReturner[nKind], 1) << nKind << " " << nByte;
+        }
+    }
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 // ---------------------------------------------------------------------------

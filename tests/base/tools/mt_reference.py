@@ -3,11 +3,14 @@
 
 The 1998 reference MT19937 with its two-step 69069 initialisation, written
 from the published algorithm without looking at the C++ code. Its output was
-pasted as literals into tests/league/random_test.cpp:
+pasted as literals into tests/base/random_test.cpp:
 
     python3 tests/base/tools/mt_reference.py
 
-prints, for the seeds 4357 and 12345, the first five outputs and the 1000th.
+prints, for the seeds 4357 and 12345, the first five outputs, the 1000th, and
+the draws either side of the first and second regeneration of the 624 words
+(draws 624 and 625, 1248 and 1249) and draw 851, the first of the second
+batch built from the last word of the first.
 
 It also checks itself against a second, unrelated implementation of the
 generator step: CPython's own MT19937 (written in C), loaded with the state
@@ -63,6 +66,8 @@ def cpython_outputs(seed, count):
 
 if __name__ == "__main__":
     for seed in (4357, 12345):
-        values = outputs(seed, 1000)
-        assert values == cpython_outputs(seed, 1000), f"seed {seed}: the two implementations differ"
+        values = outputs(seed, 1300)
+        assert values == cpython_outputs(seed, 1300), f"seed {seed}: the two implementations differ"
         print(f"seed {seed}: first five {values[:5]}, 1000th {values[999]}")
+        late = ", ".join(f"{n}: {values[n - 1]}" for n in (624, 625, 851, 1248, 1249))
+        print(f"seed {seed}: draws {late}")
