@@ -160,7 +160,7 @@ int Get_Player_Vital_Blend(int nTeam, int nSlot)
         return 0;
     const PLAYER& Player = League.Team[nTeam].Player[nSlot];
     // With no seasons played the first term is 0 (a zero divisor gives 0).
-    long long nFirst = Mul_Div_Rounded(3, Player.nVital[VITAL_FIELD_9], Player.nVital[VITAL_SEASONS_PLAYED]);
-    long long nSum = nFirst + 3LL * Player.nVital[VITAL_FIELD_23];
+    long long nFirst = Mul_Div_Rounded(3, Player.nVital[VITAL_CAREER_VALUE], Player.nVital[VITAL_SEASONS_PLAYED]);
+    long long nSum = nFirst + 3LL * Player.nVital[VITAL_LAST_SEASON_VALUE];
     return static_cast<int>(nSum / 4);
 }

@@ -209,7 +209,7 @@ void Add_To_Player_Vital_Stat_17(int nTeam, int nSlot, int nValue)
         return;
     if (!Check_Player_Address("Add_To_Player_Vital_Stat_17", nTeam, nSlot))
         return;
-    int32_t& nStat = League.Team[nTeam].Player[nSlot].nVital[VITAL_FIELD_17];
+    int32_t& nStat = League.Team[nTeam].Player[nSlot].nVital[VITAL_CAREER_GAMES_AND_STARTS];
     nStat = Clamp_To_Int(static_cast<long long>(nStat) + nValue);
 }
 

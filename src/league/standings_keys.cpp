@@ -729,7 +729,7 @@ void Reset_Player_Field_To_22()
             continue;
         for (PLAYER& Player : League.Team[t].Player)
             if (Player.nVital[VITAL_PLAYER_ID] != 0)
-                Player.nVital[VITAL_FIELD_6] = 22;
+                Player.nVital[VITAL_WEEK_COUNTER] = 22;
     }
 }
 
