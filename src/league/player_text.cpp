@@ -32,13 +32,6 @@ bool g_bCacheOn = false;
 static_assert(sizeof(g_RateCache) == 902000);
 static_assert(sizeof(g_GradeCache) == 656000);
 
-// Stored statistics used by the measures.
-constexpr int STAT_GAMES_PLAYED = 0;
-constexpr int STAT_GAMES_STARTED = 1;
-constexpr int STAT_RUSHING_YARDS = 8;     // for a lineman: yards of the runs behind him
-constexpr int STAT_LONGEST_PUNT = 5;      // kickers: the longest kicks keep their maximum
-constexpr int STAT_LONGEST_FIELD_GOAL = 18;
-constexpr int CODE_YARDS_PER_RUSH = 112;
 
 constexpr int GROUP_CODE_NONE = -1;
 
@@ -279,7 +272,7 @@ int Get_Player_Estimated_Measure(int nTeam, int nSlot)
         return 0;
     long long a = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_GAMES_STARTED);
     long long b = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_LAST_SEASON, STAT_RUSHING_YARDS);
-    long long c = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_CAREER, CODE_YARDS_PER_RUSH);
+    long long c = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_CAREER, STAT_CODE_YARDS_PER_RUSH);
     long long w = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_WEIGHT);
 
     long long t = 400 - c / 10;

@@ -9,6 +9,7 @@
 #include "base/int_math.h"
 #include "league/league_structure.h"
 #include "league/player.h"
+#include "league/stat_codes.h"
 #include "league/team.h"
 #include "platform/errors.h"
 
@@ -18,7 +19,6 @@ constexpr int LINE_YEAR = 0;
 constexpr int LINE_LEVEL = 1;
 constexpr int LINE_TEAM = 2;
 constexpr int LINE_FIRST_STAT = 3;
-constexpr int STAT_GAMES_PLAYED = 0;
 constexpr int LAST_LINK = SEASON_LINK_COUNT - 1;
 constexpr int FIRST_COUNTED_YEAR = 1932;
 constexpr int YEAR_ARRAY_SIZE = 120;   // 1932-2051
@@ -26,8 +26,10 @@ constexpr int LAST_YEAR = 9999;
 constexpr int TEAM_BYTE_MASK = 0xFF;
 
 // Field goals made and tried per distance band (statistics).
-constexpr int FIELD_GOALS_MADE[] = {11, 13, 15, 17};
-constexpr int FIELD_GOALS_TRIED[] = {10, 12, 14, 16};
+constexpr int FIELD_GOALS_MADE[] = {STAT_FIELD_GOALS_MADE_BAND_1, STAT_FIELD_GOALS_MADE_BAND_2,
+                                    STAT_FIELD_GOALS_MADE_BAND_3, STAT_FIELD_GOALS_MADE_BAND_4};
+constexpr int FIELD_GOALS_TRIED[] = {STAT_FIELD_GOAL_ATTEMPTS_BAND_1, STAT_FIELD_GOAL_ATTEMPTS_BAND_2,
+                                     STAT_FIELD_GOAL_ATTEMPTS_BAND_3, STAT_FIELD_GOAL_ATTEMPTS_BAND_4};
 
 bool Is_Valid_Line(int nLine)
 {
