@@ -70,7 +70,7 @@ int Read_Raw_Line(FILE* pFile, char* szBuffer, int nKeep, long& nLength)
 int safe_strncpy(char* szDst, const char* szSrc, int nSize)
 {
     if (szDst == nullptr || szSrc == nullptr) {
-        Report_Error("Null pointer in safe_strncpy(0x%08X,0x%08X,%d)", Pointer_Bits(szDst), Pointer_Bits(szSrc),
+        Report_Error("Null pointer in %s(0x%08X,0x%08X,%d)", __func__, Pointer_Bits(szDst), Pointer_Bits(szSrc),
                      nSize);
         return 0;
     }
@@ -100,7 +100,7 @@ void Copy_From_Record_Field(char* szOut, size_t nOutSize, const char* pField, si
 int safe_strncat(char* szDst, const char* szSrc, int nSize)
 {
     if (szDst == nullptr || szSrc == nullptr) {
-        Report_Error("Null pointer in safe_strncpy(0x%08X,0x%08X,%d)", Pointer_Bits(szDst), Pointer_Bits(szSrc),
+        Report_Error("Null pointer in %s(0x%08X,0x%08X,%d)", __func__, Pointer_Bits(szDst), Pointer_Bits(szSrc),
                      nSize);
         return 0;
     }
@@ -121,7 +121,7 @@ int safe_strncat(char* szDst, const char* szSrc, int nSize)
     nLength += nAdd;
     szDst[nLength] = '\0';
     if (static_cast<long>(nLength) >= static_cast<long>(nSize) - 2)
-        Report_Error("Buffer filled in safe_strncat.  Str len %d", nSize - 1);
+        Report_Error("Buffer filled in %s.  Str len %d", __func__, nSize - 1);
     return static_cast<int>(nLength);
 }
 
@@ -211,7 +211,7 @@ int Read_Line_Limit(const char* szName, char* szBuffer, FILE* pFile, int nLimit)
         Format_Text_Bounded(szText, sizeof(szText),
                             "Line too long in %s.\n\nLimit = %d characters.\n\nExtra character(s) ignored.",
                             szName != nullptr ? szName : "", nLimit);
-        Show_Message_Box(szText, "Read_Line_Limit", BOX_OK | BOX_ICON_EXCLAMATION);
+        Show_Message_Box(szText, __func__, BOX_OK | BOX_ICON_EXCLAMATION);
     }
     return nEnd;
 }

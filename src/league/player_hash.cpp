@@ -495,7 +495,7 @@ int Sanity_Check_Player_IDs()
                 continue;
             int nNew = Make_Unique_Player_Id(nTeam, nSlot);
             if (nNew < 1) {
-                Report_Error("No new ID for player %d in Sanity_Check_Player_IDs(%d,%d)", nOld, nTeam, nSlot);
+                Report_Error("No new ID for player %d in %s(%d,%d)", nOld, __func__, nTeam, nSlot);
                 continue;
             }
             Write_Debug_Log("Duplicate Player ID found: %d.  Changing to %d.", nOld, nNew);

@@ -553,9 +553,9 @@ bool Is_Stored_In_Cache(int nPeriod, int nCode)
            (nCode >= FIRST_GRADE_CODE && nCode <= LAST_CACHED_GRADE_CODE);
 }
 
-void Report_Unrecognized(int nTeam, int nSlot, int nPeriod, int nCode)
+void Report_Unrecognized(const char* szFunction, int nTeam, int nSlot, int nPeriod, int nCode)
 {
-    Report_Error("Unrecognized SEASON_STAT in Get_Player_Stat(%d,%d,%d,%d)", nTeam, nSlot, nPeriod, nCode);
+    Report_Error("Unrecognized SEASON_STAT in %s(%d,%d,%d,%d)", szFunction, nTeam, nSlot, nPeriod, nCode);
 }
 
 // Checks shared by the setters: team, slot, period, statistic.
@@ -594,17 +594,17 @@ int Get_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode)
     if (nTeam == NO_TEAM || nSlot == NO_PLAYER)
         return 0;
     if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-        Report_Error("nTeam out of bounds in Get_Player_Stat([%d],%d,%d,%d)", nTeam, nSlot, nPeriod, nCode);
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d,%d)", __func__, nTeam, nSlot, nPeriod, nCode);
         return 0;
     }
     if (nSlot < 0 || nSlot >= PLAYERS_PER_TEAM) {
-        Report_Error("nSlot out of bounds in Get_Player_Stat(%d,[%d],%d,%d)", nTeam, nSlot, nPeriod, nCode);
+        Report_Error("nSlot out of bounds in %s(%d,[%d],%d,%d)", __func__, nTeam, nSlot, nPeriod, nCode);
         return 0;
     }
     if (!Is_Player_Slot_Used(nTeam, nSlot))
         return 0;
     if (nPeriod < 0 || nPeriod > STAT_PERIOD_LAST_LINE) {
-        Report_Error("nSeason out of bounds in Get_Player_Stat(%d,%d,[%d],%d)", nTeam, nSlot, nPeriod, nCode);
+        Report_Error("nSeason out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, nPeriod, nCode);
         return 0;
     }
     if (nCode >= 0 && nCode < STATS_PER_PERIOD)
@@ -647,7 +647,7 @@ int Get_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode)
         bKnown = false;
     }
     if (!bKnown) {
-        Report_Unrecognized(nTeam, nSlot, nPeriod, nCode);
+        Report_Unrecognized(__func__, nTeam, nSlot, nPeriod, nCode);
         return 0;
     }
     int nResult = Clamp_To_Int(nValue);
@@ -663,7 +663,7 @@ void Set_Player_Stat(int nTeam, int nSlot, int nPeriod, int nStat, int nValue)
 {
     if (nTeam == NO_TEAM)
         return;
-    if (!Check_Stat_Target("Set_Player_Stat", nTeam, nSlot, nPeriod, nStat, nValue))
+    if (!Check_Stat_Target(__func__, nTeam, nSlot, nPeriod, nStat, nValue))
         return;
     if (nPeriod >= STAT_PERIOD_FIRST_LINE) {
         int nLine = Season_Line_Of_Period(nTeam, nSlot, nPeriod);
@@ -678,7 +678,7 @@ void Add_To_Player_Stat(int nTeam, int nSlot, int nPeriod, int nStat, int nValue
 {
     if (nTeam == NO_TEAM)
         return;
-    if (!Check_Stat_Target("Add_To_Player_Stat", nTeam, nSlot, nPeriod, nStat, nValue))
+    if (!Check_Stat_Target(__func__, nTeam, nSlot, nPeriod, nStat, nValue))
         return;
     int nLine = NO_SEASON_LINE;
     int64_t nCurrent;
@@ -713,7 +713,7 @@ void Clear_Player_Season_Stats(int nTeam, int nSlot, int nPeriod)
 
 void Clear_Player_All_Stats(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Clear_Player_All_Stats", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     Clear_Player_Season_Stats(nTeam, nSlot, STAT_PERIOD_THIS_SEASON);
     Clear_Player_Season_Stats(nTeam, nSlot, STAT_PERIOD_LAST_SEASON);
@@ -757,7 +757,7 @@ bool Is_Measured_Player(const char* szFunction, int nTeam, int nSlot, int nPerio
 
 int Get_Player_Playing_Time_Measure(int nTeam, int nSlot)
 {
-    if (!Is_Measured_Player("Get_Player_Playing_Time_Measure", nTeam, nSlot, STAT_PERIOD_LAST_SEASON))
+    if (!Is_Measured_Player(__func__, nTeam, nSlot, STAT_PERIOD_LAST_SEASON))
         return 0;
     int64_t n = 40 * (static_cast<int64_t>(Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_LAST_SEASON, STAT_GAMES_STARTED)) +
                       Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_LAST_SEASON, STAT_GAMES_PLAYED));
@@ -766,7 +766,7 @@ int Get_Player_Playing_Time_Measure(int nTeam, int nSlot)
 
 int Get_Rushing_Touchdown_Share(int nTeam, int nSlot, int nPeriod)
 {
-    if (!Is_Measured_Player("Get_Rushing_Touchdown_Share", nTeam, nSlot, nPeriod))
+    if (!Is_Measured_Player(__func__, nTeam, nSlot, nPeriod))
         return 0;
     int64_t nTouchdowns = 150LL * Get_Player_Stat(nTeam, nSlot, nPeriod, 9);
     int64_t nYards = Get_Player_Stat(nTeam, nSlot, nPeriod, 8);
@@ -775,7 +775,7 @@ int Get_Rushing_Touchdown_Share(int nTeam, int nSlot, int nPeriod)
 
 int Get_Rushing_Production(int nTeam, int nSlot, int nPeriod)
 {
-    if (!Is_Measured_Player("Get_Rushing_Production", nTeam, nSlot, nPeriod))
+    if (!Is_Measured_Player(__func__, nTeam, nSlot, nPeriod))
         return 0;
     int64_t x = 30LL * Get_Player_Stat(nTeam, nSlot, nPeriod, 9) + Get_Player_Stat(nTeam, nSlot, nPeriod, 8);
     if (Get_Player_Position(nTeam, nSlot) == POSITION_QB)
@@ -785,7 +785,7 @@ int Get_Rushing_Production(int nTeam, int nSlot, int nPeriod)
 
 int Get_Receiving_Touchdown_Share(int nTeam, int nSlot, int nPeriod)
 {
-    if (!Is_Measured_Player("Get_Receiving_Touchdown_Share", nTeam, nSlot, nPeriod))
+    if (!Is_Measured_Player(__func__, nTeam, nSlot, nPeriod))
         return 0;
     int64_t nTouchdowns = 165LL * Get_Player_Stat(nTeam, nSlot, nPeriod, 12);
     int64_t nYards = Get_Player_Stat(nTeam, nSlot, nPeriod, 11);
@@ -795,7 +795,7 @@ int Get_Receiving_Touchdown_Share(int nTeam, int nSlot, int nPeriod)
 
 int Get_Receiving_Production(int nTeam, int nSlot, int nPeriod)
 {
-    if (!Is_Measured_Player("Get_Receiving_Production", nTeam, nSlot, nPeriod))
+    if (!Is_Measured_Player(__func__, nTeam, nSlot, nPeriod))
         return 0;
     int64_t x = 30LL * Get_Player_Stat(nTeam, nSlot, nPeriod, 12) + Get_Player_Stat(nTeam, nSlot, nPeriod, 11);
     int nPosition = Get_Player_Position(nTeam, nSlot);

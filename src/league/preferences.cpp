@@ -6,7 +6,7 @@ int Get_User_Preference(int nPreference)
 {
     // One unsigned comparison refuses negative slots as well as high ones.
     if (static_cast<unsigned>(nPreference) >= static_cast<unsigned>(PREFERENCE_SLOTS)) {
-        Report_Error("nPreference out of bounds in Get_User_Preference([%d])", nPreference);
+        Report_Error("nPreference out of bounds in %s([%d])", __func__, nPreference);
         return 0;
     }
     if (nPreference < PREFERENCE_INT32_SLOTS)

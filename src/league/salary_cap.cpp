@@ -151,7 +151,7 @@ int Get_Season_Salary_Cap(int nYear)
         nCap = Mul_Div_Rounded(BASE_SALARY_CAP, 100 + CAP_YEARLY_RISE_PERCENT * static_cast<int>(nYears), 100);
     }
     if (nCap < CAP_REPORT_MINIMUM || nCap > CAP_REPORT_MAXIMUM)
-        Report_Error("Get_Season_Salary_Cap(%d) returned %d", nYear, nCap);
+        Report_Error("%s(%d) returned %d", __func__, nYear, nCap);
     return nCap;
 }
 

@@ -177,11 +177,11 @@ int Get_Season_Line_Stat(int nLine, int iStat)
         return 0;
     bool bSum = iStat == SEASON_LINE_FIELD_GOALS_MADE || iStat == SEASON_LINE_FIELD_GOALS_TRIED;
     if (!bSum && !Is_Stat_Index(iStat)) {
-        Report_Error("Unhandled 'iStat' in Get_Season_Line_Stat(nLine = %d, [iStat = %d])", nLine, iStat);
+        Report_Error("Unhandled 'iStat' in %s(nLine = %d, [iStat = %d])", __func__, nLine, iStat);
         return 0;
     }
     if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in Get_Season_Line_Stat([nLine = %d], iStat = %d)", nLine, iStat);
+        Report_Error("'nLine' out of bounds in %s([nLine = %d], iStat = %d)", __func__, nLine, iStat);
         return 0;
     }
     const int32_t* nStats = League.SeasonLines[nLine] + LINE_FIRST_STAT;
@@ -199,12 +199,12 @@ void Set_Season_Line_Stat(int nLine, int iStat, int nValue)
     if (nLine == NO_SEASON_LINE)
         return;
     if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in Set_Season_Line_Stat([nLine = %d], iStat = %d, nValue = %d)", nLine,
+        Report_Error("'nLine' out of bounds in %s([nLine = %d], iStat = %d, nValue = %d)", __func__, nLine,
                      iStat, nValue);
         return;
     }
     if (!Is_Stat_Index(iStat)) {
-        Report_Error("Unhandled 'iStat' in Set_Season_Line_Stat(nLine = %d, [iStat = %d], nValue = %d)", nLine, iStat,
+        Report_Error("Unhandled 'iStat' in %s(nLine = %d, [iStat = %d], nValue = %d)", __func__, nLine, iStat,
                      nValue);
         return;
     }
@@ -216,7 +216,7 @@ int Get_Season_Line_Year(int nLine)
     if (nLine == NO_SEASON_LINE)
         return 0;
     if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in Get_Season_Line_Year([nLine = %d])", nLine);
+        Report_Error("'nLine' out of bounds in %s([nLine = %d])", __func__, nLine);
         return 0;
     }
     return Line_Year(nLine);
@@ -227,7 +227,7 @@ int Get_Season_Line_Team(int nLine)
     if (nLine == NO_SEASON_LINE)
         return NO_TEAM;
     if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in Get_Season_Line_Team([nLine = %d])", nLine);
+        Report_Error("'nLine' out of bounds in %s([nLine = %d])", __func__, nLine);
         return NO_TEAM;
     }
     return Line_Team(nLine);
@@ -238,7 +238,7 @@ int Get_Season_Line_Level(int nLine)
     if (nLine == NO_SEASON_LINE)
         return 0;
     if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in Get_Season_Line_Level([nLine = %d])", nLine);
+        Report_Error("'nLine' out of bounds in %s([nLine = %d])", __func__, nLine);
         return 0;
     }
     return League.SeasonLines[nLine][LINE_LEVEL];
@@ -249,11 +249,11 @@ void Set_Season_Line_Year(int nLine, int nYear)
     if (nLine == NO_SEASON_LINE)
         return;
     if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in Set_Season_Line_Year([nLine = %d], nYear = %d)", nLine, nYear);
+        Report_Error("'nLine' out of bounds in %s([nLine = %d], nYear = %d)", __func__, nLine, nYear);
         return;
     }
     if (nYear < 0 || nYear > LAST_YEAR) {
-        Report_Error("'nYear' out of bounds in Set_Season_Line_Year(nLine = %d, [nYear = %d])", nLine, nYear);
+        Report_Error("'nYear' out of bounds in %s(nLine = %d, [nYear = %d])", __func__, nLine, nYear);
         return;
     }
     League.SeasonLines[nLine][LINE_YEAR] = nYear;
@@ -266,11 +266,11 @@ void Set_Season_Line_Team(int nLine, int nTeam)
     if (nLine == NO_SEASON_LINE)
         return;
     if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in Set_Season_Line_Team([nLine = %d], nTeam = %d)", nLine, nTeam);
+        Report_Error("'nLine' out of bounds in %s([nLine = %d], nTeam = %d)", __func__, nLine, nTeam);
         return;
     }
     if ((nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) && nTeam != NO_TEAM) {
-        Report_Error("'nTeam' out of bounds in Set_Season_Line_Team(nLine = %d, [nTeam = %d])", nLine, nTeam);
+        Report_Error("'nTeam' out of bounds in %s(nLine = %d, [nTeam = %d])", __func__, nLine, nTeam);
         return;
     }
     League.SeasonLines[nLine][LINE_TEAM] = nTeam;
@@ -281,7 +281,7 @@ void Set_Season_Line_Level(int nLine, int nLevel)
     if (nLine == NO_SEASON_LINE)
         return;
     if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in Set_Season_Line_Level([nLine = %d], nLevel = %d)", nLine, nLevel);
+        Report_Error("'nLine' out of bounds in %s([nLine = %d], nLevel = %d)", __func__, nLine, nLevel);
         return;
     }
     League.SeasonLines[nLine][LINE_LEVEL] = nLevel;
@@ -311,7 +311,7 @@ const char* Get_College_Class_Text(int nLevel)
 
 int Count_Player_Season_Lines(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Count_Player_Season_Lines", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     int nCount = 0;
     for (int32_t nLine : Player_At(nTeam, nSlot).nSeasonLink) {
@@ -324,10 +324,10 @@ int Count_Player_Season_Lines(int nTeam, int nSlot)
 
 int Get_Player_Season_Line_Index(int nTeam, int nSlot, int n)
 {
-    if (!Check_Player_Address("Get_Player_Season_Line_Index", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return NO_SEASON_LINE;
     if (n < 0 || n > LAST_LINK) {
-        Report_Error("nLink out of bounds in Get_Player_Season_Line_Index(%d,%d,[%d])", nTeam, nSlot, n);
+        Report_Error("nLink out of bounds in %s(%d,%d,[%d])", __func__, nTeam, nSlot, n);
         return NO_SEASON_LINE;
     }
     int nLine = Player_At(nTeam, nSlot).nSeasonLink[n];
@@ -336,14 +336,14 @@ int Get_Player_Season_Line_Index(int nTeam, int nSlot, int n)
 
 void Set_Player_Season_Link(int nTeam, int nSlot, int n, int nLine)
 {
-    if (!Check_Player_Address("Set_Player_Season_Link", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     if (n < 0 || n > LAST_LINK) {
-        Report_Error("nLink out of bounds in Set_Player_Season_Link(%d,%d,[%d],%d)", nTeam, nSlot, n, nLine);
+        Report_Error("nLink out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, n, nLine);
         return;
     }
     if (nLine != NO_SEASON_LINE && !Is_Valid_Line(nLine)) {
-        Report_Error("nLine out of bounds in Set_Player_Season_Link(%d,%d,%d,[%d])", nTeam, nSlot, n, nLine);
+        Report_Error("nLine out of bounds in %s(%d,%d,%d,[%d])", __func__, nTeam, nSlot, n, nLine);
         return;
     }
     Player_At(nTeam, nSlot).nSeasonLink[n] = nLine;
@@ -351,7 +351,7 @@ void Set_Player_Season_Link(int nTeam, int nSlot, int n, int nLine)
 
 int Find_Free_Season_Link(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Find_Free_Season_Link", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return -1;
     const int32_t* nLinks = Player_At(nTeam, nSlot).nSeasonLink;
     // A link holding anything but a line (a damaged file) is free as well.
@@ -382,7 +382,7 @@ int Is_Season_Line_Linked_Elsewhere(int nLine, int nTeam, int nSlot)
 
 void Set_Current_Season_Link_To_Latest(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Set_Current_Season_Link_To_Latest", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     PLAYER& Player = Player_At(nTeam, nSlot);
     int nBest = NO_SEASON_LINE;
@@ -401,11 +401,11 @@ void Set_Current_Season_Link_To_Latest(int nTeam, int nSlot)
 
 void Remove_Player_Season_Link(int nTeam, int nSlot, int n)
 {
-    if (!Check_Player_Address("Remove_Player_Season_Link", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     // Only links 0-29 exist; anything else would drop the last real link.
     if (n < 0 || n > LAST_LINK) {
-        Report_Error("nLink out of bounds in Remove_Player_Season_Link(%d,%d,[%d])", nTeam, nSlot, n);
+        Report_Error("nLink out of bounds in %s(%d,%d,[%d])", __func__, nTeam, nSlot, n);
         return;
     }
     Remove_Link(nTeam, nSlot, n);
@@ -413,10 +413,10 @@ void Remove_Player_Season_Link(int nTeam, int nSlot, int n)
 
 int Erase_Player_Season_Line(int nTeam, int nSlot, int n)
 {
-    if (!Check_Player_Address("Erase_Player_Season_Line", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     if (n < 0 || n > LAST_LINK) {
-        Report_Error("nLink out of bounds in Erase_Player_Season_Line(%d,%d,[%d])", nTeam, nSlot, n);
+        Report_Error("nLink out of bounds in %s(%d,%d,[%d])", __func__, nTeam, nSlot, n);
         return 0;
     }
     return Erase_Link(nTeam, nSlot, n);
@@ -424,7 +424,7 @@ int Erase_Player_Season_Line(int nTeam, int nSlot, int n)
 
 void Erase_Player_Season_Lines(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Erase_Player_Season_Lines", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     int32_t* nLinks = Player_At(nTeam, nSlot).nSeasonLink;
     int nCount = 0;
@@ -460,7 +460,7 @@ void Erase_Player_Season_Lines(int nTeam, int nSlot)
 
 void Clear_Player_Season_Links(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Clear_Player_Season_Links", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     if (!Is_Player_Slot_Used(nTeam, nSlot))
         return;
@@ -470,7 +470,7 @@ void Clear_Player_Season_Links(int nTeam, int nSlot)
 
 void Remove_Empty_Season_Links(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Remove_Empty_Season_Links", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     const int32_t* nLinks = Player_At(nTeam, nSlot).nSeasonLink;
     int n = 0;
@@ -484,7 +484,7 @@ void Remove_Empty_Season_Links(int nTeam, int nSlot)
 
 void Sort_Player_Season_Links(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Sort_Player_Season_Links", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     int32_t* nLinks = Player_At(nTeam, nSlot).nSeasonLink;
     for (int nPass = 0; nPass < LAST_LINK; ++nPass) {
@@ -507,7 +507,7 @@ void Sort_All_Season_Links()
 
 int Get_Player_Team_In_Year(int nTeam, int nSlot, int nYear)
 {
-    if (!Check_Player_Address("Get_Player_Team_In_Year", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return NO_TEAM;
     int nBestTeam = NO_TEAM;
     int nMostGames = 0;
@@ -525,7 +525,7 @@ int Get_Player_Team_In_Year(int nTeam, int nSlot, int nYear)
 
 int Count_NFL_Seasons(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Count_NFL_Seasons", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     bool bYear[YEAR_ARRAY_SIZE] = {};
     for (int32_t nLine : Player_At(nTeam, nSlot).nSeasonLink) {
@@ -536,7 +536,7 @@ int Count_NFL_Seasons(int nTeam, int nSlot)
             continue;
         int nIndex = nWords[LINE_YEAR] - FIRST_COUNTED_YEAR;
         if (nIndex < 0 || nIndex >= YEAR_ARRAY_SIZE) {
-            Report_Error("nIndex out of YEAR_ARRAY_SIZE range in Count_NFL_Seasons()");
+            Report_Error("nIndex out of YEAR_ARRAY_SIZE range in %s()", __func__);
             continue;
         }
         bYear[nIndex] = true;
@@ -552,7 +552,7 @@ int Count_NFL_Seasons(int nTeam, int nSlot)
 
 int Assign_Player_Season_Line(int nTeam, int nSlot, int nYear, int nLineTeam)
 {
-    if (!Check_Player_Address("Assign_Player_Season_Line", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return NO_SEASON_LINE;
     if (!Is_Valid_Team(nLineTeam) || !Is_Player_Slot_Used(nTeam, nSlot))
         return NO_SEASON_LINE;
@@ -603,7 +603,7 @@ int Assign_Player_Season_Line(int nTeam, int nSlot, int nYear, int nLineTeam)
 
 int Get_Player_Current_Season_Line(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Current_Season_Line", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return NO_SEASON_LINE;
     PLAYER& Player = Player_At(nTeam, nSlot);
     int nYear = Get_Current_Year();
@@ -620,10 +620,10 @@ int Get_Player_Current_Season_Line(int nTeam, int nSlot)
 
 void Set_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nValue)
 {
-    if (!Check_Player_Address("Set_Player_Current_Line_Stat", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     if (!Is_Stat_Index(iStat)) {
-        Report_Error("nStat out of bounds in Set_Player_Current_Line_Stat(%d,%d,[%d],%d)", nTeam, nSlot, iStat, nValue);
+        Report_Error("nStat out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, iStat, nValue);
         return;
     }
     if (!Is_Player_Slot_Used(nTeam, nSlot))
@@ -637,10 +637,10 @@ void Set_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nValue)
 
 void Add_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nValue)
 {
-    if (!Check_Player_Address("Add_Player_Current_Line_Stat", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     if (!Is_Stat_Index(iStat)) {
-        Report_Error("nStat out of bounds in Add_Player_Current_Line_Stat(%d,%d,[%d],%d)", nTeam, nSlot, iStat, nValue);
+        Report_Error("nStat out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, iStat, nValue);
         return;
     }
     if (!Is_Player_Slot_Used(nTeam, nSlot))
