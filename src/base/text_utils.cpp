@@ -276,23 +276,23 @@ int Count_Chars_In_Open_File(FILE* pFile)
     return nCount;
 }
 
-int Append_Line_To_File(const char* szPath, const char* szText)
+bool Append_Line_To_File(const char* szPath, const char* szText)
 {
     if (szPath == nullptr || szPath[0] == '\0' || szText == nullptr)
-        return 0;
+        return false;
     FILE* pFile = files::Open_File(szPath, "ab");
     if (pFile == nullptr)
-        return 0;
+        return false;
     fputs(szText, pFile);
     fputc('\n', pFile);
     fclose(pFile);
-    return 1;
+    return true;
 }
 
-int Append_Formatted_Line_To_File(const char* szPath, const char* szFormat, ...)
+bool Append_Formatted_Line_To_File(const char* szPath, const char* szFormat, ...)
 {
     if (szFormat == nullptr)
-        return 0;
+        return false;
     char szText[TEXT_BUFFER_SIZE];
     va_list Args;
     va_start(Args, szFormat);
@@ -390,7 +390,7 @@ char* Find_Text_No_Case(char* szText, const char* szPart)
     }
 }
 
-int Is_Same_Text_No_Case(const char* szA, const char* szB)
+bool Is_Same_Text_No_Case(const char* szA, const char* szB)
 {
     for (;; ++szA, ++szB) {
         unsigned char a = static_cast<unsigned char>(*szA);
@@ -400,9 +400,9 @@ int Is_Same_Text_No_Case(const char* szA, const char* szB)
         if (b >= 'A' && b <= 'Z')
             b = static_cast<unsigned char>(b - 'A' + 'a');
         if (a != b)
-            return 0;
+            return false;
         if (a == '\0')
-            return 1;
+            return true;
     }
 }
 

@@ -214,7 +214,7 @@ int Add_City()
     return nCity;
 }
 
-int Delete_City()
+bool Delete_City()
 {
     int nCity = Get_User_Preference(PREF_CURRENT_CITY);
     if (!Is_City_Index(nCity)) {
@@ -222,7 +222,7 @@ int Delete_City()
         Report_Error("Invalid nCity in Set_City_Photo()");
         for (int n = 0; n < CITY_STAT_COUNT; n++)
             Report_Error("Invalid nCity in Set_City_Stat()");
-        return 0;
+        return false;
     }
     // Emptying a franchise's city would leave it pointing at a free entry.
     int nTeam = Is_Empty_Entry(nCity) ? -1 : Find_City_Franchise(nCity);
@@ -232,7 +232,7 @@ int Delete_City()
         Show_Formatted_Message("Can't Erase City",
                                "%s is the home of the %s. Move the team to another city before erasing this one.",
                                Name.c_str(), Label.c_str());
-        return 0;
+        return false;
     }
     Set_City_Name(nCity, "");
     Set_City_Photo(nCity, "");
@@ -245,7 +245,7 @@ int Delete_City()
     if (nCity >= nCount)
         nCity = nCount > 0 ? nCount - 1 : 0;
     Set_User_Preference(PREF_CURRENT_CITY, nCity);
-    return 1;
+    return true;
 }
 
 void Swap_Cities(int nCityA, int nCityB)
@@ -365,15 +365,15 @@ void Get_City_Photo(int nCity, char* szOut, size_t nOutSize)
     Copy_From_Record_Field(szOut, nOutSize, League.City[nCity].szPhoto, CITY_PHOTO_SIZE);
 }
 
-int Is_City_Named(int nCity)
+bool Is_City_Named(int nCity)
 {
     if (nCity == NUMBER_OF_CITIES)
-        return 0;
+        return false;
     if (!Is_City_Index(nCity)) {
         Report_Error("nCity out of bounds in %s([%d])", __func__, nCity);
-        return 0;
+        return false;
     }
-    return Is_Empty_Entry(nCity) ? 0 : 1;
+    return !Is_Empty_Entry(nCity);
 }
 
 int Get_City_Stat(int nCity, int nStat)

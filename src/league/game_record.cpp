@@ -116,17 +116,17 @@ const char* Get_Play_Result_Word(int nResult)
     return RESULT_WORD[nResult];
 }
 
-int Is_Play_From_Scrimmage(const PLAY* pPlay)
+bool Is_Play_From_Scrimmage(const PLAY* pPlay)
 {
     if (!pPlay)
-        return 0;
+        return false;
     const int nResult = Get_Play_Result(pPlay);
     if (nResult <= LAST_SCRIMMAGE_RESULT)
-        return 1;
+        return true;
     if (nResult <= LAST_PLAY_RESULT)
-        return 0;
+        return false;
     Write_Debug_Log("Unhandled PLAY_RESULT in Is_Play_From_Scrimmage()");
-    return 0;
+    return false;
 }
 
 // ---------------------------------------------------------------------------

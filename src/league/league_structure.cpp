@@ -101,18 +101,18 @@ int Count_Teams()
     return n;
 }
 
-int Is_Team_Slot_Used(int nTeam)
+bool Is_Team_Slot_Used(int nTeam)
 {
     return nTeam >= 0 && nTeam < MAX_FRANCHISES &&
            League.Team[nTeam].nTeamStat[TEAM_STAT_CONTROLLER] != CONTROLLER_NOT_IN_USE;
 }
 
-int Is_Free_Agent_Team(int nTeam)
+bool Is_Free_Agent_Team(int nTeam)
 {
     return nTeam == FREE_AGENT_TEAM;
 }
 
-int Is_Hall_Of_Fame_Team(int nTeam)
+bool Is_Hall_Of_Fame_Team(int nTeam)
 {
     return nTeam == HALL_OF_FAME_TEAM;
 }

@@ -151,17 +151,17 @@ void Carry_Gap_To_End(int nTeam, int nSlot)
 
 }  // namespace
 
-int Check_Player_Address(const char* szFunction, int nTeam, int nSlot)
+bool Check_Player_Address(const char* szFunction, int nTeam, int nSlot)
 {
     if (!Is_Team_Index(nTeam)) {
         Report_Error("nTeam out of bounds in %s([%d],%d)", szFunction, nTeam, nSlot);
-        return 0;
+        return false;
     }
     if (!Is_Slot_Index(nSlot)) {
         Report_Error("nSlot out of bounds in %s(%d,[%d])", szFunction, nTeam, nSlot);
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -279,11 +279,11 @@ void Swap_Players(int nTeamA, int nSlotA, int nTeamB, int nSlotB)
     After_Players_Moved(nTeamA, nTeamB);
 }
 
-int Is_Player_Slot_Used(int nTeam, int nSlot)
+bool Is_Player_Slot_Used(int nTeam, int nSlot)
 {
     if (!Is_Team_Index(nTeam) || !Is_Slot_Index(nSlot) || !Is_Valid_Team(nTeam))
-        return 0;
-    return Player_At(nTeam, nSlot).nVital[VITAL_PLAYER_ID] != 0 ? 1 : 0;
+        return false;
+    return Player_At(nTeam, nSlot).nVital[VITAL_PLAYER_ID] != 0;
 }
 
 int Find_Roster_End(int nTeam)
@@ -762,18 +762,18 @@ int Get_Player_Side(int nTeam, int nSlot)
     return Get_Position_Side(Player_At(nTeam, nSlot).nVital[VITAL_POSITION]);
 }
 
-int Is_Player_Back_Or_Receiver(int nTeam, int nSlot)
+bool Is_Player_Back_Or_Receiver(int nTeam, int nSlot)
 {
     if (!Check_Player_Address(__func__, nTeam, nSlot))
-        return 0;
+        return false;
     int nPosition = Player_At(nTeam, nSlot).nVital[VITAL_POSITION];
     return (nPosition >= POSITION_RB && nPosition <= POSITION_WR) || nPosition == POSITION_CB || nPosition == POSITION_S;
 }
 
-int Is_Player_Within_Position_Quota(int nTeam, int nSlot)
+bool Is_Player_Within_Position_Quota(int nTeam, int nSlot)
 {
     if (!Is_Player_Slot_Used(nTeam, nSlot) || nTeam >= FREE_AGENT_TEAM)
-        return 0;
+        return false;
     int nPosition = Player_At(nTeam, nSlot).nVital[VITAL_POSITION];
     int nQuota = Get_Position_Quota(nPosition);
     int nCount = 0;
@@ -781,10 +781,10 @@ int Is_Player_Within_Position_Quota(int nTeam, int nSlot)
         const PLAYER& Other = Player_At(nTeam, k);
         if (Other.nVital[VITAL_PLAYER_ID] != 0 && Other.nVital[VITAL_POSITION] == nPosition) {
             if (++nCount > nQuota)
-                return 0;
+                return false;
         }
     }
-    return 1;
+    return true;
 }
 
 // ---------------------------------------------------------------------------

@@ -134,10 +134,10 @@ constexpr size_t PLAYER_NAME_TEXT_SIZE = 48;         // full name or "Last, Firs
 // ---------------------------------------------------------------------------
 // Address check shared by the player accessors
 
-// 1 for team 0-40 and slot 0-99. Otherwise reports "nTeam out of bounds in
+// true for team 0-40 and slot 0-99. Otherwise reports "nTeam out of bounds in
 // <function>([team],slot)" or "nSlot out of bounds in <function>(team,[slot])"
-// and gives 0.
-int Check_Player_Address(const char* szFunction, int nTeam, int nSlot);
+// and gives false.
+bool Check_Player_Address(const char* szFunction, int nTeam, int nSlot);
 
 // ---------------------------------------------------------------------------
 // Record operations
@@ -152,8 +152,8 @@ void Copy_Player_From_Memory(int nTeam, int nSlot, const PLAYER* pBuffer);
 // watched game's line-ups.
 void Swap_Players(int nTeamA, int nSlotA, int nTeamB, int nSlotB);
 
-// 1 when the team holds players, the slot is 0-99 and its player ID is not 0.
-int Is_Player_Slot_Used(int nTeam, int nSlot);
+// true when the team holds players, the slot is 0-99 and its player ID is not 0.
+bool Is_Player_Slot_Used(int nTeam, int nSlot);
 // The roster length (first empty slot, or 100); 0 for a team not in use.
 int Count_Team_Players(int nTeam);
 // The same for team 0-40 without any check: the team need not be in use.
@@ -241,10 +241,10 @@ int Get_Player_Position_Unit(int nTeam, int nSlot);
 // The plain unit of his position (a quarterback gives 0).
 int Get_Player_Unit(int nTeam, int nSlot);
 int Get_Player_Side(int nTeam, int nSlot);
-// 1 for RB, FB, TE, WR, CB and S.
-int Is_Player_Back_Or_Receiver(int nTeam, int nSlot);
-// 1 when he is among the first quota players of his position on his club.
-int Is_Player_Within_Position_Quota(int nTeam, int nSlot);
+// true for RB, FB, TE, WR, CB and S.
+bool Is_Player_Back_Or_Receiver(int nTeam, int nSlot);
+// true when he is among the first quota players of his position on his club.
+bool Is_Player_Within_Position_Quota(int nTeam, int nSlot);
 
 // ---------------------------------------------------------------------------
 // Ratings

@@ -323,9 +323,9 @@ int Get_Player_Rated_Measure(int nTeam, int nSlot)
     return static_cast<int>(m);
 }
 
-int Is_Player_Rated_Measure_High(int nTeam, int nSlot)
+bool Is_Player_Rated_Measure_High(int nTeam, int nSlot)
 {
-    return Get_Player_Rated_Measure(nTeam, nSlot) >= 70 ? 1 : 0;
+    return Get_Player_Rated_Measure(nTeam, nSlot) >= 70;
 }
 
 int Apply_Small_Sample_Damping(int nTeam, int nSlot, int nValue)
@@ -434,23 +434,23 @@ void Clear_Predicted_Stat_Cache()
     memset(g_GradeCache, 0, sizeof(g_GradeCache));
 }
 
-int Is_Predicted_Stat_Cache_On()
+bool Is_Predicted_Stat_Cache_On()
 {
-    return g_bCacheOn ? 1 : 0;
+    return g_bCacheOn;
 }
 
-int Find_Cached_Predicted_Stat(int nTeam, int nSlot, int nCode, int* pnValue)
+bool Find_Cached_Predicted_Stat(int nTeam, int nSlot, int nCode, int* pnValue)
 {
     if (!g_bCacheOn || !Is_Cached_Code(nCode))
-        return 0;
+        return false;
     if (!Check_Player_Address(__func__, nTeam, nSlot))
-        return 0;
+        return false;
     int nValue = Cache_Cell(nTeam, nSlot, nCode);
     if (nValue == 0)
-        return 0;
+        return false;
     if (pnValue != nullptr)
         *pnValue = nValue;
-    return 1;
+    return true;
 }
 
 void Store_Cached_Predicted_Stat(int nTeam, int nSlot, int nCode, int nValue)

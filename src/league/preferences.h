@@ -123,6 +123,7 @@ constexpr int DRAFT_OVER_ROUND = 7;              // PREF_DRAFT_ROUND once the dr
 int Get_User_Preference(int nPreference);
 
 // Stores the int32 for n 0-239 and the low 16 bits for 240-359; any other n
-// stores nothing and reports nothing.
+// stores nothing and reports "nPreference out of bounds in
+// Set_User_Preference([%d],%d)".
 void Set_User_Preference(int nPreference, int nValue);
 

@@ -118,12 +118,7 @@ int64_t Round_To_Multiple_Half_Up(int64_t x, int64_t m)
 
 bool Is_Asking_User(int bAsk)
 {
-    return bAsk != 0 && League.Preferences.nInt[PREF_ALL_COMPUTER_TEAMS] == 0;
-}
-
-void Set_Preference(int nPreference, int nValue)
-{
-    League.Preferences.nInt[nPreference] = nValue;
+    return bAsk != 0 && Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) == 0;
 }
 
 }  // namespace
@@ -227,20 +222,20 @@ void Update_Wild_Card_Teams(int bAsk)
 
 void Update_Overtime_Period_Rule()
 {
-    Set_Preference(PREF_MINUTES_PER_PERIOD, Get_Current_Year() < 2017 ? 15 : 10);
+    Set_User_Preference(PREF_MINUTES_PER_PERIOD, Get_Current_Year() < 2017 ? 15 : 10);
 }
 
 void Update_Two_Point_Rule()
 {
-    Set_Preference(PREF_TWO_POINT_TRIES, Get_Current_Year() >= 1994 ? 1 : 0);
+    Set_User_Preference(PREF_TWO_POINT_TRIES, Get_Current_Year() >= 1994 ? 1 : 0);
 }
 
 void Update_Overtime_Rules()
 {
     int nYear = Get_Current_Year();
-    Set_Preference(PREF_REGULAR_SEASON_OVERTIME, nYear >= 1974 ? 1 : 0);
-    Set_Preference(PREF_PLAYOFF_OVERTIME_RULE, nYear >= 2010 ? 3 : 2);
-    Set_Preference(PREF_REGULAR_SEASON_OVERTIME_RULE, nYear >= 2013 ? 1 : 0);
+    Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME, nYear >= 1974 ? 1 : 0);
+    Set_User_Preference(PREF_PLAYOFF_OVERTIME_RULE, nYear >= 2010 ? 3 : 2);
+    Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME_RULE, nYear >= 2013 ? 1 : 0);
 }
 
 void Update_Kickoff_Spot_Rule()
@@ -253,7 +248,7 @@ void Update_Kickoff_Spot_Rule()
         nValue = 1;
     else
         nValue = 2;
-    Set_Preference(PREF_KICKOFF_SPOT_RULE, nValue);
+    Set_User_Preference(PREF_KICKOFF_SPOT_RULE, nValue);
 }
 
 void Update_Missed_Field_Goal_Spot_Rule()
@@ -266,14 +261,14 @@ void Update_Missed_Field_Goal_Spot_Rule()
         nValue = 1;
     else
         nValue = 0;
-    Set_Preference(PREF_MISSED_FIELD_GOAL_SPOT_RULE, nValue);
+    Set_User_Preference(PREF_MISSED_FIELD_GOAL_SPOT_RULE, nValue);
 }
 
 void Apply_Season_Rule_Changes()
 {
     int nYear = Get_Current_Year();
     int nFirstYear = League.Universe.nStat[FIRST_SEASON_YEAR];
-    int nSeason = League.Preferences.nInt[PREF_SEASON_INDEX];
+    int nSeason = Get_User_Preference(PREF_SEASON_INDEX);
 
     if (nSeason == 0) {
         Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, nFirstYear >= YEAR_AMERICAN_LEAGUE_FINAL ? 1 : 0);
@@ -293,11 +288,11 @@ void Apply_Season_Rule_Changes()
 
     Update_Overtime_Rules();
     Update_Two_Point_Rule();
-    Set_Preference(PREF_CONVERSION_SPOT_RULE, nYear >= 2015 ? 1 : 0);
+    Set_User_Preference(PREF_CONVERSION_SPOT_RULE, nYear >= 2015 ? 1 : 0);
     Update_Overtime_Period_Rule();
-    Set_Preference(PREF_TOUCHBACK_TO_25, nYear >= 2016 ? 1 : 0);
+    Set_User_Preference(PREF_TOUCHBACK_TO_25, nYear >= 2016 ? 1 : 0);
     Update_Kickoff_Spot_Rule();
-    Set_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE, nYear < 1974 ? 1 : 0);
+    Set_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE, nYear < 1974 ? 1 : 0);
     Update_Missed_Field_Goal_Spot_Rule();
 
     Update_Games_Per_Season(0);

@@ -155,15 +155,15 @@ void Remove_Link(int nTeam, int nSlot, int n)
 
 // Erases link n of a checked address: the line is zeroed unless another
 // record links it too, then the link is removed.
-int Erase_Link(int nTeam, int nSlot, int n)
+bool Erase_Link(int nTeam, int nSlot, int n)
 {
     int nLine = Player_At(nTeam, nSlot).nSeasonLink[n];
     if (!Is_Valid_Line(nLine))
-        return 0;
+        return false;
     if (!Is_Season_Line_Linked_Elsewhere(nLine, nTeam, nSlot))
         Free_Line(nLine);
     Remove_Link(nTeam, nSlot, n);
-    return 1;
+    return true;
 }
 
 }  // namespace
@@ -287,15 +287,15 @@ void Set_Season_Line_Level(int nLine, int nLevel)
     League.SeasonLines[nLine][LINE_LEVEL] = nLevel;
 }
 
-int Is_Season_Line_Empty(int nLine)
+bool Is_Season_Line_Empty(int nLine)
 {
     if (nLine == NO_SEASON_LINE)
-        return 1;
+        return true;
     for (int iStat = 0; iStat < STATS_PER_PERIOD; ++iStat) {
         if (Get_Season_Line_Stat(nLine, iStat) != 0)
-            return 0;
+            return false;
     }
-    return 1;
+    return true;
 }
 
 const char* Get_College_Class_Text(int nLevel)
@@ -362,10 +362,10 @@ int Find_Free_Season_Link(int nTeam, int nSlot)
     return -1;
 }
 
-int Is_Season_Line_Linked_Elsewhere(int nLine, int nTeam, int nSlot)
+bool Is_Season_Line_Linked_Elsewhere(int nLine, int nTeam, int nSlot)
 {
     if (!Is_Valid_Line(nLine))
-        return 0;
+        return false;
     bool bLinked = false;
     For_Each_Player_In_Use([&](int t, int s) {
         if (bLinked || (t == nTeam && s == nSlot))
@@ -377,7 +377,7 @@ int Is_Season_Line_Linked_Elsewhere(int nLine, int nTeam, int nSlot)
             }
         }
     });
-    return bLinked ? 1 : 0;
+    return bLinked;
 }
 
 void Set_Current_Season_Link_To_Latest(int nTeam, int nSlot)
@@ -411,13 +411,13 @@ void Remove_Player_Season_Link(int nTeam, int nSlot, int n)
     Remove_Link(nTeam, nSlot, n);
 }
 
-int Erase_Player_Season_Line(int nTeam, int nSlot, int n)
+bool Erase_Player_Season_Line(int nTeam, int nSlot, int n)
 {
     if (!Check_Player_Address(__func__, nTeam, nSlot))
-        return 0;
+        return false;
     if (n < 0 || n > LAST_LINK) {
         Report_Error("nLink out of bounds in %s(%d,%d,[%d])", __func__, nTeam, nSlot, n);
-        return 0;
+        return false;
     }
     return Erase_Link(nTeam, nSlot, n);
 }

@@ -355,14 +355,14 @@ int Count_Game_Records()
     return n;
 }
 
-int Is_Game_Record_Final(int nGame)
+bool Is_Game_Record_Final(int nGame)
 {
     if (!In_Range(nGame, 0, NUMBER_OF_GAMES - 1)) {
         if (nGame != -1)
             Report_Error("nGame out of bounds in %s([%d])", __func__, nGame);
-        return 0;
+        return false;
     }
-    return Is_Game_Over(&League.Game[nGame]) ? 1 : 0;
+    return Is_Game_Over(&League.Game[nGame]) != 0;
 }
 
 int Count_Team_Results(int nTeam, int nResult, int nFilter)
@@ -567,17 +567,17 @@ int Get_Team_Division_Standing(int nTeam)
     return e > 0 ? -e : ELIMINATED_STANDING;
 }
 
-int Has_Team_Clinched(int nTeam)
+bool Has_Team_Clinched(int nTeam)
 {
     if (!Check_Team_Index(__func__, nTeam))
-        return 0;
+        return false;
     COUNTED_GAMES_HOLD Hold;
     const int nPlace = Get_Team_Division_Place(nTeam);
     const int nDivision = Get_Team_Division(nTeam);
     const int nRunnerUp = In_Range(nDivision, 0, NUMBER_OF_DIVISIONS - 1) ? Runner_Up(nDivision / 4, 0) : NO_TEAM;
     if (nPlace != 0 && nTeam != nRunnerUp)
-        return 0;
-    return Get_Team_Division_Standing(nTeam) <= 0 ? 1 : 0;
+        return false;
+    return Get_Team_Division_Standing(nTeam) <= 0;
 }
 
 int Count_Divisions()
@@ -733,7 +733,7 @@ void Reset_Player_Field_To_22()
     }
 }
 
-int Read_Owner_Hall_Of_Fame(void* pBuffer)
+bool Read_Owner_Hall_Of_Fame(void* pBuffer)
 {
     FILE* pFile = pBuffer ? files::Open_File(OWNER_HALL_OF_FAME_FILE, "rb") : nullptr;
     size_t nRead = 0;
@@ -745,31 +745,31 @@ int Read_Owner_Hall_Of_Fame(void* pBuffer)
     // would pass zeros off as its missing part.
     if (nRead != OWNER_HALL_OF_FAME_SIZE) {
         Show_Message_Box("Could not open \"ZrtFame.dat\" for reading.", "File Error", BOX_OK);
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
-int Write_Owner_Hall_Of_Fame(const void* pBuffer)
+bool Write_Owner_Hall_Of_Fame(const void* pBuffer)
 {
     if (!pBuffer)
-        return 0;
+        return false;
     // Written beside the old file and renamed over it, so a failed write
     // leaves the old record intact.
     static const char* const TEMPORARY_FILE = "ZrtFame.dat.tmp";
     FILE* pFile = files::Open_File(TEMPORARY_FILE, "wb");
     if (!pFile) {
         Write_Debug_Log("Could not open \"%s\" for writing.", TEMPORARY_FILE);
-        return 0;
+        return false;
     }
     bool bOk = std::fwrite(pBuffer, 1, OWNER_HALL_OF_FAME_SIZE, pFile) == OWNER_HALL_OF_FAME_SIZE;
     bOk = std::fclose(pFile) == 0 && bOk;
     if (!bOk || !files::Rename_File(TEMPORARY_FILE, OWNER_HALL_OF_FAME_FILE)) {
         files::Delete_File(TEMPORARY_FILE);
         Write_Debug_Log("Could not write \"%s\".", OWNER_HALL_OF_FAME_FILE);
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 void Remember_Last_Game_Path(const char* szPath)
@@ -955,15 +955,15 @@ void Set_Default_Team_Styles()
 // ---------------------------------------------------------------------------
 // Depth slots
 
-int Can_Play_Depth_Slot(int nPosition, int nSlot)
+bool Can_Play_Depth_Slot(int nPosition, int nSlot)
 {
     if (nSlot < 0 || nSlot >= DEPTH_SLOT_GROUP_COUNT) {
         Report_Error("nSlot out of bounds in %s(%d,[%d])", __func__, nPosition, nSlot);
-        return 0;
+        return false;
     }
     if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS) {
         Report_Error("nPosition out of bounds in %s([%d],%d)", __func__, nPosition, nSlot);
-        return 0;
+        return false;
     }
     if (nSlot == 11)
         return nPosition == POSITION_WR;
@@ -973,10 +973,10 @@ int Can_Play_Depth_Slot(int nPosition, int nSlot)
         return nPosition == POSITION_P;
     int nSlotUnit = Get_Depth_Slot_Position(nSlot);
     if (nSlotUnit < 0)
-        return 1;                                // a slot of no position takes anyone
+        return true;                                // a slot of no position takes anyone
     int nUnit = nPosition == POSITION_QB ? UNIT_QUARTERBACK : Get_Position_Unit(nPosition);
     if (nUnit == nSlotUnit)
-        return 1;
+        return true;
     // The last two receiver slots also take defensive backs.
     return (nSlot == 13 || nSlot == 14) && (nPosition == POSITION_CB || nPosition == POSITION_S);
 }

@@ -139,19 +139,19 @@ int Swap_Team_Number(int nValue, int nTeamA, int nTeamB)
 // ---------------------------------------------------------------------------
 // Slots in use
 
-int Is_Valid_Team(int nTeam)
+bool Is_Valid_Team(int nTeam)
 {
     if (In_Range(nTeam, FREE_AGENT_TEAM, LAST_TEAM))
-        return 1;
-    return Is_Franchise_Used(nTeam) ? 1 : 0;
+        return true;
+    return Is_Franchise_Used(nTeam);
 }
 
-int Check_Team_Index(const char* szFunction, int nTeam)
+bool Check_Team_Index(const char* szFunction, int nTeam)
 {
     if (In_Range(nTeam, 0, LAST_TEAM))
-        return 1;
+        return true;
     Report_Error("nTeam out of bounds in %s([%d])", szFunction, nTeam);
-    return 0;
+    return false;
 }
 
 // ---------------------------------------------------------------------------
@@ -801,11 +801,11 @@ int Find_Free_Agent_Slot(int nTeam, int nSlot)
     return -1;
 }
 
-int Erase_Team(int nTeam, int bKeepPlayers)
+bool Erase_Team(int nTeam, int bKeepPlayers)
 {
     if (!Is_Franchise_Used(nTeam)) {
         Report_Error("Invalid nTeam passed to %s().", __func__);
-        return 0;
+        return false;
     }
     int nPlayers = Find_Roster_End(nTeam);
     int nFree = First_Free_Agent_Gap();
@@ -818,7 +818,7 @@ int Erase_Team(int nTeam, int bKeepPlayers)
                           "The least valuable %d players will be eliminated.",
                           nPlayers, nExcess);
             if (Show_Message_Box(szText, "Not Enough Room", BOX_OKCANCEL) == ID_CANCEL)
-                return 0;
+                return false;
         }
         for (int s = PLAYERS_PER_TEAM - 1; s >= 0; --s) {
             if (League.Team[nTeam].Player[s].nVital[VITAL_PLAYER_ID] == 0)
@@ -852,7 +852,7 @@ int Erase_Team(int nTeam, int bKeepPlayers)
             && League.Team[nBefore].nTeamStat[TEAM_STAT_CONTROLLER] == CONTROLLER_USER)
             Preference(PREF_SELECTED_TEAM) = nBefore;
     }
-    return 1;
+    return true;
 }
 
 void Remap_Team_References(int nTeamA, int nTeamB)
@@ -998,22 +998,22 @@ void Compact_Team_Slots()
     }
 }
 
-int Backup_Team_Structure(void* pBuffer, int nTeam)
+bool Backup_Team_Structure(void* pBuffer, int nTeam)
 {
     if (nTeam < 0) {
         Report_Error("Negative team in %s()", __func__);
-        return 0;
+        return false;
     }
     if (nTeam > FREE_AGENT_TEAM) {
         Report_Error("nTeam too large in %s()", __func__);
-        return 0;
+        return false;
     }
     if (pBuffer == nullptr) {
         Report_Error("NULL buffer in %s()", __func__);
-        return 0;
+        return false;
     }
     std::memcpy(pBuffer, &League.Team[nTeam], sizeof(TEAM));
-    return 1;
+    return true;
 }
 
 void Clear_All_Teams()

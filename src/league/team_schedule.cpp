@@ -382,27 +382,27 @@ void Set_Team_Schedule_Stat(int nTeam, int nWeek, int nField, int nValue)
     Week_Entry(nTeam, nWeek)[nField] = nValue;
 }
 
-int Schedule_Game(int nHome, int nAway, int nWeek, int nDay, int nTime)
+bool Schedule_Game(int nHome, int nAway, int nWeek, int nDay, int nTime)
 {
     if (nHome == NO_TEAM || nAway == NO_TEAM)
-        return 0;
+        return false;
     if (!Is_Team_Slot_Used(nHome)) {
         Report_Error("Invalid TNUM in %s([%d],%d,%d,%d)", __func__, nHome, nAway, nWeek, nDay);
-        return 0;
+        return false;
     }
     // A club cannot play itself: both entries would be the same one.
     if (!Is_Team_Slot_Used(nAway) || nAway == nHome) {
         Report_Error("Invalid TNUM in %s(%d,[%d],%d,%d)", __func__, nHome, nAway, nWeek, nDay);
-        return 0;
+        return false;
     }
     if (!In_Range(nWeek, 0, LAST_WEEK)) {
         Report_Error("Invalid nWeek in %s(%d,%d,%d,%d)", __func__, nHome, nAway, nWeek, nDay);
-        return 0;
+        return false;
     }
     int32_t* pHome = Week_Entry(nHome, nWeek);
     int32_t* pAway = Week_Entry(nAway, nWeek);
     if (pHome[SCHEDULE_OPPONENT] != 0 || pAway[SCHEDULE_OPPONENT] != 0)
-        return 0;
+        return false;
     pHome[SCHEDULE_OPPONENT] = nAway + 1;
     pAway[SCHEDULE_OPPONENT] = -(nHome + 1);
 
@@ -417,43 +417,43 @@ int Schedule_Game(int nHome, int nAway, int nWeek, int nDay, int nTime)
         pEntry[SCHEDULE_DAY_OF_WEEK] = nDay;
         pEntry[SCHEDULE_KICKOFF_TIME] = nTime;
     }
-    return 1;
+    return true;
 }
 
-int Game_Scheduled_Today(int nTeam, int nWeek)
+bool Game_Scheduled_Today(int nTeam, int nWeek)
 {
     if (!In_Range(nTeam, 0, LAST_FRANCHISE)) {
         Write_Debug_Log("Invalid nTeam in Game_Scheduled_Today(%d,%d)", nTeam, nWeek);
-        return 0;
+        return false;
     }
     if (!In_Range(nWeek, 0, LAST_WEEK)) {
         Write_Debug_Log("Invalid date in Game_Scheduled_Today(%d,%d)", nTeam, nWeek);
-        return 0;
+        return false;
     }
-    return Week_Entry(nTeam, nWeek)[SCHEDULE_OPPONENT] != 0 ? 1 : 0;
+    return Week_Entry(nTeam, nWeek)[SCHEDULE_OPPONENT] != 0;
 }
 
-int Clear_Scheduled_Game(int nTeamA, int nTeamB, int nWeek)
+bool Clear_Scheduled_Game(int nTeamA, int nTeamB, int nWeek)
 {
     if (nTeamA == NO_TEAM || nTeamB == NO_TEAM)
-        return 0;
+        return false;
     if (!In_Range(nTeamA, 0, FREE_AGENT_TEAM) || !In_Range(nTeamB, 0, FREE_AGENT_TEAM)) {
         Report_Error("nTeam out of bounds in %s(%d,%d,%d)", __func__, nTeamA, nTeamB, nWeek);
-        return 0;
+        return false;
     }
     if (!In_Range(nWeek, 0, LAST_WEEK)) {
         Report_Error("Invalid date in %s(%d,%d,%d)", __func__, nTeamA, nTeamB, nWeek);
-        return 0;
+        return false;
     }
     int32_t& nCodeA = Week_Entry(nTeamA, nWeek)[SCHEDULE_OPPONENT];
     int32_t& nCodeB = Week_Entry(nTeamB, nWeek)[SCHEDULE_OPPONENT];
     // Clearing an entry that names a third club would leave that club's
     // entry pointing at a bye.
     if ((nCodeA != 0 && Opponent_Of(nCodeA) != nTeamB) || (nCodeB != 0 && Opponent_Of(nCodeB) != nTeamA))
-        return 0;
+        return false;
     nCodeA = 0;
     nCodeB = 0;
-    return 1;
+    return true;
 }
 
 void Clear_Scheduled_Games(int nTeam)
