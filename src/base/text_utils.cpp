@@ -3,7 +3,6 @@
 
 #include "base/text_utils.h"
 
-#include <sys/stat.h>
 
 #include <cctype>
 #include <cerrno>
@@ -303,20 +302,6 @@ bool Append_Formatted_Line_To_File(const char* szPath, const char* szFormat, ...
     return Append_Line_To_File(szPath, szText);
 }
 
-int Does_File_Exist(const char* szPath)
-{
-    if (szPath == nullptr || szPath[0] == '\0')
-        return 0;
-    FILE* pFile = files::Open_File(szPath, "r");
-    if (pFile == nullptr)
-        return 0;
-    // A folder opens for reading too, but it is no file.
-    struct stat Info;
-    bool bFile = fstat(fileno(pFile), &Info) == 0 && S_ISREG(Info.st_mode);
-    fclose(pFile);
-    return bFile ? 1 : 0;
-}
-
 const char* Get_Error_Text()
 {
     // 80 is "truncated" in the runtime the file texts were written for; here
@@ -449,14 +434,3 @@ void Pad_Text_Left(char* szText, int nWidth)
     Prefix_Blanks(szText, static_cast<long>(nWidth) - nLength);
 }
 
-void Pad_Text_Left_2(char* szText, int nWidth)
-{
-    if (szText == nullptr)
-        return;
-    long nLength = static_cast<long>(strnlen(szText, TEXT_BUFFER_SIZE - 1));
-    long nBlanks = nLength < nWidth ? 2 * (static_cast<long>(nWidth) - nLength) : 0;
-    // Two narrow digits: one more blank keeps the column lined up.
-    if (strcmp(szText, "11") == 0)
-        nBlanks++;
-    Prefix_Blanks(szText, nBlanks);
-}

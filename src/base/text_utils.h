@@ -74,8 +74,6 @@ int Count_Chars_In_Open_File(FILE* pFile);
 bool Append_Line_To_File(const char* szPath, const char* szText);
 // Formats into 2,048 bytes, then as Append_Line_To_File.
 bool Append_Formatted_Line_To_File(const char* szPath, const char* szFormat, ...) KELVO_PRINTF(2, 3);
-// 1 when the file can be opened for reading.
-int Does_File_Exist(const char* szPath);
 // The runtime's text for the current error number (80: "String was truncated").
 const char* Get_Error_Text();
 
@@ -130,5 +128,3 @@ void Swap_Texts(char* szA, char* szB);
 int Load_String_Text(int nId, char* szBuffer);
 // Prefixes blanks until the text is nWidth long (within TEXT_BUFFER_SIZE).
 void Pad_Text_Left(char* szText, int nWidth);
-// Prefixes 2 * (nWidth - length) blanks, and one more for exactly "11".
-void Pad_Text_Left_2(char* szText, int nWidth);

@@ -1038,11 +1038,6 @@ void Clear_Team(int nTeam)
     League.Team[nTeam].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
 }
 
-void Zero_All_Teams()
-{
-    std::memset(League.Team, 0, sizeof(League.Team));
-}
-
 void Fix_Current_Team_Selection()
 {
     // The viewed team must be a franchise in use or one of the special slots.

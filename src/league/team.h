@@ -201,8 +201,6 @@ bool Backup_Team_Structure(void* pBuffer, int nTeam);
 void Clear_All_Teams();
 // Zeroes one record and sets its controller to -1 (NO_TEAM ignored).
 void Clear_Team(int nTeam);
-// Zeroes all 41 records, controllers left at 0.
-void Zero_All_Teams();
 
 // Calls f(team, slot) for every player (ID not 0) of every team in use:
 // the franchises in use and slots 36-40. The repairs of a load walk the
