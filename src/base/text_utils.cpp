@@ -3,7 +3,6 @@
 
 #include "base/text_utils.h"
 
-#include <sys/stat.h>
 
 #include <cctype>
 #include <cerrno>
@@ -70,7 +69,7 @@ int Read_Raw_Line(FILE* pFile, char* szBuffer, int nKeep, long& nLength)
 int safe_strncpy(char* szDst, const char* szSrc, int nSize)
 {
     if (szDst == nullptr || szSrc == nullptr) {
-        Report_Error("Null pointer in safe_strncpy(0x%08X,0x%08X,%d)", Pointer_Bits(szDst), Pointer_Bits(szSrc),
+        Report_Error("Null pointer in %s(0x%08X,0x%08X,%d)", __func__, Pointer_Bits(szDst), Pointer_Bits(szSrc),
                      nSize);
         return 0;
     }
@@ -100,7 +99,7 @@ void Copy_From_Record_Field(char* szOut, size_t nOutSize, const char* pField, si
 int safe_strncat(char* szDst, const char* szSrc, int nSize)
 {
     if (szDst == nullptr || szSrc == nullptr) {
-        Report_Error("Null pointer in safe_strncpy(0x%08X,0x%08X,%d)", Pointer_Bits(szDst), Pointer_Bits(szSrc),
+        Report_Error("Null pointer in %s(0x%08X,0x%08X,%d)", __func__, Pointer_Bits(szDst), Pointer_Bits(szSrc),
                      nSize);
         return 0;
     }
@@ -121,7 +120,7 @@ int safe_strncat(char* szDst, const char* szSrc, int nSize)
     nLength += nAdd;
     szDst[nLength] = '\0';
     if (static_cast<long>(nLength) >= static_cast<long>(nSize) - 2)
-        Report_Error("Buffer filled in safe_strncat.  Str len %d", nSize - 1);
+        Report_Error("Buffer filled in %s.  Str len %d", __func__, nSize - 1);
     return static_cast<int>(nLength);
 }
 
@@ -211,7 +210,7 @@ int Read_Line_Limit(const char* szName, char* szBuffer, FILE* pFile, int nLimit)
         Format_Text_Bounded(szText, sizeof(szText),
                             "Line too long in %s.\n\nLimit = %d characters.\n\nExtra character(s) ignored.",
                             szName != nullptr ? szName : "", nLimit);
-        Show_Message_Box(szText, "Read_Line_Limit", BOX_OK | BOX_ICON_EXCLAMATION);
+        Show_Message_Box(szText, __func__, BOX_OK | BOX_ICON_EXCLAMATION);
     }
     return nEnd;
 }
@@ -276,23 +275,23 @@ int Count_Chars_In_Open_File(FILE* pFile)
     return nCount;
 }
 
-int Append_Line_To_File(const char* szPath, const char* szText)
+bool Append_Line_To_File(const char* szPath, const char* szText)
 {
     if (szPath == nullptr || szPath[0] == '\0' || szText == nullptr)
-        return 0;
+        return false;
     FILE* pFile = files::Open_File(szPath, "ab");
     if (pFile == nullptr)
-        return 0;
+        return false;
     fputs(szText, pFile);
     fputc('\n', pFile);
     fclose(pFile);
-    return 1;
+    return true;
 }
 
-int Append_Formatted_Line_To_File(const char* szPath, const char* szFormat, ...)
+bool Append_Formatted_Line_To_File(const char* szPath, const char* szFormat, ...)
 {
     if (szFormat == nullptr)
-        return 0;
+        return false;
     char szText[TEXT_BUFFER_SIZE];
     va_list Args;
     va_start(Args, szFormat);
@@ -301,20 +300,6 @@ int Append_Formatted_Line_To_File(const char* szPath, const char* szFormat, ...)
     if (nWanted < 0)
         szText[0] = '\0';
     return Append_Line_To_File(szPath, szText);
-}
-
-int Does_File_Exist(const char* szPath)
-{
-    if (szPath == nullptr || szPath[0] == '\0')
-        return 0;
-    FILE* pFile = files::Open_File(szPath, "r");
-    if (pFile == nullptr)
-        return 0;
-    // A folder opens for reading too, but it is no file.
-    struct stat Info;
-    bool bFile = fstat(fileno(pFile), &Info) == 0 && S_ISREG(Info.st_mode);
-    fclose(pFile);
-    return bFile ? 1 : 0;
 }
 
 const char* Get_Error_Text()
@@ -390,7 +375,7 @@ char* Find_Text_No_Case(char* szText, const char* szPart)
     }
 }
 
-int Is_Same_Text_No_Case(const char* szA, const char* szB)
+bool Is_Same_Text_No_Case(const char* szA, const char* szB)
 {
     for (;; ++szA, ++szB) {
         unsigned char a = static_cast<unsigned char>(*szA);
@@ -400,9 +385,9 @@ int Is_Same_Text_No_Case(const char* szA, const char* szB)
         if (b >= 'A' && b <= 'Z')
             b = static_cast<unsigned char>(b - 'A' + 'a');
         if (a != b)
-            return 0;
+            return false;
         if (a == '\0')
-            return 1;
+            return true;
     }
 }
 
@@ -449,14 +434,3 @@ void Pad_Text_Left(char* szText, int nWidth)
     Prefix_Blanks(szText, static_cast<long>(nWidth) - nLength);
 }
 
-void Pad_Text_Left_2(char* szText, int nWidth)
-{
-    if (szText == nullptr)
-        return;
-    long nLength = static_cast<long>(strnlen(szText, TEXT_BUFFER_SIZE - 1));
-    long nBlanks = nLength < nWidth ? 2 * (static_cast<long>(nWidth) - nLength) : 0;
-    // Two narrow digits: one more blank keeps the column lined up.
-    if (strcmp(szText, "11") == 0)
-        nBlanks++;
-    Prefix_Blanks(szText, nBlanks);
-}

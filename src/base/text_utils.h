@@ -69,13 +69,11 @@ int Skip_Line(FILE* pFile);
 int Count_Lines_In_File(const char* szPath);
 // Rewinds, counts the bytes to the end, rewinds again.
 int Count_Chars_In_Open_File(FILE* pFile);
-// Appends the text and a line feed; 0 for an empty path, a missing text or a
-// file that cannot be opened, else 1.
-int Append_Line_To_File(const char* szPath, const char* szText);
+// Appends the text and a line feed; false for an empty path, a missing text or a
+// file that cannot be opened, else true.
+bool Append_Line_To_File(const char* szPath, const char* szText);
 // Formats into 2,048 bytes, then as Append_Line_To_File.
-int Append_Formatted_Line_To_File(const char* szPath, const char* szFormat, ...) KELVO_PRINTF(2, 3);
-// 1 when the file can be opened for reading.
-int Does_File_Exist(const char* szPath);
+bool Append_Formatted_Line_To_File(const char* szPath, const char* szFormat, ...) KELVO_PRINTF(2, 3);
 // The runtime's text for the current error number (80: "String was truncated").
 const char* Get_Error_Text();
 
@@ -121,14 +119,12 @@ void Trim_Leading_Blanks(char* szText);
 // The first place where szPart occurs ignoring case, or nullptr; an empty
 // part matches at the start.
 char* Find_Text_No_Case(char* szText, const char* szPart);
-// 1 when the texts are equal but for the case of ASCII letters (other bytes
+// true when the texts are equal but for the case of ASCII letters (other bytes
 // compare as they are); reads no further than the first difference.
-int Is_Same_Text_No_Case(const char* szA, const char* szB);
+bool Is_Same_Text_No_Case(const char* szA, const char* szB);
 // Exchanges two texts (each at most TEXT_BUFFER_SIZE bytes with terminator).
 void Swap_Texts(char* szA, char* szB);
 // The string-table text into a TEXT_BUFFER_SIZE buffer; returns its length.
 int Load_String_Text(int nId, char* szBuffer);
 // Prefixes blanks until the text is nWidth long (within TEXT_BUFFER_SIZE).
 void Pad_Text_Left(char* szText, int nWidth);
-// Prefixes 2 * (nWidth - length) blanks, and one more for exactly "11".
-void Pad_Text_Left_2(char* szText, int nWidth);

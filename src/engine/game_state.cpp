@@ -50,10 +50,10 @@ bool Is_Game_Over(const GAME* pGame)
     if (c == SECONDS_OF_REGULATION && !bTry && h != a)
         return true;
     // Regular-season ties stand when the league plays no overtime.
-    if (!bPlayoff && !bTry && Get_User_Preference(PREF_SEASON_RULE_175) == 0)
+    if (!bPlayoff && !bTry && Get_User_Preference(PREF_REGULAR_SEASON_OVERTIME) == 0)
         return true;
 
-    const int nRule = Get_User_Preference(bPlayoff ? PREF_OVERTIME_RULE_2 : PREF_OVERTIME_RULE);
+    const int nRule = Get_User_Preference(bPlayoff ? PREF_PLAYOFF_OVERTIME_RULE : PREF_REGULAR_SEASON_OVERTIME_RULE);
     const int nPeriodEnd = SECONDS_OF_REGULATION + Get_Overtime_Period_Length(pGame);
     const bool bDecided = c > SECONDS_OF_REGULATION && h != a;
 

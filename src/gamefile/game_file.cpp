@@ -489,7 +489,7 @@ void Run_Load_Repairs(int nVersion)
     if (nVersion < CLICK_PAUSE_VERSION)
         Set_Universe_Word(CLICK_TO_CONTINUE_WORD, 1);
     if (nVersion < STAT_BYTES_VERSION) {
-        Set_User_Preference(PREF_FIELD_RULE_197, Get_Current_Year() < 1974 ? 1 : 0);
+        Set_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE, Get_Current_Year() < 1974 ? 1 : 0);
         Refresh_Player_Stat_Bytes();
     }
     Recount_Wild_Card_Teams();

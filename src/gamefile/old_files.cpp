@@ -302,7 +302,7 @@ void Run_Older_Line_Fix_Ups(int nVersion)
         Fix_Old_Game_Records();
     }
     if (nVersion < SALARY_CAP_RULE_VERSION)
-        Update_Season_Rule_174();
+        Update_Two_Point_Rule();
     if (nVersion < AUTO_FILL_VERSION)
         Set_User_Preference(PREF_AUTO_FILL_ROSTERS, 1);
     if (nVersion < SALARY_DATA_VERSION)
@@ -353,7 +353,7 @@ void Convert_Old_Vital_Stat_16()
 void Run_Current_Line_Fix_Ups(int nVersion)
 {
     if (nVersion < OVERTIME_RULE_VERSION && Get_Current_Year() > 2013)
-        Set_User_Preference(PREF_OVERTIME_RULE, 1);
+        Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME_RULE, 1);
     if (nVersion < RECOMPUTE_RATINGS_VERSION)
         Recompute_Ratings_And_Calibrate();
     if (nVersion < HEIGHTS_VERSION)
@@ -382,8 +382,8 @@ void Run_Current_Line_Fix_Ups(int nVersion)
             Close_Progress_Window();
     }
     if (nVersion < ERA_FLAGS_VERSION) {
-        Update_Field_Rule_200();
-        Update_Field_Rule_202();
+        Update_Kickoff_Spot_Rule();
+        Update_Missed_Field_Goal_Spot_Rule();
     }
     if (nVersion < ABBREVIATIONS_VERSION)
         Set_League_Abbreviations();

@@ -185,7 +185,7 @@ int Count_Cities()
 void Clear_City(int nCity)
 {
     if (!Is_City_Index(nCity)) {
-        Report_Error("nCity out of bounds in Clear_City([%d])", nCity);
+        Report_Error("nCity out of bounds in %s([%d])", __func__, nCity);
         return;
     }
     memset(&League.City[nCity], 0, sizeof(CITY));
@@ -194,7 +194,7 @@ void Clear_City(int nCity)
 void Set_Default_City_Stats(int nCity)
 {
     if (!Is_City_Index(nCity)) {
-        Report_Error("nCity out of bounds in Set_Default_City_Stats([%d])", nCity);
+        Report_Error("nCity out of bounds in %s([%d])", __func__, nCity);
         return;
     }
     for (int n = 0; n < CITY_STAT_COUNT; n++)
@@ -214,7 +214,7 @@ int Add_City()
     return nCity;
 }
 
-int Delete_City()
+bool Delete_City()
 {
     int nCity = Get_User_Preference(PREF_CURRENT_CITY);
     if (!Is_City_Index(nCity)) {
@@ -222,7 +222,7 @@ int Delete_City()
         Report_Error("Invalid nCity in Set_City_Photo()");
         for (int n = 0; n < CITY_STAT_COUNT; n++)
             Report_Error("Invalid nCity in Set_City_Stat()");
-        return 0;
+        return false;
     }
     // Emptying a franchise's city would leave it pointing at a free entry.
     int nTeam = Is_Empty_Entry(nCity) ? -1 : Find_City_Franchise(nCity);
@@ -232,7 +232,7 @@ int Delete_City()
         Show_Formatted_Message("Can't Erase City",
                                "%s is the home of the %s. Move the team to another city before erasing this one.",
                                Name.c_str(), Label.c_str());
-        return 0;
+        return false;
     }
     Set_City_Name(nCity, "");
     Set_City_Photo(nCity, "");
@@ -245,17 +245,17 @@ int Delete_City()
     if (nCity >= nCount)
         nCity = nCount > 0 ? nCount - 1 : 0;
     Set_User_Preference(PREF_CURRENT_CITY, nCity);
-    return 1;
+    return true;
 }
 
 void Swap_Cities(int nCityA, int nCityB)
 {
     if (!Is_City_Index(nCityA)) {
-        Report_Error("nCity out of bounds in Swap_Cities([%d],%d)", nCityA, nCityB);
+        Report_Error("nCity out of bounds in %s([%d],%d)", __func__, nCityA, nCityB);
         return;
     }
     if (!Is_City_Index(nCityB)) {
-        Report_Error("nCity out of bounds in Swap_Cities(%d,[%d])", nCityA, nCityB);
+        Report_Error("nCity out of bounds in %s(%d,[%d])", __func__, nCityA, nCityB);
         return;
     }
     if (nCityA == nCityB)
@@ -318,11 +318,11 @@ int Find_Best_Free_City()
 void Set_City_Name(int nCity, const char* szName)
 {
     if (!Is_City_Index(nCity)) {
-        Report_Error("Invalid nCity in Set_City_Name()");
+        Report_Error("Invalid nCity in %s()", __func__);
         return;
     }
     if (szName == nullptr) {
-        Report_Error("Null text in Set_City_Name(%d)", nCity);
+        Report_Error("Null text in %s(%d)", __func__, nCity);
         return;
     }
     safe_strncpy(League.City[nCity].szName, szName, CITY_NAME_SIZE);
@@ -331,11 +331,11 @@ void Set_City_Name(int nCity, const char* szName)
 void Set_City_Photo(int nCity, const char* szPhoto)
 {
     if (!Is_City_Index(nCity)) {
-        Report_Error("Invalid nCity in Set_City_Photo()");
+        Report_Error("Invalid nCity in %s()", __func__);
         return;
     }
     if (szPhoto == nullptr) {
-        Report_Error("Null text in Set_City_Photo(%d)", nCity);
+        Report_Error("Null text in %s(%d)", __func__, nCity);
         return;
     }
     safe_strncpy(League.City[nCity].szPhoto, szPhoto, CITY_PHOTO_SIZE);
@@ -347,7 +347,7 @@ void Get_City_Name(int nCity, char* szOut, size_t nOutSize)
         return;
     szOut[0] = '\0';
     if (!Is_City_Index(nCity)) {
-        Report_Error("nCity out of bounds in Get_City_Name([%d])", nCity);
+        Report_Error("nCity out of bounds in %s([%d])", __func__, nCity);
         return;
     }
     Copy_From_Record_Field(szOut, nOutSize, League.City[nCity].szName, CITY_NAME_SIZE);
@@ -359,31 +359,31 @@ void Get_City_Photo(int nCity, char* szOut, size_t nOutSize)
         return;
     szOut[0] = '\0';
     if (!Is_City_Index(nCity)) {
-        Report_Error("nCity out of bounds in Get_City_Photo([%d])", nCity);
+        Report_Error("nCity out of bounds in %s([%d])", __func__, nCity);
         return;
     }
     Copy_From_Record_Field(szOut, nOutSize, League.City[nCity].szPhoto, CITY_PHOTO_SIZE);
 }
 
-int Is_City_Named(int nCity)
+bool Is_City_Named(int nCity)
 {
     if (nCity == NUMBER_OF_CITIES)
-        return 0;
+        return false;
     if (!Is_City_Index(nCity)) {
-        Report_Error("nCity out of bounds in Is_City_Named([%d])", nCity);
-        return 0;
+        Report_Error("nCity out of bounds in %s([%d])", __func__, nCity);
+        return false;
     }
-    return Is_Empty_Entry(nCity) ? 0 : 1;
+    return !Is_Empty_Entry(nCity);
 }
 
 int Get_City_Stat(int nCity, int nStat)
 {
     if (!Is_City_Index(nCity)) {
-        Report_Error("nCity out of bounds in Get_City_Stat([%d],%d)", nCity, nStat);
+        Report_Error("nCity out of bounds in %s([%d],%d)", __func__, nCity, nStat);
         return 0;
     }
     if (nStat < 0 || nStat >= CITY_STAT_COUNT) {
-        Report_Error("nStat out of bounds in Get_City_Stat(%d,[%d])", nCity, nStat);
+        Report_Error("nStat out of bounds in %s(%d,[%d])", __func__, nCity, nStat);
         return 0;
     }
     return League.City[nCity].nStat[nStat];
@@ -405,16 +405,16 @@ void Set_City_Index_Stat(int nCity, int nStat, int nValue)
 int Get_Team_City_Stat(int nTeam, int nStat)
 {
     if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-        Report_Error("nTeam out of bounds in Get_Team_City_Stat([%d],%d)", nTeam, nStat);
+        Report_Error("nTeam out of bounds in %s([%d],%d)", __func__, nTeam, nStat);
         return 0;
     }
     if (nStat < 0 || nStat >= CITY_STAT_COUNT) {
-        Report_Error("nStat out of bounds in Get_Team_City_Stat(%d,[%d])", nTeam, nStat);
+        Report_Error("nStat out of bounds in %s(%d,[%d])", __func__, nTeam, nStat);
         return 0;
     }
     int nCity = League.Team[nTeam].nTeamStat[TEAM_STAT_CITY];
     if (!Is_City_Index(nCity)) {
-        Report_Error("Team city [%d] out of bounds in Get_Team_City_Stat(%d,%d)", nCity, nTeam, nStat);
+        Report_Error("Team city [%d] out of bounds in %s(%d,%d)", nCity, __func__, nTeam, nStat);
         return 0;
     }
     return League.City[nCity].nStat[nStat];
@@ -425,7 +425,7 @@ void Set_City_Stat(int nTeam, int nStat, int nValue)
     if (nTeam == NO_TEAM)
         return;
     if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-        Report_Error("nTeam out of bounds in Set_City_Stat([%d],%d,%d)", nTeam, nStat, nValue);
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d)", __func__, nTeam, nStat, nValue);
         return;
     }
     Set_City_Index_Stat(League.Team[nTeam].nTeamStat[TEAM_STAT_CITY], nStat, nValue);

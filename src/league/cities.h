@@ -39,8 +39,8 @@ int Count_Cities();
 int Add_City();
 // Empties the current city (preference 43), closes the gap and moves the
 // current city back when it fell off the end. A city that a franchise in use
-// plays in is not deleted (a box says why). 1 when deleted, else 0.
-int Delete_City();
+// plays in is not deleted (a box says why). True when deleted, else false.
+bool Delete_City();
 // Empties one entry whole (name, photo and stats). City 0-99.
 void Clear_City(int nCity);
 // Exchanges two records; franchises and the current city follow the records.
@@ -62,9 +62,9 @@ void Set_City_Photo(int nCity, const char* szPhoto);
 // Copy the name / photo into szOut (always terminated); "" for a bad city.
 void Get_City_Name(int nCity, char* szOut, size_t nOutSize);
 void Get_City_Photo(int nCity, char* szOut, size_t nOutSize);
-// 1 when city 0-99 has a name; 0 for city 100 (one past the table) and for
-// an empty entry; any other value is reported and gives 0.
-int Is_City_Named(int nCity);
+// true when city 0-99 has a name; false for city 100 (one past the table) and for
+// an empty entry; any other value is reported and gives false.
+bool Is_City_Named(int nCity);
 
 // Stat n of a city; 0 for a bad argument (reported).
 int Get_City_Stat(int nCity, int nStat);

@@ -29,7 +29,7 @@ int Get_Inflated_Base_Amount()
 
 int Get_Stadium_Scaled_Amount(int nTeam)
 {
-    if (!Check_Team_Index("Get_Stadium_Scaled_Amount", nTeam))
+    if (!Check_Team_Index(__func__, nTeam))
         return 0;
     // City incomes come from an editable file; the product is taken in 64 bits.
     int64_t nIncome = Get_Team_City_Stat(nTeam, CITY_STAT_INCOME);
@@ -38,7 +38,7 @@ int Get_Stadium_Scaled_Amount(int nTeam)
 
 int Get_Team_Per_Game_Payroll(int nTeam)
 {
-    if (!Check_Team_Index("Get_Team_Per_Game_Payroll", nTeam))
+    if (!Check_Team_Index(__func__, nTeam))
         return 0;
     int nGames = Get_Games_Per_Season();
     int64_t nSum = 0;

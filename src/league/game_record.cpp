@@ -96,7 +96,7 @@ void Set_Play_Result(PLAY* pPlay, int nResult)
     if (!pPlay)
         return;
     if (nResult < 0 || nResult > RESULT_UNDECIDED) {
-        Report_Error("nResult out of bounds in Set_Play_Result(pPlay,[%d])", nResult);
+        Report_Error("nResult out of bounds in %s(pPlay,[%d])", __func__, nResult);
         return;
     }
     pPlay->bResult = static_cast<uint8_t>((pPlay->bResult & 1) | (nResult << 1));
@@ -116,17 +116,17 @@ const char* Get_Play_Result_Word(int nResult)
     return RESULT_WORD[nResult];
 }
 
-int Is_Play_From_Scrimmage(const PLAY* pPlay)
+bool Is_Play_From_Scrimmage(const PLAY* pPlay)
 {
     if (!pPlay)
-        return 0;
+        return false;
     const int nResult = Get_Play_Result(pPlay);
     if (nResult <= LAST_SCRIMMAGE_RESULT)
-        return 1;
+        return true;
     if (nResult <= LAST_PLAY_RESULT)
-        return 0;
+        return false;
     Write_Debug_Log("Unhandled PLAY_RESULT in Is_Play_From_Scrimmage()");
-    return 0;
+    return false;
 }
 
 // ---------------------------------------------------------------------------
@@ -218,15 +218,15 @@ int Get_Game_Player_Stat(const GAME* pGame, int bTeam, int nSlot, int nFigure)
     if (!pGame)
         return 0;
     if (bTeam < 0 || bTeam > GAME_SIDE_HOME) {
-        Report_Error("bTeam out of bounds in Get_Game_Player_Stat(pGame,[%d],%d,%d)", bTeam, nSlot, nFigure);
+        Report_Error("bTeam out of bounds in %s(pGame,[%d],%d,%d)", __func__, bTeam, nSlot, nFigure);
         return 0;
     }
     if (nSlot < 0 || nSlot > LAST_BOX_SCORE_ENTRY) {
-        Report_Error("nSlot out of bounds in Get_Game_Player_Stat(pGame,%d,[%d],%d)", bTeam, nSlot, nFigure);
+        Report_Error("nSlot out of bounds in %s(pGame,%d,[%d],%d)", __func__, bTeam, nSlot, nFigure);
         return 0;
     }
     if (nFigure < 0 || nFigure >= GAME_PLAYER_FIGURES) {
-        Report_Error("nFigure out of bounds in Get_Game_Player_Stat(pGame,%d,%d,[%d])", bTeam, nSlot, nFigure);
+        Report_Error("nFigure out of bounds in %s(pGame,%d,%d,[%d])", __func__, bTeam, nSlot, nFigure);
         return 0;
     }
     // A record not in use (both bytes 0) or not between two franchises.
@@ -241,11 +241,11 @@ int Get_Game_Top_Player(const GAME* pGame, int nFigure, int nCategory, int bTeam
     if (!pGame)
         return -1;
     if (bTeam < 0 || bTeam > GAME_SIDE_HOME) {
-        Report_Error("bTeam out of bounds in Get_Game_Top_Player(pGame,%d,%d,[%d])", nFigure, nCategory, bTeam);
+        Report_Error("bTeam out of bounds in %s(pGame,%d,%d,[%d])", __func__, nFigure, nCategory, bTeam);
         return -1;
     }
     if (nFigure < 0 || nFigure >= GAME_PLAYER_FIGURES) {
-        Report_Error("nFigure out of bounds in Get_Game_Top_Player(pGame,[%d],%d,%d)", nFigure, nCategory, bTeam);
+        Report_Error("nFigure out of bounds in %s(pGame,[%d],%d,%d)", __func__, nFigure, nCategory, bTeam);
         return -1;
     }
     if ((nCategory >= 5 && nCategory <= 7) || nCategory == 14)
@@ -277,11 +277,11 @@ void Increment_Game_Team_Stat(GAME* pGame, int bTeam, int nStat)
     if (!pGame)
         return;
     if (bTeam < 0 || bTeam > GAME_SIDE_HOME) {
-        Report_Error("Invalid bTeam passed to Increment_Game_Team_Stat(pGame,[%d],nStat,nAmount", bTeam);
+        Report_Error("Invalid bTeam passed to %s(pGame,[%d],nStat,nAmount", __func__, bTeam);
         return;
     }
     if (nStat < 0 || nStat >= GAME_TEAM_STATS) {
-        Report_Error("Invalid nStat passed to Increment_Game_Team_Stat(pGame,bTeam,[%d],nAmount", nStat);
+        Report_Error("Invalid nStat passed to %s(pGame,bTeam,[%d],nAmount", __func__, nStat);
         return;
     }
     if (Is_Conversion_Attempt(pGame) && nStat != GAME_STAT_RED_ZONE_TOUCHDOWNS)
@@ -294,11 +294,11 @@ void Set_Game_Team_Stat(GAME* pGame, int bTeam, int nStat, int nValue)
     if (!pGame)
         return;
     if (bTeam < 0 || bTeam > GAME_SIDE_HOME) {
-        Report_Error("Invalid bTeam passed to Set_Game_Team_Stat(pGame,[%d],nStat,nValue", bTeam);
+        Report_Error("Invalid bTeam passed to %s(pGame,[%d],nStat,nValue", __func__, bTeam);
         return;
     }
     if (nStat < 0 || nStat >= GAME_TEAM_STATS) {
-        Report_Error("Invalid nStat passed to Set_Game_Team_Stat(pGame,bTeam,[%d],nValue", nStat);
+        Report_Error("Invalid nStat passed to %s(pGame,bTeam,[%d],nValue", __func__, nStat);
         return;
     }
     pGame->bTeamStat[bTeam][nStat] = static_cast<uint8_t>(nValue);
@@ -309,11 +309,11 @@ void Increment_Game_Team_Total(GAME* pGame, int bTeam, int nStat, int nAmount)
     if (!pGame)
         return;
     if (bTeam < 0 || bTeam > GAME_SIDE_HOME) {
-        Report_Error("Invalid bTeam passed to Increment_Game_Team_Total(pGame,[%d],nStat,nAmount", bTeam);
+        Report_Error("Invalid bTeam passed to %s(pGame,[%d],nStat,nAmount", __func__, bTeam);
         return;
     }
     if (nStat < 0 || nStat >= GAME_TEAM_TOTALS) {
-        Report_Error("Invalid nStat passed to Increment_Game_Team_Total(pGame,bTeam,[%d],nAmount", nStat);
+        Report_Error("Invalid nStat passed to %s(pGame,bTeam,[%d],nAmount", __func__, nStat);
         return;
     }
     if (Is_Conversion_Attempt(pGame))

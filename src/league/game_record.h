@@ -298,9 +298,9 @@ void Set_Play_Home_Bit(PLAY* pPlay, int bHome);
 // other code.
 const char* Get_Play_Result_Word(int nResult);
 
-// 1 for the results of plays from scrimmage (0-14), 0 for 15-31. A result of
-// 32 or more (or below 0) is written to the debug log as unhandled and gives 0.
-int Is_Play_From_Scrimmage(const PLAY* pPlay);
+// true for the results of plays from scrimmage (0-14), false for 15-31. A result of
+// 32 or more (or below 0) is written to the debug log as unhandled and gives false.
+bool Is_Play_From_Scrimmage(const PLAY* pPlay);
 
 // ---------------------------------------------------------------------------
 // Down code helpers

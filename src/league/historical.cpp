@@ -51,7 +51,7 @@ int Two_Year_Mean(int nTable, int nYear)
 
 }  // namespace
 
-int Is_Historical_Stat_Code(int nStat)
+bool Is_Historical_Stat_Code(int nStat)
 {
     return nStat == DERIVED_YARDS_PER_RECEPTION || Find_Table(nStat) >= 0;
 }

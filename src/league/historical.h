@@ -25,5 +25,5 @@ int Get_Historical_Average_Stat(int nStat, int nYear);
 // Get_Historical_Average_Stat of the current year and the year before.
 int Get_Current_Average_Stat(int nStat);
 
-// 1 for a code Get_Historical_Average_Stat knows.
-int Is_Historical_Stat_Code(int nStat);
+// true for a code Get_Historical_Average_Stat knows.
+bool Is_Historical_Stat_Code(int nStat);

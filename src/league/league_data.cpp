@@ -21,7 +21,7 @@ static bool Is_Universe_Word_Offset(int nOffset)
 int Get_Universe_Word(int nOffset)
 {
     if (!Is_Universe_Word_Offset(nOffset)) {
-        Report_Error("nOffset out of bounds in Get_Universe_Word([%d])", nOffset);
+        Report_Error("nOffset out of bounds in %s([%d])", __func__, nOffset);
         return 0;
     }
     return League.Universe.nWord[(nOffset - UNIVERSE_WORD_OFFSET) / 2];
@@ -30,7 +30,7 @@ int Get_Universe_Word(int nOffset)
 void Set_Universe_Word(int nOffset, int nValue)
 {
     if (!Is_Universe_Word_Offset(nOffset)) {
-        Report_Error("nOffset out of bounds in Set_Universe_Word([%d],%d)", nOffset, nValue);
+        Report_Error("nOffset out of bounds in %s([%d],%d)", __func__, nOffset, nValue);
         return;
     }
     League.Universe.nWord[(nOffset - UNIVERSE_WORD_OFFSET) / 2] = static_cast<int16_t>(nValue);
@@ -47,7 +47,7 @@ void Clear_League_Data()
 int Get_Universe_Stat(int nIndex)
 {
     if (nIndex < 0 || nIndex >= UNIVERSE_STAT_COUNT) {
-        Report_Error("nIndex out of bounds in Get_Universe_Stat([%d])", nIndex);
+        Report_Error("nIndex out of bounds in %s([%d])", __func__, nIndex);
         return 0;
     }
     return League.Universe.nStat[nIndex];
@@ -56,11 +56,11 @@ int Get_Universe_Stat(int nIndex)
 void Set_Universe_Stat(int nIndex, int nValue)
 {
     if (nIndex < 0 || nIndex >= UNIVERSE_STAT_COUNT) {
-        Report_Error("nIndex out of bounds in Set_Universe_Stat([%d],%d)", nIndex, nValue);
+        Report_Error("nIndex out of bounds in %s([%d],%d)", __func__, nIndex, nValue);
         return;
     }
     if (nIndex == WILD_CARD_TEAMS && nValue > MAX_WILD_CARD_TEAMS)
-        Report_Error("nValue too high in Set_Universe_Stat(WILD_CARD_TEAMS, %d)", nValue);
+        Report_Error("nValue too high in %s(WILD_CARD_TEAMS, %d)", __func__, nValue);
     League.Universe.nStat[nIndex] = nValue;
 }
 

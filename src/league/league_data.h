@@ -186,7 +186,7 @@ enum UNIVERSE_STAT : int {
     SALARY_CAP = 2,                // 2,120: dollars, 0 = none
     FIRST_SEASON_YEAR = 3,         // 2,124
     FANTASY_DRAFT_RUNNING = 4,     // 2,128
-    UNIVERSE_STAT_6 = 6,           // set by the new-game dialog's hidden option
+    UNIVERSE_STAT_6 = 6,           // 2,136: saved as loaded; written only by a new-game option without a control, read by nothing
     INFLATION_FACTOR = 9,          // 2,148: per mille of the 2023 level
     LEAGUE_PER_GAME_AMOUNT = 10,   // 2,152
     FINANCE_INDEX = 11,            // 2,156
@@ -196,14 +196,13 @@ enum UNIVERSE_STAT : int {
 };
 
 // 16-bit universe words by region offset.
-constexpr int UNIVERSE_WORD_2020 = 2020;
 constexpr int CLICK_TO_CONTINUE_WORD = 2028;   // the game view's click pause
-constexpr int UNIVERSE_OPTION_2066 = 2066;     // set to 1 on every load
+constexpr int UNIVERSE_OPTION_2066 = 2066;     // the game-file loader sets it to 1; nothing reads it
 constexpr int REPLAY_MODE_WORD = 2070;         // replay-mode flag
 constexpr int FICTIONAL_PLAYERS_WORD = 2072;   // fictional-players flag
 constexpr int FINANCE_SLOT_MODE_WORD = 2074;   // financial codes 88/89: all-slots mode
-constexpr int LEAGUE_FLAG_WORD_0 = 2076;       // league flags set from the first year
-constexpr int LEAGUE_FLAG_WORD_1 = 2078;
+constexpr int INTER_LEAGUE_FINAL_WORD = 2076;  // 1: the two leagues' champions meet in a final
+constexpr int SECOND_ROUND_DIVISION_RULE_WORD = 2078; // 1: division rivals may not meet in round two
 constexpr int DAY_ADVANCE_BUSY_WORD = 2080;    // nonzero while a day advance runs
 constexpr int SIMULATION_STOP_DAY_WORD = 2082; // the day a simulation run stops at
 

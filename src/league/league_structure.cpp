@@ -101,18 +101,18 @@ int Count_Teams()
     return n;
 }
 
-int Is_Team_Slot_Used(int nTeam)
+bool Is_Team_Slot_Used(int nTeam)
 {
     return nTeam >= 0 && nTeam < MAX_FRANCHISES &&
            League.Team[nTeam].nTeamStat[TEAM_STAT_CONTROLLER] != CONTROLLER_NOT_IN_USE;
 }
 
-int Is_Free_Agent_Team(int nTeam)
+bool Is_Free_Agent_Team(int nTeam)
 {
     return nTeam == FREE_AGENT_TEAM;
 }
 
-int Is_Hall_Of_Fame_Team(int nTeam)
+bool Is_Hall_Of_Fame_Team(int nTeam)
 {
     return nTeam == HALL_OF_FAME_TEAM;
 }
@@ -181,7 +181,7 @@ int Get_Largest_Division_Size()
 void Set_League_Abbreviation(int nLeague, const char* szName)
 {
     if (nLeague < 0 || nLeague >= NUMBER_OF_LEAGUES) {
-        Report_Error("Invalid Set_League_Abbreviation(%d) call.", nLeague);
+        Report_Error("Invalid %s(%d) call.", __func__, nLeague);
         return;
     }
     Copy_Into_Field(League.szLeagueName[nLeague], LEAGUE_NAME_SIZE, szName);
@@ -190,7 +190,7 @@ void Set_League_Abbreviation(int nLeague, const char* szName)
 void Get_League_Name(int nLeague, char* szBuffer)
 {
     if (nLeague < 0 || nLeague >= NUMBER_OF_LEAGUES || szBuffer == nullptr) {
-        Report_Error("Invalid Get_League_Name(%d) call.", nLeague);
+        Report_Error("Invalid %s(%d) call.", __func__, nLeague);
         return;
     }
     Copy_From_Record_Field(szBuffer, LEAGUE_NAME_SIZE, League.szLeagueName[nLeague], LEAGUE_NAME_SIZE);
@@ -199,7 +199,7 @@ void Get_League_Name(int nLeague, char* szBuffer)
 void Set_Division_Name(int nDivision, const char* szName)
 {
     if (nDivision < 0 || nDivision >= NUMBER_OF_DIVISIONS) {
-        Report_Error("Invalid Set_Division_Name(%d) call.", nDivision);
+        Report_Error("Invalid %s(%d) call.", __func__, nDivision);
         return;
     }
     Copy_Into_Field(League.szDivisionName[nDivision], DIVISION_NAME_SIZE, szName);
@@ -208,7 +208,7 @@ void Set_Division_Name(int nDivision, const char* szName)
 void Get_Division_Name(int nDivision, char* szBuffer)
 {
     if (nDivision < 0 || nDivision >= NUMBER_OF_DIVISIONS || szBuffer == nullptr) {
-        Report_Error("Invalid Get_Division_Name(%d) call.", nDivision);
+        Report_Error("Invalid %s(%d) call.", __func__, nDivision);
         return;
     }
     Copy_From_Record_Field(szBuffer, DIVISION_NAME_SIZE, League.szDivisionName[nDivision], DIVISION_NAME_SIZE);
@@ -423,7 +423,7 @@ int Get_League_Balance()
 int Count_Team_Remaining_Draft_Picks(int nTeam)
 {
     if (nTeam < 0 || nTeam >= MAX_FRANCHISES) {
-        Report_Error("nTeam out of bounds in Count_Team_Remaining_Draft_Picks([%d])", nTeam);
+        Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
         return 0;
     }
     int nTeams = Count_Teams();
@@ -444,11 +444,11 @@ int Count_Team_Remaining_Draft_Picks(int nTeam)
 int Get_Nth_Owned_Draft_Pick(int nTeam, int n, int* pDraft, int* pRound, int* pPick)
 {
     if (nTeam < 0 || nTeam >= MAX_FRANCHISES) {
-        Report_Error("nTeam out of bounds in Get_Nth_Owned_Draft_Pick([%d],%d)", nTeam, n);
+        Report_Error("nTeam out of bounds in %s([%d],%d)", __func__, nTeam, n);
         return 0;
     }
     if (pDraft == nullptr || pRound == nullptr || pPick == nullptr) {
-        Report_Error("Missing output in Get_Nth_Owned_Draft_Pick(%d,%d)", nTeam, n);
+        Report_Error("Missing output in %s(%d,%d)", __func__, nTeam, n);
         return 0;
     }
     int nTeams = Count_Teams();
@@ -480,15 +480,15 @@ int Get_Nth_Owned_Draft_Pick(int nTeam, int n, int* pDraft, int* pRound, int* pP
 int Get_Draft_Pick_Owner(int nDraft, int nRound, int nTeam)
 {
     if (nDraft < 0 || nDraft >= DRAFT_YEARS) {
-        Report_Error("nDraft out of bounds in Get_Draft_Pick_Owner([%d],%d,%d)", nDraft, nRound, nTeam);
+        Report_Error("nDraft out of bounds in %s([%d],%d,%d)", __func__, nDraft, nRound, nTeam);
         return NO_TEAM;
     }
     if (nRound < 0 || nRound >= DRAFT_ROUNDS) {
-        Report_Error("nRound out of bounds in Get_Draft_Pick_Owner(%d,[%d],%d)", nDraft, nRound, nTeam);
+        Report_Error("nRound out of bounds in %s(%d,[%d],%d)", __func__, nDraft, nRound, nTeam);
         return NO_TEAM;
     }
     if (nTeam < 0 || nTeam >= MAX_FRANCHISES) {
-        Report_Error("nTeam out of bounds in Get_Draft_Pick_Owner(%d,%d,[%d])", nDraft, nRound, nTeam);
+        Report_Error("nTeam out of bounds in %s(%d,%d,[%d])", __func__, nDraft, nRound, nTeam);
         return NO_TEAM;
     }
     return League.Draft.DraftPickOwner[nDraft][nRound][nTeam];
@@ -497,19 +497,19 @@ int Get_Draft_Pick_Owner(int nDraft, int nRound, int nTeam)
 void Set_Draft_Pick_Owner(int nDraft, int nRound, int nTeam, int nOwner)
 {
     if (nDraft < 0 || nDraft >= DRAFT_YEARS) {
-        Report_Error("nDraft out of bounds in Set_Draft_Pick_Owner([%d],%d,%d,%d)", nDraft, nRound, nTeam, nOwner);
+        Report_Error("nDraft out of bounds in %s([%d],%d,%d,%d)", __func__, nDraft, nRound, nTeam, nOwner);
         return;
     }
     if (nRound < 0 || nRound >= DRAFT_ROUNDS) {
-        Report_Error("nRound out of bounds in Set_Draft_Pick_Owner(%d,[%d],%d,%d)", nDraft, nRound, nTeam, nOwner);
+        Report_Error("nRound out of bounds in %s(%d,[%d],%d,%d)", __func__, nDraft, nRound, nTeam, nOwner);
         return;
     }
     if (nTeam < 0 || nTeam >= MAX_FRANCHISES) {
-        Report_Error("nTeam out of bounds in Set_Draft_Pick_Owner(%d,%d,[%d],%d)", nDraft, nRound, nTeam, nOwner);
+        Report_Error("nTeam out of bounds in %s(%d,%d,[%d],%d)", __func__, nDraft, nRound, nTeam, nOwner);
         return;
     }
     if (nOwner < 0 || nOwner > 255) {
-        Report_Error("nOwner out of bounds in Set_Draft_Pick_Owner(%d,%d,%d,[%d])", nDraft, nRound, nTeam, nOwner);
+        Report_Error("nOwner out of bounds in %s(%d,%d,%d,[%d])", __func__, nDraft, nRound, nTeam, nOwner);
         return;
     }
     League.Draft.DraftPickOwner[nDraft][nRound][nTeam] = static_cast<uint8_t>(nOwner);
@@ -518,7 +518,7 @@ void Set_Draft_Pick_Owner(int nDraft, int nRound, int nTeam, int nOwner)
 int Get_Draft_Order_Team(int nIndex)
 {
     if (nIndex < 0 || nIndex >= MAX_FRANCHISES) {
-        Report_Error("nIndex out of bounds in Get_Draft_Order_Team([%d])", nIndex);
+        Report_Error("nIndex out of bounds in %s([%d])", __func__, nIndex);
         return NO_TEAM;
     }
     return League.Draft.DraftOrder[nIndex];
@@ -527,11 +527,11 @@ int Get_Draft_Order_Team(int nIndex)
 void Set_Draft_Order_Team(int nIndex, int nTeam)
 {
     if (nIndex < 0 || nIndex >= MAX_FRANCHISES) {
-        Report_Error("nIndex out of bounds in Set_Draft_Order_Team([%d],%d)", nIndex, nTeam);
+        Report_Error("nIndex out of bounds in %s([%d],%d)", __func__, nIndex, nTeam);
         return;
     }
     if (nTeam < 0 || nTeam > 255) {
-        Report_Error("nTeam out of bounds in Set_Draft_Order_Team(%d,[%d])", nIndex, nTeam);
+        Report_Error("nTeam out of bounds in %s(%d,[%d])", __func__, nIndex, nTeam);
         return;
     }
     League.Draft.DraftOrder[nIndex] = static_cast<uint8_t>(nTeam);
@@ -553,7 +553,7 @@ int Get_Depth_Slot_Position(int nSlot)
     };
     static_assert(sizeof(nGroup) == DEPTH_SLOT_GROUP_COUNT);
     if (nSlot < 0 || nSlot >= DEPTH_SLOT_GROUP_COUNT) {
-        Report_Error("nSlot out of bounds in Get_Depth_Slot_Position([%d])", nSlot);
+        Report_Error("nSlot out of bounds in %s([%d])", __func__, nSlot);
         return -1;
     }
     return nGroup[nSlot];

@@ -37,9 +37,9 @@ int Count_Teams_Of_League_Group();
 // The most teams in any of the eight divisions.
 int Get_Largest_Division_Size();
 // A franchise slot 0-35 whose controller is not -1.
-int Is_Team_Slot_Used(int nTeam);
-int Is_Free_Agent_Team(int nTeam);    // team 36
-int Is_Hall_Of_Fame_Team(int nTeam);  // team 37
+bool Is_Team_Slot_Used(int nTeam);
+bool Is_Free_Agent_Team(int nTeam);    // team 36
+bool Is_Hall_Of_Fame_Team(int nTeam);  // team 37
 
 // ---------------------------------------------------------------------------
 // Names. Setters copy at most 15 (league) / 11 (division) characters and

@@ -135,15 +135,15 @@ float Get_Position_Overall_Rating(int nTeam, int nSlot, int nPosition)
 void Scale_Player_Stat(int nTeam, int nSlot, int nPeriod, int nPercent)
 {
     if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-        Report_Error("nTeam out of bounds in Scale_Player_Stat([%d],%d,%d,%d)", nTeam, nSlot, nPeriod, nPercent);
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d,%d)", __func__, nTeam, nSlot, nPeriod, nPercent);
         return;
     }
     if (nSlot < 0 || nSlot >= PLAYERS_PER_TEAM) {
-        Report_Error("nSlot out of bounds in Scale_Player_Stat(%d,[%d],%d,%d)", nTeam, nSlot, nPeriod, nPercent);
+        Report_Error("nSlot out of bounds in %s(%d,[%d],%d,%d)", __func__, nTeam, nSlot, nPeriod, nPercent);
         return;
     }
     if (nPeriod < 0 || nPeriod > STAT_PERIOD_LAST_LINE) {
-        Report_Error("nSeason out of bounds in Scale_Player_Stat(%d,%d,[%d],%d)", nTeam, nSlot, nPeriod, nPercent);
+        Report_Error("nSeason out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, nPeriod, nPercent);
         return;
     }
     // Read and stored through the statistics codes, so a season-line period
@@ -156,11 +156,11 @@ void Scale_Player_Stat(int nTeam, int nSlot, int nPeriod, int nPercent)
 
 int Get_Player_Vital_Blend(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Vital_Blend", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     const PLAYER& Player = League.Team[nTeam].Player[nSlot];
     // With no seasons played the first term is 0 (a zero divisor gives 0).
-    long long nFirst = Mul_Div_Rounded(3, Player.nVital[VITAL_FIELD_9], Player.nVital[VITAL_SEASONS_PLAYED]);
-    long long nSum = nFirst + 3LL * Player.nVital[VITAL_FIELD_23];
+    long long nFirst = Mul_Div_Rounded(3, Player.nVital[VITAL_CAREER_VALUE], Player.nVital[VITAL_SEASONS_PLAYED]);
+    long long nSum = nFirst + 3LL * Player.nVital[VITAL_LAST_SEASON_VALUE];
     return static_cast<int>(nSum / 4);
 }

@@ -151,17 +151,17 @@ void Carry_Gap_To_End(int nTeam, int nSlot)
 
 }  // namespace
 
-int Check_Player_Address(const char* szFunction, int nTeam, int nSlot)
+bool Check_Player_Address(const char* szFunction, int nTeam, int nSlot)
 {
     if (!Is_Team_Index(nTeam)) {
         Report_Error("nTeam out of bounds in %s([%d],%d)", szFunction, nTeam, nSlot);
-        return 0;
+        return false;
     }
     if (!Is_Slot_Index(nSlot)) {
         Report_Error("nSlot out of bounds in %s(%d,[%d])", szFunction, nTeam, nSlot);
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -170,19 +170,19 @@ int Check_Player_Address(const char* szFunction, int nTeam, int nSlot)
 void Clear_Player(int nTeam, int nSlot)
 {
     if (nTeam == NO_TEAM) {
-        Report_Error("'NO_TEAM' passed to Clear_Player(%d,%d)", nTeam, nSlot);
+        Report_Error("'NO_TEAM' passed to %s(%d,%d)", __func__, nTeam, nSlot);
         return;
     }
     if (nSlot == NO_PLAYER) {
-        Report_Error("'NO_PLAYER' passed to Clear_Player(%d,%d)", nTeam, nSlot);
+        Report_Error("'NO_PLAYER' passed to %s(%d,%d)", __func__, nTeam, nSlot);
         return;
     }
     if (!Is_Team_Index(nTeam)) {
-        Report_Error("nTeam out of bounds in Clear_Player(%d,%d)", nTeam, nSlot);
+        Report_Error("nTeam out of bounds in %s(%d,%d)", __func__, nTeam, nSlot);
         return;
     }
     if (!Is_Slot_Index(nSlot)) {
-        Report_Error("nPlayer out of bounds in Clear_Player(%d,%d)", nTeam, nSlot);
+        Report_Error("nPlayer out of bounds in %s(%d,%d)", __func__, nTeam, nSlot);
         return;
     }
     Clear_Record(Player_At(nTeam, nSlot));
@@ -192,19 +192,19 @@ void Clear_Player(int nTeam, int nSlot)
 void Copy_Player(int nDestTeam, int nDestSlot, int nSrcTeam, int nSrcSlot)
 {
     if (nDestTeam < 0 || nDestSlot < 0) {
-        Report_Error("Negative destination in Copy_Player()");
+        Report_Error("Negative destination in %s()", __func__);
         return;
     }
     if (nSrcTeam < 0 || nSrcSlot < 0) {
-        Report_Error("Negative source in Copy_Player()");
+        Report_Error("Negative source in %s()", __func__);
         return;
     }
     if (!Is_Team_Index(nDestTeam) || !Is_Slot_Index(nDestSlot)) {
-        Report_Error("Invalid destination in Copy_Player([%d],[%d],%d,%d)", nDestTeam, nDestSlot, nSrcTeam, nSrcSlot);
+        Report_Error("Invalid destination in %s([%d],[%d],%d,%d)", __func__, nDestTeam, nDestSlot, nSrcTeam, nSrcSlot);
         return;
     }
     if (!Is_Team_Index(nSrcTeam) || !Is_Slot_Index(nSrcSlot)) {
-        Report_Error("Invalid source in Copy_Player(%d,%d,[%d],[%d])", nDestTeam, nDestSlot, nSrcTeam, nSrcSlot);
+        Report_Error("Invalid source in %s(%d,%d,[%d],[%d])", __func__, nDestTeam, nDestSlot, nSrcTeam, nSrcSlot);
         return;
     }
     std::memmove(&Player_At(nDestTeam, nDestSlot), &Player_At(nSrcTeam, nSrcSlot), sizeof(PLAYER));
@@ -236,14 +236,14 @@ bool Memory_Copy_Ok(const char* szFunction, const char* szRole, int nTeam, int n
 
 void Copy_Player_To_Memory(PLAYER* pBuffer, int nTeam, int nSlot)
 {
-    if (!Memory_Copy_Ok("Copy_Player_To_Memory", "source", nTeam, nSlot, pBuffer))
+    if (!Memory_Copy_Ok(__func__, "source", nTeam, nSlot, pBuffer))
         return;
     std::memmove(pBuffer, &Player_At(nTeam, nSlot), sizeof(PLAYER));
 }
 
 void Copy_Player_From_Memory(int nTeam, int nSlot, const PLAYER* pBuffer)
 {
-    if (!Memory_Copy_Ok("Copy_Player_From_Memory", "destination", nTeam, nSlot, pBuffer))
+    if (!Memory_Copy_Ok(__func__, "destination", nTeam, nSlot, pBuffer))
         return;
     std::memmove(&Player_At(nTeam, nSlot), pBuffer, sizeof(PLAYER));
     Clear_Predicted_Stat_Cache();
@@ -255,21 +255,21 @@ void Swap_Players(int nTeamA, int nSlotA, int nTeamB, int nSlotB)
     const int nSlots[2] = {nSlotA, nSlotB};
     for (int nTeam : nTeams) {
         if (nTeam < 0) {
-            Report_Error("Negative Team in Swap_Players(%d,%d,%d,%d)", nTeamA, nSlotA, nTeamB, nSlotB);
+            Report_Error("Negative Team in %s(%d,%d,%d,%d)", __func__, nTeamA, nSlotA, nTeamB, nSlotB);
             return;
         }
         if (nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-            Report_Error("Invalid Team in Swap_Players(%d,%d,%d,%d)", nTeamA, nSlotA, nTeamB, nSlotB);
+            Report_Error("Invalid Team in %s(%d,%d,%d,%d)", __func__, nTeamA, nSlotA, nTeamB, nSlotB);
             return;
         }
     }
     for (int nSlot : nSlots) {
         if (nSlot < 0) {
-            Report_Error("Negative Slot in Swap_Players(%d,%d,%d,%d)", nTeamA, nSlotA, nTeamB, nSlotB);
+            Report_Error("Negative Slot in %s(%d,%d,%d,%d)", __func__, nTeamA, nSlotA, nTeamB, nSlotB);
             return;
         }
         if (nSlot >= PLAYERS_PER_TEAM) {
-            Report_Error("Invalid Slot in Swap_Players(%d,%d,%d,%d)", nTeamA, nSlotA, nTeamB, nSlotB);
+            Report_Error("Invalid Slot in %s(%d,%d,%d,%d)", __func__, nTeamA, nSlotA, nTeamB, nSlotB);
             return;
         }
     }
@@ -279,11 +279,11 @@ void Swap_Players(int nTeamA, int nSlotA, int nTeamB, int nSlotB)
     After_Players_Moved(nTeamA, nTeamB);
 }
 
-int Is_Player_Slot_Used(int nTeam, int nSlot)
+bool Is_Player_Slot_Used(int nTeam, int nSlot)
 {
     if (!Is_Team_Index(nTeam) || !Is_Slot_Index(nSlot) || !Is_Valid_Team(nTeam))
-        return 0;
-    return Player_At(nTeam, nSlot).nVital[VITAL_PLAYER_ID] != 0 ? 1 : 0;
+        return false;
+    return Player_At(nTeam, nSlot).nVital[VITAL_PLAYER_ID] != 0;
 }
 
 int Find_Roster_End(int nTeam)
@@ -304,7 +304,7 @@ int Count_Team_Players(int nTeam)
 
 int Find_Empty_Player_Slot(int nTeam)
 {
-    if (!Check_Team_Index("Find_Empty_Player_Slot", nTeam))
+    if (!Check_Team_Index(__func__, nTeam))
         return -1;
     int nSlot = Find_Roster_End(nTeam);
     return nSlot < PLAYERS_PER_TEAM ? nSlot : -1;
@@ -312,7 +312,7 @@ int Find_Empty_Player_Slot(int nTeam)
 
 void Compact_Team_Roster(int nTeam)
 {
-    if (!Check_Team_Index("Compact_Team_Roster", nTeam))
+    if (!Check_Team_Index(__func__, nTeam))
         return;
     if (!Is_Valid_Team(nTeam))
         return;
@@ -350,7 +350,7 @@ void Close_Roster_Gap(int nTeam, int nSlot)
 
 void Remove_Player_From_Roster(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Remove_Player_From_Roster", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     Erase_Player_Season_Lines(nTeam, nSlot);
     Close_Roster_Gap(nTeam, nSlot);
@@ -358,7 +358,7 @@ void Remove_Player_From_Roster(int nTeam, int nSlot)
 
 void Shift_Roster_Over_Slot(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Shift_Roster_Over_Slot", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     Close_Roster_Gap(nTeam, nSlot);
 }
@@ -396,19 +396,19 @@ bool Text_Setter_Ok(const char* szFunction, const char* szArgument, int nTeam, i
 
 void Set_Player_Last_Name(int nTeam, int nSlot, const char* szName)
 {
-    if (Text_Setter_Ok("Set_Player_Last_Name", "szName", nTeam, nSlot, szName))
+    if (Text_Setter_Ok(__func__, "szName", nTeam, nSlot, szName))
         safe_strncpy(Player_At(nTeam, nSlot).szLastName, szName, static_cast<int>(PLAYER_LAST_NAME_SIZE));
 }
 
 void Set_Player_First_Name(int nTeam, int nSlot, const char* szName)
 {
-    if (Text_Setter_Ok("Set_Player_First_Name", "szName", nTeam, nSlot, szName))
+    if (Text_Setter_Ok(__func__, "szName", nTeam, nSlot, szName))
         safe_strncpy(Player_At(nTeam, nSlot).szFirstName, szName, static_cast<int>(PLAYER_FIRST_NAME_SIZE));
 }
 
 void Set_Player_College(int nTeam, int nSlot, const char* szCollege)
 {
-    if (!Text_Setter_Ok("Set_Player_College", "szCollege", nTeam, nSlot, szCollege))
+    if (!Text_Setter_Ok(__func__, "szCollege", nTeam, nSlot, szCollege))
         return;
     char* szField = Player_At(nTeam, nSlot).szCollege;
     safe_strncpy(szField, szCollege, static_cast<int>(PLAYER_COLLEGE_SIZE));
@@ -512,28 +512,28 @@ void Put_Stored_Text(const char* szFunction, int nTeam, int nSlot, char (PLAYER:
 
 void Get_Player_Last_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
-    Put_Name("Get_Player_Last_Name", nTeam, nSlot, szOut, nOutSize, Fill_Last_Name);
+    Put_Name(__func__, nTeam, nSlot, szOut, nOutSize, Fill_Last_Name);
 }
 
 void Get_Player_First_Name_Filled(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
-    Put_Name("Get_Player_First_Name_Filled", nTeam, nSlot, szOut, nOutSize, Fill_First_Name);
+    Put_Name(__func__, nTeam, nSlot, szOut, nOutSize, Fill_First_Name);
 }
 
 void Get_Player_First_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
-    Put_Name("Get_Player_First_Name", nTeam, nSlot, szOut, nOutSize, Completed_First_Name);
+    Put_Name(__func__, nTeam, nSlot, szOut, nOutSize, Completed_First_Name);
 }
 
 void Get_Player_Full_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
     if (!Is_Team_Index(nTeam) || !Is_Valid_Team(nTeam)) {
-        Report_Error("Invalid team in Get_Player_Full_Name(%d,%d,)", nTeam, nSlot);
+        Report_Error("Invalid team in %s(%d,%d,)", __func__, nTeam, nSlot);
         Copy_Out(szOut, nOutSize, "INVALID-TEAM");
         return;
     }
     if (!Is_Player_Slot_Used(nTeam, nSlot)) {
-        Report_Error("Invalid player in Get_Player_Full_Name(%d,%d,)", nTeam, nSlot);
+        Report_Error("Invalid player in %s(%d,%d,)", __func__, nTeam, nSlot);
         Copy_Out(szOut, nOutSize, "INVALID-PLAYER");
         return;
     }
@@ -548,25 +548,25 @@ void Get_Player_Full_Name_Copy(int nTeam, int nSlot, char* szOut, size_t nOutSiz
 void Get_Player_Name_Last_First(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
     Copy_Out(szOut, nOutSize, "");
-    if (!Name_Address_Holds_Player("Get_Player_Name_Last_First", nTeam, nSlot))
+    if (!Name_Address_Holds_Player(__func__, nTeam, nSlot))
         return;
     Put_Joined_Name(nTeam, nSlot, true, szOut, nOutSize);
 }
 
 void Get_Player_College(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
-    Put_Stored_Text("Get_Player_College", nTeam, nSlot, &PLAYER::szCollege, szOut, nOutSize);
+    Put_Stored_Text(__func__, nTeam, nSlot, &PLAYER::szCollege, szOut, nOutSize);
 }
 
 void Get_Player_Corvel_ID(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
-    Put_Stored_Text("Get_Player_Corvel_ID", nTeam, nSlot, &PLAYER::szCorvelID, szOut, nOutSize);
+    Put_Stored_Text(__func__, nTeam, nSlot, &PLAYER::szCorvelID, szOut, nOutSize);
 }
 
 int Get_Player_Position_Name(char* szOut, size_t nOutSize, int nTeam, int nSlot)
 {
     Copy_Out(szOut, nOutSize, "");
-    if (!Check_Player_Address("Get_Player_Position_Name", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return -1;
     int nPosition = Player_At(nTeam, nSlot).nVital[VITAL_POSITION];
     if (nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS)
@@ -584,11 +584,11 @@ int Get_Player_Vital_Stat(int nTeam, int nSlot, int nCode)
     if (nTeam == NO_TEAM || nSlot == NO_PLAYER || nCode < 0)
         return 0;
     if (!Is_Team_Index(nTeam)) {
-        Report_Error("nTeam out of bounds in Get_Player_Vital_Stat([%d],%d,%d)", nTeam, nSlot, nCode);
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d)", __func__, nTeam, nSlot, nCode);
         return 0;
     }
     if (!Is_Slot_Index(nSlot)) {
-        Report_Error("nSlot out of bounds in Get_Player_Vital_Stat(%d,[%d],%d)", nTeam, nSlot, nCode);
+        Report_Error("nSlot out of bounds in %s(%d,[%d],%d)", __func__, nTeam, nSlot, nCode);
         return 0;
     }
     int32_t* nVital = Player_At(nTeam, nSlot).nVital;
@@ -636,21 +636,21 @@ int Get_Player_ID(int nTeam, int nSlot)
 {
     if (nSlot == NO_PLAYER || nTeam == NO_TEAM)
         return -1;
-    if (!Check_Player_Address("Get_Player_ID", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     return Player_At(nTeam, nSlot).nVital[VITAL_PLAYER_ID];
 }
 
 int Get_Player_Age(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Age", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     return Get_Current_Year() - Player_At(nTeam, nSlot).nVital[VITAL_BIRTH_DATE] / 10000;
 }
 
 int Get_Player_Exact_Age(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Exact_Age", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     SEASON_DATE Date = Get_Current_Season_Date();
     int64_t nYear = static_cast<int64_t>(Get_Current_Year()) + (Date.bNextYear ? 1 : 0);
@@ -670,28 +670,28 @@ int Get_Player_Exact_Age(int nTeam, int nSlot)
 
 int Get_Player_Drafted_By_Team(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Drafted_By_Team", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return -1;
     return Player_At(nTeam, nSlot).nVital[VITAL_DRAFTED_BY] / 10000 - 1;
 }
 
 int Get_Player_Draft_Year(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Draft_Year", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     return Player_At(nTeam, nSlot).nVital[VITAL_DRAFTED_BY] % 10000;
 }
 
 int Get_Player_Byte_Stat(int nTeam, int nSlot, int n)
 {
-    if (!Check_Player_Address("Get_Player_Byte_Stat", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     const PLAYER& Player = Player_At(nTeam, nSlot);
     if (n >= 0 && n < 4)
         return Player.bStat[n];
     if (n >= 4 && n < PLAYER_BYTE_STAT_COUNT)
         return Player.bStatHigh[n - 4];
-    Report_Error("nStat out of bounds in Get_Player_Byte_Stat(%d,%d,[%d])", nTeam, nSlot, n);
+    Report_Error("nStat out of bounds in %s(%d,%d,[%d])", __func__, nTeam, nSlot, n);
     return 0;
 }
 
@@ -733,14 +733,14 @@ int Get_Position_Quota(int nPosition)
 
 int Get_Player_Position(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Position", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     return Player_At(nTeam, nSlot).nVital[VITAL_POSITION];
 }
 
 int Get_Player_Position_Unit(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Position_Unit", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return -1;
     int nPosition = Player_At(nTeam, nSlot).nVital[VITAL_POSITION];
     if (nPosition == POSITION_QB)
@@ -750,30 +750,30 @@ int Get_Player_Position_Unit(int nTeam, int nSlot)
 
 int Get_Player_Unit(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Unit", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return -1;
     return Get_Position_Unit(Player_At(nTeam, nSlot).nVital[VITAL_POSITION]);
 }
 
 int Get_Player_Side(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Side", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return -1;
     return Get_Position_Side(Player_At(nTeam, nSlot).nVital[VITAL_POSITION]);
 }
 
-int Is_Player_Back_Or_Receiver(int nTeam, int nSlot)
+bool Is_Player_Back_Or_Receiver(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Is_Player_Back_Or_Receiver", nTeam, nSlot))
-        return 0;
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
+        return false;
     int nPosition = Player_At(nTeam, nSlot).nVital[VITAL_POSITION];
     return (nPosition >= POSITION_RB && nPosition <= POSITION_WR) || nPosition == POSITION_CB || nPosition == POSITION_S;
 }
 
-int Is_Player_Within_Position_Quota(int nTeam, int nSlot)
+bool Is_Player_Within_Position_Quota(int nTeam, int nSlot)
 {
     if (!Is_Player_Slot_Used(nTeam, nSlot) || nTeam >= FREE_AGENT_TEAM)
-        return 0;
+        return false;
     int nPosition = Player_At(nTeam, nSlot).nVital[VITAL_POSITION];
     int nQuota = Get_Position_Quota(nPosition);
     int nCount = 0;
@@ -781,10 +781,10 @@ int Is_Player_Within_Position_Quota(int nTeam, int nSlot)
         const PLAYER& Other = Player_At(nTeam, k);
         if (Other.nVital[VITAL_PLAYER_ID] != 0 && Other.nVital[VITAL_POSITION] == nPosition) {
             if (++nCount > nQuota)
-                return 0;
+                return false;
         }
     }
-    return 1;
+    return true;
 }
 
 // ---------------------------------------------------------------------------

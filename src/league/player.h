@@ -55,10 +55,10 @@ enum VITAL_STAT_CODE : int {
     VITAL_HEIGHT = 2,
     VITAL_WEIGHT = 3,
     VITAL_BIRTH_DATE = 5,          // YYYYMMDD
-    VITAL_FIELD_6 = 6,
+    VITAL_WEEK_COUNTER = 6,        // +1 each healing week; 0 on signing, 22 in an empty slot
     VITAL_CAP_HIT = 7,             // dollars, from the salary table
     VITAL_SEASONS_PLAYED = 8,
-    VITAL_FIELD_9 = 9,
+    VITAL_CAREER_VALUE = 9,        // sum of the imported season lines' values
     VITAL_SIGNING_BONUS = 10,      // thousands
     VITAL_SALARY = 11,             // thousands per year
     VITAL_CONTRACT_YEARS_LEFT = 12,
@@ -66,13 +66,13 @@ enum VITAL_STAT_CODE : int {
     VITAL_INJURY = 14,             // -1 none, 185 holdout
     VITAL_INJURY_WEEKS = 15,
     VITAL_DRAFT_PICK = 16,         // round x 100000 + overall pick, -1 none
-    VITAL_FIELD_17 = 17,
+    VITAL_CAREER_GAMES_AND_STARTS = 17, // imported games plus games started
     VITAL_PHOTO_NAMING = 18,       // 0 full name, 256 ID text
     VITAL_LONGEVITY = 19,          // hall of fame: induction year
     VITAL_POTENTIAL = 20,          // hall of fame: vote percentage
     VITAL_PEAK_START = 21,
     VITAL_PEAK_END = 22,
-    VITAL_FIELD_23 = 23,
+    VITAL_LAST_SEASON_VALUE = 23,  // value of the last complete season
     VITAL_FLAGS = 24,
     VITAL_CONTRACT_LENGTH = 25,
     VITAL_CAP_CHARGE = 100,        // computed: salary-cap charge of the year, thousands
@@ -134,10 +134,10 @@ constexpr size_t PLAYER_NAME_TEXT_SIZE = 48;         // full name or "Last, Firs
 // ---------------------------------------------------------------------------
 // Address check shared by the player accessors
 
-// 1 for team 0-40 and slot 0-99. Otherwise reports "nTeam out of bounds in
+// true for team 0-40 and slot 0-99. Otherwise reports "nTeam out of bounds in
 // <function>([team],slot)" or "nSlot out of bounds in <function>(team,[slot])"
-// and gives 0.
-int Check_Player_Address(const char* szFunction, int nTeam, int nSlot);
+// and gives false.
+bool Check_Player_Address(const char* szFunction, int nTeam, int nSlot);
 
 // ---------------------------------------------------------------------------
 // Record operations
@@ -152,8 +152,8 @@ void Copy_Player_From_Memory(int nTeam, int nSlot, const PLAYER* pBuffer);
 // watched game's line-ups.
 void Swap_Players(int nTeamA, int nSlotA, int nTeamB, int nSlotB);
 
-// 1 when the team holds players, the slot is 0-99 and its player ID is not 0.
-int Is_Player_Slot_Used(int nTeam, int nSlot);
+// true when the team holds players, the slot is 0-99 and its player ID is not 0.
+bool Is_Player_Slot_Used(int nTeam, int nSlot);
 // The roster length (first empty slot, or 100); 0 for a team not in use.
 int Count_Team_Players(int nTeam);
 // The same for team 0-40 without any check: the team need not be in use.
@@ -244,10 +244,10 @@ int Get_Player_Position_Unit(int nTeam, int nSlot);
 // The plain unit of his position (a quarterback gives 0).
 int Get_Player_Unit(int nTeam, int nSlot);
 int Get_Player_Side(int nTeam, int nSlot);
-// 1 for RB, FB, TE, WR, CB and S.
-int Is_Player_Back_Or_Receiver(int nTeam, int nSlot);
-// 1 when he is among the first quota players of his position on his club.
-int Is_Player_Within_Position_Quota(int nTeam, int nSlot);
+// true for RB, FB, TE, WR, CB and S.
+bool Is_Player_Back_Or_Receiver(int nTeam, int nSlot);
+// true when he is among the first quota players of his position on his club.
+bool Is_Player_Within_Position_Quota(int nTeam, int nSlot);
 
 // ---------------------------------------------------------------------------
 // Ratings

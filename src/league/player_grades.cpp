@@ -754,7 +754,7 @@ using namespace stats_detail;
 
 int Get_Player_Build_Measure(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Build_Measure", nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
         return 0;
     STAT_VIEW V = Make_Stat_View(nTeam, nSlot, STAT_PERIOD_PREDICTED);
     const PLAYER& Player = League.Team[nTeam].Player[nSlot];

@@ -289,7 +289,7 @@ void Build_Table()
 // with the key; else a scan of the records, which corrects the entry (and
 // rebuilds a table that has filled).
 template <class KEYS>
-int Find_In_Table(PLAYER_LOCATION* pOut, const typename KEYS::KEY& Key)
+bool Find_In_Table(PLAYER_LOCATION* pOut, const typename KEYS::KEY& Key)
 {
     Ensure_Tables_Ready();
     auto& Table = KEYS::Table();
@@ -301,7 +301,7 @@ int Find_In_Table(PLAYER_LOCATION* pOut, const typename KEYS::KEY& Key)
         if (KEYS::Entry_Holds(Entry, Key) && Is_Player_Address(Entry.nTeam, Entry.nSlot) &&
             KEYS::Read_Record(Entry.nTeam, Entry.nSlot, Record) && KEYS::Record_Is(Record, Key)) {
             Fill_Found(pOut, Entry.nTeam, Entry.nSlot);
-            return 1;
+            return true;
         }
         Entry.nTeam = EMPTY_BYTE;
         Entry.nSlot = EMPTY_BYTE;
@@ -328,26 +328,26 @@ int Find_In_Table(PLAYER_LOCATION* pOut, const typename KEYS::KEY& Key)
                 Entry.nSlot = static_cast<uint8_t>(nSlot);
             }
             Fill_Found(pOut, nTeam, nSlot);
-            return 1;
+            return true;
         }
     }
     Fill_Not_Found(pOut);
-    return 0;
+    return false;
 }
 
 // What the table holds for a usable key, without checking the record.
 template <class KEYS>
-int Peek_Table(PLAYER_LOCATION* pOut, const typename KEYS::KEY& Key)
+bool Peek_Table(PLAYER_LOCATION* pOut, const typename KEYS::KEY& Key)
 {
     Ensure_Tables_Ready();
     int nIndex = KEYS::Index(Key);
     if (nIndex < 0)
-        return 0;
+        return false;
     const auto& Entry = KEYS::Table().Entry[nIndex];
     if (!KEYS::Entry_Holds(Entry, Key))
-        return 0;
+        return false;
     Fill_Found(pOut, Entry.nTeam, Entry.nSlot);
-    return 1;
+    return true;
 }
 
 // A key no record can hold (empty, absent or longer than any record's text)
@@ -362,36 +362,36 @@ bool Usable_Text_Key(const char* szKey, SOUGHT_TEXT& Key)
 }
 
 template <class TEXT>
-int Find_By_Text(PLAYER_LOCATION* pOut, const char* szKey)
+bool Find_By_Text(PLAYER_LOCATION* pOut, const char* szKey)
 {
     SOUGHT_TEXT Key{};
     if (!Usable_Text_Key<TEXT>(szKey, Key)) {
         Fill_Not_Found(pOut);
-        return 0;
+        return false;
     }
     return Find_In_Table<TEXT_KEYS<TEXT>>(pOut, Key);
 }
 
 template <class TEXT>
-int Peek_Text(PLAYER_LOCATION* pOut, const char* szKey)
+bool Peek_Text(PLAYER_LOCATION* pOut, const char* szKey)
 {
     SOUGHT_TEXT Key{};
     Fill_Not_Found(pOut);
     if (!Usable_Text_Key<TEXT>(szKey, Key))
-        return 0;
+        return false;
     return Peek_Table<TEXT_KEYS<TEXT>>(pOut, Key);
 }
 
 // The two-output forms: outputs change only on success.
-int Fill_Two_Outputs(int nFound, const PLAYER_LOCATION& Where, int* pTeam, int* pSlot)
+bool Fill_Two_Outputs(bool bFound, const PLAYER_LOCATION& Where, int* pTeam, int* pSlot)
 {
-    if (!nFound)
-        return 0;
+    if (!bFound)
+        return false;
     if (pTeam)
         *pTeam = Where.nTeam;
     if (pSlot)
         *pSlot = Where.nSlot;
-    return 1;
+    return true;
 }
 
 }  // namespace
@@ -417,38 +417,38 @@ void Build_Corvel_ID_Hash()
 // ---------------------------------------------------------------------------
 // Lookups
 
-int Find_Player_By_ID(PLAYER_LOCATION* pOut, int nPlayerID)
+bool Find_Player_By_ID(PLAYER_LOCATION* pOut, int nPlayerID)
 {
     if (nPlayerID < 1) {
         Fill_Not_Found(pOut);
-        return 0;
+        return false;
     }
     return Find_In_Table<ID_KEYS>(pOut, nPlayerID);
 }
 
-int Find_Player_By_Corvel_ID(PLAYER_LOCATION* pOut, const char* szCorvelID)
+bool Find_Player_By_Corvel_ID(PLAYER_LOCATION* pOut, const char* szCorvelID)
 {
     return Find_By_Text<CORVEL_KEY>(pOut, szCorvelID);
 }
 
-int Lookup_Player_Name_Hash(PLAYER_LOCATION* pOut, const char* szName)
+bool Lookup_Player_Name_Hash(PLAYER_LOCATION* pOut, const char* szName)
 {
     return Find_By_Text<NAME_KEY>(pOut, szName);
 }
 
-int Find_Player_ID_Team_Slot(int* pTeam, int* pSlot, int nPlayerID)
+bool Find_Player_ID_Team_Slot(int* pTeam, int* pSlot, int nPlayerID)
 {
     PLAYER_LOCATION Where{};
     return Fill_Two_Outputs(Find_Player_By_ID(&Where, nPlayerID), Where, pTeam, pSlot);
 }
 
-int Find_Player_Name_Team_Slot(int* pTeam, int* pSlot, const char* szName)
+bool Find_Player_Name_Team_Slot(int* pTeam, int* pSlot, const char* szName)
 {
     PLAYER_LOCATION Where{};
     return Fill_Two_Outputs(Lookup_Player_Name_Hash(&Where, szName), Where, pTeam, pSlot);
 }
 
-int Find_Corvel_ID_Team_Slot(int* pTeam, int* pSlot, const char* szCorvelID)
+bool Find_Corvel_ID_Team_Slot(int* pTeam, int* pSlot, const char* szCorvelID)
 {
     PLAYER_LOCATION Where{};
     return Fill_Two_Outputs(Find_Player_By_Corvel_ID(&Where, szCorvelID), Where, pTeam, pSlot);
@@ -457,7 +457,7 @@ int Find_Corvel_ID_Team_Slot(int* pTeam, int* pSlot, const char* szCorvelID)
 // ---------------------------------------------------------------------------
 // Unique IDs
 
-int Sanity_Check_Player_IDs()
+bool Sanity_Check_Player_IDs()
 {
     Debug_Printf("Sanity Checking Player IDs");
     uint32_t nStart = sys::Tick_Count();
@@ -480,7 +480,7 @@ int Sanity_Check_Player_IDs()
 
     if (Duplicates.empty()) {
         Debug_Printf("Finished Sanity Checking Player IDs in %dms", static_cast<int>(sys::Tick_Count() - nStart));
-        return 1;
+        return true;
     }
 
     // Every holder of a duplicated ID, the first included, is renumbered: no
@@ -495,7 +495,7 @@ int Sanity_Check_Player_IDs()
                 continue;
             int nNew = Make_Unique_Player_Id(nTeam, nSlot);
             if (nNew < 1) {
-                Report_Error("No new ID for player %d in Sanity_Check_Player_IDs(%d,%d)", nOld, nTeam, nSlot);
+                Report_Error("No new ID for player %d in %s(%d,%d)", nOld, __func__, nTeam, nSlot);
                 continue;
             }
             Write_Debug_Log("Duplicate Player ID found: %d.  Changing to %d.", nOld, nNew);
@@ -503,7 +503,7 @@ int Sanity_Check_Player_IDs()
         }
     }
     Write_Debug_Log("%d Duplicate player ID's were found.  Sanity Checking YBY.", static_cast<int>(Duplicates.size()));
-    return 0;
+    return false;
 }
 
 // ---------------------------------------------------------------------------
@@ -524,20 +524,20 @@ int Get_Player_Hash_Count(int nTable)
     }
 }
 
-int Peek_Player_ID_Hash(PLAYER_LOCATION* pOut, int nPlayerID)
+bool Peek_Player_ID_Hash(PLAYER_LOCATION* pOut, int nPlayerID)
 {
     Fill_Not_Found(pOut);
     if (nPlayerID < 1)
-        return 0;
+        return false;
     return Peek_Table<ID_KEYS>(pOut, nPlayerID);
 }
 
-int Peek_Player_Name_Hash(PLAYER_LOCATION* pOut, const char* szName)
+bool Peek_Player_Name_Hash(PLAYER_LOCATION* pOut, const char* szName)
 {
     return Peek_Text<NAME_KEY>(pOut, szName);
 }
 
-int Peek_Corvel_ID_Hash(PLAYER_LOCATION* pOut, const char* szCorvelID)
+bool Peek_Corvel_ID_Hash(PLAYER_LOCATION* pOut, const char* szCorvelID)
 {
     return Peek_Text<CORVEL_KEY>(pOut, szCorvelID);
 }

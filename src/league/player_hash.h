@@ -31,26 +31,26 @@ void Build_Corvel_ID_Hash();
 
 // ---------------------------------------------------------------------------
 // Lookups. The one-output forms fill pOut (may be null) with the team and slot
-// and return 1, or fill NO_TEAM / NO_PLAYER and return 0. An ID below 1 and an
+// and return true, or fill NO_TEAM / NO_PLAYER and return false. An ID below 1 and an
 // empty or absent text are never found.
 //
 // int Find_Player_By_ID(PLAYER_LOCATION* pOut, int nPlayerID);  (player_lookup.h)
-int Find_Player_By_Corvel_ID(PLAYER_LOCATION* pOut, const char* szCorvelID);
-int Lookup_Player_Name_Hash(PLAYER_LOCATION* pOut, const char* szName);
+bool Find_Player_By_Corvel_ID(PLAYER_LOCATION* pOut, const char* szCorvelID);
+bool Lookup_Player_Name_Hash(PLAYER_LOCATION* pOut, const char* szName);
 
-// The two-output forms return 1 and fill both outputs when found; otherwise
-// they return 0 and leave the outputs as they were. Null outputs are allowed.
-int Find_Player_ID_Team_Slot(int* pTeam, int* pSlot, int nPlayerID);
-int Find_Player_Name_Team_Slot(int* pTeam, int* pSlot, const char* szName);
-int Find_Corvel_ID_Team_Slot(int* pTeam, int* pSlot, const char* szCorvelID);
+// The two-output forms return true and fill both outputs when found; otherwise
+// they return false and leave the outputs as they were. Null outputs are allowed.
+bool Find_Player_ID_Team_Slot(int* pTeam, int* pSlot, int nPlayerID);
+bool Find_Player_Name_Team_Slot(int* pTeam, int* pSlot, const char* szName);
+bool Find_Corvel_ID_Team_Slot(int* pTeam, int* pSlot, const char* szCorvelID);
 
 // ---------------------------------------------------------------------------
 // Unique IDs
 
 // Checks every used slot of every team in use for player IDs held more than
 // once and gives every holder of such an ID (the first included) a new one,
-// logging each change. Returns 1 when all IDs were unique, 0 otherwise.
-int Sanity_Check_Player_IDs();
+// logging each change. Returns true when all IDs were unique, false otherwise.
+bool Sanity_Check_Player_IDs();
 
 // ---------------------------------------------------------------------------
 // Inspection (diagnostics and tests): what a table holds, without checking the
@@ -64,11 +64,11 @@ enum PLAYER_HASH_TABLE : int {
 // The table's count of filled entries; -1 for an unknown table.
 int Get_Player_Hash_Count(int nTable);
 // The entry the key's probe path ends on: fills pOut with its team and slot
-// bytes and returns 1 when the entry holds the key, else fills NO_TEAM /
-// NO_PLAYER and returns 0.
-int Peek_Player_ID_Hash(PLAYER_LOCATION* pOut, int nPlayerID);
-int Peek_Player_Name_Hash(PLAYER_LOCATION* pOut, const char* szName);
-int Peek_Corvel_ID_Hash(PLAYER_LOCATION* pOut, const char* szCorvelID);
+// bytes and returns true when the entry holds the key, else fills NO_TEAM /
+// NO_PLAYER and returns false.
+bool Peek_Player_ID_Hash(PLAYER_LOCATION* pOut, int nPlayerID);
+bool Peek_Player_Name_Hash(PLAYER_LOCATION* pOut, const char* szName);
+bool Peek_Corvel_ID_Hash(PLAYER_LOCATION* pOut, const char* szCorvelID);
 // Home index of a text key: 400 x (c[i] mod 20) + 20 x (c[j] mod 20) +
 // (c[k] mod 20), characters taken as unsigned and positions past the end as 0.
 int Get_Player_Name_Home(const char* szName);

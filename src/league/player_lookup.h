@@ -11,6 +11,6 @@ struct PLAYER_LOCATION {
     uint8_t nSlot;
 };
 
-// Fills pOut (may be null) and returns 1 when a slot of teams 0-40 holds the
-// ID; else fills 128 / 255 and returns 0. An ID below 1 is never found.
-int Find_Player_By_ID(PLAYER_LOCATION* pOut, int nPlayerID);
+// Fills pOut (may be null) and returns true when a slot of teams 0-40 holds the
+// ID; else fills 128 / 255 and returns false. An ID below 1 is never found.
+bool Find_Player_By_ID(PLAYER_LOCATION* pOut, int nPlayerID);

@@ -44,7 +44,7 @@ void Set_Player_Rating(int nTeam, int nSlot, int nRating, float fValue)
     if (!Is_Address(nTeam, nSlot))
         return;
     if (nRating < 0 || nRating >= NUMBER_OF_RATINGS) {
-        Report_Error("nRating out of bounds in Set_Player_Rating(%d,%d,[%d],%f)", nTeam, nSlot, nRating, fValue);
+        Report_Error("nRating out of bounds in %s(%d,%d,[%d],%f)", __func__, nTeam, nSlot, nRating, fValue);
         return;
     }
     Store_Rating(nTeam, nSlot, nRating, fValue);
@@ -53,7 +53,7 @@ void Set_Player_Rating(int nTeam, int nSlot, int nRating, float fValue)
 float Get_Default_Rating(int nRating)
 {
     if (nRating < 0 || nRating >= NUMBER_OF_RATINGS) {
-        Report_Error("nRating out of bounds in Get_Default_Rating([%d])", nRating);
+        Report_Error("nRating out of bounds in %s([%d])", __func__, nRating);
         return 0.0f;
     }
     return DEFAULT_RATING[nRating];
@@ -111,21 +111,21 @@ float Get_Player_Rating(int nTeam, int nSlot, int nRating)
         return fSum;
     }
     default:
-        Report_Error("Unrecognized nRating in Get_Player_Rating(%d,%d,[%d])", nTeam, nSlot, nRating);
+        Report_Error("Unrecognized nRating in %s(%d,%d,[%d])", __func__, nTeam, nSlot, nRating);
         return 0.0f;
     }
 }
 
 float Get_Player_Overall_Rating(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Overall_Rating", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0.0f;
     return Get_Position_Overall_Rating(nTeam, nSlot, League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION]);
 }
 
 float Get_Player_Overall_Or_Regenerate(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Overall_Or_Regenerate", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0.0f;
     float fOverall = Get_Player_Overall_Rating(nTeam, nSlot);
     if (fOverall < 25.0f) {
@@ -137,7 +137,7 @@ float Get_Player_Overall_Or_Regenerate(int nTeam, int nSlot)
 
 void Scale_Player_To_Overall(int nTeam, int nSlot, float fTarget)
 {
-    if (!Check_Player_Address("Scale_Player_To_Overall", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     if (!(fTarget >= 50.0f && fTarget <= 95.0f))
         return;

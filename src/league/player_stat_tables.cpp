@@ -122,11 +122,11 @@ constexpr const char* KICKER_LABELS[STATS_PER_PERIOD] = {
 int Get_Average_Stat(int nPosition, int nStat)
 {
     if (nPosition < 0 || nPosition >= NUMBER_OF_AVERAGE_POSITIONS) {
-        Report_Error("Invalid nPosition passed to Get_Average_Stat([%d],%d)", nPosition, nStat);
+        Report_Error("Invalid nPosition passed to %s([%d],%d)", __func__, nPosition, nStat);
         return 0;
     }
     if (nStat < 0 || nStat >= STATS_PER_PERIOD) {
-        Report_Error("Invalid nStat passed to Get_Average_Stat(%d,[%d])", nPosition, nStat);
+        Report_Error("Invalid nStat passed to %s(%d,[%d])", __func__, nPosition, nStat);
         return 0;
     }
     return AVERAGE_STATS[nPosition][nStat];

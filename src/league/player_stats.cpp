@@ -128,10 +128,6 @@ using namespace stats_detail;
 
 namespace {
 
-constexpr int STAT_GAMES_PLAYED = 0;
-constexpr int STAT_GAMES_STARTED = 1;
-constexpr int STAT_LONGEST_PUNT = 5;
-constexpr int STAT_LONGEST_FIELD_GOAL = 18;
 constexpr int PREDICTED_LONGEST_FIELD_GOAL_LIMIT = 67;
 constexpr int DEFENSE_TOTALS_CATEGORY = 1;
 // Code 148 over the career reads links 0-28.
@@ -202,9 +198,9 @@ int64_t Team_Tackle_Points(int nTeam, int nPeriod)
     if (nPeriod > STAT_PERIOD_CAREER)
         return 0;
     int nSeason = nPeriod;   // this season, last season and all seasons line up
-    int64_t nSolo = Get_Team_Totals_Stat(nTeam, DEFENSE_TOTALS_CATEGORY, nSeason, 2);
-    int64_t nAssists = Get_Team_Totals_Stat(nTeam, DEFENSE_TOTALS_CATEGORY, nSeason, 3);
-    int64_t nSacks = Get_Team_Totals_Stat(nTeam, DEFENSE_TOTALS_CATEGORY, nSeason, 143);
+    int64_t nSolo = Get_Team_Totals_Stat(nTeam, DEFENSE_TOTALS_CATEGORY, nSeason, STAT_SOLO_TACKLES);
+    int64_t nAssists = Get_Team_Totals_Stat(nTeam, DEFENSE_TOTALS_CATEGORY, nSeason, STAT_TACKLE_ASSISTS);
+    int64_t nSacks = Get_Team_Totals_Stat(nTeam, DEFENSE_TOTALS_CATEGORY, nSeason, STAT_CODE_SACKS);
     return nSolo * 10 + nAssists * 5 + nSacks;
 }
 
@@ -218,8 +214,8 @@ int64_t Career_Catch_Rate(const STAT_VIEW& V)
         int nLine = Get_Player_Season_Line_Index(V.nTeam, V.nSlot, n);
         if (nLine == NO_SEASON_LINE)
             continue;
-        int64_t nLineCatches = Get_Season_Line_Stat(nLine, 10);
-        int64_t nLineTargets = Get_Season_Line_Stat(nLine, 4);
+        int64_t nLineCatches = Get_Season_Line_Stat(nLine, STAT_RECEPTIONS);
+        int64_t nLineTargets = Get_Season_Line_Stat(nLine, STAT_TARGETS);
         if (nLineTargets >= nLineCatches) {
             nCatches += nLineCatches;
             nTargets += nLineTargets;
@@ -233,135 +229,221 @@ int64_t Career_Catch_Rate(const STAT_VIEW& V)
 // things (punts and punt yards, tackles and assists) and must stay.
 int64_t Completion_Rate(const STAT_VIEW& V)
 {
-    int64_t nAttempts = V.S(2);
-    int64_t nCompletions = V.S(3);
+    int64_t nAttempts = V.S(STAT_PASS_ATTEMPTS);
+    int64_t nCompletions = V.S(STAT_PASS_COMPLETIONS);
     if (V.Is_QB() && nCompletions > nAttempts) {
-        for (int n = 2; n <= 6; n++)
+        for (int n = STAT_PASS_ATTEMPTS; n <= STAT_PASSING_TOUCHDOWNS; n++)
             Set_Player_Stat(V.nTeam, V.nSlot, V.nPeriod, n, 0);
         return 0;
     }
     return Rate(nCompletions, nAttempts, 1000);
 }
 
-// Codes 100-173; bKnown is cleared for a code of the range that has no meaning.
-int64_t Compute_Rate_Code(const STAT_VIEW& V, int nCode, bool& bKnown)
+// The most each part of the passer rating counts.
+constexpr int64_t RATING_PART_MAX = 2375;
+
+// Codes 100-111: passing.
+int64_t Passing_Code(const STAT_VIEW& V, int nCode, bool& bKnown)
 {
     const bool bQB = V.Is_QB();
+    switch (nCode) {
+    case STAT_CODE_PASSER_RATING:
+        return (V.C(STAT_CODE_RATING_COMPLETION_PART) + V.C(STAT_CODE_RATING_YARDS_PART) +
+                V.C(STAT_CODE_RATING_TOUCHDOWN_PART) + V.C(STAT_CODE_RATING_INTERCEPTION_PART)) / 6;
+    case STAT_CODE_COMPLETION_RATE:
+        return Completion_Rate(V);
+    case STAT_CODE_RATING_COMPLETION_PART:
+        return Clamp_Range((V.C(STAT_CODE_COMPLETION_RATE) - 300) * 5, 0, RATING_PART_MAX);
+    case STAT_CODE_YARDS_PER_ATTEMPT:
+        return Rate(V.S(STAT_PASSING_YARDS), V.S(STAT_PASS_ATTEMPTS), 100);
+    case STAT_CODE_RATING_YARDS_PART:
+        return Clamp_Range(Rate(V.C(STAT_CODE_YARDS_PER_ATTEMPT) - 300, 10, 25), 0, RATING_PART_MAX);
+    case STAT_CODE_TOUCHDOWN_RATE:
+        return Rate(V.S(STAT_PASSING_TOUCHDOWNS), V.S(STAT_PASS_ATTEMPTS), 1000);
+    case STAT_CODE_RATING_TOUCHDOWN_PART:
+        return bQB ? Clamp_Range(V.C(STAT_CODE_TOUCHDOWN_RATE) * 20, 0, RATING_PART_MAX) : 0;
+    case STAT_CODE_INTERCEPTION_RATE:
+        return bQB ? Rate(V.S(STAT_INTERCEPTIONS_THROWN), V.S(STAT_PASS_ATTEMPTS), 1000) : 0;
+    case STAT_CODE_RATING_INTERCEPTION_PART:
+        return bQB ? Clamp_Range((95 - V.C(STAT_CODE_INTERCEPTION_RATE)) * 25, 0, RATING_PART_MAX) : 0;
+    case STAT_CODE_YARDS_PER_COMPLETION:
+        return Rate(V.S(STAT_PASSING_YARDS), V.S(STAT_PASS_COMPLETIONS), 100);
+    case STAT_CODE_PASSING_YARDS_PER_GAME:
+        return bQB ? Rate(V.S(STAT_PASSING_YARDS), V.S(STAT_GAMES_PLAYED), 10) : 0;
+    case STAT_CODE_SACK_RATE:
+        return bQB ? Rate(V.S(STAT_TIMES_SACKED), V.S(STAT_TIMES_SACKED) + V.S(STAT_PASS_ATTEMPTS), 1000) : 0;
+    default:
+        bKnown = false;
+        return 0;
+    }
+}
+
+// Codes 112-120: running, receiving, punting and returns.
+int64_t Ball_Carrier_Code(const STAT_VIEW& V, int nCode, bool& bKnown)
+{
+    switch (nCode) {
+    case STAT_CODE_YARDS_PER_RUSH:
+        return Rate(V.S(STAT_RUSHING_YARDS), V.S(STAT_RUSHING_ATTEMPTS), 100);
+    case STAT_CODE_YARDS_PER_RECEPTION:
+        return Rate(V.S(STAT_RECEIVING_YARDS), V.S(STAT_RECEPTIONS), 10);
+    case STAT_CODE_YARDS_AFTER_CATCH:
+        return V.Is_Back_Not_QB() ? Rate(V.S(STAT_YARDS_AFTER_CATCH), V.S(STAT_RECEPTIONS), 10) : 0;
+    case STAT_CODE_TOUCHES:
+        return V.S(STAT_RUSHING_ATTEMPTS) + V.S(STAT_RECEPTIONS);
+    case STAT_CODE_PUNT_AVERAGE:
+        return Rate(V.S(STAT_PUNT_YARDS), V.S(STAT_PUNTS), 10);
+    case STAT_CODE_KICK_RETURN_AVERAGE:
+        return Rate(V.S(STAT_KICK_RETURN_YARDS), V.S(STAT_KICK_RETURNS), 10);
+    case STAT_CODE_PUNT_RETURN_AVERAGE:
+        return Rate(V.S(STAT_PUNT_RETURN_YARDS), V.S(STAT_PUNT_RETURNS), 10);
+    default:
+        bKnown = false;
+        return 0;
+    }
+}
+
+// Codes 121-130: place kicking, kickers only.
+int64_t Kicking_Code(const STAT_VIEW& V, int nCode, bool& bKnown)
+{
+    if (nCode < STAT_CODE_PAT_RATE || nCode > STAT_CODE_FIELD_GOAL_RATE_40_PLUS) {
+        bKnown = false;
+        return 0;
+    }
+    if (!V.Is_Kicker_Unit())
+        return 0;
+    const int64_t nMadeNear = V.S(STAT_FIELD_GOALS_MADE_BAND_1) + V.S(STAT_FIELD_GOALS_MADE_BAND_2);
+    const int64_t nMadeFar = V.S(STAT_FIELD_GOALS_MADE_BAND_3) + V.S(STAT_FIELD_GOALS_MADE_BAND_4);
+    const int64_t nTriedNear = V.S(STAT_FIELD_GOAL_ATTEMPTS_BAND_1) + V.S(STAT_FIELD_GOAL_ATTEMPTS_BAND_2);
+    const int64_t nTriedFar = V.S(STAT_FIELD_GOAL_ATTEMPTS_BAND_3) + V.S(STAT_FIELD_GOAL_ATTEMPTS_BAND_4);
+    switch (nCode) {
+    case STAT_CODE_PAT_RATE:
+        return Rate(V.S(STAT_PATS_MADE), V.S(STAT_PAT_ATTEMPTS), 1000);
+    case STAT_CODE_FIELD_GOALS_MADE:
+        return nMadeNear + nMadeFar;
+    case STAT_CODE_FIELD_GOAL_ATTEMPTS:
+        return nTriedNear + nTriedFar;
+    case STAT_CODE_FIELD_GOAL_RATE:
+        return Rate(V.C(STAT_CODE_FIELD_GOALS_MADE), V.C(STAT_CODE_FIELD_GOAL_ATTEMPTS), 1000);
+    case STAT_CODE_FIELD_GOAL_RATE_INSIDE_40:
+        return Rate(nMadeNear, nTriedNear, 1000);
+    case STAT_CODE_FIELD_GOAL_RATE_40_PLUS:
+        return Rate(nMadeFar, nTriedFar, 1000);
+    default: {
+        // One band: its attempts, then its made.
+        int nAttempts = STAT_FIELD_GOAL_ATTEMPTS_BAND_1 + 2 * (nCode - STAT_CODE_FIELD_GOAL_RATE_BAND_1);
+        return Rate(V.S(nAttempts + 1), V.S(nAttempts), 1000);
+    }
+    }
+}
+
+// Codes 131-142: totals from scrimmage, scoring and returns.
+int64_t Total_Code(const STAT_VIEW& V, int nCode, bool& bKnown)
+{
     const bool bKicker = V.Is_Kicker_Unit();
     switch (nCode) {
-    case 100:
-        return (V.C(102) + V.C(104) + V.C(106) + V.C(108)) / 6;
-    case 101:
-        return Completion_Rate(V);
-    case 102:
-        return Clamp_Range((V.C(101) - 300) * 5, 0, 2375);
-    case 103:
-        return Rate(V.S(5), V.S(2), 100);
-    case 104:
-        return Clamp_Range(Rate(V.C(103) - 300, 10, 25), 0, 2375);
-    case 105:
-        return Rate(V.S(6), V.S(2), 1000);
-    case 106:
-        return bQB ? Clamp_Range(V.C(105) * 20, 0, 2375) : 0;
-    case 107:
-        return bQB ? Rate(V.S(4), V.S(2), 1000) : 0;
-    case 108:
-        return bQB ? Clamp_Range((95 - V.C(107)) * 25, 0, 2375) : 0;
-    case 109:
-        return Rate(V.S(5), V.S(3), 100);
-    case 110:
-        return bQB ? Rate(V.S(5), V.S(0), 10) : 0;
-    case 111:
-        return bQB ? Rate(V.S(14), V.S(14) + V.S(2), 1000) : 0;
-    case 112:
-        return Rate(V.S(8), V.S(7), 100);
-    case 113:
-        return Rate(V.S(11), V.S(10), 10);
-    case 114:
-        return V.Is_Back_Not_QB() ? Rate(V.S(6), V.S(10), 10) : 0;
-    case 115:
-        return V.S(7) + V.S(10);
-    case 116:
-        return Rate(V.S(3), V.S(2), 10);
-    case 119:
-        return Rate(V.S(15), V.S(14), 10);
-    case 120:
-        return Rate(V.S(18), V.S(17), 10);
-    case 121:
-        return bKicker ? Rate(V.S(9), V.S(8), 1000) : 0;
-    case 122:
-        return bKicker ? V.S(11) + V.S(13) + V.S(15) + V.S(17) : 0;
-    case 123:
-        return bKicker ? V.S(10) + V.S(12) + V.S(14) + V.S(16) : 0;
-    case 124:
-        return bKicker ? Rate(V.C(122), V.C(123), 1000) : 0;
-    case 125:
-    case 126:
-    case 127:
-    case 128: {
-        int nAttempts = 10 + 2 * (nCode - 125);   // bands 1-4: statistics 10/11 .. 16/17
-        return bKicker ? Rate(V.S(nAttempts + 1), V.S(nAttempts), 1000) : 0;
+    case STAT_CODE_YARDS_FROM_SCRIMMAGE:
+        return V.nUnit == UNIT_BACKS ? V.S(STAT_RECEIVING_YARDS) + V.S(STAT_RUSHING_YARDS) : 0;
+    case STAT_CODE_TOUCHDOWNS_FROM_SCRIMMAGE:
+        return V.S(STAT_RECEIVING_TOUCHDOWNS) + V.S(STAT_RUSHING_TOUCHDOWNS);
+    case STAT_CODE_KICKS:
+        return V.C(STAT_CODE_FIELD_GOAL_ATTEMPTS) + V.S(STAT_PUNTS);
+    case STAT_CODE_TOTAL_YARDS:
+        return V.C(STAT_CODE_YARDS_FROM_SCRIMMAGE) + V.S(STAT_PASSING_YARDS) + V.C(STAT_CODE_RETURN_YARDS);
+    case STAT_CODE_TOUCHDOWNS:
+        return bKicker ? 0 : V.C(STAT_CODE_TOUCHDOWNS_FROM_SCRIMMAGE) + V.C(STAT_CODE_RETURN_TOUCHDOWNS);
+    case STAT_CODE_POINTS:
+        if (bKicker)
+            return V.C(STAT_CODE_FIELD_GOALS_MADE) * 3 + V.S(STAT_PATS_MADE);
+        return (V.C(STAT_CODE_TOUCHDOWNS_FROM_SCRIMMAGE) + V.C(STAT_CODE_RETURN_TOUCHDOWNS)) * 6;
+    case STAT_CODE_RETURNS:
+        return V.S(STAT_KICK_RETURNS) + V.S(STAT_PUNT_RETURNS);
+    case STAT_CODE_RETURN_YARDS:
+        return V.S(STAT_KICK_RETURN_YARDS) + V.S(STAT_PUNT_RETURN_YARDS);
+    case STAT_CODE_RETURN_TOUCHDOWNS:
+        return V.S(STAT_KICK_RETURN_TOUCHDOWNS) + V.S(STAT_PUNT_RETURN_TOUCHDOWNS);
+    default:
+        bKnown = false;
+        return 0;
     }
-    case 129:
-        return bKicker ? Rate(V.S(11) + V.S(13), V.S(10) + V.S(12), 1000) : 0;
-    case 130:
-        return bKicker ? Rate(V.S(15) + V.S(17), V.S(14) + V.S(16), 1000) : 0;
-    case 131:
-        return V.nUnit == UNIT_BACKS ? V.S(11) + V.S(8) : 0;
-    case 132:
-        return V.S(12) + V.S(9);
-    case 136:
-        return V.C(123) + V.S(2);
-    case 137:
-        return V.C(131) + V.S(5) + V.C(141);
-    case 138:
-        return bKicker ? 0 : V.C(132) + V.C(142);
-    case 139:
-        return bKicker ? V.C(122) * 3 + V.S(9) : (V.C(132) + V.C(142)) * 6;
-    case 140:
-        return V.S(14) + V.S(17);
-    case 141:
-        return V.S(15) + V.S(18);
-    case 142:
-        return V.S(16) + V.S(19);
-    case 143:
-        return V.S(4) * 5;
-    case 144:
-        return V.S(4) * 25;
-    case 146:
-        return Rate(V.C(147), V.S(0), 10);
-    case 147:
-        return V.S(2) + V.S(3);
-    case 148:
+}
+
+// Codes 143-161: defence and blocking.
+int64_t Defense_Code(const STAT_VIEW& V, int nCode, bool& bKnown)
+{
+    switch (nCode) {
+    case STAT_CODE_SACKS:
+        return V.S(STAT_SACKS) * 5;
+    case STAT_CODE_SACKS_ALLOWED:
+        return V.S(STAT_SACKS_ALLOWED) * 25;
+    case STAT_CODE_TACKLES_PER_GAME:
+        return Rate(V.C(STAT_CODE_TACKLES), V.S(STAT_GAMES_PLAYED), 10);
+    case STAT_CODE_TACKLES:
+        return V.S(STAT_SOLO_TACKLES) + V.S(STAT_TACKLE_ASSISTS);
+    case STAT_CODE_CATCH_RATE:
         if (!V.Is_Back_Not_QB())
             return 0;
         if (V.nPeriod == STAT_PERIOD_CAREER)
             return Career_Catch_Rate(V);
-        return Rate(V.S(10), V.S(4), 1000);
-    case 153:
-        return Rate(V.S(11), V.S(10), 1000);
-    case 160:
-        return V.S(2) * 10 + V.S(3) * 5;
-    case 161:
-        return Rate(V.C(160) + V.C(143), Team_Tackle_Points(V.nTeam, V.nPeriod), 100);
-    case 170:
+        return Rate(V.S(STAT_RECEPTIONS), V.S(STAT_TARGETS), 1000);
+    case STAT_CODE_COVERAGE:
+        return Rate(V.S(STAT_COVERAGE), V.S(STAT_COVERAGE_BASE), 1000);
+    case STAT_CODE_TACKLE_POINTS:
+        return V.S(STAT_SOLO_TACKLES) * 10 + V.S(STAT_TACKLE_ASSISTS) * 5;
+    case STAT_CODE_TACKLE_SHARE:
+        return Rate(V.C(STAT_CODE_TACKLE_POINTS) + V.C(STAT_CODE_SACKS), Team_Tackle_Points(V.nTeam, V.nPeriod),
+                    100);
+    default:
+        bKnown = false;
+        return 0;
+    }
+}
+
+// Codes 170-173: passing against the league average of this and last year,
+// quarterbacks only except 171.
+int64_t League_Relative_Code(const STAT_VIEW& V, int nCode, bool& bKnown)
+{
+    const bool bQB = V.Is_QB();
+    switch (nCode) {
+    case STAT_CODE_YARDS_PER_COMPLETION_INDEX: {
         if (!bQB)
             return 0;
-        return Clamp_Range(Rate(V.C(109), Get_Current_Average_Stat(109), 3000) - 2000, 0, 2000);
-    case 171:
-        return Rate(V.C(105), Get_Current_Average_Stat(105), 1000);
-    case 172:
-        return bQB ? Rate(V.C(101), Get_Current_Average_Stat(101), 1000) : 0;
-    case 173: {
+        int64_t nIndex = Rate(V.C(STAT_CODE_YARDS_PER_COMPLETION),
+                              Get_Current_Average_Stat(STAT_CODE_YARDS_PER_COMPLETION), 3000);
+        return Clamp_Range(nIndex - 2000, 0, 2000);
+    }
+    case STAT_CODE_TOUCHDOWN_RATE_INDEX:
+        return Rate(V.C(STAT_CODE_TOUCHDOWN_RATE), Get_Current_Average_Stat(STAT_CODE_TOUCHDOWN_RATE), 1000);
+    case STAT_CODE_COMPLETION_RATE_INDEX:
         if (!bQB)
             return 0;
-        int64_t n = 2000 - Rate(V.C(107), Get_Current_Average_Stat(107), 1000);
+        return Rate(V.C(STAT_CODE_COMPLETION_RATE), Get_Current_Average_Stat(STAT_CODE_COMPLETION_RATE), 1000);
+    case STAT_CODE_INTERCEPTION_RATE_INDEX: {
+        if (!bQB)
+            return 0;
+        int64_t n = 2000 - Rate(V.C(STAT_CODE_INTERCEPTION_RATE),
+                                Get_Current_Average_Stat(STAT_CODE_INTERCEPTION_RATE), 1000);
         return n > 0 ? n : 0;
     }
     default:
         bKnown = false;
         return 0;
     }
+}
+
+// Codes 100-173; bKnown is cleared for a code of the range that has no meaning.
+int64_t Compute_Rate_Code(const STAT_VIEW& V, int nCode, bool& bKnown)
+{
+    if (nCode <= STAT_CODE_SACK_RATE)
+        return Passing_Code(V, nCode, bKnown);
+    if (nCode <= STAT_CODE_PUNT_RETURN_AVERAGE)
+        return Ball_Carrier_Code(V, nCode, bKnown);
+    if (nCode <= STAT_CODE_FIELD_GOAL_RATE_40_PLUS)
+        return Kicking_Code(V, nCode, bKnown);
+    if (nCode <= STAT_CODE_RETURN_TOUCHDOWNS)
+        return Total_Code(V, nCode, bKnown);
+    if (nCode <= STAT_CODE_TACKLE_SHARE)
+        return Defense_Code(V, nCode, bKnown);
+    return League_Relative_Code(V, nCode, bKnown);
 }
 
 // Overall and potential as whole numbers.
@@ -381,8 +463,10 @@ int64_t Return_Value(const STAT_VIEW& V, int nCode)
     if (!Is_Player_Back_Or_Receiver(V.nTeam, V.nSlot))
         return 0;
     if (nCode == 300)
-        return Rate((V.S(15) / 2 + 25 * V.S(16)) * V.C(119), 260, 1);
-    return Rate((V.S(18) / 2 + 25 * V.S(19)) * V.C(120), 85, 1);
+        return Rate((V.S(STAT_KICK_RETURN_YARDS) / 2 + 25 * V.S(STAT_KICK_RETURN_TOUCHDOWNS)) * V.C(STAT_CODE_KICK_RETURN_AVERAGE),
+                    260, 1);
+    return Rate((V.S(STAT_PUNT_RETURN_YARDS) / 2 + 25 * V.S(STAT_PUNT_RETURN_TOUCHDOWNS)) * V.C(STAT_CODE_PUNT_RETURN_AVERAGE),
+                85, 1);
 }
 
 // Code 304: his 1-based place among the team's players of his position.
@@ -469,9 +553,9 @@ bool Is_Stored_In_Cache(int nPeriod, int nCode)
            (nCode >= FIRST_GRADE_CODE && nCode <= LAST_CACHED_GRADE_CODE);
 }
 
-void Report_Unrecognized(int nTeam, int nSlot, int nPeriod, int nCode)
+void Report_Unrecognized(const char* szFunction, int nTeam, int nSlot, int nPeriod, int nCode)
 {
-    Report_Error("Unrecognized SEASON_STAT in Get_Player_Stat(%d,%d,%d,%d)", nTeam, nSlot, nPeriod, nCode);
+    Report_Error("Unrecognized SEASON_STAT in %s(%d,%d,%d,%d)", szFunction, nTeam, nSlot, nPeriod, nCode);
 }
 
 // Checks shared by the setters: team, slot, period, statistic.
@@ -510,17 +594,17 @@ int Get_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode)
     if (nTeam == NO_TEAM || nSlot == NO_PLAYER)
         return 0;
     if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-        Report_Error("nTeam out of bounds in Get_Player_Stat([%d],%d,%d,%d)", nTeam, nSlot, nPeriod, nCode);
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d,%d)", __func__, nTeam, nSlot, nPeriod, nCode);
         return 0;
     }
     if (nSlot < 0 || nSlot >= PLAYERS_PER_TEAM) {
-        Report_Error("nSlot out of bounds in Get_Player_Stat(%d,[%d],%d,%d)", nTeam, nSlot, nPeriod, nCode);
+        Report_Error("nSlot out of bounds in %s(%d,[%d],%d,%d)", __func__, nTeam, nSlot, nPeriod, nCode);
         return 0;
     }
     if (!Is_Player_Slot_Used(nTeam, nSlot))
         return 0;
     if (nPeriod < 0 || nPeriod > STAT_PERIOD_LAST_LINE) {
-        Report_Error("nSeason out of bounds in Get_Player_Stat(%d,%d,[%d],%d)", nTeam, nSlot, nPeriod, nCode);
+        Report_Error("nSeason out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, nPeriod, nCode);
         return 0;
     }
     if (nCode >= 0 && nCode < STATS_PER_PERIOD)
@@ -539,7 +623,7 @@ int Get_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode)
 
     bool bKnown = true;
     int64_t nValue = 0;
-    if (nCode >= 100 && nCode <= 173) {
+    if (nCode >= FIRST_RATE_CODE && nCode <= LAST_RATE_CODE) {
         nValue = Compute_Rate_Code(V, nCode, bKnown);
     } else if (nCode == STAT_CODE_OVERALL) {
         nValue = Overall_Grade(V);
@@ -563,7 +647,7 @@ int Get_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode)
         bKnown = false;
     }
     if (!bKnown) {
-        Report_Unrecognized(nTeam, nSlot, nPeriod, nCode);
+        Report_Unrecognized(__func__, nTeam, nSlot, nPeriod, nCode);
         return 0;
     }
     int nResult = Clamp_To_Int(nValue);
@@ -579,7 +663,7 @@ void Set_Player_Stat(int nTeam, int nSlot, int nPeriod, int nStat, int nValue)
 {
     if (nTeam == NO_TEAM)
         return;
-    if (!Check_Stat_Target("Set_Player_Stat", nTeam, nSlot, nPeriod, nStat, nValue))
+    if (!Check_Stat_Target(__func__, nTeam, nSlot, nPeriod, nStat, nValue))
         return;
     if (nPeriod >= STAT_PERIOD_FIRST_LINE) {
         int nLine = Season_Line_Of_Period(nTeam, nSlot, nPeriod);
@@ -594,7 +678,7 @@ void Add_To_Player_Stat(int nTeam, int nSlot, int nPeriod, int nStat, int nValue
 {
     if (nTeam == NO_TEAM)
         return;
-    if (!Check_Stat_Target("Add_To_Player_Stat", nTeam, nSlot, nPeriod, nStat, nValue))
+    if (!Check_Stat_Target(__func__, nTeam, nSlot, nPeriod, nStat, nValue))
         return;
     int nLine = NO_SEASON_LINE;
     int64_t nCurrent;
@@ -629,7 +713,7 @@ void Clear_Player_Season_Stats(int nTeam, int nSlot, int nPeriod)
 
 void Clear_Player_All_Stats(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Clear_Player_All_Stats", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     Clear_Player_Season_Stats(nTeam, nSlot, STAT_PERIOD_THIS_SEASON);
     Clear_Player_Season_Stats(nTeam, nSlot, STAT_PERIOD_LAST_SEASON);
@@ -673,7 +757,7 @@ bool Is_Measured_Player(const char* szFunction, int nTeam, int nSlot, int nPerio
 
 int Get_Player_Playing_Time_Measure(int nTeam, int nSlot)
 {
-    if (!Is_Measured_Player("Get_Player_Playing_Time_Measure", nTeam, nSlot, STAT_PERIOD_LAST_SEASON))
+    if (!Is_Measured_Player(__func__, nTeam, nSlot, STAT_PERIOD_LAST_SEASON))
         return 0;
     int64_t n = 40 * (static_cast<int64_t>(Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_LAST_SEASON, STAT_GAMES_STARTED)) +
                       Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_LAST_SEASON, STAT_GAMES_PLAYED));
@@ -682,7 +766,7 @@ int Get_Player_Playing_Time_Measure(int nTeam, int nSlot)
 
 int Get_Rushing_Touchdown_Share(int nTeam, int nSlot, int nPeriod)
 {
-    if (!Is_Measured_Player("Get_Rushing_Touchdown_Share", nTeam, nSlot, nPeriod))
+    if (!Is_Measured_Player(__func__, nTeam, nSlot, nPeriod))
         return 0;
     int64_t nTouchdowns = 150LL * Get_Player_Stat(nTeam, nSlot, nPeriod, 9);
     int64_t nYards = Get_Player_Stat(nTeam, nSlot, nPeriod, 8);
@@ -691,7 +775,7 @@ int Get_Rushing_Touchdown_Share(int nTeam, int nSlot, int nPeriod)
 
 int Get_Rushing_Production(int nTeam, int nSlot, int nPeriod)
 {
-    if (!Is_Measured_Player("Get_Rushing_Production", nTeam, nSlot, nPeriod))
+    if (!Is_Measured_Player(__func__, nTeam, nSlot, nPeriod))
         return 0;
     int64_t x = 30LL * Get_Player_Stat(nTeam, nSlot, nPeriod, 9) + Get_Player_Stat(nTeam, nSlot, nPeriod, 8);
     if (Get_Player_Position(nTeam, nSlot) == POSITION_QB)
@@ -701,7 +785,7 @@ int Get_Rushing_Production(int nTeam, int nSlot, int nPeriod)
 
 int Get_Receiving_Touchdown_Share(int nTeam, int nSlot, int nPeriod)
 {
-    if (!Is_Measured_Player("Get_Receiving_Touchdown_Share", nTeam, nSlot, nPeriod))
+    if (!Is_Measured_Player(__func__, nTeam, nSlot, nPeriod))
         return 0;
     int64_t nTouchdowns = 165LL * Get_Player_Stat(nTeam, nSlot, nPeriod, 12);
     int64_t nYards = Get_Player_Stat(nTeam, nSlot, nPeriod, 11);
@@ -711,7 +795,7 @@ int Get_Receiving_Touchdown_Share(int nTeam, int nSlot, int nPeriod)
 
 int Get_Receiving_Production(int nTeam, int nSlot, int nPeriod)
 {
-    if (!Is_Measured_Player("Get_Receiving_Production", nTeam, nSlot, nPeriod))
+    if (!Is_Measured_Player(__func__, nTeam, nSlot, nPeriod))
         return 0;
     int64_t x = 30LL * Get_Player_Stat(nTeam, nSlot, nPeriod, 12) + Get_Player_Stat(nTeam, nSlot, nPeriod, 11);
     int nPosition = Get_Player_Position(nTeam, nSlot);

@@ -15,6 +15,8 @@
 // when b is 0.
 #pragma once
 
+#include "league/stat_codes.h"
+
 // ---------------------------------------------------------------------------
 // Periods and codes callers name
 
@@ -25,8 +27,6 @@ constexpr int STAT_PERIOD_PREDICTED = 3;
 constexpr int STAT_PERIOD_FIRST_LINE = 4;
 constexpr int STAT_PERIOD_LAST_LINE = 33;
 
-constexpr int STAT_CODE_PASSER_RATING = 100;        // passer rating x 10
-constexpr int STAT_CODE_COMPLETION_RATE = 101;      // per mille
 constexpr int STAT_CODE_OVERALL = 225;
 constexpr int STAT_CODE_PEAK = 226;
 constexpr int STAT_CODE_DEPTH_CHART_LEVEL = 304;

@@ -32,13 +32,6 @@ bool g_bCacheOn = false;
 static_assert(sizeof(g_RateCache) == 902000);
 static_assert(sizeof(g_GradeCache) == 656000);
 
-// Stored statistics used by the measures.
-constexpr int STAT_GAMES_PLAYED = 0;
-constexpr int STAT_GAMES_STARTED = 1;
-constexpr int STAT_RUSHING_YARDS = 8;     // for a lineman: yards of the runs behind him
-constexpr int STAT_LONGEST_PUNT = 5;      // kickers: the longest kicks keep their maximum
-constexpr int STAT_LONGEST_FIELD_GOAL = 18;
-constexpr int CODE_YARDS_PER_RUSH = 112;
 
 constexpr int GROUP_CODE_NONE = -1;
 
@@ -108,7 +101,7 @@ bool Is_Longest_Kick_Stat(int nStat)
 void Get_Player_Initial_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
     Copy_Out(szOut, nOutSize, "");
-    if (!Check_Player_Address("Get_Player_Initial_Name", nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
         return;
     char szFirst[PLAYER_FIRST_NAME_TEXT_SIZE];
     char szLast[PLAYER_LAST_NAME_SIZE];
@@ -149,7 +142,7 @@ void Get_Player_College_Short(int nTeam, int nSlot, char* szOut, size_t nOutSize
 
 const char* Get_Player_Corvel_ID_Text(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Corvel_ID_Text", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return "";
     const char* szField = League.Team[nTeam].Player[nSlot].szCorvelID;
     if (memchr(szField, '\0', PLAYER_CORVEL_ID_SIZE) != nullptr)
@@ -166,10 +159,10 @@ void Set_Player_Corvel_ID(int nTeam, int nSlot, const char* szID)
 {
     if (nTeam == NO_TEAM)
         return;
-    if (!Check_Player_Address("Set_Player_Corvel_ID", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     if (szID == nullptr) {
-        Report_Error("Null text in Set_Player_Corvel_ID(%d,%d)", nTeam, nSlot);
+        Report_Error("Null text in %s(%d,%d)", __func__, nTeam, nSlot);
         return;
     }
     safe_strncpy(League.Team[nTeam].Player[nSlot].szCorvelID, szID, PLAYER_CORVEL_ID_SIZE);
@@ -180,7 +173,7 @@ void Set_Player_Corvel_ID(int nTeam, int nSlot, const char* szID)
 
 int Get_Player_Group_Code(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Group_Code", nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
         return GROUP_CODE_NONE;
     if (Get_Player_Side(nTeam, nSlot) == SIDE_DEFENSE)
         return POSITION_GROUP_DEFENDER;
@@ -192,7 +185,7 @@ int Get_Player_Group_Code(int nTeam, int nSlot)
 int Get_Player_Depth_Slot(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
     Copy_Out(szOut, nOutSize, "");
-    if (!Check_Player_Address("Get_Player_Depth_Slot", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     int nDepthSlot = Get_Player_Byte_Stat(nTeam, nSlot, BYTE_STAT_DEPTH_SLOT);
     if (szOut != nullptr) {
@@ -207,24 +200,24 @@ void Add_To_Player_Vital_Stat_17(int nTeam, int nSlot, int nValue)
 {
     if (nTeam == NO_TEAM)
         return;
-    if (!Check_Player_Address("Add_To_Player_Vital_Stat_17", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
-    int32_t& nStat = League.Team[nTeam].Player[nSlot].nVital[VITAL_FIELD_17];
+    int32_t& nStat = League.Team[nTeam].Player[nSlot].nVital[VITAL_CAREER_GAMES_AND_STARTS];
     nStat = Clamp_To_Int(static_cast<long long>(nStat) + nValue);
 }
 
 int Get_Player_Counter(int nTeam, int nSlot, int n)
 {
     if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-        Report_Error("nTeam out of bounds in Get_Player_Counter([%d],%d,%d)", nTeam, nSlot, n);
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d)", __func__, nTeam, nSlot, n);
         return 0;
     }
     if (nSlot < 0 || nSlot >= PLAYERS_PER_TEAM) {
-        Report_Error("nSlot out of bounds in Get_Player_Counter(%d,[%d],%d)", nTeam, nSlot, n);
+        Report_Error("nSlot out of bounds in %s(%d,[%d],%d)", __func__, nTeam, nSlot, n);
         return 0;
     }
     if (n < 0 || n >= PLAYER_COUNTER_COUNT) {
-        Report_Error("nCounter out of bounds in Get_Player_Counter(%d,%d,[%d])", nTeam, nSlot, n);
+        Report_Error("nCounter out of bounds in %s(%d,%d,[%d])", __func__, nTeam, nSlot, n);
         return 0;
     }
     return League.Team[nTeam].Player[nSlot].nCounter[n];
@@ -235,15 +228,15 @@ void Set_Player_Counter(int nTeam, int nSlot, int n, int nValue)
     if (nTeam == NO_TEAM)
         return;
     if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-        Report_Error("nTeam out of bounds in Set_Player_Counter([%d],%d,%d,%d)", nTeam, nSlot, n, nValue);
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d,%d)", __func__, nTeam, nSlot, n, nValue);
         return;
     }
     if (nSlot < 0 || nSlot >= PLAYERS_PER_TEAM) {
-        Report_Error("nSlot out of bounds in Set_Player_Counter(%d,[%d],%d,%d)", nTeam, nSlot, n, nValue);
+        Report_Error("nSlot out of bounds in %s(%d,[%d],%d,%d)", __func__, nTeam, nSlot, n, nValue);
         return;
     }
     if (n < 0 || n >= PLAYER_COUNTER_COUNT) {
-        Report_Error("nCounter out of bounds in Set_Player_Counter(%d,%d,[%d],%d)", nTeam, nSlot, n, nValue);
+        Report_Error("nCounter out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, n, nValue);
         return;
     }
     // The counters are 16-bit: hold the value within their range.
@@ -256,7 +249,7 @@ void Set_Player_Counter(int nTeam, int nSlot, int n, int nValue)
 
 int Get_Player_Stat_Rank(int nTeam, int nSlot, int nPeriod, int nCode)
 {
-    if (!Check_Player_Address("Get_Player_Stat_Rank", nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
         return 0;
     int nValue = Get_Player_Stat(nTeam, nSlot, nPeriod, nCode);
     int nGreater = 0;
@@ -275,11 +268,11 @@ int Get_Player_Stat_Rank(int nTeam, int nSlot, int nPeriod, int nCode)
 
 int Get_Player_Estimated_Measure(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Estimated_Measure", nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
         return 0;
     long long a = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_GAMES_STARTED);
     long long b = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_LAST_SEASON, STAT_RUSHING_YARDS);
-    long long c = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_CAREER, CODE_YARDS_PER_RUSH);
+    long long c = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_CAREER, STAT_CODE_YARDS_PER_RUSH);
     long long w = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_WEIGHT);
 
     long long t = 400 - c / 10;
@@ -310,7 +303,7 @@ int Get_Player_Estimated_Measure(int nTeam, int nSlot)
 
 int Get_Player_Rated_Measure(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Rated_Measure", nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
         return 0;
     long long nRunBlocking = Rating_As_Int(nTeam, nSlot, RATING_RUN_BLOCKING);
     long long nReceiving = Rating_As_Int(nTeam, nSlot, RATING_RECEIVING);
@@ -330,14 +323,14 @@ int Get_Player_Rated_Measure(int nTeam, int nSlot)
     return static_cast<int>(m);
 }
 
-int Is_Player_Rated_Measure_High(int nTeam, int nSlot)
+bool Is_Player_Rated_Measure_High(int nTeam, int nSlot)
 {
-    return Get_Player_Rated_Measure(nTeam, nSlot) >= 70 ? 1 : 0;
+    return Get_Player_Rated_Measure(nTeam, nSlot) >= 70;
 }
 
 int Apply_Small_Sample_Damping(int nTeam, int nSlot, int nValue)
 {
-    if (!Check_Player_Address("Apply_Small_Sample_Damping", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return nValue;
     long long nStarts = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_GAMES_STARTED);
     long long nGames = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_GAMES_PLAYED);
@@ -367,14 +360,14 @@ int Apply_Small_Sample_Damping(int nTeam, int nSlot, int nValue)
 
 void Add_Player_Season_Stats(int nTeam, int nSlot, int nInto, int nFrom)
 {
-    if (!Check_Player_Address("Add_Player_Season_Stats", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     if (nInto < 0 || nInto > STAT_PERIOD_LAST_LINE) {
-        Report_Error("nPeriod out of bounds in Add_Player_Season_Stats(%d,%d,[%d],%d)", nTeam, nSlot, nInto, nFrom);
+        Report_Error("nPeriod out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, nInto, nFrom);
         return;
     }
     if (nFrom < 0 || nFrom > STAT_PERIOD_LAST_LINE) {
-        Report_Error("nPeriod out of bounds in Add_Player_Season_Stats(%d,%d,%d,[%d])", nTeam, nSlot, nInto, nFrom);
+        Report_Error("nPeriod out of bounds in %s(%d,%d,%d,[%d])", __func__, nTeam, nSlot, nInto, nFrom);
         return;
     }
     if (!Is_Player_Slot_Used(nTeam, nSlot))
@@ -441,30 +434,30 @@ void Clear_Predicted_Stat_Cache()
     memset(g_GradeCache, 0, sizeof(g_GradeCache));
 }
 
-int Is_Predicted_Stat_Cache_On()
+bool Is_Predicted_Stat_Cache_On()
 {
-    return g_bCacheOn ? 1 : 0;
+    return g_bCacheOn;
 }
 
-int Find_Cached_Predicted_Stat(int nTeam, int nSlot, int nCode, int* pnValue)
+bool Find_Cached_Predicted_Stat(int nTeam, int nSlot, int nCode, int* pnValue)
 {
     if (!g_bCacheOn || !Is_Cached_Code(nCode))
-        return 0;
-    if (!Check_Player_Address("Find_Cached_Predicted_Stat", nTeam, nSlot))
-        return 0;
+        return false;
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
+        return false;
     int nValue = Cache_Cell(nTeam, nSlot, nCode);
     if (nValue == 0)
-        return 0;
+        return false;
     if (pnValue != nullptr)
         *pnValue = nValue;
-    return 1;
+    return true;
 }
 
 void Store_Cached_Predicted_Stat(int nTeam, int nSlot, int nCode, int nValue)
 {
     if (!g_bCacheOn || !Is_Cached_Code(nCode))
         return;
-    if (!Check_Player_Address("Store_Cached_Predicted_Stat", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     Cache_Cell(nTeam, nSlot, nCode) = nValue;
 }

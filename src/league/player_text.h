@@ -59,8 +59,8 @@ int Get_Player_Stat_Rank(int nTeam, int nSlot, int nPeriod, int nCode);
 int Get_Player_Estimated_Measure(int nTeam, int nSlot);
 // From Run Blocking, Receiving, the estimated measure and the uniform number.
 int Get_Player_Rated_Measure(int nTeam, int nSlot);
-// 1 when the rated measure is at least 70.
-int Is_Player_Rated_Measure_High(int nTeam, int nSlot);
+// true when the rated measure is at least 70.
+bool Is_Player_Rated_Measure_High(int nTeam, int nSlot);
 // Lowers a grade v when the predicted games and starts fall short of the
 // season's games; else v unchanged.
 int Apply_Small_Sample_Damping(int nTeam, int nSlot, int nValue);
@@ -93,9 +93,9 @@ void Stop_Predicted_Stat_Cache();
 // Clears both tables when the cache is on (roster swaps and moves call it:
 // a cached value belongs to a slot, not to a player).
 void Clear_Predicted_Stat_Cache();
-int Is_Predicted_Stat_Cache_On();
-// 1 and the value when the cache is on and holds a non-zero value for the
-// player and code; else 0.
-int Find_Cached_Predicted_Stat(int nTeam, int nSlot, int nCode, int* pnValue);
+bool Is_Predicted_Stat_Cache_On();
+// true and the value when the cache is on and holds a non-zero value for the
+// player and code; else false.
+bool Find_Cached_Predicted_Stat(int nTeam, int nSlot, int nCode, int* pnValue);
 // Stores a value while the cache is on (codes 100-154, 200-239).
 void Store_Cached_Predicted_Stat(int nTeam, int nSlot, int nCode, int nValue);

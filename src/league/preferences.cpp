@@ -6,7 +6,7 @@ int Get_User_Preference(int nPreference)
 {
     // One unsigned comparison refuses negative slots as well as high ones.
     if (static_cast<unsigned>(nPreference) >= static_cast<unsigned>(PREFERENCE_SLOTS)) {
-        Report_Error("nPreference out of bounds in Get_User_Preference([%d])", nPreference);
+        Report_Error("nPreference out of bounds in %s([%d])", __func__, nPreference);
         return 0;
     }
     if (nPreference < PREFERENCE_INT32_SLOTS)
@@ -16,12 +16,15 @@ int Get_User_Preference(int nPreference)
 
 void Set_User_Preference(int nPreference, int nValue)
 {
-    if (nPreference >= 0 && nPreference < PREFERENCE_INT32_SLOTS) {
+    if (static_cast<unsigned>(nPreference) >= static_cast<unsigned>(PREFERENCE_SLOTS)) {
+        Report_Error("nPreference out of bounds in %s([%d],%d)", __func__, nPreference, nValue);
+        return;
+    }
+    if (nPreference < PREFERENCE_INT32_SLOTS) {
         League.Preferences.nInt[nPreference] = nValue;
-    } else if (nPreference >= PREFERENCE_INT32_SLOTS && nPreference < PREFERENCE_SLOTS) {
+    } else {
         // Keep the low 16 bits; the reader sign-extends them.
         League.Preferences.nShort[nPreference - PREFERENCE_INT32_SLOTS] =
             static_cast<int16_t>(static_cast<uint16_t>(nValue & 0xFFFF));
     }
-    // Any other slot: nothing stored, nothing reported.
 }

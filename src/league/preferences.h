@@ -42,8 +42,8 @@ constexpr int PREF_SIMULATION_SEASONS = 41;      // multi-season simulation dial
 constexpr int PREF_USER_LEAGUE = 42;             // 0/1, -1 none
 constexpr int PREF_CURRENT_CITY = 43;            // city shown in the city editor
 constexpr int PREF_CHOOSE_STAT_COLUMN = 44;
-constexpr int PREF_OVERTIME_RULE = 45;
-constexpr int PREF_OVERTIME_RULE_2 = 46;
+constexpr int PREF_REGULAR_SEASON_OVERTIME_RULE = 45; // overtime rule of the regular season: 0, 1 allow ties; 2, 3 do not
+constexpr int PREF_PLAYOFF_OVERTIME_RULE = 46;   // overtime rule of the playoffs, values as above
 constexpr int PREF_SOUND_ON = 47;
 constexpr int PREF_NEWS_BAR = 48;                // news bar shown; display scale
 constexpr int PREF_COMMISSIONER_MODE = 50;
@@ -84,17 +84,17 @@ constexpr int PREF_YOUNG_NEEDS = 155;            // + position: young players (t
 constexpr int PREF_PLAYBOOK_EDITOR_FIRST = 170;  // 170-172
 constexpr int PREF_PLAYBOOK_EDITOR_LAST = 172;
 constexpr int PREF_TEXT_SPEED = 173;             // play-by-play text speed
-constexpr int PREF_SEASON_RULE_174 = 174;        // season rule switches
-constexpr int PREF_SEASON_RULE_175 = 175;
+constexpr int PREF_TWO_POINT_TRIES = 174;        // 1: two-point tries allowed
+constexpr int PREF_REGULAR_SEASON_OVERTIME = 175; // 1: regular-season games go to overtime; 0: ties stand
 constexpr int PREF_TIMELINE_FIRST = 176;         // 176-179: the timeline's state
 constexpr int PREF_TIMELINE_LAST = 179;
 constexpr int PREF_POSITION_NEEDS_SETTING = 190; // read by Get_Team_Position_Needs
-constexpr int PREF_FIELD_RULE_197 = 197;         // field and kicking rules
-constexpr int PREF_FIELD_RULE_198 = 198;
-constexpr int PREF_FIELD_RULE_199 = 199;
-constexpr int PREF_FIELD_RULE_200 = 200;
+constexpr int PREF_GOAL_POSTS_ON_GOAL_LINE = 197; // 1: field-goal distance is the spot + 7, 0: + 17
+constexpr int PREF_TOUCHBACK_TO_25 = 198;        // 1: a kick-off touchback comes out to the 25, 0: the 20
+constexpr int PREF_CONVERSION_SPOT_RULE = 199;   // spot of the conversion kick: 1-4 the 15-30, else the 2
+constexpr int PREF_KICKOFF_SPOT_RULE = 200;      // kick-off from 0 the 70, 2 the 60, else the 65 (kicking side's yard line)
 constexpr int PREF_DARK_PAGE_TEXT = 201;
-constexpr int PREF_FIELD_RULE_202 = 202;
+constexpr int PREF_MISSED_FIELD_GOAL_SPOT_RULE = 202; // after a miss: 0 the kick's spot, 2 the 20, else the possession change's spot
 constexpr int PREF_DAY_ADVANCE_FIRST = 210;      // 210-214: day-advance state
 constexpr int PREF_DAY_ADVANCE_LAST = 214;
 constexpr int PREF_AUTO_OFFENSE_CALLS = 230;     // automatic play calling of a watched game
@@ -123,6 +123,7 @@ constexpr int DRAFT_OVER_ROUND = 7;              // PREF_DRAFT_ROUND once the dr
 int Get_User_Preference(int nPreference);
 
 // Stores the int32 for n 0-239 and the low 16 bits for 240-359; any other n
-// stores nothing and reports nothing.
+// stores nothing and reports "nPreference out of bounds in
+// Set_User_Preference([%d],%d)".
 void Set_User_Preference(int nPreference, int nValue);
 

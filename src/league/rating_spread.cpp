@@ -60,7 +60,7 @@ double Mean_Of(const std::vector<float>& Values)
 float Get_Regular_Rating_Mean(int nRating)
 {
     if (nRating < 0 || nRating >= NUMBER_OF_RATINGS) {
-        Report_Error("nRating out of bounds in Get_Regular_Rating_Mean([%d])", nRating);
+        Report_Error("nRating out of bounds in %s([%d])", __func__, nRating);
         return 0.0f;
     }
     std::vector<float> Values = Regular_Rating_Values(nRating);
@@ -72,7 +72,7 @@ float Get_Regular_Rating_Mean(int nRating)
 float Get_Regular_Rating_Spread(int nRating)
 {
     if (nRating < 0 || nRating >= NUMBER_OF_RATINGS) {
-        Report_Error("nRating out of bounds in Get_Regular_Rating_Spread([%d])", nRating);
+        Report_Error("nRating out of bounds in %s([%d])", __func__, nRating);
         return 0.0f;
     }
     std::vector<float> Values = Regular_Rating_Values(nRating);

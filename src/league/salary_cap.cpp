@@ -118,12 +118,7 @@ int64_t Round_To_Multiple_Half_Up(int64_t x, int64_t m)
 
 bool Is_Asking_User(int bAsk)
 {
-    return bAsk != 0 && League.Preferences.nInt[PREF_ALL_COMPUTER_TEAMS] == 0;
-}
-
-void Set_Preference(int nPreference, int nValue)
-{
-    League.Preferences.nInt[nPreference] = nValue;
+    return bAsk != 0 && Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) == 0;
 }
 
 }  // namespace
@@ -151,7 +146,7 @@ int Get_Season_Salary_Cap(int nYear)
         nCap = Mul_Div_Rounded(BASE_SALARY_CAP, 100 + CAP_YEARLY_RISE_PERCENT * static_cast<int>(nYears), 100);
     }
     if (nCap < CAP_REPORT_MINIMUM || nCap > CAP_REPORT_MAXIMUM)
-        Report_Error("Get_Season_Salary_Cap(%d) returned %d", nYear, nCap);
+        Report_Error("%s(%d) returned %d", __func__, nYear, nCap);
     return nCap;
 }
 
@@ -227,23 +222,23 @@ void Update_Wild_Card_Teams(int bAsk)
 
 void Update_Overtime_Period_Rule()
 {
-    Set_Preference(PREF_MINUTES_PER_PERIOD, Get_Current_Year() < 2017 ? 15 : 10);
+    Set_User_Preference(PREF_MINUTES_PER_PERIOD, Get_Current_Year() < 2017 ? 15 : 10);
 }
 
-void Update_Season_Rule_174()
+void Update_Two_Point_Rule()
 {
-    Set_Preference(PREF_SEASON_RULE_174, Get_Current_Year() >= 1994 ? 1 : 0);
+    Set_User_Preference(PREF_TWO_POINT_TRIES, Get_Current_Year() >= 1994 ? 1 : 0);
 }
 
 void Update_Overtime_Rules()
 {
     int nYear = Get_Current_Year();
-    Set_Preference(PREF_SEASON_RULE_175, nYear >= 1974 ? 1 : 0);
-    Set_Preference(PREF_OVERTIME_RULE_2, nYear >= 2010 ? 3 : 2);
-    Set_Preference(PREF_OVERTIME_RULE, nYear >= 2013 ? 1 : 0);
+    Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME, nYear >= 1974 ? 1 : 0);
+    Set_User_Preference(PREF_PLAYOFF_OVERTIME_RULE, nYear >= 2010 ? 3 : 2);
+    Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME_RULE, nYear >= 2013 ? 1 : 0);
 }
 
-void Update_Field_Rule_200()
+void Update_Kickoff_Spot_Rule()
 {
     int nYear = Get_Current_Year();
     int nValue;
@@ -253,10 +248,10 @@ void Update_Field_Rule_200()
         nValue = 1;
     else
         nValue = 2;
-    Set_Preference(PREF_FIELD_RULE_200, nValue);
+    Set_User_Preference(PREF_KICKOFF_SPOT_RULE, nValue);
 }
 
-void Update_Field_Rule_202()
+void Update_Missed_Field_Goal_Spot_Rule()
 {
     int nYear = Get_Current_Year();
     int nValue;
@@ -266,23 +261,23 @@ void Update_Field_Rule_202()
         nValue = 1;
     else
         nValue = 0;
-    Set_Preference(PREF_FIELD_RULE_202, nValue);
+    Set_User_Preference(PREF_MISSED_FIELD_GOAL_SPOT_RULE, nValue);
 }
 
 void Apply_Season_Rule_Changes()
 {
     int nYear = Get_Current_Year();
     int nFirstYear = League.Universe.nStat[FIRST_SEASON_YEAR];
-    int nSeason = League.Preferences.nInt[PREF_SEASON_INDEX];
+    int nSeason = Get_User_Preference(PREF_SEASON_INDEX);
 
     if (nSeason == 0) {
-        Set_Universe_Word(LEAGUE_FLAG_WORD_0, nFirstYear >= YEAR_AMERICAN_LEAGUE_FINAL ? 1 : 0);
-        Set_Universe_Word(LEAGUE_FLAG_WORD_1, nFirstYear < YEAR_TWO_ROUND_DIVISIONS_END ? 1 : 0);
+        Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, nFirstYear >= YEAR_AMERICAN_LEAGUE_FINAL ? 1 : 0);
+        Set_Universe_Word(SECOND_ROUND_DIVISION_RULE_WORD, nFirstYear < YEAR_TWO_ROUND_DIVISIONS_END ? 1 : 0);
     }
     if (nYear == YEAR_AMERICAN_LEAGUE_FINAL)
-        Set_Universe_Word(LEAGUE_FLAG_WORD_0, 1);
+        Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 1);
     if (nYear == YEAR_TWO_ROUND_DIVISIONS_END)
-        Set_Universe_Word(LEAGUE_FLAG_WORD_1, 0);
+        Set_Universe_Word(SECOND_ROUND_DIVISION_RULE_WORD, 0);
 
     if (nSeason > 0) {
         Update_Salary_Cap(0);
@@ -291,14 +286,14 @@ void Apply_Season_Rule_Changes()
     }
     Update_Inflation_Factor();
 
-    Update_Overtime_Rules();                  // 175, 46, 45
-    Update_Season_Rule_174();
-    Set_Preference(PREF_FIELD_RULE_199, nYear >= 2015 ? 1 : 0);
-    Update_Overtime_Period_Rule();            // 88
-    Set_Preference(PREF_FIELD_RULE_198, nYear >= 2016 ? 1 : 0);
-    Update_Field_Rule_200();
-    Set_Preference(PREF_FIELD_RULE_197, nYear < 1974 ? 1 : 0);
-    Update_Field_Rule_202();
+    Update_Overtime_Rules();
+    Update_Two_Point_Rule();
+    Set_User_Preference(PREF_CONVERSION_SPOT_RULE, nYear >= 2015 ? 1 : 0);
+    Update_Overtime_Period_Rule();
+    Set_User_Preference(PREF_TOUCHBACK_TO_25, nYear >= 2016 ? 1 : 0);
+    Update_Kickoff_Spot_Rule();
+    Set_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE, nYear < 1974 ? 1 : 0);
+    Update_Missed_Field_Goal_Spot_Rule();
 
     Update_Games_Per_Season(0);
     Update_Wild_Card_Teams(0);

@@ -47,13 +47,14 @@ void Reset_Team_Controllers();
 
 // Single rules of the current season year, for bringing an older game file
 // up to date.
-// Preference 88: overtime period of 15 minutes before 2017, else 10.
+// Overtime period: 15 minutes before 2017, else 10.
 void Update_Overtime_Period_Rule();
-// Preference 174: 1 from 1994.
-void Update_Season_Rule_174();
-// Preferences 175 (1 from 1974), 46 (3 from 2010, else 2) and 45 (1 from 2013).
+// Two-point tries: allowed from 1994.
+void Update_Two_Point_Rule();
+// Regular-season overtime (on from 1974), the playoff overtime rule (3 from
+// 2010, else 2) and the regular-season overtime rule (1 from 2013, else 0).
 void Update_Overtime_Rules();
-// Preference 200: 0 for 1994-2010, else 1 from 1974, 2 before.
-void Update_Field_Rule_200();
-// Preference 202: 2 before 1974, 1 for 1974-1993, 0 from 1994.
-void Update_Field_Rule_202();
+// Kick-off spot rule: 0 for 1994-2010, else 1 from 1974, 2 before.
+void Update_Kickoff_Spot_Rule();
+// Spot after a missed field goal: 2 before 1974, 1 for 1974-1993, 0 from 1994.
+void Update_Missed_Field_Goal_Spot_Rule();

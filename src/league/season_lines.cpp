@@ -9,6 +9,7 @@
 #include "base/int_math.h"
 #include "league/league_structure.h"
 #include "league/player.h"
+#include "league/stat_codes.h"
 #include "league/team.h"
 #include "platform/errors.h"
 
@@ -18,7 +19,6 @@ constexpr int LINE_YEAR = 0;
 constexpr int LINE_LEVEL = 1;
 constexpr int LINE_TEAM = 2;
 constexpr int LINE_FIRST_STAT = 3;
-constexpr int STAT_GAMES_PLAYED = 0;
 constexpr int LAST_LINK = SEASON_LINK_COUNT - 1;
 constexpr int FIRST_COUNTED_YEAR = 1932;
 constexpr int YEAR_ARRAY_SIZE = 120;   // 1932-2051
@@ -26,8 +26,10 @@ constexpr int LAST_YEAR = 9999;
 constexpr int TEAM_BYTE_MASK = 0xFF;
 
 // Field goals made and tried per distance band (statistics).
-constexpr int FIELD_GOALS_MADE[] = {11, 13, 15, 17};
-constexpr int FIELD_GOALS_TRIED[] = {10, 12, 14, 16};
+constexpr int FIELD_GOALS_MADE[] = {STAT_FIELD_GOALS_MADE_BAND_1, STAT_FIELD_GOALS_MADE_BAND_2,
+                                    STAT_FIELD_GOALS_MADE_BAND_3, STAT_FIELD_GOALS_MADE_BAND_4};
+constexpr int FIELD_GOALS_TRIED[] = {STAT_FIELD_GOAL_ATTEMPTS_BAND_1, STAT_FIELD_GOAL_ATTEMPTS_BAND_2,
+                                     STAT_FIELD_GOAL_ATTEMPTS_BAND_3, STAT_FIELD_GOAL_ATTEMPTS_BAND_4};
 
 bool Is_Valid_Line(int nLine)
 {
@@ -153,15 +155,15 @@ void Remove_Link(int nTeam, int nSlot, int n)
 
 // Erases link n of a checked address: the line is zeroed unless another
 // record links it too, then the link is removed.
-int Erase_Link(int nTeam, int nSlot, int n)
+bool Erase_Link(int nTeam, int nSlot, int n)
 {
     int nLine = Player_At(nTeam, nSlot).nSeasonLink[n];
     if (!Is_Valid_Line(nLine))
-        return 0;
+        return false;
     if (!Is_Season_Line_Linked_Elsewhere(nLine, nTeam, nSlot))
         Free_Line(nLine);
     Remove_Link(nTeam, nSlot, n);
-    return 1;
+    return true;
 }
 
 }  // namespace
@@ -175,11 +177,11 @@ int Get_Season_Line_Stat(int nLine, int iStat)
         return 0;
     bool bSum = iStat == SEASON_LINE_FIELD_GOALS_MADE || iStat == SEASON_LINE_FIELD_GOALS_TRIED;
     if (!bSum && !Is_Stat_Index(iStat)) {
-        Report_Error("Unhandled 'iStat' in Get_Season_Line_Stat(nLine = %d, [iStat = %d])", nLine, iStat);
+        Report_Error("Unhandled 'iStat' in %s(nLine = %d, [iStat = %d])", __func__, nLine, iStat);
         return 0;
     }
     if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in Get_Season_Line_Stat([nLine = %d], iStat = %d)", nLine, iStat);
+        Report_Error("'nLine' out of bounds in %s([nLine = %d], iStat = %d)", __func__, nLine, iStat);
         return 0;
     }
     const int32_t* nStats = League.SeasonLines[nLine] + LINE_FIRST_STAT;
@@ -197,12 +199,12 @@ void Set_Season_Line_Stat(int nLine, int iStat, int nValue)
     if (nLine == NO_SEASON_LINE)
         return;
     if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in Set_Season_Line_Stat([nLine = %d], iStat = %d, nValue = %d)", nLine,
+        Report_Error("'nLine' out of bounds in %s([nLine = %d], iStat = %d, nValue = %d)", __func__, nLine,
                      iStat, nValue);
         return;
     }
     if (!Is_Stat_Index(iStat)) {
-        Report_Error("Unhandled 'iStat' in Set_Season_Line_Stat(nLine = %d, [iStat = %d], nValue = %d)", nLine, iStat,
+        Report_Error("Unhandled 'iStat' in %s(nLine = %d, [iStat = %d], nValue = %d)", __func__, nLine, iStat,
                      nValue);
         return;
     }
@@ -214,7 +216,7 @@ int Get_Season_Line_Year(int nLine)
     if (nLine == NO_SEASON_LINE)
         return 0;
     if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in Get_Season_Line_Year([nLine = %d])", nLine);
+        Report_Error("'nLine' out of bounds in %s([nLine = %d])", __func__, nLine);
         return 0;
     }
     return Line_Year(nLine);
@@ -225,7 +227,7 @@ int Get_Season_Line_Team(int nLine)
     if (nLine == NO_SEASON_LINE)
         return NO_TEAM;
     if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in Get_Season_Line_Team([nLine = %d])", nLine);
+        Report_Error("'nLine' out of bounds in %s([nLine = %d])", __func__, nLine);
         return NO_TEAM;
     }
     return Line_Team(nLine);
@@ -236,7 +238,7 @@ int Get_Season_Line_Level(int nLine)
     if (nLine == NO_SEASON_LINE)
         return 0;
     if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in Get_Season_Line_Level([nLine = %d])", nLine);
+        Report_Error("'nLine' out of bounds in %s([nLine = %d])", __func__, nLine);
         return 0;
     }
     return League.SeasonLines[nLine][LINE_LEVEL];
@@ -247,11 +249,11 @@ void Set_Season_Line_Year(int nLine, int nYear)
     if (nLine == NO_SEASON_LINE)
         return;
     if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in Set_Season_Line_Year([nLine = %d], nYear = %d)", nLine, nYear);
+        Report_Error("'nLine' out of bounds in %s([nLine = %d], nYear = %d)", __func__, nLine, nYear);
         return;
     }
     if (nYear < 0 || nYear > LAST_YEAR) {
-        Report_Error("'nYear' out of bounds in Set_Season_Line_Year(nLine = %d, [nYear = %d])", nLine, nYear);
+        Report_Error("'nYear' out of bounds in %s(nLine = %d, [nYear = %d])", __func__, nLine, nYear);
         return;
     }
     League.SeasonLines[nLine][LINE_YEAR] = nYear;
@@ -264,11 +266,11 @@ void Set_Season_Line_Team(int nLine, int nTeam)
     if (nLine == NO_SEASON_LINE)
         return;
     if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in Set_Season_Line_Team([nLine = %d], nTeam = %d)", nLine, nTeam);
+        Report_Error("'nLine' out of bounds in %s([nLine = %d], nTeam = %d)", __func__, nLine, nTeam);
         return;
     }
     if ((nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) && nTeam != NO_TEAM) {
-        Report_Error("'nTeam' out of bounds in Set_Season_Line_Team(nLine = %d, [nTeam = %d])", nLine, nTeam);
+        Report_Error("'nTeam' out of bounds in %s(nLine = %d, [nTeam = %d])", __func__, nLine, nTeam);
         return;
     }
     League.SeasonLines[nLine][LINE_TEAM] = nTeam;
@@ -279,21 +281,21 @@ void Set_Season_Line_Level(int nLine, int nLevel)
     if (nLine == NO_SEASON_LINE)
         return;
     if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in Set_Season_Line_Level([nLine = %d], nLevel = %d)", nLine, nLevel);
+        Report_Error("'nLine' out of bounds in %s([nLine = %d], nLevel = %d)", __func__, nLine, nLevel);
         return;
     }
     League.SeasonLines[nLine][LINE_LEVEL] = nLevel;
 }
 
-int Is_Season_Line_Empty(int nLine)
+bool Is_Season_Line_Empty(int nLine)
 {
     if (nLine == NO_SEASON_LINE)
-        return 1;
+        return true;
     for (int iStat = 0; iStat < STATS_PER_PERIOD; ++iStat) {
         if (Get_Season_Line_Stat(nLine, iStat) != 0)
-            return 0;
+            return false;
     }
-    return 1;
+    return true;
 }
 
 const char* Get_College_Class_Text(int nLevel)
@@ -309,7 +311,7 @@ const char* Get_College_Class_Text(int nLevel)
 
 int Count_Player_Season_Lines(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Count_Player_Season_Lines", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     int nCount = 0;
     for (int32_t nLine : Player_At(nTeam, nSlot).nSeasonLink) {
@@ -322,10 +324,10 @@ int Count_Player_Season_Lines(int nTeam, int nSlot)
 
 int Get_Player_Season_Line_Index(int nTeam, int nSlot, int n)
 {
-    if (!Check_Player_Address("Get_Player_Season_Line_Index", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return NO_SEASON_LINE;
     if (n < 0 || n > LAST_LINK) {
-        Report_Error("nLink out of bounds in Get_Player_Season_Line_Index(%d,%d,[%d])", nTeam, nSlot, n);
+        Report_Error("nLink out of bounds in %s(%d,%d,[%d])", __func__, nTeam, nSlot, n);
         return NO_SEASON_LINE;
     }
     int nLine = Player_At(nTeam, nSlot).nSeasonLink[n];
@@ -334,14 +336,14 @@ int Get_Player_Season_Line_Index(int nTeam, int nSlot, int n)
 
 void Set_Player_Season_Link(int nTeam, int nSlot, int n, int nLine)
 {
-    if (!Check_Player_Address("Set_Player_Season_Link", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     if (n < 0 || n > LAST_LINK) {
-        Report_Error("nLink out of bounds in Set_Player_Season_Link(%d,%d,[%d],%d)", nTeam, nSlot, n, nLine);
+        Report_Error("nLink out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, n, nLine);
         return;
     }
     if (nLine != NO_SEASON_LINE && !Is_Valid_Line(nLine)) {
-        Report_Error("nLine out of bounds in Set_Player_Season_Link(%d,%d,%d,[%d])", nTeam, nSlot, n, nLine);
+        Report_Error("nLine out of bounds in %s(%d,%d,%d,[%d])", __func__, nTeam, nSlot, n, nLine);
         return;
     }
     Player_At(nTeam, nSlot).nSeasonLink[n] = nLine;
@@ -349,7 +351,7 @@ void Set_Player_Season_Link(int nTeam, int nSlot, int n, int nLine)
 
 int Find_Free_Season_Link(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Find_Free_Season_Link", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return -1;
     const int32_t* nLinks = Player_At(nTeam, nSlot).nSeasonLink;
     // A link holding anything but a line (a damaged file) is free as well.
@@ -360,10 +362,10 @@ int Find_Free_Season_Link(int nTeam, int nSlot)
     return -1;
 }
 
-int Is_Season_Line_Linked_Elsewhere(int nLine, int nTeam, int nSlot)
+bool Is_Season_Line_Linked_Elsewhere(int nLine, int nTeam, int nSlot)
 {
     if (!Is_Valid_Line(nLine))
-        return 0;
+        return false;
     bool bLinked = false;
     For_Each_Player_In_Use([&](int t, int s) {
         if (bLinked || (t == nTeam && s == nSlot))
@@ -375,12 +377,12 @@ int Is_Season_Line_Linked_Elsewhere(int nLine, int nTeam, int nSlot)
             }
         }
     });
-    return bLinked ? 1 : 0;
+    return bLinked;
 }
 
 void Set_Current_Season_Link_To_Latest(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Set_Current_Season_Link_To_Latest", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     PLAYER& Player = Player_At(nTeam, nSlot);
     int nBest = NO_SEASON_LINE;
@@ -399,30 +401,30 @@ void Set_Current_Season_Link_To_Latest(int nTeam, int nSlot)
 
 void Remove_Player_Season_Link(int nTeam, int nSlot, int n)
 {
-    if (!Check_Player_Address("Remove_Player_Season_Link", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     // Only links 0-29 exist; anything else would drop the last real link.
     if (n < 0 || n > LAST_LINK) {
-        Report_Error("nLink out of bounds in Remove_Player_Season_Link(%d,%d,[%d])", nTeam, nSlot, n);
+        Report_Error("nLink out of bounds in %s(%d,%d,[%d])", __func__, nTeam, nSlot, n);
         return;
     }
     Remove_Link(nTeam, nSlot, n);
 }
 
-int Erase_Player_Season_Line(int nTeam, int nSlot, int n)
+bool Erase_Player_Season_Line(int nTeam, int nSlot, int n)
 {
-    if (!Check_Player_Address("Erase_Player_Season_Line", nTeam, nSlot))
-        return 0;
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
+        return false;
     if (n < 0 || n > LAST_LINK) {
-        Report_Error("nLink out of bounds in Erase_Player_Season_Line(%d,%d,[%d])", nTeam, nSlot, n);
-        return 0;
+        Report_Error("nLink out of bounds in %s(%d,%d,[%d])", __func__, nTeam, nSlot, n);
+        return false;
     }
     return Erase_Link(nTeam, nSlot, n);
 }
 
 void Erase_Player_Season_Lines(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Erase_Player_Season_Lines", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     int32_t* nLinks = Player_At(nTeam, nSlot).nSeasonLink;
     int nCount = 0;
@@ -458,7 +460,7 @@ void Erase_Player_Season_Lines(int nTeam, int nSlot)
 
 void Clear_Player_Season_Links(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Clear_Player_Season_Links", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     if (!Is_Player_Slot_Used(nTeam, nSlot))
         return;
@@ -468,7 +470,7 @@ void Clear_Player_Season_Links(int nTeam, int nSlot)
 
 void Remove_Empty_Season_Links(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Remove_Empty_Season_Links", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     const int32_t* nLinks = Player_At(nTeam, nSlot).nSeasonLink;
     int n = 0;
@@ -482,7 +484,7 @@ void Remove_Empty_Season_Links(int nTeam, int nSlot)
 
 void Sort_Player_Season_Links(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Sort_Player_Season_Links", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     int32_t* nLinks = Player_At(nTeam, nSlot).nSeasonLink;
     for (int nPass = 0; nPass < LAST_LINK; ++nPass) {
@@ -505,7 +507,7 @@ void Sort_All_Season_Links()
 
 int Get_Player_Team_In_Year(int nTeam, int nSlot, int nYear)
 {
-    if (!Check_Player_Address("Get_Player_Team_In_Year", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return NO_TEAM;
     int nBestTeam = NO_TEAM;
     int nMostGames = 0;
@@ -523,7 +525,7 @@ int Get_Player_Team_In_Year(int nTeam, int nSlot, int nYear)
 
 int Count_NFL_Seasons(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Count_NFL_Seasons", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     bool bYear[YEAR_ARRAY_SIZE] = {};
     for (int32_t nLine : Player_At(nTeam, nSlot).nSeasonLink) {
@@ -534,7 +536,7 @@ int Count_NFL_Seasons(int nTeam, int nSlot)
             continue;
         int nIndex = nWords[LINE_YEAR] - FIRST_COUNTED_YEAR;
         if (nIndex < 0 || nIndex >= YEAR_ARRAY_SIZE) {
-            Report_Error("nIndex out of YEAR_ARRAY_SIZE range in Count_NFL_Seasons()");
+            Report_Error("nIndex out of YEAR_ARRAY_SIZE range in %s()", __func__);
             continue;
         }
         bYear[nIndex] = true;
@@ -550,7 +552,7 @@ int Count_NFL_Seasons(int nTeam, int nSlot)
 
 int Assign_Player_Season_Line(int nTeam, int nSlot, int nYear, int nLineTeam)
 {
-    if (!Check_Player_Address("Assign_Player_Season_Line", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return NO_SEASON_LINE;
     if (!Is_Valid_Team(nLineTeam) || !Is_Player_Slot_Used(nTeam, nSlot))
         return NO_SEASON_LINE;
@@ -601,7 +603,7 @@ int Assign_Player_Season_Line(int nTeam, int nSlot, int nYear, int nLineTeam)
 
 int Get_Player_Current_Season_Line(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address("Get_Player_Current_Season_Line", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return NO_SEASON_LINE;
     PLAYER& Player = Player_At(nTeam, nSlot);
     int nYear = Get_Current_Year();
@@ -618,10 +620,10 @@ int Get_Player_Current_Season_Line(int nTeam, int nSlot)
 
 void Set_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nValue)
 {
-    if (!Check_Player_Address("Set_Player_Current_Line_Stat", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     if (!Is_Stat_Index(iStat)) {
-        Report_Error("nStat out of bounds in Set_Player_Current_Line_Stat(%d,%d,[%d],%d)", nTeam, nSlot, iStat, nValue);
+        Report_Error("nStat out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, iStat, nValue);
         return;
     }
     if (!Is_Player_Slot_Used(nTeam, nSlot))
@@ -635,10 +637,10 @@ void Set_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nValue)
 
 void Add_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nValue)
 {
-    if (!Check_Player_Address("Add_Player_Current_Line_Stat", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     if (!Is_Stat_Index(iStat)) {
-        Report_Error("nStat out of bounds in Add_Player_Current_Line_Stat(%d,%d,[%d],%d)", nTeam, nSlot, iStat, nValue);
+        Report_Error("nStat out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, iStat, nValue);
         return;
     }
     if (!Is_Player_Slot_Used(nTeam, nSlot))

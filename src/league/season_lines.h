@@ -45,9 +45,9 @@ int Get_Season_Line_Level(int nLine);
 void Set_Season_Line_Year(int nLine, int nYear);
 void Set_Season_Line_Team(int nLine, int nTeam);
 void Set_Season_Line_Level(int nLine, int nLevel);
-// 1 when all 20 statistics of the line are 0. Line -1 counts as empty; any
+// true when all 20 statistics of the line are 0. Line -1 counts as empty; any
 // other bad line reports once per statistic and counts as empty.
-int Is_Season_Line_Empty(int nLine);
+bool Is_Season_Line_Empty(int nLine);
 // "FR", "SO", "JR", "SR" for levels -4 to -1; "" for anything else.
 const char* Get_College_Class_Text(int nLevel);
 
@@ -62,8 +62,8 @@ int Get_Player_Season_Line_Index(int nTeam, int nSlot, int n);
 void Set_Player_Season_Link(int nTeam, int nSlot, int n, int nLine);
 // The first link that holds no line, or -1 when all 30 are in use.
 int Find_Free_Season_Link(int nTeam, int nSlot);
-// 1 when any used player slot other than (nTeam, nSlot) links the line.
-int Is_Season_Line_Linked_Elsewhere(int nLine, int nTeam, int nSlot);
+// true when any used player slot other than (nTeam, nSlot) links the line.
+bool Is_Season_Line_Linked_Elsewhere(int nLine, int nTeam, int nSlot);
 // Sets the current line to the linked line of the greatest year (the first of
 // equal years; -1 when none).
 void Set_Current_Season_Link_To_Latest(int nTeam, int nSlot);
@@ -72,8 +72,8 @@ void Set_Current_Season_Link_To_Latest(int nTeam, int nSlot);
 // latest remaining line.
 void Remove_Player_Season_Link(int nTeam, int nSlot, int n);
 // Removes link n and zeroes its line unless another record links it too.
-// 1 when a link was removed; 0 for n outside 0-29 or a link holding no line.
-int Erase_Player_Season_Line(int nTeam, int nSlot, int n);
+// true when a link was removed; false for n outside 0-29 or a link holding no line.
+bool Erase_Player_Season_Line(int nTeam, int nSlot, int n);
 // Erases every leading valid link as above; the links end empty and the
 // current line -1.
 void Erase_Player_Season_Lines(int nTeam, int nSlot);

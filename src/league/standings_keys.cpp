@@ -329,7 +329,7 @@ int Get_First_Playoff_Week()
 int Get_Playoff_Team(int nSlot)
 {
     if (!In_Range(nSlot, 0, PLAYOFF_SLOTS - 1)) {
-        Report_Error("Invalid playoff slot in Get_Playoff_Team(%d)", nSlot);
+        Report_Error("Invalid playoff slot in %s(%d)", __func__, nSlot);
         return NO_TEAM;
     }
     return League.StandingsArea.PlayoffTeam[nSlot];
@@ -338,7 +338,7 @@ int Get_Playoff_Team(int nSlot)
 int Get_Playoff_Score(int nSlot)
 {
     if (!In_Range(nSlot, 0, PLAYOFF_SLOTS - 1)) {
-        Report_Error("Invalid playoff slot in Get_Playoff_Score(%d)", nSlot);
+        Report_Error("Invalid playoff slot in %s(%d)", __func__, nSlot);
         return NO_SCORE;
     }
     return League.StandingsArea.nPlayoffScore[nSlot];
@@ -355,21 +355,21 @@ int Count_Game_Records()
     return n;
 }
 
-int Is_Game_Record_Final(int nGame)
+bool Is_Game_Record_Final(int nGame)
 {
     if (!In_Range(nGame, 0, NUMBER_OF_GAMES - 1)) {
         if (nGame != -1)
-            Report_Error("nGame out of bounds in Is_Game_Record_Final([%d])", nGame);
-        return 0;
+            Report_Error("nGame out of bounds in %s([%d])", __func__, nGame);
+        return false;
     }
-    return Is_Game_Over(&League.Game[nGame]) ? 1 : 0;
+    return Is_Game_Over(&League.Game[nGame]) != 0;
 }
 
 int Count_Team_Results(int nTeam, int nResult, int nFilter)
 {
     if (!Is_Franchise(nTeam)) {
         if (!In_Range(nTeam, 0, LAST_TEAM) && nTeam != NO_TEAM)
-            Report_Error("nTeam out of bounds in Count_Team_Results([%d],%d,%d)", nTeam, nResult, nFilter);
+            Report_Error("nTeam out of bounds in %s([%d],%d,%d)", __func__, nTeam, nResult, nFilter);
         return 0;
     }
     COUNTED_GAMES_HOLD Hold;
@@ -383,7 +383,7 @@ int Get_Team_Standings_Key(int nTeam)
 {
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
         if (nTeam != NO_TEAM)
-            Report_Error("nTeam out of bounds in Get_Team_Standings_Key([%d])", nTeam);
+            Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
         return UNUSED_TEAM_STANDINGS_KEY;
     }
     COUNTED_GAMES_HOLD Hold;
@@ -394,7 +394,7 @@ int Get_Team_Division_Key(int nTeam)
 {
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
         if (nTeam != NO_TEAM)
-            Report_Error("nTeam out of bounds in Get_Team_Division_Key([%d])", nTeam);
+            Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
         return UNUSED_TEAM_STANDINGS_KEY;
     }
     COUNTED_GAMES_HOLD Hold;
@@ -424,11 +424,11 @@ void Rank_Teams_By_Standings()
 void Set_Division_Place(int nDivision, int nPlace)
 {
     if (!In_Range(nDivision, 0, NUMBER_OF_DIVISIONS - 1)) {
-        Report_Error("nDivision out of bounds in Set_Division_Place([%d],%d)", nDivision, nPlace);
+        Report_Error("nDivision out of bounds in %s([%d],%d)", __func__, nDivision, nPlace);
         return;
     }
     if (!In_Range(nPlace, 0, DIVISION_ROW_PLACES - 1)) {
-        Report_Error("nPlace out of bounds in Set_Division_Place(%d,[%d])", nDivision, nPlace);
+        Report_Error("nPlace out of bounds in %s(%d,[%d])", __func__, nDivision, nPlace);
         return;
     }
     uint8_t* pRow = Division_Row(nDivision);
@@ -474,11 +474,11 @@ void Clear_Standings_Order()
 int Get_Division_Place_Team(int nDivision, int nPlace, int nSeason)
 {
     if (!In_Range(nDivision, 0, NUMBER_OF_DIVISIONS - 1)) {
-        Report_Error("nDivision out of bounds in Get_Division_Place_Team([%d],%d,%d)", nDivision, nPlace, nSeason);
+        Report_Error("nDivision out of bounds in %s([%d],%d,%d)", __func__, nDivision, nPlace, nSeason);
         return NO_TEAM;
     }
     if (!In_Range(nPlace, 0, DIVISION_ROW_PLACES - 1)) {
-        Report_Error("nPlace out of bounds in Get_Division_Place_Team(%d,[%d],%d)", nDivision, nPlace, nSeason);
+        Report_Error("nPlace out of bounds in %s(%d,[%d],%d)", __func__, nDivision, nPlace, nSeason);
         return NO_TEAM;
     }
     const uint8_t* pRow = Division_Row(nDivision);
@@ -527,14 +527,14 @@ int Get_Team_Division(int nTeam)
     if (Is_Team_Slot_Used(nTeam))
         return nTeam < Count_Teams() ? Division_Of(nTeam) : DIVISION_OF_POOLS;
     if (!Is_Franchise(nTeam) && nTeam != NO_TEAM)
-        Report_Error("nTeam out of bounds in Get_Team_Division([%d])", nTeam);
+        Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
     return NO_DIVISION;
 }
 
 int Get_Best_Division_Runner_Up(int nLeague, int bSecond)
 {
     if (!In_Range(nLeague, 0, NUMBER_OF_LEAGUES - 1)) {
-        Report_Error("nLeague out of bounds in Get_Best_Division_Runner_Up([%d],%d)", nLeague, bSecond);
+        Report_Error("nLeague out of bounds in %s([%d],%d)", __func__, nLeague, bSecond);
         return NO_TEAM;
     }
     COUNTED_GAMES_HOLD Hold;
@@ -543,7 +543,7 @@ int Get_Best_Division_Runner_Up(int nLeague, int bSecond)
 
 int Get_Team_Division_Standing(int nTeam)
 {
-    if (!Check_Team_Index("Get_Team_Division_Standing", nTeam))
+    if (!Check_Team_Index(__func__, nTeam))
         return ELIMINATED_STANDING;
     COUNTED_GAMES_HOLD Hold;
     const int nPlace = Get_Team_Division_Place(nTeam);
@@ -567,17 +567,17 @@ int Get_Team_Division_Standing(int nTeam)
     return e > 0 ? -e : ELIMINATED_STANDING;
 }
 
-int Has_Team_Clinched(int nTeam)
+bool Has_Team_Clinched(int nTeam)
 {
-    if (!Check_Team_Index("Has_Team_Clinched", nTeam))
-        return 0;
+    if (!Check_Team_Index(__func__, nTeam))
+        return false;
     COUNTED_GAMES_HOLD Hold;
     const int nPlace = Get_Team_Division_Place(nTeam);
     const int nDivision = Get_Team_Division(nTeam);
     const int nRunnerUp = In_Range(nDivision, 0, NUMBER_OF_DIVISIONS - 1) ? Runner_Up(nDivision / 4, 0) : NO_TEAM;
     if (nPlace != 0 && nTeam != nRunnerUp)
-        return 0;
-    return Get_Team_Division_Standing(nTeam) <= 0 ? 1 : 0;
+        return false;
+    return Get_Team_Division_Standing(nTeam) <= 0;
 }
 
 int Count_Divisions()
@@ -632,7 +632,7 @@ int Get_Season_Finisher_Team(int nWhat, int bWinner, int nSeasonsAgo)
 int Get_Week_First_Game_Index(int nWeek)
 {
     if (nWeek < 0) {
-        Report_Error("nWeek out of bounds in Get_Week_First_Game_Index([%d])", nWeek);
+        Report_Error("nWeek out of bounds in %s([%d])", __func__, nWeek);
         return NO_GAME_INDEX;
     }
     if (nWeek == 0)
@@ -652,7 +652,7 @@ int Get_Week_First_Game_Index(int nWeek)
 int Count_Week_Games(int nWeek)
 {
     if (nWeek < 0) {
-        Report_Error("nWeek out of bounds in Count_Week_Games([%d])", nWeek);
+        Report_Error("nWeek out of bounds in %s([%d])", __func__, nWeek);
         return 0;
     }
     const int nRegular = Regular_Season_Weeks();
@@ -670,7 +670,7 @@ int Get_Team_Game_Offset_In_Week(int nWeek, int nTeam)
 {
     if (!Is_Franchise(nTeam)) {
         if (!In_Range(nTeam, 0, LAST_TEAM) && nTeam != NO_TEAM)
-            Report_Error("nTeam out of bounds in Get_Team_Game_Offset_In_Week(%d,[%d])", nWeek, nTeam);
+            Report_Error("nTeam out of bounds in %s(%d,[%d])", __func__, nWeek, nTeam);
         return -1;
     }
     const int nFirst = Get_Week_First_Game_Index(nWeek);
@@ -729,11 +729,11 @@ void Reset_Player_Field_To_22()
             continue;
         for (PLAYER& Player : League.Team[t].Player)
             if (Player.nVital[VITAL_PLAYER_ID] != 0)
-                Player.nVital[VITAL_FIELD_6] = 22;
+                Player.nVital[VITAL_WEEK_COUNTER] = 22;
     }
 }
 
-int Read_Owner_Hall_Of_Fame(void* pBuffer)
+bool Read_Owner_Hall_Of_Fame(void* pBuffer)
 {
     FILE* pFile = pBuffer ? files::Open_File(OWNER_HALL_OF_FAME_FILE, "rb") : nullptr;
     size_t nRead = 0;
@@ -745,37 +745,37 @@ int Read_Owner_Hall_Of_Fame(void* pBuffer)
     // would pass zeros off as its missing part.
     if (nRead != OWNER_HALL_OF_FAME_SIZE) {
         Show_Message_Box("Could not open \"ZrtFame.dat\" for reading.", "File Error", BOX_OK);
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
-int Write_Owner_Hall_Of_Fame(const void* pBuffer)
+bool Write_Owner_Hall_Of_Fame(const void* pBuffer)
 {
     if (!pBuffer)
-        return 0;
+        return false;
     // Written beside the old file and renamed over it, so a failed write
     // leaves the old record intact.
     static const char* const TEMPORARY_FILE = "ZrtFame.dat.tmp";
     FILE* pFile = files::Open_File(TEMPORARY_FILE, "wb");
     if (!pFile) {
         Write_Debug_Log("Could not open \"%s\" for writing.", TEMPORARY_FILE);
-        return 0;
+        return false;
     }
     bool bOk = std::fwrite(pBuffer, 1, OWNER_HALL_OF_FAME_SIZE, pFile) == OWNER_HALL_OF_FAME_SIZE;
     bOk = std::fclose(pFile) == 0 && bOk;
     if (!bOk || !files::Rename_File(TEMPORARY_FILE, OWNER_HALL_OF_FAME_FILE)) {
         files::Delete_File(TEMPORARY_FILE);
         Write_Debug_Log("Could not write \"%s\".", OWNER_HALL_OF_FAME_FILE);
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 void Remember_Last_Game_Path(const char* szPath)
 {
     if (!szPath) {
-        Report_Error("NULL szPath in Remember_Last_Game_Path()");
+        Report_Error("NULL szPath in %s()", __func__);
         return;
     }
     std::vector<unsigned char> Record(OWNER_HALL_OF_FAME_SIZE);
@@ -807,7 +807,7 @@ int Get_Team_Run_Pass_Value(int nTeam)
 {
     if (!Is_Valid_Team(nTeam)) {
         if (nTeam != NO_TEAM)
-            Report_Error("nTeam out of bounds in Get_Team_Run_Pass_Value([%d])", nTeam);
+            Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
         return 0;
     }
     auto Player = [nTeam](int nPosition, int n) { return Get_Team_Uninjured_Position_Player(nTeam, nPosition, n); };
@@ -896,7 +896,7 @@ void Choose_Team_Defense_Alignment(int nTeam)
 {
     if (!Is_Valid_Team(nTeam)) {
         if (nTeam != NO_TEAM)
-            Report_Error("nTeam out of bounds in Choose_Team_Defense_Alignment([%d])", nTeam);
+            Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
         return;
     }
     const int nLinebackers = Count_Team_Position_Players(nTeam, POSITION_LB);
@@ -955,15 +955,15 @@ void Set_Default_Team_Styles()
 // ---------------------------------------------------------------------------
 // Depth slots
 
-int Can_Play_Depth_Slot(int nPosition, int nSlot)
+bool Can_Play_Depth_Slot(int nPosition, int nSlot)
 {
     if (nSlot < 0 || nSlot >= DEPTH_SLOT_GROUP_COUNT) {
-        Report_Error("nSlot out of bounds in Can_Play_Depth_Slot(%d,[%d])", nPosition, nSlot);
-        return 0;
+        Report_Error("nSlot out of bounds in %s(%d,[%d])", __func__, nPosition, nSlot);
+        return false;
     }
     if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS) {
-        Report_Error("nPosition out of bounds in Can_Play_Depth_Slot([%d],%d)", nPosition, nSlot);
-        return 0;
+        Report_Error("nPosition out of bounds in %s([%d],%d)", __func__, nPosition, nSlot);
+        return false;
     }
     if (nSlot == 11)
         return nPosition == POSITION_WR;
@@ -973,10 +973,10 @@ int Can_Play_Depth_Slot(int nPosition, int nSlot)
         return nPosition == POSITION_P;
     int nSlotUnit = Get_Depth_Slot_Position(nSlot);
     if (nSlotUnit < 0)
-        return 1;                                // a slot of no position takes anyone
+        return true;                                // a slot of no position takes anyone
     int nUnit = nPosition == POSITION_QB ? UNIT_QUARTERBACK : Get_Position_Unit(nPosition);
     if (nUnit == nSlotUnit)
-        return 1;
+        return true;
     // The last two receiver slots also take defensive backs.
     return (nSlot == 13 || nSlot == 14) && (nPosition == POSITION_CB || nPosition == POSITION_S);
 }

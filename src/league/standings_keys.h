@@ -59,9 +59,9 @@ int Get_Playoff_Score(int nSlot);
 
 // The number of leading GAME records that are over.
 int Count_Game_Records();
-// Is_Game_Over of GAME record 0-299; 0 for -1 (none) and, reported, for any
+// Is_Game_Over of GAME record 0-299; false for -1 (none) and, reported, for any
 // other index.
-int Is_Game_Record_Final(int nGame);
+bool Is_Game_Record_Final(int nGame);
 // Finished games of the team among the season's regular-season records
 // (the first min(teams x games per season / 2, Count_Game_Records())) that
 // pass the filter; both teams must be different franchises. nResult
@@ -106,8 +106,8 @@ int Get_Best_Division_Runner_Up(int nLeague, int bSecond);
 // Magic number (0 or more) of a division leader or of the best runner-up;
 // for anyone else minus the games it may still lose, or ELIMINATED_STANDING.
 int Get_Team_Division_Standing(int nTeam);
-// 1 when a division leader or the best runner-up has a magic number of 0.
-int Has_Team_Clinched(int nTeam);
+// true when a division leader or the best runner-up has a magic number of 0.
+bool Has_Team_Clinched(int nTeam);
 // The larger of the two leagues' numbers of divisions that hold a team.
 int Count_Divisions();
 
@@ -152,13 +152,13 @@ void Remember_Last_Game_Path(const char* szPath);
 constexpr const char* OWNER_HALL_OF_FAME_FILE = "ZrtFame.dat";
 constexpr int OWNER_HALL_OF_FAME_SIZE = 23552;
 constexpr int OWNER_LAST_GAME_PATH_OFFSET = 23280;
-// Reads the whole record into pBuffer (OWNER_HALL_OF_FAME_SIZE bytes); 1 on
-// success, 0 after "Could not open \"ZrtFame.dat\" for reading." ("File
+// Reads the whole record into pBuffer (OWNER_HALL_OF_FAME_SIZE bytes); true on
+// success, false after "Could not open \"ZrtFame.dat\" for reading." ("File
 // Error") when it is missing or short.
-int Read_Owner_Hall_Of_Fame(void* pBuffer);
-// Writes the whole record back; 1 on success, 0 (logged) on failure, the
+bool Read_Owner_Hall_Of_Fame(void* pBuffer);
+// Writes the whole record back; true on success, false (logged) on failure, the
 // old file then left as it was.
-int Write_Owner_Hall_Of_Fame(const void* pBuffer);
+bool Write_Owner_Hall_Of_Fame(const void* pBuffer);
 
 // ---------------------------------------------------------------------------
 // Play styles
@@ -178,4 +178,4 @@ void Set_Default_Defense_Alignments();
 void Set_Default_Team_Styles();
 
 // Whether a position (0-14) may fill depth-chart slot 0-26.
-int Can_Play_Depth_Slot(int nPosition, int nSlot);
+bool Can_Play_Depth_Slot(int nPosition, int nSlot);

@@ -139,19 +139,19 @@ int Swap_Team_Number(int nValue, int nTeamA, int nTeamB)
 // ---------------------------------------------------------------------------
 // Slots in use
 
-int Is_Valid_Team(int nTeam)
+bool Is_Valid_Team(int nTeam)
 {
     if (In_Range(nTeam, FREE_AGENT_TEAM, LAST_TEAM))
-        return 1;
-    return Is_Franchise_Used(nTeam) ? 1 : 0;
+        return true;
+    return Is_Franchise_Used(nTeam);
 }
 
-int Check_Team_Index(const char* szFunction, int nTeam)
+bool Check_Team_Index(const char* szFunction, int nTeam)
 {
     if (In_Range(nTeam, 0, LAST_TEAM))
-        return 1;
+        return true;
     Report_Error("nTeam out of bounds in %s([%d])", szFunction, nTeam);
-    return 0;
+    return false;
 }
 
 // ---------------------------------------------------------------------------
@@ -160,21 +160,21 @@ int Check_Team_Index(const char* szFunction, int nTeam)
 int Get_Team_String(char* szOut, int nTeam, int nString)
 {
     if (szOut == nullptr) {
-        Report_Error("NULL buffer in Get_Team_String(st, %d, %d)", nTeam, nString);
+        Report_Error("NULL buffer in %s(st, %d, %d)", __func__, nTeam, nString);
         return 0;
     }
     if (nTeam < 0) {
-        Report_Error("Negative nTeam in Get_Team_String(st, [%d], %d)", nTeam, nString);
+        Report_Error("Negative nTeam in %s(st, [%d], %d)", __func__, nTeam, nString);
         std::strcpy(szOut, "OUTOFRANGE");
         return 0;
     }
     if (nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-        Report_Error("nTeam >= TOTAL_NUMBER_OF_TEAMS in Get_Team_String(st, [%d], %d)", nTeam, nString);
+        Report_Error("nTeam >= TOTAL_NUMBER_OF_TEAMS in %s(st, [%d], %d)", __func__, nTeam, nString);
         std::strcpy(szOut, "OUTOFRANGE");
         return 0;
     }
     if (!In_Range(nString, 0, TEAM_STRING_COUNT - 1)) {
-        Report_Error("nString out of bounds in Get_Team_String(st, %d, [%d])", nTeam, nString);
+        Report_Error("nString out of bounds in %s(st, %d, [%d])", __func__, nTeam, nString);
         szOut[0] = '\0';
         return 0;
     }
@@ -197,15 +197,15 @@ void Set_Team_String(const char* szText, int nTeam, int nString)
     if (nTeam == NO_TEAM)
         return;
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in Set_Team_String()");
+        Report_Error("nTeam out of bounds in %s()", __func__);
         return;
     }
     if (!In_Range(nString, 0, TEAM_STRING_COUNT - 1)) {
-        Report_Error("nString out of bounds in Set_Team_String()");
+        Report_Error("nString out of bounds in %s()", __func__);
         return;
     }
     if (szText == nullptr) {
-        Report_Error("NULL text in Set_Team_String()");
+        Report_Error("NULL text in %s()", __func__);
         return;
     }
     Copy_Into_Field(League.Team[nTeam].szString[nString], TEAM_STRING_SIZE, szText, LAST_STRING_CHARS);
@@ -219,11 +219,11 @@ int Get_Team_Stat(int nTeam, int nStat)
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
         // NO_TEAM is a normal "none" here and reads as 0 without a report.
         if (nTeam != NO_TEAM)
-            Report_Error("nTeam out of bounds in Get_Team_Stat([%d],%d)", nTeam, nStat);
+            Report_Error("nTeam out of bounds in %s([%d],%d)", __func__, nTeam, nStat);
         return 0;
     }
     if (!In_Range(nStat, 0, TEAM_STAT_COUNT - 1)) {
-        Report_Error("nStat out of bounds in Get_Team_Stat(%d,[%d])", nTeam, nStat);
+        Report_Error("nStat out of bounds in %s(%d,[%d])", __func__, nTeam, nStat);
         return 0;
     }
     return League.Team[nTeam].nTeamStat[nStat];
@@ -234,11 +234,11 @@ void Set_Team_Stat(int nTeam, int nStat, int nValue)
     if (nTeam == NO_TEAM)
         return;
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in Set_Team_Stat(<%d>,%d,%d)", nTeam, nStat, nValue);
+        Report_Error("nTeam out of bounds in %s(<%d>,%d,%d)", __func__, nTeam, nStat, nValue);
         return;
     }
     if (!In_Range(nStat, 0, TEAM_STAT_COUNT - 1)) {
-        Report_Error("nStat out of bounds in Set_Team_Stat(<%d>,%d,%d)", nTeam, nStat, nValue);
+        Report_Error("nStat out of bounds in %s(<%d>,%d,%d)", __func__, nTeam, nStat, nValue);
         return;
     }
     League.Team[nTeam].nTeamStat[nStat] = nValue;
@@ -282,11 +282,11 @@ const char* Get_Time_Zone_Name(int nCode)
 int Get_Team_Stadium_Stat(int nTeam, int n)
 {
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in Get_Team_Stadium_Stat(%d,%d)", nTeam, n);
+        Report_Error("nTeam out of bounds in %s(%d,%d)", __func__, nTeam, n);
         return 0;
     }
     if (!In_Range(n, 0, STADIUM_STAT_COUNT - 1)) {
-        Report_Error("nStat out of bounds in Get_Team_Stadium_Stat(%d,[%d])", nTeam, n);
+        Report_Error("nStat out of bounds in %s(%d,[%d])", __func__, nTeam, n);
         return 0;
     }
     return League.Team[nTeam].nStadiumStat[n];
@@ -295,11 +295,11 @@ int Get_Team_Stadium_Stat(int nTeam, int n)
 void Set_Team_Stadium_Stat(int nTeam, int n, int nValue)
 {
     if (!In_Range(nTeam, 0, FREE_AGENT_TEAM)) {
-        Report_Error("nTeam out of bounds in Set_Team_Stadium_Stat(%d,%d,%d)", nTeam, n, nValue);
+        Report_Error("nTeam out of bounds in %s(%d,%d,%d)", __func__, nTeam, n, nValue);
         return;
     }
     if (!In_Range(n, 0, STADIUM_STAT_COUNT - 1)) {
-        Report_Error("nStat out of bounds in Set_Team_Stadium_Stat(%d,[%d],%d)", nTeam, n, nValue);
+        Report_Error("nStat out of bounds in %s(%d,[%d],%d)", __func__, nTeam, n, nValue);
         return;
     }
     League.Team[nTeam].nStadiumStat[n] = nValue;
@@ -381,12 +381,12 @@ void Store_Yearly_Int(const char* szName, int nTeam, int nYear, int n, int nValu
 
 void Set_Team_Yearly_Char(int nTeam, int nYear, int n, int nValue)
 {
-    Store_Yearly_Char("Set_Team_Yearly_Char", nTeam, nYear, n, nValue);
+    Store_Yearly_Char(__func__, nTeam, nYear, n, nValue);
 }
 
 void Set_Team_Record_Char(int nTeam, int n, int nValue)
 {
-    Store_Yearly_Char("Set_Team_Record_Char", nTeam, Preference(PREF_SEASON_INDEX), n, nValue);
+    Store_Yearly_Char(__func__, nTeam, Preference(PREF_SEASON_INDEX), n, nValue);
 }
 
 int Get_Team_Yearly_Int(int nTeam, int nYear, int n)
@@ -409,12 +409,12 @@ int Get_Team_Yearly_Int(int nTeam, int nYear, int n)
 
 void Set_Team_Yearly_Int(int nTeam, int nYear, int n, int nValue)
 {
-    Store_Yearly_Int("Set_Team_Yearly_Int", nTeam, nYear, n, nValue);
+    Store_Yearly_Int(__func__, nTeam, nYear, n, nValue);
 }
 
 void Set_Team_Record_Int(int nTeam, int n, int nValue)
 {
-    Store_Yearly_Int("Set_Team_Record_Int", nTeam, Preference(PREF_SEASON_INDEX), n, nValue);
+    Store_Yearly_Int(__func__, nTeam, Preference(PREF_SEASON_INDEX), n, nValue);
 }
 
 // ---------------------------------------------------------------------------
@@ -423,15 +423,15 @@ void Set_Team_Record_Int(int nTeam, int n, int nValue)
 void Set_Team_Returner(int nTeam, int nKind, int nSlot)
 {
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in Set_Team_Returner(%d,%d,%d)", nTeam, nKind, nSlot);
+        Report_Error("nTeam out of bounds in %s(%d,%d,%d)", __func__, nTeam, nKind, nSlot);
         return;
     }
     if (!In_Range(nKind, 0, RETURNER_KINDS - 1)) {
-        Report_Error("nKind out of bounds in Set_Team_Returner(%d,[%d],%d)", nTeam, nKind, nSlot);
+        Report_Error("nKind out of bounds in %s(%d,[%d],%d)", __func__, nTeam, nKind, nSlot);
         return;
     }
     if (!In_Range(nSlot, 0, PLAYERS_PER_TEAM - 1)) {
-        Report_Error("nSlot out of bounds in Set_Team_Returner(%d,%d,[%d])", nTeam, nKind, nSlot);
+        Report_Error("nSlot out of bounds in %s(%d,%d,[%d])", __func__, nTeam, nKind, nSlot);
         return;
     }
     League.Team[nTeam].bReturner[nKind] = static_cast<uint8_t>(nSlot);
@@ -440,11 +440,11 @@ void Set_Team_Returner(int nTeam, int nKind, int nSlot)
 int Get_Team_Returner(int nTeam, int nKind)
 {
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in Get_Team_Returner(%d,%d)", nTeam, nKind);
+        Report_Error("nTeam out of bounds in %s(%d,%d)", __func__, nTeam, nKind);
         return 0;
     }
     if (!In_Range(nKind, 0, RETURNER_KINDS - 1)) {
-        Report_Error("nKind out of bounds in Get_Team_Returner(%d,[%d])", nTeam, nKind);
+        Report_Error("nKind out of bounds in %s(%d,[%d])", __func__, nTeam, nKind);
         return 0;
     }
     int nSlot = League.Team[nTeam].bReturner[nKind];
@@ -521,9 +521,9 @@ int Available_Injury_Limit()
 
 int Count_Team_Position_Players(int nTeam, int nPosition)
 {
-    if (!Finder_Team_Ok("Count_Team_Position_Players", nTeam, nPosition))
+    if (!Finder_Team_Ok(__func__, nTeam, nPosition))
         return 0;
-    if (!Finder_Position_Ok("Count_Team_Position_Players", nTeam, nPosition))
+    if (!Finder_Position_Ok(__func__, nTeam, nPosition))
         return 0;
     return Count_Matching_Players(nTeam, nPosition);
 }
@@ -537,20 +537,20 @@ int Count_Position_Players(int nTeam, int nPosition)
             nCount += Count_Position_Players(t, nPosition);
         return nCount;
     }
-    if (!Finder_Team_Ok("Count_Position_Players", nTeam, nPosition))
+    if (!Finder_Team_Ok(__func__, nTeam, nPosition))
         return 0;
     if (nPosition == -1)
         return Find_Roster_End(nTeam);
-    if (!Finder_Position_Ok("Count_Position_Players", nTeam, nPosition))
+    if (!Finder_Position_Ok(__func__, nTeam, nPosition))
         return 0;
     return Count_Matching_Players(nTeam, nPosition);
 }
 
 int Count_Team_Side_Players(int nTeam, int nSide)
 {
-    if (!Finder_Team_Ok("Count_Team_Side_Players", nTeam, nSide))
+    if (!Finder_Team_Ok(__func__, nTeam, nSide))
         return 0;
-    if (!Finder_Side_Ok("Count_Team_Side_Players", nTeam, nSide))
+    if (!Finder_Side_Ok(__func__, nTeam, nSide))
         return 0;
     int nCount = 0;
     int nLength = Find_Roster_End(nTeam);
@@ -562,9 +562,9 @@ int Count_Team_Side_Players(int nTeam, int nSide)
 
 int Count_Team_Available_Position_Players(int nTeam, int nPosition)
 {
-    if (!Finder_Team_Ok("Count_Team_Available_Position_Players", nTeam, nPosition))
+    if (!Finder_Team_Ok(__func__, nTeam, nPosition))
         return 0;
-    if (!Finder_Position_Ok("Count_Team_Available_Position_Players", nTeam, nPosition))
+    if (!Finder_Position_Ok(__func__, nTeam, nPosition))
         return 0;
     int nLimit = Available_Injury_Limit();
     int nCount = 0;
@@ -581,9 +581,9 @@ int Count_Team_Available_Position_Players(int nTeam, int nPosition)
 
 int Find_Team_Position_Player(int nTeam, int nPosition, int n)
 {
-    if (!Finder_Team_Ok("Find_Team_Position_Player", nTeam, nPosition))
+    if (!Finder_Team_Ok(__func__, nTeam, nPosition))
         return -1;
-    if (!Finder_Position_Ok("Find_Team_Position_Player", nTeam, nPosition))
+    if (!Finder_Position_Ok(__func__, nTeam, nPosition))
         return -1;
     int nLength = Find_Roster_End(nTeam);
     for (int s = 0; s < nLength; ++s)
@@ -597,10 +597,10 @@ int Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n)
     // A slot not in use has no such player: it ends in the log line below
     // like any other team that runs out.
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in Get_Team_Uninjured_Position_Player([%d],%d)", nTeam, nPosition);
+        Report_Error("nTeam out of bounds in %s([%d],%d)", __func__, nTeam, nPosition);
         return -1;
     }
-    if (!Finder_Position_Ok("Get_Team_Uninjured_Position_Player", nTeam, nPosition))
+    if (!Finder_Position_Ok(__func__, nTeam, nPosition))
         return -1;
     int nLength = Count_Team_Players(nTeam);
     int nLeft = n;
@@ -658,7 +658,7 @@ int Get_N_Position_Player(int nPosition, int n, int* pnTeam, int* pnSlot)
 {
     Set_No_Player(pnTeam, pnSlot);
     if (pnTeam == nullptr || pnSlot == nullptr || !Is_Valid_Position_Code(nPosition)) {
-        Report_Error("NO_PLAYER returned in Get_N_Position_Player(%d)", nPosition);
+        Report_Error("NO_PLAYER returned in %s(%d)", __func__, nPosition);
         return 0;
     }
     int nTeams[MAX_FRANCHISES];
@@ -667,7 +667,7 @@ int Get_N_Position_Player(int nPosition, int n, int* pnTeam, int* pnSlot)
     for (int t = 0; t < nUsed && t < MAX_FRANCHISES; ++t)
         nTeams[nCount++] = t;
     if (!Find_Nth_Player(nTeams, nCount, nPosition, n, pnTeam, pnSlot)) {
-        Report_Error("NO_PLAYER returned in Get_N_Position_Player(%d)", nPosition);
+        Report_Error("NO_PLAYER returned in %s(%d)", __func__, nPosition);
         return 0;
     }
     return 1;
@@ -677,7 +677,7 @@ int Get_N_Universe_Player(int n, int* pnTeam, int* pnSlot)
 {
     Set_No_Player(pnTeam, pnSlot);
     if (pnTeam == nullptr || pnSlot == nullptr) {
-        Report_Error("NO_PLAYER returned in Get_N_Universe_Player(%d)", n);
+        Report_Error("NO_PLAYER returned in %s(%d)", __func__, n);
         return 0;
     }
     int nTeams[TOTAL_NUMBER_OF_TEAMS];
@@ -686,7 +686,7 @@ int Get_N_Universe_Player(int n, int* pnTeam, int* pnSlot)
         if (Is_Valid_Team(t))
             nTeams[nCount++] = t;
     if (!Find_Nth_Player(nTeams, nCount, -1, n, pnTeam, pnSlot)) {
-        Report_Error("NO_PLAYER returned in Get_N_Universe_Player(%d)", n);
+        Report_Error("NO_PLAYER returned in %s(%d)", __func__, n);
         return 0;
     }
     return 1;
@@ -694,9 +694,9 @@ int Get_N_Universe_Player(int n, int* pnTeam, int* pnSlot)
 
 int Find_Last_Team_Side_Player(int nTeam, int nSide)
 {
-    if (!Finder_Team_Ok("Find_Last_Team_Side_Player", nTeam, nSide))
+    if (!Finder_Team_Ok(__func__, nTeam, nSide))
         return -1;
-    if (!Finder_Side_Ok("Find_Last_Team_Side_Player", nTeam, nSide))
+    if (!Finder_Side_Ok(__func__, nTeam, nSide))
         return -1;
     for (int s = Find_Roster_End(nTeam) - 1; s >= 0; --s)
         if (Get_Position_Side(Player_Position(nTeam, s)) == nSide)
@@ -707,10 +707,10 @@ int Find_Last_Team_Side_Player(int nTeam, int nSide)
 int Get_Or_Create_Team_Side_Player(int nTeam, int nSide)
 {
     if (!In_Range(nTeam, 0, LAST_TEAM) || !Is_Valid_Team(nTeam)) {
-        Report_Error("Invalid nTeam in Get_Or_Create_Team_Side_Player([%d],%d)", nTeam, nSide);
+        Report_Error("Invalid nTeam in %s([%d],%d)", __func__, nTeam, nSide);
         return -1;
     }
-    if (!Finder_Side_Ok("Get_Or_Create_Team_Side_Player", nTeam, nSide))
+    if (!Finder_Side_Ok(__func__, nTeam, nSide))
         return -1;
     int nLength = Find_Roster_End(nTeam);
     for (int s = 0; s < nLength; ++s)
@@ -755,7 +755,7 @@ int Count_Players_By_Last_Initial(int cLetter)
 int Get_Side_Starter_Count(int nSide)
 {
     if (!In_Range(nSide, SIDE_OFFENSE, SIDE_KICKERS)) {
-        Report_Error("nSide out of bounds in Get_Side_Starter_Count([%d])", nSide);
+        Report_Error("nSide out of bounds in %s([%d])", __func__, nSide);
         return 0;
     }
     return SIDE_STARTERS[nSide];
@@ -767,11 +767,11 @@ int Get_Side_Starter_Count(int nSide)
 int Find_Free_Agent_Slot(int nTeam, int nSlot)
 {
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in Find_Free_Agent_Slot([%d],%d)", nTeam, nSlot);
+        Report_Error("nTeam out of bounds in %s([%d],%d)", __func__, nTeam, nSlot);
         return -1;
     }
     if (!In_Range(nSlot, 0, PLAYERS_PER_TEAM - 1) || !Is_Player_Slot_Used(nTeam, nSlot)) {
-        Report_Error("No player in Find_Free_Agent_Slot(%d,[%d])", nTeam, nSlot);
+        Report_Error("No player in %s(%d,[%d])", __func__, nTeam, nSlot);
         return -1;
     }
     if (nTeam == FREE_AGENT_TEAM)
@@ -783,7 +783,7 @@ int Find_Free_Agent_Slot(int nTeam, int nSlot)
         // player in the pool's last slot.
         nFree = First_Free_Agent_Gap();
         if (nFree >= PLAYERS_PER_TEAM) {
-            Report_Error("Free agent pool is full in Find_Free_Agent_Slot(%d,%d)", nTeam, nSlot);
+            Report_Error("Free agent pool is full in %s(%d,%d)", __func__, nTeam, nSlot);
             return -1;
         }
     }
@@ -801,11 +801,11 @@ int Find_Free_Agent_Slot(int nTeam, int nSlot)
     return -1;
 }
 
-int Erase_Team(int nTeam, int bKeepPlayers)
+bool Erase_Team(int nTeam, int bKeepPlayers)
 {
     if (!Is_Franchise_Used(nTeam)) {
-        Report_Error("Invalid nTeam passed to Erase_Team().");
-        return 0;
+        Report_Error("Invalid nTeam passed to %s().", __func__);
+        return false;
     }
     int nPlayers = Find_Roster_End(nTeam);
     int nFree = First_Free_Agent_Gap();
@@ -818,7 +818,7 @@ int Erase_Team(int nTeam, int bKeepPlayers)
                           "The least valuable %d players will be eliminated.",
                           nPlayers, nExcess);
             if (Show_Message_Box(szText, "Not Enough Room", BOX_OKCANCEL) == ID_CANCEL)
-                return 0;
+                return false;
         }
         for (int s = PLAYERS_PER_TEAM - 1; s >= 0; --s) {
             if (League.Team[nTeam].Player[s].nVital[VITAL_PLAYER_ID] == 0)
@@ -852,13 +852,13 @@ int Erase_Team(int nTeam, int bKeepPlayers)
             && League.Team[nBefore].nTeamStat[TEAM_STAT_CONTROLLER] == CONTROLLER_USER)
             Preference(PREF_SELECTED_TEAM) = nBefore;
     }
-    return 1;
+    return true;
 }
 
 void Remap_Team_References(int nTeamA, int nTeamB)
 {
     if (!In_Range(nTeamA, 0, LAST_FRANCHISE) || !In_Range(nTeamB, 0, LAST_FRANCHISE)) {
-        Report_Error("nTeam out of bounds in Remap_Team_References(%d,%d)", nTeamA, nTeamB);
+        Report_Error("nTeam out of bounds in %s(%d,%d)", __func__, nTeamA, nTeamB);
         return;
     }
     if (nTeamA == nTeamB)
@@ -946,7 +946,7 @@ void Remap_Team_References(int nTeamA, int nTeamB)
 void Swap_Teams(int nTeamA, int nTeamB)
 {
     if (!In_Range(nTeamA, 0, LAST_FRANCHISE) || !In_Range(nTeamB, 0, LAST_FRANCHISE)) {
-        Report_Error("nTeam out of bounds in Swap_Teams(%d,%d)", nTeamA, nTeamB);
+        Report_Error("nTeam out of bounds in %s(%d,%d)", __func__, nTeamA, nTeamB);
         return;
     }
     if (nTeamA == nTeamB)
@@ -998,22 +998,22 @@ void Compact_Team_Slots()
     }
 }
 
-int Backup_Team_Structure(void* pBuffer, int nTeam)
+bool Backup_Team_Structure(void* pBuffer, int nTeam)
 {
     if (nTeam < 0) {
-        Report_Error("Negative team in Backup_Team_Structure()");
-        return 0;
+        Report_Error("Negative team in %s()", __func__);
+        return false;
     }
     if (nTeam > FREE_AGENT_TEAM) {
-        Report_Error("nTeam too large in Backup_Team_Structure()");
-        return 0;
+        Report_Error("nTeam too large in %s()", __func__);
+        return false;
     }
     if (pBuffer == nullptr) {
-        Report_Error("NULL buffer in Backup_Team_Structure()");
-        return 0;
+        Report_Error("NULL buffer in %s()", __func__);
+        return false;
     }
     std::memcpy(pBuffer, &League.Team[nTeam], sizeof(TEAM));
-    return 1;
+    return true;
 }
 
 void Clear_All_Teams()
@@ -1031,16 +1031,11 @@ void Clear_Team(int nTeam)
     if (nTeam == NO_TEAM)
         return;
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in Clear_Team(<%d>)", nTeam);
+        Report_Error("nTeam out of bounds in %s(<%d>)", __func__, nTeam);
         return;
     }
     std::memset(&League.Team[nTeam], 0, sizeof(TEAM));
     League.Team[nTeam].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
-}
-
-void Zero_All_Teams()
-{
-    std::memset(League.Team, 0, sizeof(League.Team));
 }
 
 void Fix_Current_Team_Selection()

@@ -75,13 +75,13 @@ constexpr int TEAM_RECORD_SIZE = static_cast<int>(sizeof(TEAM));
 // ---------------------------------------------------------------------------
 // Slots in use
 
-// 1 when the team holds players: 36-40, or a franchise slot in use.
-int Is_Valid_Team(int nTeam);
+// true when the team holds players: 36-40, or a franchise slot in use.
+bool Is_Valid_Team(int nTeam);
 
-// 1 for team 0-40. Otherwise reports "nTeam out of bounds in
-// <function>([team])" and gives 0: the check of the operations whose only
+// true for team 0-40. Otherwise reports "nTeam out of bounds in
+// <function>([team])" and gives false: the check of the operations whose only
 // index is a team.
-int Check_Team_Index(const char* szFunction, int nTeam);
+bool Check_Team_Index(const char* szFunction, int nTeam);
 
 // ---------------------------------------------------------------------------
 // Team strings
@@ -182,9 +182,9 @@ int Get_Side_Starter_Count(int nSide);
 
 // Erases franchise slot nTeam. With bKeepPlayers 0 its players move to the
 // free-agent pool first (asking when the pool lacks room); otherwise they are
-// not moved and go with the zeroed record. 1 when erased, 0 when refused or
+// not moved and go with the zeroed record. True when erased, false when refused or
 // cancelled.
-int Erase_Team(int nTeam, int bKeepPlayers);
+bool Erase_Team(int nTeam, int bKeepPlayers);
 
 // Exchanges two whole team records and every team reference to them.
 void Swap_Teams(int nTeamA, int nTeamB);
@@ -203,15 +203,13 @@ void Compact_Team_Slots();
 int Find_Free_Agent_Slot(int nTeam, int nSlot);
 
 // Copies the whole record of team 0-36 into pBuffer (TEAM_RECORD_SIZE bytes).
-// 1 on success, 0 on a refused team.
-int Backup_Team_Structure(void* pBuffer, int nTeam);
+// true on success, false on a refused team.
+bool Backup_Team_Structure(void* pBuffer, int nTeam);
 
 // Zeroes slots 0-35 with controller -1, then zeroes 36-40.
 void Clear_All_Teams();
 // Zeroes one record and sets its controller to -1 (NO_TEAM ignored).
 void Clear_Team(int nTeam);
-// Zeroes all 41 records, controllers left at 0.
-void Zero_All_Teams();
 
 // Calls f(team, slot) for every player (ID not 0) of every team in use:
 // the franchises in use and slots 36-40. The repairs of a load walk the

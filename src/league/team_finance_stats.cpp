@@ -419,11 +419,11 @@ bool Computed_League_Total(int nCategory, int nSeason, int nStat, int64_t* pValu
 int Get_Team_Financial_Stat(int nTeam, int nStat)
 {
     if (!Is_Financial_Team(nTeam)) {
-        Report_Error("nTeam out of bounds in Get_Team_Financial_Stat([%d],%d)", nTeam, nStat);
+        Report_Error("nTeam out of bounds in %s([%d],%d)", __func__, nTeam, nStat);
         return 0;
     }
     if (!In_Range(nStat, 0, LAST_FINANCIAL_CODE)) {
-        Report_Error("nStat out of bounds in Get_Team_Financial_Stat(%d,[%d])", nTeam, nStat);
+        Report_Error("nStat out of bounds in %s(%d,[%d])", __func__, nTeam, nStat);
         return 0;
     }
     // Without owner mode the levels and the cash are the league standard, so
@@ -462,11 +462,11 @@ void Set_Team_Financial_Stat(int nTeam, int nStat, int nValue)
     if (nTeam == NO_TEAM)
         return;
     if (!In_Range(nTeam, 0, LAST_STORING_TEAM)) {
-        Report_Error("nTeam out of bounds in Set_Team_Financial_Stat(%d,%d,%d)", nTeam, nStat, nValue);
+        Report_Error("nTeam out of bounds in %s(%d,%d,%d)", __func__, nTeam, nStat, nValue);
         return;
     }
     if (!In_Range(nStat, 0, FINANCIAL_STAT_COUNT - 1)) {
-        Report_Error("nStat out of bounds in Set_Team_Financial_Stat(%d,[%d],%d)", nTeam, nStat, nValue);
+        Report_Error("nStat out of bounds in %s(%d,[%d],%d)", __func__, nTeam, nStat, nValue);
         return;
     }
     if (nStat == FINANCE_CASH)
@@ -477,11 +477,11 @@ void Set_Team_Financial_Stat(int nTeam, int nStat, int nValue)
 int Get_Team_Financial_Stat_Rank(int nTeam, int nStat)
 {
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in Get_Team_Financial_Stat_Rank([%d],%d)", nTeam, nStat);
+        Report_Error("nTeam out of bounds in %s([%d],%d)", __func__, nTeam, nStat);
         return 0;
     }
     if (!In_Range(nStat, 0, LAST_FINANCIAL_CODE)) {
-        Report_Error("nStat out of bounds in Get_Team_Financial_Stat_Rank(%d,[%d])", nTeam, nStat);
+        Report_Error("nStat out of bounds in %s(%d,[%d])", __func__, nTeam, nStat);
         return 0;
     }
     int nValue = Get_Team_Financial_Stat(nTeam, nStat);
@@ -505,7 +505,7 @@ void Clear_Previous_Financial_Stats(int nTeam)
     if (nTeam == NO_TEAM)
         return;
     if (!In_Range(nTeam, 0, LAST_STORING_TEAM)) {
-        Report_Error("nTeam out of bounds in Clear_Previous_Financial_Stats");
+        Report_Error("nTeam out of bounds in %s", __func__);
         return;
     }
     for (int nCode : SEASON_RUNNING_CODES)
@@ -520,19 +520,19 @@ int Get_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat)
     if (nTeam == NO_TEAM)
         return 0;
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in Get_Team_Totals_Stat([%d],%d,%d,%d)", nTeam, nCategory, nSeason, nStat);
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d,%d)", __func__, nTeam, nCategory, nSeason, nStat);
         return 0;
     }
     if (!In_Range(nCategory, 0, TEAM_TOTAL_CATEGORIES - 1)) {
-        Report_Error("nCategory out of bounds in Get_Team_Totals_Stat(%d,[%d],%d,%d)", nTeam, nCategory, nSeason, nStat);
+        Report_Error("nCategory out of bounds in %s(%d,[%d],%d,%d)", __func__, nTeam, nCategory, nSeason, nStat);
         return 0;
     }
     if (!In_Range(nSeason, 0, TEAM_TOTAL_SEASONS - 1)) {
-        Report_Error("nSeason out of bounds in Get_Team_Totals_Stat(%d,%d,[%d],%d)", nTeam, nCategory, nSeason, nStat);
+        Report_Error("nSeason out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nCategory, nSeason, nStat);
         return 0;
     }
     if (nStat < 0) {
-        Report_Error("nStat out of bounds in Get_Team_Totals_Stat(%d,%d,%d,[%d])", nTeam, nCategory, nSeason, nStat);
+        Report_Error("nStat out of bounds in %s(%d,%d,%d,[%d])", __func__, nTeam, nCategory, nSeason, nStat);
         return 0;
     }
     if (nStat < STATS_PER_PERIOD)
@@ -545,19 +545,19 @@ void Set_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat, int 
     if (nTeam == NO_TEAM)
         return;
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in Set_Team_Totals_Stat([%d],%d,%d,%d,%d)", nTeam, nCategory, nSeason, nStat, nValue);
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d,%d,%d)", __func__, nTeam, nCategory, nSeason, nStat, nValue);
         return;
     }
     if (!In_Range(nCategory, 0, TEAM_TOTAL_CATEGORIES - 1)) {
-        Report_Error("nCategory out of bounds in Set_Team_Totals_Stat(%d,[%d],%d,%d,%d)", nTeam, nCategory, nSeason, nStat, nValue);
+        Report_Error("nCategory out of bounds in %s(%d,[%d],%d,%d,%d)", __func__, nTeam, nCategory, nSeason, nStat, nValue);
         return;
     }
     if (!In_Range(nSeason, 0, TEAM_TOTAL_SEASONS - 1)) {
-        Report_Error("nSeason out of bounds in Set_Team_Totals_Stat(%d,%d,[%d],%d,%d)", nTeam, nCategory, nSeason, nStat, nValue);
+        Report_Error("nSeason out of bounds in %s(%d,%d,[%d],%d,%d)", __func__, nTeam, nCategory, nSeason, nStat, nValue);
         return;
     }
     if (!In_Range(nStat, 0, STATS_PER_PERIOD - 1)) {
-        Report_Error("nStat out of bounds in Set_Team_Totals_Stat(%d,%d,%d,[%d],%d)", nTeam, nCategory, nSeason, nStat, nValue);
+        Report_Error("nStat out of bounds in %s(%d,%d,%d,[%d],%d)", __func__, nTeam, nCategory, nSeason, nStat, nValue);
         return;
     }
     League.Team[nTeam].nTotals[nCategory][nSeason][nStat] = nValue;
@@ -566,11 +566,11 @@ void Set_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat, int 
 void Clear_Team_Totals(int nTeam)
 {
     if (nTeam == NO_TEAM) {
-        Report_Error("'NO_TEAM' passed to Clear_Team_Totals()");
+        Report_Error("'NO_TEAM' passed to %s()", __func__);
         return;
     }
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in Clear_Team_Totals(%d)", nTeam);
+        Report_Error("nTeam out of bounds in %s(%d)", __func__, nTeam);
         return;
     }
     memset(League.Team[nTeam].nTotals, 0, sizeof(League.Team[nTeam].nTotals));
@@ -585,7 +585,7 @@ void Clear_All_Team_Totals()
 
 void Clear_Team_Totals_Season(int nTeam)
 {
-    if (nTeam == NO_TEAM || !Check_Team_Index("Clear_Team_Totals_Season", nTeam))
+    if (nTeam == NO_TEAM || !Check_Team_Index(__func__, nTeam))
         return;
     for (auto& Category : League.Team[nTeam].nTotals)
         for (int32_t& nValue : Category[TOTALS_THIS_SEASON])
@@ -594,7 +594,7 @@ void Clear_Team_Totals_Season(int nTeam)
 
 void Copy_Team_Totals_To_Last_Season(int nTeam)
 {
-    if (nTeam == NO_TEAM || !Check_Team_Index("Copy_Team_Totals_To_Last_Season", nTeam))
+    if (nTeam == NO_TEAM || !Check_Team_Index(__func__, nTeam))
         return;
     for (auto& Category : League.Team[nTeam].nTotals)
         for (int n = 0; n < STATS_PER_PERIOD; n++)
@@ -604,18 +604,18 @@ void Copy_Team_Totals_To_Last_Season(int nTeam)
 int Get_League_Total(int nCategory, int nSeason, int nStat)
 {
     if (!In_Range(nCategory, 0, TEAM_TOTAL_CATEGORIES - 1)) {
-        Report_Error("nCategory out of bounds in Get_League_Total([%d], %d, %d)", nCategory, nSeason, nStat);
+        Report_Error("nCategory out of bounds in %s([%d], %d, %d)", __func__, nCategory, nSeason, nStat);
         return 0;
     }
     if (!In_Range(nSeason, 0, TEAM_TOTAL_SEASONS - 1)) {
-        Report_Error("nSeason out of bounds in Get_League_Total(%d, [%d], %d)", nCategory, nSeason, nStat);
+        Report_Error("nSeason out of bounds in %s(%d, [%d], %d)", __func__, nCategory, nSeason, nStat);
         return 0;
     }
     if (In_Range(nStat, 0, STATS_PER_PERIOD - 1))
         return Clamp_To_Int(League_Sum(nCategory, nSeason, nStat));
     int64_t nValue = 0;
     if (!Computed_League_Total(nCategory, nSeason, nStat, &nValue)) {
-        Report_Error("Unrecognized nStat in Get_League_Total(%d, %d, [%d])", nCategory, nSeason, nStat);
+        Report_Error("Unrecognized nStat in %s(%d, %d, [%d])", __func__, nCategory, nSeason, nStat);
         return 0;
     }
     return Clamp_To_Int(nValue);
@@ -624,15 +624,15 @@ int Get_League_Total(int nCategory, int nSeason, int nStat)
 int Get_Team_Totals_Stat_Rank(int nTeam, int nCategory, int nStat)
 {
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in Get_Team_Totals_Stat_Rank([%d],%d,%d)", nTeam, nCategory, nStat);
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d)", __func__, nTeam, nCategory, nStat);
         return 0;
     }
     if (!In_Range(nCategory, 0, TEAM_TOTAL_CATEGORIES - 1)) {
-        Report_Error("nCategory out of bounds in Get_Team_Totals_Stat_Rank(%d,[%d],%d)", nTeam, nCategory, nStat);
+        Report_Error("nCategory out of bounds in %s(%d,[%d],%d)", __func__, nTeam, nCategory, nStat);
         return 0;
     }
     if (nStat < 0) {
-        Report_Error("nStat out of bounds in Get_Team_Totals_Stat_Rank(%d,%d,[%d])", nTeam, nCategory, nStat);
+        Report_Error("nStat out of bounds in %s(%d,%d,[%d])", __func__, nTeam, nCategory, nStat);
         return 0;
     }
     int nValue = Get_Team_Totals_Stat(nTeam, nCategory, TOTALS_THIS_SEASON, nStat);

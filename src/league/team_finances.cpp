@@ -305,7 +305,7 @@ int Get_Per_Game_Base_Revenue()
 
 int Compute_Team_Fan_Income(int nTeam)
 {
-    if (!Check_Team("Compute_Team_Fan_Income", nTeam, LAST_TEAM))
+    if (!Check_Team(__func__, nTeam, LAST_TEAM))
         return 0;
     int64_t m = (static_cast<int64_t>(Get_Team_City_Stat(nTeam, CITY_STAT_REGION_POPULATION)) +
                  Get_Team_City_Stat(nTeam, CITY_STAT_POPULATION) + POPULATION_BOOST) / 2;
@@ -330,7 +330,7 @@ int Compute_Team_Fan_Income(int nTeam)
 
 int Compute_Team_Stadium_Income(int nTeam)
 {
-    if (!Check_Team("Compute_Team_Stadium_Income", nTeam, LAST_TEAM))
+    if (!Check_Team(__func__, nTeam, LAST_TEAM))
         return 0;
     int64_t d = Nearest(City_Income(nTeam), 10000, CITY_INCOME_REFERENCE);
     d = Nearest(d, F(nTeam, FINANCE_LOYALTY), 1000);
@@ -348,7 +348,7 @@ int Compute_Team_Stadium_Income(int nTeam)
 
 int Compute_Franchise_Value(int nTeam)
 {
-    if (!Check_Team("Compute_Franchise_Value", nTeam, LAST_TEAM))
+    if (!Check_Team(__func__, nTeam, LAST_TEAM))
         return 0;
     int64_t a = Nearest(Compute_Team_Fan_Income(nTeam), 1000, FAN_INCOME_REFERENCE);
     int64_t b = Nearest(City_Income(nTeam), 1000, CITY_INCOME_REFERENCE);
@@ -368,7 +368,7 @@ int Compute_Franchise_Value(int nTeam)
 
 int Get_Team_Owner_Dividends(int nTeam)
 {
-    if (!Check_Team("Get_Team_Owner_Dividends", nTeam, LAST_TEAM))
+    if (!Check_Team(__func__, nTeam, LAST_TEAM))
         return 0;
     int64_t V = Compute_Franchise_Value(nTeam);
     int64_t nBase = Apply_Inflation(FRANCHISE_VALUE_BASE);
@@ -398,7 +398,7 @@ int Get_Team_Owner_Dividends(int nTeam)
 
 int Get_Team_Payroll_Budget(int nTeam)
 {
-    if (!Check_Team("Get_Team_Payroll_Budget", nTeam, LAST_TEAM))
+    if (!Check_Team(__func__, nTeam, LAST_TEAM))
         return 0;
     int64_t nRevenue = F(nTeam, FINANCE_PROJECTED_REVENUE);
     int64_t nCash = F(nTeam, FINANCE_CASH);
@@ -420,14 +420,14 @@ int Get_Team_Conference(int nTeam)
 
 void Init_Team_Budgets(int nTeam)
 {
-    if (!Check_Team("Init_Team_Budgets", nTeam, LAST_STORING_TEAM))
+    if (!Check_Team(__func__, nTeam, LAST_STORING_TEAM))
         return;
     Set_Team_Budgets(nTeam, true);
 }
 
 void Init_Team_Stadium_Finances(int nTeam)
 {
-    if (!Check_Team("Init_Team_Stadium_Finances", nTeam, LAST_STORING_TEAM))
+    if (!Check_Team(__func__, nTeam, LAST_STORING_TEAM))
         return;
     Compute_Franchise_Value(nTeam);
     Set_Team_Budgets(nTeam, true);
@@ -466,7 +466,7 @@ void Init_All_Team_Finances()
 
 void Update_Team_Ticket_Finances(int nTeam)
 {
-    if (!Check_Team("Update_Team_Ticket_Finances", nTeam, LAST_STORING_TEAM))
+    if (!Check_Team(__func__, nTeam, LAST_STORING_TEAM))
         return;
     int64_t c = F(nTeam, FINANCE_CASH_INDEX);
     int64_t d = Compute_Team_Stadium_Income(nTeam);
@@ -501,7 +501,7 @@ void Update_Computer_Team_Ticket_Finances(int bComputerOnly)
 
 void Project_Team_Season_Finances(int nTeam)
 {
-    if (!Check_Team("Project_Team_Season_Finances", nTeam, LAST_STORING_TEAM))
+    if (!Check_Team(__func__, nTeam, LAST_STORING_TEAM))
         return;
     int64_t g = Get_Games_Per_Season();
     int64_t nPrice = F(nTeam, FINANCE_TICKET_PRICE);
@@ -550,11 +550,11 @@ void Update_Team_Preseason_Finances()
 int Compute_Game_Concessions(int nHome, int nGame)
 {
     if (!Is_Game_Team(nHome)) {
-        Report_Error("nTeam out of bounds in Compute_Game_Concessions([%d],%d)", nHome, nGame);
+        Report_Error("nTeam out of bounds in %s([%d],%d)", __func__, nHome, nGame);
         return 0;
     }
     if (nGame < 0 || nGame >= NUMBER_OF_GAMES) {
-        Report_Error("nGame out of bounds in Compute_Game_Concessions(%d,[%d])", nHome, nGame);
+        Report_Error("nGame out of bounds in %s(%d,[%d])", __func__, nHome, nGame);
         return 0;
     }
     int64_t A = League.Game[nGame].nAttendance;
@@ -596,7 +596,7 @@ int Compute_Game_Concessions(int nHome, int nGame)
 
 void Update_Team_Fan_Loyalty(int nTeam)
 {
-    if (!Check_Team("Update_Team_Fan_Loyalty", nTeam, LAST_STORING_TEAM))
+    if (!Check_Team(__func__, nTeam, LAST_STORING_TEAM))
         return;
     int64_t r = Nearest(F(nTeam, FINANCE_TICKET_PRICE), 1000, Apply_Inflation(TICKET_BASE_PRICE));
     int64_t i = Nearest(City_Income(nTeam), 1000, CITY_INCOME_REFERENCE);
@@ -614,14 +614,14 @@ void Update_Team_Fan_Loyalty(int nTeam)
 void Compute_Game_Day_Finances(int nGame)
 {
     if (nGame < 0 || nGame >= NUMBER_OF_GAMES) {
-        Report_Error("nGame out of bounds in Compute_Game_Day_Finances([%d])", nGame);
+        Report_Error("nGame out of bounds in %s([%d])", __func__, nGame);
         return;
     }
     const GAME& Game = League.Game[nGame];
     int H = Game.nHomeTeam;
     int V = Game.nAwayTeam;
     if (!Is_Game_Team(H) || !Is_Game_Team(V) || H == V) {
-        Report_Error("Bad teams %d,%d in Compute_Game_Day_Finances(%d)", V, H, nGame);
+        Report_Error("Bad teams %d,%d in %s(%d)", V, H, __func__, nGame);
         return;
     }
     int64_t A = Game.nAttendance;
@@ -686,7 +686,7 @@ void Compute_Game_Day_Finances(int nGame)
 
 void Update_Team_Season_Finances(int nTeam)
 {
-    if (!Check_Team("Update_Team_Season_Finances", nTeam, LAST_STORING_TEAM))
+    if (!Check_Team(__func__, nTeam, LAST_STORING_TEAM))
         return;
     int64_t g = Get_Games_Per_Season();
     int64_t P = Get_Team_Current_Yearly_Char(nTeam, YEARLY_PLAYOFF_WINS);
@@ -708,7 +708,7 @@ void Update_Team_Season_Finances(int nTeam)
 
 int Record_Team_Division_Finish(int nTeam)
 {
-    if (!Check_Team("Record_Team_Division_Finish", nTeam, LAST_TEAM))
+    if (!Check_Team(__func__, nTeam, LAST_TEAM))
         return 0;
     int nPlace = Get_Team_Division_Place(nTeam);
     if (nPlace >= 0)

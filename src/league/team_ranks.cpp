@@ -91,42 +91,42 @@ int Count_Better_Teams(int64_t V, VALUE Value_Of)
 
 int Get_Team_Power_Score(int nTeam)
 {
-    if (!Rank_Team_Ok("Get_Team_Power_Score", nTeam))
+    if (!Rank_Team_Ok(__func__, nTeam))
         return 0;
     return Power_Score(nTeam);
 }
 
 int Sum_Team_Game_Points(int nTeam)
 {
-    if (!Rank_Team_Ok("Sum_Team_Game_Points", nTeam))
+    if (!Rank_Team_Ok(__func__, nTeam))
         return 0;
     return Game_Points(nTeam);
 }
 
 int Get_Team_Power_Rank(int nTeam)
 {
-    if (!Rank_Team_Ok("Get_Team_Power_Rank", nTeam))
+    if (!Rank_Team_Ok(__func__, nTeam))
         return 0;
     return Count_Better_Teams(Power_Score(nTeam), [](int t) { return static_cast<int64_t>(Get_Team_Power_Score(t)); });
 }
 
 int Get_Team_Points_Rank(int nTeam)
 {
-    if (!Rank_Team_Ok("Get_Team_Points_Rank", nTeam))
+    if (!Rank_Team_Ok(__func__, nTeam))
         return 0;
     return Count_Better_Teams(Game_Points(nTeam), [](int t) { return static_cast<int64_t>(Sum_Team_Game_Points(t)); });
 }
 
 int Get_Team_Offense_Rank(int nTeam)
 {
-    if (!Rank_Team_Ok("Get_Team_Offense_Rank", nTeam))
+    if (!Rank_Team_Ok(__func__, nTeam))
         return 0;
     return Count_Better_Teams(Offense_Value(nTeam), Offense_Value);
 }
 
 int Get_Team_Defense_Rank(int nTeam)
 {
-    if (!Rank_Team_Ok("Get_Team_Defense_Rank", nTeam))
+    if (!Rank_Team_Ok(__func__, nTeam))
         return 0;
     return Count_Better_Teams(Defense_Value(nTeam), Defense_Value);
 }
@@ -135,7 +135,7 @@ int Get_Team_Rating_Rank(int nTeam, int nCode)
 {
     if (nTeam < 0 || nTeam > LAST_TEAM) {
         if (nTeam != NO_TEAM)
-            Report_Error("nTeam out of bounds in Get_Team_Rating_Rank([%d],%d)", nTeam, nCode);
+            Report_Error("nTeam out of bounds in %s([%d],%d)", __func__, nTeam, nCode);
         return 0;
     }
     // Any other code gives every team the value 0: nobody is ahead.

@@ -382,27 +382,27 @@ void Set_Team_Schedule_Stat(int nTeam, int nWeek, int nField, int nValue)
     Week_Entry(nTeam, nWeek)[nField] = nValue;
 }
 
-int Schedule_Game(int nHome, int nAway, int nWeek, int nDay, int nTime)
+bool Schedule_Game(int nHome, int nAway, int nWeek, int nDay, int nTime)
 {
     if (nHome == NO_TEAM || nAway == NO_TEAM)
-        return 0;
+        return false;
     if (!Is_Team_Slot_Used(nHome)) {
-        Report_Error("Invalid TNUM in Schedule_Game([%d],%d,%d,%d)", nHome, nAway, nWeek, nDay);
-        return 0;
+        Report_Error("Invalid TNUM in %s([%d],%d,%d,%d)", __func__, nHome, nAway, nWeek, nDay);
+        return false;
     }
     // A club cannot play itself: both entries would be the same one.
     if (!Is_Team_Slot_Used(nAway) || nAway == nHome) {
-        Report_Error("Invalid TNUM in Schedule_Game(%d,[%d],%d,%d)", nHome, nAway, nWeek, nDay);
-        return 0;
+        Report_Error("Invalid TNUM in %s(%d,[%d],%d,%d)", __func__, nHome, nAway, nWeek, nDay);
+        return false;
     }
     if (!In_Range(nWeek, 0, LAST_WEEK)) {
-        Report_Error("Invalid nWeek in Schedule_Game(%d,%d,%d,%d)", nHome, nAway, nWeek, nDay);
-        return 0;
+        Report_Error("Invalid nWeek in %s(%d,%d,%d,%d)", __func__, nHome, nAway, nWeek, nDay);
+        return false;
     }
     int32_t* pHome = Week_Entry(nHome, nWeek);
     int32_t* pAway = Week_Entry(nAway, nWeek);
     if (pHome[SCHEDULE_OPPONENT] != 0 || pAway[SCHEDULE_OPPONENT] != 0)
-        return 0;
+        return false;
     pHome[SCHEDULE_OPPONENT] = nAway + 1;
     pAway[SCHEDULE_OPPONENT] = -(nHome + 1);
 
@@ -417,43 +417,43 @@ int Schedule_Game(int nHome, int nAway, int nWeek, int nDay, int nTime)
         pEntry[SCHEDULE_DAY_OF_WEEK] = nDay;
         pEntry[SCHEDULE_KICKOFF_TIME] = nTime;
     }
-    return 1;
+    return true;
 }
 
-int Game_Scheduled_Today(int nTeam, int nWeek)
+bool Game_Scheduled_Today(int nTeam, int nWeek)
 {
     if (!In_Range(nTeam, 0, LAST_FRANCHISE)) {
         Write_Debug_Log("Invalid nTeam in Game_Scheduled_Today(%d,%d)", nTeam, nWeek);
-        return 0;
+        return false;
     }
     if (!In_Range(nWeek, 0, LAST_WEEK)) {
         Write_Debug_Log("Invalid date in Game_Scheduled_Today(%d,%d)", nTeam, nWeek);
-        return 0;
+        return false;
     }
-    return Week_Entry(nTeam, nWeek)[SCHEDULE_OPPONENT] != 0 ? 1 : 0;
+    return Week_Entry(nTeam, nWeek)[SCHEDULE_OPPONENT] != 0;
 }
 
-int Clear_Scheduled_Game(int nTeamA, int nTeamB, int nWeek)
+bool Clear_Scheduled_Game(int nTeamA, int nTeamB, int nWeek)
 {
     if (nTeamA == NO_TEAM || nTeamB == NO_TEAM)
-        return 0;
+        return false;
     if (!In_Range(nTeamA, 0, FREE_AGENT_TEAM) || !In_Range(nTeamB, 0, FREE_AGENT_TEAM)) {
-        Report_Error("nTeam out of bounds in Clear_Scheduled_Game(%d,%d,%d)", nTeamA, nTeamB, nWeek);
-        return 0;
+        Report_Error("nTeam out of bounds in %s(%d,%d,%d)", __func__, nTeamA, nTeamB, nWeek);
+        return false;
     }
     if (!In_Range(nWeek, 0, LAST_WEEK)) {
-        Report_Error("Invalid date in Clear_Scheduled_Game(%d,%d,%d)", nTeamA, nTeamB, nWeek);
-        return 0;
+        Report_Error("Invalid date in %s(%d,%d,%d)", __func__, nTeamA, nTeamB, nWeek);
+        return false;
     }
     int32_t& nCodeA = Week_Entry(nTeamA, nWeek)[SCHEDULE_OPPONENT];
     int32_t& nCodeB = Week_Entry(nTeamB, nWeek)[SCHEDULE_OPPONENT];
     // Clearing an entry that names a third club would leave that club's
     // entry pointing at a bye.
     if ((nCodeA != 0 && Opponent_Of(nCodeA) != nTeamB) || (nCodeB != 0 && Opponent_Of(nCodeB) != nTeamA))
-        return 0;
+        return false;
     nCodeA = 0;
     nCodeB = 0;
-    return 1;
+    return true;
 }
 
 void Clear_Scheduled_Games(int nTeam)
@@ -461,7 +461,7 @@ void Clear_Scheduled_Games(int nTeam)
     if (nTeam == NO_TEAM)
         return;
     if (!In_Range(nTeam, 0, FREE_AGENT_TEAM)) {
-        Report_Error("nTeam out of bounds in Clear_Scheduled_Games(%d,%d,%d)", nTeam, 0, SCHEDULE_WEEKS);
+        Report_Error("nTeam out of bounds in %s(%d,%d,%d)", __func__, nTeam, 0, SCHEDULE_WEEKS);
         return;
     }
     for (int w = 0; w < SCHEDULE_WEEKS; ++w) {
@@ -477,7 +477,7 @@ int Get_Scheduled_Opponent(int nTeam, int nWeek)
     // Week 22 and beyond (the off-season's 100) simply has no game.
     if (nWeek > LAST_WEEK && In_Range(nTeam, 0, LAST_TEAM))
         return NO_TEAM;
-    if (!Week_Reader_Args_Ok("Get_Scheduled_Opponent", nTeam, nWeek))
+    if (!Week_Reader_Args_Ok(__func__, nTeam, nWeek))
         return NO_TEAM;
     int nOpponent = Opponent_Of(Week_Entry(nTeam, nWeek)[SCHEDULE_OPPONENT]);
     return nOpponent < 0 ? NO_TEAM : nOpponent;
@@ -487,7 +487,7 @@ int Get_Team_Week_Home_Away(int nTeam, int nWeek)
 {
     if (nWeek > LAST_WEEK && In_Range(nTeam, 0, LAST_TEAM))
         return WEEK_NO_GAME;
-    if (!Week_Reader_Args_Ok("Get_Team_Week_Home_Away", nTeam, nWeek))
+    if (!Week_Reader_Args_Ok(__func__, nTeam, nWeek))
         return WEEK_NO_GAME;
     int32_t nCode = Week_Entry(nTeam, nWeek)[SCHEDULE_OPPONENT];
     if (nCode > 0)
@@ -497,22 +497,22 @@ int Get_Team_Week_Home_Away(int nTeam, int nWeek)
 
 int Count_Team_Home_Games(int nTeam)
 {
-    if (!Team_Reader_Arg_Ok("Count_Team_Home_Games", nTeam))
+    if (!Team_Reader_Arg_Ok(__func__, nTeam))
         return 0;
     return Count_Regular_Weeks_Where(nTeam, [](int32_t nCode, int) { return nCode > 0; }, 0);
 }
 
 int Count_Team_Away_Games(int nTeam)
 {
-    if (!Team_Reader_Arg_Ok("Count_Team_Away_Games", nTeam))
+    if (!Team_Reader_Arg_Ok(__func__, nTeam))
         return 0;
     return Count_Regular_Weeks_Where(nTeam, [](int32_t nCode, int) { return nCode < 0; }, 0);
 }
 
 int Count_Home_Games_Against(int nTeam, int nOpponent)
 {
-    if (!Team_Reader_Arg_Ok("Count_Home_Games_Against", nTeam)
-        || !Team_Reader_Arg_Ok("Count_Home_Games_Against", nOpponent))
+    if (!Team_Reader_Arg_Ok(__func__, nTeam)
+        || !Team_Reader_Arg_Ok(__func__, nOpponent))
         return 0;
     return Count_Regular_Weeks_Where(
         nTeam, [](int32_t nCode, int nOther) { return nCode == nOther + 1; }, nOpponent);
@@ -520,8 +520,8 @@ int Count_Home_Games_Against(int nTeam, int nOpponent)
 
 int Count_Away_Games_Against(int nTeam, int nOpponent)
 {
-    if (!Team_Reader_Arg_Ok("Count_Away_Games_Against", nTeam)
-        || !Team_Reader_Arg_Ok("Count_Away_Games_Against", nOpponent))
+    if (!Team_Reader_Arg_Ok(__func__, nTeam)
+        || !Team_Reader_Arg_Ok(__func__, nOpponent))
         return 0;
     return Count_Regular_Weeks_Where(
         nTeam, [](int32_t nCode, int nOther) { return nCode == -(nOther + 1); }, nOpponent);
@@ -532,7 +532,7 @@ int Count_Away_Games_Against(int nTeam, int nOpponent)
 
 int Get_Calendar_PBP_Flag(int nTeam, int nWeek)
 {
-    if (!Week_Reader_Args_Ok("Get_Calendar_PBP_Flag", nTeam, nWeek))
+    if (!Week_Reader_Args_Ok(__func__, nTeam, nWeek))
         return 0;
     int32_t nCode = Week_Entry(nTeam, nWeek)[SCHEDULE_OPPONENT];
     if (nCode > 0)
@@ -548,11 +548,11 @@ void Set_Calendar_PBP_Flag(int nTeam, int nWeek, int nValue)
     if (nTeam == NO_TEAM)
         return;
     if (!In_Range(nTeam, 0, FREE_AGENT_TEAM)) {
-        Report_Error("nTeam out of bounds in Set_Calendar_PBP_Flag([%d],%d,%d)", nTeam, nWeek, nValue);
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d)", __func__, nTeam, nWeek, nValue);
         return;
     }
     if (!In_Range(nWeek, 0, LAST_WEEK)) {
-        Report_Error("nWeek out of bounds in Set_Calendar_PBP_Flag(%d,[%d],%d)", nTeam, nWeek, nValue);
+        Report_Error("nWeek out of bounds in %s(%d,[%d],%d)", __func__, nTeam, nWeek, nValue);
         return;
     }
     if (int32_t* pEntry = Home_Side_Entry(nTeam, nWeek))
@@ -564,11 +564,11 @@ void Toggle_Calendar_PBP_Flag(int nTeam, int nWeek)
     if (nTeam == NO_TEAM)
         return;
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("Invalid nTeam in Toggle_Calendar_PBP_Flag(%d,%d)", nTeam, nWeek);
+        Report_Error("Invalid nTeam in %s(%d,%d)", __func__, nTeam, nWeek);
         return;
     }
     if (!In_Range(nWeek, 0, LAST_WEEK)) {
-        Report_Error("Invalid nWeek in Toggle_Calendar_PBP_Flag(%d,%d)", nTeam, nWeek);
+        Report_Error("Invalid nWeek in %s(%d,%d)", __func__, nTeam, nWeek);
         return;
     }
     if (int32_t* pEntry = Home_Side_Entry(nTeam, nWeek))
@@ -583,7 +583,7 @@ void Add_Team_Win(int nTeam, int bHome)
     if (nTeam == NO_TEAM)
         return;
     if (!In_Range(nTeam, 0, LAST_FRANCHISE)) {
-        Report_Error("nTeam out of bounds in Add_Team_Win()");
+        Report_Error("nTeam out of bounds in %s()", __func__);
         return;
     }
     if (In_Playoffs()) {
@@ -599,7 +599,7 @@ void Add_Team_Loss(int nTeam, int bHome)
     if (nTeam == NO_TEAM)
         return;
     if (!In_Range(nTeam, 0, FREE_AGENT_TEAM)) {
-        Report_Error("nTeam out of bounds in Add_Team_Loss()");
+        Report_Error("nTeam out of bounds in %s()", __func__);
         return;
     }
     if (In_Playoffs()) {
@@ -615,7 +615,7 @@ void Add_Team_Playoff_Loss(int nTeam)
     if (nTeam == NO_TEAM)
         return;
     if (!In_Range(nTeam, 0, LAST_FRANCHISE)) {
-        Report_Error("nTeam out of bounds in Add_Team_Playoff_Loss()");
+        Report_Error("nTeam out of bounds in %s()", __func__);
         return;
     }
     Increment_Record_Byte(nTeam, YEARLY_PLAYOFF_LOSSES);
@@ -626,7 +626,7 @@ void Add_Team_Tie(int nTeam, int bHome)
     if (nTeam == NO_TEAM)
         return;
     if (!In_Range(nTeam, 0, FREE_AGENT_TEAM)) {
-        Report_Error("nTeam out of bounds in Add_Team_Tie()");
+        Report_Error("nTeam out of bounds in %s()", __func__);
         return;
     }
     if (Increment_Record_Byte(nTeam, YEARLY_TIES) && bHome)
@@ -677,7 +677,7 @@ int Count_League_Games()
 int Get_League_Yearly_Char_Total(int n)
 {
     if (!In_Range(n, 0, LAST_YEARLY_BYTE)) {
-        Report_Error("n out of bounds in Get_League_Yearly_Char_Total([%d])", n);
+        Report_Error("n out of bounds in %s([%d])", __func__, n);
         return 0;
     }
     int nTotal = 0;
@@ -694,7 +694,7 @@ int Get_League_Yearly_Char_Total(int n)
 int Format_Team_Record(char* szOut, int nTeam)
 {
     if (szOut == nullptr) {
-        Report_Error("NULL buffer in Format_Team_Record(st,%d)", nTeam);
+        Report_Error("NULL buffer in %s(st,%d)", __func__, nTeam);
         return 0;
     }
     const int nWins = Get_Team_Wins(nTeam);
@@ -706,7 +706,7 @@ int Format_Team_Record(char* szOut, int nTeam)
 void Format_Team_Current_Record(char* szOut, int nTeam)
 {
     if (szOut == nullptr) {
-        Report_Error("NULL buffer in Format_Team_Current_Record(st,%d)", nTeam);
+        Report_Error("NULL buffer in %s(st,%d)", __func__, nTeam);
         return;
     }
     if (!Is_Team_Slot_Used(nTeam)) {
@@ -720,7 +720,7 @@ void Format_Team_Current_Record(char* szOut, int nTeam)
 void Format_Team_Yearly_Record(char* szOut, int nTeam, int nYearsAgo)
 {
     if (szOut == nullptr) {
-        Report_Error("NULL buffer in Format_Team_Yearly_Record(st,%d,%d)", nTeam, nYearsAgo);
+        Report_Error("NULL buffer in %s(st,%d,%d)", __func__, nTeam, nYearsAgo);
         return;
     }
     const long long nSeason = static_cast<long long>(Season_Index()) - nYearsAgo;
@@ -739,11 +739,11 @@ void Format_Team_Yearly_Record(char* szOut, int nTeam, int nYearsAgo)
 void Format_Team_Recent_Record(char* szOut, int nTeam, int n)
 {
     if (szOut == nullptr) {
-        Report_Error("NULL buffer in Format_Team_Recent_Record(st,%d,%d)", nTeam, n);
+        Report_Error("NULL buffer in %s(st,%d,%d)", __func__, nTeam, n);
         return;
     }
     RECENT_TALLY Tally;
-    if (Game_Team_Ok("Format_Team_Recent_Record", nTeam, n))
+    if (Game_Team_Ok(__func__, nTeam, n))
         Tally = Tally_Recent_Games(nTeam, n);
     Format_Record(szOut, "%d-%d-%d", "%d-%d", Tally.nWins, Tally.nLosses, Tally.nTies);
 }
@@ -764,7 +764,7 @@ GAME* Get_Game_Record(int n)
     if (n == -1)
         return nullptr;
     if (!In_Range(n, 0, NUMBER_OF_GAMES - 1)) {
-        Report_Error("nGame out of bounds in Get_Game_Record([%d])", n);
+        Report_Error("nGame out of bounds in %s([%d])", __func__, n);
         return nullptr;
     }
     return &League.Game[n];
@@ -772,10 +772,10 @@ GAME* Get_Game_Record(int n)
 
 int Get_Team_Recent_Record_Stat(int nTeam, int n, int nKind)
 {
-    if (!Game_Team_Ok("Get_Team_Recent_Record_Stat", nTeam, n))
+    if (!Game_Team_Ok(__func__, nTeam, n))
         return 0;
     if (!In_Range(nKind, RECENT_WINS, RECENT_TIES)) {
-        Report_Error("nKind out of bounds in Get_Team_Recent_Record_Stat(%d,%d,[%d])", nTeam, n, nKind);
+        Report_Error("nKind out of bounds in %s(%d,%d,[%d])", __func__, nTeam, n, nKind);
         return 0;
     }
     const RECENT_TALLY Tally = Tally_Recent_Games(nTeam, n);
@@ -786,21 +786,21 @@ int Get_Team_Recent_Record_Stat(int nTeam, int n, int nKind)
 
 int Get_Team_Winning_Streak(int nTeam)
 {
-    if (!Game_Team_Ok("Get_Team_Winning_Streak", nTeam, 0))
+    if (!Game_Team_Ok(__func__, nTeam, 0))
         return 0;
     return Streak(nTeam, true);
 }
 
 int Get_Team_Losing_Streak(int nTeam)
 {
-    if (!Game_Team_Ok("Get_Team_Losing_Streak", nTeam, 0))
+    if (!Game_Team_Ok(__func__, nTeam, 0))
         return 0;
     return Streak(nTeam, false);
 }
 
 int Find_Team_Last_Game(int nTeam)
 {
-    if (!Game_Team_Ok("Find_Team_Last_Game", nTeam, 0))
+    if (!Game_Team_Ok(__func__, nTeam, 0))
         return -1;
     int nLatestPlayed = -1;
     for (int i = Count_Season_Game_Records() - 1; i >= 0; --i) {
@@ -817,10 +817,10 @@ int Find_Team_Last_Game(int nTeam)
 
 int Get_Team_Game_Stat_Total(int nTeam, int n)
 {
-    if (!Game_Team_Ok("Get_Team_Game_Stat_Total", nTeam, n))
+    if (!Game_Team_Ok(__func__, nTeam, n))
         return 0;
     if (!In_Range(n, 0, GAME_TEAM_TOTALS - 1)) {
-        Report_Error("n out of bounds in Get_Team_Game_Stat_Total(%d,[%d])", nTeam, n);
+        Report_Error("n out of bounds in %s(%d,[%d])", __func__, nTeam, n);
         return 0;
     }
     long long nTotal = 0;
@@ -836,7 +836,7 @@ int Get_Team_Game_Stat_Total(int nTeam, int n)
 int Get_League_Game_Team_Stat_Total(int n)
 {
     if (!In_Range(n, 0, GAME_TEAM_TOTALS - 1)) {
-        Report_Error("n out of bounds in Get_League_Game_Team_Stat_Total([%d])", n);
+        Report_Error("n out of bounds in %s([%d])", __func__, n);
         return 0;
     }
     long long nTotal = 0;
@@ -863,7 +863,7 @@ int Get_League_Points_Total()
 
 int Get_Team_Game_Points(int nTeam, int bScored)
 {
-    if (!Game_Team_Ok("Get_Team_Game_Points", nTeam, bScored))
+    if (!Game_Team_Ok(__func__, nTeam, bScored))
         return 0;
     long long nTotal = 0;
     const int nRecords = Count_Season_Game_Records();
@@ -885,7 +885,7 @@ int Get_Team_Playoff_Slot(int nTeam)
     // Empty slots hold NO_TEAM, so only a franchise may be looked for.
     if (!In_Range(nTeam, 0, LAST_FRANCHISE)) {
         if (!In_Range(nTeam, 0, LAST_TEAM) && nTeam != NO_TEAM)
-            Report_Error("nTeam out of bounds in Get_Team_Playoff_Slot([%d])", nTeam);
+            Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
         return -1;
     }
     for (int s = PLAYOFF_CHAMPION_SLOT; s >= 0; --s)
@@ -924,7 +924,7 @@ int Get_Team_Power_Stat(int nTeam, int n)
     }
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
         if (nTeam != NO_TEAM)
-            Report_Error("nTeam out of bounds in Get_Team_Power_Stat([%d],%d)", nTeam, n);
+            Report_Error("nTeam out of bounds in %s([%d],%d)", __func__, nTeam, n);
         return 0;
     }
     return Team_Power_Stat(nTeam, n);

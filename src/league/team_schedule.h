@@ -73,19 +73,19 @@ void Set_Team_Schedule_Stat(int nTeam, int nWeek, int nField, int nValue);
 // team's opponent becomes away + 1, the visitor's -(home + 1). With nDay -1
 // the day and kick-off come from the built-in schedule templates. A day
 // outside 0-6 becomes 6; a kick-off that is no time of day (0, -1, ...)
-// becomes 1300. Returns 1 when entered; 0 for NO_TEAM (silently), a week
+// becomes 1300. Returns true when entered; false for NO_TEAM (silently), a week
 // already taken by either team (silently), or a bad team or week (reported).
-int Schedule_Game(int nHome, int nAway, int nWeek, int nDay, int nTime);
+bool Schedule_Game(int nHome, int nAway, int nWeek, int nDay, int nTime);
 
-// Whether franchise 0-35 has a game (or a bye's 0) in week 0-21; 0 after a
+// Whether franchise 0-35 has a game (or a bye's 0) in week 0-21; false after a
 // logged complaint otherwise.
-int Game_Scheduled_Today(int nTeam, int nWeek);
+bool Game_Scheduled_Today(int nTeam, int nWeek);
 
 // Removes the game between teams 0-36 in week 0-21 from both schedules
-// (field 0 of both entries := 0) and returns 1. When the two entries do not
-// name each other nothing is changed and 0 is returned, so no third team is
+// (field 0 of both entries := 0) and returns true. When the two entries do not
+// name each other nothing is changed and false is returned, so no third team is
 // left pointing at a cleared entry.
-int Clear_Scheduled_Game(int nTeamA, int nTeamB, int nWeek);
+bool Clear_Scheduled_Game(int nTeamA, int nTeamB, int nWeek);
 
 // All 22 weeks of team 0-36: every field 0, then the GAME index -1.
 // NO_TEAM is ignored; another bad team is reported.

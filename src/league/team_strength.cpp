@@ -166,7 +166,7 @@ private:
 
 int Get_Team_Run_Rating(int nTeam)
 {
-    const STARTERS X("Get_Team_Run_Rating", nTeam);
+    const STARTERS X(__func__, nTeam);
     const auto [QB1, RB1, RB2, FB1, TE1, TE2, WR, T1, T2, G1, G2, C1] = X.Offense();
     const int nYear = Get_Current_Year();
 
@@ -202,7 +202,7 @@ int Get_Team_Run_Rating(int nTeam)
 
 int Get_Team_Pass_Rating(int nTeam)
 {
-    const STARTERS X("Get_Team_Pass_Rating", nTeam);
+    const STARTERS X(__func__, nTeam);
     const auto [QB1, RB1, RB2, FB1, TE1, TE2, WR, T1, T2, G1, G2, C1] = X.Offense();
 
     int S = 3 * (X.Overall(QB1) + X.Rating(QB1, RATING_ACCURACY) + X.Rating(QB1, RATING_DISTANCE)
@@ -232,7 +232,7 @@ int Get_Team_Pass_Rating(int nTeam)
 
 int Get_Team_Run_Defense_Rating(int nTeam)
 {
-    const STARTERS X("Get_Team_Run_Defense_Rating", nTeam);
+    const STARTERS X(__func__, nTeam);
     const auto [DE1, DE2, DT1, DT2, LB, CB1, CB2, S1, S2] = X.Defense();
 
     int S = 0;
@@ -247,7 +247,7 @@ int Get_Team_Run_Defense_Rating(int nTeam)
 
 int Get_Team_Pass_Defense_Rating(int nTeam)
 {
-    const STARTERS X("Get_Team_Pass_Defense_Rating", nTeam);
+    const STARTERS X(__func__, nTeam);
     const auto [DE1, DE2, DT1, DT2, LB, CB1, CB2, S1, S2] = X.Defense();
 
     int S = X.Overall(CB1) + X.Overall(CB2) + X.Rating(CB1, RATING_PASS_COVERAGE)
@@ -272,7 +272,7 @@ int Get_Team_Pass_Defense_Rating(int nTeam)
 
 int Get_Team_Special_Teams_Rating(int nTeam)
 {
-    const STARTERS X("Get_Team_Special_Teams_Rating", nTeam);
+    const STARTERS X(__func__, nTeam);
     const int K = X.Find(POSITION_K, 0);
     const int P = X.Find(POSITION_P, 0);
     const int KR = X.Returner(RETURNER_KICKOFF);
@@ -307,14 +307,14 @@ int Get_Team_Strength_By_Code(int nTeam, int nCode)
 int Get_Team_Starters_Score(int nTeam)
 {
     if (nTeam < 0) {
-        Report_Error("nTeam out of bounds in Get_Team_Starters_Score([%d])", nTeam);
+        Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
         return 0;
     }
     // Only a franchise in use has sides to fill.
     if (nTeam >= FREE_AGENT_TEAM || !Is_Valid_Team(nTeam))
         return 0;
 
-    const STARTERS X("Get_Team_Starters_Score", nTeam);
+    const STARTERS X(__func__, nTeam);
     // The first slot of each side, looked up when the side is first met. A
     // side met without a player of its own (an empty record reads as a
     // quarterback, so this is the offence of a roster without one) gets a

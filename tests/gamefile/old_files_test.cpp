@@ -605,9 +605,9 @@ TEST_F(OldFilesTest, Version1100FileRunsEveryCurrentLineFixUp)
 {
     Build_League();
     // Steps 1, 7, 11: rule preferences of older files.
-    Set_User_Preference(PREF_OVERTIME_RULE, 0);
+    Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME_RULE, 0);
     Set_User_Preference(PREF_MINUTES_PER_PERIOD, 12);
-    Set_User_Preference(PREF_FIELD_RULE_200, 7);
+    Set_User_Preference(PREF_KICKOFF_SPOT_RULE, 7);
     // Step 3: a missing height; step 9: a stale position byte; step 15: an
     // impossible birth date; step 16: a missing weight.
     Player_Of(101).nVital[VITAL_HEIGHT] = 0;
@@ -646,7 +646,7 @@ TEST_F(OldFilesTest, Version1100FileRunsEveryCurrentLineFixUp)
     std::memcpy(File.data() + 13, "1100", 4);
     Write_File("v1100.zrt", File);
     ASSERT_EQ(Load_Universe_Database("v1100.zrt"), 1);
-    EXPECT_EQ(Get_User_Preference(PREF_OVERTIME_RULE), 1);                           // 1: 2019 is after 2013
+    EXPECT_EQ(Get_User_Preference(PREF_REGULAR_SEASON_OVERTIME_RULE), 1);                           // 1: 2019 is after 2013
     EXPECT_TRUE(std::filesystem::exists("Calibrate_Player_Ratings (2019).csv"));                      // 2 and 6
     EXPECT_EQ(Player_Of(101).nVital[VITAL_HEIGHT],                                   // 3
               Get_Average_Player_Height(POSITION_RB) + (220 - Get_Average_Player_Weight(POSITION_RB)) / 10);
@@ -663,7 +663,7 @@ TEST_F(OldFilesTest, Version1100FileRunsEveryCurrentLineFixUp)
     EXPECT_EQ(Read_File("Photos/Downloads/AB12.jpg"), (BYTES{'j', 'p', 'g'}));       // 10
     EXPECT_FALSE(std::filesystem::exists("Photos/x.jpg"));
     EXPECT_EQ(Read_File("Logos/Downloads/ALB-2019.png"), (BYTES{'b', 'e', 'a', 'r'}));
-    EXPECT_EQ(Get_User_Preference(PREF_FIELD_RULE_200), 1);                          // 11
+    EXPECT_EQ(Get_User_Preference(PREF_KICKOFF_SPOT_RULE), 1);                          // 11
     EXPECT_STREQ(League.szLeagueName[0], "AFC");                                     // 12
     EXPECT_EQ(Player_Of(103).nVital[VITAL_CONTRACT_LENGTH], 4);                      // 14
     EXPECT_EQ(Player_Of(104).nVital[VITAL_BIRTH_DATE], 19970315);                    // 15

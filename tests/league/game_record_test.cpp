@@ -187,10 +187,10 @@ TEST_F(GameRecordTest, GameOverByClockScoreAndOvertimeRule)
         // Playoffs read their own rule (here "no ties") whatever preference 175 says.
         {-2, FIRST_PLAYOFF_WEEK + 1, 4500, 20, 20, 0, 0, 0},
     };
-    Set_User_Preference(PREF_OVERTIME_RULE_2, OVERTIME_SUDDEN_DEATH_NO_TIES);
+    Set_User_Preference(PREF_PLAYOFF_OVERTIME_RULE, OVERTIME_SUDDEN_DEATH_NO_TIES);
     for (const auto& c : Case) {
-        Set_User_Preference(PREF_SEASON_RULE_175, c.nRule >= 0 ? 1 : 0);
-        Set_User_Preference(PREF_OVERTIME_RULE, c.nRule >= 0 ? c.nRule : OVERTIME_SUDDEN_DEATH);
+        Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME, c.nRule >= 0 ? 1 : 0);
+        Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME_RULE, c.nRule >= 0 ? c.nRule : OVERTIME_SUDDEN_DEATH);
         Game.nWeek = static_cast<int16_t>(c.nWeek);
         Game.nOvertimePossession = c.nPossession;
         Set_Clock(c.nClock, c.nAway, c.nHome, c.nDown);

@@ -198,8 +198,8 @@ TEST_F(PlayerStatsTest, OffensiveLinemanGrades)
     Fill(Tackle, 2, {80, 70});
     Fill(Tackle, 3, {16, 16});
     Tackle.nVital[VITAL_SEASONS_PLAYED] = 5;
-    Tackle.nVital[VITAL_FIELD_9] = 10;
-    Tackle.nVital[VITAL_FIELD_23] = 2;
+    Tackle.nVital[VITAL_CAREER_VALUE] = 10;
+    Tackle.nVital[VITAL_LAST_SEASON_VALUE] = 2;
     Tackle.nCounter[0] = 500;
     Tackle.nCounter[1] = 100;
     // c112 yards per run behind him; c144 sacks allowed x 25. Blend 3; R = 8.

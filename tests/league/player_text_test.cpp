@@ -86,9 +86,9 @@ TEST_F(PlayerTextTest, CorvelIdIsBoundedAndZeroFilled)
 TEST_F(PlayerTextTest, CountersAndAddersHoldTheirRange)
 {
     Add_Player(0, 2, POSITION_QB);
-    League.Team[0].Player[2].nVital[VITAL_FIELD_17] = 5;
+    League.Team[0].Player[2].nVital[VITAL_CAREER_GAMES_AND_STARTS] = 5;
     Add_To_Player_Vital_Stat_17(0, 2, INT_MAX);
-    EXPECT_EQ(League.Team[0].Player[2].nVital[VITAL_FIELD_17], INT_MAX);
+    EXPECT_EQ(League.Team[0].Player[2].nVital[VITAL_CAREER_GAMES_AND_STARTS], INT_MAX);
     Set_Player_Counter(0, 2, 0, 40000);   // 16-bit counters hold their range
     EXPECT_EQ(Get_Player_Counter(0, 2, 0), 32767);
     EXPECT_EQ(Errors_Reported(), 0);

@@ -60,9 +60,13 @@ TEST_F(PreferencesTest, SlotsOutsideTheBlockAreRefused)
     EXPECT_EQ(Get_User_Preference(INT_MIN), 0);
     EXPECT_EQ(Errors_Reported(), 2);
 
-    // The setter ignores them without a word.
+    // The setter refuses them the same way and stores nothing.
     for (int nSlot : {360, -1, INT_MAX, INT_MIN})
         Set_User_Preference(nSlot, 5);
-    EXPECT_EQ(Errors_Reported(), 0);
+    EXPECT_EQ(Errors_Reported(), 4);
+    EXPECT_TRUE(Last_Error_Contains("nPreference out of bounds in Set_User_Preference([-2147483648],5)"));
+    Set_User_Preference(PREFERENCE_SLOTS, 5);
+    EXPECT_TRUE(Last_Error_Contains("nPreference out of bounds in Set_User_Preference([360],5)"));
+    EXPECT_EQ(Errors_Reported(), 1);
     EXPECT_TRUE(Before.Unchanged());
 }

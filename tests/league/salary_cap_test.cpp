@@ -149,8 +149,8 @@ TEST_F(SalaryCapTest, RuleSwitchesByYear)
         {"games", [] { return Get_Universe_Stat(GAMES_PER_SEASON); }, 12, {{1961, 14}, {1978, 16}, {2021, 17}}},
         {"wild cards", [] { return Get_Universe_Stat(WILD_CARD_TEAMS); }, 0,
          {{1970, 1}, {1978, 2}, {1990, 3}, {2002, 2}, {2020, 3}}},
-        {"league flag A", [] { return Get_Universe_Word(LEAGUE_FLAG_WORD_0); }, 0, {{1966, 1}}},
-        {"league flag B", [] { return Get_Universe_Word(LEAGUE_FLAG_WORD_1); }, 1, {{1990, 0}}},
+        {"league flag A", [] { return Get_Universe_Word(INTER_LEAGUE_FINAL_WORD); }, 0, {{1966, 1}}},
+        {"league flag B", [] { return Get_Universe_Word(SECOND_ROUND_DIVISION_RULE_WORD); }, 1, {{1990, 0}}},
     };
     std::set<int> Years;
     for (const RULE& Rule : Rules) {
@@ -178,18 +178,18 @@ TEST_F(SalaryCapTest, RuleSwitchesByYear)
     Apply_Season_Rule_Changes();
     Season(1965, 2);   // 1967
     Apply_Season_Rule_Changes();
-    EXPECT_EQ(Get_Universe_Word(LEAGUE_FLAG_WORD_0), 0);
+    EXPECT_EQ(Get_Universe_Word(INTER_LEAGUE_FINAL_WORD), 0);
     Season(1965, 1);   // 1966
     Apply_Season_Rule_Changes();
-    EXPECT_EQ(Get_Universe_Word(LEAGUE_FLAG_WORD_0), 1);
+    EXPECT_EQ(Get_Universe_Word(INTER_LEAGUE_FINAL_WORD), 1);
     Season(1989, 0);
     Apply_Season_Rule_Changes();
     Season(1988, 1);   // 1989
     Apply_Season_Rule_Changes();
-    EXPECT_EQ(Get_Universe_Word(LEAGUE_FLAG_WORD_1), 1);
+    EXPECT_EQ(Get_Universe_Word(SECOND_ROUND_DIVISION_RULE_WORD), 1);
     Season(1989, 1);   // 1990
     Apply_Season_Rule_Changes();
-    EXPECT_EQ(Get_Universe_Word(LEAGUE_FLAG_WORD_1), 0);
+    EXPECT_EQ(Get_Universe_Word(SECOND_ROUND_DIVISION_RULE_WORD), 0);
     EXPECT_EQ(Errors_Reported(), 0);
 }
 

@@ -310,7 +310,7 @@ TEST_F(StandingsTest, BadIndexesAreRefusedWithTheirMessage)
     Clear_Standings_Order();
     const REFUSAL_CASE CASES[] = {
         {[] { return Count_Team_Results(-1, RESULT_WINS, 0); }, 0, "nTeam out of bounds in Count_Team_Results([-1],0,0)"},
-        {[] { return Is_Game_Record_Final(300); }, 0, "nGame out of bounds in Is_Game_Record_Final([300])"},
+        {[]() -> int { return Is_Game_Record_Final(300); }, 0, "nGame out of bounds in Is_Game_Record_Final([300])"},
         {[] { return Get_Team_Standings_Key(41); }, UNUSED_TEAM_STANDINGS_KEY,
          "nTeam out of bounds in Get_Team_Standings_Key([41])"},
         {[] { Set_Division_Place(8, 0); return 0; }, 0, "nDivision out of bounds in Set_Division_Place([8],0)"},

@@ -57,10 +57,10 @@ TEST_F(TeamScheduleTest, BadIndexesAreRefusedWithTheirMessagesAndWriteNothing)
         char cKind;
         const char* szText;
     } Case[] = {
-        {[] { return Schedule_Game(33, 4, 5, 2, 1930); }, 0, 'E', "Invalid TNUM in Schedule_Game([33],4,5,2)"},
-        {[] { return Schedule_Game(4, 9, 22, 2, 1930); }, 0, 'E', "Invalid nWeek in Schedule_Game(4,9,22,2)"},
-        {[] { return Clear_Scheduled_Game(4, 37, 3); }, 0, 'E', "nTeam out of bounds in Clear_Scheduled_Game(4,37,3)"},
-        {[] { return Clear_Scheduled_Game(11, 12, 22); }, 0, 'E', "Invalid date in Clear_Scheduled_Game(11,12,22)"},
+        {[]() -> int { return Schedule_Game(33, 4, 5, 2, 1930); }, 0, 'E', "Invalid TNUM in Schedule_Game([33],4,5,2)"},
+        {[]() -> int { return Schedule_Game(4, 9, 22, 2, 1930); }, 0, 'E', "Invalid nWeek in Schedule_Game(4,9,22,2)"},
+        {[]() -> int { return Clear_Scheduled_Game(4, 37, 3); }, 0, 'E', "nTeam out of bounds in Clear_Scheduled_Game(4,37,3)"},
+        {[]() -> int { return Clear_Scheduled_Game(11, 12, 22); }, 0, 'E', "Invalid date in Clear_Scheduled_Game(11,12,22)"},
         {[] { return Toggle_Calendar_PBP_Flag(41, 3), 0; }, 0, 'E', "Invalid nTeam in Toggle_Calendar_PBP_Flag(41,3)"},
         {[] { return Add_Team_Win(36, 1), 0; }, 0, 'E', "nTeam out of bounds in Add_Team_Win()"},
         {[] { return Add_Team_Loss(36, 1), 0; }, 0, 'E', "nTeam out of bounds in Set_Team_Record_Char()"},

@@ -161,10 +161,10 @@ TEST_F(TeamTest, AccessorsRefuseBadIndexesWithoutWriting)
         {[] { return Get_Or_Create_Team_Side_Player(6, SIDE_OFFENSE); }, -1, nullptr},   // not in use
         {[] { return Get_Or_Create_Team_Side_Player(2, 3); }, -1, nullptr},
         {[] { Swap_Teams(3, 36); return 0; }, 0, "nTeam out of bounds in Swap_Teams(3,36)"},
-        {[] { return Erase_Team(1, 0); }, 0, "Invalid nTeam passed to Erase_Team()."},
-        {[] { return Erase_Team(36, 0); }, 0, nullptr},
+        {[]() -> int { return Erase_Team(1, 0); }, 0, "Invalid nTeam passed to Erase_Team()."},
+        {[]() -> int { return Erase_Team(36, 0); }, 0, nullptr},
         {[] { Clear_Team(41); return 0; }, 0, nullptr},
-        {[] { std::vector<unsigned char> Buffer(TEAM_RECORD_SIZE); return Backup_Team_Structure(Buffer.data(), 37); }, 0,
+        {[]() -> int { std::vector<unsigned char> Buffer(TEAM_RECORD_SIZE); return Backup_Team_Structure(Buffer.data(), 37); }, 0,
          "nTeam too large in Backup_Team_Structure()"},
     };
     Expect_Refusals(CASES);
