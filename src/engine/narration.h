@@ -168,15 +168,15 @@ void Format_Yard_Line_Words(int Y, int s, const char* szShortName, const char* s
                             char* szOut, int nOutSize);
 // The run words of hole 0-9 for variant n ("" for another hole).
 const char* Get_Run_Location_Text(int nHole, int nVariant);
-// The pass words for a route and a depth; bBeyondSpot when the ball is caught
-// beyond the goal line, bFirstOutside when the outside column may still be
-// used in the end zone (once a play).
+// The pass words for a depth in yards: bOutside for a route that ends
+// outside (in the end zone the caller allows that only once a play),
+// bBeyondSpot when the ball is caught beyond the goal line.
 const char* Get_Pass_Location_Words(int nYards, bool bOutside, bool bBeyondSpot);
 // True when the route ends outside (see narration.cpp); false without points.
 bool Is_Route_Outside(int nRoute);
 // The route of the offence's player in roster slot nSlot in the current call:
-// place k > 0 gives receiver k - 1's route, place 0 -1, a slot not on the
-// field asks for receiver -2 (and so gives -1).
+// places 1-5 give receiver 0-4's route, place 0 -1, a slot not on the
+// field (or a lineman) gives -1 without asking the playbook.
 int Get_Player_Route(GAME* pGame, int nSlot);
 // True when the leader after the play differs from the leader before it.
 bool Did_Play_Change_Leader(const GAME* pGame);
