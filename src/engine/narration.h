@@ -1,0 +1,194 @@
+// Play-by-play narration: the sentences a watched game shows for each play.
+//
+// The play code queues narration events (up to ten per play) in the current
+// PLAY's narration area; each queued event is rendered at once into one of ten
+// text buffers that the game view paints. Every call of Queue_Play_Commentary
+// draws exactly one number from the game's generator, watched or not, and
+// nothing else of the game's generator: the variant sub-choices come from a
+// display generator seeded from that one draw. A game nobody watches
+// therefore consumes the same random numbers as the same game watched, and the
+// unwatched path neither formats nor allocates.
+#pragma once
+
+#include <cstdint>
+
+#include "league/game_record.h"
+
+constexpr int NARRATION_EVENTS = 54;        // events 0-53
+constexpr int NARRATION_VARIANTS = 20;      // phrases per event
+constexpr int NARRATION_TOKENS = 24;        // $-tokens
+constexpr int NARRATION_TEXT_SIZE = 2048;   // one rendered sentence
+
+// The events the sentence builders here queue, by row of the phrase table.
+enum NARRATION_EVENT : int {
+    NARRATE_SERIES = 0,            // down and distance before the snap
+    NARRATE_SNAP = 1,
+    NARRATE_LOOKING_TO_PASS = 2,
+    NARRATE_GREAT_BLOCK = 3,
+    NARRATE_BLOCKER_STOPS_RUSHER = 4,
+    NARRATE_BLITZ = 5,
+    NARRATE_PRESSURE = 6,
+    NARRATE_ESCAPES_PRESSURE = 7,
+    NARRATE_SCRAMBLES_AWAY = 8,
+    NARRATE_COVERAGE = 9,
+    NARRATE_RECEIVER_OPEN = 10,
+    NARRATE_PASS_THROWN = 11,
+    NARRATE_KNOCKED_DOWN = 12,
+    NARRATE_INCOMPLETE = 13,
+    NARRATE_CAUGHT = 14,
+    NARRATE_DROPPED = 15,
+    NARRATE_HIT = 16,
+    NARRATE_EXTRA_YARDS = 17,
+    NARRATE_BREAKS_FREE = 18,
+    NARRATE_BREAKS_TACKLE = 19,
+    NARRATE_ROOM_TO_RUN = 20,
+    NARRATE_TACKLED = 21,
+    NARRATE_INTERCEPTED = 22,
+    NARRATE_HANDOFF = 23,
+    NARRATE_PLAY_ACTION = 24,
+    NARRATE_BITES_ON_FAKE = 25,
+    NARRATE_DROPS_INTO_COVERAGE = 26,
+    NARRATE_RUSHES = 27,
+    NARRATE_LONG_RUN = 28,
+    NARRATE_FUMBLE = 29,
+    NARRATE_PILE_UP = 30,
+    NARRATE_BALL_AWARDED = 31,
+    NARRATE_RECOVERS = 32,
+    NARRATE_DIVES = 33,
+    NARRATE_TOUCHDOWN = 34,
+    NARRATE_FIRST_DOWN = 35,
+    NARRATE_SACKED = 36,
+    NARRATE_SAFETY = 37,
+    NARRATE_RETURNER_BACK = 38,
+    NARRATE_KICK_TO = 39,
+    NARRATE_KICK_CAUGHT = 40,
+    NARRATE_PENALTY_FLAG = 41,
+    NARRATE_FIELD_GOAL_UNIT = 42,
+    NARRATE_KICK_SNAP = 43,
+    NARRATE_KICK_UP = 44,
+    NARRATE_KICK_RESULT = 45,
+    NARRATE_INJURY = 46,
+    NARRATE_INJURY_LEAVES = 47,
+    NARRATE_INJURY_STAYS = 48,
+    NARRATE_TURNOVER_ON_DOWNS = 49,
+    NARRATE_QB_RUNS = 50,
+    NARRATE_PUSHED_OUT = 51,
+    NARRATE_END_OF_PERIOD = 52,
+    NARRATE_KNEEL = 53,
+};
+
+// ---------------------------------------------------------------------------
+// Phrase table (narration_phrases.cpp)
+
+// Phrase [event][variant]; "" outside 0-53 / 0-19.
+const char* Get_Narration_Phrase(int nEvent, int nVariant);
+
+// ---------------------------------------------------------------------------
+// What the narration asks of the playbooks and of the players on the field.
+// The game loop installs the real queries; any entry left null answers
+// "none" (play type -1, route -1, no player, false, no route points). Player
+// answers are roster slots of a GAME side, -1 or 255 for none. Entries marked
+// "draws" consume game random numbers, so the builders call them in a fixed
+// order, watched or not.
+struct NARRATION_PLAY_DATA {
+    int (*Get_Offensive_Play_Type)(int nTeam, int nCall);
+    int (*Get_Offensive_Play_Route)(int nTeam, int nCall, int nReceiver);
+    // The stored carrier field of the call (the place + 1; 0 or below none).
+    int (*Get_Offensive_Play_Carrier)(int nTeam, int nCall);
+    // The run hole 0-9 of the current call.
+    int (*Get_Game_Run_Hole)(const GAME* pGame);
+    // The four points of a route (yards, sideways x and downfield y) and its
+    // route class; false for a code without a route.
+    bool (*Get_Pass_Route_Shape)(int nRoute, double x[4], double y[4], int* pClass);
+    bool (*Is_Rollout_Or_Bootleg_Play)(int nTeam, int nCall);
+    bool (*Is_Blitz_Defense)(int nTeam, int nCall);
+    int (*Find_Pass_Blocking_Back)(GAME* pGame);               // draws
+    int (*Pick_Random_Pass_Rusher)(GAME* pGame);               // draws
+    bool (*Is_Backfield_Pass_Play)(GAME* pGame);
+    bool (*Play_Has_Play_Action)(GAME* pGame);
+    bool (*Is_Option_Play)(GAME* pGame);
+    int (*Find_Play_Action_Back)(GAME* pGame);
+    int (*Find_Play_Action_Back_In_Defense)(GAME* pGame);
+    int (*Choose_Ball_Carrier)(GAME* pGame);
+    // Side code 2 the defence, 0 or 1 the offence.
+    int (*Choose_Game_Event_Player)(GAME* pGame, int nSideCode, int nEvent, int bPenalty); // draws
+    int (*Get_Seconds_Left_In_Game)(const GAME* pGame);
+};
+
+// Installs the queries (copied); null restores the all-"none" set.
+void Set_Narration_Play_Data(const NARRATION_PLAY_DATA* pData);
+
+// ---------------------------------------------------------------------------
+// Queue and rendering
+
+// Draws v = trunc(20U) from the game's generator, then, only when the game is
+// watched, takes the first free narration entry of the current play (none
+// free: the sentence is dropped), chooses the variant, stores the entry and
+// renders it.
+void Queue_Play_Commentary(GAME* pGame, int nEvent, int a1, int a2, int a3, int nPlayer0ID, int nPlayer1ID);
+
+// True while a simulation runs, fast-forward is off and either team's game of
+// the current week is marked for play-by-play.
+bool Is_Game_Narrated(const GAME* pGame);
+
+// The variant rule of the event, drawing its sub-choices from pDisplay; v is
+// the variant drawn by the call, kept where the rule keeps it.
+int Choose_Commentary_Variant(const GAME* pGame, int nEvent, int v, int a1, int a2, int a3, int nPlayer0ID,
+                              int nPlayer1ID, struct DISPLAY_RANDOM* pDisplay);
+
+// Phrase [event][variant] of entry nEntry of the current play, tokens
+// expanded, into output buffer nEntry.
+void Render_Play_Commentary(GAME* pGame, int nEntry);
+
+// Expands the tokens of szText (the phrase of entry nEntry) into szOut
+// (nOutSize bytes) in one left-to-right pass: text that came from a value is
+// never searched again. A token without a value turns the whole sentence into
+// "..." ("Hit hard." for event 16). The first letter is raised to a capital.
+void Expand_Commentary_Tokens(GAME* pGame, int nEntry, const char* szText, char* szOut, int nOutSize);
+
+// The value of token nToken for entry nEntry into szOut (nOutSize bytes):
+// true when a value was made. A token index outside 0-23 gives "<ERROR>".
+bool Get_Commentary_Token_Value(GAME* pGame, int nEntry, int nToken, char* szOut, int nOutSize);
+
+// The token that starts at szText, or -1; *pLength gets its length.
+int Find_Commentary_Token(const char* szText, int* pLength);
+
+// Rendered sentence of entry 0-9 ("" otherwise).
+const char* Get_Play_Commentary_Text(int nEntry);
+// Empties the ten output buffers.
+void Clear_Play_Commentary_Texts();
+
+// ---------------------------------------------------------------------------
+// Words
+
+// The $YARDLINE words for a place Y yards from the goal line of the team now
+// defending; s picks among equivalent wordings; szShortName and szCity name
+// the defence (used in its half only); bKickoffReturn for a returned kick-off.
+void Format_Yard_Line_Words(int Y, int s, const char* szShortName, const char* szCity, bool bKickoffReturn,
+                            char* szOut, int nOutSize);
+// The run words of hole 0-9 for variant n ("" for another hole).
+const char* Get_Run_Location_Text(int nHole, int nVariant);
+// The pass words for a depth in yards: bOutside for a route that ends
+// outside (in the end zone the caller allows that only once a play),
+// bBeyondSpot when the ball is caught beyond the goal line.
+const char* Get_Pass_Location_Words(int nYards, bool bOutside, bool bBeyondSpot);
+// True when the route ends outside (see narration.cpp); false without points.
+bool Is_Route_Outside(int nRoute);
+// The route of the offence's player in roster slot nSlot in the current call:
+// places 1-5 give receiver 0-4's route, place 0 -1, a slot not on the
+// field (or a lineman) gives -1 without asking the playbook.
+int Get_Player_Route(GAME* pGame, int nSlot);
+// True when the leader after the play differs from the leader before it.
+bool Did_Play_Change_Leader(const GAME* pGame);
+
+// ---------------------------------------------------------------------------
+// Sentence builders called by the play code. Each draws its own numbers from
+// the game's generator in a fixed order whether the game is watched or not.
+
+void Queue_Snap_Commentary(GAME* pGame);
+void Queue_Handoff_Commentary(GAME* pGame, int bScramble);
+void Queue_Pressure_Commentary(GAME* pGame, int nRusherID);
+void Queue_Sack_Commentary(GAME* pGame, int nSackerSlot);
+void Queue_Pass_Start_Commentary(GAME* pGame, int nReceiverSlot, int nDefenderSlot, int a1, int bIntercepted);
+void Queue_Pass_Result_Commentary(GAME* pGame, int nReceiverSlot, int nTacklerSlot, int nYardsAfterCatch,
+                                  int nCatchLocation);

@@ -1,0 +1,279 @@
+#include "engine/play_wording.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "base/text_utils.h"
+#include "engine/game_state.h"
+#include "league/league_data.h"
+#include "league/league_text.h"
+#include "league/player.h"
+#include "league/player_lookup.h"
+#include "league/team.h"
+
+namespace {
+
+const char* const PENALTY_NAMES[PENALTY_KINDS] = {
+    "Encroachment",        "Illegal Contact",   "Defensive Holding",  "Roughing The Passer",
+    "Roughing The Kicker", "Unnecessary Roughness", "Pass Interference", "Offensive Offsides",
+    "False Start",         "Illegal Motion",    "Offensive Pass Interference", "Offensive Holding",
+    "Intentional Grounding", "Clipping",        "Block In The Back",  "Unnecessary Roughness",
+};
+
+constexpr int FIRST_TEAM_WITHOUT_NAME = 37;
+
+template <typename... ARGS>
+void Say(char* szBuffer, const char* szFormat, ARGS... Args)
+{
+    std::snprintf(szBuffer, TEXT_BUFFER_SIZE, szFormat, Args...);
+}
+
+// The team byte of a side of the game; NO_TEAM without a game.
+int Side_Team(const GAME* pGame, int nSide)
+{
+    if (!pGame)
+        return NO_TEAM;
+    return nSide ? pGame->nHomeTeam : pGame->nAwayTeam;
+}
+
+// The name that stands for a player: his last name, else his side's team.
+void Summary_Name(const GAME* pGame, int nPlayerID, int nSide, char* szName, int nSize)
+{
+    PLAYER_LOCATION Where;
+    if (nPlayerID > 0 && Find_Player_By_ID(&Where, nPlayerID)) {
+        Get_Player_Last_Name(Where.nTeam, Where.nSlot, szName, static_cast<size_t>(nSize));
+        return;
+    }
+    const int nTeam = Side_Team(pGame, nSide);
+    szName[0] = '\0';
+    if (nTeam == ALL_TEAMS)
+        Format_Text_Bounded(szName, nSize, "%s", "NFL Average");
+    else if (nTeam != NO_TEAM && nTeam < FIRST_TEAM_WITHOUT_NAME) {
+        char szString[TEXT_BUFFER_SIZE];
+        Get_Team_String(szString, nTeam, TEAM_STRING_CITY);
+        Format_Text_Bounded(szName, nSize, "%s", szString);
+    }
+}
+
+// The team abbreviation (team string 0).
+void Abbreviation(int nTeam, char* szOut)
+{
+    szOut[0] = '\0';
+    if (nTeam >= 0 && nTeam <= LAST_TEAM)
+        Get_Team_String(szOut, nTeam, TEAM_STRING_ABBREVIATION);
+}
+
+}  // namespace
+
+void Get_Penalty_Name(int nPenalty, char* szBuffer)
+{
+    if (!szBuffer)
+        return;
+    Put_Text(szBuffer, nPenalty >= 0 && nPenalty < PENALTY_KINDS ? PENALTY_NAMES[nPenalty] : "");
+}
+
+void Write_Play_Summary_Sentence(const GAME* pGame, const PLAY* pPlay, char* szBuffer)
+{
+    if (!szBuffer)
+        return;
+    szBuffer[0] = '\0';
+    if (!pPlay) {
+        Report_Error("No play in %s(pGame,[pPlay],szBuffer)", __func__);
+        return;
+    }
+    const int nResult = Get_Play_Result(pPlay);
+    const int nSide = Get_Play_Home_Bit(pPlay);
+    char A[TEXT_BUFFER_SIZE];
+    char B[TEXT_BUFFER_SIZE];
+    Summary_Name(pGame, pPlay->nPlayer1, nResult == RESULT_SAFETY ? 1 - nSide : nSide, A, sizeof(A));
+    Summary_Name(pGame, pPlay->nPlayer2, nResult == RESULT_SAFETY ? 1 - nSide : nSide, B, sizeof(B));
+    const int y = pPlay->nYard1;
+    const int r = pPlay->nYard2;
+    if (std::abs(y) > 100 && nResult != RESULT_FIELD_GOAL_MISSED)
+        Report_Error("Write_Play_Summary_Sentence: pPlay->nYard1 = %d", y);
+
+    switch (nResult) {
+    case RESULT_PASS_INCOMPLETE:
+        Say(szBuffer, "%s incomplete to %s", B, A);
+        break;
+    case RESULT_PASS_COMPLETE:
+        if (y > 0)
+            Say(szBuffer, "%s %d-yard pass to %s", B, y, A);
+        else if (y == 0)
+            Say(szBuffer, "%s pass to %s for no gain", B, A);
+        else
+            Say(szBuffer, "%s pass to %s for (%d-yard loss)", B, A, -y);
+        break;
+    case RESULT_PASS_INTERCEPTED:
+        Say(szBuffer, "Pass to %s intercepted by %s", B, A);
+        break;
+    case RESULT_SACKED:
+        Say(szBuffer, "%s sacked by %s for %d-yard loss", A, B, -y);
+        break;
+    case RESULT_PASS_KNOCKED_DOWN:
+        Say(szBuffer, "Pass to %s knocked down by %s", B, A);
+        break;
+    case RESULT_SACK_FUMBLE_LOST:
+    case RESULT_RUN_FUMBLE_LOST:
+        Say(szBuffer, "%s fumble recovered by %s", B, A);
+        break;
+    case RESULT_TOUCHDOWN_PASS:
+        Say(szBuffer, "%s %d-yard TD pass to %s", B, y, A);
+        break;
+    case RESULT_INTERCEPTION_TOUCHDOWN:
+        Say(szBuffer, "%s returns interception for a TD!", A);
+        break;
+    case RESULT_SAFETY:
+        Say(szBuffer, "%s tackled by %s for a safety", A, B);
+        break;
+    case RESULT_RUN_LEFT:
+    case RESULT_RUN_MIDDLE:
+    case RESULT_RUN_RIGHT: {
+        static const char* const DIRECTIONS[3] = {"left", "up the middle", "right"};
+        const char* d = DIRECTIONS[nResult - RESULT_RUN_LEFT];
+        if (y >= 2)
+            Say(szBuffer, "%s rushes %s for %d yards", A, d, y);
+        else if (y == 1)
+            Say(szBuffer, "%s rushes %s for 1 yard", A, d);
+        else if (y == 0)
+            Say(szBuffer, "%s rushes %s for no gain", A, d);
+        else
+            Say(szBuffer, "%s rushes %s for a %d-yard loss", A, d, -y);
+        break;
+    }
+    case RESULT_TOUCHDOWN_RUN:
+        Say(szBuffer, "%s %d-yard TD run!", A, y);
+        break;
+    case RESULT_FUMBLE_RETURN_TOUCHDOWN:
+        Say(szBuffer, "%s fumble recovered by %s for TD", B, A);
+        break;
+    case RESULT_FIELD_GOAL_GOOD:
+        Say(szBuffer, "%s kicks %d-yard FG", A, y);
+        break;
+    case RESULT_FIELD_GOAL_MISSED:
+        Say(szBuffer, "%s misses %d-yard FG", A, y);
+        break;
+    case RESULT_PUNT_RETURNED:
+        if (r != 0)
+            Say(szBuffer, "%d-yard punt returned %d yards by %s", y, r, A);
+        else
+            Say(szBuffer, "%d-yard punt - Fair catch by %s", y, A);
+        break;
+    case RESULT_PUNT_TOUCHBACK:
+        Say(szBuffer, "Punt went into endzone for a touchback");
+        break;
+    case RESULT_PUNT_RETURN_TOUCHDOWN:
+        Say(szBuffer, "Punt returned by %s for a TD!", A);
+        break;
+    case RESULT_PUNT_MUFFED:
+        Say(szBuffer, "%s fumbles punt - %s recovers", A, B);
+        break;
+    case RESULT_KICKOFF_RETURNED:
+        if (r < 50)
+            Say(szBuffer, "%s returns kickoff to opponent's %d!", A, r);
+        else
+            Say(szBuffer, "%s returns kickoff %d yards to his %d", A, y, 100 - r);
+        break;
+    case RESULT_KICKOFF_TOUCHBACK:
+        Say(szBuffer, "Kickoff downed in endzone for a touchback");
+        break;
+    case RESULT_KICKOFF_RETURN_TOUCHDOWN:
+        Say(szBuffer, "%s returned kickoff for a TD!", A);
+        break;
+    case RESULT_KICKOFF_RETURN_FUMBLE:
+        Say(szBuffer, "Kickoff return fumbled by %s -- %s recovers", A, B);
+        break;
+    case RESULT_ONSIDE_KICK_KEPT:
+    case RESULT_ONSIDE_KICK_LOST: {
+        char szTeam[TEXT_BUFFER_SIZE];
+        Get_Team_Short_Name(pGame ? pGame->nOffense : 0, szTeam);
+        Say(szBuffer, nResult == RESULT_ONSIDE_KICK_KEPT ? "Onside kick recovered by %s!" : "Onside kick recovered by %s",
+            szTeam);
+        break;
+    }
+    case RESULT_EXTRA_POINT_GOOD:
+        Say(szBuffer, "%s kicked the extra point", A);
+        break;
+    case RESULT_EXTRA_POINT_MISSED:
+        Say(szBuffer, "%s missed the extra point", A);
+        break;
+    case RESULT_TWO_POINT_GOOD:
+        Say(szBuffer, "2-pt conversion successful (%s)", A);
+        break;
+    case RESULT_TWO_POINT_FAILED:
+        Say(szBuffer, "2-pt conversion failed (%s)", A);
+        break;
+    case RESULT_PENALTY: {
+        char szName[TEXT_BUFFER_SIZE];
+        Get_Penalty_Name(r, szName);
+        if (szName[0] >= 'a' && szName[0] <= 'z')
+            szName[0] = static_cast<char>(szName[0] - 'a' + 'A');
+        Say(szBuffer, "%s (%s): %d yards", szName, A, y);
+        break;
+    }
+    default:
+        Say(szBuffer, "UNHANDLED nResult (%d) in PLAY", nResult);
+        break;
+    }
+}
+
+void Format_Game_Clock(const GAME* pGame, int bZeroAtStart, char* szBuffer)
+{
+    if (!szBuffer)
+        return;
+    int nLeft = 0;
+    int nWhole = SECONDS_PER_QUARTER;
+    if (pGame) {
+        const int nClock = pGame->nClock < 0 ? 0 : pGame->nClock;
+        if (nClock < SECONDS_OF_REGULATION || (nClock == SECONDS_OF_REGULATION && Is_Conversion_Attempt(pGame))) {
+            nLeft = SECONDS_PER_QUARTER * Get_Game_Quarter(pGame) - nClock;
+        } else {
+            nWhole = Get_Overtime_Period_Length(pGame);
+            nLeft = nWhole - (nClock - SECONDS_OF_REGULATION) % nWhole;
+        }
+    }
+    if (bZeroAtStart && nLeft == nWhole)
+        nLeft = 0;
+    Say(szBuffer, "%d:%02d", nLeft / 60, nLeft % 60);
+}
+
+void Format_Ball_Spot(const GAME* pGame, char* szBuffer)
+{
+    if (!szBuffer)
+        return;
+    if (!pGame) {
+        Put_Text(szBuffer, "");
+        return;
+    }
+    const int S = pGame->nYardLine;
+    if (S == 50) {
+        Say(szBuffer, "(--  50)");
+        return;
+    }
+    char szTeam[TEXT_BUFFER_SIZE];
+    Abbreviation(S > 50 ? Get_Game_Offense_Team(pGame) : Get_Game_Defense_Team(pGame), szTeam);
+    Say(szBuffer, "(%-3s %2d)", szTeam, S > 50 ? 100 - S : S);
+}
+
+void Format_Down_And_Distance(const GAME* pGame, char* szBuffer, int bLong)
+{
+    if (!szBuffer)
+        return;
+    const int nDown = Get_Game_Down_Code(pGame);
+    if (!pGame) {
+        Put_Text(szBuffer, "----");
+    } else if (nDown >= FIRST_DOWN_CODE && nDown <= FOURTH_DOWN_CODE) {
+        if (pGame->nToGo < pGame->nYardLine)
+            Say(szBuffer, "%d-%d", nDown + 1, pGame->nToGo);
+        else
+            Say(szBuffer, "%d-G", nDown + 1);
+    } else if (nDown == KICKOFF_DOWN) {
+        Put_Text(szBuffer, bLong ? "Kickoff" : "KICK");
+    } else if (nDown == SAFETY_KICK_DOWN) {
+        Put_Text(szBuffer, bLong ? "Free Kick" : "KICK");
+    } else if (nDown == CONVERSION_ATTEMPT) {
+        Put_Text(szBuffer, bLong ? "Conversion" : "CONV");
+    } else {
+        Put_Text(szBuffer, "----");
+    }
+}

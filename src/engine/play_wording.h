@@ -1,0 +1,37 @@
+// The short texts that describe a logged play and the game situation: the
+// play's one-line summary, penalty names, the game clock, the ball spot and
+// the down and distance. They serve the game log rows, the scoring plays of
+// the box score and the game page; the watched game's narration has its own
+// sentences (narration.h).
+//
+// Every function writes into a caller's buffer of at least TEXT_BUFFER_SIZE
+// bytes; only the text and its terminator are written.
+#pragma once
+
+#include "league/game_record.h"
+
+constexpr int PENALTY_KINDS = 16;
+
+// The name of penalty kind 0-15 ("Encroachment" ... "Unnecessary
+// Roughness"); "" for any other code.
+void Get_Penalty_Name(int nPenalty, char* szBuffer);
+
+// The summary of a logged play by its result code ("%s incomplete to %s",
+// "%s rushes %s for %d yards", ...). A missing or unknown player is named by
+// his side's team (bit 0 of the result byte; the other side for a safety).
+// A gain beyond +/-100 yards is reported, except on a missed field goal, and
+// the sentence is still written.
+void Write_Play_Summary_Sentence(const GAME* pGame, const PLAY* pPlay, char* szBuffer);
+
+// "%d:%02d" of the time left in the current quarter or overtime period; with
+// bZeroAtStart a period with all its time left reads "0:00".
+void Format_Game_Clock(const GAME* pGame, int bZeroAtStart, char* szBuffer);
+
+// "(%-3s %2d)": the abbreviation of the team whose half the ball is in and the
+// yard number; "(--  50)" at midfield.
+void Format_Ball_Spot(const GAME* pGame, char* szBuffer);
+
+// "%d-%d" (down, yards to go) or "%d-G" for goal to go; kick-offs "KICK" /
+// "Kickoff", free kicks "KICK" / "Free Kick", tries "CONV" / "Conversion"
+// (short / long form); "----" otherwise.
+void Format_Down_And_Distance(const GAME* pGame, char* szBuffer, int bLong);
