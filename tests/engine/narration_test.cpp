@@ -506,9 +506,11 @@ TEST_F(NarrationTest, PlayerlessGroupsAvoidThatPlayer)
     for (int v : Variants(NARRATE_BLOCKER_STOPS_RUSHER, 0, 0, 0, 0, HOME_ID))
         EXPECT_EQ(std::string(Get_Narration_Phrase(NARRATE_BLOCKER_STOPS_RUSHER, v)).find("$PLAYER0"), std::string::npos);
     // A rollout reaches the given first variant too; the others name nobody.
-    for (int v : Variants(NARRATE_SCRAMBLES_AWAY, 0, 2))
-        if (v != 0)
+    for (int v : Variants(NARRATE_SCRAMBLES_AWAY, 0, 2)) {
+        if (v != 0) {
             EXPECT_EQ(std::string(Get_Narration_Phrase(NARRATE_SCRAMBLES_AWAY, v)).find("$PLAYER"), std::string::npos);
+        }
+    }
 }
 
 TEST_F(NarrationTest, EndOfPeriodVariants)
