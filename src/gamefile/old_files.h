@@ -30,9 +30,6 @@ constexpr int OLD_TEAM_PLAYERS = 80;
 int Convert_Old_Game(void* pRegion);
 int Convert_Old_Universe(void* pRegion);
 
-// Test hook: makes the converters' working-copy allocation fail.
-void Set_Old_File_Allocation_Fault(bool bFail);
-
 // The loader gives files of the older line up to this version the default
 // settings before their fix-ups run.
 constexpr int DEFAULT_SETTINGS_LAST_VERSION = 3600;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "gamefile/game_file.h"
+#include "gamefile/game_file_test_hooks.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "gamefile/old_files.h"
@@ -107,7 +108,7 @@ protected:
         Set_Save_Write_Fault(-1);
         Set_Save_Allocation_Fault(false);
         Set_Load_Sequence_Enabled(true);
-        Set_Save_Compression_Threads(0);
+        Set_Game_File_Threads(0);
     }
 
     static void Add_Player(int nTeam, int nSlot, int nID, int nPosition, float fRating)
@@ -122,7 +123,7 @@ protected:
 TEST_F(GameFileTest, SavedFileHasTheHeadAndOneHundredBlocksOfTheRegion)
 {
     Build_League();
-    ASSERT_EQ(Save_Game("league.zrt", nullptr), 0);
+    ASSERT_EQ(Save_Game("league.zrt"), 0);
     // Adler-32 from 0 over the team records, + 7,200: what older files store.
     uint32_t nExpected = static_cast<uint32_t>(adler32(0L, League_Bytes + 2480, 41 * 114968)) + 7200u;
     EXPECT_EQ(static_cast<uint32_t>(Get_Saved_Data_Checksum()), nExpected);
@@ -153,11 +154,11 @@ TEST_F(GameFileTest, AutoSaveIsLevelOneAndThreadsWriteTheSameBytes)
     for (size_t i = 0; i < sizeof(League.Game[20]); i += 7)   // a block of varied data
         reinterpret_cast<unsigned char*>(&League.Game[20])[i] = static_cast<unsigned char>(i * 31 >> 3);
     for (const char* szName : {"[Auto Save].zrt", "one.zrt"}) {
-        Set_Save_Compression_Threads(1);
-        ASSERT_EQ(Save_Game(szName, nullptr), 0);
+        Set_Game_File_Threads(1);
+        ASSERT_EQ(Save_Game(szName), 0);
         BYTES Single = Read_File(szName);
-        Set_Save_Compression_Threads(2);
-        ASSERT_EQ(Save_Game(szName, nullptr), 0);
+        Set_Game_File_Threads(2);
+        ASSERT_EQ(Save_Game(szName), 0);
         EXPECT_EQ(Single, Read_File(szName)) << szName;
         EXPECT_EQ(Single[30], szName[0] == '[' ? 0x01 : 0x9C) << szName;   // zlib header 78 01 or 78 9C
     }
@@ -166,7 +167,7 @@ TEST_F(GameFileTest, AutoSaveIsLevelOneAndThreadsWriteTheSameBytes)
 TEST_F(GameFileTest, RoundTripRestoresTheLeagueByteForByte)
 {
     Build_League();
-    ASSERT_EQ(Save_Game("round.zrt", nullptr), 0);
+    ASSERT_EQ(Save_Game("round.zrt"), 0);
     LEAGUE_SNAPSHOT Saved;
     Zero_League_Data();
     Set_Load_Sequence_Enabled(false);
@@ -179,7 +180,7 @@ TEST_F(GameFileTest, RoundTripRestoresTheLeagueByteForByte)
     EXPECT_EQ(Has_League_Changed(), 0);
     League.City[3].nStat[2] = 17;
     EXPECT_EQ(Has_League_Changed(), 1);
-    ASSERT_EQ(Save_Game("round.zrt", nullptr), 0);
+    ASSERT_EQ(Save_Game("round.zrt"), 0);
     EXPECT_EQ(Has_League_Changed(), 0);
 }
 
@@ -194,7 +195,7 @@ TEST_F(GameFileTest, LoadSequenceConvertsTheYearAndClearsTheRunningFlags)
     Set_User_Preference(PREF_SEASON_INDEX, 2019);
     Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 1);      // saved inside a day advance
     Set_Team_String("Albany", 3, TEAM_STRING_CITY);   // cities out of order
-    ASSERT_EQ(Save_Game("midgame.zrt", nullptr), 0);
+    ASSERT_EQ(Save_Game("midgame.zrt"), 0);
 
     Zero_League_Data();
     ASSERT_EQ(Load_Universe_Database("midgame.zrt"), 1);
@@ -278,36 +279,36 @@ TEST_F(GameFileTest, DamagedFilesAreRefusedAndLeaveTheLeagueAndFileAlone)
 TEST_F(GameFileTest, FailedSavesKeepThePreviousFileAndTheStoredChecksum)
 {
     Build_League();
-    ASSERT_EQ(Save_Game("keep.zrt", nullptr), 0);
+    ASSERT_EQ(Save_Game("keep.zrt"), 0);
     const BYTES Previous = Read_File("keep.zrt");
     League.Team[1].nTeamStat[20] = 99;   // a change to save
     const int nStored = Get_Saved_Data_Checksum();
 
     // The disk fills half-way through the blocks.
     for (int nThreads : {1, 2}) {
-        Set_Save_Compression_Threads(nThreads);
+        Set_Game_File_Threads(nThreads);
         Set_Save_Write_Fault(3000);
-        EXPECT_EQ(Save_Game("keep.zrt", nullptr), 2);
+        EXPECT_EQ(Save_Game("keep.zrt"), 2);
         EXPECT_EQ(Read_File("keep.zrt"), Previous);
         EXPECT_EQ(Get_Saved_Data_Checksum(), nStored);
         EXPECT_FALSE(std::filesystem::exists("keep.zrt.saving"));
     }
     Set_Save_Write_Fault(-1);
-    Set_Save_Compression_Threads(0);
+    Set_Game_File_Threads(0);
 
     // A block that does not compress into its own size.
     unsigned char* p = reinterpret_cast<unsigned char*>(&League.Game[30]);
     const BYTES Saved(p, p + sizeof(GAME) * 6);
     for (size_t i = 0, x = 12345; i < Saved.size(); ++i, x = x * 1103515245u + 12345u)
         p[i] = static_cast<unsigned char>(x >> 24);
-    EXPECT_EQ(Save_Game("keep.zrt", nullptr), 2);
+    EXPECT_EQ(Save_Game("keep.zrt"), 2);
     EXPECT_EQ(Read_File("keep.zrt"), Previous);
     std::memcpy(p, Saved.data(), Saved.size());
 
     // No compression buffer: the box, a failure code, nothing written.
     ui::Clear_Shown_Boxes();
     Set_Save_Allocation_Fault(true);
-    EXPECT_EQ(Save_Game("fresh.zrt", nullptr), SAVE_GAME_NO_MEMORY);
+    EXPECT_EQ(Save_Game("fresh.zrt"), SAVE_GAME_NO_MEMORY);
     EXPECT_FALSE(std::filesystem::exists("fresh.zrt"));
     EXPECT_EQ(Get_Saved_Data_Checksum(), nStored);
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
@@ -370,36 +371,6 @@ TEST_F(GameFileTest, GamePathAndTextAreBoundedAndZeroFilled)
     EXPECT_EQ(Set_Current_Game_Text(std::string(64, 't').c_str()), 0);
     EXPECT_EQ(std::string(League.szCurrentGameText), std::string(63, 't'));
     EXPECT_EQ(League.szDatabaseNotes[0], 0);
-}
-
-// Writes the seed corpus of the game-file fuzz target (valid and damaged
-// files of a small league), only on request.
-TEST_F(GameFileTest, CorpusFilesAreWrittenWhenAsked)
-{
-    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
-    const char* szWrite = std::getenv("KELVO_WRITE_FUZZ_CORPUS");
-    if (szSource == nullptr || szWrite == nullptr || szWrite[0] != '1')
-        GTEST_SKIP() << "set KELVO_WRITE_FUZZ_CORPUS=1 to rewrite fuzz/corpus/game_file";
-    std::string Folder = std::string(szSource) + "/fuzz/corpus/game_file/";
-    ASSERT_TRUE(files::Create_Folders(Folder.c_str()));
-    Build_League();
-    const std::vector<BYTES> Pieces = Region_Pieces();
-    const BYTES Valid = Make_File("2101", Pieces);
-    BYTES Damaged = Valid;
-    Damaged[40] ^= 0xFF;
-    const std::pair<const char*, BYTES> Seeds[] = {
-        {"valid-2101.zrt", Valid},
-        {"valid-1100.zrt", Make_File("1100", Pieces)},
-        {"valid-7900.zrt", Make_File("7900", Pieces)},
-        {"version-4101.zrt", Make_File("4101", Pieces)},
-        {"version-5000.zrt", Make_File("5000", Pieces)},
-        {"truncated.zrt", BYTES(Valid.begin(), Valid.begin() + static_cast<long>(Valid.size() / 2))},
-        {"corrupt-block.zrt", Damaged},
-        {"fewer-blocks.zrt", Make_File("2101", std::vector<BYTES>(Pieces.begin(), Pieces.begin() + 60))},
-        {"head-only.zrt", BYTES(Valid.begin(), Valid.begin() + 25)},
-    };
-    for (const auto& Seed : Seeds)
-        Write_File(Folder + Seed.first, Seed.second);
 }
 
 // ---------------------------------------------------------------------------
