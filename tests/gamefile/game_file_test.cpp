@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -157,9 +158,11 @@ TEST_F(GameFileTest, AutoSaveIsLevelOneAndThreadsWriteTheSameBytes)
         Set_Game_File_Threads(1);
         ASSERT_EQ(Save_Game(szName), 0);
         BYTES Single = Read_File(szName);
-        Set_Game_File_Threads(2);
-        ASSERT_EQ(Save_Game(szName), 0);
-        EXPECT_EQ(Single, Read_File(szName)) << szName;
+        for (int nThreads : {2, 8}) {
+            Set_Game_File_Threads(nThreads);
+            ASSERT_EQ(Save_Game(szName), 0);
+            EXPECT_EQ(Single, Read_File(szName)) << szName << " " << nThreads;
+        }
         EXPECT_EQ(Single[30], szName[0] == '[' ? 0x01 : 0x9C) << szName;   // zlib header 78 01 or 78 9C
     }
 }
@@ -462,4 +465,72 @@ TEST_F(GameFileRepairTest, PlayerRepairsOfEveryLoad)
     Fix_Low_Speed_Ratings();
     for (int s = 0; s < 4; ++s)
         EXPECT_EQ(League.Team[1].Player[s].fRating[RATING_SPEED], Speeds[s].fRepaired) << s;
+}
+
+// ---------------------------------------------------------------------------
+// Files written by earlier builds
+
+namespace {
+
+// The saved-game fixtures were written by the zlib-based save of the small
+// league (tests/gamefile/game_file_fixture.h): one at level 6, one the
+// automatic save at level 1.
+std::string Fixture_Path(const char* szName)
+{
+    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
+    return std::string(szSource ? szSource : "") + "/tests/gamefile/data/" + szName;
+}
+
+}  // namespace
+
+TEST_F(GameFileTest, EarlierSavedFilesLoadToTheSameLeagueAndSaveAgain)
+{
+    // What those saves held: the league, with the checksum the save stored.
+    Build_League();
+    Set_Saved_Data_Checksum(static_cast<int>(Compute_Game_Data_Checksum()));
+    const LEAGUE_SNAPSHOT Expected;
+    Set_Load_Sequence_Enabled(false);
+    for (const char* szName : {"saved-2101.zrt", "auto-save-2101.zrt"}) {
+        SCOPED_TRACE(szName);
+        const BYTES Fixture = Read_File(Fixture_Path(szName));
+        ASSERT_GT(Fixture.size(), 25u);
+        Write_File("fixture.zrt", Fixture);
+        for (int nThreads : {1, 2, 8}) {
+            Zero_League_Data();
+            Set_Game_File_Threads(nThreads);
+            ASSERT_EQ(Load_Universe_Database("fixture.zrt"), 1) << nThreads;
+            EXPECT_TRUE(Expected.Unchanged()) << nThreads;
+        }
+        // Saved again, by this build, it loads to the same bytes.
+        ASSERT_EQ(Save_Game("again.zrt"), SAVE_GAME_OK);
+        Zero_League_Data();
+        ASSERT_EQ(Load_Universe_Database("again.zrt"), 1);
+        EXPECT_TRUE(Expected.Unchanged());
+    }
+}
+
+TEST_F(GameFileTest, EveryThreadCountLoadsAsOneThreadDoes)
+{
+    // A file of blocks this program writes, then the same with a block of
+    // another size in the middle: the standard blocks go the fast way, the
+    // rest block by block, and each thread count gives the same league.
+    Build_League();
+    for (size_t i = 0; i < sizeof(League.Game[20]); i += 7)
+        reinterpret_cast<unsigned char*>(&League.Game[20])[i] = static_cast<unsigned char>(i * 31 >> 3);
+    std::vector<BYTES> Pieces = Region_Pieces();
+    const LEAGUE_SNAPSHOT Expected;
+    std::vector<BYTES> Uneven = Pieces;   // block 40 takes 1,000 bytes of block 41
+    Uneven[40].insert(Uneven[40].end(), Uneven[41].begin(), Uneven[41].begin() + 1000);
+    Uneven[41].erase(Uneven[41].begin(), Uneven[41].begin() + 1000);
+    Set_Load_Sequence_Enabled(false);
+    for (const auto& File : {Make_File("2101", Pieces), Make_File("2101", Uneven)}) {
+        Write_File("threads.zrt", File);
+        for (int nThreads : {1, 2, 3, 8}) {
+            Zero_League_Data();
+            Set_Game_File_Threads(nThreads);
+            ASSERT_EQ(Load_Universe_Database("threads.zrt"), 1) << nThreads;
+            EXPECT_TRUE(Expected.Unchanged()) << nThreads;
+            EXPECT_EQ(ui::Progress().Title, "Loading Game (v21.00)");
+        }
+    }
 }
