@@ -1,5 +1,6 @@
 // Shared fixture: a zeroed league, a fresh headless ui, and a counted error
-// log; a scratch folder of a test's own; the lines of "debug.txt".
+// log; a scratch folder of a test's own (testsupport/scratch_folder.h); the
+// lines of "debug.txt".
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/ui.h"
+#include "scratch_folder.h"
 
 class LeagueTest : public ::testing::Test {
 protected:
@@ -55,65 +57,18 @@ struct LEAGUE_SNAPSHOT {
     }
 };
 
-// An empty folder of the test's own under /tmp ("/tmp/kelvo_<tag>_XXXXXX"),
-// made on construction and, unless bEnter is false, the current folder while
-// the object lives, so that "debug.txt" and every file the test writes are its
-// own. On destruction the previous folder is current again and the folder is
-// removed with all it holds (read-only files included).
-class SCRATCH_FOLDER {
+// The shared scratch folder, its problems reported as test failures.
+inline void Report_Scratch_Problem(const std::string& Problem)
+{
+    ADD_FAILURE() << Problem;
+}
+
+class SCRATCH_FOLDER : public SCRATCH_FOLDER_CORE {
 public:
     explicit SCRATCH_FOLDER(const char* szTag = "scratch", bool bEnter = true)
+        : SCRATCH_FOLDER_CORE(szTag, bEnter, Report_Scratch_Problem)
     {
-        std::string Template = std::string("/tmp/kelvo_") + szTag + "_XXXXXX";
-        std::vector<char> szPath(Template.begin(), Template.end());
-        szPath.push_back('\0');
-        if (::mkdtemp(szPath.data()) == nullptr) {
-            ADD_FAILURE() << "cannot make " << Template;
-            return;
-        }
-        m_Path = szPath.data();
-        if (!bEnter) {
-            m_bReady = true;
-            return;
-        }
-        m_Previous = files::Get_Current_Folder();
-        if (::chdir(m_Path.c_str()) != 0) {
-            ADD_FAILURE() << "cannot enter " << m_Path;
-            m_Previous.clear();
-            return;
-        }
-        m_bReady = true;
     }
-    ~SCRATCH_FOLDER()
-    {
-        if (!m_Previous.empty() && ::chdir(m_Previous.c_str()) != 0)
-            ADD_FAILURE() << "cannot return to " << m_Previous;
-        if (m_Path.empty())
-            return;
-        // Tests may leave read-only files and folders behind; each folder is
-        // opened to its owner before the walk goes into it.
-        namespace fs = std::filesystem;
-        std::error_code Error;
-        fs::permissions(m_Path, fs::perms::owner_all, fs::perm_options::add, Error);
-        for (auto Entry = fs::recursive_directory_iterator(m_Path, Error); !Error && Entry != fs::end(Entry);
-             Entry.increment(Error))
-            fs::permissions(Entry->path(), fs::perms::owner_all, fs::perm_options::add, Error);
-        Error.clear();
-        if (fs::remove_all(m_Path, Error) == static_cast<std::uintmax_t>(-1) || Error)
-            ADD_FAILURE() << "cannot remove " << m_Path << ": " << Error.message();
-    }
-    SCRATCH_FOLDER(const SCRATCH_FOLDER&) = delete;
-    SCRATCH_FOLDER& operator=(const SCRATCH_FOLDER&) = delete;
-
-    // The folder's absolute path; "" when it could not be made.
-    const std::string& Path() const { return m_Path; }
-    // Whether the folder was made (and entered, when asked).
-    bool Ready() const { return m_bReady; }
-
-private:
-    std::string m_Path;
-    std::string m_Previous;
-    bool m_bReady = false;
 };
 
 // The whole of a file as bytes in a string, szMissing when there is no file

@@ -54,9 +54,9 @@ constexpr int UNSUPPORTED_VERSION = 4101;
 constexpr int OLD_UNIVERSE_LAST_VERSION = 7799;      // 4102-7799: old universe layout
 constexpr int CHECKSUM_FIRST_VERSION = 7800;         // stored checksum compared from here
 
-// Save_Game results.
-constexpr int SAVE_GAME_OK = 0;
-constexpr int SAVE_GAME_CANNOT_CREATE = 1;   // the file (or its temporary) cannot be created
+// Save_Game results. The values are fixed: callers test for 0, 1 and 3.
+constexpr int SAVE_GAME_OK = 0;              // the file holds the league
+constexpr int SAVE_GAME_CANNOT_CREATE = 1;   // no path, or the file (or its temporary) cannot be created
 constexpr int SAVE_GAME_WRITE_FAILED = 2;    // compression, writing, flushing or the rename failed
 constexpr int SAVE_GAME_NO_MEMORY = 3;       // no compression buffer; the box was shown here
 
@@ -64,18 +64,16 @@ constexpr int SAVE_GAME_NO_MEMORY = 3;       // no compression buffer; the box w
 // Saving
 
 // Writes the league block to szPath at level 6, or at level 1 without a
-// progress window when szPath is exactly "[Auto Save].zrt". The stored
+// progress window when szPath is exactly "[Auto Save].zrt". Each block is a
+// standard zlib stream; several threads compress them when the machine has
+// more than one processor, and the file is the same either way. The stored
 // checksum (preference 98) is set to Compute_Game_Data_Checksum() for the
 // file and keeps that value only when the save succeeds; on any failure it is
 // put back and the previous file at szPath is left as it was. Returns one of
 // the SAVE_GAME_* results; anything but 0 means nothing was saved.
-//
-// hDialog is the Save dialog that asked, or null. It is not ended here: its
-// procedure ends it with the outcome of the save, so that a failed save never
-// looks like a saved game to the caller that asked for it.
-int Save_Game(const char* szPath, void* hDialog);
+int Save_Game(const char* szPath);
 
-// Save_Game of "databases/universe-%d.dat" for the year, without a dialog.
+// Save_Game of "databases/universe-%d.dat" for the year; its SAVE_GAME_* result.
 int Write_Universe_Database_File(int nYear);
 
 // Formats the 23-character head text with "%s%04d%4s%c%c" ("RIRARUVAZAVIZ",
@@ -87,7 +85,8 @@ int Format_Save_File_Header(char* szBuffer, size_t nBufferSize);
 // Loading
 
 // The one entry for loading any game file (start-up, new game, resume,
-// tools). On success the league holds the file, the loaded-league flag is set
+// tools). A file written as this program writes it is inflated by several
+// threads; any other goes block by block through every check. On success the league holds the file, the loaded-league flag is set
 // and the rebuilds have run; 1. On failure the "Read Error" box is shown,
 // the main window goes to page 0 and the league in memory is the one that was
 // there before; 0.
@@ -150,20 +149,3 @@ void Get_Current_Game_Path(char* szBuffer, size_t nBufferSize);
 // The same for the 64-byte text at offset 256.
 int Set_Current_Game_Text(const char* szText);
 void Get_Current_Game_Text(char* szBuffer, size_t nBufferSize);
-
-// ---------------------------------------------------------------------------
-// Test hooks (never used by the program itself)
-
-// Makes the next saves fail after nBytes bytes of the file were written, as a
-// full disk would; a negative value switches the fault off.
-void Set_Save_Write_Fault(long long nBytes);
-// Makes the next compression-buffer allocations of Save_Game fail.
-void Set_Save_Allocation_Fault(bool bFail);
-// Runs the load without the rebuild sequence that follows the copy into the
-// league (sort, hashes, repairs, recounts), so a test can compare the block
-// byte for byte with what was saved.
-void Set_Load_Sequence_Enabled(bool bEnabled);
-// 0 picks the faster of the two ways the save compresses (the default);
-// 1 forces one thread, 2 forces one thread per processor. Both ways write
-// the same bytes.
-void Set_Save_Compression_Threads(int nMode);

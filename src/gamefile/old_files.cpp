@@ -1,6 +1,7 @@
 // Files of older versions and the repairs every loaded league gets.
 
 #include "gamefile/old_files.h"
+#include "gamefile/game_file_test_hooks.h"
 
 #include <algorithm>
 #include <cerrno>

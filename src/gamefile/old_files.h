@@ -49,9 +49,6 @@ struct OLD_LAYOUT_AREAS {
 OLD_LAYOUT_AREAS Get_Old_Game_Areas();
 OLD_LAYOUT_AREAS Get_Old_Universe_Areas();
 
-// Test hook: makes the converters' working-copy allocation fail.
-void Set_Old_File_Allocation_Fault(bool bFail);
-
 // The loader gives files of the older line up to this version the default
 // settings before their fix-ups run.
 constexpr int DEFAULT_SETTINGS_LAST_VERSION = 3600;

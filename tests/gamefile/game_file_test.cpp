@@ -8,18 +8,21 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "gamefile/game_file.h"
+#include "gamefile/game_file_test_hooks.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "gamefile/old_files.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/team.h"
+#include "gamefile/game_file_fixture.h"
 #include "league/league_fixture.h"
 #include "test_support.h"
 #include "tools/player_repairs.h"
@@ -106,48 +109,14 @@ protected:
         Set_Save_Write_Fault(-1);
         Set_Save_Allocation_Fault(false);
         Set_Load_Sequence_Enabled(true);
-        Set_Save_Compression_Threads(0);
+        Set_Game_File_Threads(0);
     }
 
     static void Add_Player(int nTeam, int nSlot, int nID, int nPosition, float fRating)
     {
-        Put_Player(nTeam, nSlot, nID, nPosition, fRating).nVital[VITAL_BIRTH_DATE] = 19950101;
-        for (int r = 0; r < NUMBER_OF_RATINGS; ++r)
-            Set_Player_Rating(nTeam, nSlot, r, fRating + static_cast<float>(r % 5));
+        Add_Game_File_Player(nTeam, nSlot, nID, nPosition, fRating);
     }
-
-    // Four franchises with players, schedules and finished game records, a
-    // city, preferences and season lines: a league as late in a season.
-    static void Build_League()
-    {
-        Clear_All_Teams();
-        League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
-        League.Universe.nStat[GAMES_PER_SEASON] = 16;
-        League.Universe.nStat[INFLATION_FACTOR] = 1000;
-        std::strcpy(League.szSkinName, "earth");
-        const char* Cities[4] = {"Boston", "Chicago", "Denver", "Houston"};
-        for (int t = 0; t < 4; ++t) {
-            Set_Team_Stat(t, TEAM_STAT_CONTROLLER, t == 0 ? CONTROLLER_USER : CONTROLLER_COMPUTER);
-            Set_Team_Stat(t, TEAM_STAT_DIVISION, t < 2 ? 0 : 4);
-            Set_Team_String(Cities[t], t, TEAM_STRING_CITY);
-            Set_Team_Stadium_Stat(t, STADIUM_STAT_CAPACITY, 60000 + t);
-            for (int s = 0; s < 30; ++s)
-                Add_Player(t, s, 1000 * (t + 1) + s, s % 15, 50.0f + static_cast<float>(s));
-            for (int w = 0; w < SCHEDULE_WEEKS; ++w)
-                League.Team[t].nSchedule[w][3] = -1;
-        }
-        Add_Player(FIRST_DRAFT_POOL_TEAM, 0, 9001, POSITION_QB, 60.0f);
-        for (int g = 0; g < 8; ++g) {
-            Put_Game(g, g % 4, (g + 1) % 4, 10 + g, 20 - g).nPlays = 120;
-            for (int p = 0; p < 120; ++p)
-                League.Game[g].PlayLog[p].nPlayer1 = 1000 + p * g;
-        }
-        for (int k = 0; k < 50; ++k)
-            League.SeasonLines[k][0] = 2000 + k;
-        Set_User_Preference(PREF_CURRENT_WEEK, 9);
-        Set_User_Preference(300, -7);   // a 16-bit slot
-        std::memset(League.LeaderTables + 1000, 0x5A, 500);
-    }
+    static void Build_League() { Build_Game_File_League(); }
 };
 
 }  // namespace
@@ -155,7 +124,7 @@ protected:
 TEST_F(GameFileTest, SavedFileHasTheHeadAndOneHundredBlocksOfTheRegion)
 {
     Build_League();
-    ASSERT_EQ(Save_Game("league.zrt", nullptr), 0);
+    ASSERT_EQ(Save_Game("league.zrt"), 0);
     // Adler-32 from 0 over the team records, + 7,200: what older files store.
     uint32_t nExpected = static_cast<uint32_t>(adler32(0L, League_Bytes + 2480, 41 * 114968)) + 7200u;
     EXPECT_EQ(static_cast<uint32_t>(Get_Saved_Data_Checksum()), nExpected);
@@ -186,12 +155,14 @@ TEST_F(GameFileTest, AutoSaveIsLevelOneAndThreadsWriteTheSameBytes)
     for (size_t i = 0; i < sizeof(League.Game[20]); i += 7)   // a block of varied data
         reinterpret_cast<unsigned char*>(&League.Game[20])[i] = static_cast<unsigned char>(i * 31 >> 3);
     for (const char* szName : {"[Auto Save].zrt", "one.zrt"}) {
-        Set_Save_Compression_Threads(1);
-        ASSERT_EQ(Save_Game(szName, nullptr), 0);
+        Set_Game_File_Threads(1);
+        ASSERT_EQ(Save_Game(szName), 0);
         BYTES Single = Read_File(szName);
-        Set_Save_Compression_Threads(2);
-        ASSERT_EQ(Save_Game(szName, nullptr), 0);
-        EXPECT_EQ(Single, Read_File(szName)) << szName;
+        for (int nThreads : {2, 8}) {
+            Set_Game_File_Threads(nThreads);
+            ASSERT_EQ(Save_Game(szName), 0);
+            EXPECT_EQ(Single, Read_File(szName)) << szName << " " << nThreads;
+        }
         EXPECT_EQ(Single[30], szName[0] == '[' ? 0x01 : 0x9C) << szName;   // zlib header 78 01 or 78 9C
     }
 }
@@ -199,7 +170,7 @@ TEST_F(GameFileTest, AutoSaveIsLevelOneAndThreadsWriteTheSameBytes)
 TEST_F(GameFileTest, RoundTripRestoresTheLeagueByteForByte)
 {
     Build_League();
-    ASSERT_EQ(Save_Game("round.zrt", nullptr), 0);
+    ASSERT_EQ(Save_Game("round.zrt"), 0);
     LEAGUE_SNAPSHOT Saved;
     Zero_League_Data();
     Set_Load_Sequence_Enabled(false);
@@ -212,7 +183,7 @@ TEST_F(GameFileTest, RoundTripRestoresTheLeagueByteForByte)
     EXPECT_EQ(Has_League_Changed(), 0);
     League.City[3].nStat[2] = 17;
     EXPECT_EQ(Has_League_Changed(), 1);
-    ASSERT_EQ(Save_Game("round.zrt", nullptr), 0);
+    ASSERT_EQ(Save_Game("round.zrt"), 0);
     EXPECT_EQ(Has_League_Changed(), 0);
 }
 
@@ -227,7 +198,7 @@ TEST_F(GameFileTest, LoadSequenceConvertsTheYearAndClearsTheRunningFlags)
     Set_User_Preference(PREF_SEASON_INDEX, 2019);
     Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 1);      // saved inside a day advance
     Set_Team_String("Albany", 3, TEAM_STRING_CITY);   // cities out of order
-    ASSERT_EQ(Save_Game("midgame.zrt", nullptr), 0);
+    ASSERT_EQ(Save_Game("midgame.zrt"), 0);
 
     Zero_League_Data();
     ASSERT_EQ(Load_Universe_Database("midgame.zrt"), 1);
@@ -311,36 +282,36 @@ TEST_F(GameFileTest, DamagedFilesAreRefusedAndLeaveTheLeagueAndFileAlone)
 TEST_F(GameFileTest, FailedSavesKeepThePreviousFileAndTheStoredChecksum)
 {
     Build_League();
-    ASSERT_EQ(Save_Game("keep.zrt", nullptr), 0);
+    ASSERT_EQ(Save_Game("keep.zrt"), 0);
     const BYTES Previous = Read_File("keep.zrt");
     League.Team[1].nTeamStat[20] = 99;   // a change to save
     const int nStored = Get_Saved_Data_Checksum();
 
     // The disk fills half-way through the blocks.
     for (int nThreads : {1, 2}) {
-        Set_Save_Compression_Threads(nThreads);
+        Set_Game_File_Threads(nThreads);
         Set_Save_Write_Fault(3000);
-        EXPECT_EQ(Save_Game("keep.zrt", nullptr), 2);
+        EXPECT_EQ(Save_Game("keep.zrt"), 2);
         EXPECT_EQ(Read_File("keep.zrt"), Previous);
         EXPECT_EQ(Get_Saved_Data_Checksum(), nStored);
         EXPECT_FALSE(std::filesystem::exists("keep.zrt.saving"));
     }
     Set_Save_Write_Fault(-1);
-    Set_Save_Compression_Threads(0);
+    Set_Game_File_Threads(0);
 
     // A block that does not compress into its own size.
     unsigned char* p = reinterpret_cast<unsigned char*>(&League.Game[30]);
     const BYTES Saved(p, p + sizeof(GAME) * 6);
     for (size_t i = 0, x = 12345; i < Saved.size(); ++i, x = x * 1103515245u + 12345u)
         p[i] = static_cast<unsigned char>(x >> 24);
-    EXPECT_EQ(Save_Game("keep.zrt", nullptr), 2);
+    EXPECT_EQ(Save_Game("keep.zrt"), 2);
     EXPECT_EQ(Read_File("keep.zrt"), Previous);
     std::memcpy(p, Saved.data(), Saved.size());
 
     // No compression buffer: the box, a failure code, nothing written.
     ui::Clear_Shown_Boxes();
     Set_Save_Allocation_Fault(true);
-    EXPECT_EQ(Save_Game("fresh.zrt", nullptr), SAVE_GAME_NO_MEMORY);
+    EXPECT_EQ(Save_Game("fresh.zrt"), SAVE_GAME_NO_MEMORY);
     EXPECT_FALSE(std::filesystem::exists("fresh.zrt"));
     EXPECT_EQ(Get_Saved_Data_Checksum(), nStored);
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
@@ -403,36 +374,6 @@ TEST_F(GameFileTest, GamePathAndTextAreBoundedAndZeroFilled)
     EXPECT_EQ(Set_Current_Game_Text(std::string(64, 't').c_str()), 0);
     EXPECT_EQ(std::string(League.szCurrentGameText), std::string(63, 't'));
     EXPECT_EQ(League.szDatabaseNotes[0], 0);
-}
-
-// Writes the seed corpus of the game-file fuzz target (valid and damaged
-// files of a small league), only on request.
-TEST_F(GameFileTest, CorpusFilesAreWrittenWhenAsked)
-{
-    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
-    const char* szWrite = std::getenv("KELVO_WRITE_FUZZ_CORPUS");
-    if (szSource == nullptr || szWrite == nullptr || szWrite[0] != '1')
-        GTEST_SKIP() << "set KELVO_WRITE_FUZZ_CORPUS=1 to rewrite fuzz/corpus/game_file";
-    std::string Folder = std::string(szSource) + "/fuzz/corpus/game_file/";
-    ASSERT_TRUE(files::Create_Folders(Folder.c_str()));
-    Build_League();
-    const std::vector<BYTES> Pieces = Region_Pieces();
-    const BYTES Valid = Make_File("2101", Pieces);
-    BYTES Damaged = Valid;
-    Damaged[40] ^= 0xFF;
-    const std::pair<const char*, BYTES> Seeds[] = {
-        {"valid-2101.zrt", Valid},
-        {"valid-1100.zrt", Make_File("1100", Pieces)},
-        {"valid-7900.zrt", Make_File("7900", Pieces)},
-        {"version-4101.zrt", Make_File("4101", Pieces)},
-        {"version-5000.zrt", Make_File("5000", Pieces)},
-        {"truncated.zrt", BYTES(Valid.begin(), Valid.begin() + static_cast<long>(Valid.size() / 2))},
-        {"corrupt-block.zrt", Damaged},
-        {"fewer-blocks.zrt", Make_File("2101", std::vector<BYTES>(Pieces.begin(), Pieces.begin() + 60))},
-        {"head-only.zrt", BYTES(Valid.begin(), Valid.begin() + 25)},
-    };
-    for (const auto& Seed : Seeds)
-        Write_File(Folder + Seed.first, Seed.second);
 }
 
 // ---------------------------------------------------------------------------
@@ -524,4 +465,72 @@ TEST_F(GameFileRepairTest, PlayerRepairsOfEveryLoad)
     Fix_Low_Speed_Ratings();
     for (int s = 0; s < 4; ++s)
         EXPECT_EQ(League.Team[1].Player[s].fRating[RATING_SPEED], Speeds[s].fRepaired) << s;
+}
+
+// ---------------------------------------------------------------------------
+// Files written by earlier builds
+
+namespace {
+
+// The saved-game fixtures were written by the zlib-based save of the small
+// league (tests/gamefile/game_file_fixture.h): one at level 6, one the
+// automatic save at level 1.
+std::string Fixture_Path(const char* szName)
+{
+    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
+    return std::string(szSource ? szSource : "") + "/tests/gamefile/data/" + szName;
+}
+
+}  // namespace
+
+TEST_F(GameFileTest, EarlierSavedFilesLoadToTheSameLeagueAndSaveAgain)
+{
+    // What those saves held: the league, with the checksum the save stored.
+    Build_League();
+    Set_Saved_Data_Checksum(static_cast<int>(Compute_Game_Data_Checksum()));
+    const LEAGUE_SNAPSHOT Expected;
+    Set_Load_Sequence_Enabled(false);
+    for (const char* szName : {"saved-2101.zrt", "auto-save-2101.zrt"}) {
+        SCOPED_TRACE(szName);
+        const BYTES Fixture = Read_File(Fixture_Path(szName));
+        ASSERT_GT(Fixture.size(), 25u);
+        Write_File("fixture.zrt", Fixture);
+        for (int nThreads : {1, 2, 8}) {
+            Zero_League_Data();
+            Set_Game_File_Threads(nThreads);
+            ASSERT_EQ(Load_Universe_Database("fixture.zrt"), 1) << nThreads;
+            EXPECT_TRUE(Expected.Unchanged()) << nThreads;
+        }
+        // Saved again, by this build, it loads to the same bytes.
+        ASSERT_EQ(Save_Game("again.zrt"), SAVE_GAME_OK);
+        Zero_League_Data();
+        ASSERT_EQ(Load_Universe_Database("again.zrt"), 1);
+        EXPECT_TRUE(Expected.Unchanged());
+    }
+}
+
+TEST_F(GameFileTest, EveryThreadCountLoadsAsOneThreadDoes)
+{
+    // A file of blocks this program writes, then the same with a block of
+    // another size in the middle: the standard blocks go the fast way, the
+    // rest block by block, and each thread count gives the same league.
+    Build_League();
+    for (size_t i = 0; i < sizeof(League.Game[20]); i += 7)
+        reinterpret_cast<unsigned char*>(&League.Game[20])[i] = static_cast<unsigned char>(i * 31 >> 3);
+    std::vector<BYTES> Pieces = Region_Pieces();
+    const LEAGUE_SNAPSHOT Expected;
+    std::vector<BYTES> Uneven = Pieces;   // block 40 takes 1,000 bytes of block 41
+    Uneven[40].insert(Uneven[40].end(), Uneven[41].begin(), Uneven[41].begin() + 1000);
+    Uneven[41].erase(Uneven[41].begin(), Uneven[41].begin() + 1000);
+    Set_Load_Sequence_Enabled(false);
+    for (const auto& File : {Make_File("2101", Pieces), Make_File("2101", Uneven)}) {
+        Write_File("threads.zrt", File);
+        for (int nThreads : {1, 2, 3, 8}) {
+            Zero_League_Data();
+            Set_Game_File_Threads(nThreads);
+            ASSERT_EQ(Load_Universe_Database("threads.zrt"), 1) << nThreads;
+            EXPECT_TRUE(Expected.Unchanged()) << nThreads;
+            EXPECT_EQ(ui::Progress().Title, "Loading Game (v21.00)");
+        }
+    }
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "gamefile/game_file.h"
+#include "gamefile/game_file_test_hooks.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "gamefile/old_files.h"
@@ -559,7 +560,7 @@ TEST_F(OldFilesTest, OldFilesLoadWholeWithTheOlderLineFixUps)
 TEST_F(OldFilesTest, VersionEdgesChooseTheLayoutAndMisfitFilesAreRefused)
 {
     Build_League();
-    ASSERT_EQ(Save_Game("current.zrt", nullptr), SAVE_GAME_OK);
+    ASSERT_EQ(Save_Game("current.zrt"), SAVE_GAME_OK);
     const BYTES Current = Read_File("current.zrt");
     BYTES Short(Old_Game_Region());
     Short.resize(OLD_GAME_REGION_SIZE - 1000);
@@ -641,7 +642,7 @@ TEST_F(OldFilesTest, Version1100FileRunsEveryCurrentLineFixUp)
     Player_Of(103).nVital[VITAL_DRAFTED_BY] = 12021;
     Player_Of(103).nVital[VITAL_CONTRACT_LENGTH] = 1;
 
-    ASSERT_EQ(Save_Game("v1100.zrt", nullptr), SAVE_GAME_OK);
+    ASSERT_EQ(Save_Game("v1100.zrt"), SAVE_GAME_OK);
     BYTES File = Read_File("v1100.zrt");
     std::memcpy(File.data() + 13, "1100", 4);
     Write_File("v1100.zrt", File);
