@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <zlib.h>
 
 #include <chrono>
 #include <cstdio>
@@ -71,6 +72,23 @@ std::vector<std::string> Entries(const std::string& Folder)
     for (const auto& Entry : std::filesystem::directory_iterator(Folder, Error))
         Names.push_back(Entry.path().filename().string());
     return Names;
+}
+
+// A game file of the given head whose blocks hold zero bytes, as many in each
+// block as asked, each compressed here with zlib itself.
+std::string Zero_Block_File(const std::string& Head, const std::vector<size_t>& Sizes)
+{
+    std::string File = Head;
+    for (size_t nSize : Sizes) {
+        const std::vector<Bytef> Piece(nSize, 0);
+        uLongf nOut = compressBound(nSize);
+        std::vector<Bytef> Block(nOut);
+        EXPECT_EQ(compress2(Block.data(), &nOut, Piece.data(), nSize, 1), Z_OK);
+        const uint32_t nLength = static_cast<uint32_t>(nOut);
+        File.append(reinterpret_cast<const char*>(&nLength), 4);   // little-endian, as the machine
+        File.append(reinterpret_cast<const char*>(Block.data()), nOut);
+    }
+    return File;
 }
 
 class ProgramTest : public ::testing::Test {
@@ -375,7 +393,16 @@ TEST_F(ProgramTest, DamagedDatabaseSaysWhichCheckFailed)
     std::string Corrupt = Good;
     for (size_t i = 40; i < 60; ++i)
         Corrupt[i] = static_cast<char>(0xA5);   // inside the first block's zlib stream
+    // The head as the program writes it, then blocks too small for the
+    // layout: 100 of 1,000 bytes where 99 of 229,752 and one of 229,824
+    // (22,975,272 bytes) are needed.
+    const std::string Head = Good.substr(0, GAME_FILE_HEAD_SIZE);
+    const std::string Version = Good.substr(GAME_FILE_TAG_SIZE, 4);
+    const std::string Small = Zero_Block_File(Head, std::vector<size_t>(100, 1000));
+    const std::string SmallCheck =
+        "failed: the data blocks hold 100000 bytes; version " + Version + " needs 22975272.";
     const DAMAGE Cases[] = {
+        {"blocks too small", Small, SmallCheck.c_str()},
         {"cut in a block", Good.substr(0, nFourth + 10),
          "failed: a data block is damaged or cut short (689256 bytes read before it)."},
         {"cut inside the head", Good.substr(0, 10), "failed: the file ends after 10 bytes, inside its head."},
@@ -396,4 +423,23 @@ TEST_F(ProgramTest, DamagedDatabaseSaysWhichCheckFailed)
         // The file is there: nothing says it is missing.
         EXPECT_FALSE(Contains(Result.Err, "is missing")) << Result.Err;
     }
+}
+
+TEST_F(ProgramTest, ChecksumThatDoesNotMatchIsReportedAndTheLoadGoesOn)
+{
+    const std::string Path = Write_Database();
+    // A file of version 7800, the first whose stored checksum is compared:
+    // every byte zero, the stored checksum too, while the sum of the team
+    // records never is (adler-32 of zeros is not).
+    std::vector<size_t> Sizes(99, 229752);
+    Sizes.push_back(229824);
+    Write_File(Path, Zero_Block_File(std::string("RIRARUVAZAVIZ7800    Cc\0\0", 25), Sizes));
+    const RUN_RESULT Result = Run_With_Data({});
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Err;
+    const char* szCheck =
+        "Loading \"Databases/Universe-2019.dat\": the stored checksum does not match the data; loaded all the same.";
+    EXPECT_TRUE(Contains(Log(), szCheck)) << Log();
+    EXPECT_TRUE(Contains(Result.Err, szCheck)) << Result.Err;
+    EXPECT_TRUE(Contains(Result.Err, "[Load Game Warning]")) << Result.Err;
 }
