@@ -718,6 +718,8 @@ int Load_Game_File(const char* szPath)
         return 0;
     FILE* pFile = files::Open_File(szPath, "rb");
     if (pFile == nullptr) {
+        Write_Notice("Loading \"%s\" failed: %s.", szPath,
+                     files::File_Exists(szPath) ? "the file cannot be opened" : "there is no such file");
         Show_Formatted_Message("File Load Error", "Couldn't open \"%s\".\n\nPlease re-install Vazarudu Kelvo.", szPath);
         return 0;
     }
@@ -725,12 +727,18 @@ int Load_Game_File(const char* szPath)
     size_t nHead = std::fread(Head, 1, sizeof(Head), pFile);
     int nVersion = nHead == sizeof(Head) ? Parse_Game_File_Version(Head + GAME_FILE_TAG_SIZE) : -1;
     if (std::memcmp(Head, GAME_FILE_TAG, GAME_FILE_TAG_SIZE) != 0 || nVersion < 0) {
+        if (nHead != sizeof(Head))
+            Write_Notice("Loading \"%s\" failed: the file ends after %zu bytes, inside its head.", szPath, nHead);
+        else
+            Write_Notice("Loading \"%s\" failed: the head is not \"%s\" and four version digits.", szPath,
+                         GAME_FILE_TAG);
         Show_Formatted_Message("Read Error", "The file \"%s\" is not a valid %s file.", szPath, PRODUCT_NAME);
         std::fclose(pFile);
         return 0;
     }
     char Rest[GAME_FILE_HEAD_SIZE - sizeof(Head)];
     if (std::fread(Rest, 1, sizeof(Rest), pFile) != sizeof(Rest)) {
+        Write_Notice("Loading \"%s\" failed: the file ends inside its %zu-byte head.", szPath, GAME_FILE_HEAD_SIZE);
         std::fclose(pFile);
         return 0;
     }
@@ -746,6 +754,7 @@ int Load_Game_File(const char* szPath)
     // Nothing of an unsupported file is used, so its length does not matter.
     if (nVersion == UNSUPPORTED_VERSION) {
         std::fclose(pFile);
+        Write_Notice("Loading \"%s\" failed: version %.4s files are not supported.", szPath, Head + GAME_FILE_TAG_SIZE);
         Show_Formatted_Message("Unsupported Version", "Unable to load V%d.%03d zrt file.  Please start a new game.",
                                nVersion / 1000, nVersion % 1000);
         return 0;
@@ -756,6 +765,7 @@ int Load_Game_File(const char* szPath)
     // next load: its pages are then in memory already.
     SCRATCH& Scratch = Load_Scratch();
     if (!Scratch) {
+        Write_Notice("Loading \"%s\" failed: no memory for the %zu-byte scratch block.", szPath, LEAGUE_DATA_SIZE);
         Show_Formatted_Message("Insufficient Memory", "%s", "Please try closing one or more programs and trying again.");
         std::fclose(pFile);
         return 0;
@@ -764,22 +774,35 @@ int Load_Game_File(const char* szPath)
     int nRead = Read_Blocks(pFile, Scratch.get(), szCaption, nFilled);
     std::fclose(pFile);
     // A file that fills less than its own layout is cut short.
-    if (nRead == 0 || nFilled < Layout_Size(nVersion))
+    if (nRead == 0 || nFilled < Layout_Size(nVersion)) {
+        if (nRead == 0)
+            Write_Notice("Loading \"%s\" failed: a data block is damaged or cut short (%zu bytes read before it).",
+                         szPath, nFilled);
+        else
+            Write_Notice("Loading \"%s\" failed: the data blocks hold %zu bytes; version %.4s needs %zu.", szPath,
+                         nFilled, Head + GAME_FILE_TAG_SIZE, Layout_Size(nVersion));
         return 0;
+    }
     // An older layout fills less than the block; the rest starts empty.
     if (nFilled < LEAGUE_DATA_SIZE)
         std::memset(Scratch.get() + nFilled, 0, LEAGUE_DATA_SIZE - nFilled);
 
     if (nVersion >= OLDER_LINE_FIRST_VERSION && nVersion <= OLDER_LINE_LAST_GAME_VERSION) {
-        if (!Convert_Old_Game(Scratch.get()))
+        if (!Convert_Old_Game(Scratch.get())) {
+            Write_Notice("Loading \"%s\" failed: its older game layout could not be converted.", szPath);
             return 0;
+        }
     } else if (nVersion > UNSUPPORTED_VERSION && nVersion < CHECKSUM_FIRST_VERSION) {
-        if (!Convert_Old_Universe(Scratch.get()))
+        if (!Convert_Old_Universe(Scratch.get())) {
+            Write_Notice("Loading \"%s\" failed: its older league layout could not be converted.", szPath);
             return 0;
+        }
     } else if (nVersion >= CHECKSUM_FIRST_VERSION) {
-        if (static_cast<uint32_t>(Region_Preference(Scratch.get(), PREF_SAVED_CHECKSUM)) != Region_Checksum(Scratch.get()))
+        if (static_cast<uint32_t>(Region_Preference(Scratch.get(), PREF_SAVED_CHECKSUM)) != Region_Checksum(Scratch.get())) {
+            Write_Notice("Loading \"%s\": the stored checksum does not match the data; loaded all the same.", szPath);
             Show_Formatted_Message("Load Game Warning", "%s",
                                    "Game data has changed since last written to disk.\n\nThe file may have been edited, or corrupted.");
+        }
     }
 
     std::memcpy(League_Bytes(), Scratch.get(), LEAGUE_DATA_SIZE);

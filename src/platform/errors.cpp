@@ -15,6 +15,7 @@ int g_nErrorCount = 0;
 unsigned g_nStartupFlags = 0;
 bool g_bErrorBoxesOn = true;
 bool g_bInsideReport = false;
+bool g_bTerminalNotices = false;
 
 // Truncation is the intent wherever text of any length is put into a line.
 void Format_Into(char* szBuffer, size_t nSize, const char* szFormat, ...) KELVO_PRINTF(3, 4);
@@ -105,6 +106,22 @@ void Write_Debug_Log(const char* szFormat, ...)
     va_start(args, szFormat);
     Log_Stamped_Line(Stamped, "", szFormat, args);
     va_end(args);
+}
+
+void Write_Notice(const char* szFormat, ...)
+{
+    STAMPED_LINE Stamped;
+    va_list args;
+    va_start(args, szFormat);
+    Log_Stamped_Line(Stamped, "", szFormat, args);
+    va_end(args);
+    if (g_bTerminalNotices)
+        std::fprintf(stderr, "kelvo: %s\n", Stamped.szText);
+}
+
+void Set_Terminal_Notices(bool bOn)
+{
+    g_bTerminalNotices = bOn;
 }
 
 static void Debug_Output_Formatted(const char* szFormat, va_list args)

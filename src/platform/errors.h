@@ -26,6 +26,14 @@ int Report_Error(const char* szFormat, ...) KELVO_PRINTF(1, 2);
 // Appends "%ld %s" to "debug.txt" and to the debugger output.
 void Write_Debug_Log(const char* szFormat, ...) KELVO_PRINTF(1, 2);
 
+// A check of outside input that failed (a damaged file, an ignored start-up
+// word): appended as "%ld %s" to "debug.txt" and the debugger output, as
+// Write_Debug_Log does, and printed as "kelvo: %s" on stderr once terminal
+// notices are on. The program turns them on; tests and fuzz targets leave
+// them off.
+void Write_Notice(const char* szFormat, ...) KELVO_PRINTF(1, 2);
+void Set_Terminal_Notices(bool bOn);
+
 // "%ld Debug: %s\n" to the debugger output only, when nMask shares a bit with
 // the start-up debug flags (STARTUP_DEBUG_FLAGS that are set). Returns 0.
 int Debug_Message(unsigned nMask, const char* szFormat, ...) KELVO_PRINTF(2, 3);

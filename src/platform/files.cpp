@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -177,19 +178,53 @@ bool Create_Folders(const char* szPath)
     return ::stat(Path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool Read_Whole_File(const char* szPath, std::vector<unsigned char>& Data)
+bool Read_Whole_File(const char* szPath, std::vector<unsigned char>& Data, size_t nMaxBytes)
 {
     Data.clear();
-    FILE* pFile = Open_File(szPath, "rb");
-    if (pFile == nullptr)
+    if (szPath == nullptr || szPath[0] == '\0') {
+        errno = ENOENT;
         return false;
+    }
+    // Without O_NONBLOCK, opening a pipe that nobody writes waits for ever.
+    const int nFile = ::open(Resolve_Path(szPath).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (nFile < 0)
+        return false;
+    struct stat st;
+    int nError = 0;
+    if (::fstat(nFile, &st) != 0)
+        nError = errno;
+    else if (S_ISDIR(st.st_mode))
+        nError = EISDIR;
+    else if (!S_ISREG(st.st_mode))
+        nError = EINVAL;
+    else if (static_cast<unsigned long long>(st.st_size) > nMaxBytes)
+        nError = EFBIG;
+    // The size can grow while we read, and some files claim none: stop one
+    // byte past the limit whatever the size said.
     unsigned char Buffer[65536];
-    size_t n;
-    while ((n = std::fread(Buffer, 1, sizeof(Buffer), pFile)) > 0)
-        Data.insert(Data.end(), Buffer, Buffer + n);
-    bool bOk = std::ferror(pFile) == 0;
-    std::fclose(pFile);
-    return bOk;
+    while (nError == 0) {
+        const size_t nRoom = nMaxBytes - Data.size();
+        const size_t nWant = nRoom < sizeof(Buffer) ? nRoom + 1 : sizeof(Buffer);
+        const ssize_t n = ::read(nFile, Buffer, nWant);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            nError = errno;
+        } else if (n == 0) {
+            break;
+        } else {
+            Data.insert(Data.end(), Buffer, Buffer + n);
+            if (Data.size() > nMaxBytes)
+                nError = EFBIG;
+        }
+    }
+    ::close(nFile);
+    if (nError != 0) {
+        Data.clear();
+        errno = nError;
+        return false;
+    }
+    return true;
 }
 
 bool Wildcard_Match(const char* szPattern, const char* szName)

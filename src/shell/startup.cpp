@@ -2,10 +2,12 @@
 
 #include <unistd.h>
 
+#include <cctype>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
+#include <cstring>
 
 #include "gamefile/game_file.h"
 #include "base/random.h"
@@ -15,16 +17,138 @@
 #include "platform/ui.h"
 #include "shell/main_window.h"
 
-unsigned Read_Startup_Flags(int argc, char** argv)
+namespace {
+
+bool Is_Word_Char(char c)
 {
-    unsigned nFlags = 0;
-    for (int i = 1; i < argc; ++i)
-        nFlags |= Parse_Startup_Flags(argv[i]);
-    std::vector<unsigned char> Data;
-    if (files::Read_Whole_File(COMMAND_LINE_FILE, Data)) {
-        std::string Text(Data.begin(), Data.end());
-        nFlags |= Parse_Startup_Flags(Text.c_str());
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
+
+// Notes for every word of an argument that is no flag. Words are split as
+// Parse_Startup_Flags splits them.
+void Note_Unknown_Words(const char* szArgument, std::vector<std::string>& Notes)
+{
+    const char* p = szArgument;
+    while (*p != '\0') {
+        while (*p != '\0' && !Is_Word_Char(*p))
+            ++p;
+        const char* szStart = p;
+        while (*p != '\0' && Is_Word_Char(*p))
+            ++p;
+        if (p == szStart)
+            continue;
+        std::string Word(szStart, p);
+        if (Parse_Startup_Flags(Word.c_str()) == 0)
+            Notes.push_back("Start-up word \"" + Word + "\" is no flag; ignored.");
     }
+}
+
+// The text of "CommandLine.txt", "" when there is none or it is not read.
+std::string Read_Command_Line_File(std::vector<std::string>& Notes)
+{
+    std::vector<unsigned char> Data;
+    const std::string Quoted = std::string("\"") + COMMAND_LINE_FILE + "\"";
+    if (!files::Read_Whole_File(COMMAND_LINE_FILE, Data, COMMAND_LINE_FILE_LIMIT)) {
+        const int nError = errno;
+        if (nError == EFBIG)
+            Notes.push_back(Quoted + " is longer than " + std::to_string(COMMAND_LINE_FILE_LIMIT) +
+                            " bytes; ignored.");
+        else if (nError == EINVAL)
+            Notes.push_back(Quoted + " is not a regular file; ignored.");
+        else if (nError != ENOENT)
+            Notes.push_back(Quoted + " cannot be read (" + std::strerror(nError) + "); ignored.");
+        return std::string();
+    }
+    std::string Text(Data.begin(), Data.end());
+    const size_t nNul = Text.find('\0');
+    if (nNul != std::string::npos) {
+        Notes.push_back(Quoted + " holds a NUL byte at offset " + std::to_string(nNul) +
+                        "; the text after it is ignored.");
+        Text.resize(nNul);
+    }
+    return Text;
+}
+
+}  // namespace
+
+PROGRAM_ACTION Read_Program_Options(int argc, char** argv, std::string& Unknown)
+{
+    Unknown.clear();
+    bool bHelp = false;
+    bool bVersion = false;
+    for (int i = 1; i < argc; ++i) {
+        const char* szArgument = argv[i];
+        if (szArgument == nullptr || szArgument[0] != '-')
+            continue;
+        if (std::strcmp(szArgument, "--help") == 0) {
+            bHelp = true;
+        } else if (std::strcmp(szArgument, "--version") == 0) {
+            bVersion = true;
+        } else {
+            Unknown = szArgument;
+            return PROGRAM_ACTION::UNKNOWN_OPTION;
+        }
+    }
+    if (bHelp)
+        return PROGRAM_ACTION::SHOW_HELP;
+    return bVersion ? PROGRAM_ACTION::SHOW_VERSION : PROGRAM_ACTION::RUN;
+}
+
+std::string Usage_Text(const std::string& DataBeside)
+{
+    std::string Text =
+        "Usage: kelvo [--help | --version] [FLAG...]\n"
+        "\n"
+        "Options:\n"
+        "  --help       print this text and exit\n"
+        "  --version    print the version and exit\n"
+        "Any other argument beginning with '-' is refused (exit status 2).\n"
+        "\n"
+        "Start-up flags, as bare words here or in \"CommandLine.txt\" in the data folder\n"
+        "(other words are logged and ignored):\n"
+        "  IS_NOT_RANDOM       seed the random numbers with 12345, so that runs repeat\n"
+        "  SHOW_SYSTEM_ERRORS  ask in a \"System Error!\" box at every internal error\n"
+        "  DTXT_PBPDIAGRAM     debug output of the play diagrams\n"
+        "  DTXT_PBPSELECTOR    debug output of the play selector\n"
+        "  DTXT_AGG            debug output of the drawing\n"
+        "\n"
+        "Environment:\n"
+        "  KELVO_DATA   the data folder; when set it is used, and must exist\n"
+        "  KELVO_DEBUG  when set (and not 0), debug output goes to stderr\n"
+        "\n"
+        "The data folder is $KELVO_DATA when set, else \"data\" beside the program:\n"
+        "  ";
+    Text += DataBeside;
+    Text +=
+        "\n"
+        "Without one the program stops (exit status 1). It works inside that folder and\n"
+        "writes its log \"debug.txt\" there.\n";
+    return Text;
+}
+
+std::string Version_Text()
+{
+    char szText[64];
+    std::snprintf(szText, sizeof(szText), "%s %d (V%d.%02d)", PRODUCT_NAME, PROGRAM_YEAR, PROGRAM_VERSION_MAJOR,
+                  PROGRAM_VERSION_MINOR);
+    return szText;
+}
+
+unsigned Read_Startup_Flags(int argc, char** argv, std::vector<std::string>* pNotes)
+{
+    std::vector<std::string> Notes;
+    unsigned nFlags = 0;
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i] == nullptr || argv[i][0] == '-')
+            continue;
+        nFlags |= Parse_Startup_Flags(argv[i]);
+        Note_Unknown_Words(argv[i], Notes);
+    }
+    // The file's other words are ignored without a note: it may hold a whole
+    // command line, program name included.
+    nFlags |= Parse_Startup_Flags(Read_Command_Line_File(Notes).c_str());
+    if (pNotes != nullptr)
+        pNotes->insert(pNotes->end(), Notes.begin(), Notes.end());
     return nFlags;
 }
 
@@ -37,10 +161,8 @@ void Start_Debug_Log()
                     PROGRAM_VERSION_MINOR, szSuffix, szDebug, sys::Local_Time_Text().c_str());
 }
 
-std::string Find_Data_Folder(const char* szArgv0)
+std::string Data_Folder_Beside_Program(const char* szArgv0)
 {
-    if (const char* szEnv = std::getenv("KELVO_DATA"); szEnv != nullptr && szEnv[0] != '\0')
-        return szEnv;
     char szExe[PATH_MAX];
     ssize_t n = ::readlink("/proc/self/exe", szExe, sizeof(szExe) - 1);
     std::string Exe;
@@ -51,21 +173,70 @@ std::string Find_Data_Folder(const char* szArgv0)
         Exe = szArgv0;
     }
     size_t nSlash = Exe.rfind('/');
-    std::string Folder = (nSlash == std::string::npos ? std::string(".") : Exe.substr(0, nSlash)) + "/data";
-    return files::Folder_Exists(Folder.c_str()) ? Folder : std::string();
+    return (nSlash == std::string::npos ? std::string(".") : Exe.substr(0, nSlash)) + "/data";
+}
+
+std::string Find_Data_Folder(const char* szArgv0, std::string& Problem)
+{
+    Problem.clear();
+    // A folder named on purpose is never silently replaced by another.
+    if (const char* szEnv = std::getenv(DATA_FOLDER_VARIABLE); szEnv != nullptr && szEnv[0] != '\0') {
+        if (files::Folder_Exists(szEnv))
+            return szEnv;
+        Problem = std::string("The data folder \"") + szEnv + "\" named by " + DATA_FOLDER_VARIABLE +
+                  " does not exist.";
+        return std::string();
+    }
+    const std::string Folder = Data_Folder_Beside_Program(szArgv0);
+    if (files::Folder_Exists(Folder.c_str()))
+        return Folder;
+    Problem = "No data folder: \"" + Folder + "\" does not exist and " + DATA_FOLDER_VARIABLE +
+              " is not set (see kelvo --help).";
+    return std::string();
 }
 
 int Run_Program(int argc, char** argv)
 {
-    std::string Folder = Find_Data_Folder(argc > 0 ? argv[0] : nullptr);
-    if (!Folder.empty() && ::chdir(Folder.c_str()) != 0)
-        std::fprintf(stderr, "Cannot enter the data folder \"%s\".\n", Folder.c_str());
+    const char* szArgv0 = argc > 0 ? argv[0] : nullptr;
+    std::string Unknown;
+    switch (Read_Program_Options(argc, argv, Unknown)) {
+    case PROGRAM_ACTION::UNKNOWN_OPTION:
+        std::fprintf(stderr, "kelvo: unknown option \"%s\" (see kelvo --help)\n", Unknown.c_str());
+        return PROGRAM_EXIT_USAGE;
+    case PROGRAM_ACTION::SHOW_HELP:
+        std::fputs(Usage_Text(Data_Folder_Beside_Program(szArgv0)).c_str(), stdout);
+        return PROGRAM_EXIT_OK;
+    case PROGRAM_ACTION::SHOW_VERSION:
+        std::printf("%s\n", Version_Text().c_str());
+        return PROGRAM_EXIT_OK;
+    case PROGRAM_ACTION::RUN:
+        break;
+    }
 
-    // Without a window every box is shown on the terminal.
+    // Nothing is written before the data folder is entered: the log and every
+    // file of the program belong there, not wherever it was started from.
+    std::string Problem;
+    const std::string Folder = Find_Data_Folder(szArgv0, Problem);
+    if (Folder.empty()) {
+        std::fprintf(stderr, "kelvo: %s\n", Problem.c_str());
+        return PROGRAM_EXIT_FAILED;
+    }
+    if (::chdir(Folder.c_str()) != 0) {
+        std::fprintf(stderr, "kelvo: cannot enter the data folder \"%s\" (%s).\n", Folder.c_str(),
+                     std::strerror(errno));
+        return PROGRAM_EXIT_FAILED;
+    }
+
+    // Without a window every box and every failed check is shown on the
+    // terminal.
     ui::Set_Echo(true);
+    Set_Terminal_Notices(true);
     Set_Title_Refresher(Update_Main_Window_Title);
-    Set_Startup_Flags(Read_Startup_Flags(argc, argv));
+    std::vector<std::string> Notes;
+    Set_Startup_Flags(Read_Startup_Flags(argc, argv, &Notes));
     Start_Debug_Log();
+    for (const std::string& Note : Notes)
+        Write_Notice("%s", Note.c_str());
     if (Get_Startup_Flags() & FLAG_IS_NOT_RANDOM)
         Seed_Random_Numbers(12345);
     else
@@ -78,7 +249,7 @@ int Run_Program(int argc, char** argv)
             std::fprintf(stderr, "The league database \"%s\" is missing in \"%s\".\n", DEFAULT_DATABASE,
                          files::Get_Current_Folder().c_str());
         }
-        return 1;
+        return PROGRAM_EXIT_FAILED;
     }
-    return 0;
+    return PROGRAM_EXIT_OK;
 }

@@ -1,7 +1,9 @@
 // Start-up and shut-down of the program.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 // Version shown in the start line and the file head.
 constexpr int PROGRAM_YEAR = 2019;
@@ -10,13 +12,46 @@ constexpr int PROGRAM_VERSION_MINOR = 1;
 
 constexpr const char* DEFAULT_DATABASE = "Databases/Universe-2019.dat";
 constexpr const char* COMMAND_LINE_FILE = "CommandLine.txt";
+// "CommandLine.txt" is read only when it is a regular file of at most this
+// many bytes (the flag words together take under 100); a longer one, a pipe or
+// a device is ignored with a notice, so that start-up never waits on it.
+constexpr size_t COMMAND_LINE_FILE_LIMIT = 65536;
+// The environment variable that names the data folder; it takes precedence
+// over the folder "data" beside the executable.
+constexpr const char* DATA_FOLDER_VARIABLE = "KELVO_DATA";
 
-// Flags from the command line, then from "CommandLine.txt".
-unsigned Read_Startup_Flags(int argc, char** argv);
+// Exit codes of the program.
+constexpr int PROGRAM_EXIT_OK = 0;
+constexpr int PROGRAM_EXIT_FAILED = 1;   // no data folder, or the game data would not load
+constexpr int PROGRAM_EXIT_USAGE = 2;    // an unknown option
+
+// What the arguments ask for. Options of ours begin with "--" ("--help",
+// "--version"); any other argument beginning with '-' is an unknown option.
+// Bare words are start-up flags and never change the action.
+enum class PROGRAM_ACTION { RUN, SHOW_HELP, SHOW_VERSION, UNKNOWN_OPTION };
+// An unknown option anywhere wins (Unknown receives the first), then
+// "--help", then "--version".
+PROGRAM_ACTION Read_Program_Options(int argc, char** argv, std::string& Unknown);
+// The text "--help" prints; DataBeside is the folder looked for beside the
+// executable.
+std::string Usage_Text(const std::string& DataBeside);
+// "Vazarudu Kelvo 2019 (V21.01)".
+std::string Version_Text();
+
+// Flags from the bare words of the command line, then from "CommandLine.txt"
+// in the current folder (its text ends at a NUL byte). Arguments beginning
+// with '-' are options, not flags. What the log should hear (a word of the
+// command line that is no flag, a flags file that was not read or held a
+// NUL) is added to *pNotes, to be written once the log has been started.
+unsigned Read_Startup_Flags(int argc, char** argv, std::vector<std::string>* pNotes = nullptr);
 // Deletes "debug.txt" and writes the start line.
 void Start_Debug_Log();
-// The folder the program works in: the data folder beside the executable,
-// or $KELVO_DATA when set. Empty when neither exists.
-std::string Find_Data_Folder(const char* szArgv0);
-// Runs the program; returns the process exit code.
+// The folder "data" beside the executable (found through /proc/self/exe,
+// else argv[0]), whether or not it exists.
+std::string Data_Folder_Beside_Program(const char* szArgv0);
+// The folder the program works in: $KELVO_DATA when set (and not empty),
+// else the folder "data" beside the executable. Empty when the chosen folder
+// does not exist; Problem then holds one line saying so.
+std::string Find_Data_Folder(const char* szArgv0, std::string& Problem);
+// Runs the program; returns the process exit code (PROGRAM_EXIT_...).
 int Run_Program(int argc, char** argv);

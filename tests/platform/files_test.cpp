@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -117,6 +120,54 @@ TEST_F(FilesTest, ListsFolderWithWildcardWithoutRegardToCase)
     EXPECT_FALSE(files::Wildcard_Match("a*b", "acbx"));
     EXPECT_FALSE(files::Wildcard_Match(nullptr, "a"));
     EXPECT_TRUE(files::List_Folder((Root + "/none").c_str(), "*").empty());
+}
+
+TEST_F(FilesTest, WholeFileReadsStopAtTheirLimitAndTakeRegularFilesOnly)
+{
+    Write(Root + "/flags.txt", std::string(100, 'a'));
+    std::vector<unsigned char> Data{9};
+    // Exactly the limit reads; one byte more is refused whole.
+    ASSERT_TRUE(files::Read_Whole_File((Root + "/flags.txt").c_str(), Data, 100));
+    EXPECT_EQ(Data.size(), 100u);
+    errno = 0;
+    EXPECT_FALSE(files::Read_Whole_File((Root + "/flags.txt").c_str(), Data, 99));
+    EXPECT_EQ(errno, EFBIG);
+    EXPECT_TRUE(Data.empty());
+    // A limit as large as can be does not wrap around.
+    ASSERT_TRUE(files::Read_Whole_File((Root + "/flags.txt").c_str(), Data, SIZE_MAX));
+    EXPECT_EQ(Data.size(), 100u);
+    // Longer than one read of the reader's buffer, and over the limit only in
+    // its last piece.
+    Write(Root + "/long.bin", std::string(200000, 'b'));
+    ASSERT_TRUE(files::Read_Whole_File((Root + "/long.bin").c_str(), Data, 200000));
+    EXPECT_EQ(Data.size(), 200000u);
+    EXPECT_FALSE(files::Read_Whole_File((Root + "/long.bin").c_str(), Data, 199999));
+    EXPECT_EQ(errno, EFBIG);
+    // A large file is refused by its size, without being read.
+    Write(Root + "/huge.bin", "x");
+    ASSERT_EQ(::truncate((Root + "/huge.bin").c_str(), 1LL << 30), 0);
+    EXPECT_FALSE(files::Read_Whole_File((Root + "/huge.bin").c_str(), Data));
+    EXPECT_EQ(errno, EFBIG);
+
+    // Things that may never end or never answer are not read: a device
+    // (through a symbolic link) and a pipe that nobody writes.
+    ASSERT_EQ(::symlink("/dev/zero", (Root + "/zero.txt").c_str()), 0);
+    EXPECT_FALSE(files::Read_Whole_File((Root + "/ZERO.txt").c_str(), Data, 1000));
+    EXPECT_EQ(errno, EINVAL);
+    ASSERT_EQ(::mkfifo((Root + "/pipe.txt").c_str(), 0600), 0);
+    EXPECT_FALSE(files::Read_Whole_File((Root + "/pipe.txt").c_str(), Data, 1000));
+    EXPECT_EQ(errno, EINVAL);
+    // A symbolic link to a regular file reads it.
+    ASSERT_EQ(::symlink((Root + "/flags.txt").c_str(), (Root + "/link.txt").c_str()), 0);
+    EXPECT_TRUE(files::Read_Whole_File((Root + "/link.txt").c_str(), Data, 100));
+    EXPECT_EQ(Data.size(), 100u);
+
+    EXPECT_FALSE(files::Read_Whole_File((Root + "/none.txt").c_str(), Data));
+    EXPECT_EQ(errno, ENOENT);
+    ASSERT_TRUE(files::Create_Folders((Root + "/Folder").c_str()));
+    EXPECT_FALSE(files::Read_Whole_File((Root + "/folder").c_str(), Data));
+    EXPECT_EQ(errno, EISDIR);
+    EXPECT_TRUE(Data.empty());
 }
 
 // The tests' own scratch folder: entered while it lives, then left and

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "league/league_data.h"
 #include "league/team.h"
@@ -46,6 +50,112 @@ TEST_F(StartupTest, FlagsComeFromCommandLineAndFile)
     EXPECT_EQ(Read_Startup_Flags(1, argv), FLAG_SHOW_SYSTEM_ERRORS);
 }
 
+TEST_F(StartupTest, OptionsBeginWithTwoDashesAndAnyOtherDashArgumentIsUnknown)
+{
+    struct CASE {
+        std::vector<std::string> Args;
+        PROGRAM_ACTION Action;
+        const char* szUnknown;
+    };
+    const CASE Cases[] = {
+        {{}, PROGRAM_ACTION::RUN, ""},
+        {{"IS_NOT_RANDOM", "FAST"}, PROGRAM_ACTION::RUN, ""},
+        {{"--help"}, PROGRAM_ACTION::SHOW_HELP, ""},
+        {{"--version"}, PROGRAM_ACTION::SHOW_VERSION, ""},
+        {{"--version", "IS_NOT_RANDOM", "--help"}, PROGRAM_ACTION::SHOW_HELP, ""},
+        {{"--HELP"}, PROGRAM_ACTION::UNKNOWN_OPTION, "--HELP"},
+        {{"-h"}, PROGRAM_ACTION::UNKNOWN_OPTION, "-h"},
+        {{"-"}, PROGRAM_ACTION::UNKNOWN_OPTION, "-"},
+        {{"--help", "-IS_NOT_RANDOM", "--x"}, PROGRAM_ACTION::UNKNOWN_OPTION, "-IS_NOT_RANDOM"},
+    };
+    for (const CASE& Case : Cases) {
+        std::vector<std::string> Args = Case.Args;
+        Args.insert(Args.begin(), "kelvo");
+        std::vector<char*> argv;
+        for (std::string& Arg : Args)
+            argv.push_back(Arg.data());
+        std::string Unknown = "stale";
+        EXPECT_EQ(Read_Program_Options(static_cast<int>(argv.size()), argv.data(), Unknown), Case.Action)
+            << testing::PrintToString(Case.Args);
+        EXPECT_EQ(Unknown, Case.szUnknown);
+    }
+}
+
+TEST_F(StartupTest, UnknownWordsOfTheCommandLineAreNotedAndOptionsAreNoFlags)
+{
+    char szProgram[] = "kelvo";
+    char szWords[] = "IS_NOT_RANDOM,FAST";
+    char szOption[] = "-SHOW_SYSTEM_ERRORS";
+    char szLast[] = " DTXT_AGG slow ";
+    char* argv[] = {szProgram, szWords, szOption, szLast};
+    std::vector<std::string> Notes{"kept"};
+    EXPECT_EQ(Read_Startup_Flags(4, argv, &Notes), FLAG_IS_NOT_RANDOM | FLAG_DTXT_AGG);
+    const std::vector<std::string> Expected = {"kept", "Start-up word \"FAST\" is no flag; ignored.",
+                                               "Start-up word \"slow\" is no flag; ignored."};
+    EXPECT_EQ(Notes, Expected);
+
+    // The flags file may hold a whole command line: its other words pass
+    // without a note.
+    FILE* pFile = std::fopen("CommandLine.txt", "wb");
+    ASSERT_NE(pFile, nullptr);
+    std::fputs("kelvo.exe SHOW_SYSTEM_ERRORS", pFile);
+    std::fclose(pFile);
+    Notes.clear();
+    EXPECT_EQ(Read_Startup_Flags(1, argv, &Notes), FLAG_SHOW_SYSTEM_ERRORS);
+    EXPECT_TRUE(Notes.empty());
+}
+
+TEST_F(StartupTest, FlagsFileEndsAtANulAndIsReadOnlyWithinItsLimit)
+{
+    char szProgram[] = "kelvo";
+    char* argv[] = {szProgram};
+    auto Write_Flags = [](const std::string& Text) {
+        FILE* pFile = std::fopen("CommandLine.txt", "wb");
+        ASSERT_NE(pFile, nullptr);
+        std::fwrite(Text.data(), 1, Text.size(), pFile);
+        std::fclose(pFile);
+    };
+    std::vector<std::string> Notes;
+    Write_Flags(std::string("DTXT_AGG \0IS_NOT_RANDOM", 23));
+    EXPECT_EQ(Read_Startup_Flags(1, argv, &Notes), FLAG_DTXT_AGG);
+    ASSERT_EQ(Notes.size(), 1u);
+    EXPECT_EQ(Notes[0], "\"CommandLine.txt\" holds a NUL byte at offset 9; the text after it is ignored.");
+
+    // The flag at the very end of a file of the greatest length counts.
+    std::string Full(COMMAND_LINE_FILE_LIMIT - 14, ' ');
+    Full += " IS_NOT_RANDOM";
+    Write_Flags(Full);
+    Notes.clear();
+    EXPECT_EQ(Read_Startup_Flags(1, argv, &Notes), FLAG_IS_NOT_RANDOM);
+    EXPECT_TRUE(Notes.empty());
+    // One byte more and the file is not read at all.
+    Write_Flags(Full + " ");
+    EXPECT_EQ(Read_Startup_Flags(1, argv, &Notes), 0u);
+    ASSERT_EQ(Notes.size(), 1u);
+    EXPECT_EQ(Notes[0], "\"CommandLine.txt\" is longer than 65536 bytes; ignored.");
+
+    // A pipe is not waited on.
+    ASSERT_EQ(std::remove("CommandLine.txt"), 0);
+    ASSERT_EQ(::mkfifo("CommandLine.txt", 0600), 0);
+    Notes.clear();
+    EXPECT_EQ(Read_Startup_Flags(1, argv, &Notes), 0u);
+    ASSERT_EQ(Notes.size(), 1u);
+    EXPECT_EQ(Notes[0], "\"CommandLine.txt\" is not a regular file; ignored.");
+}
+
+TEST_F(StartupTest, DataFolderNamedByTheEnvironmentMustExist)
+{
+    std::string Problem = "stale";
+    ::setenv("KELVO_DATA", Root.c_str(), 1);
+    EXPECT_EQ(Find_Data_Folder("kelvo", Problem), Root);
+    EXPECT_EQ(Problem, "");
+    const std::string Missing = Root + "/missing";
+    ::setenv("KELVO_DATA", Missing.c_str(), 1);
+    EXPECT_EQ(Find_Data_Folder("kelvo", Problem), "");
+    EXPECT_EQ(Problem, "The data folder \"" + Missing + "\" named by KELVO_DATA does not exist.");
+    ::unsetenv("KELVO_DATA");
+}
+
 TEST_F(StartupTest, DebugLogStartsAfreshWithTheStartLine)
 {
     Write_Debug_Log("old line from the last run");
@@ -68,6 +178,7 @@ TEST_F(StartupTest, ProgramEndsWithReadErrorWhenTheDatabaseIsMissing)
     EXPECT_EQ(Run_Program(1, argv), 1);
     ::unsetenv("KELVO_DATA");
     ui::Set_Echo(false);
+    Set_Terminal_Notices(false);
     // The loader tells that the file cannot be opened, then that the game
     // data cannot be loaded.
     ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
@@ -79,6 +190,8 @@ TEST_F(StartupTest, ProgramEndsWithReadErrorWhenTheDatabaseIsMissing)
     std::string Log = Read_Text_File(DEBUG_LOG_FILE);
     EXPECT_NE(Log.find("started at: "), std::string::npos);
     EXPECT_NE(Log.find("Databases/Universe-2019.dat\" is missing"), std::string::npos);
+    EXPECT_NE(Log.find("Loading \"Databases/Universe-2019.dat\" failed: there is no such file."), std::string::npos)
+        << Log;
 }
 
 TEST_F(StartupTest, CurrentTeamSelectionIsMadeValid)

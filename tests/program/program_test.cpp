@@ -1,0 +1,445 @@
+// The real program: the built kelvo runs as a child process with a scratch
+// data folder, and its exit status, its output and its log are checked.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "gamefile/game_file.h"
+#include "league/league_data.h"
+#include "test_support.h"
+
+extern char** environ;
+
+namespace {
+
+#ifndef KELVO_PROGRAM_PATH
+#error "the build passes the path of the kelvo executable as KELVO_PROGRAM_PATH"
+#endif
+const std::string PROGRAM = KELVO_PROGRAM_PATH;
+
+// Far more than any run here takes, sanitizers included; a run that takes it
+// hangs.
+constexpr auto RUN_TIME_LIMIT = std::chrono::seconds(60);
+
+const char* const DATABASE_MISSING_BOX = "Couldn't load game data. Please re-install Vazarudu Kelvo.";
+
+struct RUN_RESULT {
+    int nExitCode = -1;     // -1: it did not exit by itself
+    bool bTimedOut = false;
+    std::string Out;
+    std::string Err;
+};
+
+bool Contains(const std::string& Text, const std::string& Part)
+{
+    return Text.find(Part) != std::string::npos;
+}
+
+size_t Count_Lines(const std::string& Text)
+{
+    size_t n = 0;
+    for (char c : Text)
+        n += c == '\n';
+    return n;
+}
+
+void Write_File(const std::string& Path, const std::string& Text)
+{
+    FILE* pFile = std::fopen(Path.c_str(), "wb");
+    ASSERT_NE(pFile, nullptr) << Path;
+    ASSERT_EQ(std::fwrite(Text.data(), 1, Text.size(), pFile), Text.size());
+    ASSERT_EQ(std::fclose(pFile), 0);
+}
+
+std::vector<std::string> Entries(const std::string& Folder)
+{
+    std::vector<std::string> Names;
+    std::error_code Error;
+    for (const auto& Entry : std::filesystem::directory_iterator(Folder, Error))
+        Names.push_back(Entry.path().filename().string());
+    return Names;
+}
+
+// A game file of the given head whose blocks hold zero bytes, as many in each
+// block as asked, each compressed here with zlib itself.
+std::string Zero_Block_File(const std::string& Head, const std::vector<size_t>& Sizes)
+{
+    std::string File = Head;
+    for (size_t nSize : Sizes) {
+        const std::vector<Bytef> Piece(nSize, 0);
+        uLongf nOut = compressBound(nSize);
+        std::vector<Bytef> Block(nOut);
+        EXPECT_EQ(compress2(Block.data(), &nOut, Piece.data(), nSize, 1), Z_OK);
+        const uint32_t nLength = static_cast<uint32_t>(nOut);
+        File.append(reinterpret_cast<const char*>(&nLength), 4);   // little-endian, as the machine
+        File.append(reinterpret_cast<const char*>(Block.data()), nOut);
+    }
+    return File;
+}
+
+class ProgramTest : public ::testing::Test {
+protected:
+    SCRATCH_FOLDER Data{"prog_data", false};    // the data folder given as KELVO_DATA
+    SCRATCH_FOLDER Start{"prog_start", false};  // the folder the program is started from
+    SCRATCH_FOLDER Output{"prog_out", false};   // where its stdout and stderr go
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(Data.Ready());
+        ASSERT_TRUE(Start.Ready());
+        ASSERT_TRUE(Output.Ready());
+    }
+
+    // Runs the program with the arguments, started from Start, with the
+    // environment of the tests less KELVO_DATA and KELVO_DEBUG, plus Env
+    // ("NAME=value").
+    RUN_RESULT Run(const std::vector<std::string>& Args, const std::vector<std::string>& Env,
+                   const std::string& Program = PROGRAM)
+    {
+        RUN_RESULT Result;
+        std::vector<std::string> Environment;
+        for (char** p = environ; *p != nullptr; ++p) {
+            if (std::strncmp(*p, "KELVO_DATA=", 11) != 0 && std::strncmp(*p, "KELVO_DEBUG=", 12) != 0)
+                Environment.emplace_back(*p);
+        }
+        Environment.insert(Environment.end(), Env.begin(), Env.end());
+        std::vector<char*> EnvPointers;
+        for (std::string& Entry : Environment)
+            EnvPointers.push_back(Entry.data());
+        EnvPointers.push_back(nullptr);
+        std::vector<std::string> Arguments{Program};
+        Arguments.insert(Arguments.end(), Args.begin(), Args.end());
+        std::vector<char*> ArgPointers;
+        for (std::string& Argument : Arguments)
+            ArgPointers.push_back(Argument.data());
+        ArgPointers.push_back(nullptr);
+
+        const std::string OutPath = Output.Path() + "/stdout.txt";
+        const std::string ErrPath = Output.Path() + "/stderr.txt";
+        posix_spawn_file_actions_t Actions;
+        posix_spawn_file_actions_init(&Actions);
+        posix_spawn_file_actions_addopen(&Actions, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&Actions, 1, OutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&Actions, 2, ErrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addchdir_np(&Actions, Start.Path().c_str());
+        pid_t nChild = 0;
+        const int nSpawn = ::posix_spawn(&nChild, Program.c_str(), &Actions, nullptr, ArgPointers.data(),
+                                         EnvPointers.data());
+        posix_spawn_file_actions_destroy(&Actions);
+        if (nSpawn != 0) {
+            ADD_FAILURE() << "cannot start " << Program << ": " << std::strerror(nSpawn);
+            return Result;
+        }
+
+        const auto Deadline = std::chrono::steady_clock::now() + RUN_TIME_LIMIT;
+        int nStatus = 0;
+        for (;;) {
+            const pid_t nDone = ::waitpid(nChild, &nStatus, WNOHANG);
+            if (nDone == nChild)
+                break;
+            if (nDone < 0) {
+                ADD_FAILURE() << "waitpid: " << std::strerror(errno);
+                return Result;
+            }
+            if (std::chrono::steady_clock::now() > Deadline) {
+                Result.bTimedOut = true;
+                ::kill(nChild, SIGKILL);
+                ::waitpid(nChild, &nStatus, 0);
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        if (!Result.bTimedOut && WIFEXITED(nStatus))
+            Result.nExitCode = WEXITSTATUS(nStatus);
+        Result.Out = Read_Text_File(OutPath);
+        Result.Err = Read_Text_File(ErrPath);
+        return Result;
+    }
+
+    RUN_RESULT Run_With_Data(const std::vector<std::string>& Args)
+    {
+        return Run(Args, {"KELVO_DATA=" + Data.Path()});
+    }
+
+    std::string Log() const { return Read_Text_File(Data.Path() + "/debug.txt", "(no debug.txt)"); }
+
+    // A league database saved by the game-file code, in the data folder.
+    std::string Write_Database()
+    {
+        const std::string Folder = Data.Path() + "/Databases";
+        EXPECT_EQ(::mkdir(Folder.c_str(), 0777), 0);
+        const std::string Path = Folder + "/Universe-2019.dat";
+        Zero_League_Data();
+        EXPECT_EQ(Save_Game(Path.c_str(), nullptr), SAVE_GAME_OK);
+        return Path;
+    }
+};
+
+}  // namespace
+
+TEST_F(ProgramTest, HelpNamesTheOptionsFlagsAndDataFolderAndWritesNothing)
+{
+    const RUN_RESULT Result = Run({"--help"}, {});
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 0);
+    EXPECT_EQ(Result.Err, "");
+    for (const char* szPart : {"--help", "--version", "IS_NOT_RANDOM", "SHOW_SYSTEM_ERRORS", "DTXT_PBPDIAGRAM",
+                               "DTXT_PBPSELECTOR", "DTXT_AGG", "KELVO_DATA", "KELVO_DEBUG", "CommandLine.txt"})
+        EXPECT_TRUE(Contains(Result.Out, szPart)) << szPart << " missing in\n" << Result.Out;
+    // Where the data folder is looked for beside the program.
+    const std::string Beside = std::filesystem::path(PROGRAM).parent_path().string() + "/data";
+    EXPECT_TRUE(Contains(Result.Out, Beside)) << Result.Out;
+    EXPECT_TRUE(Entries(Start.Path()).empty());
+    // With other words and options of ours it still only helps.
+    const RUN_RESULT Mixed = Run({"IS_NOT_RANDOM", "--version", "--help"}, {"KELVO_DATA=" + Data.Path()});
+    EXPECT_EQ(Mixed.nExitCode, 0);
+    EXPECT_EQ(Mixed.Out, Result.Out);
+    EXPECT_TRUE(Entries(Data.Path()).empty());
+}
+
+TEST_F(ProgramTest, VersionPrintsTheVersion)
+{
+    const RUN_RESULT Result = Run({"--version"}, {});
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 0);
+    EXPECT_EQ(Result.Out, "Vazarudu Kelvo 2019 (V21.01)\n");
+    EXPECT_EQ(Result.Err, "");
+    EXPECT_TRUE(Entries(Start.Path()).empty());
+}
+
+TEST_F(ProgramTest, UnknownOptionsAreNamedOnOneLineAndEndWithStatusTwo)
+{
+    for (const std::vector<std::string>& Args : std::vector<std::vector<std::string>>{
+             {"-x"}, {"--helpme"}, {"-"}, {"--"}, {"IS_NOT_RANDOM", "-help"}, {"--help", "--verbose"}}) {
+        const std::string Unknown = Args.back();
+        SCOPED_TRACE(Unknown);
+        const RUN_RESULT Result = Run_With_Data(Args);
+        ASSERT_FALSE(Result.bTimedOut);
+        EXPECT_EQ(Result.nExitCode, 2);
+        EXPECT_EQ(Result.Out, "");
+        EXPECT_EQ(Result.Err, "kelvo: unknown option \"" + Unknown + "\" (see kelvo --help)\n");
+        // Refused before anything is written.
+        EXPECT_TRUE(Entries(Data.Path()).empty());
+    }
+}
+
+TEST_F(ProgramTest, UnknownBareWordsAreLoggedAndIgnored)
+{
+    const RUN_RESULT Result = Run_With_Data({"FAST", "IS_NOT_RANDOM"});
+    ASSERT_FALSE(Result.bTimedOut);
+    // No database ships in the scratch folder: the program ends after the
+    // flags have been read and logged.
+    EXPECT_EQ(Result.nExitCode, 1);
+    const std::string Log = this->Log();
+    EXPECT_TRUE(Contains(Log, "(V21.01 NR) started at: ")) << Log;
+    EXPECT_TRUE(Contains(Log, "Start-up word \"FAST\" is no flag; ignored.")) << Log;
+    EXPECT_FALSE(Contains(Log, "\"IS_NOT_RANDOM\" is no flag")) << Log;
+    EXPECT_TRUE(Contains(Result.Err, "Start-up word \"FAST\" is no flag; ignored.")) << Result.Err;
+}
+
+TEST_F(ProgramTest, DataFolderNamedByKelvoDataMustExist)
+{
+    const std::string Missing = Data.Path() + "/nowhere";
+    const RUN_RESULT Result = Run({}, {"KELVO_DATA=" + Missing});
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 1);
+    EXPECT_EQ(Result.Out, "");
+    EXPECT_EQ(Result.Err, "kelvo: The data folder \"" + Missing + "\" named by KELVO_DATA does not exist.\n");
+    // Nothing is written where it was started, nor beside the missing folder.
+    EXPECT_TRUE(Entries(Start.Path()).empty());
+    EXPECT_TRUE(Entries(Data.Path()).empty());
+}
+
+TEST_F(ProgramTest, DataFolderIsLookedForBesideTheProgramWhenKelvoDataIsUnset)
+{
+    // A copy of the program in a folder of its own, with no data beside it.
+    SCRATCH_FOLDER Install{"prog_install", false};
+    ASSERT_TRUE(Install.Ready());
+    const std::string Copy = Install.Path() + "/kelvo";
+    ASSERT_TRUE(std::filesystem::copy_file(PROGRAM, Copy));
+    const RUN_RESULT Alone = Run({}, {}, Copy);
+    ASSERT_FALSE(Alone.bTimedOut);
+    EXPECT_EQ(Alone.nExitCode, 1);
+    EXPECT_EQ(Alone.Err, "kelvo: No data folder: \"" + Install.Path() +
+                             "/data\" does not exist and KELVO_DATA is not set (see kelvo --help).\n");
+    EXPECT_EQ(Count_Lines(Alone.Err), 1u);
+    EXPECT_TRUE(Entries(Start.Path()).empty());
+
+    // With data beside it, the program works there.
+    ASSERT_EQ(::mkdir((Install.Path() + "/data").c_str(), 0777), 0);
+    const RUN_RESULT Beside = Run({}, {}, Copy);
+    EXPECT_EQ(Beside.nExitCode, 1);   // no database in it
+    EXPECT_TRUE(Contains(Read_Text_File(Install.Path() + "/data/debug.txt"), "started at: "));
+    EXPECT_TRUE(Entries(Start.Path()).empty());
+
+    // KELVO_DATA takes precedence over the folder beside the program.
+    ASSERT_TRUE(std::filesystem::remove(Install.Path() + "/data/debug.txt"));
+    const RUN_RESULT Named = Run({}, {"KELVO_DATA=" + Data.Path()}, Copy);
+    EXPECT_EQ(Named.nExitCode, 1);
+    EXPECT_TRUE(Contains(Log(), "started at: "));
+    EXPECT_TRUE(Entries(Install.Path() + "/data").empty());
+}
+
+TEST_F(ProgramTest, EndlessCommandLineFileDoesNotHangStartUp)
+{
+    struct ENDLESS {
+        const char* szName;
+        const char* szNotice;
+    };
+    // A device that never ends, a pipe nobody writes, and a file far over
+    // the limit (sparse: it takes no room).
+    const ENDLESS Cases[] = {
+        {"/dev/zero", "\"CommandLine.txt\" is not a regular file; ignored."},
+        {"pipe", "\"CommandLine.txt\" is not a regular file; ignored."},
+        {"huge file", "\"CommandLine.txt\" is longer than 65536 bytes; ignored."},
+    };
+    const std::string Flags = Data.Path() + "/CommandLine.txt";
+    for (const ENDLESS& Case : Cases) {
+        SCOPED_TRACE(Case.szName);
+        std::filesystem::remove(Flags);
+        if (std::strcmp(Case.szName, "/dev/zero") == 0) {
+            ASSERT_EQ(::symlink("/dev/zero", Flags.c_str()), 0);
+        } else if (std::strcmp(Case.szName, "pipe") == 0) {
+            ASSERT_EQ(::mkfifo(Flags.c_str(), 0644), 0);
+        } else {
+            Write_File(Flags, "IS_NOT_RANDOM\n");
+            ASSERT_EQ(::truncate(Flags.c_str(), 1LL << 30), 0);
+        }
+        const RUN_RESULT Result = Run_With_Data({"DTXT_AGG"});
+        ASSERT_FALSE(Result.bTimedOut);
+        EXPECT_EQ(Result.nExitCode, 1);   // no database
+        const std::string Log = this->Log();
+        EXPECT_TRUE(Contains(Log, "started at: ")) << Log;
+        EXPECT_TRUE(Contains(Log, Case.szNotice)) << Log;
+        // Nothing of the file was taken as a flag.
+        EXPECT_FALSE(Contains(Log, " NR)")) << Log;
+        EXPECT_TRUE(Contains(Result.Err, Case.szNotice)) << Result.Err;
+    }
+}
+
+TEST_F(ProgramTest, NulByteEndsTheCommandLineFile)
+{
+    Write_File(Data.Path() + "/CommandLine.txt", std::string("DTXT_AGG\0IS_NOT_RANDOM\n", 24));
+    const RUN_RESULT Result = Run_With_Data({});
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 1);
+    const std::string Log = this->Log();
+    EXPECT_TRUE(Contains(Log, "(V21.01) started at: ")) << Log;
+    EXPECT_TRUE(Contains(Log, "\"CommandLine.txt\" holds a NUL byte at offset 8; the text after it is ignored."))
+        << Log;
+
+    // Before the NUL, the words count.
+    Write_File(Data.Path() + "/CommandLine.txt", std::string("IS_NOT_RANDOM\0DTXT_AGG", 23));
+    Run_With_Data({});
+    EXPECT_TRUE(Contains(this->Log(), "(V21.01 NR) started at: ")) << this->Log();
+}
+
+TEST_F(ProgramTest, MissingDatabaseKeepsItsBoxAndSaysWhatIsMissing)
+{
+    const RUN_RESULT Result = Run_With_Data({});
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 1);
+    EXPECT_TRUE(Contains(Result.Err, DATABASE_MISSING_BOX)) << Result.Err;
+    const char* szCheck = "Loading \"Databases/Universe-2019.dat\" failed: there is no such file.";
+    EXPECT_TRUE(Contains(Result.Err, szCheck)) << Result.Err;
+    EXPECT_TRUE(Contains(Log(), szCheck)) << Log();
+    EXPECT_TRUE(Contains(Log(), "League database \"Databases/Universe-2019.dat\" is missing.")) << Log();
+}
+
+TEST_F(ProgramTest, GoodDatabaseLoadsAndTheProgramEndsWell)
+{
+    Write_Database();
+    const RUN_RESULT Result = Run_With_Data({"IS_NOT_RANDOM"});
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Err;
+    EXPECT_FALSE(Contains(Result.Err, "failed")) << Result.Err;
+    EXPECT_FALSE(Contains(Log(), "failed")) << Log();
+}
+
+TEST_F(ProgramTest, DamagedDatabaseSaysWhichCheckFailed)
+{
+    const std::string Path = Write_Database();
+    const std::string Good = Read_Text_File(Path);
+    ASSERT_GT(Good.size(), 1000u);
+    struct DAMAGE {
+        const char* szName;
+        std::string Bytes;
+        const char* szCheck;
+    };
+    std::string WrongTag = Good;
+    WrongTag[0] = 'X';
+    // Cut in the middle of the fourth block: three blocks of 229,752 bytes
+    // were read before it.
+    size_t nFourth = GAME_FILE_HEAD_SIZE;
+    for (int k = 0; k < 3; ++k) {
+        uint32_t nLength;
+        std::memcpy(&nLength, Good.data() + nFourth, 4);   // little-endian, as the machine
+        nFourth += 4 + nLength;
+    }
+    std::string Corrupt = Good;
+    for (size_t i = 40; i < 60; ++i)
+        Corrupt[i] = static_cast<char>(0xA5);   // inside the first block's zlib stream
+    // The head as the program writes it, then blocks too small for the
+    // layout: 100 of 1,000 bytes where 99 of 229,752 and one of 229,824
+    // (22,975,272 bytes) are needed.
+    const std::string Head = Good.substr(0, GAME_FILE_HEAD_SIZE);
+    const std::string Version = Good.substr(GAME_FILE_TAG_SIZE, 4);
+    const std::string Small = Zero_Block_File(Head, std::vector<size_t>(100, 1000));
+    const std::string SmallCheck =
+        "failed: the data blocks hold 100000 bytes; version " + Version + " needs 22975272.";
+    const DAMAGE Cases[] = {
+        {"blocks too small", Small, SmallCheck.c_str()},
+        {"cut in a block", Good.substr(0, nFourth + 10),
+         "failed: a data block is damaged or cut short (689256 bytes read before it)."},
+        {"cut inside the head", Good.substr(0, 10), "failed: the file ends after 10 bytes, inside its head."},
+        {"cut after the digits", Good.substr(0, 20), "failed: the file ends inside its 25-byte head."},
+        {"wrong tag", WrongTag, "failed: the head is not \"RIRARUVAZAVIZ\" and four version digits."},
+        {"corrupt block", Corrupt, "failed: a data block is damaged or cut short (0 bytes read before it)."},
+    };
+    for (const DAMAGE& Case : Cases) {
+        SCOPED_TRACE(Case.szName);
+        Write_File(Path, Case.Bytes);
+        const RUN_RESULT Result = Run_With_Data({});
+        ASSERT_FALSE(Result.bTimedOut);
+        EXPECT_EQ(Result.nExitCode, 1);
+        const std::string Check = std::string("Loading \"Databases/Universe-2019.dat\" ") + Case.szCheck;
+        EXPECT_TRUE(Contains(Log(), Check)) << Log();
+        EXPECT_TRUE(Contains(Result.Err, "kelvo: " + Check)) << Result.Err;
+        EXPECT_TRUE(Contains(Result.Err, DATABASE_MISSING_BOX)) << Result.Err;
+        // The file is there: nothing says it is missing.
+        EXPECT_FALSE(Contains(Result.Err, "is missing")) << Result.Err;
+    }
+}
+
+TEST_F(ProgramTest, ChecksumThatDoesNotMatchIsReportedAndTheLoadGoesOn)
+{
+    const std::string Path = Write_Database();
+    // A file of version 7800, the first whose stored checksum is compared:
+    // every byte zero, the stored checksum too, while the sum of the team
+    // records never is (adler-32 of zeros is not).
+    std::vector<size_t> Sizes(99, 229752);
+    Sizes.push_back(229824);
+    Write_File(Path, Zero_Block_File(std::string("RIRARUVAZAVIZ7800    Cc\0\0", 25), Sizes));
+    const RUN_RESULT Result = Run_With_Data({});
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Err;
+    const char* szCheck =
+        "Loading \"Databases/Universe-2019.dat\": the stored checksum does not match the data; loaded all the same.";
+    EXPECT_TRUE(Contains(Log(), szCheck)) << Log();
+    EXPECT_TRUE(Contains(Result.Err, szCheck)) << Result.Err;
+    EXPECT_TRUE(Contains(Result.Err, "[Load Game Warning]")) << Result.Err;
+}
