@@ -184,7 +184,7 @@ protected:
         EXPECT_EQ(::mkdir(Folder.c_str(), 0777), 0);
         const std::string Path = Folder + "/Universe-2019.dat";
         Zero_League_Data();
-        EXPECT_EQ(Save_Game(Path.c_str(), nullptr), SAVE_GAME_OK);
+        EXPECT_EQ(Save_Game(Path.c_str()), SAVE_GAME_OK);
         return Path;
     }
 };
