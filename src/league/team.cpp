@@ -1060,3 +1060,16 @@ void Fix_Current_Team_Selection()
     }
     Set_User_Preference(PREF_CURRENT_TEAM, nChoice < 0 ? 0 : nChoice);
 }
+
+// ---------------------------------------------------------------------------
+// Playbook areas
+
+uint8_t* Get_Team_Playbook_Area(int nTeam, int nSide)
+{
+    if (!In_Range(nTeam, 0, LAST_TEAM) || !In_Range(nSide, 0, 1)) {
+        Report_Error("Invalid argument in %s(%d,%d)", __func__, nTeam, nSide);
+        return nullptr;
+    }
+    TEAM& Team = League.Team[nTeam];
+    return nSide == 0 ? Team.OffensivePlaybook : Team.DefensivePlaybook;
+}

@@ -222,3 +222,11 @@ template <typename F> void For_Each_Player_In_Use(F f)
 // Makes the viewed team (preference 28) a franchise in use or one of the
 // pools 36-40 again after teams were erased or moved.
 void Fix_Current_Team_Selection();
+
+// ---------------------------------------------------------------------------
+// Playbook areas
+
+// The raw playbook area of team 0-40: side 0 the offensive area
+// (OFFENSIVE_PLAYBOOK_SIZE bytes), 1 the defensive area
+// (DEFENSIVE_PLAYBOOK_SIZE). A bad team or side is reported and gives null.
+uint8_t* Get_Team_Playbook_Area(int nTeam, int nSide);
