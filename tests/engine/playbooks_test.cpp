@@ -447,3 +447,44 @@ TEST_F(PlaybooksTest, FieldGoalDescriptionNamesTheKickDistance)
 }
 
 }  // namespace
+
+namespace {
+
+// Every built-in play holds codes its readers accept: formations of its side,
+// known types, carriers within the 11 places, routes and responsibilities
+// within their tables; names fit beside the play-card bytes.
+TEST(BuiltInPlaysTest, EveryBuiltInPlayHoldsValidCodes)
+{
+    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
+        const OFFENSIVE_PLAY& Play = BUILT_IN_OFFENSIVE_PLAYS[i];
+        const bool bKick = Play.nFormation >= PUNT_FORMATION;
+        EXPECT_TRUE(bKick ? Play.nFormation <= FIELD_GOAL_FORMATION : Play.nFormation <= LAST_OFFENSIVE_FORMATION) << i;
+        EXPECT_TRUE(Play.nType >= 0 && Play.nType < PLAY_TYPE_COUNT) << i;
+        EXPECT_TRUE(Play.nCarrier >= -1 && Play.nCarrier <= PLACES_ON_FIELD) << i;
+        EXPECT_TRUE(Play.nRunHole >= NO_HOLE && Play.nRunHole < RUN_HOLE_COUNT) << i;
+        for (int nRoute : Play.nRoute)
+            EXPECT_TRUE(nRoute >= NO_ROUTE && nRoute < PASS_ROUTE_COUNT) << i;
+        EXPECT_LE(std::strlen(Play.szName), 53u) << i;
+        EXPECT_NE(Play.szName[0], '\0') << i;
+        // Passes have a primary receiver among receivers 0-4 with a route.
+        if (Is_Passing_Play(-1, i))
+            EXPECT_NE(Get_Pass_Route(Play.nRoute[Play.nCarrier - 2]), nullptr) << i;
+    }
+    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+        const DEFENSIVE_PLAY& Play = BUILT_IN_DEFENSIVE_PLAYS[j];
+        EXPECT_TRUE(Play.nFormation >= FIRST_DEFENSIVE_FORMATION && Play.nFormation <= LAST_DEFENSIVE_FORMATION) << j;
+        for (int nRole : Play.nResponsibility)
+            EXPECT_NE(Get_Defensive_Responsibility(nRole), nullptr) << j;
+        EXPECT_NE(Play.szDescription[0], '\0') << j;
+    }
+    // Running plays 0-53 number 22 (20 runs and two end arounds), passes 32.
+    int nRuns = 0, nPasses = 0;
+    for (int i = 0; i < TEAM_OFFENSIVE_PLAYS; ++i) {
+        nRuns += Is_Running_Play(-1, i) ? 1 : 0;
+        nPasses += Is_Passing_Play(-1, i) ? 1 : 0;
+    }
+    EXPECT_EQ(nRuns, 22);
+    EXPECT_EQ(nPasses, 32);
+}
+
+}  // namespace
