@@ -1056,44 +1056,15 @@ void Fix_Current_Team_Selection()
     Set_User_Preference(PREF_CURRENT_TEAM, nChoice < 0 ? 0 : nChoice);
 }
 
-namespace {
+// ---------------------------------------------------------------------------
+// Playbook areas
 
-// The side's playbook area of a checked team, or null after a report.
-uint8_t* Playbook_Area(const char* szFunction, int nTeam, int nSide, int nOffset, int nSize)
+uint8_t* Get_Team_Playbook_Area(int nTeam, int nSide)
 {
-    if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in %s([%d],%d,%d,%d)", szFunction, nTeam, nSide, nOffset, nSize);
-        return nullptr;
-    }
-    if (nSide != SIDE_OFFENSE && nSide != SIDE_DEFENSE) {
-        Report_Error("nSide out of bounds in %s(%d,[%d],%d,%d)", szFunction, nTeam, nSide, nOffset, nSize);
-        return nullptr;
-    }
-    const int nAreaSize = nSide == SIDE_OFFENSE ? OFFENSIVE_PLAYBOOK_SIZE : DEFENSIVE_PLAYBOOK_SIZE;
-    if (nOffset < 0 || nSize < 0 || nSize > nAreaSize - nOffset) {
-        Report_Error("bytes out of bounds in %s(%d,%d,[%d],[%d])", szFunction, nTeam, nSide, nOffset, nSize);
+    if (!In_Range(nTeam, 0, LAST_TEAM) || !In_Range(nSide, 0, 1)) {
+        Report_Error("Invalid argument in %s(%d,%d)", __func__, nTeam, nSide);
         return nullptr;
     }
     TEAM& Team = League.Team[nTeam];
-    return (nSide == SIDE_OFFENSE ? Team.OffensivePlaybook : Team.DefensivePlaybook) + nOffset;
-}
-
-}  // namespace
-
-void Set_Team_Playbook_Bytes(int nTeam, int nSide, int nOffset, const void* pData, int nSize)
-{
-    if (pData == nullptr && nSize != 0) {
-        Report_Error("pData null in %s(%d,%d,%d,null,%d)", __func__, nTeam, nSide, nOffset, nSize);
-        return;
-    }
-    uint8_t* pArea = Playbook_Area(__func__, nTeam, nSide, nOffset, nSize);
-    if (pArea != nullptr && nSize > 0)
-        std::memcpy(pArea, pData, static_cast<size_t>(nSize));
-}
-
-void Clear_Team_Playbook_Bytes(int nTeam, int nSide, int nOffset, int nSize)
-{
-    uint8_t* pArea = Playbook_Area(__func__, nTeam, nSide, nOffset, nSize);
-    if (pArea != nullptr)
-        std::memset(pArea, 0, static_cast<size_t>(nSize));
+    return nSide == 0 ? Team.OffensivePlaybook : Team.DefensivePlaybook;
 }

@@ -132,15 +132,6 @@ void Set_Team_Yearly_Int(int nTeam, int nYear, int n, int nValue);
 void Set_Team_Record_Int(int nTeam, int n, int nValue);
 
 // ---------------------------------------------------------------------------
-// Playbook areas (side 0 the offensive area, 1 the defensive one)
-
-// Copies nSize bytes into the side's playbook area of team 0-40 from nOffset;
-// Clear_ zero-fills them. A bad team or side, or bytes outside the area, are
-// reported and nothing is written.
-void Set_Team_Playbook_Bytes(int nTeam, int nSide, int nOffset, const void* pData, int nSize);
-void Clear_Team_Playbook_Bytes(int nTeam, int nSide, int nOffset, int nSize);
-
-// ---------------------------------------------------------------------------
 // Returners (kind 0 kick-offs, 1 punts)
 
 void Set_Team_Returner(int nTeam, int nKind, int nSlot);
@@ -229,3 +220,11 @@ template <typename F> void For_Each_Player_In_Use(F f)
 // Makes the viewed team (preference 28) a franchise in use or one of the
 // pools 36-40 again after teams were erased or moved.
 void Fix_Current_Team_Selection();
+
+// ---------------------------------------------------------------------------
+// Playbook areas
+
+// The raw playbook area of team 0-40: side 0 the offensive area
+// (OFFENSIVE_PLAYBOOK_SIZE bytes), 1 the defensive area
+// (DEFENSIVE_PLAYBOOK_SIZE). A bad team or side is reported and gives null.
+uint8_t* Get_Team_Playbook_Area(int nTeam, int nSide);

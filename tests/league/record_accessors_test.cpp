@@ -1,5 +1,5 @@
 // The accessors the subsystems outside the league records write and read
-// through: a player's vital statistics, the playbook areas, the stored
+// through: a player's vital statistics, the stored
 // financial stats, the game path and the season bookkeeping area.
 #include <cstring>
 #include <string>
@@ -36,40 +36,6 @@ TEST_F(RecordAccessorsTest, VitalStatRefusals)
         {[] { Set_Player_Vital_Stat(0, 100, 1, 5); return 0; }, 0, "nSlot out of bounds in Set_Player_Vital_Stat(0,[100],1,5)"},
         {[] { Set_Player_Vital_Stat(0, 0, 26, 5); return 0; }, 0, "nCode out of bounds in Set_Player_Vital_Stat(0,0,[26],5)"},
         {[] { Set_Player_Vital_Stat(0, 0, -1, 5); return 0; }, 0, "nCode out of bounds in Set_Player_Vital_Stat(0,0,[-1],5)"},
-    };
-    Expect_Refusals(Cases);
-}
-
-TEST_F(RecordAccessorsTest, PlaybookBytesLandInTheSidesArea)
-{
-    const char Data[3] = {'a', 'b', 'c'};
-    Set_Team_Playbook_Bytes(40, SIDE_OFFENSE, OFFENSIVE_PLAYBOOK_SIZE - 3, Data, 3);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(League.Team[40].OffensivePlaybook) + OFFENSIVE_PLAYBOOK_SIZE - 3, 3), "abc");
-    Set_Team_Playbook_Bytes(2, SIDE_DEFENSE, 0, Data, 2);
-    EXPECT_EQ(League.Team[2].DefensivePlaybook[0], 'a');
-    EXPECT_EQ(League.Team[2].DefensivePlaybook[1], 'b');
-    EXPECT_EQ(League.Team[2].DefensivePlaybook[2], 0);
-    EXPECT_EQ(League.Team[2].OffensivePlaybook[0], 0);
-
-    std::memset(League.Team[3].DefensivePlaybook, 0x55, DEFENSIVE_PLAYBOOK_SIZE);
-    Clear_Team_Playbook_Bytes(3, SIDE_DEFENSE, 10, 5);
-    EXPECT_EQ(League.Team[3].DefensivePlaybook[9], 0x55);
-    EXPECT_EQ(League.Team[3].DefensivePlaybook[10], 0);
-    EXPECT_EQ(League.Team[3].DefensivePlaybook[14], 0);
-    EXPECT_EQ(League.Team[3].DefensivePlaybook[15], 0x55);
-    EXPECT_EQ(Errors_Reported(), 0);
-}
-
-TEST_F(RecordAccessorsTest, PlaybookBytesRefusals)
-{
-    static const REFUSAL_CASE Cases[] = {
-        {[] { Clear_Team_Playbook_Bytes(41, 0, 0, 1); return 0; }, 0, "nTeam out of bounds in Clear_Team_Playbook_Bytes([41],0,0,1)"},
-        {[] { Clear_Team_Playbook_Bytes(0, 2, 0, 1); return 0; }, 0, "nSide out of bounds in Clear_Team_Playbook_Bytes(0,[2],0,1)"},
-        {[] { Clear_Team_Playbook_Bytes(0, 1, DEFENSIVE_PLAYBOOK_SIZE - 1, 2); return 0; }, 0, "bytes out of bounds in Clear_Team_Playbook_Bytes(0,1,[9515],[2])"},
-        {[] { Clear_Team_Playbook_Bytes(0, 0, -1, 1); return 0; }, 0, "bytes out of bounds"},
-        {[] { Clear_Team_Playbook_Bytes(0, 0, 0, -1); return 0; }, 0, "bytes out of bounds"},
-        {[] { const char c = 'x'; Set_Team_Playbook_Bytes(0, 0, OFFENSIVE_PLAYBOOK_SIZE, &c, 1); return 0; }, 0, "bytes out of bounds in Set_Team_Playbook_Bytes"},
-        {[] { Set_Team_Playbook_Bytes(0, 0, 0, nullptr, 1); return 0; }, 0, "pData null in Set_Team_Playbook_Bytes"},
     };
     Expect_Refusals(Cases);
 }

@@ -1,0 +1,299 @@
+// Playbook files: load, save, names, listing and the scratch areas.
+
+#include "engine/playbook_files.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "base/int_math.h"
+#include "base/text_utils.h"
+#include "engine/playbooks.h"
+#include "league/league_structure.h"
+#include "league/preferences.h"
+#include "league/team.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+
+namespace {
+
+constexpr const char* PLAYBOOK_FOLDER = "playbooks";
+constexpr const char* SIDE_EXTENSION[2] = {".opb", ".dpb"};
+constexpr const char* SIDE_PATTERN[2] = {"*.opb", "*.dpb"};
+constexpr int SIDE_SIZE[2] = {OFFENSIVE_PLAYBOOK_SIZE, DEFENSIVE_PLAYBOOK_SIZE};
+constexpr int FORMATION_IDS = 48;
+constexpr int PATH_SIZE = 512;
+constexpr int FIRST_COLLEGE_POOL = HALL_OF_FAME_TEAM + 1;   // pools 38-40 have no nickname
+
+OFFENSIVE_PLAYBOOK_AREA s_OffensiveScratch;
+DEFENSIVE_PLAYBOOK_AREA s_DefensiveScratch;
+
+bool Is_Side(int nSide)
+{
+    return nSide == PLAYBOOK_OFFENSE || nSide == PLAYBOOK_DEFENSE;
+}
+
+void Terminate(char* pField, int nSize)
+{
+    pField[nSize - 1] = '\0';
+}
+
+bool Is_Offensive_Formation(int nFormation)
+{
+    return In_Range(nFormation, 0, LAST_OFFENSIVE_FORMATION) ||
+           In_Range(nFormation, KICKOFF_FORMATION, EXTRA_POINT_FORMATION);
+}
+
+// Texts end inside their fields; a play whose formation or type is unknown
+// becomes a free entry; a carrier, hole or route out of range becomes none.
+void Repair_Offensive_Area(OFFENSIVE_PLAYBOOK_AREA& Area)
+{
+    for (auto& szCategory : Area.szCategory)
+        Terminate(szCategory, PLAYBOOK_CATEGORY_NAME_SIZE);
+    for (OFFENSIVE_PLAY& Play : Area.Play) {
+        Terminate(Play.szName, PLAY_NAME_SIZE);
+        Terminate(Play.szDescription, PLAY_DESCRIPTION_SIZE);
+        if (!Is_Offensive_Formation(Play.nFormation) || !In_Range(Play.nType, 0, PLAY_TYPE_COUNT - 1)) {
+            Play.szName[0] = '\0';
+            if (!Is_Offensive_Formation(Play.nFormation))
+                Play.nFormation = 0;
+            if (!In_Range(Play.nType, 0, PLAY_TYPE_COUNT - 1))
+                Play.nType = PLAY_TYPE_RUSH;
+        }
+        if (!In_Range(Play.nPlayActionHole, NO_HOLE, RUN_HOLE_COUNT - 1))
+            Play.nPlayActionHole = NO_HOLE;
+        if (!In_Range(Play.nCarrier, -1, PLACES_ON_FIELD))
+            Play.nCarrier = -1;
+        if (!In_Range(Play.nRunHole, NO_HOLE, RUN_HOLE_COUNT - 1))
+            Play.nRunHole = NO_HOLE;
+        for (int32_t& nRoute : Play.nRoute) {
+            if (!In_Range(nRoute, NO_ROUTE, PASS_ROUTE_COUNT - 1))
+                nRoute = NO_ROUTE;
+        }
+    }
+    Terminate(Area.szNotes, PLAYBOOK_NOTES_SIZE);
+    Terminate(Area.szName, PLAYBOOK_NAME_SIZE);
+}
+
+// Texts end inside their fields; a play with an unknown formation or
+// responsibility becomes a free entry with those codes cleared.
+void Repair_Defensive_Area(DEFENSIVE_PLAYBOOK_AREA& Area)
+{
+    for (auto& szCategory : Area.szCategory)
+        Terminate(szCategory, PLAYBOOK_CATEGORY_NAME_SIZE);
+    for (DEFENSIVE_PLAY& Play : Area.Play) {
+        Terminate(Play.szName, PLAY_NAME_SIZE);
+        Terminate(Play.szDescription, PLAY_DESCRIPTION_SIZE);
+        if (!In_Range(Play.nFormation, FIRST_DEFENSIVE_FORMATION, LAST_DEFENSIVE_FORMATION)) {
+            Play.szName[0] = '\0';
+            Play.nFormation = FIRST_DEFENSIVE_FORMATION;
+        }
+        for (int32_t& nRole : Play.nResponsibility) {
+            if (!In_Range(nRole, 0, RESPONSIBILITY_COUNT - 1)) {
+                Play.szName[0] = '\0';
+                nRole = RESPONSIBILITY_PASS_RUSH;
+            }
+        }
+    }
+    Terminate(Area.szNotes, PLAYBOOK_NOTES_SIZE);
+    Terminate(Area.szName, PLAYBOOK_NAME_SIZE);
+}
+
+// Reads exactly nSize bytes; false when the file is shorter or longer.
+bool Read_Exact(const char* szPath, void* pBuffer, int nSize)
+{
+    FILE* pFile = files::Open_File(szPath, "rb");
+    if (pFile == nullptr)
+        return false;
+    const size_t nRead = std::fread(pBuffer, 1, static_cast<size_t>(nSize), pFile);
+    const bool bAtEnd = nRead == static_cast<size_t>(nSize) && std::fgetc(pFile) == EOF;
+    std::fclose(pFile);
+    return bAtEnd;
+}
+
+uint8_t* Side_Area(int nTeam, int nSide)
+{
+    if (!Is_Side(nSide))
+        return nullptr;
+    return nSide == PLAYBOOK_OFFENSE ? reinterpret_cast<uint8_t*>(Get_Offensive_Playbook_Area(nTeam))
+                                     : reinterpret_cast<uint8_t*>(Get_Defensive_Playbook_Area(nTeam));
+}
+
+int Current_Side()
+{
+    return Get_User_Preference(PREF_PLAYBOOK_EDITOR_FIRST) == PLAYBOOK_DEFENSE ? PLAYBOOK_DEFENSE : PLAYBOOK_OFFENSE;
+}
+
+char* Stored_Playbook_Name(int nTeam, int nSide)
+{
+    if (nSide == PLAYBOOK_OFFENSE) {
+        OFFENSIVE_PLAYBOOK_AREA* pArea = Get_Offensive_Playbook_Area(nTeam);
+        return pArea ? pArea->szName : nullptr;
+    }
+    DEFENSIVE_PLAYBOOK_AREA* pArea = Get_Defensive_Playbook_Area(nTeam);
+    return pArea ? pArea->szName : nullptr;
+}
+
+}  // namespace
+
+bool Is_Safe_Playbook_Name(const char* szName)
+{
+    if (szName == nullptr || szName[0] == '\0')
+        return false;
+    const size_t nLength = std::strlen(szName);
+    if (nLength > static_cast<size_t>(PLAYBOOK_FILE_NAME_LIMIT) || std::strstr(szName, "..") != nullptr)
+        return false;
+    for (const char* p = szName; *p != '\0'; ++p) {
+        const unsigned char c = static_cast<unsigned char>(*p);
+        if (c < 32 || c == 127 || c == '/' || c == '\\')
+            return false;
+    }
+    return true;
+}
+
+bool Build_Playbook_File_Path(const char* szName, int nSide, char* szPath, int nSize)
+{
+    if (szPath == nullptr || nSize <= 0)
+        return false;
+    szPath[0] = '\0';
+    if (!Is_Side(nSide) || !Is_Safe_Playbook_Name(szName))
+        return false;
+    const int nLength = std::snprintf(szPath, static_cast<size_t>(nSize), "%s/%s%s", PLAYBOOK_FOLDER, szName,
+                                      SIDE_EXTENSION[nSide]);
+    if (nLength < 0 || nLength >= nSize) {
+        szPath[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
+bool Load_Playbook_File(int nTeam, int nSide, const char* szName)
+{
+    char szPath[PATH_SIZE];
+    if (!Build_Playbook_File_Path(szName, nSide, szPath, sizeof(szPath)))
+        return false;
+    // Read and repaired apart, so that a refused file changes nothing.
+    static OFFENSIVE_PLAYBOOK_AREA OffensiveBuffer;
+    static DEFENSIVE_PLAYBOOK_AREA DefensiveBuffer;
+    void* pBuffer = nSide == PLAYBOOK_OFFENSE ? static_cast<void*>(&OffensiveBuffer) : &DefensiveBuffer;
+    if (!Read_Exact(szPath, pBuffer, SIDE_SIZE[nSide]))
+        return false;
+    if (nSide == PLAYBOOK_OFFENSE)
+        Repair_Offensive_Area(OffensiveBuffer);
+    else
+        Repair_Defensive_Area(DefensiveBuffer);
+
+    uint8_t* pDestination = Is_Valid_Team(nTeam) ? Side_Area(nTeam, nSide) : nullptr;
+    if (pDestination == nullptr)
+        pDestination = nSide == PLAYBOOK_OFFENSE ? reinterpret_cast<uint8_t*>(&s_OffensiveScratch)
+                                                 : reinterpret_cast<uint8_t*>(&s_DefensiveScratch);
+    std::memcpy(pDestination, pBuffer, static_cast<size_t>(SIDE_SIZE[nSide]));
+    return true;
+}
+
+int Write_Playbook_File(const char* szPath)
+{
+    if (szPath == nullptr || szPath[0] == '\0')
+        return PLAYBOOK_WRITE_OPEN_FAILED;
+    Fix_Current_Team_Selection();
+    const int nTeam = Get_User_Preference(PREF_CURRENT_TEAM);
+    const int nSide = Current_Side();
+    const uint8_t* pArea = Side_Area(nTeam, nSide);
+    if (pArea == nullptr)
+        return PLAYBOOK_WRITE_OPEN_FAILED;
+
+    const std::string Folder = std::string(szPath).substr(0, std::string(szPath).find_last_of("/\\") + 1);
+    if (!Folder.empty() && !files::Folder_Exists(Folder.c_str()))
+        files::Create_Folders(Folder.c_str());
+    const std::string TempPath = std::string(szPath) + ".tmp";
+    FILE* pFile = files::Open_File(TempPath.c_str(), "wb");
+    if (pFile == nullptr)
+        return PLAYBOOK_WRITE_OPEN_FAILED;
+    const size_t nSize = static_cast<size_t>(SIDE_SIZE[nSide]);
+    const bool bWritten = std::fwrite(pArea, 1, nSize, pFile) == nSize;
+    const bool bClosed = std::fclose(pFile) == 0;
+    if (!bWritten || !bClosed) {
+        files::Delete_File(TempPath.c_str());
+        return PLAYBOOK_WRITE_SHORT;
+    }
+    if (!files::Rename_File(TempPath.c_str(), szPath)) {
+        files::Delete_File(TempPath.c_str());
+        return PLAYBOOK_WRITE_OPEN_FAILED;
+    }
+    return PLAYBOOK_WRITE_OK;
+}
+
+void Set_Playbook_Name(const char* szName)
+{
+    char* szStored = Stored_Playbook_Name(Get_User_Preference(PREF_CURRENT_TEAM), Current_Side());
+    if (szStored == nullptr) {
+        Report_Error("Invalid team in %s(%d)", __func__, Get_User_Preference(PREF_CURRENT_TEAM));
+        return;
+    }
+    safe_strncpy(szStored, szName ? szName : "", PLAYBOOK_NAME_SIZE);
+}
+
+std::vector<std::string> List_Playbook_Files(int nSide)
+{
+    std::vector<std::string> Names;
+    if (!Is_Side(nSide))
+        return Names;
+    for (std::string& Name : files::List_Folder(PLAYBOOK_FOLDER, SIDE_PATTERN[nSide])) {
+        Name.erase(Name.size() - std::strlen(SIDE_EXTENSION[nSide]));
+        Names.push_back(Name);
+    }
+    return Names;
+}
+
+bool Delete_Playbook_File(const char* szName, int nSide)
+{
+    char szPath[PATH_SIZE];
+    return Build_Playbook_File_Path(szName, nSide, szPath, sizeof(szPath)) && files::Delete_File(szPath);
+}
+
+void Get_Default_Playbook_Save_Name(int nTeam, int nSide, char* szName, int nSize)
+{
+    if (szName == nullptr || nSize <= 0)
+        return;
+    szName[0] = '\0';
+    const char* szStored = Is_Side(nSide) ? Stored_Playbook_Name(nTeam, nSide) : nullptr;
+    if (szStored == nullptr) {
+        Report_Error("Invalid argument in %s(%d, %d)", __func__, nTeam, nSide);
+        return;
+    }
+    if (szStored[0] != '\0') {
+        Copy_From_Record_Field(szName, static_cast<size_t>(nSize), szStored, PLAYBOOK_NAME_SIZE);
+        return;
+    }
+    char szNickname[TEAM_STRING_SIZE] = "";
+    if (nTeam < FIRST_COLLEGE_POOL)
+        Get_Team_String(szNickname, nTeam, TEAM_STRING_NICKNAME);
+    Format_Text_Bounded(szName, nSize, "%s-%d", szNickname, Get_Current_Year());
+}
+
+OFFENSIVE_PLAYBOOK_AREA* Get_Offensive_Scratch_Area()
+{
+    return &s_OffensiveScratch;
+}
+
+DEFENSIVE_PLAYBOOK_AREA* Get_Defensive_Scratch_Area()
+{
+    return &s_DefensiveScratch;
+}
+
+void Count_Scratch_Playbook_Formations(int nSide, int nCounts[48])
+{
+    if (nCounts == nullptr)
+        return;
+    std::memset(nCounts, 0, sizeof(int) * FORMATION_IDS);
+    if (nSide == PLAYBOOK_OFFENSE) {
+        for (const OFFENSIVE_PLAY& Play : s_OffensiveScratch.Play) {
+            if (In_Range(Play.nFormation, 0, FORMATION_IDS - 1))
+                ++nCounts[Play.nFormation];
+        }
+    } else if (nSide == PLAYBOOK_DEFENSE) {
+        for (const DEFENSIVE_PLAY& Play : s_DefensiveScratch.Play) {
+            if (In_Range(Play.nFormation, 0, FORMATION_IDS - 1))
+                ++nCounts[Play.nFormation];
+        }
+    }
+}
