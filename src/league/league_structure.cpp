@@ -412,11 +412,6 @@ int Add_To_League_Balance(int nAmount)
     return static_cast<int>(nBalance);
 }
 
-int Get_League_Balance()
-{
-    return League.Universe.nStat[LEAGUE_TRADE_BALANCE];
-}
-
 // ---------------------------------------------------------------------------
 // Draft picks
 

@@ -103,7 +103,6 @@ void Sort_Teams_By_City();
 // League-wide trade balance (universe stat LEAGUE_TRADE_BALANCE), kept within
 // -2000..2000. Returns the new balance.
 int Add_To_League_Balance(int nAmount);
-int Get_League_Balance();
 
 // ---------------------------------------------------------------------------
 // Draft picks: DRAFT_PICK_OWNER (3 drafts x 7 rounds x 36 franchises) and

@@ -372,16 +372,6 @@ bool Find_By_Text(PLAYER_LOCATION* pOut, const char* szKey)
     return Find_In_Table<TEXT_KEYS<TEXT>>(pOut, Key);
 }
 
-template <class TEXT>
-bool Peek_Text(PLAYER_LOCATION* pOut, const char* szKey)
-{
-    SOUGHT_TEXT Key{};
-    Fill_Not_Found(pOut);
-    if (!Usable_Text_Key<TEXT>(szKey, Key))
-        return false;
-    return Peek_Table<TEXT_KEYS<TEXT>>(pOut, Key);
-}
-
 // The two-output forms: outputs change only on success.
 bool Fill_Two_Outputs(bool bFound, const PLAYER_LOCATION& Where, int* pTeam, int* pSlot)
 {
@@ -530,16 +520,6 @@ bool Peek_Player_ID_Hash(PLAYER_LOCATION* pOut, int nPlayerID)
     if (nPlayerID < 1)
         return false;
     return Peek_Table<ID_KEYS>(pOut, nPlayerID);
-}
-
-bool Peek_Player_Name_Hash(PLAYER_LOCATION* pOut, const char* szName)
-{
-    return Peek_Text<NAME_KEY>(pOut, szName);
-}
-
-bool Peek_Corvel_ID_Hash(PLAYER_LOCATION* pOut, const char* szCorvelID)
-{
-    return Peek_Text<CORVEL_KEY>(pOut, szCorvelID);
 }
 
 int Get_Player_Name_Home(const char* szName)

@@ -63,12 +63,10 @@ enum PLAYER_HASH_TABLE : int {
 };
 // The table's count of filled entries; -1 for an unknown table.
 int Get_Player_Hash_Count(int nTable);
-// The entry the key's probe path ends on: fills pOut with its team and slot
-// bytes and returns true when the entry holds the key, else fills NO_TEAM /
+// The entry the ID's probe path ends on: fills pOut with its team and slot
+// bytes and returns true when the entry holds the ID, else fills NO_TEAM /
 // NO_PLAYER and returns false.
 bool Peek_Player_ID_Hash(PLAYER_LOCATION* pOut, int nPlayerID);
-bool Peek_Player_Name_Hash(PLAYER_LOCATION* pOut, const char* szName);
-bool Peek_Corvel_ID_Hash(PLAYER_LOCATION* pOut, const char* szCorvelID);
 // Home index of a text key: 400 x (c[i] mod 20) + 20 x (c[j] mod 20) +
 // (c[k] mod 20), characters taken as unsigned and positions past the end as 0.
 int Get_Player_Name_Home(const char* szName);

@@ -1,6 +1,5 @@
 // The built-in tables of the statistics codes: the average season line of
-// each position, the yearly passing weight, the grade code of each rating and
-// the list labels of the stored statistics.
+// each position, the yearly passing weight and the grade code of each rating.
 
 #include <cstdint>
 
@@ -85,38 +84,6 @@ constexpr int RATING_GRADE_CODES[NUMBER_OF_RATINGS] = {
     220, 221, 223, 222,        // FG Accuracy, FG Distance, Punt Accuracy, Punt Distance
 };
 
-// List labels of statistics 0-19 (byte for byte as the list columns show
-// them, trailing blanks included); "" where the statistic has no label of
-// its own for the group.
-constexpr const char* QUARTERBACK_LABELS[STATS_PER_PERIOD] = {
-    "Games Played ", "Games Started", "Pass Attempts ", "Pass Completions", "Interceptions Thrown",
-    "Passing Yards", "Passing Touchdowns", "Rushing Attempts ", "Rushing Yards", "Rushing Touchdowns",
-    "Receptions", "Receiving Yards", "Receiving Touchdowns", "Fumbles Lost", "Times Sacked",
-    "Yards Lost when Sacked", "Kick Return Touchdowns", "Punt Returns ", "Punt Return Yards", "Punt Return Touchdowns",
-};
-// Other backs and receivers: statistic 2 counts fumbles, 6 yards after the catch.
-constexpr const char* BACK_LABELS[STATS_PER_PERIOD] = {
-    "Games Played ", "Games Started", "Fumbles", "Pass Completions", "Interceptions Thrown",
-    "Passing Yards", "", "Rushing Attempts ", "Rushing Yards", "Rushing Touchdowns",
-    "Receptions", "Receiving Yards", "Receiving Touchdowns", "Fumbles Lost", "Kick Returns",
-    "Kick Return Yards", "Kick Return Touchdowns", "Punt Returns ", "Punt Return Yards", "Punt Return Touchdowns",
-};
-constexpr const char* LINE_LABELS[STATS_PER_PERIOD] = {
-    "Games Played ", "Games Started", "", "", "", "", "", "", "", "",
-    "Penalties Incurred (OL only)", "Penalty Yards (OL only)", "", "", "", "", "", "", "", "",
-};
-constexpr const char* DEFENSE_LABELS[STATS_PER_PERIOD] = {
-    "Games Played ", "Games Started", "", "Tackle Assists", "",
-    "Fumbles Forced", "Passed Defensed", "Interceptions Caught", "Fumbles Recovered", "Defensive Return TDs",
-    "", "", "", "", "Kick Returns",
-    "Kick Return Yards", "Kick Return Touchdowns", "Punt Returns ", "Punt Return Yards", "Punt Return Touchdowns",
-};
-constexpr const char* KICKER_LABELS[STATS_PER_PERIOD] = {
-    "Games Played ", "Games Started", "Punts ", "Total Punt Yards", "",
-    "Longest Punt", "Touchbacks (Punts)", "", "PAT Attempts", "Point After Touchdown",
-    "", "", "", "", "", "", "", "", "Longest Field Goal", "",
-};
-
 }  // namespace
 
 int Get_Average_Stat(int nPosition, int nStat)
@@ -150,22 +117,4 @@ int Get_Rating_Grade_Code(int nRating)
     if (nRating < 0 || nRating >= NUMBER_OF_RATINGS)
         return -1;
     return RATING_GRADE_CODES[nRating];
-}
-
-const char* Get_Stored_Stat_Label(int nPosition, int nStat)
-{
-    if (nStat < 0 || nStat >= STATS_PER_PERIOD || nPosition < POSITION_QB || nPosition > POSITION_P)
-        return "";
-    if (nPosition == POSITION_QB)
-        return QUARTERBACK_LABELS[nStat];
-    switch (Get_Position_Unit(nPosition)) {
-    case UNIT_BACKS:
-        return BACK_LABELS[nStat];
-    case UNIT_LINE:
-        return LINE_LABELS[nStat];
-    case UNIT_DEFENSE:
-        return DEFENSE_LABELS[nStat];
-    default:
-        return KICKER_LABELS[nStat];
-    }
 }

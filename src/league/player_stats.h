@@ -4,7 +4,7 @@
 // season line at link (period - 4); a missing line reads 0.
 //
 // Codes 0-19 are the stored statistics, whose meaning depends on the
-// player's unit (see Get_Stored_Stat_Label). Higher codes are computed:
+// player's unit (see stat_codes.h). Higher codes are computed:
 // 100-173 rates and sums, 200-233 grades on the 20-99 scale (the
 // statistics' counterparts of the ratings), 299-305 overall, potential,
 // return values and depth-chart level, 400-412 composite card grades and
@@ -75,11 +75,6 @@ int Get_Historical_Year_Value(int nYear);
 
 // The grade code (200-232) that stands for rating 0-26; -1 for any other.
 int Get_Rating_Grade_Code(int nRating);
-
-// The list label of stored statistic 0-19 for a player of base position 0-14
-// (quarterbacks and other backs differ for statistics 2, 6, 14 and 15); ""
-// for a statistic the position does not use under a label of its own.
-const char* Get_Stored_Stat_Label(int nPosition, int nStat);
 
 // ---------------------------------------------------------------------------
 // Measures behind the production scores 420-430

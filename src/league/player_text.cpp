@@ -223,30 +223,6 @@ int Get_Player_Counter(int nTeam, int nSlot, int n)
     return League.Team[nTeam].Player[nSlot].nCounter[n];
 }
 
-void Set_Player_Counter(int nTeam, int nSlot, int n, int nValue)
-{
-    if (nTeam == NO_TEAM)
-        return;
-    if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-        Report_Error("nTeam out of bounds in %s([%d],%d,%d,%d)", __func__, nTeam, nSlot, n, nValue);
-        return;
-    }
-    if (nSlot < 0 || nSlot >= PLAYERS_PER_TEAM) {
-        Report_Error("nSlot out of bounds in %s(%d,[%d],%d,%d)", __func__, nTeam, nSlot, n, nValue);
-        return;
-    }
-    if (n < 0 || n >= PLAYER_COUNTER_COUNT) {
-        Report_Error("nCounter out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, n, nValue);
-        return;
-    }
-    // The counters are 16-bit: hold the value within their range.
-    if (nValue > INT16_MAX)
-        nValue = INT16_MAX;
-    if (nValue < INT16_MIN)
-        nValue = INT16_MIN;
-    League.Team[nTeam].Player[nSlot].nCounter[n] = static_cast<int16_t>(nValue);
-}
-
 int Get_Player_Stat_Rank(int nTeam, int nSlot, int nPeriod, int nCode)
 {
     if (!Check_Player_Address(__func__, nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))

@@ -43,9 +43,8 @@ int Get_Player_Group_Code(int nTeam, int nSlot);
 int Get_Player_Depth_Slot(int nTeam, int nSlot, char* szOut, size_t nOutSize);
 // Vital stat 17 := vital stat 17 + nValue (held within the int32 range).
 void Add_To_Player_Vital_Stat_17(int nTeam, int nSlot, int nValue);
-// The player's 16-bit counters 0-5.
+// The player's 16-bit counter 0-5.
 int Get_Player_Counter(int nTeam, int nSlot, int n);
-void Set_Player_Counter(int nTeam, int nSlot, int n, int nValue);
 // 1 + the number of players of every team holding players whose value of
 // the statistic (Get_Player_Stat code and period) is greater; 0 for a bad
 // or unused slot.

@@ -22,7 +22,6 @@ constexpr int LINE_FIRST_STAT = 3;
 constexpr int LAST_LINK = SEASON_LINK_COUNT - 1;
 constexpr int FIRST_COUNTED_YEAR = 1932;
 constexpr int YEAR_ARRAY_SIZE = 120;   // 1932-2051
-constexpr int LAST_YEAR = 9999;
 constexpr int TEAM_BYTE_MASK = 0xFF;
 
 // Field goals made and tried per distance band (statistics).
@@ -222,17 +221,6 @@ int Get_Season_Line_Year(int nLine)
     return Line_Year(nLine);
 }
 
-int Get_Season_Line_Team(int nLine)
-{
-    if (nLine == NO_SEASON_LINE)
-        return NO_TEAM;
-    if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in %s([nLine = %d])", __func__, nLine);
-        return NO_TEAM;
-    }
-    return Line_Team(nLine);
-}
-
 int Get_Season_Line_Level(int nLine)
 {
     if (nLine == NO_SEASON_LINE)
@@ -242,49 +230,6 @@ int Get_Season_Line_Level(int nLine)
         return 0;
     }
     return League.SeasonLines[nLine][LINE_LEVEL];
-}
-
-void Set_Season_Line_Year(int nLine, int nYear)
-{
-    if (nLine == NO_SEASON_LINE)
-        return;
-    if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in %s([nLine = %d], nYear = %d)", __func__, nLine, nYear);
-        return;
-    }
-    if (nYear < 0 || nYear > LAST_YEAR) {
-        Report_Error("'nYear' out of bounds in %s(nLine = %d, [nYear = %d])", __func__, nLine, nYear);
-        return;
-    }
-    League.SeasonLines[nLine][LINE_YEAR] = nYear;
-    if (nYear == 0)
-        Note_Line_Freed(nLine);
-}
-
-void Set_Season_Line_Team(int nLine, int nTeam)
-{
-    if (nLine == NO_SEASON_LINE)
-        return;
-    if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in %s([nLine = %d], nTeam = %d)", __func__, nLine, nTeam);
-        return;
-    }
-    if ((nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) && nTeam != NO_TEAM) {
-        Report_Error("'nTeam' out of bounds in %s(nLine = %d, [nTeam = %d])", __func__, nLine, nTeam);
-        return;
-    }
-    League.SeasonLines[nLine][LINE_TEAM] = nTeam;
-}
-
-void Set_Season_Line_Level(int nLine, int nLevel)
-{
-    if (nLine == NO_SEASON_LINE)
-        return;
-    if (!Is_Valid_Line(nLine)) {
-        Report_Error("'nLine' out of bounds in %s([nLine = %d], nLevel = %d)", __func__, nLine, nLevel);
-        return;
-    }
-    League.SeasonLines[nLine][LINE_LEVEL] = nLevel;
 }
 
 bool Is_Season_Line_Empty(int nLine)

@@ -35,16 +35,8 @@ int Get_Season_Line_Stat(int nLine, int iStat);
 void Set_Season_Line_Stat(int nLine, int iStat, int nValue);
 // Year (int 0) of a line; 0 for -1 and, reported, for any other bad line.
 int Get_Season_Line_Year(int nLine);
-// Team byte of a line as 0-255 (NO_TEAM for a college line); NO_TEAM for -1
-// and, reported, for any other bad line.
-int Get_Season_Line_Team(int nLine);
 // Level (int 1): negative for a college season; 0 for a bad line.
 int Get_Season_Line_Level(int nLine);
-// Setters of year (0-9999; 0 frees the line), team byte (0-40 or NO_TEAM)
-// and level. Line -1 is ignored quietly, other bad arguments reported.
-void Set_Season_Line_Year(int nLine, int nYear);
-void Set_Season_Line_Team(int nLine, int nTeam);
-void Set_Season_Line_Level(int nLine, int nLevel);
 // true when all 20 statistics of the line are 0. Line -1 counts as empty; any
 // other bad line reports once per statistic and counts as empty.
 bool Is_Season_Line_Empty(int nLine);

@@ -33,11 +33,9 @@ constexpr float NEW_SIDE_PLAYER_FACTOR = 1.1f;
 
 const char* const DEFENSE_SCHEME_NAMES[] = {"4-3", "3-4"};
 const char* const OFFENSE_SCHEME_NAMES[] = {"Traditional", "3 Wideouts", "2 Tight Ends", "2 Running Backs"};
-const char* const TIME_ZONE_NAMES[] = {"Pacific", "Mountain", "Central", "Eastern"};
 constexpr int DEFENSE_SCHEME_COUNT = sizeof(DEFENSE_SCHEME_NAMES) / sizeof(DEFENSE_SCHEME_NAMES[0]);
 constexpr int OFFENSE_SCHEME_COUNT = sizeof(OFFENSE_SCHEME_NAMES) / sizeof(OFFENSE_SCHEME_NAMES[0]);
-constexpr int TIME_ZONE_COUNT = sizeof(TIME_ZONE_NAMES) / sizeof(TIME_ZONE_NAMES[0]);
-static_assert(DEFENSE_SCHEME_COUNT == 2 && OFFENSE_SCHEME_COUNT == 4 && TIME_ZONE_COUNT == 4);
+static_assert(DEFENSE_SCHEME_COUNT == 2 && OFFENSE_SCHEME_COUNT == 4);
 
 // The en dash of code page 1252: the abbreviation of the pool slots.
 const char EN_DASH_TEXT[] = "\x96";
@@ -269,11 +267,6 @@ const char* Get_Defense_Scheme_Name(int nCode)
 const char* Get_Offense_Scheme_Name(int nCode)
 {
     return Name_Of_Code(nCode, OFFENSE_SCHEME_NAMES, OFFENSE_SCHEME_COUNT);
-}
-
-const char* Get_Time_Zone_Name(int nCode)
-{
-    return Name_Of_Code(nCode, TIME_ZONE_NAMES, TIME_ZONE_COUNT);
 }
 
 // ---------------------------------------------------------------------------

@@ -108,10 +108,9 @@ void Set_All_Teams_Controller(int nValue);
 int Find_Defense_Scheme(const char* szName);
 int Find_Offense_Scheme(const char* szName);
 
-// Names for the codes of stats 4, 5 and 1 (clamped to the list).
+// Names for the codes of stats 4 and 5 (clamped to the list).
 const char* Get_Defense_Scheme_Name(int nCode);
 const char* Get_Offense_Scheme_Name(int nCode);
-const char* Get_Time_Zone_Name(int nCode);
 
 // ---------------------------------------------------------------------------
 // Stadium stats (getter team 0-40, setter team 0-36; n 0-19)

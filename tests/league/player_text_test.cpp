@@ -83,18 +83,18 @@ TEST_F(PlayerTextTest, CorvelIdIsBoundedAndZeroFilled)
     });
 }
 
-TEST_F(PlayerTextTest, CountersAndAddersHoldTheirRange)
+TEST_F(PlayerTextTest, CountersReadSignedAndAdderHoldsItsRange)
 {
     Add_Player(0, 2, POSITION_QB);
     League.Team[0].Player[2].nVital[VITAL_CAREER_GAMES_AND_STARTS] = 5;
     Add_To_Player_Vital_Stat_17(0, 2, INT_MAX);
     EXPECT_EQ(League.Team[0].Player[2].nVital[VITAL_CAREER_GAMES_AND_STARTS], INT_MAX);
-    Set_Player_Counter(0, 2, 0, 40000);   // 16-bit counters hold their range
-    EXPECT_EQ(Get_Player_Counter(0, 2, 0), 32767);
+    League.Team[0].Player[2].nCounter[5] = -7;   // the last counter, signed
+    EXPECT_EQ(Get_Player_Counter(0, 2, 5), -7);
     EXPECT_EQ(Errors_Reported(), 0);
     Expect_Refused({
-        {[] { Set_Player_Counter(0, 2, 6, 1); }, "nCounter out of bounds in Set_Player_Counter(0,2,[6],1)"},
-        {[] { Set_Player_Counter(41, 2, 0, 1); }, "nTeam out of bounds in Set_Player_Counter([41],2,0,1)"},
+        {[] { EXPECT_EQ(Get_Player_Counter(0, 2, 6), 0); }, "nCounter out of bounds in Get_Player_Counter(0,2,[6])"},
+        {[] { EXPECT_EQ(Get_Player_Counter(41, 2, 0), 0); }, "nTeam out of bounds in Get_Player_Counter([41],2,0)"},
         {[] { EXPECT_EQ(Get_Player_Counter(0, 2, -1), 0); }, "nCounter out of bounds in Get_Player_Counter(0,2,[-1])"},
         {[] { Add_To_Player_Vital_Stat_17(0, 100, 1); }, "Add_To_Player_Vital_Stat_17"},
     });

@@ -61,12 +61,8 @@ TEST_F(SeasonLinesTest, LineAccessorsRefuseBadLinesAndCodes)
         {[] { return Get_Season_Line_Stat(32768, 3); }, "'nLine' out of bounds in Get_Season_Line_Stat([nLine = 32768], iStat = 3)"},
         {[] { return Get_Season_Line_Stat(7, 20); }, "Unhandled 'iStat' in Get_Season_Line_Stat(nLine = 7, [iStat = 20])"},
         {[] { return Get_Season_Line_Year(INT_MIN); }, ""},
-        {[] { return Get_Season_Line_Team(-2) == NO_TEAM ? 0 : 1; }, ""},
         {[] { return Set_Season_Line_Stat(32768, 3, 1), 0; }, ""},
         {[] { return Set_Season_Line_Stat(7, -1, 1), 0; }, ""},
-        {[] { return Set_Season_Line_Year(7, 10000), 0; }, ""},
-        {[] { return Set_Season_Line_Team(7, 41), 0; }, ""},
-        {[] { return Set_Season_Line_Level(-2, 1), 0; }, ""},
     };
     for (const auto& c : Case) {
         EXPECT_EQ(c.Call(), 0) << c.szText;
@@ -240,7 +236,8 @@ TEST_F(SeasonLinesTest, FreeLineCursorFollowsFreedLines)
         League.SeasonLines[nLine][0] = 1990;
     Put_Bare_Player(1, 4, 14);
     EXPECT_EQ(Assign_Player_Season_Line(1, 4, 2019, 1), -1);
-    Set_Season_Line_Year(20000, 0);
+    Set_Player_Season_Link(1, 4, 0, 20000);
+    EXPECT_TRUE(Erase_Player_Season_Line(1, 4, 0));
     EXPECT_EQ(Assign_Player_Season_Line(1, 4, 2019, 1), 20000);
 
     // A table replaced wholesale is noticed even without a reset.
