@@ -9,6 +9,7 @@
 
 #include "base/int_math.h"
 #include "base/random.h"
+#include "engine/formations.h"
 #include "engine/playbooks.h"
 #include "platform/system.h"
 #include "platform/ui.h"
@@ -232,4 +233,47 @@ void Wait_Pumping_Messages(int nMilliseconds)
         Pump_Messages();
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+}
+
+// ---------------------------------------------------------------------------
+// Lookups over the formation catalogue
+
+namespace {
+
+void Formation_X(int nFormation, float fX[DEFENDER_PLACES])
+{
+    for (int p = 0; p < DEFENDER_PLACES; ++p) {
+        double x = 0.0;
+        Get_Formation_Coordinate(Clamp_Formation_Id(nFormation), p, &x, nullptr);
+        fX[p] = static_cast<float>(x);
+    }
+}
+
+}  // namespace
+
+int Get_Play_Run_Hole(const GAME* pGame)
+{
+    if (pGame == nullptr)
+        return NO_HOLE;
+    const int nTeam = Get_Game_Offense_Team(pGame);
+    const int nPlay = pGame->CurrentPlay.nOffenseCall;
+    const int nPlace = Get_Offensive_Play_Carrier(nTeam, nPlay);
+    double x = 0.0;
+    if (nPlace >= 0)
+        Get_Formation_Coordinate(Clamp_Formation_Id(Get_Offensive_Play_Formation(nTeam, nPlay)), nPlace, &x, nullptr);
+    return Get_Play_Run_Hole_For_Carrier_X(pGame, static_cast<float>(x));
+}
+
+int Get_Zone_Defender_Rank(int nTeam, int nPlay, int nPlace, int nRole)
+{
+    float fX[DEFENDER_PLACES];
+    Formation_X(Get_Defensive_Play_Formation(nTeam, nPlay), fX);
+    return Get_Zone_Defender_Rank_From_X(nTeam, nPlay, nPlace, nRole, fX);
+}
+
+bool Get_Zone_Drop_Point(int nTeam, int nPlay, int nPlace, float* pfX, float* pfDepth)
+{
+    float fX[DEFENDER_PLACES];
+    Formation_X(Get_Defensive_Play_Formation(nTeam, nPlay), fX);
+    return Get_Zone_Drop_Point_From_X(nTeam, nPlay, nPlace, fX, pfX, pfDepth);
 }

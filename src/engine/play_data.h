@@ -42,3 +42,11 @@ int Find_Play_Action_Back(const GAME* pGame);
 
 // Returns once nMilliseconds have passed, pumping messages meanwhile.
 void Wait_Pumping_Messages(int nMilliseconds);
+
+// The lookups above that need the formation's spots, reading them from the
+// formation catalogue: the run hole of the current play (the carrier's x in
+// the play's formation), and a defender's zone rank and drop point in his
+// play's formation.
+int Get_Play_Run_Hole(const GAME* pGame);
+int Get_Zone_Defender_Rank(int nTeam, int nPlay, int nPlace, int nRole);
+bool Get_Zone_Drop_Point(int nTeam, int nPlay, int nPlace, float* pfX, float* pfDepth);

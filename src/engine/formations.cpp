@@ -1,0 +1,576 @@
+// Formation lookups, the formations and players of a snap, the situation
+// rules of the computer defence and the kicking game, and the depth-chart
+// lookups.
+#include "engine/formations.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "base/text_utils.h"
+#include "engine/game_state.h"
+#include "engine/playbook_records.h"
+#include "engine/playbooks.h"
+#include "league/historical.h"
+#include "league/overall_rating.h"
+#include "league/player.h"
+#include "league/preferences.h"
+#include "league/team.h"
+#include "league/team_schedule.h"
+#include "platform/errors.h"
+#include "platform/ui.h"
+#include "season/player_generation.h"
+
+namespace {
+
+constexpr int HISTORICAL_FIELD_GOAL_PERCENT = 124;   // tenths of a per cent
+constexpr int RETURNER_POSITION = 15;                 // depth-chart positions 15 and above
+constexpr uint32_t PLAYED_IN_GAME_FLAG = 0x4;         // vital stat 24, read when games played are credited
+constexpr int ON_FIELD_EMPTY = 255;
+
+int Offense_Side(const GAME* pGame)
+{
+    return Is_Home_Team_On_Offense(pGame) ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
+}
+
+int Side_Team(const GAME* pGame, int bSide)
+{
+    return bSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam;
+}
+
+bool Is_Franchise_In_Use(int nTeam)
+{
+    return nTeam >= 0 && nTeam < FREE_AGENT_TEAM && Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) != CONTROLLER_NOT_IN_USE;
+}
+
+// ---------------------------------------------------------------------------
+// Services of later parts of the engine and the front office, in their
+// simplest form until those parts exist.
+
+// Rule now: the seconds left in the half (the first half) or in regulation,
+// and in overtime in the current period, with the driver's hurry-up margins.
+bool Is_Offense_Hurrying(const GAME* pGame)
+{
+    const int c = pGame->nClock;
+    int nLeft;
+    if (c < SECONDS_AT_HALF_TIME)
+        nLeft = SECONDS_AT_HALF_TIME - c;
+    else if (c < SECONDS_OF_REGULATION)
+        nLeft = SECONDS_OF_REGULATION - c;
+    else {
+        const int nPeriod = Get_Overtime_Period_Length(pGame);
+        nLeft = nPeriod - (c - SECONDS_OF_REGULATION) % nPeriod;
+    }
+    const int bHome = Offense_Side(pGame);
+    const int D = pGame->nScore[1 - bHome] - pGame->nScore[bHome];
+    if (Get_Game_Quarter(pGame) == 4) {
+        const int nMargin = std::abs(D);
+        if (nMargin >= 30 || (nMargin >= 23 && SECONDS_OF_REGULATION - c < 360))
+            return false;
+    }
+    if (c < SECONDS_AT_HALF_TIME)
+        return nLeft < 120;
+    return (nLeft < 600 && D >= 9) || (nLeft < 240 && D >= 0);
+}
+
+// Rule now: calm, dry weather at sea level carries a kick its usual length.
+float Get_Kick_Weather_Factor_For_Range(const GAME* pGame)
+{
+    (void)pGame;
+    return 1.0f;
+}
+
+// Rule now: the computer signs nobody, so a lookup that finds no player stays empty.
+void Fill_Roster_Needs(int nTeam)
+{
+    (void)nTeam;
+}
+
+// Rule now: a player's value is his overall rating, rounded.
+int Player_Value(int nTeam, int nSlot)
+{
+    return static_cast<int>(std::lround(Get_Player_Overall_Rating(nTeam, nSlot)));
+}
+
+bool Is_Injured(int nTeam, int nSlot)
+{
+    return Get_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS) > 0;
+}
+
+int Find_Player_Slot_By_ID(int nTeam, int nID)
+{
+    if (nID <= 0)
+        return -1;
+    const int nEnd = Find_Roster_End(nTeam);
+    for (int s = 0; s < nEnd; ++s)
+        if (Is_Player_Slot_Used(nTeam, s) && Get_Player_ID(nTeam, s) == nID)
+            return s;
+    return -1;
+}
+
+bool Is_Watched_Game(const GAME* pGame)
+{
+    if (!Get_User_Preference(PREF_SIMULATION_RUNNING))
+        return false;
+    const int nWeek = Get_User_Preference(PREF_CURRENT_WEEK);
+    if (nWeek < 0 || nWeek >= SCHEDULE_WEEKS)
+        return false;
+    for (int nTeam : {static_cast<int>(pGame->nAwayTeam), static_cast<int>(pGame->nHomeTeam)})
+        if (nTeam <= LAST_TEAM && Get_Calendar_PBP_Flag(nTeam, nWeek))
+            return true;
+    return false;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Catalogue
+
+int Clamp_Formation_Id(int nFormation)
+{
+    return std::clamp(nFormation, 0, FORMATION_COUNT - 1);
+}
+
+void Get_Formation_Name(char* szName, int nFormation)
+{
+    if (szName == nullptr) {
+        Report_Error("%s(null, %d)", __func__, nFormation);
+        return;
+    }
+    safe_strncpy(szName, FORMATIONS[Clamp_Formation_Id(nFormation)].szName, FORMATION_NAME_SIZE);
+}
+
+const char* Get_Formation_Short_Name(int nFormation)
+{
+    return FORMATIONS[Clamp_Formation_Id(nFormation)].szShortName;
+}
+
+int Get_Formation_Slot_Position(int nFormation, int nPlace, int nWhich)
+{
+    if (nPlace < 0 || nPlace >= FORMATION_PLACES || (nWhich != SLOT_POSITION && nWhich != SLOT_DEPTH_RANK)) {
+        Report_Error("%s(%d, %d, %d)", __func__, nFormation, nPlace, nWhich);
+        return -1;
+    }
+    const FORMATION_PLACE& Place = FORMATIONS[Clamp_Formation_Id(nFormation)].Place[nPlace];
+    return nWhich == SLOT_POSITION ? Place.nPosition : Place.nRank;
+}
+
+void Get_Formation_Coordinate(int nFormation, int nPlace, double* px, double* py)
+{
+    double x = 0.0;
+    double y = 0.0;
+    if (nFormation < 0 || nFormation >= FORMATION_COUNT || nPlace < 0 || nPlace >= FORMATION_PLACES)
+        Report_Error("Invalid nFormation in %s(%d,%d)", __func__, nFormation, nPlace);
+    else {
+        x = FORMATIONS[nFormation].Place[nPlace].x;
+        y = FORMATIONS[nFormation].Place[nPlace].y;
+    }
+    if (px)
+        *px = x;
+    if (py)
+        *py = y;
+}
+
+bool Is_Deep_Snap_Formation(int nFormation)
+{
+    switch (nFormation) {
+    case 8: case 9: case 10: case 11: case 12: case 15: case 17: case 18: case 19: case 21:
+    case PUNT_FORMATION: case FIELD_GOAL_FORMATION: case EXTRA_POINT_FORMATION:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The formations of a snap and the players on the field
+
+void Set_Play_Formations(GAME* pGame)
+{
+    if (pGame == nullptr) {
+        Report_Error("%s(null)", __func__);
+        return;
+    }
+    const int bOffense = Offense_Side(pGame);
+    const int bDefense = 1 - bOffense;
+    const int nOffenseTeam = Side_Team(pGame, bOffense);
+    const int nDefenseTeam = Side_Team(pGame, bDefense);
+    const int nOffenseCall = pGame->CurrentPlay.nOffenseCall;
+    const int nDefenseCall = pGame->CurrentPlay.nDefenseCall;
+    const int nDown = Get_Game_Down_Code(pGame);
+
+    if (nDown == KICKOFF_DOWN || nDown == SAFETY_KICK_DOWN) {
+        const bool bOnside = Get_Kick_Play_Type(nOffenseCall % KICK_PLAY_COUNT) == PLAY_TYPE_ONSIDE_KICK;
+        pGame->nFormation[bOffense] = bOnside ? ONSIDE_FORMATION : KICKOFF_FORMATION;
+        pGame->nFormation[bDefense] = KICKOFF_RETURN_FORMATION;
+        return;
+    }
+    const int nOffenseType = Get_Offensive_Play_Type(nOffenseTeam, nOffenseCall);
+    if (nDown == CONVERSION_ATTEMPT && nOffenseType == PLAY_TYPE_FIELD_GOAL) {
+        pGame->nFormation[bOffense] = EXTRA_POINT_FORMATION;
+        pGame->nFormation[bDefense] = FIELD_GOAL_BLOCK_FORMATION;
+        return;
+    }
+    pGame->nFormation[bOffense] = Get_Offensive_Play_Formation(nOffenseTeam, nOffenseCall);
+    if (nDown != CONVERSION_ATTEMPT && nOffenseType == PLAY_TYPE_PUNT)
+        pGame->nFormation[bDefense] = PUNT_RETURN_FORMATION;
+    else if (nDown != CONVERSION_ATTEMPT && nOffenseType == PLAY_TYPE_FIELD_GOAL)
+        pGame->nFormation[bDefense] = FIELD_GOAL_BLOCK_FORMATION;
+    else
+        pGame->nFormation[bDefense] = Get_Defensive_Play_Formation(nDefenseTeam, nDefenseCall);
+}
+
+void Set_Default_Formations(GAME* pGame)
+{
+    if (pGame == nullptr) {
+        Report_Error("%s(null)", __func__);
+        return;
+    }
+    const int bOffense = Offense_Side(pGame);
+    const int bDefense = 1 - bOffense;
+    pGame->nFormation[bOffense] = PRO_SET_FORMATION;
+    pGame->nFormation[bDefense] =
+        Get_Team_Stat(Side_Team(pGame, bDefense), TEAM_STAT_DEFENSE_ALIGNMENT) ? BASE_34_FORMATION : BASE_43_FORMATION;
+    Set_On_Field_Players(pGame, GAME_SIDE_AWAY);
+    Set_On_Field_Players(pGame, GAME_SIDE_HOME);
+}
+
+// Rule now: teams keep no line-up table per formation, so a place holds the
+// depth-chart player of the place's position and rank.
+int Get_Formation_Lineup_Player(int nTeam, int nFormation, int nPlace)
+{
+    const int nPosition = Get_Formation_Slot_Position(nFormation, nPlace, SLOT_POSITION);
+    const int nRank = Get_Formation_Slot_Position(nFormation, nPlace, SLOT_DEPTH_RANK);
+    if (nPosition < 0)
+        return 0;
+    int nSlot;
+    if (nPosition == PLACE_KICK_RETURNER)
+        nSlot = Get_Depth_Chart_Player(nTeam, RETURNER_POSITION, RETURNER_KICKOFF);
+    else if (nPosition == PLACE_PUNT_RETURNER)
+        nSlot = Get_Depth_Chart_Player(nTeam, RETURNER_POSITION, RETURNER_PUNT);
+    else
+        nSlot = Get_Depth_Chart_Player(nTeam, nPosition, nRank);
+    return nSlot < 0 ? 0 : Get_Player_ID(nTeam, nSlot);
+}
+
+void Set_On_Field_Players(GAME* pGame, int bSide)
+{
+    if (pGame == nullptr || (bSide != GAME_SIDE_AWAY && bSide != GAME_SIDE_HOME)) {
+        Report_Error("%s(%p, %d)", __func__, static_cast<const void*>(pGame), bSide);
+        return;
+    }
+    const int nTeam = Side_Team(pGame, bSide);
+    const int nFormation = Clamp_Formation_Id(pGame->nFormation[bSide]);
+    for (int p = 0; p < FORMATION_PLACES; ++p) {
+        pGame->nOnField[bSide][p] = ON_FIELD_EMPTY;
+        if (nTeam > LAST_TEAM)
+            continue;
+        const int nSlot = Find_Player_Slot_By_ID(nTeam, Get_Formation_Lineup_Player(nTeam, nFormation, p));
+        if (nSlot < 0 || nSlot >= ON_FIELD_EMPTY)
+            continue;
+        pGame->nOnField[bSide][p] = static_cast<uint8_t>(nSlot);
+        const int nFlags = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_FLAGS);
+        Set_Player_Vital_Stat(nTeam, nSlot, VITAL_FLAGS, nFlags | static_cast<int>(PLAYED_IN_GAME_FLAG));
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Situation
+
+float Get_Offense_Pass_Tendency(const GAME* pGame)
+{
+    if (pGame == nullptr) {
+        Report_Error("%s(null)", __func__);
+        return 1.0f;
+    }
+    const int bOffense = Offense_Side(pGame);
+    const int r = pGame->nTeamTotal[bOffense][GAME_TOTAL_RUSHES];
+    const int p = pGame->nTeamTotal[bOffense][GAME_TOTAL_PASS_ATTEMPTS];
+    const int n = std::max(r + p, 1);
+    const float s = static_cast<float>(p) / static_cast<float>(n);
+    float f = 1.0f;
+    if (s > 0.65f)
+        f = 2.0f - (1.0f - s) / 0.35f;
+    else if (s < 0.55f)
+        f = s / 0.55f;
+    const float fBand = static_cast<float>(n) / 10.0f;
+    return std::clamp(f, 1.0f - fBand, 1.0f + fBand);
+}
+
+int Set_Team_Formations(GAME* pGame)
+{
+    if (pGame == nullptr) {
+        Report_Error("%s(null)", __func__);
+        return -1;
+    }
+    const int bOffense = Offense_Side(pGame);
+    const int Y = pGame->nYardLine;
+    int G = std::min<int>(Y, pGame->nToGo);
+    const int nLead = pGame->nScore[1 - bOffense] - pGame->nScore[bOffense];
+    const int bSafe = (nLead < 4 || pGame->nClock < SECONDS_AT_HALF_TIME) ? 1 : 0;
+    const int nDown = Get_Game_Down_Code(pGame);
+
+    if (pGame->nClock >= SECONDS_OF_REGULATION && nDown <= FOURTH_DOWN_CODE && Y < Get_Field_Goal_Range(pGame) / 2)
+        return FIELD_GOAL_BLOCK_FORMATION;
+    if (Y == 1)
+        return 37;
+    if (Y == 2)
+        return 28;
+    if (Get_Game_Quarter(pGame) == 4 && SECONDS_OF_REGULATION - pGame->nClock < 120 && nLead >= 1 &&
+        Y >= 20 * bSafe + 30)
+        return 36;
+    if (Is_Offense_Hurrying(pGame) && Y >= 11)
+        G += 3;
+    const int P = static_cast<int>(10.0f * Get_Offense_Pass_Tendency(pGame));
+    G += (P - 10) / 2;
+
+    switch (nDown) {
+    case 0:
+        return G < 6 ? 29 : G < 11 ? 22 : 27;
+    case 1:
+        if (G < 7)
+            return G > 3 ? 22 : 29;
+        return 25;
+    case 2:
+    case 3:
+        if (G >= 22)
+            return 36;
+        if (G >= 15)
+            return 35;
+        if (G >= 10)
+            return 34;
+        if (G > 6)
+            return 30;
+        if (G <= 3)
+            return G < 2 ? 37 : 28;
+        return 25;
+    case KICKOFF_DOWN:
+    case SAFETY_KICK_DOWN:
+        return KICKOFF_RETURN_FORMATION;
+    case CONVERSION_ATTEMPT:
+        return 37;
+    default:
+        if (Get_User_Preference(PREF_SIMULATION_RUNNING))
+            Report_Error("Set_Team_Formations(): Unrecognized Down Flag: %d", nDown);
+        else
+            Show_Formatted_Message("Set_Team_Formations()", "Unrecognized Down Flag: %d", nDown);
+        return -1;
+    }
+}
+
+double Get_League_Field_Goal_Average()
+{
+    return Get_Current_Average_Stat(HISTORICAL_FIELD_GOAL_PERCENT) / 10.0;
+}
+
+float Get_Kicker_Max_Distance(int nTeam, int nSlot)
+{
+    const float fDistance = std::max(Get_Player_Rating(nTeam, nSlot, RATING_FG_DISTANCE), 20.0f);
+    const float fAccuracy = std::max(Get_Player_Rating(nTeam, nSlot, RATING_FG_ACCURACY), 20.0f);
+    float X = (5.0f * fDistance + fAccuracy) / 15.0f + 23.0f;
+    const double A = Get_League_Field_Goal_Average();
+    if (A < 80.0)
+        X = static_cast<float>(X * (A + 70.0) / 150.0);
+    return std::min(X, 62.0f);
+}
+
+int Get_Field_Goal_Range(GAME* pGame)
+{
+    if (pGame == nullptr) {
+        Report_Error("%s(null)", __func__);
+        return 0;
+    }
+    const int bOffense = Offense_Side(pGame);
+    const int nTeam = Side_Team(pGame, bOffense);
+    const int nKicker = nTeam <= LAST_TEAM ? Get_Depth_Chart_Player(nTeam, POSITION_K, 0) : -1;
+    // Without a kicker the weakest kick stands: both ratings at their floor of 20.
+    const float fMax = nKicker >= 0 ? Get_Kicker_Max_Distance(nTeam, nKicker) : 31.0f;
+    int R = static_cast<int>((fMax + 52.0f) / 2.0f);
+    const double A = Get_League_Field_Goal_Average();
+    const double F = A >= 80.0 ? 37.0 : (A + 70.0) / 150.0 * 37.0;
+    R = std::max(R, static_cast<int>(F));
+
+    const int nLead = pGame->nScore[bOffense] - pGame->nScore[1 - bOffense];
+    if (nLead >= 7 && pGame->nClock >= SECONDS_AT_HALF_TIME) {
+        if (pGame->nClock < SECONDS_OF_REGULATION)
+            R -= 2;
+        else {
+            const int nRule = Get_User_Preference(Is_Playoff_Game(pGame) ? PREF_PLAYOFF_OVERTIME_RULE
+                                                                         : PREF_REGULAR_SEASON_OVERTIME_RULE);
+            if (nRule != OVERTIME_SUDDEN_DEATH && nRule != OVERTIME_SUDDEN_DEATH_NO_TIES &&
+                pGame->nOvertimePossession < 3)
+                R -= 2;
+        }
+    }
+    const float W = Get_Kick_Weather_Factor_For_Range(pGame);
+    const int D = static_cast<int>((W + 1.0f) / 2.0f * static_cast<float>(R) + 0.5f);
+    int nRange = D - 7;
+    if (Get_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE) == 0)
+        nRange -= 10;
+    return nRange;
+}
+
+int Get_Field_Goal_Distance(int nYardLine)
+{
+    return nYardLine + (Get_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE) ? 7 : 17);
+}
+
+bool Get_Two_Point_Chart(const GAME* pGame)
+{
+    if (pGame == nullptr) {
+        Report_Error("%s(null)", __func__);
+        return false;
+    }
+    if (Get_User_Preference(PREF_TWO_POINT_TRIES) == 0)
+        return false;
+    const int bOffense = Offense_Side(pGame);
+    const int d = std::clamp(pGame->nScore[bOffense] - pGame->nScore[1 - bOffense], -17, 6);
+    return d == -2 || (d == 1 && Get_Game_Quarter(pGame) >= 4);
+}
+
+bool Should_Go_For_Two(const GAME* pGame)
+{
+    if (pGame == nullptr) {
+        Report_Error("%s(null)", __func__);
+        return false;
+    }
+    if (Get_User_Preference(PREF_TWO_POINT_TRIES) == 0)
+        return false;
+    const int nOffenseTeam = Get_Game_Offense_Team(pGame);
+    if (Is_Watched_Game(pGame) && Is_Franchise_In_Use(nOffenseTeam) &&
+        Get_Team_Stat(nOffenseTeam, TEAM_STAT_CONTROLLER) == CONTROLLER_USER &&
+        Get_User_Preference(PREF_AUTO_OFFENSE_CALLS) != 1)
+        return Show_Message_Box("Go For Two?", "Point After Touchdown", BOX_YESNO | BOX_ICON_QUESTION) == ID_YES;
+    return Get_Two_Point_Chart(pGame);
+}
+
+int Get_Starters_Needed(int nTeam, int nPosition)
+{
+    static constexpr int STARTERS[POSITION_P + 1] = {1, 1, 1, 1, 2, 2, 2, 1, 2, 2, 3, 2, 2, 0, 0};
+    if (nPosition < 0 || nPosition > POSITION_P) {
+        Report_Error("%s(%d, %d)", __func__, nTeam, nPosition);
+        return 0;
+    }
+    if (Get_Team_Stat(nTeam, TEAM_STAT_DEFENSE_ALIGNMENT) == 1) {
+        if (nPosition == POSITION_DT)
+            return 1;
+        if (nPosition == POSITION_LB)
+            return 4;
+    }
+    return STARTERS[nPosition];
+}
+
+// ---------------------------------------------------------------------------
+// Depth chart and roster cuts
+
+int Get_Depth_Chart_Player(int nTeam, int nPosition, int nDepth)
+{
+    if (nTeam < 0 || nTeam > LAST_TEAM || nPosition < 0 || nDepth < 0) {
+        Report_Error("%s(%d, %d, %d)", __func__, nTeam, nPosition, nDepth);
+        return -1;
+    }
+    if (nPosition >= RETURNER_POSITION) {
+        if (nDepth != RETURNER_KICKOFF && nDepth != RETURNER_PUNT) {
+            Report_Error("%s(%d, %d, %d)", __func__, nTeam, nPosition, nDepth);
+            return -1;
+        }
+        int nSlot = Get_Team_Returner(nTeam, nDepth);
+        if (Is_Injured(nTeam, nSlot))
+            nSlot = Get_Team_Returner(nTeam, 1 - nDepth);
+        if (Is_Injured(nTeam, nSlot) || Get_Player_Side(nTeam, nSlot) == SIDE_KICKERS)
+            return Get_Depth_Chart_Player(nTeam, POSITION_WR, 2);
+        return nSlot;
+    }
+    for (int nTry = 0; nTry < 2; ++nTry) {
+        if (nDepth >= Count_Team_Available_Position_Players(nTeam, nPosition))
+            return -1;
+        const int nSlot = Get_Team_Uninjured_Position_Player(nTeam, nPosition, nDepth);
+        if (nSlot >= 0)
+            return nSlot;
+        if (nTry == 0)
+            Fill_Roster_Needs(nTeam);
+    }
+    return -1;
+}
+
+int Get_Formation_Place_Player(int nTeam, int nFormation, int nPlace, bool bBackupQB)
+{
+    const int nPosition = Get_Formation_Slot_Position(nFormation, nPlace, SLOT_POSITION);
+    const int nRank = Get_Formation_Slot_Position(nFormation, nPlace, SLOT_DEPTH_RANK);
+    if (nPosition < 0)
+        return -1;
+    if (nPosition == PLACE_KICK_RETURNER || nPosition == PLACE_PUNT_RETURNER)
+        return Get_Depth_Chart_Player(nTeam, RETURNER_POSITION,
+                                      nPosition == PLACE_KICK_RETURNER ? RETURNER_KICKOFF : RETURNER_PUNT);
+    const int nDepth = (bBackupQB && nPosition == POSITION_QB) ? nRank + 1 : nRank;
+    return Get_Depth_Chart_Player(nTeam, nPosition, nDepth);
+}
+
+int Find_Surplus_Position(int nTeam)
+{
+    static constexpr int NORM[POSITION_P + 1] = {3, 4, 2, 4, 6, 4, 4, 2, 5, 4, 7, 5, 5, 1, 1};
+    if (nTeam < 0 || nTeam > LAST_TEAM) {
+        Report_Error("%s(%d)", __func__, nTeam);
+        return 0;
+    }
+    const int nLast = nTeam == FREE_AGENT_TEAM ? POSITION_P : POSITION_S;
+    int nBest = 0;
+    int nBestValue = 0;
+    for (int p = 0; p <= nLast; ++p) {
+        const int nValue = 11 * Count_Team_Position_Players(nTeam, p) - 10 * NORM[p];
+        if (p == 0 || nValue >= nBestValue) {
+            nBest = p;
+            nBestValue = nValue;
+        }
+    }
+    return nBest;
+}
+
+int Find_Weakest_Team_Player(int nTeam)
+{
+    if (nTeam < 0 || nTeam > LAST_TEAM) {
+        Report_Error("%s(%d)", __func__, nTeam);
+        return -1;
+    }
+    const int P = Find_Surplus_Position(nTeam);
+    const bool bCharge = Is_Franchise_In_Use(nTeam);
+    int nWeakest = -1;
+    long long nWeakestKeep = 0;
+    for (int n = 0;; ++n) {
+        const int nSlot = Find_Team_Position_Player(nTeam, P, n);
+        if (nSlot < 0)
+            break;
+        const long long V = Player_Value(nTeam, nSlot);
+        float fRating = Get_Position_Overall_Rating(nTeam, nSlot, P);
+        if (fRating < 25.0f) {
+            Generate_Player_Ratings(nTeam, nSlot);
+            fRating = Get_Position_Overall_Rating(nTeam, nSlot, P);
+        }
+        const long long R = static_cast<long long>(fRating);
+        const long long C = bCharge ? Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SCALED_CAP_CHARGE) : 0;
+        const long long K = (V == 0 ? 0 : (R * R * V + 1250) / 2500) - C;
+        if (nWeakest < 0 || K < nWeakestKeep) {
+            nWeakest = nSlot;
+            nWeakestKeep = K;
+        }
+    }
+    return nWeakest;
+}
+
+int Get_Route_Base_Value(int nRoute)
+{
+    switch (nRoute) {
+    case 0: case 6: case 55:
+        return 40;
+    case 1: case 3: case 5: case 7: case 13: case 16: case 17: case 19: case 23: case 25: case 29:
+        return 70;
+    case 2: case 4: case 8: case 14: case 20: case 28: case 30: case 31: case 33:
+        return 5;
+    case 10: case 24: case 26: case 36:
+        return 15;
+    case 11: case 15: case 21: case 27: case 32: case 34:
+        return 55;
+    default:
+        return 25;
+    }
+}
