@@ -16,11 +16,6 @@
 
 namespace {
 
-bool Is_Line_Position(int nPosition)
-{
-    return nPosition == POSITION_T || nPosition == POSITION_G || nPosition == POSITION_C;
-}
-
 bool Is_Eligible_Receiver(int nPosition)
 {
     return nPosition == POSITION_RB || nPosition == POSITION_FB || nPosition == POSITION_TE ||
@@ -217,8 +212,9 @@ TEST_F(FormationsTest, EveryBuiltInOffensivePlayFitsItsFormation)
             const int nPosition = Position(f, r + 1);
             EXPECT_TRUE(Is_Eligible_Receiver(nPosition)) << Play.szName << " receiver " << r;
             const bool bBlock = Is_Blocking_Route(nRoute);
-            if (PASS_ROUTES[nRoute].nKind == 1 && !bBlock)
+            if (PASS_ROUTES[nRoute].nKind == 1 && !bBlock) {
                 EXPECT_LT(Y(f, r + 1), 0.0) << Play.szName << " receiver " << r;
+            }
         }
         const int nCarrier = Play.nCarrier - 1;   // place
         if (Play.nType == PLAY_TYPE_PUNT || Play.nType == PLAY_TYPE_FIELD_GOAL) {
@@ -259,11 +255,13 @@ TEST_F(FormationsTest, EveryBuiltInDefensivePlayFitsItsFormation)
             // Linemen rush, stunt, plug or contain, or drop into a short zone
             // on a zone blitz; deep zones and man coverage belong to the
             // linebackers and backs.
-            if (Is_Defensive_Lineman(nPosition))
+            if (Is_Defensive_Lineman(nPosition)) {
                 EXPECT_TRUE(nRole <= 7 || nRole == RESPONSIBILITY_SHORT_ZONE) << Play.szName << " place " << p;
+            }
             // Man coverage starts on a receiver: from the second level back.
-            if (nRole >= 12)
+            if (nRole >= 12) {
                 EXPECT_TRUE(nPosition == LB || nPosition == CB || nPosition == S) << Play.szName << " place " << p;
+            }
         }
     }
     // The 4-3 as the defensive plays read it.
