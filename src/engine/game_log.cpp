@@ -1,0 +1,449 @@
+#include "engine/game_log.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "base/text_utils.h"
+#include "engine/game_report.h"
+#include "engine/game_state.h"
+#include "engine/play_wording.h"
+#include "engine/playbook_records.h"
+#include "engine/playbooks.h"
+#include "league/league_data.h"
+#include "league/league_text.h"
+#include "league/player.h"
+#include "league/team.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+
+namespace {
+
+std::string g_TextLog;
+std::string g_PlayTable;
+std::string g_PageHead;
+bool g_bFinalTablesWritten = false;
+
+// A log past this size stops growing; far beyond any real game.
+constexpr size_t LOG_TEXT_LIMIT = 8u << 20;
+bool g_bLogFullReported = false;
+
+// The newest season a downloaded logo exists for.
+constexpr int LAST_LOGO_YEAR = 2023;
+
+void Append_Limited(std::string& Text, const std::string& Add)
+{
+    if (Text.size() + Add.size() > LOG_TEXT_LIMIT) {
+        if (!g_bLogFullReported)
+            Report_Error("%s: the game log is full; later lines are left out", __func__);
+        g_bLogFullReported = true;
+        return;
+    }
+    Text += Add;
+}
+
+int Side_Team(const GAME* pGame, int nSide)
+{
+    return nSide ? pGame->nHomeTeam : pGame->nAwayTeam;
+}
+
+std::string Team_String(int nTeam, int nString)
+{
+    char szText[TEXT_BUFFER_SIZE] = "";
+    if (nTeam >= 0 && nTeam <= LAST_TEAM)
+        Get_Team_String(szText, nTeam, nString);
+    return szText;
+}
+
+// Team string 2 with its first letter a capital.
+std::string Capitalised_Nickname(int nTeam)
+{
+    std::string Name = Team_String(nTeam, TEAM_STRING_NICKNAME);
+    if (!Name.empty() && Name[0] >= 'a' && Name[0] <= 'z')
+        Name[0] = static_cast<char>(Name[0] - 'a' + 'A');
+    return Name;
+}
+
+std::string Game_Title(const GAME* pGame)
+{
+    char szTitle[TEXT_BUFFER_SIZE];
+    Get_Week_Name(pGame->nWeek, szTitle);
+    return szTitle;
+}
+
+// "%d-%d-%d" (or "%d-%d" without ties) of the current season, this game
+// counted once it is over.
+std::string Team_Record(const GAME* pGame, int nSide)
+{
+    const int nTeam = Side_Team(pGame, nSide);
+    int nWins = 0, nLosses = 0, nTies = 0;
+    if (nTeam >= 0 && nTeam <= LAST_TEAM) {
+        nWins = Get_Team_Current_Yearly_Char(nTeam, YEARLY_WINS);
+        nLosses = Get_Team_Current_Yearly_Char(nTeam, YEARLY_LOSSES);
+        nTies = Get_Team_Current_Yearly_Char(nTeam, YEARLY_TIES);
+    }
+    if (Is_Game_Over(pGame)) {
+        const int nOwn = pGame->nScore[nSide];
+        const int nOther = pGame->nScore[1 - nSide];
+        nWins += nOwn > nOther;
+        nLosses += nOwn < nOther;
+        nTies += nOwn == nOther;
+    }
+    char szText[64];
+    if (nTies)
+        std::snprintf(szText, sizeof(szText), "%d-%d-%d", nWins, nLosses, nTies);
+    else
+        std::snprintf(szText, sizeof(szText), "%d-%d", nWins, nLosses);
+    return szText;
+}
+
+std::string Logo_Path(const GAME* pGame, int nSide)
+{
+    char szPath[TEXT_BUFFER_SIZE];
+    std::snprintf(szPath, sizeof(szPath), "Logos/Downloads/%s-%d.png",
+                  Team_String(Side_Team(pGame, nSide), TEAM_STRING_ABBREVIATION).c_str(),
+                  std::min<int>(pGame->nYear, LAST_LOGO_YEAR));
+    return szPath;
+}
+
+void Append_Logo_Cell(std::string& Out, const GAME* pGame, int nSide)
+{
+    Append_Formatted(Out, "<TD width=220 align=\"center\" valign=\"middle\"><img src=\"..\\%s\" border=\"0\"></TD>",
+                     Html_Escaped(Logo_Path(pGame, nSide).c_str()).c_str());
+}
+
+void Append_Line_Score_Row(std::string& Out, const GAME* pGame, int nSide)
+{
+    const char* szName = nSide ? "tbl" : "tml";
+    const char* szCell = nSide ? "tbc" : "tmc";
+    char szTeam[TEXT_BUFFER_SIZE];
+    Get_Team_Short_Name(Side_Team(pGame, nSide), szTeam);
+    Out += "<TR class=largefooter>";
+    Append_Formatted(Out, "<TD class=%s><B>%s</B></TD>", szName, Html_Escaped(szTeam).c_str());
+    for (int p = 0; p < 5; ++p) {
+        std::string Points;
+        if (p == 4 && pGame->nClock <= SECONDS_OF_REGULATION)
+            Points = "-";
+        else if (p == 4 || pGame->nClock > SECONDS_PER_QUARTER * p)
+            Points = std::to_string(Get_Quarter_Score(pGame, nSide, p));
+        Append_Formatted(Out, "<TD width=\"35\" class=%s>%s</TD>", szCell, Points.c_str());
+    }
+    Append_Formatted(Out, "<TD width=\"60\" class=%s><B>%d</B></TD></TR>", szCell, pGame->nScore[nSide]);
+}
+
+bool Write_Page_File(const char* szPattern, const GAME* pGame, int nGameIndex, const std::string& Body)
+{
+    if (!files::Create_Folders("Output"))
+        return false;
+    char szName[TEXT_BUFFER_SIZE];
+    std::snprintf(szName, sizeof(szName), szPattern, pGame->nYear % 100, nGameIndex);
+    FILE* pFile = files::Open_File(szName, "w");
+    if (!pFile)
+        return false;
+    std::fwrite(g_PageHead.data(), 1, g_PageHead.size(), pFile);
+    std::fwrite(Body.data(), 1, Body.size(), pFile);
+    return std::fclose(pFile) == 0;
+}
+
+}  // namespace
+
+const std::string& Get_Game_Text_Log()
+{
+    return g_TextLog;
+}
+
+const std::string& Get_Game_Play_Table_Html()
+{
+    return g_PlayTable;
+}
+
+const std::string& Get_Game_Page_Head()
+{
+    return g_PageHead;
+}
+
+void Clear_Game_Log_Texts()
+{
+    g_TextLog.clear();
+    g_PlayTable.clear();
+    g_PageHead.clear();
+    g_bFinalTablesWritten = false;
+    g_bLogFullReported = false;
+}
+
+void Get_Period_Label(int nPeriod, char* szBuffer)
+{
+    if (!szBuffer)
+        return;
+    static const char* const LABELS[8] = {"1st Q", "2nd Q", "3rd Q", "4th Q", "OT   ", "OT #2", "OT #3", "OT #4"};
+    if (nPeriod < 0)
+        nPeriod = 0;
+    if (nPeriod < 8)
+        Put_Text(szBuffer, LABELS[nPeriod]);
+    else
+        Format_Text_Bounded(szBuffer, TEXT_BUFFER_SIZE, "OT #%d", nPeriod - 3);
+}
+
+void Write_Game_Page_Header(const GAME* pGame)
+{
+    if (!Are_Game_Pages_Enabled() || !pGame)
+        return;
+    g_bFinalTablesWritten = false;
+    const std::string Title = Game_Title(pGame);
+    char szAway[TEXT_BUFFER_SIZE];
+    char szHome[TEXT_BUFFER_SIZE];
+    Get_Team_Short_Name(pGame->nAwayTeam, szAway);
+    Get_Team_Short_Name(pGame->nHomeTeam, szHome);
+    std::string Line;
+    Append_Formatted(Line, "%s: %s at %s\n", Title.c_str(), szAway, szHome);
+    Append_Limited(g_TextLog, Line);
+
+    std::string Head;
+    Append_Formatted(Head, "<HTML><HEAD><TITLE>%s: %s at %s</TITLE>\n", Html_Escaped(Title.c_str()).c_str(),
+                     Html_Escaped(szAway).c_str(), Html_Escaped(szHome).c_str());
+    Head += "<LINK href=\"..\\HTML_Templates\\CSS\\styles.css\" type=text/css rel=stylesheet>";
+    Head += "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">";
+    Head += "<style type=\"text/css\">body {background-color: #606080; background-image: url(wallpaper.JPG)}</style>";
+    Head += "</HEAD>";
+    Head += "<TABLE class=basic cellspacing=0 cellpadding=0 width=992 align=center bgcolor=#ffffff><TBODY>";
+    Head += "<TR><TD align=\"center\">";
+    Append_Limited(g_PageHead, Head);
+}
+
+void Write_Game_Log(const GAME* pGame)
+{
+    if (!Are_Game_Pages_Enabled() || !pGame)
+        return;
+    const bool bOver = Is_Game_Over(pGame);
+    if (bOver && g_bFinalTablesWritten)
+        return;
+    const int nPeriod = std::max<int>(pGame->nClock, 0) / SECONDS_PER_QUARTER;
+    char szLabel[TEXT_BUFFER_SIZE];
+    Get_Period_Label(nPeriod, szLabel);
+    std::string Text;
+    Append_Formatted(Text,
+                     "\n %s <=> Down Yardline Offensive Play           Defensive Play           Result\n"
+                     " ----- --- ---- -------- ------------------------ ------------------------ --------------------\n",
+                     szLabel);
+    Append_Limited(g_TextLog, Text);
+    if (nPeriod > 0)
+        Append_Limited(g_PlayTable, "</TBODY></TABLE><BR>");
+    if (bOver) {
+        g_bFinalTablesWritten = true;
+        Append_Limited(g_PlayTable, "</TBODY></TABLE></HTML>");
+        Append_Game_Report_Text("</TBODY></TABLE><BR>\n");
+        Write_Box_Score_Team_Stats_Table(pGame);
+        Write_Box_Score_Offense_Table(pGame);
+        Write_Box_Score_Defense_Table(pGame);
+        Write_Line_Score_Table(pGame);
+        return;
+    }
+    std::string Html;
+    Append_Formatted(Html,
+                     "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY>"
+                     "<TR class=header%d>\n",
+                     nPeriod % 2);
+    Append_Formatted(Html, "<TD width=\"5%%\" class=ltc>%s</TD>\n", szLabel);
+    Html += "<TD width=\"5%\" class=ltc>Team</TD>";
+    Html += "<TD width=\"9%\" class=ltc>Down</TD>";
+    Html += "<TD width=\"9%\" class=ltc>Yardline</TD>";
+    Html += "<TD width=\"21%\" class=ltc>Offensive Play</TD>";
+    Html += "<TD width=\"18%\" class=ltc>Defensive Play</TD>";
+    Html += "<TD width=\"33%\" class=ltr>Result</TD></TR>";
+    Append_Limited(g_PlayTable, Html);
+}
+
+void Write_Play_Log_Row(std::string& Row, const GAME* pGame, int bHtml)
+{
+    Row.clear();
+    if (!Are_Game_Pages_Enabled() || !pGame)
+        return;
+    char szClock[TEXT_BUFFER_SIZE];
+    char szDown[TEXT_BUFFER_SIZE];
+    char szSpot[TEXT_BUFFER_SIZE];
+    char szOffense[PLAY_NAME_SIZE] = "";
+    char szDefense[PLAY_NAME_SIZE] = "";
+    Format_Game_Clock(pGame, 0, szClock);
+    Format_Down_And_Distance(pGame, szDown, bHtml ? 1 : 0);
+    Format_Ball_Spot(pGame, szSpot);
+    const int nOffenseTeam = Get_Game_Offense_Team(pGame);
+    const int nDefenseTeam = Get_Game_Defense_Team(pGame);
+    const int nOffenseSide = Is_Home_Team_On_Offense(pGame) ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
+    const std::string Team = Team_String(nOffenseTeam, TEAM_STRING_ABBREVIATION);
+    const int nOffenseCall = pGame->CurrentPlay.nOffenseCall;
+    if (pGame->nFormation[nOffenseSide] == EXTRA_POINT_FORMATION)
+        Put_Text(szOffense, "Extra Point");
+    else if (nOffenseCall != PLAY_NOT_CALLED)
+        Get_Offensive_Play_Name(nOffenseTeam, nOffenseCall, szOffense);
+    const int nDown = Get_Game_Down_Code(pGame);
+    const int nType = nOffenseCall != PLAY_NOT_CALLED ? Get_Offensive_Play_Type(nOffenseTeam, nOffenseCall) : -1;
+    const bool bNoDefense = nDown == KICKOFF_DOWN || nDown == SAFETY_KICK_DOWN || nType == PLAY_TYPE_PUNT ||
+                            nType == PLAY_TYPE_FIELD_GOAL;
+    if (!bNoDefense && pGame->CurrentPlay.nDefenseCall != PLAY_NOT_CALLED)
+        Get_Defensive_Play_Name(nDefenseTeam, pGame->CurrentPlay.nDefenseCall, szDefense);
+
+    if (!bHtml) {
+        Append_Formatted(Row, "%s %5s %3s %4s %8s %-24s %-24s", "\n", szClock, Team.c_str(), szDown, szSpot, szOffense,
+                         szDefense);
+        Row += " ";
+        return;
+    }
+    Append_Formatted(Row, "<TR class=%s><TD width=\"5%%\" class=lml>%s</TD>\n",
+                     nOffenseSide == GAME_SIDE_HOME ? "highlight" : "none", szClock);
+    Append_Formatted(Row, "<TD width=\"5%%\" class=lmc>%s</TD>", Html_Escaped(Team.c_str()).c_str());
+    Append_Formatted(Row, "<TD width=\"9%%\" class=lmc>%s</TD>", Html_Escaped(szDown).c_str());
+    Append_Formatted(Row, "<TD width=\"9%%\" class=lmc>%s</TD>", Html_Escaped(szSpot).c_str());
+    Append_Formatted(Row, "<TD width=\"17%%\" class=lmc>%s</TD>", Html_Escaped(szOffense).c_str());
+    Append_Formatted(Row, "<TD width=\"17%%\" class=lmc>%s</TD>", Html_Escaped(szDefense).c_str());
+}
+
+void Append_Play_Log_Row(const GAME* pGame, int bHtml)
+{
+    if (!Are_Game_Pages_Enabled() || !pGame)
+        return;
+    std::string Row;
+    Write_Play_Log_Row(Row, pGame, bHtml);
+    Append_Limited(bHtml ? g_PlayTable : g_TextLog, Row);
+}
+
+void Log_Play_Result(const GAME* pGame)
+{
+    if (!Are_Game_Pages_Enabled() || !pGame)
+        return;
+    char szSentence[TEXT_BUFFER_SIZE];
+    Write_Play_Summary_Sentence(pGame, &pGame->CurrentPlay, szSentence);
+    Append_Limited(g_TextLog, std::string(szSentence) + "\r");
+    std::string Html;
+    Append_Formatted(Html, "<TD width=\"38%%\" class=lmc>%s</TD></TR>\r", Html_Escaped(szSentence).c_str());
+    Append_Limited(g_PlayTable, Html);
+
+    const int nResult = Get_Play_Result(&pGame->CurrentPlay);
+    if (Is_Scoring_Result(nResult))
+        Write_Scoring_Play_Html_Row(pGame);
+    switch (nResult) {
+    case RESULT_SAFETY:
+    case RESULT_FIELD_GOAL_GOOD:
+    case RESULT_EXTRA_POINT_GOOD:
+    case RESULT_EXTRA_POINT_MISSED:
+    case RESULT_TWO_POINT_GOOD:
+    case RESULT_TWO_POINT_FAILED:
+        break;
+    default:
+        return;
+    }
+    const std::string Away = Capitalised_Nickname(pGame->nAwayTeam);
+    const std::string Home = Capitalised_Nickname(pGame->nHomeTeam);
+    const int nAway = pGame->nScore[GAME_SIDE_AWAY];
+    const int nHome = pGame->nScore[GAME_SIDE_HOME];
+    std::string Text;
+    Append_Formatted(Text, "\n <><><><><><> %s %d / %s %d <><><><><><>\n", Away.c_str(), nAway, Home.c_str(), nHome);
+    Append_Limited(g_TextLog, Text);
+    Html.clear();
+    Append_Formatted(Html, "<TR class=subhead0><TD colspan=7 align=center class=lmc><b>%s %d / %s %d</b></TD></TR>\n",
+                     Html_Escaped(Away.c_str()).c_str(), nAway, Html_Escaped(Home.c_str()).c_str(), nHome);
+    Append_Limited(g_PlayTable, Html);
+}
+
+void Write_Injury_Log_Line(int nTeam, int nSlot)
+{
+    if (!Are_Game_Pages_Enabled())
+        return;
+    if (nTeam < 0 || nTeam > LAST_TEAM || !Is_Player_Slot_Used(nTeam, nSlot)) {
+        Report_Error("Bad player in %s(%d,%d)", __func__, nTeam, nSlot);
+        return;
+    }
+    const std::string Team = Team_String(nTeam, TEAM_STRING_NICKNAME);
+    const int nPosition = Get_Player_Position(nTeam, nSlot);
+    char szPosition[TEXT_BUFFER_SIZE];
+    if (nPosition >= 0 && nPosition <= POSITION_ANY)
+        Get_Position_Name(nPosition, szPosition);
+    else
+        Put_Text(szPosition, "<Err");
+    char szName[TEXT_BUFFER_SIZE];
+    Get_Player_Full_Name(nTeam, nSlot, szName, sizeof(szName));
+    std::string Text;
+    Append_Formatted(Text, "<< %s %s %s was injured on the play >>\n", Team.c_str(), szPosition, szName);
+    Append_Limited(g_TextLog, Text);
+    std::string Html;
+    Append_Formatted(Html, "<TR class=subhead1><TD colspan=7 class=lmc>%s %s %s was injured on the play</TD></TR>\n",
+                     Html_Escaped(Team.c_str()).c_str(), Html_Escaped(szPosition).c_str(),
+                     Html_Escaped(szName).c_str());
+    Append_Limited(g_PlayTable, Html);
+}
+
+int Get_Quarter_Score(const GAME* pGame, int nSide, int nPeriod)
+{
+    if (!pGame || (nSide != GAME_SIDE_AWAY && nSide != GAME_SIDE_HOME) || nPeriod < 0 || nPeriod > 4) {
+        Report_Error("Bad argument in %s(pGame,%d,%d)", __func__, nSide, nPeriod);
+        return 0;
+    }
+    const int nPlays = std::clamp<int>(pGame->nPlays, 0, PLAY_LOG_SIZE);
+    int nPoints = 0;
+    for (int i = 0; i < nPlays; ++i) {
+        const PLAY& Play = pGame->PlayLog[i];
+        const int nResult = Get_Play_Result(&Play);
+        const int nValue = Get_Result_Points(nResult);
+        if (nValue == 0 || Get_Scoring_Side(&Play) != nSide)
+            continue;
+        int nClock = Play.nClock;
+        // A try snapped as a quarter ran out belongs to the touchdown's quarter.
+        const bool bTry = nResult >= RESULT_EXTRA_POINT_GOOD && nResult <= RESULT_TWO_POINT_FAILED;
+        if (bTry && nClock > 0 && nClock <= SECONDS_OF_REGULATION && nClock % SECONDS_PER_QUARTER == 0)
+            --nClock;
+        const int nPlayPeriod = std::min(nClock / SECONDS_PER_QUARTER, 4);
+        if (nPlayPeriod == nPeriod)
+            nPoints += nValue;
+    }
+    return nPoints;
+}
+
+void Write_Line_Score_Table(const GAME* pGame)
+{
+    if (!Are_Game_Pages_Enabled() || !pGame)
+        return;
+    const std::string Title = Game_Title(pGame);
+    char szAway[TEXT_BUFFER_SIZE];
+    char szHome[TEXT_BUFFER_SIZE];
+    Get_Team_Full_Name(pGame->nAwayTeam, szAway);
+    Get_Team_Full_Name(pGame->nHomeTeam, szHome);
+    std::string Out = "<TR><TD align=\"center\"><BR>";
+    Out += "<TABLE class=shade1 cellSpacing=0 cellPadding=0 width=970 align=center><TBODY><TR>";
+    Append_Logo_Cell(Out, pGame, GAME_SIDE_AWAY);
+    Out += "<TD width=516><TABLE width=\"500\" border=\"0\" align=\"center\" cellpadding=\"0\" cellspacing=\"0\">";
+    Append_Formatted(Out, "<TR class=large><TD><BR><P align=\"center\"><strong>%s (%s) at %s (%s)</strong><BR><BR>",
+                     Html_Escaped(szAway).c_str(), Team_Record(pGame, GAME_SIDE_AWAY).c_str(),
+                     Html_Escaped(szHome).c_str(), Team_Record(pGame, GAME_SIDE_HOME).c_str());
+    Append_Formatted(Out, "%s</P></TD></TR></TABLE>", Html_Escaped(Title.c_str()).c_str());
+    Out += "<TABLE class=table1 cellSpacing=0 cellPadding=2 width=360 align=center>";
+    Out += "<TBODY><TR class=largeheader>";
+    Out += "<TD class=ttl>&nbsp;</TD>";
+    for (int q = 1; q <= 4; ++q)
+        Append_Formatted(Out, "<TD width=\"35\" class=ttc>%d</TD>", q);
+    Out += "<TD width=\"35\" class=ttc>OT</TD>";
+    Out += "<TD width=\"60\" class=ttc><B>Final</B></TR>";
+    Append_Line_Score_Row(Out, pGame, GAME_SIDE_AWAY);
+    Append_Line_Score_Row(Out, pGame, GAME_SIDE_HOME);
+    Out += "</TBODY></TABLE><BR></TD>";
+    Append_Logo_Cell(Out, pGame, GAME_SIDE_HOME);
+    Out += "</TR></TBODY></TABLE><BR>";
+    Append_Limited(g_PageHead, Out);
+}
+
+bool Write_Box_Score_File(const GAME* pGame, int nGameIndex, int bClear)
+{
+    if (!Are_Game_Pages_Enabled() || !pGame)
+        return false;
+    const bool bWritten = Write_Page_File("Output\\Box-%02d-%03d.htm", pGame, nGameIndex, Get_Game_Report_Html());
+    if (bClear)
+        Clear_Game_Report_Html();
+    return bWritten;
+}
+
+bool Write_Recap_File(const GAME* pGame, int nGameIndex, int bClear)
+{
+    if (!Are_Game_Pages_Enabled() || !pGame)
+        return false;
+    const bool bWritten = Write_Page_File("Output\\Recap-%02d-%03d.htm", pGame, nGameIndex, g_PlayTable);
+    if (bClear)
+        Clear_Game_Log_Texts();
+    return bWritten;
+}

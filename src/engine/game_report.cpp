@@ -1,0 +1,665 @@
+#include "engine/game_report.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <vector>
+
+#include "engine/play_wording.h"
+#include "league/league_data.h"
+#include "league/player.h"
+#include "league/player_stats.h"
+#include "league/team.h"
+#include "platform/errors.h"
+
+namespace {
+
+bool g_bPagesEnabled = true;
+std::string g_Report;
+
+// A page text past this size stops growing; far beyond any real game.
+constexpr size_t PAGE_TEXT_LIMIT = 8u << 20;
+bool g_bReportFullLogged = false;
+
+constexpr const char* TABLE_OPENER =
+    "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY>";
+
+
+// Game figures of a quarterback, a skill player and a defender.
+constexpr int QB_ATTEMPTS = 0;
+constexpr int QB_YARDS = 2;
+constexpr int QB_TOUCHDOWNS = 3;
+constexpr int QB_INTERCEPTIONS = 4;
+constexpr int SKILL_RECEIVING_YARDS = 3;
+constexpr int DEF_HALF_SACKS = 0;
+constexpr int DEF_INTERCEPTIONS = 1;
+constexpr int DEF_TACKLES = 2;
+constexpr int DEF_ASSISTS = 3;
+constexpr int DEF_TOUCHDOWNS = 4;
+
+void Append_To_Report(const std::string& Text)
+{
+    if (g_Report.size() + Text.size() > PAGE_TEXT_LIMIT) {
+        if (!g_bReportFullLogged)
+            Report_Error("%s: the box score is full; later tables are left out", __func__);
+        g_bReportFullLogged = true;
+        return;
+    }
+    g_Report += Text;
+}
+
+int Side_Team(const GAME* pGame, int nSide)
+{
+    return nSide ? pGame->nHomeTeam : pGame->nAwayTeam;
+}
+
+std::string Team_String(int nTeam, int nString)
+{
+    char szText[TEXT_BUFFER_SIZE] = "";
+    if (nTeam >= 0 && nTeam <= LAST_TEAM)
+        Get_Team_String(szText, nTeam, nString);
+    return szText;
+}
+
+bool Is_Valid_Side(int nSide)
+{
+    return nSide == GAME_SIDE_AWAY || nSide == GAME_SIDE_HOME;
+}
+
+int Logged_Plays(const GAME* pGame)
+{
+    return std::clamp<int>(pGame->nPlays, 0, PLAY_LOG_SIZE);
+}
+
+// The per-game totals are stored in 16 bits; yardage can run negative.
+int Total(const GAME* pGame, int nSide, int k)
+{
+    return static_cast<int16_t>(pGame->nTeamTotal[nSide][k]);
+}
+
+int Byte_Stat(const GAME* pGame, int nSide, int k)
+{
+    return pGame->bTeamStat[nSide][k];
+}
+
+const char* Plural(int n)
+{
+    return n == 1 ? "" : "s";
+}
+
+std::string Number(int n)
+{
+    char szText[16];
+    std::snprintf(szText, sizeof(szText), "%d", n);
+    return szText;
+}
+
+std::string Number_Or_Empty(int n)
+{
+    return n ? Number(n) : std::string();
+}
+
+// "<TD class=lmc>%s</TD>"
+void Append_Cell(std::string& Out, const std::string& Text)
+{
+    Append_Formatted(Out, "<TD class=lmc>%s</TD>", Text.c_str());
+}
+
+// The row opener, team, position and name cells shared by the player tables.
+void Append_Player_Row_Start(std::string& Out, int nRow, int nTeam, int nSlot)
+{
+    Out += nRow % 2 == 0 ? "<TR class=\"highlight\">" : "<TR>";
+    char szName[TEXT_BUFFER_SIZE];
+    Get_Player_Full_Name(nTeam, nSlot, szName, sizeof(szName));
+    Out += "<TD class=lml>";
+    Append_Html_Escaped(Out, szName);
+    Out += "</TD>\n";
+    Append_Cell(Out, Html_Escaped(Team_String(nTeam, TEAM_STRING_ABBREVIATION).c_str()));
+    char szPosition[TEXT_BUFFER_SIZE];
+    Get_Player_Position_Name(szPosition, sizeof(szPosition), nTeam, nSlot);
+    Append_Cell(Out, Html_Escaped(szPosition));
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Switch and body text
+
+void Set_Game_Pages_Enabled(bool bEnabled)
+{
+    g_bPagesEnabled = bEnabled;
+}
+
+bool Are_Game_Pages_Enabled()
+{
+    return g_bPagesEnabled;
+}
+
+const std::string& Get_Game_Report_Html()
+{
+    return g_Report;
+}
+
+void Clear_Game_Report_Html()
+{
+    g_Report.clear();
+    g_bReportFullLogged = false;
+}
+
+void Append_Game_Report_Text(const char* szText)
+{
+    if (!g_bPagesEnabled || !szText)
+        return;
+    Append_To_Report(szText);
+}
+
+// ---------------------------------------------------------------------------
+// Text helpers
+
+void Append_Html_Escaped(std::string& Out, const char* szText)
+{
+    if (!szText)
+        return;
+    for (const char* p = szText; *p; ++p) {
+        switch (*p) {
+        case '&': Out += "&amp;"; break;
+        case '<': Out += "&lt;"; break;
+        case '>': Out += "&gt;"; break;
+        default: Out += *p; break;
+        }
+    }
+}
+
+std::string Html_Escaped(const char* szText)
+{
+    std::string Out;
+    Append_Html_Escaped(Out, szText);
+    return Out;
+}
+
+void Append_Formatted(std::string& Out, const char* szFormat, ...)
+{
+    char szLocal[1024];
+    va_list Args;
+    va_start(Args, szFormat);
+    va_list Copy;
+    va_copy(Copy, Args);
+    const int n = std::vsnprintf(szLocal, sizeof(szLocal), szFormat, Args);
+    va_end(Args);
+    if (n < 0) {
+        va_end(Copy);
+        return;
+    }
+    if (static_cast<size_t>(n) < sizeof(szLocal)) {
+        Out.append(szLocal, static_cast<size_t>(n));
+    } else {
+        std::vector<char> Long(static_cast<size_t>(n) + 1);
+        std::vsnprintf(Long.data(), Long.size(), szFormat, Copy);
+        Out.append(Long.data(), static_cast<size_t>(n));
+    }
+    va_end(Copy);
+}
+
+// ---------------------------------------------------------------------------
+// Number texts
+
+int Compute_Scaled_Ratio(int nTotal, int nDivisor, int nScale)
+{
+    if (nDivisor == 0)
+        return 0;
+    const long long nTop = static_cast<long long>(nScale) * nTotal + nDivisor / 2;
+    long long v = nTop / nDivisor;
+    if (nTop % nDivisor != 0 && (nTotal < 0) != (nDivisor < 0))
+        --v;
+    return static_cast<int>(v);
+}
+
+std::string Format_Tenths(int nTenths)
+{
+    char szText[32];
+    const int nWhole = nTenths / 10;
+    const int nTenth = nTenths % 10 < 0 ? -(nTenths % 10) : nTenths % 10;
+    if (nTenths < 0 && nWhole == 0)
+        std::snprintf(szText, sizeof(szText), "-%d.%01d", nWhole, nTenth);
+    else
+        std::snprintf(szText, sizeof(szText), "%d.%01d", nWhole, nTenth);
+    return szText;
+}
+
+// ---------------------------------------------------------------------------
+// Counting
+
+int Get_Scoring_Side(const PLAY* pPlay)
+{
+    if (!pPlay)
+        return GAME_SIDE_AWAY;
+    const int nSide = Get_Play_Home_Bit(pPlay);
+    switch (Get_Play_Result(pPlay)) {
+    case RESULT_INTERCEPTION_TOUCHDOWN:
+    case RESULT_SAFETY:
+    case RESULT_FUMBLE_RETURN_TOUCHDOWN:
+    case RESULT_PUNT_RETURN_TOUCHDOWN:
+    case RESULT_KICKOFF_RETURN_TOUCHDOWN:
+        return 1 - nSide;
+    default:
+        return nSide;
+    }
+}
+
+bool Is_Scoring_Result(int nResult)
+{
+    // A missed try or conversion ends a scoring drive, so it is listed too.
+    return Get_Result_Points(nResult) > 0 || nResult == RESULT_EXTRA_POINT_MISSED ||
+           nResult == RESULT_TWO_POINT_FAILED;
+}
+
+int Get_Result_Points(int nResult)
+{
+    switch (nResult) {
+    case RESULT_TOUCHDOWN_PASS:
+    case RESULT_INTERCEPTION_TOUCHDOWN:
+    case RESULT_TOUCHDOWN_RUN:
+    case RESULT_FUMBLE_RETURN_TOUCHDOWN:
+    case RESULT_PUNT_RETURN_TOUCHDOWN:
+    case RESULT_KICKOFF_RETURN_TOUCHDOWN:
+        return 6;
+    case RESULT_FIELD_GOAL_GOOD:
+        return 3;
+    case RESULT_SAFETY:
+    case RESULT_TWO_POINT_GOOD:
+        return 2;
+    case RESULT_EXTRA_POINT_GOOD:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+int Get_Player_Game_Stat(const GAME* pGame, int nSide, int nSlot, int nUnit, int k)
+{
+    if (!pGame || !Is_Valid_Side(nSide) || k < 0 || k >= GAME_PLAYER_FIGURES) {
+        Report_Error("Bad argument in %s(pGame,%d,%d,%d,%d)", __func__, nSide, nSlot, nUnit, k);
+        return 0;
+    }
+    const int nTeam = Side_Team(pGame, nSide);
+    if (nTeam < 0 || nTeam > LAST_TEAM || !Is_Player_Slot_Used(nTeam, nSlot))
+        return 0;
+    if (Get_Player_Position_Unit(nTeam, nSlot) != nUnit)
+        return 0;
+    const int nID = Get_Player_ID(nTeam, nSlot);
+    for (int i = 0; i < GAME_ROSTER_SIZE; ++i) {
+        if (pGame->nRosterID[nSide][i] == nID)
+            return pGame->nPlayerGameStat[nSide][i][k];
+    }
+    return 0;
+}
+
+int Count_Player_Play_Results(const GAME* pGame, int nSide, int nSlot, int nMode, int nKind)
+{
+    if (!pGame || !Is_Valid_Side(nSide)) {
+        Report_Error("Bad argument in %s(pGame,%d,%d,%d,%d)", __func__, nSide, nSlot, nMode, nKind);
+        return 0;
+    }
+    const int nTeam = Side_Team(pGame, nSide);
+    if (nTeam < 0 || nTeam > LAST_TEAM)
+        return 0;
+    const int nID = nSlot == 255 ? -1 : Get_Player_ID(nTeam, nSlot);
+    int nFirstLow = 0, nFirstHigh = -1, nOtherCode = -1;
+    bool bFirstID = true;
+    bool bYards = false;
+    if (nMode == 0) {
+        switch (nKind) {
+        case 3: bFirstID = false; nFirstLow = 1; nFirstHigh = 1; nOtherCode = 6; break;
+        case 6: bFirstID = false; nFirstLow = nFirstHigh = 6; break;
+        case 7: nFirstLow = 9; nFirstHigh = 12; break;
+        case 8: nFirstLow = 9; nFirstHigh = 12; bYards = true; break;
+        case 9: nFirstLow = nFirstHigh = 12; break;
+        case 10: nFirstLow = nFirstHigh = 1; nOtherCode = 6; break;
+        case 12: nFirstLow = nFirstHigh = 6; break;
+        case 13: bFirstID = false; nFirstLow = 13; nFirstHigh = 14; break;
+        default: return 0;
+        }
+    } else if (nMode == 2) {
+        switch (nKind) {
+        case 6: nFirstLow = nFirstHigh = 4; break;
+        case 8: nFirstLow = 13; nFirstHigh = 14; nOtherCode = 5; break;
+        case 9: nFirstLow = nFirstHigh = 14; nOtherCode = 7; break;
+        default: return 0;
+        }
+    } else {
+        return 0;
+    }
+    const int nWantSide = nMode == 0 ? nSide : 1 - nSide;
+    int nCount = 0;
+    const int nPlays = Logged_Plays(pGame);
+    for (int i = 0; i < nPlays; ++i) {
+        const PLAY& Play = pGame->PlayLog[i];
+        if (Get_Play_Home_Bit(&Play) != nWantSide)
+            continue;
+        const int nResult = Get_Play_Result(&Play);
+        if (!((nResult >= nFirstLow && nResult <= nFirstHigh) || nResult == nOtherCode))
+            continue;
+        if ((bFirstID ? Play.nPlayer1 : Play.nPlayer2) != nID)
+            continue;
+        nCount += bYards ? Play.nYard1 : 1;
+    }
+    return nCount;
+}
+
+int Count_Team_Play_Results(const GAME* pGame, int nSide, int nResult, std::string* pYards)
+{
+    if (!pGame || !Is_Valid_Side(nSide)) {
+        Report_Error("Bad argument in %s(pGame,%d,%d)", __func__, nSide, nResult);
+        return 0;
+    }
+    const bool bList = pYards && (nResult == RESULT_FIELD_GOAL_GOOD || nResult == RESULT_FIELD_GOAL_MISSED);
+    int nCount = 0;
+    const int nPlays = Logged_Plays(pGame);
+    for (int i = 0; i < nPlays; ++i) {
+        const PLAY& Play = pGame->PlayLog[i];
+        if (Get_Play_Home_Bit(&Play) != nSide || Get_Play_Result(&Play) != nResult)
+            continue;
+        if (bList)
+            Append_Formatted(*pYards, nCount == 0 ? " (%d" : ", %d", Play.nYard1);
+        ++nCount;
+    }
+    if (bList && nCount > 0)
+        *pYards += ")";
+    return nCount;
+}
+
+void Get_Quarter_Label(const GAME* pGame, char* szBuffer)
+{
+    if (!szBuffer)
+        return;
+    static const char* const LABELS[5] = {"1st Q", "2nd Q", "3rd Q", "4th Q", "OT"};
+    const int nClock = pGame ? pGame->nClock : 0;
+    const int q = std::clamp((nClock - 1) / SECONDS_PER_QUARTER + 1, 1, 5);
+    Put_Text(szBuffer, LABELS[q - 1]);
+}
+
+// ---------------------------------------------------------------------------
+// Writers
+
+void Start_Scoring_Plays_Html_Table(const GAME* pGame)
+{
+    if (!g_bPagesEnabled || !pGame)
+        return;
+    std::string Out = TABLE_OPENER;
+    Out += "<TR class=header0>\n";
+    Out += "<TD colspan=5 class=ltl>Scoring Plays</TD>\n";
+    Append_Formatted(Out, "<TD width=\"6%%\" class=ltc>%s</TD>\n",
+                     Html_Escaped(Team_String(pGame->nAwayTeam, TEAM_STRING_ABBREVIATION).c_str()).c_str());
+    Append_Formatted(Out, "<TD width=\"6%%\" class=ltr>%s</TD></TR>\n",
+                     Html_Escaped(Team_String(pGame->nHomeTeam, TEAM_STRING_ABBREVIATION).c_str()).c_str());
+    Append_To_Report(Out);
+}
+
+void Write_Scoring_Play_Html_Row(const GAME* pGame)
+{
+    if (!g_bPagesEnabled || !pGame)
+        return;
+    const PLAY* pPlay = &pGame->CurrentPlay;
+    const int nSide = Get_Scoring_Side(pPlay);
+    std::string Out;
+    Append_Formatted(Out, "<TR class=%s>", nSide == GAME_SIDE_HOME ? "highlight" : "none");
+    Append_Formatted(Out, "<TD width=\"6%%\" class=lml>%s</TD>\n",
+                     Html_Escaped(Team_String(Side_Team(pGame, nSide), TEAM_STRING_ABBREVIATION).c_str()).c_str());
+    char szText[TEXT_BUFFER_SIZE];
+    Get_Quarter_Label(pGame, szText);
+    Append_Formatted(Out, "<TD width=\"6%%\" class=lmc>%s</TD>", szText);
+    Format_Game_Clock(pGame, 1, szText);
+    Append_Formatted(Out, "<TD width=\"6%%\" class=lmc>%s</TD>", szText);
+    Append_Formatted(Out, "<TD width=\"20%%\" class=lmc>%s</TD>", Get_Play_Result_Word(Get_Play_Result(pPlay)));
+    Write_Play_Summary_Sentence(pGame, pPlay, szText);
+    Append_Formatted(Out, "<TD width=\"50%%\" class=lmc>%s</TD>", Html_Escaped(szText).c_str());
+    Append_Formatted(Out, "<TD width=\"6%%\" class=lmc>%d</TD>", pGame->nScore[GAME_SIDE_AWAY]);
+    Append_Formatted(Out, "<TD width=\"6%%\" class=lmc>%d</TD></TR>", pGame->nScore[GAME_SIDE_HOME]);
+    Append_To_Report(Out);
+}
+
+void Write_Box_Score_Team_Stats_Table(const GAME* pGame)
+{
+    if (!g_bPagesEnabled || !pGame)
+        return;
+    std::string Out = TABLE_OPENER;
+    Out += "<TR class=header0>\n";
+    Out += "<TD width=\"33%\" class=ltl>Team Stats</TD>\n";
+    const int nAway = pGame->nAwayTeam;
+    const int nHome = pGame->nHomeTeam;
+    Append_Formatted(Out, "<TD width=\"34%%\" class=ltc>%s</TD>",
+                     nAway > 37 ? "" : Html_Escaped(Team_String(nAway, TEAM_STRING_NICKNAME).c_str()).c_str());
+    Append_Formatted(Out, "<TD width=\"33%%\" class=ltr>%s</TD></TR>",
+                     nHome > 37 ? "" : Html_Escaped(Team_String(nHome, TEAM_STRING_NICKNAME).c_str()).c_str());
+
+    static const char* const LABELS[16] = {
+        "Plays From Scrimmage", "Rushing", "Pass Plays", "Passing", "Sacked", "Turnovers", "Fumbles", "Penalties",
+        "Punts", "Punt Returns", "Kick Returns", "Field Goals", "Third Down", "Fourth Down", "Red Zone",
+        "Time of Possession",
+    };
+    for (int nRow = 0; nRow < 16; ++nRow) {
+        Out += nRow % 2 == 0 ? "<TR class=none>" : "<TR class=highlight>";
+        Append_Formatted(Out, "<TD class=lml>%s</TD>\n", LABELS[nRow]);
+        for (int s = 0; s < 2; ++s) {
+            const int o = 1 - s;
+            switch (nRow) {
+            case 0:
+                Append_Formatted(Out, "<TD class=lmc>%d (%d First Downs)</TD>", Byte_Stat(pGame, s, GAME_STAT_SCRIMMAGE_PLAYS),
+                                 Total(pGame, s, GAME_TOTAL_FIRST_DOWNS));
+                break;
+            case 1: {
+                const int n = Total(pGame, s, GAME_TOTAL_RUSHES);
+                const int y = Total(pGame, s, GAME_TOTAL_RUSHING_YARDS);
+                Append_Formatted(Out, "<TD class=lmc>%d for %d yards (%s avg)</TD>", n, y,
+                                 Format_Tenths(Compute_Scaled_Ratio(y, n, 10)).c_str());
+                break;
+            }
+            case 2: {
+                const int c = Total(pGame, s, GAME_TOTAL_COMPLETIONS);
+                const int a = Total(pGame, s, GAME_TOTAL_PASS_ATTEMPTS);
+                Append_Formatted(Out, "<TD class=lmc>%d-for-%d (%d%%)", c, a, Compute_Scaled_Ratio(c, a, 100));
+                const int nTouchdowns = Count_Team_Play_Results(pGame, s, RESULT_TOUCHDOWN_PASS, nullptr);
+                if (nTouchdowns)
+                    Append_Formatted(Out, ", %d TD", nTouchdowns);
+                const int nIntercepted = Count_Team_Play_Results(pGame, s, RESULT_PASS_INTERCEPTED, nullptr) +
+                                         Count_Team_Play_Results(pGame, s, RESULT_INTERCEPTION_TOUCHDOWN, nullptr);
+                if (nIntercepted)
+                    Append_Formatted(Out, ", %d INT", nIntercepted);
+                Out += "</TD>";
+                break;
+            }
+            case 3: {
+                const int y = Total(pGame, s, GAME_TOTAL_PASSING_YARDS);
+                Append_Formatted(Out, "<TD class=lmc>%d yards (%s per play)</TD>", y,
+                                 Format_Tenths(Compute_Scaled_Ratio(y, Total(pGame, s, GAME_TOTAL_PASS_ATTEMPTS), 10)).c_str());
+                break;
+            }
+            case 4: {
+                const int n = Total(pGame, o, GAME_TOTAL_SACKS_MADE);
+                Append_Formatted(Out, "<TD class=lmc>%d time%s for %d yards</TD>", n, Plural(n),
+                                 Total(pGame, o, GAME_TOTAL_SACK_YARDS_MADE));
+                break;
+            }
+            case 5:
+                Append_Formatted(Out, "<TD class=lmc>%d</TD>", Total(pGame, s, GAME_TOTAL_TURNOVERS));
+                break;
+            case 6:
+                Append_Formatted(Out, "<TD class=lmc>%d (%d lost)</TD>", Byte_Stat(pGame, s, GAME_STAT_FUMBLES),
+                                 Byte_Stat(pGame, s, GAME_STAT_FUMBLES_LOST));
+                break;
+            case 7: {
+                const int n = Total(pGame, s, GAME_TOTAL_PENALTIES);
+                Append_Formatted(Out, "<TD class=lmc>%d %s for %d yards</TD>", n, n == 1 ? "penalty" : "penalties",
+                                 Total(pGame, s, GAME_TOTAL_PENALTY_YARDS));
+                break;
+            }
+            case 8:
+            case 9:
+            case 10: {
+                static const int COUNT[3] = {GAME_STAT_PUNTS, GAME_STAT_PUNT_RETURNS, GAME_STAT_KICKOFF_RETURNS};
+                static const int YARDS[3] = {GAME_TOTAL_PUNT_YARDS, GAME_TOTAL_PUNT_RETURN_YARDS,
+                                             GAME_TOTAL_KICKOFF_RETURN_YARDS};
+                const int n = Byte_Stat(pGame, s, COUNT[nRow - 8]);
+                const int y = Total(pGame, s, YARDS[nRow - 8]);
+                Append_Formatted(Out, nRow == 8 ? "<TD class=lmc>%d punt%s for %d yards (%s avg)</TD>"
+                                                : "<TD class=lmc>%d return%s for %d yards (%s avg)</TD>",
+                                 n, Plural(n), y, Format_Tenths(Compute_Scaled_Ratio(y, n, 10)).c_str());
+                break;
+            }
+            case 11: {
+                std::string Made, Missed;
+                const int nMade = Count_Team_Play_Results(pGame, s, RESULT_FIELD_GOAL_GOOD, &Made);
+                const int nMissed = Count_Team_Play_Results(pGame, s, RESULT_FIELD_GOAL_MISSED, &Missed);
+                Append_Formatted(Out, "<TD class=lmc>%d Made%s, %d Missed%s</TD>", nMade, Made.c_str(), nMissed,
+                                 Missed.c_str());
+                break;
+            }
+            case 12:
+            case 13: {
+                const int nTries = Total(pGame, s, nRow == 12 ? GAME_TOTAL_THIRD_DOWN_TRIES : GAME_TOTAL_FOURTH_DOWN_TRIES);
+                const int nMade = Total(pGame, s,
+                                        nRow == 12 ? GAME_TOTAL_THIRD_DOWN_CONVERSIONS : GAME_TOTAL_FOURTH_DOWN_CONVERSIONS);
+                Append_Formatted(Out, "<TD class=lmc>%d for %d (%d%%)</TD>", nMade, nTries,
+                                 Compute_Scaled_Ratio(nMade, nTries, 100));
+                break;
+            }
+            case 14: {
+                const int nTouchdowns = Byte_Stat(pGame, s, GAME_STAT_RED_ZONE_TOUCHDOWNS);
+                const int nFieldGoals = Byte_Stat(pGame, s, GAME_STAT_RED_ZONE_FIELD_GOALS);
+                Append_Formatted(Out, "<TD class=lmc>%d for %d (%d FG, %d TD)</TD>", nTouchdowns + nFieldGoals,
+                                 Byte_Stat(pGame, s, GAME_STAT_RED_ZONE_TRIPS), nFieldGoals, nTouchdowns);
+                break;
+            }
+            default: {
+                const int t = Total(pGame, s, GAME_TOTAL_POSSESSION_SECONDS);
+                Append_Formatted(Out, "<TD class=lmc>%d:%02d</TD>", t / 60, t % 60 < 0 ? -(t % 60) : t % 60);
+                break;
+            }
+            }
+        }
+        Out += "</TR>";
+    }
+    Out += "</TBODY></TABLE><BR>\n";
+    Append_To_Report(Out);
+}
+
+void Write_Box_Score_Offense_Table(const GAME* pGame)
+{
+    if (!g_bPagesEnabled || !pGame)
+        return;
+    static const char* const HEADS[16] = {"Team", "Pos", "Cmp", "Att", "Yds", "TD", "Int", "Rtg",
+                                          "Att",  "Yds", "Avg", "TD",  "Fum", "Rec", "Yds", "Avg"};
+    for (int s = 0; s < 2; ++s) {
+        std::string Out =
+            "<TABLE cellSpacing=0 cellPadding=0 border=0 align=\"center\" width=968><TBODY><TR class=header0>\n"
+            "<TD width=\"282\" bgcolor=\"#FFFFFF\" class=ltc></TD>"
+            "<TD width=\"271\" class=ltc>Passing</TD>"
+            "<TD width=\"5\" bgcolor=\"#FFFFFF\" class=ltc></TD>"
+            "<TD width=\"222\" bgcolor=\"#996699\" class=ltc>Rushing</TD>"
+            "<TD width=\"5\" bgcolor=\"#FFFFFF\" class=ltc></TD>"
+            "<TD width=\"178\" class=ltc>Receiving</TD>"
+            "</TBODY></TABLE>\n";
+        Out += TABLE_OPENER;
+        Out += "<TR class=header1>\n<TD width=\"188\" class=ltl></TD>\n";
+        for (const char* szHead : HEADS)
+            Append_Formatted(Out, "<TD width=\"46\" class=ltc>%s</TD>", szHead);
+        Out += "<TD width=\"46\" class=ltc>TD</TD></TR>";
+
+        const int nTeam = Side_Team(pGame, s);
+        const int nPlayers = nTeam <= LAST_TEAM ? Count_Team_Players(nTeam) : 0;
+        int nRow = 0;
+        for (int nSlot = 0; nSlot < nPlayers; ++nSlot) {
+            const int nCompletions = Count_Player_Play_Results(pGame, s, nSlot, 0, 3);
+            const int nAttempts =
+                std::max(Get_Player_Game_Stat(pGame, s, nSlot, UNIT_QUARTERBACK, QB_ATTEMPTS), nCompletions);
+            const int nRushes = Count_Player_Play_Results(pGame, s, nSlot, 0, 7);
+            const int nReceptions = Count_Player_Play_Results(pGame, s, nSlot, 0, 10);
+            const int nFumbles = Count_Player_Play_Results(pGame, s, nSlot, 0, 13);
+            if (nAttempts == 0 && nRushes == 0 && nReceptions == 0 && nFumbles == 0)
+                continue;
+            const int nPassYards = Get_Player_Game_Stat(pGame, s, nSlot, UNIT_QUARTERBACK, QB_YARDS);
+            const int nPassTouchdowns = Get_Player_Game_Stat(pGame, s, nSlot, UNIT_QUARTERBACK, QB_TOUCHDOWNS);
+            const int nInterceptions = Get_Player_Game_Stat(pGame, s, nSlot, UNIT_QUARTERBACK, QB_INTERCEPTIONS);
+            const int nRating =
+                Compute_Passer_Rating(nAttempts, nCompletions, nPassYards, nPassTouchdowns, nInterceptions);
+            const int nRushYards = Count_Player_Play_Results(pGame, s, nSlot, 0, 8);
+            const int nRushTouchdowns = Count_Player_Play_Results(pGame, s, nSlot, 0, 9);
+            const int nReceivingYards = Get_Player_Game_Stat(pGame, s, nSlot, UNIT_BACKS, SKILL_RECEIVING_YARDS);
+            const int nReceivingTouchdowns = Count_Player_Play_Results(pGame, s, nSlot, 0, 12);
+
+            Append_Player_Row_Start(Out, nRow++, nTeam, nSlot);
+            const bool bPass = nAttempts != 0;
+            const bool bRush = nRushes != 0;
+            const bool bCatch = nReceptions != 0;
+            Append_Cell(Out, bPass ? Number(nCompletions) : "");
+            Append_Cell(Out, bPass ? Number(nAttempts) : "");
+            Append_Cell(Out, bPass ? Number(nPassYards) : "");
+            Append_Cell(Out, bPass ? Number(nPassTouchdowns) : "");
+            Append_Cell(Out, bPass ? Number(nInterceptions) : "");
+            Append_Cell(Out, bPass ? Format_Tenths(nRating) : "");
+            Append_Cell(Out, bRush ? Number(nRushes) : "");
+            Append_Cell(Out, bRush ? Number(nRushYards) : "");
+            Append_Cell(Out, bRush ? Format_Tenths(Compute_Scaled_Ratio(nRushYards, nRushes, 10)) : "");
+            Append_Cell(Out, bRush ? Number(nRushTouchdowns) : "");
+            Append_Cell(Out, bRush ? Number(nFumbles) : "");
+            Append_Cell(Out, bCatch ? Number(nReceptions) : "");
+            Append_Cell(Out, bCatch ? Number(nReceivingYards) : "");
+            Append_Cell(Out, bCatch ? Format_Tenths(Compute_Scaled_Ratio(nReceivingYards, nReceptions, 10)) : "");
+            Append_Formatted(Out, "<TD class=lmc>%s</TD></TR>", bCatch ? Number(nReceivingTouchdowns).c_str() : "");
+        }
+        Out += "</TBODY></TABLE><BR>\n";
+        Append_To_Report(Out);
+    }
+}
+
+void Write_Box_Score_Defense_Table(const GAME* pGame)
+{
+    if (!g_bPagesEnabled || !pGame)
+        return;
+    for (int s = 0; s < 2; ++s) {
+        std::string Out = TABLE_OPENER;
+        Out += "<TR class=header1>\n<TD width=\"188\" class=ltl></TD>\n"
+               "<TD width=\"46\" class=ltc>Team</TD>"
+               "<TD width=\"46\" class=ltc>Pos</TD>"
+               "<TD width=\"85\" class=ltc>Tackles</TD>"
+               "<TD width=\"85\" class=ltc>Assists</TD>"
+               "<TD width=\"85\" class=ltc>Sacks</TD>"
+               "<TD width=\"100\" class=ltc>Passes<br>Defensed</TD>"
+               "<TD width=\"120\" class=ltc>Fumbles<br>Recovered</TD>"
+               "<TD width=\"120\" class=ltc>Interceptions</TD>"
+               "<TD width=\"95\" class=ltc>Defensive<br>Touchdowns</TD>";
+        const int nTeam = Side_Team(pGame, s);
+        const int nPlayers = nTeam <= LAST_TEAM ? Count_Team_Players(nTeam) : 0;
+        int nRow = 0;
+        for (int nSlot = 0; nSlot < nPlayers; ++nSlot) {
+            const int nTackles = Get_Player_Game_Stat(pGame, s, nSlot, UNIT_DEFENSE, DEF_TACKLES);
+            const int nAssists = Get_Player_Game_Stat(pGame, s, nSlot, UNIT_DEFENSE, DEF_ASSISTS);
+            const int nSackTenths = 5 * Get_Player_Game_Stat(pGame, s, nSlot, UNIT_DEFENSE, DEF_HALF_SACKS);
+            const int nDefensed = Count_Player_Play_Results(pGame, s, nSlot, 2, 6);
+            const int nRecoveries = Count_Player_Play_Results(pGame, s, nSlot, 2, 8);
+            const int nInterceptions = Get_Player_Game_Stat(pGame, s, nSlot, UNIT_DEFENSE, DEF_INTERCEPTIONS);
+            const int nTouchdowns = Get_Player_Game_Stat(pGame, s, nSlot, UNIT_DEFENSE, DEF_TOUCHDOWNS);
+            if (nTackles <= 0 && nAssists <= 0 && nSackTenths <= 0 && nDefensed <= 0 && nRecoveries <= 0 &&
+                nInterceptions <= 0 && nTouchdowns <= 0)
+                continue;
+            Append_Player_Row_Start(Out, nRow++, nTeam, nSlot);
+            Append_Cell(Out, Number_Or_Empty(nTackles));
+            Append_Cell(Out, Number_Or_Empty(nAssists));
+            Append_Cell(Out, nSackTenths ? Format_Tenths(nSackTenths) : "");
+            Append_Cell(Out, Number_Or_Empty(nDefensed));
+            Append_Cell(Out, Number_Or_Empty(nRecoveries));
+            Append_Cell(Out, Number_Or_Empty(nInterceptions));
+            Append_Formatted(Out, "<TD class=lmc>%s</TD></TR>", Number_Or_Empty(nTouchdowns).c_str());
+        }
+        Out += "</TBODY></TABLE><BR>\n";
+        Append_To_Report(Out);
+    }
+}
+
+void Close_Game_Report_Html()
+{
+    if (!g_bPagesEnabled)
+        return;
+    Append_To_Report("<BR></TD></TR>");
+    Append_To_Report("</TBODY></TABLE></HTML>");
+}
