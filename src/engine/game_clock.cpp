@@ -566,8 +566,10 @@ void Check_Quarter_End(GAME* pGame)
     int nGivenBack = 0;
     if (T <= TWO_MINUTES && B > TWO_MINUTES) {
         const int q = Get_Game_Quarter(pGame);
-        const int nNewClock = Is_Overtime(pGame) ? SECONDS_OF_REGULATION - TWO_MINUTES + Get_Period_Length(pGame) * (q - 4)
-                                                 : SECONDS_PER_QUARTER * q - TWO_MINUTES;
+        // Exactly 2:00 left in the quarter or overtime period.
+        const int nNewClock = Is_Overtime(pGame)
+                                  ? SECONDS_OF_REGULATION - TWO_MINUTES + Get_Period_Length(pGame) * (q - 4)
+                                  : SECONDS_PER_QUARTER * q - TWO_MINUTES;
         nGivenBack = pGame->nClock - nNewClock;
         pGame->nClock = static_cast<int16_t>(nNewClock);
         Stop_Clock(pGame);

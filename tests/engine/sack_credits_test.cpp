@@ -75,7 +75,10 @@ protected:
 
     void TearDown() override { Set_Play_Factor_Services(nullptr); }
 
-    static int Stat(int nTeam, int nSlot, int nCode) { return Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, nCode); }
+    static int Stat(int nTeam, int nSlot, int nCode)
+    {
+        return Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, nCode);
+    }
     int Total(int bSide, int k) const { return static_cast<int16_t>(Game.nTeamTotal[bSide][k]); }
 
     // The raw draws of a seed as fractions.
