@@ -609,6 +609,7 @@ void Check_Play_Injury(GAME* pGame)
         return;
     const int nID = Get_Player_ID(nTeam, nSlot);
 
+    // Rule now, until the injury rules are installed: nobody is hurt and the roll draws nothing.
     const int nWeeks = g_Services.Roll_Injury_Length ? g_Services.Roll_Injury_Length(nTeam, nSlot) : 0;
     if (nWeeks > 0) {
         if (g_Services.Write_Injury_Log_Line)
