@@ -35,6 +35,8 @@ NARRATION_PLAY_DATA g_Data = {};
 char g_szText[NARRATION_ENTRIES][NARRATION_TEXT_SIZE] = {};
 // End-zone passes of the play told so far; the corner is named only once.
 int g_nPassLocationCount = 0;
+// Calls of Queue_Play_Commentary, watched or not.
+uint32_t g_nCommentaryCalls = 0;
 
 const char* const TOKENS[NARRATION_TOKENS] = {
     "$PLAYER0",     "$PLAYER1",     "$OFFENSIVETEAM", "$DEFENSIVETEAM", "$OFFENSIVECITY", "$DEFENSIVECITY",
@@ -289,6 +291,8 @@ const char* Get_Play_Commentary_Text(int nEntry)
     return g_szText[nEntry];
 }
 
+uint32_t Get_Play_Commentary_Call_Count() { return g_nCommentaryCalls; }
+
 void Clear_Play_Commentary_Texts()
 {
     for (auto& szText : g_szText)
@@ -310,6 +314,7 @@ bool Is_Game_Narrated(const GAME* pGame)
 
 void Queue_Play_Commentary(GAME* pGame, int nEvent, int a1, int a2, int a3, int nPlayer0ID, int nPlayer1ID)
 {
+    ++g_nCommentaryCalls;
     // The one draw of every call, watched or not.
     const uint32_t nWord = Generate_Random_Number();
     const int v = static_cast<int>(Random_Word_To_Fraction(nWord) * NARRATION_VARIANTS);

@@ -127,6 +127,11 @@ void Set_Narration_Play_Data(const NARRATION_PLAY_DATA* pData);
 // renders it.
 void Queue_Play_Commentary(GAME* pGame, int nEvent, int a1, int a2, int a3, int nPlayer0ID, int nPlayer1ID);
 
+// How many times Queue_Play_Commentary has been called since the program
+// started (wrapping), watched or not: the difference across a play counts its
+// narration calls the same way in both.
+uint32_t Get_Play_Commentary_Call_Count();
+
 // True while a simulation runs, fast-forward is off and either team's game of
 // the current week is marked for play-by-play.
 bool Is_Game_Narrated(const GAME* pGame);
