@@ -1,0 +1,360 @@
+// Who made a play's events.
+
+#include "engine/event_players.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "base/random.h"
+#include "engine/playbook_records.h"
+#include "engine/playbooks.h"
+#include "league/league_data.h"
+#include "league/player.h"
+#include "league/player_stats.h"
+#include "league/preferences.h"
+#include "league/team.h"
+#include "platform/errors.h"
+
+namespace {
+
+constexpr int UNHANDLED = -1;
+constexpr int LINEBACKER_EXEMPT_DEPTH_SLOT = 33;   // byte stat 2 of a linebacker without the tackle bonus
+constexpr int STAT_TACKLES_AND_ASSISTS = 147;
+constexpr int SACK_DAMPING_LAST_WEEK = 2;           // weeks 0-2 damp an early run of sacks
+constexpr int BLEND_FIRST_WEEK = 4;
+
+float Rating_Float(int nTeam, int nSlot, int nRating)
+{
+    return std::max(Get_Player_Rating(nTeam, nSlot, nRating), MINIMUM_RATING);
+}
+
+int Rating_Int(int nTeam, int nSlot, int nRating)
+{
+    return static_cast<int>(Rating_Float(nTeam, nSlot, nRating));
+}
+
+int Skill_Frequency(int nTeam, int nSlot, int nStat)
+{
+    if (nStat != EVENT_PENALTY_2)
+        return UNHANDLED;
+    const float c = 0.13f * Rating_Float(nTeam, nSlot, RATING_SPEED) +
+                    0.10f * Rating_Float(nTeam, nSlot, RATING_QUICKNESS) +
+                    0.14f * Rating_Float(nTeam, nSlot, RATING_POWER) +
+                    0.12f * Rating_Float(nTeam, nSlot, RATING_VISION) +
+                    0.10f * Rating_Float(nTeam, nSlot, RATING_HANDS) +
+                    0.40f * Rating_Float(nTeam, nSlot, RATING_RECEIVING);
+    const int e = std::max(static_cast<int>(c - 45.0f), 0);
+    return (e / 2) * e;
+}
+
+int Line_Frequency(int nTeam, int nSlot, int nStat)
+{
+    int nRating;
+    if (nStat == EVENT_SACK)
+        nRating = RATING_PASS_BLOCKING;
+    else if (nStat == EVENT_PENALTY || nStat == EVENT_PENALTY_2)
+        nRating = RATING_DISCIPLINE;
+    else
+        return UNHANDLED;
+    return std::max(static_cast<int>(105.0f - Rating_Float(nTeam, nSlot, nRating)), 1);
+}
+
+int Defense_Frequency(int nTeam, int nSlot, int nStat)
+{
+    const int nPosition = Get_Player_Position(nTeam, nSlot);
+    const bool bDeepBack = nPosition == POSITION_CB || nPosition == POSITION_S;
+    const int T = Rating_Int(nTeam, nSlot, RATING_TACKLING);
+    const int R = Rating_Int(nTeam, nSlot, RATING_RUN_DEFENSE);
+    const int PR = Rating_Int(nTeam, nSlot, RATING_PASS_RUSH);
+    const int PC = Rating_Int(nTeam, nSlot, RATING_PASS_COVERAGE);
+    const int TO = Rating_Int(nTeam, nSlot, RATING_TURNOVERS);
+    switch (nStat) {
+    case EVENT_SOLO_TACKLE: {
+        int n = std::max(T - 40, 0) + std::max(T - 80, 0) + R / 10 + T / 10;
+        n = std::max(n, 1);
+        if (nPosition == POSITION_LB &&
+            Get_Player_Byte_Stat(nTeam, nSlot, BYTE_STAT_DEPTH_SLOT) != LINEBACKER_EXEMPT_DEPTH_SLOT)
+            n = Mul_Div_Rounded(n, 130, 100);
+        return n;
+    }
+    case EVENT_TACKLE_ASSIST: {
+        int n = std::max((std::max(T - 40, 0) + std::max(R - 40, 0)) / 4, 1);
+        return bDeepBack ? n / 2 : n;
+    }
+    case EVENT_SACK: {
+        // No pass rush to speak of, no sacks: the square would count a
+        // rating below 40 as much as one as far above it.
+        const int x = std::max(PR - 40, 0);
+        const int n = x * x / 100;
+        return bDeepBack ? n / 2 : n;
+    }
+    case EVENT_FUMBLE_FORCED: {
+        const float fT = Rating_Float(nTeam, nSlot, RATING_TACKLING);
+        const float fTO = Rating_Float(nTeam, nSlot, RATING_TURNOVERS);
+        const float fPR = Rating_Float(nTeam, nSlot, RATING_PASS_RUSH);
+        int n = static_cast<int>(std::max(fT - 60.0f, 2.0f) - 1.0f);
+        n = static_cast<int>(static_cast<float>(n) + std::max(fTO - 60.0f, 2.0f));
+        n = static_cast<int>(static_cast<float>(n) + std::max(fPR - 60.0f, 2.0f));
+        return nPosition == POSITION_LB || nPosition == POSITION_DE ? 2 * n : n;
+    }
+    case EVENT_PASS_DEFENSED: {
+        const int x = std::max((PC - 50) / 2, 1);
+        if (nPosition == POSITION_S)
+            return Mul_Div_Rounded(x * x, 80, 100);
+        if (nPosition == POSITION_CB)
+            return x * x;
+        return Mul_Div_Rounded(x * x, 40, 100);
+    }
+    case EVENT_INTERCEPTION: {
+        const int a = PC - 35;
+        const int b = TO - 40;
+        const int t = Mul_Div_Rounded(a, b, 20);
+        const int n = std::max(t * a / 10, 1);
+        return bDeepBack ? n : n / 2;
+    }
+    case EVENT_FUMBLE_RECOVERY: {
+        int s = static_cast<int>(2.0f * Rating_Float(nTeam, nSlot, RATING_TACKLING));
+        s = static_cast<int>(static_cast<float>(s) + Rating_Float(nTeam, nSlot, RATING_PASS_COVERAGE));
+        s = static_cast<int>(static_cast<float>(s) + Rating_Float(nTeam, nSlot, RATING_TURNOVERS));
+        return std::max((s - 160) / 10, 1);
+    }
+    default:
+        return UNHANDLED;
+    }
+}
+
+// The frequency, or UNHANDLED without a report.
+int Frequency_Of(int nTeam, int nSlot, int nStat)
+{
+    switch (Get_Player_Position_Unit(nTeam, nSlot)) {
+    case EVENT_TYPE_SKILL:
+        return Skill_Frequency(nTeam, nSlot, nStat);
+    case EVENT_TYPE_LINE:
+        return Line_Frequency(nTeam, nSlot, nStat);
+    case EVENT_TYPE_DEFENSE:
+        return Defense_Frequency(nTeam, nSlot, nStat);
+    default:
+        return UNHANDLED;
+    }
+}
+
+// The predicted season count of an event is its frequency divided by this.
+int Frequency_Divisor(int nStat)
+{
+    switch (nStat) {
+    case EVENT_FUMBLE_FORCED: return 40;
+    case EVENT_PASS_DEFENSED: return 2;
+    case EVENT_INTERCEPTION: return 9;
+    case EVENT_FUMBLE_RECOVERY: return 50;
+    default: return 1;
+    }
+}
+
+// Bends a ratio towards 1 above sqrt(2) and below sqrt(1/2), then holds it in 0.5-2.
+double Soften_Ratio(double q)
+{
+    const double fHigh = std::sqrt(2.0);
+    const double fLow = std::sqrt(0.5);
+    if (q > fHigh)
+        q = (q + fHigh) / 2.0;
+    else if (q < fLow)
+        q = (q + fLow) / 2.0;
+    return std::clamp(q, 0.5, 2.0);
+}
+
+int Blend_Frequency(int nTeam, int nSlot, int nStat, int nEstimate)
+{
+    const int W = Get_User_Preference(PREF_CURRENT_WEEK);
+    double E = nEstimate;
+    if (Get_Universe_Word(REPLAY_MODE_WORD) != 0 && W >= BLEND_FIRST_WEEK) {
+        const double P = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, nStat) + 0.5;
+        const double Pg = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, 0) + 0.5;
+        const double T = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, nStat) + 0.5;
+        const double Tg = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, 0) + 0.5;
+        double q = (W + 1) * P * Tg / (W * Pg * T);
+        if (q < 0.85)
+            q /= 0.85;
+        else if (q > 1.2)
+            q /= 1.2;
+        else
+            q = 1.0;
+        q = Soften_Ratio(q);
+        const double A = q * P * Frequency_Divisor(nStat);
+        const double w = (W - BLEND_FIRST_WEEK) / 3.0;
+        E = (w * A + E) / (w + 1.0);
+    }
+    return std::max(static_cast<int>(E + 0.5), 0);
+}
+
+int Get_Side_Team(const GAME* pGame, int bSide)
+{
+    return bSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam;
+}
+
+int Get_Offense_Side(const GAME* pGame)
+{
+    return pGame->nOffense == pGame->nHomeTeam ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
+}
+
+// The sack weight of a defender in place nPlace by his assignment and position.
+int Adjust_Sack_Weight(const GAME* pGame, int nTeam, int nSlot, int nPlace, int w)
+{
+    const int nCall = pGame->CurrentPlay.nDefenseCall;
+    const int nRole = nCall < DEFENSIVE_PLAY_COUNT ? Get_Defensive_Play_Role(nTeam, nCall, nPlace) : -1;
+    if (nRole >= RESPONSIBILITY_DEEP_ZONE && nRole <= RESPONSIBILITY_DOUBLE_TEAM)
+        return 0;
+    switch (Get_Player_Position(nTeam, nSlot)) {
+    case POSITION_DT: w = std::max(w + w / 2, 1); break;
+    case POSITION_LB: w = std::max(w * 10, 1); break;
+    case POSITION_CB: w = std::max(w * 15, 1); break;
+    case POSITION_S: w = std::max(w * 20, 1); break;
+    default: break;
+    }
+    if (nRole >= RESPONSIBILITY_PASS_RUSH && nRole < RESPONSIBILITY_FIRST_NON_RUSH)
+        w *= 3;
+    const int nWeek = Get_User_Preference(PREF_CURRENT_WEEK);
+    if (nWeek >= 0 && nWeek <= SACK_DAMPING_LAST_WEEK) {
+        const int nSacks = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, EVENT_SACK);
+        if (nSacks > nWeek)
+            w /= nSacks + 5;
+    }
+    return w;
+}
+
+// The tackle weight of a defender by his season's pace and the play's gain.
+int Adjust_Tackle_Weight(const GAME* pGame, int nTeam, int nSlot, int nStat, int w)
+{
+    if (nStat == EVENT_SOLO_TACKLE) {
+        const int nTackles = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_TACKLES_AND_ASSISTS);
+        const int nGames = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, 0);
+        if (nTackles > 9 * nGames)
+            w = Mul_Div_Rounded(w, 9 * nGames, nTackles);
+    }
+    const int nPosition = Get_Player_Position(nTeam, nSlot);
+    const int nGain = pGame->nPlayYards;
+    if (nGain > 5) {
+        if (nPosition == POSITION_DE || nPosition == POSITION_DT)
+            w = nGain > 9 ? 0 : w / 2;
+        else if (nPosition == POSITION_CB && nGain > 15)
+            w += w / 2;
+        else if (nPosition == POSITION_S && nGain > 15)
+            w += w / 3;
+        else if (nPosition == POSITION_LB && nGain > 25)
+            w /= 3;
+    } else if (nGain < 3 && Is_Running_Play(pGame->nOffense, pGame->CurrentPlay.nOffenseCall)) {
+        if (nPosition == POSITION_DT)
+            w += w / 2;
+        else if (nPosition == POSITION_DE)
+            w += w / 3;
+        else if (nPosition == POSITION_S)
+            w /= 2;
+        else if (nPosition == POSITION_CB)
+            w = 0;
+    }
+    return w;
+}
+
+int Event_Weight(const GAME* pGame, int nTeam, int nSlot, int nPlace, int nExpandedType, int nStat)
+{
+    if (!Is_Valid_Team(nTeam) || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM || !Is_Player_Slot_Used(nTeam, nSlot))
+        return 0;
+    if (nStat == EVENT_ANY_PLAYER)
+        return 1000;
+    if (Get_Player_Position_Unit(nTeam, nSlot) != nExpandedType)
+        return 0;
+    const int nEstimate = Frequency_Of(nTeam, nSlot, nStat);
+    if (nEstimate == UNHANDLED)
+        return 0;
+    int w = Blend_Frequency(nTeam, nSlot, nStat, nEstimate);
+    if (nExpandedType != EVENT_TYPE_DEFENSE)
+        return w;
+    if (nStat == EVENT_SACK)
+        return Adjust_Sack_Weight(pGame, nTeam, nSlot, nPlace, w);
+    if (nStat == EVENT_SOLO_TACKLE || nStat == EVENT_TACKLE_ASSIST)
+        return Adjust_Tackle_Weight(pGame, nTeam, nSlot, nStat, w);
+    return w;
+}
+
+}  // namespace
+
+int Estimate_Player_Stat_Frequency(int nTeam, int nSlot, int nStat)
+{
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
+        return 0;
+    const int n = Frequency_Of(nTeam, nSlot, nStat);
+    if (n == UNHANDLED) {
+        Report_Error("Unhandled stat in Estimate_Player_Stat_Frequency(TNUM nTeam, INDEX nPlayer, int nStat) (%d,%d,%d)",
+                     nTeam, nSlot, nStat);
+        return UNHANDLED;
+    }
+    return std::max(n, 0);
+}
+
+int Get_Blended_Stat_Frequency(int nTeam, int nSlot, int nStat)
+{
+    return Blend_Frequency(nTeam, nSlot, nStat, Estimate_Player_Stat_Frequency(nTeam, nSlot, nStat));
+}
+
+int Choose_Game_Event_Player(GAME* pGame, int nExpandedType, int nStat, int bPenalty)
+{
+    if (!pGame) {
+        Report_Error("No game in %s(pGame, nExpandedType=%d, nStat=%d, bPenalty=%d)", __func__, nExpandedType, nStat,
+                     bPenalty);
+        return NO_PLAYER;
+    }
+    const int nOffenseSide = Get_Offense_Side(pGame);
+    const int bSide = nExpandedType == EVENT_TYPE_DEFENSE ? 1 - nOffenseSide : nOffenseSide;
+    const int nTeam = Get_Side_Team(pGame, bSide);
+
+    int nSum[PLACES_ON_FIELD];
+    int nTotal = 0;
+    for (int k = 0; k < PLACES_ON_FIELD; ++k) {
+        nTotal += std::max(Event_Weight(pGame, nTeam, pGame->nOnField[bSide][k], k, nExpandedType, nStat), 0);
+        nSum[k] = nTotal;
+    }
+
+    int nPlace;
+    if (nTotal > 0) {
+        // The first place whose running sum exceeds the draw: weight 0 is never drawn.
+        const int r = Get_Random_Below(nTotal);
+        nPlace = 0;
+        while (nPlace < PLACES_ON_FIELD - 1 && r >= nSum[nPlace])
+            ++nPlace;
+    } else if (nExpandedType == EVENT_TYPE_SKILL && nStat == EVENT_PENALTY) {
+        nPlace = 1 + Get_Random_Below(5);
+    } else {
+        nPlace = Get_Random_Below(PLACES_ON_FIELD);
+    }
+
+    const int nSlot = pGame->nOnField[bSide][nPlace];
+    if (nSlot == NO_PLAYER) {
+        Report_Error("No player assigned in Choose_Game_Event_Player(pGame, nExpandedType=%d, nStat=%d, bPenalty=%d)",
+                     nExpandedType, nStat, bPenalty);
+        return NO_PLAYER;
+    }
+    return nSlot;
+}
+
+int Get_Ball_Carrier(const GAME* pGame)
+{
+    if (!pGame)
+        return NO_PLAYER;
+    const int nTeam = pGame->nOffense;
+    const int nCall = pGame->CurrentPlay.nOffenseCall;
+    if (nCall >= OFFENSIVE_PLAY_COUNT)
+        return NO_PLAYER;
+    int nPlace = Get_Offensive_Play_Carrier(nTeam, nCall);
+
+    char szName[PLAY_NAME_SIZE] = "";
+    Get_Offensive_Play_Name(nTeam, nCall, szName);
+    const bool bOption = std::strstr(szName, "Read") != nullptr || std::strstr(szName, "Option") != nullptr;
+    if (bOption && (pGame->nClock + pGame->CurrentPlay.nDefenseCall) % 2 != 0) {
+        for (int i = 0; i < 5; ++i)
+            if (Get_Offensive_Play_Route(nTeam, nCall, i) == ROUTE_PLAY_ACTION)
+                nPlace = i + 1;
+    }
+    if (nPlace < 0 || nPlace >= PLACES_ON_FIELD)
+        return NO_PLAYER;
+    return pGame->nOnField[Get_Offense_Side(pGame)][nPlace];
+}
