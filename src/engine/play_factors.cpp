@@ -1,0 +1,275 @@
+// Unit factors of a snap.
+
+#include "engine/play_factors.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/random.h"
+#include "engine/game_state.h"
+#include "league/league_data.h"
+#include "league/player.h"
+#include "league/player_stats.h"
+#include "league/preferences.h"
+#include "league/standings_keys.h"
+#include "league/team.h"
+#include "league/team_schedule.h"
+#include "platform/errors.h"
+
+namespace {
+
+constexpr float LIMIT_SMALL = 1.66f;
+constexpr float LIMIT_DOUBLE = 2.0f;
+constexpr float LIMIT_TRIPLE = 3.0f;
+constexpr int STAT_USAGE = 11;
+
+int Side_Of(const GAME* pGame, bool bOffense)
+{
+    const int nOffense = pGame->nOffense == pGame->nHomeTeam ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
+    return bOffense ? nOffense : 1 - nOffense;
+}
+
+int Team_Of_Side(const GAME* pGame, int bSide)
+{
+    return bSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam;
+}
+
+// A rating of the player in a place; an empty place or a team byte past 40 reads 20.
+float Place_Rating(const GAME* pGame, int bSide, int nPlace, int nRating)
+{
+    const int nTeam = Team_Of_Side(pGame, bSide);
+    const int nSlot = pGame->nOnField[bSide][nPlace];
+    if (nTeam > LAST_TEAM || nSlot >= PLAYERS_PER_TEAM)
+        return MINIMUM_RATING;
+    return std::max(Get_Player_Rating(nTeam, nSlot, nRating), MINIMUM_RATING);
+}
+
+// Sum over the eleven places of one side of fTerm(ratings of the place).
+template <typename TERM>
+float Sum_Places(const GAME* pGame, bool bOffense, TERM fTerm)
+{
+    const int bSide = Side_Of(pGame, bOffense);
+    float fSum = 0.0f;
+    for (int p = 0; p < PLACES_ON_FIELD; ++p)
+        fSum += fTerm([&](int nRating) { return Place_Rating(pGame, bSide, p, nRating); });
+    return fSum;
+}
+
+int Position_In_Place(const GAME* pGame, int bSide, int nPlace)
+{
+    const int nTeam = Team_Of_Side(pGame, bSide);
+    const int nSlot = pGame->nOnField[bSide][nPlace];
+    if (nTeam > LAST_TEAM || nSlot >= PLAYERS_PER_TEAM)
+        return -1;
+    return Get_Player_Position(nTeam, nSlot);
+}
+
+bool Is_User_Run(int nTeam)
+{
+    return nTeam >= 0 && nTeam < MAX_FRANCHISES && Is_Valid_Team(nTeam) &&
+           Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) == 0 &&
+           Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) == CONTROLLER_USER;
+}
+
+// Seconds left in the game or the current overtime period.
+int Seconds_Left_In_Game(const GAME* pGame)
+{
+    if (pGame->nClock < SECONDS_OF_REGULATION)
+        return SECONDS_OF_REGULATION - pGame->nClock;
+    const int nLength = Get_Overtime_Period_Length(pGame);
+    return nLength - (pGame->nClock - SECONDS_OF_REGULATION) % nLength;
+}
+
+}  // namespace
+
+float Bound_Play_Factor(float f, float fLimit)
+{
+    const float fHigh = std::sqrt(fLimit);
+    const float fLow = std::sqrt(1.0f / fLimit);
+    if (f > fHigh)
+        f = (fHigh + f) / 2.0f;
+    else if (f < fLow)
+        f = (fLow + f) / 2.0f;
+    return std::clamp(f, 1.0f / fLimit, fLimit);
+}
+
+float Get_Receiving_Factor(const GAME* pGame)
+{
+    if (!pGame)
+        return 1.0f;
+    const float fSum = Sum_Places(pGame, true, [](auto R) { return std::max(R(RATING_RECEIVING) - 60.0f, 0.0f); });
+    return Bound_Play_Factor(0.96f + 0.0005f * fSum, LIMIT_SMALL);
+}
+
+float Get_Backfield_Factor(const GAME* pGame)
+{
+    if (!pGame)
+        return 1.0f;
+    const int bSide = Side_Of(pGame, true);
+    float fSum = 0.0f;
+    for (int p = 0; p < PLACES_ON_FIELD; ++p) {
+        const int nPosition = Position_In_Place(pGame, bSide, p);
+        if (nPosition != POSITION_QB && nPosition != POSITION_RB && nPosition != POSITION_FB)
+            continue;
+        auto R = [&](int nRating) { return Place_Rating(pGame, bSide, p, nRating); };
+        float c = 0.2f * R(RATING_SPEED) + 0.2f * R(RATING_POWER) + 0.25f * R(RATING_QUICKNESS) +
+                  0.25f * R(RATING_VISION) + 0.1f * R(RATING_HANDS);
+        if (nPosition == POSITION_QB)
+            c = (c + R(RATING_MOBILITY)) * 0.5f;
+        fSum += std::max(c - 60.0f, 0.0f);
+    }
+    return Bound_Play_Factor(0.98f + 0.0005f * fSum, LIMIT_SMALL);
+}
+
+float Get_Ball_Hawk_Factor(const GAME* pGame)
+{
+    if (!pGame)
+        return 1.0f;
+    const float fSum = Sum_Places(pGame, false, [](auto R) {
+        return std::max(R(RATING_PASS_COVERAGE) - 30.0f, 0.0f) * std::max(R(RATING_TURNOVERS) - 30.0f, 0.0f);
+    });
+    return Bound_Play_Factor(fSum / 17600.0f, LIMIT_DOUBLE);
+}
+
+float Get_Pass_Rush_Factor(const GAME* pGame)
+{
+    if (!pGame)
+        return 1.0f;
+    const float s = Sum_Places(pGame, false, [](auto R) { return R(RATING_PASS_RUSH) * R(RATING_PASS_RUSH); }) / 57750.0f;
+    return Bound_Play_Factor((2.0f * s - 1.0f) * 1.6f - 0.6f, LIMIT_TRIPLE);
+}
+
+float Get_Coverage_Factor(const GAME* pGame)
+{
+    if (!pGame)
+        return 1.0f;
+    const float s =
+        Sum_Places(pGame, false, [](auto R) { return R(RATING_PASS_COVERAGE) * R(RATING_PASS_COVERAGE); });
+    return Bound_Play_Factor(s / 61875.0f * 1.5f - 0.5f, LIMIT_SMALL);
+}
+
+float Get_Tackling_Factor(const GAME* pGame)
+{
+    if (!pGame)
+        return 1.0f;
+    const float s = Sum_Places(pGame, false, [](auto R) { return R(RATING_TACKLING) * R(RATING_TACKLING) + 4900.0f; });
+    return Bound_Play_Factor(s / 107800.0f, LIMIT_SMALL);
+}
+
+float Get_Run_Defense_Factor(const GAME* pGame)
+{
+    if (!pGame)
+        return 1.0f;
+    const float s =
+        Sum_Places(pGame, false, [](auto R) { return R(RATING_RUN_DEFENSE) * R(RATING_RUN_DEFENSE) + 4900.0f; });
+    return Bound_Play_Factor(s / 107800.0f * 3.0f - 2.0f, LIMIT_SMALL);
+}
+
+float Get_Fumble_Force_Factor(const GAME* pGame)
+{
+    if (!pGame)
+        return 1.0f;
+    const float s = Sum_Places(pGame, false, [](auto R) {
+        return std::max(R(RATING_TURNOVERS) - 50.0f, 0.0f) *
+               (std::max(R(RATING_RUN_DEFENSE) - 50.0f, 0.0f) + std::max(R(RATING_TACKLING) - 50.0f, 0.0f));
+    });
+    return Bound_Play_Factor(s / 8800.0f * 1.5f - 0.5f, LIMIT_TRIPLE);
+}
+
+float Get_Run_Blocking_Factor(const GAME* pGame)
+{
+    if (!pGame)
+        return 1.0f;
+    const int bSide = Side_Of(pGame, true);
+    auto R = [&](int p) { return Place_Rating(pGame, bSide, p, RATING_RUN_BLOCKING); };
+    float S = R(6) + R(10);
+    for (int p = 7; p <= 9; ++p)
+        S += 1.3f * R(p) - 24.0f;
+    S += 0.5f * R(2) + 0.5f * R(3);
+    return Bound_Play_Factor((S - 215.0f) / 215.0f, LIMIT_DOUBLE);
+}
+
+float Get_Pass_Blocking_Factor(const GAME* pGame)
+{
+    if (!pGame)
+        return 1.0f;
+    const int bSide = Side_Of(pGame, true);
+    auto R = [&](int p) { return Place_Rating(pGame, bSide, p, RATING_PASS_BLOCKING); };
+    const float S = R(7) + R(8) + R(9) + 1.25f * (R(6) + R(10)) + 0.5f * R(2);
+    return std::clamp((S - 285.0f) / 175.0f, 0.25f, 1.75f);
+}
+
+float Get_Line_Discipline_Factor(const GAME* pGame)
+{
+    if (!pGame)
+        return 1.0f;
+    const int bSide = Side_Of(pGame, true);
+    float fSum = 0.0f;
+    for (int p = 6; p <= 10; ++p)
+        fSum += Place_Rating(pGame, bSide, p, RATING_DISCIPLINE);
+    return Bound_Play_Factor(std::clamp(fSum / 350.0f, 0.5f, 2.0f), LIMIT_DOUBLE);
+}
+
+float Get_Defense_Stat_Trend_Factor(const GAME* pGame, int nStat)
+{
+    if (!pGame)
+        return 1.0f;
+    const int bSide = Side_Of(pGame, false);
+    const int nTeam = Team_Of_Side(pGame, bSide);
+    float fPredicted = 0, fPredictedGames = 0, fSeason = 0, fSeasonGames = 0;
+    for (int p = 0; p < PLACES_ON_FIELD; ++p) {
+        const int nSlot = pGame->nOnField[bSide][p];
+        if (nTeam > LAST_TEAM || nSlot >= PLAYERS_PER_TEAM)
+            continue;
+        fPredicted += static_cast<float>(Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, nStat));
+        fPredictedGames += static_cast<float>(Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, 0) +
+                                              Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, 1));
+        fSeason += static_cast<float>(Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, nStat));
+        fSeasonGames += static_cast<float>(Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, 0) +
+                                           Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, 1));
+    }
+    if (fPredictedGames < 1.0f || fSeasonGames < 1.0f || fSeason < 1.0f)
+        return 1.0f;
+    return Bound_Play_Factor((fPredicted / fPredictedGames) / (fSeason / fSeasonGames), LIMIT_DOUBLE);
+}
+
+float Get_Home_Field_Factor(const GAME* pGame)
+{
+    if (!pGame)
+        return 1.0f;
+    const bool bPlayoffs = Get_User_Preference(PREF_CURRENT_WEEK) >= std::max(Get_First_Playoff_Week(), 2);
+    const float h = bPlayoffs ? 0.06f : 0.03f;
+    float f = pGame->nOffense == pGame->nHomeTeam ? 1.0f + h : 1.0f - h;
+    const float fDifficulty = 0.03f * static_cast<float>(Get_User_Preference(PREF_DIFFICULTY));
+    if (Is_User_Run(pGame->nOffense))
+        f -= fDifficulty;
+    if (Is_User_Run(Get_Game_Defense_Team(pGame)))
+        f += fDifficulty;
+    return f;
+}
+
+int Limit_Weight_By_Usage(int nTeam, int nSlot, int nWeight)
+{
+    const int nUsage = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_USAGE);
+    const int nLimit = 50 * (Get_Team_Games_Played(nTeam) + 1);
+    return nUsage > nLimit ? Mul_Div_Rounded(nWeight, nLimit, nUsage) : nWeight;
+}
+
+bool Does_Play_Reach_End_Of_Half(const GAME* pGame)
+{
+    if (!pGame)
+        return false;
+    const int nLeft =
+        pGame->nClock < SECONDS_AT_HALF_TIME ? SECONDS_AT_HALF_TIME - pGame->nClock : Seconds_Left_In_Game(pGame);
+    return pGame->nPlaySeconds >= nLeft;
+}
+
+bool Valid_Receiving_Route(int nRoute)
+{
+    if ((nRoute >= 0 && nRoute <= 36) || nRoute == 55)
+        return true;
+    if ((nRoute >= 37 && nRoute <= 51) || nRoute == 54)
+        return false;
+    Report_Error("Unhandled nPassRoute in Valid_Receiving_Route([%d])", nRoute);
+    return false;
+}
