@@ -11,7 +11,7 @@
 #include "engine/game_stats.h"
 #include "engine/kicking.h"
 #include "engine/narration.h"
-#include "engine/play_services.h"
+#include "engine/game_clock.h"
 #include "engine/weather.h"
 #include "league/cities.h"
 #include "platform/errors.h"

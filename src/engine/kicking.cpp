@@ -12,7 +12,7 @@
 #include "engine/game_state.h"
 #include "engine/game_stats.h"
 #include "engine/narration.h"
-#include "engine/play_services.h"
+#include "engine/game_clock.h"
 #include "engine/playbooks.h"
 #include "league/historical.h"
 #include "league/league_data.h"
