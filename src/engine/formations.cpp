@@ -8,6 +8,8 @@
 #include <cstring>
 
 #include "base/text_utils.h"
+#include "engine/field_goals.h"
+#include "engine/game_clock.h"
 #include "engine/game_state.h"
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
@@ -46,39 +48,6 @@ bool Is_Franchise_In_Use(int nTeam)
 // ---------------------------------------------------------------------------
 // Services of later parts of the engine and the front office, in their
 // simplest form until those parts exist.
-
-// Rule now: the seconds left in the half (the first half) or in regulation,
-// and in overtime in the current period, with the driver's hurry-up margins.
-bool Is_Offense_Hurrying(const GAME* pGame)
-{
-    const int c = pGame->nClock;
-    int nLeft;
-    if (c < SECONDS_AT_HALF_TIME)
-        nLeft = SECONDS_AT_HALF_TIME - c;
-    else if (c < SECONDS_OF_REGULATION)
-        nLeft = SECONDS_OF_REGULATION - c;
-    else {
-        const int nPeriod = Get_Overtime_Period_Length(pGame);
-        nLeft = nPeriod - (c - SECONDS_OF_REGULATION) % nPeriod;
-    }
-    const int bHome = Offense_Side(pGame);
-    const int D = pGame->nScore[1 - bHome] - pGame->nScore[bHome];
-    if (Get_Game_Quarter(pGame) == 4) {
-        const int nMargin = std::abs(D);
-        if (nMargin >= 30 || (nMargin >= 23 && SECONDS_OF_REGULATION - c < 360))
-            return false;
-    }
-    if (c < SECONDS_AT_HALF_TIME)
-        return nLeft < 120;
-    return (nLeft < 600 && D >= 9) || (nLeft < 240 && D >= 0);
-}
-
-// Rule now: calm, dry weather at sea level carries a kick its usual length.
-float Get_Kick_Weather_Factor_For_Range(const GAME* pGame)
-{
-    (void)pGame;
-    return 1.0f;
-}
 
 // Rule now: the computer signs nobody, so a lookup that finds no player stays empty.
 void Fill_Roster_Needs(int nTeam)
@@ -319,7 +288,7 @@ int Set_Team_Formations(GAME* pGame)
     if (Get_Game_Quarter(pGame) == 4 && SECONDS_OF_REGULATION - pGame->nClock < 120 && nLead >= 1 &&
         Y >= 20 * bSafe + 30)
         return 36;
-    if (Is_Offense_Hurrying(pGame) && Y >= 11)
+    if (Is_Hurry_Up_Time(pGame) && Y >= 11)
         G += 3;
     const int P = static_cast<int>(10.0f * Get_Offense_Pass_Tendency(pGame));
     G += (P - 10) / 2;
@@ -402,7 +371,7 @@ int Get_Field_Goal_Range(GAME* pGame)
                 R -= 2;
         }
     }
-    const float W = Get_Kick_Weather_Factor_For_Range(pGame);
+    const float W = Get_Kick_Weather_Factor(pGame);
     const int D = static_cast<int>((W + 1.0f) / 2.0f * static_cast<float>(R) + 0.5f);
     int nRange = D - 7;
     if (Get_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE) == 0)

@@ -2,6 +2,8 @@
 
 #include "engine/play_factors.h"
 
+#include "engine/game_clock.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -71,14 +73,6 @@ bool Is_User_Run(int nTeam)
            Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) == CONTROLLER_USER;
 }
 
-// Seconds left in the game or the current overtime period.
-int Seconds_Left_In_Game(const GAME* pGame)
-{
-    if (pGame->nClock < SECONDS_OF_REGULATION)
-        return SECONDS_OF_REGULATION - pGame->nClock;
-    const int nLength = Get_Overtime_Period_Length(pGame);
-    return nLength - (pGame->nClock - SECONDS_OF_REGULATION) % nLength;
-}
 
 }  // namespace
 
@@ -260,7 +254,7 @@ bool Does_Play_Reach_End_Of_Half(const GAME* pGame)
     if (!pGame)
         return false;
     const int nLeft =
-        pGame->nClock < SECONDS_AT_HALF_TIME ? SECONDS_AT_HALF_TIME - pGame->nClock : Seconds_Left_In_Game(pGame);
+        pGame->nClock < SECONDS_AT_HALF_TIME ? SECONDS_AT_HALF_TIME - pGame->nClock : Get_Seconds_Left_In_Game(pGame);
     return pGame->nPlaySeconds >= nLeft;
 }
 
