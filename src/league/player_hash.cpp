@@ -242,7 +242,9 @@ struct TEXT_KEYS {
         int nIndex = TEXT::Home(Key.szKey, Key.nLength);
         for (int nProbe = 0; nProbe < PLAYER_HASH_SIZE; ++nProbe) {
             const ENTRY& Entry = Table.Entry[nIndex];
-            if (Entry.szKey[0] == '\0' || std::strcmp(Entry.szKey, Key.szKey) == 0)
+            // The first bytes settle most probes without a call.
+            if (Entry.szKey[0] == '\0' ||
+                (Entry.szKey[0] == Key.szKey[0] && std::strcmp(Entry.szKey, Key.szKey) == 0))
                 return nIndex;
             nIndex = (nIndex + 1) & HASH_MASK;
         }
