@@ -79,7 +79,9 @@ struct FREE_DELETER {
 };
 using SCRATCH = std::unique_ptr<uint8_t, FREE_DELETER>;
 
-// The scratch block of every load, made by the first one.
+// The scratch block of every load and save, made by the first one: a load
+// reads a file into it, a save compresses a copy of the league from it.
+// Neither runs inside the other.
 SCRATCH& Load_Scratch()
 {
     static SCRATCH Scratch;
@@ -95,8 +97,9 @@ uint8_t* League_Bytes()
 
 uint32_t Region_Checksum(const uint8_t* pRegion)
 {
-    uLong nSum = adler32(0L, pRegion + offsetof(LEAGUE_DATA, Team), static_cast<uInt>(sizeof(League.Team)));
-    return static_cast<uint32_t>(nSum) + CHECKSUM_CITY_CONSTANT;
+    // libdeflate's Adler-32 is zlib's sum, computed several times faster.
+    uint32_t nSum = libdeflate_adler32(0, pRegion + offsetof(LEAGUE_DATA, Team), sizeof(League.Team));
+    return nSum + CHECKSUM_CITY_CONSTANT;
 }
 
 int32_t Region_Preference(const uint8_t* pRegion, int nPreference)
@@ -260,7 +263,11 @@ struct PARALLEL_SAVE {
     void Work()
     {
         libdeflate_compressor* pCompressor = libdeflate_alloc_compressor(nLevel);
-        if (pCompressor == nullptr) {
+        // Each block is compressed into this thread's own buffer and kept at
+        // its compressed size, so that no block-sized buffer is made per block.
+        std::unique_ptr<uint8_t[]> Buffer(new (std::nothrow) uint8_t[GAME_FILE_LAST_BLOCK_SIZE]);
+        if (pCompressor == nullptr || !Buffer) {
+            libdeflate_free_compressor(pCompressor);
             Fail_All();
             return;
         }
@@ -268,19 +275,16 @@ struct PARALLEL_SAVE {
             int k = nNext.fetch_add(1);
             if (k >= GAME_FILE_BLOCK_COUNT || bFailed.load())
                 break;
-            bool bOk = true;
             uint32_t nOut = 0;
             std::vector<uint8_t> Block;
+            bool bOk = Deflate_Block(pCompressor, pRegion + k * GAME_FILE_BLOCK_SIZE, Block_Size(k), Buffer.get(), nOut);
             if (bOk) {
                 try {
-                    Block.resize(Block_Size(k));
+                    Block.assign(Buffer.get(), Buffer.get() + nOut);
                 } catch (const std::bad_alloc&) {
                     bOk = false;
                 }
             }
-            bOk = bOk && Deflate_Block(pCompressor, pRegion + k * GAME_FILE_BLOCK_SIZE, Block_Size(k), Block.data(), nOut);
-            if (bOk)
-                Block.resize(nOut);
             {
                 std::lock_guard<std::mutex> Guard(Lock);
                 if (bOk)
@@ -315,7 +319,10 @@ int Thread_Count()
     return static_cast<int>(std::clamp(n, 1u, static_cast<unsigned>(MAX_THREADS)));
 }
 
-bool Write_Blocks_Parallel(FILE_WRITER& Writer, const uint8_t* pRegion, int nLevel, bool bProgress)
+// nFingerprint receives the region's fingerprint, taken by this thread while
+// the others compress.
+bool Write_Blocks_Parallel(FILE_WRITER& Writer, const uint8_t* pRegion, int nLevel, bool bProgress,
+                           uint64_t& nFingerprint)
 {
     PARALLEL_SAVE Save;
     Save.pRegion = pRegion;
@@ -335,6 +342,7 @@ bool Write_Blocks_Parallel(FILE_WRITER& Writer, const uint8_t* pRegion, int nLev
         if (Threads.empty())
             Save.Work();
     }
+    nFingerprint = Fingerprint(pRegion, LEAGUE_DATA_SIZE);
     bool bOk = true;
     for (int k = 0; k < GAME_FILE_BLOCK_COUNT && bOk; ++k) {
         std::vector<uint8_t> Block;
@@ -656,15 +664,15 @@ int Save_Game(const char* szPath)
     // Several threads compress a copy taken now, so that nothing done while
     // the progress window is up can change bytes under them. Without the
     // memory for it the league is compressed in place by one thread.
-    SCRATCH Copy;
+    uint8_t* pCopy = nullptr;
     if (Use_Parallel_Save()) {
-        Copy.reset(static_cast<uint8_t*>(std::malloc(LEAGUE_DATA_SIZE)));
-        if (Copy)
-            std::memcpy(Copy.get(), League_Bytes(), LEAGUE_DATA_SIZE);
+        pCopy = Load_Scratch().get();
+        if (pCopy != nullptr)
+            std::memcpy(pCopy, League_Bytes(), LEAGUE_DATA_SIZE);
     }
-    const uint8_t* pSource = Copy ? Copy.get() : League_Bytes();
+    const uint8_t* pSource = pCopy != nullptr ? pCopy : League_Bytes();
     // What the file holds, for the question whether the league changed since.
-    const uint64_t nSavedFingerprint = Fingerprint(pSource, LEAGUE_DATA_SIZE);
+    uint64_t nSavedFingerprint = pCopy != nullptr ? 0 : Fingerprint(pSource, LEAGUE_DATA_SIZE);
 
     const bool bProgress = !bAutoSave && Open_Progress_Window("Compressing...", 100) != 0;
 
@@ -673,7 +681,7 @@ int Save_Game(const char* szPath)
     FILE_WRITER Writer(pFile);
     bool bOk = Writer.Write(szHead, GAME_FILE_HEAD_SIZE);
     if (bOk) {
-        bOk = Copy ? Write_Blocks_Parallel(Writer, pSource, nLevel, bProgress)
+        bOk = pCopy != nullptr ? Write_Blocks_Parallel(Writer, pSource, nLevel, bProgress, nSavedFingerprint)
                    : Write_Blocks_Single(Writer, pSource, nLevel, bProgress, Buffer.get());
     }
     bOk = Finish_File(pFile) && bOk;
