@@ -395,7 +395,12 @@ bool Finish_File(FILE* pFile)
 // below makes of them too; nConsumed receives the file bytes those blocks
 // take. The caller reads on block by block from there, so that its checks
 // judge the first block that is not standard (a damaged block, an odd
-// length, a short file) exactly as before.
+// length, a short file) exactly as before. Returns -1, inflating nothing,
+// when the block by block reading is bound to fail: a block whose length
+// cannot be read or is out of bounds comes before the blocks could fill the
+// league block, however much each yields.
+constexpr int CANNOT_FILL = -1;
+
 int Read_Standard_Blocks(FILE* pFile, uint8_t* pDestination, long long nRemaining, long long& nConsumed)
 {
     constexpr size_t MAX_STANDARD_FILE = GAME_FILE_BLOCK_COUNT * (4 + GAME_FILE_READ_BUFFER_SIZE);
@@ -417,6 +422,8 @@ int Read_Standard_Blocks(FILE* pFile, uint8_t* pDestination, long long nRemainin
         nLength[nBlocks] = n;
         nAt += 4 + n;
     }
+    if (nBlocks < GAME_FILE_BLOCK_COUNT && static_cast<size_t>(nBlocks) * GAME_FILE_READ_BUFFER_SIZE < LEAGUE_DATA_SIZE)
+        return CANNOT_FILL;
 
     std::atomic<int> nNext{0};
     std::atomic<int> nFirstBad{nBlocks};
@@ -481,6 +488,13 @@ int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_
     if (nRemaining >= 0) {
         long long nConsumed = 0;
         nFirstBlock = Read_Standard_Blocks(pFile, pDestination, nRemaining, nConsumed);
+        if (nFirstBlock == CANNOT_FILL) {
+            if (bProgress) {
+                Close_Progress_Window();
+                Pump_Messages();
+            }
+            return 0;
+        }
         if (bProgress) {
             for (int nBlock = 0; nBlock < nFirstBlock; ++nBlock)
                 Step_Progress_Window(1);

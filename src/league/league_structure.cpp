@@ -600,10 +600,12 @@ template <typename SELECT, typename FN>
 void For_Each_Rating(int nRating, SELECT Select, FN Fn)
 {
     for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; t++) {
+        // Every team selected is a valid one, so a slot is in use when it
+        // holds a player ID.
         if (!Select(t))
             continue;
         for (int s = 0; s < PLAYERS_PER_TEAM; s++) {
-            if (!Is_Player_Slot_Used(t, s))
+            if (League.Team[t].Player[s].nVital[VITAL_PLAYER_ID] == 0)
                 continue;
             float fValue = League.Team[t].Player[s].fRating[nRating];
             float fNew;
