@@ -468,7 +468,10 @@ int Read_Standard_Blocks(FILE* pFile, uint8_t* pDestination, long long nRemainin
 int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_t& nFilled)
 {
     nFilled = 0;
-    std::unique_ptr<uint8_t[]> Buffer(new (std::nothrow) uint8_t[GAME_FILE_READ_BUFFER_SIZE]);
+    // Kept from load to load, as the scratch block is.
+    static std::unique_ptr<uint8_t[]> Buffer;
+    if (!Buffer)
+        Buffer.reset(new (std::nothrow) uint8_t[GAME_FILE_READ_BUFFER_SIZE]);
     if (!Buffer) {
         Show_Formatted_Message("Insufficient Memory", "%s", "Please try closing one or more programs and trying again.");
         return 0;
