@@ -5,6 +5,7 @@
 #include "gamefile/game_file.h"
 #include "gamefile/game_file_test_hooks.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <libdeflate.h>
@@ -203,12 +204,28 @@ public:
     {
         uint8_t Length[4] = {static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8), static_cast<uint8_t>(n >> 16),
                              static_cast<uint8_t>(n >> 24)};
-        return Write(Length, sizeof(Length)) && Write(p, n);
+        if (!Write(Length, sizeof(Length)) || !Write(p, n))
+            return false;
+        Start_Writeback();
+        return true;
     }
 
 private:
+    // Every megabyte or so, the bytes written go on to the disk in the
+    // background, so that the closing fsync waits for the last few only.
+    // Failures here show in that fsync.
+    void Start_Writeback()
+    {
+        constexpr long long WRITEBACK_STEP = 1 << 20;
+        if (m_nWritten - m_nQueued < WRITEBACK_STEP || std::fflush(m_pFile) != 0)
+            return;
+        ::sync_file_range(::fileno(m_pFile), m_nQueued, m_nWritten - m_nQueued, SYNC_FILE_RANGE_WRITE);
+        m_nQueued = m_nWritten;
+    }
+
     FILE* m_pFile;
     long long m_nWritten = 0;
+    long long m_nQueued = 0;
 };
 
 // One block at the compressor's level as a complete zlib stream: the output
