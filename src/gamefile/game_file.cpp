@@ -268,9 +268,10 @@ bool Write_Blocks_Single(FILE_WRITER& Writer, const uint8_t* pRegion, int nLevel
 // become ready. A block's stream does not depend on the others, so the file
 // is the same as the single-threaded one.
 struct PARALLEL_SAVE {
-    const uint8_t* pRegion = nullptr;
+    const uint8_t* pRegion = nullptr;   // the copy the threads compress
     int nLevel = 0;
     std::atomic<int> nNext{0};
+    std::atomic<int> nCopied{0};        // blocks of the copy made so far
     std::atomic<bool> bFailed{false};
     std::mutex Lock;
     std::condition_variable Ready;
@@ -292,6 +293,9 @@ struct PARALLEL_SAVE {
             int k = nNext.fetch_add(1);
             if (k >= GAME_FILE_BLOCK_COUNT || bFailed.load())
                 break;
+            // The copy is made block by block while the first blocks compress.
+            while (nCopied.load(std::memory_order_acquire) <= k)
+                std::this_thread::yield();
             uint32_t nOut = 0;
             std::vector<uint8_t> Block;
             bool bOk = Deflate_Block(pCompressor, pRegion + k * GAME_FILE_BLOCK_SIZE, Block_Size(k), Buffer.get(), nOut);
@@ -336,55 +340,79 @@ int Thread_Count()
     return static_cast<int>(std::clamp(n, 1u, static_cast<unsigned>(MAX_THREADS)));
 }
 
-// nFingerprint receives the region's fingerprint, taken by this thread while
-// the others compress.
-bool Write_Blocks_Parallel(FILE_WRITER& Writer, const uint8_t* pRegion, int nLevel, bool bProgress,
-                           uint64_t& nFingerprint)
-{
-    PARALLEL_SAVE Save;
-    Save.pRegion = pRegion;
-    Save.nLevel = nLevel;
-    try {
-        Save.Output.resize(GAME_FILE_BLOCK_COUNT);
-        Save.State.assign(GAME_FILE_BLOCK_COUNT, 0);
-    } catch (const std::bad_alloc&) {
-        return false;
+// The threads of a parallel save: started before the progress window opens,
+// with the copy of the league made (block by block, the threads compressing
+// behind it) by the time Start returns; stopped, if still running, when the
+// save ends.
+class PARALLEL_SAVER {
+public:
+    ~PARALLEL_SAVER()
+    {
+        m_Save.Fail_All();
+        for (std::thread& Thread : m_Threads)
+            Thread.join();
     }
-    std::vector<std::thread> Threads;
-    try {
-        for (int i = 0; i < Thread_Count(); ++i)
-            Threads.emplace_back([&Save] { Save.Work(); });
-    } catch (const std::system_error&) {
-        // Fewer threads than asked for still finish every block.
-        if (Threads.empty())
-            Save.Work();
+
+    // False when the save cannot go on; nFingerprint receives the copy's
+    // fingerprint, taken while the threads compress.
+    bool Start(const uint8_t* pLeague, uint8_t* pCopy, int nLevel, uint64_t& nFingerprint)
+    {
+        m_Save.pRegion = pCopy;
+        m_Save.nLevel = nLevel;
+        try {
+            m_Save.Output.resize(GAME_FILE_BLOCK_COUNT);
+            m_Save.State.assign(GAME_FILE_BLOCK_COUNT, 0);
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+        try {
+            for (int i = 0; i < Thread_Count(); ++i)
+                m_Threads.emplace_back([this] { m_Save.Work(); });
+        } catch (const std::system_error&) {
+            // Fewer threads than asked for still finish every block.
+        }
+        size_t nOffset = 0;
+        for (int k = 0; k < GAME_FILE_BLOCK_COUNT; ++k) {
+            std::memcpy(pCopy + nOffset, pLeague + nOffset, Block_Size(k));
+            nOffset += Block_Size(k);
+            m_Save.nCopied.store(k + 1, std::memory_order_release);
+        }
+        if (m_Threads.empty())
+            m_Save.Work();
+        nFingerprint = Fingerprint(pCopy, LEAGUE_DATA_SIZE);
+        return true;
     }
-    nFingerprint = Fingerprint(pRegion, LEAGUE_DATA_SIZE);
-    bool bOk = true;
-    for (int k = 0; k < GAME_FILE_BLOCK_COUNT && bOk; ++k) {
-        std::vector<uint8_t> Block;
-        {
-            std::unique_lock<std::mutex> Guard(Save.Lock);
-            Save.Ready.wait(Guard, [&] { return Save.State[k] != 0 || Save.bFailed.load(); });
-            if (Save.State[k] != 1) {
-                bOk = false;
-                break;
+
+    // Writes the blocks in order as they become ready.
+    bool Write(FILE_WRITER& Writer, bool bProgress)
+    {
+        PARALLEL_SAVE& Save = m_Save;
+        bool bOk = true;
+        for (int k = 0; k < GAME_FILE_BLOCK_COUNT && bOk; ++k) {
+            std::vector<uint8_t> Block;
+            {
+                std::unique_lock<std::mutex> Guard(Save.Lock);
+                Save.Ready.wait(Guard, [&] { return Save.State[k] != 0 || Save.bFailed.load(); });
+                if (Save.State[k] != 1) {
+                    bOk = false;
+                    break;
+                }
+                Block = std::move(Save.Output[k]);
             }
-            Block = std::move(Save.Output[k]);
+            if (!Writer.Write_Block(Block.data(), static_cast<uint32_t>(Block.size()))) {
+                bOk = false;
+                Save.Fail_All();
+            }
+            if (bProgress)
+                Step_Progress_Window(1);
         }
-        if (!Writer.Write_Block(Block.data(), static_cast<uint32_t>(Block.size()))) {
-            bOk = false;
-            Save.Fail_All();
-        }
-        if (bProgress)
-            Step_Progress_Window(1);
+        return bOk;
     }
-    if (!bOk)
-        Save.bFailed = true;
-    for (std::thread& Thread : Threads)
-        Thread.join();
-    return bOk;
-}
+
+private:
+    PARALLEL_SAVE m_Save;
+    std::vector<std::thread> m_Threads;
+};
 
 // One thread compresses the league in place; several need a copy.
 bool Use_Parallel_Save()
@@ -698,15 +726,19 @@ int Save_Game(const char* szPath)
     // Several threads compress a copy taken now, so that nothing done while
     // the progress window is up can change bytes under them. Without the
     // memory for it the league is compressed in place by one thread.
-    uint8_t* pCopy = nullptr;
-    if (Use_Parallel_Save()) {
-        pCopy = Load_Scratch().get();
-        if (pCopy != nullptr)
-            std::memcpy(pCopy, League_Bytes(), LEAGUE_DATA_SIZE);
-    }
-    const uint8_t* pSource = pCopy != nullptr ? pCopy : League_Bytes();
     // What the file holds, for the question whether the league changed since.
-    uint64_t nSavedFingerprint = pCopy != nullptr ? 0 : Fingerprint(pSource, LEAGUE_DATA_SIZE);
+    uint64_t nSavedFingerprint = 0;
+    PARALLEL_SAVER Saver;
+    uint8_t* pCopy = Use_Parallel_Save() ? Load_Scratch().get() : nullptr;
+    bool bStarted = pCopy != nullptr && Saver.Start(League_Bytes(), pCopy, nLevel, nSavedFingerprint);
+    if (pCopy != nullptr && !bStarted) {
+        Finish_File(pFile);
+        files::Delete_File(Temporary.c_str());
+        League.Preferences.nInt[PREF_SAVED_CHECKSUM] = nOldChecksum;
+        return SAVE_GAME_WRITE_FAILED;
+    }
+    if (pCopy == nullptr)
+        nSavedFingerprint = Fingerprint(League_Bytes(), LEAGUE_DATA_SIZE);
 
     const bool bProgress = !bAutoSave && Open_Progress_Window("Compressing...", 100) != 0;
 
@@ -715,8 +747,8 @@ int Save_Game(const char* szPath)
     FILE_WRITER Writer(pFile);
     bool bOk = Writer.Write(szHead, GAME_FILE_HEAD_SIZE);
     if (bOk) {
-        bOk = pCopy != nullptr ? Write_Blocks_Parallel(Writer, pSource, nLevel, bProgress, nSavedFingerprint)
-                   : Write_Blocks_Single(Writer, pSource, nLevel, bProgress, Buffer.get());
+        bOk = pCopy != nullptr ? Saver.Write(Writer, bProgress)
+                               : Write_Blocks_Single(Writer, League_Bytes(), nLevel, bProgress, Buffer.get());
     }
     bOk = Finish_File(pFile) && bOk;
     if (bOk)
