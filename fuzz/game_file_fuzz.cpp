@@ -14,38 +14,52 @@
 #include <cstdlib>
 #include <string>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include "gamefile/game_file.h"
 #include "gamefile/game_file_test_hooks.h"
 #include "league/league_data.h"
 #include "platform/errors.h"
 #include "platform/ui.h"
-#include "scratch_folder.h"
 
 namespace {
 
-// The input goes to a file in a scratch folder of its own, removed at exit;
-// the side files of a load (the debug log, reports) go to the current
-// folder, so run the target from a scratch folder with absolute corpus paths.
-const std::string& Work_File()
+// The input goes to a file held in memory (a memfd), reached by its
+// /proc/self/fd path: rewriting it costs no disk work. The side files of a
+// load (the debug log, reports) go to the current folder, so run the target
+// from a scratch folder with absolute corpus paths.
+struct WORK_FILE {
+    int nFd = -1;
+    std::string Path;
+};
+
+const WORK_FILE& Work_File()
 {
-    static SCRATCH_FOLDER_CORE Folder("fuzz", false);
-    static const std::string Path = Folder.Path() + "/input.zrt";
-    if (!Folder.Ready())
-        std::abort();
-    return Path;
+    static const WORK_FILE File = [] {
+        WORK_FILE Made;
+        Made.nFd = ::memfd_create("kelvo_fuzz_input", MFD_CLOEXEC);
+        if (Made.nFd < 0)
+            std::abort();
+        Made.Path = "/proc/self/fd/" + std::to_string(Made.nFd);
+        return Made;
+    }();
+    return File;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
-    const std::string& Path = Work_File();
-    FILE* pFile = std::fopen(Path.c_str(), "wb");
-    if (pFile == nullptr)
+    const WORK_FILE& File = Work_File();
+    if (::ftruncate(File.nFd, static_cast<off_t>(nSize)) != 0)
         std::abort();
-    if (nSize > 0 && std::fwrite(pData, 1, nSize, pFile) != nSize)
-        std::abort();
-    std::fclose(pFile);
+    for (size_t nDone = 0; nDone < nSize;) {
+        ssize_t n = ::pwrite(File.nFd, pData + nDone, nSize - nDone, static_cast<off_t>(nDone));
+        if (n <= 0)
+            std::abort();
+        nDone += static_cast<size_t>(n);
+    }
 
     // A successful load takes the fingerprint of what it loaded itself.
     static bool bFirst = true;
@@ -55,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     }
     bFirst = false;
     static unsigned nRefused = 0;
-    int nLoaded = Load_Universe_Database(Path.c_str());
+    int nLoaded = Load_Universe_Database(File.Path.c_str());
     if (nLoaded == 0 && ++nRefused % 32 == 0 && Has_League_Changed()) {
         std::fprintf(stderr, "A file that failed to load changed the league.\n");
         std::abort();

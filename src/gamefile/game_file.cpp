@@ -5,6 +5,7 @@
 #include "gamefile/game_file.h"
 #include "gamefile/game_file_test_hooks.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <libdeflate.h>
@@ -79,7 +80,9 @@ struct FREE_DELETER {
 };
 using SCRATCH = std::unique_ptr<uint8_t, FREE_DELETER>;
 
-// The scratch block of every load, made by the first one.
+// The scratch block of every load and save, made by the first one: a load
+// reads a file into it, a save compresses a copy of the league from it.
+// Neither runs inside the other.
 SCRATCH& Load_Scratch()
 {
     static SCRATCH Scratch;
@@ -95,8 +98,9 @@ uint8_t* League_Bytes()
 
 uint32_t Region_Checksum(const uint8_t* pRegion)
 {
-    uLong nSum = adler32(0L, pRegion + offsetof(LEAGUE_DATA, Team), static_cast<uInt>(sizeof(League.Team)));
-    return static_cast<uint32_t>(nSum) + CHECKSUM_CITY_CONSTANT;
+    // libdeflate's Adler-32 is zlib's sum, computed several times faster.
+    uint32_t nSum = libdeflate_adler32(0, pRegion + offsetof(LEAGUE_DATA, Team), sizeof(League.Team));
+    return nSum + CHECKSUM_CITY_CONSTANT;
 }
 
 int32_t Region_Preference(const uint8_t* pRegion, int nPreference)
@@ -200,12 +204,28 @@ public:
     {
         uint8_t Length[4] = {static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8), static_cast<uint8_t>(n >> 16),
                              static_cast<uint8_t>(n >> 24)};
-        return Write(Length, sizeof(Length)) && Write(p, n);
+        if (!Write(Length, sizeof(Length)) || !Write(p, n))
+            return false;
+        Start_Writeback();
+        return true;
     }
 
 private:
+    // Every megabyte or so, the bytes written go on to the disk in the
+    // background, so that the closing fsync waits for the last few only.
+    // Failures here show in that fsync.
+    void Start_Writeback()
+    {
+        constexpr long long WRITEBACK_STEP = 1 << 20;
+        if (m_nWritten - m_nQueued < WRITEBACK_STEP || std::fflush(m_pFile) != 0)
+            return;
+        ::sync_file_range(::fileno(m_pFile), m_nQueued, m_nWritten - m_nQueued, SYNC_FILE_RANGE_WRITE);
+        m_nQueued = m_nWritten;
+    }
+
     FILE* m_pFile;
     long long m_nWritten = 0;
+    long long m_nQueued = 0;
 };
 
 // One block at the compressor's level as a complete zlib stream: the output
@@ -248,9 +268,10 @@ bool Write_Blocks_Single(FILE_WRITER& Writer, const uint8_t* pRegion, int nLevel
 // become ready. A block's stream does not depend on the others, so the file
 // is the same as the single-threaded one.
 struct PARALLEL_SAVE {
-    const uint8_t* pRegion = nullptr;
+    const uint8_t* pRegion = nullptr;   // the copy the threads compress
     int nLevel = 0;
     std::atomic<int> nNext{0};
+    std::atomic<int> nCopied{0};        // blocks of the copy made so far
     std::atomic<bool> bFailed{false};
     std::mutex Lock;
     std::condition_variable Ready;
@@ -260,7 +281,11 @@ struct PARALLEL_SAVE {
     void Work()
     {
         libdeflate_compressor* pCompressor = libdeflate_alloc_compressor(nLevel);
-        if (pCompressor == nullptr) {
+        // Each block is compressed into this thread's own buffer and kept at
+        // its compressed size, so that no block-sized buffer is made per block.
+        std::unique_ptr<uint8_t[]> Buffer(new (std::nothrow) uint8_t[GAME_FILE_LAST_BLOCK_SIZE]);
+        if (pCompressor == nullptr || !Buffer) {
+            libdeflate_free_compressor(pCompressor);
             Fail_All();
             return;
         }
@@ -268,19 +293,19 @@ struct PARALLEL_SAVE {
             int k = nNext.fetch_add(1);
             if (k >= GAME_FILE_BLOCK_COUNT || bFailed.load())
                 break;
-            bool bOk = true;
+            // The copy is made block by block while the first blocks compress.
+            while (nCopied.load(std::memory_order_acquire) <= k)
+                std::this_thread::yield();
             uint32_t nOut = 0;
             std::vector<uint8_t> Block;
+            bool bOk = Deflate_Block(pCompressor, pRegion + k * GAME_FILE_BLOCK_SIZE, Block_Size(k), Buffer.get(), nOut);
             if (bOk) {
                 try {
-                    Block.resize(Block_Size(k));
+                    Block.assign(Buffer.get(), Buffer.get() + nOut);
                 } catch (const std::bad_alloc&) {
                     bOk = false;
                 }
             }
-            bOk = bOk && Deflate_Block(pCompressor, pRegion + k * GAME_FILE_BLOCK_SIZE, Block_Size(k), Block.data(), nOut);
-            if (bOk)
-                Block.resize(nOut);
             {
                 std::lock_guard<std::mutex> Guard(Lock);
                 if (bOk)
@@ -315,51 +340,79 @@ int Thread_Count()
     return static_cast<int>(std::clamp(n, 1u, static_cast<unsigned>(MAX_THREADS)));
 }
 
-bool Write_Blocks_Parallel(FILE_WRITER& Writer, const uint8_t* pRegion, int nLevel, bool bProgress)
-{
-    PARALLEL_SAVE Save;
-    Save.pRegion = pRegion;
-    Save.nLevel = nLevel;
-    try {
-        Save.Output.resize(GAME_FILE_BLOCK_COUNT);
-        Save.State.assign(GAME_FILE_BLOCK_COUNT, 0);
-    } catch (const std::bad_alloc&) {
-        return false;
+// The threads of a parallel save: started before the progress window opens,
+// with the copy of the league made (block by block, the threads compressing
+// behind it) by the time Start returns; stopped, if still running, when the
+// save ends.
+class PARALLEL_SAVER {
+public:
+    ~PARALLEL_SAVER()
+    {
+        m_Save.Fail_All();
+        for (std::thread& Thread : m_Threads)
+            Thread.join();
     }
-    std::vector<std::thread> Threads;
-    try {
-        for (int i = 0; i < Thread_Count(); ++i)
-            Threads.emplace_back([&Save] { Save.Work(); });
-    } catch (const std::system_error&) {
-        // Fewer threads than asked for still finish every block.
-        if (Threads.empty())
-            Save.Work();
+
+    // False when the save cannot go on; nFingerprint receives the copy's
+    // fingerprint, taken while the threads compress.
+    bool Start(const uint8_t* pLeague, uint8_t* pCopy, int nLevel, uint64_t& nFingerprint)
+    {
+        m_Save.pRegion = pCopy;
+        m_Save.nLevel = nLevel;
+        try {
+            m_Save.Output.resize(GAME_FILE_BLOCK_COUNT);
+            m_Save.State.assign(GAME_FILE_BLOCK_COUNT, 0);
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+        try {
+            for (int i = 0; i < Thread_Count(); ++i)
+                m_Threads.emplace_back([this] { m_Save.Work(); });
+        } catch (const std::system_error&) {
+            // Fewer threads than asked for still finish every block.
+        }
+        size_t nOffset = 0;
+        for (int k = 0; k < GAME_FILE_BLOCK_COUNT; ++k) {
+            std::memcpy(pCopy + nOffset, pLeague + nOffset, Block_Size(k));
+            nOffset += Block_Size(k);
+            m_Save.nCopied.store(k + 1, std::memory_order_release);
+        }
+        if (m_Threads.empty())
+            m_Save.Work();
+        nFingerprint = Fingerprint(pCopy, LEAGUE_DATA_SIZE);
+        return true;
     }
-    bool bOk = true;
-    for (int k = 0; k < GAME_FILE_BLOCK_COUNT && bOk; ++k) {
-        std::vector<uint8_t> Block;
-        {
-            std::unique_lock<std::mutex> Guard(Save.Lock);
-            Save.Ready.wait(Guard, [&] { return Save.State[k] != 0 || Save.bFailed.load(); });
-            if (Save.State[k] != 1) {
-                bOk = false;
-                break;
+
+    // Writes the blocks in order as they become ready.
+    bool Write(FILE_WRITER& Writer, bool bProgress)
+    {
+        PARALLEL_SAVE& Save = m_Save;
+        bool bOk = true;
+        for (int k = 0; k < GAME_FILE_BLOCK_COUNT && bOk; ++k) {
+            std::vector<uint8_t> Block;
+            {
+                std::unique_lock<std::mutex> Guard(Save.Lock);
+                Save.Ready.wait(Guard, [&] { return Save.State[k] != 0 || Save.bFailed.load(); });
+                if (Save.State[k] != 1) {
+                    bOk = false;
+                    break;
+                }
+                Block = std::move(Save.Output[k]);
             }
-            Block = std::move(Save.Output[k]);
+            if (!Writer.Write_Block(Block.data(), static_cast<uint32_t>(Block.size()))) {
+                bOk = false;
+                Save.Fail_All();
+            }
+            if (bProgress)
+                Step_Progress_Window(1);
         }
-        if (!Writer.Write_Block(Block.data(), static_cast<uint32_t>(Block.size()))) {
-            bOk = false;
-            Save.Fail_All();
-        }
-        if (bProgress)
-            Step_Progress_Window(1);
+        return bOk;
     }
-    if (!bOk)
-        Save.bFailed = true;
-    for (std::thread& Thread : Threads)
-        Thread.join();
-    return bOk;
-}
+
+private:
+    PARALLEL_SAVE m_Save;
+    std::vector<std::thread> m_Threads;
+};
 
 // One thread compresses the league in place; several need a copy.
 bool Use_Parallel_Save()
@@ -387,7 +440,12 @@ bool Finish_File(FILE* pFile)
 // below makes of them too; nConsumed receives the file bytes those blocks
 // take. The caller reads on block by block from there, so that its checks
 // judge the first block that is not standard (a damaged block, an odd
-// length, a short file) exactly as before.
+// length, a short file) exactly as before. Returns -1, inflating nothing,
+// when the block by block reading is bound to fail: a block whose length
+// cannot be read or is out of bounds comes before the blocks could fill the
+// league block, however much each yields.
+constexpr int CANNOT_FILL = -1;
+
 int Read_Standard_Blocks(FILE* pFile, uint8_t* pDestination, long long nRemaining, long long& nConsumed)
 {
     constexpr size_t MAX_STANDARD_FILE = GAME_FILE_BLOCK_COUNT * (4 + GAME_FILE_READ_BUFFER_SIZE);
@@ -409,6 +467,8 @@ int Read_Standard_Blocks(FILE* pFile, uint8_t* pDestination, long long nRemainin
         nLength[nBlocks] = n;
         nAt += 4 + n;
     }
+    if (nBlocks < GAME_FILE_BLOCK_COUNT && static_cast<size_t>(nBlocks) * GAME_FILE_READ_BUFFER_SIZE < LEAGUE_DATA_SIZE)
+        return CANNOT_FILL;
 
     std::atomic<int> nNext{0};
     std::atomic<int> nFirstBad{nBlocks};
@@ -453,7 +513,10 @@ int Read_Standard_Blocks(FILE* pFile, uint8_t* pDestination, long long nRemainin
 int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_t& nFilled)
 {
     nFilled = 0;
-    std::unique_ptr<uint8_t[]> Buffer(new (std::nothrow) uint8_t[GAME_FILE_READ_BUFFER_SIZE]);
+    // Kept from load to load, as the scratch block is.
+    static std::unique_ptr<uint8_t[]> Buffer;
+    if (!Buffer)
+        Buffer.reset(new (std::nothrow) uint8_t[GAME_FILE_READ_BUFFER_SIZE]);
     if (!Buffer) {
         Show_Formatted_Message("Insufficient Memory", "%s", "Please try closing one or more programs and trying again.");
         return 0;
@@ -473,6 +536,13 @@ int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_
     if (nRemaining >= 0) {
         long long nConsumed = 0;
         nFirstBlock = Read_Standard_Blocks(pFile, pDestination, nRemaining, nConsumed);
+        if (nFirstBlock == CANNOT_FILL) {
+            if (bProgress) {
+                Close_Progress_Window();
+                Pump_Messages();
+            }
+            return 0;
+        }
         if (bProgress) {
             for (int nBlock = 0; nBlock < nFirstBlock; ++nBlock)
                 Step_Progress_Window(1);
@@ -656,15 +726,19 @@ int Save_Game(const char* szPath)
     // Several threads compress a copy taken now, so that nothing done while
     // the progress window is up can change bytes under them. Without the
     // memory for it the league is compressed in place by one thread.
-    SCRATCH Copy;
-    if (Use_Parallel_Save()) {
-        Copy.reset(static_cast<uint8_t*>(std::malloc(LEAGUE_DATA_SIZE)));
-        if (Copy)
-            std::memcpy(Copy.get(), League_Bytes(), LEAGUE_DATA_SIZE);
-    }
-    const uint8_t* pSource = Copy ? Copy.get() : League_Bytes();
     // What the file holds, for the question whether the league changed since.
-    const uint64_t nSavedFingerprint = Fingerprint(pSource, LEAGUE_DATA_SIZE);
+    uint64_t nSavedFingerprint = 0;
+    PARALLEL_SAVER Saver;
+    uint8_t* pCopy = Use_Parallel_Save() ? Load_Scratch().get() : nullptr;
+    bool bStarted = pCopy != nullptr && Saver.Start(League_Bytes(), pCopy, nLevel, nSavedFingerprint);
+    if (pCopy != nullptr && !bStarted) {
+        Finish_File(pFile);
+        files::Delete_File(Temporary.c_str());
+        League.Preferences.nInt[PREF_SAVED_CHECKSUM] = nOldChecksum;
+        return SAVE_GAME_WRITE_FAILED;
+    }
+    if (pCopy == nullptr)
+        nSavedFingerprint = Fingerprint(League_Bytes(), LEAGUE_DATA_SIZE);
 
     const bool bProgress = !bAutoSave && Open_Progress_Window("Compressing...", 100) != 0;
 
@@ -673,8 +747,8 @@ int Save_Game(const char* szPath)
     FILE_WRITER Writer(pFile);
     bool bOk = Writer.Write(szHead, GAME_FILE_HEAD_SIZE);
     if (bOk) {
-        bOk = Copy ? Write_Blocks_Parallel(Writer, pSource, nLevel, bProgress)
-                   : Write_Blocks_Single(Writer, pSource, nLevel, bProgress, Buffer.get());
+        bOk = pCopy != nullptr ? Saver.Write(Writer, bProgress)
+                               : Write_Blocks_Single(Writer, League_Bytes(), nLevel, bProgress, Buffer.get());
     }
     bOk = Finish_File(pFile) && bOk;
     if (bOk)

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "frontoffice/depth_chart.h"
 #include "base/int_math.h"
@@ -382,11 +384,17 @@ void Set_Team_Defense_Alignment(int nTeam, int nValue)
 
 void Sort_Teams_By_City()
 {
+    // The exchanges are worked out on the slot numbers first and then made
+    // in one pass: each exchange of whole records walks the league.
     int nTeams = Count_Teams();
+    int nOrder[MAX_FRANCHISES];
+    for (int t = 0; t < MAX_FRANCHISES; t++)
+        nOrder[t] = t;
+    std::vector<TEAM_PAIR> Exchanges;
     for (int nPass = 0; nPass < nTeams; nPass++) {
         for (int t = 0; t + 1 < nTeams; t++) {
-            const TEAM& First = League.Team[t];
-            const TEAM& Second = League.Team[t + 1];
+            const TEAM& First = League.Team[nOrder[t]];
+            const TEAM& Second = League.Team[nOrder[t + 1]];
             // strncmp compares as unsigned bytes, case-sensitive; the bound
             // keeps an unterminated field inside its record.
             int nCity = std::strncmp(First.szString[TEAM_STRING_CITY], Second.szString[TEAM_STRING_CITY],
@@ -395,10 +403,13 @@ void Sort_Teams_By_City()
             if (nCity == 0)
                 bSwap = std::strncmp(First.szString[TEAM_STRING_NICKNAME], Second.szString[TEAM_STRING_NICKNAME],
                                      TEAM_STRING_SIZE) > 0;
-            if (bSwap)
-                Swap_Teams(t, t + 1);
+            if (bSwap) {
+                std::swap(nOrder[t], nOrder[t + 1]);
+                Exchanges.push_back({t, t + 1});
+            }
         }
     }
+    Swap_Teams_In_Turn(Exchanges.data(), static_cast<int>(Exchanges.size()));
 }
 
 int Add_To_League_Balance(int nAmount)
@@ -584,10 +595,12 @@ template <typename SELECT, typename FN>
 void For_Each_Rating(int nRating, SELECT Select, FN Fn)
 {
     for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; t++) {
+        // Every team selected is a valid one, so a slot is in use when it
+        // holds a player ID.
         if (!Select(t))
             continue;
         for (int s = 0; s < PLAYERS_PER_TEAM; s++) {
-            if (!Is_Player_Slot_Used(t, s))
+            if (League.Team[t].Player[s].nVital[VITAL_PLAYER_ID] == 0)
                 continue;
             float fValue = League.Team[t].Player[s].fRating[nRating];
             float fNew;

@@ -242,7 +242,12 @@ struct TEXT_KEYS {
         int nIndex = TEXT::Home(Key.szKey, Key.nLength);
         for (int nProbe = 0; nProbe < PLAYER_HASH_SIZE; ++nProbe) {
             const ENTRY& Entry = Table.Entry[nIndex];
-            if (Entry.szKey[0] == '\0' || std::strcmp(Entry.szKey, Key.szKey) == 0)
+            // The terminator's place and the last byte settle most probes
+            // without a call (a key is always shorter than its field).
+            const size_t n = Key.nLength;
+            if (Entry.szKey[0] == '\0' ||
+                (Entry.szKey[n] == '\0' && (n == 0 || Entry.szKey[n - 1] == Key.szKey[n - 1]) &&
+                 std::memcmp(Entry.szKey, Key.szKey, n) == 0))
                 return nIndex;
             nIndex = (nIndex + 1) & HASH_MASK;
         }

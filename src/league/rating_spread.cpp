@@ -32,14 +32,17 @@ std::vector<float> Regular_Rating_Values(int nRating)
         if (!Is_Team_Slot_Used(t))
             continue;
         int nTaken[NUMBER_OF_POSITIONS] = {};
+        // A franchise in use is a valid team: a slot is in use when it holds
+        // a player ID.
         for (int s = 0; s < PLAYERS_PER_TEAM; s++) {
-            if (!Is_Player_Slot_Used(t, s))
+            const PLAYER& Player = League.Team[t].Player[s];
+            if (Player.nVital[VITAL_PLAYER_ID] == 0)
                 continue;
-            int p = League.Team[t].Player[s].nVital[VITAL_POSITION];
+            int p = Player.nVital[VITAL_POSITION];
             if (p < 0 || p >= NUMBER_OF_POSITIONS || !bCounts[p] || nTaken[p] >= REGULARS_PER_POSITION[p])
                 continue;
             nTaken[p]++;
-            float fValue = League.Team[t].Player[s].fRating[nRating];
+            float fValue = Player.fRating[nRating];
             if (!std::isnan(fValue))
                 Values.push_back(fValue);
         }

@@ -631,13 +631,14 @@ void Erase_Unlinked_Season_Lines()
     for (int nLine = 0; nLine < SEASON_LINE_COUNT; ++nLine) {
         if (bLinked[nLine])
             continue;
+        // A line already empty is left unwritten.
         for (int32_t nWord : League.SeasonLines[nLine]) {
             if (nWord != 0) {
                 ++nErased;
+                Zero_Line(nLine);
                 break;
             }
         }
-        Zero_Line(nLine);
     }
     g_nFreeLineBound = 0;
     if (nErased != 0)

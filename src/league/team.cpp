@@ -4,6 +4,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <memory>
+#include <utility>
 
 #include "frontoffice/roster_moves.h"
 #include "base/int_math.h"
@@ -121,15 +122,6 @@ const char* Name_Of_Code(int nCode, const char* const* szNames, int nCount)
 int First_Free_Agent_Gap()
 {
     return Find_Roster_End(FREE_AGENT_TEAM);
-}
-
-int Swap_Team_Number(int nValue, int nTeamA, int nTeamB)
-{
-    if (nValue == nTeamA)
-        return nTeamB;
-    if (nValue == nTeamB)
-        return nTeamA;
-    return nValue;
 }
 
 }  // namespace
@@ -848,29 +840,29 @@ bool Erase_Team(int nTeam, int bKeepPlayers)
     return true;
 }
 
-void Remap_Team_References(int nTeamA, int nTeamB)
-{
-    if (!In_Range(nTeamA, 0, LAST_FRANCHISE) || !In_Range(nTeamB, 0, LAST_FRANCHISE)) {
-        Report_Error("nTeam out of bounds in %s(%d,%d)", __func__, nTeamA, nTeamB);
-        return;
-    }
-    if (nTeamA == nTeamB)
-        return;
+namespace {
 
+// Franchise numbers renamed by a table; every other value stays as it is.
+struct TEAM_RENAMING {
+    int nNew[MAX_FRANCHISES];
+
+    int Of(int nValue) const { return In_Range(nValue, 0, LAST_FRANCHISE) ? nNew[nValue] : nValue; }
+};
+
+// Renames the team numbers the league block stores outside the team records'
+// own places.
+void Rename_Team_References(const TEAM_RENAMING& Map)
+{
     // Schedules: +(team + 1) at home, -(team + 1) away. Every slot is walked,
     // not only those below Count_Teams, which misses teams while a gap is
     // being closed.
     for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
         for (int w = 0; w < SCHEDULE_WEEKS; ++w) {
             int32_t& nOpponent = League.Team[t].nSchedule[w][0];
-            if (nOpponent == nTeamA + 1)
-                nOpponent = nTeamB + 1;
-            else if (nOpponent == nTeamB + 1)
-                nOpponent = nTeamA + 1;
-            else if (nOpponent == -(nTeamA + 1))
-                nOpponent = -(nTeamB + 1);
-            else if (nOpponent == -(nTeamB + 1))
-                nOpponent = -(nTeamA + 1);
+            if (nOpponent > 0)
+                nOpponent = Map.Of(nOpponent - 1) + 1;
+            else if (nOpponent < 0 && nOpponent >= -MAX_FRANCHISES)
+                nOpponent = -(Map.Of(-nOpponent - 1) + 1);
         }
     }
 
@@ -882,7 +874,7 @@ void Remap_Team_References(int nTeamA, int nTeamB)
         if (pLine[0] == 0)
             continue;
         int nLineTeam = pLine[2] & 0xFF;
-        int nNew = Swap_Team_Number(nLineTeam, nTeamA, nTeamB);
+        int nNew = Map.Of(nLineTeam);
         if (nNew != nLineTeam)
             pLine[2] = static_cast<int32_t>((static_cast<uint32_t>(pLine[2]) & ~0xFFu) | static_cast<uint32_t>(nNew));
     }
@@ -897,12 +889,12 @@ void Remap_Team_References(int nTeamA, int nTeamB)
             int32_t& nDrafted = Player.nVital[VITAL_DRAFTED_BY];
             if (nDrafted >= 10000) {
                 int nDraftTeam = nDrafted / 10000 - 1;
-                int nNew = Swap_Team_Number(nDraftTeam, nTeamA, nTeamB);
+                int nNew = Map.Of(nDraftTeam);
                 if (nNew != nDraftTeam)
                     nDrafted = (nNew + 1) * 10000 + nDrafted % 10000;
             }
             uint8_t& bDraftedBy = Player.bStatHigh[0];
-            bDraftedBy = static_cast<uint8_t>(Swap_Team_Number(bDraftedBy, nTeamA, nTeamB));
+            bDraftedBy = static_cast<uint8_t>(Map.Of(bDraftedBy));
         }
     }
 
@@ -911,29 +903,62 @@ void Remap_Team_References(int nTeamA, int nTeamB)
     for (auto& Draft : League.Draft.DraftPickOwner)
         for (auto& Round : Draft)
             for (uint8_t& bOwner : Round)
-                bOwner = static_cast<uint8_t>(Swap_Team_Number(bOwner, nTeamA, nTeamB));
+                bOwner = static_cast<uint8_t>(Map.Of(bOwner));
     for (uint8_t& bTeam : League.Draft.DraftOrder)
-        bTeam = static_cast<uint8_t>(Swap_Team_Number(bTeam, nTeamA, nTeamB));
+        bTeam = static_cast<uint8_t>(Map.Of(bTeam));
 
     // Team-valued preferences: the user's team, the player card's team, the
     // trading partner and the selected team.
     for (int nSlot : {PREF_CURRENT_TEAM, PREF_CARD_TEAM, PREF_TRADE_PARTNER, PREF_SELECTED_TEAM})
-        Preference(nSlot) = Swap_Team_Number(Preference(nSlot), nTeamA, nTeamB);
+        Preference(nSlot) = Map.Of(Preference(nSlot));
 
     // The game records: both teams and the team with the ball.
     for (GAME& Game : League.Game) {
-        Game.nAwayTeam = static_cast<uint8_t>(Swap_Team_Number(Game.nAwayTeam, nTeamA, nTeamB));
-        Game.nHomeTeam = static_cast<uint8_t>(Swap_Team_Number(Game.nHomeTeam, nTeamA, nTeamB));
-        Game.nOffense = static_cast<uint8_t>(Swap_Team_Number(Game.nOffense, nTeamA, nTeamB));
+        Game.nAwayTeam = static_cast<uint8_t>(Map.Of(Game.nAwayTeam));
+        Game.nHomeTeam = static_cast<uint8_t>(Map.Of(Game.nHomeTeam));
+        Game.nOffense = static_cast<uint8_t>(Map.Of(Game.nOffense));
     }
 
     // The playoff bracket's team bytes and the division standings rows
     // (NO_TEAM, the empty place, is no franchise and stays).
     for (uint8_t& bTeam : League.StandingsArea.PlayoffTeam)
-        bTeam = static_cast<uint8_t>(Swap_Team_Number(bTeam, nTeamA, nTeamB));
+        bTeam = static_cast<uint8_t>(Map.Of(bTeam));
     for (auto& Row : League.StandingsArea.DivisionRow)
         for (uint8_t& bTeam : Row)
-            bTeam = static_cast<uint8_t>(Swap_Team_Number(bTeam, nTeamA, nTeamB));
+            bTeam = static_cast<uint8_t>(Map.Of(bTeam));
+}
+
+TEAM_RENAMING Unchanged_Team_Numbers()
+{
+    TEAM_RENAMING Map;
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        Map.nNew[t] = t;
+    return Map;
+}
+
+// The selected team follows the user's team when the user runs it.
+void Follow_User_Team()
+{
+    int nNew = Preference(PREF_CURRENT_TEAM);
+    if (Is_Franchise_Used(nNew) && League.Team[nNew].nTeamStat[TEAM_STAT_CONTROLLER] == CONTROLLER_USER
+        && Preference(PREF_ALL_COMPUTER_TEAMS) == 0)
+        Preference(PREF_SELECTED_TEAM) = nNew;
+}
+
+}  // namespace
+
+void Remap_Team_References(int nTeamA, int nTeamB)
+{
+    if (!In_Range(nTeamA, 0, LAST_FRANCHISE) || !In_Range(nTeamB, 0, LAST_FRANCHISE)) {
+        Report_Error("nTeam out of bounds in %s(%d,%d)", __func__, nTeamA, nTeamB);
+        return;
+    }
+    if (nTeamA == nTeamB)
+        return;
+    TEAM_RENAMING Map = Unchanged_Team_Numbers();
+    Map.nNew[nTeamA] = nTeamB;
+    Map.nNew[nTeamB] = nTeamA;
+    Rename_Team_References(Map);
 }
 
 void Swap_Teams(int nTeamA, int nTeamB)
@@ -964,13 +989,77 @@ void Swap_Teams(int nTeamA, int nTeamB)
     // Cached predicted statistics are kept by slot, and the slots changed teams.
     Clear_Predicted_Stat_Cache();
 
-    // The selected team follows the user's team when the user runs it.
-    if (nOldCurrent == nTeamA || nOldCurrent == nTeamB) {
-        int nNew = Preference(PREF_CURRENT_TEAM);
-        if (Is_Franchise_Used(nNew) && League.Team[nNew].nTeamStat[TEAM_STAT_CONTROLLER] == CONTROLLER_USER
-            && Preference(PREF_ALL_COMPUTER_TEAMS) == 0)
-            Preference(PREF_SELECTED_TEAM) = nNew;
+    if (nOldCurrent == nTeamA || nOldCurrent == nTeamB)
+        Follow_User_Team();
+}
+
+void Swap_Teams_In_Turn(const TEAM_PAIR* pPairs, int nPairs)
+{
+    if (nPairs < 0 || (pPairs == nullptr && nPairs > 0)) {
+        Report_Error("Bad pair list in %s(%d)", __func__, nPairs);
+        return;
     }
+    // Where each record ends up, and which record each slot ends up with,
+    // followed through the exchanges without moving anything yet.
+    TEAM_RENAMING Map = Unchanged_Team_Numbers();
+    int nHolder[MAX_FRANCHISES];
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        nHolder[t] = t;
+    int nCurrent = Preference(PREF_CURRENT_TEAM);
+    bool bCurrentMoved = false;
+    bool bAnyMoved = false;
+    for (int i = 0; i < nPairs; ++i) {
+        const int nTeamA = pPairs[i].nTeamA;
+        const int nTeamB = pPairs[i].nTeamB;
+        if (!In_Range(nTeamA, 0, LAST_FRANCHISE) || !In_Range(nTeamB, 0, LAST_FRANCHISE)) {
+            Report_Error("nTeam out of bounds in %s(%d,%d)", __func__, nTeamA, nTeamB);
+            continue;
+        }
+        if (nTeamA == nTeamB)
+            continue;
+        bAnyMoved = true;
+        if (nCurrent == nTeamA || nCurrent == nTeamB) {
+            bCurrentMoved = true;
+            nCurrent = nCurrent == nTeamA ? nTeamB : nTeamA;
+        }
+        std::swap(nHolder[nTeamA], nHolder[nTeamB]);
+        Map.nNew[nHolder[nTeamA]] = nTeamA;
+        Map.nNew[nHolder[nTeamB]] = nTeamB;
+    }
+    if (!bAnyMoved)
+        return;
+
+    // The records, each moved once: every cycle of the order through one
+    // spare record.
+    auto pTemp = std::make_unique<TEAM>();
+    bool bPlaced[MAX_FRANCHISES] = {};
+    for (int t = 0; t < MAX_FRANCHISES; ++t) {
+        if (bPlaced[t] || nHolder[t] == t)
+            continue;
+        std::memcpy(pTemp.get(), &League.Team[t], sizeof(TEAM));
+        int nSlot = t;
+        while (nHolder[nSlot] != t) {
+            std::memcpy(&League.Team[nSlot], &League.Team[nHolder[nSlot]], sizeof(TEAM));
+            bPlaced[nSlot] = true;
+            nSlot = nHolder[nSlot];
+        }
+        std::memcpy(&League.Team[nSlot], pTemp.get(), sizeof(TEAM));
+        bPlaced[nSlot] = true;
+    }
+
+    // The pick columns move with their records.
+    for (auto& Draft : League.Draft.DraftPickOwner)
+        for (auto& Round : Draft) {
+            uint8_t bOld[MAX_FRANCHISES];
+            std::memcpy(bOld, Round, sizeof(bOld));
+            for (int t = 0; t < MAX_FRANCHISES; ++t)
+                Round[t] = bOld[nHolder[t]];
+        }
+
+    Rename_Team_References(Map);
+    Clear_Predicted_Stat_Cache();
+    if (bCurrentMoved)
+        Follow_User_Team();
 }
 
 void Compact_Team_Slots()

@@ -183,6 +183,16 @@ void Swap_Teams(int nTeamA, int nTeamB);
 // stores a team number outside the two records themselves.
 void Remap_Team_References(int nTeamA, int nTeamB);
 
+// Two franchise slots to exchange.
+struct TEAM_PAIR {
+    int nTeamA;
+    int nTeamB;
+};
+
+// Does what Swap_Teams does for each pair in turn, with each record moved
+// once and the league's team references renamed in one pass.
+void Swap_Teams_In_Turn(const TEAM_PAIR* pPairs, int nPairs);
+
 // Moves unused franchise slots behind the ones in use.
 void Compact_Team_Slots();
 

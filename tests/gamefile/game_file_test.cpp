@@ -534,3 +534,33 @@ TEST_F(GameFileTest, EveryThreadCountLoadsAsOneThreadDoes)
         }
     }
 }
+
+// A block may yield up to 459,505 bytes, so 51 such blocks can fill the
+// league and the file loads though its 52nd length is missing; 50 cannot,
+// and a file whose lengths break off after 50 blocks is refused.
+TEST_F(GameFileTest, FewLargeBlocksLoadWhenTheyFillTheLeague)
+{
+    Build_League();
+    constexpr size_t LARGEST_YIELD = 459505;
+    std::vector<BYTES> Pieces;
+    for (size_t nOffset = 0; nOffset < sizeof(League); nOffset += LARGEST_YIELD) {
+        size_t n = std::min(LARGEST_YIELD, sizeof(League) - nOffset);
+        Pieces.emplace_back(League_Bytes + nOffset, League_Bytes + nOffset + n);
+    }
+    ASSERT_EQ(Pieces.size(), 51u);
+    ASSERT_EQ(Pieces.back().size(), 22u);
+    const LEAGUE_SNAPSHOT Expected;
+    Set_Load_Sequence_Enabled(false);
+
+    Write_File("large.zrt", Make_File("2101", Pieces));
+    Zero_League_Data();
+    EXPECT_EQ(Load_Universe_Database("large.zrt"), 1);
+    EXPECT_TRUE(Expected.Unchanged());
+
+    Pieces.pop_back();
+    Write_File("large.zrt", Make_File("2101", Pieces));
+    Zero_League_Data();
+    const LEAGUE_SNAPSHOT Empty;
+    EXPECT_EQ(Load_Universe_Database("large.zrt"), 0);
+    EXPECT_TRUE(Empty.Unchanged());
+}

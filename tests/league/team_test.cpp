@@ -2,7 +2,9 @@
 // the roster finders, and the whole-record operations (erase, swap, compact,
 // free-agent moves) keeping every team reference right.
 
+#include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <set>
 #include <span>
 #include <string>
@@ -458,4 +460,53 @@ TEST_F(TeamTest, SwapTeamsRemapsEveryTeamReference)
     EXPECT_EQ(League.Preferences.nInt[PREF_SELECTED_TEAM], 5);
     League.Preferences.nInt[PREF_SELECTED_TEAM] = 0;
     EXPECT_TRUE(Swapped.Unchanged());
+}
+
+// The exchanges made in one pass leave the block exactly as the same
+// exchanges made one by one: the user's team taking part (and returning to
+// its own slot), every kind of team reference, and franchise numbers past
+// the league's teams.
+TEST_F(TeamTest, SwapTeamsInTurnEqualsSwapTeamsOneByOne)
+{
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        Use_Franchise(t, "City");
+    League.Team[1].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_USER;
+    for (int t = 0; t < 8; ++t) {
+        std::snprintf(League.Team[t].szString[TEAM_STRING_CITY], TEAM_STRING_SIZE, "City %d", t);
+        Add_Player(t, 0, POSITION_QB);
+        PLAYER& Player = League.Team[t].Player[0];
+        Player.nVital[VITAL_DRAFTED_BY] = ((t + 3) % 8 + 1) * 10000 + 2010 + t;
+        Player.bStatHigh[0] = static_cast<uint8_t>((t + 5) % 8);
+        for (int w = 0; w < 4; ++w)
+            League.Team[t].nSchedule[w][0] = (w % 2 == 0 ? 1 : -1) * ((t + w + 1) % 8 + 1);
+        League.SeasonLines[20 + t][0] = 2019;
+        League.SeasonLines[20 + t][2] = 0x1200 | ((t + 2) % 8);
+        League.Draft.DraftPickOwner[0][1][t] = static_cast<uint8_t>((t + 1) % 8);
+        League.Draft.DraftOrder[t] = static_cast<uint8_t>(7 - t);
+        League.Game[t].nAwayTeam = static_cast<uint8_t>(t);
+        League.Game[t].nHomeTeam = static_cast<uint8_t>((t + 4) % 8);
+        League.Game[t].nOffense = static_cast<uint8_t>((t + 6) % 8);
+        League.StandingsArea.PlayoffTeam[t] = static_cast<uint8_t>((t + 3) % 8);
+        League.StandingsArea.DivisionRow[0][t] = static_cast<uint8_t>((7 * t) % 8);
+    }
+    League.Team[9].nSchedule[0][0] = -MAX_FRANCHISES;
+    League.Team[9].nSchedule[1][0] = MAX_FRANCHISES + 1;
+    League.StandingsArea.PlayoffTeam[9] = NO_TEAM;
+    League.Preferences.nInt[PREF_CURRENT_TEAM] = 1;
+    League.Preferences.nInt[PREF_CARD_TEAM] = 4;
+    League.Preferences.nInt[PREF_TRADE_PARTNER] = 6;
+    League.Preferences.nInt[PREF_SELECTED_TEAM] = 3;
+
+    // Team 1 goes to slot 0 and comes back; 2, 3 and 4 rotate; 35 and 6 trade.
+    const TEAM_PAIR Pairs[] = {{0, 1}, {2, 3}, {3, 4}, {1, 0}, {35, 6}, {5, 5}};
+    LEAGUE_SNAPSHOT Before;
+    for (const TEAM_PAIR& Pair : Pairs)
+        Swap_Teams(Pair.nTeamA, Pair.nTeamB);
+    LEAGUE_SNAPSHOT OneByOne;
+    EXPECT_EQ(League.Preferences.nInt[PREF_SELECTED_TEAM], 1);
+
+    std::memcpy(&League, Before.Bytes.data(), sizeof(League));
+    Swap_Teams_In_Turn(Pairs, static_cast<int>(std::size(Pairs)));
+    EXPECT_TRUE(OneByOne.Unchanged());
+    EXPECT_EQ(Errors_Reported(), 0);
 }
