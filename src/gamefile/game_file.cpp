@@ -509,7 +509,11 @@ int Read_Standard_Blocks(FILE* pFile, uint8_t* pDestination, long long nRemainin
     return nGood;
 }
 
-// Reads the blocks; nFilled receives the bytes the blocks filled.
+// Reads the blocks; nFilled receives the bytes the blocks filled. 1 on
+// success; 0 on a damaged or short block; BLOCKS_CUT_SHORT when the block
+// lengths end before the blocks could fill the league (nothing inflated).
+constexpr int BLOCKS_CUT_SHORT = -2;
+
 int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_t& nFilled)
 {
     nFilled = 0;
@@ -541,7 +545,7 @@ int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_
                 Close_Progress_Window();
                 Pump_Messages();
             }
-            return 0;
+            return BLOCKS_CUT_SHORT;
         }
         if (bProgress) {
             for (int nBlock = 0; nBlock < nFirstBlock; ++nBlock)
@@ -783,7 +787,7 @@ int Read_Game_Data_Blocks(FILE* pFile, void* pDestination, const char* szCaption
     if (pFile == nullptr || pDestination == nullptr)
         return 0;
     size_t nFilled = 0;
-    return Read_Blocks(pFile, static_cast<uint8_t*>(pDestination), szCaption, nFilled);
+    return Read_Blocks(pFile, static_cast<uint8_t*>(pDestination), szCaption, nFilled) == 1 ? 1 : 0;
 }
 
 int Load_Game_File(const char* szPath)
@@ -848,8 +852,11 @@ int Load_Game_File(const char* szPath)
     int nRead = Read_Blocks(pFile, Scratch.get(), szCaption, nFilled);
     std::fclose(pFile);
     // A file that fills less than its own layout is cut short.
-    if (nRead == 0 || nFilled < Layout_Size(nVersion)) {
-        if (nRead == 0)
+    if (nRead != 1 || nFilled < Layout_Size(nVersion)) {
+        if (nRead == BLOCKS_CUT_SHORT)
+            Write_Notice("Loading \"%s\" failed: the file is cut short or damaged: its block lengths end before "
+                         "its blocks could fill the league.", szPath);
+        else if (nRead == 0)
             Write_Notice("Loading \"%s\" failed: a data block is damaged or cut short (%zu bytes read before it).",
                          szPath, nFilled);
         else

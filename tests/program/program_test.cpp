@@ -382,8 +382,8 @@ TEST_F(ProgramTest, DamagedDatabaseSaysWhichCheckFailed)
     };
     std::string WrongTag = Good;
     WrongTag[0] = 'X';
-    // Cut in the middle of the fourth block: three blocks of 229,752 bytes
-    // were read before it.
+    // Cut in the middle of the fourth block: the block lengths end long
+    // before the blocks could fill the league, so nothing is inflated.
     size_t nFourth = GAME_FILE_HEAD_SIZE;
     for (int k = 0; k < 3; ++k) {
         uint32_t nLength;
@@ -404,7 +404,7 @@ TEST_F(ProgramTest, DamagedDatabaseSaysWhichCheckFailed)
     const DAMAGE Cases[] = {
         {"blocks too small", Small, SmallCheck.c_str()},
         {"cut in a block", Good.substr(0, nFourth + 10),
-         "failed: a data block is damaged or cut short (689256 bytes read before it)."},
+         "failed: the file is cut short or damaged: its block lengths end before its blocks could fill the league."},
         {"cut inside the head", Good.substr(0, 10), "failed: the file ends after 10 bytes, inside its head."},
         {"cut after the digits", Good.substr(0, 20), "failed: the file ends inside its 25-byte head."},
         {"wrong tag", WrongTag, "failed: the head is not \"RIRARUVAZAVIZ\" and four version digits."},
