@@ -194,7 +194,8 @@ PASS_OUTCOME_WEIGHTS Get_Pass_Outcome_Weights(const PASS_MODEL_INPUTS& In)
 
     // Limits.
     I = std::clamp(I, C / 25.0f, std::max(7.0f * C, C / 25.0f));
-    N = std::clamp(N, I / 100.0f, std::max(I / 2.0f, I / 100.0f));
+    // A try has no interception weight at all.
+    N = bConversion ? 0.0f : std::clamp(N, I / 100.0f, std::max(I / 2.0f, I / 100.0f));
 
     PASS_OUTCOME_WEIGHTS W;
     W.fIncomplete = Non_Negative(I);

@@ -23,11 +23,11 @@ struct PASS_MODEL_INPUTS {
     int nHist107 = 29;
     int nHist109 = 1125;
     int nHist111 = 64;
-    // This season's league rates in the same units.
-    int nNormCompletions = 625;
-    int nNormYardsPerCompletion = 1120;
-    int nNormInterceptions = 30;
-    int nNormSacks = 70;
+    // This season's league rates in the same units (by default the era's).
+    int nNormCompletions = 626;
+    int nNormYardsPerCompletion = 1125;
+    int nNormInterceptions = 29;
+    int nNormSacks = 64;
     int nWeek = 0;
     int nProgressPerMille = 0;      // of the regular season
     bool bReversion = false;        // the league pulls towards its means
