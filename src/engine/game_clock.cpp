@@ -71,20 +71,6 @@ bool Is_No_Ties_Rule(int nRule)
     return nRule == OVERTIME_SUDDEN_DEATH_NO_TIES || nRule == OVERTIME_SIX_POINT_THRESHOLD_NO_TIES;
 }
 
-// While a simulation runs, either team's game this week is marked for play-by-play.
-bool Is_User_Game(const GAME* pGame)
-{
-    if (!Get_User_Preference(PREF_SIMULATION_RUNNING))
-        return false;
-    const int nWeek = Get_User_Preference(PREF_CURRENT_WEEK);
-    if (nWeek < 0 || nWeek >= SCHEDULE_WEEKS)
-        return false;
-    for (int nTeam : {static_cast<int>(pGame->nAwayTeam), static_cast<int>(pGame->nHomeTeam)})
-        if (nTeam <= LAST_TEAM && Get_Calendar_PBP_Flag(nTeam, nWeek))
-            return true;
-    return false;
-}
-
 bool Is_User_Run_Franchise(int nTeam)
 {
     return nTeam >= 0 && nTeam < MAX_FRANCHISES && Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) == CONTROLLER_USER;

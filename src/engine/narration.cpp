@@ -250,15 +250,7 @@ void Clear_Play_Commentary_Texts()
 
 bool Is_Game_Narrated(const GAME* pGame)
 {
-    if (!pGame || !Get_User_Preference(PREF_SIMULATION_RUNNING) || Get_User_Preference(PREF_ANIMATION_MODE))
-        return false;
-    const int nWeek = Get_User_Preference(PREF_CURRENT_WEEK);
-    if (nWeek < 0 || nWeek >= SCHEDULE_WEEKS)
-        return false;
-    for (int nTeam : {static_cast<int>(pGame->nAwayTeam), static_cast<int>(pGame->nHomeTeam)})
-        if (nTeam <= LAST_TEAM && Get_Calendar_PBP_Flag(nTeam, nWeek))
-            return true;
-    return false;
+    return pGame && !Get_User_Preference(PREF_ANIMATION_MODE) && Is_User_Game(pGame);
 }
 
 void Queue_Play_Commentary(GAME* pGame, int nEvent, int a1, int a2, int a3, int nPlayer0ID, int nPlayer1ID)
