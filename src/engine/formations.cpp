@@ -77,19 +77,6 @@ int Find_Player_Slot_By_ID(int nTeam, int nID)
     return -1;
 }
 
-bool Is_Watched_Game(const GAME* pGame)
-{
-    if (!Get_User_Preference(PREF_SIMULATION_RUNNING))
-        return false;
-    const int nWeek = Get_User_Preference(PREF_CURRENT_WEEK);
-    if (nWeek < 0 || nWeek >= SCHEDULE_WEEKS)
-        return false;
-    for (int nTeam : {static_cast<int>(pGame->nAwayTeam), static_cast<int>(pGame->nHomeTeam)})
-        if (nTeam <= LAST_TEAM && Get_Calendar_PBP_Flag(nTeam, nWeek))
-            return true;
-    return false;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -406,7 +393,7 @@ bool Should_Go_For_Two(const GAME* pGame)
     if (Get_User_Preference(PREF_TWO_POINT_TRIES) == 0)
         return false;
     const int nOffenseTeam = Get_Game_Offense_Team(pGame);
-    if (Is_Watched_Game(pGame) && Is_Franchise_In_Use(nOffenseTeam) &&
+    if (Is_User_Game(pGame) && Is_Franchise_In_Use(nOffenseTeam) &&
         Get_Team_Stat(nOffenseTeam, TEAM_STAT_CONTROLLER) == CONTROLLER_USER &&
         Get_User_Preference(PREF_AUTO_OFFENSE_CALLS) != 1)
         return Show_Message_Box("Go For Two?", "Point After Touchdown", BOX_YESNO | BOX_ICON_QUESTION) == ID_YES;

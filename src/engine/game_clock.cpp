@@ -6,8 +6,10 @@
 
 #include "base/random.h"
 #include "engine/game_lineups.h"
+#include "engine/game_log.h"
 #include "engine/game_stats.h"
 #include "engine/game_state.h"
+#include "engine/later_services.h"
 #include "engine/narration.h"
 #include "league/league_data.h"
 #include "league/player.h"
@@ -18,8 +20,6 @@
 #include "platform/ui.h"
 
 namespace {
-
-GAME_CLOCK_SERVICES g_Services = {};
 
 // Narration calls counted when the current play's pre-snap clock ran.
 uint32_t g_nCommentaryCallsAtSnap = 0;
@@ -71,20 +71,6 @@ bool Is_No_Ties_Rule(int nRule)
     return nRule == OVERTIME_SUDDEN_DEATH_NO_TIES || nRule == OVERTIME_SIX_POINT_THRESHOLD_NO_TIES;
 }
 
-// While a simulation runs, either team's game this week is marked for play-by-play.
-bool Is_User_Game(const GAME* pGame)
-{
-    if (!Get_User_Preference(PREF_SIMULATION_RUNNING))
-        return false;
-    const int nWeek = Get_User_Preference(PREF_CURRENT_WEEK);
-    if (nWeek < 0 || nWeek >= SCHEDULE_WEEKS)
-        return false;
-    for (int nTeam : {static_cast<int>(pGame->nAwayTeam), static_cast<int>(pGame->nHomeTeam)})
-        if (nTeam <= LAST_TEAM && Get_Calendar_PBP_Flag(nTeam, nWeek))
-            return true;
-    return false;
-}
-
 bool Is_User_Run_Franchise(int nTeam)
 {
     return nTeam >= 0 && nTeam < MAX_FRANCHISES && Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) == CONTROLLER_USER;
@@ -93,18 +79,6 @@ bool Is_User_Run_Franchise(int nTeam)
 bool Has_Red_Zone_Flag(int nTeam)
 {
     return nTeam >= 0 && nTeam <= LAST_TEAM && Get_Team_Stat(nTeam, TEAM_STAT_RED_ZONE) != 0;
-}
-
-void Write_Period_Heading(const GAME* pGame)
-{
-    if (g_Services.Write_Game_Log)
-        g_Services.Write_Game_Log(pGame);
-}
-
-void Draw_Score_Box(const GAME* pGame)
-{
-    if (g_Services.Draw_Game_Score_Box)
-        g_Services.Draw_Game_Score_Box(pGame);
 }
 
 // Takes seconds given back by a clock stop off the offence's possession time
@@ -167,11 +141,6 @@ void Queue_Player_Commentary(GAME* pGame, int nEvent, int nID)
 }
 
 }  // namespace
-
-void Set_Game_Clock_Services(const GAME_CLOCK_SERVICES* pServices)
-{
-    g_Services = pServices ? *pServices : GAME_CLOCK_SERVICES{};
-}
 
 // ---------------------------------------------------------------------------
 // Time
@@ -352,7 +321,7 @@ void Start_Game_Period(GAME* pGame)
     Set_Down_Code(pGame, KICKOFF_DOWN);
     pGame->nYardLine = static_cast<int8_t>(Get_Kickoff_Yard_Line());
     Stop_Clock(pGame);
-    Write_Period_Heading(pGame);
+    Write_Game_Log(pGame);
 }
 
 // ---------------------------------------------------------------------------
@@ -478,7 +447,7 @@ void End_Play(GAME* pGame)
             }
         } else if (bTouchdown) {
             Add_Team_Points(pGame, bOffense, 6);
-            Draw_Score_Box(pGame);
+            Draw_Game_Score_Box(pGame);
             if (Has_Red_Zone_Flag(nOffenseTeam)) {
                 Increment_Game_Team_Stat(pGame, bOffense, GAME_STAT_RED_ZONE_TOUCHDOWNS);
                 Clear_Red_Zone_Flags(pGame);
@@ -487,7 +456,7 @@ void End_Play(GAME* pGame)
             pGame->nYardLine = CONVERSION_YARD_LINE;
         } else if (nResult == RESULT_SAFETY) {
             Add_Team_Points(pGame, 1 - bOffense, 2);
-            Draw_Score_Box(pGame);
+            Draw_Game_Score_Box(pGame);
             Set_Down_Code(pGame, SAFETY_KICK_DOWN);
             pGame->nYardLine = SAFETY_KICK_YARD_LINE;
         } else if (nDownBefore == KICKOFF_DOWN || nDownBefore == SAFETY_KICK_DOWN ||
@@ -507,7 +476,7 @@ void End_Play(GAME* pGame)
             } else {
                 Set_Play_Result(&pGame->CurrentPlay, RESULT_TWO_POINT_FAILED);
             }
-            Draw_Score_Box(pGame);
+            Draw_Game_Score_Box(pGame);
         }
         Set_Down_Code(pGame, KICKOFF_DOWN);
         // One second drives the half-end test after a try at the end of a half.
@@ -584,7 +553,7 @@ void Check_Quarter_End(GAME* pGame)
         pGame->nClock = static_cast<int16_t>(nNewClock);
         Stop_Clock(pGame);
         if (pGame->nFormation[Offense_Side(pGame)] != EXTRA_POINT_FORMATION) {
-            Write_Period_Heading(pGame);
+            Write_Game_Log(pGame);
             // The teams change ends; a roof keeps its no-wind mark.
             if (pGame->nWindDirection >= 0)
                 pGame->nWindDirection = static_cast<int16_t>(360 - pGame->nWindDirection);
@@ -609,12 +578,10 @@ void Check_Play_Injury(GAME* pGame)
         return;
     const int nID = Get_Player_ID(nTeam, nSlot);
 
-    // Rule now, until the injury rules are installed: nobody is hurt and the roll draws nothing.
-    const int nWeeks = g_Services.Roll_Injury_Length ? g_Services.Roll_Injury_Length(nTeam, nSlot) : 0;
+    const int nWeeks = Roll_Injury_Length(nTeam, nSlot);
     if (nWeeks > 0) {
-        if (g_Services.Write_Injury_Log_Line)
-            g_Services.Write_Injury_Log_Line(nTeam, nSlot);
-        const int bRebuilt = g_Services.Rebuild_Game_Lineup ? g_Services.Rebuild_Game_Lineup(pGame, bSide) : 1;
+        Write_Injury_Log_Line(nTeam, nSlot);
+        const int bRebuilt = Rebuild_Game_Lineup(pGame, bSide);
         if (!bRebuilt) {
             Set_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS, 0);
             Set_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY, -1);
@@ -630,8 +597,7 @@ void Check_Play_Injury(GAME* pGame)
         }
         Queue_Player_Commentary(pGame, NARRATE_INJURY, nID);
         Queue_Player_Commentary(pGame, NARRATE_INJURY_LEAVES, nID);
-        if (g_Services.Stop_Simulation_For_Injury)
-            g_Services.Stop_Simulation_For_Injury(nTeam, nSlot);
+        Stop_Simulation_For_Injury(nTeam, nSlot);
         return;
     }
     if (Get_Random_Below(1000) < SHAKEN_UP_PER_MILLE) {

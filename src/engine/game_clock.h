@@ -10,32 +10,15 @@
 // the result row of the game log, Check_Play_Injury (not after a penalty nor
 // on an extra-point kick), Check_Quarter_End. Start_Game_Period sets up the
 // opening kick-off; Credit_Games_Played runs once the game is over.
+//
+// The period headings and injury lines go to the game log (game_log.h), which
+// writes nothing while the game pages are off; the score box and the injury
+// roll are later_services.h's.
 #pragma once
 
 #include <cstdint>
 
 #include "league/game_record.h"
-
-// ---------------------------------------------------------------------------
-// Services of the game log, the score box and the injury rules. The game loop
-// installs them; an entry left null does the following: no heading, no
-// injury line, no score box, nobody is ever hurt (no numbers drawn), a line-up
-// rebuild succeeds, nobody stops the run.
-
-struct GAME_CLOCK_SERVICES {
-    // The heading of the period the clock now stands in.
-    void (*Write_Game_Log)(const GAME* pGame);
-    void (*Write_Injury_Log_Line)(int nTeam, int nSlot);
-    void (*Draw_Game_Score_Box)(const GAME* pGame);
-    // Weeks of a new injury of the player, 0 for none; sets his injury.
-    int (*Roll_Injury_Length)(int nTeam, int nSlot);
-    // Rebuilds a side's line-ups around an injured player; 0 when none could be built.
-    int (*Rebuild_Game_Lineup)(GAME* pGame, int bSide);
-    void (*Stop_Simulation_For_Injury)(int nTeam, int nSlot);
-};
-
-// Installs the services (copied); null restores the defaults above.
-void Set_Game_Clock_Services(const GAME_CLOCK_SERVICES* pServices);
 
 // ---------------------------------------------------------------------------
 // Time

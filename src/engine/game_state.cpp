@@ -2,10 +2,12 @@
 #include "engine/game_state.h"
 
 #include <cstdint>
+#include <initializer_list>
 
 #include "league/league_data.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"
+#include "league/team_schedule.h"
 
 namespace {
 
@@ -77,4 +79,19 @@ bool Is_Game_Over(const GAME* pGame)
     default:
         return false;
     }
+}
+
+bool Is_User_Game(const GAME* pGame)
+{
+    if (!pGame)
+        return false;
+    if (!Get_User_Preference(PREF_SIMULATION_RUNNING))
+        return false;
+    const int nWeek = Get_User_Preference(PREF_CURRENT_WEEK);
+    if (nWeek < 0 || nWeek >= SCHEDULE_WEEKS)
+        return false;
+    for (int nTeam : {static_cast<int>(pGame->nAwayTeam), static_cast<int>(pGame->nHomeTeam)})
+        if (nTeam <= LAST_TEAM && Get_Calendar_PBP_Flag(nTeam, nWeek))
+            return true;
+    return false;
 }

@@ -9,6 +9,10 @@ constexpr int OVERTIME_SIX_POINT_THRESHOLD = 1;
 constexpr int OVERTIME_SUDDEN_DEATH_NO_TIES = 2;
 constexpr int OVERTIME_SIX_POINT_THRESHOLD_NO_TIES = 3;
 
+// True while a simulation runs and either team's game of the current week is
+// marked for play-by-play; false for no record.
+bool Is_User_Game(const GAME* pGame);
+
 // True for a game played from the league's first playoff week on.
 bool Is_Playoff_Game(const GAME* pGame);
 

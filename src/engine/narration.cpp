@@ -10,7 +10,12 @@
 #include "base/random.h"
 #include "base/text_utils.h"
 #include "engine/display_random.h"
+#include "engine/event_players.h"
+#include "engine/game_clock.h"
+#include "engine/formations.h"
 #include "engine/game_state.h"
+#include "engine/play_data.h"
+#include "engine/playbooks.h"
 #include "league/league_data.h"
 #include "league/league_text.h"
 #include "league/player.h"
@@ -31,7 +36,6 @@ static_assert(offsetof(NARRATION_ENTRY, nPlayerID) + sizeof(int32_t) == 12);
 
 namespace {
 
-NARRATION_PLAY_DATA g_Data = {};
 char g_szText[NARRATION_ENTRIES][NARRATION_TEXT_SIZE] = {};
 // End-zone passes of the play told so far; the corner is named only once.
 int g_nPassLocationCount = 0;
@@ -51,27 +55,6 @@ enum TOKEN : int {
     TOKEN_RB, TOKEN_YARDLINE, TOKEN_LOCATION, TOKEN_DOWN, TOKEN_TOGO, TOKEN_YARDS_TO_GO, TOKEN_LONG_RUN,
     TOKEN_FULL_NAME0, TOKEN_WINNER_TEAM, TOKEN_WINNER_CITY, TOKEN_WINNER_SCORE, TOKEN_DIFFERENCE,
 };
-
-// Formations lined up from the shotgun or a deep snap.
-bool Is_Shotgun_Formation(int nFormation)
-{
-    switch (nFormation) {
-    case 8: case 9: case 10: case 11: case 12: case 15: case 17: case 18: case 19: case 21:
-    case 41: case 42: case 43:
-        return true;
-    default:
-        return false;
-    }
-}
-
-constexpr int PLAY_TYPE_TOSS = 1;
-constexpr int PLAY_TYPE_END_AROUND = 5;
-constexpr int PLAY_TYPE_PUNT = 16;
-
-bool Is_Running_Play_Type(int nType)
-{
-    return (nType >= 0 && nType <= 5) || nType == 10 || nType == 15 || nType == 22;
-}
 
 int Side_Of_Team(const GAME* pGame, int nTeam)
 {
@@ -118,40 +101,11 @@ int ID_Slot(const GAME* pGame, int nSide, int nID)
 int Offense_Call(const GAME* pGame) { return pGame->CurrentPlay.nOffenseCall; }
 int Defense_Call(const GAME* pGame) { return pGame->CurrentPlay.nDefenseCall; }
 
-int Current_Play_Type(const GAME* pGame)
-{
-    if (!g_Data.Get_Offensive_Play_Type)
-        return -1;
-    return g_Data.Get_Offensive_Play_Type(pGame->nOffense, Offense_Call(pGame));
-}
+int Current_Play_Type(const GAME* pGame) { return Get_Offensive_Play_Type(pGame->nOffense, Offense_Call(pGame)); }
 
-bool Ask(bool (*pQuery)(GAME*), GAME* pGame) { return pQuery && pQuery(pGame); }
-int Ask_Slot(int (*pQuery)(GAME*), GAME* pGame) { return pQuery ? pQuery(pGame) : -1; }
-
-bool Is_Rollout_Call(const GAME* pGame)
-{
-    return g_Data.Is_Rollout_Or_Bootleg_Play &&
-           g_Data.Is_Rollout_Or_Bootleg_Play(pGame->nOffense, Offense_Call(pGame));
-}
+bool Is_Rollout_Call(const GAME* pGame) { return Is_Rollout_Play(pGame->nOffense, Offense_Call(pGame)); }
 
 bool Changed_Hands(const GAME* pGame) { return (pGame->nDown & GAME_DOWN_FLAGS_CHANGED_HANDS) != 0; }
-
-int Seconds_Left_In_Game(const GAME* pGame)
-{
-    if (g_Data.Get_Seconds_Left_In_Game)
-        return g_Data.Get_Seconds_Left_In_Game(pGame);
-    if (pGame->nClock < SECONDS_OF_REGULATION)
-        return SECONDS_OF_REGULATION - pGame->nClock;
-    const int nLength = Get_Overtime_Period_Length(pGame);
-    return nLength - (pGame->nClock - SECONDS_OF_REGULATION) % nLength;
-}
-
-int Seconds_Left_In_Half(const GAME* pGame)
-{
-    if (pGame->nClock < SECONDS_AT_HALF_TIME)
-        return SECONDS_AT_HALF_TIME - pGame->nClock;
-    return Seconds_Left_In_Game(pGame);
-}
 
 // A bounded writer into a caller's buffer.
 struct TEXT_OUT {
@@ -279,11 +233,6 @@ void Long_Run_Words(const GAME* pGame, const NARRATION_ENTRY& Entry, char* szOut
 
 // ---------------------------------------------------------------------------
 
-void Set_Narration_Play_Data(const NARRATION_PLAY_DATA* pData)
-{
-    g_Data = pData ? *pData : NARRATION_PLAY_DATA{};
-}
-
 const char* Get_Play_Commentary_Text(int nEntry)
 {
     if (nEntry < 0 || nEntry >= NARRATION_ENTRIES)
@@ -301,15 +250,7 @@ void Clear_Play_Commentary_Texts()
 
 bool Is_Game_Narrated(const GAME* pGame)
 {
-    if (!pGame || !Get_User_Preference(PREF_SIMULATION_RUNNING) || Get_User_Preference(PREF_ANIMATION_MODE))
-        return false;
-    const int nWeek = Get_User_Preference(PREF_CURRENT_WEEK);
-    if (nWeek < 0 || nWeek >= SCHEDULE_WEEKS)
-        return false;
-    for (int nTeam : {static_cast<int>(pGame->nAwayTeam), static_cast<int>(pGame->nHomeTeam)})
-        if (nTeam <= LAST_TEAM && Get_Calendar_PBP_Flag(nTeam, nWeek))
-            return true;
-    return false;
+    return pGame && !Get_User_Preference(PREF_ANIMATION_MODE) && Is_User_Game(pGame);
 }
 
 void Queue_Play_Commentary(GAME* pGame, int nEvent, int a1, int a2, int a3, int nPlayer0ID, int nPlayer1ID)
@@ -675,12 +616,12 @@ bool Get_Commentary_Token_Value(GAME* pGame, int nEntry, int nToken, char* szOut
     }
     case TOKEN_LOCATION: {
         const int nType = Current_Play_Type(pGame);
-        if (Is_Running_Play_Type(nType)) {
+        if (Is_Running_Play(pGame->nOffense, Offense_Call(pGame))) {
             if (nType == PLAY_TYPE_END_AROUND) {
                 Copy_Bounded(szOut, nOutSize, "around the outside");
                 return true;
             }
-            const int nHole = g_Data.Get_Game_Run_Hole ? g_Data.Get_Game_Run_Hole(pGame) : -1;
+            const int nHole = Get_Play_Run_Hole(pGame);
             const char* szRun = Get_Run_Location_Text(nHole, Entry.bVariant);
             Copy_Bounded(szOut, nOutSize, szRun[0] ? szRun : "up the middle");
             return true;
@@ -852,22 +793,21 @@ const char* Get_Pass_Location_Words(int nYards, bool bOutside, bool bBeyondSpot)
 
 bool Is_Route_Outside(int nRoute)
 {
-    double x[4] = {};
-    double y[4] = {};
-    int nClass = 0;
-    if (!g_Data.Get_Pass_Route_Shape || !g_Data.Get_Pass_Route_Shape(nRoute, x, y, &nClass))
+    const PASS_ROUTE* pRoute = Get_Pass_Route(nRoute);
+    if (!pRoute)
         return false;
-    for (int k = 3; k >= 0; --k) {
-        if (x[k] == 0.0 && y[k] == 0.0)
+    for (int k = ROUTE_POINTS - 1; k >= 0; --k) {
+        const ROUTE_POINT& Point = pRoute->Point[k];
+        if (Point.x == 0.0 && Point.y == 0.0)
             continue;
-        return x[k] >= (nClass == 1 || nClass == 4 ? 3.0 : -1.5);
+        return Point.x >= (pRoute->nKind == 1 || pRoute->nKind == 4 ? 3.0 : -1.5);
     }
     return false;
 }
 
 int Get_Player_Route(GAME* pGame, int nSlot)
 {
-    if (!pGame || !g_Data.Get_Offensive_Play_Route)
+    if (!pGame)
         return -1;
     const int nSide = Offense_Side(pGame);
     for (int nPlace = 0; nPlace < PLACES_ON_FIELD; ++nPlace) {
@@ -877,7 +817,7 @@ int Get_Player_Route(GAME* pGame, int nSlot)
         // linemen run none.
         if (nPlace < 1 || nPlace > 5)
             return -1;
-        return g_Data.Get_Offensive_Play_Route(pGame->nOffense, Offense_Call(pGame), nPlace - 1);
+        return Get_Offensive_Play_Route(pGame->nOffense, Offense_Call(pGame), nPlace - 1);
     }
     // Not on the field: no receiver to ask about.
     return -1;
@@ -907,19 +847,21 @@ void Queue(GAME* pGame, int nEvent, int a1, int a2, int a3, int nID0, int nID1)
     Queue_Play_Commentary(pGame, nEvent, a1, a2, a3, nID0, nID1);
 }
 
-bool Is_Backfield_Pass(GAME* pGame) { return Ask(g_Data.Is_Backfield_Pass_Play, pGame); }
+bool Is_Backfield_Pass(const GAME* pGame) { return Is_Backfield_Pass_Play(pGame->nOffense, Offense_Call(pGame)); }
+bool Has_Play_Action(const GAME* pGame) { return Play_Has_Play_Action(pGame->nOffense, Offense_Call(pGame)); }
+bool Is_Option_Call(const GAME* pGame) { return Is_Option_Play(pGame->nOffense, Offense_Call(pGame)); }
 
 int Passer_ID(const GAME* pGame) { return Place_ID(pGame, Offense_Side(pGame), 0); }
 
 int Rusher_ID(GAME* pGame)
 {
-    return Slot_ID(pGame, Defense_Side(pGame), Ask_Slot(g_Data.Pick_Random_Pass_Rusher, pGame));
+    return Slot_ID(pGame, Defense_Side(pGame), Pick_Random_Pass_Rusher(pGame));
 }
 
 // A blocking back against a rusher, or a lineman's stand, before the throw.
 void Queue_Line_Battle(GAME* pGame, bool bBlitz)
 {
-    const int nBack = Ask_Slot(g_Data.Find_Pass_Blocking_Back, pGame);
+    const int nBack = Find_Pass_Blocking_Back(pGame);
     const int nRusher = Rusher_ID(pGame);
     const int nOffenseSide = Offense_Side(pGame);
     if (Is_Game_Slot(nBack)) {
@@ -946,9 +888,9 @@ void Queue_Line_Battle(GAME* pGame, bool bBlitz)
 // The fake to a back (event 24), else a defender fooled by it (event 25).
 void Queue_Play_Action_Fake(GAME* pGame, int nChanceToBack, int nChanceToDefender, bool bNeedDefender)
 {
-    const int nBack = Slot_ID(pGame, Offense_Side(pGame), Ask_Slot(g_Data.Find_Play_Action_Back, pGame));
+    const int nBack = Slot_ID(pGame, Offense_Side(pGame), Find_Play_Action_Back(pGame));
     const int nDefender =
-        Slot_ID(pGame, Defense_Side(pGame), Ask_Slot(g_Data.Find_Play_Action_Back_In_Defense, pGame));
+        Slot_ID(pGame, Defense_Side(pGame), Find_Play_Action_Back_In_Defense(pGame));
     if (Get_Random_Below(100) < nChanceToBack)
         Queue(pGame, NARRATE_PLAY_ACTION, 0, 0, 0, Passer_ID(pGame), nBack);
     else if (Get_Random_Below(100) < nChanceToDefender && (!bNeedDefender || nDefender > 0))
@@ -957,7 +899,7 @@ void Queue_Play_Action_Fake(GAME* pGame, int nChanceToBack, int nChanceToDefende
 
 bool Is_Blitz(const GAME* pGame)
 {
-    return g_Data.Is_Blitz_Defense && g_Data.Is_Blitz_Defense(Get_Game_Defense_Team(pGame), Defense_Call(pGame));
+    return Is_Blitz_Defense(Get_Game_Defense_Team(pGame), Defense_Call(pGame));
 }
 
 }  // namespace
@@ -968,7 +910,7 @@ void Queue_Snap_Commentary(GAME* pGame)
         return;
     const int nQ = Passer_ID(pGame);
     Queue(pGame, NARRATE_SERIES, 0, 0, 0, 0, 0);
-    const int bShotgun = Is_Shotgun_Formation(pGame->nFormation[Offense_Side(pGame)]) ? 1 : 0;
+    const int bShotgun = Is_Deep_Snap_Formation(pGame->nFormation[Offense_Side(pGame)]) ? 1 : 0;
     Queue(pGame, NARRATE_SNAP, pGame->nYardLine, bShotgun, 0, nQ, 0);
     if (Is_Rollout_Call(pGame))
         Queue(pGame, NARRATE_SCRAMBLES_AWAY, pGame->nYardLine, 2, 0, nQ, 0);
@@ -978,13 +920,11 @@ void Queue_Handoff_Commentary(GAME* pGame, int bScramble)
 {
     if (!pGame)
         return;
-    const int nCarrierField = g_Data.Get_Offensive_Play_Carrier
-                                  ? g_Data.Get_Offensive_Play_Carrier(pGame->nOffense, Offense_Call(pGame))
-                                  : 0;
-    const int n = nCarrierField - 1;
-    const int nCarrier = Slot_ID(pGame, Offense_Side(pGame), Ask_Slot(g_Data.Choose_Ball_Carrier, pGame));
-    const bool bOption = Ask(g_Data.Is_Option_Play, pGame);
-    if (Ask(g_Data.Play_Has_Play_Action, pGame) && !bOption && Get_Random_Below(100) < 50)
+    // The carrier's place (the stored field - 1), -1 for none.
+    const int n = Get_Offensive_Play_Carrier(pGame->nOffense, Offense_Call(pGame));
+    const int nCarrier = Slot_ID(pGame, Offense_Side(pGame), Get_Ball_Carrier(pGame));
+    const bool bOption = Is_Option_Call(pGame);
+    if (Has_Play_Action(pGame) && !bOption && Get_Random_Below(100) < 50)
         Queue_Play_Action_Fake(pGame, 50, 50, true);
     const bool bOddOption = bOption && (pGame->nClock + Defense_Call(pGame)) % 2 != 0;
     if ((n >= 1 && !bScramble) || bOddOption)
@@ -1029,8 +969,8 @@ void Queue_Pass_Start_Commentary(GAME* pGame, int nReceiverSlot, int nDefenderSl
         Queue_Line_Battle(pGame, bBlitz);
     } else if (Get_Random_Below(100) < 35 * (bBlitz + 1)) {
         Queue_Pressure_Commentary(pGame, Rusher_ID(pGame));
-    } else if (Ask(g_Data.Play_Has_Play_Action, pGame) && Get_Random_Below(100) < 50 &&
-               !Ask(g_Data.Is_Option_Play, pGame)) {
+    } else if (Has_Play_Action(pGame) && Get_Random_Below(100) < 50 &&
+               !Is_Option_Call(pGame)) {
         Queue_Play_Action_Fake(pGame, 30, 20, false);
     }
     if (Get_Random_Below(100) < 10 && !Is_Backfield_Pass(pGame))
@@ -1072,8 +1012,7 @@ void Queue_Pass_Result_Commentary(GAME* pGame, int nReceiverSlot, int nTacklerSl
         }
     } else if (r >= 5) {
         if (Get_Random_Below(100) < 10) {
-            const int t = g_Data.Choose_Game_Event_Player ? g_Data.Choose_Game_Event_Player(pGame, 2, 2, 0)
-                                                          : NO_PLAYER;
+            const int t = Choose_Game_Event_Player(pGame, EVENT_TYPE_DEFENSE, EVENT_SOLO_TACKLE, 0);
             if (t != nTacklerSlot) {
                 const int nMissed = Slot_ID(pGame, Defense_Side(pGame), t);
                 Queue(pGame, NARRATE_HIT, c, 0, 0, nMissed, nReceiver);
@@ -1088,7 +1027,7 @@ void Queue_Pass_Result_Commentary(GAME* pGame, int nReceiverSlot, int nTacklerSl
     }
     if (nResult == RESULT_PASS_COMPLETE) {
         Queue(pGame, NARRATE_TACKLED, r + c, 0, 0, nReceiver, nTackler);
-        if (pGame->nPlaySeconds < Seconds_Left_In_Half(pGame)) {
+        if (pGame->nPlaySeconds < Get_Seconds_Left_In_Half(pGame)) {
             if (r + c >= pGame->nToGo)
                 Queue(pGame, NARRATE_FIRST_DOWN, r + c, 0, 0, nReceiver, 0);
             else if (Get_Game_Down_Code(pGame) == FOURTH_DOWN_CODE)

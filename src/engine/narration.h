@@ -84,41 +84,6 @@ enum NARRATION_EVENT : int {
 const char* Get_Narration_Phrase(int nEvent, int nVariant);
 
 // ---------------------------------------------------------------------------
-// What the narration asks of the playbooks and of the players on the field.
-// The game loop installs the real queries; any entry left null answers
-// "none" (play type -1, route -1, no player, false, no route points). Player
-// answers are roster slots of a GAME side, -1 or 255 for none. Entries marked
-// "draws" consume game random numbers, so the builders call them in a fixed
-// order, watched or not.
-struct NARRATION_PLAY_DATA {
-    int (*Get_Offensive_Play_Type)(int nTeam, int nCall);
-    int (*Get_Offensive_Play_Route)(int nTeam, int nCall, int nReceiver);
-    // The stored carrier field of the call (the place + 1; 0 or below none).
-    int (*Get_Offensive_Play_Carrier)(int nTeam, int nCall);
-    // The run hole 0-9 of the current call.
-    int (*Get_Game_Run_Hole)(const GAME* pGame);
-    // The four points of a route (yards, sideways x and downfield y) and its
-    // route class; false for a code without a route.
-    bool (*Get_Pass_Route_Shape)(int nRoute, double x[4], double y[4], int* pClass);
-    bool (*Is_Rollout_Or_Bootleg_Play)(int nTeam, int nCall);
-    bool (*Is_Blitz_Defense)(int nTeam, int nCall);
-    int (*Find_Pass_Blocking_Back)(GAME* pGame);               // draws
-    int (*Pick_Random_Pass_Rusher)(GAME* pGame);               // draws
-    bool (*Is_Backfield_Pass_Play)(GAME* pGame);
-    bool (*Play_Has_Play_Action)(GAME* pGame);
-    bool (*Is_Option_Play)(GAME* pGame);
-    int (*Find_Play_Action_Back)(GAME* pGame);
-    int (*Find_Play_Action_Back_In_Defense)(GAME* pGame);
-    int (*Choose_Ball_Carrier)(GAME* pGame);
-    // Side code 2 the defence, 0 or 1 the offence.
-    int (*Choose_Game_Event_Player)(GAME* pGame, int nSideCode, int nEvent, int bPenalty); // draws
-    int (*Get_Seconds_Left_In_Game)(const GAME* pGame);
-};
-
-// Installs the queries (copied); null restores the all-"none" set.
-void Set_Narration_Play_Data(const NARRATION_PLAY_DATA* pData);
-
-// ---------------------------------------------------------------------------
 // Queue and rendering
 
 // Draws v = trunc(20U) from the game's generator, then, only when the game is

@@ -226,6 +226,11 @@ int Find_Play_Action_Back(const GAME* pGame)
     return -1;
 }
 
+int Find_Play_Action_Back_In_Defense(const GAME*)
+{
+    return -1;
+}
+
 void Wait_Pumping_Messages(int nMilliseconds)
 {
     const uint32_t nStart = sys::Tick_Count();

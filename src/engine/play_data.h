@@ -39,6 +39,10 @@ bool Is_Option_Play(int nTeam, int nPlay);
 int Pick_Random_Pass_Rusher(const GAME* pGame);
 int Find_Pass_Blocking_Back(const GAME* pGame);
 int Find_Play_Action_Back(const GAME* pGame);
+// The defender fooled by the play-action fake: no defensive responsibility is
+// a play-action route, so nobody is named (-1), and callers fall back on the
+// back of Find_Play_Action_Back.
+int Find_Play_Action_Back_In_Defense(const GAME* pGame);
 
 // Returns once nMilliseconds have passed, pumping messages meanwhile.
 void Wait_Pumping_Messages(int nMilliseconds);

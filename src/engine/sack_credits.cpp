@@ -8,12 +8,13 @@
 #include "base/random.h"
 #include "engine/event_players.h"
 #include "engine/game_stats.h"
+#include "engine/kicking.h"
+#include "engine/later_services.h"
+#include "engine/weather.h"
 #include "league/league_data.h"
 #include "league/player.h"
 
 namespace {
-
-PLAY_FACTOR_SERVICES g_Services = {};
 
 constexpr int STAT_TACKLE = 2;
 constexpr int STAT_ASSIST = 3;
@@ -29,16 +30,6 @@ int Offense_Side(const GAME* pGame) { return Is_Home_Team_On_Offense(pGame) ? GA
 
 bool Is_Indoors(const GAME* pGame) { return pGame->nWindSpeed == -1; }
 
-float Wind_Factor(const GAME* pGame)
-{
-    return g_Services.Get_Wind_Factor ? g_Services.Get_Wind_Factor(pGame) : 1.0f;
-}
-
-int Weather_Condition(const GAME* pGame)
-{
-    return g_Services.Get_Game_Weather_Condition ? g_Services.Get_Game_Weather_Condition(pGame) : GAME_WEATHER_CLOUDS;
-}
-
 void Charge_Lineman(GAME* pGame, int nSlot, int nTimes)
 {
     const int nTeam = Side_Team(pGame, Offense_Side(pGame));
@@ -47,11 +38,6 @@ void Charge_Lineman(GAME* pGame, int nSlot, int nTimes)
 }
 
 }  // namespace
-
-void Set_Play_Factor_Services(const PLAY_FACTOR_SERVICES* pServices)
-{
-    g_Services = pServices ? *pServices : PLAY_FACTOR_SERVICES{};
-}
 
 int Credit_Sack(GAME* pGame, int nPasserSlot)
 {
@@ -121,26 +107,26 @@ float Get_Pass_Weather_Factor(const GAME* pGame)
     if (!pGame || Is_Indoors(pGame))
         return 1.05f;
     float f;
-    switch (Weather_Condition(pGame)) {
-    case GAME_WEATHER_FLURRIES:
+    switch (Get_Game_Weather_Condition(pGame)) {
+    case WEATHER_FLURRIES:
         f = 1.025f;
         break;
-    case GAME_WEATHER_MIXED:
+    case WEATHER_MIXED:
         f = 0.975f;
         break;
-    case GAME_WEATHER_RAIN:
-    case GAME_WEATHER_SNOW:
+    case WEATHER_RAIN:
+    case WEATHER_SNOW:
         f = 0.9f;
         break;
-    case GAME_WEATHER_SLEET:
-    case GAME_WEATHER_STORMS:
+    case WEATHER_SLEET:
+    case WEATHER_STORMS:
         f = 0.75f;
         break;
     default:   // clouds, sun
         f = 1.05f;
         break;
     }
-    return f * (Wind_Factor(pGame) + 1.0f) / 2.0f;
+    return f * (Get_Wind_Factor(pGame) + 1.0f) / 2.0f;
 }
 
 int Get_Ball_Security_Figure(const GAME* pGame, int nSlot)
@@ -153,19 +139,19 @@ int Get_Ball_Security_Figure(const GAME* pGame, int nSlot)
 
     double W = 1.025;
     if (!Is_Indoors(pGame)) {
-        switch (Weather_Condition(pGame)) {
-        case GAME_WEATHER_FLURRIES:
+        switch (Get_Game_Weather_Condition(pGame)) {
+        case WEATHER_FLURRIES:
             W = 0.975;
             break;
-        case GAME_WEATHER_MIXED:
+        case WEATHER_MIXED:
             W = 1.0;
             break;
-        case GAME_WEATHER_RAIN:
+        case WEATHER_RAIN:
             W = 0.95;
             break;
-        case GAME_WEATHER_SLEET:
-        case GAME_WEATHER_SNOW:
-        case GAME_WEATHER_STORMS:
+        case WEATHER_SLEET:
+        case WEATHER_SNOW:
+        case WEATHER_STORMS:
             W = 0.9;
             break;
         default:   // clouds, sun
@@ -179,11 +165,10 @@ int Get_Ball_Security_Figure(const GAME* pGame, int nSlot)
         Set_Player_Rating(nTeam, nSlot, RATING_HANDS, fHands);
     }
     const double H = std::clamp(static_cast<double>(fHands), 60.0, 100.0);
-    // Rule now: one base figure for every game (1 gives about 50 lost fumbles in 10,000 carries).
-    const double B = g_Services.Get_Ball_Carrier_Base_Figure ? g_Services.Get_Ball_Carrier_Base_Figure(pGame) : 1.0;
+    const double B = Get_Ball_Carrier_Base_Figure(pGame);
     double F = B * std::sqrt((105.0 - H) / 30.0) * 50.0 / W;
     if (Get_Universe_Word(REPLAY_MODE_WORD) != 0) {
-        const double C = g_Services.Get_Rushing_Calibration ? g_Services.Get_Rushing_Calibration(pGame) : 1.0;
+        const double C = Get_Rushing_Calibration(pGame);
         // A calibration of 0 or below would make the chance meaningless.
         if (C > 0.0)
             F /= C;

@@ -2,35 +2,12 @@
 // (half-sacks when two defenders share it) and who is charged with allowing
 // it, the weather factor of a pass and the ball-security figure of a carrier.
 // The per-player event weight of the event-player draw is
-// Get_Blended_Stat_Frequency in event_players.h.
+// Get_Blended_Stat_Frequency in event_players.h. The weather and wind come
+// from weather.h and kicking.h; the base figure and the rushing calibration
+// from later_services.h.
 #pragma once
 
 #include "league/game_record.h"
-
-// The game's weather, as the weather service reports it.
-constexpr int GAME_WEATHER_CLOUDS = 0;
-constexpr int GAME_WEATHER_FLURRIES = 1;
-constexpr int GAME_WEATHER_MIXED = 2;
-constexpr int GAME_WEATHER_RAIN = 3;
-constexpr int GAME_WEATHER_SLEET = 4;
-constexpr int GAME_WEATHER_SNOW = 5;
-constexpr int GAME_WEATHER_STORMS = 6;
-constexpr int GAME_WEATHER_SUNNY = 7;
-
-// What these factors read from the kicking rules, the weather service and the
-// run calibration. The game loop installs them; an entry left null answers:
-// wind factor 1 (calm), clouds, calibration 1, base figure 1.
-struct PLAY_FACTOR_SERVICES {
-    float (*Get_Wind_Factor)(const GAME* pGame);
-    int (*Get_Game_Weather_Condition)(const GAME* pGame);
-    // The replay league's rushing calibration (read only in such a league).
-    float (*Get_Rushing_Calibration)(const GAME* pGame);
-    // The game's base figure of ball carriers' lost fumbles.
-    float (*Get_Ball_Carrier_Base_Figure)(const GAME* pGame);
-};
-
-// Installs the services (copied); null restores the defaults above.
-void Set_Play_Factor_Services(const PLAY_FACTOR_SERVICES* pServices);
 
 // After the pass play has set nPlayYards to the loss: the sacker (and with
 // chance 25 in 100 a second defender, each then with half a sack and a tackle

@@ -7,9 +7,12 @@
 
 #include <cstdint>
 #include <cstring>
-#include <vector>
+#include <string>
 
 #include "base/random.h"
+#include "engine/game_log.h"
+#include "engine/game_report.h"
+#include "engine/later_services.h"
 #include "engine/narration.h"
 #include "league/game_record.h"
 #include "league/league_data.h"
@@ -31,32 +34,6 @@ constexpr int WEEK = 3;
 constexpr int AWAY_ID = 2000;
 constexpr int HOME_ID = 5000;
 
-int g_nHeadings = 0;
-std::vector<int> g_HeadingClocks;
-int g_nRolls = 0;
-int g_nRollWeeks = 0;
-int g_nRebuildResult = 1;
-int g_nStops = 0;
-int g_nInjuryLines = 0;
-
-void Count_Heading(const GAME* pGame)
-{
-    ++g_nHeadings;
-    g_HeadingClocks.push_back(pGame->nClock);
-}
-void Count_Injury_Line(int, int) { ++g_nInjuryLines; }
-int Fake_Roll(int nTeam, int nSlot)
-{
-    ++g_nRolls;
-    if (g_nRollWeeks > 0) {
-        Set_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY, 5);
-        Set_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS, g_nRollWeeks);
-    }
-    return g_nRollWeeks;
-}
-int Fake_Rebuild(GAME*, int) { return g_nRebuildResult; }
-void Count_Stop(int, int) { ++g_nStops; }
-
 class GameClockTest : public LeagueTest {
 protected:
     void SetUp() override
@@ -66,20 +43,11 @@ protected:
         Set_Regular_Season_Weeks(17);
         Set_User_Preference(PREF_CURRENT_WEEK, WEEK);
         Set_User_Preference(PREF_KICKOFF_SPOT_RULE, 1);   // kick off from the 35: yard line 65
-        g_nHeadings = 0;
-        g_HeadingClocks.clear();
-        g_nRolls = 0;
-        g_nRollWeeks = 0;
-        g_nRebuildResult = 1;
-        g_nStops = 0;
-        g_nInjuryLines = 0;
-        GAME_CLOCK_SERVICES Services{};
-        Services.Write_Game_Log = Count_Heading;
-        Services.Write_Injury_Log_Line = Count_Injury_Line;
-        Services.Roll_Injury_Length = Fake_Roll;
-        Services.Rebuild_Game_Lineup = Fake_Rebuild;
-        Services.Stop_Simulation_For_Injury = Count_Stop;
-        Set_Game_Clock_Services(&Services);
+        // The clock rules run without pages; tests of the headings and
+        // injury lines turn them on (Log_Pages).
+        Set_Game_Pages_Enabled(false);
+        Clear_Game_Log_Texts();
+        Set_Later_Services_Test_Hook(&Hook);
 
         Game.nAwayTeam = AWAY;
         Game.nHomeTeam = HOME;
@@ -102,7 +70,31 @@ protected:
         Start_Play_Record(&Game);
     }
 
-    void TearDown() override { Set_Game_Clock_Services(nullptr); }
+    void TearDown() override
+    {
+        Set_Later_Services_Test_Hook(nullptr);
+        Set_Game_Pages_Enabled(true);
+        Clear_Game_Log_Texts();
+    }
+
+    // Turns the game pages on, so the period headings and injury lines reach
+    // the text log.
+    static void Log_Pages()
+    {
+        Set_Game_Pages_Enabled(true);
+        Clear_Game_Log_Texts();
+    }
+    // Period headings in the text log: one column header line each.
+    static int Headings() { return Count_In_Log(" <=> Down Yardline"); }
+    static int Injury_Lines() { return Count_In_Log("was injured on the play"); }
+    static int Count_In_Log(const char* szText)
+    {
+        const std::string& Log = Get_Game_Text_Log();
+        int n = 0;
+        for (size_t k = Log.find(szText); k != std::string::npos; k = Log.find(szText, k + 1))
+            ++n;
+        return n;
+    }
 
     // A play from scrimmage of the offence: down code, to go, spot, then the
     // play's yards, seconds and result.
@@ -127,6 +119,7 @@ protected:
     bool Clock_Stopped() const { return (Game.nDown & GAME_DOWN_FLAG_CLOCK_STOPPED) != 0; }
 
     GAME Game{};
+    LATER_SERVICES_TEST_HOOK Hook{};
 };
 
 // ---------------------------------------------------------------------------
@@ -134,6 +127,7 @@ protected:
 
 TEST_F(GameClockTest, PlayCrossingTwoMinutesStopsAtExactlyTwoMinutes)
 {
+    Log_Pages();
     // 2:05 left in the second quarter; a 3-yard run of 10 seconds.
     Game.nClock = 1675;
     Set_Series(0, 10, 50);
@@ -148,7 +142,7 @@ TEST_F(GameClockTest, PlayCrossingTwoMinutesStopsAtExactlyTwoMinutes)
     EXPECT_EQ(Get_Game_Down_Code(&Game), 1);
     EXPECT_EQ(Game.nToGo, 7);
     EXPECT_EQ(Game.nYardLine, 47);
-    EXPECT_EQ(g_nHeadings, 0);
+    EXPECT_EQ(Headings(), 0);
     EXPECT_TRUE(ui::Shown_Boxes().empty());   // nobody watches
 }
 
@@ -220,6 +214,7 @@ TEST_F(GameClockTest, OvertimePeriodWarningAndNoTiesRule)
 
 TEST_F(GameClockTest, FirstQuarterEndGivesBackTheExcessAndTeamsChangeEnds)
 {
+    Log_Pages();
     Game.nClock = 905;
     Game.nPlaySeconds = 20;
     Game.nTeamTotal[GAME_SIDE_HOME][GAME_TOTAL_POSSESSION_SECONDS] = 100;
@@ -227,27 +222,29 @@ TEST_F(GameClockTest, FirstQuarterEndGivesBackTheExcessAndTeamsChangeEnds)
     EXPECT_EQ(Game.nClock, 900);
     EXPECT_TRUE(Clock_Stopped());
     EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_POSSESSION_SECONDS), 95);
-    EXPECT_EQ(g_nHeadings, 1);
+    EXPECT_EQ(Headings(), 1);
     EXPECT_EQ(Game.nWindDirection, 270);
 }
 
 TEST_F(GameClockTest, ThirdQuarterEndsAt2700)
 {
+    Log_Pages();
     Game.nClock = 2710;
     Game.nPlaySeconds = 15;
     Check_Quarter_End(&Game);
     EXPECT_EQ(Game.nClock, 2700);
-    EXPECT_EQ(g_nHeadings, 1);
+    EXPECT_EQ(Headings(), 1);
 }
 
 TEST_F(GameClockTest, QuarterEndAfterExtraPointKeepsEndsAndWritesNoHeading)
 {
+    Log_Pages();
     Game.nClock = 900;
     Game.nPlaySeconds = 1;   // the second End_Play gives a try
     Game.nFormation[GAME_SIDE_HOME] = 43;
     Check_Quarter_End(&Game);
     EXPECT_EQ(Game.nClock, 900);
-    EXPECT_EQ(g_nHeadings, 0);
+    EXPECT_EQ(Headings(), 0);
     EXPECT_EQ(Game.nWindDirection, 90);
 }
 
@@ -262,6 +259,7 @@ TEST_F(GameClockTest, RoofKeepsItsNoWindMarkAtQuarterEnd)
 
 TEST_F(GameClockTest, HalfEndsAtExactly1800AndTheOtherTeamKicksOff)
 {
+    Log_Pages();
     // The home team kicked off the game (coin-toss bit 0).
     Game.nClock = 1790;
     Game.nTimeouts[GAME_SIDE_AWAY] = 0;
@@ -280,7 +278,7 @@ TEST_F(GameClockTest, HalfEndsAtExactly1800AndTheOtherTeamKicksOff)
     EXPECT_EQ(Game.nTimeouts[GAME_SIDE_AWAY], 3);
     EXPECT_EQ(Game.nTimeouts[GAME_SIDE_HOME], 3);
     EXPECT_TRUE(Clock_Stopped());
-    EXPECT_EQ(g_nHeadings, 1);
+    EXPECT_EQ(Headings(), 1);
 }
 
 TEST_F(GameClockTest, HalfEndTakesTheExcessOffPossession)
@@ -300,6 +298,7 @@ TEST_F(GameClockTest, HalfEndTakesTheExcessOffPossession)
 
 TEST_F(GameClockTest, TouchdownOnTheLastPlayOfTheHalfKeepsTheTryBeforeTheKickOff)
 {
+    Log_Pages();
     Game.nDown |= GAME_DOWN_FLAG_AWAY_KICKS_OFF;   // the away team kicked off the game
     Game.nClock = 1795;
     Set_Series(0, 3, 3);
@@ -316,7 +315,7 @@ TEST_F(GameClockTest, TouchdownOnTheLastPlayOfTheHalfKeepsTheTryBeforeTheKickOff
     EXPECT_EQ(Get_Game_Down_Code(&Game), CONVERSION_ATTEMPT);
     EXPECT_EQ(Game.nOffense, HOME);
     EXPECT_EQ(Get_Game_Quarter(&Game), 2);
-    EXPECT_EQ(g_nHeadings, 0);
+    EXPECT_EQ(Headings(), 0);
 
     // The kicked extra point (scored by the kick itself), then the half ends.
     Start_Play_Record(&Game);
@@ -332,7 +331,7 @@ TEST_F(GameClockTest, TouchdownOnTheLastPlayOfTheHalfKeepsTheTryBeforeTheKickOff
     // Second half: the home team kicks, the away team having kicked first.
     EXPECT_EQ(Game.nOffense, HOME);
     EXPECT_EQ(Get_Game_Down_Code(&Game), KICKOFF_DOWN);
-    EXPECT_EQ(g_nHeadings, 1);
+    EXPECT_EQ(Headings(), 1);
     EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_POSSESSION_SECONDS), 5);
 }
 
@@ -909,15 +908,15 @@ TEST_F(InjuryTest, MoreThanSevenNarrationCallsSkipTheRollWatchedOrNot)
     for (bool bWatched : {false, true}) {
         if (bWatched)
             Watch();
-        g_nRolls = 0;
+        Hook.nRolls = 0;
         const PICK P = Pick(11);
         Run_Play_With_Calls(8, 11);
-        EXPECT_EQ(g_nRolls, 0) << bWatched;
+        EXPECT_EQ(Hook.nRolls, 0) << bWatched;
         // Two draws only.
         EXPECT_EQ(Generate_Random_Number(), P.nThird) << bWatched;
 
         Run_Play_With_Calls(7, 11);
-        EXPECT_EQ(g_nRolls, 1) << bWatched;
+        EXPECT_EQ(Hook.nRolls, 1) << bWatched;
         // Two draws and the shaken-up draw.
         EXPECT_EQ(Generate_Random_Number(), P.nFourth) << bWatched;
     }
@@ -925,13 +924,14 @@ TEST_F(InjuryTest, MoreThanSevenNarrationCallsSkipTheRollWatchedOrNot)
 
 TEST_F(InjuryTest, InjuryIsMarkedOnTheLoggedPlayAndTold)
 {
+    Log_Pages();
     Watch();
-    g_nRollWeeks = 3;
+    Hook.nInjuryWeeks = 3;
     const PICK P = Pick(21);
     Run_Play_With_Calls(2, 21);
-    EXPECT_EQ(g_nRolls, 1);
-    EXPECT_EQ(g_nInjuryLines, 1);
-    EXPECT_EQ(g_nStops, 1);
+    EXPECT_EQ(Hook.nRolls, 1);
+    EXPECT_EQ(Injury_Lines(), 1);
+    EXPECT_EQ(Hook.nStops, 1);
     ASSERT_EQ(Game.nPlays, 1);
     const NARRATION_ENTRY& Mark = Game.PlayLog[0].Narration[NARRATION_ENTRIES - 1];
     EXPECT_EQ(Mark.bEvent, NARRATE_INJURY_LEAVES);
@@ -951,25 +951,25 @@ TEST_F(InjuryTest, InjuryIsMarkedOnTheLoggedPlayAndTold)
 
 TEST_F(InjuryTest, InjuryAfterTheLogIsFullMarksNoOlderPlay)
 {
-    g_nRollWeeks = 3;
+    Hook.nInjuryWeeks = 3;
     Game.nPlays = PLAY_LOG_SIZE;
     const PLAY Last = Game.PlayLog[PLAY_LOG_SIZE - 1];
     Run_Play_With_Calls(1, 21);
-    EXPECT_EQ(g_nRolls, 1);
-    EXPECT_EQ(g_nStops, 1);
+    EXPECT_EQ(Hook.nRolls, 1);
+    EXPECT_EQ(Hook.nStops, 1);
     EXPECT_EQ(std::memcmp(&Game.PlayLog[PLAY_LOG_SIZE - 1], &Last, sizeof(PLAY)), 0);
 }
 
 TEST_F(InjuryTest, FailedLineupRebuildUndoesTheInjury)
 {
-    g_nRollWeeks = 4;
-    g_nRebuildResult = 0;
+    Hook.nInjuryWeeks = 4;
+    Hook.bRebuildResult = 0;
     const PICK P = Pick(5);
     const int nTeam = P.bSide ? HOME : AWAY;
     Run_Play_With_Calls(0, 5);
     EXPECT_EQ(Get_Player_Vital_Stat(nTeam, P.nPlace, VITAL_INJURY_WEEKS), 0);
     EXPECT_EQ(Get_Player_Vital_Stat(nTeam, P.nPlace, VITAL_INJURY), -1);
-    EXPECT_EQ(g_nStops, 0);
+    EXPECT_EQ(Hook.nStops, 0);
     EXPECT_EQ(Game.PlayLog[0].Narration[NARRATION_ENTRIES - 1].bEvent, NARRATION_ENTRY_FREE);
 }
 

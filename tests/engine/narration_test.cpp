@@ -12,6 +12,7 @@
 #include "base/random.h"
 #include "engine/display_random.h"
 #include "engine/narration.h"
+#include "engine/playbooks.h"
 #include "league/game_record.h"
 #include "league/league_data.h"
 #include "league/league_fixture.h"
@@ -39,9 +40,11 @@ protected:
     void SetUp() override
     {
         LeagueTest::SetUp();
-        Set_Narration_Play_Data(nullptr);
         Clear_Play_Commentary_Texts();
         Use_Franchises(8);
+        // The built-in plays in both teams' playbooks; no play called yet.
+        Build_Team_Default_Playbook(AWAY);
+        Build_Team_Default_Playbook(HOME);
         Set_Team_String("Boston", AWAY, TEAM_STRING_CITY);
         Set_Team_String("Owls", AWAY, TEAM_STRING_NICKNAME);
         Set_Team_String("Chicago", HOME, TEAM_STRING_CITY);
@@ -74,7 +77,12 @@ protected:
         Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
     }
 
-    void TearDown() override { Set_Narration_Play_Data(nullptr); }
+    // The offence's and the defence's calls of the current play.
+    void Call(int nOffenseCall, int nDefenseCall = PLAY_NOT_CALLED)
+    {
+        Game.CurrentPlay.nOffenseCall = static_cast<uint8_t>(nOffenseCall);
+        Game.CurrentPlay.nDefenseCall = static_cast<uint8_t>(nDefenseCall);
+    }
 
     void Watch(bool bWatch) { Set_Calendar_PBP_Flag(HOME, WEEK, bWatch ? 1 : 0); }
 
@@ -164,23 +172,17 @@ TEST_F(NarrationTest, NotNarratedWithoutSimulationOrInFastForward)
     EXPECT_FALSE(Is_Game_Narrated(nullptr));
 }
 
-// Fake play data whose answers draw from the game's generator, as the real
-// rusher and event-player choices do.
-int Drawing_Rusher(GAME*) { return 1 + Get_Random_Below(3); }
-int Drawing_Event_Player(GAME*, int, int, int) { return Get_Random_Below(11); }
-int Drawing_Blocking_Back(GAME*) { return Get_Random_Below(2) ? 1 : -1; }
-bool Always(GAME*) { return true; }
-int Pass_Type(int, int) { return 6; }
+// Built-in plays of the tests below.
+constexpr int PLAY_I_583_PLAY_ACTION = 30;   // pass: routes 37 (play action), 39 (pass block), 5, 8, 3
+constexpr int PLAY_ACE_28_SWEEP = 14;        // sweep to hole 8
+constexpr int PLAY_ACE_782_CURL = 36;        // pass: routes 6, 7, 8, 2, 3
+constexpr int PLAY_PRO_48_END_AROUND = 52;
 
 TEST_F(NarrationTest, SameSeedSameDrawsWatchedOrNot)
 {
-    NARRATION_PLAY_DATA Data{};
-    Data.Pick_Random_Pass_Rusher = Drawing_Rusher;
-    Data.Choose_Game_Event_Player = Drawing_Event_Player;
-    Data.Find_Pass_Blocking_Back = Drawing_Blocking_Back;
-    Data.Play_Has_Play_Action = Always;
-    Data.Get_Offensive_Play_Type = Pass_Type;
-    Set_Narration_Play_Data(&Data);
+    // A play-action pass with a blocking back against each defence in turn:
+    // the rusher, the blocking back and the missed tackler are drawn from the
+    // game's generator.
     Set_Play_Result(&Game.CurrentPlay, RESULT_PASS_COMPLETE);
 
     auto Run_Plays = [this](bool bWatch) {
@@ -189,6 +191,7 @@ TEST_F(NarrationTest, SameSeedSameDrawsWatchedOrNot)
         int nQueued = 0;
         for (int i = 0; i < 60; ++i) {
             Start_Play_Record(&Game);
+            Call(PLAY_I_583_PLAY_ACTION, i % DEFENSIVE_PLAY_COUNT);
             Set_Play_Result(&Game.CurrentPlay, i % 3 ? RESULT_PASS_COMPLETE : RESULT_PASS_INCOMPLETE);
             Queue_Snap_Commentary(&Game);
             if (i % 3)
@@ -413,46 +416,29 @@ TEST(PassLocation, Bands)
     EXPECT_STREQ(Get_Pass_Location_Words(12, true, true), "in the corner");
 }
 
-int Hole_Eight(const GAME*) { return 8; }
-int Run_Type(int, int) { return 0; }
-int End_Around_Type(int, int) { return 5; }
-int Route_By_Receiver(int, int, int nReceiver) { return 20 + nReceiver; }
-bool Route_Shape(int nRoute, double x[4], double y[4], int* pClass)
-{
-    // Route 21 ends 8 yards wide; route 23 ends at -3 (inside); class 1.
-    if (nRoute != 21 && nRoute != 23)
-        return false;
-    x[0] = 0; y[0] = 5;
-    x[1] = nRoute == 21 ? 8.0 : -3.0; y[1] = 12;
-    *pClass = 1;
-    return true;
-}
-
 TEST_F(NarrationTest, LocationOfRunsAndPasses)
 {
-    NARRATION_PLAY_DATA Data{};
-    Data.Get_Offensive_Play_Type = Run_Type;
-    Data.Get_Game_Run_Hole = Hole_Eight;
-    Set_Narration_Play_Data(&Data);
+    // A sweep to hole 8.
+    Call(PLAY_ACE_28_SWEEP);
     EXPECT_EQ(Render(NARRATE_RUSHES, 2, 0, AWAY_ID + 1), "Rusk heads around the right side.");
-    Data.Get_Offensive_Play_Type = End_Around_Type;
-    Set_Narration_Play_Data(&Data);
+    Call(PLAY_PRO_48_END_AROUND);
     EXPECT_EQ(Render(NARRATE_RUSHES, 2, 0, AWAY_ID + 1), "Rusk heads around the outside.");
 
-    Data.Get_Offensive_Play_Type = Pass_Type;
-    Data.Get_Offensive_Play_Route = Route_By_Receiver;
-    Data.Get_Pass_Route_Shape = Route_Shape;
-    Set_Narration_Play_Data(&Data);
-    // Place 2 runs receiver 1's route 21 (outside); 15 yards: band 2.
+    Call(PLAY_ACE_782_CURL);
+    // Place 2 runs receiver 1's route 7 "(7) Corner", ending at x 4 (outside
+    // from -1.5); 15 yards: band 2.
     EXPECT_EQ(Render(NARRATE_RECEIVER_OPEN, 0, 15, AWAY_ID + 2), "Fenn is open near the sideline.");
-    // Place 4: route 23, inside.
+    // Place 4: route 2 "(2) Slant", ending at x -8, inside.
     EXPECT_EQ(Render(NARRATE_RECEIVER_OPEN, 0, 15, AWAY_ID + 4), "Wick is open downfield.");
     // The passer runs no route.
     EXPECT_EQ(Render(NARRATE_RECEIVER_OPEN, 0, 15, AWAY_ID), "Quill is open downfield.");
-    EXPECT_TRUE(Is_Route_Outside(21));
-    EXPECT_FALSE(Is_Route_Outside(23));
+    EXPECT_TRUE(Is_Route_Outside(7));
+    EXPECT_FALSE(Is_Route_Outside(2));
+    // A backfield route is outside only from x 3: "Swing" ends at 6, "Under" at 1.6.
+    EXPECT_TRUE(Is_Route_Outside(12));
+    EXPECT_FALSE(Is_Route_Outside(33));
     EXPECT_FALSE(Is_Route_Outside(-1));
-    EXPECT_EQ(Get_Player_Route(&Game, 3), 22);
+    EXPECT_EQ(Get_Player_Route(&Game, 3), 8);
     EXPECT_EQ(Get_Player_Route(&Game, 0), -1);
     EXPECT_EQ(Get_Player_Route(&Game, 7), -1);
     EXPECT_EQ(Get_Player_Route(&Game, 40), -1);

@@ -8,6 +8,8 @@
 #include <cstdint>
 
 #include "base/random.h"
+#include "engine/later_services.h"
+#include "engine/weather.h"
 #include "league/game_record.h"
 #include "league/league_data.h"
 #include "league/league_fixture.h"
@@ -26,16 +28,6 @@ constexpr int TACKLE_SLOT = 4;
 constexpr int DEFENDER_A = 1;   // defensive places 0-5
 constexpr int DEFENDER_B = 2;   // defensive places 6-10
 
-float g_fWind = 1.0f;
-int g_nCondition = GAME_WEATHER_CLOUDS;
-float g_fCalibration = 1.0f;
-float g_fBase = 1.0f;
-
-float Fake_Wind(const GAME*) { return g_fWind; }
-int Fake_Condition(const GAME*) { return g_nCondition; }
-float Fake_Calibration(const GAME*) { return g_fCalibration; }
-float Fake_Base(const GAME*) { return g_fBase; }
-
 class SackCreditsTest : public LeagueTest {
 protected:
     void SetUp() override
@@ -44,12 +36,7 @@ protected:
         Use_Franchises(6);
         Set_Regular_Season_Weeks(17);
         Set_User_Preference(PREF_CURRENT_WEEK, 5);
-        g_fWind = 1.0f;
-        g_nCondition = GAME_WEATHER_CLOUDS;
-        g_fCalibration = 1.0f;
-        g_fBase = 1.0f;
-        PLAY_FACTOR_SERVICES Services{Fake_Wind, Fake_Condition, Fake_Calibration, Fake_Base};
-        Set_Play_Factor_Services(&Services);
+        Set_Later_Services_Test_Hook(&Hook);
 
         // Offence (home): the quarterback in place 0, one tackle on the whole line.
         Put_Player(HOME, QB_SLOT, 401, POSITION_QB);
@@ -71,9 +58,39 @@ protected:
             Game.nOnField[GAME_SIDE_AWAY][p] = p <= 5 ? DEFENDER_A : DEFENDER_B;
         }
         Game.CurrentPlay.nOffenseCall = 3;
+        Set_Weather(WEATHER_CLOUDS);
     }
 
-    void TearDown() override { Set_Play_Factor_Services(nullptr); }
+    void TearDown() override { Set_Later_Services_Test_Hook(nullptr); }
+
+    // A sky value and temperature of the condition (weather.h's thresholds).
+    void Set_Weather(int nCondition)
+    {
+        struct SKY {
+            int nSky;
+            int nTemperature;
+        };
+        static const SKY SKIES[8] = {
+            {80, 60},    // clouds
+            {120, 20},   // flurries
+            {120, 30},   // mixed
+            {120, 60},   // rain
+            {140, 30},   // sleet
+            {140, 20},   // snow
+            {140, 60},   // storms
+            {10, 60},    // sunny
+        };
+        Game.nWeatherDraw = static_cast<uint16_t>(SKIES[nCondition].nSky);
+        Game.nTemperature = static_cast<int16_t>(SKIES[nCondition].nTemperature);
+    }
+    // Speed and direction of the wind; the home team has the ball.
+    void Set_Wind(int nSpeed, int nDirection)
+    {
+        Game.nWindSpeed = static_cast<int16_t>(nSpeed);
+        Game.nWindDirection = static_cast<int16_t>(nDirection);
+    }
+
+    LATER_SERVICES_TEST_HOOK Hook{};
 
     static int Stat(int nTeam, int nSlot, int nCode)
     {
@@ -178,29 +195,29 @@ TEST_F(SackCreditsTest, BlockersChargedByTheQuarterOfTheDraw)
 
 TEST_F(SackCreditsTest, PassWeatherFactor)
 {
-    // Clouds and a wind factor of 1.07: 1.05 x 2.07 / 2.
-    g_fWind = 1.07f;
+    // Clouds and a wind factor of 1.07 (10 mph into the kicker's face, 270
+    // degrees: t = 100, (100 - 30 + 1000) / 1000): 1.05 x 2.07 / 2.
+    Set_Wind(10, 270);
     EXPECT_NEAR(Get_Pass_Weather_Factor(&Game), 1.08675, 1e-5);
-    g_nCondition = GAME_WEATHER_SUNNY;
-    g_fWind = 1.0f;
+    Set_Weather(WEATHER_SUNNY);
+    Set_Wind(0, 0);
     EXPECT_NEAR(Get_Pass_Weather_Factor(&Game), 1.05, 1e-6);
-    g_nCondition = GAME_WEATHER_FLURRIES;
+    Set_Weather(WEATHER_FLURRIES);
     EXPECT_NEAR(Get_Pass_Weather_Factor(&Game), 1.025, 1e-6);
-    g_nCondition = GAME_WEATHER_MIXED;
+    Set_Weather(WEATHER_MIXED);
     EXPECT_NEAR(Get_Pass_Weather_Factor(&Game), 0.975, 1e-6);
-    g_nCondition = GAME_WEATHER_RAIN;
+    Set_Weather(WEATHER_RAIN);
     EXPECT_NEAR(Get_Pass_Weather_Factor(&Game), 0.9, 1e-6);
-    g_nCondition = GAME_WEATHER_SNOW;
+    Set_Weather(WEATHER_SNOW);
     EXPECT_NEAR(Get_Pass_Weather_Factor(&Game), 0.9, 1e-6);
-    g_nCondition = GAME_WEATHER_SLEET;
-    g_fWind = 0.87f;
+    Set_Weather(WEATHER_SLEET);
+    Set_Wind(10, 90);   // t = -100: (-100 - 30 + 1000) / 1000 = 0.87
     EXPECT_NEAR(Get_Pass_Weather_Factor(&Game), 0.75 * 1.87 / 2, 1e-5);
-    g_nCondition = GAME_WEATHER_STORMS;
-    g_fWind = 1.0f;
+    Set_Weather(WEATHER_STORMS);
+    Set_Wind(0, 0);
     EXPECT_NEAR(Get_Pass_Weather_Factor(&Game), 0.75, 1e-6);
     // Under a roof neither weather nor wind counts.
     Game.nWindSpeed = -1;
-    g_fWind = 0.5f;
     EXPECT_NEAR(Get_Pass_Weather_Factor(&Game), 1.05, 1e-6);
 }
 
@@ -212,17 +229,17 @@ TEST_F(SackCreditsTest, BallSecurityFigureByHandsAndWeather)
     Game.nWindSpeed = -1;   // indoors W 1.025: 50 / 1.025 = 48.78
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 48);
     Game.nWindSpeed = 5;
-    g_nCondition = GAME_WEATHER_RAIN;   // W 0.95, H 90: 50 sqrt(0.5) / 0.95 = 37.22
+    Set_Weather(WEATHER_RAIN);   // W 0.95, H 90: 50 sqrt(0.5) / 0.95 = 37.22
     Set_Player_Rating(HOME, 1, RATING_HANDS, 90.0f);
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 37);
-    g_nCondition = GAME_WEATHER_SLEET;  // W 0.9, H 100: 50 sqrt(1/6) / 0.9 = 22.68
+    Set_Weather(WEATHER_SLEET);  // W 0.9, H 100: 50 sqrt(1/6) / 0.9 = 22.68
     Set_Player_Rating(HOME, 1, RATING_HANDS, 100.0f);
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 22);
-    g_nCondition = GAME_WEATHER_FLURRIES;  // W 0.975, H 60: 50 sqrt(1.5) / 0.975 = 62.80
+    Set_Weather(WEATHER_FLURRIES);  // W 0.975, H 60: 50 sqrt(1.5) / 0.975 = 62.80
     Set_Player_Rating(HOME, 1, RATING_HANDS, 60.0f);
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 62);
-    g_nCondition = GAME_WEATHER_MIXED;  // W 1, H 75, base 1.5: 75
-    g_fBase = 1.5f;
+    Set_Weather(WEATHER_MIXED);  // W 1, H 75, base 1.5: 75
+    Hook.fBallCarrierBaseFigure = 1.5f;
     Set_Player_Rating(HOME, 1, RATING_HANDS, 75.0f);
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 75);
 }
@@ -231,7 +248,7 @@ TEST_F(SackCreditsTest, WeakHandsAreStoredAt20AndCountAs60)
 {
     Put_Player(HOME, 1, 402, POSITION_RB);
     Set_Player_Rating(HOME, 1, RATING_HANDS, 12.0f);
-    g_nCondition = GAME_WEATHER_SUNNY;  // W 1.025, H 60: 50 sqrt(1.5) / 1.025 = 59.75
+    Set_Weather(WEATHER_SUNNY);  // W 1.025, H 60: 50 sqrt(1.5) / 1.025 = 59.75
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 59);
     EXPECT_FLOAT_EQ(League.Team[HOME].Player[1].fRating[RATING_HANDS], 20.0f);
 }
@@ -240,8 +257,8 @@ TEST_F(SackCreditsTest, ReplayLeagueDividesByTheRushingCalibration)
 {
     Put_Player(HOME, 1, 402, POSITION_RB);
     Set_Player_Rating(HOME, 1, RATING_HANDS, 75.0f);
-    g_nCondition = GAME_WEATHER_MIXED;
-    g_fCalibration = 1.25f;
+    Set_Weather(WEATHER_MIXED);
+    Hook.fRushingCalibration = 1.25f;
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 50);   // calibration read only in a replay league
     Set_Universe_Word(REPLAY_MODE_WORD, 1);
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 40);

@@ -1,0 +1,55 @@
+// The plain rules of the services whose own rules come with the game driver,
+// the injury rules and the run rules.
+#include "engine/later_services.h"
+
+#include "league/player.h"
+
+namespace {
+
+LATER_SERVICES_TEST_HOOK* g_pHook = nullptr;
+
+constexpr int HOOK_INJURY_CODE = 5;
+
+}  // namespace
+
+void Set_Later_Services_Test_Hook(LATER_SERVICES_TEST_HOOK* pHook)
+{
+    g_pHook = pHook;
+}
+
+void Draw_Game_Score_Box(const GAME*)
+{
+}
+
+int Roll_Injury_Length(int nTeam, int nSlot)
+{
+    if (!g_pHook)
+        return 0;
+    ++g_pHook->nRolls;
+    if (g_pHook->nInjuryWeeks > 0) {
+        Set_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY, HOOK_INJURY_CODE);
+        Set_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS, g_pHook->nInjuryWeeks);
+    }
+    return g_pHook->nInjuryWeeks;
+}
+
+int Rebuild_Game_Lineup(GAME*, int)
+{
+    return g_pHook ? g_pHook->bRebuildResult : 1;
+}
+
+void Stop_Simulation_For_Injury(int, int)
+{
+    if (g_pHook)
+        ++g_pHook->nStops;
+}
+
+float Get_Rushing_Calibration(const GAME*)
+{
+    return g_pHook ? g_pHook->fRushingCalibration : 1.0f;
+}
+
+float Get_Ball_Carrier_Base_Figure(const GAME*)
+{
+    return g_pHook ? g_pHook->fBallCarrierBaseFigure : 1.0f;
+}
