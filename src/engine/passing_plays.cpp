@@ -6,6 +6,7 @@
 #include "engine/event_players.h"
 #include "engine/formations.h"
 #include "engine/game_clock.h"
+#include "engine/game_state.h"
 #include "engine/game_stats.h"
 #include "engine/narration.h"
 #include "engine/pass_outcome.h"
@@ -104,29 +105,6 @@ int Defense_Player(GAME* pGame, int nEvent)
 bool Is_Route_Code(int nRoute)
 {
     return nRoute >= 0 && nRoute < PASS_ROUTE_COUNT;
-}
-
-// While a simulation runs, either team's game this week is marked for
-// play-by-play (the clock's rule for a watched game).
-bool Is_User_Game(const GAME* pGame)
-{
-    if (!Get_User_Preference(PREF_SIMULATION_RUNNING))
-        return false;
-    const int nWeek = Get_User_Preference(PREF_CURRENT_WEEK);
-    if (nWeek < 0 || nWeek >= SCHEDULE_WEEKS)
-        return false;
-    for (int nTeam : {static_cast<int>(pGame->nAwayTeam), static_cast<int>(pGame->nHomeTeam)})
-        if (nTeam <= LAST_TEAM && Get_Calendar_PBP_Flag(nTeam, nWeek))
-            return true;
-    return false;
-}
-
-// Rule now: no defender is named as biting on the fake until the defensive
-// play-action lookup is in; the draws are made all the same.
-int Find_Play_Action_Defender(const GAME* pGame)
-{
-    (void)pGame;
-    return -1;
 }
 
 // The fourth-down rule after a throw that kept the ball short: the offence
@@ -269,7 +247,7 @@ void Pass_Complete(GAME* pGame, int nPasser, int nReceiver, int nRoute, int c, i
     if (Is_User_Game(pGame) && Play_Has_Play_Action(nTeam, pGame->CurrentPlay.nOffenseCall) &&
         Get_Random_Below(100) < 50) {
         const int nBack = Find_Play_Action_Back(pGame);
-        const int nBit = Find_Play_Action_Defender(pGame);
+        const int nBit = Find_Play_Action_Back_In_Defense(pGame);
         if (Get_Random_Below(100) < 30)
             Queue_Play_Commentary(pGame, NARRATE_PLAY_ACTION, 0, 0, 0, Player_ID(nTeam, nPasser),
                                   Player_ID(nTeam, nBack));
