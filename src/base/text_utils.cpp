@@ -99,7 +99,8 @@ void Copy_From_Record_Field(char* szOut, size_t nOutSize, const char* pField, si
 int safe_strncat(char* szDst, const char* szSrc, int nSize)
 {
     if (szDst == nullptr || szSrc == nullptr) {
-        Report_Error("Null pointer in %s(0x%08X,0x%08X,%d)", __func__, Pointer_Bits(szDst), Pointer_Bits(szSrc),
+        // One message for both: the copy's, its name included.
+        Report_Error("Null pointer in safe_strncpy(0x%08X,0x%08X,%d)", Pointer_Bits(szDst), Pointer_Bits(szSrc),
                      nSize);
         return 0;
     }

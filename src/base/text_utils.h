@@ -34,7 +34,8 @@ int safe_strncpy(char* szDst, const char* szSrc, int nSize);
 // into szOut and terminates. A null or empty buffer is left alone.
 void Copy_From_Record_Field(char* szOut, size_t nOutSize, const char* pField, size_t nFieldSize);
 // Appends within nSize - 1 bytes and terminates; returns the new length.
-// Reports when the result fills the buffer. Null pointers: reported, 0.
+// Reports when the result fills the buffer. Null pointers: reported with
+// safe_strncpy's message (its name included), 0.
 int safe_strncat(char* szDst, const char* szSrc, int nSize);
 // Formats at most nSize bytes; the last byte is always a terminator.
 int Format_Text_Bounded(char* szBuffer, int nSize, const char* szFormat, ...) KELVO_PRINTF(3, 4);

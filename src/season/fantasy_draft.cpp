@@ -16,7 +16,8 @@ static_assert(16 + 4 * 100 * 36 + 100 * 36 == FANTASY_DRAFT_STATE_SIZE);
 
 bool Load_Fantasy_Draft_File()
 {
-    char szGame[sizeof(LEAGUE_DATA::szCurrentGamePath)];
+    // One byte more than the field: a path filling it has no terminator there.
+    char szGame[sizeof(LEAGUE_DATA::szCurrentGamePath) + 1];
     Get_League_Game_Path(szGame, sizeof(szGame));
     if (szGame[0] == '\0')
         return false;

@@ -84,6 +84,12 @@ TEST_F(TextUtils, SafeCopyCutsTerminatesAndZeroFills)
 
     EXPECT_EQ(safe_strncpy(nullptr, "abc", 10), 0);
     EXPECT_TRUE(Last_Error_Contains("Null pointer in safe_strncpy(0x00000000,"));
+    // The append reports a null pointer with the very same text.
+    char szText[8] = "ab";
+    EXPECT_EQ(safe_strncat(szText, nullptr, 8), 0);
+    EXPECT_TRUE(Last_Error_Contains("Null pointer in safe_strncpy("));
+    EXPECT_TRUE(Last_Error_Contains(",0x00000000,8)"));
+    EXPECT_STREQ(szText, "ab");
 }
 
 TEST_F(TextUtils, SafeAppendAndFormattingStayInsideTheBuffer)
