@@ -43,6 +43,5 @@ int Mul_Div_Rounded(int a, int b, int c);
 // negated root of -x (Get_Rounded_Sqrt(-10) = -3).
 int Get_Rounded_Sqrt(int x);
 
-
 // clamp(trunc((x + 29) / 59) - 9, 0, 13).
 int Get_Value_Band(int x);

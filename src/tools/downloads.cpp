@@ -5,6 +5,7 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -65,8 +66,12 @@ bool Copy_Picture(const char* szFrom, const char* szTo)
     if (files::File_Exists(szTo))
         return false;
     std::vector<unsigned char> Data;
-    if (!files::Read_Whole_File(szFrom, Data))
+    if (!files::Read_Whole_File(szFrom, Data, PICTURE_FILE_LIMIT)) {
+        // A picture that is simply not there is no news; anything else is.
+        if (errno != ENOENT)
+            Write_Debug_Log("Could not read %s: %s", szFrom, std::strerror(errno));
         return false;
+    }
     FILE* pFile = files::Open_File(szTo, "wb");
     if (pFile == nullptr) {
         Write_Debug_Log("Could not create %s", szTo);

@@ -3,8 +3,12 @@
 // one copies nothing, and a picture already in place is kept.
 #pragma once
 
+#include <cstddef>
+
 constexpr const char* DOWNLOADED_PHOTOS_FOLDER = "Photos/Downloads";
 constexpr const char* DOWNLOADED_LOGOS_FOLDER = "Logos/Downloads";
+// A stored photo or logo is a small picture; a larger file is not copied.
+constexpr size_t PICTURE_FILE_LIMIT = 8u << 20;
 
 // For every player with a statistics-database ID of every team in use
 // (franchises in use and slots 36-40): "Input/Stats/Players/%s.dat" to
