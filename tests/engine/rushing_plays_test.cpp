@@ -160,16 +160,25 @@ TEST(RunYards, ShortYardageUsesPowerAndAQuarterbackAtLeastNinety)
 
 TEST(RunYards, GoalLinePush)
 {
-    const uint32_t nSeed = 11;
-    int t = Around_700(nSeed, 30);
-    t += static_cast<int>(Fraction(nSeed, 2) * 34.0);
-    t -= static_cast<int>(Fraction(nSeed, 3) * 34.0);
-    t += static_cast<int>(-7.0 * Fraction(nSeed, 4));
-    // Spot 3: any t / 10 of 0 or more pushes; Power 90, Vision 80:
-    // (trunc(63 + 24) - 65) / 2 = 11 tenths.
-    ASSERT_GE(t / 10, 0);
-    Seed_Random_Numbers(nSeed);
-    EXPECT_EQ(Draw_Run_Yards(3.0, 4, 3, 90.0f, 80.0f, false), (t + 11 + 5) / 10);
+    int nChecked = 0;
+    for (uint32_t nSeed = 1; nSeed <= 40; ++nSeed) {
+        int t = Around_700(nSeed, 30);
+        t += static_cast<int>(Fraction(nSeed, 2) * 34.0);
+        t -= static_cast<int>(Fraction(nSeed, 3) * 34.0);
+        t += static_cast<int>(-7.0 * Fraction(nSeed, 4));
+        // Spot 3: any t / 10 of 0 or more pushes. A back of Power 90 and
+        // Vision 80: (trunc(63 + 24) - 65) / 2 = 11 tenths; a quarterback
+        // trunc(21U) tenths from the next draw.
+        if (t / 10 < 0)
+            continue;
+        const int q = static_cast<int>(Fraction(nSeed, 5) * 21.0);
+        Seed_Random_Numbers(nSeed);
+        EXPECT_EQ(Draw_Run_Yards(3.0, 4, 3, 90.0f, 80.0f, false), std::clamp((t + 11 + 5) / 10, -5, 100)) << nSeed;
+        Seed_Random_Numbers(nSeed);
+        EXPECT_EQ(Draw_Run_Yards(3.0, 4, 3, 90.0f, 80.0f, true), std::clamp((t + q + 5) / 10, -5, 100)) << nSeed;
+        ++nChecked;
+    }
+    EXPECT_GT(nChecked, 10);
 }
 
 TEST(RunYards, BreakawayOnSpeedAndQuickness)
