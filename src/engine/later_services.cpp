@@ -1,6 +1,8 @@
-// The plain rules of the services whose own rules come with the game driver,
-// the injury rules and the run rules.
+// The plain rules of the services whose own rules come with the game driver
+// and the injury rules.
 #include "engine/later_services.h"
+
+#include "engine/engine_test_hooks.h"
 
 #include "league/player.h"
 
@@ -42,14 +44,4 @@ void Stop_Simulation_For_Injury(int, int)
 {
     if (g_pHook)
         ++g_pHook->nStops;
-}
-
-float Get_Rushing_Calibration(const GAME*)
-{
-    return g_pHook ? g_pHook->fRushingCalibration : 1.0f;
-}
-
-float Get_Ball_Carrier_Base_Figure(const GAME*)
-{
-    return g_pHook ? g_pHook->fBallCarrierBaseFigure : 1.0f;
 }

@@ -1,6 +1,8 @@
 // Calibrated values of the run resolution.
 #include "engine/run_calibration.h"
 
+#include "engine/engine_test_hooks.h"
+
 #include "league/league_data.h"
 #include "league/preferences.h"
 #include "league/team.h"
@@ -22,9 +24,18 @@ bool Is_User_Run_Team(int nTeam)
 // fumbles in 10,000 carries (0.5 %), about 0.13 lost fumbles a team-game
 // from some 27 carries, the running share of the 0.4-0.6 lost fumbles of a
 // pro team-game.
+namespace {
+const float* g_pBaseFigureOverride = nullptr;
+}
+
+void Override_Ball_Carrier_Base_Figure(const float* pFigure)
+{
+    g_pBaseFigureOverride = pFigure;
+}
+
 float Get_Ball_Carrier_Base_Figure(const GAME* /*pGame*/)
 {
-    return 1.0f;
+    return g_pBaseFigureOverride ? *g_pBaseFigureOverride : 1.0f;
 }
 
 // Calibrated to: neutral (1) for every call, so the run gain rests on the

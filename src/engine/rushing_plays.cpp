@@ -3,6 +3,8 @@
 // its carrier and designed gain are in scrimmage_play.cpp.
 #include "engine/rushing_plays.h"
 
+#include "engine/engine_test_hooks.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -729,7 +731,19 @@ int Get_League_Average_Team_Stat_21()
     return nTeams > 0 ? static_cast<int>(nSum / nTeams) : 0;
 }
 
-float Get_Rushing_Calibration(const GAME* pGame) { return Rushing_Calibration(pGame, true); }
+namespace {
+const float* g_pCalibrationOverride = nullptr;
+}
+
+void Override_Rushing_Calibration(const float* pValue)
+{
+    g_pCalibrationOverride = pValue;
+}
+
+float Get_Rushing_Calibration(const GAME* pGame)
+{
+    return g_pCalibrationOverride ? *g_pCalibrationOverride : Rushing_Calibration(pGame, true);
+}
 
 float Compute_Rushing_Calibration(const GAME* pGame) { return Rushing_Calibration(pGame, false); }
 

@@ -1,6 +1,7 @@
 // Score, possession and clock: scripted plays through End_Play and
 // Check_Quarter_End with the clock, downs and scores worked out by hand.
 
+#include "engine/engine_test_hooks.h"
 #include "engine/game_clock.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 // touchdowns, safeties, two-point tries, tacklers, out of bounds and the
 // replay calibration, with values worked out by hand.
 
+#include "engine/engine_test_hooks.h"
 #include "engine/rushing_plays.h"
 
 #include <gtest/gtest.h>
@@ -234,7 +235,6 @@ constexpr int DEFENDER_A = 1;
 constexpr int DEFENDER_B = 2;
 
 float g_fBase = 1.0f;
-float Fake_Base(const GAME*) { return g_fBase; }
 
 class RushingPlayTest : public LeagueTest {
 protected:
@@ -244,15 +244,14 @@ protected:
         g_fBase = 1.0f;
         Build(false);
     }
-    void TearDown() override { Set_Play_Factor_Services(nullptr); }
+    void TearDown() override { Override_Ball_Carrier_Base_Figure(nullptr); }
 
     // The league and the game afresh; bTwoDefenders: places 0-5 and 6-10
     // hold different linebackers, else one for all eleven.
     void Build(bool bTwoDefenders)
     {
         Zero_League_Data();
-        PLAY_FACTOR_SERVICES Services{nullptr, nullptr, nullptr, Fake_Base};
-        Set_Play_Factor_Services(&Services);
+        Override_Ball_Carrier_Base_Figure(&g_fBase);
         Use_Franchises(6);
         Set_Regular_Season_Weeks(17);
         Set_User_Preference(PREF_CURRENT_WEEK, 1);

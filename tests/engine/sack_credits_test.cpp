@@ -1,6 +1,7 @@
 // Sack credits (half-sacks, sacks allowed), the pass weather factor and the
 // ball-security figure, with values worked out by hand.
 
+#include "engine/engine_test_hooks.h"
 #include "engine/sack_credits.h"
 
 #include <gtest/gtest.h>
@@ -239,9 +240,11 @@ TEST_F(SackCreditsTest, BallSecurityFigureByHandsAndWeather)
     Set_Player_Rating(HOME, 1, RATING_HANDS, 60.0f);
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 62);
     Set_Weather(WEATHER_MIXED);  // W 1, H 75, base 1.5: 75
-    Hook.fBallCarrierBaseFigure = 1.5f;
+    const float fBase = 1.5f;
+    Override_Ball_Carrier_Base_Figure(&fBase);
     Set_Player_Rating(HOME, 1, RATING_HANDS, 75.0f);
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 75);
+    Override_Ball_Carrier_Base_Figure(nullptr);
 }
 
 TEST_F(SackCreditsTest, WeakHandsAreStoredAt20AndCountAs60)
@@ -258,10 +261,12 @@ TEST_F(SackCreditsTest, ReplayLeagueDividesByTheRushingCalibration)
     Put_Player(HOME, 1, 402, POSITION_RB);
     Set_Player_Rating(HOME, 1, RATING_HANDS, 75.0f);
     Set_Weather(WEATHER_MIXED);
-    Hook.fRushingCalibration = 1.25f;
+    const float fCalibration = 1.25f;
+    Override_Rushing_Calibration(&fCalibration);
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 50);   // calibration read only in a replay league
     Set_Universe_Word(REPLAY_MODE_WORD, 1);
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 40);
+    Override_Rushing_Calibration(nullptr);
 }
 
 }  // namespace
