@@ -101,10 +101,10 @@ int Defense_Frequency(int nTeam, int nSlot, int nStat)
     case EVENT_PASS_DEFENSED: {
         const int x = std::max((PC - 50) / 2, 1);
         if (nPosition == POSITION_S)
-            return Mul_Div_Rounded(x * x, 80, 100);
+            return Mul_Div_Rounded(x, 80, 100);
         if (nPosition == POSITION_CB)
-            return x * x;
-        return Mul_Div_Rounded(x * x, 40, 100);
+            return x;
+        return Mul_Div_Rounded(x, 40, 100);
     }
     case EVENT_INTERCEPTION: {
         const int a = PC - 35;
@@ -255,9 +255,14 @@ int Adjust_Tackle_Weight(const GAME* pGame, int nTeam, int nSlot, int nStat, int
     return w;
 }
 
+bool Is_Player_On_Field(int nTeam, int nSlot)
+{
+    return Is_Valid_Team(nTeam) && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM && Is_Player_Slot_Used(nTeam, nSlot);
+}
+
 int Event_Weight(const GAME* pGame, int nTeam, int nSlot, int nPlace, int nExpandedType, int nStat)
 {
-    if (!Is_Valid_Team(nTeam) || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM || !Is_Player_Slot_Used(nTeam, nSlot))
+    if (!Is_Player_On_Field(nTeam, nSlot))
         return 0;
     if (nStat == EVENT_ANY_PLAYER)
         return 1000;
@@ -321,13 +326,21 @@ int Choose_Game_Event_Player(GAME* pGame, int nExpandedType, int nStat, int bPen
         nPlace = 0;
         while (nPlace < PLACES_ON_FIELD - 1 && r >= nSum[nPlace])
             ++nPlace;
-    } else if (nExpandedType == EVENT_TYPE_SKILL && nStat == EVENT_PENALTY) {
-        nPlace = 1 + Get_Random_Below(5);
     } else {
-        nPlace = Get_Random_Below(PLACES_ON_FIELD);
+        // No weights: any occupied place of the range alike, so an empty
+        // place is never drawn while someone stands there. One draw either way.
+        const int nFirst = nExpandedType == EVENT_TYPE_SKILL && nStat == EVENT_PENALTY ? 1 : 0;
+        const int nLast = nFirst == 1 ? 5 : PLACES_ON_FIELD - 1;
+        int nOccupied[PLACES_ON_FIELD];
+        int n = 0;
+        for (int k = nFirst; k <= nLast; ++k)
+            if (Is_Player_On_Field(nTeam, pGame->nOnField[bSide][k]))
+                nOccupied[n++] = k;
+        const int r = Get_Random_Below(std::max(n, 1));
+        nPlace = n > 0 ? nOccupied[r] : -1;
     }
 
-    const int nSlot = pGame->nOnField[bSide][nPlace];
+    const int nSlot = nPlace >= 0 ? pGame->nOnField[bSide][nPlace] : NO_PLAYER;
     if (nSlot == NO_PLAYER) {
         Report_Error("No player assigned in Choose_Game_Event_Player(pGame, nExpandedType=%d, nStat=%d, bPenalty=%d)",
                      nExpandedType, nStat, bPenalty);

@@ -136,16 +136,6 @@ void Record_Longest_Punt(int nTeam, int nSlot, int D)
             Set_Player_Stat(nTeam, nSlot, nPeriod, STAT_LONGEST_PUNT, D);
 }
 
-int Seconds_Left_In_Half(const GAME* pGame)
-{
-    if (pGame->nClock < SECONDS_AT_HALF_TIME)
-        return SECONDS_AT_HALF_TIME - pGame->nClock;
-    if (pGame->nClock < SECONDS_OF_REGULATION)
-        return SECONDS_OF_REGULATION - pGame->nClock;
-    const int L = Get_Overtime_Period_Length(pGame);
-    return L - (pGame->nClock - SECONDS_OF_REGULATION) % L;
-}
-
 }  // namespace
 
 float Get_Wind_Factor(const GAME* pGame)
@@ -485,7 +475,7 @@ void Run_Kneel_Down(GAME* pGame)
     Play.nPlayer1 = nCarrierID;
     Play.nYard1 = pGame->nPlayYards;
     Queue_Play_Commentary(pGame, NARRATE_KNEEL, pGame->nPlayYards, 0, 0, nCarrierID, -1);
-    if (Get_Game_Down_Code(pGame) == FOURTH_DOWN_CODE && pGame->nPlaySeconds < Seconds_Left_In_Half(pGame) &&
+    if (Get_Game_Down_Code(pGame) == FOURTH_DOWN_CODE && pGame->nPlaySeconds < Get_Seconds_Left_In_Half(pGame) &&
         !bSafety)
         Queue_Play_Commentary(pGame, NARRATE_TURNOVER_ON_DOWNS, 0, 0, 0, nCarrierID, -1);
 }

@@ -7,6 +7,7 @@
 
 #include "base/random.h"
 #include "engine/event_players.h"
+#include "engine/game_clock.h"
 #include "engine/game_stats.h"
 #include "engine/game_state.h"
 #include "engine/narration.h"
@@ -57,16 +58,6 @@ bool Valid_Player(int nTeam, int nSlot)
 int Player_ID(int nTeam, int nSlot)
 {
     return Valid_Player(nTeam, nSlot) ? Get_Player_ID(nTeam, nSlot) : -1;
-}
-
-int Seconds_Left_In_Half(const GAME* pGame)
-{
-    if (pGame->nClock < SECONDS_AT_HALF_TIME)
-        return SECONDS_AT_HALF_TIME - pGame->nClock;
-    if (pGame->nClock < SECONDS_OF_REGULATION)
-        return SECONDS_OF_REGULATION - pGame->nClock;
-    const int L = Get_Overtime_Period_Length(pGame);
-    return L - (pGame->nClock - SECONDS_OF_REGULATION) % L;
 }
 
 // Rule now: the pass is aimed at the first of receivers 0-4 who runs a
@@ -172,7 +163,7 @@ int Check_For_Penalty(GAME* pGame)
     const bool bRun = Is_Running_Play(nOffenseTeam, nCall);
     const bool bPass = Is_Passing_Play(nOffenseTeam, nCall);
     const int nDown = Get_Game_Down_Code(pGame);
-    if (!(bRun || bPass) || nDown > 2 || Seconds_Left_In_Half(pGame) < 120)
+    if (!(bRun || bPass) || nDown > 2 || Get_Seconds_Left_In_Half(pGame) < 120)
         return 0;
     const bool bEarlyDown = nDown <= 1;
 

@@ -111,10 +111,18 @@ TEST_F(EventPlayersTest, DefenderFrequencies)
     EXPECT_EQ(Estimate_Player_Stat_Frequency(AWAY, 20, EVENT_FUMBLE_FORCED), 32);
     EXPECT_EQ(Estimate_Player_Stat_Frequency(AWAY, 22, EVENT_FUMBLE_FORCED), 16);
 
-    // x = 10: safety 80, corner 100, others 40.
-    EXPECT_EQ(Estimate_Player_Stat_Frequency(AWAY, 29, EVENT_PASS_DEFENSED), 80);
-    EXPECT_EQ(Estimate_Player_Stat_Frequency(AWAY, 27, EVENT_PASS_DEFENSED), 100);
-    EXPECT_EQ(Estimate_Player_Stat_Frequency(AWAY, 24, EVENT_PASS_DEFENSED), 40);
+    // x = 10: safety 10 x 80 / 100 = 8, corner 10, others 10 x 40 / 100 = 4.
+    EXPECT_EQ(Estimate_Player_Stat_Frequency(AWAY, 29, EVENT_PASS_DEFENSED), 8);
+    EXPECT_EQ(Estimate_Player_Stat_Frequency(AWAY, 27, EVENT_PASS_DEFENSED), 10);
+    EXPECT_EQ(Estimate_Player_Stat_Frequency(AWAY, 24, EVENT_PASS_DEFENSED), 4);
+    // x = (83 - 50) / 2 = 16: safety 12.8 rounds to 13, others 6.4 to 6.
+    for (int s : {29, 27, 24})
+        Rate(AWAY, s, RATING_PASS_COVERAGE, 83.0f);
+    EXPECT_EQ(Estimate_Player_Stat_Frequency(AWAY, 29, EVENT_PASS_DEFENSED), 13);
+    EXPECT_EQ(Estimate_Player_Stat_Frequency(AWAY, 27, EVENT_PASS_DEFENSED), 16);
+    EXPECT_EQ(Estimate_Player_Stat_Frequency(AWAY, 24, EVENT_PASS_DEFENSED), 6);
+    for (int s : {29, 27, 24})
+        Rate(AWAY, s, RATING_PASS_COVERAGE, 70.0f);
 
     // a = 40, b = 30: t = 60, 60 x 40 / 10 = 240; halved for a linebacker.
     for (int s : {24, 27}) {
@@ -245,6 +253,25 @@ TEST_F(EventPlayersTest, SkillPenaltyWithoutWeightsFallsOnPlacesOneToFive)
         nInside += Count[s];
     }
     EXPECT_EQ(nInside, 500);
+}
+
+TEST_F(EventPlayersTest, WithoutWeightsAnEmptyPlaceIsNeverDrawn)
+{
+    // No defender has a penalty frequency: every weight is 0. Of the 11
+    // places, 3 and 8 are empty: the 9 others share the draws.
+    m_Game.nOnField[GAME_SIDE_AWAY][3] = NO_PLAYER;
+    m_Game.nOnField[GAME_SIDE_AWAY][8] = NO_PLAYER;
+    std::vector<int> Count = Draw_Counts(EVENT_TYPE_DEFENSE, EVENT_PENALTY, 900);
+    EXPECT_EQ(Count[NO_PLAYER], 0);
+    for (int s : {20, 21, 22, 24, 25, 26, 27, 29, 30})
+        EXPECT_GT(Count[s], 50) << s;
+    EXPECT_EQ(Errors_Reported(), 0);
+    // Of places 1-5 only place 2 is filled: a skill penalty always falls on him.
+    for (int p : {1, 3, 4, 5})
+        m_Game.nOnField[GAME_SIDE_HOME][p] = NO_PLAYER;
+    Count = Draw_Counts(EVENT_TYPE_SKILL, EVENT_PENALTY, 100);
+    EXPECT_EQ(Count[2], 100);
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 TEST_F(EventPlayersTest, NoOneOnTheFieldGivesNoPlayer)

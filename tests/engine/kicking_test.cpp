@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "base/random.h"
+#include "engine/game_state.h"
+#include "engine/narration.h"
 #include "engine/playbooks.h"
 #include "engine/weather.h"
 #include "league/cities.h"
@@ -334,6 +336,31 @@ TEST_F(KickingTest, KneelDown)
     Run_Kneel_Down(&m_Game);
     EXPECT_EQ(Get_Play_Result(&m_Game.CurrentPlay), RESULT_RUN_MIDDLE);
     EXPECT_EQ(m_Game.CurrentPlay.nPlayer1, 100);
+}
+
+TEST_F(KickingTest, FourthDownKneelInOvertimeWithoutTies)
+{
+    int nKneel = -1;
+    for (int c = 0; c < 60 && nKneel < 0; ++c)
+        if (Is_Kneel_Down_Play(HOME, c))
+            nKneel = c;
+    ASSERT_GE(nKneel, 0);
+    // 10-minute overtime periods; clock 4,195: 600 - 595 = 5 seconds left in the period.
+    Set_User_Preference(PREF_MINUTES_PER_PERIOD, 10);
+    const auto Calls_For_Kneel = [&](int nRule) {
+        Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME_RULE, nRule);
+        Kick_From(50, nKneel);
+        m_Game.nDown = FOURTH_DOWN_CODE;
+        m_Game.nClock = 4195;
+        m_Game.nPlaySeconds = 0;
+        const uint32_t nBefore = Get_Play_Commentary_Call_Count();
+        Run_Kneel_Down(&m_Game);
+        return Get_Play_Commentary_Call_Count() - nBefore;
+    };
+    // Ties allowed: 5 seconds left, the kneel's 7-9 seconds end the period: no turnover line.
+    EXPECT_EQ(Calls_For_Kneel(OVERTIME_SUDDEN_DEATH), 1u);
+    // No ties: the game has 9,000 seconds left, so the ball goes over on downs.
+    EXPECT_EQ(Calls_For_Kneel(OVERTIME_SUDDEN_DEATH_NO_TIES), 2u);
 }
 
 }  // namespace

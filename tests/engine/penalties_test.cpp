@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/random.h"
+#include "engine/game_state.h"
 #include "engine/playbooks.h"
 #include "league/league_fixture.h"
 #include "league/player.h"
@@ -225,6 +226,28 @@ TEST_F(PenaltyTest, CalledPenaltyFillsThePlay)
     // Each call counted against its side.
     EXPECT_GT(m_Game.nTeamTotal[GAME_SIDE_AWAY][GAME_TOTAL_PENALTIES] +
                   m_Game.nTeamTotal[GAME_SIDE_HOME][GAME_TOTAL_PENALTIES], 0);
+}
+
+TEST_F(PenaltyTest, OvertimeWithoutTiesHasNoHalfToRunOut)
+{
+    // A regular-season game with 10-minute overtime periods; clock 4,100
+    // leaves 100 seconds of the period.
+    Set_Regular_Season_Weeks(17);
+    m_Game.nWeek = 5;
+    Set_User_Preference(PREF_MINUTES_PER_PERIOD, 10);
+    const auto Flags = [&](int nRule) {
+        Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME_RULE, nRule);
+        int n = 0;
+        for (int i = 0; i < 2000; ++i) {
+            Snap(m_nRunCall, 0, 60, 4100);
+            n += Check_For_Penalty(&m_Game);
+        }
+        return n;
+    };
+    // With ties allowed the period's last 100 seconds count as under 120.
+    EXPECT_EQ(Flags(OVERTIME_SUDDEN_DEATH), 0);
+    // Without ties 9,000 seconds are left: flags fly (about 5% of snaps).
+    EXPECT_GT(Flags(OVERTIME_SUDDEN_DEATH_NO_TIES), 20);
 }
 
 }  // namespace
