@@ -1,0 +1,513 @@
+#include "engine/defense_calling.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+#include "base/random.h"
+#include "engine/formations.h"
+#include "engine/offense_calling.h"
+#include "engine/offensive_systems.h"
+#include "engine/play_data.h"
+#include "engine/playbook_records.h"
+#include "engine/playbooks.h"
+#include "league/team.h"
+#include "platform/errors.h"
+
+namespace {
+
+// What the models read of an offensive play.
+struct OFFENSE_VIEW {
+    bool bPass;
+    bool bRun;
+    bool bQuick;    // a quick-release pass
+    bool bDraw;
+    int nDepth;     // the primary route's mean depth
+    int nHole;      // run hole, -1 none
+};
+
+// What the models read of a defensive play.
+struct DEFENSE_VIEW {
+    bool bValid;    // a named play of a valid team
+    bool bDouble;   // a "Double Team" responsibility
+    int nFormation;
+    int nFocus;
+    int nRole[DEFENDER_PLACES];
+    double x[DEFENDER_PLACES];
+    double y[DEFENDER_PLACES];
+};
+
+constexpr int ROLE_DOUBLE_TEAM = 18;
+
+OFFENSE_VIEW View_Offense(int o, int i)
+{
+    OFFENSE_VIEW V{};
+    V.bPass = Is_Passing_Play(o, i);
+    V.bRun = !V.bPass && Is_Running_Play(o, i);
+    if (V.bPass) {
+        V.nDepth = Get_Play_Primary_Route_Depth(o, i);
+        V.bQuick = Is_Backfield_Pass_Play(o, i);
+    }
+    if (V.bRun) {
+        V.bDraw = Get_Offensive_Play_Type(o, i) == PLAY_TYPE_DRAW;
+        V.nHole = Get_Offensive_Play_Run_Hole(o, i);
+    }
+    return V;
+}
+
+DEFENSE_VIEW View_Defense(int d, int j)
+{
+    DEFENSE_VIEW V{};
+    V.bValid = Is_Valid_Defensive_Play(d, j);
+    if (!V.bValid)
+        return V;
+    V.nFormation = Get_Defensive_Play_Formation(d, j);
+    V.nFocus = Get_Defensive_Formation_Pass_Focus(V.nFormation);
+    for (int s = 0; s < DEFENDER_PLACES; ++s) {
+        V.nRole[s] = Get_Defensive_Play_Role(d, j, s);
+        V.bDouble = V.bDouble || V.nRole[s] == ROLE_DOUBLE_TEAM;
+        Get_Formation_Coordinate(V.nFormation, s, &V.x[s], &V.y[s]);
+    }
+    return V;
+}
+
+double Pass_Rush(const OFFENSE_VIEW& O, const DEFENSE_VIEW& D)
+{
+    int nSum = 1000;
+    const int nDepth = O.nDepth;
+    for (int s = 0; s < DEFENDER_PLACES; ++s) {
+        switch (D.nRole[s]) {
+        case 0:
+            nSum += O.bQuick ? 5 : 3 * nDepth + 95;
+            break;
+        case 1:
+        case 2:
+        case 3:
+            nSum += O.bQuick ? 5 : (nDepth + 17) * 5;
+            break;
+        case 4:
+        case 5:
+            nSum += 55;
+            break;
+        case 6:
+        case 7:
+            nSum -= 145;
+            break;
+        case 8:
+        case 9:
+        case 10:
+        case 11:
+            nSum -= 35;
+            break;
+        case 12:
+        case 13:
+        case 14:
+        case 15:
+        case 16:
+        case 17:
+        case 18:
+            nSum -= 50;
+            break;
+        default:
+            Report_Error("Unhandled defensive responsbility in Get_Pass_Rush_Multiplier()");
+            break;
+        }
+    }
+    return std::max(nSum / 1000.0, 0.1);
+}
+
+double Pass_Coverage(const OFFENSE_VIEW& O, const DEFENSE_VIEW& D)
+{
+    double fSum = 1.0;
+    const double d0 = O.nDepth;
+    const bool q = O.bQuick;
+    for (int s = 0; s < DEFENDER_PLACES; ++s) {
+        double f = (D.x[s] + D.y[s]) * 0.004 - 0.04;
+        switch (D.nRole[s]) {
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+            f += q ? -0.95 : -0.055;
+            break;
+        case 4:
+        case 5:
+            f += -0.95;
+            break;
+        case 6:
+            f += -0.165;
+            break;
+        case 7:
+            f += q ? -0.035 : -0.005 * d0 - 0.09;
+            break;
+        case 8:
+            f += 0.022 * d0 - 0.1;
+            break;
+        case 9:
+            f += 0.3 - 0.025 * std::abs(5.0 - d0);
+            break;
+        case 10:
+            f += q ? 0.035 : 0.23 - 0.01 * d0;
+            break;
+        case 11:
+            f += q ? 0.195 : 0.115;
+            break;
+        case 12:
+            f += 0.26 - 0.015 * std::abs(3.0 - d0);
+            break;
+        case 13:
+            f += 0.19 - 0.005 * d0;
+            break;
+        case 14:
+            f += 0.13;
+            break;
+        case 15:
+            f += 0.18 - 0.005 * d0;
+            break;
+        case 16:
+            f += 0.005 * d0 + 0.08;
+            break;
+        case 17:
+            f += 0.27 - 0.015 * d0;
+            break;
+        case 18:
+            f += 0.09 - 0.002 * d0;
+            break;
+        default:
+            Report_Error("Unhandled defensive responsbility in Get_Pass_Coverage_Multiplier()");
+            break;
+        }
+        fSum += f;
+    }
+    return std::max(fSum, 0.1);
+}
+
+double Pass_Defense(const OFFENSE_VIEW& O, const DEFENSE_VIEW& D)
+{
+    const double fRush = Pass_Rush(O, D);
+    double fCover = Pass_Coverage(O, D);
+    if (D.bDouble)
+        fCover += 0.05;
+    double r = (3.0 * fCover + 3.0 * fRush - 1.0) / 5.0;
+    if (O.nDepth < 12)
+        r += (12 - O.nDepth) * 0.007;
+    return std::max(r, 0.1);
+}
+
+// The lateral spot of run holes 0-9 (even right, odd left), 0 for none.
+int Hole_X(int h)
+{
+    if (h < 0 || h >= RUN_HOLE_COUNT)
+        return 0;
+    const int x = 2 * (h / 2) + 1;
+    return h % 2 == 0 ? x : -x;
+}
+
+int Run_Defense(const OFFENSE_VIEW& O, const DEFENSE_VIEW& D)
+{
+    const int h = O.nHole;
+    const int X = Hole_X(h);
+    const bool bDraw = O.bDraw;
+    int nSum = 1000;
+    for (int s = 0; s < DEFENDER_PLACES; ++s) {
+        const int xi = static_cast<int>(D.x[s]);
+        const bool bSameSide = xi * X >= 0;
+        int nBase = 0;
+        switch (D.nRole[s]) {
+        case 0:
+            nBase = bDraw ? -65 : -25;
+            break;
+        case 1:
+        case 3:
+            nBase = bDraw ? -85 : -35;
+            break;
+        case 2:
+            nBase = bDraw ? -35 : -15;
+            break;
+        case 4:
+        case 5:
+            nBase = bDraw ? 90 : 65;
+            break;
+        case 6:
+            nBase = (bDraw ? 340 : 190) - 15 * h;
+            break;
+        case 7:
+            nBase = 15 * h + 40 + (bDraw ? 225 : 0);
+            break;
+        case 8:
+            nBase = -45;
+            break;
+        case 9:
+        case 10:
+            nBase = 10;
+            break;
+        case 11:
+            nBase = bSameSide ? 15 * h + 40 : -30;
+            break;
+        case 12:
+        case 13:
+            nBase = -15;
+            break;
+        case 14:
+        case 16:
+        case 18:
+            nBase = -25;
+            break;
+        case 15:
+        case 17:
+            nBase = 0;
+            break;
+        default:
+            Report_Error("Unhandled defensive responsbility in Get_Game_Pass_Rush_Multiplier()");
+            break;
+        }
+        const int nDist = std::abs(X - xi);
+        nSum += Mul_Div_Rounded(3 * (10 - static_cast<int>(D.y[s]) - nDist) + nBase, 15, nDist + 10);
+    }
+    return std::max(nSum, 100);
+}
+
+int Matchup_Rating(const OFFENSE_VIEW& O, const DEFENSE_VIEW& D)
+{
+    if (!D.bValid)
+        return 0;
+    const int P = D.nFocus;
+    if (O.bPass) {
+        const double r = Pass_Defense(O, D);
+        return P < 1000 ? static_cast<int>(r * 1000.0 * P / 1000.0) : static_cast<int>(r * 1000.0);
+    }
+    if (O.bRun) {
+        const int r = Run_Defense(O, D);
+        return P > 1000 ? static_cast<int>(1000.0 / P * r) : r;
+    }
+    return 1000;
+}
+
+// The tables of the game, the one of index s for side s with the ball, and
+// the defence's data its call weighs, by defending side.
+struct MATCHUP_TABLES {
+    bool bBuilt = false;
+    int nAway = -1;
+    int nHome = -1;
+    int nTable[2][OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT];
+    int nFocus[2][DEFENSIVE_PLAY_COUNT];         // pass focus of the play's formation
+    int nSystemMatch[2][DEFENSIVE_PLAY_COUNT];   // fit of the formation to the alignment
+    bool bDouble[2][DEFENSIVE_PLAY_COUNT];
+};
+MATCHUP_TABLES g_Matchup;
+
+int Side_Team(const GAME* pGame, int bSide)
+{
+    return bSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam;
+}
+
+int Offense_Side(const GAME* pGame)
+{
+    return Is_Home_Team_On_Offense(pGame) ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
+}
+
+bool Has_Tables(const GAME* pGame)
+{
+    return g_Matchup.bBuilt && g_Matchup.nAway == pGame->nAwayTeam && g_Matchup.nHome == pGame->nHomeTeam;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+
+int Get_Defensive_Formation_Pass_Focus(int nFormation)
+{
+    static constexpr int FOCUS[LAST_DEFENSIVE_FORMATION - FIRST_DEFENSIVE_FORMATION + 1] = {
+        975, 975, 875, 1025, 1025, 1000, 825, 925, 1125, 1125, 1100, 1150, 1225, 1250, 1375, 775, 675,
+    };
+    if (!Is_Defensive_Formation(nFormation)) {
+        Report_Error("Invalid nFormation in Get_Defensive_Formation_Pass_Focus()");
+        return 1000;
+    }
+    return FOCUS[nFormation - FIRST_DEFENSIVE_FORMATION];
+}
+
+bool Is_Defensive_Formation(int nFormation)
+{
+    return nFormation >= FIRST_DEFENSIVE_FORMATION && nFormation <= LAST_DEFENSIVE_FORMATION;
+}
+
+double Get_Pass_Rush_Multiplier(int o, int i, int d, int j)
+{
+    return Pass_Rush(View_Offense(o, i), View_Defense(d, j));
+}
+
+double Get_Pass_Coverage_Multiplier(int o, int i, int d, int j)
+{
+    return Pass_Coverage(View_Offense(o, i), View_Defense(d, j));
+}
+
+double Get_Pass_Defense_Rating(int o, int i, int d, int j)
+{
+    return Pass_Defense(View_Offense(o, i), View_Defense(d, j));
+}
+
+int Get_Run_Defense_Multiplier(int o, int i, int d, int j)
+{
+    OFFENSE_VIEW O = View_Offense(o, i);
+    // The model reads the hole and the draw of any play asked about.
+    O.nHole = Get_Offensive_Play_Run_Hole(o, i);
+    O.bDraw = Get_Offensive_Play_Type(o, i) == PLAY_TYPE_DRAW;
+    return Run_Defense(O, View_Defense(d, j));
+}
+
+int Get_Play_Matchup_Rating(int o, int i, int d, int j)
+{
+    if (!Is_Valid_Team(d) || j < 0 || j >= DEFENSIVE_PLAY_COUNT)
+        return 0;
+    return Matchup_Rating(View_Offense(o, i), View_Defense(d, j));
+}
+
+void Build_Play_Matchup_Table(const GAME* pGame)
+{
+    if (!pGame) {
+        Report_Error("%s(null)", __func__);
+        return;
+    }
+    Build_Offensive_Call_Profiles(pGame);
+    for (int bOffense = 0; bOffense < 2; ++bOffense) {
+        const int o = Side_Team(pGame, bOffense);
+        const int d = Side_Team(pGame, 1 - bOffense);
+        const bool bDefense = Is_Valid_Team(d);
+        DEFENSE_VIEW Defense[DEFENSIVE_PLAY_COUNT];
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+            Defense[j] = bDefense ? View_Defense(d, j) : DEFENSE_VIEW{};
+            // The defending side's data for its own calls.
+            const int bDefSide = 1 - bOffense;
+            g_Matchup.nFocus[bDefSide][j] = Defense[j].bValid ? Defense[j].nFocus : 1000;
+            g_Matchup.bDouble[bDefSide][j] = Defense[j].bDouble;
+            const int nAlignment = d >= 0 && d <= LAST_TEAM ? Get_Team_Stat(d, TEAM_STAT_DEFENSE_ALIGNMENT) : 0;
+            g_Matchup.nSystemMatch[bDefSide][j] =
+                Defense[j].bValid ? Get_Defensive_Formation_System_Match(nAlignment, Defense[j].nFormation) : 0;
+        }
+        auto& Table = g_Matchup.nTable[bOffense];
+        for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
+            const OFFENSE_VIEW Offense = View_Offense(o, i);
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+                Table[i][j] = Matchup_Rating(Offense, Defense[j]);
+        }
+        // Each column over the 54 playbook rows averages 1000.
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+            int64_t nTotal = 0;
+            for (int i = 0; i < TEAM_OFFENSIVE_PLAYS; ++i)
+                nTotal += Table[i][j];
+            const int nScale = nTotal > 0 && nTotal <= INT32_MAX ? Mul_Div_Rounded(54000000, 1, static_cast<int>(nTotal)) : 0;
+            for (int i = 0; i < TEAM_OFFENSIVE_PLAYS; ++i)
+                Table[i][j] = Mul_Div_Rounded(Table[i][j], nScale, 1000);
+        }
+    }
+    g_Matchup.nAway = pGame->nAwayTeam;
+    g_Matchup.nHome = pGame->nHomeTeam;
+    g_Matchup.bBuilt = true;
+}
+
+int Get_Play_Matchup_Table_Value(int bOffenseSide, int nOffensivePlay, int nDefensivePlay)
+{
+    if (bOffenseSide < 0 || bOffenseSide > 1 || nOffensivePlay < 0 || nOffensivePlay >= OFFENSIVE_PLAY_COUNT ||
+        nDefensivePlay < 0 || nDefensivePlay >= DEFENSIVE_PLAY_COUNT)
+        return 0;
+    return g_Matchup.nTable[bOffenseSide][nOffensivePlay][nDefensivePlay];
+}
+
+int Get_Defensive_Play_Redundancy_Multiplier(const GAME* pGame, int nPlay)
+{
+    if (!pGame)
+        return 1000;
+    const int n = Get_Defensive_Call_Tally(1 - Offense_Side(pGame), nPlay);
+    const int m = Mul_Div_Rounded(50000, 1, n + 50);
+    if (m < 0)
+        Report_Error("Negative nMultiplier calculated by Get_Defensive_Play_Redundancy_Multiplier()");
+    return std::max(m, 500);
+}
+
+void Record_Defensive_Play_Call(const GAME* pGame, int nPlay)
+{
+    if (!pGame) {
+        Report_Error("%s(null, %d)", __func__, nPlay);
+        return;
+    }
+    Count_Defensive_Play_Call(1 - Offense_Side(pGame), nPlay);
+}
+
+float Get_Run_Call_Matchup_Factor(const GAME* pGame, int nOffensivePlay, int nDefensivePlay)
+{
+    if (!pGame)
+        return 1.0f;
+    const float r = Get_Run_Defense_Multiplier(Get_Game_Offense_Team(pGame), nOffensivePlay,
+                                               Get_Game_Defense_Team(pGame), nDefensivePlay) / 1000.0f;
+    const int ro = Get_Offensive_Play_Redundancy_Multiplier(pGame, nOffensivePlay);
+    const int rd = Get_Defensive_Play_Redundancy_Multiplier(pGame, nDefensivePlay);
+    float v = r * static_cast<float>(rd + 1000) / static_cast<float>(ro + 1000);
+    constexpr float HIGH = 1.66f;
+    constexpr float LOW = 0.6024096f;
+    const float fHighRoot = std::sqrt(HIGH);
+    const float fLowRoot = std::sqrt(LOW);
+    if (v > fHighRoot)
+        v = (fHighRoot + v) / 2.0f;
+    else if (v < fLowRoot)
+        v = (fLowRoot + v) / 2.0f;
+    return std::clamp(v, LOW, HIGH);
+}
+
+int Call_Defensive_Play(GAME* pGame)
+{
+    if (!pGame) {
+        Report_Error("%s(null)", __func__);
+        return 0;
+    }
+    if (!Has_Tables(pGame))
+        Build_Play_Matchup_Table(pGame);
+
+    const int f = Get_Top_Receiver_Focus(pGame);
+    int nPredicted[5];
+    for (int& p : nPredicted)
+        p = std::clamp(Call_Offensive_Play(pGame), 0, OFFENSIVE_PLAY_COUNT - 1);
+    const int F = Set_Team_Formations(pGame);
+
+    const int bOffense = Offense_Side(pGame);
+    const int bDefense = 1 - bOffense;
+    const auto& Table = g_Matchup.nTable[bOffense];
+    const bool bShown = Is_Defensive_Formation(F);
+    const int nShownFocus = bShown ? Get_Defensive_Formation_Pass_Focus(F) : 1000;
+
+    int64_t nCum[DEFENSIVE_PLAY_COUNT];
+    int64_t nTotal = 0;
+    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+        int w = 1000;
+        if (bShown)
+            w = Mul_Div_Rounded(std::max(0, 150 - std::abs(nShownFocus - g_Matchup.nFocus[bDefense][j])), 1000, 150);
+        int m = 1000;
+        for (int p : nPredicted)
+            m = Mul_Div_Rounded(m, Table[p][j], 1000);
+        int64_t v = Mul_Div_Rounded(Mul_Div_Rounded(m, w, 1000), g_Matchup.nSystemMatch[bDefense][j], 1000);
+        if (f != 0 && g_Matchup.bDouble[bDefense][j])
+            v *= f + 1;
+        nTotal += std::max<int64_t>(v, 0);
+        nCum[j] = nTotal;
+    }
+
+    Generate_Random_Number();   // drawn and set aside
+    const double u = Random_Word_To_Fraction(Generate_Random_Number());
+    if (nTotal <= 0) {
+        // Any play alike; a nameless entry gives way to the first named one.
+        const int j = static_cast<int>(u * DEFENSIVE_PLAY_COUNT);
+        const int d = Side_Team(pGame, bDefense);
+        if (Is_Valid_Defensive_Play(d, j))
+            return j;
+        for (int k = 0; k < DEFENSIVE_PLAY_COUNT; ++k)
+            if (Is_Valid_Defensive_Play(d, k))
+                return k;
+        return j;
+    }
+    const int64_t x = static_cast<int64_t>(u * static_cast<double>(nTotal));
+    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+        if (nCum[j] > x)
+            return j;
+    return DEFENSIVE_PLAY_COUNT - 1;
+}

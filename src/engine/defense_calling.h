@@ -1,0 +1,53 @@
+// The computer's defensive play call before every snap: the offence's call is
+// predicted five times with the offence's own calling, and a weighted draw
+// over the defence's 30 plays favours the plays that rate well against those
+// predictions, fit the formation the situation asks for and fit the team's
+// defensive alignment.
+//
+// The ratings of every defensive play against every offensive play form a
+// matchup table of 60 x 30 per mille values (1000 average). A game has two:
+// one for each team with the ball (its offensive plays against the other
+// team's defensive plays). Build_Play_Matchup_Table makes both when a game
+// starts and again when a stored game resumes; a call for a game whose teams
+// the tables were not built for builds them first. The build draws nothing.
+//
+// The same coverage, pass-rush and run-defence models feed the resolution of
+// runs (Get_Run_Call_Matchup_Factor) and passes.
+#pragma once
+
+#include "league/game_record.h"
+
+// The defence's call, 0-29.
+int Call_Defensive_Play(GAME* pGame);
+
+// Both matchup tables of the game (and the play-calling snapshot of both
+// offences' playbooks, offense_calling.h).
+void Build_Play_Matchup_Table(const GAME* pGame);
+// The value the table of the side with the ball holds for offensive play
+// 0-59 against defensive play 0-29; 0 for bad arguments.
+int Get_Play_Matchup_Table_Value(int bOffenseSide, int nOffensivePlay, int nDefensivePlay);
+
+// Per mille rating of defensive play j of team d against offensive play i of
+// team o (0 unless d is a valid team and j a named play 0-29).
+int Get_Play_Matchup_Rating(int o, int i, int d, int j);
+// Real factors, at least 0.1.
+double Get_Pass_Defense_Rating(int o, int i, int d, int j);
+double Get_Pass_Coverage_Multiplier(int o, int i, int d, int j);
+double Get_Pass_Rush_Multiplier(int o, int i, int d, int j);
+// Per mille, at least 100.
+int Get_Run_Defense_Multiplier(int o, int i, int d, int j);
+
+// For the run resolution: the run-defence multiplier of the call pair over
+// 1000, scaled by how often each side has repeated its call this game, then
+// softly bounded into 1/1.66 - 1.66.
+float Get_Run_Call_Matchup_Factor(const GAME* pGame, int nOffensivePlay, int nDefensivePlay);
+
+// Pass focus of defensive formation 22-38 per mille; another formation is
+// reported and counts 1000.
+int Get_Defensive_Formation_Pass_Focus(int nFormation);
+bool Is_Defensive_Formation(int nFormation);
+
+// 50000 / (calls of the play by this defence this game + 50), at least 500.
+int Get_Defensive_Play_Redundancy_Multiplier(const GAME* pGame, int nPlay);
+// Sets the last defensive call and counts it for the defence's side.
+void Record_Defensive_Play_Call(const GAME* pGame, int nPlay);

@@ -1,0 +1,974 @@
+#include "engine/offense_calling.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#include "base/random.h"
+#include "engine/formations.h"
+#include "engine/game_clock.h"
+#include "engine/game_state.h"
+#include "engine/offensive_systems.h"
+#include "engine/play_data.h"
+#include "engine/play_factors.h"
+#include "engine/playbook_records.h"
+#include "engine/playbooks.h"
+#include "league/league_structure.h"
+#include "league/player.h"
+#include "league/player_stats.h"
+#include "league/preferences.h"
+#include "league/team.h"
+#include "league/team_schedule.h"
+#include "league/team_strength.h"
+#include "platform/errors.h"
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Per-game call state
+
+struct CALL_STATE {
+    int nOffenseTally[2][OFFENSIVE_PLAY_COUNT];
+    int nDefenseTally[2][DEFENSIVE_PLAY_COUNT];
+    int nLastOffenseCall = -1;
+    int nLastDefenseCall = -1;
+};
+CALL_STATE g_Calls;
+
+// ---------------------------------------------------------------------------
+// The snapshot of both offences' plays and of the players' running,
+// receiving and passing mixes
+
+struct PLAY_PROFILE {
+    bool bValid;          // a named play of a valid team
+    bool bHailMary;       // named exactly "Hail Mary"
+    int8_t nCategory;     // PLAY_CATEGORY_*
+    int8_t nFormation;
+    int8_t nCarrier;      // place 0-10, -1 none
+    int16_t nYardage;
+    int16_t nSystemMatch; // fit of the formation to the team's system
+};
+
+struct PLAYER_MIX {
+    bool bKnown;
+    float A;   // running
+    float B;   // receiving
+    float C;   // passing
+};
+
+struct SIDE_PROFILE {
+    int nTeam;
+    PLAY_PROFILE Play[OFFENSIVE_PLAY_COUNT];
+    PLAYER_MIX Mix[PLAYERS_PER_TEAM];
+};
+
+struct CALL_PROFILES {
+    bool bBuilt = false;
+    int nAway = -1;
+    int nHome = -1;
+    SIDE_PROFILE Side[2];
+};
+CALL_PROFILES g_Profiles;
+
+int Offense_Side(const GAME* pGame)
+{
+    return Is_Home_Team_On_Offense(pGame) ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
+}
+
+int Team_Stat_Or_Zero(int nTeam, int nStat)
+{
+    return nTeam >= 0 && nTeam <= LAST_TEAM ? Get_Team_Stat(nTeam, nStat) : 0;
+}
+
+int Category_Of_Type(int nType)
+{
+    switch (nType) {
+    case PLAY_TYPE_RUSH:
+    case PLAY_TYPE_TOSS:
+    case PLAY_TYPE_SWEEP:
+    case PLAY_TYPE_TRAP:
+    case PLAY_TYPE_COUNTER:
+    case PLAY_TYPE_DOUBLE_REVERSE:
+    case PLAY_TYPE_REVERSE:
+        return PLAY_CATEGORY_RUN;
+    case PLAY_TYPE_DRAW:
+        return PLAY_CATEGORY_DRAW;
+    case PLAY_TYPE_PASS:
+    case PLAY_TYPE_ROLLOUT:
+    case PLAY_TYPE_BOOTLEG:
+    case PLAY_TYPE_SCREEN:
+    case PLAY_TYPE_FLEA_FLICKER:
+    case PLAY_TYPE_HALFBACK_PASS:
+    case PLAY_TYPE_RECEIVER_PASS:
+    case PLAY_TYPE_FAKE_REVERSE:
+        return PLAY_CATEGORY_PASS;
+    default:
+        return PLAY_CATEGORY_NONE;
+    }
+}
+
+void Build_Side_Profile(SIDE_PROFILE& Side, int nTeam)
+{
+    Side.nTeam = nTeam;
+    const bool bTeam = Is_Valid_Team(nTeam);
+    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
+        PLAY_PROFILE& P = Side.Play[i];
+        P.bValid = bTeam && Is_Valid_Offensive_Play(nTeam, i);
+        char szName[PLAY_NAME_SIZE];
+        Get_Offensive_Play_Name(nTeam, i, szName);
+        P.bHailMary = std::strcmp(szName, "Hail Mary") == 0;
+        P.nCategory = static_cast<int8_t>(Category_Of_Type(Get_Offensive_Play_Type(nTeam, i)));
+        P.nFormation = static_cast<int8_t>(Get_Offensive_Play_Formation(nTeam, i));
+        P.nCarrier = static_cast<int8_t>(Get_Offensive_Play_Carrier(nTeam, i));
+        // Only the plays the computer can call need the designed gain and the
+        // fit (the others would report their unhandled type on every build).
+        const bool bCallable = P.bValid && P.nCategory != PLAY_CATEGORY_NONE;
+        P.nYardage = static_cast<int16_t>(bCallable ? Get_Play_Yardage(nTeam, i) : 0);
+        P.nSystemMatch = static_cast<int16_t>(bCallable ? Get_Team_Offensive_System_Match(nTeam, P.nFormation) : 0);
+    }
+    for (PLAYER_MIX& Mix : Side.Mix)
+        Mix.bKnown = false;
+}
+
+// The snapshot of the game's teams, taken now when there is none.
+CALL_PROFILES& Profiles_For(const GAME* pGame)
+{
+    if (!Has_Offensive_Call_Profiles(pGame))
+        Build_Offensive_Call_Profiles(pGame);
+    return g_Profiles;
+}
+
+// The running (A), receiving (B) and passing (C) mixes of a player.
+const PLAYER_MIX& Get_Player_Mix(SIDE_PROFILE& Side, int nSlot)
+{
+    PLAYER_MIX& Mix = Side.Mix[nSlot];
+    if (Mix.bKnown)
+        return Mix;
+    const int t = Side.nTeam;
+    auto r = [t, nSlot](int nRating) { return Get_Player_Rating(t, nSlot, nRating); };
+    float A = 0.2f * r(RATING_SPEED) + 0.2f * r(RATING_POWER) + 0.25f * r(RATING_QUICKNESS) +
+              0.25f * r(RATING_VISION) + 0.1f * r(RATING_HANDS);
+    if (Get_Player_Position(t, nSlot) == POSITION_QB)
+        A = (A + r(RATING_MOBILITY)) * 0.5f;
+    Mix.A = A;
+    Mix.B = 0.13f * r(RATING_SPEED) + 0.1f * r(RATING_QUICKNESS) + 0.14f * r(RATING_POWER) +
+            0.12f * r(RATING_VISION) + 0.1f * r(RATING_HANDS) + 0.4f * r(RATING_RECEIVING);
+    Mix.C = 0.3f * r(RATING_ACCURACY) + 0.3f * r(RATING_CONTROL) + 0.2f * r(RATING_DISTANCE) +
+            0.2f * r(RATING_RED_ZONE);
+    Mix.bKnown = true;
+    return Mix;
+}
+
+// Points the offence trails by (negative when it leads).
+int Points_Behind(const GAME* pGame)
+{
+    const int bOffense = Offense_Side(pGame);
+    return pGame->nScore[1 - bOffense] - pGame->nScore[bOffense];
+}
+
+int Overtime_Rule(const GAME* pGame)
+{
+    return Get_User_Preference(Is_Playoff_Game(pGame) ? PREF_PLAYOFF_OVERTIME_RULE
+                                                      : PREF_REGULAR_SEASON_OVERTIME_RULE);
+}
+
+// The offence's strength for the fourth-down models: (pass + run - 500) / 1000.
+double Offense_Strength(const GAME* pGame)
+{
+    const int nTeam = Get_Game_Offense_Team(pGame);
+    return (Get_Team_Pass_Rating(nTeam) + Get_Team_Run_Rating(nTeam) - 500) / 1000.0;
+}
+
+// The per-call view of the players Find_Offensive_Play weighs: each filled
+// only when a candidate first needs it.
+struct FIND_CONTEXT {
+    GAME* pGame;
+    int nTeam;
+    int bSide;
+    int nSystem;
+    int nPunt = -1;          // Should_Punt, -1 not yet asked
+    int nFieldGoal = -1;     // Should_Kick_Field_Goal
+    int nRunningBack2 = -2;  // -2 not yet looked up
+    int nReceiver1 = -2;
+    int nFocus = -1;
+    int nPosition[PLACES_ON_FIELD];
+    bool bPositionKnown[PLACES_ON_FIELD] = {};
+};
+
+int Place_Position(FIND_CONTEXT& X, int nPlace, int nSlot)
+{
+    if (!X.bPositionKnown[nPlace]) {
+        X.nPosition[nPlace] = nSlot < PLAYERS_PER_TEAM ? Get_Player_Position(X.nTeam, nSlot) : -1;
+        X.bPositionKnown[nPlace] = true;
+    }
+    return X.nPosition[nPlace];
+}
+
+// The rushing weight of a quarterback carrier, per cent.
+int Quarterback_Run_Weight(const GAME* pGame, int nTeam, int nSlot)
+{
+    const int Y = pGame->nToGo;
+    const int S = pGame->nYardLine;
+    const int v = static_cast<int>(Get_Player_Rating(nTeam, nSlot, RATING_COMBINED_RUSHING));
+    int q = std::max(v - 55, (v - 65) * (v - 5) / 20);
+    const int P = static_cast<int>(Get_Player_Rating(nTeam, nSlot, RATING_POWER));
+    if (Y < 3 && P > 50)
+        q += (3 - Y) * (P - 50);
+    if (S < 7)
+        q = Mul_Div_Rounded(q, 8, S + 1);
+    q = q + q / 2;
+    return std::max(q, 0);
+}
+
+// The first play that fits when no play has weight.
+int Fallback_Offensive_Play(const SIDE_PROFILE& Side, int nCategory)
+{
+    if (Side.Play[0].bValid)
+        return 0;
+    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
+        if (Side.Play[i].bValid && Side.Play[i].nCategory == nCategory)
+            return i;
+    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
+        if (Side.Play[i].bValid)
+            return i;
+    return 0;
+}
+
+// The difficulty's move of the redundancy multiplier: only in a watched game
+// of a simulation, against or for a user's club.
+int Redundancy_Difficulty_Shift(const GAME* pGame)
+{
+    if (!Get_User_Preference(PREF_SIMULATION_RUNNING))
+        return 0;
+    const int nOffense = Get_Game_Offense_Team(pGame);
+    const int nDefense = Get_Game_Defense_Team(pGame);
+    const int nWeek = pGame->nWeek;
+    auto Watched = [nWeek](int nTeam) {
+        return nTeam >= 0 && nTeam <= LAST_TEAM && nWeek >= 0 && nWeek <= 21 && Get_Calendar_PBP_Flag(nTeam, nWeek) != 0;
+    };
+    if (!Watched(nOffense) && !Watched(nDefense))
+        return 0;
+    auto User = [](int nTeam) { return nTeam >= 0 && nTeam <= LAST_TEAM && Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) == CONTROLLER_USER; };
+    const int nDifficulty = Get_User_Preference(PREF_DIFFICULTY);
+    if (User(nOffense) && !Get_User_Preference(PREF_ALL_COMPUTER_TEAMS))
+        return -25 * nDifficulty;
+    if (User(nDefense))
+        return 25 * nDifficulty;
+    return 0;
+}
+
+int Redundancy_From_Tally(int nTally, int nShift)
+{
+    int m = Mul_Div_Rounded(20000, 1, nTally + 20) + nShift;
+    if (m < 0)
+        Report_Error("Negative nMultiplier calculated by Get_Offensive_Play_Redundancy_Multiplier()");
+    return std::max(m, 500);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Snapshot
+
+void Build_Offensive_Call_Profiles(const GAME* pGame)
+{
+    if (!pGame) {
+        Report_Error("%s(null)", __func__);
+        return;
+    }
+    g_Profiles.nAway = pGame->nAwayTeam;
+    g_Profiles.nHome = pGame->nHomeTeam;
+    Build_Side_Profile(g_Profiles.Side[GAME_SIDE_AWAY], pGame->nAwayTeam);
+    Build_Side_Profile(g_Profiles.Side[GAME_SIDE_HOME], pGame->nHomeTeam);
+    g_Profiles.bBuilt = true;
+}
+
+bool Has_Offensive_Call_Profiles(const GAME* pGame)
+{
+    return pGame && g_Profiles.bBuilt && g_Profiles.nAway == pGame->nAwayTeam && g_Profiles.nHome == pGame->nHomeTeam;
+}
+
+// ---------------------------------------------------------------------------
+// Call state
+
+void Clear_Play_Call_Tallies()
+{
+    std::memset(g_Calls.nOffenseTally, 0, sizeof(g_Calls.nOffenseTally));
+    std::memset(g_Calls.nDefenseTally, 0, sizeof(g_Calls.nDefenseTally));
+    g_Calls.nLastOffenseCall = -1;
+    g_Calls.nLastDefenseCall = -1;
+}
+
+void Record_Offensive_Play_Call(const GAME* pGame, int nPlay)
+{
+    if (!pGame || nPlay < 0 || nPlay >= OFFENSIVE_PLAY_COUNT) {
+        Report_Error("%s(%p, [%d])", __func__, static_cast<const void*>(pGame), nPlay);
+        return;
+    }
+    g_Calls.nLastOffenseCall = nPlay;
+    int& n = g_Calls.nOffenseTally[Offense_Side(pGame)][nPlay];
+    if (n < INT32_MAX)
+        ++n;
+}
+
+int Get_Offensive_Call_Tally(int bSide, int nPlay)
+{
+    if (bSide < 0 || bSide > 1 || nPlay < 0 || nPlay >= OFFENSIVE_PLAY_COUNT)
+        return 0;
+    return g_Calls.nOffenseTally[bSide][nPlay];
+}
+
+int Get_Last_Offensive_Call()
+{
+    return g_Calls.nLastOffenseCall;
+}
+
+int Get_Defensive_Call_Tally(int bSide, int nPlay)
+{
+    if (bSide < 0 || bSide > 1 || nPlay < 0 || nPlay >= DEFENSIVE_PLAY_COUNT)
+        return 0;
+    return g_Calls.nDefenseTally[bSide][nPlay];
+}
+
+int Get_Last_Defensive_Call()
+{
+    return g_Calls.nLastDefenseCall;
+}
+
+void Count_Defensive_Play_Call(int bSide, int nPlay)
+{
+    if (bSide < 0 || bSide > 1 || nPlay < 0 || nPlay >= DEFENSIVE_PLAY_COUNT) {
+        Report_Error("%s(%d, %d)", __func__, bSide, nPlay);
+        return;
+    }
+    g_Calls.nLastDefenseCall = nPlay;
+    int& n = g_Calls.nDefenseTally[bSide][nPlay];
+    if (n < INT32_MAX)
+        ++n;
+}
+
+// ---------------------------------------------------------------------------
+// Play data
+
+int Get_Play_Call_Category(int nTeam, int nPlay)
+{
+    return Category_Of_Type(Get_Offensive_Play_Type(nTeam, nPlay));
+}
+
+int Get_Play_Primary_Route_Depth(int nTeam, int nPlay)
+{
+    if (nPlay < 0 || nPlay >= OFFENSIVE_PLAY_COUNT)
+        return 0;
+    const int nCarrier = Get_Offensive_Play_Carrier(nTeam, nPlay);
+    // The primary receiver is the carrier's place less one (receivers stand
+    // in places 1-5); the route accessor reports any other.
+    const int nReceiver = nCarrier < 0 ? -2 : nCarrier - 1;
+    return Get_Pass_Route_Mean_Depth(Get_Offensive_Play_Route(nTeam, nPlay, nReceiver));
+}
+
+int Get_Play_Yardage(int nTeam, int nPlay)
+{
+    const int nType = Get_Offensive_Play_Type(nTeam, nPlay);
+    const int c = nPlay >= 0 && nPlay < OFFENSIVE_PLAY_COUNT ? Get_Offensive_Play_Carrier(nTeam, nPlay) : NO_CARRIER;
+    const int h = nPlay >= 0 && nPlay < OFFENSIVE_PLAY_COUNT ? Get_Offensive_Play_Run_Hole(nTeam, nPlay) : NO_HOLE;
+    const int nBase = h / 2 + 1;
+    switch (nType) {
+    case PLAY_TYPE_RUSH:
+    case PLAY_TYPE_COUNTER: {
+        int y;
+        if (c < 0)
+            y = nBase;
+        else if (c == 0)
+            y = h >= 4 ? h / 2 + 3 : nBase;
+        else if (c == 1)
+            y = h / 2 + 3;
+        else if (c == 2)
+            y = h / 2 + 2;
+        else
+            y = h < 8 ? h / 2 + 4 : h / 2 + 6;
+        if (Play_Has_Lead_Block(nTeam, nPlay))
+            y -= 2;
+        return std::max(y, 1);
+    }
+    case PLAY_TYPE_TOSS:
+    case PLAY_TYPE_TRAP:
+        return h / 2 + 3;
+    case PLAY_TYPE_SWEEP:
+    case PLAY_TYPE_END_AROUND:
+        return h / 2 + 6;
+    case PLAY_TYPE_DRAW:
+    case PLAY_TYPE_DOUBLE_REVERSE:
+    case PLAY_TYPE_REVERSE:
+        return nBase + 8;
+    case PLAY_TYPE_PASS:
+    case PLAY_TYPE_ROLLOUT:
+    case PLAY_TYPE_BOOTLEG:
+    case PLAY_TYPE_SCREEN:
+    case PLAY_TYPE_FLEA_FLICKER:
+    case PLAY_TYPE_HALFBACK_PASS:
+    case PLAY_TYPE_RECEIVER_PASS:
+    case PLAY_TYPE_FAKE_REVERSE: {
+        const int nDepth = Get_Play_Primary_Route_Depth(nTeam, nPlay);
+        return nDepth > 0 ? nDepth : nBase + 8;
+    }
+    case PLAY_TYPE_PUNT:
+    case PLAY_TYPE_FIELD_GOAL:
+        return -1;
+    default:
+        Report_Error("Unhandled nPlayType in Get_Play_Yardage()");
+        return nBase;
+    }
+}
+
+int Apply_Running_Back_Workload(int nTeam, int nSlot, int nValue)
+{
+    const int n = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_GAMES_PLAYED) + 1;
+    const int c = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_RUSHING_ATTEMPTS);
+    // The rating read repairs a missing or low Durability and rebuilds an
+    // impossible one from his record.
+    const int d = static_cast<int>(Get_Player_Rating(nTeam, nSlot, RATING_DURABILITY));
+    const int64_t k = static_cast<int64_t>(13 * n) * d / 85;
+    const int nYear = Get_Current_Year();
+    const int64_t e = nYear < 2017 ? 3 * (2017 - nYear) : 0;
+    const int64_t nLimit = std::min(k + e, (k + 240) / 2);
+    if (c > nLimit)
+        return Mul_Div_Rounded(nValue, static_cast<int>(nLimit), c);
+    return nValue;
+}
+
+int Get_Top_Receiver_Focus(const GAME* pGame)
+{
+    if (!pGame)
+        return 0;
+    const int nTeam = Get_Game_Offense_Team(pGame);
+    if (nTeam < 0 || nTeam > LAST_TEAM)
+        return 0;
+    const int nReceiver1 = Find_Team_Position_Player(nTeam, POSITION_WR, 0);
+    const int nReceiver2 = nReceiver1 >= 0 ? Find_Team_Position_Player(nTeam, POSITION_WR, 1) : -1;
+    // A missing receiver counts 0, with nothing regenerated. A rating
+    // regenerated here changes the mixes of the snapshot: forget his.
+    auto Overall = [pGame, nTeam](int nSlot) -> int {
+        if (nSlot < 0)
+            return 0;
+        float r = Get_Player_Overall_Rating(nTeam, nSlot);
+        if (r < 25.0f) {
+            r = Get_Player_Overall_Or_Regenerate(nTeam, nSlot);
+            if (Has_Offensive_Call_Profiles(pGame))
+                g_Profiles.Side[Offense_Side(pGame)].Mix[nSlot].bKnown = false;
+        }
+        return static_cast<int>(r);
+    };
+    const int nDiff = Overall(nReceiver1) - Overall(nReceiver2);
+
+    int q = 0;
+    if (nReceiver1 >= 0) {
+        const int bSide = Offense_Side(pGame);
+        const int nID = Get_Player_ID(nTeam, nReceiver1);
+        for (int i = 0; nID > 0 && i < GAME_ROSTER_SIZE; ++i) {
+            if (pGame->nRosterID[bSide][i] == nID) {
+                const int16_t* e = pGame->nPlayerGameStat[bSide][i];
+                q = e[3] + 5 * e[2] + 25 * e[4];
+                break;
+            }
+        }
+    }
+    const int v = Mul_Div_Rounded(q, 2700, pGame->nClock + 900);
+    const int u = v + 10 * nDiff;
+    return u < 120 ? 0 : (u - 100) / 5 + 1;
+}
+
+// Rule now: the league's norms keep their default until the game-day refresh
+// of the norms exists (2,350, the value before any game of a season); the run
+// chance's era step is then calibrated against the historical year value.
+int Get_League_Pass_Norm()
+{
+    return 2350;
+}
+
+// ---------------------------------------------------------------------------
+// Situations
+
+bool Is_Last_Seconds_Of_Half(const GAME* pGame)
+{
+    if (!pGame)
+        return false;
+    if (pGame->nClock < SECONDS_AT_HALF_TIME)
+        return SECONDS_AT_HALF_TIME - pGame->nClock <= 9;
+    return Get_Seconds_Left_In_Game(pGame) <= 9;
+}
+
+bool Has_Time_For_Next_Possession(const GAME* pGame)
+{
+    if (!pGame)
+        return false;
+    if (pGame->nClock > SECONDS_OF_REGULATION && pGame->nScore[0] != pGame->nScore[1])
+        return false;
+    const int nTimeouts = pGame->nTimeouts[Offense_Side(pGame)];
+    return Get_Seconds_Left_In_Game(pGame) > 180 - 35 * nTimeouts;
+}
+
+bool Should_Kick_Overtime_Field_Goal(const GAME* pGame)
+{
+    if (!pGame || pGame->nClock < SECONDS_OF_REGULATION)
+        return false;
+    const int nRule = Overtime_Rule(pGame);
+    if (nRule == OVERTIME_SUDDEN_DEATH || nRule == OVERTIME_SUDDEN_DEATH_NO_TIES)
+        return true;
+    return pGame->nOvertimePossession >= (OVERTIME_AWAY_HAD_BALL | OVERTIME_HOME_HAD_BALL);
+}
+
+namespace {
+
+// The last 120 seconds of the fourth quarter.
+bool Is_Late_Fourth_Quarter(const GAME* pGame)
+{
+    return pGame->nClock >= 3 * SECONDS_PER_QUARTER && pGame->nClock < SECONDS_OF_REGULATION &&
+           SECONDS_OF_REGULATION - pGame->nClock <= 120;
+}
+
+} // namespace
+
+bool Should_Onside_Kick(const GAME* pGame)
+{
+    if (!pGame || !Is_Late_Fourth_Quarter(pGame))
+        return false;
+    const int D = Points_Behind(pGame);
+    return D >= 1 && D <= 8;
+}
+
+bool Should_Squib_Kick(const GAME* pGame)
+{
+    if (!pGame || !Is_Late_Fourth_Quarter(pGame))
+        return false;
+    const int D = Points_Behind(pGame);
+    return D <= -4 && D >= -8;
+}
+
+bool Should_Kneel_Down(const GAME* pGame)
+{
+    if (!pGame)
+        return false;
+    const int nDown = Get_Game_Down_Code(pGame);
+    if (nDown > FOURTH_DOWN_CODE)
+        return false;
+    const int r = FOURTH_DOWN_CODE - nDown;
+    const int m = std::min(pGame->nTimeouts[1 - Offense_Side(pGame)], r);
+    const int t = Get_Seconds_Left_In_Game(pGame);
+    return m <= 0 && r * 38 - m * 35 > t && Points_Behind(pGame) < 0 && Is_Game_Decided(pGame);
+}
+
+bool Should_Go_For_It(GAME* pGame)
+{
+    if (!pGame)
+        return false;
+    const int R = Get_Field_Goal_Range(pGame);
+    const int S = pGame->nYardLine;
+    const int D = Points_Behind(pGame);
+    if (S <= R && D >= 0 && D <= 3)
+        return false;
+    const int nYear = Get_Current_Year();
+    double fBase = std::clamp(nYear - 2017, 0, 6) / 6.0 + 0.8;
+    const double F = 0.75 * R;
+    if (F > S)
+        fBase -= S / F * 2.0;
+    else if (S < 50)
+        fBase -= (50 - S) / (50 - F) * 2.0;
+    if (S > 90)
+        fBase = 0.0;
+    else if (S > 50)
+        fBase *= (90 - S) / 40.0;
+    fBase *= std::clamp(D / 20.0 + 1.0, 0.6, 1.4);
+    const int v = static_cast<int>(Offense_Strength(pGame) * fBase + 0.5);
+    return pGame->nToGo <= v;
+}
+
+bool Should_Kick_Field_Goal(GAME* pGame)
+{
+    if (!pGame || Get_Game_Down_Code(pGame) != FOURTH_DOWN_CODE)
+        return false;
+    if (Should_Go_For_It(pGame))
+        return false;
+    const int D = Points_Behind(pGame);
+    const int t = Get_Seconds_Left_In_Game(pGame);
+    if (D >= 4) {
+        if (D < 8 && (t < 120 || !Has_Time_For_Next_Possession(pGame)))
+            return false;
+        if (D >= 12 && t < 300)
+            return false;
+    }
+    if (pGame->nToGo == 1 && (D >= 4 || t >= 301))
+        return false;
+    return pGame->nYardLine <= Get_Field_Goal_Range(pGame) && (D < 4 || Has_Time_For_Next_Possession(pGame));
+}
+
+bool Should_Punt(GAME* pGame)
+{
+    if (!pGame || Get_Game_Down_Code(pGame) != FOURTH_DOWN_CODE)
+        return false;
+    if (Should_Go_For_It(pGame))
+        return false;
+    const int D = Points_Behind(pGame);
+    const int Y = pGame->nToGo;
+    const int S = pGame->nYardLine;
+    const int t = Get_Seconds_Left_In_Game(pGame);
+    if (D > 0 && t < (8 - Y) * 60)
+        return false;
+    if (D > 8 && t < (17 - Y) * 60)
+        return false;
+    if (D > 0 && !Has_Time_For_Next_Possession(pGame))
+        return false;
+    if (S <= 30)
+        return false;
+    if (S >= 80)
+        return true;
+    const int nYear = Get_Current_Year();
+    const double k = std::clamp(D / 20.0, -1.0, 1.0) - std::clamp(2022 - nYear, 0, 15) / 15.0 + std::sqrt(80.0 - S) / 5.0;
+    const int v = static_cast<int>(Offense_Strength(pGame) * k + 0.5);
+    return Y > v;
+}
+
+// ---------------------------------------------------------------------------
+// Weights
+
+int Get_Offensive_Play_Redundancy_Multiplier(const GAME* pGame, int nPlay)
+{
+    if (!pGame || nPlay < 0 || nPlay >= OFFENSIVE_PLAY_COUNT)
+        return 1000;
+    return Redundancy_From_Tally(g_Calls.nOffenseTally[Offense_Side(pGame)][nPlay], Redundancy_Difficulty_Shift(pGame));
+}
+
+int Get_Run_Chance(GAME* pGame)
+{
+    if (!pGame)
+        return 0;
+    CALL_PROFILES& Profiles = Profiles_For(pGame);
+    const int bSide = Offense_Side(pGame);
+    SIDE_PROFILE& Side = Profiles.Side[bSide];
+    const int nTeam = Side.nTeam;
+    const int nDown = Get_Game_Down_Code(pGame);
+    const int Y = pGame->nToGo;
+    const int S = pGame->nYardLine;
+    const int D = Points_Behind(pGame);
+    const int nClock = pGame->nClock;
+
+    // 1. The six players of the backfield and the receivers.
+    int RS = 40;
+    int PS = 60;
+    for (int nPlace = 0; nPlace < 6; ++nPlace) {
+        const int nSlot = pGame->nOnField[bSide][nPlace];
+        // An empty place has no player and adds nothing.
+        if (nSlot >= PLAYERS_PER_TEAM || nTeam > LAST_TEAM)
+            continue;
+        const PLAYER_MIX& Mix = Get_Player_Mix(Side, nSlot);
+        const float A = Mix.A, B = Mix.B, C = Mix.C;
+        switch (Get_Player_Position(nTeam, nSlot)) {
+        case POSITION_QB:
+            RS = static_cast<int>(RS + std::max(0.0f, (A - 70.0f) * 1.7f));
+            PS = static_cast<int>(PS + (C - 60.0f) * 3.0f);
+            break;
+        case POSITION_RB: {
+            const int nRun = static_cast<int>(std::max(0.0f, static_cast<int>(A - 55.0f) * 3.2f));
+            RS += Apply_Running_Back_Workload(nTeam, nSlot, nRun);
+            PS = static_cast<int>(PS + std::max(0.0f, B - 60.0f));
+            break;
+        }
+        case POSITION_FB:
+            RS = static_cast<int>(RS + std::max(0.0f, A - 70.0f));
+            PS = static_cast<int>(PS + std::max(0.0f, B - 60.0f));
+            break;
+        case POSITION_TE:
+            PS = static_cast<int>(PS + std::max(0.0f, (B - 60.0f) * 3.0f));
+            break;
+        case POSITION_WR:
+            PS = static_cast<int>(PS + std::max(0.0f, (B - 55.0f) * 5.0f));
+            break;
+        default:
+            break;
+        }
+    }
+
+    // 2. Score, in the second half of regulation.
+    if (nClock >= SECONDS_AT_HALF_TIME && nClock < SECONDS_OF_REGULATION) {
+        PS = Mul_Div_Rounded(PS, D + 28, 28);
+        const int t = SECONDS_OF_REGULATION - nClock;
+        if (t < 300) {
+            if (D < 0)
+                PS = Mul_Div_Rounded(PS, t, 900);
+            else if (D >= 9 && D <= 16)
+                PS = Mul_Div_Rounded(PS, 900, t);
+            else if (D >= 0 && D <= 8 && t < 120)
+                PS = Mul_Div_Rounded(PS, 900, t);
+        }
+    }
+    // 3. Down.
+    if (nDown == 0)
+        RS = Mul_Div_Rounded(RS, 120, 100);
+    else if ((nDown == 2 || nDown == 3) && Y < 3)
+        RS = Mul_Div_Rounded(RS, (nDown + 4) * 25, 100);
+    // 4. Long yardage.
+    const int L = std::max(11 - 4 * nDown, 2);
+    if (Y > L)
+        PS = Mul_Div_Rounded(PS, Y, L);
+    // 5. Backed up.
+    if (S > 90)
+        PS = Mul_Div_Rounded(PS, (110 - S) * 50, 1000);
+    // 6. Clock.
+    if (Is_Hurry_Up_Time(pGame))
+        RS /= 20;
+    else if (Is_Running_Out_Clock(pGame))
+        PS = 0;
+    // 7. Red zone.
+    if (S < 20) {
+        PS = Mul_Div_Rounded(PS, (S + 30) * 20, 1000);
+        if (S < 5)
+            RS = Mul_Div_Rounded(RS, 6, S + 1);
+    }
+    // 8. The club's balance.
+    const int b = Team_Stat_Or_Zero(nTeam, TEAM_STAT_RUN_PASS_BALANCE);
+    if (b > 10)
+        RS = Mul_Div_Rounded(RS, 20 - b, 10);
+    else if (b < 10)
+        PS = Mul_Div_Rounded(PS, b, 10);
+    // 9. Era, from the fourth week.
+    if (Get_Current_Week() > 3) {
+        const int h = Get_Historical_Year_Value(Get_Current_Year());
+        const int g = Get_League_Pass_Norm();
+        PS = Mul_Div_Rounded(PS, h, g);
+        RS = Mul_Div_Rounded(RS, g, h);
+    }
+    // 10. A pass score below 0 (a poor passer, a big lead late) counts 0.
+    PS = std::max(PS, 0);
+    RS = std::max(RS, 0);
+    RS = RS + RS / 7;
+    if (RS + PS == 0)
+        return 0;
+    return std::clamp(Mul_Div_Rounded(RS, 1000, RS + PS), 0, 1000);
+}
+
+int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
+{
+    if (!pGame)
+        return 0;
+    CALL_PROFILES& Profiles = Profiles_For(pGame);
+    FIND_CONTEXT X;
+    X.pGame = pGame;
+    X.bSide = Offense_Side(pGame);
+    const SIDE_PROFILE& Side = Profiles.Side[X.bSide];
+    X.nTeam = Side.nTeam;
+    X.nSystem = Team_Stat_Or_Zero(X.nTeam, TEAM_STAT_OFFENSIVE_SYSTEM);
+    const bool bTeam = Is_Valid_Team(X.nTeam);
+    const int g = nTargetGain;
+    const int Y = pGame->nToGo;
+    const int S = pGame->nYardLine;
+    const int T = Get_Seconds_Left_In_Half(pGame);
+    const bool bNoHailMary = Y < 30 && (T > 15 || S < 30);
+    const int nShift = Redundancy_Difficulty_Shift(pGame);
+    const int* nTally = g_Calls.nOffenseTally[X.bSide];
+
+    int64_t nCum[OFFENSIVE_PLAY_COUNT];
+    int64_t nTotal = 0;
+    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
+        nCum[i] = nTotal;
+        const PLAY_PROFILE& P = Side.Play[i];
+        if (!bTeam || !P.bValid || P.nCategory != nCategory || i == KNEEL_DOWN_PLAY ||
+            i == HARD_CODED_PUNT_PLAY || i == HARD_CODED_FIELD_GOAL_PLAY || i == g_Calls.nLastOffenseCall)
+            continue;
+        if (P.nFormation == PUNT_FORMATION) {
+            if (X.nPunt < 0)
+                X.nPunt = Should_Punt(pGame) ? 1 : 0;
+            if (!X.nPunt)
+                continue;
+        }
+        if (P.nFormation == FIELD_GOAL_FORMATION) {
+            if (X.nFieldGoal < 0)
+                X.nFieldGoal = Should_Kick_Field_Goal(pGame) ? 1 : 0;
+            if (!X.nFieldGoal)
+                continue;
+        }
+        if (bNoHailMary && P.bHailMary)
+            continue;
+
+        // Distance from the target gain: halve the weight per step.
+        const int y = P.nYardage;
+        if (y > g && y > S + 5)
+            continue;
+        int m = std::abs(y - g);
+        if (g > 10)
+            m /= 3;
+        else if (g > 4)
+            m /= 2;
+        if (g < y && y < 2 * g)
+            m /= std::max((g + 1) / 2, 1);
+        int w = m >= 13 ? 0 : 4096 >> m;
+
+        const int r = Redundancy_From_Tally(nTally[i], nShift);
+        w = Mul_Div_Rounded(w, r * r, 1000000);
+        w = Mul_Div_Rounded(w, P.nSystemMatch, 1000);
+
+        const int nPlace = P.nCarrier;
+        const int nSlot = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? pGame->nOnField[X.bSide][nPlace] : NO_PLAYER;
+        const int nPosition = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? Place_Position(X, nPlace, nSlot) : -1;
+        if (X.nSystem == 3 && nSlot < PLAYERS_PER_TEAM) {
+            if (X.nRunningBack2 == -2)
+                X.nRunningBack2 = Find_Team_Position_Player(X.nTeam, POSITION_RB, 1);
+            if (nSlot == X.nRunningBack2)
+                w *= 2;
+        }
+        if (nCategory == PLAY_CATEGORY_PASS) {
+            if (nPosition == POSITION_FB)
+                w = Mul_Div_Rounded(w, 35, 100);
+            else if (nPosition == POSITION_TE) {
+                w = Mul_Div_Rounded(w, 65, 100);
+                w = Limit_Weight_By_Usage(X.nTeam, nSlot, w);
+            }
+            if (X.nFocus < 0)
+                X.nFocus = Get_Top_Receiver_Focus(pGame);
+            if (X.nFocus != 0 && nSlot < PLAYERS_PER_TEAM) {
+                if (X.nReceiver1 == -2)
+                    X.nReceiver1 = Find_Team_Position_Player(X.nTeam, POSITION_WR, 0);
+                if (nSlot == X.nReceiver1)
+                    w = Mul_Div_Rounded(w, 8, X.nFocus + 8);
+            }
+        } else if (nSlot < PLAYERS_PER_TEAM) {
+            if (nPosition == POSITION_FB) {
+                const int nCarries = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_RUSHING_ATTEMPTS);
+                w = Mul_Div_Rounded(w, nCarries + 10, 35);
+            } else if (nPosition == POSITION_RB)
+                w = Apply_Running_Back_Workload(X.nTeam, nSlot, w);
+            else if (nPosition == POSITION_QB)
+                w = Mul_Div_Rounded(w, Quarterback_Run_Weight(pGame, X.nTeam, nSlot), 100);
+        }
+        if (w < 0) {
+            Report_Error("Negative nChance in Find_Offensive_Play()");
+            w = 0;
+        }
+        nTotal += w;
+        nCum[i] = nTotal;
+    }
+
+    const double u = Random_Word_To_Fraction(Generate_Random_Number());
+    if (nTotal <= 0)
+        return Fallback_Offensive_Play(Side, nCategory);
+    const int64_t x = static_cast<int64_t>(u * static_cast<double>(nTotal));
+    int nPlay = OFFENSIVE_PLAY_COUNT - 1;
+    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
+        if (nCum[i] > x) {
+            nPlay = i;
+            break;
+        }
+    }
+    if (nPlay == HARD_CODED_PUNT_PLAY)
+        Report_Error("Find_Offensive_Play() returned HARD_CODED_PUNT_PLAY");
+    else if (nPlay == HARD_CODED_FIELD_GOAL_PLAY)
+        Report_Error("Find_Offensive_Play() returned HARD_CODED_FIELD_GOAL_PLAY");
+    return nPlay;
+}
+
+// ---------------------------------------------------------------------------
+// The call
+
+int Call_Offensive_Play(GAME* pGame)
+{
+    if (!pGame) {
+        Report_Error("%s(null)", __func__);
+        return 0;
+    }
+    const int nDown = Get_Game_Down_Code(pGame);
+
+    // 1. The try after a touchdown.
+    if (nDown == CONVERSION_ATTEMPT) {
+        if (!Should_Go_For_Two(pGame))
+            return HARD_CODED_FIELD_GOAL_PLAY;
+        const int u = Get_Random_Below(100);
+        const int b = Team_Stat_Or_Zero(Get_Game_Offense_Team(pGame), TEAM_STAT_RUN_PASS_BALANCE);
+        if (u < 6 * b)
+            return Find_Offensive_Play(pGame, PLAY_CATEGORY_PASS, 3);
+        if (u % 10 == 8 || u % 10 == 9)
+            return Find_Offensive_Play(pGame, PLAY_CATEGORY_DRAW, 2);
+        return Find_Offensive_Play(pGame, PLAY_CATEGORY_RUN, 2);
+    }
+    // 2. Kick-offs (the further kick code kicks normally too).
+    if (nDown == KICKOFF_DOWN) {
+        if (Should_Onside_Kick(pGame))
+            return ONSIDE_KICK_CALL;
+        return Should_Squib_Kick(pGame) ? SQUIB_KICK_CALL : NORMAL_KICKOFF_CALL;
+    }
+    if (nDown == SAFETY_KICK_DOWN || nDown == FURTHER_KICK_DOWN)
+        return NORMAL_KICKOFF_CALL;
+
+    const bool bScrimmage = nDown <= FOURTH_DOWN_CODE;
+    const int S = pGame->nYardLine;
+    const int Y = pGame->nToGo;
+    const int D = Points_Behind(pGame);
+    const int T = Get_Seconds_Left_In_Half(pGame);
+
+    // 3. Overtime field goal in easy range.
+    const int R = Get_Field_Goal_Range(pGame);
+    if (bScrimmage && S <= R - 10 && Should_Kick_Overtime_Field_Goal(pGame))
+        return HARD_CODED_FIELD_GOAL_PLAY;
+    // 4. The last chance of the half.
+    if (bScrimmage && Is_Last_Play_Of_Half(pGame)) {
+        if (D >= 0 && D <= 3) {
+            if (S <= R + 10)
+                return HARD_CODED_FIELD_GOAL_PLAY;
+        } else if (pGame->nClock < SECONDS_AT_HALF_TIME && S <= R + 10)
+            return HARD_CODED_FIELD_GOAL_PLAY;
+    }
+    // 5. Kneel to end it.
+    if (Should_Kneel_Down(pGame))
+        return KNEEL_DOWN_PLAY;
+
+    // 6. Run or pass.
+    const int p = Get_Run_Chance(pGame);
+    int nCategory = PLAY_CATEGORY_PASS;
+    if (Get_Random_Below(1000) < p) {
+        nCategory = PLAY_CATEGORY_RUN;
+        const int a = Get_Random_Below(1000);
+        const int b = Get_Random_Below(1000);
+        if (a >= p && b >= p && Get_Random_Below(100) < 40 && Y >= 5)
+            nCategory = PLAY_CATEGORY_DRAW;
+    }
+    // 7. Two-minute rules.
+    if (T < 120 && bScrimmage) {
+        if (D >= 0 && !Is_Game_Decided(pGame))
+            nCategory = PLAY_CATEGORY_PASS;
+        if (pGame->nClock < SECONDS_AT_HALF_TIME && S >= T / 5)
+            nCategory = PLAY_CATEGORY_PASS;
+        if (Is_Last_Seconds_Of_Half(pGame) && S <= 2 && Get_Random_Below(4) < 3 - S)
+            nCategory = PLAY_CATEGORY_RUN;
+    }
+    // 8. Target gain by down; the fourth-down decisions.
+    int G = Y;
+    switch (nDown) {
+    case 0:
+        if (Get_Random_Below(1000) < 700)
+            G = Y / 2;
+        else if (nCategory == PLAY_CATEGORY_PASS && Get_Random_Below(1000) < (20 - Y) * 20)
+            G = Y + 15;
+        break;
+    case 1:
+        if (Get_Random_Below(1000) < 350 && nCategory == PLAY_CATEGORY_RUN)
+            G = Y / 2;
+        else if (nCategory == PLAY_CATEGORY_PASS && Get_Random_Below(1000) < 400 - 60 * Y)
+            G = Y + 15;
+        break;
+    case 2:
+        if (nCategory == PLAY_CATEGORY_PASS && Get_Random_Below(1000) < 200)
+            G = 2 * Y;
+        break;
+    case 3:
+        if (Should_Kick_Field_Goal(pGame))
+            return HARD_CODED_FIELD_GOAL_PLAY;
+        if (Should_Punt(pGame))
+            return HARD_CODED_PUNT_PLAY;
+        break;
+    default:
+        break;
+    }
+    // 9. Little time: look for a long gain.
+    if (T < 60)
+        G = std::max(G, S / std::max(T / 10 + 1, 1));
+    // 10.
+    return Find_Offensive_Play(pGame, nCategory, std::min(G, S + 5) - 1);
+}
