@@ -1,0 +1,258 @@
+// The computer's defensive play calling: the coverage, pass-rush and
+// run-defence models on built-in plays with hand-summed terms, the matchup
+// tables of both directions of play, and the defence's choices in set
+// situations.
+
+#include <cmath>
+#include <cstdlib>
+
+#include "base/random.h"
+#include "engine/defense_calling.h"
+#include "engine/formations.h"
+#include "engine/offense_calling.h"
+#include "engine/playbook_records.h"
+#include "engine/playbooks.h"
+#include "league/league_fixture.h"
+#include "league/preferences.h"
+#include "test_support.h"
+
+namespace {
+
+// Built-in plays used below.
+constexpr int DIVE = 0;          // "Pro 21 Dive": rush, hole 1 (x -1)
+constexpr int BENCH = 25;        // "Ace 508 H-Bench": a quick-release pass (route 13)
+constexpr int CURL = 36;         // "Ace 782 Curl": primary route 2, not quick
+constexpr int CONTAIN = 3;       // "4-3 Contain", formation 22: {0,0,0,0,9,7,9,13,13,8,8}
+
+class DefenseCallingTest : public LeagueTest {
+protected:
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        Use_Franchises(2);
+        Set_Regular_Season_Weeks(17);
+        League.Universe.nStat[FIRST_SEASON_YEAR] = 2020;
+        Set_User_Preference(PREF_SEASON_INDEX, 0);
+        Set_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE, 1);
+        for (int t = 0; t < 2; ++t) {
+            Build_Hand_Made_Club(t);
+            Build_Team_Default_Playbook(t);
+            Set_Team_Stat(t, TEAM_STAT_RUN_PASS_BALANCE, 10);
+        }
+        m_Game.nAwayTeam = 0;
+        m_Game.nHomeTeam = 1;
+        m_Game.nOffense = 1;
+        m_Game.nClock = 600;
+        m_Game.nTimeouts[0] = m_Game.nTimeouts[1] = 3;
+        const uint8_t Offense[PLACES_ON_FIELD] = {0, 1, 2, 5, 3, 6, 10, 12, 14, 13, 11};
+        const uint8_t Defense[PLACES_ON_FIELD] = {15, 17, 18, 16, 19, 20, 21, 23, 24, 25, 26};
+        for (int p = 0; p < PLACES_ON_FIELD; ++p) {
+            m_Game.nOnField[GAME_SIDE_HOME][p] = Offense[p];
+            m_Game.nOnField[GAME_SIDE_AWAY][p] = Defense[p];
+        }
+        m_Game.nDown = 0;
+        m_Game.nToGo = 10;
+        m_Game.nYardLine = 50;
+        Clear_Play_Call_Tallies();
+        Build_Play_Matchup_Table(&m_Game);
+        Seed_Random_Numbers(99);
+    }
+
+    // Sum over the 11 places of formation f of (x + y) x 0.004 - 0.04.
+    static double Spot_Terms(int f)
+    {
+        double fSum = 0.0;
+        for (int s = 0; s < PLACES_ON_FIELD; ++s) {
+            double x = 0, y = 0;
+            Get_Formation_Coordinate(f, s, &x, &y);
+            fSum += (x + y) * 0.004 - 0.04;
+        }
+        return fSum;
+    }
+
+    GAME m_Game{};
+};
+
+TEST_F(DefenseCallingTest, FormationPassFocus)
+{
+    EXPECT_EQ(Get_Defensive_Formation_Pass_Focus(22), 975);
+    EXPECT_EQ(Get_Defensive_Formation_Pass_Focus(28), 825);
+    EXPECT_EQ(Get_Defensive_Formation_Pass_Focus(30), 1125);
+    EXPECT_EQ(Get_Defensive_Formation_Pass_Focus(36), 1375);
+    EXPECT_EQ(Get_Defensive_Formation_Pass_Focus(38), 675);
+    EXPECT_EQ(Errors_Reported(), 0);
+    EXPECT_EQ(Get_Defensive_Formation_Pass_Focus(21), 1000);
+    EXPECT_TRUE(Last_Error_Contains("Invalid nFormation in Get_Defensive_Formation_Pass_Focus()"));
+    EXPECT_FALSE(Is_Defensive_Formation(39));
+    EXPECT_TRUE(Is_Defensive_Formation(22));
+}
+
+TEST_F(DefenseCallingTest, PassRushOfAFourManContain)
+{
+    // Four rushers (role 0), four zones (8, 9: -35 each), one contain (7:
+    // -145), two men (13: -50 each). Quick release: 1000 + 4 x 5 - 140 - 145
+    // - 100 = 635.
+    EXPECT_DOUBLE_EQ(Get_Pass_Rush_Multiplier(-1, BENCH, 1, CONTAIN), 0.635);
+    // A curl of mean depth d: rushers add 3d + 95 each: 995 + 12d.
+    const int d = Get_Play_Primary_Route_Depth(-1, CURL);
+    ASSERT_GT(d, 0);
+    EXPECT_DOUBLE_EQ(Get_Pass_Rush_Multiplier(-1, CURL, 1, CONTAIN), (995 + 12 * d) / 1000.0);
+}
+
+TEST_F(DefenseCallingTest, CoverageAndPassDefenseOfAFourManContain)
+{
+    const int d = Get_Play_Primary_Route_Depth(-1, CURL);
+    // Roles: 4 x -0.055, 2 x (0.3 - 0.025 |5 - d|), -0.005 d - 0.09,
+    // 2 x (0.19 - 0.005 d), 2 x (0.022 d - 0.1) = 0.47 - 0.05 |5 - d| + 0.029 d.
+    const double fCover = 1.0 + Spot_Terms(22) + 0.47 - 0.05 * std::abs(5 - d) + 0.029 * d;
+    EXPECT_NEAR(Get_Pass_Coverage_Multiplier(-1, CURL, 1, CONTAIN), std::max(fCover, 0.1), 1e-12);
+    const double fRush = (995 + 12 * d) / 1000.0;
+    double r = (3 * std::max(fCover, 0.1) + 3 * fRush - 1) / 5;
+    if (d < 12)
+        r += (12 - d) * 0.007;
+    EXPECT_NEAR(Get_Pass_Defense_Rating(-1, CURL, 1, CONTAIN), std::max(r, 0.1), 1e-12);
+    // Against the quick release the four rushers take 0.95 each off the
+    // coverage: far below the floor of 0.1.
+    EXPECT_DOUBLE_EQ(Get_Pass_Coverage_Multiplier(-1, BENCH, 1, CONTAIN), 0.1);
+}
+
+TEST_F(DefenseCallingTest, RunDefenseOfAFourManContainAgainstADive)
+{
+    // The dive goes to hole 1 (x = -1), not a draw. Bases: rushers -25, short
+    // zones 10, contain 15 x 1 + 40 = 55, men -15, deep zones -45.
+    const int Roles[PLACES_ON_FIELD] = {0, 0, 0, 0, 9, 7, 9, 13, 13, 8, 8};
+    int nSum = 1000;
+    for (int s = 0; s < PLACES_ON_FIELD; ++s) {
+        double x = 0, y = 0;
+        Get_Formation_Coordinate(22, s, &x, &y);
+        int nBase = 0;
+        switch (Roles[s]) {
+        case 0: nBase = -25; break;
+        case 9: nBase = 10; break;
+        case 7: nBase = 55; break;
+        case 13: nBase = -15; break;
+        case 8: nBase = -45; break;
+        }
+        const int nDist = std::abs(-1 - static_cast<int>(x));
+        nSum += Mul_Div_Rounded(3 * (10 - static_cast<int>(y) - nDist) + nBase, 15, nDist + 10);
+    }
+    EXPECT_EQ(Get_Run_Defense_Multiplier(-1, DIVE, 1, CONTAIN), std::max(nSum, 100));
+    // A run against a formation of pass focus 975 keeps its rating; the same
+    // against a pass gets x 975 / 1000.
+    EXPECT_EQ(Get_Play_Matchup_Rating(-1, DIVE, 1, CONTAIN), std::max(nSum, 100));
+    EXPECT_EQ(Get_Play_Matchup_Rating(-1, CURL, 1, CONTAIN),
+              static_cast<int>(Get_Pass_Defense_Rating(-1, CURL, 1, CONTAIN) * 1000.0 * 975 / 1000.0));
+    // Against a kick the rating is 1000; a defence that is not a team, 0.
+    EXPECT_EQ(Get_Play_Matchup_Rating(-1, HARD_CODED_PUNT_PLAY, 1, CONTAIN), 1000);
+    EXPECT_EQ(Get_Play_Matchup_Rating(-1, DIVE, NO_TEAM, CONTAIN), 0);
+}
+
+TEST_F(DefenseCallingTest, ColumnsAverageOneThousand)
+{
+    for (int s = 0; s < 2; ++s) {
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+            int nSum = 0;
+            for (int i = 0; i < TEAM_OFFENSIVE_PLAYS; ++i)
+                nSum += Get_Play_Matchup_Table_Value(s, i, j);
+            EXPECT_NEAR(nSum, 54000, 54) << s << " " << j;
+        }
+    }
+    // The fixed rows stay unscaled: the punt row reads 1000.
+    EXPECT_EQ(Get_Play_Matchup_Table_Value(1, HARD_CODED_PUNT_PLAY, CONTAIN), 1000);
+}
+
+TEST_F(DefenseCallingTest, EachTeamWithTheBallHasItsOwnTable)
+{
+    // The away club's contain play becomes an all-out rush: only the table
+    // of the home club's offence (against the away defence) changes.
+    const int nHomeBefore = Get_Play_Matchup_Table_Value(GAME_SIDE_HOME, CURL, CONTAIN);
+    const int nAwayBefore = Get_Play_Matchup_Table_Value(GAME_SIDE_AWAY, CURL, CONTAIN);
+    for (int s = 0; s < PLACES_ON_FIELD; ++s)
+        Set_Defensive_Play_Role(0, CONTAIN, s, 0);
+    Build_Play_Matchup_Table(&m_Game);
+    EXPECT_NE(Get_Play_Matchup_Table_Value(GAME_SIDE_HOME, CURL, CONTAIN), nHomeBefore);
+    EXPECT_EQ(Get_Play_Matchup_Table_Value(GAME_SIDE_AWAY, CURL, CONTAIN), nAwayBefore);
+
+    // A call for a game of other teams (a resumed game) builds its tables
+    // first: with the clubs swapped the home offence faces the unchanged
+    // defence again.
+    GAME Swapped = m_Game;
+    Swapped.nAwayTeam = 1;
+    Swapped.nHomeTeam = 0;
+    Swapped.nOffense = 0;
+    Call_Defensive_Play(&Swapped);
+    EXPECT_EQ(Get_Play_Matchup_Table_Value(GAME_SIDE_HOME, CURL, CONTAIN), nHomeBefore);
+}
+
+TEST_F(DefenseCallingTest, RedundancyAndTheRunCallFactor)
+{
+    EXPECT_EQ(Get_Defensive_Play_Redundancy_Multiplier(&m_Game, CONTAIN), 1000);
+    for (int n = 0; n < 10; ++n)
+        Record_Defensive_Play_Call(&m_Game, CONTAIN);
+    EXPECT_EQ(Get_Defensive_Call_Tally(GAME_SIDE_AWAY, CONTAIN), 10);   // the defence is the away club
+    EXPECT_EQ(Get_Last_Defensive_Call(), CONTAIN);
+    EXPECT_EQ(Get_Defensive_Play_Redundancy_Multiplier(&m_Game, CONTAIN), 833);   // 50000 / 60
+    for (int n = 0; n < 50; ++n)
+        Record_Defensive_Play_Call(&m_Game, CONTAIN);
+    EXPECT_EQ(Get_Defensive_Play_Redundancy_Multiplier(&m_Game, CONTAIN), 500);   // 454.5, at least 500
+
+    // The dive called 20 times (ro 500) against a fresh defensive play (rd 1000):
+    // v = r x 2000 / 1500, then the soft bound.
+    for (int n = 0; n < 20; ++n)
+        Record_Offensive_Play_Call(&m_Game, DIVE);
+    const float r = Get_Run_Defense_Multiplier(1, DIVE, 0, 0) / 1000.0f;
+    float v = r * 2000.0f / 1500.0f;
+    const float fHigh = std::sqrt(1.66f), fLow = std::sqrt(0.6024096f);
+    if (v > fHigh)
+        v = (fHigh + v) / 2.0f;
+    else if (v < fLow)
+        v = (fLow + v) / 2.0f;
+    v = std::clamp(v, 0.6024096f, 1.66f);
+    EXPECT_FLOAT_EQ(Get_Run_Call_Matchup_Factor(&m_Game, DIVE, 0), v);
+    EXPECT_GT(Get_Run_Call_Matchup_Factor(&m_Game, DIVE, 0), r);
+}
+
+// The formation the situation shows limits the calls to plays whose pass
+// focus is within 150 of it.
+TEST_F(DefenseCallingTest, GoalLineAndShortYardageFormations)
+{
+    // At the 1 the situation shows the 4-4 (775): only the 5-2, 6-1, 4-4 and
+    // goal-line plays (825, 875, 775, 675) can be called; the 46 (925) cannot.
+    m_Game.nYardLine = 1;
+    m_Game.nToGo = 1;
+    ASSERT_EQ(Set_Team_Formations(&m_Game), 37);
+    for (int n = 0; n < 60; ++n) {
+        const int f = Get_Defensive_Play_Formation(0, Call_Defensive_Play(&m_Game));
+        EXPECT_TRUE(f == 24 || f == 28 || f == 37 || f == 38) << f;
+    }
+    // At the 2 it shows the 5-2 (825): the 46 (925) is in; the 4-3 (975)
+    // and the goal-line front (675) are 150 away and out.
+    m_Game.nYardLine = 2;
+    m_Game.nToGo = 2;
+    ASSERT_EQ(Set_Team_Formations(&m_Game), 28);
+    for (int n = 0; n < 60; ++n) {
+        const int f = Get_Defensive_Play_Formation(0, Call_Defensive_Play(&m_Game));
+        EXPECT_TRUE(f == 24 || f == 28 || f == 29 || f == 37) << f;
+    }
+}
+
+TEST_F(DefenseCallingTest, ACallDrawsTheFivePredictionsAndTwoMore)
+{
+    // The defence's call makes the offence's five predictions (each a full
+    // call with its draws) and then two draws of its own.
+    Seed_Random_Numbers(5);
+    const int nCall = Call_Defensive_Play(&m_Game);
+    const uint32_t nNext = Generate_Random_Number();
+
+    Seed_Random_Numbers(5);
+    Get_Top_Receiver_Focus(&m_Game);
+    for (int k = 0; k < 5; ++k)
+        Call_Offensive_Play(&m_Game);
+    Generate_Random_Number();
+    Generate_Random_Number();
+    EXPECT_EQ(Generate_Random_Number(), nNext);
+    EXPECT_GE(nCall, 0);
+    EXPECT_LT(nCall, DEFENSIVE_PLAY_COUNT);
+}
+
+} // namespace
