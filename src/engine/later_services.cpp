@@ -48,12 +48,4 @@ void Stop_Simulation_For_Injury(int, int)
         ++g_pHook->nStops;
 }
 
-float Get_Rushing_Calibration(const GAME*)
-{
-    return g_pHook ? g_pHook->fRushingCalibration : 1.0f;
-}
 
-float Get_Ball_Carrier_Base_Figure(const GAME*)
-{
-    return g_pHook ? g_pHook->fBallCarrierBaseFigure : 1.0f;
-}

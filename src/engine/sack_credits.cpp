@@ -10,6 +10,8 @@
 #include "engine/game_stats.h"
 #include "engine/kicking.h"
 #include "engine/later_services.h"
+#include "engine/run_calibration.h"
+#include "engine/rushing_plays.h"
 #include "engine/weather.h"
 #include "league/league_data.h"
 #include "league/player.h"

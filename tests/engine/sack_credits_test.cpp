@@ -1,6 +1,7 @@
 // Sack credits (half-sacks, sacks allowed), the pass weather factor and the
 // ball-security figure, with values worked out by hand.
 
+#include "engine/rushing_plays.h"
 #include "engine/sack_credits.h"
 
 #include <gtest/gtest.h>
@@ -238,10 +239,9 @@ TEST_F(SackCreditsTest, BallSecurityFigureByHandsAndWeather)
     Set_Weather(WEATHER_FLURRIES);  // W 0.975, H 60: 50 sqrt(1.5) / 0.975 = 62.80
     Set_Player_Rating(HOME, 1, RATING_HANDS, 60.0f);
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 62);
-    Set_Weather(WEATHER_MIXED);  // W 1, H 75, base 1.5: 75
-    Hook.fBallCarrierBaseFigure = 1.5f;
+    Set_Weather(WEATHER_MIXED);  // W 1, H 75, base 1: 50
     Set_Player_Rating(HOME, 1, RATING_HANDS, 75.0f);
-    EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 75);
+    EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 50);
 }
 
 TEST_F(SackCreditsTest, WeakHandsAreStoredAt20AndCountAs60)
@@ -258,10 +258,12 @@ TEST_F(SackCreditsTest, ReplayLeagueDividesByTheRushingCalibration)
     Put_Player(HOME, 1, 402, POSITION_RB);
     Set_Player_Rating(HOME, 1, RATING_HANDS, 75.0f);
     Set_Weather(WEATHER_MIXED);
-    Hook.fRushingCalibration = 1.25f;
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 50);   // calibration read only in a replay league
     Set_Universe_Word(REPLAY_MODE_WORD, 1);
-    EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 40);
+    // 50 divided by the league's own rushing calibration (rushing_plays.h).
+    const double C = Get_Rushing_Calibration(&Game);
+    ASSERT_GT(C, 0.0);
+    EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), static_cast<int>(50.0 / C));
 }
 
 }  // namespace
