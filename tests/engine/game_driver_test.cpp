@@ -23,7 +23,8 @@ std::atomic<bool> g_bCountAllocations{false};
 std::atomic<long> g_nAllocations{0};
 }  // namespace
 
-void* operator new(std::size_t n)
+namespace {
+void* Counted_Allocation(std::size_t n)
 {
     if (g_bCountAllocations.load(std::memory_order_relaxed))
         g_nAllocations.fetch_add(1, std::memory_order_relaxed);
@@ -31,8 +32,14 @@ void* operator new(std::size_t n)
         return p;
     throw std::bad_alloc();
 }
+}  // namespace
+
+void* operator new(std::size_t n) { return Counted_Allocation(n); }
+void* operator new[](std::size_t n) { return Counted_Allocation(n); }
 void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -199,11 +206,13 @@ void Check_Overtime_Endings(int nRule)
             EXPECT_EQ(G.nClock, SECONDS_OF_REGULATION + L) << "seed " << nSeed;
         } else if (nRule == 1 || nRule == 3) {
             // A lead of 1-5 ends it only once the other team had the ball (or the period ran out).
-            if (std::abs(h - a) < 6 && !(nRule == 1 && G.nClock >= SECONDS_OF_REGULATION + L))
+            if (std::abs(h - a) < 6 && !(nRule == 1 && G.nClock >= SECONDS_OF_REGULATION + L)) {
                 EXPECT_TRUE(bTrailerHadBall) << "rule " << nRule << " seed " << nSeed;
+            }
         }
-        if (nRule == 0 || nRule == 1)
+        if (nRule == 0 || nRule == 1) {
             EXPECT_LE(G.nClock, SECONDS_OF_REGULATION + L) << "seed " << nSeed;
+        }
     }
     EXPECT_GT(nOvertimeGames, 0) << "no fixture game reached overtime under rule " << nRule;
 }
@@ -322,10 +331,11 @@ TEST_F(GameDriverTest, WindLiesOnTheSideOfTheFirstPossession)
             continue;
         const bool bAwayKicks = (G.nDown & GAME_DOWN_FLAG_AWAY_KICKS_OFF) != 0;
         EXPECT_EQ(G.nOffense, bAwayKicks ? AWAY_TEAM : HOME_TEAM);
-        if (bAwayKicks)
+        if (bAwayKicks) {
             EXPECT_LE(G.nWindDirection, 180);
-        else
+        } else {
             EXPECT_GE(G.nWindDirection, 180);
+        }
     }
 }
 
