@@ -25,6 +25,9 @@
 
 namespace {
 
+// The statistic a tight end's pass weight is limited by (as Limit_Weight_By_Usage).
+constexpr int STAT_USAGE = 11;
+
 // ---------------------------------------------------------------------------
 // Per-game call state
 
@@ -59,6 +62,16 @@ struct PLAYER_MIX {
 
 struct SIDE_PROFILE {
     int nTeam;
+    // Roster finders: the depth order of a roster does not change in a game.
+    int nReceiver1;     // first and second WR, -1 none
+    int nReceiver2;
+    int nRunningBack2;  // second RB, -1 none
+    int nOverall[2];    // the receivers' overall ratings, -1 not yet read
+    int nUsageLimit;    // 50 x (the club's games played + 1), -1 not yet read
+    // The offence's strength for the fourth-down models, kept for the snap
+    // it was read in (the five predictions and the call read it alike).
+    double fStrength;
+    int nStrengthSnap[6];
     PLAY_PROFILE Play[OFFENSIVE_PLAY_COUNT];
     PLAYER_MIX Mix[PLAYERS_PER_TEAM];
 };
@@ -70,6 +83,21 @@ struct CALL_PROFILES {
     SIDE_PROFILE Side[2];
 };
 CALL_PROFILES g_Profiles;
+
+// Mul_Div_Rounded for products that fit 64 bits (every product on the play
+// calling's path): the same rounding, half away from zero, and the same
+// 32-bit saturation, without the 128-bit division.
+inline int Scale(int64_t a, int64_t b, int64_t c)
+{
+    if (c == 0)
+        return 0;
+    const int64_t n = a * b;
+    const uint64_t nMagnitude = n < 0 ? static_cast<uint64_t>(-n) : static_cast<uint64_t>(n);
+    const uint64_t nDivide = c < 0 ? static_cast<uint64_t>(-c) : static_cast<uint64_t>(c);
+    const uint64_t q = (nMagnitude + nDivide / 2) / nDivide;
+    const int64_t r = (n < 0) != (c < 0) ? -static_cast<int64_t>(q) : static_cast<int64_t>(q);
+    return static_cast<int>(std::clamp<int64_t>(r, INT32_MIN, INT32_MAX));
+}
 
 int Offense_Side(const GAME* pGame)
 {
@@ -129,6 +157,13 @@ void Build_Side_Profile(SIDE_PROFILE& Side, int nTeam)
     }
     for (PLAYER_MIX& Mix : Side.Mix)
         Mix.bKnown = false;
+    const bool bRoster = nTeam >= 0 && nTeam <= LAST_TEAM;
+    Side.nReceiver1 = bRoster ? Find_Team_Position_Player(nTeam, POSITION_WR, 0) : -1;
+    Side.nReceiver2 = Side.nReceiver1 >= 0 ? Find_Team_Position_Player(nTeam, POSITION_WR, 1) : -1;
+    Side.nRunningBack2 = bRoster ? Find_Team_Position_Player(nTeam, POSITION_RB, 1) : -1;
+    Side.nOverall[0] = Side.nOverall[1] = -1;
+    Side.nUsageLimit = -1;
+    Side.nStrengthSnap[0] = -1;
 }
 
 // The snapshot of the game's teams, taken now when there is none.
@@ -173,11 +208,22 @@ int Overtime_Rule(const GAME* pGame)
                                                       : PREF_REGULAR_SEASON_OVERTIME_RULE);
 }
 
-// The offence's strength for the fourth-down models: (pass + run - 500) / 1000.
+// The offence's strength for the fourth-down models: (pass + run - 500) /
+// 1000. The club strengths are read once per snap: nothing that moves them
+// (an injury, a changed roster) happens between the calls of one snap.
 double Offense_Strength(const GAME* pGame)
 {
     const int nTeam = Get_Game_Offense_Team(pGame);
-    return (Get_Team_Pass_Rating(nTeam) + Get_Team_Run_Rating(nTeam) - 500) / 1000.0;
+    if (!Has_Offensive_Call_Profiles(pGame))
+        return (Get_Team_Pass_Rating(nTeam) + Get_Team_Run_Rating(nTeam) - 500) / 1000.0;
+    SIDE_PROFILE& Side = g_Profiles.Side[Offense_Side(pGame)];
+    const int nSnap[6] = {pGame->nPlays, pGame->nClock, static_cast<int>(pGame->nDown), pGame->nYardLine,
+                          pGame->nScore[0] * 1000 + pGame->nScore[1], static_cast<int>(reinterpret_cast<uintptr_t>(pGame) & 0x7fffffff)};
+    if (!std::equal(nSnap, nSnap + 6, Side.nStrengthSnap)) {
+        Side.fStrength = (Get_Team_Pass_Rating(nTeam) + Get_Team_Run_Rating(nTeam) - 500) / 1000.0;
+        std::copy(nSnap, nSnap + 6, Side.nStrengthSnap);
+    }
+    return Side.fStrength;
 }
 
 // The per-call view of the players Find_Offensive_Play weighs: each filled
@@ -189,9 +235,10 @@ struct FIND_CONTEXT {
     int nSystem;
     int nPunt = -1;          // Should_Punt, -1 not yet asked
     int nFieldGoal = -1;     // Should_Kick_Field_Goal
-    int nRunningBack2 = -2;  // -2 not yet looked up
-    int nReceiver1 = -2;
     int nFocus = -1;
+    int nLimit[PLACES_ON_FIELD];
+    int nCarries[PLACES_ON_FIELD];
+    bool bWorkloadKnown[PLACES_ON_FIELD] = {};
     int nPosition[PLACES_ON_FIELD];
     bool bPositionKnown[PLACES_ON_FIELD] = {};
 };
@@ -216,7 +263,7 @@ int Quarterback_Run_Weight(const GAME* pGame, int nTeam, int nSlot)
     if (Y < 3 && P > 50)
         q += (3 - Y) * (P - 50);
     if (S < 7)
-        q = Mul_Div_Rounded(q, 8, S + 1);
+        q = Scale(q, 8, S + 1);
     q = q + q / 2;
     return std::max(q, 0);
 }
@@ -260,7 +307,7 @@ int Redundancy_Difficulty_Shift(const GAME* pGame)
 
 int Redundancy_From_Tally(int nTally, int nShift)
 {
-    int m = Mul_Div_Rounded(20000, 1, nTally + 20) + nShift;
+    int m = Scale(20000, 1, nTally + 20) + nShift;
     if (m < 0)
         Report_Error("Negative nMultiplier calculated by Get_Offensive_Play_Redundancy_Multiplier()");
     return std::max(m, 500);
@@ -421,7 +468,10 @@ int Get_Play_Yardage(int nTeam, int nPlay)
     }
 }
 
-int Apply_Running_Back_Workload(int nTeam, int nSlot, int nValue)
+namespace {
+
+// The carries a back may have had by now (limit) and those he has had (c).
+void Get_Workload(int nTeam, int nSlot, int* pnLimit, int* pnCarries)
 {
     const int n = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_GAMES_PLAYED) + 1;
     const int c = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_RUSHING_ATTEMPTS);
@@ -431,10 +481,22 @@ int Apply_Running_Back_Workload(int nTeam, int nSlot, int nValue)
     const int64_t k = static_cast<int64_t>(13 * n) * d / 85;
     const int nYear = Get_Current_Year();
     const int64_t e = nYear < 2017 ? 3 * (2017 - nYear) : 0;
-    const int64_t nLimit = std::min(k + e, (k + 240) / 2);
-    if (c > nLimit)
-        return Mul_Div_Rounded(nValue, static_cast<int>(nLimit), c);
-    return nValue;
+    *pnLimit = static_cast<int>(std::min(k + e, (k + 240) / 2));
+    *pnCarries = c;
+}
+
+int Apply_Workload(int nLimit, int nCarries, int nValue)
+{
+    return nCarries > nLimit ? Scale(nValue, nLimit, nCarries) : nValue;
+}
+
+} // namespace
+
+int Apply_Running_Back_Workload(int nTeam, int nSlot, int nValue)
+{
+    int nLimit = 0, nCarries = 0;
+    Get_Workload(nTeam, nSlot, &nLimit, &nCarries);
+    return Apply_Workload(nLimit, nCarries, nValue);
 }
 
 int Get_Top_Receiver_Focus(const GAME* pGame)
@@ -444,27 +506,28 @@ int Get_Top_Receiver_Focus(const GAME* pGame)
     const int nTeam = Get_Game_Offense_Team(pGame);
     if (nTeam < 0 || nTeam > LAST_TEAM)
         return 0;
-    const int nReceiver1 = Find_Team_Position_Player(nTeam, POSITION_WR, 0);
-    const int nReceiver2 = nReceiver1 >= 0 ? Find_Team_Position_Player(nTeam, POSITION_WR, 1) : -1;
-    // A missing receiver counts 0, with nothing regenerated. A rating
-    // regenerated here changes the mixes of the snapshot: forget his.
-    auto Overall = [pGame, nTeam](int nSlot) -> int {
+    const int bSide = Offense_Side(pGame);
+    SIDE_PROFILE& Side = Profiles_For(pGame).Side[bSide];
+    // A missing receiver counts 0, with nothing regenerated. A receiver
+    // whose ratings are regenerated here gets his mixes read again.
+    auto Overall = [&Side, nTeam](int k, int nSlot) -> int {
         if (nSlot < 0)
             return 0;
-        float r = Get_Player_Overall_Rating(nTeam, nSlot);
-        if (r < 25.0f) {
-            r = Get_Player_Overall_Or_Regenerate(nTeam, nSlot);
-            if (Has_Offensive_Call_Profiles(pGame))
-                g_Profiles.Side[Offense_Side(pGame)].Mix[nSlot].bKnown = false;
+        if (Side.nOverall[k] < 0) {
+            float r = Get_Player_Overall_Rating(nTeam, nSlot);
+            if (r < 25.0f) {
+                r = Get_Player_Overall_Or_Regenerate(nTeam, nSlot);
+                Side.Mix[nSlot].bKnown = false;
+            }
+            Side.nOverall[k] = std::max(static_cast<int>(r), 0);
         }
-        return static_cast<int>(r);
+        return Side.nOverall[k];
     };
-    const int nDiff = Overall(nReceiver1) - Overall(nReceiver2);
+    const int nDiff = Overall(0, Side.nReceiver1) - Overall(1, Side.nReceiver2);
 
     int q = 0;
-    if (nReceiver1 >= 0) {
-        const int bSide = Offense_Side(pGame);
-        const int nID = Get_Player_ID(nTeam, nReceiver1);
+    if (Side.nReceiver1 >= 0) {
+        const int nID = Get_Player_ID(nTeam, Side.nReceiver1);
         for (int i = 0; nID > 0 && i < GAME_ROSTER_SIZE; ++i) {
             if (pGame->nRosterID[bSide][i] == nID) {
                 const int16_t* e = pGame->nPlayerGameStat[bSide][i];
@@ -473,7 +536,7 @@ int Get_Top_Receiver_Focus(const GAME* pGame)
             }
         }
     }
-    const int v = Mul_Div_Rounded(q, 2700, pGame->nClock + 900);
+    const int v = Scale(q, 2700, pGame->nClock + 900);
     const int u = v + 10 * nDiff;
     return u < 120 ? 0 : (u - 100) / 5 + 1;
 }
@@ -690,29 +753,29 @@ int Get_Run_Chance(GAME* pGame)
 
     // 2. Score, in the second half of regulation.
     if (nClock >= SECONDS_AT_HALF_TIME && nClock < SECONDS_OF_REGULATION) {
-        PS = Mul_Div_Rounded(PS, D + 28, 28);
+        PS = Scale(PS, D + 28, 28);
         const int t = SECONDS_OF_REGULATION - nClock;
         if (t < 300) {
             if (D < 0)
-                PS = Mul_Div_Rounded(PS, t, 900);
+                PS = Scale(PS, t, 900);
             else if (D >= 9 && D <= 16)
-                PS = Mul_Div_Rounded(PS, 900, t);
+                PS = Scale(PS, 900, t);
             else if (D >= 0 && D <= 8 && t < 120)
-                PS = Mul_Div_Rounded(PS, 900, t);
+                PS = Scale(PS, 900, t);
         }
     }
     // 3. Down.
     if (nDown == 0)
-        RS = Mul_Div_Rounded(RS, 120, 100);
+        RS = Scale(RS, 120, 100);
     else if ((nDown == 2 || nDown == 3) && Y < 3)
-        RS = Mul_Div_Rounded(RS, (nDown + 4) * 25, 100);
+        RS = Scale(RS, (nDown + 4) * 25, 100);
     // 4. Long yardage.
     const int L = std::max(11 - 4 * nDown, 2);
     if (Y > L)
-        PS = Mul_Div_Rounded(PS, Y, L);
+        PS = Scale(PS, Y, L);
     // 5. Backed up.
     if (S > 90)
-        PS = Mul_Div_Rounded(PS, (110 - S) * 50, 1000);
+        PS = Scale(PS, (110 - S) * 50, 1000);
     // 6. Clock.
     if (Is_Hurry_Up_Time(pGame))
         RS /= 20;
@@ -720,22 +783,22 @@ int Get_Run_Chance(GAME* pGame)
         PS = 0;
     // 7. Red zone.
     if (S < 20) {
-        PS = Mul_Div_Rounded(PS, (S + 30) * 20, 1000);
+        PS = Scale(PS, (S + 30) * 20, 1000);
         if (S < 5)
-            RS = Mul_Div_Rounded(RS, 6, S + 1);
+            RS = Scale(RS, 6, S + 1);
     }
     // 8. The club's balance.
     const int b = Team_Stat_Or_Zero(nTeam, TEAM_STAT_RUN_PASS_BALANCE);
     if (b > 10)
-        RS = Mul_Div_Rounded(RS, 20 - b, 10);
+        RS = Scale(RS, 20 - b, 10);
     else if (b < 10)
-        PS = Mul_Div_Rounded(PS, b, 10);
+        PS = Scale(PS, b, 10);
     // 9. Era, from the fourth week.
     if (Get_Current_Week() > 3) {
         const int h = Get_Historical_Year_Value(Get_Current_Year());
         const int g = Get_League_Pass_Norm();
-        PS = Mul_Div_Rounded(PS, h, g);
-        RS = Mul_Div_Rounded(RS, g, h);
+        PS = Scale(PS, h, g);
+        RS = Scale(RS, g, h);
     }
     // 10. A pass score below 0 (a poor passer, a big lead late) counts 0.
     PS = std::max(PS, 0);
@@ -743,7 +806,7 @@ int Get_Run_Chance(GAME* pGame)
     RS = RS + RS / 7;
     if (RS + PS == 0)
         return 0;
-    return std::clamp(Mul_Div_Rounded(RS, 1000, RS + PS), 0, 1000);
+    return std::clamp(Scale(RS, 1000, RS + PS), 0, 1000);
 }
 
 int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
@@ -803,41 +866,44 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
         int w = m >= 13 ? 0 : 4096 >> m;
 
         const int r = Redundancy_From_Tally(nTally[i], nShift);
-        w = Mul_Div_Rounded(w, r * r, 1000000);
-        w = Mul_Div_Rounded(w, P.nSystemMatch, 1000);
+        w = Scale(w, r * r, 1000000);
+        w = Scale(w, P.nSystemMatch, 1000);
 
         const int nPlace = P.nCarrier;
         const int nSlot = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? pGame->nOnField[X.bSide][nPlace] : NO_PLAYER;
         const int nPosition = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? Place_Position(X, nPlace, nSlot) : -1;
-        if (X.nSystem == 3 && nSlot < PLAYERS_PER_TEAM) {
-            if (X.nRunningBack2 == -2)
-                X.nRunningBack2 = Find_Team_Position_Player(X.nTeam, POSITION_RB, 1);
-            if (nSlot == X.nRunningBack2)
-                w *= 2;
-        }
+        if (X.nSystem == 3 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nRunningBack2)
+            w *= 2;
         if (nCategory == PLAY_CATEGORY_PASS) {
             if (nPosition == POSITION_FB)
-                w = Mul_Div_Rounded(w, 35, 100);
+                w = Scale(w, 35, 100);
             else if (nPosition == POSITION_TE) {
-                w = Mul_Div_Rounded(w, 65, 100);
-                w = Limit_Weight_By_Usage(X.nTeam, nSlot, w);
+                w = Scale(w, 65, 100);
+                // Limit_Weight_By_Usage, with the club's games read once a game.
+                SIDE_PROFILE& Own = Profiles.Side[X.bSide];
+                if (Own.nUsageLimit < 0)
+                    Own.nUsageLimit = 50 * (Get_Team_Games_Played(X.nTeam) + 1);
+                const int nUsage = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_USAGE);
+                if (nUsage > Own.nUsageLimit)
+                    w = Scale(w, Own.nUsageLimit, nUsage);
             }
             if (X.nFocus < 0)
                 X.nFocus = Get_Top_Receiver_Focus(pGame);
-            if (X.nFocus != 0 && nSlot < PLAYERS_PER_TEAM) {
-                if (X.nReceiver1 == -2)
-                    X.nReceiver1 = Find_Team_Position_Player(X.nTeam, POSITION_WR, 0);
-                if (nSlot == X.nReceiver1)
-                    w = Mul_Div_Rounded(w, 8, X.nFocus + 8);
-            }
+            if (X.nFocus != 0 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nReceiver1)
+                w = Scale(w, 8, X.nFocus + 8);
         } else if (nSlot < PLAYERS_PER_TEAM) {
             if (nPosition == POSITION_FB) {
                 const int nCarries = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_RUSHING_ATTEMPTS);
-                w = Mul_Div_Rounded(w, nCarries + 10, 35);
-            } else if (nPosition == POSITION_RB)
-                w = Apply_Running_Back_Workload(X.nTeam, nSlot, w);
+                w = Scale(w, nCarries + 10, 35);
+            } else if (nPosition == POSITION_RB) {
+                if (!X.bWorkloadKnown[nPlace]) {
+                    Get_Workload(X.nTeam, nSlot, &X.nLimit[nPlace], &X.nCarries[nPlace]);
+                    X.bWorkloadKnown[nPlace] = true;
+                }
+                w = Apply_Workload(X.nLimit[nPlace], X.nCarries[nPlace], w);
+            }
             else if (nPosition == POSITION_QB)
-                w = Mul_Div_Rounded(w, Quarterback_Run_Weight(pGame, X.nTeam, nSlot), 100);
+                w = Scale(w, Quarterback_Run_Weight(pGame, X.nTeam, nSlot), 100);
         }
         if (w < 0) {
             Report_Error("Negative nChance in Find_Offensive_Play()");
@@ -903,12 +969,13 @@ int Call_Offensive_Play(GAME* pGame)
     const int D = Points_Behind(pGame);
     const int T = Get_Seconds_Left_In_Half(pGame);
 
-    // 3. Overtime field goal in easy range.
-    const int R = Get_Field_Goal_Range(pGame);
-    if (bScrimmage && S <= R - 10 && Should_Kick_Overtime_Field_Goal(pGame))
+    // 3. Overtime field goal in easy range (the range is asked only when a
+    // rule needs it: it draws nothing).
+    if (bScrimmage && Should_Kick_Overtime_Field_Goal(pGame) && S <= Get_Field_Goal_Range(pGame) - 10)
         return HARD_CODED_FIELD_GOAL_PLAY;
     // 4. The last chance of the half.
     if (bScrimmage && Is_Last_Play_Of_Half(pGame)) {
+        const int R = Get_Field_Goal_Range(pGame);
         if (D >= 0 && D <= 3) {
             if (S <= R + 10)
                 return HARD_CODED_FIELD_GOAL_PLAY;
