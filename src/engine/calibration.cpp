@@ -4,6 +4,10 @@
 
 #include "league/league_data.h"
 #include "league/player.h"
+#include "league/overall_rating.h"
+#include "league/team.h"
+#include "league/team_strength.h"
+#include "platform/errors.h"
 
 // Calibrated to strip-sacks lost by the offence: about 4 in 100 sacks with a
 // quarterback of Hands 70 (about 0.1 a team-game at 2.5 sacks), rising as his
@@ -26,4 +30,82 @@ float Get_Offense_Trend_Factor(const GAME* pGame)
 {
     (void)pGame;
     return 1.0f;
+}
+
+// Calibrated to a betting line of the 2010s-2020s: 2.5 points for the home
+// field, and a point for about 4 points of difference in the sum of the two
+// clubs' run, pass and defence ratings; spreads beyond 17 points are rare.
+int Get_Game_Point_Spread(int nAway, int nHome)
+{
+    auto Strength = [](int nTeam) {
+        return Get_Team_Run_Rating(nTeam) + Get_Team_Pass_Rating(nTeam) + Get_Team_Run_Defense_Rating(nTeam) +
+               Get_Team_Pass_Defense_Rating(nTeam);
+    };
+    if (!Is_Valid_Team(nAway) || !Is_Valid_Team(nHome))
+        return 0;
+    return std::clamp((Strength(nHome) - Strength(nAway)) / 4 + 2, -24, 24);
+}
+
+// Calibrated to the league total of about 44 points a game: 44 plus a point
+// for about 5 points of the two offences' ratings above their defences'.
+int Get_Game_Over_Under(int nAway, int nHome)
+{
+    if (!Is_Valid_Team(nAway) || !Is_Valid_Team(nHome))
+        return 44;
+    const int nOffense = Get_Team_Run_Rating(nAway) + Get_Team_Pass_Rating(nAway) + Get_Team_Run_Rating(nHome) +
+                         Get_Team_Pass_Rating(nHome);
+    const int nDefense = Get_Team_Run_Defense_Rating(nAway) + Get_Team_Pass_Defense_Rating(nAway) +
+                         Get_Team_Run_Defense_Rating(nHome) + Get_Team_Pass_Defense_Rating(nHome);
+    return std::clamp(44 + (nOffense - nDefense) / 5, 30, 60);
+}
+
+// The position's overall rating, so a cell left empty by the depth chart
+// goes to the player who would rate best there; returner places use the
+// return rating. An injured or absent player scores 0.
+float Get_Depth_Chart_Score(int nTeam, int nSlot, int nPosition, int bFlag)
+{
+    (void)bFlag;
+    if (nTeam < 0 || nTeam > LAST_TEAM || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM || Get_Player_ID(nTeam, nSlot) <= 0)
+        return 0.0f;
+    if (nPosition == 150)
+        return Get_Player_Rating(nTeam, nSlot, RATING_KICK_RETURNS);
+    if (nPosition == 151)
+        return Get_Player_Rating(nTeam, nSlot, RATING_PUNT_RETURNS);
+    if (nPosition < 0 || nPosition > POSITION_P)
+        return 0.0f;
+    return Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
+}
+
+// A missing or hurt returner is replaced by the healthy player of the club
+// with the best return rating of that kind (kickers and punters excluded),
+// as a real club's next man up.
+void Check_Team_Returners(int nTeam)
+{
+    if (nTeam < 0 || nTeam > LAST_TEAM) {
+        Report_Error("%s(%d)", __func__, nTeam);
+        return;
+    }
+    for (int nKind : {RETURNER_KICKOFF, RETURNER_PUNT}) {
+        const int nSlot = Get_Team_Returner(nTeam, nKind);
+        if (nSlot >= 0 && nSlot < PLAYERS_PER_TEAM && Get_Player_ID(nTeam, nSlot) > 0 &&
+            Get_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS) <= 0)
+            continue;
+        const int nRating = nKind == RETURNER_KICKOFF ? RATING_KICK_RETURNS : RATING_PUNT_RETURNS;
+        int nBest = -1;
+        float fBest = -1.0f;
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            if (Get_Player_ID(nTeam, s) <= 0 || Get_Player_Vital_Stat(nTeam, s, VITAL_INJURY_WEEKS) > 0)
+                continue;
+            const int nPosition = Get_Player_Vital_Stat(nTeam, s, VITAL_POSITION);
+            if (nPosition == POSITION_K || nPosition == POSITION_P)
+                continue;
+            const float f = Get_Player_Rating(nTeam, s, nRating);
+            if (f > fBest) {
+                fBest = f;
+                nBest = s;
+            }
+        }
+        if (nBest >= 0)
+            Set_Team_Returner(nTeam, nKind, nBest);
+    }
 }

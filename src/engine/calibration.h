@@ -12,3 +12,16 @@ int Get_Passer_Fumble_Chance(const GAME* pGame, int nPasserSlot);
 // The offence's trend factor of the game for the pass model (1 neutral;
 // above 1 the offence has been doing better than its ratings say).
 float Get_Offense_Trend_Factor(const GAME* pGame);
+
+// The betting line of a game (points; positive when the home team is
+// favoured) and the total points expected, before the + 1000 of the record.
+int Get_Game_Point_Spread(int nAway, int nHome);
+int Get_Game_Over_Under(int nAway, int nHome);
+
+// How well the player of a roster slot fills a position code (0-14, or the
+// kick and punt returner places); 0 or less never plays there. bFlag is unused.
+float Get_Depth_Chart_Score(int nTeam, int nSlot, int nPosition, int bFlag);
+
+// Gives the team a healthy kick-off and punt returner when its own are
+// missing or hurt.
+void Check_Team_Returners(int nTeam);

@@ -27,7 +27,7 @@ namespace {
 
 constexpr int HISTORICAL_FIELD_GOAL_PERCENT = 124;   // tenths of a per cent
 constexpr int RETURNER_POSITION = 15;                 // depth-chart positions 15 and above
-constexpr uint32_t PLAYED_IN_GAME_FLAG = 0x4;         // vital stat 24, read when games played are credited
+constexpr uint32_t PLAYED_IN_GAME_FLAG = 0x8;         // vital stat 24, read when games played are credited
 constexpr int ON_FIELD_EMPTY = 255;
 
 int Offense_Side(const GAME* pGame)

@@ -28,7 +28,7 @@ uint32_t g_nCommentaryCallsAtSnap = 0;
 int g_nCurrentPlayLogEntry = -1;
 
 constexpr int EXTRA_POINT_FORMATION = 43;
-constexpr int PLAYED_IN_GAME_FLAG = 0x4;    // vital stat 24: put on the field in this game
+constexpr int PLAYED_IN_GAME_FLAG = 0x8;    // vital stat 24: put on the field in this game
 constexpr int DECIDED_MARGIN = 30;
 constexpr int LATE_DECIDED_MARGIN = 23;
 constexpr int LATE_DECIDED_SECONDS = 360;

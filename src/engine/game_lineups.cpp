@@ -1,9 +1,124 @@
-// The players on the field of a game being played.
+// The line-ups of every team by formation.
 #include "engine/game_lineups.h"
 
-void Update_Game_Lineups(GAME* pGame)
+#include "engine/calibration.h"
+#include "engine/formations.h"
+#include "engine/game_clock.h"
+#include "engine/game_state.h"
+#include "engine/playbook_records.h"
+#include "league/game_record.h"
+#include "league/league_data.h"
+#include "league/player.h"
+#include "league/preferences.h"
+#include "league/team.h"
+#include "platform/errors.h"
+
+namespace {
+
+constexpr int LINEUP_TEAMS = LAST_TEAM + 1;
+constexpr int GARBAGE_TIME_FORMATIONS = 39;   // play formations; the kick units keep their kickers
+
+int g_nLineup[LINEUP_TEAMS][FORMATION_COUNT][FORMATION_PLACES];
+bool g_bLineupBuilt[LINEUP_TEAMS];
+
+bool In_Row(const int* pRow, int nID)
 {
-    // Rule now: teams keep no per-formation line-up tables, so a refresh has
-    // nothing to rebuild.
-    (void)pGame;
+    for (int p = 0; p < FORMATION_PLACES; ++p)
+        if (pRow[p] == nID)
+            return true;
+    return false;
+}
+
+// The best healthy player of the team not yet in the row for a position.
+int Best_Free_Player(int nTeam, const int* pRow, int nPosition)
+{
+    int nBest = -1;
+    float fBest = 0.0f;
+    for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
+        const int nID = Get_Player_ID(nTeam, nSlot);
+        if (nID <= 0 || Get_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS) > 0 || In_Row(pRow, nID))
+            continue;
+        const float fScore = Get_Depth_Chart_Score(nTeam, nSlot, nPosition, 0);
+        if (fScore > fBest) {
+            fBest = fScore;
+            nBest = nID;
+        }
+    }
+    return nBest;
+}
+
+}  // namespace
+
+int Build_Formation_Depth_Chart(int nTeam, int bGarbageTime)
+{
+    if (nTeam < 0 || nTeam >= LINEUP_TEAMS) {
+        Report_Error("%s(%d, %d)", __func__, nTeam, bGarbageTime);
+        return 0;
+    }
+    g_bLineupBuilt[nTeam] = true;
+    for (int f = 0; f < FORMATION_COUNT; ++f) {
+        int* pRow = g_nLineup[nTeam][f];
+        for (int p = 0; p < FORMATION_PLACES; ++p)
+            pRow[p] = LINEUP_EMPTY;
+        // The kicking units fill the holder's place last, so the kicker and
+        // snapper come from their own positions first.
+        const bool bKickUnit = f == FIELD_GOAL_FORMATION || f == EXTRA_POINT_FORMATION;
+        for (int i = 0; i < FORMATION_PLACES; ++i) {
+            const int p = bKickUnit ? (i + 1) % FORMATION_PLACES : i;
+            const int nSlot = Get_Formation_Place_Player(nTeam, f, p, bGarbageTime && f < GARBAGE_TIME_FORMATIONS);
+            if (nSlot >= 0)
+                pRow[p] = Get_Player_ID(nTeam, nSlot);
+        }
+        for (int p = 0; p < FORMATION_PLACES; ++p) {
+            if (pRow[p] != LINEUP_EMPTY)
+                continue;
+            const int nID = Best_Free_Player(nTeam, pRow, Get_Formation_Slot_Position(f, p, SLOT_POSITION));
+            if (nID < 0)
+                return 0;
+            pRow[p] = nID;
+        }
+    }
+    return 1;
+}
+
+int Get_Team_Lineup_Player(int nTeam, int nFormation, int nPlace)
+{
+    if (nTeam < 0 || nTeam >= LINEUP_TEAMS || nPlace < 0 || nPlace >= FORMATION_PLACES) {
+        Report_Error("%s(%d, %d, %d)", __func__, nTeam, nFormation, nPlace);
+        return LINEUP_EMPTY;
+    }
+    if (!g_bLineupBuilt[nTeam])
+        return LINEUP_EMPTY;
+    return g_nLineup[nTeam][Clamp_Formation_Id(nFormation)][nPlace];
+}
+
+bool Is_Player_In_Formation_Row(int nTeam, int nFormation, int nSlot)
+{
+    if (nTeam < 0 || nTeam >= LINEUP_TEAMS || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM)
+        return false;
+    const int nID = Get_Player_ID(nTeam, nSlot);
+    return g_bLineupBuilt[nTeam] && nID > 0 && In_Row(g_nLineup[nTeam][Clamp_Formation_Id(nFormation)], nID);
+}
+
+int Update_Team_Lineup(GAME* pGame, int bSide)
+{
+    if (!pGame || (bSide != GAME_SIDE_AWAY && bSide != GAME_SIDE_HOME)) {
+        Report_Error("%s(%p, %d)", __func__, static_cast<const void*>(pGame), bSide);
+        return 0;
+    }
+    const int nTeam = bSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam;
+    if (nTeam >= LINEUP_TEAMS)
+        return 0;
+    bool bGarbageTime = Is_Game_Decided(pGame);
+    const bool bUserTeam = Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) == CONTROLLER_USER &&
+                           Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) == 0;
+    if (bUserTeam && Is_User_Game(pGame))
+        bGarbageTime = false;
+    return Build_Formation_Depth_Chart(nTeam, bGarbageTime ? 1 : 0);
+}
+
+int Update_Game_Lineups(GAME* pGame)
+{
+    Update_Team_Lineup(pGame, GAME_SIDE_AWAY);
+    return Update_Team_Lineup(pGame, GAME_SIDE_HOME);
 }

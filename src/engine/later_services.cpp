@@ -3,6 +3,7 @@
 #include "engine/later_services.h"
 
 #include "engine/engine_test_hooks.h"
+#include "engine/game_lineups.h"
 
 #include "league/player.h"
 
@@ -35,9 +36,11 @@ int Roll_Injury_Length(int nTeam, int nSlot)
     return g_pHook->nInjuryWeeks;
 }
 
-int Rebuild_Game_Lineup(GAME*, int)
+int Rebuild_Game_Lineup(GAME* pGame, int bSide)
 {
-    return g_pHook ? g_pHook->bRebuildResult : 1;
+    if (g_pHook)
+        return g_pHook->bRebuildResult;
+    return Update_Team_Lineup(pGame, bSide);
 }
 
 void Stop_Simulation_For_Injury(int, int)

@@ -12,8 +12,8 @@ void Draw_Game_Score_Box(const GAME* pGame);
 // Weeks of a new injury of the player (and sets his injury), 0 for none:
 // nobody is hurt and nothing is drawn.
 int Roll_Injury_Length(int nTeam, int nSlot);
-// Rebuilds a side's line-ups around an injured player; 0 when none could be
-// built: it always succeeds.
+// Rebuilds a side's line-ups around an injured player (Update_Team_Lineup);
+// 0 when a cell stayed empty.
 int Rebuild_Game_Lineup(GAME* pGame, int bSide);
 // Stops a running simulation when a player is hurt: it never stops.
 void Stop_Simulation_For_Injury(int nTeam, int nSlot);

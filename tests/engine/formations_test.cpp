@@ -623,8 +623,8 @@ TEST_F(FormationSituationTest, PlayersOnTheFieldFollowTheDepthChart)
     const int EXPECTED[11] = {1, 2, 12, 4, 5, 6, 7, 8, 9, 10, 11};
     for (int p = 0; p < 11; ++p)
         EXPECT_EQ(m_Game.nOnField[GAME_SIDE_HOME][p], EXPECTED[p]) << p;
-    EXPECT_NE(Get_Player_Vital_Stat(1, 1, VITAL_FLAGS) & 4, 0);
-    EXPECT_EQ(Get_Player_Vital_Stat(1, 3, VITAL_FLAGS) & 4, 0);   // the injured fullback sits
+    EXPECT_NE(Get_Player_Vital_Stat(1, 1, VITAL_FLAGS) & 8, 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(1, 3, VITAL_FLAGS) & 8, 0);   // the injured fullback sits
     // The away team has no players: every place empty.
     for (int p = 0; p < 11; ++p)
         EXPECT_EQ(m_Game.nOnField[GAME_SIDE_AWAY][p], 255);

@@ -1003,9 +1003,10 @@ TEST_F(InjuryTest, ShakenUpFiveTimesInAThousand)
 
 TEST_F(GameClockTest, GamesPlayedCreditedToPlayersPutOnTheField)
 {
-    Set_Player_Vital_Stat(HOME, 2, VITAL_FLAGS, 0x4);
-    Set_Player_Vital_Stat(AWAY, 7, VITAL_FLAGS, 0x5);
-    Set_Player_Vital_Stat(AWAY, 8, VITAL_FLAGS, 0x3);
+    // Value 8 is the per-game mark; 1, 2 and 4 belong to other rules.
+    Set_Player_Vital_Stat(HOME, 2, VITAL_FLAGS, 0x8);
+    Set_Player_Vital_Stat(AWAY, 7, VITAL_FLAGS, 0x9);
+    Set_Player_Vital_Stat(AWAY, 8, VITAL_FLAGS, 0x7);
     Credit_Games_Played(&Game);
     EXPECT_EQ(Get_Player_Stat(HOME, 2, STAT_PERIOD_THIS_SEASON, 0), 1);
     EXPECT_EQ(Get_Player_Stat(AWAY, 7, STAT_PERIOD_THIS_SEASON, 0), 1);
