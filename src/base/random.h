@@ -6,6 +6,7 @@
 // Conversions of a scaled fraction to an integer truncate toward zero.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 // Fills the generator state from the seed (the 69069 initialisation of the
@@ -38,6 +39,21 @@ int Get_Random_Around(int nValue, int nSpread);
 // a * b / c in 64 bits, rounded half away from zero; an exact quotient is
 // exact; a divisor of 0 gives 0. The result is cut to 32 bits.
 int Mul_Div_Rounded(int a, int b, int c);
+
+// Mul_Div_Rounded for a product that fits 64 bits: the same rounding, half
+// away from zero, and the same 32-bit saturation, without the 128-bit
+// division; inline for the play calling's inner loops.
+inline int Mul_Div_Rounded_64(int64_t a, int64_t b, int64_t c)
+{
+    if (c == 0)
+        return 0;
+    const int64_t n = a * b;
+    const uint64_t nMagnitude = n < 0 ? static_cast<uint64_t>(-n) : static_cast<uint64_t>(n);
+    const uint64_t nDivide = c < 0 ? static_cast<uint64_t>(-c) : static_cast<uint64_t>(c);
+    const uint64_t q = (nMagnitude + nDivide / 2) / nDivide;
+    const int64_t r = (n < 0) != (c < 0) ? -static_cast<int64_t>(q) : static_cast<int64_t>(q);
+    return static_cast<int>(std::clamp<int64_t>(r, INT32_MIN, INT32_MAX));
+}
 
 // The rounded square root, x limited to +/-1,000,000,000; for negative x the
 // negated root of -x (Get_Rounded_Sqrt(-10) = -3).

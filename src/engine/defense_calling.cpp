@@ -40,20 +40,6 @@ struct DEFENSE_VIEW {
 
 constexpr int ROLE_DOUBLE_TEAM = 18;
 
-// Mul_Div_Rounded for int arguments (whose product always fits 64 bits):
-// the same rounding and saturation without the 128-bit division.
-inline int Scale(int64_t a, int64_t b, int64_t c)
-{
-    if (c == 0)
-        return 0;
-    const int64_t n = a * b;
-    const uint64_t nMagnitude = n < 0 ? static_cast<uint64_t>(-n) : static_cast<uint64_t>(n);
-    const uint64_t nDivide = c < 0 ? static_cast<uint64_t>(-c) : static_cast<uint64_t>(c);
-    const uint64_t q = (nMagnitude + nDivide / 2) / nDivide;
-    const int64_t r = (n < 0) != (c < 0) ? -static_cast<int64_t>(q) : static_cast<int64_t>(q);
-    return static_cast<int>(std::clamp<int64_t>(r, INT32_MIN, INT32_MAX));
-}
-
 OFFENSE_VIEW View_Offense(int o, int i)
 {
     OFFENSE_VIEW V{};
@@ -277,7 +263,7 @@ int Run_Defense(const OFFENSE_VIEW& O, const DEFENSE_VIEW& D)
             break;
         }
         const int nDist = std::abs(X - xi);
-        nSum += Scale(3 * (10 - static_cast<int>(D.y[s]) - nDist) + nBase, 15, nDist + 10);
+        nSum += Mul_Div_Rounded_64(3 * (10 - static_cast<int>(D.y[s]) - nDist) + nBase, 15, nDist + 10);
     }
     return std::max(nSum, 100);
 }
@@ -411,9 +397,10 @@ void Build_Play_Matchup_Table(const GAME* pGame)
             int64_t nTotal = 0;
             for (int i = 0; i < TEAM_OFFENSIVE_PLAYS; ++i)
                 nTotal += Table[i][j];
-            const int nScale = nTotal > 0 && nTotal <= INT32_MAX ? Scale(54000000, 1, static_cast<int>(nTotal)) : 0;
+            const int nScale =
+                nTotal > 0 && nTotal <= INT32_MAX ? Mul_Div_Rounded_64(54000000, 1, static_cast<int>(nTotal)) : 0;
             for (int i = 0; i < TEAM_OFFENSIVE_PLAYS; ++i)
-                Table[i][j] = Scale(Table[i][j], nScale, 1000);
+                Table[i][j] = Mul_Div_Rounded_64(Table[i][j], nScale, 1000);
         }
     }
     g_Matchup.nAway = pGame->nAwayTeam;
@@ -434,7 +421,7 @@ int Get_Defensive_Play_Redundancy_Multiplier(const GAME* pGame, int nPlay)
     if (!pGame)
         return 1000;
     const int n = Get_Defensive_Call_Tally(1 - Offense_Side(pGame), nPlay);
-    const int m = Scale(50000, 1, n + 50);
+    const int m = Mul_Div_Rounded_64(50000, 1, n + 50);
     if (m < 0)
         Report_Error("Negative nMultiplier calculated by Get_Defensive_Play_Redundancy_Multiplier()");
     return std::max(m, 500);
@@ -495,11 +482,11 @@ int Call_Defensive_Play(GAME* pGame)
     for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
         int w = 1000;
         if (bShown)
-            w = Scale(std::max(0, 150 - std::abs(nShownFocus - g_Matchup.nFocus[bDefense][j])), 1000, 150);
+            w = Mul_Div_Rounded_64(std::max(0, 150 - std::abs(nShownFocus - g_Matchup.nFocus[bDefense][j])), 1000, 150);
         int m = 1000;
         for (int p : nPredicted)
-            m = Scale(m, Table[p][j], 1000);
-        int64_t v = Scale(Scale(m, w, 1000), g_Matchup.nSystemMatch[bDefense][j], 1000);
+            m = Mul_Div_Rounded_64(m, Table[p][j], 1000);
+        int64_t v = Mul_Div_Rounded_64(Mul_Div_Rounded_64(m, w, 1000), g_Matchup.nSystemMatch[bDefense][j], 1000);
         if (f != 0 && g_Matchup.bDouble[bDefense][j])
             v *= f + 1;
         nTotal += std::max<int64_t>(v, 0);

@@ -67,18 +67,6 @@ int League_Field_Goal_Level()
     return Get_Current_Average_Stat(HISTORICAL_FIELD_GOAL_PERCENT);
 }
 
-// A kick longer than the kicker's longest of the season line, the season or
-// the career becomes that record.
-void Record_Longest_Field_Goal(int nTeam, int nSlot, int nDistance)
-{
-    const int nLine = Get_Player_Current_Season_Line(nTeam, nSlot);
-    if (nLine >= 0 && nDistance > Get_Season_Line_Stat(nLine, STAT_LONGEST_FIELD_GOAL))
-        Set_Season_Line_Stat(nLine, STAT_LONGEST_FIELD_GOAL, nDistance);
-    for (int nPeriod : {STAT_PERIOD_THIS_SEASON, STAT_PERIOD_CAREER})
-        if (nDistance > Get_Player_Stat(nTeam, nSlot, nPeriod, STAT_LONGEST_FIELD_GOAL))
-            Set_Player_Stat(nTeam, nSlot, nPeriod, STAT_LONGEST_FIELD_GOAL, nDistance);
-}
-
 }  // namespace
 
 float Get_Kick_Weather_Factor(const GAME* pGame)
@@ -138,6 +126,16 @@ int Get_League_Kicking_Norm()
     return 800;
 }
 
+void Record_Longest_Kick(int nTeam, int nSlot, int nStat, int nDistance)
+{
+    const int nLine = Get_Player_Current_Season_Line(nTeam, nSlot);
+    if (nLine >= 0 && nDistance > Get_Season_Line_Stat(nLine, nStat))
+        Set_Season_Line_Stat(nLine, nStat, nDistance);
+    for (int nPeriod : {STAT_PERIOD_THIS_SEASON, STAT_PERIOD_CAREER})
+        if (nDistance > Get_Player_Stat(nTeam, nSlot, nPeriod, nStat))
+            Set_Player_Stat(nTeam, nSlot, nPeriod, nStat, nDistance);
+}
+
 int Get_Field_Goal_Band_Stat(int nDistance)
 {
     if (nDistance < 30)
@@ -191,7 +189,7 @@ void Run_Field_Goal(GAME* pGame)
             ++g_nMade[k];
         if (bKicker) {
             Credit_Game_Player_Stat(pGame, nTeam, nKicker, UNIT_KICKERS, nBand + 1, 1);
-            Record_Longest_Field_Goal(nTeam, nKicker, k);
+            Record_Longest_Kick(nTeam, nKicker, STAT_LONGEST_FIELD_GOAL, k);
         }
     } else {
         Set_Play_Result(&Play, RESULT_FIELD_GOAL_MISSED);

@@ -44,6 +44,11 @@ int Get_League_Kicking_Norm();
 // 30-39, 14 for 40-49, 16 for 50 and more; the make is one more.
 int Get_Field_Goal_Band_Stat(int nDistance);
 
+// A kick (STAT_LONGEST_FIELD_GOAL or STAT_LONGEST_PUNT) longer than the
+// kicker's longest of his current season line, the season or the career
+// becomes that record.
+void Record_Longest_Kick(int nTeam, int nSlot, int nStat, int nDistance);
+
 // The field-goal attempt of the offence (formation 42): the kicker is its
 // place 1; the result (15 good, 16 missed), points, possession after a miss,
 // statistics, records and narration.

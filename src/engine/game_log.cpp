@@ -41,23 +41,10 @@ void Append_Limited(std::string& Text, const std::string& Add)
     Text += Add;
 }
 
-int Side_Team(const GAME* pGame, int nSide)
-{
-    return nSide ? pGame->nHomeTeam : pGame->nAwayTeam;
-}
-
-std::string Team_String(int nTeam, int nString)
-{
-    char szText[TEXT_BUFFER_SIZE] = "";
-    if (nTeam >= 0 && nTeam <= LAST_TEAM)
-        Get_Team_String(szText, nTeam, nString);
-    return szText;
-}
-
 // Team string 2 with its first letter a capital.
 std::string Capitalised_Nickname(int nTeam)
 {
-    std::string Name = Team_String(nTeam, TEAM_STRING_NICKNAME);
+    std::string Name = Get_Team_Text(nTeam, TEAM_STRING_NICKNAME);
     if (!Name.empty() && Name[0] >= 'a' && Name[0] <= 'z')
         Name[0] = static_cast<char>(Name[0] - 'a' + 'A');
     return Name;
@@ -74,7 +61,7 @@ std::string Game_Title(const GAME* pGame)
 // counted once it is over.
 std::string Team_Record(const GAME* pGame, int nSide)
 {
-    const int nTeam = Side_Team(pGame, nSide);
+    const int nTeam = Get_Game_Side_Team(pGame, nSide);
     int nWins = 0, nLosses = 0, nTies = 0;
     if (nTeam >= 0 && nTeam <= LAST_TEAM) {
         nWins = Get_Team_Current_Yearly_Char(nTeam, YEARLY_WINS);
@@ -100,7 +87,7 @@ std::string Logo_Path(const GAME* pGame, int nSide)
 {
     char szPath[TEXT_BUFFER_SIZE];
     std::snprintf(szPath, sizeof(szPath), "Logos/Downloads/%s-%d.png",
-                  Team_String(Side_Team(pGame, nSide), TEAM_STRING_ABBREVIATION).c_str(),
+                  Get_Team_Text(Get_Game_Side_Team(pGame, nSide), TEAM_STRING_ABBREVIATION).c_str(),
                   std::min<int>(pGame->nYear, LAST_LOGO_YEAR));
     return szPath;
 }
@@ -116,7 +103,7 @@ void Append_Line_Score_Row(std::string& Out, const GAME* pGame, int nSide)
     const char* szName = nSide ? "tbl" : "tml";
     const char* szCell = nSide ? "tbc" : "tmc";
     char szTeam[TEXT_BUFFER_SIZE];
-    Get_Team_Short_Name(Side_Team(pGame, nSide), szTeam);
+    Get_Team_Short_Name(Get_Game_Side_Team(pGame, nSide), szTeam);
     Out += "<TR class=largefooter>";
     Append_Formatted(Out, "<TD class=%s><B>%s</B></TD>", szName, Html_Escaped(szTeam).c_str());
     for (int p = 0; p < 5; ++p) {
@@ -266,7 +253,7 @@ void Write_Play_Log_Row(std::string& Row, const GAME* pGame, int bHtml)
     const int nOffenseTeam = Get_Game_Offense_Team(pGame);
     const int nDefenseTeam = Get_Game_Defense_Team(pGame);
     const int nOffenseSide = Is_Home_Team_On_Offense(pGame) ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
-    const std::string Team = Team_String(nOffenseTeam, TEAM_STRING_ABBREVIATION);
+    const std::string Team = Get_Team_Text(nOffenseTeam, TEAM_STRING_ABBREVIATION);
     const int nOffenseCall = pGame->CurrentPlay.nOffenseCall;
     if (pGame->nFormation[nOffenseSide] == EXTRA_POINT_FORMATION)
         Put_Text(szOffense, "Extra Point");
@@ -349,7 +336,7 @@ void Write_Injury_Log_Line(int nTeam, int nSlot)
         Report_Error("Bad player in %s(%d,%d)", __func__, nTeam, nSlot);
         return;
     }
-    const std::string Team = Team_String(nTeam, TEAM_STRING_NICKNAME);
+    const std::string Team = Get_Team_Text(nTeam, TEAM_STRING_NICKNAME);
     const int nPosition = Get_Player_Position(nTeam, nSlot);
     char szPosition[TEXT_BUFFER_SIZE];
     if (nPosition >= 0 && nPosition <= POSITION_ANY)

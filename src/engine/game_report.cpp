@@ -48,19 +48,6 @@ void Append_To_Report(const std::string& Text)
     g_Report += Text;
 }
 
-int Side_Team(const GAME* pGame, int nSide)
-{
-    return nSide ? pGame->nHomeTeam : pGame->nAwayTeam;
-}
-
-std::string Team_String(int nTeam, int nString)
-{
-    char szText[TEXT_BUFFER_SIZE] = "";
-    if (nTeam >= 0 && nTeam <= LAST_TEAM)
-        Get_Team_String(szText, nTeam, nString);
-    return szText;
-}
-
 bool Is_Valid_Side(int nSide)
 {
     return nSide == GAME_SIDE_AWAY || nSide == GAME_SIDE_HOME;
@@ -114,13 +101,33 @@ void Append_Player_Row_Start(std::string& Out, int nRow, int nTeam, int nSlot)
     Out += "<TD class=lml>";
     Append_Html_Escaped(Out, szName);
     Out += "</TD>\n";
-    Append_Cell(Out, Html_Escaped(Team_String(nTeam, TEAM_STRING_ABBREVIATION).c_str()));
+    Append_Cell(Out, Html_Escaped(Get_Team_Text(nTeam, TEAM_STRING_ABBREVIATION).c_str()));
     char szPosition[TEXT_BUFFER_SIZE];
     Get_Player_Position_Name(szPosition, sizeof(szPosition), nTeam, nSlot);
     Append_Cell(Out, Html_Escaped(szPosition));
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// Team texts
+
+int Get_Game_Side_Team(const GAME* pGame, int nSide)
+{
+    if (!pGame) {
+        Report_Error("%s(null, %d)", __func__, nSide);
+        return -1;
+    }
+    return nSide ? pGame->nHomeTeam : pGame->nAwayTeam;
+}
+
+std::string Get_Team_Text(int nTeam, int nString)
+{
+    char szText[TEXT_BUFFER_SIZE] = "";
+    if (nTeam >= 0 && nTeam <= LAST_TEAM)
+        Get_Team_String(szText, nTeam, nString);
+    return szText;
+}
 
 // ---------------------------------------------------------------------------
 // Switch and body text
@@ -281,7 +288,7 @@ int Get_Player_Game_Stat(const GAME* pGame, int nSide, int nSlot, int nUnit, int
         Report_Error("Bad argument in %s(pGame,%d,%d,%d,%d)", __func__, nSide, nSlot, nUnit, k);
         return 0;
     }
-    const int nTeam = Side_Team(pGame, nSide);
+    const int nTeam = Get_Game_Side_Team(pGame, nSide);
     if (nTeam < 0 || nTeam > LAST_TEAM || !Is_Player_Slot_Used(nTeam, nSlot))
         return 0;
     if (Get_Player_Position_Unit(nTeam, nSlot) != nUnit)
@@ -300,7 +307,7 @@ int Count_Player_Play_Results(const GAME* pGame, int nSide, int nSlot, int nMode
         Report_Error("Bad argument in %s(pGame,%d,%d,%d,%d)", __func__, nSide, nSlot, nMode, nKind);
         return 0;
     }
-    const int nTeam = Side_Team(pGame, nSide);
+    const int nTeam = Get_Game_Side_Team(pGame, nSide);
     if (nTeam < 0 || nTeam > LAST_TEAM)
         return 0;
     const int nID = nSlot == 255 ? -1 : Get_Player_ID(nTeam, nSlot);
@@ -389,9 +396,9 @@ void Start_Scoring_Plays_Html_Table(const GAME* pGame)
     Out += "<TR class=header0>\n";
     Out += "<TD colspan=5 class=ltl>Scoring Plays</TD>\n";
     Append_Formatted(Out, "<TD width=\"6%%\" class=ltc>%s</TD>\n",
-                     Html_Escaped(Team_String(pGame->nAwayTeam, TEAM_STRING_ABBREVIATION).c_str()).c_str());
+                     Html_Escaped(Get_Team_Text(pGame->nAwayTeam, TEAM_STRING_ABBREVIATION).c_str()).c_str());
     Append_Formatted(Out, "<TD width=\"6%%\" class=ltr>%s</TD></TR>\n",
-                     Html_Escaped(Team_String(pGame->nHomeTeam, TEAM_STRING_ABBREVIATION).c_str()).c_str());
+                     Html_Escaped(Get_Team_Text(pGame->nHomeTeam, TEAM_STRING_ABBREVIATION).c_str()).c_str());
     Append_To_Report(Out);
 }
 
@@ -404,7 +411,7 @@ void Write_Scoring_Play_Html_Row(const GAME* pGame)
     std::string Out;
     Append_Formatted(Out, "<TR class=%s>", nSide == GAME_SIDE_HOME ? "highlight" : "none");
     Append_Formatted(Out, "<TD width=\"6%%\" class=lml>%s</TD>\n",
-                     Html_Escaped(Team_String(Side_Team(pGame, nSide), TEAM_STRING_ABBREVIATION).c_str()).c_str());
+                     Html_Escaped(Get_Team_Text(Get_Game_Side_Team(pGame, nSide), TEAM_STRING_ABBREVIATION).c_str()).c_str());
     char szText[TEXT_BUFFER_SIZE];
     Get_Quarter_Label(pGame, szText);
     Append_Formatted(Out, "<TD width=\"6%%\" class=lmc>%s</TD>", szText);
@@ -428,9 +435,9 @@ void Write_Box_Score_Team_Stats_Table(const GAME* pGame)
     const int nAway = pGame->nAwayTeam;
     const int nHome = pGame->nHomeTeam;
     Append_Formatted(Out, "<TD width=\"34%%\" class=ltc>%s</TD>",
-                     nAway > 37 ? "" : Html_Escaped(Team_String(nAway, TEAM_STRING_NICKNAME).c_str()).c_str());
+                     nAway > 37 ? "" : Html_Escaped(Get_Team_Text(nAway, TEAM_STRING_NICKNAME).c_str()).c_str());
     Append_Formatted(Out, "<TD width=\"33%%\" class=ltr>%s</TD></TR>",
-                     nHome > 37 ? "" : Html_Escaped(Team_String(nHome, TEAM_STRING_NICKNAME).c_str()).c_str());
+                     nHome > 37 ? "" : Html_Escaped(Get_Team_Text(nHome, TEAM_STRING_NICKNAME).c_str()).c_str());
 
     static const char* const LABELS[16] = {
         "Plays From Scrimmage", "Rushing", "Pass Plays", "Passing", "Sacked", "Turnovers", "Fumbles", "Penalties",
@@ -565,7 +572,7 @@ void Write_Box_Score_Offense_Table(const GAME* pGame)
             Append_Formatted(Out, "<TD width=\"46\" class=ltc>%s</TD>", szHead);
         Out += "<TD width=\"46\" class=ltc>TD</TD></TR>";
 
-        const int nTeam = Side_Team(pGame, s);
+        const int nTeam = Get_Game_Side_Team(pGame, s);
         const int nPlayers = nTeam <= LAST_TEAM ? Count_Team_Players(nTeam) : 0;
         int nRow = 0;
         for (int nSlot = 0; nSlot < nPlayers; ++nSlot) {
@@ -628,7 +635,7 @@ void Write_Box_Score_Defense_Table(const GAME* pGame)
                "<TD width=\"120\" class=ltc>Fumbles<br>Recovered</TD>"
                "<TD width=\"120\" class=ltc>Interceptions</TD>"
                "<TD width=\"95\" class=ltc>Defensive<br>Touchdowns</TD>";
-        const int nTeam = Side_Team(pGame, s);
+        const int nTeam = Get_Game_Side_Team(pGame, s);
         const int nPlayers = nTeam <= LAST_TEAM ? Count_Team_Players(nTeam) : 0;
         int nRow = 0;
         for (int nSlot = 0; nSlot < nPlayers; ++nSlot) {

@@ -42,6 +42,14 @@ void Write_Box_Score_Defense_Table(const GAME* pGame);
 void Close_Game_Report_Html();
 
 // ---------------------------------------------------------------------------
+// Team texts of the page writers (here and game_log.cpp)
+
+// The home team for a side other than 0, else the away team; -1 for no record.
+int Get_Game_Side_Team(const GAME* pGame, int nSide);
+// The team's string nString (Get_Team_String); "" for a team out of range.
+std::string Get_Team_Text(int nTeam, int nString);
+
+// ---------------------------------------------------------------------------
 // Counting over the game record
 
 // Game figure k (0-4) of the player in roster slot nSlot of the side's team,

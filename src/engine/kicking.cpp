@@ -125,15 +125,53 @@ double Touchdown_Base(int nYear, double fBase, double fMax)
     return std::min(fBase + (2017 - nYear) * 0.001, fMax);
 }
 
-// The punter's longest punt of the season line, the season and the career.
-void Record_Longest_Punt(int nTeam, int nSlot, int D)
+// The two sides of a kick: the kicking team (the offence) with its kicker in
+// place 0, the receiving team with its returner in place 0.
+struct KICK_SIDES {
+    int nKickTeam;
+    int bKickSide;
+    int nReceiveTeam;
+    int bReceiveSide;
+    int nKicker;
+    int nReturner;
+    int nKickerID;
+    int nReturnerID;
+};
+
+KICK_SIDES Get_Kick_Sides(const GAME* pGame)
 {
-    const int nLine = Get_Player_Current_Season_Line(nTeam, nSlot);
-    if (nLine >= 0 && D > Get_Season_Line_Stat(nLine, STAT_LONGEST_PUNT))
-        Set_Season_Line_Stat(nLine, STAT_LONGEST_PUNT, D);
-    for (int nPeriod : {STAT_PERIOD_THIS_SEASON, STAT_PERIOD_CAREER})
-        if (D > Get_Player_Stat(nTeam, nSlot, nPeriod, STAT_LONGEST_PUNT))
-            Set_Player_Stat(nTeam, nSlot, nPeriod, STAT_LONGEST_PUNT, D);
+    KICK_SIDES S;
+    S.nKickTeam = pGame->nOffense;
+    S.bKickSide = Offense_Side(pGame);
+    S.nReceiveTeam = Other_Team(pGame, S.nKickTeam);
+    S.bReceiveSide = 1 - S.bKickSide;
+    S.nKicker = pGame->nOnField[S.bKickSide][0];
+    S.nReturner = pGame->nOnField[S.bReceiveSide][0];
+    S.nKickerID = Player_ID(S.nKickTeam, S.nKicker);
+    S.nReturnerID = Player_ID(S.nReceiveTeam, S.nReturner);
+    return S;
+}
+
+// The first sentences of a kick-off of D yards: the returner waits, the kick
+// goes to him, and he catches it (narrated with nCaught yards).
+void Queue_Kickoff_Catch(GAME* pGame, const KICK_SIDES& S, int D, int nCaught)
+{
+    Queue_Play_Commentary(pGame, NARRATE_RETURNER_BACK, D, S.nKickTeam, S.nReceiveTeam, S.nReturnerID, -1);
+    Queue_Play_Commentary(pGame, NARRATE_KICK_TO, D, S.nKickTeam, S.nReceiveTeam, S.nKickerID, S.nReturnerID);
+    Queue_Play_Commentary(pGame, NARRATE_KICK_CAUGHT, nCaught, 0, 0, S.nReturnerID, -1);
+}
+
+// The log fields of a punt of D yards (the punter, the distance, nPlayer1 and
+// nYard2) and its first two sentences: the kick to the returner and the catch.
+void Log_Punt(GAME* pGame, const KICK_SIDES& S, int D, int nPlayer1, int nYard2)
+{
+    PLAY& Play = pGame->CurrentPlay;
+    Play.nPlayer2 = S.nKickerID;
+    Play.nYard1 = static_cast<int8_t>(std::min(D, 127));
+    Play.nPlayer1 = nPlayer1;
+    Play.nYard2 = static_cast<int8_t>(nYard2);
+    Queue_Play_Commentary(pGame, NARRATE_KICK_TO, D, S.nKickTeam, S.nReceiveTeam, S.nKickerID, S.nReturnerID);
+    Queue_Play_Commentary(pGame, NARRATE_KICK_CAUGHT, D, 0, 0, S.nReturnerID, -1);
 }
 
 }  // namespace
@@ -224,14 +262,8 @@ void Run_Kickoff(GAME* pGame)
         return;
     }
     PLAY& Play = pGame->CurrentPlay;
-    const int nKickTeam = pGame->nOffense;
-    const int bKickSide = Offense_Side(pGame);
-    const int nReceiveTeam = Other_Team(pGame, nKickTeam);
-    const int bReceiveSide = 1 - bKickSide;
-    const int nKicker = pGame->nOnField[bKickSide][0];
-    const int nReturner = pGame->nOnField[bReceiveSide][0];
-    const int nKickerID = Player_ID(nKickTeam, nKicker);
-    const int nReturnerID = Player_ID(nReceiveTeam, nReturner);
+    const KICK_SIDES Sides = Get_Kick_Sides(pGame);
+    const auto& [nKickTeam, bKickSide, nReceiveTeam, bReceiveSide, nKicker, nReturner, nKickerID, nReturnerID] = Sides;
     const bool bSquib = Play.nOffenseCall == 1;
 
     const int E = Get_Kickoff_Era_Term(Get_Current_Year());
@@ -257,9 +289,7 @@ void Run_Kickoff(GAME* pGame)
         Play.nPlayer1 = nReturnerID;
         Play.nYard1 = 0;
         Play.nYard2 = 80;
-        Queue_Play_Commentary(pGame, NARRATE_RETURNER_BACK, D, nKickTeam, nReceiveTeam, nReturnerID, -1);
-        Queue_Play_Commentary(pGame, NARRATE_KICK_TO, D, nKickTeam, nReceiveTeam, nKickerID, nReturnerID);
-        Queue_Play_Commentary(pGame, NARRATE_KICK_CAUGHT, D, 0, 0, nReturnerID, -1);
+        Queue_Kickoff_Catch(pGame, Sides, D, D);
         return;
     }
 
@@ -285,9 +315,7 @@ void Run_Kickoff(GAME* pGame)
     Play.nYard1 = static_cast<int8_t>(R);
     Play.nYard2 = static_cast<int8_t>(pGame->nYardLine - pGame->nPlayYards);
 
-    Queue_Play_Commentary(pGame, NARRATE_RETURNER_BACK, D, nKickTeam, nReceiveTeam, nReturnerID, -1);
-    Queue_Play_Commentary(pGame, NARRATE_KICK_TO, D, nKickTeam, nReceiveTeam, nKickerID, nReturnerID);
-    Queue_Play_Commentary(pGame, NARRATE_KICK_CAUGHT, R, 0, 0, nReturnerID, -1);
+    Queue_Kickoff_Catch(pGame, Sides, D, R);
     if (Below(100) < (R - 15) * 10) {
         const int nCover = pGame->nOnField[bKickSide][1 + Below(10)];
         Queue_Play_Commentary(pGame, NARRATE_GREAT_BLOCK, R, 0, 0, Player_ID(nKickTeam, nCover), nReturnerID);
@@ -342,14 +370,8 @@ void Run_Punt(GAME* pGame)
         return;
     }
     PLAY& Play = pGame->CurrentPlay;
-    const int nKickTeam = pGame->nOffense;
-    const int bKickSide = Offense_Side(pGame);
-    const int nReceiveTeam = Other_Team(pGame, nKickTeam);
-    const int bReceiveSide = 1 - bKickSide;
-    const int nPunter = pGame->nOnField[bKickSide][0];
-    const int nReturner = pGame->nOnField[bReceiveSide][0];
-    const int nPunterID = Player_ID(nKickTeam, nPunter);
-    const int nReturnerID = Player_ID(nReceiveTeam, nReturner);
+    const KICK_SIDES Sides = Get_Kick_Sides(pGame);
+    const auto& [nKickTeam, bKickSide, nReceiveTeam, bReceiveSide, nPunter, nReturner, nPunterID, nReturnerID] = Sides;
     const int nYear = Get_Current_Year();
 
     if (pGame->nClock > SECONDS_OF_REGULATION)
@@ -381,21 +403,11 @@ void Run_Punt(GAME* pGame)
         Add_Seconds(pGame, 7 + Below(4));
         Set_Play_Result(&Play, RESULT_PUNT_TOUCHBACK);
         Credit(pGame, nKickTeam, nPunter, UNIT_KICKERS, STAT_PUNT_TOUCHBACKS, 1);
-        Play.nPlayer2 = nPunterID;
-        Play.nYard1 = static_cast<int8_t>(std::min(D, 127));
-        Play.nPlayer1 = -1;
-        Play.nYard2 = 0;
-        Queue_Play_Commentary(pGame, NARRATE_KICK_TO, D, nKickTeam, nReceiveTeam, nPunterID, nReturnerID);
-        Queue_Play_Commentary(pGame, NARRATE_KICK_CAUGHT, D, 0, 0, nReturnerID, -1);
+        Log_Punt(pGame, Sides, D, -1, 0);
     } else if (Below(100) < C) {
         Stop_Clock(pGame);
         Add_Seconds(pGame, 7 + Below(4));
-        Play.nPlayer2 = nPunterID;
-        Play.nYard1 = static_cast<int8_t>(std::min(D, 127));
-        Play.nPlayer1 = nReturnerID;
-        Play.nYard2 = 0;
-        Queue_Play_Commentary(pGame, NARRATE_KICK_TO, D, nKickTeam, nReceiveTeam, nPunterID, nReturnerID);
-        Queue_Play_Commentary(pGame, NARRATE_KICK_CAUGHT, D, 0, 0, nReturnerID, -1);
+        Log_Punt(pGame, Sides, D, nReturnerID, 0);
     } else {
         int R = Roll_Punt_Return_Yards(nReceiveTeam, nReturner, D);
         Add_Seconds(pGame, R / 7 + 9 + Below(4));
@@ -415,13 +427,8 @@ void Run_Punt(GAME* pGame)
         Credit(pGame, nReceiveTeam, nReturner, UNIT_RETURNERS, STAT_PUNT_RETURN_YARDS, R);
         Increment_Game_Team_Stat(pGame, bReceiveSide, GAME_STAT_PUNT_RETURNS);
         Increment_Game_Team_Total(pGame, bReceiveSide, GAME_TOTAL_PUNT_RETURN_YARDS, R);
-        Play.nPlayer2 = nPunterID;
-        Play.nYard1 = static_cast<int8_t>(std::min(D, 127));
-        Play.nPlayer1 = nReturnerID;
-        Play.nYard2 = static_cast<int8_t>(R);
         pGame->nPlayYards = static_cast<int8_t>(std::clamp(R, -120, 120));
-        Queue_Play_Commentary(pGame, NARRATE_KICK_TO, D, nKickTeam, nReceiveTeam, nPunterID, nReturnerID);
-        Queue_Play_Commentary(pGame, NARRATE_KICK_CAUGHT, D, 0, 0, nReturnerID, -1);
+        Log_Punt(pGame, Sides, D, nReturnerID, R);
         if (Below(100) < (R - 6) * 10)
             Queue_Play_Commentary(pGame, NARRATE_BREAKS_TACKLE, R, 0, 0, nReturnerID, -1);
         if (Below(100) < R * 6)
@@ -439,7 +446,7 @@ void Run_Punt(GAME* pGame)
     Credit(pGame, nKickTeam, nPunter, UNIT_KICKERS, STAT_PUNTS, 1);
     Credit(pGame, nKickTeam, nPunter, UNIT_KICKERS, STAT_PUNT_YARDS, D);
     if (Valid_Player(nKickTeam, nPunter) && Get_Player_Position_Unit(nKickTeam, nPunter) == UNIT_KICKERS)
-        Record_Longest_Punt(nKickTeam, nPunter, D);
+        Record_Longest_Kick(nKickTeam, nPunter, STAT_LONGEST_PUNT, D);
     Clear_Red_Zone_Flags(pGame);
 }
 

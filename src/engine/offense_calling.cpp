@@ -39,6 +39,25 @@ struct CALL_STATE {
 };
 CALL_STATE g_Calls;
 
+// A side's count of one call; 0 for a side or call out of range.
+template <size_t N>
+int Call_Tally(const int (&nTally)[2][N], int bSide, int nPlay)
+{
+    if (bSide < 0 || bSide > 1 || nPlay < 0 || nPlay >= static_cast<int>(N))
+        return 0;
+    return nTally[bSide][nPlay];
+}
+
+// One more of a side's call (held at INT32_MAX), which becomes the last call.
+template <size_t N>
+void Count_Call(int (&nTally)[2][N], int& nLastCall, int bSide, int nPlay)
+{
+    nLastCall = nPlay;
+    int& n = nTally[bSide][nPlay];
+    if (n < INT32_MAX)
+        ++n;
+}
+
 // ---------------------------------------------------------------------------
 // The snapshot of both offences' plays and of the players' running,
 // receiving and passing mixes
@@ -83,21 +102,6 @@ struct CALL_PROFILES {
     SIDE_PROFILE Side[2];
 };
 CALL_PROFILES g_Profiles;
-
-// Mul_Div_Rounded for products that fit 64 bits (every product on the play
-// calling's path): the same rounding, half away from zero, and the same
-// 32-bit saturation, without the 128-bit division.
-inline int Scale(int64_t a, int64_t b, int64_t c)
-{
-    if (c == 0)
-        return 0;
-    const int64_t n = a * b;
-    const uint64_t nMagnitude = n < 0 ? static_cast<uint64_t>(-n) : static_cast<uint64_t>(n);
-    const uint64_t nDivide = c < 0 ? static_cast<uint64_t>(-c) : static_cast<uint64_t>(c);
-    const uint64_t q = (nMagnitude + nDivide / 2) / nDivide;
-    const int64_t r = (n < 0) != (c < 0) ? -static_cast<int64_t>(q) : static_cast<int64_t>(q);
-    return static_cast<int>(std::clamp<int64_t>(r, INT32_MIN, INT32_MAX));
-}
 
 int Offense_Side(const GAME* pGame)
 {
@@ -263,7 +267,7 @@ int Quarterback_Run_Weight(const GAME* pGame, int nTeam, int nSlot)
     if (Y < 3 && P > 50)
         q += (3 - Y) * (P - 50);
     if (S < 7)
-        q = Scale(q, 8, S + 1);
+        q = Mul_Div_Rounded_64(q, 8, S + 1);
     q = q + q / 2;
     return std::max(q, 0);
 }
@@ -307,7 +311,7 @@ int Redundancy_Difficulty_Shift(const GAME* pGame)
 
 int Redundancy_From_Tally(int nTally, int nShift)
 {
-    int m = Scale(20000, 1, nTally + 20) + nShift;
+    int m = Mul_Div_Rounded_64(20000, 1, nTally + 20) + nShift;
     if (m < 0)
         Report_Error("Negative nMultiplier calculated by Get_Offensive_Play_Redundancy_Multiplier()");
     return std::max(m, 500);
@@ -353,17 +357,12 @@ void Record_Offensive_Play_Call(const GAME* pGame, int nPlay)
         Report_Error("%s(%p, [%d])", __func__, static_cast<const void*>(pGame), nPlay);
         return;
     }
-    g_Calls.nLastOffenseCall = nPlay;
-    int& n = g_Calls.nOffenseTally[Offense_Side(pGame)][nPlay];
-    if (n < INT32_MAX)
-        ++n;
+    Count_Call(g_Calls.nOffenseTally, g_Calls.nLastOffenseCall, Offense_Side(pGame), nPlay);
 }
 
 int Get_Offensive_Call_Tally(int bSide, int nPlay)
 {
-    if (bSide < 0 || bSide > 1 || nPlay < 0 || nPlay >= OFFENSIVE_PLAY_COUNT)
-        return 0;
-    return g_Calls.nOffenseTally[bSide][nPlay];
+    return Call_Tally(g_Calls.nOffenseTally, bSide, nPlay);
 }
 
 int Get_Last_Offensive_Call()
@@ -373,9 +372,7 @@ int Get_Last_Offensive_Call()
 
 int Get_Defensive_Call_Tally(int bSide, int nPlay)
 {
-    if (bSide < 0 || bSide > 1 || nPlay < 0 || nPlay >= DEFENSIVE_PLAY_COUNT)
-        return 0;
-    return g_Calls.nDefenseTally[bSide][nPlay];
+    return Call_Tally(g_Calls.nDefenseTally, bSide, nPlay);
 }
 
 int Get_Last_Defensive_Call()
@@ -389,10 +386,7 @@ void Count_Defensive_Play_Call(int bSide, int nPlay)
         Report_Error("%s(%d, %d)", __func__, bSide, nPlay);
         return;
     }
-    g_Calls.nLastDefenseCall = nPlay;
-    int& n = g_Calls.nDefenseTally[bSide][nPlay];
-    if (n < INT32_MAX)
-        ++n;
+    Count_Call(g_Calls.nDefenseTally, g_Calls.nLastDefenseCall, bSide, nPlay);
 }
 
 // ---------------------------------------------------------------------------
@@ -487,7 +481,7 @@ void Get_Workload(int nTeam, int nSlot, int* pnLimit, int* pnCarries)
 
 int Apply_Workload(int nLimit, int nCarries, int nValue)
 {
-    return nCarries > nLimit ? Scale(nValue, nLimit, nCarries) : nValue;
+    return nCarries > nLimit ? Mul_Div_Rounded_64(nValue, nLimit, nCarries) : nValue;
 }
 
 } // namespace
@@ -536,7 +530,7 @@ int Get_Top_Receiver_Focus(const GAME* pGame)
             }
         }
     }
-    const int v = Scale(q, 2700, pGame->nClock + 900);
+    const int v = Mul_Div_Rounded_64(q, 2700, pGame->nClock + 900);
     const int u = v + 10 * nDiff;
     return u < 120 ? 0 : (u - 100) / 5 + 1;
 }
@@ -753,29 +747,29 @@ int Get_Run_Chance(GAME* pGame)
 
     // 2. Score, in the second half of regulation.
     if (nClock >= SECONDS_AT_HALF_TIME && nClock < SECONDS_OF_REGULATION) {
-        PS = Scale(PS, D + 28, 28);
+        PS = Mul_Div_Rounded_64(PS, D + 28, 28);
         const int t = SECONDS_OF_REGULATION - nClock;
         if (t < 300) {
             if (D < 0)
-                PS = Scale(PS, t, 900);
+                PS = Mul_Div_Rounded_64(PS, t, 900);
             else if (D >= 9 && D <= 16)
-                PS = Scale(PS, 900, t);
+                PS = Mul_Div_Rounded_64(PS, 900, t);
             else if (D >= 0 && D <= 8 && t < 120)
-                PS = Scale(PS, 900, t);
+                PS = Mul_Div_Rounded_64(PS, 900, t);
         }
     }
     // 3. Down.
     if (nDown == 0)
-        RS = Scale(RS, 120, 100);
+        RS = Mul_Div_Rounded_64(RS, 120, 100);
     else if ((nDown == 2 || nDown == 3) && Y < 3)
-        RS = Scale(RS, (nDown + 4) * 25, 100);
+        RS = Mul_Div_Rounded_64(RS, (nDown + 4) * 25, 100);
     // 4. Long yardage.
     const int L = std::max(11 - 4 * nDown, 2);
     if (Y > L)
-        PS = Scale(PS, Y, L);
+        PS = Mul_Div_Rounded_64(PS, Y, L);
     // 5. Backed up.
     if (S > 90)
-        PS = Scale(PS, (110 - S) * 50, 1000);
+        PS = Mul_Div_Rounded_64(PS, (110 - S) * 50, 1000);
     // 6. Clock.
     if (Is_Hurry_Up_Time(pGame))
         RS /= 20;
@@ -783,22 +777,22 @@ int Get_Run_Chance(GAME* pGame)
         PS = 0;
     // 7. Red zone.
     if (S < 20) {
-        PS = Scale(PS, (S + 30) * 20, 1000);
+        PS = Mul_Div_Rounded_64(PS, (S + 30) * 20, 1000);
         if (S < 5)
-            RS = Scale(RS, 6, S + 1);
+            RS = Mul_Div_Rounded_64(RS, 6, S + 1);
     }
     // 8. The club's balance.
     const int b = Team_Stat_Or_Zero(nTeam, TEAM_STAT_RUN_PASS_BALANCE);
     if (b > 10)
-        RS = Scale(RS, 20 - b, 10);
+        RS = Mul_Div_Rounded_64(RS, 20 - b, 10);
     else if (b < 10)
-        PS = Scale(PS, b, 10);
+        PS = Mul_Div_Rounded_64(PS, b, 10);
     // 9. Era, from the fourth week.
     if (Get_Current_Week() > 3) {
         const int h = Get_Historical_Year_Value(Get_Current_Year());
         const int g = Get_League_Pass_Norm();
-        PS = Scale(PS, h, g);
-        RS = Scale(RS, g, h);
+        PS = Mul_Div_Rounded_64(PS, h, g);
+        RS = Mul_Div_Rounded_64(RS, g, h);
     }
     // 10. A pass score below 0 (a poor passer, a big lead late) counts 0.
     PS = std::max(PS, 0);
@@ -806,7 +800,7 @@ int Get_Run_Chance(GAME* pGame)
     RS = RS + RS / 7;
     if (RS + PS == 0)
         return 0;
-    return std::clamp(Scale(RS, 1000, RS + PS), 0, 1000);
+    return std::clamp(Mul_Div_Rounded_64(RS, 1000, RS + PS), 0, 1000);
 }
 
 int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
@@ -866,8 +860,8 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
         int w = m >= 13 ? 0 : 4096 >> m;
 
         const int r = Redundancy_From_Tally(nTally[i], nShift);
-        w = Scale(w, r * r, 1000000);
-        w = Scale(w, P.nSystemMatch, 1000);
+        w = Mul_Div_Rounded_64(w, r * r, 1000000);
+        w = Mul_Div_Rounded_64(w, P.nSystemMatch, 1000);
 
         const int nPlace = P.nCarrier;
         const int nSlot = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? pGame->nOnField[X.bSide][nPlace] : NO_PLAYER;
@@ -876,25 +870,25 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
             w *= 2;
         if (nCategory == PLAY_CATEGORY_PASS) {
             if (nPosition == POSITION_FB)
-                w = Scale(w, 35, 100);
+                w = Mul_Div_Rounded_64(w, 35, 100);
             else if (nPosition == POSITION_TE) {
-                w = Scale(w, 65, 100);
+                w = Mul_Div_Rounded_64(w, 65, 100);
                 // Limit_Weight_By_Usage, with the club's games read once a game.
                 SIDE_PROFILE& Own = Profiles.Side[X.bSide];
                 if (Own.nUsageLimit < 0)
                     Own.nUsageLimit = 50 * (Get_Team_Games_Played(X.nTeam) + 1);
                 const int nUsage = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_USAGE);
                 if (nUsage > Own.nUsageLimit)
-                    w = Scale(w, Own.nUsageLimit, nUsage);
+                    w = Mul_Div_Rounded_64(w, Own.nUsageLimit, nUsage);
             }
             if (X.nFocus < 0)
                 X.nFocus = Get_Top_Receiver_Focus(pGame);
             if (X.nFocus != 0 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nReceiver1)
-                w = Scale(w, 8, X.nFocus + 8);
+                w = Mul_Div_Rounded_64(w, 8, X.nFocus + 8);
         } else if (nSlot < PLAYERS_PER_TEAM) {
             if (nPosition == POSITION_FB) {
                 const int nCarries = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_RUSHING_ATTEMPTS);
-                w = Scale(w, nCarries + 10, 35);
+                w = Mul_Div_Rounded_64(w, nCarries + 10, 35);
             } else if (nPosition == POSITION_RB) {
                 if (!X.bWorkloadKnown[nPlace]) {
                     Get_Workload(X.nTeam, nSlot, &X.nLimit[nPlace], &X.nCarries[nPlace]);
@@ -903,7 +897,7 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
                 w = Apply_Workload(X.nLimit[nPlace], X.nCarries[nPlace], w);
             }
             else if (nPosition == POSITION_QB)
-                w = Scale(w, Quarterback_Run_Weight(pGame, X.nTeam, nSlot), 100);
+                w = Mul_Div_Rounded_64(w, Quarterback_Run_Weight(pGame, X.nTeam, nSlot), 100);
         }
         if (w < 0) {
             Report_Error("Negative nChance in Find_Offensive_Play()");

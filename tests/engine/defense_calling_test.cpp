@@ -12,9 +12,7 @@
 #include "engine/offense_calling.h"
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
-#include "league/league_fixture.h"
-#include "league/preferences.h"
-#include "test_support.h"
+#include "engine/play_calling_fixture.h"
 
 namespace {
 
@@ -24,35 +22,11 @@ constexpr int BENCH = 25;        // "Ace 508 H-Bench": a quick-release pass (rou
 constexpr int CURL = 36;         // "Ace 782 Curl": primary route 2, not quick
 constexpr int CONTAIN = 3;       // "4-3 Contain", formation 22: {0,0,0,0,9,7,9,13,13,8,8}
 
-class DefenseCallingTest : public LeagueTest {
+class DefenseCallingTest : public PlayCallingTest {
 protected:
     void SetUp() override
     {
-        LeagueTest::SetUp();
-        Use_Franchises(2);
-        Set_Regular_Season_Weeks(17);
-        League.Universe.nStat[FIRST_SEASON_YEAR] = 2020;
-        Set_User_Preference(PREF_SEASON_INDEX, 0);
-        Set_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE, 1);
-        for (int t = 0; t < 2; ++t) {
-            Build_Hand_Made_Club(t);
-            Build_Team_Default_Playbook(t);
-            Set_Team_Stat(t, TEAM_STAT_RUN_PASS_BALANCE, 10);
-        }
-        m_Game.nAwayTeam = 0;
-        m_Game.nHomeTeam = 1;
-        m_Game.nOffense = 1;
-        m_Game.nClock = 600;
-        m_Game.nTimeouts[0] = m_Game.nTimeouts[1] = 3;
-        const uint8_t Offense[PLACES_ON_FIELD] = {0, 1, 2, 5, 3, 6, 10, 12, 14, 13, 11};
-        const uint8_t Defense[PLACES_ON_FIELD] = {15, 17, 18, 16, 19, 20, 21, 23, 24, 25, 26};
-        for (int p = 0; p < PLACES_ON_FIELD; ++p) {
-            m_Game.nOnField[GAME_SIDE_HOME][p] = Offense[p];
-            m_Game.nOnField[GAME_SIDE_AWAY][p] = Defense[p];
-        }
-        m_Game.nDown = 0;
-        m_Game.nToGo = 10;
-        m_Game.nYardLine = 50;
+        PlayCallingTest::SetUp();
         Clear_Play_Call_Tallies();
         Build_Play_Matchup_Table(&m_Game);
         Seed_Random_Numbers(99);
@@ -69,8 +43,6 @@ protected:
         }
         return fSum;
     }
-
-    GAME m_Game{};
 };
 
 TEST_F(DefenseCallingTest, FormationPassFocus)

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "base/random.h"
+#include "engine/lineup_fixture.h"
 #include "engine/playbooks.h"
 #include "league/league_fixture.h"
 #include "league/player.h"
@@ -29,21 +30,7 @@ protected:
         Build_Team_Default_Playbook(HOME);
         Set_User_Preference(PREF_CURRENT_WEEK, 5);
         Seed_Random_Numbers(12345);
-        // Offence (home), places 0-10 in slots 0-10: QB, RB, FB, WR, WR, TE, T, G, C, G, T.
-        const int nOffense[] = {POSITION_QB, POSITION_RB, POSITION_FB, POSITION_WR, POSITION_WR, POSITION_TE,
-                                POSITION_T, POSITION_G, POSITION_C, POSITION_G, POSITION_T};
-        // Defence (away), places 0-10 in slots 20-30: DE, DE, DT, DT, LB, LB, LB, CB, CB, S, S.
-        const int nDefense[] = {POSITION_DE, POSITION_DE, POSITION_DT, POSITION_DT, POSITION_LB, POSITION_LB,
-                                POSITION_LB, POSITION_CB, POSITION_CB, POSITION_S, POSITION_S};
-        for (int p = 0; p < PLACES_ON_FIELD; ++p) {
-            Put_Player(HOME, p, 100 + p, nOffense[p]);
-            Put_Player(AWAY, 20 + p, 200 + p, nDefense[p]);
-            m_Game.nOnField[GAME_SIDE_HOME][p] = static_cast<uint8_t>(p);
-            m_Game.nOnField[GAME_SIDE_AWAY][p] = static_cast<uint8_t>(20 + p);
-        }
-        m_Game.nAwayTeam = AWAY;
-        m_Game.nHomeTeam = HOME;
-        m_Game.nOffense = HOME;
+        Put_Scrimmage_Elevens(m_Game);
         m_Game.CurrentPlay.nOffenseCall = 20;   // a pass
         m_Game.CurrentPlay.nDefenseCall = 0;
     }

@@ -10,10 +10,9 @@
 #include "engine/offense_calling.h"
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
-#include "league/league_fixture.h"
 #include "league/player_stats.h"
 #include "league/preferences.h"
-#include "test_support.h"
+#include "engine/play_calling_fixture.h"
 
 namespace {
 
@@ -28,46 +27,18 @@ namespace {
 // Scores: QB RS += 0.51, PS += 30; each RB RS += trunc(15 x 3.2) = 48 and
 // PS += 9.69; each WR PS += 73.45; the TE PS += 29.07. Summed and truncated
 // step by step: RS = 136, PS = 283.
-class OffenseCallingTest : public LeagueTest {
+class OffenseCallingTest : public PlayCallingTest {
 protected:
     void SetUp() override
     {
-        LeagueTest::SetUp();
-        Use_Franchises(2);
-        Set_Regular_Season_Weeks(17);
-        League.Universe.nStat[FIRST_SEASON_YEAR] = 2020;
-        Set_User_Preference(PREF_SEASON_INDEX, 0);
+        PlayCallingTest::SetUp();
         Set_User_Preference(PREF_CURRENT_WEEK, 0);
-        Set_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE, 1);
         Set_User_Preference(PREF_TWO_POINT_TRIES, 0);
-        for (int t = 0; t < 2; ++t) {
-            Build_Hand_Made_Club(t);
-            Build_Team_Default_Playbook(t);
-            Set_Team_Stat(t, TEAM_STAT_RUN_PASS_BALANCE, 10);
+        for (int t = 0; t < 2; ++t)
             Set_Team_Stat(t, TEAM_STAT_OFFENSIVE_SYSTEM, 0);
-        }
-        m_Game.nAwayTeam = 0;
-        m_Game.nHomeTeam = 1;
-        m_Game.nOffense = 1;
-        m_Game.nClock = 600;
-        m_Game.nTimeouts[0] = m_Game.nTimeouts[1] = 3;
-        const uint8_t Offense[PLACES_ON_FIELD] = {0, 1, 2, 5, 3, 6, 10, 12, 14, 13, 11};
-        const uint8_t Defense[PLACES_ON_FIELD] = {15, 17, 18, 16, 19, 20, 21, 23, 24, 25, 26};
-        for (int p = 0; p < PLACES_ON_FIELD; ++p) {
-            m_Game.nOnField[GAME_SIDE_HOME][p] = Offense[p];
-            m_Game.nOnField[GAME_SIDE_AWAY][p] = Defense[p];
-        }
-        Set_Down(0, 10, 50);
         Clear_Play_Call_Tallies();
         Build_Play_Matchup_Table(&m_Game);
         Seed_Random_Numbers(2024);
-    }
-
-    void Set_Down(int nDown, int nToGo, int nYardLine)
-    {
-        m_Game.nDown = static_cast<uint32_t>(nDown);
-        m_Game.nToGo = static_cast<int8_t>(nToGo);
-        m_Game.nYardLine = static_cast<int8_t>(nYardLine);
     }
 
     void Set_Score(int nOffense, int nDefense)
@@ -81,7 +52,6 @@ protected:
 
     int Category(int nPlay) { return Get_Play_Call_Category(1, nPlay); }
 
-    GAME m_Game{};
 };
 
 TEST_F(OffenseCallingTest, RunChanceByDownAndDistance)
