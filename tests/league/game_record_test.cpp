@@ -1,5 +1,4 @@
-// The game and play records: their byte layout (part of the game file), the
-// pre-snap reset, the result byte, the clock, the end-of-game rule and the
+// The game and play records: the pre-snap reset, the result byte, the clock, the end-of-game rule and the
 // box-score readers.
 #include <gtest/gtest.h>
 
@@ -42,31 +41,6 @@ protected:
         Game.nDown = static_cast<uint32_t>(nDownCode);
     }
 };
-
-// ---------------------------------------------------------------------------
-// Layout: the offsets are added up by hand from the field list.
-
-TEST(GameRecordLayout, SizesAndOffsets)
-{
-    EXPECT_EQ(sizeof(PLAY), 180u);
-    EXPECT_EQ(sizeof(GAME), 48708u);
-    // PLAY: u16 clock, 2 unused, two int32 IDs, eight bytes (the word at 16
-    // is checked below), 10 x 16 narration.
-    EXPECT_EQ(offsetof(PLAY, Narration), 20u);
-
-    // GAME: 2 team bytes + 2 reserved; three int32 pairs from 4; ten 16-bit
-    // words from 28; the attendance and two reserved int32 from 48.
-    EXPECT_EQ(offsetof(GAME, nScore), 4u);
-    EXPECT_EQ(offsetof(GAME, bTeamStat), 48u + 3u * 4u);
-    // 2 x 16 counter bytes, 2 x 20 16-bit totals, 2 x 20 IDs..., then the
-    // 2 x 80 x 5 16-bit player figures.
-    EXPECT_EQ(offsetof(GAME, CurrentPlay), 812u + 2u * 80u * 5u * 2u);
-    EXPECT_EQ(offsetof(GAME, PlayLog), 2412u + 180u);
-    EXPECT_EQ(offsetof(GAME, nPlays), 2592u + 256u * 180u);
-    EXPECT_EQ(offsetof(GAME, nDown), 48676u + 4u);
-    // 22 on-field bytes, then one reserved byte closes the record.
-    EXPECT_EQ(offsetof(GAME, nOnField) + 22u + 1u, 48708u);
-}
 
 // ---------------------------------------------------------------------------
 // The pre-snap reset

