@@ -18,6 +18,7 @@
 #include "league/game_record.h"
 #include "league/player.h"
 #include "league/preferences.h"
+#include "league/salary_cap.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
 
@@ -37,11 +38,18 @@ inline float Club_Strength(int nTeam)
 }
 
 // The whole league from nSeed: 32 computer-run clubs and the preferences
-// of a running simulation in 2020 (overtime rule 1, 10-minute overtime
-// periods, two-point tries).
+// of a running simulation in 2020 with that year's rules of play.
 inline void Build_Season_League(uint32_t nSeed)
 {
     game_fixture::Build_Two_Team_League(nSeed);
+    // The rules of the 2020 season: tries from the 15, kick-offs from the
+    // 35, the overtime rules and period of the time.
+    Update_Overtime_Rules();
+    Update_Two_Point_Rule();
+    Update_Overtime_Period_Rule();
+    Update_Kickoff_Spot_Rule();
+    Update_Missed_Field_Goal_Spot_Rule();
+    Set_User_Preference(PREF_CONVERSION_SPOT_RULE, 1);
     Use_Franchises(SEASON_TEAMS);
     for (int t = 0; t < SEASON_TEAMS; ++t) {
         game_fixture::Build_Generated_Club(t, Club_Strength(t));
