@@ -414,9 +414,12 @@ void Pass_Sack_Fumble(GAME* pGame, int nPasser, int e)
 
 int Get_Season_Yards_Per_Completion()
 {
-    // Rule now: the era's yards per completion until the season's league norms are kept.
+    // Rule now: until the season's league norms are kept, 11/20 of the era's
+    // yards per completion, so the open depth scales up as the pull towards
+    // the era would (calibrated to 6.8-7.4 yards a pass attempt; the era's
+    // own figure gave 5.5).
     const int h = Get_Current_Average_Stat(109);
-    return h > 0 ? h : 1120;
+    return (h > 0 ? h : 1120) * 11 / 20;
 }
 
 int Get_Offense_Field_Player(const GAME* pGame, int nIndex)

@@ -566,10 +566,10 @@ TEST_F(RushingCalibrationTest, EarlyDaysUseTheLeagueAverageTarget)
     EXPECT_NEAR(Get_Rushing_Calibration(&Game), 1.0074074f, 1e-5);
 }
 
-TEST(RunCalibration, NeutralValues)
+TEST(RunCalibration, CalibratedValues)
 {
-    EXPECT_FLOAT_EQ(Get_Run_Matchup_Divisor(nullptr, 0, 1.3f), 1.0f);
-    EXPECT_FLOAT_EQ(Get_Ball_Carrier_Base_Figure(nullptr), 1.0f);
+    EXPECT_FLOAT_EQ(Get_Run_Matchup_Divisor(nullptr, 0, 1.3f), 0.7f);
+    EXPECT_FLOAT_EQ(Get_Ball_Carrier_Base_Figure(nullptr), 2.5f);
     EXPECT_EQ(Get_League_Rushing_Norm(), 420);
 }
 

@@ -224,7 +224,9 @@ TEST_F(SackCreditsTest, PassWeatherFactor)
 
 TEST_F(SackCreditsTest, BallSecurityFigureByHandsAndWeather)
 {
-    // F = B sqrt((105 - H) / 30) 50 / W, truncated.
+    // F = B sqrt((105 - H) / 30) 50 / W, truncated; B pinned at 1.
+    const float fOne = 1.0f;
+    Override_Ball_Carrier_Base_Figure(&fOne);
     Put_Player(HOME, 1, 402, POSITION_RB);
     Set_Player_Rating(HOME, 1, RATING_HANDS, 75.0f);
     Game.nWindSpeed = -1;   // indoors W 1.025: 50 / 1.025 = 48.78
@@ -249,10 +251,13 @@ TEST_F(SackCreditsTest, BallSecurityFigureByHandsAndWeather)
 
 TEST_F(SackCreditsTest, WeakHandsAreStoredAt20AndCountAs60)
 {
+    const float fOne = 1.0f;   // B pinned at 1
+    Override_Ball_Carrier_Base_Figure(&fOne);
     Put_Player(HOME, 1, 402, POSITION_RB);
     Set_Player_Rating(HOME, 1, RATING_HANDS, 12.0f);
     Set_Weather(WEATHER_SUNNY);  // W 1.025, H 60: 50 sqrt(1.5) / 1.025 = 59.75
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 59);
+    Override_Ball_Carrier_Base_Figure(nullptr);
     EXPECT_FLOAT_EQ(League.Team[HOME].Player[1].fRating[RATING_HANDS], 20.0f);
 }
 
@@ -261,12 +266,15 @@ TEST_F(SackCreditsTest, ReplayLeagueDividesByTheRushingCalibration)
     Put_Player(HOME, 1, 402, POSITION_RB);
     Set_Player_Rating(HOME, 1, RATING_HANDS, 75.0f);
     Set_Weather(WEATHER_MIXED);
+    const float fOne = 1.0f;   // B pinned at 1
+    Override_Ball_Carrier_Base_Figure(&fOne);
     const float fCalibration = 1.25f;
     Override_Rushing_Calibration(&fCalibration);
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 50);   // calibration read only in a replay league
     Set_Universe_Word(REPLAY_MODE_WORD, 1);
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 40);
     Override_Rushing_Calibration(nullptr);
+    Override_Ball_Carrier_Base_Figure(nullptr);
 }
 
 }  // namespace
