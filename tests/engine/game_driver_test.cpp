@@ -34,8 +34,21 @@ void* Counted_Allocation(std::size_t n)
 }
 }  // namespace
 
+// Every form that the program's own code uses is replaced, so that each
+// block is freed by the allocator that made it (a sanitizer build checks).
 void* operator new(std::size_t n) { return Counted_Allocation(n); }
 void* operator new[](std::size_t n) { return Counted_Allocation(n); }
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept
+{
+    try {
+        return Counted_Allocation(n);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t n, const std::nothrow_t& Tag) noexcept { return operator new(n, Tag); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
