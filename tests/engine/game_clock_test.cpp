@@ -617,16 +617,19 @@ TEST_F(GameClockTest, DownsAndDistanceAfterThePlay)
         SCOPED_TRACE(testing::Message() << "down " << Row.nDown << " " << Row.nToGo << " at " << Row.nYardLine);
         EXPECT_EQ(Get_Game_Down_Code(&Game), Row.nNewDown);
         EXPECT_EQ(Game.nToGo, Row.nNewToGo);
-        if (Row.nOffense >= 0)
+        if (Row.nOffense >= 0) {
             EXPECT_EQ(Game.nOffense, Row.nOffense);
-        if (Row.nNewYardLine >= 0)
+        }
+        if (Row.nNewYardLine >= 0) {
             EXPECT_EQ(Game.nYardLine, Row.nNewYardLine);
+        }
         if (Row.nThirdTries >= 0) {
             EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_THIRD_DOWN_TRIES), Row.nThirdTries);
             EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_THIRD_DOWN_CONVERSIONS), Row.nThirdTries);
         }
-        if (Row.nFirstDowns >= 0)
+        if (Row.nFirstDowns >= 0) {
             EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_FIRST_DOWNS), Row.nFirstDowns);
+        }
     }
 }
 

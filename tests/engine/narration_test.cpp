@@ -146,8 +146,9 @@ TEST_F(NarrationTest, EachCallDrawsOnceWatchedOrNotAndQueuesOnlyWhenWatched)
             Generate_Random_Number();
         EXPECT_EQ(Peek_Next_Draw(), nAfter) << bWatch;
         EXPECT_EQ(Queued(), bWatch ? 5 : 0);
-        if (!bWatch)
+        if (!bWatch) {
             EXPECT_STREQ(Get_Play_Commentary_Text(0), "");
+        }
     }
 }
 
