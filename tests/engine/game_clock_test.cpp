@@ -599,6 +599,7 @@ TEST_F(GameClockTest, DownsAndDistanceAfterThePlay)
     } const ROWS[] = {
         {0, 10, 75, 4, RESULT_RUN_LEFT, HOME, 1, 6, 71, 0, 0},
         {1, 6, 71, -3, RESULT_SACKED, HOME, 2, 9, 74, 0, 0},
+        {1, 6, 71, 8, RESULT_PASS_COMPLETE, HOME, 0, 10, 63, 0, 1},
         // A penalty short of the line repeats the down, first down too.
         {1, 10, 50, -5, RESULT_PENALTY, HOME, 1, 15, 55, -1, -1},
         {0, 10, 50, -10, RESULT_PENALTY, HOME, 0, 20, 60, -1, -1},
