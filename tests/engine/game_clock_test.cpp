@@ -225,16 +225,15 @@ TEST_F(GameClockTest, FirstQuarterEndGivesBackTheExcessAndTeamsChangeEnds)
     EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_POSSESSION_SECONDS), 95);
     EXPECT_EQ(Headings(), 1);
     EXPECT_EQ(Game.nWindDirection, 270);
-}
-
-TEST_F(GameClockTest, ThirdQuarterEndsAt2700)
-{
-    Log_Pages();
+    // The third quarter ends at 2,700; a roof keeps its no-wind mark.
+    Game.nDown = 0;
+    Game.nWindDirection = -1;
     Game.nClock = 2710;
     Game.nPlaySeconds = 15;
     Check_Quarter_End(&Game);
     EXPECT_EQ(Game.nClock, 2700);
-    EXPECT_EQ(Headings(), 1);
+    EXPECT_EQ(Headings(), 2);
+    EXPECT_EQ(Game.nWindDirection, -1);
 }
 
 TEST_F(GameClockTest, QuarterEndAfterExtraPointKeepsEndsAndWritesNoHeading)
@@ -247,15 +246,6 @@ TEST_F(GameClockTest, QuarterEndAfterExtraPointKeepsEndsAndWritesNoHeading)
     EXPECT_EQ(Game.nClock, 900);
     EXPECT_EQ(Headings(), 0);
     EXPECT_EQ(Game.nWindDirection, 90);
-}
-
-TEST_F(GameClockTest, RoofKeepsItsNoWindMarkAtQuarterEnd)
-{
-    Game.nWindDirection = -1;
-    Game.nClock = 905;
-    Game.nPlaySeconds = 20;
-    Check_Quarter_End(&Game);
-    EXPECT_EQ(Game.nWindDirection, -1);
 }
 
 TEST_F(GameClockTest, HalfEndsAtExactly1800AndTheOtherTeamKicksOff)
@@ -385,15 +375,6 @@ TEST_F(GameClockTest, OvertimeKickingTeamDrawnOnceAndPlayoffsKeepThreeTimeouts)
     }
 }
 
-TEST_F(GameClockTest, ZeroOvertimeLengthFromADamagedFileCountsAsFifteenMinutes)
-{
-    Set_User_Preference(PREF_MINUTES_PER_PERIOD, 0);
-    Game.nClock = 3700;
-    EXPECT_EQ(Get_Period_Length(&Game), 900);
-    EXPECT_EQ(Get_Seconds_Left_In_Quarter(&Game), 800);
-    EXPECT_EQ(Get_Seconds_Left_In_Game(&Game), 800);
-}
-
 TEST_F(GameClockTest, TimeLeftInQuarterHalfAndOvertimePeriods)
 {
     Set_User_Preference(PREF_MINUTES_PER_PERIOD, 10);
@@ -409,6 +390,12 @@ TEST_F(GameClockTest, TimeLeftInQuarterHalfAndOvertimePeriods)
     EXPECT_EQ(Get_Seconds_Left_In_Quarter(&Game), 200);
     Game.nClock = 4300;
     EXPECT_EQ(Get_Seconds_Left_In_Quarter(&Game), 500);
+    // A zero overtime length from a damaged file counts as fifteen minutes.
+    Set_User_Preference(PREF_MINUTES_PER_PERIOD, 0);
+    Game.nClock = 3700;
+    EXPECT_EQ(Get_Period_Length(&Game), 900);
+    EXPECT_EQ(Get_Seconds_Left_In_Quarter(&Game), 800);
+    EXPECT_EQ(Get_Seconds_Left_In_Game(&Game), 800);
 }
 
 TEST_F(GameClockTest, PossessionChangeMarksOvertimeOnlyAfterRegulation)
@@ -502,24 +489,47 @@ TEST_F(GameClockTest, PreSnapRunOff)
     EXPECT_EQ(Game.nTimeouts[GAME_SIDE_HOME], 1);
 }
 
-TEST_F(GameClockTest, HurryUpTime)
+TEST_F(GameClockTest, SituationsOfTheClockAndScore)
 {
-    Game.nClock = 1690;
-    EXPECT_TRUE(Is_Hurry_Up_Time(&Game));
-    Game.nClock = 1680;
-    EXPECT_FALSE(Is_Hurry_Up_Time(&Game));
-    // Second half: 9 behind with under 10 minutes, or level with under 4.
-    Game.nClock = 3001;
-    Game.nScore[GAME_SIDE_AWAY] = 9;
-    EXPECT_TRUE(Is_Hurry_Up_Time(&Game));
-    Game.nClock = 3000;
-    EXPECT_FALSE(Is_Hurry_Up_Time(&Game));
-    Game.nScore[GAME_SIDE_AWAY] = 0;
-    Game.nClock = 3361;
-    EXPECT_TRUE(Is_Hurry_Up_Time(&Game));
-    // A decided fourth quarter: nobody hurries.
-    Game.nScore[GAME_SIDE_AWAY] = 30;
-    EXPECT_FALSE(Is_Hurry_Up_Time(&Game));
+    // The home team has the ball.
+    struct ROW {
+        const char* szRule;
+        bool (*Rule)(const GAME*);
+        int nClock, nHome, nAway;
+        bool bStopped, bExpected;
+    } const ROWS[] = {
+        {"hurry", Is_Hurry_Up_Time, 1690, 0, 0, false, true},
+        {"hurry", Is_Hurry_Up_Time, 1680, 0, 0, false, false},
+        // Second half: 9 behind with under 10 minutes, or level with under 4.
+        {"hurry", Is_Hurry_Up_Time, 3001, 0, 9, false, true},
+        {"hurry", Is_Hurry_Up_Time, 3000, 0, 9, false, false},
+        {"hurry", Is_Hurry_Up_Time, 3361, 0, 0, false, true},
+        {"hurry", Is_Hurry_Up_Time, 3361, 0, 30, false, false},   // decided: nobody hurries
+        {"last play", Is_Last_Play_Of_Half, 1765, 0, 0, false, true},
+        {"last play", Is_Last_Play_Of_Half, 1760, 0, 0, false, false},
+        {"last play", Is_Last_Play_Of_Half, 1789, 0, 0, true, true},
+        {"last play", Is_Last_Play_Of_Half, 1788, 0, 0, true, false},
+        {"run out", Is_Running_Out_Clock, 3481, 3, 0, true, true},
+        {"run out", Is_Running_Out_Clock, 3480, 3, 0, true, false},
+        {"run out", Is_Running_Out_Clock, 1750, 3, 0, true, false},
+        {"run out", Is_Running_Out_Clock, 3500, 3, 3, true, false},
+        {"decided", Is_Game_Decided, 2800, 30, 0, false, true},
+        {"decided", Is_Game_Decided, 2600, 30, 0, false, false},   // third quarter
+        {"decided", Is_Game_Decided, 3241, 30, 7, false, true},    // 359 left
+        {"decided", Is_Game_Decided, 3240, 30, 7, false, false},
+    };
+    for (const ROW& Row : ROWS) {
+        Game.nClock = static_cast<int16_t>(Row.nClock);
+        Game.nScore[GAME_SIDE_HOME] = Row.nHome;
+        Game.nScore[GAME_SIDE_AWAY] = Row.nAway;
+        Game.nDown = Row.bStopped ? GAME_DOWN_FLAG_CLOCK_STOPPED : 0;
+        EXPECT_EQ(Row.Rule(&Game), Row.bExpected) << Row.szRule << " at " << Row.nClock;
+    }
+    // No last play of an overtime period without ties.
+    Game.nClock = 4495;
+    Game.nDown = GAME_DOWN_FLAG_CLOCK_STOPPED;
+    Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME_RULE, 2);
+    EXPECT_FALSE(Is_Last_Play_Of_Half(&Game));
 }
 
 TEST_F(GameClockTest, OutOfBoundsStopsTheClockOnlyLateInTheHalf)
@@ -550,47 +560,6 @@ TEST_F(GameClockTest, OutOfBoundsStopsTheClockOnlyLateInTheHalf)
     EXPECT_FALSE(Clock_Stopped());
 }
 
-TEST_F(GameClockTest, LastPlayOfHalfAndRunningOutTheClock)
-{
-    Game.nClock = 1765;
-    EXPECT_TRUE(Is_Last_Play_Of_Half(&Game));
-    Game.nClock = 1760;
-    EXPECT_FALSE(Is_Last_Play_Of_Half(&Game));
-    Game.nClock = 1789;
-    Game.nDown |= GAME_DOWN_FLAG_CLOCK_STOPPED;
-    EXPECT_TRUE(Is_Last_Play_Of_Half(&Game));
-    Game.nClock = 1788;
-    EXPECT_FALSE(Is_Last_Play_Of_Half(&Game));
-    Game.nClock = 4495;
-    Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME_RULE, 2);
-    EXPECT_FALSE(Is_Last_Play_Of_Half(&Game));
-
-    Game.nScore[GAME_SIDE_HOME] = 3;
-    Game.nClock = 3481;
-    EXPECT_TRUE(Is_Running_Out_Clock(&Game));
-    Game.nClock = 3480;
-    EXPECT_FALSE(Is_Running_Out_Clock(&Game));
-    Game.nClock = 1750;
-    EXPECT_FALSE(Is_Running_Out_Clock(&Game));
-    Game.nClock = 3500;
-    Game.nScore[GAME_SIDE_AWAY] = 3;
-    EXPECT_FALSE(Is_Running_Out_Clock(&Game));
-}
-
-TEST_F(GameClockTest, DecidedGame)
-{
-    Game.nClock = 2800;
-    Game.nScore[GAME_SIDE_HOME] = 30;
-    EXPECT_TRUE(Is_Game_Decided(&Game));
-    Game.nClock = 2600;   // third quarter
-    EXPECT_FALSE(Is_Game_Decided(&Game));
-    Game.nClock = 3241;   // 359 left
-    Game.nScore[GAME_SIDE_AWAY] = 7;
-    EXPECT_TRUE(Is_Game_Decided(&Game));
-    Game.nClock = 3240;
-    EXPECT_FALSE(Is_Game_Decided(&Game));
-}
-
 // ---------------------------------------------------------------------------
 // Downs and distance
 
@@ -609,10 +578,9 @@ TEST_F(GameClockTest, FourthDownShortTurnsTheBallOver)
     EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_FOURTH_DOWN_CONVERSIONS), 0);
     EXPECT_EQ(Get_Team_Stat(HOME, TEAM_STAT_RED_ZONE), 0);
     EXPECT_EQ(Game.nOvertimePossession, 0);
-}
-
-TEST_F(GameClockTest, FourthDownShortInOvertimeMarksTheTeamThatHadTheBall)
-{
+    // In overtime the team that had the ball is marked.
+    Game.nOffense = HOME;
+    Game.nDown = 0;
     Game.nWeek = 18;
     Game.nClock = 3700;
     Set_Series(3, 5, 30);
@@ -622,59 +590,48 @@ TEST_F(GameClockTest, FourthDownShortInOvertimeMarksTheTeamThatHadTheBall)
     EXPECT_EQ(Game.nOffense, AWAY);
 }
 
-TEST_F(GameClockTest, FourthAndGoalShortGivesFirstAndTenFromDeep)
+TEST_F(GameClockTest, DownsAndDistanceAfterThePlay)
 {
-    Set_Series(3, 5, 5);
-    Set_Play(3, 6, RESULT_PASS_COMPLETE);
-    End_Play(&Game);
-    EXPECT_EQ(Game.nOffense, AWAY);
-    EXPECT_EQ(Game.nYardLine, 98);
-    EXPECT_EQ(Game.nToGo, 10);
-}
-
-TEST_F(GameClockTest, ThirdDownConversionInsideTheTenIsGoalToGo)
-{
-    Set_Series(2, 4, 15);
-    Set_Play(8, 6, RESULT_PASS_COMPLETE);
-    End_Play(&Game);
-    EXPECT_EQ(Get_Game_Down_Code(&Game), 0);
-    EXPECT_EQ(Game.nYardLine, 7);
-    EXPECT_EQ(Game.nToGo, 7);
-    EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_THIRD_DOWN_TRIES), 1);
-    EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_THIRD_DOWN_CONVERSIONS), 1);
-    EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_FIRST_DOWNS), 1);
-}
-
-TEST_F(GameClockTest, ShortGainMovesToTheNextDown)
-{
-    Set_Series(0, 10, 75);
-    Set_Play(4, 6, RESULT_RUN_LEFT);
-    End_Play(&Game);
-    EXPECT_EQ(Get_Game_Down_Code(&Game), 1);
-    EXPECT_EQ(Game.nToGo, 6);
-    EXPECT_EQ(Game.nYardLine, 71);
-    Set_Play(-3, 6, RESULT_SACKED);
-    End_Play(&Game);
-    EXPECT_EQ(Get_Game_Down_Code(&Game), 2);
-    EXPECT_EQ(Game.nToGo, 9);
-    EXPECT_EQ(Game.nYardLine, 74);
-    EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_THIRD_DOWN_TRIES), 0);
-}
-
-TEST_F(GameClockTest, PenaltyShortOfTheLineRepeatsTheDown)
-{
-    Set_Series(1, 10, 50);
-    Set_Play(-5, 0, RESULT_PENALTY);
-    End_Play(&Game);
-    EXPECT_EQ(Get_Game_Down_Code(&Game), 1);
-    EXPECT_EQ(Game.nToGo, 15);
-    EXPECT_EQ(Game.nYardLine, 55);
-    // On first down the new distance stands too.
-    Set_Series(0, 10, 50);
-    Set_Play(-10, 0, RESULT_PENALTY);
-    End_Play(&Game);
-    EXPECT_EQ(Get_Game_Down_Code(&Game), 0);
-    EXPECT_EQ(Game.nToGo, 20);
+    // -1: not checked.
+    struct ROW {
+        int nDown, nToGo, nYardLine, nYards, nResult;
+        int nOffense, nNewDown, nNewToGo, nNewYardLine, nThirdTries, nFirstDowns;
+    } const ROWS[] = {
+        {0, 10, 75, 4, RESULT_RUN_LEFT, HOME, 1, 6, 71, 0, 0},
+        {1, 6, 71, -3, RESULT_SACKED, HOME, 2, 9, 74, 0, 0},
+        {1, 6, 71, 8, RESULT_PASS_COMPLETE, HOME, 0, 10, 63, 0, 1},
+        // A penalty short of the line repeats the down, first down too.
+        {1, 10, 50, -5, RESULT_PENALTY, HOME, 1, 15, 55, -1, -1},
+        {0, 10, 50, -10, RESULT_PENALTY, HOME, 0, 20, 60, -1, -1},
+        // A third-down conversion inside the ten is goal to go.
+        {2, 4, 15, 8, RESULT_PASS_COMPLETE, HOME, 0, 7, 7, 1, 1},
+        // Fourth and goal short: first and ten from deep.
+        {3, 5, 5, 3, RESULT_PASS_COMPLETE, AWAY, 0, 10, 98, -1, -1},
+        {KICKOFF_DOWN, 0, 75, 0, RESULT_KICKOFF_RETURNED, -1, 0, 10, -1, -1, 0},
+    };
+    const GAME Start = Game;
+    for (const ROW& Row : ROWS) {
+        Game = Start;
+        Set_Series(Row.nDown, Row.nToGo, Row.nYardLine);
+        Set_Play(Row.nYards, 6, Row.nResult);
+        End_Play(&Game);
+        SCOPED_TRACE(testing::Message() << "down " << Row.nDown << " " << Row.nToGo << " at " << Row.nYardLine);
+        EXPECT_EQ(Get_Game_Down_Code(&Game), Row.nNewDown);
+        EXPECT_EQ(Game.nToGo, Row.nNewToGo);
+        if (Row.nOffense >= 0) {
+            EXPECT_EQ(Game.nOffense, Row.nOffense);
+        }
+        if (Row.nNewYardLine >= 0) {
+            EXPECT_EQ(Game.nYardLine, Row.nNewYardLine);
+        }
+        if (Row.nThirdTries >= 0) {
+            EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_THIRD_DOWN_TRIES), Row.nThirdTries);
+            EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_THIRD_DOWN_CONVERSIONS), Row.nThirdTries);
+        }
+        if (Row.nFirstDowns >= 0) {
+            EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_FIRST_DOWNS), Row.nFirstDowns);
+        }
+    }
 }
 
 TEST_F(GameClockTest, ChangeOfHandsStartsAFirstDownWithoutCountingTheDown)
@@ -691,16 +648,6 @@ TEST_F(GameClockTest, ChangeOfHandsStartsAFirstDownWithoutCountingTheDown)
     EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_THIRD_DOWN_TRIES), 0);
     EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_FIRST_DOWNS), 0);
     EXPECT_EQ(Get_Team_Stat(AWAY, TEAM_STAT_RED_ZONE), 0);
-}
-
-TEST_F(GameClockTest, KickReturnStartsFirstAndTen)
-{
-    Set_Series(KICKOFF_DOWN, 0, 75);
-    Set_Play(0, 6, RESULT_KICKOFF_RETURNED);
-    End_Play(&Game);
-    EXPECT_EQ(Get_Game_Down_Code(&Game), 0);
-    EXPECT_EQ(Game.nToGo, 10);
-    EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_FIRST_DOWNS), 0);
 }
 
 TEST_F(GameClockTest, InvalidDownIsReported)
@@ -787,14 +734,13 @@ TEST_F(GameClockTest, TwoPointTryGoodAndFailed)
     EXPECT_EQ(Game.nScore[GAME_SIDE_HOME], 8);
     EXPECT_EQ(Get_Play_Result(&Game.CurrentPlay), RESULT_TWO_POINT_FAILED);
     EXPECT_EQ(Get_Game_Down_Code(&Game), KICKOFF_DOWN);
-}
 
-TEST_F(GameClockTest, MissedExtraPointKeepsItsResult)
-{
+    // A missed kick keeps its result.
+    Start_Play_Record(&Game);
     Set_Series(CONVERSION_ATTEMPT, 2, 2);
     Set_Play(0, 0, RESULT_EXTRA_POINT_MISSED);
     End_Play(&Game);
-    EXPECT_EQ(Game.nScore[GAME_SIDE_HOME], 0);
+    EXPECT_EQ(Game.nScore[GAME_SIDE_HOME], 8);
     EXPECT_EQ(Get_Play_Result(&Game.CurrentPlay), RESULT_EXTRA_POINT_MISSED);
     EXPECT_EQ(Get_Game_Down_Code(&Game), KICKOFF_DOWN);
 }

@@ -131,33 +131,25 @@ uint32_t Peek_Next_Draw()
 // ---------------------------------------------------------------------------
 // One draw per call, watched or not
 
-TEST_F(NarrationTest, UnwatchedCallDrawsOnceAndQueuesNothing)
+TEST_F(NarrationTest, EachCallDrawsOnceWatchedOrNotAndQueuesOnlyWhenWatched)
 {
-    Watch(false);
-    Seed_Random_Numbers(777);
-    for (int i = 0; i < 5; ++i)
-        Queue_Play_Commentary(&Game, NARRATE_SNAP, 0, 0, 0, AWAY_ID, 0);
-    const uint32_t nAfter = Peek_Next_Draw();
-    Seed_Random_Numbers(777);
-    for (int i = 0; i < 5; ++i)
-        Generate_Random_Number();
-    EXPECT_EQ(Peek_Next_Draw(), nAfter);
-    EXPECT_EQ(Queued(), 0);
-    EXPECT_STREQ(Get_Play_Commentary_Text(0), "");
-}
-
-TEST_F(NarrationTest, WatchedCallDrawsOnceToo)
-{
-    Watch(true);
-    Seed_Random_Numbers(777);
-    for (int i = 0; i < 5; ++i)
-        Queue_Play_Commentary(&Game, NARRATE_SERIES, 0, 0, 0, 0, 0);
-    const uint32_t nAfter = Peek_Next_Draw();
-    Seed_Random_Numbers(777);
-    for (int i = 0; i < 5; ++i)
-        Generate_Random_Number();
-    EXPECT_EQ(Peek_Next_Draw(), nAfter);
-    EXPECT_EQ(Queued(), 5);
+    for (bool bWatch : {false, true}) {
+        Watch(bWatch);
+        Start_Play_Record(&Game);
+        Clear_Play_Commentary_Texts();
+        Seed_Random_Numbers(777);
+        for (int i = 0; i < 5; ++i)
+            Queue_Play_Commentary(&Game, bWatch ? NARRATE_SERIES : NARRATE_SNAP, 0, 0, 0, AWAY_ID, 0);
+        const uint32_t nAfter = Peek_Next_Draw();
+        Seed_Random_Numbers(777);
+        for (int i = 0; i < 5; ++i)
+            Generate_Random_Number();
+        EXPECT_EQ(Peek_Next_Draw(), nAfter) << bWatch;
+        EXPECT_EQ(Queued(), bWatch ? 5 : 0);
+        if (!bWatch) {
+            EXPECT_STREQ(Get_Play_Commentary_Text(0), "");
+        }
+    }
 }
 
 TEST_F(NarrationTest, NotNarratedWithoutSimulationOrInFastForward)
@@ -257,10 +249,6 @@ TEST_F(NarrationTest, FirstVariantsAsGiven)
     EXPECT_EQ(Get_Narration_Phrase(NARRATE_END_OF_PERIOD, 0), std::string("That's the last play of the first quarter."));
     EXPECT_EQ(Get_Narration_Phrase(NARRATE_FIRST_DOWN, 0), std::string("That moves the chains for the $OFFENSIVETEAM."));
     EXPECT_EQ(Get_Narration_Phrase(NARRATION_EVENTS, 0), std::string(""));
-}
-
-TEST_F(NarrationTest, NamedVariantsAsGiven)
-{
     EXPECT_EQ(Get_Narration_Phrase(0, 8), std::string("$OFFENSIVECITY is trying for the 2-point conversion."));
     EXPECT_EQ(Get_Narration_Phrase(0, 9), std::string("The $DEFENSIVETEAM have a chance to end this drive here."));
     EXPECT_EQ(Get_Narration_Phrase(52, 9), std::string("We're tied at $WINNERSCORE going into halftime."));
@@ -395,7 +383,7 @@ TEST_F(NarrationTest, LongRunCountsByFives)
     EXPECT_EQ(Render(NARRATE_LONG_RUN, 0, 0, AWAY_ID + 1, 0, 30), "He's to the 20 ... 15 ... 10 ... 5.");
 }
 
-TEST(RunLocation, Table)
+TEST(RunAndPassLocation, Words)
 {
     EXPECT_STREQ(Get_Run_Location_Text(0, 2), "inside");
     EXPECT_STREQ(Get_Run_Location_Text(5, 4), "to the left side");
@@ -403,10 +391,6 @@ TEST(RunLocation, Table)
     EXPECT_STREQ(Get_Run_Location_Text(9, 0), "to the left");
     EXPECT_STREQ(Get_Run_Location_Text(-1, 0), "");
     EXPECT_STREQ(Get_Run_Location_Text(10, 0), "");
-}
-
-TEST(PassLocation, Bands)
-{
     EXPECT_STREQ(Get_Pass_Location_Words(0, false, false), "underneath");
     EXPECT_STREQ(Get_Pass_Location_Words(-6, true, false), "in the flat");
     EXPECT_STREQ(Get_Pass_Location_Words(1, false, false), "over the middle");

@@ -270,12 +270,29 @@ TEST_F(PassingPlaysTest, ConversionCompletionScoresWithoutCredits)
     EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_PASS_ATTEMPTS), 0);
 }
 
-TEST_F(PassingPlaysTest, CompletionBehindTheOwnGoalLineIsASafety)
+TEST_F(PassingPlaysTest, SafetiesAndTouchdownsNearTheOwnGoalLine)
 {
+    // A completion behind the own goal line is a safety.
     Game.nYardLine = 99;
     Implement_Pass_Result(&Game, 4, PASS_OUTCOME_COMPLETE, 9, -3, -2);
     EXPECT_EQ(Result(), RESULT_SAFETY);
     EXPECT_EQ(Game.nPlayYards, -1);
+    // A sack in the own end zone is a safety of the spot.
+    Game = GAME{};
+    SetUp();
+    Game.nYardLine = 97;
+    Implement_Pass_Result(&Game, WR, PASS_OUTCOME_SACKED, 9, 20, 20);
+    EXPECT_EQ(Result(), RESULT_SAFETY);
+    EXPECT_EQ(Game.nPlayYards, -3);
+    // A strip sack: the loss stops at the goal line (2 yards); the defence
+    // takes over 2 yards out and scores.
+    Game = GAME{};
+    SetUp();
+    Game.nYardLine = 98;
+    Implement_Pass_Result(&Game, WR, PASS_OUTCOME_SACK_FUMBLE, 9, 20, 20);
+    EXPECT_EQ(Result(), RESULT_FUMBLE_RETURN_TOUCHDOWN);
+    EXPECT_EQ(Game.nYardLine, 2);
+    EXPECT_EQ(Game.nPlayYards, 2);
 }
 
 TEST_F(PassingPlaysTest, InterceptionChangesHandsWithTheReturn)
@@ -318,7 +335,7 @@ TEST_F(PassingPlaysTest, InterceptionReturnsStayOnTheField)
     }
 }
 
-TEST_F(PassingPlaysTest, SackLosesTheDrawnYards)
+TEST_F(PassingPlaysTest, SackLosesTheDrawnYardsAndStopsTheClockUntilLateInTheHalf)
 {
     const uint32_t nSeed = 3;
     Seed_Random_Numbers(nSeed);
@@ -332,21 +349,12 @@ TEST_F(PassingPlaysTest, SackLosesTheDrawnYards)
     EXPECT_EQ(Stat(HOME, QB, STAT_TIMES_SACKED), 1);
     EXPECT_EQ(Stat(HOME, QB, STAT_SACK_YARDS_LOST), s);
     EXPECT_EQ(Game.CurrentPlay.nPlayer1, 100);
-}
-
-TEST_F(PassingPlaysTest, SackLateInTheHalfKeepsTheClockRunning)
-{
+    // Late in the half the clock keeps running.
+    Game = GAME{};
+    SetUp();
     Game.nClock = 1750;
     Implement_Pass_Result(&Game, WR, PASS_OUTCOME_SACKED, 9, 20, 20);
     EXPECT_EQ(Game.nDown & GAME_DOWN_FLAG_CLOCK_STOPPED, 0u);
-}
-
-TEST_F(PassingPlaysTest, SackInTheOwnEndZoneIsASafetyOfTheSpot)
-{
-    Game.nYardLine = 97;
-    Implement_Pass_Result(&Game, WR, PASS_OUTCOME_SACKED, 9, 20, 20);
-    EXPECT_EQ(Result(), RESULT_SAFETY);
-    EXPECT_EQ(Game.nPlayYards, -3);
 }
 
 TEST_F(PassingPlaysTest, StripSackIsLostToTheDefence)
@@ -360,16 +368,6 @@ TEST_F(PassingPlaysTest, StripSackIsLostToTheDefence)
     EXPECT_EQ(Stat(AWAY, DEFENDER, STAT_FUMBLES_RECOVERED), 1);
     EXPECT_EQ(Stat(AWAY, DEFENDER, STAT_FUMBLES_FORCED), 1);
     EXPECT_GE(Game.nPlayYards, 5);   // at least the loss of 5-9 yards, plus the return
-}
-
-TEST_F(PassingPlaysTest, StripSackInTheEndZoneIsATouchdown)
-{
-    Game.nYardLine = 98;
-    Implement_Pass_Result(&Game, WR, PASS_OUTCOME_SACK_FUMBLE, 9, 20, 20);
-    // The loss stops at the goal line (2 yards); the defence takes over 2 yards out.
-    EXPECT_EQ(Result(), RESULT_FUMBLE_RETURN_TOUCHDOWN);
-    EXPECT_EQ(Game.nYardLine, 2);
-    EXPECT_EQ(Game.nPlayYards, 2);
 }
 
 TEST_F(PassingPlaysTest, OutcomeAboveFiveIsReportedAndChangesNothing)

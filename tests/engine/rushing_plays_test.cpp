@@ -53,30 +53,15 @@ RUN_GAIN_INPUTS Sample_Inputs()
 // q = (22.5 + 16 + 22.5 + 30 + 100) / 185 - 1 = 0.0324324; E = 1.0324324 x 4.34
 // = 4.4807568; m = 1.1, E2 = 1.01 E = 4.5255643; G = 0.8 x 1.05 x (2.5 - 1.1
 // - 0.45) x E2 - 0.3 + 4/20 = 3.5114003.
-TEST(ExpectedRunGain, CarrierLineAndDefence)
-{
-    EXPECT_NEAR(Compute_Expected_Run_Gain(Sample_Inputs()), 3.5114003, 1e-5);
-}
-
-TEST(ExpectedRunGain, WeatherMultiplies)
+TEST(ExpectedRunGain, CarrierLineDefenceWeatherGoalLineAndEra)
 {
     RUN_GAIN_INPUTS In = Sample_Inputs();
+    EXPECT_NEAR(Compute_Expected_Run_Gain(In), 3.5114003, 1e-5);
     In.fWeather = 1.025f;
     EXPECT_NEAR(Compute_Expected_Run_Gain(In), 3.5991853, 1e-5);
-}
-
-TEST(ExpectedRunGain, GoalLineShrinksTheGain)
-{
-    RUN_GAIN_INPUTS In = Sample_Inputs();
-    In.nSpot = 2;
-    In.fWeather = 1.025f;
-    // x (0.15 x 2 + 0.55) = x 0.85
+    In.nSpot = 2;   // x (0.15 x 2 + 0.55) = x 0.85
     EXPECT_NEAR(Compute_Expected_Run_Gain(In), 3.0593075, 1e-5);
-}
-
-TEST(ExpectedRunGain, OlderSeasonsNarrowTheCarrierGap)
-{
-    RUN_GAIN_INPUTS In = Sample_Inputs();
+    In = Sample_Inputs();
     In.nYear = 2005;   // k = 10: q x 40 / 50
     EXPECT_NEAR(Compute_Expected_Run_Gain(In), 3.4887109, 1e-5);
 }
@@ -519,19 +504,14 @@ protected:
     GAME& Current() { return League.Game[4]; }
 };
 
-TEST_F(RushingCalibrationTest, PaceAgainstTheTarget)
+TEST_F(RushingCalibrationTest, PaceAgainstTheTargetFollowsTheLiveScore)
 {
     // p = 17 x (60 + 7) / 3 = 379.667; 400 / p = 1.0535558.
     GAME& Game = Current();
     Game.nOffense = 1;
     EXPECT_NEAR(Compute_Rushing_Calibration(&Game), 1.0535558f, 1e-5);
     EXPECT_NEAR(Get_Rushing_Calibration(&Game), 1.0535558f, 1e-5);
-}
-
-TEST_F(RushingCalibrationTest, KeptSumsFollowTheLiveScore)
-{
-    GAME& Game = Current();
-    Game.nOffense = 1;
+    // The kept sums follow the live score.
     const float fFirst = Get_Rushing_Calibration(&Game);
     Game.nScore[GAME_SIDE_AWAY] = 14;   // p = 17 x 74 / 3: 400 / p = 0.9538951
     EXPECT_NEAR(Get_Rushing_Calibration(&Game), 0.9538951f, 1e-5);
@@ -564,13 +544,6 @@ TEST_F(RushingCalibrationTest, EarlyDaysUseTheLeagueAverageTarget)
     Game.nOffense = 1;
     // ((390 / 315 + 2) / 3) x ((252 / 315 + 2) / 3) = 1.0793651 x 0.9333333
     EXPECT_NEAR(Get_Rushing_Calibration(&Game), 1.0074074f, 1e-5);
-}
-
-TEST(RunCalibration, CalibratedValues)
-{
-    EXPECT_FLOAT_EQ(Get_Run_Matchup_Divisor(nullptr, 0, 1.3f), 0.7f);
-    EXPECT_FLOAT_EQ(Get_Ball_Carrier_Base_Figure(nullptr), 2.5f);
-    EXPECT_EQ(Get_League_Rushing_Norm(), 420);
 }
 
 TEST(RunCalibration, LeagueRushAverage)
