@@ -1,0 +1,109 @@
+// Three whole games on the two-club fixture league, played one after the
+// other from fixed seeds, pinned down to the byte: final scores, plays
+// logged, the random draws taken, and hashes of the game record and of the
+// whole league block after each game. The constants were recorded from the
+// engine before any of its speed work, so any change to the engine's inner
+// workings that alters a single draw, a single rating read or a single
+// statistic shows here.
+
+#include <cstdint>
+#include <cstring>
+
+#include "engine/game_fixture.h"
+#include "test_support.h"
+
+namespace {
+
+using namespace game_fixture;
+
+struct GOLDEN_GAME {
+    uint32_t nSeed;
+    int nHomeScore;
+    int nAwayScore;
+    int nPlays;
+    long nDraws;
+    uint64_t nGameHash;
+    uint64_t nLeagueHash;
+};
+
+// 64-bit FNV-1a over eight-byte words (the tail byte by byte).
+uint64_t Hash_Bytes(const void* p, size_t n)
+{
+    const auto* b = static_cast<const unsigned char*>(p);
+    uint64_t h = 14695981039346656037ull;
+    size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t w;
+        std::memcpy(&w, b + i, 8);
+        h = (h ^ w) * 1099511628211ull;
+    }
+    for (; i < n; ++i)
+        h = (h ^ b[i]) * 1099511628211ull;
+    return h;
+}
+
+// The draws a game took: the generator's next two words after the game,
+// found again in the sequence of its seed. -1 when not within the limit.
+long Count_Draws_Since_Seed(uint32_t nSeed)
+{
+    const uint32_t nNext = Generate_Random_Number();
+    const uint32_t nAfter = Generate_Random_Number();
+    Seed_Random_Numbers(nSeed);
+    uint32_t nPrevious = Generate_Random_Number();
+    for (long n = 0; n < 20000000; ++n) {
+        const uint32_t nWord = Generate_Random_Number();
+        if (nPrevious == nNext && nWord == nAfter)
+            return n;
+        nPrevious = nWord;
+    }
+    return -1;
+}
+
+GOLDEN_GAME Play_Summarised_Game(uint32_t nSeed)
+{
+    Play_Fixture_Game(nSeed);
+    const GAME* pGame = &League.Game[0];
+    GOLDEN_GAME Summary{};
+    Summary.nSeed = nSeed;
+    Summary.nHomeScore = pGame->nScore[1];
+    Summary.nAwayScore = pGame->nScore[0];
+    Summary.nPlays = pGame->nPlays;
+    Summary.nGameHash = Hash_Bytes(pGame, sizeof(GAME));
+    Summary.nLeagueHash = Hash_Bytes(&League, sizeof(League));
+    Summary.nDraws = Count_Draws_Since_Seed(nSeed);
+    return Summary;
+}
+
+// Recorded from the engine as it stood before the speed work.
+constexpr GOLDEN_GAME GOLDEN[] = {
+    {1, 30, 7, 150, 8340, 0x3343add5602d0efeull, 0xee2f2b65a6dfa7f2ull},
+    {2, 16, 13, 181, 10319, 0x42e40b6981e2dbddull, 0xd2233268b65ddc42ull},
+    {3, 17, 14, 138, 7708, 0xb2d044f0e17c0a10ull, 0x4607bf85df9e0e91ull},
+};
+
+class GoldenGameTest : public LeagueTest {
+protected:
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        Set_Game_Pages_Enabled(false);
+    }
+    void TearDown() override { Set_Game_Pages_Enabled(false); }
+};
+
+TEST_F(GoldenGameTest, ThreeFixedSeedGamesMatchTheirRecordedSummaries)
+{
+    Build_Two_Team_League(11);
+    for (const GOLDEN_GAME& Golden : GOLDEN) {
+        const GOLDEN_GAME Played = Play_Summarised_Game(Golden.nSeed);
+        SCOPED_TRACE(testing::Message() << "seed " << Golden.nSeed);
+        EXPECT_EQ(Played.nHomeScore, Golden.nHomeScore);
+        EXPECT_EQ(Played.nAwayScore, Golden.nAwayScore);
+        EXPECT_EQ(Played.nPlays, Golden.nPlays);
+        EXPECT_EQ(Played.nDraws, Golden.nDraws);
+        EXPECT_EQ(Played.nGameHash, Golden.nGameHash);
+        EXPECT_EQ(Played.nLeagueHash, Golden.nLeagueHash);
+    }
+}
+
+}  // namespace
