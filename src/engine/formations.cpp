@@ -209,6 +209,74 @@ int Get_Formation_Lineup_Player(int nTeam, int nFormation, int nPlace)
     return nSlot < 0 ? 0 : Get_Player_ID(nTeam, nSlot);
 }
 
+namespace {
+
+// The players each formation puts on the field, kept while a game is played:
+// they change only when a player is hurt or the roster changes, and looking
+// them up walks the whole roster several times for each place.
+struct ON_FIELD_ENTRY {
+    uint8_t nSlot[FORMATION_PLACES];
+    bool bKnown;
+    bool bFlagged;   // the played mark of these players is set this game
+};
+struct ON_FIELD_CACHE {
+    bool bActive = false;
+    int nTeam[2] = {-1, -1};
+    ON_FIELD_ENTRY Entry[2][FORMATION_COUNT] = {};
+};
+ON_FIELD_CACHE g_OnField;
+
+// The lookup itself: false when a place found nobody (a lookup that can
+// write a log line, so it is never kept).
+bool Look_Up_On_Field_Players(int nTeam, int nFormation, uint8_t* pSlot)
+{
+    bool bComplete = true;
+    for (int p = 0; p < FORMATION_PLACES; ++p) {
+        pSlot[p] = ON_FIELD_EMPTY;
+        const int nSlot = Find_Player_Slot_By_ID(nTeam, Get_Formation_Lineup_Player(nTeam, nFormation, p));
+        if (nSlot < 0 || nSlot >= ON_FIELD_EMPTY) {
+            bComplete = false;
+            continue;
+        }
+        pSlot[p] = static_cast<uint8_t>(nSlot);
+    }
+    return bComplete;
+}
+
+void Mark_Played(int nTeam, const uint8_t* pSlot)
+{
+    for (int p = 0; p < FORMATION_PLACES; ++p) {
+        if (pSlot[p] == ON_FIELD_EMPTY)
+            continue;
+        const int nFlags = Get_Player_Vital_Stat(nTeam, pSlot[p], VITAL_FLAGS);
+        Set_Player_Vital_Stat(nTeam, pSlot[p], VITAL_FLAGS, nFlags | static_cast<int>(PLAYED_IN_GAME_FLAG));
+    }
+}
+
+}  // namespace
+
+void Begin_On_Field_Cache(const GAME* pGame)
+{
+    g_OnField = ON_FIELD_CACHE{};
+    if (pGame == nullptr)
+        return;
+    g_OnField.bActive = true;
+    g_OnField.nTeam[GAME_SIDE_AWAY] = pGame->nAwayTeam;
+    g_OnField.nTeam[GAME_SIDE_HOME] = pGame->nHomeTeam;
+}
+
+void End_On_Field_Cache()
+{
+    g_OnField = ON_FIELD_CACHE{};
+}
+
+void Forget_On_Field_Cache()
+{
+    for (auto& Side : g_OnField.Entry)
+        for (ON_FIELD_ENTRY& Entry : Side)
+            Entry = ON_FIELD_ENTRY{};
+}
+
 void Set_On_Field_Players(GAME* pGame, int bSide)
 {
     if (pGame == nullptr || (bSide != GAME_SIDE_AWAY && bSide != GAME_SIDE_HOME)) {
@@ -217,17 +285,30 @@ void Set_On_Field_Players(GAME* pGame, int bSide)
     }
     const int nTeam = Side_Team(pGame, bSide);
     const int nFormation = Clamp_Formation_Id(pGame->nFormation[bSide]);
-    for (int p = 0; p < FORMATION_PLACES; ++p) {
-        pGame->nOnField[bSide][p] = ON_FIELD_EMPTY;
-        if (nTeam > LAST_TEAM)
-            continue;
-        const int nSlot = Find_Player_Slot_By_ID(nTeam, Get_Formation_Lineup_Player(nTeam, nFormation, p));
-        if (nSlot < 0 || nSlot >= ON_FIELD_EMPTY)
-            continue;
-        pGame->nOnField[bSide][p] = static_cast<uint8_t>(nSlot);
-        const int nFlags = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_FLAGS);
-        Set_Player_Vital_Stat(nTeam, nSlot, VITAL_FLAGS, nFlags | static_cast<int>(PLAYED_IN_GAME_FLAG));
+    uint8_t* pOnField = pGame->nOnField[bSide];
+    if (nTeam > LAST_TEAM) {
+        std::memset(pOnField, ON_FIELD_EMPTY, FORMATION_PLACES);
+        return;
     }
+    if (g_OnField.bActive && g_OnField.nTeam[bSide] == nTeam) {
+        ON_FIELD_ENTRY& Entry = g_OnField.Entry[bSide][nFormation];
+        if (!Entry.bKnown) {
+            if (!Look_Up_On_Field_Players(nTeam, nFormation, pOnField)) {
+                Mark_Played(nTeam, pOnField);
+                return;
+            }
+            std::memcpy(Entry.nSlot, pOnField, FORMATION_PLACES);
+            Entry.bKnown = true;
+        }
+        std::memcpy(pOnField, Entry.nSlot, FORMATION_PLACES);
+        if (!Entry.bFlagged) {
+            Mark_Played(nTeam, pOnField);
+            Entry.bFlagged = true;
+        }
+        return;
+    }
+    Look_Up_On_Field_Players(nTeam, nFormation, pOnField);
+    Mark_Played(nTeam, pOnField);
 }
 
 // ---------------------------------------------------------------------------

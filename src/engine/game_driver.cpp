@@ -356,6 +356,7 @@ int Run_Game(GAME* pGame)
     }
     g_pCurrentGame = pGame;
     Set_Playbook_Current_Game(pGame);
+    Begin_On_Field_Cache(pGame);
 
     if (Get_User_Preference(PREF_PLAYING_GAMES)) {
         // A stored game goes on from its state: the calls made before it
@@ -385,6 +386,7 @@ int Run_Game(GAME* pGame)
     if (Is_Simulation_Stopped() || !Is_Game_Over(pGame)) {
         g_pCurrentGame = nullptr;
         Set_Playbook_Current_Game(nullptr);
+        End_On_Field_Cache();
         return 0;
     }
     Set_User_Preference(PREF_ANIMATION_MODE, 0);
@@ -394,5 +396,6 @@ int Run_Game(GAME* pGame)
     Draw_Game_Score_Box(pGame);
     g_pCurrentGame = nullptr;
     Set_Playbook_Current_Game(nullptr);
+    End_On_Field_Cache();
     return 1;
 }
