@@ -312,8 +312,10 @@ void Run_Game_Plays(GAME* pGame)
         Play.nSnapToGo = static_cast<uint8_t>(pGame->nToGo);
 
         Set_Default_Formations(pGame);
+        Open_Snap_Calls(pGame);
         const int nOffenseCall = Call_Offensive_Play(pGame);
         const int nDefenseCall = Call_Defensive_Play(pGame);
+        Close_Snap_Calls();
 
         const bool bWatched = Is_Either_Team_Watched(pGame);
         const bool bFastForward = Get_User_Preference(PREF_ANIMATION_MODE) > 0;
