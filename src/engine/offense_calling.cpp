@@ -263,6 +263,7 @@ struct SNAP_CALLS {
     int nShift = 0;
     bool bShiftKnown = false;
     FIND_CONTEXT Find;
+    int nWeight[OFFENSIVE_PLAY_COUNT][14] = {};   // a play's weight + 1 by distance step, 0 not yet known
 };
 SNAP_CALLS g_Snap;
 
@@ -900,7 +901,8 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
         return 0;
     CALL_PROFILES& Profiles = Profiles_For(pGame);
     FIND_CONTEXT Local;
-    FIND_CONTEXT& X = Is_Snap_Open(pGame) ? g_Snap.Find : Local;
+    const bool bSnap = Is_Snap_Open(pGame);
+    FIND_CONTEXT& X = bSnap ? g_Snap.Find : Local;
     X.pGame = pGame;
     X.bSide = Offense_Side(pGame);
     const SIDE_PROFILE& Side = Profiles.Side[X.bSide];
@@ -958,60 +960,71 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
             m /= 2;
         if (g < y && y < 2 * g)
             m /= std::max((g + 1) / 2, 1);
-        int w = m >= 13 ? 0 : 4096 >> m;
+        // The weight a play gets at distance step m is the same for every
+        // call of a snap (steps of 13 and more weigh 0 alike).
+        const int nStep = std::min(m, 13);
+        int w;
+        if (bSnap && g_Snap.nWeight[i][nStep] > 0) {
+            w = g_Snap.nWeight[i][nStep] - 1;
+        } else {
+            w = m >= 13 ? 0 : 4096 >> m;
 
-        const int r = Redundancy_From_Tally(nTally[i], nShift);
-        w = Mul_Div_Rounded_64(w, r * r, 1000000);
-        w = Mul_Div_Rounded_64(w, P.nSystemMatch, 1000);
+            const int r = Redundancy_From_Tally(nTally[i], nShift);
+            w = Mul_Div_Rounded_64(w, r * r, 1000000);
+            w = Mul_Div_Rounded_64(w, P.nSystemMatch, 1000);
 
-        const int nPlace = P.nCarrier;
-        const int nSlot = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? pGame->nOnField[X.bSide][nPlace] : NO_PLAYER;
-        const int nPosition = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? Place_Position(X, nPlace, nSlot) : -1;
-        if (X.nSystem == 3 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nRunningBack2)
-            w *= 2;
-        if (nCategory == PLAY_CATEGORY_PASS) {
-            if (nPosition == POSITION_FB)
-                w = Mul_Div_Rounded_64(w, 35, 100);
-            else if (nPosition == POSITION_TE) {
-                w = Mul_Div_Rounded_64(w, 65, 100);
-                // Limit_Weight_By_Usage, with the club's games read once a game.
-                SIDE_PROFILE& Own = Profiles.Side[X.bSide];
-                if (Own.nUsageLimit < 0)
-                    Own.nUsageLimit = 50 * (Get_Team_Games_Played(X.nTeam) + 1);
-                if (!X.bPlaceStatKnown[nPlace]) {
-                    X.nPlaceStat[nPlace] = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_USAGE);
-                    X.bPlaceStatKnown[nPlace] = true;
+            const int nPlace = P.nCarrier;
+            const int nSlot = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? pGame->nOnField[X.bSide][nPlace] : NO_PLAYER;
+            const int nPosition = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? Place_Position(X, nPlace, nSlot) : -1;
+            if (X.nSystem == 3 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nRunningBack2)
+                w *= 2;
+            if (nCategory == PLAY_CATEGORY_PASS) {
+                if (nPosition == POSITION_FB)
+                    w = Mul_Div_Rounded_64(w, 35, 100);
+                else if (nPosition == POSITION_TE) {
+                    w = Mul_Div_Rounded_64(w, 65, 100);
+                    // Limit_Weight_By_Usage, with the club's games read once a game.
+                    SIDE_PROFILE& Own = Profiles.Side[X.bSide];
+                    if (Own.nUsageLimit < 0)
+                        Own.nUsageLimit = 50 * (Get_Team_Games_Played(X.nTeam) + 1);
+                    if (!X.bPlaceStatKnown[nPlace]) {
+                        X.nPlaceStat[nPlace] = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_USAGE);
+                        X.bPlaceStatKnown[nPlace] = true;
+                    }
+                    const int nUsage = X.nPlaceStat[nPlace];
+                    if (nUsage > Own.nUsageLimit)
+                        w = Mul_Div_Rounded_64(w, Own.nUsageLimit, nUsage);
                 }
-                const int nUsage = X.nPlaceStat[nPlace];
-                if (nUsage > Own.nUsageLimit)
-                    w = Mul_Div_Rounded_64(w, Own.nUsageLimit, nUsage);
+                if (X.nFocus < 0)
+                    X.nFocus = Get_Top_Receiver_Focus(pGame);
+                if (X.nFocus != 0 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nReceiver1)
+                    w = Mul_Div_Rounded_64(w, 8, X.nFocus + 8);
+            } else if (nSlot < PLAYERS_PER_TEAM) {
+                if (nPosition == POSITION_FB) {
+                    if (!X.bPlaceStatKnown[nPlace]) {
+                        X.nPlaceStat[nPlace] = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_RUSHING_ATTEMPTS);
+                        X.bPlaceStatKnown[nPlace] = true;
+                    }
+                    const int nCarries = X.nPlaceStat[nPlace];
+                    w = Mul_Div_Rounded_64(w, nCarries + 10, 35);
+                } else if (nPosition == POSITION_RB) {
+                    if (!X.bWorkloadKnown[nPlace]) {
+                        Get_Workload(X.nTeam, nSlot, &X.nLimit[nPlace], &X.nCarries[nPlace]);
+                        X.bWorkloadKnown[nPlace] = true;
+                    }
+                    w = Apply_Workload(X.nLimit[nPlace], X.nCarries[nPlace], w);
+                }
+                else if (nPosition == POSITION_QB) {
+                    if (!X.bQuarterbackWeightKnown[nPlace]) {
+                        X.nQuarterbackWeight[nPlace] = Quarterback_Run_Weight(pGame, X.nTeam, nSlot);
+                        X.bQuarterbackWeightKnown[nPlace] = true;
+                    }
+                    w = Mul_Div_Rounded_64(w, X.nQuarterbackWeight[nPlace], 100);
+                }
             }
-            if (X.nFocus < 0)
-                X.nFocus = Get_Top_Receiver_Focus(pGame);
-            if (X.nFocus != 0 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nReceiver1)
-                w = Mul_Div_Rounded_64(w, 8, X.nFocus + 8);
-        } else if (nSlot < PLAYERS_PER_TEAM) {
-            if (nPosition == POSITION_FB) {
-                if (!X.bPlaceStatKnown[nPlace]) {
-                    X.nPlaceStat[nPlace] = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_RUSHING_ATTEMPTS);
-                    X.bPlaceStatKnown[nPlace] = true;
-                }
-                const int nCarries = X.nPlaceStat[nPlace];
-                w = Mul_Div_Rounded_64(w, nCarries + 10, 35);
-            } else if (nPosition == POSITION_RB) {
-                if (!X.bWorkloadKnown[nPlace]) {
-                    Get_Workload(X.nTeam, nSlot, &X.nLimit[nPlace], &X.nCarries[nPlace]);
-                    X.bWorkloadKnown[nPlace] = true;
-                }
-                w = Apply_Workload(X.nLimit[nPlace], X.nCarries[nPlace], w);
-            }
-            else if (nPosition == POSITION_QB) {
-                if (!X.bQuarterbackWeightKnown[nPlace]) {
-                    X.nQuarterbackWeight[nPlace] = Quarterback_Run_Weight(pGame, X.nTeam, nSlot);
-                    X.bQuarterbackWeightKnown[nPlace] = true;
-                }
-                w = Mul_Div_Rounded_64(w, X.nQuarterbackWeight[nPlace], 100);
-            }
+            // A negative weight is reported on every call, so it is never kept.
+            if (bSnap && w >= 0)
+                g_Snap.nWeight[i][nStep] = w + 1;
         }
         if (w < 0) {
             Report_Error("Negative nChance in Find_Offensive_Play()");
