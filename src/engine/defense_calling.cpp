@@ -284,6 +284,24 @@ int Matchup_Rating(const OFFENSE_VIEW& O, const DEFENSE_VIEW& D)
     return 1000;
 }
 
+bool Same_View(const OFFENSE_VIEW& a, const OFFENSE_VIEW& b)
+{
+    return a.bPass == b.bPass && a.bRun == b.bRun && a.bQuick == b.bQuick && a.bDraw == b.bDraw &&
+           a.nDepth == b.nDepth && a.nHole == b.nHole;
+}
+
+// Every role of the play is one the models rate (an invalid play rates 0
+// without reading any).
+bool Has_Known_Roles(const DEFENSE_VIEW& D)
+{
+    if (!D.bValid)
+        return true;
+    for (int s = 0; s < DEFENDER_PLACES; ++s)
+        if (D.nRole[s] < 0 || D.nRole[s] > ROLE_DOUBLE_TEAM)
+            return false;
+    return true;
+}
+
 // The tables of the game, the one of index s for side s with the ball, and
 // the defence's data its call weighs, by defending side.
 struct MATCHUP_TABLES {
@@ -387,10 +405,32 @@ void Build_Play_Matchup_Table(const GAME* pGame)
                 Defense[j].bValid ? Get_Defensive_Formation_System_Match(nAlignment, Defense[j].nFormation) : 0;
         }
         auto& Table = g_Matchup.nTable[bOffense];
+        // Many plays look alike to the models (the same route depth and
+        // release, the same hole and draw): each distinct view is rated once.
+        OFFENSE_VIEW Distinct[OFFENSIVE_PLAY_COUNT];
+        int nView[OFFENSIVE_PLAY_COUNT];
+        int nDistinct = 0;
         for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
             const OFFENSE_VIEW Offense = View_Offense(o, i);
-            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-                Table[i][j] = Matchup_Rating(Offense, Defense[j]);
+            int k = 0;
+            while (k < nDistinct && !Same_View(Distinct[k], Offense))
+                ++k;
+            if (k == nDistinct)
+                Distinct[nDistinct++] = Offense;
+            nView[i] = k;
+        }
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+            if (!Has_Known_Roles(Defense[j])) {
+                // An unknown role is reported by every rating, as often as before.
+                for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
+                    Table[i][j] = Matchup_Rating(Distinct[nView[i]], Defense[j]);
+                continue;
+            }
+            int nRating[OFFENSIVE_PLAY_COUNT];
+            for (int k = 0; k < nDistinct; ++k)
+                nRating[k] = Matchup_Rating(Distinct[k], Defense[j]);
+            for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
+                Table[i][j] = nRating[nView[i]];
         }
         // Each column over the 54 playbook rows averages 1000.
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {

@@ -209,6 +209,140 @@ int Get_Formation_Lineup_Player(int nTeam, int nFormation, int nPlace)
     return nSlot < 0 ? 0 : Get_Player_ID(nTeam, nSlot);
 }
 
+namespace {
+
+// The players each formation puts on the field, kept while a game is played:
+// they change only when a player is hurt or the roster changes, and looking
+// them up walks the whole roster several times for each place.
+struct ON_FIELD_ENTRY {
+    uint8_t nSlot[FORMATION_PLACES];
+    bool bKnown;
+    bool bFlagged;   // the played mark of these players is set this game
+};
+constexpr int DEPTH_POSITIONS = RETURNER_POSITION + 1;
+constexpr int DEPTH_RANKS = 8;
+constexpr int16_t SLOT_UNKNOWN = -2;
+struct ON_FIELD_CACHE {
+    bool bActive = false;
+    int nTeam[2] = {-1, -1};
+    ON_FIELD_ENTRY Entry[2][FORMATION_COUNT] = {};
+    // By side: the depth chart's answers, and the slot a player's ID is
+    // found at; a lookup that found nobody is asked again each time.
+    int16_t nDepthSlot[2][DEPTH_POSITIONS][DEPTH_RANKS];
+    int16_t nSlotByID[2][PLAYERS_PER_TEAM];
+};
+ON_FIELD_CACHE g_OnField;
+
+void Forget_Depth_Answers()
+{
+    std::fill(&g_OnField.nDepthSlot[0][0][0], &g_OnField.nDepthSlot[0][0][0] + 2 * DEPTH_POSITIONS * DEPTH_RANKS,
+              SLOT_UNKNOWN);
+    std::fill(&g_OnField.nSlotByID[0][0], &g_OnField.nSlotByID[0][0] + 2 * PLAYERS_PER_TEAM, SLOT_UNKNOWN);
+}
+
+// The side of the game being played whose team this is, -1 for none.
+int Cached_Side(int nTeam)
+{
+    if (!g_OnField.bActive || nTeam < 0 || nTeam > LAST_TEAM)
+        return -1;
+    return g_OnField.nTeam[GAME_SIDE_AWAY] == nTeam ? GAME_SIDE_AWAY
+           : g_OnField.nTeam[GAME_SIDE_HOME] == nTeam ? GAME_SIDE_HOME
+                                                      : -1;
+}
+
+int Look_Up_Depth_Chart_Player(int nTeam, int nPosition, int nDepth);
+
+// Find_Player_Slot_By_ID of the player in a slot.
+int Slot_Of_Slot_Player(int nTeam, int nSlot)
+{
+    const int bSide = Cached_Side(nTeam);
+    if (bSide < 0 || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM)
+        return Find_Player_Slot_By_ID(nTeam, Get_Player_ID(nTeam, nSlot));
+    int16_t& nKnown = g_OnField.nSlotByID[bSide][nSlot];
+    if (nKnown == SLOT_UNKNOWN)
+        nKnown = static_cast<int16_t>(Find_Player_Slot_By_ID(nTeam, Get_Player_ID(nTeam, nSlot)));
+    return nKnown;
+}
+
+// Find_Player_Slot_By_ID(Get_Formation_Lineup_Player()): the slot of the
+// player the line-up puts in the place, -1 for none.
+int Find_Player_Slot_By_ID_Of_Place(int nTeam, int nFormation, int nPlace)
+{
+    const int nPosition = Get_Formation_Slot_Position(nFormation, nPlace, SLOT_POSITION);
+    const int nRank = Get_Formation_Slot_Position(nFormation, nPlace, SLOT_DEPTH_RANK);
+    if (nPosition < 0)
+        return -1;
+    int nSlot;
+    if (nPosition == PLACE_KICK_RETURNER)
+        nSlot = Get_Depth_Chart_Player(nTeam, RETURNER_POSITION, RETURNER_KICKOFF);
+    else if (nPosition == PLACE_PUNT_RETURNER)
+        nSlot = Get_Depth_Chart_Player(nTeam, RETURNER_POSITION, RETURNER_PUNT);
+    else
+        nSlot = Get_Depth_Chart_Player(nTeam, nPosition, nRank);
+    if (nSlot < 0)
+        return -1;   // player ID 0 is nobody's
+    return Slot_Of_Slot_Player(nTeam, nSlot);
+}
+
+// The lookup itself: false when a place found nobody (a lookup that can
+// write a log line, so it is never kept).
+bool Look_Up_On_Field_Players(int nTeam, int nFormation, uint8_t* pSlot)
+{
+    bool bComplete = true;
+    for (int p = 0; p < FORMATION_PLACES; ++p) {
+        pSlot[p] = ON_FIELD_EMPTY;
+        const int nSlot = Find_Player_Slot_By_ID_Of_Place(nTeam, nFormation, p);
+        if (nSlot < 0 || nSlot >= ON_FIELD_EMPTY) {
+            bComplete = false;
+            continue;
+        }
+        pSlot[p] = static_cast<uint8_t>(nSlot);
+    }
+    return bComplete;
+}
+
+void Mark_Played(int nTeam, const uint8_t* pSlot)
+{
+    for (int p = 0; p < FORMATION_PLACES; ++p) {
+        if (pSlot[p] == ON_FIELD_EMPTY)
+            continue;
+        const int nFlags = Get_Player_Vital_Stat(nTeam, pSlot[p], VITAL_FLAGS);
+        Set_Player_Vital_Stat(nTeam, pSlot[p], VITAL_FLAGS, nFlags | static_cast<int>(PLAYED_IN_GAME_FLAG));
+    }
+}
+
+}  // namespace
+
+void Begin_On_Field_Cache(const GAME* pGame)
+{
+    if (pGame == nullptr) {
+        g_OnField = ON_FIELD_CACHE{};
+        return;
+    }
+    // Already begun for this game (by Play_Game before its line-ups).
+    if (g_OnField.bActive && g_OnField.nTeam[GAME_SIDE_AWAY] == pGame->nAwayTeam &&
+        g_OnField.nTeam[GAME_SIDE_HOME] == pGame->nHomeTeam)
+        return;
+    g_OnField = ON_FIELD_CACHE{};
+    Forget_Depth_Answers();
+    g_OnField.bActive = true;
+    g_OnField.nTeam[GAME_SIDE_AWAY] = pGame->nAwayTeam;
+    g_OnField.nTeam[GAME_SIDE_HOME] = pGame->nHomeTeam;
+}
+
+void End_On_Field_Cache()
+{
+    g_OnField = ON_FIELD_CACHE{};
+}
+
+void Forget_On_Field_Cache()
+{
+    for (auto& Side : g_OnField.Entry)
+        for (ON_FIELD_ENTRY& Entry : Side)
+            Entry = ON_FIELD_ENTRY{};
+    Forget_Depth_Answers();
+}
+
 void Set_On_Field_Players(GAME* pGame, int bSide)
 {
     if (pGame == nullptr || (bSide != GAME_SIDE_AWAY && bSide != GAME_SIDE_HOME)) {
@@ -217,17 +351,30 @@ void Set_On_Field_Players(GAME* pGame, int bSide)
     }
     const int nTeam = Side_Team(pGame, bSide);
     const int nFormation = Clamp_Formation_Id(pGame->nFormation[bSide]);
-    for (int p = 0; p < FORMATION_PLACES; ++p) {
-        pGame->nOnField[bSide][p] = ON_FIELD_EMPTY;
-        if (nTeam > LAST_TEAM)
-            continue;
-        const int nSlot = Find_Player_Slot_By_ID(nTeam, Get_Formation_Lineup_Player(nTeam, nFormation, p));
-        if (nSlot < 0 || nSlot >= ON_FIELD_EMPTY)
-            continue;
-        pGame->nOnField[bSide][p] = static_cast<uint8_t>(nSlot);
-        const int nFlags = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_FLAGS);
-        Set_Player_Vital_Stat(nTeam, nSlot, VITAL_FLAGS, nFlags | static_cast<int>(PLAYED_IN_GAME_FLAG));
+    uint8_t* pOnField = pGame->nOnField[bSide];
+    if (nTeam > LAST_TEAM) {
+        std::memset(pOnField, ON_FIELD_EMPTY, FORMATION_PLACES);
+        return;
     }
+    if (g_OnField.bActive && g_OnField.nTeam[bSide] == nTeam) {
+        ON_FIELD_ENTRY& Entry = g_OnField.Entry[bSide][nFormation];
+        if (!Entry.bKnown) {
+            if (!Look_Up_On_Field_Players(nTeam, nFormation, pOnField)) {
+                Mark_Played(nTeam, pOnField);
+                return;
+            }
+            std::memcpy(Entry.nSlot, pOnField, FORMATION_PLACES);
+            Entry.bKnown = true;
+        }
+        std::memcpy(pOnField, Entry.nSlot, FORMATION_PLACES);
+        if (!Entry.bFlagged) {
+            Mark_Played(nTeam, pOnField);
+            Entry.bFlagged = true;
+        }
+        return;
+    }
+    Look_Up_On_Field_Players(nTeam, nFormation, pOnField);
+    Mark_Played(nTeam, pOnField);
 }
 
 // ---------------------------------------------------------------------------
@@ -421,6 +568,22 @@ int Get_Starters_Needed(int nTeam, int nPosition)
 
 int Get_Depth_Chart_Player(int nTeam, int nPosition, int nDepth)
 {
+    const int bSide = Cached_Side(nTeam);
+    if (bSide < 0 || nPosition < 0 || nPosition >= DEPTH_POSITIONS || nDepth < 0 || nDepth >= DEPTH_RANKS)
+        return Look_Up_Depth_Chart_Player(nTeam, nPosition, nDepth);
+    int16_t& nKnown = g_OnField.nDepthSlot[bSide][nPosition][nDepth];
+    if (nKnown != SLOT_UNKNOWN)
+        return nKnown;
+    const int nSlot = Look_Up_Depth_Chart_Player(nTeam, nPosition, nDepth);
+    if (nSlot >= 0)
+        nKnown = static_cast<int16_t>(nSlot);
+    return nSlot;
+}
+
+namespace {
+
+int Look_Up_Depth_Chart_Player(int nTeam, int nPosition, int nDepth)
+{
     if (nTeam < 0 || nTeam > LAST_TEAM || nPosition < 0 || nDepth < 0) {
         Report_Error("%s(%d, %d, %d)", __func__, nTeam, nPosition, nDepth);
         return -1;
@@ -448,6 +611,8 @@ int Get_Depth_Chart_Player(int nTeam, int nPosition, int nDepth)
     }
     return -1;
 }
+
+}  // namespace
 
 int Get_Formation_Place_Player(int nTeam, int nFormation, int nPlace, bool bBackupQB)
 {

@@ -79,6 +79,12 @@ void Set_Play_Formations(GAME* pGame);
 void Set_Default_Formations(GAME* pGame);
 // Fills nOnField[side] from the team's line-up of the side's formation.
 void Set_On_Field_Players(GAME* pGame, int bSide);
+// While a game is played (Run_Game) each formation's players are looked up
+// once; whatever moves a player off the depth chart (an injury, a roster
+// change) in that time must forget them.
+void Begin_On_Field_Cache(const GAME* pGame);
+void End_On_Field_Cache();
+void Forget_On_Field_Cache();
 // The player ID a team's line-up puts in a place of a formation; 0 for none.
 int Get_Formation_Lineup_Player(int nTeam, int nFormation, int nPlace);
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "base/random.h"
+#include "engine/formations.h"
 #include "engine/game_lineups.h"
 #include "engine/game_log.h"
 #include "engine/game_stats.h"
@@ -580,11 +581,15 @@ void Check_Play_Injury(GAME* pGame)
 
     const int nWeeks = Roll_Injury_Length(nTeam, nSlot);
     if (nWeeks > 0) {
+        // The hurt player leaves the depth chart (and comes back if the
+        // line-up cannot be rebuilt): the kept line-ups are stale either way.
+        Forget_On_Field_Cache();
         Write_Injury_Log_Line(nTeam, nSlot);
         const int bRebuilt = Rebuild_Game_Lineup(pGame, bSide);
         if (!bRebuilt) {
             Set_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS, 0);
             Set_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY, -1);
+            Forget_On_Field_Cache();
             return;
         }
         // Only the play just run carries the injury; a full log holds an older play.

@@ -312,8 +312,10 @@ void Run_Game_Plays(GAME* pGame)
         Play.nSnapToGo = static_cast<uint8_t>(pGame->nToGo);
 
         Set_Default_Formations(pGame);
+        Open_Snap_Calls(pGame);
         const int nOffenseCall = Call_Offensive_Play(pGame);
         const int nDefenseCall = Call_Defensive_Play(pGame);
+        Close_Snap_Calls();
 
         const bool bWatched = Is_Either_Team_Watched(pGame);
         const bool bFastForward = Get_User_Preference(PREF_ANIMATION_MODE) > 0;
@@ -356,6 +358,7 @@ int Run_Game(GAME* pGame)
     }
     g_pCurrentGame = pGame;
     Set_Playbook_Current_Game(pGame);
+    Begin_On_Field_Cache(pGame);
 
     if (Get_User_Preference(PREF_PLAYING_GAMES)) {
         // A stored game goes on from its state: the calls made before it
@@ -385,6 +388,7 @@ int Run_Game(GAME* pGame)
     if (Is_Simulation_Stopped() || !Is_Game_Over(pGame)) {
         g_pCurrentGame = nullptr;
         Set_Playbook_Current_Game(nullptr);
+        End_On_Field_Cache();
         return 0;
     }
     Set_User_Preference(PREF_ANIMATION_MODE, 0);
@@ -394,5 +398,6 @@ int Run_Game(GAME* pGame)
     Draw_Game_Score_Box(pGame);
     g_pCurrentGame = nullptr;
     Set_Playbook_Current_Game(nullptr);
+    End_On_Field_Cache();
     return 1;
 }

@@ -245,7 +245,32 @@ struct FIND_CONTEXT {
     bool bWorkloadKnown[PLACES_ON_FIELD] = {};
     int nPosition[PLACES_ON_FIELD];
     bool bPositionKnown[PLACES_ON_FIELD] = {};
+    int nQuarterbackWeight[PLACES_ON_FIELD];
+    bool bQuarterbackWeightKnown[PLACES_ON_FIELD] = {};
+    int nPlaceStat[PLACES_ON_FIELD];   // a fullback's predicted carries, a tight end's usage
+    bool bPlaceStatKnown[PLACES_ON_FIELD] = {};
 };
+
+// The calls of one snap (the offence's and the defence's five predictions
+// of it) read the same game, the same players on the field and the same
+// tallies: while the driver keeps the snap open, what they read is read once.
+// Nothing they do between opens and closes changes those reads; they only
+// draw random numbers.
+struct SNAP_CALLS {
+    bool bOpen = false;
+    const GAME* pGame = nullptr;
+    int nRunChance = -1;
+    int nShift = 0;
+    bool bShiftKnown = false;
+    FIND_CONTEXT Find;
+    int nWeight[OFFENSIVE_PLAY_COUNT][14] = {};   // a play's weight + 1 by distance step, 0 not yet known
+};
+SNAP_CALLS g_Snap;
+
+bool Is_Snap_Open(const GAME* pGame)
+{
+    return g_Snap.bOpen && g_Snap.pGame == pGame;
+}
 
 int Place_Position(FIND_CONTEXT& X, int nPlace, int nSlot)
 {
@@ -493,7 +518,64 @@ int Apply_Running_Back_Workload(int nTeam, int nSlot, int nValue)
     return Apply_Workload(nLimit, nCarries, nValue);
 }
 
+namespace {
+int Compute_Top_Receiver_Focus(const GAME* pGame);
+bool Compute_Should_Kick_Field_Goal(GAME* pGame);
+bool Compute_Should_Punt(GAME* pGame);
+int Compute_Run_Chance(GAME* pGame);
+} // namespace
+
 int Get_Top_Receiver_Focus(const GAME* pGame)
+{
+    if (!Is_Snap_Open(pGame))
+        return Compute_Top_Receiver_Focus(pGame);
+    if (g_Snap.Find.nFocus < 0)
+        g_Snap.Find.nFocus = Compute_Top_Receiver_Focus(pGame);
+    return g_Snap.Find.nFocus;
+}
+
+bool Should_Kick_Field_Goal(GAME* pGame)
+{
+    if (!Is_Snap_Open(pGame))
+        return Compute_Should_Kick_Field_Goal(pGame);
+    if (g_Snap.Find.nFieldGoal < 0)
+        g_Snap.Find.nFieldGoal = Compute_Should_Kick_Field_Goal(pGame) ? 1 : 0;
+    return g_Snap.Find.nFieldGoal != 0;
+}
+
+bool Should_Punt(GAME* pGame)
+{
+    if (!Is_Snap_Open(pGame))
+        return Compute_Should_Punt(pGame);
+    if (g_Snap.Find.nPunt < 0)
+        g_Snap.Find.nPunt = Compute_Should_Punt(pGame) ? 1 : 0;
+    return g_Snap.Find.nPunt != 0;
+}
+
+int Get_Run_Chance(GAME* pGame)
+{
+    if (!Is_Snap_Open(pGame))
+        return Compute_Run_Chance(pGame);
+    if (g_Snap.nRunChance < 0)
+        g_Snap.nRunChance = Compute_Run_Chance(pGame);
+    return g_Snap.nRunChance;
+}
+
+void Open_Snap_Calls(const GAME* pGame)
+{
+    g_Snap = SNAP_CALLS{};
+    g_Snap.bOpen = pGame != nullptr;
+    g_Snap.pGame = pGame;
+}
+
+void Close_Snap_Calls()
+{
+    g_Snap = SNAP_CALLS{};
+}
+
+namespace {
+
+int Compute_Top_Receiver_Focus(const GAME* pGame)
 {
     if (!pGame)
         return 0;
@@ -534,6 +616,8 @@ int Get_Top_Receiver_Focus(const GAME* pGame)
     const int u = v + 10 * nDiff;
     return u < 120 ? 0 : (u - 100) / 5 + 1;
 }
+
+} // namespace
 
 // Rule now: the league's norms keep their default until the game-day refresh
 // of the norms exists (2,350, the value before any game of a season); the run
@@ -640,7 +724,9 @@ bool Should_Go_For_It(GAME* pGame)
     return pGame->nToGo <= v;
 }
 
-bool Should_Kick_Field_Goal(GAME* pGame)
+namespace {
+
+bool Compute_Should_Kick_Field_Goal(GAME* pGame)
 {
     if (!pGame || Get_Game_Down_Code(pGame) != FOURTH_DOWN_CODE)
         return false;
@@ -659,7 +745,7 @@ bool Should_Kick_Field_Goal(GAME* pGame)
     return pGame->nYardLine <= Get_Field_Goal_Range(pGame) && (D < 4 || Has_Time_For_Next_Possession(pGame));
 }
 
-bool Should_Punt(GAME* pGame)
+bool Compute_Should_Punt(GAME* pGame)
 {
     if (!pGame || Get_Game_Down_Code(pGame) != FOURTH_DOWN_CODE)
         return false;
@@ -685,6 +771,8 @@ bool Should_Punt(GAME* pGame)
     return Y > v;
 }
 
+} // namespace
+
 // ---------------------------------------------------------------------------
 // Weights
 
@@ -695,7 +783,9 @@ int Get_Offensive_Play_Redundancy_Multiplier(const GAME* pGame, int nPlay)
     return Redundancy_From_Tally(g_Calls.nOffenseTally[Offense_Side(pGame)][nPlay], Redundancy_Difficulty_Shift(pGame));
 }
 
-int Get_Run_Chance(GAME* pGame)
+namespace {
+
+int Compute_Run_Chance(GAME* pGame)
 {
     if (!pGame)
         return 0;
@@ -803,12 +893,16 @@ int Get_Run_Chance(GAME* pGame)
     return std::clamp(Mul_Div_Rounded_64(RS, 1000, RS + PS), 0, 1000);
 }
 
+} // namespace
+
 int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
 {
     if (!pGame)
         return 0;
     CALL_PROFILES& Profiles = Profiles_For(pGame);
-    FIND_CONTEXT X;
+    FIND_CONTEXT Local;
+    const bool bSnap = Is_Snap_Open(pGame);
+    FIND_CONTEXT& X = bSnap ? g_Snap.Find : Local;
     X.pGame = pGame;
     X.bSide = Offense_Side(pGame);
     const SIDE_PROFILE& Side = Profiles.Side[X.bSide];
@@ -820,7 +914,16 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
     const int S = pGame->nYardLine;
     const int T = Get_Seconds_Left_In_Half(pGame);
     const bool bNoHailMary = Y < 30 && (T > 15 || S < 30);
-    const int nShift = Redundancy_Difficulty_Shift(pGame);
+    int nShift;
+    if (!Is_Snap_Open(pGame))
+        nShift = Redundancy_Difficulty_Shift(pGame);
+    else {
+        if (!g_Snap.bShiftKnown) {
+            g_Snap.nShift = Redundancy_Difficulty_Shift(pGame);
+            g_Snap.bShiftKnown = true;
+        }
+        nShift = g_Snap.nShift;
+    }
     const int* nTally = g_Calls.nOffenseTally[X.bSide];
 
     int64_t nCum[OFFENSIVE_PLAY_COUNT];
@@ -857,47 +960,71 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
             m /= 2;
         if (g < y && y < 2 * g)
             m /= std::max((g + 1) / 2, 1);
-        int w = m >= 13 ? 0 : 4096 >> m;
+        // The weight a play gets at distance step m is the same for every
+        // call of a snap (steps of 13 and more weigh 0 alike).
+        const int nStep = std::min(m, 13);
+        int w;
+        if (bSnap && g_Snap.nWeight[i][nStep] > 0) {
+            w = g_Snap.nWeight[i][nStep] - 1;
+        } else {
+            w = m >= 13 ? 0 : 4096 >> m;
 
-        const int r = Redundancy_From_Tally(nTally[i], nShift);
-        w = Mul_Div_Rounded_64(w, r * r, 1000000);
-        w = Mul_Div_Rounded_64(w, P.nSystemMatch, 1000);
+            const int r = Redundancy_From_Tally(nTally[i], nShift);
+            w = Mul_Div_Rounded_64(w, r * r, 1000000);
+            w = Mul_Div_Rounded_64(w, P.nSystemMatch, 1000);
 
-        const int nPlace = P.nCarrier;
-        const int nSlot = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? pGame->nOnField[X.bSide][nPlace] : NO_PLAYER;
-        const int nPosition = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? Place_Position(X, nPlace, nSlot) : -1;
-        if (X.nSystem == 3 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nRunningBack2)
-            w *= 2;
-        if (nCategory == PLAY_CATEGORY_PASS) {
-            if (nPosition == POSITION_FB)
-                w = Mul_Div_Rounded_64(w, 35, 100);
-            else if (nPosition == POSITION_TE) {
-                w = Mul_Div_Rounded_64(w, 65, 100);
-                // Limit_Weight_By_Usage, with the club's games read once a game.
-                SIDE_PROFILE& Own = Profiles.Side[X.bSide];
-                if (Own.nUsageLimit < 0)
-                    Own.nUsageLimit = 50 * (Get_Team_Games_Played(X.nTeam) + 1);
-                const int nUsage = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_USAGE);
-                if (nUsage > Own.nUsageLimit)
-                    w = Mul_Div_Rounded_64(w, Own.nUsageLimit, nUsage);
-            }
-            if (X.nFocus < 0)
-                X.nFocus = Get_Top_Receiver_Focus(pGame);
-            if (X.nFocus != 0 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nReceiver1)
-                w = Mul_Div_Rounded_64(w, 8, X.nFocus + 8);
-        } else if (nSlot < PLAYERS_PER_TEAM) {
-            if (nPosition == POSITION_FB) {
-                const int nCarries = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_RUSHING_ATTEMPTS);
-                w = Mul_Div_Rounded_64(w, nCarries + 10, 35);
-            } else if (nPosition == POSITION_RB) {
-                if (!X.bWorkloadKnown[nPlace]) {
-                    Get_Workload(X.nTeam, nSlot, &X.nLimit[nPlace], &X.nCarries[nPlace]);
-                    X.bWorkloadKnown[nPlace] = true;
+            const int nPlace = P.nCarrier;
+            const int nSlot = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? pGame->nOnField[X.bSide][nPlace] : NO_PLAYER;
+            const int nPosition = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? Place_Position(X, nPlace, nSlot) : -1;
+            if (X.nSystem == 3 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nRunningBack2)
+                w *= 2;
+            if (nCategory == PLAY_CATEGORY_PASS) {
+                if (nPosition == POSITION_FB)
+                    w = Mul_Div_Rounded_64(w, 35, 100);
+                else if (nPosition == POSITION_TE) {
+                    w = Mul_Div_Rounded_64(w, 65, 100);
+                    // Limit_Weight_By_Usage, with the club's games read once a game.
+                    SIDE_PROFILE& Own = Profiles.Side[X.bSide];
+                    if (Own.nUsageLimit < 0)
+                        Own.nUsageLimit = 50 * (Get_Team_Games_Played(X.nTeam) + 1);
+                    if (!X.bPlaceStatKnown[nPlace]) {
+                        X.nPlaceStat[nPlace] = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_USAGE);
+                        X.bPlaceStatKnown[nPlace] = true;
+                    }
+                    const int nUsage = X.nPlaceStat[nPlace];
+                    if (nUsage > Own.nUsageLimit)
+                        w = Mul_Div_Rounded_64(w, Own.nUsageLimit, nUsage);
                 }
-                w = Apply_Workload(X.nLimit[nPlace], X.nCarries[nPlace], w);
+                if (X.nFocus < 0)
+                    X.nFocus = Get_Top_Receiver_Focus(pGame);
+                if (X.nFocus != 0 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nReceiver1)
+                    w = Mul_Div_Rounded_64(w, 8, X.nFocus + 8);
+            } else if (nSlot < PLAYERS_PER_TEAM) {
+                if (nPosition == POSITION_FB) {
+                    if (!X.bPlaceStatKnown[nPlace]) {
+                        X.nPlaceStat[nPlace] = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_RUSHING_ATTEMPTS);
+                        X.bPlaceStatKnown[nPlace] = true;
+                    }
+                    const int nCarries = X.nPlaceStat[nPlace];
+                    w = Mul_Div_Rounded_64(w, nCarries + 10, 35);
+                } else if (nPosition == POSITION_RB) {
+                    if (!X.bWorkloadKnown[nPlace]) {
+                        Get_Workload(X.nTeam, nSlot, &X.nLimit[nPlace], &X.nCarries[nPlace]);
+                        X.bWorkloadKnown[nPlace] = true;
+                    }
+                    w = Apply_Workload(X.nLimit[nPlace], X.nCarries[nPlace], w);
+                }
+                else if (nPosition == POSITION_QB) {
+                    if (!X.bQuarterbackWeightKnown[nPlace]) {
+                        X.nQuarterbackWeight[nPlace] = Quarterback_Run_Weight(pGame, X.nTeam, nSlot);
+                        X.bQuarterbackWeightKnown[nPlace] = true;
+                    }
+                    w = Mul_Div_Rounded_64(w, X.nQuarterbackWeight[nPlace], 100);
+                }
             }
-            else if (nPosition == POSITION_QB)
-                w = Mul_Div_Rounded_64(w, Quarterback_Run_Weight(pGame, X.nTeam, nSlot), 100);
+            // A negative weight is reported on every call, so it is never kept.
+            if (bSnap && w >= 0)
+                g_Snap.nWeight[i][nStep] = w + 1;
         }
         if (w < 0) {
             Report_Error("Negative nChance in Find_Offensive_Play()");

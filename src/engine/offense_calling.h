@@ -36,6 +36,12 @@ constexpr int ONSIDE_KICK_CALL = 2;
 
 // The offence's call: play 0-59, or on a kick-off 0-2 (a kick play).
 int Call_Offensive_Play(GAME* pGame);
+// The driver opens a snap before its calls and closes it after them: in
+// between, the reads the calls share (run chance, fourth-down decisions, the
+// top receiver's focus, the carriers' workloads) are taken once. Nothing may
+// change the game or its players while a snap is open.
+void Open_Snap_Calls(const GAME* pGame);
+void Close_Snap_Calls();
 
 // The chance of a run call, per mille 0-1000.
 int Get_Run_Chance(GAME* pGame);

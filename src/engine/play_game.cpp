@@ -8,6 +8,7 @@
 #include "base/random.h"
 #include "engine/calibration.h"
 #include "engine/game_clock.h"
+#include "engine/formations.h"
 #include "engine/game_driver.h"
 #include "engine/game_lineups.h"
 #include "engine/game_log.h"
@@ -281,6 +282,9 @@ int Play_Game(int nHome, int nAway, int nWeek, GAME* pGame)
     }
     Check_Team_Returners(nHome);
     Check_Team_Returners(nAway);
+    // From here to the final whistle the depth charts change only by an
+    // injury: the line-ups below and the snaps share their answers.
+    Begin_On_Field_Cache(pGame);
     if (!bResume) {
         // The preview dialog of a user's game belongs to the desktop window;
         // nobody is asked here.
