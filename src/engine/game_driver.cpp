@@ -281,9 +281,12 @@ void Run_Play(GAME* pGame)
         }
     }
 
-    const PLAY Result = pGame->CurrentPlay;
-    const int nResult = Get_Play_Result(&Result);
-    if (nResult > LAST_PLAY_RESULT)
+    // A play from scrimmage goes into both teams' playbook tallies, read
+    // before the end of the play moves the down, the spot or the ball.
+    const int nResult = Get_Play_Result(&pGame->CurrentPlay);
+    if (nResult <= LAST_SCRIMMAGE_RESULT)
+        Record_Play_Usage(pGame);
+    else if (nResult > LAST_PLAY_RESULT)
         Write_Debug_Log("Unhandled PLAY_RESULT in Is_Play_From_Scrimmage()\n");
 
     Queue_End_Of_Period(pGame);

@@ -510,8 +510,10 @@ void Record_Play_Usage(const GAME* pGame)
     const int j = pGame->CurrentPlay.nDefenseCall;
     if (i >= TEAM_OFFENSIVE_PLAYS)
         return;
-    const int nOffense = Get_Game_Offense_Team(pGame);
-    const int nDefense = Get_Game_Defense_Team(pGame);
+    // The teams of the snap: a turnover has already handed the ball over.
+    const bool bHomeSnapped = Get_Play_Home_Bit(&pGame->CurrentPlay) != 0;
+    const int nOffense = bHomeSnapped ? pGame->nHomeTeam : pGame->nAwayTeam;
+    const int nDefense = bHomeSnapped ? pGame->nAwayTeam : pGame->nHomeTeam;
     const bool bDefenseCalled = In_Range(j, 0, DEFENSIVE_PLAY_COUNT - 1);
     const int nCategory = Get_Offensive_Play_Category(nOffense, i);
 

@@ -12,6 +12,7 @@
 #include "engine/game_state.h"
 #include "engine/game_report.h"
 #include "engine/play_game.h"
+#include "engine/playbooks.h"
 #include "league/player_stats.h"
 #include "league/stat_codes.h"
 #include "league/team_schedule.h"
@@ -409,6 +410,58 @@ TEST_F(GameDriverTest, GarbageTimeBringsInTheBackupQuarterback)
     EXPECT_EQ(Get_Team_Lineup_Player(HOME_TEAM, 3, 0), Get_Player_ID(HOME_TEAM, 1));
     // The kickers' units keep the starters.
     EXPECT_TRUE(Is_Player_In_Formation_Row(HOME_TEAM, 42, 43));
+}
+
+// Every play from scrimmage of the log is in the playbook tallies of both
+// teams: the offence's call in its overall and third-down columns, the
+// defence's call in the column of the offensive call's category; penalties
+// (no play), kicks and the fixed plays 54-59 are not.
+TEST_F(GameDriverTest, PlaysFromScrimmageGoIntoThePlaybookTallies)
+{
+    Build_Two_Team_League(11);
+    ASSERT_EQ(Play_Fixture_Game(2024), 1);
+    const GAME& G = Game();
+    ASSERT_LT(G.nPlays, PLAY_LOG_SIZE);
+    int nOffense[2][TEAM_OFFENSIVE_PLAYS] = {};
+    int nThirdDown[2][TEAM_OFFENSIVE_PLAYS] = {};
+    int nTouchdowns[2][TEAM_OFFENSIVE_PLAYS] = {};
+    int nDefense[2][DEFENSIVE_PLAY_COUNT] = {};
+    int nCounted = 0;
+    for (int i = 0; i < G.nPlays; ++i) {
+        const PLAY& P = G.PlayLog[i];
+        const int nResult = Get_Play_Result(&P);
+        if (nResult > LAST_SCRIMMAGE_RESULT || P.nOffenseCall >= TEAM_OFFENSIVE_PLAYS)
+            continue;
+        const int nTeam = Get_Play_Home_Bit(&P) ? G.nHomeTeam : G.nAwayTeam;
+        ++nOffense[nTeam][P.nOffenseCall];
+        if (P.nSnapDown >= 2)
+            ++nThirdDown[nTeam][P.nOffenseCall];
+        if (nResult == RESULT_TOUCHDOWN_PASS || nResult == RESULT_TOUCHDOWN_RUN)
+            ++nTouchdowns[nTeam][P.nOffenseCall];
+        ASSERT_LT(P.nDefenseCall, DEFENSIVE_PLAY_COUNT);
+        ++nDefense[1 - nTeam][P.nDefenseCall];
+        ++nCounted;
+    }
+    ASSERT_GT(nCounted, 80);
+    for (int nTeam : {AWAY_TEAM, HOME_TEAM}) {
+        for (int c = 0; c < TEAM_OFFENSIVE_PLAYS; ++c) {
+            EXPECT_EQ(Get_Playbook_Tally(nTeam, PLAYBOOK_OFFENSE, c, SITUATION_OVERALL, TALLY_PLAYS),
+                      nOffense[nTeam][c]) << "team " << nTeam << " call " << c;
+            EXPECT_EQ(Get_Playbook_Tally(nTeam, PLAYBOOK_OFFENSE, c, SITUATION_THIRD_DOWN, TALLY_PLAYS),
+                      nThirdDown[nTeam][c]) << "team " << nTeam << " call " << c;
+            EXPECT_EQ(Get_Playbook_Tally(nTeam, PLAYBOOK_OFFENSE, c, SITUATION_OVERALL, TALLY_TOUCHDOWNS),
+                      nTouchdowns[nTeam][c]) << "team " << nTeam << " call " << c;
+        }
+        for (int nPlay : {54, 59})
+            EXPECT_EQ(Get_Playbook_Tally(nTeam, PLAYBOOK_OFFENSE, nPlay, SITUATION_OVERALL, TALLY_PLAYS), 0);
+        for (int d = 0; d < DEFENSIVE_PLAY_COUNT; ++d) {
+            int nSum = 0;
+            for (int c = 0; c < DEFENSIVE_SITUATIONS; ++c)
+                nSum += Get_Playbook_Tally(nTeam, PLAYBOOK_DEFENSE, d, c, TALLY_PLAYS);
+            EXPECT_EQ(nSum, nDefense[nTeam][d]) << "team " << nTeam << " defensive call " << d;
+        }
+    }
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 }  // namespace

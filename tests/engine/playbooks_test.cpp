@@ -362,6 +362,21 @@ TEST_F(PlaybooksTest, TurnoverCountsThePlayAndNothingElse)
     EXPECT_EQ(Get_Playbook_Tally(3, PLAYBOOK_DEFENSE, 3, 0, TALLY_TURNOVERS), 1);   // inside rush
 }
 
+TEST_F(PlaybooksTest, TurnoverCountsForTheTeamThatSnappedTheBall)
+{
+    // After the fumble the home team (3) has the ball; the away team (2), the
+    // home bit of the snap at 0, called the play.
+    GAME& Game = Snap(0, 3, 1, 10, 4, RESULT_RUN_FUMBLE_LOST);
+    Game.nOffense = 3;
+    Set_Play_Home_Bit(&Game.CurrentPlay, 0);
+    Game.nDown |= GAME_DOWN_FLAG_CHANGED_HANDS;
+    Record_Play_Usage(&Game);
+    EXPECT_EQ(Get_Playbook_Tally(2, PLAYBOOK_OFFENSE, 0, 0, TALLY_TURNOVERS), 1);
+    EXPECT_EQ(Get_Playbook_Tally(3, PLAYBOOK_DEFENSE, 3, 0, TALLY_TURNOVERS), 1);
+    EXPECT_EQ(Get_Playbook_Tally(3, PLAYBOOK_OFFENSE, 0, 0, TALLY_PLAYS), 0);
+    EXPECT_EQ(Get_Playbook_Tally(2, PLAYBOOK_DEFENSE, 3, 0, TALLY_PLAYS), 0);
+}
+
 TEST_F(PlaybooksTest, FixedPlaysAddNoTallies)
 {
     for (int nCall : {KNEEL_DOWN_PLAY, FAKE_PUNT_RUN_PLAY, HARD_CODED_PUNT_PLAY}) {
