@@ -5,6 +5,8 @@
 
 #include "base/random.h"
 #include "engine/calibration.h"
+#include "engine/defense_calling.h"
+#include "engine/offense_calling.h"
 #include "engine/play_factors.h"
 #include "engine/sack_credits.h"
 #include "league/historical.h"
@@ -42,18 +44,6 @@ void Set_League_Pass_Norms(PASS_MODEL_INPUTS* pIn)
     pIn->nNormYardsPerCompletion = pIn->nHist109;
     pIn->nNormInterceptions = pIn->nHist107;
     pIn->nNormSacks = pIn->nHist111;
-}
-
-// Rule now: every pair of calls counts alike until the play calling's
-// coverage and pass-rush multipliers are in. Calibrated to a 2020 season
-// with the league's pass norms idle: 1.2 and 1.5 bring sacks to about 2.6 a
-// team-game and interceptions to about 0.55 (neutral 1 and 1 gave 1.4 and
-// 0.45); more coverage costs completions, so interceptions stay short.
-void Get_Call_Multipliers(const GAME* pGame, float* pCoverage, float* pRush)
-{
-    (void)pGame;
-    *pCoverage = 1.2f;
-    *pRush = 1.5f;
 }
 
 float Non_Negative(float f)
@@ -249,7 +239,7 @@ bool Get_Pass_Model_Inputs(const GAME* pGame, int nTarget, int bFlag, float fCat
     In.fReceiving = Rating(nTeam, nTarget, RATING_RECEIVING);
     In.fHands = Rating(nTeam, nTarget, RATING_HANDS);
 
-    Get_Call_Multipliers(pGame, &In.fCoverageMultiplier, &In.fRushMultiplier);
+    Get_Pass_Call_Multipliers(pGame, &In.fCoverageMultiplier, &In.fRushMultiplier);
     In.fWeather = Get_Pass_Weather_Factor(pGame);
     In.fCoverage = Get_Coverage_Factor(pGame);
     In.fBallHawk = Get_Ball_Hawk_Factor(pGame);
@@ -264,6 +254,25 @@ bool Get_Pass_Model_Inputs(const GAME* pGame, int nTarget, int bFlag, float fCat
     In.fPassRushTrend = bTrends ? Get_Defense_Stat_Trend_Factor(pGame, 4) : 1.0f;
     In.fOffenseTrend = In.bReversion ? Get_Offense_Trend_Factor(pGame) : 1.0f;
     return true;
+}
+
+void Get_Pass_Call_Multipliers(const GAME* pGame, float* pCoverage, float* pRush)
+{
+    if (!pCoverage || !pRush)
+        return;
+    *pCoverage = 1.0f;
+    *pRush = 1.0f;
+    if (!pGame)
+        return;
+    const int o = pGame->nOffense;
+    const int d = o == pGame->nHomeTeam ? pGame->nAwayTeam : pGame->nHomeTeam;
+    const int i = pGame->CurrentPlay.nOffenseCall;
+    const int j = pGame->CurrentPlay.nDefenseCall;
+    // A call repeated more often than the other side's loses its edge.
+    const float ro = static_cast<float>(Get_Offensive_Play_Redundancy_Multiplier(pGame, i));
+    const float rd = static_cast<float>(Get_Defensive_Play_Redundancy_Multiplier(pGame, j));
+    *pCoverage = static_cast<float>(Get_Pass_Coverage_Multiplier(o, i, d, j)) * (rd + 3000.0f) / (ro + 3000.0f);
+    *pRush = static_cast<float>(Get_Pass_Rush_Multiplier(o, i, d, j)) * (rd + 2000.0f) / (ro + 2000.0f);
 }
 
 int Draw_Pass_Outcome(const PASS_OUTCOME_WEIGHTS& W, int nFumblePerMille)

@@ -88,6 +88,12 @@ bool Get_Pass_Model_Inputs(const GAME* pGame, int nTarget, int bFlag, float fCat
 // One draw among the weights (a uniform code 0-4 when they are all 0); a
 // sack drawn becomes a lost fumble (5) when a second draw trunc(1000 U) is
 // below nFumblePerMille.
+// The multipliers of the two calls of the current play: the coverage and the
+// pass rush that the defensive call puts against the offensive one, each
+// scaled by how often the two calls were repeated this game (1 and 1
+// without a game).
+void Get_Pass_Call_Multipliers(const GAME* pGame, float* pCoverage, float* pRush);
+
 int Draw_Pass_Outcome(const PASS_OUTCOME_WEIGHTS& W, int nFumblePerMille);
 
 // The outcome 0-5 of a pass to the offence's player in roster slot nTarget,

@@ -9,6 +9,9 @@
 #include <cstdint>
 
 #include "base/random.h"
+#include "engine/defense_calling.h"
+#include "engine/offense_calling.h"
+#include "engine/playbooks.h"
 #include "league/game_record.h"
 #include "league/league_data.h"
 #include "league/league_fixture.h"
@@ -203,4 +206,52 @@ TEST_F(PassOutcomeGameTest, ConversionTryInAGameNeverIntercepted)
         EXPECT_GE(n, 0);
         EXPECT_LE(n, 5);
     }
+}
+
+// The two calls' multipliers: the play calling's coverage and pass rush of
+// the pair, scaled by (rd + 3000) / (ro + 3000) and (rd + 2000) / (ro + 2000)
+// with the redundancies of the calls (1000 uncalled, 20000 / (n + 20) after
+// n offensive calls, 50000 / (n + 50) after n defensive calls).
+TEST_F(PassOutcomeGameTest, CallMultipliersComeFromBothCallsAndTheirRepeats)
+{
+    Use_Franchises(4);
+    Build_Team_Default_Playbook(1);
+    Build_Team_Default_Playbook(2);
+    GAME Game{};
+    Game.nAwayTeam = 1;
+    Game.nHomeTeam = 2;
+    Game.nOffense = 2;
+    Game.CurrentPlay.nOffenseCall = 20;   // "Pro 262 Hover"
+    Game.CurrentPlay.nDefenseCall = 3;    // "4-3 Contain"
+    const double fCover = Get_Pass_Coverage_Multiplier(2, 20, 1, 3);
+    const double fRush = Get_Pass_Rush_Multiplier(2, 20, 1, 3);
+    ASSERT_NE(fCover, 1.0);
+    ASSERT_NE(fRush, 1.0);
+
+    Clear_Play_Call_Tallies();
+    float fCov = 0.0f;
+    float fRu = 0.0f;
+    Get_Pass_Call_Multipliers(&Game, &fCov, &fRu);
+    EXPECT_NEAR(fCov, fCover, 1e-5);
+    EXPECT_NEAR(fRu, fRush, 1e-5);
+
+    // 20 calls of the offensive play: ro 500.
+    for (int n = 0; n < 20; ++n)
+        Record_Offensive_Play_Call(&Game, 20);
+    Get_Pass_Call_Multipliers(&Game, &fCov, &fRu);
+    EXPECT_NEAR(fCov, fCover * 4000.0 / 3500.0, 1e-5);
+    EXPECT_NEAR(fRu, fRush * 3000.0 / 2500.0, 1e-5);
+
+    // 50 calls of the defensive play as well: rd 500, the two cancel.
+    for (int n = 0; n < 50; ++n)
+        Record_Defensive_Play_Call(&Game, 3);
+    Get_Pass_Call_Multipliers(&Game, &fCov, &fRu);
+    EXPECT_NEAR(fCov, fCover, 1e-5);
+    EXPECT_NEAR(fRu, fRush, 1e-5);
+
+    // No game: neutral.
+    Get_Pass_Call_Multipliers(nullptr, &fCov, &fRu);
+    EXPECT_EQ(fCov, 1.0f);
+    EXPECT_EQ(fRu, 1.0f);
+    Clear_Play_Call_Tallies();
 }
