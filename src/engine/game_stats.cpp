@@ -163,7 +163,8 @@ void Add_Player_Game_Stat(GAME* pGame, int bTeam, int nSlot, int nFigure, int nV
     for (int i = 0; i < GAME_ROSTER_SIZE; ++i) {
         if (pGame->nRosterID[bTeam][i] == nID) {
             int16_t& nStat = pGame->nPlayerGameStat[bTeam][i][nFigure];
-            nStat = static_cast<int16_t>(nStat + nValue);   // 16-bit, as stored
+            // 16-bit as stored; it stops at either end instead of wrapping.
+            nStat = static_cast<int16_t>(std::clamp<int64_t>(static_cast<int64_t>(nStat) + nValue, INT16_MIN, INT16_MAX));
             return;
         }
     }

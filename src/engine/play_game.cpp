@@ -263,6 +263,10 @@ int Play_Game(int nHome, int nAway, int nWeek, GAME* pGame)
 {
     if (!pGame)
         return 0;
+    if (nWeek < 0 || nWeek >= SCHEDULE_WEEKS) {
+        Report_Error("Invalid nWeek in Play_Game(%d,%d,[%d],)", nHome, nAway, nWeek);
+        return 0;
+    }
     const bool bResume = Get_User_Preference(PREF_PLAYING_GAMES) != 0;
     if (!bResume) {
         std::memset(pGame, 0, sizeof(GAME));

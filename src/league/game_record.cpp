@@ -2,6 +2,8 @@
 // the possession and the result, and the per-game box statistics.
 #include "league/game_record.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "engine/game_state.h"
@@ -286,7 +288,9 @@ void Increment_Game_Team_Stat(GAME* pGame, int bTeam, int nStat)
     }
     if (Is_Conversion_Attempt(pGame) && nStat != GAME_STAT_RED_ZONE_TOUCHDOWNS)
         return;
-    pGame->bTeamStat[bTeam][nStat]++;
+    // A byte counter stops at its top instead of wrapping to 0.
+    if (pGame->bTeamStat[bTeam][nStat] < UINT8_MAX)
+        pGame->bTeamStat[bTeam][nStat]++;
 }
 
 void Set_Game_Team_Stat(GAME* pGame, int bTeam, int nStat, int nValue)
@@ -301,7 +305,7 @@ void Set_Game_Team_Stat(GAME* pGame, int bTeam, int nStat, int nValue)
         Report_Error("Invalid nStat passed to %s(pGame,bTeam,[%d],nValue", __func__, nStat);
         return;
     }
-    pGame->bTeamStat[bTeam][nStat] = static_cast<uint8_t>(nValue);
+    pGame->bTeamStat[bTeam][nStat] = static_cast<uint8_t>(std::clamp(nValue, 0, static_cast<int>(UINT8_MAX)));
 }
 
 void Increment_Game_Team_Total(GAME* pGame, int bTeam, int nStat, int nAmount)
@@ -318,7 +322,8 @@ void Increment_Game_Team_Total(GAME* pGame, int bTeam, int nStat, int nAmount)
     }
     if (Is_Conversion_Attempt(pGame))
         return;
-    // The 16-bit total wraps as the stored field does.
-    pGame->nTeamTotal[bTeam][nStat] =
-        static_cast<uint16_t>(pGame->nTeamTotal[bTeam][nStat] + static_cast<uint32_t>(nAmount));
+    // The 16-bit total is read as signed (yards may be negative); it stops
+    // at either end of that range instead of wrapping.
+    const int64_t nSum = static_cast<int16_t>(pGame->nTeamTotal[bTeam][nStat]) + static_cast<int64_t>(nAmount);
+    pGame->nTeamTotal[bTeam][nStat] = static_cast<uint16_t>(static_cast<int16_t>(std::clamp<int64_t>(nSum, INT16_MIN, INT16_MAX)));
 }

@@ -389,6 +389,10 @@ TEST_F(GameDriverTest, BadTeamsAreRefused)
     EXPECT_EQ(Play_Game(30, AWAY_TEAM, 0, &Game()), 0);
     EXPECT_TRUE(Last_Error_Contains("Invalid TNUM parameter to Play_Game(30,0,0,)"));
     EXPECT_EQ(Play_Game(HOME_TEAM, AWAY_TEAM, 0, nullptr), 0);
+    // Weeks run 0-21: the 22nd index is past the schedule.
+    EXPECT_EQ(Play_Game(HOME_TEAM, AWAY_TEAM, SCHEDULE_WEEKS, &Game()), 0);
+    EXPECT_TRUE(Last_Error_Contains("Invalid nWeek in Play_Game"));
+    EXPECT_EQ(Play_Game(HOME_TEAM, AWAY_TEAM, -1, &Game()), 0);
 }
 
 TEST_F(GameDriverTest, GarbageTimeBringsInTheBackupQuarterback)

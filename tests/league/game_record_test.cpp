@@ -212,12 +212,22 @@ TEST_F(GameRecordTest, PlayerStatAndTopPlayer)
 TEST_F(GameRecordTest, TeamCountersAndTotals)
 {
     Increment_Game_Team_Stat(&Game, 1, GAME_STAT_RED_ZONE_TRIPS);
-    Set_Game_Team_Stat(&Game, 0, GAME_STAT_RED_ZONE_START, 300);   // a byte: 300 - 256
-    EXPECT_EQ(Game.bTeamStat[0][9], 44);
+    // Byte counters stop at 255 instead of wrapping.
+    Set_Game_Team_Stat(&Game, 0, GAME_STAT_RED_ZONE_START, 300);
+    EXPECT_EQ(Game.bTeamStat[0][9], 255);
+    Increment_Game_Team_Stat(&Game, 0, GAME_STAT_RED_ZONE_START);
+    EXPECT_EQ(Game.bTeamStat[0][9], 255);
 
+    // Totals are signed 16-bit: -3 is stored as 65,533, and a sum past either
+    // end stops there.
     Increment_Game_Team_Total(&Game, 0, GAME_TOTAL_RUSHING_YARDS, 17);
-    Increment_Game_Team_Total(&Game, 1, GAME_TOTAL_PENALTY_YARDS, -3);   // 16-bit: 65,536 - 3
+    Increment_Game_Team_Total(&Game, 1, GAME_TOTAL_PENALTY_YARDS, -3);
     EXPECT_EQ(Game.nTeamTotal[1][13], 65533);
+    Increment_Game_Team_Total(&Game, 1, GAME_TOTAL_PENALTY_YARDS, -40000);
+    EXPECT_EQ(static_cast<int16_t>(Game.nTeamTotal[1][13]), -32768);
+    Increment_Game_Team_Total(&Game, 0, GAME_TOTAL_RUSHING_YARDS, 40000);
+    EXPECT_EQ(Game.nTeamTotal[0][6], 32767);
+    Game.nTeamTotal[0][6] = 17;
 
     // During a conversion try only red-zone touchdowns count; no totals.
     Game.nDown = CONVERSION_ATTEMPT | GAME_DOWN_FLAG_CLOCK_STOPPED;
