@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 
 #include "base/random.h"
 #include "engine/formations.h"
@@ -93,7 +94,26 @@ struct SIDE_PROFILE {
     int nStrengthSnap[6];
     PLAY_PROFILE Play[OFFENSIVE_PLAY_COUNT];
     PLAYER_MIX Mix[PLAYERS_PER_TEAM];
+    // The plays a call of each category (run, draw, pass) can draw at all,
+    // in playbook order: the others weigh 0 on every call of the game.
+    int8_t nCandidate[3][OFFENSIVE_PLAY_COUNT];
+    int nCandidates[3];
 };
+
+// The candidate list of a category; -1 for a category without one.
+int Candidate_List(int nCategory)
+{
+    switch (nCategory) {
+    case PLAY_CATEGORY_RUN:
+        return 0;
+    case PLAY_CATEGORY_DRAW:
+        return 1;
+    case PLAY_CATEGORY_PASS:
+        return 2;
+    default:
+        return -1;
+    }
+}
 
 struct CALL_PROFILES {
     bool bBuilt = false;
@@ -158,6 +178,15 @@ void Build_Side_Profile(SIDE_PROFILE& Side, int nTeam)
         const bool bCallable = P.bValid && P.nCategory != PLAY_CATEGORY_NONE;
         P.nYardage = static_cast<int16_t>(bCallable ? Get_Play_Yardage(nTeam, i) : 0);
         P.nSystemMatch = static_cast<int16_t>(bCallable ? Get_Team_Offensive_System_Match(nTeam, P.nFormation) : 0);
+    }
+    for (int c = 0; c < 3; ++c)
+        Side.nCandidates[c] = 0;
+    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
+        const PLAY_PROFILE& P = Side.Play[i];
+        const int c = Candidate_List(P.nCategory);
+        if (!P.bValid || c < 0 || i == KNEEL_DOWN_PLAY || i == HARD_CODED_PUNT_PLAY || i == HARD_CODED_FIELD_GOAL_PLAY)
+            continue;
+        Side.nCandidate[c][Side.nCandidates[c]++] = static_cast<int8_t>(i);
     }
     for (PLAYER_MIX& Mix : Side.Mix)
         Mix.bKnown = false;
@@ -266,6 +295,26 @@ struct SNAP_CALLS {
     int nWeight[OFFENSIVE_PLAY_COUNT][14] = {};   // a play's weight + 1 by distance step, 0 not yet known
 };
 SNAP_CALLS g_Snap;
+
+// The draws of one snap's calls: the offence's call and the defence's
+// predictions of it often look for the same category and target gain, and
+// then weigh the same plays alike. Each distinct search of the snap is kept
+// (a search that reported a negative weight is not, so it reports again).
+struct FIND_MEMO {
+    int nCategory;
+    int nGain;
+    int nWeighed;
+    int64_t nTotal;
+    int64_t nCum[OFFENSIVE_PLAY_COUNT];
+    int nPlayOf[OFFENSIVE_PLAY_COUNT];
+};
+struct SNAP_FIND_MEMOS {
+    unsigned nSnap = 0;       // counts the snaps opened and closed
+    unsigned nMemoSnap = 0;   // the snap the kept searches are of
+    int nCount = 0;
+    FIND_MEMO Memo[8];
+};
+SNAP_FIND_MEMOS g_FindMemos;
 
 bool Is_Snap_Open(const GAME* pGame)
 {
@@ -563,6 +612,7 @@ int Get_Run_Chance(GAME* pGame)
 
 void Open_Snap_Calls(const GAME* pGame)
 {
+    ++g_FindMemos.nSnap;
     g_Snap = SNAP_CALLS{};
     g_Snap.bOpen = pGame != nullptr;
     g_Snap.pGame = pGame;
@@ -570,6 +620,7 @@ void Open_Snap_Calls(const GAME* pGame)
 
 void Close_Snap_Calls()
 {
+    ++g_FindMemos.nSnap;
     g_Snap = SNAP_CALLS{};
 }
 
@@ -926,12 +977,55 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
     }
     const int* nTally = g_Calls.nOffenseTally[X.bSide];
 
-    int64_t nCum[OFFENSIVE_PLAY_COUNT];
+    // Only the plays that can weigh are visited: a play passed over would
+    // hold the running sum of the one before it and so never be drawn.
+    int8_t nEvery[OFFENSIVE_PLAY_COUNT];
+    const int8_t* nList = nEvery;
+    int nCount = OFFENSIVE_PLAY_COUNT;
+    const int c = Candidate_List(nCategory);
+    if (c >= 0) {
+        nList = Side.nCandidate[c];
+        nCount = Side.nCandidates[c];
+    } else {
+        for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
+            nEvery[i] = static_cast<int8_t>(i);
+    }
+    if (!bTeam)
+        nCount = 0;
+    FIND_MEMO Search;
+    FIND_MEMO* pMemo = &Search;
+    bool bKnown = false;
+    bool bKeep = false;
+    if (bSnap) {
+        SNAP_FIND_MEMOS& M = g_FindMemos;
+        if (M.nMemoSnap != M.nSnap) {
+            M.nMemoSnap = M.nSnap;
+            M.nCount = 0;
+        }
+        for (int n = 0; n < M.nCount && !bKnown; ++n) {
+            if (M.Memo[n].nCategory == nCategory && M.Memo[n].nGain == g) {
+                pMemo = &M.Memo[n];
+                bKnown = true;
+            }
+        }
+        if (!bKnown && M.nCount < static_cast<int>(std::size(M.Memo))) {
+            pMemo = &M.Memo[M.nCount];
+            bKeep = true;
+        }
+    }
+    int64_t* nCum = pMemo->nCum;
+    int* nPlayOf = pMemo->nPlayOf;
+    int nWeighed = 0;
     int64_t nTotal = 0;
-    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
-        nCum[i] = nTotal;
+    if (bKnown) {
+        nWeighed = pMemo->nWeighed;
+        nTotal = pMemo->nTotal;
+        nCount = 0;
+    }
+    for (int k = 0; k < nCount; ++k) {
+        const int i = nList[k];
         const PLAY_PROFILE& P = Side.Play[i];
-        if (!bTeam || !P.bValid || P.nCategory != nCategory || i == KNEEL_DOWN_PLAY ||
+        if (!P.bValid || P.nCategory != nCategory || i == KNEEL_DOWN_PLAY ||
             i == HARD_CODED_PUNT_PLAY || i == HARD_CODED_FIELD_GOAL_PLAY || i == g_Calls.nLastOffenseCall)
             continue;
         if (P.nFormation == PUNT_FORMATION) {
@@ -1029,9 +1123,18 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
         if (w < 0) {
             Report_Error("Negative nChance in Find_Offensive_Play()");
             w = 0;
+            bKeep = false;
         }
         nTotal += w;
-        nCum[i] = nTotal;
+        nCum[nWeighed] = nTotal;
+        nPlayOf[nWeighed++] = i;
+    }
+    if (bKeep) {
+        pMemo->nCategory = nCategory;
+        pMemo->nGain = g;
+        pMemo->nWeighed = nWeighed;
+        pMemo->nTotal = nTotal;
+        ++g_FindMemos.nCount;
     }
 
     const double u = Random_Word_To_Fraction(Generate_Random_Number());
@@ -1039,9 +1142,9 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
         return Fallback_Offensive_Play(Side, nCategory);
     const int64_t x = static_cast<int64_t>(u * static_cast<double>(nTotal));
     int nPlay = OFFENSIVE_PLAY_COUNT - 1;
-    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
-        if (nCum[i] > x) {
-            nPlay = i;
+    for (int k = 0; k < nWeighed; ++k) {
+        if (nCum[k] > x) {
+            nPlay = nPlayOf[k];
             break;
         }
     }
