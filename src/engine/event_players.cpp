@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "base/random.h"
+#include "engine/game_ratings.h"
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
 #include "league/league_data.h"
@@ -26,7 +27,7 @@ constexpr int BLEND_FIRST_WEEK = 4;
 
 float Rating_Float(int nTeam, int nSlot, int nRating)
 {
-    return std::max(Get_Player_Rating(nTeam, nSlot, nRating), MINIMUM_RATING);
+    return std::max(Get_Game_Player_Rating(nTeam, nSlot, nRating), MINIMUM_RATING);
 }
 
 int Rating_Int(int nTeam, int nSlot, int nRating)
