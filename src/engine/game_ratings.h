@@ -4,11 +4,10 @@
 // read, and a kept rating is what that read would give again.
 //
 // Health and Durability are never kept (above 120 they are worked out from
-// the player's record, which the game changes). Whatever changes a rating
-// during a game forgets that player's kept ratings
-// (Forget_Game_Player_Ratings); Play_Game keeps them only while Run_Game
-// runs. Outside that, and for any other club, the reads go to
-// Get_Player_Rating.
+// the player's record, which the game changes). Every stored rating change
+// moves Get_Player_Rating_Changes(); when it has moved, everything kept is
+// forgotten. Play_Game keeps ratings only while Run_Game runs; outside that,
+// and for any other club, the reads go to Get_Player_Rating.
 #pragma once
 
 #include <cstdint>
@@ -19,19 +18,31 @@
 
 void Begin_Game_Rating_Cache(const GAME* pGame);
 void End_Game_Rating_Cache();
-// After a rating of the player changed.
-void Forget_Game_Player_Ratings(int nTeam, int nSlot);
+
+// Get_Team_Pass_Rating(nTeam) + Get_Team_Run_Rating(nTeam), kept while no
+// rating changes (the starters they read are the roster's, which a game does
+// not change).
+int Get_Game_Team_Offense_Strength(int nTeam);
 
 namespace game_ratings_detail {
 struct GAME_RATING_CACHE {
     bool bActive = false;
-    unsigned nGeneration = 0;
+    unsigned nGeneration = 0;   // moves whenever what is kept is forgotten
+    unsigned nChanges = 0;      // Get_Player_Rating_Changes() when last in step
     int nTeam[2] = {-1, -1};
     uint32_t nKnown[2][PLAYERS_PER_TEAM];   // bit r: rating r kept
     float fRating[2][PLAYERS_PER_TEAM][NUMBER_OF_RATINGS];
 };
 extern GAME_RATING_CACHE g_Ratings;
 float Read_And_Keep(int bSide, int nTeam, int nSlot, int nRating);
+void Forget_All();
+
+// Forgets what is kept when a rating has changed since.
+inline void Keep_In_Step()
+{
+    if (g_Ratings.nChanges != Get_Player_Rating_Changes())
+        Forget_All();
+}
 }  // namespace game_ratings_detail
 
 static_assert(NUMBER_OF_RATINGS <= 32, "one bit a rating");
@@ -44,6 +55,7 @@ inline float Get_Game_Player_Rating(int nTeam, int nSlot, int nRating)
         nRating < NUMBER_OF_RATINGS) {
         const int bSide = nTeam == g_Ratings.nTeam[0] ? 0 : nTeam == g_Ratings.nTeam[1] ? 1 : -1;
         if (bSide >= 0) {
+            game_ratings_detail::Keep_In_Step();
             if (g_Ratings.nKnown[bSide][nSlot] & (1u << nRating))
                 return g_Ratings.fRating[bSide][nSlot][nRating];
             return game_ratings_detail::Read_And_Keep(bSide, nTeam, nSlot, nRating);
@@ -53,12 +65,13 @@ inline float Get_Game_Player_Rating(int nTeam, int nSlot, int nRating)
 }
 
 // Whether ratings are being kept, and a number that changes whenever a kept
-// rating may have (a game begun or ended, a player's ratings forgotten).
+// rating may have (a game begun or ended, a rating changed).
 inline bool Is_Game_Rating_Cache_Active()
 {
     return game_ratings_detail::g_Ratings.bActive;
 }
 inline unsigned Get_Game_Rating_Generation()
 {
+    game_ratings_detail::Keep_In_Step();
     return game_ratings_detail::g_Ratings.nGeneration;
 }

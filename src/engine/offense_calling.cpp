@@ -9,6 +9,7 @@
 #include "base/random.h"
 #include "engine/formations.h"
 #include "engine/game_clock.h"
+#include "engine/game_ratings.h"
 #include "engine/game_state.h"
 #include "engine/offensive_systems.h"
 #include "engine/play_data.h"
@@ -253,7 +254,7 @@ double Offense_Strength(const GAME* pGame)
     const int nSnap[6] = {pGame->nPlays, pGame->nClock, static_cast<int>(pGame->nDown), pGame->nYardLine,
                           pGame->nScore[0] * 1000 + pGame->nScore[1], static_cast<int>(reinterpret_cast<uintptr_t>(pGame) & 0x7fffffff)};
     if (!std::equal(nSnap, nSnap + 6, Side.nStrengthSnap)) {
-        Side.fStrength = (Get_Team_Pass_Rating(nTeam) + Get_Team_Run_Rating(nTeam) - 500) / 1000.0;
+        Side.fStrength = (Get_Game_Team_Offense_Strength(nTeam) - 500) / 1000.0;
         std::copy(nSnap, nSnap + 6, Side.nStrengthSnap);
     }
     return Side.fStrength;

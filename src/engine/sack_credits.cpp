@@ -7,7 +7,6 @@
 
 #include "base/random.h"
 #include "engine/event_players.h"
-#include "engine/game_ratings.h"
 #include "engine/game_stats.h"
 #include "engine/kicking.h"
 #include "engine/run_calibration.h"
@@ -165,7 +164,6 @@ int Get_Ball_Security_Figure(const GAME* pGame, int nSlot)
     if (fHands < MIN_STORED_HANDS) {
         fHands = MIN_STORED_HANDS;
         Set_Player_Rating(nTeam, nSlot, RATING_HANDS, fHands);
-        Forget_Game_Player_Ratings(nTeam, nSlot);
     }
     const double H = std::clamp(static_cast<double>(fHands), 60.0, 100.0);
     const double B = Get_Ball_Carrier_Base_Figure(pGame);
