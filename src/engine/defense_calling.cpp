@@ -407,6 +407,16 @@ struct MATCHUP_TABLES {
 };
 MATCHUP_TABLES g_Matchup;
 
+// Mul_Div_Rounded_64(a, b, 1000): for a and b not negative the same
+// rounding is (a b + 500) / 1000, held at INT32_MAX.
+inline int Per_Mille(int a, int b)
+{
+    if ((a | b) < 0)
+        return Mul_Div_Rounded_64(a, b, 1000);
+    const int64_t q = (static_cast<int64_t>(a) * b + 500) / 1000;
+    return q > INT32_MAX ? INT32_MAX : static_cast<int>(q);
+}
+
 int Side_Team(const GAME* pGame, int bSide)
 {
     return bSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam;
@@ -621,8 +631,8 @@ int Call_Defensive_Play(GAME* pGame)
             w = Mul_Div_Rounded_64(std::max(0, 150 - std::abs(nShownFocus - g_Matchup.nFocus[bDefense][j])), 1000, 150);
         int m = 1000;
         for (int p : nPredicted)
-            m = Mul_Div_Rounded_64(m, Table[p][j], 1000);
-        int64_t v = Mul_Div_Rounded_64(Mul_Div_Rounded_64(m, w, 1000), g_Matchup.nSystemMatch[bDefense][j], 1000);
+            m = Per_Mille(m, Table[p][j]);
+        int64_t v = Per_Mille(Per_Mille(m, w), g_Matchup.nSystemMatch[bDefense][j]);
         if (f != 0 && g_Matchup.bDouble[bDefense][j])
             v *= f + 1;
         nTotal += std::max<int64_t>(v, 0);

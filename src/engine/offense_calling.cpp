@@ -622,7 +622,10 @@ void Open_Snap_Calls(const GAME* pGame)
 void Close_Snap_Calls()
 {
     ++g_FindMemos.nSnap;
-    g_Snap = SNAP_CALLS{};
+    // What the snap read stays until the next opens it afresh; closed, it
+    // is never read.
+    g_Snap.bOpen = false;
+    g_Snap.pGame = nullptr;
 }
 
 namespace {
