@@ -1,6 +1,7 @@
 #include "engine/offense_calling.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -384,9 +385,21 @@ int Redundancy_Difficulty_Shift(const GAME* pGame)
     return 0;
 }
 
+// 20000 / (n + 20) rounded, for the tallies a game reaches: a look-up in
+// place of a division on every weighing.
+constexpr int REDUNDANCY_TABLE_SIZE = 256;
+constexpr auto REDUNDANCY_BY_TALLY = [] {
+    std::array<int, REDUNDANCY_TABLE_SIZE> nValue{};
+    for (int n = 0; n < REDUNDANCY_TABLE_SIZE; ++n)
+        nValue[n] = (20000 + (n + 20) / 2) / (n + 20);
+    return nValue;
+}();
+
 int Redundancy_From_Tally(int nTally, int nShift)
 {
-    int m = Mul_Div_Rounded_64(20000, 1, nTally + 20) + nShift;
+    const int nBase = nTally >= 0 && nTally < REDUNDANCY_TABLE_SIZE ? REDUNDANCY_BY_TALLY[nTally]
+                                                                    : Mul_Div_Rounded_64(20000, 1, nTally + 20);
+    int m = nBase + nShift;
     if (m < 0)
         Report_Error("Negative nMultiplier calculated by Get_Offensive_Play_Redundancy_Multiplier()");
     return std::max(m, 500);
