@@ -623,15 +623,24 @@ int Call_Defensive_Play(GAME* pGame)
     const bool bShown = Is_Defensive_Formation(F);
     const int nShownFocus = bShown ? Get_Defensive_Formation_Pass_Focus(F) : 1000;
 
+    // Each play's product over the five predictions, prediction by
+    // prediction for all plays at once (the same steps, taken side by side).
+    int nProduct[DEFENSIVE_PLAY_COUNT];
+    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+        nProduct[j] = 1000;
+    for (int p : nPredicted) {
+        const int* pRow = Table[p];
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+            nProduct[j] = Per_Mille(nProduct[j], pRow[j]);
+    }
+
     int64_t nCum[DEFENSIVE_PLAY_COUNT];
     int64_t nTotal = 0;
     for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
         int w = 1000;
         if (bShown)
             w = Mul_Div_Rounded_64(std::max(0, 150 - std::abs(nShownFocus - g_Matchup.nFocus[bDefense][j])), 1000, 150);
-        int m = 1000;
-        for (int p : nPredicted)
-            m = Per_Mille(m, Table[p][j]);
+        const int m = nProduct[j];
         int64_t v = Per_Mille(Per_Mille(m, w), g_Matchup.nSystemMatch[bDefense][j]);
         if (f != 0 && g_Matchup.bDouble[bDefense][j])
             v *= f + 1;
