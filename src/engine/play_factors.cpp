@@ -215,9 +215,9 @@ namespace {
 
 // The unit factors above read only the ratings of the players in one side's
 // places, and a kept rating (game_ratings.h) does not change until it is
-// forgotten: while the game keeps ratings, each factor is worked out again
-// only when that side's club, its players in the places or the kept ratings
-// have changed since the last time.
+// forgotten: while the game keeps ratings, each factor is kept for the last
+// few line-ups it was worked out for (a game uses few), by the side's club,
+// its players in the places and the kept ratings' generation.
 enum FACTOR_KIND { FACTOR_RECEIVING, FACTOR_BACKFIELD, FACTOR_BALL_HAWK, FACTOR_PASS_RUSH, FACTOR_COVERAGE, FACTOR_TACKLING, FACTOR_RUN_DEFENSE, FACTOR_FUMBLE_FORCE, FACTOR_RUN_BLOCKING, FACTOR_PASS_BLOCKING, FACTOR_LINE_DISCIPLINE, FACTOR_KINDS };
 
 struct KEPT_FACTOR {
@@ -227,7 +227,12 @@ struct KEPT_FACTOR {
     uint8_t nSlot[PLACES_ON_FIELD] = {};
     float f = 0.0f;
 };
-KEPT_FACTOR g_Kept[FACTOR_KINDS];
+constexpr int KEPT_LINEUPS = 8;
+struct KEPT_FACTORS {
+    KEPT_FACTOR Entry[KEPT_LINEUPS];
+    int nNext = 0;   // the entry the next new line-up takes
+};
+KEPT_FACTORS g_Kept[FACTOR_KINDS];
 
 template <typename COMPUTE>
 float Kept_Factor(int nKind, const GAME* pGame, bool bOffense, COMPUTE Compute)
@@ -237,10 +242,13 @@ float Kept_Factor(int nKind, const GAME* pGame, bool bOffense, COMPUTE Compute)
     const int bSide = Side_Of(pGame, bOffense);
     const int nTeam = Team_Of_Side(pGame, bSide);
     const unsigned nGeneration = Get_Game_Rating_Generation();
-    KEPT_FACTOR& K = g_Kept[nKind];
-    if (K.pGame == pGame && K.nGeneration == nGeneration && K.nTeam == nTeam &&
-        std::memcmp(K.nSlot, pGame->nOnField[bSide], PLACES_ON_FIELD) == 0)
-        return K.f;
+    KEPT_FACTORS& Kept = g_Kept[nKind];
+    for (const KEPT_FACTOR& K : Kept.Entry)
+        if (K.pGame == pGame && K.nGeneration == nGeneration && K.nTeam == nTeam &&
+            std::memcmp(K.nSlot, pGame->nOnField[bSide], PLACES_ON_FIELD) == 0)
+            return K.f;
+    KEPT_FACTOR& K = Kept.Entry[Kept.nNext];
+    Kept.nNext = (Kept.nNext + 1) % KEPT_LINEUPS;
     K.f = Compute(pGame);
     K.pGame = pGame;
     K.nGeneration = nGeneration;
