@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "base/random.h"
 #include "engine/formations.h"
@@ -302,6 +303,97 @@ bool Has_Known_Roles(const DEFENSE_VIEW& D)
     return true;
 }
 
+// The models are pure functions of the two views, and the same views recur
+// from game to game (most clubs run the built-in plays): each pair of views
+// is rated once a run and its rating kept. Views beyond the capacity are
+// rated each time, as before.
+struct VIEW_RATINGS {
+    static constexpr int CAPACITY = 192;
+    int nOffense = 0;
+    int nDefense = 0;
+    OFFENSE_VIEW Offense[CAPACITY];
+    DEFENSE_VIEW Defense[CAPACITY];
+    uint64_t nDefenseKey[CAPACITY];
+    int nRating[CAPACITY][CAPACITY];   // rating + 1, 0 not yet rated
+};
+VIEW_RATINGS g_Views;
+
+uint64_t Bits_Of(double f)
+{
+    uint64_t n;
+    std::memcpy(&n, &f, sizeof n);
+    return n;
+}
+
+// A digest of a defensive view for a quick first comparison.
+uint64_t Defense_Key(const DEFENSE_VIEW& D)
+{
+    uint64_t h = 1469598103934665603ull;
+    auto Mix = [&h](uint64_t n) { h = (h ^ n) * 1099511628211ull; };
+    Mix(D.bValid);
+    Mix(D.bDouble);
+    Mix(static_cast<uint32_t>(D.nFormation));
+    Mix(static_cast<uint32_t>(D.nFocus));
+    for (int s = 0; s < DEFENDER_PLACES; ++s) {
+        Mix(static_cast<uint32_t>(D.nRole[s]));
+        Mix(Bits_Of(D.x[s]));
+        Mix(Bits_Of(D.y[s]));
+    }
+    return h;
+}
+
+bool Same_Defense(const DEFENSE_VIEW& a, const DEFENSE_VIEW& b)
+{
+    if (a.bValid != b.bValid || a.bDouble != b.bDouble || a.nFormation != b.nFormation || a.nFocus != b.nFocus)
+        return false;
+    for (int s = 0; s < DEFENDER_PLACES; ++s)
+        if (a.nRole[s] != b.nRole[s] || Bits_Of(a.x[s]) != Bits_Of(b.x[s]) || Bits_Of(a.y[s]) != Bits_Of(b.y[s]))
+            return false;
+    return true;
+}
+
+// The index of a view among those kept, adding it when there is room; -1
+// when there is none.
+int Offense_View_Index(const OFFENSE_VIEW& O)
+{
+    for (int k = 0; k < g_Views.nOffense; ++k)
+        if (Same_View(g_Views.Offense[k], O))
+            return k;
+    if (g_Views.nOffense == VIEW_RATINGS::CAPACITY)
+        return -1;
+    g_Views.Offense[g_Views.nOffense] = O;
+    return g_Views.nOffense++;
+}
+
+int Defense_View_Index(const DEFENSE_VIEW& D)
+{
+    const uint64_t nKey = Defense_Key(D);
+    for (int k = 0; k < g_Views.nDefense; ++k)
+        if (g_Views.nDefenseKey[k] == nKey && Same_Defense(g_Views.Defense[k], D))
+            return k;
+    if (g_Views.nDefense == VIEW_RATINGS::CAPACITY)
+        return -1;
+    g_Views.Defense[g_Views.nDefense] = D;
+    g_Views.nDefenseKey[g_Views.nDefense] = nKey;
+    return g_Views.nDefense++;
+}
+
+// Matchup_Rating of two views, kept by their indexes (-1: not kept).
+int Kept_Matchup_Rating(const OFFENSE_VIEW& O, int nOffense, const DEFENSE_VIEW& D, int nDefense)
+{
+    if (nOffense < 0 || nDefense < 0)
+        return Matchup_Rating(O, D);
+    int& nKept = g_Views.nRating[nOffense][nDefense];
+    if (nKept == 0) {
+        const int nRating = Matchup_Rating(O, D);
+        // A rating of INT_MAX has no room for the mark; it is rated each time.
+        if (nRating == INT32_MAX)
+            return nRating;
+        nKept = nRating + 1;
+    }
+    return nKept - 1;
+}
+
 // The tables of the game, the one of index s for side s with the ball, and
 // the defence's data its call weighs, by defending side.
 struct MATCHUP_TABLES {
@@ -314,6 +406,16 @@ struct MATCHUP_TABLES {
     bool bDouble[2][DEFENSIVE_PLAY_COUNT];
 };
 MATCHUP_TABLES g_Matchup;
+
+// Mul_Div_Rounded_64(a, b, 1000): for a and b not negative the same
+// rounding is (a b + 500) / 1000, held at INT32_MAX.
+inline int Per_Mille(int a, int b)
+{
+    if ((a | b) < 0)
+        return Mul_Div_Rounded_64(a, b, 1000);
+    const int64_t q = (static_cast<int64_t>(a) * b + 500) / 1000;
+    return q > INT32_MAX ? INT32_MAX : static_cast<int>(q);
+}
 
 int Side_Team(const GAME* pGame, int bSide)
 {
@@ -419,6 +521,9 @@ void Build_Play_Matchup_Table(const GAME* pGame)
                 Distinct[nDistinct++] = Offense;
             nView[i] = k;
         }
+        int nOffenseIndex[OFFENSIVE_PLAY_COUNT];
+        for (int k = 0; k < nDistinct; ++k)
+            nOffenseIndex[k] = Offense_View_Index(Distinct[k]);
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
             if (!Has_Known_Roles(Defense[j])) {
                 // An unknown role is reported by every rating, as often as before.
@@ -427,8 +532,9 @@ void Build_Play_Matchup_Table(const GAME* pGame)
                 continue;
             }
             int nRating[OFFENSIVE_PLAY_COUNT];
+            const int nDefenseIndex = Defense_View_Index(Defense[j]);
             for (int k = 0; k < nDistinct; ++k)
-                nRating[k] = Matchup_Rating(Distinct[k], Defense[j]);
+                nRating[k] = Kept_Matchup_Rating(Distinct[k], nOffenseIndex[k], Defense[j], nDefenseIndex);
             for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
                 Table[i][j] = nRating[nView[i]];
         }
@@ -517,16 +623,25 @@ int Call_Defensive_Play(GAME* pGame)
     const bool bShown = Is_Defensive_Formation(F);
     const int nShownFocus = bShown ? Get_Defensive_Formation_Pass_Focus(F) : 1000;
 
+    // Each play's product over the five predictions, prediction by
+    // prediction for all plays at once (the same steps, taken side by side).
+    int nProduct[DEFENSIVE_PLAY_COUNT];
+    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+        nProduct[j] = 1000;
+    for (int p : nPredicted) {
+        const int* pRow = Table[p];
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+            nProduct[j] = Per_Mille(nProduct[j], pRow[j]);
+    }
+
     int64_t nCum[DEFENSIVE_PLAY_COUNT];
     int64_t nTotal = 0;
     for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
         int w = 1000;
         if (bShown)
             w = Mul_Div_Rounded_64(std::max(0, 150 - std::abs(nShownFocus - g_Matchup.nFocus[bDefense][j])), 1000, 150);
-        int m = 1000;
-        for (int p : nPredicted)
-            m = Mul_Div_Rounded_64(m, Table[p][j], 1000);
-        int64_t v = Mul_Div_Rounded_64(Mul_Div_Rounded_64(m, w, 1000), g_Matchup.nSystemMatch[bDefense][j], 1000);
+        const int m = nProduct[j];
+        int64_t v = Per_Mille(Per_Mille(m, w), g_Matchup.nSystemMatch[bDefense][j]);
         if (f != 0 && g_Matchup.bDouble[bDefense][j])
             v *= f + 1;
         nTotal += std::max<int64_t>(v, 0);

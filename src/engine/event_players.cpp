@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "base/random.h"
+#include "engine/game_ratings.h"
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
 #include "league/league_data.h"
@@ -26,7 +28,7 @@ constexpr int BLEND_FIRST_WEEK = 4;
 
 float Rating_Float(int nTeam, int nSlot, int nRating)
 {
-    return std::max(Get_Player_Rating(nTeam, nSlot, nRating), MINIMUM_RATING);
+    return std::max(Get_Game_Player_Rating(nTeam, nSlot, nRating), MINIMUM_RATING);
 }
 
 int Rating_Int(int nTeam, int nSlot, int nRating)
@@ -137,6 +139,41 @@ int Frequency_Of(int nTeam, int nSlot, int nStat)
     default:
         return UNHANDLED;
     }
+}
+
+// A player's frequencies read only his position and ratings (and a
+// linebacker's depth slot, which no game changes): while the game keeps
+// ratings (game_ratings.h), each is worked out once and kept until a rating
+// changes.
+constexpr int KEPT_EVENT_STATS = EVENT_PENALTY_2 + 1;
+struct KEPT_FREQUENCIES {
+    unsigned nGeneration = 0;
+    int nTeam[2] = {-1, -1};
+    uint16_t nKnown[2][PLAYERS_PER_TEAM];   // bit s: stat s kept
+    int nFrequency[2][PLAYERS_PER_TEAM][KEPT_EVENT_STATS];
+};
+KEPT_FREQUENCIES g_Frequencies;
+static_assert(KEPT_EVENT_STATS <= 16, "one bit a stat");
+
+int Kept_Frequency_Of(const GAME* pGame, int bSide, int nTeam, int nSlot, int nStat)
+{
+    if (!Is_Game_Rating_Cache_Active() || nStat < 0 || nStat >= KEPT_EVENT_STATS || nSlot < 0 ||
+        nSlot >= PLAYERS_PER_TEAM)
+        return Frequency_Of(nTeam, nSlot, nStat);
+    KEPT_FREQUENCIES& K = g_Frequencies;
+    const unsigned nGeneration = Get_Game_Rating_Generation();
+    if (K.nGeneration != nGeneration || K.nTeam[0] != pGame->nAwayTeam || K.nTeam[1] != pGame->nHomeTeam) {
+        std::memset(K.nKnown, 0, sizeof K.nKnown);
+        K.nGeneration = nGeneration;
+        K.nTeam[0] = pGame->nAwayTeam;
+        K.nTeam[1] = pGame->nHomeTeam;
+    }
+    if (K.nKnown[bSide][nSlot] & (1u << nStat))
+        return K.nFrequency[bSide][nSlot][nStat];
+    const int n = Frequency_Of(nTeam, nSlot, nStat);
+    K.nFrequency[bSide][nSlot][nStat] = n;
+    K.nKnown[bSide][nSlot] = static_cast<uint16_t>(K.nKnown[bSide][nSlot] | (1u << nStat));
+    return n;
 }
 
 // The predicted season count of an event is its frequency divided by this.
@@ -260,7 +297,7 @@ bool Is_Player_On_Field(int nTeam, int nSlot)
     return Is_Valid_Team(nTeam) && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM && Is_Player_Slot_Used(nTeam, nSlot);
 }
 
-int Event_Weight(const GAME* pGame, int nTeam, int nSlot, int nPlace, int nExpandedType, int nStat)
+int Event_Weight(const GAME* pGame, int bSide, int nTeam, int nSlot, int nPlace, int nExpandedType, int nStat)
 {
     if (!Is_Player_On_Field(nTeam, nSlot))
         return 0;
@@ -268,7 +305,7 @@ int Event_Weight(const GAME* pGame, int nTeam, int nSlot, int nPlace, int nExpan
         return 1000;
     if (Get_Player_Position_Unit(nTeam, nSlot) != nExpandedType)
         return 0;
-    const int nEstimate = Frequency_Of(nTeam, nSlot, nStat);
+    const int nEstimate = Kept_Frequency_Of(pGame, bSide, nTeam, nSlot, nStat);
     if (nEstimate == UNHANDLED)
         return 0;
     int w = Blend_Frequency(nTeam, nSlot, nStat, nEstimate);
@@ -315,7 +352,7 @@ int Choose_Game_Event_Player(GAME* pGame, int nExpandedType, int nStat, int bPen
     int nSum[PLACES_ON_FIELD];
     int nTotal = 0;
     for (int k = 0; k < PLACES_ON_FIELD; ++k) {
-        nTotal += std::max(Event_Weight(pGame, nTeam, pGame->nOnField[bSide][k], k, nExpandedType, nStat), 0);
+        nTotal += std::max(Event_Weight(pGame, bSide, nTeam, pGame->nOnField[bSide][k], k, nExpandedType, nStat), 0);
         nSum[k] = nTotal;
     }
 

@@ -1,13 +1,16 @@
 #include "engine/offense_calling.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 
 #include "base/random.h"
 #include "engine/formations.h"
 #include "engine/game_clock.h"
+#include "engine/game_ratings.h"
 #include "engine/game_state.h"
 #include "engine/offensive_systems.h"
 #include "engine/play_data.h"
@@ -93,7 +96,26 @@ struct SIDE_PROFILE {
     int nStrengthSnap[6];
     PLAY_PROFILE Play[OFFENSIVE_PLAY_COUNT];
     PLAYER_MIX Mix[PLAYERS_PER_TEAM];
+    // The plays a call of each category (run, draw, pass) can draw at all,
+    // in playbook order: the others weigh 0 on every call of the game.
+    int8_t nCandidate[3][OFFENSIVE_PLAY_COUNT];
+    int nCandidates[3];
 };
+
+// The candidate list of a category; -1 for a category without one.
+int Candidate_List(int nCategory)
+{
+    switch (nCategory) {
+    case PLAY_CATEGORY_RUN:
+        return 0;
+    case PLAY_CATEGORY_DRAW:
+        return 1;
+    case PLAY_CATEGORY_PASS:
+        return 2;
+    default:
+        return -1;
+    }
+}
 
 struct CALL_PROFILES {
     bool bBuilt = false;
@@ -158,6 +180,15 @@ void Build_Side_Profile(SIDE_PROFILE& Side, int nTeam)
         const bool bCallable = P.bValid && P.nCategory != PLAY_CATEGORY_NONE;
         P.nYardage = static_cast<int16_t>(bCallable ? Get_Play_Yardage(nTeam, i) : 0);
         P.nSystemMatch = static_cast<int16_t>(bCallable ? Get_Team_Offensive_System_Match(nTeam, P.nFormation) : 0);
+    }
+    for (int c = 0; c < 3; ++c)
+        Side.nCandidates[c] = 0;
+    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
+        const PLAY_PROFILE& P = Side.Play[i];
+        const int c = Candidate_List(P.nCategory);
+        if (!P.bValid || c < 0 || i == KNEEL_DOWN_PLAY || i == HARD_CODED_PUNT_PLAY || i == HARD_CODED_FIELD_GOAL_PLAY)
+            continue;
+        Side.nCandidate[c][Side.nCandidates[c]++] = static_cast<int8_t>(i);
     }
     for (PLAYER_MIX& Mix : Side.Mix)
         Mix.bKnown = false;
@@ -224,7 +255,7 @@ double Offense_Strength(const GAME* pGame)
     const int nSnap[6] = {pGame->nPlays, pGame->nClock, static_cast<int>(pGame->nDown), pGame->nYardLine,
                           pGame->nScore[0] * 1000 + pGame->nScore[1], static_cast<int>(reinterpret_cast<uintptr_t>(pGame) & 0x7fffffff)};
     if (!std::equal(nSnap, nSnap + 6, Side.nStrengthSnap)) {
-        Side.fStrength = (Get_Team_Pass_Rating(nTeam) + Get_Team_Run_Rating(nTeam) - 500) / 1000.0;
+        Side.fStrength = (Get_Game_Team_Offense_Strength(nTeam) - 500) / 1000.0;
         std::copy(nSnap, nSnap + 6, Side.nStrengthSnap);
     }
     return Side.fStrength;
@@ -266,6 +297,26 @@ struct SNAP_CALLS {
     int nWeight[OFFENSIVE_PLAY_COUNT][14] = {};   // a play's weight + 1 by distance step, 0 not yet known
 };
 SNAP_CALLS g_Snap;
+
+// The draws of one snap's calls: the offence's call and the defence's
+// predictions of it often look for the same category and target gain, and
+// then weigh the same plays alike. Each distinct search of the snap is kept
+// (a search that reported a negative weight is not, so it reports again).
+struct FIND_MEMO {
+    int nCategory;
+    int nGain;
+    int nWeighed;
+    int64_t nTotal;
+    int64_t nCum[OFFENSIVE_PLAY_COUNT];
+    int nPlayOf[OFFENSIVE_PLAY_COUNT];
+};
+struct SNAP_FIND_MEMOS {
+    unsigned nSnap = 0;       // counts the snaps opened and closed
+    unsigned nMemoSnap = 0;   // the snap the kept searches are of
+    int nCount = 0;
+    FIND_MEMO Memo[8];
+};
+SNAP_FIND_MEMOS g_FindMemos;
 
 bool Is_Snap_Open(const GAME* pGame)
 {
@@ -334,9 +385,21 @@ int Redundancy_Difficulty_Shift(const GAME* pGame)
     return 0;
 }
 
+// 20000 / (n + 20) rounded, for the tallies a game reaches: a look-up in
+// place of a division on every weighing.
+constexpr int REDUNDANCY_TABLE_SIZE = 256;
+constexpr auto REDUNDANCY_BY_TALLY = [] {
+    std::array<int, REDUNDANCY_TABLE_SIZE> nValue{};
+    for (int n = 0; n < REDUNDANCY_TABLE_SIZE; ++n)
+        nValue[n] = (20000 + (n + 20) / 2) / (n + 20);
+    return nValue;
+}();
+
 int Redundancy_From_Tally(int nTally, int nShift)
 {
-    int m = Mul_Div_Rounded_64(20000, 1, nTally + 20) + nShift;
+    const int nBase = nTally >= 0 && nTally < REDUNDANCY_TABLE_SIZE ? REDUNDANCY_BY_TALLY[nTally]
+                                                                    : Mul_Div_Rounded_64(20000, 1, nTally + 20);
+    int m = nBase + nShift;
     if (m < 0)
         Report_Error("Negative nMultiplier calculated by Get_Offensive_Play_Redundancy_Multiplier()");
     return std::max(m, 500);
@@ -563,6 +626,7 @@ int Get_Run_Chance(GAME* pGame)
 
 void Open_Snap_Calls(const GAME* pGame)
 {
+    ++g_FindMemos.nSnap;
     g_Snap = SNAP_CALLS{};
     g_Snap.bOpen = pGame != nullptr;
     g_Snap.pGame = pGame;
@@ -570,7 +634,11 @@ void Open_Snap_Calls(const GAME* pGame)
 
 void Close_Snap_Calls()
 {
-    g_Snap = SNAP_CALLS{};
+    ++g_FindMemos.nSnap;
+    // What the snap read stays until the next opens it afresh; closed, it
+    // is never read.
+    g_Snap.bOpen = false;
+    g_Snap.pGame = nullptr;
 }
 
 namespace {
@@ -926,12 +994,55 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
     }
     const int* nTally = g_Calls.nOffenseTally[X.bSide];
 
-    int64_t nCum[OFFENSIVE_PLAY_COUNT];
+    // Only the plays that can weigh are visited: a play passed over would
+    // hold the running sum of the one before it and so never be drawn.
+    int8_t nEvery[OFFENSIVE_PLAY_COUNT];
+    const int8_t* nList = nEvery;
+    int nCount = OFFENSIVE_PLAY_COUNT;
+    const int c = Candidate_List(nCategory);
+    if (c >= 0) {
+        nList = Side.nCandidate[c];
+        nCount = Side.nCandidates[c];
+    } else {
+        for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
+            nEvery[i] = static_cast<int8_t>(i);
+    }
+    if (!bTeam)
+        nCount = 0;
+    FIND_MEMO Search;
+    FIND_MEMO* pMemo = &Search;
+    bool bKnown = false;
+    bool bKeep = false;
+    if (bSnap) {
+        SNAP_FIND_MEMOS& M = g_FindMemos;
+        if (M.nMemoSnap != M.nSnap) {
+            M.nMemoSnap = M.nSnap;
+            M.nCount = 0;
+        }
+        for (int n = 0; n < M.nCount && !bKnown; ++n) {
+            if (M.Memo[n].nCategory == nCategory && M.Memo[n].nGain == g) {
+                pMemo = &M.Memo[n];
+                bKnown = true;
+            }
+        }
+        if (!bKnown && M.nCount < static_cast<int>(std::size(M.Memo))) {
+            pMemo = &M.Memo[M.nCount];
+            bKeep = true;
+        }
+    }
+    int64_t* nCum = pMemo->nCum;
+    int* nPlayOf = pMemo->nPlayOf;
+    int nWeighed = 0;
     int64_t nTotal = 0;
-    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
-        nCum[i] = nTotal;
+    if (bKnown) {
+        nWeighed = pMemo->nWeighed;
+        nTotal = pMemo->nTotal;
+        nCount = 0;
+    }
+    for (int k = 0; k < nCount; ++k) {
+        const int i = nList[k];
         const PLAY_PROFILE& P = Side.Play[i];
-        if (!bTeam || !P.bValid || P.nCategory != nCategory || i == KNEEL_DOWN_PLAY ||
+        if (!P.bValid || P.nCategory != nCategory || i == KNEEL_DOWN_PLAY ||
             i == HARD_CODED_PUNT_PLAY || i == HARD_CODED_FIELD_GOAL_PLAY || i == g_Calls.nLastOffenseCall)
             continue;
         if (P.nFormation == PUNT_FORMATION) {
@@ -1029,9 +1140,18 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
         if (w < 0) {
             Report_Error("Negative nChance in Find_Offensive_Play()");
             w = 0;
+            bKeep = false;
         }
         nTotal += w;
-        nCum[i] = nTotal;
+        nCum[nWeighed] = nTotal;
+        nPlayOf[nWeighed++] = i;
+    }
+    if (bKeep) {
+        pMemo->nCategory = nCategory;
+        pMemo->nGain = g;
+        pMemo->nWeighed = nWeighed;
+        pMemo->nTotal = nTotal;
+        ++g_FindMemos.nCount;
     }
 
     const double u = Random_Word_To_Fraction(Generate_Random_Number());
@@ -1039,9 +1159,9 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
         return Fallback_Offensive_Play(Side, nCategory);
     const int64_t x = static_cast<int64_t>(u * static_cast<double>(nTotal));
     int nPlay = OFFENSIVE_PLAY_COUNT - 1;
-    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
-        if (nCum[i] > x) {
-            nPlay = i;
+    for (int k = 0; k < nWeighed; ++k) {
+        if (nCum[k] > x) {
+            nPlay = nPlayOf[k];
             break;
         }
     }

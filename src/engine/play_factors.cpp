@@ -6,8 +6,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "base/random.h"
+#include "engine/game_ratings.h"
 #include "engine/game_state.h"
 #include "league/league_data.h"
 #include "league/player.h"
@@ -43,7 +46,7 @@ float Place_Rating(const GAME* pGame, int bSide, int nPlace, int nRating)
     const int nSlot = pGame->nOnField[bSide][nPlace];
     if (nTeam > LAST_TEAM || nSlot >= PLAYERS_PER_TEAM)
         return MINIMUM_RATING;
-    return std::max(Get_Player_Rating(nTeam, nSlot, nRating), MINIMUM_RATING);
+    return std::max(Get_Game_Player_Rating(nTeam, nSlot, nRating), MINIMUM_RATING);
 }
 
 // Sum over the eleven places of one side of fTerm(ratings of the place).
@@ -87,7 +90,9 @@ float Bound_Play_Factor(float f, float fLimit)
     return std::clamp(f, 1.0f / fLimit, fLimit);
 }
 
-float Get_Receiving_Factor(const GAME* pGame)
+namespace {
+
+float Compute_Receiving_Factor(const GAME* pGame)
 {
     if (!pGame)
         return 1.0f;
@@ -95,7 +100,7 @@ float Get_Receiving_Factor(const GAME* pGame)
     return Bound_Play_Factor(0.96f + 0.0005f * fSum, LIMIT_SMALL);
 }
 
-float Get_Backfield_Factor(const GAME* pGame)
+float Compute_Backfield_Factor(const GAME* pGame)
 {
     if (!pGame)
         return 1.0f;
@@ -115,7 +120,7 @@ float Get_Backfield_Factor(const GAME* pGame)
     return Bound_Play_Factor(0.98f + 0.0005f * fSum, LIMIT_SMALL);
 }
 
-float Get_Ball_Hawk_Factor(const GAME* pGame)
+float Compute_Ball_Hawk_Factor(const GAME* pGame)
 {
     if (!pGame)
         return 1.0f;
@@ -125,7 +130,7 @@ float Get_Ball_Hawk_Factor(const GAME* pGame)
     return Bound_Play_Factor(fSum / 17600.0f, LIMIT_DOUBLE);
 }
 
-float Get_Pass_Rush_Factor(const GAME* pGame)
+float Compute_Pass_Rush_Factor(const GAME* pGame)
 {
     if (!pGame)
         return 1.0f;
@@ -133,7 +138,7 @@ float Get_Pass_Rush_Factor(const GAME* pGame)
     return Bound_Play_Factor((2.0f * s - 1.0f) * 1.6f - 0.6f, LIMIT_TRIPLE);
 }
 
-float Get_Coverage_Factor(const GAME* pGame)
+float Compute_Coverage_Factor(const GAME* pGame)
 {
     if (!pGame)
         return 1.0f;
@@ -142,7 +147,7 @@ float Get_Coverage_Factor(const GAME* pGame)
     return Bound_Play_Factor(s / 61875.0f * 1.5f - 0.5f, LIMIT_SMALL);
 }
 
-float Get_Tackling_Factor(const GAME* pGame)
+float Compute_Tackling_Factor(const GAME* pGame)
 {
     if (!pGame)
         return 1.0f;
@@ -150,7 +155,7 @@ float Get_Tackling_Factor(const GAME* pGame)
     return Bound_Play_Factor(s / 107800.0f, LIMIT_SMALL);
 }
 
-float Get_Run_Defense_Factor(const GAME* pGame)
+float Compute_Run_Defense_Factor(const GAME* pGame)
 {
     if (!pGame)
         return 1.0f;
@@ -159,7 +164,7 @@ float Get_Run_Defense_Factor(const GAME* pGame)
     return Bound_Play_Factor(s / 107800.0f * 3.0f - 2.0f, LIMIT_SMALL);
 }
 
-float Get_Fumble_Force_Factor(const GAME* pGame)
+float Compute_Fumble_Force_Factor(const GAME* pGame)
 {
     if (!pGame)
         return 1.0f;
@@ -170,7 +175,7 @@ float Get_Fumble_Force_Factor(const GAME* pGame)
     return Bound_Play_Factor(s / 8800.0f * 1.5f - 0.5f, LIMIT_TRIPLE);
 }
 
-float Get_Run_Blocking_Factor(const GAME* pGame)
+float Compute_Run_Blocking_Factor(const GAME* pGame)
 {
     if (!pGame)
         return 1.0f;
@@ -183,7 +188,7 @@ float Get_Run_Blocking_Factor(const GAME* pGame)
     return Bound_Play_Factor((S - 215.0f) / 215.0f, LIMIT_DOUBLE);
 }
 
-float Get_Pass_Blocking_Factor(const GAME* pGame)
+float Compute_Pass_Blocking_Factor(const GAME* pGame)
 {
     if (!pGame)
         return 1.0f;
@@ -193,7 +198,7 @@ float Get_Pass_Blocking_Factor(const GAME* pGame)
     return std::clamp((S - 285.0f) / 175.0f, 0.25f, 1.75f);
 }
 
-float Get_Line_Discipline_Factor(const GAME* pGame)
+float Compute_Line_Discipline_Factor(const GAME* pGame)
 {
     if (!pGame)
         return 1.0f;
@@ -202,6 +207,111 @@ float Get_Line_Discipline_Factor(const GAME* pGame)
     for (int p = 6; p <= 10; ++p)
         fSum += Place_Rating(pGame, bSide, p, RATING_DISCIPLINE);
     return Bound_Play_Factor(std::clamp(fSum / 350.0f, 0.5f, 2.0f), LIMIT_DOUBLE);
+}
+
+}  // namespace
+
+namespace {
+
+// The unit factors above read only the ratings of the players in one side's
+// places, and a kept rating (game_ratings.h) does not change until it is
+// forgotten: while the game keeps ratings, each factor is kept for the last
+// few line-ups it was worked out for (a game uses few), by the side's club,
+// its players in the places and the kept ratings' generation.
+enum FACTOR_KIND { FACTOR_RECEIVING, FACTOR_BACKFIELD, FACTOR_BALL_HAWK, FACTOR_PASS_RUSH, FACTOR_COVERAGE, FACTOR_TACKLING, FACTOR_RUN_DEFENSE, FACTOR_FUMBLE_FORCE, FACTOR_RUN_BLOCKING, FACTOR_PASS_BLOCKING, FACTOR_LINE_DISCIPLINE, FACTOR_KINDS };
+
+struct KEPT_FACTOR {
+    const GAME* pGame = nullptr;
+    unsigned nGeneration = 0;
+    int nTeam = -1;
+    uint8_t nSlot[PLACES_ON_FIELD] = {};
+    float f = 0.0f;
+};
+constexpr int KEPT_LINEUPS = 8;
+struct KEPT_FACTORS {
+    KEPT_FACTOR Entry[KEPT_LINEUPS];
+    int nNext = 0;   // the entry the next new line-up takes
+};
+KEPT_FACTORS g_Kept[FACTOR_KINDS];
+
+template <typename COMPUTE>
+float Kept_Factor(int nKind, const GAME* pGame, bool bOffense, COMPUTE Compute)
+{
+    if (!pGame || !Is_Game_Rating_Cache_Active())
+        return Compute(pGame);
+    const int bSide = Side_Of(pGame, bOffense);
+    const int nTeam = Team_Of_Side(pGame, bSide);
+    const unsigned nGeneration = Get_Game_Rating_Generation();
+    KEPT_FACTORS& Kept = g_Kept[nKind];
+    for (const KEPT_FACTOR& K : Kept.Entry)
+        if (K.pGame == pGame && K.nGeneration == nGeneration && K.nTeam == nTeam &&
+            std::memcmp(K.nSlot, pGame->nOnField[bSide], PLACES_ON_FIELD) == 0)
+            return K.f;
+    KEPT_FACTOR& K = Kept.Entry[Kept.nNext];
+    Kept.nNext = (Kept.nNext + 1) % KEPT_LINEUPS;
+    K.f = Compute(pGame);
+    K.pGame = pGame;
+    K.nGeneration = nGeneration;
+    K.nTeam = nTeam;
+    std::memcpy(K.nSlot, pGame->nOnField[bSide], PLACES_ON_FIELD);
+    return K.f;
+}
+
+}  // namespace
+
+float Get_Receiving_Factor(const GAME* pGame)
+{
+    return Kept_Factor(FACTOR_RECEIVING, pGame, true, Compute_Receiving_Factor);
+}
+
+float Get_Backfield_Factor(const GAME* pGame)
+{
+    return Kept_Factor(FACTOR_BACKFIELD, pGame, true, Compute_Backfield_Factor);
+}
+
+float Get_Ball_Hawk_Factor(const GAME* pGame)
+{
+    return Kept_Factor(FACTOR_BALL_HAWK, pGame, false, Compute_Ball_Hawk_Factor);
+}
+
+float Get_Pass_Rush_Factor(const GAME* pGame)
+{
+    return Kept_Factor(FACTOR_PASS_RUSH, pGame, false, Compute_Pass_Rush_Factor);
+}
+
+float Get_Coverage_Factor(const GAME* pGame)
+{
+    return Kept_Factor(FACTOR_COVERAGE, pGame, false, Compute_Coverage_Factor);
+}
+
+float Get_Tackling_Factor(const GAME* pGame)
+{
+    return Kept_Factor(FACTOR_TACKLING, pGame, false, Compute_Tackling_Factor);
+}
+
+float Get_Run_Defense_Factor(const GAME* pGame)
+{
+    return Kept_Factor(FACTOR_RUN_DEFENSE, pGame, false, Compute_Run_Defense_Factor);
+}
+
+float Get_Fumble_Force_Factor(const GAME* pGame)
+{
+    return Kept_Factor(FACTOR_FUMBLE_FORCE, pGame, false, Compute_Fumble_Force_Factor);
+}
+
+float Get_Run_Blocking_Factor(const GAME* pGame)
+{
+    return Kept_Factor(FACTOR_RUN_BLOCKING, pGame, true, Compute_Run_Blocking_Factor);
+}
+
+float Get_Pass_Blocking_Factor(const GAME* pGame)
+{
+    return Kept_Factor(FACTOR_PASS_BLOCKING, pGame, true, Compute_Pass_Blocking_Factor);
+}
+
+float Get_Line_Discipline_Factor(const GAME* pGame)
+{
+    return Kept_Factor(FACTOR_LINE_DISCIPLINE, pGame, true, Compute_Line_Discipline_Factor);
 }
 
 float Get_Defense_Stat_Trend_Factor(const GAME* pGame, int nStat)

@@ -7,6 +7,7 @@
 
 #include "base/random.h"
 #include "engine/calibration.h"
+#include "engine/game_ratings.h"
 #include "engine/game_clock.h"
 #include "engine/formations.h"
 #include "engine/game_driver.h"
@@ -299,7 +300,9 @@ int Play_Game(int nHome, int nAway, int nWeek, GAME* pGame)
         // The line-up tables live outside the saved league: take them again.
         Update_Game_Lineups(pGame);
     }
+    Begin_Game_Rating_Cache(pGame);
     Run_Game(pGame);
+    End_Game_Rating_Cache();
     return Is_Game_Over(pGame) ? 1 : 0;
 }
 

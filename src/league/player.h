@@ -257,6 +257,14 @@ bool Is_Player_Within_Position_Quota(int nTeam, int nSlot);
 void Set_Player_Rating(int nTeam, int nSlot, int nRating, float fValue);
 // Ratings 0-26 with their repairs (written back), combined ratings 27-30.
 float Get_Player_Rating(int nTeam, int nSlot, int nRating);
+// A count that moves whenever a stored rating is set or repaired league-wide
+// (not by a read's own repair, which reads the same after): what keeps
+// ratings for a while compares it to know they still hold.
+extern unsigned g_nPlayerRatingChanges;
+inline unsigned Get_Player_Rating_Changes()
+{
+    return g_nPlayerRatingChanges;
+}
 // Default of ratings 0-26; 0 otherwise.
 float Get_Default_Rating(int nRating);
 // The overall rating at his own position.

@@ -35,9 +35,12 @@ void Store_Rating(int nTeam, int nSlot, int nRating, float fValue)
     if (std::fabs(fValue) > RATING_STORAGE_BOUND)
         Report_Error("fValue out of bounds in Set_Player_Rating(%d,%d,%d,[%1f])", nTeam, nSlot, nRating, fValue);
     League.Team[nTeam].Player[nSlot].fRating[nRating] = fValue;
+    ++g_nPlayerRatingChanges;
 }
 
 }  // namespace
+
+unsigned g_nPlayerRatingChanges = 0;
 
 void Set_Player_Rating(int nTeam, int nSlot, int nRating, float fValue)
 {
@@ -179,6 +182,7 @@ void Scale_Player_To_Overall(int nTeam, int nSlot, float fTarget)
 
 void Repair_Player_Ratings()
 {
+    ++g_nPlayerRatingChanges;
     for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; ++nTeam) {
         if (!Is_Valid_Team(nTeam))
             continue;
