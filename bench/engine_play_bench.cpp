@@ -27,27 +27,7 @@
 #include "league/team.h"
 #include "platform/errors.h"
 
-// ---------------------------------------------------------------------------
-// Allocation count
-
-namespace {
-unsigned long long g_nAllocations = 0;
-
-void* Counted_Allocation(std::size_t nSize)
-{
-    ++g_nAllocations;
-    if (void* p = std::malloc(nSize ? nSize : 1))
-        return p;
-    throw std::bad_alloc();
-}
-}  // namespace
-
-void* operator new(std::size_t nSize) { return Counted_Allocation(nSize); }
-void* operator new[](std::size_t nSize) { return Counted_Allocation(nSize); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+#include "allocation_counter.h"
 
 namespace {
 
@@ -256,10 +236,10 @@ bool Check_Snaps_Allocate_Nothing(unsigned nSnaps)
         Set_Up_League();
         Block.pLineUp();
         Reset_Error_Count();
-        const unsigned long long nBefore = g_nAllocations;
+        const unsigned long long nBefore = Get_Allocation_Count();
         for (unsigned n = 0; n < nSnaps; ++n)
             Block.pSnap(n);
-        const unsigned long long nAllocations = g_nAllocations - nBefore;
+        const unsigned long long nAllocations = Get_Allocation_Count() - nBefore;
         const int nErrors = Get_Error_Count();
         std::printf("%-20s %u snaps: %llu allocations, %d errors reported\n", Block.szName, nSnaps, nAllocations,
                     nErrors);
@@ -274,12 +254,12 @@ void Run_Block(benchmark::State& State, const SNAP_BLOCK* pBlock)
     Set_Up_League();
     pBlock->pLineUp();
     unsigned n = 0;
-    const unsigned long long nBefore = g_nAllocations;
+    const unsigned long long nBefore = Get_Allocation_Count();
     for (auto _ : State) {
         pBlock->pSnap(n++);
         benchmark::ClobberMemory();
     }
-    const unsigned long long nAllocations = g_nAllocations - nBefore;
+    const unsigned long long nAllocations = Get_Allocation_Count() - nBefore;
     State.counters["allocs"] = static_cast<double>(nAllocations);
     State.SetItemsProcessed(State.iterations());
     if (nAllocations != 0)

@@ -10,28 +10,8 @@
 #include <new>
 
 #include "../tests/engine/game_fixture.h"
+#include "allocation_counter.h"
 #include "engine/game_log.h"
-
-namespace {
-unsigned long long g_nAllocations = 0;
-}  // namespace
-
-namespace {
-void* Counted_Allocation(std::size_t nSize)
-{
-    ++g_nAllocations;
-    if (void* p = std::malloc(nSize ? nSize : 1))
-        return p;
-    throw std::bad_alloc();
-}
-}  // namespace
-
-void* operator new(std::size_t nSize) { return Counted_Allocation(nSize); }
-void* operator new[](std::size_t nSize) { return Counted_Allocation(nSize); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -45,13 +25,13 @@ void Play_Games(benchmark::State& State, bool bPages)
     int nPlays = 0;
     unsigned long long nAllocations = 0;
     for (auto _ : State) {
-        const unsigned long long nBefore = g_nAllocations;
+        const unsigned long long nBefore = Get_Allocation_Count();
         const int nOver = Play_Fixture_Game(nSeed++);
         if (bPages) {
             Write_Box_Score_File(&League.Game[0], 0, 1);
             Write_Recap_File(&League.Game[0], 0, 1);
         }
-        nAllocations += g_nAllocations - nBefore;
+        nAllocations += Get_Allocation_Count() - nBefore;
         nPlays += League.Game[0].nPlays;
         benchmark::DoNotOptimize(nOver);
     }

@@ -2,11 +2,9 @@
 // that adds up, the end of the game under every overtime rule, a resumed
 // game, the closing steps, and a snap that allocates nothing.
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <string>
 
+#include "allocation_counter.h"
 #include "engine/game_fixture.h"
 #include "engine/game_lineups.h"
 #include "engine/game_state.h"
@@ -17,43 +15,6 @@
 #include "league/stat_codes.h"
 #include "league/team_schedule.h"
 #include "test_support.h"
-
-// Counts allocations while a test asks for it.
-namespace {
-std::atomic<bool> g_bCountAllocations{false};
-std::atomic<long> g_nAllocations{0};
-}  // namespace
-
-namespace {
-void* Counted_Allocation(std::size_t n)
-{
-    if (g_bCountAllocations.load(std::memory_order_relaxed))
-        g_nAllocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(n ? n : 1))
-        return p;
-    throw std::bad_alloc();
-}
-}  // namespace
-
-// Every form that the program's own code uses is replaced, so that each
-// block is freed by the allocator that made it (a sanitizer build checks).
-void* operator new(std::size_t n) { return Counted_Allocation(n); }
-void* operator new[](std::size_t n) { return Counted_Allocation(n); }
-void* operator new(std::size_t n, const std::nothrow_t&) noexcept
-{
-    try {
-        return Counted_Allocation(n);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
-}
-void* operator new[](std::size_t n, const std::nothrow_t& Tag) noexcept { return operator new(n, Tag); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -375,12 +336,11 @@ TEST_F(GameDriverTest, UnwatchedGameWithPagesOffAllocatesNothingAfterItsStart)
     ASSERT_EQ(Play_Fixture_Game(5), 0);
     Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
     Set_User_Preference(PREF_PLAYING_GAMES, 1);
-    g_nAllocations = 0;
-    g_bCountAllocations = true;
+    const unsigned long long nBefore = Get_Allocation_Count();
     const int nResult = Play_Game(HOME_TEAM, AWAY_TEAM, FIXTURE_WEEK, &G);
-    g_bCountAllocations = false;
+    const unsigned long long nAllocations = Get_Allocation_Count() - nBefore;
     EXPECT_EQ(nResult, 1);
-    EXPECT_EQ(g_nAllocations.load(), 0);
+    EXPECT_EQ(nAllocations, 0u);
 }
 
 TEST_F(GameDriverTest, BadTeamsAreRefused)
