@@ -41,14 +41,3 @@ void Rank_Free_Agent_Pool()
         }
     }
 }
-
-bool Is_Season_Complete()
-{
-    // Rule now: the season is complete once the calendar has moved past all
-    // six playoff weeks (the bracket's champion slot is not consulted).
-    int nWeek = Get_Current_Week();
-    int nFirstPlayoffWeek = Get_First_Playoff_Week();
-    if (nWeek == 0 || nWeek == OFFSEASON_WEEK || nFirstPlayoffWeek <= 0)
-        return false;
-    return nWeek >= nFirstPlayoffWeek + PLAYOFF_WEEK_COUNT;
-}

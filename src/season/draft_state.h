@@ -1,6 +1,8 @@
 // Season-cycle queries and the free-agent pool upkeep.
 #pragma once
 
+#include "season/playoffs.h"   // Is_Season_Complete
+
 // True while the college draft runs: the draft round (preference 36) is
 // below 7 and the college pools (teams 38-40) still hold players. No side
 // effects: readers ask this, only the draft loop may end a draft.
@@ -10,5 +12,3 @@ bool Is_College_Draft_Running();
 // closing any gaps in it.
 void Rank_Free_Agent_Pool();
 
-// True once the playoffs of the current season are over.
-bool Is_Season_Complete();
