@@ -100,8 +100,11 @@ TEST_F(SeasonReportsTest, EachReportOnlyWithItsOption)
     EXPECT_EQ(Read_Text_File("Output/Stndng05.txt", "missing"), "missing");
     Set_User_Preference(PREF_WRITE_AWARDS_REPORT, 1);
     Write_Awards_Report();
+    Write_Money_Report();
+    Write_Standings_Report();
     EXPECT_NE(Read_Text_File("Output/Awards05.txt", "missing"), "missing");
     EXPECT_EQ(Read_Text_File("Output/Money-05.txt", "missing"), "missing");
+    EXPECT_EQ(Read_Text_File("Output/Stndng05.txt", "missing"), "missing");
 }
 
 TEST_F(SeasonReportsTest, AwardsReportWithEmptyPlacesPrintsEmptyPlayers)
@@ -121,6 +124,9 @@ TEST_F(SeasonReportsTest, AwardsReportWithEmptyPlacesPrintsEmptyPlayers)
     Set_Player_Stat(2, 0, 0, STAT_RECEIVING_YARDS, 200);
     Set_Player_Stat(2, 0, 0, STAT_RECEIVING_TOUCHDOWNS, 1);
     Add_Named_Player(3, 0, 4, POSITION_CB, "Cal", 2);
+    Set_Player_Stat(3, 0, 0, STAT_INTERCEPTIONS, 1);   // 200,000 -> 66
+    Add_Named_Player(3, 1, 5, POSITION_CB, "Cy", 2);
+    Set_Player_Stat(3, 1, 0, STAT_SOLO_TACKLES, 4);     // 100,000 -> 33
     // QB 36 x 3000 x 10 + 50,000 x 20 = 2,080,000 -> 1080; RB 1,200,000 +
     // 250,000 + 2200 x 225 = 1,945,000 -> 945; LB 400,000 + 25,000 x 70 +
     // 500,000 + 300,000 = 2,950,000 -> 1950.
@@ -184,7 +190,7 @@ TEST_F(SeasonReportsTest, AwardsReportWithEmptyPlacesPrintsEmptyPlayers)
         "  LB: ",
         "  LB: ",
         "  CB: Cal Delta (DDD)",
-        "  CB: Cal Delta (DDD)",
+        "  CB: Cy Delta (DDD)",
         "   S: ",
         "   S: ",
         "",
@@ -293,6 +299,15 @@ TEST_F(SeasonReportsTest, PlayoffHeadersFollowTheDivisionCount)
     });
     ASSERT_GE(Text.size(), Tail.size());
     EXPECT_EQ(Text.substr(Text.size() - Tail.size()), Tail);
+
+    // Two divisions: championships without the earlier rounds' headers.
+    Set_Team_Stat(2, TEAM_STAT_DIVISION, 0);
+    Clear_Standings_Order();
+    Write_Standings_Report();
+    const std::string Two = Read_Text_File("Output/Stndng05.txt", "missing");
+    EXPECT_EQ(Two.find("WILD CARD GAMES"), std::string::npos);
+    EXPECT_EQ(Two.find("DIVISION PLAYOFFS"), std::string::npos);
+    EXPECT_NE(Two.find("\n Dogs defeat Bees, 7-3\n\nCONFERENCE CHAMPIONSHIPS\n"), std::string::npos);
 
     Set_Universe_Stat(FIRST_SEASON_YEAR, 1969);
     Write_Standings_Report();
