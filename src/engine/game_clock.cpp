@@ -602,7 +602,7 @@ void Check_Play_Injury(GAME* pGame)
         }
         Queue_Player_Commentary(pGame, NARRATE_INJURY, nID);
         Queue_Player_Commentary(pGame, NARRATE_INJURY_LEAVES, nID);
-        Stop_Simulation_For_Injury(nTeam, nSlot);
+        Stop_Run_For_Injury(nTeam, nSlot, nWeeks);
         return;
     }
     if (Get_Random_Below(1000) < SHAKEN_UP_PER_MILLE) {

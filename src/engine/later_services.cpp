@@ -1,11 +1,13 @@
-// The plain rules of the services whose own rules come with the game driver
-// and the injury rules.
+// The services a play calls beyond its own rules: the score box, the injury
+// check and the line-up rebuild, each with a test hook.
 #include "engine/later_services.h"
 
 #include "engine/engine_test_hooks.h"
 #include "engine/game_lineups.h"
 
 #include "league/player.h"
+
+#include "season/injuries.h"
 
 namespace {
 
@@ -27,7 +29,7 @@ void Draw_Game_Score_Box(const GAME*)
 int Roll_Injury_Length(int nTeam, int nSlot)
 {
     if (!g_pHook)
-        return 0;
+        return Check_Player_Injury(nTeam, nSlot) ? Get_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS) : 0;
     ++g_pHook->nRolls;
     if (g_pHook->nInjuryWeeks > 0) {
         Set_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY, HOOK_INJURY_CODE);
@@ -43,8 +45,11 @@ int Rebuild_Game_Lineup(GAME* pGame, int bSide)
     return Update_Team_Lineup(pGame, bSide);
 }
 
-void Stop_Simulation_For_Injury(int, int)
+void Stop_Run_For_Injury(int nTeam, int nSlot, int nWeeks)
 {
-    if (g_pHook)
+    if (g_pHook) {
         ++g_pHook->nStops;
+        return;
+    }
+    Stop_Simulation_For_Injury(nTeam, nSlot, 0, nWeeks);
 }

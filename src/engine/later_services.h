@@ -1,7 +1,5 @@
 // Services of the game driver and the injury rules that the
-// building blocks of a play already call. Each follows the plain rule its
-// comment gives until its own rules are written; none draws a number, writes
-// text or allocates.
+// building blocks of a play already call. None writes text or allocates.
 #pragma once
 
 #include "league/game_record.h"
@@ -9,11 +7,12 @@
 // The watched game's score box: a headless run has none, so nothing is repainted.
 void Draw_Game_Score_Box(const GAME* pGame);
 
-// Weeks of a new injury of the player (and sets his injury), 0 for none:
-// nobody is hurt and nothing is drawn.
+// The injury check of one player on a play (Check_Player_Injury): the weeks
+// of his new injury, 0 when he is not hurt.
 int Roll_Injury_Length(int nTeam, int nSlot);
 // Rebuilds a side's line-ups around an injured player (Update_Team_Lineup);
 // 0 when a cell stayed empty.
 int Rebuild_Game_Lineup(GAME* pGame, int bSide);
-// Stops a running simulation when a player is hurt: it never stops.
-void Stop_Simulation_For_Injury(int nTeam, int nSlot);
+// Stops a running simulation when a user club's player is hurt for long
+// enough (Stop_Simulation_For_Injury).
+void Stop_Run_For_Injury(int nTeam, int nSlot, int nWeeks);

@@ -18,6 +18,7 @@
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/team.h"
+#include "season/injuries.h"
 #include "season/player_generation.h"
 
 namespace game_fixture {
@@ -74,6 +75,9 @@ inline void Build_Two_Team_League(uint32_t nSeed, int nOvertimeRule = 1)
     Set_Universe_Stat(FIRST_SEASON_YEAR, 2020);
     Set_Universe_Stat(GAMES_PER_SEASON, SEASON_WEEKS);
     Set_Universe_Word(SIMULATION_STOP_DAY_WORD, 999);
+    // The engine's checks and calibration are of play without injuries: the
+    // fixture's rosters are too thin to replace a hurt player.
+    Set_Injury_Frequency(-100);
     Set_User_Preference(PREF_SEASON_INDEX, 0);
     Set_User_Preference(PREF_CURRENT_WEEK, FIXTURE_WEEK);
     Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
