@@ -237,6 +237,7 @@ void Start_College_Draft()
 
     char szPath[REPORT_LINE_SIZE];
     Get_Draft_Report_Path(szPath, sizeof(szPath), nYear);
+    files::Create_Folders("Output");
     files::Delete_File(szPath);
     Append_Line_To_File(szPath, "");
     Append_Formatted_Line_To_File(szPath, "               %d COLLEGE DRAFT", nYear);

@@ -43,6 +43,7 @@
 #include "season/season_reports.h"
 #include "season/standings.h"
 #include "tools/downloads.h"
+#include "tools/player_repairs.h"
 #include "tools/season_files.h"
 
 namespace {

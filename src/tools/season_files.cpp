@@ -7,5 +7,3 @@ void Read_Seasons_File(int bCurrent)
 {
     (void)bCurrent;
 }
-
-void Recompute_All_Player_Ratings() {}

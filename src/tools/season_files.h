@@ -1,5 +1,5 @@
 // The historical files a season start reads: real clubs' records and real
-// players' seasons, and the ratings rebuilt from them.
+// players' seasons.
 #pragma once
 
 // Reads the clubs' real records of the year. Rule now: no file is read.
@@ -7,6 +7,3 @@ void Read_Team_Records_File();
 // Reads the real players' seasons of the year into their current lines
 // (bCurrent 1). Rule now: no file is read, nothing changes.
 void Read_Seasons_File(int bCurrent);
-// Rebuilds every player's ratings from his statistics. Rule now: the
-// ratings stay as they are.
-void Recompute_All_Player_Ratings();
