@@ -471,6 +471,56 @@ TEST_F(OffseasonTest, PlayerMovingUpIntoAnEmptiedSlotIsRenewedToo)
     EXPECT_EQ(Count_Team_Players(0), 0);
 }
 
+// --- Renewals of the players -------------------------------------------------------
+
+TEST_F(OffseasonTest, ComputerClubsPlayersRunDownReSignOrRetire)
+{
+    Build_League(1);
+    Put_Signed_Player(0, 0, 11, POSITION_RB, 80.0f, 1995, 3);   // contract running
+    Set_Player_Vital_Stat(0, 0, VITAL_SIGNING_BONUS, 900);
+    Set_Player_Vital_Stat(0, 0, VITAL_SEASONS_PLAYED, 4);
+    Put_Signed_Player(0, 1, 12, POSITION_RB, 75.0f, 1995, 1);   // expiring, 25 years old
+    Put_Signed_Player(0, 2, 13, POSITION_RB, 70.0f, 1984, 1);   // expiring, 36 years old
+    Put_Signed_Player(0, 3, 14, POSITION_RB, 65.0f, 1999, 2);   // a rookie who never played
+    Renew_Team_Contracts(0);
+
+    const auto A = Find_ID(11);
+    EXPECT_EQ(Get_Player_Vital_Stat(A.nTeam, A.nSlot, VITAL_CONTRACT_YEARS_LEFT), 2);
+    EXPECT_EQ(Get_Player_Vital_Stat(A.nTeam, A.nSlot, VITAL_SIGNING_BONUS), 600);
+    EXPECT_EQ(Get_Player_Vital_Stat(A.nTeam, A.nSlot, VITAL_SEASONS_PLAYED), 5);
+    const auto B = Find_ID(12);
+    EXPECT_EQ(B.nTeam, 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(B.nTeam, B.nSlot, VITAL_CONTRACT_YEARS_LEFT), 2);
+    EXPECT_FALSE(Find_ID(13).Found());
+    const auto D = Find_ID(14);
+    EXPECT_EQ(Get_Player_Vital_Stat(D.nTeam, D.nSlot, VITAL_SEASONS_PLAYED), 0);
+    EXPECT_EQ(Count_Team_Players(0), 3);
+}
+
+TEST_F(OffseasonTest, UserClubsExpiringPlayerGoesToTheFreeAgents)
+{
+    Build_League(1, 1);
+    Put_Signed_Player(0, 0, 11, POSITION_RB, 70.0f, 1995, 1);
+    Put_Signed_Player(0, 1, 12, POSITION_RB, 70.0f, 1995, 3);
+    Renew_Team_Contracts(0);
+    EXPECT_EQ(Find_ID(11).nTeam, FREE_AGENT_TEAM);
+    EXPECT_EQ(Get_Player_ID(0, 0), 12);
+    EXPECT_EQ(Count_Team_Players(0), 1);
+}
+
+TEST_F(OffseasonTest, OldFreeAgentsRetire)
+{
+    Build_League(1);
+    Put_Signed_Player(FREE_AGENT_TEAM, 0, 11, POSITION_RB, 70.0f, 1985, 0);   // 35
+    Put_Signed_Player(FREE_AGENT_TEAM, 1, 12, POSITION_RB, 60.0f, 1986, 0);   // 34
+    Put_Signed_Player(FREE_AGENT_TEAM, 2, 13, POSITION_RB, 50.0f, 1980, 0);   // 40
+    Renew_Team_Contracts(FREE_AGENT_TEAM);
+    EXPECT_FALSE(Find_ID(11).Found());
+    EXPECT_FALSE(Find_ID(13).Found());
+    EXPECT_EQ(Get_Player_ID(FREE_AGENT_TEAM, 0), 12);
+    EXPECT_EQ(Count_Team_Players(FREE_AGENT_TEAM), 1);
+}
+
 // --- A whole off-season ------------------------------------------------------------
 
 TEST_F(OffseasonTest, AfterTheOffSeasonDraftAndSetUpEveryPlayerIsAYearOlder)
