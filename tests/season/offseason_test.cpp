@@ -415,6 +415,18 @@ TEST_F(OffseasonTest, RankingOrdersBestFirstByExchangesAndLeavesTheRosterCompact
         EXPECT_EQ(Get_Player_ID(0, s), 0) << "slot " << s;
 }
 
+TEST_F(OffseasonTest, RankingKeepsEqualPlayersInTheirOrderWhenNothingBetterFollows)
+{
+    Build_League(1);
+    Put_Signed_Player(0, 0, 11, POSITION_RB, 60.0f, 1995, 3);
+    Put_Signed_Player(0, 1, 12, POSITION_RB, 60.0f, 1995, 3);
+    Put_Signed_Player(0, 2, 13, POSITION_RB, 50.0f, 1995, 3);
+    Rank_Team_Roster_By_Potential(0);
+    EXPECT_EQ(Get_Player_ID(0, 0), 11);
+    EXPECT_EQ(Get_Player_ID(0, 1), 12);
+    EXPECT_EQ(Get_Player_ID(0, 2), 13);
+}
+
 TEST_F(OffseasonTest, RankingPutsTheWorstLast)
 {
     Build_League(1);
