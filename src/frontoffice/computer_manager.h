@@ -1,14 +1,44 @@
 // What the computer's front offices do day by day and between seasons:
 // depth charts, roster moves, free-agent signings, trades, roster trims,
 // returners and the league's position averages.
+//
+// A club is computer-run when it is a franchise in use whose controller is
+// not the user, or any franchise while every club is computer-run
+// (preference 96).
 #pragma once
 
+// A roster below this many players signs free agents until it is full again.
+constexpr int AI_ROSTER_TARGET = 45;
+
+// True for a franchise in use that the computer runs (see above).
+bool Is_Computer_Run_Team(int nTeam);
+
+// Re-sets the three depth-chart units of every computer-run club (bFlag is
+// kept for the callers; the rule now does not read it).
 void Auto_Set_Computer_Depth_Charts(int bFlag);
+// The first computer-run club in slot order whose roster is below
+// AI_ROSTER_TARGET signs the best free agent (by overall rating).
 void Sign_AI_Free_Agent();
+// One computer-to-computer trade attempt. Rule now: no trade is made.
 void Run_AI_Trade();
+// Roster upkeep of every computer-run club: rosters above 51 players are trimmed.
 void Run_Computer_Roster_Moves();
+// Every computer-run club, in slot order, signs the best free agents until
+// its roster reaches AI_ROSTER_TARGET or the pool is empty (bProgress is
+// kept for the callers; the rule now does not read it).
 void Run_AI_Free_Agency(int bProgress);
+// Releases the team's weakest players while it holds more than 51.
 void Trim_Team_Roster(int nTeam);
+// Chooses the team's kick-off and punt returners.
 void Choose_Team_Returners(int nTeam);
+// Orders the backups of the team's three depth-chart units.
 void Sort_Team_Depth_Chart_Backups(int nTeam);
+// The three league averages of a position (0-14) that the computer's needs
+// are measured against. Rule now: needs are not weighed yet, so nothing is
+// cached; a bad position is reported.
 void Compute_League_Position_Averages(int nPosition);
+
+// Moves free agent nSlot (team 36) to the end of nTeam's roster and gives
+// him at least a year of contract; his new slot, or -1 when the roster is
+// full or an argument is bad (reported). The pool stays compact.
+int Sign_Free_Agent_To_Team(int nTeam, int nSlot);

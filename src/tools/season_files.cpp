@@ -1,0 +1,9 @@
+// The historical files of a season start.
+#include "tools/season_files.h"
+
+void Read_Team_Records_File() {}
+
+void Read_Seasons_File(int bCurrent)
+{
+    (void)bCurrent;
+}
