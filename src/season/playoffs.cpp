@@ -89,14 +89,15 @@ bool Same_Division(int nSlotA, int nSlotB)
     return In_Range(nDivision, 0, NUMBER_OF_DIVISIONS - 1) && nDivision == Get_Team_Division(b);
 }
 
-// The rematch swap of slot nSlot (16 or 20) with nSlot + 2: made only when
-// the pair it swaps with still gives a game afterwards, so that no team is
-// moved next to a slot that stays empty.
-void Swap_If_Both_Pairs_Play(int nSlot)
+// The rematch swap of slot nSlot (16 or 20) with nSlot + 2, the rivals being
+// in the pair that starts at nRivals: made only when the other pair holds
+// two teams or will, so that no team is moved next to a slot that stays
+// empty.
+void Swap_If_Both_Pairs_Play(int nSlot, int nRivals)
 {
-    const int nOther = nSlot + 2;
+    const int nOther = nRivals == nSlot ? nSlot + 2 : nSlot;
     if (Will_Hold_Team(nOther) && Will_Hold_Team(nOther + 1))
-        Swap_Playoff_Slots(nSlot, nOther);
+        Swap_Playoff_Slots(nSlot, nSlot + 2);
 }
 
 // Seed slots by number of teams a league (1-8), league 0 then league 1. With
@@ -182,13 +183,13 @@ void Avoid_Division_Rematch()
 {
     // Each check sees the bracket as the one before left it.
     if (Same_Division(16, 17))
-        Swap_If_Both_Pairs_Play(16);
+        Swap_If_Both_Pairs_Play(16, 16);
     if (Same_Division(18, 19))
-        Swap_If_Both_Pairs_Play(16);
+        Swap_If_Both_Pairs_Play(16, 18);
     if (Same_Division(20, 21))
-        Swap_If_Both_Pairs_Play(20);
+        Swap_If_Both_Pairs_Play(20, 20);
     if (Same_Division(22, 23))
-        Swap_If_Both_Pairs_Play(20);
+        Swap_If_Both_Pairs_Play(20, 22);
 }
 
 void Reseed_Conference_Playoff_Slots(int nLeague)
