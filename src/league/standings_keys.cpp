@@ -54,9 +54,29 @@ int Losses(int nTeam)
     return Get_Team_Current_Yearly_Char(nTeam, YEARLY_LOSSES);
 }
 
+// While results are held, every franchise's W - L is read once, at the
+// first hold (the season's records do not change inside one).
+struct HELD_MARGINS {
+    bool bHeld = false;
+    int nMargin[MAX_FRANCHISES];
+};
+HELD_MARGINS Held;
+
 int Wins_Minus_Losses(int nTeam)
 {
+    if (Held.bHeld && Is_Franchise(nTeam))
+        return Held.nMargin[nTeam];
     return Wins(nTeam) - Losses(nTeam);
+}
+
+void Hold_Margins(bool bHold)
+{
+    Held.bHeld = false;
+    if (!bHold)
+        return;
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        Held.nMargin[t] = Wins_Minus_Losses(t);
+    Held.bHeld = true;
 }
 
 // ---------------------------------------------------------------------------
@@ -255,13 +275,17 @@ int Count_Results(int nTeam, int nResult, int nFilter)
 
 RESULTS_HOLD::RESULTS_HOLD()
 {
-    if (nResultHolders++ == 0 && !bDirectScan)
+    if (nResultHolders++ != 0)
+        return;
+    if (!bDirectScan)
         Update_Kept_Results();
+    Hold_Margins(true);
 }
 
 RESULTS_HOLD::~RESULTS_HOLD()
 {
-    --nResultHolders;
+    if (--nResultHolders == 0)
+        Hold_Margins(false);
 }
 
 int Count_Team_Results_By_Scan(int nTeam, int nResult, int nFilter)

@@ -82,8 +82,8 @@ int Count_Team_Results(int nTeam, int nResult, int nFilter);
 // While at least one of these lives, the results that the keys and counts
 // read are taken as they stood when the first was made: the GAME records are
 // checked once, not on every read. Make one around many reads of keys (a
-// seeding, a table); nothing may write a GAME record or move a team to
-// another division while it lives.
+// seeding, a table); nothing may write a GAME record, a team's season
+// record (wins, losses) or move a team to another division while it lives.
 class RESULTS_HOLD {
 public:
     RESULTS_HOLD();
