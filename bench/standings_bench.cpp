@@ -1,6 +1,9 @@
 // One full standings rebuild (every standings key, every overall place and
 // every division place) of a 32-team league with 285 finished games, as the
-// day loop runs it after each game of the season.
+// day loop runs it after each game of the season; the same with the playoff
+// seeding that follows it, once from the kept results and once counting
+// record by record; and the whole after-game work while a season's games end
+// one by one.
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +13,7 @@
 #include "league/preferences.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
+#include "season/standings.h"
 
 namespace {
 
@@ -66,6 +70,42 @@ void Rebuild_Standings(benchmark::State& State)
     }
 }
 BENCHMARK(Rebuild_Standings)->Unit(benchmark::kMicrosecond);
+
+// Division rows and places, then the bracket seeded from them.
+void Rebuild_And_Seed(benchmark::State& State, bool bDirect)
+{
+    Build_League();
+    League.Universe.nStat[WILD_CARD_TEAMS] = 2;
+    Use_Direct_Result_Scan(bDirect);
+    for (auto _ : State) {
+        Clear_Standings_Order();
+        Update_Standings();
+        benchmark::DoNotOptimize(League.StandingsArea.PlayoffTeam[0]);
+    }
+    Use_Direct_Result_Scan(false);
+}
+BENCHMARK_CAPTURE(Rebuild_And_Seed, kept_results, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Rebuild_And_Seed, record_by_record, true)->Unit(benchmark::kMicrosecond);
+
+// The 272 regular-season games ending one after another, each followed by
+// the rebuild and the seeding: one iteration is a whole season's worth.
+void Season_Of_Rebuilds(benchmark::State& State)
+{
+    Build_League();
+    League.Universe.nStat[WILD_CARD_TEAMS] = 2;
+    constexpr int REGULAR = TEAMS * 17 / 2;
+    for (auto _ : State) {
+        for (int i = 0; i < REGULAR; ++i)
+            League.Game[i].nClock = 0;
+        for (int i = 0; i < REGULAR; ++i) {
+            League.Game[i].nClock = SECONDS_OF_REGULATION;
+            Clear_Standings_Order();
+            Update_Standings();
+        }
+        benchmark::DoNotOptimize(League.StandingsArea.PlayoffTeam[0]);
+    }
+}
+BENCHMARK(Season_Of_Rebuilds)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -54,115 +54,254 @@ int Losses(int nTeam)
     return Get_Team_Current_Yearly_Char(nTeam, YEARLY_LOSSES);
 }
 
+// While results are held, every franchise's W - L is read once, at the
+// first hold (the season's records do not change inside one).
+struct HELD_MARGINS {
+    bool bHeld = false;
+    int nMargin[MAX_FRANCHISES];
+};
+HELD_MARGINS Held;
+
 int Wins_Minus_Losses(int nTeam)
 {
+    if (Held.bHeld && Is_Franchise(nTeam))
+        return Held.nMargin[nTeam];
     return Wins(nTeam) - Losses(nTeam);
 }
 
-// ---------------------------------------------------------------------------
-// The finished games a standings rebuild counts.
-//
-// A full rebuild asks for results a few thousand times; reading them from the
-// GAME records each time would visit 300 records of 48 KB apart per call. A
-// rebuild therefore collects the counted games once into this compact list
-// and every count inside it reads the list. Nothing inside a rebuild writes a
-// GAME record or a team's division, so the list stays true while it is held.
+void Hold_Margins(bool bHold)
+{
+    Held.bHeld = false;
+    if (!bHold)
+        return;
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        Held.nMargin[t] = Wins_Minus_Losses(t);
+    Held.bHeld = true;
+}
 
-struct COUNTED_GAME {
+// ---------------------------------------------------------------------------
+// The season's finished regular-season games, kept between rebuilds.
+//
+// The standings are rebuilt after every finished game, and a rebuild asks for
+// results a few thousand times. The counted games are therefore kept here,
+// outside the saved block: a copy of the four fields that matter of each
+// leading finished record (teams and scores) and, from them, every pair's
+// wins, losses and ties at home and away. The first hold of a rebuild checks
+// the copy against the records in one pass (the same pass that counts the
+// finished records, and reading the same cache line): records that finished
+// since are added, and any record that differs (a load, a new season, a
+// cleared schedule) makes the pair table count again from the copy. Nothing
+// inside a hold writes a GAME record or a team's division.
+
+struct RECORD_COPY {
     uint8_t nAway;
     uint8_t nHome;
     int32_t nAwayScore;
     int32_t nHomeScore;
 };
 
-struct COUNTED_GAMES {
-    int nCount = 0;
-    COUNTED_GAME Game[NUMBER_OF_GAMES];
-};
-
-COUNTED_GAMES Counted;
-int nCountedHolders = 0;
-
-void Collect_Counted_Games(COUNTED_GAMES& List)
+bool operator==(const RECORD_COPY& a, const RECORD_COPY& b)
 {
-    // Only the regular season's records: the playoff games follow them.
-    int64_t nLimit = static_cast<int64_t>(Count_Teams()) * Get_Games_Per_Season() / 2;
-    int nRecords = Count_Game_Records();
-    if (nLimit > nRecords)
-        nLimit = nRecords;
-    List.nCount = 0;
-    for (int64_t i = 0; i < nLimit; ++i) {
-        const GAME& Game = League.Game[i];
-        if (!Is_Game_Over(&Game))
-            continue;
-        if (!Is_Franchise(Game.nAwayTeam) || !Is_Franchise(Game.nHomeTeam) || Game.nAwayTeam == Game.nHomeTeam)
-            continue;
-        COUNTED_GAME& Entry = List.Game[List.nCount++];
-        Entry.nAway = Game.nAwayTeam;
-        Entry.nHome = Game.nHomeTeam;
-        Entry.nAwayScore = Game.nScore[GAME_SIDE_AWAY];
-        Entry.nHomeScore = Game.nScore[GAME_SIDE_HOME];
-    }
+    return a.nAway == b.nAway && a.nHome == b.nHome && a.nAwayScore == b.nAwayScore && a.nHomeScore == b.nHomeScore;
 }
 
-// Holds the list for the lifetime of the object; nested holders share the
-// outermost one's list.
-class COUNTED_GAMES_HOLD {
-public:
-    COUNTED_GAMES_HOLD()
-    {
-        if (nCountedHolders++ == 0)
-            Collect_Counted_Games(Counted);
-    }
-    ~COUNTED_GAMES_HOLD() { --nCountedHolders; }
-    COUNTED_GAMES_HOLD(const COUNTED_GAMES_HOLD&) = delete;
-    COUNTED_GAMES_HOLD& operator=(const COUNTED_GAMES_HOLD&) = delete;
+// Wins, losses and ties of one team against one opponent, at home and away,
+// indexed by RESULT_x / 4.
+struct PAIR_RESULTS {
+    uint16_t nHome[3];
+    uint16_t nAway[3];
 };
 
-int Count_Results(int nTeam, int nResult, int nFilter)
+struct KEPT_RESULTS {
+    int nRecords = 0;                        // leading records copied
+    int nCounted = 0;                        // of them, those in the pair table
+    RECORD_COPY Copy[NUMBER_OF_GAMES];
+    PAIR_RESULTS Pair[MAX_FRANCHISES][MAX_FRANCHISES];
+};
+
+KEPT_RESULTS Kept;
+int nResultHolders = 0;
+bool bDirectScan = false;
+
+// The regular season's records: min(teams x games per season / 2, the
+// leading finished records). The playoff games follow them.
+int Regular_Season_Records(int nFinished)
+{
+    int64_t nLimit = static_cast<int64_t>(Count_Teams()) * Get_Games_Per_Season() / 2;
+    if (nLimit < 0)
+        nLimit = 0;
+    return nLimit < nFinished ? static_cast<int>(nLimit) : nFinished;
+}
+
+// Index of a result in the pair table: RESULT_WINS, RESULT_LOSSES or
+// RESULT_TIES divided by 4.
+int Result_Index(int nOwn, int nOther)
+{
+    return nOwn > nOther ? RESULT_WINS / 4 : nOwn < nOther ? RESULT_LOSSES / 4 : RESULT_TIES / 4;
+}
+
+void Add_To_Pairs(const RECORD_COPY& Game)
+{
+    if (!Is_Franchise(Game.nAway) || !Is_Franchise(Game.nHome) || Game.nAway == Game.nHome)
+        return;
+    ++Kept.Pair[Game.nHome][Game.nAway].nHome[Result_Index(Game.nHomeScore, Game.nAwayScore)];
+    ++Kept.Pair[Game.nAway][Game.nHome].nAway[Result_Index(Game.nAwayScore, Game.nHomeScore)];
+}
+
+// Brings the kept results in step with the GAME records.
+void Update_Kept_Results()
+{
+    // One pass: the leading finished records (Count_Game_Records) and, for
+    // those of the regular season, the check of the copy.
+    const int nAllRegular = Regular_Season_Records(NUMBER_OF_GAMES);
+    int nFinished = 0;
+    int nFirstChange = -1;
+    while (nFinished < NUMBER_OF_GAMES && Is_Game_Over(&League.Game[nFinished])) {
+        if (nFinished < nAllRegular) {
+            const GAME& Game = League.Game[nFinished];
+            const RECORD_COPY Now = {Game.nAwayTeam, Game.nHomeTeam, Game.nScore[GAME_SIDE_AWAY],
+                                     Game.nScore[GAME_SIDE_HOME]};
+            if (nFinished < Kept.nRecords && !(Kept.Copy[nFinished] == Now) && nFirstChange < 0)
+                nFirstChange = nFinished;
+            Kept.Copy[nFinished] = Now;
+        }
+        ++nFinished;
+    }
+    const int nRecords = nFinished < nAllRegular ? nFinished : nAllRegular;
+    if (nFirstChange >= 0 || nRecords < Kept.nCounted) {
+        // Something counted before is gone or different: count again.
+        std::memset(Kept.Pair, 0, sizeof(Kept.Pair));
+        Kept.nCounted = 0;
+    }
+    // Games finished since (or all of them after the reset): added.
+    for (int i = Kept.nCounted; i < nRecords; ++i)
+        Add_To_Pairs(Kept.Copy[i]);
+    Kept.nCounted = nRecords;
+    Kept.nRecords = nRecords;
+}
+
+// The results of one pair by the filter's side.
+int Pair_Count(int nTeam, int nOpponent, int nIndex, bool bHomeOnly)
+{
+    const PAIR_RESULTS& Pair = Kept.Pair[nTeam][nOpponent];
+    return bHomeOnly ? Pair.nHome[nIndex] : Pair.nHome[nIndex] + Pair.nAway[nIndex];
+}
+
+// A slot out of use has division -1, which truncates to league 0: only a
+// real division belongs to a division or a league.
+bool Is_Real_Division(int nDivision)
+{
+    return In_Range(nDivision, 0, NUMBER_OF_DIVISIONS - 1);
+}
+
+// Whether a game against the opponent passes the filter kind (the filter
+// without RESULTS_HOME_ONLY).
+bool Opponent_Passes(int nDivision, int nOpponent, int nKind)
+{
+    if (Is_Franchise(nKind))
+        return nOpponent == nKind;
+    if (nKind == RESULTS_AGAINST_DIVISION)
+        return Is_Real_Division(nDivision) && Division_Of(nOpponent) == nDivision;
+    if (nKind == RESULTS_AGAINST_LEAGUE)
+        return Is_Real_Division(nDivision) && Is_Real_Division(Division_Of(nOpponent)) &&
+               Division_Of(nOpponent) / 4 == nDivision / 4;
+    return true;
+}
+
+bool Has_Result(int nOwn, int nOther, int nResult)
+{
+    return (nResult == RESULT_WINS && nOwn > nOther) || (nResult == RESULT_LOSSES && nOwn < nOther) ||
+           (nResult == RESULT_TIES && nOwn == nOther);
+}
+
+// The count read straight from the GAME records, record by record.
+int Count_Results_By_Scan(int nTeam, int nResult, int nFilter)
 {
     if (nResult != RESULT_WINS && nResult != RESULT_LOSSES && nResult != RESULT_TIES)
         return 0;
     const bool bHomeOnly = nFilter >= 0 && (nFilter & RESULTS_HOME_ONLY) != 0;
     const int nKind = nFilter >= 0 ? (nFilter & ~RESULTS_HOME_ONLY) : nFilter;
     const int nDivision = Division_Of(nTeam);
-    // A slot out of use has division -1, which truncates to league 0: only a
-    // real division belongs to a division or a league.
-    auto In_Division = [](int d) { return In_Range(d, 0, NUMBER_OF_DIVISIONS - 1); };
+    const int nRecords = Regular_Season_Records(Count_Game_Records());
     int nCount = 0;
-    for (int i = 0; i < Counted.nCount; ++i) {
-        const COUNTED_GAME& Game = Counted.Game[i];
+    for (int i = 0; i < nRecords; ++i) {
+        const GAME& Game = League.Game[i];
+        if (!Is_Game_Over(&Game))
+            continue;
+        if (!Is_Franchise(Game.nAwayTeam) || !Is_Franchise(Game.nHomeTeam) || Game.nAwayTeam == Game.nHomeTeam)
+            continue;
         int nOwn;
         int nOther;
         int nOpponent;
-        if (Game.nHome == nTeam) {
-            nOwn = Game.nHomeScore;
-            nOther = Game.nAwayScore;
-            nOpponent = Game.nAway;
-        } else if (Game.nAway == nTeam && !bHomeOnly) {
-            nOwn = Game.nAwayScore;
-            nOther = Game.nHomeScore;
-            nOpponent = Game.nHome;
+        if (Game.nHomeTeam == nTeam) {
+            nOwn = Game.nScore[GAME_SIDE_HOME];
+            nOther = Game.nScore[GAME_SIDE_AWAY];
+            nOpponent = Game.nAwayTeam;
+        } else if (Game.nAwayTeam == nTeam && !bHomeOnly) {
+            nOwn = Game.nScore[GAME_SIDE_AWAY];
+            nOther = Game.nScore[GAME_SIDE_HOME];
+            nOpponent = Game.nHomeTeam;
         } else {
             continue;
         }
-        if (Is_Franchise(nKind)) {
-            if (nOpponent != nKind)
-                continue;
-        } else if (nKind == RESULTS_AGAINST_DIVISION) {
-            if (!In_Division(nDivision) || Division_Of(nOpponent) != nDivision)
-                continue;
-        } else if (nKind == RESULTS_AGAINST_LEAGUE) {
-            if (!In_Division(nDivision) || !In_Division(Division_Of(nOpponent)) ||
-                Division_Of(nOpponent) / 4 != nDivision / 4)
-                continue;
-        }
-        if ((nResult == RESULT_WINS && nOwn > nOther) || (nResult == RESULT_LOSSES && nOwn < nOther) ||
-            (nResult == RESULT_TIES && nOwn == nOther))
+        if (Opponent_Passes(nDivision, nOpponent, nKind) && Has_Result(nOwn, nOther, nResult))
             ++nCount;
     }
     return nCount;
 }
+
+int Count_Results(int nTeam, int nResult, int nFilter)
+{
+    if (bDirectScan)
+        return Count_Results_By_Scan(nTeam, nResult, nFilter);
+    if (nResult != RESULT_WINS && nResult != RESULT_LOSSES && nResult != RESULT_TIES)
+        return 0;
+    const bool bHomeOnly = nFilter >= 0 && (nFilter & RESULTS_HOME_ONLY) != 0;
+    const int nKind = nFilter >= 0 ? (nFilter & ~RESULTS_HOME_ONLY) : nFilter;
+    const int nIndex = nResult / 4;
+    if (Is_Franchise(nKind))
+        return Pair_Count(nTeam, nKind, nIndex, bHomeOnly);
+    const int nDivision = Division_Of(nTeam);
+    if ((nKind == RESULTS_AGAINST_DIVISION || nKind == RESULTS_AGAINST_LEAGUE) && !Is_Real_Division(nDivision))
+        return 0;
+    int nCount = 0;
+    for (int u = 0; u < MAX_FRANCHISES; ++u)
+        if (Opponent_Passes(nDivision, u, nKind))
+            nCount += Pair_Count(nTeam, u, nIndex, bHomeOnly);
+    return nCount;
+}
+
+}  // namespace
+
+RESULTS_HOLD::RESULTS_HOLD()
+{
+    if (nResultHolders++ != 0)
+        return;
+    if (!bDirectScan)
+        Update_Kept_Results();
+    Hold_Margins(true);
+}
+
+RESULTS_HOLD::~RESULTS_HOLD()
+{
+    if (--nResultHolders == 0)
+        Hold_Margins(false);
+}
+
+int Count_Team_Results_By_Scan(int nTeam, int nResult, int nFilter)
+{
+    if (!Is_Franchise(nTeam))
+        return 0;
+    return Count_Results_By_Scan(nTeam, nResult, nFilter);
+}
+
+void Use_Direct_Result_Scan(bool bDirect)
+{
+    bDirectScan = bDirect;
+    // The kept results are checked afresh by the next hold either way.
+}
+
+namespace {
 
 int Results_Margin(int nTeam, int nFilter)
 {
@@ -344,6 +483,37 @@ int Get_Playoff_Score(int nSlot)
     return League.StandingsArea.nPlayoffScore[nSlot];
 }
 
+void Set_Playoff_Team(int nSlot, int nTeam)
+{
+    if (!In_Range(nSlot, 0, PLAYOFF_SLOTS - 1) || (!Is_Franchise(nTeam) && nTeam != NO_TEAM)) {
+        Report_Error("Invalid argument in %s(%d,%d)", __func__, nSlot, nTeam);
+        return;
+    }
+    League.StandingsArea.PlayoffTeam[nSlot] = static_cast<uint8_t>(nTeam);
+}
+
+void Set_Playoff_Score(int nSlot, int nScore)
+{
+    if (!In_Range(nSlot, 0, PLAYOFF_SLOTS - 1)) {
+        Report_Error("Invalid playoff slot in %s(%d,%d)", __func__, nSlot, nScore);
+        return;
+    }
+    League.StandingsArea.nPlayoffScore[nSlot] = nScore;
+}
+
+void Credit_Team_Championship(int nTeam)
+{
+    if (!Is_Franchise(nTeam)) {
+        Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
+        return;
+    }
+    for (PLAYER& Player : League.Team[nTeam].Player) {
+        uint8_t& nTitles = Player.bStat[BYTE_STAT_CHAMPIONSHIPS];
+        if (nTitles < UINT8_MAX)
+            ++nTitles;
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Results from the GAME records
 
@@ -372,7 +542,7 @@ int Count_Team_Results(int nTeam, int nResult, int nFilter)
             Report_Error("nTeam out of bounds in %s([%d],%d,%d)", __func__, nTeam, nResult, nFilter);
         return 0;
     }
-    COUNTED_GAMES_HOLD Hold;
+    RESULTS_HOLD Hold;
     return Count_Results(nTeam, nResult, nFilter);
 }
 
@@ -386,7 +556,7 @@ int Get_Team_Standings_Key(int nTeam)
             Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
         return UNUSED_TEAM_STANDINGS_KEY;
     }
-    COUNTED_GAMES_HOLD Hold;
+    RESULTS_HOLD Hold;
     return Standings_Key(nTeam);
 }
 
@@ -397,13 +567,13 @@ int Get_Team_Division_Key(int nTeam)
             Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
         return UNUSED_TEAM_STANDINGS_KEY;
     }
-    COUNTED_GAMES_HOLD Hold;
+    RESULTS_HOLD Hold;
     return Division_Key(nTeam);
 }
 
 void Rank_Teams_By_Standings()
 {
-    COUNTED_GAMES_HOLD Hold;
+    RESULTS_HOLD Hold;
     int nTeams = Count_Teams();
     if (nTeams > MAX_FRANCHISES)
         nTeams = MAX_FRANCHISES;
@@ -439,7 +609,7 @@ void Set_Division_Place(int nDivision, int nPlace)
         pRow[nPlace] = NO_TEAM;
         return;
     }
-    COUNTED_GAMES_HOLD Hold;
+    RESULTS_HOLD Hold;
     int nSeason = Get_Current_Season_Index();
     int nBest = -1;
     int nBestKey = PLACED_KEY;
@@ -463,7 +633,7 @@ void Set_Division_Place(int nDivision, int nPlace)
 
 void Clear_Standings_Order()
 {
-    COUNTED_GAMES_HOLD Hold;
+    RESULTS_HOLD Hold;
     Rank_Teams_By_Standings();
     std::memset(League.StandingsArea.DivisionRow, NO_TEAM, sizeof(League.StandingsArea.DivisionRow));
     for (int d = 0; d < NUMBER_OF_DIVISIONS; ++d)
@@ -537,7 +707,7 @@ int Get_Best_Division_Runner_Up(int nLeague, int bSecond)
         Report_Error("nLeague out of bounds in %s([%d],%d)", __func__, nLeague, bSecond);
         return NO_TEAM;
     }
-    COUNTED_GAMES_HOLD Hold;
+    RESULTS_HOLD Hold;
     return Runner_Up(nLeague, bSecond);
 }
 
@@ -545,7 +715,7 @@ int Get_Team_Division_Standing(int nTeam)
 {
     if (!Check_Team_Index(__func__, nTeam))
         return ELIMINATED_STANDING;
-    COUNTED_GAMES_HOLD Hold;
+    RESULTS_HOLD Hold;
     const int nPlace = Get_Team_Division_Place(nTeam);
     const int nDivision = Get_Team_Division(nTeam);
     // Without a division of its own there is no leader to measure against.
@@ -571,7 +741,7 @@ bool Has_Team_Clinched(int nTeam)
 {
     if (!Check_Team_Index(__func__, nTeam))
         return false;
-    COUNTED_GAMES_HOLD Hold;
+    RESULTS_HOLD Hold;
     const int nPlace = Get_Team_Division_Place(nTeam);
     const int nDivision = Get_Team_Division(nTeam);
     const int nRunnerUp = In_Range(nDivision, 0, NUMBER_OF_DIVISIONS - 1) ? Runner_Up(nDivision / 4, 0) : NO_TEAM;
@@ -583,6 +753,23 @@ bool Has_Team_Clinched(int nTeam)
 int Count_Divisions()
 {
     return Max(Count_League_Divisions(0), Count_League_Divisions(1));
+}
+
+int Get_Nth_Team_In_Group(int nLeague, int n)
+{
+    if (!In_Range(nLeague, 0, NUMBER_OF_LEAGUES - 1)) {
+        Report_Error("nLeague out of bounds in %s([%d],%d)", __func__, nLeague, n);
+        return NO_TEAM;
+    }
+    const int nTeams = Count_Teams();
+    int nSeen = 0;
+    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t) {
+        if (!Is_Team_Slot_Used(t) || !In_Range(Division_Of(t), 0, NUMBER_OF_DIVISIONS - 1) || Division_Of(t) / 4 != nLeague)
+            continue;
+        if (nSeen++ == n)
+            return t;
+    }
+    return NO_TEAM;
 }
 
 int Get_Season_Finisher_Team(int nWhat, int bWinner, int nSeasonsAgo)

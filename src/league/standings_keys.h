@@ -53,6 +53,17 @@ int Get_Playoff_Team(int nSlot);
 // Score of bracket slot 0-30; another slot is reported ("Invalid playoff slot
 // in Get_Playoff_Score(%d)") and gives -128.
 int Get_Playoff_Score(int nSlot);
+// Store a slot's team (a franchise 0-35 or NO_TEAM) or score; a bad slot or
+// team is reported and nothing is stored.
+void Set_Playoff_Team(int nSlot, int nTeam);
+void Set_Playoff_Score(int nSlot, int nScore);
+
+// Byte statistic 1 of a player record: the championships he has won.
+constexpr int BYTE_STAT_CHAMPIONSHIPS = 1;
+// Championships + 1 in every one of the team's 100 player records, empty
+// slots included (a count at 255 stays there). Franchises 0-35; another team
+// is reported.
+void Credit_Team_Championship(int nTeam);
 
 // ---------------------------------------------------------------------------
 // Results from the GAME records
@@ -67,6 +78,27 @@ bool Is_Game_Record_Final(int nGame);
 // pass the filter; both teams must be different franchises. nResult
 // RESULT_WINS, RESULT_LOSSES or RESULT_TIES (anything else counts nothing).
 int Count_Team_Results(int nTeam, int nResult, int nFilter);
+
+// While at least one of these lives, the results that the keys and counts
+// read are taken as they stood when the first was made: the GAME records are
+// checked once, not on every read. Make one around many reads of keys (a
+// seeding, a table); nothing may write a GAME record, a team's season
+// record (wins, losses) or move a team to another division while it lives.
+class RESULTS_HOLD {
+public:
+    RESULTS_HOLD();
+    ~RESULTS_HOLD();
+    RESULTS_HOLD(const RESULTS_HOLD&) = delete;
+    RESULTS_HOLD& operator=(const RESULTS_HOLD&) = delete;
+};
+
+// Count_Team_Results read record by record from the GAME records, without
+// the results kept between rebuilds: what the kept results are checked
+// against. 0 for a team that is no franchise, without a report.
+int Count_Team_Results_By_Scan(int nTeam, int nResult, int nFilter);
+// true: every count reads the GAME records record by record (the slow way,
+// for comparisons); false (the default): the kept results.
+void Use_Direct_Result_Scan(bool bDirect);
 
 // ---------------------------------------------------------------------------
 // Standings keys and places
@@ -110,6 +142,9 @@ int Get_Team_Division_Standing(int nTeam);
 bool Has_Team_Clinched(int nTeam);
 // The larger of the two leagues' numbers of divisions that hold a team.
 int Count_Divisions();
+// The n-th (from 0) team in use of league 0 or 1, in slot order; NO_TEAM
+// when the league has no n-th team (a bad league is reported).
+int Get_Nth_Team_In_Group(int nLeague, int n);
 
 // Finisher of season (current - nSeasonsAgo): what FINISHER_LEAGUE_0_FINAL /
 // FINISHER_LEAGUE_1_FINAL gives the league's finalist (bWinner 1) or its

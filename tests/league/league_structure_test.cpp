@@ -183,7 +183,7 @@ TEST_F(LeagueStructureTest, WildCardRecountStoresOnlyAChange)
     Fill_Three_Division_Leagues();
     Recount_Wild_Card_Teams();
     EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 1);
-    EXPECT_EQ(League.StandingsArea.DivisionRow[0][12], NO_TEAM);
+    EXPECT_EQ(League.StandingsArea.PlayoffTeam[30], NO_TEAM);   // the bracket seeded anew
     EXPECT_EQ(Errors_Reported(), 0);
     League.Universe.nStat[WILD_CARD_TEAMS] = 9;
     Recount_Wild_Card_Teams();

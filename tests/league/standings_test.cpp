@@ -231,6 +231,7 @@ TEST_F(StandingsTest, FinishedPlayoffGamesStayOutOfTheRegularSeason)
     EXPECT_EQ(Get_Team_Division_Key(A), 10201);
     EXPECT_EQ(Get_Team_Division_Key(C), 9899);
     EXPECT_EQ(Get_Team_Division_Key(B), -101);
+    Clear_Standings_Order();
     Update_Standings();
     const int nPlace[5] = {0, 3, 1, 2, 4};   // A, C, D, B, E
     for (int t = A; t <= E; ++t)

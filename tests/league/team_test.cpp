@@ -260,6 +260,8 @@ TEST_F(TeamTest, AvailablePlayersByInjuryLimitOfTheWeek)
     League.Preferences.nInt[PREF_CURRENT_WEEK] = 100;   // off-season: below 19 weeks
     EXPECT_EQ(Count_Team_Available_Position_Players(3, POSITION_RB), 4);
     League.Preferences.nInt[PREF_CURRENT_WEEK] = 23;    // season over: below 52 - 23 = 29
+    League.StandingsArea.PlayoffTeam[28] = 3;           // the last slot filled
+    League.StandingsArea.PlayoffTeam[30] = 3;
     EXPECT_EQ(Count_Team_Available_Position_Players(3, POSITION_RB), 5);
 
     EXPECT_EQ(Get_Team_Uninjured_Position_Player(3, POSITION_RB, 0), 0);

@@ -1,0 +1,319 @@
+// The playoff days: who is at home, byes, the day and kick-off of each game,
+// the second-round reseeding (also when every key is at or below 0), the old
+// division rule at the second round, a three-team field, whole brackets
+// played through with the champion's roster credited, the format of seven
+// teams a league, and when the season is complete. Every expected slot and
+// team is worked out by hand from the records each test gives.
+
+#include <cstring>
+
+#include "league/salary_cap.h"
+#include "playoffs_fixture.h"
+
+namespace {
+
+class PlayoffsTest : public PlayoffLeagueTest {
+protected:
+    // One league of four divisions of two: 0 +9, 1 +3 | 2 +8, 3 +2 |
+    // 4 +7, 5 +1 | 6 +6, 7 -3 (plus nOffset for a second league).
+    static std::vector<std::pair<int, int>> Eight_Teams(int nLeague)
+    {
+        const int nMargin[8] = {9, 3, 8, 2, 7, 1, 6, -3};
+        std::vector<std::pair<int, int>> Teams;
+        for (int i = 0; i < 8; ++i)
+            Teams.push_back({4 * nLeague + i / 2, nMargin[i]});
+        return Teams;
+    }
+
+    static int Games_Today() { return Schedule_Playoff_Games(); }
+};
+
+TEST_F(PlayoffsTest, ALeaderIsAtHomeAgainstABetterWildCardAndByesPlayNothing)
+{
+    // Leaders 0 (+9), 2 (+8), 4 (+7), 6 (+1); wild card 1 (+6). Five teams:
+    // 17 = 0, 19 = 2, 18 = 4, 1 = 6, 0 = 1.
+    Build({{0, 9}, {0, 6}, {1, 8}, {1, 0}, {2, 7}, {2, -1}, {3, 1}, {3, -2}}, 1);
+    EXPECT_EQ(Slot(0), 1);
+    EXPECT_EQ(Slot(1), 6);
+    EXPECT_EQ(Get_Playoff_Seed_Key(6), 10000 + 10000000);
+    EXPECT_EQ(Get_Playoff_Seed_Key(1), 60000);
+    Set_Day(FIRST_PLAYOFF_DAY);
+    EXPECT_EQ(Games_Today(), 1);
+    EXPECT_EQ(Home_Of(1), 6);
+    EXPECT_EQ(Get_Team_Schedule_Stat(6, FIRST_PLAYOFF_DAY, SCHEDULE_DAY_OF_WEEK), 6);
+    EXPECT_EQ(Get_Team_Schedule_Stat(6, FIRST_PLAYOFF_DAY, SCHEDULE_KICKOFF_TIME), 1630);
+    for (int nBye : {0, 2, 4})
+        EXPECT_EQ(Home_Of(nBye), NO_TEAM) << nBye;
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(PlayoffsTest, EqualSeedKeysGiveTheFirstSlotTheHomeGame)
+{
+    // One division: 0 leads; wild cards 1 (+5), 2 (+4), then 3 and 4 level
+    // at +2: seed 4 = 3 in slot 1, seed 5 = 4 in slot 0, at home.
+    Build({{0, 9}, {0, 5}, {0, 4}, {0, 2}, {0, 2}}, 4);
+    EXPECT_EQ(Slot(1), 3);
+    EXPECT_EQ(Slot(0), 4);
+    Set_Day(FIRST_PLAYOFF_DAY);
+    EXPECT_EQ(Games_Today(), 1);
+    EXPECT_EQ(Home_Of(3), 4);
+}
+
+TEST_F(PlayoffsTest, SixTeamsReseedTheBestRemainingAgainstTheLowest)
+{
+    // Seeds 0, 2, 4, 6, then 1 and 3: 17 = 0, 19 = 2, 5 = 4, 1 = 6, 0 = 1,
+    // 4 = 3. Round one: 1 at 6 (Sunday 16:30), 3 at 4 (Saturday 16:30).
+    Build(Eight_Teams(0), 2);
+    Set_Day(FIRST_PLAYOFF_DAY);
+    EXPECT_EQ(Games_Today(), 2);
+    EXPECT_EQ(Home_Of(1), 6);
+    EXPECT_EQ(Home_Of(3), 4);
+    EXPECT_EQ(Get_Team_Schedule_Stat(4, FIRST_PLAYOFF_DAY, SCHEDULE_DAY_OF_WEEK), 5);
+    EXPECT_EQ(Get_Team_Schedule_Stat(4, FIRST_PLAYOFF_DAY, SCHEDULE_KICKOFF_TIME), 1630);
+    EXPECT_EQ(Home_Of(0), NO_TEAM);
+    EXPECT_EQ(Home_Of(2), NO_TEAM);
+    // Both wild cards win: 16 = 1, 18 = 3. Reseeding: 0 (best) to 19 and 3
+    // (lowest) stays in 18, so 0 meets 3 and 2 meets 1.
+    Play_Day({6, 4});
+    EXPECT_EQ(Slot(16), 1);
+    EXPECT_EQ(Slot(18), 3);
+    EXPECT_EQ(Get_Playoff_Score(0), 17);
+    EXPECT_EQ(Get_Playoff_Score(1), 13);
+    EXPECT_EQ(Games_Today(), 2);
+    EXPECT_EQ(Slot(17), 2);
+    EXPECT_EQ(Slot(19), 0);
+    EXPECT_EQ(Home_Of(3), 0);
+    EXPECT_EQ(Home_Of(1), 2);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(PlayoffsTest, ReseedingWithEveryKeyAtOrBelowZeroStaysInTheSecondRound)
+{
+    // Four divisions of two: leaders 0 (+4), 2 (+3), 4 (+2), 6 (+1); wild
+    // cards 1 (0), 3 (-1), 5 (-2), 7 (-3). Eight teams: 7 = 0, 3 = 2,
+    // 5 = 4, 1 = 6, 0 = 1, 4 = 3, 2 = 5, 6 = 7. Every leader loses.
+    Build({{0, 4}, {0, 0}, {1, 3}, {1, -1}, {2, 2}, {2, -2}, {3, 1}, {3, -3}}, 4);
+    Set_Day(FIRST_PLAYOFF_DAY);
+    EXPECT_EQ(Games_Today(), 4);
+    Play_Day({0, 2, 4, 6});
+    EXPECT_EQ(Slot(16), 1);
+    EXPECT_EQ(Slot(17), 5);
+    EXPECT_EQ(Slot(18), 3);
+    EXPECT_EQ(Slot(19), 7);
+    // Best 1 (key 0) to 19, its first-round pair with it; lowest 7 (-30,000)
+    // then from 16 to 18: 3 v 5 and 7 v 1.
+    EXPECT_EQ(Games_Today(), 2);
+    EXPECT_EQ(Slot(16), 3);
+    EXPECT_EQ(Slot(17), 5);
+    EXPECT_EQ(Slot(18), 7);
+    EXPECT_EQ(Slot(19), 1);
+    EXPECT_EQ(Home_Of(5), 3);
+    EXPECT_EQ(Home_Of(7), 1);
+    // The first-round games moved with their winners: each pair still
+    // feeds the slot its winner holds.
+    const int nFirstRound[8] = {3, 4, 5, 2, 7, 0, 1, 6};
+    for (int s = 0; s < 8; ++s)
+        EXPECT_EQ(Slot(s), nFirstRound[s]) << s;
+}
+
+TEST_F(PlayoffsTest, TheOldRuleTurnsOneAgainstFourIntoOneAgainstThree)
+{
+    // A (+9) and D (+3) of division 0, B (+8) and C (+5) of division 1,
+    // seeded with the rule off: 16 = D, 17 = A, 18 = C, 19 = B.
+    const int A = 0, D = 1, B = 2, C = 3;
+    Build({{0, 9}, {0, 3}, {1, 8}, {1, 5}}, 2);
+    Set_Day(FIRST_PLAYOFF_DAY);
+    EXPECT_EQ(Games_Today(), 0);
+    Set_Day(FIRST_PLAYOFF_DAY + 1);
+    Set_Universe_Word(SECOND_ROUND_DIVISION_RULE_WORD, 1);
+    EXPECT_EQ(Games_Today(), 2);
+    EXPECT_EQ(Home_Of(C), A);
+    EXPECT_EQ(Home_Of(D), B);
+}
+
+TEST_F(PlayoffsTest, WithoutTheOldRuleOneMeetsFour)
+{
+    const int A = 0, D = 1, B = 2, C = 3;
+    Build({{0, 9}, {0, 3}, {1, 8}, {1, 5}}, 2);
+    Set_Day(FIRST_PLAYOFF_DAY + 1);
+    EXPECT_EQ(Games_Today(), 2);
+    EXPECT_EQ(Home_Of(D), A);
+    EXPECT_EQ(Home_Of(C), B);
+}
+
+TEST_F(PlayoffsTest, AThreeTeamFieldPlaysThroughToItsChampion)
+{
+    // One league, one division: 0 waits in 24; 1 and 2 meet in 18 v 19.
+    Build({{0, 6}, {0, 4}, {0, 2}, {0, 0}}, 2);
+    Set_Day(FIRST_PLAYOFF_DAY);
+    EXPECT_EQ(Games_Today(), 0);
+    Set_Day(FIRST_PLAYOFF_DAY + 1);
+    EXPECT_EQ(Games_Today(), 1);
+    EXPECT_EQ(Home_Of(2), 1);
+    Play_Day({1});
+    EXPECT_EQ(Slot(25), 2);
+    EXPECT_EQ(Games_Today(), 1);
+    EXPECT_EQ(Home_Of(2), 0);
+    EXPECT_FALSE(Is_Season_Complete());
+    Play_Day();
+    EXPECT_EQ(Slot(28), 0);
+    EXPECT_TRUE(Is_Season_Complete());   // one league: 28 is the last slot
+    EXPECT_EQ(Get_Player_Byte_Stat(0, 0, BYTE_STAT_CHAMPIONSHIPS), 1);
+    EXPECT_EQ(Games_Today(), 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(PlayoffsTest, AWholeBracketCrownsTheChampionAndCreditsHisRoster)
+{
+    std::vector<std::pair<int, int>> Teams = Eight_Teams(0);
+    for (const auto& Team : Eight_Teams(1))
+        Teams.push_back(Team);
+    Build(Teams, 2);
+    League.Team[0].Player[0].bStat[BYTE_STAT_CHAMPIONSHIPS] = 2;
+    League.Team[0].Player[99].bStat[BYTE_STAT_CHAMPIONSHIPS] = 255;
+    Set_Day(FIRST_PLAYOFF_DAY);
+    // The home side wins every game. Round one: 6 and 4 (14 and 12) win;
+    // reseeded 4 v 2 and 6 v 0 (12 v 10, 14 v 8); then 2 v 0 (10 v 8); final
+    // 0 v 8, level keys: slot 28's team at home.
+    const int nGames[4] = {4, 4, 2, 1};
+    for (int r = 0; r < 4; ++r) {
+        EXPECT_EQ(Games_Today(), nGames[r]) << r;
+        EXPECT_FALSE(Is_Season_Complete());
+        Play_Day();
+    }
+    EXPECT_EQ(Slot(24), 2);
+    EXPECT_EQ(Slot(25), 0);
+    EXPECT_EQ(Slot(28), 0);
+    EXPECT_EQ(Slot(29), 8);
+    EXPECT_EQ(Slot(30), 0);
+    EXPECT_EQ(Get_Playoff_Score(28), 24);
+    EXPECT_EQ(Get_Playoff_Score(29), 10);
+    EXPECT_TRUE(Is_Season_Complete());
+    EXPECT_EQ(Get_Player_Byte_Stat(0, 0, BYTE_STAT_CHAMPIONSHIPS), 3);
+    EXPECT_EQ(Get_Player_Byte_Stat(0, 50, BYTE_STAT_CHAMPIONSHIPS), 1);   // empty slots too
+    EXPECT_EQ(Get_Player_Byte_Stat(0, 99, BYTE_STAT_CHAMPIONSHIPS), 255);
+    EXPECT_EQ(Get_Player_Byte_Stat(8, 0, BYTE_STAT_CHAMPIONSHIPS), 0);
+    EXPECT_EQ(Get_Player_Byte_Stat(2, 0, BYTE_STAT_CHAMPIONSHIPS), 0);
+    EXPECT_EQ(Games_Today(), 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(PlayoffsTest, WithoutTheFinalLeagueZerosChampionEndsTheSeason)
+{
+    std::vector<std::pair<int, int>> Teams = {{0, 5}, {0, 1}, {4, 5}, {4, 1}};
+    Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 0);
+    Build(Teams, 1);   // 24 = 0, 25 = 1; 26 = 2, 27 = 3
+    Set_Day(FIRST_PLAYOFF_DAY + 2);
+    EXPECT_EQ(Games_Today(), 2);
+    Play_Day();
+    EXPECT_EQ(Slot(28), 0);
+    EXPECT_EQ(Slot(29), 2);
+    EXPECT_TRUE(Is_Season_Complete());
+    EXPECT_EQ(Get_Player_Byte_Stat(0, 0, BYTE_STAT_CHAMPIONSHIPS), 1);
+    EXPECT_EQ(Get_Player_Byte_Stat(2, 0, BYTE_STAT_CHAMPIONSHIPS), 0);
+    EXPECT_EQ(Games_Today(), 0);   // no final day
+}
+
+TEST_F(PlayoffsTest, CompletionNeedsThePlayoffDaysAndTheLastSlot)
+{
+    Build({{0, 5}, {4, 5}}, 0);   // 28 = 0, 29 = 1
+    EXPECT_EQ(Slot(28), 0);
+    EXPECT_EQ(Slot(29), 1);
+    Set_Day(FIRST_PLAYOFF_DAY + 3);
+    EXPECT_FALSE(Is_Season_Complete());   // two leagues, the final on: 30
+    Set_Playoff_Team(30, 1);
+    EXPECT_TRUE(Is_Season_Complete());
+    Set_Day(FIRST_PLAYOFF_DAY - 1);
+    EXPECT_FALSE(Is_Season_Complete());
+    Set_Day(OFFSEASON_WEEK);
+    EXPECT_FALSE(Is_Season_Complete());
+    Set_Day(0);
+    Set_Regular_Season_Weeks(0);
+    EXPECT_FALSE(Is_Season_Complete());
+    Set_Regular_Season_Weeks(FIRST_PLAYOFF_DAY);
+
+    Set_Day(FIRST_PLAYOFF_DAY + 3);
+    Set_Playoff_Team(30, NO_TEAM);
+    Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 0);
+    EXPECT_TRUE(Is_Season_Complete());    // the final off: 28
+    EXPECT_EQ(Get_Season_Last_Playoff_Slot(), 28);
+
+    Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 1);
+    Build({{0, 5}, {0, 2}}, 0);           // one league
+    Set_Day(FIRST_PLAYOFF_DAY + 3);
+    EXPECT_EQ(Get_Season_Last_Playoff_Slot(), 28);
+    EXPECT_TRUE(Is_Season_Complete());
+}
+
+TEST_F(PlayoffsTest, SevenTeamsALeagueFrom2020PlaySixWildCardGames)
+{
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2020;
+    // Two leagues of four divisions of four; W - L = 12 - division - 4 x
+    // place. Seeds: leaders 0, 4, 8, 12, wild cards 1, 5, 9 (+8, +7, +6).
+    std::vector<std::pair<int, int>> Teams;
+    for (int nLeague = 0; nLeague < 2; ++nLeague)
+        for (int k = 0; k < 4; ++k)
+            for (int p = 0; p < 4; ++p)
+                Teams.push_back({4 * nLeague + k, 12 - k - 4 * p});
+    Build(Teams, 0);
+    Update_Wild_Card_Teams(0);
+    ASSERT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), 3);
+    Update_Standings();
+    for (int nLeague = 0; nLeague < 2; ++nLeague) {
+        const int b = 16 * nLeague, s = 8 * nLeague;
+        EXPECT_EQ(Slot(s + 0), b + 1);
+        EXPECT_EQ(Slot(s + 1), b + 12);
+        EXPECT_EQ(Slot(s + 2), b + 9);
+        EXPECT_EQ(Slot(s + 3), b + 4);
+        EXPECT_EQ(Slot(s + 4), b + 5);
+        EXPECT_EQ(Slot(s + 5), b + 8);
+        EXPECT_EQ(Slot(19 + 4 * nLeague), b);
+    }
+    Set_Day(FIRST_PLAYOFF_DAY);
+    EXPECT_EQ(Games_Today(), 6);
+    for (int b : {0, 16}) {
+        EXPECT_EQ(Home_Of(b + 1), b + 12);
+        EXPECT_EQ(Home_Of(b + 9), b + 4);
+        EXPECT_EQ(Home_Of(b + 5), b + 8);
+        EXPECT_EQ(Home_Of(b), NO_TEAM);
+    }
+    // The home sides win (12, 4, 8 go on); reseeded, the first seed meets the
+    // lowest left, 12 (+9), and 4 meets 8.
+    Play_Day();
+    EXPECT_EQ(Games_Today(), 4);
+    for (int b : {0, 16}) {
+        EXPECT_EQ(Home_Of(b + 12), b);
+        EXPECT_EQ(Home_Of(b + 8), b + 4);
+    }
+}
+
+TEST_F(PlayoffsTest, AResultOutsideTheBracketChangesNothingAndATieSendsTheHomeTeamOn)
+{
+    Build({{0, 5}, {0, 1}, {4, 5}, {4, 1}}, 1);   // 24 = 0, 25 = 1; 26 = 2, 27 = 3
+    auto pGame = std::make_unique<GAME>();
+    pGame->nAwayTeam = 1;
+    pGame->nHomeTeam = 2;   // not a pair
+    pGame->nScore[GAME_SIDE_HOME] = 7;
+    unsigned char Before[PLAYOFF_SLOTS];
+    std::memcpy(Before, League.StandingsArea.PlayoffTeam, sizeof(Before));
+    Record_Playoff_Result(pGame.get());
+    EXPECT_EQ(std::memcmp(Before, League.StandingsArea.PlayoffTeam, sizeof(Before)), 0);
+    EXPECT_EQ(Errors_Reported(), 1);
+    Record_Playoff_Result(nullptr);
+    EXPECT_EQ(Errors_Reported(), 1);
+
+    pGame->nAwayTeam = 1;
+    pGame->nHomeTeam = 0;
+    pGame->nScore[GAME_SIDE_AWAY] = 20;
+    pGame->nScore[GAME_SIDE_HOME] = 20;
+    Record_Playoff_Result(pGame.get());
+    EXPECT_EQ(Slot(28), 0);
+    EXPECT_EQ(Get_Playoff_Score(24), 20);
+    EXPECT_EQ(Get_Playoff_Score(25), 20);
+    // Booked once only: a second booking of the same game is refused.
+    Record_Playoff_Result(pGame.get());
+    EXPECT_EQ(Errors_Reported(), 1);
+    EXPECT_EQ(Get_Player_Byte_Stat(0, 0, BYTE_STAT_CHAMPIONSHIPS), 0);
+}
+
+}  // namespace
