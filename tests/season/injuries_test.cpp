@@ -11,6 +11,7 @@
 #include "league/preferences.h"
 #include "league/team_finance_stats.h"
 #include "season/injuries.h"
+#include "season/playoffs.h"
 #include "test_support.h"
 
 namespace {
@@ -132,6 +133,7 @@ TEST_F(InjuriesTest, SidelinedThresholds)
     Hurt(0, 0, 11, 19);
     EXPECT_EQ(Is_Player_Sidelined(0, 0), 1);
     Set_User_Preference(PREF_CURRENT_WEEK, 4);
+    Clear_Playoff_Slots();   // a season under way: no champion yet
     Hurt(0, 0, 11, 1);
     EXPECT_EQ(Is_Player_Sidelined(0, 0), 1);
     Hurt(0, 0, 11, 0);
