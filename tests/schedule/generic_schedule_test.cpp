@@ -533,6 +533,23 @@ TEST_F(GenericScheduleTest, AByePlanWithMoreByesThanTeamsFailsTheAttempt)
     EXPECT_EQ(Generate_Random_Number(), nNext);
     EXPECT_FALSE(ui::Progress().Open);
     EXPECT_EQ(ui::Progress().TimesOpened, 1);
+
+    // One bye more than teams: 17 teams over 18 weeks (17 games from 1990).
+    Build_League(17, 17, 2010);
+    EXPECT_FALSE(Generate_Schedule_With_Progress());
+    EXPECT_EQ(Get_Team_Schedule_Stat(0, 0, SCHEDULE_OPPONENT), 0);
+}
+
+// As many byes as teams: 17 teams over 17 weeks (16 games from 1990), one
+// bye each, every week 8 games.
+TEST_F(GenericScheduleTest, AByePlanWithOneByePerTeamIsKept)
+{
+    Build_League(17, 16, 1995);
+    ASSERT_TRUE(Generate_Within_Attempts());
+    const SCHEDULE_SHAPE Shape = Read_Shape(17, 17);
+    EXPECT_TRUE(Shape.bEntriesMatch) << Shape.Fault;
+    EXPECT_EQ(Shape.IdleWeeks, std::vector<int>(17, 1));
+    EXPECT_EQ(Shape.Games, std::vector<int>(17, 16));
 }
 
 // The progress window: titled "Generating Schedule", n x G / 2 steps, one
