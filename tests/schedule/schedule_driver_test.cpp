@@ -277,6 +277,22 @@ TEST_F(ScheduleDriverTest, AnImpossibleLeagueFailsOnceWithTheMessage)
     EXPECT_EQ(Playoff_Days(), Days_From(0));
 }
 
+// Two teams of different conferences before 1970: after their first
+// meeting a second is refused with 85, 75, 95, 66 and 95 %, so every attempt
+// ends part-way through its second week. The partial schedule the last
+// attempt left is cleared too.
+TEST_F(ScheduleDriverTest, AFailedAttemptLeavesNoGamesBehind)
+{
+    Build_League(2, 12, 1965);
+    ASSERT_NE(Get_Team_Stat(0, TEAM_STAT_DIVISION) / 4, Get_Team_Stat(1, TEAM_STAT_DIVISION) / 4);
+    EXPECT_FALSE(Generate_League_Schedule());
+    EXPECT_EQ(ui::Progress().TimesOpened, SCHEDULE_ATTEMPTS);
+    EXPECT_EQ(Get_Last_Scheduled_Week(), 0);
+    EXPECT_EQ(Playoff_Days(), Days_From(0));
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, NO_SCHEDULE_TEXT);
+}
+
 // No season can be made of no team, one team or no games: the message at
 // once, without a generator attempt.
 TEST_F(ScheduleDriverTest, NoTeamsOrNoGamesMakeNoSeason)
