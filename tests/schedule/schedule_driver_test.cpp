@@ -116,6 +116,19 @@ TEST_F(ScheduleDriverTest, TheLastScheduledWeekIsTheWeekAfterTheLastGame)
     EXPECT_EQ(Get_Last_Scheduled_Week(), 10);
 }
 
+// The calendar's six playoff days: set from the first, read one by one; a
+// day outside 0-5 is reported and reads 0.
+TEST_F(ScheduleDriverTest, ThePlayoffDaysAreSetFromTheFirst)
+{
+    Set_Season_Playoff_Days(18);
+    EXPECT_EQ(Playoff_Days(), Days_From(18));
+    EXPECT_EQ(Errors_Reported(), 0);
+    EXPECT_EQ(Get_Season_Playoff_Day(6), 0);
+    EXPECT_EQ(Get_Season_Playoff_Day(-1), 0);
+    EXPECT_EQ(Errors_Reported(), 2);
+    EXPECT_TRUE(Last_Error_Contains("Get_Season_Playoff_Day(-1)"));
+}
+
 TEST_F(ScheduleDriverTest, EightDivisionsOfFourAreRecognised)
 {
     Build_League(32, 17, 2024);   // t x 8 / 32 = t / 4

@@ -120,7 +120,9 @@ TEST_F(EqualGamesTest, GamesAfterTheEighteenthWeekAreNotCounted)
         ASSERT_TRUE(Schedule_Game(0, 1, w, 6, 1300));
         ASSERT_TRUE(Schedule_Game(2, 3, w, 6, 1300));
     }
-    ASSERT_TRUE(Schedule_Game(0, 1, 18, 6, 1300));
+    // Counted, it would give team 0 and team 2 a game more than their
+    // league rivals.
+    ASSERT_TRUE(Schedule_Game(0, 2, 18, 6, 1300));
     Set_Regular_Season_Weeks(19);
     EXPECT_TRUE(Check_Equal_Games_Per_League());
 }
