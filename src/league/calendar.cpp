@@ -3,7 +3,9 @@
 
 #include <cstdint>
 
+#include "league/league_data.h"
 #include "league/preferences.h"
+#include "platform/errors.h"
 
 SEASON_DATE Get_Current_Season_Date()
 {
@@ -24,4 +26,19 @@ SEASON_DATE Get_Current_Season_Date()
 int Get_Current_Month()
 {
     return Get_Current_Season_Date().nMonth;
+}
+
+int Get_Season_Playoff_Day(int n)
+{
+    if (n < 0 || n >= SEASON_CALENDAR_DAYS) {
+        Report_Error("Invalid day in %s(%d)", __func__, n);
+        return 0;
+    }
+    return League.StandingsArea.nPlayoffDay[n];
+}
+
+void Set_Season_Playoff_Days(int nFirst)
+{
+    for (int n = 0; n < SEASON_CALENDAR_DAYS; ++n)
+        League.StandingsArea.nPlayoffDay[n] = nFirst + n;
 }

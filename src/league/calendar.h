@@ -14,3 +14,10 @@ SEASON_DATE Get_Current_Season_Date();
 
 // Month 0-11 of the current day.
 int Get_Current_Month();
+
+// The six playoff days of the season calendar: day 0 is the number of
+// regular-season weeks (also the first playoff week), days 1-5 follow it.
+// Day n outside 0-5 is reported and gives 0.
+int Get_Season_Playoff_Day(int n);
+// Days 0-5 become nFirst .. nFirst + 5.
+void Set_Season_Playoff_Days(int nFirst);

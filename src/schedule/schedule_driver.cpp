@@ -1,6 +1,141 @@
+// The schedule driver: the generator chosen by league size and era, the
+// result checked, the playoff days set after the regular season.
+
 #include "schedule/schedule_driver.h"
 
-bool Generate_League_Schedule() { return false; }
-void Clear_League_Schedule() {}
-bool Check_Eight_Divisions_Of_Four() { return false; }
-int Get_Last_Scheduled_Week() { return 0; }
+#include "league/calendar.h"
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/standings_keys.h"
+#include "league/team.h"
+#include "league/team_schedule.h"
+#include "platform/ui.h"
+#include "schedule/generic_schedule.h"
+#include "schedule/season_checks.h"
+#include "schedule/table_schedules.h"
+
+namespace {
+
+constexpr const char* SCHEDULE_CAPTION = "Season Schedule";
+constexpr const char* NO_SCHEDULE_TEXT =
+    "Unable to generate a season schedule for this league. Try moving or erasing teams in the "
+    "League Editor.";
+constexpr int TEAMS_PER_DIVISION = 4;
+constexpr int LAST_WEEK = SCHEDULE_WEEKS - 1;
+
+// A built-in table for the league's size, when one covers it; true when one
+// was run.
+bool Run_Table_Generator(int nTeams, int nGames)
+{
+    if (nTeams == 32 && nGames == 17 && Check_Eight_Divisions_Of_Four()) {
+        Fill_Schedule();
+        return true;
+    }
+    if (nTeams == 32 && nGames == 16 && Check_Eight_Divisions_Of_Four()) {
+        Fill_Schedule_16_Games();
+        return true;
+    }
+    if (nTeams == 31 && nGames == 16) {
+        Generate_Schedule();
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void Clear_League_Schedule()
+{
+    const int nTeams = Count_Teams();
+    for (int t = 0; t < nTeams; ++t)
+        Clear_Scheduled_Games(t);
+}
+
+bool Check_Eight_Divisions_Of_Four()
+{
+    const int nTeams = Count_Teams();
+    if (nTeams < 1)
+        return false;
+    int nCount[NUMBER_OF_DIVISIONS] = {};
+    for (int t = 0; t < nTeams; ++t) {
+        const int nDivision = Get_Team_Stat(t, TEAM_STAT_DIVISION);
+        if (nDivision >= 0 && nDivision < NUMBER_OF_DIVISIONS)
+            ++nCount[nDivision];
+    }
+    for (int nTeamsInDivision : nCount) {
+        if (nTeamsInDivision != TEAMS_PER_DIVISION)
+            return false;
+    }
+    return true;
+}
+
+int Get_Last_Scheduled_Week()
+{
+    const int nTeams = Count_Teams();
+    for (int w = LAST_WEEK; w >= 0; --w) {
+        for (int t = 0; t < nTeams; ++t) {
+            if (Get_Team_Schedule_Stat(t, w, SCHEDULE_OPPONENT) != 0)
+                return w + 1;
+        }
+    }
+    return 0;
+}
+
+bool Is_Schedule_Complete(int nGames)
+{
+    const int nTeams = Count_Teams();
+    for (int t = 0; t < nTeams; ++t) {
+        int nPlayed = 0;
+        for (int w = 0; w <= LAST_WEEK; ++w) {
+            const int nCode = Get_Team_Schedule_Stat(t, w, SCHEDULE_OPPONENT);
+            if (nCode == 0)
+                continue;
+            const int nOpponent = (nCode > 0 ? nCode : -nCode) - 1;
+            if (nOpponent == t || nOpponent >= nTeams)
+                return false;
+            const int nBack = nCode > 0 ? -(t + 1) : t + 1;
+            if (Get_Team_Schedule_Stat(nOpponent, w, SCHEDULE_OPPONENT) != nBack)
+                return false;
+            ++nPlayed;
+        }
+        if (nPlayed != nGames)
+            return false;
+    }
+    return true;
+}
+
+bool Generate_League_Schedule()
+{
+    char szWhy[512];
+    // Refused before anything changes: the old schedule stays.
+    if (!Check_League_Fits_Game_Records(szWhy, sizeof(szWhy))) {
+        Show_Formatted_Message(SCHEDULE_CAPTION, "%s", szWhy);
+        return false;
+    }
+    const int nTeams = Count_Teams();
+    const int nGames = Get_Games_Per_Season();   // stores 17 back for a longer season
+    Clear_League_Schedule();
+    Clear_Standings_Order();
+
+    // Historical schedule files are not read yet: their seasons use the
+    // generators below.
+    bool bDone = false;
+    // Fewer than two teams or no games: no season can be made of it.
+    if (nTeams >= 2 && nGames >= 1) {
+        // A table is kept only when it gave every team its games.
+        if (Run_Table_Generator(nTeams, nGames)) {
+            bDone = Is_Schedule_Complete(nGames);
+            if (!bDone)
+                Clear_League_Schedule();
+        }
+        // Other league sizes use the generic generator.
+        for (int nAttempt = 0; !bDone && nAttempt < SCHEDULE_ATTEMPTS; ++nAttempt)
+            bDone = Generate_Schedule_With_Progress();
+    }
+    if (!bDone) {
+        Clear_League_Schedule();
+        Show_Formatted_Message(SCHEDULE_CAPTION, "%s", NO_SCHEDULE_TEXT);
+    }
+    Set_Season_Playoff_Days(Get_Last_Scheduled_Week());
+    return bDone;
+}

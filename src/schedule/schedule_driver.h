@@ -2,9 +2,24 @@
 // league's size and era, checked, and the six playoff days set after it.
 #pragma once
 
-// True when every team in use has its games; false (after the message) when
-// no generator could make a schedule, the old one then cleared.
+// Attempts of the generic generator before the driver gives up.
+constexpr int SCHEDULE_ATTEMPTS = 1000;
+
+// Builds the regular season and sets the six playoff days to the week after
+// its last scheduled week and the five weeks after it. True when a complete
+// schedule stands. False in two cases, each after a "Season Schedule"
+// message: the season would need more GAME records than the league has (the
+// old schedule is then left as it was), or no generator could make a
+// schedule (the schedule is then left empty, the playoff days 0-5).
 bool Generate_League_Schedule();
+// All 22 weeks of teams 0 .. n - 1 emptied (GAME index -1).
 void Clear_League_Schedule();
+// n is at least 1 and each of the divisions 0-7 holds exactly four of the
+// teams 0 .. n - 1.
 bool Check_Eight_Divisions_Of_Four();
+// 1 + the last week (21 down to 0) in which any team has a game; 0 when no
+// team has any.
 int Get_Last_Scheduled_Week();
+// Every team 0 .. n - 1 has nGames games, each entry naming a team in use
+// (not itself) whose entry of that week names it back with the other venue.
+bool Is_Schedule_Complete(int nGames);
