@@ -14,6 +14,7 @@
 #include "engine/game_clock.h"
 #include "engine/weather.h"
 #include "league/cities.h"
+#include "league/league_norms.h"
 #include "platform/errors.h"
 #include "league/historical.h"
 #include "league/league_data.h"
@@ -123,7 +124,7 @@ double Get_Field_Goal_Drift(int H, int nNorm, int nWeek, int nProgressPerMille)
 // Rule now: the league keeps the default kicking level of 80.0 per cent.
 int Get_League_Kicking_Norm()
 {
-    return 800;
+    return Get_League_Norm(LEAGUE_NORM_KICKING);
 }
 
 void Record_Longest_Kick(int nTeam, int nSlot, int nStat, int nDistance)

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/text_utils.h"
+#include "engine/game_driver.h"
 #include "engine/game_report.h"
 #include "engine/game_state.h"
 #include "engine/play_wording.h"
@@ -431,4 +432,24 @@ bool Write_Recap_File(const GAME* pGame, int nGameIndex, int bClear)
     if (bClear)
         Clear_Game_Log_Texts();
     return bWritten;
+}
+
+bool Write_Down_And_Distance_CSV()
+{
+    constexpr const char* CSV_NAME = "DownAndDistance.csv";
+    constexpr int LAST_SINGLE_DISTANCE = 28;   // the last line counts 29 yards and more
+    files::Delete_File(CSV_NAME);
+    FILE* pFile = files::Open_File(CSV_NAME, "a");
+    if (pFile == nullptr)
+        return false;
+    std::fprintf(pFile, "Distance,1st,2nd,3rd,4th\n");
+    for (int nToGo = 0; nToGo <= LAST_SINGLE_DISTANCE; ++nToGo)
+        std::fprintf(pFile, "%d,%d,%d,%d,%d\n", nToGo, Get_Down_And_Distance_Tally(0, nToGo),
+                     Get_Down_And_Distance_Tally(1, nToGo), Get_Down_And_Distance_Tally(2, nToGo),
+                     Get_Down_And_Distance_Tally(3, nToGo));
+    const int nLong = LAST_SINGLE_DISTANCE + 1;
+    std::fprintf(pFile, "29+,%d,%d,%d,%d\n", Get_Down_And_Distance_Tally(0, nLong),
+                 Get_Down_And_Distance_Tally(1, nLong), Get_Down_And_Distance_Tally(2, nLong),
+                 Get_Down_And_Distance_Tally(3, nLong));
+    return std::fclose(pFile) == 0;
 }

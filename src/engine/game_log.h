@@ -64,3 +64,7 @@ void Write_Line_Score_Table(const GAME* pGame);
 // False when nothing was written.
 bool Write_Box_Score_File(const GAME* pGame, int nGameIndex, int bClear);
 bool Write_Recap_File(const GAME* pGame, int nGameIndex, int bClear);
+
+// "DownAndDistance.csv" in the current folder, rewritten from this run's
+// tally of snaps by down and yards to go. False when it could not be written.
+bool Write_Down_And_Distance_CSV();

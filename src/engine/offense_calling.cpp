@@ -17,6 +17,7 @@
 #include "engine/play_factors.h"
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
+#include "league/league_norms.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/player_stats.h"
@@ -692,7 +693,7 @@ int Compute_Top_Receiver_Focus(const GAME* pGame)
 // chance's era step is then calibrated against the historical year value.
 int Get_League_Pass_Norm()
 {
-    return 2350;
+    return Get_League_Norm(LEAGUE_NORM_PASSING);
 }
 
 // ---------------------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include "engine/sack_credits.h"
 #include "league/historical.h"
 #include "league/league_data.h"
+#include "league/league_norms.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "schedule/season_progress.h"
@@ -36,10 +37,17 @@ float Rating(int nTeam, int nSlot, int nRating)
     return std::max(Get_Player_Rating(nTeam, nSlot, nRating), 20.0f);
 }
 
-// Rule now: the league's current passing rates are taken to be the era's own
-// (no pull towards them) until the season's league norms are kept.
+// The league's passing rates so far this season; a league that has never had
+// them counted plays at the era's own rates.
 void Set_League_Pass_Norms(PASS_MODEL_INPUTS* pIn)
 {
+    if (Are_League_Norms_Kept()) {
+        pIn->nNormCompletions = Get_League_Norm(LEAGUE_NORM_COMPLETIONS);
+        pIn->nNormYardsPerCompletion = Get_League_Norm(LEAGUE_NORM_COMPLETION_YARDS);
+        pIn->nNormInterceptions = Get_League_Norm(LEAGUE_NORM_INTERCEPTIONS);
+        pIn->nNormSacks = Get_League_Norm(LEAGUE_NORM_SACKS);
+        return;
+    }
     pIn->nNormCompletions = pIn->nHist101;
     pIn->nNormYardsPerCompletion = pIn->nHist109;
     pIn->nNormInterceptions = pIn->nHist107;

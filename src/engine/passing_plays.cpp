@@ -27,6 +27,8 @@
 
 namespace {
 
+int g_nInterceptionReturnTouchdowns = 0;   // since the program started
+
 constexpr int NO_DEFENDER = 255;
 constexpr int STAT_FIRST_DOWNS_CAUGHT = 5;     // a receiver's: catches that made a first down
 constexpr int STAT_QB_FUMBLES = 19;            // a quarterback's fumbles
@@ -303,6 +305,8 @@ void Pass_Intercepted(GAME* pGame, int nPasser, int nReceiver, int c, int e)
         R = c - nSpot + 100;
         Set_Yards(pGame, 100 - nSpot);
         Credit(pGame, nDefense, nInterceptor, UNIT_DEFENSE, STAT_DEFENSIVE_RETURN_TOUCHDOWNS, 1);
+        if (!Is_Conversion_Attempt(pGame))
+            ++g_nInterceptionReturnTouchdowns;
         Set_Play_Result(&pGame->CurrentPlay, RESULT_INTERCEPTION_TOUCHDOWN);
     } else if (pGame->nPlayYards + nSpot < 1) {
         // Not downed in his own end zone: brought out of it.
@@ -619,4 +623,9 @@ void Run_Pass_Play(GAME* pGame)
     if (e < pGame->nYardLine && Below(100) < 50)
         e += std::min((e - d) / 2, 9);
     Implement_Pass_Result(pGame, nReceiver, n, r, d, e);
+}
+
+int Get_Interception_Return_Touchdown_Count()
+{
+    return g_nInterceptionReturnTouchdowns;
 }

@@ -38,3 +38,7 @@ int Get_Offense_Field_Player(const GAME* pGame, int nIndex);
 
 // The league's passing yards per completion this season, in hundredths.
 int Get_Season_Yards_Per_Completion();
+
+// Interceptions returned for a touchdown since the program started (tries
+// not counted).
+int Get_Interception_Return_Touchdown_Count();

@@ -4,6 +4,7 @@
 #include "engine/engine_test_hooks.h"
 
 #include "league/league_data.h"
+#include "league/league_norms.h"
 #include "league/preferences.h"
 #include "league/team.h"
 
@@ -57,5 +58,5 @@ float Get_Defense_Difficulty_Factor(const GAME* pGame)
 // Rule now: the league keeps the default rushing level of 4.20 yards a rush.
 int Get_League_Rushing_Norm()
 {
-    return 420;
+    return Get_League_Norm(LEAGUE_NORM_RUSHING);
 }

@@ -1,12 +1,68 @@
 #include "platform/shell_requests.h"
 
-void Request_Main_Window_Repaint() {}
-void Request_Status_Bar_Repaint() {}
-void Rebuild_Play_Menu() {}
-void Build_Game_Menu() {}
-void Stop_News_Ticker() {}
-void Start_News_Ticker() {}
-void Show_Main_Page(int) {}
-void Destroy_Status_Bar() {}
-void Create_Status_Bar() {}
-int Save_League_To(const char*) { return 1; }
+namespace {
+
+SHELL_HANDLER g_Handler;
+int g_nCount[SHELL_REQUEST_COUNT] = {};
+int g_nLastArgument[SHELL_REQUEST_COUNT] = {};
+
+void Ask(int nRequest, int nArgument)
+{
+    ++g_nCount[nRequest];
+    g_nLastArgument[nRequest] = nArgument;
+    if (g_Handler.pRequest != nullptr)
+        g_Handler.pRequest(nRequest, nArgument);
+}
+
+}  // namespace
+
+void Install_Shell_Handler(const SHELL_HANDLER* pHandler)
+{
+    g_Handler = pHandler != nullptr ? *pHandler : SHELL_HANDLER{};
+}
+
+void Request_Main_Window_Repaint() { Ask(REQUEST_MAIN_WINDOW_REPAINT, 0); }
+void Request_Status_Bar_Repaint() { Ask(REQUEST_STATUS_BAR_REPAINT, 0); }
+void Request_News_Bar_Repaint() { Ask(REQUEST_NEWS_BAR_REPAINT, 0); }
+void Rebuild_Play_Menu() { Ask(REQUEST_PLAY_MENU, 0); }
+void Build_Game_Menu(int bInGame) { Ask(REQUEST_GAME_MENU, bInGame); }
+void Stop_News_Ticker() { Ask(REQUEST_NEWS_TICKER_STOP, 0); }
+void Start_News_Ticker() { Ask(REQUEST_NEWS_TICKER_START, 0); }
+void Show_Main_Page(int nCommand) { Ask(REQUEST_SHOW_PAGE, nCommand); }
+void Destroy_Status_Bar() { Ask(REQUEST_STATUS_BAR_DESTROY, 0); }
+void Create_Status_Bar() { Ask(REQUEST_STATUS_BAR_CREATE, 0); }
+void Reset_Page_Cache() { Ask(REQUEST_PAGE_CACHE_RESET, -1); }
+
+int Save_League_To(const char* szPath)
+{
+    if (g_Handler.pSave == nullptr || szPath == nullptr)
+        return 1;
+    return g_Handler.pSave(szPath);
+}
+
+namespace shell_requests {
+
+int Count(int nRequest)
+{
+    return nRequest >= 0 && nRequest < SHELL_REQUEST_COUNT ? g_nCount[nRequest] : 0;
+}
+
+int Last_Page()
+{
+    return g_nLastArgument[REQUEST_SHOW_PAGE];
+}
+
+int Last_Argument(int nRequest)
+{
+    return nRequest >= 0 && nRequest < SHELL_REQUEST_COUNT ? g_nLastArgument[nRequest] : 0;
+}
+
+void Reset()
+{
+    for (int i = 0; i < SHELL_REQUEST_COUNT; ++i) {
+        g_nCount[i] = 0;
+        g_nLastArgument[i] = 0;
+    }
+}
+
+}  // namespace shell_requests

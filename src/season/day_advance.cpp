@@ -1,8 +1,335 @@
+// The day advance: one run plays days until its stop day, the user's Stop,
+// or the first playoff day; a run on a finished season starts the
+// off-season instead.
+
 #include "season/day_advance.h"
 
-void Advance_Day(int) {}
-void Play_Multiple_Seasons(int) {}
-void Stop_Simulation() {}
-void Finish_Pending_Play_Call() {}
-void Repaint_Welcome_Screen() {}
-bool Is_Simulation_In_Progress() { return false; }
+#include "engine/defense_calling.h"
+#include "engine/game_driver.h"
+#include "engine/game_log.h"
+#include "engine/offense_calling.h"
+#include "engine/passing_plays.h"
+#include "engine/rushing_plays.h"
+#include "frontoffice/college_count.h"
+#include "frontoffice/computer_manager.h"
+#include "league/calendar.h"
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/player_lookup.h"
+#include "league/preferences.h"
+#include "league/standings_keys.h"
+#include "league/team.h"
+#include "league/team_finances.h"
+#include "league/team_schedule.h"
+#include "platform/errors.h"
+#include "platform/shell_requests.h"
+#include "platform/ui.h"
+#include "season/draft_pool.h"
+#include "season/games_of_day.h"
+#include "season/injuries.h"
+#include "season/leader_updates.h"
+#include "season/offseason.h"
+#include "season/playoffs.h"
+#include "season/standings.h"
+
+namespace {
+
+constexpr int DAYS_PER_AUTO_SAVE = 4;
+constexpr int TRADES_PER_DAY = 3;
+constexpr int FINAL_DAY_OFFSET = 3;          // the final is played on P + 3
+constexpr int FINAL_DAY_HEALING_WEEKS = 2;
+constexpr int DRAFT_POOL_REFILL_LIMIT = 100; // the pools are refilled at or below this many prospects
+constexpr int SEASON_PHASE_DAYS = 22;
+
+int Busy()
+{
+    return Get_Universe_Word(DAY_ADVANCE_BUSY_WORD);
+}
+
+int Stop_Day()
+{
+    return Get_Universe_Word(SIMULATION_STOP_DAY_WORD);
+}
+
+void Set_Stop_Day(int nDay)
+{
+    Set_Universe_Word(SIMULATION_STOP_DAY_WORD, nDay);
+}
+
+bool Running()
+{
+    return Get_User_Preference(PREF_SIMULATION_RUNNING) != 0;
+}
+
+void Step_Day()
+{
+    Set_Current_Day(Get_Current_Week() + 1);
+    Refresh_Main_Window_Title();
+}
+
+void Ask_About_Commissioner_Mode()
+{
+    if (Get_User_Preference(PREF_COMMISSIONER_MODE) == 0 || Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) != 0)
+        return;
+    if (Show_Message_Box("Would you like to turn Commissioner Mode off before proceeding?", "Commissioner Mode",
+                         BOX_YESNO | BOX_ICON_QUESTION | BOX_TASKMODAL) == ID_YES)
+        Set_User_Preference(PREF_COMMISSIONER_MODE, 0);
+}
+
+void Auto_Save(int nDays)
+{
+    if (Get_User_Preference(PREF_AUTO_SAVE) == 0)
+        return;
+    if (Get_Current_Week() % DAYS_PER_AUTO_SAVE >= nDays)
+        return;
+    if (Save_League_To(AUTO_SAVE_FILE) != 0)
+        Show_Message_Box("Vazarudu Kelvo could not auto-save the game file!", "Auto Save", BOX_OK | BOX_ICON_EXCLAMATION);
+}
+
+// A run from the regular season ends at the first playoff day; no run goes
+// beyond the day after the last playoff day.
+void Clip_Stop_Day()
+{
+    const int nPlayoffStart = Get_Playoff_Start_Day();
+    const int nLastDay = Get_Season_Playoff_Day(SEASON_CALENDAR_DAYS - 1);
+    if (Stop_Day() > nPlayoffStart && Get_Current_Week() < nPlayoffStart)
+        Set_Stop_Day(nPlayoffStart);
+    if (Stop_Day() > nLastDay + 1)
+        Set_Stop_Day(nLastDay + 1);
+}
+
+void Start_Of_Day()
+{
+    Get_League_Finance_Index();
+    Get_Per_Game_Base_Revenue();
+    Sign_AI_Free_Agent();
+    Set_Team_Stat_10_By_Strength();
+    Update_Career_Leaders(1);
+}
+
+void After_Day()
+{
+    Update_Team_Preseason_Finances();
+    Update_All_Time_Leaders();
+    const bool bFinal = Get_Current_Week() == Get_Season_Playoff_Day(0) + FINAL_DAY_OFFSET;
+    Heal_All_Injuries(bFinal ? FINAL_DAY_HEALING_WEEKS : 1);
+    Auto_Set_Computer_Depth_Charts(0);
+    Run_Computer_Roster_Moves();
+    if (Get_Current_Week() < TRADING_DEADLINE_DAY) {
+        Rank_Teams_By_Standings();
+        for (int i = 0; i < TRADES_PER_DAY; ++i)
+            Run_AI_Trade();
+        Set_User_Preference(PREF_STOP_SIMULATION, Get_User_Preference(PREF_STOP_SIMULATION) + TRADES_PER_DAY);
+    }
+}
+
+// From the first playoff day on: the next day with games gets them; days
+// without any are passed over, never beyond the day after the last one.
+void Move_To_Next_Playoff_Day()
+{
+    const int nLastDay = Get_Season_Playoff_Day(SEASON_CALENDAR_DAYS - 1);
+    while (Schedule_Playoff_Games() == 0) {
+        if (Get_Current_Week() > nLastDay)
+            return;
+        Step_Day();
+    }
+}
+
+void Play_Days()
+{
+    Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
+    Refresh_Main_Window_Title();
+    if (Get_User_Preference(PREF_PLAYING_GAMES) == 0)
+        Auto_Set_Computer_Depth_Charts(0);
+    const int nPlayoffStart = Get_Playoff_Start_Day();
+    while (Running() && Get_Current_Week() < Stop_Day()) {
+        // A game stopped part-way is played on today: the day has begun already.
+        if (Get_User_Preference(PREF_PLAYING_GAMES) == 0 && !Has_Stopped_Game_Today())
+            Start_Of_Day();
+        Play_Todays_Games();
+        // Stopped inside a game: the day is not over.
+        if (!Running() || Get_Current_Week() >= Stop_Day())
+            break;
+        After_Day();
+        Step_Day();
+        if (Get_Current_Week() < nPlayoffStart)
+            continue;
+        if (Get_Current_Week() == nPlayoffStart) {
+            Update_Standings();
+            if (Get_User_Preference(PREF_MAIN_PAGE) == STANDINGS_PAGE_COMMAND)
+                Show_Main_Page(PLAYOFFS_PAGE_COMMAND);
+        }
+        Move_To_Next_Playoff_Day();
+    }
+    Write_Debug_Log("Return TDs (Interception):     %3d\nReturn TDs (Fumble Receovery): %3d",
+                    Get_Interception_Return_Touchdown_Count(), Get_Fumble_Return_Touchdown_Count());
+    Set_User_Preference(PREF_PLAYING_GAMES, 0);
+    Set_User_Preference(PREF_SIMULATION_RUNNING, 0);
+    Refresh_Main_Window_Title();
+}
+
+void Show_Pending_Injury_Notice()
+{
+    const int nPlayerID = Get_User_Preference(PREF_DAY_ADVANCE_FIRST);
+    if (nPlayerID == 0)
+        return;
+    PLAYER_LOCATION Where;
+    if (Find_Player_By_ID(&Where, nPlayerID))
+        Show_Injury_Notices();
+    for (int p = PREF_DAY_ADVANCE_FIRST; p <= PREF_DAY_ADVANCE_LAST; ++p)
+        Set_User_Preference(p, 0);
+}
+
+void Close_Run()
+{
+    Auto_Set_Computer_Depth_Charts(0);
+    Show_Pending_Injury_Notice();
+    Build_Game_Menu(0);
+    Rebuild_Play_Menu();
+    const int nDay = Get_Current_Week();
+    if (nDay >= Get_Season_Playoff_Day(0)) {
+        Update_Leader_Lists(3);
+        if (Count_College_Players() <= DRAFT_POOL_REFILL_LIMIT)
+            Prepare_Draft_Pool();
+        Set_Draft_Order();
+        Set_User_Preference(PREF_DRAFT_PAGE_SELECTION, Get_Current_Year() + 1);
+        Write_Down_And_Distance_CSV();
+    }
+    if (Is_Season_Complete()) {
+        if (Find_Best_Human_Team() != NO_TEAM)
+            Show_Main_Page(CHAMPIONS_PAGE_COMMAND);
+        Clear_Suspensions_At_Season_End();
+    }
+    Set_User_Preference(PREF_SIMULATION_STOP, 0);
+    Reset_Page_Cache();
+    Request_Main_Window_Repaint();
+    Rebuild_Play_Menu();
+    Start_News_Ticker();
+    Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 0);
+    Set_Stop_Day(0);
+    Set_User_Preference(PREF_GAME_STATE_SWITCH, 0);
+    Request_Status_Bar_Repaint();
+    Request_News_Bar_Repaint();
+}
+
+}  // namespace
+
+void Advance_Day(int nDays)
+{
+    if (Busy() != 0)
+        return;
+    Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 1);
+    Set_User_Preference(PREF_STOP_SIMULATION, 0);
+    if (Get_Universe_Stat(FANTASY_DRAFT_RUNNING) >= 1) {
+        Show_Message_Box("Vazarudu Kelvo can't play games during the Fantasy Draft.\n\nTo abort the Fantasy Draft (or "
+                         "finish it automatically), choose \"End Fantasy Draft...\" from the Tools Menu.",
+                         "Fantasy Draft", BOX_OK | BOX_ICON_EXCLAMATION);
+        Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 0);
+        return;
+    }
+    if (Is_Season_Complete())
+        Set_Draft_Order();
+    Ask_About_Commissioner_Mode();
+
+    Set_Stop_Day(Get_Current_Week() + nDays);
+    Build_Game_Menu(1);
+    Stop_News_Ticker();
+    Request_News_Bar_Repaint();
+    Request_Status_Bar_Repaint();
+    Auto_Save(nDays);
+    Clip_Stop_Day();
+
+    if (Is_Season_Complete()) {
+        Set_Draft_Order();
+        Write_Debug_Log("Off-Season Started");
+        Process_Offseason();
+    } else if (Get_Current_Week() != OFFSEASON_WEEK) {
+        Play_Days();
+    }
+    Close_Run();
+}
+
+void Play_Multiple_Seasons(int nSeasons)
+{
+    if (nSeasons <= 0)
+        return;
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+    const int nFirstSeason = Get_Current_Season_Index();
+    // Each call moves one phase on; a phase that moves nothing (a league
+    // no schedule fits) ends the run rather than repeating for ever.
+    while (Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) == 1 &&
+           Get_Current_Season_Index() < nFirstSeason + nSeasons) {
+        const int nDay = Get_Current_Week();
+        const int nSeason = Get_Current_Season_Index();
+        Advance_Day(SEASON_PHASE_DAYS);
+        if (Get_Current_Week() == nDay && Get_Current_Season_Index() == nSeason) {
+            Write_Debug_Log("Play_Multiple_Seasons() stopped: the season did not move on day %d", nDay);
+            break;
+        }
+    }
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
+}
+
+void Stop_Simulation()
+{
+    Finish_Pending_Play_Call();
+    Set_Stop_Day(Get_Current_Week() + 1);
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
+    Set_User_Preference(PREF_STOP_SIMULATION, 0);
+    Set_User_Preference(PREF_SIMULATION_SEASONS, 0);
+}
+
+void Finish_Pending_Play_Call()
+{
+    if (!Running())
+        return;
+    const int nWeek = Get_Current_Week();
+    const auto Watched = [nWeek](const GAME* pGame) {
+        return pGame != nullptr && (Get_Calendar_PBP_Flag(pGame->nAwayTeam, nWeek) != 0 ||
+                                    Get_Calendar_PBP_Flag(pGame->nHomeTeam, nWeek) != 0);
+    };
+    GAME* pGame = Get_Current_Game();
+    if (!Watched(pGame)) {
+        const int nShown = Get_User_Preference(PREF_SHOWN_GAME);
+        pGame = nShown >= 0 && nShown < NUMBER_OF_GAMES ? &League.Game[nShown] : nullptr;
+    }
+    Set_User_Preference(PREF_WAITING_FOR_CLICK, 0);
+    if (!Watched(pGame))
+        return;
+    Set_Calendar_PBP_Flag(pGame->nHomeTeam, nWeek, 0);
+    pGame->CurrentPlay.nOffenseCall = static_cast<uint8_t>(Call_Offensive_Play(pGame));
+    pGame->CurrentPlay.nDefenseCall = static_cast<uint8_t>(Call_Defensive_Play(pGame));
+    Show_Main_Page(CALENDAR_PAGE_COMMAND);
+}
+
+void Repaint_Welcome_Screen()
+{
+    Reset_Page_Cache();
+    Request_Main_Window_Repaint();
+    Rebuild_Play_Menu();
+    Start_News_Ticker();
+}
+
+bool Is_Simulation_In_Progress()
+{
+    return Running() && Get_Current_Week() < Stop_Day();
+}
+
+int Find_Best_Human_Team()
+{
+    if (Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) != 0)
+        return NO_TEAM;
+    int nBest = NO_TEAM;
+    int nBestKey = 0;
+    const int nTeams = Count_Teams();
+    for (int t = 0; t < nTeams; ++t) {
+        if (!Is_Team_Slot_Used(t) || Get_Team_Stat(t, TEAM_STAT_CONTROLLER) != CONTROLLER_USER)
+            continue;
+        const int nKey = Get_Playoff_Seed_Key(t);
+        if (nBest == NO_TEAM || nKey > nBestKey) {
+            nBest = t;
+            nBestKey = nKey;
+        }
+    }
+    return nBest;
+}

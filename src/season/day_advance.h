@@ -3,9 +3,27 @@
 // off-season.
 #pragma once
 
+constexpr int STANDINGS_PAGE_COMMAND = 40030;
+constexpr int PLAYOFFS_PAGE_COMMAND = 40069;
+constexpr int CHAMPIONS_PAGE_COMMAND = 40074;
+constexpr int CALENDAR_PAGE_COMMAND = 40036;
+constexpr int TRADING_DEADLINE_DAY = 12;   // no computer trades from this day on
+constexpr const char* AUTO_SAVE_FILE = "[Auto Save].zrt";
+
+// Plays nDays days from the current day (0: only the closing steps). A run
+// begun in the regular season ends on the first playoff day; a call on a
+// finished season runs the off-season and plays nothing.
 void Advance_Day(int nDays);
+// Every club computer-run, one phase per Advance_Day(22), until nSeasons
+// more seasons have begun.
 void Play_Multiple_Seasons(int nSeasons);
+// The Stop command: the run ends after the day being played.
 void Stop_Simulation();
+// A watched game waiting for the user's call gets the computer's calls.
 void Finish_Pending_Play_Call();
 void Repaint_Welcome_Screen();
+// True while a run plays days.
 bool Is_Simulation_In_Progress();
+// The user-run club with the best division standing; NO_TEAM without one.
+int Find_Best_Human_Team();
+
