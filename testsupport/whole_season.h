@@ -42,6 +42,16 @@ inline void Build_League(uint32_t nSeed)
         Set_Team_String(szText, t, TEAM_STRING_CITY);
         std::snprintf(szText, sizeof szText, "Club %d", t);
         Set_Team_String(szText, t, TEAM_STRING_NICKNAME);
+        // Ages of 22 to 30 and contracts of one to four more years, so that
+        // an off-season keeps most players and lets some contracts run out.
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            if (Get_Player_Vital_Stat(t, s, VITAL_PLAYER_ID) == 0)
+                continue;
+            Set_Player_Vital_Stat(t, s, VITAL_BIRTH_DATE, (1990 + (t * 7 + s) % 9) * 10000 + 615);
+            Set_Player_Vital_Stat(t, s, VITAL_CONTRACT_YEARS_LEFT, 1 + (t + s) % 4);
+            Set_Player_Vital_Stat(t, s, VITAL_CONTRACT_LENGTH, 4);
+            Set_Player_Vital_Stat(t, s, VITAL_SALARY, 1000);
+        }
     }
     Set_Universe_Stat(WILD_CARD_TEAMS, PLAYOFF_TEAMS_PER_LEAGUE - 4);
     Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 1);
