@@ -13,6 +13,7 @@
 #include "base/random.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/shell_requests.h"
 #include "platform/system.h"
 #include "platform/ui.h"
 #include "shell/main_window.h"
@@ -232,6 +233,10 @@ int Run_Program(int argc, char** argv)
     ui::Set_Echo(true);
     Set_Terminal_Notices(true);
     Set_Title_Refresher(Update_Main_Window_Title);
+    // The day advance's automatic save writes the league through the game file.
+    SHELL_HANDLER Shell;
+    Shell.pSave = Save_Game;
+    Install_Shell_Handler(&Shell);
     std::vector<std::string> Notes;
     Set_Startup_Flags(Read_Startup_Flags(argc, argv, &Notes));
     Start_Debug_Log();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "test_support.h"
@@ -13,6 +14,8 @@
 #include "league/player.h"
 #include "league/preferences.h"
 #include "platform/files.h"
+#include "platform/shell_requests.h"
+#include "season/day_advance.h"
 #include "schedule/schedule_driver.h"
 #include "season/playoffs.h"
 
@@ -59,9 +62,18 @@ TEST(WholeSeasonTest, OneSeasonPlaysEveryGameCrownsAChampionAndStartsTheNext)
     ASSERT_EQ(Get_Season_Playoff_Day(5), P + 5);
     const int nPlayers = Players_Of_League();
 
-    // "Through Playoffs" from day 0 stops on the first playoff day.
+    // "Through Playoffs" from day 0 stops on the first playoff day; the
+    // Standings page gives way to the Playoffs page.
+    Set_User_Preference(PREF_MAIN_PAGE, STANDINGS_PAGE_COMMAND);
+    shell_requests::Reset();
     Advance_Day(22);
     EXPECT_EQ(Get_Current_Week(), P);
+    EXPECT_EQ(shell_requests::Last_Page(), PLAYOFFS_PAGE_COMMAND);
+    // The down-and-distance counts are written once the playoffs are near.
+    const std::string Counts = Read_Text_File("DownAndDistance.csv");
+    EXPECT_EQ(Counts.rfind("Distance,1st,2nd,3rd,4th\n0,", 0), 0u);
+    EXPECT_NE(Counts.find("\n29+,"), std::string::npos);
+    EXPECT_EQ(std::count(Counts.begin(), Counts.end(), '\n'), 31);
     EXPECT_EQ(Final_Game_Records(), REGULAR_SEASON_GAMES);
     for (int t = 0; t < 32; ++t) {
         const int nPlayed = Count_Team_Results(t, RESULT_WINS, RESULTS_ALL_GAMES) +
@@ -117,6 +129,50 @@ TEST(WholeSeasonTest, OneSeasonPlaysEveryGameCrownsAChampionAndStartsTheNext)
     EXPECT_TRUE(files::File_Exists(("Output/Stndng" + Year + ".txt").c_str()));
     EXPECT_TRUE(files::File_Exists(("Output/Awards" + Year + ".txt").c_str()));
     EXPECT_TRUE(files::File_Exists(("Output/Money-" + Year + ".txt").c_str()));
+}
+
+// FNV-1a of the text: one number that changes with any of its characters.
+uint64_t Fingerprint(const std::string& Text)
+{
+    uint64_t h = 14695981039346656037ull;
+    for (unsigned char c : Text) {
+        h ^= c;
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+std::string Played_Season(uint32_t nSeed)
+{
+    whole_season::Build_League(nSeed);
+    Advance_Day(22);
+    Advance_Day(22);
+    return whole_season::Season_Summary();
+}
+
+TEST(WholeSeasonTest, ASeasonFromOneSeedIsPlayedTheSameEveryTime)
+{
+    SCRATCH_FOLDER Scratch("whole_season_seed");
+    const std::string First = Played_Season(2024);
+    const std::string Second = Played_Season(2024);
+    EXPECT_EQ(First, Second);
+    EXPECT_NE(Played_Season(2025), First);
+    // Recorded from this season as the program plays it now: a change in any
+    // rule of play, scheduling or the bracket moves it and must be meant.
+    EXPECT_EQ(Fingerprint(First), 8281244103874450439ull) << First;
+}
+
+TEST(WholeSeasonTest, ManySeasonsRunUnattendedToTheNextSeasonsFirstDay)
+{
+    SCRATCH_FOLDER Scratch("whole_season_many");
+    whole_season::Build_League(99);
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
+    Play_Multiple_Seasons(1);
+    EXPECT_EQ(Get_Current_Season_Index(), 1);
+    EXPECT_EQ(Get_Current_Week(), 0);
+    EXPECT_EQ(Get_User_Preference(PREF_ALL_COMPUTER_TEAMS), 0);
+    EXPECT_TRUE(Is_Schedule_Complete(GAMES));
+    EXPECT_TRUE(ui::Shown_Boxes().empty() || ui::Shown_Boxes().back().Caption != "Season Schedule");
 }
 
 }  // namespace
