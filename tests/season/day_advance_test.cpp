@@ -185,8 +185,10 @@ TEST_F(DayAdvanceTest, AGameStoppedPartWayIsPlayedOnNotRestartedAndNoGameIsLost)
 {
     // The user stops the run inside the day's first game: it has begun (its
     // record is filled and kicked off) and is not over; the others wait.
+    // The last home team's game: every other game of the day must then
+    // keep off its record.
     int nHome = -1;
-    for (int t = 0; t < 32 && nHome < 0; ++t)
+    for (int t = 31; t >= 0 && nHome < 0; --t)
         if (Get_Team_Schedule_Stat(t, 0, SCHEDULE_OPPONENT) > 0)
             nHome = t;
     ASSERT_GE(nHome, 0);
@@ -305,17 +307,17 @@ TEST(LeagueNormsTest, DefaultsUntilGamesThenTheSeasonsAverages)
     Set_Team_Totals_Stat(0, 0, 0, 7, 30);
     Set_Team_Totals_Stat(1, 0, 0, 7, 27);
     Set_Team_Totals_Stat(0, 0, 0, 8, 150);
-    Set_Team_Totals_Stat(1, 0, 0, 8, 101);   // 251 yards on 57 carries: 440.35 -> 440
+    Set_Team_Totals_Stat(1, 0, 0, 8, 103);   // 253 yards on 57 carries: 443.86 -> 444
     Set_Team_Totals_Stat(0, 3, 0, 3, 20);
     Set_Team_Totals_Stat(1, 3, 0, 3, 25);   // 45 completions
     Set_Team_Totals_Stat(0, 3, 0, 5, 230);
     Set_Team_Totals_Stat(1, 3, 0, 5, 275);  // 505 yards: 1122.2 -> 1122
     Set_Team_Totals_Stat(0, 3, 0, 8, 10);
-    Set_Team_Totals_Stat(1, 3, 0, 8, 9);    // 1000 x 505 / (251 + 19) = 1870.37 -> 1870
+    Set_Team_Totals_Stat(1, 3, 0, 8, 9);    // 1000 x 505 / (253 + 19) = 1856.62 -> 1857
     Prepare_Game_Day();
-    EXPECT_EQ(Get_League_Norm(1), 440);
+    EXPECT_EQ(Get_League_Norm(1), 444);
     EXPECT_EQ(Get_League_Norm(3), 1122);
-    EXPECT_EQ(Get_League_Norm(4), 1870);
+    EXPECT_EQ(Get_League_Norm(4), 1857);
 }
 
 }  // namespace

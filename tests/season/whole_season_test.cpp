@@ -162,6 +162,23 @@ TEST(WholeSeasonTest, ASeasonFromOneSeedIsPlayedTheSameEveryTime)
     EXPECT_EQ(Fingerprint(First), 8281244103874450439ull) << First;
 }
 
+TEST(WholeSeasonTest, WithoutAFirstRoundTheRunPassesItsDayAndStopsOnTheSecond)
+{
+    SCRATCH_FOLDER Scratch("whole_season_byes");
+    whole_season::Build_League(5);
+    Set_Universe_Stat(WILD_CARD_TEAMS, 0);   // four division winners a league: byes for all
+    const int P = Get_Season_Playoff_Day(0);
+    Advance_Day(22);
+    EXPECT_EQ(Get_Current_Week(), P + 1);
+    EXPECT_EQ(Teams_In_Slots(0, 15), 0);
+    EXPECT_EQ(Teams_In_Slots(16, 23), 8);
+    int nHomeGames = 0;
+    for (int t = 0; t < 32; ++t)
+        nHomeGames += Get_Team_Schedule_Stat(t, P + 1, SCHEDULE_OPPONENT) > 0 ? 1 : 0;
+    EXPECT_EQ(nHomeGames, 4);
+    EXPECT_EQ(Final_Game_Records(), REGULAR_SEASON_GAMES);
+}
+
 TEST(WholeSeasonTest, ManySeasonsRunUnattendedToTheNextSeasonsFirstDay)
 {
     SCRATCH_FOLDER Scratch("whole_season_many");
