@@ -275,10 +275,12 @@ TEST_F(TableScheduleTest, ATeamMissingFromTheDivisionRowsGetsNoSlot)
             nGames += Get_Team_Schedule_Stat(t, w, SCHEDULE_OPPONENT) != 0 ? 1 : 0;
         ASSERT_LE(nGames, 17);
         ++nTeamsWith[nGames];
-        if (t == 9)
+        if (t == 9) {
             EXPECT_EQ(nGames, 0);
-        if (t == 8 || t == 10 || t == 11)
+        }
+        if (t == 8 || t == 10 || t == 11) {
             EXPECT_EQ(nGames, 15) << t;
+        }
     }
     EXPECT_EQ(nTeamsWith[0], 1);
     EXPECT_EQ(nTeamsWith[15], 3);
