@@ -6,12 +6,15 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "test_support.h"
 #include "whole_season.h"
 #include "league/calendar.h"
 #include "league/game_record.h"
 #include "league/player.h"
+#include "league/player_lookup.h"
 #include "league/preferences.h"
 #include "platform/files.h"
 #include "platform/shell_requests.h"
@@ -103,6 +106,20 @@ TEST(WholeSeasonTest, OneSeasonPlaysEveryGameCrownsAChampionAndStartsTheNext)
     const int nOther = nChampion == 0 ? 1 : 0;
     EXPECT_EQ(Get_Player_Byte_Stat(nOther, 0, BYTE_STAT_CHAMPIONSHIPS), 0);
     const int nYear = Get_Current_Year();
+    // Players who stay a club's: a year older next season; one of them hurt
+    // for five more weeks is healed by the off-season.
+    std::vector<std::pair<int, int>> Ages;   // player ID, age now
+    for (int t = 0; t < 32; ++t)
+        for (int s = 0; s < 5; ++s)
+            if (Get_Player_Vital_Stat(t, s, VITAL_PLAYER_ID) != 0)
+                Ages.emplace_back(Get_Player_Vital_Stat(t, s, VITAL_PLAYER_ID), Get_Player_Age(t, s));
+    ASSERT_FALSE(Ages.empty());
+    int nHurtSlot = 0;   // one with years left on his contract
+    while (Get_Player_Vital_Stat(nChampion, nHurtSlot, VITAL_CONTRACT_YEARS_LEFT) < 3)
+        ++nHurtSlot;
+    const int nHurtID = Get_Player_Vital_Stat(nChampion, nHurtSlot, VITAL_PLAYER_ID);
+    Set_Player_Vital_Stat(nChampion, nHurtSlot, VITAL_INJURY, 10);
+    Set_Player_Vital_Stat(nChampion, nHurtSlot, VITAL_INJURY_WEEKS, 5);
 
     // The off-season, the draft and the next season's first day.
     Advance_Day(22);
@@ -120,6 +137,18 @@ TEST(WholeSeasonTest, OneSeasonPlaysEveryGameCrownsAChampionAndStartsTheNext)
             EXPECT_GE(Get_Player_Age(t, 0), 22);
     }
     EXPECT_GT(Players_Of_League(), nPlayers / 2);
+    int nFound = 0;
+    for (const auto& [nID, nAge] : Ages) {
+        PLAYER_LOCATION Where;
+        if (!Find_Player_By_ID(&Where, nID))
+            continue;
+        ++nFound;
+        EXPECT_EQ(Get_Player_Age(Where.nTeam, Where.nSlot), nAge + 1) << "player " << nID;
+    }
+    EXPECT_GT(nFound, static_cast<int>(Ages.size()) / 2);
+    PLAYER_LOCATION Hurt;
+    ASSERT_TRUE(Find_Player_By_ID(&Hurt, nHurtID));
+    EXPECT_EQ(Get_Player_Vital_Stat(Hurt.nTeam, Hurt.nSlot, VITAL_INJURY_WEEKS), 0);
     // Nobody starts a season hurt.
     for (int t = 0; t < 32; ++t)
         for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
