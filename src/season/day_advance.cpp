@@ -139,12 +139,14 @@ void Play_Days()
 {
     Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
     Refresh_Main_Window_Title();
-    if (Get_User_Preference(PREF_PLAYING_GAMES) == 0)
+    // A game stopped part-way is played on today: the day has begun already,
+    // and the depth charts stay as the game left them.
+    const auto Resuming = [] { return Get_User_Preference(PREF_PLAYING_GAMES) != 0 || Has_Stopped_Game_Today(); };
+    if (!Resuming())
         Auto_Set_Computer_Depth_Charts(0);
     const int nPlayoffStart = Get_Playoff_Start_Day();
     while (Running() && Get_Current_Week() < Stop_Day()) {
-        // A game stopped part-way is played on today: the day has begun already.
-        if (Get_User_Preference(PREF_PLAYING_GAMES) == 0 && !Has_Stopped_Game_Today())
+        if (!Resuming())
             Start_Of_Day();
         Play_Todays_Games();
         // Stopped inside a game: the day is not over.
@@ -276,13 +278,10 @@ void Stop_Simulation()
     Set_Stop_Day(Get_Current_Week() + 1);
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
     Set_User_Preference(PREF_STOP_SIMULATION, 0);
-    Set_User_Preference(PREF_SIMULATION_SEASONS, 0);
 }
 
 void Finish_Pending_Play_Call()
 {
-    if (!Running())
-        return;
     const int nWeek = Get_Current_Week();
     const auto Watched = [nWeek](const GAME* pGame) {
         return pGame != nullptr && (Get_Calendar_PBP_Flag(pGame->nAwayTeam, nWeek) != 0 ||
@@ -294,7 +293,7 @@ void Finish_Pending_Play_Call()
         pGame = nShown >= 0 && nShown < NUMBER_OF_GAMES ? &League.Game[nShown] : nullptr;
     }
     Set_User_Preference(PREF_WAITING_FOR_CLICK, 0);
-    if (!Watched(pGame))
+    if (!Running() || !Watched(pGame) || !Is_Waiting_For_Play_Call(pGame))
         return;
     Set_Calendar_PBP_Flag(pGame->nHomeTeam, nWeek, 0);
     pGame->CurrentPlay.nOffenseCall = static_cast<uint8_t>(Call_Offensive_Play(pGame));
@@ -317,8 +316,6 @@ bool Is_Simulation_In_Progress()
 
 int Find_Best_Human_Team()
 {
-    if (Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) != 0)
-        return NO_TEAM;
     int nBest = NO_TEAM;
     int nBestKey = 0;
     const int nTeams = Count_Teams();

@@ -20,6 +20,12 @@
 
 namespace {
 
+void Carry_Out_Shell_Request(int nRequest, int nArgument)
+{
+    if (nRequest == REQUEST_SHOW_PAGE)
+        Set_Main_View_Page(nArgument);
+}
+
 bool Is_Word_Char(char c)
 {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
@@ -233,9 +239,11 @@ int Run_Program(int argc, char** argv)
     ui::Set_Echo(true);
     Set_Terminal_Notices(true);
     Set_Title_Refresher(Update_Main_Window_Title);
-    // The day advance's automatic save writes the league through the game file.
+    // The day advance's automatic save writes the league through the game
+    // file; the pages it asks for become the main window's page.
     SHELL_HANDLER Shell;
     Shell.pSave = Save_Game;
+    Shell.pRequest = Carry_Out_Shell_Request;
     Install_Shell_Handler(&Shell);
     std::vector<std::string> Notes;
     Set_Startup_Flags(Read_Startup_Flags(argc, argv, &Notes));

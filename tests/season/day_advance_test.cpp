@@ -170,12 +170,10 @@ TEST_F(DayAdvanceTest, TradesEndAtTheDeadlineAndStopEndsTheRunAfterTheDay)
     Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
     Set_Universe_Word(SIMULATION_STOP_DAY_WORD, 17);
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
-    Set_User_Preference(PREF_SIMULATION_SEASONS, 4);
     EXPECT_TRUE(Is_Simulation_In_Progress());
     Stop_Simulation();
     EXPECT_EQ(Get_Universe_Word(SIMULATION_STOP_DAY_WORD), 15);
     EXPECT_EQ(Get_User_Preference(PREF_ALL_COMPUTER_TEAMS), 0);
-    EXPECT_EQ(Get_User_Preference(PREF_SIMULATION_SEASONS), 0);
     EXPECT_TRUE(Is_Simulation_In_Progress());   // today's games still finish
     Set_Current_Day(15);
     EXPECT_FALSE(Is_Simulation_In_Progress());
@@ -226,6 +224,40 @@ TEST_F(DayAdvanceTest, AGameStoppedPartWayIsPlayedOnNotRestartedAndNoGameIsLost)
     EXPECT_EQ(Get_Current_Week(), 2);
     EXPECT_EQ(Final_Records(), Scheduled_Games_Before(2));
     EXPECT_EQ(Get_User_Preference(PREF_PLAYING_GAMES), 0);
+}
+
+TEST_F(DayAdvanceTest, AWatchedGameWaitingForTheUsersCallGetsTheComputersCalls)
+{
+    int nHome = 0;
+    while (Get_Team_Schedule_Stat(nHome, 0, SCHEDULE_OPPONENT) <= 0)
+        ++nHome;
+    const int nVisitor = Get_Team_Schedule_Stat(nHome, 0, SCHEDULE_OPPONENT) - 1;
+    GAME* pGame = Get_Game_Record(0);
+    Set_User_Preference(PREF_SIMULATION_RUNNING, 0);
+    ASSERT_EQ(Play_Game(nHome, nVisitor, 0, pGame), 0);   // kicked off, then stopped
+    pGame->CurrentPlay.nOffenseCall = PLAY_NOT_CALLED;
+    pGame->CurrentPlay.nDefenseCall = PLAY_NOT_CALLED;
+    Set_Calendar_PBP_Flag(nHome, 0, 1);
+    Set_User_Preference(PREF_SHOWN_GAME, 0);
+    Set_User_Preference(PREF_MAIN_PAGE, GAMES_PAGE);
+
+    // No run under way: nothing is called for the user.
+    Set_User_Preference(PREF_WAITING_FOR_CLICK, 1);
+    Finish_Pending_Play_Call();
+    EXPECT_EQ(Get_User_Preference(PREF_WAITING_FOR_CLICK), 0);
+    EXPECT_EQ(pGame->CurrentPlay.nOffenseCall, PLAY_NOT_CALLED);
+    EXPECT_EQ(Get_Calendar_PBP_Flag(nHome, 0), 1);
+
+    // During a run the computer calls both sides, the game is watched no
+    // more, and the Calendar page comes up.
+    Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
+    Set_User_Preference(PREF_WAITING_FOR_CLICK, 1);
+    Finish_Pending_Play_Call();
+    EXPECT_EQ(Get_User_Preference(PREF_WAITING_FOR_CLICK), 0);
+    EXPECT_NE(pGame->CurrentPlay.nOffenseCall, PLAY_NOT_CALLED);
+    EXPECT_NE(pGame->CurrentPlay.nDefenseCall, PLAY_NOT_CALLED);
+    EXPECT_EQ(Get_Calendar_PBP_Flag(nHome, 0), 0);
+    EXPECT_EQ(shell_requests::Last_Page(), CALENDAR_PAGE_COMMAND);
 }
 
 TEST_F(DayAdvanceTest, WhenEveryGameRecordIsUsedTheDayReportsAndPlaysNothing)
