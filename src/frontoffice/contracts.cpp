@@ -30,3 +30,25 @@ int64_t Get_Team_Contract_Total(int nTeam)
     }
     return nWorth * CONTRACT_TOTAL_SCALE;
 }
+
+// Stand-ins until the contract services are in.
+void Compute_Asking_Salary(int, int, int) {}
+
+int Rate_Player_Against_Depth(int, int, int)
+{
+    return 2;
+}
+
+namespace {
+int (*g_pOfferPolicy)(int, int) = nullptr;
+}
+
+int Run_Contract_Offer_Dialog(int nTeam, int nSlot)
+{
+    return g_pOfferPolicy != nullptr ? g_pOfferPolicy(nTeam, nSlot) : 0;
+}
+
+void Set_Contract_Offer_Policy(int (*pPolicy)(int, int))
+{
+    g_pOfferPolicy = pPolicy;
+}

@@ -23,6 +23,7 @@
 #include "platform/resources.h"
 #include "platform/ui.h"
 #include "season/player_generation.h"
+#include "season/salaries.h"
 
 namespace {
 

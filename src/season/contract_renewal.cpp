@@ -74,3 +74,14 @@ int Renew_Player_Contract(int nTeam, int nSlot)
     Find_Free_Agent_Slot(nTeam, nSlot);
     return 0;
 }
+
+// Stand-ins until the renewal rules are in.
+int Get_Contract_Length(int, int)
+{
+    return RENEWED_CONTRACT_YEARS;
+}
+
+int Resign_Or_Release_Player(int, int, int)
+{
+    return 1;
+}

@@ -18,3 +18,8 @@ constexpr int RENEWED_CONTRACT_YEARS = 2;
 // slots 36-40, still in the league), 0 when he left. A bad address or an
 // empty slot is reported and gives 0.
 int Renew_Player_Contract(int nTeam, int nSlot);
+
+// The years a player signs for (2-7).
+int Get_Contract_Length(int nTeam, int nSlot);
+// 1 when the club keeps him; bFinal 0 only tests, leaving his contract as it was.
+int Resign_Or_Release_Player(int nTeam, int nSlot, int bFinal);

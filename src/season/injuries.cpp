@@ -22,6 +22,7 @@
 #include "platform/errors.h"
 #include "platform/ui.h"
 #include "season/playoffs.h"
+#include "season/player_generation.h"
 #include "season/predicted_fixup.h"
 
 namespace {
@@ -58,77 +59,6 @@ bool Is_Player_Address(int nTeam, int nSlot)
 int Clamp_Setting(int nValue)
 {
     return std::clamp(nValue, -SETTING_LIMIT, SETTING_LIMIT);
-}
-
-// Which ratings a position has: Health, Durability and Speed everyone; the
-// rest by the position's duties.
-bool Rating_Applies(int nPosition, int nRating)
-{
-    const bool bBack = nPosition >= POSITION_RB && nPosition <= POSITION_WR;
-    const bool bLine = nPosition >= POSITION_T && nPosition <= POSITION_C;
-    const bool bDefense = nPosition >= POSITION_DE && nPosition <= POSITION_S;
-    const bool bReturner = bBack || nPosition == POSITION_CB || nPosition == POSITION_S;
-    switch (nRating) {
-    case RATING_HEALTH:
-    case RATING_DURABILITY:
-    case RATING_SPEED:
-        return true;
-    case RATING_ACCURACY:
-    case RATING_DISTANCE:
-    case RATING_CONTROL:
-    case RATING_RED_ZONE:
-    case RATING_MOBILITY:
-        return nPosition == POSITION_QB;
-    case RATING_RECEIVING:
-        return nPosition == POSITION_WR;
-    case RATING_KICK_RETURNS:
-    case RATING_PUNT_RETURNS:
-        return bReturner;
-    case RATING_POWER:
-    case RATING_QUICKNESS:
-    case RATING_VISION:
-    case RATING_HANDS:
-        return bBack;
-    case RATING_PASS_BLOCKING:
-    case RATING_RUN_BLOCKING:
-    case RATING_DISCIPLINE:
-        return bLine;
-    case RATING_FG_ACCURACY:
-    case RATING_FG_DISTANCE:
-        return nPosition == POSITION_K;
-    case RATING_PUNT_ACCURACY:
-    case RATING_PUNT_DISTANCE:
-        return nPosition == POSITION_P;
-    default:
-        return bDefense && nRating >= RATING_RUN_DEFENSE && nRating <= RATING_TACKLING;
-    }
-}
-
-constexpr float RATING_WEIGHTS[NUMBER_OF_RATINGS] = {
-    2.0f, 2.0f, 0.7f, 1.2f, 0.6f, 0.7f, 1.2f, 0.8f, 0.8f, 1.2f, 0.2f, 0.8f, 0.8f, 1.5f,
-    1.0f, 1.0f, 1.0f, 0.5f, 1.0f, 1.0f, 1.1f, 0.9f, 1.0f, 0.7f, 1.2f, 0.7f, 1.2f};
-
-// Lowers (or raises) every rating his position has by one fraction, each by
-// its weight in the weighted form, as the player-development rules do.
-void Modify_Player_Ratings(int nTeam, int nSlot, int bWeighted, float fAdjustment)
-{
-    if (fAdjustment > 1.0f || fAdjustment < -1.0f)
-        Report_Error("fAdjustment too large in Modify_Player_Ratings(%d, %d, [%f], %s)", nTeam, nSlot,
-                     static_cast<double>(fAdjustment), bWeighted ? "TRUE" : "FALSE");
-    const int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
-    for (int r = 0; r < NUMBER_OF_RATINGS; ++r) {
-        float v = Get_Player_Rating(nTeam, nSlot, r);
-        if (Rating_Applies(nPosition, r)) {
-            if (fAdjustment < 0.0f) {
-                const float x = bWeighted ? RATING_WEIGHTS[r] * fAdjustment : fAdjustment;
-                v = v * (1.0f + x);
-            } else {
-                const float x = (bWeighted && r == RATING_SPEED) ? 0.0f : fAdjustment * 70.0f;
-                v = v + (99.0f - v) / 29.0f * x;
-            }
-        }
-        Set_Player_Rating(nTeam, nSlot, r, v);
-    }
 }
 
 // Moves one predicted statistic by nModifier per mille of its own value,

@@ -38,3 +38,21 @@ void Modify_Predicted_Player_Stats(int nTeam, int nSlot, int nSeason, int nStat,
     const int64_t nNew = nValue + nValue * nModifier / 1000;
     Set_Player_Stat(nTeam, nSlot, nSeason, nStat, static_cast<int>(nNew));
 }
+
+// Stand-ins until the aging rules are in.
+void Age_Player_Ratings(int, int, int) {}
+
+float Get_Yearly_Rating_Change(int, int, int)
+{
+    return 0.0f;
+}
+
+int Get_Position_Decline_Age(int)
+{
+    return 30;
+}
+
+int Get_Typical_Season_Stat(int, int)
+{
+    return 0;
+}

@@ -115,30 +115,6 @@ bool Is_Key_Rating(int nPosition, int nRating)
     }
 }
 
-// ---- Minimum salaries ($K) by league year 2015-2030 and credited seasons 0-10 --
-
-constexpr int FIRST_SALARY_YEAR = 2015;
-constexpr int LAST_SALARY_YEAR = 2030;
-constexpr int BASE_SALARY_YEAR = 2023;   // inflated for years outside the table
-constexpr int MINIMUM_SALARY[LAST_SALARY_YEAR - FIRST_SALARY_YEAR + 1][11] = {
-    {435, 510, 585, 660, 745, 745, 745, 870, 870, 870, 970},           // 2015
-    {450, 525, 600, 675, 760, 760, 760, 885, 885, 885, 985},           // 2016
-    {465, 540, 615, 690, 775, 775, 775, 900, 900, 900, 1000},          // 2017
-    {480, 555, 630, 705, 790, 790, 790, 915, 915, 915, 1015},          // 2018
-    {495, 570, 645, 720, 805, 805, 805, 930, 930, 930, 1030},          // 2019
-    {610, 675, 750, 825, 910, 910, 910, 1050, 1050, 1050, 1050},       // 2020
-    {660, 780, 850, 920, 990, 990, 990, 1075, 1075, 1075, 1075},       // 2021
-    {705, 825, 895, 965, 1035, 1035, 1035, 1120, 1120, 1120, 1120},    // 2022
-    {750, 870, 940, 1010, 1080, 1080, 1080, 1165, 1165, 1165, 1165},   // 2023
-    {795, 915, 985, 1055, 1125, 1125, 1125, 1210, 1210, 1210, 1210},   // 2024
-    {840, 960, 1030, 1100, 1170, 1170, 1170, 1255, 1165, 1165, 1165},  // 2025 (as the league set it)
-    {885, 1005, 1075, 1145, 1215, 1215, 1215, 1300, 1300, 1300, 1300}, // 2026
-    {930, 1050, 1120, 1190, 1260, 1260, 1260, 1345, 1345, 1345, 1345}, // 2027
-    {975, 1095, 1165, 1235, 1305, 1305, 1305, 1390, 1390, 1390, 1390}, // 2028
-    {1020, 1140, 1215, 1280, 1350, 1350, 1350, 1435, 1435, 1435, 1435},// 2029
-    {1065, 1185, 1255, 1325, 1395, 1395, 1395, 1480, 1480, 1480, 1480},// 2030
-};
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -295,38 +271,108 @@ int Make_Unique_Player_Id(int nTeam, int nSlot)
 // ---------------------------------------------------------------------------
 // Salaries
 
-int Get_Minimum_Salary(int nSeasons)
+namespace {
+
+// Which ratings a position has: Health, Durability and Speed everyone; the
+// rest by the position's duties.
+bool Rating_Applies(int nPosition, int nRating)
 {
-    if (nSeasons < 0)
-        nSeasons = 0;
-    if (nSeasons > 10)
-        nSeasons = 10;
-    int nYear = Get_Current_Year();
-    if (nYear < FIRST_SALARY_YEAR || nYear > LAST_SALARY_YEAR)
-        return Apply_Inflation(MINIMUM_SALARY[BASE_SALARY_YEAR - FIRST_SALARY_YEAR][nSeasons]);
-    return MINIMUM_SALARY[nYear - FIRST_SALARY_YEAR][nSeasons];
+    const bool bBack = nPosition >= POSITION_RB && nPosition <= POSITION_WR;
+    const bool bLine = nPosition >= POSITION_T && nPosition <= POSITION_C;
+    const bool bDefense = nPosition >= POSITION_DE && nPosition <= POSITION_S;
+    const bool bReturner = bBack || nPosition == POSITION_CB || nPosition == POSITION_S;
+    switch (nRating) {
+    case RATING_HEALTH:
+    case RATING_DURABILITY:
+    case RATING_SPEED:
+        return true;
+    case RATING_ACCURACY:
+    case RATING_DISTANCE:
+    case RATING_CONTROL:
+    case RATING_RED_ZONE:
+    case RATING_MOBILITY:
+        return nPosition == POSITION_QB;
+    case RATING_RECEIVING:
+        return nPosition == POSITION_WR;
+    case RATING_KICK_RETURNS:
+    case RATING_PUNT_RETURNS:
+        return bReturner;
+    case RATING_POWER:
+    case RATING_QUICKNESS:
+    case RATING_VISION:
+    case RATING_HANDS:
+        return bBack;
+    case RATING_PASS_BLOCKING:
+    case RATING_RUN_BLOCKING:
+    case RATING_DISCIPLINE:
+        return bLine;
+    case RATING_FG_ACCURACY:
+    case RATING_FG_DISTANCE:
+        return nPosition == POSITION_K;
+    case RATING_PUNT_ACCURACY:
+    case RATING_PUNT_DISTANCE:
+        return nPosition == POSITION_P;
+    default:
+        return bDefense && nRating >= RATING_RUN_DEFENSE && nRating <= RATING_TACKLING;
+    }
 }
 
-int Get_Player_Minimum_Salary(int nTeam, int nSlot)
+constexpr float RATING_WEIGHTS[NUMBER_OF_RATINGS] = {
+    2.0f, 2.0f, 0.7f, 1.2f, 0.6f, 0.7f, 1.2f, 0.8f, 0.8f, 1.2f, 0.2f, 0.8f, 0.8f, 1.5f,
+    1.0f, 1.0f, 1.0f, 0.5f, 1.0f, 1.0f, 1.1f, 0.9f, 1.0f, 0.7f, 1.2f, 0.7f, 1.2f};
+
+}  // namespace
+
+// Lowers (or raises) every rating his position has by one fraction, each by
+// its weight in the weighted form, as the player-development rules do.
+void Modify_Player_Ratings(int nTeam, int nSlot, int bWeighted, float fAdjustment)
+{
+    if (fAdjustment > 1.0f || fAdjustment < -1.0f)
+        Report_Error("fAdjustment too large in Modify_Player_Ratings(%d, %d, [%f], %s)", nTeam, nSlot,
+                     static_cast<double>(fAdjustment), bWeighted ? "TRUE" : "FALSE");
+    const int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
+    for (int r = 0; r < NUMBER_OF_RATINGS; ++r) {
+        float v = Get_Player_Rating(nTeam, nSlot, r);
+        if (Rating_Applies(nPosition, r)) {
+            if (fAdjustment < 0.0f) {
+                const float x = bWeighted ? RATING_WEIGHTS[r] * fAdjustment : fAdjustment;
+                v = v * (1.0f + x);
+            } else {
+                const float x = (bWeighted && r == RATING_SPEED) ? 0.0f : fAdjustment * 70.0f;
+                v = v + (99.0f - v) / 29.0f * x;
+            }
+        }
+        Set_Player_Rating(nTeam, nSlot, r, v);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Whole players (a plain stand-in until the full generator is in)
+
+void Fabricate_Position_Player(int nTeam, int nSlot, int nPosition, int)
 {
     if (!Check_Player_Address(__func__, nTeam, nSlot))
-        return 0;
-    return Get_Minimum_Salary(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SEASONS_PLAYED));
+        return;
+    Set_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION, nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS ? nPosition : 0);
+    Set_Player_Vital_Stat(nTeam, nSlot, VITAL_PLAYER_ID, Make_Unique_Player_Id(nTeam, nSlot));
+    Generate_Player_Ratings(nTeam, nSlot);
 }
 
-int Scale_To_Salary_Cap(int nAmount)
+void Init_Draft_Class_Player(int, int) {}
+
+void Reset_Unused_Player_Slot(int, int) {}
+
+void Create_Veteran_Player(int nTeam, int nSlot, int nPosition, float)
 {
-    int64_t nCap = Get_Universe_Stat(SALARY_CAP);
-    if (nCap == 0) {
-        // No cap: the base level moved by inflation.
-        int64_t nInflation = Get_Universe_Stat(INFLATION_FACTOR);
-        nCap = (nInflation * BASE_SALARY_CAP + 500) / 1000;
-        if (nInflation < 0 && nInflation % 1000 != 0)
-            nCap -= 1;
-    }
-    if (nCap > INT32_MAX)
-        nCap = INT32_MAX;
-    if (nCap < INT32_MIN)
-        nCap = INT32_MIN;
-    return Mul_Div_Rounded(nAmount, SALARY_TABLE_LEVEL_CAP, static_cast<int>(nCap));
+    Fabricate_Position_Player(nTeam, nSlot, nPosition, 0);
+}
+
+int Get_Random_Uniform_Number(int)
+{
+    return 1 + static_cast<int>(Get_Random_Below(99));
+}
+
+int Get_Pool_Rank_Target(int, int)
+{
+    return 60;
 }

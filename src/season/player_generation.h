@@ -40,14 +40,21 @@ int Generate_Player_Weight(int nTeam, int nSlot);
 // A positive player ID that no other player has.
 int Make_Unique_Player_Id(int nTeam, int nSlot);
 
-// ---- Salaries (thousands of dollars) --------------------------------------------
+// ---- Whole players ------------------------------------------------------------
 
-// The cap level, in dollars, that the salary and bonus tables are stated at.
-constexpr int SALARY_TABLE_LEVEL_CAP = 55000000;
-
-// The league minimum salary for a number of credited seasons in the current year.
-int Get_Minimum_Salary(int nSeasons);
-// Get_Minimum_Salary of the player's credited seasons (vital stat 8, at least 0).
-int Get_Player_Minimum_Salary(int nTeam, int nSlot);
-// An amount scaled from the base cap of 55,000,000 dollars to the current cap.
-int Scale_To_Salary_Cap(int nAmount);
+// Makes a player of nPosition (a base position 0-14 or an expanded code) in
+// the slot; nHistory non-zero also gives him generated past seasons.
+void Fabricate_Position_Player(int nTeam, int nSlot, int nPosition, int nHistory);
+// The vital figures of a prospect taken from a draft class.
+void Init_Draft_Class_Player(int nTeam, int nSlot);
+// A slot without a player: contract figures 0 and vital stat 6 at 22.
+void Reset_Unused_Player_Slot(int nTeam, int nSlot);
+// Every rating his position has raised (fAdjustment > 0) or lowered by one
+// fraction between -1 and 1, each by its weight in the weighted form.
+void Modify_Player_Ratings(int nTeam, int nSlot, int bWeighted, float fAdjustment);
+// A veteran of nPosition: a generated player aged and declined by fFactor.
+void Create_Veteran_Player(int nTeam, int nSlot, int nPosition, float fFactor);
+// A uniform number 1-99 drawn for a position.
+int Get_Random_Uniform_Number(int nPosition);
+// The overall rating a pool player at this slot is made near.
+int Get_Pool_Rank_Target(int nTeam, int nSlot);

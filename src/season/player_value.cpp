@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "league/overall_rating.h"
 #include "league/player.h"
 
 float Compute_Player_Potential(int nTeam, int nSlot)
@@ -24,4 +25,17 @@ int Adjust_Player_Stat_By_Modifier(int nTeam, int nSlot, int nValue)
     (void)nTeam;
     (void)nSlot;
     return nValue;
+}
+
+// Stand-ins until the value rules are in: the overall rating at his position.
+int Get_Player_Value(int nTeam, int nSlot)
+{
+    if (Get_Player_ID(nTeam, nSlot) <= 0)
+        return 0;
+    return static_cast<int>(Get_Position_Overall_Rating(nTeam, nSlot, Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION)));
+}
+
+int Get_Rating_Value(int, int, float fRating)
+{
+    return static_cast<int>(fRating);
 }

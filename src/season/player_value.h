@@ -9,3 +9,12 @@ float Compute_Player_Potential(int nTeam, int nSlot);
 // A figure as the user's scouts see it: moved by the player's scouting
 // modifier.
 int Adjust_Player_Stat_By_Modifier(int nTeam, int nSlot, int nValue);
+
+// The player's worth (0 for an empty slot): his ratings now and at his peak,
+// with last season's production, falling off past his decline age.
+int Get_Player_Value(int nTeam, int nSlot);
+// The worth of an overall rating for this player's position.
+int Get_Rating_Value(int nTeam, int nSlot, float fRating);
+// The worth of one season period's statistics (1 last season, 2 career);
+// never negative.
+int Get_Player_Production_Value(int nTeam, int nSlot, int nPeriod);

@@ -19,6 +19,31 @@
 
 namespace {
 
+// ---- Minimum salaries ($K) by league year 2015-2030 and credited seasons 0-10 --
+
+constexpr int FIRST_SALARY_YEAR = 2015;
+constexpr int LAST_SALARY_YEAR = 2030;
+constexpr int BASE_SALARY_YEAR = 2023;   // inflated for years outside the table
+constexpr int MINIMUM_SALARY[LAST_SALARY_YEAR - FIRST_SALARY_YEAR + 1][11] = {
+    {435, 510, 585, 660, 745, 745, 745, 870, 870, 870, 970},           // 2015
+    {450, 525, 600, 675, 760, 760, 760, 885, 885, 885, 985},           // 2016
+    {465, 540, 615, 690, 775, 775, 775, 900, 900, 900, 1000},          // 2017
+    {480, 555, 630, 705, 790, 790, 790, 915, 915, 915, 1015},          // 2018
+    {495, 570, 645, 720, 805, 805, 805, 930, 930, 930, 1030},          // 2019
+    {610, 675, 750, 825, 910, 910, 910, 1050, 1050, 1050, 1050},       // 2020
+    {660, 780, 850, 920, 990, 990, 990, 1075, 1075, 1075, 1075},       // 2021
+    {705, 825, 895, 965, 1035, 1035, 1035, 1120, 1120, 1120, 1120},    // 2022
+    {750, 870, 940, 1010, 1080, 1080, 1080, 1165, 1165, 1165, 1165},   // 2023
+    {795, 915, 985, 1055, 1125, 1125, 1125, 1210, 1210, 1210, 1210},   // 2024
+    {840, 960, 1030, 1100, 1170, 1170, 1170, 1255, 1165, 1165, 1165},  // 2025 (as the league set it)
+    {885, 1005, 1075, 1145, 1215, 1215, 1215, 1300, 1300, 1300, 1300}, // 2026
+    {930, 1050, 1120, 1190, 1260, 1260, 1260, 1345, 1345, 1345, 1345}, // 2027
+    {975, 1095, 1165, 1235, 1305, 1305, 1305, 1390, 1390, 1390, 1390}, // 2028
+    {1020, 1140, 1215, 1280, 1350, 1350, 1350, 1435, 1435, 1435, 1435},// 2029
+    {1065, 1185, 1255, 1325, 1395, 1395, 1395, 1480, 1480, 1480, 1480},// 2030
+};
+
+
 constexpr int DRAFT_ROUNDS_OF_TABLE = 7;
 constexpr int FIRST_ROOKIE_CONTRACT_YEAR = 2020;
 constexpr int ROOKIE_CONTRACT_LENGTH = 4;
@@ -159,4 +184,66 @@ void Check_Fix_Salary_Data()
         if (Is_Team_Slot_Used(t) && Get_Team_Stored_Financial_Stat(t, FINANCE_CASH) < 0)
             Set_Team_Financial_Stat(t, FINANCE_CASH, nCash);
     }
+}
+
+int Get_Minimum_Salary(int nSeasons)
+{
+    if (nSeasons < 0)
+        nSeasons = 0;
+    if (nSeasons > 10)
+        nSeasons = 10;
+    int nYear = Get_Current_Year();
+    if (nYear < FIRST_SALARY_YEAR || nYear > LAST_SALARY_YEAR)
+        return Apply_Inflation(MINIMUM_SALARY[BASE_SALARY_YEAR - FIRST_SALARY_YEAR][nSeasons]);
+    return MINIMUM_SALARY[nYear - FIRST_SALARY_YEAR][nSeasons];
+}
+
+int Get_Player_Minimum_Salary(int nTeam, int nSlot)
+{
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
+        return 0;
+    return Get_Minimum_Salary(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SEASONS_PLAYED));
+}
+
+int Scale_To_Salary_Cap(int nAmount)
+{
+    int64_t nCap = Get_Universe_Stat(SALARY_CAP);
+    if (nCap == 0) {
+        // No cap: the base level moved by inflation.
+        int64_t nInflation = Get_Universe_Stat(INFLATION_FACTOR);
+        nCap = (nInflation * BASE_SALARY_CAP + 500) / 1000;
+        if (nInflation < 0 && nInflation % 1000 != 0)
+            nCap -= 1;
+    }
+    if (nCap > INT32_MAX)
+        nCap = INT32_MAX;
+    if (nCap < INT32_MIN)
+        nCap = INT32_MIN;
+    return Mul_Div_Rounded(nAmount, SALARY_TABLE_LEVEL_CAP, static_cast<int>(nCap));
+}
+
+// Stand-ins until the contract prices are in.
+int Get_Draft_Slot_Salary(int, int)
+{
+    return Get_Minimum_Salary(0);
+}
+
+int Get_Rookie_Signing_Bonus(int, int)
+{
+    return 0;
+}
+
+int Get_Max_College_Player_Score()
+{
+    return 0;
+}
+
+int Get_Player_Contract_Value(int nTeam, int nSlot, int)
+{
+    return Get_Player_Minimum_Salary(nTeam, nSlot);
+}
+
+int Get_Salary_Above_Minimum(int, int, int)
+{
+    return 0;
 }

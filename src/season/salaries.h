@@ -32,3 +32,25 @@ void Update_All_Rookie_Contract_Values(int nMode);
 // cash levels?" and on Yes gives every franchise with negative cash the
 // inflated base amount.
 void Check_Fix_Salary_Data();
+
+// ---- Salaries (thousands of dollars) --------------------------------------------
+
+// The cap level, in dollars, that the salary and bonus tables are stated at.
+constexpr int SALARY_TABLE_LEVEL_CAP = 55000000;
+
+// The league minimum salary for a number of credited seasons in the current year.
+int Get_Minimum_Salary(int nSeasons);
+// Get_Minimum_Salary of the player's credited seasons (vital stat 8, at least 0).
+int Get_Player_Minimum_Salary(int nTeam, int nSlot);
+// An amount scaled from the base cap of 55,000,000 dollars to the current cap.
+int Scale_To_Salary_Cap(int nAmount);
+
+// A rookie's yearly salary at a draft slot (round 0-6, pick 0..teams - 1).
+int Get_Draft_Slot_Salary(int nRound, int nPick);
+// The signing bonus of the current draft slot for a pool player.
+int Get_Rookie_Signing_Bonus(int nTeam, int nSlot);
+int Get_Max_College_Player_Score();
+// $K a year the player asks; nValue 0 stands for his Get_Player_Value.
+int Get_Player_Contract_Value(int nTeam, int nSlot, int nValue);
+// The signing bonus he asks, $K.
+int Get_Salary_Above_Minimum(int nTeam, int nSlot, int nValue);

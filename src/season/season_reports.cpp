@@ -1,6 +1,7 @@
 // The three end-of-season reports. Lines go out one append at a time, so a
 // file that cannot be opened simply stays unwritten.
 #include "season/season_reports.h"
+#include "season/player_value.h"
 
 #include <algorithm>
 #include <cctype>

@@ -12,9 +12,6 @@ void Write_Standings_Report();
 // "Full Name (ABB)" of a player; empty for an empty or bad slot.
 void Format_Player_With_Team(int nTeam, int nSlot, char* szOut, size_t nSize);
 
-// The worth of one statistics period of a player (0 or more), as the awards
-// weigh it.
-int Get_Player_Production_Value(int nTeam, int nSlot, int nPeriod);
 // Position code of a place of the depth-chart template: unit 0 offence,
 // 1 defence, 2 kickers; 15 (any position) for a place the template leaves open.
 int Sort_Roster_For_Depth_Chart(int nTeam, int nUnit, int nPlace);

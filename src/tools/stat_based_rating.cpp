@@ -43,3 +43,6 @@ void Recompute_Player_Ratings(int nTeam, int nSlot)
     for (int r = 0; r < NUMBER_OF_RATINGS; ++r)
         Set_Player_Rating(nTeam, nSlot, r, Get_Stat_Based_Rating(nTeam, nSlot, r));
 }
+
+// Stand-in until the career fields are fitted.
+void Set_Player_Career_Fields(int, int, int) {}

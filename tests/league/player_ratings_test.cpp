@@ -5,6 +5,7 @@
 
 #include "league/overall_rating.h"
 #include "league/player_fixture.h"
+#include "season/salaries.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "league/preferences.h"
 #include "league/standings_keys.h"
 #include "league/team_finance_stats.h"
+#include "season/player_value.h"
 #include "season/season_reports.h"
 #include "test_support.h"
 
