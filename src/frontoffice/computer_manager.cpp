@@ -1,18 +1,25 @@
 // What the computer's front offices do.
 //
-// Rule now: the clubs keep their rosters between 45 and 51 players with the
-// best free agents by overall rating and the roster trim of
-// Release_Excess_Player, and set their depth charts and returners; they
-// make no trades and weigh no position needs.
+// Rule now: the clubs keep their rosters between 45 and 51 players, every
+// position filled to the minimum of a legal roster: they sign the best free
+// agent at a position they are short of (anyone when the pool has nobody
+// there) whose salary fits their cap room, else the cheapest one at the
+// league minimum; the roster trim of Release_Excess_Player keeps those
+// minimums. They set their depth charts and returners and make no trades.
 #include "frontoffice/computer_manager.h"
+
+#include <cstdint>
 
 #include "frontoffice/depth_chart.h"
 #include "frontoffice/roster_moves.h"
+#include "league/finance_basics.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/team.h"
+#include "league/team_finance_stats.h"
+#include "season/salaries.h"
 #include "platform/errors.h"
 
 namespace {
@@ -21,31 +28,87 @@ namespace {
 // more than this many, so the trim ends within it.
 constexpr int TRIM_LIMIT = PLAYERS_PER_TEAM;
 
-// The pool slot of the free agent with the best overall rating (the lower
-// slot on a tie); -1 when the pool is empty.
-int Find_Best_Free_Agent()
+// The positions the club has fewer players at than a legal roster needs.
+bool Is_Position_Short(int nTeam, int nPosition)
+{
+    return Count_Position_Players(nTeam, nPosition) < Get_Position_Minimum(nPosition);
+}
+
+// The club's room under the cap, $K; no cap leaves room for anyone.
+int64_t Get_Cap_Room(int nTeam)
+{
+    if (Get_Universe_Stat(SALARY_CAP) <= 0)
+        return INT64_MAX;
+    return Get_Team_Financial_Stat(nTeam, FINANCE_CAP_ROOM);
+}
+
+// The free agent the club signs: at a position it is short of when the pool
+// has one, else anyone; of those, the best overall rating whose salary fits
+// under the cap, else (a club without room still fields a legal roster) the
+// cheapest. The lower slot wins a tie; -1 when the pool is empty.
+int Choose_Free_Agent(int nTeam)
 {
     const int nPlayers = Count_Team_Players(FREE_AGENT_TEAM);
+    bool bNeedOnly = false;
+    for (int s = 0; s < nPlayers && !bNeedOnly; ++s)
+        bNeedOnly = Is_Position_Short(nTeam, Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION));
+    const int64_t nRoom = Get_Cap_Room(nTeam);
     int nBest = -1;
     float fBest = 0.0f;
+    int nCheapest = -1;
+    int nCheapestSalary = 0;
     for (int s = 0; s < nPlayers; ++s) {
+        if (bNeedOnly && !Is_Position_Short(nTeam, Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION)))
+            continue;
+        const int nSalary = Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_SALARY);
+        if (nCheapest < 0 || nSalary < nCheapestSalary) {
+            nCheapest = s;
+            nCheapestSalary = nSalary;
+        }
+        if (nSalary > nRoom)
+            continue;
         const float fOverall = Get_Player_Overall_Rating(FREE_AGENT_TEAM, s);
         if (nBest < 0 || fOverall > fBest) {
             nBest = s;
             fBest = fOverall;
         }
     }
-    return nBest;
+    return nBest >= 0 ? nBest : nCheapest;
 }
 
-// Signs the best free agent for the team; false when the pool is empty or
-// the roster full.
+// Signs the chosen free agent for the team; false when the pool is empty or
+// the roster full. A player signed beyond the club's cap room comes at the
+// league minimum.
 bool Sign_Best_Free_Agent(int nTeam)
 {
-    const int nSlot = Find_Best_Free_Agent();
+    const int nSlot = Choose_Free_Agent(nTeam);
     if (nSlot < 0)
         return false;
-    return Sign_Free_Agent_To_Team(nTeam, nSlot) >= 0;
+    const bool bOverCap = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VITAL_SALARY) > Get_Cap_Room(nTeam);
+    const int nNewSlot = Sign_Free_Agent_To_Team(nTeam, nSlot);
+    if (nNewSlot < 0)
+        return false;
+    if (bOverCap) {
+        Set_Player_Vital_Stat(nTeam, nNewSlot, VITAL_SALARY, Get_Player_Minimum_Salary(nTeam, nNewSlot));
+        Set_Player_Vital_Stat(nTeam, nNewSlot, VITAL_SIGNING_BONUS, 0);
+    }
+    return true;
+}
+
+bool Has_Short_Position(int nTeam)
+{
+    for (int p = 0; p < NUMBER_OF_POSITIONS; ++p)
+        if (Is_Position_Short(nTeam, p))
+            return true;
+    return false;
+}
+
+// A club signs while it is below the target size, or short at a position
+// and still below the size at which it must trim.
+bool Wants_Free_Agent(int nTeam)
+{
+    const int nPlayers = Count_Team_Players(nTeam);
+    return nPlayers < AI_ROSTER_TARGET || (nPlayers < AI_ROSTER_LIMIT && Has_Short_Position(nTeam));
 }
 
 }  // namespace
@@ -95,7 +158,7 @@ void Sign_AI_Free_Agent()
 {
     const int nTeams = Count_Teams();
     for (int t = 0; t < nTeams; ++t) {
-        if (Is_Computer_Run_Team(t) && Count_Team_Players(t) < AI_ROSTER_TARGET) {
+        if (Is_Computer_Run_Team(t) && Wants_Free_Agent(t)) {
             Sign_Best_Free_Agent(t);
             return;
         }
@@ -122,8 +185,8 @@ void Run_AI_Free_Agency(int bProgress)
     for (int t = 0; t < nTeams; ++t) {
         if (!Is_Computer_Run_Team(t))
             continue;
-        // Each signing adds a player, so the loop ends by the target.
-        while (Count_Team_Players(t) < AI_ROSTER_TARGET)
+        // Each signing adds a player, so the loop ends by the roster limit.
+        while (Wants_Free_Agent(t))
             if (!Sign_Best_Free_Agent(t))
                 break;
     }

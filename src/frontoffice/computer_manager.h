@@ -9,6 +9,8 @@
 
 // A roster below this many players signs free agents until it is full again.
 constexpr int AI_ROSTER_TARGET = 45;
+// A computer club short at a position signs up to this size; above it, it trims.
+constexpr int AI_ROSTER_LIMIT = 51;
 
 // True for a franchise in use that the computer runs (see above).
 bool Is_Computer_Run_Team(int nTeam);

@@ -10,6 +10,11 @@ namespace {
 // A team that holds this many players has to let its weakest one go.
 constexpr int EXCESS_ROSTER_SIZE = 52;
 
+// A legal roster: two quarterbacks, a full offence and defence with a backup
+// at every place, one kicker and one punter (QB, RB, FB, TE, WR, T, G, C,
+// DE, DT, LB, CB, S, K, P).
+constexpr int POSITION_MINIMUM[NUMBER_OF_POSITIONS] = {2, 2, 1, 2, 4, 3, 3, 2, 3, 3, 4, 4, 3, 1, 1};
+
 }  // namespace
 
 bool Release_Excess_Player(int nTeam)
@@ -21,15 +26,22 @@ bool Release_Excess_Player(int nTeam)
     int nPlayers = Count_Team_Players(nTeam);
     if (nPlayers < EXCESS_ROSTER_SIZE)
         return false;
-    int nWeakest = 0;
-    float fWeakest = Get_Player_Overall_Rating(nTeam, 0);
-    for (int s = 1; s < nPlayers; ++s) {
+    // The weakest of the players his club can spare: the last ones at a
+    // position keep their places (a club of one position spares anyone).
+    int nWeakest = -1;
+    float fWeakest = 0.0f;
+    for (int s = 0; s < nPlayers; ++s) {
+        const int nPosition = Get_Player_Vital_Stat(nTeam, s, VITAL_POSITION);
+        if (nTeam != FREE_AGENT_TEAM && Count_Position_Players(nTeam, nPosition) <= Get_Position_Minimum(nPosition))
+            continue;
         float fOverall = Get_Player_Overall_Rating(nTeam, s);
-        if (fOverall < fWeakest) {
+        if (nWeakest < 0 || fOverall < fWeakest) {
             fWeakest = fOverall;
             nWeakest = s;
         }
     }
+    if (nWeakest < 0)
+        return false;
     if (nTeam == FREE_AGENT_TEAM) {
         // Released from the pool he leaves the league; the pool stays compact.
         Remove_Player_From_Roster(nTeam, nWeakest);
@@ -57,4 +69,9 @@ int Choose_Team_Returner(int nTeam, int nKind)
         }
     }
     return -1;
+}
+
+int Get_Position_Minimum(int nPosition)
+{
+    return nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS ? POSITION_MINIMUM[nPosition] : 0;
 }

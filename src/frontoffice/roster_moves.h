@@ -10,3 +10,6 @@ bool Release_Excess_Player(int nTeam);
 // backs and receivers, stores it with Set_Team_Returner and returns its
 // roster slot; -1 when the team has none.
 int Choose_Team_Returner(int nTeam, int nKind);
+
+// The fewest players a legal roster keeps at a position (0-14; 0 otherwise).
+int Get_Position_Minimum(int nPosition);

@@ -1,6 +1,8 @@
 // What the computer's front offices do with their rosters.
 #include "../season/season_cycle_fixture.h"
 #include "frontoffice/computer_manager.h"
+#include "league/team.h"
+#include "season/salaries.h"
 #include "test_support.h"
 
 namespace {
@@ -11,11 +13,11 @@ using season_cycle::Put_Signed_Player;
 
 class ComputerManagerTest : public LeagueTest {
 protected:
-    // nPlayers running backs rated 60, IDs 1000 x (team + 1) + slot.
+    // nPlayers rated 60 filling a legal roster's positions first, then
+    // running backs; IDs 1000 x (team + 1) + slot.
     static void Fill_Club(int nTeam, int nPlayers)
     {
-        for (int s = 0; s < nPlayers; ++s)
-            Put_Signed_Player(nTeam, s, 1000 * (nTeam + 1) + s, POSITION_RB, 60.0f, 1995, 2);
+        season_cycle::Fill_Legal_Club(nTeam, nPlayers, 1000 * (nTeam + 1), 60.0f);
     }
 
     // Free agents rated 50, 90 and 70, IDs 501-503.
@@ -86,14 +88,16 @@ TEST_F(ComputerManagerTest, TrimReleasesTheWeakestDownTo51)
 {
     Build_League(1);
     Fill_Club(0, 54);
-    Set_Player_Rating(0, 10, RATING_SPEED, 20.0f);   // three weaker players
-    Set_Player_Rating(0, 20, RATING_POWER, 20.0f);
-    Set_Player_Rating(0, 30, RATING_VISION, 20.0f);
+    Set_Player_Rating(0, 40, RATING_SPEED, 20.0f);   // three weaker running backs
+    Set_Player_Rating(0, 45, RATING_POWER, 20.0f);
+    Set_Player_Rating(0, 50, RATING_VISION, 20.0f);
+    Set_Player_Rating(0, 0, RATING_ACCURACY, 1.0f);  // the weakest of all, but one of two quarterbacks
     Trim_Team_Roster(0);
     EXPECT_EQ(Count_Team_Players(0), 51);
-    EXPECT_EQ(Find_ID(1010).nTeam, FREE_AGENT_TEAM);
-    EXPECT_EQ(Find_ID(1020).nTeam, FREE_AGENT_TEAM);
-    EXPECT_EQ(Find_ID(1030).nTeam, FREE_AGENT_TEAM);
+    EXPECT_EQ(Find_ID(1040).nTeam, FREE_AGENT_TEAM);
+    EXPECT_EQ(Find_ID(1045).nTeam, FREE_AGENT_TEAM);
+    EXPECT_EQ(Find_ID(1050).nTeam, FREE_AGENT_TEAM);
+    EXPECT_EQ(Find_ID(1000).nTeam, 0);
 }
 
 TEST_F(ComputerManagerTest, RosterMovesTrimOnlyComputerClubs)
@@ -104,6 +108,35 @@ TEST_F(ComputerManagerTest, RosterMovesTrimOnlyComputerClubs)
     Run_Computer_Roster_Moves();
     EXPECT_EQ(Count_Team_Players(0), 54);
     EXPECT_EQ(Count_Team_Players(1), 51);
+}
+
+TEST_F(ComputerManagerTest, AClubShortAtAPositionSignsThereAndWithinItsCapRoom)
+{
+    Build_League(1);
+    Set_Universe_Stat(SALARY_CAP, 100000000);   // $100,000K
+    Fill_Club(0, 46);
+    // One kicker short: the club has the only one it needs, so take him away.
+    Remove_Player_From_Roster(0, 36);
+    ASSERT_EQ(Count_Position_Players(0, POSITION_K), 0);
+    for (int s = 0; s < Count_Team_Players(0); ++s)
+        Set_Player_Vital_Stat(0, s, VITAL_SALARY, 2000);   // $90,000K payroll: $10,000K room
+    Put_Signed_Player(FREE_AGENT_TEAM, 0, 501, POSITION_RB, 95.0f, 1995, 0);
+    Put_Signed_Player(FREE_AGENT_TEAM, 1, 502, POSITION_K, 80.0f, 1995, 0);
+    Put_Signed_Player(FREE_AGENT_TEAM, 2, 503, POSITION_K, 60.0f, 1995, 0);
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_SALARY, 500);
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 1, VITAL_SALARY, 12000);   // beyond the room
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 2, VITAL_SALARY, 3000);
+    Sign_AI_Free_Agent();
+    EXPECT_EQ(Find_ID(503).nTeam, 0);    // the kicker who fits, not the better one or the runner
+    EXPECT_EQ(Count_Team_Players(0), 46);
+
+    // With no room at all the cheapest at the position comes at the minimum.
+    Remove_Player_From_Roster(0, Find_ID(503).nSlot);
+    Set_Universe_Stat(SALARY_CAP, 1000000);
+    Sign_AI_Free_Agent();
+    const auto Kicker = Find_ID(502);
+    ASSERT_EQ(Kicker.nTeam, 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, Kicker.nSlot, VITAL_SALARY), Get_Player_Minimum_Salary(0, Kicker.nSlot));
 }
 
 TEST_F(ComputerManagerTest, SigningIntoAFullRosterIsRefused)

@@ -138,10 +138,9 @@ TEST_F(CollegeDraftTest, UserClubsNicknameIsCapitalised)
 
 TEST_F(CollegeDraftTest, PickHeldByTheFreeAgentsSendsThePlayerThereWithoutALine)
 {
-    // Clubs of 45 players sign no free agents when the next season is set up.
+    // Legal clubs of 45 players sign no free agents when the next season is set up.
     for (int t = 0; t < 2; ++t)
-        for (int s = 0; s < 45; ++s)
-            Put_Signed_Player(t, s, 1000 * (t + 1) + s, POSITION_RB, 50.0f, 1995, 2);
+        season_cycle::Fill_Legal_Club(t, 45, 1000 * (t + 1), 50.0f);
     Set_Draft_Pick_Owner(0, 0, 1, FREE_AGENT_TEAM);
     Put_Four_Prospects();
     Begin_College_Draft();

@@ -49,6 +49,25 @@ inline void Put_Signed_Player(int nTeam, int nSlot, int nID, int nPosition, floa
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY, -1);
 }
 
+// nPlayers signed players of team nTeam rated fRating, IDs nFirstID + slot:
+// the fewest of each position a legal roster keeps (so a computer club is
+// short nowhere), then running backs.
+inline void Fill_Legal_Club(int nTeam, int nPlayers, int nFirstID, float fRating)
+{
+    constexpr int MINIMUM[NUMBER_OF_POSITIONS] = {2, 2, 1, 2, 4, 3, 3, 2, 3, 3, 4, 4, 3, 1, 1};
+    int nPosition = 0;
+    int nAtPosition = 0;
+    for (int s = 0; s < nPlayers; ++s) {
+        while (nPosition < NUMBER_OF_POSITIONS && nAtPosition >= MINIMUM[nPosition]) {
+            ++nPosition;
+            nAtPosition = 0;
+        }
+        const int nThis = nPosition < NUMBER_OF_POSITIONS ? nPosition : POSITION_RB;
+        ++nAtPosition;
+        Put_Signed_Player(nTeam, s, nFirstID + s, nThis, fRating, 1995, 2);
+    }
+}
+
 struct WHERE {
     int nTeam = NO_TEAM;
     int nSlot = -1;
