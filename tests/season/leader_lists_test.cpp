@@ -494,8 +494,9 @@ TEST_F(LeaderListsTest, ListsStaySortedAndCareerEntriesUnique)
         }
         for (int i = 0; i < LEADER_LIST_LENGTH; ++i) {
             for (int j = i + 1; j < LEADER_LIST_LENGTH; ++j) {
-                if (List[i].nPlayerID > 0)
+                if (List[i].nPlayerID > 0) {
                     EXPECT_NE(List[i].nPlayerID, List[j].nPlayerID) << nStat;
+                }
             }
         }
     }
