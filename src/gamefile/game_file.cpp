@@ -39,6 +39,7 @@
 #include "platform/files.h"
 #include "platform/ui.h"
 #include "season/draft_pool.h"
+#include "season/leader_updates.h"
 #include "shell/main_window.h"
 #include "tools/player_repairs.h"
 
@@ -922,6 +923,7 @@ int Load_Universe_Database(const char* szPath)
 
     g_pGameInProgress = nullptr;
     g_bLeagueLoaded = true;
+    Invalidate_Career_Leaders_Snapshot();
     if (League.Preferences.nInt[PREF_SEASON_INDEX] >= YEAR_AS_SEASON_INDEX) {
         League.Universe.nStat[FIRST_SEASON_YEAR] = YEAR_AS_SEASON_BASE;
         League.Preferences.nInt[PREF_SEASON_INDEX] -= YEAR_AS_SEASON_BASE;
@@ -936,6 +938,8 @@ int Load_Universe_Database(const char* szPath)
         Build_Corvel_ID_Hash();
         Build_Player_ID_Hash();
         Set_Draft_Menu_Items(League.Universe.nStat[FANTASY_DRAFT_RUNNING] >= 1 ? 1 : 0);
+        Update_Leader_Lists(2);
+        Build_All_Time_Leader_Tables();
         Repair_Player_Ratings();
         Sanity_Check_Player_IDs();
         Fix_Low_Speed_Ratings();
