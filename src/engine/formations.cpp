@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "base/text_utils.h"
+#include "engine/calibration.h"
 #include "engine/field_goals.h"
 #include "engine/game_clock.h"
 #include "engine/game_state.h"
@@ -284,6 +285,47 @@ int Find_Player_Slot_By_ID_Of_Place(int nTeam, int nFormation, int nPlace)
     return Slot_Of_Slot_Player(nTeam, nSlot);
 }
 
+// Injuries can leave a position with fewer healthy players than the
+// formation asks for: each place still empty takes the healthy player not
+// yet on the field who scores best there (a returner's place as a wide
+// receiver), so no play runs with a hole. False when the roster has too few
+// healthy players even for that.
+bool Fill_Empty_Places(int nTeam, int nFormation, uint8_t* pSlot)
+{
+    bool bComplete = true;
+    const int nEnd = Find_Roster_End(nTeam);
+    for (int p = 0; p < FORMATION_PLACES; ++p) {
+        if (pSlot[p] != ON_FIELD_EMPTY)
+            continue;
+        int nPosition = Get_Formation_Slot_Position(nFormation, p, SLOT_POSITION);
+        if (nPosition < 0)
+            continue;
+        if (nPosition > POSITION_P)
+            nPosition = POSITION_WR;
+        int nBest = -1;
+        float fBest = 0.0f;
+        for (int s = 0; s < nEnd && s < ON_FIELD_EMPTY; ++s) {
+            if (Get_Player_ID(nTeam, s) <= 0 || Is_Injured(nTeam, s))
+                continue;
+            bool bOnField = false;
+            for (int q = 0; q < FORMATION_PLACES && !bOnField; ++q)
+                bOnField = pSlot[q] == s;
+            if (bOnField)
+                continue;
+            const float fScore = Get_Depth_Chart_Score(nTeam, s, nPosition, 0);
+            if (nBest < 0 || fScore > fBest) {
+                nBest = s;
+                fBest = fScore;
+            }
+        }
+        if (nBest < 0)
+            bComplete = false;
+        else
+            pSlot[p] = static_cast<uint8_t>(nBest);
+    }
+    return bComplete;
+}
+
 // The lookup itself: false when a place found nobody (a lookup that can
 // write a log line, so it is never kept).
 bool Look_Up_On_Field_Players(int nTeam, int nFormation, uint8_t* pSlot)
@@ -298,6 +340,8 @@ bool Look_Up_On_Field_Players(int nTeam, int nFormation, uint8_t* pSlot)
         }
         pSlot[p] = static_cast<uint8_t>(nSlot);
     }
+    if (!bComplete)
+        bComplete = Fill_Empty_Places(nTeam, nFormation, pSlot);
     return bComplete;
 }
 

@@ -29,7 +29,9 @@ bool In_Row(const int* pRow, int nID)
     return false;
 }
 
-// The best healthy player of the team not yet in the row for a position.
+// The best healthy player of the team not yet in the row for a position:
+// when injuries have used up the position, whoever scores best there, even
+// at nothing, rather than an empty place.
 int Best_Free_Player(int nTeam, const int* pRow, int nPosition)
 {
     int nBest = -1;
@@ -39,7 +41,7 @@ int Best_Free_Player(int nTeam, const int* pRow, int nPosition)
         if (nID <= 0 || Get_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS) > 0 || In_Row(pRow, nID))
             continue;
         const float fScore = Get_Depth_Chart_Score(nTeam, nSlot, nPosition, 0);
-        if (fScore > fBest) {
+        if (nBest < 0 || fScore > fBest) {
             fBest = fScore;
             nBest = nID;
         }
@@ -56,10 +58,13 @@ int Build_Formation_Depth_Chart(int nTeam, int bGarbageTime)
         return 0;
     }
     g_bLineupBuilt[nTeam] = true;
+    // Every formation is built anew: none keeps a player of an earlier build.
+    for (int f = 0; f < FORMATION_COUNT; ++f)
+        for (int p = 0; p < FORMATION_PLACES; ++p)
+            g_nLineup[nTeam][f][p] = LINEUP_EMPTY;
+    int bFull = 1;
     for (int f = 0; f < FORMATION_COUNT; ++f) {
         int* pRow = g_nLineup[nTeam][f];
-        for (int p = 0; p < FORMATION_PLACES; ++p)
-            pRow[p] = LINEUP_EMPTY;
         // The kicking units fill the holder's place last, so the kicker and
         // snapper come from their own positions first.
         const bool bKickUnit = f == FIELD_GOAL_FORMATION || f == EXTRA_POINT_FORMATION;
@@ -74,11 +79,12 @@ int Build_Formation_Depth_Chart(int nTeam, int bGarbageTime)
                 continue;
             const int nID = Best_Free_Player(nTeam, pRow, Get_Formation_Slot_Position(f, p, SLOT_POSITION));
             if (nID < 0)
-                return 0;
-            pRow[p] = nID;
+                bFull = 0;   // fewer healthy players than places
+            else
+                pRow[p] = nID;
         }
     }
-    return 1;
+    return bFull;
 }
 
 int Get_Team_Lineup_Player(int nTeam, int nFormation, int nPlace)

@@ -77,4 +77,27 @@ TEST_F(OnFieldCacheTest, OutsideAGameEachLookUpReadsTheRosterAgain)
     EXPECT_EQ(Hurt_Players_On_Field(), 0);
 }
 
+TEST_F(OnFieldCacheTest, APositionEmptiedByInjuriesIsFilledFromTheRestOfTheRoster)
+{
+    // Every wide receiver and tight end of the away club hurt: the pro set
+    // still puts eleven different healthy players on the field.
+    for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+        const int nPosition = Get_Player_Vital_Stat(AWAY_TEAM, s, VITAL_POSITION);
+        if (Get_Player_ID(AWAY_TEAM, s) > 0 && (nPosition == POSITION_WR || nPosition == POSITION_TE))
+            Set_Player_Vital_Stat(AWAY_TEAM, s, VITAL_INJURY_WEEKS, 4);
+    }
+    for (bool bCached : {false, true}) {
+        if (bCached)
+            Begin_On_Field_Cache(&Game());
+        Set_On_Field_Players(&Game(), GAME_SIDE_AWAY);
+        for (int p = 0; p < PLACES_ON_FIELD; ++p) {
+            const int nSlot = Game().nOnField[GAME_SIDE_AWAY][p];
+            ASSERT_LT(nSlot, PLAYERS_PER_TEAM) << "place " << p;
+            for (int q = 0; q < p; ++q)
+                EXPECT_NE(Game().nOnField[GAME_SIDE_AWAY][q], nSlot) << "places " << q << " and " << p;
+        }
+        EXPECT_EQ(Hurt_Players_On_Field(), 0);
+    }
+}
+
 }  // namespace

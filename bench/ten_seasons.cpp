@@ -1,0 +1,99 @@
+// Seasons of the default league played headless, every club run by the
+// computer: the league built from the data folder in memory, then each
+// season's regular season, playoffs and off-season (draft, development,
+// contracts, retirements) one call of the day advance each. After every
+// off-season a line of the league's figures; at the end the seconds of the
+// off-seasons and of the whole run, one `name value` a line.
+//
+//   ten_seasons [--seasons N] [--data DATA_FOLDER]
+//
+// DATA_FOLDER (default: "data" beside the program) holds league/, names/
+// and Input/; the run itself writes into a scratch folder.
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include <unistd.h>
+
+#include "league_census.h"
+#include "scratch_folder.h"
+#include "league/preferences.h"
+#include "platform/errors.h"
+#include "season/day_advance.h"
+#include "tools/default_league/default_league.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds_Since(Clock::time_point Start)
+{
+    return std::chrono::duration<double>(Clock::now() - Start).count();
+}
+
+std::string Program_Folder()
+{
+    char szPath[4096];
+    const ssize_t n = readlink("/proc/self/exe", szPath, sizeof(szPath) - 1);
+    if (n <= 0)
+        return ".";
+    szPath[n] = '\0';
+    return std::filesystem::path(szPath).parent_path().string();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    int nSeasons = 10;
+    std::string Data = Program_Folder() + "/data";
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--seasons") == 0 && i + 1 < argc) {
+            nSeasons = std::atoi(argv[++i]);
+        } else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc) {
+            Data = argv[++i];
+        } else {
+            std::fprintf(stderr, "usage: %s [--seasons N] [--data DATA_FOLDER]\n", argv[0]);
+            return 2;
+        }
+    }
+    Data = std::filesystem::absolute(Data).string();
+
+    SCRATCH_FOLDER_CORE Scratch("ten_seasons");
+    if (!Scratch.Ready())
+        return 1;
+    for (const char* szFolder : {"league", "names", "Input"}) {
+        std::error_code Error;
+        std::filesystem::copy(Data + "/" + szFolder, szFolder, std::filesystem::copy_options::recursive, Error);
+    }
+    std::string Problem;
+    if (!Build_Default_League(Problem)) {
+        std::fprintf(stderr, "ten_seasons: %s\n", Problem.c_str());
+        return 1;
+    }
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+    Set_User_Preference(PREF_COMMISSIONER_MODE, 0);
+    Set_User_Preference(PREF_AUTO_SAVE, 0);
+    std::printf("%s\n", league_census::Format_Census(league_census::Take_Census()).c_str());
+
+    double fOffseasons = 0.0;
+    const auto Start = Clock::now();
+    for (int n = 0; n < nSeasons; ++n) {
+        Advance_Day(22);   // the regular season
+        Advance_Day(22);   // the playoffs
+        const auto Offseason = Clock::now();
+        Advance_Day(22);   // the off-season, the draft and the next season's first day
+        fOffseasons += Seconds_Since(Offseason);
+        std::printf("%s errors %d\n", league_census::Format_Census(league_census::Take_Census()).c_str(),
+                    Get_Error_Count());
+    }
+    if (Get_Error_Count() > 0)
+        std::printf("recent_errors\n%s\n", Get_Recent_Errors());
+    std::printf("offseason_seconds_mean %.3f\n", nSeasons > 0 ? fOffseasons / nSeasons : 0.0);
+    std::printf("run_seconds %.3f\n", Seconds_Since(Start));
+    return 0;
+}
