@@ -563,6 +563,33 @@ int Get_Player_Current_Season_Line(int nTeam, int nSlot)
     return nLine;
 }
 
+void Set_Player_Current_Season_Line(int nTeam, int nSlot, int nLine)
+{
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
+        return;
+    if (nLine != NO_SEASON_LINE && !Is_Valid_Line(nLine)) {
+        Report_Error("'nLine' out of bounds in %s(%d, %d, [nLine = %d])", __func__, nTeam, nSlot, nLine);
+        return;
+    }
+    if (!Is_Player_Slot_Used(nTeam, nSlot))
+        return;
+    Player_At(nTeam, nSlot).nCurrentLine = nLine;
+}
+
+void Set_Season_Line_Header(int nLine, int nYear, int nLevel, int nLineTeam)
+{
+    if (nLine == NO_SEASON_LINE)
+        return;
+    if (!Is_Valid_Line(nLine) || nYear == 0) {
+        Report_Error("Bad line in %s([nLine = %d], [nYear = %d], nLevel = %d, nTeam = %d)", __func__, nLine, nYear,
+                     nLevel, nLineTeam);
+        return;
+    }
+    League.SeasonLines[nLine][LINE_YEAR] = nYear;
+    League.SeasonLines[nLine][LINE_LEVEL] = nLevel;
+    League.SeasonLines[nLine][LINE_TEAM] = nLineTeam & TEAM_BYTE_MASK;
+}
+
 void Set_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nValue)
 {
     if (!Check_Player_Address(__func__, nTeam, nSlot))

@@ -97,6 +97,14 @@ int Assign_Player_Season_Line(int nTeam, int nSlot, int nYear, int nLineTeam);
 // for the free agents, else a line assigned (and stored as current) for this
 // year and team.
 int Get_Player_Current_Season_Line(int nTeam, int nSlot);
+// Makes nLine (a valid line or -1) the current line of a used slot; anything
+// else is reported and nothing is stored.
+void Set_Player_Current_Season_Line(int nTeam, int nSlot, int nLine);
+// Restamps a valid line's year, level and team byte (a line made for a
+// season played elsewhere, such as a college season). Line -1 is ignored
+// quietly; a bad line, or year 0 (which would free the line), is reported and
+// nothing is stored.
+void Set_Season_Line_Header(int nLine, int nYear, int nLevel, int nLineTeam);
 // Set / add statistic 0-19 of the current line of a used slot. Without a line
 // (free agents, a full table) nothing is stored.
 void Set_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nValue);

@@ -2,9 +2,15 @@
 // grade of its own statistic.
 #include "tools/stat_based_rating.h"
 
+#include <algorithm>
+#include <cstdint>
+
+#include "base/int_math.h"
+#include "league/league_structure.h"
 #include "league/player.h"
 #include "league/player_stats.h"
 #include "platform/errors.h"
+#include "season/player_value.h"
 
 namespace {
 
@@ -14,6 +20,15 @@ constexpr int PREDICTED_PERIOD = 3;
 constexpr int LINEMAN_PASS_BLOCKING_STAT = 6;
 constexpr int LINEMAN_RUN_BLOCKING_STAT = 5;
 constexpr int OFFENSIVE_LINE_UNIT = 1;
+
+constexpr int RUNS_BEHIND_LINEMAN = 225;
+
+constexpr int CAREER_FIT_ROUNDS = 200;
+constexpr int CAREER_FIT_STEP = 2;
+// A development age set for a player still short of his peak.
+constexpr int LATEST_DEVELOPMENT_AGE = 26;
+// The largest development rate the record accessor takes as sound.
+constexpr int HIGHEST_DEVELOPMENT_RATE = 250;
 
 }  // namespace
 
@@ -44,5 +59,41 @@ void Recompute_Player_Ratings(int nTeam, int nSlot)
         Set_Player_Rating(nTeam, nSlot, r, Get_Stat_Based_Rating(nTeam, nSlot, r));
 }
 
-// Stand-in until the career fields are fitted.
-void Set_Player_Career_Fields(int, int, int) {}
+void Set_Derived_Player_Stats(int nTeam, int nSlot)
+{
+    const int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
+    const int64_t s5 = Get_Player_Stat(nTeam, nSlot, PREDICTED_PERIOD, LINEMAN_RUN_BLOCKING_STAT);
+    const int64_t s6 = Get_Player_Stat(nTeam, nSlot, PREDICTED_PERIOD, LINEMAN_PASS_BLOCKING_STAT);
+    int64_t nSackShare = 22;
+    int64_t nRunBase = 25;
+    if (nPosition == POSITION_T) {
+        nSackShare = 14;
+        nRunBase = 19;
+    } else if (nPosition == POSITION_G) {
+        nSackShare = 18;
+        nRunBase = 22;
+    }
+    Set_Player_Stat(nTeam, nSlot, PREDICTED_PERIOD, STAT_SACKS_ALLOWED, Clamp_To_Int((100 - s6) * nSackShare / 30));
+    Set_Player_Stat(nTeam, nSlot, PREDICTED_PERIOD, STAT_RUNS_BEHIND, RUNS_BEHIND_LINEMAN);
+    Set_Player_Stat(nTeam, nSlot, PREDICTED_PERIOD, STAT_RUN_YARDS_BEHIND, Clamp_To_Int((s5 - nRunBase) * 15));
+}
+
+void Set_Player_Career_Fields(int nTeam, int nSlot, int nPeak)
+{
+    if (!Check_Player_Address(__func__, nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
+        return;
+    auto Potential = [=]() { return static_cast<int>(Compute_Player_Potential(nTeam, nSlot)); };
+    int p = Potential();
+    const int nAge = Get_Current_Year() - Get_Player_Vital_Stat(nTeam, nSlot, VITAL_BIRTH_DATE) / 10000;
+    if (p < nPeak && nAge >= Get_Player_Vital_Stat(nTeam, nSlot, VITAL_PEAK_START) - 1)
+        Set_Player_Vital_Stat(nTeam, nSlot, VITAL_PEAK_START, std::max(nAge + 2, LATEST_DEVELOPMENT_AGE));
+    for (int nRound = 0; nRound < CAREER_FIT_ROUNDS && p != nPeak; ++nRound) {
+        const int nRate = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POTENTIAL);
+        const int nNew = std::clamp(nRate + (p < nPeak ? CAREER_FIT_STEP : -CAREER_FIT_STEP), 0,
+                                    HIGHEST_DEVELOPMENT_RATE);
+        if (nNew == nRate)
+            break;
+        Set_Player_Vital_Stat(nTeam, nSlot, VITAL_POTENTIAL, nNew);
+        p = Potential();
+    }
+}
