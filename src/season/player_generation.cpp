@@ -77,11 +77,12 @@ struct NAME_CACHE {
     const char* const* pszPath;
     int nPreference;
     size_t nEntrySize;                 // 12 or 20 bytes
+    bool bOpenFailureShown;
     char szEntry[NAME_CACHE_SIZE][CACHED_LAST_NAME_SIZE];
 };
 
-NAME_CACHE FirstNames{&FIRST_NAME_FILE, PREF_FIRST_NAME_LIST, CACHED_FIRST_NAME_SIZE, {}};
-NAME_CACHE LastNames{&LAST_NAME_FILE, PREF_LAST_NAME_LIST, CACHED_LAST_NAME_SIZE, {}};
+NAME_CACHE FirstNames{&FIRST_NAME_FILE, PREF_FIRST_NAME_LIST, CACHED_FIRST_NAME_SIZE, false, {}};
+NAME_CACHE LastNames{&LAST_NAME_FILE, PREF_LAST_NAME_LIST, CACHED_LAST_NAME_SIZE, false, {}};
 
 // Lines as a builder counts them: one more than the line ends.
 int Count_Lines(FILE* pFile)
@@ -120,6 +121,10 @@ void Refill_Name_Cache(NAME_CACHE& Cache)
     const char* szPath = *Cache.pszPath;
     FILE* pFile = files::Open_File(szPath, "r");
     if (pFile == nullptr) {
+        // Once a run: every player made after it would ask again.
+        if (Cache.bOpenFailureShown)
+            return;
+        Cache.bOpenFailureShown = true;
         char szText[TEXT_BUFFER_SIZE];
         Format_Text_Bounded(szText, sizeof(szText), "Couldn't open file: \"%s\"\n\n%s", szPath, Get_Error_Text());
         Show_Message_Box(szText, "File Error", BOX_OK | BOX_ICON_EXCLAMATION);
@@ -452,6 +457,8 @@ void Reset_Name_Pool()
 {
     std::memset(FirstNames.szEntry, 0, sizeof(FirstNames.szEntry));
     std::memset(LastNames.szEntry, 0, sizeof(LastNames.szEntry));
+    FirstNames.bOpenFailureShown = false;
+    LastNames.bOpenFailureShown = false;
 }
 
 void Make_Random_Player_Name(int nTeam, int nSlot)

@@ -34,7 +34,9 @@ bool Take_Cached_First_Name(char* szOut, size_t nOutSize);
 bool Take_Cached_Last_Name(char* szOut, size_t nOutSize);
 // A last name from the cache (refilled when empty), DEFAULT_LAST_NAME when none.
 void Get_Random_Last_Name(char* szOut, size_t nOutSize);
-// Empties both caches (tests and a change of list use it).
+// Empties both caches and lets a name file that cannot be opened be
+// reported again (tests and a change of list use it). An unreadable file is
+// reported once a run, not at every refill.
 void Reset_Name_Pool();
 // First and last name of the player from the caches ("John" / "Smith" when none).
 void Make_Random_Player_Name(int nTeam, int nSlot);
