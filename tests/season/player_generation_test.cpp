@@ -1,7 +1,9 @@
 // Making players: the rating formulas and their draw order, the default
 // ratings, the rating adjustment, veterans fitted to a threshold, the name
 // caches, measures, IDs, uniform numbers and whole generated players.
+#include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -678,6 +680,35 @@ TEST_F(PlayerMaking, OldPositionCodesMoveUpForTheFullback)
     EXPECT_EQ(Get_Player_Position(2, 0), POSITION_QB);
     EXPECT_EQ(Get_Player_Position(2, 1), POSITION_TE);
     EXPECT_EQ(Get_Player_Position(2, 2), POSITION_P);
+}
+
+}  // namespace
+
+namespace {
+
+// The shipped lists: several hundred plain names a file, each fitting its field.
+TEST(ShippedNameLists, ArePlainAndFitTheirFields)
+{
+    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
+    ASSERT_NE(szSource, nullptr);
+    for (auto [szFile, nKeep] : {std::pair{"/data/names/first.txt", 11}, {"/data/names/last.txt", 19}}) {
+        const std::string Text = Read_Text_File(std::string(szSource) + szFile);
+        std::set<std::string> Names;
+        size_t nStart = 0;
+        while (nStart < Text.size()) {
+            size_t nEnd = Text.find('\n', nStart);
+            if (nEnd == std::string::npos)
+                nEnd = Text.size();
+            const std::string Name = Text.substr(nStart, nEnd - nStart);
+            EXPECT_FALSE(Name.empty());
+            EXPECT_LE(Name.size(), static_cast<size_t>(nKeep)) << Name;
+            for (unsigned char c : Name)
+                EXPECT_TRUE(std::isalpha(c) || c == '-' || c == '\'') << Name;
+            EXPECT_TRUE(Names.insert(Name).second) << Name;
+            nStart = nEnd + 1;
+        }
+        EXPECT_GE(Names.size(), 300u) << szFile;
+    }
 }
 
 }  // namespace
