@@ -41,6 +41,78 @@ constexpr int ROSTER[] = {
 };
 constexpr int ROSTER_SIZE = sizeof(ROSTER) / sizeof(ROSTER[0]);
 
+// The ratings that make a player at each position.
+inline bool Is_Fixture_Key_Rating(int nPosition, int nRating)
+{
+    switch (nPosition) {
+    case POSITION_QB:
+        return nRating >= RATING_ACCURACY && nRating <= RATING_MOBILITY;
+    case POSITION_RB:
+    case POSITION_WR:
+        return (nRating >= RATING_SPEED && nRating <= RATING_PUNT_RETURNS) || nRating == RATING_PASS_BLOCKING;
+    case POSITION_FB:
+    case POSITION_TE:
+        return (nRating >= RATING_SPEED && nRating <= RATING_HANDS) || nRating == RATING_PASS_BLOCKING ||
+               nRating == RATING_RUN_BLOCKING;
+    case POSITION_T:
+    case POSITION_G:
+    case POSITION_C:
+        return nRating >= RATING_PASS_BLOCKING && nRating <= RATING_DISCIPLINE;
+    case POSITION_CB:
+    case POSITION_S:
+        if (nRating == RATING_KICK_RETURNS || nRating == RATING_PUNT_RETURNS)
+            return true;
+        [[fallthrough]];
+    case POSITION_DE:
+    case POSITION_DT:
+    case POSITION_LB:
+        return nRating >= RATING_RUN_DEFENSE && nRating <= RATING_TACKLING;
+    case POSITION_K:
+        return nRating == RATING_FG_ACCURACY || nRating == RATING_FG_DISTANCE;
+    case POSITION_P:
+        return nRating == RATING_PUNT_ACCURACY || nRating == RATING_PUNT_DISTANCE;
+    default:
+        return false;
+    }
+}
+
+// The engine's recorded games rest on clubs of a fixed make, whatever the
+// league's own player generator does: plain position profiles scaled to
+// 70 x fFactor (50-95).
+inline void Rate_Fixture_Player(int nTeam, int nSlot, int nPosition, float fFactor)
+{
+    for (int nRating = 0; nRating < NUMBER_OF_RATINGS; ++nRating) {
+        int nValue;
+        if (nRating == RATING_HEALTH || nRating == RATING_DURABILITY)
+            nValue = 60 + Get_Random_Below(31);
+        else if (Is_Fixture_Key_Rating(nPosition, nRating))
+            nValue = 45 + Get_Random_Below(41);
+        else
+            nValue = 25 + Get_Random_Below(36);
+        Set_Player_Rating(nTeam, nSlot, nRating, static_cast<float>(nValue));
+    }
+    float fTarget = 70.0f * fFactor;
+    if (!(fTarget >= 50.0f))
+        fTarget = 50.0f;
+    if (fTarget > 95.0f)
+        fTarget = 95.0f;
+    Scale_Player_To_Overall(nTeam, nSlot, fTarget);
+}
+
+// A positive ID drawn at random that no other player holds.
+inline int Make_Fixture_Player_Id(int nTeam, int nSlot)
+{
+    for (;;) {
+        const int nID = static_cast<int>(Generate_Random_Number() & 0x0FFFFFFFu);
+        bool bTaken = nID == 0;
+        for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS && !bTaken; ++t)
+            for (int s = 0; s < PLAYERS_PER_TEAM && !bTaken; ++s)
+                bTaken = (t != nTeam || s != nSlot) && League.Team[t].Player[s].nVital[VITAL_PLAYER_ID] == nID;
+        if (!bTaken)
+            return nID;
+    }
+}
+
 // Starters near an average starter, backups weaker; the club's strength
 // factor moves everyone.
 inline void Build_Generated_Club(int nTeam, float fStrength)
@@ -51,8 +123,8 @@ inline void Build_Generated_Club(int nTeam, float fStrength)
         Clear_Player(nTeam, s);
         Set_Player_Vital_Stat(nTeam, s, VITAL_POSITION, nPosition);
         const float fDepth = nSeen[nPosition]++ == 0 ? 1.0f : 0.88f;
-        Fit_Player_Ratings_To_Target(nTeam, s, nPosition, fStrength * fDepth);
-        Set_Player_Vital_Stat(nTeam, s, VITAL_PLAYER_ID, Make_Unique_Player_Id(nTeam, s));
+        Rate_Fixture_Player(nTeam, s, nPosition, fStrength * fDepth);
+        Set_Player_Vital_Stat(nTeam, s, VITAL_PLAYER_ID, Make_Fixture_Player_Id(nTeam, s));
         Set_Player_Vital_Stat(nTeam, s, VITAL_INJURY, -1);
     }
     Set_Team_Returner(nTeam, RETURNER_KICKOFF, 11);

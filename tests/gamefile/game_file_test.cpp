@@ -350,7 +350,13 @@ TEST_F(GameFileTest, OlderLineFileGetsItsFixUps)
     Set_User_Preference(PREF_SAVED_CHECKSUM, static_cast<int>(Compute_Game_Data_Checksum()));
     Write_File("v8000.zrt", Make_File("8000", Region_Pieces()));
     ASSERT_EQ(Load_Universe_Database("v8000.zrt"), 1);
-    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    // The league's nameless players are named on the way, and this folder has
+    // no name lists: each missing list is reported once, nothing else is.
+    for (const SHOWN_BOX& Box : ui::Shown_Boxes()) {
+        EXPECT_EQ(Box.Caption, "File Error");
+        EXPECT_EQ(Box.Text.rfind("Couldn't open file: \"names\\", 0), 0u) << Box.Text;
+    }
+    EXPECT_LE(ui::Shown_Boxes().size(), 2u);
     // 1,230,045 + 90,000 x 123: the pick number keeps its place.
     ASSERT_EQ(League.Team[0].Player[0].nVital[VITAL_PLAYER_ID], 1000);
     EXPECT_EQ(League.Team[0].Player[0].nVital[VITAL_DRAFT_PICK], 12300045);

@@ -164,12 +164,14 @@ TEST_F(PlayerGeneration, MinimumSalariesAndTheCapScale)
 TEST_F(PlayerGeneration, FittedOverallsAndRefusals)
 {
     Add_Player(1, 1, 5);
+    // Threshold 70 - 11 x 1.1 = 57.9: a veteran above it, or one scaled to it.
     Fit_Player_Ratings_To_Target(1, 1, POSITION_DT, 1.1f);
-    EXPECT_NEAR(Get_Player_Overall_Rating(1, 1) / 77.0f, 1.0f, 0.005f);
+    EXPECT_EQ(Get_Player_Position(1, 1), POSITION_DT);
+    EXPECT_GT(Get_Player_Overall_Rating(1, 1), 57.9f * 0.995f);
     EXPECT_EQ(Errors_Reported(), 0);
     Expect_Refused({
-        {[] { Fit_Player_Ratings_To_Target(1, 1, 15, 1.0f); },
-         "nPosition out of bounds in Fit_Player_Ratings_To_Target(1,1,[15],"},
+        {[] { Fit_Player_Ratings_To_Target(1, 1, 43, 1.0f); },
+         "nPosition out of bounds in Fit_Player_Ratings_To_Target(1,1,[43],"},
         {[] { EXPECT_EQ(Generate_Player_Height(-1), 0); }, "nPosition out of bounds in Generate_Player_Height([-1])"},
     });
 }

@@ -58,6 +58,15 @@ TEST_F(OffseasonTest, ThisSeasonBecomesLastSeasonForEveryTeamSlot)
             Set_Player_Stat(Teams[i], 0, 1, s, 999);
         }
     }
+    // Clubs short of a side get made players, who are named from the lists:
+    // without them a "File Error" box would take the answer meant for the draft.
+    std::filesystem::create_directories("names");
+    for (const char* szList : {"names/first.txt", "names/last.txt"}) {
+        FILE* pList = std::fopen(szList, "w");
+        ASSERT_NE(pList, nullptr);
+        std::fputs("Alden\nBrook\nCarver\n", pList);
+        std::fclose(pList);
+    }
     ui::Queue_Answer(ID_NO);   // no draft: the pools keep their prospects
     Process_Offseason();
 
