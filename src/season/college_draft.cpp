@@ -1,9 +1,6 @@
-// The college draft.
-//
-// Rule now: the computer picks for every club, taking the prospect with the
-// best overall rating at his position; a prospect gets the four-year rookie
-// contract with his draft slot's bonus. Forfeited picks pass without a
-// record, and a club's cash does not pay the bonus.
+// The college draft: seven rounds in one fixed order, the computer picking
+// until a user-run club is on the clock, the report file, the records of
+// forfeited picks and the draft's end.
 #include "season/college_draft.h"
 
 #include <cctype>
@@ -11,33 +8,43 @@
 #include <cstdio>
 #include <ctime>
 
+#include "base/random.h"
 #include "base/text_utils.h"
 #include "frontoffice/college_count.h"
+#include "frontoffice/contracts.h"
+#include "frontoffice/depth_chart.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
+#include "league/league_text.h"
 #include "league/player.h"
 #include "league/player_stats.h"
 #include "league/preferences.h"
 #include "league/season_lines.h"
 #include "league/team.h"
+#include "league/team_finance_stats.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/shell_requests.h"
+#include "platform/ui.h"
+#include "season/contract_renewal.h"
+#include "season/draft_choice.h"
 #include "season/draft_pool.h"
+#include "season/draft_state.h"
 #include "season/offseason.h"
 #include "season/salaries.h"
 
 namespace {
 
-constexpr int ROOKIE_CONTRACT_YEARS = 4;
 constexpr int REPORT_LINE_SIZE = 256;
 // Every pick moves the draft on by one; no draft holds more picks than this.
 constexpr int MAX_DRAFT_STEPS = DRAFT_ROUNDS * MAX_FRANCHISES + 1;
+constexpr int FORFEIT_BIAS = 128;   // a forfeited pick holds team - 128 as a byte
+constexpr int LAST_FRANCHISE_SLOT = MAX_FRANCHISES - 1;
+constexpr int DEPTH_CHART_UNITS = 3;
 
-struct PROSPECT {
-    int nTeam = NO_TEAM;
-    int nSlot = -1;
-};
+constexpr const char* EMPTY_POOL_TEXT =
+    "The College Draft has ended because the draft pool is empty. If you think this is an error, please "
+    "report the problem to support@vazarudu-kelvo.invalid. Thanks!";
 
 int Draft_Round()
 {
@@ -49,30 +56,42 @@ int Draft_Pick()
     return Get_User_Preference(PREF_DRAFT_PICKS_MADE);
 }
 
-bool Is_User_Run_Franchise(int nTeam)
+bool All_Computer()
 {
-    return Is_Team_Slot_Used(nTeam) && Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) == CONTROLLER_USER
-           && Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) == 0;
+    return Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) != 0;
 }
 
-// The prospect with the best overall rating at his own position; on a tie
-// the lower pool, then the lower slot.
-PROSPECT Choose_Best_Prospect()
+bool Is_User_Run_Franchise(int nTeam)
 {
-    PROSPECT Best;
-    float fBest = 0.0f;
-    for (int t = FIRST_DRAFT_POOL_TEAM; t <= LAST_DRAFT_POOL_TEAM; ++t) {
-        const int nPlayers = Count_Team_Players(t);
-        for (int s = 0; s < nPlayers; ++s) {
-            const float fOverall = Get_Player_Overall_Rating(t, s);
-            if (Best.nSlot < 0 || fOverall > fBest) {
-                Best.nTeam = t;
-                Best.nSlot = s;
-                fBest = fOverall;
-            }
-        }
-    }
-    return Best;
+    return Is_Team_Slot_Used(nTeam) && Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) == CONTROLLER_USER;
+}
+
+// The holder of the pick on the clock (a byte: a franchise, a pool slot, a
+// forfeit mark, or nothing).
+int Holder_On_The_Clock()
+{
+    const int nRound = Draft_Round();
+    if (nRound < 0 || nRound >= DRAFT_ROUNDS)
+        return NO_TEAM;
+    const int nPick = Draft_Pick();
+    if (nPick < 0 || nPick >= MAX_FRANCHISES)
+        return NO_TEAM;
+    const int nOrigin = Get_Draft_Order_Team(nPick);
+    if (nOrigin < 0 || nOrigin >= MAX_FRANCHISES)
+        return NO_TEAM;
+    return Get_Draft_Pick_Owner(0, nRound, nOrigin);
+}
+
+// A slot a pick can be made for: a franchise in use or the free agents.
+// The hall of fame and the pools themselves hold no pick a player could go to.
+bool Can_Make_Pick_For(int nHolder)
+{
+    return Is_Team_Slot_Used(nHolder) || nHolder == FREE_AGENT_TEAM;
+}
+
+bool Is_Draft_Slot_Team(int nTeam)
+{
+    return Is_Team_Slot_Used(nTeam) || (nTeam >= FREE_AGENT_TEAM && nTeam <= LAST_DRAFT_POOL_TEAM);
 }
 
 // " %-15s %-25s (%s)": the drafting club's nickname, the player's name and
@@ -82,7 +101,7 @@ void Write_Draft_Report_Line(int nTeam, int nPoolTeam, int nPoolSlot)
     char szNickname[TEAM_STRING_SIZE] = "";
     if (nTeam <= HALL_OF_FAME_TEAM)
         Get_Team_String(szNickname, nTeam, TEAM_STRING_NICKNAME);
-    if (Is_User_Run_Franchise(nTeam))
+    if (Is_User_Run_Franchise(nTeam) && !All_Computer())
         szNickname[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(szNickname[0])));
     char szName[PLAYER_NAME_TEXT_SIZE];
     Get_Player_Full_Name(nPoolTeam, nPoolSlot, szName);
@@ -108,6 +127,44 @@ int Move_Prospect(int nTeam, int nPoolTeam, int nPoolSlot)
     return nSlot;
 }
 
+void End_Draft()
+{
+    Set_User_Preference(PREF_DRAFT_PICKS_MADE, 0);
+    Set_User_Preference(PREF_DRAFT_ROUND, DRAFT_OVER_ROUND);
+    Setup_Next_Season();
+}
+
+// A draft under way whose pools ran dry is ended here, by the draft's own
+// loop, never by a reader of Check_Draft_Pool.
+bool Draft_Goes_On()
+{
+    if (Draft_Round() >= DRAFT_OVER_ROUND)
+        return false;
+    if (Count_College_Players() > 0)
+        return true;
+    End_Draft_Pool_Empty();
+    return false;
+}
+
+}  // namespace
+
+int Scale_Draft_Bonus_For_Cash(int nBonus, int nRatio)
+{
+    if (nRatio > 1000)
+        return Mul_Div_Rounded(nBonus, nRatio + 9000, 10000);
+    return nBonus;
+}
+
+int Get_Cash_After_Draft_Bonus(int64_t nCash, int nBonus)
+{
+    int64_t n = nCash - static_cast<int64_t>(nBonus) * 1000;
+    if (n < DRAFT_CASH_FLOOR)
+        n = DRAFT_CASH_FLOOR;
+    if (n > DRAFT_CASH_CEILING)
+        n = DRAFT_CASH_CEILING;
+    return static_cast<int>(n);
+}
+
 void Record_Drafted_Player(int nTeam, int nPoolTeam, int nPoolSlot)
 {
     const int nRound = Draft_Round();
@@ -127,35 +184,37 @@ void Record_Drafted_Player(int nTeam, int nPoolTeam, int nPoolSlot)
         Clear_Player_Season_Stats(nTeam, nSlot, nPeriod);
 }
 
-// The computer's pick for the holder; the pick passes when there is no
-// prospect or the roster stays full.
 void Make_Draft_Pick(int nTeam)
 {
-    const PROSPECT Prospect = Choose_Best_Prospect();
-    if (Prospect.nSlot < 0)
+    const int nRound = Draft_Round();
+    int nPoolTeam = NO_TEAM;
+    int nPoolSlot = NO_PLAYER;
+    if (!Choose_Computer_Draft_Pick(nTeam, &nPoolTeam, &nPoolSlot))
         return;
     if (nTeam != FREE_AGENT_TEAM) {
         // In the first four rounds a full roster makes room on the prospect's side.
-        if (Draft_Round() <= 3 && Count_Team_Players(nTeam) >= PLAYERS_PER_TEAM) {
-            const int nLast = Find_Last_Team_Side_Player(nTeam, Get_Player_Side(Prospect.nTeam, Prospect.nSlot));
+        if (nRound <= 3 && Count_Team_Players(nTeam) >= PLAYERS_PER_TEAM) {
+            const int nLast = Find_Last_Team_Side_Player(nTeam, Get_Player_Side(nPoolTeam, nPoolSlot));
             if (nLast >= 0)
                 Find_Free_Agent_Slot(nTeam, nLast);
         }
         if (Count_Team_Players(nTeam) >= PLAYERS_PER_TEAM)
             return;
     }
-    Set_Player_Vital_Stat(Prospect.nTeam, Prospect.nSlot, VITAL_SIGNING_BONUS,
-                          Get_Draft_Slot_Bonus(Draft_Round(), Draft_Pick()));
-    Set_Player_Vital_Stat(Prospect.nTeam, Prospect.nSlot, VITAL_CONTRACT_YEARS_LEFT, ROOKIE_CONTRACT_YEARS);
-    Set_Player_Vital_Stat(Prospect.nTeam, Prospect.nSlot, VITAL_CONTRACT_LENGTH, ROOKIE_CONTRACT_YEARS);
-    Record_Drafted_Player(nTeam, Prospect.nTeam, Prospect.nSlot);
-}
-
-void End_College_Draft()
-{
-    Set_User_Preference(PREF_DRAFT_PICKS_MADE, 0);
-    Set_User_Preference(PREF_DRAFT_ROUND, DRAFT_OVER_ROUND);
-    Setup_Next_Season();
+    const int nYears = Get_Contract_Length(nPoolTeam, nPoolSlot);
+    int nBonus = Get_Rookie_Signing_Bonus(nPoolTeam, nPoolSlot);
+    const int nCash = Get_Team_Financial_Stat(nTeam, FINANCE_CASH);
+    nBonus = Scale_Draft_Bonus_For_Cash(nBonus, Get_Team_Financial_Stat(nTeam, FINANCE_CASH_INDEX));
+    Set_Player_Vital_Stat(nPoolTeam, nPoolSlot, VITAL_SIGNING_BONUS, nBonus);
+    Set_Player_Vital_Stat(nPoolTeam, nPoolSlot, VITAL_CONTRACT_YEARS_LEFT, nYears);
+    Set_Player_Vital_Stat(nPoolTeam, nPoolSlot, VITAL_CONTRACT_LENGTH, nYears);
+    Compute_Asking_Salary(nPoolTeam, nPoolSlot, 0);
+    Set_Team_Financial_Stat(nTeam, FINANCE_CASH, Get_Cash_After_Draft_Bonus(nCash, nBonus));
+    if (nRound <= 3) {
+        const int nPosition = Get_Player_Vital_Stat(nPoolTeam, nPoolSlot, VITAL_POSITION);
+        Set_Draft_Strategy(nPosition, Get_Draft_Strategy(nPosition) - 1);
+    }
+    Record_Drafted_Player(nTeam, nPoolTeam, nPoolSlot);
 }
 
 void Move_To_Next_Draft_Pick()
@@ -177,20 +236,104 @@ void Move_To_Next_Draft_Pick()
         Setup_Next_Season();
 }
 
-// The pick on the clock, made by the computer whoever holds it; then the
-// draft moves on.
 void Advance_Draft_Pick()
 {
-    const int nOrigin = Get_Draft_Order_Team(Draft_Pick());
-    const int nRound = Draft_Round();
-    const int nHolder = nOrigin == NO_TEAM ? NO_TEAM : Get_Draft_Pick_Owner(0, nRound, nOrigin);
-    if (Is_Team_Slot_Used(nHolder) || nHolder == FREE_AGENT_TEAM)
+    if (Count_College_Players() == 0) {
+        End_Draft_Pool_Empty();
+        return;
+    }
+    const int nHolder = Holder_On_The_Clock();
+    if (Can_Make_Pick_For(nHolder)) {
+        if (nHolder <= LAST_FRANCHISE_SLOT)
+            for (int nUnit = 0; nUnit < DEPTH_CHART_UNITS; ++nUnit)
+                Auto_Set_Depth_Chart(nHolder, nUnit, 0);
         Make_Draft_Pick(nHolder);
+    } else if (nHolder > FREE_AGENT_TEAM && nHolder <= LAST_DRAFT_POOL_TEAM) {
+        // The hall of fame and the pools cannot take a player: the pick passes.
+        Write_Debug_Log("Draft pick of round %d, pick %d held by team slot %d passes.", Draft_Round() + 1,
+                        Draft_Pick() + 1, nHolder);
+    } else if (nHolder >= FORFEIT_BIAS && Is_Draft_Slot_Team(nHolder - FORFEIT_BIAS)) {
+        Record_Forfeited_Draft_Pick(nHolder - FORFEIT_BIAS);
+    }
     Move_To_Next_Draft_Pick();
+    Reset_Page_Cache();
     Request_Main_Window_Repaint();
 }
 
-}  // namespace
+void End_Draft_Pool_Empty()
+{
+    Show_Message_Box(EMPTY_POOL_TEXT, "College Draft", BOX_OK | BOX_ICON_INFORMATION);
+    End_Draft();
+}
+
+void Confirm_End_College_Draft()
+{
+    if (Show_Message_Box("Ending the Draft will cause the computer to make all remaining draft picks. Are you sure?",
+                         "End College Draft?", BOX_YESNO | BOX_ICON_QUESTION) != ID_YES)
+        return;
+    for (int nStep = 0; nStep < MAX_DRAFT_STEPS && Draft_Goes_On(); ++nStep)
+        Advance_Draft_Pick();
+}
+
+void Notify_User_Draft_Turn()
+{
+    const int nHolder = Holder_On_The_Clock();
+    Set_User_Preference(PREF_SELECTED_TEAM, nHolder);
+    char szTitle[64];
+    std::snprintf(szTitle, sizeof(szTitle), "Round %d: Pick #%d", Draft_Round() + 1, Draft_Pick() + 1);
+    const bool bShowing = Get_User_Preference(PREF_MAIN_PAGE) == DRAFT_PAGE;
+    if (Draft_Round() == 0 && !bShowing)
+        Show_Main_Page(DRAFT_PAGE);
+    else if (bShowing)
+        Request_Main_Window_Repaint();
+    char szName[TEAM_STRING_SIZE * 2 + 2] = "";
+    Get_Team_Full_Name(nHolder, szName);
+    Show_Formatted_Message(szTitle, "%s: Make your draft pick.\n\n(Choose 'College Draft' from 'Players' menu.)",
+                           szName);
+}
+
+void Record_Forfeited_Draft_Pick(int nTeam)
+{
+    const int nOverall = Draft_Round() * Count_Teams() + Draft_Pick() + 1;
+    const int nRecord = (Get_Current_Year() * 1000 + nOverall) * 100 + nTeam;
+    for (int i = 0; i < DRAFT_RESULT_WORDS; ++i) {
+        if (Get_Draft_Result_Word(i) == 0) {
+            Set_Draft_Result_Word(i, nRecord);
+            return;
+        }
+    }
+}
+
+int Find_Team_Draft_Record(int nYear, int nOverallPick)
+{
+    const int64_t nKey = static_cast<int64_t>(nYear) * 1000 + nOverallPick;
+    for (int i = 0; i < DRAFT_RESULT_WORDS; ++i) {
+        const int nWord = Get_Draft_Result_Word(i);
+        if (nWord == 0)
+            return NO_TEAM;
+        if (nWord / 100 == nKey)
+            return static_cast<int>(nWord - nKey * 100);
+    }
+    return NO_TEAM;
+}
+
+void Reset_All_Draft_Picks()
+{
+    const int nTeams = Count_Teams();
+    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t)
+        Reset_Team_Draft_Picks(t);
+}
+
+void Reset_Team_Draft_Picks(int nTeam)
+{
+    if (nTeam < 0 || nTeam >= MAX_FRANCHISES) {
+        Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
+        return;
+    }
+    for (int d = 0; d < DRAFT_YEARS; ++d)
+        for (int r = 0; r < DRAFT_ROUNDS; ++r)
+            Set_Draft_Pick_Owner(d, r, nTeam, nTeam);
+}
 
 void Get_Draft_Report_Path(char* szBuffer, int nSize, int nYear)
 {
@@ -208,6 +351,18 @@ void Write_Draft_Round_Header(int nRound)
     Get_Draft_Report_Path(szPath, sizeof(szPath), Get_Current_Year());
     Append_Line_To_File(szPath, "");
     Append_Formatted_Line_To_File(szPath, "================= %s ROUND =================", szOrdinal);
+}
+
+void Start_Draft_Report()
+{
+    const int nYear = Get_Current_Year();
+    char szPath[REPORT_LINE_SIZE];
+    Get_Draft_Report_Path(szPath, sizeof(szPath), nYear);
+    files::Create_Folders("Output");
+    files::Delete_File(szPath);
+    Append_Line_To_File(szPath, "");
+    Append_Formatted_Line_To_File(szPath, "               %d COLLEGE DRAFT", nYear);
+    Write_Draft_Round_Header(0);
 }
 
 void Start_College_Draft()
@@ -235,14 +390,7 @@ void Start_College_Draft()
     Set_User_Preference(PREF_DRAFT_ROUND, 0);
     Set_User_Preference(PREF_DRAFT_PICKS_MADE, 0);
 
-    char szPath[REPORT_LINE_SIZE];
-    Get_Draft_Report_Path(szPath, sizeof(szPath), nYear);
-    files::Create_Folders("Output");
-    files::Delete_File(szPath);
-    Append_Line_To_File(szPath, "");
-    Append_Formatted_Line_To_File(szPath, "               %d COLLEGE DRAFT", nYear);
-    Write_Draft_Round_Header(0);
-
+    Start_Draft_Report();
     Load_Draft_Strategy();
     Rebuild_Play_Menu();
     Begin_College_Draft();
@@ -251,11 +399,14 @@ void Start_College_Draft()
 void Begin_College_Draft()
 {
     Show_Main_Page(DRAFT_PAGE);
+    // Picks change hands during the draft: a trade offer being built is
+    // dropped (the trade screen keeps none in this program yet).
     for (int nStep = 0; nStep < MAX_DRAFT_STEPS; ++nStep) {
-        if (Draft_Round() >= DRAFT_OVER_ROUND)
+        if (!Draft_Goes_On())
             return;
-        if (Count_College_Players() == 0) {
-            End_College_Draft();
+        const int nHolder = Holder_On_The_Clock();
+        if (!All_Computer() && nHolder <= LAST_FRANCHISE_SLOT && Is_User_Run_Franchise(nHolder)) {
+            Notify_User_Draft_Turn();
             return;
         }
         Advance_Draft_Pick();
@@ -263,9 +414,11 @@ void Begin_College_Draft()
     Report_Error("College draft did not end in %s()", __func__);
 }
 
-void Load_Draft_Strategy()
+void Resume_College_Draft()
 {
-    // Rule now: nothing to read; the computer's pick weighs no position.
+    Rebuild_Play_Menu();
+    Begin_College_Draft();
+    Rebuild_Play_Menu();
 }
 
 void Roll_Draft_Pick_Owners_Forward()

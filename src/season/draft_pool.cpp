@@ -1,9 +1,15 @@
-// The college draft's pool and final order.
+// The college draft's pool, its tuning files and the order.
 
 #include "season/draft_pool.h"
 
+#include <cctype>
+#include <cstdint>
+#include <cstdio>
 #include <utility>
 
+#include "base/random.h"
+#include "base/text_utils.h"
+#include "frontoffice/college_count.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
@@ -12,44 +18,158 @@
 #include "league/standings_keys.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/ui.h"
+#include "season/college_draft.h"
 #include "season/draft_state.h"
+#include "season/player_generation.h"
+#include "tools/draft_class.h"
+#include "tools/stat_based_rating.h"
 
 namespace {
 
+constexpr int FULL_POOL = 291;                 // prospects of a 32-club league
+constexpr int LAST_CLASS_DATABASE_YEAR = 2022; // later seasons never read a class file
+constexpr int YOUNGEST_PROSPECT_AGE = 18;
+constexpr int TUNING_LINE_LIMIT = 2048;
 constexpr int OVERALL_PLACE_INT = 2;   // yearly int 2: overall place, 0 the best
+constexpr int FINISH_CODE_INT = 3;     // yearly int 3: the season's finish code
 
-// Tier of the highest bracket slot the team reached: 5 champion, else its
-// playoff round (4 final .. 1 first round, 0 none).
-int Playoff_Tier(int nTeam)
+constexpr const char* DRAFT_TALENT_FILE = "Input/DraftTalent.txt";
+constexpr const char* DRAFT_STRATEGY_FILE = "Input/DraftStrategy.txt";
+
+// Running totals of the position weights, QB .. P: count A + 3 x count B
+// (count A + 2 x count B for K and P).
+constexpr int POSITION_WEIGHT_TOTALS[DRAFT_TABLE_POSITIONS] = {6,  13, 18, 25,  37,  47,  57, 62,
+                                                               73, 83, 99, 110, 121, 124, 127};
+constexpr int POSITION_WEIGHT_TOTAL = 127;
+
+// A field as a whole number: leading blanks, a sign, digits; the first other
+// character ends it; none gives 0. Held within the 16-bit range; *pbHeld
+// says when it had to be.
+int Parse_Tuning_Field(const char* szField, bool* pbHeld)
 {
-    const int nRound = Get_Team_Playoff_Round(nTeam);
-    if (nRound == 4 && Get_Team_Playoff_Slot(nTeam) == PLAYOFF_CHAMPION_SLOT)
-        return 5;
-    return nRound;
+    const char* p = szField;
+    while (*p != '\0' && std::isspace(static_cast<unsigned char>(*p)))
+        ++p;
+    bool bNegative = false;
+    if (*p == '+' || *p == '-') {
+        bNegative = *p == '-';
+        ++p;
+    }
+    int64_t n = 0;
+    while (std::isdigit(static_cast<unsigned char>(*p))) {
+        if (n < 1000000)   // far beyond the 16-bit range already: stop growing
+            n = n * 10 + (*p - '0');
+        ++p;
+    }
+    if (bNegative)
+        n = -n;
+    if (n > INT16_MAX || n < INT16_MIN) {
+        *pbHeld = true;
+        return n > 0 ? INT16_MAX : INT16_MIN;
+    }
+    return static_cast<int>(n);
 }
 
-// Larger keys pick earlier.
-long long Draft_Sort_Key(int nTeam)
+// Reads the 15 lines of a tuning file, giving each line's first nFields
+// fields to pStore(position, field, value). False when the file is missing
+// (after the "Missing File" box).
+template <typename STORE> bool Read_Tuning_File(const char* szPath, const char* szLabel, int nFields, STORE Store)
+{
+    FILE* pFile = files::Open_File(szPath, "r");
+    if (pFile == nullptr) {
+        char szText[128];
+        std::snprintf(szText, sizeof(szText), "%s file is missing.", szPath);
+        Show_Message_Box(szText, "Missing File", BOX_OK | BOX_ICON_EXCLAMATION);
+        return false;
+    }
+    bool bEnd = false;
+    bool bHeld = false;
+    char szLine[TUNING_LINE_LIMIT];
+    char szField[TEXT_BUFFER_SIZE];
+    for (int nPosition = 0; nPosition < DRAFT_TABLE_POSITIONS; ++nPosition) {
+        szLine[0] = '\0';
+        if (!bEnd)
+            bEnd = Read_Line_Limit(szLabel, szLine, pFile, TUNING_LINE_LIMIT) != 0;
+        // A file written on another system may end its last line in a CR.
+        for (size_t n = std::char_traits<char>::length(szLine); n > 0 && szLine[n - 1] == '\r'; --n)
+            szLine[n - 1] = '\0';
+        for (int f = 0; f < nFields; ++f) {
+            szField[0] = '\0';
+            if (szLine[0] != '\0')
+                Pop_Token_From_String(szField, szLine, ',');
+            Store(nPosition, f, Parse_Tuning_Field(szField, &bHeld));
+        }
+    }
+    std::fclose(pFile);
+    if (bHeld)
+        Write_Debug_Log("%s: a value beyond -32768..32767 was held at that bound.", szPath);
+    return true;
+}
+
+int Draft_Key_Year()
 {
     int nYear = Get_Current_Season_Index();
     if (Get_Current_Week() == OFFSEASON_WEEK)
         --nYear;
-    long long nWins = 0, nLosses = 0, nPlace = 0;
-    if (Is_Team_Slot_Used(nTeam) && nYear >= 0 && nYear < YEARLY_RECORD_YEARS) {
-        nWins = Get_Team_Yearly_Char(nTeam, nYear, YEARLY_WINS);
-        nLosses = Get_Team_Yearly_Char(nTeam, nYear, YEARLY_LOSSES);
-        nPlace = Get_Team_Yearly_Int(nTeam, nYear, OVERALL_PLACE_INT);
+    return nYear;
+}
+
+int Playoff_Tier(int nTeam)
+{
+    const int nSlot = Get_Team_Playoff_Slot(nTeam);
+    if (nSlot == PLAYOFF_CHAMPION_SLOT)
+        return 5;
+    if (nSlot >= 28)
+        return 4;
+    if (nSlot >= 24)
+        return 3;
+    if (nSlot >= 16)
+        return 2;
+    if (nSlot >= 0)
+        return 1;
+    return 0;
+}
+
+int Yearly_Int_Or_Zero(int nTeam, int nYear, int n)
+{
+    if (!Is_Team_Slot_Used(nTeam) || nYear < 0 || nYear >= YEARLY_RECORD_YEARS)
+        return 0;
+    return Get_Team_Yearly_Int(nTeam, nYear, n);
+}
+
+// Bubble sort of the draft order: a later team with a strictly larger key
+// moves ahead, so equal keys keep the lower team number first.
+template <typename KEY> void Sort_Draft_Order(KEY Key)
+{
+    int n = Count_Teams();
+    if (n > MAX_FRANCHISES)
+        n = MAX_FRANCHISES;
+    int Order[MAX_FRANCHISES];
+    int Keys[MAX_FRANCHISES];
+    for (int p = 0; p < n; ++p) {
+        Order[p] = p;
+        Keys[p] = Key(p);
     }
-    return ((6 - Playoff_Tier(nTeam)) * 100LL - (nWins - nLosses)) * 100 + nPlace;
+    for (int nLast = n - 1; nLast > 0; --nLast) {
+        for (int p = 0; p < nLast; ++p) {
+            if (Keys[p + 1] > Keys[p]) {
+                std::swap(Order[p], Order[p + 1]);
+                std::swap(Keys[p], Keys[p + 1]);
+            }
+        }
+    }
+    for (int p = 0; p < n; ++p)
+        Set_Draft_Order_Team(p, Order[p]);
 }
 
 }  // namespace
 
-bool Check_Draft_Pool()
+int Check_Draft_Pool()
 {
-    // Rule now: the pool only answers; it does not end a draft whose pool ran
-    // empty (no notice, no next season's set-up).
-    return Is_College_Draft_Running();
+    return Is_College_Draft_Running() ? 1 : 0;
 }
 
 void Prepare_Draft_Pool()
@@ -60,28 +180,162 @@ void Prepare_Draft_Pool()
             Clear_Player(t, s);
         }
     }
+    if (Get_Current_Year() <= LAST_CLASS_DATABASE_YEAR && Get_Universe_Word(FICTIONAL_PLAYERS_WORD) == 0)
+        Load_Draft_Class_Database();
+    Set_Up_College_Draft();
+    Finish_Draft_Pool();
+    Sort_College_Players(0, Get_User_Preference(PREF_POOL_PLAYER_COUNT));
+}
+
+int Get_Draft_Pool_Target(int nTeams)
+{
+    const int nTarget = (nTeams * FULL_POOL + 16) / 32;
+    return nTarget > FULL_POOL ? FULL_POOL : nTarget;
+}
+
+void Set_Up_College_Draft()
+{
+    const int nNeeded = Get_Draft_Pool_Target(Count_Teams()) - Count_College_Players();
+    Load_Draft_Talent();
+    const bool bWindow = Open_Progress_Window("Setting Up College Draft...", 100) != 0;
+    if (bWindow)
+        Step_Progress_Window(1);
+    for (int i = 0; i < nNeeded; ++i) {
+        for (int t = FIRST_DRAFT_POOL_TEAM; t <= LAST_DRAFT_POOL_TEAM; ++t) {
+            if (Count_Team_Players(t) >= PLAYERS_PER_TEAM)
+                continue;
+            const int nSlot = Find_Empty_Player_Slot(t);
+            if (nSlot >= 0)
+                Fabricate_Position_Player(t, nSlot, Pick_Draft_Position(), 1);
+            break;
+        }
+        if (bWindow && i % 4 == 0)
+            Step_Progress_Window(1);
+    }
+    if (bWindow) {
+        const int nRest = (400 - nNeeded) / 4;
+        if (nRest > 0)
+            Step_Progress_Window(nRest);
+        Close_Progress_Window();
+    }
+    Pump_Messages();
+}
+
+void Finish_Draft_Pool()
+{
+    Sort_College_Players(1, COLLEGE_SORT_OVERALL);
+    int n = Count_College_Players();
+    for (int i = 0; i < n; ++i) {
+        int t = NO_TEAM, s = -1;
+        if (Find_College_Player_Slot(i, &t, &s))
+            Scale_Player_To_Overall(t, s, 82.0f - 22.0f * static_cast<float>(i) / static_cast<float>(n));
+    }
+    Sort_College_Players(1, COLLEGE_SORT_POTENTIAL);
+    n = Count_College_Players();
+    for (int i = 0; i < n; ++i) {
+        int t = NO_TEAM, s = -1;
+        if (Find_College_Player_Slot(i, &t, &s))
+            Set_Player_Career_Fields(
+                t, s, static_cast<int>(93.0f - 22.0f * static_cast<float>(i) / static_cast<float>(n)));
+    }
+    const int nYear = Get_Current_Year();
+    for (int t = FIRST_DRAFT_POOL_TEAM; t <= LAST_DRAFT_POOL_TEAM; ++t) {
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            if (!Is_Player_Slot_Used(t, s))
+                continue;
+            if (nYear - Get_Player_Vital_Stat(t, s, VITAL_BIRTH_DATE) / 10000 < YOUNGEST_PROSPECT_AGE) {
+                Erase_Player_Season_Lines(t, s);
+                Clear_Player(t, s);
+            }
+        }
+        Compact_Team_Roster(t);
+    }
+}
+
+int Get_Draft_Position_For_Draw(int r)
+{
+    for (int nPosition = 0; nPosition < DRAFT_TABLE_POSITIONS; ++nPosition)
+        if (POSITION_WEIGHT_TOTALS[nPosition] >= r)
+            return nPosition;
+    return DRAFT_TABLE_POSITIONS - 1;
+}
+
+int Pick_Draft_Position()
+{
+    const double f = Random_Word_To_Fraction(Generate_Random_Number());
+    return Get_Draft_Position_For_Draw(static_cast<int>(POSITION_WEIGHT_TOTAL * f));
+}
+
+void Load_Draft_Talent()
+{
+    Read_Tuning_File(DRAFT_TALENT_FILE, "Draft Talent File", DRAFT_TALENT_COLUMNS,
+                     [](int nPosition, int nColumn, int nValue) { Set_Draft_Talent(nColumn, nPosition, nValue); });
+}
+
+void Load_Draft_Strategy()
+{
+    Read_Tuning_File(DRAFT_STRATEGY_FILE, DRAFT_STRATEGY_FILE, 1,
+                     [](int nPosition, int, int nValue) { Set_Draft_Strategy(nPosition, nValue); });
+}
+
+int Get_Team_Draft_Sort_Key(int nTeam)
+{
+    const int nYear = Draft_Key_Year();
+    int nWins = 0, nLosses = 0, nPlace = 0;
+    if (Is_Team_Slot_Used(nTeam) && nYear >= 0 && nYear < YEARLY_RECORD_YEARS) {
+        nWins = Get_Team_Yearly_Char(nTeam, nYear, YEARLY_WINS);
+        nLosses = Get_Team_Yearly_Char(nTeam, nYear, YEARLY_LOSSES);
+        nPlace = Get_Team_Yearly_Int(nTeam, nYear, OVERALL_PLACE_INT);
+    }
+    return ((6 - Playoff_Tier(nTeam)) * 100 - (nWins - nLosses)) * 100 + nPlace;
+}
+
+int Get_Team_Provisional_Draft_Key(int nTeam)
+{
+    const int nYear = Get_Current_Season_Index();
+    int nBase = 400;
+    switch (Yearly_Int_Or_Zero(nTeam, nYear, FINISH_CODE_INT)) {
+    case 4:
+    case 5:
+        nBase = 300;
+        break;
+    case 6:
+        nBase = 200;
+        break;
+    case 7:
+        nBase = 100;
+        break;
+    case 8:
+        nBase = 0;
+        break;
+    default:
+        break;
+    }
+    return nBase + Yearly_Int_Or_Zero(nTeam, nYear, OVERALL_PLACE_INT);
 }
 
 void Set_Draft_Order()
 {
     Rank_Teams_By_Standings();
-    int n = Count_Teams();
-    if (n > MAX_FRANCHISES)
-        n = MAX_FRANCHISES;
-    int Order[MAX_FRANCHISES];
-    long long Key[MAX_FRANCHISES];
-    for (int p = 0; p < n; ++p) {
-        Order[p] = p;
-        Key[p] = Draft_Sort_Key(p);
-    }
-    for (int nLast = n - 1; nLast > 0; --nLast) {
-        for (int p = 0; p < nLast; ++p) {
-            if (Key[p + 1] > Key[p]) {
-                std::swap(Order[p], Order[p + 1]);
-                std::swap(Key[p], Key[p + 1]);
-            }
-        }
-    }
-    for (int p = 0; p < n; ++p)
-        Set_Draft_Order_Team(p, Order[p]);
+    Sort_Draft_Order(Get_Team_Draft_Sort_Key);
+}
+
+void Sort_Draft_Order_By_Record()
+{
+    Sort_Draft_Order(Get_Team_Provisional_Draft_Key);
+}
+
+int Find_Team_In_Draft_Order(int nTeam)
+{
+    const int n = Count_Teams();
+    for (int p = 0; p < n && p < MAX_FRANCHISES; ++p)
+        if (Get_Draft_Order_Team(p) == nTeam)
+            return p;
+    return n;
+}
+
+int Get_Team_Draft_Slot(int nTeam)
+{
+    Sort_Draft_Order_By_Record();
+    return Find_Team_In_Draft_Order(nTeam);
 }

@@ -6,6 +6,8 @@
 #include "league/season_lines.h"
 #include "league/player_stats.h"
 #include "season/college_draft.h"
+#include "season/contract_renewal.h"
+#include "season/draft_pool.h"
 #include "season/salaries.h"
 #include "season_cycle_fixture.h"
 #include "test_support.h"
@@ -68,10 +70,10 @@ protected:
 TEST_F(CollegeDraftTest, ComputerPicksTheBestProspectsInDraftOrderThenTheSeasonStarts)
 {
     Put_Four_Prospects();
-    const int nFirstBonus = Get_Draft_Slot_Bonus(0, 0);
-    const int nLastBonus = Get_Draft_Slot_Bonus(1, 1);
-    ASSERT_GT(nLastBonus, 0);
-    ASSERT_NE(nFirstBonus, nLastBonus);
+    // The contract comes from the salaries' rules (their stand-ins now give
+    // two years and no bonus); the draft stores what they give.
+    const int nYears = Get_Contract_Length(39, 0);
+    const int nFirstBonus = Get_Rookie_Signing_Bonus(39, 0);
     Begin_College_Draft();
 
     EXPECT_EQ(Find_ID(44).nTeam, 1);
@@ -85,9 +87,9 @@ TEST_F(CollegeDraftTest, ComputerPicksTheBestProspectsInDraftOrderThenTheSeasonS
     EXPECT_EQ(Vital(41, VITAL_DRAFT_PICK), 202004);
     EXPECT_EQ(Vital(44, VITAL_DRAFTED_BY), 22021);
     EXPECT_EQ(Vital(42, VITAL_DRAFTED_BY), 12021);
-    EXPECT_EQ(Vital(44, VITAL_CONTRACT_YEARS_LEFT), 4);
+    EXPECT_EQ(Vital(44, VITAL_CONTRACT_YEARS_LEFT), nYears);
+    EXPECT_EQ(Vital(44, VITAL_CONTRACT_LENGTH), nYears);
     EXPECT_EQ(Vital(44, VITAL_SIGNING_BONUS), nFirstBonus);
-    EXPECT_EQ(Vital(41, VITAL_SIGNING_BONUS), nLastBonus);
 
     // The pools ran dry in the third round: the draft is over and the next
     // season has begun.
@@ -125,15 +127,50 @@ TEST_F(CollegeDraftTest, ReportHasALinePerPickAndAHeaderPerRound)
     EXPECT_EQ(Read_Text_File("Output/College-Draft-2021.txt", "missing"), Expected);
 }
 
-TEST_F(CollegeDraftTest, UserClubsNicknameIsCapitalised)
+TEST_F(CollegeDraftTest, UserClubOnTheClockStopsTheLoopAndIsToldToPick)
 {
     Set_Team_Stat(1, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
     Set_Team_String("bears", 1, TEAM_STRING_NICKNAME);
     Put_Prospect(38, 0, 41, 60.0f, "Al", "Able");
     Begin_College_Draft();
-    EXPECT_EQ(Find_ID(41).nTeam, 1);   // the computer picks for the user's club too
+    EXPECT_EQ(Find_ID(41).nTeam, 38);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), 0);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PICKS_MADE), 0);
+    EXPECT_EQ(Get_User_Preference(PREF_SELECTED_TEAM), 1);
+    ASSERT_FALSE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(ui::Shown_Boxes().back().Caption, "Round 1: Pick #1");
+    EXPECT_EQ(ui::Shown_Boxes().back().Text,
+              "City1 bears: Make your draft pick.\n\n(Choose 'College Draft' from 'Players' menu.)");
+}
+
+TEST_F(CollegeDraftTest, EndDraftLetsTheComputerPickForTheUserAndCapitalisesTheNickname)
+{
+    Set_Team_Stat(1, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
+    Set_Team_String("bears", 1, TEAM_STRING_NICKNAME);
+    Put_Prospect(38, 0, 41, 60.0f, "Al", "Able");
+    ui::Queue_Answer(ID_NO);
+    Confirm_End_College_Draft();
+    EXPECT_EQ(Find_ID(41).nTeam, 38);   // No: nothing happens
+    ui::Queue_Answer(ID_YES);
+    Confirm_End_College_Draft();
+    EXPECT_EQ(Find_ID(41).nTeam, 1);
     EXPECT_EQ(Read_Text_File("Output/College-Draft-2021.txt", "missing"),
               " Bears           Al Able                   (WR)\n");
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), DRAFT_OVER_ROUND);
+    EXPECT_EQ(Get_Current_Week(), 0);
+}
+
+TEST_F(CollegeDraftTest, AllComputerRunPicksForTheUsersClubWithoutAsking)
+{
+    Set_Team_Stat(1, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+    Put_Prospect(38, 0, 41, 60.0f, "Al", "Able");
+    Put_Prospect(38, 1, 42, 60.0f, "Bo", "Bell");
+    Put_Prospect(38, 2, 43, 60.0f, "Cy", "Cole");
+    Begin_College_Draft();
+    EXPECT_EQ(Find_ID(41).nTeam, 1);
+    for (const auto& Box : ui::Shown_Boxes())
+        EXPECT_EQ(Box.Caption.find("Round"), std::string::npos) << Box.Caption;
 }
 
 TEST_F(CollegeDraftTest, PickHeldByTheFreeAgentsSendsThePlayerThereWithoutALine)
@@ -169,7 +206,24 @@ TEST_F(CollegeDraftTest, EmptyPoolsEndTheDraftAtOnce)
     EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), DRAFT_OVER_ROUND);
     EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PICKS_MADE), 0);
     EXPECT_EQ(Get_Current_Week(), 0);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "College Draft");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text.rfind("The College Draft has ended because the draft pool is empty. If you "
+                                              "think this is an error, please report the problem to ",
+                                              0),
+              0u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text.substr(ui::Shown_Boxes()[0].Text.size() - 9), ". Thanks!");
+}
+
+TEST_F(CollegeDraftTest, AskingAboutThePoolChangesNothing)
+{
+    EXPECT_EQ(Check_Draft_Pool(), 0);   // round 0, empty pools: a reader only learns it
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), 0);
     EXPECT_TRUE(ui::Shown_Boxes().empty());
+    Put_Prospect(38, 0, 41, 60.0f, "Al", "Able");
+    EXPECT_EQ(Check_Draft_Pool(), 1);
+    Set_User_Preference(PREF_DRAFT_ROUND, DRAFT_OVER_ROUND);
+    EXPECT_EQ(Check_Draft_Pool(), 0);
 }
 
 TEST_F(CollegeDraftTest, NoDraftUnderWayMakesNoPick)

@@ -187,7 +187,10 @@ TEST_F(OffseasonTest, YesStartsTheDraftAndTheNextSeason)
     ASSERT_EQ(Questions.size(), 1u);
     EXPECT_EQ(Questions[0].Text, BEGIN_DRAFT_TEXT);
     EXPECT_EQ(Questions[0].Style, BOX_YESNO | BOX_TASKMODAL | BOX_ICON_QUESTION);
-    EXPECT_TRUE(Boxes_Titled("College Draft").empty());
+    // The pools are empty: the draft ends at once and says why.
+    const auto Ending = Boxes_Titled("College Draft");
+    ASSERT_EQ(Ending.size(), 1u);
+    EXPECT_EQ(Ending[0].Text.rfind("The College Draft has ended because the draft pool is empty.", 0), 0u);
     EXPECT_EQ(Read_Text_File("Output/College-Draft-2021.txt", "missing"),
               "\n               2021 COLLEGE DRAFT\n\n================= First ROUND =================\n");
     EXPECT_NE(Read_Text_File("debug.txt").find("2021,Off-Season Finished,"), std::string::npos);
