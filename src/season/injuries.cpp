@@ -22,6 +22,7 @@
 #include "platform/errors.h"
 #include "platform/ui.h"
 #include "season/playoffs.h"
+#include "season/player_development.h"
 #include "season/player_generation.h"
 #include "season/predicted_fixup.h"
 
@@ -59,29 +60,6 @@ bool Is_Player_Address(int nTeam, int nSlot)
 int Clamp_Setting(int nValue)
 {
     return std::clamp(nValue, -SETTING_LIMIT, SETTING_LIMIT);
-}
-
-// Moves one predicted statistic by nModifier per mille of its own value,
-// rounded by chance (one draw), with the floor at the proportional value.
-// The typical-season and body-region tables of the development rules will
-// take the place of the player's own value here.
-void Modify_Predicted_Player_Stats(int nTeam, int nSlot, int nSeason, int nStat, int nModifier, int, int bRandom)
-{
-    const int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
-    if (nPosition < POSITION_QB || nPosition > POSITION_P)
-        return;
-    const int r = bRandom ? Get_Random_Below(1000) : 500;
-    const int64_t c = Get_Player_Stat(nTeam, nSlot, nSeason, nStat);
-    const int64_t p = c * nModifier;
-    int64_t q = p / 1000;
-    if (p >= 1 && r < p % 1000)
-        ++q;
-    else if (p < 1 && r < (-p) % 1000)
-        --q;
-    int64_t n = c + q;
-    if (n < c / 2)
-        n = c == 0 ? 0 : (c * (1000 + nModifier) + 500) / 1000;
-    Set_Player_Stat(nTeam, nSlot, nSeason, nStat, static_cast<int>(std::clamp<int64_t>(n, INT32_MIN, INT32_MAX)));
 }
 
 int Player_Weeks(int nTeam, int nSlot)

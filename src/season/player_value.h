@@ -2,8 +2,17 @@
 // figures as the user's scouts report them.
 #pragma once
 
+#include <cstdint>
+
+// The rounded product trunc((x k + d/2) / d) of the money and value rules,
+// with their sign correction: lowered by 1 when k is not a whole multiple of
+// d and exactly one of x and k is negative; 0 when x or d is 0. 128-bit
+// inside, so any 64-bit operands are safe.
+int64_t Get_Rounded_Product(int64_t x, int64_t k, int64_t d);
+
 // The projected overall rating at the player's peak age (a whole number as a
-// float); 0 for an empty slot.
+// float): his ratings aged without chance to the end of his growth, then put
+// back exactly as they were; 0 for an empty slot.
 float Compute_Player_Potential(int nTeam, int nSlot);
 
 // A figure as the user's scouts see it: moved by the player's scouting

@@ -181,53 +181,6 @@ void Format_Player_With_Team(int nTeam, int nSlot, char* szOut, size_t nSize)
     std::snprintf(szOut, nSize, "%s (%s)", szName, szAbbreviation);
 }
 
-// The worth of a period: yards and touchdowns for backs and receivers, the
-// blocking ratings for linemen, tackles, sacks and takeaways for defenders,
-// field goals for kickers and punting yards for punters; then the scale of
-// the production value (thousandths, thirds below 1,500, less 1,000 above).
-int Get_Player_Production_Value(int nTeam, int nSlot, int nPeriod)
-{
-    if (!Check_Player_Address(__func__, nTeam, nSlot) || Get_Player_ID(nTeam, nSlot) == 0)
-        return 0;
-    auto S = [&](int nCode) { return static_cast<int64_t>(Get_Player_Stat(nTeam, nSlot, nPeriod, nCode)); };
-    const int nPosition = Player_Base_Position(nTeam, nSlot);
-    int64_t T = 0;
-    switch (Get_Position_Unit(nPosition)) {
-    case UNIT_BACKS: {
-        if (nPosition == POSITION_QB)
-            T += 36 * S(STAT_PASSING_YARDS) * 10 + 50000 * S(STAT_PASSING_TOUCHDOWNS);
-        if (S(STAT_RUSHING_YARDS) > 500)
-            T += (S(STAT_RUSHING_YARDS) - 500) * 3000;
-        T += 50000 * S(STAT_RUSHING_TOUCHDOWNS);
-        if (nPosition != POSITION_QB)
-            T += 2200 * (S(STAT_RECEIVING_YARDS) + 25 * S(STAT_RECEIVING_TOUCHDOWNS));
-        break;
-    }
-    case UNIT_LINE: {
-        const int x = static_cast<int>(4.5f * Get_Player_Rating(nTeam, nSlot, RATING_PASS_BLOCKING)) +
-                      static_cast<int>(4.5f * Get_Player_Rating(nTeam, nSlot, RATING_RUN_BLOCKING)) +
-                      static_cast<int>(Get_Player_Rating(nTeam, nSlot, RATING_DISCIPLINE));
-        T = x > 350 ? 15 * std::max<int64_t>(0, static_cast<int64_t>(x - 450) * (x - 350)) : 0;
-        break;
-    }
-    case UNIT_DEFENSE: {
-        const int64_t h = S(STAT_SOLO_TACKLES) + S(STAT_TACKLE_ASSISTS) / 2;
-        T = 200000 * S(STAT_INTERCEPTIONS) + 25000 * h + 100000 * S(STAT_SACKS) + 75000 * S(STAT_PASSES_DEFENSED);
-        if (nPosition == POSITION_DT)
-            T += 7500 * h + 25000 * S(STAT_PASSES_DEFENSED);
-        break;
-    }
-    case UNIT_KICKERS:
-        T = nPosition == POSITION_K ? 300000 * S(STAT_CODE_FIELD_GOALS_MADE) : 1000 * S(STAT_PUNT_YARDS);
-        break;
-    default:
-        break;
-    }
-    const int64_t x = T / 1000;
-    const int64_t nValue = x > 1500 ? std::max<int64_t>(x - 1000, 0) : std::max<int64_t>(x / 3, 0);
-    return static_cast<int>(std::min<int64_t>(nValue, INT32_MAX));
-}
-
 // The starters' template: an offence of one back, a fullback, a tight end
 // and two receivers; a 4-3 defence with two corners and two safeties; the
 // kicker and the punter.

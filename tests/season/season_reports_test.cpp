@@ -113,6 +113,8 @@ TEST_F(SeasonReportsTest, AwardsReportWithEmptyPlacesPrintsEmptyPlayers)
     Add_Named_Player(0, 0, 1, POSITION_QB, "Joe", 4);
     Set_Player_Stat(0, 0, 0, STAT_PASSING_YARDS, 3000);
     Set_Player_Stat(0, 0, 0, STAT_PASSING_TOUCHDOWNS, 20);
+    Set_Player_Stat(0, 0, 0, STAT_RUSHING_YARDS, 1100);
+    Set_Player_Stat(0, 0, 0, STAT_RUSHING_TOUCHDOWNS, 10);
     Add_Named_Player(0, 1, 2, POSITION_LB, "Lou", 3);
     Set_Player_Stat(0, 1, 0, STAT_SOLO_TACKLES, 60);
     Set_Player_Stat(0, 1, 0, STAT_TACKLE_ASSISTS, 20);
@@ -128,11 +130,12 @@ TEST_F(SeasonReportsTest, AwardsReportWithEmptyPlacesPrintsEmptyPlayers)
     Set_Player_Stat(3, 0, 0, STAT_INTERCEPTIONS, 1);   // 200,000 -> 66
     Add_Named_Player(3, 1, 5, POSITION_CB, "Cy", 2);
     Set_Player_Stat(3, 1, 0, STAT_SOLO_TACKLES, 4);     // 100,000 -> 33
-    // QB 36 x 3000 x 10 + 50,000 x 20 = 2,080,000 -> 1080; RB 1,200,000 +
-    // 250,000 + 2200 x 225 = 1,945,000 -> 945; LB 400,000 + 25,000 x 70 +
-    // 500,000 + 300,000 = 2,950,000 -> 1950.
-    EXPECT_EQ(Get_Player_Production_Value(0, 0, 0), 1080);
-    EXPECT_EQ(Get_Player_Production_Value(2, 0, 0), 945);
+    // QB (no pass attempts, so no passing worth whatever the era's index):
+    // 600 x 3000 + 50,000 x 10 = 2,300,000 -> 1300; RB 1,200,000 + 250,000 +
+    // 2200 x 225 + 500 x (200 / 3) = 1,978,000 -> 978; LB 400,000 + 25,000 x
+    // 70 + 500,000 + 300,000 = 2,950,000 -> 1950.
+    EXPECT_EQ(Get_Player_Production_Value(0, 0, 0), 1300);
+    EXPECT_EQ(Get_Player_Production_Value(2, 0, 0), 978);
     EXPECT_EQ(Get_Player_Production_Value(0, 1, 0), 1950);
     Write_Awards_Report();
     const std::string Expected = Lines({
