@@ -54,6 +54,7 @@ inline void Build_League(uint32_t nSeed)
         }
     }
     Set_Universe_Stat(WILD_CARD_TEAMS, PLAYOFF_TEAMS_PER_LEAGUE - 4);
+    Set_Universe_Stat(INFLATION_FACTOR, 1000);
     Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 1);
     Set_Universe_Word(SECOND_ROUND_DIVISION_RULE_WORD, 0);
     Set_Universe_Word(SIMULATION_STOP_DAY_WORD, 0);

@@ -17,7 +17,8 @@ int Get_Inflated_Cap_Third();
 
 // A player drafted from 2020 on whose contract length (vital stat 25) is
 // below 4 gets the four-year rookie contract: vital stat 25 := 4 and the
-// years left (vital stat 12) := draft year - 2019; with bSetBonus a bonus
+// years left (vital stat 12) := draft year + 4 - league year, held within
+// 1..4; with bSetBonus a bonus
 // below four fifths of his draft slot's bonus is raised to that. True when
 // the player got the rookie contract, false otherwise (a bad team or slot is
 // reported).
@@ -45,12 +46,37 @@ int Get_Player_Minimum_Salary(int nTeam, int nSlot);
 // An amount scaled from the base cap of 55,000,000 dollars to the current cap.
 int Scale_To_Salary_Cap(int nAmount);
 
-// A rookie's yearly salary at a draft slot (round 0-6, pick 0..teams - 1).
+// A rookie's yearly salary at a draft slot (round 0-6, pick 0..teams - 1):
+// the salary anchors of the round interpolated over its two halves, scaled
+// from the base cap, never below Get_Minimum_Salary(0). A round or pick out
+// of those bounds gives Get_Minimum_Salary(0).
 int Get_Draft_Slot_Salary(int nRound, int nPick);
-// The signing bonus of the current draft slot for a pool player.
+// The signing bonus of the current draft slot (round: preference 36, pick:
+// preference 37) for a pool player, in proportion of his draft score to the
+// best score of the pools; 0 when that best score is 0 or less, never
+// negative.
 int Get_Rookie_Signing_Bonus(int nTeam, int nSlot);
+// Stores every college player's draft score (predicted statistic 299, held
+// within -128..127) in his draft-score byte and returns the largest (0 when
+// the pools are empty).
 int Get_Max_College_Player_Score();
+// The signed draft-score byte of a player (byte statistic 5).
+int Get_Player_Draft_Score(int nTeam, int nSlot);
+void Set_Player_Draft_Score(int nTeam, int nSlot, int nScore);
 // $K a year the player asks; nValue 0 stands for his Get_Player_Value.
 int Get_Player_Contract_Value(int nTeam, int nSlot, int nValue);
+// What players of his position, age and overall earn on the franchises, $K
+// at the current level, weighted by likeness; nBase (the player's own price)
+// when none is alike enough.
+int Get_Market_Salary(int nTeam, int nSlot, int nBase);
 // The signing bonus he asks, $K.
 int Get_Salary_Above_Minimum(int nTeam, int nSlot, int nValue);
+
+// The league setting Salary Demands, -100..+100 percent (0 normal), kept as a
+// universe stat; a stored value outside the range reads as the nearest end.
+constexpr int SALARY_DEMANDS_STAT = 15;
+int Get_Salary_Demands();
+void Set_Salary_Demands(int nValue);
+
+// The contract value's age factor in percent (ages 20-39, clamped).
+int Get_Contract_Age_Factor(int nAge);

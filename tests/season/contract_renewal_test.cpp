@@ -1,0 +1,276 @@
+// Contract renewal: the yearly run-down, the contract length, and the
+// choice to re-sign or release an expiring player (the user's offer through
+// a scripted policy).
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "league/league_text.h"
+#include "league/player_stats.h"
+#include "money_fixture.h"
+#include "platform/ui.h"
+#include "season/contract_renewal.h"
+
+namespace {
+
+int g_nOffers = 0;
+int Accept_Offer(int, int)
+{
+    ++g_nOffers;
+    return 1;
+}
+int Refuse_Offer(int, int)
+{
+    ++g_nOffers;
+    return 0;
+}
+
+class RenewalTest : public MoneyTest {
+protected:
+    void SetUp() override
+    {
+        MoneyTest::SetUp();
+        Use_Teams(2);
+        Set_Team_String("Sample City", 0, TEAM_STRING_CITY);
+        Set_Team_String("Examples", 0, TEAM_STRING_NICKNAME);
+        g_nOffers = 0;
+    }
+    static int Team_Of(int nID)
+    {
+        for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t)
+            for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
+                if (League.Team[t].Player[s].nVital[VITAL_PLAYER_ID] == nID)
+                    return t;
+        return NO_TEAM;
+    }
+    static int Vital(int t, int s, int n) { return Get_Player_Vital_Stat(t, s, n); }
+};
+
+// ---- The yearly run-down --------------------------------------------------------
+
+TEST_F(RenewalTest, RunningContractLosesAYearAndItsBonusShrinks)
+{
+    Put_Priced_Player(0, 0, 1, POSITION_RB, 1995, 4, 1500, 3);
+    Set_Player_Vital_Stat(0, 0, VITAL_SIGNING_BONUS, 900);
+    Put_Priced_Player(0, 1, 2, POSITION_RB, 1998, 0, 495, 2);   // never played
+    Put_Priced_Player(0, 2, 3, POSITION_RB, 1985, 30, 1500, 2);
+    EXPECT_EQ(Renew_Player_Contract(0, 0), 1);
+    EXPECT_EQ(Vital(0, 0, VITAL_CONTRACT_YEARS_LEFT), 2);
+    EXPECT_EQ(Vital(0, 0, VITAL_SIGNING_BONUS), 600);
+    EXPECT_EQ(Vital(0, 0, VITAL_SEASONS_PLAYED), 5);
+    EXPECT_EQ(Vital(0, 0, VITAL_SALARY), 1500);
+    EXPECT_EQ(Renew_Player_Contract(0, 1), 1);
+    EXPECT_EQ(Vital(0, 1, VITAL_SEASONS_PLAYED), 0);
+    Set_Player_Stat(0, 1, 2, 0, 3);   // three career games: his first season counts
+    EXPECT_EQ(Renew_Player_Contract(0, 1), 1);
+    EXPECT_EQ(Vital(0, 1, VITAL_SEASONS_PLAYED), 1);
+    EXPECT_EQ(Renew_Player_Contract(0, 2), 1);
+    EXPECT_EQ(Vital(0, 2, VITAL_SEASONS_PLAYED), 30);
+}
+
+TEST_F(RenewalTest, FreeAgentGetsANewAskingSalary)
+{
+    Put_Priced_Player(FREE_AGENT_TEAM, 0, 1, POSITION_RB, 1996, 2, 0, 1, 80.0f);
+    Set_User_Preference(PREF_CURRENT_WEEK, OFFSEASON_WEEK);
+    EXPECT_EQ(Renew_Player_Contract(FREE_AGENT_TEAM, 0), 1);   // a young good player does not retire
+    EXPECT_EQ(Vital(FREE_AGENT_TEAM, 0, VITAL_SEASONS_PLAYED), 3);
+    EXPECT_GE(Vital(FREE_AGENT_TEAM, 0, VITAL_SALARY), 720);
+    EXPECT_EQ(Vital(FREE_AGENT_TEAM, 0, VITAL_SALARY) % 5, 0);
+}
+
+TEST_F(RenewalTest, EmptySlotIsReported)
+{
+    EXPECT_EQ(Renew_Player_Contract(0, 5), 0);
+    EXPECT_EQ(Errors_Reported(), 1);
+}
+
+// ---- Contract length -----------------------------------------------------------
+
+TEST_F(RenewalTest, ContractLengthBounds)
+{
+    EXPECT_EQ(Get_Contract_Length(0, 9), 0);                   // empty
+    Put_Priced_Player(39, 0, 1, POSITION_QB, 2000, -1, 0, 0);
+    EXPECT_EQ(Get_Contract_Length(39, 0), 4);                   // a college prospect
+    Put_Priced_Player(0, 0, 2, POSITION_QB, 1996, 2, 900, 1);
+    const int nYoung = Get_Contract_Length(0, 0);
+    EXPECT_GE(nYoung, 2);
+    EXPECT_LE(nYoung, MAXIMUM_CONTRACT_YEARS);
+    // Far past any decline age: y x 3 / (age - decline + 3) stays under 200.
+    Set_Player_Vital_Stat(0, 0, VITAL_BIRTH_DATE, 19740101);    // 45
+    EXPECT_EQ(Get_Contract_Length(0, 0), 2);
+    // A free agent in week 10 of the season: y x 3 / 16 is under 200, and
+    // his minimum is one year.
+    Put_Priced_Player(FREE_AGENT_TEAM, 0, 3, POSITION_QB, 1996, 2, 0, 0);
+    Set_Season_Playoff_Days(17);
+    Set_User_Preference(PREF_CURRENT_WEEK, 10);
+    EXPECT_EQ(Get_Contract_Length(FREE_AGENT_TEAM, 0), 1);
+    Set_User_Preference(PREF_CURRENT_WEEK, OFFSEASON_WEEK);
+    EXPECT_GE(Get_Contract_Length(FREE_AGENT_TEAM, 0), 2);
+}
+
+// ---- The user's club -------------------------------------------------------------
+
+TEST_F(RenewalTest, UsersOfferDecidesWhetherHeStays)
+{
+    Set_User_Club(0);
+    Put_Priced_Player(0, 0, 1, POSITION_RB, 1995, 3, 1000, 1);
+    Put_Priced_Player(0, 1, 2, POSITION_RB, 1995, 3, 1000, 1);
+    Put_Priced_Player(0, 2, 3, POSITION_RB, 1995, 3, 1000, 1);
+    Set_Contract_Offer_Policy(Accept_Offer);
+    EXPECT_EQ(Resign_Or_Release_Player(0, 0, 1), 1);
+    EXPECT_EQ(g_nOffers, 1);
+    EXPECT_EQ(Team_Of(1), 0);
+    const int L = Vital(0, 0, VITAL_CONTRACT_LENGTH);
+    EXPECT_GE(L, 2);
+    EXPECT_EQ(Vital(0, 0, VITAL_CONTRACT_YEARS_LEFT), L);
+    EXPECT_GE(Vital(0, 0, VITAL_SALARY), 720);   // the asking salary the offer was made at
+
+    Set_Contract_Offer_Policy(Refuse_Offer);
+    EXPECT_EQ(Resign_Or_Release_Player(0, 1, 1), 0);
+    EXPECT_EQ(Team_Of(2), FREE_AGENT_TEAM);
+    // Without a window and without a policy nobody signs.
+    Set_Contract_Offer_Policy(nullptr);
+    const int nSlot = Get_Player_ID(0, 1) == 3 ? 1 : 2;
+    EXPECT_EQ(Resign_Or_Release_Player(0, nSlot, 1), 0);
+    EXPECT_EQ(Team_Of(3), FREE_AGENT_TEAM);
+    EXPECT_EQ(Count_Team_Players(0), 1);
+}
+
+TEST_F(RenewalTest, UsersClubIsNotAskedByAProbe)
+{
+    Set_User_Club(0);
+    Put_Priced_Player(0, 0, 1, POSITION_RB, 1995, 3, 1000, 1);
+    Set_Contract_Offer_Policy(Accept_Offer);
+    EXPECT_EQ(Resign_Or_Release_Player(0, 0, 0), 0);
+    EXPECT_EQ(g_nOffers, 0);
+    EXPECT_EQ(Vital(0, 0, VITAL_SALARY), 1000);
+    EXPECT_EQ(Vital(0, 0, VITAL_CONTRACT_YEARS_LEFT), 1);
+}
+
+TEST_F(RenewalTest, OwnerInDebtMustReleaseHim)
+{
+    Set_User_Club(0);
+    Set_User_Preference(PREF_OWNER_MODE, 1);
+    Set_Team_Financial_Stat(0, FINANCE_CASH, -5000000);
+    PLAYER& P = Put_Priced_Player(0, 0, 1, POSITION_RB, 1995, 3, 1000, 1);
+    std::strcpy(P.szFirstName, "Abel");
+    std::strcpy(P.szLastName, "Baker");
+    Set_Contract_Offer_Policy(Accept_Offer);
+    EXPECT_EQ(Resign_Or_Release_Player(0, 0, 1), 0);
+    EXPECT_EQ(g_nOffers, 0);
+    EXPECT_EQ(Team_Of(1), FREE_AGENT_TEAM);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Sample City Examples");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "Because you are in debt, you may not discuss a new contract with Abel Baker. He is being released.");
+}
+
+TEST_F(RenewalTest, CommissionerRenewsEveryExpiringContract)
+{
+    Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
+    League.Universe.nStat[SALARY_CAP] = 1000000;   // far over the cap: it does not matter
+    Put_Priced_Player(1, 0, 1, POSITION_RB, 1995, 3, 5000, 1);
+    const int nPrice = Get_Player_Contract_Value(1, 0, 0);
+    EXPECT_EQ(Resign_Or_Release_Player(1, 0, 1), 1);
+    EXPECT_EQ(Vital(1, 0, VITAL_SALARY), nPrice);
+    EXPECT_EQ(Vital(1, 0, VITAL_CONTRACT_YEARS_LEFT), Vital(1, 0, VITAL_CONTRACT_LENGTH));
+    Set_User_Club(0);
+    Put_Priced_Player(0, 0, 2, POSITION_RB, 1995, 3, 1000, 1);
+    EXPECT_EQ(Resign_Or_Release_Player(0, 0, 1), 1);   // no offer needed
+    EXPECT_EQ(Team_Of(2), 0);
+}
+
+// ---- Computer clubs --------------------------------------------------------------
+
+TEST_F(RenewalTest, ComputerClubOverTheCapLetsHimGoOrAProbeLeavesHimAsHeWas)
+{
+    League.Universe.nStat[SALARY_CAP] = 10000000;   // 10,000 $K
+    for (int s = 0; s < 3; ++s)
+        Put_Priced_Player(1, s, 10 + s, POSITION_K, 1990, 5, 5000, 3);
+    PLAYER& P = Put_Priced_Player(1, 3, 1, POSITION_RB, 1995, 3, 1000, 1);
+    P.nVital[VITAL_SIGNING_BONUS] = 40;
+    const int64_t nCash = Get_Team_Stored_Financial_Stat(1, FINANCE_CASH);
+    EXPECT_EQ(Resign_Or_Release_Player(1, 3, 0), 0);
+    EXPECT_EQ(Vital(1, 3, VITAL_SALARY), 1000);
+    EXPECT_EQ(Vital(1, 3, VITAL_CONTRACT_YEARS_LEFT), 1);
+    EXPECT_EQ(Vital(1, 3, VITAL_CONTRACT_LENGTH), 1);
+    EXPECT_EQ(Vital(1, 3, VITAL_SIGNING_BONUS), 40);
+    EXPECT_EQ(Get_Team_Stored_Financial_Stat(1, FINANCE_CASH), nCash);
+    EXPECT_EQ(Resign_Or_Release_Player(1, 3, 1), 0);
+    EXPECT_EQ(Team_Of(1), FREE_AGENT_TEAM);
+}
+
+// A receiver paid 60,000 a year (his own market) asks far more than a club
+// of kickers paid 500 will pay, but the club will pay something: with room
+// on the roster it meets him halfway, with 59 players it lets him go.
+class CompromiseTest : public RenewalTest {
+protected:
+    void Build_Club(int nPlayers)
+    {
+        Set_Salary_Demands(100);
+        Put_Priced_Player(1, 0, 1, POSITION_WR, 1991, 3, 60000, 1);
+        for (int s = 1; s < nPlayers; ++s)
+            Put_Priced_Player(1, s, 100 + s, POSITION_K, 1990, 5, 500, 3);
+    }
+};
+
+TEST_F(CompromiseTest, FiftyEightPlayersMeetHimHalfway)
+{
+    Build_Club(58);
+    const int nPrice = Get_Player_Contract_Value(1, 0, 0);
+    const int nBonus = Get_Salary_Above_Minimum(1, 0, 0);
+    Set_Team_Financial_Stat(1, FINANCE_CASH, 50000000);
+    EXPECT_EQ(Resign_Or_Release_Player(1, 0, 1), 1);
+    EXPECT_EQ(Team_Of(1), 1);
+    EXPECT_LT(Vital(1, 0, VITAL_SALARY), nPrice);
+    EXPECT_GT(Vital(1, 0, VITAL_SALARY), nPrice / 2);
+    EXPECT_EQ(Vital(1, 0, VITAL_SIGNING_BONUS), nBonus);
+    EXPECT_GT(nBonus, 0);
+    EXPECT_EQ(Get_Team_Stored_Financial_Stat(1, FINANCE_CASH), 50000000 - nBonus * 1000);
+    EXPECT_EQ(Vital(1, 0, VITAL_CONTRACT_YEARS_LEFT), Vital(1, 0, VITAL_CONTRACT_LENGTH));
+}
+
+TEST_F(CompromiseTest, FiftyNinePlayersLetHimGo)
+{
+    Build_Club(59);
+    EXPECT_EQ(Resign_Or_Release_Player(1, 0, 1), 0);
+    EXPECT_EQ(Team_Of(1), FREE_AGENT_TEAM);
+    EXPECT_EQ(Count_Team_Players(1), 58);
+}
+
+TEST_F(RenewalTest, ClubThatWillPayHisPriceReSignsHimAtIt)
+{
+    Set_Salary_Demands(-100);   // every price is the minimum, every bonus 0
+    Put_Priced_Player(1, 0, 1, POSITION_WR, 1991, 3, 1000, 1);
+    const int64_t nCash = Get_Team_Stored_Financial_Stat(1, FINANCE_CASH);
+    EXPECT_EQ(Resign_Or_Release_Player(1, 0, 1), 1);
+    EXPECT_EQ(Vital(1, 0, VITAL_SALARY), 720);
+    EXPECT_EQ(Vital(1, 0, VITAL_SIGNING_BONUS), 0);
+    EXPECT_EQ(Get_Team_Stored_Financial_Stat(1, FINANCE_CASH), nCash);
+}
+
+TEST_F(RenewalTest, ClubWithEmptyBooksStillPaysSomething)
+{
+    // His pay is all the payroll there is, and it is 0: the payroll scaling
+    // is skipped instead of making what the club pays 0.
+    Put_Priced_Player(1, 0, 1, POSITION_WR, 1991, 3, 0, 0);
+    ASSERT_EQ(Get_Team_Financial_Stat(1, FINANCE_PAYROLL), 0);
+    EXPECT_EQ(Resign_Or_Release_Player(1, 0, 1), 1);
+    EXPECT_EQ(Team_Of(1), 1);
+}
+
+TEST_F(RenewalTest, ExpiringContractGoesThroughTheChoice)
+{
+    Set_User_Club(0);
+    Put_Priced_Player(0, 0, 1, POSITION_RB, 1995, 3, 1000, 1);
+    Set_Contract_Offer_Policy(Accept_Offer);
+    EXPECT_EQ(Renew_Player_Contract(0, 0), 1);
+    EXPECT_EQ(g_nOffers, 1);
+    EXPECT_EQ(Vital(0, 0, VITAL_SEASONS_PLAYED), 4);
+    Set_Player_Vital_Stat(0, 0, VITAL_CONTRACT_YEARS_LEFT, 0);
+    Set_Contract_Offer_Policy(Refuse_Offer);
+    EXPECT_EQ(Renew_Player_Contract(0, 0), 0);
+    EXPECT_EQ(Team_Of(1), FREE_AGENT_TEAM);
+}
+
+}  // namespace
