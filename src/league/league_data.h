@@ -205,6 +205,9 @@ constexpr int INTER_LEAGUE_FINAL_WORD = 2076;  // 1: the two leagues' champions 
 constexpr int SECOND_ROUND_DIVISION_RULE_WORD = 2078; // 1: division rivals may not meet in round two
 constexpr int DAY_ADVANCE_BUSY_WORD = 2080;    // nonzero while a day advance runs
 constexpr int SIMULATION_STOP_DAY_WORD = 2082; // the day a simulation run stops at
+constexpr int REVERSION_TO_MEAN_WORD = 2084;   // league setting -100..100: how hard high ratings fall back
+constexpr int FIXED_DEVELOPMENT_WORD = 2086;   // 1: generated players get fixed development ages
+constexpr int FICTIONAL_ROOKIES_WORD = 2088;   // 1: drafts use generated rookies, never a class file
 
 struct UNIVERSE_SETTINGS {
     uint8_t Reserved[UNIVERSE_WORD_OFFSET - UNIVERSE_AREA_OFFSET];   // 1,856-2,019

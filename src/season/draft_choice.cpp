@@ -5,6 +5,7 @@
 
 #include "season/draft_choice.h"
 
+#include "frontoffice/contracts.h"
 #include "base/random.h"
 #include "frontoffice/college_count.h"
 #include "league/league_data.h"
@@ -53,11 +54,6 @@ int Player_Position(int nTeam, int nSlot)
 }
 
 }  // namespace
-
-int Get_Position_Starters(int nPosition)
-{
-    return nPosition >= 0 && nPosition < POSITIONS ? STARTERS[nPosition] : 0;
-}
 
 int Get_Position_Depth(int nPosition)
 {

@@ -1,8 +1,9 @@
 // The computer's choice of a prospect in the college draft.
 #pragma once
 
-// Per-position tables QB .. P: starters, depth and a full complement.
-int Get_Position_Starters(int nPosition);
+#include "frontoffice/contracts.h"   // Get_Position_Starters
+
+// Per-position tables QB .. P: depth and a full complement.
 int Get_Position_Depth(int nPosition);
 int Get_Position_Full(int nPosition);
 

@@ -180,7 +180,7 @@ void Prepare_Draft_Pool()
             Clear_Player(t, s);
         }
     }
-    if (Get_Current_Year() <= LAST_CLASS_DATABASE_YEAR && Get_Universe_Word(FICTIONAL_PLAYERS_WORD) == 0)
+    if (Get_Current_Year() <= LAST_CLASS_DATABASE_YEAR && Get_Universe_Word(FICTIONAL_ROOKIES_WORD) == 0)
         Load_Draft_Class_Database();
     Set_Up_College_Draft();
     Finish_Draft_Pool();

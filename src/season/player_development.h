@@ -6,7 +6,6 @@
 // (a 16-bit universe word), each -100..+100 (0 normal); a stored value
 // outside the range reads as the nearest end.
 constexpr int PLAYER_AGING_STAT = 19;
-constexpr int REVERSION_TO_MEAN_WORD = 2084;
 int Get_Player_Aging();
 void Set_Player_Aging(int nValue);
 int Get_Reversion_To_Mean();

@@ -386,7 +386,7 @@ bool Finish_Player(int nTeam, int nSlot, int nHistory, const ATTEMPT& Try)
     PLAYER& P = Record(nTeam, nSlot);
     const int nBase = P.nVital[VITAL_POSITION];
     const int v20 = P.nVital[VITAL_POTENTIAL];
-    const int nRaised = v20 + Get_Draft_Talent(nBase, DRAFT_TALENT_DEVELOPMENT);
+    const int nRaised = v20 + Get_Draft_Talent(DRAFT_TALENT_DEVELOPMENT, nBase);
     P.nVital[VITAL_POTENTIAL] = nRaised > v20 / 2 ? nRaised : v20 / 2;
 
     Seed_Lineman_Season_Stats(nTeam, nSlot);
@@ -735,7 +735,7 @@ int Is_Random_Rookie_Rejected(int nTeam, int nSlot)
         return 0;
     const int p = Record(nTeam, nSlot).nVital[VITAL_POSITION];
     const int DT = Get_Draft_Talent_Setting();
-    int nCap = 85 + Get_Draft_Talent(p, DRAFT_TALENT_QUALITY) / 10 + DT / 10;
+    int nCap = 85 + Get_Draft_Talent(DRAFT_TALENT_QUALITY, p) / 10 + DT / 10;
     if (Get_Current_Year() == PROSPECT_CLASS_YEAR)
         nCap -= 3;
     if (p == POSITION_QB)
@@ -744,7 +744,7 @@ int Is_Random_Rookie_Rejected(int nTeam, int nSlot)
         nCap -= 1;
     else if (p == POSITION_FB)
         nCap -= 3;
-    const int nExtra = 6 + Get_Draft_Talent(p, DRAFT_TALENT_DEVELOPMENT) / 10;
+    const int nExtra = 6 + Get_Draft_Talent(DRAFT_TALENT_DEVELOPMENT, p) / 10;
     float o = Get_Position_Overall_Rating(nTeam, nSlot, p);
     if (o < 25.0f) {
         Generate_Player_Ratings(nTeam, nSlot);

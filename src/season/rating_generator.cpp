@@ -268,8 +268,8 @@ void Generate_Player_Ratings(int nTeam, int nSlot)
     for (int r = RATING_ACCURACY; r < NUMBER_OF_RATINGS; ++r)
         Set(r, 20 + u(11));
 
-    const int T1 = Get_Draft_Talent(nPosition, DRAFT_TALENT_QUALITY);
-    const int T2 = Get_Draft_Talent(nPosition, DRAFT_TALENT_SPREAD);
+    const int T1 = Get_Draft_Talent(DRAFT_TALENT_QUALITY, nPosition);
+    const int T2 = Get_Draft_Talent(DRAFT_TALENT_SPREAD, nPosition);
     const int DT = Get_Draft_Talent_Setting();
     const int R = 100 + T2 / 2;
     const int H = (T2 / 2) / 2;

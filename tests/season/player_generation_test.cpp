@@ -37,7 +37,7 @@ protected:
     }
 
     // The spread column at -200 makes every quality draw exactly M + 50.
-    static void Fix_Quality_Draws(int nPosition) { Set_Draft_Talent(nPosition, DRAFT_TALENT_SPREAD, -200); }
+    static void Fix_Quality_Draws(int nPosition) { Set_Draft_Talent(DRAFT_TALENT_SPREAD, nPosition, -200); }
 
     static float Rating(int nTeam, int nSlot, int nRating) { return League.Team[nTeam].Player[nSlot].fRating[nRating]; }
 
@@ -113,22 +113,22 @@ TEST_F(PlayerMaking, DraftTalentShiftsAndSpreadsTheQualityDraws)
     // Column 1 of -60 with Draft Talent -100: M = (-60 - 50) / 2 = -55, a = -5:
     // -5/4 truncates toward zero.
     Set_Draft_Talent_Setting(-100);
-    Set_Draft_Talent(POSITION_RB, DRAFT_TALENT_QUALITY, -60);
+    Set_Draft_Talent(DRAFT_TALENT_QUALITY, POSITION_RB, -60);
     Generate_Player_Ratings(2, 0);
     EXPECT_EQ(Rating(2, 0, RATING_SPEED), 70.0f);   // 71 + (-1)
     // Spread -400: R = -100, H = -100, so a lies in 1..100 (M = 0).
     Set_Draft_Talent_Setting(0);
-    Set_Draft_Talent(POSITION_RB, DRAFT_TALENT_QUALITY, 0);
-    Set_Draft_Talent(POSITION_RB, DRAFT_TALENT_SPREAD, -400);
+    Set_Draft_Talent(DRAFT_TALENT_QUALITY, POSITION_RB, 0);
+    Set_Draft_Talent(DRAFT_TALENT_SPREAD, POSITION_RB, -400);
     for (int i = 0; i < 200; ++i) {
         Generate_Player_Ratings(2, 0);
         EXPECT_GE(Rating(2, 0, RATING_SPEED), 71.0f);   // 71 + 1/4
         EXPECT_LE(Rating(2, 0, RATING_SPEED), 96.0f);   // 71 + 100/4
     }
     // The talent table saturates instead of wrapping.
-    Set_Draft_Talent(POSITION_QB, DRAFT_TALENT_QUALITY, 40000);
-    EXPECT_EQ(Get_Draft_Talent(POSITION_QB, DRAFT_TALENT_QUALITY), 32767);
-    EXPECT_EQ(Get_Draft_Talent(15, DRAFT_TALENT_QUALITY), 0);
+    Set_Draft_Talent(DRAFT_TALENT_QUALITY, POSITION_QB, 40000);
+    EXPECT_EQ(Get_Draft_Talent(DRAFT_TALENT_QUALITY, POSITION_QB), 32767);
+    EXPECT_EQ(Get_Draft_Talent(DRAFT_TALENT_QUALITY, 15), 0);
 }
 
 TEST_F(PlayerMaking, EachPositionTakesItsFixedNumberOfDraws)
@@ -539,7 +539,7 @@ TEST_F(PlayerMaking, FixedDevelopmentGivesThePositionsPeak)
     EXPECT_EQ(P.nVital[VITAL_PEAK_END], 35);   // 32 + (2019 - 1950) / 20
     EXPECT_EQ(P.nVital[VITAL_LONGEVITY], 100);
     // Development column 3 of -50: 100 - 50 = 50, held at 100 / 2.
-    Set_Draft_Talent(POSITION_K, DRAFT_TALENT_DEVELOPMENT, -70);
+    Set_Draft_Talent(DRAFT_TALENT_DEVELOPMENT, POSITION_K, -70);
     Fabricate_Position_Player(2, 1, POSITION_K, 0);
     EXPECT_EQ(League.Team[2].Player[1].nVital[VITAL_PEAK_END], 35);
     EXPECT_EQ(League.Team[2].Player[1].nVital[VITAL_POTENTIAL], 50);
@@ -551,7 +551,7 @@ TEST_F(PlayerMaking, RookiesTooGoodForTheCapAreRejected)
     Add_Player(2, 0, 9, POSITION_QB);
     EXPECT_EQ(Is_Random_Rookie_Rejected(2, 0), 0);
     // Column 1 of -300: cap 85 - 30 + 1 = 56.
-    Set_Draft_Talent(POSITION_QB, DRAFT_TALENT_QUALITY, -300);
+    Set_Draft_Talent(DRAFT_TALENT_QUALITY, POSITION_QB, -300);
     EXPECT_EQ(Is_Random_Rookie_Rejected(2, 0), 1);
     // An empty slot is never rejected.
     EXPECT_EQ(Is_Random_Rookie_Rejected(2, 50), 0);
@@ -561,7 +561,7 @@ TEST_F(PlayerMaking, AfterTenThousandRejectionsTheLastTryIsFinished)
 {
     // A development column of -2000 leaves a potential cap far below any
     // player: every try fails.
-    Set_Draft_Talent(POSITION_C, DRAFT_TALENT_DEVELOPMENT, -2000);
+    Set_Draft_Talent(DRAFT_TALENT_DEVELOPMENT, POSITION_C, -2000);
     Fabricate_Position_Player(2, 0, POSITION_C, 0);
     const PLAYER& P = League.Team[2].Player[0];
     EXPECT_NE(P.nVital[VITAL_PLAYER_ID], 0);

@@ -29,7 +29,7 @@ constexpr const char* DEFAULT_LEAGUE_DATABASE = "Databases/Universe-2019.dat";
 
 // The 16-bit league flag "Fictional Rookies": drafts take generated rookies
 // and look for no class file. No accessor names it yet; this is its word.
-constexpr int FICTIONAL_ROOKIES_WORD = 2084;
+
 
 // Players a club of the default league carries at each position (QB .. P):
 // the quota of a new club less one FB, one TE, one LB and one S, 53 in all.
