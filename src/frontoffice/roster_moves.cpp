@@ -3,6 +3,7 @@
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/team.h"
+#include "season/season_services.h"
 #include "platform/errors.h"
 
 namespace {
@@ -27,12 +28,14 @@ bool Release_Excess_Player(int nTeam)
     if (nPlayers < EXCESS_ROSTER_SIZE)
         return false;
     // The weakest of the players his club can spare: the last ones at a
-    // position keep their places (a club of one position spares anyone).
+    // position keep their places, on a club its legal minimum, in the pool
+    // the pool's target, so a top-up is never released at once.
     int nWeakest = -1;
     float fWeakest = 0.0f;
     for (int s = 0; s < nPlayers; ++s) {
         const int nPosition = Get_Player_Vital_Stat(nTeam, s, VITAL_POSITION);
-        if (nTeam != FREE_AGENT_TEAM && Count_Position_Players(nTeam, nPosition) <= Get_Position_Minimum(nPosition))
+        const int nKeep = nTeam == FREE_AGENT_TEAM ? Get_Free_Agent_Target(nPosition) : Get_Position_Minimum(nPosition);
+        if (Count_Position_Players(nTeam, nPosition) <= nKeep)
             continue;
         float fOverall = Get_Player_Overall_Rating(nTeam, s);
         if (nWeakest < 0 || fOverall < fWeakest) {

@@ -184,7 +184,7 @@ void Prepare_Draft_Pool()
         Load_Draft_Class_Database();
     Set_Up_College_Draft();
     Finish_Draft_Pool();
-    Sort_College_Players(0, Get_User_Preference(PREF_POOL_PLAYER_COUNT));
+    Sort_College_Players(0, Get_User_Preference(PREF_POOL_SORT_MODE));
 }
 
 int Get_Draft_Pool_Target(int nTeams)

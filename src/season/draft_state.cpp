@@ -58,27 +58,6 @@ bool Is_College_Draft_Running()
     return Count_College_Players() > 0;
 }
 
-void Rank_Free_Agent_Pool()
-{
-    // Rule now: close the gaps and order the pool by overall rating, best
-    // first (no salary or position order, no topping-up of the pool).
-    Compact_Team_Roster(FREE_AGENT_TEAM);
-    int n = Count_Team_Players(FREE_AGENT_TEAM);
-    float Key[PLAYERS_PER_TEAM];
-    for (int s = 0; s < n; ++s)
-        Key[s] = Get_Player_Overall_Rating(FREE_AGENT_TEAM, s);
-    for (int nPass = n - 1; nPass >= 1; --nPass) {
-        for (int j = 1; j <= nPass; ++j) {
-            if (Key[j] > Key[j - 1]) {
-                Swap_Players(FREE_AGENT_TEAM, j - 1, FREE_AGENT_TEAM, j);
-                float fTemp = Key[j];
-                Key[j] = Key[j - 1];
-                Key[j - 1] = fTemp;
-            }
-        }
-    }
-}
-
 int Get_Draft_Talent(int nColumn, int nPosition)
 {
     if (nColumn < 0 || nColumn >= DRAFT_TALENT_COLUMNS || nPosition < 0 || nPosition >= DRAFT_TABLE_POSITIONS)

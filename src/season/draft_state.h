@@ -3,6 +3,8 @@
 // figures by position and the records of forfeited picks.
 #pragma once
 
+#include "season/season_services.h"   // Rank_Free_Agent_Pool
+
 #include <cstddef>
 
 #include "season/playoffs.h"   // Is_Season_Complete
@@ -12,9 +14,6 @@
 // effects: readers ask this, only the draft loop may end a draft.
 bool Is_College_Draft_Running();
 
-// Sorts the free-agent pool (team 36) by overall rating, best first, after
-// closing any gaps in it.
-void Rank_Free_Agent_Pool();
 
 // ---- Draft tables (saved with the league) --------------------------------
 

@@ -7,6 +7,12 @@
 #include "base/int_math.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
+#include "league/player.h"
+#include "league/player_stats.h"
+#include "league/preferences.h"
+#include "league/team.h"
+#include "frontoffice/roster_moves.h"
+#include "season/player_generation.h"
 #include "league/team_finance_stats.h"
 #include "season/draft_pool.h"
 #include "season/playoffs.h"
@@ -55,4 +61,72 @@ int Get_League_Payroll_Ratio()
     const int64_t A = nSum / nTeams;
     const int64_t R = Divide_Rounded(static_cast<__int128>(A) * 1000, nCap);
     return Clamp_To_Int((R * 1000 + 30) / 60);
+}
+
+namespace {
+
+constexpr int POOL_TARGET[NUMBER_OF_POSITIONS] = {2, 2, 1, 3, 5, 3, 3, 2, 3, 2, 5, 3, 3, 1, 1};
+constexpr int POOL_ROOM_LIMIT = 97;   // a pool this full lets its weakest go before it grows
+constexpr int SORT_BY_SALARY = 0;
+constexpr int SORT_BY_GRADE = 2;
+constexpr int GRADE_STAT = 225;
+constexpr int64_t POSITION_KEY_STEP = 100000;
+
+int64_t Free_Agent_Key(int nSlot, int nMode)
+{
+    const int64_t nSalary = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VITAL_SALARY);
+    if (nMode == SORT_BY_SALARY)
+        return nSalary;
+    if (nMode == SORT_BY_GRADE)
+        return Get_Player_Stat(FREE_AGENT_TEAM, nSlot, STAT_PERIOD_PREDICTED, GRADE_STAT);
+    const int64_t nPosition = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VITAL_POSITION);
+    return (NUMBER_OF_POSITIONS - nPosition) * POSITION_KEY_STEP + nSalary;
+}
+
+}  // namespace
+
+void Rank_Free_Agent_Pool()
+{
+    Compact_Team_Roster(FREE_AGENT_TEAM);
+    const int n = Count_Team_Players(FREE_AGENT_TEAM);
+    const int nMode = Get_User_Preference(PREF_POOL_SORT_MODE);
+    // Each key is read once; the exchanges move the keys with the players.
+    int64_t nKey[PLAYERS_PER_TEAM];
+    for (int s = 0; s < n; ++s)
+        nKey[s] = Free_Agent_Key(s, nMode);
+    for (int nPass = n - 1; nPass >= 1; --nPass) {
+        for (int j = 1; j <= nPass; ++j) {
+            if (nKey[j] > nKey[j - 1]) {
+                Swap_Players(FREE_AGENT_TEAM, j - 1, FREE_AGENT_TEAM, j);
+                const int64_t nTemp = nKey[j];
+                nKey[j] = nKey[j - 1];
+                nKey[j - 1] = nTemp;
+            }
+        }
+    }
+    Replenish_Free_Agents();
+}
+
+void Replenish_Free_Agents()
+{
+    for (int p = 0; p < NUMBER_OF_POSITIONS; ++p) {
+        int nMissing = POOL_TARGET[p] - Count_Position_Players(FREE_AGENT_TEAM, p);
+        while (nMissing > 0) {
+            // Each release shrinks the pool, so this ends; a release that
+            // cannot happen leaves no room, and the position waits.
+            while (Count_Team_Players(FREE_AGENT_TEAM) >= POOL_ROOM_LIMIT)
+                if (!Release_Excess_Player(FREE_AGENT_TEAM))
+                    return;
+            const int nSlot = Find_Empty_Player_Slot(FREE_AGENT_TEAM);
+            if (nSlot < 0)
+                return;
+            Fit_Player_Ratings_To_Target(FREE_AGENT_TEAM, nSlot, p, 1.0f);
+            --nMissing;
+        }
+    }
+}
+
+int Get_Free_Agent_Target(int nPosition)
+{
+    return nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS ? POOL_TARGET[nPosition] : 0;
 }

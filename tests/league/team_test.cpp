@@ -60,6 +60,25 @@ std::set<int> Roster_IDs(int nTeam)
     return IDs;
 }
 
+// The players a test put in the pool (the pool's top-up adds new ones).
+int Own_Pool_Players(const std::set<int>& Own)
+{
+    int n = 0;
+    for (int nID : Roster_IDs(FREE_AGENT_TEAM))
+        n += Own.count(nID) != 0 ? 1 : 0;
+    return n;
+}
+
+// Every position the pool keeps at least its target of.
+bool Pool_Meets_Its_Targets()
+{
+    constexpr int TARGET[NUMBER_OF_POSITIONS] = {2, 2, 1, 3, 5, 3, 3, 2, 3, 2, 5, 3, 3, 1, 1};
+    for (int p = 0; p < NUMBER_OF_POSITIONS; ++p)
+        if (Count_Position_Players(FREE_AGENT_TEAM, p) < TARGET[p])
+            return false;
+    return true;
+}
+
 std::string Team_String(int nTeam, int nString)
 {
     char szText[TEAM_STRING_SIZE];
@@ -301,10 +320,14 @@ TEST_F(TeamTest, FreeAgentMoveKeepsBothRostersCompact)
     Add_Player(36, 0, POSITION_QB, 90.0f);
     Add_Player(36, 1, POSITION_QB, 50.0f);
 
+    std::set<int> Own = Roster_IDs(36);
+    Own.insert(nB);
     int nNew = Find_Free_Agent_Slot(0, 1);
     ASSERT_GE(nNew, 0);
     EXPECT_EQ(League.Team[36].Player[nNew].nVital[VITAL_PLAYER_ID], nB);
-    EXPECT_EQ(Roster_Size(36), 3);
+    EXPECT_EQ(Own_Pool_Players(Own), 3);
+    EXPECT_EQ(Roster_Size(36), static_cast<int>(Roster_IDs(36).size()));   // no gap
+    EXPECT_TRUE(Pool_Meets_Its_Targets());
     EXPECT_EQ(Roster_Size(0), 2);
     EXPECT_EQ(League.Team[0].Player[0].nVital[VITAL_PLAYER_ID], nA);
     EXPECT_EQ(League.Team[0].Player[1].nVital[VITAL_PLAYER_ID], nC);
@@ -324,8 +347,16 @@ TEST_F(TeamTest, FullPoolReleasesOnlyItsWeakestPlayer)
     int nNew = Find_Free_Agent_Slot(0, 0);
     ASSERT_GE(nNew, 0);
     EXPECT_EQ(League.Team[36].Player[nNew].nVital[VITAL_PLAYER_ID], nMoved);
-    EXPECT_EQ(Roster_IDs(36), Expected);
     EXPECT_EQ(Roster_Size(0), 0);
+    // The weakest made room for him; the top-up of the other positions then
+    // let more of the 70-rated linebackers go, never him.
+    const std::set<int> After = Roster_IDs(36);
+    EXPECT_EQ(After.count(nWeakest), 0u);
+    EXPECT_EQ(After.count(nMoved), 1u);
+    for (int nID : After)
+        EXPECT_TRUE(Expected.count(nID) != 0 || nID > 1200) << nID;   // kept, or made by the top-up
+    EXPECT_LE(Roster_Size(36), PLAYERS_PER_TEAM);
+    EXPECT_TRUE(Pool_Meets_Its_Targets());
 }
 
 // ---------------------------------------------------------------------------
@@ -349,7 +380,8 @@ TEST_F(TeamTest, EraseTeamAsksWhenThePoolLacksRoom)
 
     ui::Queue_Answer(ID_OK);
     EXPECT_EQ(Erase_Team(0, 0), 1);
-    EXPECT_EQ(Roster_Size(36), 100);
+    EXPECT_GE(Roster_Size(36), 97);   // full, less the room the top-up makes
+    EXPECT_TRUE(Pool_Meets_Its_Targets());
     EXPECT_EQ(Team_String(0, 1), "One");   // the former team 1 moved down
 }
 
@@ -364,8 +396,10 @@ TEST_F(TeamTest, EraseTeamMovesPlayersAndCompactsSlots)
     League.Team[2].nSchedule[0][0] = -1;
     League.Preferences.nInt[PREF_CURRENT_TEAM] = 0;
 
+    std::set<int> Own = Roster_IDs(1);
+    Own.insert(*Roster_IDs(36).begin());
     EXPECT_EQ(Erase_Team(1, 0), 1);
-    EXPECT_EQ(Roster_Size(36), 6);
+    EXPECT_EQ(Own_Pool_Players(Own), 6);
     EXPECT_EQ(Team_String(1, 1), "Two");
     EXPECT_EQ(League.Team[0].nSchedule[0][0], 2);   // team 2 is team 1 now
     EXPECT_EQ(League.Team[1].nSchedule[0][0], -1);
