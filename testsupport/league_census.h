@@ -33,6 +33,7 @@ struct CENSUS {
     int nHallOfFame = 0;
     int nCareerLeaderEntries = 0;   // filled places of the career tables
     int nFreeAgents = 0;
+    int64_t nCap = 0;           // $K
 };
 
 inline CENSUS Take_Census()
@@ -76,6 +77,7 @@ inline CENSUS Take_Census()
         C.fRookieShare = static_cast<double>(nRookies) / C.nPlayers;
         C.fVeteranShare = static_cast<double>(nVeterans) / C.nPlayers;
     }
+    C.nCap = Get_Universe_Stat(SALARY_CAP) / 1000;
     C.nHallOfFame = Count_Team_Players(HALL_OF_FAME_TEAM);
     C.nFreeAgents = Count_Team_Players(FREE_AGENT_TEAM);
     for (int nStat = 0; nStat < LEADER_STAT_COUNT; ++nStat) {
@@ -94,9 +96,9 @@ inline std::string Format_Census(const CENSUS& C)
     char szLine[256];
     std::snprintf(szLine, sizeof szLine,
                   "%d players %d mean_age %.2f rookies %.3f veterans %.3f roster %d-%d short %d over_cap %d "
-                  "top_payroll %lld hall %d career_leaders %d free_agents %d",
+                  "top_payroll %lld cap %lld hall %d career_leaders %d free_agents %d",
                   C.nYear, C.nPlayers, C.fMeanAge, C.fRookieShare, C.fVeteranShare, C.nSmallestRoster,
-                  C.nLargestRoster, C.nClubsShort, C.nClubsOverCap, static_cast<long long>(C.nLargestPayroll),
+                  C.nLargestRoster, C.nClubsShort, C.nClubsOverCap, static_cast<long long>(C.nLargestPayroll), static_cast<long long>(C.nCap),
                   C.nHallOfFame, C.nCareerLeaderEntries, C.nFreeAgents);
     return szLine;
 }

@@ -5,9 +5,11 @@
 // agent at a position they are short of (anyone when the pool has nobody
 // there) whose salary fits their cap room, else the cheapest one at the
 // league minimum; the roster trim of Release_Excess_Player keeps those
-// minimums. They set their depth charts and returners and make no trades.
+// minimums, and a club over the cap lets its costliest spare players go.
+// They set their depth charts and returners and make no trades.
 #include "frontoffice/computer_manager.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "frontoffice/depth_chart.h"
@@ -103,12 +105,49 @@ bool Has_Short_Position(int nTeam)
     return false;
 }
 
-// A club signs while it is below the target size, or short at a position
-// and still below the size at which it must trim.
+// A club signs while it is below the target size or short at a position
+// (the roster trim then lets a spare player go).
 bool Wants_Free_Agent(int nTeam)
 {
     const int nPlayers = Count_Team_Players(nTeam);
-    return nPlayers < AI_ROSTER_TARGET || (nPlayers < AI_ROSTER_LIMIT && Has_Short_Position(nTeam));
+    return nPlayers < AI_ROSTER_TARGET || (nPlayers < PLAYERS_PER_TEAM && Has_Short_Position(nTeam));
+}
+
+// The spare player (his position above its minimum) whose salary buys the
+// least: the largest salary over the square of his overall rating; -1 when
+// nobody can be spared or nobody is paid.
+int Find_Costliest_Spare_Player(int nTeam)
+{
+    const int nPlayers = Count_Team_Players(nTeam);
+    int nWorst = -1;
+    double fWorst = 0.0;
+    for (int s = 0; s < nPlayers; ++s) {
+        const int nPosition = Get_Player_Vital_Stat(nTeam, s, VITAL_POSITION);
+        if (Count_Position_Players(nTeam, nPosition) <= Get_Position_Minimum(nPosition))
+            continue;
+        const int nSalary = Get_Player_Vital_Stat(nTeam, s, VITAL_SALARY);
+        if (nSalary <= Get_Player_Minimum_Salary(nTeam, s))
+            continue;   // releasing a minimum salary saves nothing
+        const double fOverall = std::max(1.0f, Get_Player_Overall_Rating(nTeam, s));
+        const double fCost = nSalary / (fOverall * fOverall);
+        if (nWorst < 0 || fCost > fWorst) {
+            nWorst = s;
+            fWorst = fCost;
+        }
+    }
+    return nWorst;
+}
+
+// A club over the cap lets go of the players whose salaries buy the least
+// until it is under (or nobody is left to spare); the free agency then fills
+// the roster within the room.
+void Get_Under_The_Cap(int nTeam)
+{
+    for (int i = 0; i < PLAYERS_PER_TEAM && Get_Cap_Room(nTeam) < 0; ++i) {
+        const int nSlot = Find_Costliest_Spare_Player(nTeam);
+        if (nSlot < 0 || Find_Free_Agent_Slot(nTeam, nSlot) < 0)
+            return;
+    }
 }
 
 }  // namespace
@@ -173,9 +212,12 @@ void Run_AI_Trade()
 void Run_Computer_Roster_Moves()
 {
     const int nTeams = Count_Teams();
-    for (int t = 0; t < nTeams; ++t)
-        if (Is_Computer_Run_Team(t))
-            Trim_Team_Roster(t);
+    for (int t = 0; t < nTeams; ++t) {
+        if (!Is_Computer_Run_Team(t))
+            continue;
+        Trim_Team_Roster(t);
+        Get_Under_The_Cap(t);
+    }
 }
 
 void Run_AI_Free_Agency(int bProgress)
@@ -185,10 +227,12 @@ void Run_AI_Free_Agency(int bProgress)
     for (int t = 0; t < nTeams; ++t) {
         if (!Is_Computer_Run_Team(t))
             continue;
+        Get_Under_The_Cap(t);
         // Each signing adds a player, so the loop ends by the roster limit.
         while (Wants_Free_Agent(t))
             if (!Sign_Best_Free_Agent(t))
                 break;
+        Trim_Team_Roster(t);
     }
 }
 
