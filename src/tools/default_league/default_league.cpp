@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstdint>
 #include <cstring>
 
 #include "base/random.h"
@@ -16,7 +17,9 @@
 #include "league/default_settings.h"
 #include "league/league_structure.h"
 #include "league/player.h"
+#include "league/player_stats.h"
 #include "league/preferences.h"
+#include "league/stat_codes.h"
 #include "league/salary_cap.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
@@ -157,6 +160,12 @@ std::string Where(const char* szPath, const CSV_LINE& Line)
 
 // ---- Players --------------------------------------------------------------------
 
+// The share of a season's play (per mille) a starter, the first backup and
+// the rest of a depth chart had in the seasons before the league's first.
+constexpr int STARTER_SEASON_SHARE = 850;
+constexpr int BACKUP_SEASON_SHARE = 300;
+constexpr int DEPTH_SEASON_SHARE = 100;
+
 int Draw_Age(int nLowest, int nHighest)
 {
     int nTotal = 0;
@@ -180,7 +189,23 @@ int Clamp_Target(int n)
 // given the age, level and career of his place in the league. Credited
 // seasons follow the age (a rookie at 22); contracts are drawn afterwards
 // for the whole league at once.
-void Make_League_Player(int nTeam, int nSlot, int nPosition, int nAge, int nTarget, int nYear)
+// A veteran's career so far: each credited season at his predicted rate,
+// times the share of a season his place on a depth chart gave him (per
+// mille); a longest kick or punt is a single figure, not a sum.
+void Give_Career_Totals(int nTeam, int nSlot, int nShare)
+{
+    const int64_t nSeasons = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SEASONS_PLAYED);
+    const bool bKicker = Get_Player_Side(nTeam, nSlot) == SIDE_KICKERS;
+    for (int nStat = 0; nStat < STATS_PER_PERIOD; ++nStat) {
+        const int64_t nSeason = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, nStat);
+        int64_t nCareer = (nSeason * nSeasons * nShare + 500) / 1000;
+        if (bKicker && (nStat == STAT_LONGEST_PUNT || nStat == STAT_LONGEST_FIELD_GOAL))
+            nCareer = nSeasons > 0 ? nSeason : 0;
+        Set_Player_Stat(nTeam, nSlot, STAT_PERIOD_CAREER, nStat, static_cast<int>(nCareer));
+    }
+}
+
+void Make_League_Player(int nTeam, int nSlot, int nPosition, int nAge, int nTarget, int nYear, int nShare)
 {
     Clear_Player(nTeam, nSlot);
     Create_Veteran_Player(nTeam, nSlot, nPosition, 0.0f);
@@ -203,6 +228,7 @@ void Make_League_Player(int nTeam, int nSlot, int nPosition, int nAge, int nTarg
     Get_Player_First_Name_Filled(nTeam, nSlot, szName);
     if (Get_Player_Vital_Stat(nTeam, nSlot, VITAL_PLAYER_ID) == 0)
         Set_Player_Vital_Stat(nTeam, nSlot, VITAL_PLAYER_ID, Make_Unique_Player_Id(nTeam, nSlot));
+    Give_Career_Totals(nTeam, nSlot, nShare);
 }
 
 void Stock_Club(int nTeam, int nYear)
@@ -213,17 +239,21 @@ void Stock_Club(int nTeam, int nYear)
         for (int k = 0; k < DEFAULT_ROSTER[p]; ++k) {
             int nTarget;
             int nAge;
+            int nShare;
             if (k < DEFAULT_STARTERS[p]) {
                 nTarget = STARTER_TARGET + Get_Random_In_Range(-5, 7);
                 nAge = Draw_Age(23, 33);
+                nShare = STARTER_SEASON_SHARE;
             } else if (k == DEFAULT_STARTERS[p]) {
                 nTarget = FIRST_BACKUP_TARGET + Get_Random_In_Range(-5, 5);
                 nAge = Draw_Age(21, 35);
+                nShare = BACKUP_SEASON_SHARE;
             } else {
                 nTarget = DEPTH_TARGET + Get_Random_In_Range(-5, 4);
                 nAge = Draw_Age(21, 30);
+                nShare = DEPTH_SEASON_SHARE;
             }
-            Make_League_Player(nTeam, nSlot++, p, nAge, nTarget + nStrength, nYear);
+            Make_League_Player(nTeam, nSlot++, p, nAge, nTarget + nStrength, nYear, nShare);
         }
     }
 }
@@ -240,7 +270,7 @@ void Stock_Free_Agents(int nCount, int nYear)
                 Order.push_back(p);
     for (int s = 0; s < nCount && s < PLAYERS_PER_TEAM; ++s)
         Make_League_Player(FREE_AGENT_TEAM, s, Order[static_cast<size_t>(s) % Order.size()], Draw_Age(23, 34),
-                           FREE_AGENT_TARGET + Get_Random_In_Range(-5, 5), nYear);
+                           FREE_AGENT_TARGET + Get_Random_In_Range(-5, 5), nYear, BACKUP_SEASON_SHARE);
 }
 
 void Store_Text(char* szField, size_t nSize, const char* szText)
