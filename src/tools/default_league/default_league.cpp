@@ -47,7 +47,7 @@ constexpr const char* DATABASE_NOTES =
 
 // Ages of a roster, 21 to 35, weighted as a pro roster is: most players in
 // their middle twenties, a few veterans past thirty.
-constexpr int AGE_WEIGHTS[] = {3, 9, 13, 14, 13, 11, 9, 8, 6, 5, 4, 2, 1, 1, 1};
+constexpr int AGE_WEIGHTS[] = {2, 6, 9, 11, 11, 11, 10, 9, 8, 7, 6, 4, 3, 2, 1};
 constexpr int FIRST_AGE = 21;
 constexpr int AGE_WEIGHT_COUNT = static_cast<int>(sizeof(AGE_WEIGHTS) / sizeof(AGE_WEIGHTS[0]));
 
