@@ -1,0 +1,87 @@
+// Ten seasons of the default league, every club run by the computer: the
+// league lives on as a league should. Rosters stay full and legal, payrolls
+// stay under the cap, the ages settle (the mean age and the shares of
+// rookies and of veterans stay in one band from the second season on), the
+// Hall Of Fame gains members and the career leader tables fill.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "league_census.h"
+#include "test_support.h"
+#include "league/preferences.h"
+#include "platform/errors.h"
+#include "season/day_advance.h"
+#include "tools/default_league/default_league.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int SEASONS = 10;
+
+void Copy_League_Inputs()
+{
+    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
+    const fs::path Data = fs::path(szSource != nullptr ? szSource : ".") / "data";
+    for (const char* szFolder : {"league", "names", "Input"}) {
+        std::error_code Error;
+        fs::copy(Data / szFolder, szFolder, fs::copy_options::recursive, Error);
+        ASSERT_FALSE(Error) << szFolder << ": " << Error.message();
+    }
+}
+
+TEST(TenSeasonsTest, TheDefaultLeagueLivesOnForTenSeasons)
+{
+    SCRATCH_FOLDER Scratch("ten_seasons");
+    Copy_League_Inputs();
+    std::string Problem;
+    ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+    Set_User_Preference(PREF_COMMISSIONER_MODE, 0);
+    Set_User_Preference(PREF_AUTO_SAVE, 0);
+    Reset_Error_Count();
+
+    std::vector<league_census::CENSUS> Seasons;
+    for (int n = 0; n < SEASONS; ++n) {
+        const int nYear = Get_Current_Year();
+        Advance_Day(22);
+        Advance_Day(22);
+        Advance_Day(22);
+        ASSERT_EQ(Get_Current_Year(), nYear + 1) << "the season after " << nYear << " did not start";
+        ASSERT_EQ(Get_Current_Week(), 0);
+        Seasons.push_back(league_census::Take_Census());
+        const league_census::CENSUS& C = Seasons.back();
+        SCOPED_TRACE(league_census::Format_Census(C));
+        // Full and legal rosters within the cap, every season.
+        EXPECT_GE(C.nSmallestRoster, 45);
+        EXPECT_LE(C.nLargestRoster, 53);
+        EXPECT_EQ(C.nClubsShort, 0);
+        EXPECT_EQ(C.nClubsOverCap, 0);
+        EXPECT_GE(C.nFreeAgents, 39);   // the pool keeps every position's target
+        if (n >= 1) {
+            // A settled age profile from the second season on.
+            EXPECT_GE(C.fMeanAge, 26.0);
+            EXPECT_LE(C.fMeanAge, 28.5);
+            EXPECT_GE(C.fRookieShare, 0.10);
+            EXPECT_LE(C.fRookieShare, 0.20);
+            EXPECT_GE(C.fVeteranShare, 0.15);
+            EXPECT_LE(C.fVeteranShare, 0.35);
+        }
+    }
+    // The profile does not drift: second season against the last.
+    EXPECT_NEAR(Seasons.back().fMeanAge, Seasons[1].fMeanAge, 0.75);
+    EXPECT_NEAR(Seasons.back().fRookieShare, Seasons[1].fRookieShare, 0.05);
+    EXPECT_NEAR(Seasons.back().fVeteranShare, Seasons[1].fVeteranShare, 0.10);
+    // Careers end in the Hall Of Fame, and the all-time tables fill (30
+    // statistics of 21 places: most of them by then).
+    EXPECT_GT(Seasons.back().nHallOfFame, Seasons.front().nHallOfFame);
+    EXPECT_GE(Seasons.back().nHallOfFame, 1);
+    EXPECT_GE(Seasons.back().nCareerLeaderEntries, 500);
+    EXPECT_EQ(Get_Error_Count(), 0) << Get_Recent_Errors();
+}
+
+}  // namespace
