@@ -21,6 +21,7 @@
 
 #include "league_census.h"
 #include "scratch_folder.h"
+#include "engine/game_report.h"
 #include "league/preferences.h"
 #include "platform/errors.h"
 #include "season/day_advance.h"
@@ -78,6 +79,7 @@ int main(int argc, char** argv)
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
     Set_User_Preference(PREF_COMMISSIONER_MODE, 0);
     Set_User_Preference(PREF_AUTO_SAVE, 0);
+    Set_Game_Pages_Enabled(false);   // the box scores and recaps are not what is measured here
     std::printf("%s\n", league_census::Format_Census(league_census::Take_Census()).c_str());
 
     double fOffseasons = 0.0;

@@ -401,6 +401,7 @@ void Begin_College_Draft()
     Show_Main_Page(DRAFT_PAGE);
     // Picks change hands during the draft: a trade offer being built is
     // dropped (the trade screen keeps none in this program yet).
+    Forget_Position_Needs();
     for (int nStep = 0; nStep < MAX_DRAFT_STEPS; ++nStep) {
         if (!Draft_Goes_On())
             return;

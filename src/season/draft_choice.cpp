@@ -5,6 +5,8 @@
 
 #include "season/draft_choice.h"
 
+#include <cstdint>
+
 #include "frontoffice/contracts.h"
 #include "base/random.h"
 #include "frontoffice/college_count.h"
@@ -129,12 +131,62 @@ int Get_Team_Position_Need(int nTeam, int nPosition, int nRound)
     return nNeed / 5;
 }
 
+namespace {
+
+// The league's need is asked for every position at every pick, and between
+// two picks only the club that picked has a new roster: each club's need is
+// kept with a mark of its roster (its players' IDs by slot and positions)
+// and worked out again only when that mark changed.
+constexpr int NEED_ROUNDS = 7;
+struct NEED_MEMO {
+    uint64_t nRosterMark = 0;
+    int nNeed = 0;
+    bool bKnown = false;
+};
+NEED_MEMO g_NeedMemo[MAX_FRANCHISES][POSITIONS][NEED_ROUNDS];
+
+uint64_t Roster_Mark(int nTeam)
+{
+    uint64_t h = 1469598103934665603ull;
+    const int nPlayers = Count_Team_Players(nTeam);
+    for (int s = 0; s < nPlayers; ++s) {
+        h = (h ^ static_cast<uint32_t>(Get_Player_ID(nTeam, s))) * 1099511628211ull;
+        h = (h ^ static_cast<uint32_t>(Get_Player_Vital_Stat(nTeam, s, VITAL_POSITION))) * 1099511628211ull;
+    }
+    return h ^ static_cast<uint64_t>(nPlayers);
+}
+
+int Remembered_Team_Position_Need(int nTeam, uint64_t nMark, int nPosition, int nRound)
+{
+    if (nTeam < 0 || nTeam >= MAX_FRANCHISES || nRound < 0 || nRound >= NEED_ROUNDS)
+        return Get_Team_Position_Need(nTeam, nPosition, nRound);
+    NEED_MEMO& Memo = g_NeedMemo[nTeam][nPosition][nRound];
+    if (!Memo.bKnown || Memo.nRosterMark != nMark) {
+        Memo.nNeed = Get_Team_Position_Need(nTeam, nPosition, nRound);
+        Memo.nRosterMark = nMark;
+        Memo.bKnown = true;
+    }
+    return Memo.nNeed;
+}
+
+}  // namespace
+
+void Forget_Position_Needs()
+{
+    for (auto& Team : g_NeedMemo)
+        for (auto& Position : Team)
+            for (NEED_MEMO& Memo : Position)
+                Memo.bKnown = false;
+}
+
 int Get_League_Position_Need(int nPosition, int nRound)
 {
+    if (nPosition < 0 || nPosition >= POSITIONS)
+        return 0;
     const int nTeams = Count_Teams();
     int64_t nSum = 0;
     for (int t = 0; t < nTeams; ++t)
-        nSum += Get_Team_Position_Need(t, nPosition, nRound);
+        nSum += Remembered_Team_Position_Need(t, Roster_Mark(t), nPosition, nRound);
     if (nSum == 0)
         return 0;
     return Mul_Div_Rounded_64(nSum, 1, nTeams);

@@ -39,3 +39,7 @@ int Get_Prospect_Draft_Value(int nRelativeNeed, int nRating, int nStrategy, int 
 // with the pool team and slot; false (NO_TEAM, 255) when nobody is worth a
 // pick.
 bool Choose_Computer_Draft_Pick(int nTeam, int* pnPoolTeam, int* pnPoolSlot);
+
+// The clubs' needs are kept between picks while their rosters stay the same;
+// a draft begins with none kept (ratings have changed since the last one).
+void Forget_Position_Needs();

@@ -12,6 +12,7 @@
 
 #include "league_census.h"
 #include "test_support.h"
+#include "engine/game_report.h"
 #include "league/preferences.h"
 #include "platform/errors.h"
 #include "season/day_advance.h"
@@ -43,6 +44,7 @@ TEST(TenSeasonsTest, TheDefaultLeagueLivesOnForTenSeasons)
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
     Set_User_Preference(PREF_COMMISSIONER_MODE, 0);
     Set_User_Preference(PREF_AUTO_SAVE, 0);
+    Set_Game_Pages_Enabled(false);   // the box scores and recaps are not what is measured here
     Reset_Error_Count();
 
     std::vector<league_census::CENSUS> Seasons;
