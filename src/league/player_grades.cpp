@@ -761,10 +761,10 @@ int Get_Player_Build_Measure(int nTeam, int nSlot)
     int64_t nHeight = Player.nVital[VITAL_HEIGHT];
     int64_t nWeight = Player.nVital[VITAL_WEIGHT];
     int nPosition = V.nPosition < 0 ? POSITION_QB : V.nPosition;
-    int64_t A = Get_Average_Player_Height(nPosition);
+    int64_t A = Get_Typical_Player_Height(nPosition);
     // The position's average weight scaled by the square of height over average height.
     int64_t W = Mul_Div(Mul_Div(Get_Average_Player_Weight(nPosition), nHeight, A), nHeight, A);
-    int64_t H = Get_Average_Player_Height(POSITION_TE);
+    int64_t H = Get_Typical_Player_Height(POSITION_TE);
     int64_t nMeasure = 120 - (V.C(205) + V.C(206)) / 3 + Rate(Min(nWeight, 270) - W, W, 75) + Rate(H - nHeight, H, 50);
     return Clamp_To_Int(nMeasure);
 }

@@ -506,6 +506,15 @@ int Get_Average_Player_Height(int nPosition)
     return nTenths / 10 + (u(10) < nTenths % 10 ? 1 : 0);
 }
 
+int Get_Typical_Player_Height(int nPosition)
+{
+    if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS)
+        return 0;
+    const MEASURES& M = AVERAGE_MEASURES[nPosition];
+    const int nTenths = Interpolate_By_Era(M.nHeight1971, M.nHeight2006);
+    return (nTenths + 5) / 10;
+}
+
 int Get_Average_Player_Weight(int nPosition)
 {
     if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS)

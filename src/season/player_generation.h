@@ -78,6 +78,9 @@ int Is_Player_Suspended(int nTeam, int nSlot);
 // Average height (inches, randomly rounded: one draw) and weight (pounds) of
 // a position 0-14 in the current season, interpolated between 1971 and
 // 2006; 0 for another position.
+// The same average rounded to the nearest inch, without a draw: for the
+// figures a page reads, which must not move the league's random numbers.
+int Get_Typical_Player_Height(int nPosition);
 int Get_Average_Player_Height(int nPosition);
 int Get_Average_Player_Weight(int nPosition);
 // Average height +/- 6 inches.
