@@ -117,20 +117,12 @@ int Draft_Key_Year()
     return nYear;
 }
 
+// The playoff round a club reached (0 none, 1-4), the champion above all.
 int Playoff_Tier(int nTeam)
 {
-    const int nSlot = Get_Team_Playoff_Slot(nTeam);
-    if (nSlot == PLAYOFF_CHAMPION_SLOT)
+    if (Get_Team_Playoff_Slot(nTeam) == PLAYOFF_CHAMPION_SLOT)
         return 5;
-    if (nSlot >= 28)
-        return 4;
-    if (nSlot >= 24)
-        return 3;
-    if (nSlot >= 16)
-        return 2;
-    if (nSlot >= 0)
-        return 1;
-    return 0;
+    return Get_Team_Playoff_Round(nTeam);
 }
 
 int Yearly_Int_Or_Zero(int nTeam, int nYear, int n)
