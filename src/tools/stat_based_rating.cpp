@@ -78,6 +78,22 @@ void Set_Derived_Player_Stats(int nTeam, int nSlot)
     Set_Player_Stat(nTeam, nSlot, PREDICTED_PERIOD, STAT_RUN_YARDS_BEHIND, Clamp_To_Int((s5 - nRunBase) * 15));
 }
 
+void Derive_Offensive_Line_Stats()
+{
+    const int nTeams = Count_Teams();
+    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t) {
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            if (!Is_Player_Slot_Used(t, s))
+                continue;
+            int nPosition = Get_Player_Vital_Stat(t, s, VITAL_POSITION);
+            if (nPosition >= NUMBER_OF_POSITIONS && nPosition < NUMBER_OF_EXPANDED_POSITIONS)
+                nPosition = Translate_Expanded_Position(nPosition);
+            if (nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS && Get_Position_Unit(nPosition) == OFFENSIVE_LINE_UNIT)
+                Set_Derived_Player_Stats(t, s);
+        }
+    }
+}
+
 void Set_Player_Career_Fields(int nTeam, int nSlot, int nPeak)
 {
     if (!Check_Player_Address(__func__, nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))

@@ -10,6 +10,9 @@ void Recompute_Player_Ratings(int nTeam, int nSlot);
 // An offensive lineman's predicted sacks allowed (4), runs behind him (7) and
 // their yards (8), from his predicted blocking scores 6 and 5.
 void Set_Derived_Player_Stats(int nTeam, int nSlot);
+// Set_Derived_Player_Stats for every offensive lineman (his position, an
+// expanded code translated, in unit 1) of the franchises in use.
+void Derive_Offensive_Line_Stats();
 
 // Fits the development values to a projected peak of nPeak: the development
 // rate (vital stat 20) moves by 2 a round, at most 200 rounds, until the
