@@ -74,8 +74,10 @@ bool Ensure_Owner_Hall_Of_Fame(OWNER_HALL_OF_FAME& Fame)
 {
     std::vector<unsigned char> Data;
     std::string Problem;
+    bool bMissing = false;
     if (!files::Read_Whole_File(OWNER_HALL_OF_FAME_FILE, Data, OWNER_HALL_OF_FAME_SIZE + 1)) {
         const int nError = errno;
+        bMissing = nError == ENOENT;
         Problem = nError == ENOENT ? "it is missing"
                   : nError == EFBIG ? "it is longer than " + std::to_string(OWNER_HALL_OF_FAME_SIZE) + " bytes"
                                     : std::string("it cannot be read (") + std::strerror(nError) + ")";
@@ -90,7 +92,12 @@ bool Ensure_Owner_Hall_Of_Fame(OWNER_HALL_OF_FAME& Fame)
         return true;
     Default_Owner_Hall_Of_Fame(Fame);
     const bool bWritten = Write_Owner_Hall_Of_Fame(&Fame);
-    Write_Notice("\"%s\": %s; %s with the defaults.", OWNER_HALL_OF_FAME_FILE, Problem.c_str(),
+    // A first start has no file yet: that is no fault worth a notice.
+    if (bMissing)
+        Write_Debug_Log("\"%s\" is not there yet; %s with the defaults.", OWNER_HALL_OF_FAME_FILE,
+                        bWritten ? "written" : "it could not be written, going on");
+    else
+        Write_Notice("\"%s\": %s; %s with the defaults.", OWNER_HALL_OF_FAME_FILE, Problem.c_str(),
                  bWritten ? "rebuilt" : "it could not be rebuilt, going on");
     return false;
 }
