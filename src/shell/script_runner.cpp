@@ -404,6 +404,10 @@ int Run_Script(FILE* pInput, const char* szName)
             Fail(Run, Run.nLine, "the line is longer than " + std::to_string(SCRIPT_LINE_LIMIT) + " characters");
             break;
         }
+        // A comment may hold anything, an odd quote too.
+        const size_t nFirst = Line.find_first_not_of(" \t");
+        if (nFirst == std::string::npos || Line[nFirst] == '#')
+            continue;
         std::vector<std::string> Words;
         std::string Problem;
         if (!Split_Script_Line(Line, Words, Problem)) {

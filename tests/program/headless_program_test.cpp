@@ -193,7 +193,7 @@ protected:
 
 TEST_F(HeadlessProgramTest, StartUpRunsInOrderAndQuitStoresTheWindow)
 {
-    const RUN_RESULT Result = Run_Script("# nothing but quit\nwelcome quit\n");
+    const RUN_RESULT Result = Run_Script("# nothing but \"quit\", said \"twice\n  # indented\nwelcome quit\n");
     ASSERT_FALSE(Result.bTimedOut);
     EXPECT_EQ(Result.nExitCode, 0) << Result.Err;
     const std::vector<std::string> Lines = Log_Lines(Log());
