@@ -7,6 +7,7 @@
 #include "league/league_structure.h"
 #include "league/preferences.h"
 #include "platform/errors.h"
+#include "shell/owner_hall_of_fame.h"
 
 namespace {
 
@@ -64,4 +65,60 @@ void Redraw_Main_Window()
 int Get_Main_Window_Repaints()
 {
     return g_nRepaints;
+}
+
+namespace {
+
+WINDOW_RECTANGLE g_Window{0, 0, 0, 0};
+bool g_bWindowCreated = false;
+bool g_bQuitPosted = false;
+int g_nQuitCode = 0;
+
+}  // namespace
+
+void Create_Main_Window(const WINDOW_RECTANGLE& Window)
+{
+    g_Window = Window;
+    g_bWindowCreated = true;
+    g_bQuitPosted = false;
+    g_nQuitCode = 0;
+    Update_Main_Window_Title();
+}
+
+bool Is_Main_Window_Created()
+{
+    return g_bWindowCreated;
+}
+
+WINDOW_RECTANGLE Get_Main_Window_Rectangle()
+{
+    return g_Window;
+}
+
+void Set_Main_Window_Rectangle(const WINDOW_RECTANGLE& Window)
+{
+    g_Window = Window;
+}
+
+void Post_Quit_Message(int nExitCode)
+{
+    g_bQuitPosted = true;
+    g_nQuitCode = nExitCode;
+}
+
+bool Is_Quit_Posted()
+{
+    return g_bQuitPosted;
+}
+
+int Get_Quit_Code()
+{
+    return g_nQuitCode;
+}
+
+void Destroy_Main_Window()
+{
+    g_bWindowCreated = false;
+    g_bQuitPosted = false;
+    g_nQuitCode = 0;
 }

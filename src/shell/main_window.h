@@ -27,3 +27,19 @@ bool Is_Draft_Menu_Running();
 // Repaints the main window (the headless model counts repaints).
 void Redraw_Main_Window();
 int Get_Main_Window_Repaints();
+
+// --- The window itself (headless: a rectangle and a quit message) ----------
+struct WINDOW_RECTANGLE;
+// Creates the main window at the rectangle (the one stored in the owners'
+// hall of fame).
+void Create_Main_Window(const WINDOW_RECTANGLE& Window);
+bool Is_Main_Window_Created();
+WINDOW_RECTANGLE Get_Main_Window_Rectangle();
+// Moves or sizes the window (the user's drag; tests).
+void Set_Main_Window_Rectangle(const WINDOW_RECTANGLE& Window);
+// Ends the message loop with the exit code once the current command is done.
+void Post_Quit_Message(int nExitCode);
+bool Is_Quit_Posted();
+int Get_Quit_Code();
+// Destroys the window and forgets the quit message (start-up of tests).
+void Destroy_Main_Window();

@@ -16,7 +16,10 @@
 #include "platform/shell_requests.h"
 #include "platform/system.h"
 #include "platform/ui.h"
+#include "shell/commands.h"
 #include "shell/main_window.h"
+#include "shell/owner_hall_of_fame.h"
+#include "shell/script_runner.h"
 
 namespace {
 
@@ -78,9 +81,10 @@ std::string Read_Command_Line_File(std::vector<std::string>& Notes)
 
 }  // namespace
 
-PROGRAM_ACTION Read_Program_Options(int argc, char** argv, std::string& Unknown)
+PROGRAM_ACTION Read_Program_Options(int argc, char** argv, std::string& Unknown, std::string& Script)
 {
     Unknown.clear();
+    Script.clear();
     bool bHelp = false;
     bool bVersion = false;
     for (int i = 1; i < argc; ++i) {
@@ -91,6 +95,16 @@ PROGRAM_ACTION Read_Program_Options(int argc, char** argv, std::string& Unknown)
             bHelp = true;
         } else if (std::strcmp(szArgument, "--version") == 0) {
             bVersion = true;
+        } else if (std::strcmp(szArgument, "--headless") == 0) {
+            // There is no other way to run: the option only says so.
+        } else if (std::strcmp(szArgument, "--script") == 0) {
+            if (i + 1 >= argc || argv[i + 1] == nullptr || argv[i + 1][0] == '\0') {
+                Unknown = szArgument;
+                return PROGRAM_ACTION::UNKNOWN_OPTION;
+            }
+            Script = argv[++i];
+        } else if (std::strncmp(szArgument, "--script=", 9) == 0 && szArgument[9] != '\0') {
+            Script = szArgument + 9;
         } else {
             Unknown = szArgument;
             return PROGRAM_ACTION::UNKNOWN_OPTION;
@@ -101,15 +115,38 @@ PROGRAM_ACTION Read_Program_Options(int argc, char** argv, std::string& Unknown)
     return bVersion ? PROGRAM_ACTION::SHOW_VERSION : PROGRAM_ACTION::RUN;
 }
 
+PROGRAM_ACTION Read_Program_Options(int argc, char** argv, std::string& Unknown)
+{
+    std::string Script;
+    return Read_Program_Options(argc, argv, Unknown, Script);
+}
+
 std::string Usage_Text(const std::string& DataBeside)
 {
     std::string Text =
-        "Usage: kelvo [--help | --version] [FLAG...]\n"
+        "Usage: kelvo [--help | --version] [--headless] [--script FILE] [FLAG...]\n"
         "\n"
         "Options:\n"
-        "  --help       print this text and exit\n"
-        "  --version    print the version and exit\n"
+        "  --help           print this text and exit\n"
+        "  --version        print the version and exit\n"
+        "  --headless       run without a window (the only way this build runs)\n"
+        "  --script FILE    read the script lines from FILE (a path from where kelvo is\n"
+        "                   started), not from standard input\n"
         "Any other argument beginning with '-' is refused (exit status 2).\n"
+        "\n"
+        "Script lines (one a line; '#' begins a comment line; quote words with blanks):\n"
+        "  welcome new|resume|quit          the welcome dialog's choice\n"
+        "  command NAME|ID                  a menu command (\"One Week\", 40011)\n"
+        "  key KEY                          a key of the accelerators (\"Ctrl+1\")\n"
+        "  answer yes|no|ok|cancel          the answer for the next message box\n"
+        "  dialog ID select CONTROL TEXT|@N choose an entry of a list or combo\n"
+        "  dialog ID set CONTROL TEXT       type into an edit\n"
+        "  dialog ID check CONTROL 0|1      check or clear a check box\n"
+        "  dialog ID press CONTROL          press a button\n"
+        "  quit                             Exit, offering to save\n"
+        "Unanswered boxes and dialogs take their default button; every one is logged\n"
+        "to standard output and \"debug.txt\". The end of the script is quit (exit\n"
+        "status 0); a line that cannot be carried out stops the run (exit status 2).\n"
         "\n"
         "Start-up flags, as bare words here or in \"CommandLine.txt\" in the data folder\n"
         "(other words are logged and ignored):\n"
@@ -146,8 +183,12 @@ unsigned Read_Startup_Flags(int argc, char** argv, std::vector<std::string>* pNo
     std::vector<std::string> Notes;
     unsigned nFlags = 0;
     for (int i = 1; i < argc; ++i) {
-        if (argv[i] == nullptr || argv[i][0] == '-')
+        if (argv[i] == nullptr || argv[i][0] == '-') {
+            // The script's file name is no flag word.
+            if (argv[i] != nullptr && std::strcmp(argv[i], "--script") == 0)
+                ++i;
             continue;
+        }
         nFlags |= Parse_Startup_Flags(argv[i]);
         Note_Unknown_Words(argv[i], Notes);
     }
@@ -202,24 +243,8 @@ std::string Find_Data_Folder(const char* szArgv0, std::string& Problem)
     return std::string();
 }
 
-int Run_Program(int argc, char** argv)
+int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, const char* szScriptName)
 {
-    const char* szArgv0 = argc > 0 ? argv[0] : nullptr;
-    std::string Unknown;
-    switch (Read_Program_Options(argc, argv, Unknown)) {
-    case PROGRAM_ACTION::UNKNOWN_OPTION:
-        std::fprintf(stderr, "kelvo: unknown option \"%s\" (see kelvo --help)\n", Unknown.c_str());
-        return PROGRAM_EXIT_USAGE;
-    case PROGRAM_ACTION::SHOW_HELP:
-        std::fputs(Usage_Text(Data_Folder_Beside_Program(szArgv0)).c_str(), stdout);
-        return PROGRAM_EXIT_OK;
-    case PROGRAM_ACTION::SHOW_VERSION:
-        std::printf("%s\n", Version_Text().c_str());
-        return PROGRAM_EXIT_OK;
-    case PROGRAM_ACTION::RUN:
-        break;
-    }
-
     // Nothing is written before the data folder is entered: the log and every
     // file of the program belong there, not wherever it was started from.
     std::string Problem;
@@ -245,15 +270,38 @@ int Run_Program(int argc, char** argv)
     Shell.pSave = Save_Game;
     Shell.pRequest = Carry_Out_Shell_Request;
     Install_Shell_Handler(&Shell);
+
+    if (!Start_Up(argc, argv))
+        return PROGRAM_EXIT_FAILED;
+    const int nExit = Run_Script(pScript, szScriptName);
+    Write_Debug_Log("Shut down with exit status %d", nExit);
+    Destroy_Main_Window();
+    return nExit;
+}
+
+bool Start_Up(int argc, char** argv)
+{
     std::vector<std::string> Notes;
     Set_Startup_Flags(Read_Startup_Flags(argc, argv, &Notes));
     Start_Debug_Log();
     for (const std::string& Note : Notes)
         Write_Notice("%s", Note.c_str());
-    if (Get_Startup_Flags() & FLAG_IS_NOT_RANDOM)
+    if (Get_Startup_Flags() & FLAG_IS_NOT_RANDOM) {
         Seed_Random_Numbers(12345);
-    else
+        Write_Debug_Log("Random numbers seeded with 12345");
+    } else {
         Seed_Random_Numbers(static_cast<uint32_t>(sys::Seconds_Since_1970()) ^ sys::Tick_Count());
+        Write_Debug_Log("Random numbers seeded from the clock");
+    }
+
+    OWNER_HALL_OF_FAME Fame;
+    Ensure_Owner_Hall_Of_Fame(Fame);
+    Write_Debug_Log("Owners' hall of fame \"%s\" ready", OWNER_HALL_OF_FAME_FILE);
+    Create_Main_Window(Fame.Window);
+    Write_Debug_Log("Main window created at %d,%d-%d,%d", Fame.Window.nLeft, Fame.Window.nTop, Fame.Window.nRight,
+                    Fame.Window.nBottom);
+    const int nKeys = Load_Accelerator_Table(MAIN_ACCELERATOR_TABLE);
+    Write_Debug_Log("Accelerator table %d loaded: %d keys", MAIN_ACCELERATOR_TABLE, nKeys);
 
     if (!Load_Universe_Database(DEFAULT_DATABASE)) {
         // The loader has shown its own boxes; say which file is missing too.
@@ -262,7 +310,50 @@ int Run_Program(int argc, char** argv)
             std::fprintf(stderr, "The league database \"%s\" is missing in \"%s\".\n", DEFAULT_DATABASE,
                          files::Get_Current_Folder().c_str());
         }
-        return PROGRAM_EXIT_FAILED;
+        Destroy_Main_Window();
+        return false;
     }
-    return PROGRAM_EXIT_OK;
+    Write_Debug_Log("League database \"%s\" loaded", DEFAULT_DATABASE);
+    Update_Main_Window_Title();
+    return true;
+}
+
+int Run_Program(int argc, char** argv)
+{
+    const char* szArgv0 = argc > 0 ? argv[0] : nullptr;
+    std::string Unknown;
+    std::string ScriptPath;
+    switch (Read_Program_Options(argc, argv, Unknown, ScriptPath)) {
+    case PROGRAM_ACTION::UNKNOWN_OPTION:
+        if (Unknown == "--script")
+            std::fprintf(stderr, "kelvo: option \"--script\" needs a file name (see kelvo --help)\n");
+        else
+            std::fprintf(stderr, "kelvo: unknown option \"%s\" (see kelvo --help)\n", Unknown.c_str());
+        return PROGRAM_EXIT_USAGE;
+    case PROGRAM_ACTION::SHOW_HELP:
+        std::fputs(Usage_Text(Data_Folder_Beside_Program(szArgv0)).c_str(), stdout);
+        return PROGRAM_EXIT_OK;
+    case PROGRAM_ACTION::SHOW_VERSION:
+        std::printf("%s\n", Version_Text().c_str());
+        return PROGRAM_EXIT_OK;
+    case PROGRAM_ACTION::RUN:
+        break;
+    }
+
+    // The script is named from where the program was started: it is opened
+    // before the data folder is entered.
+    FILE* pScript = stdin;
+    if (!ScriptPath.empty()) {
+        pScript = std::fopen(ScriptPath.c_str(), "r");
+        if (pScript == nullptr) {
+            std::fprintf(stderr, "kelvo: cannot read the script \"%s\" (%s).\n", ScriptPath.c_str(),
+                         std::strerror(errno));
+            return PROGRAM_EXIT_USAGE;
+        }
+    }
+    const int nExit = Start_And_Run(szArgv0, argc, argv, pScript,
+                                    ScriptPath.empty() ? "(standard input)" : ("\"" + ScriptPath + "\"").c_str());
+    if (pScript != stdin)
+        std::fclose(pScript);
+    return nExit;
 }

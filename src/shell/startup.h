@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -23,15 +24,19 @@ constexpr const char* DATA_FOLDER_VARIABLE = "KELVO_DATA";
 // Exit codes of the program.
 constexpr int PROGRAM_EXIT_OK = 0;
 constexpr int PROGRAM_EXIT_FAILED = 1;   // no data folder, or the game data would not load
-constexpr int PROGRAM_EXIT_USAGE = 2;    // an unknown option
+constexpr int PROGRAM_EXIT_USAGE = 2;    // an unknown option, or a script line that cannot be carried out
 
 // What the arguments ask for. Options of ours begin with "--" ("--help",
-// "--version"); any other argument beginning with '-' is an unknown option.
-// Bare words are start-up flags and never change the action.
+// "--version", "--headless", "--script FILE" or "--script=FILE"); any other
+// argument beginning with '-' is an unknown option. Bare words are start-up
+// flags and never change the action (the file name after "--script" is no
+// flag word).
 enum class PROGRAM_ACTION { RUN, SHOW_HELP, SHOW_VERSION, UNKNOWN_OPTION };
-// An unknown option anywhere wins (Unknown receives the first), then
-// "--help", then "--version".
+// An unknown option anywhere wins (Unknown receives the first; "--script"
+// without a file name is one), then "--help", then "--version". Script
+// receives the script's file name, empty for standard input.
 PROGRAM_ACTION Read_Program_Options(int argc, char** argv, std::string& Unknown);
+PROGRAM_ACTION Read_Program_Options(int argc, char** argv, std::string& Unknown, std::string& Script);
 // The text "--help" prints; DataBeside is the folder looked for beside the
 // executable.
 std::string Usage_Text(const std::string& DataBeside);
@@ -53,5 +58,19 @@ std::string Data_Folder_Beside_Program(const char* szArgv0);
 // else the folder "data" beside the executable. Empty when the chosen folder
 // does not exist; Problem then holds one line saying so.
 std::string Find_Data_Folder(const char* szArgv0, std::string& Problem);
+// The start-up in the data folder (the current folder), up to the loaded
+// default league; false when the league does not load.
+bool Start_Up(int argc, char** argv);
+// Enters the data folder, starts up and runs the message loop on the
+// script; the exit status.
+int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, const char* szScriptName);
 // Runs the program; returns the process exit code (PROGRAM_EXIT_...).
+// Start-up goes in this order: the flags from the command line, then from
+// "CommandLine.txt"; "debug.txt" rewritten with its start line; the random
+// numbers seeded; the owners' hall of fame made sure of; the main window
+// created at the rectangle stored there; accelerator table 101 loaded; the
+// default league database loaded (a failure ends the program); then the
+// message loop, which shows the welcome dialog first. Without a desktop
+// window the loop reads the script (or standard input): the program always
+// runs headless, and "--headless" says so explicitly.
 int Run_Program(int argc, char** argv);

@@ -286,8 +286,10 @@ TEST_F(ProgramTest, DataFolderIsLookedForBesideTheProgramWhenKelvoDataIsUnset)
     EXPECT_TRUE(Contains(Read_Text_File(Install.Path() + "/data/debug.txt"), "started at: "));
     EXPECT_TRUE(Entries(Start.Path()).empty());
 
-    // KELVO_DATA takes precedence over the folder beside the program.
+    // KELVO_DATA takes precedence over the folder beside the program. (The
+    // owners' hall of fame is made sure of before the league is loaded.)
     ASSERT_TRUE(std::filesystem::remove(Install.Path() + "/data/debug.txt"));
+    ASSERT_TRUE(std::filesystem::remove(Install.Path() + "/data/ZrtFame.dat"));
     const RUN_RESULT Named = Run({}, {"KELVO_DATA=" + Data.Path()}, Copy);
     EXPECT_EQ(Named.nExitCode, 1);
     EXPECT_TRUE(Contains(Log(), "started at: "));

@@ -1,0 +1,301 @@
+#include "shell/commands.h"
+
+#include <strings.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+
+#include "gamefile/game_dialogs.h"
+#include "league/league_structure.h"
+#include "league/preferences.h"
+#include "platform/errors.h"
+#include "platform/shell_requests.h"
+#include "platform/ui.h"
+#include "season/day_advance.h"
+#include "shell/main_window.h"
+#include "shell/owner_hall_of_fame.h"
+
+namespace {
+
+const MAIN_COMMAND COMMANDS[] = {
+    {CMD_NEW_GAME, "File", "New Game", "Ctrl+N"},
+    {CMD_RESUME_GAME, "File", "Resume Game", "Ctrl+O"},
+    {CMD_SAVE_GAME, "File", "Save Game", "Ctrl+S"},
+    {CMD_RETIRE, "File", "Retire", ""},
+    {CMD_EXIT, "File", "Exit", "Ctrl+Q"},
+    {CMD_PLAY_ONE_WEEK, "Play", "One Week", "Ctrl+1"},
+    {CMD_PLAY_ONE_MONTH, "Play", "One Month", "Ctrl+2"},
+    {CMD_PLAY_HALF_SEASON, "Play", "Half Season", "Ctrl+3"},
+    {CMD_PLAY_TRADING_DEADLINE, "Play", "Through Trading Deadline", "Ctrl+4"},
+    {CMD_PLAY_THROUGH_PLAYOFFS, "Play", "Through Playoffs", "Ctrl+5"},
+    {CMD_PLAY_MULTIPLE_SEASONS, "Play", "Play Multiple Seasons", ""},
+    {CMD_STOP_SIMULATION, "Play", "Stop", "Escape"},
+    {CMD_PAGE_STANDINGS, "View", "Standings", "F2"},
+    {CMD_PAGE_CALENDAR, "View", "Calendar", "F3"},
+    {CMD_PAGE_GAMES, "View", "Games", "F4"},
+    {CMD_PAGE_PLAYOFFS, "View", "Playoffs", "F5"},
+    {CMD_PAGE_CHAMPIONS, "View", "Champions", "F6"},
+};
+constexpr size_t COMMAND_COUNT = sizeof(COMMANDS) / sizeof(COMMANDS[0]);
+
+bool g_bAcceleratorsLoaded = false;
+
+// Menu text compared without '&', without a trailing "..." and any case.
+std::string Plain_Menu_Text(const char* szText)
+{
+    std::string Plain;
+    for (const char* p = szText; *p != '\0'; ++p)
+        if (*p != '&')
+            Plain += *p;
+    while (!Plain.empty() && (Plain.back() == '.' || Plain.back() == ' '))
+        Plain.pop_back();
+    return Plain;
+}
+
+bool Refuse_While_Playing(const char* szTitle, const char* szText)
+{
+    if (!Is_Simulation_In_Progress())
+        return false;
+    Report_Busy_Until_Day_Done(szTitle, szText);
+    return true;
+}
+
+void After_League_Changed()
+{
+    Update_Main_Window_Title();
+    Rebuild_Play_Menu();
+    Redraw_Main_Window();
+}
+
+void New_Game_Command()
+{
+    if (Refuse_While_Playing("New Game", "Can't start a new game while playing games."))
+        return;
+    if (Ask_Save_Changes() == 0)
+        return;
+    Do_Dialog(NEW_GAME_DIALOG, "New Game", Start_Game_Dialog_Proc);
+    After_League_Changed();
+}
+
+void Resume_Game_Command()
+{
+    if (Refuse_While_Playing("Resume Game", "Can't load a saved game while playing games."))
+        return;
+    if (Ask_Save_Changes() == 0)
+        return;
+    Do_Dialog(RESUME_GAME_DIALOG, "Resume Game", Resume_Game_Dialog_Proc);
+    After_League_Changed();
+}
+
+void Retire_Command()
+{
+    if (Refuse_While_Playing("Retire", "Can't retire while playing games."))
+        return;
+    Show_Message_Box("Retiring is not available in this version.", "Retire", BOX_OK | BOX_ICON_INFORMATION);
+}
+
+void Play_Command(int nCommand)
+{
+    const int nDays = Days_For_Play_Command(nCommand);
+    if (nCommand == CMD_PLAY_TRADING_DEADLINE && nDays < 1) {
+        // Nothing is left before the deadline: a run of no days would only
+        // repeat the closing steps of the day.
+        Show_Message_Box("The trading deadline has already passed.", "Trading Deadline",
+                         BOX_OK | BOX_ICON_INFORMATION);
+        return;
+    }
+    Advance_Day(nDays);
+    After_League_Changed();
+}
+
+void Play_Multiple_Seasons_Command()
+{
+    const int nSeasons = Do_Dialog(PLAY_MULTIPLE_SEASONS_DIALOG, "Play Multiple Seasons",
+                                   Play_Multiple_Seasons_Dialog_Proc);
+    if (nSeasons >= 1)
+        Play_Multiple_Seasons(nSeasons);
+    After_League_Changed();
+}
+
+int Clamp(int n, int nLow, int nHigh)
+{
+    return n < nLow ? nLow : n > nHigh ? nHigh : n;
+}
+
+void Show_Last_Year(DIALOG& Dialog)
+{
+    Dialog.Set_Text(PMS_LAST_YEAR_EDIT,
+                    std::to_string(Get_Current_Year() + Get_User_Preference(PREF_SIMULATION_SEASONS) - 1));
+}
+
+}  // namespace
+
+const MAIN_COMMAND* Get_Main_Commands(size_t& nCount)
+{
+    nCount = COMMAND_COUNT;
+    return COMMANDS;
+}
+
+const MAIN_COMMAND* Find_Main_Command(int nId)
+{
+    for (const MAIN_COMMAND& Command : COMMANDS)
+        if (Command.nId == nId)
+            return &Command;
+    return nullptr;
+}
+
+int Find_Main_Command_Id(const char* szNameOrId)
+{
+    if (szNameOrId == nullptr || szNameOrId[0] == '\0')
+        return 0;
+    char* pEnd = nullptr;
+    errno = 0;
+    const long nId = std::strtol(szNameOrId, &pEnd, 10);
+    if (*pEnd == '\0' && errno == 0)
+        return nId > 0 && nId < 65536 && Find_Main_Command(static_cast<int>(nId)) ? static_cast<int>(nId) : 0;
+    const std::string Name = Plain_Menu_Text(szNameOrId);
+    for (const MAIN_COMMAND& Command : COMMANDS)
+        if (strcasecmp(Command.szName, Name.c_str()) == 0)
+            return Command.nId;
+    return 0;
+}
+
+int Load_Accelerator_Table(int nTable)
+{
+    if (nTable != MAIN_ACCELERATOR_TABLE)
+        return 0;
+    g_bAcceleratorsLoaded = true;
+    int nKeys = 0;
+    for (const MAIN_COMMAND& Command : COMMANDS)
+        nKeys += Command.szAccelerator[0] != '\0';
+    return nKeys;
+}
+
+int Translate_Accelerator(const char* szKey)
+{
+    if (!g_bAcceleratorsLoaded || szKey == nullptr || szKey[0] == '\0')
+        return 0;
+    for (const MAIN_COMMAND& Command : COMMANDS)
+        if (Command.szAccelerator[0] != '\0' && strcasecmp(Command.szAccelerator, szKey) == 0)
+            return Command.nId;
+    return 0;
+}
+
+int Days_For_Play_Command(int nCommand)
+{
+    switch (nCommand) {
+    case CMD_PLAY_ONE_WEEK:
+        return ONE_WEEK_DAYS;
+    case CMD_PLAY_ONE_MONTH:
+        return ONE_MONTH_DAYS;
+    case CMD_PLAY_HALF_SEASON:
+        return HALF_SEASON_DAYS;
+    case CMD_PLAY_THROUGH_PLAYOFFS:
+        return THROUGH_PLAYOFFS_DAYS;
+    case CMD_PLAY_TRADING_DEADLINE:
+        return TRADING_DEADLINE_WEEK - Get_Current_Week();
+    default:
+        return 0;
+    }
+}
+
+bool Exit_Program()
+{
+    if (Refuse_While_Playing("Exit Game", "Can't exit while playing games."))
+        return false;
+    if (Ask_Save_Changes() == 0)
+        return false;
+    if (Store_Main_Window_Rectangle(Get_Main_Window_Rectangle(), false))
+        Write_Debug_Log("Main window rectangle stored in \"%s\"", OWNER_HALL_OF_FAME_FILE);
+    Post_Quit_Message(0);
+    return true;
+}
+
+void Close_Main_Window()
+{
+    Exit_Program();
+}
+
+bool Dispatch_Main_Command(int nCommand)
+{
+    if (Find_Main_Command(nCommand) == nullptr)
+        return false;
+    switch (nCommand) {
+    case CMD_NEW_GAME:
+        New_Game_Command();
+        break;
+    case CMD_RESUME_GAME:
+        Resume_Game_Command();
+        break;
+    case CMD_SAVE_GAME:
+        Save_Game_Command();
+        break;
+    case CMD_RETIRE:
+        Retire_Command();
+        break;
+    case CMD_EXIT:
+        Exit_Program();
+        break;
+    case CMD_PLAY_ONE_WEEK:
+    case CMD_PLAY_ONE_MONTH:
+    case CMD_PLAY_HALF_SEASON:
+    case CMD_PLAY_TRADING_DEADLINE:
+    case CMD_PLAY_THROUGH_PLAYOFFS:
+        Play_Command(nCommand);
+        break;
+    case CMD_PLAY_MULTIPLE_SEASONS:
+        Play_Multiple_Seasons_Command();
+        break;
+    case CMD_STOP_SIMULATION:
+        Stop_Simulation();
+        break;
+    default:
+        // The page commands.
+        Set_Main_View_Page(nCommand);
+        break;
+    }
+    return true;
+}
+
+void Play_Multiple_Seasons_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
+{
+    constexpr int SPINNER = 1138;
+    if (nEvent == DIALOG_INIT) {
+        Set_User_Preference(PREF_SIMULATION_SEASONS, 5);
+        Dialog.Add(PMS_CURRENT_YEAR_LABEL, CONTROL_LABEL, std::to_string(Get_Current_Year()));
+        Dialog.Add(PMS_LAST_YEAR_EDIT, CONTROL_EDIT);
+        // The spinner's range is 0-1: position 0 lowers, 1 raises.
+        Dialog.Add(SPINNER, CONTROL_CHECK, "Seasons");
+        Dialog.Add(DIALOG_OK, CONTROL_BUTTON, "&OK");
+        Dialog.Add(DIALOG_CANCEL, CONTROL_BUTTON, "&Cancel");
+        Dialog.Set_Text(PMS_LAST_YEAR_EDIT,
+                        std::to_string(Get_Current_Year() - 1 + Clamp(Get_User_Preference(PREF_SIMULATION_SEASONS), 1, 50)));
+        return;
+    }
+    switch (nControl) {
+    case SPINNER: {
+        const int nStep = Dialog.Is_Checked(SPINNER) ? 1 : -1;
+        Set_User_Preference(PREF_SIMULATION_SEASONS,
+                            Clamp(Get_User_Preference(PREF_SIMULATION_SEASONS) + nStep, 1, 100));
+        Show_Last_Year(Dialog);
+        break;
+    }
+    case PMS_LAST_YEAR_EDIT:
+        // Only the spinner changes the count: typed text is put back.
+        Show_Last_Year(Dialog);
+        break;
+    case DIALOG_OK:
+        if (Show_Message_Box("The 'Play Multiple Seasons' tool is used to simulate multiple seasons without any "
+                             "intervention by the user.\n\nDuring simulation, all teams will be controlled by the "
+                             "computer.\n\nIs this OK?",
+                             "Play Multiple Seasons", BOX_OKCANCEL | 0x10) == ID_OK)
+            Dialog.End(Get_User_Preference(PREF_SIMULATION_SEASONS));
+        break;
+    case DIALOG_CANCEL:
+        Dialog.End(-1);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,85 @@
+// The main window's menu as a command table, accelerator table 101 and the
+// dispatch of menu commands by command id.
+#pragma once
+
+#include <cstddef>
+
+#include "platform/dialogs.h"
+
+// Command ids. The page commands are those the pages and the day advance
+// use; the rest are ours and stay as they are (scripts name them).
+enum MAIN_COMMAND_ID : int {
+    CMD_NEW_GAME = 40001,
+    CMD_RESUME_GAME = 40002,
+    CMD_SAVE_GAME = 40003,
+    CMD_EXIT = 40004,
+    CMD_RETIRE = 40005,
+    CMD_PLAY_ONE_WEEK = 40011,
+    CMD_PLAY_ONE_MONTH = 40012,
+    CMD_PLAY_HALF_SEASON = 40013,
+    CMD_PLAY_TRADING_DEADLINE = 40014,
+    CMD_PLAY_THROUGH_PLAYOFFS = 40015,
+    CMD_STOP_SIMULATION = 40016,
+    CMD_PAGE_STANDINGS = 40030,
+    CMD_PAGE_CALENDAR = 40036,
+    CMD_PAGE_PLAYOFFS = 40069,
+    CMD_PAGE_CHAMPIONS = 40074,
+    CMD_PAGE_GAMES = 40086,
+    CMD_PLAY_MULTIPLE_SEASONS = 40099,
+};
+
+constexpr int MAIN_ACCELERATOR_TABLE = 101;
+constexpr int PLAY_MULTIPLE_SEASONS_DIALOG = 179;
+// Controls of dialog 179.
+constexpr int PMS_CURRENT_YEAR_LABEL = 1020;
+constexpr int PMS_LAST_YEAR_EDIT = 1078;
+
+// Days each Play command asks Advance_Day for; Through Trading Deadline asks
+// for TRADING_DEADLINE_WEEK less the current week.
+constexpr int ONE_WEEK_DAYS = 1;
+constexpr int ONE_MONTH_DAYS = 4;
+constexpr int HALF_SEASON_DAYS = 8;
+constexpr int THROUGH_PLAYOFFS_DAYS = 22;
+constexpr int TRADING_DEADLINE_WEEK = 11;
+
+struct MAIN_COMMAND {
+    int nId;
+    const char* szMenu;          // the menu it is in
+    const char* szName;          // its menu text without '&' and "..."
+    const char* szAccelerator;   // its key in table 101, "" for none
+};
+
+// The whole menu, in menu order.
+const MAIN_COMMAND* Get_Main_Commands(size_t& nCount);
+// The command of an id; null when there is none.
+const MAIN_COMMAND* Find_Main_Command(int nId);
+// A command named by its id ("40011") or its name ("One Week", any case,
+// '&' and a trailing "..." ignored); 0 when nothing matches.
+int Find_Main_Command_Id(const char* szNameOrId);
+
+// Loads an accelerator table; the number of keys it holds, 0 when there is
+// no table of that id.
+int Load_Accelerator_Table(int nTable);
+// The command of a key ("Ctrl+1", any case) in the loaded table; 0 when the
+// key is not in it or no table was loaded.
+int Translate_Accelerator(const char* szKey);
+
+// Carries out a menu command as the main window does. False for an id the
+// menu does not have (nothing happens then).
+bool Dispatch_Main_Command(int nCommand);
+// The window's close box: refused while games are being played, else as
+// Exit.
+void Close_Main_Window();
+// Exit: refused while games are being played; else the offer to save, and
+// on anything but Cancel the window's rectangle is stored and the quit
+// message posted. True when the program is to end.
+bool Exit_Program();
+
+// The Play commands' day counts: One Week 1, One Month 4, Half Season 8,
+// Through Playoffs 22, Through Trading Deadline 11 less the current week;
+// 0 for any other command.
+int Days_For_Play_Command(int nCommand);
+
+// Dialog 179, Play Multiple Seasons: closes with the number of seasons
+// (preference 41) or -1.
+void Play_Multiple_Seasons_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl);

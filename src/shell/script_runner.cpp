@@ -1,0 +1,445 @@
+#include "shell/script_runner.h"
+
+#include <strings.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <deque>
+#include <utility>
+
+#include "platform/dialogs.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/ui.h"
+#include "shell/commands.h"
+#include "shell/main_window.h"
+#include "shell/welcome_dialog.h"
+
+namespace {
+
+// Lines longer than this are refused (a script is typed by hand).
+constexpr size_t SCRIPT_LINE_LIMIT = 4096;
+
+struct QUEUED_ANSWER {
+    int nAnswer;
+    int nLine;
+};
+
+struct QUEUED_ACTION {
+    int nDialogId;
+    int nLine;
+};
+
+struct SCRIPT_RUN {
+    std::string Name;
+    int nLine = 0;
+    bool bWelcomeShown = false;
+    std::deque<QUEUED_ANSWER> Answers;
+    std::deque<QUEUED_ACTION> Actions;
+    size_t nBoxesSeen = 0;
+    size_t nDialogsSeen = 0;
+    std::string Failure;   // set: the run stops with exit status 2
+    int nFailureLine = 0;
+};
+
+void Fail(SCRIPT_RUN& Run, int nLine, const std::string& Why)
+{
+    if (!Run.Failure.empty())
+        return;
+    Run.Failure = Why;
+    Run.nFailureLine = nLine;
+}
+
+std::string One_Line(const std::string& Text)
+{
+    std::string Out;
+    for (char c : Text) {
+        if (c == '\n')
+            Out += "\\n";
+        else if (c != '\r')
+            Out += c;
+    }
+    return Out;
+}
+
+const char* Answer_Name(int nAnswer)
+{
+    switch (nAnswer) {
+    case ID_OK:
+        return "OK";
+    case ID_CANCEL:
+        return "Cancel";
+    case ID_YES:
+        return "Yes";
+    case ID_NO:
+        return "No";
+    default:
+        return "?";
+    }
+}
+
+bool Is_Default_Or_End(const std::string& Line)
+{
+    return Line.rfind("end ", 0) == 0 || (Line.size() > 10 && Line.compare(Line.size() - 10, 10, " (default)") == 0);
+}
+
+// Writes the boxes and dialogs shown since the last look to the log and to
+// standard output, and matches them against what the script queued.
+void Take_Stock(SCRIPT_RUN& Run)
+{
+    const std::vector<SHOWN_BOX>& Boxes = ui::Shown_Boxes();
+    for (size_t i = Run.nBoxesSeen; i < Boxes.size(); ++i) {
+        const SHOWN_BOX& Box = Boxes[i];
+        std::string Answer = Answer_Name(Box.Result);
+        if (!Run.Answers.empty()) {
+            const QUEUED_ANSWER Queued = Run.Answers.front();
+            Run.Answers.pop_front();
+            if (Queued.nAnswer != Box.Result)
+                Fail(Run, Queued.nLine,
+                     std::string("the answer ") + Answer_Name(Queued.nAnswer) + " fits no button of the box [" +
+                         Box.Caption + "] \"" + One_Line(Box.Text) + "\"");
+        } else {
+            Answer += " (default)";
+        }
+        const std::string Line = "Box [" + Box.Caption + "] \"" + One_Line(Box.Text) + "\" -> " + Answer;
+        Write_Debug_Log("%s", Line.c_str());
+        std::printf("%s\n", Line.c_str());
+    }
+    Run.nBoxesSeen = Boxes.size();
+
+    const std::vector<DIALOG_RECORD>& Records = dialogs::Records();
+    for (size_t i = Run.nDialogsSeen; i < Records.size(); ++i) {
+        const DIALOG_RECORD& Record = Records[i];
+        std::string Text = "Dialog " + std::to_string(Record.nDialogId) + " \"" + Record.Title + "\":";
+        for (const std::string& Line : Record.Lines) {
+            Text += " " + Line + ";";
+            if (Is_Default_Or_End(Line))
+                continue;
+            // One queued action of this dialog was taken: the first one.
+            int nLine = Run.nLine;
+            for (auto It = Run.Actions.begin(); It != Run.Actions.end(); ++It) {
+                if (It->nDialogId == Record.nDialogId) {
+                    nLine = It->nLine;
+                    Run.Actions.erase(It);
+                    break;
+                }
+            }
+            if (Line.rfind("refused: ", 0) == 0)
+                Fail(Run, nLine,
+                     "dialog " + std::to_string(Record.nDialogId) + " \"" + Record.Title + "\": " + Line.substr(9));
+        }
+        Text.pop_back();
+        Write_Debug_Log("%s", Text.c_str());
+        std::printf("%s\n", Text.c_str());
+    }
+    Run.nDialogsSeen = Records.size();
+    std::fflush(stdout);
+}
+
+// After a command: whatever the script queued and nothing took is a line
+// that could not be carried out.
+void Check_Nothing_Left(SCRIPT_RUN& Run)
+{
+    Take_Stock(Run);
+    if (!Run.Answers.empty())
+        Fail(Run, Run.Answers.front().nLine, "no message box took this answer");
+    if (!Run.Actions.empty())
+        Fail(Run, Run.Actions.front().nLine,
+             "dialog " + std::to_string(Run.Actions.front().nDialogId) + " did not take this action (it did not open, "
+             "or it closed first)");
+    if (!Run.Failure.empty()) {
+        ui::Clear_Answers();
+        dialogs::Clear_Actions();
+        Run.Answers.clear();
+        Run.Actions.clear();
+    }
+}
+
+void Show_Welcome(SCRIPT_RUN& Run)
+{
+    if (Run.bWelcomeShown)
+        return;
+    Run.bWelcomeShown = true;
+    Show_Welcome_Dialog();
+    Check_Nothing_Left(Run);
+    Write_Debug_Log("Message loop");
+}
+
+bool Parse_Int(const std::string& Word, int& nValue)
+{
+    if (Word.empty())
+        return false;
+    char* pEnd = nullptr;
+    errno = 0;
+    const long n = std::strtol(Word.c_str(), &pEnd, 10);
+    if (*pEnd != '\0' || errno != 0 || n < -2147483647L || n > 2147483647L)
+        return false;
+    nValue = static_cast<int>(n);
+    return true;
+}
+
+void Run_Command(SCRIPT_RUN& Run, int nCommand)
+{
+    Show_Welcome(Run);
+    if (!Run.Failure.empty())
+        return;
+    if (Is_Quit_Posted()) {
+        Fail(Run, Run.nLine, "the program has already quit; this line cannot be carried out");
+        return;
+    }
+    const MAIN_COMMAND* pCommand = Find_Main_Command(nCommand);
+    Write_Debug_Log("Command %d \"%s\"", nCommand, pCommand ? pCommand->szName : "");
+    std::printf("Command %d \"%s\"\n", nCommand, pCommand ? pCommand->szName : "");
+    Dispatch_Main_Command(nCommand);
+    Check_Nothing_Left(Run);
+}
+
+// Carries out one line (its words); sets the failure when it cannot.
+void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
+{
+    const std::string& Verb = Words[0];
+    const int nLine = Run.nLine;
+    if (Is_Quit_Posted() && Run.bWelcomeShown) {
+        Fail(Run, nLine, "the program has already quit; this line cannot be carried out");
+        return;
+    }
+    if (strcasecmp(Verb.c_str(), "command") == 0) {
+        std::string Name;
+        for (size_t i = 1; i < Words.size(); ++i)
+            Name += (i > 1 ? " " : "") + Words[i];
+        const int nCommand = Find_Main_Command_Id(Name.c_str());
+        if (nCommand == 0) {
+            Fail(Run, nLine, "no menu command \"" + Name + "\"");
+            return;
+        }
+        Run_Command(Run, nCommand);
+    } else if (strcasecmp(Verb.c_str(), "key") == 0) {
+        if (Words.size() != 2) {
+            Fail(Run, nLine, "key takes one key, as \"key Ctrl+1\"");
+            return;
+        }
+        Show_Welcome(Run);
+        const int nCommand = Translate_Accelerator(Words[1].c_str());
+        if (nCommand == 0) {
+            Fail(Run, nLine, "the key \"" + Words[1] + "\" is not in accelerator table 101");
+            return;
+        }
+        Run_Command(Run, nCommand);
+    } else if (strcasecmp(Verb.c_str(), "answer") == 0) {
+        static const std::pair<const char*, int> ANSWERS[] = {
+            {"yes", ID_YES}, {"no", ID_NO}, {"ok", ID_OK}, {"cancel", ID_CANCEL}};
+        int nAnswer = 0;
+        for (const auto& Answer : ANSWERS)
+            if (Words.size() == 2 && strcasecmp(Words[1].c_str(), Answer.first) == 0)
+                nAnswer = Answer.second;
+        if (nAnswer == 0) {
+            Fail(Run, nLine, "answer takes yes, no, ok or cancel");
+            return;
+        }
+        ui::Queue_Answer(nAnswer);
+        Run.Answers.push_back(QUEUED_ANSWER{nAnswer, nLine});
+    } else if (strcasecmp(Verb.c_str(), "welcome") == 0) {
+        static const std::pair<const char*, int> CHOICES[] = {
+            {"new", WELCOME_NEW_GAME}, {"resume", WELCOME_RESUME_GAME}, {"quit", WELCOME_QUIT}};
+        int nButton = 0;
+        for (const auto& Choice : CHOICES)
+            if (Words.size() == 2 && strcasecmp(Words[1].c_str(), Choice.first) == 0)
+                nButton = Choice.second;
+        if (nButton == 0 || Run.bWelcomeShown) {
+            Fail(Run, nLine, Run.bWelcomeShown ? "the welcome dialog has already been shown"
+                                               : "welcome takes new, resume or quit");
+            return;
+        }
+        DIALOG_ACTION Action;
+        Action.nKind = ACTION_PRESS;
+        Action.nControl = nButton;
+        dialogs::Queue_Action(WELCOME_DIALOG, Action);
+        Run.Actions.push_back(QUEUED_ACTION{WELCOME_DIALOG, nLine});
+    } else if (strcasecmp(Verb.c_str(), "dialog") == 0) {
+        int nDialog = 0;
+        int nControl = 0;
+        if (Words.size() < 4 || !Parse_Int(Words[1], nDialog) || !Parse_Int(Words[3], nControl)) {
+            Fail(Run, nLine, "dialog takes a dialog id, an action (select, set, check, press) and a control id");
+            return;
+        }
+        const std::string& Kind = Words[2];
+        DIALOG_ACTION Action;
+        Action.nControl = nControl;
+        if (strcasecmp(Kind.c_str(), "press") == 0 && Words.size() == 4) {
+            Action.nKind = ACTION_PRESS;
+        } else if (strcasecmp(Kind.c_str(), "set") == 0 && Words.size() == 5) {
+            Action.nKind = ACTION_SET_TEXT;
+            Action.Text = Words[4];
+        } else if (strcasecmp(Kind.c_str(), "check") == 0 && Words.size() == 5 &&
+                   (Words[4] == "0" || Words[4] == "1")) {
+            Action.nKind = ACTION_CHECK;
+            Action.nValue = Words[4] == "1";
+        } else if (strcasecmp(Kind.c_str(), "select") == 0 && Words.size() == 5 && !Words[4].empty()) {
+            Action.nKind = ACTION_SELECT;
+            int nIndex = 0;
+            if (Words[4][0] == '@') {
+                if (!Parse_Int(Words[4].substr(1), nIndex) || nIndex < 0) {
+                    Fail(Run, nLine, "select @N takes an entry number from 0");
+                    return;
+                }
+                Action.nValue = nIndex;
+            } else {
+                Action.Text = Words[4];
+            }
+        } else {
+            Fail(Run, nLine,
+                 "dialog actions are: select CONTROL TEXT|@N, set CONTROL TEXT, check CONTROL 0|1, press CONTROL");
+            return;
+        }
+        dialogs::Queue_Action(nDialog, Action);
+        Run.Actions.push_back(QUEUED_ACTION{nDialog, nLine});
+    } else if (strcasecmp(Verb.c_str(), "quit") == 0 && Words.size() == 1) {
+        Show_Welcome(Run);
+        if (!Run.Failure.empty() || Is_Quit_Posted())
+            return;
+        Write_Debug_Log("Quit");
+        std::printf("Quit\n");
+        Exit_Program();
+        Check_Nothing_Left(Run);
+    } else {
+        Fail(Run, nLine, "unknown instruction \"" + Verb + "\"");
+    }
+}
+
+// Reads one line; false at the end of the input. A line over the limit is
+// read whole and marked.
+bool Read_Script_Line(FILE* pInput, std::string& Line, bool& bTooLong)
+{
+    Line.clear();
+    bTooLong = false;
+    int c;
+    bool bAny = false;
+    while ((c = std::fgetc(pInput)) != EOF) {
+        bAny = true;
+        if (c == '\n')
+            break;
+        if (Line.size() < SCRIPT_LINE_LIMIT)
+            Line += static_cast<char>(c);
+        else
+            bTooLong = true;
+    }
+    if (!Line.empty() && Line.back() == '\r')
+        Line.pop_back();
+    return bAny;
+}
+
+void Print_Where_Files_Are()
+{
+    const std::string Folder = files::Get_Current_Folder();
+    const size_t nBoxScores = files::List_Folder("Output", "Box-*.htm").size();
+    const size_t nReports = files::List_Folder("Output", "*.txt").size();
+    std::printf("Box scores: %s/Output/Box-*.htm (%zu files)\n", Folder.c_str(), nBoxScores);
+    std::printf("Reports: %s/Output/*.txt (%zu files)\n", Folder.c_str(), nReports);
+    for (const std::string& Name : files::List_Folder(".", "*.zrt"))
+        std::printf("Saved game: %s/%s\n", Folder.c_str(), Name.c_str());
+}
+
+}  // namespace
+
+bool Split_Script_Line(const std::string& Line, std::vector<std::string>& Words, std::string& Problem)
+{
+    Words.clear();
+    Problem.clear();
+    size_t i = 0;
+    while (i < Line.size()) {
+        while (i < Line.size() && (Line[i] == ' ' || Line[i] == '\t'))
+            ++i;
+        if (i >= Line.size())
+            break;
+        std::string Word;
+        if (Line[i] == '"') {
+            ++i;
+            bool bClosed = false;
+            while (i < Line.size()) {
+                const char c = Line[i++];
+                if (c == '"') {
+                    bClosed = true;
+                    break;
+                }
+                if (c == '\\') {
+                    if (i >= Line.size() || (Line[i] != '"' && Line[i] != '\\')) {
+                        Problem = "only \\\" and \\\\ may follow a backslash inside quotes";
+                        return false;
+                    }
+                    Word += Line[i++];
+                    continue;
+                }
+                Word += c;
+            }
+            if (!bClosed) {
+                Problem = "a quote is not closed";
+                return false;
+            }
+            if (i < Line.size() && Line[i] != ' ' && Line[i] != '\t') {
+                Problem = "a closing quote must end its word";
+                return false;
+            }
+        } else {
+            while (i < Line.size() && Line[i] != ' ' && Line[i] != '\t')
+                Word += Line[i++];
+        }
+        Words.push_back(Word);
+    }
+    return true;
+}
+
+int Run_Script(FILE* pInput, const char* szName)
+{
+    SCRIPT_RUN Run;
+    Run.Name = szName != nullptr ? szName : "";
+    // Boxes of the start-up were echoed already; the script's own come next.
+    Take_Stock(Run);
+    Write_Debug_Log("Script %s", Run.Name.c_str());
+
+    std::string Line;
+    bool bTooLong = false;
+    while (Run.Failure.empty() && Read_Script_Line(pInput, Line, bTooLong)) {
+        ++Run.nLine;
+        if (bTooLong) {
+            Fail(Run, Run.nLine, "the line is longer than " + std::to_string(SCRIPT_LINE_LIMIT) + " characters");
+            break;
+        }
+        // A comment may hold anything, an odd quote too.
+        const size_t nFirst = Line.find_first_not_of(" \t");
+        if (nFirst == std::string::npos || Line[nFirst] == '#')
+            continue;
+        std::vector<std::string> Words;
+        std::string Problem;
+        if (!Split_Script_Line(Line, Words, Problem)) {
+            Fail(Run, Run.nLine, Problem);
+            break;
+        }
+        if (Words.empty() || Words[0][0] == '#')
+            continue;
+        Carry_Out(Run, Words);
+    }
+    if (Run.Failure.empty()) {
+        // The end of the input is Exit; it ends the run even when the offer
+        // to save is cancelled.
+        ++Run.nLine;
+        Show_Welcome(Run);
+        if (Run.Failure.empty() && !Is_Quit_Posted()) {
+            Write_Debug_Log("End of script: Exit");
+            Exit_Program();
+            Check_Nothing_Left(Run);
+            if (!Is_Quit_Posted())
+                Post_Quit_Message(SCRIPT_EXIT_OK);
+        }
+    }
+    if (!Run.Failure.empty()) {
+        Write_Debug_Log("Script %s line %d: %s; the run stops.", Run.Name.c_str(), Run.nFailureLine,
+                        Run.Failure.c_str());
+        std::fflush(stdout);
+        std::fprintf(stderr, "kelvo: script %s line %d: %s\n", Run.Name.c_str(), Run.nFailureLine,
+                     Run.Failure.c_str());
+        return SCRIPT_EXIT_FAILED;
+    }
+    Print_Where_Files_Are();
+    std::fflush(stdout);
+    return Get_Quit_Code();
+}

@@ -1,0 +1,49 @@
+// The headless message loop: a script of lines takes the place of the
+// user's clicks and keys.
+//
+// One instruction a line; blank lines and lines beginning with '#' are
+// skipped. Words are separated by blanks; a word with blanks is written in
+// double quotes ("Buffalo Frost"; \" and \\ inside).
+//
+//   command NAME|ID        a menu command by its name ("One Week", any case)
+//                          or id (40011); the rest of the line is the name
+//   key KEY                a key of accelerator table 101 ("Ctrl+1")
+//   answer yes|no|ok|cancel
+//                          the answer for the next message box
+//   dialog ID select CONTROL TEXT   choose the entry TEXT of a list or combo
+//   dialog ID select CONTROL @N     choose its entry N (from 0)
+//   dialog ID set CONTROL TEXT      put TEXT into an edit
+//   dialog ID check CONTROL 0|1     check or clear a check box
+//   dialog ID press CONTROL         press a button
+//   welcome new|resume|quit         the welcome dialog's choice
+//   quit                   Exit, offering to save as Exit does
+//
+// Answers and dialog actions are queued for the boxes and dialogs that the
+// next command opens. The welcome dialog runs when the first command, key
+// or quit line is reached (or the script ends), so the lines before it
+// answer the welcome dialog and what it opens. A box or dialog left
+// unanswered takes its default button. Every box and dialog run is written
+// to "debug.txt" and to standard output.
+//
+// A line the program cannot carry out stops the run with exit status 2 and a
+// message naming the line: an unknown instruction or command, an action the
+// open dialog has no control for (or a disabled one), an answer that fits no
+// button of its box, or an answer or action that nothing opened took. A
+// failed run saves nothing the script did not save before the failure. The
+// end of the script, like quit, offers to save and ends with exit status 0.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+constexpr int SCRIPT_EXIT_OK = 0;
+constexpr int SCRIPT_EXIT_FAILED = 2;
+
+// Runs the lines of pInput (named szName in messages) as the message loop of
+// a started program whose default league is loaded. Returns the exit status.
+int Run_Script(FILE* pInput, const char* szName);
+
+// Splits a line into words as the script reads it; false with Problem set
+// for an unterminated quote or an unknown escape.
+bool Split_Script_Line(const std::string& Line, std::vector<std::string>& Words, std::string& Problem);

@@ -1,0 +1,295 @@
+// The main window's commands: the table and its names, accelerator table
+// 101, the Play commands' day counts, the refusals while games are being
+// played, the welcome dialog, dialog 179 and the script's word splitting.
+#include <set>
+#include <string>
+#include <vector>
+
+#include "gamefile/game_dialogs.h"
+#include "league/league_data.h"
+#include "league/preferences.h"
+#include "platform/dialogs.h"
+#include "platform/ui.h"
+#include "season/day_advance.h"
+#include "shell/commands.h"
+#include "shell/main_window.h"
+#include "shell/owner_hall_of_fame.h"
+#include "shell/script_runner.h"
+#include "shell/welcome_dialog.h"
+#include "test_support.h"
+
+namespace {
+
+class CommandsTest : public LeagueTest {
+protected:
+    SCRATCH_FOLDER Scratch{"commands"};
+    void SetUp() override
+    {
+        ASSERT_TRUE(Scratch.Ready());
+        LeagueTest::SetUp();
+        dialogs::Reset();
+        League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
+        Create_Main_Window(WINDOW_RECTANGLE{40, 40, 1064, 760});
+    }
+    void TearDown() override
+    {
+        Destroy_Main_Window();
+        dialogs::Reset();
+    }
+};
+
+bool Opened_Dialog(int nDialogId)
+{
+    for (const DIALOG_RECORD& Record : dialogs::Records())
+        if (Record.nDialogId == nDialogId)
+            return true;
+    return false;
+}
+
+void Queue_Press(int nDialogId, int nControl)
+{
+    DIALOG_ACTION Action;
+    Action.nKind = ACTION_PRESS;
+    Action.nControl = nControl;
+    dialogs::Queue_Action(nDialogId, Action);
+}
+
+void Queue_Check(int nDialogId, int nControl, int nValue)
+{
+    DIALOG_ACTION Action;
+    Action.nKind = ACTION_CHECK;
+    Action.nControl = nControl;
+    Action.nValue = nValue;
+    dialogs::Queue_Action(nDialogId, Action);
+}
+
+std::vector<std::string> g_LastYears;
+void Watch_Play_Multiple_Seasons(DIALOG& Dialog, int nEvent, int nControl)
+{
+    Play_Multiple_Seasons_Dialog_Proc(Dialog, nEvent, nControl);
+    g_LastYears.push_back(Dialog.Get_Text(PMS_LAST_YEAR_EDIT));
+}
+
+}  // namespace
+
+TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
+{
+    size_t nCount = 0;
+    const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
+    ASSERT_EQ(nCount, 17u);
+    std::set<int> Ids;
+    std::set<std::string> Names;
+    std::set<std::string> Keys;
+    for (size_t i = 0; i < nCount; ++i) {
+        EXPECT_TRUE(Ids.insert(pCommands[i].nId).second) << pCommands[i].nId;
+        EXPECT_TRUE(Names.insert(pCommands[i].szName).second) << pCommands[i].szName;
+        if (pCommands[i].szAccelerator[0] != '\0') {
+            EXPECT_TRUE(Keys.insert(pCommands[i].szAccelerator).second) << pCommands[i].szAccelerator;
+        }
+    }
+    // The page commands keep the numbers the pages and the day advance use.
+    EXPECT_STREQ(Find_Main_Command(40030)->szName, "Standings");
+    EXPECT_STREQ(Find_Main_Command(40036)->szName, "Calendar");
+    EXPECT_STREQ(Find_Main_Command(40069)->szName, "Playoffs");
+    EXPECT_STREQ(Find_Main_Command(40086)->szName, "Games");
+    EXPECT_STREQ(Find_Main_Command(40099)->szName, "Play Multiple Seasons");
+    EXPECT_EQ(Find_Main_Command(40031), nullptr);
+}
+
+TEST_F(CommandsTest, CommandsAreFoundByNameOrId)
+{
+    EXPECT_EQ(Find_Main_Command_Id("One Week"), 40011);
+    EXPECT_EQ(Find_Main_Command_Id("one week"), 40011);
+    EXPECT_EQ(Find_Main_Command_Id("&One Week..."), 40011);
+    EXPECT_EQ(Find_Main_Command_Id("Through Trading Deadline"), 40014);
+    EXPECT_EQ(Find_Main_Command_Id("40030"), 40030);
+    EXPECT_EQ(Find_Main_Command_Id("40031"), 0);
+    EXPECT_EQ(Find_Main_Command_Id("99999999999999999999"), 0);
+    EXPECT_EQ(Find_Main_Command_Id("One"), 0);
+    EXPECT_EQ(Find_Main_Command_Id(""), 0);
+    EXPECT_EQ(Find_Main_Command_Id(nullptr), 0);
+}
+
+TEST_F(CommandsTest, AcceleratorTable101MapsKeysToCommands)
+{
+    EXPECT_EQ(Load_Accelerator_Table(102), 0);
+    EXPECT_EQ(Load_Accelerator_Table(MAIN_ACCELERATOR_TABLE), 15);
+    EXPECT_EQ(Translate_Accelerator("Ctrl+1"), CMD_PLAY_ONE_WEEK);
+    EXPECT_EQ(Translate_Accelerator("ctrl+2"), CMD_PLAY_ONE_MONTH);
+    EXPECT_EQ(Translate_Accelerator("Ctrl+5"), CMD_PLAY_THROUGH_PLAYOFFS);
+    EXPECT_EQ(Translate_Accelerator("Ctrl+S"), CMD_SAVE_GAME);
+    EXPECT_EQ(Translate_Accelerator("Ctrl+9"), 0);
+    EXPECT_EQ(Translate_Accelerator(""), 0);
+}
+
+TEST_F(CommandsTest, PlayCommandsAskForTheirDays)
+{
+    EXPECT_EQ(Days_For_Play_Command(CMD_PLAY_ONE_WEEK), 1);
+    EXPECT_EQ(Days_For_Play_Command(CMD_PLAY_ONE_MONTH), 4);
+    EXPECT_EQ(Days_For_Play_Command(CMD_PLAY_HALF_SEASON), 8);
+    EXPECT_EQ(Days_For_Play_Command(CMD_PLAY_THROUGH_PLAYOFFS), 22);
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 0;
+    EXPECT_EQ(Days_For_Play_Command(CMD_PLAY_TRADING_DEADLINE), 11);
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 7;
+    EXPECT_EQ(Days_For_Play_Command(CMD_PLAY_TRADING_DEADLINE), 4);
+    EXPECT_EQ(Days_For_Play_Command(CMD_PAGE_STANDINGS), 0);
+}
+
+TEST_F(CommandsTest, TradingDeadlinePassedIsSaidAndNothingPlayed)
+{
+    for (int nWeek : {11, 15, OFFSEASON_WEEK}) {
+        SCOPED_TRACE(nWeek);
+        ui::Reset();
+        League.Preferences.nInt[PREF_CURRENT_WEEK] = nWeek;
+        EXPECT_TRUE(Dispatch_Main_Command(CMD_PLAY_TRADING_DEADLINE));
+        ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+        EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Trading Deadline");
+        EXPECT_EQ(ui::Shown_Boxes()[0].Text, "The trading deadline has already passed.");
+        EXPECT_EQ(League.Preferences.nInt[PREF_CURRENT_WEEK], nWeek);
+    }
+}
+
+TEST_F(CommandsTest, PageCommandsShowTheirPageAndUnknownIdsDoNothing)
+{
+    for (int nPage : {40030, 40036, 40069, 40074, 40086}) {
+        EXPECT_TRUE(Dispatch_Main_Command(nPage));
+        EXPECT_EQ(League.Preferences.nInt[PREF_MAIN_PAGE], nPage);
+    }
+    EXPECT_FALSE(Dispatch_Main_Command(40031));
+    EXPECT_FALSE(Dispatch_Main_Command(0));
+    EXPECT_EQ(League.Preferences.nInt[PREF_MAIN_PAGE], 40086);
+}
+
+// While games are being played the main window opens nothing that would
+// replace or end the league.
+// A run in progress: the running flag, and the stop day ahead of the week.
+void Start_Run_State()
+{
+    Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
+    Set_User_Preference(PREF_CURRENT_WEEK, 3);
+    Set_Universe_Word(SIMULATION_STOP_DAY_WORD, 7);
+}
+
+TEST_F(CommandsTest, CloseLoadNewGameAndRetireAreRefusedDuringARun)
+{
+    Start_Run_State();
+    ASSERT_TRUE(Is_Simulation_In_Progress());
+    for (int nCommand : {CMD_NEW_GAME, CMD_RESUME_GAME, CMD_EXIT, CMD_RETIRE})
+        EXPECT_TRUE(Dispatch_Main_Command(nCommand));
+    Close_Main_Window();
+    EXPECT_FALSE(Exit_Program());
+    EXPECT_TRUE(dialogs::Records().empty());
+    EXPECT_FALSE(Is_Quit_Posted());
+    EXPECT_FALSE(Read_Text_File("ZrtFame.dat", "none") != "none") << "the window was stored";
+
+    // Once the run is over, Retire is no longer refused and Exit ends.
+    League.Preferences.nInt[PREF_SIMULATION_RUNNING] = 0;
+    ui::Reset();
+    Dispatch_Main_Command(CMD_RETIRE);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Retire");
+    EXPECT_TRUE(Exit_Program());
+    EXPECT_TRUE(Is_Quit_Posted());
+    EXPECT_EQ(Read_Text_File("ZrtFame.dat").size(), 23552u);
+}
+
+TEST_F(CommandsTest, RefusalsDuringARunShowTheirMessages)
+{
+    Report_Busy_Until_Day_Done("Probe", "probe");
+    if (ui::Shown_Boxes().empty())
+        GTEST_SKIP() << "Report_Busy_Until_Day_Done is still the stand-in that shows nothing";
+    struct CASE {
+        int nCommand;
+        const char* szCaption;
+        const char* szText;
+    };
+    const CASE Cases[] = {
+        {CMD_NEW_GAME, "New Game", "Can't start a new game while playing games."},
+        {CMD_RESUME_GAME, "Resume Game", "Can't load a saved game while playing games."},
+        {CMD_EXIT, "Exit Game", "Can't exit while playing games."},
+        {CMD_RETIRE, "Retire", "Can't retire while playing games."},
+    };
+    for (const CASE& Case : Cases) {
+        SCOPED_TRACE(Case.szCaption);
+        Start_Run_State();
+        ui::Reset();
+        Dispatch_Main_Command(Case.nCommand);
+        ASSERT_GE(ui::Shown_Boxes().size(), 1u);
+        EXPECT_EQ(ui::Shown_Boxes()[0].Caption, Case.szCaption);
+        EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+                  std::string(Case.szText) + "\n\nPlease try again once this day is completed.");
+    }
+}
+
+TEST_F(CommandsTest, WelcomeDialogQuitsByDefaultAndOpensWhatIsChosen)
+{
+    EXPECT_EQ(Show_Welcome_Dialog(), WELCOME_QUIT);
+    EXPECT_TRUE(Is_Quit_Posted());
+    ASSERT_EQ(dialogs::Records().size(), 1u);
+    EXPECT_EQ(dialogs::Records()[0].nDialogId, WELCOME_DIALOG);
+    EXPECT_EQ(dialogs::Records()[0].Lines[0], "press 1003 (default)");
+
+    Destroy_Main_Window();
+    dialogs::Reset();
+    Queue_Press(WELCOME_DIALOG, WELCOME_RESUME_GAME);
+    EXPECT_EQ(Show_Welcome_Dialog(), WELCOME_RESUME_GAME);
+    EXPECT_TRUE(Opened_Dialog(RESUME_GAME_DIALOG));
+    EXPECT_FALSE(Is_Quit_Posted());
+}
+
+TEST_F(CommandsTest, PlayMultipleSeasonsDialogCountsByItsSpinnerOnly)
+{
+    g_LastYears.clear();
+    // Raise twice, type a year (put back), lower once, decline the
+    // question once, then confirm: 6 seasons.
+    Queue_Check(PLAY_MULTIPLE_SEASONS_DIALOG, 1138, 1);
+    Queue_Check(PLAY_MULTIPLE_SEASONS_DIALOG, 1138, 1);
+    DIALOG_ACTION Type;
+    Type.nKind = ACTION_SET_TEXT;
+    Type.nControl = PMS_LAST_YEAR_EDIT;
+    Type.Text = "2050";
+    dialogs::Queue_Action(PLAY_MULTIPLE_SEASONS_DIALOG, Type);
+    Queue_Check(PLAY_MULTIPLE_SEASONS_DIALOG, 1138, 0);
+    Queue_Press(PLAY_MULTIPLE_SEASONS_DIALOG, DIALOG_OK);
+    Queue_Press(PLAY_MULTIPLE_SEASONS_DIALOG, DIALOG_OK);
+    ui::Queue_Answer(ID_CANCEL);
+    ui::Queue_Answer(ID_OK);
+    EXPECT_EQ(Do_Dialog(PLAY_MULTIPLE_SEASONS_DIALOG, "Play Multiple Seasons", Watch_Play_Multiple_Seasons), 6);
+    // Opening shows 2019 - 1 + 5.
+    const std::vector<std::string> Expected{"2023", "2024", "2025", "2025", "2024", "2024", "2024"};
+    EXPECT_EQ(g_LastYears, Expected);
+    EXPECT_EQ(League.Preferences.nInt[PREF_SIMULATION_SEASONS], 6);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Play Multiple Seasons");
+
+    // Cancel closes with -1; the count never passes 100 nor falls below 1.
+    League.Preferences.nInt[PREF_SIMULATION_SEASONS] = 0;
+    for (int i = 0; i < 6; ++i)
+        Queue_Check(PLAY_MULTIPLE_SEASONS_DIALOG, 1138, 0);
+    Queue_Press(PLAY_MULTIPLE_SEASONS_DIALOG, DIALOG_CANCEL);
+    EXPECT_EQ(Do_Dialog(PLAY_MULTIPLE_SEASONS_DIALOG, "Play Multiple Seasons", Play_Multiple_Seasons_Dialog_Proc),
+              -1);
+    EXPECT_EQ(League.Preferences.nInt[PREF_SIMULATION_SEASONS], 1);
+    for (int i = 0; i < 120; ++i)
+        Queue_Check(PLAY_MULTIPLE_SEASONS_DIALOG, 1138, 1);
+    Queue_Press(PLAY_MULTIPLE_SEASONS_DIALOG, DIALOG_CANCEL);
+    Do_Dialog(PLAY_MULTIPLE_SEASONS_DIALOG, "Play Multiple Seasons", Play_Multiple_Seasons_Dialog_Proc);
+    EXPECT_EQ(League.Preferences.nInt[PREF_SIMULATION_SEASONS], 100);
+}
+
+TEST_F(CommandsTest, ScriptLinesSplitIntoWordsWithQuotes)
+{
+    std::vector<std::string> Words;
+    std::string Problem;
+    ASSERT_TRUE(Split_Script_Line("dialog 105  select\t1010 \"Buffalo Frost\"", Words, Problem));
+    EXPECT_EQ(Words, (std::vector<std::string>{"dialog", "105", "select", "1010", "Buffalo Frost"}));
+    ASSERT_TRUE(Split_Script_Line("set \"say \\\"hi\\\" \\\\ \" \"\"", Words, Problem));
+    EXPECT_EQ(Words, (std::vector<std::string>{"set", "say \"hi\" \\ ", ""}));
+    ASSERT_TRUE(Split_Script_Line("   ", Words, Problem));
+    EXPECT_TRUE(Words.empty());
+    EXPECT_FALSE(Split_Script_Line("command \"One Week", Words, Problem));
+    EXPECT_EQ(Problem, "a quote is not closed");
+    EXPECT_FALSE(Split_Script_Line("set \"a\"b", Words, Problem));
+    EXPECT_EQ(Problem, "a closing quote must end its word");
+    EXPECT_FALSE(Split_Script_Line("set \"a\\n\"", Words, Problem));
+}
