@@ -5,8 +5,6 @@
 class DIALOG;
 
 // League words of the set-up (16 bits each).
-constexpr int PLAYERS_SHUFFLED_WORD = 2090;   // 0 while a shuffle runs, 1 after
-constexpr int RATING_TUNING_WORD = 2092;      // signed percent: how hard the difficulty varies ratings
 
 // The value-2 mark of vital stat 24: placed by a shuffle or a fantasy draft
 // (or read from a ratings file). The shuffle moves only this bit.

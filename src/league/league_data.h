@@ -208,6 +208,8 @@ constexpr int SIMULATION_STOP_DAY_WORD = 2082; // the day a simulation run stops
 constexpr int REVERSION_TO_MEAN_WORD = 2084;   // league setting -100..100: how hard high ratings fall back
 constexpr int FIXED_DEVELOPMENT_WORD = 2086;   // 1: generated players get fixed development ages
 constexpr int FICTIONAL_ROOKIES_WORD = 2088;   // 1: drafts use generated rookies, never a class file
+constexpr int PLAYERS_SHUFFLED_WORD = 2090;    // 0 while a new game's shuffle runs, 1 after
+constexpr int RATING_TUNING_WORD = 2092;       // signed percent: how hard the difficulty varies ratings
 
 struct UNIVERSE_SETTINGS {
     uint8_t Reserved[UNIVERSE_WORD_OFFSET - UNIVERSE_AREA_OFFSET];   // 1,856-2,019
