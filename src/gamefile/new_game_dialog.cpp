@@ -216,8 +216,11 @@ void Open(DIALOG& Dialog)
     char szOwner[TEXT_BUFFER_SIZE] = "";
     Read_Last_Owner_Name(szOwner, OWNER_NAME_LIMIT + 1);
     Dialog.Set_Text(NEW_GAME_NAME, szOwner);
-    Fill_Season_Information(Dialog);
-    Refresh_Team(Dialog);
+    // Figures only of a season's league, never of whatever was in memory.
+    if (g_nShownYear != 0) {
+        Fill_Season_Information(Dialog);
+        Refresh_Team(Dialog);
+    }
 }
 
 void Play(DIALOG& Dialog)

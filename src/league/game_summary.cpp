@@ -61,7 +61,13 @@ void Update_Game_Name_For_Season()
         return;
     const size_t nCompare = nSummary - SUMMARY_YEARS_TAIL;
     // strncmp stops at the shorter text's end, so a shorter name differs.
-    if (std::strncmp(szName, szSummary, nCompare) == 0)
+    // The first season's automatic name "<team> (<year>)" differs from the
+    // later ones before their last five characters, so it is matched whole:
+    // a new game's name follows the seasons from the first one on.
+    char szTeam[TEXT_BUFFER_SIZE] = "";
+    Get_Team_Full_Name(Summary_Team(), szTeam);
+    const std::string First = std::string(szTeam) + " (" + std::to_string(League.Universe.nStat[FIRST_SEASON_YEAR]) + ")";
+    if (std::strncmp(szName, szSummary, nCompare) == 0 || (Count_Human_Teams() < 2 && First == szName))
         Set_Current_Game_Name(szSummary);
 }
 

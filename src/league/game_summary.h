@@ -15,8 +15,9 @@ void Format_Game_File_Summary(char* szBuffer);
 
 // After the first season: when the current game name, cut to the length of
 // the new summary less five characters, equals the new summary cut the same
-// way (an automatic name of this league from an earlier season), the name
-// becomes the new summary. Any other name is the user's and stays.
+// way (an automatic name of this league from an earlier season), or is the
+// first season's name "<team> (<first year>)", the name becomes the new
+// summary. Any other name is the user's and stays.
 void Update_Game_Name_For_Season();
 
 // The current game name (the league block's first text field).
