@@ -1,37 +1,47 @@
+// The parts of the game dialogs that reach the day advance.
+
 #include "gamefile/game_dialogs.h"
 
-// Stand-ins until the dialogs are in.
-void Start_Game_Dialog_Proc(DIALOG& Dialog, int nEvent, int)
+#include <string>
+
+#include "engine/game_driver.h"
+#include "gamefile/game_dialogs_internal.h"
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/team_schedule.h"
+#include "platform/ui.h"
+#include "season/day_advance.h"
+
+bool Games_Being_Played()
 {
-    if (nEvent == DIALOG_INIT)
-        Dialog.End(DIALOG_CANCEL);
+    return Is_Simulation_In_Progress();
 }
 
-void Resume_Game_Dialog_Proc(DIALOG& Dialog, int nEvent, int)
+bool Is_Watched_Game_Current()
 {
-    if (nEvent == DIALOG_INIT)
-        Dialog.End(DIALOG_CANCEL);
+    const GAME* pGame = Get_Current_Game();
+    if (pGame == nullptr)
+        return false;
+    const int nWeek = Get_Current_Week();
+    return Get_Calendar_PBP_Flag(pGame->nAwayTeam, nWeek) != 0 || Get_Calendar_PBP_Flag(pGame->nHomeTeam, nWeek) != 0;
 }
 
-void Save_Game_Dialog_Proc(DIALOG& Dialog, int nEvent, int)
+void Resume_Day_After_Load(bool bPlayDay)
 {
-    if (nEvent == DIALOG_INIT)
-        Dialog.End(DIALOG_CANCEL);
+    if (bPlayDay) {
+        Set_Universe_Word(SIMULATION_STOP_DAY_WORD, 0);
+        Advance_Day(1);
+    } else {
+        Repaint_Welcome_Screen();
+    }
 }
 
-int Save_Game_Command()
+void Report_Busy_Until_Day_Done(const char* szTitle, const char* szText)
 {
-    return 0;
+    const std::string Text = std::string(szText != nullptr ? szText : "") + "\n\nPlease try again once this day is completed.";
+    Show_Message_Box(Text.c_str(), szTitle != nullptr ? szTitle : "", BOX_OK);
+    // The run ends with the day being played: no further stop asked, a
+    // waiting play call made by the computer, the stop day the next one,
+    // every club the user's again.
+    Stop_Simulation();
 }
-
-int Ask_Save_Changes()
-{
-    return 1;
-}
-
-int Save_Game_File()
-{
-    return 1;
-}
-
-void Report_Busy_Until_Day_Done(const char*, const char*) {}

@@ -7,6 +7,9 @@
 
 #include <cstring>
 
+#include "base/text_utils.h"
+#include "league/game_summary.h"
+#include "league/human_teams.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
@@ -37,24 +40,35 @@ constexpr DEFAULT_PREFERENCE DEFAULTS[] = {
 
 constexpr int EARLY_COLUMNS_YEAR = 1966;
 
-bool Is_Human_Team(int nTeam)
-{
-    return Is_Team_Slot_Used(nTeam) && League.Preferences.nInt[PREF_ALL_COMPUTER_TEAMS] == 0 &&
-           League.Team[nTeam].nTeamStat[TEAM_STAT_CONTROLLER] == CONTROLLER_USER;
-}
-
-// The first human team in slot order; 0 when there is none.
-int First_Human_Team()
-{
-    int nTeams = Count_Teams();
-    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t) {
-        if (Is_Human_Team(t))
-            return t;
-    }
-    return 0;
-}
+OWNER_NAME_STORE g_OwnerNameStore;
 
 }  // namespace
+
+void Install_Owner_Name_Store(const OWNER_NAME_STORE* pStore)
+{
+    g_OwnerNameStore = pStore != nullptr ? *pStore : OWNER_NAME_STORE{};
+}
+
+void Read_Last_Owner_Name(char* szName, size_t nSize)
+{
+    if (szName == nullptr || nSize == 0)
+        return;
+    szName[0] = '\0';
+    if (g_OwnerNameStore.pRead == nullptr || !g_OwnerNameStore.pRead(szName, nSize))
+        szName[0] = '\0';
+    szName[nSize - 1] = '\0';
+}
+
+void Write_Last_Owner_Name(const char* szName)
+{
+    if (g_OwnerNameStore.pWrite != nullptr && szName != nullptr)
+        g_OwnerNameStore.pWrite(szName);
+}
+
+void Get_League_Owner_Text(char* szBuffer, size_t nBufferSize)
+{
+    Copy_From_Record_Field(szBuffer, nBufferSize, League.szCurrentGameText, sizeof(League.szCurrentGameText));
+}
 
 void Set_Default_Settings()
 {
@@ -62,7 +76,7 @@ void Set_Default_Settings()
         Set_User_Preference(Default.nPreference, Default.nValue);
     Set_User_Preference(112, Get_Current_Year() < EARLY_COLUMNS_YEAR ? 9 : 1);
 
-    int nTeam = First_Human_Team();
+    const int nTeam = Get_Nth_Human_Team(0);
     Set_User_Preference(PREF_CURRENT_TEAM, nTeam);
     if (Is_Human_Team(nTeam))
         Set_User_Preference(PREF_SELECTED_TEAM, nTeam);
@@ -70,10 +84,18 @@ void Set_Default_Settings()
     Set_User_Preference(PREF_USER_LEAGUE, Is_Team_Slot_Used(nTeam) && nDivision >= 0 && nDivision < NUMBER_OF_DIVISIONS
                                               ? nDivision / 4
                                               : -1);
+    char szOwner[TEAM_STRING_SIZE + 1] = "";
+    if (Is_Team_Slot_Used(nTeam))
+        Get_Team_String(szOwner, nTeam, TEAM_STRING_OWNER);
+    safe_strncpy(League.szCurrentGameText, szOwner, static_cast<int>(sizeof(League.szCurrentGameText)));
+    Write_Last_Owner_Name(szOwner);
     Set_User_Preference(PREF_SHOWN_GAME, -1);
     Set_User_Preference(PREF_TEXT_SPEED, DEFAULT_TEXT_SPEED);
     Apply_Season_Rule_Changes();
     Set_Default_Skin();
+    char szSummary[TEXT_BUFFER_SIZE];
+    Format_Game_File_Summary(szSummary);
+    Set_Current_Game_Name(szSummary);
 }
 
 void Set_Default_Skin()

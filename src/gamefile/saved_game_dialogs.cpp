@@ -1,0 +1,294 @@
+// The saved-game dialogs: Resume Game (118) lists, loads and deletes the
+// saved games of the current folder; Save Game (120) saves under a name,
+// asking before it overwrites; with the Save Game command, the automatic save
+// and the question whether to save changes.
+
+#include <strings.h>
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "base/text_utils.h"
+#include "gamefile/game_dialogs.h"
+#include "gamefile/game_dialogs_internal.h"
+#include "gamefile/game_file.h"
+#include "league/game_summary.h"
+#include "league/league_data.h"
+#include "league/preferences.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/shell_requests.h"
+#include "platform/ui.h"
+
+namespace {
+
+constexpr const char* SAVED_GAME_EXTENSION = ".zrt";
+constexpr const char* SAVED_GAME_PATTERN = "*.zrt";
+// The most the Save dialog's edit takes.
+constexpr size_t SAVE_NAME_EDIT_LIMIT = 2048;
+// A name with ".zrt" and its terminator must fit the league's game-name field.
+constexpr size_t SAVE_NAME_LIMIT = sizeof(LEAGUE_DATA::szCurrentGamePath) - 1 - 4;
+
+constexpr const char* LOW_DISK_TEXT =
+    "Vazarudu Kelvo was unable to write the saved game file, probably because of low hard drive space. "
+    "You can use the 'Resume' dialog to erase old saved game files.";
+
+// The high 32 bits of the file time the saved games were compared on: the
+// count of 100-nanosecond steps since 1601.
+uint32_t File_Time_High(std::time_t Time)
+{
+    constexpr int64_t SECONDS_1601_TO_1970 = 11644473600LL;
+    const int64_t nTicks = (static_cast<int64_t>(Time) + SECONDS_1601_TO_1970) * 10000000LL;
+    return static_cast<uint32_t>(static_cast<uint64_t>(nTicks) >> 32);
+}
+
+std::string Selected_Item(const DIALOG& Dialog)
+{
+    const DIALOG_CONTROL* pList = Dialog.Find(SAVED_GAME_LIST);
+    if (pList == nullptr || pList->nSelected < 0 || pList->nSelected >= static_cast<int>(pList->Items.size()))
+        return std::string();
+    return pList->Items[pList->nSelected];
+}
+
+void Delete_Selected(DIALOG& Dialog)
+{
+    const std::string Item = Selected_Item(Dialog);
+    if (Item.empty())
+        return;
+    const std::string File = Item + SAVED_GAME_EXTENSION;
+    const std::string Question = "Are you sure you want to delete '" + File + "'?";
+    if (Show_Message_Box(Question.c_str(), "Confirm File Deletion", BOX_YESNO) == ID_YES &&
+        !files::Delete_File(File.c_str())) {
+        const std::string Text = "Vazarudu Kelvo could not delete " + File +
+                                 ". You can delete it manually. If you have further problems you may need to "
+                                 "re-install Vazarudu Kelvo.";
+        Show_Message_Box(Text.c_str(), "Couldn't delete file", BOX_OK);
+    }
+    Fill_Saved_Game_List(Dialog);
+}
+
+void Resume_Selected(DIALOG& Dialog)
+{
+    const std::string Item = Selected_Item(Dialog);
+    if (Item.empty())
+        return;
+    const std::string File = Item + SAVED_GAME_EXTENSION;
+    // A file that does not load leaves the league as it was (the loader says
+    // why) and the dialog open for another choice.
+    if (!Load_Universe_Database(File.c_str()))
+        return;
+    Dialog.End(DIALOG_OK);
+    Show_Main_Page(Get_User_Preference(PREF_MAIN_PAGE));
+    Refresh_Main_Window_Title();
+    if (Get_User_Preference(PREF_DRAFT_ROUND) >= DRAFT_OVER_ROUND) {
+        Create_Status_Bar();
+        Request_Status_Bar_Repaint();
+    }
+    Resume_Day_After_Load(Get_User_Preference(PREF_PLAYING_GAMES) != 0);
+}
+
+void Show_Save_Failure(int nResult, bool bAutomatic)
+{
+    if (nResult == SAVE_GAME_CANNOT_CREATE)
+        Show_Message_Box(bAutomatic ? "Vazarudu Kelvo was unable to automatically save the game."
+                                    : "Vazarudu Kelvo was unable to save a game with that file name. It may contain "
+                                      "some invalid characters.",
+                         "File Open Error", BOX_OK);
+    else if (nResult == SAVE_GAME_WRITE_FAILED)
+        Show_Message_Box(LOW_DISK_TEXT, "File Write Error", BOX_OK);
+    // SAVE_GAME_NO_MEMORY: the saver has shown its own box.
+}
+
+void Save_Named(DIALOG& Dialog)
+{
+    std::string Name = Dialog.Get_Text(SAVE_GAME_NAME);
+    if (Name.size() > SAVE_NAME_EDIT_LIMIT)
+        Name.resize(SAVE_NAME_EDIT_LIMIT);
+    const std::string Problem = Check_Saved_Game_Name(Name);
+    if (!Problem.empty()) {
+        Show_Message_Box(Problem.c_str(), "Invalid Game Name", BOX_OK | BOX_ICON_EXCLAMATION);
+        return;
+    }
+    const std::string File = Name + SAVED_GAME_EXTENSION;
+    if (files::File_Exists(File.c_str()) &&
+        Show_Message_Box("A saved game with that name already exists. Overwrite?", "Filename in use", BOX_OKCANCEL) !=
+            ID_OK)
+        return;
+    char szOldName[sizeof(LEAGUE_DATA::szCurrentGamePath) + 1];
+    Get_Current_Game_Name(szOldName, sizeof(szOldName));
+    const int nOldPlaying = Get_User_Preference(PREF_PLAYING_GAMES);
+    Set_Current_Game_Name(Name.c_str());
+    // A game saved while the user watches one resumes by playing that day.
+    if (Games_Being_Played() && Is_Watched_Game_Current())
+        Set_User_Preference(PREF_PLAYING_GAMES, 1);
+    const int nResult = Save_Game(File.c_str());
+    Set_User_Preference(PREF_PLAYING_GAMES, 0);
+    if (nResult != SAVE_GAME_OK) {
+        // Nothing was saved: the league keeps its name and its flag, and the
+        // caller learns that the game is not safe.
+        Set_Current_Game_Name(szOldName);
+        Set_User_Preference(PREF_PLAYING_GAMES, nOldPlaying);
+        Show_Save_Failure(nResult, false);
+        Dialog.End(0);
+        return;
+    }
+    Dialog.End(DIALOG_OK);
+}
+
+}  // namespace
+
+std::string Check_Saved_Game_Name(const std::string& Name)
+{
+    if (Name.empty())
+        return "Please type a name for the saved game.";
+    if (Name.find_first_of("/\\") != std::string::npos)
+        return "A saved game's name cannot contain \"/\" or \"\\\": saved games are kept in the current folder.";
+    if (Name.find("..") != std::string::npos)
+        return "A saved game's name cannot contain \"..\": saved games are kept in the current folder.";
+    for (unsigned char c : Name)
+        if (c < 0x20 || c == 0x7F)
+            return "A saved game's name cannot contain control characters.";
+    if (Name.size() > SAVE_NAME_LIMIT)
+        return "That name is too long: a saved game's name may have at most " + std::to_string(SAVE_NAME_LIMIT) +
+               " characters.";
+    return std::string();
+}
+
+bool Fill_Saved_Game_List(DIALOG& Dialog)
+{
+    DIALOG_CONTROL* pList = Dialog.Find(SAVED_GAME_LIST);
+    if (pList == nullptr)
+        return false;
+    const std::vector<std::string> Names = files::List_Folder(".", SAVED_GAME_PATTERN);
+    if (Names.empty()) {
+        Show_Message_Box("There are no Vazarudu Kelvo game files in the current directory.", "No games to resume",
+                         BOX_OK | BOX_ICON_EXCLAMATION | BOX_TASKMODAL);
+        pList->Items.clear();
+        pList->nSelected = -1;
+        Dialog.End(DIALOG_CANCEL);
+        return false;
+    }
+    pList->Items.clear();
+    pList->nSelected = -1;
+    uint32_t nNewest = 0;
+    for (const std::string& Name : Names) {
+        std::time_t Time = 0;
+        const bool bTimed = files::Get_Modification_Time(Name.c_str(), Time);
+        // Strictly newer wins, so the first found keeps a tie.
+        if (bTimed && strcasecmp(Name.c_str(), AUTO_SAVE_FILE) != 0 &&
+            (pList->nSelected < 0 || File_Time_High(Time) > nNewest)) {
+            nNewest = File_Time_High(Time);
+            pList->nSelected = static_cast<int>(pList->Items.size());
+        }
+        const size_t nDot = Name.rfind('.');
+        pList->Items.push_back(nDot == std::string::npos ? Name : Name.substr(0, nDot));
+    }
+    return true;
+}
+
+void Resume_Game_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
+{
+    if (nEvent == DIALOG_INIT) {
+        Dialog.Add(SAVED_GAME_LIST, CONTROL_LIST, "Saved Games");
+        Dialog.Add(RESUME_BUTTON, CONTROL_BUTTON, "&Resume");
+        Dialog.Add(DELETE_BUTTON, CONTROL_BUTTON, "&Delete");
+        Dialog.Add(DIALOG_CANCEL, CONTROL_BUTTON, "&Cancel");
+        Dialog.Add(DIALOG_HELP, CONTROL_BUTTON, "&Help");
+        Dialog.Set_Default_Button(RESUME_BUTTON);
+        Fill_Saved_Game_List(Dialog);
+        return;
+    }
+    if (nEvent != DIALOG_COMMAND)
+        return;
+    switch (nControl) {
+    case RESUME_BUTTON:
+        Resume_Selected(Dialog);
+        break;
+    case DELETE_BUTTON:
+        Delete_Selected(Dialog);
+        break;
+    case DIALOG_CANCEL:
+        Dialog.End(DIALOG_CANCEL);
+        break;
+    case DIALOG_HELP:
+        Write_Debug_Log("Help for dialog %d asked.", RESUME_GAME_DIALOG);
+        break;
+    default:
+        break;
+    }
+}
+
+void Save_Game_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
+{
+    if (nEvent == DIALOG_INIT) {
+        Dialog.Add(SAVE_GAME_NAME, CONTROL_EDIT, "Save Current Game As:");
+        Dialog.Add(SAVE_BUTTON, CONTROL_BUTTON, "&Save");
+        Dialog.Add(DIALOG_CANCEL, CONTROL_BUTTON, "&Cancel");
+        Dialog.Add(DIALOG_HELP, CONTROL_BUTTON, "&Help");
+        Dialog.Set_Default_Button(SAVE_BUTTON);
+        Update_Game_Name_For_Season();
+        char szName[sizeof(LEAGUE_DATA::szCurrentGamePath) + 1];
+        Get_Current_Game_Name(szName, sizeof(szName));
+        Dialog.Set_Text(SAVE_GAME_NAME, szName);
+        return;
+    }
+    if (nEvent != DIALOG_COMMAND)
+        return;
+    switch (nControl) {
+    case SAVE_BUTTON:
+        Save_Named(Dialog);
+        break;
+    case DIALOG_CANCEL:
+        Dialog.End(0);
+        break;
+    case DIALOG_HELP:
+        Write_Debug_Log("Help for dialog %d asked.", SAVE_GAME_DIALOG);
+        break;
+    default:
+        break;
+    }
+}
+
+int Save_Game_File()
+{
+    char szName[sizeof(LEAGUE_DATA::szCurrentGamePath) + 1];
+    Get_Current_Game_Name(szName, sizeof(szName));
+    const std::string Problem = Check_Saved_Game_Name(szName);
+    int nResult = SAVE_GAME_CANNOT_CREATE;
+    if (Problem.empty())
+        nResult = Save_Game((std::string(szName) + SAVED_GAME_EXTENSION).c_str());
+    else
+        Write_Debug_Log("Automatic save refused: %s", Problem.c_str());
+    Show_Save_Failure(nResult, true);
+    return nResult;
+}
+
+int Save_Game_Command()
+{
+    if (Games_Being_Played() && !Is_Watched_Game_Current()) {
+        Report_Busy_Until_Day_Done("Save Game", "Can't save game data while playing games.");
+        return 0;
+    }
+    Request_Status_Bar_Repaint();
+    Request_News_Bar_Repaint();
+    return Do_Dialog(SAVE_GAME_DIALOG, "Save Game", Save_Game_Dialog_Proc);
+}
+
+int Ask_Save_Changes()
+{
+    // Whatever changed anywhere in the league counts, not only the teams the
+    // stored checksum covers.
+    if (!Has_League_Changed())
+        return 1;
+    switch (Show_Message_Box("Save changes to current game since last save?", "Game Not Saved",
+                             BOX_YESNOCANCEL | BOX_ICON_QUESTION)) {
+    case ID_YES:
+        return Save_Game_Command() == DIALOG_OK ? 1 : 0;
+    case ID_NO:
+        return 1;
+    default:
+        return 0;
+    }
+}
