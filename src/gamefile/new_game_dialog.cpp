@@ -237,11 +237,9 @@ void Play(DIALOG& Dialog)
     // The owner field holds 31 characters; the edit may hold more.
     Set_Team_String(Dialog.Get_Text(NEW_GAME_NAME).substr(0, OWNER_NAME_LIMIT).c_str(), nTeam, TEAM_STRING_OWNER);
     Dialog.End(DIALOG_OK);
-    // The year's ratings file, the check-box variations (fictional players,
-    // shuffle, equal cities) and the difficulty's rating variation belong to
-    // the set-up and ratings-file code; until they are in, only the flag the
-    // league keeps is set here.
-    Set_Universe_Word(FICTIONAL_PLAYERS_WORD, Dialog.Is_Checked(NEW_GAME_FICTIONAL) ? 1 : 0);
+    // No year's ratings file ships (the league's own ratings stand); the
+    // check-box variations and the difficulty's rating variation follow.
+    Apply_Advanced_Options(Dialog);
     Set_Default_Settings();
     Set_User_Preference(PREF_MAIN_PAGE, DEFAULT_MAIN_PAGE);
     Write_Debug_Log("Start_Game(TRUE)");

@@ -226,6 +226,30 @@ TEST_F(GameDialogsTest, NewGameForAChosenTeamMakesItTheUsersAndWritesTheSettings
     EXPECT_TRUE(bLogged);
 }
 
+TEST_F(GameDialogsTest, PlayAppliesTheCheckedVariationsToTheNewLeague)
+{
+    Build_Named_League(2019);
+    Set_City_Name(5, "Springfield");   // one city the league keeps, with figures of its own
+    Set_City_Index_Stat(5, 0, 4321);
+    ASSERT_TRUE(files::Create_Folders("databases"));
+    char szPath[64];
+    std::snprintf(szPath, sizeof(szPath), UNIVERSE_DATABASE_FORMAT, 2019);
+    ASSERT_EQ(Save_Game(szPath), SAVE_GAME_OK);
+    Zero_League_Data();
+    dialogs::Queue_Action(NEW_GAME_DIALOG, Select(NEW_GAME_TEAM, "Chicago Bears"));
+    dialogs::Queue_Action(NEW_GAME_DIALOG, Check(NEW_GAME_EQUALIZE, true));
+    ASSERT_EQ(Do_Dialog(NEW_GAME_DIALOG, "New Game", Start_Game_Dialog_Proc), DIALOG_OK);
+    // Equal cities: every named city gets the same population (1,000,000).
+    int nCities = 0;
+    for (int c = 0; c < NUMBER_OF_CITIES; ++c) {
+        if (!Is_City_Named(c))
+            continue;
+        ++nCities;
+        EXPECT_EQ(Get_City_Stat(c, 0), 1000000) << "city " << c;
+    }
+    EXPECT_GT(nCities, 0);
+}
+
 TEST_F(GameDialogsTest, YourNameStartsAsTheLastOwnerAndIsCutToTheOwnerField)
 {
     Write_Database(2019);
