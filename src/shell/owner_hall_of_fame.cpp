@@ -1,5 +1,9 @@
 #include "shell/owner_hall_of_fame.h"
 
+#include <cstdio>
+
+#include "league/default_settings.h"
+
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -112,4 +116,36 @@ bool Store_Main_Window_Rectangle(const WINDOW_RECTANGLE& Window, bool bMaximized
     Fame.Window = Window;
     Fame.bMaximized = bMaximized ? 1 : 0;
     return Write_Owner_Hall_Of_Fame(&Fame);
+}
+
+namespace {
+
+bool Read_Last_Owner_From_File(char* szName, size_t nSize)
+{
+    if (szName == nullptr || nSize == 0)
+        return false;
+    OWNER_HALL_OF_FAME Fame;
+    szName[0] = '\0';
+    if (!Load_Owner_Hall_Of_Fame(Fame) || Fame.szLastOwner[0] == '\0')
+        return false;
+    std::snprintf(szName, nSize, "%s", Fame.szLastOwner);
+    return true;
+}
+
+void Write_Last_Owner_To_File(const char* szName)
+{
+    OWNER_HALL_OF_FAME Fame;
+    Load_Owner_Hall_Of_Fame(Fame);   // a damaged file gives way to the defaults
+    std::snprintf(Fame.szLastOwner, sizeof(Fame.szLastOwner), "%s", szName != nullptr ? szName : "");
+    Write_Owner_Hall_Of_Fame(&Fame);
+}
+
+}  // namespace
+
+void Install_Last_Owner_Name_Store()
+{
+    OWNER_NAME_STORE Store;
+    Store.pRead = Read_Last_Owner_From_File;
+    Store.pWrite = Write_Last_Owner_To_File;
+    Install_Owner_Name_Store(&Store);
 }

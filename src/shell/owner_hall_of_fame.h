@@ -119,3 +119,7 @@ bool Load_Owner_Hall_Of_Fame(OWNER_HALL_OF_FAME& Fame);
 // when the file cannot be written.
 bool Store_Main_Window_Rectangle(const WINDOW_RECTANGLE& Window, bool bMaximized);
 bool Is_Usable_Window_Rectangle(const WINDOW_RECTANGLE& Window);
+
+// The last owner's name as the New Game dialog reads and writes it, kept in
+// the file; installed at start-up.
+void Install_Last_Owner_Name_Store();

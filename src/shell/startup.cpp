@@ -296,6 +296,7 @@ bool Start_Up(int argc, char** argv)
 
     OWNER_HALL_OF_FAME Fame;
     Ensure_Owner_Hall_Of_Fame(Fame);
+    Install_Last_Owner_Name_Store();
     Write_Debug_Log("Owners' hall of fame \"%s\" ready", OWNER_HALL_OF_FAME_FILE);
     Create_Main_Window(Fame.Window);
     Write_Debug_Log("Main window created at %d,%d-%d,%d", Fame.Window.nLeft, Fame.Window.nTop, Fame.Window.nRight,

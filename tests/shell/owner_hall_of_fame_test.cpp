@@ -6,6 +6,8 @@
 #include "league/standings_keys.h"
 #include "platform/ui.h"
 #include "shell/owner_hall_of_fame.h"
+#include "league/default_settings.h"
+#include <string>
 #include "test_support.h"
 
 namespace {
@@ -161,3 +163,29 @@ TEST_F(OwnerHallOfFameTest, ReadingAMissingFileSaysSoInAFileErrorBox)
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "File Error");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Could not open \"ZrtFame.dat\" for reading.");
 }
+
+namespace {
+
+TEST_F(OwnerHallOfFameTest, TheLastOwnersNameIsKeptInTheFile)
+{
+    Install_Last_Owner_Name_Store();
+    char szName[64] = "x";
+    Read_Last_Owner_Name(szName, sizeof(szName));
+    EXPECT_STREQ(szName, "");   // no file yet: no name
+    Write_Last_Owner_Name("Pat Okafor");
+    OWNER_HALL_OF_FAME Fame;
+    ASSERT_TRUE(Load_Owner_Hall_Of_Fame(Fame));
+    EXPECT_STREQ(Fame.szLastOwner, "Pat Okafor");
+    Read_Last_Owner_Name(szName, sizeof(szName));
+    EXPECT_STREQ(szName, "Pat Okafor");
+    // A name longer than the field is cut, never spilled into the rectangle.
+    const WINDOW_RECTANGLE Before = Fame.Window;
+    Write_Last_Owner_Name(std::string(200, 'A').c_str());
+    ASSERT_TRUE(Load_Owner_Hall_Of_Fame(Fame));
+    EXPECT_EQ(std::string(Fame.szLastOwner), std::string(OWNER_FAME_NAME_SIZE - 1, 'A'));
+    EXPECT_EQ(Fame.Window.nLeft, Before.nLeft);
+    EXPECT_EQ(Fame.Window.nBottom, Before.nBottom);
+    Install_Owner_Name_Store(nullptr);
+}
+
+}  // namespace
