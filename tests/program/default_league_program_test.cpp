@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "process_runner.h"
 #include "test_support.h"
 
 extern char** environ;
@@ -30,11 +31,7 @@ const std::string PROGRAM = KELVO_PROGRAM_PATH;
 const std::string GENERATOR = KELVO_GENERATOR_PATH;
 const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
-struct RUN {
-    int nExitCode = -1;
-    std::string Out;
-    std::string Err;
-};
+using RUN = process_runner::RUN_RESULT;
 
 bool Contains(const std::string& Text, const std::string& Part)
 {
@@ -46,43 +43,10 @@ bool Contains(const std::string& Text, const std::string& Part)
 RUN Run_Program(const std::string& Program, const std::vector<std::string>& Args, const std::string& Folder,
         const std::string& Output)
 {
-    RUN Result;
-    std::vector<std::string> Environment;
-    for (char** p = environ; *p != nullptr; ++p)
-        if (std::strncmp(*p, "KELVO_DATA=", 11) != 0 && std::strncmp(*p, "KELVO_DEBUG=", 12) != 0)
-            Environment.emplace_back(*p);
-    std::vector<char*> EnvPointers;
-    for (std::string& Entry : Environment)
-        EnvPointers.push_back(Entry.data());
-    EnvPointers.push_back(nullptr);
-    std::vector<std::string> Arguments{Program};
-    Arguments.insert(Arguments.end(), Args.begin(), Args.end());
-    std::vector<char*> ArgPointers;
-    for (std::string& Argument : Arguments)
-        ArgPointers.push_back(Argument.data());
-    ArgPointers.push_back(nullptr);
-    const std::string OutPath = Output + "/stdout.txt";
-    const std::string ErrPath = Output + "/stderr.txt";
-    posix_spawn_file_actions_t Actions;
-    posix_spawn_file_actions_init(&Actions);
-    posix_spawn_file_actions_addopen(&Actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&Actions, 1, OutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&Actions, 2, ErrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addchdir_np(&Actions, Folder.c_str());
-    pid_t nChild = 0;
-    const int nSpawn =
-        ::posix_spawn(&nChild, Program.c_str(), &Actions, nullptr, ArgPointers.data(), EnvPointers.data());
-    posix_spawn_file_actions_destroy(&Actions);
-    if (nSpawn != 0) {
-        ADD_FAILURE() << "cannot start " << Program << ": " << std::strerror(nSpawn);
-        return Result;
-    }
-    int nStatus = 0;
-    if (::waitpid(nChild, &nStatus, 0) == nChild && WIFEXITED(nStatus))
-        Result.nExitCode = WEXITSTATUS(nStatus);
-    Result.Out = Read_Text_File(OutPath);
-    Result.Err = Read_Text_File(ErrPath);
-    return Result;
+    process_runner::RUN_OPTIONS Options;
+    Options.Folder = Folder;
+    Options.Output = Output;
+    return process_runner::Run(Program, Args, Options);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "league/league_data.h"
 #include "platform/dialogs.h"
 #include "platform/ui.h"
+#include "process_runner.h"
 #include "test_support.h"
 
 extern char** environ;
@@ -37,12 +38,7 @@ const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data
 const std::string SOURCE_SCRIPTS = (fs::path(__FILE__).parent_path().parent_path().parent_path() / "scripts").string();
 constexpr auto RUN_TIME_LIMIT = std::chrono::seconds(100);
 
-struct RUN_RESULT {
-    int nExitCode = -1;
-    bool bTimedOut = false;
-    std::string Out;
-    std::string Err;
-};
+using process_runner::RUN_RESULT;
 
 bool Contains(const std::string& Text, const std::string& Part)
 {
@@ -100,8 +96,8 @@ protected:
         fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
         ASSERT_FALSE(Error) << Error.message();
         // Whatever a build's own runs left there is not ours.
-        for (const char* szName : {"debug.txt", "ZrtFame.dat"})
-            fs::remove(Data.Path() + "/" + szName, Error);
+        for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output", "Demo Season.zrt", "[Auto Save].zrt"})
+            fs::remove_all(Data.Path() + "/" + szName, Error);
         ASSERT_TRUE(fs::exists(Data.Path() + "/Databases/Universe-2019.dat"));
     }
 
@@ -112,58 +108,13 @@ protected:
     // szInput (a path) or /dev/null.
     RUN_RESULT Run(const std::vector<std::string>& Args, const std::string& Input = "/dev/null")
     {
-        RUN_RESULT Result;
-        std::vector<std::string> Environment;
-        for (char** p = environ; *p != nullptr; ++p)
-            if (std::strncmp(*p, "KELVO_DATA=", 11) != 0 && std::strncmp(*p, "KELVO_DEBUG=", 12) != 0)
-                Environment.emplace_back(*p);
-        Environment.push_back("KELVO_DATA=" + Data.Path());
-        std::vector<char*> EnvPointers;
-        for (std::string& Entry : Environment)
-            EnvPointers.push_back(Entry.data());
-        EnvPointers.push_back(nullptr);
-        std::vector<std::string> Arguments{PROGRAM};
-        Arguments.insert(Arguments.end(), Args.begin(), Args.end());
-        std::vector<char*> ArgPointers;
-        for (std::string& Argument : Arguments)
-            ArgPointers.push_back(Argument.data());
-        ArgPointers.push_back(nullptr);
-
-        const std::string OutPath = Output.Path() + "/stdout.txt";
-        const std::string ErrPath = Output.Path() + "/stderr.txt";
-        posix_spawn_file_actions_t Actions;
-        posix_spawn_file_actions_init(&Actions);
-        posix_spawn_file_actions_addopen(&Actions, 0, Input.c_str(), O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&Actions, 1, OutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&Actions, 2, ErrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addchdir_np(&Actions, Output.Path().c_str());
-        pid_t nChild = 0;
-        const int nSpawn =
-            ::posix_spawn(&nChild, PROGRAM.c_str(), &Actions, nullptr, ArgPointers.data(), EnvPointers.data());
-        posix_spawn_file_actions_destroy(&Actions);
-        if (nSpawn != 0) {
-            ADD_FAILURE() << "cannot start " << PROGRAM << ": " << std::strerror(nSpawn);
-            return Result;
-        }
-        const auto Deadline = std::chrono::steady_clock::now() + RUN_TIME_LIMIT;
-        int nStatus = 0;
-        for (;;) {
-            const pid_t nDone = ::waitpid(nChild, &nStatus, WNOHANG);
-            if (nDone == nChild)
-                break;
-            if (std::chrono::steady_clock::now() > Deadline) {
-                Result.bTimedOut = true;
-                ::kill(nChild, SIGKILL);
-                ::waitpid(nChild, &nStatus, 0);
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        if (!Result.bTimedOut && WIFEXITED(nStatus))
-            Result.nExitCode = WEXITSTATUS(nStatus);
-        Result.Out = Read_Text_File(OutPath);
-        Result.Err = Read_Text_File(ErrPath);
-        return Result;
+        process_runner::RUN_OPTIONS Options;
+        Options.Env = {"KELVO_DATA=" + Data.Path()};
+        Options.Input = Input;
+        Options.Folder = Output.Path();
+        Options.Output = Output.Path();
+        Options.Limit = RUN_TIME_LIMIT;
+        return process_runner::Run(PROGRAM, Args, Options);
     }
 
     // Writes the script into the output folder and runs it with --script.

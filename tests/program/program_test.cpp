@@ -20,6 +20,7 @@
 
 #include "gamefile/game_file.h"
 #include "league/league_data.h"
+#include "process_runner.h"
 #include "test_support.h"
 
 extern char** environ;
@@ -37,12 +38,7 @@ constexpr auto RUN_TIME_LIMIT = std::chrono::seconds(60);
 
 const char* const DATABASE_MISSING_BOX = "Couldn't load game data. Please re-install Vazarudu Kelvo.";
 
-struct RUN_RESULT {
-    int nExitCode = -1;     // -1: it did not exit by itself
-    bool bTimedOut = false;
-    std::string Out;
-    std::string Err;
-};
+using process_runner::RUN_RESULT;
 
 bool Contains(const std::string& Text, const std::string& Part)
 {
@@ -110,64 +106,12 @@ protected:
     RUN_RESULT Run(const std::vector<std::string>& Args, const std::vector<std::string>& Env,
                    const std::string& Program = PROGRAM)
     {
-        RUN_RESULT Result;
-        std::vector<std::string> Environment;
-        for (char** p = environ; *p != nullptr; ++p) {
-            if (std::strncmp(*p, "KELVO_DATA=", 11) != 0 && std::strncmp(*p, "KELVO_DEBUG=", 12) != 0)
-                Environment.emplace_back(*p);
-        }
-        Environment.insert(Environment.end(), Env.begin(), Env.end());
-        std::vector<char*> EnvPointers;
-        for (std::string& Entry : Environment)
-            EnvPointers.push_back(Entry.data());
-        EnvPointers.push_back(nullptr);
-        std::vector<std::string> Arguments{Program};
-        Arguments.insert(Arguments.end(), Args.begin(), Args.end());
-        std::vector<char*> ArgPointers;
-        for (std::string& Argument : Arguments)
-            ArgPointers.push_back(Argument.data());
-        ArgPointers.push_back(nullptr);
-
-        const std::string OutPath = Output.Path() + "/stdout.txt";
-        const std::string ErrPath = Output.Path() + "/stderr.txt";
-        posix_spawn_file_actions_t Actions;
-        posix_spawn_file_actions_init(&Actions);
-        posix_spawn_file_actions_addopen(&Actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&Actions, 1, OutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&Actions, 2, ErrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addchdir_np(&Actions, Start.Path().c_str());
-        pid_t nChild = 0;
-        const int nSpawn = ::posix_spawn(&nChild, Program.c_str(), &Actions, nullptr, ArgPointers.data(),
-                                         EnvPointers.data());
-        posix_spawn_file_actions_destroy(&Actions);
-        if (nSpawn != 0) {
-            ADD_FAILURE() << "cannot start " << Program << ": " << std::strerror(nSpawn);
-            return Result;
-        }
-
-        const auto Deadline = std::chrono::steady_clock::now() + RUN_TIME_LIMIT;
-        int nStatus = 0;
-        for (;;) {
-            const pid_t nDone = ::waitpid(nChild, &nStatus, WNOHANG);
-            if (nDone == nChild)
-                break;
-            if (nDone < 0) {
-                ADD_FAILURE() << "waitpid: " << std::strerror(errno);
-                return Result;
-            }
-            if (std::chrono::steady_clock::now() > Deadline) {
-                Result.bTimedOut = true;
-                ::kill(nChild, SIGKILL);
-                ::waitpid(nChild, &nStatus, 0);
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        if (!Result.bTimedOut && WIFEXITED(nStatus))
-            Result.nExitCode = WEXITSTATUS(nStatus);
-        Result.Out = Read_Text_File(OutPath);
-        Result.Err = Read_Text_File(ErrPath);
-        return Result;
+        process_runner::RUN_OPTIONS Options;
+        Options.Env = Env;
+        Options.Folder = Start.Path();
+        Options.Output = Output.Path();
+        Options.Limit = RUN_TIME_LIMIT;
+        return process_runner::Run(Program, Args, Options);
     }
 
     RUN_RESULT Run_With_Data(const std::vector<std::string>& Args)
