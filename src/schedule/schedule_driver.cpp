@@ -11,6 +11,8 @@
 #include "league/team_schedule.h"
 #include "platform/ui.h"
 #include "schedule/generic_schedule.h"
+#include "schedule/historical_schedules.h"
+#include "schedule/other_size_schedules.h"
 #include "schedule/season_checks.h"
 #include "schedule/table_schedules.h"
 
@@ -22,6 +24,32 @@ constexpr const char* NO_SCHEDULE_TEXT =
     "League Editor.";
 constexpr int TEAMS_PER_DIVISION = 4;
 constexpr int LAST_WEEK = SCHEDULE_WEEKS - 1;
+constexpr int FIRST_YEAR_WITHOUT_FILES = 2001;
+constexpr int FIRST_YEAR_OF_LATER_28_TEAM_TABLE = 1990;
+
+// The historical files are tried before 2001 when the season's length suits
+// the era's schedules (12 or 13 games before 1961, 12-15 before 1978, 12-17
+// after).
+bool Uses_Historical_Files()
+{
+    return Get_Current_Year() < FIRST_YEAR_WITHOUT_FILES && !Check_Season_Length_For_Era();
+}
+
+// The member of the other league sizes that covers the league; -1 for none.
+int Other_Size_Member(int nTeams, int nGames, int nYear)
+{
+    if (nTeams == 30 && nGames == 16)
+        return OTHER_SIZE_30_TEAMS;
+    if (nTeams == 28 && nGames == 16)
+        return nYear < FIRST_YEAR_OF_LATER_28_TEAM_TABLE ? OTHER_SIZE_28_TEAMS_BEFORE_1990 : OTHER_SIZE_28_TEAMS;
+    if (nTeams == 28 && nGames == 14)
+        return OTHER_SIZE_28_TEAMS_14_GAMES;
+    if (nTeams == 26 && nGames == 14)
+        return OTHER_SIZE_26_TEAMS;
+    if (nTeams == 12 && nGames == 12)
+        return OTHER_SIZE_12_TEAMS;
+    return -1;
+}
 
 // A built-in table for the league's size, when one covers it; true when one
 // was run.
@@ -37,6 +65,11 @@ bool Run_Table_Generator(int nTeams, int nGames)
     }
     if (nTeams == 31 && nGames == 16) {
         Generate_Schedule();
+        return true;
+    }
+    const int nMember = Other_Size_Member(nTeams, nGames, Get_Current_Year());
+    if (nMember >= 0) {
+        Generate_Other_Size_Schedule(nMember);
         return true;
     }
     return false;
@@ -117,11 +150,13 @@ bool Generate_League_Schedule()
     Clear_League_Schedule();
     Clear_Standings_Order();
 
-    // Historical schedule files are not read yet: their seasons use the
-    // generators below.
     bool bDone = false;
     // Fewer than two teams or no games: no season can be made of it.
-    if (nTeams >= 2 && nGames >= 1) {
+    // A historical schedule is kept as its files give it (it passed the
+    // check of equal games per conference).
+    if (nTeams >= 2 && nGames >= 1 && Uses_Historical_Files())
+        bDone = Load_Builtin_Schedule() != 0;
+    if (!bDone && nTeams >= 2 && nGames >= 1) {
         // A table is kept only when it gave every team its games.
         if (Run_Table_Generator(nTeams, nGames)) {
             bDone = Is_Schedule_Complete(nGames);

@@ -6,7 +6,12 @@
 constexpr int SCHEDULE_ATTEMPTS = 1000;
 
 // Builds the regular season and sets the six playoff days to the week after
-// its last scheduled week and the five weeks after it. True when a complete
+// its last scheduled week and the five weeks after it. The source: before
+// 2001, with a season length that suits the era, the historical files
+// (historical_schedules.h); else a built-in table for 32 teams (eight
+// divisions of four) of 16 or 17 games, 31 of 16, 30 of 16, 28 of 14 or 16,
+// 26 of 14 and 12 of 12 (kept only when it gave every team its games); else
+// the generic generator, up to SCHEDULE_ATTEMPTS times. True when a complete
 // schedule stands. False in two cases, each after a "Season Schedule"
 // message: the season would need more GAME records than the league has (the
 // old schedule is then left as it was), or no generator could make a

@@ -1,0 +1,512 @@
+// Writes src/schedule/other_size_table_data.cpp: the pairing tables of the
+// leagues of 12, 26, 28 and 30 teams and the team orders of their fixed
+// seasons.
+//
+//   cmake --build build --target other_size_table_maker
+//   build/other_size_table_maker src/schedule/other_size_table_data.cpp
+//   build/other_size_table_maker --check src/schedule/other_size_table_data.cpp
+//
+// The second form rewrites the file; the third compares the file with what
+// would be written (exit 0 when equal), which the test suite runs.
+//
+// A table's slots are league slots: the divisions follow each other in
+// division order, so each division is a run of slots and each conference a
+// run of divisions (12 teams: two groups of six; 26 teams: 5, 4, 4 | 5, 4,
+// 4; 28 teams: 5, 4, 5 | 5, 5, 4; 30 teams: 5, 5, 5 | 5, 5, 5). How a table
+// is made:
+// 1. Every team meets each division rival twice, once at home and once
+//    away. The games left to reach the season's length are drawn among teams
+//    of other divisions (a team with most games left takes a partner with
+//    most games left, ties at random, never the same partner twice); the
+//    first games of week 0 are given and come first.
+// 2. Home and away: the drawn games get random directions, then paths are
+//    turned round until every team has as many home as away games (every
+//    season length here is even).
+// 3. The weeks: a seeded search puts each game into a week, moving out
+//    whatever game stood in its way, with the given games held in week 0. A
+//    17-week table first gives every team one week off (28 teams: four a
+//    week in weeks 4 to 10; 30 teams: two a week in weeks 1 to 15), and its
+//    empty cells stand after the week's games.
+// 4. The table of 28 teams before 1990 keeps four ints a cell: the day
+//    number of the week's Sunday (10 + 7 x week) and the kick-off 1300 follow
+//    the two slots; nothing reads them.
+//
+// Every draw comes from the league's MT19937 seeded with a fixed number, so
+// the output is the same on every run; the tool stops with a message when a
+// table cannot be made within its limits.
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "base/random.h"
+
+namespace {
+
+constexpr int EMPTY = -128;
+
+[[noreturn]] void Fail(const std::string& Why)
+{
+    std::fprintf(stderr, "other_size_table_maker: %s\n", Why.c_str());
+    std::exit(2);
+}
+
+int Below(int n)
+{
+    return Get_Random_Below(n);
+}
+
+template <typename T>
+void Shuffle(std::vector<T>& v)
+{
+    for (int i = static_cast<int>(v.size()) - 1; i > 0; --i)
+        std::swap(v[i], v[Below(i + 1)]);
+}
+
+struct GAME_PAIR {
+    int nAway;
+    int nHome;
+};
+
+struct EDGE {
+    int a;   // visits b
+    int b;
+    bool bLocked;
+};
+
+struct MEMBER {
+    const char* szArray;        // the array's name in the data file
+    const char* szTitle;        // its comment
+    int nTeams;
+    int nGames;
+    int nWeeks;
+    int nGamesPerWeek;
+    int nCellInts;              // 2, or 4 for the table of 28 teams before 1990
+    std::vector<std::vector<int>> Conferences;   // division sizes, in slot order
+    std::vector<GAME_PAIR> Fixed;                // week 0, games 0 ..
+    int nFirstByeWeek;          // 17-week tables: weeks with teams off
+    int nByeWeeks;
+    int nOffPerByeWeek;
+};
+
+// Division and conference of every slot.
+void Slot_Groups(const MEMBER& m, std::vector<int>* pDivision, std::vector<int>* pConference)
+{
+    pDivision->clear();
+    pConference->clear();
+    int nDivision = 0;
+    for (int c = 0; c < static_cast<int>(m.Conferences.size()); ++c) {
+        for (int nSize : m.Conferences[c]) {
+            for (int i = 0; i < nSize; ++i) {
+                pDivision->push_back(nDivision);
+                pConference->push_back(c);
+            }
+            ++nDivision;
+        }
+    }
+    if (static_cast<int>(pDivision->size()) != m.nTeams)
+        Fail(std::string(m.szArray) + ": the divisions do not hold the teams");
+}
+
+// The games between teams of different divisions: each team gets as many as
+// its season lacks after its division games.
+std::vector<EDGE> Draw_Other_Games(const MEMBER& m, const std::vector<int>& Division)
+{
+    std::vector<int> Need(m.nTeams);
+    for (int t = 0; t < m.nTeams; ++t) {
+        int nRivals = 0;
+        for (int u = 0; u < m.nTeams; ++u)
+            nRivals += (u != t && Division[u] == Division[t]) ? 1 : 0;
+        Need[t] = m.nGames - 2 * nRivals;
+        if (Need[t] < 0)
+            Fail(std::string(m.szArray) + ": a division is too large for the season");
+    }
+    for (int nTry = 0; nTry < 2000; ++nTry) {
+        std::vector<EDGE> Other;
+        std::vector<int> Left = Need;
+        std::vector<std::vector<bool>> Met(m.nTeams, std::vector<bool>(m.nTeams, false));
+        for (const GAME_PAIR& g : m.Fixed) {
+            if (Division[g.nAway] == Division[g.nHome])
+                continue;
+            Other.push_back({g.nAway, g.nHome, true});
+            --Left[g.nAway];
+            --Left[g.nHome];
+            Met[g.nAway][g.nHome] = Met[g.nHome][g.nAway] = true;
+        }
+        bool bMade = true;
+        for (;;) {
+            int nBest = -1;
+            int nTies = 0;
+            for (int t = 0; t < m.nTeams; ++t) {
+                if (Left[t] <= 0)
+                    continue;
+                if (nBest < 0 || Left[t] > Left[nBest]) {
+                    nBest = t;
+                    nTies = 1;
+                } else if (Left[t] == Left[nBest] && Below(++nTies) == 0) {
+                    nBest = t;
+                }
+            }
+            if (nBest < 0)
+                break;
+            std::vector<int> Choice;
+            int nMost = 0;
+            for (int u = 0; u < m.nTeams; ++u) {
+                if (u == nBest || Left[u] <= 0 || Met[nBest][u] || Division[u] == Division[nBest])
+                    continue;
+                if (Left[u] > nMost) {
+                    nMost = Left[u];
+                    Choice.clear();
+                }
+                if (Left[u] == nMost)
+                    Choice.push_back(u);
+            }
+            if (Choice.empty()) {
+                bMade = false;
+                break;
+            }
+            const int u = Choice[Below(static_cast<int>(Choice.size()))];
+            Other.push_back({nBest, u, false});
+            --Left[nBest];
+            --Left[u];
+            Met[nBest][u] = Met[u][nBest] = true;
+        }
+        if (bMade)
+            return Other;
+    }
+    Fail(std::string(m.szArray) + ": the games between divisions cannot be drawn");
+}
+
+// Gives the unlocked edges directions so that every vertex has as many away
+// as home edges: random directions, then paths from a vertex with too many
+// away games to one with too many home games are turned round.
+void Balance_Directions(std::vector<EDGE>* pEdges, int nVertices)
+{
+    std::vector<EDGE>& Edges = *pEdges;
+    for (EDGE& e : Edges)
+        if (!e.bLocked && Below(2) == 1)
+            std::swap(e.a, e.b);
+    for (int nRound = 0; nRound < 10000; ++nRound) {
+        std::vector<int> Excess(nVertices, 0);   // away - home
+        for (const EDGE& e : Edges) {
+            ++Excess[e.a];
+            --Excess[e.b];
+        }
+        int nStart = -1;
+        for (int v = 0; v < nVertices && nStart < 0; ++v)
+            if (Excess[v] > 0)
+                nStart = v;
+        if (nStart < 0)
+            return;
+        std::vector<int> Via(nVertices, -1);
+        std::vector<int> Queue{nStart};
+        std::vector<bool> Seen(nVertices, false);
+        Seen[nStart] = true;
+        int nEnd = -1;
+        for (size_t q = 0; q < Queue.size() && nEnd < 0; ++q) {
+            const int u = Queue[q];
+            for (int i = 0; i < static_cast<int>(Edges.size()); ++i) {
+                const EDGE& e = Edges[i];
+                if (e.bLocked || e.a != u || Seen[e.b])
+                    continue;
+                Seen[e.b] = true;
+                Via[e.b] = i;
+                if (Excess[e.b] < 0) {
+                    nEnd = e.b;
+                    break;
+                }
+                Queue.push_back(e.b);
+            }
+        }
+        if (nEnd < 0)
+            Fail("home and away games cannot be balanced");
+        for (int v = nEnd; v != nStart;) {
+            EDGE& e = Edges[Via[v]];
+            const int nFrom = e.a;
+            std::swap(e.a, e.b);
+            v = nFrom;
+        }
+    }
+    Fail("home and away balancing did not finish");
+}
+
+// Every team's week off (-1: none), nOff teams a week in the bye weeks; week
+// 0's given teams are never off then.
+std::vector<int> Plan_Byes(const MEMBER& m)
+{
+    std::vector<int> Bye(m.nTeams, -1);
+    if (m.nByeWeeks == 0)
+        return Bye;
+    if (m.nByeWeeks * m.nOffPerByeWeek != m.nTeams)
+        Fail(std::string(m.szArray) + ": the bye plan does not give every team one week off");
+    std::vector<int> Teams(m.nTeams);
+    for (int t = 0; t < m.nTeams; ++t)
+        Teams[t] = t;
+    Shuffle(Teams);
+    int i = 0;
+    for (int w = m.nFirstByeWeek; w < m.nFirstByeWeek + m.nByeWeeks; ++w)
+        for (int k = 0; k < m.nOffPerByeWeek; ++k)
+            Bye[Teams[i++]] = w;
+    return Bye;
+}
+
+// Puts every game into a week: no team twice in a week, none in its week
+// off; games [0, nFixed) stay in week 0. False when the steps run out.
+bool Assign_Weeks(const std::vector<GAME_PAIR>& Games, int nFixed, const MEMBER& m, const std::vector<int>& Bye,
+                  std::vector<int>* pWeek)
+{
+    const int nGames = static_cast<int>(Games.size());
+    std::vector<int>& Week = *pWeek;
+    Week.assign(nGames, -1);
+    // Occupant[team][week]: game index, -1 free, -2 off.
+    std::vector<std::vector<int>> Occupant(m.nTeams, std::vector<int>(m.nWeeks, -1));
+    for (int t = 0; t < m.nTeams; ++t)
+        if (Bye[t] >= 0)
+            Occupant[t][Bye[t]] = -2;
+    std::vector<int> Open;
+    for (int g = 0; g < nGames; ++g) {
+        if (g < nFixed) {
+            if (Occupant[Games[g].nAway][0] != -1 || Occupant[Games[g].nHome][0] != -1)
+                Fail(std::string(m.szArray) + ": the given games of week 0 clash");
+            Week[g] = 0;
+            Occupant[Games[g].nAway][0] = g;
+            Occupant[Games[g].nHome][0] = g;
+        } else {
+            Open.push_back(g);
+        }
+    }
+    Shuffle(Open);
+    std::vector<int> Candidates;
+    auto Allowed = [&](int a, int b, int w) {
+        const int oa = Occupant[a][w];
+        const int ob = Occupant[b][w];
+        return oa != -2 && ob != -2 && !(oa >= 0 && oa < nFixed) && !(ob >= 0 && ob < nFixed);
+    };
+    for (long nStep = 0; nStep < 3000000; ++nStep) {
+        if (Open.empty())
+            return true;
+        const int nPick = Below(static_cast<int>(Open.size()));
+        const int g = Open[nPick];
+        Open[nPick] = Open.back();
+        Open.pop_back();
+        const int a = Games[g].nAway;
+        const int b = Games[g].nHome;
+        int nBest = 3;
+        Candidates.clear();
+        for (int w = 0; w < m.nWeeks; ++w) {
+            if (!Allowed(a, b, w))
+                continue;
+            const int oa = Occupant[a][w];
+            const int ob = Occupant[b][w];
+            const int nCost = (oa >= 0 ? 1 : 0) + (ob >= 0 && ob != oa ? 1 : 0);
+            if (nCost < nBest) {
+                nBest = nCost;
+                Candidates.clear();
+            }
+            if (nCost == nBest)
+                Candidates.push_back(w);
+        }
+        // Now and then any allowed week, so that the search does not circle.
+        if (Below(8) == 0) {
+            Candidates.clear();
+            for (int w = 0; w < m.nWeeks; ++w)
+                if (Allowed(a, b, w))
+                    Candidates.push_back(w);
+        }
+        if (Candidates.empty())
+            Fail(std::string(m.szArray) + ": a game has no week it may use");
+        const int w = Candidates[Below(static_cast<int>(Candidates.size()))];
+        for (int t : {a, b}) {
+            const int o = Occupant[t][w];
+            if (o >= 0) {
+                Occupant[Games[o].nAway][w] = -1;
+                Occupant[Games[o].nHome][w] = -1;
+                Week[o] = -1;
+                Open.push_back(o);
+            }
+        }
+        Occupant[a][w] = g;
+        Occupant[b][w] = g;
+        Week[g] = w;
+    }
+    return false;
+}
+
+// [week][game] = {away, home}, EMPTY in the cells after a week's games.
+using TABLE = std::vector<std::vector<GAME_PAIR>>;
+
+TABLE Make_Table(const MEMBER& m)
+{
+    std::vector<int> Division;
+    std::vector<int> Conference;
+    Slot_Groups(m, &Division, &Conference);
+    for (int nTry = 0; nTry < 40; ++nTry) {
+        std::vector<EDGE> Other = Draw_Other_Games(m, Division);
+        Balance_Directions(&Other, m.nTeams);
+
+        std::vector<GAME_PAIR> Games(m.Fixed.begin(), m.Fixed.end());
+        auto Is_Fixed = [&](int a, int b) {
+            for (const GAME_PAIR& g : m.Fixed)
+                if (g.nAway == a && g.nHome == b)
+                    return true;
+            return false;
+        };
+        for (int a = 0; a < m.nTeams; ++a)
+            for (int b = 0; b < m.nTeams; ++b)
+                if (a != b && Division[a] == Division[b] && !Is_Fixed(a, b))
+                    Games.push_back({a, b});
+        for (const EDGE& e : Other)
+            if (!e.bLocked)
+                Games.push_back({e.a, e.b});
+        if (static_cast<int>(Games.size()) != m.nTeams * m.nGames / 2)
+            Fail(std::string(m.szArray) + ": wrong number of games");
+
+        const std::vector<int> Bye = Plan_Byes(m);
+        bool bClash = false;
+        for (const GAME_PAIR& g : m.Fixed)
+            bClash = bClash || Bye[g.nAway] == 0 || Bye[g.nHome] == 0;
+        if (bClash)
+            continue;
+        std::vector<int> Week;
+        if (!Assign_Weeks(Games, static_cast<int>(m.Fixed.size()), m, Bye, &Week))
+            continue;
+
+        TABLE Table(m.nWeeks, std::vector<GAME_PAIR>(m.nGamesPerWeek, {EMPTY, EMPTY}));
+        for (int w = 0; w < m.nWeeks; ++w) {
+            std::vector<int> Rest;
+            int n = 0;
+            for (int g = 0; g < static_cast<int>(Games.size()); ++g) {
+                if (Week[g] != w)
+                    continue;
+                if (g < static_cast<int>(m.Fixed.size()))
+                    Table[w][n++] = Games[g];
+                else
+                    Rest.push_back(g);
+            }
+            Shuffle(Rest);
+            for (int g : Rest) {
+                if (n >= m.nGamesPerWeek)
+                    Fail(std::string(m.szArray) + ": a week holds too many games");
+                Table[w][n++] = Games[g];
+            }
+        }
+        return Table;
+    }
+    Fail(std::string(m.szArray) + ": no week plan found");
+}
+
+// ---------------------------------------------------------------------------
+// Output
+
+void Write_Table(std::ostringstream& Out, const MEMBER& m, const TABLE& t)
+{
+    const char* szType = m.nCellInts == 2 ? "int8_t" : "int16_t";
+    Out << "// " << m.szTitle << ": [week][game] = {away slot, home slot"
+        << (m.nCellInts == 4 ? ", day number, kick-off" : "") << "}; -128 in an empty cell.\n";
+    Out << "const " << szType << " " << m.szArray << "[" << m.nWeeks << "][" << m.nGamesPerWeek << "]["
+        << m.nCellInts << "] = {\n";
+    for (int w = 0; w < m.nWeeks; ++w) {
+        Out << "    {";
+        for (int g = 0; g < m.nGamesPerWeek; ++g) {
+            const GAME_PAIR& c = t[w][g];
+            Out << (g ? ", " : "") << "{" << c.nAway << ", " << c.nHome;
+            if (m.nCellInts == 4)
+                Out << ", " << (c.nHome == EMPTY ? 0 : 10 + 7 * w) << ", " << (c.nHome == EMPTY ? 0 : 1300);
+            Out << "}";
+        }
+        Out << "},  // week " << w << "\n";
+    }
+    Out << "};\n\n";
+}
+
+void Write_Order(std::ostringstream& Out, const char* szArray, const char* szTitle, const std::vector<int>& Order)
+{
+    Out << "// " << szTitle << ": team number to table slot.\n";
+    Out << "const int8_t " << szArray << "[" << Order.size() << "] = {";
+    for (size_t t = 0; t < Order.size(); ++t)
+        Out << (t ? ", " : "") << Order[t];
+    Out << "};\n";
+}
+
+std::string Write_All()
+{
+    Seed_Random_Numbers(19591972);
+
+    std::vector<MEMBER> Members;
+    Members.push_back({"SCHEDULE_12_TEAMS", "12 teams, 12 games", 12, 12, 12, 6, 2, {{6}, {6}},
+                       {{0, 8}, {1, 2}, {10, 6}}, 0, 0, 0});
+    Members.push_back({"SCHEDULE_26_TEAMS", "26 teams, 14 games", 26, 14, 14, 13, 2, {{5, 4, 4}, {5, 4, 4}},
+                       {{11, 22}, {21, 5}, {24, 20}}, 0, 0, 0});
+    Members.push_back({"SCHEDULE_28_TEAMS_14_GAMES", "28 teams, 14 games", 28, 14, 14, 14, 2,
+                       {{5, 4, 5}, {5, 5, 4}}, {{18, 15}, {14, 27}, {10, 6}}, 0, 0, 0});
+    Members.push_back({"SCHEDULE_28_TEAMS_BEFORE_1990", "28 teams, 16 games, before 1990", 28, 16, 16, 14, 4,
+                       {{5, 4, 5}, {5, 5, 4}}, {{27, 26}, {25, 23}, {24, 18}}, 0, 0, 0});
+    Members.push_back({"SCHEDULE_28_TEAMS", "28 teams, 16 games, from 1990", 28, 16, 17, 14, 2,
+                       {{5, 4, 5}, {5, 5, 4}}, {}, 4, 7, 4});
+    Members.push_back({"SCHEDULE_30_TEAMS", "30 teams, 16 games", 30, 16, 17, 15, 2, {{5, 5, 5}, {5, 5, 5}},
+                       {{19, 18}, {27, 26}, {3, 14}}, 1, 15, 2});
+
+    std::ostringstream Out;
+    Out << "// Generated by src/tools/other_size_table_maker (do not edit by hand). To make\n"
+           "// it again: cmake --build build --target other_size_table_maker &&\n"
+           "//   build/other_size_table_maker src/schedule/other_size_table_data.cpp\n"
+           "// The tool's comment says how the tables are made.\n\n"
+           "#include \"schedule/other_size_table_data.h\"\n\n";
+    for (const MEMBER& m : Members)
+        Write_Table(Out, m, Make_Table(m));
+
+    Write_Order(Out, "SCHEDULE_ORDER_1959", "1959, 12 teams", {6, 7, 4, 1, 10, 11, 8, 0, 5, 2, 9, 3});
+    Write_Order(Out, "SCHEDULE_ORDER_1972", "1972, 26 teams",
+                {24, 1, 4, 20, 8, 5, 13, 12, 19, 21, 7, 9, 23, 0, 18, 2, 25, 17, 3, 10, 15, 6, 11, 22, 16, 14});
+    Write_Order(Out, "SCHEDULE_ORDER_1976", "1976, 28 teams",
+                {25, 0, 2, 21, 6, 8, 15, 10, 20, 22, 7, 11, 23, 1, 19, 3, 26, 17, 4, 9, 18, 5, 12, 24, 27, 14, 13, 16});
+    Write_Order(Out, "SCHEDULE_ORDER_1986", "1986, 28 teams",
+                {27, 4, 19, 6, 5, 14, 10, 22, 20, 8, 3, 13, 9, 24, 0, 21, 2, 26, 15, 1, 17, 7, 12, 25, 11, 18, 23, 16});
+    Write_Order(Out, "SCHEDULE_ORDER_1990", "1990, 28 teams",
+                {27, 0, 22, 8, 5, 18, 9, 21, 20, 6, 1, 10, 11, 25, 2, 19, 3, 26, 14, 4, 15, 17, 7, 13, 24, 12, 23, 16});
+    Write_Order(Out, "SCHEDULE_ORDER_1998", "1998, 30 teams",
+                {19, 27, 9, 3, 26, 24, 8, 18, 11, 22, 20, 4, 6, 10, 1, 23, 0, 28, 2, 15, 13, 17, 5, 14, 25, 12, 29, 21, 7, 16});
+    return Out.str();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    bool bCheck = false;
+    const char* szPath = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--check") == 0)
+            bCheck = true;
+        else
+            szPath = argv[i];
+    }
+    if (szPath == nullptr) {
+        std::fprintf(stderr, "usage: other_size_table_maker [--check] FILE\n");
+        return 2;
+    }
+    const std::string Text = Write_All();
+    if (bCheck) {
+        std::ifstream In(szPath, std::ios::binary);
+        std::stringstream Old;
+        Old << In.rdbuf();
+        if (!In || Old.str() != Text) {
+            std::fprintf(stderr, "%s differs from what other_size_table_maker writes\n", szPath);
+            return 1;
+        }
+        return 0;
+    }
+    std::ofstream Out(szPath, std::ios::binary | std::ios::trunc);
+    Out << Text;
+    Out.close();
+    if (!Out) {
+        std::fprintf(stderr, "cannot write %s\n", szPath);
+        return 2;
+    }
+    return 0;
+}
