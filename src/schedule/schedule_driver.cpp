@@ -75,6 +75,18 @@ bool Run_Table_Generator(int nTeams, int nGames)
     return false;
 }
 
+bool Every_Team_Plays(int nTeams)
+{
+    for (int t = 0; t < nTeams; ++t) {
+        bool bPlays = false;
+        for (int w = 0; w <= LAST_WEEK && !bPlays; ++w)
+            bPlays = Get_Team_Schedule_Stat(t, w, SCHEDULE_OPPONENT) != 0;
+        if (!bPlays)
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void Clear_League_Schedule()
@@ -167,6 +179,10 @@ bool Generate_League_Schedule()
         for (int nAttempt = 0; !bDone && nAttempt < SCHEDULE_ATTEMPTS; ++nAttempt)
             bDone = Generate_Schedule_With_Progress();
     }
+    // Never a season in which a club plays nothing (an odd league of one
+    // game a season gives every club its bye at once).
+    if (bDone && !Every_Team_Plays(nTeams))
+        bDone = false;
     if (!bDone) {
         Clear_League_Schedule();
         Show_Formatted_Message(SCHEDULE_CAPTION, "%s", NO_SCHEDULE_TEXT);
