@@ -4,6 +4,7 @@
 #include "engine/playbooks.h"
 #include "frontoffice/computer_manager.h"
 #include "frontoffice/depth_chart.h"
+#include "league/cities.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
@@ -74,6 +75,13 @@ int Add_Team_To_League(int bStockRoster)
     Set_Team_Financial_Stat(n, FINANCE_TICKET_PRICE, static_cast<int>(nPrice));
     Set_Team_Stat(n, TEAM_STAT_RUN_PASS_BALANCE, NEW_TEAM_RUN_PASS_BALANCE);
 
+    // The opening finances read the club's market: a slot without a city
+    // gets the best free one (else the first) until its own is set.
+    const int nCity = Get_Team_Stat(n, TEAM_STAT_CITY);
+    if (nCity < 0 || nCity >= Count_Cities()) {
+        const int nFree = Find_Best_Free_City();
+        Set_Team_Stat(n, TEAM_STAT_CITY, nFree >= 0 ? nFree : 0);
+    }
     Init_Team_Stadium_Finances(n);
     Update_Team_Ticket_Finances(n);
     if (bStockRoster)

@@ -17,6 +17,7 @@
 #include "league/preferences.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
+#include "league/team_finances.h"
 #include "platform/dialogs.h"
 #include "platform/ui.h"
 #include "schedule/season_checks.h"
@@ -430,8 +431,12 @@ int Set_Up_Expansion_Team(const char* szTeam, int nDivision, const char* szAbbre
     Set_Team_String(szAbbreviation != nullptr ? Field(szAbbreviation).c_str() : "", nTeam, TEAM_STRING_ABBREVIATION);
     Set_Team_String(szStadium != nullptr ? Field(szStadium).c_str() : "", nTeam, TEAM_STRING_STADIUM);
     const int nCity = Take_City_Record(City);
-    if (nCity >= 0)
+    if (nCity >= 0) {
         Set_Team_Stat(nTeam, TEAM_STAT_CITY, nCity);
+        // The opening finances again, now from the club's own market.
+        Init_Team_Stadium_Finances(nTeam);
+        Update_Team_Ticket_Finances(nTeam);
+    }
     Set_Team_Stat(nTeam, TEAM_STAT_CONTROLLER, CONTROLLER_NEW_FRANCHISE);
     return nTeam;
 }
