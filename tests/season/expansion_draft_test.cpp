@@ -336,7 +336,11 @@ TEST_F(ExpansionDraftTest, UserIsToldWhoWasTakenAndWhereTheListIs)
 
     // Club 0 had no kicker: one was made at slot 13 and protected.
     // Unprotected: the LB at slot 12 only.
-    const auto& Boxes = ui::Shown_Boxes();
+    // (The made kicker's name may bring the name files' own news first.)
+    std::vector<SHOWN_BOX> Boxes;
+    for (const SHOWN_BOX& Box : ui::Shown_Boxes())
+        if (Box.Caption.rfind("Expansion Draft", 0) == 0)
+            Boxes.push_back(Box);
     ASSERT_EQ(Boxes.size(), 2u);
     EXPECT_EQ(Boxes[0].Caption, "Expansion Draft Complete");
     EXPECT_EQ(Boxes[0].Text, "The following City0 Nick0 players were taken in the Expansion Draft:\n\nPat P1012 (LB, age 25)\n");
@@ -359,7 +363,8 @@ TEST_F(ExpansionDraftTest, DraftWithoutPicksLeavesTheReportAlone)
     Run_Expansion_Draft();
 
     EXPECT_EQ(Read_Text_File("Output/Expansion-Draft-2021.csv", "(none)"), "(none)");
-    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    for (const SHOWN_BOX& Box : ui::Shown_Boxes())
+        EXPECT_EQ(Box.Caption.find("Expansion"), std::string::npos) << Box.Caption;
     EXPECT_STREQ(Get_Expansion_Draft_File_Name(), "");
 }
 
