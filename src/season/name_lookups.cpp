@@ -329,7 +329,10 @@ int Find_Team_By_Name(const char* szText)
     const std::string Second = Pop_Word(Rest);
     const std::string Third = Pop_Word(Rest);
     std::string Nickname = !Third.empty() ? Third : !Second.empty() ? Second : First;
-    if (Equal_No_Case(First, "Washington") && Equal_No_Case(Second, "Vazarudu") && Equal_No_Case(Third, "Team"))
+    // The one two-word nickname: "Washington Vazarudu Team", and "Vazarudu
+    // Team" alone (what "Redskins" is read as), name it whole.
+    const std::string& Before = !Third.empty() ? Second : First;
+    if (Equal_No_Case(Nickname, "Team") && Equal_No_Case(Before, "Vazarudu") && !Second.empty())
         Nickname = "Vazarudu Team";
     return Find_Franchise_By_Nickname(Nickname);
 }
