@@ -201,14 +201,6 @@ float Compute_Player_Potential(int nTeam, int nSlot)
     return std::trunc(Get_Player_Overall_Or_Regenerate(nTeam, nSlot));
 }
 
-int Adjust_Player_Stat_By_Modifier(int nTeam, int nSlot, int nValue)
-{
-    // The modifier of perfect scouting is 0: the value stands.
-    (void)nTeam;
-    (void)nSlot;
-    return nValue;
-}
-
 int Get_Rating_Value(int nTeam, int nSlot, float fRating)
 {
     const float x = fRating < 70.0f ? 2.0f * fRating - 70.0f : fRating;

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "season/scouting.h"   // Adjust_Player_Stat_By_Modifier: a figure as the scouts see it
+
 // The rounded product trunc((x k + d/2) / d) of the money and value rules,
 // with their sign correction: lowered by 1 when k is not a whole multiple of
 // d and exactly one of x and k is negative; 0 when x or d is 0. 128-bit
@@ -15,9 +17,6 @@ int64_t Get_Rounded_Product(int64_t x, int64_t k, int64_t d);
 // back exactly as they were; 0 for an empty slot.
 float Compute_Player_Potential(int nTeam, int nSlot);
 
-// A figure as the user's scouts see it: moved by the player's scouting
-// modifier.
-int Adjust_Player_Stat_By_Modifier(int nTeam, int nSlot, int nValue);
 
 // The player's worth (0 for an empty slot): his ratings now and at his peak,
 // with last season's production, falling off past his decline age.

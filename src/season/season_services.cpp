@@ -32,10 +32,12 @@ int Get_Team_Draft_Pick_Costs(int nTeam)
         Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
         return 0;
     }
-    // Once the season is over the order is final. During the season the
-    // order stands as it was last set (no provisional order by record yet).
+    // Once the season is over the order is final; during it the order by
+    // the record so far prices the picks.
     if (Is_Season_Complete())
         Set_Draft_Order();
+    else
+        Sort_Draft_Order_By_Record();
     const int nTeams = Count_Teams();
     int64_t nCost = 0;
     for (int r = 0; r < DRAFT_ROUNDS_PRICED; ++r) {
@@ -47,6 +49,13 @@ int Get_Team_Draft_Pick_Costs(int nTeam)
         }
     }
     return Clamp_To_Int(nCost);
+}
+
+bool Is_Contract_Expiring(int nTeam, int nSlot)
+{
+    if (nTeam < 0 || nTeam >= MAX_FRANCHISES || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM)
+        return false;
+    return Get_Player_Vital_Stat(nTeam, nSlot, VITAL_CONTRACT_YEARS_LEFT) <= 1 && Is_Season_Complete();
 }
 
 int Get_League_Payroll_Ratio()

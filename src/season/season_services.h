@@ -2,9 +2,16 @@
 #pragma once
 
 // The rookie salaries of the picks franchise nTeam holds in the coming draft:
-// for each pick the slot's salary and a quarter of its bonus, $K. 0 when it
-// holds none; a team outside 0-35 is reported and gives 0.
+// for each pick the slot's salary and a quarter of its bonus, $K, at the
+// place the order gives it (the final order once the season is complete, the
+// order by record so far before). 0 when it holds none; a team outside 0-35
+// is reported and gives 0.
 int Get_Team_Draft_Pick_Costs(int nTeam);
+// True when the player of franchise nTeam (0-35) has a contract of 1 year
+// or less left and the season is complete: his contract runs out at this
+// season's end. False for any other team (free agents, the pools) or a slot
+// outside 0-99.
+bool Is_Contract_Expiring(int nTeam, int nSlot);
 // The league's cap room: the clubs' average room (financial stat 90) against
 // the cap, scaled so that 6 % room gives 1000; 0 without a cap or clubs.
 int Get_League_Payroll_Ratio();

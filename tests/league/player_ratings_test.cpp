@@ -19,6 +19,7 @@ TEST_F(PlayerRatings, ReadsRepairAndStore)
 {
     // A guard: outside the backs and receivers, durability is the health grade.
     PLAYER& Player = Add_Player(2, 3, 23, POSITION_G);
+    League.Preferences.nInt[PREF_PERFECT_SCOUTING] = 1;   // the health grade unscouted
     Player.fRating[RATING_KICK_RETURNS] = NaN;
     EXPECT_EQ(Get_Player_Rating(2, 3, RATING_KICK_RETURNS), 55.0f);
     EXPECT_EQ(Player.fRating[RATING_KICK_RETURNS], 55.0f);

@@ -35,6 +35,8 @@ protected:
         Use_Franchises(2);
         League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
         League.Universe.nStat[GAMES_PER_SEASON] = 16;
+        // The grades as they are: what the scouts make of them is tested apart.
+        League.Preferences.nInt[PREF_PERFECT_SCOUTING] = 1;
         Stop_Predicted_Stat_Cache();
     }
 

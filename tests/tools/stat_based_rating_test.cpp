@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "league/player.h"
+#include "league/preferences.h"
 #include "test_support.h"
 #include "tools/player_repairs.h"
 #include "tools/stat_based_rating.h"
@@ -11,6 +12,13 @@ constexpr int PREDICTED = 3;
 
 class StatBasedRatingTest : public LeagueTest {
 protected:
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        // The statistics' grades unscouted: what the scouts make of them is tested apart.
+        League.Preferences.nInt[PREF_PERFECT_SCOUTING] = 1;
+    }
+
     void Add(int nTeam, int nSlot, int nId, int nPosition)
     {
         PLAYER& Player = League.Team[nTeam].Player[nSlot];
