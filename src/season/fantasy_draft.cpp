@@ -144,12 +144,21 @@ struct PICK_FIGURES {
 
 PICK_FIGURES g_Figures[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
 unsigned g_nFiguresStamp = 0;
+int g_nFiguresCap = 0;
+int g_nFiguresInflation = 0;
 bool g_bFiguresKept = false;
 
 void Check_Figures_Still_Hold()
 {
-    // A rating changed elsewhere (an editor between picks) makes them stale.
-    if (!g_bFiguresKept || g_nFiguresStamp != Get_Player_Rating_Changes()) {
+    // A rating changed elsewhere (an editor between picks) makes them stale,
+    // and so does a new cap or money level (contracts and cap charges scale
+    // with them).
+    const int nCap = Get_Universe_Stat(SALARY_CAP);
+    const int nInflation = Get_Universe_Stat(INFLATION_FACTOR);
+    if (!g_bFiguresKept || g_nFiguresStamp != Get_Player_Rating_Changes() || g_nFiguresCap != nCap ||
+        g_nFiguresInflation != nInflation) {
+        g_nFiguresCap = nCap;
+        g_nFiguresInflation = nInflation;
         for (auto& Team : g_Figures)
             for (auto& F : Team)
                 F.nPlayerID = 0;
