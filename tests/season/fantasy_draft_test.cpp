@@ -98,7 +98,17 @@ protected:
         Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
         for (int t = 0; t < nTeams; ++t)
             for (int s = 0; s < nEach; ++s)
-                Put_Signed_Player(t, s, 1000 * (t + 1) + s, s % 15, 50.0f + (s * 7 + t * 3) % 40, 1994, 2);
+                Put_Named(t, s, 1000 * (t + 1) + s, s % 15, 50.0f + (s * 7 + t * 3) % 40, 1994);
+    }
+
+    // Named, so that no name is drawn from the name files.
+    static void Put_Named(int nTeam, int nSlot, int nID, int nPosition, float fRating, int nBirthYear)
+    {
+        Put_Signed_Player(nTeam, nSlot, nID, nPosition, fRating, nBirthYear, 2);
+        char szLast[24];
+        std::snprintf(szLast, sizeof(szLast), "Last%d", nID);
+        Set_Player_First_Name(nTeam, nSlot, "First");
+        Set_Player_Last_Name(nTeam, nSlot, szLast);
     }
 };
 
@@ -275,7 +285,7 @@ TEST_F(FantasyDraftTest, SixtyFiveRoundsAtMostOfTheHundredOrdered)
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
     for (int p = 38; p <= 39; ++p)
         for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
-            Put_Signed_Player(p, s, 10000 * p + s, s % 15, 40.0f + s % 30, 2000, 0);
+            Put_Named(p, s, 10000 * p + s, s % 15, 40.0f + s % 30, 2000);
     Start_Fantasy_Draft(FANTASY_ORDER_ALPHABETICAL, FANTASY_LATER_SNAKE, 0);
     EXPECT_EQ(Get_Universe_Stat(FANTASY_DRAFT_RUNNING), 0);
     const FANTASY_DRAFT_STATE State = Current_State();
