@@ -48,8 +48,8 @@ TEST_F(DraftTeamsTest, PlayersAlreadyHomeNeedOnePassAndNoMove)
 
 TEST_F(DraftTeamsTest, DraftedPlayersMoveUndraftedClubPlayersBecomeFreeAgents)
 {
-    Put(0, 0, 10, 1);          // to club 1
-    Put(0, 1, 11, NO_TEAM);    // undrafted on a club: to the free agents
+    Put(0, 0, 11, NO_TEAM);    // undrafted on a club: to the free agents
+    Put(0, 1, 10, 1);          // to club 1 (moved up into slot 0 and counted there)
     Put(0, 2, 12, 0);          // stays
     Put(1, 0, 20, 0);          // to club 0
     Put(FREE_AGENT_TEAM, 0, 40, 2);        // a free agent drafted by club 2

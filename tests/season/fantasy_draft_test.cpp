@@ -626,3 +626,52 @@ TEST_F(FantasyDraftFileTest, MissingFileStartsAFreshDraftQuietly)
 }
 
 }  // namespace
+
+namespace {
+
+// Leagues of 2 to 7 computer clubs with rosters of different sizes and a
+// college pool, every order mode: each player ends once in the league, no
+// club holds more than the rounds drafted, and every pick in the state is a
+// player now on the club that was on the clock.
+TEST_F(FantasyDraftTest, EveryModeDealsEveryPlayerOnce)
+{
+    const int nModes[][2] = {{1, 1}, {2, 5}, {3, 6}, {4, 7}, {1, 5}, {4, 1}};
+    int nCase = 0;
+    for (int nTeams = 2; nTeams <= 7; ++nTeams) {
+        for (const auto& Mode : nModes) {
+            SCOPED_TRACE(::testing::Message() << nTeams << " clubs, modes " << Mode[0] << "/" << Mode[1]);
+            Zero_League_Data();
+            ui::Reset();
+            Set_Universe_Stat(INFLATION_FACTOR, 1000);
+            Seed_Random_Numbers(static_cast<uint32_t>(100 + nCase++));
+            Build(nTeams, 0, 0);
+            Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+            int nPlayers = 0;
+            for (int t = 0; t < nTeams; ++t)
+                for (int s = 0; s < 3 + (t * 5 + nCase) % 9; ++s, ++nPlayers)
+                    Put_Named(t, s, 1000 * (t + 1) + s, (s + t) % 15, 45.0f + (s * 11 + t) % 45, 1990 + s % 10);
+            for (int s = 0; s < nCase % 13; ++s, ++nPlayers)
+                Put_Named(38, s, 50000 + s, s % 15, 50.0f + s, 2001);
+            Start_Fantasy_Draft(Mode[0], Mode[1], 0);
+            ASSERT_EQ(Get_Universe_Stat(FANTASY_DRAFT_RUNNING), 0);
+            int nOnClubs = 0;
+            for (int t = 0; t < nTeams; ++t) {
+                EXPECT_LE(Count_Team_Players(t), FANTASY_DRAFT_ROUNDS_MADE);
+                nOnClubs += Count_Team_Players(t);
+            }
+            // Fewer players than 65 rounds hold: everyone was drafted.
+            EXPECT_EQ(nOnClubs, nPlayers);
+            EXPECT_EQ(Count_Team_Players(38), 0);
+            const FANTASY_DRAFT_STATE State = Current_State();
+            for (int n = 0; n < nPlayers; ++n) {
+                const int r = n / nTeams;
+                const int p = n % nTeams;
+                const auto Where = Find_ID(State.nPicked[r][p]);
+                ASSERT_TRUE(Where.Found()) << r << "/" << p;
+                EXPECT_EQ(Where.nTeam, State.nOrder[r][p]);
+            }
+        }
+    }
+}
+
+}  // namespace
