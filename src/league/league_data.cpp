@@ -87,3 +87,16 @@ void Set_Season_Bookkeeping_Bytes(size_t nOffset, const void* pData, size_t nSiz
     }
     std::memcpy(League.SeasonBookkeeping + nOffset, pData, nSize);
 }
+
+void Get_Season_Bookkeeping_Bytes(size_t nOffset, void* pOut, size_t nSize)
+{
+    if (nOffset > SEASON_BOOKKEEPING_SIZE || nSize > SEASON_BOOKKEEPING_SIZE - nOffset) {
+        Report_Error("bytes out of bounds in %s([%zu],%p,[%zu])", __func__, nOffset, pOut, nSize);
+        return;
+    }
+    if (pOut == nullptr) {
+        Report_Error("pOut null in %s(%zu,null,%zu)", __func__, nOffset, nSize);
+        return;
+    }
+    std::memcpy(pOut, League.SeasonBookkeeping + nOffset, nSize);
+}

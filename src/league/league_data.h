@@ -351,3 +351,6 @@ void Get_League_Game_Path(char* szOut, size_t nOutSize);
 // Copies nSize bytes into the season bookkeeping area from nOffset. Bytes
 // outside the area (or null data) are reported and nothing is written.
 void Set_Season_Bookkeeping_Bytes(size_t nOffset, const void* pData, size_t nSize);
+// Copies nSize bytes of the area from nOffset into pOut; bytes outside the
+// area (or a null pOut) are reported and nothing is copied.
+void Get_Season_Bookkeeping_Bytes(size_t nOffset, void* pOut, size_t nSize);

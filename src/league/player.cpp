@@ -696,6 +696,19 @@ int Get_Player_Byte_Stat(int nTeam, int nSlot, int n)
     return 0;
 }
 
+void Set_Player_Byte_Stat(int nTeam, int nSlot, int n, int nValue)
+{
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
+        return;
+    PLAYER& Player = Player_At(nTeam, nSlot);
+    if (n >= 0 && n < 4)
+        Player.bStat[n] = static_cast<uint8_t>(nValue);
+    else if (n >= 4 && n < PLAYER_BYTE_STAT_COUNT)
+        Player.bStatHigh[n - 4] = static_cast<uint8_t>(nValue);
+    else
+        Report_Error("nStat out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, n, nValue);
+}
+
 // ---------------------------------------------------------------------------
 // Positions
 

@@ -225,6 +225,9 @@ int Get_Player_Drafted_By_Team(int nTeam, int nSlot);
 int Get_Player_Draft_Year(int nTeam, int nSlot);
 // Byte statistic 0-19; 0 for any other n.
 int Get_Player_Byte_Stat(int nTeam, int nSlot, int n);
+// Stores byte statistic 0-19 (the low 8 bits of nValue); a bad address or n
+// is reported and nothing is stored.
+void Set_Player_Byte_Stat(int nTeam, int nSlot, int n, int nValue);
 
 // ---------------------------------------------------------------------------
 // Positions

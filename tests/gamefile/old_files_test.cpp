@@ -624,7 +624,7 @@ TEST_F(OldFilesTest, Version1100FileRunsEveryCurrentLineFixUp)
     Set_Current_Game_Path("Fantasy League");
     BYTES Draft(FANTASY_DRAFT_STATE_SIZE, 0);
     Draft[0] = 4;
-    Draft[FANTASY_DRAFT_STATE_SIZE - 1] = 0x5A;
+    Draft[FANTASY_DRAFT_STATE_SIZE - 1] = 1;   // the last order place: club 1 of the two
     Write_File("Fantasy League.draft", Draft);
     // Step 8: a layout of list kind 0 with stale codes.
     for (int i = 0; i < 20; ++i)
@@ -655,7 +655,7 @@ TEST_F(OldFilesTest, Version1100FileRunsEveryCurrentLineFixUp)
     // nearest((224,800,000 / 16 + 370,000) x 1000 / 1500) = nearest(9,613,333.3)
     EXPECT_EQ(League.Universe.nStat[LEAGUE_PER_GAME_AMOUNT], 9613333);
     EXPECT_EQ(League.SeasonBookkeeping[0], 4);                                       // 5
-    EXPECT_EQ(League.SeasonBookkeeping[FANTASY_DRAFT_STATE_SIZE - 1], 0x5A);
+    EXPECT_EQ(League.SeasonBookkeeping[FANTASY_DRAFT_STATE_SIZE - 1], 1);
     EXPECT_EQ(Get_User_Preference(PREF_MINUTES_PER_PERIOD), 10);                     // 7
     const int nColumns[][2] = {{240, 9}, {241, 0}, {250, 96}, {251, -1}, {259, -1}, {286, 97}};   // 8
     for (const auto& c : nColumns)   // 286: the draft pool's CSS column
