@@ -14,6 +14,7 @@
 
 #include "league_census.h"
 #include "test_support.h"
+#include "tools/default_league_inputs.h"
 #include "engine/game_report.h"
 #include "gamefile/game_file.h"
 #include "gamefile/game_file_test_hooks.h"
@@ -33,16 +34,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Copy_League_Inputs()
-{
-    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
-    const fs::path Data = fs::path(szSource != nullptr ? szSource : ".") / "data";
-    for (const char* szFolder : {"league", "names", "Input"}) {
-        std::error_code Error;
-        fs::copy(Data / szFolder, szFolder, fs::copy_options::recursive, Error);
-        ASSERT_FALSE(Error) << szFolder << ": " << Error.message();
-    }
-}
 
 std::vector<std::string> Split(const std::string& Text, char c)
 {
@@ -79,7 +70,7 @@ const FRANCHISE_EVENT NEW_CLUBS[] = {
 TEST(ExpansionOffseasonTest, DefaultLeagueGrowsToThirtyFourClubsThroughItsOffSeason)
 {
     SCRATCH_FOLDER Scratch("expansion_offseason");
-    Copy_League_Inputs();
+    Copy_Default_League_Inputs();
     std::string Problem;
     ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
     TABLE_GUARD Guard;

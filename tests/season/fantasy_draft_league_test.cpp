@@ -22,22 +22,13 @@
 #include "season/draft_teams.h"
 #include "season/fantasy_draft.h"
 #include "test_support.h"
+#include "tools/default_league_inputs.h"
 #include "tools/default_league/default_league.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-void Copy_League_Inputs()
-{
-    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
-    const fs::path Data = fs::path(szSource != nullptr ? szSource : ".") / "data";
-    for (const char* szFolder : {"league", "names", "Input"}) {
-        std::error_code Error;
-        fs::copy(Data / szFolder, szFolder, fs::copy_options::recursive, Error);
-        ASSERT_FALSE(Error) << szFolder << ": " << Error.message();
-    }
-}
 
 // Where every player ID stands: team slots of the franchises in use, the
 // free agents and the college pools (the hall of fame apart).
@@ -84,7 +75,7 @@ protected:
     void SetUp() override
     {
         ui::Reset();
-        Copy_League_Inputs();
+        Copy_Default_League_Inputs();
         std::string Problem;
         ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
         Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
@@ -128,8 +119,9 @@ TEST_F(FantasyDraftLeagueTest, EveryPlayerLandsOnceAndTheRostersEndLegal)
     }
     for (const auto& [nID, Teams] : After) {
         EXPECT_EQ(Teams.size(), 1u) << "player " << nID << " stands twice";
-        if (Before.count(nID) == 0)
+        if (Before.count(nID) == 0) {
             EXPECT_EQ(Teams[0], FREE_AGENT_TEAM) << "new player " << nID;
+        }
     }
     EXPECT_TRUE(Hall_Of_Fame_Bytes() == HallBefore);
     // Every pick is in the log, numbered in order.

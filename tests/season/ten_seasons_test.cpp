@@ -12,6 +12,7 @@
 
 #include "league_census.h"
 #include "test_support.h"
+#include "tools/default_league_inputs.h"
 #include "engine/game_report.h"
 #include "league/preferences.h"
 #include "platform/errors.h"
@@ -24,21 +25,11 @@ namespace fs = std::filesystem;
 
 constexpr int SEASONS = 10;
 
-void Copy_League_Inputs()
-{
-    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
-    const fs::path Data = fs::path(szSource != nullptr ? szSource : ".") / "data";
-    for (const char* szFolder : {"league", "names", "Input"}) {
-        std::error_code Error;
-        fs::copy(Data / szFolder, szFolder, fs::copy_options::recursive, Error);
-        ASSERT_FALSE(Error) << szFolder << ": " << Error.message();
-    }
-}
 
 TEST(TenSeasonsTest, TheDefaultLeagueLivesOnForTenSeasons)
 {
     SCRATCH_FOLDER Scratch("ten_seasons");
-    Copy_League_Inputs();
+    Copy_Default_League_Inputs();
     std::string Problem;
     ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);

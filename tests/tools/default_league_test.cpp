@@ -23,6 +23,7 @@
 #include "league/team.h"
 #include "schedule/schedule_driver.h"
 #include "test_support.h"
+#include "tools/default_league_inputs.h"
 #include "tools/default_league/default_league.h"
 
 namespace {
@@ -33,19 +34,6 @@ std::string Source_Data_Folder()
 {
     const char* szSource = std::getenv("KELVO_SOURCE_DIR");
     return std::string(szSource != nullptr ? szSource : ".") + "/data";
-}
-
-// The generator's inputs copied from the source tree into the current folder.
-void Copy_Generator_Inputs()
-{
-    for (const char* szFolder : {"league", "names", "Input"}) {
-        const fs::path From = fs::path(Source_Data_Folder()) / szFolder;
-        if (!fs::exists(From))
-            continue;
-        std::error_code Error;
-        fs::copy(From, szFolder, fs::copy_options::recursive, Error);
-        ASSERT_FALSE(Error) << From << ": " << Error.message();
-    }
 }
 
 void Write_File(const std::string& Path, const std::string& Text)
@@ -72,7 +60,7 @@ std::string Generate_In_Scratch(const char* szTag)
 {
     SCRATCH_FOLDER Scratch(szTag);
     EXPECT_TRUE(Scratch.Ready());
-    Copy_Generator_Inputs();
+    Copy_Default_League_Inputs();
     std::string Problem;
     EXPECT_TRUE(Write_Default_League(DEFAULT_LEAGUE_DATABASE, Problem)) << Problem;
     return Read_Text_File(DEFAULT_LEAGUE_DATABASE, "(none)");
@@ -105,7 +93,7 @@ TEST_F(DefaultLeagueTest, DataFilesReadWithTheirFigures)
 {
     SCRATCH_FOLDER Scratch("default_league_files");
     ASSERT_TRUE(Scratch.Ready());
-    Copy_Generator_Inputs();
+    Copy_Default_League_Inputs();
     std::vector<CITY_ROW> Cities;
     std::vector<FRANCHISE_ROW> Franchises;
     LEAGUE_SETTINGS_ROWS Settings;
@@ -272,7 +260,7 @@ TEST_F(DefaultLeagueTest, LoadedLeagueIsTheLeagueOf2019ReadyToPlay)
 {
     SCRATCH_FOLDER Scratch("default_league_load");
     ASSERT_TRUE(Scratch.Ready());
-    Copy_Generator_Inputs();
+    Copy_Default_League_Inputs();
     std::string Problem;
     ASSERT_TRUE(Write_Default_League(DEFAULT_LEAGUE_DATABASE, Problem)) << Problem;
     Zero_League_Data();
