@@ -45,39 +45,22 @@
 #include <vector>
 
 #include "base/random.h"
+#include "tools/table_maker_common.h"
 
 namespace {
 
+using namespace table_maker;
+
 constexpr int EMPTY = -128;
 
-[[noreturn]] void Fail(const std::string& Why)
-{
-    std::fprintf(stderr, "other_size_table_maker: %s\n", Why.c_str());
-    std::exit(2);
-}
 
-int Below(int n)
-{
-    return Get_Random_Below(n);
-}
 
-template <typename T>
-void Shuffle(std::vector<T>& v)
-{
-    for (int i = static_cast<int>(v.size()) - 1; i > 0; --i)
-        std::swap(v[i], v[Below(i + 1)]);
-}
 
 struct GAME_PAIR {
     int nAway;
     int nHome;
 };
 
-struct EDGE {
-    int a;   // visits b
-    int b;
-    bool bLocked;
-};
 
 struct MEMBER {
     const char* szArray;        // the array's name in the data file
@@ -180,59 +163,6 @@ std::vector<EDGE> Draw_Other_Games(const MEMBER& m, const std::vector<int>& Divi
             return Other;
     }
     Fail(std::string(m.szArray) + ": the games between divisions cannot be drawn");
-}
-
-// Gives the unlocked edges directions so that every vertex has as many away
-// as home edges: random directions, then paths from a vertex with too many
-// away games to one with too many home games are turned round.
-void Balance_Directions(std::vector<EDGE>* pEdges, int nVertices)
-{
-    std::vector<EDGE>& Edges = *pEdges;
-    for (EDGE& e : Edges)
-        if (!e.bLocked && Below(2) == 1)
-            std::swap(e.a, e.b);
-    for (int nRound = 0; nRound < 10000; ++nRound) {
-        std::vector<int> Excess(nVertices, 0);   // away - home
-        for (const EDGE& e : Edges) {
-            ++Excess[e.a];
-            --Excess[e.b];
-        }
-        int nStart = -1;
-        for (int v = 0; v < nVertices && nStart < 0; ++v)
-            if (Excess[v] > 0)
-                nStart = v;
-        if (nStart < 0)
-            return;
-        std::vector<int> Via(nVertices, -1);
-        std::vector<int> Queue{nStart};
-        std::vector<bool> Seen(nVertices, false);
-        Seen[nStart] = true;
-        int nEnd = -1;
-        for (size_t q = 0; q < Queue.size() && nEnd < 0; ++q) {
-            const int u = Queue[q];
-            for (int i = 0; i < static_cast<int>(Edges.size()); ++i) {
-                const EDGE& e = Edges[i];
-                if (e.bLocked || e.a != u || Seen[e.b])
-                    continue;
-                Seen[e.b] = true;
-                Via[e.b] = i;
-                if (Excess[e.b] < 0) {
-                    nEnd = e.b;
-                    break;
-                }
-                Queue.push_back(e.b);
-            }
-        }
-        if (nEnd < 0)
-            Fail("home and away games cannot be balanced");
-        for (int v = nEnd; v != nStart;) {
-            EDGE& e = Edges[Via[v]];
-            const int nFrom = e.a;
-            std::swap(e.a, e.b);
-            v = nFrom;
-        }
-    }
-    Fail("home and away balancing did not finish");
 }
 
 // Every team's week off (-1: none), nOff teams a week in the bye weeks; week
@@ -478,6 +408,7 @@ std::string Write_All()
 
 int main(int argc, char** argv)
 {
+    table_maker::Program_Name() = "other_size_table_maker";
     bool bCheck = false;
     const char* szPath = nullptr;
     for (int i = 1; i < argc; ++i) {

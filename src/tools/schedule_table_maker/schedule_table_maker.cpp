@@ -49,8 +49,11 @@
 #include <vector>
 
 #include "base/random.h"
+#include "tools/table_maker_common.h"
 
 namespace {
+
+using namespace table_maker;
 
 constexpr int SLOTS = 32;
 constexpr int GAMES_PER_WEEK = 16;
@@ -79,23 +82,8 @@ struct TABLE_SPEC {
     std::vector<GAME_PAIR> Fixed;  // week 0, games 0 ..
 };
 
-[[noreturn]] void Fail(const std::string& Why)
-{
-    std::fprintf(stderr, "schedule_table_maker: %s\n", Why.c_str());
-    std::exit(2);
-}
 
-int Below(int n)
-{
-    return Get_Random_Below(n);
-}
 
-template <typename T>
-void Shuffle(std::vector<T>& v)
-{
-    for (int i = static_cast<int>(v.size()) - 1; i > 0; --i)
-        std::swap(v[i], v[Below(i + 1)]);
-}
 
 // ---------------------------------------------------------------------------
 // Pairings
@@ -112,11 +100,6 @@ int Intra_Partner(int nMatching, int i)
     return PARTNER[nMatching][i];
 }
 
-struct EDGE {
-    int a;
-    int b;
-    bool bLocked;   // direction fixed
-};
 
 // Undirected non-division games (each once) and the extra games of a 17-game
 // table (a matching across the conferences).
@@ -195,61 +178,6 @@ STRUCTURE Choose_Structure(int nTableIndex, bool bSeventeen, const std::vector<G
             return s;
     }
     Fail("no division pattern holds the fixed games");
-}
-
-// Gives the unlocked edges directions so that every vertex has as many out-
-// (away) as in- (home) edges: random directions, then paths from a vertex
-// with too many away games to one with too many home games are turned round.
-// Edge (a, b) means a visits b.
-void Balance_Directions(std::vector<EDGE>* pEdges, int nVertices)
-{
-    std::vector<EDGE>& Edges = *pEdges;
-    for (EDGE& e : Edges)
-        if (!e.bLocked && Below(2) == 1)
-            std::swap(e.a, e.b);
-    for (int nRound = 0; nRound < 10000; ++nRound) {
-        std::vector<int> Excess(nVertices, 0);   // away - home
-        for (const EDGE& e : Edges) {
-            ++Excess[e.a];
-            --Excess[e.b];
-        }
-        int nStart = -1;
-        for (int v = 0; v < nVertices && nStart < 0; ++v)
-            if (Excess[v] > 0)
-                nStart = v;
-        if (nStart < 0)
-            return;
-        // Breadth-first along away edges (a -> b) that may be turned.
-        std::vector<int> Via(nVertices, -1);
-        std::vector<int> Queue{nStart};
-        std::vector<bool> Seen(nVertices, false);
-        Seen[nStart] = true;
-        int nEnd = -1;
-        for (size_t q = 0; q < Queue.size() && nEnd < 0; ++q) {
-            const int u = Queue[q];
-            for (int i = 0; i < static_cast<int>(Edges.size()); ++i) {
-                const EDGE& e = Edges[i];
-                if (e.bLocked || e.a != u || Seen[e.b])
-                    continue;
-                Seen[e.b] = true;
-                Via[e.b] = i;
-                if (Excess[e.b] < 0) {
-                    nEnd = e.b;
-                    break;
-                }
-                Queue.push_back(e.b);
-            }
-        }
-        if (nEnd < 0)
-            Fail("home and away games cannot be balanced");
-        for (int v = nEnd; v != nStart;) {
-            EDGE& e = Edges[Via[v]];
-            const int nFrom = e.a;
-            std::swap(e.a, e.b);
-            v = nFrom;
-        }
-    }
-    Fail("home and away balancing did not finish");
 }
 
 // ---------------------------------------------------------------------------
@@ -756,6 +684,7 @@ std::string Write_All()
 
 int main(int argc, char** argv)
 {
+    table_maker::Program_Name() = "schedule_table_maker";
     bool bCheck = false;
     const char* szPath = nullptr;
     for (int i = 1; i < argc; ++i) {

@@ -1,0 +1,102 @@
+// What both schedule-table makers share: the failure exit, the seeded draws,
+// and turning games round until every team has as many home games as away
+// games. The makers are programs of their own, outside the game library.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "base/random.h"
+
+namespace table_maker {
+
+// The program's name in its failure message.
+inline std::string& Program_Name()
+{
+    static std::string Name = "table_maker";
+    return Name;
+}
+
+[[noreturn]] inline void Fail(const std::string& Why)
+{
+    std::fprintf(stderr, "%s: %s\n", Program_Name().c_str(), Why.c_str());
+    std::exit(2);
+}
+
+inline int Below(int n)
+{
+    return Get_Random_Below(n);
+}
+
+template <typename T>
+void Shuffle(std::vector<T>& v)
+{
+    for (int i = static_cast<int>(v.size()) - 1; i > 0; --i)
+        std::swap(v[i], v[Below(i + 1)]);
+}
+
+struct EDGE {
+    int a;          // visits b
+    int b;
+    bool bLocked;   // direction fixed
+};
+
+// Gives the unlocked edges directions so that every vertex has as many out-
+// (away) as in- (home) edges: random directions, then paths from a vertex
+// with too many away games to one with too many home games are turned round.
+// Edge (a, b) means a visits b.
+inline void Balance_Directions(std::vector<EDGE>* pEdges, int nVertices)
+{
+    std::vector<EDGE>& Edges = *pEdges;
+    for (EDGE& e : Edges)
+        if (!e.bLocked && Below(2) == 1)
+            std::swap(e.a, e.b);
+    for (int nRound = 0; nRound < 10000; ++nRound) {
+        std::vector<int> Excess(nVertices, 0);   // away - home
+        for (const EDGE& e : Edges) {
+            ++Excess[e.a];
+            --Excess[e.b];
+        }
+        int nStart = -1;
+        for (int v = 0; v < nVertices && nStart < 0; ++v)
+            if (Excess[v] > 0)
+                nStart = v;
+        if (nStart < 0)
+            return;
+        // Breadth-first along away edges (a -> b) that may be turned.
+        std::vector<int> Via(nVertices, -1);
+        std::vector<int> Queue{nStart};
+        std::vector<bool> Seen(nVertices, false);
+        Seen[nStart] = true;
+        int nEnd = -1;
+        for (size_t q = 0; q < Queue.size() && nEnd < 0; ++q) {
+            const int u = Queue[q];
+            for (int i = 0; i < static_cast<int>(Edges.size()); ++i) {
+                const EDGE& e = Edges[i];
+                if (e.bLocked || e.a != u || Seen[e.b])
+                    continue;
+                Seen[e.b] = true;
+                Via[e.b] = i;
+                if (Excess[e.b] < 0) {
+                    nEnd = e.b;
+                    break;
+                }
+                Queue.push_back(e.b);
+            }
+        }
+        if (nEnd < 0)
+            Fail("home and away games cannot be balanced");
+        for (int v = nEnd; v != nStart;) {
+            EDGE& e = Edges[Via[v]];
+            const int nFrom = e.a;
+            std::swap(e.a, e.b);
+            v = nFrom;
+        }
+    }
+    Fail("home and away balancing did not finish");
+}
+
+}  // namespace table_maker
