@@ -414,7 +414,7 @@ void Fill_Missing_Player_Heights()
         if (Player.nVital[VITAL_HEIGHT] >= MINIMUM_HEIGHT)
             return;
         int nPosition = Player.nVital[VITAL_POSITION];
-        long long nHeight = Get_Average_Player_Height(nPosition) +
+        long long nHeight = Get_Typical_Player_Height(nPosition) +
                             (static_cast<long long>(Player.nVital[VITAL_WEIGHT]) - Get_Average_Player_Weight(nPosition)) / 10;
         Player.nVital[VITAL_HEIGHT] = static_cast<int32_t>(nHeight);
     });

@@ -650,7 +650,7 @@ TEST_F(OldFilesTest, Version1100FileRunsEveryCurrentLineFixUp)
     EXPECT_EQ(Get_User_Preference(PREF_REGULAR_SEASON_OVERTIME_RULE), 1);                           // 1: 2019 is after 2013
     EXPECT_TRUE(std::filesystem::exists("Calibrate_Player_Ratings (2019).csv"));                      // 2 and 6
     EXPECT_EQ(Player_Of(101).nVital[VITAL_HEIGHT],                                   // 3
-              Get_Average_Player_Height(POSITION_RB) + (220 - Get_Average_Player_Weight(POSITION_RB)) / 10);
+              Get_Typical_Player_Height(POSITION_RB) + (220 - Get_Average_Player_Weight(POSITION_RB)) / 10);
     EXPECT_EQ(League.Universe.nStat[FINANCE_INDEX], 1500);                           // 4
     // nearest((224,800,000 / 16 + 370,000) x 1000 / 1500) = nearest(9,613,333.3)
     EXPECT_EQ(League.Universe.nStat[LEAGUE_PER_GAME_AMOUNT], 9613333);
