@@ -5,6 +5,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -97,6 +100,45 @@ inline void Balance_Directions(std::vector<EDGE>* pEdges, int nVertices)
         }
     }
     Fail("home and away balancing did not finish");
+}
+
+// The makers' command line: FILE writes the tables into FILE; --check FILE
+// exits 1 unless FILE holds exactly what the maker writes. szName names the
+// program in its messages; pWrite makes the whole text.
+inline int Run_Table_Maker(int argc, char** argv, const char* szName, std::string (*pWrite)())
+{
+    Program_Name() = szName;
+    bool bCheck = false;
+    const char* szPath = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--check") == 0)
+            bCheck = true;
+        else
+            szPath = argv[i];
+    }
+    if (szPath == nullptr) {
+        std::fprintf(stderr, "usage: %s [--check] FILE\n", szName);
+        return 2;
+    }
+    const std::string Text = pWrite();
+    if (bCheck) {
+        std::ifstream In(szPath, std::ios::binary);
+        std::stringstream Old;
+        Old << In.rdbuf();
+        if (!In || Old.str() != Text) {
+            std::fprintf(stderr, "%s differs from what %s writes\n", szPath, szName);
+            return 1;
+        }
+        return 0;
+    }
+    std::ofstream Out(szPath, std::ios::binary | std::ios::trunc);
+    Out << Text;
+    Out.close();
+    if (!Out) {
+        std::fprintf(stderr, "cannot write %s\n", szPath);
+        return 2;
+    }
+    return 0;
 }
 
 }  // namespace table_maker

@@ -408,36 +408,5 @@ std::string Write_All()
 
 int main(int argc, char** argv)
 {
-    table_maker::Program_Name() = "other_size_table_maker";
-    bool bCheck = false;
-    const char* szPath = nullptr;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--check") == 0)
-            bCheck = true;
-        else
-            szPath = argv[i];
-    }
-    if (szPath == nullptr) {
-        std::fprintf(stderr, "usage: other_size_table_maker [--check] FILE\n");
-        return 2;
-    }
-    const std::string Text = Write_All();
-    if (bCheck) {
-        std::ifstream In(szPath, std::ios::binary);
-        std::stringstream Old;
-        Old << In.rdbuf();
-        if (!In || Old.str() != Text) {
-            std::fprintf(stderr, "%s differs from what other_size_table_maker writes\n", szPath);
-            return 1;
-        }
-        return 0;
-    }
-    std::ofstream Out(szPath, std::ios::binary | std::ios::trunc);
-    Out << Text;
-    Out.close();
-    if (!Out) {
-        std::fprintf(stderr, "cannot write %s\n", szPath);
-        return 2;
-    }
-    return 0;
+    return table_maker::Run_Table_Maker(argc, argv, "other_size_table_maker", Write_All);
 }
