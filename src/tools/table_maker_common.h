@@ -102,6 +102,51 @@ inline void Balance_Directions(std::vector<EDGE>* pEdges, int nVertices)
     Fail("home and away balancing did not finish");
 }
 
+// The games left to pair, one at a time: the team with most games left
+// (ties at random) meets, among the teams of other divisions it has not met,
+// one with most games left (at random). False when a team is left with
+// nobody it may meet.
+template <typename DIVISION>
+bool Pair_Remaining_Games(int nTeams, DIVISION Division, std::vector<int>& Left,
+                          std::vector<std::vector<bool>>& Met, std::vector<EDGE>& Other)
+{
+    for (;;) {
+        int nBest = -1;
+        int nTies = 0;
+        for (int t = 0; t < nTeams; ++t) {
+            if (Left[t] <= 0)
+                continue;
+            if (nBest < 0 || Left[t] > Left[nBest]) {
+                nBest = t;
+                nTies = 1;
+            } else if (Left[t] == Left[nBest] && Below(++nTies) == 0) {
+                nBest = t;
+            }
+        }
+        if (nBest < 0)
+            return true;
+        std::vector<int> Choice;
+        int nMost = 0;
+        for (int u = 0; u < nTeams; ++u) {
+            if (u == nBest || Left[u] <= 0 || Met[nBest][u] || Division(u) == Division(nBest))
+                continue;
+            if (Left[u] > nMost) {
+                nMost = Left[u];
+                Choice.clear();
+            }
+            if (Left[u] == nMost)
+                Choice.push_back(u);
+        }
+        if (Choice.empty())
+            return false;
+        const int u = Choice[Below(static_cast<int>(Choice.size()))];
+        Other.push_back({nBest, u, false});
+        --Left[nBest];
+        --Left[u];
+        Met[nBest][u] = Met[u][nBest] = true;
+    }
+}
+
 // The makers' command line: FILE writes the tables into FILE; --check FILE
 // exits 1 unless FILE holds exactly what the maker writes. szName names the
 // program in its messages; pWrite makes the whole text.

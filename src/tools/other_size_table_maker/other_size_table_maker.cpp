@@ -121,44 +121,7 @@ std::vector<EDGE> Draw_Other_Games(const MEMBER& m, const std::vector<int>& Divi
             --Left[g.nHome];
             Met[g.nAway][g.nHome] = Met[g.nHome][g.nAway] = true;
         }
-        bool bMade = true;
-        for (;;) {
-            int nBest = -1;
-            int nTies = 0;
-            for (int t = 0; t < m.nTeams; ++t) {
-                if (Left[t] <= 0)
-                    continue;
-                if (nBest < 0 || Left[t] > Left[nBest]) {
-                    nBest = t;
-                    nTies = 1;
-                } else if (Left[t] == Left[nBest] && Below(++nTies) == 0) {
-                    nBest = t;
-                }
-            }
-            if (nBest < 0)
-                break;
-            std::vector<int> Choice;
-            int nMost = 0;
-            for (int u = 0; u < m.nTeams; ++u) {
-                if (u == nBest || Left[u] <= 0 || Met[nBest][u] || Division[u] == Division[nBest])
-                    continue;
-                if (Left[u] > nMost) {
-                    nMost = Left[u];
-                    Choice.clear();
-                }
-                if (Left[u] == nMost)
-                    Choice.push_back(u);
-            }
-            if (Choice.empty()) {
-                bMade = false;
-                break;
-            }
-            const int u = Choice[Below(static_cast<int>(Choice.size()))];
-            Other.push_back({nBest, u, false});
-            --Left[nBest];
-            --Left[u];
-            Met[nBest][u] = Met[u][nBest] = true;
-        }
+        const bool bMade = Pair_Remaining_Games(m.nTeams, [&](int t) { return Division[t]; }, Left, Met, Other);
         if (bMade)
             return Other;
     }

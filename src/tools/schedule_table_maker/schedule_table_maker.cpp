@@ -475,45 +475,7 @@ TABLE_2001 Make_2001_Table(const std::vector<GAME_PAIR>& Fixed)
             --Left[g.nHome];
             Met[g.nAway][g.nHome] = Met[g.nHome][g.nAway] = true;
         }
-        bMade = true;
-        for (;;) {
-            // The team with most games left, ties at random.
-            int nBest = -1;
-            int nTies = 0;
-            for (int t = 0; t < SLOTS_2001; ++t) {
-                if (Left[t] <= 0)
-                    continue;
-                if (nBest < 0 || Left[t] > Left[nBest]) {
-                    nBest = t;
-                    nTies = 1;
-                } else if (Left[t] == Left[nBest] && Below(++nTies) == 0) {
-                    nBest = t;
-                }
-            }
-            if (nBest < 0)
-                break;
-            std::vector<int> Choice;
-            int nMost = 0;
-            for (int u = 0; u < SLOTS_2001; ++u) {
-                if (u == nBest || Left[u] <= 0 || Met[nBest][u] || Division_2001(u) == Division_2001(nBest))
-                    continue;
-                if (Left[u] > nMost) {
-                    nMost = Left[u];
-                    Choice.clear();
-                }
-                if (Left[u] == nMost)
-                    Choice.push_back(u);
-            }
-            if (Choice.empty()) {
-                bMade = false;
-                break;
-            }
-            const int u = Choice[Below(static_cast<int>(Choice.size()))];
-            Other.push_back({nBest, u, false});
-            --Left[nBest];
-            --Left[u];
-            Met[nBest][u] = Met[u][nBest] = true;
-        }
+        bMade = Pair_Remaining_Games(SLOTS_2001, Division_2001, Left, Met, Other);
     }
     if (!bMade)
         Fail("2001: the non-division games cannot be drawn");
