@@ -26,6 +26,11 @@
 
 namespace {
 
+// The healthy players of each position (QB .. P) a club needs on a game
+// day: the starters of the base line-ups, with the three receivers that the
+// three-receiver sets and the club's run-pass strength call on.
+constexpr int HEALTHY_PLAYERS_NEEDED[NUMBER_OF_POSITIONS] = {1, 1, 1, 1, 3, 2, 2, 1, 2, 2, 3, 2, 2, 1, 1};
+
 // Release_Excess_Player lets one player go at a time; a roster never holds
 // more than this many, so the trim ends within it.
 constexpr int TRIM_LIMIT = PLAYERS_PER_TEAM;
@@ -78,12 +83,11 @@ int Choose_Free_Agent(int nTeam)
     return nBest >= 0 ? nBest : nCheapest;
 }
 
-// Signs the chosen free agent for the team; false when the pool is empty or
-// the roster full. A player signed beyond the club's cap room comes at the
+// Signs free agent nSlot for the team; false when there is none or the
+// roster is full. A player signed beyond the club's cap room comes at the
 // league minimum.
-bool Sign_Best_Free_Agent(int nTeam)
+bool Sign_Chosen_Free_Agent(int nTeam, int nSlot)
 {
-    const int nSlot = Choose_Free_Agent(nTeam);
     if (nSlot < 0)
         return false;
     const bool bOverCap = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VITAL_SALARY) > Get_Cap_Room(nTeam);
@@ -95,6 +99,55 @@ bool Sign_Best_Free_Agent(int nTeam)
         Set_Player_Vital_Stat(nTeam, nNewSlot, VITAL_SIGNING_BONUS, 0);
     }
     return true;
+}
+
+// Signs the free agent Choose_Free_Agent picks.
+bool Sign_Best_Free_Agent(int nTeam)
+{
+    return Sign_Chosen_Free_Agent(nTeam, Choose_Free_Agent(nTeam));
+}
+
+// The club's players at the position who are not hurt.
+int Count_Healthy_Players(int nTeam, int nPosition)
+{
+    const int nPlayers = Count_Team_Players(nTeam);
+    int nCount = 0;
+    for (int s = 0; s < nPlayers; ++s)
+        if (Get_Player_Vital_Stat(nTeam, s, VITAL_POSITION) == nPosition &&
+            Get_Player_Vital_Stat(nTeam, s, VITAL_INJURY_WEEKS) < 1)
+            ++nCount;
+    return nCount;
+}
+
+// The healthy free agent at the position the club signs: the best overall
+// rating whose salary fits under the cap, else the cheapest; the lower slot
+// wins a tie; -1 when the pool has nobody healthy there.
+int Choose_Healthy_Free_Agent(int nTeam, int nPosition)
+{
+    const int nPlayers = Count_Team_Players(FREE_AGENT_TEAM);
+    const int64_t nRoom = Get_Cap_Room(nTeam);
+    int nBest = -1;
+    float fBest = 0.0f;
+    int nCheapest = -1;
+    int nCheapestSalary = 0;
+    for (int s = 0; s < nPlayers; ++s) {
+        if (Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION) != nPosition ||
+            Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_INJURY_WEEKS) > 0)
+            continue;
+        const int nSalary = Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_SALARY);
+        if (nCheapest < 0 || nSalary < nCheapestSalary) {
+            nCheapest = s;
+            nCheapestSalary = nSalary;
+        }
+        if (nSalary > nRoom)
+            continue;
+        const float fOverall = Get_Player_Overall_Rating(FREE_AGENT_TEAM, s);
+        if (nBest < 0 || fOverall > fBest) {
+            nBest = s;
+            fBest = fOverall;
+        }
+    }
+    return nBest >= 0 ? nBest : nCheapest;
 }
 
 bool Has_Short_Position(int nTeam)
@@ -217,7 +270,36 @@ void Run_Computer_Roster_Moves()
             continue;
         Trim_Team_Roster(t);
         Get_Under_The_Cap(t);
+        // After the trim, so that the roster keeps whom it signs here.
+        Sign_Healthy_Needs(t);
     }
+}
+
+bool Sign_Healthy_Needs(int nTeam)
+{
+    if (!Is_Computer_Run_Team(nTeam))
+        return false;
+    bool bSigned = false;
+    for (int p = 0; p < NUMBER_OF_POSITIONS; ++p) {
+        // Each signing adds a healthy player here, so the loop ends.
+        while (Count_Healthy_Players(nTeam, p) < Get_Healthy_Players_Needed(p)) {
+            if (!Sign_Chosen_Free_Agent(nTeam, Choose_Healthy_Free_Agent(nTeam, p)))
+                break;
+            bSigned = true;
+        }
+    }
+    // The next game dresses the new players.
+    if (bSigned)
+        for (int nUnit = 0; nUnit <= 2; ++nUnit)
+            Auto_Set_Depth_Chart(nTeam, nUnit, 0);
+    return bSigned;
+}
+
+int Get_Healthy_Players_Needed(int nPosition)
+{
+    if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS)
+        return 0;
+    return HEALTHY_PLAYERS_NEEDED[nPosition];
 }
 
 void Run_AI_Free_Agency(int bProgress)

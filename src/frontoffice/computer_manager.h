@@ -23,8 +23,18 @@ void Auto_Set_Computer_Depth_Charts(int bFlag);
 void Sign_AI_Free_Agent();
 // One computer-to-computer trade attempt. Rule now: no trade is made.
 void Run_AI_Trade();
-// Roster upkeep of every computer-run club: rosters above 51 players are trimmed.
+// Roster upkeep of every computer-run club: rosters above 51 players are
+// trimmed, a club over the cap lets players go, then Sign_Healthy_Needs.
 void Run_Computer_Roster_Moves();
+// A computer-run club with fewer healthy players at a position than
+// Get_Healthy_Players_Needed signs the best healthy free agent there (the
+// cheapest when none fits under the cap), until it has enough or the pool
+// has nobody healthy there; after a signing its depth charts are set again
+// so that the next game dresses him. True when anyone signed.
+bool Sign_Healthy_Needs(int nTeam);
+// The healthy players of a position (0-14) a club needs for the game's
+// line-ups; 0 for anything else.
+int Get_Healthy_Players_Needed(int nPosition);
 // Every computer-run club, in slot order, signs the best free agents until
 // its roster reaches AI_ROSTER_TARGET or the pool is empty (bProgress is
 // kept for the callers; the rule now does not read it).

@@ -579,8 +579,6 @@ int Find_Team_Position_Player(int nTeam, int nPosition, int n)
 
 int Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n)
 {
-    // A slot not in use has no such player: it ends in the log line below
-    // like any other team that runs out.
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
         Report_Error("nTeam out of bounds in %s([%d],%d)", __func__, nTeam, nPosition);
         return -1;
@@ -594,15 +592,8 @@ int Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n)
             && nLeft-- == 0)
             return s;
     }
-    char szAbbreviation[TEAM_STRING_SIZE];
-    Get_Team_String(szAbbreviation, nTeam, TEAM_STRING_ABBREVIATION);
-    const char* szPosition = "";
-    if (In_Range(nPosition, POSITION_QB, POSITION_P))
-        szPosition = Get_Resource_String(SHORT_POSITION_NAME_ID + nPosition);
-    else if (nPosition == POSITION_ANY)
-        szPosition = "Any";
-    Write_Debug_Log("Warning: nIndex too high in Get_Team_Uninjured_Position_Player(%s, %s, [%d]) [%d]",
-                    szAbbreviation, szPosition, n, Get_Current_Year());
+    // Fewer healthy players than asked for (or a slot not in use): an
+    // answer, not a fault; the callers fall back on their own.
     return -1;
 }
 

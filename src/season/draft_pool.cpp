@@ -23,6 +23,7 @@
 #include "platform/ui.h"
 #include "season/college_draft.h"
 #include "season/draft_state.h"
+#include "season/offseason.h"
 #include "season/player_generation.h"
 #include "tools/draft_class.h"
 #include "tools/stat_based_rating.h"
@@ -308,7 +309,11 @@ int Get_Team_Provisional_Draft_Key(int nTeam)
 
 void Set_Draft_Order()
 {
+    // The keys read the places, the bracket and the finish codes: refresh
+    // them all first (the division rows, the bracket while it is not yet
+    // seeded for good, then each club's finish code).
     Rank_Teams_By_Standings();
+    Record_All_Division_Finishes();
     Sort_Draft_Order(Get_Team_Draft_Sort_Key);
 }
 

@@ -39,7 +39,8 @@ void Load_Draft_Talent();
 
 // ---- The order --------------------------------------------------------------
 
-// The final order: standings refreshed; the larger Get_Team_Draft_Sort_Key
+// The final order: the places, the division rows, the bracket (before the
+// playoffs begin) and the finish codes refreshed; the larger Get_Team_Draft_Sort_Key
 // picks earlier, equal keys keep the lower team first.
 void Set_Draft_Order();
 // The order by the season's finish codes and places, without refreshing

@@ -318,7 +318,9 @@ bool Read_Script_Line(FILE* pInput, std::string& Line, bool& bTooLong)
         bAny = true;
         if (c == '\n')
             break;
-        if (Line.size() < SCRIPT_LINE_LIMIT)
+        // A carriage return after a full line may be its line end (CR LF):
+        // it is kept until the end of the line tells, then dropped below.
+        if (Line.size() < SCRIPT_LINE_LIMIT || (c == '\r' && Line.size() == SCRIPT_LINE_LIMIT))
             Line += static_cast<char>(c);
         else
             bTooLong = true;

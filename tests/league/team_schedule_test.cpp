@@ -245,6 +245,9 @@ TEST_F(TeamScheduleTest, PlayoffRoundAndDraftOrder)
     EXPECT_EQ(Get_Team_Playoff_Slot(3), 17);   // slot 25 is team 4's now
     EXPECT_EQ(Get_Team_Playoff_Round(3), 2);
     League.StandingsArea.PlayoffTeam[2] = League.StandingsArea.PlayoffTeam[17] = League.StandingsArea.PlayoffTeam[3] = NO_TEAM;
+    // The playoffs have begun (the first playoff day, 18): the order keeps
+    // this bracket rather than seeding one from the standings.
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 18;
     // Among equal records the teams out of the bracket pick first, then by
     // the round reached, the champion last.
     Set_Draft_Order();

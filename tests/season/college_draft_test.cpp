@@ -237,8 +237,9 @@ TEST_F(CollegeDraftTest, NoDraftUnderWayMakesNoPick)
 
 TEST_F(CollegeDraftTest, FullRosterAfterTheFourthRoundPasses)
 {
-    for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
-        Put_Signed_Player(1, s, 1000 + s, POSITION_RB, 50.0f, 1995, 2);
+    // A legal roster, so that the roster upkeep after the draft has no
+    // position to fill from the pool the undrafted prospects join.
+    season_cycle::Fill_Legal_Club(1, PLAYERS_PER_TEAM, 1000, 50.0f);
     Set_User_Preference(PREF_DRAFT_ROUND, 5);
     Put_Four_Prospects();
     Begin_College_Draft();
