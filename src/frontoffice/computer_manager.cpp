@@ -6,6 +6,8 @@
 // there) whose salary fits their cap room, else the cheapest one at the
 // league minimum; the roster trim of Release_Excess_Player keeps those
 // minimums, and a club over the cap lets its costliest spare players go.
+// Before each game day a club short of healthy players at a position its
+// line-ups need signs a healthy free agent there.
 // They set their depth charts and returners and make no trades.
 #include "frontoffice/computer_manager.h"
 
@@ -249,6 +251,9 @@ void Auto_Set_Computer_Depth_Charts(int bFlag)
 void Sign_AI_Free_Agent()
 {
     const int nTeams = Count_Teams();
+    // Every game day begins here: first each club dresses a full line-up.
+    for (int t = 0; t < nTeams; ++t)
+        Sign_Healthy_Needs(t);
     for (int t = 0; t < nTeams; ++t) {
         if (Is_Computer_Run_Team(t) && Wants_Free_Agent(t)) {
             Sign_Best_Free_Agent(t);
@@ -270,8 +275,6 @@ void Run_Computer_Roster_Moves()
             continue;
         Trim_Team_Roster(t);
         Get_Under_The_Cap(t);
-        // After the trim, so that the roster keeps whom it signs here.
-        Sign_Healthy_Needs(t);
     }
 }
 

@@ -18,13 +18,15 @@ bool Is_Computer_Run_Team(int nTeam);
 // Re-sets the three depth-chart units of every computer-run club (bFlag is
 // kept for the callers; the rule now does not read it).
 void Auto_Set_Computer_Depth_Charts(int bFlag);
-// The first computer-run club in slot order whose roster is below
-// AI_ROSTER_TARGET signs the best free agent (by overall rating).
+// Every computer-run club first signs what Sign_Healthy_Needs asks for
+// (the day's games follow this call); then the first computer-run club in
+// slot order whose roster is below AI_ROSTER_TARGET signs the best free
+// agent (by overall rating).
 void Sign_AI_Free_Agent();
 // One computer-to-computer trade attempt. Rule now: no trade is made.
 void Run_AI_Trade();
 // Roster upkeep of every computer-run club: rosters above 51 players are
-// trimmed, a club over the cap lets players go, then Sign_Healthy_Needs.
+// trimmed, and a club over the cap lets players go.
 void Run_Computer_Roster_Moves();
 // A computer-run club with fewer healthy players at a position than
 // Get_Healthy_Players_Needed signs the best healthy free agent there (the

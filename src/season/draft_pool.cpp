@@ -311,9 +311,13 @@ void Set_Draft_Order()
 {
     // The keys read the places, the bracket and the finish codes: refresh
     // them all first (the division rows, the bracket while it is not yet
-    // seeded for good, then each club's finish code).
+    // seeded for good, then each club's finish code). In the off-season the
+    // standings read the season just played only while the draft runs;
+    // before it they would read the new, unplayed one, so the rows and codes
+    // recorded at the turn of the season stand.
     Rank_Teams_By_Standings();
-    Record_All_Division_Finishes();
+    if (Get_Current_Week() != OFFSEASON_WEEK || Is_College_Draft_Running())
+        Record_All_Division_Finishes();
     Sort_Draft_Order(Get_Team_Draft_Sort_Key);
 }
 

@@ -51,8 +51,8 @@ TEST_F(HealthyNeedsTest, AComputerClubWithEveryQuarterbackHurtDressesAHealthyOne
     for (const std::string& Line : Read_Debug_Log_Lines(true))
         EXPECT_EQ(Line.find("Get_Team_Uninjured_Position_Player"), std::string::npos) << Line;
 
-    // The day's roster moves: the computer club signs the best healthy one.
-    Run_Computer_Roster_Moves();
+    // The start of a game day: the computer club signs the best healthy one.
+    Sign_AI_Free_Agent();
     const auto Signed = Find_ID(503);
     ASSERT_EQ(Signed.nTeam, 1);
     EXPECT_EQ(Count_Team_Players(1), 46);

@@ -101,4 +101,36 @@ TEST_F(DraftOrderRefreshTest, InThePlayoffsTheBracketStaysAndTheCodesFollowIt)
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
+TEST_F(DraftOrderRefreshTest, InTheOffSeasonOnlyTheRunningDraftReadsThePlayedSeasonAgain)
+{
+    // The season (index 0) played with the build-time records: codes 6 for
+    // the four clubs in slots 24-27, 2 for the two third places.
+    Build({{0, 6}, {0, 2}, {0, -4}, {4, 4}, {4, 0}, {4, -2}}, 1);
+    const int Codes[6] = {6, 6, 2, 6, 6, 2};
+    for (int t = 0; t < 6; ++t)
+        Set_Team_Yearly_Int(t, 0, FINISH_CODE, Codes[t]);
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    Set_Day(OFFSEASON_WEEK);
+    Put_Player(FIRST_DRAFT_POOL_TEAM, 0, 777, POSITION_QB);
+
+    // Before the draft the standings would read season 1, not yet played:
+    // the codes recorded for season 0 stand.
+    Set_User_Preference(PREF_DRAFT_ROUND, DRAFT_OVER_ROUND);
+    Set_Draft_Order();
+    for (int t = 0; t < 6; ++t)
+        EXPECT_EQ(Code(t), Codes[t]) << t;
+
+    // While the draft runs the standings read season 0 again: stale codes
+    // are written anew, the same as recorded.
+    for (int t = 0; t < 6; ++t)
+        Set_Team_Yearly_Int(t, 0, FINISH_CODE, STALE_CODE);
+    Set_User_Preference(PREF_DRAFT_ROUND, 0);
+    Set_Draft_Order();
+    for (int t = 0; t < 6; ++t)
+        EXPECT_EQ(Code(t), Codes[t]) << t;
+    EXPECT_EQ(Slot(24), 0);
+    EXPECT_EQ(Slot(27), 4);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 }  // namespace
