@@ -291,10 +291,9 @@ bool Sign_Healthy_Needs(int nTeam)
             bSigned = true;
         }
     }
-    // The next game dresses the new players.
-    if (bSigned)
-        for (int nUnit = 0; nUnit <= 2; ++nUnit)
-            Auto_Set_Depth_Chart(nTeam, nUnit, 0);
+    // The game finds its players by position among the healthy ones, so a
+    // new player is dressed without a new depth chart (the day's end sets
+    // one).
     return bSigned;
 }
 

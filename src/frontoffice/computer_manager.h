@@ -31,8 +31,7 @@ void Run_Computer_Roster_Moves();
 // A computer-run club with fewer healthy players at a position than
 // Get_Healthy_Players_Needed signs the best healthy free agent there (the
 // cheapest when none fits under the cap), until it has enough or the pool
-// has nobody healthy there; after a signing its depth charts are set again
-// so that the next game dresses him. True when anyone signed.
+// has nobody healthy there. True when anyone signed.
 bool Sign_Healthy_Needs(int nTeam);
 // The healthy players of a position (0-14) a club needs for the game's
 // line-ups; 0 for anything else.

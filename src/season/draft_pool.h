@@ -40,7 +40,8 @@ void Load_Draft_Talent();
 // ---- The order --------------------------------------------------------------
 
 // The final order: the places, the division rows, the bracket (before the
-// playoffs begin) and the finish codes refreshed; the larger Get_Team_Draft_Sort_Key
+// playoffs begin) and the finish codes refreshed (in the off-season the rows
+// and codes only while the draft runs); the larger Get_Team_Draft_Sort_Key
 // picks earlier, equal keys keep the lower team first.
 void Set_Draft_Order();
 // The order by the season's finish codes and places, without refreshing
