@@ -30,7 +30,7 @@
 #include "season/past_seasons.h"
 #include "season/player_value.h"
 #include "season/predicted_stats.h"
-#include "tools/stat_based_rating.h"
+#include "season/stat_based_rating.h"
 
 const char* const DEFAULT_FIRST_NAME = "John";
 const char* const DEFAULT_LAST_NAME = "Smith";
