@@ -120,7 +120,6 @@ int Get_Depth_Chart_Player(int nTeam, int nPosition, int nDepth);
 // quarterback in place 0 when asked), -1 for none.
 int Get_Formation_Place_Player(int nTeam, int nFormation, int nPlace, bool bBackupQB);
 int Find_Surplus_Position(int nTeam);
-int Find_Weakest_Team_Player(int nTeam);
 
 // The pass result's base figure of a route.
 int Get_Route_Base_Value(int nRoute);

@@ -73,7 +73,7 @@ bool Is_Record_Referenced_Today(int nRecord, int nDay, int nTeams)
 int Next_Free_Game_Record(int nDay, int nTeams)
 {
     for (int i = Count_Game_Records(); i < NUMBER_OF_GAMES; ++i) {
-        if (Is_Game_Over(&League.Game[i]))
+        if (Is_Game_Over(Get_Game_Record(i)))
             continue;
         if (!Is_Record_Referenced_Today(i, nDay, nTeams))
             return i;
@@ -87,8 +87,8 @@ bool Is_Stopped_Game(int nRecord, int nHome, int nVisitor)
 {
     if (nRecord < 0 || nRecord >= NUMBER_OF_GAMES)
         return false;
-    const GAME& Game = League.Game[nRecord];
-    return !Is_Game_Over(&Game) && Game.nHomeTeam == nHome && Game.nAwayTeam == nVisitor;
+    const GAME* pGame = Get_Game_Record(nRecord);
+    return !Is_Game_Over(pGame) && pGame->nHomeTeam == nHome && pGame->nAwayTeam == nVisitor;
 }
 
 bool Should_Stop()
@@ -174,7 +174,7 @@ void Play_Todays_Games()
         const int nVisitor = nOpponent - 1;
         const bool bPlay = nDay <= LAST_GAME_DAY && nOpponent > 0 &&
                            !(nEntryRecord >= 0 && nEntryRecord < NUMBER_OF_GAMES &&
-                             Is_Game_Over(&League.Game[nEntryRecord]));
+                             Is_Game_Over(Get_Game_Record(nEntryRecord)));
         if (bPlay) {
             const bool bResume = Is_Stopped_Game(nEntryRecord, t, nVisitor);
             const int nRecord = bResume ? nEntryRecord : Next_Free_Game_Record(nDay, nTeams);
@@ -185,7 +185,7 @@ void Play_Todays_Games()
                 Set_Team_Schedule_Stat(nVisitor, nDay, SCHEDULE_GAME_INDEX, nRecord);
                 Set_User_Preference(PREF_PAGE_FILE_NUMBER, nRecord);
                 Set_User_Preference(PREF_PLAYING_GAMES, bResume ? 1 : 0);
-                GAME* pGame = &League.Game[nRecord];
+                GAME* pGame = Get_Game_Record(nRecord);
                 const int bOver = Play_Game(t, nVisitor, nDay, pGame);
                 Set_User_Preference(PREF_PLAYING_GAMES, 0);
                 if (bOver)
