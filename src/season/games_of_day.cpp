@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "engine/later_services.h"
+#include "engine/injury_services.h"
 #include "engine/game_state.h"
 #include "engine/play_game.h"
 #include "league/league_data.h"
@@ -38,7 +38,6 @@ struct SCORE_RING {
     unsigned nColour[SCORE_RING_ENTRIES][SCORE_RING_LINES];
 };
 SCORE_RING g_Ring;
-bool g_bGameDay = false;
 
 // round(k x a / b), halves up; 0 for a zero divisor. The totals are season
 // sums, never negative.
@@ -150,18 +149,12 @@ bool Has_Stopped_Game_Today()
     return false;
 }
 
-bool Is_Game_Day()
-{
-    return g_bGameDay;
-}
-
 void Play_Todays_Games()
 {
     const int nTeams = Count_Teams();
     const int nDay = Get_Current_Week();
     int k = 0;
     Clear_Game_Buffers();
-    g_bGameDay = true;
     Prepare_Game_Day();
 
     // The saved resume flag only says that a stopped game waits; the game is
@@ -195,7 +188,6 @@ void Play_Todays_Games()
         if (Should_Stop())
             break;
     }
-    g_bGameDay = false;
     Sanity_Check_Player_IDs();
     Set_Draft_Order();
 }

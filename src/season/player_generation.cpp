@@ -452,11 +452,6 @@ bool Take_Cached_First_Name(char* szOut, size_t nOutSize)
     return Take_Cached_Name(FirstNames, szOut, nOutSize);
 }
 
-bool Take_Cached_Last_Name(char* szOut, size_t nOutSize)
-{
-    return Take_Cached_Name(LastNames, szOut, nOutSize);
-}
-
 void Get_Random_Last_Name(char* szOut, size_t nOutSize)
 {
     Take_Name_Or_Default(LastNames, szOut, nOutSize, DEFAULT_LAST_NAME);
