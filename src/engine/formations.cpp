@@ -79,11 +79,6 @@ void Get_Formation_Name(char* szName, int nFormation)
     safe_strncpy(szName, FORMATIONS[Clamp_Formation_Id(nFormation)].szName, FORMATION_NAME_SIZE);
 }
 
-const char* Get_Formation_Short_Name(int nFormation)
-{
-    return FORMATIONS[Clamp_Formation_Id(nFormation)].szShortName;
-}
-
 int Get_Formation_Slot_Position(int nFormation, int nPlace, int nWhich)
 {
     if (nPlace < 0 || nPlace >= FORMATION_PLACES || (nWhich != SLOT_POSITION && nWhich != SLOT_DEPTH_RANK)) {
@@ -537,11 +532,6 @@ int Get_Field_Goal_Range(GAME* pGame)
     if (Get_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE) == 0)
         nRange -= 10;
     return nRange;
-}
-
-int Get_Field_Goal_Distance(int nYardLine)
-{
-    return nYardLine + (Get_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE) ? 7 : 17);
 }
 
 bool Get_Two_Point_Chart(const GAME* pGame)

@@ -112,17 +112,6 @@ void Get_Player_Initial_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize)
     Copy_Out(szOut, nOutSize, szText);
 }
 
-void Get_Player_Display_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize)
-{
-    // Names of 25 characters or more do not fit the lists' name columns.
-    constexpr size_t LONG_NAME_LENGTH = 25;
-    char szName[PLAYER_NAME_TEXT_SIZE];
-    Get_Player_Full_Name(nTeam, nSlot, szName);
-    if (strlen(szName) >= LONG_NAME_LENGTH)
-        Get_Player_Initial_Name(nTeam, nSlot, szName);
-    Copy_Out(szOut, nOutSize, szName);
-}
-
 void Get_Player_College_Short(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
     char szCollege[PLAYER_COLLEGE_SIZE];

@@ -18,8 +18,6 @@
 
 // "%c. %s": the first letter of the first name and the last name.
 void Get_Player_Initial_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize);
-// Get_Player_Full_Name, or the initial form when that is 25 characters or longer.
-void Get_Player_Display_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize);
 // The college with five long names shortened for display.
 void Get_Player_College_Short(int nTeam, int nSlot, char* szOut, size_t nOutSize);
 
