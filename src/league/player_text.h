@@ -22,7 +22,6 @@ void Get_Player_Initial_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 void Get_Player_College_Short(int nTeam, int nSlot, char* szOut, size_t nOutSize);
 
 template <size_t N> void Get_Player_Initial_Name(int nTeam, int nSlot, char (&szOut)[N]) { Get_Player_Initial_Name(nTeam, nSlot, szOut, N); }
-template <size_t N> void Get_Player_Display_Name(int nTeam, int nSlot, char (&szOut)[N]) { Get_Player_Display_Name(nTeam, nSlot, szOut, N); }
 template <size_t N> void Get_Player_College_Short(int nTeam, int nSlot, char (&szOut)[N]) { Get_Player_College_Short(nTeam, nSlot, szOut, N); }
 
 // The statistics-database ID text of the player; "" for a team above 40 or a
