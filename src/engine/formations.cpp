@@ -15,14 +15,12 @@
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
 #include "league/historical.h"
-#include "league/overall_rating.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
 #include "platform/errors.h"
 #include "platform/ui.h"
-#include "season/player_generation.h"
 
 namespace {
 
@@ -44,22 +42,6 @@ int Side_Team(const GAME* pGame, int bSide)
 bool Is_Franchise_In_Use(int nTeam)
 {
     return nTeam >= 0 && nTeam < FREE_AGENT_TEAM && Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) != CONTROLLER_NOT_IN_USE;
-}
-
-// ---------------------------------------------------------------------------
-// Services of later parts of the engine and the front office, in their
-// simplest form until those parts exist.
-
-// Rule now: the computer signs nobody, so a lookup that finds no player stays empty.
-void Fill_Roster_Needs(int nTeam)
-{
-    (void)nTeam;
-}
-
-// Rule now: a player's value is his overall rating, rounded.
-int Player_Value(int nTeam, int nSlot)
-{
-    return static_cast<int>(std::lround(Get_Player_Overall_Rating(nTeam, nSlot)));
 }
 
 bool Is_Injured(int nTeam, int nSlot)
@@ -95,11 +77,6 @@ void Get_Formation_Name(char* szName, int nFormation)
         return;
     }
     safe_strncpy(szName, FORMATIONS[Clamp_Formation_Id(nFormation)].szName, FORMATION_NAME_SIZE);
-}
-
-const char* Get_Formation_Short_Name(int nFormation)
-{
-    return FORMATIONS[Clamp_Formation_Id(nFormation)].szShortName;
 }
 
 int Get_Formation_Slot_Position(int nFormation, int nPlace, int nWhich)
@@ -557,11 +534,6 @@ int Get_Field_Goal_Range(GAME* pGame)
     return nRange;
 }
 
-int Get_Field_Goal_Distance(int nYardLine)
-{
-    return nYardLine + (Get_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE) ? 7 : 17);
-}
-
 bool Get_Two_Point_Chart(const GAME* pGame)
 {
     if (pGame == nullptr) {
@@ -644,16 +616,9 @@ int Look_Up_Depth_Chart_Player(int nTeam, int nPosition, int nDepth)
             return Get_Depth_Chart_Player(nTeam, POSITION_WR, 2);
         return nSlot;
     }
-    for (int nTry = 0; nTry < 2; ++nTry) {
-        if (nDepth >= Count_Team_Available_Position_Players(nTeam, nPosition))
-            return -1;
-        const int nSlot = Get_Team_Uninjured_Position_Player(nTeam, nPosition, nDepth);
-        if (nSlot >= 0)
-            return nSlot;
-        if (nTry == 0)
-            Fill_Roster_Needs(nTeam);
-    }
-    return -1;
+    if (nDepth >= Count_Team_Available_Position_Players(nTeam, nPosition))
+        return -1;
+    return Get_Team_Uninjured_Position_Player(nTeam, nPosition, nDepth);
 }
 
 }  // namespace
@@ -689,37 +654,6 @@ int Find_Surplus_Position(int nTeam)
         }
     }
     return nBest;
-}
-
-int Find_Weakest_Team_Player(int nTeam)
-{
-    if (nTeam < 0 || nTeam > LAST_TEAM) {
-        Report_Error("%s(%d)", __func__, nTeam);
-        return -1;
-    }
-    const int P = Find_Surplus_Position(nTeam);
-    const bool bCharge = Is_Franchise_In_Use(nTeam);
-    int nWeakest = -1;
-    long long nWeakestKeep = 0;
-    for (int n = 0;; ++n) {
-        const int nSlot = Find_Team_Position_Player(nTeam, P, n);
-        if (nSlot < 0)
-            break;
-        const long long V = Player_Value(nTeam, nSlot);
-        float fRating = Get_Position_Overall_Rating(nTeam, nSlot, P);
-        if (fRating < 25.0f) {
-            Generate_Player_Ratings(nTeam, nSlot);
-            fRating = Get_Position_Overall_Rating(nTeam, nSlot, P);
-        }
-        const long long R = static_cast<long long>(fRating);
-        const long long C = bCharge ? Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SCALED_CAP_CHARGE) : 0;
-        const long long K = (V == 0 ? 0 : (R * R * V + 1250) / 2500) - C;
-        if (nWeakest < 0 || K < nWeakestKeep) {
-            nWeakest = nSlot;
-            nWeakestKeep = K;
-        }
-    }
-    return nWeakest;
 }
 
 int Get_Route_Base_Value(int nRoute)

@@ -59,7 +59,6 @@ extern const FORMATION FORMATIONS[FORMATION_COUNT];
 int Clamp_Formation_Id(int nFormation);
 // Copies the long name into szName (FORMATION_NAME_SIZE bytes).
 void Get_Formation_Name(char* szName, int nFormation);
-const char* Get_Formation_Short_Name(int nFormation);
 // which SLOT_POSITION: the place's position code; SLOT_DEPTH_RANK: its rank.
 // A place outside 0-10 or another which is reported and gives -1.
 int Get_Formation_Slot_Position(int nFormation, int nPlace, int nWhich);
@@ -103,8 +102,6 @@ int Get_Field_Goal_Range(GAME* pGame);
 bool Get_Two_Point_Chart(const GAME* pGame);
 // Asks the user in a watched game of a user-run offence; else the chart.
 bool Should_Go_For_Two(const GAME* pGame);
-// Yards a field goal from the yard line travels.
-int Get_Field_Goal_Distance(int nYardLine);
 // The league's average field-goal percentage (historical code 124) of this
 // season and the one before, in percent.
 double Get_League_Field_Goal_Average();
@@ -120,7 +117,6 @@ int Get_Depth_Chart_Player(int nTeam, int nPosition, int nDepth);
 // quarterback in place 0 when asked), -1 for none.
 int Get_Formation_Place_Player(int nTeam, int nFormation, int nPlace, bool bBackupQB);
 int Find_Surplus_Position(int nTeam);
-int Find_Weakest_Team_Player(int nTeam);
 
 // The pass result's base figure of a route.
 int Get_Route_Base_Value(int nRoute);

@@ -10,7 +10,7 @@
 #include "engine/game_log.h"
 #include "engine/game_stats.h"
 #include "engine/game_state.h"
-#include "engine/later_services.h"
+#include "engine/injury_services.h"
 #include "engine/narration.h"
 #include "league/league_data.h"
 #include "league/player.h"

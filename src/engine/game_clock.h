@@ -13,7 +13,7 @@
 //
 // The period headings and injury lines go to the game log (game_log.h), which
 // writes nothing while the game pages are off; the score box and the injury
-// roll are later_services.h's.
+// roll are injury_services.h's.
 #pragma once
 
 #include <cstdint>

@@ -12,7 +12,7 @@
 #include "engine/game_report.h"
 #include "engine/game_state.h"
 #include "engine/kicking.h"
-#include "engine/later_services.h"
+#include "engine/injury_services.h"
 #include "engine/narration.h"
 #include "engine/offense_calling.h"
 #include "engine/penalties.h"

@@ -36,17 +36,6 @@ constexpr const char* PLAY_TYPE_NAMES[PLAY_TYPE_COUNT] = {
     "Halfback Pass", "Receiver Pass", "Fake Reverse", "Double Reverse", "Punt", "Field Goal",
     "Kickoff", "Onside Kick", "Kneel Down", "Spike", "Reverse",
 };
-constexpr const char* RUN_HOLE_LABELS[RUN_HOLE_COUNT] = {
-    "0 (C/RG)", "1 (C/LG)", "2 (RG/RT)", "3 (LG/LT)", "4 (Off-Tackle Right)",
-    "5 (Off-Tackle Left)", "6 (Outside Right)", "7 (Outside Left)", "8 (Far Outside Right)",
-    "9 (Far Outside Left)",
-};
-constexpr const char* SITUATION_NAMES[OFFENSIVE_SITUATIONS] = {
-    "Overall", "3rd Down", "<4 To Go", "11+ To Go", "vs. Blitz",
-};
-constexpr const char* CATEGORY_TALLY_NAMES[DEFENSIVE_SITUATIONS] = {
-    "Inside Rushes", "Outside Rushes", "Draw Plays", "Short Passes", "Medium Passes", "Long Passes",
-};
 
 // Field-goal distance beyond the ball spot: end zone and holder's depth, or
 // the holder's depth alone when the posts stand on the goal line.
@@ -634,19 +623,4 @@ const DEFENSIVE_RESPONSIBILITY* Get_Defensive_Responsibility(int nCode)
 const char* Get_Play_Type_Name(int nType)
 {
     return Name_From(PLAY_TYPE_NAMES, PLAY_TYPE_COUNT, nType);
-}
-
-const char* Get_Run_Hole_Label(int nHole)
-{
-    return Name_From(RUN_HOLE_LABELS, RUN_HOLE_COUNT, nHole);
-}
-
-const char* Get_Tally_Situation_Name(int nSituation)
-{
-    return Name_From(SITUATION_NAMES, OFFENSIVE_SITUATIONS, nSituation);
-}
-
-const char* Get_Offensive_Category_Tally_Name(int n)
-{
-    return Name_From(CATEGORY_TALLY_NAMES, DEFENSIVE_SITUATIONS, n);
 }

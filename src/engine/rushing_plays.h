@@ -57,9 +57,6 @@ void Run_Rushing_Play(GAME* pGame, int bScramble);
 // Narration of a scramble: looking to pass, the pressure when the primary
 // receiver is covered, then the quarterback runs.
 void Queue_Scramble_Commentary(GAME* pGame);
-// The fourth-down tries counted by Run_Scrimmage_Play, by yards to go (0-15,
-// more counts as 15) and spot (0-99); 0 outside.
-int Get_Fourth_Down_Try_Tally(int nToGo, int nSpot);
 
 // ---------------------------------------------------------------------------
 // The run, piece by piece

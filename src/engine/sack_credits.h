@@ -4,7 +4,7 @@
 // The per-player event weight of the event-player draw is
 // Get_Blended_Stat_Frequency in event_players.h. The weather and wind come
 // from weather.h and kicking.h; the base figure and the rushing calibration
-// from later_services.h.
+// from run_calibration.h and rushing_plays.h.
 #pragma once
 
 #include "league/game_record.h"

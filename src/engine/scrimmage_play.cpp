@@ -28,22 +28,9 @@ int Get_Play_Yardage(int nTeam, int nPlay);
 
 namespace {
 
-constexpr int TALLY_TO_GO = 16;
-constexpr int TALLY_SPOTS = 100;
-
-// Fourth-down tries by yards to go and spot, for the statistics dumps.
-int g_nFourthDownTries[TALLY_TO_GO][TALLY_SPOTS] = {};
-
 int Offense_Side(const GAME* pGame) { return Is_Home_Team_On_Offense(pGame) ? GAME_SIDE_HOME : GAME_SIDE_AWAY; }
 
 }  // namespace
-
-int Get_Fourth_Down_Try_Tally(int nToGo, int nSpot)
-{
-    if (nToGo < 0 || nToGo >= TALLY_TO_GO || nSpot < 0 || nSpot >= TALLY_SPOTS)
-        return 0;
-    return g_nFourthDownTries[nToGo][nSpot];
-}
 
 void Run_Scrimmage_Play(GAME* pGame)
 {
@@ -51,13 +38,6 @@ void Run_Scrimmage_Play(GAME* pGame)
         return;
     const int nTeam = pGame->nOffense;
     const int nCall = pGame->CurrentPlay.nOffenseCall;
-
-    if (Get_Game_Down_Code(pGame) == FOURTH_DOWN_CODE) {
-        const int nToGo = std::clamp<int>(pGame->nToGo, 0, TALLY_TO_GO - 1);
-        const int nSpot = pGame->nYardLine;
-        if (nSpot >= 0 && nSpot < TALLY_SPOTS)
-            ++g_nFourthDownTries[nToGo][nSpot];
-    }
 
     Queue_Snap_Commentary(pGame);
 

@@ -26,12 +26,3 @@ int Get_Game_Weather_Condition(const GAME* pGame)
         return WEATHER_SUNNY;
     return Get_Weather_Condition(static_cast<int16_t>(pGame->nWeatherDraw), pGame->nTemperature);
 }
-
-const char* Get_Weather_Condition_Name(int nCondition)
-{
-    static const char* const NAMES[WEATHER_CONDITION_COUNT] = {"Clouds", "Flurries", "Mixed", "Rain",
-                                                               "Sleet",  "Snow",     "Storms", "Sunny"};
-    if (nCondition < 0 || nCondition >= WEATHER_CONDITION_COUNT)
-        return "";
-    return NAMES[nCondition];
-}

@@ -35,7 +35,3 @@ int Get_Weather_Condition(int nSky, int nTemperature);
 // roof keeps the sky value, so the word stays that of the city's weather.
 // Sunny for no record.
 int Get_Game_Weather_Condition(const GAME* pGame);
-
-// "Clouds", "Flurries", "Mixed", "Rain", "Sleet", "Snow", "Storms", "Sunny";
-// "" for another code.
-const char* Get_Weather_Condition_Name(int nCondition);

@@ -41,7 +41,7 @@
 #include "season/draft_pool.h"
 #include "season/leader_updates.h"
 #include "shell/main_window.h"
-#include "tools/player_repairs.h"
+#include "season/player_repairs.h"
 
 namespace {
 

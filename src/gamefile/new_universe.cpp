@@ -36,8 +36,8 @@
 #include "season/player_generation.h"
 #include "season/player_value.h"
 #include "season/salary_finance.h"
-#include "tools/downloads.h"
-#include "tools/player_repairs.h"
+#include "season/downloads.h"
+#include "season/player_repairs.h"
 #include "tools/young_player_cap.h"
 
 namespace {

@@ -32,8 +32,8 @@
 #include "season/player_generation.h"
 #include "season/position_scan.h"
 #include "season/salaries.h"
-#include "tools/downloads.h"
-#include "tools/player_repairs.h"
+#include "season/downloads.h"
+#include "season/player_repairs.h"
 
 namespace {
 

@@ -59,9 +59,8 @@ int Find_Best_Free_City();
 // Copies at most 19 / 11 characters and zero-fills the rest of the field.
 void Set_City_Name(int nCity, const char* szName);
 void Set_City_Photo(int nCity, const char* szPhoto);
-// Copy the name / photo into szOut (always terminated); "" for a bad city.
+// Copies the name into szOut (always terminated); "" for a bad city.
 void Get_City_Name(int nCity, char* szOut, size_t nOutSize);
-void Get_City_Photo(int nCity, char* szOut, size_t nOutSize);
 // true when city 0-99 has a name; false for city 100 (one past the table) and for
 // an empty entry; any other value is reported and gives false.
 bool Is_City_Named(int nCity);

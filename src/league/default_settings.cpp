@@ -65,11 +65,6 @@ void Write_Last_Owner_Name(const char* szName)
         g_OwnerNameStore.pWrite(szName);
 }
 
-void Get_League_Owner_Text(char* szBuffer, size_t nBufferSize)
-{
-    Copy_From_Record_Field(szBuffer, nBufferSize, League.szCurrentGameText, sizeof(League.szCurrentGameText));
-}
-
 void Set_Default_Settings()
 {
     for (const DEFAULT_PREFERENCE& Default : DEFAULTS)

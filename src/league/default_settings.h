@@ -15,10 +15,6 @@ void Set_Default_Settings();
 // The skin name := "earth", the rest of its field zero.
 void Set_Default_Skin();
 
-// The league's owner text: the second text field of the league block
-// (64 bytes), the owner of the user's team when the game began.
-void Get_League_Owner_Text(char* szBuffer, size_t nBufferSize);
-
 // The last owner's name is kept in the owners' hall-of-fame file, whose
 // layout is the shell's. The shell installs what reads and writes it; until
 // then the name reads "" and a write is dropped.

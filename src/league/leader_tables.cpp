@@ -291,11 +291,6 @@ bool Set_Leader_Entry(int nTable, int nStat, int nPlace, const LEADER_ENTRY& Ent
     return true;
 }
 
-void Clear_Leader_Tables()
-{
-    std::memset(League.LeaderTables, 0, LEADER_TABLES_SIZE);
-}
-
 // ---------------------------------------------------------------------------
 // Entries and players
 

@@ -97,8 +97,6 @@ bool Write_Leader_List(int nTable, int nStat, const LEADER_LIST& List);
 // One entry (place 0-20); false and a report for a bad argument.
 bool Get_Leader_Entry(int nTable, int nStat, int nPlace, LEADER_ENTRY* pOut);
 bool Set_Leader_Entry(int nTable, int nStat, int nPlace, const LEADER_ENTRY& Entry);
-// Every entry empty.
-void Clear_Leader_Tables();
 
 // ---------------------------------------------------------------------------
 // Entries and players

@@ -75,6 +75,24 @@ void Get_League_Game_Path(char* szOut, size_t nOutSize)
     szOut[n] = '\0';
 }
 
+// The field zero-filled, then the text cut to leave its terminator.
+template <size_t N> static void Store_Field(char (&szField)[N], const char* szText)
+{
+    std::memset(szField, 0, N);
+    if (szText != nullptr)
+        std::memcpy(szField, szText, ::strnlen(szText, N - 1));
+}
+
+void Set_League_Game_Path(const char* szPath)
+{
+    Store_Field(League.szCurrentGamePath, szPath);
+}
+
+void Set_Database_Notes(const char* szText)
+{
+    Store_Field(League.szDatabaseNotes, szText);
+}
+
 void Set_Season_Bookkeeping_Bytes(size_t nOffset, const void* pData, size_t nSize)
 {
     if (nOffset > SEASON_BOOKKEEPING_SIZE || nSize > SEASON_BOOKKEEPING_SIZE - nOffset) {

@@ -347,6 +347,11 @@ void Clear_League_Data();
 // The stored path of the current game (the block's first field), cut to
 // nOutSize - 1 bytes and always terminated; nothing for a null or empty buffer.
 void Get_League_Game_Path(char* szOut, size_t nOutSize);
+// Stores the path of the current game, cut to the field and zero-filled
+// after it; a null path is stored as empty.
+void Set_League_Game_Path(const char* szPath);
+// Stores the database notes the same way.
+void Set_Database_Notes(const char* szText);
 
 // Copies nSize bytes into the season bookkeeping area from nOffset. Bytes
 // outside the area (or null data) are reported and nothing is written.

@@ -109,16 +109,6 @@ bool Is_Team_Slot_Used(int nTeam)
            League.Team[nTeam].nTeamStat[TEAM_STAT_CONTROLLER] != CONTROLLER_NOT_IN_USE;
 }
 
-bool Is_Free_Agent_Team(int nTeam)
-{
-    return nTeam == FREE_AGENT_TEAM;
-}
-
-bool Is_Hall_Of_Fame_Team(int nTeam)
-{
-    return nTeam == HALL_OF_FAME_TEAM;
-}
-
 int Count_Division_Teams(int nDivision)
 {
     int nCount[NUMBER_OF_DIVISIONS];

@@ -38,8 +38,6 @@ int Count_Teams_Of_League_Group();
 int Get_Largest_Division_Size();
 // A franchise slot 0-35 whose controller is not -1.
 bool Is_Team_Slot_Used(int nTeam);
-bool Is_Free_Agent_Team(int nTeam);    // team 36
-bool Is_Hall_Of_Fame_Team(int nTeam);  // team 37
 
 // ---------------------------------------------------------------------------
 // Names. Setters copy at most 15 (league) / 11 (division) characters and

@@ -633,6 +633,22 @@ int Get_Player_Vital_Stat(int nTeam, int nSlot, int nCode)
     }
 }
 
+int Get_Player_Stored_Vital_Stat(int nTeam, int nSlot, int nCode)
+{
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
+        return 0;
+    if (nCode < 0 || nCode >= NUMBER_OF_VITAL_STATS) {
+        Report_Error("nCode out of bounds in %s(%d,%d,[%d])", __func__, nTeam, nSlot, nCode);
+        return 0;
+    }
+    return Player_At(nTeam, nSlot).nVital[nCode];
+}
+
+bool Has_Player_Last_Name(int nTeam, int nSlot)
+{
+    return Check_Player_Address(__func__, nTeam, nSlot) && Player_At(nTeam, nSlot).szLastName[0] != '\0';
+}
+
 int Get_Player_ID(int nTeam, int nSlot)
 {
     if (nSlot == NO_PLAYER || nTeam == NO_TEAM)

@@ -179,6 +179,9 @@ void Set_Player_First_Name(int nTeam, int nSlot, const char* szName);
 // Stores the college with every "&" turned into "+"; the caller's text is left alone.
 void Set_Player_College(int nTeam, int nSlot, const char* szCollege);
 
+// Whether a last name is stored (none is filled in); false after a report for
+// a bad address.
+bool Has_Player_Last_Name(int nTeam, int nSlot);
 // An empty stored last name is replaced by a random one and stored.
 void Get_Player_Last_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize);
 // An empty stored first name is replaced from the name cache (else "John") and stored.
@@ -211,6 +214,10 @@ template <size_t N> int Get_Player_Position_Name(char (&szOut)[N], int nTeam, in
 
 // Stored codes 0-25 (repairing potential and peak start) and computed 100-102.
 int Get_Player_Vital_Stat(int nTeam, int nSlot, int nCode);
+// Stored code 0-25 exactly as it is in the record, repairing nothing: for the
+// code that builds a new player step by step. 0 after a report for a bad
+// team, slot or code.
+int Get_Player_Stored_Vital_Stat(int nTeam, int nSlot, int nCode);
 // Stores stored code 0-25; seasons played (code 8) is kept at most 30. A bad
 // team, slot or code is reported and nothing is stored.
 void Set_Player_Vital_Stat(int nTeam, int nSlot, int nCode, int nValue);

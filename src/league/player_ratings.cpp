@@ -8,7 +8,7 @@
 #include "league/team.h"
 #include "platform/errors.h"
 #include "season/player_generation.h"
-#include "tools/stat_based_rating.h"
+#include "season/stat_based_rating.h"
 
 namespace {
 

@@ -23,7 +23,7 @@
 #include "league/team_finance_stats.h"
 #include "platform/errors.h"
 #include "season/player_value.h"
-#include "tools/composite_grades.h"
+#include "league/composite_grades.h"
 
 namespace stats_detail {
 

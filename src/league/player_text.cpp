@@ -112,17 +112,6 @@ void Get_Player_Initial_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize)
     Copy_Out(szOut, nOutSize, szText);
 }
 
-void Get_Player_Display_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize)
-{
-    // Names of 25 characters or more do not fit the lists' name columns.
-    constexpr size_t LONG_NAME_LENGTH = 25;
-    char szName[PLAYER_NAME_TEXT_SIZE];
-    Get_Player_Full_Name(nTeam, nSlot, szName);
-    if (strlen(szName) >= LONG_NAME_LENGTH)
-        Get_Player_Initial_Name(nTeam, nSlot, szName);
-    Copy_Out(szOut, nOutSize, szName);
-}
-
 void Get_Player_College_Short(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
     char szCollege[PLAYER_COLLEGE_SIZE];
@@ -182,20 +171,6 @@ int Get_Player_Group_Code(int nTeam, int nSlot)
     return GROUP_CODE_NONE;
 }
 
-int Get_Player_Depth_Slot(int nTeam, int nSlot, char* szOut, size_t nOutSize)
-{
-    Copy_Out(szOut, nOutSize, "");
-    if (!Check_Player_Address(__func__, nTeam, nSlot))
-        return 0;
-    int nDepthSlot = Get_Player_Byte_Stat(nTeam, nSlot, BYTE_STAT_DEPTH_SLOT);
-    if (szOut != nullptr) {
-        char szText[TEXT_BUFFER_SIZE] = "";
-        Get_Depth_Slot_Abbreviation(nDepthSlot, szText);
-        Copy_Out(szOut, nOutSize, szText);
-    }
-    return nDepthSlot;
-}
-
 void Add_To_Player_Vital_Stat_17(int nTeam, int nSlot, int nValue)
 {
     if (nTeam == NO_TEAM)
@@ -221,22 +196,6 @@ int Get_Player_Counter(int nTeam, int nSlot, int n)
         return 0;
     }
     return League.Team[nTeam].Player[nSlot].nCounter[n];
-}
-
-int Get_Player_Stat_Rank(int nTeam, int nSlot, int nPeriod, int nCode)
-{
-    if (!Check_Player_Address(__func__, nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
-        return 0;
-    int nValue = Get_Player_Stat(nTeam, nSlot, nPeriod, nCode);
-    int nGreater = 0;
-    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; t++) {
-        if (!Is_Valid_Team(t))
-            continue;
-        for (int s = 0; s < PLAYERS_PER_TEAM; s++)
-            if (Is_Player_Slot_Used(t, s) && Get_Player_Stat(t, s, nPeriod, nCode) > nValue)
-                nGreater++;
-    }
-    return nGreater + 1;
 }
 
 // ---------------------------------------------------------------------------
@@ -297,11 +256,6 @@ int Get_Player_Rated_Measure(int nTeam, int nSlot)
     if (m > 100)
         m = 100;
     return static_cast<int>(m);
-}
-
-bool Is_Player_Rated_Measure_High(int nTeam, int nSlot)
-{
-    return Get_Player_Rated_Measure(nTeam, nSlot) >= 70;
 }
 
 int Apply_Small_Sample_Damping(int nTeam, int nSlot, int nValue)

@@ -18,13 +18,10 @@
 
 // "%c. %s": the first letter of the first name and the last name.
 void Get_Player_Initial_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize);
-// Get_Player_Full_Name, or the initial form when that is 25 characters or longer.
-void Get_Player_Display_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize);
 // The college with five long names shortened for display.
 void Get_Player_College_Short(int nTeam, int nSlot, char* szOut, size_t nOutSize);
 
 template <size_t N> void Get_Player_Initial_Name(int nTeam, int nSlot, char (&szOut)[N]) { Get_Player_Initial_Name(nTeam, nSlot, szOut, N); }
-template <size_t N> void Get_Player_Display_Name(int nTeam, int nSlot, char (&szOut)[N]) { Get_Player_Display_Name(nTeam, nSlot, szOut, N); }
 template <size_t N> void Get_Player_College_Short(int nTeam, int nSlot, char (&szOut)[N]) { Get_Player_College_Short(nTeam, nSlot, szOut, N); }
 
 // The statistics-database ID text of the player; "" for a team above 40 or a
@@ -38,17 +35,10 @@ void Set_Player_Corvel_ID(int nTeam, int nSlot, const char* szID);
 
 // 16 for a defender, 17 for an offensive lineman, -1 otherwise.
 int Get_Player_Group_Code(int nTeam, int nSlot);
-// Byte statistic 2 (the depth-chart slot); when szOut is given, that slot's
-// abbreviation is copied into it.
-int Get_Player_Depth_Slot(int nTeam, int nSlot, char* szOut, size_t nOutSize);
 // Vital stat 17 := vital stat 17 + nValue (held within the int32 range).
 void Add_To_Player_Vital_Stat_17(int nTeam, int nSlot, int nValue);
 // The player's 16-bit counter 0-5.
 int Get_Player_Counter(int nTeam, int nSlot, int n);
-// 1 + the number of players of every team holding players whose value of
-// the statistic (Get_Player_Stat code and period) is greater; 0 for a bad
-// or unused slot.
-int Get_Player_Stat_Rank(int nTeam, int nSlot, int nPeriod, int nCode);
 
 // ---------------------------------------------------------------------------
 // Measures (0-100)
@@ -58,8 +48,6 @@ int Get_Player_Stat_Rank(int nTeam, int nSlot, int nPeriod, int nCode);
 int Get_Player_Estimated_Measure(int nTeam, int nSlot);
 // From Run Blocking, Receiving, the estimated measure and the uniform number.
 int Get_Player_Rated_Measure(int nTeam, int nSlot);
-// true when the rated measure is at least 70.
-bool Is_Player_Rated_Measure_High(int nTeam, int nSlot);
 // Lowers a grade v when the predicted games and starts fall short of the
 // season's games; else v unchanged.
 int Apply_Small_Sample_Damping(int nTeam, int nSlot, int nValue);

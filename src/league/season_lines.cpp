@@ -243,14 +243,6 @@ bool Is_Season_Line_Empty(int nLine)
     return true;
 }
 
-const char* Get_College_Class_Text(int nLevel)
-{
-    static const char* const szClass[] = {"FR", "SO", "JR", "SR"};   // levels -4 .. -1
-    if (nLevel < -4 || nLevel > -1)
-        return "";
-    return szClass[nLevel + 4];
-}
-
 // ---------------------------------------------------------------------------
 // Player links
 

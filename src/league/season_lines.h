@@ -40,8 +40,6 @@ int Get_Season_Line_Level(int nLine);
 // true when all 20 statistics of the line are 0. Line -1 counts as empty; any
 // other bad line reports once per statistic and counts as empty.
 bool Is_Season_Line_Empty(int nLine);
-// "FR", "SO", "JR", "SR" for levels -4 to -1; "" for anything else.
-const char* Get_College_Class_Text(int nLevel);
 
 // ---------------------------------------------------------------------------
 // Player links (team 0-40, slot 0-99, link 0-29)

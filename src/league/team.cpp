@@ -44,7 +44,6 @@ const char EN_DASH_TEXT[] = "\x96";
 // Positions of each side: offence QB-C, defence DE-S, kickers K and P.
 constexpr int SIDE_FIRST_POSITION[3] = {POSITION_QB, POSITION_DE, POSITION_K};
 constexpr int SIDE_LAST_POSITION[3] = {POSITION_C, POSITION_S, POSITION_P};
-constexpr int SIDE_STARTERS[3] = {11, 11, 2};
 
 bool Is_Franchise_Used(int nTeam)
 {
@@ -107,15 +106,6 @@ int Find_Name(const char* szName, const char* const* szNames, int nCount)
         if (Is_Same_Text_No_Case(szName, szNames[i]))
             return i;
     return 0;
-}
-
-const char* Name_Of_Code(int nCode, const char* const* szNames, int nCount)
-{
-    if (nCode < 0)
-        nCode = 0;
-    if (nCode >= nCount)
-        nCode = nCount - 1;
-    return szNames[nCode];
 }
 
 // The first empty slot of the free-agent pool, 100 when it is full.
@@ -249,16 +239,6 @@ int Find_Defense_Scheme(const char* szName)
 int Find_Offense_Scheme(const char* szName)
 {
     return Find_Name(szName, OFFENSE_SCHEME_NAMES, OFFENSE_SCHEME_COUNT);
-}
-
-const char* Get_Defense_Scheme_Name(int nCode)
-{
-    return Name_Of_Code(nCode, DEFENSE_SCHEME_NAMES, DEFENSE_SCHEME_COUNT);
-}
-
-const char* Get_Offense_Scheme_Name(int nCode)
-{
-    return Name_Of_Code(nCode, OFFENSE_SCHEME_NAMES, OFFENSE_SCHEME_COUNT);
 }
 
 // ---------------------------------------------------------------------------
@@ -726,15 +706,6 @@ int Count_Players_By_Last_Initial(int cLetter)
                 ++nCount;
     }
     return nCount;
-}
-
-int Get_Side_Starter_Count(int nSide)
-{
-    if (!In_Range(nSide, SIDE_OFFENSE, SIDE_KICKERS)) {
-        Report_Error("nSide out of bounds in %s([%d])", __func__, nSide);
-        return 0;
-    }
-    return SIDE_STARTERS[nSide];
 }
 
 // ---------------------------------------------------------------------------

@@ -21,7 +21,7 @@ constexpr int TEAM_STAT_TIME_ZONE = 1;         // 0 Pacific .. 3 Eastern
 constexpr int TEAM_STAT_CONTROLLER = 2;        // -1 not in use, 0 computer, 1 user
 constexpr int TEAM_STAT_CITY = 3;              // index into League.City
 constexpr int TEAM_STAT_DEFENSE_ALIGNMENT = 4; // 0 "4-3", 1 "3-4"
-constexpr int TEAM_STAT_OFFENSIVE_SYSTEM = 5;  // 0-3, see Get_Offense_Scheme_Name
+constexpr int TEAM_STAT_OFFENSIVE_SYSTEM = 5;  // 0-3, see Find_Offense_Scheme
 constexpr int TEAM_STAT_PRIOR_PLAYOFFS = 6;    // playoff seasons before the league's records
 constexpr int TEAM_STAT_PRIOR_TITLES = 7;      // title seasons before the league's records
 constexpr int TEAM_STAT_PICKS_TRADED = 8;      // draft picks traded away by a user team
@@ -108,10 +108,6 @@ void Set_All_Teams_Controller(int nValue);
 int Find_Defense_Scheme(const char* szName);
 int Find_Offense_Scheme(const char* szName);
 
-// Names for the codes of stats 4 and 5 (clamped to the list).
-const char* Get_Defense_Scheme_Name(int nCode);
-const char* Get_Offense_Scheme_Name(int nCode);
-
 // ---------------------------------------------------------------------------
 // Stadium stats (getter team 0-40, setter team 0-36; n 0-19)
 
@@ -164,8 +160,6 @@ int Find_Last_Team_Side_Player(int nTeam, int nSide);
 // refused argument.
 int Get_Or_Create_Team_Side_Player(int nTeam, int nSide);
 int Count_Players_By_Last_Initial(int cLetter);
-// Starters of a side: 11 offence, 11 defence, 2 kickers.
-int Get_Side_Starter_Count(int nSide);
 
 // ---------------------------------------------------------------------------
 // Whole records

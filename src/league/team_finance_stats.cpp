@@ -576,13 +576,6 @@ void Clear_Team_Totals(int nTeam)
     memset(League.Team[nTeam].nTotals, 0, sizeof(League.Team[nTeam].nTotals));
 }
 
-void Clear_All_Team_Totals()
-{
-    int nTeams = Count_Teams();
-    for (int t = 0; t < nTeams; t++)
-        Clear_Team_Totals(t);
-}
-
 void Clear_Team_Totals_Season(int nTeam)
 {
     if (nTeam == NO_TEAM || !Check_Team_Index(__func__, nTeam))

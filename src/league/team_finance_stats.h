@@ -160,8 +160,6 @@ void Set_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat, int 
 // the running total of all seasons too). NO_TEAM and a bad team are reported
 // and nothing is cleared.
 void Clear_Team_Totals(int nTeam);
-// Clear_Team_Totals for every team in use.
-void Clear_All_Team_Totals();
 // Zeroes season 0 of all 8 categories of team 0-40.
 void Clear_Team_Totals_Season(int nTeam);
 

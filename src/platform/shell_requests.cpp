@@ -52,11 +52,6 @@ int Last_Page()
     return g_nLastArgument[REQUEST_SHOW_PAGE];
 }
 
-int Last_Argument(int nRequest)
-{
-    return nRequest >= 0 && nRequest < SHELL_REQUEST_COUNT ? g_nLastArgument[nRequest] : 0;
-}
-
 void Reset()
 {
     for (int i = 0; i < SHELL_REQUEST_COUNT; ++i) {

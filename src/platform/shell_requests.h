@@ -49,6 +49,5 @@ namespace shell_requests {
 int Count(int nRequest);
 // The page of the last REQUEST_SHOW_PAGE, 0 before any.
 int Last_Page();
-int Last_Argument(int nRequest);
 void Reset();
 }  // namespace shell_requests

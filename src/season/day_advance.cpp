@@ -290,7 +290,7 @@ void Finish_Pending_Play_Call()
     GAME* pGame = Get_Current_Game();
     if (!Watched(pGame)) {
         const int nShown = Get_User_Preference(PREF_SHOWN_GAME);
-        pGame = nShown >= 0 && nShown < NUMBER_OF_GAMES ? &League.Game[nShown] : nullptr;
+        pGame = nShown >= 0 && nShown < NUMBER_OF_GAMES ? Get_Game_Record(nShown) : nullptr;
     }
     Set_User_Preference(PREF_WAITING_FOR_CLICK, 0);
     if (!Running() || !Watched(pGame) || !Is_Waiting_For_Play_Call(pGame))

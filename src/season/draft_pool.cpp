@@ -25,8 +25,8 @@
 #include "season/draft_state.h"
 #include "season/offseason.h"
 #include "season/player_generation.h"
-#include "tools/draft_class.h"
-#include "tools/stat_based_rating.h"
+#include "season/draft_class.h"
+#include "season/stat_based_rating.h"
 
 namespace {
 

@@ -37,7 +37,7 @@ int16_t Clamp_To_Int16(int nValue)
 template <typename T> T Read_At(size_t nOffset)
 {
     T Value;
-    std::memcpy(&Value, League.SeasonBookkeeping + nOffset, sizeof(Value));
+    Get_Season_Bookkeeping_Bytes(nOffset, &Value, sizeof(Value));
     return Value;
 }
 

@@ -140,11 +140,6 @@ int Get_Expansion_Taken_Count(int nTeam)
     return nTeam >= 0 && nTeam < MAX_FRANCHISES ? nTaken[nTeam] : 0;
 }
 
-const char* Get_Expansion_Draft_File_Name()
-{
-    return szFileName;
-}
-
 bool Is_Player_Protected(int nTeam, int nSlot)
 {
     return (Get_Player_Vital_Stat(nTeam, nSlot, VITAL_FLAGS) & EXPANSION_PROTECTED_FLAG) != 0;

@@ -34,8 +34,6 @@ void Set_Expansion_Exclusion(bool bExclude);
 bool Is_Expansion_Excluded();
 // Players the draft has taken from club nTeam (0-35); 0 for another.
 int Get_Expansion_Taken_Count(int nTeam);
-// The file the last draft wrote ("" before any pick was made).
-const char* Get_Expansion_Draft_File_Name();
 
 // Whether the player carries the protection mark.
 bool Is_Player_Protected(int nTeam, int nSlot);

@@ -169,21 +169,21 @@ void Apply_Event(const FRANCHISE_EVENT& Event)
     const int nKind = Event.nKind;
     if (nKind <= EVENT_EXPANSION || nKind >= FRANCHISE_EVENT_KIND_COUNT)
         return;
-    const std::string League = Field(Event.szLeague);
+    const std::string LeagueName = Field(Event.szLeague);
     const std::string Second = Field(Event.szSecond);
 
     switch (nKind) {
     case EVENT_NEW_LEAGUE:
         if (!All_Computer())
-            Show_Formatted_Message("League News", "A new league has been created: %s.", League.c_str());
-        Set_League_Abbreviation(Count_Leagues(), League.c_str());
+            Show_Formatted_Message("League News", "A new league has been created: %s.", LeagueName.c_str());
+        Set_League_Abbreviation(Count_Leagues(), LeagueName.c_str());
         return;
     case EVENT_LEAGUE_NAME:
-        Set_League_Abbreviation(Find_League_By_Name(League.c_str()), Second.c_str());
+        Set_League_Abbreviation(Find_League_By_Name(LeagueName.c_str()), Second.c_str());
         return;
     case EVENT_DIVISION_NAME:
     case EVENT_DIVISION_NAME_B:
-        Set_Division_Name(Event.nDivision + 4 * Find_League_By_Name(League.c_str()), Second.c_str());
+        Set_Division_Name(Event.nDivision + 4 * Find_League_By_Name(LeagueName.c_str()), Second.c_str());
         return;
     default:
         break;
@@ -193,7 +193,7 @@ void Apply_Event(const FRANCHISE_EVENT& Event)
     if (nTeam == NO_TEAM)
         return;
     if (nKind == EVENT_REALIGNMENT) {
-        Set_Team_Stat(nTeam, TEAM_STAT_DIVISION, Event.nDivision + 4 * Find_League_By_Name(League.c_str()));
+        Set_Team_Stat(nTeam, TEAM_STAT_DIVISION, Event.nDivision + 4 * Find_League_By_Name(LeagueName.c_str()));
         Clear_Standings_Order();
         return;
     }

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "engine/later_services.h"
+#include "engine/injury_services.h"
 #include "engine/game_state.h"
 #include "engine/play_game.h"
 #include "league/league_data.h"
@@ -38,7 +38,6 @@ struct SCORE_RING {
     unsigned nColour[SCORE_RING_ENTRIES][SCORE_RING_LINES];
 };
 SCORE_RING g_Ring;
-bool g_bGameDay = false;
 
 // round(k x a / b), halves up; 0 for a zero divisor. The totals are season
 // sums, never negative.
@@ -73,7 +72,7 @@ bool Is_Record_Referenced_Today(int nRecord, int nDay, int nTeams)
 int Next_Free_Game_Record(int nDay, int nTeams)
 {
     for (int i = Count_Game_Records(); i < NUMBER_OF_GAMES; ++i) {
-        if (Is_Game_Over(&League.Game[i]))
+        if (Is_Game_Over(Get_Game_Record(i)))
             continue;
         if (!Is_Record_Referenced_Today(i, nDay, nTeams))
             return i;
@@ -87,8 +86,8 @@ bool Is_Stopped_Game(int nRecord, int nHome, int nVisitor)
 {
     if (nRecord < 0 || nRecord >= NUMBER_OF_GAMES)
         return false;
-    const GAME& Game = League.Game[nRecord];
-    return !Is_Game_Over(&Game) && Game.nHomeTeam == nHome && Game.nAwayTeam == nVisitor;
+    const GAME* pGame = Get_Game_Record(nRecord);
+    return !Is_Game_Over(pGame) && pGame->nHomeTeam == nHome && pGame->nAwayTeam == nVisitor;
 }
 
 bool Should_Stop()
@@ -150,18 +149,12 @@ bool Has_Stopped_Game_Today()
     return false;
 }
 
-bool Is_Game_Day()
-{
-    return g_bGameDay;
-}
-
 void Play_Todays_Games()
 {
     const int nTeams = Count_Teams();
     const int nDay = Get_Current_Week();
     int k = 0;
     Clear_Game_Buffers();
-    g_bGameDay = true;
     Prepare_Game_Day();
 
     // The saved resume flag only says that a stopped game waits; the game is
@@ -174,7 +167,7 @@ void Play_Todays_Games()
         const int nVisitor = nOpponent - 1;
         const bool bPlay = nDay <= LAST_GAME_DAY && nOpponent > 0 &&
                            !(nEntryRecord >= 0 && nEntryRecord < NUMBER_OF_GAMES &&
-                             Is_Game_Over(&League.Game[nEntryRecord]));
+                             Is_Game_Over(Get_Game_Record(nEntryRecord)));
         if (bPlay) {
             const bool bResume = Is_Stopped_Game(nEntryRecord, t, nVisitor);
             const int nRecord = bResume ? nEntryRecord : Next_Free_Game_Record(nDay, nTeams);
@@ -185,7 +178,7 @@ void Play_Todays_Games()
                 Set_Team_Schedule_Stat(nVisitor, nDay, SCHEDULE_GAME_INDEX, nRecord);
                 Set_User_Preference(PREF_PAGE_FILE_NUMBER, nRecord);
                 Set_User_Preference(PREF_PLAYING_GAMES, bResume ? 1 : 0);
-                GAME* pGame = &League.Game[nRecord];
+                GAME* pGame = Get_Game_Record(nRecord);
                 const int bOver = Play_Game(t, nVisitor, nDay, pGame);
                 Set_User_Preference(PREF_PLAYING_GAMES, 0);
                 if (bOver)
@@ -195,7 +188,6 @@ void Play_Todays_Games()
         if (Should_Stop())
             break;
     }
-    g_bGameDay = false;
     Sanity_Check_Player_IDs();
     Set_Draft_Order();
 }

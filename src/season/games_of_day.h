@@ -15,8 +15,6 @@ void Prepare_Game_Day();
 void Play_Todays_Games();
 // True when a game of today stopped part-way waits to be played on.
 bool Has_Stopped_Game_Today();
-// True only inside Play_Todays_Games.
-bool Is_Game_Day();
 
 // The day's score ring: three entries of three lines (first team, second
 // team, overtime) with a colour each (0x00BBGGRR).

@@ -42,9 +42,9 @@
 #include "season/predicted_fixup.h"
 #include "season/season_reports.h"
 #include "season/standings.h"
-#include "tools/downloads.h"
-#include "tools/player_repairs.h"
-#include "tools/season_files.h"
+#include "season/downloads.h"
+#include "season/player_repairs.h"
+#include "season/season_files.h"
 
 namespace {
 

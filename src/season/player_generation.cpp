@@ -30,7 +30,7 @@
 #include "season/past_seasons.h"
 #include "season/player_value.h"
 #include "season/predicted_stats.h"
-#include "tools/stat_based_rating.h"
+#include "season/stat_based_rating.h"
 
 const char* const DEFAULT_FIRST_NAME = "John";
 const char* const DEFAULT_LAST_NAME = "Smith";
@@ -52,9 +52,21 @@ int u(int n)
     return static_cast<int>(static_cast<double>(n) * Random_Word_To_Fraction(Generate_Random_Number()));
 }
 
-PLAYER& Record(int nTeam, int nSlot)
+// The stored vital stat, unrepaired: a player being built may be part-way
+// through his fields.
+int Vital(int nTeam, int nSlot, int nCode)
 {
-    return League.Team[nTeam].Player[nSlot];
+    return Get_Player_Stored_Vital_Stat(nTeam, nSlot, nCode);
+}
+
+void Set_Vital(int nTeam, int nSlot, int nCode, int nValue)
+{
+    Set_Player_Vital_Stat(nTeam, nSlot, nCode, nValue);
+}
+
+void Add_To_Vital(int nTeam, int nSlot, int nCode, int nAmount)
+{
+    Set_Vital(nTeam, nSlot, nCode, Vital(nTeam, nSlot, nCode) + nAmount);
 }
 
 bool Is_Pool_Team(int nTeam)
@@ -292,21 +304,20 @@ void Seed_Lineman_Season_Stats(int nTeam, int nSlot)
 // younger. Random rookies score 0 and never move, but the draw is taken.
 void Apply_Prospect_Age_Shift(int nTeam, int nSlot)
 {
-    PLAYER& P = Record(nTeam, nSlot);
-    const int nAge = Get_Current_Year() - P.nVital[VITAL_BIRTH_DATE] / 10000;
+    const int nAge = Get_Current_Year() - Vital(nTeam, nSlot, VITAL_BIRTH_DATE) / 10000;
     const int64_t x = nAge > 20 ? static_cast<int64_t>(nAge - 20) * (nAge - 20) * 40 : 0;
     const int nScore = static_cast<int8_t>(Get_Player_Byte_Stat(nTeam, nSlot, DRAFT_SCORE_BYTE));
     const int g = nScore / 10 > nScore - 50 ? nScore / 10 : nScore - 50;
     const int64_t p = (x * g + 50) / 100;
     const int r = u(100);
     if (r < p / 6) {
-        P.nVital[VITAL_SEASONS_PLAYED] = -3;
-        P.nVital[VITAL_BIRTH_DATE] += 20000;
-        P.nVital[VITAL_PEAK_START] -= 2;
+        Set_Vital(nTeam, nSlot, VITAL_SEASONS_PLAYED, -3);
+        Add_To_Vital(nTeam, nSlot, VITAL_BIRTH_DATE, 20000);
+        Add_To_Vital(nTeam, nSlot, VITAL_PEAK_START, -2);
     } else if (r < p) {
-        P.nVital[VITAL_SEASONS_PLAYED] = -2;
-        P.nVital[VITAL_BIRTH_DATE] += 10000;
-        P.nVital[VITAL_PEAK_START] -= 1;
+        Set_Vital(nTeam, nSlot, VITAL_SEASONS_PLAYED, -2);
+        Add_To_Vital(nTeam, nSlot, VITAL_BIRTH_DATE, 10000);
+        Add_To_Vital(nTeam, nSlot, VITAL_PEAK_START, -1);
     }
 }
 
@@ -342,7 +353,6 @@ struct ATTEMPT {
 // Steps 1-4: the position, vitals and ratings, then the acceptance test.
 bool Make_And_Test(int nTeam, int nSlot, int nPosition, ATTEMPT& Try)
 {
-    PLAYER& P = Record(nTeam, nSlot);
     Try.pProspect = Find_Prospect(nTeam, nSlot);
     int nCode = nPosition;
     if (Try.pProspect != nullptr) {
@@ -352,8 +362,8 @@ bool Make_And_Test(int nTeam, int nSlot, int nPosition, ATTEMPT& Try)
             Translate_Expanded_Position(nRecordCode) >= 0)
             nCode = nRecordCode;
     }
-    P.bStat[BYTE_STAT_DEPTH_SLOT] = static_cast<uint8_t>(nCode);
-    P.nVital[VITAL_POSITION] = Translate_Expanded_Position(nCode);
+    Set_Player_Byte_Stat(nTeam, nSlot, BYTE_STAT_DEPTH_SLOT, static_cast<uint8_t>(nCode));
+    Set_Vital(nTeam, nSlot, VITAL_POSITION, Translate_Expanded_Position(nCode));
 
     Init_Random_Player_Vitals(nTeam, nSlot);
     Generate_Player_Ratings(nTeam, nSlot);
@@ -364,7 +374,7 @@ bool Make_And_Test(int nTeam, int nSlot, int nPosition, ATTEMPT& Try)
         const int lo = DT > 0 ? 58 + DT / 20 : 58 + DT / 10;
         const int hi = DT > 0 ? 71 + DT / 10 : 71 + DT / 20;
         if (Try.pProspect != nullptr) {
-            P.nVital[VITAL_FLAGS] &= ~REAL_PROSPECT_FLAG;
+            Set_Vital(nTeam, nSlot, VITAL_FLAGS, Vital(nTeam, nSlot, VITAL_FLAGS) & ~REAL_PROSPECT_FLAG);
             const int t = Get_Pool_Rank_Target(nTeam, nSlot) + DT / 20;
             Scale_Player_To_Overall(nTeam, nSlot, static_cast<float>(t));
             Set_Player_Career_Fields(nTeam, nSlot, t + 29 - Get_Player_Age(nTeam, nSlot));
@@ -383,11 +393,10 @@ bool Make_And_Test(int nTeam, int nSlot, int nPosition, ATTEMPT& Try)
 // predicted line. false when he has no name at all.
 bool Finish_Player(int nTeam, int nSlot, int nHistory, const ATTEMPT& Try)
 {
-    PLAYER& P = Record(nTeam, nSlot);
-    const int nBase = P.nVital[VITAL_POSITION];
-    const int v20 = P.nVital[VITAL_POTENTIAL];
+    const int nBase = Vital(nTeam, nSlot, VITAL_POSITION);
+    const int v20 = Vital(nTeam, nSlot, VITAL_POTENTIAL);
     const int nRaised = v20 + Get_Draft_Talent(DRAFT_TALENT_DEVELOPMENT, nBase);
-    P.nVital[VITAL_POTENTIAL] = nRaised > v20 / 2 ? nRaised : v20 / 2;
+    Set_Vital(nTeam, nSlot, VITAL_POTENTIAL, nRaised > v20 / 2 ? nRaised : v20 / 2);
 
     Seed_Lineman_Season_Stats(nTeam, nSlot);
     Make_Random_Player_Name(nTeam, nSlot);
@@ -402,20 +411,20 @@ bool Finish_Player(int nTeam, int nSlot, int nHistory, const ATTEMPT& Try)
         char szCollege[PLAYER_COLLEGE_SIZE];
         Copy_Record_Text(szCollege, sizeof(szCollege), R.szCollege, sizeof(R.szCollege));
         Set_Player_College(nTeam, nSlot, szCollege);
-        P.nVital[VITAL_SEASONS_PLAYED] = R.nSeasonsMarker < 30 ? R.nSeasonsMarker : 30;
+        Set_Vital(nTeam, nSlot, VITAL_SEASONS_PLAYED, R.nSeasonsMarker < 30 ? R.nSeasonsMarker : 30);
         if (R.nHeight > 0)
-            P.nVital[VITAL_HEIGHT] = R.nHeight;
+            Set_Vital(nTeam, nSlot, VITAL_HEIGHT, R.nHeight);
         if (R.nWeight > 0)
-            P.nVital[VITAL_WEIGHT] = R.nWeight;
-        P.nVital[VITAL_BIRTH_DATE] = (R.nBirthYear * 100 + R.nBirthMonth) * 100 + R.nBirthDay;
+            Set_Vital(nTeam, nSlot, VITAL_WEIGHT, R.nWeight);
+        Set_Vital(nTeam, nSlot, VITAL_BIRTH_DATE, (R.nBirthYear * 100 + R.nBirthMonth) * 100 + R.nBirthDay);
     } else {
-        P.nVital[VITAL_SEASONS_PLAYED] = -1;
+        Set_Vital(nTeam, nSlot, VITAL_SEASONS_PLAYED, -1);
         Apply_Prospect_Age_Shift(nTeam, nSlot);
     }
 
     char szFirst[PLAYER_FIRST_NAME_TEXT_SIZE];
     Get_Player_First_Name_Filled(nTeam, nSlot, szFirst, sizeof(szFirst));
-    const bool bNameless = szFirst[0] == '\0' && P.szLastName[0] == '\0';
+    const bool bNameless = szFirst[0] == '\0' && !Has_Player_Last_Name(nTeam, nSlot);
 
     if (nHistory != 0)
         Generate_Player_History(nTeam, nSlot, nHistory);
@@ -441,11 +450,6 @@ void Pick_Random_Last_Name()
 bool Take_Cached_First_Name(char* szOut, size_t nOutSize)
 {
     return Take_Cached_Name(FirstNames, szOut, nOutSize);
-}
-
-bool Take_Cached_Last_Name(char* szOut, size_t nOutSize)
-{
-    return Take_Cached_Name(LastNames, szOut, nOutSize);
 }
 
 void Get_Random_Last_Name(char* szOut, size_t nOutSize)
@@ -541,9 +545,8 @@ int Generate_Player_Weight(int nTeam, int nSlot)
 {
     if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
-    const PLAYER& P = Record(nTeam, nSlot);
-    const int nPosition = P.nVital[VITAL_POSITION];
-    const int h = P.nVital[VITAL_HEIGHT];
+    const int nPosition = Vital(nTeam, nSlot, VITAL_POSITION);
+    const int h = Vital(nTeam, nSlot, VITAL_HEIGHT);
     const int a = Get_Average_Player_Height(nPosition);
     const int w = Get_Average_Player_Weight(nPosition);
     const int w0 = Mul_Div_Rounded(Mul_Div_Rounded(w, h, a), h, a);
@@ -574,24 +577,23 @@ void Set_Development_Values(int nTeam, int nSlot)
 {
     if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
-    PLAYER& Player = Record(nTeam, nSlot);
-    const int nPeak = Get_Peak_Age(Player.nVital[VITAL_POSITION]);
+    const int nPeak = Get_Peak_Age(Vital(nTeam, nSlot, VITAL_POSITION));
     if (Is_Fixed_Development_On()) {
-        Player.nVital[VITAL_PEAK_START] = 26;
-        Player.nVital[VITAL_PEAK_END] = nPeak;
-        Player.nVital[VITAL_LONGEVITY] = 100;
-        Player.nVital[VITAL_POTENTIAL] = 100;
+        Set_Vital(nTeam, nSlot, VITAL_PEAK_START, 26);
+        Set_Vital(nTeam, nSlot, VITAL_PEAK_END, nPeak);
+        Set_Vital(nTeam, nSlot, VITAL_LONGEVITY, 100);
+        Set_Vital(nTeam, nSlot, VITAL_POTENTIAL, 100);
         return;
     }
     int v = 26 + u(5);
     v -= u(5);
-    Player.nVital[VITAL_PEAK_START] = v > 23 ? v : 23;
+    Set_Vital(nTeam, nSlot, VITAL_PEAK_START, v > 23 ? v : 23);
     v = nPeak + u(5);
-    Player.nVital[VITAL_PEAK_END] = v - u(5);
+    Set_Vital(nTeam, nSlot, VITAL_PEAK_END, v - u(5));
     v = 10 + u(7);
-    Player.nVital[VITAL_POTENTIAL] = 1000 / (v - u(7));
+    Set_Vital(nTeam, nSlot, VITAL_POTENTIAL, 1000 / (v - u(7)));
     v = 10 + u(7);
-    Player.nVital[VITAL_LONGEVITY] = 1000 / (v - u(7));
+    Set_Vital(nTeam, nSlot, VITAL_LONGEVITY, 1000 / (v - u(7)));
 }
 
 int Make_Unique_Player_Id(int nTeam, int nSlot)
@@ -664,8 +666,7 @@ int Is_Uniform_Number_Taken(int nTeam, int nNumber)
     if (nTeam < MAX_FRANCHISES && !Is_Team_Slot_Used(nTeam))
         return 0;
     for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
-        const PLAYER& P = Record(nTeam, s);
-        if (P.nVital[VITAL_PLAYER_ID] != 0 && P.bStat[BYTE_STAT_UNIFORM] == nNumber)
+        if (Vital(nTeam, s, VITAL_PLAYER_ID) != 0 && Get_Player_Byte_Stat(nTeam, s, BYTE_STAT_UNIFORM) == nNumber)
             return 1;
     }
     return 0;
@@ -675,12 +676,12 @@ void Assign_Uniform_Number(int nTeam, int nSlot)
 {
     if (!Check_Player_Address(__func__, nTeam, nSlot) || Is_Pool_Team(nTeam))
         return;
-    const int nPosition = Record(nTeam, nSlot).nVital[VITAL_POSITION];
+    const int nPosition = Vital(nTeam, nSlot, VITAL_POSITION);
     int n = Get_Random_Uniform_Number(nPosition);
     for (int nRedraw = 0; nRedraw < UNIFORM_REDRAWS && Is_Uniform_Number_Taken(nTeam, n); ++nRedraw)
         n = Get_Random_Uniform_Number(nPosition);
     // Kept even when every redraw was taken.
-    Record(nTeam, nSlot).bStat[BYTE_STAT_UNIFORM] = static_cast<uint8_t>(n);
+    Set_Player_Byte_Stat(nTeam, nSlot, BYTE_STAT_UNIFORM, static_cast<uint8_t>(n));
 }
 
 int Get_Pool_Rank_Target(int nTeam, int nSlot)
@@ -696,14 +697,13 @@ void Init_Draft_Class_Player(int nTeam, int nSlot)
 {
     if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
-    PLAYER& P = Record(nTeam, nSlot);
-    if (P.nVital[VITAL_PLAYER_ID] == 0)
+    if (Vital(nTeam, nSlot, VITAL_PLAYER_ID) == 0)
         Reset_Unused_Player_Slot(nTeam, nSlot);
-    P.nVital[VITAL_INJURY_WEEKS] = 0;
-    P.nVital[VITAL_INJURY] = -1;
-    P.nVital[VITAL_DRAFTED_BY] = 0;
-    P.nVital[VITAL_DRAFT_PICK] = 0;
-    P.nVital[VITAL_PLAYER_ID] = Make_Unique_Player_Id(nTeam, nSlot);
+    Set_Vital(nTeam, nSlot, VITAL_INJURY_WEEKS, 0);
+    Set_Vital(nTeam, nSlot, VITAL_INJURY, -1);
+    Set_Vital(nTeam, nSlot, VITAL_DRAFTED_BY, 0);
+    Set_Vital(nTeam, nSlot, VITAL_DRAFT_PICK, 0);
+    Set_Vital(nTeam, nSlot, VITAL_PLAYER_ID, Make_Unique_Player_Id(nTeam, nSlot));
     Set_Development_Values(nTeam, nSlot);
 }
 
@@ -711,14 +711,13 @@ void Reset_Unused_Player_Slot(int nTeam, int nSlot)
 {
     if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
-    PLAYER& P = Record(nTeam, nSlot);
-    if (P.nVital[VITAL_PLAYER_ID] != 0)
+    if (Vital(nTeam, nSlot, VITAL_PLAYER_ID) != 0)
         return;
-    P.nVital[VITAL_SALARY] = 0;
-    P.nVital[VITAL_CONTRACT_YEARS_LEFT] = 0;
-    P.nVital[VITAL_CONTRACT_LENGTH] = 0;
-    P.nVital[VITAL_SIGNING_BONUS] = 0;
-    P.nVital[VITAL_WEEK_COUNTER] = 22;
+    Set_Vital(nTeam, nSlot, VITAL_SALARY, 0);
+    Set_Vital(nTeam, nSlot, VITAL_CONTRACT_YEARS_LEFT, 0);
+    Set_Vital(nTeam, nSlot, VITAL_CONTRACT_LENGTH, 0);
+    Set_Vital(nTeam, nSlot, VITAL_SIGNING_BONUS, 0);
+    Set_Vital(nTeam, nSlot, VITAL_WEEK_COUNTER, 22);
 }
 
 void Init_Random_Player_Vitals(int nTeam, int nSlot)
@@ -726,23 +725,22 @@ void Init_Random_Player_Vitals(int nTeam, int nSlot)
     if (!Check_Player_Address(__func__, nTeam, nSlot))
         return;
     Init_Draft_Class_Player(nTeam, nSlot);
-    PLAYER& P = Record(nTeam, nSlot);
-    P.nVital[VITAL_HEIGHT] = Generate_Player_Height(P.nVital[VITAL_POSITION]);
-    P.nVital[VITAL_WEIGHT] = Generate_Player_Weight(nTeam, nSlot);
+    Set_Vital(nTeam, nSlot, VITAL_HEIGHT, Generate_Player_Height(Vital(nTeam, nSlot, VITAL_POSITION)));
+    Set_Vital(nTeam, nSlot, VITAL_WEIGHT, Generate_Player_Weight(nTeam, nSlot));
     const int r = u(100);
     const int nAge = r < 2 ? 24 : r < 15 ? 23 : r < 35 ? 22 : 21;
     Set_Random_Birth_Date(nTeam, nSlot, nAge);
-    P.nVital[VITAL_SEASONS_PLAYED] = -1;
+    Set_Vital(nTeam, nSlot, VITAL_SEASONS_PLAYED, -1);
     Assign_Random_College(nTeam, nSlot);
     Assign_Uniform_Number(nTeam, nSlot);
-    P.nVital[VITAL_FLAGS] |= REAL_PROSPECT_FLAG;
+    Set_Vital(nTeam, nSlot, VITAL_FLAGS, Vital(nTeam, nSlot, VITAL_FLAGS) | REAL_PROSPECT_FLAG);
 }
 
 int Is_Random_Rookie_Rejected(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address(__func__, nTeam, nSlot) || Record(nTeam, nSlot).nVital[VITAL_PLAYER_ID] == 0)
+    if (!Check_Player_Address(__func__, nTeam, nSlot) || Vital(nTeam, nSlot, VITAL_PLAYER_ID) == 0)
         return 0;
-    const int p = Record(nTeam, nSlot).nVital[VITAL_POSITION];
+    const int p = Vital(nTeam, nSlot, VITAL_POSITION);
     const int DT = Get_Draft_Talent_Setting();
     int nCap = 85 + Get_Draft_Talent(DRAFT_TALENT_QUALITY, p) / 10 + DT / 10;
     if (Get_Current_Year() == PROSPECT_CLASS_YEAR)

@@ -31,7 +31,6 @@ void Pick_Random_Last_Name();
 // Moves the first non-empty cached name into szOut and returns true; false
 // (and an empty szOut) when the cache is empty.
 bool Take_Cached_First_Name(char* szOut, size_t nOutSize);
-bool Take_Cached_Last_Name(char* szOut, size_t nOutSize);
 // A last name from the cache (refilled when empty), DEFAULT_LAST_NAME when none.
 void Get_Random_Last_Name(char* szOut, size_t nOutSize);
 // Empties both caches and lets a name file that cannot be opened be

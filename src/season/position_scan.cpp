@@ -5,7 +5,7 @@
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/player_text.h"
-#include "tools/player_repairs.h"
+#include "season/player_repairs.h"
 
 namespace {
 

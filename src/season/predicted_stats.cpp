@@ -20,7 +20,7 @@
 #include "platform/errors.h"
 #include "season/player_development.h"
 #include "season/predicted_fixup.h"
-#include "tools/stat_based_rating.h"
+#include "season/stat_based_rating.h"
 
 namespace {
 

@@ -312,7 +312,7 @@ int Get_Player_Draft_Score(int nTeam, int nSlot)
 {
     if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
-    return static_cast<int8_t>(League.Team[nTeam].Player[nSlot].bStatHigh[DRAFT_SCORE_BYTE - 4]);
+    return static_cast<int8_t>(Get_Player_Byte_Stat(nTeam, nSlot, DRAFT_SCORE_BYTE));
 }
 
 void Set_Player_Draft_Score(int nTeam, int nSlot, int nScore)
@@ -321,7 +321,7 @@ void Set_Player_Draft_Score(int nTeam, int nSlot, int nScore)
         return;
     // Held within the signed byte instead of wrapping round.
     const int8_t nByte = static_cast<int8_t>(std::clamp(nScore, -128, 127));
-    League.Team[nTeam].Player[nSlot].bStatHigh[DRAFT_SCORE_BYTE - 4] = static_cast<uint8_t>(nByte);
+    Set_Player_Byte_Stat(nTeam, nSlot, DRAFT_SCORE_BYTE, static_cast<uint8_t>(nByte));
 }
 
 int Get_Max_College_Player_Score()

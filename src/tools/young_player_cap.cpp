@@ -7,7 +7,7 @@
 #include "league/overall_rating.h"
 #include "league/player.h"
 #include "season/player_value.h"
-#include "tools/stat_based_rating.h"
+#include "season/stat_based_rating.h"
 
 namespace {
 // Players of this age and older have proved what they are worth.

@@ -136,8 +136,6 @@ TEST_F(FormationsTest, NamesAndOutOfRangeIds)
     EXPECT_STREQ(szName, "'I' Formation");
     Get_Formation_Name(szName, 48);
     EXPECT_STREQ(szName, "");
-    EXPECT_STREQ(Get_Formation_Short_Name(29), "46");
-    EXPECT_STREQ(Get_Formation_Short_Name(99), "");
 
     double x = 7, y = 7;
     Get_Formation_Coordinate(48, 2, &x, &y);
@@ -421,10 +419,6 @@ TEST_F(FormationSituationTest, FieldGoalRange)
     m_Game.nClock = 600;
     Set_Year(1970);
     EXPECT_EQ(Get_Field_Goal_Range(&m_Game), 41);
-    // Distances of a spot.
-    EXPECT_EQ(Get_Field_Goal_Distance(33), 40);
-    Set_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE, 0);
-    EXPECT_EQ(Get_Field_Goal_Distance(33), 50);
 }
 
 TEST_F(FormationSituationTest, PassTendency)

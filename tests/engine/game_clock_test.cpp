@@ -13,7 +13,7 @@
 #include "base/random.h"
 #include "engine/game_log.h"
 #include "engine/game_report.h"
-#include "engine/later_services.h"
+#include "engine/injury_services.h"
 #include "engine/narration.h"
 #include "league/game_record.h"
 #include "league/league_data.h"
@@ -48,7 +48,7 @@ protected:
         // injury lines turn them on (Log_Pages).
         Set_Game_Pages_Enabled(false);
         Clear_Game_Log_Texts();
-        Set_Later_Services_Test_Hook(&Hook);
+        Set_Injury_Services_Test_Hook(&Hook);
 
         Game.nAwayTeam = AWAY;
         Game.nHomeTeam = HOME;
@@ -73,7 +73,7 @@ protected:
 
     void TearDown() override
     {
-        Set_Later_Services_Test_Hook(nullptr);
+        Set_Injury_Services_Test_Hook(nullptr);
         Set_Game_Pages_Enabled(true);
         Clear_Game_Log_Texts();
     }
@@ -120,7 +120,7 @@ protected:
     bool Clock_Stopped() const { return (Game.nDown & GAME_DOWN_FLAG_CLOCK_STOPPED) != 0; }
 
     GAME Game{};
-    LATER_SERVICES_TEST_HOOK Hook{};
+    INJURY_SERVICES_TEST_HOOK Hook{};
 };
 
 // ---------------------------------------------------------------------------

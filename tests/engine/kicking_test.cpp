@@ -35,9 +35,6 @@ TEST(WeatherConditionTest, SkyAndTemperature)
     EXPECT_EQ(Get_Weather_Condition(144, 50), WEATHER_STORMS);
     EXPECT_EQ(Get_Weather_Condition(500, 50), WEATHER_STORMS);   // held to 144
     EXPECT_EQ(Get_Weather_Condition(-5, 50), WEATHER_SUNNY);
-    EXPECT_STREQ(Get_Weather_Condition_Name(WEATHER_FLURRIES), "Flurries");
-    EXPECT_STREQ(Get_Weather_Condition_Name(WEATHER_SUNNY), "Sunny");
-    EXPECT_STREQ(Get_Weather_Condition_Name(8), "");
 }
 
 TEST(KickModelTest, EraTermFairCatchAndTouchdownChances)

@@ -26,7 +26,7 @@ protected:
     }
     void TearDown() override
     {
-        Set_Later_Services_Test_Hook(nullptr);
+        Set_Injury_Services_Test_Hook(nullptr);
         End_On_Field_Cache();
     }
 
@@ -49,9 +49,9 @@ protected:
 
 TEST_F(OnFieldCacheTest, APlayerHurtDuringTheGameLeavesTheFieldAtTheNextSnap)
 {
-    LATER_SERVICES_TEST_HOOK Hook;
+    INJURY_SERVICES_TEST_HOOK Hook;
     Hook.nInjuryWeeks = 2;
-    Set_Later_Services_Test_Hook(&Hook);
+    Set_Injury_Services_Test_Hook(&Hook);
     Begin_On_Field_Cache(&Game());
     Seed_Random_Numbers(5);
     for (int nSnap = 0; nSnap < 6; ++nSnap) {

@@ -120,9 +120,6 @@ TEST_F(PlaybooksTest, RoutesAndResponsibilitiesReadAsWritten)
     EXPECT_EQ(Get_Defensive_Responsibility(19), nullptr);
 
     EXPECT_STREQ(Get_Play_Type_Name(22), "Reverse");
-    EXPECT_STREQ(Get_Run_Hole_Label(9), "9 (Far Outside Left)");
-    EXPECT_STREQ(Get_Tally_Situation_Name(2), "<4 To Go");
-    EXPECT_STREQ(Get_Offensive_Category_Tally_Name(2), "Draw Plays");
     EXPECT_STREQ(Get_Play_Type_Name(23), "");
 }
 

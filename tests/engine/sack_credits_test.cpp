@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "base/random.h"
-#include "engine/later_services.h"
+#include "engine/injury_services.h"
 #include "engine/weather.h"
 #include "league/game_record.h"
 #include "league/league_data.h"
@@ -37,7 +37,7 @@ protected:
         Use_Franchises(6);
         Set_Regular_Season_Weeks(17);
         Set_User_Preference(PREF_CURRENT_WEEK, 5);
-        Set_Later_Services_Test_Hook(&Hook);
+        Set_Injury_Services_Test_Hook(&Hook);
 
         // Offence (home): the quarterback in place 0, one tackle on the whole line.
         Put_Player(HOME, QB_SLOT, 401, POSITION_QB);
@@ -62,7 +62,7 @@ protected:
         Set_Weather(WEATHER_CLOUDS);
     }
 
-    void TearDown() override { Set_Later_Services_Test_Hook(nullptr); }
+    void TearDown() override { Set_Injury_Services_Test_Hook(nullptr); }
 
     // A sky value and temperature of the condition (weather.h's thresholds).
     void Set_Weather(int nCondition)
@@ -91,7 +91,7 @@ protected:
         Game.nWindDirection = static_cast<int16_t>(nDirection);
     }
 
-    LATER_SERVICES_TEST_HOOK Hook{};
+    INJURY_SERVICES_TEST_HOOK Hook{};
 
     static int Stat(int nTeam, int nSlot, int nCode)
     {

@@ -25,7 +25,7 @@
 #include "gamefile/game_file_fixture.h"
 #include "league/league_fixture.h"
 #include "test_support.h"
-#include "tools/player_repairs.h"
+#include "season/player_repairs.h"
 
 namespace {
 

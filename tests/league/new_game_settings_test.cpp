@@ -164,9 +164,7 @@ TEST_F(NewGameSettingsTest, DefaultSettingsFollowTheTableAndNameTheUsersTeam)
     for (const auto& Pair : Expected)
         EXPECT_EQ(Get_User_Preference(Pair[0]), Pair[1]) << "preference " << Pair[0];
     EXPECT_STREQ(League.szSkinName, "earth");
-    char szOwner[80];
-    Get_League_Owner_Text(szOwner, sizeof(szOwner));
-    EXPECT_STREQ(szOwner, "Lee Owner");
+    EXPECT_STREQ(League.szCurrentGameText, "Lee Owner");
     EXPECT_EQ(g_OwnerWritten, "Lee Owner");
     EXPECT_EQ(Game_Name(), "Camden Comets (1965)");
     char szLast[40];

@@ -37,13 +37,8 @@ protected:
 
 TEST_F(PlayerTextTest, NameFormsAndCollegeShortForms)
 {
-    Add_Player(0, 1, POSITION_QB, "Christopher", "Featherstone");    // 24 characters in full
-    Add_Player(0, 2, POSITION_QB, "Christopher", "Featherstones");   // 25
-    char szName[64];
-    Get_Player_Display_Name(0, 1, szName);
-    EXPECT_STREQ(szName, "Christopher Featherstone");
-    Get_Player_Display_Name(0, 2, szName);
-    EXPECT_STREQ(szName, "C. Featherstones");
+    Add_Player(0, 1, POSITION_QB, "Christopher", "Featherstone");
+    Add_Player(0, 2, POSITION_QB, "Christopher", "Featherstones");
     char szSmall[4];
     Get_Player_Initial_Name(0, 2, szSmall);
     EXPECT_STREQ(szSmall, "C. ");
@@ -60,6 +55,7 @@ TEST_F(PlayerTextTest, NameFormsAndCollegeShortForms)
         {"TENNESSEE - CHATTANOOGA", "Chattanooga (TN)"},
         {"Northwest Missouri St", "Northwest Missouri St"},   // not a full field: not cut
     };
+    char szName[64];
     for (const auto& College : szColleges) {
         Set_Player_College(0, 1, College[0]);   // two are cut to the field's 23 characters
         Get_Player_College_Short(0, 1, szName);

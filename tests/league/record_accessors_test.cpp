@@ -72,6 +72,53 @@ TEST_F(RecordAccessorsTest, GamePathIsCutToTheBuffer)
     Get_League_Game_Path(nullptr, 5);   // ignored
 }
 
+TEST_F(RecordAccessorsTest, GamePathAndNotesAreStoredCutAndZeroFilled)
+{
+    std::memset(League.szCurrentGamePath, 'q', sizeof(League.szCurrentGamePath));
+    Set_League_Game_Path("Saved/Demo");
+    EXPECT_STREQ(League.szCurrentGamePath, "Saved/Demo");
+    EXPECT_EQ(League.szCurrentGamePath[sizeof(League.szCurrentGamePath) - 1], '\0');   // the old text is gone
+    // 300 letters into 256 bytes: 255 kept and the terminator.
+    const std::string Long(300, 'n');
+    Set_Database_Notes("old notes");
+    Set_League_Game_Path(Long.c_str());
+    EXPECT_EQ(std::string(League.szCurrentGamePath), std::string(255, 'n'));
+    EXPECT_STREQ(League.szDatabaseNotes, "old notes");   // beside it, untouched
+    Set_League_Game_Path(nullptr);
+    EXPECT_STREQ(League.szCurrentGamePath, "");
+    const std::string Notes(600, 'z');
+    Set_Database_Notes(Notes.c_str());
+    EXPECT_EQ(std::string(League.szDatabaseNotes), std::string(511, 'z'));
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(RecordAccessorsTest, StoredVitalStatAndLastNameAreReadAsTheyAre)
+{
+    // Potential 251 and a peak start after the peak end are what
+    // Get_Player_Vital_Stat repairs; the stored reading leaves them.
+    League.Team[3].Player[4].nVital[VITAL_POTENTIAL] = 251;
+    League.Team[3].Player[4].nVital[VITAL_PEAK_START] = 31;
+    League.Team[3].Player[4].nVital[VITAL_PEAK_END] = 28;
+    EXPECT_EQ(Get_Player_Stored_Vital_Stat(3, 4, VITAL_POTENTIAL), 251);
+    EXPECT_EQ(Get_Player_Stored_Vital_Stat(3, 4, VITAL_PEAK_START), 31);
+    EXPECT_EQ(League.Team[3].Player[4].nVital[VITAL_POTENTIAL], 251);
+    EXPECT_EQ(League.Team[3].Player[4].nVital[VITAL_PEAK_START], 31);
+    EXPECT_EQ(Get_Player_Vital_Stat(3, 4, VITAL_PEAK_START), 28);   // the repairing reader, for contrast
+
+    EXPECT_FALSE(Has_Player_Last_Name(3, 4));
+    std::strcpy(League.Team[3].Player[4].szLastName, "Ng");
+    EXPECT_TRUE(Has_Player_Last_Name(3, 4));
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    static const REFUSAL_CASE Cases[] = {
+        {[] { return Get_Player_Stored_Vital_Stat(41, 0, 1); }, 0, "nTeam out of bounds in Get_Player_Stored_Vital_Stat([41],0)"},
+        {[] { return Get_Player_Stored_Vital_Stat(0, 100, 1); }, 0, "nSlot out of bounds in Get_Player_Stored_Vital_Stat(0,[100])"},
+        {[] { return Get_Player_Stored_Vital_Stat(0, 0, 26); }, 0, "nCode out of bounds in Get_Player_Stored_Vital_Stat(0,0,[26])"},
+        {[] { return static_cast<int>(Has_Player_Last_Name(-1, 0)); }, 0, "nTeam out of bounds in Has_Player_Last_Name([-1],0)"},
+    };
+    Expect_Refusals(Cases);
+}
+
 TEST_F(RecordAccessorsTest, BookkeepingBytesStayInsideTheArea)
 {
     const unsigned char Data[2] = {0xAB, 0xCD};

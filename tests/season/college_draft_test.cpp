@@ -70,8 +70,8 @@ protected:
 TEST_F(CollegeDraftTest, ComputerPicksTheBestProspectsInDraftOrderThenTheSeasonStarts)
 {
     Put_Four_Prospects();
-    // The contract comes from the salaries' rules (their stand-ins now give
-    // two years and no bonus); the draft stores what they give.
+    // The contract comes from the salaries' rules (the length and the rookie
+    // bonus of the draft slot); the draft stores what they give.
     const int nYears = Get_Contract_Length(39, 0);
     const int nFirstBonus = Get_Rookie_Signing_Bonus(39, 0);
     Begin_College_Draft();

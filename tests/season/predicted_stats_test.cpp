@@ -13,7 +13,7 @@
 #include "league/season_lines.h"
 #include "season/player_development.h"
 #include "season/predicted_stats.h"
-#include "tools/stat_based_rating.h"
+#include "season/stat_based_rating.h"
 
 namespace {
 

@@ -367,13 +367,20 @@ TEST_F(DefaultLeagueTest, LoadedLeagueIsTheLeagueOf2019ReadyToPlay)
     EXPECT_EQ(Find_Roster_End(FREE_AGENT_TEAM), 90);
     for (int s = 0; s < Find_Roster_End(FREE_AGENT_TEAM); ++s)
         Check_Player(FREE_AGENT_TEAM, s);
-    // The college pools. The pool set-up (a stand-in now) leaves them empty;
-    // the real one fills them with (32 x 291 + 16) / 32 = 291 prospects at
-    // most, every one fictional.
+    // The college pools: a league of 32 drafts from (32 x 291 + 16) / 32 =
+    // 291 prospects, every one a generated rookie of 21 to 24 (the pools keep
+    // 18 and up, so none is dropped), and the three pools of 100 hold them all.
     const int nCollege = Count_College_Players();
-    EXPECT_LE(nCollege, 291);
-    for (int t = FIRST_DRAFT_POOL_TEAM; t <= LAST_DRAFT_POOL_TEAM; ++t)
-        for (int s = 0; s < Find_Roster_End(t); ++s)
+    EXPECT_EQ(nCollege, 291);
+    int nPooled = 0;
+    for (int t = FIRST_DRAFT_POOL_TEAM; t <= LAST_DRAFT_POOL_TEAM; ++t) {
+        for (int s = 0; s < Find_Roster_End(t); ++s) {
             Check_Player(t, s);
+            EXPECT_GE(Get_Player_Age(t, s), 21) << t << "/" << s;
+            EXPECT_LE(Get_Player_Age(t, s), 24) << t << "/" << s;
+            ++nPooled;
+        }
+    }
+    EXPECT_EQ(nPooled, 291);
     EXPECT_EQ(nPlayers, 32 * 53 + 90 + nCollege);
 }

@@ -12,8 +12,8 @@
 #include "league/player_stats.h"
 #include "league/season_lines.h"
 #include "season/player_value.h"
-#include "tools/player_repairs.h"
-#include "tools/stat_based_rating.h"
+#include "season/player_repairs.h"
+#include "season/stat_based_rating.h"
 #include "tools/young_player_cap.h"
 
 namespace {

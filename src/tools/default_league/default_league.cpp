@@ -273,12 +273,6 @@ void Stock_Free_Agents(int nCount, int nYear)
                            FREE_AGENT_TARGET + Get_Random_In_Range(-5, 5), nYear, BACKUP_SEASON_SHARE);
 }
 
-void Store_Text(char* szField, size_t nSize, const char* szText)
-{
-    std::memset(szField, 0, nSize);
-    std::strncpy(szField, szText, nSize - 1);
-}
-
 }  // namespace
 
 bool Read_Cities_File(const char* szPath, std::vector<CITY_ROW>& Rows, std::string& Problem)
@@ -509,7 +503,7 @@ bool Build_Default_League(std::string& Problem)
         Set_City_Index_Stat(nCity, CITY_STAT_TIME_ZONE, Row.nTimeZone);
     }
 
-    League.Universe.nStat[FIRST_SEASON_YEAR] = nYear;
+    Set_Universe_Stat(FIRST_SEASON_YEAR, nYear);
     Set_User_Preference(PREF_SEASON_INDEX, 0);
     for (int l = 0; l < NUMBER_OF_LEAGUES; ++l)
         Set_League_Abbreviation(l, Settings.LeagueName[l].c_str());
@@ -596,8 +590,8 @@ bool Build_Default_League(std::string& Problem)
         return false;
     }
     Set_User_Preference(PREF_MAIN_PAGE, DEFAULT_MAIN_PAGE);
-    Store_Text(League.szDatabaseNotes, sizeof(League.szDatabaseNotes), DATABASE_NOTES);
-    Store_Text(League.szCurrentGamePath, sizeof(League.szCurrentGamePath), "");
+    Set_Database_Notes(DATABASE_NOTES);
+    Set_League_Game_Path("");
     return true;
 }
 

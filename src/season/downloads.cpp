@@ -1,6 +1,6 @@
 // Copies of the stored player photos and team logos.
 
-#include "tools/downloads.h"
+#include "season/downloads.h"
 
 #include <strings.h>
 

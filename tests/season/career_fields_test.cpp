@@ -9,7 +9,7 @@
 #include "../league/player_fixture.h"
 #include "league/player_stats.h"
 #include "season/player_value.h"
-#include "tools/stat_based_rating.h"
+#include "season/stat_based_rating.h"
 
 namespace {
 

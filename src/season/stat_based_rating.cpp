@@ -1,6 +1,6 @@
 // Ratings rebuilt from a player's predicted statistics: each rating reads the
 // grade of its own statistic.
-#include "tools/stat_based_rating.h"
+#include "season/stat_based_rating.h"
 
 #include <algorithm>
 #include <cstdint>

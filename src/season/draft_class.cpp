@@ -1,6 +1,6 @@
 // The rookie database of a draft class.
 
-#include "tools/draft_class.h"
+#include "season/draft_class.h"
 
 #include <cstdio>
 

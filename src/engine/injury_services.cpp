@@ -1,6 +1,6 @@
-// The services a play calls beyond its own rules: the score box, the injury
-// check and the line-up rebuild, each with a test hook.
-#include "engine/later_services.h"
+// What a play calls when a player may be hurt, and the score box; each with
+// a test hook.
+#include "engine/injury_services.h"
 
 #include "engine/engine_test_hooks.h"
 #include "engine/game_lineups.h"
@@ -11,13 +11,13 @@
 
 namespace {
 
-LATER_SERVICES_TEST_HOOK* g_pHook = nullptr;
+INJURY_SERVICES_TEST_HOOK* g_pHook = nullptr;
 
 constexpr int HOOK_INJURY_CODE = 5;
 
 }  // namespace
 
-void Set_Later_Services_Test_Hook(LATER_SERVICES_TEST_HOOK* pHook)
+void Set_Injury_Services_Test_Hook(INJURY_SERVICES_TEST_HOOK* pHook)
 {
     g_pHook = pHook;
 }

@@ -3,8 +3,8 @@
 #include "league/player.h"
 #include "league/preferences.h"
 #include "test_support.h"
-#include "tools/player_repairs.h"
-#include "tools/stat_based_rating.h"
+#include "season/player_repairs.h"
+#include "season/stat_based_rating.h"
 
 namespace {
 

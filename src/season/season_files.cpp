@@ -1,5 +1,5 @@
 // The historical files of a season start.
-#include "tools/season_files.h"
+#include "season/season_files.h"
 
 void Read_Team_Records_File() {}
 

@@ -1,5 +1,6 @@
-// Services of the game driver and the injury rules that the
-// building blocks of a play already call. None writes text or allocates.
+// What a play calls when a player may be hurt: the injury check, the line-up
+// rebuild and the stop of a running simulation; and the watched game's score
+// box. None writes text or allocates.
 #pragma once
 
 #include "league/game_record.h"

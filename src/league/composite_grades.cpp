@@ -1,6 +1,6 @@
 // The composite card grades: single-precision blends of ratings, a value
 // grade built from their cubes, and a salary grade from the value.
-#include "tools/composite_grades.h"
+#include "league/composite_grades.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // Repairs of player records that the database tools and the game file run.
 
-#include "tools/player_repairs.h"
+#include "season/player_repairs.h"
 
 #include "league/season_lines.h"
-#include "tools/stat_based_rating.h"
+#include "season/stat_based_rating.h"
 
 namespace {
 constexpr int FIRST_OLD_RATING = 13;   // ratings 13-16 were added in version 1400
