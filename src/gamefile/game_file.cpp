@@ -844,7 +844,9 @@ int Load_Game_File(const char* szPath)
         // installation, anything else (a folder, no permission) is not.
         const int nError = errno;
         Write_Notice("Loading \"%s\" failed: %s.", szPath,
-                     nError == EISDIR ? "it is a folder, not a file" : std::strerror(nError));
+                     nError == ENOENT   ? "there is no such file"
+                     : nError == EISDIR ? "it is a folder, not a file"
+                                        : std::strerror(nError));
         if (nError == ENOENT)
             Show_Formatted_Message("File Load Error", "Couldn't open \"%s\".\n\nPlease re-install Vazarudu Kelvo.",
                                    szPath);

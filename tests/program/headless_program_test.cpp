@@ -34,8 +34,9 @@ namespace {
 
 const std::string PROGRAM = KELVO_PROGRAM_PATH;
 const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
-// The build compiles this file by its full path; the scripts are beside tests/.
-const std::string SOURCE_SCRIPTS = (fs::path(__FILE__).parent_path().parent_path().parent_path() / "scripts").string();
+// The scripts of the source folder (not __FILE__: a compiler cache may
+// rewrite it relative to the build folder).
+const std::string SOURCE_SCRIPTS = std::string(KELVO_SOURCE_PATH) + "/scripts";
 constexpr auto RUN_TIME_LIMIT = std::chrono::seconds(100);
 
 using process_runner::RUN_RESULT;
