@@ -167,7 +167,8 @@ std::string Usage_Text(const std::string& DataBeside)
     Text +=
         "\n"
         "Without one the program stops (exit status 1). It works inside that folder and\n"
-        "writes its log \"debug.txt\" there.\n";
+        "writes its log \"debug.txt\" there. One program at a time: a second one started\n"
+        "on a folder in use stops (exit status 1) without writing anything.\n";
     return Text;
 }
 
