@@ -112,8 +112,16 @@ bool Is_Space_Error(int nError)
 
 void Show_Save_Failure(int nResult, bool bAutomatic)
 {
-    if (nResult == SAVE_GAME_OK || nResult == SAVE_GAME_NO_MEMORY)
-        return;   // SAVE_GAME_NO_MEMORY: the saver has shown its own box.
+    if (nResult == SAVE_GAME_OK)
+        return;
+    if (nResult == SAVE_GAME_NO_MEMORY) {
+        // The saver has shown its own box.
+        if (!bAutomatic) {
+            ++g_nFailedSaves;
+            g_LastSaveFailure = "no memory for the compression buffer";
+        }
+        return;
+    }
     const int nError = Get_Last_Save_Error();
     const std::string Cause = std::strerror(nError);
     const std::string Start = bAutomatic ? "Vazarudu Kelvo was unable to automatically save the game"

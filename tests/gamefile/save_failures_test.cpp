@@ -84,6 +84,7 @@ protected:
     {
         Set_Save_Create_Fault(0);
         Set_Save_Write_Fault(-1);
+        Set_Save_Allocation_Fault(false);
         dialogs::Reset();
         ui::Reset();
     }
@@ -172,10 +173,17 @@ TEST_F(SaveFailuresTest, AFailedSaveSaysItsCauseAndCountsAsFailed)
     EXPECT_EQ(Count_Failed_Game_Saves(), nFailedBefore + 4);
     EXPECT_EQ(Count_Temporaries(), 0);
 
+    // No memory to compress with: the saver's own box, and a failure too.
+    Set_Save_Allocation_Fault(true);
+    Box = Save_As("Memory", nResult);
+    Set_Save_Allocation_Fault(false);
+    EXPECT_EQ(Box.Caption, "Memory Allocation Error");
+    EXPECT_EQ(Count_Failed_Game_Saves(), nFailedBefore + 5);
+
     // A save that works counts nothing.
     Box = Save_As("Fine", nResult);
     EXPECT_EQ(nResult, DIALOG_OK);
-    EXPECT_EQ(Count_Failed_Game_Saves(), nFailedBefore + 4);
+    EXPECT_EQ(Count_Failed_Game_Saves(), nFailedBefore + 5);
 }
 
 TEST_F(SaveFailuresTest, ResumingAFolderNamedLikeASavedGameSaysItIsAFolder)
