@@ -66,6 +66,11 @@ int Ask_Save_Changes();
 // Saves under the current game name without asking; 0 on success, else the
 // SAVE_GAME_* result (1 also for a game name that is no plain file name).
 int Save_Game_File();
+// How many saves asked for in the Save dialog failed (a box told the user
+// why) since the program started, and the text of the last such box: a
+// script whose save did not save fails on that line.
+int Count_Failed_Game_Saves();
+std::string Last_Save_Failure_Text();
 // The refusal shown while games are being played; the run then ends with
 // the day being played.
 void Report_Busy_Until_Day_Done(const char* szTitle, const char* szText);

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
 #include <cstdlib>
 #include <cstring>
@@ -47,7 +48,6 @@ namespace {
 
 // The start-up database; its load shows its own caption and message.
 constexpr const char* STARTUP_DATABASE = "Databases/Universe-2019.dat";
-constexpr const char* TEMPORARY_SUFFIX = ".saving";
 constexpr uint32_t CHECKSUM_CITY_CONSTANT = 7200;
 
 constexpr const char* MEMORY_ERROR_CAPTION = "Memory Allocation Error";
@@ -72,6 +72,10 @@ bool g_bHaveFingerprint = false;
 uint64_t g_nFingerprint = 0;
 
 long long g_nWriteFault = -1;
+int g_nCreateFault = 0;
+// The system's error code of the last failed save (0: none, or no system
+// call failed).
+int g_nLastSaveError = 0;
 bool g_bAllocationFault = false;
 bool g_bLoadSequence = true;
 int g_nThreadCount = 0;   // 0: one per processor, at most MAX_THREADS
@@ -194,6 +198,7 @@ public:
             if (nFits > 0)
                 std::fwrite(p, 1, nFits, m_pFile);
             m_nWritten += static_cast<long long>(nFits);
+            errno = ENOSPC;
             return false;
         }
         if (std::fwrite(p, 1, n, m_pFile) != n)
@@ -422,12 +427,22 @@ bool Use_Parallel_Save()
 }
 
 // Flushes the data to the disk and closes the file; false when any step fails.
-bool Finish_File(FILE* pFile)
+// nError receives the first failure's error code.
+bool Finish_File(FILE* pFile, int& nError)
 {
     bool bOk = std::fflush(pFile) == 0 && std::ferror(pFile) == 0;
-    if (bOk)
-        bOk = ::fsync(::fileno(pFile)) == 0;
-    bOk = (std::fclose(pFile) == 0) && bOk;
+    if (!bOk && nError == 0)
+        nError = errno;
+    if (bOk && ::fsync(::fileno(pFile)) != 0) {
+        bOk = false;
+        if (nError == 0)
+            nError = errno;
+    }
+    if (std::fclose(pFile) != 0) {
+        if (bOk && nError == 0)
+            nError = errno;
+        bOk = false;
+    }
     return bOk;
 }
 
@@ -702,8 +717,11 @@ int Parse_Game_File_Version(const char* szDigits)
 
 int Save_Game(const char* szPath)
 {
-    if (szPath == nullptr || szPath[0] == '\0')
+    g_nLastSaveError = 0;
+    if (szPath == nullptr || szPath[0] == '\0') {
+        g_nLastSaveError = ENOENT;
         return SAVE_GAME_CANNOT_CREATE;
+    }
     const bool bAutoSave = std::strcmp(szPath, AUTO_SAVE_FILE) == 0;
     const int nLevel = bAutoSave ? GAME_FILE_AUTO_SAVE_LEVEL : GAME_FILE_SAVE_LEVEL;
 
@@ -712,6 +730,7 @@ int Save_Game(const char* szPath)
     if (!Allocation_Fails())
         Buffer.reset(new (std::nothrow) uint8_t[GAME_FILE_LAST_BLOCK_SIZE]);
     if (!Buffer) {
+        g_nLastSaveError = ENOMEM;
         Show_Formatted_Message(MEMORY_ERROR_CAPTION, "%s", MEMORY_ERROR_TEXT);
         return SAVE_GAME_NO_MEMORY;
     }
@@ -720,10 +739,17 @@ int Save_Game(const char* szPath)
     const int32_t nOldChecksum = League.Preferences.nInt[PREF_SAVED_CHECKSUM];
     League.Preferences.nInt[PREF_SAVED_CHECKSUM] = static_cast<int32_t>(Compute_Game_Data_Checksum());
 
+    // The data go to a new file of a unique name beside the old one, so that
+    // neither a second writer nor a crash can leave a file of mixed bytes.
     const std::string Target = files::Resolve_Path(szPath);
-    const std::string Temporary = Target + TEMPORARY_SUFFIX;
-    FILE* pFile = files::Open_File(Temporary.c_str(), "wb");
+    std::string Temporary;
+    FILE* pFile = nullptr;
+    if (g_nCreateFault != 0)
+        errno = g_nCreateFault;
+    else
+        pFile = files::Create_Temporary_File(Target.c_str(), Temporary);
     if (pFile == nullptr) {
+        g_nLastSaveError = errno;
         League.Preferences.nInt[PREF_SAVED_CHECKSUM] = nOldChecksum;
         return SAVE_GAME_CANNOT_CREATE;
     }
@@ -736,8 +762,9 @@ int Save_Game(const char* szPath)
     PARALLEL_SAVER Saver;
     uint8_t* pCopy = Use_Parallel_Save() ? Load_Scratch().get() : nullptr;
     bool bStarted = pCopy != nullptr && Saver.Start(League_Bytes(), pCopy, nLevel, nSavedFingerprint);
+    int nError = 0;
     if (pCopy != nullptr && !bStarted) {
-        Finish_File(pFile);
+        Finish_File(pFile, nError);
         files::Delete_File(Temporary.c_str());
         League.Preferences.nInt[PREF_SAVED_CHECKSUM] = nOldChecksum;
         return SAVE_GAME_WRITE_FAILED;
@@ -750,14 +777,24 @@ int Save_Game(const char* szPath)
     char szHead[GAME_FILE_HEAD_SIZE] = {};
     Format_Save_File_Header(szHead, GAME_FILE_HEAD_TEXT_SIZE);
     FILE_WRITER Writer(pFile);
+    errno = 0;
     bool bOk = Writer.Write(szHead, GAME_FILE_HEAD_SIZE);
     if (bOk) {
         bOk = pCopy != nullptr ? Saver.Write(Writer, bProgress)
                                : Write_Blocks_Single(Writer, League_Bytes(), nLevel, bProgress, Buffer.get());
     }
-    bOk = Finish_File(pFile) && bOk;
-    if (bOk)
-        bOk = files::Rename_File(Temporary.c_str(), Target.c_str());
+    if (!bOk)
+        nError = errno;
+    // The data are on the disk (fsync) before the name points at them.
+    bOk = Finish_File(pFile, nError) && bOk;
+    if (bOk && !files::Rename_File(Temporary.c_str(), Target.c_str())) {
+        nError = errno;
+        bOk = false;
+    }
+    // And the rename itself is made to last.
+    if (bOk && !files::Sync_Folder_Of(Target.c_str()))
+        Write_Notice("Saving \"%s\": the folder could not be synced after the rename (%s).", szPath,
+                     std::strerror(errno));
 
     if (bProgress) {
         Close_Progress_Window();
@@ -766,11 +803,17 @@ int Save_Game(const char* szPath)
     if (!bOk) {
         files::Delete_File(Temporary.c_str());
         League.Preferences.nInt[PREF_SAVED_CHECKSUM] = nOldChecksum;
+        g_nLastSaveError = nError;
         return SAVE_GAME_WRITE_FAILED;
     }
     g_nFingerprint = nSavedFingerprint;
     g_bHaveFingerprint = true;
     return SAVE_GAME_OK;
+}
+
+int Get_Last_Save_Error()
+{
+    return g_nLastSaveError;
 }
 
 int Write_Universe_Database_File(int nYear)
@@ -797,9 +840,21 @@ int Load_Game_File(const char* szPath)
         return 0;
     FILE* pFile = files::Open_File(szPath, "rb");
     if (pFile == nullptr) {
+        // The system's own words for the cause: a missing file is a damaged
+        // installation, anything else (a folder, no permission) is not.
+        const int nError = errno;
         Write_Notice("Loading \"%s\" failed: %s.", szPath,
-                     files::File_Exists(szPath) ? "the file cannot be opened" : "there is no such file");
-        Show_Formatted_Message("File Load Error", "Couldn't open \"%s\".\n\nPlease re-install Vazarudu Kelvo.", szPath);
+                     nError == ENOENT   ? "there is no such file"
+                     : nError == EISDIR ? "it is a folder, not a file"
+                                        : std::strerror(nError));
+        if (nError == ENOENT)
+            Show_Formatted_Message("File Load Error", "Couldn't open \"%s\".\n\nPlease re-install Vazarudu Kelvo.",
+                                   szPath);
+        else if (nError == EISDIR)
+            Show_Formatted_Message("File Load Error", "Couldn't open \"%s\": it is a folder, not a saved game.",
+                                   szPath);
+        else
+            Show_Formatted_Message("File Load Error", "Couldn't open \"%s\" (%s).", szPath, std::strerror(nError));
         return 0;
     }
     char Head[17] = {};
@@ -888,6 +943,9 @@ int Load_Game_File(const char* szPath)
     }
 
     std::memcpy(League_Bytes(), Scratch.get(), LEAGUE_DATA_SIZE);
+    // The ratings are the league's only floats: no value of the file reaches
+    // the repairs or any integer conversion outside their range.
+    Hold_Player_Ratings_To_Storage_Range();
 
     // A file written during a run (the automatic save of the day loop) does
     // not load as a run still under way. The resume flag (preference 20) is
@@ -1049,6 +1107,11 @@ void Get_Current_Game_Text(char* szBuffer, size_t nBufferSize)
 void Set_Save_Write_Fault(long long nBytes)
 {
     g_nWriteFault = nBytes;
+}
+
+void Set_Save_Create_Fault(int nError)
+{
+    g_nCreateFault = nError;
 }
 
 void Set_Save_Allocation_Fault(bool bFail)

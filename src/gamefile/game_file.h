@@ -21,9 +21,10 @@
 // The version value v of the four digits d0..d3 is 10 x (100 d0 + 10 d1 + d2),
 // plus d3 only when that exceeds 2170: "2101" reads 2100, "2181" reads 2181.
 //
-// Saving never destroys the previous file: the data go to a temporary file in
-// the same folder, which replaces the old file only when every byte was
-// written, flushed and closed. Loading never leaves the league half
+// Saving never destroys the previous file: the data go to a new temporary
+// file of a unique name in the same folder, which replaces the old file by a
+// rename only when every byte was written, flushed, synced and closed; the
+// folder is synced after the rename. Loading never leaves the league half
 // overwritten: the file is read, checked and converted in a scratch block,
 // and only a file that read cleanly replaces the league in memory.
 #pragma once
@@ -72,6 +73,11 @@ constexpr int SAVE_GAME_NO_MEMORY = 3;       // no compression buffer; the box w
 // put back and the previous file at szPath is left as it was. Returns one of
 // the SAVE_GAME_* results; anything but 0 means nothing was saved.
 int Save_Game(const char* szPath);
+
+// The system's error code (errno) of the last Save_Game that failed, 0 after
+// one that succeeded or when no system call failed (a compression failure):
+// the cause a message names.
+int Get_Last_Save_Error();
 
 // Save_Game of "databases/universe-%d.dat" for the year; its SAVE_GAME_* result.
 int Write_Universe_Database_File(int nYear);

@@ -6,6 +6,9 @@
 // Makes the next saves fail after nBytes bytes of the file were written, as a
 // full disk would; a negative value switches the fault off.
 void Set_Save_Write_Fault(long long nBytes);
+// Makes the next saves fail to create their file with the error code nError,
+// as a folder the user cannot write does; 0 switches the fault off.
+void Set_Save_Create_Fault(int nError);
 // Makes the next compression-buffer allocations of Save_Game fail.
 void Set_Save_Allocation_Fault(bool bFail);
 // Runs the load without the rebuild sequence that follows the copy into the

@@ -5,7 +5,9 @@
 
 #include <strings.h>
 
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -79,6 +81,12 @@ void Resume_Selected(DIALOG& Dialog)
     // why) and the dialog open for another choice.
     if (!Load_Universe_Database(File.c_str()))
         return;
+    // The game is the file it was resumed from, whatever name a copy of it
+    // still holds inside: the next save goes back to this file.
+    if (Check_Saved_Game_Name(Item).empty()) {
+        Set_Current_Game_Name(Item.c_str());
+        Remember_League_Fingerprint();
+    }
     Dialog.End(DIALOG_OK);
     Show_Main_Page(Get_User_Preference(PREF_MAIN_PAGE));
     Refresh_Main_Window_Title();
@@ -89,16 +97,64 @@ void Resume_Selected(DIALOG& Dialog)
     Resume_Day_After_Load(Get_User_Preference(PREF_PLAYING_GAMES) != 0);
 }
 
+int g_nFailedSaves = 0;
+std::string g_LastSaveFailure;
+
+bool Is_Folder_Error(int nError)
+{
+    return nError == EACCES || nError == EPERM || nError == EROFS || nError == ENOTDIR || nError == ENOENT;
+}
+
+bool Is_Space_Error(int nError)
+{
+    return nError == 0 || nError == ENOSPC || nError == EDQUOT || nError == EFBIG;
+}
+
 void Show_Save_Failure(int nResult, bool bAutomatic)
 {
-    if (nResult == SAVE_GAME_CANNOT_CREATE)
-        Show_Message_Box(bAutomatic ? "Vazarudu Kelvo was unable to automatically save the game."
-                                    : "Vazarudu Kelvo was unable to save a game with that file name. It may contain "
-                                      "some invalid characters.",
-                         "File Open Error", BOX_OK);
-    else if (nResult == SAVE_GAME_WRITE_FAILED)
-        Show_Message_Box(LOW_DISK_TEXT, "File Write Error", BOX_OK);
-    // SAVE_GAME_NO_MEMORY: the saver has shown its own box.
+    if (nResult == SAVE_GAME_OK)
+        return;
+    if (nResult == SAVE_GAME_NO_MEMORY) {
+        // The saver has shown its own box.
+        if (!bAutomatic) {
+            ++g_nFailedSaves;
+            g_LastSaveFailure = "no memory for the compression buffer";
+        }
+        return;
+    }
+    const int nError = Get_Last_Save_Error();
+    const std::string Cause = std::strerror(nError);
+    const std::string Start = bAutomatic ? "Vazarudu Kelvo was unable to automatically save the game"
+                                         : "Vazarudu Kelvo was unable to save a game with that file name";
+    std::string Text;
+    const char* szTitle = "File Open Error";
+    if (nResult == SAVE_GAME_CANNOT_CREATE) {
+        if (Is_Folder_Error(nError))
+            Text = Start + ": the folder \"" + files::Get_Current_Folder() + "\" cannot be written (" + Cause + ").";
+        else if (nError == ENOSPC || nError == EDQUOT)
+            Text = LOW_DISK_TEXT;
+        else if (bAutomatic)
+            Text = Start + (nError != 0 ? " (" + Cause + ")." : std::string("."));
+        else
+            Text = Start + ". It may contain some invalid characters." +
+                   (nError != 0 ? " (" + Cause + ")" : std::string());
+    } else {
+        szTitle = "File Write Error";
+        if (Is_Space_Error(nError))
+            Text = LOW_DISK_TEXT;
+        else if (nError == EISDIR)
+            Text = "Vazarudu Kelvo was unable to write the saved game file: a folder has its name.";
+        else if (Is_Folder_Error(nError))
+            Text = "Vazarudu Kelvo was unable to write the saved game file: the folder \"" +
+                   files::Get_Current_Folder() + "\" cannot be written (" + Cause + ").";
+        else
+            Text = "Vazarudu Kelvo was unable to write the saved game file (" + Cause + ").";
+    }
+    Show_Message_Box(Text.c_str(), szTitle, BOX_OK);
+    if (!bAutomatic) {
+        ++g_nFailedSaves;
+        g_LastSaveFailure = Text;
+    }
 }
 
 void Save_Named(DIALOG& Dialog)
@@ -263,6 +319,16 @@ int Save_Game_File()
         Write_Debug_Log("Automatic save refused: %s", Problem.c_str());
     Show_Save_Failure(nResult, true);
     return nResult;
+}
+
+int Count_Failed_Game_Saves()
+{
+    return g_nFailedSaves;
+}
+
+std::string Last_Save_Failure_Text()
+{
+    return g_LastSaveFailure;
 }
 
 int Save_Game_Command()

@@ -283,7 +283,13 @@ float Get_Player_Overall_Rating(int nTeam, int nSlot);
 float Get_Player_Overall_Or_Regenerate(int nTeam, int nSlot);
 // Moves every rating but Speed until the overall reaches fTarget (50-95).
 void Scale_Player_To_Overall(int nTeam, int nSlot, float fTarget);
-// NaN and too-low ratings of every player of every team in use.
+// Every stored rating of every slot held to the storage bound (|value| at
+// most RATING_STORAGE_BOUND; NaN becomes the default): run on a loaded league
+// before anything reads it.
+void Hold_Player_Ratings_To_Storage_Range();
+// The storage bound held as above; then NaN and too-low ratings of every
+// player of every team in use raised (blocking rebuilt from speed and power,
+// never below MINIMUM_RATING).
 void Repair_Player_Ratings();
 
 // ---------------------------------------------------------------------------

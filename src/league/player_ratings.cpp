@@ -1,5 +1,6 @@
 // The player's ratings: the stored 27 with their repairs, the combined
 // ratings, defaults, overall ratings and the league-wide rating repair.
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -180,9 +181,30 @@ void Scale_Player_To_Overall(int nTeam, int nSlot, float fTarget)
     }
 }
 
+void Hold_Player_Ratings_To_Storage_Range()
+{
+    // A file can hold any bit pattern: infinities and huge values would turn
+    // every overall, value and salary made of them into nonsense, and their
+    // conversions to integers into undefined behaviour.
+    for (TEAM& Team : League.Team) {
+        for (PLAYER& Player : Team.Player) {
+            for (int nRating = 0; nRating < NUMBER_OF_RATINGS; ++nRating) {
+                float& fValue = Player.fRating[nRating];
+                if (std::isnan(fValue))
+                    fValue = DEFAULT_RATING[nRating];
+                else if (fValue > RATING_STORAGE_BOUND)
+                    fValue = RATING_STORAGE_BOUND;
+                else if (fValue < -RATING_STORAGE_BOUND)
+                    fValue = -RATING_STORAGE_BOUND;
+            }
+        }
+    }
+}
+
 void Repair_Player_Ratings()
 {
     ++g_nPlayerRatingChanges;
+    Hold_Player_Ratings_To_Storage_Range();
     for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; ++nTeam) {
         if (!Is_Valid_Team(nTeam))
             continue;
@@ -191,21 +213,22 @@ void Repair_Player_Ratings()
             if (Player.nVital[VITAL_PLAYER_ID] == 0)
                 continue;
             float* fRating = Player.fRating;
-            for (int nRating : {RATING_SPEED, RATING_POWER, RATING_PASS_BLOCKING, RATING_RUN_BLOCKING}) {
-                if (std::isnan(fRating[nRating]))
-                    fRating[nRating] = DEFAULT_RATING[nRating];
-            }
             for (int nRating = 0; nRating < NUMBER_OF_RATINGS; ++nRating) {
                 if (!(fRating[nRating] < MINIMUM_RATING))
                     continue;
                 // Blocking is rebuilt from the build of the player: fast
-                // players block less, strong ones more.
+                // players block less, strong ones more; never below the
+                // least rating.
+                float fRebuilt = MINIMUM_RATING;
                 if (nRating == RATING_RUN_BLOCKING)
-                    Store_Rating(nTeam, nSlot, nRating, 68.0f - 0.5f * fRating[RATING_SPEED] + 0.5f * fRating[RATING_POWER]);
+                    fRebuilt = 68.0f - 0.5f * fRating[RATING_SPEED] + 0.5f * fRating[RATING_POWER];
                 else if (nRating == RATING_PASS_BLOCKING)
-                    Store_Rating(nTeam, nSlot, nRating, 60.0f - 0.5f * fRating[RATING_SPEED] + 0.5f * fRating[RATING_POWER]);
-                else
+                    fRebuilt = 60.0f - 0.5f * fRating[RATING_SPEED] + 0.5f * fRating[RATING_POWER];
+                else {
                     fRating[nRating] = MINIMUM_RATING;
+                    continue;
+                }
+                Store_Rating(nTeam, nSlot, nRating, std::max(fRebuilt, MINIMUM_RATING));
             }
         }
     }

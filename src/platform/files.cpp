@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -120,8 +121,10 @@ std::string Resolve_Path(const char* szPath)
 
 FILE* Open_File(const char* szPath, const char* szMode)
 {
-    if (szPath == nullptr || szMode == nullptr || szPath[0] == '\0')
+    if (szPath == nullptr || szMode == nullptr || szPath[0] == '\0') {
+        errno = ENOENT;
         return nullptr;
+    }
     std::string Path = Resolve_Path(szPath);
     // A folder is no file: Linux would open one for reading, Windows not.
     struct stat st;
@@ -290,6 +293,111 @@ std::string Get_Current_Folder()
     if (::getcwd(szBuffer, sizeof(szBuffer)) == nullptr)
         return std::string();
     return szBuffer;
+}
+
+namespace {
+int g_nLockFile = -1;
+
+// The folder part of a path ("." for a bare name), resolved.
+std::string Folder_Of(const char* szPath)
+{
+    const std::string Path = Resolve_Path(szPath);
+    const size_t nSlash = Path.rfind('/');
+    if (nSlash == std::string::npos)
+        return ".";
+    return nSlash == 0 ? "/" : Path.substr(0, nSlash);
+}
+}  // namespace
+
+int Take_Folder_Lock(const char* szLockFile)
+{
+    if (szLockFile == nullptr || szLockFile[0] == '\0') {
+        errno = ENOENT;
+        return -1;
+    }
+    const std::string Path = Resolve_Path(szLockFile);
+    int nFile = ::open(Path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // A lock is taken on a file opened for reading too (a read-only folder
+    // that already holds the lock file).
+    if (nFile < 0 && (errno == EACCES || errno == EROFS))
+        nFile = ::open(Path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (nFile < 0)
+        return -1;
+    int nResult;
+    while ((nResult = ::flock(nFile, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
+    }
+    if (nResult != 0) {
+        const int nError = errno;
+        ::close(nFile);
+        errno = nError;
+        return nError == EWOULDBLOCK ? 0 : -1;
+    }
+    Release_Folder_Lock();
+    g_nLockFile = nFile;
+    return 1;
+}
+
+void Release_Folder_Lock()
+{
+    if (g_nLockFile >= 0)
+        ::close(g_nLockFile);
+    g_nLockFile = -1;
+}
+
+FILE* Create_Temporary_File(const char* szTarget, std::string& Path)
+{
+    Path.clear();
+    if (szTarget == nullptr || szTarget[0] == '\0') {
+        errno = ENOENT;
+        return nullptr;
+    }
+    std::string Template = Folder_Of(szTarget) + "/" + TEMPORARY_FILE_PREFIX + "XXXXXX";
+    const int nFile = ::mkstemp(Template.data());
+    if (nFile < 0)
+        return nullptr;
+    // mkstemp makes the file private (0600); a saved game gets what any file
+    // the program writes gets.
+    const mode_t nMask = ::umask(0);
+    ::umask(nMask);
+    ::fchmod(nFile, 0666 & ~nMask);
+    FILE* pFile = ::fdopen(nFile, "wb");
+    if (pFile == nullptr) {
+        const int nError = errno;
+        ::close(nFile);
+        ::unlink(Template.c_str());
+        errno = nError;
+        return nullptr;
+    }
+    Path = Template;
+    return pFile;
+}
+
+bool Sync_Folder_Of(const char* szPath)
+{
+    const int nFolder = ::open(Folder_Of(szPath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (nFolder < 0)
+        return false;
+    const bool bOk = ::fsync(nFolder) == 0;
+    const int nError = errno;
+    ::close(nFolder);
+    errno = nError;
+    return bOk;
+}
+
+int Remove_Temporary_Files(const char* szFolder)
+{
+    const std::string Folder = Resolve_Path(szFolder != nullptr && szFolder[0] != '\0' ? szFolder : ".");
+    int nRemoved = 0;
+    for (const std::string& Name : List_Folder(Folder.c_str(), TEMPORARY_FILE_PATTERN)) {
+        // The prefix exactly as written (the listing ignores case).
+        if (Name.compare(0, std::strlen(TEMPORARY_FILE_PREFIX), TEMPORARY_FILE_PREFIX) != 0)
+            continue;
+        const std::string Path = Folder + "/" + Name;
+        struct stat st;
+        if (::lstat(Path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(Path.c_str()) == 0)
+            ++nRemoved;
+    }
+    return nRemoved;
 }
 
 }  // namespace files

@@ -35,4 +35,32 @@ std::vector<std::string> List_Folder(const char* szFolder, const char* szPattern
 bool Get_Modification_Time(const char* szPath, std::time_t& Time);
 std::string Get_Current_Folder();
 bool Wildcard_Match(const char* szPattern, const char* szName);
+
+// --- One program per data folder, and saves that replace a file whole ------
+
+// The lock file of a data folder; the program holds it from start-up to exit.
+constexpr const char* DATA_FOLDER_LOCK_FILE = "kelvo.lock";
+// Takes an exclusive lock (flock) on szLockFile, creating it when missing, and
+// keeps it until Release_Folder_Lock or the end of the process. 1 when taken,
+// 0 when another open file holds it (another program on the folder), -1 when
+// the file can neither be created nor opened (errno says why; a read-only
+// folder, say), in which case there is nothing to lock.
+int Take_Folder_Lock(const char* szLockFile);
+void Release_Folder_Lock();
+
+// Temporaries of a save are named ".kelvo-save-" and six characters of
+// mkstemp, in the folder of the file they replace, so that a start-up can
+// find exactly the ones a killed program left.
+constexpr const char* TEMPORARY_FILE_PREFIX = ".kelvo-save-";
+constexpr const char* TEMPORARY_FILE_PATTERN = ".kelvo-save-??????";
+// Creates a new temporary of a unique name in the folder of szTarget and
+// opens it for writing ("wb"); its path goes to Path. Null, with errno set,
+// when it cannot be created. Its permissions are those of a file fopen makes.
+FILE* Create_Temporary_File(const char* szTarget, std::string& Path);
+// fsync of the folder that holds szPath, so that a rename in it lasts; false
+// with errno set when it fails.
+bool Sync_Folder_Of(const char* szPath);
+// Removes the temporaries (TEMPORARY_FILE_PATTERN, regular files only) of a
+// folder; the count removed.
+int Remove_Temporary_Files(const char* szFolder);
 }  // namespace files

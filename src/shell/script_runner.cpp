@@ -4,9 +4,11 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <utility>
 
+#include "gamefile/game_dialogs.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -40,6 +42,7 @@ struct SCRIPT_RUN {
     size_t nDialogsSeen = 0;
     std::string Failure;   // set: the run stops with exit status 2
     int nFailureLine = 0;
+    int nFailedSaves = 0;  // failed saves of the Save dialog seen so far
 };
 
 void Fail(SCRIPT_RUN& Run, int nLine, const std::string& Why)
@@ -141,6 +144,11 @@ void Take_Stock(SCRIPT_RUN& Run)
 void Check_Nothing_Left(SCRIPT_RUN& Run)
 {
     Take_Stock(Run);
+    // A save the line asked for that did not save is a line not carried out.
+    if (Count_Failed_Game_Saves() != Run.nFailedSaves) {
+        Run.nFailedSaves = Count_Failed_Game_Saves();
+        Fail(Run, Run.nLine, "the game was not saved: " + One_Line(Last_Save_Failure_Text()));
+    }
     if (!Run.Answers.empty())
         Fail(Run, Run.Answers.front().nLine, "no message box took this answer");
     if (!Run.Actions.empty())
@@ -306,28 +314,48 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
     }
 }
 
-// Reads one line; false at the end of the input. A line over the limit is
-// read whole and marked.
-bool Read_Script_Line(FILE* pInput, std::string& Line, bool& bTooLong)
+// How a line was read.
+enum class LINE_READ { LINE, END, TOO_LONG, HAS_NUL, READ_ERROR };
+
+// Reads one line; END at the end of the input, READ_ERROR (errno set) when
+// the input cannot be read on. A line over the limit is read whole and
+// marked, and so is a line holding a NUL byte. A UTF-8 byte-order mark at
+// the start of the first line is skipped.
+LINE_READ Read_Script_Line(FILE* pInput, std::string& Line, bool bFirst)
 {
     Line.clear();
-    bTooLong = false;
+    bool bTooLong = false;
+    bool bNul = false;
     int c;
     bool bAny = false;
     while ((c = std::fgetc(pInput)) != EOF) {
         bAny = true;
         if (c == '\n')
             break;
-        // A carriage return after a full line may be its line end (CR LF):
-        // it is kept until the end of the line tells, then dropped below.
-        if (Line.size() < SCRIPT_LINE_LIMIT || (c == '\r' && Line.size() == SCRIPT_LINE_LIMIT))
+        if (c == '\0')
+            bNul = true;
+        // Room for a byte-order mark and the '\r' of a CRLF line end.
+        if (Line.size() < SCRIPT_LINE_LIMIT + 1 + (bFirst ? 3 : 0))
             Line += static_cast<char>(c);
         else
             bTooLong = true;
     }
+    if (c == EOF && std::ferror(pInput)) {
+        if (errno == 0)
+            errno = EIO;
+        return LINE_READ::READ_ERROR;
+    }
+    if (bFirst && Line.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        Line.erase(0, 3);
     if (!Line.empty() && Line.back() == '\r')
         Line.pop_back();
-    return bAny;
+    if (Line.size() > SCRIPT_LINE_LIMIT)
+        bTooLong = true;
+    if (!bAny)
+        return LINE_READ::END;
+    if (bTooLong)
+        return LINE_READ::TOO_LONG;
+    return bNul ? LINE_READ::HAS_NUL : LINE_READ::LINE;
 }
 
 void Print_Where_Files_Are()
@@ -398,12 +426,25 @@ int Run_Script(FILE* pInput, const char* szName)
     Take_Stock(Run);
     Write_Debug_Log("Script %s", Run.Name.c_str());
 
+    Run.nFailedSaves = Count_Failed_Game_Saves();
     std::string Line;
-    bool bTooLong = false;
-    while (Run.Failure.empty() && Read_Script_Line(pInput, Line, bTooLong)) {
+    while (Run.Failure.empty()) {
+        errno = 0;
+        const LINE_READ Read = Read_Script_Line(pInput, Line, Run.nLine == 0);
+        if (Read == LINE_READ::END)
+            break;
         ++Run.nLine;
-        if (bTooLong) {
+        if (Read == LINE_READ::READ_ERROR) {
+            // Never run on with default answers after a part of the script.
+            Fail(Run, Run.nLine, std::string("the script cannot be read (") + std::strerror(errno) + ")");
+            break;
+        }
+        if (Read == LINE_READ::TOO_LONG) {
             Fail(Run, Run.nLine, "the line is longer than " + std::to_string(SCRIPT_LINE_LIMIT) + " characters");
+            break;
+        }
+        if (Read == LINE_READ::HAS_NUL) {
+            Fail(Run, Run.nLine, "the line holds a NUL byte");
             break;
         }
         // A comment may hold anything, an odd quote too.

@@ -28,7 +28,10 @@
 // A line the program cannot carry out stops the run with exit status 2 and a
 // message naming the line: an unknown instruction or command, an action the
 // open dialog has no control for (or a disabled one), an answer that fits no
-// button of its box, or an answer or action that nothing opened took. A
+// button of its box, an answer or action that nothing opened took, a save
+// asked for in the Save dialog (by Save Game, or at quit) that failed, or a
+// line holding a NUL byte; a read error of the input stops it too. A UTF-8
+// byte-order mark before the first line is skipped. A
 // failed run saves nothing the script did not save before the failure. The
 // end of the script, like quit, offers to save and ends with exit status 0.
 #pragma once

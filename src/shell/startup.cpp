@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -166,7 +167,8 @@ std::string Usage_Text(const std::string& DataBeside)
     Text +=
         "\n"
         "Without one the program stops (exit status 1). It works inside that folder and\n"
-        "writes its log \"debug.txt\" there.\n";
+        "writes its log \"debug.txt\" there. One program at a time: a second one started\n"
+        "on a folder in use stops (exit status 1) without writing anything.\n";
     return Text;
 }
 
@@ -258,6 +260,15 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
                      std::strerror(errno));
         return PROGRAM_EXIT_FAILED;
     }
+    // One program per data folder: two would mix their saves and logs. The
+    // lock lasts until the process ends.
+    const int nLock = files::Take_Folder_Lock(files::DATA_FOLDER_LOCK_FILE);
+    if (nLock == 0) {
+        std::fprintf(stderr, "kelvo: the data folder \"%s\" is in use by another %s program.\n", Folder.c_str(),
+                     PRODUCT_NAME);
+        return PROGRAM_EXIT_FAILED;
+    }
+    const int nLockError = nLock < 0 ? errno : 0;
 
     // Without a window every box and every failed check is shown on the
     // terminal.
@@ -273,10 +284,24 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
 
     if (!Start_Up(argc, argv))
         return PROGRAM_EXIT_FAILED;
+    if (nLock < 0)
+        Write_Notice("The data folder could not be locked (\"%s\": %s); another program could use it too.",
+                     files::DATA_FOLDER_LOCK_FILE, std::strerror(nLockError));
     const int nExit = Run_Script(pScript, szScriptName);
     Write_Debug_Log("Shut down with exit status %d", nExit);
     Destroy_Main_Window();
     return nExit;
+}
+
+int Remove_Leftover_Temporaries()
+{
+    // Saves go to the data folder and to its league databases.
+    int nRemoved = files::Remove_Temporary_Files(".");
+    if (files::Folder_Exists("Databases"))
+        nRemoved += files::Remove_Temporary_Files("Databases");
+    if (nRemoved > 0)
+        Write_Debug_Log("Removed %d temporary file(s) of a save that did not finish", nRemoved);
+    return nRemoved;
 }
 
 bool Start_Up(int argc, char** argv)
@@ -286,6 +311,7 @@ bool Start_Up(int argc, char** argv)
     Start_Debug_Log();
     for (const std::string& Note : Notes)
         Write_Notice("%s", Note.c_str());
+    Remove_Leftover_Temporaries();
     if (Get_Startup_Flags() & FLAG_IS_NOT_RANDOM) {
         Seed_Random_Numbers(12345);
         Write_Debug_Log("Random numbers seeded with 12345");
@@ -346,6 +372,13 @@ int Run_Program(int argc, char** argv)
     FILE* pScript = stdin;
     if (!ScriptPath.empty()) {
         pScript = std::fopen(ScriptPath.c_str(), "r");
+        // A folder opens for reading on Linux and reads as nothing.
+        struct stat st;
+        if (pScript != nullptr && ::fstat(::fileno(pScript), &st) == 0 && S_ISDIR(st.st_mode)) {
+            std::fclose(pScript);
+            pScript = nullptr;
+            errno = EISDIR;
+        }
         if (pScript == nullptr) {
             std::fprintf(stderr, "kelvo: cannot read the script \"%s\" (%s).\n", ScriptPath.c_str(),
                          std::strerror(errno));

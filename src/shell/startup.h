@@ -23,7 +23,7 @@ constexpr const char* DATA_FOLDER_VARIABLE = "KELVO_DATA";
 
 // Exit codes of the program.
 constexpr int PROGRAM_EXIT_OK = 0;
-constexpr int PROGRAM_EXIT_FAILED = 1;   // no data folder, or the game data would not load
+constexpr int PROGRAM_EXIT_FAILED = 1;   // no data folder, another program on it, or the game data would not load
 constexpr int PROGRAM_EXIT_USAGE = 2;    // an unknown option, or a script line that cannot be carried out
 
 // What the arguments ask for. Options of ours begin with "--" ("--help",
@@ -58,11 +58,15 @@ std::string Data_Folder_Beside_Program(const char* szArgv0);
 // else the folder "data" beside the executable. Empty when the chosen folder
 // does not exist; Problem then holds one line saying so.
 std::string Find_Data_Folder(const char* szArgv0, std::string& Problem);
+// Removes the temporaries a save killed before its rename left in the data
+// folder (the current folder) and its "Databases" folder; the count.
+int Remove_Leftover_Temporaries();
 // The start-up in the data folder (the current folder), up to the loaded
 // default league; false when the league does not load.
 bool Start_Up(int argc, char** argv);
-// Enters the data folder, starts up and runs the message loop on the
-// script; the exit status.
+// Enters the data folder, locks it (another program on it: a line on stderr
+// and PROGRAM_EXIT_FAILED, nothing written), starts up and runs the message
+// loop on the script; the exit status.
 int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, const char* szScriptName);
 // Runs the program; returns the process exit code (PROGRAM_EXIT_...).
 // Start-up goes in this order: the flags from the command line, then from

@@ -80,13 +80,43 @@ TEST_F(PlayerRatings, TheLoadRepair)
     EXPECT_EQ(A.fRating[RATING_ACCURACY], 20.0f);
     EXPECT_EQ(League.Team[2].Player[1].fRating[RATING_RUN_BLOCKING], 72.0f);
     EXPECT_EQ(Errors_Reported(), 0);
-    // A rebuilt value beyond the storage bound is reported and stored.
+    // Power beyond the storage bound is held to it first: the rebuilt
+    // blocking is 68 - 10 + 500.
     A.fRating[RATING_SPEED] = 20.0f;
     A.fRating[RATING_RUN_BLOCKING] = 1.0f;
     A.fRating[RATING_POWER] = 3000.0f;
     Repair_Player_Ratings();
-    EXPECT_EQ(A.fRating[RATING_RUN_BLOCKING], 68.0f - 10.0f + 1500.0f);
-    EXPECT_TRUE(Last_Error_Contains("fValue out of bounds in Set_Player_Rating(2,0,16,[1558.000000])"));
+    EXPECT_EQ(A.fRating[RATING_POWER], 1000.0f);
+    EXPECT_EQ(A.fRating[RATING_RUN_BLOCKING], 558.0f);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(PlayerRatings, TheLoadRepairHoldsEveryRatingToItsRange)
+{
+    const float Inf = std::numeric_limits<float>::infinity();
+    PLAYER& A = Add_Player(2, 0, 1);
+    A.fRating[RATING_ACCURACY] = 1e30f;
+    A.fRating[RATING_CONTROL] = NaN;     // default 72
+    A.fRating[RATING_DISTANCE] = -5.0f;
+    A.fRating[RATING_HEALTH] = Inf;
+    A.fRating[RATING_HANDS] = -Inf;
+    // Fast and weak beyond all bounds: the rebuilt blocking would be far
+    // below the least rating (68 - 500 + 10).
+    A.fRating[RATING_SPEED] = 5e20f;
+    A.fRating[RATING_POWER] = 20.0f;
+    A.fRating[RATING_RUN_BLOCKING] = -1e30f;
+    // A slot nobody holds is held to the storage bound too.
+    League.Team[2].Player[7].fRating[RATING_VISION] = -Inf;
+    Repair_Player_Ratings();
+    EXPECT_EQ(A.fRating[RATING_ACCURACY], 1000.0f);
+    EXPECT_EQ(A.fRating[RATING_CONTROL], 72.0f);
+    EXPECT_EQ(A.fRating[RATING_DISTANCE], 20.0f);
+    EXPECT_EQ(A.fRating[RATING_HEALTH], 1000.0f);
+    EXPECT_EQ(A.fRating[RATING_HANDS], 20.0f);
+    EXPECT_EQ(A.fRating[RATING_SPEED], 1000.0f);
+    EXPECT_EQ(A.fRating[RATING_RUN_BLOCKING], 20.0f);
+    EXPECT_EQ(League.Team[2].Player[7].fRating[RATING_VISION], -1000.0f);
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 // ---------------------------------------------------------------------------

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -202,4 +204,59 @@ TEST(FilesScratchFolder, IsEnteredThenRemovedWithReadOnlyContents)
     EXPECT_EQ(files::Get_Current_Folder(), Before);
     struct stat Info;
     EXPECT_NE(::stat(Path.c_str(), &Info), 0);
+}
+
+TEST_F(FilesTest, AFolderLockIsHeldAgainstEveryOtherOpenOfItsFile)
+{
+    const std::string Lock = Root + "/kelvo.lock";
+    ASSERT_EQ(files::Take_Folder_Lock(Lock.c_str()), 1);
+    EXPECT_TRUE(files::File_Exists(Lock.c_str()));
+    // Another open file of the same lock is what a second program has.
+    const int nOther = ::open(Lock.c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(nOther, 0);
+    EXPECT_NE(::flock(nOther, LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(errno, EWOULDBLOCK);
+    // Held by someone else, the lock is refused.
+    files::Release_Folder_Lock();
+    ASSERT_EQ(::flock(nOther, LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(files::Take_Folder_Lock(Lock.c_str()), 0);
+    ::close(nOther);
+    EXPECT_EQ(files::Take_Folder_Lock(Lock.c_str()), 1);
+    files::Release_Folder_Lock();
+    // Where the lock file cannot be made there is nothing to lock.
+    Write(Root + "/plain", "x");
+    EXPECT_EQ(files::Take_Folder_Lock((Root + "/plain/kelvo.lock").c_str()), -1);
+    EXPECT_EQ(errno, ENOTDIR);
+}
+
+TEST_F(FilesTest, TemporariesAreUniqueBesideTheirTargetAndOnlyTheyAreRemoved)
+{
+    ASSERT_TRUE(files::Create_Folders((Root + "/Games").c_str()));
+    std::string First;
+    std::string Second;
+    FILE* pFirst = files::Create_Temporary_File((Root + "/games/a.zrt").c_str(), First);
+    FILE* pSecond = files::Create_Temporary_File((Root + "/games/a.zrt").c_str(), Second);
+    ASSERT_NE(pFirst, nullptr);
+    ASSERT_NE(pSecond, nullptr);
+    EXPECT_NE(First, Second);
+    EXPECT_EQ(First.rfind(Root + "/Games/.kelvo-save-", 0), 0u) << First;
+    EXPECT_EQ(First.size(), (Root + "/Games/.kelvo-save-").size() + 6);
+    std::fclose(pFirst);
+    std::fclose(pSecond);
+    EXPECT_TRUE(files::Sync_Folder_Of((Root + "/games/a.zrt").c_str()));
+    std::string None;
+    EXPECT_EQ(files::Create_Temporary_File((Root + "/nowhere/a.zrt").c_str(), None), nullptr);
+    EXPECT_EQ(errno, ENOENT);
+    EXPECT_EQ(None, "");
+
+    // Look-alikes stay: another length, another case, a folder, another name.
+    Write(Root + "/Games/.kelvo-save-abc", "x");
+    Write(Root + "/Games/.KELVO-SAVE-abcdef", "x");
+    Write(Root + "/Games/a.zrt.kelvo-save-abcdef", "x");
+    Write(Root + "/Games/a.zrt", "x");
+    ASSERT_TRUE(files::Create_Folders((Root + "/Games/.kelvo-save-folder").c_str()));
+    EXPECT_EQ(files::Remove_Temporary_Files((Root + "/Games").c_str()), 2);
+    EXPECT_EQ(files::List_Folder((Root + "/Games").c_str(), "*"),
+              (std::vector<std::string>{".KELVO-SAVE-abcdef", ".kelvo-save-abc", ".kelvo-save-folder",
+                                        "a.zrt", "a.zrt.kelvo-save-abcdef"}));
 }

@@ -40,9 +40,21 @@ struct RUN_OPTIONS {
     std::chrono::seconds Limit = std::chrono::seconds(60);
 };
 
-inline RUN_RESULT Run(const std::string& Program, const std::vector<std::string>& Args, const RUN_OPTIONS& Options)
+// A started child; Input is the write end of its standard input when it was
+// started with a pipe there (else -1).
+struct CHILD {
+    pid_t nPid = -1;
+    int nInput = -1;
+    std::string Output;
+};
+
+// Starts the program; with bPipe its standard input is a pipe the caller
+// writes (Options.Input is then not used).
+inline CHILD Start(const std::string& Program, const std::vector<std::string>& Args, const RUN_OPTIONS& Options,
+                   bool bPipe = false)
 {
-    RUN_RESULT Result;
+    CHILD Child;
+    Child.Output = Options.Output;
     std::vector<std::string> Environment;
     for (char** p = environ; *p != nullptr; ++p)
         if (std::strncmp(*p, "KELVO_DATA=", 11) != 0 && std::strncmp(*p, "KELVO_DEBUG=", 12) != 0)
@@ -59,46 +71,84 @@ inline RUN_RESULT Run(const std::string& Program, const std::vector<std::string>
         ArgPointers.push_back(Argument.data());
     ArgPointers.push_back(nullptr);
 
+    int Pipe[2] = {-1, -1};
+    if (bPipe && ::pipe2(Pipe, O_CLOEXEC) != 0) {
+        ADD_FAILURE() << "pipe: " << std::strerror(errno);
+        return Child;
+    }
     const std::string OutPath = Options.Output + "/stdout.txt";
     const std::string ErrPath = Options.Output + "/stderr.txt";
     posix_spawn_file_actions_t Actions;
     posix_spawn_file_actions_init(&Actions);
-    posix_spawn_file_actions_addopen(&Actions, 0, Options.Input.c_str(), O_RDONLY, 0);
+    if (bPipe)
+        posix_spawn_file_actions_adddup2(&Actions, Pipe[0], 0);
+    else
+        posix_spawn_file_actions_addopen(&Actions, 0, Options.Input.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&Actions, 1, OutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&Actions, 2, ErrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addchdir_np(&Actions, Options.Folder.c_str());
-    pid_t nChild = 0;
     const int nSpawn =
-        ::posix_spawn(&nChild, Program.c_str(), &Actions, nullptr, ArgPointers.data(), EnvPointers.data());
+        ::posix_spawn(&Child.nPid, Program.c_str(), &Actions, nullptr, ArgPointers.data(), EnvPointers.data());
     posix_spawn_file_actions_destroy(&Actions);
+    if (bPipe)
+        ::close(Pipe[0]);
     if (nSpawn != 0) {
         ADD_FAILURE() << "cannot start " << Program << ": " << std::strerror(nSpawn);
-        return Result;
+        if (bPipe)
+            ::close(Pipe[1]);
+        Child.nPid = -1;
+        return Child;
     }
+    Child.nInput = bPipe ? Pipe[1] : -1;
+    return Child;
+}
 
-    const auto Deadline = std::chrono::steady_clock::now() + Options.Limit;
+// Waits for the child to end; after Limit it is killed (bTimedOut). A
+// positive KillAfter kills it with SIGKILL at that time instead, without
+// counting as a time-out.
+inline RUN_RESULT Wait(CHILD& Child, std::chrono::milliseconds Limit,
+                       std::chrono::milliseconds KillAfter = std::chrono::milliseconds(0))
+{
+    RUN_RESULT Result;
+    if (Child.nInput >= 0) {
+        ::close(Child.nInput);
+        Child.nInput = -1;
+    }
+    if (Child.nPid <= 0)
+        return Result;
+    const auto Started = std::chrono::steady_clock::now();
+    const auto Deadline = Started + Limit;
     int nStatus = 0;
     for (;;) {
-        const pid_t nDone = ::waitpid(nChild, &nStatus, WNOHANG);
-        if (nDone == nChild)
+        const pid_t nDone = ::waitpid(Child.nPid, &nStatus, WNOHANG);
+        if (nDone == Child.nPid)
             break;
         if (nDone < 0) {
             ADD_FAILURE() << "waitpid: " << std::strerror(errno);
             return Result;
         }
-        if (std::chrono::steady_clock::now() > Deadline) {
-            Result.bTimedOut = true;
-            ::kill(nChild, SIGKILL);
-            ::waitpid(nChild, &nStatus, 0);
+        const auto Now = std::chrono::steady_clock::now();
+        const bool bKill = KillAfter.count() > 0 && Now >= Started + KillAfter;
+        if (Now > Deadline || bKill) {
+            Result.bTimedOut = !bKill;
+            ::kill(Child.nPid, SIGKILL);
+            ::waitpid(Child.nPid, &nStatus, 0);
             break;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+    Child.nPid = -1;
     if (!Result.bTimedOut && WIFEXITED(nStatus))
         Result.nExitCode = WEXITSTATUS(nStatus);
-    Result.Out = Read_Text_File(OutPath);
-    Result.Err = Read_Text_File(ErrPath);
+    Result.Out = Read_Text_File(Child.Output + "/stdout.txt");
+    Result.Err = Read_Text_File(Child.Output + "/stderr.txt");
     return Result;
+}
+
+inline RUN_RESULT Run(const std::string& Program, const std::vector<std::string>& Args, const RUN_OPTIONS& Options)
+{
+    CHILD Child = Start(Program, Args, Options);
+    return Wait(Child, std::chrono::duration_cast<std::chrono::milliseconds>(Options.Limit));
 }
 
 }  // namespace process_runner

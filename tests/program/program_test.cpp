@@ -234,6 +234,7 @@ TEST_F(ProgramTest, DataFolderIsLookedForBesideTheProgramWhenKelvoDataIsUnset)
     // owners' hall of fame is made sure of before the league is loaded.)
     ASSERT_TRUE(std::filesystem::remove(Install.Path() + "/data/debug.txt"));
     ASSERT_TRUE(std::filesystem::remove(Install.Path() + "/data/ZrtFame.dat"));
+    ASSERT_TRUE(std::filesystem::remove(Install.Path() + "/data/kelvo.lock"));
     const RUN_RESULT Named = Run({}, {"KELVO_DATA=" + Data.Path()}, Copy);
     EXPECT_EQ(Named.nExitCode, 1);
     EXPECT_TRUE(Contains(Log(), "started at: "));

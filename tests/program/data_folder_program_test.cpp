@@ -1,0 +1,274 @@
+// The data folder shared by programs: one program at a time, saves that a
+// kill cannot spoil, the leftovers of a killed save cleared at the next
+// start-up, and failures of saves and scripts that end a script with status 2.
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "gamefile/game_file.h"
+#include "league/league_data.h"
+#include "platform/ui.h"
+#include "process_runner.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string PROGRAM = KELVO_PROGRAM_PATH;
+const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
+constexpr auto RUN_TIME_LIMIT = std::chrono::seconds(100);
+
+using process_runner::RUN_RESULT;
+
+bool Contains(const std::string& Text, const std::string& Part)
+{
+    return Text.find(Part) != std::string::npos;
+}
+
+void Write_File(const std::string& Path, const std::string& Text)
+{
+    FILE* pFile = std::fopen(Path.c_str(), "wb");
+    ASSERT_NE(pFile, nullptr) << Path;
+    ASSERT_EQ(std::fwrite(Text.data(), 1, Text.size(), pFile), Text.size());
+    ASSERT_EQ(std::fclose(pFile), 0);
+}
+
+// Every entry under a folder with its size and modification time: what
+// "nothing was written" compares.
+std::map<std::string, std::string> Snapshot(const std::string& Folder)
+{
+    std::map<std::string, std::string> Entries;
+    std::error_code Error;
+    for (const auto& Entry : fs::recursive_directory_iterator(Folder, Error)) {
+        struct stat st;
+        if (::lstat(Entry.path().c_str(), &st) != 0)
+            continue;
+        Entries[Entry.path().string()] = std::to_string(st.st_size) + " " + std::to_string(st.st_mtim.tv_sec) + "." +
+                                         std::to_string(st.st_mtim.tv_nsec);
+    }
+    return Entries;
+}
+
+std::vector<std::string> Temporaries(const std::string& Folder)
+{
+    std::vector<std::string> Names;
+    std::error_code Error;
+    for (const auto& Entry : fs::directory_iterator(Folder, Error)) {
+        const std::string Name = Entry.path().filename().string();
+        if (Name.rfind(".kelvo-save-", 0) == 0)
+            Names.push_back(Name);
+    }
+    return Names;
+}
+
+class DataFolderProgramTest : public ::testing::Test {
+protected:
+    SCRATCH_FOLDER Data{"df_data", false};
+    SCRATCH_FOLDER Output{"df_out", false};
+    SCRATCH_FOLDER Output2{"df_out2", false};
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(Data.Ready());
+        ASSERT_TRUE(Output.Ready());
+        ASSERT_TRUE(Output2.Ready());
+        std::error_code Error;
+        fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
+        ASSERT_FALSE(Error) << Error.message();
+        for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output", "Demo Season.zrt", "[Auto Save].zrt",
+                                   "kelvo.lock"})
+            fs::remove_all(Data.Path() + "/" + szName, Error);
+        ASSERT_TRUE(fs::exists(Data.Path() + "/Databases/Universe-2019.dat"));
+    }
+
+    std::string Path(const std::string& Name) const { return Data.Path() + "/" + Name; }
+
+    process_runner::RUN_OPTIONS Options(const SCRATCH_FOLDER& Out) const
+    {
+        process_runner::RUN_OPTIONS Result;
+        Result.Env = {"KELVO_DATA=" + Data.Path()};
+        Result.Folder = Out.Path();
+        Result.Output = Out.Path();
+        Result.Limit = RUN_TIME_LIMIT;
+        return Result;
+    }
+
+    std::vector<std::string> Script_Args(const std::string& Script, const std::string& Name = "test.kelvo")
+    {
+        const std::string ScriptPath = Output.Path() + "/" + Name;
+        Write_File(ScriptPath, Script);
+        return {"--headless", "--script", ScriptPath, "IS_NOT_RANDOM"};
+    }
+
+    RUN_RESULT Run_Script(const std::string& Script)
+    {
+        return process_runner::Run(PROGRAM, Script_Args(Script), Options(Output));
+    }
+};
+
+constexpr const char* SAVE_AS_KILL_TEST =
+    "dialog 120 set 1082 \"Kill Test\"\n"
+    "dialog 120 press 1\n"
+    "command \"Save Game\"\n";
+
+}  // namespace
+
+TEST_F(DataFolderProgramTest, ASecondProgramOnTheFolderRefusesWithStatusOneAndWritesNothing)
+{
+    // The first program waits for its script on a pipe, holding the folder.
+    process_runner::CHILD First = process_runner::Start(PROGRAM, {"IS_NOT_RANDOM"}, Options(Output), true);
+    ASSERT_GT(First.nPid, 0);
+    const auto Deadline = std::chrono::steady_clock::now() + RUN_TIME_LIMIT;
+    while (!Contains(Read_Text_File(Path("debug.txt")), "Script (standard input)") &&
+           std::chrono::steady_clock::now() < Deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(Contains(Read_Text_File(Path("debug.txt")), "Script (standard input)"));
+
+    const std::map<std::string, std::string> Before = Snapshot(Data.Path());
+    const RUN_RESULT Second = process_runner::Run(PROGRAM, Script_Args("welcome new\nquit\n"), Options(Output2));
+    EXPECT_EQ(Second.nExitCode, 1);
+    EXPECT_EQ(Second.Err, "kelvo: the data folder \"" + Data.Path() +
+                              "\" is in use by another Vazarudu Kelvo program.\n");
+    EXPECT_EQ(Second.Out, "");
+    EXPECT_EQ(Snapshot(Data.Path()), Before) << "the second program wrote into the folder";
+
+    // The first one goes on undisturbed, and once it has ended the folder is free.
+    const std::string Quit = "welcome quit\n";
+    ASSERT_EQ(::write(First.nInput, Quit.data(), Quit.size()), static_cast<ssize_t>(Quit.size()));
+    const RUN_RESULT FirstResult = process_runner::Wait(First, RUN_TIME_LIMIT);
+    EXPECT_EQ(FirstResult.nExitCode, 0) << FirstResult.Err;
+    EXPECT_EQ(process_runner::Run(PROGRAM, Script_Args("welcome quit\n"), Options(Output2)).nExitCode, 0);
+}
+
+TEST_F(DataFolderProgramTest, AProgramKilledWhileSavingLeavesTheEarlierSaveAndNoTemporaryAfterTheNextStart)
+{
+    // The earlier save.
+    const RUN_RESULT Made = Run_Script(std::string("welcome new\ncommand Standings\n") + SAVE_AS_KILL_TEST + "quit\n");
+    ASSERT_EQ(Made.nExitCode, 0) << Made.Out << Made.Err;
+    const std::string Saved = Path("Kill Test.zrt");
+    ASSERT_TRUE(fs::exists(Saved));
+
+    // A program that resumes it and saves it again and again; how long it
+    // runs when nobody stops it sets the range of the kill times.
+    std::string Script = "welcome resume\ndialog 118 select 1077 \"Kill Test\"\ndialog 118 press 1\ncommand Standings\n";
+    for (int i = 0; i < 6; ++i)
+        Script += std::string("answer ok\n") + SAVE_AS_KILL_TEST;
+    Script += "quit\n";
+    const std::vector<std::string> Args = Script_Args(Script, "saves.kelvo");
+    const auto Started = std::chrono::steady_clock::now();
+    const RUN_RESULT Whole = process_runner::Run(PROGRAM, Args, Options(Output));
+    ASSERT_EQ(Whole.nExitCode, 0) << Whole.Out << Whole.Err;
+    const auto nWhole = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - Started);
+
+    std::mt19937 Kill_Times(20261207);   // fixed, so that a failure repeats
+    std::uniform_int_distribution<long long> Pick(1, std::max<long long>(2, nWhole.count()));
+    int nKilledMidSave = 0;
+    for (int nRun = 0; nRun < 20; ++nRun) {
+        const std::chrono::milliseconds At(Pick(Kill_Times));
+        SCOPED_TRACE("run " + std::to_string(nRun) + " killed at " + std::to_string(At.count()) + " ms");
+        process_runner::CHILD Child = process_runner::Start(PROGRAM, Args, Options(Output));
+        const RUN_RESULT Killed = process_runner::Wait(Child, RUN_TIME_LIMIT, At);
+        ASSERT_FALSE(Killed.bTimedOut);
+        if (!Temporaries(Data.Path()).empty())
+            ++nKilledMidSave;
+        // Whatever the moment, the file is a save made whole before the
+        // kill (the one before or the one the run finished), and it resumes.
+        ASSERT_TRUE(fs::exists(Saved));
+        SCRATCH_FOLDER Here{"df_load"};
+        ASSERT_TRUE(Here.Ready());
+        Zero_League_Data();
+        EXPECT_EQ(Load_Universe_Database(Saved.c_str()), 1) << "the saved game does not resume";
+        ui::Reset();
+    }
+    EXPECT_GT(nKilledMidSave, 0) << "no kill came while a save was being written";
+
+    // The next start-up clears what the killed saves left, and the game resumes.
+    const RUN_RESULT Next = Run_Script("welcome resume\ndialog 118 select 1077 \"Kill Test\"\ndialog 118 press 1\nquit\n");
+    EXPECT_EQ(Next.nExitCode, 0) << Next.Out << Next.Err;
+    EXPECT_EQ(Temporaries(Data.Path()), std::vector<std::string>{});
+}
+
+TEST_F(DataFolderProgramTest, AFailedSaveEndsTheScriptWithStatusTwoNamingTheLine)
+{
+    // A folder takes the saved game's name: the save cannot replace it.
+    fs::create_directory(Path("Blocked.zrt"));
+    const RUN_RESULT Command = Run_Script(
+        "welcome new\n"
+        "command Standings\n"
+        "dialog 120 set 1082 \"Blocked\"\n"
+        "dialog 120 press 1\n"
+        "command \"Save Game\"\n"
+        "command Calendar\n");
+    EXPECT_EQ(Command.nExitCode, 2) << Command.Out << Command.Err;
+    EXPECT_TRUE(Contains(Command.Err, "test.kelvo\" line 5: the game was not saved: Vazarudu Kelvo was unable to "
+                                      "write the saved game file: a folder has its name."))
+        << Command.Err;
+    EXPECT_FALSE(Contains(Command.Out, "Command 40036")) << "the run went on after the failed save";
+    EXPECT_TRUE(fs::is_directory(Path("Blocked.zrt")));
+
+    // The save offered at quit, answered yes, under a name that fails.
+    const RUN_RESULT AtQuit = Run_Script(
+        "welcome new\n"
+        "command \"One Week\"\n"
+        "answer yes\n"
+        "dialog 120 set 1082 \"Blocked\"\n"
+        "dialog 120 press 1\n"
+        "quit\n");
+    EXPECT_EQ(AtQuit.nExitCode, 2) << AtQuit.Out << AtQuit.Err;
+    EXPECT_TRUE(Contains(AtQuit.Err, "test.kelvo\" line 6: the game was not saved: ")) << AtQuit.Err;
+    EXPECT_EQ(Temporaries(Data.Path()), std::vector<std::string>{});
+}
+
+TEST_F(DataFolderProgramTest, TheScriptFileIsReadWholeOrRefusedWithItsReason)
+{
+    // A folder as the script.
+    const RUN_RESULT Folder = process_runner::Run(PROGRAM, {"--script", Output.Path()}, Options(Output2));
+    EXPECT_EQ(Folder.nExitCode, 2);
+    EXPECT_EQ(Folder.Err, "kelvo: cannot read the script \"" + Output.Path() + "\" (Is a directory).\n");
+    EXPECT_FALSE(fs::exists(Path("debug.txt")));
+
+    // A byte-order mark before the first line is no part of it.
+    const RUN_RESULT Marked = Run_Script("\xEF\xBB\xBFwelcome quit\n");
+    EXPECT_EQ(Marked.nExitCode, 0) << Marked.Err;
+
+    // A NUL byte refuses its line.
+    const RUN_RESULT Nul = Run_Script(std::string("# a comment\nwelcome\0 quit\n", 27));
+    EXPECT_EQ(Nul.nExitCode, 2);
+    EXPECT_TRUE(Contains(Nul.Err, "test.kelvo\" line 2: the line holds a NUL byte")) << Nul.Err;
+}
+
+TEST_F(DataFolderProgramTest, AResumedCopyIsSavedUnderItsOwnFileName)
+{
+    const RUN_RESULT Made = Run_Script("welcome new\ncommand Standings\ndialog 120 set 1082 \"Demo Season\"\ndialog 120 press 1\n"
+                                       "command \"Save Game\"\nquit\n");
+    ASSERT_EQ(Made.nExitCode, 0) << Made.Err;
+    fs::copy_file(Path("Demo Season.zrt"), Path("What If.zrt"));
+    const std::string Original = Read_Text_File(Path("Demo Season.zrt"));
+    // The Save dialog offers the copy's own name; pressing Save saves there
+    // without an "Overwrite?" question about the other file.
+    const RUN_RESULT Resumed = Run_Script(
+        "welcome resume\n"
+        "dialog 118 select 1077 \"What If\"\n"
+        "dialog 118 press 1\n"
+        "command \"One Week\"\n"
+        "dialog 120 press 1\n"
+        "answer ok\n"
+        "command \"Save Game\"\n"
+        "quit\n");
+    EXPECT_EQ(Resumed.nExitCode, 0) << Resumed.Out << Resumed.Err;
+    EXPECT_TRUE(Contains(Resumed.Out, "Box [Filename in use] \"A saved game with that name already exists. "
+                                      "Overwrite?\" -> OK")) << Resumed.Out;
+    EXPECT_TRUE(Read_Text_File(Path("Demo Season.zrt")) == Original) << "the other file was overwritten";
+    EXPECT_FALSE(Read_Text_File(Path("What If.zrt")) == Original) << "the week played was not saved to the copy";
+}
