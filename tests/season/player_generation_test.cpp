@@ -351,12 +351,15 @@ TEST_F(PlayerMaking, UniformNumbersFitThePosition)
             const int n = Get_Random_Uniform_Number(p);
             EXPECT_GE(n, Ranges[p].nLow) << p;
             EXPECT_LE(n, Ranges[p].nHigh) << p;
-            if (p == POSITION_K || p == POSITION_P)
+            if (p == POSITION_K || p == POSITION_P) {
                 EXPECT_NE(n, 10);
-            if (p == POSITION_TE)
+            }
+            if (p == POSITION_TE) {
                 EXPECT_TRUE(n < 50 || n >= 80) << n;
-            if (p == POSITION_WR)
+            }
+            if (p == POSITION_WR) {
                 EXPECT_TRUE(n < 20 || n >= 80) << n;
+            }
         }
     }
     for (int i = 0; i < 200; ++i) {
