@@ -29,7 +29,7 @@ int Summary_Team()
 
 }  // namespace
 
-void Format_Game_File_Summary(char* szBuffer)
+void Format_Game_File_Summary(char* szBuffer, size_t nSize)
 {
     if (szBuffer == nullptr)
         return;
@@ -45,7 +45,7 @@ void Format_Game_File_Summary(char* szBuffer)
         else
             std::snprintf(szText, sizeof(szText), "%s (%d-%d)", szName, League.Universe.nStat[FIRST_SEASON_YEAR], nYear);
     }
-    Put_Text(szBuffer, szText);
+    Put_Text(szBuffer, nSize, szText);
 }
 
 void Update_Game_Name_For_Season()

@@ -3,6 +3,7 @@
 // caches, measures, IDs, uniform numbers and whole generated players.
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstdio>
 #include <cstring>
@@ -473,6 +474,30 @@ TEST_F(PlayerMaking, ALongListFillsTheWholeCacheFromAcrossTheFile)
     }
     EXPECT_EQ(nTaken, 100);
     EXPECT_GT(nLargest, 500);   // the skips reach far into the file
+}
+
+// A saved game may hold any count for a list (found by fuzzing the reader):
+// a count near INT_MAX used to skip past the file's end two billion times,
+// and to turn a skip beyond the int range into an integer. The file ends
+// the skipping; a list read past its end leaves the cache empty, so a made
+// player takes the default names.
+TEST_F(PlayerMaking, AStoredCountFarAboveTheFileStopsAtItsEnd)
+{
+    Write_List("names/first.txt", "Ann\nBea\nCal\n");
+    Write_List("names/last.txt", "Ashford\nBramwell\n");
+    Set_User_Preference(PREF_FIRST_NAME_LIST, INT32_MAX);
+    Set_User_Preference(PREF_LAST_NAME_LIST, INT32_MAX);
+    Pick_Random_First_Name();
+    char szName[32] = "x";
+    EXPECT_FALSE(Take_Cached_First_Name(szName, sizeof(szName)));
+    EXPECT_STREQ(szName, "");
+    Add_Player(2, 0, 9);
+    Make_Random_Player_Name(2, 0);
+    EXPECT_STREQ(League.Team[2].Player[0].szFirstName, "John");
+    EXPECT_STREQ(League.Team[2].Player[0].szLastName, "Smith");
+    // The stored counts are the league's: the refill leaves them alone.
+    EXPECT_EQ(Get_User_Preference(PREF_FIRST_NAME_LIST), INT32_MAX);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
 }
 
 // ---------------------------------------------------------------------------
