@@ -120,21 +120,22 @@ std::string Day_Of_Year_Text(int nDay)
 
 }  // namespace
 
-// Copies a text into a caller's buffer, cut at TEXT_BUFFER_SIZE. Only the
-// text and its terminator are written: a caller's buffer need only hold the
-// text, whatever the convention says about its size.
-void Put_Text(char* szBuffer, const std::string& Text)
+// Copies a text into a caller's buffer of nSize bytes. Only the text and its
+// terminator are written, so the rest of the buffer keeps its bytes.
+void Put_Text(char* szBuffer, size_t nSize, const std::string& Text)
 {
-    if (szBuffer == nullptr)
+    if (szBuffer == nullptr || nSize == 0)
         return;
-    size_t nSize = Text.size() + 1 < TEXT_BUFFER_SIZE ? Text.size() + 1 : TEXT_BUFFER_SIZE;
-    safe_strncpy(szBuffer, Text.c_str(), static_cast<int>(nSize));
+    size_t nCopy = Text.size() + 1 < nSize ? Text.size() + 1 : nSize;
+    if (nCopy > static_cast<size_t>(INT32_MAX))
+        nCopy = INT32_MAX;
+    safe_strncpy(szBuffer, Text.c_str(), static_cast<int>(nCopy));
 }
 
 // ---------------------------------------------------------------------------
 // Money and numbers
 
-void Format_Money_Short(int nThousands, char* szBuffer)
+void Format_Money_Short(int nThousands, char* szBuffer, size_t nSize)
 {
     uint64_t a = Magnitude(nThousands);
     char szText[64];
@@ -149,12 +150,12 @@ void Format_Money_Short(int nThousands, char* szBuffer)
                  static_cast<unsigned long long>(a % 1000 / 100));
     else
         snprintf(szText, sizeof(szText), "%s$%lluK", szSign, static_cast<unsigned long long>(a));
-    Put_Text(szBuffer, szText);
+    Put_Text(szBuffer, nSize, szText);
 }
 
-void Format_Money_Dollars(int nDollars, char* szBuffer)
+void Format_Money_Dollars(int nDollars, char* szBuffer, size_t nSize)
 {
-    Format_Money_Short(nDollars / 1000, szBuffer);
+    Format_Money_Short(nDollars / 1000, szBuffer, nSize);
 }
 
 int Parse_Money_Text(char* szText)
@@ -166,22 +167,22 @@ int Parse_Money_Text(char* szText)
     return Clamp_To_Int(strtoll(szText, nullptr, 10));
 }
 
-void Format_Number_With_Commas(int n, char* szBuffer)
+void Format_Number_With_Commas(int n, char* szBuffer, size_t nSize)
 {
     // The sign stands before the first group: -1,000, never -,100.
     std::string Text = n < 0 ? "-" : "";
     Text += Group_Digits(Magnitude(n));
-    Put_Text(szBuffer, Text);
+    Put_Text(szBuffer, nSize, Text);
 }
 
-void Format_Dollars_With_Commas(int n, char* szBuffer)
+void Format_Dollars_With_Commas(int n, char* szBuffer, size_t nSize)
 {
     std::string Text = n < 0 ? "$-" : "$";
     Text += Group_Digits(Magnitude(n));
-    Put_Text(szBuffer, Text);
+    Put_Text(szBuffer, nSize, Text);
 }
 
-void Format_Thousandths(int n, char* szBuffer)
+void Format_Thousandths(int n, char* szBuffer, size_t nSize)
 {
     uint64_t a = Magnitude(n);
     char szText[64];
@@ -192,37 +193,37 @@ void Format_Thousandths(int n, char* szBuffer)
     else
         snprintf(szText, sizeof(szText), "%s%llu.%03llu", szSign, static_cast<unsigned long long>(a / 1000),
                  static_cast<unsigned long long>(a % 1000));
-    Put_Text(szBuffer, szText);
+    Put_Text(szBuffer, nSize, szText);
 }
 
-void Format_Ordinal(char* szBuffer, int n)
+void Format_Ordinal(char* szBuffer, size_t nSize, int n)
 {
     uint64_t a = Magnitude(n);
     // The teens of every hundred take "th": 11th, 12th, 113th.
     int nLast = static_cast<int>(a % 10);
     int nId = (a / 10) % 10 == 1 ? ID_ORDINAL_SUFFIX_FIRST : ID_ORDINAL_SUFFIX_FIRST + (nLast < 4 ? nLast : 4);
-    Put_Text(szBuffer, std::to_string(n) + Resource(nId));
+    Put_Text(szBuffer, nSize, std::to_string(n) + Resource(nId));
 }
 
-void Get_Cardinal_Words(char* szBuffer, int n)
+void Get_Cardinal_Words(char* szBuffer, size_t nSize, int n)
 {
-    Put_Text(szBuffer, Cardinal_Words(n));
+    Put_Text(szBuffer, nSize, Cardinal_Words(n));
 }
 
-void Get_Ordinal_Words(char* szBuffer, int n)
+void Get_Ordinal_Words(char* szBuffer, size_t nSize, int n)
 {
-    Put_Text(szBuffer, Ordinal_Words(n));
+    Put_Text(szBuffer, nSize, Ordinal_Words(n));
 }
 
 // ---------------------------------------------------------------------------
 // Dates
 
-void Format_Day_Of_Year(int nDay, char* szBuffer)
+void Format_Day_Of_Year(int nDay, char* szBuffer, size_t nSize)
 {
-    Put_Text(szBuffer, Day_Of_Year_Text(nDay));
+    Put_Text(szBuffer, nSize, Day_Of_Year_Text(nDay));
 }
 
-void Format_Date_With_Year(int nDay, int nYear, char* szBuffer)
+void Format_Date_With_Year(int nDay, int nYear, char* szBuffer, size_t nSize)
 {
-    Put_Text(szBuffer, Day_Of_Year_Text(nDay) + ", " + std::to_string(nYear));
+    Put_Text(szBuffer, nSize, Day_Of_Year_Text(nDay) + ", " + std::to_string(nYear));
 }

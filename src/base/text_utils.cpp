@@ -163,10 +163,10 @@ int Append_Formatted_Text(char* szBuffer, int nSize, const char* szFormat, ...)
 // ---------------------------------------------------------------------------
 // Splitting and lines
 
-int Pop_Token_From_String(char* szToken, char* szLine, char cDelimiter)
+int Pop_Token_From_String(char* szToken, size_t nSize, char* szLine, char cDelimiter)
 {
     if (szLine == nullptr) {
-        if (szToken != nullptr)
+        if (szToken != nullptr && nSize > 0)
             szToken[0] = '\0';
         return 1;
     }
@@ -176,9 +176,11 @@ int Pop_Token_From_String(char* szToken, char* szLine, char cDelimiter)
         pDelimiter = nullptr;
     size_t nField = pDelimiter != nullptr ? static_cast<size_t>(pDelimiter - szLine) : strlen(szLine);
     if (szToken != nullptr) {
-        size_t nKeep = nField < TEXT_BUFFER_SIZE - 1 ? nField : TEXT_BUFFER_SIZE - 1;
-        memmove(szToken, szLine, nKeep);
-        szToken[nKeep] = '\0';
+        if (nSize > 0) {
+            size_t nKeep = nField < nSize - 1 ? nField : nSize - 1;
+            memmove(szToken, szLine, nKeep);
+            szToken[nKeep] = '\0';
+        }
     }
     if (pDelimiter == nullptr) {
         szLine[0] = '\0';
@@ -216,21 +218,23 @@ int Read_Line_Limit(const char* szName, char* szBuffer, FILE* pFile, int nLimit)
     return nEnd;
 }
 
-int Read_Line_2048(char* szBuffer, FILE* pFile)
+int Read_Line_2048(char* szBuffer, size_t nSize, FILE* pFile)
 {
-    return Read_Line_Limit("'Filename Unknown'", szBuffer, pFile, TEXT_BUFFER_SIZE);
+    const size_t nLimit = nSize < TEXT_BUFFER_SIZE ? nSize : TEXT_BUFFER_SIZE;
+    return Read_Line_Limit("'Filename Unknown'", szBuffer, pFile, static_cast<int>(nLimit));
 }
 
-int Read_Line(char* szBuffer, FILE* pFile)
+int Read_Line(char* szBuffer, size_t nSize, FILE* pFile)
 {
-    if (szBuffer == nullptr)
+    if (szBuffer == nullptr || nSize == 0)
         return Skip_Line(pFile);
     if (pFile == nullptr) {
         szBuffer[0] = '\0';
         return 1;
     }
     long nLength = 0;
-    return Read_Raw_Line(pFile, szBuffer, TEXT_BUFFER_SIZE - 1, nLength);
+    const size_t nLimit = nSize < TEXT_BUFFER_SIZE ? nSize : TEXT_BUFFER_SIZE;
+    return Read_Raw_Line(pFile, szBuffer, static_cast<int>(nLimit) - 1, nLength);
 }
 
 int Skip_Line(FILE* pFile)
@@ -392,46 +396,48 @@ bool Is_Same_Text_No_Case(const char* szA, const char* szB)
     }
 }
 
-void Swap_Texts(char* szA, char* szB)
+void Swap_Texts(char* szA, size_t nSizeA, char* szB, size_t nSizeB)
 {
-    if (szA == nullptr || szB == nullptr || szA == szB)
+    if (szA == nullptr || szB == nullptr || szA == szB || nSizeA == 0 || nSizeB == 0)
         return;
-    char szHold[TEXT_BUFFER_SIZE];
-    safe_strncpy(szHold, szA, TEXT_BUFFER_SIZE);
-    size_t nB = strnlen(szB, TEXT_BUFFER_SIZE - 1);
+    std::string Hold(szA, strnlen(szA, nSizeA - 1));
+    size_t nB = strnlen(szB, (nSizeA < nSizeB ? nSizeA : nSizeB) - 1);
     memmove(szA, szB, nB);
     szA[nB] = '\0';
-    size_t nA = strlen(szHold);
-    memcpy(szB, szHold, nA + 1);
+    size_t nA = Hold.size() < nSizeB - 1 ? Hold.size() : nSizeB - 1;
+    memcpy(szB, Hold.data(), nA);
+    szB[nA] = '\0';
 }
 
-int Load_String_Text(int nId, char* szBuffer)
+int Load_String_Text(int nId, char* szBuffer, size_t nSize)
 {
-    return Load_Resource_String(nId, szBuffer, TEXT_BUFFER_SIZE);
+    const size_t nLimit = nSize < TEXT_BUFFER_SIZE ? nSize : TEXT_BUFFER_SIZE;
+    return Load_Resource_String(nId, szBuffer, static_cast<int>(nLimit));
 }
 
 namespace {
 
-// Puts nBlanks blanks before the text, within a TEXT_BUFFER_SIZE buffer.
-void Prefix_Blanks(char* szText, long nBlanks)
+// Puts nBlanks blanks before the text, within a buffer of nSize bytes.
+void Prefix_Blanks(char* szText, size_t nSize, long nBlanks)
 {
-    size_t nLength = strnlen(szText, TEXT_BUFFER_SIZE - 1);
-    long nMost = static_cast<long>(TEXT_BUFFER_SIZE - 1 - nLength);
+    size_t nLength = strnlen(szText, nSize - 1);
+    long nMost = static_cast<long>(nSize - 1 - nLength);
     if (nBlanks > nMost)
         nBlanks = nMost;
     if (nBlanks <= 0)
         return;
-    memmove(szText + nBlanks, szText, nLength + 1);
+    memmove(szText + nBlanks, szText, nLength);
+    szText[static_cast<size_t>(nBlanks) + nLength] = '\0';
     memset(szText, ' ', static_cast<size_t>(nBlanks));
 }
 
 }  // namespace
 
-void Pad_Text_Left(char* szText, int nWidth)
+void Pad_Text_Left(char* szText, size_t nSize, int nWidth)
 {
-    if (szText == nullptr)
+    if (szText == nullptr || nSize == 0)
         return;
-    long nLength = static_cast<long>(strnlen(szText, TEXT_BUFFER_SIZE - 1));
-    Prefix_Blanks(szText, static_cast<long>(nWidth) - nLength);
+    long nLength = static_cast<long>(strnlen(szText, nSize - 1));
+    Prefix_Blanks(szText, nSize, static_cast<long>(nWidth) - nLength);
 }
 

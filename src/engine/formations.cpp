@@ -70,13 +70,13 @@ int Clamp_Formation_Id(int nFormation)
     return std::clamp(nFormation, 0, FORMATION_COUNT - 1);
 }
 
-void Get_Formation_Name(char* szName, int nFormation)
+void Get_Formation_Name(char* szName, size_t nSize, int nFormation)
 {
-    if (szName == nullptr) {
+    if (szName == nullptr || nSize == 0) {
         Report_Error("%s(null, %d)", __func__, nFormation);
         return;
     }
-    safe_strncpy(szName, FORMATIONS[Clamp_Formation_Id(nFormation)].szName, FORMATION_NAME_SIZE);
+    Copy_From_Record_Field(szName, nSize, FORMATIONS[Clamp_Formation_Id(nFormation)].szName, FORMATION_NAME_SIZE);
 }
 
 int Get_Formation_Slot_Position(int nFormation, int nPlace, int nWhich)

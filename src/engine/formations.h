@@ -58,7 +58,11 @@ extern const FORMATION FORMATIONS[FORMATION_COUNT];
 // Ids above 47 read as 47, negative ids as 0.
 int Clamp_Formation_Id(int nFormation);
 // Copies the long name into szName (FORMATION_NAME_SIZE bytes).
-void Get_Formation_Name(char* szName, int nFormation);
+void Get_Formation_Name(char* szName, size_t nSize, int nFormation);
+template <size_t N> void Get_Formation_Name(char (&szName)[N], int nFormation)
+{
+    return Get_Formation_Name(szName, N, nFormation);
+}
 // which SLOT_POSITION: the place's position code; SLOT_DEPTH_RANK: its rank.
 // A place outside 0-10 or another which is reported and gives -1.
 int Get_Formation_Slot_Position(int nFormation, int nPlace, int nWhich);

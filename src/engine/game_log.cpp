@@ -166,7 +166,7 @@ void Get_Period_Label(int nPeriod, char* szBuffer)
     if (nPeriod < 0)
         nPeriod = 0;
     // Periods past the table keep the last overtime label.
-    Put_Text(szBuffer, LABELS[nPeriod < 8 ? nPeriod : 7]);
+    Put_Text(szBuffer, TEXT_BUFFER_SIZE, LABELS[nPeriod < 8 ? nPeriod : 7]);
 }
 
 void Write_Game_Page_Header(const GAME* pGame)

@@ -382,7 +382,7 @@ void Get_Quarter_Label(const GAME* pGame, char* szBuffer)
     static const char* const LABELS[5] = {"1st Q", "2nd Q", "3rd Q", "4th Q", "OT"};
     const int nClock = pGame ? pGame->nClock : 0;
     const int q = std::clamp((nClock - 1) / SECONDS_PER_QUARTER + 1, 1, 5);
-    Put_Text(szBuffer, LABELS[q - 1]);
+    Put_Text(szBuffer, TEXT_BUFFER_SIZE, LABELS[q - 1]);
 }
 
 // ---------------------------------------------------------------------------

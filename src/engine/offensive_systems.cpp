@@ -151,10 +151,11 @@ int Get_Team_Default_Offensive_System(int nTeam)
     return Slot_System_Code(nTeam, Get_Current_Year());
 }
 
-void Get_Offensive_System_Playbook_Name(int nSystem, char* szName)
+void Get_Offensive_System_Playbook_Name(int nSystem, char* szName, size_t nSize)
 {
-    if (szName != nullptr)
-        safe_strncpy(szName, SYSTEM_PLAYBOOKS[In_Range(nSystem, 0, SYSTEM_COUNT - 1) ? nSystem : 0], 32);
+    if (szName != nullptr && nSize > 0)
+        Copy_From_Record_Field(szName, nSize, SYSTEM_PLAYBOOKS[In_Range(nSystem, 0, SYSTEM_COUNT - 1) ? nSystem : 0],
+                               32);
 }
 
 const char* Get_Season_Offensive_Playbook_Name(int nTeam, int nYear)

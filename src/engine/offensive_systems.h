@@ -3,6 +3,8 @@
 // and the offensive playbook each team loads for the season's era.
 #pragma once
 
+#include <cstddef>
+
 // Every franchise in use gets its default system code (team stat 5) and
 // loads the season's offensive playbook "playbooks/<name>.opb": "Old School"
 // before 1960, "Featured FB" 1960-1977, the system's own book 1978-2015 and
@@ -16,7 +18,11 @@ int Get_Team_Default_Offensive_System(int nTeam);
 
 // "Default", "West Coast", "Double Tight End" or "Two Back" for codes 0-3
 // (any other code: "Default"). szName holds at least 32 bytes.
-void Get_Offensive_System_Playbook_Name(int nSystem, char* szName);
+void Get_Offensive_System_Playbook_Name(int nSystem, char* szName, size_t nSize);
+template <size_t N> void Get_Offensive_System_Playbook_Name(int nSystem, char (&szName)[N])
+{
+    return Get_Offensive_System_Playbook_Name(nSystem, szName, N);
+}
 
 // The season's offensive playbook name of team slot nTeam in nYear.
 const char* Get_Season_Offensive_Playbook_Name(int nTeam, int nYear);

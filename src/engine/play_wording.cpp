@@ -60,7 +60,7 @@ void Abbreviation(int nTeam, char* szOut)
 {
     szOut[0] = '\0';
     if (nTeam >= 0 && nTeam <= LAST_TEAM)
-        Get_Team_String(szOut, nTeam, TEAM_STRING_ABBREVIATION);
+        Get_Team_String(szOut, TEAM_STRING_SIZE, nTeam, TEAM_STRING_ABBREVIATION);
 }
 
 }  // namespace
@@ -69,7 +69,7 @@ void Get_Penalty_Name(int nPenalty, char* szBuffer)
 {
     if (!szBuffer)
         return;
-    Put_Text(szBuffer, nPenalty >= 0 && nPenalty < PENALTY_KINDS ? PENALTY_NAMES[nPenalty] : "");
+    Put_Text(szBuffer, TEXT_BUFFER_SIZE, nPenalty >= 0 && nPenalty < PENALTY_KINDS ? PENALTY_NAMES[nPenalty] : "");
 }
 
 void Write_Play_Summary_Sentence(const GAME* pGame, const PLAY* pPlay, char* szBuffer)
@@ -242,7 +242,7 @@ void Format_Ball_Spot(const GAME* pGame, char* szBuffer)
     if (!szBuffer)
         return;
     if (!pGame) {
-        Put_Text(szBuffer, "");
+        Put_Text(szBuffer, TEXT_BUFFER_SIZE, "");
         return;
     }
     const int S = pGame->nYardLine;
@@ -261,19 +261,19 @@ void Format_Down_And_Distance(const GAME* pGame, char* szBuffer, int bLong)
         return;
     const int nDown = Get_Game_Down_Code(pGame);
     if (!pGame) {
-        Put_Text(szBuffer, "----");
+        Put_Text(szBuffer, TEXT_BUFFER_SIZE, "----");
     } else if (nDown >= FIRST_DOWN_CODE && nDown <= FOURTH_DOWN_CODE) {
         if (pGame->nToGo < pGame->nYardLine)
             Say(szBuffer, "%d-%d", nDown + 1, pGame->nToGo);
         else
             Say(szBuffer, "%d-G", nDown + 1);
     } else if (nDown == KICKOFF_DOWN) {
-        Put_Text(szBuffer, bLong ? "Kickoff" : "KICK");
+        Put_Text(szBuffer, TEXT_BUFFER_SIZE, bLong ? "Kickoff" : "KICK");
     } else if (nDown == SAFETY_KICK_DOWN) {
-        Put_Text(szBuffer, bLong ? "Free Kick" : "KICK");
+        Put_Text(szBuffer, TEXT_BUFFER_SIZE, bLong ? "Free Kick" : "KICK");
     } else if (nDown == CONVERSION_ATTEMPT) {
-        Put_Text(szBuffer, bLong ? "Conversion" : "CONV");
+        Put_Text(szBuffer, TEXT_BUFFER_SIZE, bLong ? "Conversion" : "CONV");
     } else {
-        Put_Text(szBuffer, "----");
+        Put_Text(szBuffer, TEXT_BUFFER_SIZE, "----");
     }
 }

@@ -100,15 +100,15 @@ const KICK_PLAY* Kick_Entry_Checked(const char* szFunction, int nPlay)
     return &BUILT_IN_KICK_PLAYS[nPlay % KICK_PLAY_COUNT];
 }
 
-void Copy_Text(char* szOut, int nOutSize, const char* pField, int nFieldSize)
+void Copy_Text(char* szOut, size_t nOutSize, const char* pField, int nFieldSize)
 {
-    if (szOut == nullptr)
+    if (szOut == nullptr || nOutSize == 0)
         return;
     if (pField == nullptr) {
         szOut[0] = '\0';
         return;
     }
-    Copy_From_Record_Field(szOut, static_cast<size_t>(nOutSize), pField, static_cast<size_t>(nFieldSize));
+    Copy_From_Record_Field(szOut, nOutSize, pField, static_cast<size_t>(nFieldSize));
 }
 
 bool Type_Is(int nType, std::initializer_list<int> Types)
@@ -288,28 +288,28 @@ bool Is_Kneel_Down_Play(int nTeam, int nPlay)
     return Get_Offensive_Play_Type(nTeam, nPlay) == PLAY_TYPE_KNEEL_DOWN;
 }
 
-void Get_Offensive_Play_Name(int nTeam, int nPlay, char* szName)
+void Get_Offensive_Play_Name(int nTeam, int nPlay, char* szName, size_t nSize)
 {
     const OFFENSIVE_PLAY* pPlay = Offensive_Entry_Checked(__func__, nTeam, nPlay);
-    Copy_Text(szName, PLAY_NAME_SIZE, pPlay ? pPlay->szName : nullptr, PLAY_NAME_SIZE);
+    Copy_Text(szName, nSize, pPlay ? pPlay->szName : nullptr, PLAY_NAME_SIZE);
 }
 
-void Get_Offensive_Play_Description(int nTeam, int nPlay, char* szText)
+void Get_Offensive_Play_Description(int nTeam, int nPlay, char* szText, size_t nSize)
 {
-    if (szText == nullptr)
+    if (szText == nullptr || nSize == 0)
         return;
     if (nPlay == HARD_CODED_FIELD_GOAL_PLAY) {
         szText[0] = '\0';
         if (s_pCurrentGame != nullptr) {
             const int nExtra = Get_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE) ? FIELD_GOAL_EXTRA_YARDS_POSTS_ON_LINE
                                                                         : FIELD_GOAL_EXTRA_YARDS;
-            Format_Text_Bounded(szText, PLAY_DESCRIPTION_SIZE, "%d-Yard Field Goal Attempt",
+            Format_Text_Bounded(szText, static_cast<int>(nSize < PLAY_DESCRIPTION_SIZE ? nSize : PLAY_DESCRIPTION_SIZE), "%d-Yard Field Goal Attempt",
                                 s_pCurrentGame->nYardLine + nExtra);
         }
         return;
     }
     const OFFENSIVE_PLAY* pPlay = Offensive_Entry_Checked(__func__, nTeam, nPlay);
-    Copy_Text(szText, PLAY_DESCRIPTION_SIZE, pPlay ? pPlay->szDescription : nullptr, PLAY_DESCRIPTION_SIZE);
+    Copy_Text(szText, nSize, pPlay ? pPlay->szDescription : nullptr, PLAY_DESCRIPTION_SIZE);
 }
 
 bool Is_Valid_Offensive_Play(int nTeam, int nPlay)
@@ -328,16 +328,16 @@ void Set_Playbook_Current_Game(const GAME* pGame)
 // ---------------------------------------------------------------------------
 // Defensive plays
 
-void Get_Defensive_Play_Name(int nTeam, int nPlay, char* szName)
+void Get_Defensive_Play_Name(int nTeam, int nPlay, char* szName, size_t nSize)
 {
     const DEFENSIVE_PLAY* pPlay = Defensive_Entry_Checked(__func__, nTeam, nPlay);
-    Copy_Text(szName, PLAY_NAME_SIZE, pPlay ? pPlay->szName : nullptr, PLAY_NAME_SIZE);
+    Copy_Text(szName, nSize, pPlay ? pPlay->szName : nullptr, PLAY_NAME_SIZE);
 }
 
-void Get_Defensive_Play_Description(int nTeam, int nPlay, char* szText)
+void Get_Defensive_Play_Description(int nTeam, int nPlay, char* szText, size_t nSize)
 {
     const DEFENSIVE_PLAY* pPlay = Defensive_Entry_Checked(__func__, nTeam, nPlay);
-    Copy_Text(szText, PLAY_DESCRIPTION_SIZE, pPlay ? pPlay->szDescription : nullptr, PLAY_DESCRIPTION_SIZE);
+    Copy_Text(szText, nSize, pPlay ? pPlay->szDescription : nullptr, PLAY_DESCRIPTION_SIZE);
 }
 
 int Get_Defensive_Play_Formation(int nTeam, int nPlay)
@@ -385,16 +385,16 @@ bool Is_Valid_Defensive_Play(int nTeam, int nPlay)
 // ---------------------------------------------------------------------------
 // Kick plays
 
-void Get_Kick_Play_Name(int nPlay, char* szName)
+void Get_Kick_Play_Name(int nPlay, char* szName, size_t nSize)
 {
     const KICK_PLAY* pPlay = Kick_Entry_Checked(__func__, nPlay);
-    Copy_Text(szName, PLAY_NAME_SIZE, pPlay ? pPlay->szName : nullptr, PLAY_NAME_SIZE);
+    Copy_Text(szName, nSize, pPlay ? pPlay->szName : nullptr, PLAY_NAME_SIZE);
 }
 
-void Get_Kick_Play_Description(int nPlay, char* szText)
+void Get_Kick_Play_Description(int nPlay, char* szText, size_t nSize)
 {
     const KICK_PLAY* pPlay = Kick_Entry_Checked(__func__, nPlay);
-    Copy_Text(szText, PLAY_DESCRIPTION_SIZE, pPlay ? pPlay->szDescription : nullptr, PLAY_DESCRIPTION_SIZE);
+    Copy_Text(szText, nSize, pPlay ? pPlay->szDescription : nullptr, PLAY_DESCRIPTION_SIZE);
 }
 
 int Get_Kick_Play_Formation(int nPlay)

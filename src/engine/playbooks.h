@@ -14,6 +14,8 @@
 // outside 0-56 means no route: neither ever indexes a table.
 #pragma once
 
+#include <cstddef>
+
 #include <cstdint>
 
 #include "engine/playbook_records.h"
@@ -61,11 +63,19 @@ bool Is_Rollout_Play(int nTeam, int nPlay);
 bool Is_Kneel_Down_Play(int nTeam, int nPlay);
 
 // Copies the name into szName (PLAY_NAME_SIZE bytes); "" for a bad play.
-void Get_Offensive_Play_Name(int nTeam, int nPlay, char* szName);
+void Get_Offensive_Play_Name(int nTeam, int nPlay, char* szName, size_t nSize);
+template <size_t N> void Get_Offensive_Play_Name(int nTeam, int nPlay, char (&szName)[N])
+{
+    return Get_Offensive_Play_Name(nTeam, nPlay, szName, N);
+}
 // Copies the description into szText (PLAY_DESCRIPTION_SIZE bytes). Play 59
 // reads "%d-Yard Field Goal Attempt" with the current game's ball spot + 17
 // (+ 7 under field rule preference 197), "" when no game is current.
-void Get_Offensive_Play_Description(int nTeam, int nPlay, char* szText);
+void Get_Offensive_Play_Description(int nTeam, int nPlay, char* szText, size_t nSize);
+template <size_t N> void Get_Offensive_Play_Description(int nTeam, int nPlay, char (&szText)[N])
+{
+    return Get_Offensive_Play_Description(nTeam, nPlay, szText, N);
+}
 // Team a franchise in use or 36-40, play 0-59, and the play has a name.
 bool Is_Valid_Offensive_Play(int nTeam, int nPlay);
 
@@ -76,8 +86,16 @@ void Set_Playbook_Current_Game(const GAME* pGame);
 // ---------------------------------------------------------------------------
 // Defensive plays
 
-void Get_Defensive_Play_Name(int nTeam, int nPlay, char* szName);
-void Get_Defensive_Play_Description(int nTeam, int nPlay, char* szText);
+void Get_Defensive_Play_Name(int nTeam, int nPlay, char* szName, size_t nSize);
+template <size_t N> void Get_Defensive_Play_Name(int nTeam, int nPlay, char (&szName)[N])
+{
+    return Get_Defensive_Play_Name(nTeam, nPlay, szName, N);
+}
+void Get_Defensive_Play_Description(int nTeam, int nPlay, char* szText, size_t nSize);
+template <size_t N> void Get_Defensive_Play_Description(int nTeam, int nPlay, char (&szText)[N])
+{
+    return Get_Defensive_Play_Description(nTeam, nPlay, szText, N);
+}
 // Formation 22-38 as stored; -1 for a bad play.
 int Get_Defensive_Play_Formation(int nTeam, int nPlay);
 // Responsibility code of defender place 0-10; -1 for a bad play or place.
@@ -91,8 +109,16 @@ bool Is_Valid_Defensive_Play(int nTeam, int nPlay);
 // ---------------------------------------------------------------------------
 // Kick plays: built-in entry nPlay mod 10 (a negative play is refused)
 
-void Get_Kick_Play_Name(int nPlay, char* szName);
-void Get_Kick_Play_Description(int nPlay, char* szText);
+void Get_Kick_Play_Name(int nPlay, char* szName, size_t nSize);
+template <size_t N> void Get_Kick_Play_Name(int nPlay, char (&szName)[N])
+{
+    return Get_Kick_Play_Name(nPlay, szName, N);
+}
+void Get_Kick_Play_Description(int nPlay, char* szText, size_t nSize);
+template <size_t N> void Get_Kick_Play_Description(int nPlay, char (&szText)[N])
+{
+    return Get_Kick_Play_Description(nPlay, szText, N);
+}
 int Get_Kick_Play_Formation(int nPlay);
 int Get_Kick_Play_Type(int nPlay);
 int Get_Kick_Play_Route(int nPlay, int nReceiver);

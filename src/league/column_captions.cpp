@@ -60,26 +60,26 @@ constexpr const char* STANDINGS_CAPTIONS[] = {
 static_assert(std::size(STANDINGS_CAPTIONS) == 48);
 
 template <size_t N>
-void Put_Caption(char* szBuffer, const char* const (&Table)[N], int n)
+void Put_Caption(char* szBuffer, size_t nSize, const char* const (&Table)[N], int n)
 {
     if (szBuffer == nullptr)
         return;
-    Put_Text(szBuffer, n >= 0 && static_cast<size_t>(n) < N ? Table[n] : "");
+    Put_Text(szBuffer, nSize, n >= 0 && static_cast<size_t>(n) < N ? Table[n] : "");
 }
 
 }  // namespace
 
-void Get_Team_Stat_Caption(char* szBuffer, int n)
+void Get_Team_Stat_Caption(char* szBuffer, size_t nSize, int n)
 {
-    Put_Caption(szBuffer, TEAM_STAT_CAPTIONS, n);
+    Put_Caption(szBuffer, nSize, TEAM_STAT_CAPTIONS, n);
 }
 
-void Get_Player_Stat_Caption(char* szBuffer, int n)
+void Get_Player_Stat_Caption(char* szBuffer, size_t nSize, int n)
 {
-    Put_Caption(szBuffer, PLAYER_STAT_CAPTIONS, n);
+    Put_Caption(szBuffer, nSize, PLAYER_STAT_CAPTIONS, n);
 }
 
-void Get_Team_Info_Caption(char* szBuffer, int n)
+void Get_Team_Info_Caption(char* szBuffer, size_t nSize, int n)
 {
     if (szBuffer == nullptr)
         return;
@@ -90,17 +90,17 @@ void Get_Team_Info_Caption(char* szBuffer, int n)
         const int nLeague = League.Preferences.nInt[PREF_USER_LEAGUE];
         if (nLeague >= 0)
             Get_League_Name(nLeague, szLeague);
-        Put_Text(szBuffer, std::string(szLeague) + " Titles");
+        Put_Text(szBuffer, nSize, std::string(szLeague) + " Titles");
         return;
     }
     if (n == TEAM_INFO_CAP_ROOM && League.Universe.nStat[SALARY_CAP] == 0) {
-        Put_Text(szBuffer, "Payroll Budget");
+        Put_Text(szBuffer, nSize, "Payroll Budget");
         return;
     }
-    Put_Caption(szBuffer, TEAM_INFO_CAPTIONS, n);
+    Put_Caption(szBuffer, nSize, TEAM_INFO_CAPTIONS, n);
 }
 
-void Get_Standings_Caption(char* szBuffer, int n)
+void Get_Standings_Caption(char* szBuffer, size_t nSize, int n)
 {
-    Put_Caption(szBuffer, STANDINGS_CAPTIONS, n);
+    Put_Caption(szBuffer, nSize, STANDINGS_CAPTIONS, n);
 }

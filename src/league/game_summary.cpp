@@ -29,23 +29,25 @@ int Summary_Team()
 
 }  // namespace
 
-void Format_Game_File_Summary(char* szBuffer)
+void Format_Game_File_Summary(char* szBuffer, size_t nSize)
 {
     if (szBuffer == nullptr)
         return;
     const int nYear = Get_Current_Year();
     char szText[SUMMARY_SIZE];
     if (Count_Human_Teams() >= 2) {
-        std::snprintf(szText, sizeof(szText), "%d teams - %d players (%d)", Count_Teams(), Count_Human_Teams(), nYear);
+        Format_Text_Bounded(szText, sizeof(szText), "%d teams - %d players (%d)", Count_Teams(), Count_Human_Teams(),
+                            nYear);
     } else {
         char szName[TEXT_BUFFER_SIZE] = "";
         Get_Team_Full_Name(Summary_Team(), szName);
         if (Get_Current_Season_Index() == 0)
-            std::snprintf(szText, sizeof(szText), "%s (%d)", szName, nYear);
+            Format_Text_Bounded(szText, sizeof(szText), "%s (%d)", szName, nYear);
         else
-            std::snprintf(szText, sizeof(szText), "%s (%d-%d)", szName, League.Universe.nStat[FIRST_SEASON_YEAR], nYear);
+            Format_Text_Bounded(szText, sizeof(szText), "%s (%d-%d)", szName,
+                                League.Universe.nStat[FIRST_SEASON_YEAR], nYear);
     }
-    Put_Text(szBuffer, szText);
+    Put_Text(szBuffer, nSize, szText);
 }
 
 void Update_Game_Name_For_Season()

@@ -11,7 +11,11 @@
 // preference 32 (a franchise in use or a slot 36-40, anything else taken as
 // 0) followed by " (%d)" in the first season, else " (%d-%d)" from the
 // first season's year to the current one.
-void Format_Game_File_Summary(char* szBuffer);
+void Format_Game_File_Summary(char* szBuffer, size_t nSize);
+template <size_t N> void Format_Game_File_Summary(char (&szBuffer)[N])
+{
+    return Format_Game_File_Summary(szBuffer, N);
+}
 
 // After the first season: when the current game name, cut to the length of
 // the new summary less five characters, equals the new summary cut the same

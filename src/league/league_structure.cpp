@@ -179,13 +179,13 @@ void Set_League_Abbreviation(int nLeague, const char* szName)
     Copy_Into_Field(League.szLeagueName[nLeague], LEAGUE_NAME_SIZE, szName);
 }
 
-void Get_League_Name(int nLeague, char* szBuffer)
+void Get_League_Name(int nLeague, char* szBuffer, size_t nSize)
 {
-    if (nLeague < 0 || nLeague >= NUMBER_OF_LEAGUES || szBuffer == nullptr) {
+    if (nLeague < 0 || nLeague >= NUMBER_OF_LEAGUES || szBuffer == nullptr || nSize == 0) {
         Report_Error("Invalid %s(%d) call.", __func__, nLeague);
         return;
     }
-    Copy_From_Record_Field(szBuffer, LEAGUE_NAME_SIZE, League.szLeagueName[nLeague], LEAGUE_NAME_SIZE);
+    Copy_From_Record_Field(szBuffer, nSize, League.szLeagueName[nLeague], LEAGUE_NAME_SIZE);
 }
 
 void Set_Division_Name(int nDivision, const char* szName)
@@ -197,13 +197,13 @@ void Set_Division_Name(int nDivision, const char* szName)
     Copy_Into_Field(League.szDivisionName[nDivision], DIVISION_NAME_SIZE, szName);
 }
 
-void Get_Division_Name(int nDivision, char* szBuffer)
+void Get_Division_Name(int nDivision, char* szBuffer, size_t nSize)
 {
-    if (nDivision < 0 || nDivision >= NUMBER_OF_DIVISIONS || szBuffer == nullptr) {
+    if (nDivision < 0 || nDivision >= NUMBER_OF_DIVISIONS || szBuffer == nullptr || nSize == 0) {
         Report_Error("Invalid %s(%d) call.", __func__, nDivision);
         return;
     }
-    Copy_From_Record_Field(szBuffer, DIVISION_NAME_SIZE, League.szDivisionName[nDivision], DIVISION_NAME_SIZE);
+    Copy_From_Record_Field(szBuffer, nSize, League.szDivisionName[nDivision], DIVISION_NAME_SIZE);
 }
 
 void Set_Default_League_Names()

@@ -9,6 +9,8 @@
 // college pools, NO_TEAM (128) none.
 #pragma once
 
+#include <cstddef>
+
 #include "league/league_data.h"
 
 constexpr int MAX_WILD_CARD_TEAMS = 4;          // the stored value's range is 0-4
@@ -46,9 +48,17 @@ bool Is_Team_Slot_Used(int nTeam);
 // at least LEAGUE_NAME_SIZE / DIVISION_NAME_SIZE bytes.
 
 void Set_League_Abbreviation(int nLeague, const char* szName);
-void Get_League_Name(int nLeague, char* szBuffer);
+void Get_League_Name(int nLeague, char* szBuffer, size_t nSize);
+template <size_t N> void Get_League_Name(int nLeague, char (&szBuffer)[N])
+{
+    return Get_League_Name(nLeague, szBuffer, N);
+}
 void Set_Division_Name(int nDivision, const char* szName);
-void Get_Division_Name(int nDivision, char* szBuffer);
+void Get_Division_Name(int nDivision, char* szBuffer, size_t nSize);
+template <size_t N> void Get_Division_Name(int nDivision, char (&szBuffer)[N])
+{
+    return Get_Division_Name(nDivision, szBuffer, N);
+}
 // Empties the name of every league and every division that holds no team.
 void Set_Default_League_Names();
 

@@ -166,74 +166,74 @@ std::string Ordinal_Words(int n)
 
 }  // namespace
 
-void Get_Position_Name(int nPos, char* szBuffer)
+void Get_Position_Name(int nPos, char* szBuffer, size_t nSize)
 {
-    Put_Text(szBuffer, Position_Name(nPos));
+    Put_Text(szBuffer, nSize, Position_Name(nPos));
 }
 
-void Get_Position_Name_Lower(int nPos, char* szBuffer)
+void Get_Position_Name_Lower(int nPos, char* szBuffer, size_t nSize)
 {
     std::string Text = Position_Name(nPos);
     for (char& c : Text)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
-    Put_Text(szBuffer, Text);
+    Put_Text(szBuffer, nSize, Text);
 }
 
-void Get_Depth_Slot_Abbreviation(int nSlot, char* szBuffer)
+void Get_Depth_Slot_Abbreviation(int nSlot, char* szBuffer, size_t nSize)
 {
     if (nSlot >= 0 && nSlot < NUMBER_OF_POSITIONS)
-        Put_Text(szBuffer, Resource(ID_POSITION_ABBREVIATION_FIRST + nSlot));
+        Put_Text(szBuffer, nSize, Resource(ID_POSITION_ABBREVIATION_FIRST + nSlot));
     else if (nSlot >= ANY_POSITION && nSlot <= LAST_DEPTH_SLOT)
-        Put_Text(szBuffer, DEPTH_SLOT_TEXTS[nSlot - ANY_POSITION].szAbbreviation);
+        Put_Text(szBuffer, nSize, DEPTH_SLOT_TEXTS[nSlot - ANY_POSITION].szAbbreviation);
     else
-        Put_Text(szBuffer, "");
+        Put_Text(szBuffer, nSize, "");
 }
 
-void Get_Depth_Slot_Name(int nSlot, char* szBuffer)
+void Get_Depth_Slot_Name(int nSlot, char* szBuffer, size_t nSize)
 {
     if (nSlot >= 0 && nSlot < NUMBER_OF_POSITIONS)
-        Put_Text(szBuffer, Resource(ID_POSITION_NAME_FIRST + nSlot));
+        Put_Text(szBuffer, nSize, Resource(ID_POSITION_NAME_FIRST + nSlot));
     else if (nSlot >= ANY_POSITION && nSlot <= LAST_DEPTH_SLOT)
-        Put_Text(szBuffer, DEPTH_SLOT_TEXTS[nSlot - ANY_POSITION].szName);
+        Put_Text(szBuffer, nSize, DEPTH_SLOT_TEXTS[nSlot - ANY_POSITION].szName);
     else
-        Put_Text(szBuffer, "");
+        Put_Text(szBuffer, nSize, "");
 }
 
-void Get_Rating_Name(int nRating, char* szBuffer)
+void Get_Rating_Name(int nRating, char* szBuffer, size_t nSize)
 {
-    Put_Text(szBuffer, nRating >= 0 && nRating < NUMBER_OF_RATINGS ? RATING_NAMES[nRating] : "");
+    Put_Text(szBuffer, nSize, nRating >= 0 && nRating < NUMBER_OF_RATINGS ? RATING_NAMES[nRating] : "");
 }
 
-void Get_Week_Name(int nWeek, char* szBuffer)
+void Get_Week_Name(int nWeek, char* szBuffer, size_t nSize)
 {
-    Put_Text(szBuffer, Week_Text(nWeek, false));
+    Put_Text(szBuffer, nSize, Week_Text(nWeek, false));
 }
 
-void Get_Week_Name_Long(int nWeek, char* szBuffer)
+void Get_Week_Name_Long(int nWeek, char* szBuffer, size_t nSize)
 {
-    Put_Text(szBuffer, Week_Text(nWeek, true));
+    Put_Text(szBuffer, nSize, Week_Text(nWeek, true));
 }
 
-void Get_Team_City(int nTeam, char* szBuffer)
+void Get_Team_City(int nTeam, char* szBuffer, size_t nSize)
 {
     // -1 is the league average; as a team byte it reads 255, the code of
     // "all teams", which names the same row.
     if (nTeam == -1 || nTeam == ALL_TEAMS)
-        Put_Text(szBuffer, "NFL Average");
+        Put_Text(szBuffer, nSize, "NFL Average");
     else if (nTeam == NO_TEAM || nTeam > FREE_AGENT_TEAM)
-        Put_Text(szBuffer, "");
+        Put_Text(szBuffer, nSize, "");
     else
-        Put_Text(szBuffer, Team_String(nTeam, 1));
+        Put_Text(szBuffer, nSize, Team_String(nTeam, 1));
 }
 
-void Get_Team_Nickname(int nTeam, char* szBuffer)
+void Get_Team_Nickname(int nTeam, char* szBuffer, size_t nSize)
 {
     bool bHasNickname = nTeam >= 0 && nTeam <= HALL_OF_FAME_TEAM;
-    Put_Text(szBuffer, bHasNickname ? Team_String(nTeam, 2) : "");
+    Put_Text(szBuffer, nSize, bHasNickname ? Team_String(nTeam, 2) : "");
 }
 
-void Get_Team_Full_Name(int nTeam, char* szBuffer)
+void Get_Team_Full_Name(int nTeam, char* szBuffer, size_t nSize)
 {
     if (nTeam >= FIRST_DRAFT_POOL_TEAM && nTeam <= LAST_DRAFT_POOL_TEAM) {
         std::string Round = Ordinal_Words(Get_User_Preference(PREF_DRAFT_ROUND) + 1);
@@ -244,19 +244,19 @@ void Get_Team_Full_Name(int nTeam, char* szBuffer)
             else if (i > 0 && c >= 'A' && c <= 'Z')
                 Round[i] = static_cast<char>(c - 'A' + 'a');
         }
-        Put_Text(szBuffer, Round + " Round Draft Pick");
+        Put_Text(szBuffer, nSize, Round + " Round Draft Pick");
     } else if (nTeam == FREE_AGENT_TEAM) {
-        Put_Text(szBuffer, "Free Agent");
+        Put_Text(szBuffer, nSize, "Free Agent");
     } else if (nTeam == HALL_OF_FAME_TEAM) {
-        Put_Text(szBuffer, "Hall Of Fame Inductee");
+        Put_Text(szBuffer, nSize, "Hall Of Fame Inductee");
     } else if (nTeam < 0 || nTeam > LAST_FRANCHISE_SLOT || !Is_Valid_Team(nTeam)) {
-        Put_Text(szBuffer, "");
+        Put_Text(szBuffer, nSize, "");
     } else {
-        Put_Text(szBuffer, Team_String(nTeam, 1) + " " + Team_String(nTeam, 2));
+        Put_Text(szBuffer, nSize, Team_String(nTeam, 1) + " " + Team_String(nTeam, 2));
     }
 }
 
-void Get_Team_Short_Name(int nTeam, char* szBuffer)
+void Get_Team_Short_Name(int nTeam, char* szBuffer, size_t nSize)
 {
     bool bHasNickname = nTeam >= 0 && nTeam <= HALL_OF_FAME_TEAM;
     std::string Nickname = bHasNickname ? Team_String(nTeam, 2) : "";
@@ -265,12 +265,12 @@ void Get_Team_Short_Name(int nTeam, char* szBuffer)
     safe_strncpy(szNickname, Nickname.c_str(), sizeof(szNickname));
     char* pFound = Find_Text_No_Case(szNickname, "Vazarudu Team");
     if (pFound == szNickname && Nickname.size() == strlen("Vazarudu Team"))
-        Get_Team_City(nTeam, szBuffer);
+        Get_Team_City(nTeam, szBuffer, nSize);
     else
-        Put_Text(szBuffer, Nickname);
+        Put_Text(szBuffer, nSize, Nickname);
 }
 
-void Get_Gm_Face_Image_Path(int nTeam, char* szBuffer)
+void Get_Gm_Face_Image_Path(int nTeam, char* szBuffer, size_t nSize)
 {
     int64_t k = (static_cast<int64_t>(nTeam) * 11) % 36;
     if (k < 0)
@@ -278,5 +278,5 @@ void Get_Gm_Face_Image_Path(int nTeam, char* szBuffer)
     if (static_cast<int64_t>(Get_User_Preference(PREF_SEASON_INDEX)) - 15 > k)
         k += 36;
     k %= 45;
-    Put_Text(szBuffer, Skin_Picture_Path("dialogs/faces/gm" + std::to_string(k) + ".jpg"));
+    Put_Text(szBuffer, nSize, Skin_Picture_Path("dialogs/faces/gm" + std::to_string(k) + ".jpg"));
 }

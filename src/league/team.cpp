@@ -137,20 +137,20 @@ bool Check_Team_Index(const char* szFunction, int nTeam)
 // ---------------------------------------------------------------------------
 // Team strings
 
-int Get_Team_String(char* szOut, int nTeam, int nString)
+int Get_Team_String(char* szOut, size_t nSize, int nTeam, int nString)
 {
-    if (szOut == nullptr) {
+    if (szOut == nullptr || nSize == 0) {
         Report_Error("NULL buffer in %s(st, %d, %d)", __func__, nTeam, nString);
         return 0;
     }
     if (nTeam < 0) {
         Report_Error("Negative nTeam in %s(st, [%d], %d)", __func__, nTeam, nString);
-        std::strcpy(szOut, "OUTOFRANGE");
+        Put_Text(szOut, nSize, "OUTOFRANGE");
         return 0;
     }
     if (nTeam >= TOTAL_NUMBER_OF_TEAMS) {
         Report_Error("nTeam >= TOTAL_NUMBER_OF_TEAMS in %s(st, [%d], %d)", __func__, nTeam, nString);
-        std::strcpy(szOut, "OUTOFRANGE");
+        Put_Text(szOut, nSize, "OUTOFRANGE");
         return 0;
     }
     if (!In_Range(nString, 0, TEAM_STRING_COUNT - 1)) {
@@ -166,9 +166,9 @@ int Get_Team_String(char* szOut, int nTeam, int nString)
     else if (nTeam >= FIRST_DRAFT_POOL_TEAM)
         szFixed = nString == TEAM_STRING_ABBREVIATION ? EN_DASH_TEXT : nString == TEAM_STRING_CITY ? "Undrafted" : "";
     if (szFixed != nullptr)
-        std::strcpy(szOut, szFixed);
+        Put_Text(szOut, nSize, szFixed);
     else
-        Copy_From_Record_Field(szOut, TEAM_STRING_SIZE, League.Team[nTeam].szString[nString], TEAM_STRING_SIZE);
+        Copy_From_Record_Field(szOut, nSize, League.Team[nTeam].szString[nString], TEAM_STRING_SIZE);
     return 1;
 }
 

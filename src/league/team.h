@@ -8,6 +8,8 @@
 // stores nothing.
 #pragma once
 
+#include <cstddef>
+
 #include <cstdint>
 
 #include "league/league_data.h"
@@ -89,7 +91,11 @@ bool Check_Team_Index(const char* szFunction, int nTeam);
 // Copies string nString (0-7) into szOut (at least 32 bytes). Teams 36-40 give
 // their fixed strings; a bad team gives "OUTOFRANGE", a bad nString "".
 // Returns 1 on success, 0 on a refused argument.
-int Get_Team_String(char* szOut, int nTeam, int nString);
+int Get_Team_String(char* szOut, size_t nSize, int nTeam, int nString);
+template <size_t N> int Get_Team_String(char (&szOut)[N], int nTeam, int nString)
+{
+    return Get_Team_String(szOut, N, nTeam, nString);
+}
 
 // Copies at most 31 characters into string nString of team 0-40, zero-filling
 // the rest of the field. NO_TEAM is ignored.

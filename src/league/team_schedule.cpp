@@ -165,12 +165,13 @@ bool Increment_Record_Byte(int nTeam, int nByte)
     return In_Range(nYear, 0, LAST_YEAR) && League.Team[nTeam].bYearly[nYear][nByte] == nOld + 1;
 }
 
-void Format_Record(char* szOut, const char* szWithTies, const char* szWithout, int nWins, int nLosses, int nTies)
+void Format_Record(char* szOut, size_t nSize, const char* szWithTies, const char* szWithout, int nWins, int nLosses,
+                   int nTies)
 {
     if (nTies != 0)
-        std::snprintf(szOut, RECORD_TEXT_SIZE, szWithTies, nWins, nLosses, nTies);
+        std::snprintf(szOut, nSize, szWithTies, nWins, nLosses, nTies);
     else
-        std::snprintf(szOut, RECORD_TEXT_SIZE, szWithout, nWins, nLosses);
+        std::snprintf(szOut, nSize, szWithout, nWins, nLosses);
 }
 
 // ---------------------------------------------------------------------------
@@ -691,7 +692,7 @@ int Get_League_Yearly_Char_Total(int n)
 // ---------------------------------------------------------------------------
 // Record texts
 
-int Format_Team_Record(char* szOut, int nTeam)
+int Format_Team_Record(char* szOut, size_t nSize, int nTeam)
 {
     if (szOut == nullptr) {
         Report_Error("NULL buffer in %s(st,%d)", __func__, nTeam);
@@ -699,25 +700,25 @@ int Format_Team_Record(char* szOut, int nTeam)
     }
     const int nWins = Get_Team_Wins(nTeam);
     const int nLosses = Get_Team_Losses(nTeam);
-    Format_Record(szOut, "%d-%d-%d", "%d-%d", nWins, nLosses, Get_Team_Ties(nTeam));
+    Format_Record(szOut, nSize, "%d-%d-%d", "%d-%d", nWins, nLosses, Get_Team_Ties(nTeam));
     return (nWins != 0 || nLosses != 0) ? 1 : 0;
 }
 
-void Format_Team_Current_Record(char* szOut, int nTeam)
+void Format_Team_Current_Record(char* szOut, size_t nSize, int nTeam)
 {
     if (szOut == nullptr) {
         Report_Error("NULL buffer in %s(st,%d)", __func__, nTeam);
         return;
     }
     if (!Is_Team_Slot_Used(nTeam)) {
-        std::snprintf(szOut, RECORD_TEXT_SIZE, "0 - 0");
+        std::snprintf(szOut, nSize, "0 - 0");
         return;
     }
-    Format_Record(szOut, "%d - %d - %d", "%d - %d", Get_Team_Wins(nTeam), Get_Team_Losses(nTeam),
+    Format_Record(szOut, nSize, "%d - %d - %d", "%d - %d", Get_Team_Wins(nTeam), Get_Team_Losses(nTeam),
                   Get_Team_Ties(nTeam));
 }
 
-void Format_Team_Yearly_Record(char* szOut, int nTeam, int nYearsAgo)
+void Format_Team_Yearly_Record(char* szOut, size_t nSize, int nTeam, int nYearsAgo)
 {
     if (szOut == nullptr) {
         Report_Error("NULL buffer in %s(st,%d,%d)", __func__, nTeam, nYearsAgo);
@@ -733,10 +734,10 @@ void Format_Team_Yearly_Record(char* szOut, int nTeam, int nYearsAgo)
         nLosses = Get_Team_Yearly_Char(nTeam, nYear, YEARLY_LOSSES);
         nTies = Get_Team_Yearly_Char(nTeam, nYear, YEARLY_TIES);
     }
-    Format_Record(szOut, "%d-%d-%d", "%d-%d", nWins, nLosses, nTies);
+    Format_Record(szOut, nSize, "%d-%d-%d", "%d-%d", nWins, nLosses, nTies);
 }
 
-void Format_Team_Recent_Record(char* szOut, int nTeam, int n)
+void Format_Team_Recent_Record(char* szOut, size_t nSize, int nTeam, int n)
 {
     if (szOut == nullptr) {
         Report_Error("NULL buffer in %s(st,%d,%d)", __func__, nTeam, n);
@@ -745,7 +746,7 @@ void Format_Team_Recent_Record(char* szOut, int nTeam, int n)
     RECENT_TALLY Tally;
     if (Game_Team_Ok(__func__, nTeam, n))
         Tally = Tally_Recent_Games(nTeam, n);
-    Format_Record(szOut, "%d-%d-%d", "%d-%d", Tally.nWins, Tally.nLosses, Tally.nTies);
+    Format_Record(szOut, nSize, "%d-%d-%d", "%d-%d", Tally.nWins, Tally.nLosses, Tally.nTies);
 }
 
 // ---------------------------------------------------------------------------

@@ -19,6 +19,8 @@
 // the other accessors report through Report_Error.
 #pragma once
 
+#include <cstddef>
+
 #include "league/league_data.h"
 
 // ---------------------------------------------------------------------------
@@ -171,15 +173,31 @@ int Get_League_Yearly_Char_Total(int n);
 
 // "%d-%d-%d" (wins, losses, ties) with ties, else "%d-%d". Returns 1 when
 // wins or losses are not 0.
-int Format_Team_Record(char* szOut, int nTeam);
+int Format_Team_Record(char* szOut, size_t nSize, int nTeam);
+template <size_t N> int Format_Team_Record(char (&szOut)[N], int nTeam)
+{
+    return Format_Team_Record(szOut, N, nTeam);
+}
 // "%d - %d - %d" / "%d - %d" of the current season; "0 - 0" for a slot not
 // in use.
-void Format_Team_Current_Record(char* szOut, int nTeam);
+void Format_Team_Current_Record(char* szOut, size_t nSize, int nTeam);
+template <size_t N> void Format_Team_Current_Record(char (&szOut)[N], int nTeam)
+{
+    return Format_Team_Current_Record(szOut, N, nTeam);
+}
 // "%d-%d-%d" / "%d-%d" of the season nYearsAgo before the current one (a
 // season index outside 0-99 is logged and counts as 0 - 0).
-void Format_Team_Yearly_Record(char* szOut, int nTeam, int nYearsAgo);
+void Format_Team_Yearly_Record(char* szOut, size_t nSize, int nTeam, int nYearsAgo);
+template <size_t N> void Format_Team_Yearly_Record(char (&szOut)[N], int nTeam, int nYearsAgo)
+{
+    return Format_Team_Yearly_Record(szOut, N, nTeam, nYearsAgo);
+}
 // "%d-%d-%d" / "%d-%d" of the team's last n finished games.
-void Format_Team_Recent_Record(char* szOut, int nTeam, int n);
+void Format_Team_Recent_Record(char* szOut, size_t nSize, int nTeam, int n);
+template <size_t N> void Format_Team_Recent_Record(char (&szOut)[N], int nTeam, int n)
+{
+    return Format_Team_Recent_Record(szOut, N, nTeam, n);
+}
 
 // ---------------------------------------------------------------------------
 // The season's GAME records

@@ -153,10 +153,13 @@ void Refill_Name_Cache(NAME_CACHE& Cache)
     for (int i = 0; i < NAME_CACHE_SIZE; ++i) {
         const int k = NAME_CACHE_SIZE - i;
         const double f = Random_Word_To_Fraction(Generate_Random_Number());
-        int s = static_cast<int>(f * 2.0 * ((L - 2) / k));
-        if (s > L - 1)
-            s = L - 1;
-        for (; s > 0; --s) {
+        // Held before the conversion: a stored count near INT_MAX gives a
+        // skip beyond the int range.
+        const double fSkip = f * 2.0 * ((L - 2) / k);
+        int s = fSkip > static_cast<double>(L - 1) ? L - 1 : static_cast<int>(fSkip);
+        // A stored count larger than the file's lines would skip on past its
+        // end, up to two billion times: past the end every read is empty.
+        for (; s > 0 && !std::feof(pFile); --s) {
             Skip_Name_Line(pFile);
             --L;
         }

@@ -116,21 +116,21 @@ void Append_Award(const char* szPath, const char* szTitle, const CHOICE& Choice)
 
 // A club's name in the playoff results: the nickname, or the city for the
 // placeholder nickname.
-void Results_Name(int nTeam, char* szOut)
+void Results_Name(int nTeam, char* szOut, size_t nSize)
 {
     szOut[0] = '\0';
     if (nTeam < 0 || nTeam > LAST_NAMED_TEAM)
         return;
-    Get_Team_String(szOut, nTeam, TEAM_STRING_NICKNAME);
+    Get_Team_String(szOut, nSize, nTeam, TEAM_STRING_NICKNAME);
     if (strcasecmp(szOut, "Vazarudu Team") == 0)
-        Get_Team_String(szOut, nTeam, TEAM_STRING_CITY);
+        Get_Team_String(szOut, nSize, nTeam, TEAM_STRING_CITY);
 }
 
 // Standings name cell: the club's nickname (its city for the placeholder
 // nickname), as the standings pages show it.
-void Standings_Name(int nTeam, char* szOut)
+void Standings_Name(int nTeam, char* szOut, size_t nSize)
 {
-    Results_Name(nTeam, szOut);
+    Results_Name(nTeam, szOut, nSize);
 }
 
 // Points for and against over the season's regular-season game records.
@@ -325,7 +325,7 @@ void Write_Standings_Report()
                 if (t < 0 || t >= MAX_FRANCHISES)
                     continue;
                 char szName[LINE_SIZE];
-                Standings_Name(t, szName);
+                Standings_Name(t, szName, sizeof(szName));
                 char szPercent[TEXT_BUFFER_SIZE];
                 Format_Thousandths(Get_Team_Winning_Percentage(t), szPercent);
                 int nFor, nAgainst;
@@ -369,8 +369,8 @@ void Write_Standings_Report()
         const int nLoser = nWinner == s ? s + 1 : s;
         char szWinner[LINE_SIZE];
         char szLoser[LINE_SIZE];
-        Results_Name(Get_Playoff_Team(nWinner), szWinner);
-        Results_Name(Get_Playoff_Team(nLoser), szLoser);
+        Results_Name(Get_Playoff_Team(nWinner), szWinner, sizeof(szWinner));
+        Results_Name(Get_Playoff_Team(nLoser), szLoser, sizeof(szLoser));
         Append_Formatted_Line_To_File(szPath, " %s defeat %s, %d-%d", szWinner, szLoser, std::max(nScoreA, nScoreB),
                                       std::min(nScoreA, nScoreB));
     }

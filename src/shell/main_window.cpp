@@ -17,18 +17,18 @@ int g_nRepaints = 0;
 
 }  // namespace
 
-void Format_Main_Title(char* szBuffer)
+void Format_Main_Title(char* szBuffer, size_t nSize)
 {
-    if (szBuffer == nullptr)
+    if (szBuffer == nullptr || nSize == 0)
         return;
     const int nYear = Get_Current_Year();
     const int nWeek = Get_Current_Week();
     if (Get_Universe_Stat(FANTASY_DRAFT_RUNNING) >= 1)
-        std::snprintf(szBuffer, MAIN_TITLE_SIZE, "%s - %d Fantasy Draft", PRODUCT_NAME, nYear);
+        std::snprintf(szBuffer, nSize, "%s - %d Fantasy Draft", PRODUCT_NAME, nYear);
     else if (nWeek >= OFFSEASON_WEEK)
-        std::snprintf(szBuffer, MAIN_TITLE_SIZE, "%s - %d Offseason", PRODUCT_NAME, nYear);
+        std::snprintf(szBuffer, nSize, "%s - %d Offseason", PRODUCT_NAME, nYear);
     else
-        std::snprintf(szBuffer, MAIN_TITLE_SIZE, "%s - %d Week %d", PRODUCT_NAME, nYear, nWeek + 1);
+        std::snprintf(szBuffer, nSize, "%s - %d Week %d", PRODUCT_NAME, nYear, nWeek + 1);
 }
 
 void Update_Main_Window_Title()

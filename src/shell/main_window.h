@@ -15,7 +15,11 @@ constexpr size_t MAIN_TITLE_SIZE = 256;
 // "Vazarudu Kelvo - <year> Offseason" from week 100 on, else
 // "Vazarudu Kelvo - <year> Week <week + 1>". szBuffer holds MAIN_TITLE_SIZE
 // bytes; null is ignored.
-void Format_Main_Title(char* szBuffer);
+void Format_Main_Title(char* szBuffer, size_t nSize);
+template <size_t N> void Format_Main_Title(char (&szBuffer)[N])
+{
+    return Format_Main_Title(szBuffer, N);
+}
 // Sets the title from Format_Main_Title.
 void Update_Main_Window_Title();
 const char* Get_Main_Window_Title();

@@ -62,6 +62,13 @@ template <typename F> void Expect_Texts(F Fill, std::initializer_list<std::pair<
         EXPECT_EQ(Text_Of([&](char* s) { Fill(n, s); }), szText) << n;
 }
 
+// The same for a text function of (value, buffer, size), given the whole
+// buffer's size.
+void Expect_Texts(void (*Fill)(int, char*, size_t), std::initializer_list<std::pair<int, const char*>> Cases)
+{
+    Expect_Texts([Fill](int n, char* s) { Fill(n, s, TEXT_BUFFER_SIZE); }, Cases);
+}
+
 }  // namespace
 
 class TextUtils : public LeagueTest {};
@@ -148,7 +155,7 @@ TEST_F(TextUtils, TokensSplitAtEveryDelimiterAndAreCut)
     szLong[2 * TEXT_BUFFER_SIZE] = ',';
     strcpy(szLong + 2 * TEXT_BUFFER_SIZE + 1, "next");
     GUARDED Token(TEXT_BUFFER_SIZE);
-    EXPECT_EQ(Pop_Token_From_String(Token.Bytes, szLong, ','), 0);
+    EXPECT_EQ(Pop_Token_From_String(Token.Bytes, Token.nSize, szLong, ','), 0);
     EXPECT_EQ(strlen(Token.Bytes), static_cast<size_t>(TEXT_BUFFER_SIZE - 1));
     EXPECT_TRUE(Token.Guard_Intact());
     EXPECT_STREQ(szLong, "next");
@@ -173,7 +180,7 @@ TEST_F(TextUtils, LineReaderLimitsWarnsOnceAndAcceptsCrLf)
 
     pFile = Stream_Of(std::string(3 * TEXT_BUFFER_SIZE, 'm') + "\nshort\n");
     GUARDED Long(TEXT_BUFFER_SIZE);
-    EXPECT_EQ(Read_Line(Long.Bytes, pFile), 0);
+    EXPECT_EQ(Read_Line(Long.Bytes, Long.nSize, pFile), 0);
     EXPECT_EQ(strlen(Long.Bytes), static_cast<size_t>(TEXT_BUFFER_SIZE - 1));
     EXPECT_TRUE(Long.Guard_Intact());
     EXPECT_EQ(Read_Line_2048(szLine, pFile), 0);
@@ -210,14 +217,14 @@ TEST_F(TextUtils, MoneyAndNumberTexts)
 
 TEST_F(TextUtils, OrdinalsAndNumberWords)
 {
-    Expect_Texts([](int n, char* s) { Format_Ordinal(s, n); },
+    Expect_Texts([](int n, char* s) { Format_Ordinal(s, TEXT_BUFFER_SIZE, n); },
                  {{1, "1st"}, {11, "11th"}, {13, "13th"}, {22, "22nd"}, {111, "111th"}, {0, "0th"}});
-    Expect_Texts([](int n, char* s) { Get_Cardinal_Words(s, n); },
+    Expect_Texts([](int n, char* s) { Get_Cardinal_Words(s, TEXT_BUFFER_SIZE, n); },
                  {{0, "zero"}, {205, "two hundred and five"}, {1001000, "one million one thousand"},
                   {INT_MAX, "two billion one hundred and forty-seven million four hundred and eighty-three "
                             "thousand six hundred and forty-seven"},
                   {-1, "Cardinal error: -1"}});
-    Expect_Texts([](int n, char* s) { Get_Ordinal_Words(s, n); },
+    Expect_Texts([](int n, char* s) { Get_Ordinal_Words(s, TEXT_BUFFER_SIZE, n); },
                  {{1, "first"}, {21, "twenty-first"}, {100, "one hundredth"},
                   {999999, "nine hundred and ninety-nine thousand nine hundred and ninety-ninth"},
                   {0, "Ordinal error: 0"}, {1000000, "Ordinal error: 1000000"}});
@@ -239,7 +246,7 @@ TEST_F(TextUtils, StringTableAndNamesStayInTheirBuffers)
                                       {-1, "December 31"}});
     // A buffer sized for the longest name asked for is enough.
     GUARDED Rating(14);
-    Get_Rating_Name(25, Rating.Bytes);
+    Get_Rating_Name(25, Rating.Bytes, Rating.nSize);
     EXPECT_STREQ(Rating.Bytes, "Punt Accuracy");
     EXPECT_TRUE(Rating.Guard_Intact());
     Expect_Texts(Get_Rating_Name, {{27, ""}, {-1, ""}});
@@ -286,7 +293,7 @@ TEST_F(TextUtils, CaseAndPaddingHelpers)
     EXPECT_EQ(Is_Same_Text_No_Case("Bears", "Bear"), 0);
     const char szUnterminated[3] = {'a', 'B', 'c'};
     EXPECT_EQ(Is_Same_Text_No_Case(szUnterminated, "Ab"), 0);       // stops at the first difference
-    Swap_Texts(szText, nullptr);
+    Swap_Texts(szText, sizeof(szText), nullptr, 0);
     EXPECT_STREQ(szText, "Hello World");
 
     strcpy(szText, "QB");
@@ -295,7 +302,7 @@ TEST_F(TextUtils, CaseAndPaddingHelpers)
     // Padding never runs past a text buffer.
     GUARDED Wide(TEXT_BUFFER_SIZE);
     strcpy(Wide.Bytes, "x");
-    Pad_Text_Left(Wide.Bytes, 100000);
+    Pad_Text_Left(Wide.Bytes, Wide.nSize, 100000);
     EXPECT_EQ(strlen(Wide.Bytes), static_cast<size_t>(TEXT_BUFFER_SIZE - 1));
     EXPECT_EQ(Wide.Bytes[TEXT_BUFFER_SIZE - 2], 'x');
     EXPECT_TRUE(Wide.Guard_Intact());

@@ -351,8 +351,9 @@ TEST_F(DefaultLeagueSetupTest, ShuffleMovesPlayersKeepsRostersAndOnlyTheValueTwo
                 continue;
             EXPECT_TRUE(IDs.insert(nID).second);
             EXPECT_EQ(Get_Player_Vital_Stat(t, s, VITAL_FLAGS) & ~PLACED_PLAYER_FLAG, Flags[nID]) << nID;
-            if (t < MAX_FRANCHISES || t == FREE_AGENT_TEAM)
+            if (t < MAX_FRANCHISES || t == FREE_AGENT_TEAM) {
                 EXPECT_EQ(Get_Player_Byte_Stat(t, s, 4), t) << "placed at his target";
+            }
         }
     }
 }

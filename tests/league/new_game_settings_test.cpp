@@ -48,12 +48,12 @@ protected:
     }
 };
 
-template <void (*Caption)(char*, int)>
+template <void (*Caption)(char*, size_t, int)>
 std::string Caption_Of(int n)
 {
     char szBuffer[TEXT_BUFFER_SIZE];
     std::strcpy(szBuffer, "stale");
-    Caption(szBuffer, n);
+    Caption(szBuffer, sizeof(szBuffer), n);
     return szBuffer;
 }
 

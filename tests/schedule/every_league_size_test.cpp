@@ -254,8 +254,9 @@ TEST_F(EveryLeagueSizeTest, EverySizeAndSeasonLengthIsScheduledOrRefused)
                     for (int t = 0; t < n; ++t) {
                         EXPECT_EQ(Count_Team_Home_Games(t), g / 2) << t;
                         for (int r = 0; r < n; ++r) {
-                            if (r != t && Get_Team_Stat(r, TEAM_STAT_DIVISION) == Get_Team_Stat(t, TEAM_STAT_DIVISION))
+                            if (r != t && Get_Team_Stat(r, TEAM_STAT_DIVISION) == Get_Team_Stat(t, TEAM_STAT_DIVISION)) {
                                 EXPECT_EQ(Count_Away_Games_Against(t, r), 1) << t << " at " << r;
+                            }
                         }
                     }
                 }

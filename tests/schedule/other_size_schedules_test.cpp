@@ -167,8 +167,9 @@ TEST(OtherSizeTables, EverySlotPlaysItsSeasonOnceAWeek)
             EXPECT_EQ(Away[t], s.nGames / 2) << m << " slot " << t;
             EXPECT_EQ(Byes[t], nWeeksOff) << m << " slot " << t;
             for (int r = 0; r < s.nTeams; ++r) {
-                if (r != t && Division[r] == Division[t])
+                if (r != t && Division[r] == Division[t]) {
                     EXPECT_EQ(Hosted[t][r], 1) << m << " slot " << t << " hosts " << r;
+                }
             }
         }
     }
@@ -463,8 +464,9 @@ TEST_F(OtherSizeScheduleTest, EachGeneratorFillsTheSeason)
             for (int t = 0; t < s.nTeams; ++t) {
                 EXPECT_EQ(Count_Team_Home_Games(t), s.nGames / 2) << c.nMember << " " << t;
                 for (int r = 0; r < s.nTeams; ++r) {
-                    if (r != t && Get_Team_Stat(r, TEAM_STAT_DIVISION) == Get_Team_Stat(t, TEAM_STAT_DIVISION))
+                    if (r != t && Get_Team_Stat(r, TEAM_STAT_DIVISION) == Get_Team_Stat(t, TEAM_STAT_DIVISION)) {
                         EXPECT_EQ(Count_Home_Games_Against(t, r), 1) << c.nMember << " " << t << " v " << r;
+                    }
                 }
             }
         }

@@ -98,8 +98,9 @@ TEST_F(SalaryTest, DraftSlotMoneyFallsPickByPickAndRoundByRound)
             EXPECT_LE(Get_Draft_Slot_Salary(r, p), Get_Draft_Slot_Salary(r, p - 1)) << r << " " << p;
             EXPECT_GE(Get_Draft_Slot_Salary(r, p), Get_Minimum_Salary(0));
         }
-        if (r > 0)
+        if (r > 0) {
             EXPECT_LE(Get_Draft_Slot_Bonus(r, 0), Get_Draft_Slot_Bonus(r - 1, 31)) << r;
+        }
     }
 }
 

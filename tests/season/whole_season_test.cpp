@@ -133,8 +133,9 @@ TEST(WholeSeasonTest, OneSeasonPlaysEveryGameCrownsAChampionAndStartsTheNext)
     for (int t = 0; t < 32; ++t) {
         // Every club is filled to its computer manager's roster size again.
         EXPECT_GE(Count_Team_Players(t), 45) << "team " << t;
-        if (Get_Player_Vital_Stat(t, 0, VITAL_PLAYER_ID) != 0)
+        if (Get_Player_Vital_Stat(t, 0, VITAL_PLAYER_ID) != 0) {
             EXPECT_GE(Get_Player_Age(t, 0), 22);
+        }
     }
     EXPECT_GT(Players_Of_League(), nPlayers / 2);
     int nFound = 0;

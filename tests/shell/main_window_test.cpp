@@ -34,7 +34,11 @@ TEST_F(MainWindowTest, TitleNamesThePhaseOfTheSeason)
     char szTitle[MAIN_TITLE_SIZE];
     Format_Main_Title(szTitle);
     EXPECT_STREQ(szTitle, "Vazarudu Kelvo - 2022 Fantasy Draft");
-    Format_Main_Title(nullptr);   // ignored
+    Format_Main_Title(nullptr, MAIN_TITLE_SIZE);   // ignored
+    // A smaller buffer holds the title's start.
+    char szShort[8];
+    Format_Main_Title(szShort);
+    EXPECT_STREQ(szShort, "Vazarud");
 }
 
 TEST_F(MainWindowTest, PageIsStoredAndRepainted)
