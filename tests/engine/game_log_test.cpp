@@ -115,7 +115,7 @@ TEST_F(GameLogTest, PeriodLabelsPastTheTableKeepTheLastOvertimeLabel)
     const std::vector<std::string> Expected = {"1st Q", "2nd Q", "3rd Q", "4th Q", "OT   ",
                                                "OT #2", "OT #3", "OT #4", "OT #4", "OT #4"};
     for (int p = 0; p < 10; ++p) {
-        Get_Period_Label(p, szLabel);
+        Get_Period_Label(p, szLabel, sizeof(szLabel));
         EXPECT_EQ(szLabel, Expected[p]) << p;
     }
 }

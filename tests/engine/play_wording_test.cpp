@@ -57,7 +57,7 @@ protected:
         Play.nYard1 = static_cast<int8_t>(y);
         Play.nYard2 = static_cast<int8_t>(r);
         char szText[TEXT_BUFFER_SIZE];
-        Write_Play_Summary_Sentence(&Game, &Play, szText);
+        Write_Play_Summary_Sentence(&Game, &Play, szText, sizeof(szText));
         return szText;
     }
 
@@ -66,7 +66,7 @@ protected:
         Game.nClock = static_cast<int16_t>(nClock);
         Game.nDown = static_cast<uint32_t>(nDown);
         char szText[TEXT_BUFFER_SIZE];
-        Format_Game_Clock(&Game, bZero, szText);
+        Format_Game_Clock(&Game, bZero, szText, sizeof(szText));
         return szText;
     }
 
@@ -74,7 +74,7 @@ protected:
     {
         Game.nYardLine = static_cast<int8_t>(nYardLine);
         char szText[TEXT_BUFFER_SIZE];
-        Format_Ball_Spot(&Game, szText);
+        Format_Ball_Spot(&Game, szText, sizeof(szText));
         return szText;
     }
 
@@ -84,7 +84,7 @@ protected:
         Game.nToGo = static_cast<int8_t>(nToGo);
         Game.nYardLine = static_cast<int8_t>(nYardLine);
         char szText[TEXT_BUFFER_SIZE];
-        Format_Down_And_Distance(&Game, szText, bLong);
+        Format_Down_And_Distance(&Game, szText, sizeof(szText), bLong);
         return szText;
     }
 };
@@ -92,15 +92,15 @@ protected:
 TEST(PenaltyName, Codes)
 {
     char szName[TEXT_BUFFER_SIZE];
-    Get_Penalty_Name(0, szName);
+    Get_Penalty_Name(0, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Encroachment");
-    Get_Penalty_Name(5, szName);
+    Get_Penalty_Name(5, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Unnecessary Roughness");
-    Get_Penalty_Name(10, szName);
+    Get_Penalty_Name(10, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Offensive Pass Interference");
-    Get_Penalty_Name(15, szName);
+    Get_Penalty_Name(15, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Unnecessary Roughness");
-    Get_Penalty_Name(16, szName);
+    Get_Penalty_Name(16, szName, sizeof(szName));
     EXPECT_STREQ(szName, "");
 }
 
