@@ -260,7 +260,7 @@ TEST_F(PlayByPlayPagesTest, EveryRowOfAWholeSeasonTellsWhatHappened)
         Games[std::string(szWeek) + ": " + szAway + " at " + szHome] = pGame;
     }
 
-    int nPages = 0, nRows = 0, nGainsChecked = 0, nSacks = 0, nKicks = 0, nScores = 0, nPictures = 0;
+    int nPages = 0, nRows = 0, nGainsChecked = 0, nReturnsChecked = 0, nSacks = 0, nKicks = 0, nScores = 0, nPictures = 0;
     // Faults by kind, the first few of each told.
     std::map<std::string, int> Faults;
     auto Fault = [&Faults](const char* szKind, const std::string& Text) {
@@ -273,6 +273,10 @@ TEST_F(PlayByPlayPagesTest, EveryRowOfAWholeSeasonTellsWhatHappened)
     static const std::regex SACKED(R"(^(.+) sacked by (.+) for \d+-yard loss$)");
     static const std::regex PASSER(R"(^(.+?) (\d+-yard pass to|pass to|incomplete to|\d+-yard TD pass to) .+$)");
     static const std::regex PENALTY(R"(^.+ \(.*\): (\d+) yards$)");
+    static const std::regex PUNT_RETURNED(R"(^(\d+)-yard punt returned (\d+) yards by .+$)");
+    static const std::regex FAIR_CATCH(R"(^(\d+)-yard punt - Fair catch by .+$)");
+    static const std::regex KICKOFF_OWN_HALF(R"(^.+ returns kickoff \d+ yards to his (\d+)$)");
+    static const std::regex KICKOFF_OTHER_HALF(R"(^.+ returns kickoff to opponent's (\d+)!$)");
 
     std::vector<fs::path> Files;
     for (const auto& Entry : fs::directory_iterator("Output"))
@@ -413,6 +417,27 @@ TEST_F(PlayByPlayPagesTest, EveryRowOfAWholeSeasonTellsWhatHappened)
                     Fault("sack names", P.Where + ": sacked must be the offence's passer, sacker a defender");
             }
 
+            // A punt or kick-off return: the receivers' first snap where the
+            // kick and the return put the ball.
+            if (i + 1 < Plays.size() && Plays[i + 1].Team != P.Team && !Is_Kick_Down(Plays[i + 1].Down)) {
+                const PLAY_ROW& N = Plays[i + 1];
+                int nExpected = -1;
+                if (std::regex_match(P.Sentence, M, PUNT_RETURNED))
+                    nExpected = 100 - (P.nSpot - std::stoi(M[1])) - std::stoi(M[2]);
+                else if (std::regex_match(P.Sentence, M, FAIR_CATCH))
+                    nExpected = 100 - (P.nSpot - std::stoi(M[1]));
+                else if (std::regex_match(P.Sentence, M, KICKOFF_OWN_HALF))
+                    nExpected = 100 - std::stoi(M[1]);
+                else if (std::regex_match(P.Sentence, M, KICKOFF_OTHER_HALF))
+                    nExpected = std::stoi(M[1]);
+                if (nExpected >= 0) {
+                    ++nReturnsChecked;
+                    if (N.nSpot != nExpected)
+                        Fault("return", P.Where + ": next snap at " + std::to_string(N.nSpot) + ", expected " +
+                                            std::to_string(nExpected));
+                }
+            }
+
             // The yards stated against the next row's spot.
             if (i + 1 >= Plays.size() || P.Down == "Conversion" || Is_Kick_Down(P.Down))
                 continue;
@@ -462,6 +487,7 @@ TEST_F(PlayByPlayPagesTest, EveryRowOfAWholeSeasonTellsWhatHappened)
     EXPECT_GE(nPages, 2 * 256);
     EXPECT_GT(nRows, 256 * 120);
     EXPECT_GT(nGainsChecked, 256 * 80);
+    EXPECT_GT(nReturnsChecked, 256 * 5);
     EXPECT_GT(nSacks, 256);
     EXPECT_GT(nKicks, 256 * 15);
     EXPECT_GT(nScores, 256 * 5);
