@@ -107,8 +107,8 @@ std::string Logo_Link(const GAME* pGame, int nSide)
     const std::string Code = Get_Team_Text(Get_Game_Side_Team(pGame, nSide), TEAM_STRING_ABBREVIATION);
     if (Code.empty())
         return std::string();
-    std::string Link =
-        Link_From_Output("Logos/Downloads/" + Code + "-" + std::to_string(std::min<int>(pGame->nYear, LAST_LOGO_YEAR)) + ".png");
+    const int nYear = std::min<int>(pGame->nYear, LAST_LOGO_YEAR);
+    std::string Link = Link_From_Output("Logos/Downloads/" + Code + "-" + std::to_string(nYear) + ".png");
     for (const char* szExtension : {".png", ".jpg", ".gif"}) {
         if (!Link.empty())
             break;
@@ -216,7 +216,8 @@ void Write_Game_Page_Header(const GAME* pGame)
                      Html_Escaped(szAway).c_str(), Html_Escaped(szHome).c_str());
     const std::string StyleSheet = Link_From_Output("HTML_Templates/CSS/styles.css");
     if (!StyleSheet.empty())
-        Append_Formatted(Head, "<LINK href=\"%s\" type=text/css rel=stylesheet>", Html_Escaped(StyleSheet.c_str()).c_str());
+        Append_Formatted(Head, "<LINK href=\"%s\" type=text/css rel=stylesheet>",
+                         Html_Escaped(StyleSheet.c_str()).c_str());
     Head += "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
     // The wallpaper sits beside the pages; without it the colour alone.
     const std::string Wallpaper = files::File_Exists("Output/wallpaper.JPG")
@@ -225,7 +226,8 @@ void Write_Game_Page_Header(const GAME* pGame)
     if (Wallpaper.empty())
         Head += "<style type=\"text/css\">body {background-color: #606080}</style>";
     else
-        Append_Formatted(Head, "<style type=\"text/css\">body {background-color: #606080; background-image: url(%s)}</style>",
+        Append_Formatted(Head,
+                         "<style type=\"text/css\">body {background-color: #606080; background-image: url(%s)}</style>",
                          Html_Escaped(Wallpaper.c_str()).c_str());
     Head += "</HEAD>";
     Head += "<TABLE class=basic cellspacing=0 cellpadding=0 width=992 align=center bgcolor=#ffffff><TBODY>";

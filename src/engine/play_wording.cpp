@@ -3,8 +3,10 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "base/text_utils.h"
+#include "engine/game_report.h"
 #include "engine/game_state.h"
 #include "league/league_data.h"
 #include "league/league_text.h"
@@ -63,12 +65,10 @@ void Summary_Name(const GAME* pGame, int nPlayerID, int nSide, char* szName, int
     }
 }
 
-// The team abbreviation (team string 0).
-void Abbreviation(int nTeam, char* szOut)
+// The team abbreviation (team string 0); "" for no team.
+std::string Abbreviation(int nTeam)
 {
-    szOut[0] = '\0';
-    if (nTeam >= 0 && nTeam <= LAST_TEAM)
-        Get_Team_String(szOut, nTeam, TEAM_STRING_ABBREVIATION);
+    return nTeam >= 0 && nTeam <= LAST_TEAM ? Get_Team_Text(nTeam, TEAM_STRING_ABBREVIATION) : std::string();
 }
 
 }  // namespace
@@ -195,8 +195,8 @@ void Write_Play_Summary_Sentence(const GAME* pGame, const PLAY* pPlay, char* szB
     case RESULT_ONSIDE_KICK_LOST: {
         char szTeam[TEXT_BUFFER_SIZE];
         Get_Team_Short_Name(pGame ? pGame->nOffense : 0, szTeam);
-        Say(szBuffer, nSize, nResult == RESULT_ONSIDE_KICK_KEPT ? "Onside kick recovered by %s!" : "Onside kick recovered by %s",
-            szTeam);
+        Say(szBuffer, nSize,
+            nResult == RESULT_ONSIDE_KICK_KEPT ? "Onside kick recovered by %s!" : "Onside kick recovered by %s", szTeam);
         break;
     }
     case RESULT_EXTRA_POINT_GOOD:
@@ -258,9 +258,8 @@ void Format_Ball_Spot(const GAME* pGame, char* szBuffer, size_t nSize)
         Say(szBuffer, nSize, "(--  50)");
         return;
     }
-    char szTeam[TEXT_BUFFER_SIZE];
-    Abbreviation(S > 50 ? Get_Game_Offense_Team(pGame) : Get_Game_Defense_Team(pGame), szTeam);
-    Say(szBuffer, nSize, "(%-3s %2d)", szTeam, S > 50 ? 100 - S : S);
+    const std::string Team = Abbreviation(S > 50 ? Get_Game_Offense_Team(pGame) : Get_Game_Defense_Team(pGame));
+    Say(szBuffer, nSize, "(%-3s %2d)", Team.c_str(), S > 50 ? 100 - S : S);
 }
 
 void Format_Down_And_Distance(const GAME* pGame, char* szBuffer, size_t nSize, int bLong)

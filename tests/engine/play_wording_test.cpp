@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "base/text_utils.h"
@@ -122,6 +123,37 @@ TEST_F(PlayWordingTest, PassesNameThePasserSecond)
     EXPECT_EQ(Sentence(RESULT_PASS_INCOMPLETE, 0), "Hale incomplete to Rusk");
     EXPECT_EQ(Sentence(RESULT_SACKED, -8), "Rusk sacked by Hale for 8-yard loss");
     EXPECT_EQ(Sentence(RESULT_TOUCHDOWN_PASS, 33), "Hale 33-yard TD pass to Rusk");
+}
+
+TEST_F(PlayWordingTest, TextsAreCutToTheCallersBuffer)
+{
+    // "Rusk rushes left for 7 yards" in 10 bytes: nine characters and the
+    // terminator; the byte after the buffer is never written.
+    Set_Play_Result(&Play, RESULT_RUN_LEFT);
+    Play.nYard1 = 7;
+    char szText[12];
+    std::memset(szText, 'x', sizeof szText);
+    Write_Play_Summary_Sentence(&Game, &Play, szText, 10);
+    EXPECT_STREQ(szText, "Rusk rush");
+    EXPECT_EQ(szText[10], 'x');
+    std::memset(szText, 'x', sizeof szText);
+    Get_Penalty_Name(3, szText, 6);
+    EXPECT_STREQ(szText, "Rough");
+    EXPECT_EQ(szText[6], 'x');
+    std::memset(szText, 'x', sizeof szText);
+    Game.nYardLine = 30;
+    Format_Ball_Spot(&Game, szText, 4);
+    EXPECT_STREQ(szText, "(GB");
+    Game.nClock = 0;
+    Format_Game_Clock(&Game, 0, szText, 3);
+    EXPECT_STREQ(szText, "15");
+    Format_Down_And_Distance(&Game, szText, 2, 1);
+    EXPECT_STREQ(szText, "1");
+    // A buffer of no bytes is left alone.
+    std::memset(szText, 'x', sizeof szText);
+    Write_Play_Summary_Sentence(&Game, &Play, szText, 0);
+    Format_Down_And_Distance(&Game, szText, 0, 1);
+    EXPECT_EQ(szText[0], 'x');
 }
 
 TEST_F(PlayWordingTest, Kicks)
