@@ -62,7 +62,7 @@ static void Play_Summary_Sentence(benchmark::State& State)
     Set_Play_Result(&Play, RESULT_RUN_LEFT);
     char szText[TEXT_BUFFER_SIZE];
     for (auto _ : State) {
-        Write_Play_Summary_Sentence(&Game, &Play, szText);
+        Write_Play_Summary_Sentence(&Game, &Play, szText, sizeof(szText));
         benchmark::DoNotOptimize(szText);
     }
     State.SetItemsProcessed(State.iterations());

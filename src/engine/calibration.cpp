@@ -33,8 +33,22 @@ float Get_Offense_Trend_Factor(const GAME* pGame)
 }
 
 // Calibrated to a betting line of the 2010s-2020s: 2.5 points for the home
-// field, and a point for about 4 points of difference in the sum of the two
-// clubs' run, pass and defence ratings; spreads beyond 17 points are rare.
+// field, and a point for about 4 rating points of difference in the sum of
+// the two clubs' run, pass and defence strengths (the strengths are ten times
+// a rating, so 40 of them); held within 24 points either way.
+int Get_Point_Spread_Of_Strengths(int nAwayStrength, int nHomeStrength)
+{
+    return std::clamp((nAwayStrength - nHomeStrength) / 4 - 25, -240, 240);
+}
+
+// Calibrated to the league total of about 44 points a game: 44 plus a point
+// for about 5 rating points (50 of the strengths) of the two offences above
+// their defences; held within 30 to 60 points.
+int Get_Over_Under_Of_Strengths(int nOffense, int nDefense)
+{
+    return std::clamp(440 + (nOffense - nDefense) / 5, 300, 600);
+}
+
 int Get_Game_Point_Spread(int nAway, int nHome)
 {
     auto Strength = [](int nTeam) {
@@ -43,20 +57,18 @@ int Get_Game_Point_Spread(int nAway, int nHome)
     };
     if (!Is_Valid_Team(nAway) || !Is_Valid_Team(nHome))
         return 0;
-    return std::clamp((Strength(nHome) - Strength(nAway)) / 4 + 2, -24, 24);
+    return Get_Point_Spread_Of_Strengths(Strength(nAway), Strength(nHome));
 }
 
-// Calibrated to the league total of about 44 points a game: 44 plus a point
-// for about 5 points of the two offences' ratings above their defences'.
 int Get_Game_Over_Under(int nAway, int nHome)
 {
     if (!Is_Valid_Team(nAway) || !Is_Valid_Team(nHome))
-        return 44;
+        return 440;
     const int nOffense = Get_Team_Run_Rating(nAway) + Get_Team_Pass_Rating(nAway) + Get_Team_Run_Rating(nHome) +
                          Get_Team_Pass_Rating(nHome);
     const int nDefense = Get_Team_Run_Defense_Rating(nAway) + Get_Team_Pass_Defense_Rating(nAway) +
                          Get_Team_Run_Defense_Rating(nHome) + Get_Team_Pass_Defense_Rating(nHome);
-    return std::clamp(44 + (nOffense - nDefense) / 5, 30, 60);
+    return Get_Over_Under_Of_Strengths(nOffense, nDefense);
 }
 
 // The position's overall rating, so a cell left empty by the depth chart

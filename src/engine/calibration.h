@@ -13,10 +13,16 @@ int Get_Passer_Fumble_Chance(const GAME* pGame, int nPasserSlot);
 // above 1 the offence has been doing better than its ratings say).
 float Get_Offense_Trend_Factor(const GAME* pGame);
 
-// The betting line of a game (points; positive when the home team is
-// favoured) and the total points expected, before the + 1000 of the record.
+// The betting line of a game in tenths of a point, positive when the away
+// club (the first) is favoured, and the total points expected in tenths;
+// the GAME record stores each plus 1000. 0 and 440 without two valid clubs.
 int Get_Game_Point_Spread(int nAway, int nHome);
 int Get_Game_Over_Under(int nAway, int nHome);
+// The same from the clubs' strengths: the spread from the sums of each club's
+// run, pass, run-defence and pass-defence strengths; the over/under from the
+// two clubs' run and pass strengths together and their defences' together.
+int Get_Point_Spread_Of_Strengths(int nAwayStrength, int nHomeStrength);
+int Get_Over_Under_Of_Strengths(int nOffense, int nDefense);
 
 // How well the player of a roster slot fills a position code (0-14, or the
 // kick and punt returner places); 0 or less never plays there. bFlag is unused.

@@ -84,19 +84,46 @@ std::string Team_Record(const GAME* pGame, int nSide)
     return szText;
 }
 
-std::string Logo_Path(const GAME* pGame, int nSide)
+// A file of the data folder as a page in "Output" links it: "../" and the
+// path as it is spelled on disk; "" when the file is not there, so that a
+// page never shows a broken picture.
+std::string Link_From_Output(const std::string& Path)
 {
-    char szPath[TEXT_BUFFER_SIZE];
-    std::snprintf(szPath, sizeof(szPath), "Logos/Downloads/%s-%d.png",
-                  Get_Team_Text(Get_Game_Side_Team(pGame, nSide), TEAM_STRING_ABBREVIATION).c_str(),
-                  std::min<int>(pGame->nYear, LAST_LOGO_YEAR));
-    return szPath;
+    if (!files::File_Exists(Path.c_str()))
+        return std::string();
+    return "../" + files::Resolve_Path(Path.c_str());
+}
+
+std::string Last_Component(const std::string& Path)
+{
+    const size_t nSlash = Path.find_last_of('/');
+    return nSlash == std::string::npos ? Path : Path.substr(nSlash + 1);
+}
+
+// The club's logo: the downloaded one of the season, else the club's own
+// logo file; "" when it has none.
+std::string Logo_Link(const GAME* pGame, int nSide)
+{
+    const std::string Code = Get_Team_Text(Get_Game_Side_Team(pGame, nSide), TEAM_STRING_ABBREVIATION);
+    if (Code.empty())
+        return std::string();
+    const int nYear = std::min<int>(pGame->nYear, LAST_LOGO_YEAR);
+    std::string Link = Link_From_Output("Logos/Downloads/" + Code + "-" + std::to_string(nYear) + ".png");
+    for (const char* szExtension : {".png", ".jpg", ".gif"}) {
+        if (!Link.empty())
+            break;
+        Link = Link_From_Output("logos/" + Code + szExtension);
+    }
+    return Link;
 }
 
 void Append_Logo_Cell(std::string& Out, const GAME* pGame, int nSide)
 {
-    Append_Formatted(Out, "<TD width=220 align=\"center\" valign=\"middle\"><img src=\"..\\%s\" border=\"0\"></TD>",
-                     Html_Escaped(Logo_Path(pGame, nSide).c_str()).c_str());
+    const std::string Link = Logo_Link(pGame, nSide);
+    Out += "<TD width=220 align=\"center\" valign=\"middle\">";
+    if (!Link.empty())
+        Append_Formatted(Out, "<img src=\"%s\" border=\"0\">", Html_Escaped(Link.c_str()).c_str());
+    Out += "</TD>";
 }
 
 void Append_Line_Score_Row(std::string& Out, const GAME* pGame, int nSide)
@@ -158,15 +185,16 @@ void Clear_Game_Log_Texts()
     g_bLogFullReported = false;
 }
 
-void Get_Period_Label(int nPeriod, char* szBuffer)
+void Get_Period_Label(int nPeriod, char* szBuffer, size_t nSize)
 {
-    if (!szBuffer)
+    if (!szBuffer || nSize == 0)
         return;
     static const char* const LABELS[8] = {"1st Q", "2nd Q", "3rd Q", "4th Q", "OT   ", "OT #2", "OT #3", "OT #4"};
     if (nPeriod < 0)
         nPeriod = 0;
     // Periods past the table keep the last overtime label.
-    Put_Text(szBuffer, TEXT_BUFFER_SIZE, LABELS[nPeriod < 8 ? nPeriod : 7]);
+    Format_Text_Bounded(szBuffer, static_cast<int>(std::min<size_t>(nSize, TEXT_BUFFER_SIZE)), "%s",
+                        LABELS[nPeriod < 8 ? nPeriod : 7]);
 }
 
 void Write_Game_Page_Header(const GAME* pGame)
@@ -186,9 +214,21 @@ void Write_Game_Page_Header(const GAME* pGame)
     std::string Head;
     Append_Formatted(Head, "<HTML><HEAD><TITLE>%s: %s at %s</TITLE>\n", Html_Escaped(Title.c_str()).c_str(),
                      Html_Escaped(szAway).c_str(), Html_Escaped(szHome).c_str());
-    Head += "<LINK href=\"..\\HTML_Templates\\CSS\\styles.css\" type=text/css rel=stylesheet>";
-    Head += "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">";
-    Head += "<style type=\"text/css\">body {background-color: #606080; background-image: url(wallpaper.JPG)}</style>";
+    const std::string StyleSheet = Link_From_Output("HTML_Templates/CSS/styles.css");
+    if (!StyleSheet.empty())
+        Append_Formatted(Head, "<LINK href=\"%s\" type=text/css rel=stylesheet>",
+                         Html_Escaped(StyleSheet.c_str()).c_str());
+    Head += "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
+    // The wallpaper sits beside the pages; without it the colour alone.
+    const std::string Wallpaper = files::File_Exists("Output/wallpaper.JPG")
+                                      ? Last_Component(files::Resolve_Path("Output/wallpaper.JPG"))
+                                      : std::string();
+    if (Wallpaper.empty())
+        Head += "<style type=\"text/css\">body {background-color: #606080}</style>";
+    else
+        Append_Formatted(Head,
+                         "<style type=\"text/css\">body {background-color: #606080; background-image: url(%s)}</style>",
+                         Html_Escaped(Wallpaper.c_str()).c_str());
     Head += "</HEAD>";
     Head += "<TABLE class=basic cellspacing=0 cellpadding=0 width=992 align=center bgcolor=#ffffff><TBODY>";
     Head += "<TR><TD align=\"center\">";
@@ -204,7 +244,7 @@ void Write_Game_Log(const GAME* pGame)
         return;
     const int nPeriod = std::max<int>(pGame->nClock, 0) / SECONDS_PER_QUARTER;
     char szLabel[TEXT_BUFFER_SIZE];
-    Get_Period_Label(nPeriod, szLabel);
+    Get_Period_Label(nPeriod, szLabel, sizeof(szLabel));
     std::string Text;
     Append_Formatted(Text,
                      "\n %s <=> Down Yardline Offensive Play           Defensive Play           Result\n"
@@ -248,22 +288,27 @@ void Write_Play_Log_Row(std::string& Row, const GAME* pGame, int bHtml)
     char szSpot[TEXT_BUFFER_SIZE];
     char szOffense[PLAY_NAME_SIZE] = "";
     char szDefense[PLAY_NAME_SIZE] = "";
-    Format_Game_Clock(pGame, 0, szClock);
-    Format_Down_And_Distance(pGame, szDown, bHtml ? 1 : 0);
-    Format_Ball_Spot(pGame, szSpot);
+    Format_Game_Clock(pGame, 0, szClock, sizeof(szClock));
+    Format_Down_And_Distance(pGame, szDown, sizeof(szDown), bHtml ? 1 : 0);
+    Format_Ball_Spot(pGame, szSpot, sizeof(szSpot));
     const int nOffenseTeam = Get_Game_Offense_Team(pGame);
     const int nDefenseTeam = Get_Game_Defense_Team(pGame);
     const int nOffenseSide = Is_Home_Team_On_Offense(pGame) ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
     const std::string Team = Get_Team_Text(nOffenseTeam, TEAM_STRING_ABBREVIATION);
     const int nOffenseCall = pGame->CurrentPlay.nOffenseCall;
+    const int nDown = Get_Game_Down_Code(pGame);
+    // A kick-off's call is an entry of the kick table, not of the playbook.
+    const bool bKickoff = nDown == KICKOFF_DOWN || nDown == SAFETY_KICK_DOWN;
     if (pGame->nFormation[nOffenseSide] == EXTRA_POINT_FORMATION)
-        Put_Text(szOffense, "Extra Point");
+        Format_Text_Bounded(szOffense, sizeof(szOffense), "%s", "Extra Point");
+    else if (nOffenseCall != PLAY_NOT_CALLED && bKickoff)
+        Get_Kick_Play_Name(nOffenseCall % KICK_PLAY_COUNT, szOffense);
     else if (nOffenseCall != PLAY_NOT_CALLED)
         Get_Offensive_Play_Name(nOffenseTeam, nOffenseCall, szOffense);
-    const int nDown = Get_Game_Down_Code(pGame);
-    const int nType = nOffenseCall != PLAY_NOT_CALLED ? Get_Offensive_Play_Type(nOffenseTeam, nOffenseCall) : -1;
-    const bool bNoDefense = nDown == KICKOFF_DOWN || nDown == SAFETY_KICK_DOWN || nType == PLAY_TYPE_PUNT ||
-                            nType == PLAY_TYPE_FIELD_GOAL;
+    const int nType =
+        nOffenseCall != PLAY_NOT_CALLED && !bKickoff ? Get_Offensive_Play_Type(nOffenseTeam, nOffenseCall) : -1;
+    const bool bNoDefense = bKickoff || nType == PLAY_TYPE_PUNT || nType == PLAY_TYPE_FIELD_GOAL ||
+                            pGame->nFormation[nOffenseSide] == EXTRA_POINT_FORMATION;
     if (!bNoDefense && pGame->CurrentPlay.nDefenseCall != PLAY_NOT_CALLED)
         Get_Defensive_Play_Name(nDefenseTeam, pGame->CurrentPlay.nDefenseCall, szDefense);
 
@@ -296,7 +341,7 @@ void Log_Play_Result(const GAME* pGame)
     if (!Are_Game_Pages_Enabled() || !pGame)
         return;
     char szSentence[TEXT_BUFFER_SIZE];
-    Write_Play_Summary_Sentence(pGame, &pGame->CurrentPlay, szSentence);
+    Write_Play_Summary_Sentence(pGame, &pGame->CurrentPlay, szSentence, sizeof(szSentence));
     Append_Limited(g_TextLog, std::string(szSentence) + "\r");
     std::string Html;
     Append_Formatted(Html, "<TD width=\"38%%\" class=lmc>%s</TD></TR>\r", Html_Escaped(szSentence).c_str());
@@ -343,7 +388,7 @@ void Write_Injury_Log_Line(int nTeam, int nSlot)
     if (nPosition >= 0 && nPosition <= POSITION_ANY)
         Get_Position_Name(nPosition, szPosition);
     else
-        Put_Text(szPosition, "<Err");
+        Format_Text_Bounded(szPosition, sizeof(szPosition), "%s", "<Err");
     char szName[TEXT_BUFFER_SIZE];
     Get_Player_Full_Name(nTeam, nSlot, szName, sizeof(szName));
     std::string Text;

@@ -8,6 +8,7 @@
 // (Set_Game_Pages_Enabled) every writer returns at once.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "league/game_record.h"
@@ -19,9 +20,9 @@ const std::string& Get_Game_Page_Head();
 // final tables were written.
 void Clear_Game_Log_Texts();
 
-// "1st Q" ... "4th Q", "OT   ", "OT #2" ... for period trunc(nClock / 900);
-// TEXT_BUFFER_SIZE bytes.
-void Get_Period_Label(int nPeriod, char* szBuffer);
+// "1st Q" ... "4th Q", "OT   ", "OT #2" ... for period trunc(nClock / 900),
+// into a buffer of nSize bytes.
+void Get_Period_Label(int nPeriod, char* szBuffer, size_t nSize);
 
 // The title and teams into the text log, and the page head. Once per game,
 // before the first play; it also starts a new game for the once-only final

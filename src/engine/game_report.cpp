@@ -375,14 +375,14 @@ int Count_Team_Play_Results(const GAME* pGame, int nSide, int nResult, std::stri
     return nCount;
 }
 
-void Get_Quarter_Label(const GAME* pGame, char* szBuffer)
+void Get_Quarter_Label(const GAME* pGame, char* szBuffer, size_t nSize)
 {
-    if (!szBuffer)
+    if (!szBuffer || nSize == 0)
         return;
     static const char* const LABELS[5] = {"1st Q", "2nd Q", "3rd Q", "4th Q", "OT"};
     const int nClock = pGame ? pGame->nClock : 0;
     const int q = std::clamp((nClock - 1) / SECONDS_PER_QUARTER + 1, 1, 5);
-    Put_Text(szBuffer, TEXT_BUFFER_SIZE, LABELS[q - 1]);
+    Format_Text_Bounded(szBuffer, static_cast<int>(std::min<size_t>(nSize, TEXT_BUFFER_SIZE)), "%s", LABELS[q - 1]);
 }
 
 // ---------------------------------------------------------------------------
@@ -413,12 +413,12 @@ void Write_Scoring_Play_Html_Row(const GAME* pGame)
     Append_Formatted(Out, "<TD width=\"6%%\" class=lml>%s</TD>\n",
                      Html_Escaped(Get_Team_Text(Get_Game_Side_Team(pGame, nSide), TEAM_STRING_ABBREVIATION).c_str()).c_str());
     char szText[TEXT_BUFFER_SIZE];
-    Get_Quarter_Label(pGame, szText);
+    Get_Quarter_Label(pGame, szText, sizeof(szText));
     Append_Formatted(Out, "<TD width=\"6%%\" class=lmc>%s</TD>", szText);
-    Format_Game_Clock(pGame, 1, szText);
+    Format_Game_Clock(pGame, 1, szText, sizeof(szText));
     Append_Formatted(Out, "<TD width=\"6%%\" class=lmc>%s</TD>", szText);
     Append_Formatted(Out, "<TD width=\"20%%\" class=lmc>%s</TD>", Get_Play_Result_Word(Get_Play_Result(pPlay)));
-    Write_Play_Summary_Sentence(pGame, pPlay, szText);
+    Write_Play_Summary_Sentence(pGame, pPlay, szText, sizeof(szText));
     Append_Formatted(Out, "<TD width=\"50%%\" class=lmc>%s</TD>", Html_Escaped(szText).c_str());
     Append_Formatted(Out, "<TD width=\"6%%\" class=lmc>%d</TD>", pGame->nScore[GAME_SIDE_AWAY]);
     Append_Formatted(Out, "<TD width=\"6%%\" class=lmc>%d</TD></TR>", pGame->nScore[GAME_SIDE_HOME]);

@@ -84,8 +84,8 @@ bool Is_Scoring_Result(int nResult);
 int Get_Result_Points(int nResult);
 
 // "1st Q" ... "4th Q" from the game clock after the play, "OT" for any
-// overtime period; TEXT_BUFFER_SIZE bytes.
-void Get_Quarter_Label(const GAME* pGame, char* szBuffer);
+// overtime period, into a buffer of nSize bytes.
+void Get_Quarter_Label(const GAME* pGame, char* szBuffer, size_t nSize);
 
 // ---------------------------------------------------------------------------
 // Number texts

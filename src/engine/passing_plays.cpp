@@ -243,8 +243,12 @@ void Pass_Complete(GAME* pGame, int nPasser, int nReceiver, int nRoute, int c, i
     Increment_Game_Team_Total(pGame, bOffense, GAME_TOTAL_COMPLETIONS, 1);
     Increment_Game_Team_Total(pGame, bOffense, GAME_TOTAL_PASSING_YARDS, nYards);
 
+    // The log: the receiver, the passer (the tackler of a safety) and the gain.
     pGame->CurrentPlay.nPlayer1 = Player_ID(nTeam, nReceiver);
-    pGame->CurrentPlay.nPlayer2 = Player_ID(nTeam, nPasser);
+    pGame->CurrentPlay.nPlayer2 = Get_Play_Result(&pGame->CurrentPlay) == RESULT_SAFETY
+                                      ? Player_ID(nDefense, nTackler)
+                                      : Player_ID(nTeam, nPasser);
+    pGame->CurrentPlay.nYard1 = static_cast<int8_t>(nYards);
 
     if (Is_User_Game(pGame) && Play_Has_Play_Action(nTeam, pGame->CurrentPlay.nOffenseCall) &&
         Get_Random_Below(100) < 50) {
@@ -322,8 +326,9 @@ void Pass_Intercepted(GAME* pGame, int nPasser, int nReceiver, int c, int e)
             Queue_Play_Commentary(pGame, NARRATE_ROOM_TO_RUN, c, 0, 0, nInterceptorID, 0);
         Queue_Play_Commentary(pGame, NARRATE_LONG_RUN, c, R + c, 0, nInterceptorID, 0);
     }
+    // The log names the interceptor and the receiver the pass was meant for.
     pGame->CurrentPlay.nPlayer1 = nInterceptorID;
-    pGame->CurrentPlay.nPlayer2 = Player_ID(nTeam, nPasser);
+    pGame->CurrentPlay.nPlayer2 = Player_ID(nTeam, nReceiver);
     if (bTouchdown) {
         Queue_Play_Commentary(pGame, NARRATE_TOUCHDOWN, 0, 0, 0, nInterceptorID, 0);
     } else {
@@ -348,8 +353,10 @@ void Pass_Sacked(GAME* pGame, int nPasser, int e)
     pGame->nDown &= ~GAME_DOWN_FLAGS_CHANGED_HANDS;
     Add_Seconds(pGame, 5 + Below(5));
     const int nSacker = Credit_Sack(pGame, nPasser);
-    pGame->CurrentPlay.nPlayer1 = Player_ID(Defense_Team(pGame), nSacker);
-    pGame->CurrentPlay.nPlayer2 = Player_ID(nTeam, nPasser);
+    // The log: the passer sacked by the defender, and the loss.
+    pGame->CurrentPlay.nPlayer1 = Player_ID(nTeam, nPasser);
+    pGame->CurrentPlay.nPlayer2 = Player_ID(Defense_Team(pGame), nSacker);
+    pGame->CurrentPlay.nYard1 = static_cast<int8_t>(pGame->nPlayYards);
     Queue_Sack_Commentary(pGame, nSacker);
     Sack_Fumble_Kept_By_Offense(pGame, nPasser, nSacker, 10 * Get_Ball_Security_Figure(pGame, nPasser));
     if (!bSafety)

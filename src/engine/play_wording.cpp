@@ -1,9 +1,12 @@
 #include "engine/play_wording.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "base/text_utils.h"
+#include "engine/game_report.h"
 #include "engine/game_state.h"
 #include "league/league_data.h"
 #include "league/league_text.h"
@@ -22,10 +25,17 @@ const char* const PENALTY_NAMES[PENALTY_KINDS] = {
 
 constexpr int FIRST_TEAM_WITHOUT_NAME = 37;
 
-template <typename... ARGS>
-void Say(char* szBuffer, const char* szFormat, ARGS... Args)
+// Formats into the caller's buffer of nSize bytes, cutting a text that does
+// not fit; a zero-sized buffer is left alone.
+void Say(char* szBuffer, size_t nSize, const char* szFormat, ...) KELVO_PRINTF(3, 4);
+void Say(char* szBuffer, size_t nSize, const char* szFormat, ...)
 {
-    std::snprintf(szBuffer, TEXT_BUFFER_SIZE, szFormat, Args...);
+    if (nSize == 0)
+        return;
+    std::va_list Args;
+    va_start(Args, szFormat);
+    std::vsnprintf(szBuffer, nSize, szFormat, Args);
+    va_end(Args);
 }
 
 // The team byte of a side of the game; NO_TEAM without a game.
@@ -55,26 +65,24 @@ void Summary_Name(const GAME* pGame, int nPlayerID, int nSide, char* szName, int
     }
 }
 
-// The team abbreviation (team string 0).
-void Abbreviation(int nTeam, char* szOut)
+// The team abbreviation (team string 0); "" for no team.
+std::string Abbreviation(int nTeam)
 {
-    szOut[0] = '\0';
-    if (nTeam >= 0 && nTeam <= LAST_TEAM)
-        Get_Team_String(szOut, TEAM_STRING_SIZE, nTeam, TEAM_STRING_ABBREVIATION);
+    return nTeam >= 0 && nTeam <= LAST_TEAM ? Get_Team_Text(nTeam, TEAM_STRING_ABBREVIATION) : std::string();
 }
 
 }  // namespace
 
-void Get_Penalty_Name(int nPenalty, char* szBuffer)
+void Get_Penalty_Name(int nPenalty, char* szBuffer, size_t nSize)
 {
-    if (!szBuffer)
+    if (!szBuffer || nSize == 0)
         return;
-    Put_Text(szBuffer, TEXT_BUFFER_SIZE, nPenalty >= 0 && nPenalty < PENALTY_KINDS ? PENALTY_NAMES[nPenalty] : "");
+    Say(szBuffer, nSize, "%s", nPenalty >= 0 && nPenalty < PENALTY_KINDS ? PENALTY_NAMES[nPenalty] : "");
 }
 
-void Write_Play_Summary_Sentence(const GAME* pGame, const PLAY* pPlay, char* szBuffer)
+void Write_Play_Summary_Sentence(const GAME* pGame, const PLAY* pPlay, char* szBuffer, size_t nSize)
 {
-    if (!szBuffer)
+    if (!szBuffer || nSize == 0)
         return;
     szBuffer[0] = '\0';
     if (!pPlay) {
@@ -94,37 +102,37 @@ void Write_Play_Summary_Sentence(const GAME* pGame, const PLAY* pPlay, char* szB
 
     switch (nResult) {
     case RESULT_PASS_INCOMPLETE:
-        Say(szBuffer, "%s incomplete to %s", B, A);
+        Say(szBuffer, nSize, "%s incomplete to %s", B, A);
         break;
     case RESULT_PASS_COMPLETE:
         if (y > 0)
-            Say(szBuffer, "%s %d-yard pass to %s", B, y, A);
+            Say(szBuffer, nSize, "%s %d-yard pass to %s", B, y, A);
         else if (y == 0)
-            Say(szBuffer, "%s pass to %s for no gain", B, A);
+            Say(szBuffer, nSize, "%s pass to %s for no gain", B, A);
         else
-            Say(szBuffer, "%s pass to %s for (%d-yard loss)", B, A, -y);
+            Say(szBuffer, nSize, "%s pass to %s for (%d-yard loss)", B, A, -y);
         break;
     case RESULT_PASS_INTERCEPTED:
-        Say(szBuffer, "Pass to %s intercepted by %s", B, A);
+        Say(szBuffer, nSize, "Pass to %s intercepted by %s", B, A);
         break;
     case RESULT_SACKED:
-        Say(szBuffer, "%s sacked by %s for %d-yard loss", A, B, -y);
+        Say(szBuffer, nSize, "%s sacked by %s for %d-yard loss", A, B, -y);
         break;
     case RESULT_PASS_KNOCKED_DOWN:
-        Say(szBuffer, "Pass to %s knocked down by %s", B, A);
+        Say(szBuffer, nSize, "Pass to %s knocked down by %s", B, A);
         break;
     case RESULT_SACK_FUMBLE_LOST:
     case RESULT_RUN_FUMBLE_LOST:
-        Say(szBuffer, "%s fumble recovered by %s", B, A);
+        Say(szBuffer, nSize, "%s fumble recovered by %s", B, A);
         break;
     case RESULT_TOUCHDOWN_PASS:
-        Say(szBuffer, "%s %d-yard TD pass to %s", B, y, A);
+        Say(szBuffer, nSize, "%s %d-yard TD pass to %s", B, y, A);
         break;
     case RESULT_INTERCEPTION_TOUCHDOWN:
-        Say(szBuffer, "%s returns interception for a TD!", A);
+        Say(szBuffer, nSize, "%s returns interception for a TD!", A);
         break;
     case RESULT_SAFETY:
-        Say(szBuffer, "%s tackled by %s for a safety", A, B);
+        Say(szBuffer, nSize, "%s tackled by %s for a safety", A, B);
         break;
     case RESULT_RUN_LEFT:
     case RESULT_RUN_MIDDLE:
@@ -132,94 +140,94 @@ void Write_Play_Summary_Sentence(const GAME* pGame, const PLAY* pPlay, char* szB
         static const char* const DIRECTIONS[3] = {"left", "up the middle", "right"};
         const char* d = DIRECTIONS[nResult - RESULT_RUN_LEFT];
         if (y >= 2)
-            Say(szBuffer, "%s rushes %s for %d yards", A, d, y);
+            Say(szBuffer, nSize, "%s rushes %s for %d yards", A, d, y);
         else if (y == 1)
-            Say(szBuffer, "%s rushes %s for 1 yard", A, d);
+            Say(szBuffer, nSize, "%s rushes %s for 1 yard", A, d);
         else if (y == 0)
-            Say(szBuffer, "%s rushes %s for no gain", A, d);
+            Say(szBuffer, nSize, "%s rushes %s for no gain", A, d);
         else
-            Say(szBuffer, "%s rushes %s for a %d-yard loss", A, d, -y);
+            Say(szBuffer, nSize, "%s rushes %s for a %d-yard loss", A, d, -y);
         break;
     }
     case RESULT_TOUCHDOWN_RUN:
-        Say(szBuffer, "%s %d-yard TD run!", A, y);
+        Say(szBuffer, nSize, "%s %d-yard TD run!", A, y);
         break;
     case RESULT_FUMBLE_RETURN_TOUCHDOWN:
-        Say(szBuffer, "%s fumble recovered by %s for TD", B, A);
+        Say(szBuffer, nSize, "%s fumble recovered by %s for TD", B, A);
         break;
     case RESULT_FIELD_GOAL_GOOD:
-        Say(szBuffer, "%s kicks %d-yard FG", A, y);
+        Say(szBuffer, nSize, "%s kicks %d-yard FG", A, y);
         break;
     case RESULT_FIELD_GOAL_MISSED:
-        Say(szBuffer, "%s misses %d-yard FG", A, y);
+        Say(szBuffer, nSize, "%s misses %d-yard FG", A, y);
         break;
     case RESULT_PUNT_RETURNED:
         if (r != 0)
-            Say(szBuffer, "%d-yard punt returned %d yards by %s", y, r, A);
+            Say(szBuffer, nSize, "%d-yard punt returned %d yards by %s", y, r, A);
         else
-            Say(szBuffer, "%d-yard punt - Fair catch by %s", y, A);
+            Say(szBuffer, nSize, "%d-yard punt - Fair catch by %s", y, A);
         break;
     case RESULT_PUNT_TOUCHBACK:
-        Say(szBuffer, "Punt went into endzone for a touchback");
+        Say(szBuffer, nSize, "Punt went into endzone for a touchback");
         break;
     case RESULT_PUNT_RETURN_TOUCHDOWN:
-        Say(szBuffer, "Punt returned by %s for a TD!", A);
+        Say(szBuffer, nSize, "Punt returned by %s for a TD!", A);
         break;
     case RESULT_PUNT_MUFFED:
-        Say(szBuffer, "%s fumbles punt - %s recovers", A, B);
+        Say(szBuffer, nSize, "%s fumbles punt - %s recovers", A, B);
         break;
     case RESULT_KICKOFF_RETURNED:
         if (r < 50)
-            Say(szBuffer, "%s returns kickoff to opponent's %d!", A, r);
+            Say(szBuffer, nSize, "%s returns kickoff to opponent's %d!", A, r);
         else
-            Say(szBuffer, "%s returns kickoff %d yards to his %d", A, y, 100 - r);
+            Say(szBuffer, nSize, "%s returns kickoff %d yards to his %d", A, y, 100 - r);
         break;
     case RESULT_KICKOFF_TOUCHBACK:
-        Say(szBuffer, "Kickoff downed in endzone for a touchback");
+        Say(szBuffer, nSize, "Kickoff downed in endzone for a touchback");
         break;
     case RESULT_KICKOFF_RETURN_TOUCHDOWN:
-        Say(szBuffer, "%s returned kickoff for a TD!", A);
+        Say(szBuffer, nSize, "%s returned kickoff for a TD!", A);
         break;
     case RESULT_KICKOFF_RETURN_FUMBLE:
-        Say(szBuffer, "Kickoff return fumbled by %s -- %s recovers", A, B);
+        Say(szBuffer, nSize, "Kickoff return fumbled by %s -- %s recovers", A, B);
         break;
     case RESULT_ONSIDE_KICK_KEPT:
     case RESULT_ONSIDE_KICK_LOST: {
         char szTeam[TEXT_BUFFER_SIZE];
         Get_Team_Short_Name(pGame ? pGame->nOffense : 0, szTeam);
-        Say(szBuffer, nResult == RESULT_ONSIDE_KICK_KEPT ? "Onside kick recovered by %s!" : "Onside kick recovered by %s",
-            szTeam);
+        Say(szBuffer, nSize,
+            nResult == RESULT_ONSIDE_KICK_KEPT ? "Onside kick recovered by %s!" : "Onside kick recovered by %s", szTeam);
         break;
     }
     case RESULT_EXTRA_POINT_GOOD:
-        Say(szBuffer, "%s kicked the extra point", A);
+        Say(szBuffer, nSize, "%s kicked the extra point", A);
         break;
     case RESULT_EXTRA_POINT_MISSED:
-        Say(szBuffer, "%s missed the extra point", A);
+        Say(szBuffer, nSize, "%s missed the extra point", A);
         break;
     case RESULT_TWO_POINT_GOOD:
-        Say(szBuffer, "2-pt conversion successful (%s)", A);
+        Say(szBuffer, nSize, "2-pt conversion successful (%s)", A);
         break;
     case RESULT_TWO_POINT_FAILED:
-        Say(szBuffer, "2-pt conversion failed (%s)", A);
+        Say(szBuffer, nSize, "2-pt conversion failed (%s)", A);
         break;
     case RESULT_PENALTY: {
         char szName[TEXT_BUFFER_SIZE];
-        Get_Penalty_Name(r, szName);
+        Get_Penalty_Name(r, szName, sizeof(szName));
         if (szName[0] >= 'a' && szName[0] <= 'z')
             szName[0] = static_cast<char>(szName[0] - 'a' + 'A');
-        Say(szBuffer, "%s (%s): %d yards", szName, A, y);
+        Say(szBuffer, nSize, "%s (%s): %d yards", szName, A, y);
         break;
     }
     default:
-        Say(szBuffer, "UNHANDLED nResult (%d) in PLAY", nResult);
+        Say(szBuffer, nSize, "UNHANDLED nResult (%d) in PLAY", nResult);
         break;
     }
 }
 
-void Format_Game_Clock(const GAME* pGame, int bZeroAtStart, char* szBuffer)
+void Format_Game_Clock(const GAME* pGame, int bZeroAtStart, char* szBuffer, size_t nSize)
 {
-    if (!szBuffer)
+    if (!szBuffer || nSize == 0)
         return;
     int nLeft = 0;
     int nWhole = SECONDS_PER_QUARTER;
@@ -234,46 +242,45 @@ void Format_Game_Clock(const GAME* pGame, int bZeroAtStart, char* szBuffer)
     }
     if (bZeroAtStart && nLeft == nWhole)
         nLeft = 0;
-    Say(szBuffer, "%d:%02d", nLeft / 60, nLeft % 60);
+    Say(szBuffer, nSize, "%d:%02d", nLeft / 60, nLeft % 60);
 }
 
-void Format_Ball_Spot(const GAME* pGame, char* szBuffer)
+void Format_Ball_Spot(const GAME* pGame, char* szBuffer, size_t nSize)
 {
-    if (!szBuffer)
+    if (!szBuffer || nSize == 0)
         return;
     if (!pGame) {
-        Put_Text(szBuffer, TEXT_BUFFER_SIZE, "");
+        Say(szBuffer, nSize, "%s", "");
         return;
     }
     const int S = pGame->nYardLine;
     if (S == 50) {
-        Say(szBuffer, "(--  50)");
+        Say(szBuffer, nSize, "(--  50)");
         return;
     }
-    char szTeam[TEXT_BUFFER_SIZE];
-    Abbreviation(S > 50 ? Get_Game_Offense_Team(pGame) : Get_Game_Defense_Team(pGame), szTeam);
-    Say(szBuffer, "(%-3s %2d)", szTeam, S > 50 ? 100 - S : S);
+    const std::string Team = Abbreviation(S > 50 ? Get_Game_Offense_Team(pGame) : Get_Game_Defense_Team(pGame));
+    Say(szBuffer, nSize, "(%-3s %2d)", Team.c_str(), S > 50 ? 100 - S : S);
 }
 
-void Format_Down_And_Distance(const GAME* pGame, char* szBuffer, int bLong)
+void Format_Down_And_Distance(const GAME* pGame, char* szBuffer, size_t nSize, int bLong)
 {
-    if (!szBuffer)
+    if (!szBuffer || nSize == 0)
         return;
     const int nDown = Get_Game_Down_Code(pGame);
     if (!pGame) {
-        Put_Text(szBuffer, TEXT_BUFFER_SIZE, "----");
+        Say(szBuffer, nSize, "%s", "----");
     } else if (nDown >= FIRST_DOWN_CODE && nDown <= FOURTH_DOWN_CODE) {
         if (pGame->nToGo < pGame->nYardLine)
-            Say(szBuffer, "%d-%d", nDown + 1, pGame->nToGo);
+            Say(szBuffer, nSize, "%d-%d", nDown + 1, pGame->nToGo);
         else
-            Say(szBuffer, "%d-G", nDown + 1);
+            Say(szBuffer, nSize, "%d-G", nDown + 1);
     } else if (nDown == KICKOFF_DOWN) {
-        Put_Text(szBuffer, TEXT_BUFFER_SIZE, bLong ? "Kickoff" : "KICK");
+        Say(szBuffer, nSize, "%s", bLong ? "Kickoff" : "KICK");
     } else if (nDown == SAFETY_KICK_DOWN) {
-        Put_Text(szBuffer, TEXT_BUFFER_SIZE, bLong ? "Free Kick" : "KICK");
+        Say(szBuffer, nSize, "%s", bLong ? "Free Kick" : "KICK");
     } else if (nDown == CONVERSION_ATTEMPT) {
-        Put_Text(szBuffer, TEXT_BUFFER_SIZE, bLong ? "Conversion" : "CONV");
+        Say(szBuffer, nSize, "%s", bLong ? "Conversion" : "CONV");
     } else {
-        Put_Text(szBuffer, TEXT_BUFFER_SIZE, "----");
+        Say(szBuffer, nSize, "%s", "----");
     }
 }

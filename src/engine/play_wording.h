@@ -4,9 +4,11 @@
 // the box score and the game page; the watched game's narration has its own
 // sentences (narration.h).
 //
-// Every function writes into a caller's buffer of at least TEXT_BUFFER_SIZE
-// bytes; only the text and its terminator are written.
+// Every function writes into a caller's buffer of nSize bytes, cutting a text
+// that does not fit; only the text and its terminator are written.
 #pragma once
+
+#include <cstddef>
 
 #include "league/game_record.h"
 
@@ -14,24 +16,24 @@ constexpr int PENALTY_KINDS = 16;
 
 // The name of penalty kind 0-15 ("Encroachment" ... "Unnecessary
 // Roughness"); "" for any other code.
-void Get_Penalty_Name(int nPenalty, char* szBuffer);
+void Get_Penalty_Name(int nPenalty, char* szBuffer, size_t nSize);
 
 // The summary of a logged play by its result code ("%s incomplete to %s",
 // "%s rushes %s for %d yards", ...). A missing or unknown player is named by
 // his side's team (bit 0 of the result byte; the other side for a safety).
 // A gain beyond +/-100 yards is reported, except on a missed field goal, and
 // the sentence is still written.
-void Write_Play_Summary_Sentence(const GAME* pGame, const PLAY* pPlay, char* szBuffer);
+void Write_Play_Summary_Sentence(const GAME* pGame, const PLAY* pPlay, char* szBuffer, size_t nSize);
 
 // "%d:%02d" of the time left in the current quarter or overtime period; with
 // bZeroAtStart a period with all its time left reads "0:00".
-void Format_Game_Clock(const GAME* pGame, int bZeroAtStart, char* szBuffer);
+void Format_Game_Clock(const GAME* pGame, int bZeroAtStart, char* szBuffer, size_t nSize);
 
 // "(%-3s %2d)": the abbreviation of the team whose half the ball is in and the
 // yard number; "(--  50)" at midfield.
-void Format_Ball_Spot(const GAME* pGame, char* szBuffer);
+void Format_Ball_Spot(const GAME* pGame, char* szBuffer, size_t nSize);
 
 // "%d-%d" (down, yards to go) or "%d-G" for goal to go; kick-offs "KICK" /
 // "Kickoff", free kicks "KICK" / "Free Kick", tries "CONV" / "Conversion"
 // (short / long form); "----" otherwise.
-void Format_Down_And_Distance(const GAME* pGame, char* szBuffer, int bLong);
+void Format_Down_And_Distance(const GAME* pGame, char* szBuffer, size_t nSize, int bLong);

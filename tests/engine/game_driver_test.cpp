@@ -5,6 +5,7 @@
 #include <string>
 
 #include "allocation_counter.h"
+#include "engine/calibration.h"
 #include "engine/game_fixture.h"
 #include "engine/game_lineups.h"
 #include "engine/game_state.h"
@@ -94,10 +95,13 @@ TEST_F(GameDriverTest, RecordIsFilledBeforeTheKickOff)
     EXPECT_EQ(G.nHomeTeam, HOME_TEAM);
     EXPECT_EQ(G.nYear, 2020);
     EXPECT_EQ(G.nWeek, FIXTURE_WEEK);
-    EXPECT_GE(G.nPointSpread, 1000 - 24);
-    EXPECT_LE(G.nPointSpread, 1000 + 24);
-    EXPECT_GE(G.nOverUnder, 1030);
-    EXPECT_LE(G.nOverUnder, 1060);
+    // The line in tenths of a point, plus 1000.
+    EXPECT_EQ(G.nPointSpread, 1000 + Get_Game_Point_Spread(AWAY_TEAM, HOME_TEAM));
+    EXPECT_GE(G.nPointSpread, 1000 - 240);
+    EXPECT_LE(G.nPointSpread, 1000 + 240);
+    EXPECT_EQ(G.nOverUnder, 1000 + Get_Game_Over_Under(AWAY_TEAM, HOME_TEAM));
+    EXPECT_GE(G.nOverUnder, 1300);
+    EXPECT_LE(G.nOverUnder, 1600);
     EXPECT_GE(G.nAttendance, 0);
     EXPECT_LE(G.nAttendance, 65000);
     for (int s = 0; s < GAME_ROSTER_SIZE; ++s) {

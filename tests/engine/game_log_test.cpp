@@ -115,7 +115,7 @@ TEST_F(GameLogTest, PeriodLabelsPastTheTableKeepTheLastOvertimeLabel)
     const std::vector<std::string> Expected = {"1st Q", "2nd Q", "3rd Q", "4th Q", "OT   ",
                                                "OT #2", "OT #3", "OT #4", "OT #4", "OT #4"};
     for (int p = 0; p < 10; ++p) {
-        Get_Period_Label(p, szLabel);
+        Get_Period_Label(p, szLabel, sizeof(szLabel));
         EXPECT_EQ(szLabel, Expected[p]) << p;
     }
 }
@@ -126,9 +126,8 @@ TEST_F(GameLogTest, PageHeadAndTitleLine)
     EXPECT_EQ(Get_Game_Text_Log(), "Week 3: owls at Packers\n");
     EXPECT_EQ(Get_Game_Page_Head(),
               "<HTML><HEAD><TITLE>Week 3: owls at Packers</TITLE>\n"
-              "<LINK href=\"..\\HTML_Templates\\CSS\\styles.css\" type=text/css rel=stylesheet>"
-              "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">"
-              "<style type=\"text/css\">body {background-color: #606080; background-image: url(wallpaper.JPG)}</style>"
+              "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+              "<style type=\"text/css\">body {background-color: #606080}</style>"
               "</HEAD>"
               "<TABLE class=basic cellspacing=0 cellpadding=0 width=992 align=center bgcolor=#ffffff><TBODY>"
               "<TR><TD align=\"center\">");
@@ -183,15 +182,29 @@ TEST_F(GameLogTest, HomeBallGoalToGoAndMidfield)
 TEST_F(GameLogTest, KickAndTryRowsNameNoDefence)
 {
     Snap(0, KICKOFF_DOWN, 0, 65, 0, 20);
-    EXPECT_EQ(Row(0), "\n 15:00 B&O KICK (B&O 35) Pro 21 Dive                                       ");
+    // A kick-off's call 0 is the kick table's "Normal Kickoff", not play 0 of the playbook.
+    EXPECT_EQ(Row(0), "\n 15:00 B&O KICK (B&O 35) Normal Kickoff                                    ");
     EXPECT_NE(Row(1).find("<TD width=\"9%\" class=lmc>Kickoff</TD>"), std::string::npos);
-    EXPECT_NE(Row(1).find("<TD width=\"17%\" class=lmc>Pro 21 Dive</TD><TD width=\"17%\" class=lmc></TD>"),
+    EXPECT_NE(Row(1).find("<TD width=\"17%\" class=lmc>Normal Kickoff</TD><TD width=\"17%\" class=lmc></TD>"),
               std::string::npos);
 
     Snap(600, CONVERSION_ATTEMPT, 2, 2, 0, 20);
     Game.nFormation[GAME_SIDE_AWAY] = EXTRA_POINT_FORMATION;
-    EXPECT_EQ(Row(0), "\n  5:00 B&O CONV (GB   2) Extra Point              Basic Cover-2            ");
+    EXPECT_EQ(Row(0), "\n  5:00 B&O CONV (GB   2) Extra Point                                       ");
     EXPECT_NE(Row(1).find(">Conversion<"), std::string::npos);
+
+    // The squib and the onside kick by their names; a free kick as well.
+    Game.nFormation[GAME_SIDE_AWAY] = 0;
+    Snap(3500, KICKOFF_DOWN, 0, 65, 1, 20);
+    EXPECT_NE(Row(1).find("<TD width=\"17%\" class=lmc>Squib Kick</TD><TD width=\"17%\" class=lmc></TD>"),
+              std::string::npos);
+    Snap(3500, KICKOFF_DOWN, 0, 65, 2, 20);
+    EXPECT_NE(Row(1).find("<TD width=\"17%\" class=lmc>Onside Kick</TD><TD width=\"17%\" class=lmc></TD>"),
+              std::string::npos);
+    Snap(3500, SAFETY_KICK_DOWN, 0, 80, 0, 20);
+    EXPECT_NE(Row(1).find(">Free Kick</TD>"), std::string::npos);
+    EXPECT_NE(Row(1).find("<TD width=\"17%\" class=lmc>Normal Kickoff</TD><TD width=\"17%\" class=lmc></TD>"),
+              std::string::npos);
 }
 
 TEST_F(GameLogTest, ScoringPlayIsListedAtOnceAndTheScoreLineAfterTheTry)
@@ -258,6 +271,9 @@ TEST_F(GameLogTest, QuarterScoresFromThePlayLog)
 
 TEST_F(GameLogTest, LineScoreOfARegulationGame)
 {
+    // No logo in the data folder: the logo cells stay empty.
+    SCRATCH_FOLDER Scratch("game_log_line_score");
+    ASSERT_TRUE(Scratch.Ready());
     Set_Season_Record(AWAY, 0, 2, 1, 0);
     Set_Season_Record(HOME, 0, 1, 1, 1);
     Snap(100, 0, 10, 20, 0, 20);
@@ -268,7 +284,7 @@ TEST_F(GameLogTest, LineScoreOfARegulationGame)
     EXPECT_EQ(Get_Game_Page_Head(),
               "<TR><TD align=\"center\"><BR>"
               "<TABLE class=shade1 cellSpacing=0 cellPadding=0 width=970 align=center><TBODY><TR>"
-              "<TD width=220 align=\"center\" valign=\"middle\"><img src=\"..\\Logos/Downloads/B&amp;O-2023.png\" border=\"0\"></TD>"
+              "<TD width=220 align=\"center\" valign=\"middle\"></TD>"
               "<TD width=516><TABLE width=\"500\" border=\"0\" align=\"center\" cellpadding=\"0\" cellspacing=\"0\">"
               "<TR class=large><TD><BR><P align=\"center\"><strong>Boston owls (3-1) at Green Bay Packers (1-2-1)</strong><BR><BR>"
               "Week 3</P></TD></TR></TABLE>"
@@ -283,8 +299,44 @@ TEST_F(GameLogTest, LineScoreOfARegulationGame)
               "<TD width=\"35\" class=tbc>0</TD><TD width=\"35\" class=tbc>0</TD><TD width=\"35\" class=tbc>0</TD>"
               "<TD width=\"35\" class=tbc>0</TD><TD width=\"35\" class=tbc>-</TD><TD width=\"60\" class=tbc><B>0</B></TD></TR>"
               "</TBODY></TABLE><BR></TD>"
-              "<TD width=220 align=\"center\" valign=\"middle\"><img src=\"..\\Logos/Downloads/GB-2023.png\" border=\"0\"></TD>"
+              "<TD width=220 align=\"center\" valign=\"middle\"></TD>"
               "</TR></TBODY></TABLE><BR>");
+}
+
+TEST_F(GameLogTest, PicturesThatExistAreLinkedFromThePagesFolder)
+{
+    SCRATCH_FOLDER Scratch("game_log_pictures");
+    ASSERT_TRUE(Scratch.Ready());
+    ASSERT_TRUE(files::Create_Folders("Logos/Downloads"));
+    ASSERT_TRUE(files::Create_Folders("HTML_Templates/CSS"));
+    ASSERT_TRUE(files::Create_Folders("Output"));
+    // The downloaded logo of the season for the visitors; the home club only
+    // its own logo file ("logos" finds "Logos"); a style sheet and a
+    // wallpaper spelled in other cases.
+    for (const char* szPath : {"Logos/Downloads/B&O-2023.png", "Logos/GB.jpg", "HTML_Templates/CSS/Styles.CSS",
+                               "Output/Wallpaper.jpg"}) {
+        FILE* pFile = std::fopen(szPath, "wb");
+        ASSERT_NE(pFile, nullptr) << szPath;
+        std::fclose(pFile);
+    }
+    Write_Game_Page_Header(&Game);
+    EXPECT_EQ(Get_Game_Page_Head(),
+              "<HTML><HEAD><TITLE>Week 3: owls at Packers</TITLE>\n"
+              "<LINK href=\"../HTML_Templates/CSS/Styles.CSS\" type=text/css rel=stylesheet>"
+              "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+              "<style type=\"text/css\">body {background-color: #606080; background-image: url(Wallpaper.jpg)}</style>"
+              "</HEAD>"
+              "<TABLE class=basic cellspacing=0 cellpadding=0 width=992 align=center bgcolor=#ffffff><TBODY>"
+              "<TR><TD align=\"center\">");
+    Clear_Game_Log_Texts();
+    Write_Line_Score_Table(&Game);
+    const std::string& Head = Get_Game_Page_Head();
+    EXPECT_NE(Head.find("<TD width=220 align=\"center\" valign=\"middle\">"
+                        "<img src=\"../Logos/Downloads/B&amp;O-2023.png\" border=\"0\"></TD><TD width=516>"),
+              std::string::npos);
+    EXPECT_NE(Head.find("<TD width=220 align=\"center\" valign=\"middle\">"
+                        "<img src=\"../Logos/GB.jpg\" border=\"0\"></TD></TR></TBODY></TABLE><BR>"),
+              std::string::npos);
 }
 
 TEST_F(GameLogTest, LineScoreShowsOvertimePoints)

@@ -146,7 +146,7 @@ TEST_F(GameReportTest, QuarterLabelsOfScoringRows)
     const char* const LABELS[] = {"1st Q", "1st Q", "2nd Q", "4th Q", "OT", "OT"};
     for (int i = 0; i < 6; ++i) {
         Game.nClock = static_cast<int16_t>(CLOCKS[i]);
-        Get_Quarter_Label(&Game, szLabel);
+        Get_Quarter_Label(&Game, szLabel, sizeof(szLabel));
         EXPECT_STREQ(szLabel, LABELS[i]) << CLOCKS[i];
     }
 }

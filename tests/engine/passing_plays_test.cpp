@@ -245,6 +245,10 @@ TEST_F(PassingPlaysTest, CompletePassGainsItsDistance)
     EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_PASS_ATTEMPTS), 1);
     EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_COMPLETIONS), 1);
     EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_PASSING_YARDS), 12);
+    // The log: receiver, passer and the gain the play-by-play tells.
+    EXPECT_EQ(Game.CurrentPlay.nPlayer1, 201);
+    EXPECT_EQ(Game.CurrentPlay.nPlayer2, 200);
+    EXPECT_EQ(Game.CurrentPlay.nYard1, 12);
 }
 
 TEST_F(PassingPlaysTest, CompletePassIntoTheEndZoneIsATouchdownOfTheSpot)
@@ -257,6 +261,7 @@ TEST_F(PassingPlaysTest, CompletePassIntoTheEndZoneIsATouchdownOfTheSpot)
     EXPECT_EQ(Stat(HOME, WR, STAT_RECEIVING_TOUCHDOWNS), 1);
     EXPECT_EQ(Stat(HOME, WR, STAT_RECEIVING_YARDS), 10);
     EXPECT_EQ(Stat(AWAY, DEFENDER, STAT_SOLO_TACKLES), 0);
+    EXPECT_EQ(Game.CurrentPlay.nYard1, 10);
 }
 
 TEST_F(PassingPlaysTest, ConversionCompletionScoresWithoutCredits)
@@ -277,6 +282,8 @@ TEST_F(PassingPlaysTest, SafetiesAndTouchdownsNearTheOwnGoalLine)
     Implement_Pass_Result(&Game, 4, PASS_OUTCOME_COMPLETE, 9, -3, -2);
     EXPECT_EQ(Result(), RESULT_SAFETY);
     EXPECT_EQ(Game.nPlayYards, -1);
+    // Logged as the receiver tackled by the defender.
+    EXPECT_EQ(Game.CurrentPlay.nPlayer2, 100);
     // A sack in the own end zone is a safety of the spot.
     Game = GAME{};
     SetUp();
@@ -284,6 +291,9 @@ TEST_F(PassingPlaysTest, SafetiesAndTouchdownsNearTheOwnGoalLine)
     Implement_Pass_Result(&Game, WR, PASS_OUTCOME_SACKED, 9, 20, 20);
     EXPECT_EQ(Result(), RESULT_SAFETY);
     EXPECT_EQ(Game.nPlayYards, -3);
+    // Logged as the passer tackled by the sacker.
+    EXPECT_EQ(Game.CurrentPlay.nPlayer1, 200);
+    EXPECT_EQ(Game.CurrentPlay.nPlayer2, 100);
     // A strip sack: the loss stops at the goal line (2 yards); the defence
     // takes over 2 yards out and scores.
     Game = GAME{};
@@ -316,7 +326,9 @@ TEST_F(PassingPlaysTest, InterceptionChangesHandsWithTheReturn)
     EXPECT_EQ(Stat(HOME, QB, STAT_INTERCEPTIONS_THROWN), 1);
     EXPECT_EQ(Stat(AWAY, DEFENDER, STAT_INTERCEPTIONS), 1);
     EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_TURNOVERS), 1);
+    // The log: the interceptor and the receiver the pass was meant for.
     EXPECT_EQ(Game.CurrentPlay.nPlayer1, 100);
+    EXPECT_EQ(Game.CurrentPlay.nPlayer2, 201);
 }
 
 TEST_F(PassingPlaysTest, InterceptionReturnsStayOnTheField)
@@ -348,7 +360,10 @@ TEST_F(PassingPlaysTest, SackLosesTheDrawnYardsAndStopsTheClockUntilLateInTheHal
     EXPECT_NE(Game.nDown & GAME_DOWN_FLAG_CLOCK_STOPPED, 0u);
     EXPECT_EQ(Stat(HOME, QB, STAT_TIMES_SACKED), 1);
     EXPECT_EQ(Stat(HOME, QB, STAT_SACK_YARDS_LOST), s);
-    EXPECT_EQ(Game.CurrentPlay.nPlayer1, 100);
+    // The log: the passer sacked by the defender, and the loss.
+    EXPECT_EQ(Game.CurrentPlay.nPlayer1, 200);
+    EXPECT_EQ(Game.CurrentPlay.nPlayer2, 100);
+    EXPECT_EQ(Game.CurrentPlay.nYard1, -s);
     // Late in the half the clock keeps running.
     Game = GAME{};
     SetUp();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "base/text_utils.h"
@@ -57,7 +58,7 @@ protected:
         Play.nYard1 = static_cast<int8_t>(y);
         Play.nYard2 = static_cast<int8_t>(r);
         char szText[TEXT_BUFFER_SIZE];
-        Write_Play_Summary_Sentence(&Game, &Play, szText);
+        Write_Play_Summary_Sentence(&Game, &Play, szText, sizeof(szText));
         return szText;
     }
 
@@ -66,7 +67,7 @@ protected:
         Game.nClock = static_cast<int16_t>(nClock);
         Game.nDown = static_cast<uint32_t>(nDown);
         char szText[TEXT_BUFFER_SIZE];
-        Format_Game_Clock(&Game, bZero, szText);
+        Format_Game_Clock(&Game, bZero, szText, sizeof(szText));
         return szText;
     }
 
@@ -74,7 +75,7 @@ protected:
     {
         Game.nYardLine = static_cast<int8_t>(nYardLine);
         char szText[TEXT_BUFFER_SIZE];
-        Format_Ball_Spot(&Game, szText);
+        Format_Ball_Spot(&Game, szText, sizeof(szText));
         return szText;
     }
 
@@ -84,7 +85,7 @@ protected:
         Game.nToGo = static_cast<int8_t>(nToGo);
         Game.nYardLine = static_cast<int8_t>(nYardLine);
         char szText[TEXT_BUFFER_SIZE];
-        Format_Down_And_Distance(&Game, szText, bLong);
+        Format_Down_And_Distance(&Game, szText, sizeof(szText), bLong);
         return szText;
     }
 };
@@ -92,15 +93,15 @@ protected:
 TEST(PenaltyName, Codes)
 {
     char szName[TEXT_BUFFER_SIZE];
-    Get_Penalty_Name(0, szName);
+    Get_Penalty_Name(0, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Encroachment");
-    Get_Penalty_Name(5, szName);
+    Get_Penalty_Name(5, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Unnecessary Roughness");
-    Get_Penalty_Name(10, szName);
+    Get_Penalty_Name(10, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Offensive Pass Interference");
-    Get_Penalty_Name(15, szName);
+    Get_Penalty_Name(15, szName, sizeof(szName));
     EXPECT_STREQ(szName, "Unnecessary Roughness");
-    Get_Penalty_Name(16, szName);
+    Get_Penalty_Name(16, szName, sizeof(szName));
     EXPECT_STREQ(szName, "");
 }
 
@@ -122,6 +123,37 @@ TEST_F(PlayWordingTest, PassesNameThePasserSecond)
     EXPECT_EQ(Sentence(RESULT_PASS_INCOMPLETE, 0), "Hale incomplete to Rusk");
     EXPECT_EQ(Sentence(RESULT_SACKED, -8), "Rusk sacked by Hale for 8-yard loss");
     EXPECT_EQ(Sentence(RESULT_TOUCHDOWN_PASS, 33), "Hale 33-yard TD pass to Rusk");
+}
+
+TEST_F(PlayWordingTest, TextsAreCutToTheCallersBuffer)
+{
+    // "Rusk rushes left for 7 yards" in 10 bytes: nine characters and the
+    // terminator; the byte after the buffer is never written.
+    Set_Play_Result(&Play, RESULT_RUN_LEFT);
+    Play.nYard1 = 7;
+    char szText[12];
+    std::memset(szText, 'x', sizeof szText);
+    Write_Play_Summary_Sentence(&Game, &Play, szText, 10);
+    EXPECT_STREQ(szText, "Rusk rush");
+    EXPECT_EQ(szText[10], 'x');
+    std::memset(szText, 'x', sizeof szText);
+    Get_Penalty_Name(3, szText, 6);
+    EXPECT_STREQ(szText, "Rough");
+    EXPECT_EQ(szText[6], 'x');
+    std::memset(szText, 'x', sizeof szText);
+    Game.nYardLine = 30;
+    Format_Ball_Spot(&Game, szText, 4);
+    EXPECT_STREQ(szText, "(GB");
+    Game.nClock = 0;
+    Format_Game_Clock(&Game, 0, szText, 3);
+    EXPECT_STREQ(szText, "15");
+    Format_Down_And_Distance(&Game, szText, 2, 1);
+    EXPECT_STREQ(szText, "1");
+    // A buffer of no bytes is left alone.
+    std::memset(szText, 'x', sizeof szText);
+    Write_Play_Summary_Sentence(&Game, &Play, szText, 0);
+    Format_Down_And_Distance(&Game, szText, 0, 1);
+    EXPECT_EQ(szText[0], 'x');
 }
 
 TEST_F(PlayWordingTest, Kicks)
