@@ -110,6 +110,7 @@ inline void Heal_One_Week()
 struct SEASON_SUMS {
     long nTeamGames = 0;
     long nPoints = 0;
+    long nTouchdowns = 0;   // either side's, from the play log
     long nRushes = 0;
     long nRushingYards = 0;
     long nPassAttempts = 0;
@@ -141,7 +142,9 @@ struct SEASON_SUMS {
 // - GAME team counters: punts, fumbles lost;
 // - the score;
 // - the play log, by result and the side with the ball: interceptions (with
-//   returns for a touchdown), field goals and extra points tried and made.
+//   returns for a touchdown), field goals and extra points tried and made,
+//   touchdowns of either side (from scrimmage, returns of interceptions,
+//   fumbles, punts and kick-offs).
 inline void Add_Game(const GAME& Game, SEASON_SUMS& Sums)
 {
     for (int bSide : {GAME_SIDE_AWAY, GAME_SIDE_HOME}) {
@@ -170,8 +173,18 @@ inline void Add_Game(const GAME& Game, SEASON_SUMS& Sums)
     for (int i = 0; i < nLogged; ++i) {
         switch (Get_Play_Result(&Game.PlayLog[i])) {
         case RESULT_PASS_INTERCEPTED:
+            ++Sums.nInterceptions;
+            break;
         case RESULT_INTERCEPTION_TOUCHDOWN:
             ++Sums.nInterceptions;
+            ++Sums.nTouchdowns;
+            break;
+        case RESULT_TOUCHDOWN_PASS:
+        case RESULT_TOUCHDOWN_RUN:
+        case RESULT_FUMBLE_RETURN_TOUCHDOWN:
+        case RESULT_PUNT_RETURN_TOUCHDOWN:
+        case RESULT_KICKOFF_RETURN_TOUCHDOWN:
+            ++Sums.nTouchdowns;
             break;
         case RESULT_FIELD_GOAL_GOOD:
             ++Sums.nFieldGoalsGood;
@@ -196,6 +209,8 @@ inline void Add_Game(const GAME& Game, SEASON_SUMS& Sums)
 // The league's per-team-game figures, in the order the harness prints them.
 struct SEASON_FIGURES {
     double fPoints = 0;
+    double fTouchdowns = 0;
+    double fFieldGoalTries = 0;
     double fPlays = 0;            // rushes + pass attempts + sacks taken
     double fTotalYards = 0;       // rushing yards + net passing yards
     double fPassAttempts = 0;
@@ -221,6 +236,8 @@ inline SEASON_FIGURES Get_Season_Figures(const SEASON_SUMS& S)
     const double n = static_cast<double>(S.nTeamGames);
     SEASON_FIGURES F;
     F.fPoints = Ratio(S.nPoints, n);
+    F.fTouchdowns = Ratio(S.nTouchdowns, n);
+    F.fFieldGoalTries = Ratio(S.nFieldGoalTries, n);
     F.fPlays = Ratio(S.nRushes + S.nPassAttempts + S.nSacks, n);
     F.fTotalYards = Ratio(S.nRushingYards + S.nNetPassingYards, n);
     F.fPassAttempts = Ratio(S.nPassAttempts, n);
