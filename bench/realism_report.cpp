@@ -15,7 +15,11 @@
 //
 //   realism_report [--seeds N] [--seasons N] [--harness-seeds N]
 //                  [--harness-games N] [--data DATA_FOLDER] [--no-default] [--no-harness]
+//                  [--ratings]
+//
+// --ratings also prints the mean ratings of each league's starters.
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -31,6 +35,8 @@
 #include "base/random.h"
 #include "engine/game_report.h"
 #include "league/game_record.h"
+#include "league/league_structure.h"
+#include "league/player.h"
 #include "league/preferences.h"
 #include "platform/errors.h"
 #include "engine/game_state.h"
@@ -129,6 +135,39 @@ std::string Program_Folder()
     return std::filesystem::path(szPath).parent_path().string();
 }
 
+// The mean of each playing rating (accuracy .. tackling) over each club's
+// best players of a position by overall, as many as a club of the default
+// league starts there: what the two leagues put on the field.
+void Print_Starter_Ratings(const char* szLeague, int nTeams)
+{
+    std::printf("\nstarters of the %s: mean ratings (acc dist ctl rz mob spd pow qck vis rec hnd kr pr pbk rbk dis rdf prs pcv to tck) and overall\n", szLeague);
+    static const char* const POSITION_NAMES[] = {"QB", "RB", "FB", "TE", "WR", "T", "G", "C",
+                                                 "DE", "DT", "LB", "CB", "S", "K", "P"};
+    for (int p = 0; p < NUMBER_OF_POSITIONS; ++p) {
+        double fSum[NUMBER_OF_RATINGS] = {};
+        double fOverall = 0;
+        int nCount = 0;
+        for (int t = 0; t < nTeams; ++t) {
+            std::vector<std::pair<float, int>> Players;
+            for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
+                if (Get_Player_ID(t, s) > 0 && Get_Player_Position(t, s) == p)
+                    Players.push_back({-Get_Player_Overall_Rating(t, s), s});
+            std::sort(Players.begin(), Players.end());
+            for (int k = 0; k < DEFAULT_STARTERS[p] && k < static_cast<int>(Players.size()); ++k) {
+                const int s = Players[static_cast<size_t>(k)].second;
+                for (int r = 0; r < NUMBER_OF_RATINGS; ++r)
+                    fSum[r] += Get_Player_Rating(t, s, r);
+                fOverall -= Players[static_cast<size_t>(k)].first;
+                ++nCount;
+            }
+        }
+        std::printf("%-3s", POSITION_NAMES[p]);
+        for (int r = RATING_ACCURACY; r <= RATING_TACKLING; ++r)
+            std::printf(" %3.0f", nCount > 0 ? fSum[r] / nCount : 0.0);
+        std::printf("  %4.1f\n", nCount > 0 ? fOverall / nCount : 0.0);
+    }
+}
+
 // The regular season's finished games, read from the game records before
 // the playoffs add theirs.
 SEASON_SUMS Sum_Regular_Season_Games()
@@ -143,7 +182,7 @@ SEASON_SUMS Sum_Regular_Season_Games()
     return Sums;
 }
 
-bool Measure_Default_League(const std::string& Data, int nSeeds, int nSeasons, SEASON_SUMS& Total)
+bool Measure_Default_League(const std::string& Data, int nSeeds, int nSeasons, bool bRatings, SEASON_SUMS& Total)
 {
     SCRATCH_FOLDER_CORE Scratch("realism_report");
     if (!Scratch.Ready())
@@ -162,6 +201,8 @@ bool Measure_Default_League(const std::string& Data, int nSeeds, int nSeasons, S
         Set_User_Preference(PREF_COMMISSIONER_MODE, 0);
         Set_User_Preference(PREF_AUTO_SAVE, 0);
         Set_Game_Pages_Enabled(false);
+        if (bRatings && nSeed == 1)
+            Print_Starter_Ratings("default league", Count_Teams());
         Seed_Random_Numbers(static_cast<uint32_t>(nSeed));
         for (int n = 0; n < nSeasons; ++n) {
             Advance_Day(22);   // the regular season
@@ -179,7 +220,7 @@ bool Measure_Default_League(const std::string& Data, int nSeeds, int nSeasons, S
     return true;
 }
 
-void Measure_Harness_League(int nSeeds, int nGames, SEASON_SUMS& Total)
+void Measure_Harness_League(int nSeeds, int nGames, bool bRatings, SEASON_SUMS& Total)
 {
     SCRATCH_FOLDER_CORE Scratch("realism_report_harness");
     if (!Scratch.Ready())
@@ -187,6 +228,8 @@ void Measure_Harness_League(int nSeeds, int nGames, SEASON_SUMS& Total)
     for (int k = 0; k < nSeeds; ++k) {
         const uint32_t nSeed = 2024 + static_cast<uint32_t>(k);
         season_fixture::Build_Season_League(nSeed);
+        if (bRatings && k == 0)
+            Print_Starter_Ratings("harness league", season_fixture::SEASON_TEAMS);
         const SEASON_SUMS Sums = season_fixture::Play_Season_Games(nGames, nSeed + 1, false);
         char szRun[64];
         std::snprintf(szRun, sizeof(szRun), "harness %u", nSeed);
@@ -230,6 +273,7 @@ int main(int argc, char** argv)
     int nHarnessGames = 1000;
     bool bDefault = true;
     bool bHarness = true;
+    bool bRatings = false;
     std::string Data = Program_Folder() + "/data";
     for (int i = 1; i < argc; ++i) {
         const bool bValue = i + 1 < argc;
@@ -245,12 +289,14 @@ int main(int argc, char** argv)
             Data = argv[++i];
         } else if (std::strcmp(argv[i], "--no-default") == 0) {
             bDefault = false;
+        } else if (std::strcmp(argv[i], "--ratings") == 0) {
+            bRatings = true;
         } else if (std::strcmp(argv[i], "--no-harness") == 0) {
             bHarness = false;
         } else {
             std::fprintf(stderr,
                          "usage: %s [--seeds N] [--seasons N] [--harness-seeds N] [--harness-games N] "
-                         "[--data DATA_FOLDER] [--no-default] [--no-harness]\n",
+                         "[--data DATA_FOLDER] [--no-default] [--no-harness] [--ratings]\n",
                          argv[0]);
             return 2;
         }
@@ -261,12 +307,12 @@ int main(int argc, char** argv)
     SEASON_SUMS Default;
     SEASON_SUMS Harness;
     if (bDefault) {
-        if (!Measure_Default_League(Data, nSeeds, nSeasons, Default))
+        if (!Measure_Default_League(Data, nSeeds, nSeasons, bRatings, Default))
             return 1;
         Print_Row("default total", Default);
     }
     if (bHarness) {
-        Measure_Harness_League(nHarnessSeeds, nHarnessGames, Harness);
+        Measure_Harness_League(nHarnessSeeds, nHarnessGames, bRatings, Harness);
         Print_Row("harness total", Harness);
     }
     Print_Table(bDefault ? &Default : nullptr, bHarness ? &Harness : nullptr);

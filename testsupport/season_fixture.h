@@ -20,7 +20,9 @@
 #include "league/preferences.h"
 #include "league/salary_cap.h"
 #include "league/team.h"
+#include "league/team_finance_stats.h"
 #include "league/team_schedule.h"
+#include "season/games_of_day.h"
 
 namespace season_fixture {
 
@@ -34,7 +36,24 @@ constexpr int SEASON_GAMES = SEASON_WEEKS * GAMES_PER_WEEK;   // 272
 // where most games are decided by a score or less.
 inline float Club_Strength(int nTeam)
 {
-    return 0.94f + 0.12f * static_cast<float>(nTeam) / static_cast<float>(SEASON_TEAMS - 1);
+    return 1.00f + 0.12f * static_cast<float>(nTeam) / static_cast<float>(SEASON_TEAMS - 1);
+}
+
+// The fixture's clubs draw Speed as any other rating, and the overall a
+// club is scaled to never moves it, so their backs, receivers and defensive
+// backs run like linemen. The season league gives every player the speed of
+// his position in a pro league instead (the lowest of a range 14 wide).
+inline constexpr int POSITION_SPEED[POSITION_P + 1] = {63, 76, 62, 64, 80, 40, 42, 40, 44, 32, 52, 74, 68, 25, 25};
+
+inline void Give_Position_Speeds(int nTeam)
+{
+    for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+        if (Get_Player_ID(nTeam, s) <= 0)
+            continue;
+        const int nPosition = Get_Player_Position(nTeam, s);
+        if (nPosition >= 0 && nPosition <= POSITION_P)
+            Set_Player_Rating(nTeam, s, RATING_SPEED, static_cast<float>(POSITION_SPEED[nPosition] + Get_Random_Below(15)));
+    }
 }
 
 // The whole league from nSeed: 32 computer-run clubs and the preferences
@@ -53,6 +72,7 @@ inline void Build_Season_League(uint32_t nSeed)
     Use_Franchises(SEASON_TEAMS);
     for (int t = 0; t < SEASON_TEAMS; ++t) {
         game_fixture::Build_Generated_Club(t, Club_Strength(t));
+        Give_Position_Speeds(t);
         Set_Team_Stat(t, TEAM_STAT_OFFENSIVE_SYSTEM, t % 4);
         Set_Team_Stadium_Stat(t, STADIUM_STAT_CAPACITY, 65000);
     }
@@ -258,9 +278,13 @@ inline SEASON_FIGURES Get_Season_Figures(const SEASON_SUMS& S)
 }
 
 // Plays nGames of the fixture schedule on the league built (each week's
-// games from the week's first; injuries heal a week between weeks). With
-// bPages the box-score and recap files are written into the current folder.
-// The game records are reused round the 300 of the league block.
+// games from the week's first; injuries heal a week between weeks). Before
+// each week's games the league norms are prepared from the season's totals
+// so far, as the day advance prepares them, so the pass model pulls towards
+// the league's current rates as in a season; each round of the schedule is a
+// season of its own, its totals cleared at the start. With bPages the
+// box-score and recap files are written into the current folder. The game
+// records are reused round the 300 of the league block.
 inline SEASON_SUMS Play_Season_Games(int nGames, uint32_t nSeed, bool bPages)
 {
     SEASON_SUMS Sums;
@@ -272,8 +296,12 @@ inline SEASON_SUMS Play_Season_Games(int nGames, uint32_t nSeed, bool bPages)
         if (Fixture.nWeek != nWeekShown) {
             if (nWeekShown >= 0)
                 Heal_One_Week();
+            if (Fixture.nWeek == 0)
+                for (int t = 0; t < SEASON_TEAMS; ++t)
+                    Clear_Team_Totals_Season(t);
             nWeekShown = Fixture.nWeek;
             Set_User_Preference(PREF_CURRENT_WEEK, Fixture.nWeek);
+            Prepare_Game_Day();
         }
         GAME* pGame = Get_Game_Record(g % NUMBER_OF_GAMES);
         Set_User_Preference(PREF_PAGE_FILE_NUMBER, g % 1000);
