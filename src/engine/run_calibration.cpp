@@ -42,7 +42,7 @@ float Get_Ball_Carrier_Base_Figure(const GAME* /*pGame*/)
 // (1 gave about 3.0) until the play matchup is weighed in.
 float Get_Run_Matchup_Divisor(const GAME* /*pGame*/, int /*nCall*/, float /*fRunDefense*/)
 {
-    return 0.7f;
+    return 0.74f;
 }
 
 float Get_Defense_Difficulty_Factor(const GAME* pGame)

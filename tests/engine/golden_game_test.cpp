@@ -79,9 +79,9 @@ GOLDEN_GAME Play_Summarised_Game(uint32_t nSeed)
 
 // Recorded from the engine as it stood before the speed work.
 constexpr GOLDEN_GAME GOLDEN[] = {
-    {1, 22, 0, 154, 8967, 0x042a07b489d89507ull, 0xd6e55c0d7cfea2ddull},
-    {2, 14, 31, 161, 9175, 0xfee04762e9a7f0bbull, 0x75442c9e44fa6e79ull},
-    {3, 24, 17, 142, 8066, 0x43fa7bb6c830106aull, 0x0d7170f529f0cfa8ull},
+    {1, 13, 3, 143, 8382, 0xbd2264ac506eefefull, 0x7c99138f0cfa65caull},
+    {2, 21, 14, 157, 8682, 0x72c39891d1aa2c94ull, 0x9bdcbfb5cd9cc950ull},
+    {3, 20, 7, 155, 8786, 0xd3e562db1599107full, 0xb44fb1b090900865ull},
 };
 
 class GoldenGameTest : public LeagueTest {
