@@ -79,9 +79,9 @@ GOLDEN_GAME Play_Summarised_Game(uint32_t nSeed)
 
 // Recorded from the engine as it stood before the speed work.
 constexpr GOLDEN_GAME GOLDEN[] = {
-    {1, 13, 3, 143, 8382, 0xbd2264ac506eefefull, 0x7c99138f0cfa65caull},
-    {2, 21, 14, 157, 8682, 0x72c39891d1aa2c94ull, 0x9bdcbfb5cd9cc950ull},
-    {3, 20, 7, 155, 8786, 0xd3e562db1599107full, 0xb44fb1b090900865ull},
+    {1, 28, 0, 141, 8050, 0x90d1994c30b91269ull, 0x5863341c21ab7cffull},
+    {2, 20, 10, 157, 8942, 0x792738637fd11bb2ull, 0xb49aa5d36d94f811ull},
+    {3, 34, 7, 138, 7759, 0xc055ea3f7e44088cull, 0x05501c22d36c6177ull},
 };
 
 class GoldenGameTest : public LeagueTest {
