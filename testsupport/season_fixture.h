@@ -31,9 +31,10 @@ constexpr int SEASON_WEEKS = 17;
 constexpr int GAMES_PER_WEEK = SEASON_TEAMS / 2;
 constexpr int SEASON_GAMES = SEASON_WEEKS * GAMES_PER_WEEK;   // 272
 
-// Club strengths spread evenly over 0.94-1.06 of an average starter, so the
-// best club is about a tenth stronger than the weakest, as in a real league
-// where most games are decided by a score or less.
+// Club strengths spread evenly over 1.00-1.12 of the fixture's starter of
+// 70 (a starter near 74 on average, as the default league's), so the best
+// club is about a tenth stronger than the weakest, as in a real league where
+// most games are decided by a score or less.
 inline float Club_Strength(int nTeam)
 {
     return 1.00f + 0.12f * static_cast<float>(nTeam) / static_cast<float>(SEASON_TEAMS - 1);
