@@ -22,8 +22,11 @@ bool Is_User_Run_Team(int nTeam)
 }
 
 // Calibrated to the 0.4-0.6 lost fumbles of a pro team-game, played with
-// the league norms and injuries of a season: 2.9 (2.5 gave 0.36-0.39). The
-// same figure drives the kept fumbles and the catch and sack fumbles.
+// the league norms and injuries of a season: 3.1 gives 0.42 in the default
+// league and 0.46 in the harness league (2.9 gave the default league 0.39
+// once the era's passing averages were the real league's; 2.5 gave
+// 0.36-0.39). The same figure drives the kept fumbles and the catch and sack
+// fumbles.
 namespace {
 const float* g_pBaseFigureOverride = nullptr;
 }
@@ -35,7 +38,7 @@ void Override_Ball_Carrier_Base_Figure(const float* pFigure)
 
 float Get_Ball_Carrier_Base_Figure(const GAME* /*pGame*/)
 {
-    return g_pBaseFigureOverride ? *g_pBaseFigureOverride : 2.9f;
+    return g_pBaseFigureOverride ? *g_pBaseFigureOverride : 3.1f;
 }
 
 // Calibrated to 4.1-4.5 yards a rush in a season of the default league and
