@@ -60,20 +60,22 @@ constexpr int DEFAULT_LEAGUE_WEEKS = 8;
 constexpr int DEFAULT_LEAGUE_WEEKS = 14;
 #endif
 
-// Every figure of the band table inside its doubled band, but for the few a
-// rule of play holds outside the band itself, which are held to the level
-// they have.
+// Every figure of the band table inside its doubled band, but for the two a
+// rule of play holds outside it, which are held to the level they have.
 void Expect_Pro_Football(const SEASON_SUMS& Sums, const char* szLeague)
 {
     SCOPED_TRACE(szLeague);
     EXPECT_EQ(Sums.nFullPlayLogs, 0);
     const SEASON_FIGURES F = Get_Season_Figures(Sums);
     const BAND Bands[] = {
+        {"points", F.fPoints, 21, 24},
         {"touchdowns", F.fTouchdowns, 2.3, 2.7},
         {"completion_pct", F.fCompletionPct, 62, 66},
+        {"yards_per_pass_attempt", F.fYardsPerPassAttempt, 6.8, 7.4},
         {"total_yards", F.fTotalYards, 320, 360},
         {"sacks", F.fSacks, 2.2, 2.8},
         {"interceptions", F.fInterceptions, 0.7, 1.0},
+        {"plays", F.fPlays, 60, 65},
         {"fumbles_lost", F.fFumblesLost, 0.4, 0.6},
         {"yards_per_rush", F.fYardsPerRush, 4.1, 4.5},
         {"punts", F.fPunts, 4, 5},
@@ -83,28 +85,16 @@ void Expect_Pro_Football(const SEASON_SUMS& Sums, const char* szLeague)
     for (const BAND& Band : Bands)
         EXPECT_TRUE(Inside_Double_Band(Band)) << Band.szName << " " << Band.fValue;
 
-    // Offensive plays (60-65) come out near 58-59 and field-goal tries
-    // (1.6-2.0) near 1.4-1.5: fewer snaps a game than a real one, from the
-    // clock the rules of play run, and so fewer drives to end in a kick.
-    // Held to their present level.
-    EXPECT_GE(F.fPlays, 56.0);
-    // Yards per completion stay near the era's 10.3 of the historical table
-    // (the pass model's depth scale and the open depth both pull towards the
-    // league's own figure), so at 64-65 % completions a pass attempt gains
-    // 6.5-6.7 yards (6.8-7.4) and, with the fewer snaps, a club scores 19-21
-    // points (21-24). Held to their present level.
-    EXPECT_GE(F.fYardsPerPassAttempt, 6.1);
-    EXPECT_LE(F.fYardsPerPassAttempt, 8.0);
-    EXPECT_GE(F.fPoints, 17.5);
-    EXPECT_LE(F.fPoints, 25.5);
-    // Third downs (37-41 %) are converted 41-44 % of the time in the default
-    // league's seasons (40-42 % in the harness league's): the pass model
+    // Third downs (37-41 %) are converted 42-44 % of the time in the default
+    // league's seasons (about 42 % in the harness league's): the pass model
     // weighs a throw the same on every down before the fourth, so a third-down
-    // pass is completed (about 64 %) and sacked (about 5.6 % of drop-backs)
-    // as often as a first-down one. Held to their present level.
+    // pass is completed (about 65 %) and sacked (about 5.6 % of drop-backs)
+    // as often as a first-down one. Held to its present level.
     EXPECT_GE(F.fThirdDownPct, 35.0);
     EXPECT_LE(F.fThirdDownPct, 45.5);
-    EXPECT_LE(F.fPlays, 67.5);
+    // Field-goal tries (1.6-2.0) come out near 1.4-1.5: about 58 snaps a game
+    // against a real 60-65, from the clock the rules of play run, and so
+    // fewer drives to end in a kick. Held to their present level.
     EXPECT_GE(F.fFieldGoalTries, 1.1);
     EXPECT_LE(F.fFieldGoalTries, 2.2);
 }
