@@ -28,7 +28,7 @@ TEST_F(HistoricalTest, TablesHoldTheFixedYearsAndStraightLinesBetween)
     const int nRows[9][7] = {
         {101, 466, 510, 579, 608, 652, 653},     {105, 52, 41, 37, 43, 48, 44},
         {107, 74, 57, 34, 29, 22, 23},           {109, 1460, 1326, 1199, 1150, 1110, 1100},
-        {111, 85, 75, 66, 64, 62, 65},           {112, 405, 400, 410, 426, 446, 440},
+        {111, 85, 75, 66, 64, 59, 65},           {112, 405, 400, 410, 426, 446, 440},
         {116, 404, 408, 417, 450, 456, 462},     {121, 951, 980, 977, 994, 934, 950},
         {124, 516, 587, 735, 829, 851, 850},
     };
@@ -47,6 +47,8 @@ TEST_F(HistoricalTest, TablesHoldTheFixedYearsAndStraightLinesBetween)
     EXPECT_EQ(Table_Value(101, 2022), 653);   // 652 + 1 x 2 / 4 = 652.5
     EXPECT_EQ(Table_Value(101, 2000), 594);   // 579 + 29 x 10 / 20 = 593.5
     EXPECT_EQ(Table_Value(107, 2014), 26);    // 29 - 7 x 4 / 10 = 26.2
+    EXPECT_EQ(Table_Value(111, 2013), 63);    // 64 - 5 x 3 / 10 = 62.5
+    EXPECT_EQ(Table_Value(111, 2023), 64);    // 59 + 6 x 3 / 4 = 63.5
 }
 
 TEST_F(HistoricalTest, LookupIsTheMeanOfTheYearAndTheYearBefore)
