@@ -20,7 +20,9 @@
 #include "league/preferences.h"
 #include "league/salary_cap.h"
 #include "league/team.h"
+#include "league/team_finance_stats.h"
 #include "league/team_schedule.h"
+#include "season/games_of_day.h"
 
 namespace season_fixture {
 
@@ -29,12 +31,30 @@ constexpr int SEASON_WEEKS = 17;
 constexpr int GAMES_PER_WEEK = SEASON_TEAMS / 2;
 constexpr int SEASON_GAMES = SEASON_WEEKS * GAMES_PER_WEEK;   // 272
 
-// Club strengths spread evenly over 0.94-1.06 of an average starter, so the
-// best club is about a tenth stronger than the weakest, as in a real league
-// where most games are decided by a score or less.
+// Club strengths spread evenly over 1.00-1.12 of the fixture's starter of
+// 70 (a starter near 74 on average, as the default league's), so the best
+// club is about a tenth stronger than the weakest, as in a real league where
+// most games are decided by a score or less.
 inline float Club_Strength(int nTeam)
 {
-    return 0.94f + 0.12f * static_cast<float>(nTeam) / static_cast<float>(SEASON_TEAMS - 1);
+    return 1.00f + 0.12f * static_cast<float>(nTeam) / static_cast<float>(SEASON_TEAMS - 1);
+}
+
+// The fixture's clubs draw Speed as any other rating, and the overall a
+// club is scaled to never moves it, so their backs, receivers and defensive
+// backs run like linemen. The season league gives every player the speed of
+// his position in a pro league instead (the lowest of a range 14 wide).
+inline constexpr int POSITION_SPEED[POSITION_P + 1] = {63, 76, 62, 64, 80, 40, 42, 40, 44, 32, 52, 74, 68, 25, 25};
+
+inline void Give_Position_Speeds(int nTeam)
+{
+    for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+        if (Get_Player_ID(nTeam, s) <= 0)
+            continue;
+        const int nPosition = Get_Player_Position(nTeam, s);
+        if (nPosition >= 0 && nPosition <= POSITION_P)
+            Set_Player_Rating(nTeam, s, RATING_SPEED, static_cast<float>(POSITION_SPEED[nPosition] + Get_Random_Below(15)));
+    }
 }
 
 // The whole league from nSeed: 32 computer-run clubs and the preferences
@@ -53,6 +73,7 @@ inline void Build_Season_League(uint32_t nSeed)
     Use_Franchises(SEASON_TEAMS);
     for (int t = 0; t < SEASON_TEAMS; ++t) {
         game_fixture::Build_Generated_Club(t, Club_Strength(t));
+        Give_Position_Speeds(t);
         Set_Team_Stat(t, TEAM_STAT_OFFENSIVE_SYSTEM, t % 4);
         Set_Team_Stadium_Stat(t, STADIUM_STAT_CAPACITY, 65000);
     }
@@ -110,6 +131,7 @@ inline void Heal_One_Week()
 struct SEASON_SUMS {
     long nTeamGames = 0;
     long nPoints = 0;
+    long nTouchdowns = 0;   // either side's, from the play log
     long nRushes = 0;
     long nRushingYards = 0;
     long nPassAttempts = 0;
@@ -141,7 +163,9 @@ struct SEASON_SUMS {
 // - GAME team counters: punts, fumbles lost;
 // - the score;
 // - the play log, by result and the side with the ball: interceptions (with
-//   returns for a touchdown), field goals and extra points tried and made.
+//   returns for a touchdown), field goals and extra points tried and made,
+//   touchdowns of either side (from scrimmage, returns of interceptions,
+//   fumbles, punts and kick-offs).
 inline void Add_Game(const GAME& Game, SEASON_SUMS& Sums)
 {
     for (int bSide : {GAME_SIDE_AWAY, GAME_SIDE_HOME}) {
@@ -170,8 +194,18 @@ inline void Add_Game(const GAME& Game, SEASON_SUMS& Sums)
     for (int i = 0; i < nLogged; ++i) {
         switch (Get_Play_Result(&Game.PlayLog[i])) {
         case RESULT_PASS_INTERCEPTED:
+            ++Sums.nInterceptions;
+            break;
         case RESULT_INTERCEPTION_TOUCHDOWN:
             ++Sums.nInterceptions;
+            ++Sums.nTouchdowns;
+            break;
+        case RESULT_TOUCHDOWN_PASS:
+        case RESULT_TOUCHDOWN_RUN:
+        case RESULT_FUMBLE_RETURN_TOUCHDOWN:
+        case RESULT_PUNT_RETURN_TOUCHDOWN:
+        case RESULT_KICKOFF_RETURN_TOUCHDOWN:
+            ++Sums.nTouchdowns;
             break;
         case RESULT_FIELD_GOAL_GOOD:
             ++Sums.nFieldGoalsGood;
@@ -196,6 +230,8 @@ inline void Add_Game(const GAME& Game, SEASON_SUMS& Sums)
 // The league's per-team-game figures, in the order the harness prints them.
 struct SEASON_FIGURES {
     double fPoints = 0;
+    double fTouchdowns = 0;
+    double fFieldGoalTries = 0;
     double fPlays = 0;            // rushes + pass attempts + sacks taken
     double fTotalYards = 0;       // rushing yards + net passing yards
     double fPassAttempts = 0;
@@ -221,6 +257,8 @@ inline SEASON_FIGURES Get_Season_Figures(const SEASON_SUMS& S)
     const double n = static_cast<double>(S.nTeamGames);
     SEASON_FIGURES F;
     F.fPoints = Ratio(S.nPoints, n);
+    F.fTouchdowns = Ratio(S.nTouchdowns, n);
+    F.fFieldGoalTries = Ratio(S.nFieldGoalTries, n);
     F.fPlays = Ratio(S.nRushes + S.nPassAttempts + S.nSacks, n);
     F.fTotalYards = Ratio(S.nRushingYards + S.nNetPassingYards, n);
     F.fPassAttempts = Ratio(S.nPassAttempts, n);
@@ -241,9 +279,13 @@ inline SEASON_FIGURES Get_Season_Figures(const SEASON_SUMS& S)
 }
 
 // Plays nGames of the fixture schedule on the league built (each week's
-// games from the week's first; injuries heal a week between weeks). With
-// bPages the box-score and recap files are written into the current folder.
-// The game records are reused round the 300 of the league block.
+// games from the week's first; injuries heal a week between weeks). Before
+// each week's games the league norms are prepared from the season's totals
+// so far, as the day advance prepares them, so the pass model pulls towards
+// the league's current rates as in a season; each round of the schedule is a
+// season of its own, its totals cleared at the start. With bPages the
+// box-score and recap files are written into the current folder. The game
+// records are reused round the 300 of the league block.
 inline SEASON_SUMS Play_Season_Games(int nGames, uint32_t nSeed, bool bPages)
 {
     SEASON_SUMS Sums;
@@ -255,8 +297,12 @@ inline SEASON_SUMS Play_Season_Games(int nGames, uint32_t nSeed, bool bPages)
         if (Fixture.nWeek != nWeekShown) {
             if (nWeekShown >= 0)
                 Heal_One_Week();
+            if (Fixture.nWeek == 0)
+                for (int t = 0; t < SEASON_TEAMS; ++t)
+                    Clear_Team_Totals_Season(t);
             nWeekShown = Fixture.nWeek;
             Set_User_Preference(PREF_CURRENT_WEEK, Fixture.nWeek);
+            Prepare_Game_Day();
         }
         GAME* pGame = Get_Game_Record(g % NUMBER_OF_GAMES);
         Set_User_Preference(PREF_PAGE_FILE_NUMBER, g % 1000);

@@ -18,6 +18,7 @@
 #include "engine/sack_credits.h"
 #include "league/historical.h"
 #include "league/league_data.h"
+#include "league/league_norms.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/stat_codes.h"
@@ -425,12 +426,10 @@ void Pass_Sack_Fumble(GAME* pGame, int nPasser, int e)
 
 int Get_Season_Yards_Per_Completion()
 {
-    // Rule now: until the season's league norms are kept, 11/20 of the era's
-    // yards per completion, so the open depth scales up as the pull towards
-    // the era would (calibrated to 6.8-7.4 yards a pass attempt; the era's
-    // own figure gave 5.5).
-    const int h = Get_Current_Average_Stat(109);
-    return (h > 0 ? h : 1120) * 11 / 20;
+    // The league's yards per completion this season as the day's norms hold
+    // it (1,120 before the season's first game): a league whose passes go
+    // long gets open less deep.
+    return Get_League_Norm(LEAGUE_NORM_COMPLETION_YARDS);
 }
 
 int Get_Offense_Field_Player(const GAME* pGame, int nIndex)

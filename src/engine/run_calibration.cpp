@@ -21,9 +21,12 @@ bool Is_User_Run_Team(int nTeam)
            Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) == CONTROLLER_USER;
 }
 
-// Calibrated to the 0.4-0.6 lost fumbles of a pro team-game: 2.5 gives a
-// carrier of Hands 75 in dry weather 121 lost fumbles in 10,000 carries, and
-// the same figure drives the kept fumbles and the catch and sack fumbles.
+// Calibrated to the 0.4-0.6 lost fumbles of a pro team-game, played with
+// the league norms and injuries of a season: 3.1 gives 0.42 in the default
+// league and 0.46 in the harness league (2.9 gave the default league 0.39
+// once the era's passing averages were the real league's; 2.5 gave
+// 0.36-0.39). The same figure drives the kept fumbles and the catch and sack
+// fumbles.
 namespace {
 const float* g_pBaseFigureOverride = nullptr;
 }
@@ -35,14 +38,15 @@ void Override_Ball_Carrier_Base_Figure(const float* pFigure)
 
 float Get_Ball_Carrier_Base_Figure(const GAME* /*pGame*/)
 {
-    return g_pBaseFigureOverride ? *g_pBaseFigureOverride : 2.5f;
+    return g_pBaseFigureOverride ? *g_pBaseFigureOverride : 3.1f;
 }
 
-// Calibrated to 4.1-4.5 yards a rush in a 2020 season: 0.7 for every call
-// (1 gave about 3.0) until the play matchup is weighed in.
+// Calibrated to 4.1-4.5 yards a rush in a season of the default league and
+// of the harness league: 0.74 for every call (1 gave about 3.0, 0.7 gave the
+// default league 4.6) until the play matchup is weighed in.
 float Get_Run_Matchup_Divisor(const GAME* /*pGame*/, int /*nCall*/, float /*fRunDefense*/)
 {
-    return 0.7f;
+    return 0.74f;
 }
 
 float Get_Defense_Difficulty_Factor(const GAME* pGame)
