@@ -73,8 +73,9 @@ TEST_F(BettingLineLeagueTest, TheDefaultLeaguesStrongestClubIsFavouredEitherWay)
     EXPECT_GT(nAway, 0);
     EXPECT_LT(nHome, -25);
     // Swapping the sides moves the line by twice the home field.
-    if (nAway < 240 && nHome > -240)
+    if (nAway < 240 && nHome > -240) {
         EXPECT_EQ(nAway + nHome, -50);
+    }
     // No pair of the league's clubs is at the limits of the line.
     for (int a = 0; a < Count_Teams(); ++a)
         for (int h = 0; h < Count_Teams(); ++h) {

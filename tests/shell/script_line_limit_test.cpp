@@ -20,7 +20,12 @@ struct SCRIPT_RESULT {
 // a line no program can carry out, every line ended by szEnd.
 SCRIPT_RESULT Run_Long_Line_Script(size_t nLength, const char* szEnd)
 {
-    const std::string Text = "#" + std::string(nLength - 1, 'x') + szEnd + "bogus" + szEnd;
+    // Built up piece by piece: GCC 12 warns wrongly about chained string sums.
+    std::string Text(1, '#');
+    Text.append(nLength - 1, 'x');
+    Text += szEnd;
+    Text += "bogus";
+    Text += szEnd;
     FILE* pFile = std::tmpfile();
     SCRIPT_RESULT Result;
     if (pFile == nullptr)
