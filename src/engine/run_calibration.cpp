@@ -1,7 +1,7 @@
 // Calibrated values of the run resolution.
 #include "engine/run_calibration.h"
 
-#include "engine/engine_test_hooks.h"
+#include "engine/game_context.h"
 
 #include "league/league_data.h"
 #include "league/league_norms.h"
@@ -24,18 +24,10 @@ bool Is_User_Run_Team(int nTeam)
 // Calibrated to the 0.4-0.6 lost fumbles of a pro team-game: 2.5 gives a
 // carrier of Hands 75 in dry weather 121 lost fumbles in 10,000 carries, and
 // the same figure drives the kept fumbles and the catch and sack fumbles.
-namespace {
-const float* g_pBaseFigureOverride = nullptr;
-}
-
-void Override_Ball_Carrier_Base_Figure(const float* pFigure)
+float Get_Ball_Carrier_Base_Figure(const GAME* pGame)
 {
-    g_pBaseFigureOverride = pFigure;
-}
-
-float Get_Ball_Carrier_Base_Figure(const GAME* /*pGame*/)
-{
-    return g_pBaseFigureOverride ? *g_pBaseFigureOverride : 2.5f;
+    const float* pOverride = Get_Game_Context(pGame).pBallCarrierBaseFigure;
+    return pOverride ? *pOverride : 2.5f;
 }
 
 // Calibrated to 4.1-4.5 yards a rush in a 2020 season: 0.7 for every call
