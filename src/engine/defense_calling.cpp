@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/int_math.h"
 #include "base/random.h"
 #include "engine/formations.h"
 #include "engine/game_context.h"
@@ -656,7 +657,7 @@ int Call_Defensive_Play(GAME_CONTEXT& Context, GAME* pGame)
     for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
         int w = 1000;
         if (bShown)
-            w = Mul_Div_Rounded_64(std::max(0, 150 - std::abs(nShownFocus - M.nFocus[bDefense][j])), 1000, 150);
+            w = Mul_Div_Rounded_By<150>(std::max(0, 150 - std::abs(nShownFocus - M.nFocus[bDefense][j])), 1000);
         const int m = nProduct[j];
         int64_t v = Per_Mille(Per_Mille(m, w), M.nSystemMatch[bDefense][j]);
         if (f != 0 && M.bDouble[bDefense][j])

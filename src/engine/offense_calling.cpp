@@ -7,6 +7,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "base/int_math.h"
 #include "base/random.h"
 #include "engine/formations.h"
 #include "engine/game_clock.h"
@@ -846,11 +847,11 @@ int Compute_Run_Chance(GAME_CONTEXT& C, GAME* pGame)
 
     // 2. Score, in the second half of regulation.
     if (nClock >= SECONDS_AT_HALF_TIME && nClock < SECONDS_OF_REGULATION) {
-        PS = Mul_Div_Rounded_64(PS, D + 28, 28);
+        PS = Mul_Div_Rounded_By<28>(PS, D + 28);
         const int t = SECONDS_OF_REGULATION - nClock;
         if (t < 300) {
             if (D < 0)
-                PS = Mul_Div_Rounded_64(PS, t, 900);
+                PS = Mul_Div_Rounded_By<900>(PS, t);
             else if (D >= 9 && D <= 16)
                 PS = Mul_Div_Rounded_64(PS, 900, t);
             else if (D >= 0 && D <= 8 && t < 120)
@@ -859,16 +860,16 @@ int Compute_Run_Chance(GAME_CONTEXT& C, GAME* pGame)
     }
     // 3. Down.
     if (nDown == 0)
-        RS = Mul_Div_Rounded_64(RS, 120, 100);
+        RS = Mul_Div_Rounded_By<100>(RS, 120);
     else if ((nDown == 2 || nDown == 3) && Y < 3)
-        RS = Mul_Div_Rounded_64(RS, (nDown + 4) * 25, 100);
+        RS = Mul_Div_Rounded_By<100>(RS, (nDown + 4) * 25);
     // 4. Long yardage.
     const int L = std::max(11 - 4 * nDown, 2);
     if (Y > L)
         PS = Mul_Div_Rounded_64(PS, Y, L);
     // 5. Backed up.
     if (S > 90)
-        PS = Mul_Div_Rounded_64(PS, (110 - S) * 50, 1000);
+        PS = Mul_Div_Rounded_By<1000>(PS, (110 - S) * 50);
     // 6. Clock.
     if (Is_Hurry_Up_Time(pGame))
         RS /= 20;
@@ -876,16 +877,16 @@ int Compute_Run_Chance(GAME_CONTEXT& C, GAME* pGame)
         PS = 0;
     // 7. Red zone.
     if (S < 20) {
-        PS = Mul_Div_Rounded_64(PS, (S + 30) * 20, 1000);
+        PS = Mul_Div_Rounded_By<1000>(PS, (S + 30) * 20);
         if (S < 5)
             RS = Mul_Div_Rounded_64(RS, 6, S + 1);
     }
     // 8. The club's balance.
     const int b = Team_Stat_Or_Zero(nTeam, TEAM_STAT_RUN_PASS_BALANCE);
     if (b > 10)
-        RS = Mul_Div_Rounded_64(RS, 20 - b, 10);
+        RS = Mul_Div_Rounded_By<10>(RS, 20 - b);
     else if (b < 10)
-        PS = Mul_Div_Rounded_64(PS, b, 10);
+        PS = Mul_Div_Rounded_By<10>(PS, b);
     // 9. Era, from the fourth week.
     if (Get_Current_Week() > 3) {
         const int h = Get_Historical_Year_Value(Get_Current_Year());
@@ -976,8 +977,12 @@ int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
     for (int k = 0; k < nCount; ++k) {
         const int i = nList[k];
         const PLAY_PROFILE& P = Side.Play[i];
-        if (!P.bValid || P.nCategory != nCategory || i == KNEEL_DOWN_PLAY ||
-            i == HARD_CODED_PUNT_PLAY || i == HARD_CODED_FIELD_GOAL_PLAY || i == C.Calls.nLastOffenseCall)
+        // A category's candidate list holds only its valid plays, none of
+        // them fixed (the kneel-down, punt and field goal).
+        if (i == C.Calls.nLastOffenseCall)
+            continue;
+        if (c < 0 && (!P.bValid || P.nCategory != nCategory || i == KNEEL_DOWN_PLAY || i == HARD_CODED_PUNT_PLAY ||
+                      i == HARD_CODED_FIELD_GOAL_PLAY))
             continue;
         if (P.nFormation == PUNT_FORMATION) {
             if (X.nPunt < 0)
@@ -1015,8 +1020,8 @@ int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
             w = m >= 13 ? 0 : 4096 >> m;
 
             const int r = Redundancy_From_Tally(nTally[i], nShift);
-            w = Mul_Div_Rounded_64(w, r * r, 1000000);
-            w = Mul_Div_Rounded_64(w, P.nSystemMatch, 1000);
+            w = Mul_Div_Rounded_By<1000000>(w, r * r);
+            w = Mul_Div_Rounded_By<1000>(w, P.nSystemMatch);
 
             const int nPlace = P.nCarrier;
             const int nSlot = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? pGame->nOnField[X.bSide][nPlace] : NO_PLAYER;
@@ -1025,9 +1030,9 @@ int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
                 w *= 2;
             if (nCategory == PLAY_CATEGORY_PASS) {
                 if (nPosition == POSITION_FB)
-                    w = Mul_Div_Rounded_64(w, 35, 100);
+                    w = Mul_Div_Rounded_By<100>(w, 35);
                 else if (nPosition == POSITION_TE) {
-                    w = Mul_Div_Rounded_64(w, 65, 100);
+                    w = Mul_Div_Rounded_By<100>(w, 65);
                     // Limit_Weight_By_Usage, with the club's games read once a game.
                     SIDE_PROFILE& Own = Profiles.Side[X.bSide];
                     if (Own.nUsageLimit < 0)
@@ -1051,7 +1056,7 @@ int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
                         X.bPlaceStatKnown[nPlace] = true;
                     }
                     const int nCarries = X.nPlaceStat[nPlace];
-                    w = Mul_Div_Rounded_64(w, nCarries + 10, 35);
+                    w = Mul_Div_Rounded_By<35>(w, nCarries + 10);
                 } else if (nPosition == POSITION_RB) {
                     if (!X.bWorkloadKnown[nPlace]) {
                         Get_Workload(X.nTeam, nSlot, &X.nLimit[nPlace], &X.nCarries[nPlace]);
@@ -1064,7 +1069,7 @@ int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
                         X.nQuarterbackWeight[nPlace] = Quarterback_Run_Weight(pGame, X.nTeam, nSlot);
                         X.bQuarterbackWeightKnown[nPlace] = true;
                     }
-                    w = Mul_Div_Rounded_64(w, X.nQuarterbackWeight[nPlace], 100);
+                    w = Mul_Div_Rounded_By<100>(w, X.nQuarterbackWeight[nPlace]);
                 }
             }
             // A negative weight is reported on every call, so it is never kept.
