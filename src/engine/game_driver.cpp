@@ -38,7 +38,6 @@ constexpr int LAST_FRAME = 10;
 
 GAME* g_pCurrentGame = nullptr;
 int g_nDownAndDistance[TALLY_DOWNS][TALLY_TO_GO] = {};
-int g_nRedZoneStart[TALLY_SPOTS] = {};
 
 int Offense_Side(const GAME* pGame)
 {
@@ -207,7 +206,6 @@ void Count_Red_Zone_Trip(GAME* pGame)
     if (nDown == FIRST_DOWN_CODE) {
         const int nSpot = std::clamp<int>(pGame->nYardLine, 0, TALLY_SPOTS - 1);
         Set_Game_Team_Stat(pGame, bSide, GAME_STAT_RED_ZONE_START, nSpot);
-        ++g_nRedZoneStart[nSpot];
     } else {
         Set_Game_Team_Stat(pGame, bSide, GAME_STAT_RED_ZONE_START, 0);
     }
@@ -220,16 +218,6 @@ int Get_Down_And_Distance_Tally(int nDown, int nToGo)
     return g_nDownAndDistance[nDown][std::min(nToGo, TALLY_TO_GO - 1)];
 }
 
-int Get_Red_Zone_Start_Tally(int nSpot)
-{
-    return nSpot >= 0 && nSpot < TALLY_SPOTS ? g_nRedZoneStart[nSpot] : 0;
-}
-
-void Clear_Game_Driver_Tallies()
-{
-    std::fill(&g_nDownAndDistance[0][0], &g_nDownAndDistance[0][0] + TALLY_DOWNS * TALLY_TO_GO, 0);
-    std::fill(g_nRedZoneStart, g_nRedZoneStart + TALLY_SPOTS, 0);
-}
 
 void Run_Play(GAME* pGame)
 {

@@ -12,8 +12,7 @@
 // (game_context.h): Run_Game makes a fresh one for each run, a resumed game
 // too, binds it to the game and hands it down the snap's calls. What stays
 // here is process-wide: the game the program is playing, for the windows,
-// and the developer tallies of the run (down and distance, red-zone trips by
-// their first-down spot).
+// and the developer tally of the run (downs and distances).
 #pragma once
 
 #include "league/game_record.h"
@@ -54,7 +53,5 @@ void Count_Red_Zone_Trip(GAME* pGame);
 // A team whose calls the computer makes in a watched game.
 bool Is_Computer_Called_Team(int nTeam, bool bOffense);
 
-// Developer tallies of this program run (not saved).
+// The developer tally of this program run (not saved).
 int Get_Down_And_Distance_Tally(int nDown, int nToGo);
-int Get_Red_Zone_Start_Tally(int nSpot);
-void Clear_Game_Driver_Tallies();

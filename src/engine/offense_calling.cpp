@@ -341,10 +341,6 @@ void Build_Offensive_Call_Profiles(GAME_CONTEXT& Context, const GAME* pGame)
     Build_Profiles(Context, pGame);
 }
 
-bool Has_Offensive_Call_Profiles(const GAME* pGame)
-{
-    return pGame && Has_Profiles(Get_Game_Context(pGame), pGame);
-}
 
 // ---------------------------------------------------------------------------
 // Call state

@@ -107,7 +107,6 @@ int Get_Last_Defensive_Call(const GAME* pGame);
 void Count_Defensive_Play_Call(GAME_CONTEXT& Context, int bSide, int nPlay);
 
 // Takes the snapshot of both offences' plays for the game (called by
-// Build_Play_Matchup_Table); whether a snapshot for the game's teams exists.
+// Build_Play_Matchup_Table).
 void Build_Offensive_Call_Profiles(const GAME* pGame);
 void Build_Offensive_Call_Profiles(GAME_CONTEXT& Context, const GAME* pGame);
-bool Has_Offensive_Call_Profiles(const GAME* pGame);
