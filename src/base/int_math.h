@@ -42,3 +42,18 @@ constexpr int64_t Divide_Rounded(__int128 nNumerator, int64_t nDivisor)
                                 : static_cast<int64_t>(q);
     return (nNumerator < 0) != (nDivisor < 0) ? -nResult : nResult;
 }
+
+// a * b / C rounded half away from zero and held within the int range, for a
+// divisor C above 0 fixed where it is written: the rounding and saturation of
+// Mul_Div_Rounded_64 (random.h) to the bit, with the division always one by
+// a constant, which the compiler turns into a multiplication. The product
+// must fit 64 bits, as there.
+template <int64_t C>
+constexpr int Mul_Div_Rounded_By(int64_t a, int64_t b)
+{
+    static_assert(C > 0, "a constant divisor above 0");
+    const int64_t n = a * b;
+    const uint64_t nMagnitude = n < 0 ? 0 - static_cast<uint64_t>(n) : static_cast<uint64_t>(n);
+    const uint64_t q = (nMagnitude + static_cast<uint64_t>(C / 2)) / static_cast<uint64_t>(C);
+    return Clamp_To_Int(n < 0 ? -static_cast<int64_t>(q) : static_cast<int64_t>(q));
+}

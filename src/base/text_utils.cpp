@@ -66,7 +66,10 @@ int Read_Raw_Line(FILE* pFile, char* szBuffer, int nKeep, long& nLength)
 // ---------------------------------------------------------------------------
 // Bounded copying
 
-int safe_strncpy(char* szDst, const char* szSrc, int nSize)
+// Kept out of line: inlined by a link-time optimiser into a caller with a
+// short literal source, GCC loses the strnlen bound and warns of a read past
+// the literal that cannot happen.
+[[gnu::noinline]] int safe_strncpy(char* szDst, const char* szSrc, int nSize)
 {
     if (szDst == nullptr || szSrc == nullptr) {
         Report_Error("Null pointer in %s(0x%08X,0x%08X,%d)", __func__, Pointer_Bits(szDst), Pointer_Bits(szSrc),

@@ -6,8 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/int_math.h"
 #include "base/random.h"
 #include "engine/formations.h"
+#include "engine/game_context.h"
 #include "engine/offense_calling.h"
 #include "engine/offensive_systems.h"
 #include "engine/play_data.h"
@@ -394,19 +396,6 @@ int Kept_Matchup_Rating(const OFFENSE_VIEW& O, int nOffense, const DEFENSE_VIEW&
     return nKept - 1;
 }
 
-// The tables of the game, the one of index s for side s with the ball, and
-// the defence's data its call weighs, by defending side.
-struct MATCHUP_TABLES {
-    bool bBuilt = false;
-    int nAway = -1;
-    int nHome = -1;
-    int nTable[2][OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT];
-    int nFocus[2][DEFENSIVE_PLAY_COUNT];         // pass focus of the play's formation
-    int nSystemMatch[2][DEFENSIVE_PLAY_COUNT];   // fit of the formation to the alignment
-    bool bDouble[2][DEFENSIVE_PLAY_COUNT];
-};
-MATCHUP_TABLES g_Matchup;
-
 // Mul_Div_Rounded_64(a, b, 1000): for a and b not negative the same
 // rounding is (a b + 500) / 1000, held at INT32_MAX.
 inline int Per_Mille(int a, int b)
@@ -427,9 +416,9 @@ int Offense_Side(const GAME* pGame)
     return Is_Home_Team_On_Offense(pGame) ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
 }
 
-bool Has_Tables(const GAME* pGame)
+bool Has_Tables(const MATCHUP_TABLES& M, const GAME* pGame)
 {
-    return g_Matchup.bBuilt && g_Matchup.nAway == pGame->nAwayTeam && g_Matchup.nHome == pGame->nHomeTeam;
+    return M.bBuilt && M.nAway == pGame->nAwayTeam && M.nHome == pGame->nHomeTeam;
 }
 
 } // namespace
@@ -490,7 +479,17 @@ void Build_Play_Matchup_Table(const GAME* pGame)
         Report_Error("%s(null)", __func__);
         return;
     }
-    Build_Offensive_Call_Profiles(pGame);
+    Build_Play_Matchup_Table(Get_Game_Context(pGame), pGame);
+}
+
+void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
+{
+    if (!pGame) {
+        Report_Error("%s(null)", __func__);
+        return;
+    }
+    MATCHUP_TABLES& M = Context.Matchup;
+    Build_Offensive_Call_Profiles(Context, pGame);
     for (int bOffense = 0; bOffense < 2; ++bOffense) {
         const int o = Side_Team(pGame, bOffense);
         const int d = Side_Team(pGame, 1 - bOffense);
@@ -500,13 +499,13 @@ void Build_Play_Matchup_Table(const GAME* pGame)
             Defense[j] = bDefense ? View_Defense(d, j) : DEFENSE_VIEW{};
             // The defending side's data for its own calls.
             const int bDefSide = 1 - bOffense;
-            g_Matchup.nFocus[bDefSide][j] = Defense[j].bValid ? Defense[j].nFocus : 1000;
-            g_Matchup.bDouble[bDefSide][j] = Defense[j].bDouble;
+            M.nFocus[bDefSide][j] = Defense[j].bValid ? Defense[j].nFocus : 1000;
+            M.bDouble[bDefSide][j] = Defense[j].bDouble;
             const int nAlignment = d >= 0 && d <= LAST_TEAM ? Get_Team_Stat(d, TEAM_STAT_DEFENSE_ALIGNMENT) : 0;
-            g_Matchup.nSystemMatch[bDefSide][j] =
+            M.nSystemMatch[bDefSide][j] =
                 Defense[j].bValid ? Get_Defensive_Formation_System_Match(nAlignment, Defense[j].nFormation) : 0;
         }
-        auto& Table = g_Matchup.nTable[bOffense];
+        auto& Table = M.nTable[bOffense];
         // Many plays look alike to the models (the same route depth and
         // release, the same hole and draw): each distinct view is rated once.
         OFFENSE_VIEW Distinct[OFFENSIVE_PLAY_COUNT];
@@ -549,24 +548,24 @@ void Build_Play_Matchup_Table(const GAME* pGame)
                 Table[i][j] = Mul_Div_Rounded_64(Table[i][j], nScale, 1000);
         }
     }
-    g_Matchup.nAway = pGame->nAwayTeam;
-    g_Matchup.nHome = pGame->nHomeTeam;
-    g_Matchup.bBuilt = true;
+    M.nAway = pGame->nAwayTeam;
+    M.nHome = pGame->nHomeTeam;
+    M.bBuilt = true;
 }
 
-int Get_Play_Matchup_Table_Value(int bOffenseSide, int nOffensivePlay, int nDefensivePlay)
+int Get_Play_Matchup_Table_Value(const GAME* pGame, int bOffenseSide, int nOffensivePlay, int nDefensivePlay)
 {
     if (bOffenseSide < 0 || bOffenseSide > 1 || nOffensivePlay < 0 || nOffensivePlay >= OFFENSIVE_PLAY_COUNT ||
         nDefensivePlay < 0 || nDefensivePlay >= DEFENSIVE_PLAY_COUNT)
         return 0;
-    return g_Matchup.nTable[bOffenseSide][nOffensivePlay][nDefensivePlay];
+    return Get_Game_Context(pGame).Matchup.nTable[bOffenseSide][nOffensivePlay][nDefensivePlay];
 }
 
 int Get_Defensive_Play_Redundancy_Multiplier(const GAME* pGame, int nPlay)
 {
     if (!pGame)
         return 1000;
-    const int n = Get_Defensive_Call_Tally(1 - Offense_Side(pGame), nPlay);
+    const int n = Get_Defensive_Call_Tally(pGame, 1 - Offense_Side(pGame), nPlay);
     const int m = Mul_Div_Rounded_64(50000, 1, n + 50);
     if (m < 0)
         Report_Error("Negative nMultiplier calculated by Get_Defensive_Play_Redundancy_Multiplier()");
@@ -579,7 +578,16 @@ void Record_Defensive_Play_Call(const GAME* pGame, int nPlay)
         Report_Error("%s(null, %d)", __func__, nPlay);
         return;
     }
-    Count_Defensive_Play_Call(1 - Offense_Side(pGame), nPlay);
+    Record_Defensive_Play_Call(Get_Game_Context(pGame), pGame, nPlay);
+}
+
+void Record_Defensive_Play_Call(GAME_CONTEXT& Context, const GAME* pGame, int nPlay)
+{
+    if (!pGame) {
+        Report_Error("%s(null, %d)", __func__, nPlay);
+        return;
+    }
+    Count_Defensive_Play_Call(Context, 1 - Offense_Side(pGame), nPlay);
 }
 
 float Get_Run_Call_Matchup_Factor(const GAME* pGame, int nOffensivePlay, int nDefensivePlay)
@@ -608,18 +616,28 @@ int Call_Defensive_Play(GAME* pGame)
         Report_Error("%s(null)", __func__);
         return 0;
     }
-    if (!Has_Tables(pGame))
-        Build_Play_Matchup_Table(pGame);
+    return Call_Defensive_Play(Get_Game_Context(pGame), pGame);
+}
 
-    const int f = Get_Top_Receiver_Focus(pGame);
+int Call_Defensive_Play(GAME_CONTEXT& Context, GAME* pGame)
+{
+    if (!pGame) {
+        Report_Error("%s(null)", __func__);
+        return 0;
+    }
+    const MATCHUP_TABLES& M = Context.Matchup;
+    if (!Has_Tables(M, pGame))
+        Build_Play_Matchup_Table(Context, pGame);
+
+    const int f = Get_Top_Receiver_Focus(Context, pGame);
     int nPredicted[5];
     for (int& p : nPredicted)
-        p = std::clamp(Call_Offensive_Play(pGame), 0, OFFENSIVE_PLAY_COUNT - 1);
+        p = std::clamp(Call_Offensive_Play(Context, pGame), 0, OFFENSIVE_PLAY_COUNT - 1);
     const int F = Set_Team_Formations(pGame);
 
     const int bOffense = Offense_Side(pGame);
     const int bDefense = 1 - bOffense;
-    const auto& Table = g_Matchup.nTable[bOffense];
+    const auto& Table = M.nTable[bOffense];
     const bool bShown = Is_Defensive_Formation(F);
     const int nShownFocus = bShown ? Get_Defensive_Formation_Pass_Focus(F) : 1000;
 
@@ -639,10 +657,10 @@ int Call_Defensive_Play(GAME* pGame)
     for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
         int w = 1000;
         if (bShown)
-            w = Mul_Div_Rounded_64(std::max(0, 150 - std::abs(nShownFocus - g_Matchup.nFocus[bDefense][j])), 1000, 150);
+            w = Mul_Div_Rounded_By<150>(std::max(0, 150 - std::abs(nShownFocus - M.nFocus[bDefense][j])), 1000);
         const int m = nProduct[j];
-        int64_t v = Per_Mille(Per_Mille(m, w), g_Matchup.nSystemMatch[bDefense][j]);
-        if (f != 0 && g_Matchup.bDouble[bDefense][j])
+        int64_t v = Per_Mille(Per_Mille(m, w), M.nSystemMatch[bDefense][j]);
+        if (f != 0 && M.bDouble[bDefense][j])
             v *= f + 1;
         nTotal += std::max<int64_t>(v, 0);
         nCum[j] = nTotal;

@@ -17,15 +17,20 @@
 
 #include "league/game_record.h"
 
-// The defence's call, 0-29.
+struct GAME_CONTEXT;
+
+// The defence's call, 0-29. The forms without a context use the one bound to
+// the game (game_context.h).
 int Call_Defensive_Play(GAME* pGame);
+int Call_Defensive_Play(GAME_CONTEXT& Context, GAME* pGame);
 
 // Both matchup tables of the game (and the play-calling snapshot of both
-// offences' playbooks, offense_calling.h).
+// offences' playbooks, offense_calling.h), kept in the game's context.
 void Build_Play_Matchup_Table(const GAME* pGame);
-// The value the table of the side with the ball holds for offensive play
-// 0-59 against defensive play 0-29; 0 for bad arguments.
-int Get_Play_Matchup_Table_Value(int bOffenseSide, int nOffensivePlay, int nDefensivePlay);
+void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame);
+// The value the game's table of the side with the ball holds for offensive
+// play 0-59 against defensive play 0-29; 0 for bad arguments.
+int Get_Play_Matchup_Table_Value(const GAME* pGame, int bOffenseSide, int nOffensivePlay, int nDefensivePlay);
 
 // Per mille rating of defensive play j of team d against offensive play i of
 // team o (0 unless d is a valid team and j a named play 0-29).
@@ -51,3 +56,4 @@ bool Is_Defensive_Formation(int nFormation);
 int Get_Defensive_Play_Redundancy_Multiplier(const GAME* pGame, int nPlay);
 // Sets the last defensive call and counts it for the defence's side.
 void Record_Defensive_Play_Call(const GAME* pGame, int nPlay);
+void Record_Defensive_Play_Call(GAME_CONTEXT& Context, const GAME* pGame, int nPlay);

@@ -12,7 +12,5 @@ struct INJURY_SERVICES_TEST_HOOK {
 };
 void Set_Injury_Services_Test_Hook(INJURY_SERVICES_TEST_HOOK* pHook);
 
-// A figure set here replaces the computed one until null restores it; the
-// pointer is read at every call, so a test may change the value between plays.
-void Override_Ball_Carrier_Base_Figure(const float* pFigure);
-void Override_Rushing_Calibration(const float* pValue);
+// The ball carrier's base figure and the rushing calibration a test pins are
+// set in the game's context (game_context.h), which the test binds to its game.

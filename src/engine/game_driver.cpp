@@ -8,6 +8,7 @@
 #include "engine/field_goals.h"
 #include "engine/formations.h"
 #include "engine/game_clock.h"
+#include "engine/game_context.h"
 #include "engine/game_log.h"
 #include "engine/game_report.h"
 #include "engine/game_state.h"
@@ -37,7 +38,6 @@ constexpr int LAST_FRAME = 10;
 
 GAME* g_pCurrentGame = nullptr;
 int g_nDownAndDistance[TALLY_DOWNS][TALLY_TO_GO] = {};
-int g_nRedZoneStart[TALLY_SPOTS] = {};
 
 int Offense_Side(const GAME* pGame)
 {
@@ -206,7 +206,6 @@ void Count_Red_Zone_Trip(GAME* pGame)
     if (nDown == FIRST_DOWN_CODE) {
         const int nSpot = std::clamp<int>(pGame->nYardLine, 0, TALLY_SPOTS - 1);
         Set_Game_Team_Stat(pGame, bSide, GAME_STAT_RED_ZONE_START, nSpot);
-        ++g_nRedZoneStart[nSpot];
     } else {
         Set_Game_Team_Stat(pGame, bSide, GAME_STAT_RED_ZONE_START, 0);
     }
@@ -219,16 +218,6 @@ int Get_Down_And_Distance_Tally(int nDown, int nToGo)
     return g_nDownAndDistance[nDown][std::min(nToGo, TALLY_TO_GO - 1)];
 }
 
-int Get_Red_Zone_Start_Tally(int nSpot)
-{
-    return nSpot >= 0 && nSpot < TALLY_SPOTS ? g_nRedZoneStart[nSpot] : 0;
-}
-
-void Clear_Game_Driver_Tallies()
-{
-    std::fill(&g_nDownAndDistance[0][0], &g_nDownAndDistance[0][0] + TALLY_DOWNS * TALLY_TO_GO, 0);
-    std::fill(g_nRedZoneStart, g_nRedZoneStart + TALLY_SPOTS, 0);
-}
 
 void Run_Play(GAME* pGame)
 {
@@ -298,59 +287,66 @@ void Run_Play(GAME* pGame)
     Check_Quarter_End(pGame);
 }
 
-void Run_Game_Plays(GAME* pGame)
+void Run_Game_Plays(GAME_CONTEXT& Context, GAME* pGame)
 {
     if (!pGame)
         return;
-    for (;;) {
-        if (Is_Simulation_Stopped() || Is_Game_Over(pGame))
-            return;
-        Start_Play_Record(pGame);
-        Count_Red_Zone_Trip(pGame);
-
-        PLAY& Play = pGame->CurrentPlay;
-        Play.nSnapDown = static_cast<uint8_t>(Get_Game_Down_Code(pGame));
-        pGame->nYardLine = static_cast<int8_t>(std::clamp<int>(pGame->nYardLine, 1, 99));
-        Play.nSnapYardLine = static_cast<uint8_t>(pGame->nYardLine);
-        Play.nSnapToGo = static_cast<uint8_t>(pGame->nToGo);
-
-        Set_Default_Formations(pGame);
-        Open_Snap_Calls(pGame);
-        const int nOffenseCall = Call_Offensive_Play(pGame);
-        const int nDefenseCall = Call_Defensive_Play(pGame);
-        Close_Snap_Calls();
-
-        const bool bWatched = Is_Either_Team_Watched(pGame);
-        const bool bFastForward = Get_User_Preference(PREF_ANIMATION_MODE) > 0;
-        if (!bWatched || bFastForward || !Get_User_Preference(PREF_SIMULATION_RUNNING)) {
-            Play.nOffenseCall = static_cast<uint8_t>(nOffenseCall);
-            Play.nDefenseCall = static_cast<uint8_t>(nDefenseCall);
-            Pump_Messages();
-        } else {
-            Take_Watched_Calls(pGame, nOffenseCall, nDefenseCall);
-        }
-
-        const int nDown = Get_Game_Down_Code(pGame);
-        if (nDown == CONVERSION_ATTEMPT && Play.nOffenseCall == OFFENSIVE_PLAY_COUNT - 1)
-            pGame->nYardLine = static_cast<int8_t>(Get_Conversion_Spot());
-        if (nDown <= FOURTH_DOWN_CODE) {
-            Record_Offensive_Play_Call(pGame, Play.nOffenseCall);
-            Record_Defensive_Play_Call(pGame, Play.nDefenseCall);
-        }
-
-        Run_Play(pGame);
-
-        const int nTarget = Get_User_Preference(PREF_ANIMATION_MODE);
-        if (nTarget > 0 && (Get_Game_Quarter(pGame) >= nTarget || Is_Game_Over(pGame)))
-            Set_User_Preference(PREF_ANIMATION_MODE, 0);
-
-        if (bWatched && !bFastForward && Get_User_Preference(PREF_SIMULATION_RUNNING)) {
-            // The watched play's animation frames: the game view paints
-            // them.
-            for (int nFrame = 0; nFrame <= LAST_FRAME; ++nFrame)
-                Pump_Messages();
-        }
+    while (Run_Game_Snap(Context, pGame)) {
     }
+}
+
+bool Run_Game_Snap(GAME_CONTEXT& Context, GAME* pGame)
+{
+    if (!pGame)
+        return false;
+    if (Is_Simulation_Stopped() || Is_Game_Over(pGame))
+        return false;
+    Start_Play_Record(pGame);
+    Count_Red_Zone_Trip(pGame);
+
+    PLAY& Play = pGame->CurrentPlay;
+    Play.nSnapDown = static_cast<uint8_t>(Get_Game_Down_Code(pGame));
+    pGame->nYardLine = static_cast<int8_t>(std::clamp<int>(pGame->nYardLine, 1, 99));
+    Play.nSnapYardLine = static_cast<uint8_t>(pGame->nYardLine);
+    Play.nSnapToGo = static_cast<uint8_t>(pGame->nToGo);
+
+    Set_Default_Formations(pGame);
+    Open_Snap_Calls(Context, pGame);
+    const int nOffenseCall = Call_Offensive_Play(Context, pGame);
+    const int nDefenseCall = Call_Defensive_Play(Context, pGame);
+    Close_Snap_Calls(Context);
+
+    const bool bWatched = Is_Either_Team_Watched(pGame);
+    const bool bFastForward = Get_User_Preference(PREF_ANIMATION_MODE) > 0;
+    if (!bWatched || bFastForward || !Get_User_Preference(PREF_SIMULATION_RUNNING)) {
+        Play.nOffenseCall = static_cast<uint8_t>(nOffenseCall);
+        Play.nDefenseCall = static_cast<uint8_t>(nDefenseCall);
+        Pump_Messages();
+    } else {
+        Take_Watched_Calls(pGame, nOffenseCall, nDefenseCall);
+    }
+
+    const int nDown = Get_Game_Down_Code(pGame);
+    if (nDown == CONVERSION_ATTEMPT && Play.nOffenseCall == OFFENSIVE_PLAY_COUNT - 1)
+        pGame->nYardLine = static_cast<int8_t>(Get_Conversion_Spot());
+    if (nDown <= FOURTH_DOWN_CODE) {
+        Record_Offensive_Play_Call(Context, pGame, Play.nOffenseCall);
+        Record_Defensive_Play_Call(Context, pGame, Play.nDefenseCall);
+    }
+
+    Run_Play(pGame);
+
+    const int nTarget = Get_User_Preference(PREF_ANIMATION_MODE);
+    if (nTarget > 0 && (Get_Game_Quarter(pGame) >= nTarget || Is_Game_Over(pGame)))
+        Set_User_Preference(PREF_ANIMATION_MODE, 0);
+
+    if (bWatched && !bFastForward && Get_User_Preference(PREF_SIMULATION_RUNNING)) {
+        // The watched play's animation frames: the game view paints
+        // them.
+        for (int nFrame = 0; nFrame <= LAST_FRAME; ++nFrame)
+            Pump_Messages();
+    }
+    return true;
 }
 
 int Run_Game(GAME* pGame)
@@ -359,17 +355,18 @@ int Run_Game(GAME* pGame)
         Report_Error("%s(null)", __func__);
         return 0;
     }
+    // The game's state starts afresh with each run: a stored game that goes
+    // on has not the calls made before it stopped in its tallies, and takes
+    // its matchup tables again.
+    GAME_CONTEXT Context;
+    const GAME_CONTEXT_BINDING Binding(pGame, Context);
     g_pCurrentGame = pGame;
     Set_Playbook_Current_Game(pGame);
     Begin_On_Field_Cache(pGame);
 
     if (Get_User_Preference(PREF_PLAYING_GAMES)) {
-        // A stored game goes on from its state: the calls made before it
-        // stopped are not in this run's tallies, and the matchup tables are
-        // taken again.
         Set_User_Preference(PREF_PLAYING_GAMES, 0);
-        Clear_Play_Call_Tallies();
-        Build_Play_Matchup_Table(pGame);
+        Build_Play_Matchup_Table(Context, pGame);
     } else {
         const int bAwayKicks = static_cast<int>(Generate_Random_Number() >> 31);
         if (bAwayKicks)
@@ -380,13 +377,12 @@ int Run_Game(GAME* pGame)
         const bool bHome = !bAwayKicks;
         if ((bHome && pGame->nWindDirection < 180) || (!bHome && pGame->nWindDirection > 180))
             pGame->nWindDirection = static_cast<int16_t>(360 - pGame->nWindDirection);
-        Clear_Play_Call_Tallies();
-        Build_Play_Matchup_Table(pGame);
+        Build_Play_Matchup_Table(Context, pGame);
         Start_Game_Period(pGame);
         Start_Scoring_Plays_Html_Table(pGame);
     }
 
-    Run_Game_Plays(pGame);
+    Run_Game_Plays(Context, pGame);
 
     if (Is_Simulation_Stopped() || !Is_Game_Over(pGame)) {
         g_pCurrentGame = nullptr;

@@ -7,21 +7,29 @@
 // enters the waits for a watching user; with the game pages off a snap
 // allocates nothing and formats no text.
 //
-// Engine state outside the GAME record lives here for the one game being
-// played: the current game and the developer tallies (down and distance,
-// red-zone trips by their first-down spot). The play-call tallies are the
-// play calling's (offense_calling.h); a resumed game starts them afresh.
+// The state of the game being played outside its GAME record (the calls'
+// tallies, snapshots and matchup tables) is the game's context
+// (game_context.h): Run_Game makes a fresh one for each run, a resumed game
+// too, binds it to the game and hands it down the snap's calls. What stays
+// here is process-wide: the game the program is playing, for the windows,
+// and the developer tally of the run (downs and distances).
 #pragma once
 
 #include "league/game_record.h"
+
+struct GAME_CONTEXT;
 
 // 1 when the game was played to its end, 0 when the simulation stopped (or
 // the stop day was reached) first; the GAME then keeps its state and can be
 // resumed. 0 for no record.
 int Run_Game(GAME* pGame);
 
-// Snaps until the simulation stops, the stop day is reached or the game is over.
-void Run_Game_Plays(GAME* pGame);
+// Snaps until the simulation stops, the stop day is reached or the game is
+// over.
+void Run_Game_Plays(GAME_CONTEXT& Context, GAME* pGame);
+// One snap with its calls; false (and nothing done) when the simulation has
+// stopped, the stop day is reached or the game is over.
+bool Run_Game_Snap(GAME_CONTEXT& Context, GAME* pGame);
 
 // One snap, from the pre-snap clock to the end-of-quarter check.
 void Run_Play(GAME* pGame);
@@ -45,7 +53,5 @@ void Count_Red_Zone_Trip(GAME* pGame);
 // A team whose calls the computer makes in a watched game.
 bool Is_Computer_Called_Team(int nTeam, bool bOffense);
 
-// Developer tallies of this program run (not saved).
+// The developer tally of this program run (not saved).
 int Get_Down_And_Distance_Tally(int nDown, int nToGo);
-int Get_Red_Zone_Start_Tally(int nSpot);
-void Clear_Game_Driver_Tallies();

@@ -7,9 +7,11 @@
 #include <cstring>
 #include <iterator>
 
+#include "base/int_math.h"
 #include "base/random.h"
 #include "engine/formations.h"
 #include "engine/game_clock.h"
+#include "engine/game_context.h"
 #include "engine/game_ratings.h"
 #include "engine/game_state.h"
 #include "engine/offensive_systems.h"
@@ -32,17 +34,6 @@ namespace {
 // The statistic a tight end's pass weight is limited by (as Limit_Weight_By_Usage).
 constexpr int STAT_USAGE = 11;
 
-// ---------------------------------------------------------------------------
-// Per-game call state
-
-struct CALL_STATE {
-    int nOffenseTally[2][OFFENSIVE_PLAY_COUNT];
-    int nDefenseTally[2][DEFENSIVE_PLAY_COUNT];
-    int nLastOffenseCall = -1;
-    int nLastDefenseCall = -1;
-};
-CALL_STATE g_Calls;
-
 // A side's count of one call; 0 for a side or call out of range.
 template <size_t N>
 int Call_Tally(const int (&nTally)[2][N], int bSide, int nPlay)
@@ -62,47 +53,6 @@ void Count_Call(int (&nTally)[2][N], int& nLastCall, int bSide, int nPlay)
         ++n;
 }
 
-// ---------------------------------------------------------------------------
-// The snapshot of both offences' plays and of the players' running,
-// receiving and passing mixes
-
-struct PLAY_PROFILE {
-    bool bValid;          // a named play of a valid team
-    bool bHailMary;       // named exactly "Hail Mary"
-    int8_t nCategory;     // PLAY_CATEGORY_*
-    int8_t nFormation;
-    int8_t nCarrier;      // place 0-10, -1 none
-    int16_t nYardage;
-    int16_t nSystemMatch; // fit of the formation to the team's system
-};
-
-struct PLAYER_MIX {
-    bool bKnown;
-    float A;   // running
-    float B;   // receiving
-    float C;   // passing
-};
-
-struct SIDE_PROFILE {
-    int nTeam;
-    // Roster finders: the depth order of a roster does not change in a game.
-    int nReceiver1;     // first and second WR, -1 none
-    int nReceiver2;
-    int nRunningBack2;  // second RB, -1 none
-    int nOverall[2];    // the receivers' overall ratings, -1 not yet read
-    int nUsageLimit;    // 50 x (the club's games played + 1), -1 not yet read
-    // The offence's strength for the fourth-down models, kept for the snap
-    // it was read in (the five predictions and the call read it alike).
-    double fStrength;
-    int nStrengthSnap[6];
-    PLAY_PROFILE Play[OFFENSIVE_PLAY_COUNT];
-    PLAYER_MIX Mix[PLAYERS_PER_TEAM];
-    // The plays a call of each category (run, draw, pass) can draw at all,
-    // in playbook order: the others weigh 0 on every call of the game.
-    int8_t nCandidate[3][OFFENSIVE_PLAY_COUNT];
-    int nCandidates[3];
-};
-
 // The candidate list of a category; -1 for a category without one.
 int Candidate_List(int nCategory)
 {
@@ -117,14 +67,6 @@ int Candidate_List(int nCategory)
         return -1;
     }
 }
-
-struct CALL_PROFILES {
-    bool bBuilt = false;
-    int nAway = -1;
-    int nHome = -1;
-    SIDE_PROFILE Side[2];
-};
-CALL_PROFILES g_Profiles;
 
 int Offense_Side(const GAME* pGame)
 {
@@ -202,12 +144,26 @@ void Build_Side_Profile(SIDE_PROFILE& Side, int nTeam)
     Side.nStrengthSnap[0] = -1;
 }
 
-// The snapshot of the game's teams, taken now when there is none.
-CALL_PROFILES& Profiles_For(const GAME* pGame)
+bool Has_Profiles(const GAME_CONTEXT& C, const GAME* pGame)
 {
-    if (!Has_Offensive_Call_Profiles(pGame))
-        Build_Offensive_Call_Profiles(pGame);
-    return g_Profiles;
+    return pGame && C.Profiles.bBuilt && C.Profiles.nAway == pGame->nAwayTeam && C.Profiles.nHome == pGame->nHomeTeam;
+}
+
+void Build_Profiles(GAME_CONTEXT& C, const GAME* pGame)
+{
+    C.Profiles.nAway = pGame->nAwayTeam;
+    C.Profiles.nHome = pGame->nHomeTeam;
+    Build_Side_Profile(C.Profiles.Side[GAME_SIDE_AWAY], pGame->nAwayTeam);
+    Build_Side_Profile(C.Profiles.Side[GAME_SIDE_HOME], pGame->nHomeTeam);
+    C.Profiles.bBuilt = true;
+}
+
+// The snapshot of the game's teams, taken now when there is none.
+CALL_PROFILES& Profiles_For(GAME_CONTEXT& C, const GAME* pGame)
+{
+    if (!Has_Profiles(C, pGame))
+        Build_Profiles(C, pGame);
+    return C.Profiles;
 }
 
 // The running (A), receiving (B) and passing (C) mixes of a player.
@@ -247,12 +203,12 @@ int Overtime_Rule(const GAME* pGame)
 // The offence's strength for the fourth-down models: (pass + run - 500) /
 // 1000. The club strengths are read once per snap: nothing that moves them
 // (an injury, a changed roster) happens between the calls of one snap.
-double Offense_Strength(const GAME* pGame)
+double Offense_Strength(GAME_CONTEXT& C, const GAME* pGame)
 {
     const int nTeam = Get_Game_Offense_Team(pGame);
-    if (!Has_Offensive_Call_Profiles(pGame))
+    if (!Has_Profiles(C, pGame))
         return (Get_Team_Pass_Rating(nTeam) + Get_Team_Run_Rating(nTeam) - 500) / 1000.0;
-    SIDE_PROFILE& Side = g_Profiles.Side[Offense_Side(pGame)];
+    SIDE_PROFILE& Side = C.Profiles.Side[Offense_Side(pGame)];
     const int nSnap[6] = {pGame->nPlays, pGame->nClock, static_cast<int>(pGame->nDown), pGame->nYardLine,
                           pGame->nScore[0] * 1000 + pGame->nScore[1], static_cast<int>(reinterpret_cast<uintptr_t>(pGame) & 0x7fffffff)};
     if (!std::equal(nSnap, nSnap + 6, Side.nStrengthSnap)) {
@@ -262,66 +218,22 @@ double Offense_Strength(const GAME* pGame)
     return Side.fStrength;
 }
 
-// The per-call view of the players Find_Offensive_Play weighs: each filled
-// only when a candidate first needs it.
-struct FIND_CONTEXT {
-    GAME* pGame;
-    int nTeam;
-    int bSide;
-    int nSystem;
-    int nPunt = -1;          // Should_Punt, -1 not yet asked
-    int nFieldGoal = -1;     // Should_Kick_Field_Goal
-    int nFocus = -1;
-    int nLimit[PLACES_ON_FIELD];
-    int nCarries[PLACES_ON_FIELD];
-    bool bWorkloadKnown[PLACES_ON_FIELD] = {};
-    int nPosition[PLACES_ON_FIELD];
-    bool bPositionKnown[PLACES_ON_FIELD] = {};
-    int nQuarterbackWeight[PLACES_ON_FIELD];
-    bool bQuarterbackWeightKnown[PLACES_ON_FIELD] = {};
-    int nPlaceStat[PLACES_ON_FIELD];   // a fullback's predicted carries, a tight end's usage
-    bool bPlaceStatKnown[PLACES_ON_FIELD] = {};
-};
-
-// The calls of one snap (the offence's and the defence's five predictions
-// of it) read the same game, the same players on the field and the same
-// tallies: while the driver keeps the snap open, what they read is read once.
-// Nothing they do between opens and closes changes those reads; they only
-// draw random numbers.
-struct SNAP_CALLS {
-    bool bOpen = false;
-    const GAME* pGame = nullptr;
-    int nRunChance = -1;
-    int nShift = 0;
-    bool bShiftKnown = false;
-    FIND_CONTEXT Find;
-    int nWeight[OFFENSIVE_PLAY_COUNT][14] = {};   // a play's weight + 1 by distance step, 0 not yet known
-};
-SNAP_CALLS g_Snap;
-
-// The draws of one snap's calls: the offence's call and the defence's
-// predictions of it often look for the same category and target gain, and
-// then weigh the same plays alike. Each distinct search of the snap is kept
-// (a search that reported a negative weight is not, so it reports again).
-struct FIND_MEMO {
-    int nCategory;
-    int nGain;
-    int nWeighed;
-    int64_t nTotal;
-    int64_t nCum[OFFENSIVE_PLAY_COUNT];
-    int nPlayOf[OFFENSIVE_PLAY_COUNT];
-};
-struct SNAP_FIND_MEMOS {
-    unsigned nSnap = 0;       // counts the snaps opened and closed
-    unsigned nMemoSnap = 0;   // the snap the kept searches are of
-    int nCount = 0;
-    FIND_MEMO Memo[8];
-};
-SNAP_FIND_MEMOS g_FindMemos;
-
-bool Is_Snap_Open(const GAME* pGame)
+bool Is_Snap_Open(const GAME_CONTEXT& C, const GAME* pGame)
 {
-    return g_Snap.bOpen && g_Snap.pGame == pGame;
+    return C.Snap.bOpen && C.Snap.pGame == pGame;
+}
+
+// A read the calls of an open snap share: taken at the first call that
+// needs it and kept in nKept (below 0: not yet taken) until the snap
+// closes; outside a snap taken every time.
+template <typename COMPUTE>
+int Snap_Read(const GAME_CONTEXT& C, const GAME* pGame, int& nKept, COMPUTE Compute)
+{
+    if (!Is_Snap_Open(C, pGame))
+        return Compute();
+    if (nKept < 0)
+        nKept = Compute();
+    return nKept;
 }
 
 int Place_Position(FIND_CONTEXT& X, int nPlace, int nSlot)
@@ -417,65 +329,63 @@ void Build_Offensive_Call_Profiles(const GAME* pGame)
         Report_Error("%s(null)", __func__);
         return;
     }
-    g_Profiles.nAway = pGame->nAwayTeam;
-    g_Profiles.nHome = pGame->nHomeTeam;
-    Build_Side_Profile(g_Profiles.Side[GAME_SIDE_AWAY], pGame->nAwayTeam);
-    Build_Side_Profile(g_Profiles.Side[GAME_SIDE_HOME], pGame->nHomeTeam);
-    g_Profiles.bBuilt = true;
+    Build_Profiles(Get_Game_Context(pGame), pGame);
 }
 
-bool Has_Offensive_Call_Profiles(const GAME* pGame)
+void Build_Offensive_Call_Profiles(GAME_CONTEXT& Context, const GAME* pGame)
 {
-    return pGame && g_Profiles.bBuilt && g_Profiles.nAway == pGame->nAwayTeam && g_Profiles.nHome == pGame->nHomeTeam;
+    if (!pGame) {
+        Report_Error("%s(null)", __func__);
+        return;
+    }
+    Build_Profiles(Context, pGame);
 }
+
 
 // ---------------------------------------------------------------------------
 // Call state
 
-void Clear_Play_Call_Tallies()
-{
-    std::memset(g_Calls.nOffenseTally, 0, sizeof(g_Calls.nOffenseTally));
-    std::memset(g_Calls.nDefenseTally, 0, sizeof(g_Calls.nDefenseTally));
-    g_Calls.nLastOffenseCall = -1;
-    g_Calls.nLastDefenseCall = -1;
-}
-
-void Record_Offensive_Play_Call(const GAME* pGame, int nPlay)
+void Record_Offensive_Play_Call(GAME_CONTEXT& Context, const GAME* pGame, int nPlay)
 {
     if (!pGame || nPlay < 0 || nPlay >= OFFENSIVE_PLAY_COUNT) {
         Report_Error("%s(%p, [%d])", __func__, static_cast<const void*>(pGame), nPlay);
         return;
     }
-    Count_Call(g_Calls.nOffenseTally, g_Calls.nLastOffenseCall, Offense_Side(pGame), nPlay);
+    Count_Call(Context.Calls.nOffenseTally, Context.Calls.nLastOffenseCall, Offense_Side(pGame), nPlay);
 }
 
-int Get_Offensive_Call_Tally(int bSide, int nPlay)
+void Record_Offensive_Play_Call(const GAME* pGame, int nPlay)
 {
-    return Call_Tally(g_Calls.nOffenseTally, bSide, nPlay);
+    Record_Offensive_Play_Call(Get_Game_Context(pGame), pGame, nPlay);
 }
 
-int Get_Last_Offensive_Call()
+int Get_Offensive_Call_Tally(const GAME* pGame, int bSide, int nPlay)
 {
-    return g_Calls.nLastOffenseCall;
+    return Call_Tally(Get_Game_Context(pGame).Calls.nOffenseTally, bSide, nPlay);
 }
 
-int Get_Defensive_Call_Tally(int bSide, int nPlay)
+int Get_Last_Offensive_Call(const GAME* pGame)
 {
-    return Call_Tally(g_Calls.nDefenseTally, bSide, nPlay);
+    return Get_Game_Context(pGame).Calls.nLastOffenseCall;
 }
 
-int Get_Last_Defensive_Call()
+int Get_Defensive_Call_Tally(const GAME* pGame, int bSide, int nPlay)
 {
-    return g_Calls.nLastDefenseCall;
+    return Call_Tally(Get_Game_Context(pGame).Calls.nDefenseTally, bSide, nPlay);
 }
 
-void Count_Defensive_Play_Call(int bSide, int nPlay)
+int Get_Last_Defensive_Call(const GAME* pGame)
+{
+    return Get_Game_Context(pGame).Calls.nLastDefenseCall;
+}
+
+void Count_Defensive_Play_Call(GAME_CONTEXT& Context, int bSide, int nPlay)
 {
     if (bSide < 0 || bSide > 1 || nPlay < 0 || nPlay >= DEFENSIVE_PLAY_COUNT) {
         Report_Error("%s(%d, %d)", __func__, bSide, nPlay);
         return;
     }
-    Count_Call(g_Calls.nDefenseTally, g_Calls.nLastDefenseCall, bSide, nPlay);
+    Count_Call(Context.Calls.nDefenseTally, Context.Calls.nLastDefenseCall, bSide, nPlay);
 }
 
 // ---------------------------------------------------------------------------
@@ -583,68 +493,89 @@ int Apply_Running_Back_Workload(int nTeam, int nSlot, int nValue)
 }
 
 namespace {
-int Compute_Top_Receiver_Focus(const GAME* pGame);
-bool Compute_Should_Kick_Field_Goal(GAME* pGame);
-bool Compute_Should_Punt(GAME* pGame);
-int Compute_Run_Chance(GAME* pGame);
+
+int Compute_Top_Receiver_Focus(GAME_CONTEXT& C, const GAME* pGame);
+bool Compute_Should_Kick_Field_Goal(GAME_CONTEXT& C, GAME* pGame);
+bool Compute_Should_Punt(GAME_CONTEXT& C, GAME* pGame);
+int Compute_Run_Chance(GAME_CONTEXT& C, GAME* pGame);
+
+int Top_Receiver_Focus(GAME_CONTEXT& C, const GAME* pGame)
+{
+    return Snap_Read(C, pGame, C.Snap.Find.nFocus, [&] { return Compute_Top_Receiver_Focus(C, pGame); });
+}
+
+bool Should_Kick_Field_Goal(GAME_CONTEXT& C, GAME* pGame)
+{
+    return Snap_Read(C, pGame, C.Snap.Find.nFieldGoal, [&] { return Compute_Should_Kick_Field_Goal(C, pGame) ? 1 : 0; }) != 0;
+}
+
+bool Should_Punt(GAME_CONTEXT& C, GAME* pGame)
+{
+    return Snap_Read(C, pGame, C.Snap.Find.nPunt, [&] { return Compute_Should_Punt(C, pGame) ? 1 : 0; }) != 0;
+}
+
+int Run_Chance(GAME_CONTEXT& C, GAME* pGame)
+{
+    return Snap_Read(C, pGame, C.Snap.nRunChance, [&] { return Compute_Run_Chance(C, pGame); });
+}
+
 } // namespace
 
 int Get_Top_Receiver_Focus(const GAME* pGame)
 {
-    if (!Is_Snap_Open(pGame))
-        return Compute_Top_Receiver_Focus(pGame);
-    if (g_Snap.Find.nFocus < 0)
-        g_Snap.Find.nFocus = Compute_Top_Receiver_Focus(pGame);
-    return g_Snap.Find.nFocus;
+    return Top_Receiver_Focus(Get_Game_Context(pGame), pGame);
+}
+
+int Get_Top_Receiver_Focus(GAME_CONTEXT& Context, const GAME* pGame)
+{
+    return Top_Receiver_Focus(Context, pGame);
 }
 
 bool Should_Kick_Field_Goal(GAME* pGame)
 {
-    if (!Is_Snap_Open(pGame))
-        return Compute_Should_Kick_Field_Goal(pGame);
-    if (g_Snap.Find.nFieldGoal < 0)
-        g_Snap.Find.nFieldGoal = Compute_Should_Kick_Field_Goal(pGame) ? 1 : 0;
-    return g_Snap.Find.nFieldGoal != 0;
+    return Should_Kick_Field_Goal(Get_Game_Context(pGame), pGame);
 }
 
 bool Should_Punt(GAME* pGame)
 {
-    if (!Is_Snap_Open(pGame))
-        return Compute_Should_Punt(pGame);
-    if (g_Snap.Find.nPunt < 0)
-        g_Snap.Find.nPunt = Compute_Should_Punt(pGame) ? 1 : 0;
-    return g_Snap.Find.nPunt != 0;
+    return Should_Punt(Get_Game_Context(pGame), pGame);
 }
 
 int Get_Run_Chance(GAME* pGame)
 {
-    if (!Is_Snap_Open(pGame))
-        return Compute_Run_Chance(pGame);
-    if (g_Snap.nRunChance < 0)
-        g_Snap.nRunChance = Compute_Run_Chance(pGame);
-    return g_Snap.nRunChance;
+    return Run_Chance(Get_Game_Context(pGame), pGame);
+}
+
+void Open_Snap_Calls(GAME_CONTEXT& Context, const GAME* pGame)
+{
+    Context.Snap = SNAP_CALLS{};
+    Context.Snap.bOpen = pGame != nullptr;
+    Context.Snap.pGame = pGame;
+    Context.FindMemos.nCount = 0;
+}
+
+void Close_Snap_Calls(GAME_CONTEXT& Context)
+{
+    // What the snap read stays until the next opens it afresh; closed, it
+    // is never read.
+    Context.Snap.bOpen = false;
+    Context.Snap.pGame = nullptr;
+    Context.FindMemos.nCount = 0;
 }
 
 void Open_Snap_Calls(const GAME* pGame)
 {
-    ++g_FindMemos.nSnap;
-    g_Snap = SNAP_CALLS{};
-    g_Snap.bOpen = pGame != nullptr;
-    g_Snap.pGame = pGame;
+    Open_Snap_Calls(Get_Game_Context(pGame), pGame);
 }
 
-void Close_Snap_Calls()
+void Close_Snap_Calls(const GAME* pGame)
 {
-    ++g_FindMemos.nSnap;
-    // What the snap read stays until the next opens it afresh; closed, it
-    // is never read.
-    g_Snap.bOpen = false;
-    g_Snap.pGame = nullptr;
+    Close_Snap_Calls(Get_Game_Context(pGame));
 }
 
 namespace {
 
-int Compute_Top_Receiver_Focus(const GAME* pGame)
+int Compute_Top_Receiver_Focus(GAME_CONTEXT& C, const GAME* pGame)
 {
     if (!pGame)
         return 0;
@@ -652,7 +583,7 @@ int Compute_Top_Receiver_Focus(const GAME* pGame)
     if (nTeam < 0 || nTeam > LAST_TEAM)
         return 0;
     const int bSide = Offense_Side(pGame);
-    SIDE_PROFILE& Side = Profiles_For(pGame).Side[bSide];
+    SIDE_PROFILE& Side = Profiles_For(C, pGame).Side[bSide];
     // A missing receiver counts 0, with nothing regenerated. A receiver
     // whose ratings are regenerated here gets his mixes read again.
     auto Overall = [&Side, nTeam](int k, int nSlot) -> int {
@@ -768,7 +699,9 @@ bool Should_Kneel_Down(const GAME* pGame)
     return m <= 0 && r * 38 - m * 35 > t && Points_Behind(pGame) < 0 && Is_Game_Decided(pGame);
 }
 
-bool Should_Go_For_It(GAME* pGame)
+namespace {
+
+bool Go_For_It(GAME_CONTEXT& C, GAME* pGame)
 {
     if (!pGame)
         return false;
@@ -789,17 +722,15 @@ bool Should_Go_For_It(GAME* pGame)
     else if (S > 50)
         fBase *= (90 - S) / 40.0;
     fBase *= std::clamp(D / 20.0 + 1.0, 0.6, 1.4);
-    const int v = static_cast<int>(Offense_Strength(pGame) * fBase + 0.5);
+    const int v = static_cast<int>(Offense_Strength(C, pGame) * fBase + 0.5);
     return pGame->nToGo <= v;
 }
 
-namespace {
-
-bool Compute_Should_Kick_Field_Goal(GAME* pGame)
+bool Compute_Should_Kick_Field_Goal(GAME_CONTEXT& C, GAME* pGame)
 {
     if (!pGame || Get_Game_Down_Code(pGame) != FOURTH_DOWN_CODE)
         return false;
-    if (Should_Go_For_It(pGame))
+    if (Go_For_It(C, pGame))
         return false;
     const int D = Points_Behind(pGame);
     const int t = Get_Seconds_Left_In_Game(pGame);
@@ -814,11 +745,11 @@ bool Compute_Should_Kick_Field_Goal(GAME* pGame)
     return pGame->nYardLine <= Get_Field_Goal_Range(pGame) && (D < 4 || Has_Time_For_Next_Possession(pGame));
 }
 
-bool Compute_Should_Punt(GAME* pGame)
+bool Compute_Should_Punt(GAME_CONTEXT& C, GAME* pGame)
 {
     if (!pGame || Get_Game_Down_Code(pGame) != FOURTH_DOWN_CODE)
         return false;
-    if (Should_Go_For_It(pGame))
+    if (Go_For_It(C, pGame))
         return false;
     const int D = Points_Behind(pGame);
     const int Y = pGame->nToGo;
@@ -836,11 +767,16 @@ bool Compute_Should_Punt(GAME* pGame)
         return true;
     const int nYear = Get_Current_Year();
     const double k = std::clamp(D / 20.0, -1.0, 1.0) - std::clamp(2022 - nYear, 0, 15) / 15.0 + std::sqrt(80.0 - S) / 5.0;
-    const int v = static_cast<int>(Offense_Strength(pGame) * k + 0.5);
+    const int v = static_cast<int>(Offense_Strength(C, pGame) * k + 0.5);
     return Y > v;
 }
 
 } // namespace
+
+bool Should_Go_For_It(GAME* pGame)
+{
+    return Go_For_It(Get_Game_Context(pGame), pGame);
+}
 
 // ---------------------------------------------------------------------------
 // Weights
@@ -849,16 +785,17 @@ int Get_Offensive_Play_Redundancy_Multiplier(const GAME* pGame, int nPlay)
 {
     if (!pGame || nPlay < 0 || nPlay >= OFFENSIVE_PLAY_COUNT)
         return 1000;
-    return Redundancy_From_Tally(g_Calls.nOffenseTally[Offense_Side(pGame)][nPlay], Redundancy_Difficulty_Shift(pGame));
+    return Redundancy_From_Tally(Get_Game_Context(pGame).Calls.nOffenseTally[Offense_Side(pGame)][nPlay],
+                                 Redundancy_Difficulty_Shift(pGame));
 }
 
 namespace {
 
-int Compute_Run_Chance(GAME* pGame)
+int Compute_Run_Chance(GAME_CONTEXT& C, GAME* pGame)
 {
     if (!pGame)
         return 0;
-    CALL_PROFILES& Profiles = Profiles_For(pGame);
+    CALL_PROFILES& Profiles = Profiles_For(C, pGame);
     const int bSide = Offense_Side(pGame);
     SIDE_PROFILE& Side = Profiles.Side[bSide];
     const int nTeam = Side.nTeam;
@@ -906,11 +843,11 @@ int Compute_Run_Chance(GAME* pGame)
 
     // 2. Score, in the second half of regulation.
     if (nClock >= SECONDS_AT_HALF_TIME && nClock < SECONDS_OF_REGULATION) {
-        PS = Mul_Div_Rounded_64(PS, D + 28, 28);
+        PS = Mul_Div_Rounded_By<28>(PS, D + 28);
         const int t = SECONDS_OF_REGULATION - nClock;
         if (t < 300) {
             if (D < 0)
-                PS = Mul_Div_Rounded_64(PS, t, 900);
+                PS = Mul_Div_Rounded_By<900>(PS, t);
             else if (D >= 9 && D <= 16)
                 PS = Mul_Div_Rounded_64(PS, 900, t);
             else if (D >= 0 && D <= 8 && t < 120)
@@ -919,16 +856,16 @@ int Compute_Run_Chance(GAME* pGame)
     }
     // 3. Down.
     if (nDown == 0)
-        RS = Mul_Div_Rounded_64(RS, 120, 100);
+        RS = Mul_Div_Rounded_By<100>(RS, 120);
     else if ((nDown == 2 || nDown == 3) && Y < 3)
-        RS = Mul_Div_Rounded_64(RS, (nDown + 4) * 25, 100);
+        RS = Mul_Div_Rounded_By<100>(RS, (nDown + 4) * 25);
     // 4. Long yardage.
     const int L = std::max(11 - 4 * nDown, 2);
     if (Y > L)
         PS = Mul_Div_Rounded_64(PS, Y, L);
     // 5. Backed up.
     if (S > 90)
-        PS = Mul_Div_Rounded_64(PS, (110 - S) * 50, 1000);
+        PS = Mul_Div_Rounded_By<1000>(PS, (110 - S) * 50);
     // 6. Clock.
     if (Is_Hurry_Up_Time(pGame))
         RS /= 20;
@@ -936,16 +873,16 @@ int Compute_Run_Chance(GAME* pGame)
         PS = 0;
     // 7. Red zone.
     if (S < 20) {
-        PS = Mul_Div_Rounded_64(PS, (S + 30) * 20, 1000);
+        PS = Mul_Div_Rounded_By<1000>(PS, (S + 30) * 20);
         if (S < 5)
             RS = Mul_Div_Rounded_64(RS, 6, S + 1);
     }
     // 8. The club's balance.
     const int b = Team_Stat_Or_Zero(nTeam, TEAM_STAT_RUN_PASS_BALANCE);
     if (b > 10)
-        RS = Mul_Div_Rounded_64(RS, 20 - b, 10);
+        RS = Mul_Div_Rounded_By<10>(RS, 20 - b);
     else if (b < 10)
-        PS = Mul_Div_Rounded_64(PS, b, 10);
+        PS = Mul_Div_Rounded_By<10>(PS, b);
     // 9. Era, from the fourth week.
     if (Get_Current_Week() > 3) {
         const int h = Get_Historical_Year_Value(Get_Current_Year());
@@ -962,17 +899,14 @@ int Compute_Run_Chance(GAME* pGame)
     return std::clamp(Mul_Div_Rounded_64(RS, 1000, RS + PS), 0, 1000);
 }
 
-} // namespace
-
-int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
+int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
 {
     if (!pGame)
         return 0;
-    CALL_PROFILES& Profiles = Profiles_For(pGame);
+    CALL_PROFILES& Profiles = Profiles_For(C, pGame);
     FIND_CONTEXT Local;
-    const bool bSnap = Is_Snap_Open(pGame);
-    FIND_CONTEXT& X = bSnap ? g_Snap.Find : Local;
-    X.pGame = pGame;
+    const bool bSnap = Is_Snap_Open(C, pGame);
+    FIND_CONTEXT& X = bSnap ? C.Snap.Find : Local;
     X.bSide = Offense_Side(pGame);
     const SIDE_PROFILE& Side = Profiles.Side[X.bSide];
     X.nTeam = Side.nTeam;
@@ -984,16 +918,16 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
     const int T = Get_Seconds_Left_In_Half(pGame);
     const bool bNoHailMary = Y < 30 && (T > 15 || S < 30);
     int nShift;
-    if (!Is_Snap_Open(pGame))
+    if (!bSnap)
         nShift = Redundancy_Difficulty_Shift(pGame);
     else {
-        if (!g_Snap.bShiftKnown) {
-            g_Snap.nShift = Redundancy_Difficulty_Shift(pGame);
-            g_Snap.bShiftKnown = true;
+        if (!C.Snap.bShiftKnown) {
+            C.Snap.nShift = Redundancy_Difficulty_Shift(pGame);
+            C.Snap.bShiftKnown = true;
         }
-        nShift = g_Snap.nShift;
+        nShift = C.Snap.nShift;
     }
-    const int* nTally = g_Calls.nOffenseTally[X.bSide];
+    const int* nTally = C.Calls.nOffenseTally[X.bSide];
 
     // Only the plays that can weigh are visited: a play passed over would
     // hold the running sum of the one before it and so never be drawn.
@@ -1015,11 +949,7 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
     bool bKnown = false;
     bool bKeep = false;
     if (bSnap) {
-        SNAP_FIND_MEMOS& M = g_FindMemos;
-        if (M.nMemoSnap != M.nSnap) {
-            M.nMemoSnap = M.nSnap;
-            M.nCount = 0;
-        }
+        SNAP_FIND_MEMOS& M = C.FindMemos;
         for (int n = 0; n < M.nCount && !bKnown; ++n) {
             if (M.Memo[n].nCategory == nCategory && M.Memo[n].nGain == g) {
                 pMemo = &M.Memo[n];
@@ -1043,18 +973,22 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
     for (int k = 0; k < nCount; ++k) {
         const int i = nList[k];
         const PLAY_PROFILE& P = Side.Play[i];
-        if (!P.bValid || P.nCategory != nCategory || i == KNEEL_DOWN_PLAY ||
-            i == HARD_CODED_PUNT_PLAY || i == HARD_CODED_FIELD_GOAL_PLAY || i == g_Calls.nLastOffenseCall)
+        // A category's candidate list holds only its valid plays, none of
+        // them fixed (the kneel-down, punt and field goal).
+        if (i == C.Calls.nLastOffenseCall)
+            continue;
+        if (c < 0 && (!P.bValid || P.nCategory != nCategory || i == KNEEL_DOWN_PLAY || i == HARD_CODED_PUNT_PLAY ||
+                      i == HARD_CODED_FIELD_GOAL_PLAY))
             continue;
         if (P.nFormation == PUNT_FORMATION) {
             if (X.nPunt < 0)
-                X.nPunt = Should_Punt(pGame) ? 1 : 0;
+                X.nPunt = Should_Punt(C, pGame) ? 1 : 0;
             if (!X.nPunt)
                 continue;
         }
         if (P.nFormation == FIELD_GOAL_FORMATION) {
             if (X.nFieldGoal < 0)
-                X.nFieldGoal = Should_Kick_Field_Goal(pGame) ? 1 : 0;
+                X.nFieldGoal = Should_Kick_Field_Goal(C, pGame) ? 1 : 0;
             if (!X.nFieldGoal)
                 continue;
         }
@@ -1076,14 +1010,14 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
         // call of a snap (steps of 13 and more weigh 0 alike).
         const int nStep = std::min(m, 13);
         int w;
-        if (bSnap && g_Snap.nWeight[i][nStep] > 0) {
-            w = g_Snap.nWeight[i][nStep] - 1;
+        if (bSnap && C.Snap.nWeight[i][nStep] > 0) {
+            w = C.Snap.nWeight[i][nStep] - 1;
         } else {
             w = m >= 13 ? 0 : 4096 >> m;
 
             const int r = Redundancy_From_Tally(nTally[i], nShift);
-            w = Mul_Div_Rounded_64(w, r * r, 1000000);
-            w = Mul_Div_Rounded_64(w, P.nSystemMatch, 1000);
+            w = Mul_Div_Rounded_By<1000000>(w, r * r);
+            w = Mul_Div_Rounded_By<1000>(w, P.nSystemMatch);
 
             const int nPlace = P.nCarrier;
             const int nSlot = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? pGame->nOnField[X.bSide][nPlace] : NO_PLAYER;
@@ -1092,9 +1026,9 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
                 w *= 2;
             if (nCategory == PLAY_CATEGORY_PASS) {
                 if (nPosition == POSITION_FB)
-                    w = Mul_Div_Rounded_64(w, 35, 100);
+                    w = Mul_Div_Rounded_By<100>(w, 35);
                 else if (nPosition == POSITION_TE) {
-                    w = Mul_Div_Rounded_64(w, 65, 100);
+                    w = Mul_Div_Rounded_By<100>(w, 65);
                     // Limit_Weight_By_Usage, with the club's games read once a game.
                     SIDE_PROFILE& Own = Profiles.Side[X.bSide];
                     if (Own.nUsageLimit < 0)
@@ -1108,7 +1042,7 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
                         w = Mul_Div_Rounded_64(w, Own.nUsageLimit, nUsage);
                 }
                 if (X.nFocus < 0)
-                    X.nFocus = Get_Top_Receiver_Focus(pGame);
+                    X.nFocus = Top_Receiver_Focus(C, pGame);
                 if (X.nFocus != 0 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nReceiver1)
                     w = Mul_Div_Rounded_64(w, 8, X.nFocus + 8);
             } else if (nSlot < PLAYERS_PER_TEAM) {
@@ -1118,7 +1052,7 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
                         X.bPlaceStatKnown[nPlace] = true;
                     }
                     const int nCarries = X.nPlaceStat[nPlace];
-                    w = Mul_Div_Rounded_64(w, nCarries + 10, 35);
+                    w = Mul_Div_Rounded_By<35>(w, nCarries + 10);
                 } else if (nPosition == POSITION_RB) {
                     if (!X.bWorkloadKnown[nPlace]) {
                         Get_Workload(X.nTeam, nSlot, &X.nLimit[nPlace], &X.nCarries[nPlace]);
@@ -1131,12 +1065,12 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
                         X.nQuarterbackWeight[nPlace] = Quarterback_Run_Weight(pGame, X.nTeam, nSlot);
                         X.bQuarterbackWeightKnown[nPlace] = true;
                     }
-                    w = Mul_Div_Rounded_64(w, X.nQuarterbackWeight[nPlace], 100);
+                    w = Mul_Div_Rounded_By<100>(w, X.nQuarterbackWeight[nPlace]);
                 }
             }
             // A negative weight is reported on every call, so it is never kept.
             if (bSnap && w >= 0)
-                g_Snap.nWeight[i][nStep] = w + 1;
+                C.Snap.nWeight[i][nStep] = w + 1;
         }
         if (w < 0) {
             Report_Error("Negative nChance in Find_Offensive_Play()");
@@ -1152,7 +1086,7 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
         pMemo->nGain = g;
         pMemo->nWeighed = nWeighed;
         pMemo->nTotal = nTotal;
-        ++g_FindMemos.nCount;
+        ++C.FindMemos.nCount;
     }
 
     const double u = Random_Word_To_Fraction(Generate_Random_Number());
@@ -1173,10 +1107,22 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
     return nPlay;
 }
 
+} // namespace
+
+int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
+{
+    return Find_Play(Get_Game_Context(pGame), pGame, nCategory, nTargetGain);
+}
+
 // ---------------------------------------------------------------------------
 // The call
 
 int Call_Offensive_Play(GAME* pGame)
+{
+    return Call_Offensive_Play(Get_Game_Context(pGame), pGame);
+}
+
+int Call_Offensive_Play(GAME_CONTEXT& C, GAME* pGame)
 {
     if (!pGame) {
         Report_Error("%s(null)", __func__);
@@ -1191,10 +1137,10 @@ int Call_Offensive_Play(GAME* pGame)
         const int u = Get_Random_Below(100);
         const int b = Team_Stat_Or_Zero(Get_Game_Offense_Team(pGame), TEAM_STAT_RUN_PASS_BALANCE);
         if (u < 6 * b)
-            return Find_Offensive_Play(pGame, PLAY_CATEGORY_PASS, 3);
+            return Find_Play(C, pGame, PLAY_CATEGORY_PASS, 3);
         if (u % 10 == 8 || u % 10 == 9)
-            return Find_Offensive_Play(pGame, PLAY_CATEGORY_DRAW, 2);
-        return Find_Offensive_Play(pGame, PLAY_CATEGORY_RUN, 2);
+            return Find_Play(C, pGame, PLAY_CATEGORY_DRAW, 2);
+        return Find_Play(C, pGame, PLAY_CATEGORY_RUN, 2);
     }
     // 2. Kick-offs (the further kick code kicks normally too).
     if (nDown == KICKOFF_DOWN) {
@@ -1229,7 +1175,7 @@ int Call_Offensive_Play(GAME* pGame)
         return KNEEL_DOWN_PLAY;
 
     // 6. Run or pass.
-    const int p = Get_Run_Chance(pGame);
+    const int p = Run_Chance(C, pGame);
     int nCategory = PLAY_CATEGORY_PASS;
     if (Get_Random_Below(1000) < p) {
         nCategory = PLAY_CATEGORY_RUN;
@@ -1267,9 +1213,9 @@ int Call_Offensive_Play(GAME* pGame)
             G = 2 * Y;
         break;
     case 3:
-        if (Should_Kick_Field_Goal(pGame))
+        if (Should_Kick_Field_Goal(C, pGame))
             return HARD_CODED_FIELD_GOAL_PLAY;
-        if (Should_Punt(pGame))
+        if (Should_Punt(C, pGame))
             return HARD_CODED_PUNT_PLAY;
         break;
     default:
@@ -1279,5 +1225,5 @@ int Call_Offensive_Play(GAME* pGame)
     if (T < 60)
         G = std::max(G, S / std::max(T / 10 + 1, 1));
     // 10.
-    return Find_Offensive_Play(pGame, nCategory, std::min(G, S + 5) - 1);
+    return Find_Play(C, pGame, nCategory, std::min(G, S + 5) - 1);
 }

@@ -9,9 +9,10 @@
 // PLAY_CATEGORY_DRAW (type 3), PLAY_CATEGORY_PASS (types 6-9, 11-14); any
 // other type has none, so the computer never calls an end around.
 //
-// Per-game call state (the tallies of both sides' calls and the last calls)
-// lives here for the one game being played; the game loop clears it when a
-// game starts and counts each snap's final calls.
+// The state of a game's calls (the tallies of both sides' calls, the last
+// calls, the snapshot below and what an open snap has read) lives in the
+// game's context (game_context.h): fresh for every game the driver plays,
+// which counts each snap's final calls.
 //
 // The play-by-play tables (defense_calling.h: Build_Play_Matchup_Table) also
 // take a snapshot of both offences' playbooks and of the ratings the run
@@ -24,6 +25,8 @@
 
 #include "league/game_record.h"
 
+struct GAME_CONTEXT;
+
 constexpr int PLAY_CATEGORY_RUN = 0;
 constexpr int PLAY_CATEGORY_DRAW = 3;
 constexpr int PLAY_CATEGORY_PASS = 6;
@@ -34,14 +37,18 @@ constexpr int NORMAL_KICKOFF_CALL = 0;
 constexpr int SQUIB_KICK_CALL = 1;
 constexpr int ONSIDE_KICK_CALL = 2;
 
-// The offence's call: play 0-59, or on a kick-off 0-2 (a kick play).
+// The offence's call: play 0-59, or on a kick-off 0-2 (a kick play). The
+// form without a context uses the one bound to the game.
 int Call_Offensive_Play(GAME* pGame);
+int Call_Offensive_Play(GAME_CONTEXT& Context, GAME* pGame);
 // The driver opens a snap before its calls and closes it after them: in
 // between, the reads the calls share (run chance, fourth-down decisions, the
 // top receiver's focus, the carriers' workloads) are taken once. Nothing may
 // change the game or its players while a snap is open.
+void Open_Snap_Calls(GAME_CONTEXT& Context, const GAME* pGame);
+void Close_Snap_Calls(GAME_CONTEXT& Context);
 void Open_Snap_Calls(const GAME* pGame);
-void Close_Snap_Calls();
+void Close_Snap_Calls(const GAME* pGame);
 
 // The chance of a run call, per mille 0-1000.
 int Get_Run_Chance(GAME* pGame);
@@ -83,22 +90,23 @@ int Get_Play_Primary_Route_Depth(int nTeam, int nPlay);
 int Apply_Running_Back_Workload(int nTeam, int nSlot, int nValue);
 // 0, or 5 and up when the offence's first receiver dominates the game.
 int Get_Top_Receiver_Focus(const GAME* pGame);
+int Get_Top_Receiver_Focus(GAME_CONTEXT& Context, const GAME* pGame);
 
 // The fourth value of the league's per-game norms (passing share x 1000
 // against the historical year value); see the definition for its rule.
 int Get_League_Pass_Norm();
 
-// Per-game call state.
-void Clear_Play_Call_Tallies();
+// The game's call tallies (its context's).
+void Record_Offensive_Play_Call(GAME_CONTEXT& Context, const GAME* pGame, int nPlay);
 void Record_Offensive_Play_Call(const GAME* pGame, int nPlay);
-int Get_Offensive_Call_Tally(int bSide, int nPlay);
-int Get_Last_Offensive_Call();
-// The defensive side of the state (defense_calling.cpp keeps its rules).
-int Get_Defensive_Call_Tally(int bSide, int nPlay);
-int Get_Last_Defensive_Call();
-void Count_Defensive_Play_Call(int bSide, int nPlay);
+int Get_Offensive_Call_Tally(const GAME* pGame, int bSide, int nPlay);
+int Get_Last_Offensive_Call(const GAME* pGame);
+// The defensive side of the tallies (defense_calling.cpp keeps its rules).
+int Get_Defensive_Call_Tally(const GAME* pGame, int bSide, int nPlay);
+int Get_Last_Defensive_Call(const GAME* pGame);
+void Count_Defensive_Play_Call(GAME_CONTEXT& Context, int bSide, int nPlay);
 
 // Takes the snapshot of both offences' plays for the game (called by
-// Build_Play_Matchup_Table); whether a snapshot for the game's teams exists.
+// Build_Play_Matchup_Table).
 void Build_Offensive_Call_Profiles(const GAME* pGame);
-bool Has_Offensive_Call_Profiles(const GAME* pGame);
+void Build_Offensive_Call_Profiles(GAME_CONTEXT& Context, const GAME* pGame);

@@ -1,7 +1,7 @@
 // Calibrated values of the run resolution.
 #include "engine/run_calibration.h"
 
-#include "engine/engine_test_hooks.h"
+#include "engine/game_context.h"
 
 #include "league/league_data.h"
 #include "league/league_norms.h"
@@ -27,18 +27,10 @@ bool Is_User_Run_Team(int nTeam)
 // once the era's passing averages were the real league's; 2.5 gave
 // 0.36-0.39). The same figure drives the kept fumbles and the catch and sack
 // fumbles.
-namespace {
-const float* g_pBaseFigureOverride = nullptr;
-}
-
-void Override_Ball_Carrier_Base_Figure(const float* pFigure)
+float Get_Ball_Carrier_Base_Figure(const GAME* pGame)
 {
-    g_pBaseFigureOverride = pFigure;
-}
-
-float Get_Ball_Carrier_Base_Figure(const GAME* /*pGame*/)
-{
-    return g_pBaseFigureOverride ? *g_pBaseFigureOverride : 3.1f;
+    const float* pOverride = Get_Game_Context(pGame).pBallCarrierBaseFigure;
+    return pOverride ? *pOverride : 3.1f;
 }
 
 // Calibrated to 4.1-4.5 yards a rush in a season of the default league and

@@ -3,7 +3,7 @@
 // its carrier and designed gain are in scrimmage_play.cpp.
 #include "engine/rushing_plays.h"
 
-#include "engine/engine_test_hooks.h"
+#include "engine/game_context.h"
 
 #include <algorithm>
 #include <cmath>
@@ -607,20 +607,6 @@ int Choose_Key_Blocker(GAME* pGame)
 
 namespace {
 
-// Points for and against a team in the calibration's records, without the
-// game being played (its score changes play by play and is read live).
-struct CALIBRATION_SUMS {
-    bool bValid = false;
-    int nYear = 0;
-    int nWeek = 0;
-    const GAME* pGame = nullptr;
-    int64_t nPointsFor = 0;
-    int64_t nPointsAgainst = 0;
-    int nCurrent = -1;    // the index of pGame among the records, -1 none
-};
-
-CALIBRATION_SUMS g_Sums[TOTAL_NUMBER_OF_TEAMS];
-
 CALIBRATION_SUMS Scan_Calibration_Records(const GAME* pGame, int nTeam)
 {
     CALIBRATION_SUMS S;
@@ -649,7 +635,7 @@ void Get_Calibration_Points(const GAME* pGame, int nTeam, bool bKept, int64_t* p
 {
     CALIBRATION_SUMS S;
     if (bKept && nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS) {
-        CALIBRATION_SUMS& K = g_Sums[nTeam];
+        CALIBRATION_SUMS& K = Get_Game_Context(pGame).CalibrationSums[nTeam];
         const int nYear = Get_Current_Year();
         const int nWeek = Get_Current_Week();
         if (!K.bValid || K.nYear != nYear || K.nWeek != nWeek || K.pGame != pGame) {
@@ -731,24 +717,11 @@ int Get_League_Average_Team_Stat_21()
     return nTeams > 0 ? static_cast<int>(nSum / nTeams) : 0;
 }
 
-namespace {
-const float* g_pCalibrationOverride = nullptr;
-}
-
-void Override_Rushing_Calibration(const float* pValue)
-{
-    g_pCalibrationOverride = pValue;
-}
-
 float Get_Rushing_Calibration(const GAME* pGame)
 {
-    return g_pCalibrationOverride ? *g_pCalibrationOverride : Rushing_Calibration(pGame, true);
+    const float* pOverride = Get_Game_Context(pGame).pRushingCalibration;
+    return pOverride ? *pOverride : Rushing_Calibration(pGame, true);
 }
 
 float Compute_Rushing_Calibration(const GAME* pGame) { return Rushing_Calibration(pGame, false); }
 
-void Clear_Rushing_Calibration_Cache()
-{
-    for (CALIBRATION_SUMS& S : g_Sums)
-        S = CALIBRATION_SUMS{};
-}

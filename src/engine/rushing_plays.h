@@ -125,10 +125,8 @@ int Choose_Key_Blocker(GAME* pGame);
 int Get_League_Average_Team_Stat_21();
 // The factor that moves the offence's runs towards the replayed season's
 // points scored by the offence and allowed by the defence, 0.6024096-1.66.
-// Kept per team per day and game; the result equals
-// Compute_Rushing_Calibration.
+// Kept per team in the game's context (game_context.h) for the day; the
+// result equals Compute_Rushing_Calibration.
 float Get_Rushing_Calibration(const GAME* pGame);
 // The same without the kept sums: scans the season's GAME records.
 float Compute_Rushing_Calibration(const GAME* pGame);
-// Forgets the kept sums (a league loaded or a new season).
-void Clear_Rushing_Calibration_Cache();

@@ -266,7 +266,22 @@ bool Is_Player_Within_Position_Quota(int nTeam, int nSlot);
 // reported and stored all the same).
 void Set_Player_Rating(int nTeam, int nSlot, int nRating, float fValue);
 // Ratings 0-26 with their repairs (written back), combined ratings 27-30.
-float Get_Player_Rating(int nTeam, int nSlot, int nRating);
+// Inline for the game engine's many reads: a stored rating that needs no
+// repair is returned as it is; anything else (a bad index, a repair, a
+// combined rating) takes the full rule, Read_Player_Rating.
+float Read_Player_Rating(int nTeam, int nSlot, int nRating);
+inline float Get_Player_Rating(int nTeam, int nSlot, int nRating)
+{
+    if (nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM && nRating >= 0 &&
+        nRating < NUMBER_OF_RATINGS) {
+        const float fValue = League.Team[nTeam].Player[nSlot].fRating[nRating];
+        // Not NaN, not below the floor, and no health or durability above
+        // 120 (those are rebuilt from the record).
+        if (fValue >= MINIMUM_RATING && (fValue <= 120.0f || (nRating != RATING_HEALTH && nRating != RATING_DURABILITY)))
+            return fValue;
+    }
+    return Read_Player_Rating(nTeam, nSlot, nRating);
+}
 // A count that moves whenever a stored rating is set or repaired league-wide
 // (not by a read's own repair, which reads the same after): what keeps
 // ratings for a while compares it to know they still hold.

@@ -63,7 +63,7 @@ float Get_Default_Rating(int nRating)
     return DEFAULT_RATING[nRating];
 }
 
-float Get_Player_Rating(int nTeam, int nSlot, int nRating)
+float Read_Player_Rating(int nTeam, int nSlot, int nRating)
 {
     if (!Is_Address(nTeam, nSlot) || nRating < 0)
         return MINIMUM_RATING;
@@ -115,7 +115,8 @@ float Get_Player_Rating(int nTeam, int nSlot, int nRating)
         return fSum;
     }
     default:
-        Report_Error("Unrecognized nRating in %s(%d,%d,[%d])", __func__, nTeam, nSlot, nRating);
+        // Named as the callers know it (player.h's inline Get_Player_Rating).
+        Report_Error("Unrecognized nRating in Get_Player_Rating(%d,%d,[%d])", nTeam, nSlot, nRating);
         return 0.0f;
     }
 }

@@ -27,7 +27,6 @@ protected:
     void SetUp() override
     {
         PlayCallingTest::SetUp();
-        Clear_Play_Call_Tallies();
         Build_Play_Matchup_Table(&m_Game);
         Seed_Random_Numbers(99);
     }
@@ -125,25 +124,25 @@ TEST_F(DefenseCallingTest, ColumnsAverageOneThousand)
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
             int nSum = 0;
             for (int i = 0; i < TEAM_OFFENSIVE_PLAYS; ++i)
-                nSum += Get_Play_Matchup_Table_Value(s, i, j);
+                nSum += Get_Play_Matchup_Table_Value(&m_Game, s, i, j);
             EXPECT_NEAR(nSum, 54000, 54) << s << " " << j;
         }
     }
     // The fixed rows stay unscaled: the punt row reads 1000.
-    EXPECT_EQ(Get_Play_Matchup_Table_Value(1, HARD_CODED_PUNT_PLAY, CONTAIN), 1000);
+    EXPECT_EQ(Get_Play_Matchup_Table_Value(&m_Game, 1, HARD_CODED_PUNT_PLAY, CONTAIN), 1000);
 }
 
 TEST_F(DefenseCallingTest, EachTeamWithTheBallHasItsOwnTable)
 {
     // The away club's contain play becomes an all-out rush: only the table
     // of the home club's offence (against the away defence) changes.
-    const int nHomeBefore = Get_Play_Matchup_Table_Value(GAME_SIDE_HOME, CURL, CONTAIN);
-    const int nAwayBefore = Get_Play_Matchup_Table_Value(GAME_SIDE_AWAY, CURL, CONTAIN);
+    const int nHomeBefore = Get_Play_Matchup_Table_Value(&m_Game, GAME_SIDE_HOME, CURL, CONTAIN);
+    const int nAwayBefore = Get_Play_Matchup_Table_Value(&m_Game, GAME_SIDE_AWAY, CURL, CONTAIN);
     for (int s = 0; s < PLACES_ON_FIELD; ++s)
         Set_Defensive_Play_Role(0, CONTAIN, s, 0);
     Build_Play_Matchup_Table(&m_Game);
-    EXPECT_NE(Get_Play_Matchup_Table_Value(GAME_SIDE_HOME, CURL, CONTAIN), nHomeBefore);
-    EXPECT_EQ(Get_Play_Matchup_Table_Value(GAME_SIDE_AWAY, CURL, CONTAIN), nAwayBefore);
+    EXPECT_NE(Get_Play_Matchup_Table_Value(&m_Game, GAME_SIDE_HOME, CURL, CONTAIN), nHomeBefore);
+    EXPECT_EQ(Get_Play_Matchup_Table_Value(&m_Game, GAME_SIDE_AWAY, CURL, CONTAIN), nAwayBefore);
 
     // A call for a game of other teams (a resumed game) builds its tables
     // first: with the clubs swapped the home offence faces the unchanged
@@ -152,8 +151,10 @@ TEST_F(DefenseCallingTest, EachTeamWithTheBallHasItsOwnTable)
     Swapped.nAwayTeam = 1;
     Swapped.nHomeTeam = 0;
     Swapped.nOffense = 0;
+    GAME_CONTEXT SwappedContext;
+    const GAME_CONTEXT_BINDING Binding(&Swapped, SwappedContext);
     Call_Defensive_Play(&Swapped);
-    EXPECT_EQ(Get_Play_Matchup_Table_Value(GAME_SIDE_HOME, CURL, CONTAIN), nHomeBefore);
+    EXPECT_EQ(Get_Play_Matchup_Table_Value(&Swapped, GAME_SIDE_HOME, CURL, CONTAIN), nHomeBefore);
 }
 
 TEST_F(DefenseCallingTest, RedundancyAndTheRunCallFactor)
@@ -161,8 +162,8 @@ TEST_F(DefenseCallingTest, RedundancyAndTheRunCallFactor)
     EXPECT_EQ(Get_Defensive_Play_Redundancy_Multiplier(&m_Game, CONTAIN), 1000);
     for (int n = 0; n < 10; ++n)
         Record_Defensive_Play_Call(&m_Game, CONTAIN);
-    EXPECT_EQ(Get_Defensive_Call_Tally(GAME_SIDE_AWAY, CONTAIN), 10);   // the defence is the away club
-    EXPECT_EQ(Get_Last_Defensive_Call(), CONTAIN);
+    EXPECT_EQ(Get_Defensive_Call_Tally(&m_Game, GAME_SIDE_AWAY, CONTAIN), 10);   // the defence is the away club
+    EXPECT_EQ(Get_Last_Defensive_Call(&m_Game), CONTAIN);
     EXPECT_EQ(Get_Defensive_Play_Redundancy_Multiplier(&m_Game, CONTAIN), 833);   // 50000 / 60
     for (int n = 0; n < 50; ++n)
         Record_Defensive_Play_Call(&m_Game, CONTAIN);

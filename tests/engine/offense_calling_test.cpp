@@ -36,7 +36,6 @@ protected:
         Set_User_Preference(PREF_TWO_POINT_TRIES, 0);
         for (int t = 0; t < 2; ++t)
             Set_Team_Stat(t, TEAM_STAT_OFFENSIVE_SYSTEM, 0);
-        Clear_Play_Call_Tallies();
         Build_Play_Matchup_Table(&m_Game);
         Seed_Random_Numbers(2024);
     }
@@ -183,16 +182,20 @@ TEST_F(OffenseCallingTest, RedundancyMultiplier)
     EXPECT_EQ(Get_Offensive_Play_Redundancy_Multiplier(&m_Game, 0), 1000);
     for (int n = 0; n < 5; ++n)
         Record_Offensive_Play_Call(&m_Game, 0);
-    EXPECT_EQ(Get_Offensive_Call_Tally(GAME_SIDE_HOME, 0), 5);
-    EXPECT_EQ(Get_Offensive_Call_Tally(GAME_SIDE_AWAY, 0), 0);
+    EXPECT_EQ(Get_Offensive_Call_Tally(&m_Game, GAME_SIDE_HOME, 0), 5);
+    EXPECT_EQ(Get_Offensive_Call_Tally(&m_Game, GAME_SIDE_AWAY, 0), 0);
     EXPECT_EQ(Get_Offensive_Play_Redundancy_Multiplier(&m_Game, 0), 800);   // 20000 / 25
     for (int n = 0; n < 25; ++n)
         Record_Offensive_Play_Call(&m_Game, 0);
     EXPECT_EQ(Get_Offensive_Play_Redundancy_Multiplier(&m_Game, 0), 500);   // 400, at least 500
-    EXPECT_EQ(Get_Last_Offensive_Call(), 0);
-    Clear_Play_Call_Tallies();
-    EXPECT_EQ(Get_Last_Offensive_Call(), -1);
-    EXPECT_EQ(Get_Offensive_Play_Redundancy_Multiplier(&m_Game, 0), 1000);
+    EXPECT_EQ(Get_Last_Offensive_Call(&m_Game), 0);
+    // The next game, with a context of its own, starts with no calls.
+    GAME Next = m_Game;
+    GAME_CONTEXT NextContext;
+    const GAME_CONTEXT_BINDING Binding(&Next, NextContext);
+    EXPECT_EQ(Get_Last_Offensive_Call(&Next), -1);
+    EXPECT_EQ(Get_Offensive_Play_Redundancy_Multiplier(&Next, 0), 1000);
+    EXPECT_EQ(Get_Offensive_Play_Redundancy_Multiplier(&m_Game, 0), 500);
 }
 
 TEST_F(OffenseCallingTest, TopReceiverFocus)
@@ -407,7 +410,7 @@ TEST_F(OffenseCallingTest, CallSequenceIsDeterministicForASeed)
 {
     auto Run = [this](uint32_t nSeed) {
         Seed_Random_Numbers(nSeed);
-        Clear_Play_Call_Tallies();
+        m_Context = GAME_CONTEXT{};   // a new game
         std::vector<int> Calls;
         for (int n = 0; n < 40; ++n) {
             Set_Down(n % 4 == 3 ? 2 : n % 3, 3 + n % 9, 20 + (n * 7) % 70);

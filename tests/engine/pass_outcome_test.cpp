@@ -10,6 +10,7 @@
 
 #include "base/random.h"
 #include "engine/defense_calling.h"
+#include "engine/game_context.h"
 #include "engine/offense_calling.h"
 #include "engine/playbooks.h"
 #include "league/game_record.h"
@@ -218,6 +219,8 @@ TEST_F(PassOutcomeGameTest, CallMultipliersComeFromBothCallsAndTheirRepeats)
     Build_Team_Default_Playbook(1);
     Build_Team_Default_Playbook(2);
     GAME Game{};
+    GAME_CONTEXT Context;   // a game of its own: no calls yet
+    const GAME_CONTEXT_BINDING Binding(&Game, Context);
     Game.nAwayTeam = 1;
     Game.nHomeTeam = 2;
     Game.nOffense = 2;
@@ -228,7 +231,6 @@ TEST_F(PassOutcomeGameTest, CallMultipliersComeFromBothCallsAndTheirRepeats)
     ASSERT_NE(fCover, 1.0);
     ASSERT_NE(fRush, 1.0);
 
-    Clear_Play_Call_Tallies();
     float fCov = 0.0f;
     float fRu = 0.0f;
     Get_Pass_Call_Multipliers(&Game, &fCov, &fRu);
@@ -253,5 +255,4 @@ TEST_F(PassOutcomeGameTest, CallMultipliersComeFromBothCallsAndTheirRepeats)
     Get_Pass_Call_Multipliers(nullptr, &fCov, &fRu);
     EXPECT_EQ(fCov, 1.0f);
     EXPECT_EQ(fRu, 1.0f);
-    Clear_Play_Call_Tallies();
 }

@@ -2,10 +2,12 @@
 // (league_fixture.h) with the default playbooks and run-pass balance 10; the
 // home club has the ball at midfield, first and ten, with 10:00 left in the
 // first quarter and three timeouts a side, the same eleven in the same places
-// on both sides. A derived SetUp adds its own settings, then clears the call
-// tallies, builds the matchup table and seeds the draws.
+// on both sides. The game has a context of its own, fresh for every test. A
+// derived SetUp adds its own settings, then builds the matchup table and
+// seeds the draws.
 #pragma once
 
+#include "engine/game_context.h"
 #include "engine/playbooks.h"
 #include "league/league_fixture.h"
 #include "league/preferences.h"
@@ -48,4 +50,6 @@ protected:
     }
 
     GAME m_Game{};
+    GAME_CONTEXT m_Context;
+    GAME_CONTEXT_BINDING m_Binding{&m_Game, m_Context};
 };

@@ -3,6 +3,7 @@
 // replay calibration, with values worked out by hand.
 
 #include "engine/engine_test_hooks.h"
+#include "engine/game_context.h"
 #include "engine/rushing_plays.h"
 
 #include <gtest/gtest.h>
@@ -229,14 +230,13 @@ protected:
         g_fBase = 1.0f;
         Build(false);
     }
-    void TearDown() override { Override_Ball_Carrier_Base_Figure(nullptr); }
 
     // The league and the game afresh; bTwoDefenders: places 0-5 and 6-10
     // hold different linebackers, else one for all eleven.
     void Build(bool bTwoDefenders)
     {
         Zero_League_Data();
-        Override_Ball_Carrier_Base_Figure(&g_fBase);
+        m_Context.pBallCarrierBaseFigure = &g_fBase;
         Use_Franchises(6);
         Set_Regular_Season_Weeks(17);
         Set_User_Preference(PREF_CURRENT_WEEK, 1);
@@ -299,6 +299,8 @@ protected:
     int Total(int bSide, int k) const { return static_cast<int16_t>(Game.nTeamTotal[bSide][k]); }
 
     GAME Game{};
+    GAME_CONTEXT m_Context;
+    GAME_CONTEXT_BINDING m_Binding{&Game, m_Context};
 };
 
 TEST_F(RushingPlayTest, FumbleThresholdShrinksInsideTheTen)
@@ -485,7 +487,6 @@ protected:
     void SetUp() override
     {
         LeagueTest::SetUp();
-        Clear_Rushing_Calibration_Cache();
         Use_Franchises(6);
         Set_Regular_Season_Weeks(17);
         League.Universe.nStat[GAMES_PER_SEASON] = 17;
@@ -502,6 +503,9 @@ protected:
         Set_Team_Stat(2, 22, 40);
     }
     GAME& Current() { return League.Game[4]; }
+
+    GAME_CONTEXT m_Context;
+    GAME_CONTEXT_BINDING m_Binding{&League.Game[4], m_Context};
 };
 
 TEST_F(RushingCalibrationTest, PaceAgainstTheTargetFollowsTheLiveScore)

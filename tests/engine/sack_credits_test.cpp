@@ -2,6 +2,7 @@
 // ball-security figure, with values worked out by hand.
 
 #include "engine/engine_test_hooks.h"
+#include "engine/game_context.h"
 #include "engine/sack_credits.h"
 
 #include <gtest/gtest.h>
@@ -111,6 +112,8 @@ protected:
     static int Defender_Of_Place(int nPlace) { return nPlace <= 5 ? DEFENDER_A : DEFENDER_B; }
 
     GAME Game{};
+    GAME_CONTEXT m_Context;
+    GAME_CONTEXT_BINDING m_Binding{&Game, m_Context};
 };
 
 TEST_F(SackCreditsTest, OneSackerGetsBothHalvesAndASoloTackle)
@@ -226,7 +229,7 @@ TEST_F(SackCreditsTest, BallSecurityFigureByHandsAndWeather)
 {
     // F = B sqrt((105 - H) / 30) 50 / W, truncated; B pinned at 1.
     const float fOne = 1.0f;
-    Override_Ball_Carrier_Base_Figure(&fOne);
+    m_Context.pBallCarrierBaseFigure = &fOne;
     Put_Player(HOME, 1, 402, POSITION_RB);
     Set_Player_Rating(HOME, 1, RATING_HANDS, 75.0f);
     Game.nWindSpeed = -1;   // indoors W 1.025: 50 / 1.025 = 48.78
@@ -243,21 +246,19 @@ TEST_F(SackCreditsTest, BallSecurityFigureByHandsAndWeather)
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 62);
     Set_Weather(WEATHER_MIXED);  // W 1, H 75, base 1.5: 75
     const float fBase = 1.5f;
-    Override_Ball_Carrier_Base_Figure(&fBase);
+    m_Context.pBallCarrierBaseFigure = &fBase;
     Set_Player_Rating(HOME, 1, RATING_HANDS, 75.0f);
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 75);
-    Override_Ball_Carrier_Base_Figure(nullptr);
 }
 
 TEST_F(SackCreditsTest, WeakHandsAreStoredAt20AndCountAs60)
 {
     const float fOne = 1.0f;   // B pinned at 1
-    Override_Ball_Carrier_Base_Figure(&fOne);
+    m_Context.pBallCarrierBaseFigure = &fOne;
     Put_Player(HOME, 1, 402, POSITION_RB);
     Set_Player_Rating(HOME, 1, RATING_HANDS, 12.0f);
     Set_Weather(WEATHER_SUNNY);  // W 1.025, H 60: 50 sqrt(1.5) / 1.025 = 59.75
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 59);
-    Override_Ball_Carrier_Base_Figure(nullptr);
     EXPECT_FLOAT_EQ(League.Team[HOME].Player[1].fRating[RATING_HANDS], 20.0f);
 }
 
@@ -267,14 +268,12 @@ TEST_F(SackCreditsTest, ReplayLeagueDividesByTheRushingCalibration)
     Set_Player_Rating(HOME, 1, RATING_HANDS, 75.0f);
     Set_Weather(WEATHER_MIXED);
     const float fOne = 1.0f;   // B pinned at 1
-    Override_Ball_Carrier_Base_Figure(&fOne);
+    m_Context.pBallCarrierBaseFigure = &fOne;
     const float fCalibration = 1.25f;
-    Override_Rushing_Calibration(&fCalibration);
+    m_Context.pRushingCalibration = &fCalibration;
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 50);   // calibration read only in a replay league
     Set_Universe_Word(REPLAY_MODE_WORD, 1);
     EXPECT_EQ(Get_Ball_Security_Figure(&Game, 1), 40);
-    Override_Rushing_Calibration(nullptr);
-    Override_Ball_Carrier_Base_Figure(nullptr);
 }
 
 }  // namespace

@@ -33,7 +33,6 @@ protected:
     {
         PlayCallingTest::SetUp();
         Set_User_Preference(PREF_CURRENT_WEEK, 0);
-        Clear_Play_Call_Tallies();
         Build_Play_Matchup_Table(&m_Game);
     }
 
@@ -49,7 +48,7 @@ protected:
             for (const SEARCH& S : SEARCHES)
                 nCalls.push_back(Find_Offensive_Play(&m_Game, S.nCategory, S.nGain));
             if (bSnap)
-                Close_Snap_Calls();
+                Close_Snap_Calls(&m_Game);
             // Between snaps the offence's call is counted, which moves the
             // weights of the next snap.
             Record_Offensive_Play_Call(&m_Game, nCalls.back());
@@ -63,7 +62,8 @@ TEST_F(SnapSearchTest, AnOpenSnapDrawsTheSamePlaysAsNone)
 {
     uint32_t nAfterPlain = 0, nAfterSnap = 0;
     const std::vector<int> nPlain = Run_Searches(false, &nAfterPlain);
-    Clear_Play_Call_Tallies();
+    m_Context = GAME_CONTEXT{};   // the same searches in a new game
+    Build_Play_Matchup_Table(&m_Game);
     const std::vector<int> nSnap = Run_Searches(true, &nAfterSnap);
     EXPECT_EQ(nSnap, nPlain);
     EXPECT_EQ(nAfterSnap, nAfterPlain);
@@ -77,12 +77,12 @@ TEST_F(SnapSearchTest, ASnapSeesTheGameAsItIsWhenItOpens)
     Seed_Random_Numbers(5);
     Open_Snap_Calls(&m_Game);
     const int nFirst = Find_Offensive_Play(&m_Game, PLAY_CATEGORY_PASS, 9);
-    Close_Snap_Calls();
+    Close_Snap_Calls(&m_Game);
     Record_Offensive_Play_Call(&m_Game, nFirst);
     Open_Snap_Calls(&m_Game);
     for (int n = 0; n < 200; ++n)
         EXPECT_NE(Find_Offensive_Play(&m_Game, PLAY_CATEGORY_PASS, 9), nFirst);
-    Close_Snap_Calls();
+    Close_Snap_Calls(&m_Game);
 }
 
 }  // namespace

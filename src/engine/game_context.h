@@ -1,0 +1,190 @@
+// The state of one game being played, kept in one object: the calls made so
+// far and the last calls, the snapshot of both offences' playbooks and of the
+// players' mixes, what the calls of the open snap have read and weighed, the
+// matchup tables of both offences against the other defence, and the replay
+// calibration's sums. The records of the league stay in LEAGUE_DATA.
+//
+// Run_Game owns a fresh context for each game it plays and binds it to the
+// game while it runs, so nothing of one game reaches the next and two games
+// can be played side by side. The engine's calls about a game use the
+// context bound to it; a game that none is bound to (a test calling one rule
+// by itself) uses one shared context, which Build_Play_Matchup_Table and the
+// snap functions fill as they always have.
+//
+// Engine-internal: only the engine's own files and its tests include it.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/playbook_records.h"
+#include "league/game_record.h"
+#include "league/league_data.h"
+
+// ---------------------------------------------------------------------------
+// Offensive calls (offense_calling.cpp)
+
+struct CALL_STATE {
+    int nOffenseTally[2][OFFENSIVE_PLAY_COUNT] = {};
+    int nDefenseTally[2][DEFENSIVE_PLAY_COUNT] = {};
+    int nLastOffenseCall = -1;
+    int nLastDefenseCall = -1;
+};
+
+struct PLAY_PROFILE {
+    bool bValid;          // a named play of a valid team
+    bool bHailMary;       // named exactly "Hail Mary"
+    int8_t nCategory;     // PLAY_CATEGORY_*
+    int8_t nFormation;
+    int8_t nCarrier;      // place 0-10, -1 none
+    int16_t nYardage;
+    int16_t nSystemMatch; // fit of the formation to the team's system
+};
+
+struct PLAYER_MIX {
+    bool bKnown;
+    float A;   // running
+    float B;   // receiving
+    float C;   // passing
+};
+
+struct SIDE_PROFILE {
+    int nTeam;
+    // Roster finders: the depth order of a roster does not change in a game.
+    int nReceiver1;     // first and second WR, -1 none
+    int nReceiver2;
+    int nRunningBack2;  // second RB, -1 none
+    int nOverall[2];    // the receivers' overall ratings, -1 not yet read
+    int nUsageLimit;    // 50 x (the club's games played + 1), -1 not yet read
+    // The offence's strength for the fourth-down models, kept for the snap
+    // it was read in (the five predictions and the call read it alike).
+    double fStrength;
+    int nStrengthSnap[6];
+    PLAY_PROFILE Play[OFFENSIVE_PLAY_COUNT];
+    PLAYER_MIX Mix[PLAYERS_PER_TEAM];
+    // The plays a call of each category (run, draw, pass) can draw at all,
+    // in playbook order: the others weigh 0 on every call of the game.
+    int8_t nCandidate[3][OFFENSIVE_PLAY_COUNT];
+    int nCandidates[3];
+};
+
+struct CALL_PROFILES {
+    bool bBuilt = false;
+    int nAway = -1;
+    int nHome = -1;
+    SIDE_PROFILE Side[2];
+};
+
+// The view of the players Find_Offensive_Play weighs: each filled only when
+// a candidate first needs it.
+struct FIND_CONTEXT {
+    int nTeam = -1;
+    int bSide = 0;
+    int nSystem = 0;
+    int nPunt = -1;          // Should_Punt, -1 not yet asked
+    int nFieldGoal = -1;     // Should_Kick_Field_Goal
+    int nFocus = -1;         // the top receiver's focus
+    int nLimit[PLACES_ON_FIELD];
+    int nCarries[PLACES_ON_FIELD];
+    bool bWorkloadKnown[PLACES_ON_FIELD] = {};
+    int nPosition[PLACES_ON_FIELD];
+    bool bPositionKnown[PLACES_ON_FIELD] = {};
+    int nQuarterbackWeight[PLACES_ON_FIELD];
+    bool bQuarterbackWeightKnown[PLACES_ON_FIELD] = {};
+    int nPlaceStat[PLACES_ON_FIELD];   // a fullback's predicted carries, a tight end's usage
+    bool bPlaceStatKnown[PLACES_ON_FIELD] = {};
+};
+
+// The calls of one snap (the offence's and the defence's five predictions
+// of it) read the same game, the same players on the field and the same
+// tallies: while the driver keeps the snap open, what they read is read once.
+struct SNAP_CALLS {
+    bool bOpen = false;
+    const GAME* pGame = nullptr;
+    int nRunChance = -1;
+    int nShift = 0;
+    bool bShiftKnown = false;
+    FIND_CONTEXT Find;
+    int nWeight[OFFENSIVE_PLAY_COUNT][14] = {};   // a play's weight + 1 by distance step, 0 not yet known
+};
+
+// One search of the open snap: the offence's call and the defence's
+// predictions of it often look for the same category and target gain, and
+// then weigh the same plays alike.
+struct FIND_MEMO {
+    int nCategory;
+    int nGain;
+    int nWeighed;
+    int64_t nTotal;
+    int64_t nCum[OFFENSIVE_PLAY_COUNT];
+    int nPlayOf[OFFENSIVE_PLAY_COUNT];
+};
+
+struct SNAP_FIND_MEMOS {
+    int nCount = 0;   // the searches kept for the open snap
+    FIND_MEMO Memo[8];
+};
+
+// ---------------------------------------------------------------------------
+// Defensive calls (defense_calling.cpp)
+
+// The tables of the game, the one of index s for side s with the ball, and
+// the defence's data its call weighs, by defending side.
+struct MATCHUP_TABLES {
+    bool bBuilt = false;
+    int nAway = -1;
+    int nHome = -1;
+    int nTable[2][OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT];
+    int nFocus[2][DEFENSIVE_PLAY_COUNT];         // pass focus of the play's formation
+    int nSystemMatch[2][DEFENSIVE_PLAY_COUNT];   // fit of the formation to the alignment
+    bool bDouble[2][DEFENSIVE_PLAY_COUNT];
+};
+
+// ---------------------------------------------------------------------------
+// The replay calibration (rushing_plays.cpp)
+
+// Points for and against a team in the calibration's records, without the
+// game being played (its score changes play by play and is read live).
+struct CALIBRATION_SUMS {
+    bool bValid = false;
+    int nYear = 0;
+    int nWeek = 0;
+    const GAME* pGame = nullptr;
+    int64_t nPointsFor = 0;
+    int64_t nPointsAgainst = 0;
+    int nCurrent = -1;    // the index of pGame among the records, -1 none
+};
+
+// ---------------------------------------------------------------------------
+
+struct GAME_CONTEXT {
+    CALL_STATE Calls;
+    CALL_PROFILES Profiles;
+    SNAP_CALLS Snap;
+    SNAP_FIND_MEMOS FindMemos;
+    MATCHUP_TABLES Matchup;
+    CALIBRATION_SUMS CalibrationSums[TOTAL_NUMBER_OF_TEAMS];
+    // Set by tests: a figure here replaces the computed one, read at every
+    // call (a test may change the value between plays).
+    const float* pBallCarrierBaseFigure = nullptr;
+    const float* pRushingCalibration = nullptr;
+};
+
+// The context bound to the game, or the shared one when none is.
+GAME_CONTEXT& Get_Game_Context(const GAME* pGame);
+
+// Binds a context to a game for the binding's life (the newest binding of a
+// game counts). At most MAX_BOUND_GAMES games at once; past that the game
+// keeps the shared context, and the overflow is reported.
+constexpr int MAX_BOUND_GAMES = 8;
+class GAME_CONTEXT_BINDING {
+public:
+    GAME_CONTEXT_BINDING(const GAME* pGame, GAME_CONTEXT& Context);
+    ~GAME_CONTEXT_BINDING();
+    GAME_CONTEXT_BINDING(const GAME_CONTEXT_BINDING&) = delete;
+    GAME_CONTEXT_BINDING& operator=(const GAME_CONTEXT_BINDING&) = delete;
+
+private:
+    const GAME* m_pGame;
+    GAME_CONTEXT* m_pContext;
+    bool m_bBound;
+};
