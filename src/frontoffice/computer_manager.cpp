@@ -51,23 +51,20 @@ int64_t Get_Cap_Room(int nTeam)
     return Get_Team_Financial_Stat(nTeam, FINANCE_CAP_ROOM);
 }
 
-// The free agent the club signs: at a position it is short of when the pool
-// has one, else anyone; of those, the best overall rating whose salary fits
-// under the cap, else (a club without room still fields a legal roster) the
-// cheapest. The lower slot wins a tie; -1 when the pool is empty.
-int Choose_Free_Agent(int nTeam)
+// Of the free agents Accept takes, the best overall rating whose salary fits
+// under the club's cap, else the cheapest; the lower slot wins a tie; -1
+// when Accept takes nobody.
+template <typename ACCEPT>
+int Choose_Free_Agent_Among(int nTeam, ACCEPT Accept)
 {
     const int nPlayers = Count_Team_Players(FREE_AGENT_TEAM);
-    bool bNeedOnly = false;
-    for (int s = 0; s < nPlayers && !bNeedOnly; ++s)
-        bNeedOnly = Is_Position_Short(nTeam, Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION));
     const int64_t nRoom = Get_Cap_Room(nTeam);
     int nBest = -1;
     float fBest = 0.0f;
     int nCheapest = -1;
     int nCheapestSalary = 0;
     for (int s = 0; s < nPlayers; ++s) {
-        if (bNeedOnly && !Is_Position_Short(nTeam, Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION)))
+        if (!Accept(s))
             continue;
         const int nSalary = Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_SALARY);
         if (nCheapest < 0 || nSalary < nCheapestSalary) {
@@ -83,6 +80,21 @@ int Choose_Free_Agent(int nTeam)
         }
     }
     return nBest >= 0 ? nBest : nCheapest;
+}
+
+// The free agent the club signs: at a position it is short of when the pool
+// has one, else anyone; of those, the best overall rating whose salary fits
+// under the cap, else (a club without room still fields a legal roster) the
+// cheapest. The lower slot wins a tie; -1 when the pool is empty.
+int Choose_Free_Agent(int nTeam)
+{
+    const int nPlayers = Count_Team_Players(FREE_AGENT_TEAM);
+    bool bNeedOnly = false;
+    for (int s = 0; s < nPlayers && !bNeedOnly; ++s)
+        bNeedOnly = Is_Position_Short(nTeam, Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION));
+    return Choose_Free_Agent_Among(nTeam, [&](int s) {
+        return !bNeedOnly || Is_Position_Short(nTeam, Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION));
+    });
 }
 
 // Signs free agent nSlot for the team; false when there is none or the
@@ -126,30 +138,10 @@ int Count_Healthy_Players(int nTeam, int nPosition)
 // wins a tie; -1 when the pool has nobody healthy there.
 int Choose_Healthy_Free_Agent(int nTeam, int nPosition)
 {
-    const int nPlayers = Count_Team_Players(FREE_AGENT_TEAM);
-    const int64_t nRoom = Get_Cap_Room(nTeam);
-    int nBest = -1;
-    float fBest = 0.0f;
-    int nCheapest = -1;
-    int nCheapestSalary = 0;
-    for (int s = 0; s < nPlayers; ++s) {
-        if (Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION) != nPosition ||
-            Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_INJURY_WEEKS) > 0)
-            continue;
-        const int nSalary = Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_SALARY);
-        if (nCheapest < 0 || nSalary < nCheapestSalary) {
-            nCheapest = s;
-            nCheapestSalary = nSalary;
-        }
-        if (nSalary > nRoom)
-            continue;
-        const float fOverall = Get_Player_Overall_Rating(FREE_AGENT_TEAM, s);
-        if (nBest < 0 || fOverall > fBest) {
-            nBest = s;
-            fBest = fOverall;
-        }
-    }
-    return nBest >= 0 ? nBest : nCheapest;
+    return Choose_Free_Agent_Among(nTeam, [&](int s) {
+        return Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION) == nPosition &&
+               Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_INJURY_WEEKS) <= 0;
+    });
 }
 
 bool Has_Short_Position(int nTeam)

@@ -67,7 +67,6 @@ constexpr int YEAR_AS_SEASON_BASE = 1998;
 // Process state outside the league block
 
 bool g_bLeagueLoaded = false;
-GAME* g_pGameInProgress = nullptr;
 bool g_bHaveFingerprint = false;
 uint64_t g_nFingerprint = 0;
 
@@ -979,7 +978,6 @@ int Load_Universe_Database(const char* szPath)
         return 0;
     }
 
-    g_pGameInProgress = nullptr;
     g_bLeagueLoaded = true;
     Invalidate_Career_Leaders_Snapshot();
     if (League.Preferences.nInt[PREF_SEASON_INDEX] >= YEAR_AS_SEASON_INDEX) {
@@ -1009,16 +1007,6 @@ int Load_Universe_Database(const char* szPath)
 int Is_League_Loaded()
 {
     return g_bLeagueLoaded ? 1 : 0;
-}
-
-GAME* Get_Game_In_Progress()
-{
-    return g_pGameInProgress;
-}
-
-void Set_Game_In_Progress(GAME* pGame)
-{
-    g_pGameInProgress = pGame;
 }
 
 // ---------------------------------------------------------------------------

@@ -120,11 +120,6 @@ int Parse_Game_File_Version(const char* szDigits);
 // leaves the flag as it was, since the league in memory is unchanged.
 int Is_League_Loaded();
 
-// The game being played, or null. A pointer cannot be saved, so it lives
-// outside the league block; every successful load clears it.
-struct GAME;
-GAME* Get_Game_In_Progress();
-void Set_Game_In_Progress(GAME* pGame);
 
 // ---------------------------------------------------------------------------
 // Checksum and unsaved changes
