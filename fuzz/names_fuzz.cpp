@@ -40,12 +40,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     Pick_Random_First_Name();
     Pick_Random_Last_Name();
     for (int i = 0; i < NAME_CACHE_SIZE + 1; ++i) {
-        char szFirst[CACHED_LAST_NAME_SIZE + 8];
+        char szFirst[CACHED_FIRST_NAME_SIZE + 8];
         char szLast[CACHED_LAST_NAME_SIZE + 8];
         std::memset(szFirst, 'x', sizeof(szFirst));
         std::memset(szLast, 'x', sizeof(szLast));
         Take_Cached_First_Name(szFirst, sizeof(szFirst));
-        Take_Cached_Last_Name(szLast, sizeof(szLast));
+        Get_Random_Last_Name(szLast, sizeof(szLast));
         if (std::strlen(szFirst) >= CACHED_FIRST_NAME_SIZE || std::strlen(szLast) >= CACHED_LAST_NAME_SIZE)
             std::abort();
     }
