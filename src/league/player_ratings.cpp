@@ -81,7 +81,9 @@ float Read_Player_Rating(int nTeam, int nSlot, int nRating)
         return fValue;
     }
 
-    auto r = [nTeam, nSlot](int n) { return Get_Player_Rating(nTeam, nSlot, n); };
+    // The stored ratings the combined ones are made of, read by the full
+    // rule (the same values as the inline read gives).
+    auto r = [nTeam, nSlot](int n) { return Read_Player_Rating(nTeam, nSlot, n); };
     switch (nRating) {
     case RATING_COMBINED_RUSHING: {
         float fSum = 0.2f * r(RATING_SPEED);
