@@ -104,7 +104,14 @@ struct SNAP_CALLS {
     int nShift = 0;
     bool bShiftKnown = false;
     FIND_CONTEXT Find;
-    int nWeight[OFFENSIVE_PLAY_COUNT][14] = {};   // a play's weight + 1 by distance step, 0 not yet known
+};
+
+// A play's weight by distance step in the open snap. Opening a snap clears
+// nothing: a weight counts only while its stamp is the snap's number.
+struct SNAP_WEIGHTS {
+    unsigned nSnap = 0;
+    unsigned nStamp[OFFENSIVE_PLAY_COUNT][14] = {};
+    int nWeight[OFFENSIVE_PLAY_COUNT][14] = {};
 };
 
 // One search of the open snap: the offence's call and the defence's
@@ -160,6 +167,7 @@ struct GAME_CONTEXT {
     CALL_STATE Calls;
     CALL_PROFILES Profiles;
     SNAP_CALLS Snap;
+    SNAP_WEIGHTS SnapWeights;
     SNAP_FIND_MEMOS FindMemos;
     MATCHUP_TABLES Matchup;
     CALIBRATION_SUMS CalibrationSums[TOTAL_NUMBER_OF_TEAMS];

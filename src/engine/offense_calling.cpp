@@ -549,6 +549,12 @@ int Get_Run_Chance(GAME* pGame)
 void Open_Snap_Calls(GAME_CONTEXT& Context, const GAME* pGame)
 {
     Context.Snap = SNAP_CALLS{};
+    SNAP_WEIGHTS& W = Context.SnapWeights;
+    if (++W.nSnap == 0) {
+        // Numbers went round: no stamp may match a new snap by chance.
+        std::memset(W.nStamp, 0, sizeof W.nStamp);
+        W.nSnap = 1;
+    }
     Context.Snap.bOpen = pGame != nullptr;
     Context.Snap.pGame = pGame;
     Context.FindMemos.nCount = 0;
@@ -1010,8 +1016,9 @@ int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
         // call of a snap (steps of 13 and more weigh 0 alike).
         const int nStep = std::min(m, 13);
         int w;
-        if (bSnap && C.Snap.nWeight[i][nStep] > 0) {
-            w = C.Snap.nWeight[i][nStep] - 1;
+        SNAP_WEIGHTS& Kept = C.SnapWeights;
+        if (bSnap && Kept.nStamp[i][nStep] == Kept.nSnap) {
+            w = Kept.nWeight[i][nStep];
         } else {
             w = m >= 13 ? 0 : 4096 >> m;
 
@@ -1069,8 +1076,10 @@ int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
                 }
             }
             // A negative weight is reported on every call, so it is never kept.
-            if (bSnap && w >= 0)
-                C.Snap.nWeight[i][nStep] = w + 1;
+            if (bSnap && w >= 0) {
+                Kept.nWeight[i][nStep] = w;
+                Kept.nStamp[i][nStep] = Kept.nSnap;
+            }
         }
         if (w < 0) {
             Report_Error("Negative nChance in Find_Offensive_Play()");

@@ -280,13 +280,6 @@ void Swap_Players(int nTeamA, int nSlotA, int nTeamB, int nSlotB)
     After_Players_Moved(nTeamA, nTeamB);
 }
 
-bool Is_Player_Slot_Used(int nTeam, int nSlot)
-{
-    if (!Is_Team_Index(nTeam) || !Is_Slot_Index(nSlot) || !Is_Valid_Team(nTeam))
-        return false;
-    return Player_At(nTeam, nSlot).nVital[VITAL_PLAYER_ID] != 0;
-}
-
 int Find_Roster_End(int nTeam)
 {
     for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
@@ -761,9 +754,9 @@ int Get_Position_Quota(int nPosition)
     return POSITION_QUOTA[nPosition];
 }
 
-int Get_Player_Position(int nTeam, int nSlot)
+int Read_Player_Position(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address(__func__, nTeam, nSlot))
+    if (!Check_Player_Address("Get_Player_Position", nTeam, nSlot))
         return 0;
     return Player_At(nTeam, nSlot).nVital[VITAL_POSITION];
 }

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "league/league_data.h"
+#include "league/team.h"
 
 // ---------------------------------------------------------------------------
 // Codes
@@ -153,7 +154,12 @@ void Copy_Player_From_Memory(int nTeam, int nSlot, const PLAYER* pBuffer);
 void Swap_Players(int nTeamA, int nSlotA, int nTeamB, int nSlotB);
 
 // true when the team holds players, the slot is 0-99 and its player ID is not 0.
-bool Is_Player_Slot_Used(int nTeam, int nSlot);
+// Inline: the game engine asks it many times a snap.
+inline bool Is_Player_Slot_Used(int nTeam, int nSlot)
+{
+    return nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM &&
+           Is_Valid_Team(nTeam) && League.Team[nTeam].Player[nSlot].nVital[VITAL_PLAYER_ID] != 0;
+}
 // The roster length (first empty slot, or 100); 0 for a team not in use.
 int Count_Team_Players(int nTeam);
 // The same for team 0-40 without any check: the team need not be in use.
@@ -248,7 +254,14 @@ int Get_Position_Side(int nPosition);
 // Roster quota of a base position (they add up to 53); 0 otherwise.
 int Get_Position_Quota(int nPosition);
 // Vital stat 1, 0 for a bad address.
-int Get_Player_Position(int nTeam, int nSlot);
+int Read_Player_Position(int nTeam, int nSlot);
+// The position; a bad address is reported by the long read and gives 0.
+inline int Get_Player_Position(int nTeam, int nSlot)
+{
+    if (nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM)
+        return League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
+    return Read_Player_Position(nTeam, nSlot);
+}
 // The unit of his position, but 4 for position 0.
 int Get_Player_Position_Unit(int nTeam, int nSlot);
 // The plain unit of his position (a quarterback gives 0).

@@ -81,9 +81,10 @@ float Read_Player_Rating(int nTeam, int nSlot, int nRating)
         return fValue;
     }
 
-    // The stored ratings the combined ones are made of, read by the full
-    // rule (the same values as the inline read gives).
-    auto r = [nTeam, nSlot](int n) { return Read_Player_Rating(nTeam, nSlot, n); };
+    // Read before the rating calls below: once those are inlined, GCC 12
+    // loses the address check above and reports a false out-of-bounds read.
+    const bool bQuarterback = League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION] == POSITION_QB;
+    auto r = [nTeam, nSlot](int n) { return Get_Player_Rating(nTeam, nSlot, n); };
     switch (nRating) {
     case RATING_COMBINED_RUSHING: {
         float fSum = 0.2f * r(RATING_SPEED);
@@ -91,7 +92,7 @@ float Read_Player_Rating(int nTeam, int nSlot, int nRating)
         fSum += 0.25f * r(RATING_QUICKNESS);
         fSum += 0.25f * r(RATING_VISION);
         fSum += 0.1f * r(RATING_HANDS);
-        if (League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION] == POSITION_QB)
+        if (bQuarterback)
             fSum = (fSum + r(RATING_MOBILITY)) * 0.5f;
         return fSum;
     }

@@ -589,22 +589,22 @@ bool Check_Stat_Target(const char* szFunction, int nTeam, int nSlot, int nPeriod
 // ---------------------------------------------------------------------------
 // Reading
 
-int Get_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode)
+int Read_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode)
 {
     if (nTeam == NO_TEAM || nSlot == NO_PLAYER)
         return 0;
     if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
-        Report_Error("nTeam out of bounds in %s([%d],%d,%d,%d)", __func__, nTeam, nSlot, nPeriod, nCode);
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d,%d)", "Get_Player_Stat", nTeam, nSlot, nPeriod, nCode);
         return 0;
     }
     if (nSlot < 0 || nSlot >= PLAYERS_PER_TEAM) {
-        Report_Error("nSlot out of bounds in %s(%d,[%d],%d,%d)", __func__, nTeam, nSlot, nPeriod, nCode);
+        Report_Error("nSlot out of bounds in %s(%d,[%d],%d,%d)", "Get_Player_Stat", nTeam, nSlot, nPeriod, nCode);
         return 0;
     }
     if (!Is_Player_Slot_Used(nTeam, nSlot))
         return 0;
     if (nPeriod < 0 || nPeriod > STAT_PERIOD_LAST_LINE) {
-        Report_Error("nSeason out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, nPeriod, nCode);
+        Report_Error("nSeason out of bounds in %s(%d,%d,[%d],%d)", "Get_Player_Stat", nTeam, nSlot, nPeriod, nCode);
         return 0;
     }
     if (nCode >= 0 && nCode < STATS_PER_PERIOD)
@@ -647,7 +647,7 @@ int Get_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode)
         bKnown = false;
     }
     if (!bKnown) {
-        Report_Unrecognized(__func__, nTeam, nSlot, nPeriod, nCode);
+        Report_Unrecognized("Get_Player_Stat", nTeam, nSlot, nPeriod, nCode);
         return 0;
     }
     int nResult = Clamp_To_Int(nValue);

@@ -15,7 +15,10 @@
 // when b is 0.
 #pragma once
 
+#include "league/league_data.h"
+#include "league/player.h"
 #include "league/stat_codes.h"
+#include "league/team.h"
 
 // ---------------------------------------------------------------------------
 // Periods and codes callers name
@@ -42,6 +45,26 @@ constexpr int NUMBER_OF_AVERAGE_POSITIONS = 43;     // base and expanded positio
 // kicks are recomputed and stored, and a quarterback's impossible passing
 // line (completions above attempts) is zeroed.
 int Get_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode);
+// Get_Player_Stat without the inline shortcut below: every check and case.
+int Read_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode);
+
+// The game engine reads stored statistics of this season, last season and
+// the predicted season many times a snap: those are read here at once when
+// the address is sound and the slot in use. The career period (a kicker's
+// longest kicks are recomputed), a kicker's predicted longest field goal
+// (held to a limit), the season lines and the computed codes go the long way.
+inline int Get_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode)
+{
+    if (nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM && nCode >= 0 &&
+        nCode < STATS_PER_PERIOD &&
+        (nPeriod == STAT_PERIOD_THIS_SEASON || nPeriod == STAT_PERIOD_LAST_SEASON ||
+         (nPeriod == STAT_PERIOD_PREDICTED && nCode != STAT_LONGEST_FIELD_GOAL))) {
+        const PLAYER& Player = League.Team[nTeam].Player[nSlot];
+        if (Player.nVital[VITAL_PLAYER_ID] != 0 && Is_Valid_Team(nTeam))
+            return Player.nStat[nPeriod][nCode];
+    }
+    return Read_Player_Stat(nTeam, nSlot, nPeriod, nCode);
+}
 
 // Stores stored statistic 0-19: periods 0-3 into the record, 4-33 into the
 // linked season line (nothing when there is none). NO_TEAM is ignored; a bad

@@ -119,13 +119,6 @@ int First_Free_Agent_Gap()
 // ---------------------------------------------------------------------------
 // Slots in use
 
-bool Is_Valid_Team(int nTeam)
-{
-    if (In_Range(nTeam, FREE_AGENT_TEAM, LAST_TEAM))
-        return true;
-    return Is_Franchise_Used(nTeam);
-}
-
 bool Check_Team_Index(const char* szFunction, int nTeam)
 {
     if (In_Range(nTeam, 0, LAST_TEAM))

@@ -78,7 +78,14 @@ constexpr int TEAM_RECORD_SIZE = static_cast<int>(sizeof(TEAM));
 // Slots in use
 
 // true when the team holds players: 36-40, or a franchise slot in use.
-bool Is_Valid_Team(int nTeam);
+// Inline: the game engine asks it many times a snap.
+inline bool Is_Valid_Team(int nTeam)
+{
+    if (nTeam >= FREE_AGENT_TEAM && nTeam <= LAST_TEAM)
+        return true;
+    return nTeam >= 0 && nTeam < MAX_FRANCHISES &&
+           League.Team[nTeam].nTeamStat[TEAM_STAT_CONTROLLER] != CONTROLLER_NOT_IN_USE;
+}
 
 // true for team 0-40. Otherwise reports "nTeam out of bounds in
 // <function>([team])" and gives false: the check of the operations whose only

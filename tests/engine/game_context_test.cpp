@@ -3,6 +3,7 @@
 // keep apart, and snaps of two games made in turn draw exactly the calls
 // each game draws alone.
 
+#include <climits>
 #include <memory>
 #include <vector>
 
@@ -155,6 +156,31 @@ TEST_F(GameContextTest, BindingsFollowTheirGamesAndEndInAnyOrder)
     EXPECT_EQ(&Get_Game_Context(&m_Other), &B);
     pSecond.reset();
     EXPECT_EQ(&Get_Game_Context(&m_Other), &Shared);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(GameContextTest, KeptWeightsOfEarlierSnapsAreNeverReadAfterTheSnapNumberGoesRound)
+{
+    const std::vector<int> Alone = Play_Alone(m_Game, false);
+
+    // Weights far from the plays' own, stamped with the number the first
+    // snap gets after going round: read, they would change its calls.
+    GAME_CONTEXT Context;
+    const GAME_CONTEXT_BINDING Binding(&m_Game, Context);
+    Build_Play_Matchup_Table(Context, &m_Game);
+    Context.SnapWeights.nSnap = UINT_MAX;
+    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
+        for (int nStep = 0; nStep < 14; ++nStep) {
+            Context.SnapWeights.nStamp[i][nStep] = 1;
+            Context.SnapWeights.nWeight[i][nStep] = i % 2 == 0 ? 1 : 1000000;
+        }
+    std::vector<int> Calls;
+    for (int k = 0; k < SNAPS; ++k) {
+        Set_Snap(m_Game, k, false);
+        Seed_Random_Numbers(Seed_Of(k, false));
+        Snap(Context, m_Game, Calls);
+    }
+    EXPECT_EQ(Calls, Alone);
     EXPECT_EQ(Errors_Reported(), 0);
 }
 

@@ -380,6 +380,44 @@ TEST_F(PlayerStatsTest, OverallPeakAndValueCodes)
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
+TEST_F(PlayerStatsTest, StoredStatisticsOfEveryPeriodAndSlot)
+{
+    PLAYER& Back = Add_Player(0, 0, POSITION_RB, 215, 71, 1995);
+    PLAYER& Kicker = Add_Player(0, 1, POSITION_K, 200, 72, 1990);
+    for (int nPeriod = 0; nPeriod < 4; ++nPeriod)
+        for (int nStat = 0; nStat < 20; ++nStat)
+            Back.nStat[nPeriod][nStat] = 100 * nPeriod + nStat + 1;
+    // Every stored statistic of the four periods as stored, the first and
+    // the last code alike.
+    for (int nPeriod = 0; nPeriod < 4; ++nPeriod)
+        for (int nStat = 0; nStat < 20; ++nStat)
+            EXPECT_EQ(Stat(0, 0, nPeriod, nStat), 100 * nPeriod + nStat + 1) << nPeriod << " " << nStat;
+
+    // A kicker's predicted longest field goal is held to 67; a back's
+    // statistic 18 of that period is not.
+    Kicker.nStat[3][18] = 70;
+    Back.nStat[3][18] = 70;
+    EXPECT_EQ(Stat(0, 1, 3, 18), 67);
+    EXPECT_EQ(Stat(0, 0, 3, 18), 70);
+    Kicker.nStat[3][18] = 60;
+    EXPECT_EQ(Stat(0, 1, 3, 18), 60);
+
+    // An empty slot and a club not in use read 0 whatever their record holds.
+    League.Team[0].Player[2].nStat[0][4] = 9;
+    EXPECT_EQ(Stat(0, 2, 0, 4), 0);
+    League.Team[1].Player[0] = Back;
+    EXPECT_EQ(Stat(1, 0, 0, 4), 5);
+    League.Team[1].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
+    EXPECT_EQ(Stat(1, 0, 0, 4), 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // Out of the stored range: negative team, slot and code are refused.
+    EXPECT_EQ(Stat(-1, 0, 0, 4), 0);
+    EXPECT_EQ(Stat(0, -1, 0, 4), 0);
+    EXPECT_EQ(Stat(0, 0, -1, 4), 0);
+    EXPECT_EQ(Errors_Reported(), 3);
+}
+
 TEST_F(PlayerStatsTest, RefusedArgumentsAndUnknownCodes)
 {
     Add_Player(0, 0, POSITION_QB, 225, 75, 1995);
