@@ -118,6 +118,7 @@ void Build_Side_Profile(SIDE_PROFILE& Side, int nTeam)
         P.nCategory = static_cast<int8_t>(Category_Of_Type(Get_Offensive_Play_Type(nTeam, i)));
         P.nFormation = static_cast<int8_t>(Get_Offensive_Play_Formation(nTeam, i));
         P.nCarrier = static_cast<int8_t>(Get_Offensive_Play_Carrier(nTeam, i));
+        P.bSpecial = P.bHailMary || P.nFormation == PUNT_FORMATION || P.nFormation == FIELD_GOAL_FORMATION;
         // Only the plays the computer can call need the designed gain and the
         // fit (the others would report their unhandled type on every build).
         const bool bCallable = P.bValid && P.nCategory != PLAY_CATEGORY_NONE;
@@ -986,20 +987,23 @@ int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
         if (c < 0 && (!P.bValid || P.nCategory != nCategory || i == KNEEL_DOWN_PLAY || i == HARD_CODED_PUNT_PLAY ||
                       i == HARD_CODED_FIELD_GOAL_PLAY))
             continue;
-        if (P.nFormation == PUNT_FORMATION) {
-            if (X.nPunt < 0)
-                X.nPunt = Should_Punt(C, pGame) ? 1 : 0;
-            if (!X.nPunt)
+        // Most plays are none of the three below: one test passes them.
+        if (P.bSpecial) {
+            if (P.nFormation == PUNT_FORMATION) {
+                if (X.nPunt < 0)
+                    X.nPunt = Should_Punt(C, pGame) ? 1 : 0;
+                if (!X.nPunt)
+                    continue;
+            }
+            if (P.nFormation == FIELD_GOAL_FORMATION) {
+                if (X.nFieldGoal < 0)
+                    X.nFieldGoal = Should_Kick_Field_Goal(C, pGame) ? 1 : 0;
+                if (!X.nFieldGoal)
+                    continue;
+            }
+            if (bNoHailMary && P.bHailMary)
                 continue;
         }
-        if (P.nFormation == FIELD_GOAL_FORMATION) {
-            if (X.nFieldGoal < 0)
-                X.nFieldGoal = Should_Kick_Field_Goal(C, pGame) ? 1 : 0;
-            if (!X.nFieldGoal)
-                continue;
-        }
-        if (bNoHailMary && P.bHailMary)
-            continue;
 
         // Distance from the target gain: halve the weight per step.
         const int y = P.nYardage;
