@@ -386,6 +386,21 @@ TEST_F(OffenseCallingTest, FindExcludesTheLastCallAndTheHailMary)
     EXPECT_TRUE(bHailMary);
 }
 
+TEST_F(OffenseCallingTest, FindNeverDrawsAFakeKickOnFirstDown)
+{
+    // On first down nobody punts or kicks: the fake punts (55 run, 56 pass)
+    // and the fake field goal (57 pass) are never drawn, whatever the gain.
+    Set_Down(0, 10, 60);
+    for (int g = 1; g <= 30; ++g) {
+        for (int n = 0; n < 40; ++n) {
+            const int nPass = Find_Offensive_Play(&m_Game, PLAY_CATEGORY_PASS, g);
+            EXPECT_NE(nPass, 56) << g;
+            EXPECT_NE(nPass, 57) << g;
+            EXPECT_NE(Find_Offensive_Play(&m_Game, PLAY_CATEGORY_RUN, g), 55) << g;
+        }
+    }
+}
+
 TEST_F(OffenseCallingTest, NoWeightFallsBackToAPlayOfTheCategory)
 {
     // A team byte that holds no team gives every play weight 0; play 0 of
