@@ -23,30 +23,13 @@
 #include "league/team.h"
 #include "league/team_finance_stats.h"
 #include "league/team_finances.h"
+#include "gamefile/dialog_actions.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/ui.h"
 #include "test_support.h"
 
 namespace {
-
-DIALOG_ACTION Select(int nControl, const std::string& Text)
-{
-    DIALOG_ACTION Action;
-    Action.nKind = ACTION_SELECT;
-    Action.nControl = nControl;
-    Action.Text = Text;
-    return Action;
-}
-
-DIALOG_ACTION Set_Text(int nControl, const std::string& Text)
-{
-    DIALOG_ACTION Action;
-    Action.nKind = ACTION_SET_TEXT;
-    Action.nControl = nControl;
-    Action.Text = Text;
-    return Action;
-}
 
 DIALOG_ACTION Check(int nControl, bool bOn)
 {

@@ -19,6 +19,7 @@
 #include "league/game_summary.h"
 #include "league/league_data.h"
 #include "league/player.h"
+#include "gamefile/dialog_actions.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/ui.h"
@@ -28,24 +29,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-DIALOG_ACTION Set_Text(int nControl, const std::string& Text)
-{
-    DIALOG_ACTION Action;
-    Action.nKind = ACTION_SET_TEXT;
-    Action.nControl = nControl;
-    Action.Text = Text;
-    return Action;
-}
-
-DIALOG_ACTION Select(int nControl, const std::string& Text)
-{
-    DIALOG_ACTION Action;
-    Action.nKind = ACTION_SELECT;
-    Action.nControl = nControl;
-    Action.Text = Text;
-    return Action;
-}
 
 std::string Game_Name()
 {
