@@ -345,6 +345,13 @@ void Fill_Absolute_Rectangle(CANVAS& Canvas, const CANVAS_RECT& rc, CANVAS_COLOR
     Canvas.Fill_Rect(rc, Colour);
 }
 
+void Fill_Rectangle(CANVAS& Canvas, const CANVAS_RECT& rcDesign, CANVAS_COLOR Colour)
+{
+    CANVAS_RECT rc = rcDesign;
+    Enlarge_Rectangle(rc);
+    Canvas.Fill_Rect(rc, Colour);
+}
+
 void Draw_Label_Box(CANVAS& Canvas, const CANVAS_RECT& rc, const char* szText, const CANVAS_FONT& Font)
 {
     Canvas.Fill_Rect(rc, Rgb_Color(0xAAAAAA));

@@ -273,6 +273,12 @@ TEST_F(CanvasDrawingTest, DesignRectanglesScaleToTheClientArea)
     rc = CANVAS_RECT{100, 100, DESIGN_WIDTH, DESIGN_HEIGHT};
     Scale_Rectangle_To_Client(rc);
     EXPECT_EQ(rc, (CANVAS_RECT{133, 142, 1024, 720}));
+    // Filled at that size: {0, 0, 6, 1} becomes {0, 0, 8, 1}.
+    CANVAS Canvas(10, 3);
+    Fill_Rectangle(Canvas, CANVAS_RECT{0, 0, 6, 1}, Rgb_Color(0x00FF00));
+    EXPECT_EQ(Canvas.Get_Pixel(7, 0), 0xFF00FF00u);
+    EXPECT_EQ(Canvas.Get_Pixel(8, 0), 0u);
+    EXPECT_EQ(Canvas.Get_Pixel(0, 1), 0u);
     // A client size of nothing is ignored.
     Set_Client_Size(0, 500);
     EXPECT_EQ(Get_Client_Width(), 1024);
@@ -362,6 +368,10 @@ TEST_F(CanvasDrawingTest, TextBoxesWrapAtSpacesAndScaleWithTheClient)
     // when single-line.
     EXPECT_EQ(Draw_Text_In_Box(Canvas, "one\ntwo", CANVAS_RECT{0, 0, 300, 200}, TEXT_LEFT, false, Font), 2 * nLine);
     EXPECT_EQ(Draw_Text_In_Box(Canvas, "one\ntwo", CANVAS_RECT{0, 0, 300, 200}, TEXT_SINGLELINE, false, Font), nLine);
+    // An empty canvas only measures.
+    CANVAS Nothing;
+    EXPECT_EQ(Draw_Text_In_Box(Nothing, "one\ntwo\nthree", CANVAS_RECT{0, 0, 300, 200}, TEXT_LEFT, false, Font),
+              3 * nLine);
 
     // Scaled: the design box {0, 0, 100, 30} is {0, 0, 200, 60} at twice the
     // design size, and the font doubles: the ink of a 14-pixel line (at most
