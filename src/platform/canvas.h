@@ -238,8 +238,8 @@ enum TEXT_FLAGS : unsigned {
 int Draw_Text_In_Box(CANVAS& Canvas, const char* szText, const CANVAS_RECT& rcBox, unsigned nFlags, bool bScale,
                      const CANVAS_FONT& Font, CANVAS_COLOR Colour = Rgb_Color(0x000000));
 // A noisy fill around a colour: each pixel's channels move by one amount in
-// -nAmount..nAmount from a small generator of ours seeded by the rectangle,
-// so the same call gives the same pixels.
+// -nAmount..nAmount from a small hash of ours of the rectangle, the colour
+// and the pixel's place, so the same call gives the same pixels.
 void Draw_Color_Noise(CANVAS& Canvas, const CANVAS_RECT& rc, CANVAS_COLOR Base, int nAmount);
 // A one-pixel line from (left, top) to (right, bottom).
 void Draw_Absolute_Line(CANVAS& Canvas, const CANVAS_RECT& rc, CANVAS_COLOR Colour);

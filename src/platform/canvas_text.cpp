@@ -64,7 +64,7 @@ struct FACE_METRICS {
 
 struct FONT_STATE {
     FONT_ENGINE Engine;
-    FONT_MANAGER Manager{Engine};
+    FONT_MANAGER Manager{Engine, 64};  // the fonts whose glyphs stay cached
     std::string Folder = DEFAULT_FONT_FOLDER;
     // Resolved files by family and style (index family x 4 + style).
     std::map<int, std::string> Resolved;
@@ -227,6 +227,8 @@ double Measure_Text(const CANVAS_FONT& Font, const char* szText, size_t nLength)
     s.Manager.reset_last_glyph();
     double x = 0, y = 0;
     for (size_t i = 0; i < n; ++i) {
+        if (uint8_t(szText[i]) < 0x20)
+            continue;  // control characters take no room
         const agg::glyph_cache* pGlyph = s.Manager.glyph(Windows_1252_To_Code_Point(uint8_t(szText[i])));
         if (!pGlyph)
             continue;
@@ -265,6 +267,8 @@ double CANVAS::Draw_Text(const CANVAS_FONT& Font, double x, double y, const char
     s.Manager.reset_last_glyph();
     double fStart = x;
     for (size_t i = 0; i < n; ++i) {
+        if (uint8_t(szText[i]) < 0x20)
+            continue;  // control characters are not drawn (no missing-glyph boxes)
         const agg::glyph_cache* pGlyph = s.Manager.glyph(Windows_1252_To_Code_Point(uint8_t(szText[i])));
         if (!pGlyph)
             continue;

@@ -411,6 +411,14 @@ TEST_F(CanvasDrawingTest, WindowsTextBytesBecomeTheirCodePoints)
     EXPECT_EQ(Windows_1252_To_Code_Point(0x9F), 0x0178u);  // Y with diaeresis
     EXPECT_EQ(Windows_1252_To_Code_Point(0x81), 0x81u);    // undefined: itself
     EXPECT_EQ(Windows_1252_To_Code_Point(0xE9), 0xE9u);    // e acute
+    // Control characters take no room and draw nothing.
+    CANVAS_FONT Small{FONT_FAMILY_SANS, 12, false, false};
+    EXPECT_EQ(Measure_Text(Small, "a\tb"), Measure_Text(Small, "ab"));
+    CANVAS Blank(30, 20);
+    Blank.Draw_Text(Small, 2, 15, "\t\x01", Rgb_Color(0));
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 30; ++x)
+            ASSERT_EQ(Blank.Get_Pixel(x, y), 0u);
     // An en dash is drawn as a dash, not as a missing-glyph box: narrower
     // than an M and wider than nothing.
     CANVAS_FONT Font{FONT_FAMILY_SANS, 20, false, false};
