@@ -197,6 +197,25 @@ TEST_F(CanvasDrawingTest, ShapesCoverTheirAreaWithAntiAliasedEdges)
     EXPECT_EQ(Rounded.Get_Pixel(0, 0), 0u);
     EXPECT_EQ(Rounded.Get_Pixel(10, 10), 0xFF000000u);
 
+    // Outlines: a 10 x 10 frame one pixel wide inside its rectangle covers
+    // 100 - 64 = 36 pixels exactly; the same square as a closed polyline
+    // along the pixel centres too; a ring of radii 5.5 and 4.5 covers
+    // pi x (30.25 - 20.25) = 31.4.
+    CANVAS Frame(12, 12);
+    Frame.Stroke_Rect(CANVAS_RECT{0, 0, 10, 10}, 1.0, Rgb_Color(0x000000));
+    EXPECT_NEAR(Covered_Area(Frame), 36.0, 0.01);
+    EXPECT_EQ(Frame.Get_Pixel(0, 5), 0xFF000000u);
+    EXPECT_EQ(Frame.Get_Pixel(5, 5), 0u);
+    EXPECT_EQ(Frame.Get_Pixel(10, 5), 0u);
+    CANVAS Polyline(12, 12);
+    CANVAS_POINT Square[4] = {{0.5, 0.5}, {9.5, 0.5}, {9.5, 9.5}, {0.5, 9.5}};
+    Polyline.Draw_Polyline(Square, 4, 1.0, Rgb_Color(0x000000), true);
+    EXPECT_NEAR(Covered_Area(Polyline), 36.0, 0.01);
+    CANVAS Ring(20, 20);
+    Ring.Stroke_Ellipse(10, 10, 5, 5, 1.0, Rgb_Color(0x000000));
+    EXPECT_NEAR(Covered_Area(Ring), 31.4, 1.0);
+    EXPECT_EQ(Ring.Get_Pixel(10, 10), 0u);
+
     // A Bezier curve from (0, 10) to (40, 10) pulled up by its control points
     // stays between them and touches the middle column near y = 10 - 0.75 x 8.
     CANVAS Curve(41, 20);
