@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <set>
 #include <string>
 
 #include "platform/canvas.h"
@@ -69,6 +70,7 @@ struct FONT_STATE {
     // Resolved files by family and style (index family x 4 + style).
     std::map<int, std::string> Resolved;
     std::map<std::string, FACE_METRICS> Metrics;
+    std::set<std::string> Unreadable;  // font files FreeType refused: told once
     std::string LoadedFile;
     double fLoadedHeight = -1;
     bool bLoaded = false;
@@ -109,8 +111,9 @@ bool Select_Font(const CANVAS_FONT& Font)
     if (s.bLoaded && File == s.LoadedFile && fHeight == s.fLoadedHeight)
         return true;
     if (File != s.LoadedFile || !s.bLoaded) {
-        if (!s.Engine.load_font(File.c_str(), 0, agg::glyph_ren_agg_gray8)) {
-            Write_Debug_Log("Could not load the font \"%s\"", File.c_str());
+        if (s.Unreadable.count(File) || !s.Engine.load_font(File.c_str(), 0, agg::glyph_ren_agg_gray8)) {
+            if (s.Unreadable.insert(File).second)
+                Write_Debug_Log("Could not load the font \"%s\": its text is not drawn", File.c_str());
             s.bLoaded = false;
             s.LoadedFile.clear();
             return false;
@@ -180,6 +183,7 @@ void Set_Font_Folder(const char* szFolder)
     s.Folder = (szFolder && *szFolder) ? szFolder : DEFAULT_FONT_FOLDER;
     s.Resolved.clear();
     s.Metrics.clear();
+    s.Unreadable.clear();
     s.bLoaded = false;
     s.LoadedFile.clear();
 }

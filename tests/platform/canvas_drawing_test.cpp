@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -466,6 +467,26 @@ TEST_F(CanvasDrawingTest, AMissingFontFallsBackToTheNextFamilyWithOneNotice)
     for (const std::string& Line : Lines)
         nNotices += Line.find("DejaVuSerif.ttf\" is missing") != std::string::npos;
     EXPECT_EQ(nNotices, 1);
+
+    // A font file that is no font: told once, its text not drawn, widths sane.
+    {
+        FILE* pFile = std::fopen((Folder + "/DejaVuSans-Bold.ttf").c_str(), "wb");
+        ASSERT_NE(pFile, nullptr);
+        std::fputs("not a font", pFile);
+        std::fclose(pFile);
+        CANVAS_FONT Bold{FONT_FAMILY_SANS, 16, true, false};
+        CANVAS Canvas(50, 20);
+        EXPECT_EQ(Canvas.Draw_Text(Bold, 0, 15, "text", Rgb_Color(0)), 0.0);
+        EXPECT_EQ(Canvas.Draw_Text(Bold, 0, 15, "text", Rgb_Color(0)), 0.0);
+        EXPECT_GT(Measure_Text(Bold, "text"), 0.0);
+        EXPECT_EQ(Ink_Count(Canvas), 0);
+        int nTold = 0;
+        for (const std::string& Line : Read_Debug_Log_Lines(true))
+            nTold += Line.find("Could not load the font") != std::string::npos;
+        EXPECT_EQ(nTold, 1);
+        // The plain face still draws.
+        EXPECT_GT(Canvas.Draw_Text(Serif, 0, 15, "text", Rgb_Color(0)), 0.0);
+    }
 
     // No font at all: nothing drawn, nothing crashes, widths still sane.
     Set_Font_Folder((Scratch.Path() + "/none").c_str());
