@@ -7,6 +7,7 @@
 // into build/screenshots/diagrams/ for a person to look at.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -113,6 +114,20 @@ bool Near_Colour(uint32_t nPixel, uint32_t nRgb, int nTolerance)
         if (std::abs(int((nPixel >> nShift) & 0xFF) - int((nRgb >> nShift) & 0xFF)) > nTolerance)
             return false;
     return (nPixel >> 24) == 0xFF;
+}
+
+// The yellow of the routes and players, where it covers the ground.
+bool Is_Yellow_Ink(uint32_t nPixel)
+{
+    return ((nPixel >> 16) & 0xFF) > 0xC0 && ((nPixel >> 8) & 0xFF) > 0xC0 && (nPixel & 0xFF) < 0x90;
+}
+
+int Channel_Distance(uint32_t a, uint32_t b)
+{
+    int nMax = 0;
+    for (int nShift : {0, 8, 16, 24})
+        nMax = std::max(nMax, std::abs(int((a >> nShift) & 0xFF) - int((b >> nShift) & 0xFF)));
+    return nMax;
 }
 
 class PlayDiagramTest : public LeagueTest {
@@ -598,8 +613,15 @@ TEST_F(PlayDiagramTest, TheSameWeekGivesTheSamePixelsTheNextOtherWiggles)
         Set_User_Preference(PREF_CURRENT_WEEK, 6);
         CANVAS NextWeek = Draw(0, nPlay, nKind);
         Set_User_Preference(PREF_CURRENT_WEEK, 5);
-        EXPECT_NE(std::memcmp(First.Pixels(), NextWeek.Pixels(), static_cast<size_t>(First.Stride()) * First.Height()),
-                  0);
+        // The routes and players themselves wiggle otherwise, not only the field's marks.
+        int nInkMoved = 0;
+        for (int y = 0; y < First.Height(); ++y)
+            for (int x = 0; x < First.Width(); ++x) {
+                uint32_t a = First.Get_Pixel(x, y), b = NextWeek.Get_Pixel(x, y);
+                if ((Is_Yellow_Ink(a) || Is_Yellow_Ink(b)) && Channel_Distance(a, b) > 60)
+                    ++nInkMoved;
+            }
+        EXPECT_GT(nInkMoved, 20) << nPlay;
     }
 }
 
