@@ -563,6 +563,7 @@ TEST_F(PlayDiagramTest, BackgroundsOutlinesCaptionsAndTheDigitLabel)
     EXPECT_NE(Rgb_Of(Computer.Get_Pixel(rcLabel.left, rcLabel.top)), 0xAAAAAAu);
     League.Team[0].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_USER;
     CANVAS User = Draw(0, 9, DIAGRAM_OFFENSE);
+    Write_Screenshot(User, "label-of-a-user-club.png");
     CANVAS Expected = User;
     CANVAS_FONT LabelFont;
     LabelFont.fHeight = 8.0;
