@@ -58,30 +58,20 @@ SKETCH_PATH* Current_Path(SKETCH_RECORD& Sketch)
     return &Sketch.Paths[static_cast<size_t>(Sketch.nPathCount) - 1];
 }
 
-// A new path with every attribute of the current one but drawn plain, then
-// filled (in its own outline colour, or nColor) or not.
-void New_Plain_Path(SKETCH_RECORD& Sketch, bool bFill, int64_t nColor = -1)
+// A new path with the current one's attributes, drawn plain and filled in
+// its outline colour (nColor when given).
+void New_Filled_Path(SKETCH_RECORD& Sketch, int64_t nColor = -1)
 {
-    SKETCH_PATH Previous;
-    bool bHadPrevious = false;
-    if (const SKETCH_PATH* p = Current_Path(Sketch)) {
-        Previous = *p;
-        bHadPrevious = true;
-    }
     start_new_path(Sketch, -1);
     SKETCH_PATH* pPath = Current_Path(Sketch);
     if (!pPath)
         return;
-    if (bHadPrevious) {
-        pPath->nShape = SKETCH_SHAPE_LINE;
-        pPath->fShape1 = pPath->fShape2 = pPath->fShape3 = 0;
-    }
+    pPath->nShape = SKETCH_SHAPE_LINE;
+    pPath->fShape1 = pPath->fShape2 = pPath->fShape3 = 0;
     if (nColor != -1)
         pPath->nColor = static_cast<uint32_t>(nColor);
-    pPath->nFill = bFill ? 1 : 0;
-    pPath->nColor2 = bFill ? pPath->nColor : Previous.nColor2;
-    if (!bFill && !bHadPrevious)
-        pPath->nColor2 = 0;
+    pPath->nFill = 1;
+    pPath->nColor2 = pPath->nColor;
 }
 
 // A path of the given colour and width, starting afresh (not filled, plain).
@@ -122,7 +112,7 @@ void Add_Arrow_Head(SKETCH_RECORD& Sketch, double fLength, double fHalfWidth, do
     SKETCH_PATH Line;
     if (const SKETCH_PATH* p = Current_Path(Sketch))
         Line = *p;
-    New_Plain_Path(Sketch, true);
+    New_Filled_Path(Sketch);
     const double Corners[3][2] = {{0.0, 0.0}, {-fLength, fHalfWidth}, {-fLength, -fHalfWidth}};
     double c = std::cos(fAngle), s = std::sin(fAngle);
     for (int i = 0; i < 3; ++i) {
@@ -151,10 +141,10 @@ void Add_Hitch_Dot(SKETCH_RECORD& Sketch, double fToX, double fToY)
         Line = *p;
     double fRadius = Line.fWidth;
     // A ring of the route's colour about a black centre.
-    New_Plain_Path(Sketch, true);
+    New_Filled_Path(Sketch);
     Set_Path_Width(Sketch, 0.0f);
     Add_Path_Point(Sketch.Storage, fToX, fToY, fRadius, fRadius);
-    New_Plain_Path(Sketch, true, DIAGRAM_BLACK);
+    New_Filled_Path(Sketch, DIAGRAM_BLACK);
     Set_Path_Width(Sketch, 0.0f);
     double fInner = fRadius - 0.18;
     if (fInner > 0)
