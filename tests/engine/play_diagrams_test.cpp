@@ -446,6 +446,56 @@ TEST_F(PlayDiagramTest, TheCarrierRunsToTheHoleAndTheLineBlocks)
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
+TEST_F(PlayDiagramTest, DefendersRoutesZonesAndSpots)
+{
+    // "4-3 Contain" (the 4-3: ends at (-6, 2) and (6, 2), linebackers at
+    // (-5, 6), (0, 6), (5, 6), corners at (-13, 3) and (13, 3), safeties at
+    // (-4, 12) and (4, 12)). The left end rushes (0, -3), mirrored: to
+    // (-6, -1), the plain head: the line ends 2.8 / 3.6 of the 3 yards down.
+    SKETCH_RECORD Sketch;
+    Set_Play_Diagram_View(Sketch, DIAGRAM_DEFENSE, 0, 3);
+    Draw_Defensive_Routes(Sketch, 0, 3);
+    Draw_Zone_Marks(Sketch, 0, 3);
+    Draw_Defense_Players(Sketch, 0, 3);
+    EXPECT_GE(Find_Vertex(Sketch, SKETCH_LINE_TO, -6.0, 2.0 - 3.0 * 2.8 / 3.6).nPath, 0);
+    EXPECT_GE(Find_Vertex(Sketch, SKETCH_MOVE_TO, -6.0, -1.0).nPath, 0);
+    // The middle linebacker (x 0, not mirrored) contains left, then right:
+    // (-2, 6) with its line ending at -1.3333, then (2, 6) ending at -2 + 4 x 4 / 4.8.
+    EXPECT_GE(Find_Vertex(Sketch, SKETCH_LINE_TO, -2.0 * 1.6 / 2.4, 6.0).nPath, 0);
+    EXPECT_GE(Find_Vertex(Sketch, SKETCH_LINE_TO, -2.0 + 4.0 * 4.0 / 4.8, 6.0).nPath, 0);
+    // Two short zones split the 40 yards in three: drops at -6.6667 and 6.6667, 9 deep;
+    // the zone marks 3.5 across about them.
+    EXPECT_GE(Find_Vertex(Sketch, SKETCH_LINE_TO, -40.0 / 3 + 20.0 / 3, 9.0).nPath, 0);
+    EXPECT_GE(Find_Vertex(Sketch, SKETCH_LINE_TO, 20.0 / 3, 9.0).nPath, 0);
+    EXPECT_GE(Find_Vertex(Sketch, SKETCH_MOVE_TO, -20.0 / 3 + 3.5, 9.0).nPath, 0);
+    // Two deep safeties: to (-6.6667, 15) and (6.6667, 15).
+    EXPECT_GE(Find_Vertex(Sketch, SKETCH_LINE_TO, -20.0 / 3, 15.0).nPath, 0);
+
+    // The left corner made a deep zone stands 3 deep: drawn at 11.25; three
+    // deep now: drops at -10, 0 (half a yard shallower) and 10.
+    ASSERT_TRUE(Set_Defensive_Play_Role(0, 3, 7, RESPONSIBILITY_DEEP_ZONE));
+    // The left end on a strongside stunt: an arch to (5.7 - 6, 2), never
+    // mirrored, then down to (-0.3, 0).
+    ASSERT_TRUE(Set_Defensive_Play_Role(0, 3, 0, 4));
+    Set_Play_Diagram_View(Sketch, DIAGRAM_DEFENSE, 0, 3);
+    Draw_Defensive_Routes(Sketch, 0, 3);
+    Draw_Defense_Players(Sketch, 0, 3);
+    FOUND_VERTEX Corner = Find_Vertex(Sketch, SKETCH_MOVE_TO, -13.0, 11.25);
+    ASSERT_GE(Corner.nPath, 0);
+    std::vector<SKETCH_VERTEX> v = Path_Vertices(Sketch, Corner.nPath);
+    ASSERT_EQ(v.size(), 2u);
+    Expect_Vertex(v[1], SKETCH_LINE_TO, -10.0, 15.0);
+    EXPECT_GE(Find_Vertex(Sketch, SKETCH_LINE_TO, 0.0, 14.5).nPath, 0);
+    EXPECT_GE(Find_Vertex(Sketch, SKETCH_LINE_TO, 10.0, 15.0).nPath, 0);
+    EXPECT_GE(Find_Vertex(Sketch, SKETCH_MOVE_TO, -13.6, 11.25).nPath, 0);  // his circle
+    FOUND_VERTEX Arch = Find_Vertex(Sketch, SKETCH_ARC_TO, -0.3, 2.0);
+    ASSERT_GE(Arch.nPath, 0);
+    EXPECT_NEAR(Arch.Vertex.rx, 5.7 / 2, EPS);
+    EXPECT_NEAR(Arch.Vertex.ry, 5.7 / 3.5 * 1.15, EPS);
+    EXPECT_LT(Find_Vertex(Sketch, SKETCH_ARC_TO, -11.7, 2.0).nPath, 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 TEST_F(PlayDiagramTest, ViewsOfTheKinds)
 {
     SKETCH_RECORD Sketch;
