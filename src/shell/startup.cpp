@@ -80,7 +80,39 @@ std::string Read_Command_Line_File(std::vector<std::string>& Notes)
     return Text;
 }
 
+DESKTOP_STARTER g_pDesktopStarter = nullptr;
+
+// Opens the desktop window unless the run is to be headless; a display that
+// does not answer leaves it headless, with one line saying so.
+void Try_Desktop(int argc, char** argv)
+{
+    if (g_pDesktopStarter == nullptr || Has_Headless_Option(argc, argv))
+        return;
+    if (g_pDesktopStarter(&argc, &argv))
+        return;
+    std::fprintf(stderr, "%s\n", NO_DISPLAY_NOTICE);
+    Write_Debug_Log("%s", NO_DISPLAY_NOTICE);
+}
+
 }  // namespace
+
+void Set_Desktop_Starter(DESKTOP_STARTER pStarter)
+{
+    g_pDesktopStarter = pStarter;
+}
+
+bool Has_Headless_Option(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i] == nullptr)
+            continue;
+        if (std::strcmp(argv[i], "--script") == 0)
+            ++i;
+        else if (std::strcmp(argv[i], "--headless") == 0)
+            return true;
+    }
+    return false;
+}
 
 PROGRAM_ACTION Read_Program_Options(int argc, char** argv, std::string& Unknown, std::string& Script)
 {
@@ -97,7 +129,7 @@ PROGRAM_ACTION Read_Program_Options(int argc, char** argv, std::string& Unknown,
         } else if (std::strcmp(szArgument, "--version") == 0) {
             bVersion = true;
         } else if (std::strcmp(szArgument, "--headless") == 0) {
-            // There is no other way to run: the option only says so.
+            // Start-up reads it (Has_Headless_Option): no window is opened.
         } else if (std::strcmp(szArgument, "--script") == 0) {
             if (i + 1 >= argc || argv[i + 1] == nullptr || argv[i + 1][0] == '\0') {
                 Unknown = szArgument;
@@ -130,7 +162,7 @@ std::string Usage_Text(const std::string& DataBeside)
         "Options:\n"
         "  --help           print this text and exit\n"
         "  --version        print the version and exit\n"
-        "  --headless       run without a window (the only way this build runs)\n"
+        "  --headless       run without a window, even where a display answers\n"
         "  --script FILE    read the script lines from FILE (a path from where kelvo is\n"
         "                   started), not from standard input\n"
         "Any other argument beginning with '-' is refused (exit status 2).\n"
@@ -324,6 +356,7 @@ bool Start_Up(int argc, char** argv)
     Ensure_Owner_Hall_Of_Fame(Fame);
     Install_Last_Owner_Name_Store();
     Write_Debug_Log("Owners' hall of fame \"%s\" ready", OWNER_HALL_OF_FAME_FILE);
+    Try_Desktop(argc, argv);
     Create_Main_Window(Fame.Window);
     Write_Debug_Log("Main window created at %d,%d-%d,%d", Fame.Window.nLeft, Fame.Window.nTop, Fame.Window.nRight,
                     Fame.Window.nBottom);
