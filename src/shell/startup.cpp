@@ -14,13 +14,17 @@
 #include "base/random.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/main_frame.h"
 #include "platform/shell_requests.h"
 #include "platform/system.h"
 #include "platform/ui.h"
+#include "platform/ui_backend.h"
+#include "platform/ui_services.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
 #include "shell/owner_hall_of_fame.h"
 #include "shell/script_runner.h"
+#include "shell/welcome_dialog.h"
 
 namespace {
 
@@ -92,6 +96,23 @@ void Try_Desktop(int argc, char** argv)
         return;
     std::fprintf(stderr, "%s\n", NO_DISPLAY_NOTICE);
     Write_Debug_Log("%s", NO_DISPLAY_NOTICE);
+}
+
+// The close box of the main window is the Exit command, with its offer to
+// save and its refusal while games are being played.
+void Close_Main_Window()
+{
+    Dispatch_Main_Command(CMD_EXIT);
+}
+
+// The desktop's message loop when no script drives it: the welcome dialog,
+// then the user's commands until one quits. The wait sleeps until an event.
+int Run_Desktop_Loop()
+{
+    Show_Welcome_Dialog();
+    while (!Is_Quit_Posted())
+        Wait_For_Event(-1);
+    return Get_Quit_Code();
 }
 
 }  // namespace
@@ -309,6 +330,9 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     Set_Title_Refresher(Update_Main_Window_Title);
     // The day advance's automatic save writes the league through the game
     // file; the pages it asks for become the main window's page.
+    MAIN_FRAME_HANDLERS Frame;
+    Frame.pClose = Close_Main_Window;
+    main_frame::Set_Handlers(&Frame);
     SHELL_HANDLER Shell;
     Shell.pSave = Save_Game;
     Shell.pRequest = Carry_Out_Shell_Request;
@@ -319,7 +343,12 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     if (nLock < 0)
         Write_Notice("The data folder could not be locked (\"%s\": %s); another program could use it too.",
                      files::DATA_FOLDER_LOCK_FILE, std::strerror(nLockError));
-    const int nExit = Run_Script(pScript, szScriptName);
+    // A script (or standard input without a window) drives the run: boxes
+    // and dialogs nobody answers take their default button. With a window
+    // and no script the user drives it.
+    const bool bDesktopLoop = !Ui_Is_Headless() && pScript == stdin;
+    dialogs::Set_Unattended(!bDesktopLoop);
+    const int nExit = bDesktopLoop ? Run_Desktop_Loop() : Run_Script(pScript, szScriptName);
     Write_Debug_Log("Shut down with exit status %d", nExit);
     Destroy_Main_Window();
     return nExit;

@@ -12,6 +12,7 @@
 #include "platform/gtk/gtk_text.h"
 #include "platform/ui.h"
 #include "platform/ui_backend.h"
+#include "platform/ui_services.h"
 
 namespace {
 
@@ -101,7 +102,7 @@ void Arm_Timer()
         g_source_remove(g_nTimerSource);
         g_nTimerSource = 0;
     }
-    const uint64_t nDue = ui::Next_Timer_Due();
+    const uint64_t nDue = Next_Timer_Due();
     if (nDue == UINT64_MAX)
         return;
     const uint64_t nNow = Now();
@@ -112,7 +113,7 @@ void Arm_Timer()
 gboolean Timer_Due(gpointer)
 {
     g_nTimerSource = 0;
-    ui::Fire_Due_Timers();
+    Fire_Due_Timers();
     Arm_Timer();
     return G_SOURCE_REMOVE;
 }
@@ -124,7 +125,7 @@ void Timers_Changed()
 
 // --- Clipboard and documents ------------------------------------------------
 
-void Set_Clipboard_Text(const std::string& Text)
+void Put_On_Clipboard(const std::string& Text)
 {
     GtkClipboard* pClipboard = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
     const std::string Utf8 = gtk_text::To_Utf8(Text);
@@ -132,7 +133,7 @@ void Set_Clipboard_Text(const std::string& Text)
     gtk_clipboard_store(pClipboard);
 }
 
-bool Get_Clipboard_Text(std::string& Text)
+bool Take_From_Clipboard(std::string& Text)
 {
     GtkClipboard* pClipboard = gtk_clipboard_get(GDK_SELECTION_CLIPBOARD);
     gchar* szText = gtk_clipboard_wait_for_text(pClipboard);
@@ -143,7 +144,7 @@ bool Get_Clipboard_Text(std::string& Text)
     return !Text.empty();
 }
 
-bool Open_Document(const char* szPathOrUrl)
+bool Spawn_Opener(const char* szPathOrUrl)
 {
     if (szPathOrUrl == nullptr || szPathOrUrl[0] == '\0')
         return false;
@@ -204,13 +205,15 @@ bool Start(int* pArgc, char*** pArgv)
     g_Table.Now = Now;
     g_Table.Main_Menu_Changed = gtk_internal::Main_Menu_Changed;
     g_Table.Popup_Menu = gtk_internal::Popup_Menu;
-    g_Table.Set_Clipboard_Text = Set_Clipboard_Text;
-    g_Table.Get_Clipboard_Text = Get_Clipboard_Text;
-    g_Table.Open_Document = Open_Document;
+    g_Table.Set_Clipboard_Text = Put_On_Clipboard;
+    g_Table.Get_Clipboard_Text = Take_From_Clipboard;
+    g_Table.Open_Document = Spawn_Opener;
     g_Table.Invalidate = gtk_internal::Invalidate;
     Install_Ui_Backend(&g_Table);
+    gtk_internal::Install_Frame();
     g_bStarted = true;
     Arm_Timer();
+    Write_Debug_Log("Desktop window: display \"%s\"", gdk_display_get_name(pDisplay));
     return true;
 }
 
@@ -224,6 +227,7 @@ void Stop()
     if (!g_bStarted)
         return;
     gtk_internal::Close_Windows();
+    gtk_internal::Uninstall_Frame();
     if (g_nTimerSource != 0) {
         g_source_remove(g_nTimerSource);
         g_nTimerSource = 0;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/gtk/gtk_internal.h"
+#include "platform/gtk/gtk_probe.h"
 #include "platform/gtk/gtk_text.h"
 #include "platform/ui.h"
 
@@ -101,9 +102,15 @@ std::vector<BOX_BUTTON> Buttons_Of(const SHOWN_BOX& Box, std::vector<std::string
     }
 }
 
-void Press_Default(void* pData)
+GtkWidget* g_pBoxWindow = nullptr;
+
+void Box_Shown(void* pData)
 {
     BOX_RUN* pRun = static_cast<BOX_RUN*>(pData);
+    gtk_probe::Shown(gtk_probe::WINDOW_MESSAGE_BOX, 0);
+    if (pRun->bDone || !gtk_internal::Unattended())
+        return;
+    // Nobody answers: the default button, pressed as a user would.
     for (const auto& [pWidget, nResult] : pRun->Buttons)
         if (gtk_widget_has_default(pWidget))
             gtk_button_clicked(GTK_BUTTON(pWidget));
@@ -183,9 +190,11 @@ int Message_Box(const SHOWN_BOX& Box, int nDefault)
     }
     Watch_First_Draw(pWindow);
     Register_Window(pWindow);
-    if (Unattended())
-        After_First_Draw(pWindow, Press_Default, &Run);
+    GtkWidget* pOuterBox = g_pBoxWindow;
+    g_pBoxWindow = pWindow;
+    After_First_Draw(pWindow, Box_Shown, &Run);
     Run_Until(&Run.bDone);
+    g_pBoxWindow = pOuterBox;
     Forget_Window(pWindow);
     gtk_widget_destroy(pWindow);
     return Run.nResult;
@@ -232,6 +241,11 @@ void Progress_Changed(const PROGRESS_MODEL& Progress)
     const double fFraction =
         Progress.Steps > 0 ? static_cast<double>(Progress.Position) / static_cast<double>(Progress.Steps) : 0.0;
     gtk_progress_bar_set_fraction(GTK_PROGRESS_BAR(g_pProgressBar), fFraction < 0 ? 0 : (fFraction > 1 ? 1 : fFraction));
+}
+
+GtkWidget* Message_Box_Window()
+{
+    return g_pBoxWindow;
 }
 
 GtkWidget* Progress_Window()
