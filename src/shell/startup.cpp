@@ -100,7 +100,7 @@ void Try_Desktop(int argc, char** argv)
 
 // The close box of the main window is the Exit command, with its offer to
 // save and its refusal while games are being played.
-void Close_Main_Window()
+void Exit_On_Close_Box()
 {
     Dispatch_Main_Command(CMD_EXIT);
 }
@@ -331,7 +331,7 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     // The day advance's automatic save writes the league through the game
     // file; the pages it asks for become the main window's page.
     MAIN_FRAME_HANDLERS Frame;
-    Frame.pClose = Close_Main_Window;
+    Frame.pClose = Exit_On_Close_Box;
     main_frame::Set_Handlers(&Frame);
     SHELL_HANDLER Shell;
     Shell.pSave = Save_Game;

@@ -103,8 +103,10 @@ void On_Toggled(GtkToggleButton* pButton, gpointer pData)
         return;
     const bool bActive = gtk_toggle_button_get_active(pButton) != FALSE;
     if (pControl->nKind == CONTROL_RADIO) {
-        if (bActive)
-            Dialog.User_Radio(p->nId);
+        // The button let go of is news only through the one chosen.
+        if (!bActive)
+            return;
+        Dialog.User_Radio(p->nId);
     } else {
         Dialog.User_Check(p->nId, bActive);
     }
@@ -331,7 +333,10 @@ gboolean On_Dialog_Key(GtkWidget* pWindow, GdkEventKey* pEvent, gpointer pData)
         return TRUE;
     }
     if (pEvent->keyval == GDK_KEY_Return || pEvent->keyval == GDK_KEY_KP_Enter || pEvent->keyval == GDK_KEY_ISO_Enter) {
-        if (pFocus != nullptr && (GTK_IS_BUTTON(pFocus) || GTK_IS_TEXT_VIEW(pFocus) || GTK_IS_TREE_VIEW(pFocus)))
+        // A focused push button presses itself; a check box or radio
+        // button takes Enter as the default button's, as the templates mean.
+        const bool bPushButton = pFocus != nullptr && GTK_IS_BUTTON(pFocus) && !GTK_IS_TOGGLE_BUTTON(pFocus);
+        if (bPushButton || (pFocus != nullptr && GTK_IS_TEXT_VIEW(pFocus)))
             return FALSE;
         pOpen->pDialog->User_Press(pOpen->pDialog->Default_Button());
         return TRUE;
@@ -455,8 +460,15 @@ std::unique_ptr<CONTROL_WIDGETS> Make_Control(OPEN_DIALOG& Open, const DIALOG_CO
         pMain = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
         gtk_box_set_homogeneous(GTK_BOX(pMain), TRUE);
         HANDLER_DATA* pData = Data_Of(Open, Control.nId, pMain);
-        p->pUp = gtk_button_new_from_icon_name("pan-up-symbolic", GTK_ICON_SIZE_MENU);
-        p->pDown = gtk_button_new_from_icon_name("pan-down-symbolic", GTK_ICON_SIZE_MENU);
+        p->pUp = gtk_button_new();
+        p->pDown = gtk_button_new();
+        for (GtkWidget* pArrow : {p->pUp, p->pDown}) {
+            // Arrows small enough for the control's rectangle.
+            GtkWidget* pImage = gtk_image_new_from_icon_name(pArrow == p->pUp ? "pan-up-symbolic" : "pan-down-symbolic",
+                                                             GTK_ICON_SIZE_MENU);
+            gtk_image_set_pixel_size(GTK_IMAGE(pImage), 6);
+            gtk_container_add(GTK_CONTAINER(pArrow), pImage);
+        }
         g_object_set_data(G_OBJECT(p->pUp), "kelvo-up", GINT_TO_POINTER(1));
         for (GtkWidget* pArrow : {p->pUp, p->pDown}) {
             gtk_widget_set_name(pArrow, "kelvo-spin-arrow");
@@ -764,11 +776,6 @@ void Sync_All(OPEN_DIALOG& Open)
 }
 
 // --- The queued actions of a script or a test, on the real widgets ---------
-
-std::string Where(const DIALOG_ACTION& Action)
-{
-    return "control " + std::to_string(Action.nControl);
-}
 
 int Find_Entry(const DIALOG_CONTROL& Control, const DIALOG_ACTION& Action)
 {
