@@ -110,10 +110,19 @@ void Box_Shown(void* pData)
     gtk_probe::Shown(gtk_probe::WINDOW_MESSAGE_BOX, 0);
     if (pRun->bDone || !gtk_internal::Unattended())
         return;
-    // Nobody answers: the default button, pressed as a user would.
+    // The answer a script or a test queued, else the default button, pressed
+    // as a user would; an answer the box has no button for is the default.
+    int nAnswer = 0;
+    GtkWidget* pPress = nullptr;
+    if (ui::Take_Queued_Answer(nAnswer))
+        for (const auto& [pWidget, nResult] : pRun->Buttons)
+            if (nResult == nAnswer)
+                pPress = pWidget;
     for (const auto& [pWidget, nResult] : pRun->Buttons)
-        if (gtk_widget_has_default(pWidget))
-            gtk_button_clicked(GTK_BUTTON(pWidget));
+        if (pPress == nullptr && gtk_widget_has_default(pWidget))
+            pPress = pWidget;
+    if (pPress != nullptr)
+        gtk_button_clicked(GTK_BUTTON(pPress));
 }
 
 GtkWidget* g_pProgress = nullptr;

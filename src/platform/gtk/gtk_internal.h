@@ -34,6 +34,8 @@ void Invalidate_Dialog(DIALOG* pDialog, int nControl, const UI_RECT* pArea);
 GtkWidget* Dialog_Window(int nDialogId);
 GtkWidget* Control_Widget(int nDialogId, int nControl, bool bOuter, int nOrdinal = 0);
 GtkWidget* Top_Dialog_Window();
+// Shows the model changes of an open dialog gathered so far.
+void Flush_Dialog(int nDialogId);
 
 // The main window's frame (gtk_main_frame.cpp).
 void Invalidate(DIALOG* pDialog, int nControl, const UI_RECT* pArea);
@@ -76,6 +78,8 @@ void Paint_Canvas(cairo_t* pCairo, const CANVAS& Canvas, int x, int y);
 // Whether the window has been drawn at its full size once (a screenshot
 // before that would show an empty frame).
 bool Drawn_Full_Size(GtkWidget* pWindow);
+// How many times the window has been drawn.
+int Draw_Count(GtkWidget* pWindow);
 // Marks windows so Drawn_Full_Size can tell (connected to "draw").
 void Watch_First_Draw(GtkWidget* pWindow);
 

@@ -68,6 +68,7 @@ gboolean Stop_Waiting(gpointer pFired)
 
 GtkTreeView* Tree_Of(int nDialogId, int nControl)
 {
+    gtk_internal::Flush_Dialog(nDialogId);
     GtkWidget* pMain = gtk_internal::Control_Widget(nDialogId, nControl, false);
     return pMain != nullptr && GTK_IS_TREE_VIEW(pMain) ? GTK_TREE_VIEW(pMain) : nullptr;
 }
@@ -135,6 +136,7 @@ bool Control_Sensitive(int nDialogId, int nControl)
 
 std::string Entry_Text(int nDialogId, int nControl)
 {
+    gtk_internal::Flush_Dialog(nDialogId);
     GtkWidget* pMain = gtk_internal::Control_Widget(nDialogId, nControl, false);
     return pMain != nullptr && GTK_IS_ENTRY(pMain) ? gtk_entry_get_text(GTK_ENTRY(pMain)) : "";
 }
@@ -297,6 +299,22 @@ bool Wait_Drawn(int nKind, int nDialogId, int nTimeoutMs)
     if (!bFired)
         g_source_remove(nSource);
     return gtk_internal::Drawn_Full_Size(Window_Of(nKind, nDialogId));
+}
+
+int Draw_Count(int nKind, int nDialogId)
+{
+    return gtk_internal::Draw_Count(Window_Of(nKind, nDialogId));
+}
+
+bool Wait_Draw_After(int nKind, int nDialogId, int nDraws, int nTimeoutMs)
+{
+    bool bFired = false;
+    const guint nSource = g_timeout_add(static_cast<guint>(nTimeoutMs), Stop_Waiting, &bFired);
+    while (!bFired && gtk_internal::Draw_Count(Window_Of(nKind, nDialogId)) <= nDraws)
+        g_main_context_iteration(nullptr, TRUE);
+    if (!bFired)
+        g_source_remove(nSource);
+    return gtk_internal::Draw_Count(Window_Of(nKind, nDialogId)) > nDraws;
 }
 
 void Run_For(int nMs)

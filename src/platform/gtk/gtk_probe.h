@@ -68,6 +68,10 @@ bool Activate_Accelerator(const std::string& Key, bool bCtrl = false, bool bAlt 
 bool Drawn(int nKind, int nDialogId = 0);
 // Runs the loop until it is (false after nTimeoutMs).
 bool Wait_Drawn(int nKind, int nDialogId = 0, int nTimeoutMs = 5000);
+// How many times the window has been drawn, and the loop run until it has
+// been drawn more often than nDraws (false after nTimeoutMs).
+int Draw_Count(int nKind, int nDialogId = 0);
+bool Wait_Draw_After(int nKind, int nDialogId, int nDraws, int nTimeoutMs = 5000);
 // Runs the loop for a while (events and timers; sleeps between them).
 void Run_For(int nMs);
 // The window's size (pixels); false when not open.
