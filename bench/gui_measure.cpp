@@ -60,8 +60,10 @@ constexpr int LIST_DIALOG = 9950;
 constexpr int LIST_CONTROL = 500;
 constexpr int ROWS = 4100;
 constexpr int COLUMNS = 10;
+constexpr int REFILL_BUTTON = 501;
 constexpr CONTROL_TEMPLATE LIST_CONTROLS[] = {
     {LIST_CONTROL, CONTROL_REPORT, "", {4, 4, 492, 280}},
+    {REFILL_BUTTON, CONTROL_BUTTON, "&Refill", {390, 290, 50, 14}},
     {1, CONTROL_BUTTON, "OK", {446, 290, 50, 14}, CS_DEFAULT},
 };
 constexpr DIALOG_TEMPLATE LIST_TEMPLATE{LIST_DIALOG, "Players", 500, 310, 0, 0, 0, LIST_CONTROLS};
@@ -75,10 +77,12 @@ bool Less_By_Column(const DIALOG_ROW& a, const DIALOG_ROW& b, void*)
 double g_fFillMs = 0;
 void List_Proc(DIALOG& Dialog, int nEvent, int nControl)
 {
-    if (nEvent == DIALOG_INIT) {
+    if (nEvent == DIALOG_INIT || (nEvent == DIALOG_COMMAND && nControl == REFILL_BUTTON)) {
         const auto t = CLOCK::now();
-        for (int c = 0; c < COLUMNS; ++c)
-            Dialog.Add_Column(LIST_CONTROL, c, "Column " + std::to_string(c), 46);
+        Dialog.Clear_Rows(LIST_CONTROL);
+        if (nEvent == DIALOG_INIT)
+            for (int c = 0; c < COLUMNS; ++c)
+                Dialog.Add_Column(LIST_CONTROL, c, "Column " + std::to_string(c), 46);
         char szCell[32];
         for (int r = 0; r < ROWS; ++r) {
             const int nRow = Dialog.Add_Row(LIST_CONTROL, r);
@@ -100,6 +104,7 @@ const DIALOG_REGISTRAR REGISTER_LIST(LIST_DIALOG, LIST_TEMPLATE, List_Proc, {});
 
 double g_fListShownMs = 0;
 double g_fResortMs = 0;
+double g_fRefillMs = 0;
 void Time_Header_Click(int nKind, int nDialogId)
 {
     if (nKind != gtk_probe::WINDOW_DIALOG || nDialogId != LIST_DIALOG)
@@ -110,6 +115,12 @@ void Time_Header_Click(int nKind, int nDialogId)
     gtk_probe::Click_Header(LIST_DIALOG, LIST_CONTROL, 3);
     gtk_probe::Wait_Draw_After(nKind, nDialogId, nDraws);
     g_fResortMs = Ms_Since(t);
+    // Filled again from the model and drawn.
+    const int nDrawsBefore = gtk_probe::Draw_Count(nKind, nDialogId);
+    const auto tFill = CLOCK::now();
+    gtk_probe::Click_Button(LIST_DIALOG, REFILL_BUTTON);
+    gtk_probe::Wait_Draw_After(nKind, nDialogId, nDrawsBefore);
+    g_fRefillMs = Ms_Since(tFill);
 }
 
 // --- The news bar ------------------------------------------------------------
@@ -145,8 +156,7 @@ double Cpu_Seconds()
 
 int main(int argc, char** argv)
 {
-    const std::string Data = argc > 1 ? argv[1]
-                                      : fs::path(argv[0]).parent_path().string() + "/data";
+    const std::string Data = fs::absolute(argc > 1 ? fs::path(argv[1]) : fs::path(argv[0]).parent_path() / "data").string();
     X_SERVER Server;
     if (!Server.Start()) {
         std::fprintf(stderr, "gui_measure: %s\n", Server.Problem().c_str());
@@ -197,9 +207,9 @@ int main(int argc, char** argv)
     gtk_probe::Set_Shown_Hook(Time_Header_Click);
     g_Started = CLOCK::now();
     Do_Dialog(LIST_DIALOG);
-    std::printf("report list %d x %d: model filled %.1f ms, dialog with the list first drawn %.1f ms, "
-                "new order shown after a header click %.1f ms\n",
-                ROWS, COLUMNS, g_fFillMs, g_fListShownMs, g_fResortMs);
+    std::printf("report list %d x %d: the dialog with its list built, filled and first drawn %.1f ms; "
+                "filled again (model %.1f ms) and drawn %.1f ms; new order shown after a header click %.1f ms\n",
+                ROWS, COLUMNS, g_fListShownMs, g_fFillMs, g_fRefillMs, g_fResortMs);
     gtk_probe::Set_Shown_Hook(nullptr);
 
     // An idle window whose ticker moves 2 pixels every 40 ms.

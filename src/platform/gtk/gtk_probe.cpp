@@ -191,6 +191,15 @@ std::string Report_Column_Order(int nDialogId, int nControl)
     return Order;
 }
 
+bool Click_Button(int nDialogId, int nControl)
+{
+    GtkWidget* pMain = gtk_internal::Control_Widget(nDialogId, nControl, false);
+    if (pMain == nullptr || !GTK_IS_BUTTON(pMain))
+        return false;
+    gtk_button_clicked(GTK_BUTTON(pMain));
+    return true;
+}
+
 bool Click_Header(int nDialogId, int nControl, int nColumn)
 {
     GtkTreeView* pTree = Tree_Of(nDialogId, nControl);

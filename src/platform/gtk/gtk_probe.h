@@ -48,6 +48,8 @@ std::string Report_Cell(int nDialogId, int nControl, int nRow, int nColumn);
 // The report list's columns as the view shows them, left to right (model
 // column indexes).
 std::string Report_Column_Order(int nDialogId, int nControl);
+// Clicks a button (its "clicked", as a user's click).
+bool Click_Button(int nDialogId, int nControl);
 // Clicks a report list's header (the real column's "clicked").
 bool Click_Header(int nDialogId, int nControl, int nColumn);
 
