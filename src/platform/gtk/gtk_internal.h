@@ -55,6 +55,8 @@ void Detach_Menu_Bar();
 // The item of a command in the menu bar, the accelerator group; null when none.
 GtkWidget* Menu_Item_Of(int nCommand);
 GtkAccelGroup* Accelerators();
+// The popup menu shown now; null when none.
+GtkWidget* Popup_Shown_Now();
 
 // The windows of the backend (gtk_window.cpp): every top-level window the
 // backend opens is registered while it is shown; the owner of a new one is

@@ -19,6 +19,8 @@ GtkWidget* Window_Of(int nKind, int nDialogId)
         return gtk_internal::Message_Box_Window();
     case gtk_probe::WINDOW_PROGRESS:
         return gtk_internal::Progress_Window();
+    case gtk_probe::WINDOW_POPUP:
+        return gtk_internal::Popup_Shown_Now();
     case gtk_probe::WINDOW_MAIN:
     default:
         return gtk_internal::Main_Window();
@@ -279,6 +281,24 @@ bool Menu_Item_Sensitive(int nCommand)
         pItem = gtk_menu_get_attach_widget(GTK_MENU(pMenu));
     }
     return false;
+}
+
+bool Choose_Popup_Item(int nCommand)
+{
+    GtkWidget* pMenu = gtk_internal::Popup_Shown_Now();
+    if (pMenu == nullptr)
+        return false;
+    GList* pItems = gtk_container_get_children(GTK_CONTAINER(pMenu));
+    GtkWidget* pFound = nullptr;
+    for (GList* q = pItems; q != nullptr; q = q->next)
+        if (GPOINTER_TO_INT(g_object_get_data(G_OBJECT(q->data), "kelvo-command")) == nCommand)
+            pFound = GTK_WIDGET(q->data);
+    g_list_free(pItems);
+    if (pFound == nullptr)
+        return false;
+    // What a click does: the menu goes, the item is activated.
+    gtk_menu_shell_activate_item(GTK_MENU_SHELL(pMenu), pFound, TRUE);
+    return true;
 }
 
 bool Activate_Accelerator(const std::string& Key, bool bCtrl, bool bAlt, bool bShift)

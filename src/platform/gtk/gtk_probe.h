@@ -16,10 +16,11 @@ struct PIXELS {
 };
 
 // The windows a test can name.
-enum WINDOW_KIND : int { WINDOW_DIALOG, WINDOW_MESSAGE_BOX, WINDOW_PROGRESS, WINDOW_MAIN };
+enum WINDOW_KIND : int { WINDOW_DIALOG, WINDOW_MESSAGE_BOX, WINDOW_PROGRESS, WINDOW_MAIN, WINDOW_POPUP };
 
 // Called from the loop once a dialog (its id) or a message box (id 0) has
-// been drawn at full size, before queued actions run; null: none.
+// been drawn at full size, before queued actions run, and once a popup menu
+// shows; null: none.
 using SHOWN_HOOK = void (*)(int nKind, int nDialogId);
 void Set_Shown_Hook(SHOWN_HOOK pHook);
 // For the backend: calls the hook.
@@ -63,6 +64,9 @@ bool Activate_Menu_Item(int nCommand);
 // Whether the item of a command can be chosen in the bar now (it and every
 // menu above it sensitive).
 bool Menu_Item_Sensitive(int nCommand);
+// The item of a command in the popup menu shown now chosen (as a click);
+// false when no popup shows or it has no such item.
+bool Choose_Popup_Item(int nCommand);
 // A key handed to the main window's accelerators (gtk_accel_groups_activate).
 bool Activate_Accelerator(const std::string& Key, bool bCtrl = false, bool bAlt = false, bool bShift = false);
 
