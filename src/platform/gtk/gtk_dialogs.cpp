@@ -14,6 +14,7 @@
 
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
+#include "platform/errors.h"
 #include "platform/gtk/gtk_internal.h"
 #include "platform/gtk/gtk_probe.h"
 #include "platform/gtk/gtk_text.h"
@@ -1025,6 +1026,7 @@ void Take_Actions(void* pData)
     if (pOpen->pDialog == nullptr)
         return;
     Flush(*pOpen);
+    Write_Debug_Log("Dialog %d first drawn", pOpen->pDialog->Id());
     gtk_probe::Shown(gtk_probe::WINDOW_DIALOG, pOpen->pDialog->Id());
     if (pOpen->pDialog == nullptr || pOpen->pDialog->Ended())
         return;
