@@ -250,6 +250,15 @@ void Progress_Changed(const PROGRESS_MODEL& Progress)
     const double fFraction =
         Progress.Steps > 0 ? static_cast<double>(Progress.Position) / static_cast<double>(Progress.Steps) : 0.0;
     gtk_progress_bar_set_fraction(GTK_PROGRESS_BAR(g_pProgressBar), fFraction < 0 ? 0 : (fFraction > 1 ? 1 : fFraction));
+    // The work that steps the window runs outside the loop: let the window
+    // (and the main window under it) draw now and then, not at every step.
+    static gint64 nLastPump = 0;
+    const gint64 nNow = g_get_monotonic_time();
+    if (nNow - nLastPump >= 30000) {
+        nLastPump = nNow;
+        for (int i = 0; i < 1000 && g_main_context_iteration(nullptr, FALSE); ++i) {
+        }
+    }
 }
 
 GtkWidget* Message_Box_Window()
