@@ -253,6 +253,31 @@ void Register_Help_Page(int nDialogId, const char* szName)
     g_HelpNames[nDialogId] = szName != nullptr ? szName : "";
 }
 
+namespace {
+int g_nCursor = UI_CURSOR_ARROW;
+}
+
+void Set_App_Cursor(int nCursor)
+{
+    g_nCursor = nCursor == UI_CURSOR_WAIT ? UI_CURSOR_WAIT : UI_CURSOR_ARROW;
+    const UI_BACKEND& Backend = Ui_Backend();
+    if (Backend.Set_Cursor != nullptr)
+        Backend.Set_Cursor(g_nCursor);
+}
+
+int Get_App_Cursor()
+{
+    return g_nCursor;
+}
+
+int Ui_Text_Width(const std::string& Text)
+{
+    const UI_BACKEND& Backend = Ui_Backend();
+    if (Backend.Measure_Text != nullptr)
+        return Backend.Measure_Text(Text);
+    return 6 * static_cast<int>(Text.size());
+}
+
 namespace services {
 
 const std::vector<TIMER_FIRING>& Timer_Firings()
@@ -297,6 +322,7 @@ void Reset()
     g_Documents.clear();
     g_HelpPages.clear();
     g_HelpNames.clear();
+    g_nCursor = UI_CURSOR_ARROW;
 }
 
 void Set_Dialog_Timer(DIALOG* pDialog, int nId, int nMs)

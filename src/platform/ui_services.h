@@ -49,6 +49,15 @@ bool Spawn_Document_Opener(const char* szPathOrUrl);
 // The help page's path for a name ("Help/<name>.htm").
 std::string Help_Page_Path(const char* szName);
 
+// The cursor over the program's windows.
+constexpr int UI_CURSOR_ARROW = 0;
+constexpr int UI_CURSOR_WAIT = 1;
+void Set_App_Cursor(int nCursor);
+int Get_App_Cursor();
+// The width in pixels of a text in the dialog font (headless: 6 a byte, the
+// width of a base unit, so column sizes are testable).
+int Ui_Text_Width(const std::string& Text);
+
 namespace services {
 // Headless records, for tests.
 struct TIMER_FIRING {

@@ -46,6 +46,15 @@ TEST_F(UiServicesTest, ClipboardAndDocumentsAreRecordedHeadless)
     EXPECT_EQ(services::Opened_Documents(), (std::vector<std::string>{"Output/index.htm", ""}));
     EXPECT_FALSE(Spawn_Document_Opener(""));
     EXPECT_TRUE(ui::Shown_Boxes().empty());
+
+    // The cursor and the headless text width (6 pixels a byte).
+    EXPECT_EQ(Get_App_Cursor(), UI_CURSOR_ARROW);
+    Set_App_Cursor(UI_CURSOR_WAIT);
+    EXPECT_EQ(Get_App_Cursor(), UI_CURSOR_WAIT);
+    Set_App_Cursor(7);
+    EXPECT_EQ(Get_App_Cursor(), UI_CURSOR_ARROW);
+    EXPECT_EQ(Ui_Text_Width("Salary"), 36);
+    EXPECT_EQ(Ui_Text_Width(""), 0);
 }
 
 TEST_F(UiServicesTest, HelpPagesOpenFromTheHelpFolderAndAMissingOneIsNamed)
