@@ -652,6 +652,8 @@ void DIALOG::Invalidate(int nId, const UI_RECT* pArea)
     const UI_BACKEND& Backend = Ui_Backend();
     if (m_bOpen && Backend.Invalidate != nullptr)
         Backend.Invalidate(this, nId, pArea);
+    else if (Backend.Invalidate == nullptr)
+        services::Record_Invalidation(m_nId, nId);
 }
 
 void DIALOG::Set_Timer(int nTimer, int nMs)

@@ -303,6 +303,9 @@ public:
     // True between the backend's showing and the end of the run.
     bool Is_Open() const { return m_bOpen; }
     void Set_Open(bool bOpen) { m_bOpen = bOpen; }
+    // The backend's own data of this dialog (its widgets); the model never reads it.
+    void* Backend_Data() const { return m_pBackendData; }
+    void Set_Backend_Data(void* pData) { m_pBackendData = pData; }
 
 private:
     void Changed(int nControl);
@@ -322,6 +325,7 @@ private:
     int m_nDefaultButton = 1;
     int m_nFocus = 0;
     bool m_bOpen = false;
+    void* m_pBackendData = nullptr;
     DIALOG_EVENT_INFO m_Event;
 };
 

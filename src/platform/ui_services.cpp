@@ -34,6 +34,7 @@ std::vector<services::TIMER_FIRING> g_Firings;
 std::vector<std::string> g_Documents;
 std::vector<std::string> g_HelpPages;
 std::map<int, std::string> g_HelpNames;
+std::vector<std::pair<int, int>> g_Invalidations;
 
 void Timers_Changed()
 {
@@ -295,6 +296,16 @@ const std::vector<std::string>& Help_Pages_Opened()
     return g_HelpPages;
 }
 
+const std::vector<std::pair<int, int>>& Invalidations()
+{
+    return g_Invalidations;
+}
+
+void Record_Invalidation(int nDialogId, int nControl)
+{
+    g_Invalidations.emplace_back(nDialogId, nControl);
+}
+
 void Advance_Clock(uint64_t nMs)
 {
     if (!Ui_Is_Headless())
@@ -323,6 +334,7 @@ void Reset()
     g_HelpPages.clear();
     g_HelpNames.clear();
     g_nCursor = UI_CURSOR_ARROW;
+    g_Invalidations.clear();
 }
 
 void Set_Dialog_Timer(DIALOG* pDialog, int nId, int nMs)

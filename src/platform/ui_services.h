@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 class DIALOG;
@@ -68,6 +69,9 @@ struct TIMER_FIRING {
 const std::vector<TIMER_FIRING>& Timer_Firings();
 const std::vector<std::string>& Opened_Documents();
 const std::vector<std::string>& Help_Pages_Opened();   // names asked for, found or not
+// Paint areas asked to repaint headless: (dialog id, control id) pairs.
+const std::vector<std::pair<int, int>>& Invalidations();
+void Record_Invalidation(int nDialogId, int nControl);
 // Moves the headless clock by nMs, firing what falls due on the way (in
 // time order). Only while headless.
 void Advance_Clock(uint64_t nMs);

@@ -323,6 +323,8 @@ TEST_F(DialogModelTest, RadioGroupsUpDownTrackbarAndListsBehaveAsTheUserSeesThem
     const UI_RECT Pixels = Dialog.Control_Pixels(2002);
     EXPECT_TRUE(Same_Rect(Pixels, UI_RECT{82, 13, 150, 22}));
     EXPECT_TRUE(Same_Rect(Dialog.Control_Pixels(31337), UI_RECT{}));
+    Dialog.Invalidate(2017);
+    EXPECT_EQ(services::Invalidations(), (std::vector<std::pair<int, int>>{{EVERY_DIALOG, 2017}}));
     // Hidden and disabled controls take nothing.
     Dialog.Show(2007, false);
     EXPECT_FALSE(Dialog.User_Check(2007, true));
@@ -523,6 +525,13 @@ TEST_F(DialogModelTest, ABackendRunsTheDialogAndHearsOfEveryChange)
     // whole); then the text event, the procedure's write, the press.
     EXPECT_EQ(SEEN::Changed, (std::vector<int>{0, 2003, 0}));
     EXPECT_EQ(nYesNo, ID_NO);   // the default Yes plus one
+    // A backend that comes back without an end: Cancel, and no button pressed for the user.
+    UI_BACKEND Idle;
+    Idle.Run_Dialog = [](DIALOG&) {};
+    Install_Ui_Backend(&Idle);
+    EXPECT_EQ(Do_Dialog(EVERY_DIALOG), DIALOG_CANCEL);
+    Install_Ui_Backend(nullptr);
+    EXPECT_EQ(dialogs::Records().back().Lines, std::vector<std::string>{"end 2"});
     EXPECT_EQ(nOdd, ID_OK);     // no such button: the default
     ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
     EXPECT_EQ(ui::Shown_Boxes()[1].Result, ID_OK);
