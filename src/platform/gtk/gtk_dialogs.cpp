@@ -751,8 +751,20 @@ void Sync_All(OPEN_DIALOG& Open)
     DIALOG& Dialog = *Open.pDialog;
     QUIET Quiet(Open);
     gtk_window_set_title(GTK_WINDOW(Open.pWindow), gtk_text::To_Utf8(Dialog.Title()).c_str());
-    gtk_widget_set_size_request(Open.pFixed, Dialog_Units_To_Pixels_X(Dialog.Width()),
-                                Dialog_Units_To_Pixels_Y(Dialog.Height()));
+    const int cx = Dialog_Units_To_Pixels_X(Dialog.Width());
+    const int cy = Dialog_Units_To_Pixels_Y(Dialog.Height());
+    if ((Dialog.Style() & DS_RESIZABLE) && Dialog.Template() != nullptr) {
+        // The user sizes it, never below the least size (the template's
+        // size when it names none).
+        const DIALOG_TEMPLATE& Template = *Dialog.Template();
+        gtk_widget_set_size_request(Open.pFixed,
+                                    Dialog_Units_To_Pixels_X(Template.nMinCx > 0 ? Template.nMinCx : Template.cx),
+                                    Dialog_Units_To_Pixels_Y(Template.nMinCy > 0 ? Template.nMinCy : Template.cy));
+        if (!gtk_widget_get_visible(Open.pWindow))
+            gtk_window_set_default_size(GTK_WINDOW(Open.pWindow), cx, cy);
+    } else {
+        gtk_widget_set_size_request(Open.pFixed, cx, cy);
+    }
     // The keys of the controls there are now.
     std::vector<int> Keys;
     int nShared = 0;
@@ -797,6 +809,12 @@ void Sync_All(OPEN_DIALOG& Open)
     }
     if (bAdded)
         Link_Mnemonics(Open);
+    // The focus the model holds.
+    if (Dialog.Focus() != 0) {
+        auto Focus = Open.Widgets.find(Dialog.Focus());
+        if (Focus != Open.Widgets.end() && gtk_widget_get_can_focus(Focus->second->pMain))
+            gtk_widget_grab_focus(Focus->second->pMain);
+    }
     // The default button takes Enter (and shows it).
     auto Default = Open.Widgets.find(Dialog.Default_Button());
     if (Default != Open.Widgets.end() && Default->second->nKind == CONTROL_BUTTON)

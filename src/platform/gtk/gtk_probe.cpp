@@ -369,6 +369,12 @@ void Resize_Main_Window(int cx, int cy)
         gtk_window_resize(GTK_WINDOW(pWindow), cx, cy);
 }
 
+void Resize_Dialog(int nDialogId, int cx, int cy)
+{
+    if (GtkWidget* pWindow = gtk_internal::Dialog_Window(nDialogId))
+        gtk_window_resize(GTK_WINDOW(pWindow), cx, cy);
+}
+
 bool Screenshot(int nKind, int nDialogId, const std::string& Path)
 {
     GtkWidget* pWindow = Window_Of(nKind, nDialogId);
