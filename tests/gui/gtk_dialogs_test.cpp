@@ -457,6 +457,7 @@ void Resize_When_Shown(int nKind, int nDialogId)
     if (nKind != gtk_probe::WINDOW_DIALOG || nDialogId != EVERY_DIALOG)
         return;
     gtk_probe::Control_Pixels(nDialogId, 1, g_OkBefore);
+    gtk_probe::Screenshot(nKind, nDialogId, gui_support::Screenshot_Path("dialog_every_control"));
     // 60 x 40 dialog units larger: 90 x 65 pixels.
     gtk_probe::Resize_Dialog(nDialogId, 450 + 90, 325 + 65);
     for (int i = 0; i < 100 && g_Sizes.empty(); ++i)
