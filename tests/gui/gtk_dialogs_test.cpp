@@ -489,3 +489,41 @@ TEST(GtkDialogs, AResizedDialogMovesItsControlsByTheirAnchors)
     EXPECT_NEAR(g_ListAfter.cx, 510, 1);
     EXPECT_NEAR(g_ListAfter.cy, 97, 1);
 }
+
+namespace {
+std::string g_MultiLine, g_Limited;
+void Type_Into_Every(int nKind, int nDialogId)
+{
+    if (nKind != gtk_probe::WINDOW_DIALOG || nDialogId != EVERY_DIALOG)
+        return;
+    // The multi-line edit: two lines, an arrow refused between them.
+    gtk_probe::Type_Into(nDialogId, 2003, "Line \xC3\xA9\n");
+    gtk_probe::Type_Into(nDialogId, 2003, "\xE2\x86\x92");
+    gtk_probe::Type_Into(nDialogId, 2003, "two");
+    // The edit of at most 5: "abc", then "def" would make 6.
+    gtk_probe::Type_Into(nDialogId, 2002, "abc");
+    gtk_probe::Type_Into(nDialogId, 2002, "def");
+    gtk_probe::Type_Into(nDialogId, 2002, "de");
+}
+void Read_Every(DIALOG& Dialog, int nEvent, int nControl)
+{
+    if (nEvent == DIALOG_COMMAND && nControl == 1) {
+        g_MultiLine = Dialog.Get_Text(2003);
+        g_Limited = Dialog.Get_Text(2002);
+    }
+    Every_Proc(Dialog, nEvent, nControl);
+}
+}  // namespace
+
+TEST(GtkDialogs, MultiLineAndLimitedEditsTakeOnlyWhatTheModelCanHold)
+{
+    REQUIRE_DESKTOP();
+    dialogs::Set_Unattended(true);
+    Register_Dialog(EVERY_DIALOG, EVERY_TEMPLATE, Read_Every, {});
+    gtk_probe::Set_Shown_Hook(Type_Into_Every);
+    EXPECT_EQ(Do_Dialog(EVERY_DIALOG), 1);
+    gtk_probe::Set_Shown_Hook(nullptr);
+    Register_Dialog(EVERY_DIALOG, EVERY_TEMPLATE, Every_Proc, {});
+    EXPECT_EQ(g_MultiLine, "Line \xE9\ntwo");
+    EXPECT_EQ(g_Limited, "abcde");
+}

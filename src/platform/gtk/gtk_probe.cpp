@@ -146,6 +146,13 @@ std::string Entry_Text(int nDialogId, int nControl)
 bool Type_Into(int nDialogId, int nControl, const std::string& Utf8)
 {
     GtkWidget* pMain = gtk_internal::Control_Widget(nDialogId, nControl, false);
+    if (pMain != nullptr && GTK_IS_TEXT_VIEW(pMain)) {
+        GtkTextBuffer* pBuffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(pMain));
+        GtkTextIter End;
+        gtk_text_buffer_get_end_iter(pBuffer, &End);
+        gtk_text_buffer_insert(pBuffer, &End, Utf8.c_str(), static_cast<gint>(Utf8.size()));
+        return true;
+    }
     if (pMain == nullptr || !GTK_IS_EDITABLE(pMain))
         return false;
     gint nPosition = -1;
