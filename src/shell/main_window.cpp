@@ -7,6 +7,7 @@
 #include "league/league_structure.h"
 #include "league/preferences.h"
 #include "platform/errors.h"
+#include "platform/main_frame.h"
 #include "shell/owner_hall_of_fame.h"
 
 namespace {
@@ -34,6 +35,7 @@ void Format_Main_Title(char* szBuffer, size_t nSize)
 void Update_Main_Window_Title()
 {
     Format_Main_Title(g_szTitle);
+    main_frame::Set_Title(g_szTitle);
 }
 
 const char* Get_Main_Window_Title()
@@ -60,6 +62,7 @@ bool Is_Draft_Menu_Running()
 void Redraw_Main_Window()
 {
     ++g_nRepaints;
+    main_frame::Invalidate();
 }
 
 int Get_Main_Window_Repaints()
@@ -83,6 +86,7 @@ void Create_Main_Window(const WINDOW_RECTANGLE& Window)
     g_bQuitPosted = false;
     g_nQuitCode = 0;
     Update_Main_Window_Title();
+    main_frame::Open(FRAME_RECT{Window.nLeft, Window.nTop, Window.nRight, Window.nBottom});
 }
 
 bool Is_Main_Window_Created()
@@ -92,6 +96,10 @@ bool Is_Main_Window_Created()
 
 WINDOW_RECTANGLE Get_Main_Window_Rectangle()
 {
+    // Where the user has put the window, when it is shown.
+    FRAME_RECT Now;
+    if (g_bWindowCreated && main_frame::Shown_Rect(Now))
+        g_Window = WINDOW_RECTANGLE{Now.nLeft, Now.nTop, Now.nRight, Now.nBottom};
     return g_Window;
 }
 
@@ -118,6 +126,7 @@ int Get_Quit_Code()
 
 void Destroy_Main_Window()
 {
+    main_frame::Close();
     g_bWindowCreated = false;
     g_bQuitPosted = false;
     g_nQuitCode = 0;
