@@ -402,8 +402,10 @@ inline int Per_Mille(int a, int b)
 {
     if ((a | b) < 0)
         return Mul_Div_Rounded_64(a, b, 1000);
-    const int64_t q = (static_cast<int64_t>(a) * b + 500) / 1000;
-    return q > INT32_MAX ? INT32_MAX : static_cast<int>(q);
+    // Unsigned: the product of two ints not negative fits, and the division
+    // by a constant needs no sign fix-up.
+    const uint64_t q = (static_cast<uint64_t>(a) * static_cast<uint64_t>(b) + 500) / 1000;
+    return q > static_cast<uint64_t>(INT32_MAX) ? INT32_MAX : static_cast<int>(q);
 }
 
 int Side_Team(const GAME* pGame, int bSide)
@@ -545,7 +547,7 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
             const int nScale =
                 nTotal > 0 && nTotal <= INT32_MAX ? Mul_Div_Rounded_64(54000000, 1, static_cast<int>(nTotal)) : 0;
             for (int i = 0; i < TEAM_OFFENSIVE_PLAYS; ++i)
-                Table[i][j] = Mul_Div_Rounded_64(Table[i][j], nScale, 1000);
+                Table[i][j] = Mul_Div_Rounded_By<1000>(Table[i][j], nScale);
         }
     }
     M.nAway = pGame->nAwayTeam;
@@ -643,11 +645,13 @@ int Call_Defensive_Play(GAME_CONTEXT& Context, GAME* pGame)
 
     // Each play's product over the five predictions, prediction by
     // prediction for all plays at once (the same steps, taken side by side).
+    // The product starts at 1000, and Per_Mille(1000, b) is b exactly.
     int nProduct[DEFENSIVE_PLAY_COUNT];
+    const int* pFirst = Table[nPredicted[0]];
     for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-        nProduct[j] = 1000;
-    for (int p : nPredicted) {
-        const int* pRow = Table[p];
+        nProduct[j] = pFirst[j];
+    for (int k = 1; k < 5; ++k) {
+        const int* pRow = Table[nPredicted[k]];
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
             nProduct[j] = Per_Mille(nProduct[j], pRow[j]);
     }

@@ -107,14 +107,6 @@ struct SNAP_CALLS {
     FIND_CONTEXT Find;
 };
 
-// A play's weight by distance step in the open snap. Opening a snap clears
-// nothing: a weight counts only while its stamp is the snap's number.
-struct SNAP_WEIGHTS {
-    unsigned nSnap = 0;
-    unsigned nStamp[OFFENSIVE_PLAY_COUNT][14] = {};
-    int nWeight[OFFENSIVE_PLAY_COUNT][14] = {};
-};
-
 // One search of the open snap: the offence's call and the defence's
 // predictions of it often look for the same category and target gain, and
 // then weigh the same plays alike.
@@ -168,7 +160,6 @@ struct GAME_CONTEXT {
     CALL_STATE Calls;
     CALL_PROFILES Profiles;
     SNAP_CALLS Snap;
-    SNAP_WEIGHTS SnapWeights;
     SNAP_FIND_MEMOS FindMemos;
     MATCHUP_TABLES Matchup;
     CALIBRATION_SUMS CalibrationSums[TOTAL_NUMBER_OF_TEAMS];
