@@ -408,6 +408,26 @@ inline int Per_Mille(int a, int b)
     return q > static_cast<uint64_t>(INT32_MAX) ? INT32_MAX : static_cast<int>(q);
 }
 
+// Whether the products of the five predicted rows can be taken in 32 bits:
+// with every entry at least 0, each step's a b + 500 is at most the bound's
+// A B + 500, A the bound of the product so far and B the row's greatest.
+bool Products_Fit_32_Bits(const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT], const int (&nPredicted)[5])
+{
+    uint64_t nBound = nRowMax[nPredicted[0]];
+    if (nBound > UINT32_MAX)
+        return false;
+    for (int k = 1; k < 5; ++k) {
+        const uint64_t nHigh = nRowMax[nPredicted[k]];
+        if (nHigh > UINT32_MAX)
+            return false;
+        const uint64_t nStep = nBound * nHigh + 500;
+        if (nStep > UINT32_MAX)
+            return false;
+        nBound = nStep / 1000;
+    }
+    return true;
+}
+
 int Side_Team(const GAME* pGame, int bSide)
 {
     return bSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam;
@@ -550,6 +570,13 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
                 Table[i][j] = Mul_Div_Rounded_By<1000>(Table[i][j], nScale);
         }
     }
+    for (int bOffense = 0; bOffense < 2; ++bOffense)
+        for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
+            const int* pRow = M.nTable[bOffense][i];
+            const int nLow = *std::min_element(pRow, pRow + DEFENSIVE_PLAY_COUNT);
+            const int nHigh = *std::max_element(pRow, pRow + DEFENSIVE_PLAY_COUNT);
+            M.nRowMax[bOffense][i] = nLow < 0 ? UINT64_MAX : static_cast<uint64_t>(nHigh);
+        }
     M.nAway = pGame->nAwayTeam;
     M.nHome = pGame->nHomeTeam;
     M.bBuilt = true;
@@ -650,10 +677,25 @@ int Call_Defensive_Play(GAME_CONTEXT& Context, GAME* pGame)
     const int* pFirst = Table[nPredicted[0]];
     for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
         nProduct[j] = pFirst[j];
-    for (int k = 1; k < 5; ++k) {
-        const int* pRow = Table[nPredicted[k]];
+    if (Products_Fit_32_Bits(M.nRowMax[bOffense], nPredicted)) {
+        // No entry below 0 and every a b + 500 within 32 bits: the same
+        // quotients, with no saturation to reach.
+        uint32_t nNarrow[DEFENSIVE_PLAY_COUNT];
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-            nProduct[j] = Per_Mille(nProduct[j], pRow[j]);
+            nNarrow[j] = static_cast<uint32_t>(nProduct[j]);
+        for (int k = 1; k < 5; ++k) {
+            const int* pRow = Table[nPredicted[k]];
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+                nNarrow[j] = (nNarrow[j] * static_cast<uint32_t>(pRow[j]) + 500u) / 1000u;
+        }
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+            nProduct[j] = static_cast<int>(nNarrow[j]);
+    } else {
+        for (int k = 1; k < 5; ++k) {
+            const int* pRow = Table[nPredicted[k]];
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+                nProduct[j] = Per_Mille(nProduct[j], pRow[j]);
+        }
     }
 
     int64_t nCum[DEFENSIVE_PLAY_COUNT];

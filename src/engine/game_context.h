@@ -137,6 +137,10 @@ struct MATCHUP_TABLES {
     int nFocus[2][DEFENSIVE_PLAY_COUNT];         // pass focus of the play's formation
     int nSystemMatch[2][DEFENSIVE_PLAY_COUNT];   // fit of the formation to the alignment
     bool bDouble[2][DEFENSIVE_PLAY_COUNT];
+    // The greatest entry of each row, or UINT64_MAX for a row with an entry
+    // below 0: bounds the defence's products so that it can take them in 32
+    // bits when they fit.
+    uint64_t nRowMax[2][OFFENSIVE_PLAY_COUNT];
 };
 
 // ---------------------------------------------------------------------------
