@@ -60,6 +60,36 @@ int Get_Game_Point_Spread(int nAway, int nHome)
     return Get_Point_Spread_Of_Strengths(Strength(nAway), Strength(nHome));
 }
 
+void Get_Game_Lines(int nAway, int nHome, int* pnPointSpread, int* pnOverUnder)
+{
+    if (!Is_Valid_Team(nAway) || !Is_Valid_Team(nHome)) {
+        *pnPointSpread = Get_Game_Point_Spread(nAway, nHome);
+        *pnOverUnder = Get_Game_Over_Under(nAway, nHome);
+        return;
+    }
+    const unsigned nChanges = Get_Player_Rating_Changes();
+    const int nErrors = Get_Error_Count();
+    // In the point spread's order: the away club's four, then the home club's.
+    int nRun[2], nPass[2], nRunDefense[2], nPassDefense[2];
+    const int nTeam[2] = {nAway, nHome};
+    for (int k = 0; k < 2; ++k) {
+        nRun[k] = Get_Team_Run_Rating(nTeam[k]);
+        nPass[k] = Get_Team_Pass_Rating(nTeam[k]);
+        nRunDefense[k] = Get_Team_Run_Defense_Rating(nTeam[k]);
+        nPassDefense[k] = Get_Team_Pass_Defense_Rating(nTeam[k]);
+    }
+    *pnPointSpread = Get_Point_Spread_Of_Strengths(nRun[0] + nPass[0] + nRunDefense[0] + nPassDefense[0],
+                                                   nRun[1] + nPass[1] + nRunDefense[1] + nPassDefense[1]);
+    // A regenerated player (his overall below 25) or a reported error would
+    // happen again on a second reading: then it is read again, as before.
+    if (Get_Player_Rating_Changes() != nChanges || Get_Error_Count() != nErrors) {
+        *pnOverUnder = Get_Game_Over_Under(nAway, nHome);
+        return;
+    }
+    *pnOverUnder = Get_Over_Under_Of_Strengths(nRun[0] + nPass[0] + nRun[1] + nPass[1],
+                                               nRunDefense[0] + nPassDefense[0] + nRunDefense[1] + nPassDefense[1]);
+}
+
 int Get_Game_Over_Under(int nAway, int nHome)
 {
     if (!Is_Valid_Team(nAway) || !Is_Valid_Team(nHome))

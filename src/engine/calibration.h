@@ -18,6 +18,10 @@ float Get_Offense_Trend_Factor(const GAME* pGame);
 // the GAME record stores each plus 1000. 0 and 440 without two valid clubs.
 int Get_Game_Point_Spread(int nAway, int nHome);
 int Get_Game_Over_Under(int nAway, int nHome);
+// Both lines of a game at once, each the value its own function gives: the
+// clubs' four strengths are read once when reading them changed no rating
+// and reported nothing (else the over/under reads them again).
+void Get_Game_Lines(int nAway, int nHome, int* pnPointSpread, int* pnOverUnder);
 // The same from the clubs' strengths: the spread from the sums of each club's
 // run, pass, run-defence and pass-defence strengths; the over/under from the
 // two clubs' run and pass strengths together and their defences' together.
