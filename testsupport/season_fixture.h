@@ -17,6 +17,7 @@
 #include "engine/play_game.h"
 #include "league/game_record.h"
 #include "league/player.h"
+#include "league/player_hash.h"
 #include "league/preferences.h"
 #include "league/salary_cap.h"
 #include "league/team.h"
@@ -77,6 +78,9 @@ inline void Build_Season_League(uint32_t nSeed)
         Set_Team_Stat(t, TEAM_STAT_OFFENSIVE_SYSTEM, t % 4);
         Set_Team_Stadium_Stat(t, STADIUM_STAT_CAPACITY, 65000);
     }
+    // As loading a game file does: the games find players by ID in the
+    // table, not by a scan of every slot the first time each is sought.
+    Build_Player_ID_Hash();
 }
 
 // Game g of the fixture schedule (weeks of 16 games, then round again):
