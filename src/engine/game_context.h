@@ -141,6 +141,9 @@ struct MATCHUP_TABLES {
     // below 0: bounds the defence's products so that it can take them in 32
     // bits when they fit.
     uint64_t nRowMax[2][OFFENSIVE_PLAY_COUNT];
+    // The weight of each play of the defending side against each defensive
+    // formation it may show, from the formations' pass focus.
+    int nShownWeight[2][LAST_DEFENSIVE_FORMATION - FIRST_DEFENSIVE_FORMATION + 1][DEFENSIVE_PLAY_COUNT];
 };
 
 // ---------------------------------------------------------------------------
