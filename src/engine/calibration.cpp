@@ -60,16 +60,33 @@ int Get_Game_Point_Spread(int nAway, int nHome)
     return Get_Point_Spread_Of_Strengths(Strength(nAway), Strength(nHome));
 }
 
+namespace {
+
+// Whether reading a club's strengths could regenerate a player (an overall
+// below 25 does): the strengths read starters found among the slots before
+// the roster's first empty one, and every one of those is looked at.
+bool Could_Regenerate_A_Player(int nTeam)
+{
+    for (int s = 0; s < PLAYERS_PER_TEAM && Get_Player_ID(nTeam, s) != 0; ++s)
+        if (Get_Player_Overall_Rating(nTeam, s) < 25.0f)
+            return true;
+    return false;
+}
+
+}  // namespace
+
 void Get_Game_Lines(int nAway, int nHome, int* pnPointSpread, int* pnOverUnder)
 {
-    if (!Is_Valid_Team(nAway) || !Is_Valid_Team(nHome)) {
+    // A regeneration draws from the generator in the order the readings
+    // come: then both lines are read as each reads them alone.
+    if (!Is_Valid_Team(nAway) || !Is_Valid_Team(nHome) || Could_Regenerate_A_Player(nAway) ||
+        Could_Regenerate_A_Player(nHome)) {
         *pnPointSpread = Get_Game_Point_Spread(nAway, nHome);
         *pnOverUnder = Get_Game_Over_Under(nAway, nHome);
         return;
     }
-    const unsigned nChanges = Get_Player_Rating_Changes();
+    // Otherwise the readings change nothing, and their order does not count.
     const int nErrors = Get_Error_Count();
-    // In the point spread's order: the away club's four, then the home club's.
     int nRun[2], nPass[2], nRunDefense[2], nPassDefense[2];
     const int nTeam[2] = {nAway, nHome};
     for (int k = 0; k < 2; ++k) {
@@ -80,9 +97,8 @@ void Get_Game_Lines(int nAway, int nHome, int* pnPointSpread, int* pnOverUnder)
     }
     *pnPointSpread = Get_Point_Spread_Of_Strengths(nRun[0] + nPass[0] + nRunDefense[0] + nPassDefense[0],
                                                    nRun[1] + nPass[1] + nRunDefense[1] + nPassDefense[1]);
-    // A regenerated player (his overall below 25) or a reported error would
-    // happen again on a second reading: then it is read again, as before.
-    if (Get_Player_Rating_Changes() != nChanges || Get_Error_Count() != nErrors) {
+    // A reported error is reported again by the over/under's own reading.
+    if (Get_Error_Count() != nErrors) {
         *pnOverUnder = Get_Game_Over_Under(nAway, nHome);
         return;
     }

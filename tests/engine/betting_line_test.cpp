@@ -111,13 +111,15 @@ TEST_F(BettingLineLeagueTest, BothLinesAtOnceAreEachLineReadAlone)
     EXPECT_EQ(nSpread, 0);
     EXPECT_EQ(nOverUnder, 440);
 
-    // Every player of club 2 rated 1: the first reading regenerates them,
-    // drawing from the generator, and the over/under is then read again as
-    // the lines read one by one are. The same lines and the same next draw.
-    for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
-        if (Get_Player_ID(2, s) > 0)
-            for (int r = 0; r < NUMBER_OF_RATINGS; ++r)
-                Set_Player_Rating(2, s, r, 1.0f);
+    // Every player of clubs 2 and 3 rated 1: reading them regenerates them,
+    // drawing from the generator in the order the readings come, so both
+    // lines are read as each reads them alone. The same lines and the same
+    // next draw.
+    for (int t : {2, 3})
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
+            if (Get_Player_ID(t, s) > 0)
+                for (int r = 0; r < NUMBER_OF_RATINGS; ++r)
+                    Set_Player_Rating(t, s, r, 1.0f);
     static LEAGUE_DATA Saved;
     Saved = League;
     Seed_Random_Numbers(77);
