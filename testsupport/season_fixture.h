@@ -17,6 +17,7 @@
 #include "engine/play_game.h"
 #include "league/game_record.h"
 #include "league/player.h"
+#include "league/player_hash.h"
 #include "league/preferences.h"
 #include "league/salary_cap.h"
 #include "league/team.h"
@@ -77,6 +78,9 @@ inline void Build_Season_League(uint32_t nSeed)
         Set_Team_Stat(t, TEAM_STAT_OFFENSIVE_SYSTEM, t % 4);
         Set_Team_Stadium_Stat(t, STADIUM_STAT_CAPACITY, 65000);
     }
+    // As loading a game file does: the games find players by ID in the
+    // table, not by a scan of every slot the first time each is sought.
+    Build_Player_ID_Hash();
 }
 
 // Game g of the fixture schedule (weeks of 16 games, then round again):
@@ -285,8 +289,19 @@ inline SEASON_FIGURES Get_Season_Figures(const SEASON_SUMS& S)
 // the league's current rates as in a season; each round of the schedule is a
 // season of its own, its totals cleared at the start. With bPages the
 // box-score and recap files are written into the current folder. The game
-// records are reused round the 300 of the league block.
-inline SEASON_SUMS Play_Season_Games(int nGames, uint32_t nSeed, bool bPages)
+// records are reused round the 300 of the league block. With pnFingerprint
+// every finished game record's bytes are folded into it (FNV-1a), so that two
+// builds can be shown to play the same games byte for byte.
+inline void Fold_Fingerprint(const GAME& Game, uint64_t* pnFingerprint)
+{
+    const auto* pByte = reinterpret_cast<const unsigned char*>(&Game);
+    uint64_t n = *pnFingerprint;
+    for (size_t i = 0; i < sizeof(GAME); ++i)
+        n = (n ^ pByte[i]) * 1099511628211ull;
+    *pnFingerprint = n;
+}
+
+inline SEASON_SUMS Play_Season_Games(int nGames, uint32_t nSeed, bool bPages, uint64_t* pnFingerprint = nullptr)
 {
     SEASON_SUMS Sums;
     Set_Game_Pages_Enabled(bPages);
@@ -311,6 +326,8 @@ inline SEASON_SUMS Play_Season_Games(int nGames, uint32_t nSeed, bool bPages)
         Play_Game(Fixture.nHome, Fixture.nAway, Fixture.nWeek, pGame);
         Finish_Played_Game(pGame, Fixture.nWeek);
         Add_Game(*pGame, Sums);
+        if (pnFingerprint != nullptr)
+            Fold_Fingerprint(*pGame, pnFingerprint);
     }
     Set_Game_Pages_Enabled(false);
     return Sums;

@@ -60,6 +60,52 @@ int Get_Game_Point_Spread(int nAway, int nHome)
     return Get_Point_Spread_Of_Strengths(Strength(nAway), Strength(nHome));
 }
 
+namespace {
+
+// Whether reading a club's strengths could regenerate a player (an overall
+// below 25 does): the strengths read starters found among the slots before
+// the roster's first empty one, and every one of those is looked at.
+bool Could_Regenerate_A_Player(int nTeam)
+{
+    for (int s = 0; s < PLAYERS_PER_TEAM && Get_Player_ID(nTeam, s) != 0; ++s)
+        if (Get_Player_Overall_Rating(nTeam, s) < 25.0f)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+void Get_Game_Lines(int nAway, int nHome, int* pnPointSpread, int* pnOverUnder)
+{
+    // A regeneration draws from the generator in the order the readings
+    // come: then both lines are read as each reads them alone.
+    if (!Is_Valid_Team(nAway) || !Is_Valid_Team(nHome) || Could_Regenerate_A_Player(nAway) ||
+        Could_Regenerate_A_Player(nHome)) {
+        *pnPointSpread = Get_Game_Point_Spread(nAway, nHome);
+        *pnOverUnder = Get_Game_Over_Under(nAway, nHome);
+        return;
+    }
+    // Otherwise the readings change nothing, and their order does not count.
+    const int nErrors = Get_Error_Count();
+    int nRun[2], nPass[2], nRunDefense[2], nPassDefense[2];
+    const int nTeam[2] = {nAway, nHome};
+    for (int k = 0; k < 2; ++k) {
+        nRun[k] = Get_Team_Run_Rating(nTeam[k]);
+        nPass[k] = Get_Team_Pass_Rating(nTeam[k]);
+        nRunDefense[k] = Get_Team_Run_Defense_Rating(nTeam[k]);
+        nPassDefense[k] = Get_Team_Pass_Defense_Rating(nTeam[k]);
+    }
+    *pnPointSpread = Get_Point_Spread_Of_Strengths(nRun[0] + nPass[0] + nRunDefense[0] + nPassDefense[0],
+                                                   nRun[1] + nPass[1] + nRunDefense[1] + nPassDefense[1]);
+    // A reported error is reported again by the over/under's own reading.
+    if (Get_Error_Count() != nErrors) {
+        *pnOverUnder = Get_Game_Over_Under(nAway, nHome);
+        return;
+    }
+    *pnOverUnder = Get_Over_Under_Of_Strengths(nRun[0] + nPass[0] + nRun[1] + nPass[1],
+                                               nRunDefense[0] + nPassDefense[0] + nRunDefense[1] + nPassDefense[1]);
+}
+
 int Get_Game_Over_Under(int nAway, int nHome)
 {
     if (!Is_Valid_Team(nAway) || !Is_Valid_Team(nHome))

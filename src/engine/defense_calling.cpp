@@ -402,8 +402,37 @@ inline int Per_Mille(int a, int b)
 {
     if ((a | b) < 0)
         return Mul_Div_Rounded_64(a, b, 1000);
-    const int64_t q = (static_cast<int64_t>(a) * b + 500) / 1000;
-    return q > INT32_MAX ? INT32_MAX : static_cast<int>(q);
+    // Unsigned: the product of two ints not negative fits, and the division
+    // by a constant needs no sign fix-up.
+    const uint64_t q = (static_cast<uint64_t>(a) * static_cast<uint64_t>(b) + 500) / 1000;
+    return q > static_cast<uint64_t>(INT32_MAX) ? INT32_MAX : static_cast<int>(q);
+}
+
+// A defensive play's weight when the defence shows a formation of pass
+// focus nShownFocus: 1000 at the play's own focus, 0 at 150 or more from it.
+int Shown_Formation_Weight(int nShownFocus, int nPlayFocus)
+{
+    return Mul_Div_Rounded_By<150>(std::max(0, 150 - std::abs(nShownFocus - nPlayFocus)), 1000);
+}
+
+// Whether the products of the five predicted rows can be taken in 32 bits:
+// with every entry at least 0, each step's a b + 500 is at most the bound's
+// A B + 500, A the bound of the product so far and B the row's greatest.
+bool Products_Fit_32_Bits(const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT], const int (&nPredicted)[5])
+{
+    uint64_t nBound = nRowMax[nPredicted[0]];
+    if (nBound > UINT32_MAX)
+        return false;
+    for (int k = 1; k < 5; ++k) {
+        const uint64_t nHigh = nRowMax[nPredicted[k]];
+        if (nHigh > UINT32_MAX)
+            return false;
+        const uint64_t nStep = nBound * nHigh + 500;
+        if (nStep > UINT32_MAX)
+            return false;
+        nBound = nStep / 1000;
+    }
+    return true;
 }
 
 int Side_Team(const GAME* pGame, int bSide)
@@ -545,9 +574,23 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
             const int nScale =
                 nTotal > 0 && nTotal <= INT32_MAX ? Mul_Div_Rounded_64(54000000, 1, static_cast<int>(nTotal)) : 0;
             for (int i = 0; i < TEAM_OFFENSIVE_PLAYS; ++i)
-                Table[i][j] = Mul_Div_Rounded_64(Table[i][j], nScale, 1000);
+                Table[i][j] = Mul_Div_Rounded_By<1000>(Table[i][j], nScale);
         }
     }
+    for (int bDefense = 0; bDefense < 2; ++bDefense)
+        for (int F = FIRST_DEFENSIVE_FORMATION; F <= LAST_DEFENSIVE_FORMATION; ++F) {
+            const int nShownFocus = Get_Defensive_Formation_Pass_Focus(F);
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+                M.nShownWeight[bDefense][F - FIRST_DEFENSIVE_FORMATION][j] =
+                    Shown_Formation_Weight(nShownFocus, M.nFocus[bDefense][j]);
+        }
+    for (int bOffense = 0; bOffense < 2; ++bOffense)
+        for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
+            const int* pRow = M.nTable[bOffense][i];
+            const int nLow = *std::min_element(pRow, pRow + DEFENSIVE_PLAY_COUNT);
+            const int nHigh = *std::max_element(pRow, pRow + DEFENSIVE_PLAY_COUNT);
+            M.nRowMax[bOffense][i] = nLow < 0 ? UINT64_MAX : static_cast<uint64_t>(nHigh);
+        }
     M.nAway = pGame->nAwayTeam;
     M.nHome = pGame->nHomeTeam;
     M.bBuilt = true;
@@ -610,6 +653,38 @@ float Get_Run_Call_Matchup_Factor(const GAME* pGame, int nOffensivePlay, int nDe
     return std::clamp(v, LOW, HIGH);
 }
 
+void Get_Predicted_Call_Products(const MATCHUP_TABLES& M, int bOffense, const int (&nPredicted)[5],
+                                 int (&nProduct)[DEFENSIVE_PLAY_COUNT])
+{
+    const auto& Table = M.nTable[bOffense];
+    // Each play's product over the five predictions, prediction by
+    // prediction for all plays at once (the same steps, taken side by side).
+    // The product starts at 1000, and Per_Mille(1000, b) is b exactly.
+    const int* pFirst = Table[nPredicted[0]];
+    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+        nProduct[j] = pFirst[j];
+    if (Products_Fit_32_Bits(M.nRowMax[bOffense], nPredicted)) {
+        // No entry below 0 and every a b + 500 within 32 bits: the same
+        // quotients, with no saturation to reach.
+        uint32_t nNarrow[DEFENSIVE_PLAY_COUNT];
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+            nNarrow[j] = static_cast<uint32_t>(nProduct[j]);
+        for (int k = 1; k < 5; ++k) {
+            const int* pRow = Table[nPredicted[k]];
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+                nNarrow[j] = (nNarrow[j] * static_cast<uint32_t>(pRow[j]) + 500u) / 1000u;
+        }
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+            nProduct[j] = static_cast<int>(nNarrow[j]);
+    } else {
+        for (int k = 1; k < 5; ++k) {
+            const int* pRow = Table[nPredicted[k]];
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+                nProduct[j] = Per_Mille(nProduct[j], pRow[j]);
+        }
+    }
+}
+
 int Call_Defensive_Play(GAME* pGame)
 {
     if (!pGame) {
@@ -637,27 +712,16 @@ int Call_Defensive_Play(GAME_CONTEXT& Context, GAME* pGame)
 
     const int bOffense = Offense_Side(pGame);
     const int bDefense = 1 - bOffense;
-    const auto& Table = M.nTable[bOffense];
     const bool bShown = Is_Defensive_Formation(F);
-    const int nShownFocus = bShown ? Get_Defensive_Formation_Pass_Focus(F) : 1000;
+    const int* pShownWeight = bShown ? M.nShownWeight[bDefense][F - FIRST_DEFENSIVE_FORMATION] : nullptr;
 
-    // Each play's product over the five predictions, prediction by
-    // prediction for all plays at once (the same steps, taken side by side).
     int nProduct[DEFENSIVE_PLAY_COUNT];
-    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-        nProduct[j] = 1000;
-    for (int p : nPredicted) {
-        const int* pRow = Table[p];
-        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-            nProduct[j] = Per_Mille(nProduct[j], pRow[j]);
-    }
+    Get_Predicted_Call_Products(M, bOffense, nPredicted, nProduct);
 
     int64_t nCum[DEFENSIVE_PLAY_COUNT];
     int64_t nTotal = 0;
     for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
-        int w = 1000;
-        if (bShown)
-            w = Mul_Div_Rounded_By<150>(std::max(0, 150 - std::abs(nShownFocus - M.nFocus[bDefense][j])), 1000);
+        const int w = bShown ? pShownWeight[j] : 1000;
         const int m = nProduct[j];
         int64_t v = Per_Mille(Per_Mille(m, w), M.nSystemMatch[bDefense][j]);
         if (f != 0 && M.bDouble[bDefense][j])

@@ -15,9 +15,11 @@
 // runs (Get_Run_Call_Matchup_Factor) and passes.
 #pragma once
 
+#include "engine/playbook_records.h"
 #include "league/game_record.h"
 
 struct GAME_CONTEXT;
+struct MATCHUP_TABLES;
 
 // The defence's call, 0-29. The forms without a context use the one bound to
 // the game (game_context.h).
@@ -31,6 +33,13 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame);
 // The value the game's table of the side with the ball holds for offensive
 // play 0-59 against defensive play 0-29; 0 for bad arguments.
 int Get_Play_Matchup_Table_Value(const GAME* pGame, int bOffenseSide, int nOffensivePlay, int nDefensivePlay);
+
+// Each defensive play's product over the five predicted offensive calls
+// 0-59 in the table of side bOffense: the first prediction's entry, then per
+// mille of the next entry at each step, a b / 1000 rounded half away from
+// zero and held at INT32_MAX.
+void Get_Predicted_Call_Products(const MATCHUP_TABLES& M, int bOffense, const int (&nPredicted)[5],
+                                 int (&nProduct)[DEFENSIVE_PLAY_COUNT]);
 
 // Per mille rating of defensive play j of team d against offensive play i of
 // team o (0 unless d is a valid team and j a named play 0-29).

@@ -22,7 +22,6 @@ namespace {
 
 constexpr int UNHANDLED = -1;
 constexpr int LINEBACKER_EXEMPT_DEPTH_SLOT = 33;   // byte stat 2 of a linebacker without the tackle bonus
-constexpr int STAT_TACKLES_AND_ASSISTS = 147;
 constexpr int SACK_DAMPING_LAST_WEEK = 2;           // weeks 0-2 damp an early run of sacks
 constexpr int BLEND_FIRST_WEEK = 4;
 
@@ -259,11 +258,22 @@ int Adjust_Sack_Weight(const GAME* pGame, int nTeam, int nSlot, int nPlace, int 
     return w;
 }
 
+// Code 147 of this season, solo tackles plus assists, added here from the
+// two stored figures as the computed code adds them, for a player on the
+// field (a valid club, a slot in use): the computed code's long read costs
+// more than the rest of a tackle's weighing.
+int Tackles_And_Assists_This_Season(int nTeam, int nSlot)
+{
+    const int64_t n = static_cast<int64_t>(Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_SOLO_TACKLES)) +
+                      Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_TACKLE_ASSISTS);
+    return static_cast<int>(std::clamp<int64_t>(n, INT32_MIN, INT32_MAX));
+}
+
 // The tackle weight of a defender by his season's pace and the play's gain.
 int Adjust_Tackle_Weight(const GAME* pGame, int nTeam, int nSlot, int nStat, int w)
 {
     if (nStat == EVENT_SOLO_TACKLE) {
-        const int nTackles = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_TACKLES_AND_ASSISTS);
+        const int nTackles = Tackles_And_Assists_This_Season(nTeam, nSlot);
         const int nGames = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, 0);
         if (nTackles > 9 * nGames)
             w = Mul_Div_Rounded(w, 9 * nGames, nTackles);

@@ -107,14 +107,6 @@ struct SNAP_CALLS {
     FIND_CONTEXT Find;
 };
 
-// A play's weight by distance step in the open snap. Opening a snap clears
-// nothing: a weight counts only while its stamp is the snap's number.
-struct SNAP_WEIGHTS {
-    unsigned nSnap = 0;
-    unsigned nStamp[OFFENSIVE_PLAY_COUNT][14] = {};
-    int nWeight[OFFENSIVE_PLAY_COUNT][14] = {};
-};
-
 // One search of the open snap: the offence's call and the defence's
 // predictions of it often look for the same category and target gain, and
 // then weigh the same plays alike.
@@ -145,6 +137,13 @@ struct MATCHUP_TABLES {
     int nFocus[2][DEFENSIVE_PLAY_COUNT];         // pass focus of the play's formation
     int nSystemMatch[2][DEFENSIVE_PLAY_COUNT];   // fit of the formation to the alignment
     bool bDouble[2][DEFENSIVE_PLAY_COUNT];
+    // The greatest entry of each row, or UINT64_MAX for a row with an entry
+    // below 0: bounds the defence's products so that it can take them in 32
+    // bits when they fit.
+    uint64_t nRowMax[2][OFFENSIVE_PLAY_COUNT];
+    // The weight of each play of the defending side against each defensive
+    // formation it may show, from the formations' pass focus.
+    int nShownWeight[2][LAST_DEFENSIVE_FORMATION - FIRST_DEFENSIVE_FORMATION + 1][DEFENSIVE_PLAY_COUNT];
 };
 
 // ---------------------------------------------------------------------------
@@ -168,7 +167,6 @@ struct GAME_CONTEXT {
     CALL_STATE Calls;
     CALL_PROFILES Profiles;
     SNAP_CALLS Snap;
-    SNAP_WEIGHTS SnapWeights;
     SNAP_FIND_MEMOS FindMemos;
     MATCHUP_TABLES Matchup;
     CALIBRATION_SUMS CalibrationSums[TOTAL_NUMBER_OF_TEAMS];

@@ -550,12 +550,6 @@ int Get_Run_Chance(GAME* pGame)
 void Open_Snap_Calls(GAME_CONTEXT& Context, const GAME* pGame)
 {
     Context.Snap = SNAP_CALLS{};
-    SNAP_WEIGHTS& W = Context.SnapWeights;
-    if (++W.nSnap == 0) {
-        // Numbers went round: no stamp may match a new snap by chance.
-        std::memset(W.nStamp, 0, sizeof W.nStamp);
-        W.nSnap = 1;
-    }
     Context.Snap.bOpen = pGame != nullptr;
     Context.Snap.pGame = pGame;
     Context.FindMemos.nCount = 0;
@@ -1014,75 +1008,63 @@ int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
             m /= 3;
         else if (g > 4)
             m /= 2;
+        // Here m < g <= 2 d for the divisor d = (g + 1) / 2, so the quotient
+        // is 0 or 1: a comparison in place of a division.
         if (g < y && y < 2 * g)
-            m /= std::max((g + 1) / 2, 1);
-        // The weight a play gets at distance step m is the same for every
-        // call of a snap (steps of 13 and more weigh 0 alike).
-        const int nStep = std::min(m, 13);
-        int w;
-        SNAP_WEIGHTS& Kept = C.SnapWeights;
-        if (bSnap && Kept.nStamp[i][nStep] == Kept.nSnap) {
-            w = Kept.nWeight[i][nStep];
-        } else {
-            w = m >= 13 ? 0 : 4096 >> m;
+            m = m >= (g + 1) / 2 ? 1 : 0;
+        int w = m >= 13 ? 0 : 4096 >> m;
 
-            const int r = Redundancy_From_Tally(nTally[i], nShift);
-            w = Mul_Div_Rounded_By<1000000>(w, r * r);
-            w = Mul_Div_Rounded_By<1000>(w, P.nSystemMatch);
+        const int r = Redundancy_From_Tally(nTally[i], nShift);
+        w = Mul_Div_Rounded_By<1000000>(w, r * r);
+        w = Mul_Div_Rounded_By<1000>(w, P.nSystemMatch);
 
-            const int nPlace = P.nCarrier;
-            const int nSlot = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? pGame->nOnField[X.bSide][nPlace] : NO_PLAYER;
-            const int nPosition = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? Place_Position(X, nPlace, nSlot) : -1;
-            if (X.nSystem == 3 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nRunningBack2)
-                w *= 2;
-            if (nCategory == PLAY_CATEGORY_PASS) {
-                if (nPosition == POSITION_FB)
-                    w = Mul_Div_Rounded_By<100>(w, 35);
-                else if (nPosition == POSITION_TE) {
-                    w = Mul_Div_Rounded_By<100>(w, 65);
-                    // Limit_Weight_By_Usage, with the club's games read once a game.
-                    SIDE_PROFILE& Own = Profiles.Side[X.bSide];
-                    if (Own.nUsageLimit < 0)
-                        Own.nUsageLimit = 50 * (Get_Team_Games_Played(X.nTeam) + 1);
-                    if (!X.bPlaceStatKnown[nPlace]) {
-                        X.nPlaceStat[nPlace] = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_USAGE);
-                        X.bPlaceStatKnown[nPlace] = true;
-                    }
-                    const int nUsage = X.nPlaceStat[nPlace];
-                    if (nUsage > Own.nUsageLimit)
-                        w = Mul_Div_Rounded_64(w, Own.nUsageLimit, nUsage);
+        const int nPlace = P.nCarrier;
+        const int nSlot = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? pGame->nOnField[X.bSide][nPlace] : NO_PLAYER;
+        const int nPosition = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? Place_Position(X, nPlace, nSlot) : -1;
+        if (X.nSystem == 3 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nRunningBack2)
+            w *= 2;
+        if (nCategory == PLAY_CATEGORY_PASS) {
+            if (nPosition == POSITION_FB)
+                w = Mul_Div_Rounded_By<100>(w, 35);
+            else if (nPosition == POSITION_TE) {
+                w = Mul_Div_Rounded_By<100>(w, 65);
+                // Limit_Weight_By_Usage, with the club's games read once a game.
+                SIDE_PROFILE& Own = Profiles.Side[X.bSide];
+                if (Own.nUsageLimit < 0)
+                    Own.nUsageLimit = 50 * (Get_Team_Games_Played(X.nTeam) + 1);
+                if (!X.bPlaceStatKnown[nPlace]) {
+                    X.nPlaceStat[nPlace] = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_USAGE);
+                    X.bPlaceStatKnown[nPlace] = true;
                 }
-                if (X.nFocus < 0)
-                    X.nFocus = Top_Receiver_Focus(C, pGame);
-                if (X.nFocus != 0 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nReceiver1)
-                    w = Mul_Div_Rounded_64(w, 8, X.nFocus + 8);
-            } else if (nSlot < PLAYERS_PER_TEAM) {
-                if (nPosition == POSITION_FB) {
-                    if (!X.bPlaceStatKnown[nPlace]) {
-                        X.nPlaceStat[nPlace] = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_RUSHING_ATTEMPTS);
-                        X.bPlaceStatKnown[nPlace] = true;
-                    }
-                    const int nCarries = X.nPlaceStat[nPlace];
-                    w = Mul_Div_Rounded_By<35>(w, nCarries + 10);
-                } else if (nPosition == POSITION_RB) {
-                    if (!X.bWorkloadKnown[nPlace]) {
-                        Get_Workload(X.nTeam, nSlot, &X.nLimit[nPlace], &X.nCarries[nPlace]);
-                        X.bWorkloadKnown[nPlace] = true;
-                    }
-                    w = Apply_Workload(X.nLimit[nPlace], X.nCarries[nPlace], w);
-                }
-                else if (nPosition == POSITION_QB) {
-                    if (!X.bQuarterbackWeightKnown[nPlace]) {
-                        X.nQuarterbackWeight[nPlace] = Quarterback_Run_Weight(pGame, X.nTeam, nSlot);
-                        X.bQuarterbackWeightKnown[nPlace] = true;
-                    }
-                    w = Mul_Div_Rounded_By<100>(w, X.nQuarterbackWeight[nPlace]);
-                }
+                const int nUsage = X.nPlaceStat[nPlace];
+                if (nUsage > Own.nUsageLimit)
+                    w = Mul_Div_Rounded_64(w, Own.nUsageLimit, nUsage);
             }
-            // A negative weight is reported on every call, so it is never kept.
-            if (bSnap && w >= 0) {
-                Kept.nWeight[i][nStep] = w;
-                Kept.nStamp[i][nStep] = Kept.nSnap;
+            if (X.nFocus < 0)
+                X.nFocus = Top_Receiver_Focus(C, pGame);
+            if (X.nFocus != 0 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nReceiver1)
+                w = Mul_Div_Rounded_64(w, 8, X.nFocus + 8);
+        } else if (nSlot < PLAYERS_PER_TEAM) {
+            if (nPosition == POSITION_FB) {
+                if (!X.bPlaceStatKnown[nPlace]) {
+                    X.nPlaceStat[nPlace] = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_RUSHING_ATTEMPTS);
+                    X.bPlaceStatKnown[nPlace] = true;
+                }
+                const int nCarries = X.nPlaceStat[nPlace];
+                w = Mul_Div_Rounded_By<35>(w, nCarries + 10);
+            } else if (nPosition == POSITION_RB) {
+                if (!X.bWorkloadKnown[nPlace]) {
+                    Get_Workload(X.nTeam, nSlot, &X.nLimit[nPlace], &X.nCarries[nPlace]);
+                    X.bWorkloadKnown[nPlace] = true;
+                }
+                w = Apply_Workload(X.nLimit[nPlace], X.nCarries[nPlace], w);
+            }
+            else if (nPosition == POSITION_QB) {
+                if (!X.bQuarterbackWeightKnown[nPlace]) {
+                    X.nQuarterbackWeight[nPlace] = Quarterback_Run_Weight(pGame, X.nTeam, nSlot);
+                    X.bQuarterbackWeightKnown[nPlace] = true;
+                }
+                w = Mul_Div_Rounded_By<100>(w, X.nQuarterbackWeight[nPlace]);
             }
         }
         if (w < 0) {

@@ -275,8 +275,11 @@ int Play_Game(int nHome, int nAway, int nWeek, GAME* pGame)
         pGame->nHomeTeam = static_cast<uint8_t>(nHome);
         if (Is_Valid_Home(nHome) && Is_Valid_Team(nAway)) {
             pGame->nScheduleInfo = static_cast<int16_t>(Get_Team_Schedule_Stat(nHome, nWeek, SCHEDULE_KICKOFF_TIME));
-            pGame->nPointSpread = static_cast<int16_t>(Get_Game_Point_Spread(nAway, nHome) + 1000);
-            pGame->nOverUnder = static_cast<int16_t>(Get_Game_Over_Under(nAway, nHome) + 1000);
+            int nPointSpread = 0;
+            int nOverUnder = 0;
+            Get_Game_Lines(nAway, nHome, &nPointSpread, &nOverUnder);
+            pGame->nPointSpread = static_cast<int16_t>(nPointSpread + 1000);
+            pGame->nOverUnder = static_cast<int16_t>(nOverUnder + 1000);
         }
     } else if (Is_Game_Over(pGame)) {
         return 0;

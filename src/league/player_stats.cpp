@@ -674,11 +674,11 @@ void Set_Player_Stat(int nTeam, int nSlot, int nPeriod, int nStat, int nValue)
     League.Team[nTeam].Player[nSlot].nStat[nPeriod][nStat] = nValue;
 }
 
-void Add_To_Player_Stat(int nTeam, int nSlot, int nPeriod, int nStat, int nValue)
+void Add_To_Player_Stat_Checked(int nTeam, int nSlot, int nPeriod, int nStat, int nValue)
 {
     if (nTeam == NO_TEAM)
         return;
-    if (!Check_Stat_Target(__func__, nTeam, nSlot, nPeriod, nStat, nValue))
+    if (!Check_Stat_Target("Add_To_Player_Stat", nTeam, nSlot, nPeriod, nStat, nValue))
         return;
     int nLine = NO_SEASON_LINE;
     int64_t nCurrent;

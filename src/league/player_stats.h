@@ -15,6 +15,8 @@
 // when b is 0.
 #pragma once
 
+#include <cstdint>
+
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/stat_codes.h"
@@ -74,6 +76,24 @@ void Set_Player_Stat(int nTeam, int nSlot, int nPeriod, int nStat, int nValue);
 // Adds to stored statistic 0-19 (held within the int32 range); a kicker's
 // longest kicks (5 and 18) take the value only when it is greater.
 void Add_To_Player_Stat(int nTeam, int nSlot, int nPeriod, int nStat, int nValue);
+// Add_To_Player_Stat without the inline shortcut below: every check and case.
+void Add_To_Player_Stat_Checked(int nTeam, int nSlot, int nPeriod, int nStat, int nValue);
+
+// The game engine adds to this season's and the career's statistics on every
+// credited event: a statistic stored in the record at a sound address, other
+// than the longest kicks, is added to here at once.
+inline void Add_To_Player_Stat(int nTeam, int nSlot, int nPeriod, int nStat, int nValue)
+{
+    if (nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM && nPeriod >= 0 &&
+        nPeriod < STAT_PERIOD_FIRST_LINE && nStat >= 0 && nStat < STATS_PER_PERIOD && nStat != STAT_LONGEST_PUNT &&
+        nStat != STAT_LONGEST_FIELD_GOAL) {
+        int32_t& n = League.Team[nTeam].Player[nSlot].nStat[nPeriod][nStat];
+        const int64_t nNew = static_cast<int64_t>(n) + nValue;
+        n = nNew > INT32_MAX ? INT32_MAX : nNew < INT32_MIN ? INT32_MIN : static_cast<int32_t>(nNew);
+        return;
+    }
+    Add_To_Player_Stat_Checked(nTeam, nSlot, nPeriod, nStat, nValue);
+}
 
 // Sets the 20 statistics of a period to 0 (a season-line period: the linked line's).
 void Clear_Player_Season_Stats(int nTeam, int nSlot, int nPeriod);

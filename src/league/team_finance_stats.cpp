@@ -515,24 +515,25 @@ void Clear_Previous_Financial_Stats(int nTeam)
 // ---------------------------------------------------------------------------
 // Team totals
 
-int Get_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat)
+int Read_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat)
 {
+    constexpr const char* szFunction = "Get_Team_Totals_Stat";
     if (nTeam == NO_TEAM)
         return 0;
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in %s([%d],%d,%d,%d)", __func__, nTeam, nCategory, nSeason, nStat);
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d,%d)", szFunction, nTeam, nCategory, nSeason, nStat);
         return 0;
     }
     if (!In_Range(nCategory, 0, TEAM_TOTAL_CATEGORIES - 1)) {
-        Report_Error("nCategory out of bounds in %s(%d,[%d],%d,%d)", __func__, nTeam, nCategory, nSeason, nStat);
+        Report_Error("nCategory out of bounds in %s(%d,[%d],%d,%d)", szFunction, nTeam, nCategory, nSeason, nStat);
         return 0;
     }
     if (!In_Range(nSeason, 0, TEAM_TOTAL_SEASONS - 1)) {
-        Report_Error("nSeason out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nCategory, nSeason, nStat);
+        Report_Error("nSeason out of bounds in %s(%d,%d,[%d],%d)", szFunction, nTeam, nCategory, nSeason, nStat);
         return 0;
     }
     if (nStat < 0) {
-        Report_Error("nStat out of bounds in %s(%d,%d,%d,[%d])", __func__, nTeam, nCategory, nSeason, nStat);
+        Report_Error("nStat out of bounds in %s(%d,%d,%d,[%d])", szFunction, nTeam, nCategory, nSeason, nStat);
         return 0;
     }
     if (nStat < STATS_PER_PERIOD)
@@ -540,24 +541,25 @@ int Get_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat)
     return Clamp_To_Int(Computed_Team_Total(nTeam, nCategory, nSeason, nStat));
 }
 
-void Set_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat, int nValue)
+void Store_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat, int nValue)
 {
+    constexpr const char* szFunction = "Set_Team_Totals_Stat";
     if (nTeam == NO_TEAM)
         return;
     if (!In_Range(nTeam, 0, LAST_TEAM)) {
-        Report_Error("nTeam out of bounds in %s([%d],%d,%d,%d,%d)", __func__, nTeam, nCategory, nSeason, nStat, nValue);
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d,%d,%d)", szFunction, nTeam, nCategory, nSeason, nStat, nValue);
         return;
     }
     if (!In_Range(nCategory, 0, TEAM_TOTAL_CATEGORIES - 1)) {
-        Report_Error("nCategory out of bounds in %s(%d,[%d],%d,%d,%d)", __func__, nTeam, nCategory, nSeason, nStat, nValue);
+        Report_Error("nCategory out of bounds in %s(%d,[%d],%d,%d,%d)", szFunction, nTeam, nCategory, nSeason, nStat, nValue);
         return;
     }
     if (!In_Range(nSeason, 0, TEAM_TOTAL_SEASONS - 1)) {
-        Report_Error("nSeason out of bounds in %s(%d,%d,[%d],%d,%d)", __func__, nTeam, nCategory, nSeason, nStat, nValue);
+        Report_Error("nSeason out of bounds in %s(%d,%d,[%d],%d,%d)", szFunction, nTeam, nCategory, nSeason, nStat, nValue);
         return;
     }
     if (!In_Range(nStat, 0, STATS_PER_PERIOD - 1)) {
-        Report_Error("nStat out of bounds in %s(%d,%d,%d,[%d],%d)", __func__, nTeam, nCategory, nSeason, nStat, nValue);
+        Report_Error("nStat out of bounds in %s(%d,%d,%d,[%d],%d)", szFunction, nTeam, nCategory, nSeason, nStat, nValue);
         return;
     }
     League.Team[nTeam].nTotals[nCategory][nSeason][nStat] = nValue;

@@ -151,10 +151,37 @@ enum TEAM_TOTALS_SEASON : int {
 // A bad team, category, season or negative stat is reported and gives 0;
 // NO_TEAM gives 0.
 int Get_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat);
+// Get_Team_Totals_Stat without the inline shortcut below: every check and case.
+int Read_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat);
 
 // Stores stat 0-19 of team 0-40. NO_TEAM is ignored; a bad team, category,
 // season or stat is reported (in that order) and nothing is stored.
 void Set_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat, int nValue);
+// Set_Team_Totals_Stat without the inline shortcut below.
+void Store_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat, int nValue);
+
+// The game engine adds to a club's totals on every credited statistic: a
+// stored statistic at a sound address is read and stored here at once.
+inline bool Is_Stored_Team_Total(int nTeam, int nCategory, int nSeason, int nStat)
+{
+    return nTeam >= 0 && nTeam <= LAST_TEAM && nCategory >= 0 && nCategory < TEAM_TOTAL_CATEGORIES && nSeason >= 0 &&
+           nSeason < TEAM_TOTAL_SEASONS && nStat >= 0 && nStat < STATS_PER_PERIOD;
+}
+
+inline int Get_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat)
+{
+    if (Is_Stored_Team_Total(nTeam, nCategory, nSeason, nStat))
+        return League.Team[nTeam].nTotals[nCategory][nSeason][nStat];
+    return Read_Team_Totals_Stat(nTeam, nCategory, nSeason, nStat);
+}
+
+inline void Set_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nStat, int nValue)
+{
+    if (Is_Stored_Team_Total(nTeam, nCategory, nSeason, nStat))
+        League.Team[nTeam].nTotals[nCategory][nSeason][nStat] = nValue;
+    else
+        Store_Team_Totals_Stat(nTeam, nCategory, nSeason, nStat, nValue);
+}
 
 // Zeroes the whole totals block of team 0-40 (every category and season,
 // the running total of all seasons too). NO_TEAM and a bad team are reported

@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <string>
 
+#include "base/random.h"
 #include "engine/calibration.h"
+#include "league/player.h"
 #include "league/league_structure.h"
 #include "league/team_strength.h"
 #include "test_support.h"
@@ -87,4 +89,47 @@ TEST_F(BettingLineLeagueTest, TheDefaultLeaguesStrongestClubIsFavouredEitherWay)
             EXPECT_LT(Get_Game_Over_Under(a, h), 600) << a << " at " << h;
         }
     EXPECT_EQ(Get_Game_Point_Spread(nStrong, nStrong), -25);
+}
+
+TEST_F(BettingLineLeagueTest, BothLinesAtOnceAreEachLineReadAlone)
+{
+    SCRATCH_FOLDER Scratch("betting_lines");
+    ASSERT_TRUE(Scratch.Ready());
+    Copy_Default_League_Inputs();
+    std::string Problem;
+    ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
+    for (int a = 0; a < 6; ++a)
+        for (int h = 0; h < 6; ++h) {
+            int nSpread = -1, nOverUnder = -1;
+            Get_Game_Lines(a, h, &nSpread, &nOverUnder);
+            EXPECT_EQ(nSpread, Get_Game_Point_Spread(a, h)) << a << " at " << h;
+            EXPECT_EQ(nOverUnder, Get_Game_Over_Under(a, h)) << a << " at " << h;
+        }
+    // Without two valid clubs: no spread and 44 points.
+    int nSpread = -1, nOverUnder = -1;
+    Get_Game_Lines(0, TOTAL_NUMBER_OF_TEAMS, &nSpread, &nOverUnder);
+    EXPECT_EQ(nSpread, 0);
+    EXPECT_EQ(nOverUnder, 440);
+
+    // Every player of clubs 2 and 3 rated 1: reading them regenerates them,
+    // drawing from the generator in the order the readings come, so both
+    // lines are read as each reads them alone. The same lines and the same
+    // next draw.
+    for (int t : {2, 3})
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
+            if (Get_Player_ID(t, s) > 0)
+                for (int r = 0; r < NUMBER_OF_RATINGS; ++r)
+                    Set_Player_Rating(t, s, r, 1.0f);
+    static LEAGUE_DATA Saved;
+    Saved = League;
+    Seed_Random_Numbers(77);
+    const int nAloneSpread = Get_Game_Point_Spread(2, 3);
+    const int nAloneOverUnder = Get_Game_Over_Under(2, 3);
+    const uint32_t nAloneNext = Generate_Random_Number();
+    League = Saved;
+    Seed_Random_Numbers(77);
+    Get_Game_Lines(2, 3, &nSpread, &nOverUnder);
+    EXPECT_EQ(nSpread, nAloneSpread);
+    EXPECT_EQ(nOverUnder, nAloneOverUnder);
+    EXPECT_EQ(Generate_Random_Number(), nAloneNext);
 }

@@ -3,12 +3,17 @@
 // tables of both directions of play, and the defence's choices in set
 // situations.
 
+#include <memory>
+#include <initializer_list>
+#include <climits>
+#include <cstdint>
 #include <cmath>
 #include <cstdlib>
 
 #include "base/random.h"
 #include "engine/defense_calling.h"
 #include "engine/formations.h"
+#include "engine/game_context.h"
 #include "engine/offense_calling.h"
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
@@ -229,3 +234,57 @@ TEST_F(DefenseCallingTest, ACallDrawsTheFivePredictionsAndTwoMore)
 }
 
 } // namespace
+
+namespace {
+
+// A table of side 0 whose rows 0-4 hold the given entries in every column,
+// with the greatest entry of each row as Build_Play_Matchup_Table keeps it.
+std::unique_ptr<MATCHUP_TABLES> Rows_Of(std::initializer_list<int> Entries)
+{
+    auto pM = std::make_unique<MATCHUP_TABLES>();
+    int i = 0;
+    for (int nEntry : Entries) {
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+            pM->nTable[0][i][j] = nEntry;
+        pM->nRowMax[0][i] = nEntry < 0 ? UINT64_MAX : static_cast<uint64_t>(nEntry);
+        ++i;
+    }
+    return pM;
+}
+
+int Product_Of(std::initializer_list<int> Entries)
+{
+    const auto pM = Rows_Of(Entries);
+    const int nPredicted[5] = {0, 1, 2, 3, 4};
+    int nProduct[DEFENSIVE_PLAY_COUNT];
+    Get_Predicted_Call_Products(*pM, 0, nPredicted, nProduct);
+    for (int j = 1; j < DEFENSIVE_PLAY_COUNT; ++j)
+        EXPECT_EQ(nProduct[j], nProduct[0]) << j;
+    return nProduct[0];
+}
+
+}  // namespace
+
+TEST(DefensiveProducts, PerMilleStepsRoundHalfAwayFromZeroAndHoldAtTheIntLimit)
+{
+    // 1500, x 1.2 = 1800, x 0.9 = 1620, x 1.1 = 1782, x 1 = 1782.
+    EXPECT_EQ(Product_Of({1500, 1200, 900, 1100, 1000}), 1782);
+    // 999 x 1001 = 999,999: 1000 rounded; then 1000 x 999 = 999; 999 x 1 =
+    // 0.999: 1; 1 x 500 = 0.5: 1, half rounded up.
+    EXPECT_EQ(Product_Of({999, 1001, 999, 1, 500}), 1);
+    // 1 x 499 = 0.499: 0, and 0 from then on.
+    EXPECT_EQ(Product_Of({1, 499, 3000, 3000, 3000}), 0);
+    // 70,000: 4,900,000, then 343,000,000, then 24,010,000,000 held at
+    // INT32_MAX, which stays there.
+    EXPECT_EQ(Product_Of({70000, 70000, 70000, 70000, 70000}), INT32_MAX);
+    // At the edge of 32 bits: 65,536 x 65,535 = 4,294,901,760, + 500 within
+    // 2^32, / 1000 = 4,294,902, and x 1000 keeps it.
+    EXPECT_EQ(Product_Of({65536, 65535, 1000, 1000, 1000}), 4294902);
+    // Beyond: 4,294,902 x 1,000,000 / 1000 = 4,294,902,000, held at
+    // 2,147,483,647; x 1 / 1000 = 2,147,483.647: 2,147,484.
+    EXPECT_EQ(Product_Of({65536, 65535, 1000, 1000000, 1}), 2147484);
+    // A negative entry: -1500 x 1.2 = -1800, x 1 ..., -1800 x 0.25 = -450.
+    EXPECT_EQ(Product_Of({-1500, 1200, 1000, 1000, 250}), -450);
+    // -1 x 500 = -0.5: -1, half rounded away from zero.
+    EXPECT_EQ(Product_Of({-1, 500, 1000, 1000, 1000}), -1);
+}

@@ -3,7 +3,7 @@
 // keep apart, and snaps of two games made in turn draw exactly the calls
 // each game draws alone.
 
-#include <climits>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -159,25 +159,35 @@ TEST_F(GameContextTest, BindingsFollowTheirGamesAndEndInAnyOrder)
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
-TEST_F(GameContextTest, KeptWeightsOfEarlierSnapsAreNeverReadAfterTheSnapNumberGoesRound)
+TEST_F(GameContextTest, SearchesKeptInAnEarlierSnapAreNeverReadInTheNext)
 {
     const std::vector<int> Alone = Play_Alone(m_Game, false);
 
-    // Weights far from the plays' own, stamped with the number the first
-    // snap gets after going round: read, they would change its calls.
+    // Every kept search looks like one of any category and target gain a
+    // snap asks for, with all its weight on play 0: read in a later snap,
+    // it would change that snap's calls.
     GAME_CONTEXT Context;
     const GAME_CONTEXT_BINDING Binding(&m_Game, Context);
     Build_Play_Matchup_Table(Context, &m_Game);
-    Context.SnapWeights.nSnap = UINT_MAX;
-    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
-        for (int nStep = 0; nStep < 14; ++nStep) {
-            Context.SnapWeights.nStamp[i][nStep] = 1;
-            Context.SnapWeights.nWeight[i][nStep] = i % 2 == 0 ? 1 : 1000000;
+    auto Fill_Kept_Searches = [&Context] {
+        SNAP_FIND_MEMOS& M = Context.FindMemos;
+        M.nCount = static_cast<int>(std::size(M.Memo));
+        int n = 0;
+        for (FIND_MEMO& Memo : M.Memo) {
+            Memo.nCategory = n < 4 ? PLAY_CATEGORY_PASS : PLAY_CATEGORY_RUN;
+            Memo.nGain = 1 + n % 4;
+            Memo.nWeighed = 1;
+            Memo.nTotal = 1000;
+            Memo.nCum[0] = 1000;
+            Memo.nPlayOf[0] = 0;
+            ++n;
         }
+    };
     std::vector<int> Calls;
     for (int k = 0; k < SNAPS; ++k) {
         Set_Snap(m_Game, k, false);
         Seed_Random_Numbers(Seed_Of(k, false));
+        Fill_Kept_Searches();
         Snap(Context, m_Game, Calls);
     }
     EXPECT_EQ(Calls, Alone);

@@ -298,6 +298,37 @@ TEST_F(PlayerStatsTest, LongestKicksAcrossPeriodsAndLines)
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
+TEST_F(PlayerStatsTest, AddingReachesEveryStoredPeriodAndHoldsBothEndsOfTheIntRange)
+{
+    PLAYER& Back = Add_Player(0, 3, POSITION_RB, 215, 71, 1995);
+    // The first and last statistic of each stored period: 10 + 7, 20 - 3.
+    for (int nPeriod = 0; nPeriod < 4; ++nPeriod) {
+        Back.nStat[nPeriod][0] = 10;
+        Back.nStat[nPeriod][19] = 20;
+        Add_To_Player_Stat(0, 3, nPeriod, 0, 7);
+        Add_To_Player_Stat(0, 3, nPeriod, 19, -3);
+        EXPECT_EQ(Back.nStat[nPeriod][0], 17) << nPeriod;
+        EXPECT_EQ(Back.nStat[nPeriod][19], 17) << nPeriod;
+    }
+    // INT_MIN + 5 - 100 stops at INT_MIN; a season line's statistic adds
+    // into the line (its statistic 4 sits at 3 + 4).
+    Back.nStat[1][9] = INT_MIN + 5;
+    Add_To_Player_Stat(0, 3, 1, 9, -100);
+    EXPECT_EQ(Back.nStat[1][9], INT_MIN);
+    Link_Line(Back, 0, 210, 2018, 0);
+    League.SeasonLines[210][3 + 4] = 30;
+    Add_To_Player_Stat(0, 3, 4, 4, 12);
+    EXPECT_EQ(League.SeasonLines[210][3 + 4], 42);
+    // Code 147 is solo tackles plus assists (the engine adds the two stored
+    // figures in its place): 7 + 5, and held at INT_MAX.
+    Back.nStat[0][2] = 7;
+    Back.nStat[0][3] = 5;
+    EXPECT_EQ(Stat(0, 3, 0, 147), 12);
+    Back.nStat[0][2] = INT_MAX - 1;
+    EXPECT_EQ(Stat(0, 3, 0, 147), INT_MAX);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 TEST_F(PlayerStatsTest, SeasonLinePeriods)
 {
     PLAYER& Back = Add_Player(0, 0, POSITION_RB, 215, 71, 1995);

@@ -265,6 +265,28 @@ TEST_F(TeamFinanceTest, TotalsStoreAtTheirIndexAndRefuseBadArguments)
     EXPECT_TRUE(Before.Unchanged());
 }
 
+TEST_F(TeamFinanceTest, TotalsAtTheEdgesOfTheBlockReadBackAsStored)
+{
+    // The last team, category, season and statistic: block offset
+    // (2 + 7 x 3) x 20 + 19 = 479; the first: 0.
+    Set_Team_Totals_Stat(LAST_TEAM, TEAM_TOTAL_CATEGORIES - 1, TEAM_TOTAL_SEASONS - 1, STATS_PER_PERIOD - 1, -42);
+    Set_Team_Totals_Stat(0, 0, 0, 0, 17);
+    EXPECT_EQ(reinterpret_cast<const int32_t*>(&League.Team[LAST_TEAM].nTotals)[479], -42);
+    EXPECT_EQ(reinterpret_cast<const int32_t*>(&League.Team[0].nTotals)[0], 17);
+    EXPECT_EQ(Get_Team_Totals_Stat(LAST_TEAM, TEAM_TOTAL_CATEGORIES - 1, TEAM_TOTAL_SEASONS - 1, STATS_PER_PERIOD - 1), -42);
+    EXPECT_EQ(Get_Team_Totals_Stat(0, 0, 0, 0), 17);
+    // NO_TEAM reads 0 and stores nothing, without a word.
+    Set_Team_Totals_Stat(NO_TEAM, 0, 0, 0, 5);
+    EXPECT_EQ(Get_Team_Totals_Stat(NO_TEAM, 0, 0, 0), 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+    // A negative statistic is refused by both, named as before.
+    EXPECT_EQ(Get_Team_Totals_Stat(0, 0, 0, -1), 0);
+    EXPECT_TRUE(Last_Error_Contains("nStat out of bounds in Get_Team_Totals_Stat(0,0,0,[-1])"));
+    Set_Team_Totals_Stat(0, 0, 0, -1, 5);
+    EXPECT_TRUE(Last_Error_Contains("nStat out of bounds in Set_Team_Totals_Stat(0,0,0,[-1],5)"));
+    EXPECT_EQ(Get_Team_Totals_Stat(0, 0, 0, 0), 17);
+}
+
 TEST_F(TeamFinanceTest, TeamCodesJoinQuarterbacksToTheBacks)
 {
     Totals(0, TOTALS_BACKS, {{7, 400}, {8, 1700}, {9, 12}, {10, 250}, {11, 3000}, {12, 20}});
