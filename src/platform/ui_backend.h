@@ -36,6 +36,7 @@
 //   left and dialogs::Unattended() holds (a script or a test drives the
 //   program), end it as the headless run does: dialogs::Finish_Unattended.
 //   Destroy the widgets on return (the model sends DIALOG_DESTROY itself).
+//   A dialog that comes back without an end counts as cancelled.
 // - Dialog_Changed: the model of an open dialog changed (a procedure set a
 //   text, an item, a check, a column order...); nControl is the control, or
 //   0 for every control and the dialog itself (title, size). Bring the
