@@ -47,7 +47,7 @@
 // - Wait: block until one event is handled or nTimeoutMs pass (negative: no
 //   limit); return whether an event was handled. Never spin.
 // - Timers_Changed: the model's timers changed; arrange to call
-//   ui::Fire_Due_Timers() when ui::Next_Timer_Due() (a Now() value, or
+//   Fire_Due_Timers() when Next_Timer_Due() (ui_services.h: a Now() value, or
 //   UINT64_MAX for none) comes, also inside nested loops.
 // - Now: a monotonic millisecond clock (headless: a clock that only the
 //   blocking wait and tests move).
