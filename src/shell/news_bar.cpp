@@ -1,6 +1,7 @@
 #include "shell/news_bar.h"
 
 #include "pages/news_ticker.h"
+#include "shell/main_window.h"
 
 namespace {
 
@@ -23,12 +24,14 @@ void Create_News_Bar()
     g_Bar.bCreated = true;
     g_Bar.Text = Build_News_Ticker_Text();
     g_Bar.nOffset = 0;
+    Refresh_Main_Window_Layout();
 }
 
 void Close_News_Bar()
 {
     Stop_Timer();
     g_Bar.bCreated = false;
+    Refresh_Main_Window_Layout();
 }
 
 void Destroy_News_Bar()
@@ -37,6 +40,7 @@ void Destroy_News_Bar()
     g_Bar.bCreated = false;
     g_Bar.Text.clear();
     g_Bar.nOffset = 0;
+    Refresh_Main_Window_Layout();
 }
 
 bool Is_News_Bar_Shown()
