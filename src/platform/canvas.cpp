@@ -55,7 +55,7 @@ void Fill_Source(CANVAS& Canvas, SOURCE& Source, CANVAS_COLOR Colour)
     if (Canvas.Is_Empty() || Colour.a == 0)
         return;
     TARGET Target(Canvas);
-    Target.Rasterizer.add_path(Source);
+    canvas_agg::Add_Path(Target.Rasterizer, Source);
     agg::render_scanlines_aa_solid(Target.Rasterizer, Target.Scanline, Target.Base, Premultiplied(Colour));
 }
 

@@ -25,8 +25,20 @@ struct TARGET {
     agg::rendering_buffer Buffer;
     PIXEL_FORMAT Format;
     RENDERER Base;
-    agg::rasterizer_scanline_aa<> Rasterizer;
+    agg::rasterizer_scanline_aa<agg::rasterizer_sl_clip_dbl> Rasterizer;
     agg::scanline_u8 Scanline;
 };
+
+// Adds a vertex source to a rasteriser (its own add_path leaves the
+// coordinates of a closing command unset, which GCC warns of).
+template <class RASTERIZER, class SOURCE>
+void Add_Path(RASTERIZER& Rasterizer, SOURCE& Source)
+{
+    double x = 0, y = 0;
+    unsigned nCmd;
+    Source.rewind(0);
+    while (!agg::is_stop(nCmd = Source.vertex(&x, &y)))
+        Rasterizer.add_vertex(x, y, nCmd);
+}
 
 }  // namespace canvas_agg

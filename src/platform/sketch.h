@@ -72,8 +72,9 @@ struct SKETCH_PATH {
     int32_t nFill = 0;              // 1: filled with nColor2 (or nColor when it has no alpha)
     int32_t nShape = SKETCH_SHAPE_LINE;
     PATH_STYLE Style;
-    // Squiggle: amplitude and wavelength in widths, and how much of the
-    // jitter it takes; dots: the dot and gap lengths in widths.
+    // Squiggle: amplitude in widths, waves per pixel, and how much the
+    // amplitude wanders (0 none, 1 all of it); dots: the dot and gap lengths
+    // in widths.
     float fShape1 = 0, fShape2 = 0, fShape3 = 0;
     int32_t nFirstVertex = 0;       // where its vertices start in the storage
 };
@@ -92,23 +93,24 @@ struct SKETCH_RECORD {
     // Rendering settings: jitter on (1) or off (0), the jitter's seed offset,
     // and the jitter's size in tenths of a pixel.
     int32_t nSetting1 = 0, nSetting2 = 0, nSetting3 = 0;
-    // The attributes the next path starts with.
-    SKETCH_PATH Current;
 };
 
 // Empties the record and sets its defaults (round caps and joins, black, width 1).
 void Init_Sketch_Record(SKETCH_RECORD& List);
 // Releases the list's buffers and resets its path count.
 void Free_Sketch_Buffers(SKETCH_RECORD& List);
-// Starts a new path in colour nColor (0xAARRGGBB), or with the previous
-// path's attributes when nColor is -1. Returns the path's index.
+// Starts a new path (its vertices are those added to the storage from now
+// on) in colour nColor (0xAARRGGBB) with the default attributes, or with
+// every attribute of the previous path when nColor is -1. Returns the path's
+// index.
 int start_new_path(SKETCH_RECORD& List, int64_t nColor);
-// Sets the current path's outline width and fill.
+// Set the current (last started) path's outline width, and its fill colour
+// (0xAARRGGBB, kept as its second colour; the path is then filled).
 void Set_Path_Width(SKETCH_RECORD& List, float fWidth);
 void Set_Path_Fill(SKETCH_RECORD& List, uint32_t nFillColor);
-// The current path drawn as a wavy outline: amplitude and wavelength in
-// line widths, and its share of the jitter (0.75, 0.2, 0.25 are usual).
-void Squiggle_Path(SKETCH_RECORD& List, double fAmplitude, double fWavelength, double fJitter);
+// The current path drawn as a wavy outline: amplitude in line widths, waves
+// per pixel, and how much the amplitude wanders (0.75, 0.2, 0.25 are usual).
+void Squiggle_Path(SKETCH_RECORD& List, double fAmplitude, double fFrequency, double fWander);
 // The current path drawn as dots of fDot widths with gaps of fGap widths.
 void Dot_Path(SKETCH_RECORD& List, double fDot, double fGap);
 
