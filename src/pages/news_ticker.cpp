@@ -42,8 +42,9 @@ std::vector<DAY_RESULT> Get_Last_Day_Results(int* pnWeek)
     const int nLast = nCurrent >= SCHEDULE_WEEKS ? SCHEDULE_WEEKS - 1 : nCurrent;
     for (int w = nLast; w >= 0 && Results.empty(); --w) {
         const int nFirst = Get_Week_First_Game_Index(w);
-        const int nCount = Count_Week_Games(w);
-        for (int g = nFirst; g >= 0 && g < NUMBER_OF_GAMES && g < nFirst + nCount; ++g) {
+        const size_t nCount = static_cast<size_t>(Count_Week_Games(w));
+        const size_t nBefore = Results.size();
+        for (int g = nFirst; g >= 0 && g < NUMBER_OF_GAMES && Results.size() - nBefore < nCount; ++g) {
             const GAME* pGame = Get_Game_Record(g);
             if (pGame == nullptr || pGame->nWeek != w || !Is_Game_Record_Final(g) ||
                 !Is_Team_Slot_Used(pGame->nAwayTeam) || !Is_Team_Slot_Used(pGame->nHomeTeam))

@@ -351,7 +351,7 @@ PAGE_LAYOUT Layout_Calendar_Page()
         const int nGame = Get_Team_Schedule_Stat(nTeam, w, SCHEDULE_GAME_INDEX);
         const GAME* pGame = nGame >= 0 && nGame < NUMBER_OF_GAMES ? Get_Game_Record(nGame) : nullptr;
         std::string Result;
-        if (pGame != nullptr && Is_Game_Record_Final(nGame) &&
+        if (pGame != nullptr && pGame->nWeek == w && Is_Game_Record_Final(nGame) &&
             (pGame->nHomeTeam == nTeam || pGame->nAwayTeam == nTeam)) {
             const int nSide = pGame->nHomeTeam == nTeam ? 1 : 0;
             const int nOwn = pGame->nScore[nSide];
@@ -389,9 +389,10 @@ PAGE_LAYOUT Layout_Games_Page()
     int nShown = 0;
     for (int g = nFirst; g < NUMBER_OF_GAMES && nShown < nCount && nShown < nRowsFit * GAMES_COLUMNS; ++g) {
         const GAME* pGame = Get_Game_Record(g);
+        // The week's records run on from its first; skip any other.
         if (pGame == nullptr || pGame->nWeek != nWeek || !Is_Team_Slot_Used(pGame->nHomeTeam) ||
             !Is_Team_Slot_Used(pGame->nAwayTeam))
-            break;
+            continue;
         const int nColumn = nShown % GAMES_COLUMNS;
         const int nRow = nShown / GAMES_COLUMNS;
         const int x0 = PAGE_MARGIN + nColumn * nWidth + 4;

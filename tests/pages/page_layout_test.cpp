@@ -1,0 +1,280 @@
+// The pages' layouts over a small league of hand-made games: which club sits
+// on which row and where, what each row says, and that everything lies in
+// the design space. Every expected place and text is worked out by hand from
+// the fixture and the layout's measures (margin 12, body from y 78).
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "league/league_fixture.h"
+#include "league/preferences.h"
+#include "league/standings_keys.h"
+#include "league/team_schedule.h"
+#include "pages/page_layout.h"
+#include "season/playoffs.h"
+#include "test_support.h"
+
+namespace {
+
+constexpr int A = 0, B = 1, C = 2, D = 3, E = 4;
+
+// League 0: division 0 (A, B, C) and division 1 (D); league 1: division 4 (E).
+// Finished games, week by week (away, home, away score, home score):
+//   week 0: A at B 21-14, C at D 13-20       week 1: B at A 10-17, E at C 3-3
+//   week 2: C at B 6-7
+// Records: A 2-0, B 1-2, C 0-2-1, D 1-0, E 0-0-1.
+struct FIXTURE_GAME {
+    int nAway, nHome, nAwayScore, nHomeScore, nWeek;
+};
+const FIXTURE_GAME GAMES[] = {
+    {A, B, 21, 14, 0}, {C, D, 13, 20, 0}, {B, A, 10, 17, 1}, {E, C, 3, 3, 1}, {C, B, 6, 7, 2},
+};
+
+class PageLayoutTest : public LeagueTest {
+protected:
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        Clear_League_Data();
+        Set_Regular_Season_Weeks(17);
+        League.Universe.nStat[GAMES_PER_SEASON] = 6;
+        League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
+        const char* const NICKNAME[5] = {"Alphas", "Bravos", "Chargers", "Deltas", "Echoes"};
+        const char* const ABBREVIATION[5] = {"ALP", "BRA", "CHA", "DEL", "ECH"};
+        const int DIVISION[5] = {0, 0, 0, 1, 4};
+        const int RECORD[5][3] = {{2, 0, 0}, {1, 2, 0}, {0, 2, 1}, {1, 0, 0}, {0, 0, 1}};
+        for (int t = A; t <= E; ++t) {
+            League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_COMPUTER;
+            League.Team[t].nTeamStat[TEAM_STAT_DIVISION] = DIVISION[t];
+            std::strcpy(League.Team[t].szString[TEAM_STRING_NICKNAME], NICKNAME[t]);
+            std::strcpy(League.Team[t].szString[TEAM_STRING_ABBREVIATION], ABBREVIATION[t]);
+            Set_Season_Record(t, 0, RECORD[t][0], RECORD[t][1], RECORD[t][2]);
+        }
+        Count_Teams();
+        for (int t = A; t <= E; ++t)
+            Clear_Scheduled_Games(t);
+        Set_League_Abbreviation(0, "Old");
+        Set_League_Abbreviation(1, "New");
+        Set_Division_Name(0, "North");
+        Set_Division_Name(1, "South");
+        Set_Division_Name(4, "West");
+        int n = 0;
+        for (const FIXTURE_GAME& G : GAMES) {
+            Put_Game(n, G.nAway, G.nHome, G.nAwayScore, G.nHomeScore, G.nWeek);
+            ASSERT_TRUE(Schedule_Game(G.nHome, G.nAway, G.nWeek, 6, 1300));
+            Set_Team_Schedule_Stat(G.nHome, G.nWeek, SCHEDULE_GAME_INDEX, n);
+            Set_Team_Schedule_Stat(G.nAway, G.nWeek, SCHEDULE_GAME_INDEX, n);
+            ++n;
+        }
+        // Week 3: A at home to C at 4:05 PM, not played yet.
+        ASSERT_TRUE(Schedule_Game(A, C, 3, 6, 1605));
+        League.Preferences.nInt[PREF_CURRENT_WEEK] = 3;
+    }
+
+    // The texts of a layout that lie inside a rectangle, left to right.
+    static std::vector<std::string> Texts_In(const PAGE_LAYOUT& Layout, const PAGE_RECT& Box)
+    {
+        std::vector<std::string> Texts;
+        for (const PAGE_TEXT& Text : Layout.Texts)
+            if (Box.Contains(Text.Box))
+                Texts.push_back(Text.Text);
+        return Texts;
+    }
+
+    static void Expect_Inside_Design_Space(const PAGE_LAYOUT& Layout)
+    {
+        const PAGE_RECT Space{0, 0, PAGE_DESIGN_WIDTH, PAGE_DESIGN_HEIGHT};
+        for (const PAGE_TEXT& Text : Layout.Texts)
+            EXPECT_TRUE(Space.Contains(Text.Box)) << Layout.nPage << " \"" << Text.Text << "\"";
+        for (const PAGE_RULE& Rule : Layout.Rules)
+            EXPECT_TRUE(Space.Contains(Rule.Line)) << Layout.nPage;
+        for (const PAGE_RECT& Shade : Layout.Shades)
+            EXPECT_TRUE(Space.Contains(Shade)) << Layout.nPage;
+        for (const PAGE_ROW& Row : Layout.Rows)
+            EXPECT_TRUE(Space.Contains(Row.Box)) << Layout.nPage;
+    }
+};
+
+TEST_F(PageLayoutTest, StandingsShowEachClubOnItsRowInDivisionOrder)
+{
+    const PAGE_LAYOUT Layout = Layout_Standings_Page();
+    EXPECT_EQ(Layout.nPage, MAIN_PAGE_STANDINGS);
+    EXPECT_EQ(Layout.Title, "Standings");
+    // Division 0 by its key: A (2-0) over B (1-2) over C (0-2-1); then D,
+    // then league 1's E.
+    ASSERT_EQ(Layout.Rows.size(), 5u);
+    const int ORDER[5] = {A, B, C, D, E};
+    const int GROUP[5] = {0, 0, 0, 1, 4};
+    // Two divisions side by side (744 / 2 = 372 wide), two leagues one above
+    // the other ((507 - 78 - 12) / 2 = 208 high); a division's first row
+    // starts under its 18-unit heading and 14-unit column heads, rows 15 high.
+    const PAGE_RECT BOX[5] = {
+        {16, 110, 380, 125}, {16, 125, 380, 140}, {16, 140, 380, 155}, {388, 110, 752, 125}, {16, 318, 380, 333},
+    };
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(Layout.Rows[i].nTeam, ORDER[i]) << i;
+        EXPECT_EQ(Layout.Rows[i].nGroup, GROUP[i]) << i;
+        EXPECT_EQ(Layout.Rows[i].Box.nLeft, BOX[i].nLeft) << i;
+        EXPECT_EQ(Layout.Rows[i].Box.nTop, BOX[i].nTop) << i;
+        EXPECT_EQ(Layout.Rows[i].Box.nRight, BOX[i].nRight) << i;
+        EXPECT_EQ(Layout.Rows[i].Box.nBottom, BOX[i].nBottom) << i;
+    }
+    // What the rows say: name, W, L, T and the percentage ((2W + T) / 2G).
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[0].Box), (std::vector<std::string>{"Alphas", "2", "0", "0", "1.000"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box), (std::vector<std::string>{"Bravos", "1", "2", "0", ".333"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[2].Box), (std::vector<std::string>{"Chargers", "0", "2", "1", ".167"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[4].Box), (std::vector<std::string>{"Echoes", "0", "0", "1", ".500"}));
+    // The headings name league and division.
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{16, 78, 380, 96}), (std::vector<std::string>{"Old North"}));
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{388, 78, 752, 96}), (std::vector<std::string>{"Old South"}));
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{16, 286, 380, 304}), (std::vector<std::string>{"New West"}));
+    Expect_Inside_Design_Space(Layout);
+}
+
+TEST_F(PageLayoutTest, CalendarShowsTheViewedClubsWeeks)
+{
+    Set_Selected_Team(A);
+    EXPECT_EQ(Get_Calendar_Page_Team(), A);
+    const PAGE_LAYOUT Layout = Layout_Calendar_Page();
+    ASSERT_EQ(Layout.Rows.size(), static_cast<size_t>(SCHEDULE_WEEKS));
+    // Week w: column w / 11 (372 wide), row w % 11, 34 units from y 112.
+    EXPECT_EQ(Layout.Rows[0].Box.nTop, 112);
+    EXPECT_EQ(Layout.Rows[10].Box.nTop, 112 + 10 * 34);
+    EXPECT_EQ(Layout.Rows[11].Box.nLeft, 12 + 372 + 4);
+    EXPECT_EQ(Layout.Rows[11].Box.nTop, 112);
+    EXPECT_EQ(Layout.Rows[0].nTeam, B);
+    EXPECT_EQ(Layout.Rows[1].nTeam, B);
+    EXPECT_EQ(Layout.Rows[2].nTeam, NO_TEAM);
+    EXPECT_EQ(Layout.Rows[3].nTeam, C);
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[0].Box), (std::vector<std::string>{"Week 1", "at Bravos", "W 21-14"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box), (std::vector<std::string>{"Week 2", "vs Bravos", "W 17-10"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[2].Box), (std::vector<std::string>{"Week 3", "Open date"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[3].Box), (std::vector<std::string>{"Week 4", "vs Chargers", "4:05 PM"}));
+    // The headline: the club and its record; the current week is shaded.
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 756, 108}), (std::vector<std::string>{"Alphas (2-0)"}));
+    ASSERT_EQ(Layout.Shades.size(), 1u);
+    EXPECT_EQ(Layout.Shades[0].nTop, Layout.Rows[3].Box.nTop);
+    // C's week 1 was a tie with E.
+    Set_Selected_Team(C);
+    const PAGE_LAYOUT Chargers = Layout_Calendar_Page();
+    EXPECT_EQ(Texts_In(Chargers, Chargers.Rows[1].Box), (std::vector<std::string>{"Week 2", "vs Echoes", "T 3-3"}));
+    EXPECT_EQ(Texts_In(Chargers, Chargers.Rows[0].Box), (std::vector<std::string>{"Week 1", "at Deltas", "L 13-20"}));
+    Expect_Inside_Design_Space(Layout);
+}
+
+TEST_F(PageLayoutTest, GamesShowTheDaysGamesInBoxes)
+{
+    // Week 3 has a game but none over: the page shows the last day played,
+    // week 2 (index 2), unless week 3 is today.
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 2;
+    EXPECT_EQ(Get_Games_Page_Week(), 2);
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 1;
+    const PAGE_LAYOUT Layout = Layout_Games_Page();
+    EXPECT_EQ(Get_Games_Page_Week(), 1);
+    // Week 1's two games, records 2 and 3, side by side: 744 / 3 = 248 wide.
+    ASSERT_EQ(Layout.Rows.size(), 2u);
+    EXPECT_EQ(Layout.Rows[0].nGroup, 2);
+    EXPECT_EQ(Layout.Rows[1].nGroup, 3);
+    EXPECT_EQ(Layout.Rows[0].Box.nLeft, 16);
+    EXPECT_EQ(Layout.Rows[0].Box.nRight, 256);
+    EXPECT_EQ(Layout.Rows[1].Box.nLeft, 264);
+    EXPECT_EQ(Layout.Rows[0].Box.nTop, 114);
+    EXPECT_EQ(Layout.Rows[0].Box.nBottom, 162);
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[0].Box),
+              (std::vector<std::string>{"Bravos", "10", "Alphas", "17", "Final"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box),
+              (std::vector<std::string>{"Echoes", "3", "Chargers", "3", "Final"}));
+    // The winner is set in bold; a tie has none.
+    for (const PAGE_TEXT& Text : Layout.Texts) {
+        if (Text.Text == "Alphas" || Text.Text == "17") {
+            EXPECT_EQ(Text.nType, TYPE_BODY_BOLD) << Text.Text;
+        }
+        if (Text.Text == "Bravos" || Text.Text == "Echoes" || Text.Text == "Chargers") {
+            EXPECT_EQ(Text.nType, TYPE_BODY) << Text.Text;
+        }
+    }
+    Expect_Inside_Design_Space(Layout);
+}
+
+TEST_F(PageLayoutTest, PlayoffBracketPlacesEverySlot)
+{
+    Clear_Playoff_Slots();
+    // League 0's first round: A (slot 0) beat B (slot 1) 24-10 and moved to
+    // slot 16; C in slot 2 waits for D in slot 3.
+    Set_Playoff_Team(0, A);
+    Set_Playoff_Team(1, B);
+    Set_Playoff_Score(0, 24);
+    Set_Playoff_Score(1, 10);
+    Set_Playoff_Team(16, A);
+    Set_Playoff_Team(2, C);
+    Set_Playoff_Team(3, D);
+    Set_Playoff_Team(8, E);
+    const PAGE_LAYOUT Layout = Layout_Playoffs_Page();
+    ASSERT_EQ(Layout.Rows.size(), 6u);
+    // Nine columns of 744 / 9 = 82; the body from y 100, 395 high, eight
+    // first-round places 49 apart, boxes 20 high centred in them.
+    const auto Row_Of_Slot = [&](int nSlot) {
+        for (const PAGE_ROW& Row : Layout.Rows)
+            if (Row.nGroup == nSlot)
+                return Row;
+        ADD_FAILURE() << "no row for slot " << nSlot;
+        return PAGE_ROW{};
+    };
+    EXPECT_EQ(Row_Of_Slot(0).Box.nTop, 100 + 14);
+    EXPECT_EQ(Row_Of_Slot(1).Box.nTop, 100 + 49 + 14);
+    EXPECT_EQ(Row_Of_Slot(0).Box.nLeft, 15);
+    // Slot 16 sits halfway between slots 0 and 1, one column in.
+    EXPECT_EQ(Row_Of_Slot(16).Box.nTop, (114 + 163) / 2);
+    EXPECT_EQ(Row_Of_Slot(16).Box.nLeft, 12 + 82 + 3);
+    // League 1 runs in from the right: slot 8 in the last column.
+    EXPECT_EQ(Row_Of_Slot(8).Box.nLeft, 12 + 8 * 82 + 3);
+    EXPECT_EQ(Row_Of_Slot(8).Box.nTop, 114);
+    // The played game shows its scores, the winner in bold; the waiting pair
+    // shows none.
+    EXPECT_EQ(Texts_In(Layout, Row_Of_Slot(0).Box), (std::vector<std::string>{"Alphas", "24"}));
+    EXPECT_EQ(Texts_In(Layout, Row_Of_Slot(1).Box), (std::vector<std::string>{"Bravos", "10"}));
+    EXPECT_EQ(Texts_In(Layout, Row_Of_Slot(2).Box), (std::vector<std::string>{"Chargers"}));
+    // Every one of the 31 slots has its box.
+    EXPECT_EQ(Layout.Shades.size(), 31u);
+    Expect_Inside_Design_Space(Layout);
+}
+
+TEST_F(PageLayoutTest, EveryPageLiesInsideTheDesignSpace)
+{
+    for (int nPage : {MAIN_PAGE_FRONT, MAIN_PAGE_STANDINGS, MAIN_PAGE_CALENDAR, MAIN_PAGE_GAMES, MAIN_PAGE_PLAYOFFS,
+                      MAIN_PAGE_CHAMPIONS, MAIN_PAGE_DRAFT}) {
+        EXPECT_TRUE(Is_Main_Page(nPage));
+        const PAGE_LAYOUT Layout = Layout_Main_Page(nPage);
+        EXPECT_EQ(Layout.nPage, nPage);
+        EXPECT_FALSE(Layout.Texts.empty());
+        Expect_Inside_Design_Space(Layout);
+    }
+    // An unknown page lays out the front page.
+    EXPECT_FALSE(Is_Main_Page(40031));
+    EXPECT_EQ(Layout_Main_Page(40031).nPage, MAIN_PAGE_FRONT);
+}
+
+TEST_F(PageLayoutTest, FrontPageLeadsWithTheBiggestWin)
+{
+    // Week 2's only game: Bravos beat Chargers 7-6.
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 3;
+    const PAGE_LAYOUT Layout = Layout_Front_Page();
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 756, 114}), (std::vector<std::string>{"Bravos Beat Chargers 7-6"}));
+    // Week 0: Alphas 21-14 and Deltas 20-13 are both by 7; the first stands.
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 0;
+    const PAGE_LAYOUT First = Layout_Front_Page();
+    EXPECT_EQ(Texts_In(First, PAGE_RECT{12, 78, 756, 114}), (std::vector<std::string>{"Alphas Beat Bravos 21-14"}));
+    Expect_Inside_Design_Space(Layout);
+}
+
+TEST_F(PageLayoutTest, ChampionsListTheTitleWinners)
+{
+    const PAGE_LAYOUT Empty = Layout_Champions_Page();
+    EXPECT_TRUE(Empty.Rows.empty());
+    EXPECT_EQ(Texts_In(Empty, PAGE_RECT{12, 78, 756, 98}),
+              (std::vector<std::string>{"No champion has been crowned yet"}));
+}
+
+}  // namespace
