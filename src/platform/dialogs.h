@@ -1,99 +1,340 @@
 // Modal dialogs as the game code sees them: a dialog is its controls (by
-// id: text, list items, selection, check state) and a procedure that fills
-// them when the dialog opens and answers each command (a button pressed, a
-// selection changed). The desktop backend draws them; the headless backend
-// (always built) applies the scripted actions queued for the dialog, then
-// presses its default button, and records every dialog run.
+// id: text, list items, selection, check state, rectangle) and a procedure
+// that fills them when the dialog opens and answers each event (a button
+// pressed, a selection or text changed, a paint, a timer). A dialog is built
+// from its template (dialog_template.h) when its id has one; a procedure may
+// still add controls at run time.
+//
+// The model is the truth. A backend (ui_backend.h) shows it and feeds the
+// user's input back through the User_* operations, which send the procedure
+// the same events the headless driver sends. The headless backend (always
+// built) applies the actions queued for the dialog, then presses its default
+// button, and records every dialog run.
+//
+// Text is Windows-1252 throughout; "&" in a caption marks the mnemonic.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "platform/dialog_template.h"
+#include "platform/ui_backend.h"
 
 enum DIALOG_CONTROL_KIND : int {
     CONTROL_LABEL,
     CONTROL_EDIT,
-    CONTROL_COMBO,
-    CONTROL_LIST,
+    CONTROL_COMBO,      // drop-down list
+    CONTROL_LIST,       // list box (CS_MULTI_SELECT: several selected; tab stops)
     CONTROL_CHECK,
     CONTROL_BUTTON,
+    CONTROL_RADIO,      // a group runs from a CS_GROUP control to the next
+    CONTROL_GROUP,      // group box: a frame with a caption
+    CONTROL_UPDOWN,     // spin arrows with a range, a position and a buddy edit
+    CONTROL_TRACKBAR,   // a slider with a range and a position
+    CONTROL_PROGRESS,   // progress bar with a range and a position
+    CONTROL_PAINT,      // an area the procedure paints (DIALOG_PAINT) and clicks reach
+    CONTROL_REPORT,     // report list with a header: columns, rows, cells
+    CONTROL_KIND_COUNT
+};
+
+// A report list's column: Tag is the caller's code for what it shows.
+struct DIALOG_COLUMN {
+    int nTag = 0;
+    std::string Text;
+    int nWidth = 0;   // pixels; 0 lets the backend choose
+};
+
+// A report list's row: the caller's item data and one text per column (in
+// the columns' own order, not the user's display order).
+struct DIALOG_ROW {
+    int64_t nData = 0;
+    std::vector<std::string> Cells;
+    bool bSelected = false;
 };
 
 struct DIALOG_CONTROL {
     int nId = 0;
     int nKind = CONTROL_LABEL;
-    std::string Text;                 // label, edit text or button caption
-    std::vector<std::string> Items;   // combo and list entries
-    int nSelected = -1;               // combo and list; -1 none
-    bool bChecked = false;
+    std::string Text;                   // label, edit text or caption
+    std::vector<std::string> Items;     // combo and list entries
+    std::vector<int64_t> ItemData;      // per item (kept as long as Items)
+    std::vector<uint8_t> ItemSelected;  // multi-select list: per item
+    int nSelected = -1;                 // combo and list (multi: the caret); -1 none
+    bool bChecked = false;              // check box and radio button
     bool bEnabled = true;
+    bool bVisible = true;
+    UI_RECT Rect;                       // dialog units, as laid out now
+    UI_RECT TemplateRect;               // as the template gave it (anchors start here)
+    unsigned nStyle = 0;                // CS_*
+    int nTextLimit = 0;                 // edit: most characters; 0 none
+    int nMin = 0;                       // up-down, trackbar, progress
+    int nMax = 0;
+    int nPosition = 0;
+    int nBuddy = 0;                     // up-down's edit
+    std::vector<int> TabStops;          // list: dialog units
+    int nTopIndex = 0;                  // list and report: the first row shown
+    // Report list.
+    std::vector<DIALOG_COLUMN> Columns;
+    std::vector<int> ColumnOrder;       // display order: indexes into Columns
+    std::vector<DIALOG_ROW> Rows;
+    int nFocusRow = -1;
+    unsigned nRowsRevision = 0;         // bumped when rows change, for backends
 };
 
-class DIALOG;
-// Events a procedure answers: the dialog opening, a command of a control
-// (a button pressed, a selection or text changed, a box checked).
-enum DIALOG_EVENT : int { DIALOG_INIT, DIALOG_COMMAND };
-using DIALOG_PROC = void (*)(DIALOG& Dialog, int nEvent, int nControl);
+// Events a procedure answers.
+enum DIALOG_EVENT : int {
+    DIALOG_INIT,      // opening; Param() holds the caller's parameter
+    DIALOG_COMMAND,   // a control's command: Event().nNotification says which
+    DIALOG_NOTIFY,    // report list: Event().nNotification is a LIST_* code
+    DIALOG_PAINT,     // paint area nControl (0: the dialog): Event().pCanvas, .Area
+    DIALOG_CLICK,     // paint area nControl clicked at Event().x, .y (pixels in it)
+    DIALOG_SIZE,      // the dialog resized: Event().x, .y its client size in pixels
+    DIALOG_TIMER,     // timer nControl fired
+    DIALOG_DESTROY,   // closing (after the end): save what must be kept
+    DIALOG_SCROLL,    // up-down or trackbar nControl moved: Event().nPosition
+};
+
+// Command notifications (DIALOG_COMMAND).
+enum DIALOG_NOTIFICATION : int {
+    NOTIFY_CLICKED,             // button, check box, radio button
+    NOTIFY_SELECTION_CHANGED,   // combo, list
+    NOTIFY_DOUBLE_CLICK,        // list
+    NOTIFY_TEXT_CHANGED,        // edit
+    NOTIFY_FOCUS_GAINED,        // any control
+    NOTIFY_DROPPED_DOWN,        // combo's list opened
+};
+
+// Report-list notifications (DIALOG_NOTIFY).
+enum DIALOG_LIST_NOTIFICATION : int {
+    LIST_COLUMN_CLICK,   // Event().nColumn: index into Columns
+    LIST_ITEM_CHANGED,   // Event().nRow: selection or focus moved
+    LIST_DOUBLE_CLICK,   // Event().nRow
+    LIST_RIGHT_CLICK,    // Event().nRow (-1 on the header or no row), .x, .y, .bOnHeader
+};
+
+// Scroll codes (DIALOG_SCROLL, Event().nCode).
+enum DIALOG_SCROLL_CODE : int { SCROLL_DOWN, SCROLL_UP, SCROLL_THUMB };
+
+struct DIALOG_EVENT_INFO {
+    int nNotification = NOTIFY_CLICKED;
+    int nCode = 0;
+    int nRow = -1;
+    int nColumn = -1;
+    int x = 0;
+    int y = 0;
+    int nPosition = 0;
+    bool bOnHeader = false;
+    CANVAS* pCanvas = nullptr;
+    UI_RECT Area;
+};
 
 class DIALOG {
 public:
     DIALOG(int nDialogId, std::string Title, DIALOG_PROC pProc, void* pParam);
+    ~DIALOG();
+    DIALOG(const DIALOG&) = delete;
+    DIALOG& operator=(const DIALOG&) = delete;
 
     int Id() const { return m_nId; }
     const std::string& Title() const { return m_Title; }
+    void Set_Title(const std::string& Title);
     void* Param() const { return m_pParam; }
     DIALOG_PROC Proc() const { return m_pProc; }
+    // The template it was built from; null for a dialog of added controls.
+    const DIALOG_TEMPLATE* Template() const { return m_pTemplate; }
+    unsigned Style() const { return m_nStyle; }
+    // Client size in dialog units (the template's, or as resized).
+    int Width() const { return m_cx; }
+    int Height() const { return m_cy; }
 
-    // Adds a control (replacing one of the same id) and returns it.
+    // Builds the controls of a template (replacing any).
+    void Build(const DIALOG_TEMPLATE& Template);
+    // Adds a control (one of the same id keeps its rectangle and style but
+    // takes the new kind and text, its content emptied) and returns it.
     DIALOG_CONTROL& Add(int nId, int nKind, const std::string& Text = std::string());
+    // Removes a control at run time; false when there is none.
+    bool Remove(int nId);
     // The control of an id; null when the dialog has none.
     DIALOG_CONTROL* Find(int nId);
     const DIALOG_CONTROL* Find(int nId) const;
     const std::vector<DIALOG_CONTROL>& Controls() const { return m_Controls; }
 
-    // Convenience reads and writes; a missing control reads empty / -1 / false.
+    // Reads and writes; a missing control reads empty / -1 / false and a
+    // write to it does nothing. Writes reach the backend.
     std::string Get_Text(int nId) const;
     void Set_Text(int nId, const std::string& Text);
+    int Get_Int(int nId) const;   // the text read as atoi does
     int Get_Selected(int nId) const;
     void Set_Selected(int nId, int nIndex);
     bool Is_Checked(int nId) const;
     void Set_Checked(int nId, bool bChecked);
+    // Checks one radio button of a group and unchecks the rest of its group.
+    void Check_Radio(int nId);
     void Enable(int nId, bool bEnabled);
+    bool Is_Enabled(int nId) const;
+    void Show(int nId, bool bVisible);
+    bool Is_Visible(int nId) const;
+    void Set_Focus(int nId);
+    int Focus() const { return m_nFocus; }
+    // Moves and resizes a control by deltas (dialog units).
+    void Move_Control_By(int nId, int dx, int dy, int dcx, int dcy);
+
+    // Combo and list items.
+    void Clear_Items(int nId);
+    int Add_Item(int nId, const std::string& Text, int64_t nData = 0);   // its index
+    int Insert_Item(int nId, int nIndex, const std::string& Text, int64_t nData = 0);
+    int Item_Count(int nId) const;
+    std::string Item_Text(int nId, int nIndex) const;
+    int64_t Item_Data(int nId, int nIndex) const;   // 0 when out of range
+    void Set_Item_Data(int nId, int nIndex, int64_t nData);
+    // The first item beginning with Prefix, ignoring case; -1 none.
+    int Find_Item_Prefix(int nId, const std::string& Prefix) const;
+    // Cuts every item at its last ".".
+    void Strip_Item_Extensions(int nId);
+    void Set_Tab_Stops(int nId, const std::vector<int>& Stops);
+    // Multi-select list.
+    void Set_Item_Selected(int nId, int nIndex, bool bSelected);
+    bool Is_Item_Selected(int nId, int nIndex) const;
+    std::vector<int> Selected_Items(int nId) const;
+    void Set_Top_Index(int nId, int nIndex);
+
+    // Up-down, trackbar and progress bar.
+    void Set_Range(int nId, int nMin, int nMax);
+    void Set_Position(int nId, int nPosition);   // clamped to the range
+    int Get_Position(int nId) const;
+
+    // Report list. The model keeps the rows in the order given: sorting is
+    // the caller's (Sort_Rows), never the backend's.
+    void Add_Column(int nId, int nTag, const std::string& Text, int nWidth = 0);
+    void Clear_Columns(int nId);
+    int Column_Count(int nId) const;
+    int Column_Tag(int nId, int nColumn) const;   // -1 out of range
+    std::vector<int> Column_Order(int nId) const;
+    // A new display order; false (nothing changed) unless it is a permutation.
+    bool Set_Column_Order(int nId, const std::vector<int>& Order);
+    void Clear_Rows(int nId);
+    int Add_Row(int nId, int64_t nData);   // its index
+    void Set_Cell(int nId, int nRow, int nColumn, const std::string& Text);
+    std::string Cell(int nId, int nRow, int nColumn) const;
+    int Row_Count(int nId) const;
+    int64_t Row_Data(int nId, int nRow) const;
+    int Find_Row(int nId, int64_t nData) const;   // -1 none
+    // Single selection: selects one row (-1 none) and gives it the focus.
+    void Select_Row(int nId, int nRow);
+    int Selected_Row(int nId) const;   // the first selected; -1 none
+    void Ensure_Visible(int nId, int nRow);
+    // Reorders the rows by a strict weak order on them (stable).
+    void Sort_Rows(int nId, bool (*pLess)(const DIALOG_ROW&, const DIALOG_ROW&, void*), void* pContext);
+
+    // Paint areas: asks for a new paint (null area: all of it).
+    void Invalidate(int nId, const UI_RECT* pArea = nullptr);
+    // Timers of this dialog: DIALOG_TIMER with the timer's id every nMs.
+    void Set_Timer(int nTimer, int nMs);
+    void Kill_Timer(int nTimer);
 
     // Ends the dialog with a result (Do_Dialog returns it).
     void End(int nResult);
     bool Ended() const { return m_bEnded; }
     int Result() const { return m_nResult; }
 
-    // The button pressed when the user just confirms (Enter); 1 unless set.
+    // The button pressed when the user just confirms (Enter): the
+    // template's CS_DEFAULT button, else 1, unless set.
     int Default_Button() const { return m_nDefaultButton; }
     void Set_Default_Button(int nId) { m_nDefaultButton = nId; }
 
+    // The details of the event being handled.
+    const DIALOG_EVENT_INFO& Event() const { return m_Event; }
+
+    // --- Input, from a backend or the headless driver ---------------------
+    // Each sends the procedure its event and returns false (nothing sent)
+    // when the control cannot take it: missing, hidden, disabled, wrong kind.
+    bool User_Press(int nId);
+    // Escape or the close box: the Cancel button's command when there is
+    // an enabled one, else ends with Cancel; false when the style ignores it.
+    bool User_Cancel();
+    // Typed or pasted text (Windows-1252): refused when a byte is none of
+    // Windows-1252's characters, or the text passes the edit's limit.
+    bool User_Set_Text(int nId, const std::string& Text);
+    bool User_Check(int nId, bool bChecked);
+    bool User_Radio(int nId);
+    bool User_Select(int nId, int nIndex);
+    bool User_Double_Click(int nId, int nIndex);
+    bool User_Select_Items(int nId, const std::vector<int>& Indexes);   // multi-select list
+    bool User_Focus(int nId);
+    bool User_Drop_Down(int nId);
+    bool User_Spin(int nId, bool bUp);
+    bool User_Track(int nId, int nPosition);
+    bool User_Click(int nId, int x, int y);
+    bool User_Paint(int nId, CANVAS* pCanvas, const UI_RECT& Area);
+    // Report list.
+    bool User_Header_Click(int nId, int nColumn);
+    bool User_Row_Select(int nId, int nRow);
+    bool User_Row_Double_Click(int nId, int nRow);
+    bool User_Right_Click(int nId, int nRow, int x, int y, bool bOnHeader);
+    bool User_Column_Order(int nId, const std::vector<int>& Order);
+    // The client resized (pixels): clamped to the minimum, controls moved by
+    // their anchors, then DIALOG_SIZE.
+    bool User_Size(int cxPixels, int cyPixels);
+    bool User_Timer(int nTimer);
+
+    // Sends an event straight to the procedure (the runner uses it).
+    void Send(int nEvent, int nControl, const DIALOG_EVENT_INFO& Info = DIALOG_EVENT_INFO());
+    // True between the backend's showing and the end of the run.
+    bool Is_Open() const { return m_bOpen; }
+    void Set_Open(bool bOpen) { m_bOpen = bOpen; }
+
 private:
+    void Changed(int nControl);
+    DIALOG_CONTROL* Usable(int nId, int nKind);
+
     int m_nId;
     std::string m_Title;
     DIALOG_PROC m_pProc;
     void* m_pParam;
+    const DIALOG_TEMPLATE* m_pTemplate = nullptr;
+    unsigned m_nStyle = 0;
+    int m_cx = 0;
+    int m_cy = 0;
     std::vector<DIALOG_CONTROL> m_Controls;
     bool m_bEnded = false;
     int m_nResult = 0;
     int m_nDefaultButton = 1;
+    int m_nFocus = 0;
+    bool m_bOpen = false;
+    DIALOG_EVENT_INFO m_Event;
 };
 
 constexpr int DIALOG_OK = 1;
 constexpr int DIALOG_CANCEL = 2;
 
-// Runs a modal dialog: the procedure fills it (DIALOG_INIT), then the
-// user's (or the script's) actions go to it until it ends; returns its
-// result. A dialog that no action ends is closed with its default button,
-// then with Cancel; one that ends with neither gives DIALOG_CANCEL.
+// Runs a registered dialog: built from its template, DIALOG_INIT, then the
+// user's (or the script's) actions until it ends; returns its result. An id
+// with nothing registered shows one box naming it and returns DIALOG_CANCEL.
+int Do_Dialog(int nDialogId, void* pParam = nullptr);
+// Runs a dialog with this procedure: built from the id's template when it
+// has one (the title given, when not null, replaces the template's), else
+// of the controls the procedure adds. A dialog that no action ends is closed
+// with its default button, then with Cancel; one that ends with neither
+// gives DIALOG_CANCEL.
 int Do_Dialog(int nDialogId, const char* szTitle, DIALOG_PROC pProc, void* pParam = nullptr);
 
-// --- The headless backend's actions, queued by tests and the script runner -
+// --- The headless driver's actions, queued by tests and the script runner -
 enum DIALOG_ACTION_KIND : int {
-    ACTION_SET_TEXT,     // edit's text := Text
-    ACTION_SELECT,       // combo or list: the entry equal to Text (case-insensitive), else index nValue
-    ACTION_CHECK,        // check box := nValue != 0
-    ACTION_PRESS,        // button nControl pressed
+    ACTION_SET_TEXT,       // edit's text := Text
+    ACTION_SELECT,         // combo or list: the entry equal to Text (case-insensitive), else index nValue
+    ACTION_CHECK,          // check box := nValue != 0
+    ACTION_PRESS,          // button nControl pressed
+    ACTION_SPIN,           // up-down: nValue != 0 up, else down
+    ACTION_RADIO,          // radio button nControl chosen
+    ACTION_DOUBLE_CLICK,   // list: the entry as ACTION_SELECT; report list: row nValue
+    ACTION_ROW_SELECT,     // report list: row nValue (or the first whose first cell is Text)
+    ACTION_HEADER_CLICK,   // report list: column nValue (index into its columns)
+    ACTION_RIGHT_CLICK,    // report list: row nValue (-1: the header)
+    ACTION_TIMER,          // timer nValue of the dialog fires (nControl unused)
+    ACTION_TRACK,          // trackbar := nValue
+    ACTION_CANCEL,         // Escape (nControl unused)
+    ACTION_KIND_COUNT
 };
 
 struct DIALOG_ACTION {
@@ -103,7 +344,7 @@ struct DIALOG_ACTION {
     int nValue = 0;
 };
 
-// What a headless dialog run did, for the log and the tests.
+// What a dialog run did, for the log and the tests.
 struct DIALOG_RECORD {
     int nDialogId = 0;
     std::string Title;
@@ -125,4 +366,21 @@ void Reset();
 // caller that queued it (the script runner stops with it).
 const std::string& Last_Refusal();
 void Clear_Refusal();
+
+// For backends: the next action queued for a dialog id (false: none).
+bool Take_Action(int nDialogId, DIALOG_ACTION& Action);
+// The record line of an action, as the headless run writes it.
+std::string Describe_Action(const DIALOG_ACTION& Action);
+// Carries out an action on the model (the headless way); false when refused.
+bool Apply_Action(DIALOG& Dialog, const DIALOG_ACTION& Action);
+// Keeps a refusal (the record line and Last_Refusal) for the open dialog.
+void Refuse(DIALOG& Dialog, const std::string& Why);
+// Adds a line to the record of the open dialog.
+void Record_Line(DIALOG& Dialog, const std::string& Line);
+// Nobody sits at the keyboard (a script or a test drives the program):
+// every dialog ends as the headless run ends it. Headless always is.
+bool Unattended();
+void Set_Unattended(bool bUnattended);
+// Presses the default button, then Cancel, as the unattended end does.
+void Finish_Unattended(DIALOG& Dialog);
 }  // namespace dialogs

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <deque>
 
+#include "platform/ui_backend.h"
+
 namespace {
 
 std::deque<int> g_Answers;
@@ -64,11 +66,15 @@ int Show_Message_Box(const char* szText, const char* szCaption, unsigned nStyle)
         szText = "";
     if (szCaption == nullptr)
         szCaption = "";
-    int nResult = Take_Answer(Default_Button(nStyle));
+    SHOWN_BOX Box{szCaption, szText, nStyle, 0, {}};
+    const UI_BACKEND& Backend = Ui_Backend();
+    int nResult = Backend.Message_Box != nullptr ? Backend.Message_Box(Box, Default_Button(nStyle))
+                                                 : Take_Answer(Default_Button(nStyle));
     // An answer the box has no button for cannot be clicked: take the default.
     if (!Is_Button_Of(nStyle, nResult))
         nResult = Default_Button(nStyle);
-    g_ShownBoxes.push_back(SHOWN_BOX{szCaption, szText, nStyle, nResult, {}});
+    Box.Result = nResult;
+    g_ShownBoxes.push_back(Box);
     Echo_Box(szCaption, szText);
     return nResult;
 }
@@ -115,7 +121,8 @@ int User_Message_Dialog(const char* szTitle, const char* szText, unsigned /*nFla
     while (nFirstButton < 3 && !bHas[nFirstButton])
         ++nFirstButton;
     int nDefault = nFirstButton < 3 ? Codes[nFirstButton] : ID_CANCEL;
-    int nResult = Take_Answer(nDefault);
+    const UI_BACKEND& Backend = Ui_Backend();
+    int nResult = Backend.Message_Box != nullptr ? Backend.Message_Box(Box, nDefault) : Take_Answer(nDefault);
     bool bValid = false;
     for (int i = 0; i < 3; ++i)
         bValid = bValid || (bHas[i] && nResult == Codes[i]);
@@ -128,6 +135,16 @@ int User_Message_Dialog(const char* szTitle, const char* szText, unsigned /*nFla
 void Pump_Messages()
 {
     // Headless: no window, so no message ever waits.
+    const UI_BACKEND& Backend = Ui_Backend();
+    if (Backend.Pump != nullptr)
+        Backend.Pump();
+}
+
+static void Progress_Changed()
+{
+    const UI_BACKEND& Backend = Ui_Backend();
+    if (Backend.Progress_Changed != nullptr)
+        Backend.Progress_Changed(g_Progress);
 }
 
 int Open_Progress_Window(const char* szTitle, int nSteps)
@@ -140,6 +157,7 @@ int Open_Progress_Window(const char* szTitle, int nSteps)
     g_Progress.Steps = nSteps > 0 ? nSteps : 0;
     g_Progress.Position = 0;
     g_Progress.TimesOpened++;
+    Progress_Changed();
     Pump_Messages();
     return 1;
 }
@@ -152,6 +170,7 @@ void Step_Progress_Window(int n)
         g_Progress.Position++;
         g_Progress.Repaints++;
     }
+    Progress_Changed();
 }
 
 void Set_Progress_Text(const char* szText)
@@ -160,11 +179,15 @@ void Set_Progress_Text(const char* szText)
         return;
     g_Progress.Text = szText ? szText : "";
     g_Progress.Repaints++;
+    Progress_Changed();
 }
 
 void Close_Progress_Window()
 {
+    const bool bWasOpen = g_Progress.Open;
     g_Progress.Open = false;
+    if (bWasOpen)
+        Progress_Changed();
     Pump_Messages();
 }
 
@@ -173,6 +196,15 @@ namespace ui {
 void Queue_Answer(int nButton)
 {
     g_Answers.push_back(nButton);
+}
+
+bool Take_Queued_Answer(int& nButton)
+{
+    if (g_Answers.empty())
+        return false;
+    nButton = g_Answers.front();
+    g_Answers.pop_front();
+    return true;
 }
 
 void Clear_Answers()

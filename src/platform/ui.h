@@ -79,6 +79,8 @@ namespace ui {
 // Answers to the next boxes, in order; an empty queue takes the default button.
 void Queue_Answer(int nButton);
 void Clear_Answers();
+// For backends: the next queued answer (false: none), to click its button.
+bool Take_Queued_Answer(int& nButton);
 const std::vector<SHOWN_BOX>& Shown_Boxes();
 void Clear_Shown_Boxes();
 const PROGRESS_MODEL& Progress();

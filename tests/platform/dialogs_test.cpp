@@ -29,6 +29,8 @@ void Test_Proc(DIALOG& Dialog, int nEvent, int nControl)
         Dialog.Add(2, CONTROL_BUTTON, "&Cancel");
         return;
     }
+    if (nEvent != DIALOG_COMMAND)
+        return;
     Seen.Commands.push_back(nControl);
     if (nControl == 1 && !Dialog.Get_Text(10).empty())
         Dialog.End(100 + Dialog.Get_Selected(11) + (Dialog.Is_Checked(12) ? 10 : 0));

@@ -1,0 +1,102 @@
+#include "platform/dialog_template.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/dialogs.h"
+
+namespace {
+
+struct REGISTRY {
+    std::map<int, DIALOG_REGISTRATION> Entries;
+    std::vector<int> Ids;
+};
+
+// Built on first use, so registrars in any file's static objects find it.
+REGISTRY& Registry()
+{
+    static REGISTRY Instance;
+    return Instance;
+}
+
+bool Inside(const UI_RECT& Inner, int cx, int cy)
+{
+    return Inner.x >= 0 && Inner.y >= 0 && Inner.cx >= 0 && Inner.cy >= 0 && Inner.x + Inner.cx <= cx &&
+           Inner.y + Inner.cy <= cy;
+}
+
+}  // namespace
+
+void Register_Dialog(int nDialogId, const DIALOG_TEMPLATE& Template, DIALOG_PROC pProc, std::span<const int> UsedIds)
+{
+    REGISTRY& R = Registry();
+    R.Entries[nDialogId] = DIALOG_REGISTRATION{&Template, pProc, UsedIds};
+    R.Ids.clear();
+    for (const auto& Entry : R.Entries)
+        R.Ids.push_back(Entry.first);
+}
+
+const DIALOG_REGISTRATION* Find_Dialog_Registration(int nDialogId)
+{
+    const REGISTRY& R = Registry();
+    auto It = R.Entries.find(nDialogId);
+    return It != R.Entries.end() ? &It->second : nullptr;
+}
+
+std::span<const int> Registered_Dialog_Ids()
+{
+    return Registry().Ids;
+}
+
+UI_RECT Dialog_Units_To_Pixels(const UI_RECT& Rect)
+{
+    // Both edges are converted, so neighbours stay flush after rounding.
+    const int nLeft = Dialog_Units_To_Pixels_X(Rect.x);
+    const int nTop = Dialog_Units_To_Pixels_Y(Rect.y);
+    return UI_RECT{nLeft, nTop, Dialog_Units_To_Pixels_X(Rect.x + Rect.cx) - nLeft,
+                   Dialog_Units_To_Pixels_Y(Rect.y + Rect.cy) - nTop};
+}
+
+std::string Check_Dialog_Template(const DIALOG_TEMPLATE& Template)
+{
+    const std::string Name = "dialog " + std::to_string(Template.nId) + ": ";
+    if (Template.cx <= 0 || Template.cy <= 0)
+        return Name + "has no size";
+    if ((Template.nStyle & DS_RESIZABLE) != 0 &&
+        (Template.nMinCx <= 0 || Template.nMinCy <= 0 || Template.nMinCx > Template.cx || Template.nMinCy > Template.cy))
+        return Name + "resizable without a minimum size within its size";
+    std::set<int> Ids;
+    int nDefaults = 0;
+    for (const CONTROL_TEMPLATE& C : Template.Controls) {
+        const std::string Control = Name + "control " + std::to_string(C.nId) + " ";
+        const bool bShared = C.nId == -1 && (C.nKind == CONTROL_LABEL || C.nKind == CONTROL_GROUP);
+        if (C.nId == 0 || (C.nId < 0 && !bShared))
+            return Control + "has no usable id";
+        if (!bShared && !Ids.insert(C.nId).second)
+            return Control + "is not unique";
+        if (C.nKind < 0 || C.nKind >= CONTROL_KIND_COUNT)
+            return Control + "is of no kind";
+        if (!Inside(C.Rect, Template.cx, Template.cy))
+            return Control + "lies outside the dialog";
+        if (C.szText == nullptr)
+            return Control + "has no text";
+        if ((C.nStyle & CS_DEFAULT) != 0 && (C.nKind != CONTROL_BUTTON || ++nDefaults > 1))
+            return Control + "is a second default or no button";
+        if (C.nMin > C.nMax)
+            return Control + "has its range reversed";
+        if (C.nTextLimit < 0)
+            return Control + "has a negative text limit";
+    }
+    for (const CONTROL_TEMPLATE& C : Template.Controls) {
+        if (C.nBuddy == 0)
+            continue;
+        const auto It = std::find_if(Template.Controls.begin(), Template.Controls.end(),
+                                     [&](const CONTROL_TEMPLATE& B) { return B.nId == C.nBuddy; });
+        if (C.nKind != CONTROL_UPDOWN || It == Template.Controls.end() || It->nKind != CONTROL_EDIT)
+            return Name + "control " + std::to_string(C.nId) + " has no edit for a buddy";
+    }
+    return "";
+}

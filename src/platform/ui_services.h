@@ -1,0 +1,74 @@
+// Services of the ui model beside the windows: the blocking wait, timers,
+// the clipboard, opening documents and help pages. Each goes through the
+// backend (ui_backend.h); headless records it for the tests.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class DIALOG;
+
+// Waits until an event is handled or nTimeoutMs pass (negative: until an
+// event), waking for the nearest timer and firing every timer due. Headless
+// it returns at once: the model's clock moves to the nearest timer due
+// within the timeout (or by the timeout) and fires what is due.
+void Wait_For_Event(int nTimeoutMs);
+
+// Timers. A window-less timer calls pHandler(nId) every nMs; a dialog's
+// timer sends DIALOG_TIMER (DIALOG::Set_Timer). Setting an id again restarts
+// it with the new interval; an interval below 1 ms counts as 1.
+void Set_Timer(int nId, int nMs, void (*pHandler)(int nId));
+void Kill_Timer(int nId);
+// The model's clock (milliseconds, from the backend; headless: virtual).
+uint64_t Ui_Now();
+// When the nearest timer is due (a Ui_Now() value); UINT64_MAX when none.
+uint64_t Next_Timer_Due();
+// Fires every timer due now, earliest first (ties in the order set), each
+// once, and schedules its next turn. Returns how many fired.
+int Fire_Due_Timers();
+
+// The clipboard's plain text (Windows-1252 here; the backend converts).
+void Set_Clipboard_Text(const std::string& Text);
+// False when the clipboard holds no text.
+bool Get_Clipboard_Text(std::string& Text);
+
+// Opens a path or URL with the desktop's opener (xdg-open); true when it
+// started. Headless: recorded, true.
+bool Open_Document(const char* szPathOrUrl);
+// Opens "Help/<name>.htm" of the data folder; a missing page (or no opener)
+// gives a box naming the page, and false.
+bool Open_Help_Page(const char* szName);
+// A dialog's page: the name its template gives (szHelp), else the one
+// registered for the id (Register_Help_Page), else "dialog<id>".
+bool Open_Help_Page(int nDialogId);
+void Register_Help_Page(int nDialogId, const char* szName);
+// Starts the desktop's opener (xdg-open) on a path or URL without waiting
+// for it; true when it started. Backends call it; headless never does.
+bool Spawn_Document_Opener(const char* szPathOrUrl);
+// The help page's path for a name ("Help/<name>.htm").
+std::string Help_Page_Path(const char* szName);
+
+namespace services {
+// Headless records, for tests.
+struct TIMER_FIRING {
+    int nId = 0;
+    int nDialogId = 0;   // 0: a window-less timer
+    uint64_t nAt = 0;
+};
+const std::vector<TIMER_FIRING>& Timer_Firings();
+const std::vector<std::string>& Opened_Documents();
+const std::vector<std::string>& Help_Pages_Opened();   // names asked for, found or not
+// Moves the headless clock by nMs, firing what falls due on the way (in
+// time order). Only while headless.
+void Advance_Clock(uint64_t nMs);
+void Reset();   // timers, clipboard, records, clock (to 0)
+}  // namespace services
+
+namespace services {
+// A dialog's timers (DIALOG::Set_Timer uses these); a dialog's timers die
+// with it.
+void Set_Dialog_Timer(DIALOG* pDialog, int nId, int nMs);
+void Kill_Dialog_Timer(DIALOG* pDialog, int nId);
+void Kill_Dialog_Timers(DIALOG* pDialog);
+}  // namespace services
