@@ -222,6 +222,7 @@ void CANVAS::Fill_Ellipse(double cx, double cy, double rx, double ry, CANVAS_COL
     if (rx <= 0 || ry <= 0)
         return;
     agg::ellipse Ellipse(cx, cy, rx, ry);
+    Ellipse.approximation_scale(4.0);  // round even when small
     Fill_Source(*this, Ellipse, Colour);
 }
 
@@ -230,6 +231,7 @@ void CANVAS::Stroke_Ellipse(double cx, double cy, double rx, double ry, double f
     if (rx <= 0 || ry <= 0)
         return;
     agg::ellipse Ellipse(cx, cy, rx, ry);
+    Ellipse.approximation_scale(4.0);
     Stroke_Source(*this, Ellipse, fWidth, Colour);
 }
 
@@ -240,6 +242,7 @@ void CANVAS::Fill_Rounded_Rect(const CANVAS_RECT& rc, double fRadius, CANVAS_COL
     double r = std::clamp(fRadius, 0.0, std::min(rc.Width(), rc.Height()) / 2.0);
     agg::rounded_rect Shape(rc.left, rc.top, rc.right, rc.bottom, r);
     Shape.normalize_radius();
+    Shape.approximation_scale(4.0);  // smooth corners even at small radii
     Fill_Source(*this, Shape, Colour);
 }
 
@@ -251,6 +254,7 @@ void CANVAS::Stroke_Rounded_Rect(const CANVAS_RECT& rc, double fRadius, double f
     double r = std::clamp(fRadius, 0.0, std::max(0.0, std::min(rc.Width(), rc.Height()) / 2.0 - h));
     agg::rounded_rect Shape(rc.left + h, rc.top + h, rc.right - h, rc.bottom - h, r);
     Shape.normalize_radius();
+    Shape.approximation_scale(4.0);
     Stroke_Source(*this, Shape, fWidth, Colour);
 }
 

@@ -4,7 +4,11 @@
 #include <agg_font_freetype.h>
 #include <agg_renderer_scanline.h>
 
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
 #include <cmath>
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <string>
@@ -50,12 +54,21 @@ constexpr uint16_t CP1252_HIGH[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// A face's ascent, descent and line distance per pixel of em height, from
+// its own metrics (the engine scales its ascent to the em).
+struct FACE_METRICS {
+    double fAscent = 0.8;
+    double fDescent = 0.2;
+    double fLine = 1.2;
+};
+
 struct FONT_STATE {
     FONT_ENGINE Engine;
     FONT_MANAGER Manager{Engine};
     std::string Folder = DEFAULT_FONT_FOLDER;
     // Resolved files by family and style (index family x 4 + style).
     std::map<int, std::string> Resolved;
+    std::map<std::string, FACE_METRICS> Metrics;
     std::string LoadedFile;
     double fLoadedHeight = -1;
     bool bLoaded = false;
@@ -112,6 +125,39 @@ bool Select_Font(const CANVAS_FONT& Font)
     return true;
 }
 
+FACE_METRICS Read_Face_Metrics(const std::string& File)
+{
+    FACE_METRICS Metrics;
+    FT_Library pLibrary = nullptr;
+    if (FT_Init_FreeType(&pLibrary) != 0)
+        return Metrics;
+    FT_Face pFace = nullptr;
+    if (FT_New_Face(pLibrary, File.c_str(), 0, &pFace) == 0) {
+        if (pFace->units_per_EM > 0 && pFace->ascender > 0) {
+            double fEm = pFace->units_per_EM;
+            Metrics.fAscent = pFace->ascender / fEm;
+            Metrics.fDescent = std::fabs(double(pFace->descender)) / fEm;
+            Metrics.fLine = std::max(double(pFace->height) / fEm, Metrics.fAscent + Metrics.fDescent);
+        }
+        FT_Done_Face(pFace);
+    }
+    FT_Done_FreeType(pLibrary);
+    return Metrics;
+}
+
+// The metrics of the face a font resolves to (the fallback's without one).
+FACE_METRICS Metrics_Of(const CANVAS_FONT& Font)
+{
+    FONT_STATE& s = State();
+    std::string File = Get_Font_File(Font.nFamily, Font.bBold, Font.bItalic);
+    if (File.empty())
+        return FACE_METRICS{};
+    auto Found = s.Metrics.find(File);
+    if (Found == s.Metrics.end())
+        Found = s.Metrics.emplace(File, Read_Face_Metrics(File)).first;
+    return Found->second;
+}
+
 size_t Length_Of(const char* szText, size_t nLength)
 {
     if (!szText)
@@ -133,6 +179,7 @@ void Set_Font_Folder(const char* szFolder)
     FONT_STATE& s = State();
     s.Folder = (szFolder && *szFolder) ? szFolder : DEFAULT_FONT_FOLDER;
     s.Resolved.clear();
+    s.Metrics.clear();
     s.bLoaded = false;
     s.LoadedFile.clear();
 }
@@ -191,21 +238,17 @@ double Measure_Text(const CANVAS_FONT& Font, const char* szText, size_t nLength)
 
 double Get_Font_Ascent(const CANVAS_FONT& Font)
 {
-    if (!Select_Font(Font))
-        return 0.8 * Bounded_Height(Font.fHeight);
-    return std::fabs(State().Engine.ascender());
+    return Metrics_Of(Font).fAscent * Bounded_Height(Font.fHeight);
 }
 
 double Get_Font_Descent(const CANVAS_FONT& Font)
 {
-    if (!Select_Font(Font))
-        return 0.2 * Bounded_Height(Font.fHeight);
-    return std::fabs(State().Engine.descender());
+    return Metrics_Of(Font).fDescent * Bounded_Height(Font.fHeight);
 }
 
 double Get_Line_Height(const CANVAS_FONT& Font)
 {
-    return std::ceil(Get_Font_Ascent(Font) + Get_Font_Descent(Font));
+    return std::ceil(Metrics_Of(Font).fLine * Bounded_Height(Font.fHeight));
 }
 
 double CANVAS::Draw_Text(const CANVAS_FONT& Font, double x, double y, const char* szText, CANVAS_COLOR Colour,

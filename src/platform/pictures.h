@@ -67,6 +67,12 @@ int Get_Bitmap_Cache_Count();
 // The skin every game starts with, and the one whose files stand in for a
 // skin that lacks one.
 constexpr const char* DEFAULT_SKIN_NAME = "earth";
+// The skin's pictures of the main window: the status bar's two ends, and
+// the backgrounds of the pages (a tile) and the news bar (stretched).
+constexpr const char* SKIN_STATUS_BAR_LEFT = "news\\bottombarleft.png";
+constexpr const char* SKIN_STATUS_BAR_RIGHT = "news\\bottombarright.png";
+constexpr const char* SKIN_PAGE_BACKGROUND = "pages\\background.png";
+constexpr const char* SKIN_NEWS_BAR_BACKGROUND = "news\\newsbar.png";
 // The current skin's name (set by the shell from the game).
 void Set_Skin_Name(const char* szSkin);
 std::string Get_Skin_Name();
