@@ -1,10 +1,14 @@
 #include "shell/main_menu.h"
 
+#include <strings.h>
+
+#include <cstdlib>
 #include <cstring>
 
 #include "engine/game_driver.h"
 #include "league/league_data.h"
 #include "platform/errors.h"
+#include "platform/menus.h"
 #include "season/day_advance.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
@@ -115,7 +119,93 @@ void Build_Game_In_Progress_Menu(MAIN_MENU& Menu)
     Menu.Popups.push_back(View);
 }
 
+void Carry_Out_Menu_Command(int nCommand)
+{
+    Dispatch_Main_Command(nCommand);
+}
+
+// The ui model's menu: the same popups and items, the whole bar greyed with
+// the menu, and every key of table 101 (a key reaches its command only when
+// the menu shown offers it).
+void Mirror_To_Ui_Model(const MAIN_MENU& Menu)
+{
+    MENU& Model = menus::Main_Menu();
+    Model.Items.clear();
+    for (const MAIN_MENU_POPUP& Popup : Menu.Popups) {
+        std::vector<MENU_ITEM> Items;
+        for (const MAIN_MENU_ITEM& Item : Popup.Items) {
+            if (Item.nId == 0) {
+                Items.push_back(Menu_Separator());
+                continue;
+            }
+            MENU_ITEM Entry = Menu_Command(Item.nId, Item.Text, Item.Accelerator);
+            Entry.bEnabled = Item.bEnabled;
+            Items.push_back(Entry);
+        }
+        Model.Items.push_back(Menu_Submenu(Popup.Title, Items));
+    }
+    Model.bAllGreyed = !Menu.bEnabled;
+    Model.Accelerators.clear();
+    size_t nCount = 0;
+    const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
+    for (size_t i = 0; i < nCount; ++i) {
+        ACCELERATOR Accelerator;
+        if (Parse_Accelerator_Key(pCommands[i].szAccelerator, Accelerator.nKey, Accelerator.nModifiers)) {
+            Accelerator.nCommand = pCommands[i].nId;
+            Model.Accelerators.push_back(Accelerator);
+        }
+    }
+    menus::Set_Command_Handler(Carry_Out_Menu_Command);
+    menus::Main_Menu_Changed();
+}
+
 }  // namespace
+
+bool Parse_Accelerator_Key(const char* szKey, int& nKey, unsigned& nModifiers)
+{
+    nKey = 0;
+    nModifiers = 0;
+    if (szKey == nullptr)
+        return false;
+    const char* p = szKey;
+    for (;;) {
+        if (strncasecmp(p, "Ctrl+", 5) == 0) {
+            nModifiers |= ACCEL_CTRL;
+            p += 5;
+        } else if (strncasecmp(p, "Shift+", 6) == 0) {
+            nModifiers |= ACCEL_SHIFT;
+            p += 6;
+        } else if (strncasecmp(p, "Alt+", 4) == 0) {
+            nModifiers |= ACCEL_ALT;
+            p += 4;
+        } else {
+            break;
+        }
+    }
+    if (p[0] != '\0' && p[1] == '\0') {
+        const char c = p[0];
+        if (c >= 'a' && c <= 'z')
+            nKey = c - 'a' + 'A';
+        else if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
+            nKey = c;
+    } else if ((p[0] == 'F' || p[0] == 'f') && p[1] >= '1' && p[1] <= '9') {
+        char* pEnd = nullptr;
+        const long n = std::strtol(p + 1, &pEnd, 10);
+        if (*pEnd == '\0' && n >= 1 && n <= 12)
+            nKey = KEY_F1 + static_cast<int>(n) - 1;
+    } else if (strcasecmp(p, "Escape") == 0) {
+        nKey = KEY_ESCAPE;
+    } else if (strcasecmp(p, "Enter") == 0 || strcasecmp(p, "Return") == 0) {
+        nKey = KEY_RETURN;
+    } else if (strcasecmp(p, "Delete") == 0) {
+        nKey = KEY_DELETE;
+    } else if (strcasecmp(p, "Insert") == 0) {
+        nKey = KEY_INSERT;
+    }
+    if (nKey == 0)
+        nModifiers = 0;
+    return nKey != 0;
+}
 
 bool Is_Game_Menu_Due()
 {
@@ -134,6 +224,7 @@ void Build_Main_Menu()
         Build_Normal_Menu(Menu);
     g_Menu = Menu;
     ++g_nBuilds;
+    Mirror_To_Ui_Model(g_Menu);
     if (g_pListener != nullptr)
         g_pListener();
 }
@@ -166,20 +257,22 @@ bool Choose_Main_Menu_Item(int nId)
     // inside the command before): judge by the menu due now.
     if (g_Menu.bGameMenu != Is_Game_Menu_Due())
         Build_Main_Menu();
-    const MAIN_MENU_ITEM* pItem = Find_Main_Menu_Item(nId);
-    if (!g_Menu.bEnabled || pItem == nullptr || !pItem->bEnabled) {
-        Write_Debug_Log("Menu command %d ignored: not offered by the menu shown", nId);
-        return false;
-    }
-    return Dispatch_Main_Command(nId);
+    if (menus::Activate_Command(nId))
+        return true;
+    Write_Debug_Log("Menu command %d ignored: not offered by the menu shown", nId);
+    return false;
 }
 
 int Press_Main_Window_Key(const char* szKey)
 {
     const int nCommand = Translate_Accelerator(szKey);
-    if (nCommand == 0)
+    int nKey = 0;
+    unsigned nModifiers = 0;
+    if (nCommand == 0 || !Parse_Accelerator_Key(szKey, nKey, nModifiers))
         return 0;
-    return Choose_Main_Menu_Item(nCommand) ? nCommand : 0;
+    if (g_Menu.bGameMenu != Is_Game_Menu_Due())
+        Build_Main_Menu();
+    return menus::Press_Key(nKey, nModifiers) ? nCommand : 0;
 }
 
 const char* Get_Draft_Menu_Label(int nId, bool bRunning)

@@ -1,9 +1,10 @@
-// The main window's menu bar as a model: the normal menu built from the
-// command table, the menu of a game in progress, the greyed state, the Play
-// menu of the season's phase and the draft items' labels. A backend shows
-// Get_Main_Menu() and hands every item chosen and every key pressed to
-// Choose_Main_Menu_Item / Press_Main_Window_Key, which carry out only what
-// the menu shown offers.
+// The main window's menu bar: the normal menu built from the command table,
+// the menu of a game in progress, the greyed state, the Play menu of the
+// season's phase and the draft items' labels. Every build is copied into the
+// ui model's main menu (platform/menus.h) with the keys of table 101, which
+// a backend shows; an item chosen or a key pressed goes through the model
+// (menus::Activate_Command / Press_Key), which carries out only what the
+// menu shown offers.
 #pragma once
 
 #include <string>
@@ -52,6 +53,9 @@ bool Choose_Main_Menu_Item(int nId);
 // A key of accelerator table 101 pressed in the main window: its command
 // when the shown menu offers it (as above); 0 when it did nothing.
 int Press_Main_Window_Key(const char* szKey);
+// A key as table 101 names it ("Ctrl+1", "F2", "Escape", any case) in the
+// ui model's terms (menus.h); false for a name it cannot read.
+bool Parse_Accelerator_Key(const char* szKey, int& nKey, unsigned& nModifiers);
 // The label of a draft item for a running draft (bRunning) or not:
 // "&Fantasy Draft..." / "&End Fantasy Draft..." and "College &Draft..." /
 // "&Draft Picks..."; "" for another id.
