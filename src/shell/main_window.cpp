@@ -11,12 +11,16 @@
 #include "pages/page_paint.h"
 #include "platform/errors.h"
 #include "platform/shell_requests.h"
+#include "platform/ui_services.h"
 #include "shell/main_menu.h"
 #include "shell/news_bar.h"
 #include "shell/owner_hall_of_fame.h"
 #include "shell/status_bar.h"
 
 namespace {
+
+// The ui model's timer id of the news ticker.
+constexpr int NEWS_TICKER_TIMER_ID = 0x4E57;
 
 char g_szTitle[MAIN_TITLE_SIZE];
 bool g_bDraftMenuRunning = false;
@@ -93,6 +97,11 @@ void Create_Main_Window(const WINDOW_RECTANGLE& Window)
     g_nQuitCode = 0;
     Update_Main_Window_Title();
     Enable_Main_Menu(1);
+    // The ticker moves on a timer of the ui model.
+    NEWS_TICKER_TIMER Timer;
+    Timer.pStart = [](int nMs) { Set_Timer(NEWS_TICKER_TIMER_ID, nMs, [](int) { On_News_Ticker_Timer(); }); };
+    Timer.pStop = [] { Kill_Timer(NEWS_TICKER_TIMER_ID); };
+    Set_News_Ticker_Timer(Timer);
 }
 
 bool Is_Main_Window_Created()
