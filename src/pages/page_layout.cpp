@@ -66,6 +66,18 @@ void Add_Row(PAGE_LAYOUT& Layout, int nTeam, const PAGE_RECT& Box, int nGroup)
     Layout.Rows.push_back(R);
 }
 
+std::string Division_Heading(int nDivision)
+{
+    char szLeague[LEAGUE_NAME_SIZE];
+    char szDivision[DIVISION_NAME_SIZE];
+    Get_League_Name(nDivision / 4, szLeague);
+    Get_Division_Name(nDivision, szDivision);
+    std::string Heading = szLeague;
+    if (szDivision[0] != '\0')
+        Heading += Heading.empty() ? std::string(szDivision) : " " + std::string(szDivision);
+    return Heading.empty() ? "Division " + std::to_string(nDivision + 1) : Heading;
+}
+
 }  // namespace page_parts
 
 using namespace page_parts;
@@ -118,18 +130,6 @@ std::vector<int> Division_Order(int nDivision)
     for (const auto& Entry : Keyed)
         Teams.push_back(Entry.second);
     return Teams;
-}
-
-std::string Division_Heading(int nDivision)
-{
-    char szLeague[LEAGUE_NAME_SIZE];
-    char szDivision[DIVISION_NAME_SIZE];
-    Get_League_Name(nDivision / 4, szLeague);
-    Get_Division_Name(nDivision, szDivision);
-    std::string Heading = szLeague;
-    if (szDivision[0] != '\0')
-        Heading += Heading.empty() ? std::string(szDivision) : " " + std::string(szDivision);
-    return Heading.empty() ? "Division " + Number_Text(nDivision + 1) : Heading;
 }
 
 // "24-17", the side's own score first.
@@ -187,6 +187,15 @@ PAGE_LAYOUT Layout_Main_Page(int nPage)
     default:
         return Layout_Front_Page();
     }
+}
+
+std::string Page_Team_Nickname(int nTeam)
+{
+    if (!Is_Valid_Team(nTeam))
+        return "";
+    char szText[64];
+    Get_Team_String(szText, nTeam, TEAM_STRING_NICKNAME);
+    return szText[0] != '\0' ? std::string(szText) : Page_Team_Name(nTeam, true);
 }
 
 std::string Page_Team_Name(int nTeam, bool bShort)
@@ -271,12 +280,13 @@ PAGE_LAYOUT Layout_Standings_Page()
             Add_Text(Layout, Rect(x0, y, x1, y + STANDINGS_HEADING_HEIGHT), Division_Heading(d), TYPE_SUBHEAD);
             y += STANDINGS_HEADING_HEIGHT;
             Add_Rule(Layout, x0, y, x1, 1);
-            // Column heads over the figures.
-            const int xW = x1 - 96, xL = x1 - 72, xT = x1 - 48;
-            Add_Text(Layout, Rect(xW, y + 1, xW + 22, y + 13), "W", TYPE_SMALL, ALIGN_RIGHT);
-            Add_Text(Layout, Rect(xL, y + 1, xL + 22, y + 13), "L", TYPE_SMALL, ALIGN_RIGHT);
-            Add_Text(Layout, Rect(xT, y + 1, xT + 22, y + 13), "T", TYPE_SMALL, ALIGN_RIGHT);
-            Add_Text(Layout, Rect(x1 - 44, y + 1, x1, y + 13), "Pct", TYPE_SMALL, ALIGN_RIGHT);
+            // Column heads over the figures: W, L and T 18 units wide, the
+            // percentage 34.
+            const int xW = x1 - 100, xL = x1 - 78, xT = x1 - 56;
+            Add_Text(Layout, Rect(xW, y + 1, xW + 18, y + 13), "W", TYPE_SMALL, ALIGN_RIGHT);
+            Add_Text(Layout, Rect(xL, y + 1, xL + 18, y + 13), "L", TYPE_SMALL, ALIGN_RIGHT);
+            Add_Text(Layout, Rect(xT, y + 1, xT + 18, y + 13), "T", TYPE_SMALL, ALIGN_RIGHT);
+            Add_Text(Layout, Rect(x1 - 36, y + 1, x1 - 2, y + 13), "Pct", TYPE_SMALL, ALIGN_RIGHT);
             y += 14;
             for (size_t i = 0; i < Teams.size(); ++i) {
                 const int t = Teams[i];
@@ -284,14 +294,14 @@ PAGE_LAYOUT Layout_Standings_Page()
                 if (i % 2 == 1)
                     Layout.Shades.push_back(Row);
                 const int nType = Team_Type(t);
-                Add_Text(Layout, Rect(x0 + 2, y, xW - 2, y + STANDINGS_ROW_HEIGHT), Page_Team_Name(t), nType);
-                Add_Text(Layout, Rect(xW, y, xW + 22, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Wins(t)), nType,
+                Add_Text(Layout, Rect(x0 + 2, y, xW - 2, y + STANDINGS_ROW_HEIGHT), Page_Team_Nickname(t), nType);
+                Add_Text(Layout, Rect(xW, y, xW + 18, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Wins(t)), nType,
                          ALIGN_RIGHT);
-                Add_Text(Layout, Rect(xL, y, xL + 22, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Losses(t)),
+                Add_Text(Layout, Rect(xL, y, xL + 18, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Losses(t)),
                          nType, ALIGN_RIGHT);
-                Add_Text(Layout, Rect(xT, y, xT + 22, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Ties(t)), nType,
+                Add_Text(Layout, Rect(xT, y, xT + 18, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Ties(t)), nType,
                          ALIGN_RIGHT);
-                Add_Text(Layout, Rect(x1 - 44, y, x1, y + STANDINGS_ROW_HEIGHT),
+                Add_Text(Layout, Rect(x1 - 36, y, x1 - 2, y + STANDINGS_ROW_HEIGHT),
                          Percentage_Text(Get_Team_Winning_Percentage(t)), nType, ALIGN_RIGHT);
                 PAGE_ROW R;
                 R.nTeam = t;
@@ -343,7 +353,10 @@ PAGE_LAYOUT Layout_Calendar_Page()
         R.nGroup = w;
         Layout.Rows.push_back(R);
         if (nWhere == WEEK_NO_GAME || !Is_Valid_Team(nOpponent)) {
-            Add_Text(Layout, Rect(x0 + 2, y + 16, x1 - 2, y + 31), "Open date", TYPE_BODY);
+            // A regular week without a game is the club's open date; the
+            // playoff weeks name only themselves.
+            if (w < Get_First_Playoff_Week())
+                Add_Text(Layout, Rect(x0 + 2, y + 16, x1 - 2, y + 31), "Open date", TYPE_BODY);
             continue;
         }
         const std::string Opponent = (nWhere == WEEK_AT_HOME ? "vs " : "at ") + Page_Team_Name(nOpponent);
@@ -405,7 +418,8 @@ PAGE_LAYOUT Layout_Games_Page()
             const int t = nSide == 0 ? pGame->nAwayTeam : pGame->nHomeTeam;
             const int yLine = y + 3 + nSide * 15;
             const bool bWinner = bFinal && pGame->nScore[nSide] > pGame->nScore[1 - nSide];
-            const int nType = bWinner ? TYPE_BODY_BOLD : Team_Type(t);
+            // Only the winner is set in bold here.
+            const int nType = bWinner ? TYPE_BODY_BOLD : TYPE_BODY;
             Add_Text(Layout, Rect(x0 + 4, yLine, x1 - 34, yLine + 15), Page_Team_Name(t), nType);
             if (bFinal)
                 Add_Text(Layout, Rect(x1 - 32, yLine, x1 - 4, yLine + 15), Number_Text(pGame->nScore[nSide]), nType,

@@ -99,6 +99,8 @@ void Add_Masthead(PAGE_LAYOUT& Layout, const char* szTitle);
 // A club's name as the tables show it: the city and nickname, or the
 // abbreviation when bShort.
 std::string Page_Team_Name(int nTeam, bool bShort = false);
+// The club's nickname ("Frost"), its abbreviation when it has none.
+std::string Page_Team_Nickname(int nTeam);
 // The club the Calendar page shows: the selected club, else the first club
 // the user runs, else the first club.
 int Get_Calendar_Page_Team();

@@ -14,6 +14,8 @@ void Add_Rule(PAGE_LAYOUT& Layout, int nLeft, int nTop, int nRight, int nWeight)
 // A vertical rule from nTop to nBottom at x.
 void Add_Column_Rule(PAGE_LAYOUT& Layout, int x, int nTop, int nBottom);
 void Add_Row(PAGE_LAYOUT& Layout, int nTeam, const PAGE_RECT& Box, int nGroup);
+// "Old North": the league's name and the division's, or "Division N".
+std::string Division_Heading(int nDivision);
 // A user's club is set in bold wherever it appears.
 int Team_Type(int nTeam);
 

@@ -1,6 +1,7 @@
 #include "pages/page_paint.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -82,16 +83,19 @@ void Paint_Page_Layout(CANVAS& Canvas, const PAGE_LAYOUT& Layout, const CANVAS_R
         return;
     const CANVAS_RECT rcOldClip = Canvas.Get_Clip();
     Canvas.Set_Clip(rcClip);
+    const double fScaleX = static_cast<double>(rcArea.Width()) / PAGE_DESIGN_WIDTH;
+    const double fScaleY = static_cast<double>(rcArea.Height()) / PAGE_DESIGN_HEIGHT;
     Canvas.Fill_Rect(rcArea, Rgb_Color(PAGE_PAPER_RGB));
     for (const PAGE_RECT& Shade : Layout.Shades)
         Canvas.Fill_Rect(Scale_Page_Rect(Shade, rcArea), Rgb_Color(PAGE_SHADE_RGB));
     for (const PAGE_RULE& Rule : Layout.Rules) {
         CANVAS_RECT rc = Scale_Page_Rect(Rule.Line, rcArea);
-        // A rule is never thinner than a pixel, whatever the scale.
-        if (rc.bottom <= rc.top)
-            rc.bottom = rc.top + 1;
-        if (rc.right <= rc.left)
-            rc.right = rc.left + 1;
+        // Every rule of a weight is equally thick, and never thinner than a
+        // pixel, whatever the scale.
+        if (Rule.Line.Width() >= Rule.Line.Height())
+            rc.bottom = rc.top + std::max(1, static_cast<int>(std::lround(Rule.nWeight * fScaleY)));
+        else
+            rc.right = rc.left + std::max(1, static_cast<int>(std::lround(Rule.nWeight * fScaleX)));
         Canvas.Fill_Rect(rc, Rgb_Color(PAGE_INK_RGB));
     }
     for (const PAGE_TEXT& Text : Layout.Texts) {

@@ -31,11 +31,7 @@ constexpr int DRAFT_ROW_HEIGHT = 21;
 
 std::string Nickname(int nTeam)
 {
-    if (!Is_Valid_Team(nTeam))
-        return "";
-    char szText[64];
-    Get_Team_String(szText, nTeam, TEAM_STRING_NICKNAME);
-    return szText[0] != '\0' ? std::string(szText) : Page_Team_Name(nTeam, true);
+    return Page_Team_Nickname(nTeam);
 }
 
 // The bracket's column of a slot: league 0's rounds run in from the left,
@@ -110,11 +106,9 @@ std::vector<std::string> Division_Leader_Lines()
                 nBest = t;
         if (nBest == NO_TEAM)
             continue;
-        char szDivision[DIVISION_NAME_SIZE];
         char szRecord[RECORD_TEXT_SIZE];
-        Get_Division_Name(d, szDivision);
         Format_Team_Record(szRecord, nBest);
-        Lines.push_back(std::string(szDivision) + ": " + Page_Team_Name(nBest) + " " + szRecord);
+        Lines.push_back(Division_Heading(d) + ": " + Page_Team_Name(nBest) + " " + szRecord);
     }
     return Lines;
 }
