@@ -290,6 +290,44 @@ const char* Get_Main_Menu_Label(int nId)
     return pLabel != nullptr ? pLabel->szLabel : "";
 }
 
+const char* Get_Command_Help_Page(int nId)
+{
+    switch (nId) {
+    case CMD_NEW_GAME:
+    case CMD_RESUME_GAME:
+    case CMD_SAVE_GAME:
+    case CMD_RETIRE:
+    case CMD_EXIT:
+        return "filemenu";
+    case CMD_PLAY_ONE_WEEK:
+    case CMD_PLAY_ONE_MONTH:
+    case CMD_PLAY_HALF_SEASON:
+    case CMD_PLAY_TRADING_DEADLINE:
+    case CMD_PLAY_THROUGH_PLAYOFFS:
+    case CMD_PLAY_MULTIPLE_SEASONS:
+    case CMD_STOP_SIMULATION:
+    case CMD_FINISH_QUARTER:
+    case CMD_FINISH_GAME:
+        return "playing";
+    case 0:
+        return "frontpage";
+    case CMD_PAGE_STANDINGS:
+        return "standings";
+    case CMD_PAGE_CALENDAR:
+        return "calendar";
+    case CMD_PAGE_GAMES:
+        return "games";
+    case CMD_PAGE_PLAYOFFS:
+        return "playoffs";
+    case CMD_PAGE_CHAMPIONS:
+        return "champions";
+    case 40070:
+        return "draft";
+    default:
+        return "mainwindow";
+    }
+}
+
 int Get_Main_Menu_Builds()
 {
     return g_nBuilds;

@@ -3,6 +3,9 @@
 // menu, keys that reach only what the menu shown offers, the draft labels.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -145,6 +148,44 @@ TEST_F(MainMenuTest, DraftItemsAreRenamedForARunningDraft)
     EXPECT_TRUE(Is_Draft_Menu_Running());
     EXPECT_EQ(Get_Main_Menu_Builds(), nBuilds + 1);
     Set_Draft_Menu_Items(0);
+}
+
+}  // namespace
+
+namespace {
+
+// The help pages live in the source tree's data folder.
+std::string Read_Help_Page(const std::string& Name)
+{
+    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
+    std::ifstream File(std::string(szSource != nullptr ? szSource : "..") + "/data/Help/" + Name + ".htm",
+                       std::ios::binary);
+    std::ostringstream Text;
+    Text << File.rdbuf();
+    return Text.str();
+}
+
+TEST(MainMenuHelp, EveryCommandAndPageHasItsHelpPage)
+{
+    size_t nCount = 0;
+    const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
+    std::vector<int> Ids;
+    for (size_t i = 0; i < nCount; ++i)
+        Ids.push_back(pCommands[i].nId);
+    for (int nId : {0, 40070, CMD_FINISH_QUARTER, CMD_FINISH_GAME, 12345})
+        Ids.push_back(nId);
+    for (int nId : Ids) {
+        const std::string Page = Read_Help_Page(Get_Command_Help_Page(nId));
+        ASSERT_FALSE(Page.empty()) << nId << ": " << Get_Command_Help_Page(nId);
+        EXPECT_NE(Page.find("<meta charset=\"windows-1252\">"), std::string::npos) << nId;
+        EXPECT_NE(Page.find("</html>"), std::string::npos) << nId;
+    }
+    // Each page is named for what it explains.
+    EXPECT_STREQ(Get_Command_Help_Page(CMD_PLAY_ONE_WEEK), "playing");
+    EXPECT_STREQ(Get_Command_Help_Page(CMD_EXIT), "filemenu");
+    EXPECT_STREQ(Get_Command_Help_Page(CMD_PAGE_GAMES), "games");
+    EXPECT_NE(Read_Help_Page("playing").find("Ctrl+1"), std::string::npos);
+    EXPECT_NE(Read_Help_Page("games").find("Final OT"), std::string::npos);
 }
 
 }  // namespace
