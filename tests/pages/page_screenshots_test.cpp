@@ -14,6 +14,7 @@
 #include "league/preferences.h"
 #include "pages/news_ticker.h"
 #include "pages/page_layout.h"
+#include "pages/page_paint.h"
 #include "platform/canvas.h"
 #include "platform/pictures.h"
 #include "season/day_advance.h"
@@ -88,6 +89,22 @@ TEST_F(PageScreenshotsTest, EveryPageOfTheDefaultLeague)
     const PAGE_RECT Space{0, 0, PAGE_DESIGN_WIDTH, PAGE_DESIGN_HEIGHT};
     for (const PAGE_ROW& Row : Standings.Rows)
         EXPECT_TRUE(Space.Contains(Row.Box)) << Row.nTeam;
+    // Painting reads the league only and draws no number of the game's
+    // generator: the block and the next number are as they were.
+    {
+        Seed_Random_Numbers(777);
+        League.Preferences.nInt[PREF_MAIN_PAGE] = MAIN_PAGE_FRONT;
+        const LEAGUE_SNAPSHOT Before;
+        CANVAS Canvas(Get_Main_Client_Width(), Get_Main_Client_Height());
+        for (const NAMED_PAGE& Page : PAGES)
+            Paint_Main_Page(Canvas, Page.nPage, Get_Main_Window_Areas().Page);
+        Paint_Main_Window(Canvas);
+        Build_News_Ticker_Text();
+        EXPECT_TRUE(Before.Unchanged());
+        const uint32_t nAfterPaint = Generate_Random_Number();
+        Seed_Random_Numbers(777);
+        EXPECT_EQ(Generate_Random_Number(), nAfterPaint);
+    }
     for (const NAMED_PAGE& Page : PAGES) {
         Set_Main_View_Page(Page.nPage);
         Write_Window(Folder, std::string("season-") + Page.szName);
