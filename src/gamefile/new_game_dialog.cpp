@@ -34,6 +34,7 @@
 #include "platform/resources.h"
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
+#include "platform/ui_services.h"
 #include "season/player_value.h"
 
 namespace {
@@ -160,35 +161,56 @@ void Change_Season(DIALOG& Dialog)
     g_nShownYear = nYear;
 }
 
-void Add_Controls(DIALOG& Dialog)
-{
-    Dialog.Add(NEW_GAME_SEASON, CONTROL_COMBO, "Season:");
-    Dialog.Add(NEW_GAME_TEAM, CONTROL_COMBO, "Team:");
-    Dialog.Add(NEW_GAME_NAME, CONTROL_EDIT);
-    Dialog.Add(NEW_GAME_TITLE, CONTROL_COMBO, "Difficulty Level:");
-    Dialog.Add(NEW_GAME_FRANCHISE_VALUE, CONTROL_LABEL, "Franchise Value: n/a");
-    Dialog.Add(NEW_GAME_STADIUM, CONTROL_LABEL, "Stadium Seats: n/a");
-    Dialog.Add(NEW_GAME_FAN_BASE, CONTROL_LABEL, "Fan Base: n/a");
-    Dialog.Add(NEW_GAME_FAN_LOYALTY, CONTROL_LABEL, "Fan Loyalty: n/a");
-    Dialog.Add(NEW_GAME_FAN_INCOME, CONTROL_LABEL, "Fan Income: n/a");
-    Dialog.Add(NEW_GAME_PAYROLL, CONTROL_LABEL, "Salary Total: n/a");
-    Dialog.Add(NEW_GAME_SEASON_INFO, CONTROL_LABEL, "Season Info");
-    for (int nId : NEW_GAME_NOTABLE_LABELS)
-        Dialog.Add(nId, CONTROL_LABEL, "Player Name (Pos, Age)");
-    Dialog.Add(NEW_GAME_SHUFFLE, CONTROL_CHECK, "Shuffle Players");
-    Dialog.Add(NEW_GAME_EQUALIZE, CONTROL_CHECK, "Equalize Cities");
-    Dialog.Add(NEW_GAME_FANTASY_DRAFT, CONTROL_CHECK, "Fantasy Draft");
-    Dialog.Add(NEW_GAME_FICTIONAL, CONTROL_CHECK, "Fictional Players");
-    Dialog.Add(NEW_GAME_REPLAY, CONTROL_CHECK, "Replay Mode");
-    Dialog.Add(NEW_GAME_PLAY, CONTROL_BUTTON, "&Play");
-    Dialog.Add(DIALOG_HELP, CONTROL_BUTTON, "&Help");
-    Dialog.Add(DIALOG_CANCEL, CONTROL_BUTTON, "Cancel");   // Escape
-    Dialog.Set_Default_Button(NEW_GAME_PLAY);
-}
+// The dialog's layout, in dialog units.
+constexpr CONTROL_TEMPLATE NEW_GAME_CONTROLS[] = {
+    {-1, CONTROL_LABEL, "&Season:", {10, 12, 60, 10}},
+    {NEW_GAME_SEASON, CONTROL_COMBO, "", {72, 10, 60, 14}, CS_GROUP},
+    {-1, CONTROL_LABEL, "&Team:", {10, 30, 60, 10}},
+    {NEW_GAME_TEAM, CONTROL_COMBO, "", {72, 28, 110, 14}},
+    {-1, CONTROL_LABEL, "Your &Name:", {10, 48, 60, 10}},
+    {NEW_GAME_NAME, CONTROL_EDIT, "", {72, 46, 110, 14}, 0, OWNER_NAME_LIMIT},
+    {-1, CONTROL_LABEL, "&Difficulty Level:", {10, 66, 60, 10}},
+    {NEW_GAME_TITLE, CONTROL_COMBO, "", {72, 64, 110, 14}},
+    {-1, CONTROL_GROUP, "Franchise", {192, 4, 120, 96}},
+    {NEW_GAME_FRANCHISE_VALUE, CONTROL_LABEL, "Franchise Value: n/a", {198, 16, 110, 10}},
+    {NEW_GAME_STADIUM, CONTROL_LABEL, "Stadium Seats: n/a", {198, 29, 110, 10}},
+    {NEW_GAME_FAN_BASE, CONTROL_LABEL, "Fan Base: n/a", {198, 42, 110, 10}},
+    {NEW_GAME_FAN_LOYALTY, CONTROL_LABEL, "Fan Loyalty: n/a", {198, 55, 110, 10}},
+    {NEW_GAME_FAN_INCOME, CONTROL_LABEL, "Fan Income: n/a", {198, 68, 110, 10}},
+    {NEW_GAME_PAYROLL, CONTROL_LABEL, "Salary Total: n/a", {198, 81, 110, 10}},
+    {-1, CONTROL_GROUP, "Notable Players", {10, 84, 172, 76}},
+    {1020, CONTROL_LABEL, "Player Name (Pos, Age)", {16, 96, 160, 10}},
+    {1021, CONTROL_LABEL, "Player Name (Pos, Age)", {16, 108, 160, 10}},
+    {1022, CONTROL_LABEL, "Player Name (Pos, Age)", {16, 120, 160, 10}},
+    {1024, CONTROL_LABEL, "Player Name (Pos, Age)", {16, 132, 160, 10}},
+    {1025, CONTROL_LABEL, "Player Name (Pos, Age)", {16, 144, 160, 10}},
+    {NEW_GAME_SEASON_INFO, CONTROL_LABEL, "Season Info", {192, 106, 120, 54}, CS_MULTILINE},
+    {NEW_GAME_SHUFFLE, CONTROL_CHECK, "S&huffle Players", {10, 168, 90, 10}, CS_GROUP},
+    {NEW_GAME_EQUALIZE, CONTROL_CHECK, "&Equalize Cities", {105, 168, 90, 10}},
+    {NEW_GAME_FANTASY_DRAFT, CONTROL_CHECK, "&Fantasy Draft", {200, 168, 90, 10}},
+    {NEW_GAME_FICTIONAL, CONTROL_CHECK, "Fi&ctional Players", {10, 181, 90, 10}},
+    {NEW_GAME_REPLAY, CONTROL_CHECK, "&Replay Mode", {105, 181, 90, 10}},
+    {NEW_GAME_PLAY, CONTROL_BUTTON, "&Play", {132, 200, 56, 16}, CS_DEFAULT | CS_GROUP},
+    {DIALOG_HELP, CONTROL_BUTTON, "&Help", {194, 200, 56, 16}},
+    {DIALOG_CANCEL, CONTROL_BUTTON, "Cancel", {256, 200, 56, 16}},
+};
+static_assert(NEW_GAME_NOTABLE_LABELS[0] == 1020 && NEW_GAME_NOTABLE_LABELS[4] == 1025);
+constexpr DIALOG_TEMPLATE NEW_GAME_TEMPLATE{
+    NEW_GAME_DIALOG, "New Game", 322, 224, 0, 0, 0, NEW_GAME_CONTROLS, "newgame"};
+// Every control the procedure and its helpers read or write.
+constexpr int NEW_GAME_USED_IDS[] = {
+    NEW_GAME_SEASON,    NEW_GAME_TEAM,      NEW_GAME_NAME,      NEW_GAME_TITLE,        NEW_GAME_FRANCHISE_VALUE,
+    NEW_GAME_STADIUM,   NEW_GAME_FAN_BASE,  NEW_GAME_FAN_LOYALTY, NEW_GAME_FAN_INCOME, NEW_GAME_PAYROLL,
+    NEW_GAME_SEASON_INFO, 1020,             1021,               1022,                  1024,
+    1025,               NEW_GAME_SHUFFLE,   NEW_GAME_EQUALIZE,  NEW_GAME_FANTASY_DRAFT, NEW_GAME_FICTIONAL,
+    NEW_GAME_REPLAY,    NEW_GAME_PLAY,      DIALOG_HELP,        DIALOG_CANCEL,
+};
+const DIALOG_REGISTRAR NEW_GAME_REGISTRAR(NEW_GAME_DIALOG, NEW_GAME_TEMPLATE, Start_Game_Dialog_Proc,
+                                          NEW_GAME_USED_IDS);
 
 void Open(DIALOG& Dialog)
 {
-    Add_Controls(Dialog);
+    Dialog.Build_Registered();
     Destroy_Status_Bar();
     Show_Main_Page(0);
     // Nothing chosen yet: "&Play" waits for a season's league to load.
@@ -282,7 +304,7 @@ void Command(DIALOG& Dialog, int nControl)
         Dialog.End(DIALOG_CANCEL);
         break;
     case DIALOG_HELP:
-        Write_Debug_Log("Help for dialog %d asked.", NEW_GAME_DIALOG);
+        Open_Help_Page(NEW_GAME_DIALOG);
         break;
     default:
         break;
@@ -377,6 +399,6 @@ void Start_Game_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
 {
     if (nEvent == DIALOG_INIT)
         Open(Dialog);
-    else if (nEvent == DIALOG_COMMAND)
+    else if (nEvent == DIALOG_COMMAND && Dialog.Is_Change_Command())
         Command(Dialog, nControl);
 }

@@ -23,6 +23,7 @@
 #include "platform/files.h"
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
+#include "platform/ui_services.h"
 
 namespace {
 
@@ -244,19 +245,51 @@ bool Fill_Saved_Game_List(DIALOG& Dialog)
     return true;
 }
 
+namespace {
+
+// Resume Game: the list grows with the dialog; the buttons keep to its right.
+constexpr CONTROL_TEMPLATE RESUME_CONTROLS[] = {
+    {-1, CONTROL_LABEL, "&Saved Games:", {10, 8, 120, 10}},
+    {SAVED_GAME_LIST, CONTROL_LIST, "", {10, 20, 120, 120}, CS_GROUP | CS_ANCHOR_LEFT | CS_ANCHOR_TOP | CS_ANCHOR_RIGHT | CS_ANCHOR_BOTTOM},
+    {RESUME_BUTTON, CONTROL_BUTTON, "&Resume", {140, 20, 50, 16}, CS_DEFAULT | CS_GROUP | CS_ANCHOR_RIGHT | CS_ANCHOR_TOP},
+    {DELETE_BUTTON, CONTROL_BUTTON, "&Delete", {140, 40, 50, 16}, CS_ANCHOR_RIGHT | CS_ANCHOR_TOP},
+    {DIALOG_CANCEL, CONTROL_BUTTON, "&Cancel", {140, 60, 50, 16}, CS_ANCHOR_RIGHT | CS_ANCHOR_TOP},
+    {DIALOG_HELP, CONTROL_BUTTON, "&Help", {140, 124, 50, 16}, CS_ANCHOR_RIGHT | CS_ANCHOR_BOTTOM},
+};
+constexpr DIALOG_TEMPLATE RESUME_TEMPLATE{
+    RESUME_GAME_DIALOG, "Resume Game", 200, 150, DS_RESIZABLE, 200, 150, RESUME_CONTROLS, "resume"};
+constexpr int RESUME_USED_IDS[] = {SAVED_GAME_LIST, RESUME_BUTTON, DELETE_BUTTON, DIALOG_CANCEL, DIALOG_HELP};
+const DIALOG_REGISTRAR RESUME_REGISTRAR(RESUME_GAME_DIALOG, RESUME_TEMPLATE, Resume_Game_Dialog_Proc,
+                                        RESUME_USED_IDS);
+
+constexpr CONTROL_TEMPLATE SAVE_CONTROLS[] = {
+    {-1, CONTROL_LABEL, "Save Current Game &As:", {10, 10, 200, 10}},
+    {SAVE_GAME_NAME, CONTROL_EDIT, "", {10, 22, 200, 14}, CS_GROUP, static_cast<int>(SAVE_NAME_EDIT_LIMIT)},
+    {SAVE_BUTTON, CONTROL_BUTTON, "&Save", {44, 46, 52, 16}, CS_DEFAULT | CS_GROUP},
+    {DIALOG_CANCEL, CONTROL_BUTTON, "&Cancel", {102, 46, 52, 16}},
+    {DIALOG_HELP, CONTROL_BUTTON, "&Help", {160, 46, 52, 16}},
+};
+constexpr DIALOG_TEMPLATE SAVE_TEMPLATE{SAVE_GAME_DIALOG, "Save Game", 220, 70, 0, 0, 0, SAVE_CONTROLS, "save"};
+constexpr int SAVE_USED_IDS[] = {SAVE_GAME_NAME, SAVE_BUTTON, DIALOG_CANCEL, DIALOG_HELP};
+const DIALOG_REGISTRAR SAVE_REGISTRAR(SAVE_GAME_DIALOG, SAVE_TEMPLATE, Save_Game_Dialog_Proc, SAVE_USED_IDS);
+
+}  // namespace
+
 void Resume_Game_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
 {
     if (nEvent == DIALOG_INIT) {
-        Dialog.Add(SAVED_GAME_LIST, CONTROL_LIST, "Saved Games");
-        Dialog.Add(RESUME_BUTTON, CONTROL_BUTTON, "&Resume");
-        Dialog.Add(DELETE_BUTTON, CONTROL_BUTTON, "&Delete");
-        Dialog.Add(DIALOG_CANCEL, CONTROL_BUTTON, "&Cancel");
-        Dialog.Add(DIALOG_HELP, CONTROL_BUTTON, "&Help");
-        Dialog.Set_Default_Button(RESUME_BUTTON);
+        Dialog.Build_Registered();
         Fill_Saved_Game_List(Dialog);
         return;
     }
     if (nEvent != DIALOG_COMMAND)
+        return;
+    // A double click on a saved game resumes it.
+    if (nControl == SAVED_GAME_LIST && Dialog.Event().nNotification == NOTIFY_DOUBLE_CLICK) {
+        Resume_Selected(Dialog);
+        return;
+    }
+    if (!Dialog.Is_Change_Command())
         return;
     switch (nControl) {
     case RESUME_BUTTON:
@@ -269,7 +302,7 @@ void Resume_Game_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
         Dialog.End(DIALOG_CANCEL);
         break;
     case DIALOG_HELP:
-        Write_Debug_Log("Help for dialog %d asked.", RESUME_GAME_DIALOG);
+        Open_Help_Page(RESUME_GAME_DIALOG);
         break;
     default:
         break;
@@ -279,18 +312,14 @@ void Resume_Game_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
 void Save_Game_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
 {
     if (nEvent == DIALOG_INIT) {
-        Dialog.Add(SAVE_GAME_NAME, CONTROL_EDIT, "Save Current Game As:");
-        Dialog.Add(SAVE_BUTTON, CONTROL_BUTTON, "&Save");
-        Dialog.Add(DIALOG_CANCEL, CONTROL_BUTTON, "&Cancel");
-        Dialog.Add(DIALOG_HELP, CONTROL_BUTTON, "&Help");
-        Dialog.Set_Default_Button(SAVE_BUTTON);
+        Dialog.Build_Registered();
         Update_Game_Name_For_Season();
         char szName[sizeof(LEAGUE_DATA::szCurrentGamePath) + 1];
         Get_Current_Game_Name(szName, sizeof(szName));
         Dialog.Set_Text(SAVE_GAME_NAME, szName);
         return;
     }
-    if (nEvent != DIALOG_COMMAND)
+    if (nEvent != DIALOG_COMMAND || !Dialog.Is_Change_Command())
         return;
     switch (nControl) {
     case SAVE_BUTTON:
@@ -300,7 +329,7 @@ void Save_Game_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
         Dialog.End(0);
         break;
     case DIALOG_HELP:
-        Write_Debug_Log("Help for dialog %d asked.", SAVE_GAME_DIALOG);
+        Open_Help_Page(SAVE_GAME_DIALOG);
         break;
     default:
         break;

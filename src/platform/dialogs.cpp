@@ -99,6 +99,17 @@ void DIALOG::Build(const DIALOG_TEMPLATE& Template)
     Changed(0);
 }
 
+bool DIALOG::Build_Registered()
+{
+    if (m_pTemplate != nullptr)
+        return true;
+    const DIALOG_REGISTRATION* pRegistration = Find_Dialog_Registration(m_nId);
+    if (pRegistration == nullptr || pRegistration->pTemplate == nullptr)
+        return false;
+    Build(*pRegistration->pTemplate);
+    return true;
+}
+
 DIALOG_CONTROL& DIALOG::Add(int nId, int nKind, const std::string& Text)
 {
     for (DIALOG_CONTROL& Control : m_Controls) {

@@ -150,6 +150,10 @@ public:
 
     // Builds the controls of a template (replacing any).
     void Build(const DIALOG_TEMPLATE& Template);
+    // Builds from the template registered for its id, unless it was built
+    // from one already (a procedure calls it first thing, so that a dialog
+    // made by hand gets its controls too); false when it has none.
+    bool Build_Registered();
     // Adds a control (one of the same id keeps its rectangle and style but
     // takes the new kind and text, its content emptied) and returns it.
     DIALOG_CONTROL& Add(int nId, int nKind, const std::string& Text = std::string());
@@ -277,6 +281,14 @@ public:
     // their anchors, then DIALOG_SIZE.
     bool User_Size(int cxPixels, int cyPixels);
     bool User_Timer(int nTimer);
+
+    // True for the commands that change something: a click, a selection
+    // changed, a text changed (not focus, drop-down or double click).
+    bool Is_Change_Command() const
+    {
+        return m_Event.nNotification == NOTIFY_CLICKED || m_Event.nNotification == NOTIFY_SELECTION_CHANGED ||
+               m_Event.nNotification == NOTIFY_TEXT_CHANGED;
+    }
 
     // Sends an event straight to the procedure (the runner uses it).
     void Send(int nEvent, int nControl, const DIALOG_EVENT_INFO& Info = DIALOG_EVENT_INFO());

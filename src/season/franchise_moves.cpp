@@ -350,13 +350,23 @@ std::string Why_Expansion_Cannot_Complete(const std::vector<const FRANCHISE_EVEN
     return std::string();
 }
 
+void Offense_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl);
+
+constexpr CONTROL_TEMPLATE OFFENSE_CONTROLS[] = {
+    {-1, CONTROL_LABEL, "The new club's starters are set on its depth chart.", {10, 10, 160, 20}, CS_MULTILINE},
+    {DIALOG_OK, CONTROL_BUTTON, "OK", {65, 38, 50, 16}, CS_DEFAULT | CS_GROUP},
+};
+constexpr DIALOG_TEMPLATE OFFENSE_TEMPLATE{OFFENSE_DIALOG_ID, "Offense", 180, 62, 0, 0, 0, OFFENSE_CONTROLS, "offense"};
+constexpr int OFFENSE_USED_IDS[] = {DIALOG_OK};
+const DIALOG_REGISTRAR OFFENSE_REGISTRAR(OFFENSE_DIALOG_ID, OFFENSE_TEMPLATE, Offense_Dialog_Proc, OFFENSE_USED_IDS);
+
 void Offense_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
 {
     // The starters are set on the club's depth chart; the dialog only has to
     // close for the draft to go on.
     (void)nControl;
     if (nEvent == DIALOG_INIT)
-        Dialog.Add(DIALOG_OK, CONTROL_BUTTON, "OK");
+        Dialog.Build_Registered();
 }
 
 }  // namespace

@@ -258,29 +258,49 @@ bool Dispatch_Main_Command(int nCommand)
     return true;
 }
 
+namespace {
+
+// The count of seasons is the up-down's position; the edit shows the last
+// season it reaches.
+constexpr CONTROL_TEMPLATE PMS_CONTROLS[] = {
+    {-1, CONTROL_LABEL, "Current season:", {10, 10, 72, 10}},
+    {PMS_CURRENT_YEAR_LABEL, CONTROL_LABEL, "", {86, 10, 40, 10}},
+    {-1, CONTROL_LABEL, "Play &through season:", {10, 28, 72, 10}},
+    {PMS_LAST_YEAR_EDIT, CONTROL_EDIT, "", {86, 26, 40, 14}, CS_GROUP, 4},
+    {PMS_SEASONS_SPINNER, CONTROL_UPDOWN, "", {127, 26, 11, 14}, 0, 0, 1, 100},
+    {-1, CONTROL_LABEL, "Use the arrows to change the number of seasons.", {10, 46, 180, 10}},
+    {DIALOG_OK, CONTROL_BUTTON, "&OK", {86, 66, 50, 16}, CS_DEFAULT | CS_GROUP},
+    {DIALOG_CANCEL, CONTROL_BUTTON, "&Cancel", {142, 66, 50, 16}},
+};
+constexpr DIALOG_TEMPLATE PMS_TEMPLATE{
+    PLAY_MULTIPLE_SEASONS_DIALOG, "Play Multiple Seasons", 200, 90, 0, 0, 0, PMS_CONTROLS, "playseasons"};
+constexpr int PMS_USED_IDS[] = {PMS_CURRENT_YEAR_LABEL, PMS_LAST_YEAR_EDIT, PMS_SEASONS_SPINNER, DIALOG_OK,
+                                DIALOG_CANCEL};
+const DIALOG_REGISTRAR PMS_REGISTRAR(PLAY_MULTIPLE_SEASONS_DIALOG, PMS_TEMPLATE, Play_Multiple_Seasons_Dialog_Proc,
+                                     PMS_USED_IDS);
+
+}  // namespace
+
 void Play_Multiple_Seasons_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
 {
-    constexpr int SPINNER = 1138;
     if (nEvent == DIALOG_INIT) {
+        Dialog.Build_Registered();
         Set_User_Preference(PREF_SIMULATION_SEASONS, 5);
-        Dialog.Add(PMS_CURRENT_YEAR_LABEL, CONTROL_LABEL, std::to_string(Get_Current_Year()));
-        Dialog.Add(PMS_LAST_YEAR_EDIT, CONTROL_EDIT);
-        // The spinner's range is 0-1: position 0 lowers, 1 raises.
-        Dialog.Add(SPINNER, CONTROL_CHECK, "Seasons");
-        Dialog.Add(DIALOG_OK, CONTROL_BUTTON, "&OK");
-        Dialog.Add(DIALOG_CANCEL, CONTROL_BUTTON, "&Cancel");
+        Dialog.Set_Text(PMS_CURRENT_YEAR_LABEL, std::to_string(Get_Current_Year()));
+        Dialog.Set_Range(PMS_SEASONS_SPINNER, 1, 100);
+        Dialog.Set_Position(PMS_SEASONS_SPINNER, Get_User_Preference(PREF_SIMULATION_SEASONS));
         Dialog.Set_Text(PMS_LAST_YEAR_EDIT,
                         std::to_string(Get_Current_Year() - 1 + Clamp(Get_User_Preference(PREF_SIMULATION_SEASONS), 1, 50)));
         return;
     }
-    switch (nControl) {
-    case SPINNER: {
-        const int nStep = Dialog.Is_Checked(SPINNER) ? 1 : -1;
-        Set_User_Preference(PREF_SIMULATION_SEASONS,
-                            Clamp(Get_User_Preference(PREF_SIMULATION_SEASONS) + nStep, 1, 100));
+    if (nEvent == DIALOG_SCROLL && nControl == PMS_SEASONS_SPINNER) {
+        Set_User_Preference(PREF_SIMULATION_SEASONS, Clamp(Dialog.Event().nPosition, 1, 100));
         Show_Last_Year(Dialog);
-        break;
+        return;
     }
+    if (nEvent != DIALOG_COMMAND || !Dialog.Is_Change_Command())
+        return;
+    switch (nControl) {
     case PMS_LAST_YEAR_EDIT:
         // Only the spinner changes the count: typed text is put back.
         Show_Last_Year(Dialog);

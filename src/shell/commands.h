@@ -33,6 +33,7 @@ constexpr int PLAY_MULTIPLE_SEASONS_DIALOG = 179;
 // Controls of dialog 179.
 constexpr int PMS_CURRENT_YEAR_LABEL = 1020;
 constexpr int PMS_LAST_YEAR_EDIT = 1078;
+constexpr int PMS_SEASONS_SPINNER = 1138;   // up-down: its position is the count of seasons
 
 // Days each Play command asks Advance_Day for; Through Trading Deadline asks
 // for TRADING_DEADLINE_WEEK less the current week.

@@ -267,7 +267,7 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
         int nDialog = 0;
         int nControl = 0;
         if (Words.size() < 4 || !Parse_Int(Words[1], nDialog) || !Parse_Int(Words[3], nControl)) {
-            Fail(Run, nLine, "dialog takes a dialog id, an action (select, set, check, press) and a control id");
+            Fail(Run, nLine, "dialog takes a dialog id, an action (select, set, check, spin, press) and a control id");
             return;
         }
         const std::string& Kind = Words[2];
@@ -282,6 +282,10 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
                    (Words[4] == "0" || Words[4] == "1")) {
             Action.nKind = ACTION_CHECK;
             Action.nValue = Words[4] == "1";
+        } else if (strcasecmp(Kind.c_str(), "spin") == 0 && Words.size() == 5 &&
+                   (strcasecmp(Words[4].c_str(), "up") == 0 || strcasecmp(Words[4].c_str(), "down") == 0)) {
+            Action.nKind = ACTION_SPIN;
+            Action.nValue = strcasecmp(Words[4].c_str(), "up") == 0;
         } else if (strcasecmp(Kind.c_str(), "select") == 0 && Words.size() == 5 && !Words[4].empty()) {
             Action.nKind = ACTION_SELECT;
             int nIndex = 0;
@@ -296,7 +300,8 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
             }
         } else {
             Fail(Run, nLine,
-                 "dialog actions are: select CONTROL TEXT|@N, set CONTROL TEXT, check CONTROL 0|1, press CONTROL");
+                 "dialog actions are: select CONTROL TEXT|@N, set CONTROL TEXT, check CONTROL 0|1, spin CONTROL up|down, "
+                 "press CONTROL");
             return;
         }
         dialogs::Queue_Action(nDialog, Action);

@@ -14,6 +14,7 @@
 //   dialog ID select CONTROL @N     choose its entry N (from 0)
 //   dialog ID set CONTROL TEXT      put TEXT into an edit
 //   dialog ID check CONTROL 0|1     check or clear a check box
+//   dialog ID spin CONTROL up|down  click an arrow of an up-down control
 //   dialog ID press CONTROL         press a button
 //   welcome new|resume|quit         the welcome dialog's choice
 //   quit                   Exit, offering to save as Exit does

@@ -136,6 +136,7 @@ std::string Usage_Text(const std::string& DataBeside)
         "  dialog ID select CONTROL TEXT|@N choose an entry of a list or combo\n"
         "  dialog ID set CONTROL TEXT       type into an edit\n"
         "  dialog ID check CONTROL 0|1      check or clear a check box\n"
+        "  dialog ID spin CONTROL up|down   click an arrow of an up-down control\n"
         "  dialog ID press CONTROL          press a button\n"
         "  quit                             Exit, offering to save\n"
         "Unanswered boxes and dialogs take their default button; every one is logged\n"

@@ -2,16 +2,24 @@
 
 #include "shell/commands.h"
 
+namespace {
+
+constexpr CONTROL_TEMPLATE WELCOME_CONTROLS[] = {
+    {WELCOME_TEXT, CONTROL_LABEL, "Welcome to Vazarudu Kelvo.", {10, 10, 200, 30}},
+    {WELCOME_NEW_GAME, CONTROL_BUTTON, "&New Game", {10, 64, 62, 16}},
+    {WELCOME_RESUME_GAME, CONTROL_BUTTON, "&Resume Game", {79, 64, 62, 16}},
+    {WELCOME_QUIT, CONTROL_BUTTON, "&Quit", {148, 64, 62, 16}, CS_DEFAULT},
+};
+constexpr DIALOG_TEMPLATE WELCOME_TEMPLATE{WELCOME_DIALOG, "Welcome", 220, 90, 0, 0, 0, WELCOME_CONTROLS, "welcome"};
+constexpr int WELCOME_USED_IDS[] = {WELCOME_NEW_GAME, WELCOME_RESUME_GAME, WELCOME_QUIT};
+const DIALOG_REGISTRAR WELCOME_REGISTRAR(WELCOME_DIALOG, WELCOME_TEMPLATE, Welcome_Dialog_Proc, WELCOME_USED_IDS);
+
+}  // namespace
+
 void Welcome_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
 {
-    if (nEvent == DIALOG_INIT) {
-        Dialog.Add(WELCOME_TEXT, CONTROL_LABEL, "Welcome to Vazarudu Kelvo.");
-        Dialog.Add(WELCOME_NEW_GAME, CONTROL_BUTTON, "&New Game");
-        Dialog.Add(WELCOME_RESUME_GAME, CONTROL_BUTTON, "&Resume Game");
-        Dialog.Add(WELCOME_QUIT, CONTROL_BUTTON, "&Quit");
-        Dialog.Set_Default_Button(WELCOME_QUIT);
+    if (nEvent != DIALOG_COMMAND)
         return;
-    }
     switch (nControl) {
     case WELCOME_NEW_GAME:
     case WELCOME_RESUME_GAME:

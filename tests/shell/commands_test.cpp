@@ -54,10 +54,10 @@ void Queue_Press(int nDialogId, int nControl)
     dialogs::Queue_Action(nDialogId, Action);
 }
 
-void Queue_Check(int nDialogId, int nControl, int nValue)
+void Queue_Spin(int nDialogId, int nControl, int nValue)
 {
     DIALOG_ACTION Action;
-    Action.nKind = ACTION_CHECK;
+    Action.nKind = ACTION_SPIN;
     Action.nControl = nControl;
     Action.nValue = nValue;
     dialogs::Queue_Action(nDialogId, Action);
@@ -67,7 +67,8 @@ std::vector<std::string> g_LastYears;
 void Watch_Play_Multiple_Seasons(DIALOG& Dialog, int nEvent, int nControl)
 {
     Play_Multiple_Seasons_Dialog_Proc(Dialog, nEvent, nControl);
-    g_LastYears.push_back(Dialog.Get_Text(PMS_LAST_YEAR_EDIT));
+    if (nEvent != DIALOG_DESTROY)
+        g_LastYears.push_back(Dialog.Get_Text(PMS_LAST_YEAR_EDIT));
 }
 
 }  // namespace
@@ -242,14 +243,14 @@ TEST_F(CommandsTest, PlayMultipleSeasonsDialogCountsByItsSpinnerOnly)
     g_LastYears.clear();
     // Raise twice, type a year (put back), lower once, decline the
     // question once, then confirm: 6 seasons.
-    Queue_Check(PLAY_MULTIPLE_SEASONS_DIALOG, 1138, 1);
-    Queue_Check(PLAY_MULTIPLE_SEASONS_DIALOG, 1138, 1);
+    Queue_Spin(PLAY_MULTIPLE_SEASONS_DIALOG, PMS_SEASONS_SPINNER, 1);
+    Queue_Spin(PLAY_MULTIPLE_SEASONS_DIALOG, PMS_SEASONS_SPINNER, 1);
     DIALOG_ACTION Type;
     Type.nKind = ACTION_SET_TEXT;
     Type.nControl = PMS_LAST_YEAR_EDIT;
     Type.Text = "2050";
     dialogs::Queue_Action(PLAY_MULTIPLE_SEASONS_DIALOG, Type);
-    Queue_Check(PLAY_MULTIPLE_SEASONS_DIALOG, 1138, 0);
+    Queue_Spin(PLAY_MULTIPLE_SEASONS_DIALOG, PMS_SEASONS_SPINNER, 0);
     Queue_Press(PLAY_MULTIPLE_SEASONS_DIALOG, DIALOG_OK);
     Queue_Press(PLAY_MULTIPLE_SEASONS_DIALOG, DIALOG_OK);
     ui::Queue_Answer(ID_CANCEL);
@@ -265,13 +266,13 @@ TEST_F(CommandsTest, PlayMultipleSeasonsDialogCountsByItsSpinnerOnly)
     // Cancel closes with -1; the count never passes 100 nor falls below 1.
     League.Preferences.nInt[PREF_SIMULATION_SEASONS] = 0;
     for (int i = 0; i < 6; ++i)
-        Queue_Check(PLAY_MULTIPLE_SEASONS_DIALOG, 1138, 0);
+        Queue_Spin(PLAY_MULTIPLE_SEASONS_DIALOG, PMS_SEASONS_SPINNER, 0);
     Queue_Press(PLAY_MULTIPLE_SEASONS_DIALOG, DIALOG_CANCEL);
     EXPECT_EQ(Do_Dialog(PLAY_MULTIPLE_SEASONS_DIALOG, "Play Multiple Seasons", Play_Multiple_Seasons_Dialog_Proc),
               -1);
     EXPECT_EQ(League.Preferences.nInt[PREF_SIMULATION_SEASONS], 1);
     for (int i = 0; i < 120; ++i)
-        Queue_Check(PLAY_MULTIPLE_SEASONS_DIALOG, 1138, 1);
+        Queue_Spin(PLAY_MULTIPLE_SEASONS_DIALOG, PMS_SEASONS_SPINNER, 1);
     Queue_Press(PLAY_MULTIPLE_SEASONS_DIALOG, DIALOG_CANCEL);
     Do_Dialog(PLAY_MULTIPLE_SEASONS_DIALOG, "Play Multiple Seasons", Play_Multiple_Seasons_Dialog_Proc);
     EXPECT_EQ(League.Preferences.nInt[PREF_SIMULATION_SEASONS], 100);
