@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "platform/canvas_agg.h"
 
@@ -113,6 +114,47 @@ CANVAS::CANVAS(uint8_t* pPixels, int nWidth, int nHeight, int nStride)
         m_nStride = nStride;
     }
     Reset_Clip();
+}
+
+CANVAS::CANVAS(const CANVAS& Other)
+{
+    *this = Other;
+}
+
+CANVAS& CANVAS::operator=(const CANVAS& Other)
+{
+    if (this == &Other)
+        return *this;
+    m_Owned = Other.m_Owned;
+    m_pPixels = Other.m_Owned.empty() ? Other.m_pPixels : m_Owned.data();
+    m_nWidth = Other.m_nWidth;
+    m_nHeight = Other.m_nHeight;
+    m_nStride = Other.m_nStride;
+    m_rcClip = Other.m_rcClip;
+    return *this;
+}
+
+CANVAS::CANVAS(CANVAS&& Other) noexcept
+{
+    *this = std::move(Other);
+}
+
+CANVAS& CANVAS::operator=(CANVAS&& Other) noexcept
+{
+    if (this == &Other)
+        return *this;
+    bool bOwned = !Other.m_Owned.empty();
+    m_Owned = std::move(Other.m_Owned);
+    m_pPixels = bOwned ? m_Owned.data() : Other.m_pPixels;
+    m_nWidth = Other.m_nWidth;
+    m_nHeight = Other.m_nHeight;
+    m_nStride = Other.m_nStride;
+    m_rcClip = Other.m_rcClip;
+    Other.m_Owned.clear();
+    Other.m_pPixels = nullptr;
+    Other.m_nWidth = Other.m_nHeight = Other.m_nStride = 0;
+    Other.m_rcClip = CANVAS_RECT{};
+    return *this;
 }
 
 bool CANVAS::Resize(int nWidth, int nHeight)

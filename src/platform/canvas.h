@@ -67,6 +67,13 @@ public:
     // A canvas over memory it does not own (a window's surface): nStride
     // bytes from one row to the next, at least 4 x nWidth.
     CANVAS(uint8_t* pPixels, int nWidth, int nHeight, int nStride);
+    // A copy owns a copy of the pixels (a wrapping canvas's copy wraps the
+    // same memory); a move takes the buffer along.
+    CANVAS(const CANVAS& Other);
+    CANVAS& operator=(const CANVAS& Other);
+    CANVAS(CANVAS&& Other) noexcept;
+    CANVAS& operator=(CANVAS&& Other) noexcept;
+    ~CANVAS() = default;
 
     // Gives the canvas a buffer of its own of that size, every byte 0.
     // Sizes are bounded (MAX_SIDE); false, and an empty canvas, beyond them.

@@ -269,7 +269,10 @@ double CANVAS::Draw_Text(const CANVAS_FONT& Font, double x, double y, const char
         if (!pGlyph)
             continue;
         s.Manager.add_kerning(&x, &y);
-        if (bDraw && pGlyph->data_type == agg::glyph_data_gray8 && pGlyph->data_size > 0) {
+        // A glyph without ink (a space) is stored with bounds that overflow
+        // when moved to the pen's place: it is only advanced over.
+        if (bDraw && pGlyph->data_type == agg::glyph_data_gray8 && pGlyph->data_size > 0 &&
+            pGlyph->bounds.x1 <= pGlyph->bounds.x2 && pGlyph->bounds.y1 <= pGlyph->bounds.y2) {
             s.Manager.init_embedded_adaptors(pGlyph, x, y);
             agg::render_scanlines(s.Manager.gray8_adaptor(), s.Manager.gray8_scanline(), Solid);
         }

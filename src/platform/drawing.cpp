@@ -142,18 +142,21 @@ std::vector<std::string> Split_Lines(const CANVAS_FONT& Font, const char* szText
     return Lines;
 }
 
-// Cuts a line that is too wide and ends it with "...".
+// Cuts a line that is too wide and ends it with "...": the longest start
+// that fits with the dots (found by halving; widths grow with length).
 std::string Fit_With_Ellipsis(const CANVAS_FONT& Font, const std::string& Line, double fWidth)
 {
     if (Measure_Text(Font, Line.c_str()) <= fWidth)
         return Line;
-    std::string Cut = Line;
-    while (!Cut.empty()) {
-        Cut.pop_back();
-        if (Measure_Text(Font, (Cut + "...").c_str()) <= fWidth)
-            break;
+    size_t nLow = 0, nHigh = Line.size();  // nLow fits (or is 0), nHigh does not
+    while (nHigh - nLow > 1) {
+        size_t nMid = (nLow + nHigh) / 2;
+        if (Measure_Text(Font, (Line.substr(0, nMid) + "...").c_str()) <= fWidth)
+            nLow = nMid;
+        else
+            nHigh = nMid;
     }
-    return Cut + "...";
+    return Line.substr(0, nLow) + "...";
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -128,6 +129,35 @@ TEST_F(CanvasDrawingTest, DrawingStaysInsideTheClipAndWrappedMemoryKeepsItsPaddi
     EXPECT_FALSE(Huge.Resize(CANVAS::MAX_SIDE + 1, 1));
     EXPECT_TRUE(Huge.Is_Empty());
     EXPECT_FALSE(Huge.Resize(0, 5));
+}
+
+TEST_F(CanvasDrawingTest, CopiesOwnTheirPixelsAndMovesTakeThem)
+{
+    CANVAS Original(2, 2);
+    Original.Fill_Rect(CANVAS_RECT{0, 0, 1, 1}, Rgb_Color(0x112233));
+    CANVAS Copy = Original;
+    EXPECT_NE(Copy.Pixels(), Original.Pixels());
+    Copy.Fill_Rect(CANVAS_RECT{1, 1, 2, 2}, Rgb_Color(0x445566));
+    EXPECT_EQ(Original.Get_Pixel(1, 1), 0u);
+    EXPECT_EQ(Copy.Get_Pixel(0, 0), 0xFF112233u);
+    CANVAS Assigned(7, 7);
+    Assigned = Copy;
+    EXPECT_EQ(Assigned.Width(), 2);
+    EXPECT_EQ(Assigned.Get_Pixel(1, 1), 0xFF445566u);
+    Assigned.Clear(Rgb_Color(0));
+    EXPECT_EQ(Copy.Get_Pixel(1, 1), 0xFF445566u);
+
+    const uint8_t* pBuffer = Copy.Pixels();
+    CANVAS Moved = std::move(Copy);
+    EXPECT_EQ(Moved.Pixels(), pBuffer);
+    EXPECT_EQ(Moved.Get_Pixel(1, 1), 0xFF445566u);
+    EXPECT_TRUE(Copy.Is_Empty());  // NOLINT: the moved-from canvas is empty
+
+    // A wrapping canvas's copy wraps the same memory.
+    uint8_t Memory[16] = {};
+    CANVAS Wrap(Memory, 2, 2, 8);
+    CANVAS WrapCopy = Wrap;
+    EXPECT_EQ(WrapCopy.Pixels(), Memory);
 }
 
 TEST_F(CanvasDrawingTest, ShapesCoverTheirAreaWithAntiAliasedEdges)

@@ -175,17 +175,23 @@ TEST(CanvasSketchTest, RenderingStaysInsideItsRectangleAndRepeatsOnEveryRepaint)
     EXPECT_EQ(Plain.Get_Pixel(40, 23) >> 24, 128u);
     EXPECT_EQ(Plain.Get_Pixel(40, 24) >> 24, 128u);
 
-    // A drawing larger than its rectangle is cut at the rectangle.
+    // A drawing that reaches past its view is cut at the rectangle: a line
+    // from yard 5 to yard 25 across a 10-yard view.
+    start_new_path(List, -1);
+    Move_To(List.Storage, 5, 5);
+    Line_To(List.Storage, 25, 5);
     CANVAS Cut(100, 100);
     Render_Sketch_Paths(Cut, List, 20, 20, 20, 20, 0.0);
     EXPECT_FALSE(Ink_Outside(Cut, CANVAS_RECT{20, 20, 40, 40}));
+    EXPECT_NE(Cut.Get_Pixel(39, 30), 0u);  // up to the edge
     // No view rectangle: units scaled by the record's scale from (x, y).
     List.nViewRight = List.nViewBottom = 0;
     List.fScale = 2.0f;
     CANVAS Scaled(100, 100);
     Render_Sketch_Paths(Scaled, List, 10, 10, 80, 80, 0.0);
-    EXPECT_NE(Scaled.Get_Pixel(12, 20) | Scaled.Get_Pixel(11, 20), 0u);  // x = 10 + 2 x 1
-    EXPECT_FALSE(Ink_Outside(Scaled, CANVAS_RECT{10, 10, 30, 30}));
+    EXPECT_NE(Scaled.Get_Pixel(12, 15) | Scaled.Get_Pixel(11, 15), 0u);  // x = 10 + 2 x 1
+    EXPECT_NE(Scaled.Get_Pixel(59, 20) | Scaled.Get_Pixel(59, 19), 0u);  // the line ends at 10 + 2 x 25
+    EXPECT_FALSE(Ink_Outside(Scaled, CANVAS_RECT{10, 10, 62, 30}));
 }
 
 TEST(CanvasSketchTest, OverrideColourDotsAndSquiggles)
