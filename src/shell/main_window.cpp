@@ -10,6 +10,7 @@
 #include "pages/page_layout.h"
 #include "pages/page_paint.h"
 #include "platform/errors.h"
+#include "platform/main_frame.h"
 #include "platform/shell_requests.h"
 #include "platform/ui_services.h"
 #include "shell/main_menu.h"
@@ -45,6 +46,7 @@ void Format_Main_Title(char* szBuffer, size_t nSize)
 void Update_Main_Window_Title()
 {
     Format_Main_Title(g_szTitle);
+    main_frame::Set_Title(g_szTitle);
 }
 
 const char* Get_Main_Window_Title()
@@ -96,6 +98,7 @@ void Create_Main_Window(const WINDOW_RECTANGLE& Window)
     g_bQuitPosted = false;
     g_nQuitCode = 0;
     Update_Main_Window_Title();
+    main_frame::Open(FRAME_RECT{Window.nLeft, Window.nTop, Window.nRight, Window.nBottom});
     Enable_Main_Menu(1);
     // The ticker moves on a timer of the ui model.
     NEWS_TICKER_TIMER Timer;
@@ -111,6 +114,10 @@ bool Is_Main_Window_Created()
 
 WINDOW_RECTANGLE Get_Main_Window_Rectangle()
 {
+    // Where the user has put the window, when it is shown.
+    FRAME_RECT Now;
+    if (g_bWindowCreated && main_frame::Shown_Rect(Now))
+        g_Window = WINDOW_RECTANGLE{Now.nLeft, Now.nTop, Now.nRight, Now.nBottom};
     return g_Window;
 }
 
@@ -137,6 +144,7 @@ int Get_Quit_Code()
 
 void Destroy_Main_Window()
 {
+    main_frame::Close();
     g_bWindowCreated = false;
     g_bQuitPosted = false;
     g_nQuitCode = 0;
@@ -178,6 +186,7 @@ void Update_Page_Client_Size()
 
 void Refresh_Main_Window_Layout()
 {
+    main_frame::Set_Bars(Is_Status_Bar_Shown() ? STATUS_BAR_HEIGHT : 0, Is_News_Bar_Shown());
     Update_Page_Client_Size();
     Repaint_Window(AREA_ALL);
 }
@@ -264,6 +273,32 @@ void Paint_News_Bar(CANVAS& Canvas, const CANVAS_RECT& rcBar)
     Canvas.Set_Clip(rcOld);
 }
 
+void Paint_Main_Window_Area(int nArea, CANVAS& Canvas)
+{
+    switch (nArea) {
+    case AREA_PAGE:
+        Paint_Main_Page(Canvas, Get_User_Preference(PREF_MAIN_PAGE), Canvas.Bounds());
+        break;
+    case AREA_STATUS_BAR:
+        Paint_Status_Bar(Canvas, Canvas.Bounds());
+        break;
+    case AREA_NEWS_BAR:
+        Paint_News_Bar(Canvas, Canvas.Bounds());
+        break;
+    default:
+        Paint_Main_Window(Canvas);
+        break;
+    }
+}
+
+void On_Page_Area_Size(int nWidth, int nHeight)
+{
+    const int nBars = (Is_Status_Bar_Shown() ? STATUS_BAR_HEIGHT : 0) + (Is_News_Bar_Shown() ? NEWS_BAR_HEIGHT : 0);
+    g_nClientWidth = nWidth > 0 ? nWidth : 0;
+    g_nClientHeight = (nHeight > 0 ? nHeight : 0) + nBars;
+    Update_Page_Client_Size();
+}
+
 void Paint_Main_Window(CANVAS& Canvas)
 {
     const MAIN_WINDOW_AREAS Areas = Get_Main_Window_Areas();
@@ -279,6 +314,9 @@ void Repaint_Window(int nArea)
     ++g_nAreaRepaints[nArea];
     if (g_pInvalidate != nullptr)
         g_pInvalidate(nArea);
+    static_assert(int(AREA_PAGE) == int(FRAME_PAGE) && int(AREA_STATUS_BAR) == int(FRAME_STATUS_BAR) &&
+                  int(AREA_NEWS_BAR) == int(FRAME_NEWS_BAR));
+    main_frame::Invalidate(nArea == AREA_ALL ? -1 : nArea);
 }
 
 int Get_Area_Repaints(int nArea)
@@ -360,4 +398,8 @@ void Install_Main_Window_Requests(int (*pSave)(const char* szPath))
     Handler.pRequest = Carry_Out_Main_Window_Request;
     Handler.pSave = pSave;
     Install_Shell_Handler(&Handler);
+    MAIN_FRAME_HANDLERS Frame = main_frame::Handlers();
+    Frame.pPaint = Paint_Main_Window_Area;
+    Frame.pSize = On_Page_Area_Size;
+    main_frame::Set_Handlers(&Frame);
 }

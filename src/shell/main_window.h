@@ -40,9 +40,6 @@ int Get_Main_Window_Repaints();
 // --- The client area: the page, the status bar, the news bar ---------------
 // Areas a repaint names.
 enum MAIN_AREA : int { AREA_PAGE, AREA_STATUS_BAR, AREA_NEWS_BAR, AREA_ALL, MAIN_AREA_COUNT };
-// The smallest client the window allows: five sixths of the design space.
-constexpr int MAIN_MIN_CLIENT_WIDTH = 640;
-constexpr int MAIN_MIN_CLIENT_HEIGHT = 423;
 // The client's size (the backend's drawing area); the default is the design
 // space with both bars below it. The page area's size becomes the canvas's
 // client size (Enlarge_Rectangle scales to it).
@@ -62,8 +59,15 @@ void Refresh_Main_Window_Layout();
 // Paints the whole client (a canvas of the client's size) or one area.
 void Paint_Main_Window(CANVAS& Canvas);
 void Paint_Status_Bar(CANVAS& Canvas, const CANVAS_RECT& rcBar);
+// The frame's paint of one area, the canvas the area's size (AREA_ALL: the
+// whole client).
+void Paint_Main_Window_Area(int nArea, CANVAS& Canvas);
+// The frame's page area has a new size: the client is it and the bars.
+void On_Page_Area_Size(int nWidth, int nHeight);
 void Paint_News_Bar(CANVAS& Canvas, const CANVAS_RECT& rcBar);
-// Asks for an area to be drawn again: counted, and the backend told.
+// Asks for an area to be drawn again: counted, and the frame told
+// (platform/main_frame.h: the backend paints the area through the shell's
+// handler).
 void Repaint_Window(int nArea);
 int Get_Area_Repaints(int nArea);
 // The backend's hook that redraws an area (null: none).
@@ -77,7 +81,9 @@ int Run_Dialog(int nDialogId, const char* szTitle, DIALOG_PROC pProc, void* pPar
 
 // Carries out a request of platform/shell_requests.h for real.
 void Carry_Out_Main_Window_Request(int nRequest, int nArgument);
-// Installs the handler of those requests, with the league's save.
+// Installs the handler of those requests, with the league's save, and the
+// frame's handlers that paint the areas and follow the page area's size
+// (the close box's handler already installed is kept).
 void Install_Main_Window_Requests(int (*pSave)(const char* szPath));
 
 // --- The window itself (headless: a rectangle and a quit message) ----------

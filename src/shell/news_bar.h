@@ -6,7 +6,8 @@
 
 #include <string>
 
-constexpr int NEWS_BAR_HEIGHT = 24;
+#include "platform/main_frame.h"   // NEWS_BAR_HEIGHT
+
 constexpr int NEWS_TICKER_INTERVAL_MS = 40;
 constexpr int NEWS_TICKER_STEP = 2;
 

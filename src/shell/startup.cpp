@@ -14,12 +14,16 @@
 #include "base/random.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/main_frame.h"
 #include "platform/system.h"
 #include "platform/ui.h"
+#include "platform/ui_backend.h"
+#include "platform/ui_services.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
 #include "shell/owner_hall_of_fame.h"
 #include "shell/script_runner.h"
+#include "shell/welcome_dialog.h"
 
 namespace {
 
@@ -73,7 +77,56 @@ std::string Read_Command_Line_File(std::vector<std::string>& Notes)
     return Text;
 }
 
+DESKTOP_STARTER g_pDesktopStarter = nullptr;
+
+// Opens the desktop window unless the run is to be headless; a display that
+// does not answer leaves it headless, with one line saying so.
+void Try_Desktop(int argc, char** argv)
+{
+    if (g_pDesktopStarter == nullptr || Has_Headless_Option(argc, argv))
+        return;
+    if (g_pDesktopStarter(&argc, &argv))
+        return;
+    std::fprintf(stderr, "%s\n", NO_DISPLAY_NOTICE);
+    Write_Debug_Log("%s", NO_DISPLAY_NOTICE);
+}
+
+// The close box of the main window is the Exit command, with its offer to
+// save and its refusal while games are being played.
+void Exit_On_Close_Box()
+{
+    Dispatch_Main_Command(CMD_EXIT);
+}
+
+// The desktop's message loop when no script drives it: the welcome dialog,
+// then the user's commands until one quits. The wait sleeps until an event.
+int Run_Desktop_Loop()
+{
+    Show_Welcome_Dialog();
+    while (!Is_Quit_Posted())
+        Wait_For_Event(-1);
+    return Get_Quit_Code();
+}
+
 }  // namespace
+
+void Set_Desktop_Starter(DESKTOP_STARTER pStarter)
+{
+    g_pDesktopStarter = pStarter;
+}
+
+bool Has_Headless_Option(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i] == nullptr)
+            continue;
+        if (std::strcmp(argv[i], "--script") == 0)
+            ++i;
+        else if (std::strcmp(argv[i], "--headless") == 0)
+            return true;
+    }
+    return false;
+}
 
 PROGRAM_ACTION Read_Program_Options(int argc, char** argv, std::string& Unknown, std::string& Script)
 {
@@ -90,7 +143,7 @@ PROGRAM_ACTION Read_Program_Options(int argc, char** argv, std::string& Unknown,
         } else if (std::strcmp(szArgument, "--version") == 0) {
             bVersion = true;
         } else if (std::strcmp(szArgument, "--headless") == 0) {
-            // There is no other way to run: the option only says so.
+            // Start-up reads it (Has_Headless_Option): no window is opened.
         } else if (std::strcmp(szArgument, "--script") == 0) {
             if (i + 1 >= argc || argv[i + 1] == nullptr || argv[i + 1][0] == '\0') {
                 Unknown = szArgument;
@@ -123,7 +176,7 @@ std::string Usage_Text(const std::string& DataBeside)
         "Options:\n"
         "  --help           print this text and exit\n"
         "  --version        print the version and exit\n"
-        "  --headless       run without a window (the only way this build runs)\n"
+        "  --headless       run without a window, even where a display answers\n"
         "  --script FILE    read the script lines from FILE (a path from where kelvo is\n"
         "                   started), not from standard input\n"
         "Any other argument beginning with '-' is refused (exit status 2).\n"
@@ -270,7 +323,11 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     Set_Terminal_Notices(true);
     Set_Title_Refresher(Update_Main_Window_Title);
     // The day advance's automatic save writes the league through the game
-    // file; what it asks of the window and its bars the main window does.
+    // file; what it asks of the window and its bars the main window does,
+    // painting its areas in the frame.
+    MAIN_FRAME_HANDLERS Frame;
+    Frame.pClose = Exit_On_Close_Box;
+    main_frame::Set_Handlers(&Frame);
     Install_Main_Window_Requests(Save_Game);
 
     if (!Start_Up(argc, argv))
@@ -278,7 +335,12 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     if (nLock < 0)
         Write_Notice("The data folder could not be locked (\"%s\": %s); another program could use it too.",
                      files::DATA_FOLDER_LOCK_FILE, std::strerror(nLockError));
-    const int nExit = Run_Script(pScript, szScriptName);
+    // A script (or standard input without a window) drives the run: boxes
+    // and dialogs nobody answers take their default button. With a window
+    // and no script the user drives it.
+    const bool bDesktopLoop = !Ui_Is_Headless() && pScript == stdin;
+    dialogs::Set_Unattended(!bDesktopLoop);
+    const int nExit = bDesktopLoop ? Run_Desktop_Loop() : Run_Script(pScript, szScriptName);
     Write_Debug_Log("Shut down with exit status %d", nExit);
     Destroy_Main_Window();
     return nExit;
@@ -315,6 +377,7 @@ bool Start_Up(int argc, char** argv)
     Ensure_Owner_Hall_Of_Fame(Fame);
     Install_Last_Owner_Name_Store();
     Write_Debug_Log("Owners' hall of fame \"%s\" ready", OWNER_HALL_OF_FAME_FILE);
+    Try_Desktop(argc, argv);
     Create_Main_Window(Fame.Window);
     Write_Debug_Log("Main window created at %d,%d-%d,%d", Fame.Window.nLeft, Fame.Window.nTop, Fame.Window.nRight,
                     Fame.Window.nBottom);

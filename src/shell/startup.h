@@ -68,13 +68,25 @@ bool Start_Up(int argc, char** argv);
 // and PROGRAM_EXIT_FAILED, nothing written), starts up and runs the message
 // loop on the script; the exit status.
 int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, const char* szScriptName);
+// The desktop window, when the program has one: opens the display and, when it
+// answers, installs the desktop backend of the ui model and returns true;
+// false leaves the run headless. Start-up calls it before the main window is
+// created, unless "--headless" is given.
+using DESKTOP_STARTER = bool (*)(int* pArgc, char*** pArgv);
+void Set_Desktop_Starter(DESKTOP_STARTER pStarter);
+// The line said (on stderr and in "debug.txt") when no display answers.
+constexpr const char* NO_DISPLAY_NOTICE = "kelvo: no display; running headless";
+// Whether the arguments hold "--headless" (the script's file name is no
+// option).
+bool Has_Headless_Option(int argc, char** argv);
 // Runs the program; returns the process exit code (PROGRAM_EXIT_...).
 // Start-up goes in this order: the flags from the command line, then from
 // "CommandLine.txt"; "debug.txt" rewritten with its start line; the random
 // numbers seeded; the owners' hall of fame made sure of; the main window
 // created at the rectangle stored there; accelerator table 101 loaded; the
 // default league database loaded (a failure ends the program); then the
-// message loop, which shows the welcome dialog first. Without a desktop
-// window the loop reads the script (or standard input): the program always
-// runs headless, and "--headless" says so explicitly.
+// message loop, which shows the welcome dialog first. The desktop window
+// (when a starter is set, the display answers and "--headless" is not given)
+// is opened just before the main window; either way the loop reads the
+// script (or standard input) when one is given.
 int Run_Program(int argc, char** argv);

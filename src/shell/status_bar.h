@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-constexpr int STATUS_BAR_HEIGHT = 36;
+#include "platform/main_frame.h"   // STATUS_BAR_HEIGHT
 
 // The two short labels of the current phase: "Round %d" / "Pick %d" in a
 // fantasy draft, the year / "Amateur Draft" in the college draft, the year /

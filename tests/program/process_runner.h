@@ -1,5 +1,6 @@
 // Runs a program as its own process for the program-level tests: the tests'
-// environment less KELVO_DATA and KELVO_DEBUG (plus what the test adds),
+// environment less KELVO_DATA, KELVO_DEBUG and the display (plus what the
+// test adds, DISPLAY included),
 // standard input from a file, standard output and error kept in files of an
 // output folder, a time limit after which the process is killed.
 #pragma once
@@ -55,9 +56,12 @@ inline CHILD Start(const std::string& Program, const std::vector<std::string>& A
 {
     CHILD Child;
     Child.Output = Options.Output;
+    // A display the tests' own environment happens to have is not the
+    // program's: it runs headless unless the test names one.
     std::vector<std::string> Environment;
     for (char** p = environ; *p != nullptr; ++p)
-        if (std::strncmp(*p, "KELVO_DATA=", 11) != 0 && std::strncmp(*p, "KELVO_DEBUG=", 12) != 0)
+        if (std::strncmp(*p, "KELVO_DATA=", 11) != 0 && std::strncmp(*p, "KELVO_DEBUG=", 12) != 0 &&
+            std::strncmp(*p, "DISPLAY=", 8) != 0 && std::strncmp(*p, "WAYLAND_DISPLAY=", 16) != 0)
             Environment.emplace_back(*p);
     Environment.insert(Environment.end(), Options.Env.begin(), Options.Env.end());
     std::vector<char*> EnvPointers;

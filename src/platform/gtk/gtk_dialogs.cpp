@@ -1,0 +1,1083 @@
+// Dialogs from their templates: a GtkFixed holds each control at its
+// rectangle (dialog units at 6 x 13 pixels per base unit). The model is the
+// truth: the widgets show it (Sync), and what the user does goes back through
+// DIALOG::User_*, which sends the procedure its event. While the backend
+// brings a widget in line with the model, its signal handlers stay quiet.
+
+#include <gtk/gtk.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/canvas.h"
+#include "platform/dialogs.h"
+#include "platform/gtk/gtk_internal.h"
+#include "platform/gtk/gtk_probe.h"
+#include "platform/gtk/gtk_text.h"
+#include "platform/ui_text.h"
+
+namespace {
+
+struct CONTROL_WIDGETS {
+    int nId = 0;
+    int nKind = 0;
+    GtkWidget* pOuter = nullptr;   // what sits in the GtkFixed
+    GtkWidget* pMain = nullptr;    // what takes input
+    GtkWidget* pUp = nullptr;      // up-down arrows
+    GtkWidget* pDown = nullptr;
+    GtkListStore* pStore = nullptr;   // list and report
+    std::vector<GtkTreeViewColumn*> Columns;   // report: in the model's column order
+    unsigned nRowsRevision = ~0u;
+    size_t nColumnsShown = 0;
+    std::vector<std::string> ItemsShown;   // combo and list
+};
+
+struct OPEN_DIALOG {
+    DIALOG* pDialog = nullptr;
+    GtkWidget* pWindow = nullptr;
+    GtkWidget* pFixed = nullptr;
+    std::map<int, std::unique_ptr<CONTROL_WIDGETS>> Widgets;
+    int nQuiet = 0;   // >0: the backend is changing widgets; handlers ignore it
+    bool bActionsStarted = false;
+};
+
+std::vector<OPEN_DIALOG*> g_Open;
+
+struct QUIET {
+    explicit QUIET(OPEN_DIALOG& Open) : m_Open(Open) { ++m_Open.nQuiet; }
+    ~QUIET() { --m_Open.nQuiet; }
+    OPEN_DIALOG& m_Open;
+};
+
+OPEN_DIALOG* Find_Open(const DIALOG& Dialog)
+{
+    for (OPEN_DIALOG* p : g_Open)
+        if (p->pDialog == &Dialog)
+            return p;
+    return nullptr;
+}
+
+// What a signal handler needs: the dialog and the control.
+struct HANDLER_DATA {
+    OPEN_DIALOG* pOpen;
+    int nId;
+};
+
+HANDLER_DATA* Data_Of(OPEN_DIALOG& Open, int nId, GtkWidget* pOwner)
+{
+    HANDLER_DATA* p = new HANDLER_DATA{&Open, nId};
+    g_object_set_data_full(G_OBJECT(pOwner), "kelvo-handler", p, [](gpointer q) { delete static_cast<HANDLER_DATA*>(q); });
+    return p;
+}
+
+bool Quiet(const HANDLER_DATA* p)
+{
+    return p->pOpen->nQuiet > 0 || p->pOpen->pDialog == nullptr || p->pOpen->pDialog->Ended();
+}
+
+UI_RECT Pixels_Of(const DIALOG_CONTROL& Control)
+{
+    return Dialog_Units_To_Pixels(Control.Rect);
+}
+
+// --- Signal handlers: the user's input goes to the model ------------------
+
+void On_Clicked(GtkButton*, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (!Quiet(p))
+        p->pOpen->pDialog->User_Press(p->nId);
+}
+
+void On_Toggled(GtkToggleButton* pButton, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p))
+        return;
+    DIALOG& Dialog = *p->pOpen->pDialog;
+    const DIALOG_CONTROL* pControl = Dialog.Find(p->nId);
+    if (pControl == nullptr)
+        return;
+    const bool bActive = gtk_toggle_button_get_active(pButton) != FALSE;
+    if (pControl->nKind == CONTROL_RADIO) {
+        // The button let go of is news only through the one chosen.
+        if (!bActive)
+            return;
+        Dialog.User_Radio(p->nId);
+    } else {
+        Dialog.User_Check(p->nId, bActive);
+    }
+    // A refused change (or one the procedure undid) shows the model again.
+    gtk_internal::Dialog_Changed(Dialog, p->nId);
+}
+
+void On_Entry_Changed(GtkEditable* pEditable, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p))
+        return;
+    gchar* szText = gtk_editable_get_chars(pEditable, 0, -1);
+    std::string Text;
+    const bool bConverted = gtk_text::From_Utf8(szText != nullptr ? szText : "", Text);
+    g_free(szText);
+    DIALOG& Dialog = *p->pOpen->pDialog;
+    if (!bConverted || !Dialog.User_Set_Text(p->nId, Text))
+        gtk_internal::Dialog_Changed(Dialog, p->nId);
+}
+
+// Typed or pasted text that Windows-1252 cannot hold, or that would pass the
+// edit's limit, never reaches the entry.
+void On_Insert_Text(GtkEditable* pEditable, gchar* szNew, gint nLength, gpointer, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (p->pOpen->nQuiet > 0)
+        return;
+    std::string Bytes;
+    const std::string Utf8 = nLength < 0 ? std::string(szNew) : std::string(szNew, static_cast<size_t>(nLength));
+    bool bRefuse = !gtk_text::From_Utf8(Utf8, Bytes);
+    const DIALOG_CONTROL* pControl = p->pOpen->pDialog->Find(p->nId);
+    if (!bRefuse && pControl != nullptr && pControl->nTextLimit > 0) {
+        gchar* szNow = gtk_editable_get_chars(pEditable, 0, -1);
+        const glong nNow = g_utf8_strlen(szNow != nullptr ? szNow : "", -1);
+        g_free(szNow);
+        bRefuse = nNow + static_cast<glong>(Bytes.size()) > pControl->nTextLimit;
+    }
+    for (unsigned char c : Bytes)
+        bRefuse = bRefuse || (c < 0x20 && c != '\t' && c != '\n' && c != '\r');
+    if (bRefuse) {
+        gtk_widget_error_bell(GTK_WIDGET(pEditable));
+        g_signal_stop_emission_by_name(pEditable, "insert-text");
+    }
+}
+
+void On_Combo_Changed(GtkComboBox* pCombo, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p))
+        return;
+    DIALOG& Dialog = *p->pOpen->pDialog;
+    if (!Dialog.User_Select(p->nId, gtk_combo_box_get_active(pCombo)))
+        gtk_internal::Dialog_Changed(Dialog, p->nId);
+}
+
+void On_Popup_Shown(GObject* pCombo, GParamSpec*, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    gboolean bShown = FALSE;
+    g_object_get(pCombo, "popup-shown", &bShown, nullptr);
+    if (!Quiet(p) && bShown)
+        p->pOpen->pDialog->User_Drop_Down(p->nId);
+}
+
+std::vector<int> Selected_Rows(GtkTreeSelection* pSelection)
+{
+    std::vector<int> Rows;
+    GList* pRows = gtk_tree_selection_get_selected_rows(pSelection, nullptr);
+    for (GList* q = pRows; q != nullptr; q = q->next) {
+        const gint* pIndexes = gtk_tree_path_get_indices(static_cast<GtkTreePath*>(q->data));
+        if (pIndexes != nullptr)
+            Rows.push_back(pIndexes[0]);
+    }
+    g_list_free_full(pRows, reinterpret_cast<GDestroyNotify>(gtk_tree_path_free));
+    std::sort(Rows.begin(), Rows.end());
+    return Rows;
+}
+
+void On_List_Selection(GtkTreeSelection* pSelection, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p))
+        return;
+    DIALOG& Dialog = *p->pOpen->pDialog;
+    const DIALOG_CONTROL* pControl = Dialog.Find(p->nId);
+    if (pControl == nullptr)
+        return;
+    const std::vector<int> Rows = Selected_Rows(pSelection);
+    bool bTaken = true;
+    if (pControl->nKind == CONTROL_REPORT)
+        bTaken = Dialog.User_Row_Select(p->nId, Rows.empty() ? -1 : Rows.front());
+    else if (pControl->nStyle & CS_MULTI_SELECT)
+        bTaken = Dialog.User_Select_Items(p->nId, Rows);
+    else
+        bTaken = Dialog.User_Select(p->nId, Rows.empty() ? -1 : Rows.front());
+    if (!bTaken)
+        gtk_internal::Dialog_Changed(Dialog, p->nId);
+}
+
+void On_Row_Activated(GtkTreeView*, GtkTreePath* pPath, GtkTreeViewColumn*, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p))
+        return;
+    const gint* pIndexes = gtk_tree_path_get_indices(pPath);
+    if (pIndexes == nullptr)
+        return;
+    DIALOG& Dialog = *p->pOpen->pDialog;
+    const DIALOG_CONTROL* pControl = Dialog.Find(p->nId);
+    if (pControl != nullptr && pControl->nKind == CONTROL_REPORT)
+        Dialog.User_Row_Double_Click(p->nId, pIndexes[0]);
+    else
+        Dialog.User_Double_Click(p->nId, pIndexes[0]);
+}
+
+gboolean On_Tree_Button(GtkWidget* pTree, GdkEventButton* pEvent, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p) || pEvent->type != GDK_BUTTON_PRESS || pEvent->button != 3)
+        return FALSE;
+    GtkTreePath* pPath = nullptr;
+    int nRow = -1;
+    if (gtk_tree_view_get_path_at_pos(GTK_TREE_VIEW(pTree), static_cast<gint>(pEvent->x),
+                                      static_cast<gint>(pEvent->y), &pPath, nullptr, nullptr, nullptr)) {
+        const gint* pIndexes = gtk_tree_path_get_indices(pPath);
+        nRow = pIndexes != nullptr ? pIndexes[0] : -1;
+        gtk_tree_path_free(pPath);
+    }
+    p->pOpen->pDialog->User_Right_Click(p->nId, nRow, static_cast<int>(pEvent->x_root),
+                                        static_cast<int>(pEvent->y_root), false);
+    return TRUE;
+}
+
+void On_Header_Clicked(GtkTreeViewColumn* pColumn, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p))
+        return;
+    const int nColumn = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(pColumn), "kelvo-column"));
+    p->pOpen->pDialog->User_Header_Click(p->nId, nColumn);
+}
+
+void On_Columns_Changed(GtkTreeView* pTree, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p))
+        return;
+    std::vector<int> Order;
+    GList* pColumns = gtk_tree_view_get_columns(pTree);
+    for (GList* q = pColumns; q != nullptr; q = q->next)
+        Order.push_back(GPOINTER_TO_INT(g_object_get_data(G_OBJECT(q->data), "kelvo-column")));
+    g_list_free(pColumns);
+    DIALOG& Dialog = *p->pOpen->pDialog;
+    const DIALOG_CONTROL* pControl = Dialog.Find(p->nId);
+    if (pControl != nullptr && Order.size() == pControl->Columns.size() && Order != pControl->ColumnOrder)
+        Dialog.User_Column_Order(p->nId, Order);
+}
+
+void On_Spin(GtkButton* pButton, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p))
+        return;
+    const bool bUp = g_object_get_data(G_OBJECT(pButton), "kelvo-up") != nullptr;
+    p->pOpen->pDialog->User_Spin(p->nId, bUp);
+}
+
+void On_Range_Changed(GtkRange* pRange, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p))
+        return;
+    DIALOG& Dialog = *p->pOpen->pDialog;
+    if (!Dialog.User_Track(p->nId, static_cast<int>(gtk_range_get_value(pRange) + 0.5)))
+        gtk_internal::Dialog_Changed(Dialog, p->nId);
+}
+
+gboolean On_Paint(GtkWidget* pArea, cairo_t* pCairo, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (p->pOpen->pDialog == nullptr || p->pOpen->pDialog->Ended())
+        return FALSE;
+    const int cx = gtk_widget_get_allocated_width(pArea);
+    const int cy = gtk_widget_get_allocated_height(pArea);
+    if (cx <= 0 || cy <= 0)
+        return FALSE;
+    CANVAS Canvas(cx, cy);
+    p->pOpen->pDialog->User_Paint(p->nId, &Canvas, UI_RECT{0, 0, cx, cy});
+    gtk_internal::Paint_Canvas(pCairo, Canvas, 0, 0);
+    return TRUE;
+}
+
+gboolean On_Area_Button(GtkWidget*, GdkEventButton* pEvent, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p) || pEvent->type != GDK_BUTTON_PRESS || pEvent->button != 1)
+        return FALSE;
+    p->pOpen->pDialog->User_Click(p->nId, static_cast<int>(pEvent->x), static_cast<int>(pEvent->y));
+    return TRUE;
+}
+
+gboolean On_Focus_In(GtkWidget*, GdkEvent*, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (!Quiet(p))
+        p->pOpen->pDialog->User_Focus(p->nId);
+    return FALSE;
+}
+
+// Enter presses the default button (a focused button presses itself; a
+// multi-line edit takes the line end); Escape cancels unless the dialog
+// forbids it.
+gboolean On_Dialog_Key(GtkWidget* pWindow, GdkEventKey* pEvent, gpointer pData)
+{
+    OPEN_DIALOG* pOpen = static_cast<OPEN_DIALOG*>(pData);
+    if (pOpen->pDialog == nullptr || pOpen->pDialog->Ended())
+        return FALSE;
+    GtkWidget* pFocus = gtk_window_get_focus(GTK_WINDOW(pWindow));
+    if (pEvent->keyval == GDK_KEY_Escape) {
+        if (pFocus != nullptr && GTK_IS_COMBO_BOX(gtk_widget_get_parent(pFocus)))
+            return FALSE;
+        pOpen->pDialog->User_Cancel();
+        return TRUE;
+    }
+    if (pEvent->keyval == GDK_KEY_Return || pEvent->keyval == GDK_KEY_KP_Enter || pEvent->keyval == GDK_KEY_ISO_Enter) {
+        // A focused push button presses itself; a check box or radio
+        // button takes Enter as the default button's, as the templates mean.
+        const bool bPushButton = pFocus != nullptr && GTK_IS_BUTTON(pFocus) && !GTK_IS_TOGGLE_BUTTON(pFocus);
+        if (bPushButton || (pFocus != nullptr && GTK_IS_TEXT_VIEW(pFocus)))
+            return FALSE;
+        pOpen->pDialog->User_Press(pOpen->pDialog->Default_Button());
+        return TRUE;
+    }
+    return FALSE;
+}
+
+gboolean On_Dialog_Delete(GtkWidget*, GdkEvent*, gpointer pData)
+{
+    OPEN_DIALOG* pOpen = static_cast<OPEN_DIALOG*>(pData);
+    if (pOpen->pDialog != nullptr && !pOpen->pDialog->Ended() && !(pOpen->pDialog->Style() & DS_NO_CLOSE_BOX))
+        pOpen->pDialog->User_Cancel();
+    return TRUE;   // the window goes when the run ends, never before
+}
+
+void On_Fixed_Allocated(GtkWidget*, GdkRectangle* pAllocation, gpointer pData)
+{
+    OPEN_DIALOG* pOpen = static_cast<OPEN_DIALOG*>(pData);
+    DIALOG* pDialog = pOpen->pDialog;
+    if (pDialog == nullptr || pDialog->Ended() || pOpen->nQuiet > 0 || !(pDialog->Style() & DS_RESIZABLE))
+        return;
+    if (pAllocation->width == Dialog_Units_To_Pixels_X(pDialog->Width()) &&
+        pAllocation->height == Dialog_Units_To_Pixels_Y(pDialog->Height()))
+        return;
+    pDialog->User_Size(pAllocation->width, pAllocation->height);
+}
+
+// --- Building and bringing widgets in line with the model ------------------
+
+void Set_Label_Text(GtkWidget* pLabel, const std::string& Text)
+{
+    gtk_label_set_text_with_mnemonic(GTK_LABEL(pLabel), gtk_text::Mnemonic_Label(Text).c_str());
+}
+
+std::unique_ptr<CONTROL_WIDGETS> Make_Control(OPEN_DIALOG& Open, const DIALOG_CONTROL& Control, GSList*& pRadioGroup)
+{
+    auto p = std::make_unique<CONTROL_WIDGETS>();
+    p->nId = Control.nId;
+    p->nKind = Control.nKind;
+    GtkWidget* pMain = nullptr;
+    GtkWidget* pOuter = nullptr;
+    switch (Control.nKind) {
+    case CONTROL_LABEL:
+        pMain = gtk_label_new(nullptr);
+        gtk_label_set_xalign(GTK_LABEL(pMain), 0.0f);
+        gtk_label_set_yalign(GTK_LABEL(pMain), 0.0f);
+        gtk_label_set_line_wrap(GTK_LABEL(pMain), TRUE);
+        break;
+    case CONTROL_EDIT:
+        if (Control.nStyle & CS_MULTILINE) {
+            // A multi-line edit shows its text; typing goes to the model too.
+            pMain = gtk_text_view_new();
+            gtk_text_view_set_wrap_mode(GTK_TEXT_VIEW(pMain), GTK_WRAP_WORD);
+            gtk_text_view_set_editable(GTK_TEXT_VIEW(pMain), !(Control.nStyle & CS_READONLY));
+            pOuter = gtk_scrolled_window_new(nullptr, nullptr);
+            gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(pOuter), GTK_SHADOW_IN);
+            gtk_container_add(GTK_CONTAINER(pOuter), pMain);
+        } else {
+            pMain = gtk_entry_new();
+            gtk_entry_set_activates_default(GTK_ENTRY(pMain), TRUE);
+            gtk_entry_set_width_chars(GTK_ENTRY(pMain), 1);
+            gtk_editable_set_editable(GTK_EDITABLE(pMain), !(Control.nStyle & CS_READONLY));
+            if (Control.nTextLimit > 0)
+                gtk_entry_set_max_length(GTK_ENTRY(pMain), Control.nTextLimit);
+            HANDLER_DATA* pData = Data_Of(Open, Control.nId, pMain);
+            g_signal_connect(pMain, "insert-text", G_CALLBACK(On_Insert_Text), pData);
+            g_signal_connect(pMain, "changed", G_CALLBACK(On_Entry_Changed), pData);
+        }
+        break;
+    case CONTROL_COMBO: {
+        pMain = gtk_combo_box_text_new();
+        HANDLER_DATA* pData = Data_Of(Open, Control.nId, pMain);
+        g_signal_connect(pMain, "changed", G_CALLBACK(On_Combo_Changed), pData);
+        g_signal_connect(pMain, "notify::popup-shown", G_CALLBACK(On_Popup_Shown), pData);
+        break;
+    }
+    case CONTROL_LIST:
+    case CONTROL_REPORT: {
+        const bool bReport = Control.nKind == CONTROL_REPORT;
+        pMain = gtk_tree_view_new();
+        gtk_tree_view_set_headers_visible(GTK_TREE_VIEW(pMain), bReport);
+        gtk_tree_view_set_enable_search(GTK_TREE_VIEW(pMain), FALSE);
+        GtkTreeSelection* pSelection = gtk_tree_view_get_selection(GTK_TREE_VIEW(pMain));
+        gtk_tree_selection_set_mode(pSelection, (Control.nStyle & CS_MULTI_SELECT) ? GTK_SELECTION_MULTIPLE
+                                                                                  : GTK_SELECTION_SINGLE);
+        HANDLER_DATA* pData = Data_Of(Open, Control.nId, pMain);
+        g_signal_connect(pSelection, "changed", G_CALLBACK(On_List_Selection), pData);
+        g_signal_connect(pMain, "row-activated", G_CALLBACK(On_Row_Activated), pData);
+        if (bReport) {
+            g_signal_connect(pMain, "button-press-event", G_CALLBACK(On_Tree_Button), pData);
+            g_signal_connect(pMain, "columns-changed", G_CALLBACK(On_Columns_Changed), pData);
+        }
+        pOuter = gtk_scrolled_window_new(nullptr, nullptr);
+        gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(pOuter), GTK_SHADOW_IN);
+        gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(pOuter), bReport ? GTK_POLICY_AUTOMATIC : GTK_POLICY_NEVER,
+                                       GTK_POLICY_AUTOMATIC);
+        gtk_container_add(GTK_CONTAINER(pOuter), pMain);
+        break;
+    }
+    case CONTROL_CHECK:
+        pMain = gtk_check_button_new_with_mnemonic("");
+        g_signal_connect(pMain, "toggled", G_CALLBACK(On_Toggled), Data_Of(Open, Control.nId, pMain));
+        break;
+    case CONTROL_RADIO:
+        if (Control.nStyle & CS_GROUP)
+            pRadioGroup = nullptr;
+        pMain = gtk_radio_button_new_with_mnemonic(pRadioGroup, "");
+        pRadioGroup = gtk_radio_button_get_group(GTK_RADIO_BUTTON(pMain));
+        g_signal_connect(pMain, "toggled", G_CALLBACK(On_Toggled), Data_Of(Open, Control.nId, pMain));
+        break;
+    case CONTROL_BUTTON:
+        pMain = gtk_button_new_with_mnemonic("");
+        gtk_widget_set_can_default(pMain, TRUE);
+        g_signal_connect(pMain, "clicked", G_CALLBACK(On_Clicked), Data_Of(Open, Control.nId, pMain));
+        break;
+    case CONTROL_GROUP:
+        pMain = gtk_frame_new(nullptr);
+        break;
+    case CONTROL_UPDOWN: {
+        // The arrows of an up-down control; its buddy edit shows the position.
+        pMain = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+        gtk_box_set_homogeneous(GTK_BOX(pMain), TRUE);
+        HANDLER_DATA* pData = Data_Of(Open, Control.nId, pMain);
+        p->pUp = gtk_button_new();
+        p->pDown = gtk_button_new();
+        for (GtkWidget* pArrow : {p->pUp, p->pDown}) {
+            // Arrows small enough for the control's rectangle.
+            GtkWidget* pImage = gtk_image_new_from_icon_name(pArrow == p->pUp ? "pan-up-symbolic" : "pan-down-symbolic",
+                                                             GTK_ICON_SIZE_MENU);
+            gtk_image_set_pixel_size(GTK_IMAGE(pImage), 6);
+            gtk_container_add(GTK_CONTAINER(pArrow), pImage);
+        }
+        g_object_set_data(G_OBJECT(p->pUp), "kelvo-up", GINT_TO_POINTER(1));
+        for (GtkWidget* pArrow : {p->pUp, p->pDown}) {
+            gtk_widget_set_name(pArrow, "kelvo-spin-arrow");
+            gtk_widget_set_can_focus(pArrow, FALSE);
+            g_signal_connect(pArrow, "clicked", G_CALLBACK(On_Spin), pData);
+            gtk_box_pack_start(GTK_BOX(pMain), pArrow, TRUE, TRUE, 0);
+        }
+        break;
+    }
+    case CONTROL_TRACKBAR:
+        pMain = gtk_scale_new_with_range((Control.nStyle & CS_VERTICAL) ? GTK_ORIENTATION_VERTICAL
+                                                                        : GTK_ORIENTATION_HORIZONTAL,
+                                         0, 1, 1);
+        gtk_scale_set_draw_value(GTK_SCALE(pMain), FALSE);
+        g_signal_connect(pMain, "value-changed", G_CALLBACK(On_Range_Changed), Data_Of(Open, Control.nId, pMain));
+        break;
+    case CONTROL_PROGRESS:
+        pMain = gtk_progress_bar_new();
+        break;
+    case CONTROL_PAINT:
+    default:
+        pMain = gtk_drawing_area_new();
+        gtk_widget_add_events(pMain, GDK_BUTTON_PRESS_MASK);
+        {
+            HANDLER_DATA* pData = Data_Of(Open, Control.nId, pMain);
+            g_signal_connect(pMain, "draw", G_CALLBACK(On_Paint), pData);
+            g_signal_connect(pMain, "button-press-event", G_CALLBACK(On_Area_Button), pData);
+        }
+        break;
+    }
+    if (pOuter == nullptr)
+        pOuter = pMain;
+    if (Control.nKind != CONTROL_LABEL && Control.nKind != CONTROL_GROUP && Control.nKind != CONTROL_PAINT &&
+        Control.nKind != CONTROL_PROGRESS && Control.nKind != CONTROL_UPDOWN) {
+        gtk_widget_add_events(pMain, GDK_FOCUS_CHANGE_MASK);
+        HANDLER_DATA* pData = static_cast<HANDLER_DATA*>(g_object_get_data(G_OBJECT(pMain), "kelvo-handler"));
+        if (pData == nullptr)
+            pData = Data_Of(Open, Control.nId, pMain);
+        g_signal_connect(pMain, "focus-in-event", G_CALLBACK(On_Focus_In), pData);
+    }
+    gtk_widget_set_name(pOuter, ("kelvo-control-" + std::to_string(Control.nId)).c_str());
+    g_object_set_data(G_OBJECT(pOuter), "kelvo-control", GINT_TO_POINTER(Control.nId));
+    g_object_set_data(G_OBJECT(pMain), "kelvo-control", GINT_TO_POINTER(Control.nId));
+    p->pMain = pMain;
+    p->pOuter = pOuter;
+    return p;
+}
+
+void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
+{
+    GtkTreeView* pTree = GTK_TREE_VIEW(W.pMain);
+    const size_t nColumns = Control.Columns.size();
+    if (W.nColumnsShown != nColumns || W.pStore == nullptr) {
+        // New columns: a new store of as many text columns.
+        for (GtkTreeViewColumn* pColumn : W.Columns)
+            gtk_tree_view_remove_column(pTree, pColumn);
+        W.Columns.clear();
+        std::vector<GType> Types(std::max<size_t>(nColumns, 1), G_TYPE_STRING);
+        if (W.pStore != nullptr)
+            g_object_unref(W.pStore);
+        W.pStore = gtk_list_store_newv(static_cast<gint>(Types.size()), Types.data());
+        HANDLER_DATA* pData = static_cast<HANDLER_DATA*>(g_object_get_data(G_OBJECT(W.pMain), "kelvo-handler"));
+        for (size_t i = 0; i < nColumns; ++i) {
+            GtkCellRenderer* pRenderer = gtk_cell_renderer_text_new();
+            GtkTreeViewColumn* pColumn = gtk_tree_view_column_new_with_attributes(
+                gtk_text::To_Utf8(Control.Columns[i].Text).c_str(), pRenderer, "text", static_cast<gint>(i), nullptr);
+            // Fixed-height rows need fixed-width columns.
+            gtk_tree_view_column_set_sizing(pColumn, GTK_TREE_VIEW_COLUMN_FIXED);
+            gtk_tree_view_column_set_fixed_width(pColumn, Control.Columns[i].nWidth > 0 ? Control.Columns[i].nWidth : 80);
+            gtk_tree_view_column_set_resizable(pColumn, TRUE);
+            gtk_tree_view_column_set_reorderable(pColumn, TRUE);
+            gtk_tree_view_column_set_clickable(pColumn, TRUE);
+            g_object_set_data(G_OBJECT(pColumn), "kelvo-column", GINT_TO_POINTER(static_cast<int>(i)));
+            g_signal_connect(pColumn, "clicked", G_CALLBACK(On_Header_Clicked), pData);
+            W.Columns.push_back(pColumn);
+        }
+        // The user's order: appended as shown.
+        for (int nIndex : Control.ColumnOrder)
+            if (nIndex >= 0 && static_cast<size_t>(nIndex) < W.Columns.size())
+                gtk_tree_view_append_column(pTree, W.Columns[static_cast<size_t>(nIndex)]);
+        for (GtkTreeViewColumn* pColumn : W.Columns)
+            if (gtk_tree_view_column_get_tree_view(pColumn) == nullptr)
+                gtk_tree_view_append_column(pTree, pColumn);
+        gtk_tree_view_set_fixed_height_mode(pTree, TRUE);
+        W.nColumnsShown = nColumns;
+        W.nRowsRevision = ~0u;
+    } else {
+        // The same columns, maybe in a new order.
+        GtkTreeViewColumn* pBase = nullptr;
+        for (int nIndex : Control.ColumnOrder) {
+            if (nIndex < 0 || static_cast<size_t>(nIndex) >= W.Columns.size())
+                continue;
+            gtk_tree_view_move_column_after(pTree, W.Columns[static_cast<size_t>(nIndex)], pBase);
+            pBase = W.Columns[static_cast<size_t>(nIndex)];
+        }
+        for (size_t i = 0; i < nColumns; ++i)
+            gtk_tree_view_column_set_title(W.Columns[i], gtk_text::To_Utf8(Control.Columns[i].Text).c_str());
+    }
+    if (W.nRowsRevision != Control.nRowsRevision) {
+        // The rows in the model's order, filled while the view is detached.
+        g_object_ref(W.pStore);
+        gtk_tree_view_set_model(pTree, nullptr);
+        gtk_list_store_clear(W.pStore);
+        std::vector<gint> Indexes(nColumns);
+        std::vector<GValue> Values(nColumns);
+        std::vector<std::string> Texts(nColumns);
+        for (size_t i = 0; i < nColumns; ++i)
+            Indexes[i] = static_cast<gint>(i);
+        for (const DIALOG_ROW& Row : Control.Rows) {
+            for (size_t i = 0; i < nColumns; ++i) {
+                Texts[i] = i < Row.Cells.size() ? gtk_text::To_Utf8(Row.Cells[i]) : std::string();
+                Values[i] = G_VALUE_INIT;
+                g_value_init(&Values[i], G_TYPE_STRING);
+                g_value_set_static_string(&Values[i], Texts[i].c_str());
+            }
+            gtk_list_store_insert_with_valuesv(W.pStore, nullptr, -1, Indexes.data(), Values.data(),
+                                               static_cast<gint>(nColumns));
+            for (size_t i = 0; i < nColumns; ++i)
+                g_value_unset(&Values[i]);
+        }
+        gtk_tree_view_set_model(pTree, GTK_TREE_MODEL(W.pStore));
+        g_object_unref(W.pStore);
+        W.nRowsRevision = Control.nRowsRevision;
+    }
+    // The selection as the model holds it.
+    GtkTreeSelection* pSelection = gtk_tree_view_get_selection(pTree);
+    gtk_tree_selection_unselect_all(pSelection);
+    for (size_t r = 0; r < Control.Rows.size(); ++r) {
+        if (!Control.Rows[r].bSelected)
+            continue;
+        GtkTreePath* pPath = gtk_tree_path_new_from_indices(static_cast<gint>(r), -1);
+        gtk_tree_selection_select_path(pSelection, pPath);
+        gtk_tree_path_free(pPath);
+    }
+}
+
+void Fill_List(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
+{
+    GtkTreeView* pTree = GTK_TREE_VIEW(W.pMain);
+    if (W.pStore == nullptr) {
+        W.pStore = gtk_list_store_new(1, G_TYPE_STRING);
+        GtkCellRenderer* pRenderer = gtk_cell_renderer_text_new();
+        GtkTreeViewColumn* pColumn = gtk_tree_view_column_new_with_attributes("", pRenderer, "text", 0, nullptr);
+        gtk_tree_view_append_column(pTree, pColumn);
+        gtk_tree_view_set_model(pTree, GTK_TREE_MODEL(W.pStore));
+    }
+    if (W.ItemsShown != Control.Items) {
+        gtk_list_store_clear(W.pStore);
+        for (const std::string& Item : Control.Items)
+            gtk_list_store_insert_with_values(W.pStore, nullptr, -1, 0, gtk_text::To_Utf8(Item).c_str(), -1);
+        W.ItemsShown = Control.Items;
+    }
+    GtkTreeSelection* pSelection = gtk_tree_view_get_selection(pTree);
+    gtk_tree_selection_unselect_all(pSelection);
+    for (size_t i = 0; i < Control.Items.size(); ++i) {
+        const bool bSelected = (Control.nStyle & CS_MULTI_SELECT)
+                                   ? (i < Control.ItemSelected.size() && Control.ItemSelected[i] != 0)
+                                   : static_cast<int>(i) == Control.nSelected;
+        if (!bSelected)
+            continue;
+        GtkTreePath* pPath = gtk_tree_path_new_from_indices(static_cast<gint>(i), -1);
+        gtk_tree_selection_select_path(pSelection, pPath);
+        gtk_tree_path_free(pPath);
+    }
+}
+
+void Sync_Control(OPEN_DIALOG& Open, CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
+{
+    QUIET Quiet(Open);
+    const UI_RECT Pixels = Pixels_Of(Control);
+    gtk_widget_set_size_request(W.pOuter, std::max(Pixels.cx, 1), std::max(Pixels.cy, 1));
+    gtk_fixed_move(GTK_FIXED(Open.pFixed), W.pOuter, Pixels.x, Pixels.y);
+    gtk_widget_set_sensitive(W.pOuter, Control.bEnabled);
+    switch (Control.nKind) {
+    case CONTROL_LABEL:
+        Set_Label_Text(W.pMain, Control.Text);
+        break;
+    case CONTROL_EDIT:
+        if (GTK_IS_ENTRY(W.pMain)) {
+            const std::string Utf8 = gtk_text::To_Utf8(Control.Text);
+            if (Utf8 != gtk_entry_get_text(GTK_ENTRY(W.pMain)))
+                gtk_entry_set_text(GTK_ENTRY(W.pMain), Utf8.c_str());
+        } else {
+            GtkTextBuffer* pBuffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(W.pMain));
+            gtk_text_buffer_set_text(pBuffer, gtk_text::To_Utf8(Control.Text).c_str(), -1);
+        }
+        break;
+    case CONTROL_COMBO:
+        if (W.ItemsShown != Control.Items) {
+            gtk_combo_box_text_remove_all(GTK_COMBO_BOX_TEXT(W.pMain));
+            for (const std::string& Item : Control.Items)
+                gtk_combo_box_text_append_text(GTK_COMBO_BOX_TEXT(W.pMain), gtk_text::To_Utf8(Item).c_str());
+            W.ItemsShown = Control.Items;
+        }
+        if (gtk_combo_box_get_active(GTK_COMBO_BOX(W.pMain)) != Control.nSelected)
+            gtk_combo_box_set_active(GTK_COMBO_BOX(W.pMain), Control.nSelected);
+        break;
+    case CONTROL_LIST:
+        Fill_List(W, Control);
+        break;
+    case CONTROL_REPORT:
+        Fill_Report(W, Control);
+        break;
+    case CONTROL_CHECK:
+    case CONTROL_RADIO:
+        gtk_button_set_label(GTK_BUTTON(W.pMain), gtk_text::Mnemonic_Label(Control.Text).c_str());
+        gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(W.pMain), Control.bChecked);
+        break;
+    case CONTROL_BUTTON:
+        gtk_button_set_label(GTK_BUTTON(W.pMain), gtk_text::Mnemonic_Label(Control.Text).c_str());
+        break;
+    case CONTROL_GROUP:
+        gtk_frame_set_label(GTK_FRAME(W.pMain), Control.Text.empty() ? nullptr : gtk_text::Plain_Label(Control.Text).c_str());
+        break;
+    case CONTROL_UPDOWN:
+        gtk_widget_set_sensitive(W.pUp, Control.nPosition < Control.nMax);
+        gtk_widget_set_sensitive(W.pDown, Control.nPosition > Control.nMin);
+        break;
+    case CONTROL_TRACKBAR:
+        gtk_range_set_range(GTK_RANGE(W.pMain), Control.nMin, Control.nMax > Control.nMin ? Control.nMax : Control.nMin + 1);
+        gtk_range_set_value(GTK_RANGE(W.pMain), Control.nPosition);
+        break;
+    case CONTROL_PROGRESS: {
+        const int nSpan = Control.nMax - Control.nMin;
+        const double f = nSpan > 0 ? static_cast<double>(Control.nPosition - Control.nMin) / nSpan : 0.0;
+        gtk_progress_bar_set_fraction(GTK_PROGRESS_BAR(W.pMain), std::clamp(f, 0.0, 1.0));
+        break;
+    }
+    case CONTROL_PAINT:
+    default:
+        gtk_widget_queue_draw(W.pMain);
+        break;
+    }
+    if (Control.bVisible)
+        gtk_widget_show_all(W.pOuter);
+    else
+        gtk_widget_hide(W.pOuter);
+}
+
+// A label's mnemonic moves the focus to the control after it, as the
+// templates are written (the label before its edit or list).
+void Link_Mnemonics(OPEN_DIALOG& Open)
+{
+    const std::vector<DIALOG_CONTROL>& Controls = Open.pDialog->Controls();
+    for (size_t i = 0; i + 1 < Controls.size(); ++i) {
+        if (Controls[i].nKind != CONTROL_LABEL || gtk_text::Mnemonic_Letter(Controls[i].Text) == 0)
+            continue;
+        auto Label = Open.Widgets.find(Controls[i].nId);
+        auto Next = Open.Widgets.find(Controls[i + 1].nId);
+        if (Label != Open.Widgets.end() && Next != Open.Widgets.end() && Label->second->pMain != nullptr)
+            gtk_label_set_mnemonic_widget(GTK_LABEL(Label->second->pMain), Next->second->pMain);
+    }
+}
+
+// Creates widgets for controls that have none (a procedure may add them at
+// run time) and removes those of controls that went; then shows everything.
+void Sync_All(OPEN_DIALOG& Open)
+{
+    DIALOG& Dialog = *Open.pDialog;
+    QUIET Quiet(Open);
+    gtk_window_set_title(GTK_WINDOW(Open.pWindow), gtk_text::To_Utf8(Dialog.Title()).c_str());
+    gtk_widget_set_size_request(Open.pFixed, Dialog_Units_To_Pixels_X(Dialog.Width()),
+                                Dialog_Units_To_Pixels_Y(Dialog.Height()));
+    for (auto It = Open.Widgets.begin(); It != Open.Widgets.end();) {
+        if (Dialog.Find(It->first) == nullptr) {
+            gtk_widget_destroy(It->second->pOuter);
+            It = Open.Widgets.erase(It);
+        } else {
+            ++It;
+        }
+    }
+    // Group boxes first, so that the controls inside them are drawn above.
+    GSList* pRadioGroup = nullptr;
+    bool bAdded = false;
+    for (int nPass = 0; nPass < 2; ++nPass) {
+        for (const DIALOG_CONTROL& Control : Dialog.Controls()) {
+            if ((Control.nKind == CONTROL_GROUP) != (nPass == 0))
+                continue;
+            if (Control.nKind == CONTROL_RADIO && (Control.nStyle & CS_GROUP))
+                pRadioGroup = nullptr;
+            auto It = Open.Widgets.find(Control.nId);
+            if (It != Open.Widgets.end() && It->second->nKind != Control.nKind) {
+                gtk_widget_destroy(It->second->pOuter);
+                Open.Widgets.erase(It);
+                It = Open.Widgets.end();
+            }
+            if (It == Open.Widgets.end()) {
+                auto pWidgets = Make_Control(Open, Control, pRadioGroup);
+                const UI_RECT Pixels = Pixels_Of(Control);
+                gtk_fixed_put(GTK_FIXED(Open.pFixed), pWidgets->pOuter, Pixels.x, Pixels.y);
+                It = Open.Widgets.emplace(Control.nId, std::move(pWidgets)).first;
+                bAdded = true;
+            } else if (Control.nKind == CONTROL_RADIO) {
+                pRadioGroup = gtk_radio_button_get_group(GTK_RADIO_BUTTON(It->second->pMain));
+            }
+            Sync_Control(Open, *It->second, Control);
+        }
+    }
+    if (bAdded)
+        Link_Mnemonics(Open);
+    // The default button takes Enter (and shows it).
+    auto Default = Open.Widgets.find(Dialog.Default_Button());
+    if (Default != Open.Widgets.end() && Default->second->nKind == CONTROL_BUTTON)
+        gtk_widget_grab_default(Default->second->pMain);
+}
+
+// --- The queued actions of a script or a test, on the real widgets ---------
+
+int Find_Entry(const DIALOG_CONTROL& Control, const DIALOG_ACTION& Action)
+{
+    if (!Action.Text.empty()) {
+        for (size_t i = 0; i < Control.Items.size(); ++i)
+            if (g_ascii_strcasecmp(Control.Items[i].c_str(), Action.Text.c_str()) == 0)
+                return static_cast<int>(i);
+        return -1;
+    }
+    return Action.nValue >= 0 && Action.nValue < static_cast<int>(Control.Items.size()) ? Action.nValue : -1;
+}
+
+int Find_Row(const DIALOG_CONTROL& Control, const DIALOG_ACTION& Action)
+{
+    if (!Action.Text.empty()) {
+        for (size_t i = 0; i < Control.Rows.size(); ++i)
+            if (!Control.Rows[i].Cells.empty() && g_ascii_strcasecmp(Control.Rows[i].Cells[0].c_str(), Action.Text.c_str()) == 0)
+                return static_cast<int>(i);
+        return -1;
+    }
+    return Action.nValue >= 0 && Action.nValue < static_cast<int>(Control.Rows.size()) ? Action.nValue : -1;
+}
+
+// A click on a row: the old selection goes quietly, the new one is news.
+void Select_Tree_Row(OPEN_DIALOG& Open, GtkWidget* pTree, int nRow)
+{
+    GtkTreeSelection* pSelection = gtk_tree_view_get_selection(GTK_TREE_VIEW(pTree));
+    GtkTreePath* pPath = gtk_tree_path_new_from_indices(nRow, -1);
+    {
+        QUIET Quiet(Open);
+        gtk_tree_selection_unselect_all(pSelection);
+    }
+    gtk_tree_selection_select_path(pSelection, pPath);
+    gtk_tree_path_free(pPath);
+}
+
+// Carries out one action through the widgets (their handlers feed the
+// model); the headless checks and refusals apply first, so a refusal reads
+// the same on both backends.
+void Carry_Out(OPEN_DIALOG& Open, const DIALOG_ACTION& Action)
+{
+    DIALOG& Dialog = *Open.pDialog;
+    if (Action.nKind == ACTION_TIMER) {
+        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
+        Dialog.User_Timer(Action.nValue);
+        return;
+    }
+    if (Action.nKind == ACTION_CANCEL) {
+        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
+        Dialog.User_Cancel();
+        return;
+    }
+    const DIALOG_CONTROL* pControl = Dialog.Find(Action.nControl);
+    auto It = Open.Widgets.find(Action.nControl);
+    if (pControl == nullptr || It == Open.Widgets.end() || !pControl->bEnabled) {
+        // The model's own check says why, in the headless words.
+        dialogs::Apply_Action(Dialog, Action);
+        return;
+    }
+    CONTROL_WIDGETS& W = *It->second;
+    GtkWidget* pMain = W.pMain;
+    // Anything the widgets cannot take as asked goes the model's way, which
+    // refuses it in the headless words.
+    switch (Action.nKind) {
+    case ACTION_SET_TEXT: {
+        if (pControl->nKind != CONTROL_EDIT || !GTK_IS_ENTRY(pMain) || !Is_Windows_1252_Text(Action.Text) ||
+            (pControl->nTextLimit > 0 && Action.Text.size() > static_cast<size_t>(pControl->nTextLimit)))
+            break;
+        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
+        // The whole text at once, then one change, as a paste over the
+        // selection gives it.
+        {
+            QUIET Quiet(Open);
+            gtk_entry_set_text(GTK_ENTRY(pMain), gtk_text::To_Utf8(Action.Text).c_str());
+        }
+        HANDLER_DATA* pData = static_cast<HANDLER_DATA*>(g_object_get_data(G_OBJECT(pMain), "kelvo-handler"));
+        On_Entry_Changed(GTK_EDITABLE(pMain), pData);
+        return;
+    }
+    case ACTION_SELECT: {
+        if (pControl->nKind != CONTROL_COMBO && pControl->nKind != CONTROL_LIST)
+            break;
+        const int nIndex = Find_Entry(*pControl, Action);
+        if (nIndex < 0)
+            break;
+        DIALOG_ACTION Named = Action;
+        Named.Text = pControl->Items[static_cast<size_t>(nIndex)];
+        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Named));
+        // Choosing the entry already chosen still tells the procedure.
+        if (pControl->nSelected == nIndex)
+            Dialog.User_Select(Action.nControl, nIndex);
+        else if (pControl->nKind == CONTROL_COMBO)
+            gtk_combo_box_set_active(GTK_COMBO_BOX(pMain), nIndex);
+        else
+            Select_Tree_Row(Open, pMain, nIndex);
+        return;
+    }
+    case ACTION_CHECK:
+        if (pControl->nKind != CONTROL_CHECK)
+            break;
+        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
+        if ((gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(pMain)) != FALSE) == (Action.nValue != 0))
+            Dialog.User_Check(Action.nControl, Action.nValue != 0);   // no toggle: the command still comes
+        else
+            gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(pMain), Action.nValue != 0);
+        return;
+    case ACTION_PRESS:
+        if (pControl->nKind != CONTROL_BUTTON || !pControl->bVisible)
+            break;
+        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
+        gtk_button_clicked(GTK_BUTTON(pMain));
+        return;
+    case ACTION_RADIO:
+        if (pControl->nKind != CONTROL_RADIO)
+            break;
+        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
+        if (gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(pMain)))
+            Dialog.User_Radio(Action.nControl);
+        else
+            gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(pMain), TRUE);
+        return;
+    case ACTION_SPIN:
+        if (pControl->nKind != CONTROL_UPDOWN)
+            break;
+        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
+        // An arrow at the end of the range is greyed; the model says so.
+        if (!gtk_widget_get_sensitive(Action.nValue != 0 ? W.pUp : W.pDown))
+            Dialog.User_Spin(Action.nControl, Action.nValue != 0);
+        else
+            gtk_button_clicked(GTK_BUTTON(Action.nValue != 0 ? W.pUp : W.pDown));
+        return;
+    case ACTION_TRACK:
+        if (pControl->nKind != CONTROL_TRACKBAR)
+            break;
+        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
+        if (static_cast<int>(gtk_range_get_value(GTK_RANGE(pMain)) + 0.5) == Action.nValue)
+            Dialog.User_Track(Action.nControl, Action.nValue);
+        else
+            gtk_range_set_value(GTK_RANGE(pMain), Action.nValue);
+        return;
+    case ACTION_DOUBLE_CLICK: {
+        int nRow = -1;
+        if (pControl->nKind == CONTROL_LIST)
+            nRow = Find_Entry(*pControl, Action);
+        else if (pControl->nKind == CONTROL_REPORT)
+            nRow = Find_Row(*pControl, Action);
+        if (nRow < 0)
+            break;
+        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
+        GtkTreePath* pPath = gtk_tree_path_new_from_indices(nRow, -1);
+        GtkTreeViewColumn* pFirst = gtk_tree_view_get_column(GTK_TREE_VIEW(pMain), 0);
+        gtk_tree_view_row_activated(GTK_TREE_VIEW(pMain), pPath, pFirst);
+        gtk_tree_path_free(pPath);
+        return;
+    }
+    case ACTION_ROW_SELECT: {
+        if (pControl->nKind != CONTROL_REPORT)
+            break;
+        const int nRow = Find_Row(*pControl, Action);
+        if (nRow < 0)
+            break;
+        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
+        if (pControl->nFocusRow == nRow && pControl->Rows[static_cast<size_t>(nRow)].bSelected)
+            Dialog.User_Row_Select(Action.nControl, nRow);
+        else
+            Select_Tree_Row(Open, pMain, nRow);
+        return;
+    }
+    case ACTION_HEADER_CLICK:
+        if (pControl->nKind != CONTROL_REPORT || Action.nValue < 0 || static_cast<size_t>(Action.nValue) >= W.Columns.size())
+            break;
+        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
+        gtk_tree_view_column_clicked(W.Columns[static_cast<size_t>(Action.nValue)]);
+        return;
+    default:
+        break;
+    }
+    dialogs::Apply_Action(Dialog, Action);
+}
+
+void Take_Actions(void* pData)
+{
+    OPEN_DIALOG* pOpen = static_cast<OPEN_DIALOG*>(pData);
+    if (pOpen->pDialog == nullptr)
+        return;
+    gtk_probe::Shown(gtk_probe::WINDOW_DIALOG, pOpen->pDialog->Id());
+    if (pOpen->pDialog == nullptr || pOpen->pDialog->Ended())
+        return;
+    DIALOG& Dialog = *pOpen->pDialog;
+    DIALOG_ACTION Action;
+    // A bound keeps a procedure that keeps pressing from looping.
+    for (int n = 0; n < 10000 && !Dialog.Ended() && dialogs::Take_Action(Dialog.Id(), Action); ++n)
+        Carry_Out(*pOpen, Action);
+    if (!Dialog.Ended() && dialogs::Unattended())
+        dialogs::Finish_Unattended(Dialog);
+}
+
+}  // namespace
+
+namespace gtk_internal {
+
+void Run_Dialog(DIALOG& Dialog)
+{
+    OPEN_DIALOG Open;
+    Open.pDialog = &Dialog;
+    Open.pWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    gtk_widget_set_name(Open.pWindow, ("kelvo-dialog-" + std::to_string(Dialog.Id())).c_str());
+    gtk_window_set_modal(GTK_WINDOW(Open.pWindow), TRUE);
+    gtk_window_set_type_hint(GTK_WINDOW(Open.pWindow), GDK_WINDOW_TYPE_HINT_DIALOG);
+    gtk_window_set_position(GTK_WINDOW(Open.pWindow), GTK_WIN_POS_CENTER_ON_PARENT);
+    gtk_window_set_resizable(GTK_WINDOW(Open.pWindow), (Dialog.Style() & DS_RESIZABLE) != 0);
+    gtk_window_set_deletable(GTK_WINDOW(Open.pWindow), !(Dialog.Style() & DS_NO_CLOSE_BOX));
+    if (GtkWindow* pOwner = Owner_Window())
+        gtk_window_set_transient_for(GTK_WINDOW(Open.pWindow), pOwner);
+    Open.pFixed = gtk_fixed_new();
+    gtk_container_add(GTK_CONTAINER(Open.pWindow), Open.pFixed);
+    g_signal_connect(Open.pWindow, "key-press-event", G_CALLBACK(On_Dialog_Key), &Open);
+    g_signal_connect(Open.pWindow, "delete-event", G_CALLBACK(On_Dialog_Delete), &Open);
+    g_signal_connect(Open.pFixed, "size-allocate", G_CALLBACK(On_Fixed_Allocated), &Open);
+    g_Open.push_back(&Open);
+    Sync_All(Open);
+    gtk_widget_show(Open.pFixed);
+    gtk_widget_show(Open.pWindow);
+    // Hidden controls stay hidden after the window is shown.
+    for (const DIALOG_CONTROL& Control : Dialog.Controls()) {
+        auto It = Open.Widgets.find(Control.nId);
+        if (It != Open.Widgets.end() && !Control.bVisible)
+            gtk_widget_hide(It->second->pOuter);
+    }
+    Watch_First_Draw(Open.pWindow);
+    Register_Window(Open.pWindow);
+    // Queued actions (a script's, a test's) run from the loop once the
+    // window is up, as a user's would.
+    After_First_Draw(Open.pWindow, Take_Actions, &Open);
+    while (!Dialog.Ended())
+        g_main_context_iteration(nullptr, TRUE);
+    g_Open.erase(std::find(g_Open.begin(), g_Open.end(), &Open));
+    Forget_Window(Open.pWindow);
+    Open.pDialog = nullptr;
+    for (auto& [nId, pWidgets] : Open.Widgets)
+        if (pWidgets->pStore != nullptr)
+            g_object_unref(pWidgets->pStore);
+    gtk_widget_destroy(Open.pWindow);
+}
+
+void Dialog_Changed(DIALOG& Dialog, int nControl)
+{
+    OPEN_DIALOG* pOpen = Find_Open(Dialog);
+    if (pOpen == nullptr || pOpen->pDialog == nullptr)
+        return;
+    if (nControl == 0) {
+        Sync_All(*pOpen);
+        return;
+    }
+    const DIALOG_CONTROL* pControl = Dialog.Find(nControl);
+    auto It = pOpen->Widgets.find(nControl);
+    if (pControl == nullptr || It == pOpen->Widgets.end() || It->second->nKind != pControl->nKind) {
+        Sync_All(*pOpen);
+        return;
+    }
+    Sync_Control(*pOpen, *It->second, *pControl);
+}
+
+void Invalidate_Dialog(DIALOG* pDialog, int nControl, const UI_RECT* pArea)
+{
+    if (pDialog == nullptr)
+        return;
+    OPEN_DIALOG* pOpen = Find_Open(*pDialog);
+    if (pOpen == nullptr)
+        return;
+    auto It = pOpen->Widgets.find(nControl);
+    GtkWidget* pWidget = It != pOpen->Widgets.end() ? It->second->pMain : pOpen->pFixed;
+    if (pArea != nullptr)
+        gtk_widget_queue_draw_area(pWidget, pArea->x, pArea->y, pArea->cx, pArea->cy);
+    else
+        gtk_widget_queue_draw(pWidget);
+}
+
+GtkWidget* Dialog_Window(int nDialogId)
+{
+    for (auto It = g_Open.rbegin(); It != g_Open.rend(); ++It)
+        if ((*It)->pDialog != nullptr && (*It)->pDialog->Id() == nDialogId)
+            return (*It)->pWindow;
+    return nullptr;
+}
+
+GtkWidget* Control_Widget(int nDialogId, int nControl, bool bOuter)
+{
+    for (auto It = g_Open.rbegin(); It != g_Open.rend(); ++It) {
+        if ((*It)->pDialog == nullptr || (*It)->pDialog->Id() != nDialogId)
+            continue;
+        auto W = (*It)->Widgets.find(nControl);
+        if (W == (*It)->Widgets.end())
+            return nullptr;
+        return bOuter ? W->second->pOuter : W->second->pMain;
+    }
+    return nullptr;
+}
+
+GtkWidget* Top_Dialog_Window()
+{
+    return g_Open.empty() ? nullptr : g_Open.back()->pWindow;
+}
+
+}  // namespace gtk_internal

@@ -1,0 +1,86 @@
+// What the files of the desktop backend share. Only src/platform/gtk/
+// includes this (it includes GTK).
+#pragma once
+
+#include <gtk/gtk.h>
+
+#include <cstdint>
+#include <string>
+
+#include "platform/ui_backend.h"
+
+struct CANVAS;
+class DIALOG;
+struct MENU;
+struct SHOWN_BOX;
+struct PROGRESS_MODEL;
+
+namespace gtk_internal {
+
+// Boxes and the progress window (gtk_boxes.cpp).
+int Message_Box(const SHOWN_BOX& Box, int nDefault);
+void Progress_Changed(const PROGRESS_MODEL& Progress);
+GtkWidget* Progress_Window();
+GtkWidget* Message_Box_Window();   // the innermost box shown; null when none
+GtkWidget* Progress_Bar();
+
+// Dialogs from their templates (gtk_dialogs.cpp).
+void Run_Dialog(DIALOG& Dialog);
+void Dialog_Changed(DIALOG& Dialog, int nControl);
+void Invalidate_Dialog(DIALOG* pDialog, int nControl, const UI_RECT* pArea);
+// The window of the innermost open dialog of an id, and a control's widget
+// (bOuter: what sits in the layout, e.g. the scrolled window around a list);
+// null when not open.
+GtkWidget* Dialog_Window(int nDialogId);
+GtkWidget* Control_Widget(int nDialogId, int nControl, bool bOuter);
+GtkWidget* Top_Dialog_Window();
+
+// The main window's frame (gtk_main_frame.cpp).
+void Invalidate(DIALOG* pDialog, int nControl, const UI_RECT* pArea);
+void Invalidate_Main_Window(const UI_RECT* pArea);
+GtkWidget* Main_Window();
+GtkWidget* Frame_Area(int nArea);   // FRAME_AREA
+void Install_Frame();
+void Uninstall_Frame();
+
+// The menu bar, the accelerators and popup menus (gtk_menus.cpp).
+void Main_Menu_Changed(const MENU& Menu);
+int Popup_Menu(const MENU& Menu, int x, int y);
+// Puts the menu bar (built from the model) into the holder and the
+// accelerators onto the window; Detach forgets both.
+void Attach_Menu_Bar(GtkWidget* pWindow, GtkWidget* pHolder);
+void Detach_Menu_Bar();
+// The item of a command in the menu bar, the accelerator group; null when none.
+GtkWidget* Menu_Item_Of(int nCommand);
+GtkAccelGroup* Accelerators();
+
+// The windows of the backend (gtk_window.cpp): every top-level window the
+// backend opens is registered while it is shown; the owner of a new one is
+// the innermost (the last dialog, else the main window).
+void Register_Window(GtkWidget* pWindow);
+void Forget_Window(GtkWidget* pWindow);
+GtkWindow* Owner_Window();
+// Closes every window of the backend (tests, shut-down).
+void Close_Windows();
+// Whether nobody sits at the keyboard (a script or a test drives the run):
+// boxes and dialogs end by themselves once shown.
+bool Unattended();
+
+// Runs a nested loop until *pDone: blocking, one event at a time.
+void Run_Until(const bool* pDone);
+
+// Draws a canvas into a cairo context at (x, y): the canvas bytes are a
+// cairo ARGB32 image as they are.
+void Paint_Canvas(cairo_t* pCairo, const CANVAS& Canvas, int x, int y);
+
+// Whether the window has been drawn at its full size once (a screenshot
+// before that would show an empty frame).
+bool Drawn_Full_Size(GtkWidget* pWindow);
+// Marks windows so Drawn_Full_Size can tell (connected to "draw").
+void Watch_First_Draw(GtkWidget* pWindow);
+
+// Unattended runs (a script or a test drives the program): once a window is
+// shown, the action is carried out from the loop, as a user's click would be.
+void After_First_Draw(GtkWidget* pWindow, void (*pAction)(void*), void* pData);
+
+}  // namespace gtk_internal

@@ -1,0 +1,191 @@
+// The main window: the menu bar over the page area, the status bar and the
+// news bar. The shell paints each area into a canvas (main_frame.h); this
+// only shows the canvas, asks for new paints and passes clicks and sizes on.
+
+#include <gtk/gtk.h>
+
+#include <algorithm>
+
+#include "platform/canvas.h"
+#include "platform/gtk/gtk_internal.h"
+#include "platform/gtk/gtk_text.h"
+#include "platform/main_frame.h"
+
+namespace {
+
+GtkWidget* g_pWindow = nullptr;
+GtkWidget* g_pMenuHolder = nullptr;
+GtkWidget* g_pAreas[FRAME_AREA_COUNT] = {nullptr, nullptr, nullptr};
+FRAME_BACKEND g_Frame;
+
+// The page's paper when the shell paints nothing there yet.
+constexpr CANVAS_COLOR PAPER = Rgb_Color(0xF4F1EA);
+constexpr CANVAS_COLOR BAR = Rgb_Color(0xD8D4CA);
+
+gboolean On_Area_Draw(GtkWidget* pArea, cairo_t* pCairo, gpointer pIndex)
+{
+    const int nArea = GPOINTER_TO_INT(pIndex);
+    const int cx = gtk_widget_get_allocated_width(pArea);
+    const int cy = gtk_widget_get_allocated_height(pArea);
+    if (cx <= 0 || cy <= 0)
+        return TRUE;
+    CANVAS Canvas(cx, cy);
+    Canvas.Clear(nArea == FRAME_PAGE ? PAPER : BAR);
+    main_frame::Paint(nArea, Canvas);
+    gtk_internal::Paint_Canvas(pCairo, Canvas, 0, 0);
+    return TRUE;
+}
+
+gboolean On_Area_Button(GtkWidget*, GdkEventButton* pEvent, gpointer pIndex)
+{
+    if (pEvent->type != GDK_BUTTON_PRESS)
+        return FALSE;
+    if (main_frame::Handlers().pClick != nullptr)
+        main_frame::Handlers().pClick(GPOINTER_TO_INT(pIndex), static_cast<int>(pEvent->x),
+                                      static_cast<int>(pEvent->y), static_cast<int>(pEvent->button));
+    return TRUE;
+}
+
+void On_Page_Allocated(GtkWidget* pArea, GdkRectangle* pAllocation, gpointer)
+{
+    // A page scales to its area: a new size is a new paint.
+    if (main_frame::Handlers().pSize != nullptr)
+        main_frame::Handlers().pSize(pAllocation->width, pAllocation->height);
+    gtk_widget_queue_draw(pArea);
+}
+
+gboolean On_Frame_Delete(GtkWidget*, GdkEvent*, gpointer)
+{
+    // The shell decides: Exit (with its offer to save), or the refusal while
+    // games are being played. The window never closes by itself.
+    if (main_frame::Handlers().pClose != nullptr)
+        main_frame::Handlers().pClose();
+    return TRUE;
+}
+
+void Show_Bars()
+{
+    if (g_pWindow == nullptr)
+        return;
+    const int nStatus = main_frame::Status_Bar_Height();
+    gtk_widget_set_size_request(g_pAreas[FRAME_STATUS_BAR], -1, std::max(nStatus, 1));
+    gtk_widget_set_visible(g_pAreas[FRAME_STATUS_BAR], nStatus > 0);
+    gtk_widget_set_visible(g_pAreas[FRAME_NEWS_BAR], main_frame::Has_News_Bar());
+}
+
+void Frame_Open(const FRAME_RECT& Rect)
+{
+    if (g_pWindow == nullptr) {
+        g_pWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+        gtk_widget_set_name(g_pWindow, "kelvo-main-window");
+        GtkWidget* pBox = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+        g_pMenuHolder = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+        gtk_box_pack_start(GTK_BOX(pBox), g_pMenuHolder, FALSE, FALSE, 0);
+        for (int nArea = 0; nArea < FRAME_AREA_COUNT; ++nArea) {
+            GtkWidget* pArea = gtk_drawing_area_new();
+            gtk_widget_set_name(pArea, nArea == FRAME_PAGE ? "kelvo-page" : (nArea == FRAME_STATUS_BAR ? "kelvo-status-bar" : "kelvo-news-bar"));
+            gtk_widget_add_events(pArea, GDK_BUTTON_PRESS_MASK);
+            g_signal_connect(pArea, "draw", G_CALLBACK(On_Area_Draw), GINT_TO_POINTER(nArea));
+            g_signal_connect(pArea, "button-press-event", G_CALLBACK(On_Area_Button), GINT_TO_POINTER(nArea));
+            g_pAreas[nArea] = pArea;
+            gtk_box_pack_start(GTK_BOX(pBox), pArea, nArea == FRAME_PAGE, TRUE, 0);
+        }
+        gtk_widget_set_size_request(g_pAreas[FRAME_PAGE], FRAME_MIN_PAGE_WIDTH, FRAME_MIN_PAGE_HEIGHT);
+        gtk_widget_set_size_request(g_pAreas[FRAME_NEWS_BAR], -1, NEWS_BAR_HEIGHT);
+        g_signal_connect(g_pAreas[FRAME_PAGE], "size-allocate", G_CALLBACK(On_Page_Allocated), nullptr);
+        g_signal_connect(g_pWindow, "delete-event", G_CALLBACK(On_Frame_Delete), nullptr);
+        gtk_container_add(GTK_CONTAINER(g_pWindow), pBox);
+        gtk_internal::Attach_Menu_Bar(g_pWindow, g_pMenuHolder);
+        gtk_widget_show_all(g_pWindow);
+        gtk_internal::Watch_First_Draw(g_pWindow);
+    }
+    gtk_window_set_title(GTK_WINDOW(g_pWindow), gtk_text::To_Utf8(main_frame::Title()).c_str());
+    gtk_window_resize(GTK_WINDOW(g_pWindow), std::max(Rect.Width(), 1), std::max(Rect.Height(), 1));
+    gtk_window_move(GTK_WINDOW(g_pWindow), Rect.nLeft, Rect.nTop);
+    Show_Bars();
+}
+
+void Frame_Close()
+{
+    if (g_pWindow == nullptr)
+        return;
+    gtk_internal::Detach_Menu_Bar();
+    gtk_widget_destroy(g_pWindow);
+    g_pWindow = nullptr;
+    g_pMenuHolder = nullptr;
+    for (GtkWidget*& pArea : g_pAreas)
+        pArea = nullptr;
+}
+
+void Frame_Title_Changed()
+{
+    if (g_pWindow != nullptr)
+        gtk_window_set_title(GTK_WINDOW(g_pWindow), gtk_text::To_Utf8(main_frame::Title()).c_str());
+}
+
+void Frame_Invalidate(int nArea)
+{
+    if (g_pWindow == nullptr)
+        return;
+    for (int i = 0; i < FRAME_AREA_COUNT; ++i)
+        if ((nArea < 0 || nArea == i) && g_pAreas[i] != nullptr)
+            gtk_widget_queue_draw(g_pAreas[i]);
+}
+
+bool Frame_Get_Rect(FRAME_RECT& Rect)
+{
+    if (g_pWindow == nullptr)
+        return false;
+    int x = 0, y = 0, cx = 0, cy = 0;
+    gtk_window_get_position(GTK_WINDOW(g_pWindow), &x, &y);
+    gtk_window_get_size(GTK_WINDOW(g_pWindow), &cx, &cy);
+    Rect = FRAME_RECT{x, y, x + cx, y + cy};
+    return true;
+}
+
+}  // namespace
+
+namespace gtk_internal {
+
+void Install_Frame()
+{
+    g_Frame = FRAME_BACKEND{};
+    g_Frame.Open = Frame_Open;
+    g_Frame.Close = Frame_Close;
+    g_Frame.Title_Changed = Frame_Title_Changed;
+    g_Frame.Bars_Changed = Show_Bars;
+    g_Frame.Invalidate = Frame_Invalidate;
+    g_Frame.Get_Rect = Frame_Get_Rect;
+    main_frame::Install_Backend(&g_Frame);
+    // A frame opened before the display was (tests): show it now.
+    if (main_frame::Is_Open())
+        Frame_Open(main_frame::Rect());
+}
+
+void Uninstall_Frame()
+{
+    Frame_Close();
+    main_frame::Install_Backend(nullptr);
+}
+
+void Invalidate_Main_Window(const UI_RECT* pArea)
+{
+    if (g_pWindow == nullptr || g_pAreas[FRAME_PAGE] == nullptr)
+        return;
+    if (pArea != nullptr)
+        gtk_widget_queue_draw_area(g_pAreas[FRAME_PAGE], pArea->x, pArea->y, pArea->cx, pArea->cy);
+    else
+        gtk_widget_queue_draw(g_pAreas[FRAME_PAGE]);
+}
+
+GtkWidget* Main_Window()
+{
+    return g_pWindow;
+}
+
+GtkWidget* Frame_Area(int nArea)
+{
+    return nArea >= 0 && nArea < FRAME_AREA_COUNT ? g_pAreas[nArea] : nullptr;
+}
+
+}  // namespace gtk_internal

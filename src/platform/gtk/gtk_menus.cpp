@@ -1,0 +1,249 @@
+// The menu bar and the accelerators from the menus model, and popup menus.
+// An item chosen or a key pressed goes back through the model
+// (menus::Activate_Command, menus::Press_Key), which refuses what the menu
+// shown does not offer now.
+
+#include <gtk/gtk.h>
+
+#include <map>
+#include <vector>
+
+#include "platform/gtk/gtk_internal.h"
+#include "platform/gtk/gtk_text.h"
+#include "platform/menus.h"
+
+namespace {
+
+GtkWidget* g_pWindow = nullptr;
+GtkWidget* g_pHolder = nullptr;
+GtkWidget* g_pMenuBar = nullptr;
+GtkAccelGroup* g_pAccelerators = nullptr;
+std::map<int, GtkWidget*> g_Items;
+int g_nQuiet = 0;
+
+guint Keyval_Of(int nKey)
+{
+    if (nKey >= KEY_F1 && nKey < KEY_F1 + 12)
+        return GDK_KEY_F1 + static_cast<guint>(nKey - KEY_F1);
+    switch (nKey) {
+    case KEY_RETURN:
+        return GDK_KEY_Return;
+    case KEY_ESCAPE:
+        return GDK_KEY_Escape;
+    case KEY_DELETE:
+        return GDK_KEY_Delete;
+    case KEY_INSERT:
+        return GDK_KEY_Insert;
+    case KEY_SPACE:
+        return GDK_KEY_space;
+    default:
+        break;
+    }
+    if (nKey >= 'A' && nKey <= 'Z')
+        return GDK_KEY_a + static_cast<guint>(nKey - 'A');
+    if (nKey > 0 && nKey < 0x100)
+        return gdk_unicode_to_keyval(static_cast<guint32>(nKey));
+    return 0;
+}
+
+GdkModifierType Modifiers_Of(unsigned nModifiers)
+{
+    int n = 0;
+    if (nModifiers & ACCEL_CTRL)
+        n |= GDK_CONTROL_MASK;
+    if (nModifiers & ACCEL_SHIFT)
+        n |= GDK_SHIFT_MASK;
+    if (nModifiers & ACCEL_ALT)
+        n |= GDK_MOD1_MASK;
+    return static_cast<GdkModifierType>(n);
+}
+
+gboolean On_Accelerator(GtkAccelGroup*, GObject*, guint, GdkModifierType, gpointer pData)
+{
+    const ACCELERATOR* pKey = static_cast<const ACCELERATOR*>(pData);
+    menus::Press_Key(pKey->nKey, pKey->nModifiers);
+    return TRUE;
+}
+
+void On_Item_Activate(GtkMenuItem*, gpointer pId)
+{
+    if (g_nQuiet == 0)
+        menus::Activate_Command(GPOINTER_TO_INT(pId));
+}
+
+GtkWidget* Make_Items(const std::vector<MENU_ITEM>& Items, const MENU& Menu, bool bRecord,
+                      void (*pActivate)(GtkMenuItem*, gpointer), gpointer pExtra);
+
+GtkWidget* Make_Item(const MENU_ITEM& Item, const MENU& Menu, bool bRecord,
+                     void (*pActivate)(GtkMenuItem*, gpointer), gpointer pExtra)
+{
+    if (Item.bSeparator)
+        return gtk_separator_menu_item_new();
+    const std::string Label = gtk_text::Mnemonic_Label(Item.Text);
+    GtkWidget* pItem = Item.bChecked ? gtk_check_menu_item_new_with_mnemonic(Label.c_str())
+                                     : gtk_menu_item_new_with_mnemonic(Label.c_str());
+    if (Item.bChecked)
+        gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(pItem), TRUE);
+    gtk_widget_set_sensitive(pItem, Item.bEnabled);
+    if (!Item.Submenu.empty()) {
+        gtk_menu_item_set_submenu(GTK_MENU_ITEM(pItem), Make_Items(Item.Submenu, Menu, bRecord, pActivate, pExtra));
+        return pItem;
+    }
+    if (Item.nId != 0) {
+        if (pExtra != nullptr)
+            g_object_set_data(G_OBJECT(pItem), "kelvo-command", GINT_TO_POINTER(Item.nId));
+        g_signal_connect(pItem, "activate", G_CALLBACK(pActivate), pExtra != nullptr ? pExtra : GINT_TO_POINTER(Item.nId));
+        if (bRecord)
+            g_Items[Item.nId] = pItem;
+        // The key beside the text, as the accelerators give it.
+        for (const ACCELERATOR& Key : Menu.Accelerators) {
+            if (Key.nCommand != Item.nId)
+                continue;
+            GtkWidget* pLabel = gtk_bin_get_child(GTK_BIN(pItem));
+            if (GTK_IS_ACCEL_LABEL(pLabel))
+                gtk_accel_label_set_accel(GTK_ACCEL_LABEL(pLabel), Keyval_Of(Key.nKey), Modifiers_Of(Key.nModifiers));
+            break;
+        }
+    }
+    return pItem;
+}
+
+GtkWidget* Make_Items(const std::vector<MENU_ITEM>& Items, const MENU& Menu, bool bRecord,
+                      void (*pActivate)(GtkMenuItem*, gpointer), gpointer pExtra)
+{
+    GtkWidget* pMenu = gtk_menu_new();
+    for (const MENU_ITEM& Item : Items)
+        gtk_menu_shell_append(GTK_MENU_SHELL(pMenu), Make_Item(Item, Menu, bRecord, pActivate, pExtra));
+    return pMenu;
+}
+
+std::vector<ACCELERATOR> g_Keys;
+
+void Build(const MENU& Menu)
+{
+    if (g_pHolder == nullptr)
+        return;
+    ++g_nQuiet;
+    if (g_pMenuBar != nullptr)
+        gtk_widget_destroy(g_pMenuBar);
+    g_Items.clear();
+    g_pMenuBar = gtk_menu_bar_new();
+    gtk_widget_set_name(g_pMenuBar, "kelvo-menu-bar");
+    for (const MENU_ITEM& Item : Menu.Items) {
+        GtkWidget* pItem = Make_Item(Item, Menu, true, On_Item_Activate, nullptr);
+        // A greyed bar: nothing of it can be chosen while a run goes on.
+        if (Menu.bAllGreyed)
+            gtk_widget_set_sensitive(pItem, FALSE);
+        gtk_menu_shell_append(GTK_MENU_SHELL(g_pMenuBar), pItem);
+    }
+    gtk_box_pack_start(GTK_BOX(g_pHolder), g_pMenuBar, FALSE, FALSE, 0);
+    gtk_widget_show_all(g_pMenuBar);
+
+    // The accelerators: a new group for the new table.
+    if (g_pAccelerators != nullptr && g_pWindow != nullptr) {
+        gtk_window_remove_accel_group(GTK_WINDOW(g_pWindow), g_pAccelerators);
+        g_object_unref(g_pAccelerators);
+    }
+    g_pAccelerators = gtk_accel_group_new();
+    g_Keys = Menu.Accelerators;
+    for (const ACCELERATOR& Key : g_Keys) {
+        const guint nKeyval = Keyval_Of(Key.nKey);
+        if (nKeyval == 0)
+            continue;
+        GClosure* pClosure = g_cclosure_new(G_CALLBACK(On_Accelerator), const_cast<ACCELERATOR*>(&Key), nullptr);
+        gtk_accel_group_connect(g_pAccelerators, nKeyval, Modifiers_Of(Key.nModifiers), static_cast<GtkAccelFlags>(0),
+                                pClosure);
+    }
+    if (g_pWindow != nullptr)
+        gtk_window_add_accel_group(GTK_WINDOW(g_pWindow), g_pAccelerators);
+    --g_nQuiet;
+}
+
+struct POPUP_RUN {
+    int nChosen = 0;
+    bool bDone = false;
+};
+
+void On_Popup_Item(GtkMenuItem* pItem, gpointer pData)
+{
+    POPUP_RUN* pRun = static_cast<POPUP_RUN*>(pData);
+    pRun->nChosen = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(pItem), "kelvo-command"));
+}
+
+void On_Popup_Done(GtkMenuShell*, gpointer pData)
+{
+    static_cast<POPUP_RUN*>(pData)->bDone = true;
+}
+
+void Dismiss_Popup(void* pMenu)
+{
+    gtk_menu_shell_deactivate(GTK_MENU_SHELL(pMenu));
+}
+
+}  // namespace
+
+namespace gtk_internal {
+
+void Main_Menu_Changed(const MENU& Menu)
+{
+    Build(Menu);
+}
+
+void Attach_Menu_Bar(GtkWidget* pWindow, GtkWidget* pHolder)
+{
+    g_pWindow = pWindow;
+    g_pHolder = pHolder;
+    Build(menus::Main_Menu());
+}
+
+void Detach_Menu_Bar()
+{
+    if (g_pAccelerators != nullptr) {
+        if (g_pWindow != nullptr)
+            gtk_window_remove_accel_group(GTK_WINDOW(g_pWindow), g_pAccelerators);
+        g_object_unref(g_pAccelerators);
+        g_pAccelerators = nullptr;
+    }
+    g_pWindow = nullptr;
+    g_pHolder = nullptr;
+    g_pMenuBar = nullptr;
+    g_Items.clear();
+}
+
+GtkWidget* Menu_Item_Of(int nCommand)
+{
+    auto It = g_Items.find(nCommand);
+    return It != g_Items.end() ? It->second : nullptr;
+}
+
+GtkAccelGroup* Accelerators()
+{
+    return g_pAccelerators;
+}
+
+int Popup_Menu(const MENU& Menu, int x, int y)
+{
+    POPUP_RUN Run;
+    GtkWidget* pMenu = Make_Items(Menu.Items, Menu, false, On_Popup_Item, &Run);
+    gtk_widget_set_name(pMenu, "kelvo-popup-menu");
+    g_signal_connect(pMenu, "deactivate", G_CALLBACK(On_Popup_Done), &Run);
+    gtk_widget_show_all(pMenu);
+    GtkWindow* pOwner = Owner_Window();
+    GdkWindow* pAt = pOwner != nullptr ? gtk_widget_get_window(GTK_WIDGET(pOwner)) : nullptr;
+    if (pAt != nullptr) {
+        int nOriginX = 0, nOriginY = 0;
+        gdk_window_get_origin(pAt, &nOriginX, &nOriginY);
+        GdkRectangle At{x - nOriginX, y - nOriginY, 1, 1};
+        gtk_menu_popup_at_rect(GTK_MENU(pMenu), pAt, &At, GDK_GRAVITY_NORTH_WEST, GDK_GRAVITY_NORTH_WEST, nullptr);
+    } else {
+        gtk_menu_popup_at_pointer(GTK_MENU(pMenu), nullptr);
+    }
+    // Nobody at the keyboard: the menu is dismissed once shown.
+    if (Unattended() || !gtk_widget_get_visible(pMenu))
+        Dismiss_Popup(pMenu);
+    Run_Until(&Run.bDone);
+    gtk_widget_destroy(pMenu);
+    return Run.nChosen;
+}
+
+}  // namespace gtk_internal

@@ -1,0 +1,161 @@
+// What every window of the backend shares: the nested loops, the first-draw
+// watch, the owner of new windows, the blit of a canvas.
+
+#include <gtk/gtk.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/canvas.h"
+#include "platform/dialogs.h"
+#include "platform/ui.h"
+#include "platform/gtk/gtk_internal.h"
+
+namespace {
+
+std::vector<GtkWidget*> g_Windows;
+
+struct FIRST_DRAW {
+    void (*pAction)(void*) = nullptr;
+    void* pData = nullptr;
+    guint nIdle = 0;
+    bool bDone = false;
+};
+
+gboolean Run_First_Draw_Action(gpointer p)
+{
+    FIRST_DRAW* pWatch = static_cast<FIRST_DRAW*>(p);
+    pWatch->nIdle = 0;
+    if (pWatch->pAction != nullptr) {
+        void (*pAction)(void*) = pWatch->pAction;
+        pWatch->pAction = nullptr;
+        pAction(pWatch->pData);
+    }
+    return G_SOURCE_REMOVE;
+}
+
+bool Full_Size(GtkWidget* pWindow)
+{
+    GtkRequisition Natural;
+    gtk_widget_get_preferred_size(pWindow, nullptr, &Natural);
+    const int cx = gtk_widget_get_allocated_width(pWindow);
+    const int cy = gtk_widget_get_allocated_height(pWindow);
+    return cx > 4 && cy > 4 && cx >= Natural.width && cy >= Natural.height;
+}
+
+gboolean On_Drawn(GtkWidget* pWindow, cairo_t*, gpointer)
+{
+    if (g_object_get_data(G_OBJECT(pWindow), "kelvo-drawn") == nullptr && Full_Size(pWindow))
+        g_object_set_data(G_OBJECT(pWindow), "kelvo-drawn", GINT_TO_POINTER(1));
+    FIRST_DRAW* pWatch = static_cast<FIRST_DRAW*>(g_object_get_data(G_OBJECT(pWindow), "kelvo-first-draw"));
+    if (pWatch != nullptr && !pWatch->bDone && g_object_get_data(G_OBJECT(pWindow), "kelvo-drawn") != nullptr) {
+        // After the draw, from the loop: the action may open a nested loop.
+        pWatch->bDone = true;
+        pWatch->nIdle = g_idle_add(Run_First_Draw_Action, pWatch);
+    }
+    return FALSE;
+}
+
+void Free_Watch(gpointer p)
+{
+    FIRST_DRAW* pWatch = static_cast<FIRST_DRAW*>(p);
+    if (pWatch->nIdle != 0)
+        g_source_remove(pWatch->nIdle);
+    delete pWatch;
+}
+
+}  // namespace
+
+namespace gtk_internal {
+
+void Run_Until(const bool* pDone)
+{
+    // Each turn sleeps until something happens: an event, a timer.
+    while (!*pDone)
+        g_main_context_iteration(nullptr, TRUE);
+}
+
+void Paint_Canvas(cairo_t* pCairo, const CANVAS& Canvas, int x, int y)
+{
+    if (Canvas.Is_Empty())
+        return;
+    // The canvas bytes are premultiplied BGRA: cairo's ARGB32 as they are.
+    cairo_surface_t* pSurface = cairo_image_surface_create_for_data(
+        const_cast<unsigned char*>(Canvas.Pixels()), CAIRO_FORMAT_ARGB32, Canvas.Width(), Canvas.Height(),
+        Canvas.Stride());
+    cairo_set_source_surface(pCairo, pSurface, x, y);
+    cairo_paint(pCairo);
+    cairo_surface_destroy(pSurface);
+}
+
+void Watch_First_Draw(GtkWidget* pWindow)
+{
+    if (g_object_get_data(G_OBJECT(pWindow), "kelvo-watched") != nullptr)
+        return;
+    g_object_set_data(G_OBJECT(pWindow), "kelvo-watched", GINT_TO_POINTER(1));
+    g_signal_connect_after(pWindow, "draw", G_CALLBACK(On_Drawn), nullptr);
+}
+
+bool Drawn_Full_Size(GtkWidget* pWindow)
+{
+    return pWindow != nullptr && g_object_get_data(G_OBJECT(pWindow), "kelvo-drawn") != nullptr;
+}
+
+void After_First_Draw(GtkWidget* pWindow, void (*pAction)(void*), void* pData)
+{
+    Watch_First_Draw(pWindow);
+    FIRST_DRAW* pWatch = new FIRST_DRAW;
+    pWatch->pAction = pAction;
+    pWatch->pData = pData;
+    g_object_set_data_full(G_OBJECT(pWindow), "kelvo-first-draw", pWatch, Free_Watch);
+    if (Drawn_Full_Size(pWindow)) {
+        pWatch->bDone = true;
+        pWatch->nIdle = g_idle_add(Run_First_Draw_Action, pWatch);
+    }
+}
+
+void Register_Window(GtkWidget* pWindow)
+{
+    g_Windows.push_back(pWindow);
+}
+
+void Forget_Window(GtkWidget* pWindow)
+{
+    g_Windows.erase(std::remove(g_Windows.begin(), g_Windows.end(), pWindow), g_Windows.end());
+}
+
+GtkWindow* Owner_Window()
+{
+    // The innermost modal window, else the main window.
+    for (auto It = g_Windows.rbegin(); It != g_Windows.rend(); ++It)
+        if (gtk_window_get_modal(GTK_WINDOW(*It)) && gtk_widget_get_visible(*It))
+            return GTK_WINDOW(*It);
+    GtkWidget* pMain = Main_Window();
+    return pMain != nullptr ? GTK_WINDOW(pMain) : nullptr;
+}
+
+void Close_Windows()
+{
+    // Dialogs and boxes end with their loops; what stays is the progress
+    // window.
+    if (GtkWidget* pProgress = Progress_Window()) {
+        PROGRESS_MODEL Closed;
+        Progress_Changed(Closed);
+        (void)pProgress;
+    }
+}
+
+bool Unattended()
+{
+    return dialogs::Unattended();
+}
+
+void Invalidate(DIALOG* pDialog, int nControl, const UI_RECT* pArea)
+{
+    if (pDialog == nullptr)
+        Invalidate_Main_Window(pArea);
+    else
+        Invalidate_Dialog(pDialog, nControl, pArea);
+}
+
+}  // namespace gtk_internal

@@ -1,0 +1,73 @@
+// The GUI tests' main: every test runs as its own process (ctest starts one
+// per test) with an X server of its own, started here before GTK, and a
+// watchdog: alarm() fires even while no GLib loop runs, so a test stuck in a
+// dialog fails instead of hanging the run.
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "gui_support.h"
+#include "x_server.h"
+
+namespace {
+
+X_SERVER g_Server;
+// Long enough for the sanitizer build's slowest test, far below ctest's own
+// limit, so the report is ours.
+constexpr unsigned WATCHDOG_SECONDS = 150;
+
+void Watchdog(int)
+{
+    static const char szText[] = "\nGUI test watchdog: the test did not finish in time; stopped.\n";
+    ssize_t n = ::write(2, szText, sizeof(szText) - 1);
+    (void)n;
+    if (g_Server.Pid() > 0)
+        ::kill(g_Server.Pid(), SIGKILL);
+    ::_exit(3);
+}
+
+bool Only_Listing(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--gtest_list_tests") == 0)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+namespace gui_support {
+const char* Server_Problem()
+{
+    static std::string Problem;
+    Problem = g_Server.Problem();
+    return Problem.c_str();
+}
+bool Server_Running()
+{
+    return g_Server.Running();
+}
+}  // namespace gui_support
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    if (!Only_Listing(argc, argv)) {
+        struct sigaction Action;
+        std::memset(&Action, 0, sizeof(Action));
+        Action.sa_handler = Watchdog;
+        ::sigaction(SIGALRM, &Action, nullptr);
+        ::alarm(WATCHDOG_SECONDS);
+        if (!g_Server.Start())
+            std::fprintf(stderr, "No X server for the GUI tests: %s\n", g_Server.Problem().c_str());
+    }
+    const int nResult = RUN_ALL_TESTS();
+    g_Server.Stop();
+    return nResult;
+}

@@ -1,0 +1,173 @@
+// An X server of a test's own: Xvfb on a display number it picks itself
+// (-displayfd), no window manager, no TCP. Start() sets DISPLAY and the
+// variables that keep GTK from looking for an accessibility bus, a session
+// bus or a settings daemon; the server is stopped when the object goes (and
+// at exit, should the test end another way), so no server outlives its test.
+//
+// Under CI=true a server that cannot be started is a failure of the test,
+// not a reason to skip it: Must_Have_Server() says which applies.
+#pragma once
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+class X_SERVER {
+public:
+    X_SERVER() = default;
+    X_SERVER(const X_SERVER&) = delete;
+    X_SERVER& operator=(const X_SERVER&) = delete;
+    ~X_SERVER() { Stop(); }
+
+    // Starts the server and points DISPLAY at it; false with Problem() set
+    // when it cannot be had within nWaitMs.
+    bool Start(int nWaitMs = 10000)
+    {
+        if (m_nPid > 0)
+            return true;
+        int Pipe[2];
+        if (::pipe2(Pipe, O_CLOEXEC) != 0)
+            return Fail(std::string("pipe: ") + std::strerror(errno));
+        // The child writes the display number on descriptor 3.
+        posix_spawn_file_actions_t Actions;
+        posix_spawn_file_actions_init(&Actions);
+        posix_spawn_file_actions_adddup2(&Actions, Pipe[1], 3);
+        posix_spawn_file_actions_addopen(&Actions, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&Actions, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&Actions, 2, "/dev/null", O_WRONLY, 0);
+        posix_spawnattr_t Attributes;
+        posix_spawnattr_init(&Attributes);
+        // Its own process group, so that a signal to the test's group (the
+        // terminal's ^C) does not race the orderly stop.
+        posix_spawnattr_setflags(&Attributes, POSIX_SPAWN_SETPGROUP);
+        posix_spawnattr_setpgroup(&Attributes, 0);
+        const char* Arguments[] = {"Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-screen", "0", "1280x1024x24",
+                                   nullptr};
+        const int nSpawn = ::posix_spawnp(&m_nPid, "Xvfb", &Actions, &Attributes,
+                                          const_cast<char* const*>(Arguments), environ);
+        posix_spawn_file_actions_destroy(&Actions);
+        posix_spawnattr_destroy(&Attributes);
+        ::close(Pipe[1]);
+        if (nSpawn != 0) {
+            ::close(Pipe[0]);
+            m_nPid = -1;
+            return Fail(std::string("cannot start Xvfb: ") + std::strerror(nSpawn));
+        }
+        Register_Exit_Stop(this);
+        std::string Number;
+        const auto Deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(nWaitMs);
+        bool bDone = false;
+        while (!bDone) {
+            const auto Left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                Deadline - std::chrono::steady_clock::now());
+            if (Left.count() <= 0)
+                break;
+            pollfd Poll{Pipe[0], POLLIN, 0};
+            const int nReady = ::poll(&Poll, 1, static_cast<int>(Left.count()));
+            if (nReady < 0 && errno == EINTR)
+                continue;
+            if (nReady <= 0)
+                break;
+            char Buffer[32];
+            const ssize_t n = ::read(Pipe[0], Buffer, sizeof(Buffer));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;   // the server ended before it said its number
+            Number.append(Buffer, static_cast<size_t>(n));
+            bDone = Number.find('\n') != std::string::npos;
+        }
+        ::close(Pipe[0]);
+        while (!Number.empty() && (Number.back() == '\n' || Number.back() == '\r'))
+            Number.pop_back();
+        if (!bDone || Number.empty()) {
+            Stop();
+            return Fail("Xvfb did not report its display within " + std::to_string(nWaitMs) + " ms");
+        }
+        m_Display = ":" + Number;
+        ::setenv("DISPLAY", m_Display.c_str(), 1);
+        ::unsetenv("WAYLAND_DISPLAY");
+        ::setenv("NO_AT_BRIDGE", "1", 1);
+        ::setenv("GDK_BACKEND", "x11", 1);
+        ::setenv("GSETTINGS_BACKEND", "memory", 1);
+        return true;
+    }
+
+    // Ends the server and waits for it.
+    void Stop()
+    {
+        if (m_nPid <= 0)
+            return;
+        ::kill(m_nPid, SIGTERM);
+        int nStatus = 0;
+        for (int i = 0; i < 200; ++i) {   // two seconds, then it is killed
+            const pid_t n = ::waitpid(m_nPid, &nStatus, WNOHANG);
+            if (n == m_nPid || (n < 0 && errno != EINTR)) {
+                m_nPid = -1;
+                break;
+            }
+            ::usleep(10000);
+        }
+        if (m_nPid > 0) {
+            ::kill(m_nPid, SIGKILL);
+            ::waitpid(m_nPid, &nStatus, 0);
+            m_nPid = -1;
+        }
+        if (Exit_Stop() == this)
+            Exit_Stop() = nullptr;
+    }
+
+    bool Running() const { return m_nPid > 0; }
+    const std::string& Display() const { return m_Display; }
+    const std::string& Problem() const { return m_Problem; }
+    pid_t Pid() const { return m_nPid; }
+
+    // CI must run the GUI tests: there a server that will not start fails.
+    static bool Must_Have_Server()
+    {
+        const char* szCi = std::getenv("CI");
+        return szCi != nullptr && std::strcmp(szCi, "true") == 0;
+    }
+
+private:
+    bool Fail(const std::string& Why)
+    {
+        m_Problem = Why;
+        return false;
+    }
+
+    static X_SERVER*& Exit_Stop()
+    {
+        static X_SERVER* p = nullptr;
+        return p;
+    }
+
+    static void Register_Exit_Stop(X_SERVER* pServer)
+    {
+        static bool bRegistered = false;
+        Exit_Stop() = pServer;
+        if (!bRegistered) {
+            bRegistered = true;
+            std::atexit([] {
+                if (Exit_Stop() != nullptr)
+                    Exit_Stop()->Stop();
+            });
+        }
+    }
+
+    pid_t m_nPid = -1;
+    std::string m_Display;
+    std::string m_Problem;
+};
