@@ -11,7 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "gamefile/game_dialogs.h"
 #include "gui_support.h"
+#include "season/franchise_moves.h"
+#include "shell/commands.h"
+#include "shell/welcome_dialog.h"
 #include "platform/dialog_template.h"
 #include "platform/dialogs.h"
 #include "platform/gtk/gtk_text.h"
@@ -216,12 +220,14 @@ void Check_Layout(int nKind, int nDialogId)
         !Near(Layout.cy, Dialog_Units_To_Pixels_Y(Template.cy)))
         g_Problems.push_back("dialog " + std::to_string(nDialogId) + " is " + std::to_string(Layout.cx) + " x " +
                              std::to_string(Layout.cy));
+    int nShared = 0;
     for (const CONTROL_TEMPLATE& Control : Template.Controls) {
+        const int nOrdinal = Control.nId == -1 ? nShared++ : 0;
         if (Control.nStyle & CS_HIDDEN)
             continue;
         const std::string Name = "dialog " + std::to_string(nDialogId) + " control " + std::to_string(Control.nId);
         gtk_probe::PIXELS At;
-        if (!gtk_probe::Control_Pixels(nDialogId, Control.nId, At)) {
+        if (!gtk_probe::Control_Pixels(nDialogId, Control.nId, At, nOrdinal)) {
             g_Problems.push_back(Name + " not shown");
             continue;
         }
@@ -236,7 +242,7 @@ void Check_Layout(int nKind, int nDialogId)
         const bool bCaptioned = Control.nKind == CONTROL_LABEL || Control.nKind == CONTROL_BUTTON ||
                                 Control.nKind == CONTROL_CHECK || Control.nKind == CONTROL_RADIO;
         if (bCaptioned && Control.szText[0] != '\0') {
-            if (!gtk_probe::Control_Caption(nDialogId, Control.nId, Caption, cMnemonic))
+            if (!gtk_probe::Control_Caption(nDialogId, Control.nId, Caption, cMnemonic, nOrdinal))
                 g_Problems.push_back(Name + " shows no caption");
             else if (Caption != gtk_text::Plain_Label(Control.szText) ||
                      cMnemonic != gtk_text::Mnemonic_Letter(Control.szText))
@@ -262,6 +268,16 @@ void Send_Key_When_Shown(int nKind, int nDialogId)
         gtk_probe::Send_Key(nKind, nDialogId, g_KeyToSend);
     }
 }
+
+// The program's dialogs register themselves from the files of their
+// procedures; naming one function of each links those files in.
+const void* volatile PROGRAM_DIALOG_FILES[] = {
+    reinterpret_cast<const void*>(&Welcome_Dialog_Proc),
+    reinterpret_cast<const void*>(&Start_Game_Dialog_Proc),
+    reinterpret_cast<const void*>(&Resume_Game_Dialog_Proc),
+    reinterpret_cast<const void*>(&Play_Multiple_Seasons_Dialog_Proc),
+    reinterpret_cast<const void*>(&Get_Franchise_Events),
+};
 
 }  // namespace
 
@@ -291,8 +307,14 @@ TEST(GtkDialogs, EveryTemplateLaysOutEachControlWithinAPixelWithItsCaptionAndMne
     gtk_probe::Set_Shown_Hook(nullptr);
     for (const std::string& Problem : g_Problems)
         ADD_FAILURE() << Problem;
-    EXPECT_GE(nDialogs, 2);
-    EXPECT_GE(g_nChecked, 34);   // the two test dialogs: 17 controls each
+    // Welcome, new game, resume, Offense, save, Play Multiple Seasons, and
+    // the two here.
+    for (const void* volatile& p : PROGRAM_DIALOG_FILES)
+        EXPECT_NE(p, nullptr);
+    for (int nId : {100, 105, 118, 119, 120, 179})
+        EXPECT_NE(Find_Dialog_Registration(nId), nullptr) << nId;
+    EXPECT_GE(nDialogs, 8);
+    EXPECT_GT(g_nChecked, 34);
 }
 
 TEST(GtkDialogs, EnterPressesTheDefaultButtonAndEscapeCancelsUnlessForbidden)

@@ -41,10 +41,20 @@ struct OPEN_DIALOG {
     GtkWidget* pFixed = nullptr;
     std::map<int, std::unique_ptr<CONTROL_WIDGETS>> Widgets;
     int nQuiet = 0;   // >0: the backend is changing widgets; handlers ignore it
-    bool bActionsStarted = false;
+    // Nobody at the keyboard and neither the default button nor Cancel
+    // ended it: the run stops and the model gives Cancel, as headless.
+    bool bGaveUp = false;
 };
 
 std::vector<OPEN_DIALOG*> g_Open;
+
+// Widgets are found by control id; the labels and group boxes that share
+// the id -1 are told apart by their order among themselves.
+constexpr int SHARED_ID = -1;
+int Widget_Key(int nId, int nOrdinal)
+{
+    return nId == SHARED_ID ? -1000000 - nOrdinal : nId;
+}
 
 struct QUIET {
     explicit QUIET(OPEN_DIALOG& Open) : m_Open(Open) { ++m_Open.nQuiet; }
@@ -713,11 +723,15 @@ void Sync_Control(OPEN_DIALOG& Open, CONTROL_WIDGETS& W, const DIALOG_CONTROL& C
 void Link_Mnemonics(OPEN_DIALOG& Open)
 {
     const std::vector<DIALOG_CONTROL>& Controls = Open.pDialog->Controls();
+    int nShared = 0;
+    std::vector<int> Keys;
+    for (const DIALOG_CONTROL& Control : Controls)
+        Keys.push_back(Widget_Key(Control.nId, Control.nId == SHARED_ID ? nShared++ : 0));
     for (size_t i = 0; i + 1 < Controls.size(); ++i) {
         if (Controls[i].nKind != CONTROL_LABEL || gtk_text::Mnemonic_Letter(Controls[i].Text) == 0)
             continue;
-        auto Label = Open.Widgets.find(Controls[i].nId);
-        auto Next = Open.Widgets.find(Controls[i + 1].nId);
+        auto Label = Open.Widgets.find(Keys[i]);
+        auto Next = Open.Widgets.find(Keys[i + 1]);
         if (Label != Open.Widgets.end() && Next != Open.Widgets.end() && Label->second->pMain != nullptr)
             gtk_label_set_mnemonic_widget(GTK_LABEL(Label->second->pMain), Next->second->pMain);
     }
@@ -732,8 +746,13 @@ void Sync_All(OPEN_DIALOG& Open)
     gtk_window_set_title(GTK_WINDOW(Open.pWindow), gtk_text::To_Utf8(Dialog.Title()).c_str());
     gtk_widget_set_size_request(Open.pFixed, Dialog_Units_To_Pixels_X(Dialog.Width()),
                                 Dialog_Units_To_Pixels_Y(Dialog.Height()));
+    // The keys of the controls there are now.
+    std::vector<int> Keys;
+    int nShared = 0;
+    for (const DIALOG_CONTROL& Control : Dialog.Controls())
+        Keys.push_back(Widget_Key(Control.nId, Control.nId == SHARED_ID ? nShared++ : 0));
     for (auto It = Open.Widgets.begin(); It != Open.Widgets.end();) {
-        if (Dialog.Find(It->first) == nullptr) {
+        if (std::find(Keys.begin(), Keys.end(), It->first) == Keys.end()) {
             gtk_widget_destroy(It->second->pOuter);
             It = Open.Widgets.erase(It);
         } else {
@@ -744,12 +763,14 @@ void Sync_All(OPEN_DIALOG& Open)
     GSList* pRadioGroup = nullptr;
     bool bAdded = false;
     for (int nPass = 0; nPass < 2; ++nPass) {
-        for (const DIALOG_CONTROL& Control : Dialog.Controls()) {
+        for (size_t nIndex = 0; nIndex < Dialog.Controls().size(); ++nIndex) {
+            const DIALOG_CONTROL& Control = Dialog.Controls()[nIndex];
             if ((Control.nKind == CONTROL_GROUP) != (nPass == 0))
                 continue;
             if (Control.nKind == CONTROL_RADIO && (Control.nStyle & CS_GROUP))
                 pRadioGroup = nullptr;
-            auto It = Open.Widgets.find(Control.nId);
+            const int nKey = Keys[nIndex];
+            auto It = Open.Widgets.find(nKey);
             if (It != Open.Widgets.end() && It->second->nKind != Control.nKind) {
                 gtk_widget_destroy(It->second->pOuter);
                 Open.Widgets.erase(It);
@@ -759,7 +780,7 @@ void Sync_All(OPEN_DIALOG& Open)
                 auto pWidgets = Make_Control(Open, Control, pRadioGroup);
                 const UI_RECT Pixels = Pixels_Of(Control);
                 gtk_fixed_put(GTK_FIXED(Open.pFixed), pWidgets->pOuter, Pixels.x, Pixels.y);
-                It = Open.Widgets.emplace(Control.nId, std::move(pWidgets)).first;
+                It = Open.Widgets.emplace(nKey, std::move(pWidgets)).first;
                 bAdded = true;
             } else if (Control.nKind == CONTROL_RADIO) {
                 pRadioGroup = gtk_radio_button_get_group(GTK_RADIO_BUTTON(It->second->pMain));
@@ -969,8 +990,10 @@ void Take_Actions(void* pData)
     // A bound keeps a procedure that keeps pressing from looping.
     for (int n = 0; n < 10000 && !Dialog.Ended() && dialogs::Take_Action(Dialog.Id(), Action); ++n)
         Carry_Out(*pOpen, Action);
-    if (!Dialog.Ended() && dialogs::Unattended())
+    if (!Dialog.Ended() && dialogs::Unattended()) {
         dialogs::Finish_Unattended(Dialog);
+        pOpen->bGaveUp = !Dialog.Ended();
+    }
 }
 
 }  // namespace
@@ -1010,7 +1033,7 @@ void Run_Dialog(DIALOG& Dialog)
     // Queued actions (a script's, a test's) run from the loop once the
     // window is up, as a user's would.
     After_First_Draw(Open.pWindow, Take_Actions, &Open);
-    while (!Dialog.Ended())
+    while (!Dialog.Ended() && !Open.bGaveUp)
         g_main_context_iteration(nullptr, TRUE);
     g_Open.erase(std::find(g_Open.begin(), g_Open.end(), &Open));
     Forget_Window(Open.pWindow);
@@ -1026,7 +1049,7 @@ void Dialog_Changed(DIALOG& Dialog, int nControl)
     OPEN_DIALOG* pOpen = Find_Open(Dialog);
     if (pOpen == nullptr || pOpen->pDialog == nullptr)
         return;
-    if (nControl == 0) {
+    if (nControl == 0 || nControl == SHARED_ID) {
         Sync_All(*pOpen);
         return;
     }
@@ -1062,12 +1085,12 @@ GtkWidget* Dialog_Window(int nDialogId)
     return nullptr;
 }
 
-GtkWidget* Control_Widget(int nDialogId, int nControl, bool bOuter)
+GtkWidget* Control_Widget(int nDialogId, int nControl, bool bOuter, int nOrdinal)
 {
     for (auto It = g_Open.rbegin(); It != g_Open.rend(); ++It) {
         if ((*It)->pDialog == nullptr || (*It)->pDialog->Id() != nDialogId)
             continue;
-        auto W = (*It)->Widgets.find(nControl);
+        auto W = (*It)->Widgets.find(Widget_Key(nControl, nOrdinal));
         if (W == (*It)->Widgets.end())
             return nullptr;
         return bOuter ? W->second->pOuter : W->second->pMain;

@@ -29,10 +29,10 @@ void Run_Dialog(DIALOG& Dialog);
 void Dialog_Changed(DIALOG& Dialog, int nControl);
 void Invalidate_Dialog(DIALOG* pDialog, int nControl, const UI_RECT* pArea);
 // The window of the innermost open dialog of an id, and a control's widget
-// (bOuter: what sits in the layout, e.g. the scrolled window around a list);
-// null when not open.
+// (bOuter: what sits in the layout, e.g. the scrolled window around a list;
+// nOrdinal tells apart the controls sharing the id -1); null when not open.
 GtkWidget* Dialog_Window(int nDialogId);
-GtkWidget* Control_Widget(int nDialogId, int nControl, bool bOuter);
+GtkWidget* Control_Widget(int nDialogId, int nControl, bool bOuter, int nOrdinal = 0);
 GtkWidget* Top_Dialog_Window();
 
 // The main window's frame (gtk_main_frame.cpp).

@@ -87,9 +87,9 @@ void Shown(int nKind, int nDialogId)
         g_pHook(nKind, nDialogId);
 }
 
-bool Control_Pixels(int nDialogId, int nControl, PIXELS& Pixels)
+bool Control_Pixels(int nDialogId, int nControl, PIXELS& Pixels, int nOrdinal)
 {
-    GtkWidget* pOuter = gtk_internal::Control_Widget(nDialogId, nControl, true);
+    GtkWidget* pOuter = gtk_internal::Control_Widget(nDialogId, nControl, true, nOrdinal);
     if (pOuter == nullptr)
         return false;
     GtkWidget* pLayout = gtk_widget_get_parent(pOuter);
@@ -110,9 +110,9 @@ bool Dialog_Pixels(int nDialogId, PIXELS& Pixels)
     return true;
 }
 
-bool Control_Caption(int nDialogId, int nControl, std::string& Caption, char& cMnemonic)
+bool Control_Caption(int nDialogId, int nControl, std::string& Caption, char& cMnemonic, int nOrdinal)
 {
-    GtkWidget* pLabel = Caption_Label(gtk_internal::Control_Widget(nDialogId, nControl, false));
+    GtkWidget* pLabel = Caption_Label(gtk_internal::Control_Widget(nDialogId, nControl, false, nOrdinal));
     if (pLabel == nullptr)
         return false;
     Caption = gtk_label_get_text(GTK_LABEL(pLabel));

@@ -27,12 +27,13 @@ void Shown(int nKind, int nDialogId);
 
 // A control's place in its dialog's layout (pixels); false when the dialog
 // is not open or has no such control.
-bool Control_Pixels(int nDialogId, int nControl, PIXELS& Pixels);
+// nOrdinal: which of the controls sharing the id -1 (labels, group boxes).
+bool Control_Pixels(int nDialogId, int nControl, PIXELS& Pixels, int nOrdinal = 0);
 // The dialog's layout size (pixels).
 bool Dialog_Pixels(int nDialogId, PIXELS& Pixels);
 // What the control shows (UTF-8, mnemonic mark removed) and the mnemonic's
 // key (lower case; 0 none); false when not found or it shows no caption.
-bool Control_Caption(int nDialogId, int nControl, std::string& Caption, char& cMnemonic);
+bool Control_Caption(int nDialogId, int nControl, std::string& Caption, char& cMnemonic, int nOrdinal = 0);
 bool Control_Visible(int nDialogId, int nControl);
 bool Control_Sensitive(int nDialogId, int nControl);
 // The text of an entry as the widget holds it (UTF-8).

@@ -1,0 +1,78 @@
+// Screenshots for people to look at (build/screenshots/): the program's
+// main window with the default league loaded, and its dialogs built from
+// their templates with their real procedures, each captured in-process once
+// drawn at full size. Pixel checks belong to canvas renders; these files are
+// for eyes, so the test checks only that each was written.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "gamefile/game_file.h"
+#include "gui_support.h"
+#include "platform/dialogs.h"
+#include "platform/ui.h"
+#include "shell/main_window.h"
+#include "shell/startup.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string PROGRAM = KELVO_PROGRAM_PATH;
+const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
+
+std::map<int, std::string> g_Names;
+std::map<int, bool> g_Written;
+
+void Capture(int nKind, int nDialogId)
+{
+    if (nKind != gtk_probe::WINDOW_DIALOG || g_Names.count(nDialogId) == 0 || g_Written[nDialogId])
+        return;
+    g_Written[nDialogId] = gtk_probe::Screenshot(nKind, nDialogId, gui_support::Screenshot_Path(g_Names[nDialogId]));
+}
+
+}  // namespace
+
+TEST(GtkScreenshots, TheMainWindowAndTheProgramsDialogs)
+{
+    REQUIRE_DESKTOP();
+    SCRATCH_FOLDER Data("gui_shots");
+    ASSERT_TRUE(Data.Ready());
+    std::error_code Error;
+    fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
+    ASSERT_FALSE(Error) << Error.message();
+    for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output"})
+        fs::remove_all(Data.Path() + "/" + szName, Error);
+    char szProgram[] = "kelvo";
+    char szFlag[] = "IS_NOT_RANDOM";
+    char* Argv[] = {szProgram, szFlag, nullptr};
+    dialogs::Set_Unattended(true);
+    ASSERT_TRUE(Start_Up(2, Argv));
+    // A saved game for the resume dialog to list.
+    ASSERT_EQ(Save_Game("Demo Season.zrt"), SAVE_GAME_OK);
+    ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));
+    gtk_probe::Run_For(200);
+    EXPECT_TRUE(gtk_probe::Screenshot(gtk_probe::WINDOW_MAIN, 0, gui_support::Screenshot_Path("main_window")));
+
+    g_Names = {{100, "dialog_welcome"}, {105, "dialog_new_game"}, {118, "dialog_resume"},
+               {120, "dialog_save"},    {179, "dialog_play_multiple_seasons"}};
+    gtk_probe::Set_Shown_Hook(Capture);
+    // Each with its real procedure; nobody answers, so each ends by its
+    // default (the new game's start is cancelled first, to keep the league).
+    DIALOG_ACTION Cancel;
+    Cancel.nKind = ACTION_CANCEL;
+    for (int nId : {100, 105, 118, 120, 179}) {
+        if (nId == 105)
+            dialogs::Queue_Action(105, Cancel);
+        Do_Dialog(nId);
+        dialogs::Clear_Actions();
+    }
+    gtk_probe::Set_Shown_Hook(nullptr);
+    for (const auto& [nId, Name] : g_Names)
+        EXPECT_TRUE(g_Written[nId]) << Name;
+    Destroy_Main_Window();
+}
