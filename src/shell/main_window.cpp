@@ -45,6 +45,9 @@ void Format_Main_Title(char* szBuffer, size_t nSize)
 
 void Update_Main_Window_Title()
 {
+    // A new phase (a day played, a league loaded) changes what every area
+    // shows, not only the title.
+    Repaint_Window(AREA_ALL);
     Format_Main_Title(g_szTitle);
     main_frame::Set_Title(g_szTitle);
 }
@@ -98,7 +101,15 @@ void Create_Main_Window(const WINDOW_RECTANGLE& Window)
     g_bQuitPosted = false;
     g_nQuitCode = 0;
     Update_Main_Window_Title();
+    // The frame's areas are painted here; its close box keeps the handler
+    // start-up gave it.
+    MAIN_FRAME_HANDLERS Frame = main_frame::Handlers();
+    Frame.pPaint = Paint_Main_Window_Area;
+    Frame.pSize = On_Page_Area_Size;
+    main_frame::Set_Handlers(&Frame);
     main_frame::Open(FRAME_RECT{Window.nLeft, Window.nTop, Window.nRight, Window.nBottom});
+    // The bars come with a game begun or resumed (Create_Status_Bar).
+    Refresh_Main_Window_Layout();
     Enable_Main_Menu(1);
     // The ticker moves on a timer of the ui model.
     NEWS_TICKER_TIMER Timer;
@@ -398,8 +409,4 @@ void Install_Main_Window_Requests(int (*pSave)(const char* szPath))
     Handler.pRequest = Carry_Out_Main_Window_Request;
     Handler.pSave = pSave;
     Install_Shell_Handler(&Handler);
-    MAIN_FRAME_HANDLERS Frame = main_frame::Handlers();
-    Frame.pPaint = Paint_Main_Window_Area;
-    Frame.pSize = On_Page_Area_Size;
-    main_frame::Set_Handlers(&Frame);
 }

@@ -81,9 +81,9 @@ int Run_Dialog(int nDialogId, const char* szTitle, DIALOG_PROC pProc, void* pPar
 
 // Carries out a request of platform/shell_requests.h for real.
 void Carry_Out_Main_Window_Request(int nRequest, int nArgument);
-// Installs the handler of those requests, with the league's save, and the
+// Installs the handler of those requests, with the league's save. (The
 // frame's handlers that paint the areas and follow the page area's size
-// (the close box's handler already installed is kept).
+// come with Create_Main_Window.)
 void Install_Main_Window_Requests(int (*pSave)(const char* szPath));
 
 // --- The window itself (headless: a rectangle and a quit message) ----------
