@@ -19,6 +19,10 @@
 #include "pages/page_paint.h"
 #include "platform/canvas.h"
 #include "platform/ui.h"
+#include "shell/main_window.h"
+#include "shell/news_bar.h"
+#include "shell/owner_hall_of_fame.h"
+#include "shell/status_bar.h"
 
 // season/day_advance.h and gamefile/game_file.h both name the automatic
 // save's file, so only the one call of the day advance is declared here.
@@ -83,6 +87,44 @@ void BM_Layout_Front(benchmark::State& State)
     }
 }
 
+// The news bar (1024 x 24) with the ticker part-way across, as each tick of
+// its timer repaints it, and one tick with its repaint.
+void BM_News_Bar_Tick(benchmark::State& State)
+{
+    if (!Prepare_League()) {
+        State.SkipWithError("no league");
+        return;
+    }
+    Create_Main_Window(WINDOW_RECTANGLE{0, 0, 1040, 820});
+    Set_Main_Client_Size(1024, 720);
+    Create_News_Bar();
+    Start_Main_News_Ticker();
+    for (int i = 0; i < 200; ++i)
+        On_News_Ticker_Timer();
+    CANVAS Canvas(1024, NEWS_BAR_HEIGHT);
+    for (auto _ : State) {
+        On_News_Ticker_Timer();
+        Paint_News_Bar(Canvas, Canvas.Bounds());
+        benchmark::DoNotOptimize(Canvas.Pixels());
+    }
+    Destroy_Main_Window();
+}
+
+void BM_Status_Bar(benchmark::State& State)
+{
+    if (!Prepare_League()) {
+        State.SkipWithError("no league");
+        return;
+    }
+    CANVAS Canvas(1024, STATUS_BAR_HEIGHT);
+    for (auto _ : State) {
+        Paint_Status_Bar(Canvas, Canvas.Bounds());
+        benchmark::DoNotOptimize(Canvas.Pixels());
+    }
+}
+
+BENCHMARK(BM_News_Bar_Tick)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Status_Bar)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Page_Front)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Page_Standings)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Page_Calendar)->Unit(benchmark::kMillisecond);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <cstring>
 
 #include "league/league_data.h"
@@ -346,7 +347,13 @@ void On_News_Ticker_Timer()
     if (!Bar.bRunning)
         return;
     const MAIN_WINDOW_AREAS Areas = Get_Main_Window_Areas();
-    const int nTextWidth = static_cast<int>(Measure_Text(Ticker_Font(), Bar.Text.c_str()));
+    // The text is measured once for each text the ticker is given.
+    static std::string MeasuredText;
+    static int nTextWidth = 0;
+    if (MeasuredText != Bar.Text) {
+        MeasuredText = Bar.Text;
+        nTextWidth = static_cast<int>(Measure_Text(Ticker_Font(), Bar.Text.c_str()));
+    }
     Tick_News_Ticker(Areas.NewsBar.Width() - NEWS_LABEL_WIDTH, nTextWidth);
     Repaint_Window(AREA_NEWS_BAR);
 }

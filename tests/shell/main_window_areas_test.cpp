@@ -155,6 +155,24 @@ TEST_F(MainWindowAreasTest, TickerRunsWhileNoGamesArePlayed)
     EXPECT_FALSE(Get_News_Bar().bRunning);
 }
 
+TEST_F(MainWindowAreasTest, RunDialogRepaintsTheBarsFirst)
+{
+    static int s_nStatusAtInit = -1;
+    static int s_nNewsAtInit = -1;
+    const int nStatus = Get_Area_Repaints(AREA_STATUS_BAR);
+    const int nNews = Get_Area_Repaints(AREA_NEWS_BAR);
+    const auto Proc = [](DIALOG& Dialog, int nEvent, int) {
+        if (nEvent == DIALOG_INIT) {
+            s_nStatusAtInit = Get_Area_Repaints(AREA_STATUS_BAR);
+            s_nNewsAtInit = Get_Area_Repaints(AREA_NEWS_BAR);
+            Dialog.End(7);
+        }
+    };
+    EXPECT_EQ(Run_Dialog(990, "Test", Proc), 7);
+    EXPECT_EQ(s_nStatusAtInit, nStatus + 1);
+    EXPECT_EQ(s_nNewsAtInit, nNews + 1);
+}
+
 TEST_F(MainWindowAreasTest, PhaseLabelsNameThePhase)
 {
     char szFirst[32];
