@@ -14,6 +14,7 @@
 #include "pages/news_ticker.h"
 #include "pages/page_layout.h"
 #include "pages/page_layout_internal.h"
+#include "platform/resources.h"
 #include "season/college_draft.h"
 #include "season/playoffs.h"
 
@@ -28,6 +29,7 @@ constexpr int CHAMPION_ROWS_PER_COLUMN = 24;
 constexpr int CHAMPION_ROW_HEIGHT = 16;
 constexpr int DRAFT_ROWS_PER_COLUMN = 18;
 constexpr int DRAFT_ROW_HEIGHT = 21;
+constexpr int POSITION_ABBREVIATION_STRINGS = 59;
 
 std::string Nickname(int nTeam)
 {
@@ -329,10 +331,10 @@ PAGE_LAYOUT Layout_Draft_Page()
         if (nPlayerTeam != NO_TEAM) {
             nClub = Get_Player_Vital_Stat(nPlayerTeam, nSlot, VITAL_DRAFTED_BY) / 10000 - 1;
             char szName[64];
-            char szPosition[16];
             Get_Player_Full_Name(nPlayerTeam, nSlot, szName);
-            Get_Position_Name(Get_Player_Position(nPlayerTeam, nSlot), szPosition);
-            Choice = std::string(szName) + ", " + szPosition;
+            // The string table holds the position abbreviations from entry 59.
+            Choice = std::string(szName) + ", " +
+                     Get_Resource_String(POSITION_ABBREVIATION_STRINGS + Get_Player_Position(nPlayerTeam, nSlot));
         } else {
             const int nForfeit = Find_Team_Draft_Record(nYear, nOverall);
             if (nForfeit != NO_TEAM) {
@@ -347,7 +349,8 @@ PAGE_LAYOUT Layout_Draft_Page()
         }
         if (Is_Team_Slot_Used(nClub))
             Add_Text(Layout, Rect(x0 + 34, y + 3, x0 + 160, y + 18), Page_Team_Name(nClub), Team_Type(nClub));
-        Add_Text(Layout, Rect(x0 + 164, y + 3, x1 - 2, y + 18), Choice, TYPE_BODY);
+        if (!Choice.empty())
+            Add_Text(Layout, Rect(x0 + 164, y + 3, x1 - 2, y + 18), Choice, TYPE_BODY);
         Add_Row(Layout, nClub, Row, nOverall);
     }
     return Layout;

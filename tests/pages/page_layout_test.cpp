@@ -14,6 +14,7 @@
 #include "league/team_schedule.h"
 #include "pages/page_layout.h"
 #include "season/playoffs.h"
+#include "league/player.h"
 #include "pages/page_fixture.h"
 #include "test_support.h"
 
@@ -223,6 +224,50 @@ TEST_F(PageLayoutTest, ChampionsListTheTitleWinners)
     EXPECT_TRUE(Empty.Rows.empty());
     EXPECT_EQ(Texts_In(Empty, PAGE_RECT{12, 78, 756, 98}),
               (std::vector<std::string>{"No champion has been crowned yet"}));
+}
+
+TEST_F(PageLayoutTest, DraftShowsTheRoundsPicksInOrder)
+{
+    // The 2019 draft's round 2 (preferences 38 and 39): five clubs pick in
+    // the order E, D, C, B, A; C's pick belongs to A. Overall picks 6-10.
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SCROLL] = 2;
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SELECTION] = 2019;
+    for (int i = 0; i < 5; ++i) {
+        Set_Draft_Order_Team(i, E - i);
+        Set_Draft_Pick_Owner(0, 1, E - i, E - i);
+    }
+    Set_Draft_Pick_Owner(0, 1, C, A);
+    // D (the second pick, 7th overall) took Pat Quinn, a quarterback.
+    Put_Player(D, 5, 501, POSITION_QB);
+    std::strcpy(League.Team[D].Player[5].szFirstName, "Pat");
+    std::strcpy(League.Team[D].Player[5].szLastName, "Quinn");
+    Set_Player_Vital_Stat(D, 5, VITAL_DRAFTED_BY, (D + 1) * 10000 + 2019);
+    Set_Player_Vital_Stat(D, 5, VITAL_DRAFT_PICK, (2 * 100 + 2) * 1000 + 7);
+    // A player of another year's same pick is not this draft's.
+    Put_Player(B, 6, 601, POSITION_QB);
+    Set_Player_Vital_Stat(B, 6, VITAL_DRAFTED_BY, (B + 1) * 10000 + 2018);
+    Set_Player_Vital_Stat(B, 6, VITAL_DRAFT_PICK, (2 * 100 + 2) * 1000 + 7);
+    EXPECT_EQ(Get_Draft_Page_Round(), 2);
+    EXPECT_EQ(Get_Draft_Page_Year(), 2019);
+    const PAGE_LAYOUT Layout = Layout_Draft_Page();
+    ASSERT_EQ(Layout.Rows.size(), 5u);
+    const int CLUB[5] = {E, D, A, B, A};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(Layout.Rows[i].nGroup, 6 + i) << i;
+        EXPECT_EQ(Layout.Rows[i].nTeam, CLUB[i]) << i;
+        // Rows of 21 units from y 114.
+        EXPECT_EQ(Layout.Rows[i].Box.nTop, 114 + 21 * i) << i;
+    }
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box), (std::vector<std::string>{"7.", "Deltas", "Pat Quinn, QB"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[2].Box), (std::vector<std::string>{"8.", "Alphas"}));
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 756, 108}), (std::vector<std::string>{"2019 Draft, Round 2"}));
+    // A round outside 1-7 is held in it; a year outside the league's span
+    // falls back to the current year.
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SCROLL] = 9;
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SELECTION] = 3000;
+    EXPECT_EQ(Get_Draft_Page_Round(), 7);
+    EXPECT_EQ(Get_Draft_Page_Year(), 2019);
+    Expect_Inside_Design_Space(Layout);
 }
 
 }  // namespace
