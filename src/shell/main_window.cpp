@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <string>
 #include <cstring>
+#include <string>
 
 #include "league/league_data.h"
 #include "league/league_structure.h"
@@ -160,6 +160,8 @@ void Destroy_Main_Window()
     g_bWindowCreated = false;
     g_bQuitPosted = false;
     g_nQuitCode = 0;
+    // The ticker's timer dies with the window.
+    Stop_Main_News_Ticker();
     Reset_News_Bar();
     Reset_Status_Bar();
 }
