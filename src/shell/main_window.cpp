@@ -12,6 +12,7 @@
 #include "pages/page_paint.h"
 #include "platform/errors.h"
 #include "platform/main_frame.h"
+#include "platform/pictures.h"
 #include "platform/shell_requests.h"
 #include "platform/ui_services.h"
 #include "shell/main_menu.h"
@@ -175,9 +176,11 @@ int g_nClientHeight = PAGE_DESIGN_HEIGHT + STATUS_BAR_HEIGHT + NEWS_BAR_HEIGHT;
 int g_nAreaRepaints[MAIN_AREA_COUNT] = {};
 void (*g_pInvalidate)(int nArea) = nullptr;
 
-// Status bar and news bar colours: a dark band under the paper.
-constexpr uint32_t STATUS_BAR_TOP_RGB = 0x3B3A36;
-constexpr uint32_t STATUS_BAR_BOTTOM_RGB = 0x23221F;
+// Status bar and news bar colours: turf under the paper, as the skin's
+// ends of the status bar are drawn, and a dark band for the news.
+constexpr uint32_t STATUS_BAR_TOP_RGB = 0x495C35;
+constexpr uint32_t STATUS_BAR_BOTTOM_RGB = 0x2F3C25;
+constexpr uint32_t STATUS_BAR_LINE_RGB = 0xC8A24A;
 constexpr uint32_t STATUS_BAR_TEXT_RGB = 0xF2EEE2;
 constexpr uint32_t NEWS_BAR_RGB = 0x111111;
 constexpr uint32_t NEWS_LABEL_RGB = 0xA31F1F;
@@ -247,15 +250,28 @@ void Paint_Status_Bar(CANVAS& Canvas, const CANVAS_RECT& rcBar)
         return;
     const CANVAS_RECT rcOld = Canvas.Get_Clip();
     Canvas.Set_Clip(rcBar);
+    // The band between the skin's two ends: its turf and its gold line.
     Canvas.Fill_Linear_Gradient(rcBar, Rgb_Color(STATUS_BAR_TOP_RGB), Rgb_Color(STATUS_BAR_BOTTOM_RGB), true);
+    Canvas.Fill_Rect(CANVAS_RECT{rcBar.left, rcBar.top + 2, rcBar.right, rcBar.top + 3}, Rgb_Color(STATUS_BAR_LINE_RGB));
+    // A missing picture is left out (its notice is logged once).
+    const std::string Left = Get_Skin_File_Path(SKIN_STATUS_BAR_LEFT);
+    const std::string Right = Get_Skin_File_Path(SKIN_STATUS_BAR_RIGHT);
+    const CANVAS* pLeft = Load_File_Into_Bitmap_Cache(Left.c_str());
+    if (pLeft != nullptr)
+        Canvas.Draw_Canvas(*pLeft, rcBar.left, rcBar.top);
+    const CANVAS* pRight = Load_File_Into_Bitmap_Cache(Right.c_str());
+    if (pRight != nullptr)
+        Canvas.Draw_Canvas(*pRight, rcBar.right - pRight->Width(), rcBar.top);
     const STATUS_BAR_TEXT Text = Get_Status_Bar_Text();
     const CANVAS_FONT Bold{FONT_FAMILY_SANS, 12.0, true, false};
     const CANVAS_FONT Plain{FONT_FAMILY_SANS, 12.0, false, false};
     const unsigned nFlags = TEXT_SINGLELINE | TEXT_VCENTER | TEXT_END_ELLIPSIS;
     const int nThird = rcBar.Width() / 3;
-    const CANVAS_RECT rcLeft{rcBar.left + 10, rcBar.top, rcBar.left + nThird, rcBar.bottom};
-    const CANVAS_RECT rcMiddle{rcBar.left + nThird, rcBar.top, rcBar.right - nThird, rcBar.bottom};
-    const CANVAS_RECT rcRight{rcBar.right - nThird, rcBar.top, rcBar.right - 10, rcBar.bottom};
+    // The phase stands right of the left end's picture.
+    const int nIndent = pLeft != nullptr ? std::min(pLeft->Width() + 8, nThird / 2) : 10;
+    const CANVAS_RECT rcLeft{rcBar.left + nIndent, rcBar.top + 3, rcBar.left + nThird, rcBar.bottom};
+    const CANVAS_RECT rcMiddle{rcBar.left + nThird, rcBar.top + 3, rcBar.right - nThird, rcBar.bottom};
+    const CANVAS_RECT rcRight{rcBar.right - nThird, rcBar.top + 3, rcBar.right - 10, rcBar.bottom};
     Draw_Text_In_Box(Canvas, Text.Phase.c_str(), rcLeft, nFlags | TEXT_LEFT, false, Bold,
                      Rgb_Color(STATUS_BAR_TEXT_RGB));
     Draw_Text_In_Box(Canvas, Text.Club.c_str(), rcMiddle, nFlags | TEXT_CENTER, false, Plain,
@@ -272,6 +288,7 @@ void Paint_News_Bar(CANVAS& Canvas, const CANVAS_RECT& rcBar)
     const CANVAS_RECT rcOld = Canvas.Get_Clip();
     Canvas.Set_Clip(rcBar);
     Canvas.Fill_Rect(rcBar, Rgb_Color(NEWS_BAR_RGB));
+    Draw_Cached_Image(Canvas, Get_Skin_File_Path(SKIN_NEWS_BAR_BACKGROUND).c_str(), rcBar);
     const NEWS_BAR_STATE& Bar = Get_News_Bar();
     const CANVAS_FONT Font = Ticker_Font();
     // The text runs in from the right edge and passes under the label.

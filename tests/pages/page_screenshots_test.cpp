@@ -6,6 +6,7 @@
 // ticker tells of the last day.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -67,6 +68,12 @@ TEST_F(PageScreenshotsTest, EveryPageOfTheDefaultLeague)
     SCRATCH_FOLDER Scratch("page_screenshots");
     ASSERT_TRUE(Scratch.Ready());
     Copy_Default_League_Inputs();
+    // The skin's pictures of the bars.
+    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
+    std::error_code Error;
+    fs::copy(fs::path(szSource != nullptr ? szSource : ".") / "data" / "skins", "skins", fs::copy_options::recursive,
+             Error);
+    Clear_Bitmap_Cache();
     std::string Problem;
     ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
     Seed_Random_Numbers(12345);
@@ -124,7 +131,13 @@ TEST_F(PageScreenshotsTest, EveryPageOfTheDefaultLeague)
         Write_Window(Folder, std::string("playoffs-") + Page.szName);
     }
     EXPECT_FALSE(Layout_Champions_Page().Rows.empty());
+    // The status bar's left end is the skin's picture: its ball's brown
+    // (0x8A5A2B) at (30, 18) of the bar, where the plain band is green.
+    CANVAS Bar(1024, STATUS_BAR_HEIGHT);
+    Paint_Status_Bar(Bar, Bar.Bounds());
+    EXPECT_EQ(Bar.Get_Pixel(30, 18), 0xFF8A5A2Bu);
     Destroy_Main_Window();
+    Clear_Bitmap_Cache();
 }
 
 }  // namespace
