@@ -233,17 +233,20 @@ enum TEXT_FLAGS : unsigned {
 
 // Draws text into a box, clipped to it. With bScale the box is a design
 // rectangle (scaled like Enlarge_Rectangle) and the font height scales with
-// it. Returns the height of the text drawn, in pixels.
+// it. Returns the height of the text drawn, in pixels; on an empty canvas it
+// draws nothing and only measures.
 int Draw_Text_In_Box(CANVAS& Canvas, const char* szText, const CANVAS_RECT& rcBox, unsigned nFlags, bool bScale,
                      const CANVAS_FONT& Font, CANVAS_COLOR Colour = Rgb_Color(0x000000));
 // A noisy fill around a colour: each pixel's channels move by one amount in
-// -nAmount..nAmount from a small generator of ours seeded by the rectangle,
-// so the same call gives the same pixels.
+// -nAmount..nAmount from a small hash of ours of the rectangle, the colour
+// and the pixel's place, so the same call gives the same pixels.
 void Draw_Color_Noise(CANVAS& Canvas, const CANVAS_RECT& rc, CANVAS_COLOR Base, int nAmount);
 // A one-pixel line from (left, top) to (right, bottom).
 void Draw_Absolute_Line(CANVAS& Canvas, const CANVAS_RECT& rc, CANVAS_COLOR Colour);
 // A filled rectangle in canvas pixels.
 void Fill_Absolute_Rectangle(CANVAS& Canvas, const CANVAS_RECT& rc, CANVAS_COLOR Colour);
+// A filled design rectangle, scaled to the client area first.
+void Fill_Rectangle(CANVAS& Canvas, const CANVAS_RECT& rcDesign, CANVAS_COLOR Colour);
 // A grey (0xAAAAAA) box with the text centred in black.
 void Draw_Label_Box(CANVAS& Canvas, const CANVAS_RECT& rc, const char* szText,
                     const CANVAS_FONT& Font = CANVAS_FONT{});

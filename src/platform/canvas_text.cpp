@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <set>
 #include <string>
 
 #include "platform/canvas.h"
@@ -64,11 +65,12 @@ struct FACE_METRICS {
 
 struct FONT_STATE {
     FONT_ENGINE Engine;
-    FONT_MANAGER Manager{Engine};
+    FONT_MANAGER Manager{Engine, 64};  // the fonts whose glyphs stay cached
     std::string Folder = DEFAULT_FONT_FOLDER;
     // Resolved files by family and style (index family x 4 + style).
     std::map<int, std::string> Resolved;
     std::map<std::string, FACE_METRICS> Metrics;
+    std::set<std::string> Unreadable;  // font files FreeType refused: told once
     std::string LoadedFile;
     double fLoadedHeight = -1;
     bool bLoaded = false;
@@ -109,8 +111,9 @@ bool Select_Font(const CANVAS_FONT& Font)
     if (s.bLoaded && File == s.LoadedFile && fHeight == s.fLoadedHeight)
         return true;
     if (File != s.LoadedFile || !s.bLoaded) {
-        if (!s.Engine.load_font(File.c_str(), 0, agg::glyph_ren_agg_gray8)) {
-            Write_Debug_Log("Could not load the font \"%s\"", File.c_str());
+        if (s.Unreadable.count(File) || !s.Engine.load_font(File.c_str(), 0, agg::glyph_ren_agg_gray8)) {
+            if (s.Unreadable.insert(File).second)
+                Write_Debug_Log("Could not load the font \"%s\": its text is not drawn", File.c_str());
             s.bLoaded = false;
             s.LoadedFile.clear();
             return false;
@@ -180,6 +183,7 @@ void Set_Font_Folder(const char* szFolder)
     s.Folder = (szFolder && *szFolder) ? szFolder : DEFAULT_FONT_FOLDER;
     s.Resolved.clear();
     s.Metrics.clear();
+    s.Unreadable.clear();
     s.bLoaded = false;
     s.LoadedFile.clear();
 }
@@ -227,6 +231,8 @@ double Measure_Text(const CANVAS_FONT& Font, const char* szText, size_t nLength)
     s.Manager.reset_last_glyph();
     double x = 0, y = 0;
     for (size_t i = 0; i < n; ++i) {
+        if (uint8_t(szText[i]) < 0x20)
+            continue;  // control characters take no room
         const agg::glyph_cache* pGlyph = s.Manager.glyph(Windows_1252_To_Code_Point(uint8_t(szText[i])));
         if (!pGlyph)
             continue;
@@ -265,6 +271,8 @@ double CANVAS::Draw_Text(const CANVAS_FONT& Font, double x, double y, const char
     s.Manager.reset_last_glyph();
     double fStart = x;
     for (size_t i = 0; i < n; ++i) {
+        if (uint8_t(szText[i]) < 0x20)
+            continue;  // control characters are not drawn (no missing-glyph boxes)
         const agg::glyph_cache* pGlyph = s.Manager.glyph(Windows_1252_To_Code_Point(uint8_t(szText[i])));
         if (!pGlyph)
             continue;

@@ -83,14 +83,15 @@ int Scale_Value(int v, int nTo, int nFrom)
     return static_cast<int>(static_cast<int64_t>(v) * nTo / nFrom);
 }
 
-// A small generator of the noise fills (xorshift32): the pictures it makes
-// never touch the game's generator.
-uint32_t Next_Noise(uint32_t& nState)
+// The noise of one pixel: a small hash of ours (splitmix64) of the fill's
+// seed and the pixel's place in the rectangle, so a clipped fill draws the
+// same pixels as a whole one and the game's generator is never touched.
+uint64_t Noise_Of(uint64_t nSeed, int dx, int dy)
 {
-    nState ^= nState << 13;
-    nState ^= nState >> 17;
-    nState ^= nState << 5;
-    return nState;
+    uint64_t z = nSeed + (uint64_t(uint32_t(dy)) << 32 | uint32_t(dx)) * 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
 }
 
 // The text of a box split into lines: at "\n" unless single-line, and at
@@ -301,19 +302,13 @@ void Draw_Color_Noise(CANVAS& Canvas, const CANVAS_RECT& rc, CANVAS_COLOR Base, 
     if (rcDraw.Is_Empty())
         return;
     nAmount = std::clamp(nAmount, 0, 255);
-    uint32_t nState = 0x9E3779B9u ^ (uint32_t(rc.left) * 73856093u) ^ (uint32_t(rc.top) * 19349663u) ^
-                      (uint32_t(rc.right) * 83492791u) ^ (uint32_t(rc.bottom) * 2654435761u) ^
-                      (uint32_t(Base.r) << 16 | uint32_t(Base.g) << 8 | Base.b);
-    if (nState == 0)
-        nState = 1;
-    uint32_t nSpan = static_cast<uint32_t>(2 * nAmount + 1);
-    // The generator runs over the whole rectangle row by row, so clipping
-    // leaves every visible pixel as it would be unclipped.
-    for (int y = rc.top; y < rc.bottom && y < rcDraw.bottom; ++y) {
-        for (int x = rc.left; x < rc.right; ++x) {
-            int d = static_cast<int>(Next_Noise(nState) % nSpan) - nAmount;
-            if (y < rcDraw.top || x < rcDraw.left || x >= rcDraw.right)
-                continue;
+    uint64_t nSeed = uint64_t(uint32_t(rc.left)) * 73856093u ^ uint64_t(uint32_t(rc.top)) * 19349663u ^
+                     uint64_t(uint32_t(rc.right)) * 83492791u ^ uint64_t(uint32_t(rc.bottom)) * 2654435761u ^
+                     (uint64_t(Base.r) << 16 | uint64_t(Base.g) << 8 | Base.b) << 40;
+    uint64_t nSpan = static_cast<uint64_t>(2 * nAmount + 1);
+    for (int y = rcDraw.top; y < rcDraw.bottom; ++y) {
+        for (int x = rcDraw.left; x < rcDraw.right; ++x) {
+            int d = static_cast<int>(Noise_Of(nSeed, x - rc.left, y - rc.top) % nSpan) - nAmount;
             CANVAS_COLOR c{uint8_t(std::clamp(Base.r + d, 0, 255)), uint8_t(std::clamp(Base.g + d, 0, 255)),
                            uint8_t(std::clamp(Base.b + d, 0, 255)), Base.a};
             if (c.a == 255) {
@@ -342,6 +337,13 @@ void Draw_Absolute_Line(CANVAS& Canvas, const CANVAS_RECT& rc, CANVAS_COLOR Colo
 
 void Fill_Absolute_Rectangle(CANVAS& Canvas, const CANVAS_RECT& rc, CANVAS_COLOR Colour)
 {
+    Canvas.Fill_Rect(rc, Colour);
+}
+
+void Fill_Rectangle(CANVAS& Canvas, const CANVAS_RECT& rcDesign, CANVAS_COLOR Colour)
+{
+    CANVAS_RECT rc = rcDesign;
+    Enlarge_Rectangle(rc);
     Canvas.Fill_Rect(rc, Colour);
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -197,6 +198,25 @@ TEST_F(CanvasDrawingTest, ShapesCoverTheirAreaWithAntiAliasedEdges)
     EXPECT_EQ(Rounded.Get_Pixel(0, 0), 0u);
     EXPECT_EQ(Rounded.Get_Pixel(10, 10), 0xFF000000u);
 
+    // Outlines: a 10 x 10 frame one pixel wide inside its rectangle covers
+    // 100 - 64 = 36 pixels exactly; the same square as a closed polyline
+    // along the pixel centres too; a ring of radii 5.5 and 4.5 covers
+    // pi x (30.25 - 20.25) = 31.4.
+    CANVAS Frame(12, 12);
+    Frame.Stroke_Rect(CANVAS_RECT{0, 0, 10, 10}, 1.0, Rgb_Color(0x000000));
+    EXPECT_NEAR(Covered_Area(Frame), 36.0, 0.01);
+    EXPECT_EQ(Frame.Get_Pixel(0, 5), 0xFF000000u);
+    EXPECT_EQ(Frame.Get_Pixel(5, 5), 0u);
+    EXPECT_EQ(Frame.Get_Pixel(10, 5), 0u);
+    CANVAS Polyline(12, 12);
+    CANVAS_POINT Square[4] = {{0.5, 0.5}, {9.5, 0.5}, {9.5, 9.5}, {0.5, 9.5}};
+    Polyline.Draw_Polyline(Square, 4, 1.0, Rgb_Color(0x000000), true);
+    EXPECT_NEAR(Covered_Area(Polyline), 36.0, 0.01);
+    CANVAS Ring(20, 20);
+    Ring.Stroke_Ellipse(10, 10, 5, 5, 1.0, Rgb_Color(0x000000));
+    EXPECT_NEAR(Covered_Area(Ring), 31.4, 1.0);
+    EXPECT_EQ(Ring.Get_Pixel(10, 10), 0u);
+
     // A Bezier curve from (0, 10) to (40, 10) pulled up by its control points
     // stays between them and touches the middle column near y = 10 - 0.75 x 8.
     CANVAS Curve(41, 20);
@@ -273,6 +293,12 @@ TEST_F(CanvasDrawingTest, DesignRectanglesScaleToTheClientArea)
     rc = CANVAS_RECT{100, 100, DESIGN_WIDTH, DESIGN_HEIGHT};
     Scale_Rectangle_To_Client(rc);
     EXPECT_EQ(rc, (CANVAS_RECT{133, 142, 1024, 720}));
+    // Filled at that size: {0, 0, 6, 1} becomes {0, 0, 8, 1}.
+    CANVAS Canvas(10, 3);
+    Fill_Rectangle(Canvas, CANVAS_RECT{0, 0, 6, 1}, Rgb_Color(0x00FF00));
+    EXPECT_EQ(Canvas.Get_Pixel(7, 0), 0xFF00FF00u);
+    EXPECT_EQ(Canvas.Get_Pixel(8, 0), 0u);
+    EXPECT_EQ(Canvas.Get_Pixel(0, 1), 0u);
     // A client size of nothing is ignored.
     Set_Client_Size(0, 500);
     EXPECT_EQ(Get_Client_Width(), 1024);
@@ -362,6 +388,10 @@ TEST_F(CanvasDrawingTest, TextBoxesWrapAtSpacesAndScaleWithTheClient)
     // when single-line.
     EXPECT_EQ(Draw_Text_In_Box(Canvas, "one\ntwo", CANVAS_RECT{0, 0, 300, 200}, TEXT_LEFT, false, Font), 2 * nLine);
     EXPECT_EQ(Draw_Text_In_Box(Canvas, "one\ntwo", CANVAS_RECT{0, 0, 300, 200}, TEXT_SINGLELINE, false, Font), nLine);
+    // An empty canvas only measures.
+    CANVAS Nothing;
+    EXPECT_EQ(Draw_Text_In_Box(Nothing, "one\ntwo\nthree", CANVAS_RECT{0, 0, 300, 200}, TEXT_LEFT, false, Font),
+              3 * nLine);
 
     // Scaled: the design box {0, 0, 100, 30} is {0, 0, 200, 60} at twice the
     // design size, and the font doubles: the ink of a 14-pixel line (at most
@@ -401,6 +431,14 @@ TEST_F(CanvasDrawingTest, WindowsTextBytesBecomeTheirCodePoints)
     EXPECT_EQ(Windows_1252_To_Code_Point(0x9F), 0x0178u);  // Y with diaeresis
     EXPECT_EQ(Windows_1252_To_Code_Point(0x81), 0x81u);    // undefined: itself
     EXPECT_EQ(Windows_1252_To_Code_Point(0xE9), 0xE9u);    // e acute
+    // Control characters take no room and draw nothing.
+    CANVAS_FONT Small{FONT_FAMILY_SANS, 12, false, false};
+    EXPECT_EQ(Measure_Text(Small, "a\tb"), Measure_Text(Small, "ab"));
+    CANVAS Blank(30, 20);
+    Blank.Draw_Text(Small, 2, 15, "\t\x01", Rgb_Color(0));
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 30; ++x)
+            ASSERT_EQ(Blank.Get_Pixel(x, y), 0u);
     // An en dash is drawn as a dash, not as a missing-glyph box: narrower
     // than an M and wider than nothing.
     CANVAS_FONT Font{FONT_FAMILY_SANS, 20, false, false};
@@ -429,6 +467,26 @@ TEST_F(CanvasDrawingTest, AMissingFontFallsBackToTheNextFamilyWithOneNotice)
     for (const std::string& Line : Lines)
         nNotices += Line.find("DejaVuSerif.ttf\" is missing") != std::string::npos;
     EXPECT_EQ(nNotices, 1);
+
+    // A font file that is no font: told once, its text not drawn, widths sane.
+    {
+        FILE* pFile = std::fopen((Folder + "/DejaVuSans-Bold.ttf").c_str(), "wb");
+        ASSERT_NE(pFile, nullptr);
+        std::fputs("not a font", pFile);
+        std::fclose(pFile);
+        CANVAS_FONT Bold{FONT_FAMILY_SANS, 16, true, false};
+        CANVAS Canvas(50, 20);
+        EXPECT_EQ(Canvas.Draw_Text(Bold, 0, 15, "text", Rgb_Color(0)), 0.0);
+        EXPECT_EQ(Canvas.Draw_Text(Bold, 0, 15, "text", Rgb_Color(0)), 0.0);
+        EXPECT_GT(Measure_Text(Bold, "text"), 0.0);
+        EXPECT_EQ(Ink_Count(Canvas), 0);
+        int nTold = 0;
+        for (const std::string& Line : Read_Debug_Log_Lines(true))
+            nTold += Line.find("Could not load the font") != std::string::npos;
+        EXPECT_EQ(nTold, 1);
+        // The plain face still draws.
+        EXPECT_GT(Canvas.Draw_Text(Serif, 0, 15, "text", Rgb_Color(0)), 0.0);
+    }
 
     // No font at all: nothing drawn, nothing crashes, widths still sane.
     Set_Font_Folder((Scratch.Path() + "/none").c_str());
