@@ -166,8 +166,7 @@ int Run(int nDialogId, const char* szTitle, DIALOG_PROC pProc, void* pParam, con
             Dialog.Set_Open(true);
             Backend.Run_Dialog(Dialog);
             Dialog.Set_Open(false);
-            // A backend that returns early leaves the dialog to the unattended end.
-            dialogs::Finish_Unattended(Dialog);
+            // A backend that returns without an end: nobody chose, so Cancel.
         } else {
             Run_Headless(Dialog);
         }

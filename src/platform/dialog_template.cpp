@@ -60,6 +60,37 @@ UI_RECT Dialog_Units_To_Pixels(const UI_RECT& Rect)
                    Dialog_Units_To_Pixels_Y(Rect.y + Rect.cy) - nTop};
 }
 
+UI_RECT Anchor_Rectangle(const UI_RECT& Rect, unsigned nAnchors, int dx, int dy)
+{
+    if ((nAnchors & CS_ANCHOR_MASK) == 0)
+        nAnchors = CS_ANCHOR_LEFT | CS_ANCHOR_TOP;
+    UI_RECT Out = Rect;
+    const bool bLeft = (nAnchors & CS_ANCHOR_LEFT) != 0;
+    const bool bRight = (nAnchors & CS_ANCHOR_RIGHT) != 0;
+    const bool bTop = (nAnchors & CS_ANCHOR_TOP) != 0;
+    const bool bBottom = (nAnchors & CS_ANCHOR_BOTTOM) != 0;
+    if (bLeft && bRight)
+        Out.cx = std::max(Rect.cx + dx, 0);
+    else if (bRight)
+        Out.x = Rect.x + dx;
+    if (bTop && bBottom)
+        Out.cy = std::max(Rect.cy + dy, 0);
+    else if (bBottom)
+        Out.y = Rect.y + dy;
+    return Out;
+}
+
+UI_RECT Get_Size_Grip_Rect(int cx, int cy)
+{
+    return UI_RECT{cx - SIZE_GRIP_PIXELS, cy - SIZE_GRIP_PIXELS, SIZE_GRIP_PIXELS, SIZE_GRIP_PIXELS};
+}
+
+bool Hit_Test_Size_Grip(int x, int y, int cx, int cy)
+{
+    const UI_RECT Grip = Get_Size_Grip_Rect(cx, cy);
+    return x >= Grip.x && x < Grip.x + Grip.cx && y >= Grip.y && y < Grip.y + Grip.cy;
+}
+
 std::string Check_Dialog_Template(const DIALOG_TEMPLATE& Template)
 {
     const std::string Name = "dialog " + std::to_string(Template.nId) + ": ";

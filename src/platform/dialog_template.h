@@ -28,6 +28,7 @@ constexpr unsigned CS_MULTI_SELECT = 0x10;   // list box: extended multiple sele
 constexpr unsigned CS_HIDDEN = 0x20;         // starts hidden
 constexpr unsigned CS_DISABLED = 0x40;       // starts disabled
 constexpr unsigned CS_VERTICAL = 0x80;       // trackbar standing up
+constexpr unsigned CS_OWNER_DRAW = 0x1000;   // combo or list: its procedure draws the items (DIALOG_DRAW_ITEM)
 // Anchors for resizing: each edge named keeps its distance to that edge of
 // the dialog. Left|Top (the default when none is given) stays put; Left|Right
 // stretches; Right alone moves along.
@@ -91,6 +92,17 @@ struct DIALOG_REGISTRAR {
 constexpr int Dialog_Units_To_Pixels_X(int x) { return x * 6 / 4; }
 constexpr int Dialog_Units_To_Pixels_Y(int y) { return y * 13 / 8; }
 UI_RECT Dialog_Units_To_Pixels(const UI_RECT& Rect);
+
+// Where a control laid out at Rect (for a dialog of its template's size)
+// goes when the dialog grows by dx, dy: each anchored edge keeps its
+// distance to that edge of the dialog (no anchors: left and top).
+UI_RECT Anchor_Rectangle(const UI_RECT& Rect, unsigned nAnchors, int dx, int dy);
+
+// The size grip of a resizable dialog: a square of SIZE_GRIP_PIXELS in the
+// bottom-right corner of a client area of cx x cy pixels.
+constexpr int SIZE_GRIP_PIXELS = 12;
+UI_RECT Get_Size_Grip_Rect(int cx, int cy);
+bool Hit_Test_Size_Grip(int x, int y, int cx, int cy);
 
 // What is wrong with a template ("" when nothing): ids unique and non-zero
 // (labels and group boxes may share -1), every control inside the dialog,

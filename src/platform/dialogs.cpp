@@ -47,17 +47,6 @@ void Fit_Item_Vectors(DIALOG_CONTROL& C)
     C.ItemSelected.resize(C.Items.size(), 0);
 }
 
-// One anchored edge pair: the new start and length along one axis.
-void Anchor_Axis(bool bNear, bool bFar, int nStart, int nLength, int nDelta, int& nNewStart, int& nNewLength)
-{
-    nNewStart = nStart;
-    nNewLength = nLength;
-    if (bNear && bFar)
-        nNewLength = std::max(nLength + nDelta, 0);
-    else if (bFar)
-        nNewStart = nStart + nDelta;
-}
-
 }  // namespace
 
 DIALOG::DIALOG(int nDialogId, std::string Title, DIALOG_PROC pProc, void* pParam)
@@ -278,6 +267,12 @@ void DIALOG::Set_Focus(int nId)
     const DIALOG_CONTROL* p = Find(nId);
     m_nFocus = p != nullptr && p->bVisible && p->bEnabled ? nId : 0;
     Changed(nId);
+}
+
+UI_RECT DIALOG::Control_Pixels(int nId) const
+{
+    const DIALOG_CONTROL* p = Find(nId);
+    return p != nullptr ? Dialog_Units_To_Pixels(p->Rect) : UI_RECT{};
 }
 
 void DIALOG::Move_Control_By(int nId, int dx, int dy, int dcx, int dcy)
@@ -657,6 +652,8 @@ void DIALOG::Invalidate(int nId, const UI_RECT* pArea)
     const UI_BACKEND& Backend = Ui_Backend();
     if (m_bOpen && Backend.Invalidate != nullptr)
         Backend.Invalidate(this, nId, pArea);
+    else if (Backend.Invalidate == nullptr)
+        services::Record_Invalidation(m_nId, nId);
 }
 
 void DIALOG::Set_Timer(int nTimer, int nMs)
@@ -819,12 +816,18 @@ bool DIALOG::User_Focus(int nId)
     DIALOG_CONTROL* p = Usable(nId, -1);
     if (p == nullptr)
         return false;
+    const int nOld = m_nFocus;
     m_nFocus = nId;
     // Buttons, boxes and frames say nothing of their focus.
-    if (p->nKind == CONTROL_EDIT || p->nKind == CONTROL_COMBO || p->nKind == CONTROL_LIST) {
+    auto Tells = [](int nKind) {
+        return nKind == CONTROL_EDIT || nKind == CONTROL_COMBO || nKind == CONTROL_LIST || nKind == CONTROL_REPORT;
+    };
+    const DIALOG_CONTROL* pOld = nOld != nId ? Find(nOld) : nullptr;
+    if (pOld != nullptr && Tells(pOld->nKind))
+        Send(DIALOG_COMMAND, nOld, Notification(NOTIFY_FOCUS_LOST));
+    if (Tells(p->nKind) && p->nKind != CONTROL_REPORT)
         Send(DIALOG_COMMAND, nId, Notification(NOTIFY_FOCUS_GAINED));
-        Changed(0);
-    }
+    Changed(0);
     return true;
 }
 
@@ -898,6 +901,21 @@ bool DIALOG::User_Paint(int nId, CANVAS* pCanvas, const UI_RECT& Area)
     Info.pCanvas = pCanvas;
     Info.Area = Area;
     Send(DIALOG_PAINT, nId, Info);
+    return true;
+}
+
+bool DIALOG::User_Draw_Item(int nId, int nItem, CANVAS* pCanvas, const UI_RECT& Area, bool bSelected)
+{
+    const DIALOG_CONTROL* p = Find(nId);
+    if (p == nullptr || !p->bVisible || (p->nStyle & CS_OWNER_DRAW) == 0 || !Is_List_Kind(p->nKind) || nItem < 0 ||
+        nItem >= static_cast<int>(p->Items.size()))
+        return false;
+    DIALOG_EVENT_INFO Info;
+    Info.nRow = nItem;
+    Info.nCode = bSelected ? 1 : 0;
+    Info.pCanvas = pCanvas;
+    Info.Area = Area;
+    Send(DIALOG_DRAW_ITEM, nId, Info);
     return true;
 }
 
@@ -976,16 +994,8 @@ bool DIALOG::User_Size(int cxPixels, int cyPixels)
     m_cy = std::max(cyPixels * 8 / 13, std::max(nMinCy, 1));
     const int dx = m_cx - nBaseCx;
     const int dy = m_cy - nBaseCy;
-    for (DIALOG_CONTROL& C : m_Controls) {
-        unsigned nAnchors = C.nStyle & CS_ANCHOR_MASK;
-        if (nAnchors == 0)
-            nAnchors = CS_ANCHOR_LEFT | CS_ANCHOR_TOP;
-        const UI_RECT& T = C.TemplateRect;
-        Anchor_Axis((nAnchors & CS_ANCHOR_LEFT) != 0, (nAnchors & CS_ANCHOR_RIGHT) != 0, T.x, T.cx, dx, C.Rect.x,
-                    C.Rect.cx);
-        Anchor_Axis((nAnchors & CS_ANCHOR_TOP) != 0, (nAnchors & CS_ANCHOR_BOTTOM) != 0, T.y, T.cy, dy, C.Rect.y,
-                    C.Rect.cy);
-    }
+    for (DIALOG_CONTROL& C : m_Controls)
+        C.Rect = Anchor_Rectangle(C.TemplateRect, C.nStyle, dx, dy);
     Changed(0);
     DIALOG_EVENT_INFO Info;
     Info.x = Dialog_Units_To_Pixels_X(m_cx);

@@ -93,6 +93,8 @@ enum DIALOG_EVENT : int {
     DIALOG_TIMER,     // timer nControl fired
     DIALOG_DESTROY,   // closing (after the end): save what must be kept
     DIALOG_SCROLL,    // up-down or trackbar nControl moved: Event().nPosition
+    DIALOG_DRAW_ITEM, // owner-drawn combo or list nControl: item Event().nRow into
+                      // Event().pCanvas at Event().Area; Event().nCode 1 when selected
 };
 
 // Command notifications (DIALOG_COMMAND).
@@ -103,6 +105,7 @@ enum DIALOG_NOTIFICATION : int {
     NOTIFY_TEXT_CHANGED,        // edit
     NOTIFY_FOCUS_GAINED,        // any control
     NOTIFY_DROPPED_DOWN,        // combo's list opened
+    NOTIFY_FOCUS_LOST,          // edit, combo, list or report list: the focus went elsewhere
 };
 
 // Report-list notifications (DIALOG_NOTIFY).
@@ -181,6 +184,9 @@ public:
     bool Is_Visible(int nId) const;
     void Set_Focus(int nId);
     int Focus() const { return m_nFocus; }
+    // A control's rectangle in pixels of the client area (6 x 13 a base unit);
+    // empty when there is no such control.
+    UI_RECT Control_Pixels(int nId) const;
     // Moves and resizes a control by deltas (dialog units).
     void Move_Control_By(int nId, int dx, int dy, int dcx, int dcy);
 
@@ -271,6 +277,8 @@ public:
     bool User_Track(int nId, int nPosition);
     bool User_Click(int nId, int x, int y);
     bool User_Paint(int nId, CANVAS* pCanvas, const UI_RECT& Area);
+    // An owner-drawn (CS_OWNER_DRAW) combo or list asks for an item's picture.
+    bool User_Draw_Item(int nId, int nItem, CANVAS* pCanvas, const UI_RECT& Area, bool bSelected);
     // Report list.
     bool User_Header_Click(int nId, int nColumn);
     bool User_Row_Select(int nId, int nRow);
@@ -295,6 +303,9 @@ public:
     // True between the backend's showing and the end of the run.
     bool Is_Open() const { return m_bOpen; }
     void Set_Open(bool bOpen) { m_bOpen = bOpen; }
+    // The backend's own data of this dialog (its widgets); the model never reads it.
+    void* Backend_Data() const { return m_pBackendData; }
+    void Set_Backend_Data(void* pData) { m_pBackendData = pData; }
 
 private:
     void Changed(int nControl);
@@ -314,6 +325,7 @@ private:
     int m_nDefaultButton = 1;
     int m_nFocus = 0;
     bool m_bOpen = false;
+    void* m_pBackendData = nullptr;
     DIALOG_EVENT_INFO m_Event;
 };
 

@@ -132,6 +132,28 @@ int User_Message_Dialog(const char* szTitle, const char* szText, unsigned /*nFla
     return Box.Result;
 }
 
+std::vector<BOX_BUTTON> Message_Box_Buttons(const SHOWN_BOX& Box)
+{
+    std::vector<BOX_BUTTON> Buttons;
+    if (!Box.Buttons.empty()) {
+        const int Codes[3] = {ID_YES, ID_NO, ID_CANCEL};
+        for (size_t i = 0; i < Box.Buttons.size() && i < 3; ++i)
+            if (!Box.Buttons[i].empty())
+                Buttons.push_back(BOX_BUTTON{Box.Buttons[i], Codes[i]});
+        return Buttons;
+    }
+    switch (Box.Style & BOX_BUTTON_MASK) {
+    case BOX_OKCANCEL:
+        return {{"&OK", ID_OK}, {"&Cancel", ID_CANCEL}};
+    case BOX_YESNOCANCEL:
+        return {{"&Yes", ID_YES}, {"&No", ID_NO}, {"&Cancel", ID_CANCEL}};
+    case BOX_YESNO:
+        return {{"&Yes", ID_YES}, {"&No", ID_NO}};
+    default:
+        return {{"&OK", ID_OK}};
+    }
+}
+
 void Pump_Messages()
 {
     // Headless: no window, so no message ever waits.

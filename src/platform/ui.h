@@ -65,6 +65,15 @@ struct SHOWN_BOX {
     std::vector<std::string> Buttons;   // labels of User_Message_Dialog
 };
 
+// The buttons a box shows, in order, as (label, result): "&OK" 1,
+// "&Cancel" 2, "&Yes" 6, "&No" 7 by its style, or the labels of
+// User_Message_Dialog (6, 7, 2); the default button is the one Enter presses.
+struct BOX_BUTTON {
+    std::string Label;
+    int nResult;
+};
+std::vector<BOX_BUTTON> Message_Box_Buttons(const SHOWN_BOX& Box);
+
 struct PROGRESS_MODEL {
     bool Open = false;
     std::string Title;

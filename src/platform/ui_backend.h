@@ -65,6 +65,10 @@
 //   of it) of paint area nControl of pDialog needs a new paint; pDialog null
 //   means the main window's page area. The backend later sends DIALOG_PAINT
 //   through Dialog.User_Paint(...) (or the shell's painter).
+// - Set_Cursor: show the arrow (UI_CURSOR_ARROW) or the wait cursor
+//   (UI_CURSOR_WAIT) over the program's windows.
+// - Measure_Text: the width in pixels of Text (Windows-1252, no mnemonic
+//   marks) in the dialog font; headless it is 6 pixels a byte.
 #pragma once
 
 #include <cstdint>
@@ -100,6 +104,8 @@ struct UI_BACKEND {
     bool (*Get_Clipboard_Text)(std::string& Text) = nullptr;
     bool (*Open_Document)(const char* szPathOrUrl) = nullptr;
     void (*Invalidate)(DIALOG* pDialog, int nControl, const UI_RECT* pArea) = nullptr;
+    void (*Set_Cursor)(int nCursor) = nullptr;
+    int (*Measure_Text)(const std::string& Text) = nullptr;
 };
 
 // Installs a backend (null: headless again).

@@ -34,6 +34,7 @@ std::vector<services::TIMER_FIRING> g_Firings;
 std::vector<std::string> g_Documents;
 std::vector<std::string> g_HelpPages;
 std::map<int, std::string> g_HelpNames;
+std::vector<std::pair<int, int>> g_Invalidations;
 
 void Timers_Changed()
 {
@@ -253,6 +254,31 @@ void Register_Help_Page(int nDialogId, const char* szName)
     g_HelpNames[nDialogId] = szName != nullptr ? szName : "";
 }
 
+namespace {
+int g_nCursor = UI_CURSOR_ARROW;
+}
+
+void Set_App_Cursor(int nCursor)
+{
+    g_nCursor = nCursor == UI_CURSOR_WAIT ? UI_CURSOR_WAIT : UI_CURSOR_ARROW;
+    const UI_BACKEND& Backend = Ui_Backend();
+    if (Backend.Set_Cursor != nullptr)
+        Backend.Set_Cursor(g_nCursor);
+}
+
+int Get_App_Cursor()
+{
+    return g_nCursor;
+}
+
+int Ui_Text_Width(const std::string& Text)
+{
+    const UI_BACKEND& Backend = Ui_Backend();
+    if (Backend.Measure_Text != nullptr)
+        return Backend.Measure_Text(Text);
+    return 6 * static_cast<int>(Text.size());
+}
+
 namespace services {
 
 const std::vector<TIMER_FIRING>& Timer_Firings()
@@ -268,6 +294,16 @@ const std::vector<std::string>& Opened_Documents()
 const std::vector<std::string>& Help_Pages_Opened()
 {
     return g_HelpPages;
+}
+
+const std::vector<std::pair<int, int>>& Invalidations()
+{
+    return g_Invalidations;
+}
+
+void Record_Invalidation(int nDialogId, int nControl)
+{
+    g_Invalidations.emplace_back(nDialogId, nControl);
 }
 
 void Advance_Clock(uint64_t nMs)
@@ -297,6 +333,8 @@ void Reset()
     g_Documents.clear();
     g_HelpPages.clear();
     g_HelpNames.clear();
+    g_nCursor = UI_CURSOR_ARROW;
+    g_Invalidations.clear();
 }
 
 void Set_Dialog_Timer(DIALOG* pDialog, int nId, int nMs)

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 class DIALOG;
@@ -49,6 +50,15 @@ bool Spawn_Document_Opener(const char* szPathOrUrl);
 // The help page's path for a name ("Help/<name>.htm").
 std::string Help_Page_Path(const char* szName);
 
+// The cursor over the program's windows.
+constexpr int UI_CURSOR_ARROW = 0;
+constexpr int UI_CURSOR_WAIT = 1;
+void Set_App_Cursor(int nCursor);
+int Get_App_Cursor();
+// The width in pixels of a text in the dialog font (headless: 6 a byte, the
+// width of a base unit, so column sizes are testable).
+int Ui_Text_Width(const std::string& Text);
+
 namespace services {
 // Headless records, for tests.
 struct TIMER_FIRING {
@@ -59,6 +69,9 @@ struct TIMER_FIRING {
 const std::vector<TIMER_FIRING>& Timer_Firings();
 const std::vector<std::string>& Opened_Documents();
 const std::vector<std::string>& Help_Pages_Opened();   // names asked for, found or not
+// Paint areas asked to repaint headless: (dialog id, control id) pairs.
+const std::vector<std::pair<int, int>>& Invalidations();
+void Record_Invalidation(int nDialogId, int nControl);
 // Moves the headless clock by nMs, firing what falls due on the way (in
 // time order). Only while headless.
 void Advance_Clock(uint64_t nMs);

@@ -12,37 +12,9 @@
 #include "platform/dialogs.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
+#include "every_control_template.h"
 
 namespace {
-
-constexpr int EVERY_DIALOG = 990;
-
-constexpr CONTROL_TEMPLATE EVERY_CONTROLS[] = {
-    {2001, CONTROL_LABEL, "&Name:", {10, 10, 40, 10}},
-    {2002, CONTROL_EDIT, "", {55, 8, 100, 14}, CS_GROUP | CS_ANCHOR_LEFT | CS_ANCHOR_TOP | CS_ANCHOR_RIGHT, 5},
-    {2003, CONTROL_EDIT, "", {55, 26, 100, 30}, CS_MULTILINE},
-    {2004, CONTROL_EDIT, "fixed", {55, 60, 100, 14}, CS_READONLY},
-    {2005, CONTROL_COMBO, "", {165, 8, 80, 14}},
-    {2006, CONTROL_LIST, "", {165, 26, 80, 50}, CS_MULTI_SELECT},
-    {2007, CONTROL_CHECK, "&Check", {10, 80, 60, 10}},
-    {2008, CONTROL_GROUP, "Kind", {10, 94, 100, 40}},
-    {2009, CONTROL_RADIO, "&One", {16, 106, 40, 10}, CS_GROUP},
-    {2010, CONTROL_RADIO, "&Two", {16, 118, 40, 10}},
-    {2011, CONTROL_RADIO, "T&hree", {60, 106, 40, 10}},
-    {2012, CONTROL_RADIO, "&Other", {60, 118, 40, 10}, CS_GROUP},
-    {2013, CONTROL_EDIT, "1", {120, 96, 30, 14}, CS_GROUP},
-    {2014, CONTROL_UPDOWN, "", {151, 96, 11, 14}, 0, 0, 1, 4, 2013},
-    {2015, CONTROL_TRACKBAR, "", {120, 116, 100, 16}, 0, 0, 0, 10},
-    {2016, CONTROL_PROGRESS, "", {120, 136, 100, 10}, 0, 0, 0, 100},
-    {2017, CONTROL_PAINT, "", {250, 8, 40, 40}, CS_ANCHOR_RIGHT | CS_ANCHOR_TOP},
-    {2018, CONTROL_REPORT, "", {10, 150, 280, 20},
-     CS_ANCHOR_LEFT | CS_ANCHOR_TOP | CS_ANCHOR_RIGHT | CS_ANCHOR_BOTTOM},
-    {-1, CONTROL_LABEL, "Kick && Punt", {10, 176, 80, 10}, CS_ANCHOR_LEFT | CS_ANCHOR_BOTTOM},
-    {1, CONTROL_BUTTON, "&OK", {180, 176, 50, 16}, CS_DEFAULT | CS_GROUP | CS_ANCHOR_RIGHT | CS_ANCHOR_BOTTOM},
-    {2, CONTROL_BUTTON, "&Cancel", {240, 176, 50, 16}, CS_ANCHOR_RIGHT | CS_ANCHOR_BOTTOM},
-};
-constexpr DIALOG_TEMPLATE EVERY_TEMPLATE{
-    EVERY_DIALOG, "Every Control", 300, 200, DS_RESIZABLE, 240, 160, EVERY_CONTROLS, "everything"};
 
 std::vector<std::string> g_Log;
 
@@ -110,6 +82,10 @@ void Every_Proc(DIALOG& Dialog, int nEvent, int nControl)
         break;
     case DIALOG_PAINT:
         g_Log.push_back("paint " + std::to_string(nControl));
+        break;
+    case DIALOG_DRAW_ITEM:
+        g_Log.push_back("draw " + std::to_string(nControl) + " " + std::to_string(E.nRow) + " " +
+                        std::to_string(E.nCode));
         break;
     case DIALOG_DESTROY:
         g_Log.push_back("destroy");
@@ -305,7 +281,22 @@ TEST_F(DialogModelTest, RadioGroupsUpDownTrackbarAndListsBehaveAsTheUserSeesThem
     EXPECT_TRUE(Dialog.User_Focus(1));
     EXPECT_TRUE(Dialog.User_Drop_Down(2005));
     EXPECT_EQ(Dialog.Focus(), 1);
-    EXPECT_EQ(g_Log, (std::vector<std::string>{"command 2005 4", "command 2005 5"}));
+    EXPECT_TRUE(Dialog.User_Focus(2002));
+    EXPECT_EQ(Dialog.Focus(), 2002);
+    // Gained, lost (to the button), dropped down, gained by the edit.
+    EXPECT_EQ(g_Log, (std::vector<std::string>{"command 2005 4", "command 2005 6", "command 2005 5", "command 2002 4"}));
+    // The owner-drawn combo is asked for its items' pictures; a plain list is not.
+    g_Log.clear();
+    EXPECT_TRUE(Dialog.User_Draw_Item(2005, 1, nullptr, UI_RECT{0, 0, 120, 13}, true));
+    EXPECT_FALSE(Dialog.User_Draw_Item(2005, 3, nullptr, UI_RECT{0, 0, 120, 13}, false));
+    EXPECT_FALSE(Dialog.User_Draw_Item(2006, 0, nullptr, UI_RECT{0, 0, 120, 13}, false));
+    EXPECT_EQ(g_Log, std::vector<std::string>{"draw 2005 1 1"});
+    // 55, 8, 100, 14 units: edges at 82 and 232 across, 13 and 35 down.
+    const UI_RECT Pixels = Dialog.Control_Pixels(2002);
+    EXPECT_TRUE(Same_Rect(Pixels, UI_RECT{82, 13, 150, 22}));
+    EXPECT_TRUE(Same_Rect(Dialog.Control_Pixels(31337), UI_RECT{}));
+    Dialog.Invalidate(2017);
+    EXPECT_EQ(services::Invalidations(), (std::vector<std::pair<int, int>>{{EVERY_DIALOG, 2017}}));
     // Hidden and disabled controls take nothing.
     Dialog.Show(2007, false);
     EXPECT_FALSE(Dialog.User_Check(2007, true));
@@ -383,6 +374,12 @@ TEST_F(DialogModelTest, ResizingMovesControlsByTheirAnchorsAndKeepsTheMinimum)
     Dialog.Move_Control_By(2017, -10, 2, 0, 0);
     EXPECT_TRUE(Dialog.User_Size(450, 325));   // 300 x 200: the template's size
     EXPECT_TRUE(Same_Rect(Dialog.Find(2017)->Rect, UI_RECT{240, 10, 40, 40}));
+    // The size grip: 12 pixels square in the corner.
+    EXPECT_TRUE(Same_Rect(Get_Size_Grip_Rect(450, 325), UI_RECT{438, 313, 12, 12}));
+    EXPECT_TRUE(Hit_Test_Size_Grip(449, 324, 450, 325));
+    EXPECT_TRUE(Hit_Test_Size_Grip(438, 313, 450, 325));
+    EXPECT_FALSE(Hit_Test_Size_Grip(437, 324, 450, 325));
+    EXPECT_FALSE(Hit_Test_Size_Grip(449, 325, 450, 325));
     // A dialog not made resizable refuses.
     static constexpr CONTROL_TEMPLATE ONE[] = {{1, CONTROL_BUTTON, "OK", {0, 0, 10, 10}}};
     static constexpr DIALOG_TEMPLATE FIXED{8, "Fixed", 50, 20, 0, 0, 0, ONE};
@@ -500,6 +497,13 @@ TEST_F(DialogModelTest, ABackendRunsTheDialogAndHearsOfEveryChange)
     // whole); then the text event, the procedure's write, the press.
     EXPECT_EQ(SEEN::Changed, (std::vector<int>{0, 2003, 0}));
     EXPECT_EQ(nYesNo, ID_NO);   // the default Yes plus one
+    // A backend that comes back without an end: Cancel, and no button pressed for the user.
+    UI_BACKEND Idle;
+    Idle.Run_Dialog = [](DIALOG&) {};
+    Install_Ui_Backend(&Idle);
+    EXPECT_EQ(Do_Dialog(EVERY_DIALOG), DIALOG_CANCEL);
+    Install_Ui_Backend(nullptr);
+    EXPECT_EQ(dialogs::Records().back().Lines, std::vector<std::string>{"end 2"});
     EXPECT_EQ(nOdd, ID_OK);     // no such button: the default
     ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
     EXPECT_EQ(ui::Shown_Boxes()[1].Result, ID_OK);

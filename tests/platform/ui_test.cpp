@@ -91,3 +91,20 @@ TEST_F(UiTest, ProgressWindowIsSingleAndNeverStepsPastItsEnd)
     EXPECT_EQ(ui::Progress().TimesOpened, 2);
     Close_Progress_Window();
 }
+
+TEST_F(UiTest, EachBoxNamesItsButtonsForTheBackend)
+{
+    auto Labels = [](const SHOWN_BOX& Box) {
+        std::string Text;
+        for (const BOX_BUTTON& Button : Message_Box_Buttons(Box))
+            Text += Button.Label + "=" + std::to_string(Button.nResult) + " ";
+        return Text;
+    };
+    EXPECT_EQ(Labels(SHOWN_BOX{"c", "t", BOX_OK | BOX_ICON_INFORMATION, 0, {}}), "&OK=1 ");
+    EXPECT_EQ(Labels(SHOWN_BOX{"c", "t", BOX_OKCANCEL, 0, {}}), "&OK=1 &Cancel=2 ");
+    EXPECT_EQ(Labels(SHOWN_BOX{"c", "t", BOX_YESNOCANCEL, 0, {}}), "&Yes=6 &No=7 &Cancel=2 ");
+    EXPECT_EQ(Labels(SHOWN_BOX{"c", "t", BOX_YESNO | BOX_DEFAULT_SECOND, 0, {}}), "&Yes=6 &No=7 ");
+    // The caller's labels: an empty one is no button.
+    EXPECT_EQ(Labels(SHOWN_BOX{"c", "t", 0, 0, {"Add Team", "Abort", ""}}), "Add Team=6 Abort=7 ");
+    EXPECT_EQ(Labels(SHOWN_BOX{"c", "t", 0, 0, {"Erase", "", "Keep"}}), "Erase=6 Keep=2 ");
+}

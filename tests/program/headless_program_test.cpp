@@ -240,6 +240,10 @@ TEST_F(HeadlessProgramTest, ScriptErrorsStopTheRunWithStatusTwoNamingTheLine)
         {"command \"One Week\n", "line 1: a quote is not closed"},
         {"welcome quit\ncommand Standings\n", "line 2: the program has already quit"},
         {"dialog 105 check 1321 2\n", "line 1: dialog actions are:"},
+        {"dialog 179 spin 1138 sideways\n", "line 1: dialog actions are:"},
+        {"welcome new\ncommand Standings\ndialog 179 spin 1078 up\ndialog 179 press 2\n"
+         "command \"Play Multiple Seasons\"\n",
+         "line 3: dialog 179 \"Play Multiple Seasons\": control 1078 is no up-down control"},
         {"answer maybe\n", "line 1: answer takes yes, no, ok or cancel"},
     };
     for (const CASE& Case : Cases) {
@@ -254,6 +258,18 @@ TEST_F(HeadlessProgramTest, ScriptErrorsStopTheRunWithStatusTwoNamingTheLine)
         EXPECT_FALSE(Contains(Result.Out, "Game Not Saved")) << Result.Out;
         EXPECT_EQ(Count_Files(Data.Path(), "", ".zrt"), 0u);
     }
+}
+
+TEST_F(HeadlessProgramTest, SpinLinesClickTheArrowsOfAnUpDownControl)
+{
+    const RUN_RESULT Result = Run_Script(
+        "welcome new\ncommand Standings\ndialog 179 spin 1138 up\ndialog 179 spin 1138 down\ndialog 179 spin 1138 DOWN\n"
+        "dialog 179 press 2\ncommand \"Play Multiple Seasons\"\nquit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Err;
+    EXPECT_TRUE(Contains(Result.Out, "Dialog 179 \"Play Multiple Seasons\": spin 1138 up; spin 1138 down; "
+                                     "spin 1138 down; press 2; end -1"))
+        << Result.Out;
 }
 
 TEST_F(HeadlessProgramTest, ScriptFileThatCannotBeReadOrIsNotNamedIsRefused)
