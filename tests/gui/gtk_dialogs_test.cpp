@@ -396,3 +396,44 @@ TEST(GtkDialogs, TypedTextTheRecordsCannotHoldIsNotTaken)
     EXPECT_EQ(g_Seen.Name, "Pat\xE9" "0123456789A");
     EXPECT_EQ(g_EntryShown, "Pat\xC3\xA9" "0123456789A");
 }
+
+namespace {
+std::vector<std::string> g_Shown;
+void Read_Report(int nKind, int nDialogId)
+{
+    if (nKind != gtk_probe::WINDOW_DIALOG)
+        return;
+    auto First_Names = [nDialogId] {
+        std::string Names;
+        for (int r = 0; r < gtk_probe::Report_Rows(nDialogId, ID_REPORT); ++r)
+            Names += gtk_probe::Report_Cell(nDialogId, ID_REPORT, r, 0) + " ";
+        return Names;
+    };
+    g_Shown.push_back(First_Names());
+    // The procedure sorts on the first column only: a click on the second
+    // changes nothing, since the view never sorts by itself.
+    gtk_probe::Click_Header(nDialogId, ID_REPORT, 1);
+    g_Shown.push_back(First_Names());
+    gtk_probe::Click_Header(nDialogId, ID_REPORT, 0);
+    g_Shown.push_back(First_Names());
+    g_Shown.push_back(gtk_probe::Report_Column_Order(nDialogId, ID_REPORT));
+}
+}  // namespace
+
+TEST(GtkDialogs, TheReportListShowsTheModelsOrderAndNeverSortsByItself)
+{
+    REQUIRE_DESKTOP();
+    dialogs::Set_Unattended(true);
+    g_Seen = SEEN{};
+    g_Shown.clear();
+    gtk_probe::Set_Shown_Hook(Read_Report);
+    EXPECT_EQ(Do_Dialog(TEST_DIALOG), 1);
+    gtk_probe::Set_Shown_Hook(nullptr);
+    ASSERT_EQ(g_Shown.size(), 4u);
+    EXPECT_EQ(g_Shown[0], "Abel Cruz Baker Dunn ");
+    EXPECT_EQ(g_Shown[1], "Abel Cruz Baker Dunn ");
+    EXPECT_EQ(g_Shown[2], "Dunn Cruz Baker Abel ");
+    EXPECT_EQ(g_Shown[3], "0,1,2");
+    // Both clicks reached the procedure as column clicks.
+    EXPECT_EQ(std::count(g_Seen.Events.begin(), g_Seen.Events.end(), "notify " + std::to_string(ID_REPORT) + " 0"), 2);
+}

@@ -11,6 +11,7 @@
 
 #include "gui_support.h"
 #include "platform/canvas.h"
+#include "platform/dialogs.h"
 #include "platform/main_frame.h"
 #include "platform/menus.h"
 
@@ -136,4 +137,40 @@ TEST(GtkMenus, TheFrameKeepsItsLeastSizeShowsTheNewsBarAndPaintsOnSize)
     EXPECT_EQ(gtk_probe::Window_Title(gtk_probe::WINDOW_MAIN), "Vazarudu Kelvo - 2019 Offseason");
     main_frame::Close();
     EXPECT_FALSE(gtk_probe::Window_Pixels(gtk_probe::WINDOW_MAIN, 0, Window));
+}
+
+namespace {
+int g_nPopupChoice = 0;
+void Choose_In_Popup(int nKind, int)
+{
+    if (nKind == gtk_probe::WINDOW_POPUP && g_nPopupChoice != 0)
+        gtk_probe::Choose_Popup_Item(g_nPopupChoice);
+}
+}  // namespace
+
+TEST(GtkMenus, APopupMenuReturnsTheItemChosenOrNothingWhenDismissed)
+{
+    REQUIRE_DESKTOP();
+    menus::Reset();
+    Build_Menu();
+    Open_Frame();
+    ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));
+    MENU Popup;
+    Popup.Items = {Menu_Command(CMD_ONE, "&Sign"), Menu_Separator(), Menu_Command(CMD_TWO, "&Release"),
+                   Menu_Command(CMD_OFF, "&Trade")};
+    Popup.Items.back().bEnabled = false;
+    gtk_probe::Set_Shown_Hook(Choose_In_Popup);
+    g_nPopupChoice = CMD_TWO;
+    EXPECT_EQ(menus::Track_Popup_Menu(Popup, 100, 100), CMD_TWO);
+    // A greyed item cannot be chosen: the menu goes, nothing chosen.
+    g_nPopupChoice = CMD_OFF;
+    EXPECT_EQ(menus::Track_Popup_Menu(Popup, 100, 100), 0);
+    // Nobody at the keyboard: dismissed once shown.
+    dialogs::Set_Unattended(true);
+    g_nPopupChoice = 0;
+    EXPECT_EQ(menus::Track_Popup_Menu(Popup, 100, 100), 0);
+    gtk_probe::Set_Shown_Hook(nullptr);
+    ASSERT_EQ(menus::Popups().size(), 3u);
+    EXPECT_EQ(menus::Popups()[0].nChosen, CMD_TWO);
+    main_frame::Close();
 }

@@ -8,6 +8,7 @@
 #include <signal.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -126,6 +127,51 @@ TEST(GtkProgram, TheDemonstrationScriptGivesTheSameLinesAndSavedGameOnBothBacken
     EXPECT_GT(SavedA.size(), 1000u);
     EXPECT_TRUE(SavedA == SavedB) << "the saved games differ: " << SavedA.size() << " and " << SavedB.size()
                                   << " bytes";
+}
+
+TEST(GtkProgram, AnswersKeysAndRefusalsOfAScriptActTheSameOnTheWindow)
+{
+    REQUIRE_DISPLAY();
+    DATA_COPY Headless("gui_answers_hl");
+    DATA_COPY Desktop("gui_answers_gtk");
+    // A week played by its key, the offer to save at quit declined; then a
+    // line the open dialog cannot carry out, refused with status 2.
+    const std::string Script = Headless.Path() + "/gui_answers.kelvo";
+    {
+        FILE* pFile = std::fopen(Script.c_str(), "wb");
+        ASSERT_NE(pFile, nullptr);
+        std::fputs("welcome new\n"
+                   "dialog 105 select 1010 \"Buffalo Frost\"\n"
+                   "dialog 105 press 1391\n"
+                   "key Ctrl+1\n"
+                   "answer no\n"
+                   "quit\n",
+                   pFile);
+        std::fclose(pFile);
+    }
+    const RUN_RESULT A = Headless.Run({"--headless", "--script", Script, "IS_NOT_RANDOM"}, Display());
+    const RUN_RESULT B = Desktop.Run({"--script", Script, "IS_NOT_RANDOM"}, Display());
+    EXPECT_EQ(A.nExitCode, 0) << A.Err;
+    EXPECT_EQ(B.nExitCode, 0) << B.Err;
+    EXPECT_EQ(Replace_All(B.Out, Desktop.Path(), "DATA"), Replace_All(A.Out, Headless.Path(), "DATA"));
+    EXPECT_TRUE(Contains(Desktop.Log(), OPENED));
+
+    const std::string Bad = Headless.Path() + "/gui_refused.kelvo";
+    {
+        FILE* pFile = std::fopen(Bad.c_str(), "wb");
+        ASSERT_NE(pFile, nullptr);
+        std::fputs("welcome new\ndialog 105 press 4242\n", pFile);
+        std::fclose(pFile);
+    }
+    const RUN_RESULT C = Headless.Run({"--headless", "--script", Bad, "IS_NOT_RANDOM"}, Display());
+    const RUN_RESULT D = Desktop.Run({"--script", Bad, "IS_NOT_RANDOM"}, Display());
+    EXPECT_EQ(C.nExitCode, 2) << C.Err;
+    EXPECT_EQ(D.nExitCode, 2) << D.Err;
+    // The script's own path is the same for both runs.
+    EXPECT_EQ(D.Err, C.Err);
+    EXPECT_TRUE(Contains(D.Err, "control 4242 does not exist")) << D.Err;
+    std::remove(Script.c_str());
+    std::remove(Bad.c_str());
 }
 
 TEST(GtkProgram, ADisplayNamingNoServerRunsHeadlessWithTheNotice)

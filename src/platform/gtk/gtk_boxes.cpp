@@ -12,10 +12,6 @@
 
 namespace {
 
-struct BOX_BUTTON {
-    const char* szLabel;
-    int nResult;
-};
 
 struct BOX_RUN {
     GtkWidget* pWindow = nullptr;
@@ -74,33 +70,6 @@ const char* Icon_Name(unsigned nStyle)
     }
 }
 
-std::vector<BOX_BUTTON> Buttons_Of(const SHOWN_BOX& Box, std::vector<std::string>& Labels)
-{
-    std::vector<BOX_BUTTON> Buttons;
-    bool bLabelled = false;
-    for (const std::string& Label : Box.Buttons)
-        bLabelled = bLabelled || !Label.empty();
-    if (bLabelled) {
-        const int Codes[3] = {ID_YES, ID_NO, ID_CANCEL};
-        Labels.clear();
-        for (size_t i = 0; i < Box.Buttons.size() && i < 3; ++i)
-            Labels.push_back(Box.Buttons[i]);
-        for (size_t i = 0; i < Labels.size(); ++i)
-            if (!Labels[i].empty())
-                Buttons.push_back({Labels[i].c_str(), Codes[i]});
-        return Buttons;
-    }
-    switch (Box.Style & BOX_BUTTON_MASK) {
-    case BOX_OKCANCEL:
-        return {{"OK", ID_OK}, {"Cancel", ID_CANCEL}};
-    case BOX_YESNOCANCEL:
-        return {{"&Yes", ID_YES}, {"&No", ID_NO}, {"Cancel", ID_CANCEL}};
-    case BOX_YESNO:
-        return {{"&Yes", ID_YES}, {"&No", ID_NO}};
-    default:
-        return {{"OK", ID_OK}};
-    }
-}
 
 GtkWidget* g_pBoxWindow = nullptr;
 
@@ -110,10 +79,19 @@ void Box_Shown(void* pData)
     gtk_probe::Shown(gtk_probe::WINDOW_MESSAGE_BOX, 0);
     if (pRun->bDone || !gtk_internal::Unattended())
         return;
-    // Nobody answers: the default button, pressed as a user would.
+    // The answer a script or a test queued, else the default button, pressed
+    // as a user would; an answer the box has no button for is the default.
+    int nAnswer = 0;
+    GtkWidget* pPress = nullptr;
+    if (ui::Take_Queued_Answer(nAnswer))
+        for (const auto& [pWidget, nResult] : pRun->Buttons)
+            if (nResult == nAnswer)
+                pPress = pWidget;
     for (const auto& [pWidget, nResult] : pRun->Buttons)
-        if (gtk_widget_has_default(pWidget))
-            gtk_button_clicked(GTK_BUTTON(pWidget));
+        if (pPress == nullptr && gtk_widget_has_default(pWidget))
+            pPress = pWidget;
+    if (pPress != nullptr)
+        gtk_button_clicked(GTK_BUTTON(pPress));
 }
 
 GtkWidget* g_pProgress = nullptr;
@@ -127,8 +105,7 @@ namespace gtk_internal {
 int Message_Box(const SHOWN_BOX& Box, int nDefault)
 {
     BOX_RUN Run;
-    std::vector<std::string> Labels;
-    const std::vector<BOX_BUTTON> Buttons = Buttons_Of(Box, Labels);
+    const std::vector<BOX_BUTTON> Buttons = Message_Box_Buttons(Box);
 
     GtkWidget* pWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     Run.pWindow = pWindow;
@@ -163,7 +140,7 @@ int Message_Box(const SHOWN_BOX& Box, int nDefault)
     GtkWidget* pDefault = nullptr;
     bool bHasCancel = false;
     for (const BOX_BUTTON& Button : Buttons) {
-        GtkWidget* pButton = gtk_button_new_with_mnemonic(gtk_text::Mnemonic_Label(Button.szLabel).c_str());
+        GtkWidget* pButton = gtk_button_new_with_mnemonic(gtk_text::Mnemonic_Label(Button.Label).c_str());
         gtk_widget_set_name(pButton, ("kelvo-box-button-" + std::to_string(Button.nResult)).c_str());
         gtk_widget_set_size_request(pButton, 75, 23);
         gtk_widget_set_can_default(pButton, TRUE);
@@ -241,6 +218,15 @@ void Progress_Changed(const PROGRESS_MODEL& Progress)
     const double fFraction =
         Progress.Steps > 0 ? static_cast<double>(Progress.Position) / static_cast<double>(Progress.Steps) : 0.0;
     gtk_progress_bar_set_fraction(GTK_PROGRESS_BAR(g_pProgressBar), fFraction < 0 ? 0 : (fFraction > 1 ? 1 : fFraction));
+    // The work that steps the window runs outside the loop: let the window
+    // (and the main window under it) draw now and then, not at every step.
+    static gint64 nLastPump = 0;
+    const gint64 nNow = g_get_monotonic_time();
+    if (nNow - nLastPump >= 30000) {
+        nLastPump = nNow;
+        for (int i = 0; i < 1000 && g_main_context_iteration(nullptr, FALSE); ++i) {
+        }
+    }
 }
 
 GtkWidget* Message_Box_Window()

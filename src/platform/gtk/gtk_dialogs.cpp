@@ -14,6 +14,7 @@
 
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
+#include "platform/errors.h"
 #include "platform/gtk/gtk_internal.h"
 #include "platform/gtk/gtk_probe.h"
 #include "platform/gtk/gtk_text.h"
@@ -44,6 +45,12 @@ struct OPEN_DIALOG {
     // Nobody at the keyboard and neither the default button nor Cancel
     // ended it: the run stops and the model gives Cancel, as headless.
     bool bGaveUp = false;
+    // Model changes come one call at a time (a list of 4,000 rows is 40,000
+    // cell changes): they are gathered and shown once, before the next draw
+    // or the next action.
+    std::vector<int> Dirty;
+    bool bAllDirty = false;
+    guint nSyncSource = 0;
 };
 
 std::vector<OPEN_DIALOG*> g_Open;
@@ -796,6 +803,42 @@ void Sync_All(OPEN_DIALOG& Open)
         gtk_widget_grab_default(Default->second->pMain);
 }
 
+// Shows the gathered model changes now.
+void Flush(OPEN_DIALOG& Open)
+{
+    if (Open.nSyncSource != 0) {
+        g_source_remove(Open.nSyncSource);
+        Open.nSyncSource = 0;
+    }
+    if (Open.pDialog == nullptr)
+        return;
+    DIALOG& Dialog = *Open.pDialog;
+    std::vector<int> Dirty;
+    Dirty.swap(Open.Dirty);
+    if (Open.bAllDirty) {
+        Open.bAllDirty = false;
+        Sync_All(Open);
+        return;
+    }
+    for (int nControl : Dirty) {
+        const DIALOG_CONTROL* pControl = Dialog.Find(nControl);
+        auto It = Open.Widgets.find(nControl);
+        if (pControl == nullptr || It == Open.Widgets.end() || It->second->nKind != pControl->nKind) {
+            Sync_All(Open);
+            return;
+        }
+        Sync_Control(Open, *It->second, *pControl);
+    }
+}
+
+gboolean Sync_Later(gpointer pData)
+{
+    OPEN_DIALOG* pOpen = static_cast<OPEN_DIALOG*>(pData);
+    pOpen->nSyncSource = 0;
+    Flush(*pOpen);
+    return G_SOURCE_REMOVE;
+}
+
 // --- The queued actions of a script or a test, on the real widgets ---------
 
 int Find_Entry(const DIALOG_CONTROL& Control, const DIALOG_ACTION& Action)
@@ -982,14 +1025,19 @@ void Take_Actions(void* pData)
     OPEN_DIALOG* pOpen = static_cast<OPEN_DIALOG*>(pData);
     if (pOpen->pDialog == nullptr)
         return;
+    Flush(*pOpen);
+    Write_Debug_Log("Dialog %d first drawn", pOpen->pDialog->Id());
     gtk_probe::Shown(gtk_probe::WINDOW_DIALOG, pOpen->pDialog->Id());
     if (pOpen->pDialog == nullptr || pOpen->pDialog->Ended())
         return;
     DIALOG& Dialog = *pOpen->pDialog;
     DIALOG_ACTION Action;
     // A bound keeps a procedure that keeps pressing from looping.
-    for (int n = 0; n < 10000 && !Dialog.Ended() && dialogs::Take_Action(Dialog.Id(), Action); ++n)
+    for (int n = 0; n < 10000 && !Dialog.Ended() && dialogs::Take_Action(Dialog.Id(), Action); ++n) {
+        // Each action meets the widgets as the model has them.
+        Flush(*pOpen);
         Carry_Out(*pOpen, Action);
+    }
     if (!Dialog.Ended() && dialogs::Unattended()) {
         dialogs::Finish_Unattended(Dialog);
         pOpen->bGaveUp = !Dialog.Ended();
@@ -1035,6 +1083,8 @@ void Run_Dialog(DIALOG& Dialog)
     After_First_Draw(Open.pWindow, Take_Actions, &Open);
     while (!Dialog.Ended() && !Open.bGaveUp)
         g_main_context_iteration(nullptr, TRUE);
+    if (Open.nSyncSource != 0)
+        g_source_remove(Open.nSyncSource);
     g_Open.erase(std::find(g_Open.begin(), g_Open.end(), &Open));
     Forget_Window(Open.pWindow);
     Open.pDialog = nullptr;
@@ -1049,17 +1099,12 @@ void Dialog_Changed(DIALOG& Dialog, int nControl)
     OPEN_DIALOG* pOpen = Find_Open(Dialog);
     if (pOpen == nullptr || pOpen->pDialog == nullptr)
         return;
-    if (nControl == 0 || nControl == SHARED_ID) {
-        Sync_All(*pOpen);
-        return;
-    }
-    const DIALOG_CONTROL* pControl = Dialog.Find(nControl);
-    auto It = pOpen->Widgets.find(nControl);
-    if (pControl == nullptr || It == pOpen->Widgets.end() || It->second->nKind != pControl->nKind) {
-        Sync_All(*pOpen);
-        return;
-    }
-    Sync_Control(*pOpen, *It->second, *pControl);
+    if (nControl == 0 || nControl == SHARED_ID)
+        pOpen->bAllDirty = true;
+    else if (std::find(pOpen->Dirty.begin(), pOpen->Dirty.end(), nControl) == pOpen->Dirty.end())
+        pOpen->Dirty.push_back(nControl);
+    if (pOpen->nSyncSource == 0)
+        pOpen->nSyncSource = g_idle_add_full(G_PRIORITY_HIGH_IDLE, Sync_Later, pOpen, nullptr);
 }
 
 void Invalidate_Dialog(DIALOG* pDialog, int nControl, const UI_RECT* pArea)
@@ -1096,6 +1141,13 @@ GtkWidget* Control_Widget(int nDialogId, int nControl, bool bOuter, int nOrdinal
         return bOuter ? W->second->pOuter : W->second->pMain;
     }
     return nullptr;
+}
+
+void Flush_Dialog(int nDialogId)
+{
+    for (OPEN_DIALOG* pOpen : g_Open)
+        if (pOpen->pDialog != nullptr && pOpen->pDialog->Id() == nDialogId)
+            Flush(*pOpen);
 }
 
 GtkWidget* Top_Dialog_Window()

@@ -34,6 +34,8 @@ void Invalidate_Dialog(DIALOG* pDialog, int nControl, const UI_RECT* pArea);
 GtkWidget* Dialog_Window(int nDialogId);
 GtkWidget* Control_Widget(int nDialogId, int nControl, bool bOuter, int nOrdinal = 0);
 GtkWidget* Top_Dialog_Window();
+// Shows the model changes of an open dialog gathered so far.
+void Flush_Dialog(int nDialogId);
 
 // The main window's frame (gtk_main_frame.cpp).
 void Invalidate(DIALOG* pDialog, int nControl, const UI_RECT* pArea);
@@ -53,6 +55,8 @@ void Detach_Menu_Bar();
 // The item of a command in the menu bar, the accelerator group; null when none.
 GtkWidget* Menu_Item_Of(int nCommand);
 GtkAccelGroup* Accelerators();
+// The popup menu shown now; null when none.
+GtkWidget* Popup_Shown_Now();
 
 // The windows of the backend (gtk_window.cpp): every top-level window the
 // backend opens is registered while it is shown; the owner of a new one is
@@ -76,6 +80,8 @@ void Paint_Canvas(cairo_t* pCairo, const CANVAS& Canvas, int x, int y);
 // Whether the window has been drawn at its full size once (a screenshot
 // before that would show an empty frame).
 bool Drawn_Full_Size(GtkWidget* pWindow);
+// How many times the window has been drawn.
+int Draw_Count(GtkWidget* pWindow);
 // Marks windows so Drawn_Full_Size can tell (connected to "draw").
 void Watch_First_Draw(GtkWidget* pWindow);
 

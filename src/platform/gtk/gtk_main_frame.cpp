@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/canvas.h"
+#include "platform/errors.h"
 #include "platform/gtk/gtk_internal.h"
 #include "platform/gtk/gtk_text.h"
 #include "platform/main_frame.h"
@@ -33,6 +34,11 @@ gboolean On_Area_Draw(GtkWidget* pArea, cairo_t* pCairo, gpointer pIndex)
     Canvas.Clear(nArea == FRAME_PAGE ? PAPER : BAR);
     main_frame::Paint(nArea, Canvas);
     gtk_internal::Paint_Canvas(pCairo, Canvas, 0, 0);
+    static bool bFirst = true;
+    if (nArea == FRAME_PAGE && bFirst) {
+        bFirst = false;
+        Write_Debug_Log("Main window first drawn: page area %d x %d", cx, cy);
+    }
     return TRUE;
 }
 

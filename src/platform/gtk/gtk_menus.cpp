@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/gtk/gtk_internal.h"
+#include "platform/gtk/gtk_probe.h"
 #include "platform/gtk/gtk_text.h"
 #include "platform/menus.h"
 
@@ -162,6 +163,7 @@ void Build(const MENU& Menu)
 struct POPUP_RUN {
     int nChosen = 0;
     bool bDone = false;
+    guint nShownSource = 0;
 };
 
 void On_Popup_Item(GtkMenuItem* pItem, gpointer pData)
@@ -175,9 +177,17 @@ void On_Popup_Done(GtkMenuShell*, gpointer pData)
     static_cast<POPUP_RUN*>(pData)->bDone = true;
 }
 
-void Dismiss_Popup(void* pMenu)
+GtkWidget* g_pPopup = nullptr;
+
+gboolean Popup_Shown(gpointer pData)
 {
-    gtk_menu_shell_deactivate(GTK_MENU_SHELL(pMenu));
+    POPUP_RUN* pRun = static_cast<POPUP_RUN*>(pData);
+    pRun->nShownSource = 0;
+    gtk_probe::Shown(gtk_probe::WINDOW_POPUP, 0);
+    // Nobody at the keyboard: the menu is dismissed once shown.
+    if (!pRun->bDone && gtk_internal::Unattended() && g_pPopup != nullptr)
+        gtk_menu_shell_deactivate(GTK_MENU_SHELL(g_pPopup));
+    return G_SOURCE_REMOVE;
 }
 
 }  // namespace
@@ -216,6 +226,11 @@ GtkWidget* Menu_Item_Of(int nCommand)
     return It != g_Items.end() ? It->second : nullptr;
 }
 
+GtkWidget* Popup_Shown_Now()
+{
+    return g_pPopup;
+}
+
 GtkAccelGroup* Accelerators()
 {
     return g_pAccelerators;
@@ -238,10 +253,16 @@ int Popup_Menu(const MENU& Menu, int x, int y)
     } else {
         gtk_menu_popup_at_pointer(GTK_MENU(pMenu), nullptr);
     }
-    // Nobody at the keyboard: the menu is dismissed once shown.
-    if (Unattended() || !gtk_widget_get_visible(pMenu))
-        Dismiss_Popup(pMenu);
+    GtkWidget* pOuter = g_pPopup;
+    g_pPopup = pMenu;
+    if (!gtk_widget_get_visible(pMenu))
+        gtk_menu_shell_deactivate(GTK_MENU_SHELL(pMenu));
+    else
+        Run.nShownSource = g_idle_add(Popup_Shown, &Run);
     Run_Until(&Run.bDone);
+    if (Run.nShownSource != 0)
+        g_source_remove(Run.nShownSource);
+    g_pPopup = pOuter;
     gtk_widget_destroy(pMenu);
     return Run.nChosen;
 }

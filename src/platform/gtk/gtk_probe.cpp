@@ -19,6 +19,8 @@ GtkWidget* Window_Of(int nKind, int nDialogId)
         return gtk_internal::Message_Box_Window();
     case gtk_probe::WINDOW_PROGRESS:
         return gtk_internal::Progress_Window();
+    case gtk_probe::WINDOW_POPUP:
+        return gtk_internal::Popup_Shown_Now();
     case gtk_probe::WINDOW_MAIN:
     default:
         return gtk_internal::Main_Window();
@@ -68,6 +70,7 @@ gboolean Stop_Waiting(gpointer pFired)
 
 GtkTreeView* Tree_Of(int nDialogId, int nControl)
 {
+    gtk_internal::Flush_Dialog(nDialogId);
     GtkWidget* pMain = gtk_internal::Control_Widget(nDialogId, nControl, false);
     return pMain != nullptr && GTK_IS_TREE_VIEW(pMain) ? GTK_TREE_VIEW(pMain) : nullptr;
 }
@@ -135,6 +138,7 @@ bool Control_Sensitive(int nDialogId, int nControl)
 
 std::string Entry_Text(int nDialogId, int nControl)
 {
+    gtk_internal::Flush_Dialog(nDialogId);
     GtkWidget* pMain = gtk_internal::Control_Widget(nDialogId, nControl, false);
     return pMain != nullptr && GTK_IS_ENTRY(pMain) ? gtk_entry_get_text(GTK_ENTRY(pMain)) : "";
 }
@@ -187,6 +191,15 @@ std::string Report_Column_Order(int nDialogId, int nControl)
     }
     g_list_free(pColumns);
     return Order;
+}
+
+bool Click_Button(int nDialogId, int nControl)
+{
+    GtkWidget* pMain = gtk_internal::Control_Widget(nDialogId, nControl, false);
+    if (pMain == nullptr || !GTK_IS_BUTTON(pMain))
+        return false;
+    gtk_button_clicked(GTK_BUTTON(pMain));
+    return true;
 }
 
 bool Click_Header(int nDialogId, int nControl, int nColumn)
@@ -270,6 +283,24 @@ bool Menu_Item_Sensitive(int nCommand)
     return false;
 }
 
+bool Choose_Popup_Item(int nCommand)
+{
+    GtkWidget* pMenu = gtk_internal::Popup_Shown_Now();
+    if (pMenu == nullptr)
+        return false;
+    GList* pItems = gtk_container_get_children(GTK_CONTAINER(pMenu));
+    GtkWidget* pFound = nullptr;
+    for (GList* q = pItems; q != nullptr; q = q->next)
+        if (GPOINTER_TO_INT(g_object_get_data(G_OBJECT(q->data), "kelvo-command")) == nCommand)
+            pFound = GTK_WIDGET(q->data);
+    g_list_free(pItems);
+    if (pFound == nullptr)
+        return false;
+    // What a click does: the menu goes, the item is activated.
+    gtk_menu_shell_activate_item(GTK_MENU_SHELL(pMenu), pFound, TRUE);
+    return true;
+}
+
 bool Activate_Accelerator(const std::string& Key, bool bCtrl, bool bAlt, bool bShift)
 {
     GtkWidget* pWindow = gtk_internal::Main_Window();
@@ -297,6 +328,22 @@ bool Wait_Drawn(int nKind, int nDialogId, int nTimeoutMs)
     if (!bFired)
         g_source_remove(nSource);
     return gtk_internal::Drawn_Full_Size(Window_Of(nKind, nDialogId));
+}
+
+int Draw_Count(int nKind, int nDialogId)
+{
+    return gtk_internal::Draw_Count(Window_Of(nKind, nDialogId));
+}
+
+bool Wait_Draw_After(int nKind, int nDialogId, int nDraws, int nTimeoutMs)
+{
+    bool bFired = false;
+    const guint nSource = g_timeout_add(static_cast<guint>(nTimeoutMs), Stop_Waiting, &bFired);
+    while (!bFired && gtk_internal::Draw_Count(Window_Of(nKind, nDialogId)) <= nDraws)
+        g_main_context_iteration(nullptr, TRUE);
+    if (!bFired)
+        g_source_remove(nSource);
+    return gtk_internal::Draw_Count(Window_Of(nKind, nDialogId)) > nDraws;
 }
 
 void Run_For(int nMs)

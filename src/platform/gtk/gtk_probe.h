@@ -16,10 +16,11 @@ struct PIXELS {
 };
 
 // The windows a test can name.
-enum WINDOW_KIND : int { WINDOW_DIALOG, WINDOW_MESSAGE_BOX, WINDOW_PROGRESS, WINDOW_MAIN };
+enum WINDOW_KIND : int { WINDOW_DIALOG, WINDOW_MESSAGE_BOX, WINDOW_PROGRESS, WINDOW_MAIN, WINDOW_POPUP };
 
 // Called from the loop once a dialog (its id) or a message box (id 0) has
-// been drawn at full size, before queued actions run; null: none.
+// been drawn at full size, before queued actions run, and once a popup menu
+// shows; null: none.
 using SHOWN_HOOK = void (*)(int nKind, int nDialogId);
 void Set_Shown_Hook(SHOWN_HOOK pHook);
 // For the backend: calls the hook.
@@ -48,6 +49,8 @@ std::string Report_Cell(int nDialogId, int nControl, int nRow, int nColumn);
 // The report list's columns as the view shows them, left to right (model
 // column indexes).
 std::string Report_Column_Order(int nDialogId, int nControl);
+// Clicks a button (its "clicked", as a user's click).
+bool Click_Button(int nDialogId, int nControl);
 // Clicks a report list's header (the real column's "clicked").
 bool Click_Header(int nDialogId, int nControl, int nColumn);
 
@@ -61,6 +64,9 @@ bool Activate_Menu_Item(int nCommand);
 // Whether the item of a command can be chosen in the bar now (it and every
 // menu above it sensitive).
 bool Menu_Item_Sensitive(int nCommand);
+// The item of a command in the popup menu shown now chosen (as a click);
+// false when no popup shows or it has no such item.
+bool Choose_Popup_Item(int nCommand);
 // A key handed to the main window's accelerators (gtk_accel_groups_activate).
 bool Activate_Accelerator(const std::string& Key, bool bCtrl = false, bool bAlt = false, bool bShift = false);
 
@@ -68,6 +74,10 @@ bool Activate_Accelerator(const std::string& Key, bool bCtrl = false, bool bAlt 
 bool Drawn(int nKind, int nDialogId = 0);
 // Runs the loop until it is (false after nTimeoutMs).
 bool Wait_Drawn(int nKind, int nDialogId = 0, int nTimeoutMs = 5000);
+// How many times the window has been drawn, and the loop run until it has
+// been drawn more often than nDraws (false after nTimeoutMs).
+int Draw_Count(int nKind, int nDialogId = 0);
+bool Wait_Draw_After(int nKind, int nDialogId, int nDraws, int nTimeoutMs = 5000);
 // Runs the loop for a while (events and timers; sleeps between them).
 void Run_For(int nMs);
 // The window's size (pixels); false when not open.

@@ -45,6 +45,8 @@ bool Full_Size(GtkWidget* pWindow)
 
 gboolean On_Drawn(GtkWidget* pWindow, cairo_t*, gpointer)
 {
+    const int nDraws = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(pWindow), "kelvo-draws"));
+    g_object_set_data(G_OBJECT(pWindow), "kelvo-draws", GINT_TO_POINTER(nDraws + 1));
     if (g_object_get_data(G_OBJECT(pWindow), "kelvo-drawn") == nullptr && Full_Size(pWindow))
         g_object_set_data(G_OBJECT(pWindow), "kelvo-drawn", GINT_TO_POINTER(1));
     FIRST_DRAW* pWatch = static_cast<FIRST_DRAW*>(g_object_get_data(G_OBJECT(pWindow), "kelvo-first-draw"));
@@ -94,6 +96,11 @@ void Watch_First_Draw(GtkWidget* pWindow)
         return;
     g_object_set_data(G_OBJECT(pWindow), "kelvo-watched", GINT_TO_POINTER(1));
     g_signal_connect_after(pWindow, "draw", G_CALLBACK(On_Drawn), nullptr);
+}
+
+int Draw_Count(GtkWidget* pWindow)
+{
+    return pWindow != nullptr ? GPOINTER_TO_INT(g_object_get_data(G_OBJECT(pWindow), "kelvo-draws")) : 0;
 }
 
 bool Drawn_Full_Size(GtkWidget* pWindow)
