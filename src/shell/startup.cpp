@@ -323,8 +323,7 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     Set_Terminal_Notices(true);
     Set_Title_Refresher(Update_Main_Window_Title);
     // The day advance's automatic save writes the league through the game
-    // file; what it asks of the window and its bars the main window does,
-    // painting its areas in the frame.
+    // file; what it asks of the window and its bars the main window does.
     MAIN_FRAME_HANDLERS Frame;
     Frame.pClose = Exit_On_Close_Box;
     main_frame::Set_Handlers(&Frame);
