@@ -133,6 +133,18 @@ DIALOG_CONTROL& DIALOG::Add(int nId, int nKind, const std::string& Text)
     return m_Controls.back();
 }
 
+DIALOG_CONTROL& DIALOG::Add(int nId, int nKind, const std::string& Text, const UI_RECT& Rect, unsigned nStyle)
+{
+    DIALOG_CONTROL& Control = Add(nId, nKind, Text);
+    Control.Rect = Rect;
+    Control.TemplateRect = Rect;
+    Control.nStyle = nStyle;
+    Control.bEnabled = (nStyle & CS_DISABLED) == 0;
+    Control.bVisible = (nStyle & CS_HIDDEN) == 0;
+    Changed(nId);
+    return Control;
+}
+
 bool DIALOG::Remove(int nId)
 {
     for (auto It = m_Controls.begin(); It != m_Controls.end(); ++It) {

@@ -160,6 +160,8 @@ public:
     // Adds a control (one of the same id keeps its rectangle and style but
     // takes the new kind and text, its content emptied) and returns it.
     DIALOG_CONTROL& Add(int nId, int nKind, const std::string& Text = std::string());
+    // The same, laid out at Rect (dialog units; anchored from there).
+    DIALOG_CONTROL& Add(int nId, int nKind, const std::string& Text, const UI_RECT& Rect, unsigned nStyle = 0);
     // Removes a control at run time; false when there is none.
     bool Remove(int nId);
     // The control of an id; null when the dialog has none.

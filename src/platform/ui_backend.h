@@ -36,6 +36,7 @@
 //   left and dialogs::Unattended() holds (a script or a test drives the
 //   program), end it as the headless run does: dialogs::Finish_Unattended.
 //   Destroy the widgets on return (the model sends DIALOG_DESTROY itself).
+//   A dialog that comes back without an end counts as cancelled.
 // - Dialog_Changed: the model of an open dialog changed (a procedure set a
 //   text, an item, a check, a column order...); nControl is the control, or
 //   0 for every control and the dialog itself (title, size). Bring the
@@ -46,7 +47,7 @@
 // - Wait: block until one event is handled or nTimeoutMs pass (negative: no
 //   limit); return whether an event was handled. Never spin.
 // - Timers_Changed: the model's timers changed; arrange to call
-//   ui::Fire_Due_Timers() when ui::Next_Timer_Due() (a Now() value, or
+//   Fire_Due_Timers() when Next_Timer_Due() (ui_services.h: a Now() value, or
 //   UINT64_MAX for none) comes, also inside nested loops.
 // - Now: a monotonic millisecond clock (headless: a clock that only the
 //   blocking wait and tests move).

@@ -370,6 +370,13 @@ TEST_F(DialogModelTest, ResizingMovesControlsByTheirAnchorsAndKeepsTheMinimum)
     EXPECT_EQ(Dialog.Width(), 240);
     EXPECT_EQ(Dialog.Height(), 160);
     EXPECT_TRUE(Same_Rect(Dialog.Find(2002)->Rect, UI_RECT{55, 8, 40, 14}));
+    // A control added at run time is anchored from where it was put.
+    Dialog.Add(2100, CONTROL_BUTTON, "&More", UI_RECT{180, 140, 50, 14}, CS_ANCHOR_RIGHT | CS_ANCHOR_BOTTOM);
+    EXPECT_TRUE(Dialog.User_Size(540, 390));
+    EXPECT_TRUE(Same_Rect(Dialog.Find(2100)->Rect, UI_RECT{240, 180, 50, 14}));
+    EXPECT_TRUE(Dialog.Remove(2100));
+    EXPECT_FALSE(Dialog.Remove(2100));
+    EXPECT_TRUE(Dialog.User_Size(100, 100));
     // A control moved at run time is anchored from its new place.
     Dialog.Move_Control_By(2017, -10, 2, 0, 0);
     EXPECT_TRUE(Dialog.User_Size(450, 325));   // 300 x 200: the template's size
