@@ -18,6 +18,7 @@
 #include "shell/welcome_dialog.h"
 #include "platform/dialog_template.h"
 #include "platform/dialogs.h"
+#include "platform/every_control_template.h"
 #include "platform/gtk/gtk_text.h"
 #include "platform/ui.h"
 
@@ -307,13 +308,13 @@ TEST(GtkDialogs, EveryTemplateLaysOutEachControlWithinAPixelWithItsCaptionAndMne
     gtk_probe::Set_Shown_Hook(nullptr);
     for (const std::string& Problem : g_Problems)
         ADD_FAILURE() << Problem;
-    // Welcome, new game, resume, Offense, save, Play Multiple Seasons, and
-    // the two here.
+    // Welcome, new game, resume, Offense, save, Play Multiple Seasons, the
+    // model's every-control dialog and the two here.
     for (const void* volatile& p : PROGRAM_DIALOG_FILES)
         EXPECT_NE(p, nullptr);
     for (int nId : {100, 105, 118, 119, 120, 179})
         EXPECT_NE(Find_Dialog_Registration(nId), nullptr) << nId;
-    EXPECT_GE(nDialogs, 8);
+    EXPECT_GE(nDialogs, 9);
     EXPECT_GT(g_nChecked, 34);
 }
 
@@ -436,4 +437,93 @@ TEST(GtkDialogs, TheReportListShowsTheModelsOrderAndNeverSortsByItself)
     EXPECT_EQ(g_Shown[3], "0,1,2");
     // Both clicks reached the procedure as column clicks.
     EXPECT_EQ(std::count(g_Seen.Events.begin(), g_Seen.Events.end(), "notify " + std::to_string(ID_REPORT) + " 0"), 2);
+}
+
+namespace {
+// The model's own dialog of every control kind, resizable with anchors.
+std::vector<std::pair<int, int>> g_Sizes;
+void Every_Proc(DIALOG& Dialog, int nEvent, int nControl)
+{
+    if (nEvent == DIALOG_SIZE)
+        g_Sizes.emplace_back(Dialog.Event().x, Dialog.Event().y);
+    else if (nEvent == DIALOG_COMMAND && (nControl == 1 || nControl == 2))
+        Dialog.End(nControl);
+}
+const DIALOG_REGISTRAR REGISTER_EVERY(EVERY_DIALOG, EVERY_TEMPLATE, Every_Proc, {});
+
+gtk_probe::PIXELS g_OkBefore, g_OkAfter, g_ListAfter;
+void Resize_When_Shown(int nKind, int nDialogId)
+{
+    if (nKind != gtk_probe::WINDOW_DIALOG || nDialogId != EVERY_DIALOG)
+        return;
+    gtk_probe::Control_Pixels(nDialogId, 1, g_OkBefore);
+    gtk_probe::Screenshot(nKind, nDialogId, gui_support::Screenshot_Path("dialog_every_control"));
+    // 60 x 40 dialog units larger: 90 x 65 pixels.
+    gtk_probe::Resize_Dialog(nDialogId, 450 + 90, 325 + 65);
+    for (int i = 0; i < 100 && g_Sizes.empty(); ++i)
+        gtk_probe::Run_For(20);
+    gtk_probe::Run_For(100);
+    gtk_probe::Control_Pixels(nDialogId, 1, g_OkAfter);
+    gtk_probe::Control_Pixels(nDialogId, 2018, g_ListAfter);
+}
+}  // namespace
+
+TEST(GtkDialogs, AResizedDialogMovesItsControlsByTheirAnchors)
+{
+    REQUIRE_DESKTOP();
+    dialogs::Set_Unattended(true);
+    g_Sizes.clear();
+    gtk_probe::Set_Shown_Hook(Resize_When_Shown);
+    EXPECT_EQ(Do_Dialog(EVERY_DIALOG), 1);
+    gtk_probe::Set_Shown_Hook(nullptr);
+    ASSERT_FALSE(g_Sizes.empty());
+    EXPECT_EQ(g_Sizes.back(), std::make_pair(540, 390));
+    // OK keeps its distance to the right and bottom edges: 180 + 60 units
+    // across (360 px), 176 + 40 down (351 px).
+    EXPECT_EQ(g_OkBefore.x, 270);
+    EXPECT_EQ(g_OkBefore.y, 286);
+    EXPECT_NEAR(g_OkAfter.x, 360, 1);
+    EXPECT_NEAR(g_OkAfter.y, 351, 1);
+    // The report list is anchored on all four sides: it stretches by 60 x 40
+    // units, to 340 x 60 (510 x 97 px).
+    EXPECT_NEAR(g_ListAfter.cx, 510, 1);
+    EXPECT_NEAR(g_ListAfter.cy, 97, 1);
+}
+
+namespace {
+std::string g_MultiLine, g_Limited;
+void Type_Into_Every(int nKind, int nDialogId)
+{
+    if (nKind != gtk_probe::WINDOW_DIALOG || nDialogId != EVERY_DIALOG)
+        return;
+    // The multi-line edit: two lines, an arrow refused between them.
+    gtk_probe::Type_Into(nDialogId, 2003, "Line \xC3\xA9\n");
+    gtk_probe::Type_Into(nDialogId, 2003, "\xE2\x86\x92");
+    gtk_probe::Type_Into(nDialogId, 2003, "two");
+    // The edit of at most 5: "abc", then "def" would make 6.
+    gtk_probe::Type_Into(nDialogId, 2002, "abc");
+    gtk_probe::Type_Into(nDialogId, 2002, "def");
+    gtk_probe::Type_Into(nDialogId, 2002, "de");
+}
+void Read_Every(DIALOG& Dialog, int nEvent, int nControl)
+{
+    if (nEvent == DIALOG_COMMAND && nControl == 1) {
+        g_MultiLine = Dialog.Get_Text(2003);
+        g_Limited = Dialog.Get_Text(2002);
+    }
+    Every_Proc(Dialog, nEvent, nControl);
+}
+}  // namespace
+
+TEST(GtkDialogs, MultiLineAndLimitedEditsTakeOnlyWhatTheModelCanHold)
+{
+    REQUIRE_DESKTOP();
+    dialogs::Set_Unattended(true);
+    Register_Dialog(EVERY_DIALOG, EVERY_TEMPLATE, Read_Every, {});
+    gtk_probe::Set_Shown_Hook(Type_Into_Every);
+    EXPECT_EQ(Do_Dialog(EVERY_DIALOG), 1);
+    gtk_probe::Set_Shown_Hook(nullptr);
+    Register_Dialog(EVERY_DIALOG, EVERY_TEMPLATE, Every_Proc, {});
+    EXPECT_EQ(g_MultiLine, "Line \xE9\ntwo");
+    EXPECT_EQ(g_Limited, "abcde");
 }

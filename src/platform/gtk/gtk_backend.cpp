@@ -43,6 +43,7 @@ const char DIALOG_CSS[] =
     "progressbar trough { min-height: 4px; }\n"
     "progressbar progress { min-height: 4px; }\n"
     "treeview { font-size: 8pt; }\n"
+    "scrollbar slider { min-width: 6px; min-height: 6px; }\n"
     "treeview header button { padding: 0 4px; }\n"
     "menubar, menu, menuitem { font-family: \"DejaVu Sans\"; font-size: 9pt; }\n"
     "menubar > menuitem { padding: 2px 6px; }\n";

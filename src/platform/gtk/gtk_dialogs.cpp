@@ -170,6 +170,38 @@ void On_Insert_Text(GtkEditable* pEditable, gchar* szNew, gint nLength, gpointer
     }
 }
 
+// A multi-line edit: the same checks on its buffer.
+void On_Buffer_Insert(GtkTextBuffer* pBuffer, GtkTextIter*, gchar* szNew, gint nLength, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (p->pOpen->nQuiet > 0)
+        return;
+    std::string Bytes;
+    const std::string Utf8 = nLength < 0 ? std::string(szNew) : std::string(szNew, static_cast<size_t>(nLength));
+    bool bRefuse = !gtk_text::From_Utf8(Utf8, Bytes);
+    const DIALOG_CONTROL* pControl = p->pOpen->pDialog->Find(p->nId);
+    if (!bRefuse && pControl != nullptr && pControl->nTextLimit > 0)
+        bRefuse = gtk_text_buffer_get_char_count(pBuffer) + static_cast<gint>(Bytes.size()) > pControl->nTextLimit;
+    if (bRefuse)
+        g_signal_stop_emission_by_name(pBuffer, "insert-text");
+}
+
+void On_Buffer_Changed(GtkTextBuffer* pBuffer, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p))
+        return;
+    GtkTextIter Start, End;
+    gtk_text_buffer_get_bounds(pBuffer, &Start, &End);
+    gchar* szText = gtk_text_buffer_get_text(pBuffer, &Start, &End, FALSE);
+    std::string Text;
+    const bool bConverted = gtk_text::From_Utf8(szText != nullptr ? szText : "", Text);
+    g_free(szText);
+    DIALOG& Dialog = *p->pOpen->pDialog;
+    if (!bConverted || !Dialog.User_Set_Text(p->nId, Text))
+        gtk_internal::Dialog_Changed(Dialog, p->nId);
+}
+
 void On_Combo_Changed(GtkComboBox* pCombo, gpointer pData)
 {
     HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
@@ -411,6 +443,10 @@ std::unique_ptr<CONTROL_WIDGETS> Make_Control(OPEN_DIALOG& Open, const DIALOG_CO
             pOuter = gtk_scrolled_window_new(nullptr, nullptr);
             gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(pOuter), GTK_SHADOW_IN);
             gtk_container_add(GTK_CONTAINER(pOuter), pMain);
+            GtkTextBuffer* pBuffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(pMain));
+            HANDLER_DATA* pData = Data_Of(Open, Control.nId, pMain);
+            g_signal_connect(pBuffer, "insert-text", G_CALLBACK(On_Buffer_Insert), pData);
+            g_signal_connect(pBuffer, "changed", G_CALLBACK(On_Buffer_Changed), pData);
         } else {
             pMain = gtk_entry_new();
             gtk_entry_set_activates_default(GTK_ENTRY(pMain), TRUE);
@@ -670,7 +706,13 @@ void Sync_Control(OPEN_DIALOG& Open, CONTROL_WIDGETS& W, const DIALOG_CONTROL& C
                 gtk_entry_set_text(GTK_ENTRY(W.pMain), Utf8.c_str());
         } else {
             GtkTextBuffer* pBuffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(W.pMain));
-            gtk_text_buffer_set_text(pBuffer, gtk_text::To_Utf8(Control.Text).c_str(), -1);
+            GtkTextIter Start, End;
+            gtk_text_buffer_get_bounds(pBuffer, &Start, &End);
+            gchar* szNow = gtk_text_buffer_get_text(pBuffer, &Start, &End, FALSE);
+            const std::string Utf8 = gtk_text::To_Utf8(Control.Text);
+            if (szNow == nullptr || Utf8 != szNow)
+                gtk_text_buffer_set_text(pBuffer, Utf8.c_str(), -1);
+            g_free(szNow);
         }
         break;
     case CONTROL_COMBO:
@@ -751,8 +793,20 @@ void Sync_All(OPEN_DIALOG& Open)
     DIALOG& Dialog = *Open.pDialog;
     QUIET Quiet(Open);
     gtk_window_set_title(GTK_WINDOW(Open.pWindow), gtk_text::To_Utf8(Dialog.Title()).c_str());
-    gtk_widget_set_size_request(Open.pFixed, Dialog_Units_To_Pixels_X(Dialog.Width()),
-                                Dialog_Units_To_Pixels_Y(Dialog.Height()));
+    const int cx = Dialog_Units_To_Pixels_X(Dialog.Width());
+    const int cy = Dialog_Units_To_Pixels_Y(Dialog.Height());
+    if ((Dialog.Style() & DS_RESIZABLE) && Dialog.Template() != nullptr) {
+        // The user sizes it, never below the least size (the template's
+        // size when it names none).
+        const DIALOG_TEMPLATE& Template = *Dialog.Template();
+        gtk_widget_set_size_request(Open.pFixed,
+                                    Dialog_Units_To_Pixels_X(Template.nMinCx > 0 ? Template.nMinCx : Template.cx),
+                                    Dialog_Units_To_Pixels_Y(Template.nMinCy > 0 ? Template.nMinCy : Template.cy));
+        if (!gtk_widget_get_visible(Open.pWindow))
+            gtk_window_set_default_size(GTK_WINDOW(Open.pWindow), cx, cy);
+    } else {
+        gtk_widget_set_size_request(Open.pFixed, cx, cy);
+    }
     // The keys of the controls there are now.
     std::vector<int> Keys;
     int nShared = 0;
@@ -797,6 +851,12 @@ void Sync_All(OPEN_DIALOG& Open)
     }
     if (bAdded)
         Link_Mnemonics(Open);
+    // The focus the model holds.
+    if (Dialog.Focus() != 0) {
+        auto Focus = Open.Widgets.find(Dialog.Focus());
+        if (Focus != Open.Widgets.end() && gtk_widget_get_can_focus(Focus->second->pMain))
+            gtk_widget_grab_focus(Focus->second->pMain);
+    }
     // The default button takes Enter (and shows it).
     auto Default = Open.Widgets.find(Dialog.Default_Button());
     if (Default != Open.Widgets.end() && Default->second->nKind == CONTROL_BUTTON)

@@ -146,6 +146,13 @@ std::string Entry_Text(int nDialogId, int nControl)
 bool Type_Into(int nDialogId, int nControl, const std::string& Utf8)
 {
     GtkWidget* pMain = gtk_internal::Control_Widget(nDialogId, nControl, false);
+    if (pMain != nullptr && GTK_IS_TEXT_VIEW(pMain)) {
+        GtkTextBuffer* pBuffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(pMain));
+        GtkTextIter End;
+        gtk_text_buffer_get_end_iter(pBuffer, &End);
+        gtk_text_buffer_insert(pBuffer, &End, Utf8.c_str(), static_cast<gint>(Utf8.size()));
+        return true;
+    }
     if (pMain == nullptr || !GTK_IS_EDITABLE(pMain))
         return false;
     gint nPosition = -1;
@@ -366,6 +373,12 @@ bool Window_Pixels(int nKind, int nDialogId, PIXELS& Pixels)
 void Resize_Main_Window(int cx, int cy)
 {
     if (GtkWidget* pWindow = gtk_internal::Main_Window())
+        gtk_window_resize(GTK_WINDOW(pWindow), cx, cy);
+}
+
+void Resize_Dialog(int nDialogId, int cx, int cy)
+{
+    if (GtkWidget* pWindow = gtk_internal::Dialog_Window(nDialogId))
         gtk_window_resize(GTK_WINDOW(pWindow), cx, cy);
 }
 

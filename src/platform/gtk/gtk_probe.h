@@ -84,6 +84,8 @@ void Run_For(int nMs);
 bool Window_Pixels(int nKind, int nDialogId, PIXELS& Pixels);
 // Resizes the main window (what a user's drag asks for).
 void Resize_Main_Window(int cx, int cy);
+// Resizes a dialog's window the same way.
+void Resize_Dialog(int nDialogId, int cx, int cy);
 // Writes the window as it shows now to a PNG; false when not open or the
 // file cannot be written.
 bool Screenshot(int nKind, int nDialogId, const std::string& Path);
