@@ -288,7 +288,19 @@ void Paint_News_Bar(CANVAS& Canvas, const CANVAS_RECT& rcBar)
     const CANVAS_RECT rcOld = Canvas.Get_Clip();
     Canvas.Set_Clip(rcBar);
     Canvas.Fill_Rect(rcBar, Rgb_Color(NEWS_BAR_RGB));
-    Draw_Cached_Image(Canvas, Get_Skin_File_Path(SKIN_NEWS_BAR_BACKGROUND).c_str(), rcBar);
+    // The skin's background stretched to the bar once for each size (the
+    // ticker repaints the bar many times a second).
+    static CANVAS Background;
+    static std::string BackgroundPath;
+    const std::string Path = Get_Skin_File_Path(SKIN_NEWS_BAR_BACKGROUND);
+    if (Background.Width() != rcBar.Width() || Background.Height() != rcBar.Height() || BackgroundPath != Path) {
+        BackgroundPath = Path;
+        if (Background.Resize(rcBar.Width(), rcBar.Height()) &&
+            !Draw_Cached_Image(Background, Path.c_str(), Background.Bounds()))
+            Background.Resize(0, 0);
+    }
+    if (!Background.Is_Empty())
+        Canvas.Draw_Canvas(Background, rcBar.left, rcBar.top);
     const NEWS_BAR_STATE& Bar = Get_News_Bar();
     const CANVAS_FONT Font = Ticker_Font();
     // The text runs in from the right edge and passes under the label.
