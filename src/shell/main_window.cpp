@@ -1,16 +1,29 @@
 #include "shell/main_window.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
+#include "pages/page_layout.h"
+#include "pages/page_paint.h"
 #include "platform/errors.h"
 #include "platform/main_frame.h"
+#include "platform/pictures.h"
+#include "platform/shell_requests.h"
+#include "platform/ui_services.h"
+#include "shell/main_menu.h"
+#include "shell/news_bar.h"
 #include "shell/owner_hall_of_fame.h"
+#include "shell/status_bar.h"
 
 namespace {
+
+// The ui model's timer id of the news ticker.
+constexpr int NEWS_TICKER_TIMER_ID = 0x4E57;
 
 char g_szTitle[MAIN_TITLE_SIZE];
 bool g_bDraftMenuRunning = false;
@@ -34,6 +47,9 @@ void Format_Main_Title(char* szBuffer, size_t nSize)
 
 void Update_Main_Window_Title()
 {
+    // A new phase (a day played, a league loaded) changes what every area
+    // shows, not only the title.
+    Repaint_Window(AREA_ALL);
     Format_Main_Title(g_szTitle);
     main_frame::Set_Title(g_szTitle);
 }
@@ -52,6 +68,7 @@ void Set_Main_View_Page(int nPage)
 void Set_Draft_Menu_Items(int bRunning)
 {
     g_bDraftMenuRunning = bRunning != 0;
+    Build_Main_Menu();
 }
 
 bool Is_Draft_Menu_Running()
@@ -62,7 +79,7 @@ bool Is_Draft_Menu_Running()
 void Redraw_Main_Window()
 {
     ++g_nRepaints;
-    main_frame::Invalidate();
+    Repaint_Window(AREA_ALL);
 }
 
 int Get_Main_Window_Repaints()
@@ -86,7 +103,21 @@ void Create_Main_Window(const WINDOW_RECTANGLE& Window)
     g_bQuitPosted = false;
     g_nQuitCode = 0;
     Update_Main_Window_Title();
+    // The frame's areas are painted here; its close box keeps the handler
+    // start-up gave it.
+    MAIN_FRAME_HANDLERS Frame = main_frame::Handlers();
+    Frame.pPaint = Paint_Main_Window_Area;
+    Frame.pSize = On_Page_Area_Size;
+    main_frame::Set_Handlers(&Frame);
     main_frame::Open(FRAME_RECT{Window.nLeft, Window.nTop, Window.nRight, Window.nBottom});
+    // The bars come with a game begun or resumed (Create_Status_Bar).
+    Refresh_Main_Window_Layout();
+    Enable_Main_Menu(1);
+    // The ticker moves on a timer of the ui model.
+    NEWS_TICKER_TIMER Timer;
+    Timer.pStart = [](int nMs) { Set_Timer(NEWS_TICKER_TIMER_ID, nMs, [](int) { On_News_Ticker_Timer(); }); };
+    Timer.pStop = [] { Kill_Timer(NEWS_TICKER_TIMER_ID); };
+    Set_News_Ticker_Timer(Timer);
 }
 
 bool Is_Main_Window_Created()
@@ -130,4 +161,290 @@ void Destroy_Main_Window()
     g_bWindowCreated = false;
     g_bQuitPosted = false;
     g_nQuitCode = 0;
+    // The ticker's timer dies with the window.
+    Stop_Main_News_Ticker();
+    Reset_News_Bar();
+    Reset_Status_Bar();
+}
+
+// --- The client area --------------------------------------------------------
+
+namespace {
+
+int g_nClientWidth = PAGE_DESIGN_WIDTH;
+int g_nClientHeight = PAGE_DESIGN_HEIGHT + STATUS_BAR_HEIGHT + NEWS_BAR_HEIGHT;
+int g_nAreaRepaints[MAIN_AREA_COUNT] = {};
+void (*g_pInvalidate)(int nArea) = nullptr;
+
+// Status bar and news bar colours: turf under the paper, as the skin's
+// ends of the status bar are drawn, and a dark band for the news.
+constexpr uint32_t STATUS_BAR_TOP_RGB = 0x495C35;
+constexpr uint32_t STATUS_BAR_BOTTOM_RGB = 0x2F3C25;
+constexpr uint32_t STATUS_BAR_LINE_RGB = 0xC8A24A;
+constexpr uint32_t STATUS_BAR_TEXT_RGB = 0xF2EEE2;
+constexpr uint32_t NEWS_BAR_RGB = 0x111111;
+constexpr uint32_t NEWS_LABEL_RGB = 0xA31F1F;
+constexpr uint32_t NEWS_TEXT_RGB = 0xF7F3E8;
+constexpr int NEWS_LABEL_WIDTH = 64;
+
+CANVAS_FONT Ticker_Font()
+{
+    return CANVAS_FONT{FONT_FAMILY_SANS_CONDENSED, 13.0, false, false};
+}
+
+void Update_Page_Client_Size()
+{
+    const MAIN_WINDOW_AREAS Areas = Get_Main_Window_Areas();
+    if (!Areas.Page.Is_Empty())
+        Set_Client_Size(Areas.Page.Width(), Areas.Page.Height());
+}
+
+}  // namespace
+
+void Refresh_Main_Window_Layout()
+{
+    main_frame::Set_Bars(Is_Status_Bar_Shown() ? STATUS_BAR_HEIGHT : 0, Is_News_Bar_Shown());
+    Update_Page_Client_Size();
+    Repaint_Window(AREA_ALL);
+}
+
+void Set_Main_Client_Size(int nWidth, int nHeight)
+{
+    g_nClientWidth = nWidth > 0 ? nWidth : 0;
+    g_nClientHeight = nHeight > 0 ? nHeight : 0;
+    Update_Page_Client_Size();
+    Repaint_Window(AREA_ALL);
+}
+
+int Get_Main_Client_Width()
+{
+    return g_nClientWidth;
+}
+
+int Get_Main_Client_Height()
+{
+    return g_nClientHeight;
+}
+
+MAIN_WINDOW_AREAS Get_Main_Window_Areas()
+{
+    MAIN_WINDOW_AREAS Areas;
+    int nBottom = g_nClientHeight;
+    if (Is_News_Bar_Shown()) {
+        const int nTop = std::max(0, nBottom - NEWS_BAR_HEIGHT);
+        Areas.NewsBar = CANVAS_RECT{0, nTop, g_nClientWidth, nBottom};
+        nBottom = nTop;
+    }
+    if (Is_Status_Bar_Shown()) {
+        const int nTop = std::max(0, nBottom - STATUS_BAR_HEIGHT);
+        Areas.StatusBar = CANVAS_RECT{0, nTop, g_nClientWidth, nBottom};
+        nBottom = nTop;
+    }
+    Areas.Page = CANVAS_RECT{0, 0, g_nClientWidth, nBottom};
+    return Areas;
+}
+
+void Paint_Status_Bar(CANVAS& Canvas, const CANVAS_RECT& rcBar)
+{
+    if (rcBar.Is_Empty())
+        return;
+    const CANVAS_RECT rcOld = Canvas.Get_Clip();
+    Canvas.Set_Clip(rcBar);
+    // The band between the skin's two ends: its turf and its gold line.
+    Canvas.Fill_Linear_Gradient(rcBar, Rgb_Color(STATUS_BAR_TOP_RGB), Rgb_Color(STATUS_BAR_BOTTOM_RGB), true);
+    Canvas.Fill_Rect(CANVAS_RECT{rcBar.left, rcBar.top + 2, rcBar.right, rcBar.top + 3}, Rgb_Color(STATUS_BAR_LINE_RGB));
+    // A missing picture is left out (its notice is logged once).
+    const std::string Left = Get_Skin_File_Path(SKIN_STATUS_BAR_LEFT);
+    const std::string Right = Get_Skin_File_Path(SKIN_STATUS_BAR_RIGHT);
+    const CANVAS* pLeft = Load_File_Into_Bitmap_Cache(Left.c_str());
+    if (pLeft != nullptr)
+        Canvas.Draw_Canvas(*pLeft, rcBar.left, rcBar.top);
+    const CANVAS* pRight = Load_File_Into_Bitmap_Cache(Right.c_str());
+    if (pRight != nullptr)
+        Canvas.Draw_Canvas(*pRight, rcBar.right - pRight->Width(), rcBar.top);
+    const STATUS_BAR_TEXT Text = Get_Status_Bar_Text();
+    const CANVAS_FONT Bold{FONT_FAMILY_SANS, 12.0, true, false};
+    const CANVAS_FONT Plain{FONT_FAMILY_SANS, 12.0, false, false};
+    const unsigned nFlags = TEXT_SINGLELINE | TEXT_VCENTER | TEXT_END_ELLIPSIS;
+    const int nThird = rcBar.Width() / 3;
+    // The phase stands right of the left end's picture.
+    const int nIndent = pLeft != nullptr ? std::min(pLeft->Width() + 8, nThird / 2) : 10;
+    const CANVAS_RECT rcLeft{rcBar.left + nIndent, rcBar.top + 3, rcBar.left + nThird, rcBar.bottom};
+    const CANVAS_RECT rcMiddle{rcBar.left + nThird, rcBar.top + 3, rcBar.right - nThird, rcBar.bottom};
+    const CANVAS_RECT rcRight{rcBar.right - nThird, rcBar.top + 3, rcBar.right - 10, rcBar.bottom};
+    Draw_Text_In_Box(Canvas, Text.Phase.c_str(), rcLeft, nFlags | TEXT_LEFT, false, Bold,
+                     Rgb_Color(STATUS_BAR_TEXT_RGB));
+    Draw_Text_In_Box(Canvas, Text.Club.c_str(), rcMiddle, nFlags | TEXT_CENTER, false, Plain,
+                     Rgb_Color(STATUS_BAR_TEXT_RGB));
+    Draw_Text_In_Box(Canvas, Text.Activity.c_str(), rcRight, nFlags | TEXT_RIGHT, false, Plain,
+                     Rgb_Color(STATUS_BAR_TEXT_RGB));
+    Canvas.Set_Clip(rcOld);
+}
+
+void Paint_News_Bar(CANVAS& Canvas, const CANVAS_RECT& rcBar)
+{
+    if (rcBar.Is_Empty())
+        return;
+    const CANVAS_RECT rcOld = Canvas.Get_Clip();
+    Canvas.Set_Clip(rcBar);
+    Canvas.Fill_Rect(rcBar, Rgb_Color(NEWS_BAR_RGB));
+    // The skin's background stretched to the bar once for each size (the
+    // ticker repaints the bar many times a second).
+    static CANVAS Background;
+    static std::string BackgroundPath;
+    const std::string Path = Get_Skin_File_Path(SKIN_NEWS_BAR_BACKGROUND);
+    if (Background.Width() != rcBar.Width() || Background.Height() != rcBar.Height() || BackgroundPath != Path) {
+        BackgroundPath = Path;
+        if (Background.Resize(rcBar.Width(), rcBar.Height()) &&
+            !Draw_Cached_Image(Background, Path.c_str(), Background.Bounds()))
+            Background.Resize(0, 0);
+    }
+    if (!Background.Is_Empty())
+        Canvas.Draw_Canvas(Background, rcBar.left, rcBar.top);
+    const NEWS_BAR_STATE& Bar = Get_News_Bar();
+    const CANVAS_FONT Font = Ticker_Font();
+    // The text runs in from the right edge and passes under the label.
+    const CANVAS_RECT rcTicker{rcBar.left + NEWS_LABEL_WIDTH, rcBar.top, rcBar.right, rcBar.bottom};
+    Canvas.Set_Clip(rcTicker);
+    const double fBaseline = rcBar.top + (rcBar.Height() + Get_Font_Ascent(Font) - Get_Font_Descent(Font)) / 2.0;
+    Canvas.Draw_Text(Font, rcBar.right - Bar.nOffset, fBaseline, Bar.Text.c_str(), Rgb_Color(NEWS_TEXT_RGB));
+    Canvas.Set_Clip(rcBar);
+    const CANVAS_RECT rcLabel{rcBar.left, rcBar.top, rcBar.left + NEWS_LABEL_WIDTH, rcBar.bottom};
+    Canvas.Fill_Rect(rcLabel, Rgb_Color(NEWS_LABEL_RGB));
+    Draw_Text_In_Box(Canvas, "NEWS", rcLabel, TEXT_SINGLELINE | TEXT_VCENTER | TEXT_CENTER, false,
+                     CANVAS_FONT{FONT_FAMILY_SANS, 12.0, true, false}, Rgb_Color(NEWS_TEXT_RGB));
+    Canvas.Set_Clip(rcOld);
+}
+
+void Paint_Main_Window_Area(int nArea, CANVAS& Canvas)
+{
+    switch (nArea) {
+    case AREA_PAGE:
+        Paint_Main_Page(Canvas, Get_User_Preference(PREF_MAIN_PAGE), Canvas.Bounds());
+        break;
+    case AREA_STATUS_BAR:
+        Paint_Status_Bar(Canvas, Canvas.Bounds());
+        break;
+    case AREA_NEWS_BAR:
+        Paint_News_Bar(Canvas, Canvas.Bounds());
+        break;
+    default:
+        Paint_Main_Window(Canvas);
+        break;
+    }
+}
+
+void On_Page_Area_Size(int nWidth, int nHeight)
+{
+    const int nBars = (Is_Status_Bar_Shown() ? STATUS_BAR_HEIGHT : 0) + (Is_News_Bar_Shown() ? NEWS_BAR_HEIGHT : 0);
+    g_nClientWidth = nWidth > 0 ? nWidth : 0;
+    g_nClientHeight = (nHeight > 0 ? nHeight : 0) + nBars;
+    Update_Page_Client_Size();
+}
+
+void Paint_Main_Window(CANVAS& Canvas)
+{
+    const MAIN_WINDOW_AREAS Areas = Get_Main_Window_Areas();
+    Paint_Main_Page(Canvas, Get_User_Preference(PREF_MAIN_PAGE), Areas.Page);
+    Paint_Status_Bar(Canvas, Areas.StatusBar);
+    Paint_News_Bar(Canvas, Areas.NewsBar);
+}
+
+void Repaint_Window(int nArea)
+{
+    if (nArea < 0 || nArea >= MAIN_AREA_COUNT)
+        nArea = AREA_ALL;
+    ++g_nAreaRepaints[nArea];
+    if (g_pInvalidate != nullptr)
+        g_pInvalidate(nArea);
+    static_assert(int(AREA_PAGE) == int(FRAME_PAGE) && int(AREA_STATUS_BAR) == int(FRAME_STATUS_BAR) &&
+                  int(AREA_NEWS_BAR) == int(FRAME_NEWS_BAR));
+    main_frame::Invalidate(nArea == AREA_ALL ? -1 : nArea);
+}
+
+int Get_Area_Repaints(int nArea)
+{
+    return nArea >= 0 && nArea < MAIN_AREA_COUNT ? g_nAreaRepaints[nArea] : 0;
+}
+
+void Set_Main_Window_Invalidator(void (*pInvalidate)(int nArea))
+{
+    g_pInvalidate = pInvalidate;
+}
+
+void On_News_Ticker_Timer()
+{
+    const NEWS_BAR_STATE& Bar = Get_News_Bar();
+    if (!Bar.bRunning)
+        return;
+    const MAIN_WINDOW_AREAS Areas = Get_Main_Window_Areas();
+    // The text is measured once for each text the ticker is given.
+    static std::string MeasuredText;
+    static int nTextWidth = 0;
+    if (MeasuredText != Bar.Text) {
+        MeasuredText = Bar.Text;
+        nTextWidth = static_cast<int>(Measure_Text(Ticker_Font(), Bar.Text.c_str()));
+    }
+    Tick_News_Ticker(Areas.NewsBar.Width() - NEWS_LABEL_WIDTH, nTextWidth);
+    Repaint_Window(AREA_NEWS_BAR);
+}
+
+int Run_Dialog(int nDialogId, const char* szTitle, DIALOG_PROC pProc, void* pParam)
+{
+    Repaint_Window(AREA_STATUS_BAR);
+    Repaint_Window(AREA_NEWS_BAR);
+    return Do_Dialog(nDialogId, szTitle, pProc, pParam);
+}
+
+void Carry_Out_Main_Window_Request(int nRequest, int nArgument)
+{
+    switch (nRequest) {
+    case REQUEST_MAIN_WINDOW_REPAINT:
+        Redraw_Main_Window();
+        break;
+    case REQUEST_STATUS_BAR_REPAINT:
+        Repaint_Window(AREA_STATUS_BAR);
+        break;
+    case REQUEST_NEWS_BAR_REPAINT:
+        Repaint_Window(AREA_NEWS_BAR);
+        break;
+    case REQUEST_PLAY_MENU:
+    case REQUEST_GAME_MENU:
+        // The menu shown follows the program's state, not the argument.
+        Build_Main_Menu();
+        break;
+    case REQUEST_NEWS_TICKER_STOP:
+        Stop_Main_News_Ticker();
+        break;
+    case REQUEST_NEWS_TICKER_START:
+        Start_Main_News_Ticker();
+        Repaint_Window(AREA_NEWS_BAR);
+        break;
+    case REQUEST_SHOW_PAGE:
+        Set_Main_View_Page(nArgument);
+        break;
+    case REQUEST_STATUS_BAR_DESTROY:
+        Destroy_Main_Status_Bar();
+        Refresh_Main_Window_Layout();
+        break;
+    case REQUEST_STATUS_BAR_CREATE:
+        Create_Main_Status_Bar();
+        if (Get_User_Preference(PREF_NEWS_BAR) != 0)
+            Create_News_Bar();
+        Refresh_Main_Window_Layout();
+        break;
+    case REQUEST_PAGE_CACHE_RESET:
+        Set_Page_Cache_Marker(-1);
+        break;
+    default:
+        break;
+    }
+}
+
+void Install_Main_Window_Requests(int (*pSave)(const char* szPath))
+{
+    SHELL_HANDLER Handler;
+    Handler.pRequest = Carry_Out_Main_Window_Request;
+    Handler.pSave = pSave;
+    Install_Shell_Handler(&Handler);
 }

@@ -1,12 +1,17 @@
 // The main window's upkeep that the game code asks for.
 //
-// The shell owns the main window; it may call every layer below it. Without a
-// desktop window the main window is this headless model: it keeps its title
-// text, the draft menu mode and a repaint count, which tests read back; the
-// current page is preference 26.
+// The shell owns the main window; it may call every layer below it. The
+// window is a model that both backends show: its title, its menu
+// (main_menu.h), the page shown (preference 26) in the page area, the status
+// bar and the news bar (status_bar.h, news_bar.h) below it, and a count of
+// repaints per area, which tests read back. A backend gives the client size,
+// paints the client with Paint_Main_Window and is told what to redraw.
 #pragma once
 
 #include <cstddef>
+
+#include "platform/canvas.h"
+#include "platform/dialogs.h"
 
 constexpr size_t MAIN_TITLE_SIZE = 256;
 
@@ -31,6 +36,55 @@ bool Is_Draft_Menu_Running();
 // Repaints the main window (the headless model counts repaints).
 void Redraw_Main_Window();
 int Get_Main_Window_Repaints();
+
+// --- The client area: the page, the status bar, the news bar ---------------
+// Areas a repaint names.
+enum MAIN_AREA : int { AREA_PAGE, AREA_STATUS_BAR, AREA_NEWS_BAR, AREA_ALL, MAIN_AREA_COUNT };
+// The client's size (the backend's drawing area); the default is the design
+// space with both bars below it. The page area's size becomes the canvas's
+// client size (Enlarge_Rectangle scales to it).
+void Set_Main_Client_Size(int nWidth, int nHeight);
+int Get_Main_Client_Width();
+int Get_Main_Client_Height();
+struct MAIN_WINDOW_AREAS {
+    CANVAS_RECT Page;
+    CANVAS_RECT StatusBar;   // empty when the bar is not shown
+    CANVAS_RECT NewsBar;     // empty when the bar is not shown
+};
+// The page on top, the status bar (STATUS_BAR_HEIGHT) and the news bar
+// (NEWS_BAR_HEIGHT) at the foot, each present only while shown.
+MAIN_WINDOW_AREAS Get_Main_Window_Areas();
+// After a bar came or went: the page area's size again, everything redrawn.
+void Refresh_Main_Window_Layout();
+// Paints the whole client (a canvas of the client's size) or one area.
+void Paint_Main_Window(CANVAS& Canvas);
+void Paint_Status_Bar(CANVAS& Canvas, const CANVAS_RECT& rcBar);
+// The frame's paint of one area, the canvas the area's size (AREA_ALL: the
+// whole client).
+void Paint_Main_Window_Area(int nArea, CANVAS& Canvas);
+// The frame's page area has a new size: the client is it and the bars.
+void On_Page_Area_Size(int nWidth, int nHeight);
+void Paint_News_Bar(CANVAS& Canvas, const CANVAS_RECT& rcBar);
+// Asks for an area to be drawn again: counted, and the frame told
+// (platform/main_frame.h: the backend paints the area through the shell's
+// handler).
+void Repaint_Window(int nArea);
+int Get_Area_Repaints(int nArea);
+// The backend's hook that redraws an area (null: none).
+void Set_Main_Window_Invalidator(void (*pInvalidate)(int nArea));
+// The ticker's timer fired: the text moves on and the news bar is redrawn.
+void On_News_Ticker_Timer();
+
+// Runs a modal dialog over the main window: the status bar and the news bar
+// are repainted first, then Do_Dialog.
+int Run_Dialog(int nDialogId, const char* szTitle, DIALOG_PROC pProc, void* pParam = nullptr);
+
+// Carries out a request of platform/shell_requests.h for real.
+void Carry_Out_Main_Window_Request(int nRequest, int nArgument);
+// Installs the handler of those requests, with the league's save. (The
+// frame's handlers that paint the areas and follow the page area's size
+// come with Create_Main_Window.)
+void Install_Main_Window_Requests(int (*pSave)(const char* szPath));
 
 // --- The window itself (headless: a rectangle and a quit message) ----------
 struct WINDOW_RECTANGLE;

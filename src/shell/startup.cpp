@@ -15,7 +15,6 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/main_frame.h"
-#include "platform/shell_requests.h"
 #include "platform/system.h"
 #include "platform/ui.h"
 #include "platform/ui_backend.h"
@@ -27,12 +26,6 @@
 #include "shell/welcome_dialog.h"
 
 namespace {
-
-void Carry_Out_Shell_Request(int nRequest, int nArgument)
-{
-    if (nRequest == REQUEST_SHOW_PAGE)
-        Set_Main_View_Page(nArgument);
-}
 
 bool Is_Word_Char(char c)
 {
@@ -330,14 +323,11 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     Set_Terminal_Notices(true);
     Set_Title_Refresher(Update_Main_Window_Title);
     // The day advance's automatic save writes the league through the game
-    // file; the pages it asks for become the main window's page.
+    // file; what it asks of the window and its bars the main window does.
     MAIN_FRAME_HANDLERS Frame;
     Frame.pClose = Exit_On_Close_Box;
     main_frame::Set_Handlers(&Frame);
-    SHELL_HANDLER Shell;
-    Shell.pSave = Save_Game;
-    Shell.pRequest = Carry_Out_Shell_Request;
-    Install_Shell_Handler(&Shell);
+    Install_Main_Window_Requests(Save_Game);
 
     if (!Start_Up(argc, argv))
         return PROGRAM_EXIT_FAILED;

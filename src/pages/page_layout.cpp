@@ -1,0 +1,440 @@
+#include "pages/page_layout.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "league/calendar.h"
+#include "league/game_record.h"
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/league_text.h"
+#include "league/preferences.h"
+#include "league/standings_keys.h"
+#include "league/team.h"
+#include "league/team_schedule.h"
+#include "pages/page_layout_internal.h"
+
+namespace page_parts {
+
+PAGE_RECT Rect(int nLeft, int nTop, int nRight, int nBottom)
+{
+    PAGE_RECT R;
+    R.nLeft = nLeft;
+    R.nTop = nTop;
+    R.nRight = nRight;
+    R.nBottom = nBottom;
+    return R;
+}
+
+void Add_Text(PAGE_LAYOUT& Layout, const PAGE_RECT& Box, const std::string& Text, int nType, int nAlign)
+{
+    PAGE_TEXT T;
+    T.Box = Box;
+    T.Text = Text;
+    T.nType = nType;
+    T.nAlign = nAlign;
+    Layout.Texts.push_back(T);
+}
+
+void Add_Rule(PAGE_LAYOUT& Layout, int nLeft, int nTop, int nRight, int nWeight)
+{
+    PAGE_RULE Rule;
+    Rule.Line = Rect(nLeft, nTop, nRight, nTop + nWeight);
+    Rule.nWeight = nWeight;
+    Layout.Rules.push_back(Rule);
+}
+
+int Team_Type(int nTeam)
+{
+    return Is_Team_Slot_Used(nTeam) && Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) == 1 ? TYPE_BODY_BOLD : TYPE_BODY;
+}
+
+void Add_Column_Rule(PAGE_LAYOUT& Layout, int x, int nTop, int nBottom)
+{
+    PAGE_RULE Rule;
+    Rule.Line = Rect(x, nTop, x + 1, nBottom);
+    Rule.nWeight = 1;
+    Layout.Rules.push_back(Rule);
+}
+
+void Add_Row(PAGE_LAYOUT& Layout, int nTeam, const PAGE_RECT& Box, int nGroup)
+{
+    PAGE_ROW R;
+    R.nTeam = nTeam;
+    R.Box = Box;
+    R.nGroup = nGroup;
+    Layout.Rows.push_back(R);
+}
+
+std::string Division_Heading(int nDivision)
+{
+    char szLeague[LEAGUE_NAME_SIZE];
+    char szDivision[DIVISION_NAME_SIZE];
+    Get_League_Name(nDivision / 4, szLeague);
+    Get_Division_Name(nDivision, szDivision);
+    std::string Heading = szLeague;
+    if (szDivision[0] != '\0')
+        Heading += Heading.empty() ? std::string(szDivision) : " " + std::string(szDivision);
+    return Heading.empty() ? "Division " + std::to_string(nDivision + 1) : Heading;
+}
+
+}  // namespace page_parts
+
+using namespace page_parts;
+
+namespace {
+
+// The Standings page: one box per division, the leagues one above the other.
+constexpr int STANDINGS_ROW_HEIGHT = 15;
+constexpr int STANDINGS_HEADING_HEIGHT = 18;
+// The Calendar page: two columns of eleven weeks.
+constexpr int CALENDAR_ROWS_PER_COLUMN = 11;
+constexpr int CALENDAR_ROW_HEIGHT = 34;
+// The Games page: three columns of score boxes.
+constexpr int GAMES_COLUMNS = 3;
+constexpr int GAMES_BOX_HEIGHT = 48;
+constexpr int GAMES_BOX_GAP = 6;
+// A game whose clock passed four quarters went to overtime.
+constexpr int REGULATION_SECONDS = 3600;
+
+std::string Number_Text(int n)
+{
+    return std::to_string(n);
+}
+
+// ".750", "1.000": the winning percentage as the papers print it.
+std::string Percentage_Text(int nPerMille)
+{
+    char szText[16];
+    if (nPerMille >= 1000)
+        std::snprintf(szText, sizeof(szText), "1.000");
+    else
+        std::snprintf(szText, sizeof(szText), ".%03d", nPerMille < 0 ? 0 : nPerMille);
+    return szText;
+}
+
+// The division's clubs in standings order: the division key, the better
+// first; level keys keep slot order.
+std::vector<int> Division_Order(int nDivision)
+{
+    std::vector<int> Teams;
+    for (int t = 0; t < Count_Teams(); ++t)
+        if (Get_Team_Stat(t, TEAM_STAT_DIVISION) == nDivision)
+            Teams.push_back(t);
+    std::vector<std::pair<int, int>> Keyed;
+    for (int t : Teams)
+        Keyed.emplace_back(Get_Team_Division_Key(t), t);
+    std::stable_sort(Keyed.begin(), Keyed.end(),
+                     [](const std::pair<int, int>& A, const std::pair<int, int>& B) { return A.first > B.first; });
+    Teams.clear();
+    for (const auto& Entry : Keyed)
+        Teams.push_back(Entry.second);
+    return Teams;
+}
+
+// "24-17", the side's own score first.
+std::string Score_Text(int nOwn, int nOther)
+{
+    return Number_Text(nOwn) + "-" + Number_Text(nOther);
+}
+
+std::string Kickoff_Text(int nTime)
+{
+    if (nTime <= 0)
+        nTime = DEFAULT_KICKOFF_TIME;
+    const int nHour = nTime / 100;
+    const int nMinute = nTime % 100;
+    char szText[16];
+    std::snprintf(szText, sizeof(szText), "%d:%02d %s", nHour % 12 == 0 ? 12 : nHour % 12, nMinute,
+                  nHour >= 12 ? "PM" : "AM");
+    return szText;
+}
+
+
+}  // namespace
+
+bool Is_Main_Page(int nPage)
+{
+    switch (nPage) {
+    case MAIN_PAGE_FRONT:
+    case MAIN_PAGE_STANDINGS:
+    case MAIN_PAGE_CALENDAR:
+    case MAIN_PAGE_PLAYOFFS:
+    case MAIN_PAGE_DRAFT:
+    case MAIN_PAGE_CHAMPIONS:
+    case MAIN_PAGE_GAMES:
+        return true;
+    default:
+        return false;
+    }
+}
+
+PAGE_LAYOUT Layout_Main_Page(int nPage)
+{
+    switch (nPage) {
+    case MAIN_PAGE_STANDINGS:
+        return Layout_Standings_Page();
+    case MAIN_PAGE_CALENDAR:
+        return Layout_Calendar_Page();
+    case MAIN_PAGE_GAMES:
+        return Layout_Games_Page();
+    case MAIN_PAGE_PLAYOFFS:
+        return Layout_Playoffs_Page();
+    case MAIN_PAGE_CHAMPIONS:
+        return Layout_Champions_Page();
+    case MAIN_PAGE_DRAFT:
+        return Layout_Draft_Page();
+    default:
+        return Layout_Front_Page();
+    }
+}
+
+std::string Page_Team_Nickname(int nTeam)
+{
+    if (!Is_Valid_Team(nTeam))
+        return "";
+    char szText[64];
+    Get_Team_String(szText, nTeam, TEAM_STRING_NICKNAME);
+    return szText[0] != '\0' ? std::string(szText) : Page_Team_Name(nTeam, true);
+}
+
+std::string Page_Team_Name(int nTeam, bool bShort)
+{
+    if (!Is_Valid_Team(nTeam))
+        return "";
+    char szText[64];
+    if (bShort) {
+        Get_Team_String(szText, nTeam, TEAM_STRING_ABBREVIATION);
+        return szText;
+    }
+    Get_Team_String(szText, nTeam, TEAM_STRING_CITY);
+    std::string Name = szText;
+    Get_Team_String(szText, nTeam, TEAM_STRING_NICKNAME);
+    if (szText[0] != '\0')
+        Name += Name.empty() ? std::string(szText) : " " + std::string(szText);
+    return Name;
+}
+
+void Add_Masthead(PAGE_LAYOUT& Layout, const char* szTitle)
+{
+    const int nRight = PAGE_DESIGN_WIDTH - PAGE_MARGIN;
+    Layout.Title = szTitle != nullptr ? szTitle : "";
+    Add_Text(Layout, Rect(PAGE_MARGIN, 6, nRight, 40), "The Kelvo League Times", TYPE_MASTHEAD, ALIGN_CENTRE);
+    Add_Rule(Layout, PAGE_MARGIN, 43, nRight, 2);
+    Add_Rule(Layout, PAGE_MARGIN, 47, nRight, 1);
+    char szWeek[64];
+    Get_Week_Name_Long(-1, szWeek);
+    const std::string Date = Number_Text(Get_Current_Year()) + " - " + szWeek;
+    Add_Text(Layout, Rect(PAGE_MARGIN, 50, 300, 64), Date, TYPE_SMALL, ALIGN_LEFT);
+    Add_Text(Layout, Rect(300, 50, nRight, 64), Layout.Title, TYPE_SMALL, ALIGN_RIGHT);
+    Add_Rule(Layout, PAGE_MARGIN, 67, nRight, 1);
+}
+
+int Get_Calendar_Page_Team()
+{
+    const int nSelected = Get_Selected_Team();
+    if (Is_Team_Slot_Used(nSelected))
+        return nSelected;
+    for (int t = 0; t < Count_Teams(); ++t)
+        if (Get_Team_Stat(t, TEAM_STAT_CONTROLLER) == 1)
+            return t;
+    return Count_Teams() > 0 ? 0 : NO_TEAM;
+}
+
+int Get_Games_Page_Week()
+{
+    const int nCurrent = Get_Current_Week();
+    const int nLast = nCurrent >= SCHEDULE_WEEKS ? SCHEDULE_WEEKS - 1 : nCurrent;
+    for (int w = nLast; w >= 0; --w)
+        if (Count_Week_Games(w) > 0 && Get_Week_First_Game_Index(w) < NUMBER_OF_GAMES) {
+            // A day not begun yet shows only when it is today.
+            if (w == nCurrent || Is_Game_Record_Final(Get_Week_First_Game_Index(w)))
+                return w;
+        }
+    return -1;
+}
+
+PAGE_LAYOUT Layout_Standings_Page()
+{
+    PAGE_LAYOUT Layout;
+    Layout.nPage = MAIN_PAGE_STANDINGS;
+    Add_Masthead(Layout, "Standings");
+    const RESULTS_HOLD Hold;
+    const int nLeagues = std::max(1, Count_Leagues());
+    int nColumns = 1;
+    for (int l = 0; l < nLeagues; ++l)
+        nColumns = std::max(nColumns, Count_League_Divisions(l));
+    const int nWidth = (PAGE_DESIGN_WIDTH - 2 * PAGE_MARGIN) / nColumns;
+    const int nBandHeight = (PAGE_DESIGN_HEIGHT - PAGE_BODY_TOP - PAGE_MARGIN) / nLeagues;
+    for (int l = 0; l < nLeagues; ++l) {
+        int nColumn = 0;
+        for (int k = 0; k < 4; ++k) {
+            const int d = l * 4 + k;
+            const std::vector<int> Teams = Division_Order(d);
+            if (Teams.empty())
+                continue;
+            const int x0 = PAGE_MARGIN + nColumn * nWidth + 4;
+            const int x1 = PAGE_MARGIN + (nColumn + 1) * nWidth - 4;
+            int y = PAGE_BODY_TOP + l * nBandHeight;
+            ++nColumn;
+            Add_Text(Layout, Rect(x0, y, x1, y + STANDINGS_HEADING_HEIGHT), Division_Heading(d), TYPE_SUBHEAD);
+            y += STANDINGS_HEADING_HEIGHT;
+            Add_Rule(Layout, x0, y, x1, 1);
+            // Column heads over the figures: W, L and T 18 units wide, the
+            // percentage 34.
+            const int xW = x1 - 100, xL = x1 - 78, xT = x1 - 56;
+            Add_Text(Layout, Rect(xW, y + 1, xW + 18, y + 13), "W", TYPE_SMALL, ALIGN_RIGHT);
+            Add_Text(Layout, Rect(xL, y + 1, xL + 18, y + 13), "L", TYPE_SMALL, ALIGN_RIGHT);
+            Add_Text(Layout, Rect(xT, y + 1, xT + 18, y + 13), "T", TYPE_SMALL, ALIGN_RIGHT);
+            Add_Text(Layout, Rect(x1 - 36, y + 1, x1 - 2, y + 13), "Pct", TYPE_SMALL, ALIGN_RIGHT);
+            y += 14;
+            for (size_t i = 0; i < Teams.size(); ++i) {
+                const int t = Teams[i];
+                const PAGE_RECT Row = Rect(x0, y, x1, y + STANDINGS_ROW_HEIGHT);
+                if (i % 2 == 1)
+                    Layout.Shades.push_back(Row);
+                const int nType = Team_Type(t);
+                Add_Text(Layout, Rect(x0 + 2, y, xW - 2, y + STANDINGS_ROW_HEIGHT), Page_Team_Nickname(t), nType);
+                Add_Text(Layout, Rect(xW, y, xW + 18, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Wins(t)), nType,
+                         ALIGN_RIGHT);
+                Add_Text(Layout, Rect(xL, y, xL + 18, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Losses(t)),
+                         nType, ALIGN_RIGHT);
+                Add_Text(Layout, Rect(xT, y, xT + 18, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Ties(t)), nType,
+                         ALIGN_RIGHT);
+                Add_Text(Layout, Rect(x1 - 36, y, x1 - 2, y + STANDINGS_ROW_HEIGHT),
+                         Percentage_Text(Get_Team_Winning_Percentage(t)), nType, ALIGN_RIGHT);
+                PAGE_ROW R;
+                R.nTeam = t;
+                R.Box = Row;
+                R.nGroup = d;
+                Layout.Rows.push_back(R);
+                y += STANDINGS_ROW_HEIGHT;
+            }
+        }
+    }
+    return Layout;
+}
+
+PAGE_LAYOUT Layout_Calendar_Page()
+{
+    PAGE_LAYOUT Layout;
+    Layout.nPage = MAIN_PAGE_CALENDAR;
+    const int nTeam = Get_Calendar_Page_Team();
+    Add_Masthead(Layout, "Calendar");
+    if (!Is_Team_Slot_Used(nTeam)) {
+        Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, PAGE_DESIGN_WIDTH - PAGE_MARGIN, PAGE_BODY_TOP + 40),
+                 "No club to show", TYPE_HEADLINE, ALIGN_CENTRE);
+        return Layout;
+    }
+    char szRecord[RECORD_TEXT_SIZE];
+    Format_Team_Record(szRecord, nTeam);
+    Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, PAGE_DESIGN_WIDTH - PAGE_MARGIN, PAGE_BODY_TOP + 30),
+             Page_Team_Name(nTeam) + " (" + szRecord + ")", TYPE_HEADLINE, ALIGN_LEFT);
+    const int nTop = PAGE_BODY_TOP + 34;
+    const int nHalf = (PAGE_DESIGN_WIDTH - 2 * PAGE_MARGIN) / 2;
+    const int nCurrent = Get_Current_Week();
+    for (int w = 0; w < SCHEDULE_WEEKS; ++w) {
+        const int nColumn = w / CALENDAR_ROWS_PER_COLUMN;
+        const int x0 = PAGE_MARGIN + nColumn * nHalf + 4;
+        const int x1 = PAGE_MARGIN + (nColumn + 1) * nHalf - 4;
+        const int y = nTop + (w % CALENDAR_ROWS_PER_COLUMN) * CALENDAR_ROW_HEIGHT;
+        const PAGE_RECT Row = Rect(x0, y, x1, y + CALENDAR_ROW_HEIGHT - 2);
+        if (w == nCurrent)
+            Layout.Shades.push_back(Row);
+        Add_Rule(Layout, x0, y + CALENDAR_ROW_HEIGHT - 2, x1, 1);
+        char szWeek[64];
+        Get_Week_Name(w, szWeek);
+        Add_Text(Layout, Rect(x0 + 2, y + 2, x0 + 130, y + 16), szWeek, TYPE_SMALL);
+        const int nOpponent = Get_Scheduled_Opponent(nTeam, w);
+        const int nWhere = Get_Team_Week_Home_Away(nTeam, w);
+        PAGE_ROW R;
+        R.nTeam = nOpponent;
+        R.Box = Row;
+        R.nGroup = w;
+        Layout.Rows.push_back(R);
+        if (nWhere == WEEK_NO_GAME || !Is_Valid_Team(nOpponent)) {
+            // A regular week without a game is the club's open date; the
+            // playoff weeks name only themselves.
+            if (w < Get_First_Playoff_Week())
+                Add_Text(Layout, Rect(x0 + 2, y + 16, x1 - 2, y + 31), "Open date", TYPE_BODY);
+            continue;
+        }
+        const std::string Opponent = (nWhere == WEEK_AT_HOME ? "vs " : "at ") + Page_Team_Name(nOpponent);
+        Add_Text(Layout, Rect(x0 + 2, y + 16, x1 - 96, y + 31), Opponent, Team_Type(nOpponent));
+        const int nGame = Get_Team_Schedule_Stat(nTeam, w, SCHEDULE_GAME_INDEX);
+        const GAME* pGame = nGame >= 0 && nGame < NUMBER_OF_GAMES ? Get_Game_Record(nGame) : nullptr;
+        std::string Result;
+        if (pGame != nullptr && pGame->nWeek == w && Is_Game_Record_Final(nGame) &&
+            (pGame->nHomeTeam == nTeam || pGame->nAwayTeam == nTeam)) {
+            const int nSide = pGame->nHomeTeam == nTeam ? 1 : 0;
+            const int nOwn = pGame->nScore[nSide];
+            const int nOther = pGame->nScore[1 - nSide];
+            Result = std::string(nOwn > nOther ? "W " : nOwn < nOther ? "L " : "T ") + Score_Text(nOwn, nOther);
+        } else {
+            Result = Kickoff_Text(Get_Team_Schedule_Stat(nTeam, w, SCHEDULE_KICKOFF_TIME));
+        }
+        Add_Text(Layout, Rect(x1 - 94, y + 9, x1 - 2, y + 27), Result, TYPE_BODY_BOLD, ALIGN_RIGHT);
+    }
+    return Layout;
+}
+
+PAGE_LAYOUT Layout_Games_Page()
+{
+    PAGE_LAYOUT Layout;
+    Layout.nPage = MAIN_PAGE_GAMES;
+    Add_Masthead(Layout, "Games");
+    const int nWeek = Get_Games_Page_Week();
+    const int nFirst = nWeek >= 0 ? Get_Week_First_Game_Index(nWeek) : NO_GAME_INDEX;
+    const int nCount = nWeek >= 0 ? Count_Week_Games(nWeek) : 0;
+    const int nRight = PAGE_DESIGN_WIDTH - PAGE_MARGIN;
+    if (nWeek < 0 || nFirst >= NUMBER_OF_GAMES || nCount <= 0) {
+        Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, nRight, PAGE_BODY_TOP + 30), "No games today",
+                 TYPE_HEADLINE, ALIGN_CENTRE);
+        return Layout;
+    }
+    char szWeek[64];
+    Get_Week_Name_Long(nWeek, szWeek);
+    Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, nRight, PAGE_BODY_TOP + 30), std::string(szWeek) + " Scores",
+             TYPE_HEADLINE, ALIGN_LEFT);
+    const int nWidth = (PAGE_DESIGN_WIDTH - 2 * PAGE_MARGIN) / GAMES_COLUMNS;
+    const int nTop = PAGE_BODY_TOP + 36;
+    const int nRowsFit = (PAGE_DESIGN_HEIGHT - PAGE_MARGIN - nTop) / (GAMES_BOX_HEIGHT + GAMES_BOX_GAP);
+    int nShown = 0;
+    for (int g = nFirst; g < NUMBER_OF_GAMES && nShown < nCount && nShown < nRowsFit * GAMES_COLUMNS; ++g) {
+        const GAME* pGame = Get_Game_Record(g);
+        // The week's records run on from its first; skip any other.
+        if (pGame == nullptr || pGame->nWeek != nWeek || !Is_Team_Slot_Used(pGame->nHomeTeam) ||
+            !Is_Team_Slot_Used(pGame->nAwayTeam))
+            continue;
+        const int nColumn = nShown % GAMES_COLUMNS;
+        const int nRow = nShown / GAMES_COLUMNS;
+        const int x0 = PAGE_MARGIN + nColumn * nWidth + 4;
+        const int x1 = PAGE_MARGIN + (nColumn + 1) * nWidth - 4;
+        const int y = nTop + nRow * (GAMES_BOX_HEIGHT + GAMES_BOX_GAP);
+        const PAGE_RECT Box = Rect(x0, y, x1, y + GAMES_BOX_HEIGHT);
+        Layout.Shades.push_back(Box);
+        const bool bFinal = Is_Game_Record_Final(g);
+        for (int nSide = 0; nSide < 2; ++nSide) {
+            const int t = nSide == 0 ? pGame->nAwayTeam : pGame->nHomeTeam;
+            const int yLine = y + 3 + nSide * 15;
+            const bool bWinner = bFinal && pGame->nScore[nSide] > pGame->nScore[1 - nSide];
+            // Only the winner is set in bold here.
+            const int nType = bWinner ? TYPE_BODY_BOLD : TYPE_BODY;
+            Add_Text(Layout, Rect(x0 + 4, yLine, x1 - 34, yLine + 15), Page_Team_Name(t), nType);
+            if (bFinal)
+                Add_Text(Layout, Rect(x1 - 32, yLine, x1 - 4, yLine + 15), Number_Text(pGame->nScore[nSide]), nType,
+                         ALIGN_RIGHT);
+        }
+        const std::string Status = bFinal ? (pGame->nClock > REGULATION_SECONDS ? "Final OT" : "Final")
+                                          : Kickoff_Text(Get_Team_Schedule_Stat(pGame->nHomeTeam, nWeek,
+                                                                                SCHEDULE_KICKOFF_TIME));
+        Add_Text(Layout, Rect(x0 + 4, y + 33, x1 - 4, y + 46), Status, TYPE_SMALL, ALIGN_RIGHT);
+        PAGE_ROW R;
+        R.nTeam = pGame->nHomeTeam;
+        R.Box = Box;
+        R.nGroup = g;
+        Layout.Rows.push_back(R);
+        ++nShown;
+    }
+    return Layout;
+}

@@ -1,0 +1,357 @@
+// The front page, the playoff bracket, the champions and the draft.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/league_text.h"
+#include "league/player.h"
+#include "league/preferences.h"
+#include "league/standings_keys.h"
+#include "league/team.h"
+#include "league/team_schedule.h"
+#include "pages/news_ticker.h"
+#include "pages/page_layout.h"
+#include "pages/page_layout_internal.h"
+#include "platform/resources.h"
+#include "season/college_draft.h"
+#include "season/playoffs.h"
+
+using namespace page_parts;
+
+namespace {
+
+constexpr int BRACKET_SLOTS = 31;
+constexpr int BRACKET_COLUMNS = 9;
+constexpr int BRACKET_BOX_HEIGHT = 20;
+constexpr int CHAMPION_ROWS_PER_COLUMN = 24;
+constexpr int CHAMPION_ROW_HEIGHT = 16;
+constexpr int DRAFT_ROWS_PER_COLUMN = 18;
+constexpr int DRAFT_ROW_HEIGHT = 21;
+constexpr int POSITION_ABBREVIATION_STRINGS = 59;
+
+std::string Nickname(int nTeam)
+{
+    return Page_Team_Nickname(nTeam);
+}
+
+// The bracket's column of a slot: league 0's rounds run in from the left,
+// league 1's from the right, the champion in the middle.
+int Bracket_Column(int nSlot)
+{
+    if (nSlot < 8)
+        return 0;
+    if (nSlot < 16)
+        return 8;
+    if (nSlot < 20)
+        return 1;
+    if (nSlot < 24)
+        return 7;
+    if (nSlot < 26)
+        return 2;
+    if (nSlot < 28)
+        return 6;
+    if (nSlot == 28)
+        return 3;
+    if (nSlot == 29)
+        return 5;
+    return 4;
+}
+
+// The top of a slot's box: the first round evenly down the page, every
+// later slot halfway between the two slots whose game feeds it.
+int Bracket_Top(int nSlot, int nTop, int nHeight)
+{
+    if (nSlot < 16) {
+        const int nPitch = nHeight / 8;
+        return nTop + (nSlot % 8) * nPitch + (nPitch - BRACKET_BOX_HEIGHT) / 2;
+    }
+    const int nFeeder = 2 * (nSlot - 16);
+    return (Bracket_Top(nFeeder, nTop, nHeight) + Bracket_Top(nFeeder + 1, nTop, nHeight)) / 2;
+}
+
+// Whether the game between a slot and its partner has been played: the slot
+// it feeds holds a team.
+bool Bracket_Game_Played(int nSlot)
+{
+    if (nSlot >= BRACKET_SLOTS - 1)
+        return false;
+    const int nNext = nSlot / 2 + 16;
+    return nNext < BRACKET_SLOTS && Get_Playoff_Team(nNext) != NO_TEAM;
+}
+
+void Add_Column_Block(PAGE_LAYOUT& Layout, const PAGE_RECT& Column, const char* szHeading,
+                      const std::vector<std::string>& Lines)
+{
+    Add_Text(Layout, Rect(Column.nLeft, Column.nTop, Column.nRight, Column.nTop + 18), szHeading, TYPE_SUBHEAD);
+    Add_Rule(Layout, Column.nLeft, Column.nTop + 19, Column.nRight, 1);
+    int y = Column.nTop + 23;
+    for (const std::string& Line : Lines) {
+        if (y + 14 > Column.nBottom)
+            break;
+        Add_Text(Layout, Rect(Column.nLeft, y, Column.nRight, y + 14), Line, TYPE_SMALL);
+        y += 15;
+    }
+}
+
+// The team that leads each division, by the division key.
+std::vector<std::string> Division_Leader_Lines()
+{
+    std::vector<std::string> Lines;
+    const RESULTS_HOLD Hold;
+    for (int d = 0; d < NUMBER_OF_DIVISIONS; ++d) {
+        int nBest = NO_TEAM;
+        for (int t = 0; t < Count_Teams(); ++t)
+            if (Get_Team_Stat(t, TEAM_STAT_DIVISION) == d &&
+                (nBest == NO_TEAM || Get_Team_Division_Key(t) > Get_Team_Division_Key(nBest)))
+                nBest = t;
+        if (nBest == NO_TEAM)
+            continue;
+        char szRecord[RECORD_TEXT_SIZE];
+        Format_Team_Record(szRecord, nBest);
+        Lines.push_back(Division_Heading(d) + ": " + Page_Team_Name(nBest) + " " + szRecord);
+    }
+    return Lines;
+}
+
+// The front page's headline: the champion, else the day's biggest win,
+// else the season ahead.
+std::string Front_Headline(const std::vector<DAY_RESULT>& Results)
+{
+    const int nChampion = Get_Playoff_Team(Get_Season_Last_Playoff_Slot());
+    if (Is_Season_Complete() && Is_Team_Slot_Used(nChampion))
+        return Page_Team_Name(nChampion) + " Are Champions!";
+    const DAY_RESULT* pBest = nullptr;
+    for (const DAY_RESULT& Result : Results)
+        if (pBest == nullptr ||
+            std::abs(Result.nHomeScore - Result.nAwayScore) > std::abs(pBest->nHomeScore - pBest->nAwayScore))
+            pBest = &Result;
+    if (pBest != nullptr) {
+        if (pBest->nHomeScore == pBest->nAwayScore)
+            return Nickname(pBest->nAway) + " and " + Nickname(pBest->nHome) + " Tie " +
+                   std::to_string(pBest->nHomeScore) + "-" + std::to_string(pBest->nAwayScore);
+        const bool bHome = pBest->nHomeScore > pBest->nAwayScore;
+        const int nWinner = bHome ? pBest->nHome : pBest->nAway;
+        const int nLoser = bHome ? pBest->nAway : pBest->nHome;
+        const int nHigh = std::max(pBest->nHomeScore, pBest->nAwayScore);
+        const int nLow = std::min(pBest->nHomeScore, pBest->nAwayScore);
+        return Nickname(nWinner) + (nHigh - nLow >= 21 ? " Rout " : " Beat ") + Nickname(nLoser) + " " +
+               std::to_string(nHigh) + "-" + std::to_string(nLow);
+    }
+    return "The " + std::to_string(Get_Current_Year()) + " Season Awaits";
+}
+
+}  // namespace
+
+PAGE_LAYOUT Layout_Front_Page()
+{
+    PAGE_LAYOUT Layout;
+    Layout.nPage = MAIN_PAGE_FRONT;
+    Add_Masthead(Layout, "Front Page");
+    const int nRight = PAGE_DESIGN_WIDTH - PAGE_MARGIN;
+    int nWeek = -1;
+    const std::vector<DAY_RESULT> Results = Get_Last_Day_Results(&nWeek);
+    Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, nRight, PAGE_BODY_TOP + 36), Front_Headline(Results),
+             TYPE_HEADLINE, ALIGN_CENTRE);
+    Add_Rule(Layout, PAGE_MARGIN, PAGE_BODY_TOP + 40, nRight, 1);
+    const int nTop = PAGE_BODY_TOP + 46;
+    const int nBottom = PAGE_DESIGN_HEIGHT - PAGE_MARGIN;
+    const int nWidth = (nRight - PAGE_MARGIN) / 3;
+    std::vector<std::string> Scores;
+    for (const DAY_RESULT& Result : Results)
+        Scores.push_back(Format_Day_Result(Result));
+    if (Scores.empty())
+        Scores.push_back("No games played yet.");
+    std::vector<std::string> Leaders;
+    for (const SEASON_LEADER& Leader : Get_Season_Leaders()) {
+        Leaders.push_back(std::string(Leader.szCaption) + ":");
+        char szName[64];
+        Get_Player_Full_Name(Leader.nTeam, Leader.nSlot, szName);
+        Leaders.push_back(std::string("   ") + szName + " (" + Page_Team_Name(Leader.nTeam, true) + ") " +
+                          Format_Thousands(Leader.nValue));
+    }
+    if (Leaders.empty())
+        Leaders.push_back("The season's leaders appear after the first games.");
+    char szWeek[64] = "";
+    if (nWeek >= 0)
+        Get_Week_Name_Long(nWeek, szWeek);
+    const std::string ScoresHeading = nWeek >= 0 ? std::string(szWeek) + " Scores" : "Scores";
+    for (int c = 0; c < 3; ++c) {
+        const PAGE_RECT Column = Rect(PAGE_MARGIN + c * nWidth + 4, nTop, PAGE_MARGIN + (c + 1) * nWidth - 6, nBottom);
+        if (c > 0)
+            Add_Column_Rule(Layout, PAGE_MARGIN + c * nWidth, nTop, nBottom);
+        if (c == 0)
+            Add_Column_Block(Layout, Column, ScoresHeading.c_str(), Scores);
+        else if (c == 1)
+            Add_Column_Block(Layout, Column, "Season Leaders", Leaders);
+        else
+            Add_Column_Block(Layout, Column, "Division Leaders", Division_Leader_Lines());
+    }
+    return Layout;
+}
+
+PAGE_LAYOUT Layout_Playoffs_Page()
+{
+    PAGE_LAYOUT Layout;
+    Layout.nPage = MAIN_PAGE_PLAYOFFS;
+    Add_Masthead(Layout, "Playoffs");
+    const int nTop = PAGE_BODY_TOP + 22;
+    const int nHeight = PAGE_DESIGN_HEIGHT - PAGE_MARGIN - nTop;
+    const int nWidth = (PAGE_DESIGN_WIDTH - 2 * PAGE_MARGIN) / BRACKET_COLUMNS;
+    char szLeague[LEAGUE_NAME_SIZE];
+    for (int l = 0; l < NUMBER_OF_LEAGUES; ++l) {
+        Get_League_Name(l, szLeague);
+        if (szLeague[0] == '\0')
+            continue;
+        const int x0 = l == 0 ? PAGE_MARGIN : PAGE_DESIGN_WIDTH - PAGE_MARGIN - 3 * nWidth;
+        Add_Text(Layout, Rect(x0, PAGE_BODY_TOP, x0 + 3 * nWidth, PAGE_BODY_TOP + 18), szLeague, TYPE_SUBHEAD,
+                 l == 0 ? ALIGN_LEFT : ALIGN_RIGHT);
+    }
+    Add_Text(Layout, Rect(PAGE_MARGIN + 3 * nWidth, PAGE_BODY_TOP, PAGE_MARGIN + 6 * nWidth, PAGE_BODY_TOP + 18),
+             "Champion", TYPE_SUBHEAD, ALIGN_CENTRE);
+    bool bAny = false;
+    for (int s = 0; s < BRACKET_SLOTS; ++s) {
+        const int nTeam = Get_Playoff_Team(s);
+        const int c = Bracket_Column(s);
+        const int x0 = PAGE_MARGIN + c * nWidth + 3;
+        const int x1 = PAGE_MARGIN + (c + 1) * nWidth - 3;
+        const int y = Bracket_Top(s, nTop, nHeight);
+        const PAGE_RECT Box = Rect(x0, y, x1, y + BRACKET_BOX_HEIGHT);
+        Layout.Shades.push_back(Box);
+        if (nTeam == NO_TEAM || !Is_Valid_Team(nTeam))
+            continue;
+        bAny = true;
+        const bool bPlayed = Bracket_Game_Played(s);
+        const bool bWon = bPlayed && Get_Playoff_Team(s / 2 + 16) == nTeam;
+        const int nType = bWon || s == BRACKET_SLOTS - 1 ? TYPE_BODY_BOLD : Team_Type(nTeam);
+        Add_Text(Layout, Rect(x0 + 3, y + 3, x1 - 22, y + BRACKET_BOX_HEIGHT - 3), Nickname(nTeam), nType);
+        if (bPlayed)
+            Add_Text(Layout, Rect(x1 - 22, y + 3, x1 - 3, y + BRACKET_BOX_HEIGHT - 3),
+                     std::to_string(Get_Playoff_Score(s)), nType, ALIGN_RIGHT);
+        Add_Row(Layout, nTeam, Box, s);
+    }
+    if (!bAny)
+        Add_Text(Layout, Rect(PAGE_MARGIN + 3 * nWidth, nTop + nHeight / 2 + 24, PAGE_MARGIN + 6 * nWidth,
+                              nTop + nHeight / 2 + 44),
+                 "The field is not set yet", TYPE_SMALL, ALIGN_CENTRE);
+    return Layout;
+}
+
+PAGE_LAYOUT Layout_Champions_Page()
+{
+    PAGE_LAYOUT Layout;
+    Layout.nPage = MAIN_PAGE_CHAMPIONS;
+    Add_Masthead(Layout, "Champions");
+    const int nTop = PAGE_BODY_TOP + 24;
+    const int nHalf = (PAGE_DESIGN_WIDTH - 2 * PAGE_MARGIN) / 2;
+    int nShown = 0;
+    const int nSeasons = std::min(Get_Current_Season_Index() + 1, 2 * CHAMPION_ROWS_PER_COLUMN);
+    for (int n = 0; n < nSeasons; ++n) {
+        const int nChampion = Get_Season_Finisher_Team(FINISHER_TITLE_GAME, 1, n);
+        if (nChampion == NO_FINISHER || !Is_Valid_Team(nChampion))
+            continue;
+        const int nRunnerUp = Get_Season_Finisher_Team(FINISHER_TITLE_GAME, 0, n);
+        const int c = nShown / CHAMPION_ROWS_PER_COLUMN;
+        const int x0 = PAGE_MARGIN + c * nHalf + 4;
+        const int x1 = PAGE_MARGIN + (c + 1) * nHalf - 4;
+        const int y = nTop + (nShown % CHAMPION_ROWS_PER_COLUMN) * CHAMPION_ROW_HEIGHT;
+        const PAGE_RECT Row = Rect(x0, y, x1, y + CHAMPION_ROW_HEIGHT);
+        if (nShown % 2 == 1)
+            Layout.Shades.push_back(Row);
+        Add_Text(Layout, Rect(x0 + 2, y, x0 + 44, y + CHAMPION_ROW_HEIGHT), std::to_string(Get_Current_Year() - n),
+                 TYPE_BODY_BOLD);
+        Add_Text(Layout, Rect(x0 + 48, y, x0 + 200, y + CHAMPION_ROW_HEIGHT), Page_Team_Name(nChampion),
+                 TYPE_BODY_BOLD);
+        if (nRunnerUp != NO_FINISHER && Is_Valid_Team(nRunnerUp))
+            Add_Text(Layout, Rect(x0 + 204, y, x1 - 2, y + CHAMPION_ROW_HEIGHT), "over " + Page_Team_Name(nRunnerUp),
+                     TYPE_BODY);
+        Add_Row(Layout, nChampion, Row, Get_Current_Year() - n);
+        ++nShown;
+    }
+    const std::string Heading = nShown > 0 ? "Title Winners" : "No champion has been crowned yet";
+    Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, PAGE_DESIGN_WIDTH - PAGE_MARGIN, PAGE_BODY_TOP + 20), Heading,
+             TYPE_SUBHEAD, nShown > 0 ? ALIGN_LEFT : ALIGN_CENTRE);
+    return Layout;
+}
+
+int Get_Draft_Page_Round()
+{
+    const int nRound = Get_User_Preference(PREF_DRAFT_PAGE_SCROLL);
+    return nRound < 1 ? 1 : nRound > DRAFT_ROUNDS ? DRAFT_ROUNDS : nRound;
+}
+
+int Get_Draft_Page_Year()
+{
+    const int nYear = Get_User_Preference(PREF_DRAFT_PAGE_SELECTION);
+    const int nCurrent = Get_Current_Year();
+    return nYear >= nCurrent - 100 && nYear <= nCurrent + 1 ? nYear : nCurrent;
+}
+
+PAGE_LAYOUT Layout_Draft_Page()
+{
+    PAGE_LAYOUT Layout;
+    Layout.nPage = MAIN_PAGE_DRAFT;
+    Add_Masthead(Layout, "Draft");
+    const int nYear = Get_Draft_Page_Year();
+    const int nRound = Get_Draft_Page_Round();
+    const int nTeams = Count_Teams();
+    Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, PAGE_DESIGN_WIDTH - PAGE_MARGIN, PAGE_BODY_TOP + 30),
+             std::to_string(nYear) + " Draft, Round " + std::to_string(nRound), TYPE_HEADLINE, ALIGN_LEFT);
+    // The players drafted that year in that round, by overall pick.
+    std::vector<std::pair<int, int>> Drafted(static_cast<size_t>(nTeams > 0 ? nTeams : 0), {NO_TEAM, -1});
+    for (int t = 0; t <= FREE_AGENT_TEAM; ++t)
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            if (!Is_Player_Slot_Used(t, s) || Get_Player_Vital_Stat(t, s, VITAL_DRAFTED_BY) % 10000 != nYear)
+                continue;
+            const int nPick = Get_Player_Vital_Stat(t, s, VITAL_DRAFT_PICK);
+            if (nPick <= 0)
+                continue;
+            const int nOverall = nPick % 1000;
+            const int nIndex = nOverall - 1 - (nRound - 1) * nTeams;
+            if (nIndex >= 0 && nIndex < nTeams && Drafted[static_cast<size_t>(nIndex)].first == NO_TEAM)
+                Drafted[static_cast<size_t>(nIndex)] = {t, s};
+        }
+    const int nTop = PAGE_BODY_TOP + 36;
+    const int nHalf = (PAGE_DESIGN_WIDTH - 2 * PAGE_MARGIN) / 2;
+    for (int i = 0; i < nTeams && i < 2 * DRAFT_ROWS_PER_COLUMN; ++i) {
+        const int nOverall = (nRound - 1) * nTeams + i + 1;
+        const int c = i / DRAFT_ROWS_PER_COLUMN;
+        const int x0 = PAGE_MARGIN + c * nHalf + 4;
+        const int x1 = PAGE_MARGIN + (c + 1) * nHalf - 4;
+        const int y = nTop + (i % DRAFT_ROWS_PER_COLUMN) * DRAFT_ROW_HEIGHT;
+        const PAGE_RECT Row = Rect(x0, y, x1, y + DRAFT_ROW_HEIGHT);
+        if (i % 2 == 1)
+            Layout.Shades.push_back(Row);
+        Add_Text(Layout, Rect(x0 + 2, y + 3, x0 + 30, y + 18), std::to_string(nOverall) + ".", TYPE_BODY_BOLD,
+                 ALIGN_RIGHT);
+        const auto [nPlayerTeam, nSlot] = Drafted[static_cast<size_t>(i)];
+        int nClub = NO_TEAM;
+        std::string Choice;
+        if (nPlayerTeam != NO_TEAM) {
+            nClub = Get_Player_Vital_Stat(nPlayerTeam, nSlot, VITAL_DRAFTED_BY) / 10000 - 1;
+            char szName[64];
+            Get_Player_Full_Name(nPlayerTeam, nSlot, szName);
+            // The string table holds the position abbreviations from entry 59.
+            Choice = std::string(szName) + ", " +
+                     Get_Resource_String(POSITION_ABBREVIATION_STRINGS + Get_Player_Position(nPlayerTeam, nSlot));
+        } else {
+            const int nForfeit = Find_Team_Draft_Record(nYear, nOverall);
+            if (nForfeit != NO_TEAM) {
+                char szText[96];
+                std::snprintf(szText, sizeof(szText), "(Forfeited by %s)", Page_Team_Name(nForfeit, true).c_str());
+                Choice = szText;
+                nClub = nForfeit;
+            } else {
+                const int nPicker = Get_Draft_Order_Team(i);
+                nClub = Is_Team_Slot_Used(nPicker) ? Get_Draft_Pick_Owner(0, nRound - 1, nPicker) : NO_TEAM;
+            }
+        }
+        if (Is_Team_Slot_Used(nClub))
+            Add_Text(Layout, Rect(x0 + 34, y + 3, x0 + 160, y + 18), Page_Team_Name(nClub), Team_Type(nClub));
+        if (!Choice.empty())
+            Add_Text(Layout, Rect(x0 + 164, y + 3, x1 - 2, y + 18), Choice, TYPE_BODY);
+        Add_Row(Layout, nClub, Row, nOverall);
+    }
+    return Layout;
+}

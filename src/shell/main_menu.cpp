@@ -1,0 +1,339 @@
+#include "shell/main_menu.h"
+
+#include <strings.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/game_driver.h"
+#include "league/league_data.h"
+#include "platform/errors.h"
+#include "platform/menus.h"
+#include "season/day_advance.h"
+#include "shell/commands.h"
+#include "shell/main_window.h"
+
+namespace {
+
+struct MENU_LABEL {
+    int nId;
+    const char* szLabel;
+    bool bSeparatorBefore;
+};
+
+// The menu texts with their mnemonics, and where a separator goes.
+const MENU_LABEL LABELS[] = {
+    {CMD_NEW_GAME, "&New Game...", false},
+    {CMD_RESUME_GAME, "&Resume Game...", false},
+    {CMD_SAVE_GAME, "&Save Game...", false},
+    {CMD_RETIRE, "Re&tire...", false},
+    {CMD_EXIT, "E&xit", true},
+    {CMD_PLAY_ONE_WEEK, "One &Week", false},
+    {CMD_PLAY_ONE_MONTH, "One &Month", false},
+    {CMD_PLAY_HALF_SEASON, "&Half Season", false},
+    {CMD_PLAY_TRADING_DEADLINE, "Through Trading &Deadline", false},
+    {CMD_PLAY_THROUGH_PLAYOFFS, "Through &Playoffs", false},
+    {CMD_PLAY_MULTIPLE_SEASONS, "Play Multiple &Seasons...", true},
+    {CMD_STOP_SIMULATION, "S&top", true},
+    {CMD_PAGE_STANDINGS, "&Standings", false},
+    {CMD_PAGE_CALENDAR, "&Calendar", false},
+    {CMD_PAGE_GAMES, "&Games", false},
+    {CMD_PAGE_PLAYOFFS, "&Playoffs", false},
+    {CMD_PAGE_CHAMPIONS, "C&hampions", false},
+    {CMD_FINISH_QUARTER, "Finish &Quarter", false},
+    {CMD_FINISH_GAME, "Finish &Game", false},
+};
+
+const MENU_LABEL* Find_Label(int nId)
+{
+    for (const MENU_LABEL& Label : LABELS)
+        if (Label.nId == nId)
+            return &Label;
+    return nullptr;
+}
+
+MAIN_MENU g_Menu;
+int g_nBuilds = 0;
+bool g_bEnabled = true;
+void (*g_pListener)() = nullptr;
+
+MAIN_MENU_ITEM Item_Of(const MAIN_COMMAND& Command)
+{
+    MAIN_MENU_ITEM Item;
+    Item.nId = Command.nId;
+    const MENU_LABEL* pLabel = Find_Label(Command.nId);
+    Item.Text = pLabel != nullptr ? pLabel->szLabel : Command.szName;
+    Item.Accelerator = Command.szAccelerator;
+    return Item;
+}
+
+void Add_Item(MAIN_MENU_POPUP& Popup, const MAIN_MENU_ITEM& Item)
+{
+    const MENU_LABEL* pLabel = Find_Label(Item.nId);
+    if (pLabel != nullptr && pLabel->bSeparatorBefore && !Popup.Items.empty())
+        Popup.Items.push_back(MAIN_MENU_ITEM{});
+    Popup.Items.push_back(Item);
+}
+
+MAIN_MENU_POPUP& Popup_Named(MAIN_MENU& Menu, const char* szMenu)
+{
+    const std::string Title = std::string("&") + szMenu;
+    for (MAIN_MENU_POPUP& Popup : Menu.Popups)
+        if (Popup.Title == Title)
+            return Popup;
+    Menu.Popups.push_back(MAIN_MENU_POPUP{Title, {}});
+    return Menu.Popups.back();
+}
+
+// Every command of the table, menu by menu in table order.
+void Build_Normal_Menu(MAIN_MENU& Menu)
+{
+    size_t nCount = 0;
+    const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
+    for (size_t i = 0; i < nCount; ++i)
+        Add_Item(Popup_Named(Menu, pCommands[i].szMenu), Item_Of(pCommands[i]));
+}
+
+// While games are played: the game's own commands and the pages. The two
+// finishing commands stay greyed until the watched game brings them to life.
+void Build_Game_In_Progress_Menu(MAIN_MENU& Menu)
+{
+    MAIN_MENU_POPUP Game{"&Game", {}};
+    MAIN_MENU_POPUP View{"&View", {}};
+    for (int nId : {CMD_FINISH_QUARTER, CMD_FINISH_GAME}) {
+        MAIN_MENU_ITEM Item;
+        Item.nId = nId;
+        Item.Text = Find_Label(nId)->szLabel;
+        Item.bEnabled = false;
+        Add_Item(Game, Item);
+    }
+    size_t nCount = 0;
+    const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
+    for (size_t i = 0; i < nCount; ++i) {
+        if (pCommands[i].nId == CMD_STOP_SIMULATION)
+            Add_Item(Game, Item_Of(pCommands[i]));
+        else if (std::strcmp(pCommands[i].szMenu, "View") == 0)
+            Add_Item(View, Item_Of(pCommands[i]));
+    }
+    Menu.Popups.push_back(Game);
+    Menu.Popups.push_back(View);
+}
+
+void Carry_Out_Menu_Command(int nCommand)
+{
+    Dispatch_Main_Command(nCommand);
+}
+
+// The ui model's menu: the same popups and items, the whole bar greyed with
+// the menu, and every key of table 101 (a key reaches its command only when
+// the menu shown offers it).
+void Mirror_To_Ui_Model(const MAIN_MENU& Menu)
+{
+    MENU& Model = menus::Main_Menu();
+    Model.Items.clear();
+    for (const MAIN_MENU_POPUP& Popup : Menu.Popups) {
+        std::vector<MENU_ITEM> Items;
+        for (const MAIN_MENU_ITEM& Item : Popup.Items) {
+            if (Item.nId == 0) {
+                Items.push_back(Menu_Separator());
+                continue;
+            }
+            MENU_ITEM Entry = Menu_Command(Item.nId, Item.Text, Item.Accelerator);
+            Entry.bEnabled = Item.bEnabled;
+            Items.push_back(Entry);
+        }
+        Model.Items.push_back(Menu_Submenu(Popup.Title, Items));
+    }
+    Model.bAllGreyed = !Menu.bEnabled;
+    Model.Accelerators.clear();
+    size_t nCount = 0;
+    const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
+    for (size_t i = 0; i < nCount; ++i) {
+        ACCELERATOR Accelerator;
+        if (Parse_Accelerator_Key(pCommands[i].szAccelerator, Accelerator.nKey, Accelerator.nModifiers)) {
+            Accelerator.nCommand = pCommands[i].nId;
+            Model.Accelerators.push_back(Accelerator);
+        }
+    }
+    menus::Set_Command_Handler(Carry_Out_Menu_Command);
+    menus::Main_Menu_Changed();
+}
+
+}  // namespace
+
+bool Parse_Accelerator_Key(const char* szKey, int& nKey, unsigned& nModifiers)
+{
+    nKey = 0;
+    nModifiers = 0;
+    if (szKey == nullptr)
+        return false;
+    const char* p = szKey;
+    for (;;) {
+        if (strncasecmp(p, "Ctrl+", 5) == 0) {
+            nModifiers |= ACCEL_CTRL;
+            p += 5;
+        } else if (strncasecmp(p, "Shift+", 6) == 0) {
+            nModifiers |= ACCEL_SHIFT;
+            p += 6;
+        } else if (strncasecmp(p, "Alt+", 4) == 0) {
+            nModifiers |= ACCEL_ALT;
+            p += 4;
+        } else {
+            break;
+        }
+    }
+    if (p[0] != '\0' && p[1] == '\0') {
+        const char c = p[0];
+        if (c >= 'a' && c <= 'z')
+            nKey = c - 'a' + 'A';
+        else if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
+            nKey = c;
+    } else if ((p[0] == 'F' || p[0] == 'f') && p[1] >= '1' && p[1] <= '9') {
+        char* pEnd = nullptr;
+        const long n = std::strtol(p + 1, &pEnd, 10);
+        if (*pEnd == '\0' && n >= 1 && n <= 12)
+            nKey = KEY_F1 + static_cast<int>(n) - 1;
+    } else if (strcasecmp(p, "Escape") == 0) {
+        nKey = KEY_ESCAPE;
+    } else if (strcasecmp(p, "Enter") == 0 || strcasecmp(p, "Return") == 0) {
+        nKey = KEY_RETURN;
+    } else if (strcasecmp(p, "Delete") == 0) {
+        nKey = KEY_DELETE;
+    } else if (strcasecmp(p, "Insert") == 0) {
+        nKey = KEY_INSERT;
+    }
+    if (nKey == 0)
+        nModifiers = 0;
+    return nKey != 0;
+}
+
+bool Is_Game_Menu_Due()
+{
+    return Get_Universe_Word(DAY_ADVANCE_BUSY_WORD) != 0 || Is_Simulation_In_Progress() ||
+           Get_Current_Game() != nullptr;
+}
+
+void Build_Main_Menu()
+{
+    MAIN_MENU Menu;
+    Menu.bGameMenu = Is_Game_Menu_Due();
+    Menu.bEnabled = g_bEnabled;
+    if (Menu.bGameMenu)
+        Build_Game_In_Progress_Menu(Menu);
+    else
+        Build_Normal_Menu(Menu);
+    g_Menu = Menu;
+    ++g_nBuilds;
+    Mirror_To_Ui_Model(g_Menu);
+    if (g_pListener != nullptr)
+        g_pListener();
+}
+
+const MAIN_MENU& Get_Main_Menu()
+{
+    return g_Menu;
+}
+
+void Enable_Main_Menu(int bEnable)
+{
+    g_bEnabled = bEnable != 0;
+    Build_Main_Menu();
+}
+
+const MAIN_MENU_ITEM* Find_Main_Menu_Item(int nId)
+{
+    if (nId == 0)
+        return nullptr;
+    for (const MAIN_MENU_POPUP& Popup : g_Menu.Popups)
+        for (const MAIN_MENU_ITEM& Item : Popup.Items)
+            if (Item.nId == nId)
+                return &Item;
+    return nullptr;
+}
+
+bool Choose_Main_Menu_Item(int nId)
+{
+    // The state may have moved on since the last rebuild (a run ended
+    // inside the command before): judge by the menu due now.
+    if (g_Menu.bGameMenu != Is_Game_Menu_Due())
+        Build_Main_Menu();
+    if (menus::Activate_Command(nId))
+        return true;
+    Write_Debug_Log("Menu command %d ignored: not offered by the menu shown", nId);
+    return false;
+}
+
+int Press_Main_Window_Key(const char* szKey)
+{
+    const int nCommand = Translate_Accelerator(szKey);
+    int nKey = 0;
+    unsigned nModifiers = 0;
+    if (nCommand == 0 || !Parse_Accelerator_Key(szKey, nKey, nModifiers))
+        return 0;
+    if (g_Menu.bGameMenu != Is_Game_Menu_Due())
+        Build_Main_Menu();
+    return menus::Press_Key(nKey, nModifiers) ? nCommand : 0;
+}
+
+const char* Get_Draft_Menu_Label(int nId, bool bRunning)
+{
+    if (nId == CMD_FANTASY_DRAFT)
+        return bRunning ? "&End Fantasy Draft..." : "&Fantasy Draft...";
+    if (nId == CMD_COLLEGE_DRAFT)
+        return bRunning ? "&Draft Picks..." : "College &Draft...";
+    return "";
+}
+
+const char* Get_Main_Menu_Label(int nId)
+{
+    const MENU_LABEL* pLabel = Find_Label(nId);
+    return pLabel != nullptr ? pLabel->szLabel : "";
+}
+
+const char* Get_Command_Help_Page(int nId)
+{
+    switch (nId) {
+    case CMD_NEW_GAME:
+    case CMD_RESUME_GAME:
+    case CMD_SAVE_GAME:
+    case CMD_RETIRE:
+    case CMD_EXIT:
+        return "filemenu";
+    case CMD_PLAY_ONE_WEEK:
+    case CMD_PLAY_ONE_MONTH:
+    case CMD_PLAY_HALF_SEASON:
+    case CMD_PLAY_TRADING_DEADLINE:
+    case CMD_PLAY_THROUGH_PLAYOFFS:
+    case CMD_PLAY_MULTIPLE_SEASONS:
+    case CMD_STOP_SIMULATION:
+    case CMD_FINISH_QUARTER:
+    case CMD_FINISH_GAME:
+        return "playing";
+    case 0:
+        return "frontpage";
+    case CMD_PAGE_STANDINGS:
+        return "standings";
+    case CMD_PAGE_CALENDAR:
+        return "calendar";
+    case CMD_PAGE_GAMES:
+        return "games";
+    case CMD_PAGE_PLAYOFFS:
+        return "playoffs";
+    case CMD_PAGE_CHAMPIONS:
+        return "champions";
+    case 40070:
+        return "draft";
+    default:
+        return "mainwindow";
+    }
+}
+
+int Get_Main_Menu_Builds()
+{
+    return g_nBuilds;
+}
+
+void Set_Main_Menu_Listener(void (*pChanged)())
+{
+    g_pListener = pChanged;
+}

@@ -1,0 +1,273 @@
+// The pages' layouts over a small league of hand-made games: which club sits
+// on which row and where, what each row says, and that everything lies in
+// the design space. Every expected place and text is worked out by hand from
+// the fixture and the layout's measures (margin 12, body from y 78).
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "league/league_fixture.h"
+#include "league/preferences.h"
+#include "league/standings_keys.h"
+#include "league/team_schedule.h"
+#include "pages/page_layout.h"
+#include "season/playoffs.h"
+#include "league/player.h"
+#include "pages/page_fixture.h"
+#include "test_support.h"
+
+namespace {
+
+class PageLayoutTest : public PageLeagueTest {
+protected:
+    // The texts of a layout that lie inside a rectangle, left to right.
+    static std::vector<std::string> Texts_In(const PAGE_LAYOUT& Layout, const PAGE_RECT& Box)
+    {
+        std::vector<std::string> Texts;
+        for (const PAGE_TEXT& Text : Layout.Texts)
+            if (Box.Contains(Text.Box))
+                Texts.push_back(Text.Text);
+        return Texts;
+    }
+
+    static void Expect_Inside_Design_Space(const PAGE_LAYOUT& Layout)
+    {
+        const PAGE_RECT Space{0, 0, PAGE_DESIGN_WIDTH, PAGE_DESIGN_HEIGHT};
+        for (const PAGE_TEXT& Text : Layout.Texts)
+            EXPECT_TRUE(Space.Contains(Text.Box)) << Layout.nPage << " \"" << Text.Text << "\"";
+        for (const PAGE_RULE& Rule : Layout.Rules)
+            EXPECT_TRUE(Space.Contains(Rule.Line)) << Layout.nPage;
+        for (const PAGE_RECT& Shade : Layout.Shades)
+            EXPECT_TRUE(Space.Contains(Shade)) << Layout.nPage;
+        for (const PAGE_ROW& Row : Layout.Rows)
+            EXPECT_TRUE(Space.Contains(Row.Box)) << Layout.nPage;
+    }
+};
+
+TEST_F(PageLayoutTest, StandingsShowEachClubOnItsRowInDivisionOrder)
+{
+    const PAGE_LAYOUT Layout = Layout_Standings_Page();
+    EXPECT_EQ(Layout.nPage, MAIN_PAGE_STANDINGS);
+    EXPECT_EQ(Layout.Title, "Standings");
+    // Division 0 by its key: A (2-0) over B (1-2) over C (0-2-1); then D,
+    // then league 1's E.
+    ASSERT_EQ(Layout.Rows.size(), 5u);
+    const int ORDER[5] = {A, B, C, D, E};
+    const int GROUP[5] = {0, 0, 0, 1, 4};
+    // Two divisions side by side (744 / 2 = 372 wide), two leagues one above
+    // the other ((507 - 78 - 12) / 2 = 208 high); a division's first row
+    // starts under its 18-unit heading and 14-unit column heads, rows 15 high.
+    const PAGE_RECT BOX[5] = {
+        {16, 110, 380, 125}, {16, 125, 380, 140}, {16, 140, 380, 155}, {388, 110, 752, 125}, {16, 318, 380, 333},
+    };
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(Layout.Rows[i].nTeam, ORDER[i]) << i;
+        EXPECT_EQ(Layout.Rows[i].nGroup, GROUP[i]) << i;
+        EXPECT_EQ(Layout.Rows[i].Box.nLeft, BOX[i].nLeft) << i;
+        EXPECT_EQ(Layout.Rows[i].Box.nTop, BOX[i].nTop) << i;
+        EXPECT_EQ(Layout.Rows[i].Box.nRight, BOX[i].nRight) << i;
+        EXPECT_EQ(Layout.Rows[i].Box.nBottom, BOX[i].nBottom) << i;
+    }
+    // What the rows say: name, W, L, T and the percentage ((2W + T) / 2G).
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[0].Box), (std::vector<std::string>{"Alphas", "2", "0", "0", "1.000"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box), (std::vector<std::string>{"Bravos", "1", "2", "0", ".333"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[2].Box), (std::vector<std::string>{"Chargers", "0", "2", "1", ".167"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[4].Box), (std::vector<std::string>{"Echoes", "0", "0", "1", ".500"}));
+    // The headings name league and division.
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{16, 78, 380, 96}), (std::vector<std::string>{"Old North"}));
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{388, 78, 752, 96}), (std::vector<std::string>{"Old South"}));
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{16, 286, 380, 304}), (std::vector<std::string>{"New West"}));
+    Expect_Inside_Design_Space(Layout);
+}
+
+TEST_F(PageLayoutTest, CalendarShowsTheViewedClubsWeeks)
+{
+    Set_Selected_Team(A);
+    EXPECT_EQ(Get_Calendar_Page_Team(), A);
+    const PAGE_LAYOUT Layout = Layout_Calendar_Page();
+    ASSERT_EQ(Layout.Rows.size(), static_cast<size_t>(SCHEDULE_WEEKS));
+    // Week w: column w / 11 (372 wide), row w % 11, 34 units from y 112.
+    EXPECT_EQ(Layout.Rows[0].Box.nTop, 112);
+    EXPECT_EQ(Layout.Rows[10].Box.nTop, 112 + 10 * 34);
+    EXPECT_EQ(Layout.Rows[11].Box.nLeft, 12 + 372 + 4);
+    EXPECT_EQ(Layout.Rows[11].Box.nTop, 112);
+    EXPECT_EQ(Layout.Rows[0].nTeam, B);
+    EXPECT_EQ(Layout.Rows[1].nTeam, B);
+    EXPECT_EQ(Layout.Rows[2].nTeam, NO_TEAM);
+    EXPECT_EQ(Layout.Rows[3].nTeam, C);
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[0].Box), (std::vector<std::string>{"Week 1", "at Bravos", "W 21-14"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box), (std::vector<std::string>{"Week 2", "vs Bravos", "W 17-10"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[2].Box), (std::vector<std::string>{"Week 3", "Open date"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[3].Box), (std::vector<std::string>{"Week 4", "vs Chargers", "4:05 PM"}));
+    // The headline: the club and its record; the current week is shaded.
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 756, 108}), (std::vector<std::string>{"Alphas (2-0)"}));
+    ASSERT_EQ(Layout.Shades.size(), 1u);
+    EXPECT_EQ(Layout.Shades[0].nTop, Layout.Rows[3].Box.nTop);
+    // C's week 1 was a tie with E.
+    Set_Selected_Team(C);
+    const PAGE_LAYOUT Chargers = Layout_Calendar_Page();
+    EXPECT_EQ(Texts_In(Chargers, Chargers.Rows[1].Box), (std::vector<std::string>{"Week 2", "vs Echoes", "T 3-3"}));
+    EXPECT_EQ(Texts_In(Chargers, Chargers.Rows[0].Box), (std::vector<std::string>{"Week 1", "at Deltas", "L 13-20"}));
+    Expect_Inside_Design_Space(Layout);
+}
+
+TEST_F(PageLayoutTest, GamesShowTheDaysGamesInBoxes)
+{
+    // Week 3 has a game but none over: the page shows the last day played,
+    // week 2 (index 2), unless week 3 is today.
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 2;
+    EXPECT_EQ(Get_Games_Page_Week(), 2);
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 1;
+    const PAGE_LAYOUT Layout = Layout_Games_Page();
+    EXPECT_EQ(Get_Games_Page_Week(), 1);
+    // Week 1's two games, records 2 and 3, side by side: 744 / 3 = 248 wide.
+    ASSERT_EQ(Layout.Rows.size(), 2u);
+    EXPECT_EQ(Layout.Rows[0].nGroup, 2);
+    EXPECT_EQ(Layout.Rows[1].nGroup, 3);
+    EXPECT_EQ(Layout.Rows[0].Box.nLeft, 16);
+    EXPECT_EQ(Layout.Rows[0].Box.nRight, 256);
+    EXPECT_EQ(Layout.Rows[1].Box.nLeft, 264);
+    EXPECT_EQ(Layout.Rows[0].Box.nTop, 114);
+    EXPECT_EQ(Layout.Rows[0].Box.nBottom, 162);
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[0].Box),
+              (std::vector<std::string>{"Bravos", "10", "Alphas", "17", "Final"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box),
+              (std::vector<std::string>{"Echoes", "3", "Chargers", "3", "Final"}));
+    // The winner is set in bold; a tie has none.
+    for (const PAGE_TEXT& Text : Layout.Texts) {
+        if (Text.Text == "Alphas" || Text.Text == "17") {
+            EXPECT_EQ(Text.nType, TYPE_BODY_BOLD) << Text.Text;
+        }
+        if (Text.Text == "Bravos" || Text.Text == "Echoes" || Text.Text == "Chargers") {
+            EXPECT_EQ(Text.nType, TYPE_BODY) << Text.Text;
+        }
+    }
+    Expect_Inside_Design_Space(Layout);
+}
+
+TEST_F(PageLayoutTest, PlayoffBracketPlacesEverySlot)
+{
+    Clear_Playoff_Slots();
+    // League 0's first round: A (slot 0) beat B (slot 1) 24-10 and moved to
+    // slot 16; C in slot 2 waits for D in slot 3.
+    Set_Playoff_Team(0, A);
+    Set_Playoff_Team(1, B);
+    Set_Playoff_Score(0, 24);
+    Set_Playoff_Score(1, 10);
+    Set_Playoff_Team(16, A);
+    Set_Playoff_Team(2, C);
+    Set_Playoff_Team(3, D);
+    Set_Playoff_Team(8, E);
+    const PAGE_LAYOUT Layout = Layout_Playoffs_Page();
+    ASSERT_EQ(Layout.Rows.size(), 6u);
+    // Nine columns of 744 / 9 = 82; the body from y 100, 395 high, eight
+    // first-round places 49 apart, boxes 20 high centred in them.
+    const auto Row_Of_Slot = [&](int nSlot) {
+        for (const PAGE_ROW& Row : Layout.Rows)
+            if (Row.nGroup == nSlot)
+                return Row;
+        ADD_FAILURE() << "no row for slot " << nSlot;
+        return PAGE_ROW{};
+    };
+    EXPECT_EQ(Row_Of_Slot(0).Box.nTop, 100 + 14);
+    EXPECT_EQ(Row_Of_Slot(1).Box.nTop, 100 + 49 + 14);
+    EXPECT_EQ(Row_Of_Slot(0).Box.nLeft, 15);
+    // Slot 16 sits halfway between slots 0 and 1, one column in.
+    EXPECT_EQ(Row_Of_Slot(16).Box.nTop, (114 + 163) / 2);
+    EXPECT_EQ(Row_Of_Slot(16).Box.nLeft, 12 + 82 + 3);
+    // League 1 runs in from the right: slot 8 in the last column.
+    EXPECT_EQ(Row_Of_Slot(8).Box.nLeft, 12 + 8 * 82 + 3);
+    EXPECT_EQ(Row_Of_Slot(8).Box.nTop, 114);
+    // The played game shows its scores, the winner in bold; the waiting pair
+    // shows none.
+    EXPECT_EQ(Texts_In(Layout, Row_Of_Slot(0).Box), (std::vector<std::string>{"Alphas", "24"}));
+    EXPECT_EQ(Texts_In(Layout, Row_Of_Slot(1).Box), (std::vector<std::string>{"Bravos", "10"}));
+    EXPECT_EQ(Texts_In(Layout, Row_Of_Slot(2).Box), (std::vector<std::string>{"Chargers"}));
+    // Every one of the 31 slots has its box.
+    EXPECT_EQ(Layout.Shades.size(), 31u);
+    Expect_Inside_Design_Space(Layout);
+}
+
+TEST_F(PageLayoutTest, EveryPageLiesInsideTheDesignSpace)
+{
+    for (int nPage : {MAIN_PAGE_FRONT, MAIN_PAGE_STANDINGS, MAIN_PAGE_CALENDAR, MAIN_PAGE_GAMES, MAIN_PAGE_PLAYOFFS,
+                      MAIN_PAGE_CHAMPIONS, MAIN_PAGE_DRAFT}) {
+        EXPECT_TRUE(Is_Main_Page(nPage));
+        const PAGE_LAYOUT Layout = Layout_Main_Page(nPage);
+        EXPECT_EQ(Layout.nPage, nPage);
+        EXPECT_FALSE(Layout.Texts.empty());
+        Expect_Inside_Design_Space(Layout);
+    }
+    // An unknown page lays out the front page.
+    EXPECT_FALSE(Is_Main_Page(40031));
+    EXPECT_EQ(Layout_Main_Page(40031).nPage, MAIN_PAGE_FRONT);
+}
+
+TEST_F(PageLayoutTest, FrontPageLeadsWithTheBiggestWin)
+{
+    // Week 2's only game: Bravos beat Chargers 7-6.
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 3;
+    const PAGE_LAYOUT Layout = Layout_Front_Page();
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 756, 114}), (std::vector<std::string>{"Bravos Beat Chargers 7-6"}));
+    // Week 0: Alphas 21-14 and Deltas 20-13 are both by 7; the first stands.
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 0;
+    const PAGE_LAYOUT First = Layout_Front_Page();
+    EXPECT_EQ(Texts_In(First, PAGE_RECT{12, 78, 756, 114}), (std::vector<std::string>{"Alphas Beat Bravos 21-14"}));
+    Expect_Inside_Design_Space(Layout);
+}
+
+TEST_F(PageLayoutTest, ChampionsListTheTitleWinners)
+{
+    const PAGE_LAYOUT Empty = Layout_Champions_Page();
+    EXPECT_TRUE(Empty.Rows.empty());
+    EXPECT_EQ(Texts_In(Empty, PAGE_RECT{12, 78, 756, 98}),
+              (std::vector<std::string>{"No champion has been crowned yet"}));
+}
+
+TEST_F(PageLayoutTest, DraftShowsTheRoundsPicksInOrder)
+{
+    // The 2019 draft's round 2 (preferences 38 and 39): five clubs pick in
+    // the order E, D, C, B, A; C's pick belongs to A. Overall picks 6-10.
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SCROLL] = 2;
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SELECTION] = 2019;
+    for (int i = 0; i < 5; ++i) {
+        Set_Draft_Order_Team(i, E - i);
+        Set_Draft_Pick_Owner(0, 1, E - i, E - i);
+    }
+    Set_Draft_Pick_Owner(0, 1, C, A);
+    // D (the second pick, 7th overall) took Pat Quinn, a quarterback.
+    Put_Player(D, 5, 501, POSITION_QB);
+    std::strcpy(League.Team[D].Player[5].szFirstName, "Pat");
+    std::strcpy(League.Team[D].Player[5].szLastName, "Quinn");
+    Set_Player_Vital_Stat(D, 5, VITAL_DRAFTED_BY, (D + 1) * 10000 + 2019);
+    Set_Player_Vital_Stat(D, 5, VITAL_DRAFT_PICK, (2 * 100 + 2) * 1000 + 7);
+    // A player of another year's same pick is not this draft's.
+    Put_Player(B, 6, 601, POSITION_QB);
+    Set_Player_Vital_Stat(B, 6, VITAL_DRAFTED_BY, (B + 1) * 10000 + 2018);
+    Set_Player_Vital_Stat(B, 6, VITAL_DRAFT_PICK, (2 * 100 + 2) * 1000 + 7);
+    EXPECT_EQ(Get_Draft_Page_Round(), 2);
+    EXPECT_EQ(Get_Draft_Page_Year(), 2019);
+    const PAGE_LAYOUT Layout = Layout_Draft_Page();
+    ASSERT_EQ(Layout.Rows.size(), 5u);
+    const int CLUB[5] = {E, D, A, B, A};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(Layout.Rows[i].nGroup, 6 + i) << i;
+        EXPECT_EQ(Layout.Rows[i].nTeam, CLUB[i]) << i;
+        // Rows of 21 units from y 114.
+        EXPECT_EQ(Layout.Rows[i].Box.nTop, 114 + 21 * i) << i;
+    }
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box), (std::vector<std::string>{"7.", "Deltas", "Pat Quinn, QB"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[2].Box), (std::vector<std::string>{"8.", "Alphas"}));
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 756, 108}), (std::vector<std::string>{"2019 Draft, Round 2"}));
+    // A round outside 1-7 is held in it; a year outside the league's span
+    // falls back to the current year.
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SCROLL] = 9;
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SELECTION] = 3000;
+    EXPECT_EQ(Get_Draft_Page_Round(), 7);
+    EXPECT_EQ(Get_Draft_Page_Year(), 2019);
+    Expect_Inside_Design_Space(Layout);
+}
+
+}  // namespace

@@ -1,0 +1,132 @@
+// The pages painted on the canvas: nothing drawn outside the page's area,
+// the rows where their layouts put them at any scale, and the main window's
+// client (page, status bar, news bar) painted whole.
+#include <gtest/gtest.h>
+
+#include "league/preferences.h"
+#include "pages/page_fixture.h"
+#include "pages/page_layout.h"
+#include "pages/page_paint.h"
+#include "platform/canvas.h"
+#include "shell/main_window.h"
+#include "shell/news_bar.h"
+#include "shell/owner_hall_of_fame.h"
+#include "shell/status_bar.h"
+
+namespace {
+
+constexpr uint32_t SENTINEL = 0xFFFF00FF;   // opaque magenta, premultiplied as is
+
+const int ALL_PAGES[] = {MAIN_PAGE_FRONT,    MAIN_PAGE_STANDINGS, MAIN_PAGE_CALENDAR, MAIN_PAGE_GAMES,
+                         MAIN_PAGE_PLAYOFFS, MAIN_PAGE_CHAMPIONS, MAIN_PAGE_DRAFT};
+
+uint32_t Opaque(uint32_t nRGB)
+{
+    return 0xFF000000u | nRGB;
+}
+
+// Whether any pixel of the rectangle is dark ink (every channel below 0x80).
+bool Has_Ink(const CANVAS& Canvas, const CANVAS_RECT& rc)
+{
+    for (int y = rc.top; y < rc.bottom; ++y)
+        for (int x = rc.left; x < rc.right; ++x) {
+            const uint32_t p = Canvas.Get_Pixel(x, y);
+            if (((p >> 16) & 0xFF) < 0x80 && ((p >> 8) & 0xFF) < 0x80 && (p & 0xFF) < 0x80)
+                return true;
+        }
+    return false;
+}
+
+using PagePaintTest = PageLeagueTest;
+
+TEST_F(PagePaintTest, NothingIsDrawnOutsideThePageArea)
+{
+    CANVAS Canvas(1000, 700);
+    const CANVAS_RECT rcArea{100, 50, 868, 557};
+    for (int nPage : ALL_PAGES) {
+        Canvas.Clear(Argb_Color(SENTINEL));
+        Paint_Main_Page(Canvas, nPage, rcArea);
+        int nOutside = 0;
+        for (int y = 0; y < Canvas.Height(); ++y)
+            for (int x = 0; x < Canvas.Width(); ++x) {
+                const bool bInside = x >= rcArea.left && x < rcArea.right && y >= rcArea.top && y < rcArea.bottom;
+                if (!bInside && Canvas.Get_Pixel(x, y) != SENTINEL)
+                    ++nOutside;
+            }
+        EXPECT_EQ(nOutside, 0) << "page " << nPage;
+        // The area's corners are paper.
+        EXPECT_EQ(Canvas.Get_Pixel(rcArea.left, rcArea.top), Opaque(PAGE_PAPER_RGB)) << nPage;
+        EXPECT_EQ(Canvas.Get_Pixel(rcArea.right - 1, rcArea.bottom - 1), Opaque(PAGE_PAPER_RGB)) << nPage;
+        EXPECT_EQ(Get_Page_Cache_Marker(), nPage);
+    }
+    // An area reaching past the canvas is cut at its edge.
+    Canvas.Clear(Argb_Color(SENTINEL));
+    Paint_Main_Page(Canvas, MAIN_PAGE_STANDINGS, CANVAS_RECT{500, 400, 1268, 907});
+    EXPECT_EQ(Canvas.Get_Pixel(499, 699), SENTINEL);
+    EXPECT_EQ(Canvas.Get_Pixel(500, 400), Opaque(PAGE_PAPER_RGB));
+}
+
+TEST_F(PagePaintTest, StandingsRowsAreWhereTheLayoutPutsThem)
+{
+    // At the design size one unit is one pixel. Bravos' row (the second of
+    // division 0: y 125-140, x 16-380) is shaded; the Alphas' row above it
+    // (y 110-125) is paper, and both rows carry ink where their names are.
+    CANVAS Canvas(768, 507);
+    Paint_Main_Page(Canvas, MAIN_PAGE_STANDINGS, Canvas.Bounds());
+    EXPECT_EQ(Canvas.Get_Pixel(200, 126), Opaque(PAGE_SHADE_RGB));
+    EXPECT_EQ(Canvas.Get_Pixel(200, 139), Opaque(PAGE_SHADE_RGB));
+    EXPECT_EQ(Canvas.Get_Pixel(200, 112), Opaque(PAGE_PAPER_RGB));
+    EXPECT_EQ(Canvas.Get_Pixel(200, 141), Opaque(PAGE_PAPER_RGB));
+    EXPECT_TRUE(Has_Ink(Canvas, CANVAS_RECT{18, 110, 100, 125}));
+    EXPECT_TRUE(Has_Ink(Canvas, CANVAS_RECT{18, 125, 100, 140}));
+    // The rule under the division heading (y 96, one unit) is ink across.
+    EXPECT_EQ(Canvas.Get_Pixel(200, 96), Opaque(PAGE_INK_RGB));
+    // Twice the size: everything twice as far.
+    CANVAS Large(1536, 1014);
+    Paint_Main_Page(Large, MAIN_PAGE_STANDINGS, Large.Bounds());
+    EXPECT_EQ(Large.Get_Pixel(400, 252), Opaque(PAGE_SHADE_RGB));
+    EXPECT_EQ(Large.Get_Pixel(400, 278), Opaque(PAGE_SHADE_RGB));
+    EXPECT_EQ(Large.Get_Pixel(400, 224), Opaque(PAGE_PAPER_RGB));
+    EXPECT_EQ(Large.Get_Pixel(400, 192), Opaque(PAGE_INK_RGB));
+    EXPECT_EQ(Large.Get_Pixel(400, 193), Opaque(PAGE_INK_RGB));
+}
+
+TEST_F(PagePaintTest, DesignRectanglesScaleAsEnlargeRectangleDoes)
+{
+    // x by width / 768 and y by height / 507, each truncated, from the
+    // area's corner.
+    const CANVAS_RECT rc = Scale_Page_Rect(PAGE_RECT{16, 110, 380, 125}, CANVAS_RECT{10, 20, 1034, 740});
+    // 16 x 1024 / 768 = 21.3, 110 x 720 / 507 = 156.2, 380 x 1024 / 768 =
+    // 506.7, 125 x 720 / 507 = 177.5.
+    EXPECT_EQ(rc.left, 31);
+    EXPECT_EQ(rc.top, 176);
+    EXPECT_EQ(rc.right, 516);
+    EXPECT_EQ(rc.bottom, 197);
+}
+
+TEST_F(PagePaintTest, MainWindowPaintsPageAndBars)
+{
+    Create_Main_Window(WINDOW_RECTANGLE{0, 0, 800, 600});
+    League.Preferences.nInt[PREF_NEWS_BAR] = 1;
+    League.Preferences.nInt[PREF_MAIN_PAGE] = MAIN_PAGE_STANDINGS;
+    Set_Main_Client_Size(800, 600);
+    Create_Main_Status_Bar();
+    Create_News_Bar();
+    CANVAS Canvas(800, 600);
+    Canvas.Clear(Argb_Color(SENTINEL));
+    Paint_Main_Window(Canvas);
+    // Page 0-540, status bar 540-576, news bar 576-600: nothing left unpainted.
+    int nUnpainted = 0;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x)
+            nUnpainted += Canvas.Get_Pixel(x, y) == SENTINEL;
+    EXPECT_EQ(nUnpainted, 0);
+    EXPECT_EQ(Canvas.Get_Pixel(400, 539), Opaque(PAGE_PAPER_RGB));
+    EXPECT_NE(Canvas.Get_Pixel(400, 541), Opaque(PAGE_PAPER_RGB));
+    // The news bar's label box on the left, its band beyond it.
+    EXPECT_EQ(Canvas.Get_Pixel(2, 578), Opaque(0xA31F1F));
+    EXPECT_EQ(Canvas.Get_Pixel(798, 598), Opaque(0x111111));
+    Destroy_Main_Window();
+}
+
+}  // namespace

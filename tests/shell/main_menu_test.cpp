@@ -1,0 +1,191 @@
+// The main window's menu: the normal menu from the command table, the
+// game-in-progress menu exactly while a run is in progress, the greyed
+// menu, keys that reach only what the menu shown offers, the draft labels.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "league/league_data.h"
+#include "league/preferences.h"
+#include "platform/shell_requests.h"
+#include "shell/commands.h"
+#include "shell/main_menu.h"
+#include "shell/main_window.h"
+#include "shell/owner_hall_of_fame.h"
+#include "test_support.h"
+
+namespace {
+
+class MainMenuTest : public LeagueTest {
+protected:
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        Install_Main_Window_Requests(nullptr);
+        Create_Main_Window(WINDOW_RECTANGLE{0, 0, 800, 600});
+        Load_Accelerator_Table(MAIN_ACCELERATOR_TABLE);
+    }
+    void TearDown() override
+    {
+        Enable_Main_Menu(1);
+        Destroy_Main_Window();
+        Install_Shell_Handler(nullptr);
+    }
+
+    static std::vector<std::string> Titles()
+    {
+        std::vector<std::string> Titles;
+        for (const MAIN_MENU_POPUP& Popup : Get_Main_Menu().Popups)
+            Titles.push_back(Popup.Title);
+        return Titles;
+    }
+    static std::vector<std::string> Items(size_t nPopup)
+    {
+        std::vector<std::string> Items;
+        for (const MAIN_MENU_ITEM& Item : Get_Main_Menu().Popups.at(nPopup).Items)
+            Items.push_back(Item.nId == 0 ? "-" : Item.Text + (Item.Accelerator.empty() ? "" : "\t" + Item.Accelerator));
+        return Items;
+    }
+};
+
+TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
+{
+    Build_Main_Menu();
+    EXPECT_FALSE(Get_Main_Menu().bGameMenu);
+    EXPECT_TRUE(Get_Main_Menu().bEnabled);
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"&File", "&Play", "&View"}));
+    EXPECT_EQ(Items(0), (std::vector<std::string>{"&New Game...\tCtrl+N", "&Resume Game...\tCtrl+O",
+                                                  "&Save Game...\tCtrl+S", "Re&tire...", "-", "E&xit\tCtrl+Q"}));
+    EXPECT_EQ(Items(1), (std::vector<std::string>{"One &Week\tCtrl+1", "One &Month\tCtrl+2", "&Half Season\tCtrl+3",
+                                                  "Through Trading &Deadline\tCtrl+4", "Through &Playoffs\tCtrl+5", "-",
+                                                  "Play Multiple &Seasons...", "-", "S&top\tEscape"}));
+    EXPECT_EQ(Items(2), (std::vector<std::string>{"&Standings\tF2", "&Calendar\tF3", "&Games\tF4", "&Playoffs\tF5",
+                                                  "C&hampions\tF6"}));
+    // Every command of the table is in the menu exactly once.
+    size_t nCount = 0;
+    const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
+    for (size_t i = 0; i < nCount; ++i) {
+        const MAIN_MENU_ITEM* pItem = Find_Main_Menu_Item(pCommands[i].nId);
+        ASSERT_NE(pItem, nullptr) << pCommands[i].szName;
+        EXPECT_EQ(pItem->Accelerator, pCommands[i].szAccelerator);
+    }
+}
+
+TEST_F(MainMenuTest, GameMenuShowsExactlyWhileARunIsInProgress)
+{
+    // Asked for the game menu while nothing plays: the normal menu stays.
+    Build_Game_Menu(1);
+    EXPECT_FALSE(Get_Main_Menu().bGameMenu);
+    // A run in progress (the day advance's busy word): the game menu, even
+    // when the caller asks for the normal one.
+    Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 1);
+    Build_Game_Menu(0);
+    ASSERT_TRUE(Get_Main_Menu().bGameMenu);
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"&Game", "&View"}));
+    EXPECT_EQ(Items(0), (std::vector<std::string>{"Finish &Quarter", "Finish &Game", "-", "S&top\tEscape"}));
+    // Its finishing commands wait for the watched game: greyed.
+    EXPECT_FALSE(Find_Main_Menu_Item(CMD_FINISH_QUARTER)->bEnabled);
+    EXPECT_TRUE(Find_Main_Menu_Item(CMD_STOP_SIMULATION)->bEnabled);
+    // The Play and File commands are not offered.
+    EXPECT_EQ(Find_Main_Menu_Item(CMD_PLAY_ONE_WEEK), nullptr);
+    EXPECT_EQ(Find_Main_Menu_Item(CMD_EXIT), nullptr);
+    // The run over: the normal menu again.
+    Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 0);
+    Rebuild_Play_Menu();
+    EXPECT_FALSE(Get_Main_Menu().bGameMenu);
+}
+
+TEST_F(MainMenuTest, APlayKeyDuringARunDoesNothing)
+{
+    Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 1);
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 4;
+    Build_Game_Menu(1);
+    // Ctrl+1 is in table 101 but not in the menu shown: no second run, the
+    // day stays, the busy word stays as the first run set it.
+    EXPECT_EQ(Press_Main_Window_Key("Ctrl+1"), 0);
+    EXPECT_FALSE(Choose_Main_Menu_Item(CMD_PLAY_ONE_MONTH));
+    EXPECT_EQ(League.Preferences.nInt[PREF_CURRENT_WEEK], 4);
+    EXPECT_EQ(Get_Universe_Word(DAY_ADVANCE_BUSY_WORD), 1);
+    // A page key is offered during the run.
+    EXPECT_EQ(Press_Main_Window_Key("F3"), CMD_PAGE_CALENDAR);
+    EXPECT_EQ(League.Preferences.nInt[PREF_MAIN_PAGE], CMD_PAGE_CALENDAR);
+    // A key outside table 101 does nothing either way.
+    EXPECT_EQ(Press_Main_Window_Key("Ctrl+9"), 0);
+    Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 0);
+}
+
+TEST_F(MainMenuTest, AGreyedMenuDoesNothing)
+{
+    Enable_Main_Menu(0);
+    EXPECT_FALSE(Get_Main_Menu().bEnabled);
+    EXPECT_FALSE(Choose_Main_Menu_Item(CMD_PAGE_STANDINGS));
+    EXPECT_EQ(Press_Main_Window_Key("F2"), 0);
+    EXPECT_EQ(League.Preferences.nInt[PREF_MAIN_PAGE], 0);
+    Enable_Main_Menu(1);
+    EXPECT_EQ(Press_Main_Window_Key("F2"), CMD_PAGE_STANDINGS);
+    EXPECT_EQ(League.Preferences.nInt[PREF_MAIN_PAGE], CMD_PAGE_STANDINGS);
+    EXPECT_TRUE(Choose_Main_Menu_Item(CMD_PAGE_GAMES));
+    EXPECT_EQ(League.Preferences.nInt[PREF_MAIN_PAGE], CMD_PAGE_GAMES);
+    // An id the menu does not have.
+    EXPECT_FALSE(Choose_Main_Menu_Item(40031));
+    EXPECT_FALSE(Choose_Main_Menu_Item(0));
+}
+
+TEST_F(MainMenuTest, DraftItemsAreRenamedForARunningDraft)
+{
+    EXPECT_STREQ(Get_Draft_Menu_Label(CMD_FANTASY_DRAFT, false), "&Fantasy Draft...");
+    EXPECT_STREQ(Get_Draft_Menu_Label(CMD_FANTASY_DRAFT, true), "&End Fantasy Draft...");
+    EXPECT_STREQ(Get_Draft_Menu_Label(CMD_COLLEGE_DRAFT, false), "College &Draft...");
+    EXPECT_STREQ(Get_Draft_Menu_Label(CMD_COLLEGE_DRAFT, true), "&Draft Picks...");
+    EXPECT_STREQ(Get_Draft_Menu_Label(CMD_EXIT, true), "");
+    // Renaming rebuilds the menu a backend shows.
+    const int nBuilds = Get_Main_Menu_Builds();
+    Set_Draft_Menu_Items(1);
+    EXPECT_TRUE(Is_Draft_Menu_Running());
+    EXPECT_EQ(Get_Main_Menu_Builds(), nBuilds + 1);
+    Set_Draft_Menu_Items(0);
+}
+
+}  // namespace
+
+namespace {
+
+// The help pages live in the source tree's data folder.
+std::string Read_Help_Page(const std::string& Name)
+{
+    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
+    std::ifstream File(std::string(szSource != nullptr ? szSource : "..") + "/data/Help/" + Name + ".htm",
+                       std::ios::binary);
+    std::ostringstream Text;
+    Text << File.rdbuf();
+    return Text.str();
+}
+
+TEST(MainMenuHelp, EveryCommandAndPageHasItsHelpPage)
+{
+    size_t nCount = 0;
+    const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
+    std::vector<int> Ids;
+    for (size_t i = 0; i < nCount; ++i)
+        Ids.push_back(pCommands[i].nId);
+    for (int nId : {0, 40070, CMD_FINISH_QUARTER, CMD_FINISH_GAME, 12345})
+        Ids.push_back(nId);
+    for (int nId : Ids) {
+        const std::string Page = Read_Help_Page(Get_Command_Help_Page(nId));
+        ASSERT_FALSE(Page.empty()) << nId << ": " << Get_Command_Help_Page(nId);
+        EXPECT_NE(Page.find("<meta charset=\"windows-1252\">"), std::string::npos) << nId;
+        EXPECT_NE(Page.find("</html>"), std::string::npos) << nId;
+    }
+    // Each page is named for what it explains.
+    EXPECT_STREQ(Get_Command_Help_Page(CMD_PLAY_ONE_WEEK), "playing");
+    EXPECT_STREQ(Get_Command_Help_Page(CMD_EXIT), "filemenu");
+    EXPECT_STREQ(Get_Command_Help_Page(CMD_PAGE_GAMES), "games");
+    EXPECT_NE(Read_Help_Page("playing").find("Ctrl+1"), std::string::npos);
+    EXPECT_NE(Read_Help_Page("games").find("Final OT"), std::string::npos);
+}
+
+}  // namespace
