@@ -150,6 +150,25 @@ std::string Included_Header(const std::string& Line)
     return Line.substr(nOpen + 1, nClose - nOpen - 1);
 }
 
+// Whether a line includes a header of the desktop toolkit (GTK and the
+// libraries it brings: GDK, GLib, cairo, Pango).
+bool Includes_Toolkit_Header(const std::string& Line)
+{
+    size_t i = Line.find_first_not_of(" \t");
+    if (i == std::string::npos || Line[i] != '#')
+        return false;
+    i = Line.find_first_not_of(" \t", i + 1);
+    if (i == std::string::npos || Line.compare(i, 7, "include") != 0)
+        return false;
+    const size_t nOpen = Line.find('<', i + 7);
+    if (nOpen == std::string::npos)
+        return false;
+    for (const char* szPrefix : {"gtk/", "gdk/", "glib", "gio/", "cairo", "pango"})
+        if (Line.compare(nOpen + 1, std::char_traits<char>::length(szPrefix), szPrefix) == 0)
+            return true;
+    return false;
+}
+
 bool Is_Identifier_Char(char c)
 {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
@@ -209,6 +228,11 @@ TEST(LayersTest, TheRulesPlaceEachFolderAsTheDesignDrawsIt)
     EXPECT_EQ(Included_Header("  #  include \"a.h\" // x"), "a.h");
     EXPECT_EQ(Included_Header("#include <vector>"), "");
     EXPECT_EQ(Included_Header("x = \"#include\";"), "");
+    EXPECT_TRUE(Includes_Toolkit_Header("#include <gtk/gtk.h>"));
+    EXPECT_TRUE(Includes_Toolkit_Header("  # include <cairo.h>"));
+    EXPECT_TRUE(Includes_Toolkit_Header("#include <glib-object.h>"));
+    EXPECT_FALSE(Includes_Toolkit_Header("#include <vector>"));
+    EXPECT_FALSE(Includes_Toolkit_Header("#include \"platform/gtk/gtk_probe.h\""));
 
     // The block is named in code only, not in comments, texts or other names.
     EXPECT_TRUE(Names_League_Block(Blank_Comments("x = League.Game[0];", true)));
@@ -233,6 +257,8 @@ TEST(LayersTest, NoIncludeGoesUpAndTheBlockIsReachedThroughItsAccessors)
     int nIncludes = 0;
     std::vector<std::string> Upward;
     std::vector<std::string> Block_Uses;
+    std::vector<std::string> Toolkit_Uses;
+    int nToolkitIncludes = 0;
     for (const auto& Entry : fs::recursive_directory_iterator(Root)) {
         const std::string Extension = Entry.path().extension().string();
         if (!Entry.is_regular_file() || (Extension != ".cpp" && Extension != ".h"))
@@ -256,6 +282,13 @@ TEST(LayersTest, NoIncludeGoesUpAndTheBlockIsReachedThroughItsAccessors)
                 if (!May_Include(From, To))
                     Upward.push_back(Where + Lines[n]);
             }
+            if (Includes_Toolkit_Header(Lines[n])) {
+                // Only the desktop backend's own folder sees the toolkit.
+                if (Relative.rfind("platform/gtk/", 0) == 0)
+                    ++nToolkitIncludes;
+                else
+                    Toolkit_Uses.push_back(Where + Lines[n]);
+            }
             if (!bRecords && n < Code.size() && Names_League_Block(Code[n]))
                 Block_Uses.push_back(Where + Lines[n]);
         }
@@ -263,6 +296,7 @@ TEST(LayersTest, NoIncludeGoesUpAndTheBlockIsReachedThroughItsAccessors)
     // The tree really was read: some three hundred files, some 1,600 includes.
     EXPECT_GT(nFiles, 250);
     EXPECT_GT(nIncludes, 1200);
+    EXPECT_GT(nToolkitIncludes, 0);
 
     std::string Report;
     for (const std::string& Line : Upward)
@@ -272,6 +306,10 @@ TEST(LayersTest, NoIncludeGoesUpAndTheBlockIsReachedThroughItsAccessors)
     for (const std::string& Line : Block_Uses)
         Report += Line + "\n";
     EXPECT_TRUE(Block_Uses.empty()) << "the league block named outside league/ and gamefile/:\n" << Report;
+    Report.clear();
+    for (const std::string& Line : Toolkit_Uses)
+        Report += Line + "\n";
+    EXPECT_TRUE(Toolkit_Uses.empty()) << "toolkit headers outside platform/gtk/:\n" << Report;
 }
 
 }  // namespace
