@@ -1,0 +1,43 @@
+#include "base/html_text.h"
+
+void Append_Escaped_Html(std::string& Out, std::string_view Text)
+{
+    for (const char c : Text) {
+        switch (c) {
+        case '&': Out += "&amp;"; break;
+        case '<': Out += "&lt;"; break;
+        case '>': Out += "&gt;"; break;
+        case '"': Out += "&quot;"; break;
+        default: Out += c; break;
+        }
+    }
+}
+
+std::string Escape_Html(std::string_view Text)
+{
+    std::string Out;
+    Out.reserve(Text.size());
+    Append_Escaped_Html(Out, Text);
+    return Out;
+}
+
+std::string Sanitise_File_Name(std::string_view Name)
+{
+    std::string Out;
+    Out.reserve(Name.size() + 1);
+    for (const char c : Name) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (u < 32 || u == 127 || c == '/' || c == '\\' || c == '#' || c == '?' || c == '%')
+            Out += '_';
+        else
+            Out += c;
+    }
+    if (Out.empty() || Out == "." || Out == "..")
+        Out.insert(Out.begin(), '_');
+    return Out;
+}
+
+std::string Html_Link(std::string_view Path)
+{
+    return Escape_Html(Path);
+}
