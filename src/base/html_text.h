@@ -27,3 +27,8 @@ std::string Sanitise_File_Name(std::string_view Name);
 // The href of a page link ("..\\teams\\X.htm"), escaped for a double-quoted
 // attribute. Path separators are kept as given (browsers read '\\' as '/').
 std::string Html_Link(std::string_view Path);
+
+// A path written in Windows-1252 (the records' text) as the file system
+// names it: UTF-8. A browser reading a link of a Windows-1252 page asks for
+// the UTF-8 spelling of the name, so the page's file is created under it.
+std::string Windows_1252_To_Utf8(std::string_view Text);
