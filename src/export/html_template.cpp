@@ -63,6 +63,8 @@ struct PAGE_STATE {
     int nLeaderTables = 0;
     int nDepth = 0;
     bool bTooLarge = false;
+    // Problems already logged for this page: a row repeats its block's.
+    std::vector<std::string> Logged;
 };
 
 // A text being expanded: the template itself or a table's block, with the
@@ -81,8 +83,12 @@ int Line_Of(const PAGE_STATE& State, size_t nOffset)
     return 1 + static_cast<int>(std::count(Text.begin(), Text.begin() + static_cast<std::ptrdiff_t>(nOffset), '\n'));
 }
 
-void Problem(const PAGE_STATE& State, size_t nOffset, const std::string& What)
+void Problem(PAGE_STATE& State, size_t nOffset, const std::string& What)
 {
+    if (std::find(State.Logged.begin(), State.Logged.end(), What) != State.Logged.end())
+        return;
+    if (State.Logged.size() < 100)
+        State.Logged.push_back(What);
     std::string Line = std::string(State.szFile ? State.szFile : "") + ":" + std::to_string(Line_Of(State, nOffset)) +
                        ": " + What;
     Write_Notice("Template: %s", Line.c_str());
@@ -151,7 +157,7 @@ long Find_Template_Table_End(const std::string& Text, std::string& Block, long n
     return static_cast<long>(Text.size());
 }
 
-void Check_Parameters(const PAGE_STATE& State, size_t nOffset, const std::string& Tag)
+void Check_Parameters(PAGE_STATE& State, size_t nOffset, const std::string& Tag)
 {
     // Each group of the tag: an unknown key or a value that is no integer.
     size_t nAt = 0;
@@ -174,7 +180,8 @@ void Check_Parameters(const PAGE_STATE& State, size_t nOffset, const std::string
     }
 }
 
-// The row's groups appended to a variable tag of a table's block.
+}  // namespace
+
 void Format_Template_Parameters(std::string& Tag, int nTable, const HTML_TEMPLATE_PARAMS& Table, int nRow,
                                 const std::vector<TEMPLATE_PLAYER_ENTRY>& Players)
 {
@@ -232,6 +239,8 @@ void Format_Template_Parameters(std::string& Tag, int nTable, const HTML_TEMPLAT
     }
 }
 
+namespace {
+
 // R: the number of regular-season weeks, at least 2.
 int Regular_Weeks()
 {
@@ -258,7 +267,7 @@ int Count_Template_Table_Rows(PAGE_STATE& State, int nTable, const HTML_TEMPLATE
         return static_cast<int>(Players.size());
     case TABLE_LEADERS: {
         const int nSeason = Get_Template_Parameter(Table, TP_SEASON);
-        const int nStat = LEADER_TABLE_STATS[std::min(State.nLeaderTables, LEADER_TABLE_STAT_COUNT - 1)];
+        const int nStat = Get_Template_Leader_Table_Stat(State.nLeaderTables);
         const int nPeriod = nSeason == -1   ? 2
                             : nSeason == -2 ? -2
                                             : Get_Current_Season_Index() - nSeason + 4;
@@ -363,7 +372,8 @@ long Expand_Template_Tag(PAGE_STATE& State, const SOURCE& Source, std::string& T
         Strip_Template_Tag(Tag, TAG_VARIABLE);
         HTML_TEMPLATE_PARAMS Params;
         Parse_Template_Parameters(Tag, Params);
-        if (!Expand_Template_Variable_Text(Tag, Params, Out)) {
+        // A tag of the prefix and separator alone names nothing and writes nothing.
+        if (!Tag.empty() && !Expand_Template_Variable_Text(Tag, Params, Out)) {
             Problem(State, nTagOffset, "unknown variable \"" + Tag + "\"");
             Out += Tag;
         }
@@ -656,6 +666,21 @@ int Process_Html_Template_Page(const char* szTemplate, const HTML_TEMPLATE_PARAM
     const bool bWritten = std::fwrite(Html.data(), 1, Html.size(), pFile) == Html.size();
     const bool bClosed = std::fclose(pFile) == 0;
     return bWritten && bClosed ? 1 : 0;
+}
+
+int Count_Template_Table_Rows(int nTable, const HTML_TEMPLATE_PARAMS& Table,
+                              std::vector<TEMPLATE_PLAYER_ENTRY>& Players)
+{
+    PAGE_STATE State;
+    const int nRows = Count_Template_Table_Rows(State, nTable, Table, Players);
+    if (nTable == TABLE_LEADERS)
+        End_Template_Leaders_Table();
+    return nRows;
+}
+
+int Get_Template_Leader_Table_Stat(int nTableOnPage)
+{
+    return LEADER_TABLE_STATS[std::clamp(nTableOnPage, 0, LEADER_TABLE_STAT_COUNT - 1)];
 }
 
 const std::vector<std::string>& Get_Template_Problems()

@@ -132,6 +132,19 @@ std::vector<TEMPLATE_PLAYER_ENTRY> Build_Template_Player_List(int nTeam, int nPo
 // Orders by last name, then first name (bytewise); equal names keep their order.
 void Sort_Player_List_By_Name(std::vector<TEMPLATE_PLAYER_ENTRY>& List);
 
+// The rows of table nTable with its parameter list (-1 for an unknown id).
+// A player table fills Players, whose size is its row count (the rows read
+// the list the table built, never one a table inside it built later).
+int Count_Template_Table_Rows(int nTable, const HTML_TEMPLATE_PARAMS& Table,
+                              std::vector<TEMPLATE_PLAYER_ENTRY>& Players);
+// Appends row nRow's groups, in the table's order, to a variable tag of the
+// table's block; Players is the table's own list.
+void Format_Template_Parameters(std::string& Tag, int nTable, const HTML_TEMPLATE_PARAMS& Table, int nRow,
+                                const std::vector<TEMPLATE_PLAYER_ENTRY>& Players);
+// The leader statistic of the n-th tLeaders table of a page (from 0):
+// 10, 11, 12, 14, 15, 16, 1, 2, 4, and 4 for every later one.
+int Get_Template_Leader_Table_Stat(int nTableOnPage);
+
 // The number of past seasons of a player: his season-line links (newest
 // first) that hold a line whose year is not 0.
 int Count_Player_Past_Seasons(int nTeam, int nSlot);
