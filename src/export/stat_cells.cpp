@@ -23,4 +23,4 @@ void Format_Player_Team(std::string& /*Out*/, int /*nPlayer*/, int /*nTeam*/, in
 void Format_Season_Year(std::string& /*Out*/, int /*nPlayer*/, int /*nTeam*/, int /*nSeason*/) {}
 int Get_Team_Points_For(int /*nTeam*/) { return 0; }
 int Get_Team_Points_Against(int /*nTeam*/) { return 0; }
-int Get_Player_Season_Line_Of(int /*nTeam*/, int /*nSlot*/, int /*k*/) { return 0; }
+int Count_Player_Past_Seasons(int /*nTeam*/, int /*nSlot*/) { return 0; }

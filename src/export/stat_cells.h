@@ -38,5 +38,6 @@ void Format_Season_Year(std::string& Out, int nPlayer, int nTeam, int nSeason);
 // Points for and against of a team over the season's game records.
 int Get_Team_Points_For(int nTeam);
 int Get_Team_Points_Against(int nTeam);
-// The player's k-th season line (links 0-29), -1 when there is none.
-int Get_Player_Season_Line_Of(int nTeam, int nSlot, int k);
+// The number of the player's 30 season-line links that hold a valid line
+// whose year is not 0 (0-30).
+int Count_Player_Past_Seasons(int nTeam, int nSlot);
