@@ -28,7 +28,6 @@ namespace {
 constexpr int BOX_SCORE_SEARCHED = 51;
 constexpr int LAST_BRACKET_SLOT = 30;
 constexpr int MAX_PERIOD_STARTS = 10;
-constexpr int SCHEDULE_WEEKS = 22;
 
 // The running score of the scoring rows, from PLAY 0 of a game.
 struct SCORING_STATE {
