@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/text_utils.h"
+#include "export/html_template.h"
 #include "export/page_links.h"
 #include "export/stat_cells.h"
 #include "league/league_data.h"

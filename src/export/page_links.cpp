@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "base/html_text.h"
 #include "base/text_utils.h"
 #include "league/game_record.h"
 #include "league/league_data.h"
@@ -83,21 +84,7 @@ void Append_Option(std::string& Out, const std::string& Value, const std::string
 
 std::string Page_Name_Of(const std::string& Name)
 {
-    std::string Safe;
-    Safe.reserve(Name.size());
-    bool bOnlyDots = true;
-    for (const char c : Name) {
-        const unsigned char b = static_cast<unsigned char>(c);
-        if (c == '/' || c == '\\' || c == ':' || b < 0x20 || b == 0x7F)
-            Safe += '_';
-        else
-            Safe += c;
-        if (c != '.')
-            bOnlyDots = false;
-    }
-    if (Safe.empty() || bOnlyDots)
-        Safe.insert(Safe.begin(), '_');
-    return Safe;
+    return Sanitise_File_Name(Name);
 }
 
 std::string Team_Page_Name(int nTeam)
@@ -163,18 +150,7 @@ std::string Team_Logo_Page_Path(int nTeam)
 
 std::string Escape_Html_Text(const std::string& Text)
 {
-    std::string Out;
-    Out.reserve(Text.size());
-    for (const char c : Text) {
-        switch (c) {
-        case '&': Out += "&amp;"; break;
-        case '<': Out += "&lt;"; break;
-        case '>': Out += "&gt;"; break;
-        case '"': Out += "&quot;"; break;
-        default: Out += c; break;
-        }
-    }
-    return Out;
+    return Escape_Html(Text);
 }
 
 void Set_Html_Style_Sheet_Name(const std::string& Name)

@@ -405,16 +405,3 @@ void Format_Player_Team(std::string& Out, int nPlayer, int nTeam, int nSeason)
     default: Out.clear(); break;
     }
 }
-
-int Count_Player_Past_Seasons(int nTeam, int nSlot)
-{
-    if (!Is_Player_Address(nTeam, nSlot))
-        return 0;
-    int nCount = 0;
-    for (int k = 0; k < 30; ++k) {
-        const int nLine = Get_Player_Season_Line_Index(nTeam, nSlot, k);
-        if (nLine >= 0 && Get_Season_Line_Year(nLine) != 0)
-            ++nCount;
-    }
-    return nCount;
-}

@@ -42,6 +42,3 @@ float Estimate_Forty_Yard_Time(int nTeam, int nSlot);
 // Points for and against of a team over the season's game records.
 int Get_Team_Points_For(int nTeam);
 int Get_Team_Points_Against(int nTeam);
-// The number of the player's 30 season-line links that hold a valid line
-// whose year is not 0 (0-30).
-int Count_Player_Past_Seasons(int nTeam, int nSlot);

@@ -77,7 +77,7 @@ TEST_F(PageLinksTest, PlayerLinksUseTheSafeFileNameEscaped)
     EXPECT_EQ(Page_Name_Of(".."), "_..");
     EXPECT_EQ(Page_Name_Of("."), "_.");
     EXPECT_EQ(Page_Name_Of(""), "_");
-    EXPECT_EQ(Page_Name_Of("a\\b:c/d\te"), "a_b_c_d_e");
+    EXPECT_EQ(Page_Name_Of("a\\b/c\td#e?f%g"), "a_b_c_d_e_f_g");
     EXPECT_EQ(Page_Name_Of("St. Louis, \xC9toile"), "St. Louis, \xC9toile");
 
     Set_Team_String("Rock & <Roll>", 3, TEAM_STRING_NICKNAME);
