@@ -121,7 +121,8 @@ std::string Leaders_Page_Name(int nLeague, int nPeriod)
     Get_League_Name_Or_Overall(Name, nLeague);
     if (nLeague == 2)
         Name = "NFL";
-    Name = Page_Name_Of(Name) + " Leaders";
+    // A bad league (reported) leaves the name empty.
+    Name = (Name.empty() ? Name : Page_Name_Of(Name)) + " Leaders";
     if (nPeriod == -2)
         Name += " By Season";
     else if (nPeriod != -1)
