@@ -79,7 +79,7 @@ std::string Team_Text(int nTeam, int nString)
 
 const GAME* Team_Game_Of_Week(int nWeek, int nTeam)
 {
-    if (nTeam < 0 || nTeam > LAST_TEAM)
+    if (nTeam < 0 || nTeam > LAST_TEAM || nWeek < 0 || nWeek >= SCHEDULE_WEEKS)
         return nullptr;
     return Find_Team_Game_In_Week(nWeek, nTeam);
 }
@@ -149,6 +149,8 @@ int Game_Top_Player(int nGame, int nStat, int nPosition, int nSide)
 // TEAM's game of the week between two different franchises, and TEAM's side.
 int Schedule_Game(int nTeam, int nWeek, int& nSide)
 {
+    if (nWeek < 0 || nWeek >= SCHEDULE_WEEKS)
+        return -1;
     const int nFirst = Get_Week_First_Game_Index(nWeek);
     const int nGames = Count_Week_Games(nWeek);
     if (nFirst < 0)

@@ -180,7 +180,9 @@ void Format_Team_Ref(std::string& Out, int nTeam, int nSeason, int nType)
 
 void Format_Opponent_Ref(std::string& Out, int nWeek, int nTeam, int nType)
 {
-    const GAME* pGame = nTeam >= 0 && nTeam <= LAST_TEAM ? Find_Team_Game_In_Week(nWeek, nTeam) : nullptr;
+    const GAME* pGame = nTeam >= 0 && nTeam <= LAST_TEAM && nWeek >= 0 && nWeek < SCHEDULE_WEEKS
+                            ? Find_Team_Game_In_Week(nWeek, nTeam)
+                            : nullptr;
     if (!pGame) {
         Out.clear();
         return;

@@ -52,6 +52,9 @@ TEST_F(PageLinksTest, TeamAndGameLinksKeepTheirForm)
     Out = Kept();
     Format_Opponent_Ref(Out, 2, 0, 0);
     EXPECT_EQ(Out, "");
+    Out = Kept();
+    Format_Opponent_Ref(Out, -100, 0, 0);
+    EXPECT_EQ(Out, "");
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
