@@ -254,6 +254,8 @@ std::vector<HTML_EXPORT_PAGE> List_Html_Export_Pages()
 
 int Html_Export_Files_Exist()
 {
+    if (!files::Folder_Exists(g_Root.c_str()))
+        return 0;
     for (const HTML_EXPORT_PAGE& Page : List_Html_Export_Pages()) {
         const std::string Path = Get_Template_Output_Path(Page.szTemplate, Page.Params);
         if (!Path.empty() && files::File_Exists(Windows_1252_To_Utf8(Path).c_str()))

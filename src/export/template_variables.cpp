@@ -1,6 +1,7 @@
 #include "export/template_variables.h"
 
 #include <ctime>
+#include <unordered_map>
 #include <vector>
 
 #include "base/html_text.h"
@@ -236,15 +237,19 @@ const char* Get_Template_Variable_Name(int i)
 
 bool Expand_Template_Variable_Text(std::string_view Name, const HTML_TEMPLATE_PARAMS& Params, std::string& Out)
 {
-    for (const VARIABLE& Variable : VARIABLES) {
-        if (Name != Variable.szName)
-            continue;
-        std::string Text;
-        Variable.pPiece(Text, Params);
-        Out += Text;
-        return true;
-    }
-    return false;
+    static const std::unordered_map<std::string_view, int> INDEX = [] {
+        std::unordered_map<std::string_view, int> Index;
+        for (int i = VARIABLE_COUNT - 1; i >= 0; --i)   // the first of equal names wins
+            Index[VARIABLES[i].szName] = i;
+        return Index;
+    }();
+    const auto It = INDEX.find(Name);
+    if (It == INDEX.end())
+        return false;
+    std::string Text;
+    VARIABLES[It->second].pPiece(Text, Params);
+    Out += Text;
+    return true;
 }
 
 void Begin_Template_Leaders_Table(int nLeague, int nStat, int nPeriod)
