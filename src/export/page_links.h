@@ -17,9 +17,8 @@
 // ---------------------------------------------------------------------------
 // Page file names. The export names its files with these, the links use them.
 
-// A name made safe as one file-name component: "/", "\", ":" and control
-// characters become "_", a name of only dots gets "_" before it, and an empty
-// name becomes "_". Other bytes (blanks, commas, Windows-1252 letters) stay.
+// A name made safe as one file-name component: the page toolkit's
+// Sanitise_File_Name (base/html_text.h), which the export's file names use too.
 std::string Page_Name_Of(const std::string& Name);
 // "<full name>" of a franchise (teams/ pages); "" for a slot with no name.
 std::string Team_Page_Name(int nTeam);
@@ -37,7 +36,7 @@ std::string Leaders_Page_Name(int nLeague, int nPeriod);
 std::string Team_Logo_Page_Path(int nTeam);
 
 // ---------------------------------------------------------------------------
-// HTML escaping of & < > " (other bytes unchanged).
+// HTML escaping of & < > " (other bytes unchanged): the page toolkit's Escape_Html.
 std::string Escape_Html_Text(const std::string& Text);
 
 // The style sheet file name written by "LinkToCSS" ("styles.css" until set).

@@ -35,8 +35,10 @@ void Format_Player_College(std::string& Out, int nPlayer, int nTeam);
 void Format_Player_Team(std::string& Out, int nPlayer, int nTeam, int nSeason);
 void Format_Season_Year(std::string& Out, int nPlayer, int nTeam, int nSeason);
 
+// The 40-yard time a player's speed rating suggests, in seconds (4.20-6.00):
+// what the pages show when the stored time is missing or implausible.
+float Estimate_Forty_Yard_Time(int nTeam, int nSlot);
+
 // Points for and against of a team over the season's game records.
 int Get_Team_Points_For(int nTeam);
 int Get_Team_Points_Against(int nTeam);
-// The player's k-th season line (links 0-29), -1 when there is none.
-int Get_Player_Season_Line_Of(int nTeam, int nSlot, int k);

@@ -1,6 +1,12 @@
 // The player statistics file: one table of player statistics for a team, a
 // league or all teams, one period and one section, sorted by one column, as
 // tab-separated, comma-separated, fixed-width text or HTML.
+//
+// A section lists the players of its side only (offence QB-C, defence DE-S,
+// kicking K and P) who played a game in the period. Names never shift a
+// column: comma-separated cells holding a comma, a quote or a line break are
+// quoted (quotes doubled), tab-separated cells lose tabs and line breaks, and
+// the fixed-width name and team cells are cut to their columns.
 #pragma once
 
 #include <cstdio>
