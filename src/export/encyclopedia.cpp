@@ -311,7 +311,10 @@ int Export_Html_Encyclopedia(const char* szFolder, const char* szStyleSheet)
 
 std::string Get_Html_Export_Index_Path()
 {
-    return files::Resolve_Path((g_Root + "\\index.htm").c_str());
+    const std::string Path = files::Resolve_Path((g_Root + "\\index.htm").c_str());
+    if (!Path.empty() && Path[0] == '/')
+        return Path;
+    return files::Get_Current_Folder() + "/" + Path;
 }
 
 int Count_Html_Pages_Written()

@@ -58,7 +58,7 @@ void Copy_Html_Template_Assets();
 // declines, else 1 (pages that could not be written are skipped).
 int Export_Html_Encyclopedia(const char* szFolder, const char* szStyleSheet);
 
-// The path of the index page of the last export ("ROOT/index.htm", slashes).
+// The full path of the index page of the last export (slashes).
 std::string Get_Html_Export_Index_Path();
 // Pages written by the last export.
 int Count_Html_Pages_Written();
