@@ -521,7 +521,6 @@ void Format_Play_Yardline(std::string& Out, int nGame, int nPlay)
     }
     const int nSide = Play_Offense_Side(pPlay);
     const int nYards = pPlay->nSnapYardLine;
-    char szText[TEXT_BUFFER_SIZE];
     if (nYards == 50) {
         Out = "(--  50)";
         return;
@@ -530,8 +529,14 @@ void Format_Play_Yardline(std::string& Out, int nGame, int nPlay)
     char szCode[TEXT_BUFFER_SIZE] = "";
     if (nTeam <= LAST_TEAM)
         Get_Team_String(szCode, nTeam, TEAM_STRING_ABBREVIATION);
-    std::snprintf(szText, sizeof(szText), "(%-3s %2d)", szCode, nYards < 50 ? nYards : 100 - nYards);
-    Out = Escape_Html_Text(szText);
+    // "(%-3s %2d)": the code left in three places, the yard number right in two.
+    std::string Code = szCode;
+    if (Code.size() < 3)
+        Code.append(3 - Code.size(), ' ');
+    std::string Yards = std::to_string(nYards < 50 ? nYards : 100 - nYards);
+    if (Yards.size() < 2)
+        Yards.insert(Yards.begin(), ' ');
+    Out = Escape_Html_Text("(" + Code + " " + Yards + ")");
 }
 
 void Format_Play_Offensive_Play(std::string& Out, int nGame, int nPlay)

@@ -176,14 +176,11 @@ void Export_Position_Ratings()
                     ++nPlayers;
         }
         const std::string Name = Position_Word(nPosition);
-        char szText[TEXT_BUFFER_SIZE];
-        std::snprintf(szText, sizeof(szText),
-                      "This will export %d %ss to \"%s\"\n\n(Use the Sortable Stats Dialog to change the position "
-                      "selected.",
-                      nPlayers, Name.c_str(), Path.c_str());
+        const std::string Text = "This will export " + std::to_string(nPlayers) + " " + Name + "s to \"" + Path +
+                                 "\"\n\n(Use the Sortable Stats Dialog to change the position selected.";
         const std::string First = "Export " + Name + "s";
         const int nAnswer =
-            User_Message_Dialog("Export Player Ratings", szText, 0, First.c_str(), "Export All Players", "Cancel");
+            User_Message_Dialog("Export Player Ratings", Text.c_str(), 0, First.c_str(), "Export All Players", "Cancel");
         if (nAnswer == ID_NO)
             nPosition = ALL_POSITIONS;
         else if (nAnswer != ID_YES)
