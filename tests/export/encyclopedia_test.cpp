@@ -24,6 +24,7 @@
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"
+#include "league/team.h"
 #include "platform/ui.h"
 #include "season/day_advance.h"
 #include "tools/default_league/default_league.h"
@@ -233,4 +234,32 @@ TEST_F(EncyclopediaTest, TheDefaultLeagueAfterASeasonExportsWholeWithEveryLinkRe
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Caution");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "This will overwrite any existing HTML Encyclopedia files");
+}
+
+TEST_F(EncyclopediaTest, WithOneLeagueTheBothLeaguesPagesTheLinksNameAreWrittenToo)
+{
+    SCRATCH_FOLDER Scratch("encyclopedia_one_league");
+    ASSERT_TRUE(Scratch.Ready());
+    Copy_Templates();
+    // Four clubs of one league; the league names of both slots stored.
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        Set_Team_Stat(t, TEAM_STAT_CONTROLLER, t < 4 ? CONTROLLER_COMPUTER : CONTROLLER_NOT_IN_USE);
+    for (int t = 0; t < 4; ++t) {
+        Set_Team_Stat(t, TEAM_STAT_DIVISION, t / 2);
+        Set_Team_String("Town", t, TEAM_STRING_CITY);
+        Set_Team_String(t == 3 ? "Slash/Dots.." : "Club", t, TEAM_STRING_NICKNAME);
+    }
+    Count_Teams();
+    ASSERT_EQ(Count_Leagues(), 1);
+    ASSERT_EQ(Export_Html_Encyclopedia("Site", nullptr), 1);
+    char szName[64];
+    Get_League_Name(0, szName);
+    EXPECT_TRUE(fs::is_regular_file(fs::path("Site") / (Sanitise_File_Name(szName) + " Leaders.htm"))) << szName;
+    Get_League_Name(1, szName);
+    EXPECT_TRUE(fs::is_regular_file(fs::path("Site") / (Sanitise_File_Name(szName) + " Leaders.htm"))) << szName;
+    EXPECT_TRUE(fs::is_regular_file("Site/NFL Leaders.htm"));
+    EXPECT_TRUE(fs::is_regular_file("Site/NFL Leaders By Season.htm"));
+    // A name holding a slash stays one file in its folder.
+    EXPECT_TRUE(fs::is_regular_file("Site/teams/Town Slash_Dots...htm"));
+    EXPECT_FALSE(fs::exists("Site/teams/Town Slash"));
 }
