@@ -171,12 +171,12 @@ std::string Get_Template_Output_Path(const char* szTemplate, const HTML_TEMPLATE
                Sanitise_File_Name(std::string(szName) + " " + std::to_string(Get_Player_ID(nTeam, nSlot))) + ".htm";
     }
     if (Name == "LeadersSummary.template" || Name == "LeadersDetail.template") {
-        const std::string League = League_Page_Name(Get_Template_Parameter(Page, TP_LEAGUE));
-        if (League.empty())
+        const std::string LeagueName = League_Page_Name(Get_Template_Parameter(Page, TP_LEAGUE));
+        if (LeagueName.empty())
             return std::string();
         if (Name == "LeadersDetail.template")
-            return Root + "\\leagueleaders\\" + League + " Leaders " + std::to_string(Year_Of(nSeason)) + ".htm";
-        return Root + "\\" + League + (nSeason == -1 ? " Leaders.htm" : " Leaders By Season.htm");
+            return Root + "\\leagueleaders\\" + LeagueName + " Leaders " + std::to_string(Year_Of(nSeason)) + ".htm";
+        return Root + "\\" + LeagueName + (nSeason == -1 ? " Leaders.htm" : " Leaders By Season.htm");
     }
     if (Name == "FilterPlayersPos.template") {
         static const std::pair<int, const char*> PAGES[] = {

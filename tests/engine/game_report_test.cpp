@@ -135,7 +135,7 @@ TEST(GameReportNumbers, AveragesRoundHalfUpAndKeepTheirSign)
 
 TEST(GameReportText, EscapesMarkupCharacters)
 {
-    EXPECT_EQ(Html_Escaped("A&M <Tigers> \"x\""), "A&amp;M &lt;Tigers&gt; \"x\"");
+    EXPECT_EQ(Html_Escaped("A&M <Tigers> \"x\""), "A&amp;M &lt;Tigers&gt; &quot;x&quot;");
     EXPECT_EQ(Html_Escaped(nullptr), "");
 }
 
