@@ -214,7 +214,7 @@ void Write_Game_Page_Header(const GAME* pGame)
     std::string Head;
     Append_Formatted(Head, "<HTML><HEAD><TITLE>%s: %s at %s</TITLE>\n", Html_Escaped(Title.c_str()).c_str(),
                      Html_Escaped(szAway).c_str(), Html_Escaped(szHome).c_str());
-    const std::string StyleSheet = Link_From_Output("HTML_Templates/CSS/styles.css");
+    const std::string StyleSheet = Link_From_Output("HTML_Templates/CSS/default.css");
     if (!StyleSheet.empty())
         Append_Formatted(Head, "<LINK href=\"%s\" type=text/css rel=stylesheet>",
                          Html_Escaped(StyleSheet.c_str()).c_str());

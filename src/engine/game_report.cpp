@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/html_text.h"
 #include "engine/play_wording.h"
 #include "league/league_data.h"
 #include "league/player.h"
@@ -165,16 +166,8 @@ void Append_Game_Report_Text(const char* szText)
 
 void Append_Html_Escaped(std::string& Out, const char* szText)
 {
-    if (!szText)
-        return;
-    for (const char* p = szText; *p; ++p) {
-        switch (*p) {
-        case '&': Out += "&amp;"; break;
-        case '<': Out += "&lt;"; break;
-        case '>': Out += "&gt;"; break;
-        default: Out += *p; break;
-        }
-    }
+    if (szText)
+        Append_Escaped_Html(Out, szText);
 }
 
 std::string Html_Escaped(const char* szText)

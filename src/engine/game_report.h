@@ -99,7 +99,7 @@ std::string Format_Tenths(int nTenths);
 // ---------------------------------------------------------------------------
 // Text helpers shared with the game log
 
-// Appends the text with &, < and > written as entities.
+// Appends the text escaped by the page toolkit (base/html_text.h).
 void Append_Html_Escaped(std::string& Out, const char* szText);
 std::string Html_Escaped(const char* szText);
 // Appends printf-formatted text.

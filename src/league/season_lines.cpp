@@ -232,6 +232,19 @@ int Get_Season_Line_Level(int nLine)
     return League.SeasonLines[nLine][LINE_LEVEL];
 }
 
+// The team byte of a line, signed: a college line's team reads negative or
+// above the franchises.
+int Get_Season_Line_Team(int nLine)
+{
+    if (nLine == NO_SEASON_LINE)
+        return NO_TEAM;
+    if (!Is_Valid_Line(nLine)) {
+        Report_Error("'nLine' out of bounds in %s([nLine = %d])", __func__, nLine);
+        return NO_TEAM;
+    }
+    return static_cast<int8_t>(League.SeasonLines[nLine][LINE_TEAM] & 0xFF);
+}
+
 bool Is_Season_Line_Empty(int nLine)
 {
     if (nLine == NO_SEASON_LINE)

@@ -37,6 +37,9 @@ void Set_Season_Line_Stat(int nLine, int iStat, int nValue);
 int Get_Season_Line_Year(int nLine);
 // Level (int 1): negative for a college season; 0 for a bad line.
 int Get_Season_Line_Level(int nLine);
+// The team byte of a line (int 2, low byte) read as a signed byte; NO_TEAM
+// for -1 and, reported, for any other bad line.
+int Get_Season_Line_Team(int nLine);
 // true when all 20 statistics of the line are 0. Line -1 counts as empty; any
 // other bad line reports once per statistic and counts as empty.
 bool Is_Season_Line_Empty(int nLine);

@@ -135,6 +135,15 @@ FILE* Open_File(const char* szPath, const char* szMode)
     return std::fopen(Path.c_str(), szMode);
 }
 
+FILE* Open_File_In_Folder(const std::string& ResolvedFolder, const std::string& Name, const char* szMode)
+{
+    if (szMode == nullptr || Name.empty() || Name.find('/') != std::string::npos || Name == "." || Name == "..") {
+        errno = ENOENT;
+        return nullptr;
+    }
+    return std::fopen(Join(ResolvedFolder, Name).c_str(), szMode);
+}
+
 bool File_Exists(const char* szPath)
 {
     if (szPath == nullptr || szPath[0] == '\0')

@@ -15,6 +15,12 @@ namespace files {
 std::string Resolve_Path(const char* szPath);
 // fopen on the resolved path.
 FILE* Open_File(const char* szPath, const char* szMode);
+// fopen of szName in a folder that Resolve_Path has already given, the name
+// taken as spelled: for a writer that makes many new files in one folder
+// (the encyclopedia's pages), where matching every new name against the
+// folder's entries would list the folder once per file. A name holding a
+// slash is refused (ENOENT).
+FILE* Open_File_In_Folder(const std::string& ResolvedFolder, const std::string& Name, const char* szMode);
 bool File_Exists(const char* szPath);
 bool Folder_Exists(const char* szPath);
 bool Delete_File(const char* szPath);

@@ -15,6 +15,7 @@
 #include "platform/ui.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
+#include "shell/tool_commands.h"
 #include "shell/welcome_dialog.h"
 
 namespace {
@@ -202,6 +203,24 @@ void Run_Command(SCRIPT_RUN& Run, int nCommand)
     Check_Nothing_Left(Run);
 }
 
+// "tool NAME [ARG...]": an export or data tool run by name on the league in memory.
+void Run_Tool_Line(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
+{
+    Show_Welcome(Run);
+    if (!Run.Failure.empty())
+        return;
+    const std::vector<std::string> Tool(Words.begin() + 1, Words.end());
+    std::string Result;
+    std::string Problem;
+    if (!Run_Tool_By_Name(Tool, Result, Problem)) {
+        Fail(Run, Run.nLine, Problem);
+        return;
+    }
+    Write_Debug_Log("Tool %s: %s", Tool[0].c_str(), Result.c_str());
+    std::printf("Tool %s: %s\n", Tool[0].c_str(), Result.c_str());
+    Check_Nothing_Left(Run);
+}
+
 // Carries out one line (its words); sets the failure when it cannot.
 void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
 {
@@ -306,6 +325,8 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
         }
         dialogs::Queue_Action(nDialog, Action);
         Run.Actions.push_back(QUEUED_ACTION{nDialog, nLine});
+    } else if (strcasecmp(Verb.c_str(), "tool") == 0) {
+        Run_Tool_Line(Run, Words);
     } else if (strcasecmp(Verb.c_str(), "quit") == 0 && Words.size() == 1) {
         Show_Welcome(Run);
         if (!Run.Failure.empty() || Is_Quit_Posted())

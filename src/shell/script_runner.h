@@ -17,6 +17,9 @@
 //   dialog ID spin CONTROL up|down  click an arrow of an up-down control
 //   dialog ID press CONTROL         press a button
 //   welcome new|resume|quit         the welcome dialog's choice
+//   tool NAME [ARG...]     an export or data tool run by its function's name
+//                          (letter case ignored) on the league in memory;
+//                          arguments are whole numbers or quoted texts
 //   quit                   Exit, offering to save as Exit does
 //
 // Answers and dialog actions are queued for the boxes and dialogs that the

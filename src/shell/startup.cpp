@@ -191,6 +191,8 @@ std::string Usage_Text(const std::string& DataBeside)
         "  dialog ID check CONTROL 0|1      check or clear a check box\n"
         "  dialog ID spin CONTROL up|down   click an arrow of an up-down control\n"
         "  dialog ID press CONTROL          press a button\n"
+        "  tool NAME [ARG...]               an export or data tool by name, on the league\n"
+        "                                   (\"tool Export_Html_Encyclopedia\")\n"
         "  quit                             Exit, offering to save\n"
         "Unanswered boxes and dialogs take their default button; every one is logged\n"
         "to standard output and \"debug.txt\". The end of the script is quit (exit\n"

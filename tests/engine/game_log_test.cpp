@@ -313,7 +313,7 @@ TEST_F(GameLogTest, PicturesThatExistAreLinkedFromThePagesFolder)
     // The downloaded logo of the season for the visitors; the home club only
     // its own logo file ("logos" finds "Logos"); a style sheet and a
     // wallpaper spelled in other cases.
-    for (const char* szPath : {"Logos/Downloads/B&O-2023.png", "Logos/GB.jpg", "HTML_Templates/CSS/Styles.CSS",
+    for (const char* szPath : {"Logos/Downloads/B&O-2023.png", "Logos/GB.jpg", "HTML_Templates/CSS/Default.CSS",
                                "Output/Wallpaper.jpg"}) {
         FILE* pFile = std::fopen(szPath, "wb");
         ASSERT_NE(pFile, nullptr) << szPath;
@@ -322,7 +322,7 @@ TEST_F(GameLogTest, PicturesThatExistAreLinkedFromThePagesFolder)
     Write_Game_Page_Header(&Game);
     EXPECT_EQ(Get_Game_Page_Head(),
               "<HTML><HEAD><TITLE>Week 3: owls at Packers</TITLE>\n"
-              "<LINK href=\"../HTML_Templates/CSS/Styles.CSS\" type=text/css rel=stylesheet>"
+              "<LINK href=\"../HTML_Templates/CSS/Default.CSS\" type=text/css rel=stylesheet>"
               "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
               "<style type=\"text/css\">body {background-color: #606080; background-image: url(Wallpaper.jpg)}</style>"
               "</HEAD>"

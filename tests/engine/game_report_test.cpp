@@ -135,7 +135,8 @@ TEST(GameReportNumbers, AveragesRoundHalfUpAndKeepTheirSign)
 
 TEST(GameReportText, EscapesMarkupCharacters)
 {
-    EXPECT_EQ(Html_Escaped("A&M <Tigers> \"x\""), "A&amp;M &lt;Tigers&gt; \"x\"");
+    // The double quote too, so that a name is safe inside an attribute.
+    EXPECT_EQ(Html_Escaped("A&M <Tigers> \"x\""), "A&amp;M &lt;Tigers&gt; &quot;x&quot;");
     EXPECT_EQ(Html_Escaped(nullptr), "");
 }
 

@@ -1,0 +1,323 @@
+#include "export/encyclopedia.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "base/html_text.h"
+#include "base/text_utils.h"
+#include "export/page_links.h"
+#include "league/league_structure.h"
+#include "league/league_text.h"
+#include "league/player.h"
+#include "league/standings_keys.h"
+#include "league/team.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/shell_requests.h"
+#include "platform/ui.h"
+
+namespace {
+
+std::string g_Root = DEFAULT_HTML_EXPORT_FOLDER;
+int g_nPagesWritten = 0;
+
+constexpr const char* SUBFOLDERS[] = {"teams",         "players", "leagueleaders", "SeasonDetail", "TeamsDetail",
+                                      "Images",        "SortedPlayers", "GameDetails", "Logos"};
+
+// The league's name in a page name: "NFL" for both leagues together.
+std::string League_Page_Name(int nLeague)
+{
+    if (nLeague == 2)
+        return "NFL";
+    if (nLeague < 0) {
+        Report_Error("Invalid Get_League_Name(%d) call.", nLeague);
+        return std::string();
+    }
+    char szName[TEXT_BUFFER_SIZE];
+    Get_League_Name(nLeague, szName);
+    return Sanitise_File_Name(szName);
+}
+
+std::string Team_Name_For_Page(int nTeam)
+{
+    char szName[TEXT_BUFFER_SIZE];
+    Get_Team_Full_Name(nTeam, szName);
+    return Sanitise_File_Name(szName);
+}
+
+int Year_Of(int nSeasonsBack)
+{
+    return Get_Current_Year() - nSeasonsBack;
+}
+
+HTML_TEMPLATE_PARAMS Params_Of(std::initializer_list<std::pair<int, int>> Groups)
+{
+    HTML_TEMPLATE_PARAMS Params;
+    int i = 0;
+    for (const auto& Group : Groups) {
+        if (i >= TEMPLATE_PARAMETER_SLOTS)
+            break;
+        Params.nCode[i] = Group.first;
+        Params.nValue[i] = Group.second;
+        ++i;
+    }
+    return Params;
+}
+
+// Copies every file of a folder matching "*.*" into another, overwriting
+// (after making an existing read-only target writable). Failures pass.
+void Copy_Folder_Files(const char* szFrom, const std::string& To)
+{
+    for (const std::string& Name : files::List_Folder(szFrom, "*.*")) {
+        const std::string Source = std::string(szFrom) + "\\" + Name;
+        if (files::Folder_Exists(Source.c_str()))
+            continue;
+        std::vector<unsigned char> Data;
+        if (!files::Read_Whole_File(Source.c_str(), Data))
+            continue;
+        const std::string Target = To + "\\" + Sanitise_File_Name(Name);
+        const std::string Resolved = files::Resolve_Path(Target.c_str());
+        ::chmod(Resolved.c_str(), 0644);
+        FILE* pFile = files::Open_File(Target.c_str(), "wb");
+        if (!pFile)
+            continue;
+        std::fwrite(Data.data(), 1, Data.size(), pFile);
+        std::fclose(pFile);
+    }
+}
+
+// The counts the export takes at its start.
+struct EXPORT_COUNTS {
+    int S, W, T, L, G;
+};
+
+EXPORT_COUNTS Take_Counts()
+{
+    EXPORT_COUNTS Counts{};
+    Counts.S = std::clamp(Get_Current_Season_Index() + 1, 1, 100);
+    Counts.W = Get_Current_Week() + 1;
+    Counts.T = Count_Teams();
+    Counts.L = Count_Leagues();
+    Counts.G = Count_Game_Records();
+    return Counts;
+}
+
+// The leagues whose leader pages are written: those in use and, always,
+// both together (2), which every leaders link and select can name.
+std::vector<int> Leader_Leagues(int L)
+{
+    std::vector<int> Leagues;
+    for (int l = 0; l <= std::min(L, 2); ++l)
+        Leagues.push_back(l);
+    if (std::find(Leagues.begin(), Leagues.end(), 2) == Leagues.end())
+        Leagues.push_back(2);
+    return Leagues;
+}
+
+}  // namespace
+
+void Set_Html_Export_Root(const char* szRoot)
+{
+    g_Root = szRoot && *szRoot ? szRoot : DEFAULT_HTML_EXPORT_FOLDER;
+    while (g_Root.size() > 1 && (g_Root.back() == '/' || g_Root.back() == '\\'))
+        g_Root.pop_back();
+}
+
+const std::string& Get_Html_Export_Root()
+{
+    return g_Root;
+}
+
+std::string Get_Template_Output_Path(const char* szTemplate, const HTML_TEMPLATE_PARAMS& Page)
+{
+    if (!szTemplate)
+        return std::string();
+    const std::string Name = szTemplate;
+    const int nSeason = Get_Template_Parameter(Page, TP_SEASON);
+    const int nTeam = Get_Template_Parameter(Page, TP_TEAM);
+    const std::string& Root = g_Root;
+    if (Name == "index.template")
+        return Root + "\\index.htm";
+    if (Name == "SeasonSummary.template")
+        return nSeason == 0 ? Root + "\\Season summary.htm"
+                            : Root + "\\Season summary " + std::to_string(Year_Of(nSeason)) + ".htm";
+    if (Name == "SeasonDetail.template") {
+        const int nWeek = Get_Template_Parameter(Page, TP_WEEK);
+        if (nWeek == Get_Current_Week() - 1 || nWeek == 20)
+            return Root + "\\SeasonDetail\\Season details.htm";
+        return Root + "\\SeasonDetail\\Season details week" + std::to_string(nWeek + 1) + ".htm";
+    }
+    if (Name == "TeamSummary.template") {
+        if (!Is_Valid_Team(nTeam) || nTeam >= MAX_FRANCHISES)
+            return std::string();
+        return Root + "\\teams\\" + Team_Name_For_Page(nTeam) + ".htm";
+    }
+    if (Name == "TeamDetail.template") {
+        if (!Is_Valid_Team(nTeam) || nTeam >= MAX_FRANCHISES)
+            return std::string();
+        return Root + "\\TeamsDetail\\" + Team_Name_For_Page(nTeam) + " " + std::to_string(Year_Of(nSeason)) + ".htm";
+    }
+    if (Name == "PlayerSummary.template")
+        return Root + "\\Player Summary.htm";
+    if (Name == "PlayerDetail.template") {
+        const int nSlot = Get_Template_Parameter(Page, TP_PLAYER);
+        if (!Is_Player_Slot_Used(nTeam, nSlot))
+            return std::string();
+        char szName[TEXT_BUFFER_SIZE];
+        Get_Player_Name_Last_First(nTeam, nSlot, szName);
+        return Root + "\\players\\" +
+               Sanitise_File_Name(std::string(szName) + " " + std::to_string(Get_Player_ID(nTeam, nSlot))) + ".htm";
+    }
+    if (Name == "LeadersSummary.template" || Name == "LeadersDetail.template") {
+        const std::string LeagueName = League_Page_Name(Get_Template_Parameter(Page, TP_LEAGUE));
+        if (LeagueName.empty())
+            return std::string();
+        if (Name == "LeadersDetail.template")
+            return Root + "\\leagueleaders\\" + LeagueName + " Leaders " + std::to_string(Year_Of(nSeason)) + ".htm";
+        return Root + "\\" + LeagueName + (nSeason == -1 ? " Leaders.htm" : " Leaders By Season.htm");
+    }
+    if (Name == "FilterPlayersPos.template") {
+        static const std::pair<int, const char*> PAGES[] = {
+            {0, "qbindex"}, {1, "rbindex"},     {2, "fbindex"},     {3, "teindex"}, {4, "wrindex"},
+            {13, "kickindex"}, {14, "puntindex"}, {16, "DLindex"}, {17, "OLindex"},
+        };
+        const int nPosition = Get_Template_Parameter(Page, TP_POS);
+        for (const auto& Entry : PAGES)
+            if (Entry.first == nPosition)
+                return Root + "\\SortedPlayers\\" + Entry.second + ".htm";
+        return std::string();
+    }
+    if (Name == "FilterPlayersTeam.template") {
+        if (!Is_Valid_Team(nTeam) || nTeam >= MAX_FRANCHISES)
+            return std::string();
+        return Root + "\\SortedPlayers\\" + Team_Name_For_Page(nTeam) + " index.htm";
+    }
+    if (Name == "FilterPlayersName.template") {
+        const int cLetter = Get_Template_Parameter(Page, TP_TYPE);
+        if (cLetter < 1 || cLetter > 255)
+            return std::string();
+        return Root + "\\SortedPlayers\\" + Sanitise_File_Name(std::string(1, static_cast<char>(cLetter))) +
+               "index.htm";
+    }
+    if (Name == "GameExport.template") {
+        char szName[64];
+        Format_Text_Bounded(szName, sizeof(szName), "G-%02d-%03d.htm", Get_Current_Year() % 100,
+                            Get_Template_Parameter(Page, TP_GAME));
+        return Root + "\\GameDetails\\" + szName;
+    }
+    return std::string();
+}
+
+std::vector<HTML_EXPORT_PAGE> List_Html_Export_Pages()
+{
+    const EXPORT_COUNTS C = Take_Counts();
+    std::vector<HTML_EXPORT_PAGE> Pages;
+    auto Add = [&Pages](const char* szTemplate, std::initializer_list<std::pair<int, int>> Groups) {
+        Pages.push_back(HTML_EXPORT_PAGE{szTemplate, Params_Of(Groups), static_cast<int>(Groups.size())});
+    };
+    Add("index.template", {});
+    for (int s = 0; s < C.S; ++s)
+        Add("SeasonSummary.template", {{TP_SEASON, s}});
+    for (int w = 0; w <= std::min(C.W, 22) - 2; ++w)
+        Add("SeasonDetail.template", {{TP_WEEK, w}});
+    for (int t = 0; t < C.T; ++t)
+        Add("TeamSummary.template", {{TP_TEAM, t}});
+    for (int t = 0; t < C.T; ++t)
+        Add("TeamDetail.template", {{TP_TEAM, t}, {TP_SEASON, 0}});
+    for (int t = 0; t <= FREE_AGENT_TEAM; ++t) {
+        if (t < MAX_FRANCHISES && (t >= C.T || !Is_Valid_Team(t)))
+            continue;
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
+            if (Is_Player_Slot_Used(t, s))
+                Add("PlayerDetail.template", {{TP_TEAM, t}, {TP_PLAYER, s}});
+    }
+    const std::vector<int> Leagues = Leader_Leagues(C.L);
+    for (int l : Leagues)
+        for (int s : {-2, -1})
+            Add("LeadersSummary.template", {{TP_LEAGUE, l}, {TP_SEASON, s}});
+    for (int l : Leagues)
+        for (int s = 0; s < C.S; ++s)
+            Add("LeadersDetail.template", {{TP_LEAGUE, l}, {TP_SEASON, s}});
+    Add("PlayerSummary.template", {});
+    for (int nPosition : {0, 1, 4, 3, 17, 16, 13, 14})
+        Add("FilterPlayersPos.template", {{TP_POS, nPosition}});
+    for (int t = 0; t < C.T; ++t)
+        Add("FilterPlayersTeam.template", {{TP_TEAM, t}});
+    for (int c = 'A'; c <= 'Z'; ++c)
+        Add("FilterPlayersName.template", {{TP_TYPE, c}});
+    for (int g = 0; g < C.G; ++g)
+        Add("GameExport.template", {{TP_GAME, g}});
+    return Pages;
+}
+
+int Html_Export_Files_Exist()
+{
+    if (!files::Folder_Exists(g_Root.c_str()))
+        return 0;
+    for (const HTML_EXPORT_PAGE& Page : List_Html_Export_Pages()) {
+        const std::string Path = Get_Template_Output_Path(Page.szTemplate, Page.Params);
+        if (!Path.empty() && files::File_Exists(Windows_1252_To_Utf8(Path).c_str()))
+            return 1;
+    }
+    return 0;
+}
+
+void Make_Html_Export_Folders()
+{
+    // Every level of the root, then the root, then its subfolders.
+    files::Create_Folders(g_Root.c_str());
+    for (const char* szFolder : SUBFOLDERS)
+        files::Create_Folders((g_Root + "\\" + szFolder).c_str());
+}
+
+void Copy_Html_Template_Assets()
+{
+    Copy_Folder_Files("HTML_Templates\\CSS", g_Root + "\\Images");
+    if (files::Folder_Exists("Logos"))
+        Copy_Folder_Files("Logos", g_Root + "\\Logos");
+}
+
+int Export_Html_Encyclopedia(const char* szFolder, const char* szStyleSheet)
+{
+    if (szFolder)
+        Set_Html_Export_Root(szFolder);
+    Set_Html_Style_Sheet_Name(szStyleSheet && *szStyleSheet ? szStyleSheet : DEFAULT_HTML_STYLE_SHEET);
+    const EXPORT_COUNTS C = Take_Counts();
+    if (Html_Export_Files_Exist() &&
+        Show_Message_Box("This will overwrite any existing HTML Encyclopedia files", "Caution", BOX_OKCANCEL) ==
+            ID_CANCEL)
+        return 0;
+    Request_Main_Window_Repaint();
+    Open_Progress_Window("Exporting universe...", 3 * C.T + 3736 + (C.L + 2) * C.S + C.G + C.L + C.W);
+    Make_Html_Export_Folders();
+    Copy_Html_Template_Assets();
+    Clear_Template_Problems();
+    g_nPagesWritten = 0;
+    const std::vector<HTML_EXPORT_PAGE> Pages = List_Html_Export_Pages();
+    for (const HTML_EXPORT_PAGE& Page : Pages) {
+        g_nPagesWritten += Process_Html_Template_Page(Page.szTemplate, Page.Params, Page.nCount);
+        Step_Progress_Window(1);
+        Pump_Messages();
+    }
+    Close_Progress_Window();
+    Pump_Messages();
+    Request_Main_Window_Repaint();
+    Write_Debug_Log("HTML encyclopedia: %d of %zu pages written to \"%s\"", g_nPagesWritten, Pages.size(),
+                    g_Root.c_str());
+    return 1;
+}
+
+std::string Get_Html_Export_Index_Path()
+{
+    const std::string Path = files::Resolve_Path((g_Root + "\\index.htm").c_str());
+    if (!Path.empty() && Path[0] == '/')
+        return Path;
+    return files::Get_Current_Folder() + "/" + Path;
+}
+
+int Count_Html_Pages_Written()
+{
+    return g_nPagesWritten;
+}

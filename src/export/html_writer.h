@@ -1,0 +1,45 @@
+// The buffered text writer: page text gathered in a 64 KB buffer and written
+// to its file in large pieces; and the league names file.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+constexpr int HTML_WRITER_CAPACITY = 65536;
+
+struct HTML_WRITER {
+    std::string Path;          // the output file, set by the owner before opening
+    FILE* pFile = nullptr;
+    char* pBuffer = nullptr;   // HTML_WRITER_CAPACITY bytes, zero-filled
+    int nCapacity = 0;
+    int nFill = 0;             // bytes in the buffer
+    int nLastFlush = 0;        // bytes written by the last flush
+};
+
+// Takes the buffer and opens Path for writing; 0 (nothing held) when either fails.
+int Open_Html_Writer(HTML_WRITER* pWriter);
+// Writes the buffer's bytes; 1, or 0 without a file (or when the write fails).
+int Flush_Html_Writer(HTML_WRITER* pWriter);
+// Flushes, closes and releases; the flush's result (0 without a file).
+int Close_Html_Writer(HTML_WRITER* pWriter);
+// Appends the text (flushing first when it does not fit the room left); 0
+// for no writer, no text, a text longer than the capacity or a failed flush.
+int Append_Html_Text(HTML_WRITER* pWriter, const char* szText);
+// The same with a line feed after the text.
+int Append_Html_Line(HTML_WRITER* pWriter, const char* szText);
+// printf-style into the room left; flushes once when it does not fit; 0 when
+// even an empty buffer cannot hold it.
+int Append_Html_Format(HTML_WRITER* pWriter, const char* szFormat, ...) __attribute__((format(printf, 2, 3)));
+// The buffer becomes exactly the text (not written); 0 as Append_Html_Text.
+int Set_Html_Text(HTML_WRITER* pWriter, const char* szText);
+// A link to the player's page: format 1 "First Last", 2 "Last, First";
+// "INVALID-PLAYER" for an empty slot and "UNKNOWN-FORMAT" for another format.
+int Write_Html_Player_Link(HTML_WRITER* pWriter, int nTeam, int nSlot, int nFormat);
+
+// The league names file "Vazarudu Stats\\2k6_league.txt" under the current
+// folder: eleven lines appended (the first season's year, league 0 and its
+// divisions 0-3, league 1 and its divisions 4-7). The folder is not made: a
+// machine without it gets nothing, as with any failed append. Returns the
+// result of the last line (1 written, 0 not).
+constexpr const char* LEAGUE_NAMES_FILE = "Vazarudu Stats\\2k6_league.txt";
+int Write_League_Names_File();

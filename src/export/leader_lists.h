@@ -1,0 +1,41 @@
+// Top-ten lists of players and teams, and the leader page pieces.
+//
+// Pieces follow page_links.h: they replace Out, or leave it when they write
+// nothing.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+constexpr int TOP_TEN_SIZE = 10;
+
+// Ten ranked entries, entry 0 the best, as four parallel arrays.
+struct TOP_TEN_LIST {
+    int8_t nTeam[TOP_TEN_SIZE];
+    uint8_t nSlot[TOP_TEN_SIZE];
+    int32_t nValue[TOP_TEN_SIZE];
+    int32_t nValue2[TOP_TEN_SIZE];
+};
+
+// The ten best ball carriers and receivers (QB, RB, FB, TE, WR) of league
+// 0 or 1 (2: all) in leader statistic nCode (0-29) for nPeriod. Ties keep the
+// earlier team slot, then roster slot, first; values of 0 or less never enter.
+void Build_Top_Ten_List(TOP_TEN_LIST* pList, int nLeague, int nCode, int nPeriod);
+// The ten teams with the most (category 0) or fewest (category 4) of
+// team-totals statistic 131 in the news ticker's period.
+void Build_Top_Ten_List_2(TOP_TEN_LIST* pList, int nCategory);
+
+// The list that the COUNT pieces read: the engine's leaders list of the
+// innermost leaders table. Null (the default) reads as an empty list.
+void Set_Leader_Piece_List(const TOP_TEN_LIST* pList);
+
+void Format_Leader_Name(std::string& Out, int nCount);
+void Format_Leader_Team(std::string& Out, int nCount);
+void Format_Leader_Stat(std::string& Out, int nCount);
+void Format_Leader_Stat_Year(std::string& Out, int nCount);
+void Format_Leader_Ref(std::string& Out, int nCount, int nType);
+void Format_Leader_Team_Ref(std::string& Out, int nCount, int nType);
+void Format_Team_Offense_Leader(std::string& Out, int nStat, int nTeam, int nSeason);
+void Format_Time_Leader_Category(std::string& Out, int nSeason, int nType);
+void Format_League_Leaders_Ref(std::string& Out, int nLeague, int nSeason, int nType);
+void Format_Most_Recent_Leaders_Ref(std::string& Out, int nType);

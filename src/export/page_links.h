@@ -1,0 +1,75 @@
+// Page links, names and the select control of the encyclopedia pages.
+//
+// Every piece writes the text of one template variable into Out. A piece that
+// writes something replaces Out whole; a piece that "writes nothing" leaves
+// Out as the caller handed it over. Texts have no length limit.
+//
+// Links keep the encyclopedia's own form: a TYPE 1 prefix "..\" (the page
+// lies one folder down), any other TYPE ".\", then the folder part, which
+// begins with a backslash of its own ("..\\teams\Name.htm"). Names taken from
+// the league are escaped for HTML (& < > ") and, inside a link, first made
+// safe as a file name (Page_Name_Of), so a link names exactly the file the
+// export writes under the same helper.
+#pragma once
+
+#include <string>
+
+// ---------------------------------------------------------------------------
+// Page file names. The export names its files with these, the links use them.
+
+// A name made safe as one file-name component: the page toolkit's
+// Sanitise_File_Name (base/html_text.h), which the export's file names use too.
+std::string Page_Name_Of(const std::string& Name);
+// "<full name>" of a franchise (teams/ pages); "" for a slot with no name.
+std::string Team_Page_Name(int nTeam);
+// "<full name> <current year>" (TeamsDetail/ pages).
+std::string Team_Detail_Page_Name(int nTeam);
+// "<Last, First> <ID>" of a player (players/ pages); "" for an empty slot.
+std::string Player_Page_Name(int nTeam, int nSlot);
+// "G-%02d-%03d" of the current year and a game record index (GameDetails/).
+std::string Game_Page_Name(int nGame);
+// The leaders page of a league (0, 1, or 2 for "NFL") and a period p:
+// "<league> Leaders" + (p -2: " By Season"; p -1: ""; else " <current year - p>").
+std::string Leaders_Page_Name(int nLeague, int nPeriod);
+// The logo of a team as the pages name it ("Logos\<abbreviation>.png", or
+// ".jpg"/".gif"), "" when the data folder has no logo file for it.
+std::string Team_Logo_Page_Path(int nTeam);
+
+// ---------------------------------------------------------------------------
+// HTML escaping of & < > " (other bytes unchanged): the page toolkit's Escape_Html.
+std::string Escape_Html_Text(const std::string& Text);
+
+// The style sheet file name written by "LinkToCSS" ("styles.css" until set).
+void Set_Html_Style_Sheet_Name(const std::string& Name);
+const std::string& Get_Html_Style_Sheet_Name();
+
+// ---------------------------------------------------------------------------
+// Links
+
+void Format_Team_Ref(std::string& Out, int nTeam, int nSeason, int nType);
+void Format_Opponent_Ref(std::string& Out, int nWeek, int nTeam, int nType);
+void Format_Player_Ref(std::string& Out, int nPlayer, int nTeam, int nType);
+void Format_Player_Team_Ref(std::string& Out, int nPlayer, int nTeam, int nSeason);
+void Format_Game_Detail_Ref(std::string& Out, int nGame, int nType);
+void Format_Game_Team_Ref(std::string& Out, int nGame, int nType);
+
+// Pictures and style sheet
+void Format_Css_Link(std::string& Out, int nType);
+void Format_Team_Logo(std::string& Out, int nTeam);
+void Format_Game_Team_Logo(std::string& Out, int nGame, int nType);
+
+// Names
+void Format_Kelvo_Name(std::string& Out);
+void Get_League_Name_Or_Overall(std::string& Out, int nLeague);
+void Format_Division_Name(std::string& Out, int nDivision);
+void Format_Position_Name(std::string& Out, int nPosition);
+void Format_Playoff_Game_Name(std::string& Out, int nWeek);
+void Format_Is_Playoff(std::string& Out, int nWeek);
+void Format_Overall_Teams(std::string& Out);
+
+// The HTML select control of TYPE 1-9.
+void Format_Select(std::string& Out, int nType);
+
+// The number of regular-season weeks as the playoff pieces count them: the
+// first playoff week, at least 2.
+int Get_Regular_Season_Weeks();

@@ -1,0 +1,24 @@
+// The player ratings file "Output/Ratings/<year>_Player_Ratings.csv": one
+// header line and one line per player (ID, team, names, positions, overall,
+// peak and the 26 ratings as whole numbers), comma-separated, unquoted.
+// Commas and line breaks inside text fields are dropped when written, so a
+// name never shifts a column.
+#pragma once
+
+#include <string>
+
+// The file's path for a year.
+std::string Get_Player_Ratings_Path(int nYear);
+// Writes the file for position 0-14 (15: all players) and a year; the number
+// of player lines written, -1 when the folder or file could not be made.
+int Export_Player_Ratings(int nPosition, int nYear);
+// Sanitises the player's ratings in the record and appends his line; 1 when
+// a line was appended, 0 when the player was skipped or the write failed.
+int Format_Player_Ratings_Line(const char* szPath, int nTeam, int nSlot);
+// The line's text without writing it (the player's ratings are sanitised in
+// the record as above); false when the player is skipped.
+bool Build_Player_Ratings_Line(int nTeam, int nSlot, std::string& Line);
+// Export_Player_Ratings for the current year.
+int Export_Current_Player_Ratings(int nPosition);
+// The command: asks, exports every player for the current year and reports.
+void Export_Position_Ratings();

@@ -1,0 +1,361 @@
+#include "export/statistics_file.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "base/text_utils.h"
+#include "export/page_links.h"
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/player.h"
+#include "league/player_stats.h"
+#include "league/stat_codes.h"
+#include "league/team.h"
+#include "platform/files.h"
+
+namespace {
+
+constexpr int SECTION_COUNT = 3;
+constexpr int MAX_CELLS = 17;
+// A cell that shows a rate with one decimal: the statistic and its divisor.
+constexpr int RATE_TENTHS = -10;
+constexpr int RATE_HUNDREDTHS = -100;
+
+// One cell of a player's row: the statistic and, for a rate, its scale.
+struct CELL {
+    const char* szHeading;
+    int nStat;     // -1 the name, -2 the team
+    int nScale;    // 0 a whole number, RATE_TENTHS / RATE_HUNDREDTHS a rate
+    int nWidth;    // the fixed-width column (negative: left-justified)
+};
+
+struct SECTION {
+    const char* szName;
+    int nCells;
+    CELL Cells[MAX_CELLS];
+};
+
+// The cells of each section. The offence row follows the heading list of the
+// table; defence and kicking show their own statistics under matching headings.
+const SECTION SECTIONS[SECTION_COUNT] = {
+    {"Offense", 17,
+     {{"", -1, 0, -24},
+      {"Team", -2, 0, 4},
+      {"G", STAT_GAMES_PLAYED, 0, 4},
+      {"Att", STAT_PASS_ATTEMPTS, 0, 5},
+      {"Com", STAT_PASS_COMPLETIONS, 0, 5},
+      {"Yards", STAT_PASSING_YARDS, 0, 4},
+      {"TD", STAT_PASSING_TOUCHDOWNS, 0, 3},
+      {"Rating", STAT_CODE_PASSER_RATING, RATE_TENTHS, 3},
+      {"Rush", STAT_RUSHING_ATTEMPTS, 0, 3},
+      {"Yards", STAT_RUSHING_YARDS, 0, 4},
+      {"Avg", STAT_CODE_YARDS_PER_RUSH, RATE_HUNDREDTHS, 4},
+      {"TD", STAT_RUSHING_TOUCHDOWNS, 0, 4},
+      {"Rec", STAT_RECEPTIONS, 0, 3},
+      {"Yards", STAT_RECEIVING_YARDS, 0, 4},
+      {"Avg", STAT_CODE_YARDS_PER_RECEPTION, RATE_TENTHS, 4},
+      {"TD", STAT_RECEIVING_TOUCHDOWNS, 0, 5},
+      {"Fum", STAT_FUMBLES_LOST, 0, 5}}},
+    {"Defense", 12,
+     {{"", -1, 0, -24},
+      {"Team", -2, 0, 4},
+      {"G", STAT_GAMES_PLAYED, 0, 6},
+      {"Solo", STAT_SOLO_TACKLES, 0, 5},
+      {"Ast", STAT_TACKLE_ASSISTS, 0, 4},
+      {"Sck", STAT_SACKS, 0, 3},
+      {"FF", STAT_FUMBLES_FORCED, 0, 3},
+      {"PD", STAT_PASSES_DEFENSED, 0, 3},
+      {"Int", STAT_INTERCEPTIONS, 0, 3},
+      {"FR", STAT_FUMBLES_RECOVERED, 0, 4},
+      {"TD", STAT_DEFENSIVE_RETURN_TOUCHDOWNS, 0, 4},
+      {"Tckl", STAT_CODE_TACKLES, 0, 5}}},
+    {"Kicking", 10,
+     {{"", -1, 0, -24},
+      {"Team", -2, 0, 4},
+      {"G", STAT_GAMES_PLAYED, 0, 4},
+      {"FGM", STAT_CODE_FIELD_GOALS_MADE, 0, 5},
+      {"FGA", STAT_CODE_FIELD_GOAL_ATTEMPTS, 0, 5},
+      {"Long", STAT_LONGEST_FIELD_GOAL, 0, 5},
+      {"XPM", STAT_PATS_MADE, 0, 4},
+      {"XPA", STAT_PAT_ATTEMPTS, 0, 4},
+      {"Punt", STAT_PUNTS, 0, 5},
+      {"Avg", STAT_CODE_PUNT_AVERAGE, RATE_TENTHS, 4}}},
+};
+
+bool Is_Section(int nSection)
+{
+    return nSection >= 0 && nSection < SECTION_COUNT;
+}
+
+// The section a player's row belongs to: his position's side.
+bool Player_In_Section(int nTeam, int nSlot, int nSection)
+{
+    return Get_Position_Side(Get_Player_Position(nTeam, nSlot)) == nSection;
+}
+
+std::string Rate_Text(int nValue, int nScale)
+{
+    char szText[32];
+    std::snprintf(szText, sizeof(szText), "%.1f", nValue / static_cast<double>(-nScale));
+    return szText;
+}
+
+// A comma-separated cell: quoted (quotes doubled) when it holds a comma, a
+// quote or a line break, so a name never shifts a column.
+std::string Csv_Cell(const std::string& Text)
+{
+    if (Text.find_first_of(",\"\r\n") == std::string::npos)
+        return Text;
+    std::string Out = "\"";
+    for (const char c : Text) {
+        if (c == '"')
+            Out += '"';
+        Out += c;
+    }
+    return Out + "\"";
+}
+
+// A tab-separated or fixed-width cell: tabs and line breaks become blanks.
+std::string Plain_Cell(const std::string& Text)
+{
+    std::string Out = Text;
+    for (char& c : Out)
+        if (c == '\t' || c == '\n' || c == '\r')
+            c = ' ';
+    return Out;
+}
+
+// The fixed-width text of a cell: texts are cut to their column, numbers keep
+// every digit.
+std::string Fixed_Cell(const std::string& Text, int nWidth, bool bText)
+{
+    const size_t nSize = static_cast<size_t>(nWidth < 0 ? -nWidth : nWidth);
+    std::string Cell = Plain_Cell(Text);
+    if (bText && Cell.size() > nSize)
+        Cell.resize(nSize);
+    if (Cell.size() >= nSize)
+        return Cell;
+    const std::string Pad(nSize - Cell.size(), ' ');
+    return nWidth < 0 ? Cell + Pad : Pad + Cell;
+}
+
+// Renders one row of cells. For the comma format the name cell is two cells
+// (last name, first name), given in Cells[0] and First.
+std::string Render_Row(const SECTION& Section, const std::vector<std::string>& Cells, const std::string& First,
+                       int nFormat)
+{
+    std::string Out;
+    switch (nFormat) {
+    case STATS_FORMAT_TAB:
+        for (const std::string& Cell : Cells)
+            Out += Plain_Cell(Cell) + "\t";
+        break;
+    case STATS_FORMAT_COMMA:
+        for (size_t i = 0; i < Cells.size(); ++i) {
+            if (i > 0)
+                Out += ",";
+            Out += Csv_Cell(Cells[i]);
+            if (i == 0)
+                Out += "," + Csv_Cell(First);
+        }
+        break;
+    default:
+        for (size_t i = 0; i < Cells.size(); ++i) {
+            if (i > 0)
+                Out += " ";
+            Out += Fixed_Cell(Cells[i], Section.Cells[i].nWidth, Section.Cells[i].nStat < 0);
+        }
+        if (nFormat == STATS_FORMAT_HTML)
+            Out = Escape_Html_Text(Out);
+        break;
+    }
+    return Out + "\n";
+}
+
+// Whether a selection takes team slot t.
+bool Selection_Takes(int nSelection, int nTeams, int nLeagues, int t)
+{
+    if (nSelection >= 0 && nSelection < nTeams)
+        return t == nSelection;
+    if (nSelection >= nTeams && nSelection < nTeams + nLeagues)
+        return Is_Team_Slot_Used(t) && Get_Team_Stat(t, TEAM_STAT_DIVISION) / 4 == nSelection - nTeams;
+    return nSelection == nTeams + nLeagues;
+}
+
+void Write_Text(FILE* pFile, const std::string& Text)
+{
+    if (pFile && !Text.empty())
+        std::fwrite(Text.data(), 1, Text.size(), pFile);
+}
+
+}  // namespace
+
+std::string Format_Period_Label(int nPeriod)
+{
+    switch (nPeriod) {
+    case 0: return std::to_string(Get_Current_Year());
+    case 1: return std::to_string(Get_Current_Year() - 1);
+    case 2: return "Career";
+    default: return std::string();
+    }
+}
+
+const char* Get_Stat_Table_Header(int nSection, int nColumn)
+{
+    if (!Is_Section(nSection) || nColumn < 0 || nColumn >= SECTIONS[nSection].nCells)
+        return "";
+    return nColumn == 0 ? SECTIONS[nSection].szName : SECTIONS[nSection].Cells[nColumn].szHeading;
+}
+
+int Get_Player_Sort_Value(int nTeam, int nSlot, int nPeriod, int nSort)
+{
+    if (nTeam < 0 || nTeam >= MAX_FRANCHISES || !Is_Player_Slot_Used(nTeam, nSlot))
+        return -1;
+    if (Get_Player_Stat(nTeam, nSlot, nPeriod, STAT_GAMES_PLAYED) == 0)
+        return -1;
+    if (nSort == STATS_SORT_TEAM)
+        return nTeam;
+    if (nSort != STATS_SORT_LAST_NAME)
+        return Get_Player_Stat(nTeam, nSlot, nPeriod, nSort);
+    // Larger values first in alphabetical order: every letter is taken in
+    // upper case and anything else after the first letter counts just below
+    // "A", so the three characters keep their order within 30 steps.
+    char szLast[TEXT_BUFFER_SIZE] = "";
+    Get_Player_Last_Name(nTeam, nSlot, szLast);
+    int c[3] = {0, 0, 0};
+    bool bEnded = false;
+    for (int i = 0; i < 3; ++i) {
+        int ch = bEnded ? 0 : static_cast<unsigned char>(szLast[i]);
+        if (ch == 0)
+            bEnded = true;
+        if (ch >= 'a' && ch <= 'z')
+            ch -= 'a' - 'A';
+        if (i > 0 && (ch < 'A' || ch > 'Z'))
+            ch = 'A' - 1;
+        c[i] = ch;
+    }
+    const int nValue = (2793 - 30 * c[0] - c[1]) * 30 - c[2];
+    return nValue < 0 ? 0 : nValue;
+}
+
+void Format_Stat_Table_Row(int nTeam, int nSlot, int nPeriod, int nSection, int nFormat, std::string& Out)
+{
+    Out.clear();
+    if (!Is_Section(nSection))
+        return;
+    const SECTION& Section = SECTIONS[nSection];
+    std::vector<std::string> Cells;
+    std::string First;
+    if (nTeam == NO_TEAM && nSlot == NO_PLAYER) {
+        if (nFormat == STATS_FORMAT_COMMA) {
+            Cells.push_back("Last");
+            First = "First";
+        } else {
+            Cells.push_back(Format_Period_Label(nPeriod) + " " + Section.szName);
+        }
+        for (int i = 1; i < Section.nCells; ++i)
+            Cells.push_back(Section.Cells[i].szHeading);
+        Out = Render_Row(Section, Cells, First, nFormat);
+        return;
+    }
+    if (nTeam < 0 || nTeam > LAST_TEAM || !Is_Player_Slot_Used(nTeam, nSlot))
+        return;
+    char szText[TEXT_BUFFER_SIZE] = "";
+    if (nFormat == STATS_FORMAT_COMMA) {
+        Get_Player_Last_Name(nTeam, nSlot, szText);
+        Cells.push_back(szText);
+        Get_Player_First_Name(nTeam, nSlot, szText);
+        First = szText;
+    } else {
+        Get_Player_Name_Last_First(nTeam, nSlot, szText);
+        Cells.push_back(szText);
+    }
+    for (int i = 1; i < Section.nCells; ++i) {
+        const CELL& Cell = Section.Cells[i];
+        if (Cell.nStat == -2) {
+            Get_Team_String(szText, nTeam, TEAM_STRING_ABBREVIATION);
+            Cells.push_back(szText);
+            continue;
+        }
+        const int nValue = Get_Player_Stat(nTeam, nSlot, nPeriod, Cell.nStat);
+        Cells.push_back(Cell.nScale < 0 ? Rate_Text(nValue, Cell.nScale) : std::to_string(nValue));
+    }
+    Out = Render_Row(Section, Cells, First, nFormat);
+}
+
+void Write_Stat_Table_Row(FILE* pFile, int nTeam, int nSlot, int nPeriod, int nSection, int nFormat)
+{
+    std::string Row;
+    Format_Stat_Table_Row(nTeam, nSlot, nPeriod, nSection, nFormat, Row);
+    Write_Text(pFile, Row);
+}
+
+void Write_Stat_Table_Heading(FILE* pFile, int nPeriod, int nSection, int nFormat)
+{
+    Write_Stat_Table_Row(pFile, NO_TEAM, NO_PLAYER, nPeriod, nSection, nFormat);
+}
+
+void Write_Stats_Html_Head(FILE* pFile, int nSelection, int nPeriod, int nSection)
+{
+    const int nTeams = Count_Teams();
+    const int nLeagues = Count_Leagues();
+    std::string Middle;
+    char szText[TEXT_BUFFER_SIZE] = "";
+    if (nSelection >= 0 && nSelection < nTeams) {
+        Get_Team_String(szText, nSelection, TEAM_STRING_NICKNAME);
+        Middle = szText;
+    } else if (nSelection >= nTeams && nSelection < nTeams + nLeagues) {
+        Get_League_Name(nSelection - nTeams, szText);
+        Middle = szText;
+    } else {
+        Middle = "League";
+    }
+    const std::string Title = Escape_Html_Text(Format_Period_Label(nPeriod) + " " + Middle + " " +
+                                               (Is_Section(nSection) ? SECTIONS[nSection].szName : ""));
+    Write_Text(pFile, "<HTML>\n<HEAD><meta charset=\"windows-1252\"><TITLE>" + Title + "</TITLE></HEAD>\n\n");
+    Write_Text(pFile, "<BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#008000\" LINK=\"#80FF00\" VLINK=\"#60BF00\">\n");
+    Write_Text(pFile, "<CENTER><H1>" + Title + "</CENTER></H1>\n<PRE>\n");
+}
+
+void Write_Stats_Html_Tail(FILE* pFile)
+{
+    Write_Text(pFile, "</PRE>\n<P>\n</BODY>\n</HTML>\n");
+}
+
+int Write_Player_Stats_File(const char* szPath, int nSelection, int nPeriod, int nSection, int nSort, int nFormat)
+{
+    const int nTeams = Count_Teams();
+    const int nLeagues = Count_Leagues();
+    FILE* pFile = szPath ? files::Open_File(szPath, "wb") : nullptr;
+    if (!pFile)
+        return 0;
+    if (nFormat == STATS_FORMAT_HTML)
+        Write_Stats_Html_Head(pFile, nSelection, nPeriod, nSection);
+    Write_Stat_Table_Heading(pFile, nPeriod, nSection, nFormat);
+
+    std::vector<int> Values(static_cast<size_t>(MAX_FRANCHISES) * PLAYERS_PER_TEAM, -1);
+    for (int t = 0; t < MAX_FRANCHISES; ++t) {
+        if (!Selection_Takes(nSelection, nTeams, nLeagues, t))
+            continue;
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
+            if (Is_Player_Slot_Used(t, s) && Player_In_Section(t, s, nSection))
+                Values[static_cast<size_t>(t) * PLAYERS_PER_TEAM + s] = Get_Player_Sort_Value(t, s, nPeriod, nSort);
+    }
+    for (;;) {
+        size_t nBest = 0;
+        for (size_t i = 1; i < Values.size(); ++i)
+            if (Values[i] > Values[nBest])
+                nBest = i;
+        if (Values[nBest] < 0)
+            break;
+        Write_Stat_Table_Row(pFile, static_cast<int>(nBest / PLAYERS_PER_TEAM), static_cast<int>(nBest % PLAYERS_PER_TEAM),
+                             nPeriod, nSection, nFormat);
+        Values[nBest] = -1;
+    }
+    if (nFormat == STATS_FORMAT_HTML)
+        Write_Stats_Html_Tail(pFile);
+    const bool bWritten = std::ferror(pFile) == 0;
+    std::fclose(pFile);
+    return bWritten ? 1 : 0;
+}

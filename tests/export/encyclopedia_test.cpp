@@ -1,0 +1,265 @@
+// The whole encyclopedia of the default league after one simulated regular
+// season: the page count and folders the export promises, every link of
+// every page resolving to a file that exists, and pages that parse.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../test_support.h"
+#include "../tools/default_league_inputs.h"
+#include "scratch_folder.h"
+#include "base/html_text.h"
+#include "export/encyclopedia.h"
+#include "export/html_template.h"
+#include "league/league_structure.h"
+#include "league/player.h"
+#include "league/preferences.h"
+#include "league/standings_keys.h"
+#include "league/team.h"
+#include "platform/ui.h"
+#include "season/day_advance.h"
+#include "tools/default_league/default_league.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Read_File(const fs::path& Path)
+{
+    std::ifstream In(Path, std::ios::binary);
+    std::ostringstream Text;
+    Text << In.rdbuf();
+    return Text.str();
+}
+
+void Copy_Templates()
+{
+    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
+    const fs::path Data = fs::path(szSource != nullptr ? szSource : ".") / "data";
+    std::error_code Error;
+    fs::copy(Data / "HTML_Templates", "HTML_Templates", fs::copy_options::recursive, Error);
+    ASSERT_FALSE(Error) << Error.message();
+}
+
+// The href and src values of a page, entities decoded.
+std::vector<std::string> Links_Of(const std::string& Page)
+{
+    std::vector<std::string> Links;
+    static const std::regex LINK(R"rx(\s(?:src|href)\s*=\s*"([^"]*)")rx", std::regex::icase);
+    for (auto It = std::sregex_iterator(Page.begin(), Page.end(), LINK); It != std::sregex_iterator(); ++It) {
+        std::string Link = (*It)[1].str();
+        for (const auto& [Entity, Text] : {std::pair<std::string, std::string>{"&quot;", "\""},
+                                           {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}}) {
+            size_t n = 0;
+            while ((n = Link.find(Entity, n)) != std::string::npos) {
+                Link.replace(n, Entity.size(), Text);
+                n += Text.size();
+            }
+        }
+        Links.push_back(Link);
+    }
+    return Links;
+}
+
+// Where a browser finds a link of the page in Folder: backslashes are
+// slashes, empty steps are dropped, "." and ".." walk; the name's
+// Windows-1252 bytes are asked for in UTF-8. Empty for a link that leaves
+// the file system (a scheme, an absolute path).
+std::string Resolve_Link(const fs::path& Folder, const std::string& Link)
+{
+    if (Link.find(':') != std::string::npos || Link.empty() || Link[0] == '/' || Link[0] == '\\')
+        return std::string();
+    std::string Path = Windows_1252_To_Utf8(Link);
+    std::replace(Path.begin(), Path.end(), '\\', '/');
+    fs::path Result = Folder;
+    std::stringstream Steps(Path);
+    std::string Step;
+    while (std::getline(Steps, Step, '/')) {
+        if (Step.empty() || Step == ".")
+            continue;
+        if (Step == "..")
+            Result = Result.parent_path();
+        else
+            Result /= Step;
+    }
+    return Result.string();
+}
+
+// A light parse: every "<" opens a tag closed by ">" before the next "<",
+// attribute quotes pair up, no template tag is left, and the elements that
+// frame a page (html, head, body, table, tr, section, div, select, main)
+// open and close in order.
+std::string Parse_Problem(const std::string& Page)
+{
+    if (Page.rfind("<!DOCTYPE html>", 0) != 0)
+        return "no doctype";
+    if (Page.find("<meta charset=\"windows-1252\">") == std::string::npos)
+        return "no charset";
+    if (Page.find("qlv:") != std::string::npos)
+        return "a template tag is left";
+    static const std::set<std::string> FRAMES = {"html", "head", "body", "table", "tr", "section",
+                                                 "div",  "select", "main", "header", "nav", "footer"};
+    std::vector<std::string> Open;
+    size_t nAt = 0;
+    bool bScript = false;
+    while ((nAt = Page.find('<', nAt)) != std::string::npos) {
+        if (bScript) {
+            const size_t nEnd = Page.find("</script>", nAt);
+            if (nEnd == std::string::npos)
+                return "an unclosed script";
+            nAt = nEnd + 9;
+            bScript = false;
+            continue;
+        }
+        const size_t nClose = Page.find('>', nAt);
+        const size_t nNext = Page.find('<', nAt + 1);
+        if (nClose == std::string::npos || (nNext != std::string::npos && nNext < nClose))
+            return "a tag without its \">\" at " + std::to_string(nAt);
+        const std::string Tag = Page.substr(nAt + 1, nClose - nAt - 1);
+        if (std::count(Tag.begin(), Tag.end(), '"') % 2 != 0)
+            return "unpaired quotes in <" + Tag + ">";
+        const bool bEnd = !Tag.empty() && Tag[0] == '/';
+        std::string Name = Tag.substr(bEnd ? 1 : 0);
+        Name = Name.substr(0, Name.find_first_of(" \t\n>"));
+        std::transform(Name.begin(), Name.end(), Name.begin(), ::tolower);
+        if (Name == "script" && !bEnd)
+            bScript = true;
+        if (FRAMES.count(Name) != 0) {
+            if (!bEnd) {
+                Open.push_back(Name);
+            } else {
+                if (Open.empty() || Open.back() != Name)
+                    return "</" + Name + "> closes " + (Open.empty() ? std::string("nothing") : "<" + Open.back() + ">");
+                Open.pop_back();
+            }
+        }
+        nAt = nClose + 1;
+    }
+    if (!Open.empty())
+        return "<" + Open.back() + "> is not closed";
+    return std::string();
+}
+
+class EncyclopediaTest : public LeagueTest {};
+
+}  // namespace
+
+TEST_F(EncyclopediaTest, TheDefaultLeagueAfterASeasonExportsWholeWithEveryLinkResolving)
+{
+    SCRATCH_FOLDER Scratch("encyclopedia");
+    ASSERT_TRUE(Scratch.Ready());
+    Copy_Default_League_Inputs();
+    Copy_Templates();
+    std::string Problem;
+    ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
+    Set_User_Preference(PREF_SIMULATION_RUNNING, 0);
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+    Set_User_Preference(PREF_AUTO_SAVE, 0);
+    Advance_Day(22);   // the regular season
+
+    const int nTeams = Count_Teams();
+    const int nWeek = Get_Current_Week();
+    const int nGames = Count_Game_Records();
+    int nPlayers = 0;
+    for (int t = 0; t <= FREE_AGENT_TEAM; ++t)
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
+            nPlayers += (t < nTeams || t == FREE_AGENT_TEAM) && Is_Player_Slot_Used(t, s) ? 1 : 0;
+    ASSERT_EQ(nTeams, 32);
+    ASSERT_EQ(Count_Leagues(), 2);
+    ASSERT_GT(nGames, 200);
+
+    ui::Reset();
+    ASSERT_EQ(Export_Html_Encyclopedia("Encyclopedia", nullptr), 1);
+    EXPECT_TRUE(ui::Shown_Boxes().empty()) << "no earlier export: no question";
+
+    // One season (S 1), two leagues and both together: the pages of the table.
+    const int nWeekPages = std::min(nWeek + 1, 22) - 1;
+    const int nExpected = 1 + 1 + nWeekPages + nTeams + nTeams + nPlayers + 3 * 2 + 3 * 1 + 1 + 8 + nTeams + 26 +
+                          nGames;
+    EXPECT_EQ(Count_Html_Pages_Written(), nExpected);
+    int nFiles = 0;
+    for (const auto& Entry : fs::recursive_directory_iterator("Encyclopedia"))
+        nFiles += Entry.is_regular_file() && Entry.path().extension() == ".htm" ? 1 : 0;
+    EXPECT_EQ(nFiles, nExpected);
+    for (const char* szFolder : {"teams", "players", "leagueleaders", "SeasonDetail", "TeamsDetail", "Images",
+                                 "SortedPlayers", "GameDetails", "Logos"})
+        EXPECT_TRUE(fs::is_directory(fs::path("Encyclopedia") / szFolder)) << szFolder;
+    EXPECT_TRUE(fs::is_regular_file("Encyclopedia/Images/default.css"));
+    EXPECT_TRUE(fs::is_regular_file("Encyclopedia/index.htm"));
+    EXPECT_TRUE(fs::is_regular_file("Encyclopedia/Season summary.htm"));
+    EXPECT_TRUE(fs::is_regular_file("Encyclopedia/Player Summary.htm"));
+    EXPECT_TRUE(fs::is_regular_file("Encyclopedia/NFL Leaders.htm"));
+    EXPECT_TRUE(fs::is_regular_file("Encyclopedia/NFL Leaders By Season.htm"));
+    EXPECT_TRUE(fs::is_regular_file("Encyclopedia/SeasonDetail/Season details.htm"));
+    EXPECT_TRUE(fs::is_regular_file("Encyclopedia/SortedPlayers/qbindex.htm"));
+    EXPECT_FALSE(fs::exists("Encyclopedia/SortedPlayers/fbindex.htm"));
+    EXPECT_TRUE(fs::is_regular_file("Encyclopedia/SortedPlayers/Zindex.htm"));
+    char szGame[64];
+    std::snprintf(szGame, sizeof szGame, "Encyclopedia/GameDetails/G-%02d-000.htm", Get_Current_Year() % 100);
+    EXPECT_TRUE(fs::is_regular_file(szGame));
+    EXPECT_TRUE(Get_Template_Problems().empty()) << Get_Template_Problems().front();
+
+    // Every link of every page names a file that exists; every page parses.
+    int nLinks = 0;
+    std::map<std::string, std::string> Broken;
+    for (const auto& Entry : fs::recursive_directory_iterator("Encyclopedia")) {
+        if (!Entry.is_regular_file() || Entry.path().extension() != ".htm")
+            continue;
+        const std::string Page = Read_File(Entry.path());
+        const std::string Why = Parse_Problem(Page);
+        EXPECT_TRUE(Why.empty()) << Entry.path() << ": " << Why;
+        for (const std::string& Link : Links_Of(Page)) {
+            ++nLinks;
+            const std::string Target = Resolve_Link(Entry.path().parent_path(), Link);
+            if (Target.empty() || !fs::is_regular_file(Target))
+                Broken.emplace(Link, Entry.path().string());
+        }
+    }
+    EXPECT_GT(nLinks, nExpected);
+    EXPECT_TRUE(Broken.empty()) << Broken.size() << " broken links, as " << Broken.begin()->first << " on "
+                                << Broken.begin()->second;
+
+    // A second export asks first; Cancel leaves the pages as they are.
+    ui::Queue_Answer(ID_CANCEL);
+    EXPECT_EQ(Export_Html_Encyclopedia("Encyclopedia", nullptr), 0);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Caution");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "This will overwrite any existing HTML Encyclopedia files");
+}
+
+TEST_F(EncyclopediaTest, WithOneLeagueTheBothLeaguesPagesTheLinksNameAreWrittenToo)
+{
+    SCRATCH_FOLDER Scratch("encyclopedia_one_league");
+    ASSERT_TRUE(Scratch.Ready());
+    Copy_Templates();
+    // Four clubs of one league; the league names of both slots stored.
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        Set_Team_Stat(t, TEAM_STAT_CONTROLLER, t < 4 ? CONTROLLER_COMPUTER : CONTROLLER_NOT_IN_USE);
+    for (int t = 0; t < 4; ++t) {
+        Set_Team_Stat(t, TEAM_STAT_DIVISION, t / 2);
+        Set_Team_String("Town", t, TEAM_STRING_CITY);
+        Set_Team_String(t == 3 ? "Slash/Dots.." : "Club", t, TEAM_STRING_NICKNAME);
+    }
+    Count_Teams();
+    ASSERT_EQ(Count_Leagues(), 1);
+    ASSERT_EQ(Export_Html_Encyclopedia("Site", nullptr), 1);
+    char szName[64];
+    Get_League_Name(0, szName);
+    EXPECT_TRUE(fs::is_regular_file(fs::path("Site") / (Sanitise_File_Name(szName) + " Leaders.htm"))) << szName;
+    Get_League_Name(1, szName);
+    EXPECT_TRUE(fs::is_regular_file(fs::path("Site") / (Sanitise_File_Name(szName) + " Leaders.htm"))) << szName;
+    EXPECT_TRUE(fs::is_regular_file("Site/NFL Leaders.htm"));
+    EXPECT_TRUE(fs::is_regular_file("Site/NFL Leaders By Season.htm"));
+    // A name holding a slash stays one file in its folder.
+    EXPECT_TRUE(fs::is_regular_file("Site/teams/Town Slash_Dots...htm"));
+    EXPECT_FALSE(fs::exists("Site/teams/Town Slash"));
+}

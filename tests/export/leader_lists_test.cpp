@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "export/leader_lists.h"
+#include "league/leader_tables.h"
+#include "league/player_stats.h"
+#include "league/season_lines.h"
+#include "league/team_finance_stats.h"
+#include "pieces_fixture.h"
+
+namespace {
+
+class TopTenListsTest : public PiecesTest {
+protected:
+    void SetUp() override
+    {
+        PiecesTest::SetUp();
+        // Rushing yards (leader statistic 11) of this season.
+        Add_Player(0, 0, 101, POSITION_RB, "Ron", "Runner");
+        Set_Player_Stat(0, 0, 0, STAT_RUSHING_YARDS, 500);
+        Add_Player(0, 1, 102, POSITION_WR, "Will", "Wide");
+        Set_Player_Stat(0, 1, 0, STAT_RUSHING_YARDS, 500);
+        Add_Player(0, 2, 103, POSITION_QB, "Quinn", "Back");
+        Add_Player(0, 3, 104, POSITION_LB, "Lee", "Backer");
+        Set_Player_Vital_Stat(0, 3, VITAL_SALARY, 9000);
+        Set_Player_Vital_Stat(0, 3, VITAL_CONTRACT_YEARS_LEFT, 3);
+        Add_Player(2, 0, 201, POSITION_RB, "Dan", "Dallas");
+        Set_Player_Stat(2, 0, 0, STAT_RUSHING_YARDS, 800);
+        Add_Player(FREE_AGENT_TEAM, 0, 3601, POSITION_FB, "Fred", "Free");
+        Set_Player_Stat(FREE_AGENT_TEAM, 0, 0, STAT_RUSHING_YARDS, 900);
+        Clear_Errors();
+    }
+    void TearDown() override
+    {
+        Set_Leader_Piece_List(nullptr);
+        PiecesTest::TearDown();
+    }
+};
+
+TEST_F(TopTenListsTest, PlayerListsRankByLeagueWithTiesToTheEarlierSlot)
+{
+    TOP_TEN_LIST List;
+    Build_Top_Ten_List(&List, 2, LEADER_RUSH_YARDS, 0);
+    // The free agents count only in the list of both leagues.
+    EXPECT_EQ(List.nTeam[0], FREE_AGENT_TEAM);
+    EXPECT_EQ(List.nValue[0], 900);
+    EXPECT_EQ(List.nTeam[1], 2);
+    EXPECT_EQ(List.nValue[1], 800);
+    EXPECT_EQ(List.nTeam[2], 0);
+    EXPECT_EQ(List.nSlot[2], 0);
+    EXPECT_EQ(List.nTeam[3], 0);
+    EXPECT_EQ(List.nSlot[3], 1);
+    EXPECT_EQ(List.nValue[3], 500);
+    EXPECT_EQ(List.nValue[4], 0);
+    EXPECT_EQ(List.nValue2[0], 0);
+
+    Build_Top_Ten_List(&List, 0, LEADER_RUSH_YARDS, 0);
+    EXPECT_EQ(List.nValue[0], 500);
+    EXPECT_EQ(List.nSlot[0], 0);
+    EXPECT_EQ(List.nSlot[1], 1);
+    EXPECT_EQ(List.nValue[2], 0);
+    Build_Top_Ten_List(&List, 1, LEADER_RUSH_YARDS, 0);
+    EXPECT_EQ(List.nTeam[0], 2);
+    EXPECT_EQ(List.nValue[1], 0);
+
+    // A defender never enters, even in a statistic every position has.
+    ASSERT_GT(Get_Player_Leader_Stat(0, 3, LEADER_CAP_IMPACT, 0), 0);
+    Build_Top_Ten_List(&List, 0, LEADER_CAP_IMPACT, 0);
+    for (int i = 0; i < TOP_TEN_SIZE; ++i)
+        EXPECT_FALSE(List.nTeam[i] == 0 && List.nSlot[i] == 3 && List.nValue[i] != 0) << i;
+}
+
+TEST_F(TopTenListsTest, TeamListsMostAndFewest)
+{
+    // Statistic 131: rushing yards (8) plus receiving yards (11), this season.
+    Set_Team_Totals_Stat(0, 0, 0, 8, 100);
+    Set_Team_Totals_Stat(1, 0, 0, 8, 300);
+    Set_Team_Totals_Stat(2, 0, 0, 11, 200);
+    Set_Team_Totals_Stat(0, 4, 0, 8, 50);
+    Set_Team_Totals_Stat(1, 4, 0, 8, 10);
+    Set_Team_Totals_Stat(2, 4, 0, 11, 10);
+    TOP_TEN_LIST List;
+    Build_Top_Ten_List_2(&List, 0);
+    EXPECT_EQ(List.nTeam[0], 1);
+    EXPECT_EQ(List.nValue[0], 300);
+    EXPECT_EQ(List.nTeam[1], 2);
+    EXPECT_EQ(List.nTeam[2], 0);
+    EXPECT_EQ(List.nValue[2], 100);
+    EXPECT_EQ(List.nValue[3], 0);   // New York's 0 is no better than an empty entry
+
+    Build_Top_Ten_List_2(&List, 4);
+    EXPECT_EQ(List.nTeam[0], 3);
+    EXPECT_EQ(List.nValue[0], 0);
+    EXPECT_EQ(List.nTeam[1], 1);
+    EXPECT_EQ(List.nTeam[2], 2);
+    EXPECT_EQ(List.nValue[2], 10);
+    EXPECT_EQ(List.nTeam[3], 0);
+    EXPECT_EQ(List.nValue[3], 50);
+    EXPECT_EQ(List.nValue[4], 268435455);
+
+    List.nValue2[0] = 77;
+    Build_Top_Ten_List_2(&List, 3);
+    EXPECT_EQ(List.nValue[0], 268435455);
+    EXPECT_EQ(List.nTeam[0], 0);
+    EXPECT_EQ(List.nValue2[0], 77);
+}
+
+TEST_F(TopTenListsTest, RowPiecesReadTheList)
+{
+    TOP_TEN_LIST List;
+    Build_Top_Ten_List(&List, 2, LEADER_RUSH_YARDS, 0);
+    List.nValue2[1] = 2015;
+    Set_Leader_Piece_List(&List);
+    std::string Out;
+    Format_Leader_Name(Out, 1);
+    EXPECT_EQ(Out, "Dallas, Dan");
+    Format_Leader_Team(Out, 1);
+    EXPECT_EQ(Out, "DAL");
+    Format_Leader_Stat(Out, 1);
+    EXPECT_EQ(Out, "800");
+    Format_Leader_Stat_Year(Out, 1);
+    EXPECT_EQ(Out, "(2015)");
+    Out = Kept();
+    Format_Leader_Stat_Year(Out, 0);
+    EXPECT_EQ(Out, "");
+    Format_Leader_Ref(Out, 1, 1);
+    EXPECT_EQ(Out, "<a href=\"..\\\\players\\Dallas, Dan 201.htm\">");
+    Format_Leader_Team_Ref(Out, 1, 0);
+    EXPECT_EQ(Out, "<a href=\".\\\\teams\\Dallas Cowboys.htm\">");
+
+    // An empty row prints nothing, but its links name team slot 0's first player.
+    for (auto* pPiece : {Format_Leader_Name, Format_Leader_Team, Format_Leader_Stat, Format_Leader_Stat_Year}) {
+        Out = Kept();
+        pPiece(Out, 6);
+        EXPECT_EQ(Out, "");
+    }
+    Format_Leader_Ref(Out, 6, 0);
+    EXPECT_EQ(Out, "<a href=\".\\\\players\\Runner, Ron 101.htm\">");
+    Format_Leader_Team_Ref(Out, 6, 1);
+    EXPECT_EQ(Out, "<a href=\"..\\\\teams\\Chicago Bears.htm\">");
+    // A COUNT outside the list reads as an empty row.
+    Out = Kept();
+    Format_Leader_Name(Out, 10);
+    EXPECT_EQ(Out, "");
+    Format_Leader_Ref(Out, -100, 1);
+    EXPECT_EQ(Out, "<a href=\"..\\\\players\\Runner, Ron 101.htm\">");
+}
+
+TEST_F(TopTenListsTest, TeamOffenseLeaderFromSeasonLines)
+{
+    // 2018 with Chicago: Runner 700 yards, Dallas (who moved on) 900; a Green
+    // Bay line of 1,000 yards is another team's.
+    Set_Season_Line_Header(20, 2018, 0, 0);
+    Set_Season_Line_Stat(20, STAT_RUSHING_YARDS, 700);
+    Set_Player_Season_Link(0, 0, 0, 20);
+    Set_Season_Line_Header(21, 2018, 0, 0);
+    Set_Season_Line_Stat(21, STAT_RUSHING_YARDS, 900);
+    Set_Player_Season_Link(2, 0, 0, 21);
+    Set_Season_Line_Header(22, 2018, 0, 1);
+    Set_Season_Line_Stat(22, STAT_RUSHING_YARDS, 1000);
+    Set_Player_Season_Link(0, 1, 0, 22);
+    std::string Out;
+    Format_Team_Offense_Leader(Out, STAT_RUSHING_YARDS, 0, 1);
+    EXPECT_EQ(Out, "Dan Dallas");
+    // The receiver's 1,000 yards do not count: a receiver shows no rushing column.
+    Format_Team_Offense_Leader(Out, STAT_RUSHING_YARDS, 1, 1);
+    EXPECT_EQ(Out, "Retired");
+    Set_Season_Line_Stat(22, STAT_RECEIVING_YARDS, 40);
+    Format_Team_Offense_Leader(Out, STAT_RECEIVING_YARDS, 1, 1);
+    EXPECT_EQ(Out, "Will Wide");
+    Format_Team_Offense_Leader(Out, STAT_RUSHING_YARDS, 0, 0);
+    EXPECT_EQ(Out, "No leader");
+    Format_Team_Offense_Leader(Out, STAT_RUSHING_YARDS, 0, 3);
+    EXPECT_EQ(Out, "Retired");
+    // Passing yards: no running back shows that column.
+    Set_Season_Line_Stat(20, STAT_PASSING_YARDS, 300);
+    Format_Team_Offense_Leader(Out, STAT_PASSING_YARDS, 0, 1);
+    EXPECT_EQ(Out, "Retired");
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(TopTenListsTest, HeadingsAndLeaderPageLinks)
+{
+    std::string Out;
+    Format_Time_Leader_Category(Out, -1, 1);
+    EXPECT_EQ(Out, "Best Season");
+    Format_Time_Leader_Category(Out, -1, 0);
+    EXPECT_EQ(Out, "All Time");
+    Format_Time_Leader_Category(Out, -2, 1);
+    EXPECT_EQ(Out, "All Time");
+    Format_Time_Leader_Category(Out, -2, 5);
+    EXPECT_EQ(Out, "Best Season");
+    Format_Time_Leader_Category(Out, 0, 1);
+    EXPECT_EQ(Out, "");
+
+    Format_League_Leaders_Ref(Out, 2, -1, 1);
+    EXPECT_EQ(Out, "<a href=\"NFL Leaders By Season.htm\">");
+    Format_League_Leaders_Ref(Out, 2, -2, 1);
+    EXPECT_EQ(Out, "<a href=\"NFL Leaders.htm\">");
+    Format_League_Leaders_Ref(Out, 0, -1, 0);
+    EXPECT_EQ(Out, "<a href=\"AFC Leaders.htm\">");
+    Format_League_Leaders_Ref(Out, 1, 2, 0);
+    EXPECT_EQ(Out, "<a href=\"NFC Leaders 2017.htm\">");
+    Format_League_Leaders_Ref(Out, 3, 0, 0);
+    EXPECT_EQ(Out, "<a href=\" Leaders 2019.htm\">");
+    EXPECT_TRUE(Last_Error_Contains("Invalid Get_League_Name(3) call."));
+
+    Format_Most_Recent_Leaders_Ref(Out, 0);
+    EXPECT_EQ(Out, "<a href=\"leagueleaders\\NFL Leaders 2019.htm\">");
+    Format_Most_Recent_Leaders_Ref(Out, 1);
+    EXPECT_EQ(Out, "<a href=\"..\\leagueleaders\\NFL Leaders 2019.htm\">");
+    Format_Most_Recent_Leaders_Ref(Out, -100);
+    EXPECT_EQ(Out, "<a href=\"NFL Leaders 2019.htm\">");
+}
+
+}  // namespace

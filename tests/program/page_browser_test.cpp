@@ -1,0 +1,138 @@
+// The exported pages in a real browser: the program exports the league after
+// a week, then headless Chromium opens the index, a team, a player, a game's
+// play-by-play and a leaders page; their text is read back through the DOM,
+// and a screenshot of each goes to "page_screenshots" in the build folder
+// for a person to look at. Without Chromium the test is skipped with a
+// message, except under CI=true, where a missing browser fails.
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "process_runner.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string PROGRAM = KELVO_PROGRAM_PATH;
+const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
+const std::string CHROMIUM = "/usr/lib/chromium/chromium";
+
+bool Contains(const std::string& Text, const std::string& Part)
+{
+    return Text.find(Part) != std::string::npos;
+}
+
+// The first file of a folder whose name ends in the suffix.
+std::string First_File(const std::string& Folder, const std::string& Suffix)
+{
+    std::vector<std::string> Names;
+    for (const auto& Entry : fs::directory_iterator(Folder)) {
+        const std::string Name = Entry.path().string();
+        if (Name.size() >= Suffix.size() && Name.compare(Name.size() - Suffix.size(), Suffix.size(), Suffix) == 0)
+            Names.push_back(Name);
+    }
+    std::sort(Names.begin(), Names.end());
+    return Names.empty() ? std::string() : Names.front();
+}
+
+}  // namespace
+
+TEST(PageBrowserTest, ChromiumShowsTheExportedPages)
+{
+    const char* szCi = std::getenv("CI");
+    if (::access(CHROMIUM.c_str(), X_OK) != 0) {
+        if (szCi != nullptr && std::string(szCi) == "true")
+            FAIL() << CHROMIUM << " is missing; scripts/setup installs the package chromium";
+        GTEST_SKIP() << "no Chromium at " << CHROMIUM << " (scripts/setup installs it); the pages were not opened";
+    }
+    SCRATCH_FOLDER Data("browser_data", false);
+    SCRATCH_FOLDER Work("browser_work", false);
+    ASSERT_TRUE(Data.Ready());
+    ASSERT_TRUE(Work.Ready());
+    std::error_code Error;
+    fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
+    ASSERT_FALSE(Error) << Error.message();
+    for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output", "HTML_Export"})
+        fs::remove_all(Data.Path() + "/" + szName, Error);
+
+    // Export after a week of games.
+    const std::string Script = Work.Path() + "/export.kelvo";
+    {
+        FILE* pFile = std::fopen(Script.c_str(), "wb");
+        ASSERT_NE(pFile, nullptr);
+        std::fputs("welcome new\n"
+                   "dialog 105 select 1089 \"2019\"\n"
+                   "dialog 105 select 1010 \"Buffalo Frost\"\n"
+                   "dialog 105 press 1391\n"
+                   "command \"One Week\"\n"
+                   "tool Export_Html_Encyclopedia\n"
+                   "answer no\n"
+                   "quit\n",
+                   pFile);
+        std::fclose(pFile);
+    }
+    process_runner::RUN_OPTIONS Options;
+    Options.Env = {"KELVO_DATA=" + Data.Path()};
+    Options.Folder = Work.Path();
+    Options.Output = Work.Path();
+    Options.Limit = std::chrono::seconds(100);
+    const process_runner::RUN_RESULT Export =
+        process_runner::Run(PROGRAM, {"--headless", "--script", Script, "IS_NOT_RANDOM"}, Options);
+    ASSERT_EQ(Export.nExitCode, 0) << Export.Out << Export.Err;
+    const std::string Root = Data.Path() + "/HTML_Export";
+
+    struct PAGE {
+        const char* szName;
+        std::string Path;
+        std::vector<std::string> Texts;
+    };
+    const std::vector<PAGE> Pages = {
+        {"index", Root + "/index.htm", {"League Encyclopedia", "Standings", "Buffalo Frost"}},
+        {"team", Root + "/TeamsDetail/Buffalo Frost 2019.htm", {"Buffalo Frost 2019", "Schedule", "Roster"}},
+        {"player", First_File(Root + "/players", ".htm"), {"Statistics", "Position"}},
+        {"game", Root + "/GameDetails/G-19-000.htm", {"Play by play"}},
+        {"leaders", Root + "/NFL Leaders.htm", {"leaders", "Rushing yards"}},
+    };
+    const fs::path Shots = fs::path(PROGRAM).parent_path() / "page_screenshots";
+    fs::create_directories(Shots, Error);
+    process_runner::RUN_OPTIONS Browser;
+    Browser.Env = {"XDG_CONFIG_HOME=" + Work.Path() + "/config", "XDG_CACHE_HOME=" + Work.Path() + "/cache"};
+    Browser.Folder = Work.Path();
+    Browser.Output = Work.Path();
+    Browser.Limit = std::chrono::seconds(60);
+    const std::vector<std::string> Common = {"--headless=new", "--no-sandbox", "--disable-gpu", "--log-level=3",
+                                             "--user-data-dir=" + Work.Path() + "/profile"};
+    for (const PAGE& Page : Pages) {
+        ASSERT_TRUE(fs::is_regular_file(Page.Path)) << Page.szName << ": " << Page.Path;
+        const std::string Url = "file://" + Page.Path;
+        std::vector<std::string> Args = Common;
+        Args.push_back("--dump-dom");
+        Args.push_back(Url);
+        const process_runner::RUN_RESULT Dom = process_runner::Run(CHROMIUM, Args, Browser);
+        ASSERT_EQ(Dom.nExitCode, 0) << Page.szName << ": " << Dom.Err;
+        for (const std::string& Text : Page.Texts)
+            EXPECT_TRUE(Contains(Dom.Out, Text)) << Page.szName << " lacks \"" << Text << "\"";
+        // The page's style sheet was found and applied: its band is there.
+        EXPECT_TRUE(Contains(Dom.Out, "class=\"band\"")) << Page.szName;
+        EXPECT_FALSE(Contains(Dom.Out, "qlv:")) << Page.szName;
+
+        Args = Common;
+        Args.push_back("--screenshot=" + (Shots / (std::string(Page.szName) + ".png")).string());
+        Args.push_back("--window-size=1280,800");
+        Args.push_back(Url);
+        const process_runner::RUN_RESULT Shot = process_runner::Run(CHROMIUM, Args, Browser);
+        EXPECT_EQ(Shot.nExitCode, 0) << Page.szName << ": " << Shot.Err;
+        EXPECT_GT(fs::file_size(Shots / (std::string(Page.szName) + ".png"), Error), 1000u) << Page.szName;
+    }
+}
