@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/ui_text.h"
+
 // Appends Text with & < > " written as &amp; &lt; &gt; &quot;, so that it
 // is safe both between tags and inside a double-quoted attribute. Every
 // other byte is copied as it is.
@@ -28,7 +30,6 @@ std::string Sanitise_File_Name(std::string_view Name);
 // attribute. Path separators are kept as given (browsers read '\\' as '/').
 std::string Html_Link(std::string_view Path);
 
-// A path written in Windows-1252 (the records' text) as the file system
-// names it: UTF-8. A browser reading a link of a Windows-1252 page asks for
-// the UTF-8 spelling of the name, so the page's file is created under it.
-std::string Windows_1252_To_Utf8(std::string_view Text);
+// A path written in Windows-1252 (the records' text) is created on disk under
+// its UTF-8 spelling (Windows_1252_To_Utf8 of platform/ui_text.h), since a
+// browser reading a link of a Windows-1252 page asks for that spelling.

@@ -174,7 +174,9 @@ void Show_Welcome(SCRIPT_RUN& Run)
     Write_Debug_Log("Message loop");
 }
 
-bool Parse_Int(const std::string& Word, int& nValue)
+}  // namespace
+
+bool Parse_Script_Number(const std::string& Word, int& nValue)
 {
     if (Word.empty())
         return false;
@@ -186,6 +188,8 @@ bool Parse_Int(const std::string& Word, int& nValue)
     nValue = static_cast<int>(n);
     return true;
 }
+
+namespace {
 
 void Run_Command(SCRIPT_RUN& Run, int nCommand)
 {
@@ -285,7 +289,7 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
     } else if (strcasecmp(Verb.c_str(), "dialog") == 0) {
         int nDialog = 0;
         int nControl = 0;
-        if (Words.size() < 4 || !Parse_Int(Words[1], nDialog) || !Parse_Int(Words[3], nControl)) {
+        if (Words.size() < 4 || !Parse_Script_Number(Words[1], nDialog) || !Parse_Script_Number(Words[3], nControl)) {
             Fail(Run, nLine, "dialog takes a dialog id, an action (select, set, check, spin, press) and a control id");
             return;
         }
@@ -309,7 +313,7 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
             Action.nKind = ACTION_SELECT;
             int nIndex = 0;
             if (Words[4][0] == '@') {
-                if (!Parse_Int(Words[4].substr(1), nIndex) || nIndex < 0) {
+                if (!Parse_Script_Number(Words[4].substr(1), nIndex) || nIndex < 0) {
                     Fail(Run, nLine, "select @N takes an entry number from 0");
                     return;
                 }

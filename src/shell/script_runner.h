@@ -51,6 +51,10 @@ constexpr int SCRIPT_EXIT_FAILED = 2;
 // a started program whose default league is loaded. Returns the exit status.
 int Run_Script(FILE* pInput, const char* szName);
 
+// A whole number as a script writes it (an int's range, nothing after it);
+// false for anything else.
+bool Parse_Script_Number(const std::string& Word, int& nValue);
+
 // Splits a line into words as the script reads it; false with Problem set
 // for an unterminated quote or an unknown escape.
 bool Split_Script_Line(const std::string& Line, std::vector<std::string>& Words, std::string& Problem);

@@ -2,13 +2,13 @@
 
 #include <strings.h>
 
-#include <cerrno>
 #include <cstdlib>
 
 #include "export/encyclopedia.h"
 #include "export/html_writer.h"
 #include "export/ratings_file.h"
 #include "export/statistics_file.h"
+#include "shell/script_runner.h"
 
 namespace {
 
@@ -22,24 +22,11 @@ struct TOOL {
     bool (*pRun)(const ARGS& Args, std::string& Result, std::string& Problem);
 };
 
-bool Whole_Number(const std::string& Word, int& nValue)
-{
-    if (Word.empty())
-        return false;
-    char* pEnd = nullptr;
-    errno = 0;
-    const long n = std::strtol(Word.c_str(), &pEnd, 10);
-    if (*pEnd != '\0' || errno != 0 || n < -2147483647L || n > 2147483647L)
-        return false;
-    nValue = static_cast<int>(n);
-    return true;
-}
-
 bool Numbers(const ARGS& Args, size_t nFirst, std::vector<int>& Values, std::string& Problem)
 {
     for (size_t i = nFirst; i < Args.size(); ++i) {
         int n = 0;
-        if (!Whole_Number(Args[i], n)) {
+        if (!Parse_Script_Number(Args[i], n)) {
             Problem = "\"" + Args[i] + "\" is not a whole number";
             return false;
         }
