@@ -187,7 +187,7 @@ TEST_F(HtmlTemplateTest, VariablesTakeTheirOwnGroupsBeforeThePagesAndEndsStayAsW
     EXPECT_EQ(Expand("<qlv:var TeamPointsFor[TEAM=1]>"), "-");
     EXPECT_EQ(Expand("<qlv:var TeamPointsAgainst[TEAM=1][SEASON=3]>"), "-");
     EXPECT_EQ(Expand("<qlv:var Count>", {{TP_WEEK, 4}}), "5");
-    // Names of Part 0.1, by the page's TEAM and PLAYER.
+    // Club and player names, by the page's TEAM and PLAYER.
     EXPECT_EQ(Expand("<qlv:var TeamFullName>|<qlv:var TeamCityName>|<qlv:var TeamName>", {{TP_TEAM, 2}}),
               "Corvale Hawks|Corvale|Hawks");
     EXPECT_EQ(Expand("<qlv:var PlayerName>", {{TP_TEAM, 0}, {TP_PLAYER, 3}}), "Abe Quill");
