@@ -357,12 +357,16 @@ void Save_Playbook_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
 
 int Run_Load_Playbook_Dialog(int nSide)
 {
-    Set_User_Preference(PREF_PLAYBOOK_EDITOR_FIRST, nSide == PLAYBOOK_DEFENSE ? PLAYBOOK_DEFENSE : PLAYBOOK_OFFENSE);
-    return Do_Dialog(LOAD_PLAYBOOK_DIALOG);
+    const bool bDefense = nSide == PLAYBOOK_DEFENSE;
+    Set_User_Preference(PREF_PLAYBOOK_EDITOR_FIRST, bDefense ? PLAYBOOK_DEFENSE : PLAYBOOK_OFFENSE);
+    return Do_Dialog(LOAD_PLAYBOOK_DIALOG, bDefense ? "Load Defensive Playbook" : "Load Offensive Playbook",
+                     Load_Playbook_Dialog_Proc);
 }
 
 int Run_Save_Playbook_Dialog(int nSide)
 {
-    Set_User_Preference(PREF_PLAYBOOK_EDITOR_FIRST, nSide == PLAYBOOK_DEFENSE ? PLAYBOOK_DEFENSE : PLAYBOOK_OFFENSE);
-    return Do_Dialog(SAVE_PLAYBOOK_DIALOG);
+    const bool bDefense = nSide == PLAYBOOK_DEFENSE;
+    Set_User_Preference(PREF_PLAYBOOK_EDITOR_FIRST, bDefense ? PLAYBOOK_DEFENSE : PLAYBOOK_OFFENSE);
+    return Do_Dialog(SAVE_PLAYBOOK_DIALOG, bDefense ? "Save Defensive Playbook" : "Save Offensive Playbook",
+                     Save_Playbook_Dialog_Proc);
 }
