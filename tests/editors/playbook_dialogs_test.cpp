@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -473,6 +474,47 @@ TEST_F(PlaybookDialogsTest, AWriteThatFailsPutsTheOldNameBack)
     EXPECT_EQ(Run_Save(PLAYBOOK_DEFENSE), DIALOG_OK);
     EXPECT_STREQ(Get_Defensive_Playbook_Area(1)->szName, "Open Field");
     EXPECT_EQ(Read_Text_File("playbooks/Open Field.dpb").size(), static_cast<size_t>(DEFENSIVE_PLAYBOOK_SIZE));
+}
+
+// ---------------------------------------------------------------------------
+// The shipped books
+
+TEST_F(PlaybookDialogsTest, TheShippedBooksAreListedAndHoldTheBuiltInPlays)
+{
+    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
+    const std::filesystem::path Shipped = std::filesystem::path(szSource != nullptr ? szSource : "..") / "data/playbooks";
+    std::error_code Error;
+    std::filesystem::copy(Shipped, "playbooks", std::filesystem::copy_options::recursive, Error);
+    ASSERT_FALSE(Error) << Error.message();
+    EXPECT_EQ(List_Playbook_Files(PLAYBOOK_OFFENSE),
+              (std::vector<std::string>{"Default", "Double Tight End", "Two Back", "West Coast"}));
+    EXPECT_EQ(List_Playbook_Files(PLAYBOOK_DEFENSE), std::vector<std::string>{"4-3"});
+    const OFFENSIVE_PLAYBOOK_AREA& Built = *Get_Offensive_Playbook_Area(0);
+    for (const char* szBook : {"Default", "Double Tight End", "Two Back", "West Coast"}) {
+        ASSERT_TRUE(Load_Playbook_File(-1, PLAYBOOK_OFFENSE, szBook)) << szBook;
+        const OFFENSIVE_PLAYBOOK_AREA& Book = *Get_Offensive_Scratch_Area();
+        EXPECT_STREQ(Book.szName, szBook);
+        EXPECT_EQ(std::memcmp(Book.Play, Built.Play, sizeof(Book.Play)), 0) << szBook;
+        EXPECT_EQ(std::memcmp(Book.szCategory, Built.szCategory, sizeof(Book.szCategory)), 0) << szBook;
+        int nMarked = 0;
+        for (uint8_t b : Book.bSelected)
+            nMarked += b;
+        EXPECT_EQ(nMarked, 25) << szBook;
+        EXPECT_NE(std::string(Book.szNotes).find(std::string("The ") + szBook + " playbook"), std::string::npos);
+    }
+    // The West Coast marks only plays of formations that fit it at 1000 or
+    // more (the Ace, the Shotgun sets, Trips), and no play of the 'I' (500).
+    ASSERT_TRUE(Load_Playbook_File(-1, PLAYBOOK_OFFENSE, "West Coast"));
+    for (int p = 0; p < TEAM_OFFENSIVE_PLAYS; ++p) {
+        if (Get_Offensive_Scratch_Area()->Play[p].nFormation == I_FORMATION) {
+            EXPECT_EQ(Get_Offensive_Scratch_Area()->bSelected[p], 0) << p;
+        }
+    }
+    ASSERT_TRUE(Load_Playbook_File(-1, PLAYBOOK_DEFENSE, "4-3"));
+    EXPECT_STREQ(Get_Defensive_Scratch_Area()->szName, "4-3");
+    EXPECT_EQ(std::memcmp(Get_Defensive_Scratch_Area()->Play, Get_Defensive_Playbook_Area(0)->Play,
+                          sizeof(Get_Defensive_Scratch_Area()->Play)),
+              0);
 }
 
 // ---------------------------------------------------------------------------
