@@ -5,6 +5,7 @@
 // four File menu commands that open them.
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -474,6 +475,25 @@ TEST_F(PlaybookDialogsTest, AWriteThatFailsPutsTheOldNameBack)
     EXPECT_EQ(Run_Save(PLAYBOOK_DEFENSE), DIALOG_OK);
     EXPECT_STREQ(Get_Defensive_Playbook_Area(1)->szName, "Open Field");
     EXPECT_EQ(Read_Text_File("playbooks/Open Field.dpb").size(), static_cast<size_t>(DEFENSIVE_PLAYBOOK_SIZE));
+}
+
+TEST_F(PlaybookDialogsTest, AWriteThatRunsOutOfRoomSaysSoAndLeavesNothing)
+{
+    // The temporary file the save writes first leads to a device that is
+    // always full: the write fails after the file was opened.
+    std::strcpy(Get_Offensive_Playbook_Area(1)->szName, "Old Name");
+    ASSERT_EQ(::symlink("/dev/full", "playbooks/Full.opb.tmp"), 0);
+    dialogs::Queue_Action(SAVE_PLAYBOOK_DIALOG, Action(ACTION_SET_TEXT, PLAYBOOK_NAME_EDIT, "Full"));
+    dialogs::Queue_Action(SAVE_PLAYBOOK_DIALOG, Action(ACTION_PRESS, PLAYBOOK_SAVE_BUTTON));
+    EXPECT_EQ(Run_Save(PLAYBOOK_OFFENSE), DIALOG_OK);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "File Write Error");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "Vazarudu Kelvo was unable to write the playbook file, probably because of low hard drive space. You "
+              "can use the 'Load Playbook' dialog to erase old playbook files.");
+    EXPECT_EQ(Stored_Offense_Name(1), "Old Name");
+    EXPECT_FALSE(std::filesystem::exists("playbooks/Full.opb"));
+    EXPECT_FALSE(std::filesystem::is_symlink("playbooks/Full.opb.tmp"));
 }
 
 // ---------------------------------------------------------------------------
