@@ -288,11 +288,15 @@ TEST_F(PlaybookDialogsTest, LoadListsTheSidesFilesAndLoadsTheChosenOneIntoTheVie
     EXPECT_TRUE(ui::Shown_Boxes().empty());
 
     // A double click loads too; a viewed team not in use is made valid first.
+    // Slot 20 is not in use: the first club in use (0) is viewed instead.
+    Set_User_Preference(PREF_CURRENT_TEAM, 20);
     dialogs::Queue_Action(LOAD_PLAYBOOK_DIALOG, Action(ACTION_DOUBLE_CLICK, PLAYBOOK_FILE_LIST, "Zone"));
     EXPECT_EQ(Run_Load(PLAYBOOK_DEFENSE), DIALOG_OK);
     EXPECT_EQ(g_Shown.Title, "Load Defensive Playbook");
     EXPECT_EQ(g_Shown.Group, "Saved Defensive Playbooks");
-    EXPECT_EQ(Get_Defensive_Playbook_Area(1)->Play[7].nFormation, THREE_FOUR);
+    EXPECT_EQ(Get_User_Preference(PREF_CURRENT_TEAM), 0);
+    EXPECT_EQ(Get_Defensive_Playbook_Area(0)->Play[0].nFormation, THREE_FOUR);
+    EXPECT_NE(Get_Defensive_Playbook_Area(1)->Play[0].nFormation, THREE_FOUR);   // the built-in 4-3
 }
 
 TEST_F(PlaybookDialogsTest, AFileOfAnyOtherSizeIsRefusedWholeAndTheDialogStaysOpen)
