@@ -275,6 +275,11 @@ OFFENSIVE_PLAYBOOK_AREA* Get_Offensive_Scratch_Area()
     return &s_OffensiveScratch;
 }
 
+DEFENSIVE_PLAYBOOK_AREA* Get_Defensive_Scratch_Area()
+{
+    return &s_DefensiveScratch;
+}
+
 void Count_Scratch_Playbook_Formations(int nSide, int nCounts[48])
 {
     if (nCounts == nullptr)

@@ -64,6 +64,7 @@ void Get_Default_Playbook_Save_Name(int nTeam, int nSide, char* szName, int nSiz
 
 // The scratch areas (outside the league, never saved).
 OFFENSIVE_PLAYBOOK_AREA* Get_Offensive_Scratch_Area();
+DEFENSIVE_PLAYBOOK_AREA* Get_Defensive_Scratch_Area();
 
 // How many of the side's scratch-area plays (54 offensive or 30 defensive)
 // use each formation 0-47; the Load dialog's analysis starts from it.

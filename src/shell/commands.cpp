@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "editors/playbook_dialogs.h"
+#include "engine/playbook_records.h"
 #include "gamefile/game_dialogs.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
@@ -22,6 +24,10 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_NEW_GAME, "File", "New Game", "Ctrl+N"},
     {CMD_RESUME_GAME, "File", "Resume Game", "Ctrl+O"},
     {CMD_SAVE_GAME, "File", "Save Game", "Ctrl+S"},
+    {CMD_LOAD_OFFENSIVE_PLAYBOOK, "File", "Load Offensive Playbook", ""},
+    {CMD_LOAD_DEFENSIVE_PLAYBOOK, "File", "Load Defensive Playbook", ""},
+    {CMD_SAVE_OFFENSIVE_PLAYBOOK, "File", "Save Offensive Playbook", ""},
+    {CMD_SAVE_DEFENSIVE_PLAYBOOK, "File", "Save Defensive Playbook", ""},
     {CMD_RETIRE, "File", "Retire", ""},
     {CMD_EXIT, "File", "Exit", "Ctrl+Q"},
     {CMD_PLAY_ONE_WEEK, "Play", "One Week", "Ctrl+1"},
@@ -107,6 +113,16 @@ void Play_Command(int nCommand)
     }
     Advance_Day(nDays);
     After_League_Changed();
+}
+
+// The viewed team's playbooks. A load waits for the day's games to end:
+// the engine reads the team's plays while it plays them.
+void Load_Playbook_Command(int nSide)
+{
+    if (Refuse_While_Playing("Load Playbook", "Can't load a playbook while playing games."))
+        return;
+    Run_Load_Playbook_Dialog(nSide);
+    Redraw_Main_Window();
 }
 
 void Play_Multiple_Seasons_Command()
@@ -249,6 +265,14 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_STOP_SIMULATION:
         Stop_Simulation();
+        break;
+    case CMD_LOAD_OFFENSIVE_PLAYBOOK:
+    case CMD_LOAD_DEFENSIVE_PLAYBOOK:
+        Load_Playbook_Command(nCommand == CMD_LOAD_OFFENSIVE_PLAYBOOK ? PLAYBOOK_OFFENSE : PLAYBOOK_DEFENSE);
+        break;
+    case CMD_SAVE_OFFENSIVE_PLAYBOOK:
+    case CMD_SAVE_DEFENSIVE_PLAYBOOK:
+        Run_Save_Playbook_Dialog(nCommand == CMD_SAVE_OFFENSIVE_PLAYBOOK ? PLAYBOOK_OFFENSE : PLAYBOOK_DEFENSE);
         break;
     default:
         // The page commands.

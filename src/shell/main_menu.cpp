@@ -26,7 +26,11 @@ const MENU_LABEL LABELS[] = {
     {CMD_NEW_GAME, "&New Game...", false},
     {CMD_RESUME_GAME, "&Resume Game...", false},
     {CMD_SAVE_GAME, "&Save Game...", false},
-    {CMD_RETIRE, "Re&tire...", false},
+    {CMD_LOAD_OFFENSIVE_PLAYBOOK, "Load &Offensive Playbook...", true},
+    {CMD_LOAD_DEFENSIVE_PLAYBOOK, "Load &Defensive Playbook...", false},
+    {CMD_SAVE_OFFENSIVE_PLAYBOOK, "Save O&ffensive Playbook...", false},
+    {CMD_SAVE_DEFENSIVE_PLAYBOOK, "Save D&efensive Playbook...", false},
+    {CMD_RETIRE, "Re&tire...", true},
     {CMD_EXIT, "E&xit", true},
     {CMD_PLAY_ONE_WEEK, "One &Week", false},
     {CMD_PLAY_ONE_MONTH, "One &Month", false},
@@ -299,6 +303,12 @@ const char* Get_Command_Help_Page(int nId)
     case CMD_RETIRE:
     case CMD_EXIT:
         return "filemenu";
+    case CMD_LOAD_OFFENSIVE_PLAYBOOK:
+    case CMD_LOAD_DEFENSIVE_PLAYBOOK:
+        return "loadplaybook";
+    case CMD_SAVE_OFFENSIVE_PLAYBOOK:
+    case CMD_SAVE_DEFENSIVE_PLAYBOOK:
+        return "saveplaybook";
     case CMD_PLAY_ONE_WEEK:
     case CMD_PLAY_ONE_MONTH:
     case CMD_PLAY_HALF_SEASON:

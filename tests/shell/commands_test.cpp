@@ -77,7 +77,7 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
 {
     size_t nCount = 0;
     const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
-    ASSERT_EQ(nCount, 17u);
+    ASSERT_EQ(nCount, 21u);
     std::set<int> Ids;
     std::set<std::string> Names;
     std::set<std::string> Keys;

@@ -1,0 +1,95 @@
+// The playbook commands of the real program run headless: a script saves the
+// viewed club's offensive playbook under a name of its own, finds the shipped
+// books beside it in the data folder's "playbooks", loads one, and a refused
+// name leaves nothing behind.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "process_runner.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string PROGRAM = KELVO_PROGRAM_PATH;
+const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
+constexpr auto RUN_TIME_LIMIT = std::chrono::seconds(100);
+
+bool Contains(const std::string& Text, const std::string& Part)
+{
+    return Text.find(Part) != std::string::npos;
+}
+
+class PlaybookProgramTest : public ::testing::Test {
+protected:
+    SCRATCH_FOLDER Data{"pb_data", false};
+    SCRATCH_FOLDER Output{"pb_out", false};
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(Data.Ready());
+        ASSERT_TRUE(Output.Ready());
+        std::error_code Error;
+        fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
+        ASSERT_FALSE(Error) << Error.message();
+        for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output"})
+            fs::remove_all(Data.Path() + "/" + szName, Error);
+    }
+
+    process_runner::RUN_RESULT Run_Script(const std::string& Script)
+    {
+        const std::string ScriptPath = Output.Path() + "/test.kelvo";
+        FILE* pFile = std::fopen(ScriptPath.c_str(), "wb");
+        EXPECT_NE(pFile, nullptr);
+        if (pFile != nullptr) {
+            std::fwrite(Script.data(), 1, Script.size(), pFile);
+            std::fclose(pFile);
+        }
+        process_runner::RUN_OPTIONS Options;
+        Options.Env = {"KELVO_DATA=" + Data.Path()};
+        Options.Input = "/dev/null";
+        Options.Folder = Output.Path();
+        Options.Output = Output.Path();
+        Options.Limit = RUN_TIME_LIMIT;
+        return process_runner::Run(PROGRAM, {"--headless", "--script", ScriptPath, "IS_NOT_RANDOM"}, Options);
+    }
+};
+
+}  // namespace
+
+TEST_F(PlaybookProgramTest, AScriptSavesAndLoadsPlaybooksInTheDataFolder)
+{
+    const process_runner::RUN_RESULT Result = Run_Script(
+        "welcome new\n"
+        "command Standings\n"
+        "dialog 195 set 1082 \"Script Book\"\n"
+        "dialog 195 press 1\n"
+        "command \"Save Offensive Playbook\"\n"
+        "dialog 195 set 1082 \"../Outside\"\n"
+        "dialog 195 press 1\n"
+        "dialog 195 press 2\n"
+        "command 40144\n"
+        "dialog 196 select 1444 \"West Coast\"\n"
+        "dialog 196 press 1\n"
+        "command 40141\n"
+        "quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Err << Result.Out;
+    // The saved book, in the data folder, of the offensive area's size.
+    std::error_code Error;
+    EXPECT_EQ(fs::file_size(Data.Path() + "/playbooks/Script Book.opb", Error), 19680u) << Error.message();
+    EXPECT_TRUE(Contains(Result.Out, "Dialog 195 \"Save Offensive Playbook\": set 1082 \"Script Book\"; press 1; end 1"))
+        << Result.Out;
+    // The refused name: the box, and no file anywhere.
+    EXPECT_TRUE(Contains(Result.Out, "File Open Error")) << Result.Out;
+    EXPECT_FALSE(fs::exists(Data.Path() + "/Outside.dpb"));
+    EXPECT_FALSE(fs::exists(Data.Path() + "/playbooks/Outside.dpb"));
+    // The load lists the shipped books and the new one.
+    EXPECT_TRUE(Contains(Result.Out, "Dialog 196 \"Load Offensive Playbook\": select 1444 \"West Coast\"; press 1; end 1"))
+        << Result.Out;
+}
