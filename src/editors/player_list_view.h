@@ -184,6 +184,9 @@ void Clear_List_Selection(PLAYER_LIST_VIEW& View);
 // returns the clicked code in *pClickedCode when not null), a right click
 // opens the column menu. True when the event was the view's.
 bool Handle_Player_List_Notify(PLAYER_LIST_VIEW& View, int* pClickedCode = nullptr);
+// The same for any event of the dialog: false unless it is a DIALOG_NOTIFY
+// of the view's list.
+bool Handle_Player_List_Event(PLAYER_LIST_VIEW& View, int nEvent, int nControl, int* pClickedCode = nullptr);
 // The column popup menu at (x, y): choose columns, auto-size, defaults,
 // copy. Returns the chosen entry (0 none).
 int Show_List_Column_Menu(PLAYER_LIST_VIEW& View, int x = 0, int y = 0);
