@@ -192,7 +192,13 @@ int Format_Stat_Cell(std::string* pText, int nCode, int nTeam, int nSlot)
     case 0: {   // Name
         if (!bText)
             return -1;
-        Get_Player_Name_Last_First(nTeam, nSlot, szBuffer);
+        // A player without a last name shows his first name alone: the
+        // league's "Last, First" would store a drawn last name, and looking
+        // at a list must never change a record.
+        if (Has_Player_Last_Name(nTeam, nSlot))
+            Get_Player_Name_Last_First(nTeam, nSlot, szBuffer);
+        else
+            Get_Player_First_Name(nTeam, nSlot, szBuffer);
         if (Is_Contract_Expiring(nTeam, nSlot))
             Text = std::string("(") + szBuffer + ")";
         else

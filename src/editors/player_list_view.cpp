@@ -94,7 +94,12 @@ void Name_Parts(int nKey, char (&szLast)[PLAYER_NAME_TEXT_SIZE], char (&szFirst)
     int nSlot = nKey % 100;
     if (nKey < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS || nSlot >= PLAYERS_PER_TEAM)
         return;
-    Get_Player_Last_Name(nTeam, nSlot, szLast, sizeof(szLast));
+    if (!Is_Player_Slot_Used(nTeam, nSlot))
+        return;
+    // The stored last name only: the league's getter would draw one for an
+    // empty field, and sorting must not write the records.
+    if (Has_Player_Last_Name(nTeam, nSlot))
+        Get_Player_Last_Name(nTeam, nSlot, szLast, sizeof(szLast));
     Get_Player_First_Name(nTeam, nSlot, szFirst, sizeof(szFirst));
 }
 
@@ -568,8 +573,12 @@ void Refresh_Numeric_Cells(PLAYER_LIST_VIEW& View)
             Dialog.Set_Cell(View.nList, r, c, Text);
         }
     }
+    // Sorted again when either sorting column reads the period, so that
+    // ties too follow the new period's values.
     const int nSortCode = Abs_Int(View.nSortColumn) - 1;
-    if (nSortCode >= 0 && Get_List_Column(nSortCode).nNumeric == 1) {
+    const int nPrevCode = Abs_Int(View.nPrevSortColumn) - 1;
+    if ((nSortCode >= 0 && Get_List_Column(nSortCode).nNumeric == 1) ||
+        (nPrevCode >= 0 && Get_List_Column(nPrevCode).nNumeric == 1)) {
         Compute_List_Sort_Values(View);
         Sort_Player_List(View);
     }
