@@ -44,12 +44,9 @@ std::string Header_Text(const PLAYER_LIST_VIEW& View, int nCode)
     return Get_List_Column(nCode).szHeader;
 }
 
-// Tells the backend the columns' widths changed (the model has no setter
-// of its own for them: an unchanged column order carries the news).
-void Columns_Changed(PLAYER_LIST_VIEW& View)
+int Column_Align(int nCode)
 {
-    if (View.pDialog != nullptr)
-        View.pDialog->Set_Column_Order(View.nList, View.pDialog->Column_Order(View.nList));
+    return Get_List_Column(nCode).nAlign == 0 ? COLUMN_LEFT : COLUMN_CENTER;
 }
 
 // The view's codes from the control's columns, in the order the user sees.
@@ -61,10 +58,10 @@ void Take_Codes_From_Control(PLAYER_LIST_VIEW& View)
         View.ColumnCodes[i] = nCodes[i];
 }
 
-bool Less_Rows(const DIALOG_ROW& A, const DIALOG_ROW& B, void* pContext)
+bool Less_Keys(int64_t nKey1, int64_t nKey2, void* pContext)
 {
     const auto& View = *static_cast<const PLAYER_LIST_VIEW*>(pContext);
-    return Compare_List_Rows(static_cast<int>(A.nData), static_cast<int>(B.nData), View) < 0;
+    return Compare_List_Rows(static_cast<int>(nKey1), static_cast<int>(nKey2), View) < 0;
 }
 
 // Last names compared without regard to case, an empty last name by the
@@ -357,7 +354,7 @@ void Rebuild_Listview_Columns(PLAYER_LIST_VIEW& View)
     for (int i = 0; i < nCount; ++i) {
         int nCode = View.ColumnCodes[i];
         if (nCode >= 0 && nCode < LIST_CODE_COUNT)
-            View.pDialog->Add_Column(View.nList, nCode, Header_Text(View, nCode));
+            View.pDialog->Add_Column(View.nList, nCode, Header_Text(View, nCode), 0, Column_Align(nCode));
     }
     Take_Codes_From_Control(View);
     Size_List_Columns(View);
@@ -367,7 +364,7 @@ void Insert_List_Column(PLAYER_LIST_VIEW& View, int nCode, int nPosition)
 {
     if (View.pDialog == nullptr || nCode < 0 || nCode >= LIST_CODE_COUNT)
         return;
-    View.pDialog->Add_Column(View.nList, nCode, Header_Text(View, nCode));
+    View.pDialog->Add_Column(View.nList, nCode, Header_Text(View, nCode), 0, Column_Align(nCode));
     std::vector<int> Order = View.pDialog->Column_Order(View.nList);
     if (!Order.empty()) {
         int nNew = Order.back();
@@ -415,23 +412,22 @@ int Remove_List_Column(int nCode, PLAYER_LIST_VIEW& View)
                 Kept.Cells.push_back(Order[i] < static_cast<int>(Row.Cells.size()) ? Row.Cells[Order[i]] : std::string());
         Rows.push_back(std::move(Kept));
     }
-    const int nTop = pList->nTopIndex;
+    const int nTop = Dialog.Get_Top_Index(View.nList);
+    Dialog.Begin_Update(View.nList);
     Dialog.Clear_Rows(View.nList);
     Dialog.Clear_Columns(View.nList);
     for (const DIALOG_COLUMN& Column : Columns)
-        Dialog.Add_Column(View.nList, Column.nTag, Column.Text, Column.nWidth);
+        Dialog.Add_Column(View.nList, Column.nTag, Column.Text, Column.nWidth, Column.nAlign);
     int nSelected = -1;
     for (const KEPT_ROW& Kept : Rows) {
-        int nRow = Dialog.Add_Row(View.nList, Kept.nData);
-        for (size_t c = 0; c < Kept.Cells.size(); ++c)
-            Dialog.Set_Cell(View.nList, nRow, static_cast<int>(c), Kept.Cells[c]);
+        int nRow = Dialog.Add_Row(View.nList, Kept.nData, Kept.Cells);
         if (Kept.bSelected && nSelected < 0)
             nSelected = nRow;
     }
     if (nSelected >= 0)
         Dialog.Select_Row(View.nList, nSelected);
-    if (DIALOG_CONTROL* p = List_Control(View))
-        p->nTopIndex = std::min(nTop, std::max(0, static_cast<int>(p->Rows.size()) - 1));
+    Dialog.Set_Top_Index(View.nList, nTop);
+    Dialog.End_Update(View.nList);
     Take_Codes_From_Control(View);
     return 1;
 }
@@ -457,10 +453,11 @@ int Measure_List_Column(const PLAYER_LIST_VIEW& View, int nColumn)
     const DIALOG_CONTROL* pList = List_Control(View);
     if (pList == nullptr || nColumn < 0 || nColumn >= static_cast<int>(pList->Columns.size()))
         return 0;
-    int nWidest = Ui_Text_Width(pList->Columns[nColumn].Text);
+    const DIALOG& Dialog = *View.pDialog;
+    int nWidest = Dialog.Text_Width(View.nList, pList->Columns[nColumn].Text);
     for (const DIALOG_ROW& Row : pList->Rows)
         if (nColumn < static_cast<int>(Row.Cells.size()))
-            nWidest = std::max(nWidest, Ui_Text_Width(Row.Cells[nColumn]));
+            nWidest = std::max(nWidest, Dialog.Text_Width(View.nList, Row.Cells[nColumn]));
     return nWidest + 10;
 }
 
@@ -488,8 +485,7 @@ void Size_List_Columns(PLAYER_LIST_VIEW& View)
         }
     }
     for (int c = 0; c < nColumns; ++c)
-        pList->Columns[c].nWidth = Widths[c];
-    Columns_Changed(View);
+        View.pDialog->Set_Column_Width(View.nList, c, Widths[c]);
 }
 
 // --- Filling and sorting ----------------------------------------------------------
@@ -520,6 +516,7 @@ void Fill_Player_List(PLAYER_LIST_VIEW& View)
     int nSlot = 0;
     const int nSelectedKey = Get_List_Selected_Player(View, nTeam, nSlot);
     View.nFilling = 1;
+    Dialog.Begin_Update(View.nList);
     Dialog.Clear_Rows(View.nList);
     const int nColumns = Dialog.Column_Count(View.nList);
     std::vector<int> Codes(nColumns);
@@ -527,18 +524,16 @@ void Fill_Player_List(PLAYER_LIST_VIEW& View)
         Codes[c] = Dialog.Column_Tag(View.nList, c);
     const int nStep = std::max(nCount / 10, 1);
     int nSelectedRow = -1;
-    std::string Text;
+    std::vector<std::string> Cells(nColumns);
     for (int i = 0; i < nCount; ++i) {
         const int nKey = View.Keys[i];
         if (View.nProgress != 0 && i > 0 && i % nStep == 0)
             Dialog.Set_Position(View.nProgress, i * LIST_KEY_COUNT / nCount);
-        const int nRow = Dialog.Add_Row(View.nList, nKey);
+        for (int c = 0; c < nColumns; ++c)
+            Format_Stat_Cell(&Cells[c], Codes[c], nKey / 100, nKey % 100);
+        const int nRow = Dialog.Add_Row(View.nList, nKey, Cells);
         if (nKey == nSelectedKey)
             nSelectedRow = nRow;
-        for (int c = 0; c < nColumns; ++c) {
-            Format_Stat_Cell(&Text, Codes[c], nKey / 100, nKey % 100);
-            Dialog.Set_Cell(View.nList, nRow, c, Text);
-        }
     }
     if (nSelectedRow >= 0) {
         Dialog.Select_Row(View.nList, nSelectedRow);
@@ -546,8 +541,9 @@ void Fill_Player_List(PLAYER_LIST_VIEW& View)
     }
     if (View.nProgress != 0 && nCount == 0)
         Dialog.Show(View.nProgress, false);
-    View.nFilling = 0;
     Size_List_Columns(View);
+    Dialog.End_Update(View.nList);
+    View.nFilling = 0;
     if (nCount > 100)
         Set_App_Cursor(UI_CURSOR_ARROW);
 }
@@ -563,6 +559,7 @@ void Refresh_Numeric_Cells(PLAYER_LIST_VIEW& View)
         Set_App_Cursor(UI_CURSOR_WAIT);
     const int nColumns = Dialog.Column_Count(View.nList);
     std::string Text;
+    Dialog.Begin_Update(View.nList);
     for (int c = 0; c < nColumns; ++c) {
         const int nCode = Dialog.Column_Tag(View.nList, c);
         if (Get_List_Column(nCode).nNumeric != 1)
@@ -573,6 +570,7 @@ void Refresh_Numeric_Cells(PLAYER_LIST_VIEW& View)
             Dialog.Set_Cell(View.nList, r, c, Text);
         }
     }
+    Dialog.End_Update(View.nList);
     // Sorted again when either sorting column reads the period, so that
     // ties too follow the new period's values.
     const int nSortCode = Abs_Int(View.nSortColumn) - 1;
@@ -600,7 +598,7 @@ void Set_List_Sort_Column(PLAYER_LIST_VIEW& View, int nSortColumn)
 void Sort_Player_List(PLAYER_LIST_VIEW& View)
 {
     if (View.pDialog != nullptr)
-        View.pDialog->Sort_Rows(View.nList, Less_Rows, &View);
+        View.pDialog->Sort_Rows_By_Key(View.nList, Less_Keys, &View);
 }
 
 int Compare_List_Rows(int nKey1, int nKey2, const PLAYER_LIST_VIEW& View)
