@@ -193,15 +193,14 @@ void Init_Player_List_View(PLAYER_LIST_VIEW& View)
     View.SortValues.fill(0);
     View.PrevSortValues.fill(0);
     View.nKeyCount = 0;
+    View.Listed.reset();
 }
 
 bool Add_Player_List_Key(PLAYER_LIST_VIEW& View, int nKey)
 {
-    if (nKey < 0 || nKey >= LIST_KEY_COUNT || View.nKeyCount >= LIST_KEY_COUNT)
+    if (nKey < 0 || nKey >= LIST_KEY_COUNT || View.nKeyCount >= LIST_KEY_COUNT || View.Listed[nKey])
         return false;
-    for (int i = 0; i < View.nKeyCount; ++i)
-        if (View.Keys[i] == nKey)
-            return false;
+    View.Listed[nKey] = true;
     View.Keys[View.nKeyCount++] = static_cast<int16_t>(nKey);
     return true;
 }
@@ -217,11 +216,7 @@ int Is_Player_In_List(int nTeam, int nSlot, const PLAYER_LIST_VIEW& View)
 {
     if (!Is_Player_Slot_Used(nTeam, nSlot))
         return 0;
-    const int nKey = nTeam * 100 + nSlot;
-    for (int i = 0; i < View.nKeyCount; ++i)
-        if (View.Keys[i] == nKey)
-            return 1;
-    return 0;
+    return View.Listed[nTeam * 100 + nSlot] ? 1 : 0;
 }
 
 // --- Layouts ------------------------------------------------------------------

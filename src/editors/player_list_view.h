@@ -21,6 +21,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -76,6 +77,7 @@ struct PLAYER_LIST_VIEW {
     std::array<int32_t, LIST_KEY_COUNT> PrevSortValues{};  // by key
     std::array<int16_t, LIST_KEY_COUNT> Keys{};            // rows in insertion order; -1 ends
     int nKeyCount = 0;
+    std::bitset<LIST_KEY_COUNT> Listed;                    // the keys among the rows
     int nFilling = 0;                 // 1 while Fill_Player_List runs
     int nPositionFilter = -1;         // the dialog's: 0-14 a position, -1 or 15 any
     int nGroupFilter = -1;            // the dialog's: the group code of the rows
