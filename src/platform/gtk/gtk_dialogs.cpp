@@ -7,6 +7,7 @@
 #include <gtk/gtk.h>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -18,6 +19,7 @@
 #include "platform/gtk/gtk_internal.h"
 #include "platform/gtk/gtk_probe.h"
 #include "platform/gtk/gtk_text.h"
+#include "platform/menus.h"
 #include "platform/ui_text.h"
 
 namespace {
@@ -34,6 +36,10 @@ struct CONTROL_WIDGETS {
     unsigned nRowsRevision = ~0u;
     size_t nColumnsShown = 0;
     std::vector<std::string> ItemsShown;   // combo and list
+    std::vector<int> TabStopsShown;        // list: its columns come from these
+    int nTopShown = -1;                    // list and report: the top row scrolled to
+    int nFocusShown = -2;                  // the cursor row shown
+    unsigned nFocusRevision = ~0u;
 };
 
 struct OPEN_DIALOG {
@@ -51,6 +57,10 @@ struct OPEN_DIALOG {
     std::vector<int> Dirty;
     bool bAllDirty = false;
     guint nSyncSource = 0;
+    GtkWidget* pGrip = nullptr;   // the size grip of a resizable dialog
+    bool bAsideShown = false;     // moved out of the way, and where it was
+    int xHome = 0;
+    int yHome = 0;
 };
 
 std::vector<OPEN_DIALOG*> g_Open;
@@ -83,7 +93,7 @@ struct HANDLER_DATA {
     int nId;
 };
 
-HANDLER_DATA* Data_Of(OPEN_DIALOG& Open, int nId, GtkWidget* pOwner)
+HANDLER_DATA* Data_Of(OPEN_DIALOG& Open, int nId, gpointer pOwner)
 {
     HANDLER_DATA* p = new HANDLER_DATA{&Open, nId};
     g_object_set_data_full(G_OBJECT(pOwner), "kelvo-handler", p, [](gpointer q) { delete static_cast<HANDLER_DATA*>(q); });
@@ -246,11 +256,18 @@ void On_List_Selection(GtkTreeSelection* pSelection, gpointer pData)
         return;
     const std::vector<int> Rows = Selected_Rows(pSelection);
     bool bTaken = true;
-    if (pControl->nKind == CONTROL_REPORT)
+    if (pControl->nKind == CONTROL_REPORT) {
         bTaken = Dialog.User_Row_Select(p->nId, Rows.empty() ? -1 : Rows.front());
-    else if (pControl->nStyle & CS_MULTI_SELECT)
-        bTaken = Dialog.User_Select_Items(p->nId, Rows);
-    else
+    } else if (pControl->nStyle & CS_MULTI_SELECT) {
+        // One entry more or less than the model holds is a Ctrl+click on it.
+        std::vector<int> Now = Dialog.Selected_Items(p->nId);
+        std::vector<int> Changed;
+        std::set_symmetric_difference(Rows.begin(), Rows.end(), Now.begin(), Now.end(), std::back_inserter(Changed));
+        if (Changed.size() == 1)
+            bTaken = Dialog.User_Toggle_Item(p->nId, Changed.front());
+        else
+            bTaken = Dialog.User_Select_Items(p->nId, Rows);
+    } else
         bTaken = Dialog.User_Select(p->nId, Rows.empty() ? -1 : Rows.front());
     if (!bTaken)
         gtk_internal::Dialog_Changed(Dialog, p->nId);
@@ -277,6 +294,12 @@ gboolean On_Tree_Button(GtkWidget* pTree, GdkEventButton* pEvent, gpointer pData
     HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
     if (Quiet(p) || pEvent->type != GDK_BUTTON_PRESS || pEvent->button != 3)
         return FALSE;
+    // A click outside the rows' window is on the header.
+    if (pEvent->window != gtk_tree_view_get_bin_window(GTK_TREE_VIEW(pTree))) {
+        p->pOpen->pDialog->User_Right_Click(p->nId, -1, static_cast<int>(pEvent->x_root),
+                                            static_cast<int>(pEvent->y_root), true);
+        return TRUE;
+    }
     GtkTreePath* pPath = nullptr;
     int nRow = -1;
     if (gtk_tree_view_get_path_at_pos(GTK_TREE_VIEW(pTree), static_cast<gint>(pEvent->x),
@@ -313,6 +336,60 @@ void On_Columns_Changed(GtkTreeView* pTree, gpointer pData)
     const DIALOG_CONTROL* pControl = Dialog.Find(p->nId);
     if (pControl != nullptr && Order.size() == pControl->Columns.size() && Order != pControl->ColumnOrder)
         Dialog.User_Column_Order(p->nId, Order);
+}
+
+// The user scrolled: the first row shown goes to the model.
+void On_Scrolled(GtkAdjustment*, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p))
+        return;
+    auto It = p->pOpen->Widgets.find(p->nId);
+    if (It == p->pOpen->Widgets.end() || !gtk_widget_get_realized(It->second->pMain))
+        return;
+    GtkTreePath* pStart = nullptr;
+    if (!gtk_tree_view_get_visible_range(GTK_TREE_VIEW(It->second->pMain), &pStart, nullptr))
+        return;
+    const gint* pIndexes = gtk_tree_path_get_indices(pStart);
+    const int nTop = pIndexes != nullptr ? pIndexes[0] : 0;
+    gtk_tree_path_free(pStart);
+    It->second->nTopShown = nTop;
+    p->pOpen->pDialog->User_Scroll(p->nId, nTop);
+}
+
+// The user dragged a column's edge.
+void On_Column_Width(GObject* pColumn, GParamSpec*, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p))
+        return;
+    const int nColumn = GPOINTER_TO_INT(g_object_get_data(pColumn, "kelvo-column"));
+    p->pOpen->pDialog->User_Column_Width(p->nId, nColumn,
+                                         gtk_tree_view_column_get_fixed_width(GTK_TREE_VIEW_COLUMN(pColumn)));
+}
+
+// The size grip: a drag there resizes the window from its corner.
+gboolean On_Grip_Draw(GtkWidget* pGrip, cairo_t* pCairo, gpointer)
+{
+    const int n = gtk_widget_get_allocated_width(pGrip);
+    cairo_set_source_rgb(pCairo, 0.55, 0.55, 0.55);
+    cairo_set_line_width(pCairo, 1.0);
+    for (int i = 3; i < n; i += 4) {
+        cairo_move_to(pCairo, n - 0.5, i + 0.5);
+        cairo_line_to(pCairo, i + 0.5, n - 0.5);
+    }
+    cairo_stroke(pCairo);
+    return TRUE;
+}
+
+gboolean On_Grip_Button(GtkWidget* pGrip, GdkEventButton* pEvent, gpointer)
+{
+    if (pEvent->type != GDK_BUTTON_PRESS || pEvent->button != 1)
+        return FALSE;
+    gtk_window_begin_resize_drag(GTK_WINDOW(gtk_widget_get_toplevel(pGrip)), GDK_WINDOW_EDGE_SOUTH_EAST,
+                                 static_cast<gint>(pEvent->button), static_cast<gint>(pEvent->x_root),
+                                 static_cast<gint>(pEvent->y_root), pEvent->time);
+    return TRUE;
 }
 
 void On_Spin(GtkButton* pButton, gpointer pData)
@@ -405,6 +482,15 @@ void On_Fixed_Allocated(GtkWidget*, GdkRectangle* pAllocation, gpointer pData)
 {
     OPEN_DIALOG* pOpen = static_cast<OPEN_DIALOG*>(pData);
     DIALOG* pDialog = pOpen->pDialog;
+    // The grip keeps to the bottom-right corner (moved only when it must:
+    // a move asks for another allocation).
+    if (pOpen->pGrip != nullptr) {
+        const UI_RECT Grip = Get_Size_Grip_Rect(pAllocation->width, pAllocation->height);
+        int x = 0, y = 0;
+        gtk_container_child_get(GTK_CONTAINER(pOpen->pFixed), pOpen->pGrip, "x", &x, "y", &y, nullptr);
+        if (x != Grip.x || y != Grip.y)
+            gtk_fixed_move(GTK_FIXED(pOpen->pFixed), pOpen->pGrip, Grip.x, Grip.y);
+    }
     if (pDialog == nullptr || pDialog->Ended() || pOpen->nQuiet > 0 || !(pDialog->Style() & DS_RESIZABLE))
         return;
     if (pAllocation->width == Dialog_Units_To_Pixels_X(pDialog->Width()) &&
@@ -487,6 +573,8 @@ std::unique_ptr<CONTROL_WIDGETS> Make_Control(OPEN_DIALOG& Open, const DIALOG_CO
         gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(pOuter), bReport ? GTK_POLICY_AUTOMATIC : GTK_POLICY_NEVER,
                                        GTK_POLICY_AUTOMATIC);
         gtk_container_add(GTK_CONTAINER(pOuter), pMain);
+        GtkAdjustment* pAdjustment = gtk_scrolled_window_get_vadjustment(GTK_SCROLLED_WINDOW(pOuter));
+        g_signal_connect(pAdjustment, "value-changed", G_CALLBACK(On_Scrolled), Data_Of(Open, Control.nId, pAdjustment));
         break;
     }
     case CONTROL_CHECK:
@@ -570,6 +658,25 @@ std::unique_ptr<CONTROL_WIDGETS> Make_Control(OPEN_DIALOG& Open, const DIALOG_CO
     return p;
 }
 
+// The keyboard's row (the cursor; the selection is put back after it) and
+// the first row shown, when the model's differ from what the view shows.
+void Show_Focus_And_Top(CONTROL_WIDGETS& W, int nRows, int nFocus, int nTop)
+{
+    GtkTreeView* pTree = GTK_TREE_VIEW(W.pMain);
+    if (nFocus != W.nFocusShown && nFocus >= 0 && nFocus < nRows) {
+        GtkTreePath* pPath = gtk_tree_path_new_from_indices(nFocus, -1);
+        gtk_tree_view_set_cursor(pTree, pPath, nullptr, FALSE);
+        gtk_tree_path_free(pPath);
+    }
+    W.nFocusShown = nFocus;
+    if (nTop != W.nTopShown && nTop >= 0 && nTop < nRows) {
+        GtkTreePath* pPath = gtk_tree_path_new_from_indices(nTop, -1);
+        gtk_tree_view_scroll_to_cell(pTree, pPath, nullptr, TRUE, 0.0f, 0.0f);
+        gtk_tree_path_free(pPath);
+    }
+    W.nTopShown = nTop;
+}
+
 void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
 {
     GtkTreeView* pTree = GTK_TREE_VIEW(W.pMain);
@@ -586,8 +693,13 @@ void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
         HANDLER_DATA* pData = static_cast<HANDLER_DATA*>(g_object_get_data(G_OBJECT(W.pMain), "kelvo-handler"));
         for (size_t i = 0; i < nColumns; ++i) {
             GtkCellRenderer* pRenderer = gtk_cell_renderer_text_new();
+            const float fAlign = Control.Columns[i].nAlign == COLUMN_CENTER  ? 0.5f
+                                 : Control.Columns[i].nAlign == COLUMN_RIGHT ? 1.0f
+                                                                             : 0.0f;
+            g_object_set(pRenderer, "xalign", fAlign, nullptr);
             GtkTreeViewColumn* pColumn = gtk_tree_view_column_new_with_attributes(
                 gtk_text::To_Utf8(Control.Columns[i].Text).c_str(), pRenderer, "text", static_cast<gint>(i), nullptr);
+            gtk_tree_view_column_set_alignment(pColumn, fAlign);
             // Fixed-height rows need fixed-width columns.
             gtk_tree_view_column_set_sizing(pColumn, GTK_TREE_VIEW_COLUMN_FIXED);
             gtk_tree_view_column_set_fixed_width(pColumn, Control.Columns[i].nWidth > 0 ? Control.Columns[i].nWidth : 80);
@@ -596,6 +708,7 @@ void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
             gtk_tree_view_column_set_clickable(pColumn, TRUE);
             g_object_set_data(G_OBJECT(pColumn), "kelvo-column", GINT_TO_POINTER(static_cast<int>(i)));
             g_signal_connect(pColumn, "clicked", G_CALLBACK(On_Header_Clicked), pData);
+            g_signal_connect(pColumn, "notify::fixed-width", G_CALLBACK(On_Column_Width), pData);
             W.Columns.push_back(pColumn);
         }
         // The user's order: appended as shown.
@@ -617,8 +730,12 @@ void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
             gtk_tree_view_move_column_after(pTree, W.Columns[static_cast<size_t>(nIndex)], pBase);
             pBase = W.Columns[static_cast<size_t>(nIndex)];
         }
-        for (size_t i = 0; i < nColumns; ++i)
+        for (size_t i = 0; i < nColumns; ++i) {
             gtk_tree_view_column_set_title(W.Columns[i], gtk_text::To_Utf8(Control.Columns[i].Text).c_str());
+            const int nWidth = Control.Columns[i].nWidth > 0 ? Control.Columns[i].nWidth : 80;
+            if (gtk_tree_view_column_get_fixed_width(W.Columns[i]) != nWidth)
+                gtk_tree_view_column_set_fixed_width(W.Columns[i], nWidth);
+        }
     }
     if (W.nRowsRevision != Control.nRowsRevision) {
         // The rows in the model's order, filled while the view is detached.
@@ -645,7 +762,10 @@ void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
         gtk_tree_view_set_model(pTree, GTK_TREE_MODEL(W.pStore));
         g_object_unref(W.pStore);
         W.nRowsRevision = Control.nRowsRevision;
+        W.nTopShown = -1;
+        W.nFocusShown = -2;
     }
+    Show_Focus_And_Top(W, static_cast<int>(Control.Rows.size()), Control.nFocusRow, Control.nTopIndex);
     // The selection as the model holds it.
     GtkTreeSelection* pSelection = gtk_tree_view_get_selection(pTree);
     gtk_tree_selection_unselect_all(pSelection);
@@ -661,19 +781,61 @@ void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
 void Fill_List(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
 {
     GtkTreeView* pTree = GTK_TREE_VIEW(W.pMain);
-    if (W.pStore == nullptr) {
-        W.pStore = gtk_list_store_new(1, G_TYPE_STRING);
-        GtkCellRenderer* pRenderer = gtk_cell_renderer_text_new();
-        GtkTreeViewColumn* pColumn = gtk_tree_view_column_new_with_attributes("", pRenderer, "text", 0, nullptr);
-        gtk_tree_view_append_column(pTree, pColumn);
+    if (W.pStore == nullptr || W.TabStopsShown != Control.TabStops) {
+        // One column per tab stop and one before the first: an item's
+        // tab-separated parts line up at the stops (dialog units).
+        while (GtkTreeViewColumn* pOld = gtk_tree_view_get_column(pTree, 0))
+            gtk_tree_view_remove_column(pTree, pOld);
+        if (W.pStore != nullptr)
+            g_object_unref(W.pStore);
+        const size_t nParts = Control.TabStops.size() + 1;
+        std::vector<GType> Types(nParts, G_TYPE_STRING);
+        W.pStore = gtk_list_store_newv(static_cast<gint>(nParts), Types.data());
+        int nLeft = 0;
+        for (size_t i = 0; i < nParts; ++i) {
+            GtkCellRenderer* pRenderer = gtk_cell_renderer_text_new();
+            GtkTreeViewColumn* pColumn =
+                gtk_tree_view_column_new_with_attributes("", pRenderer, "text", static_cast<gint>(i), nullptr);
+            if (i < Control.TabStops.size()) {
+                const int nStop = Dialog_Units_To_Pixels_X(Control.TabStops[i]);
+                gtk_tree_view_column_set_sizing(pColumn, GTK_TREE_VIEW_COLUMN_FIXED);
+                gtk_tree_view_column_set_fixed_width(pColumn, std::max(nStop - nLeft, 1));
+                nLeft = nStop;
+            }
+            gtk_tree_view_append_column(pTree, pColumn);
+        }
         gtk_tree_view_set_model(pTree, GTK_TREE_MODEL(W.pStore));
+        W.TabStopsShown = Control.TabStops;
+        W.ItemsShown.clear();
+        W.ItemsShown.push_back(std::string(1, '\0'));   // never equal: fill again
     }
     if (W.ItemsShown != Control.Items) {
+        const size_t nParts = Control.TabStops.size() + 1;
         gtk_list_store_clear(W.pStore);
-        for (const std::string& Item : Control.Items)
-            gtk_list_store_insert_with_values(W.pStore, nullptr, -1, 0, gtk_text::To_Utf8(Item).c_str(), -1);
+        for (const std::string& Item : Control.Items) {
+            GtkTreeIter Iter;
+            gtk_list_store_insert(W.pStore, &Iter, -1);
+            size_t nStart = 0;
+            for (size_t i = 0; i < nParts; ++i) {
+                // The last part keeps any further tabs' text.
+                const size_t nTab = i + 1 < nParts ? Item.find('\t', nStart) : std::string::npos;
+                const std::string Part = nStart <= Item.size() ? Item.substr(nStart, nTab == std::string::npos ? std::string::npos : nTab - nStart) : std::string();
+                gtk_list_store_set(W.pStore, &Iter, static_cast<gint>(i), gtk_text::To_Utf8(Part).c_str(), -1);
+                if (nTab == std::string::npos) {
+                    nStart = Item.size() + 1;
+                } else {
+                    nStart = nTab + 1;
+                }
+            }
+        }
         W.ItemsShown = Control.Items;
+        W.nTopShown = -1;
+        W.nFocusShown = -2;
     }
+    if (Control.nStyle & CS_MULTI_SELECT)
+        Show_Focus_And_Top(W, static_cast<int>(Control.Items.size()), Control.nSelected, Control.nTopIndex);
+    else
+        Show_Focus_And_Top(W, static_cast<int>(Control.Items.size()), -1, Control.nTopIndex);
     GtkTreeSelection* pSelection = gtk_tree_view_get_selection(pTree);
     gtk_tree_selection_unselect_all(pSelection);
     for (size_t i = 0; i < Control.Items.size(); ++i) {
@@ -786,6 +948,29 @@ void Link_Mnemonics(OPEN_DIALOG& Open)
     }
 }
 
+// Moved aside: below the bottom of its monitor but for a strip of its title,
+// so the league behind it shows; back: where it stood.
+void Show_Aside(OPEN_DIALOG& Open)
+{
+    const bool bAside = Open.pDialog->Is_Aside();
+    if (bAside == Open.bAsideShown)
+        return;
+    GtkWindow* pWindow = GTK_WINDOW(Open.pWindow);
+    if (bAside) {
+        gtk_window_get_position(pWindow, &Open.xHome, &Open.yHome);
+        GdkRectangle Screen{0, 0, 1024, 768};
+        GdkDisplay* pDisplay = gtk_widget_get_display(Open.pWindow);
+        GdkWindow* pGdk = gtk_widget_get_window(Open.pWindow);
+        if (GdkMonitor* pMonitor = pGdk != nullptr ? gdk_display_get_monitor_at_window(pDisplay, pGdk)
+                                                   : gdk_display_get_primary_monitor(pDisplay))
+            gdk_monitor_get_geometry(pMonitor, &Screen);
+        gtk_window_move(pWindow, Open.xHome, Screen.y + Screen.height - 24);
+    } else {
+        gtk_window_move(pWindow, Open.xHome, Open.yHome);
+    }
+    Open.bAsideShown = bAside;
+}
+
 // Creates widgets for controls that have none (a procedure may add them at
 // run time) and removes those of controls that went; then shows everything.
 void Sync_All(OPEN_DIALOG& Open)
@@ -793,6 +978,7 @@ void Sync_All(OPEN_DIALOG& Open)
     DIALOG& Dialog = *Open.pDialog;
     QUIET Quiet(Open);
     gtk_window_set_title(GTK_WINDOW(Open.pWindow), gtk_text::To_Utf8(Dialog.Title()).c_str());
+    Show_Aside(Open);
     const int cx = Dialog_Units_To_Pixels_X(Dialog.Width());
     const int cy = Dialog_Units_To_Pixels_Y(Dialog.Height());
     if ((Dialog.Style() & DS_RESIZABLE) && Dialog.Template() != nullptr) {
@@ -936,6 +1122,121 @@ void Select_Tree_Row(OPEN_DIALOG& Open, GtkWidget* pTree, int nRow)
     gtk_tree_path_free(pPath);
 }
 
+// A right click (button 3) at the middle of a row, as the pointer gives it.
+void Right_Click_Row(GtkWidget* pTree, int nRow)
+{
+    GdkWindow* pBin = gtk_tree_view_get_bin_window(GTK_TREE_VIEW(pTree));
+    if (pBin == nullptr)
+        return;
+    GtkTreePath* pPath = gtk_tree_path_new_from_indices(nRow, -1);
+    GdkRectangle Area{};
+    gtk_tree_view_get_background_area(GTK_TREE_VIEW(pTree), pPath, nullptr, &Area);
+    gtk_tree_path_free(pPath);
+    int xOrigin = 0, yOrigin = 0;
+    gdk_window_get_origin(pBin, &xOrigin, &yOrigin);
+    GdkEvent* pEvent = gdk_event_new(GDK_BUTTON_PRESS);
+    pEvent->button.window = GDK_WINDOW(g_object_ref(pBin));
+    pEvent->button.send_event = TRUE;
+    pEvent->button.time = GDK_CURRENT_TIME;
+    pEvent->button.x = 4;
+    pEvent->button.y = Area.y + Area.height / 2;
+    pEvent->button.x_root = xOrigin + pEvent->button.x;
+    pEvent->button.y_root = yOrigin + pEvent->button.y;
+    pEvent->button.button = 3;
+    GdkSeat* pSeat = gdk_display_get_default_seat(gtk_widget_get_display(pTree));
+    if (pSeat != nullptr)
+        gdk_event_set_device(pEvent, gdk_seat_get_pointer(pSeat));
+    gtk_widget_event(pTree, pEvent);
+    gdk_event_free(pEvent);
+}
+
+// The list actions on the widgets: a report list's row selected, a
+// multi-select entry toggled, a header clicked or dragged by its column's
+// code, a right click and a popup entry. False: not one of these, or the
+// widgets cannot take it as asked (the model's way then refuses it).
+bool Carry_Out_List_Action(OPEN_DIALOG& Open, CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control,
+                           const DIALOG_ACTION& Action)
+{
+    DIALOG& Dialog = *Open.pDialog;
+    GtkWidget* pMain = W.pMain;
+    const int nId = Action.nControl;
+    if (!Control.bVisible)
+        return false;
+    switch (Action.nKind) {
+    case ACTION_SELECT: {
+        const int nRow = Control.nKind == CONTROL_REPORT ? Find_Row(Control, Action) : -1;
+        if (nRow < 0)
+            return false;
+        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
+        if (Control.nFocusRow == nRow && Control.Rows[static_cast<size_t>(nRow)].bSelected)
+            Dialog.User_Row_Select(nId, nRow);
+        else
+            Select_Tree_Row(Open, pMain, nRow);
+        return true;
+    }
+    case ACTION_TOGGLE: {
+        if (Control.nKind != CONTROL_LIST || !(Control.nStyle & CS_MULTI_SELECT))
+            return false;
+        const int nEntry = Find_Entry(Control, Action);
+        if (nEntry < 0)
+            return false;
+        dialogs::Record_Line(Dialog, "toggle " + std::to_string(nId) + " \"" + Control.Items[static_cast<size_t>(nEntry)] + "\"");
+        GtkTreeSelection* pSelection = gtk_tree_view_get_selection(GTK_TREE_VIEW(pMain));
+        GtkTreePath* pPath = gtk_tree_path_new_from_indices(nEntry, -1);
+        if (gtk_tree_selection_path_is_selected(pSelection, pPath))
+            gtk_tree_selection_unselect_path(pSelection, pPath);
+        else
+            gtk_tree_selection_select_path(pSelection, pPath);
+        gtk_tree_path_free(pPath);
+        return true;
+    }
+    case ACTION_COLUMN_CLICK: {
+        const int nColumn = Dialog.Find_Column(nId, Action.nValue);
+        if (Control.nKind != CONTROL_REPORT || nColumn < 0 || static_cast<size_t>(nColumn) >= W.Columns.size())
+            return false;
+        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
+        gtk_tree_view_column_clicked(W.Columns[static_cast<size_t>(nColumn)]);
+        return true;
+    }
+    case ACTION_MOVE_COLUMN: {
+        const int nColumn = Dialog.Find_Column(nId, Action.nValue);
+        const int nCount = static_cast<int>(Control.Columns.size());
+        if (Control.nKind != CONTROL_REPORT || nColumn < 0 || static_cast<size_t>(nColumn) >= W.Columns.size() ||
+            Action.nValue2 < 0 || Action.nValue2 >= nCount)
+            return false;
+        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
+        // The header dropped after the column that will stand before it.
+        std::vector<int> Order = Control.ColumnOrder;
+        Order.erase(std::find(Order.begin(), Order.end(), nColumn));
+        GtkTreeViewColumn* pBase = Action.nValue2 > 0 ? W.Columns[static_cast<size_t>(Order[static_cast<size_t>(Action.nValue2 - 1)])] : nullptr;
+        gtk_tree_view_move_column_after(GTK_TREE_VIEW(pMain), W.Columns[static_cast<size_t>(nColumn)], pBase);
+        return true;
+    }
+    case ACTION_MENU: {
+        if (Control.nKind != CONTROL_REPORT)
+            return false;
+        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
+        const size_t nPopupsBefore = menus::Popups().size();
+        menus::Clear_Popup_Choices();
+        menus::Queue_Popup_Choice_Text(Action.Text);
+        if (Control.nFocusRow >= 0 && gtk_widget_get_realized(pMain))
+            Right_Click_Row(pMain, Control.nFocusRow);
+        else
+            Dialog.User_Right_Click(nId, -1, 0, 0, false);
+        const std::string Where = "control " + std::to_string(nId);
+        if (menus::Popups().size() == nPopupsBefore) {
+            menus::Clear_Popup_Choices();
+            dialogs::Refuse(Dialog, Where + " showed no menu");
+        } else if (menus::Popups()[nPopupsBefore].nChosen == 0) {
+            dialogs::Refuse(Dialog, Where + "'s menu has no entry \"" + Action.Text + "\"");
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 // Carries out one action through the widgets (their handlers feed the
 // model); the headless checks and refusals apply first, so a refusal reads
 // the same on both backends.
@@ -980,6 +1281,8 @@ void Carry_Out(OPEN_DIALOG& Open, const DIALOG_ACTION& Action)
         return;
     }
     case ACTION_SELECT: {
+        if (pControl->nKind == CONTROL_REPORT && Carry_Out_List_Action(Open, W, *pControl, Action))
+            return;
         if (pControl->nKind != CONTROL_COMBO && pControl->nKind != CONTROL_LIST)
             break;
         const int nIndex = Find_Entry(*pControl, Action);
@@ -1075,6 +1378,8 @@ void Carry_Out(OPEN_DIALOG& Open, const DIALOG_ACTION& Action)
         gtk_tree_view_column_clicked(W.Columns[static_cast<size_t>(Action.nValue)]);
         return;
     default:
+        if (Carry_Out_List_Action(Open, W, *pControl, Action))
+            return;
         break;
     }
     dialogs::Apply_Action(Dialog, Action);
@@ -1123,6 +1428,19 @@ void Run_Dialog(DIALOG& Dialog)
         gtk_window_set_transient_for(GTK_WINDOW(Open.pWindow), pOwner);
     Open.pFixed = gtk_fixed_new();
     gtk_container_add(GTK_CONTAINER(Open.pWindow), Open.pFixed);
+    if (Dialog.Style() & DS_RESIZABLE) {
+        // The size grip, drawn in the corner; a drag there resizes.
+        Open.pGrip = gtk_drawing_area_new();
+        gtk_widget_set_name(Open.pGrip, "kelvo-size-grip");
+        gtk_widget_set_size_request(Open.pGrip, SIZE_GRIP_PIXELS, SIZE_GRIP_PIXELS);
+        gtk_widget_add_events(Open.pGrip, GDK_BUTTON_PRESS_MASK);
+        g_signal_connect(Open.pGrip, "draw", G_CALLBACK(On_Grip_Draw), nullptr);
+        g_signal_connect(Open.pGrip, "button-press-event", G_CALLBACK(On_Grip_Button), nullptr);
+        const UI_RECT Grip = Get_Size_Grip_Rect(Dialog_Units_To_Pixels_X(Dialog.Width()),
+                                                Dialog_Units_To_Pixels_Y(Dialog.Height()));
+        gtk_fixed_put(GTK_FIXED(Open.pFixed), Open.pGrip, Grip.x, Grip.y);
+        gtk_widget_show(Open.pGrip);
+    }
     g_signal_connect(Open.pWindow, "key-press-event", G_CALLBACK(On_Dialog_Key), &Open);
     g_signal_connect(Open.pWindow, "delete-event", G_CALLBACK(On_Dialog_Delete), &Open);
     g_signal_connect(Open.pFixed, "size-allocate", G_CALLBACK(On_Fixed_Allocated), &Open);
