@@ -1146,7 +1146,7 @@ void Right_Click_Row(GtkWidget* pTree, int nRow)
     GdkSeat* pSeat = gdk_display_get_default_seat(gtk_widget_get_display(pTree));
     if (pSeat != nullptr)
         gdk_event_set_device(pEvent, gdk_seat_get_pointer(pSeat));
-    gtk_widget_event(pTree, pEvent);
+    gtk_main_do_event(pEvent);   // as the loop hands it over: the current event for the popup
     gdk_event_free(pEvent);
 }
 
@@ -1219,8 +1219,11 @@ bool Carry_Out_List_Action(OPEN_DIALOG& Open, CONTROL_WIDGETS& W, const DIALOG_C
         const size_t nPopupsBefore = menus::Popups().size();
         menus::Clear_Popup_Choices();
         menus::Queue_Popup_Choice_Text(Action.Text);
-        if (Control.nFocusRow >= 0 && gtk_widget_get_realized(pMain))
+        if (Control.nFocusRow >= 0 && gtk_widget_get_realized(pMain)) {
+            // Rows just filled are laid out first, so the click finds its row.
+            gtk_container_check_resize(GTK_CONTAINER(Open.pWindow));
             Right_Click_Row(pMain, Control.nFocusRow);
+        }
         else
             Dialog.User_Right_Click(nId, -1, 0, 0, false);
         const std::string Where = "control " + std::to_string(nId);
