@@ -687,6 +687,17 @@ void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
                 gtk_tree_view_column_set_fixed_width(W.Columns[i], nWidth);
         }
     }
+    if (W.nRowsRevision != Control.nRowsRevision && W.nRowsRevision == Control.nSortedFrom &&
+        Control.SortOrder.size() == Control.Rows.size() &&
+        gtk_tree_model_iter_n_children(GTK_TREE_MODEL(W.pStore), nullptr) == static_cast<gint>(Control.Rows.size())) {
+        // Only sorted since shown: the rows move, their texts stay.
+        std::vector<gint> Order(Control.SortOrder.begin(), Control.SortOrder.end());
+        if (!Order.empty())
+            gtk_list_store_reorder(W.pStore, Order.data());
+        W.nRowsRevision = Control.nRowsRevision;
+        W.nTopShown = -1;
+        W.nFocusShown = -2;
+    }
     if (W.nRowsRevision != Control.nRowsRevision) {
         // The rows in the model's order, filled while the view is detached.
         g_object_ref(W.pStore);
