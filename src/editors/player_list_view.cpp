@@ -665,6 +665,25 @@ void Clear_List_Selection(PLAYER_LIST_VIEW& View)
         View.pDialog->Select_Row(View.nList, -1);
 }
 
+int Get_List_Top_Row(const PLAYER_LIST_VIEW& View)
+{
+    return View.pDialog != nullptr ? std::max(View.pDialog->Get_Top_Index(View.nList), 0) : 0;
+}
+
+void Set_List_Top_Row(PLAYER_LIST_VIEW& View, int nRow)
+{
+    if (View.pDialog != nullptr)
+        View.pDialog->Set_Top_Index(View.nList, std::max(nRow, 0));
+}
+
+int Get_List_Visible_Rows(const PLAYER_LIST_VIEW& View)
+{
+    if (View.pDialog == nullptr)
+        return 0;
+    // 8 dialog units of height are 13 pixels.
+    return View.pDialog->Control_Pixels(View.nList).cy / 13;
+}
+
 // --- Input --------------------------------------------------------------------------------
 
 bool Handle_Player_List_Notify(PLAYER_LIST_VIEW& View, int* pClickedCode)
