@@ -102,11 +102,26 @@ TEST_F(DialogListsTest, RowsByKeySortByAComparatorOverKeysStablyAndSelectionFocu
     EXPECT_EQ(D.Find(LIST_PLAYERS)->SortOrder, (std::vector<int>{1, 3, 2, 0, 4}));
     EXPECT_EQ(D.Find(LIST_PLAYERS)->nSortedFrom, nBefore);
     EXPECT_NE(D.Find(LIST_PLAYERS)->nRowsRevision, nBefore);
+    // A selection leaves the rows as they are; a refill after the sort
+    // (however many rows) leaves no permutation for a backend to apply.
+    const unsigned nSorted = D.Find(LIST_PLAYERS)->nRowsRevision;
+    D.Select_Row(LIST_PLAYERS, 1);
+    EXPECT_EQ(D.Find(LIST_PLAYERS)->nRowsRevision, nSorted);
+    D.Select_Row(LIST_PLAYERS, 3);   // Ames again
+    EXPECT_EQ(D.Find(LIST_PLAYERS)->nSortedFrom, nBefore);
+    D.Set_Focused_Row(LIST_PLAYERS, 4);
     EXPECT_EQ(D.Row_Key(LIST_PLAYERS, 3), 1203);
     EXPECT_EQ(D.Cell(LIST_PLAYERS, 3, 0), "Ames");
     EXPECT_EQ(D.Selected_Row(LIST_PLAYERS), 3);   // Ames went to row 3
     EXPECT_EQ(D.Focused_Row(LIST_PLAYERS), 4);    // Eads stays last
     EXPECT_EQ(D.Find_Row(LIST_PLAYERS, 3701), 2);
+    {
+        BUILT Other;
+        Other.Dialog.Sort_Rows_By_Key(LIST_PLAYERS, List_Age_Less, nullptr);
+        Fill_List_Players(Other.Dialog);
+        EXPECT_EQ(Other.Dialog.Find(LIST_PLAYERS)->nSortedFrom, ~0u);
+        EXPECT_TRUE(Other.Dialog.Find(LIST_PLAYERS)->SortOrder.empty());
+    }
     // Sorting the sorted rows again moves nothing; by name restores the fill.
     D.Sort_Rows_By_Key(LIST_PLAYERS, List_Age_Less, nullptr);
     EXPECT_EQ(Keys_Of(*D.Find(LIST_PLAYERS)), (std::vector<int64_t>{105, 208, 3701, 1203, 1210}));
