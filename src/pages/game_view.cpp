@@ -390,15 +390,8 @@ void Paint_Call_Area(CANVAS& Canvas, const CANVAS_RECT& rcArea, const GAME* pGam
     }
 }
 
-int Wait_For_Text(const char* szText)
-{
-    // Longer sentences stay a little longer: one interval for every 60
-    // letters begun, at most three.
-    const int nLength = static_cast<int>(std::strlen(szText));
-    return nLength == 0 ? 0 : std::min(3, 1 + nLength / 60);
-}
+}  // namespace
 
-// Takes the sentences of the play just run: the used entries of its queue.
 void Take_Play_Texts(const GAME* pGame)
 {
     g_Texts.nCount = 0;
@@ -413,7 +406,15 @@ void Take_Play_Texts(const GAME* pGame)
         std::snprintf(g_Texts.szText[g_Texts.nCount], NARRATION_TEXT_SIZE, "%s", szText);
         ++g_Texts.nCount;
     }
+    g_TextsGame = Mark_Of(pGame);
 }
+
+int Get_Play_Text_Count()
+{
+    return g_Texts.nCount;
+}
+
+namespace {
 
 bool Is_Page_Side(int nSide)
 {
@@ -580,13 +581,21 @@ void Paint_Game_View(CANVAS& Canvas, const CANVAS_RECT& rcArea)
 
 // --- The play-by-play -------------------------------------------------------------
 
+int Get_Sentence_Wait(const char* szText)
+{
+    // Longer sentences stay a little longer: one interval for every 60
+    // letters begun, at most three.
+    const int nLength = szText != nullptr ? static_cast<int>(std::strlen(szText)) : 0;
+    return nLength == 0 ? 0 : std::min(3, 1 + nLength / 60);
+}
+
 int Get_Play_Text_Wait(int nFrame, bool bFinal)
 {
     if (bFinal || nFrame < 0)
         return 0;
     if (nFrame >= GAME_VIEW_LAST_FRAME)
         return g_Texts.nCount > 0 ? 1 : 0;
-    return nFrame < g_Texts.nCount ? Wait_For_Text(g_Texts.szText[nFrame]) : 0;
+    return nFrame < g_Texts.nCount ? Get_Sentence_Wait(g_Texts.szText[nFrame]) : 0;
 }
 
 int Paint_Play_Text_Box(CANVAS& Canvas, const CANVAS_RECT& rcArea, int nFrame, bool bFinal)
@@ -612,7 +621,6 @@ int Show_Play_Text_Frame(int nFrame, bool bFinal)
         // A new play: its sentences and its calls.
         const GAME* pGame = Get_Displayed_Game();
         Take_Play_Texts(pGame);
-        g_TextsGame = Mark_Of(pGame);
         g_LastCalls = pGame != nullptr ? Calls_Of_Play(pGame) : LAST_CALLS{};
     }
     g_nFrame = bFinal ? -1 : std::clamp(nFrame, 0, GAME_VIEW_LAST_FRAME);
@@ -638,20 +646,36 @@ CANVAS_RECT Get_Game_View_Hot_Spot(const CANVAS_RECT& rcArea, int nSpot)
     return CANVAS_RECT{};
 }
 
-int Hit_Test_Game_View(const CANVAS_RECT& rcArea, int x, int y)
+int Find_Game_View_Hot_Spot(const CANVAS_RECT& rcArea, int x, int y, int nPages)
 {
-    const GAME_VIEW_CALLING Calling = Get_Game_View_Calling();
-    if (Calling.nSide == CALLING_NONE)
-        return GAME_VIEW_HIT_NONE;
     for (int nSpot = 0; nSpot <= GAME_VIEW_HIT_NEXT; ++nSpot) {
         // The page buttons are there only when there are pages to turn.
-        if (nSpot >= GAME_VIEW_HIT_PREVIOUS && Calling.nPages <= 1)
+        if (nSpot >= GAME_VIEW_HIT_PREVIOUS && nPages <= 1)
             break;
         const CANVAS_RECT rc = Get_Game_View_Hot_Spot(rcArea, nSpot);
         if (x >= rc.left && x < rc.right && y >= rc.top && y < rc.bottom)
             return nSpot;
     }
     return GAME_VIEW_HIT_NONE;
+}
+
+int Hit_Test_Game_View(const CANVAS_RECT& rcArea, int x, int y)
+{
+    const GAME_VIEW_CALLING Calling = Get_Game_View_Calling();
+    if (Calling.nSide == CALLING_NONE)
+        return GAME_VIEW_HIT_NONE;
+    return Find_Game_View_Hot_Spot(rcArea, x, y, Calling.nPages);
+}
+
+bool Turn_Game_View_Page(int nSide, int nDelta)
+{
+    if (!Is_Page_Side(nSide))
+        return false;
+    const int nPage = Get_Game_View_Page(nSide) + nDelta;
+    if (nPage < 0 || nPage >= Get_Game_View_Page_Count(nSide))
+        return false;
+    Set_User_Preference(nSide == CALLING_OFFENSE ? PREF_PLAY_CALL_FIRST : PREF_PLAY_CALL_FIRST + 1, nPage);
+    return true;
 }
 
 bool Click_Play_Call_Area(const CANVAS_RECT& rcArea, int x, int y)
@@ -670,22 +694,25 @@ bool Click_Play_Call_Area(const CANVAS_RECT& rcArea, int x, int y)
     if (nSpot < GAME_VIEW_DIAGRAMS)
         return Submit_User_Play_Call(Calling.nSide != CALLING_DEFENSE, Get_Game_View_Play(Calling, nSpot)) ||
                bChanged;
-    const int nPage = Calling.nPage + (nSpot == GAME_VIEW_HIT_NEXT ? 1 : -1);
-    if (!Is_Page_Side(Calling.nSide) || nPage < 0 || nPage >= Calling.nPages)
-        return bChanged;
-    Set_User_Preference(Calling.nSide == CALLING_OFFENSE ? PREF_PLAY_CALL_FIRST : PREF_PLAY_CALL_FIRST + 1, nPage);
-    return true;
+    return Turn_Game_View_Page(Calling.nSide, nSpot == GAME_VIEW_HIT_NEXT ? 1 : -1) || bChanged;
+}
+
+int Get_Game_View_Key_Slot(int nKey)
+{
+    // The labels read 1-9 and 0 for the tenth.
+    if (nKey < '0' || nKey > '9')
+        return -1;
+    return nKey == '0' ? GAME_VIEW_DIAGRAMS - 1 : nKey - '1';
 }
 
 bool Press_Game_View_Key(int nKey)
 {
-    if (nKey < '0' || nKey > '9' || !Is_Game_View_Shown())
+    const int nSlot = Get_Game_View_Key_Slot(nKey);
+    if (nSlot < 0 || !Is_Game_View_Shown())
         return false;
     const GAME_VIEW_CALLING Calling = Get_Game_View_Calling();
     if (Calling.nSide == CALLING_NONE)
         return false;
-    // The labels read 1-9 and 0 for the tenth.
-    const int nSlot = nKey == '0' ? GAME_VIEW_DIAGRAMS - 1 : nKey - '1';
     Submit_User_Play_Call(Calling.nSide != CALLING_DEFENSE, Get_Game_View_Play(Calling, nSlot));
     return true;
 }

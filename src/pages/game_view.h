@@ -91,8 +91,15 @@ void Paint_Game_View(CANVAS& Canvas, const CANVAS_RECT& rcArea);
 // before the next frame: 1 to 3 for a new sentence by its length, 1 after
 // the last frame of a play that said anything, else 0.
 int Paint_Play_Text_Box(CANVAS& Canvas, const CANVAS_RECT& rcArea, int nFrame, bool bFinal);
-// The same wait without painting.
+// The intervals a sentence stays before the next: 1 for every 60 letters
+// begun, at most 3; 0 for none.
+int Get_Sentence_Wait(const char* szText);
+// The same wait as Paint_Play_Text_Box's, without painting.
 int Get_Play_Text_Wait(int nFrame, bool bFinal);
+// Keeps the sentences of the play just run (the used entries of its
+// narration queue, in order) for the box; the first frame of a play does it.
+void Take_Play_Texts(const GAME* pGame);
+int Get_Play_Text_Count();
 // The engine's hook: the frame the view shows from now on (painted with the
 // next repaint of the page); returns the wait as above.
 int Show_Play_Text_Frame(int nFrame, bool bFinal);
@@ -106,13 +113,21 @@ constexpr int GAME_VIEW_HIT_PREVIOUS = 10;
 constexpr int GAME_VIEW_HIT_NEXT = 11;
 // A hot spot in the pixels of the area the view is painted in.
 CANVAS_RECT Get_Game_View_Hot_Spot(const CANVAS_RECT& rcArea, int nSpot);
-// The hot spot under (x, y) while a call is awaited; GAME_VIEW_HIT_NONE
-// otherwise, and between the hot spots.
+// The hot spot under (x, y) of a view whose side has nPages pages (the page
+// buttons only with more than one); GAME_VIEW_HIT_NONE between them.
+int Find_Game_View_Hot_Spot(const CANVAS_RECT& rcArea, int x, int y, int nPages);
+// The same while a call is awaited; GAME_VIEW_HIT_NONE when none is.
 int Hit_Test_Game_View(const CANVAS_RECT& rcArea, int x, int y);
+// Turns a side's page by nDelta within 0..last (preference 57 or 58); false,
+// and nothing changed, beyond them or for a side without pages.
+bool Turn_Game_View_Page(int nSide, int nDelta);
 // A click at (x, y) of the area: any click lets a play that waits for one
 // go on; a diagram makes its call, a page button turns the page. True when
 // anything changed (the view wants a repaint).
 bool Click_Play_Call_Area(const CANVAS_RECT& rcArea, int x, int y);
+// The diagram slot of a digit key: '1'-'9' the first nine, '0' the tenth
+// (the labels' (play + 1) mod 10); -1 for any other key.
+int Get_Game_View_Key_Slot(int nKey);
 // A key ('0'-'9') pressed over the view: the diagram with that label makes
 // its call. True when the key was taken.
 bool Press_Game_View_Key(int nKey);
