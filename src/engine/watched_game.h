@@ -63,8 +63,11 @@ int Ask_Timeout_Team(const GAME* pGame);
 // one of its timeouts and the clock stops for the next snap; with none left
 // a box says so and nothing changes. True when a timeout was taken.
 bool Call_User_Timeout();
-// Stop: the open calls take the computer's calls, so the snap goes on.
+// Stop: the open calls of the game shown (or of pGame) take the computer's
+// calls of the snap, so the snap goes on; nothing is drawn again while the
+// snap's calls are known.
 void Fill_Open_Calls_With_Computer();
+void Fill_Open_Calls_With_Computer(GAME* pGame);
 
 // The user asked to go on after a watched play (click-after-each-play).
 void Release_Play_Click_Wait();
@@ -74,3 +77,26 @@ bool Is_Waiting_For_Play_Click();
 // Milliseconds between two animation frames: max(2 x preference 173, 1),
 // 0 under fast-forward.
 int Get_Animation_Interval();
+
+// The game menu's fast-forward for the current game: Finish Quarter plays
+// on unwatched to the end of this quarter (preference 54 := quarter + 1);
+// Finish Game asks "Simulate the remainder of this game?" and on Yes plays
+// the game out (quarter + 10). False when nothing changed.
+bool Finish_Current_Quarter();
+bool Finish_Current_Game();
+
+// ---------------------------------------------------------------------------
+// For the game driver: the steps of a watched snap
+
+// The calls of a watched snap: the computer-run sides take the computer's
+// calls (nOffenseCall, nDefenseCall), the user's sides stay open with their
+// suggestion pages set, and, when the user can be waited for, the seam's
+// blocking wait runs until the open calls are made. A call still open
+// afterwards takes the computer's.
+void Take_Watched_Play_Calls(GAME* pGame, int nOffenseCall, int nDefenseCall);
+// The view repainted (before and after the snap).
+void Repaint_Watched_Game();
+// The play's 11 frames painted through the view with the menu greyed,
+// waiting the intervals the view asks for; then the click-after-each-play
+// wait and the final state. Nothing without a view.
+void Animate_Watched_Play(GAME* pGame);

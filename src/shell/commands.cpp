@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/watched_game.h"
 #include "gamefile/game_dialogs.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
@@ -13,6 +14,7 @@
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "season/day_advance.h"
+#include "shell/main_menu.h"
 #include "shell/main_window.h"
 #include "shell/owner_hall_of_fame.h"
 
@@ -38,6 +40,14 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_PAGE_CHAMPIONS, "View", "Champions", "F6"},
 };
 constexpr size_t COMMAND_COUNT = sizeof(COMMANDS) / sizeof(COMMANDS[0]);
+
+// The commands of the game-in-progress menu only (main_menu.cpp shows them
+// while games are played): named and dispatched like the others.
+const MAIN_COMMAND GAME_COMMANDS[] = {
+    {CMD_FINISH_QUARTER, "Game", "Finish Quarter", ""},
+    {CMD_FINISH_GAME, "Game", "Finish Game", ""},
+    {CMD_TIMEOUT, "Game", "Timeout", ""},
+};
 
 bool g_bAcceleratorsLoaded = false;
 
@@ -142,6 +152,9 @@ const MAIN_COMMAND* Find_Main_Command(int nId)
     for (const MAIN_COMMAND& Command : COMMANDS)
         if (Command.nId == nId)
             return &Command;
+    for (const MAIN_COMMAND& Command : GAME_COMMANDS)
+        if (Command.nId == nId)
+            return &Command;
     return nullptr;
 }
 
@@ -156,6 +169,9 @@ int Find_Main_Command_Id(const char* szNameOrId)
         return nId > 0 && nId < 65536 && Find_Main_Command(static_cast<int>(nId)) ? static_cast<int>(nId) : 0;
     const std::string Name = Plain_Menu_Text(szNameOrId);
     for (const MAIN_COMMAND& Command : COMMANDS)
+        if (strcasecmp(Command.szName, Name.c_str()) == 0)
+            return Command.nId;
+    for (const MAIN_COMMAND& Command : GAME_COMMANDS)
         if (strcasecmp(Command.szName, Name.c_str()) == 0)
             return Command.nId;
     return 0;
@@ -249,6 +265,15 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_STOP_SIMULATION:
         Stop_Simulation();
+        break;
+    case CMD_FINISH_QUARTER:
+        Finish_Current_Quarter();
+        break;
+    case CMD_FINISH_GAME:
+        Finish_Current_Game();
+        break;
+    case CMD_TIMEOUT:
+        Call_User_Timeout();
         break;
     default:
         // The page commands.
