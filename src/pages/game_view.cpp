@@ -6,6 +6,7 @@
 
 #include "engine/game_clock.h"
 #include "engine/game_driver.h"
+#include "engine/game_log.h"
 #include "engine/game_state.h"
 #include "engine/narration.h"
 #include "engine/play_diagrams.h"
@@ -13,6 +14,7 @@
 #include "engine/watched_game.h"
 #include "league/game_record.h"
 #include "league/human_teams.h"
+#include "league/league_structure.h"
 #include "league/preferences.h"
 #include "league/team.h"
 #include "pages/game_services.h"
@@ -111,6 +113,7 @@ GAME_VIEW_LAYOUT Build_Layout()
     // The two calls of the last play, larger, side by side.
     L.Called[0] = Rect(154, DIAGRAM_TOP + 8, 374, DIAGRAM_TOP + 8 + 172);
     L.Called[1] = Rect(394, DIAGRAM_TOP + 8, 614, DIAGRAM_TOP + 8 + 172);
+    L.LineScore = Rect(234, 458, 534, 503);
     return L;
 }
 
@@ -316,6 +319,46 @@ void Build_Call_Area(CANVAS& Picture, const CANVAS_RECT& rcArea, const CANVAS_RE
     }
 }
 
+// The points of each quarter, overtime and the total, under the calls.
+void Paint_Line_Score(CANVAS& Canvas, const CANVAS_RECT& rcArea, const GAME* pGame)
+{
+    const GAME_VIEW_LAYOUT& L = Get_Game_View_Layout();
+    PAGE_RECT Box = L.LineScore;
+    if (g_LastCalls.nCall[0] < 0 && g_LastCalls.nCall[1] < 0) {
+        // No calls to show above it: the table comes up under the header.
+        const int nUp = Box.nTop - (L.CallArea.nTop + 4);
+        Box.nTop -= nUp;
+        Box.nBottom -= nUp;
+    }
+    const int nRow = Box.Height() / 3;
+    const int nNameWidth = 120;
+    const int nCell = (Box.Width() - nNameWidth) / 6;
+    const bool bOvertime = pGame->nClock > SECONDS_OF_REGULATION;
+    static const char* const HEADS[6] = {"1", "2", "3", "4", "OT", "T"};
+    Canvas.Fill_Rect(Scale_Page_Rect(Box, rcArea), Rgb_Color(PAGE_SHADE_RGB));
+    for (int nColumn = 0; nColumn < 6; ++nColumn) {
+        if (nColumn == 4 && !bOvertime)
+            continue;
+        const int x = Box.nLeft + nNameWidth + nColumn * nCell;
+        Text(Canvas, rcArea, Rect(x, Box.nTop, x + nCell, Box.nTop + nRow), HEADS[nColumn], TYPE_SMALL, ALIGN_CENTRE,
+             PAGE_GREY_INK_RGB);
+    }
+    for (int nSide = GAME_SIDE_AWAY; nSide <= GAME_SIDE_HOME; ++nSide) {
+        const int y = Box.nTop + (nSide + 1) * nRow;
+        const int nTeam = nSide == GAME_SIDE_AWAY ? pGame->nAwayTeam : pGame->nHomeTeam;
+        Text(Canvas, rcArea, Rect(Box.nLeft + 6, y, Box.nLeft + nNameWidth, y + nRow), Page_Team_Nickname(nTeam),
+             TYPE_BODY_BOLD, ALIGN_LEFT, PAGE_INK_RGB);
+        for (int nColumn = 0; nColumn < 6; ++nColumn) {
+            if (nColumn == 4 && !bOvertime)
+                continue;
+            const int nPoints = nColumn == 5 ? pGame->nScore[nSide] : Get_Quarter_Score(pGame, nSide, nColumn);
+            const int x = Box.nLeft + nNameWidth + nColumn * nCell;
+            Text(Canvas, rcArea, Rect(x, y, x + nCell, y + nRow), std::to_string(nPoints),
+                 nColumn == 5 ? TYPE_BODY_BOLD : TYPE_BODY, ALIGN_CENTRE, PAGE_INK_RGB);
+        }
+    }
+}
+
 void Paint_Call_Area(CANVAS& Canvas, const CANVAS_RECT& rcArea, const GAME* pGame)
 {
     const GAME_VIEW_LAYOUT& L = Get_Game_View_Layout();
@@ -372,6 +415,8 @@ void Paint_Call_Area(CANVAS& Canvas, const CANVAS_RECT& rcArea, const GAME* pGam
         break;
     }
     Text(Canvas, rcArea, L.CallHeader, Header, TYPE_SUBHEAD, ALIGN_LEFT, PAGE_INK_RGB);
+    if (Calling.nSide == CALLING_NONE && (pGame->nPlays > 0 || Is_Game_Over(pGame)))
+        Paint_Line_Score(Canvas, rcArea, pGame);
     if (Calling.nSide == CALLING_NONE || Calling.nPages <= 1)
         return;
     const CANVAS_FONT Font = Page_Type_Font(TYPE_BODY_BOLD, rcArea);
@@ -554,7 +599,13 @@ std::string Format_Game_Spot(const GAME* pGame)
 
 bool Is_Game_View_Shown()
 {
-    return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_GAMES && Get_Displayed_Game() != nullptr;
+    if (Get_User_Preference(PREF_MAIN_PAGE) != MAIN_PAGE_GAMES)
+        return false;
+    // A record that holds no game of two clubs (an empty slot a stale
+    // preference 34 names) leaves the day's games on the page.
+    const GAME* pGame = Get_Displayed_Game();
+    return pGame != nullptr && pGame->nAwayTeam != pGame->nHomeTeam && Is_Team_Slot_Used(pGame->nAwayTeam) &&
+           Is_Team_Slot_Used(pGame->nHomeTeam);
 }
 
 void Paint_Game_View(CANVAS& Canvas, const CANVAS_RECT& rcArea)
@@ -605,6 +656,19 @@ int Paint_Play_Text_Box(CANVAS& Canvas, const CANVAS_RECT& rcArea, int nFrame, b
     Canvas.Fill_Rect(rcBox, Rgb_Color(TEXT_BOX_RGB));
     Canvas.Stroke_Rect(rcBox, 1.0, Rgb_Color(PAGE_INK_RGB));
     const int nShown = bFinal || nFrame < 0 ? g_Texts.nCount : std::min(nFrame + 1, g_Texts.nCount);
+    if (g_Texts.nCount == 0) {
+        // Nothing told yet: the kick-off to come, or the final score.
+        const GAME* pGame = Get_Displayed_Game();
+        std::string Note;
+        if (pGame != nullptr && Is_Game_Over(pGame))
+            Note = "Final: " + Page_Team_Name(pGame->nAwayTeam) + " " + std::to_string(pGame->nScore[0]) + ", " +
+                   Page_Team_Name(pGame->nHomeTeam) + " " + std::to_string(pGame->nScore[1]) + ".";
+        else if (pGame != nullptr && pGame->nPlays == 0)
+            Note = "Waiting for the kick-off.";
+        const PAGE_RECT Line = Rect(L.TextBox.nLeft + 8, L.TextBox.nTop + 2, L.TextBox.nRight - 8,
+                                    L.TextBox.nTop + 2 + TEXT_LINE);
+        Text(Canvas, rcArea, Line, Note, TYPE_BODY, ALIGN_LEFT, PAGE_GREY_INK_RGB, 1.1);
+    }
     for (int i = 0; i < nShown; ++i) {
         const int y = L.TextBox.nTop + 2 + i * TEXT_LINE;
         const PAGE_RECT Line = Rect(L.TextBox.nLeft + 8, y, L.TextBox.nRight - 8, y + TEXT_LINE);

@@ -42,6 +42,7 @@ struct GAME_VIEW_LAYOUT {
     PAGE_RECT CallArea;         // everything below the header
     PAGE_RECT Diagram[GAME_VIEW_DIAGRAMS];   // two rows of five
     PAGE_RECT Called[2];        // the two calls made, when none is awaited
+    PAGE_RECT LineScore;        // the points by quarter, below them
 };
 const GAME_VIEW_LAYOUT& Get_Game_View_Layout();
 

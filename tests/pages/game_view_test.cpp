@@ -7,11 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "engine/narration.h"
 #include "league/game_record.h"
 #include "league/preferences.h"
+#include "league/team_schedule.h"
 #include "pages/game_view.h"
 #include "pages/page_fixture.h"
 #include "pages/page_paint.h"
@@ -514,4 +516,51 @@ TEST_F(GameViewTest, DateBoxWhenNoGameIsPlayed)
     EXPECT_GT(Week.nRight - Week.nLeft, Year.nRight - Year.nLeft);
     EXPECT_GT(Count_Colour(Box.Canvas, LINE_1, 0xFFFFFF), 5);
     EXPECT_GT(Count_Colour(Box.Canvas, LINE_2, 0xFFF945), 5);
+}
+
+TEST_F(GameViewTest, TheViewOfAShownGameOnThePixels)
+{
+    // Record 0 is A at B, 21-14, over. Preference 34 shows it on the Games
+    // page only.
+    Set_User_Preference(PREF_SHOWN_GAME, 0);
+    Set_User_Preference(PREF_MAIN_PAGE, MAIN_PAGE_STANDINGS);
+    EXPECT_FALSE(Is_Game_View_Shown());
+    Set_User_Preference(PREF_MAIN_PAGE, MAIN_PAGE_GAMES);
+    ASSERT_TRUE(Is_Game_View_Shown());
+    const GAME* pGame = Get_Game_Record(0);
+    ASSERT_NE(pGame, nullptr);
+    EXPECT_EQ(Format_Game_Clock(pGame), "Final");
+
+    CANVAS Canvas(1024, 676);
+    const LEAGUE_SNAPSHOT Before;
+    Paint_Game_View(Canvas, PAGE_AREA);
+    EXPECT_TRUE(Before.Unchanged());
+    // The scoreboard's plate (design y 6-72: pixels 8-96), the scores in
+    // yellow (design x 262-318 and 450-506, y 10-40: pixels 349-424 and
+    // 600-674, 13-53), the names in the paper's white.
+    EXPECT_EQ(Canvas.Get_Pixel(2, 50), 0xFF1C1B19u);
+    EXPECT_EQ(Canvas.Get_Pixel(1020, 90), 0xFF1C1B19u);
+    EXPECT_EQ(Canvas.Get_Pixel(2, 4), 0xFF000000u | PAGE_PAPER_RGB);
+    EXPECT_GT(Count_Colour(Canvas, CANVAS_RECT{349, 13, 424, 53}, 0xFFF945), 30);
+    EXPECT_GT(Count_Colour(Canvas, CANVAS_RECT{600, 13, 674, 53}, 0xFFF945), 30);
+    EXPECT_GT(Count_Colour(Canvas, CANVAS_RECT{30, 13, 349, 53}, 0xF6F2E7), 30);
+    // The play-by-play box (design y 78-222: pixels 104-296) and the field
+    // strip (y 227-245: 302-326).
+    EXPECT_EQ(Canvas.Get_Pixel(500, 250), 0xFFFBF8F0u);
+    EXPECT_EQ(Canvas.Get_Pixel(500, 308), 0xFF2E6B30u);
+    // A finished game awaits no call: no page buttons (design 604-756,
+    // y 250-268) are painted over the paper.
+    EXPECT_EQ(Count_Colour(Canvas, CANVAS_RECT{806, 334, 1008, 356}, 0x1C1B19), 0);
+
+    const std::filesystem::path Here = std::filesystem::current_path();
+    const std::filesystem::path Folder =
+        Here.filename() == "testrun" ? Here.parent_path() / "screenshots" : Here / "screenshots";
+    std::filesystem::create_directories(Folder);
+    EXPECT_TRUE(Write_Png_File((Folder / "game_view_final.png").string().c_str(), Canvas));
+
+    // A stale preference naming an empty record leaves the day's games.
+    Set_User_Preference(PREF_SHOWN_GAME, 40);
+    EXPECT_FALSE(Is_Game_View_Shown());
+    Set_User_Preference(PREF_SHOWN_GAME, -1);
+    EXPECT_FALSE(Is_Game_View_Shown());
 }
