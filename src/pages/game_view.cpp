@@ -111,9 +111,9 @@ GAME_VIEW_LAYOUT Build_Layout()
         L.Diagram[i] = Rect(x, y, x + DIAGRAM_WIDTH, y + DIAGRAM_HEIGHT);
     }
     // The two calls of the last play, larger, side by side.
-    L.Called[0] = Rect(154, DIAGRAM_TOP + 8, 374, DIAGRAM_TOP + 8 + 172);
-    L.Called[1] = Rect(394, DIAGRAM_TOP + 8, 614, DIAGRAM_TOP + 8 + 172);
-    L.LineScore = Rect(234, 458, 534, 503);
+    L.Called[0] = Rect(164, DIAGRAM_TOP + 6, 374, DIAGRAM_TOP + 6 + 160);
+    L.Called[1] = Rect(394, DIAGRAM_TOP + 6, 604, DIAGRAM_TOP + 6 + 160);
+    L.LineScore = Rect(234, 446, 534, 491);
     return L;
 }
 

@@ -4,12 +4,12 @@
 // in the window's loop: it checks what the view offers at every wait (the
 // side, the user's club, the page the computer's suggestion is on, no wait
 // for a defence against a kick-off or a punt) and calls plays by a click on
-// a diagram (the page area's click handler, as the window's button press
-// calls it) and by digit keys (key events through GTK's dispatch), turns a
-// page, takes Finish Quarter, answers Finish Game's question No and then, in
-// the second game, Yes, and stops the run with Escape, which fills the open
-// call with the computer's. Screenshots: the view calling the offence and
-// the defence, and the Standings page with the corner score box.
+// a diagram and by digit keys, both as events through GTK's dispatch; it
+// turns a page, takes Finish Quarter, answers Finish Game's question No and
+// then, in the second game, Yes, and stops the run with Escape, which fills
+// the open call with the computer's. Screenshots: the view calling the
+// offence and the defence, the view while a play is told, and the Standings
+// page with the corner score box.
 
 #include <gtest/gtest.h>
 
@@ -80,6 +80,7 @@ struct ACTOR {
     bool bScoreBoxShown = false;
     bool bShotOffense = false;
     bool bShotDefense = false;
+    bool bShotPlay = false;
     bool bBusy = false;
     std::vector<std::string> Problems;
     std::string NextBoxKey;       // the key for the next message box; "" its default
@@ -117,11 +118,12 @@ CANVAS_RECT Page_Area()
     return Get_Main_Window_Areas().Page;
 }
 
-// A click in the page area, as the window's button press hands it on.
+// A click in the middle of a hot spot of the page area, through GTK.
 void Click_Spot(int nSpot)
 {
     const CANVAS_RECT rc = Get_Game_View_Hot_Spot(Page_Area(), nSpot);
-    main_frame::Handlers().pClick(FRAME_PAGE, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2, 1);
+    if (!gtk_probe::Click_Main_Area(FRAME_PAGE, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2))
+        Problem("the page area took no click");
 }
 
 int Call_Of(const GAME* pGame, bool bOffense)
@@ -281,8 +283,19 @@ void After_Quarter(const GAME* pGame, const GAME_VIEW_CALLING& Calling)
 
 void On_Actor_Tick(int)
 {
-    if (g_Actor.bBusy || !Is_Awaiting_User_Play_Call())
+    if (g_Actor.bBusy)
         return;
+    if (!Is_Awaiting_User_Play_Call()) {
+        // Once, the view halfway through telling a play.
+        if (!g_Actor.bShotPlay && g_Actor.nDefense >= 1 && Is_Game_View_Shown() && Get_Play_Text_Frame() >= 2 &&
+            Get_Play_Text_Count() >= 3) {
+            g_Actor.bBusy = true;
+            Shoot("game_view_telling_a_play");
+            g_Actor.bShotPlay = true;
+            g_Actor.bBusy = false;
+        }
+        return;
+    }
     g_Actor.bBusy = true;
     const GAME* pGame = Get_Current_Game();
     const GAME_VIEW_CALLING Calling = Get_Game_View_Calling();
@@ -388,7 +401,7 @@ TEST(GtkWatchedGame, TheUserCallsPlaysByClickAndKeyFinishesAndStops)
     EXPECT_TRUE(g_Actor.bFinishNoChecked);
     EXPECT_TRUE(g_Actor.bStopChecked);
     EXPECT_EQ(g_Actor.nWaitsAfterStop, 0);
-    EXPECT_TRUE(g_Actor.bShotOffense && g_Actor.bShotDefense && g_Actor.bStandingsShot);
+    EXPECT_TRUE(g_Actor.bShotOffense && g_Actor.bShotDefense && g_Actor.bStandingsShot && g_Actor.bShotPlay);
     const int nFirst = Game_Of_Week(g_Actor.nUserTeam, nWeek);
     EXPECT_TRUE(Is_Game_Over(Get_Game_Record(nFirst)));
 
