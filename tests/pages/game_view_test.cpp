@@ -98,6 +98,8 @@ TEST_F(GameViewTest, HotSpotsFollowThePageAreaAfterAResize)
     EXPECT_EQ(Find_Game_View_Hot_Spot(rcArea, 604, 593, 6), 7);
     // The gap to diagram 8 (design 454-462) and the gap between the rows
     // (design 384-390: pixels 454-461).
+    EXPECT_EQ(Find_Game_View_Hot_Spot(rcArea, 605, 520, 6), GAME_VIEW_HIT_NONE);
+    EXPECT_EQ(Find_Game_View_Hot_Spot(rcArea, 500, 594, 6), GAME_VIEW_HIT_NONE);
     EXPECT_EQ(Find_Game_View_Hot_Spot(rcArea, 610, 520, 6), GAME_VIEW_HIT_NONE);
     EXPECT_EQ(Find_Game_View_Hot_Spot(rcArea, 500, 456, 6), GAME_VIEW_HIT_NONE);
     // Diagram 0: design 12-154, 272-384: pixels 16-205, 321-454.
