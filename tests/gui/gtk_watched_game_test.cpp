@@ -21,6 +21,7 @@
 #include "gamefile/game_file.h"
 #include "engine/game_state.h"
 #include "engine/playbook_records.h"
+#include "engine/playbooks.h"
 #include "engine/watched_game.h"
 #include "gui_support.h"
 #include "league/game_record.h"
@@ -68,6 +69,7 @@ struct ACTOR {
     int nOffense = 0;
     int nDefense = 0;
     int nKickoffs = 0;
+    int nOpponentKicks = 0;       // kick-offs and punts of the other club told
     int nClickCalls = 0;
     int nKeyCalls = 0;
     int nPagesTurned = 0;
@@ -336,6 +338,26 @@ void On_Actor_Tick(int)
     g_Actor.bBusy = false;
 }
 
+// The view the shell installed, and a wrapper of its frame hook that counts
+// the other club's kick-offs and punts as the first frame tells them: each
+// went by without a wait for the user's defence (Check_Wait would say).
+WATCHED_GAME_VIEW g_ShellView;
+
+int Count_Kicks_And_Paint(int nFrame, bool bFinal)
+{
+    const GAME* pGame = Get_Current_Game();
+    if (nFrame == 0 && !bFinal && pGame != nullptr) {
+        const PLAY& Play = pGame->CurrentPlay;
+        const int nKicker = Get_Play_Home_Bit(&Play) != 0 ? pGame->nHomeTeam : pGame->nAwayTeam;
+        const bool bKickoff = Play.nSnapDown == KICKOFF_DOWN || Play.nSnapDown == SAFETY_KICK_DOWN;
+        const bool bPunt = !bKickoff && Play.nOffenseCall != PLAY_NOT_CALLED &&
+                           Get_Offensive_Play_Type(nKicker, Play.nOffenseCall) == PLAY_TYPE_PUNT;
+        if (nKicker != g_Actor.nUserTeam && (bKickoff || bPunt))
+            ++g_Actor.nOpponentKicks;
+    }
+    return g_ShellView.pfnPaintPlayTextBox(nFrame, bFinal);
+}
+
 int First_User_Team()
 {
     for (int nTeam = 0; nTeam < MAX_FRANCHISES; ++nTeam)
@@ -385,6 +407,12 @@ TEST(GtkWatchedGame, TheUserCallsPlaysByClickAndKeyFinishesAndStops)
     Set_User_Preference(PREF_AUTO_OFFENSE_CALLS, 0);
     Set_User_Preference(PREF_AUTO_DEFENSE_CALLS, 0);
     gtk_probe::Set_Shown_Hook(Answer_Box);
+    ASSERT_NE(Get_Watched_Game_View(), nullptr);
+    g_ShellView = *Get_Watched_Game_View();
+    ASSERT_NE(g_ShellView.pfnPaintPlayTextBox, nullptr);
+    WATCHED_GAME_VIEW Counting = g_ShellView;
+    Counting.pfnPaintPlayTextBox = Count_Kicks_And_Paint;
+    Install_Watched_Game_View(&Counting);
     Set_Timer(ACTOR_TIMER, ACTOR_TICK_MS, On_Actor_Tick);
 
     // The first game: calls, Finish Quarter, the Standings, Finish Game No,
@@ -401,6 +429,10 @@ TEST(GtkWatchedGame, TheUserCallsPlaysByClickAndKeyFinishesAndStops)
     EXPECT_TRUE(g_Actor.bFinishNoChecked);
     EXPECT_TRUE(g_Actor.bStopChecked);
     EXPECT_EQ(g_Actor.nWaitsAfterStop, 0);
+    // Kicks of both clubs were watched: the user's kick-offs waited for
+    // his kick play, the other club's kick-offs and punts for nobody.
+    EXPECT_GE(g_Actor.nKickoffs, 1);
+    EXPECT_GE(g_Actor.nOpponentKicks, 1);
     EXPECT_TRUE(g_Actor.bShotOffense && g_Actor.bShotDefense && g_Actor.bStandingsShot && g_Actor.bShotPlay);
     const int nFirst = Game_Of_Week(g_Actor.nUserTeam, nWeek);
     EXPECT_TRUE(Is_Game_Over(Get_Game_Record(nFirst)));
@@ -416,6 +448,7 @@ TEST(GtkWatchedGame, TheUserCallsPlaysByClickAndKeyFinishesAndStops)
         EXPECT_EQ(Get_User_Preference(PREF_ANIMATION_MODE), 0);
     }
     Kill_Timer(ACTOR_TIMER);
+    Install_Watched_Game_View(&g_ShellView);
     gtk_probe::Set_Shown_Hook(nullptr);
     for (const std::string& Text : g_Actor.Problems)
         ADD_FAILURE() << Text;
