@@ -125,7 +125,7 @@ void On_Game_Score_Box(const GAME* pGame)
 }
 
 // A click on the page: the game view's calls and page buttons.
-void On_Main_Window_Click(int nArea, int x, int y, int nButton)
+void On_Game_View_Click(int nArea, int x, int y, int nButton)
 {
     if (nArea != AREA_PAGE || nButton != 1 || !Is_Game_View_Shown())
         return;
@@ -134,7 +134,7 @@ void On_Main_Window_Click(int nArea, int x, int y, int nButton)
 }
 
 // A key before the menu's: the game view's digit keys.
-bool On_Main_Window_Key(int nKey, unsigned nModifiers)
+bool On_Game_View_Key(int nKey, unsigned nModifiers)
 {
     return nModifiers == 0 && Press_Game_View_Key(nKey);
 }
@@ -153,8 +153,8 @@ void Create_Main_Window(const WINDOW_RECTANGLE& Window)
     MAIN_FRAME_HANDLERS Frame = main_frame::Handlers();
     Frame.pPaint = Paint_Main_Window_Area;
     Frame.pSize = On_Page_Area_Size;
-    Frame.pClick = On_Main_Window_Click;
-    Frame.pKey = On_Main_Window_Key;
+    Frame.pClick = On_Game_View_Click;
+    Frame.pKey = On_Game_View_Key;
     main_frame::Set_Handlers(&Frame);
     // A user may watch games only where the window shows them.
     if (!Ui_Is_Headless()) {

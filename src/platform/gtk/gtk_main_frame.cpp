@@ -53,6 +53,23 @@ gboolean On_Area_Button(GtkWidget*, GdkEventButton* pEvent, gpointer pIndex)
     return TRUE;
 }
 
+void On_Page_Allocated(GtkWidget* pArea, GdkRectangle* pAllocation, gpointer)
+{
+    // A page scales to its area: a new size is a new paint.
+    if (main_frame::Handlers().pSize != nullptr)
+        main_frame::Handlers().pSize(pAllocation->width, pAllocation->height);
+    gtk_widget_queue_draw(pArea);
+}
+
+gboolean On_Frame_Delete(GtkWidget*, GdkEvent*, gpointer)
+{
+    // The shell decides: Exit (with its offer to save), or the refusal while
+    // games are being played. The window never closes by itself.
+    if (main_frame::Handlers().pClose != nullptr)
+        main_frame::Handlers().pClose();
+    return TRUE;
+}
+
 gboolean On_Frame_Key(GtkWidget*, GdkEventKey* pEvent, gpointer)
 {
     // Digits and letters go to the shell first (the game view's play keys);
@@ -79,23 +96,6 @@ gboolean On_Frame_Key(GtkWidget*, GdkEventKey* pEvent, gpointer)
     if ((pEvent->state & GDK_MOD1_MASK) != 0)
         nModifiers |= ACCEL_ALT;
     return main_frame::Handlers().pKey(nKey, nModifiers) ? TRUE : FALSE;
-}
-
-void On_Page_Allocated(GtkWidget* pArea, GdkRectangle* pAllocation, gpointer)
-{
-    // A page scales to its area: a new size is a new paint.
-    if (main_frame::Handlers().pSize != nullptr)
-        main_frame::Handlers().pSize(pAllocation->width, pAllocation->height);
-    gtk_widget_queue_draw(pArea);
-}
-
-gboolean On_Frame_Delete(GtkWidget*, GdkEvent*, gpointer)
-{
-    // The shell decides: Exit (with its offer to save), or the refusal while
-    // games are being played. The window never closes by itself.
-    if (main_frame::Handlers().pClose != nullptr)
-        main_frame::Handlers().pClose();
-    return TRUE;
 }
 
 void Show_Bars()
