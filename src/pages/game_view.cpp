@@ -258,13 +258,7 @@ struct CALL_AREA_CACHE {
 };
 CALL_AREA_CACHE g_Cache;
 
-// The last play's calls: the offence's (a kick play at a kick-off) and the
-// defence's, with whose playbook they are drawn.
-struct LAST_CALLS {
-    int nCall[2] = {-1, -1};
-    int nTeam[2] = {-1, -1};
-    int nKind[2] = {DIAGRAM_OFFENSE, DIAGRAM_DEFENSE};
-};
+using LAST_CALLS = GAME_VIEW_LAST_CALLS;
 LAST_CALLS g_LastCalls;
 
 LAST_CALLS Calls_Of_Play(const GAME* pGame)
@@ -272,16 +266,20 @@ LAST_CALLS Calls_Of_Play(const GAME* pGame)
     LAST_CALLS Calls;
     const PLAY& Play = pGame->CurrentPlay;
     const bool bKick = Play.nSnapDown == KICKOFF_DOWN || Play.nSnapDown == SAFETY_KICK_DOWN;
+    // The clubs of the snap: the ball may have changed hands in the play.
+    const bool bHomeHadBall = Get_Play_Home_Bit(&Play) != 0;
+    const int nOffense = bHomeHadBall ? pGame->nHomeTeam : pGame->nAwayTeam;
+    const int nDefense = bHomeHadBall ? pGame->nAwayTeam : pGame->nHomeTeam;
     if (Play.nOffenseCall != PLAY_NOT_CALLED) {
         Calls.nCall[0] = bKick ? Play.nOffenseCall % KICK_PLAY_COUNT : Play.nOffenseCall;
         Calls.nKind[0] = bKick ? DIAGRAM_KICK : DIAGRAM_OFFENSE;
-        Calls.nTeam[0] = Get_Game_Offense_Team(pGame);
+        Calls.nTeam[0] = nOffense;
     }
     // The return team's call against a kick is not a defence of the playbook
     // worth a diagram.
     if (Play.nDefenseCall != PLAY_NOT_CALLED && !bKick) {
         Calls.nCall[1] = Play.nDefenseCall;
-        Calls.nTeam[1] = Get_Game_Defense_Team(pGame);
+        Calls.nTeam[1] = nDefense;
     }
     return Calls;
 }
@@ -694,6 +692,11 @@ int Show_Play_Text_Frame(int nFrame, bool bFinal)
 int Get_Play_Text_Frame()
 {
     return g_nFrame;
+}
+
+const GAME_VIEW_LAST_CALLS& Get_Game_View_Last_Calls()
+{
+    return g_LastCalls;
 }
 
 // --- Input ------------------------------------------------------------------------

@@ -106,6 +106,16 @@ int Get_Play_Text_Count();
 int Show_Play_Text_Frame(int nFrame, bool bFinal);
 // The frame shown now; -1 for the final state (also before any play).
 int Get_Play_Text_Frame();
+// The calls of the play the first frame told, which the calling area shows
+// while no call is awaited: the offence's (a kick play 0-9 at a kick-off)
+// and the defence's (none against a kick), each with the club whose
+// playbook it is, the clubs of the snap; -1 for none.
+struct GAME_VIEW_LAST_CALLS {
+    int nCall[2] = {-1, -1};
+    int nTeam[2] = {-1, -1};
+    int nKind[2] = {0, 1};   // DIAGRAM_OFFENSE or DIAGRAM_KICK, DIAGRAM_DEFENSE
+};
+const GAME_VIEW_LAST_CALLS& Get_Game_View_Last_Calls();
 
 // --- Input ----------------------------------------------------------------------
 // Hot spots: 0-9 the diagrams, then the page buttons.

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "engine/narration.h"
+#include "engine/play_diagrams.h"
 #include "league/game_record.h"
 #include "league/preferences.h"
 #include "league/team_schedule.h"
@@ -565,4 +566,45 @@ TEST_F(GameViewTest, TheViewOfAShownGameOnThePixels)
     EXPECT_FALSE(Is_Game_View_Shown());
     Set_User_Preference(PREF_SHOWN_GAME, -1);
     EXPECT_FALSE(Is_Game_View_Shown());
+}
+
+TEST_F(GameViewTest, TheFirstFrameKeepsThePlaysCallsWithTheClubsOfTheSnap)
+{
+    // Record 0 is A at B. B (home) snapped and lost the ball: A has it now.
+    Set_User_Preference(PREF_SHOWN_GAME, 0);
+    Set_User_Preference(PREF_MAIN_PAGE, MAIN_PAGE_GAMES);
+    GAME& Game = League.Game[0];
+    Game.nClock = 600;
+    Game.nOffense = A;
+    for (NARRATION_ENTRY& Entry : Game.CurrentPlay.Narration)
+        Entry.bEvent = NARRATION_ENTRY_FREE;
+    Game.CurrentPlay.nSnapDown = 1;
+    Game.CurrentPlay.nOffenseCall = 12;
+    Game.CurrentPlay.nDefenseCall = 3;
+    Set_Play_Home_Bit(&Game.CurrentPlay, 1);
+    EXPECT_EQ(Show_Play_Text_Frame(0, false), 0);
+    EXPECT_EQ(Get_Play_Text_Frame(), 0);
+    const GAME_VIEW_LAST_CALLS& Calls = Get_Game_View_Last_Calls();
+    EXPECT_EQ(Calls.nCall[0], 12);
+    EXPECT_EQ(Calls.nTeam[0], B);
+    EXPECT_EQ(Calls.nKind[0], DIAGRAM_OFFENSE);
+    EXPECT_EQ(Calls.nCall[1], 3);
+    EXPECT_EQ(Calls.nTeam[1], A);
+
+    // A kick-off by the away club: its kick play (the call mod 10), no
+    // defence to draw.
+    Game.CurrentPlay.nSnapDown = KICKOFF_DOWN;
+    Game.CurrentPlay.nOffenseCall = 57;
+    Set_Play_Home_Bit(&Game.CurrentPlay, 0);
+    Show_Play_Text_Frame(0, false);
+    EXPECT_EQ(Get_Game_View_Last_Calls().nCall[0], 7);
+    EXPECT_EQ(Get_Game_View_Last_Calls().nTeam[0], A);
+    EXPECT_EQ(Get_Game_View_Last_Calls().nKind[0], DIAGRAM_KICK);
+    EXPECT_EQ(Get_Game_View_Last_Calls().nCall[1], -1);
+    // Later frames keep them; the final state is frame -1.
+    Show_Play_Text_Frame(5, false);
+    EXPECT_EQ(Get_Play_Text_Frame(), 5);
+    EXPECT_EQ(Get_Game_View_Last_Calls().nCall[0], 7);
+    Show_Play_Text_Frame(-1, true);
+    EXPECT_EQ(Get_Play_Text_Frame(), -1);
 }
