@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 
 #include "engine/defense_calling.h"
 #include "engine/formations.h"
@@ -200,6 +201,13 @@ bool Is_Awaiting_User_Play_Call()
     return pGame != nullptr && Can_Wait_For_User() && Is_Waiting_For_Play_Call(pGame);
 }
 
+int Get_Computer_Play_Call(bool bOffense)
+{
+    if (g_Suggestion.pGame == nullptr)
+        return -1;
+    return bOffense ? g_Suggestion.nOffenseCall : g_Suggestion.nDefenseCall;
+}
+
 int Ask_Timeout_Team(const GAME* pGame)
 {
     if (pGame == nullptr)
@@ -211,6 +219,11 @@ int Ask_Timeout_Team(const GAME* pGame)
         char szHome[64] = {};
         Get_Team_Short_Name(pGame->nAwayTeam, szAway);
         Get_Team_Short_Name(pGame->nHomeTeam, szHome);
+        // A club without a name still needs a button to be chosen by.
+        if (szAway[0] == '\0')
+            std::snprintf(szAway, sizeof(szAway), "Away");
+        if (szHome[0] == '\0')
+            std::snprintf(szHome, sizeof(szHome), "Home");
         return User_Message_Dialog("Which team?", "Which team calls the timeout?", 0, szAway, szHome, nullptr) ==
                        ID_YES
                    ? GAME_SIDE_AWAY

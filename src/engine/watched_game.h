@@ -55,6 +55,10 @@ void Call_Current_Game_Plays();
 bool Submit_User_Play_Call(bool bOffense, int nPlayIndex);
 // True while the engine waits for one of the user's calls.
 bool Is_Awaiting_User_Play_Call();
+// The computer's call of the snap being called for the offence or the
+// defence (what the user's open call falls back on; the view may mark it);
+// -1 when no watched snap is being called.
+int Get_Computer_Play_Call(bool bOffense);
 
 // The side that calls a timeout: 0 away, 1 home, -1 when neither team is
 // user-run; asks "Which team?" when both are.
