@@ -47,6 +47,8 @@ struct SNAP_SUGGESTION {
     int nDefenseCall = PLAY_NOT_CALLED;
 };
 SNAP_SUGGESTION g_Suggestion;
+// The game-in-progress menu was put up for the game being played.
+bool g_bGameMenuShown = false;
 
 bool Is_Kickoff_Down(const GAME* pGame)
 {
@@ -311,6 +313,7 @@ bool Finish_Current_Game()
 void Take_Watched_Play_Calls(GAME* pGame, int nOffenseCall, int nDefenseCall)
 {
     g_Suggestion = SNAP_SUGGESTION{pGame, nOffenseCall, nDefenseCall};
+    g_bGameMenuShown = true;
     Build_Game_Menu(1);
     if (Get_User_Preference(PREF_MAIN_PAGE) != GAMES_PAGE)
         Show_Main_Page(GAMES_PAGE);
@@ -343,6 +346,15 @@ void Take_Watched_Play_Calls(GAME* pGame, int nOffenseCall, int nDefenseCall)
     if (Play.nDefenseCall == PLAY_NOT_CALLED)
         Play.nDefenseCall = static_cast<uint8_t>(nDefenseCall);
     g_Suggestion = SNAP_SUGGESTION{};
+}
+
+void End_Watched_Game()
+{
+    g_Suggestion = SNAP_SUGGESTION{};
+    if (!g_bGameMenuShown)
+        return;
+    g_bGameMenuShown = false;
+    Build_Game_Menu(0);
 }
 
 void Repaint_Watched_Game()

@@ -98,6 +98,9 @@ bool Finish_Current_Game();
 // blocking wait runs until the open calls are made. A call still open
 // afterwards takes the computer's.
 void Take_Watched_Play_Calls(GAME* pGame, int nOffenseCall, int nDefenseCall);
+// The game has stopped or ended (the current game is none again): the menu
+// put up for a watched game is rebuilt.
+void End_Watched_Game();
 // The view repainted (before and after the snap).
 void Repaint_Watched_Game();
 // The play's 11 frames painted through the view with the menu greyed,
