@@ -27,7 +27,6 @@
 #include "league/team.h"
 #include "league/team_schedule.h"
 #include "platform/errors.h"
-#include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 
@@ -373,6 +372,7 @@ int Run_Game(GAME* pGame)
         g_pCurrentGame = nullptr;
         Set_Playbook_Current_Game(nullptr);
         End_On_Field_Cache();
+        End_Watched_Game();
         return 0;
     }
     Set_User_Preference(PREF_ANIMATION_MODE, 0);
@@ -383,8 +383,6 @@ int Run_Game(GAME* pGame)
     g_pCurrentGame = nullptr;
     Set_Playbook_Current_Game(nullptr);
     End_On_Field_Cache();
-    // A watched game had the game-in-progress menu up.
-    if (Is_Game_Watched(pGame))
-        Build_Game_Menu(0);
+    End_Watched_Game();
     return 1;
 }

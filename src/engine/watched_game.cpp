@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 
 #include "engine/defense_calling.h"
 #include "engine/formations.h"
@@ -46,6 +47,8 @@ struct SNAP_SUGGESTION {
     int nDefenseCall = PLAY_NOT_CALLED;
 };
 SNAP_SUGGESTION g_Suggestion;
+// The game-in-progress menu was put up for the game being played.
+bool g_bGameMenuShown = false;
 
 bool Is_Kickoff_Down(const GAME* pGame)
 {
@@ -200,6 +203,13 @@ bool Is_Awaiting_User_Play_Call()
     return pGame != nullptr && Can_Wait_For_User() && Is_Waiting_For_Play_Call(pGame);
 }
 
+int Get_Computer_Play_Call(bool bOffense)
+{
+    if (g_Suggestion.pGame == nullptr)
+        return -1;
+    return bOffense ? g_Suggestion.nOffenseCall : g_Suggestion.nDefenseCall;
+}
+
 int Ask_Timeout_Team(const GAME* pGame)
 {
     if (pGame == nullptr)
@@ -211,6 +221,11 @@ int Ask_Timeout_Team(const GAME* pGame)
         char szHome[64] = {};
         Get_Team_Short_Name(pGame->nAwayTeam, szAway);
         Get_Team_Short_Name(pGame->nHomeTeam, szHome);
+        // A club without a name still needs a button to be chosen by.
+        if (szAway[0] == '\0')
+            std::snprintf(szAway, sizeof(szAway), "Away");
+        if (szHome[0] == '\0')
+            std::snprintf(szHome, sizeof(szHome), "Home");
         return User_Message_Dialog("Which team?", "Which team calls the timeout?", 0, szAway, szHome, nullptr) ==
                        ID_YES
                    ? GAME_SIDE_AWAY
@@ -298,6 +313,7 @@ bool Finish_Current_Game()
 void Take_Watched_Play_Calls(GAME* pGame, int nOffenseCall, int nDefenseCall)
 {
     g_Suggestion = SNAP_SUGGESTION{pGame, nOffenseCall, nDefenseCall};
+    g_bGameMenuShown = true;
     Build_Game_Menu(1);
     if (Get_User_Preference(PREF_MAIN_PAGE) != GAMES_PAGE)
         Show_Main_Page(GAMES_PAGE);
@@ -330,6 +346,15 @@ void Take_Watched_Play_Calls(GAME* pGame, int nOffenseCall, int nDefenseCall)
     if (Play.nDefenseCall == PLAY_NOT_CALLED)
         Play.nDefenseCall = static_cast<uint8_t>(nDefenseCall);
     g_Suggestion = SNAP_SUGGESTION{};
+}
+
+void End_Watched_Game()
+{
+    g_Suggestion = SNAP_SUGGESTION{};
+    if (!g_bGameMenuShown)
+        return;
+    g_bGameMenuShown = false;
+    Build_Game_Menu(0);
 }
 
 void Repaint_Watched_Game()

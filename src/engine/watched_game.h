@@ -55,6 +55,10 @@ void Call_Current_Game_Plays();
 bool Submit_User_Play_Call(bool bOffense, int nPlayIndex);
 // True while the engine waits for one of the user's calls.
 bool Is_Awaiting_User_Play_Call();
+// The computer's call of the snap being called for the offence or the
+// defence (what the user's open call falls back on; the view may mark it);
+// -1 when no watched snap is being called.
+int Get_Computer_Play_Call(bool bOffense);
 
 // The side that calls a timeout: 0 away, 1 home, -1 when neither team is
 // user-run; asks "Which team?" when both are.
@@ -94,6 +98,9 @@ bool Finish_Current_Game();
 // blocking wait runs until the open calls are made. A call still open
 // afterwards takes the computer's.
 void Take_Watched_Play_Calls(GAME* pGame, int nOffenseCall, int nDefenseCall);
+// The game has stopped or ended (the current game is none again): the menu
+// put up for a watched game is rebuilt.
+void End_Watched_Game();
 // The view repainted (before and after the snap).
 void Repaint_Watched_Game();
 // The play's 11 frames painted through the view with the menu greyed,
