@@ -243,7 +243,7 @@ void Paint_Field(CANVAS& Canvas, const CANVAS_RECT& rcArea, const GAME* pGame)
 // --- The call area, kept as a picture between paints -----------------------
 struct CALL_AREA_KEY {
     int nWidth = -1, nHeight = -1;
-    int nSide = -1, nTeam = -1, nKind = -1, nPage = -1;
+    int nSide = -1, nTeam = -1, nKind = -1, nPage = -1, nSuggested = -1;
     int nCalled[2] = {-1, -1}, nCalledTeam[2] = {-1, -1}, nCalledKind[2] = {-1, -1};
     uint32_t nWeekSeed = 0;
     bool bConversion = false;
@@ -304,7 +304,9 @@ void Build_Call_Area(CANVAS& Picture, const CANVAS_RECT& rcArea, const CANVAS_RE
             if (nPlay < 0)
                 continue;
             const CANVAS_RECT rc = Offset(Scale_Page_Rect(L.Diagram[i], rcArea), rcCall.left, rcCall.top);
-            Draw_Play_Diagram(Picture, rc, Calling.nTeam, nPlay, FONT_DIAGRAM, Calling.nKind, false, false);
+            // The computer's own choice in the lighter colours.
+            Draw_Play_Diagram(Picture, rc, Calling.nTeam, nPlay, FONT_DIAGRAM, Calling.nKind,
+                              nPlay == Calling.nSuggested, false);
         }
         return;
     }
@@ -369,6 +371,7 @@ void Paint_Call_Area(CANVAS& Canvas, const CANVAS_RECT& rcArea, const GAME* pGam
     Key.nTeam = Calling.nTeam;
     Key.nKind = Calling.nKind;
     Key.nPage = Calling.nPage;
+    Key.nSuggested = Calling.nSuggested;
     if (Calling.nSide == CALLING_NONE)
         for (int i = 0; i < 2; ++i) {
             Key.nCalled[i] = g_LastCalls.nCall[i];
@@ -400,10 +403,10 @@ void Paint_Call_Area(CANVAS& Canvas, const CANVAS_RECT& rcArea, const GAME* pGam
     std::snprintf(szPage, sizeof(szPage), "page %d of %d", Calling.nPage + 1, Calling.nPages);
     switch (Calling.nSide) {
     case CALLING_OFFENSE:
-        Header = Team + ": call the offense's play (" + szPage + ")";
+        Header = Team + ": call the offense's play (" + szPage + "; the computer's choice is lighter)";
         break;
     case CALLING_DEFENSE:
-        Header = Team + ": call the defense's play (" + szPage + ")";
+        Header = Team + ": call the defense's play (" + szPage + "; the computer's choice is lighter)";
         break;
     case CALLING_KICKOFF:
         Header = Team + ": call the kick-off";
@@ -523,6 +526,9 @@ GAME_VIEW_CALLING Get_Game_View_Calling()
     }
     Calling.nPages = Get_Game_View_Page_Count(Calling.nSide);
     Calling.nPage = Get_Game_View_Page(Calling.nSide);
+    const int nSuggested = Get_Computer_Play_Call(Calling.nSide != CALLING_DEFENSE);
+    if (nSuggested >= 0)
+        Calling.nSuggested = Calling.nSide == CALLING_KICKOFF ? nSuggested % KICK_PLAY_COUNT : nSuggested;
     return Calling;
 }
 

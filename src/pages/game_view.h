@@ -59,6 +59,7 @@ struct GAME_VIEW_CALLING {
     int nKind = 0;         // DIAGRAM_OFFENSE, _DEFENSE or _KICK
     int nPage = 0;         // 0..nPages - 1
     int nPages = 0;
+    int nSuggested = -1;   // the computer's own call (its diagram is drawn lighter); -1 none
 };
 GAME_VIEW_CALLING Get_Game_View_Calling();
 // The pages of a side (6, 3 and 1; 0 for none).

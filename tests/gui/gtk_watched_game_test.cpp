@@ -193,8 +193,13 @@ void Check_Wait(const GAME* pGame, const GAME_VIEW_CALLING& Calling)
     }
     const int nPreference = Calling.nSide == CALLING_DEFENSE ? PREF_PLAY_CALL_FIRST + 1 : PREF_PLAY_CALL_FIRST;
     if (Calling.nSide != CALLING_KICKOFF && Calling.nPage != Get_User_Preference(nPreference))
-        Problem("the view shows page " + std::to_string(Calling.nPage) + ", the suggestion's is " +
+        Problem("the view shows page " + std::to_string(Calling.nPage) + ", the preference " +
                 std::to_string(Get_User_Preference(nPreference)));
+    // The view opens on the page of the computer's own call, which it marks
+    // (as long as no page was turned at this wait).
+    if (Calling.nSuggested < 0 || Calling.nSuggested / GAME_VIEW_DIAGRAMS != Calling.nPage)
+        Problem("the computer's call " + std::to_string(Calling.nSuggested) + " is not on page " +
+                std::to_string(Calling.nPage));
 }
 
 void Play_Calls(const GAME* pGame, const GAME_VIEW_CALLING& Calling)
@@ -275,7 +280,8 @@ void After_Quarter(const GAME* pGame, const GAME_VIEW_CALLING& Calling)
     const bool bOffense = Shown.nSide != CALLING_DEFENSE;
     gtk_probe::Send_Key(gtk_probe::WINDOW_MAIN, 0, "Escape");
     const int nCall = Call_Of(pGame, bOffense);
-    g_Actor.bStopChecked = nCall != PLAY_NOT_CALLED &&
+    const int nSuggested = Shown.nSide == CALLING_KICKOFF ? nCall % KICK_PLAY_COUNT : nCall;
+    g_Actor.bStopChecked = nCall != PLAY_NOT_CALLED && nSuggested == Shown.nSuggested &&
                            (Shown.nSide == CALLING_KICKOFF || nCall / GAME_VIEW_DIAGRAMS == Shown.nPage);
     if (!g_Actor.bStopChecked)
         Problem("Stop left call " + std::to_string(nCall) + " with page " + std::to_string(Shown.nPage) +
