@@ -547,6 +547,32 @@ bool Get_Two_Point_Chart(const GAME* pGame)
     return d == -2 || (d == 1 && Get_Game_Quarter(pGame) >= 4);
 }
 
+namespace {
+
+// The user's answer about a try: the game, its play count, clock and score
+// name the try.
+struct TRY_ANSWER {
+    const GAME* pGame = nullptr;
+    int nPlays = -1;
+    int nClock = -1;
+    int nAwayScore = -1;
+    int nHomeScore = -1;
+    bool bGo = false;
+    bool Same_Try(const TRY_ANSWER& Other) const
+    {
+        return pGame == Other.pGame && nPlays == Other.nPlays && nClock == Other.nClock &&
+               nAwayScore == Other.nAwayScore && nHomeScore == Other.nHomeScore;
+    }
+};
+TRY_ANSWER g_LastTryAnswer;
+
+}  // namespace
+
+void Forget_Two_Point_Answer()
+{
+    g_LastTryAnswer = TRY_ANSWER{};
+}
+
 bool Should_Go_For_Two(const GAME* pGame)
 {
     if (pGame == nullptr) {
@@ -558,8 +584,17 @@ bool Should_Go_For_Two(const GAME* pGame)
     const int nOffenseTeam = Get_Game_Offense_Team(pGame);
     if (Is_User_Game(pGame) && Is_Franchise_In_Use(nOffenseTeam) &&
         Get_Team_Stat(nOffenseTeam, TEAM_STAT_CONTROLLER) == CONTROLLER_USER &&
-        Get_User_Preference(PREF_AUTO_OFFENSE_CALLS) != 1)
-        return Show_Message_Box("Go For Two?", "Point After Touchdown", BOX_YESNO | BOX_ICON_QUESTION) == ID_YES;
+        Get_User_Preference(PREF_AUTO_OFFENSE_CALLS) != 1) {
+        // The computer's call and the watched snap both ask about the same
+        // try: the user answers once.
+        const TRY_ANSWER Try{pGame, pGame->nPlays, pGame->nClock, pGame->nScore[0], pGame->nScore[1], false};
+        if (g_LastTryAnswer.Same_Try(Try))
+            return g_LastTryAnswer.bGo;
+        g_LastTryAnswer = Try;
+        g_LastTryAnswer.bGo =
+            Show_Message_Box("Go For Two?", "Point After Touchdown", BOX_YESNO | BOX_ICON_QUESTION) == ID_YES;
+        return g_LastTryAnswer.bGo;
+    }
     return Get_Two_Point_Chart(pGame);
 }
 

@@ -106,6 +106,9 @@ int Get_Field_Goal_Range(GAME* pGame);
 bool Get_Two_Point_Chart(const GAME* pGame);
 // Asks the user in a watched game of a user-run offence; else the chart.
 bool Should_Go_For_Two(const GAME* pGame);
+// The user's answer is kept for the try it was given for (the same game,
+// play count, clock and score), so he is asked once per try; this forgets it.
+void Forget_Two_Point_Answer();
 // The league's average field-goal percentage (historical code 124) of this
 // season and the one before, in percent.
 double Get_League_Field_Goal_Average();

@@ -328,6 +328,15 @@ void Start_Game_Period(GAME* pGame)
 // ---------------------------------------------------------------------------
 // The clock around a snap
 
+bool Take_Team_Timeout(GAME* pGame, int bSide)
+{
+    if (!pGame || (bSide != GAME_SIDE_AWAY && bSide != GAME_SIDE_HOME) || pGame->nTimeouts[bSide] <= 0)
+        return false;
+    pGame->nTimeouts[bSide] -= 1;
+    Stop_Clock(pGame);
+    return true;
+}
+
 int Should_Call_Timeout(GAME* pGame)
 {
     if (!pGame || Is_Clock_Stopped(pGame))

@@ -72,6 +72,10 @@ void Start_Game_Period(GAME* pGame);
 
 // 1 when a computer offence or defence calls a timeout now (and spends it).
 int Should_Call_Timeout(GAME* pGame);
+// A user's timeout for a side (0 away, 1 home): one of its timeouts spent
+// and the clock stopped for the next snap, as a computer's timeout does.
+// False, and nothing changed, when the side has none left.
+bool Take_Team_Timeout(GAME* pGame, int bSide);
 // The time between plays into nPlaySeconds; also starts the count of the
 // play's narration calls and forgets the previous play's log entry.
 void Run_Pre_Snap_Clock(GAME* pGame);

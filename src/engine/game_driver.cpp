@@ -20,6 +20,7 @@
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
 #include "engine/rushing_plays.h"
+#include "engine/watched_game.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
@@ -27,6 +28,7 @@
 #include "league/team_schedule.h"
 #include "platform/errors.h"
 #include "platform/ui.h"
+#include "platform/ui_services.h"
 
 namespace {
 
@@ -34,7 +36,6 @@ constexpr int RED_ZONE_SPOT = 21;           // spots below it are in the red zon
 constexpr int TALLY_DOWNS = 4;
 constexpr int TALLY_TO_GO = 30;             // 29 and more count together
 constexpr int TALLY_SPOTS = 100;
-constexpr int LAST_FRAME = 10;
 
 GAME* g_pCurrentGame = nullptr;
 int g_nDownAndDistance[TALLY_DOWNS][TALLY_TO_GO] = {};
@@ -44,7 +45,9 @@ int Offense_Side(const GAME* pGame)
     return Is_Home_Team_On_Offense(pGame) ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
 }
 
-bool Is_Either_Team_Watched(const GAME* pGame)
+}  // namespace
+
+bool Is_Game_Watched(const GAME* pGame)
 {
     const int nWeek = Get_User_Preference(PREF_CURRENT_WEEK);
     for (int nTeam : {static_cast<int>(pGame->nAwayTeam), static_cast<int>(pGame->nHomeTeam)})
@@ -53,21 +56,13 @@ bool Is_Either_Team_Watched(const GAME* pGame)
     return false;
 }
 
+namespace {
+
 bool Is_Simulation_Stopped()
 {
     if (!Get_User_Preference(PREF_SIMULATION_RUNNING))
         return true;
     return Get_User_Preference(PREF_CURRENT_WEEK) >= Get_Universe_Word(SIMULATION_STOP_DAY_WORD);
-}
-
-// The play type of a call: kick-off calls from the kick plays, the rest from
-// the offence's playbook (the built-in plays for 54-59 and bad teams).
-int Call_Play_Type(const GAME* pGame, int nCall)
-{
-    const int nDown = Get_Game_Down_Code(pGame);
-    if (nDown == KICKOFF_DOWN || nDown == SAFETY_KICK_DOWN)
-        return Get_Kick_Play_Type(nCall % KICK_PLAY_COUNT);
-    return Get_Offensive_Play_Type(Get_Game_Offense_Team(pGame), nCall);
 }
 
 void Count_Down_And_Distance(const GAME* pGame)
@@ -79,42 +74,16 @@ void Count_Down_And_Distance(const GAME* pGame)
     ++g_nDownAndDistance[nDown][nToGo];
 }
 
-// The watched game's calls: a user-called side keeps 255 until the user
-// clicks; the message loop runs while the game waits.
-void Take_Watched_Calls(GAME* pGame, int nOffenseCall, int nDefenseCall)
+// A fast-forward target is cleared once the game reaches its quarter or
+// ends; true when one was set.
+bool Clear_Reached_Fast_Forward(const GAME* pGame)
 {
-    Set_User_Preference(PREF_PLAY_CALL_FIRST + 2, -1);
-    Set_User_Preference(PREF_PLAY_CALL_FIRST + 3, -1);
-    PLAY& Play = pGame->CurrentPlay;
-    const int nDown = Get_Game_Down_Code(pGame);
-    const int nOffenseTeam = Get_Game_Offense_Team(pGame);
-    const int nDefenseTeam = Get_Game_Defense_Team(pGame);
-    if (nDown == CONVERSION_ATTEMPT && !Should_Go_For_Two(pGame))
-        Play.nOffenseCall = static_cast<uint8_t>(OFFENSIVE_PLAY_COUNT - 1);
-    else if (Is_Computer_Called_Team(nOffenseTeam, true))
-        Play.nOffenseCall = static_cast<uint8_t>(nOffenseCall);
-    else
-        Set_User_Preference(PREF_PLAY_CALL_FIRST, nOffenseCall / 10);
-
-    const bool bKick = nDown == KICKOFF_DOWN || nDown == SAFETY_KICK_DOWN;
-    bool bDefenseTakesCall = bKick || Is_Computer_Called_Team(nDefenseTeam, false);
-    if (!bKick && Play.nOffenseCall != PLAY_NOT_CALLED) {
-        const int nType = Call_Play_Type(pGame, Play.nOffenseCall);
-        bDefenseTakesCall = bDefenseTakesCall || nType == PLAY_TYPE_PUNT || nType == PLAY_TYPE_FIELD_GOAL;
-    }
-    if (bDefenseTakesCall)
-        Play.nDefenseCall = static_cast<uint8_t>(nDefenseCall);
-    else
-        Set_User_Preference(PREF_PLAY_CALL_FIRST + 1, nDefenseCall / 10);
-
-    do {
-        Pump_Messages();
-    } while (Is_Waiting_For_Play_Call(pGame));
-
-    if (Play.nOffenseCall == PLAY_NOT_CALLED)
-        Play.nOffenseCall = static_cast<uint8_t>(nOffenseCall);
-    if (Play.nDefenseCall == PLAY_NOT_CALLED)
-        Play.nDefenseCall = static_cast<uint8_t>(nDefenseCall);
+    const int nTarget = Get_User_Preference(PREF_ANIMATION_MODE);
+    if (nTarget <= 0)
+        return false;
+    if (Get_Game_Quarter(pGame) >= nTarget || Is_Game_Over(pGame))
+        Set_User_Preference(PREF_ANIMATION_MODE, 0);
+    return true;
 }
 
 // The end-of-period line: a play that uses up the period, unless it is a
@@ -136,6 +105,14 @@ void Queue_End_Of_Period(GAME* pGame)
 }
 
 }  // namespace
+
+int Get_Call_Play_Type(const GAME* pGame, int nCall)
+{
+    const int nDown = Get_Game_Down_Code(pGame);
+    if (nDown == KICKOFF_DOWN || nDown == SAFETY_KICK_DOWN)
+        return Get_Kick_Play_Type(nCall % KICK_PLAY_COUNT);
+    return Get_Offensive_Play_Type(Get_Game_Offense_Team(pGame), nCall);
+}
 
 GAME* Get_Current_Game()
 {
@@ -165,7 +142,7 @@ bool Is_Computer_Called_Team(int nTeam, bool bOffense)
 
 bool Is_Waiting_For_Play_Call(const GAME* pGame)
 {
-    if (!pGame || !Get_User_Preference(PREF_SIMULATION_RUNNING) || !Is_Either_Team_Watched(pGame))
+    if (!pGame || !Get_User_Preference(PREF_SIMULATION_RUNNING) || !Is_Game_Watched(pGame))
         return false;
     if (Get_User_Preference(PREF_ANIMATION_MODE) > 0 || Get_User_Preference(PREF_MAIN_PAGE) != GAMES_PAGE)
         return false;
@@ -177,16 +154,18 @@ bool Is_Waiting_For_Play_Call(const GAME* pGame)
     const int nDown = Get_Game_Down_Code(pGame);
     if (nDown == KICKOFF_DOWN || nDown == SAFETY_KICK_DOWN)
         return false;
-    const int nType = Call_Play_Type(pGame, Play.nOffenseCall);
+    const int nType = Get_Call_Play_Type(pGame, Play.nOffenseCall);
     return nType != PLAY_TYPE_PUNT && nType != PLAY_TYPE_FIELD_GOAL;
 }
 
 void Wait_For_Play_Call()
 {
     Set_User_Preference(PREF_WAITING_FOR_CLICK, 1);
-    while (Get_User_Preference(PREF_MAIN_PAGE) == GAMES_PAGE && Get_User_Preference(PREF_ANIMATION_MODE) <= 0 &&
-           Get_User_Preference(PREF_WAITING_FOR_CLICK) == 1)
-        Pump_Messages();
+    while (Can_Wait_For_User() && Get_User_Preference(PREF_MAIN_PAGE) == GAMES_PAGE &&
+           Get_User_Preference(PREF_ANIMATION_MODE) <= 0 && Get_User_Preference(PREF_WAITING_FOR_CLICK) == 1 &&
+           Get_User_Preference(PREF_SIMULATION_RUNNING) != 0)
+        Wait_For_Event(-1);
+    Set_User_Preference(PREF_WAITING_FOR_CLICK, 0);
 }
 
 void Count_Red_Zone_Trip(GAME* pGame)
@@ -250,13 +229,13 @@ void Run_Play(GAME* pGame)
                 Run_Kickoff(pGame);
             break;
         case PUNT_FORMATION:
-            if (nCall < OFFENSIVE_PLAY_COUNT && Call_Play_Type(pGame, nCall) == PLAY_TYPE_PUNT)
+            if (nCall < OFFENSIVE_PLAY_COUNT && Get_Call_Play_Type(pGame, nCall) == PLAY_TYPE_PUNT)
                 Run_Punt(pGame);
             else
                 Run_Scrimmage_Play(pGame);
             break;
         case FIELD_GOAL_FORMATION:
-            if (nCall < OFFENSIVE_PLAY_COUNT && Call_Play_Type(pGame, nCall) == PLAY_TYPE_FIELD_GOAL)
+            if (nCall < OFFENSIVE_PLAY_COUNT && Get_Call_Play_Type(pGame, nCall) == PLAY_TYPE_FIELD_GOAL)
                 Run_Field_Goal(pGame);
             else
                 Run_Scrimmage_Play(pGame);
@@ -316,14 +295,14 @@ bool Run_Game_Snap(GAME_CONTEXT& Context, GAME* pGame)
     const int nDefenseCall = Call_Defensive_Play(Context, pGame);
     Close_Snap_Calls(Context);
 
-    const bool bWatched = Is_Either_Team_Watched(pGame);
+    const bool bWatched = Is_Game_Watched(pGame);
     const bool bFastForward = Get_User_Preference(PREF_ANIMATION_MODE) > 0;
     if (!bWatched || bFastForward || !Get_User_Preference(PREF_SIMULATION_RUNNING)) {
         Play.nOffenseCall = static_cast<uint8_t>(nOffenseCall);
         Play.nDefenseCall = static_cast<uint8_t>(nDefenseCall);
         Pump_Messages();
     } else {
-        Take_Watched_Calls(pGame, nOffenseCall, nDefenseCall);
+        Take_Watched_Play_Calls(pGame, nOffenseCall, nDefenseCall);
     }
 
     const int nDown = Get_Game_Down_Code(pGame);
@@ -334,18 +313,22 @@ bool Run_Game_Snap(GAME_CONTEXT& Context, GAME* pGame)
         Record_Defensive_Play_Call(Context, pGame, Play.nDefenseCall);
     }
 
-    Run_Play(pGame);
-
-    const int nTarget = Get_User_Preference(PREF_ANIMATION_MODE);
-    if (nTarget > 0 && (Get_Game_Quarter(pGame) >= nTarget || Is_Game_Over(pGame)))
-        Set_User_Preference(PREF_ANIMATION_MODE, 0);
-
-    if (bWatched && !bFastForward && Get_User_Preference(PREF_SIMULATION_RUNNING)) {
-        // The watched play's animation frames: the game view paints
-        // them.
-        for (int nFrame = 0; nFrame <= LAST_FRAME; ++nFrame)
-            Pump_Messages();
+    // Nobody watching: nothing more than the play itself.
+    if (!bWatched) {
+        Run_Play(pGame);
+        Clear_Reached_Fast_Forward(pGame);
+        return true;
     }
+
+    if (Get_User_Preference(PREF_SIMULATION_RUNNING))
+        Repaint_Watched_Game();
+    Run_Play(pGame);
+    if (Clear_Reached_Fast_Forward(pGame))
+        Repaint_Watched_Game();
+    // Stop may have ended the watching during the calls.
+    if (Get_User_Preference(PREF_SIMULATION_RUNNING) && Get_User_Preference(PREF_ANIMATION_MODE) <= 0 &&
+        Is_Game_Watched(pGame))
+        Animate_Watched_Play(pGame);
     return true;
 }
 
@@ -361,6 +344,7 @@ int Run_Game(GAME* pGame)
     GAME_CONTEXT Context;
     const GAME_CONTEXT_BINDING Binding(pGame, Context);
     g_pCurrentGame = pGame;
+    Forget_Two_Point_Answer();
     Set_Playbook_Current_Game(pGame);
     Begin_On_Field_Cache(pGame);
 
@@ -388,6 +372,7 @@ int Run_Game(GAME* pGame)
         g_pCurrentGame = nullptr;
         Set_Playbook_Current_Game(nullptr);
         End_On_Field_Cache();
+        End_Watched_Game();
         return 0;
     }
     Set_User_Preference(PREF_ANIMATION_MODE, 0);
@@ -398,5 +383,6 @@ int Run_Game(GAME* pGame)
     g_pCurrentGame = nullptr;
     Set_Playbook_Current_Game(nullptr);
     End_On_Field_Cache();
+    End_Watched_Game();
     return 1;
 }

@@ -37,10 +37,13 @@ void Run_Play(GAME* pGame);
 // The game being played, null between games.
 GAME* Get_Current_Game();
 
-// A watched game waits for the user's call (never true headless: the main
-// window never shows the games page there).
+// A watched game has a call open that its user makes: the simulation runs,
+// no fast-forward is set, the Games page is shown, and the offence has not
+// called, or the defence has not and faces no kick. Whether the engine may
+// wait for it is Can_Wait_For_User's (watched_game.h).
 bool Is_Waiting_For_Play_Call(const GAME* pGame);
-// The user's click after a watched play.
+// The user's click after a watched play: blocks in the seam's wait until
+// the click (preference 17 cleared), a fast-forward, or another page.
 void Wait_For_Play_Call();
 
 // 0 before 1,800 s, 1 before 3,600 s, else 2.
@@ -49,6 +52,12 @@ int Get_Game_Half(const GAME* pGame);
 // Before each snap: a first red-zone snap of a possession counts a trip for
 // the offence (not on a try) and records where it began.
 void Count_Red_Zone_Trip(GAME* pGame);
+
+// Either team has the game's week marked for watching.
+bool Is_Game_Watched(const GAME* pGame);
+// The play type of a call: at a kick-off a kick play (call mod 10), else
+// the offence's playbook (the built-in plays for 54-59).
+int Get_Call_Play_Type(const GAME* pGame, int nCall);
 
 // A team whose calls the computer makes in a watched game.
 bool Is_Computer_Called_Team(int nTeam, bool bOffense);

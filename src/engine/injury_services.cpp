@@ -4,6 +4,7 @@
 
 #include "engine/engine_test_hooks.h"
 #include "engine/game_lineups.h"
+#include "engine/watched_game.h"
 
 #include "league/player.h"
 
@@ -22,8 +23,11 @@ void Set_Injury_Services_Test_Hook(INJURY_SERVICES_TEST_HOOK* pHook)
     g_pHook = pHook;
 }
 
-void Draw_Game_Score_Box(const GAME*)
+void Draw_Game_Score_Box(const GAME* pGame)
 {
+    const WATCHED_GAME_VIEW* pView = Get_Watched_Game_View();
+    if (pView != nullptr && pView->pfnDrawScoreBox != nullptr && pGame != nullptr)
+        pView->pfnDrawScoreBox(pGame);
 }
 
 int Roll_Injury_Length(int nTeam, int nSlot)

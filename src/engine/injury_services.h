@@ -5,7 +5,8 @@
 
 #include "league/game_record.h"
 
-// The watched game's score box: a headless run has none, so nothing is repainted.
+// The score box of a game in the pages' corner, through the game view's hook
+// (watched_game.h); a headless run has none, so nothing is painted.
 void Draw_Game_Score_Box(const GAME* pGame);
 
 // The injury check of one player on a play (Check_Player_Injury): the weeks

@@ -253,17 +253,20 @@ bool Is_Game_Narrated(const GAME* pGame)
     return pGame && !Get_User_Preference(PREF_ANIMATION_MODE) && Is_User_Game(pGame);
 }
 
-void Queue_Play_Commentary(GAME* pGame, int nEvent, int a1, int a2, int a3, int nPlayer0ID, int nPlayer1ID)
+namespace {
+
+// Stores the sentence of one call, drawn with nWord, when the game is
+// watched: the variant v from the word, the sub-choices from a display
+// generator seeded by it.
+void Store_Play_Commentary(GAME* pGame, uint32_t nWord, int nEvent, int a1, int a2, int a3, int nPlayer0ID,
+                           int nPlayer1ID)
 {
-    ++g_nCommentaryCalls;
-    // The one draw of every call, watched or not.
-    const uint32_t nWord = Generate_Random_Number();
     const int v = static_cast<int>(Random_Word_To_Fraction(nWord) * NARRATION_VARIANTS);
     if (!Is_Game_Narrated(pGame))
         return;
     if (nEvent < 0 || nEvent >= NARRATION_EVENTS) {
-        Report_Error("Invalid nEvent in %s(pGame,[%d],%d,%d,%d,%d,%d)", __func__, nEvent, a1, a2, a3, nPlayer0ID,
-                     nPlayer1ID);
+        Report_Error("Invalid nEvent in %s(pGame,[%d],%d,%d,%d,%d,%d)", "Queue_Play_Commentary", nEvent, a1, a2, a3,
+                     nPlayer0ID, nPlayer1ID);
         return;
     }
     NARRATION_ENTRY* pEntries = pGame->CurrentPlay.Narration;
@@ -288,6 +291,36 @@ void Queue_Play_Commentary(GAME* pGame, int nEvent, int a1, int a2, int a3, int 
     Entry.nPlayerID[0] = nPlayer0ID;
     Entry.nPlayerID[1] = nPlayer1ID;
     Render_Play_Commentary(pGame, nEntry);
+}
+
+}  // namespace
+
+void Queue_Play_Commentary(GAME* pGame, int nEvent, int a1, int a2, int a3, int nPlayer0ID, int nPlayer1ID)
+{
+    ++g_nCommentaryCalls;
+    // The one draw of every call, watched or not.
+    const uint32_t nWord = Generate_Random_Number();
+    Store_Play_Commentary(pGame, nWord, nEvent, a1, a2, a3, nPlayer0ID, nPlayer1ID);
+}
+
+void Queue_Play_Action_Sentence(GAME* pGame, int nPasserID, int nBackID, int nBitID)
+{
+    if (!Is_Game_Narrated(pGame))
+        return;
+    // Seeded by the play's situation: the same play is told alike.
+    DISPLAY_RANDOM Display;
+    const uint64_t nSeed = (static_cast<uint64_t>(static_cast<uint16_t>(pGame->nClock)) << 40) ^
+                           (static_cast<uint64_t>(pGame->nPlays) << 24) ^
+                           (static_cast<uint64_t>(static_cast<uint32_t>(nPasserID)) << 1) ^
+                           static_cast<uint64_t>(static_cast<uint32_t>(nBackID));
+    Seed_Display_Random(&Display, nSeed);
+    if (Get_Display_Random_Below(&Display, 100) >= 50)
+        return;
+    if (Get_Display_Random_Below(&Display, 100) < 30)
+        Store_Play_Commentary(pGame, Next_Display_Random(&Display), NARRATE_PLAY_ACTION, 0, 0, 0, nPasserID, nBackID);
+    else if (Get_Display_Random_Below(&Display, 100) < 50 && nBitID > 0)
+        Store_Play_Commentary(pGame, Next_Display_Random(&Display), NARRATE_BITES_ON_FAKE, 0, 0, 0, nBitID,
+                              nPasserID);
 }
 
 int Choose_Commentary_Variant(const GAME* pGame, int nEvent, int v, int a1, int a2, int a3, int nPlayer0ID,

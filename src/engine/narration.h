@@ -92,6 +92,13 @@ const char* Get_Narration_Phrase(int nEvent, int nVariant);
 // renders it.
 void Queue_Play_Commentary(GAME* pGame, int nEvent, int a1, int a2, int a3, int nPlayer0ID, int nPlayer1ID);
 
+// The play-action fake told after a completed pass of a play-action call
+// (half the time: "Play action to $PLAYER1." or "$PLAYER0 bites on the play
+// action."). Only a watched game tells it, so every choice comes from a
+// display generator seeded by the play: it draws nothing from the game's
+// generator and is not counted among the narration calls.
+void Queue_Play_Action_Sentence(GAME* pGame, int nPasserID, int nBackID, int nBitID);
+
 // How many times Queue_Play_Commentary has been called since the program
 // started (wrapping), watched or not: the difference across a play counts its
 // narration calls the same way in both.

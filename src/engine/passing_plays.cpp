@@ -251,16 +251,11 @@ void Pass_Complete(GAME* pGame, int nPasser, int nReceiver, int nRoute, int c, i
                                       : Player_ID(nTeam, nPasser);
     pGame->CurrentPlay.nYard1 = static_cast<int8_t>(nYards);
 
-    if (Is_User_Game(pGame) && Play_Has_Play_Action(nTeam, pGame->CurrentPlay.nOffenseCall) &&
-        Get_Random_Below(100) < 50) {
-        const int nBack = Find_Play_Action_Back(pGame);
+    // Told in a watched game only, so drawn from the display generator.
+    if (Is_User_Game(pGame) && Play_Has_Play_Action(nTeam, pGame->CurrentPlay.nOffenseCall)) {
         const int nBit = Find_Play_Action_Back_In_Defense(pGame);
-        if (Get_Random_Below(100) < 30)
-            Queue_Play_Commentary(pGame, NARRATE_PLAY_ACTION, 0, 0, 0, Player_ID(nTeam, nPasser),
-                                  Player_ID(nTeam, nBack));
-        else if (Get_Random_Below(100) < 50 && nBit >= 0)
-            Queue_Play_Commentary(pGame, NARRATE_BITES_ON_FAKE, 0, 0, 0, Player_ID(nDefense, nBit),
-                                  Player_ID(nTeam, nPasser));
+        Queue_Play_Action_Sentence(pGame, Player_ID(nTeam, nPasser), Player_ID(nTeam, Find_Play_Action_Back(pGame)),
+                                   nBit >= 0 ? Player_ID(nDefense, nBit) : -1);
     }
     Queue_Pass_Result_Commentary(pGame, nReceiver, nTackler, nYards - c, c);
 }

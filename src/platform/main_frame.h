@@ -42,6 +42,10 @@ struct MAIN_FRAME_HANDLERS {
     void (*pSize)(int cx, int cy) = nullptr;
     // The user closed the window: the shell decides (Exit, or a refusal).
     void (*pClose)() = nullptr;
+    // A key pressed in the window before the menu's keys see it: a digit or
+    // letter ('0'-'9', 'A'-'Z') with the ACCEL_* modifiers of menus.h; true
+    // when the shell took it (the menu's keys then never see it).
+    bool (*pKey)(int nKey, unsigned nModifiers) = nullptr;
 };
 
 // What a backend does for the frame (null entries: the headless model only).

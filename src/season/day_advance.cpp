@@ -10,6 +10,7 @@
 #include "engine/offense_calling.h"
 #include "engine/passing_plays.h"
 #include "engine/rushing_plays.h"
+#include "engine/watched_game.h"
 #include "frontoffice/college_count.h"
 #include "frontoffice/computer_manager.h"
 #include "league/calendar.h"
@@ -296,8 +297,7 @@ void Finish_Pending_Play_Call()
     if (!Running() || !Watched(pGame) || !Is_Waiting_For_Play_Call(pGame))
         return;
     Set_Calendar_PBP_Flag(pGame->nHomeTeam, nWeek, 0);
-    pGame->CurrentPlay.nOffenseCall = static_cast<uint8_t>(Call_Offensive_Play(pGame));
-    pGame->CurrentPlay.nDefenseCall = static_cast<uint8_t>(Call_Defensive_Play(pGame));
+    Fill_Open_Calls_With_Computer(pGame);
     Show_Main_Page(CALENDAR_PAGE_COMMAND);
 }
 

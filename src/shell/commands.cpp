@@ -8,6 +8,7 @@
 
 #include "editors/playbook_dialogs.h"
 #include "engine/playbook_records.h"
+#include "engine/watched_game.h"
 #include "gamefile/game_dialogs.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
@@ -15,6 +16,7 @@
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "season/day_advance.h"
+#include "shell/main_menu.h"
 #include "shell/main_window.h"
 #include "shell/owner_hall_of_fame.h"
 
@@ -44,6 +46,14 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_PAGE_CHAMPIONS, "View", "Champions", "F6"},
 };
 constexpr size_t COMMAND_COUNT = sizeof(COMMANDS) / sizeof(COMMANDS[0]);
+
+// The commands of the game-in-progress menu only (main_menu.cpp shows them
+// while games are played): named and dispatched like the others.
+const MAIN_COMMAND GAME_COMMANDS[] = {
+    {CMD_FINISH_QUARTER, "Game", "Finish Quarter", ""},
+    {CMD_FINISH_GAME, "Game", "Finish Game", ""},
+    {CMD_TIMEOUT, "Game", "Timeout", ""},
+};
 
 bool g_bAcceleratorsLoaded = false;
 
@@ -158,6 +168,9 @@ const MAIN_COMMAND* Find_Main_Command(int nId)
     for (const MAIN_COMMAND& Command : COMMANDS)
         if (Command.nId == nId)
             return &Command;
+    for (const MAIN_COMMAND& Command : GAME_COMMANDS)
+        if (Command.nId == nId)
+            return &Command;
     return nullptr;
 }
 
@@ -172,6 +185,9 @@ int Find_Main_Command_Id(const char* szNameOrId)
         return nId > 0 && nId < 65536 && Find_Main_Command(static_cast<int>(nId)) ? static_cast<int>(nId) : 0;
     const std::string Name = Plain_Menu_Text(szNameOrId);
     for (const MAIN_COMMAND& Command : COMMANDS)
+        if (strcasecmp(Command.szName, Name.c_str()) == 0)
+            return Command.nId;
+    for (const MAIN_COMMAND& Command : GAME_COMMANDS)
         if (strcasecmp(Command.szName, Name.c_str()) == 0)
             return Command.nId;
     return 0;
@@ -273,6 +289,14 @@ bool Dispatch_Main_Command(int nCommand)
     case CMD_SAVE_OFFENSIVE_PLAYBOOK:
     case CMD_SAVE_DEFENSIVE_PLAYBOOK:
         Run_Save_Playbook_Dialog(nCommand == CMD_SAVE_OFFENSIVE_PLAYBOOK ? PLAYBOOK_OFFENSE : PLAYBOOK_DEFENSE);
+    case CMD_FINISH_QUARTER:
+        Finish_Current_Quarter();
+        break;
+    case CMD_FINISH_GAME:
+        Finish_Current_Game();
+        break;
+    case CMD_TIMEOUT:
+        Call_User_Timeout();
         break;
     default:
         // The page commands.

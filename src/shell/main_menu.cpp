@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "engine/game_driver.h"
+#include "engine/watched_game.h"
 #include "league/league_data.h"
 #include "platform/errors.h"
 #include "platform/menus.h"
@@ -46,6 +47,7 @@ const MENU_LABEL LABELS[] = {
     {CMD_PAGE_CHAMPIONS, "C&hampions", false},
     {CMD_FINISH_QUARTER, "Finish &Quarter", false},
     {CMD_FINISH_GAME, "Finish &Game", false},
+    {CMD_TIMEOUT, "Time&out", false},
 };
 
 const MENU_LABEL* Find_Label(int nId)
@@ -98,17 +100,19 @@ void Build_Normal_Menu(MAIN_MENU& Menu)
         Add_Item(Popup_Named(Menu, pCommands[i].szMenu), Item_Of(pCommands[i]));
 }
 
-// While games are played: the game's own commands and the pages. The two
-// finishing commands stay greyed until the watched game brings them to life.
+// While games are played: the game's own commands and the pages. Finish
+// Quarter, Finish Game and Timeout are greyed unless the game being played
+// is watched.
 void Build_Game_In_Progress_Menu(MAIN_MENU& Menu)
 {
     MAIN_MENU_POPUP Game{"&Game", {}};
     MAIN_MENU_POPUP View{"&View", {}};
-    for (int nId : {CMD_FINISH_QUARTER, CMD_FINISH_GAME}) {
+    const bool bWatched = Is_Watched_Game_Under_Way();
+    for (int nId : {CMD_FINISH_QUARTER, CMD_FINISH_GAME, CMD_TIMEOUT}) {
         MAIN_MENU_ITEM Item;
         Item.nId = nId;
         Item.Text = Find_Label(nId)->szLabel;
-        Item.bEnabled = false;
+        Item.bEnabled = bWatched;
         Add_Item(Game, Item);
     }
     size_t nCount = 0;
@@ -209,6 +213,12 @@ bool Parse_Accelerator_Key(const char* szKey, int& nKey, unsigned& nModifiers)
     if (nKey == 0)
         nModifiers = 0;
     return nKey != 0;
+}
+
+bool Is_Watched_Game_Under_Way()
+{
+    const GAME* pGame = Get_Current_Game();
+    return pGame != nullptr && Get_Displayed_Game() == pGame;
 }
 
 bool Is_Game_Menu_Due()
@@ -318,6 +328,7 @@ const char* Get_Command_Help_Page(int nId)
     case CMD_STOP_SIMULATION:
     case CMD_FINISH_QUARTER:
     case CMD_FINISH_GAME:
+    case CMD_TIMEOUT:
         return "playing";
     case 0:
         return "frontpage";

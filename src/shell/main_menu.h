@@ -13,6 +13,7 @@
 // Commands of the game-in-progress menu that the normal menu has not.
 constexpr int CMD_FINISH_QUARTER = 40017;
 constexpr int CMD_FINISH_GAME = 40018;
+constexpr int CMD_TIMEOUT = 40019;
 // The draft items Set_Draft_Menu_Items renames.
 constexpr int CMD_COLLEGE_DRAFT = 40085;
 constexpr int CMD_FANTASY_DRAFT = 40088;
@@ -35,6 +36,8 @@ struct MAIN_MENU {
     std::vector<MAIN_MENU_POPUP> Popups;
 };
 
+// The game menu's commands are live while the game being played is watched.
+bool Is_Watched_Game_Under_Way();
 // True while a run plays days or a game is current: the game-in-progress
 // menu is shown exactly then, whatever a caller of Build_Game_Menu asked for.
 bool Is_Game_Menu_Due();

@@ -7,13 +7,17 @@
 
 #include "league/league_data.h"
 #include "league/league_structure.h"
+#include "engine/watched_game.h"
 #include "league/preferences.h"
+#include "pages/game_view.h"
 #include "pages/page_layout.h"
 #include "pages/page_paint.h"
+#include "pages/score_boxes.h"
 #include "platform/errors.h"
 #include "platform/main_frame.h"
 #include "platform/pictures.h"
 #include "platform/shell_requests.h"
+#include "platform/ui_backend.h"
 #include "platform/ui_services.h"
 #include "shell/main_menu.h"
 #include "shell/news_bar.h"
@@ -96,6 +100,47 @@ int g_nQuitCode = 0;
 
 }  // namespace
 
+namespace {
+
+// The watched game's view: the engine's frames, repaints and score boxes
+// become repaints of the page area, painted by the pages.
+int On_Play_Text_Frame(int nFrame, bool bFinal)
+{
+    const int nWait = Show_Play_Text_Frame(nFrame, bFinal);
+    if (Is_Game_View_Shown())
+        Repaint_Window(AREA_PAGE);
+    return nWait;
+}
+
+void On_Watched_Game_Repaint()
+{
+    Repaint_Window(AREA_PAGE);
+}
+
+void On_Game_Score_Box(const GAME* pGame)
+{
+    Record_Game_Score_Box(pGame);
+    if (Is_Corner_Box_Page(Get_User_Preference(PREF_MAIN_PAGE)))
+        Repaint_Window(AREA_PAGE);
+}
+
+// A click on the page: the game view's calls and page buttons.
+void On_Game_View_Click(int nArea, int x, int y, int nButton)
+{
+    if (nArea != AREA_PAGE || nButton != 1 || !Is_Game_View_Shown())
+        return;
+    if (Click_Play_Call_Area(Get_Main_Window_Areas().Page, x, y))
+        Repaint_Window(AREA_PAGE);
+}
+
+// A key before the menu's: the game view's digit keys.
+bool On_Game_View_Key(int nKey, unsigned nModifiers)
+{
+    return nModifiers == 0 && Press_Game_View_Key(nKey);
+}
+
+}  // namespace
+
 void Create_Main_Window(const WINDOW_RECTANGLE& Window)
 {
     g_Window = Window;
@@ -108,7 +153,17 @@ void Create_Main_Window(const WINDOW_RECTANGLE& Window)
     MAIN_FRAME_HANDLERS Frame = main_frame::Handlers();
     Frame.pPaint = Paint_Main_Window_Area;
     Frame.pSize = On_Page_Area_Size;
+    Frame.pClick = On_Game_View_Click;
+    Frame.pKey = On_Game_View_Key;
     main_frame::Set_Handlers(&Frame);
+    // A user may watch games only where the window shows them.
+    if (!Ui_Is_Headless()) {
+        WATCHED_GAME_VIEW View;
+        View.pfnPaintPlayTextBox = On_Play_Text_Frame;
+        View.pfnRepaint = On_Watched_Game_Repaint;
+        View.pfnDrawScoreBox = On_Game_Score_Box;
+        Install_Watched_Game_View(&View);
+    }
     main_frame::Open(FRAME_RECT{Window.nLeft, Window.nTop, Window.nRight, Window.nBottom});
     // The bars come with a game begun or resumed (Create_Status_Bar).
     Refresh_Main_Window_Layout();
@@ -157,6 +212,7 @@ int Get_Quit_Code()
 
 void Destroy_Main_Window()
 {
+    Install_Watched_Game_View(nullptr);
     main_frame::Close();
     g_bWindowCreated = false;
     g_bQuitPosted = false;
@@ -316,11 +372,22 @@ void Paint_News_Bar(CANVAS& Canvas, const CANVAS_RECT& rcBar)
     Canvas.Set_Clip(rcOld);
 }
 
+void Paint_Page_Area(CANVAS& Canvas, const CANVAS_RECT& rcPage)
+{
+    const int nPage = Get_User_Preference(PREF_MAIN_PAGE);
+    if (Is_Game_View_Shown()) {
+        Paint_Game_View(Canvas, rcPage);
+        return;
+    }
+    Paint_Main_Page(Canvas, nPage, rcPage);
+    Paint_Corner_Boxes(Canvas, rcPage, nPage);
+}
+
 void Paint_Main_Window_Area(int nArea, CANVAS& Canvas)
 {
     switch (nArea) {
     case AREA_PAGE:
-        Paint_Main_Page(Canvas, Get_User_Preference(PREF_MAIN_PAGE), Canvas.Bounds());
+        Paint_Page_Area(Canvas, Canvas.Bounds());
         break;
     case AREA_STATUS_BAR:
         Paint_Status_Bar(Canvas, Canvas.Bounds());
@@ -345,7 +412,7 @@ void On_Page_Area_Size(int nWidth, int nHeight)
 void Paint_Main_Window(CANVAS& Canvas)
 {
     const MAIN_WINDOW_AREAS Areas = Get_Main_Window_Areas();
-    Paint_Main_Page(Canvas, Get_User_Preference(PREF_MAIN_PAGE), Areas.Page);
+    Paint_Page_Area(Canvas, Areas.Page);
     Paint_Status_Bar(Canvas, Areas.StatusBar);
     Paint_News_Bar(Canvas, Areas.NewsBar);
 }

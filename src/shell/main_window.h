@@ -59,6 +59,9 @@ void Refresh_Main_Window_Layout();
 // Paints the whole client (a canvas of the client's size) or one area.
 void Paint_Main_Window(CANVAS& Canvas);
 void Paint_Status_Bar(CANVAS& Canvas, const CANVAS_RECT& rcBar);
+// The page shown: the game view on the Games page while a game is shown,
+// else the page with its corner boxes.
+void Paint_Page_Area(CANVAS& Canvas, const CANVAS_RECT& rcPage);
 // The frame's paint of one area, the canvas the area's size (AREA_ALL: the
 // whole client).
 void Paint_Main_Window_Area(int nArea, CANVAS& Canvas);

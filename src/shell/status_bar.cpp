@@ -18,25 +18,6 @@ bool g_bShown = false;
 
 }  // namespace
 
-void Format_Phase_Labels(char* szFirst, char* szSecond, size_t nSize)
-{
-    if (szFirst == nullptr || szSecond == nullptr || nSize == 0)
-        return;
-    const int nYear = Get_Current_Year();
-    if (Get_Universe_Stat(FANTASY_DRAFT_RUNNING) >= 1) {
-        std::snprintf(szFirst, nSize, "Round %d", Get_User_Preference(PREF_DRAFT_ROUND) + 1);
-        std::snprintf(szSecond, nSize, "Pick %d", Get_User_Preference(PREF_DRAFT_PICKS_MADE) + 1);
-        return;
-    }
-    std::snprintf(szFirst, nSize, "%d", nYear);
-    if (Is_College_Draft_Running())
-        std::snprintf(szSecond, nSize, "Amateur Draft");
-    else if (Get_Current_Week() >= OFFSEASON_WEEK)
-        std::snprintf(szSecond, nSize, "Offseason");
-    else
-        Get_Week_Name(-1, szSecond, nSize);
-}
-
 STATUS_BAR_TEXT Get_Status_Bar_Text()
 {
     STATUS_BAR_TEXT Text;

@@ -89,7 +89,7 @@ TEST_F(MainMenuTest, GameMenuShowsExactlyWhileARunIsInProgress)
     Build_Game_Menu(0);
     ASSERT_TRUE(Get_Main_Menu().bGameMenu);
     EXPECT_EQ(Titles(), (std::vector<std::string>{"&Game", "&View"}));
-    EXPECT_EQ(Items(0), (std::vector<std::string>{"Finish &Quarter", "Finish &Game", "-", "S&top\tEscape"}));
+    EXPECT_EQ(Items(0), (std::vector<std::string>{"Finish &Quarter", "Finish &Game", "Time&out", "-", "S&top\tEscape"}));
     // Its finishing commands wait for the watched game: greyed.
     EXPECT_FALSE(Find_Main_Menu_Item(CMD_FINISH_QUARTER)->bEnabled);
     EXPECT_TRUE(Find_Main_Menu_Item(CMD_STOP_SIMULATION)->bEnabled);

@@ -11,6 +11,7 @@
 #include "platform/gtk/gtk_internal.h"
 #include "platform/gtk/gtk_text.h"
 #include "platform/main_frame.h"
+#include "platform/menus.h"
 
 namespace {
 
@@ -69,6 +70,34 @@ gboolean On_Frame_Delete(GtkWidget*, GdkEvent*, gpointer)
     return TRUE;
 }
 
+gboolean On_Frame_Key(GtkWidget*, GdkEventKey* pEvent, gpointer)
+{
+    // Digits and letters go to the shell first (the game view's play keys);
+    // what it leaves goes on to the menu's keys.
+    if (main_frame::Handlers().pKey == nullptr)
+        return FALSE;
+    int nKey = 0;
+    const guint nKeyval = pEvent->keyval;
+    if (nKeyval >= GDK_KEY_0 && nKeyval <= GDK_KEY_9)
+        nKey = '0' + static_cast<int>(nKeyval - GDK_KEY_0);
+    else if (nKeyval >= GDK_KEY_KP_0 && nKeyval <= GDK_KEY_KP_9)
+        nKey = '0' + static_cast<int>(nKeyval - GDK_KEY_KP_0);
+    else if (nKeyval >= GDK_KEY_a && nKeyval <= GDK_KEY_z)
+        nKey = 'A' + static_cast<int>(nKeyval - GDK_KEY_a);
+    else if (nKeyval >= GDK_KEY_A && nKeyval <= GDK_KEY_Z)
+        nKey = 'A' + static_cast<int>(nKeyval - GDK_KEY_A);
+    if (nKey == 0)
+        return FALSE;
+    unsigned nModifiers = 0;
+    if ((pEvent->state & GDK_CONTROL_MASK) != 0)
+        nModifiers |= ACCEL_CTRL;
+    if ((pEvent->state & GDK_SHIFT_MASK) != 0)
+        nModifiers |= ACCEL_SHIFT;
+    if ((pEvent->state & GDK_MOD1_MASK) != 0)
+        nModifiers |= ACCEL_ALT;
+    return main_frame::Handlers().pKey(nKey, nModifiers) ? TRUE : FALSE;
+}
+
 void Show_Bars()
 {
     if (g_pWindow == nullptr)
@@ -100,6 +129,7 @@ void Frame_Open(const FRAME_RECT& Rect)
         gtk_widget_set_size_request(g_pAreas[FRAME_NEWS_BAR], -1, NEWS_BAR_HEIGHT);
         g_signal_connect(g_pAreas[FRAME_PAGE], "size-allocate", G_CALLBACK(On_Page_Allocated), nullptr);
         g_signal_connect(g_pWindow, "delete-event", G_CALLBACK(On_Frame_Delete), nullptr);
+        g_signal_connect(g_pWindow, "key-press-event", G_CALLBACK(On_Frame_Key), nullptr);
         gtk_container_add(GTK_CONTAINER(g_pWindow), pBox);
         gtk_internal::Attach_Menu_Bar(g_pWindow, g_pMenuHolder);
         gtk_widget_show_all(g_pWindow);

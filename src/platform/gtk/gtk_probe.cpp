@@ -270,6 +270,30 @@ bool Send_Key(int nKind, int nDialogId, const std::string& Key, bool bCtrl, bool
     return true;
 }
 
+bool Click_Main_Area(int nArea, int x, int y)
+{
+    GtkWidget* pArea = gtk_internal::Frame_Area(nArea);
+    GdkWindow* pGdk = pArea != nullptr ? gtk_widget_get_window(pArea) : nullptr;
+    if (pGdk == nullptr)
+        return false;
+    GdkSeat* pSeat = gdk_display_get_default_seat(gtk_widget_get_display(pArea));
+    GdkDevice* pPointer = pSeat != nullptr ? gdk_seat_get_pointer(pSeat) : nullptr;
+    for (GdkEventType nType : {GDK_BUTTON_PRESS, GDK_BUTTON_RELEASE}) {
+        GdkEvent* pEvent = gdk_event_new(nType);
+        pEvent->button.window = GDK_WINDOW(g_object_ref(pGdk));
+        pEvent->button.send_event = TRUE;
+        pEvent->button.time = GDK_CURRENT_TIME;
+        pEvent->button.x = x;
+        pEvent->button.y = y;
+        pEvent->button.button = 1;
+        if (pPointer != nullptr)
+            gdk_event_set_device(pEvent, pPointer);
+        gtk_main_do_event(pEvent);
+        gdk_event_free(pEvent);
+    }
+    return true;
+}
+
 bool Activate_Menu_Item(int nCommand)
 {
     GtkWidget* pItem = gtk_internal::Menu_Item_Of(nCommand);

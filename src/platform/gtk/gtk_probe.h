@@ -59,6 +59,10 @@ bool Click_Header(int nDialogId, int nControl, int nColumn);
 // cKey: a letter or digit, or one of the names "Return", "Escape", "F2".
 bool Send_Key(int nKind, int nDialogId, const std::string& Key, bool bCtrl = false, bool bAlt = false,
               bool bShift = false);
+// A left click (press and release) at (x, y) of a main window's area
+// (FRAME_AREA of main_frame.h), through GTK's event dispatch; false when
+// the area is not shown.
+bool Click_Main_Area(int nArea, int x, int y);
 // The menu item of a command activated; false when the bar has no item.
 bool Activate_Menu_Item(int nCommand);
 // Whether the item of a command can be chosen in the bar now (it and every

@@ -1,0 +1,483 @@
+// The watched game: watching a game of two computer clubs changes nothing of
+// it; the user's club calls its plays through Submit_User_Play_Call from
+// inside the blocking wait, on offence and on defence, never against a kick;
+// "Go For Two?" once per try; the user's timeout; the fast-forward of Finish
+// Quarter and Finish Game; and nothing waits without a window.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "engine/formations.h"
+#include "engine/game_report.h"
+#include "engine/game_log.h"
+#include "engine/playbooks.h"
+#include "engine/watched_game.h"
+#include "league/league_text.h"
+#include "platform/ui_services.h"
+#include "test_support.h"
+#include "watched_fixture.h"
+
+namespace {
+
+using namespace game_fixture;
+using namespace watched_fixture;
+
+constexpr uint32_t LEAGUE_SEED = 11;
+constexpr uint32_t GAME_SEED = 2;
+
+// What a played game leaves behind, the narration (display data that only a
+// watched game fills) taken out of the record.
+struct GAME_RESULT {
+    std::string GameBytes;
+    std::string TeamBytes;
+    std::string BoxScore;
+    std::string TextLog;
+    uint32_t nNextDraws[4];
+};
+
+GAME_RESULT Result_Of_Game()
+{
+    GAME Game = League.Game[0];
+    for (NARRATION_ENTRY& Entry : Game.CurrentPlay.Narration)
+        std::memset(&Entry, 0xFF, sizeof(Entry));
+    for (PLAY& Play : Game.PlayLog)
+        for (NARRATION_ENTRY& Entry : Play.Narration)
+            std::memset(&Entry, 0xFF, sizeof(Entry));
+    GAME_RESULT r;
+    r.GameBytes.assign(reinterpret_cast<const char*>(&Game), sizeof(Game));
+    // The players' statistics and the playbooks' tallies of both clubs,
+    // without the watch mark of the week.
+    Set_Calendar_PBP_Flag(HOME_TEAM, FIXTURE_WEEK, 0);
+    r.TeamBytes.assign(reinterpret_cast<const char*>(&League.Team[0]), 2 * sizeof(League.Team[0]));
+    r.BoxScore = Get_Game_Report_Html();
+    r.TextLog = Get_Game_Text_Log();
+    // The same count of draws leaves the generator at the same place.
+    for (uint32_t& nDraw : r.nNextDraws)
+        nDraw = Generate_Random_Number();
+    return r;
+}
+
+int Count_Narration(const GAME& Game)
+{
+    int n = 0;
+    for (int i = 0; i < Game.nPlays && i < PLAY_LOG_SIZE; ++i)
+        for (const NARRATION_ENTRY& Entry : Game.PlayLog[i].Narration)
+            n += Entry.bEvent != NARRATION_ENTRY_FREE;
+    return n;
+}
+
+class WatchedGameTest : public LeagueTest {
+protected:
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        Set_Game_Pages_Enabled(true);
+        Forget_Two_Point_Answer();
+        menus::Reset();
+        services::Reset();
+    }
+    void TearDown() override
+    {
+        Stop_Watching_Window();
+        Set_Game_Pages_Enabled(false);
+        menus::Reset();
+        services::Reset();
+    }
+
+    // The league of two clubs with the week's game scheduled and every
+    // player named, as in any league (a nameless player gets a name when
+    // the narration first names him); the game to be played from GAME_SEED.
+    static void Build_League()
+    {
+        Build_Two_Team_League(LEAGUE_SEED);
+        League.Team[HOME_TEAM].nSchedule[FIXTURE_WEEK][SCHEDULE_OPPONENT] = AWAY_TEAM + 1;
+        League.Team[AWAY_TEAM].nSchedule[FIXTURE_WEEK][SCHEDULE_OPPONENT] = -(HOME_TEAM + 1);
+        for (int t : {AWAY_TEAM, HOME_TEAM})
+            for (int s = 0; s < ROSTER_SIZE; ++s) {
+                Set_Player_First_Name(t, s, "Lee");
+                Set_Player_Last_Name(t, s, "Player");
+            }
+        Set_User_Preference(PREF_SHOWN_GAME, -1);
+    }
+};
+TEST_F(WatchedGameTest, WatchingAGameOfTwoComputerClubsChangesNothing)
+{
+    Build_League();
+    const std::string Before(reinterpret_cast<const char*>(&League), sizeof(League));
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    const GAME_RESULT Unwatched = Result_Of_Game();
+    EXPECT_EQ(Count_Narration(League.Game[0]), 0);
+
+    std::memcpy(static_cast<void*>(&League), Before.data(), sizeof(League));
+    Start_Watching_Window();
+    Watch_Fixture_Game();
+    int nPlaysPainted = 0;
+    Record().OnFrame = [&nPlaysPainted](int nFrame) { nPlaysPainted += nFrame == 0; };
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    const int nNarrated = Count_Narration(League.Game[0]);
+    const GAME_RESULT Watched = Result_Of_Game();
+
+    // It was watched: every snap animated in 11 frames with the menu greyed,
+    // the waits through the seam, the narration told.
+    EXPECT_EQ(nPlaysPainted, League.Game[0].nPlays);
+    EXPECT_EQ(Record().nFrames, 11 * nPlaysPainted);
+    EXPECT_EQ(Record().nFinalPaints, nPlaysPainted);
+    EXPECT_EQ(Record().nFramesWithMenuLive, 0);
+    EXPECT_FALSE(menus::Main_Menu().bAllGreyed);
+    EXPECT_EQ(Record().nWaits, Record().nFrames);   // one interval of 1 ms a frame, no call waited for
+    EXPECT_EQ(Record().nClock, static_cast<uint64_t>(Record().nFrames));
+    EXPECT_GT(Record().nRepaints, 2 * nPlaysPainted - 1);
+    EXPECT_GT(nNarrated, League.Game[0].nPlays);
+
+    // And nothing of the game differs.
+    EXPECT_TRUE(Watched.GameBytes == Unwatched.GameBytes);
+    EXPECT_TRUE(Watched.TeamBytes == Unwatched.TeamBytes);
+    EXPECT_FALSE(Unwatched.BoxScore.empty());
+    EXPECT_EQ(Watched.BoxScore, Unwatched.BoxScore);
+    EXPECT_EQ(Watched.TextLog, Unwatched.TextLog);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Watched.nNextDraws[i], Unwatched.nNextDraws[i]) << i;
+}
+
+TEST_F(WatchedGameTest, TheUsersClubCallsOnOffenceAndDefenceFromInsideTheWait)
+{
+    Build_League();
+    Make_Away_Club_The_Users();
+    Start_Watching_Window();
+    Watch_Fixture_Game();
+    GAME* pGame = &League.Game[0];
+
+    struct TALLY {
+        int nOffense = 0;
+        int nDefense = 0;
+        int nKickoffs = 0;
+        int nAgainstKick = 0;
+        int nWrongPage = 0;
+        int nRefusedAsExpected = 0;
+        int nSubmitFailed = 0;
+        int nConversions = 0;
+    } t;
+    int nLastOffenseCall = -1;
+    int nLastDefenseCall = -1;
+    int nCallsChecked = 0;
+    Record().OnWait = [&] {
+        ASSERT_EQ(Get_Current_Game(), pGame);
+        ASSERT_TRUE(Is_Awaiting_User_Play_Call());
+        const int nStage = Get_Play_Call_Stage();
+        const int nOffense = Get_Computer_Play_Call(true);
+        const int nDefense = Get_Computer_Play_Call(false);
+        nLastOffenseCall = nLastDefenseCall = -1;
+        if (nStage == PLAY_CALL_STAGE_OFFENSE || nStage == PLAY_CALL_STAGE_KICKOFF) {
+            EXPECT_EQ(Get_Game_Offense_Team(pGame), AWAY_TEAM);
+            t.nConversions += Is_Conversion_Attempt(pGame);
+            // The other side's call and a play that is none are refused.
+            t.nRefusedAsExpected += !Submit_User_Play_Call(false, 0);
+            t.nRefusedAsExpected += !Submit_User_Play_Call(true, OFFENSIVE_PLAY_COUNT);
+            t.nRefusedAsExpected += !Submit_User_Play_Call(true, -1);
+            if (nStage == PLAY_CALL_STAGE_KICKOFF) {
+                ++t.nKickoffs;
+                t.nRefusedAsExpected += !Submit_User_Play_Call(true, KICK_PLAY_COUNT);
+            } else {
+                t.nWrongPage += Get_User_Preference(PREF_PLAY_CALL_FIRST) != nOffense / 10;
+            }
+            ++t.nOffense;
+            nLastOffenseCall = nOffense;
+            t.nSubmitFailed += !Submit_User_Play_Call(true, nOffense);
+        } else if (nStage == PLAY_CALL_STAGE_DEFENSE) {
+            EXPECT_EQ(Get_Game_Defense_Team(pGame), AWAY_TEAM);
+            const int nDown = Get_Game_Down_Code(pGame);
+            const int nType = Get_Call_Play_Type(pGame, pGame->CurrentPlay.nOffenseCall);
+            t.nAgainstKick += nDown == KICKOFF_DOWN || nDown == SAFETY_KICK_DOWN || nType == PLAY_TYPE_PUNT ||
+                              nType == PLAY_TYPE_FIELD_GOAL;
+            t.nWrongPage += Get_User_Preference(PREF_PLAY_CALL_FIRST + 1) != nDefense / 10;
+            t.nRefusedAsExpected += !Submit_User_Play_Call(true, 0);
+            t.nRefusedAsExpected += !Submit_User_Play_Call(false, DEFENSIVE_PLAY_COUNT);
+            ++t.nDefense;
+            // Not the computer's call: the user's own stands.
+            nLastDefenseCall = (nDefense + 1) % DEFENSIVE_PLAY_COUNT;
+            t.nSubmitFailed += !Submit_User_Play_Call(false, nLastDefenseCall);
+        } else {
+            ADD_FAILURE() << "waiting at stage " << nStage;
+        }
+        EXPECT_FALSE(Is_Awaiting_User_Play_Call());
+    };
+    // The play run is the one the user called.
+    Record().OnFrame = [&](int nFrame) {
+        if (nFrame != 0)
+            return;
+        if (nLastOffenseCall >= 0) {
+            ++nCallsChecked;
+            EXPECT_EQ(pGame->CurrentPlay.nOffenseCall, nLastOffenseCall);
+        }
+        if (nLastDefenseCall >= 0) {
+            ++nCallsChecked;
+            EXPECT_EQ(pGame->CurrentPlay.nDefenseCall, nLastDefenseCall);
+        }
+        nLastOffenseCall = nLastDefenseCall = -1;
+    };
+    // The user always goes for two.
+    for (int i = 0; i < 20; ++i)
+        ui::Queue_Answer(ID_YES);
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+
+    EXPECT_GT(t.nOffense, 20);
+    EXPECT_GT(t.nDefense, 20);
+    EXPECT_GT(t.nKickoffs, 0);
+    EXPECT_EQ(t.nAgainstKick, 0);
+    EXPECT_EQ(t.nWrongPage, 0);
+    EXPECT_EQ(t.nSubmitFailed, 0);
+    EXPECT_EQ(nCallsChecked, t.nOffense + t.nDefense);
+    EXPECT_EQ(t.nRefusedAsExpected, 3 * t.nOffense + t.nKickoffs + 2 * t.nDefense);
+    // The computer's punts and kick-offs against the user's club came and
+    // were not waited for: every wait for the defence is counted above.
+    int nKicksAgainstUser = 0;
+    for (int i = 0; i < pGame->nPlays && i < PLAY_LOG_SIZE; ++i) {
+        const PLAY& Play = pGame->PlayLog[i];
+        const bool bHomeBall = (Play.bResult & 1) != 0;
+        const int nResult = Play.bResult >> 1;
+        nKicksAgainstUser += bHomeBall && (Play.nSnapDown == KICKOFF_DOWN || nResult == RESULT_PUNT_RETURNED ||
+                                           nResult == RESULT_PUNT_TOUCHBACK || nResult == RESULT_PUNT_MUFFED);
+    }
+    EXPECT_GT(nKicksAgainstUser, 1);
+    // One question for each try of the user's club, though three places ask.
+    EXPECT_GT(t.nConversions, 0);
+    EXPECT_EQ(Count_Boxes("Go For Two?"), t.nConversions);
+    // Outside the wait nothing is awaited.
+    EXPECT_FALSE(Submit_User_Play_Call(true, 0));
+    EXPECT_FALSE(Submit_User_Play_Call(false, 0));
+    EXPECT_EQ(Get_Play_Call_Stage(), PLAY_CALL_STAGE_NO_GAME);
+}
+
+TEST_F(WatchedGameTest, WithoutAWindowOrUnderAScriptNothingWaits)
+{
+    for (int nCase = 0; nCase < 3; ++nCase) {
+        SCOPED_TRACE(nCase);
+        Build_League();
+        Make_Away_Club_The_Users();
+        Start_Watching_Window();
+        Watch_Fixture_Game();
+        if (nCase == 0)
+            Install_Watched_Game_View(nullptr);   // no game view
+        else if (nCase == 1)
+            dialogs::Set_Unattended(true);        // a script drives the window
+        else
+            Install_Ui_Backend(nullptr);          // headless
+        Record().OnWait = [] {
+            ADD_FAILURE() << "waited";
+            Fill_Open_Calls_With_Computer();
+        };
+        ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+        EXPECT_EQ(Record().nWaits, 0);
+        EXPECT_EQ(Record().nFrames, nCase == 0 ? 0 : Record().nFrames);
+        // Every call was made (none left open for the play).
+        for (int i = 0; i < League.Game[0].nPlays && i < PLAY_LOG_SIZE; ++i) {
+            EXPECT_NE(League.Game[0].PlayLog[i].nOffenseCall, PLAY_NOT_CALLED) << i;
+            EXPECT_NE(League.Game[0].PlayLog[i].nDefenseCall, PLAY_NOT_CALLED) << i;
+        }
+        Stop_Watching_Window();
+    }
+}
+
+TEST_F(WatchedGameTest, TheUsersTimeoutWithAndWithoutOneLeft)
+{
+    Build_League();
+    Make_Away_Club_The_Users();
+    GAME* pGame = &League.Game[0];
+    pGame->nAwayTeam = AWAY_TEAM;
+    pGame->nHomeTeam = HOME_TEAM;
+    // Without a game nothing happens.
+    EXPECT_FALSE(Call_User_Timeout());
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+
+    // Only the away club is the user's: its side, no question.
+    EXPECT_EQ(Ask_Timeout_Team(pGame), GAME_SIDE_AWAY);
+    Set_Team_Stat(HOME_TEAM, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
+    Set_Team_Stat(AWAY_TEAM, TEAM_STAT_CONTROLLER, CONTROLLER_COMPUTER);
+    EXPECT_EQ(Ask_Timeout_Team(pGame), GAME_SIDE_HOME);
+    Set_Team_Stat(HOME_TEAM, TEAM_STAT_CONTROLLER, CONTROLLER_COMPUTER);
+    EXPECT_EQ(Ask_Timeout_Team(pGame), -1);
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+    Set_Team_Stat(HOME_TEAM, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
+    EXPECT_EQ(Ask_Timeout_Team(pGame), -1);   // every club the computer's
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    // Both the user's: asked, the first button the away club (a club
+    // without a name is "Away" or "Home").
+    ui::Queue_Answer(ID_YES);
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
+    Set_Team_Stat(AWAY_TEAM, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
+    EXPECT_EQ(Ask_Timeout_Team(pGame), GAME_SIDE_AWAY);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Buttons, (std::vector<std::string>{"Away", "Home", ""}));
+    ui::Clear_Shown_Boxes();
+    Set_Team_String("Ospreys", AWAY_TEAM, 2);
+    Set_Team_String("Hounds", HOME_TEAM, 2);
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
+    Set_Team_Stat(AWAY_TEAM, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
+    ui::Queue_Answer(ID_YES);
+    ui::Queue_Answer(ID_NO);
+    EXPECT_EQ(Ask_Timeout_Team(pGame), GAME_SIDE_AWAY);
+    EXPECT_EQ(Ask_Timeout_Team(pGame), GAME_SIDE_HOME);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
+    const SHOWN_BOX& Box = ui::Shown_Boxes()[0];
+    EXPECT_EQ(Box.Caption, "Which team?");
+    EXPECT_EQ(Box.Text, "Which team calls the timeout?");
+    char szAway[64] = {};
+    char szHome[64] = {};
+    Get_Team_Short_Name(AWAY_TEAM, szAway);
+    Get_Team_Short_Name(HOME_TEAM, szHome);
+    ASSERT_GE(Box.Buttons.size(), 2u);
+    EXPECT_EQ(Box.Buttons[0], szAway);
+    EXPECT_EQ(Box.Buttons[1], szHome);
+    EXPECT_STREQ(szAway, "Ospreys");
+    EXPECT_STREQ(szHome, "Hounds");
+    ui::Clear_Shown_Boxes();
+
+    // In the watched game, at the user's first call on offence: one taken
+    // and the clock stopped; then with none left, a box and nothing changed.
+    Make_Away_Club_The_Users();
+    Start_Watching_Window();
+    Watch_Fixture_Game();
+    int nTried = 0;
+    bool bDone = false;
+    Record().OnWait = [&] {
+        ++nTried;
+        if (bDone || Get_Play_Call_Stage() != PLAY_CALL_STAGE_OFFENSE || Is_Conversion_Attempt(pGame)) {
+            Fill_Open_Calls_With_Computer();
+            return;
+        }
+        bDone = true;
+        pGame->nDown &= ~(GAME_DOWN_FLAG_CLOCK_STOPPED | GAME_DOWN_FLAG_CLOCK_STOPPED_2);
+        pGame->nDown |= GAME_DOWN_FLAG_CLOCK_STOPPED_2;
+        ASSERT_EQ(pGame->nTimeouts[GAME_SIDE_AWAY], 3);
+        const int nHome = pGame->nTimeouts[GAME_SIDE_HOME];
+        EXPECT_TRUE(Call_User_Timeout());
+        EXPECT_EQ(pGame->nTimeouts[GAME_SIDE_AWAY], 2);
+        EXPECT_EQ(pGame->nTimeouts[GAME_SIDE_HOME], nHome);
+        EXPECT_EQ(pGame->nDown & (GAME_DOWN_FLAG_CLOCK_STOPPED | GAME_DOWN_FLAG_CLOCK_STOPPED_2),
+                  GAME_DOWN_FLAG_CLOCK_STOPPED);
+        EXPECT_TRUE(ui::Shown_Boxes().empty());
+        pGame->nTimeouts[GAME_SIDE_AWAY] = 0;
+        const GAME Copy = *pGame;
+        EXPECT_FALSE(Call_User_Timeout());
+        EXPECT_EQ(std::memcmp(&Copy, pGame, sizeof(GAME)), 0);
+        EXPECT_EQ(Count_Boxes("No timeouts left."), 1);
+        pGame->nTimeouts[GAME_SIDE_AWAY] = 2;
+        EXPECT_TRUE(Call_User_Timeout());
+        Fill_Open_Calls_With_Computer();
+    };
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    EXPECT_TRUE(bDone);
+    EXPECT_GT(nTried, 1);
+}
+
+TEST_F(WatchedGameTest, FinishQuarterAndFinishGamePlayOnUnwatched)
+{
+    Build_League();
+    Make_Away_Club_The_Users();
+    Start_Watching_Window();
+    Watch_Fixture_Game();
+    GAME* pGame = &League.Game[0];
+    EXPECT_FALSE(Finish_Current_Quarter());   // no game yet
+    EXPECT_EQ(Get_User_Preference(PREF_ANIMATION_MODE), 0);
+
+    std::vector<int> QuarterOfWait;
+    int nFramesBefore = -1;
+    int nFramesOfFirstQuarterAfterFinish = 0;
+    int nFramesBeforeTheEndAfterFinishGame = 0;
+    Record().OnFrame = [&](int) {
+        nFramesOfFirstQuarterAfterFinish += QuarterOfWait.size() == 1 && Get_Game_Quarter(pGame) == 1;
+        nFramesBeforeTheEndAfterFinishGame += QuarterOfWait.size() == 2 && !Is_Game_Over(pGame);
+    };
+    Record().OnWait = [&] {
+        QuarterOfWait.push_back(Get_Game_Quarter(pGame));
+        if (QuarterOfWait.size() == 1) {
+            // Finish Quarter in the first: the wait ends with the computer's
+            // call, and the rest of the quarter is neither waited for nor
+            // painted.
+            EXPECT_TRUE(Finish_Current_Quarter());
+            EXPECT_EQ(Get_User_Preference(PREF_ANIMATION_MODE), 2);
+            EXPECT_FALSE(Is_Awaiting_User_Play_Call());
+            nFramesBefore = Record().nFrames;
+            return;
+        }
+        if (QuarterOfWait.size() == 2) {
+            // Finish Game asks; No leaves it watched.
+            ui::Queue_Answer(ID_NO);
+            EXPECT_FALSE(Finish_Current_Game());
+            EXPECT_EQ(Get_User_Preference(PREF_ANIMATION_MODE), 0);
+            ui::Queue_Answer(ID_YES);
+            EXPECT_TRUE(Finish_Current_Game());
+            EXPECT_EQ(Get_User_Preference(PREF_ANIMATION_MODE), Get_Game_Quarter(pGame) + 10);
+            nFramesBefore = Record().nFrames;
+        }
+    };
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    ASSERT_EQ(QuarterOfWait.size(), 2u);
+    EXPECT_EQ(QuarterOfWait[0], 1);
+    EXPECT_EQ(QuarterOfWait[1], 2);
+    // Nothing of the first quarter was painted after Finish Quarter.
+    EXPECT_EQ(nFramesOfFirstQuarterAfterFinish, 0);
+    // After Finish Game: nothing painted but the game's last play (the
+    // target is reached when the game ends), and the target cleared.
+    EXPECT_EQ(nFramesBeforeTheEndAfterFinishGame, 0);
+    EXPECT_EQ(Record().nFrames, nFramesBefore + 11);
+    EXPECT_EQ(Get_User_Preference(PREF_ANIMATION_MODE), 0);
+    ASSERT_EQ(Count_Boxes("Simulate the remainder of this game?"), 2);
+    for (const SHOWN_BOX& Box : ui::Shown_Boxes())
+        if (Box.Text == "Simulate the remainder of this game?") {
+            EXPECT_EQ(Box.Caption, "Finish Game");
+            EXPECT_EQ(Box.Style & BOX_BUTTON_MASK, BOX_YESNO);
+        }
+    EXPECT_FALSE(Finish_Current_Game());   // the game is over
+    EXPECT_EQ(Count_Boxes("Simulate the remainder of this game?"), 2);
+}
+
+TEST_F(WatchedGameTest, TheGameShownAndTheStageOfTheCalls)
+{
+    Build_League();
+    Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
+    EXPECT_EQ(Get_Displayed_Game(), nullptr);
+    Set_User_Preference(PREF_SHOWN_GAME, 7);
+    EXPECT_EQ(Get_Displayed_Game(), &League.Game[7]);
+    Set_User_Preference(PREF_SHOWN_GAME, NUMBER_OF_GAMES);
+    EXPECT_EQ(Get_Displayed_Game(), nullptr);
+    Set_User_Preference(PREF_SHOWN_GAME, -1);
+    EXPECT_EQ(Get_Play_Call_Stage(), PLAY_CALL_STAGE_NO_GAME);
+    // The animation's interval: twice the text speed, at least 1 ms; none
+    // under fast-forward.
+    Set_User_Preference(PREF_TEXT_SPEED, 300);
+    EXPECT_EQ(Get_Animation_Interval(), 600);
+    Set_User_Preference(PREF_TEXT_SPEED, 0);
+    EXPECT_EQ(Get_Animation_Interval(), 1);
+    Set_User_Preference(PREF_ANIMATION_MODE, 3);
+    EXPECT_EQ(Get_Animation_Interval(), 0);
+    Set_User_Preference(PREF_ANIMATION_MODE, 0);
+
+    // During the watched game: the current game is shown; each stage seen
+    // at the wait matches the calls.
+    Start_Watching_Window();
+    Watch_Fixture_Game();
+    Set_User_Preference(PREF_SHOWN_GAME, 7);
+    GAME* pGame = &League.Game[0];
+    int nChecked = 0;
+    Record().OnFrame = [&](int nFrame) {
+        if (nFrame == 0) {
+            EXPECT_EQ(Get_Displayed_Game(), pGame);
+            EXPECT_EQ(Get_Play_Call_Stage(), PLAY_CALL_STAGE_CALLED);
+            ++nChecked;
+        }
+    };
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    EXPECT_GT(nChecked, 100);
+    EXPECT_EQ(Get_Displayed_Game(), &League.Game[7]);
+    EXPECT_EQ(Record().nScoreBoxes > 0, true);
+    // Stage by the calls of the current game.
+    pGame->nDown = KICKOFF_DOWN;
+    pGame->CurrentPlay.nOffenseCall = PLAY_NOT_CALLED;
+    pGame->CurrentPlay.nDefenseCall = PLAY_NOT_CALLED;
+    EXPECT_EQ(Get_Play_Call_Stage(), PLAY_CALL_STAGE_NO_GAME);   // not being played
+}
+
+}  // namespace

@@ -1,0 +1,464 @@
+// A watched game in the real window, in-process: the default league, the
+// user's club marked for watching its next two games, the fastest
+// animation. A timer of the ui model plays the user while the engine waits
+// in the window's loop: it checks what the view offers at every wait (the
+// side, the user's club, the page the computer's suggestion is on, no wait
+// for a defence against a kick-off or a punt) and calls plays by a click on
+// a diagram and by digit keys, both as events through GTK's dispatch; it
+// turns a page, takes Finish Quarter, answers Finish Game's question No and
+// then, in the second game, Yes, and stops the run with Escape, which fills
+// the open call with the computer's. Screenshots: the view calling the
+// offence and the defence, the view while a play is told, and the Standings
+// page with the corner score box.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/game_driver.h"
+#include "gamefile/game_file.h"
+#include "engine/game_state.h"
+#include "engine/playbook_records.h"
+#include "engine/playbooks.h"
+#include "engine/watched_game.h"
+#include "gui_support.h"
+#include "league/game_record.h"
+#include "league/human_teams.h"
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/preferences.h"
+#include "league/team.h"
+#include "league/team_schedule.h"
+#include "pages/game_view.h"
+#include "pages/score_boxes.h"
+#include "platform/dialogs.h"
+#include "platform/main_frame.h"
+#include "platform/shell_requests.h"
+#include "platform/ui.h"
+#include "platform/ui_services.h"
+#include "shell/commands.h"
+#include "shell/main_menu.h"
+#include "shell/main_window.h"
+#include "shell/startup.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string PROGRAM = KELVO_PROGRAM_PATH;
+const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
+constexpr int ACTOR_TIMER = 0x5743;
+constexpr int ACTOR_TICK_MS = 5;
+
+// What the user does at the next waits, in order.
+enum PHASE : int {
+    PHASE_PLAY,            // call plays, then Finish Quarter
+    PHASE_AFTER_QUARTER,   // the next wait: a later quarter; Standings, Finish Game No, Escape
+    PHASE_STOPPED,         // after Stop: no more waits this week
+    PHASE_FINISH_GAME,     // the second game: Finish Game, Yes
+    PHASE_FINISHED,        // no more waits
+};
+
+struct ACTOR {
+    int nPhase = PHASE_PLAY;
+    int nUserTeam = -1;
+    int nWaits = 0;
+    int nOffense = 0;
+    int nDefense = 0;
+    int nKickoffs = 0;
+    int nOpponentKicks = 0;       // kick-offs and punts of the other club told
+    int nClickCalls = 0;
+    int nKeyCalls = 0;
+    int nPagesTurned = 0;
+    int nFinishQuarter = -1;      // the quarter Finish Quarter was taken in
+    int nWaitsAfterStop = 0;
+    int nWaitsAfterFinish = 0;
+    bool bStopChecked = false;
+    bool bFinishNoChecked = false;
+    bool bStandingsShot = false;
+    bool bScoreBoxShown = false;
+    bool bShotOffense = false;
+    bool bShotDefense = false;
+    bool bShotPlay = false;
+    bool bBusy = false;
+    std::vector<std::string> Problems;
+    std::string NextBoxKey;       // the key for the next message box; "" its default
+    bool bNextBoxAlt = false;
+};
+ACTOR g_Actor;
+
+void Problem(const std::string& Text)
+{
+    if (g_Actor.Problems.size() < 20)
+        g_Actor.Problems.push_back(Text);
+}
+
+void Answer_Box(int nKind, int)
+{
+    if (nKind != gtk_probe::WINDOW_MESSAGE_BOX)
+        return;
+    const std::string Key = g_Actor.NextBoxKey.empty() ? "Return" : g_Actor.NextBoxKey;
+    const bool bAlt = g_Actor.bNextBoxAlt;
+    g_Actor.NextBoxKey.clear();
+    g_Actor.bNextBoxAlt = false;
+    gtk_probe::Send_Key(gtk_probe::WINDOW_MESSAGE_BOX, 0, Key, false, bAlt);
+}
+
+void Shoot(const char* szName)
+{
+    const int nDraws = gtk_probe::Draw_Count(gtk_probe::WINDOW_MAIN);
+    gtk_probe::Wait_Draw_After(gtk_probe::WINDOW_MAIN, 0, nDraws, 2000);
+    if (!gtk_probe::Screenshot(gtk_probe::WINDOW_MAIN, 0, gui_support::Screenshot_Path(szName)))
+        Problem(std::string("screenshot ") + szName + " not written");
+}
+
+CANVAS_RECT Page_Area()
+{
+    return Get_Main_Window_Areas().Page;
+}
+
+// A click in the middle of a hot spot of the page area, through GTK.
+void Click_Spot(int nSpot)
+{
+    const CANVAS_RECT rc = Get_Game_View_Hot_Spot(Page_Area(), nSpot);
+    if (!gtk_probe::Click_Main_Area(FRAME_PAGE, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2))
+        Problem("the page area took no click");
+}
+
+int Call_Of(const GAME* pGame, bool bOffense)
+{
+    return bOffense ? pGame->CurrentPlay.nOffenseCall : pGame->CurrentPlay.nDefenseCall;
+}
+
+// Calls slot nSlot of the page shown by a click; true when that play was
+// called (an empty slot of the playbook refuses the call).
+bool Call_By_Click(const GAME* pGame, const GAME_VIEW_CALLING& Calling, int nSlot)
+{
+    const bool bOffense = Calling.nSide != CALLING_DEFENSE;
+    Click_Spot(nSlot);
+    if (Call_Of(pGame, bOffense) == PLAY_NOT_CALLED)
+        return false;
+    if (Call_Of(pGame, bOffense) != Get_Game_View_Play(Calling, nSlot))
+        Problem("a click on diagram " + std::to_string(nSlot) + " called " +
+                std::to_string(Call_Of(pGame, bOffense)));
+    ++g_Actor.nClickCalls;
+    return true;
+}
+
+bool Call_By_Key(const GAME* pGame, const GAME_VIEW_CALLING& Calling, char cKey)
+{
+    const bool bOffense = Calling.nSide != CALLING_DEFENSE;
+    gtk_probe::Send_Key(gtk_probe::WINDOW_MAIN, 0, std::string(1, cKey));
+    if (Call_Of(pGame, bOffense) == PLAY_NOT_CALLED)
+        return false;
+    const int nExpected = Get_Game_View_Play(Calling, Get_Game_View_Key_Slot(cKey));
+    if (Call_Of(pGame, bOffense) != nExpected)
+        Problem(std::string("key ") + cKey + " called " + std::to_string(Call_Of(pGame, bOffense)) + ", not " +
+                std::to_string(nExpected));
+    ++g_Actor.nKeyCalls;
+    return true;
+}
+
+// Any play of the page: the keys 1-9 and 0 in turn until one is taken.
+void Call_Any(const GAME* pGame, const GAME_VIEW_CALLING& Calling)
+{
+    for (char cKey : std::string("1234567890"))
+        if (Call_By_Key(pGame, Calling, cKey))
+            return;
+    Problem("no play of the page could be called");
+}
+
+// The checks every wait must pass.
+void Check_Wait(const GAME* pGame, const GAME_VIEW_CALLING& Calling)
+{
+    const int nStage = Get_Play_Call_Stage();
+    const int nDown = Get_Game_Down_Code(pGame);
+    const int nExpected = nStage == PLAY_CALL_STAGE_OFFENSE   ? CALLING_OFFENSE
+                          : nStage == PLAY_CALL_STAGE_DEFENSE ? CALLING_DEFENSE
+                          : nStage == PLAY_CALL_STAGE_KICKOFF ? CALLING_KICKOFF
+                                                              : CALLING_NONE;
+    if (Calling.nSide != nExpected)
+        Problem("the view calls side " + std::to_string(Calling.nSide) + " at stage " + std::to_string(nStage));
+    if (!Is_Human_Team(Calling.nTeam) || Calling.nTeam != g_Actor.nUserTeam)
+        Problem("a wait for club " + std::to_string(Calling.nTeam));
+    if (Calling.nSide == CALLING_DEFENSE) {
+        if (nDown == KICKOFF_DOWN || nDown == SAFETY_KICK_DOWN)
+            Problem("the defence waited at a kick-off");
+        const int nType = Get_Call_Play_Type(pGame, pGame->CurrentPlay.nOffenseCall);
+        if (nType == PLAY_TYPE_PUNT || nType == PLAY_TYPE_FIELD_GOAL)
+            Problem("the defence waited against a kick (play type " + std::to_string(nType) + ")");
+    }
+    const int nPreference = Calling.nSide == CALLING_DEFENSE ? PREF_PLAY_CALL_FIRST + 1 : PREF_PLAY_CALL_FIRST;
+    if (Calling.nSide != CALLING_KICKOFF && Calling.nPage != Get_User_Preference(nPreference))
+        Problem("the view shows page " + std::to_string(Calling.nPage) + ", the preference " +
+                std::to_string(Get_User_Preference(nPreference)));
+    // The view opens on the page of the computer's own call, which it marks
+    // (as long as no page was turned at this wait).
+    if (Calling.nSuggested < 0 || Calling.nSuggested / GAME_VIEW_DIAGRAMS != Calling.nPage)
+        Problem("the computer's call " + std::to_string(Calling.nSuggested) + " is not on page " +
+                std::to_string(Calling.nPage));
+}
+
+void Play_Calls(const GAME* pGame, const GAME_VIEW_CALLING& Calling)
+{
+    switch (Calling.nSide) {
+    case CALLING_KICKOFF:
+        ++g_Actor.nKickoffs;
+        Call_Any(pGame, Calling);
+        return;
+    case CALLING_OFFENSE:
+        ++g_Actor.nOffense;
+        if (g_Actor.nOffense == 1) {
+            Shoot("game_view_calling_offense");
+            g_Actor.bShotOffense = true;
+            for (int nSlot = 3; nSlot < GAME_VIEW_DIAGRAMS; ++nSlot)
+                if (Call_By_Click(pGame, Calling, nSlot))
+                    return;
+        } else if (g_Actor.nOffense == 2) {
+            // The next page by its button, then the digit key of the
+            // second diagram there.
+            const int nBefore = Calling.nPage;
+            Click_Spot(nBefore + 1 < Calling.nPages ? GAME_VIEW_HIT_NEXT : GAME_VIEW_HIT_PREVIOUS);
+            const GAME_VIEW_CALLING Turned = Get_Game_View_Calling();
+            if (Turned.nPage == nBefore)
+                Problem("the page button turned no page");
+            else
+                ++g_Actor.nPagesTurned;
+            for (char cKey : std::string("2345"))
+                if (Call_By_Key(pGame, Turned, cKey))
+                    return;
+        }
+        Call_Any(pGame, Calling);
+        return;
+    case CALLING_DEFENSE:
+        ++g_Actor.nDefense;
+        if (g_Actor.nDefense == 1) {
+            Shoot("game_view_calling_defense");
+            g_Actor.bShotDefense = true;
+            if (Call_By_Click(pGame, Calling, 1))
+                return;
+        } else if (g_Actor.nDefense == 2) {
+            if (Call_By_Key(pGame, Calling, '0'))
+                return;
+        }
+        Call_Any(pGame, Calling);
+        return;
+    default:
+        break;
+    }
+}
+
+void After_Quarter(const GAME* pGame, const GAME_VIEW_CALLING& Calling)
+{
+    if (Get_Game_Quarter(pGame) <= g_Actor.nFinishQuarter)
+        Problem("Finish Quarter waited again in quarter " + std::to_string(Get_Game_Quarter(pGame)));
+    if (Get_User_Preference(PREF_ANIMATION_MODE) != 0)
+        Problem("the fast-forward target is still set");
+    // The corner boxes on Standings while the game is on.
+    gtk_probe::Activate_Menu_Item(CMD_PAGE_STANDINGS);
+    g_Actor.bScoreBoxShown = Is_Score_Box_Shown() && Get_Score_Box().nTeam[0] == pGame->nAwayTeam &&
+                             Get_Score_Box().nTeam[1] == pGame->nHomeTeam &&
+                             Get_Score_Box().nScore[0] == pGame->nScore[0] &&
+                             Get_Score_Box().nScore[1] == pGame->nScore[1];
+    Shoot("corner_boxes_standings_during_game");
+    g_Actor.bStandingsShot = true;
+    gtk_probe::Activate_Menu_Item(CMD_PAGE_GAMES);
+    // Finish Game, answered No: nothing changes.
+    g_Actor.NextBoxKey = "n";
+    g_Actor.bNextBoxAlt = true;
+    gtk_probe::Activate_Menu_Item(CMD_FINISH_GAME);
+    g_Actor.bFinishNoChecked = !ui::Shown_Boxes().empty() &&
+                               ui::Shown_Boxes().back().Caption == "Finish Game" &&
+                               ui::Shown_Boxes().back().Text == "Simulate the remainder of this game?" &&
+                               ui::Shown_Boxes().back().Result == ID_NO &&
+                               Get_User_Preference(PREF_ANIMATION_MODE) == 0 && Is_Awaiting_User_Play_Call();
+    // Stop by its key: the open call is the computer's, from the page shown.
+    const GAME_VIEW_CALLING Shown = Get_Game_View_Calling();
+    const bool bOffense = Shown.nSide != CALLING_DEFENSE;
+    gtk_probe::Send_Key(gtk_probe::WINDOW_MAIN, 0, "Escape");
+    const int nCall = Call_Of(pGame, bOffense);
+    const int nSuggested = Shown.nSide == CALLING_KICKOFF ? nCall % KICK_PLAY_COUNT : nCall;
+    g_Actor.bStopChecked = nCall != PLAY_NOT_CALLED && nSuggested == Shown.nSuggested &&
+                           (Shown.nSide == CALLING_KICKOFF || nCall / GAME_VIEW_DIAGRAMS == Shown.nPage);
+    if (!g_Actor.bStopChecked)
+        Problem("Stop left call " + std::to_string(nCall) + " with page " + std::to_string(Shown.nPage) +
+                " shown (side " + std::to_string(Calling.nSide) + ")");
+    g_Actor.nPhase = PHASE_STOPPED;
+}
+
+void On_Actor_Tick(int)
+{
+    if (g_Actor.bBusy)
+        return;
+    if (!Is_Awaiting_User_Play_Call()) {
+        // Once, the view halfway through telling a play.
+        if (!g_Actor.bShotPlay && g_Actor.nDefense >= 1 && Is_Game_View_Shown() && Get_Play_Text_Frame() >= 2 &&
+            Get_Play_Text_Count() >= 3) {
+            g_Actor.bBusy = true;
+            Shoot("game_view_telling_a_play");
+            g_Actor.bShotPlay = true;
+            g_Actor.bBusy = false;
+        }
+        return;
+    }
+    g_Actor.bBusy = true;
+    const GAME* pGame = Get_Current_Game();
+    const GAME_VIEW_CALLING Calling = Get_Game_View_Calling();
+    ++g_Actor.nWaits;
+    Check_Wait(pGame, Calling);
+    switch (g_Actor.nPhase) {
+    case PHASE_PLAY:
+        if (g_Actor.nOffense >= 3 && g_Actor.nDefense >= 3 && g_Actor.nFinishQuarter < 0 &&
+            Get_Game_Quarter(pGame) <= 3) {
+            g_Actor.nFinishQuarter = Get_Game_Quarter(pGame);
+            gtk_probe::Activate_Menu_Item(CMD_FINISH_QUARTER);
+            g_Actor.nPhase = PHASE_AFTER_QUARTER;
+            if (Is_Awaiting_User_Play_Call())
+                Problem("Finish Quarter did not end the wait");
+            break;
+        }
+        Play_Calls(pGame, Calling);
+        break;
+    case PHASE_AFTER_QUARTER:
+        After_Quarter(pGame, Calling);
+        break;
+    case PHASE_STOPPED:
+        ++g_Actor.nWaitsAfterStop;
+        Call_Any(pGame, Calling);
+        break;
+    case PHASE_FINISH_GAME:
+        g_Actor.NextBoxKey = "Return";   // Yes, the default
+        gtk_probe::Activate_Menu_Item(CMD_FINISH_GAME);
+        if (Get_User_Preference(PREF_ANIMATION_MODE) != Get_Game_Quarter(pGame) + 10)
+            Problem("Finish Game set the target " + std::to_string(Get_User_Preference(PREF_ANIMATION_MODE)));
+        g_Actor.nPhase = PHASE_FINISHED;
+        break;
+    default:
+        ++g_Actor.nWaitsAfterFinish;
+        Call_Any(pGame, Calling);
+        break;
+    }
+    g_Actor.bBusy = false;
+}
+
+// The view the shell installed, and a wrapper of its frame hook that counts
+// the other club's kick-offs and punts as the first frame tells them: each
+// went by without a wait for the user's defence (Check_Wait would say).
+WATCHED_GAME_VIEW g_ShellView;
+
+int Count_Kicks_And_Paint(int nFrame, bool bFinal)
+{
+    const GAME* pGame = Get_Current_Game();
+    if (nFrame == 0 && !bFinal && pGame != nullptr) {
+        const PLAY& Play = pGame->CurrentPlay;
+        const int nKicker = Get_Play_Home_Bit(&Play) != 0 ? pGame->nHomeTeam : pGame->nAwayTeam;
+        const bool bKickoff = Play.nSnapDown == KICKOFF_DOWN || Play.nSnapDown == SAFETY_KICK_DOWN;
+        const bool bPunt = !bKickoff && Play.nOffenseCall != PLAY_NOT_CALLED &&
+                           Get_Offensive_Play_Type(nKicker, Play.nOffenseCall) == PLAY_TYPE_PUNT;
+        if (nKicker != g_Actor.nUserTeam && (bKickoff || bPunt))
+            ++g_Actor.nOpponentKicks;
+    }
+    return g_ShellView.pfnPaintPlayTextBox(nFrame, bFinal);
+}
+
+int First_User_Team()
+{
+    for (int nTeam = 0; nTeam < MAX_FRANCHISES; ++nTeam)
+        if (Is_Human_Team(nTeam))
+            return nTeam;
+    return -1;
+}
+
+int Game_Of_Week(int nTeam, int nWeek)
+{
+    return Get_Team_Schedule_Stat(nTeam, nWeek, SCHEDULE_GAME_INDEX);
+}
+
+}  // namespace
+
+TEST(GtkWatchedGame, TheUserCallsPlaysByClickAndKeyFinishesAndStops)
+{
+    REQUIRE_DESKTOP();
+    SCRATCH_FOLDER Data("gui_watched");
+    ASSERT_TRUE(Data.Ready());
+    std::error_code Error;
+    fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
+    ASSERT_FALSE(Error) << Error.message();
+    for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output"})
+        fs::remove_all(Data.Path() + "/" + szName, Error);
+    char szProgram[] = "kelvo";
+    char szFlag[] = "IS_NOT_RANDOM";
+    char* Argv[] = {szProgram, szFlag, nullptr};
+    dialogs::Set_Unattended(true);
+    // What the program's main installs: the window's side of the requests.
+    Install_Main_Window_Requests(Save_Game);
+    ASSERT_TRUE(Start_Up(2, Argv));
+    ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));
+    // Someone at the keyboard from now on: the game waits for him.
+    dialogs::Set_Unattended(false);
+    ui::Clear_Shown_Boxes();
+
+    g_Actor = ACTOR{};
+    g_Actor.nUserTeam = First_User_Team();
+    ASSERT_GE(g_Actor.nUserTeam, 0);
+    const int nWeek = Get_Current_Week();
+    ASSERT_NE(Get_Team_Week_Home_Away(g_Actor.nUserTeam, nWeek), WEEK_NO_GAME);
+    ASSERT_NE(Get_Team_Week_Home_Away(g_Actor.nUserTeam, nWeek + 1), WEEK_NO_GAME);
+    Set_Calendar_PBP_Flag(g_Actor.nUserTeam, nWeek, 1);
+    Set_Calendar_PBP_Flag(g_Actor.nUserTeam, nWeek + 1, 1);
+    Set_User_Preference(PREF_TEXT_SPEED, 0);   // the fastest animation
+    Set_User_Preference(PREF_AUTO_OFFENSE_CALLS, 0);
+    Set_User_Preference(PREF_AUTO_DEFENSE_CALLS, 0);
+    gtk_probe::Set_Shown_Hook(Answer_Box);
+    ASSERT_NE(Get_Watched_Game_View(), nullptr);
+    g_ShellView = *Get_Watched_Game_View();
+    ASSERT_NE(g_ShellView.pfnPaintPlayTextBox, nullptr);
+    WATCHED_GAME_VIEW Counting = g_ShellView;
+    Counting.pfnPaintPlayTextBox = Count_Kicks_And_Paint;
+    Install_Watched_Game_View(&Counting);
+    Set_Timer(ACTOR_TIMER, ACTOR_TICK_MS, On_Actor_Tick);
+
+    // The first game: calls, Finish Quarter, the Standings, Finish Game No,
+    // Stop. The run stops after the day.
+    ASSERT_TRUE(Dispatch_Main_Command(CMD_PLAY_ONE_WEEK));
+    EXPECT_EQ(g_Actor.nPhase, PHASE_STOPPED);
+    EXPECT_GE(g_Actor.nOffense, 3);
+    EXPECT_GE(g_Actor.nDefense, 3);
+    EXPECT_GE(g_Actor.nClickCalls, 2);
+    EXPECT_GE(g_Actor.nKeyCalls, 2);
+    EXPECT_EQ(g_Actor.nPagesTurned, 1);
+    EXPECT_GE(g_Actor.nFinishQuarter, 1);
+    EXPECT_TRUE(g_Actor.bScoreBoxShown);
+    EXPECT_TRUE(g_Actor.bFinishNoChecked);
+    EXPECT_TRUE(g_Actor.bStopChecked);
+    EXPECT_EQ(g_Actor.nWaitsAfterStop, 0);
+    // Kicks of both clubs were watched: the user's kick-offs waited for
+    // his kick play, the other club's kick-offs and punts for nobody.
+    EXPECT_GE(g_Actor.nKickoffs, 1);
+    EXPECT_GE(g_Actor.nOpponentKicks, 1);
+    EXPECT_TRUE(g_Actor.bShotOffense && g_Actor.bShotDefense && g_Actor.bStandingsShot && g_Actor.bShotPlay);
+    const int nFirst = Game_Of_Week(g_Actor.nUserTeam, nWeek);
+    EXPECT_TRUE(Is_Game_Over(Get_Game_Record(nFirst)));
+
+    // The second game: Finish Game, Yes, at the first wait; it plays out
+    // with no more waits.
+    if (g_Actor.nPhase == PHASE_STOPPED) {
+        g_Actor.nPhase = PHASE_FINISH_GAME;
+        ASSERT_TRUE(Dispatch_Main_Command(CMD_PLAY_ONE_WEEK));
+        EXPECT_EQ(g_Actor.nPhase, PHASE_FINISHED);
+        EXPECT_EQ(g_Actor.nWaitsAfterFinish, 0);
+        EXPECT_TRUE(Is_Game_Over(Get_Game_Record(Game_Of_Week(g_Actor.nUserTeam, nWeek + 1))));
+        EXPECT_EQ(Get_User_Preference(PREF_ANIMATION_MODE), 0);
+    }
+    Kill_Timer(ACTOR_TIMER);
+    Install_Watched_Game_View(&g_ShellView);
+    gtk_probe::Set_Shown_Hook(nullptr);
+    for (const std::string& Text : g_Actor.Problems)
+        ADD_FAILURE() << Text;
+    EXPECT_GT(g_Actor.nWaits, 6);
+    dialogs::Set_Unattended(true);
+    Destroy_Main_Window();
+}

@@ -1,0 +1,156 @@
+// The game-in-progress menu of a watched game: Finish Quarter, Finish Game,
+// Timeout and Stop live while the game is watched, chosen from inside the
+// engine's wait for the user's call as a user would; greyed while a play is
+// animated; Stop (Escape) gives the open call the computer's call.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../engine/watched_fixture.h"
+#include "engine/formations.h"
+#include "engine/game_report.h"
+#include "platform/shell_requests.h"
+#include "platform/ui_services.h"
+#include "shell/commands.h"
+#include "shell/main_menu.h"
+#include "shell/main_window.h"
+#include "shell/owner_hall_of_fame.h"
+#include "test_support.h"
+
+namespace {
+
+using namespace game_fixture;
+using namespace watched_fixture;
+
+class GameMenuCommandsTest : public LeagueTest {
+protected:
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        Install_Main_Window_Requests(nullptr);
+        Create_Main_Window(WINDOW_RECTANGLE{0, 0, 800, 600});
+        Load_Accelerator_Table(MAIN_ACCELERATOR_TABLE);
+        Set_Game_Pages_Enabled(false);
+        Forget_Two_Point_Answer();
+        services::Reset();
+        Build_Two_Team_League(11);
+        Make_Away_Club_The_Users();
+        Start_Watching_Window();
+        Watch_Fixture_Game();
+        Set_User_Preference(PREF_SHOWN_GAME, -1);
+    }
+    void TearDown() override
+    {
+        Stop_Watching_Window();
+        Enable_Main_Menu(1);
+        Destroy_Main_Window();
+        Install_Shell_Handler(nullptr);
+        services::Reset();
+    }
+};
+
+TEST_F(GameMenuCommandsTest, TheGameMenuOfAWatchedGameAndItsCommands)
+{
+    // The commands are named for scripts like the others.
+    EXPECT_EQ(Find_Main_Command_Id("Finish Quarter"), CMD_FINISH_QUARTER);
+    EXPECT_EQ(Find_Main_Command_Id("finish game"), CMD_FINISH_GAME);
+    EXPECT_EQ(Find_Main_Command_Id("Timeout"), CMD_TIMEOUT);
+    EXPECT_EQ(Find_Main_Command_Id("40019"), CMD_TIMEOUT);
+    EXPECT_STREQ(Get_Command_Help_Page(CMD_TIMEOUT), "playing");
+    // Between games they do nothing.
+    EXPECT_TRUE(Dispatch_Main_Command(CMD_FINISH_QUARTER));
+    EXPECT_TRUE(Dispatch_Main_Command(CMD_TIMEOUT));
+    EXPECT_EQ(Get_User_Preference(PREF_ANIMATION_MODE), 0);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+
+    GAME* pGame = &League.Game[0];
+    int nCalls = 0;
+    int nTimeoutsBefore = -1;
+    bool bRefusedWhileAnimating = false;
+    Record().OnFrame = [&](int nFrame) {
+        if (nFrame == 5 && nCalls == 1) {
+            // The menu is greyed during the frames: nothing can be chosen.
+            bRefusedWhileAnimating = !Choose_Main_Menu_Item(CMD_FINISH_QUARTER) &&
+                                     !Press_Main_Window_Key("Escape") && Get_User_Preference(PREF_ANIMATION_MODE) == 0;
+        }
+    };
+    Record().OnWait = [&] {
+        ++nCalls;
+        if (nCalls == 1) {
+            // The game menu, its three game commands live.
+            const MAIN_MENU& Menu = Get_Main_Menu();
+            EXPECT_TRUE(Menu.bGameMenu);
+            ASSERT_FALSE(Menu.Popups.empty());
+            std::vector<std::string> Items;
+            for (const MAIN_MENU_ITEM& Item : Menu.Popups[0].Items)
+                Items.push_back(Item.nId == 0 ? "-" : Item.Text + (Item.bEnabled ? "" : " (greyed)"));
+            EXPECT_EQ(Items, (std::vector<std::string>{"Finish &Quarter", "Finish &Game", "Time&out", "-", "S&top"}));
+            // Timeout: the user's side takes one.
+            nTimeoutsBefore = pGame->nTimeouts[GAME_SIDE_AWAY];
+            EXPECT_TRUE(Choose_Main_Menu_Item(CMD_TIMEOUT));
+            EXPECT_EQ(pGame->nTimeouts[GAME_SIDE_AWAY], nTimeoutsBefore - 1);
+            EXPECT_NE(pGame->nDown & GAME_DOWN_FLAG_CLOCK_STOPPED, 0u);
+            Fill_Open_Calls_With_Computer();
+            return;
+        }
+        if (nCalls == 2) {
+            // Finish Quarter: the rest of the quarter is the computer's.
+            EXPECT_TRUE(Choose_Main_Menu_Item(CMD_FINISH_QUARTER));
+            EXPECT_EQ(Get_User_Preference(PREF_ANIMATION_MODE), Get_Game_Quarter(pGame) + 1);
+            return;
+        }
+        if (nCalls == 3) {
+            // Finish Game, answered No: the game stays watched.
+            ui::Queue_Answer(ID_NO);
+            EXPECT_TRUE(Choose_Main_Menu_Item(CMD_FINISH_GAME));
+            EXPECT_EQ(Get_User_Preference(PREF_ANIMATION_MODE), 0);
+            EXPECT_EQ(Count_Boxes("Simulate the remainder of this game?"), 1);
+            // Stop (Escape): the open call is the computer's, nothing
+            // more is watched and the run ends after the day.
+            const int nOffense = Get_Computer_Play_Call(true);
+            const int nDefense = Get_Computer_Play_Call(false);
+            EXPECT_EQ(Press_Main_Window_Key("Escape"), CMD_STOP_SIMULATION);
+            EXPECT_EQ(pGame->CurrentPlay.nOffenseCall, nOffense);
+            EXPECT_EQ(pGame->CurrentPlay.nDefenseCall, nDefense);
+            EXPECT_EQ(Get_Calendar_PBP_Flag(HOME_TEAM, FIXTURE_WEEK), 0);
+            EXPECT_FALSE(Is_Awaiting_User_Play_Call());
+            return;
+        }
+        ADD_FAILURE() << "waited after Stop";
+        Fill_Open_Calls_With_Computer();
+    };
+    ASSERT_EQ(Play_Fixture_Game(2), 1);
+    EXPECT_EQ(nCalls, 3);
+    EXPECT_TRUE(bRefusedWhileAnimating);
+    EXPECT_EQ(shell_requests::Last_Page(), CMD_PAGE_CALENDAR);
+    // The game over: its commands greyed again (the run's menu stays until
+    // the day is done), the bar not greyed.
+    EXPECT_EQ(Get_Current_Game(), nullptr);
+    ASSERT_NE(Find_Main_Menu_Item(CMD_FINISH_GAME), nullptr);
+    EXPECT_FALSE(Find_Main_Menu_Item(CMD_FINISH_GAME)->bEnabled);
+    EXPECT_FALSE(menus::Main_Menu().bAllGreyed);
+}
+
+TEST_F(GameMenuCommandsTest, TheGameCommandsAreGreyedWhileTheGameIsNotWatched)
+{
+    Set_Calendar_PBP_Flag(HOME_TEAM, FIXTURE_WEEK, 0);
+    Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 1);
+    Build_Main_Menu();
+    ASSERT_TRUE(Get_Main_Menu().bGameMenu);
+    for (int nId : {CMD_FINISH_QUARTER, CMD_FINISH_GAME, CMD_TIMEOUT}) {
+        ASSERT_NE(Find_Main_Menu_Item(nId), nullptr) << nId;
+        EXPECT_FALSE(Find_Main_Menu_Item(nId)->bEnabled) << nId;
+        EXPECT_FALSE(Choose_Main_Menu_Item(nId)) << nId;
+    }
+    EXPECT_TRUE(Find_Main_Menu_Item(CMD_STOP_SIMULATION)->bEnabled);
+    // The normal menu does not offer them.
+    Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 0);
+    Set_User_Preference(PREF_SIMULATION_RUNNING, 0);
+    Build_Main_Menu();
+    ASSERT_FALSE(Get_Main_Menu().bGameMenu);
+    for (int nId : {CMD_FINISH_QUARTER, CMD_FINISH_GAME, CMD_TIMEOUT})
+        EXPECT_EQ(Find_Main_Menu_Item(nId), nullptr) << nId;
+}
+
+}  // namespace
