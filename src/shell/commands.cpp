@@ -289,6 +289,7 @@ bool Dispatch_Main_Command(int nCommand)
     case CMD_SAVE_OFFENSIVE_PLAYBOOK:
     case CMD_SAVE_DEFENSIVE_PLAYBOOK:
         Run_Save_Playbook_Dialog(nCommand == CMD_SAVE_OFFENSIVE_PLAYBOOK ? PLAYBOOK_OFFENSE : PLAYBOOK_DEFENSE);
+        break;
     case CMD_FINISH_QUARTER:
         Finish_Current_Quarter();
         break;
