@@ -182,7 +182,8 @@ bool Cell_Is_Hot(int nCell, int nDay, unsigned nFlags)
 void Run_Offseason_Step(int nStep)
 {
     unsigned nFlags = Get_Timeline_Step_Flags();
-    if (Step_Done(nFlags, nStep))
+    // The blank fifth cell is no step; a step done (or not open) is deaf.
+    if (nStep < 0 || nStep >= TIMELINE_STEPS || Step_Done(nFlags, nStep))
         return;
     nFlags |= 1u << nStep;
     // Renewals and free agency done: the draft and the new season open.
