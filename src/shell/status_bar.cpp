@@ -21,6 +21,8 @@
 namespace {
 
 bool g_bShown = false;
+// The missing left picture last reported, so a repaint does not repeat it.
+std::string g_MissingReported;
 
 }  // namespace
 
@@ -79,6 +81,7 @@ bool Is_Status_Bar_Shown()
 void Reset_Status_Bar()
 {
     g_bShown = false;
+    g_MissingReported.clear();
 }
 
 // --- The timeline on the bar ------------------------------------------------
@@ -103,9 +106,8 @@ const CANVAS* Left_Picture()
 {
     const std::string Path = Get_Skin_File_Path(SKIN_STATUS_BAR_LEFT);
     const CANVAS* pLeft = Load_File_Into_Bitmap_Cache(Path.c_str());
-    static std::string Reported;
-    if (pLeft == nullptr && Reported != Path) {
-        Reported = Path;
+    if (pLeft == nullptr && g_MissingReported != Path) {
+        g_MissingReported = Path;
         Report_Error(TIMELINE_MISSING_PICTURE_FORMAT, Path.c_str());
     }
     return pLeft;

@@ -27,6 +27,7 @@ STATUS_BAR_TEXT Get_Status_Bar_Text();
 void Create_Main_Status_Bar();
 void Destroy_Main_Status_Bar();
 bool Is_Status_Bar_Shown();
+// Forgets the bar (and which missing picture was reported): the window gone.
 void Reset_Status_Bar();
 
 // --- The timeline on the bar ------------------------------------------------
