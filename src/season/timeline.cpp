@@ -49,6 +49,12 @@ void Advance(int nDays)
         g_pAdvance(nDays);
     else
         Advance_Day(nDays);
+    // As after the Play menu's commands: the run's last menu was built while
+    // it was still busy, so the menu, the title and the bars follow the new
+    // day now.
+    Refresh_Main_Window_Title();
+    Rebuild_Play_Menu();
+    Request_Main_Window_Repaint();
 }
 
 int Playoff_Start()
