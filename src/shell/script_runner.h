@@ -17,6 +17,10 @@
 //   dialog ID spin CONTROL up|down  click an arrow of an up-down control
 //   dialog ID press CONTROL         press a button
 //   welcome new|resume|quit         the welcome dialog's choice
+//   timeline page|label|N  a click on the status bar's timeline: the page
+//                          box, the label's box (one week) or cell N (1-5)
+//   calendar WEEK          a click on week WEEK (1-22) of the Calendar page
+//   calendar watch WEEK    a click on its watch mark
 //   tool NAME [ARG...]     an export or data tool run by its function's name
 //                          (letter case ignored) on the league in memory;
 //                          arguments are whole numbers or quoted texts

@@ -203,6 +203,25 @@ bool Is_Status_Bar_Hot_Spot(int x, int y)
     return g_bShown && Is_Timeline_Hot_Spot(Get_Status_Bar_Timeline_Layout(Status_Bar_Width()), x, y);
 }
 
+bool Get_Timeline_Part_Point(int nPart, int& x, int& y)
+{
+    if (!g_bShown)
+        return false;
+    const TIMELINE_LAYOUT Layout = Get_Status_Bar_Timeline_Layout(Status_Bar_Width());
+    TIMELINE_BOX Box;
+    if (nPart == TIMELINE_PART_PAGE)
+        Box = TIMELINE_PAGE_BOX;
+    else if (nPart == TIMELINE_PART_LABEL)
+        Box = TIMELINE_ADVANCE_BOX;
+    else
+        Box = Get_Timeline_Cell_Box(Layout, nPart);
+    if (!Layout.bLaidOut || Box.nRight <= Box.nLeft)
+        return false;
+    x = (Box.nLeft + Box.nRight) / 2;
+    y = (Box.nTop + std::min(Box.nBottom, STATUS_BAR_HEIGHT)) / 2;
+    return true;
+}
+
 CANVAS_RECT Draw_Timeline_Team_Logo(CANVAS& Canvas, const CANVAS_RECT& rcPage)
 {
     std::string Path;

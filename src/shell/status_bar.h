@@ -44,6 +44,12 @@ void Paint_Status_Bar_Strip(CANVAS& Canvas, const CANVAS_RECT& rcBar);
 // hits the cells where they are drawn.
 void Status_Bar_Click(int x, int y);
 bool Is_Status_Bar_Hot_Spot(int x, int y);
+// The middle of a part of the strip at the bar's width now, in the bar's
+// pixels: TIMELINE_PART_PAGE, TIMELINE_PART_LABEL (the advance box) or cell
+// 0-4. False when the bar is not shown or the strip is not laid out.
+constexpr int TIMELINE_PART_PAGE = -2;
+constexpr int TIMELINE_PART_LABEL = -1;
+bool Get_Timeline_Part_Point(int nPart, int& x, int& y);
 // The viewed club's logo in the bottom-right corner of the page area rcPage
 // (8 pixels from its right edge, standing on the status bar); nothing when
 // the club has no logo file. The rectangle drawn, empty when none.
