@@ -110,6 +110,7 @@ void Create_Main_Window(const WINDOW_RECTANGLE& Window)
     Frame.pPaint = Paint_Main_Window_Area;
     Frame.pSize = On_Page_Area_Size;
     Frame.pClick = On_Main_Window_Click;
+    Frame.pHotSpot = Is_Main_Window_Hot_Spot;
     main_frame::Set_Handlers(&Frame);
     main_frame::Open(FRAME_RECT{Window.nLeft, Window.nTop, Window.nRight, Window.nBottom});
     // The bars come with a game begun or resumed (Create_Status_Bar).
@@ -325,6 +326,11 @@ void On_Main_Window_Click(int nArea, int x, int y, int nButton)
         Status_Bar_Click(x, y);
     else if (nArea == AREA_PAGE && Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_CALENDAR)
         Calendar_Page_Click(x, y, Get_Main_Window_Areas().Page);
+}
+
+bool Is_Main_Window_Hot_Spot(int nArea, int x, int y)
+{
+    return nArea == AREA_STATUS_BAR && Is_Status_Bar_Hot_Spot(x, y);
 }
 
 void Repaint_Window(int nArea)

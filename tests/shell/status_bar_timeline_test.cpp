@@ -14,6 +14,7 @@
 #include "pages/page_fixture.h"
 #include "pages/page_layout.h"
 #include "platform/errors.h"
+#include "platform/main_frame.h"
 #include "platform/pictures.h"
 #include "platform/ui.h"
 #include "shell/main_window.h"
@@ -79,6 +80,13 @@ TEST_F(StatusBarTimelineTest, ClicksReachTheCellDrawnUnderThemAfterAResize)
     EXPECT_EQ(Layout.nLeftWidth, 376);
     EXPECT_EQ(Click_Bar(650, 20), (std::vector<int>{3}));
     EXPECT_TRUE(Is_Status_Bar_Hot_Spot(650, 20));
+    // The frame asks the same for the pointer: the bar's cells and boxes,
+    // nothing between them, nothing on the page.
+    EXPECT_TRUE(Is_Main_Window_Hot_Spot(AREA_STATUS_BAR, 650, 20));
+    EXPECT_TRUE(Is_Main_Window_Hot_Spot(AREA_STATUS_BAR, 20, 20));
+    EXPECT_FALSE(Is_Main_Window_Hot_Spot(AREA_STATUS_BAR, 300, 20));
+    EXPECT_FALSE(Is_Main_Window_Hot_Spot(AREA_PAGE, 650, 20));
+    EXPECT_EQ(main_frame::Handlers().pHotSpot, &Is_Main_Window_Hot_Spot);
     // Wider: cells at 411 + 204 i; x = 650 is cell 1 (two days).
     Set_Main_Client_Size(1400, 567);
     EXPECT_EQ(Click_Bar(650, 20), (std::vector<int>{2}));
