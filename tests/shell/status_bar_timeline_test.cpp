@@ -130,4 +130,24 @@ TEST_F(StatusBarTimelineTest, AMissingLeftPictureIsReportedAndNothingIsLaidOut)
     EXPECT_TRUE(Click_Bar(150, 20).empty());
 }
 
+TEST_F(StatusBarTimelineTest, TheViewedClubsLogoStandsOnTheBarAtTheRight)
+{
+    // A 40 x 30 logo of A ("logos\\ALP.png"), red: its right edge 8 pixels
+    // from the page's, its bottom on the page's bottom (the bar's top).
+    std::error_code Error;
+    fs::create_directories("logos", Error);
+    CANVAS Logo(40, 30);
+    Logo.Clear(Rgb_Color(0xC01010));
+    ASSERT_TRUE(Write_Png_File("logos/ALP.png", Logo));
+    CANVAS Page(800, 500);
+    Page.Clear(Rgb_Color(0xFFFFFF));
+    const CANVAS_RECT rcLogo = Draw_Timeline_Team_Logo(Page, Page.Bounds());
+    EXPECT_EQ(rcLogo, (CANVAS_RECT{752, 470, 792, 500}));
+    EXPECT_EQ(Page.Get_Pixel(770, 485), 0xFFC01010u);
+    EXPECT_EQ(Page.Get_Pixel(795, 485), 0xFFFFFFFFu);
+    // A club with no logo file: nothing drawn.
+    Set_Selected_Team(B);
+    EXPECT_TRUE(Draw_Timeline_Team_Logo(Page, Page.Bounds()).Is_Empty());
+}
+
 }  // namespace
