@@ -15,6 +15,10 @@
 #include "league/league_structure.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"
+#include "league/team_schedule.h"
+#include "pages/calendar_page.h"
+#include "pages/page_layout.h"
+#include "pages/page_paint.h"
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
 #include "platform/main_frame.h"
@@ -140,6 +144,27 @@ TEST(GtkTimeline, TheStripInEachPhaseAndItsClicksAfterAResize)
     ui::Reset();
     ASSERT_TRUE(Click_Strip(150, 20));
     EXPECT_TRUE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(Get_Current_Week(), 5);
+
+    // The Calendar page: a click on the first watch mark to come crosses
+    // it; a second click clears it.
+    Set_Main_View_Page(MAIN_PAGE_CALENDAR);
+    const int nTeam = Get_Calendar_Page_Team();
+    int nWeek = Get_Current_Week();
+    while (nWeek < SCHEDULE_WEEKS && !Has_Calendar_Watch_Mark(nTeam, nWeek))
+        ++nWeek;
+    ASSERT_LT(nWeek, SCHEDULE_WEEKS);
+    gtk_probe::PIXELS Page;
+    ASSERT_TRUE(gtk_probe::Main_Area_Pixels(FRAME_PAGE, Page));
+    const PAGE_RECT Row = Layout_Calendar_Page().Rows[static_cast<size_t>(nWeek)].Box;
+    const CANVAS_RECT rcMark = Scale_Page_Rect(Get_Calendar_Watch_Box(Row), CANVAS_RECT{0, 0, Page.cx, Page.cy});
+    const int xMark = (rcMark.left + rcMark.right) / 2;
+    const int yMark = (rcMark.top + rcMark.bottom) / 2;
+    ASSERT_TRUE(gtk_probe::Click_Main_Area(FRAME_PAGE, xMark, yMark));
+    EXPECT_EQ(Get_Calendar_PBP_Flag(nTeam, nWeek), 1);
+    Shoot("calendar_watch_mark");
+    ASSERT_TRUE(gtk_probe::Click_Main_Area(FRAME_PAGE, xMark, yMark));
+    EXPECT_EQ(Get_Calendar_PBP_Flag(nTeam, nWeek), 0);
     EXPECT_EQ(Get_Current_Week(), 5);
 
     // To the playoffs, viewed from a club in the bracket; each round.
