@@ -12,6 +12,7 @@
 #include "league/standings_keys.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
+#include "pages/calendar_page.h"
 #include "pages/page_layout_internal.h"
 
 namespace page_parts {
@@ -358,6 +359,17 @@ PAGE_LAYOUT Layout_Calendar_Page()
             if (w < Get_First_Playoff_Week())
                 Add_Text(Layout, Rect(x0 + 2, y + 16, x1 - 2, y + 31), "Open date", TYPE_BODY);
             continue;
+        }
+        if (Has_Calendar_Watch_Mark(nTeam, w)) {
+            // The watch mark: a box, crossed when the game is to be watched.
+            const PAGE_RECT Box = Get_Calendar_Watch_Box(Row);
+            Add_Rule(Layout, Box.nLeft, Box.nTop, Box.nRight, 1);
+            Add_Rule(Layout, Box.nLeft, Box.nBottom - 1, Box.nRight, 1);
+            Add_Column_Rule(Layout, Box.nLeft, Box.nTop, Box.nBottom);
+            Add_Column_Rule(Layout, Box.nRight - 1, Box.nTop, Box.nBottom);
+            if (Get_Calendar_PBP_Flag(nTeam, w) != 0)
+                Add_Text(Layout, Box, "X", TYPE_BODY_BOLD, ALIGN_CENTRE);
+            Add_Text(Layout, Rect(Box.nRight + 3, y + 2, Box.nRight + 48, y + 16), "Watch", TYPE_SMALL);
         }
         const std::string Opponent = (nWhere == WEEK_AT_HOME ? "vs " : "at ") + Page_Team_Name(nOpponent);
         Add_Text(Layout, Rect(x0 + 2, y + 16, x1 - 96, y + 31), Opponent, Team_Type(nOpponent));

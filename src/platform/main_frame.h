@@ -38,6 +38,9 @@ struct MAIN_FRAME_HANDLERS {
     void (*pPaint)(int nArea, CANVAS& Canvas) = nullptr;
     // A mouse button (1 left, 3 right) pressed in an area at (x, y) in its pixels.
     void (*pClick)(int nArea, int x, int y, int nButton) = nullptr;
+    // Whether a click at (x, y) of an area would do something: the pointer
+    // shows a hand there.
+    bool (*pHotSpot)(int nArea, int x, int y) = nullptr;
     // The page area has a new size (pixels).
     void (*pSize)(int cx, int cy) = nullptr;
     // The user closed the window: the shell decides (Exit, or a refusal).

@@ -9,6 +9,7 @@
 #include "league/league_structure.h"
 #include "engine/watched_game.h"
 #include "league/preferences.h"
+#include "pages/calendar_page.h"
 #include "pages/game_view.h"
 #include "pages/page_layout.h"
 #include "pages/page_paint.h"
@@ -153,8 +154,9 @@ void Create_Main_Window(const WINDOW_RECTANGLE& Window)
     MAIN_FRAME_HANDLERS Frame = main_frame::Handlers();
     Frame.pPaint = Paint_Main_Window_Area;
     Frame.pSize = On_Page_Area_Size;
-    Frame.pClick = On_Game_View_Click;
+    Frame.pClick = On_Main_Window_Click;
     Frame.pKey = On_Game_View_Key;
+    Frame.pHotSpot = Is_Main_Window_Hot_Spot;
     main_frame::Set_Handlers(&Frame);
     // A user may watch games only where the window shows them.
     if (!Ui_Is_Headless()) {
@@ -232,12 +234,7 @@ int g_nClientHeight = PAGE_DESIGN_HEIGHT + STATUS_BAR_HEIGHT + NEWS_BAR_HEIGHT;
 int g_nAreaRepaints[MAIN_AREA_COUNT] = {};
 void (*g_pInvalidate)(int nArea) = nullptr;
 
-// Status bar and news bar colours: turf under the paper, as the skin's
-// ends of the status bar are drawn, and a dark band for the news.
-constexpr uint32_t STATUS_BAR_TOP_RGB = 0x495C35;
-constexpr uint32_t STATUS_BAR_BOTTOM_RGB = 0x2F3C25;
-constexpr uint32_t STATUS_BAR_LINE_RGB = 0xC8A24A;
-constexpr uint32_t STATUS_BAR_TEXT_RGB = 0xF2EEE2;
+// News bar colours: a dark band for the news.
 constexpr uint32_t NEWS_BAR_RGB = 0x111111;
 constexpr uint32_t NEWS_LABEL_RGB = 0xA31F1F;
 constexpr uint32_t NEWS_TEXT_RGB = 0xF7F3E8;
@@ -302,39 +299,7 @@ MAIN_WINDOW_AREAS Get_Main_Window_Areas()
 
 void Paint_Status_Bar(CANVAS& Canvas, const CANVAS_RECT& rcBar)
 {
-    if (rcBar.Is_Empty())
-        return;
-    const CANVAS_RECT rcOld = Canvas.Get_Clip();
-    Canvas.Set_Clip(rcBar);
-    // The band between the skin's two ends: its turf and its gold line.
-    Canvas.Fill_Linear_Gradient(rcBar, Rgb_Color(STATUS_BAR_TOP_RGB), Rgb_Color(STATUS_BAR_BOTTOM_RGB), true);
-    Canvas.Fill_Rect(CANVAS_RECT{rcBar.left, rcBar.top + 2, rcBar.right, rcBar.top + 3}, Rgb_Color(STATUS_BAR_LINE_RGB));
-    // A missing picture is left out (its notice is logged once).
-    const std::string Left = Get_Skin_File_Path(SKIN_STATUS_BAR_LEFT);
-    const std::string Right = Get_Skin_File_Path(SKIN_STATUS_BAR_RIGHT);
-    const CANVAS* pLeft = Load_File_Into_Bitmap_Cache(Left.c_str());
-    if (pLeft != nullptr)
-        Canvas.Draw_Canvas(*pLeft, rcBar.left, rcBar.top);
-    const CANVAS* pRight = Load_File_Into_Bitmap_Cache(Right.c_str());
-    if (pRight != nullptr)
-        Canvas.Draw_Canvas(*pRight, rcBar.right - pRight->Width(), rcBar.top);
-    const STATUS_BAR_TEXT Text = Get_Status_Bar_Text();
-    const CANVAS_FONT Bold{FONT_FAMILY_SANS, 12.0, true, false};
-    const CANVAS_FONT Plain{FONT_FAMILY_SANS, 12.0, false, false};
-    const unsigned nFlags = TEXT_SINGLELINE | TEXT_VCENTER | TEXT_END_ELLIPSIS;
-    const int nThird = rcBar.Width() / 3;
-    // The phase stands right of the left end's picture.
-    const int nIndent = pLeft != nullptr ? std::min(pLeft->Width() + 8, nThird / 2) : 10;
-    const CANVAS_RECT rcLeft{rcBar.left + nIndent, rcBar.top + 3, rcBar.left + nThird, rcBar.bottom};
-    const CANVAS_RECT rcMiddle{rcBar.left + nThird, rcBar.top + 3, rcBar.right - nThird, rcBar.bottom};
-    const CANVAS_RECT rcRight{rcBar.right - nThird, rcBar.top + 3, rcBar.right - 10, rcBar.bottom};
-    Draw_Text_In_Box(Canvas, Text.Phase.c_str(), rcLeft, nFlags | TEXT_LEFT, false, Bold,
-                     Rgb_Color(STATUS_BAR_TEXT_RGB));
-    Draw_Text_In_Box(Canvas, Text.Club.c_str(), rcMiddle, nFlags | TEXT_CENTER, false, Plain,
-                     Rgb_Color(STATUS_BAR_TEXT_RGB));
-    Draw_Text_In_Box(Canvas, Text.Activity.c_str(), rcRight, nFlags | TEXT_RIGHT, false, Plain,
-                     Rgb_Color(STATUS_BAR_TEXT_RGB));
-    Canvas.Set_Clip(rcOld);
+    Paint_Status_Bar_Strip(Canvas, rcBar);
 }
 
 void Paint_News_Bar(CANVAS& Canvas, const CANVAS_RECT& rcBar)
@@ -381,6 +346,9 @@ void Paint_Page_Area(CANVAS& Canvas, const CANVAS_RECT& rcPage)
     }
     Paint_Main_Page(Canvas, nPage, rcPage);
     Paint_Corner_Boxes(Canvas, rcPage, nPage);
+    // The club's logo in the page's corner; over the game view it would
+    // cover a diagram.
+    Draw_Timeline_Team_Logo(Canvas, rcPage);
 }
 
 void Paint_Main_Window_Area(int nArea, CANVAS& Canvas)
@@ -415,6 +383,25 @@ void Paint_Main_Window(CANVAS& Canvas)
     Paint_Page_Area(Canvas, Areas.Page);
     Paint_Status_Bar(Canvas, Areas.StatusBar);
     Paint_News_Bar(Canvas, Areas.NewsBar);
+}
+
+void On_Main_Window_Click(int nArea, int x, int y, int nButton)
+{
+    if (nButton != 1)
+        return;
+    if (nArea == AREA_STATUS_BAR)
+        Status_Bar_Click(x, y);
+    else if (nArea == AREA_PAGE && Is_Game_View_Shown())
+        On_Game_View_Click(nArea, x, y, nButton);
+    else if (nArea == AREA_PAGE && Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_CALENDAR)
+        Calendar_Page_Click(x, y, Get_Main_Window_Areas().Page);
+}
+
+bool Is_Main_Window_Hot_Spot(int nArea, int x, int y)
+{
+    if (nArea == AREA_PAGE && Is_Game_View_Shown())
+        return Hit_Test_Game_View(Get_Main_Window_Areas().Page, x, y) >= 0;
+    return nArea == AREA_STATUS_BAR && Is_Status_Bar_Hot_Spot(x, y);
 }
 
 void Repaint_Window(int nArea)

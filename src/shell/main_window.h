@@ -68,6 +68,12 @@ void Paint_Main_Window_Area(int nArea, CANVAS& Canvas);
 // The frame's page area has a new size: the client is it and the bars.
 void On_Page_Area_Size(int nWidth, int nHeight);
 void Paint_News_Bar(CANVAS& Canvas, const CANVAS_RECT& rcBar);
+// A mouse button pressed at (x, y) of an area (its pixels): the status bar's
+// timeline, the Calendar page's weeks.
+void On_Main_Window_Click(int nArea, int x, int y, int nButton);
+// Whether a click there would do something (the pointer shows a hand): the
+// status bar's timeline.
+bool Is_Main_Window_Hot_Spot(int nArea, int x, int y);
 // Asks for an area to be drawn again: counted, and the frame told
 // (platform/main_frame.h: the backend paints the area through the shell's
 // handler).

@@ -9,12 +9,18 @@
 #include <utility>
 
 #include "gamefile/game_dialogs.h"
+#include "league/league_data.h"
+#include "league/preferences.h"
+#include "pages/calendar_page.h"
+#include "pages/page_layout.h"
+#include "pages/page_paint.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/ui.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
+#include "shell/status_bar.h"
 #include "shell/tool_commands.h"
 #include "shell/welcome_dialog.h"
 
@@ -225,6 +231,77 @@ void Run_Tool_Line(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
     Check_Nothing_Left(Run);
 }
 
+// "timeline page|label|1-5": a click on that part of the status bar's strip.
+void Run_Timeline_Line(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
+{
+    int nPart = 0;
+    int nCell = 0;
+    if (Words.size() == 2 && strcasecmp(Words[1].c_str(), "page") == 0)
+        nPart = TIMELINE_PART_PAGE;
+    else if (Words.size() == 2 && strcasecmp(Words[1].c_str(), "label") == 0)
+        nPart = TIMELINE_PART_LABEL;
+    else if (Words.size() == 2 && Parse_Script_Number(Words[1], nCell) && nCell >= 1 && nCell <= TIMELINE_CELLS)
+        nPart = nCell - 1;
+    else {
+        Fail(Run, Run.nLine, "timeline takes page, label or a cell from 1 to 5");
+        return;
+    }
+    Show_Welcome(Run);
+    if (!Run.Failure.empty())
+        return;
+    int x = 0;
+    int y = 0;
+    if (!Get_Timeline_Part_Point(nPart, x, y)) {
+        Fail(Run, Run.nLine, "the status bar's timeline is not shown");
+        return;
+    }
+    Write_Debug_Log("Timeline %s", Words[1].c_str());
+    std::printf("Timeline %s\n", Words[1].c_str());
+    On_Main_Window_Click(AREA_STATUS_BAR, x, y, 1);
+    Check_Nothing_Left(Run);
+}
+
+// "calendar WEEK" or "calendar watch WEEK": a click on week WEEK (from 1, as
+// the Calendar page names it) of the Calendar page, or on its watch mark.
+void Run_Calendar_Line(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
+{
+    const bool bMark = Words.size() == 3 && strcasecmp(Words[1].c_str(), "watch") == 0;
+    int nWeek = 0;
+    if ((Words.size() != 2 && !bMark) || !Parse_Script_Number(Words.back(), nWeek) || nWeek < 1 ||
+        nWeek > SCHEDULE_WEEKS) {
+        Fail(Run, Run.nLine, "calendar takes a week from 1 to 22, or watch and a week");
+        return;
+    }
+    Show_Welcome(Run);
+    if (!Run.Failure.empty())
+        return;
+    const MAIN_WINDOW_AREAS Areas = Get_Main_Window_Areas();
+    const PAGE_LAYOUT Layout = Layout_Calendar_Page();
+    if (Get_User_Preference(PREF_MAIN_PAGE) != MAIN_PAGE_CALENDAR || Areas.Page.Is_Empty() ||
+        static_cast<int>(Layout.Rows.size()) < nWeek) {
+        Fail(Run, Run.nLine, "the Calendar page is not shown");
+        return;
+    }
+    if (bMark && !Has_Calendar_Watch_Mark(Get_Calendar_Page_Team(), nWeek - 1)) {
+        Fail(Run, Run.nLine, "week " + Words.back() + " of the Calendar page has no watch mark");
+        return;
+    }
+    // The mark's box, or the row's opponent line left of the mark.
+    const PAGE_RECT Row = Layout.Rows[nWeek - 1].Box;
+    PAGE_RECT Spot = Get_Calendar_Watch_Box(Row);
+    if (!bMark) {
+        Spot.nLeft = Row.nLeft + 40;
+        Spot.nRight = Row.nLeft + 80;
+        Spot.nTop = Row.nTop + Row.Height() / 2 + 2;
+        Spot.nBottom = Row.nBottom;
+    }
+    const CANVAS_RECT rc = Scale_Page_Rect(Spot, Areas.Page);
+    Write_Debug_Log("Calendar %s%d", bMark ? "watch " : "", nWeek);
+    std::printf("Calendar %s%d\n", bMark ? "watch " : "", nWeek);
+    On_Main_Window_Click(AREA_PAGE, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2, 1);
+    Check_Nothing_Left(Run);
+}
+
 // Carries out one line (its words); sets the failure when it cannot.
 void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
 {
@@ -356,6 +433,10 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
         }
         dialogs::Queue_Action(nDialog, Action);
         Run.Actions.push_back(QUEUED_ACTION{nDialog, nLine});
+    } else if (strcasecmp(Verb.c_str(), "timeline") == 0) {
+        Run_Timeline_Line(Run, Words);
+    } else if (strcasecmp(Verb.c_str(), "calendar") == 0) {
+        Run_Calendar_Line(Run, Words);
     } else if (strcasecmp(Verb.c_str(), "tool") == 0) {
         Run_Tool_Line(Run, Words);
     } else if (strcasecmp(Verb.c_str(), "quit") == 0 && Words.size() == 1) {

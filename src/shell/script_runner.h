@@ -29,6 +29,10 @@
 //                                   row, if any) and choose ITEM of its popup menu
 // Entries and popup items match with their "&" marks ignored, in any case.
 //   welcome new|resume|quit         the welcome dialog's choice
+//   timeline page|label|N  a click on the status bar's timeline: the page
+//                          box, the label's box (one week) or cell N (1-5)
+//   calendar WEEK          a click on week WEEK (1-22) of the Calendar page
+//   calendar watch WEEK    a click on its watch mark
 //   tool NAME [ARG...]     an export or data tool run by its function's name
 //                          (letter case ignored) on the league in memory;
 //                          arguments are whole numbers or quoted texts

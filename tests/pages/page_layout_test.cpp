@@ -100,7 +100,7 @@ TEST_F(PageLayoutTest, CalendarShowsTheViewedClubsWeeks)
     EXPECT_EQ(Texts_In(Layout, Layout.Rows[0].Box), (std::vector<std::string>{"Week 1", "at Bravos", "W 21-14"}));
     EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box), (std::vector<std::string>{"Week 2", "vs Bravos", "W 17-10"}));
     EXPECT_EQ(Texts_In(Layout, Layout.Rows[2].Box), (std::vector<std::string>{"Week 3", "Open date"}));
-    EXPECT_EQ(Texts_In(Layout, Layout.Rows[3].Box), (std::vector<std::string>{"Week 4", "vs Chargers", "4:05 PM"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[3].Box), (std::vector<std::string>{"Week 4", "Watch", "vs Chargers", "4:05 PM"}));
     // The headline: the club and its record; the current week is shaded.
     EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 756, 108}), (std::vector<std::string>{"Alphas (2-0)"}));
     ASSERT_EQ(Layout.Shades.size(), 1u);

@@ -131,11 +131,12 @@ TEST_F(PageScreenshotsTest, EveryPageOfTheDefaultLeague)
         Write_Window(Folder, std::string("playoffs-") + Page.szName);
     }
     EXPECT_FALSE(Layout_Champions_Page().Rows.empty());
-    // The status bar's left end is the skin's picture: its ball's brown
-    // (0x8A5A2B) at (30, 18) of the bar, where the plain band is green.
+    // The status bar's left end is the skin's picture: its record plate's
+    // dark green (0x1A2314) at (8, 20) of the bar, where the plain band is
+    // lighter.
     CANVAS Bar(1024, STATUS_BAR_HEIGHT);
     Paint_Status_Bar(Bar, Bar.Bounds());
-    EXPECT_EQ(Bar.Get_Pixel(30, 18), 0xFF8A5A2Bu);
+    EXPECT_EQ(Bar.Get_Pixel(8, 20), 0xFF1A2314u);
     Destroy_Main_Window();
     Clear_Bitmap_Cache();
 }

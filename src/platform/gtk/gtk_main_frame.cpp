@@ -53,6 +53,25 @@ gboolean On_Area_Button(GtkWidget*, GdkEventButton* pEvent, gpointer pIndex)
     return TRUE;
 }
 
+gboolean On_Area_Motion(GtkWidget* pArea, GdkEventMotion* pEvent, gpointer pIndex)
+{
+    // A hand over what a click would act on, the arrow elsewhere; the cursor
+    // is set only when that changes.
+    const bool bHot = main_frame::Handlers().pHotSpot != nullptr &&
+                      main_frame::Handlers().pHotSpot(GPOINTER_TO_INT(pIndex), static_cast<int>(pEvent->x),
+                                                      static_cast<int>(pEvent->y));
+    GdkWindow* pWindow = gtk_widget_get_window(pArea);
+    const bool bWasHot = g_object_get_data(G_OBJECT(pArea), "kelvo-hot") != nullptr;
+    if (pWindow != nullptr && bHot != bWasHot) {
+        GdkCursor* pCursor = bHot ? gdk_cursor_new_from_name(gdk_window_get_display(pWindow), "pointer") : nullptr;
+        gdk_window_set_cursor(pWindow, pCursor);
+        if (pCursor != nullptr)
+            g_object_unref(pCursor);
+        g_object_set_data(G_OBJECT(pArea), "kelvo-hot", bHot ? GINT_TO_POINTER(1) : nullptr);
+    }
+    return FALSE;
+}
+
 void On_Page_Allocated(GtkWidget* pArea, GdkRectangle* pAllocation, gpointer)
 {
     // A page scales to its area: a new size is a new paint.
@@ -119,9 +138,10 @@ void Frame_Open(const FRAME_RECT& Rect)
         for (int nArea = 0; nArea < FRAME_AREA_COUNT; ++nArea) {
             GtkWidget* pArea = gtk_drawing_area_new();
             gtk_widget_set_name(pArea, nArea == FRAME_PAGE ? "kelvo-page" : (nArea == FRAME_STATUS_BAR ? "kelvo-status-bar" : "kelvo-news-bar"));
-            gtk_widget_add_events(pArea, GDK_BUTTON_PRESS_MASK);
+            gtk_widget_add_events(pArea, GDK_BUTTON_PRESS_MASK | GDK_POINTER_MOTION_MASK);
             g_signal_connect(pArea, "draw", G_CALLBACK(On_Area_Draw), GINT_TO_POINTER(nArea));
             g_signal_connect(pArea, "button-press-event", G_CALLBACK(On_Area_Button), GINT_TO_POINTER(nArea));
+            g_signal_connect(pArea, "motion-notify-event", G_CALLBACK(On_Area_Motion), GINT_TO_POINTER(nArea));
             g_pAreas[nArea] = pArea;
             gtk_box_pack_start(GTK_BOX(pBox), pArea, nArea == FRAME_PAGE, TRUE, 0);
         }

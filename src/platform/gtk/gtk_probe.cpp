@@ -398,6 +398,35 @@ bool Window_Pixels(int nKind, int nDialogId, PIXELS& Pixels)
     return true;
 }
 
+bool Main_Area_Pixels(int nArea, PIXELS& Pixels)
+{
+    GtkWidget* pArea = gtk_internal::Frame_Area(nArea);
+    if (pArea == nullptr || !gtk_widget_get_visible(pArea))
+        return false;
+    GtkAllocation Allocation;
+    gtk_widget_get_allocation(pArea, &Allocation);
+    Pixels = PIXELS{Allocation.x, Allocation.y, Allocation.width, Allocation.height};
+    return true;
+}
+
+bool Click_Main_Area(int nArea, int x, int y, int nButton)
+{
+    GtkWidget* pArea = gtk_internal::Frame_Area(nArea);
+    GdkWindow* pGdk = pArea != nullptr ? gtk_widget_get_window(pArea) : nullptr;
+    if (pGdk == nullptr)
+        return false;
+    GdkEvent* pEvent = gdk_event_new(GDK_BUTTON_PRESS);
+    pEvent->button.window = GDK_WINDOW(g_object_ref(pGdk));
+    pEvent->button.x = x;
+    pEvent->button.y = y;
+    pEvent->button.button = static_cast<guint>(nButton);
+    pEvent->button.time = GDK_CURRENT_TIME;
+    gboolean bHandled = FALSE;
+    g_signal_emit_by_name(pArea, "button-press-event", pEvent, &bHandled);
+    gdk_event_free(pEvent);
+    return bHandled != FALSE;
+}
+
 void Resize_Main_Window(int cx, int cy)
 {
     if (GtkWidget* pWindow = gtk_internal::Main_Window())

@@ -86,6 +86,12 @@ bool Wait_Draw_After(int nKind, int nDialogId, int nDraws, int nTimeoutMs = 5000
 void Run_For(int nMs);
 // The window's size (pixels); false when not open.
 bool Window_Pixels(int nKind, int nDialogId, PIXELS& Pixels);
+// The size of an area of the main window (FRAME_AREA) as allocated now;
+// false when it is not shown.
+bool Main_Area_Pixels(int nArea, PIXELS& Pixels);
+// A mouse button pressed at (x, y) of an area of the main window: a button
+// event handed to the area's own "button-press-event" handler.
+bool Click_Main_Area(int nArea, int x, int y, int nButton = 1);
 // Resizes the main window (what a user's drag asks for).
 void Resize_Main_Window(int cx, int cy);
 // Resizes a dialog's window the same way.

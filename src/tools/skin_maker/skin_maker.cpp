@@ -21,34 +21,52 @@ constexpr CANVAS_COLOR LEATHER = Rgb_Color(0x8A5A2B);
 constexpr CANVAS_COLOR PAPER = Rgb_Color(0xF4EFE3);
 constexpr CANVAS_COLOR INK = Rgb_Color(0x1F2A36);
 
-// One end of the status bar (36 pixels high): a rounded cap on the outer
-// side, a gold rule along the top, a ball near the cap, yard lines inward.
-CANVAS Status_Bar_End(bool bLeft)
+// The status bar's band (36 pixels high): lighter at the top, drawn row by
+// row, each row its own shade, inside a rounded outline.
+void Fill_Status_Band(CANVAS& Picture, const CANVAS_RECT& rcBand, int nRadius)
 {
-    constexpr int W = 200, H = 36;
-    CANVAS Picture(W, H);
-    CANVAS_RECT rcBar = bLeft ? CANVAS_RECT{0, 0, W + 20, H} : CANVAS_RECT{-20, 0, W, H};
-    // Lighter at the top: the bar drawn row by row, each row its own shade.
+    const int H = Picture.Height();
     for (int y = 0; y < H; ++y) {
         double t = double(y) / (H - 1);
         auto Channel = [t](uint8_t a, uint8_t b) { return uint8_t(a + (double(b) - a) * t + 0.5); };
         CANVAS_COLOR Row{Channel(EARTH_LIGHT.r, EARTH_DARK.r), Channel(EARTH_LIGHT.g, EARTH_DARK.g),
                          Channel(EARTH_LIGHT.b, EARTH_DARK.b), 255};
-        Picture.Set_Clip(CANVAS_RECT{0, y, W, y + 1});
-        Picture.Fill_Rounded_Rect(rcBar, 12, Row);
+        Picture.Set_Clip(CANVAS_RECT{0, y, Picture.Width(), y + 1});
+        Picture.Fill_Rounded_Rect(rcBand, nRadius, Row);
     }
     Picture.Reset_Clip();
-    Picture.Fill_Rect(CANVAS_RECT{bLeft ? 10 : 0, 2, bLeft ? W : W - 10, 3}, GOLD);
-    for (int i = 0; i < 6; ++i) {
-        double x = bLeft ? 80 + i * 20 : W - 80 - i * 20;
-        Picture.Draw_Line(x, 8, x, H - 6, 1.0, CANVAS_COLOR{255, 255, 255, 70});
-    }
-    double cx = bLeft ? 40 : W - 40;
-    Picture.Fill_Ellipse(cx, H / 2.0 + 1, 17, 9, LEATHER);
-    Picture.Stroke_Ellipse(cx, H / 2.0 + 1, 17, 9, 1.0, Rgb_Color(0x3B2412));
-    Picture.Draw_Line(cx - 7, H / 2.0 + 1, cx + 7, H / 2.0 + 1, 1.5, PAPER);
-    for (int k = -2; k <= 2; ++k)
-        Picture.Draw_Line(cx + k * 3, H / 2.0 - 2, cx + k * 3, H / 2.0 + 4, 1.2, PAPER);
+}
+
+// The left end of the status bar, under the timeline's record and label: a
+// rounded cap, a dark scoreboard plate for the club's record (the plate is
+// also the button that shows the season's page), a gold "play" mark before
+// the label (the label plays one week), and the gold rule along the top.
+CANVAS Status_Bar_Left()
+{
+    constexpr int W = 376, H = 36;
+    CANVAS Picture(W, H);
+    Fill_Status_Band(Picture, CANVAS_RECT{0, 0, W + 20, H}, 12);
+    Picture.Fill_Rect(CANVAS_RECT{10, 2, W, 3}, GOLD);
+    Picture.Fill_Rounded_Rect(CANVAS_RECT{4, 6, 78, 33}, 6, Rgb_Color(0x1A2314));
+    Picture.Stroke_Rounded_Rect(CANVAS_RECT{4, 6, 78, 33}, 6, 1.0, GOLD);
+    // The play mark: a gold triangle.
+    const double px = 100, py = 19.5;
+    const CANVAS_POINT Play[] = {{px, py - 7}, {px + 13, py}, {px, py + 7}};
+    Picture.Fill_Polygon(Play, 3, GOLD);
+    // A thin rule under the label.
+    Picture.Fill_Rect(CANVAS_RECT{125, 31, 368, 32}, Rgb_Color(0x5E7346));
+    return Picture;
+}
+
+// The band behind the timeline's cells, stretched from the left end to the
+// bar's right edge: plain shaded turf and the gold rule, nothing that a
+// stretch would distort.
+CANVAS Status_Bar_Right()
+{
+    constexpr int W = 64, H = 36;
+    CANVAS Picture(W, H);
+    Fill_Status_Band(Picture, CANVAS_RECT{-20, 0, W + 20, H}, 0);
+    Picture.Fill_Rect(CANVAS_RECT{0, 2, W, 3}, GOLD);
     return Picture;
 }
 
@@ -74,18 +92,9 @@ struct SKIN_FILE {
     CANVAS (*pDraw)();
 };
 
-CANVAS Left_End()
-{
-    return Status_Bar_End(true);
-}
-CANVAS Right_End()
-{
-    return Status_Bar_End(false);
-}
-
 const SKIN_FILE SKIN_FILES[] = {
-    {SKIN_STATUS_BAR_LEFT, Left_End},
-    {SKIN_STATUS_BAR_RIGHT, Right_End},
+    {SKIN_STATUS_BAR_LEFT, Status_Bar_Left},
+    {SKIN_STATUS_BAR_RIGHT, Status_Bar_Right},
     {SKIN_PAGE_BACKGROUND, Page_Background},
     {SKIN_NEWS_BAR_BACKGROUND, News_Bar_Background},
 };

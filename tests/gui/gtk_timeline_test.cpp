@@ -1,0 +1,212 @@
+// The season timeline in the real window: clicks on the status bar's strip
+// handed to the bar's own widget, before and after the window is resized,
+// the strip greyed and deaf while switched off, and a screenshot of the
+// window and of the strip alone in each phase (regular season, each playoff
+// round, the third round before 1970, the season over, the off-season's
+// steps) in build/screenshots/ for a person to look at.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "gui_support.h"
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/preferences.h"
+#include "league/standings_keys.h"
+#include "league/team_schedule.h"
+#include "pages/calendar_page.h"
+#include "pages/page_layout.h"
+#include "pages/page_paint.h"
+#include "platform/canvas.h"
+#include "platform/dialogs.h"
+#include "platform/main_frame.h"
+#include "platform/pictures.h"
+#include "platform/shell_requests.h"
+#include "platform/ui.h"
+#include "season/day_advance.h"
+#include "season/playoffs.h"
+#include "season/timeline.h"
+#include "shell/main_window.h"
+#include "shell/startup.h"
+#include "shell/status_bar.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string PROGRAM = KELVO_PROGRAM_PATH;
+const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
+
+int Bar_Width()
+{
+    gtk_probe::PIXELS Bar;
+    return gtk_probe::Main_Area_Pixels(FRAME_STATUS_BAR, Bar) ? Bar.cx : 0;
+}
+
+// The window and the strip alone, once the window shows the state now.
+void Shoot(const std::string& Name)
+{
+    const int nDraws = gtk_probe::Draw_Count(gtk_probe::WINDOW_MAIN);
+    Repaint_Window(AREA_ALL);
+    gtk_probe::Wait_Draw_After(gtk_probe::WINDOW_MAIN, 0, nDraws, 3000);
+    gtk_probe::Run_For(100);
+    EXPECT_TRUE(gtk_probe::Screenshot(gtk_probe::WINDOW_MAIN, 0, gui_support::Screenshot_Path("timeline_window_" + Name)));
+    CANVAS Strip(Bar_Width(), STATUS_BAR_HEIGHT);
+    Paint_Status_Bar(Strip, Strip.Bounds());
+    EXPECT_TRUE(Write_Png_File(gui_support::Screenshot_Path("timeline_strip_" + Name).c_str(), Strip));
+}
+
+// The middle of cell i for the bar's width now.
+int Cell_Middle(int nCell)
+{
+    const TIMELINE_LAYOUT Layout = Get_Status_Bar_Timeline_Layout(Bar_Width());
+    return Layout.nCellX[nCell] + Layout.nCellWidth / 2;
+}
+
+bool Click_Strip(int x, int y)
+{
+    const bool bClicked = gtk_probe::Click_Main_Area(FRAME_STATUS_BAR, x, y);
+    gtk_probe::Run_For(50);
+    return bClicked;
+}
+
+}  // namespace
+
+TEST(GtkTimeline, TheStripInEachPhaseAndItsClicksAfterAResize)
+{
+    REQUIRE_DESKTOP();
+    SCRATCH_FOLDER Data("gui_timeline");
+    ASSERT_TRUE(Data.Ready());
+    std::error_code Error;
+    fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
+    ASSERT_FALSE(Error) << Error.message();
+    for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output"})
+        fs::remove_all(Data.Path() + "/" + szName, Error);
+    char szProgram[] = "kelvo";
+    char szFlag[] = "IS_NOT_RANDOM";
+    char* Argv[] = {szProgram, szFlag, nullptr};
+    dialogs::Set_Unattended(true);
+    // What the program installs before it starts up: the main window carries
+    // out the requests of the code below it.
+    Install_Main_Window_Requests(nullptr);
+    ASSERT_TRUE(Start_Up(2, Argv));
+    ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));
+    // The bars, as a game begun brings them.
+    Create_Status_Bar();
+    gtk_probe::Resize_Main_Window(1046, 760);
+    gtk_probe::Run_For(300);
+    ASSERT_TRUE(Is_Status_Bar_Shown());
+    ASSERT_GT(Bar_Width(), 900);
+    ASSERT_EQ(Get_Current_Week(), 0);
+    Set_Selected_Team(0);
+    // Only the strip's own questions: no Commissioner Mode question, no
+    // automatic save.
+    Set_User_Preference(PREF_COMMISSIONER_MODE, 0);
+    Set_User_Preference(PREF_AUTO_SAVE, 0);
+    Shoot("regular_season");
+
+    // Cell 0 is next week: one day after "Simulate every game in week 1?".
+    ui::Reset();
+    ui::Queue_Answer(ID_YES);
+    ASSERT_TRUE(Click_Strip(Cell_Middle(0), 20));
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Simulate every game in week 1?");
+    EXPECT_EQ(Get_Current_Week(), 1);
+
+    // Wider: the cells move; cell 2 under the click is still day + 3.
+    const int nNarrow = Bar_Width();
+    // (Within the test server's 1280-pixel screen.)
+    gtk_probe::Resize_Main_Window(1250, 760);
+    gtk_probe::Run_For(300);
+    ASSERT_GT(Bar_Width(), nNarrow);
+    ui::Reset();
+    ui::Queue_Answer(ID_YES);
+    ASSERT_TRUE(Click_Strip(Cell_Middle(2), 20));
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Simulate the next 3 weeks?");
+    EXPECT_EQ(Get_Current_Week(), 4);
+    Shoot("regular_season_wide");
+
+    // Switched off: grey, and a click does nothing.
+    Set_Timeline_Enabled(false);
+    Shoot("inactive");
+    ui::Reset();
+    Click_Strip(Cell_Middle(0), 20);
+    Click_Strip(150, 20);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(Get_Current_Week(), 4);
+    Set_Timeline_Enabled(true);
+
+    // The label's box plays one day without a question.
+    ui::Reset();
+    ASSERT_TRUE(Click_Strip(150, 20));
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(Get_Current_Week(), 5);
+
+    // The Calendar page: a click on the first watch mark to come crosses
+    // it; a second click clears it.
+    Set_Main_View_Page(MAIN_PAGE_CALENDAR);
+    const int nTeam = Get_Calendar_Page_Team();
+    int nWeek = Get_Current_Week();
+    while (nWeek < SCHEDULE_WEEKS && !Has_Calendar_Watch_Mark(nTeam, nWeek))
+        ++nWeek;
+    ASSERT_LT(nWeek, SCHEDULE_WEEKS);
+    gtk_probe::PIXELS Page;
+    ASSERT_TRUE(gtk_probe::Main_Area_Pixels(FRAME_PAGE, Page));
+    const PAGE_RECT Row = Layout_Calendar_Page().Rows[static_cast<size_t>(nWeek)].Box;
+    const CANVAS_RECT rcMark = Scale_Page_Rect(Get_Calendar_Watch_Box(Row), CANVAS_RECT{0, 0, Page.cx, Page.cy});
+    const int xMark = (rcMark.left + rcMark.right) / 2;
+    const int yMark = (rcMark.top + rcMark.bottom) / 2;
+    ASSERT_TRUE(gtk_probe::Click_Main_Area(FRAME_PAGE, xMark, yMark));
+    EXPECT_EQ(Get_Calendar_PBP_Flag(nTeam, nWeek), 1);
+    Shoot("calendar_watch_mark");
+    ASSERT_TRUE(gtk_probe::Click_Main_Area(FRAME_PAGE, xMark, yMark));
+    EXPECT_EQ(Get_Calendar_PBP_Flag(nTeam, nWeek), 0);
+    EXPECT_EQ(Get_Current_Week(), 5);
+
+    // To the playoffs, viewed from a club in the bracket; each round.
+    Advance_Day(22);
+    const int nP2 = Get_Playoff_Start_Day();
+    ASSERT_EQ(Get_Current_Week(), nP2);
+    for (int s = 0; s < 16; ++s)
+        if (Get_Playoff_Team(s) != NO_TEAM) {
+            Set_Selected_Team(Get_Playoff_Team(s));
+            break;
+        }
+    const char* const ROUNDS[] = {"wildcard", "divisional", "conference", "super_bowl"};
+    for (int k = 0; k < 4 && Get_Current_Week() == nP2 + k; ++k) {
+        Shoot(std::string("playoffs_") + ROUNDS[k]);
+        if (k == 2) {
+            // The same round before 1970.
+            const int nFirstYear = Get_Universe_Stat(FIRST_SEASON_YEAR);
+            Set_Universe_Stat(FIRST_SEASON_YEAR, 1965 - Get_Current_Season_Index());
+            EXPECT_EQ(Get_Timeline_View().Label.rfind("Title Game", 0), 0u) << Get_Timeline_View().Label;
+            Shoot("playoffs_title_game_before_1970");
+            Set_Universe_Stat(FIRST_SEASON_YEAR, nFirstYear);
+        }
+        Advance_Day(1);
+    }
+    // The final played on the fourth round's day ends the season.
+    ASSERT_TRUE(Is_Season_Complete());
+    Shoot("season_over");
+
+    // The off-season's steps on day 100, as the season's end leaves them.
+    Set_Current_Day(OFFSEASON_WEEK);
+    for (int j = 0; j < TIMELINE_STEPS; ++j)
+        Set_User_Preference(PREF_TIMELINE_FIRST + j, j < 2 ? 0 : 1);
+    Shoot("offseason_steps");
+    // Free Agents: the list's dialog run (a box naming it until it is
+    // built), the draft and the season opened.
+    dialogs::Reset();
+    ASSERT_TRUE(Click_Strip(Cell_Middle(1), 20));
+    ASSERT_FALSE(dialogs::Records().empty());
+    EXPECT_EQ(dialogs::Records().back().nDialogId, FREE_AGENTS_LIST_DIALOG);
+    EXPECT_EQ(Get_User_Preference(PREF_TIMELINE_FIRST + 1), 1);
+    EXPECT_EQ(Get_User_Preference(PREF_TIMELINE_FIRST + 2), 0);
+    Shoot("offseason_draft_open");
+    Destroy_Main_Window();
+    Install_Shell_Handler(nullptr);
+}
