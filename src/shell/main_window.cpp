@@ -14,6 +14,7 @@
 #include "pages/page_layout.h"
 #include "pages/page_paint.h"
 #include "pages/score_boxes.h"
+#include "season/timeline.h"
 #include "platform/errors.h"
 #include "platform/main_frame.h"
 #include "platform/pictures.h"
@@ -166,6 +167,8 @@ void Create_Main_Window(const WINDOW_RECTANGLE& Window)
         View.pfnDrawScoreBox = On_Game_Score_Box;
         Install_Watched_Game_View(&View);
     }
+    // The timeline stands still while the game view is on the screen.
+    Set_Timeline_Game_On_Screen_Query(Is_Game_View_Shown);
     main_frame::Open(FRAME_RECT{Window.nLeft, Window.nTop, Window.nRight, Window.nBottom});
     // The bars come with a game begun or resumed (Create_Status_Bar).
     Refresh_Main_Window_Layout();
@@ -215,6 +218,7 @@ int Get_Quit_Code()
 void Destroy_Main_Window()
 {
     Install_Watched_Game_View(nullptr);
+    Set_Timeline_Game_On_Screen_Query(nullptr);
     main_frame::Close();
     g_bWindowCreated = false;
     g_bQuitPosted = false;
