@@ -270,7 +270,7 @@ bool Send_Key(int nKind, int nDialogId, const std::string& Key, bool bCtrl, bool
     return true;
 }
 
-bool Click_Main_Area(int nArea, int x, int y)
+bool Click_Main_Area(int nArea, int x, int y, int nButton)
 {
     GtkWidget* pArea = gtk_internal::Frame_Area(nArea);
     GdkWindow* pGdk = pArea != nullptr ? gtk_widget_get_window(pArea) : nullptr;
@@ -285,7 +285,7 @@ bool Click_Main_Area(int nArea, int x, int y)
         pEvent->button.time = GDK_CURRENT_TIME;
         pEvent->button.x = x;
         pEvent->button.y = y;
-        pEvent->button.button = 1;
+        pEvent->button.button = static_cast<guint>(nButton);
         if (pPointer != nullptr)
             gdk_event_set_device(pEvent, pPointer);
         gtk_main_do_event(pEvent);
@@ -407,24 +407,6 @@ bool Main_Area_Pixels(int nArea, PIXELS& Pixels)
     gtk_widget_get_allocation(pArea, &Allocation);
     Pixels = PIXELS{Allocation.x, Allocation.y, Allocation.width, Allocation.height};
     return true;
-}
-
-bool Click_Main_Area(int nArea, int x, int y, int nButton)
-{
-    GtkWidget* pArea = gtk_internal::Frame_Area(nArea);
-    GdkWindow* pGdk = pArea != nullptr ? gtk_widget_get_window(pArea) : nullptr;
-    if (pGdk == nullptr)
-        return false;
-    GdkEvent* pEvent = gdk_event_new(GDK_BUTTON_PRESS);
-    pEvent->button.window = GDK_WINDOW(g_object_ref(pGdk));
-    pEvent->button.x = x;
-    pEvent->button.y = y;
-    pEvent->button.button = static_cast<guint>(nButton);
-    pEvent->button.time = GDK_CURRENT_TIME;
-    gboolean bHandled = FALSE;
-    g_signal_emit_by_name(pArea, "button-press-event", pEvent, &bHandled);
-    gdk_event_free(pEvent);
-    return bHandled != FALSE;
 }
 
 void Resize_Main_Window(int cx, int cy)

@@ -59,10 +59,10 @@ bool Click_Header(int nDialogId, int nControl, int nColumn);
 // cKey: a letter or digit, or one of the names "Return", "Escape", "F2".
 bool Send_Key(int nKind, int nDialogId, const std::string& Key, bool bCtrl = false, bool bAlt = false,
               bool bShift = false);
-// A left click (press and release) at (x, y) of a main window's area
-// (FRAME_AREA of main_frame.h), through GTK's event dispatch; false when
-// the area is not shown.
-bool Click_Main_Area(int nArea, int x, int y);
+// A click (press and release of button nButton, 1 the left) at (x, y) of a
+// main window's area (FRAME_AREA of main_frame.h), through GTK's event
+// dispatch; false when the area is not shown.
+bool Click_Main_Area(int nArea, int x, int y, int nButton = 1);
 // The menu item of a command activated; false when the bar has no item.
 bool Activate_Menu_Item(int nCommand);
 // Whether the item of a command can be chosen in the bar now (it and every
@@ -89,9 +89,6 @@ bool Window_Pixels(int nKind, int nDialogId, PIXELS& Pixels);
 // The size of an area of the main window (FRAME_AREA) as allocated now;
 // false when it is not shown.
 bool Main_Area_Pixels(int nArea, PIXELS& Pixels);
-// A mouse button pressed at (x, y) of an area of the main window: a button
-// event handed to the area's own "button-press-event" handler.
-bool Click_Main_Area(int nArea, int x, int y, int nButton = 1);
 // Resizes the main window (what a user's drag asks for).
 void Resize_Main_Window(int cx, int cy);
 // Resizes a dialog's window the same way.
