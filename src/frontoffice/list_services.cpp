@@ -18,7 +18,7 @@ bool Are_Trades_Allowed()
     const int nWeek = Get_Current_Week();
     if (nWeek == OFFSEASON_WEEK)
         return true;
-    if (nWeek >= 0 && nWeek < TRADING_DEADLINE_WEEK)
+    if (nWeek >= 0 && nWeek < TRADES_CLOSE_WEEK)
         return true;
     // Once the regular season is over the playoffs run: the deadline is past
     // for the season just played, but the clubs in the playoffs may fill holes.

@@ -12,7 +12,7 @@ constexpr int IDC_PERIOD_COMBO = 1223;   // statistics period
 // True in weeks 0-11 of the regular season, in the playoffs and in the
 // off-season: after that the transaction deadline has passed.
 bool Are_Trades_Allowed();
-constexpr int TRADING_DEADLINE_WEEK = 12;
+constexpr int TRADES_CLOSE_WEEK = 12;   // the first week past the deadline
 
 // Asks "Do you really want to release %s?" (Yes/No, titled "Release
 // Player"); Yes moves him to the free agents. True when he was released.
