@@ -10,6 +10,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/errors.h"
+#include "platform/menus.h"
 #include "platform/ui.h"
 #include "platform/ui_text.h"
 
@@ -48,7 +49,7 @@ int Entry_Of(const DIALOG_CONTROL& Control, const DIALOG_ACTION& Action)
 {
     if (!Action.Text.empty()) {
         for (size_t i = 0; i < Control.Items.size(); ++i)
-            if (strcasecmp(Control.Items[i].c_str(), Action.Text.c_str()) == 0)
+            if (Same_Entry_Text(Control.Items[i], Action.Text))
                 return static_cast<int>(i);
         return -1;
     }
@@ -63,7 +64,7 @@ int Row_Of(const DIALOG_CONTROL& Control, const DIALOG_ACTION& Action)
 {
     if (!Action.Text.empty()) {
         for (size_t i = 0; i < Control.Rows.size(); ++i)
-            if (!Control.Rows[i].Cells.empty() && strcasecmp(Control.Rows[i].Cells[0].c_str(), Action.Text.c_str()) == 0)
+            if (!Control.Rows[i].Cells.empty() && Same_Entry_Text(Control.Rows[i].Cells[0], Action.Text))
                 return static_cast<int>(i);
         return -1;
     }
@@ -94,9 +95,30 @@ std::string Kind_Refusal(const DIALOG_CONTROL& C, const DIALOG_ACTION& Action, c
             return Where + " takes one line";
         return "";
     case ACTION_SELECT:
+        if (C.nKind == CONTROL_REPORT)
+            return Row_Of(C, Action) < 0 ? Where + " has no row " + Entry_Name(Action) : "";
         if (C.nKind != CONTROL_COMBO && C.nKind != CONTROL_LIST)
             return Where + " is no list";
         return Entry_Of(C, Action) < 0 ? Where + " has no entry " + Entry_Name(Action) : "";
+    case ACTION_TOGGLE:
+        if (C.nKind != CONTROL_LIST || (C.nStyle & CS_MULTI_SELECT) == 0)
+            return Where + " is no multi-select list";
+        return Entry_Of(C, Action) < 0 ? Where + " has no entry " + Entry_Name(Action) : "";
+    case ACTION_COLUMN_CLICK:
+    case ACTION_MOVE_COLUMN: {
+        if (C.nKind != CONTROL_REPORT)
+            return Where + " is no report list";
+        bool bFound = false;
+        for (const DIALOG_COLUMN& Column : C.Columns)
+            bFound = bFound || Column.nTag == Action.nValue;
+        if (!bFound)
+            return Where + " has no column " + std::to_string(Action.nValue);
+        if (Action.nKind == ACTION_MOVE_COLUMN && (Action.nValue2 < 0 || Action.nValue2 >= static_cast<int>(C.Columns.size())))
+            return Where + " has no column position " + std::to_string(Action.nValue2);
+        return "";
+    }
+    case ACTION_MENU:
+        return C.nKind != CONTROL_REPORT ? Where + " is no report list" : "";
     case ACTION_DOUBLE_CLICK:
         if (C.nKind == CONTROL_LIST)
             return Entry_Of(C, Action) < 0 ? Where + " has no entry " + Entry_Name(Action) : "";
@@ -171,6 +193,11 @@ int Run(int nDialogId, const char* szTitle, DIALOG_PROC pProc, void* pParam, con
             Run_Headless(Dialog);
         }
     }
+    // What it showed at the end, for tests and scripts to read back.
+    Record.Controls = Dialog.Controls();
+    for (DIALOG_CONTROL& Control : Record.Controls)
+        Control.nUpdateDepth = 0;
+    Record.Final_Title = Dialog.Title();
     Dialog.Send(DIALOG_DESTROY, 0);
     g_Open.pop_back();
     Record.nResult = Dialog.Ended() ? Dialog.Result() : DIALOG_CANCEL;
@@ -287,6 +314,14 @@ std::string Describe_Action(const DIALOG_ACTION& Action)
         return "track " + Id + " " + std::to_string(Action.nValue);
     case ACTION_CANCEL:
         return "cancel";
+    case ACTION_TOGGLE:
+        return "toggle " + Id + " " + Entry_Name(Action);
+    case ACTION_COLUMN_CLICK:
+        return "column " + Id + " " + std::to_string(Action.nValue);
+    case ACTION_MOVE_COLUMN:
+        return "move-column " + Id + " " + std::to_string(Action.nValue) + " " + std::to_string(Action.nValue2);
+    case ACTION_MENU:
+        return "menu " + Id + " " + Quoted(Action.Text);
     default:
         return "unknown action";
     }
@@ -303,6 +338,31 @@ void Record_Line(DIALOG& Dialog, const std::string& Line)
 {
     if (DIALOG_RECORD* pRecord = Record_Of(Dialog))
         pRecord->Lines.push_back(Line);
+}
+
+// A right click on the focused row (the list itself when none), whose
+// handler shows a popup menu, then the entry named. Refused when no menu
+// came up or it has no such entry.
+bool Apply_Menu_Action(DIALOG& Dialog, const DIALOG_ACTION& Action)
+{
+    const DIALOG_CONTROL* pControl = Dialog.Find(Action.nControl);
+    const int nRow = pControl != nullptr ? pControl->nFocusRow : -1;
+    Record_Line(Dialog, Describe_Action(Action));
+    const size_t nPopupsBefore = menus::Popups().size();
+    menus::Clear_Popup_Choices();
+    menus::Queue_Popup_Choice_Text(Action.Text);
+    Dialog.User_Right_Click(Action.nControl, nRow, 0, 0, false);
+    const std::string Where = "control " + std::to_string(Action.nControl);
+    if (menus::Popups().size() == nPopupsBefore) {
+        menus::Clear_Popup_Choices();
+        Refuse(Dialog, Where + " showed no menu");
+        return false;
+    }
+    if (menus::Popups()[nPopupsBefore].nChosen == 0) {
+        Refuse(Dialog, Where + "'s menu has no entry " + Quoted(Action.Text));
+        return false;
+    }
+    return true;
 }
 
 bool Apply_Action(DIALOG& Dialog, const DIALOG_ACTION& Action)
@@ -336,6 +396,10 @@ bool Apply_Action(DIALOG& Dialog, const DIALOG_ACTION& Action)
         Record_Line(Dialog, Describe_Action(Action));
         return Dialog.User_Set_Text(nId, Action.Text);
     case ACTION_SELECT: {
+        if (pControl->nKind == CONTROL_REPORT) {
+            Record_Line(Dialog, Describe_Action(Action));
+            return Dialog.User_Row_Select(nId, Row_Of(*pControl, Action));
+        }
         const int nEntry = Entry_Of(*pControl, Action);
         Record_Line(Dialog, "select " + std::to_string(nId) + " " + Quoted(pControl->Items[nEntry]));
         return Dialog.User_Select(nId, nEntry);
@@ -369,6 +433,19 @@ bool Apply_Action(DIALOG& Dialog, const DIALOG_ACTION& Action)
     case ACTION_RIGHT_CLICK:
         Record_Line(Dialog, Describe_Action(Action));
         return Dialog.User_Right_Click(nId, Action.nValue, 0, 0, Action.nValue < 0);
+    case ACTION_TOGGLE: {
+        const int nEntry = Entry_Of(*pControl, Action);
+        Record_Line(Dialog, "toggle " + std::to_string(nId) + " " + Quoted(pControl->Items[nEntry]));
+        return Dialog.User_Toggle_Item(nId, nEntry);
+    }
+    case ACTION_COLUMN_CLICK:
+        Record_Line(Dialog, Describe_Action(Action));
+        return Dialog.User_Header_Click(nId, Dialog.Find_Column(nId, Action.nValue));
+    case ACTION_MOVE_COLUMN:
+        Record_Line(Dialog, Describe_Action(Action));
+        return Dialog.User_Move_Column(nId, Dialog.Find_Column(nId, Action.nValue), Action.nValue2);
+    case ACTION_MENU:
+        return Apply_Menu_Action(Dialog, Action);
     default:
         Refuse(Dialog, "unknown action");
         return false;

@@ -62,8 +62,14 @@ DIALOG::~DIALOG()
 void DIALOG::Changed(int nControl)
 {
     const UI_BACKEND& Backend = Ui_Backend();
-    if (m_bOpen && Backend.Dialog_Changed != nullptr)
-        Backend.Dialog_Changed(*this, nControl);
+    if (!m_bOpen || Backend.Dialog_Changed == nullptr)
+        return;
+    if (nControl != 0) {
+        const DIALOG_CONTROL* p = Find(nControl);
+        if (p != nullptr && p->nUpdateDepth > 0)
+            return;
+    }
+    Backend.Dialog_Changed(*this, nControl);
 }
 
 void DIALOG::Set_Title(const std::string& Title)
@@ -429,6 +435,37 @@ std::vector<int> DIALOG::Selected_Items(int nId) const
     return Selected;
 }
 
+int DIALOG::Get_Caret_Index(int nId) const
+{
+    const DIALOG_CONTROL* p = Find(nId);
+    if (p == nullptr)
+        return -1;
+    return p->nKind == CONTROL_REPORT ? p->nFocusRow : p->nSelected;
+}
+
+void DIALOG::Set_Caret_Index(int nId, int nIndex)
+{
+    DIALOG_CONTROL* p = Find(nId);
+    if (p == nullptr)
+        return;
+    if (p->nKind == CONTROL_REPORT) {
+        Set_Focused_Row(nId, nIndex);
+        return;
+    }
+    if ((p->nStyle & CS_MULTI_SELECT) == 0) {
+        Set_Selected(nId, nIndex);
+        return;
+    }
+    p->nSelected = nIndex >= 0 && nIndex < static_cast<int>(p->Items.size()) ? nIndex : -1;
+    Changed(nId);
+}
+
+int DIALOG::Get_Top_Index(int nId) const
+{
+    const DIALOG_CONTROL* p = Find(nId);
+    return p != nullptr ? p->nTopIndex : 0;
+}
+
 void DIALOG::Set_Top_Index(int nId, int nIndex)
 {
     if (DIALOG_CONTROL* p = Find(nId)) {
@@ -463,10 +500,10 @@ int DIALOG::Get_Position(int nId) const
     return p != nullptr ? p->nPosition : 0;
 }
 
-void DIALOG::Add_Column(int nId, int nTag, const std::string& Text, int nWidth)
+void DIALOG::Add_Column(int nId, int nTag, const std::string& Text, int nWidth, int nAlign)
 {
     if (DIALOG_CONTROL* p = Find(nId)) {
-        p->Columns.push_back(DIALOG_COLUMN{nTag, Text, nWidth});
+        p->Columns.push_back(DIALOG_COLUMN{nTag, Text, std::max(nWidth, 0), nAlign});
         p->ColumnOrder.push_back(static_cast<int>(p->Columns.size()) - 1);
         for (DIALOG_ROW& Row : p->Rows)
             Row.Cells.resize(p->Columns.size());
@@ -499,6 +536,40 @@ int DIALOG::Column_Tag(int nId, int nColumn) const
     if (p == nullptr || nColumn < 0 || nColumn >= static_cast<int>(p->Columns.size()))
         return -1;
     return p->Columns[nColumn].nTag;
+}
+
+int DIALOG::Find_Column(int nId, int nTag) const
+{
+    const DIALOG_CONTROL* p = Find(nId);
+    if (p == nullptr)
+        return -1;
+    for (size_t i = 0; i < p->Columns.size(); ++i)
+        if (p->Columns[i].nTag == nTag)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int DIALOG::Column_Width(int nId, int nColumn) const
+{
+    const DIALOG_CONTROL* p = Find(nId);
+    if (p == nullptr || nColumn < 0 || nColumn >= static_cast<int>(p->Columns.size()))
+        return 0;
+    return p->Columns[nColumn].nWidth;
+}
+
+void DIALOG::Set_Column_Width(int nId, int nColumn, int nWidth)
+{
+    DIALOG_CONTROL* p = Find(nId);
+    if (p == nullptr || nColumn < 0 || nColumn >= static_cast<int>(p->Columns.size()))
+        return;
+    p->Columns[nColumn].nWidth = std::max(nWidth, 0);
+    Changed(nId);
+}
+
+int DIALOG::Text_Width(int, const std::string& Text) const
+{
+    // Every list shows the dialog font.
+    return Ui_Text_Width(Text);
 }
 
 std::vector<int> DIALOG::Column_Order(int nId) const
@@ -545,6 +616,33 @@ int DIALOG::Add_Row(int nId, int64_t nData)
     ++p->nRowsRevision;
     Changed(nId);
     return static_cast<int>(p->Rows.size()) - 1;
+}
+
+int DIALOG::Add_Row(int nId, int64_t nKey, const std::vector<std::string>& Cells)
+{
+    DIALOG_CONTROL* p = Find(nId);
+    if (p == nullptr)
+        return -1;
+    DIALOG_ROW Row;
+    Row.nData = nKey;
+    Row.Cells.assign(Cells.begin(), Cells.begin() + static_cast<std::ptrdiff_t>(std::min(Cells.size(), p->Columns.size())));
+    Row.Cells.resize(p->Columns.size());
+    p->Rows.push_back(std::move(Row));
+    ++p->nRowsRevision;
+    Changed(nId);
+    return static_cast<int>(p->Rows.size()) - 1;
+}
+
+void DIALOG::Set_Row_Cells(int nId, int nRow, const std::vector<std::string>& Cells)
+{
+    DIALOG_CONTROL* p = Find(nId);
+    if (p == nullptr || nRow < 0 || nRow >= static_cast<int>(p->Rows.size()))
+        return;
+    DIALOG_ROW& Row = p->Rows[nRow];
+    Row.Cells.assign(Cells.begin(), Cells.begin() + static_cast<std::ptrdiff_t>(std::min(Cells.size(), p->Columns.size())));
+    Row.Cells.resize(p->Columns.size());
+    ++p->nRowsRevision;
+    Changed(nId);
 }
 
 void DIALOG::Set_Cell(int nId, int nRow, int nColumn, const std::string& Text)
@@ -619,6 +717,21 @@ int DIALOG::Selected_Row(int nId) const
     return -1;
 }
 
+int DIALOG::Focused_Row(int nId) const
+{
+    const DIALOG_CONTROL* p = Find(nId);
+    return p != nullptr ? p->nFocusRow : -1;
+}
+
+void DIALOG::Set_Focused_Row(int nId, int nRow)
+{
+    DIALOG_CONTROL* p = Find(nId);
+    if (p == nullptr)
+        return;
+    p->nFocusRow = nRow >= 0 && nRow < static_cast<int>(p->Rows.size()) ? nRow : -1;
+    Changed(nId);
+}
+
 void DIALOG::Ensure_Visible(int nId, int nRow)
 {
     DIALOG_CONTROL* p = Find(nId);
@@ -657,6 +770,60 @@ void DIALOG::Sort_Rows(int nId, bool (*pLess)(const DIALOG_ROW&, const DIALOG_RO
     p->nFocusRow = nNewFocus;
     ++p->nRowsRevision;
     Changed(nId);
+}
+
+void DIALOG::Sort_Rows_By_Key(int nId, bool (*pLess)(int64_t, int64_t, void*), void* pContext)
+{
+    if (pLess == nullptr)
+        return;
+    struct BY_KEY {
+        bool (*pLess)(int64_t, int64_t, void*);
+        void* pContext;
+    } By{pLess, pContext};
+    Sort_Rows(
+        nId,
+        [](const DIALOG_ROW& a, const DIALOG_ROW& b, void* q) {
+            const BY_KEY* p = static_cast<const BY_KEY*>(q);
+            return p->pLess(a.nData, b.nData, p->pContext);
+        },
+        &By);
+}
+
+void DIALOG::Begin_Update(int nId)
+{
+    if (DIALOG_CONTROL* p = Find(nId))
+        ++p->nUpdateDepth;
+}
+
+void DIALOG::End_Update(int nId)
+{
+    DIALOG_CONTROL* p = Find(nId);
+    if (p == nullptr || p->nUpdateDepth <= 0)
+        return;
+    if (--p->nUpdateDepth == 0)
+        Changed(nId);
+}
+
+bool DIALOG::Is_Updating(int nId) const
+{
+    const DIALOG_CONTROL* p = Find(nId);
+    return p != nullptr && p->nUpdateDepth > 0;
+}
+
+void DIALOG::Move_Aside()
+{
+    if (!m_bAside) {
+        m_bAside = true;
+        Changed(0);
+    }
+}
+
+void DIALOG::Move_Back()
+{
+    if (m_bAside) {
+        m_bAside = false;
+        Changed(0);
+    }
 }
 
 void DIALOG::Invalidate(int nId, const UI_RECT* pArea)
@@ -823,6 +990,30 @@ bool DIALOG::User_Select_Items(int nId, const std::vector<int>& Indexes)
     return true;
 }
 
+bool DIALOG::User_Toggle_Item(int nId, int nIndex)
+{
+    DIALOG_CONTROL* p = Usable(nId, CONTROL_LIST);
+    if (p == nullptr || (p->nStyle & CS_MULTI_SELECT) == 0 || nIndex < 0 ||
+        nIndex >= static_cast<int>(p->Items.size()))
+        return false;
+    Fit_Item_Vectors(*p);
+    p->ItemSelected[nIndex] = p->ItemSelected[nIndex] != 0 ? 0 : 1;
+    p->nSelected = nIndex;
+    Send(DIALOG_COMMAND, nId, Notification(NOTIFY_SELECTION_CHANGED));
+    Changed(0);
+    return true;
+}
+
+bool DIALOG::User_Scroll(int nId, int nTopIndex)
+{
+    DIALOG_CONTROL* p = Find(nId);
+    if (p == nullptr || (p->nKind != CONTROL_LIST && p->nKind != CONTROL_REPORT))
+        return false;
+    const int nCount = p->nKind == CONTROL_REPORT ? static_cast<int>(p->Rows.size()) : static_cast<int>(p->Items.size());
+    p->nTopIndex = std::clamp(nTopIndex, 0, std::max(nCount - 1, 0));
+    return true;
+}
+
 bool DIALOG::User_Focus(int nId)
 {
     DIALOG_CONTROL* p = Usable(nId, -1);
@@ -938,6 +1129,7 @@ bool DIALOG::User_Header_Click(int nId, int nColumn)
         return false;
     DIALOG_EVENT_INFO Info = Notification(LIST_COLUMN_CLICK);
     Info.nColumn = nColumn;
+    Info.nTag = p->Columns[nColumn].nTag;
     Send(DIALOG_NOTIFY, nId, Info);
     Changed(0);
     return true;
@@ -994,6 +1186,30 @@ bool DIALOG::User_Column_Order(int nId, const std::vector<int>& Order)
     return Set_Column_Order(nId, Order);
 }
 
+bool DIALOG::User_Move_Column(int nId, int nColumn, int nPosition)
+{
+    DIALOG_CONTROL* p = Usable(nId, CONTROL_REPORT);
+    if (p == nullptr || nColumn < 0 || nColumn >= static_cast<int>(p->Columns.size()) || nPosition < 0 ||
+        nPosition >= static_cast<int>(p->Columns.size()))
+        return false;
+    std::vector<int> Order = p->ColumnOrder;
+    auto It = std::find(Order.begin(), Order.end(), nColumn);
+    if (It == Order.end())
+        return false;
+    Order.erase(It);
+    Order.insert(Order.begin() + nPosition, nColumn);
+    return Set_Column_Order(nId, Order);
+}
+
+bool DIALOG::User_Column_Width(int nId, int nColumn, int nWidth)
+{
+    DIALOG_CONTROL* p = Find(nId);
+    if (p == nullptr || p->nKind != CONTROL_REPORT || nColumn < 0 || nColumn >= static_cast<int>(p->Columns.size()))
+        return false;
+    p->Columns[nColumn].nWidth = std::max(nWidth, 0);
+    return true;
+}
+
 bool DIALOG::User_Size(int cxPixels, int cyPixels)
 {
     if ((m_nStyle & DS_RESIZABLE) == 0)
@@ -1022,4 +1238,37 @@ bool DIALOG::User_Timer(int nTimer)
     Send(DIALOG_TIMER, nTimer);
     Changed(0);
     return true;
+}
+
+const DIALOG_CONTROL* DIALOG_RECORD::Find(int nId) const
+{
+    for (const DIALOG_CONTROL& Control : Controls)
+        if (Control.nId == nId)
+            return &Control;
+    return nullptr;
+}
+
+bool Same_Entry_Text(const std::string& Entry, const std::string& Wanted)
+{
+    return strcasecmp(Strip_Mnemonic(Entry).c_str(), Strip_Mnemonic(Wanted).c_str()) == 0;
+}
+
+std::vector<std::string> Row_Texts_Shown(const DIALOG_CONTROL& Control, int nRow)
+{
+    std::vector<std::string> Texts;
+    if (nRow < 0 || nRow >= static_cast<int>(Control.Rows.size()))
+        return Texts;
+    const DIALOG_ROW& Row = Control.Rows[nRow];
+    for (int nColumn : Control.ColumnOrder)
+        Texts.push_back(nColumn >= 0 && nColumn < static_cast<int>(Row.Cells.size()) ? Row.Cells[nColumn] : std::string());
+    return Texts;
+}
+
+std::vector<std::string> Column_Texts_Shown(const DIALOG_CONTROL& Control)
+{
+    std::vector<std::string> Texts;
+    for (int nColumn : Control.ColumnOrder)
+        if (nColumn >= 0 && nColumn < static_cast<int>(Control.Columns.size()))
+            Texts.push_back(Control.Columns[nColumn].Text);
+    return Texts;
 }

@@ -39,10 +39,12 @@ enum DIALOG_CONTROL_KIND : int {
 };
 
 // A report list's column: Tag is the caller's code for what it shows.
+enum DIALOG_COLUMN_ALIGN : int { COLUMN_LEFT, COLUMN_CENTER, COLUMN_RIGHT };
 struct DIALOG_COLUMN {
     int nTag = 0;
     std::string Text;
     int nWidth = 0;   // pixels; 0 lets the backend choose
+    int nAlign = COLUMN_LEFT;
 };
 
 // A report list's row: the caller's item data and one text per column (in
@@ -80,6 +82,10 @@ struct DIALOG_CONTROL {
     std::vector<DIALOG_ROW> Rows;
     int nFocusRow = -1;
     unsigned nRowsRevision = 0;         // bumped when rows change, for backends
+    // Begin_Update / End_Update nesting: while above 0 the backend is not
+    // told of the control's changes (a fill of thousands of cells), and is
+    // told once at the last End_Update.
+    int nUpdateDepth = 0;
 };
 
 // Events a procedure answers.
@@ -110,7 +116,7 @@ enum DIALOG_NOTIFICATION : int {
 
 // Report-list notifications (DIALOG_NOTIFY).
 enum DIALOG_LIST_NOTIFICATION : int {
-    LIST_COLUMN_CLICK,   // Event().nColumn: index into Columns
+    LIST_COLUMN_CLICK,   // Event().nColumn: index into Columns; Event().nTag its tag
     LIST_ITEM_CHANGED,   // Event().nRow: selection or focus moved
     LIST_DOUBLE_CLICK,   // Event().nRow
     LIST_RIGHT_CLICK,    // Event().nRow (-1 on the header or no row), .x, .y, .bOnHeader
@@ -128,6 +134,7 @@ struct DIALOG_EVENT_INFO {
     int y = 0;
     int nPosition = 0;
     bool bOnHeader = false;
+    int nTag = 0;         // LIST_COLUMN_CLICK: the clicked column's tag
     CANVAS* pCanvas = nullptr;
     UI_RECT Area;
 };
@@ -209,7 +216,15 @@ public:
     void Set_Item_Selected(int nId, int nIndex, bool bSelected);
     bool Is_Item_Selected(int nId, int nIndex) const;
     std::vector<int> Selected_Items(int nId) const;
+    // The caret entry of a multi-select list (the one the keyboard is on;
+    // -1 none): moving it selects nothing. A single-select list's caret is
+    // its selection.
+    int Get_Caret_Index(int nId) const;
+    void Set_Caret_Index(int nId, int nIndex);
+    // List and report list: the first entry or row shown (Set_Top_Index
+    // scrolls; clamped to the entries there are).
     void Set_Top_Index(int nId, int nIndex);
+    int Get_Top_Index(int nId) const;
 
     // Up-down, trackbar and progress bar.
     void Set_Range(int nId, int nMin, int nMax);
@@ -218,32 +233,66 @@ public:
 
     // Report list. The model keeps the rows in the order given: sorting is
     // the caller's (Sort_Rows), never the backend's.
-    void Add_Column(int nId, int nTag, const std::string& Text, int nWidth = 0);
+    void Add_Column(int nId, int nTag, const std::string& Text, int nWidth = 0, int nAlign = COLUMN_LEFT);
     void Clear_Columns(int nId);
     int Column_Count(int nId) const;
     int Column_Tag(int nId, int nColumn) const;   // -1 out of range
+    // The index (into Columns) of the first column with a tag; -1 none.
+    int Find_Column(int nId, int nTag) const;
+    // Widths in pixels (0: the backend chooses); the user's resizing lands here.
+    int Column_Width(int nId, int nColumn) const;   // 0 out of range
+    void Set_Column_Width(int nId, int nColumn, int nWidth);
+    // The width in pixels of a text in the list's font, as a cell shows it
+    // (no mnemonic marks). Headless: 6 pixels a byte (Ui_Text_Width).
+    int Text_Width(int nId, const std::string& Text) const;
     std::vector<int> Column_Order(int nId) const;
     // A new display order; false (nothing changed) unless it is a permutation.
     bool Set_Column_Order(int nId, const std::vector<int>& Order);
     void Clear_Rows(int nId);
     int Add_Row(int nId, int64_t nData);   // its index
+    // A row keyed by nKey (its item data; the player lists use team x 100 +
+    // slot) with its cells, one per column in the columns' own order (fewer
+    // are padded empty, more are dropped); its index.
+    int Add_Row(int nId, int64_t nKey, const std::vector<std::string>& Cells);
+    void Set_Row_Cells(int nId, int nRow, const std::vector<std::string>& Cells);
     void Set_Cell(int nId, int nRow, int nColumn, const std::string& Text);
     std::string Cell(int nId, int nRow, int nColumn) const;
     int Row_Count(int nId) const;
     int64_t Row_Data(int nId, int nRow) const;
-    int Find_Row(int nId, int64_t nData) const;   // -1 none
+    int Find_Row(int nId, int64_t nData) const;   // -1 none (the first row of a key)
+    int64_t Row_Key(int nId, int nRow) const { return Row_Data(nId, nRow); }
     // Single selection: selects one row (-1 none) and gives it the focus.
     void Select_Row(int nId, int nRow);
     int Selected_Row(int nId) const;   // the first selected; -1 none
+    // The focused row (the keyboard's; -1 none); setting it selects nothing.
+    int Focused_Row(int nId) const;
+    void Set_Focused_Row(int nId, int nRow);
+    // Scrolls as little as needed for the row to be shown (top row moves).
     void Ensure_Visible(int nId, int nRow);
-    // Reorders the rows by a strict weak order on them (stable).
+    // Reorders the rows by a strict weak order on them (stable). Selection,
+    // focus and item data go with their rows; the top row index stays.
     void Sort_Rows(int nId, bool (*pLess)(const DIALOG_ROW&, const DIALOG_ROW&, void*), void* pContext);
+    // The same by a strict weak order on the rows' keys (stable: rows of
+    // equal keys keep their order).
+    void Sort_Rows_By_Key(int nId, bool (*pLess)(int64_t, int64_t, void*), void* pContext);
+    // Suspends showing a control's changes during a fill (nests); the last
+    // End_Update shows the whole result at once.
+    void Begin_Update(int nId);
+    void End_Update(int nId);
+    bool Is_Updating(int nId) const;
 
     // Paint areas: asks for a new paint (null area: all of it).
     void Invalidate(int nId, const UI_RECT* pArea = nullptr);
     // Timers of this dialog: DIALOG_TIMER with the timer's id every nMs.
     void Set_Timer(int nTimer, int nMs);
     void Kill_Timer(int nTimer);
+
+    // Moves the dialog out of the way (the user's picture of the league is
+    // needed behind it) and back where it was. Headless nothing moves; the
+    // state is kept so the backend and tests can read it.
+    void Move_Aside();
+    void Move_Back();
+    bool Is_Aside() const { return m_bAside; }
 
     // Ends the dialog with a result (Do_Dialog returns it).
     void End(int nResult);
@@ -273,6 +322,12 @@ public:
     bool User_Select(int nId, int nIndex);
     bool User_Double_Click(int nId, int nIndex);
     bool User_Select_Items(int nId, const std::vector<int>& Indexes);   // multi-select list
+    // Multi-select list: Ctrl+click on one entry flips its selection and
+    // puts the caret there (NOTIFY_SELECTION_CHANGED).
+    bool User_Toggle_Item(int nId, int nIndex);
+    // The user scrolled a list or report list: the first entry shown now
+    // (no event; the model keeps it).
+    bool User_Scroll(int nId, int nTopIndex);
     bool User_Focus(int nId);
     bool User_Drop_Down(int nId);
     bool User_Spin(int nId, bool bUp);
@@ -287,6 +342,11 @@ public:
     bool User_Row_Double_Click(int nId, int nRow);
     bool User_Right_Click(int nId, int nRow, int x, int y, bool bOnHeader);
     bool User_Column_Order(int nId, const std::vector<int>& Order);
+    // A header dragged to display position nPosition (0 the leftmost); the
+    // other columns keep their order.
+    bool User_Move_Column(int nId, int nColumn, int nPosition);
+    // The user dragged a column's edge (no event; the model keeps it).
+    bool User_Column_Width(int nId, int nColumn, int nWidth);
     // The client resized (pixels): clamped to the minimum, controls moved by
     // their anchors, then DIALOG_SIZE.
     bool User_Size(int cxPixels, int cyPixels);
@@ -327,6 +387,7 @@ private:
     int m_nDefaultButton = 1;
     int m_nFocus = 0;
     bool m_bOpen = false;
+    bool m_bAside = false;
     void* m_pBackendData = nullptr;
     DIALOG_EVENT_INFO m_Event;
 };
@@ -360,6 +421,11 @@ enum DIALOG_ACTION_KIND : int {
     ACTION_TIMER,          // timer nValue of the dialog fires (nControl unused)
     ACTION_TRACK,          // trackbar := nValue
     ACTION_CANCEL,         // Escape (nControl unused)
+    ACTION_TOGGLE,         // multi-select list: flip the entry as ACTION_SELECT names it
+    ACTION_COLUMN_CLICK,   // report list: the header of the column whose tag is nValue
+    ACTION_MOVE_COLUMN,    // report list: the column of tag nValue dragged to display position nValue2
+    ACTION_MENU,           // report list: right click on the focused row (else the list),
+                           // then the popup entry Text (single "&" ignored, any case)
     ACTION_KIND_COUNT
 };
 
@@ -368,6 +434,7 @@ struct DIALOG_ACTION {
     int nControl = 0;
     std::string Text;
     int nValue = 0;
+    int nValue2 = 0;
 };
 
 // What a dialog run did, for the log and the tests.
@@ -376,7 +443,21 @@ struct DIALOG_RECORD {
     std::string Title;
     int nResult = 0;
     std::vector<std::string> Lines;   // one line per action applied, and the end
+    // What the dialog held when it ended (before DIALOG_DESTROY): every
+    // control's state (texts, items, selections, a report list's columns
+    // in the user's order and rows in their order), and its last title.
+    std::vector<DIALOG_CONTROL> Controls;
+    std::string Final_Title;
+    const DIALOG_CONTROL* Find(int nId) const;
 };
+
+// An entry's text as scripts match it: "&" marks dropped ("&&" a literal
+// "&"), compared without regard to case.
+bool Same_Entry_Text(const std::string& Entry, const std::string& Wanted);
+// A report list's cells of one row in the user's column order.
+std::vector<std::string> Row_Texts_Shown(const DIALOG_CONTROL& Control, int nRow);
+// Its headers in the user's order.
+std::vector<std::string> Column_Texts_Shown(const DIALOG_CONTROL& Control);
 
 namespace dialogs {
 // Actions for the next dialogs, in order; a dialog takes those queued for it

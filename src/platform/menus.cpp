@@ -2,13 +2,31 @@
 
 #include <deque>
 
+#include "platform/dialogs.h"
 #include "platform/ui_backend.h"
 
 namespace {
 
 MENU g_MainMenu;
 void (*g_pCommandHandler)(int) = nullptr;
-std::deque<int> g_PopupChoices;
+// A queued popup choice: a command id, or an entry's text when not empty.
+struct POPUP_CHOICE {
+    int nId = 0;
+    std::string Text;
+};
+std::deque<POPUP_CHOICE> g_PopupChoices;
+
+// The id of the entry whose text (marks ignored, any case) is Text; 0 none.
+int Id_Of_Text(const std::vector<MENU_ITEM>& Items, const std::string& Text)
+{
+    for (const MENU_ITEM& Item : Items) {
+        if (!Item.bSeparator && Item.Submenu.empty() && Item.nId != 0 && Same_Entry_Text(Item.Text, Text))
+            return Item.nId;
+        if (const int nId = Id_Of_Text(Item.Submenu, Text))
+            return nId;
+    }
+    return 0;
+}
 std::vector<menus::POPUP_RECORD> g_Popups;
 std::vector<int> g_Activated;
 int g_nMainMenuChanges = 0;
@@ -161,9 +179,8 @@ int Track_Popup_Menu(const MENU& Menu, int x, int y)
     int nChosen = 0;
     if (Backend.Popup_Menu != nullptr) {
         nChosen = Backend.Popup_Menu(Menu, x, y);
-    } else if (!g_PopupChoices.empty()) {
-        nChosen = g_PopupChoices.front();
-        g_PopupChoices.pop_front();
+    } else {
+        Take_Popup_Choice(Menu, nChosen);
     }
     // Only an item the user could click counts.
     if (!Is_Menu_Command_Available(Menu, nChosen))
@@ -175,16 +192,41 @@ int Track_Popup_Menu(const MENU& Menu, int x, int y)
 
 void Queue_Popup_Choice(int nId)
 {
-    g_PopupChoices.push_back(nId);
+    g_PopupChoices.push_back(POPUP_CHOICE{nId, std::string()});
+}
+
+void Queue_Popup_Choice_Text(const std::string& Text)
+{
+    g_PopupChoices.push_back(POPUP_CHOICE{0, Text});
 }
 
 bool Take_Popup_Choice(int& nId)
 {
     if (g_PopupChoices.empty())
         return false;
-    nId = g_PopupChoices.front();
+    nId = g_PopupChoices.front().nId;
     g_PopupChoices.pop_front();
     return true;
+}
+
+bool Take_Popup_Choice(const MENU& Menu, int& nId)
+{
+    if (g_PopupChoices.empty())
+        return false;
+    const POPUP_CHOICE Choice = g_PopupChoices.front();
+    g_PopupChoices.pop_front();
+    nId = Choice.Text.empty() ? Choice.nId : Id_Of_Text(Menu.Items, Choice.Text);
+    return true;
+}
+
+size_t Pending_Popup_Choices()
+{
+    return g_PopupChoices.size();
+}
+
+void Clear_Popup_Choices()
+{
+    g_PopupChoices.clear();
 }
 
 const std::vector<POPUP_RECORD>& Popups()

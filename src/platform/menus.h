@@ -83,8 +83,16 @@ int Track_Popup_Menu(const MENU& Menu, int x, int y);
 
 // --- Headless records, for tests -----------------------------------------
 void Queue_Popup_Choice(int nId);
+// The next popup chooses the entry of this text ("&" marks ignored, any
+// case); a menu with no such entry is dismissed (its record's nChosen 0).
+void Queue_Popup_Choice_Text(const std::string& Text);
 // For backends: the next queued choice (false: none), to click its item.
 bool Take_Popup_Choice(int& nId);
+// The same for the menu shown: a choice by text becomes the id of its
+// entry, 0 when the menu has none.
+bool Take_Popup_Choice(const MENU& Menu, int& nId);
+size_t Pending_Popup_Choices();
+void Clear_Popup_Choices();
 struct POPUP_RECORD {
     std::vector<int> Ids;   // the menu's command ids, in order
     int x = 0;
