@@ -40,6 +40,10 @@ const MENU_LABEL LABELS[] = {
     {CMD_PAGE_GAMES, "&Games", false},
     {CMD_PAGE_PLAYOFFS, "&Playoffs", false},
     {CMD_PAGE_CHAMPIONS, "C&hampions", false},
+    {CMD_FIND_PLAYERS, "&Find Players...", false},
+    {CMD_VIEW_OTHER_TEAM, "View Other &Team...", false},
+    {CMD_TEAM_HISTORY, "Team &History...", true},
+    {CMD_HALL_OF_FAME, "&Player Hall Of Fame...", false},
     {CMD_FINISH_QUARTER, "Finish &Quarter", false},
     {CMD_FINISH_GAME, "Finish &Game", false},
 };
@@ -309,6 +313,14 @@ const char* Get_Command_Help_Page(int nId)
     case CMD_FINISH_QUARTER:
     case CMD_FINISH_GAME:
         return "playing";
+    case CMD_FIND_PLAYERS:
+        return "findplayers";
+    case CMD_VIEW_OTHER_TEAM:
+        return "otherteam";
+    case CMD_TEAM_HISTORY:
+        return "history";
+    case CMD_HALL_OF_FAME:
+        return "halloffame";
     case 0:
         return "frontpage";
     case CMD_PAGE_STANDINGS:
