@@ -22,7 +22,8 @@ bool Are_Trades_Allowed()
         return true;
     // Once the regular season is over the playoffs run: the deadline is past
     // for the season just played, but the clubs in the playoffs may fill holes.
-    return nWeek >= Get_First_Playoff_Week();
+    const int nFirstPlayoffWeek = Get_First_Playoff_Week();
+    return nFirstPlayoffWeek > 0 && nWeek >= nFirstPlayoffWeek;
 }
 
 bool Confirm_Release_Player(int nTeam, int nSlot)
