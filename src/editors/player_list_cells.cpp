@@ -1,5 +1,6 @@
 // The text and the sort value of one cell of a player list.
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 
@@ -57,8 +58,8 @@ std::string Decimal_Text(int nValue, int nScale)
 std::string Int_Text(int nValue)
 {
     char szText[16];
-    std::snprintf(szText, sizeof(szText), "%d", nValue);
-    return szText;
+    const auto Result = std::to_chars(szText, szText + sizeof(szText), nValue);
+    return std::string(szText, Result.ptr);
 }
 
 bool Is_Draft_Pool(int nTeam)
