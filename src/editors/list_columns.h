@@ -9,9 +9,12 @@ constexpr int LIST_KIND_COUNT = 4;
 constexpr int LIST_COLUMN_SLOTS = 18;
 constexpr int LIST_LAYOUT_FIRST_SLOT = 240;
 constexpr int LIST_LAYOUT_STRIDE = 20;
+// Default rows: 0-3 the list kinds', 4-14 the column chooser's groups.
+constexpr int LIST_DEFAULT_ROW_COUNT = 15;
 
-// The code at nIndex of default column row nRow (0-3, the defaults of the
-// four list kinds); -1 past the end of the row or for any other row.
+// The code at nIndex of default column row nRow (0-3 the defaults of the
+// four list kinds, 4-14 the chooser's groups); -1 past the end of the row or
+// for any other row.
 int Get_Default_List_Column(int nRow, int nIndex);
 
 // Writes the default layout of each of the four list kinds into its slots:

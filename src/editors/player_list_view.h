@@ -21,6 +21,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -76,6 +77,7 @@ struct PLAYER_LIST_VIEW {
     std::array<int32_t, LIST_KEY_COUNT> PrevSortValues{};  // by key
     std::array<int16_t, LIST_KEY_COUNT> Keys{};            // rows in insertion order; -1 ends
     int nKeyCount = 0;
+    std::bitset<LIST_KEY_COUNT> Listed;                    // the keys among the rows
     int nFilling = 0;                 // 1 while Fill_Player_List runs
     int nPositionFilter = -1;         // the dialog's: 0-14 a position, -1 or 15 any
     int nGroupFilter = -1;            // the dialog's: the group code of the rows
@@ -184,6 +186,9 @@ void Clear_List_Selection(PLAYER_LIST_VIEW& View);
 // returns the clicked code in *pClickedCode when not null), a right click
 // opens the column menu. True when the event was the view's.
 bool Handle_Player_List_Notify(PLAYER_LIST_VIEW& View, int* pClickedCode = nullptr);
+// The same for any event of the dialog: false unless it is a DIALOG_NOTIFY
+// of the view's list.
+bool Handle_Player_List_Event(PLAYER_LIST_VIEW& View, int nEvent, int nControl, int* pClickedCode = nullptr);
 // The column popup menu at (x, y): choose columns, auto-size, defaults,
 // copy. Returns the chosen entry (0 none).
 int Show_List_Column_Menu(PLAYER_LIST_VIEW& View, int x = 0, int y = 0);

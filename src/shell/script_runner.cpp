@@ -296,7 +296,45 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
         const std::string& Kind = Words[2];
         DIALOG_ACTION Action;
         Action.nControl = nControl;
-        if (strcasecmp(Kind.c_str(), "press") == 0 && Words.size() == 4) {
+        // TEXT or @N: an entry (or a report list's row) by its text or number.
+        auto Entry = [&](const std::string& Word) {
+            if (Word[0] != '@') {
+                Action.Text = Word;
+                return true;
+            }
+            int nIndex = 0;
+            if (!Parse_Script_Number(Word.substr(1), nIndex) || nIndex < 0)
+                return false;
+            Action.nValue = nIndex;
+            return true;
+        };
+        const bool bEntryVerb = strcasecmp(Kind.c_str(), "select") == 0 || strcasecmp(Kind.c_str(), "open") == 0 ||
+                                strcasecmp(Kind.c_str(), "toggle") == 0;
+        int nCode = 0;
+        int nPosition = 0;
+        if (bEntryVerb && Words.size() == 5 && !Words[4].empty()) {
+            if (!Entry(Words[4])) {
+                Fail(Run, nLine, Kind + " @N takes an entry number from 0");
+                return;
+            }
+            Action.nKind = strcasecmp(Kind.c_str(), "select") == 0 ? ACTION_SELECT
+                           : strcasecmp(Kind.c_str(), "open") == 0 ? ACTION_DOUBLE_CLICK
+                                                                   : ACTION_TOGGLE;
+        } else if (strcasecmp(Kind.c_str(), "column") == 0 && Words.size() == 5 &&
+                   Parse_Script_Number(Words[4], nCode)) {
+            Action.nKind = ACTION_COLUMN_CLICK;
+            Action.nValue = nCode;
+        } else if (strcasecmp(Kind.c_str(), "move-column") == 0 && Words.size() == 6 &&
+                   Parse_Script_Number(Words[4], nCode) && Parse_Script_Number(Words[5], nPosition)) {
+            Action.nKind = ACTION_MOVE_COLUMN;
+            Action.nValue = nCode;
+            Action.nValue2 = nPosition;
+        } else if (strcasecmp(Kind.c_str(), "menu") == 0 && Words.size() == 5 && !Words[4].empty()) {
+            Action.nKind = ACTION_MENU;
+            Action.Text = Words[4];
+        } else if (strcasecmp(Kind.c_str(), "radio") == 0 && Words.size() == 4) {
+            Action.nKind = ACTION_RADIO;
+        } else if (strcasecmp(Kind.c_str(), "press") == 0 && Words.size() == 4) {
             Action.nKind = ACTION_PRESS;
         } else if (strcasecmp(Kind.c_str(), "set") == 0 && Words.size() == 5) {
             Action.nKind = ACTION_SET_TEXT;
@@ -309,22 +347,11 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
                    (strcasecmp(Words[4].c_str(), "up") == 0 || strcasecmp(Words[4].c_str(), "down") == 0)) {
             Action.nKind = ACTION_SPIN;
             Action.nValue = strcasecmp(Words[4].c_str(), "up") == 0;
-        } else if (strcasecmp(Kind.c_str(), "select") == 0 && Words.size() == 5 && !Words[4].empty()) {
-            Action.nKind = ACTION_SELECT;
-            int nIndex = 0;
-            if (Words[4][0] == '@') {
-                if (!Parse_Script_Number(Words[4].substr(1), nIndex) || nIndex < 0) {
-                    Fail(Run, nLine, "select @N takes an entry number from 0");
-                    return;
-                }
-                Action.nValue = nIndex;
-            } else {
-                Action.Text = Words[4];
-            }
         } else {
             Fail(Run, nLine,
-                 "dialog actions are: select CONTROL TEXT|@N, set CONTROL TEXT, check CONTROL 0|1, spin CONTROL up|down, "
-                 "press CONTROL");
+                 "dialog actions are: select CONTROL TEXT|@N, open CONTROL TEXT|@N, toggle CONTROL TEXT|@N, "
+                 "set CONTROL TEXT, check CONTROL 0|1, spin CONTROL up|down, radio CONTROL, press CONTROL, "
+                 "column CONTROL CODE, move-column CONTROL CODE POSITION, menu CONTROL ITEM");
             return;
         }
         dialogs::Queue_Action(nDialog, Action);

@@ -10,12 +10,24 @@
 //   key KEY                a key of accelerator table 101 ("Ctrl+1")
 //   answer yes|no|ok|cancel
 //                          the answer for the next message box
-//   dialog ID select CONTROL TEXT   choose the entry TEXT of a list or combo
-//   dialog ID select CONTROL @N     choose its entry N (from 0)
+//   dialog ID select CONTROL TEXT   choose the entry TEXT of a list or combo,
+//                                   or the report-list row whose first cell is TEXT
+//   dialog ID select CONTROL @N     choose its entry (row, in the order shown) N (from 0)
+//   dialog ID open CONTROL TEXT|@N  double-click an entry of a list or a row
+//   dialog ID toggle CONTROL TEXT|@N
+//                                   flip one entry of a multi-select list (Ctrl+click)
 //   dialog ID set CONTROL TEXT      put TEXT into an edit
 //   dialog ID check CONTROL 0|1     check or clear a check box
 //   dialog ID spin CONTROL up|down  click an arrow of an up-down control
+//   dialog ID radio CONTROL         choose a radio button
 //   dialog ID press CONTROL         press a button
+//   dialog ID column CONTROL CODE   click the header of the report-list column
+//                                   whose code (tag) is CODE
+//   dialog ID move-column CONTROL CODE POSITION
+//                                   drag that header to POSITION (0 the leftmost)
+//   dialog ID menu CONTROL ITEM     right-click the report list (on its focused
+//                                   row, if any) and choose ITEM of its popup menu
+// Entries and popup items match with their "&" marks ignored, in any case.
 //   welcome new|resume|quit         the welcome dialog's choice
 //   tool NAME [ARG...]     an export or data tool run by its function's name
 //                          (letter case ignored) on the league in memory;
