@@ -127,6 +127,50 @@ void Timers_Changed()
     Arm_Timer();
 }
 
+// --- The cursor and text measure --------------------------------------------
+
+// The wait cursor (or the arrow) over every window the program shows.
+void Set_Cursor(int nCursor)
+{
+    GdkDisplay* pDisplay = gdk_display_get_default();
+    if (pDisplay == nullptr)
+        return;
+    GdkCursor* pCursor = nullptr;
+    if (nCursor == UI_CURSOR_WAIT) {
+        pCursor = gdk_cursor_new_from_name(pDisplay, "wait");
+        if (pCursor == nullptr)
+            pCursor = gdk_cursor_new_for_display(pDisplay, GDK_WATCH);
+    }
+    GList* pWindows = gtk_window_list_toplevels();
+    for (GList* q = pWindows; q != nullptr; q = q->next)
+        if (GdkWindow* pGdk = gtk_widget_get_window(GTK_WIDGET(q->data)))
+            gdk_window_set_cursor(pGdk, pCursor);   // null: the arrow again
+    g_list_free(pWindows);
+    if (pCursor != nullptr)
+        g_object_unref(pCursor);
+    gdk_display_flush(pDisplay);
+}
+
+// A text's width in the dialogs' font (the lists' cells), in pixels.
+int Measure_Text(const std::string& Text)
+{
+    static PangoLayout* pLayout = nullptr;
+    if (pLayout == nullptr) {
+        PangoContext* pContext = gdk_pango_context_get();
+        pLayout = pango_layout_new(pContext);
+        g_object_unref(pContext);
+        PangoFontDescription* pFont = pango_font_description_from_string("DejaVu Sans Condensed 8");
+        pango_layout_set_font_description(pLayout, pFont);
+        pango_font_description_free(pFont);
+    }
+    const std::string Utf8 = gtk_text::To_Utf8(Text);
+    pango_layout_set_text(pLayout, Utf8.c_str(), static_cast<int>(Utf8.size()));
+    int cx = 0;
+    int cy = 0;
+    pango_layout_get_pixel_size(pLayout, &cx, &cy);
+    return cx;
+}
+
 // --- Clipboard and documents ------------------------------------------------
 
 void Put_On_Clipboard(const std::string& Text)
@@ -213,6 +257,8 @@ bool Start(int* pArgc, char*** pArgv)
     g_Table.Get_Clipboard_Text = Take_From_Clipboard;
     g_Table.Open_Document = Spawn_Opener;
     g_Table.Invalidate = gtk_internal::Invalidate;
+    g_Table.Set_Cursor = Set_Cursor;
+    g_Table.Measure_Text = Measure_Text;
     Install_Ui_Backend(&g_Table);
     gtk_internal::Install_Frame();
     g_bStarted = true;

@@ -7,6 +7,7 @@
 #include <gtk/gtk.h>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <string>
@@ -15,43 +16,14 @@
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
+#include "platform/gtk/gtk_dialog_widgets.h"
 #include "platform/gtk/gtk_internal.h"
 #include "platform/gtk/gtk_probe.h"
 #include "platform/gtk/gtk_text.h"
+#include "platform/menus.h"
 #include "platform/ui_text.h"
 
-namespace {
-
-struct CONTROL_WIDGETS {
-    int nId = 0;
-    int nKind = 0;
-    GtkWidget* pOuter = nullptr;   // what sits in the GtkFixed
-    GtkWidget* pMain = nullptr;    // what takes input
-    GtkWidget* pUp = nullptr;      // up-down arrows
-    GtkWidget* pDown = nullptr;
-    GtkListStore* pStore = nullptr;   // list and report
-    std::vector<GtkTreeViewColumn*> Columns;   // report: in the model's column order
-    unsigned nRowsRevision = ~0u;
-    size_t nColumnsShown = 0;
-    std::vector<std::string> ItemsShown;   // combo and list
-};
-
-struct OPEN_DIALOG {
-    DIALOG* pDialog = nullptr;
-    GtkWidget* pWindow = nullptr;
-    GtkWidget* pFixed = nullptr;
-    std::map<int, std::unique_ptr<CONTROL_WIDGETS>> Widgets;
-    int nQuiet = 0;   // >0: the backend is changing widgets; handlers ignore it
-    // Nobody at the keyboard and neither the default button nor Cancel
-    // ended it: the run stops and the model gives Cancel, as headless.
-    bool bGaveUp = false;
-    // Model changes come one call at a time (a list of 4,000 rows is 40,000
-    // cell changes): they are gathered and shown once, before the next draw
-    // or the next action.
-    std::vector<int> Dirty;
-    bool bAllDirty = false;
-    guint nSyncSource = 0;
-};
+namespace gtk_dialog_widgets {
 
 std::vector<OPEN_DIALOG*> g_Open;
 
@@ -63,12 +35,6 @@ int Widget_Key(int nId, int nOrdinal)
     return nId == SHARED_ID ? -1000000 - nOrdinal : nId;
 }
 
-struct QUIET {
-    explicit QUIET(OPEN_DIALOG& Open) : m_Open(Open) { ++m_Open.nQuiet; }
-    ~QUIET() { --m_Open.nQuiet; }
-    OPEN_DIALOG& m_Open;
-};
-
 OPEN_DIALOG* Find_Open(const DIALOG& Dialog)
 {
     for (OPEN_DIALOG* p : g_Open)
@@ -77,13 +43,7 @@ OPEN_DIALOG* Find_Open(const DIALOG& Dialog)
     return nullptr;
 }
 
-// What a signal handler needs: the dialog and the control.
-struct HANDLER_DATA {
-    OPEN_DIALOG* pOpen;
-    int nId;
-};
-
-HANDLER_DATA* Data_Of(OPEN_DIALOG& Open, int nId, GtkWidget* pOwner)
+HANDLER_DATA* Data_Of(OPEN_DIALOG& Open, int nId, gpointer pOwner)
 {
     HANDLER_DATA* p = new HANDLER_DATA{&Open, nId};
     g_object_set_data_full(G_OBJECT(pOwner), "kelvo-handler", p, [](gpointer q) { delete static_cast<HANDLER_DATA*>(q); });
@@ -246,11 +206,18 @@ void On_List_Selection(GtkTreeSelection* pSelection, gpointer pData)
         return;
     const std::vector<int> Rows = Selected_Rows(pSelection);
     bool bTaken = true;
-    if (pControl->nKind == CONTROL_REPORT)
+    if (pControl->nKind == CONTROL_REPORT) {
         bTaken = Dialog.User_Row_Select(p->nId, Rows.empty() ? -1 : Rows.front());
-    else if (pControl->nStyle & CS_MULTI_SELECT)
-        bTaken = Dialog.User_Select_Items(p->nId, Rows);
-    else
+    } else if (pControl->nStyle & CS_MULTI_SELECT) {
+        // One entry more or less than the model holds is a Ctrl+click on it.
+        std::vector<int> Now = Dialog.Selected_Items(p->nId);
+        std::vector<int> Changed;
+        std::set_symmetric_difference(Rows.begin(), Rows.end(), Now.begin(), Now.end(), std::back_inserter(Changed));
+        if (Changed.size() == 1)
+            bTaken = Dialog.User_Toggle_Item(p->nId, Changed.front());
+        else
+            bTaken = Dialog.User_Select_Items(p->nId, Rows);
+    } else
         bTaken = Dialog.User_Select(p->nId, Rows.empty() ? -1 : Rows.front());
     if (!bTaken)
         gtk_internal::Dialog_Changed(Dialog, p->nId);
@@ -277,6 +244,12 @@ gboolean On_Tree_Button(GtkWidget* pTree, GdkEventButton* pEvent, gpointer pData
     HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
     if (Quiet(p) || pEvent->type != GDK_BUTTON_PRESS || pEvent->button != 3)
         return FALSE;
+    // A click outside the rows' window is on the header.
+    if (pEvent->window != gtk_tree_view_get_bin_window(GTK_TREE_VIEW(pTree))) {
+        p->pOpen->pDialog->User_Right_Click(p->nId, -1, static_cast<int>(pEvent->x_root),
+                                            static_cast<int>(pEvent->y_root), true);
+        return TRUE;
+    }
     GtkTreePath* pPath = nullptr;
     int nRow = -1;
     if (gtk_tree_view_get_path_at_pos(GTK_TREE_VIEW(pTree), static_cast<gint>(pEvent->x),
@@ -313,6 +286,60 @@ void On_Columns_Changed(GtkTreeView* pTree, gpointer pData)
     const DIALOG_CONTROL* pControl = Dialog.Find(p->nId);
     if (pControl != nullptr && Order.size() == pControl->Columns.size() && Order != pControl->ColumnOrder)
         Dialog.User_Column_Order(p->nId, Order);
+}
+
+// The user scrolled: the first row shown goes to the model.
+void On_Scrolled(GtkAdjustment*, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p))
+        return;
+    auto It = p->pOpen->Widgets.find(p->nId);
+    if (It == p->pOpen->Widgets.end() || !gtk_widget_get_realized(It->second->pMain))
+        return;
+    GtkTreePath* pStart = nullptr;
+    if (!gtk_tree_view_get_visible_range(GTK_TREE_VIEW(It->second->pMain), &pStart, nullptr))
+        return;
+    const gint* pIndexes = gtk_tree_path_get_indices(pStart);
+    const int nTop = pIndexes != nullptr ? pIndexes[0] : 0;
+    gtk_tree_path_free(pStart);
+    It->second->nTopShown = nTop;
+    p->pOpen->pDialog->User_Scroll(p->nId, nTop);
+}
+
+// The user dragged a column's edge.
+void On_Column_Width(GObject* pColumn, GParamSpec*, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p))
+        return;
+    const int nColumn = GPOINTER_TO_INT(g_object_get_data(pColumn, "kelvo-column"));
+    p->pOpen->pDialog->User_Column_Width(p->nId, nColumn,
+                                         gtk_tree_view_column_get_fixed_width(GTK_TREE_VIEW_COLUMN(pColumn)));
+}
+
+// The size grip: a drag there resizes the window from its corner.
+gboolean On_Grip_Draw(GtkWidget* pGrip, cairo_t* pCairo, gpointer)
+{
+    const int n = gtk_widget_get_allocated_width(pGrip);
+    cairo_set_source_rgb(pCairo, 0.55, 0.55, 0.55);
+    cairo_set_line_width(pCairo, 1.0);
+    for (int i = 3; i < n; i += 4) {
+        cairo_move_to(pCairo, n - 0.5, i + 0.5);
+        cairo_line_to(pCairo, i + 0.5, n - 0.5);
+    }
+    cairo_stroke(pCairo);
+    return TRUE;
+}
+
+gboolean On_Grip_Button(GtkWidget* pGrip, GdkEventButton* pEvent, gpointer)
+{
+    if (pEvent->type != GDK_BUTTON_PRESS || pEvent->button != 1)
+        return FALSE;
+    gtk_window_begin_resize_drag(GTK_WINDOW(gtk_widget_get_toplevel(pGrip)), GDK_WINDOW_EDGE_SOUTH_EAST,
+                                 static_cast<gint>(pEvent->button), static_cast<gint>(pEvent->x_root),
+                                 static_cast<gint>(pEvent->y_root), pEvent->time);
+    return TRUE;
 }
 
 void On_Spin(GtkButton* pButton, gpointer pData)
@@ -405,6 +432,15 @@ void On_Fixed_Allocated(GtkWidget*, GdkRectangle* pAllocation, gpointer pData)
 {
     OPEN_DIALOG* pOpen = static_cast<OPEN_DIALOG*>(pData);
     DIALOG* pDialog = pOpen->pDialog;
+    // The grip keeps to the bottom-right corner (moved only when it must:
+    // a move asks for another allocation).
+    if (pOpen->pGrip != nullptr) {
+        const UI_RECT Grip = Get_Size_Grip_Rect(pAllocation->width, pAllocation->height);
+        int x = 0, y = 0;
+        gtk_container_child_get(GTK_CONTAINER(pOpen->pFixed), pOpen->pGrip, "x", &x, "y", &y, nullptr);
+        if (x != Grip.x || y != Grip.y)
+            gtk_fixed_move(GTK_FIXED(pOpen->pFixed), pOpen->pGrip, Grip.x, Grip.y);
+    }
     if (pDialog == nullptr || pDialog->Ended() || pOpen->nQuiet > 0 || !(pDialog->Style() & DS_RESIZABLE))
         return;
     if (pAllocation->width == Dialog_Units_To_Pixels_X(pDialog->Width()) &&
@@ -487,6 +523,8 @@ std::unique_ptr<CONTROL_WIDGETS> Make_Control(OPEN_DIALOG& Open, const DIALOG_CO
         gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(pOuter), bReport ? GTK_POLICY_AUTOMATIC : GTK_POLICY_NEVER,
                                        GTK_POLICY_AUTOMATIC);
         gtk_container_add(GTK_CONTAINER(pOuter), pMain);
+        GtkAdjustment* pAdjustment = gtk_scrolled_window_get_vadjustment(GTK_SCROLLED_WINDOW(pOuter));
+        g_signal_connect(pAdjustment, "value-changed", G_CALLBACK(On_Scrolled), Data_Of(Open, Control.nId, pAdjustment));
         break;
     }
     case CONTROL_CHECK:
@@ -570,6 +608,25 @@ std::unique_ptr<CONTROL_WIDGETS> Make_Control(OPEN_DIALOG& Open, const DIALOG_CO
     return p;
 }
 
+// The keyboard's row (the cursor; the selection is put back after it) and
+// the first row shown, when the model's differ from what the view shows.
+void Show_Focus_And_Top(CONTROL_WIDGETS& W, int nRows, int nFocus, int nTop)
+{
+    GtkTreeView* pTree = GTK_TREE_VIEW(W.pMain);
+    if (nFocus != W.nFocusShown && nFocus >= 0 && nFocus < nRows) {
+        GtkTreePath* pPath = gtk_tree_path_new_from_indices(nFocus, -1);
+        gtk_tree_view_set_cursor(pTree, pPath, nullptr, FALSE);
+        gtk_tree_path_free(pPath);
+    }
+    W.nFocusShown = nFocus;
+    if (nTop != W.nTopShown && nTop >= 0 && nTop < nRows) {
+        GtkTreePath* pPath = gtk_tree_path_new_from_indices(nTop, -1);
+        gtk_tree_view_scroll_to_cell(pTree, pPath, nullptr, TRUE, 0.0f, 0.0f);
+        gtk_tree_path_free(pPath);
+    }
+    W.nTopShown = nTop;
+}
+
 void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
 {
     GtkTreeView* pTree = GTK_TREE_VIEW(W.pMain);
@@ -586,8 +643,13 @@ void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
         HANDLER_DATA* pData = static_cast<HANDLER_DATA*>(g_object_get_data(G_OBJECT(W.pMain), "kelvo-handler"));
         for (size_t i = 0; i < nColumns; ++i) {
             GtkCellRenderer* pRenderer = gtk_cell_renderer_text_new();
+            const float fAlign = Control.Columns[i].nAlign == COLUMN_CENTER  ? 0.5f
+                                 : Control.Columns[i].nAlign == COLUMN_RIGHT ? 1.0f
+                                                                             : 0.0f;
+            g_object_set(pRenderer, "xalign", fAlign, nullptr);
             GtkTreeViewColumn* pColumn = gtk_tree_view_column_new_with_attributes(
                 gtk_text::To_Utf8(Control.Columns[i].Text).c_str(), pRenderer, "text", static_cast<gint>(i), nullptr);
+            gtk_tree_view_column_set_alignment(pColumn, fAlign);
             // Fixed-height rows need fixed-width columns.
             gtk_tree_view_column_set_sizing(pColumn, GTK_TREE_VIEW_COLUMN_FIXED);
             gtk_tree_view_column_set_fixed_width(pColumn, Control.Columns[i].nWidth > 0 ? Control.Columns[i].nWidth : 80);
@@ -596,6 +658,7 @@ void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
             gtk_tree_view_column_set_clickable(pColumn, TRUE);
             g_object_set_data(G_OBJECT(pColumn), "kelvo-column", GINT_TO_POINTER(static_cast<int>(i)));
             g_signal_connect(pColumn, "clicked", G_CALLBACK(On_Header_Clicked), pData);
+            g_signal_connect(pColumn, "notify::fixed-width", G_CALLBACK(On_Column_Width), pData);
             W.Columns.push_back(pColumn);
         }
         // The user's order: appended as shown.
@@ -617,8 +680,12 @@ void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
             gtk_tree_view_move_column_after(pTree, W.Columns[static_cast<size_t>(nIndex)], pBase);
             pBase = W.Columns[static_cast<size_t>(nIndex)];
         }
-        for (size_t i = 0; i < nColumns; ++i)
+        for (size_t i = 0; i < nColumns; ++i) {
             gtk_tree_view_column_set_title(W.Columns[i], gtk_text::To_Utf8(Control.Columns[i].Text).c_str());
+            const int nWidth = Control.Columns[i].nWidth > 0 ? Control.Columns[i].nWidth : 80;
+            if (gtk_tree_view_column_get_fixed_width(W.Columns[i]) != nWidth)
+                gtk_tree_view_column_set_fixed_width(W.Columns[i], nWidth);
+        }
     }
     if (W.nRowsRevision != Control.nRowsRevision) {
         // The rows in the model's order, filled while the view is detached.
@@ -645,7 +712,10 @@ void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
         gtk_tree_view_set_model(pTree, GTK_TREE_MODEL(W.pStore));
         g_object_unref(W.pStore);
         W.nRowsRevision = Control.nRowsRevision;
+        W.nTopShown = -1;
+        W.nFocusShown = -2;
     }
+    Show_Focus_And_Top(W, static_cast<int>(Control.Rows.size()), Control.nFocusRow, Control.nTopIndex);
     // The selection as the model holds it.
     GtkTreeSelection* pSelection = gtk_tree_view_get_selection(pTree);
     gtk_tree_selection_unselect_all(pSelection);
@@ -661,19 +731,61 @@ void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
 void Fill_List(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
 {
     GtkTreeView* pTree = GTK_TREE_VIEW(W.pMain);
-    if (W.pStore == nullptr) {
-        W.pStore = gtk_list_store_new(1, G_TYPE_STRING);
-        GtkCellRenderer* pRenderer = gtk_cell_renderer_text_new();
-        GtkTreeViewColumn* pColumn = gtk_tree_view_column_new_with_attributes("", pRenderer, "text", 0, nullptr);
-        gtk_tree_view_append_column(pTree, pColumn);
+    if (W.pStore == nullptr || W.TabStopsShown != Control.TabStops) {
+        // One column per tab stop and one before the first: an item's
+        // tab-separated parts line up at the stops (dialog units).
+        while (GtkTreeViewColumn* pOld = gtk_tree_view_get_column(pTree, 0))
+            gtk_tree_view_remove_column(pTree, pOld);
+        if (W.pStore != nullptr)
+            g_object_unref(W.pStore);
+        const size_t nParts = Control.TabStops.size() + 1;
+        std::vector<GType> Types(nParts, G_TYPE_STRING);
+        W.pStore = gtk_list_store_newv(static_cast<gint>(nParts), Types.data());
+        int nLeft = 0;
+        for (size_t i = 0; i < nParts; ++i) {
+            GtkCellRenderer* pRenderer = gtk_cell_renderer_text_new();
+            GtkTreeViewColumn* pColumn =
+                gtk_tree_view_column_new_with_attributes("", pRenderer, "text", static_cast<gint>(i), nullptr);
+            if (i < Control.TabStops.size()) {
+                const int nStop = Dialog_Units_To_Pixels_X(Control.TabStops[i]);
+                gtk_tree_view_column_set_sizing(pColumn, GTK_TREE_VIEW_COLUMN_FIXED);
+                gtk_tree_view_column_set_fixed_width(pColumn, std::max(nStop - nLeft, 1));
+                nLeft = nStop;
+            }
+            gtk_tree_view_append_column(pTree, pColumn);
+        }
         gtk_tree_view_set_model(pTree, GTK_TREE_MODEL(W.pStore));
+        W.TabStopsShown = Control.TabStops;
+        W.ItemsShown.clear();
+        W.ItemsShown.push_back(std::string(1, '\0'));   // never equal: fill again
     }
     if (W.ItemsShown != Control.Items) {
+        const size_t nParts = Control.TabStops.size() + 1;
         gtk_list_store_clear(W.pStore);
-        for (const std::string& Item : Control.Items)
-            gtk_list_store_insert_with_values(W.pStore, nullptr, -1, 0, gtk_text::To_Utf8(Item).c_str(), -1);
+        for (const std::string& Item : Control.Items) {
+            GtkTreeIter Iter;
+            gtk_list_store_insert(W.pStore, &Iter, -1);
+            size_t nStart = 0;
+            for (size_t i = 0; i < nParts; ++i) {
+                // The last part keeps any further tabs' text.
+                const size_t nTab = i + 1 < nParts ? Item.find('\t', nStart) : std::string::npos;
+                const std::string Part = nStart <= Item.size() ? Item.substr(nStart, nTab == std::string::npos ? std::string::npos : nTab - nStart) : std::string();
+                gtk_list_store_set(W.pStore, &Iter, static_cast<gint>(i), gtk_text::To_Utf8(Part).c_str(), -1);
+                if (nTab == std::string::npos) {
+                    nStart = Item.size() + 1;
+                } else {
+                    nStart = nTab + 1;
+                }
+            }
+        }
         W.ItemsShown = Control.Items;
+        W.nTopShown = -1;
+        W.nFocusShown = -2;
     }
+    if (Control.nStyle & CS_MULTI_SELECT)
+        Show_Focus_And_Top(W, static_cast<int>(Control.Items.size()), Control.nSelected, Control.nTopIndex);
+    else
+        Show_Focus_And_Top(W, static_cast<int>(Control.Items.size()), -1, Control.nTopIndex);
     GtkTreeSelection* pSelection = gtk_tree_view_get_selection(pTree);
     gtk_tree_selection_unselect_all(pSelection);
     for (size_t i = 0; i < Control.Items.size(); ++i) {
@@ -786,6 +898,29 @@ void Link_Mnemonics(OPEN_DIALOG& Open)
     }
 }
 
+// Moved aside: below the bottom of its monitor but for a strip of its title,
+// so the league behind it shows; back: where it stood.
+void Show_Aside(OPEN_DIALOG& Open)
+{
+    const bool bAside = Open.pDialog->Is_Aside();
+    if (bAside == Open.bAsideShown)
+        return;
+    GtkWindow* pWindow = GTK_WINDOW(Open.pWindow);
+    if (bAside) {
+        gtk_window_get_position(pWindow, &Open.xHome, &Open.yHome);
+        GdkRectangle Screen{0, 0, 1024, 768};
+        GdkDisplay* pDisplay = gtk_widget_get_display(Open.pWindow);
+        GdkWindow* pGdk = gtk_widget_get_window(Open.pWindow);
+        if (GdkMonitor* pMonitor = pGdk != nullptr ? gdk_display_get_monitor_at_window(pDisplay, pGdk)
+                                                   : gdk_display_get_primary_monitor(pDisplay))
+            gdk_monitor_get_geometry(pMonitor, &Screen);
+        gtk_window_move(pWindow, Open.xHome, Screen.y + Screen.height - 24);
+    } else {
+        gtk_window_move(pWindow, Open.xHome, Open.yHome);
+    }
+    Open.bAsideShown = bAside;
+}
+
 // Creates widgets for controls that have none (a procedure may add them at
 // run time) and removes those of controls that went; then shows everything.
 void Sync_All(OPEN_DIALOG& Open)
@@ -793,6 +928,7 @@ void Sync_All(OPEN_DIALOG& Open)
     DIALOG& Dialog = *Open.pDialog;
     QUIET Quiet(Open);
     gtk_window_set_title(GTK_WINDOW(Open.pWindow), gtk_text::To_Utf8(Dialog.Title()).c_str());
+    Show_Aside(Open);
     const int cx = Dialog_Units_To_Pixels_X(Dialog.Width());
     const int cy = Dialog_Units_To_Pixels_Y(Dialog.Height());
     if ((Dialog.Style() & DS_RESIZABLE) && Dialog.Template() != nullptr) {
@@ -899,212 +1035,9 @@ gboolean Sync_Later(gpointer pData)
     return G_SOURCE_REMOVE;
 }
 
-// --- The queued actions of a script or a test, on the real widgets ---------
+}  // namespace gtk_dialog_widgets
 
-int Find_Entry(const DIALOG_CONTROL& Control, const DIALOG_ACTION& Action)
-{
-    if (!Action.Text.empty()) {
-        for (size_t i = 0; i < Control.Items.size(); ++i)
-            if (g_ascii_strcasecmp(Control.Items[i].c_str(), Action.Text.c_str()) == 0)
-                return static_cast<int>(i);
-        return -1;
-    }
-    return Action.nValue >= 0 && Action.nValue < static_cast<int>(Control.Items.size()) ? Action.nValue : -1;
-}
-
-int Find_Row(const DIALOG_CONTROL& Control, const DIALOG_ACTION& Action)
-{
-    if (!Action.Text.empty()) {
-        for (size_t i = 0; i < Control.Rows.size(); ++i)
-            if (!Control.Rows[i].Cells.empty() && g_ascii_strcasecmp(Control.Rows[i].Cells[0].c_str(), Action.Text.c_str()) == 0)
-                return static_cast<int>(i);
-        return -1;
-    }
-    return Action.nValue >= 0 && Action.nValue < static_cast<int>(Control.Rows.size()) ? Action.nValue : -1;
-}
-
-// A click on a row: the old selection goes quietly, the new one is news.
-void Select_Tree_Row(OPEN_DIALOG& Open, GtkWidget* pTree, int nRow)
-{
-    GtkTreeSelection* pSelection = gtk_tree_view_get_selection(GTK_TREE_VIEW(pTree));
-    GtkTreePath* pPath = gtk_tree_path_new_from_indices(nRow, -1);
-    {
-        QUIET Quiet(Open);
-        gtk_tree_selection_unselect_all(pSelection);
-    }
-    gtk_tree_selection_select_path(pSelection, pPath);
-    gtk_tree_path_free(pPath);
-}
-
-// Carries out one action through the widgets (their handlers feed the
-// model); the headless checks and refusals apply first, so a refusal reads
-// the same on both backends.
-void Carry_Out(OPEN_DIALOG& Open, const DIALOG_ACTION& Action)
-{
-    DIALOG& Dialog = *Open.pDialog;
-    if (Action.nKind == ACTION_TIMER) {
-        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
-        Dialog.User_Timer(Action.nValue);
-        return;
-    }
-    if (Action.nKind == ACTION_CANCEL) {
-        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
-        Dialog.User_Cancel();
-        return;
-    }
-    const DIALOG_CONTROL* pControl = Dialog.Find(Action.nControl);
-    auto It = Open.Widgets.find(Action.nControl);
-    if (pControl == nullptr || It == Open.Widgets.end() || !pControl->bEnabled) {
-        // The model's own check says why, in the headless words.
-        dialogs::Apply_Action(Dialog, Action);
-        return;
-    }
-    CONTROL_WIDGETS& W = *It->second;
-    GtkWidget* pMain = W.pMain;
-    // Anything the widgets cannot take as asked goes the model's way, which
-    // refuses it in the headless words.
-    switch (Action.nKind) {
-    case ACTION_SET_TEXT: {
-        if (pControl->nKind != CONTROL_EDIT || !GTK_IS_ENTRY(pMain) || !Is_Windows_1252_Text(Action.Text) ||
-            (pControl->nTextLimit > 0 && Action.Text.size() > static_cast<size_t>(pControl->nTextLimit)))
-            break;
-        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
-        // The whole text at once, then one change, as a paste over the
-        // selection gives it.
-        {
-            QUIET Quiet(Open);
-            gtk_entry_set_text(GTK_ENTRY(pMain), gtk_text::To_Utf8(Action.Text).c_str());
-        }
-        HANDLER_DATA* pData = static_cast<HANDLER_DATA*>(g_object_get_data(G_OBJECT(pMain), "kelvo-handler"));
-        On_Entry_Changed(GTK_EDITABLE(pMain), pData);
-        return;
-    }
-    case ACTION_SELECT: {
-        if (pControl->nKind != CONTROL_COMBO && pControl->nKind != CONTROL_LIST)
-            break;
-        const int nIndex = Find_Entry(*pControl, Action);
-        if (nIndex < 0)
-            break;
-        DIALOG_ACTION Named = Action;
-        Named.Text = pControl->Items[static_cast<size_t>(nIndex)];
-        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Named));
-        // Choosing the entry already chosen still tells the procedure.
-        if (pControl->nSelected == nIndex)
-            Dialog.User_Select(Action.nControl, nIndex);
-        else if (pControl->nKind == CONTROL_COMBO)
-            gtk_combo_box_set_active(GTK_COMBO_BOX(pMain), nIndex);
-        else
-            Select_Tree_Row(Open, pMain, nIndex);
-        return;
-    }
-    case ACTION_CHECK:
-        if (pControl->nKind != CONTROL_CHECK)
-            break;
-        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
-        if ((gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(pMain)) != FALSE) == (Action.nValue != 0))
-            Dialog.User_Check(Action.nControl, Action.nValue != 0);   // no toggle: the command still comes
-        else
-            gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(pMain), Action.nValue != 0);
-        return;
-    case ACTION_PRESS:
-        if (pControl->nKind != CONTROL_BUTTON || !pControl->bVisible)
-            break;
-        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
-        gtk_button_clicked(GTK_BUTTON(pMain));
-        return;
-    case ACTION_RADIO:
-        if (pControl->nKind != CONTROL_RADIO)
-            break;
-        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
-        if (gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(pMain)))
-            Dialog.User_Radio(Action.nControl);
-        else
-            gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(pMain), TRUE);
-        return;
-    case ACTION_SPIN:
-        if (pControl->nKind != CONTROL_UPDOWN)
-            break;
-        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
-        // An arrow at the end of the range is greyed; the model says so.
-        if (!gtk_widget_get_sensitive(Action.nValue != 0 ? W.pUp : W.pDown))
-            Dialog.User_Spin(Action.nControl, Action.nValue != 0);
-        else
-            gtk_button_clicked(GTK_BUTTON(Action.nValue != 0 ? W.pUp : W.pDown));
-        return;
-    case ACTION_TRACK:
-        if (pControl->nKind != CONTROL_TRACKBAR)
-            break;
-        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
-        if (static_cast<int>(gtk_range_get_value(GTK_RANGE(pMain)) + 0.5) == Action.nValue)
-            Dialog.User_Track(Action.nControl, Action.nValue);
-        else
-            gtk_range_set_value(GTK_RANGE(pMain), Action.nValue);
-        return;
-    case ACTION_DOUBLE_CLICK: {
-        int nRow = -1;
-        if (pControl->nKind == CONTROL_LIST)
-            nRow = Find_Entry(*pControl, Action);
-        else if (pControl->nKind == CONTROL_REPORT)
-            nRow = Find_Row(*pControl, Action);
-        if (nRow < 0)
-            break;
-        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
-        GtkTreePath* pPath = gtk_tree_path_new_from_indices(nRow, -1);
-        GtkTreeViewColumn* pFirst = gtk_tree_view_get_column(GTK_TREE_VIEW(pMain), 0);
-        gtk_tree_view_row_activated(GTK_TREE_VIEW(pMain), pPath, pFirst);
-        gtk_tree_path_free(pPath);
-        return;
-    }
-    case ACTION_ROW_SELECT: {
-        if (pControl->nKind != CONTROL_REPORT)
-            break;
-        const int nRow = Find_Row(*pControl, Action);
-        if (nRow < 0)
-            break;
-        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
-        if (pControl->nFocusRow == nRow && pControl->Rows[static_cast<size_t>(nRow)].bSelected)
-            Dialog.User_Row_Select(Action.nControl, nRow);
-        else
-            Select_Tree_Row(Open, pMain, nRow);
-        return;
-    }
-    case ACTION_HEADER_CLICK:
-        if (pControl->nKind != CONTROL_REPORT || Action.nValue < 0 || static_cast<size_t>(Action.nValue) >= W.Columns.size())
-            break;
-        dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));
-        gtk_tree_view_column_clicked(W.Columns[static_cast<size_t>(Action.nValue)]);
-        return;
-    default:
-        break;
-    }
-    dialogs::Apply_Action(Dialog, Action);
-}
-
-void Take_Actions(void* pData)
-{
-    OPEN_DIALOG* pOpen = static_cast<OPEN_DIALOG*>(pData);
-    if (pOpen->pDialog == nullptr)
-        return;
-    Flush(*pOpen);
-    Write_Debug_Log("Dialog %d first drawn", pOpen->pDialog->Id());
-    gtk_probe::Shown(gtk_probe::WINDOW_DIALOG, pOpen->pDialog->Id());
-    if (pOpen->pDialog == nullptr || pOpen->pDialog->Ended())
-        return;
-    DIALOG& Dialog = *pOpen->pDialog;
-    DIALOG_ACTION Action;
-    // A bound keeps a procedure that keeps pressing from looping.
-    for (int n = 0; n < 10000 && !Dialog.Ended() && dialogs::Take_Action(Dialog.Id(), Action); ++n) {
-        // Each action meets the widgets as the model has them.
-        Flush(*pOpen);
-        Carry_Out(*pOpen, Action);
-    }
-    if (!Dialog.Ended() && dialogs::Unattended()) {
-        dialogs::Finish_Unattended(Dialog);
-        pOpen->bGaveUp = !Dialog.Ended();
-    }
-}
-
-}  // namespace
+using namespace gtk_dialog_widgets;
 
 namespace gtk_internal {
 
@@ -1123,6 +1056,19 @@ void Run_Dialog(DIALOG& Dialog)
         gtk_window_set_transient_for(GTK_WINDOW(Open.pWindow), pOwner);
     Open.pFixed = gtk_fixed_new();
     gtk_container_add(GTK_CONTAINER(Open.pWindow), Open.pFixed);
+    if (Dialog.Style() & DS_RESIZABLE) {
+        // The size grip, drawn in the corner; a drag there resizes.
+        Open.pGrip = gtk_drawing_area_new();
+        gtk_widget_set_name(Open.pGrip, "kelvo-size-grip");
+        gtk_widget_set_size_request(Open.pGrip, SIZE_GRIP_PIXELS, SIZE_GRIP_PIXELS);
+        gtk_widget_add_events(Open.pGrip, GDK_BUTTON_PRESS_MASK);
+        g_signal_connect(Open.pGrip, "draw", G_CALLBACK(On_Grip_Draw), nullptr);
+        g_signal_connect(Open.pGrip, "button-press-event", G_CALLBACK(On_Grip_Button), nullptr);
+        const UI_RECT Grip = Get_Size_Grip_Rect(Dialog_Units_To_Pixels_X(Dialog.Width()),
+                                                Dialog_Units_To_Pixels_Y(Dialog.Height()));
+        gtk_fixed_put(GTK_FIXED(Open.pFixed), Open.pGrip, Grip.x, Grip.y);
+        gtk_widget_show(Open.pGrip);
+    }
     g_signal_connect(Open.pWindow, "key-press-event", G_CALLBACK(On_Dialog_Key), &Open);
     g_signal_connect(Open.pWindow, "delete-event", G_CALLBACK(On_Dialog_Delete), &Open);
     g_signal_connect(Open.pFixed, "size-allocate", G_CALLBACK(On_Fixed_Allocated), &Open);

@@ -164,7 +164,28 @@ struct POPUP_RUN {
     int nChosen = 0;
     bool bDone = false;
     guint nShownSource = 0;
+    // A choice queued by a test or a script: clicked once the menu shows.
+    bool bQueued = false;
+    int nQueued = 0;
 };
+
+// The item of a command id in a popup (or its submenus); null when none.
+GtkWidget* Popup_Item_Of(GtkWidget* pMenu, int nCommand)
+{
+    GtkWidget* pFound = nullptr;
+    GList* pChildren = gtk_container_get_children(GTK_CONTAINER(pMenu));
+    for (GList* q = pChildren; q != nullptr && pFound == nullptr; q = q->next) {
+        GtkWidget* pItem = GTK_WIDGET(q->data);
+        if (!GTK_IS_MENU_ITEM(pItem))
+            continue;
+        if (GPOINTER_TO_INT(g_object_get_data(G_OBJECT(pItem), "kelvo-command")) == nCommand && nCommand != 0)
+            pFound = pItem;
+        else if (GtkWidget* pSubmenu = gtk_menu_item_get_submenu(GTK_MENU_ITEM(pItem)))
+            pFound = Popup_Item_Of(pSubmenu, nCommand);
+    }
+    g_list_free(pChildren);
+    return pFound;
+}
 
 void On_Popup_Item(GtkMenuItem* pItem, gpointer pData)
 {
@@ -184,6 +205,16 @@ gboolean Popup_Shown(gpointer pData)
     POPUP_RUN* pRun = static_cast<POPUP_RUN*>(pData);
     pRun->nShownSource = 0;
     gtk_probe::Shown(gtk_probe::WINDOW_POPUP, 0);
+    // A queued choice is clicked as the user would; an entry that cannot be
+    // clicked (missing, greyed) leaves the menu dismissed.
+    if (!pRun->bDone && pRun->bQueued && g_pPopup != nullptr) {
+        GtkWidget* pItem = Popup_Item_Of(g_pPopup, pRun->nQueued);
+        if (pItem != nullptr && gtk_widget_is_sensitive(pItem))
+            gtk_menu_item_activate(GTK_MENU_ITEM(pItem));
+        if (!pRun->bDone)
+            gtk_menu_shell_deactivate(GTK_MENU_SHELL(g_pPopup));
+        return G_SOURCE_REMOVE;
+    }
     // Nobody at the keyboard: the menu is dismissed once shown.
     if (!pRun->bDone && gtk_internal::Unattended() && g_pPopup != nullptr)
         gtk_menu_shell_deactivate(GTK_MENU_SHELL(g_pPopup));
@@ -239,6 +270,7 @@ GtkAccelGroup* Accelerators()
 int Popup_Menu(const MENU& Menu, int x, int y)
 {
     POPUP_RUN Run;
+    Run.bQueued = menus::Take_Popup_Choice(Menu, Run.nQueued);
     GtkWidget* pMenu = Make_Items(Menu.Items, Menu, false, On_Popup_Item, &Run);
     gtk_widget_set_name(pMenu, "kelvo-popup-menu");
     g_signal_connect(pMenu, "deactivate", G_CALLBACK(On_Popup_Done), &Run);
@@ -255,9 +287,13 @@ int Popup_Menu(const MENU& Menu, int x, int y)
     }
     GtkWidget* pOuter = g_pPopup;
     g_pPopup = pMenu;
-    if (!gtk_widget_get_visible(pMenu))
+    if (!gtk_widget_get_visible(pMenu)) {
+        // It could not be shown (no window to show it at): the queued
+        // choice stands, as it would headless.
+        if (Run.bQueued)
+            Run.nChosen = Run.nQueued;
         gtk_menu_shell_deactivate(GTK_MENU_SHELL(pMenu));
-    else
+    } else
         Run.nShownSource = g_idle_add(Popup_Shown, &Run);
     Run_Until(&Run.bDone);
     if (Run.nShownSource != 0)

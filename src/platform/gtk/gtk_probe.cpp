@@ -3,6 +3,7 @@
 #include <gtk/gtk.h>
 
 #include <cstring>
+#include <vector>
 
 #include "platform/gtk/gtk_internal.h"
 
@@ -420,6 +421,168 @@ void Base_Units(int& cx, int& cy)
     // The average letter, rounded as Windows rounds it.
     cx = (nWidth / 26 + 1) / 2;
     cy = nHeight;
+}
+
+bool Drag_Header(int nDialogId, int nControl, int nColumn, int nPosition)
+{
+    GtkTreeView* pTree = Tree_Of(nDialogId, nControl);
+    if (pTree == nullptr)
+        return false;
+    std::vector<GtkTreeViewColumn*> Shown;
+    GtkTreeViewColumn* pMoved = nullptr;
+    GList* pColumns = gtk_tree_view_get_columns(pTree);
+    for (GList* q = pColumns; q != nullptr; q = q->next) {
+        GtkTreeViewColumn* pColumn = GTK_TREE_VIEW_COLUMN(q->data);
+        if (GPOINTER_TO_INT(g_object_get_data(G_OBJECT(pColumn), "kelvo-column")) == nColumn)
+            pMoved = pColumn;
+        else
+            Shown.push_back(pColumn);
+    }
+    g_list_free(pColumns);
+    if (pMoved == nullptr || nPosition < 0 || nPosition > static_cast<int>(Shown.size()))
+        return false;
+    gtk_tree_view_move_column_after(pTree, pMoved, nPosition > 0 ? Shown[static_cast<size_t>(nPosition - 1)] : nullptr);
+    return true;
+}
+
+int View_Top_Row(int nDialogId, int nControl)
+{
+    GtkTreeView* pTree = Tree_Of(nDialogId, nControl);
+    GtkTreePath* pStart = nullptr;
+    if (pTree == nullptr || !gtk_tree_view_get_visible_range(pTree, &pStart, nullptr))
+        return -1;
+    const gint* pIndexes = gtk_tree_path_get_indices(pStart);
+    const int nRow = pIndexes != nullptr ? pIndexes[0] : -1;
+    gtk_tree_path_free(pStart);
+    return nRow;
+}
+
+int View_Cursor_Row(int nDialogId, int nControl)
+{
+    GtkTreeView* pTree = Tree_Of(nDialogId, nControl);
+    GtkTreePath* pPath = nullptr;
+    if (pTree == nullptr)
+        return -1;
+    gtk_tree_view_get_cursor(pTree, &pPath, nullptr);
+    if (pPath == nullptr)
+        return -1;
+    const gint* pIndexes = gtk_tree_path_get_indices(pPath);
+    const int nRow = pIndexes != nullptr ? pIndexes[0] : -1;
+    gtk_tree_path_free(pPath);
+    return nRow;
+}
+
+int View_Columns(int nDialogId, int nControl)
+{
+    GtkTreeView* pTree = Tree_Of(nDialogId, nControl);
+    return pTree != nullptr ? static_cast<int>(gtk_tree_view_get_n_columns(pTree)) : -1;
+}
+
+int View_Column_Width(int nDialogId, int nControl, int nColumn)
+{
+    GtkTreeView* pTree = Tree_Of(nDialogId, nControl);
+    if (pTree == nullptr)
+        return -1;
+    int nWidth = -1;
+    GList* pColumns = gtk_tree_view_get_columns(pTree);
+    for (GList* q = pColumns; q != nullptr; q = q->next)
+        if (GPOINTER_TO_INT(g_object_get_data(G_OBJECT(q->data), "kelvo-column")) == nColumn)
+            nWidth = gtk_tree_view_column_get_fixed_width(GTK_TREE_VIEW_COLUMN(q->data));
+    g_list_free(pColumns);
+    return nWidth;
+}
+
+bool Right_Click_Report(int nDialogId, int nControl, int nRow)
+{
+    GtkTreeView* pTree = Tree_Of(nDialogId, nControl);
+    if (pTree == nullptr || !gtk_widget_get_realized(GTK_WIDGET(pTree)))
+        return false;
+    GdkWindow* pTarget = gtk_tree_view_get_bin_window(pTree);
+    double y = 0;
+    if (nRow >= 0) {
+        GtkTreePath* pPath = gtk_tree_path_new_from_indices(nRow, -1);
+        GdkRectangle Area{};
+        gtk_tree_view_get_background_area(pTree, pPath, nullptr, &Area);
+        gtk_tree_path_free(pPath);
+        y = Area.y + Area.height / 2;
+    } else {
+        // The header's window: the first column's button.
+        GtkWidget* pButton = gtk_tree_view_column_get_button(gtk_tree_view_get_column(pTree, 0));
+        pTarget = pButton != nullptr ? gtk_widget_get_window(pButton) : nullptr;
+        y = 2;
+    }
+    if (pTarget == nullptr)
+        return false;
+    int xOrigin = 0, yOrigin = 0;
+    gdk_window_get_origin(pTarget, &xOrigin, &yOrigin);
+    GdkEvent* pEvent = gdk_event_new(GDK_BUTTON_PRESS);
+    pEvent->button.window = GDK_WINDOW(g_object_ref(pTarget));
+    pEvent->button.send_event = TRUE;
+    pEvent->button.time = GDK_CURRENT_TIME;
+    pEvent->button.x = 4;
+    pEvent->button.y = y;
+    pEvent->button.x_root = xOrigin + 4;
+    pEvent->button.y_root = yOrigin + y;
+    pEvent->button.button = 3;
+    GdkSeat* pSeat = gdk_display_get_default_seat(gtk_widget_get_display(GTK_WIDGET(pTree)));
+    if (pSeat != nullptr)
+        gdk_event_set_device(pEvent, gdk_seat_get_pointer(pSeat));
+    gtk_main_do_event(pEvent);
+    gdk_event_free(pEvent);
+    return true;
+}
+
+bool Window_Origin(int nKind, int nDialogId, int& x, int& y)
+{
+    GtkWidget* pWindow = Window_Of(nKind, nDialogId);
+    GdkWindow* pGdk = pWindow != nullptr ? gtk_widget_get_window(pWindow) : nullptr;
+    if (pGdk == nullptr)
+        return false;
+    gdk_window_get_root_origin(pGdk, &x, &y);
+    return true;
+}
+
+bool Window_Cursor_Set(int nKind, int nDialogId)
+{
+    GtkWidget* pWindow = Window_Of(nKind, nDialogId);
+    GdkWindow* pGdk = pWindow != nullptr ? gtk_widget_get_window(pWindow) : nullptr;
+    return pGdk != nullptr && gdk_window_get_cursor(pGdk) != nullptr;
+}
+
+bool Size_Grip_Pixels(int nDialogId, PIXELS& Pixels)
+{
+    GtkWidget* pWindow = gtk_internal::Dialog_Window(nDialogId);
+    GtkWidget* pFixed = pWindow != nullptr ? gtk_bin_get_child(GTK_BIN(pWindow)) : nullptr;
+    if (pFixed == nullptr || !GTK_IS_CONTAINER(pFixed))
+        return false;
+    bool bFound = false;
+    GList* pChildren = gtk_container_get_children(GTK_CONTAINER(pFixed));
+    for (GList* q = pChildren; q != nullptr; q = q->next) {
+        GtkWidget* pChild = GTK_WIDGET(q->data);
+        if (std::strcmp(gtk_widget_get_name(pChild), "kelvo-size-grip") != 0 || !gtk_widget_get_visible(pChild))
+            continue;
+        GtkAllocation Allocation;
+        gtk_widget_get_allocation(pChild, &Allocation);
+        Pixels = PIXELS{Allocation.x, Allocation.y, Allocation.width, Allocation.height};
+        bFound = true;
+    }
+    g_list_free(pChildren);
+    return bFound;
+}
+
+std::string Clipboard_Utf8()
+{
+    // The bytes as a pasting program gets them (GTK's own text reading
+    // would turn "\r\n" into "\n").
+    GtkSelectionData* pData = gtk_clipboard_wait_for_contents(gtk_clipboard_get(GDK_SELECTION_CLIPBOARD),
+                                                              gdk_atom_intern_static_string("UTF8_STRING"));
+    if (pData == nullptr)
+        return "";
+    const guchar* pBytes = gtk_selection_data_get_data(pData);
+    const gint nLength = gtk_selection_data_get_length(pData);
+    std::string Text = pBytes != nullptr && nLength > 0 ? std::string(reinterpret_cast<const char*>(pBytes), static_cast<size_t>(nLength)) : "";
+    gtk_selection_data_free(pData);
+    return Text;
 }
 
 }  // namespace gtk_probe

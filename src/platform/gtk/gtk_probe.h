@@ -91,6 +91,29 @@ void Resize_Dialog(int nDialogId, int cx, int cy);
 bool Screenshot(int nKind, int nDialogId, const std::string& Path);
 // The title of a window (UTF-8).
 std::string Window_Title(int nKind, int nDialogId = 0);
+// A report list's header dragged and dropped so that the model's column
+// nColumn stands at display position nPosition (as the user's drop).
+bool Drag_Header(int nDialogId, int nControl, int nColumn, int nPosition);
+// The row of a list or report list the view shows first, and its cursor
+// row; -1 when none or not found.
+int View_Top_Row(int nDialogId, int nControl);
+int View_Cursor_Row(int nDialogId, int nControl);
+// How many columns a list or report list's view has.
+int View_Columns(int nDialogId, int nControl);
+// A report list's column's width as the view has it (model column index).
+int View_Column_Width(int nDialogId, int nControl, int nColumn);
+// A right click on a row of a report list (-1: its header), as the
+// pointer's button 3.
+bool Right_Click_Report(int nDialogId, int nControl, int nRow);
+// The window's place on the screen (its frame's origin); false when not open.
+bool Window_Origin(int nKind, int nDialogId, int& x, int& y);
+// Whether the window shows a cursor of its own (the wait cursor) rather
+// than its parent's arrow.
+bool Window_Cursor_Set(int nKind, int nDialogId);
+// The size grip of a resizable dialog (pixels in its layout); false none.
+bool Size_Grip_Pixels(int nDialogId, PIXELS& Pixels);
+// The desktop clipboard's text as UTF-8, read straight from it.
+std::string Clipboard_Utf8();
 // Base units of the dialog font in pixels (the average width of the
 // letters, the line height), as GTK measures them.
 void Base_Units(int& cx, int& cy);

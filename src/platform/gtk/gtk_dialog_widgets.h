@@ -1,0 +1,78 @@
+// What the dialog files of the desktop backend share: the widgets of an
+// open dialog and its controls, and the helpers both files call. Only
+// src/platform/gtk/ includes this (it includes GTK).
+#pragma once
+
+#include <gtk/gtk.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/dialogs.h"
+
+namespace gtk_dialog_widgets {
+
+struct CONTROL_WIDGETS {
+    int nId = 0;
+    int nKind = 0;
+    GtkWidget* pOuter = nullptr;   // what sits in the GtkFixed
+    GtkWidget* pMain = nullptr;    // what takes input
+    GtkWidget* pUp = nullptr;      // up-down arrows
+    GtkWidget* pDown = nullptr;
+    GtkListStore* pStore = nullptr;   // list and report
+    std::vector<GtkTreeViewColumn*> Columns;   // report: in the model's column order
+    unsigned nRowsRevision = ~0u;
+    size_t nColumnsShown = 0;
+    std::vector<std::string> ItemsShown;   // combo and list
+    std::vector<int> TabStopsShown;        // list: its columns come from these
+    int nTopShown = -1;                    // list and report: the top row scrolled to
+    int nFocusShown = -2;                  // the cursor row shown
+    unsigned nFocusRevision = ~0u;
+};
+
+struct OPEN_DIALOG {
+    DIALOG* pDialog = nullptr;
+    GtkWidget* pWindow = nullptr;
+    GtkWidget* pFixed = nullptr;
+    std::map<int, std::unique_ptr<CONTROL_WIDGETS>> Widgets;
+    int nQuiet = 0;   // >0: the backend is changing widgets; handlers ignore it
+    // Nobody at the keyboard and neither the default button nor Cancel
+    // ended it: the run stops and the model gives Cancel, as headless.
+    bool bGaveUp = false;
+    // Model changes come one call at a time (a list of 4,000 rows is 40,000
+    // cell changes): they are gathered and shown once, before the next draw
+    // or the next action.
+    std::vector<int> Dirty;
+    bool bAllDirty = false;
+    guint nSyncSource = 0;
+    GtkWidget* pGrip = nullptr;   // the size grip of a resizable dialog
+    bool bAsideShown = false;     // moved out of the way, and where it was
+    int xHome = 0;
+    int yHome = 0;
+};
+
+struct QUIET {
+    explicit QUIET(OPEN_DIALOG& Open) : m_Open(Open) { ++m_Open.nQuiet; }
+    ~QUIET() { --m_Open.nQuiet; }
+    OPEN_DIALOG& m_Open;
+};
+
+// What a signal handler needs: the dialog and the control.
+struct HANDLER_DATA {
+    OPEN_DIALOG* pOpen;
+    int nId;
+};
+
+bool Quiet(const HANDLER_DATA* p);
+
+// Shows the gathered model changes now.
+void Flush(OPEN_DIALOG& Open);
+// An entry's text changed (typed, or set by a queued action).
+void On_Entry_Changed(GtkEditable* pEditable, gpointer pData);
+// The queued actions of a dialog, carried out once it is drawn
+// (gtk_dialog_actions.cpp).
+void Take_Actions(void* pData);
+
+}  // namespace gtk_dialog_widgets
