@@ -22,7 +22,8 @@ bool Are_Trades_Allowed()
         return true;
     // Once the regular season is over the playoffs run: the deadline is past
     // for the season just played, but the clubs in the playoffs may fill holes.
-    return nWeek >= Get_First_Playoff_Week();
+    const int nFirstPlayoffWeek = Get_First_Playoff_Week();
+    return nFirstPlayoffWeek > 0 && nWeek >= nFirstPlayoffWeek;
 }
 
 bool Confirm_Release_Player(int nTeam, int nSlot)
@@ -38,23 +39,6 @@ bool Confirm_Release_Player(int nTeam, int nSlot)
     return Transfer_Player(FREE_AGENT_TEAM, nTeam, nSlot) >= 0;
 }
 
-int Fill_Roster_List_Control(DIALOG& Dialog, int nDataBase)
-{
-    const int nViewed = Get_User_Preference(PREF_CURRENT_TEAM);
-    int nAdded = 0;
-    for (int t = 0; t < Count_Teams() && t < MAX_FRANCHISES; ++t) {
-        if (!Is_Team_Slot_Used(t))
-            continue;
-        char szName[TEXT_BUFFER_SIZE * 2] = "";
-        Get_Team_Full_Name(t, szName);
-        const int nIndex = Dialog.Add_Item(IDC_TEAM_COMBO, szName, nDataBase + t);
-        if (t == nViewed)
-            Dialog.Set_Selected(IDC_TEAM_COMBO, nIndex);
-        ++nAdded;
-    }
-    return nAdded;
-}
-
 void Fill_Stat_Period_Combo(DIALOG& Dialog)
 {
     static const char* const PERIODS[] = {"This Season", "Last Season", "Career", "Predicted"};
@@ -65,16 +49,4 @@ void Fill_Stat_Period_Combo(DIALOG& Dialog)
     if (nPeriod < 0 || nPeriod > 3)
         nPeriod = 0;
     Dialog.Set_Selected(IDC_PERIOD_COMBO, nPeriod);
-}
-
-void Set_Dialog_Title_With_Year(DIALOG& Dialog)
-{
-    const int nTeam = Get_User_Preference(PREF_CURRENT_TEAM);
-    if (nTeam < 0 || nTeam >= MAX_FRANCHISES || !Is_Team_Slot_Used(nTeam))
-        return;
-    char szName[TEXT_BUFFER_SIZE * 2] = "";
-    Get_Team_Full_Name(nTeam, szName);
-    char szTitle[512];
-    std::snprintf(szTitle, sizeof(szTitle), "%s (%d %s)", Dialog.Title().c_str(), Get_Current_Year(), szName);
-    Dialog.Set_Title(szTitle);
 }

@@ -1,6 +1,5 @@
 // Services the player-list dialogs share: whether trades and signings are
-// open, releasing a player after asking, and the club, period and title
-// controls every list dialog fills the same way.
+// open, releasing a player after asking, and the statistics-period combo.
 #pragma once
 
 class DIALOG;
@@ -20,15 +19,9 @@ constexpr int TRADES_CLOSE_WEEK = 12;   // the first week past the deadline
 // a franchise.
 bool Confirm_Release_Player(int nTeam, int nSlot);
 
-// Fills control 1132 (combo or list) with the full names of the clubs in
-// use, in slot order, each with item data nDataBase + its slot, and selects
-// the viewed club (preference 28). Gives the number of entries added.
-int Fill_Roster_List_Control(DIALOG& Dialog, int nDataBase = 0);
-
 // Fills combo 1223 with "This Season", "Last Season", "Career" and
 // "Predicted" and selects preference 27 (held to 0-3).
 void Fill_Stat_Period_Combo(DIALOG& Dialog);
 
-// Appends the year and the viewed club's name to the dialog's title:
-// "%s (%d %s)" (the club's full name; the title alone when no club is shown).
-void Set_Dialog_Title_With_Year(DIALOG& Dialog);
+// Fill_Roster_List_Control and Set_Dialog_Title_With_Year are in
+// editors/stat_pickers.h.

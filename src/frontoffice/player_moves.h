@@ -52,10 +52,7 @@ constexpr int ROSTER_MAXIMUM = 100;
 // punters. Empty for an empty slot.
 std::string Format_Player_Stat_Summary(int nTeam, int nSlot);
 
-// What club nTeam wants in a trade: the plural names of up to two positions
-// of its greatest needs ("Quarterbacks, Safeties"), or "anyone who can help
-// the team".
-std::string Format_Trade_Wish(int nTeam);
+// Format_Trade_Wish is in frontoffice/trade_offer.h.
 
 // The contract offer: a dialog showing the player's asking salary, bonus and
 // years and the user's cap room. "Offer" accepts the asking terms when the

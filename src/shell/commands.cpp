@@ -7,6 +7,7 @@
 #include <string>
 
 #include "editors/find_players.h"
+#include "editors/sortable_stats.h"
 #include "editors/stat_pickers.h"
 #include "editors/team_history.h"
 #include "gamefile/game_dialogs.h"
@@ -39,6 +40,9 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_PAGE_GAMES, "View", "Games", "F4"},
     {CMD_PAGE_PLAYOFFS, "View", "Playoffs", "F5"},
     {CMD_PAGE_CHAMPIONS, "View", "Champions", "F6"},
+    {CMD_SORTABLE_STATS, "Team", "Sortable Stats", ""},
+    {CMD_FREE_AGENTS, "Team", "Free Agents", ""},
+    {CMD_COLLEGE_DRAFT_LIST, "Team", "College Draft", "Ctrl+C"},
     {CMD_FIND_PLAYERS, "Team", "Find Players", ""},
     {CMD_VIEW_OTHER_TEAM, "Team", "View Other Team", ""},
     {CMD_TEAM_HISTORY, "Team", "Team History", ""},
@@ -256,6 +260,18 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_STOP_SIMULATION:
         Stop_Simulation();
+        break;
+    case CMD_SORTABLE_STATS:
+        Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
+        Redraw_Main_Window();
+        break;
+    case CMD_FREE_AGENTS:
+        Run_Sortable_Stats(FREE_AGENTS_DIALOG);
+        Redraw_Main_Window();
+        break;
+    case CMD_COLLEGE_DRAFT_LIST:
+        Run_Sortable_Stats(COLLEGE_DRAFT_DIALOG);
+        Redraw_Main_Window();
         break;
     case CMD_FIND_PLAYERS:
         Do_Dialog(FIND_PLAYERS_DIALOG, "Find Players", Find_Players_Dialog);

@@ -40,7 +40,10 @@ const MENU_LABEL LABELS[] = {
     {CMD_PAGE_GAMES, "&Games", false},
     {CMD_PAGE_PLAYOFFS, "&Playoffs", false},
     {CMD_PAGE_CHAMPIONS, "C&hampions", false},
-    {CMD_FIND_PLAYERS, "&Find Players...", false},
+    {CMD_SORTABLE_STATS, "So&rtable Stats...", false},
+    {CMD_FREE_AGENTS, "Free &Agents...", false},
+    {CMD_COLLEGE_DRAFT_LIST, "College &Draft...", false},
+    {CMD_FIND_PLAYERS, "&Find Players...", true},
     {CMD_VIEW_OTHER_TEAM, "View Other &Team...", false},
     {CMD_TEAM_HISTORY, "Team &History...", true},
     {CMD_HALL_OF_FAME, "&Player Hall Of Fame...", false},
@@ -313,6 +316,10 @@ const char* Get_Command_Help_Page(int nId)
     case CMD_FINISH_QUARTER:
     case CMD_FINISH_GAME:
         return "playing";
+    case CMD_SORTABLE_STATS:
+    case CMD_FREE_AGENTS:
+    case CMD_COLLEGE_DRAFT_LIST:
+        return "sortablestats";
     case CMD_FIND_PLAYERS:
         return "findplayers";
     case CMD_VIEW_OTHER_TEAM:
