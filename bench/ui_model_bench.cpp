@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/dialogs.h"
 
@@ -78,6 +79,73 @@ void BM_SortReportListAfterHeaderClick(benchmark::State& State)
     }
 }
 BENCHMARK(BM_SortReportListAfterHeaderClick)->Unit(benchmark::kMillisecond);
+
+// The player lists' shape: 4,100 rows keyed by team x 100 + slot with 18
+// cells each, filled with drawing suspended, then sorted by a comparator
+// over the keys (one value per key, computed once per sort).
+constexpr int WIDE_COLUMNS = 18;
+
+int Wide_Value(int64_t nKey, int nColumn)
+{
+    return static_cast<int>((static_cast<uint64_t>(nKey) * static_cast<uint64_t>(nColumn + 7) * 2654435761u) % 100000u);
+}
+
+void Fill_Wide(DIALOG& Dialog)
+{
+    Dialog.Begin_Update(LIST);
+    Dialog.Clear_Rows(LIST);
+    std::vector<std::string> Cells(WIDE_COLUMNS);
+    for (int nTeam = 0; nTeam < 41; ++nTeam) {
+        for (int nSlot = 0; nSlot < 100; ++nSlot) {
+            const int64_t nKey = nTeam * 100 + nSlot;
+            for (int c = 0; c < WIDE_COLUMNS; ++c)
+                Cells[static_cast<size_t>(c)] = std::to_string(Wide_Value(nKey, c));
+            Dialog.Add_Row(LIST, nKey, Cells);
+        }
+    }
+    Dialog.End_Update(LIST);
+}
+
+void Make_Wide_Columns(DIALOG& Dialog)
+{
+    Dialog.Build(LIST_TEMPLATE);
+    for (int c = 0; c < WIDE_COLUMNS; ++c)
+        Dialog.Add_Column(LIST, c, "Column " + std::to_string(c), 40, c == 0 ? COLUMN_LEFT : COLUMN_RIGHT);
+}
+
+void BM_FillPlayerList4100x18(benchmark::State& State)
+{
+    DIALOG Dialog(900, "", Nothing, nullptr);
+    Make_Wide_Columns(Dialog);
+    for (auto _ : State) {
+        Fill_Wide(Dialog);
+        benchmark::DoNotOptimize(Dialog.Row_Count(LIST));
+    }
+    State.SetItemsProcessed(State.iterations() * ROWS);
+}
+BENCHMARK(BM_FillPlayerList4100x18)->Unit(benchmark::kMillisecond);
+
+std::vector<int> g_SortValues(4100);
+bool By_Key_Value(int64_t a, int64_t b, void*)
+{
+    return g_SortValues[static_cast<size_t>(a)] < g_SortValues[static_cast<size_t>(b)];
+}
+
+void BM_SortPlayerList4100x18ByKey(benchmark::State& State)
+{
+    DIALOG Dialog(900, "", Nothing, nullptr);
+    Make_Wide_Columns(Dialog);
+    Fill_Wide(Dialog);
+    int nColumn = 0;
+    for (auto _ : State) {
+        nColumn = (nColumn + 1) % WIDE_COLUMNS;
+        for (int64_t nKey = 0; nKey < 4100; ++nKey)
+            g_SortValues[static_cast<size_t>(nKey)] = Wide_Value(nKey, nColumn);
+        Dialog.Sort_Rows_By_Key(LIST, By_Key_Value, nullptr);
+        benchmark::DoNotOptimize(Dialog.Row_Data(LIST, 0));
+    }
+}
+BENCHMARK(BM_SortPlayerList4100x18ByKey)->Unit(benchmark::kMillisecond);
 
 void BM_BuildDialogFromTemplate(benchmark::State& State)
 {

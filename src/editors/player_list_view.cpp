@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unordered_map>
 
 #include "editors/column_chooser.h"
 #include "editors/list_columns.h"
@@ -15,6 +16,7 @@
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/menus.h"
+#include "platform/ui_backend.h"
 #include "platform/ui_services.h"
 
 namespace {
@@ -443,16 +445,39 @@ int Get_Shown_Column_Codes(const PLAYER_LIST_VIEW& View, int* pCodes, int nMax)
     return n;
 }
 
+namespace {
+
+// Widths of the texts measured so far: a desktop measure lays each text out
+// in the list's font, and a list repeats its numbers and names from fill to
+// fill. Kept for one backend's measure, and never without bound.
+int Measured_Width(const DIALOG& Dialog, int nList, const std::string& Text)
+{
+    static std::unordered_map<std::string, int> Widths;
+    static int (*pMeasure)(const std::string&) = nullptr;
+    if (Ui_Backend().Measure_Text != pMeasure || Widths.size() > 50000) {
+        Widths.clear();
+        pMeasure = Ui_Backend().Measure_Text;
+    }
+    const auto Found = Widths.find(Text);
+    if (Found != Widths.end())
+        return Found->second;
+    const int nWidth = Dialog.Text_Width(nList, Text);
+    Widths.emplace(Text, nWidth);
+    return nWidth;
+}
+
+}  // namespace
+
 int Measure_List_Column(const PLAYER_LIST_VIEW& View, int nColumn)
 {
     const DIALOG_CONTROL* pList = List_Control(View);
     if (pList == nullptr || nColumn < 0 || nColumn >= static_cast<int>(pList->Columns.size()))
         return 0;
     const DIALOG& Dialog = *View.pDialog;
-    int nWidest = Dialog.Text_Width(View.nList, pList->Columns[nColumn].Text);
+    int nWidest = Measured_Width(Dialog, View.nList, pList->Columns[nColumn].Text);
     for (const DIALOG_ROW& Row : pList->Rows)
         if (nColumn < static_cast<int>(Row.Cells.size()))
-            nWidest = std::max(nWidest, Dialog.Text_Width(View.nList, Row.Cells[nColumn]));
+            nWidest = std::max(nWidest, Measured_Width(Dialog, View.nList, Row.Cells[nColumn]));
     return nWidest + 10;
 }
 
@@ -638,6 +663,25 @@ void Clear_List_Selection(PLAYER_LIST_VIEW& View)
 {
     if (View.pDialog != nullptr)
         View.pDialog->Select_Row(View.nList, -1);
+}
+
+int Get_List_Top_Row(const PLAYER_LIST_VIEW& View)
+{
+    return View.pDialog != nullptr ? std::max(View.pDialog->Get_Top_Index(View.nList), 0) : 0;
+}
+
+void Set_List_Top_Row(PLAYER_LIST_VIEW& View, int nRow)
+{
+    if (View.pDialog != nullptr)
+        View.pDialog->Set_Top_Index(View.nList, std::max(nRow, 0));
+}
+
+int Get_List_Visible_Rows(const PLAYER_LIST_VIEW& View)
+{
+    if (View.pDialog == nullptr)
+        return 0;
+    // 8 dialog units of height are 13 pixels.
+    return View.pDialog->Control_Pixels(View.nList).cy / 13;
 }
 
 // --- Input --------------------------------------------------------------------------------

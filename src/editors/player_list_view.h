@@ -180,6 +180,12 @@ bool Select_List_Player(PLAYER_LIST_VIEW& View, int nTeam, int nSlot);
 // The selected row's key, -1 none; team and slot 255 when none.
 int Get_List_Selected_Player(const PLAYER_LIST_VIEW& View, int& nTeam, int& nSlot);
 void Clear_List_Selection(PLAYER_LIST_VIEW& View);
+// The first row shown, and scrolling back to it after a refill (a fill
+// shows the selected row, else the top); 0 for an empty list.
+int Get_List_Top_Row(const PLAYER_LIST_VIEW& View);
+void Set_List_Top_Row(PLAYER_LIST_VIEW& View, int nRow);
+// How many rows the list shows at once: its height over 8 dialog units.
+int Get_List_Visible_Rows(const PLAYER_LIST_VIEW& View);
 
 // --- Input of the dialog ----------------------------------------------------
 // Handles a DIALOG_NOTIFY of the view's list: a column click sorts (and

@@ -768,7 +768,8 @@ void DIALOG::Sort_Rows(int nId, bool (*pLess)(const DIALOG_ROW&, const DIALOG_RO
     }
     p->Rows = std::move(Sorted);
     p->nFocusRow = nNewFocus;
-    ++p->nRowsRevision;
+    p->nSortedFrom = p->nRowsRevision++;
+    p->SortOrder = std::move(Order);
     Changed(nId);
 }
 

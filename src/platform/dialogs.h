@@ -82,6 +82,11 @@ struct DIALOG_CONTROL {
     std::vector<DIALOG_ROW> Rows;
     int nFocusRow = -1;
     unsigned nRowsRevision = 0;         // bumped when rows change, for backends
+    // The last sort, for a backend that shows rows already: the rows of
+    // revision nSortedFrom, moved so that new row i is old row SortOrder[i],
+    // make revision nRowsRevision (a backend reorders instead of refilling).
+    std::vector<int> SortOrder;
+    unsigned nSortedFrom = ~0u;
     // Begin_Update / End_Update nesting: while above 0 the backend is not
     // told of the control's changes (a fill of thousands of cells), and is
     // told once at the last End_Update.

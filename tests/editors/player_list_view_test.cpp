@@ -547,4 +547,25 @@ TEST_F(PlayerListCopyTest, SelectionByKey)
     EXPECT_EQ(Get_List_Selected_Player(*pView, nTeam, nSlot), -1);
 }
 
+TEST_F(PlayerListTest, TopRowAndVisibleRows)
+{
+    std::vector<int> Keys;
+    for (int s = 0; s < 40; ++s) {
+        Add_Player(0, s, s % 15, "A", "B");
+        Keys.push_back(s);
+    }
+    Show_Columns({0, 2});
+    Fill_Keys(Keys);
+    // 100 dialog units high: 162 pixels, 12 rows of 13.
+    EXPECT_EQ(Get_List_Visible_Rows(*pView), 12);
+    EXPECT_EQ(Get_List_Top_Row(*pView), 0);
+    Set_List_Top_Row(*pView, 20);
+    EXPECT_EQ(Get_List_Top_Row(*pView), 20);
+    // A refill starts at the top again, and the dialog puts it back.
+    const int nTop = Get_List_Top_Row(*pView);
+    Fill_Keys(Keys);
+    Set_List_Top_Row(*pView, nTop);
+    EXPECT_EQ(Get_List_Top_Row(*pView), 20);
+}
+
 }  // namespace

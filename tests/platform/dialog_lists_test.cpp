@@ -95,8 +95,13 @@ TEST_F(DialogListsTest, RowsByKeySortByAComparatorOverKeysStablyAndSelectionFocu
     EXPECT_EQ(D.Selected_Row(LIST_PLAYERS), 0);
     EXPECT_EQ(D.Focused_Row(LIST_PLAYERS), 4);
     // Ages 31 24 27 24 31: Bell before Dunn and Ames before Eads, as filled.
+    const unsigned nBefore = D.Find(LIST_PLAYERS)->nRowsRevision;
     D.Sort_Rows_By_Key(LIST_PLAYERS, List_Age_Less, nullptr);
     EXPECT_EQ(Keys_Of(*D.Find(LIST_PLAYERS)), (std::vector<int64_t>{105, 208, 3701, 1203, 1210}));
+    // What a backend showing the old rows needs: new row i is old row SortOrder[i].
+    EXPECT_EQ(D.Find(LIST_PLAYERS)->SortOrder, (std::vector<int>{1, 3, 2, 0, 4}));
+    EXPECT_EQ(D.Find(LIST_PLAYERS)->nSortedFrom, nBefore);
+    EXPECT_NE(D.Find(LIST_PLAYERS)->nRowsRevision, nBefore);
     EXPECT_EQ(D.Row_Key(LIST_PLAYERS, 3), 1203);
     EXPECT_EQ(D.Cell(LIST_PLAYERS, 3, 0), "Ames");
     EXPECT_EQ(D.Selected_Row(LIST_PLAYERS), 3);   // Ames went to row 3

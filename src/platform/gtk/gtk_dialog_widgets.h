@@ -14,6 +14,10 @@
 
 namespace gtk_dialog_widgets {
 
+// The "kelvo-column" mark of a report list's empty last column (the others
+// carry their index into the model's columns).
+constexpr int FILLER_COLUMN = -1;
+
 struct CONTROL_WIDGETS {
     int nId = 0;
     int nKind = 0;
@@ -23,6 +27,7 @@ struct CONTROL_WIDGETS {
     GtkWidget* pDown = nullptr;
     GtkListStore* pStore = nullptr;   // list and report
     std::vector<GtkTreeViewColumn*> Columns;   // report: in the model's column order
+    GtkTreeViewColumn* pFiller = nullptr;      // report: the empty last column
     unsigned nRowsRevision = ~0u;
     size_t nColumnsShown = 0;
     std::vector<std::string> ItemsShown;   // combo and list

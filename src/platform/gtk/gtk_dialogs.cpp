@@ -279,8 +279,11 @@ void On_Columns_Changed(GtkTreeView* pTree, gpointer pData)
         return;
     std::vector<int> Order;
     GList* pColumns = gtk_tree_view_get_columns(pTree);
-    for (GList* q = pColumns; q != nullptr; q = q->next)
-        Order.push_back(GPOINTER_TO_INT(g_object_get_data(G_OBJECT(q->data), "kelvo-column")));
+    for (GList* q = pColumns; q != nullptr; q = q->next) {
+        const int nColumn = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(q->data), "kelvo-column"));
+        if (nColumn != FILLER_COLUMN)
+            Order.push_back(nColumn);
+    }
     g_list_free(pColumns);
     DIALOG& Dialog = *p->pOpen->pDialog;
     const DIALOG_CONTROL* pControl = Dialog.Find(p->nId);
@@ -627,6 +630,13 @@ void Show_Focus_And_Top(CONTROL_WIDGETS& W, int nRows, int nFocus, int nTop)
     W.nTopShown = nTop;
 }
 
+// No header is dropped after the filler, which stays the last column.
+gboolean Drop_Before_Filler(GtkTreeView*, GtkTreeViewColumn*, GtkTreeViewColumn* pBefore, GtkTreeViewColumn*, gpointer)
+{
+    return pBefore == nullptr ||
+           GPOINTER_TO_INT(g_object_get_data(G_OBJECT(pBefore), "kelvo-column")) != FILLER_COLUMN;
+}
+
 void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
 {
     GtkTreeView* pTree = GTK_TREE_VIEW(W.pMain);
@@ -668,6 +678,18 @@ void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
         for (GtkTreeViewColumn* pColumn : W.Columns)
             if (gtk_tree_view_column_get_tree_view(pColumn) == nullptr)
                 gtk_tree_view_append_column(pTree, pColumn);
+        // An empty last column takes the width the columns leave, as the
+        // list's blank background does, so no column stretches.
+        if (W.pFiller != nullptr)
+            gtk_tree_view_remove_column(pTree, W.pFiller);
+        W.pFiller = gtk_tree_view_column_new();
+        gtk_tree_view_column_pack_start(W.pFiller, gtk_cell_renderer_text_new(), TRUE);
+        gtk_tree_view_column_set_sizing(W.pFiller, GTK_TREE_VIEW_COLUMN_FIXED);
+        gtk_tree_view_column_set_fixed_width(W.pFiller, 1);
+        gtk_tree_view_column_set_expand(W.pFiller, TRUE);
+        g_object_set_data(G_OBJECT(W.pFiller), "kelvo-column", GINT_TO_POINTER(FILLER_COLUMN));
+        gtk_tree_view_append_column(pTree, W.pFiller);
+        gtk_tree_view_set_column_drag_function(pTree, Drop_Before_Filler, nullptr, nullptr);
         gtk_tree_view_set_fixed_height_mode(pTree, TRUE);
         W.nColumnsShown = nColumns;
         W.nRowsRevision = ~0u;
@@ -686,6 +708,17 @@ void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
             if (gtk_tree_view_column_get_fixed_width(W.Columns[i]) != nWidth)
                 gtk_tree_view_column_set_fixed_width(W.Columns[i], nWidth);
         }
+    }
+    if (W.nRowsRevision != Control.nRowsRevision && W.nRowsRevision == Control.nSortedFrom &&
+        Control.SortOrder.size() == Control.Rows.size() &&
+        gtk_tree_model_iter_n_children(GTK_TREE_MODEL(W.pStore), nullptr) == static_cast<gint>(Control.Rows.size())) {
+        // Only sorted since shown: the rows move, their texts stay.
+        std::vector<gint> Order(Control.SortOrder.begin(), Control.SortOrder.end());
+        if (!Order.empty())
+            gtk_list_store_reorder(W.pStore, Order.data());
+        W.nRowsRevision = Control.nRowsRevision;
+        W.nTopShown = -1;
+        W.nFocusShown = -2;
     }
     if (W.nRowsRevision != Control.nRowsRevision) {
         // The rows in the model's order, filled while the view is detached.

@@ -193,9 +193,12 @@ std::string Report_Column_Order(int nDialogId, int nControl)
     std::string Order;
     GList* pColumns = gtk_tree_view_get_columns(pTree);
     for (GList* q = pColumns; q != nullptr; q = q->next) {
+        const int nColumn = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(q->data), "kelvo-column"));
+        if (nColumn < 0)
+            continue;   // the empty last column
         if (!Order.empty())
             Order += ",";
-        Order += std::to_string(GPOINTER_TO_INT(g_object_get_data(G_OBJECT(q->data), "kelvo-column")));
+        Order += std::to_string(nColumn);
     }
     g_list_free(pColumns);
     return Order;
@@ -433,9 +436,10 @@ bool Drag_Header(int nDialogId, int nControl, int nColumn, int nPosition)
     GList* pColumns = gtk_tree_view_get_columns(pTree);
     for (GList* q = pColumns; q != nullptr; q = q->next) {
         GtkTreeViewColumn* pColumn = GTK_TREE_VIEW_COLUMN(q->data);
-        if (GPOINTER_TO_INT(g_object_get_data(G_OBJECT(pColumn), "kelvo-column")) == nColumn)
+        const int nMark = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(pColumn), "kelvo-column"));
+        if (nMark == nColumn)
             pMoved = pColumn;
-        else
+        else if (nMark >= 0)
             Shown.push_back(pColumn);
     }
     g_list_free(pColumns);
