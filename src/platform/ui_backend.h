@@ -39,8 +39,12 @@
 //   A dialog that comes back without an end counts as cancelled.
 // - Dialog_Changed: the model of an open dialog changed (a procedure set a
 //   text, an item, a check, a column order...); nControl is the control, or
-//   0 for every control and the dialog itself (title, size). Bring the
-//   widgets in line without sending events back.
+//   0 for every control and the dialog itself (title, size, moved aside or
+//   back, controls added or removed). Bring the widgets in line without
+//   sending events back. A control between Begin_Update and End_Update is
+//   not reported until the last End_Update. A report list whose rows were
+//   only sorted since the backend showed them (nSortedFrom is the revision
+//   shown) may be reordered by SortOrder instead of refilled.
 // - Progress_Changed: the progress window's model changed (opened, stepped,
 //   text, closed). Show it modeless, one at a time.
 // - Pump: dispatch every waiting event, then return; never block.
@@ -56,7 +60,9 @@
 //   or key goes back through menus::Activate_Command(nId).
 // - Popup_Menu: show Menu at (x, y) in screen pixels, wait, return the chosen
 //   command id, or 0 when the user dismissed it. A queued choice comes first
-//   (menus::Take_Popup_Choice); unattended with none, dismiss it.
+//   (menus::Take_Popup_Choice(Menu, nId), taken before showing): once the
+//   menu shows, click its item (an id the menu cannot choose dismisses it);
+//   unattended with none, dismiss it.
 // - Set_Clipboard_Text: replace the clipboard with Text (Windows-1252; the
 //   backend converts). Get_Clipboard_Text: the clipboard's plain text in
 //   Windows-1252 (characters it cannot hold dropped); false when empty.
