@@ -11,6 +11,8 @@
 #include "engine/game_state.h"
 #include "frontoffice/college_count.h"
 #include "frontoffice/computer_manager.h"
+#include "frontoffice/list_services.h"
+#include "frontoffice/player_moves.h"
 #include "frontoffice/trade_offer.h"
 #include "league/calendar.h"
 #include "league/league_data.h"
@@ -218,7 +220,7 @@ void Go_Get(DIALOG& Dialog)
         Dialog.End(1);
         return;
     }
-    if (!Find_Players_Trades_Allowed()) {
+    if (!Are_Trades_Allowed()) {
         Show_Formatted_Message("Trading Deadline",
                                nTeam >= FREE_AGENT_TEAM ? "Free agent signings are not allowed after week %d of the season."
                                                         : "No trades are allowed after week %d of the season.",
@@ -292,7 +294,7 @@ constexpr CONTROL_TEMPLATE FIND_CONTROLS[] = {
     {FIND_RATING_EDITS[3], CONTROL_EDIT, "", {342, 72, 20, 13}, 0, 11},
     {FIND_RATING_LABELS[4], CONTROL_LABEL, "", {366, 74, 50, 10}},
     {FIND_RATING_EDITS[4], CONTROL_EDIT, "", {416, 72, 20, 13}, 0, 11},
-    {FIND_BUTTON, CONTROL_BUTTON, "&FIND", {420, 6, 52, 16}, RIGHT | CS_DEFAULT},
+    {FIND_BUTTON, CONTROL_BUTTON, "&FIND", {420, 6, 52, 16}, RIGHT},
     {FIND_SCOUTING_BUTTON, CONTROL_BUTTON, "&Scouting", {420, 26, 52, 14}, RIGHT},
     {FIND_GO_GET_BUTTON, CONTROL_BUTTON, "&Go Get", {420, 44, 52, 14}, RIGHT},
     {FIND_LIST, CONTROL_REPORT, "", {8, 90, 464, 110}, STRETCH},
@@ -302,7 +304,7 @@ constexpr CONTROL_TEMPLATE FIND_CONTROLS[] = {
     {FIND_EDIT_COLUMNS_BUTTON, CONTROL_BUTTON, "&Edit Columns", {8, 231, 60, 12}, BOTTOM},
     {FIND_AUTO_SIZE_BUTTON, CONTROL_BUTTON, "Auto-Size", {72, 231, 50, 12}, BOTTOM},
     {FIND_HELP_BUTTON, CONTROL_BUTTON, "&Help", {364, 229, 50, 14}, CS_ANCHOR_RIGHT | CS_ANCHOR_BOTTOM},
-    {DIALOG_OK, CONTROL_BUTTON, "&Done", {420, 229, 52, 14}, CS_ANCHOR_RIGHT | CS_ANCHOR_BOTTOM},
+    {DIALOG_OK, CONTROL_BUTTON, "&Done", {420, 229, 52, 14}, CS_DEFAULT | CS_ANCHOR_RIGHT | CS_ANCHOR_BOTTOM},
 };
 constexpr DIALOG_TEMPLATE FIND_TEMPLATE{
     FIND_PLAYERS_DIALOG, "Find Players", 480, 245, DS_RESIZABLE, 480, 245, FIND_CONTROLS, "findplayers"};
@@ -529,12 +531,6 @@ void Format_Find_Players_Info(int nTeam, int nSlot, std::string& Line1, std::str
         Line2 = Format("The %s currently have a $%s,000 total payroll.", Nickname, Commas(nPayroll));
     else
         Line2 = Format("The %s are\n$%s,000 under the salary cap.", Nickname, Commas(nRoom));
-}
-
-bool Find_Players_Trades_Allowed()
-{
-    const int nWeek = Get_Current_Week();
-    return nWeek <= TRADE_DEADLINE_WEEK_SHOWN - 1 || nWeek == OFFSEASON_WEEK || nWeek >= Get_Season_Playoff_Day(0);
 }
 
 void Find_Players_Dialog(DIALOG& Dialog, int nEvent, int nControl)

@@ -99,7 +99,4 @@ void Start_Trade_For_Player(int nTeam, int nSlot);
 // The two info lines for a player (team 128: none).
 void Format_Find_Players_Info(int nTeam, int nSlot, std::string& Line1, std::string& Line2);
 
-// Trades allowed now: weeks 0-11, the off-season and the playoffs.
-bool Find_Players_Trades_Allowed();
-
 void Find_Players_Dialog(DIALOG& Dialog, int nEvent, int nControl);

@@ -3,8 +3,7 @@
 // names; Other Team (131) changes the club being viewed; the league-values
 // dialog edits a table of eight 16-bit values. With them the services many
 // dialogs share: the viewed club, the dialog font on the stat buttons, a
-// rounded frame, moving a control, the club list, the title with the year,
-// and the bounded reading of typed numbers.
+// rounded frame, moving a control, and the bounded reading of typed numbers.
 #pragma once
 
 #include <cstdint>
@@ -36,10 +35,6 @@ int Get_Stat_Button_Id(int i);
 // such button (dialog 145 with no salary cap names button 17 "Salary Budget").
 const char* Get_Stat_Button_Text(int nDialogId, int i);
 
-// The viewed club (preference 28) := team; when it is a franchise in use and
-// the league is not all-computer, a user-run club becomes the user's club
-// (preference 32) too.
-void Set_Viewed_Team(int nTeam);
 // Preference 28 made valid, as a team code (its low byte).
 int Get_Selected_Team_Byte();
 // Gives the stat buttons the dialog font and releases the reference taken.
@@ -49,11 +44,6 @@ void Apply_Dialog_Font(DIALOG& Dialog);
 void Draw_Rounded_Control_Frame(DIALOG& Dialog, CANVAS& Canvas);
 // Moves and resizes a control by deltas (dialog units), without repainting.
 void Move_Control_By(DIALOG& Dialog, int nId, int dx, int dy, int dcx, int dcy);
-// Fills control 1132 (list or combo) with the full names of the clubs in
-// use, in slot order (item data the club), and selects the viewed club.
-void Fill_Roster_List_Control(DIALOG& Dialog);
-// Appends " (<year> <club's full name>)" of the viewed club to the title.
-void Set_Dialog_Title_With_Year(DIALOG& Dialog);
 
 // Typed text read as a number: blanks, a sign and digits (what follows them
 // is ignored); no digits reads 0; the value is held to nLow..nHigh. Never

@@ -8,6 +8,7 @@
 
 #include "base/text_utils.h"
 #include "editors/stat_pickers.h"
+#include "frontoffice/list_services.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/league_text.h"
@@ -321,7 +322,7 @@ void History_Dialog(DIALOG& Dialog, int nEvent, int nControl)
         const int nRow = Dialog.Get_Selected(HISTORY_TEAM_COMBO);
         if (nRow < 0)
             break;
-        Set_Viewed_Team(static_cast<int>(Dialog.Item_Data(HISTORY_TEAM_COMBO, nRow)));
+        Set_Selected_Team(static_cast<int>(Dialog.Item_Data(HISTORY_TEAM_COMBO, nRow)));
         Fill_History_List(Dialog);
         Show_History_Title(Dialog);
         break;
