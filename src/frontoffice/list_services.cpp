@@ -76,7 +76,5 @@ void Set_Dialog_Title_With_Year(DIALOG& Dialog)
         return;
     char szName[TEXT_BUFFER_SIZE * 2] = "";
     Get_Team_Full_Name(nTeam, szName);
-    char szTitle[512];
-    std::snprintf(szTitle, sizeof(szTitle), "%s (%d %s)", Dialog.Title().c_str(), Get_Current_Year(), szName);
-    Dialog.Set_Title(szTitle);
+    Dialog.Set_Title(Dialog.Title() + " (" + std::to_string(Get_Current_Year()) + " " + szName + ")");
 }

@@ -139,10 +139,9 @@ void Format_Roster_Count_Text(DIALOG& Dialog)
     }
     char szNickname[TEXT_BUFFER_SIZE] = "";
     Get_Team_Nickname(nTeam, szNickname);
-    char szText[256];
-    std::snprintf(szText, sizeof(szText), "The %s have %d roster players, out of a maximum of %d.", szNickname,
-                  Count_Team_Players(nTeam), ROSTER_MAXIMUM);
-    Dialog.Set_Text(IDC_ROSTER_LINE, szText);
+    Dialog.Set_Text(IDC_ROSTER_LINE, std::string("The ") + szNickname + " have " +
+                                         std::to_string(Count_Team_Players(nTeam)) +
+                                         " roster players, out of a maximum of " + std::to_string(ROSTER_MAXIMUM) + ".");
 }
 
 std::string Format_Player_Stat_Summary(int nTeam, int nSlot)
