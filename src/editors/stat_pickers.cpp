@@ -97,7 +97,7 @@ const STAT_TABLE* Find_Stat_Table(int nDialogId)
 
 // Layout: the entries flow down columns of ROWS rows; a caption takes a row.
 constexpr int ROWS = 14;
-constexpr int BUTTON_CX = 96;
+constexpr int BUTTON_CX = 108;
 constexpr int BUTTON_CY = 12;
 constexpr int ROW_CY = 14;
 
