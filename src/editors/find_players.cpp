@@ -12,6 +12,7 @@
 #include "frontoffice/college_count.h"
 #include "frontoffice/computer_manager.h"
 #include "frontoffice/list_services.h"
+#include "frontoffice/player_moves.h"
 #include "frontoffice/trade_offer.h"
 #include "league/calendar.h"
 #include "league/league_data.h"

@@ -49,9 +49,9 @@ constexpr unsigned BOTTOM_RIGHT = CS_ANCHOR_RIGHT | CS_ANCHOR_BOTTOM;
 
 constexpr CONTROL_TEMPLATE SS_CONTROLS[] = {
     {IDC_SS_LIST, CONTROL_REPORT, "", {5, 5, 510, 150}, STRETCH},
-    {IDC_SS_GROUP, CONTROL_COMBO, "", {5, 160, 150, 120}, BOTTOM_LEFT | CS_OWNER_DRAW},
-    {IDC_SS_POSITION, CONTROL_COMBO, "", {160, 160, 80, 120}, BOTTOM_LEFT},
-    {IDC_SS_PERIOD, CONTROL_COMBO, "", {245, 160, 70, 80}, BOTTOM_LEFT},
+    {IDC_SS_GROUP, CONTROL_COMBO, "", {5, 160, 150, 14}, BOTTOM_LEFT | CS_OWNER_DRAW},
+    {IDC_SS_POSITION, CONTROL_COMBO, "", {160, 160, 80, 14}, BOTTOM_LEFT},
+    {IDC_SS_PERIOD, CONTROL_COMBO, "", {245, 160, 70, 14}, BOTTOM_LEFT},
     {IDC_SS_MY_TEAM, CONTROL_BUTTON, "&View My Team", {320, 159, 60, 14}, BOTTOM_LEFT},
     {IDC_SS_COUNT, CONTROL_LABEL, "", {385, 161, 130, 10}, BOTTOM_LEFT},
     {IDC_SS_BUDGET, CONTROL_LABEL, "", {5, 178, 200, 10}, BOTTOM_LEFT},
@@ -308,6 +308,7 @@ void Fill_Rows(DIALOG& Dialog)
     Build_Sortable_Stats_Rows(*g_pView);
     Fill_Player_List(*g_pView);
     Sort_Player_List(*g_pView);
+    Dialog.Show(IDC_SS_PROGRESS, false);
     Show_Player_Count(Dialog);
     Show_Draft_Picks_Text(Dialog);
     Set_App_Cursor(UI_CURSOR_ARROW);

@@ -9,6 +9,7 @@
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/league_text.h"
+#include "frontoffice/list_services.h"
 #include "league/preferences.h"
 #include "league/team.h"
 #include "platform/canvas.h"
@@ -252,30 +253,6 @@ void Draw_Rounded_Control_Frame(DIALOG& Dialog, CANVAS& Canvas)
 void Move_Control_By(DIALOG& Dialog, int nId, int dx, int dy, int dcx, int dcy)
 {
     Dialog.Move_Control_By(nId, dx, dy, dcx, dcy);
-}
-
-void Fill_Roster_List_Control(DIALOG& Dialog)
-{
-    Dialog.Clear_Items(TEAM_LIST);
-    const int nViewed = Get_Selected_Team_Byte();
-    for (int t = 0; t < MAX_FRANCHISES; ++t) {
-        if (!Is_Team_Slot_Used(t))
-            continue;
-        char szName[64] = "";
-        Get_Team_Full_Name(t, szName);
-        const int nRow = Dialog.Add_Item(TEAM_LIST, szName, t);
-        if (t == nViewed)
-            Dialog.Set_Selected(TEAM_LIST, nRow);
-    }
-}
-
-void Set_Dialog_Title_With_Year(DIALOG& Dialog)
-{
-    char szName[64] = "";
-    Get_Team_Full_Name(Get_Selected_Team_Byte(), szName);
-    char szTitle[256];
-    std::snprintf(szTitle, sizeof(szTitle), "%s (%d %s)", Dialog.Title().c_str(), Get_Current_Year(), szName);
-    Dialog.Set_Title(szTitle);
 }
 
 int64_t Read_Bounded_Number(const std::string& Text, int64_t nLow, int64_t nHigh)

@@ -3,8 +3,7 @@
 // names; Other Team (131) changes the club being viewed; the league-values
 // dialog edits a table of eight 16-bit values. With them the services many
 // dialogs share: the viewed club, the dialog font on the stat buttons, a
-// rounded frame, moving a control, the club list, the title with the year,
-// and the bounded reading of typed numbers.
+// rounded frame, moving a control, and the bounded reading of typed numbers.
 #pragma once
 
 #include <cstdint>
@@ -45,12 +44,6 @@ void Apply_Dialog_Font(DIALOG& Dialog);
 void Draw_Rounded_Control_Frame(DIALOG& Dialog, CANVAS& Canvas);
 // Moves and resizes a control by deltas (dialog units), without repainting.
 void Move_Control_By(DIALOG& Dialog, int nId, int dx, int dy, int dcx, int dcy);
-
-// Fills control 1132 (list or combo) with the full names of the clubs in
-// use, in slot order (item data the club), and selects the viewed club.
-void Fill_Roster_List_Control(DIALOG& Dialog);
-// Appends " (<year> <club's full name>)" of the viewed club to the title.
-void Set_Dialog_Title_With_Year(DIALOG& Dialog);
 
 // Typed text read as a number: blanks, a sign and digits (what follows them
 // is ignored); no digits reads 0; the value is held to nLow..nHigh. Never

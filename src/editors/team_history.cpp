@@ -8,6 +8,7 @@
 
 #include "base/text_utils.h"
 #include "editors/stat_pickers.h"
+#include "frontoffice/list_services.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/league_text.h"

@@ -50,3 +50,33 @@ void Fill_Stat_Period_Combo(DIALOG& Dialog)
         nPeriod = 0;
     Dialog.Set_Selected(IDC_PERIOD_COMBO, nPeriod);
 }
+
+int Fill_Roster_List_Control(DIALOG& Dialog, int nDataBase)
+{
+    Dialog.Clear_Items(IDC_TEAM_COMBO);
+    const int nViewed = Get_User_Preference(PREF_CURRENT_TEAM);
+    int nAdded = 0;
+    for (int t = 0; t < Count_Teams() && t < MAX_FRANCHISES; ++t) {
+        if (!Is_Team_Slot_Used(t))
+            continue;
+        char szName[TEXT_BUFFER_SIZE * 2] = "";
+        Get_Team_Full_Name(t, szName);
+        const int nIndex = Dialog.Add_Item(IDC_TEAM_COMBO, szName, nDataBase + t);
+        if (t == nViewed)
+            Dialog.Set_Selected(IDC_TEAM_COMBO, nIndex);
+        ++nAdded;
+    }
+    return nAdded;
+}
+
+void Set_Dialog_Title_With_Year(DIALOG& Dialog)
+{
+    const int nTeam = Get_User_Preference(PREF_CURRENT_TEAM);
+    if (nTeam < 0 || nTeam >= MAX_FRANCHISES || !Is_Team_Slot_Used(nTeam))
+        return;
+    char szName[TEXT_BUFFER_SIZE * 2] = "";
+    Get_Team_Full_Name(nTeam, szName);
+    char szTitle[512];
+    std::snprintf(szTitle, sizeof(szTitle), "%s (%d %s)", Dialog.Title().c_str(), Get_Current_Year(), szName);
+    Dialog.Set_Title(szTitle);
+}

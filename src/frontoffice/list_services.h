@@ -1,5 +1,6 @@
 // Services the player-list dialogs share: whether trades and signings are
-// open, releasing a player after asking, and the statistics-period combo.
+// open, releasing a player after asking, and the club, period and title
+// controls every list dialog fills the same way.
 #pragma once
 
 class DIALOG;
@@ -23,5 +24,11 @@ bool Confirm_Release_Player(int nTeam, int nSlot);
 // "Predicted" and selects preference 27 (held to 0-3).
 void Fill_Stat_Period_Combo(DIALOG& Dialog);
 
-// Fill_Roster_List_Control and Set_Dialog_Title_With_Year are in
-// editors/stat_pickers.h.
+// Fills control 1132 (combo or list) with the full names of the clubs in
+// use, in slot order, each with item data nDataBase + its slot, and selects
+// the viewed club (preference 28). Gives the number of entries added.
+int Fill_Roster_List_Control(DIALOG& Dialog, int nDataBase = 0);
+
+// Appends the year and the viewed club's name to the dialog's title:
+// "%s (%d %s)" (the club's full name; the title alone when no club is shown).
+void Set_Dialog_Title_With_Year(DIALOG& Dialog);

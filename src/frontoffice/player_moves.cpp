@@ -185,3 +185,45 @@ std::string Format_Player_Stat_Summary(int nTeam, int nSlot)
     }
     return szText;
 }
+
+std::string Format_Trade_Wish(int nTeam)
+{
+    POSITION_NEEDS Needs;
+    Get_Team_Position_Needs(nTeam, &Needs);
+    std::string Text;
+    int nNames = 0;
+    for (;;) {
+        int nBest = -1;
+        int nBestValue = 0;
+        for (int p = 0; p < 15; ++p) {
+            const int nStarter = Needs.nNeed[0][p];
+            const int nBackup = nStarter + Needs.nNeed[1][p];
+            const int nYoung = nBackup + Needs.nNeed[2][p];
+            int nValue = nStarter;
+            if (nBackup > nValue)
+                nValue = nBackup;
+            if (nYoung > nValue)
+                nValue = nYoung;
+            if (nBest < 0 || nValue > nBestValue) {
+                nBest = p;
+                nBestValue = nValue;
+            }
+        }
+        if (nBestValue <= 1400 || nNames >= 2)
+            break;
+        std::string Name = Get_Resource_String(28 + nBest);
+        if (!Name.empty() && Name.back() == 'y')
+            Name = Name.substr(0, Name.size() - 1) + "ies";
+        else if (!Name.empty() && Name.back() == 's')
+            Name += "es";
+        else
+            Name += "s";
+        Text += Name;
+        if (nNames == 0)
+            Text += ", ";
+        ++nNames;
+        for (int r = 0; r < 3; ++r)
+            Needs.nNeed[r][nBest] = 0;
+    }
+    return nNames == 0 ? std::string("anyone who can help the team") : Text;
+}

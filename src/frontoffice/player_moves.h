@@ -52,7 +52,13 @@ constexpr int ROSTER_MAXIMUM = 100;
 // punters. Empty for an empty slot.
 std::string Format_Player_Stat_Summary(int nTeam, int nSlot);
 
-// Format_Trade_Wish is in frontoffice/trade_offer.h.
+// What club nTeam wants in a trade, from its position needs: while the
+// best of a position's starter, starter + backup and starter + backup +
+// young need (the first position wins ties) passes 1400 and fewer than two
+// names are written, that position's plural name is appended, ", " after
+// the first, and its needs are set to 0 ("Safeties, Guards"); with no name
+// "anyone who can help the team".
+std::string Format_Trade_Wish(int nTeam);
 
 // The contract offer: a dialog showing the player's asking salary, bonus and
 // years and the user's cap room. "Offer" accepts the asking terms when the

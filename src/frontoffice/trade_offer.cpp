@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "frontoffice/contracts.h"
 #include "league/league_data.h"
 #include "league/league_text.h"
 #include "league/player.h"
@@ -80,38 +79,6 @@ std::string Get_Position_Plural_Name(int nPosition)
         Name += "s";
     }
     return Name;
-}
-
-std::string Format_Trade_Wish(int nTeam)
-{
-    POSITION_NEEDS Needs{};
-    Get_Team_Position_Needs(nTeam, &Needs);
-    std::string Text;
-    int nNames = 0;
-    while (nNames < 2) {
-        int nBest = -1;
-        int nBestValue = 0;
-        for (int p = 0; p < 15; ++p) {
-            const int nStarter = Needs.nNeed[0][p];
-            const int nBackup = nStarter + Needs.nNeed[1][p];
-            const int nYoung = nBackup + Needs.nNeed[2][p];
-            int nValue = nStarter > nBackup ? nStarter : nBackup;
-            if (nYoung > nValue)
-                nValue = nYoung;
-            if (nBest < 0 || nValue > nBestValue) {
-                nBest = p;
-                nBestValue = nValue;
-            }
-        }
-        if (nBestValue <= 1400)
-            break;
-        Text += Get_Position_Plural_Name(nBest);
-        if (nNames == 0)
-            Text += ", ";
-        ++nNames;
-        Needs.nNeed[0][nBest] = Needs.nNeed[1][nBest] = Needs.nNeed[2][nBest] = 0;
-    }
-    return nNames == 0 ? "anyone who can help the team" : Text;
 }
 
 void Trade_Dialog(DIALOG& Dialog, int nEvent, int nControl)

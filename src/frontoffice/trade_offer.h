@@ -36,10 +36,4 @@ std::vector<std::string> Describe_Trade_Offer();
 // The plural of position 0-14's name: "Safeties", "Tackles"; "" otherwise.
 std::string Get_Position_Plural_Name(int nPosition);
 
-// What club nTeam wants in a trade, from its position needs: at most two
-// plural position names whose need (the best of starter, starter + backup,
-// starter + backup + young) passes 1400, the first followed by ", "
-// ("Safeties, Guards"); "anyone who can help the team" when none does.
-std::string Format_Trade_Wish(int nTeam);
-
 void Trade_Dialog(DIALOG& Dialog, int nEvent, int nControl);

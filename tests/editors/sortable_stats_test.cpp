@@ -400,4 +400,38 @@ TEST_F(SortableStatsTest, ACollegePickGoesThroughTheListAndTheDraftMovesOn)
     EXPECT_NE(Find_ID(701).nTeam, FIRST_DRAFT_POOL_TEAM);
 }
 
+TEST_F(SortableStatsTest, AFantasyPickFromUndraftedPlayers)
+{
+    Three_Clubs(40);
+    Clear_All_Drafted_By();
+    Set_User_Preference(PREF_FANTASY_ANNOUNCE, 0);
+    // Round 0 runs clubs 0, 1, 2; round 1 starts with club 0 again.
+    FANTASY_DRAFT_STATE State{};
+    State.nFirstRoundMode = FANTASY_ORDER_ALPHABETICAL;
+    State.nLaterRoundMode = FANTASY_LATER_REPEAT;
+    for (int r = 0; r < FANTASY_DRAFT_ROUNDS; ++r)
+        for (int p = 0; p < 3; ++p)
+            State.nOrder[r][p] = static_cast<int8_t>(p);
+    Set_Fantasy_Draft_State(State);
+    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_UNDER_WAY);
+    Set_User_Preference(PREF_SELECTED_TEAM, 0);
+    Set_Player_Last_Name(2, 0, "Quarterback");
+    Set_Player_First_Name(2, 0, "Best");
+    Set_Sortable_Stats_Group(GROUP_UNDRAFTED);
+    Set_User_Preference(PREF_CURRENT_TEAM, -1);
+    Queue(SORTABLE_STATS_DIALOG, ACTION_ROW_SELECT, IDC_SS_LIST, 0, "Quarterback, Best");
+    Queue(SORTABLE_STATS_DIALOG, ACTION_PRESS, IDC_SS_RELEASE);
+    Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
+    const DIALOG_RECORD& Run = Last_Run(SORTABLE_STATS_DIALOG);
+    EXPECT_EQ(Run.Final_Title, "Sortable Stats: Undrafted Players");
+    EXPECT_EQ(Text_Of(Run, IDC_SS_RELEASE), "Draft");
+    // Club 0 took him; clubs 1 and 2 picked after him.
+    EXPECT_EQ(Get_Player_Drafted_By(2, 0), 0);
+    // 120 players less the three taken, refreshed after each pick.
+    EXPECT_EQ(Run.Find(IDC_SS_LIST)->Rows.size(), 117u);
+    EXPECT_EQ(Row_Of(Run, 200), -1);
+    EXPECT_EQ(Text_Of(Run, IDC_SS_PICKS), "City0 Nick0 Picks:\n1 QB\n");
+    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_NONE);
+}
+
 }  // namespace
