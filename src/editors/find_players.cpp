@@ -186,6 +186,7 @@ void Run_Search(DIALOG& Dialog)
     Sort_Player_List(g_View);
     Clear_List_Selection(g_View);
     Size_List_Columns(g_View);
+    Dialog.Show(FIND_PROGRESS, false);
     Set_App_Cursor(UI_CURSOR_ARROW);
     Show_Selected_Info(Dialog);
 }
@@ -270,7 +271,7 @@ constexpr unsigned BOTTOM_WIDE = CS_ANCHOR_LEFT | CS_ANCHOR_RIGHT | CS_ANCHOR_BO
 
 constexpr CONTROL_TEMPLATE FIND_CONTROLS[] = {
     {-1, CONTROL_LABEL, "Scout the league for...", {8, 6, 90, 10}},
-    {FIND_POSITION_COMBO, CONTROL_COMBO, "", {8, 18, 90, 120}},
+    {FIND_POSITION_COMBO, CONTROL_COMBO, "", {8, 18, 90, 14}},
     {-1, CONTROL_LABEL, "under age", {104, 20, 34, 10}},
     {FIND_AGE_EDIT, CONTROL_EDIT, "", {140, 18, 24, 13}, 0, 11},
     {FIND_AGE_SPIN, CONTROL_UPDOWN, "", {164, 18, 10, 13}, 0, 0, 0, 100, FIND_AGE_EDIT},

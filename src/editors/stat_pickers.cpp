@@ -85,7 +85,7 @@ const STAT_TABLE STAT_TABLES[] = {
     {CHOOSE_TEAM_STAT_DIALOG, "Choose Stat", TEAM_STATS, static_cast<int>(std::size(TEAM_STATS))},
     {CHOOSE_LEADER_STAT_DIALOG, "Leader Heading", LEADER_STATS, static_cast<int>(std::size(LEADER_STATS))},
     {CHOOSE_FRANCHISE_STAT_DIALOG, "Choose Stat", FRANCHISE_STATS, static_cast<int>(std::size(FRANCHISE_STATS))},
-    {CHOOSE_GAME_STAT_DIALOG, "", GAME_STATS, static_cast<int>(std::size(GAME_STATS))},
+    {CHOOSE_GAME_STAT_DIALOG, "Choose Stat", GAME_STATS, static_cast<int>(std::size(GAME_STATS))},
 };
 
 const STAT_TABLE* Find_Stat_Table(int nDialogId)
@@ -98,7 +98,7 @@ const STAT_TABLE* Find_Stat_Table(int nDialogId)
 
 // Layout: the entries flow down columns of ROWS rows; a caption takes a row.
 constexpr int ROWS = 14;
-constexpr int BUTTON_CX = 96;
+constexpr int BUTTON_CX = 108;
 constexpr int BUTTON_CY = 12;
 constexpr int ROW_CY = 14;
 

@@ -11,6 +11,7 @@
 
 #include "editors/find_players.h"
 #include "frontoffice/trade_offer.h"
+#include "pages/player_card.h"
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/player_stats.h"
@@ -319,6 +320,62 @@ TEST_F(FindPlayersGoGetTest, AfterWeek12GoGetIsRefused)
     dialogs::Reset();
     Go_Get(1, 1);
     EXPECT_EQ(Dialogs_Run().front(), TRADE_DIALOG);
+}
+
+TEST_F(FindPlayersTest, ScoutingOpensTheCardOfTheSelectedRow)
+{
+    Player(0, 0, 101, POSITION_QB, 25, 100, "Zed", "Alpha");
+    Player(1, 0, 102, POSITION_QB, 25, 100, "Amy", "Zulu");
+    dialogs::Queue_Action(FIND_PLAYERS_DIALOG, Action(ACTION_SELECT, FIND_POSITION_COMBO, 0, "Any Player"));
+    dialogs::Queue_Action(FIND_PLAYERS_DIALOG, Action(ACTION_PRESS, FIND_BUTTON));
+    dialogs::Queue_Action(FIND_PLAYERS_DIALOG, Action(ACTION_ROW_SELECT, FIND_LIST, 0, "Zulu, Amy"));
+    dialogs::Queue_Action(FIND_PLAYERS_DIALOG, Action(ACTION_PRESS, FIND_SCOUTING_BUTTON));
+    Do_Dialog(FIND_PLAYERS_DIALOG);
+    ASSERT_EQ(dialogs::Records().size(), 2u);
+    EXPECT_EQ(dialogs::Records()[0].nDialogId, PLAYER_CARD_DIALOG);
+    EXPECT_EQ(dialogs::Records()[0].Find(CARD_NAME)->Text, "Amy Zulu");
+    EXPECT_EQ(dialogs::Records()[0].Find(CARD_CLUB)->Text, "City1 Nick1");
+    // The info lines name the selected player's club and what it wants.
+    const std::string Line1 = dialogs::Records()[1].Find(FIND_INFO_LINE_1)->Text;
+    EXPECT_EQ(Line1.rfind("City1 is seeking\n", 0), 0u) << Line1;
+}
+
+// Any bytes typed into the fields: the search runs and every key it gives
+// is a player of a club it may search, in key order.
+TEST_F(FindPlayersTest, AnyTypedBytesSearchSafely)
+{
+    for (int t : {0, 1, FREE_AGENT_TEAM, HALL_OF_FAME_TEAM, FIRST_DRAFT_POOL_TEAM})
+        for (int s = 0; s < 15; ++s)
+            Player(t, s, 1000 + t * 100 + s, s, 20 + s, 150 * s, "Pat", s % 2 ? "Odd" : "Even");
+    Set_User_Preference(PREF_DRAFT_ROUND, 3);
+    uint32_t nState = 12345;   // a small generator of the test's own
+    auto Next = [&nState]() {
+        nState = nState * 1103515245u + 12345u;
+        return nState >> 16;
+    };
+    const char ALPHABET[] = "0123456789-+ aEvOdxZ\x96\xff%";
+    for (int nCase = 0; nCase < 400; ++nCase) {
+        FIND_PLAYERS_FIELDS Fields;
+        Fields.nPosition = static_cast<int>(Next() % 40) - 10;
+        std::string* Texts[] = {&Fields.Age,        &Fields.Name,       &Fields.Salary,     &Fields.Overall,
+                                &Fields.Peak,       &Fields.Ratings[0], &Fields.Ratings[1], &Fields.Ratings[2],
+                                &Fields.Ratings[3], &Fields.Ratings[4]};
+        for (std::string* pText : Texts) {
+            pText->clear();
+            const size_t nLength = Next() % (nCase % 10 == 0 ? 60 : 6);
+            for (size_t i = 0; i < nLength; ++i)
+                *pText += ALPHABET[Next() % (sizeof(ALPHABET) - 1)];
+        }
+        int nLast = -1;
+        for (int nKey : Find(Fields)) {
+            const int nTeam = nKey / 100;
+            EXPECT_GT(nKey, nLast);
+            EXPECT_NE(nTeam, HALL_OF_FAME_TEAM);
+            EXPECT_TRUE(Is_Player_Slot_Used(nTeam, nKey % 100));
+            nLast = nKey;
+        }
+    }
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 TEST_F(FindPlayersTest, DoneStoresTheFieldsAndEscapeDoesNot)

@@ -305,6 +305,47 @@ TEST_F(HeadlessProgramTest, PlayCommandsAdvanceTheSeasonAndWriteBoxScores)
 
 // The whole road through the real dialogs: a new game for a chosen club, the
 // season through the playoffs, saved; then resumed and one more week played.
+// Find Players on the road: a new game, quarterbacks under 30 found, the
+// first one's card opened, the limits kept by "&Done" and a column clicked;
+// the fields and the list's sort column come back with the saved game.
+TEST_F(HeadlessProgramTest, FindPlayersFindsOpensACardAndKeepsItsFields)
+{
+    const RUN_RESULT Result = Run_Script(
+        "welcome new\n"
+        "dialog 105 select 1089 \"2019\"\n"
+        "dialog 105 select 1010 \"Buffalo Frost\"\n"
+        "dialog 105 press 1391\n"
+        "command Standings\n"
+        "dialog 140 set 1221 \"30\"\n"
+        "dialog 140 set 1255 \"5\"\n"
+        "dialog 140 press 1215\n"
+        "dialog 140 column 1124 3\n"
+        "dialog 140 select 1124 @0\n"
+        "dialog 140 press 1045\n"
+        "dialog 140 press 1\n"
+        "command \"Find Players\"\n"
+        "dialog 120 set 1082 \"Scouted Season\"\n"
+        "dialog 120 press 1\n"
+        "command \"Save Game\"\n"
+        "quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Out, "Dialog 140 \"Find Players\": set 1221 \"30\"; set 1255 \"5\"; press 1215; "
+                                     "column 1124 3; select 1124 \"0\"; press 1045; press 1"))
+        << Result.Out;
+    EXPECT_TRUE(Contains(Result.Out, "Dialog 20001 ")) << Result.Out;   // the card
+    EXPECT_FALSE(Contains(Result.Out, "Search Failed")) << Result.Out;
+    const std::string Saved = Path("Scouted Season.zrt");
+    ASSERT_TRUE(fs::exists(Saved)) << Result.Out;
+    Zero_League_Data();
+    ASSERT_EQ(Load_Universe_Database(Saved.c_str()), 1);
+    EXPECT_EQ(Get_User_Preference(64), 30);   // age limit
+    EXPECT_EQ(Get_User_Preference(70), 5);    // salary limit, millions
+    EXPECT_EQ(Get_User_Preference(63), 0);    // quarterbacks
+    EXPECT_EQ(std::abs(Get_User_Preference(301)), 4);   // list kind 3 sorted by Overall
+    ui::Reset();
+}
+
 TEST_F(HeadlessProgramTest, EndToEndNewGamePlayoffsSaveResumeAndOneMoreWeek)
 {
     const std::string DemoScript = SOURCE_SCRIPTS + "/demo.kelvo";

@@ -65,6 +65,10 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
                                                   "Play Multiple &Seasons...", "-", "S&top\tEscape"}));
     EXPECT_EQ(Items(2), (std::vector<std::string>{"&Standings\tF2", "&Calendar\tF3", "&Games\tF4", "&Playoffs\tF5",
                                                   "C&hampions\tF6"}));
+    // The seven player lists and pickers in one menu.
+    EXPECT_EQ(Items(3), (std::vector<std::string>{"So&rtable Stats...", "Free &Agents...", "College &Draft...\tCtrl+C",
+                                                  "-", "&Find Players...", "View Other &Team...", "-",
+                                                  "Team &History...", "&Player Hall Of Fame..."}));
     // Every command of the table is in the menu exactly once.
     size_t nCount = 0;
     const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
