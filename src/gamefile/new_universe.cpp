@@ -11,6 +11,7 @@
 #include "engine/playbooks.h"
 #include "frontoffice/computer_manager.h"
 #include "frontoffice/depth_chart.h"
+#include "frontoffice/player_moves.h"
 #include "gamefile/title_games.h"
 #include "league/cities.h"
 #include "league/default_settings.h"
@@ -114,23 +115,6 @@ bool Is_Placed(int nTeam, int nSlot)
 void Mark_Placed(int nTeam, int nSlot)
 {
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_FLAGS, Get_Player_Vital_Stat(nTeam, nSlot, VITAL_FLAGS) | PLACED_PLAYER_FLAG);
-}
-
-// Moves the player to another club (to the free agents through their own
-// rule) and returns his new slot, or -1 when he cannot be moved. His old
-// roster closes up behind him; his season lines go with him.
-int Transfer_Player(int nDestination, int nTeam, int nSlot)
-{
-    if (nDestination == nTeam || !Is_Player_Slot_Used(nTeam, nSlot))
-        return -1;
-    if (nDestination == FREE_AGENT_TEAM)
-        return Find_Free_Agent_Slot(nTeam, nSlot);
-    const int nNew = Find_Empty_Player_Slot(nDestination);
-    if (nNew < 0)
-        return -1;
-    Copy_Player(nDestination, nNew, nTeam, nSlot);
-    Shift_Roster_Over_Slot(nTeam, nSlot);
-    return nNew;
 }
 
 int Get_Overall_Band(float fOverall)

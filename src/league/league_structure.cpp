@@ -1,5 +1,7 @@
 #include "league/league_structure.h"
 
+#include "league/human_teams.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -352,7 +354,11 @@ int Get_Selected_Team()
 
 void Set_Selected_Team(int nTeam)
 {
-    Set_User_Preference(PREF_SELECTED_TEAM, nTeam);
+    // The club the dialogs and pages show; a club the user runs becomes the
+    // user's own as well, a computer club leaves the user's alone.
+    Set_User_Preference(PREF_CURRENT_TEAM, nTeam);
+    if (Is_Human_Team(nTeam))
+        Set_User_Preference(PREF_SELECTED_TEAM, nTeam);
 }
 
 void Set_Team_Defense_Alignment(int nTeam, int nValue)

@@ -100,6 +100,8 @@ int Get_Current_Week();
 // Preference 32 as a team code: a franchise in use or 36-40 gives that code,
 // anything else 0.
 int Get_Selected_Team();
+// The club the user picked to view: preference 28 := nTeam, and preference
+// 32 := nTeam when the user runs that club (Is_Human_Team).
 void Set_Selected_Team(int nTeam);
 // Changes team stat 4 (0 = 4-3, 1 = 3-4) and, when it changed, re-checks the
 // defensive playbook and re-sets the defence unit of the depth chart.

@@ -55,7 +55,9 @@ constexpr int PREF_INJURY_CONTINGENCY = 55;
 constexpr int PREF_PLAY_CALL_FIRST = 57;         // 57-60: play calls of the watched game
 constexpr int PREF_PLAY_CALL_LAST = 60;
 constexpr int PREF_SIMULATION_STOP = 61;
-constexpr int PREF_LIST_COLUMN_FIRST = 62;       // 62-71: player-list column settings
+constexpr int PREF_LIST_COLUMN_FIRST = 62;       // 62-71: the Find Players fields: 62 least Overall, 63 position,
+                                                 // 64 age limit, 65-69 key-rating minimums, 70 salary limit
+                                                 // (millions), 71 least Peak
 constexpr int PREF_LIST_COLUMN_LAST = 71;
 constexpr int PREF_EXPORT_FIRST = 72;            // 72-76: statistics export settings
 constexpr int PREF_EXPORT_LAST = 76;

@@ -275,6 +275,11 @@ void Confirm_End_College_Draft()
         Advance_Draft_Pick();
 }
 
+int Get_Draft_Holder_On_The_Clock()
+{
+    return Holder_On_The_Clock();
+}
+
 void Notify_User_Draft_Turn()
 {
     const int nHolder = Holder_On_The_Clock();

@@ -46,6 +46,9 @@ void Move_To_Next_Draft_Pick();
 // The menu command: after "End College Draft?" is answered Yes the computer
 // makes every remaining pick, users' clubs' too.
 void Confirm_End_College_Draft();
+// The holder of the pick on the clock (a franchise, a pool slot, a forfeit
+// mark), NO_TEAM when no pick is.
+int Get_Draft_Holder_On_The_Clock();
 // Tells the user-run club on the clock to pick.
 void Notify_User_Draft_Turn();
 // Ends the draft because the pools are empty: the "College Draft" box,

@@ -87,6 +87,8 @@ void Refresh_Title()
     Refresh_Main_Window_Title();
 }
 
+void (*g_pListRefresher)() = nullptr;
+
 int Flag()
 {
     return Get_Universe_Stat(FANTASY_DRAFT_RUNNING);
@@ -315,9 +317,11 @@ void Prompt_Once()
     }
     int nPoolTeam = NO_TEAM;
     int nSlot = NO_PLAYER;
-    if (Choose_Fantasy_Draft_Pick(nTeam, &nPoolTeam, &nSlot))
+    if (Choose_Fantasy_Draft_Pick(nTeam, &nPoolTeam, &nSlot)) {
         Record_Fantasy_Draft_Pick(nPoolTeam, nSlot, nTeam);
-    else
+        if (g_pListRefresher != nullptr)
+            g_pListRefresher();
+    } else
         Finish_Fantasy_Draft();
 }
 
@@ -739,4 +743,9 @@ bool Load_Fantasy_Draft_File()
         return Load_Fantasy_Draft_Bytes(nullptr, 0, Path.c_str());
     }
     return Load_Fantasy_Draft_Bytes(Data.data(), Data.size(), Path.c_str());
+}
+
+void Set_Fantasy_Draft_List_Refresher(void (*pRefresh)())
+{
+    g_pListRefresher = pRefresh;
 }

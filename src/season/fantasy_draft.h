@@ -160,3 +160,8 @@ bool Load_Fantasy_Draft_Bytes(const uint8_t* pData, size_t nSize, const char* sz
 // Forgets the values the computer's picks keep for the current draft (tests,
 // and a league replaced under a draft).
 void Forget_Fantasy_Pick_Values();
+
+// An open player list refreshes itself after each computer pick: the list
+// installs its refresh while it is open and removes it (null) when it
+// closes. Nothing happens while none is installed.
+void Set_Fantasy_Draft_List_Refresher(void (*pRefresh)());

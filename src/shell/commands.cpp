@@ -9,6 +9,10 @@
 #include "editors/playbook_dialogs.h"
 #include "engine/playbook_records.h"
 #include "engine/watched_game.h"
+#include "editors/find_players.h"
+#include "editors/sortable_stats.h"
+#include "editors/stat_pickers.h"
+#include "editors/team_history.h"
 #include "gamefile/game_dialogs.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
@@ -44,6 +48,13 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_PAGE_GAMES, "View", "Games", "F4"},
     {CMD_PAGE_PLAYOFFS, "View", "Playoffs", "F5"},
     {CMD_PAGE_CHAMPIONS, "View", "Champions", "F6"},
+    {CMD_SORTABLE_STATS, "Team", "Sortable Stats", ""},
+    {CMD_FREE_AGENTS, "Team", "Free Agents", ""},
+    {CMD_COLLEGE_DRAFT_LIST, "Team", "College Draft", "Ctrl+C"},
+    {CMD_FIND_PLAYERS, "Team", "Find Players", ""},
+    {CMD_VIEW_OTHER_TEAM, "Team", "View Other Team", ""},
+    {CMD_TEAM_HISTORY, "Team", "Team History", ""},
+    {CMD_HALL_OF_FAME, "Team", "Player Hall Of Fame", ""},
 };
 constexpr size_t COMMAND_COUNT = sizeof(COMMANDS) / sizeof(COMMANDS[0]);
 
@@ -298,6 +309,32 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_TIMEOUT:
         Call_User_Timeout();
+        break;
+    case CMD_SORTABLE_STATS:
+        Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
+        Redraw_Main_Window();
+        break;
+    case CMD_FREE_AGENTS:
+        Run_Sortable_Stats(FREE_AGENTS_DIALOG);
+        Redraw_Main_Window();
+        break;
+    case CMD_COLLEGE_DRAFT_LIST:
+        Run_Sortable_Stats(COLLEGE_DRAFT_DIALOG);
+        Redraw_Main_Window();
+        break;
+    case CMD_FIND_PLAYERS:
+        Do_Dialog(FIND_PLAYERS_DIALOG, "Find Players", Find_Players_Dialog);
+        Redraw_Main_Window();
+        break;
+    case CMD_VIEW_OTHER_TEAM:
+        Do_Dialog(OTHER_TEAM_DIALOG, "Other Team", Other_Team_Dialog);
+        Redraw_Main_Window();
+        break;
+    case CMD_TEAM_HISTORY:
+        Do_Dialog(HISTORY_DIALOG, "History", History_Dialog);
+        break;
+    case CMD_HALL_OF_FAME:
+        Do_Dialog(HALL_OF_FAME_DIALOG, "Hall Of Fame", Hall_Of_Fame_Dialog);
         break;
     default:
         // The page commands.

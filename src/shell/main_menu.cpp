@@ -45,6 +45,13 @@ const MENU_LABEL LABELS[] = {
     {CMD_PAGE_GAMES, "&Games", false},
     {CMD_PAGE_PLAYOFFS, "&Playoffs", false},
     {CMD_PAGE_CHAMPIONS, "C&hampions", false},
+    {CMD_SORTABLE_STATS, "So&rtable Stats...", false},
+    {CMD_FREE_AGENTS, "Free &Agents...", false},
+    {CMD_COLLEGE_DRAFT_LIST, "College &Draft...", false},
+    {CMD_FIND_PLAYERS, "&Find Players...", true},
+    {CMD_VIEW_OTHER_TEAM, "View Other &Team...", false},
+    {CMD_TEAM_HISTORY, "Team &History...", true},
+    {CMD_HALL_OF_FAME, "&Player Hall Of Fame...", false},
     {CMD_FINISH_QUARTER, "Finish &Quarter", false},
     {CMD_FINISH_GAME, "Finish &Game", false},
     {CMD_TIMEOUT, "Time&out", false},
@@ -330,6 +337,18 @@ const char* Get_Command_Help_Page(int nId)
     case CMD_FINISH_GAME:
     case CMD_TIMEOUT:
         return "playing";
+    case CMD_SORTABLE_STATS:
+    case CMD_FREE_AGENTS:
+    case CMD_COLLEGE_DRAFT_LIST:
+        return "sortablestats";
+    case CMD_FIND_PLAYERS:
+        return "findplayers";
+    case CMD_VIEW_OTHER_TEAM:
+        return "otherteam";
+    case CMD_TEAM_HISTORY:
+        return "history";
+    case CMD_HALL_OF_FAME:
+        return "halloffame";
     case 0:
         return "frontpage";
     case CMD_PAGE_STANDINGS:

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "frontoffice/player_moves.h"
 #include "gamefile/game_file.h"
 #include "base/random.h"
 #include "platform/errors.h"
@@ -342,6 +343,9 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     Frame.pClose = Exit_On_Close_Box;
     main_frame::Set_Handlers(&Frame);
     Install_Main_Window_Requests(Save_Game);
+    // Contract offers (signings, the draft, renewals) ask the user through
+    // the offer dialog; unanswered, it declines.
+    Install_Contract_Offer_Dialog();
 
     if (!Start_Up(argc, argv))
         return PROGRAM_EXIT_FAILED;

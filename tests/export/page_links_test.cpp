@@ -3,6 +3,7 @@
 #include <string>
 
 #include "export/page_links.h"
+#include "league/preferences.h"
 #include "league/season_lines.h"
 #include "pieces_fixture.h"
 
@@ -200,7 +201,7 @@ TEST_F(PageLinksTest, NamesOfLeaguesDivisionsPositionsAndRounds)
     Format_Overall_Teams(Out);
     EXPECT_EQ(Out, "4");
     Set_Team_String("Owner & Co", 1, TEAM_STRING_OWNER);
-    Set_Selected_Team(1);
+    Set_User_Preference(PREF_SELECTED_TEAM, 1);
     Format_Kelvo_Name(Out);
     EXPECT_EQ(Out, "Owner &amp; Co");
     EXPECT_EQ(Leaders_Page_Name(2, -1), "NFL Leaders");

@@ -200,7 +200,7 @@ TEST_F(LeagueStructureTest, SelectedTeamAndLeagueBalance)
     Fill_Divisions({4, 4});
     const int nStored[4][2] = {{7, 7}, {8, 0}, {40, 40}, {41, 0}};
     for (const auto& S : nStored) {
-        Set_Selected_Team(S[0]);
+        Set_User_Preference(PREF_SELECTED_TEAM, S[0]);
         EXPECT_EQ(Get_Selected_Team(), S[1]) << S[0];
     }
 

@@ -84,7 +84,7 @@ TEST_F(PageLayoutTest, StandingsShowEachClubOnItsRowInDivisionOrder)
 
 TEST_F(PageLayoutTest, CalendarShowsTheViewedClubsWeeks)
 {
-    Set_Selected_Team(A);
+    Set_User_Preference(PREF_SELECTED_TEAM, A);
     EXPECT_EQ(Get_Calendar_Page_Team(), A);
     const PAGE_LAYOUT Layout = Layout_Calendar_Page();
     ASSERT_EQ(Layout.Rows.size(), static_cast<size_t>(SCHEDULE_WEEKS));
@@ -106,7 +106,7 @@ TEST_F(PageLayoutTest, CalendarShowsTheViewedClubsWeeks)
     ASSERT_EQ(Layout.Shades.size(), 1u);
     EXPECT_EQ(Layout.Shades[0].nTop, Layout.Rows[3].Box.nTop);
     // C's week 1 was a tie with E.
-    Set_Selected_Team(C);
+    Set_User_Preference(PREF_SELECTED_TEAM, C);
     const PAGE_LAYOUT Chargers = Layout_Calendar_Page();
     EXPECT_EQ(Texts_In(Chargers, Chargers.Rows[1].Box), (std::vector<std::string>{"Week 2", "vs Echoes", "T 3-3"}));
     EXPECT_EQ(Texts_In(Chargers, Chargers.Rows[0].Box), (std::vector<std::string>{"Week 1", "at Deltas", "L 13-20"}));

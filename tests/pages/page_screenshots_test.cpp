@@ -77,7 +77,7 @@ TEST_F(PageScreenshotsTest, EveryPageOfTheDefaultLeague)
     std::string Problem;
     ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
     Seed_Random_Numbers(12345);
-    Set_Selected_Team(3);
+    Set_User_Preference(PREF_SELECTED_TEAM, 3);
     Create_Main_Window(WINDOW_RECTANGLE{0, 0, 1040, 820});
     League.Preferences.nInt[PREF_NEWS_BAR] = 1;
     Set_Main_Client_Size(1024, 720);

@@ -21,6 +21,7 @@
 #include "league/league_structure.h"
 #include "gamefile/game_file_test_hooks.h"
 #include "league/league_data.h"
+#include "league/preferences.h"
 #include "platform/dialogs.h"
 #include "platform/ui.h"
 #include "process_runner.h"
@@ -146,7 +147,7 @@ TEST_F(HeadlessProgramTest, StartUpRunsInOrderAndQuitStoresTheWindow)
         "\"ZrtFame.dat\" is not there yet; written with the defaults.",
         "Owners' hall of fame \"ZrtFame.dat\" ready",
         "Main window created at 40,40-1064,760",
-        "Accelerator table 101 loaded: 15 keys",
+        "Accelerator table 101 loaded: 16 keys",
         "League database \"Databases/Universe-2019.dat\" loaded",
         "Dialog 100 \"Welcome\" ended with 1003",
         "Main window rectangle stored in \"ZrtFame.dat\"",
@@ -304,6 +305,47 @@ TEST_F(HeadlessProgramTest, PlayCommandsAdvanceTheSeasonAndWriteBoxScores)
 
 // The whole road through the real dialogs: a new game for a chosen club, the
 // season through the playoffs, saved; then resumed and one more week played.
+// Find Players on the road: a new game, quarterbacks under 30 found, the
+// first one's card opened, the limits kept by "&Done" and a column clicked;
+// the fields and the list's sort column come back with the saved game.
+TEST_F(HeadlessProgramTest, FindPlayersFindsOpensACardAndKeepsItsFields)
+{
+    const RUN_RESULT Result = Run_Script(
+        "welcome new\n"
+        "dialog 105 select 1089 \"2019\"\n"
+        "dialog 105 select 1010 \"Buffalo Frost\"\n"
+        "dialog 105 press 1391\n"
+        "command Standings\n"
+        "dialog 140 set 1221 \"30\"\n"
+        "dialog 140 set 1255 \"5\"\n"
+        "dialog 140 press 1215\n"
+        "dialog 140 column 1124 3\n"
+        "dialog 140 select 1124 @0\n"
+        "dialog 140 press 1045\n"
+        "dialog 140 press 1\n"
+        "command \"Find Players\"\n"
+        "dialog 120 set 1082 \"Scouted Season\"\n"
+        "dialog 120 press 1\n"
+        "command \"Save Game\"\n"
+        "quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Out, "Dialog 140 \"Find Players\": set 1221 \"30\"; set 1255 \"5\"; press 1215; "
+                                     "column 1124 3; select 1124 \"0\"; press 1045; press 1"))
+        << Result.Out;
+    EXPECT_TRUE(Contains(Result.Out, "Dialog 20001 ")) << Result.Out;   // the card
+    EXPECT_FALSE(Contains(Result.Out, "Search Failed")) << Result.Out;
+    const std::string Saved = Path("Scouted Season.zrt");
+    ASSERT_TRUE(fs::exists(Saved)) << Result.Out;
+    Zero_League_Data();
+    ASSERT_EQ(Load_Universe_Database(Saved.c_str()), 1);
+    EXPECT_EQ(Get_User_Preference(64), 30);   // age limit
+    EXPECT_EQ(Get_User_Preference(70), 5);    // salary limit, millions
+    EXPECT_EQ(Get_User_Preference(63), 0);    // quarterbacks
+    EXPECT_EQ(std::abs(Get_User_Preference(301)), 4);   // list kind 3 sorted by Overall
+    ui::Reset();
+}
+
 TEST_F(HeadlessProgramTest, EndToEndNewGamePlayoffsSaveResumeAndOneMoreWeek)
 {
     const std::string DemoScript = SOURCE_SCRIPTS + "/demo.kelvo";
@@ -349,4 +391,68 @@ TEST_F(HeadlessProgramTest, EndToEndNewGamePlayoffsSaveResumeAndOneMoreWeek)
     EXPECT_TRUE(Contains(Second.Out, "Dialog 118 \"Resume Game\": select 1077 \"Demo Season\"")) << Second.Out;
     // Declining the offer to save leaves the saved game as it was.
     EXPECT_TRUE(Read_Text_File(Saved) == SavedBytes);
+}
+
+// The player lists on the road: a new game, a player released through
+// Sortable Stats, a free agent offered his terms, the season played to the
+// college draft, the user's pick made through College Draft (the computer
+// then picks on to the user's next turn), saved; the list layouts (a column
+// clicked in each list) come back with the saved game.
+TEST_F(HeadlessProgramTest, PlayerListsReleaseSignDraftAndKeepTheirLayouts)
+{
+    const RUN_RESULT Result = Run_Script(
+        "welcome new\n"
+        "dialog 105 select 1089 \"2019\"\n"
+        "dialog 105 select 1010 \"Buffalo Frost\"\n"
+        "dialog 105 press 1391\n"
+        "command Standings\n"
+        "dialog 114 select 1132 \"Buffalo Frost\"\n"
+        "dialog 114 column 1124 15\n"
+        "dialog 114 select 1124 @0\n"
+        "answer yes\n"
+        "dialog 114 press 1044\n"
+        "command \"Sortable Stats\"\n"
+        "dialog 130 column 1124 15\n"
+        "dialog 130 select 1124 @0\n"
+        "dialog 186 press 1706\n"
+        "dialog 130 press 1044\n"
+        "command \"Free Agents\"\n"
+        "command \"Through Playoffs\"\n"
+        "command \"Through Playoffs\"\n"
+        "command \"One Week\"\n"
+        "dialog 170 column 1124 3\n"
+        "dialog 170 select 1124 @0\n"
+        "dialog 186 press 1706\n"
+        "dialog 170 press 1044\n"
+        "command \"College Draft\"\n"
+        "dialog 120 set 1082 \"Lists Season\"\n"
+        "dialog 120 press 1\n"
+        "command \"Save Game\"\n"
+        "quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Out, "Box [Release Player] \"Do you really want to release ")) << Result.Out;
+    EXPECT_TRUE(Contains(Result.Out, "Dialog 114 \"Sortable Stats\": select 1132 \"Buffalo Frost\"; column 1124 15; "
+                                     "select 1124 \"0\"; press 1044"))
+        << Result.Out;
+    // The offer answered: the player signed, or the user is told why not.
+    EXPECT_TRUE(Contains(Result.Out, "Dialog 186 \"Contract Offer\": press 1706")) << Result.Out;
+    // The user's first pick, then the computer's picks to his next turn.
+    EXPECT_TRUE(Contains(Result.Out, "Box [Round 1: Pick #12] \"Buffalo Frost: Make your draft pick.")) << Result.Out;
+    const size_t nPick = Result.Out.find("Dialog 170 \"Sortable Stats\": column 1124 3; select 1124 \"0\"; press 1044");
+    ASSERT_NE(nPick, std::string::npos) << Result.Out;
+    const size_t nNext = Result.Out.find("Box [Round 2: Pick #12] \"Buffalo Frost: Make your draft pick.");
+    EXPECT_NE(nNext, std::string::npos) << Result.Out;
+    const std::string Saved = Path("Lists Season.zrt");
+    ASSERT_TRUE(fs::exists(Saved)) << Result.Out;
+
+    // The saved game holds each list's sort column: Cap Impact (code 15) in
+    // Sortable Stats and Free Agents, Overall (code 3) in the draft list,
+    // stored as code + 1 with the sign of the direction.
+    Zero_League_Data();
+    ASSERT_EQ(Load_Universe_Database(Saved.c_str()), 1);
+    EXPECT_EQ(std::abs(Get_User_Preference(241)), 16);
+    EXPECT_EQ(std::abs(Get_User_Preference(261)), 16);
+    EXPECT_EQ(std::abs(Get_User_Preference(281)), 4);
+    ui::Reset();
 }

@@ -71,12 +71,12 @@ TEST_F(ScoutingTest, RankScoreFollowsTheClubsScoutingSpending)
 TEST_F(ScoutingTest, ScaleIsComputedOnceAndCachedUntilReset)
 {
     Set_User_Preference(PREF_DIFFICULTY, 2);
-    Set_Selected_Team(0);
+    Set_User_Preference(PREF_SELECTED_TEAM, 0);
     // ((2 + 15) x 100 - 1500) / 4 = 50, kept in preference 16.
     EXPECT_EQ(Get_Scouting_Scale(), 50);
     EXPECT_EQ(Get_User_Preference(16), 50);
     // Another club selected: the cached scale stands until it is reset.
-    Set_Selected_Team(3);
+    Set_User_Preference(PREF_SELECTED_TEAM, 3);
     EXPECT_EQ(Get_Scouting_Scale(), 50);
     Reset_Scouting_Scale();
     EXPECT_EQ(Get_User_Preference(16), 0);
@@ -84,7 +84,7 @@ TEST_F(ScoutingTest, ScaleIsComputedOnceAndCachedUntilReset)
     // The best-scouting club on the easiest level: 0, held at 1.
     Reset_Scouting_Scale();
     Set_User_Preference(PREF_DIFFICULTY, 0);
-    Set_Selected_Team(0);
+    Set_User_Preference(PREF_SELECTED_TEAM, 0);
     EXPECT_EQ(Get_Scouting_Scale(), 1);
 }
 
@@ -184,7 +184,7 @@ TEST_F(ScoutingTest, ScoutedValuesDifferByClubWithinTwelve)
         for (int v = 40; v <= 99; v += 7) {
             int nSeen[4];
             for (int t = 0; t < 4; ++t) {
-                Set_Selected_Team(t);
+                Set_User_Preference(PREF_SELECTED_TEAM, t);
                 Reset_Scouting_Scale();
                 nSeen[t] = Adjust_Player_Stat_By_Modifier(2, s, v);
                 EXPECT_GE(nSeen[t] - v, -12) << s << " " << v << " club " << t;
@@ -206,7 +206,7 @@ TEST_F(ScoutingTest, ScoutedValuesDifferByClubWithinTwelve)
     EXPECT_GT(nDiffering, 0);
     EXPECT_GT(nMovedByTheWeakScouts, 0);
     // The grades Get_Player_Stat shows go through the scouts too.
-    Set_Selected_Team(3);
+    Set_User_Preference(PREF_SELECTED_TEAM, 3);
     Reset_Scouting_Scale();
     int nGradesMoved = 0;
     for (int s = 0; s < 60; ++s) {

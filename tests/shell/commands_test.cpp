@@ -77,7 +77,8 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
 {
     size_t nCount = 0;
     const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
-    ASSERT_EQ(nCount, 21u);
+    // 17 of the game and the pages, four playbook dialogs, seven player lists.
+    ASSERT_EQ(nCount, 28u);
     std::set<int> Ids;
     std::set<std::string> Names;
     std::set<std::string> Keys;
@@ -95,6 +96,12 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
     EXPECT_STREQ(Find_Main_Command(40086)->szName, "Games");
     EXPECT_STREQ(Find_Main_Command(40099)->szName, "Play Multiple Seasons");
     EXPECT_EQ(Find_Main_Command(40031), nullptr);
+    // The player lists, all in one menu.
+    EXPECT_STREQ(Find_Main_Command(40096)->szName, "Sortable Stats");
+    EXPECT_STREQ(Find_Main_Command(40038)->szName, "Free Agents");
+    EXPECT_STREQ(Find_Main_Command(40085)->szName, "College Draft");
+    for (int nId : {40096, 40038, 40085, 40056, 40040, 40091, 40042})
+        EXPECT_STREQ(Find_Main_Command(nId)->szMenu, "Team") << nId;
 }
 
 TEST_F(CommandsTest, CommandsAreFoundByNameOrId)
@@ -114,7 +121,8 @@ TEST_F(CommandsTest, CommandsAreFoundByNameOrId)
 TEST_F(CommandsTest, AcceleratorTable101MapsKeysToCommands)
 {
     EXPECT_EQ(Load_Accelerator_Table(102), 0);
-    EXPECT_EQ(Load_Accelerator_Table(MAIN_ACCELERATOR_TABLE), 15);
+    EXPECT_EQ(Load_Accelerator_Table(MAIN_ACCELERATOR_TABLE), 16);
+    EXPECT_EQ(Translate_Accelerator("Ctrl+C"), 40085);
     EXPECT_EQ(Translate_Accelerator("Ctrl+1"), CMD_PLAY_ONE_WEEK);
     EXPECT_EQ(Translate_Accelerator("ctrl+2"), CMD_PLAY_ONE_MONTH);
     EXPECT_EQ(Translate_Accelerator("Ctrl+5"), CMD_PLAY_THROUGH_PLAYOFFS);

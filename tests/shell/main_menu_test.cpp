@@ -57,7 +57,7 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
     Build_Main_Menu();
     EXPECT_FALSE(Get_Main_Menu().bGameMenu);
     EXPECT_TRUE(Get_Main_Menu().bEnabled);
-    EXPECT_EQ(Titles(), (std::vector<std::string>{"&File", "&Play", "&View"}));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"&File", "&Play", "&View", "&Team"}));
     EXPECT_EQ(Items(0), (std::vector<std::string>{"&New Game...\tCtrl+N", "&Resume Game...\tCtrl+O",
                                                   "&Save Game...\tCtrl+S", "-", "Load &Offensive Playbook...",
                                                   "Load &Defensive Playbook...", "Save O&ffensive Playbook...",
@@ -68,6 +68,10 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
                                                   "Play Multiple &Seasons...", "-", "S&top\tEscape"}));
     EXPECT_EQ(Items(2), (std::vector<std::string>{"&Standings\tF2", "&Calendar\tF3", "&Games\tF4", "&Playoffs\tF5",
                                                   "C&hampions\tF6"}));
+    // The seven player lists and pickers in one menu.
+    EXPECT_EQ(Items(3), (std::vector<std::string>{"So&rtable Stats...", "Free &Agents...", "College &Draft...\tCtrl+C",
+                                                  "-", "&Find Players...", "View Other &Team...", "-",
+                                                  "Team &History...", "&Player Hall Of Fame..."}));
     // Every command of the table is in the menu exactly once.
     size_t nCount = 0;
     const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);

@@ -1,0 +1,78 @@
+// The player card: the lines it shows for a player and the error box for an
+// empty slot.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "league/league_text.h"
+#include "league/player.h"
+#include "league/player_stats.h"
+#include "league/preferences.h"
+#include "pages/player_card.h"
+#include "pages/player_text.h"
+#include "platform/dialogs.h"
+#include "platform/ui.h"
+#include "season/season_cycle_fixture.h"
+#include "test_support.h"
+
+namespace {
+
+class PlayerCardTest : public LeagueTest {
+protected:
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        dialogs::Reset();
+        season_cycle::Build_League(2, 1);
+        season_cycle::Put_Signed_Player(1, 2, 321, POSITION_WR, 70.0f, 1996, 3);
+        Set_Player_Vital_Stat(1, 2, VITAL_BIRTH_DATE, 19960101);
+        Set_Player_First_Name(1, 2, "Jo");
+        Set_Player_Last_Name(1, 2, "Doe");
+        Set_Player_College(1, 2, "State");
+        Set_Player_Vital_Stat(1, 2, VITAL_HEIGHT, 74);
+        Set_Player_Vital_Stat(1, 2, VITAL_WEIGHT, 205);
+        Set_Player_Vital_Stat(1, 2, VITAL_SALARY, 1250);
+    }
+};
+
+TEST_F(PlayerCardTest, TheCardShowsThePlayerOfTheSlot)
+{
+    EXPECT_EQ(Show_Scouting_Report(1, 2), 1);
+    const DIALOG_RECORD& Record = dialogs::Records().back();
+    EXPECT_EQ(Record.nDialogId, PLAYER_CARD_DIALOG);
+    EXPECT_EQ(Record.Final_Title, "Jo Doe");
+    EXPECT_EQ(Record.Find(CARD_NAME)->Text, "Jo Doe");
+    EXPECT_EQ(Record.Find(CARD_CLUB)->Text, "City1 Nick1");
+    EXPECT_EQ(Record.Find(CARD_POSITION)->Text, "Wide Receiver");
+    EXPECT_EQ(Record.Find(CARD_AGE)->Text, "Age: 24");
+    EXPECT_EQ(Record.Find(CARD_SIZE)->Text, "Height: 6-2  Weight: 205");
+    EXPECT_EQ(Record.Find(CARD_COLLEGE)->Text, "College: State");
+    EXPECT_EQ(Record.Find(CARD_CONTRACT)->Text, "Contract: $1.25M a year, 3 years left");
+    EXPECT_EQ(Record.Find(CARD_OVERALL)->Text, "Overall: " + std::to_string(Get_Player_Stat(1, 2, 3, 225)) +
+                                                   "  Peak: " + std::to_string(Get_Player_Stat(1, 2, 3, 226)));
+    // One line per key rating of the position, each rated 70.
+    std::vector<std::string> Ratings;
+    for (int i = 0; Get_Position_Key_Rating(POSITION_WR, i) >= 0; ++i) {
+        char szName[48] = "";
+        Get_Rating_Name(Get_Position_Key_Rating(POSITION_WR, i), szName);
+        Ratings.push_back(std::string(szName) + ": 70");
+    }
+    ASSERT_FALSE(Ratings.empty());
+    if (Ratings.size() > 10)
+        Ratings.resize(10);
+    EXPECT_EQ(Record.Find(CARD_RATINGS)->Items, Ratings);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+}
+
+TEST_F(PlayerCardTest, AnEmptySlotShowsTheScoutingError)
+{
+    EXPECT_EQ(Show_Scouting_Report(1, 50), 0);
+    EXPECT_TRUE(dialogs::Records().empty());
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Scouting Error");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Couldn't find: TEAM:1  PLAYER:50");
+    EXPECT_TRUE(Get_Player_Card_Lines(1, 50).empty());
+}
+
+}  // namespace
