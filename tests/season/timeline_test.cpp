@@ -56,7 +56,7 @@ protected:
         // at home in week 6, open after that.
         ASSERT_TRUE(Schedule_Game(B, A, 4, 6, 1300));
         ASSERT_TRUE(Schedule_Game(A, D, 6, 6, 1300));
-        Set_Selected_Team(A);
+        Set_User_Preference(PREF_SELECTED_TEAM, A);
         Clear_Playoff_Slots();
         for (int j = 0; j < TIMELINE_STEPS; ++j)
             Set_User_Preference(PREF_TIMELINE_FIRST + j, j < 2 ? 0 : 1);
@@ -180,7 +180,7 @@ TEST_F(TimelineTest, RegularSeasonShowsTheNextGameAndTheWeeksAhead)
     EXPECT_EQ(View.Cells[3].Text, "");
     EXPECT_EQ(View.Cells[4].Text, "");
     // A slot that is no franchise: no record, no game.
-    Set_Selected_Team(FREE_AGENT_TEAM);
+    Set_User_Preference(PREF_SELECTED_TEAM, FREE_AGENT_TEAM);
     Set_Day(3);
     View = Get_Timeline_View();
     EXPECT_EQ(View.Record, "");
@@ -200,19 +200,19 @@ TEST_F(TimelineTest, PlayoffRoundsNameTheRoundAndTheOpponent)
     const char* const CELLS[5] = {"Divisional", "Conference", "Super Bowl", "Off-Season", ""};
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(View.Cells[i].Text, CELLS[i]) << i;
-    Set_Selected_Team(B);
+    Set_User_Preference(PREF_SELECTED_TEAM, B);
     EXPECT_EQ(Get_Timeline_View().Label, "Wildcard @ Alphaville");
     // D's partner slot 3 is empty.
-    Set_Selected_Team(D);
+    Set_User_Preference(PREF_SELECTED_TEAM, D);
     EXPECT_EQ(Get_Timeline_View().Label, "1st Round Bye");
     // A club out of the bracket, or out with a playoff loss: the round alone.
-    Set_Selected_Team(C);
+    Set_User_Preference(PREF_SELECTED_TEAM, C);
     EXPECT_EQ(Get_Timeline_View().Label, "Wildcard");
-    Set_Selected_Team(B);
+    Set_User_Preference(PREF_SELECTED_TEAM, B);
     League.Team[B].bYearly[0][YEARLY_PLAYOFF_LOSSES] = 1;
     EXPECT_EQ(Get_Timeline_View().Label, "Wildcard");
     // Later rounds by their day.
-    Set_Selected_Team(C);
+    Set_User_Preference(PREF_SELECTED_TEAM, C);
     Set_Day(P2 + 2);
     View = Get_Timeline_View();
     EXPECT_EQ(View.Label, "Conference");
@@ -437,7 +437,7 @@ TEST_F(TimelineTest, PlayoffCellsPlayToThePlayoffsAndThenTheRounds)
     EXPECT_EQ(Box_Texts(), (std::vector<std::string>{"Confirm: Simulate the next 4 weeks?"}));
     EXPECT_EQ(Days(), (std::vector<int>{4}));
     // A club out of the bracket is not asked about one round.
-    Set_Selected_Team(C);
+    Set_User_Preference(PREF_SELECTED_TEAM, C);
     Forget();
     Timeline_Click(Strip, Cell_X(0), 20);
     EXPECT_TRUE(ui::Shown_Boxes().empty());

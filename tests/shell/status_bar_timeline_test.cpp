@@ -42,7 +42,7 @@ protected:
         fs::copy(fs::path(szSource != nullptr ? szSource : ".") / "data" / "skins", "skins",
                  fs::copy_options::recursive, Error);
         Clear_Bitmap_Cache();
-        Set_Selected_Team(A);
+        Set_User_Preference(PREF_SELECTED_TEAM, A);
         g_Days.clear();
         Set_Timeline_Day_Advancer(Record_Advance);
         Create_Main_Window(WINDOW_RECTANGLE{0, 0, 1046, 600});
@@ -146,7 +146,7 @@ TEST_F(StatusBarTimelineTest, TheViewedClubsLogoStandsOnTheBarAtTheRight)
     EXPECT_EQ(Page.Get_Pixel(770, 485), 0xFFC01010u);
     EXPECT_EQ(Page.Get_Pixel(795, 485), 0xFFFFFFFFu);
     // A club with no logo file: nothing drawn.
-    Set_Selected_Team(B);
+    Set_User_Preference(PREF_SELECTED_TEAM, B);
     EXPECT_TRUE(Draw_Timeline_Team_Logo(Page, Page.Bounds()).Is_Empty());
 }
 
