@@ -280,6 +280,38 @@ TEST_F(WatchedGameTest, WithoutAWindowOrUnderAScriptNothingWaits)
     }
 }
 
+TEST_F(WatchedGameTest, AStoppedWatchedGameResumedHeadlessPlaysOn)
+{
+    Build_League();
+    Make_Away_Club_The_Users();
+    Start_Watching_Window();
+    Watch_Fixture_Game();
+    GAME* pGame = &League.Game[0];
+    int nCalls = 0;
+    Record().OnWait = [&] {
+        if (++nCalls == 10)
+            Set_User_Preference(PREF_SIMULATION_RUNNING, 0);   // the run stops here
+        Fill_Open_Calls_With_Computer();
+    };
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 0);
+    EXPECT_EQ(nCalls, 10);
+    const int nPlaysBefore = pGame->nPlays;
+    EXPECT_GT(nPlaysBefore, 10);
+    EXPECT_FALSE(Is_Game_Over(pGame));
+
+    // Resumed with the watch mark still set, without a window: it plays on
+    // to the end and waits for nobody.
+    Stop_Watching_Window();
+    ASSERT_EQ(Get_Calendar_PBP_Flag(HOME_TEAM, FIXTURE_WEEK), 1);
+    Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
+    Set_User_Preference(PREF_PLAYING_GAMES, 1);
+    EXPECT_EQ(Play_Game(HOME_TEAM, AWAY_TEAM, FIXTURE_WEEK, pGame), 1);
+    EXPECT_TRUE(Is_Game_Over(pGame));
+    EXPECT_GT(pGame->nPlays, nPlaysBefore);
+    EXPECT_EQ(Record().nWaits, 0);
+    EXPECT_EQ(Get_User_Preference(PREF_PLAYING_GAMES), 0);
+}
+
 TEST_F(WatchedGameTest, TheUsersTimeoutWithAndWithoutOneLeft)
 {
     Build_League();
