@@ -280,6 +280,37 @@ TEST_F(WatchedGameTest, WithoutAWindowOrUnderAScriptNothingWaits)
     }
 }
 
+TEST_F(WatchedGameTest, WithClickAfterEachPlayEveryPlayWaitsForTheClick)
+{
+    Build_League();
+    Set_Universe_Word(CLICK_TO_CONTINUE_WORD, 1);
+    Start_Watching_Window();
+    Watch_Fixture_Game();
+    int nClicks = 0;
+    int nFinalPaintsAtClick = -1;
+    int nMisplaced = 0;
+    Record().OnClickWait = [&] {
+        // After the play's frames, before its final state.
+        nMisplaced += Record().nFinalPaints != nClicks || Record().nFrames != 11 * (nClicks + 1);
+        ++nClicks;
+        nFinalPaintsAtClick = Record().nFinalPaints;
+        Release_Play_Click_Wait();
+    };
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    EXPECT_EQ(nClicks, League.Game[0].nPlays);
+    EXPECT_EQ(nMisplaced, 0);
+    EXPECT_EQ(nFinalPaintsAtClick, nClicks - 1);
+    EXPECT_FALSE(Is_Waiting_For_Play_Click());
+
+    // Without a window the option waits for nothing.
+    Stop_Watching_Window();
+    Build_League();
+    Set_Universe_Word(CLICK_TO_CONTINUE_WORD, 1);
+    Watch_Fixture_Game();
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    EXPECT_FALSE(Is_Waiting_For_Play_Click());
+}
+
 TEST_F(WatchedGameTest, AStoppedWatchedGameResumedHeadlessPlaysOn)
 {
     Build_League();
