@@ -256,6 +256,7 @@ TEST_F(WatchedGameTest, WithoutAWindowOrUnderAScriptNothingWaits)
         SCOPED_TRACE(nCase);
         Build_League();
         Make_Away_Club_The_Users();
+        Set_Team_Stat(HOME_TEAM, TEAM_STAT_CONTROLLER, CONTROLLER_USER);   // both clubs the user's
         Start_Watching_Window();
         Watch_Fixture_Game();
         if (nCase == 0)
@@ -271,11 +272,18 @@ TEST_F(WatchedGameTest, WithoutAWindowOrUnderAScriptNothingWaits)
         ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
         EXPECT_EQ(Record().nWaits, 0);
         EXPECT_EQ(Record().nFrames, nCase == 0 ? 0 : Record().nFrames);
-        // Every call was made (none left open for the play).
+        // Every call was made (none left open for the play), the tries of
+        // the user's club too, without asking.
+        int nUserTries = 0;
         for (int i = 0; i < League.Game[0].nPlays && i < PLAY_LOG_SIZE; ++i) {
-            EXPECT_NE(League.Game[0].PlayLog[i].nOffenseCall, PLAY_NOT_CALLED) << i;
-            EXPECT_NE(League.Game[0].PlayLog[i].nDefenseCall, PLAY_NOT_CALLED) << i;
+            const PLAY& Play = League.Game[0].PlayLog[i];
+            EXPECT_NE(Play.nOffenseCall, PLAY_NOT_CALLED) << i;
+            EXPECT_NE(Play.nDefenseCall, PLAY_NOT_CALLED) << i;
+            nUserTries += Play.nSnapDown == CONVERSION_ATTEMPT;
         }
+        EXPECT_GT(nUserTries, 0);
+        EXPECT_EQ(Count_Boxes("Go For Two?"), 0);
+        ui::Clear_Shown_Boxes();
         Stop_Watching_Window();
     }
 }
