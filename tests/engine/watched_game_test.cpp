@@ -505,6 +505,50 @@ TEST_F(WatchedGameTest, FinishQuarterAndFinishGamePlayOnUnwatched)
     EXPECT_EQ(Count_Boxes("Simulate the remainder of this game?"), 2);
 }
 
+TEST_F(WatchedGameTest, CallingTheCurrentPlaysAgainKeepsTheUsersSideOpenUnlessItIsAutomatic)
+{
+    Build_League();
+    Make_Away_Club_The_Users();
+    Start_Watching_Window();
+    Watch_Fixture_Game();
+    GAME* pGame = &League.Game[0];
+    int nWaits = 0;
+    int nOffenseWaits = 0;
+    Record().OnWait = [&] {
+        ++nWaits;
+        const int nStage = Get_Play_Call_Stage();
+        if (nStage != PLAY_CALL_STAGE_OFFENSE) {
+            Fill_Open_Calls_With_Computer();
+            return;
+        }
+        ++nOffenseWaits;
+        const int nOffense = Get_Computer_Play_Call(true);
+        const int nDefense = Get_Computer_Play_Call(false);
+        // Made again: the user's offence stays open on the suggestion's page,
+        // the computer's defence keeps its call, the view is repainted.
+        Set_User_Preference(PREF_PLAY_CALL_FIRST, 5);
+        const int nRepaints = Record().nRepaints;
+        Call_Current_Game_Plays();
+        EXPECT_EQ(pGame->CurrentPlay.nOffenseCall, PLAY_NOT_CALLED);
+        EXPECT_EQ(Get_User_Preference(PREF_PLAY_CALL_FIRST), nOffense / 10);
+        EXPECT_EQ(pGame->CurrentPlay.nDefenseCall, nDefense);
+        EXPECT_EQ(Record().nRepaints, nRepaints + 1);
+        EXPECT_EQ(Get_Play_Call_Stage(), PLAY_CALL_STAGE_OFFENSE);
+        // With automatic offensive calls the computer's call is made, and
+        // the wait is over.
+        Set_User_Preference(PREF_AUTO_OFFENSE_CALLS, 1);
+        Call_Current_Game_Plays();
+        EXPECT_EQ(pGame->CurrentPlay.nOffenseCall, nOffense);
+        EXPECT_EQ(Get_Play_Call_Stage(), PLAY_CALL_STAGE_CALLED);
+        EXPECT_FALSE(Is_Awaiting_User_Play_Call());
+    };
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    // Once automatic, the user's offence waited no more: only its defence.
+    EXPECT_EQ(nOffenseWaits, 1);
+    EXPECT_GT(nWaits, 1);
+    EXPECT_EQ(Get_User_Preference(PREF_AUTO_OFFENSE_CALLS), 1);
+}
+
 TEST_F(WatchedGameTest, TheGameShownAndTheStageOfTheCalls)
 {
     Build_League();
