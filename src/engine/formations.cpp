@@ -12,6 +12,7 @@
 #include "engine/field_goals.h"
 #include "engine/game_clock.h"
 #include "engine/game_state.h"
+#include "engine/watched_game.h"
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
 #include "league/historical.h"
@@ -582,9 +583,11 @@ bool Should_Go_For_Two(const GAME* pGame)
     if (Get_User_Preference(PREF_TWO_POINT_TRIES) == 0)
         return false;
     const int nOffenseTeam = Get_Game_Offense_Team(pGame);
+    // Without a window to answer in (headless, or a script driving it) the
+    // computer decides, as it makes the other calls there.
     if (Is_User_Game(pGame) && Is_Franchise_In_Use(nOffenseTeam) &&
         Get_Team_Stat(nOffenseTeam, TEAM_STAT_CONTROLLER) == CONTROLLER_USER &&
-        Get_User_Preference(PREF_AUTO_OFFENSE_CALLS) != 1) {
+        Get_User_Preference(PREF_AUTO_OFFENSE_CALLS) != 1 && Can_Wait_For_User()) {
         // The computer's call and the watched snap both ask about the same
         // try: the user answers once.
         const TRY_ANSWER Try{pGame, pGame->nPlays, pGame->nClock, pGame->nScore[0], pGame->nScore[1], false};

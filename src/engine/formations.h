@@ -104,7 +104,8 @@ float Get_Kicker_Max_Distance(int nTeam, int nSlot);
 // The farthest yard line from which the offence tries a field goal.
 int Get_Field_Goal_Range(GAME* pGame);
 bool Get_Two_Point_Chart(const GAME* pGame);
-// Asks the user in a watched game of a user-run offence; else the chart.
+// Asks the user in a watched game of a user-run offence when a window can
+// answer (Can_Wait_For_User); else the chart.
 bool Should_Go_For_Two(const GAME* pGame);
 // The user's answer is kept for the try it was given for (the same game,
 // play count, clock and score), so he is asked once per try; this forgets it.

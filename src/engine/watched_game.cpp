@@ -313,8 +313,11 @@ bool Finish_Current_Game()
 void Take_Watched_Play_Calls(GAME* pGame, int nOffenseCall, int nDefenseCall)
 {
     g_Suggestion = SNAP_SUGGESTION{pGame, nOffenseCall, nDefenseCall};
-    g_bGameMenuShown = true;
-    Build_Game_Menu(1);
+    // The game menu's commands come to life once the game is watched.
+    if (!g_bGameMenuShown) {
+        g_bGameMenuShown = true;
+        Build_Game_Menu(1);
+    }
     if (Get_User_Preference(PREF_MAIN_PAGE) != GAMES_PAGE)
         Show_Main_Page(GAMES_PAGE);
     Set_User_Preference(PREF_OFFENSE_SELECTION, -1);

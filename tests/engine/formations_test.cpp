@@ -13,6 +13,7 @@
 #include "league/team_schedule.h"
 #include "platform/ui.h"
 #include "test_support.h"
+#include "watched_fixture.h"
 
 namespace {
 
@@ -541,6 +542,7 @@ TEST_F(FormationSituationTest, TwoPointChart)
 
 TEST_F(FormationSituationTest, GoForTwoAsksTheUserOnlyInAWatchedGame)
 {
+    Forget_Two_Point_Answer();
     m_Game.nScore[GAME_SIDE_HOME] = 21;   // the chart kicks
     m_Game.nScore[GAME_SIDE_AWAY] = 10;
     m_Game.nDown = CONVERSION_ATTEMPT;
@@ -553,6 +555,11 @@ TEST_F(FormationSituationTest, GoForTwoAsksTheUserOnlyInAWatchedGame)
     League.Team[1].nSchedule[3][SCHEDULE_OPPONENT] = 0 + 1;     // home against team 0 in week 3
     League.Team[0].nSchedule[3][SCHEDULE_OPPONENT] = -(1 + 1);
     Set_Calendar_PBP_Flag(0, 3, 1);
+    // Watched without a window to answer in: the chart, no box.
+    EXPECT_FALSE(Should_Go_For_Two(&m_Game));
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    // With the game view up: asked.
+    watched_fixture::Start_Watching_Window();
     ui::Queue_Answer(ID_YES);
     EXPECT_TRUE(Should_Go_For_Two(&m_Game));
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
@@ -563,6 +570,7 @@ TEST_F(FormationSituationTest, GoForTwoAsksTheUserOnlyInAWatchedGame)
     Set_User_Preference(PREF_AUTO_OFFENSE_CALLS, 1);
     EXPECT_FALSE(Should_Go_For_Two(&m_Game));
     EXPECT_EQ(ui::Shown_Boxes().size(), 1u);
+    watched_fixture::Stop_Watching_Window();
 }
 
 TEST_F(FormationSituationTest, FormationsOfASnap)

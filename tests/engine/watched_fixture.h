@@ -33,6 +33,7 @@ struct RECORD {
     int nWaitsPerFrame = 1;      // what the paint of a frame answers
     std::function<void()> OnWait;    // the user, inside the wait for a call
     std::function<void(int)> OnFrame;
+    std::function<void()> OnClickWait;   // the user, inside the wait for a click after a play
 };
 
 inline RECORD& Record()
@@ -49,6 +50,8 @@ inline bool Fake_Wait(int nTimeoutMs)
         r.nClock += static_cast<uint64_t>(nTimeoutMs);
     if (r.OnWait && Is_Awaiting_User_Play_Call())
         r.OnWait();
+    if (r.OnClickWait && Is_Waiting_For_Play_Click())
+        r.OnClickWait();
     return true;
 }
 

@@ -256,6 +256,7 @@ TEST_F(WatchedGameTest, WithoutAWindowOrUnderAScriptNothingWaits)
         SCOPED_TRACE(nCase);
         Build_League();
         Make_Away_Club_The_Users();
+        Set_Team_Stat(HOME_TEAM, TEAM_STAT_CONTROLLER, CONTROLLER_USER);   // both clubs the user's
         Start_Watching_Window();
         Watch_Fixture_Game();
         if (nCase == 0)
@@ -271,13 +272,83 @@ TEST_F(WatchedGameTest, WithoutAWindowOrUnderAScriptNothingWaits)
         ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
         EXPECT_EQ(Record().nWaits, 0);
         EXPECT_EQ(Record().nFrames, nCase == 0 ? 0 : Record().nFrames);
-        // Every call was made (none left open for the play).
+        // Every call was made (none left open for the play), the tries of
+        // the user's club too, without asking.
+        int nUserTries = 0;
         for (int i = 0; i < League.Game[0].nPlays && i < PLAY_LOG_SIZE; ++i) {
-            EXPECT_NE(League.Game[0].PlayLog[i].nOffenseCall, PLAY_NOT_CALLED) << i;
-            EXPECT_NE(League.Game[0].PlayLog[i].nDefenseCall, PLAY_NOT_CALLED) << i;
+            const PLAY& Play = League.Game[0].PlayLog[i];
+            EXPECT_NE(Play.nOffenseCall, PLAY_NOT_CALLED) << i;
+            EXPECT_NE(Play.nDefenseCall, PLAY_NOT_CALLED) << i;
+            nUserTries += Play.nSnapDown == CONVERSION_ATTEMPT;
         }
+        EXPECT_GT(nUserTries, 0);
+        EXPECT_EQ(Count_Boxes("Go For Two?"), 0);
+        ui::Clear_Shown_Boxes();
         Stop_Watching_Window();
     }
+}
+
+TEST_F(WatchedGameTest, WithClickAfterEachPlayEveryPlayWaitsForTheClick)
+{
+    Build_League();
+    Set_Universe_Word(CLICK_TO_CONTINUE_WORD, 1);
+    Start_Watching_Window();
+    Watch_Fixture_Game();
+    int nClicks = 0;
+    int nFinalPaintsAtClick = -1;
+    int nMisplaced = 0;
+    Record().OnClickWait = [&] {
+        // After the play's frames, before its final state.
+        nMisplaced += Record().nFinalPaints != nClicks || Record().nFrames != 11 * (nClicks + 1);
+        ++nClicks;
+        nFinalPaintsAtClick = Record().nFinalPaints;
+        Release_Play_Click_Wait();
+    };
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    EXPECT_EQ(nClicks, League.Game[0].nPlays);
+    EXPECT_EQ(nMisplaced, 0);
+    EXPECT_EQ(nFinalPaintsAtClick, nClicks - 1);
+    EXPECT_FALSE(Is_Waiting_For_Play_Click());
+
+    // Without a window the option waits for nothing.
+    Stop_Watching_Window();
+    Build_League();
+    Set_Universe_Word(CLICK_TO_CONTINUE_WORD, 1);
+    Watch_Fixture_Game();
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    EXPECT_FALSE(Is_Waiting_For_Play_Click());
+}
+
+TEST_F(WatchedGameTest, AStoppedWatchedGameResumedHeadlessPlaysOn)
+{
+    Build_League();
+    Make_Away_Club_The_Users();
+    Start_Watching_Window();
+    Watch_Fixture_Game();
+    GAME* pGame = &League.Game[0];
+    int nCalls = 0;
+    Record().OnWait = [&] {
+        if (++nCalls == 10)
+            Set_User_Preference(PREF_SIMULATION_RUNNING, 0);   // the run stops here
+        Fill_Open_Calls_With_Computer();
+    };
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 0);
+    EXPECT_EQ(nCalls, 10);
+    const int nPlaysBefore = pGame->nPlays;
+    EXPECT_GT(nPlaysBefore, 10);
+    EXPECT_FALSE(Is_Game_Over(pGame));
+
+    // Resumed with the watch mark still set, without a window: it plays on
+    // to the end and waits for nobody.
+    Stop_Watching_Window();
+    ASSERT_EQ(Get_Calendar_PBP_Flag(HOME_TEAM, FIXTURE_WEEK), 1);
+    Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
+    Set_User_Preference(PREF_PLAYING_GAMES, 1);
+    EXPECT_EQ(Play_Game(HOME_TEAM, AWAY_TEAM, FIXTURE_WEEK, pGame), 1);
+    EXPECT_TRUE(Is_Game_Over(pGame));
+    EXPECT_GT(pGame->nPlays, nPlaysBefore);
+    EXPECT_EQ(Record().nWaits, 0);
+    EXPECT_EQ(Get_User_Preference(PREF_PLAYING_GAMES), 0);
 }
 
 TEST_F(WatchedGameTest, TheUsersTimeoutWithAndWithoutOneLeft)
@@ -432,6 +503,50 @@ TEST_F(WatchedGameTest, FinishQuarterAndFinishGamePlayOnUnwatched)
         }
     EXPECT_FALSE(Finish_Current_Game());   // the game is over
     EXPECT_EQ(Count_Boxes("Simulate the remainder of this game?"), 2);
+}
+
+TEST_F(WatchedGameTest, CallingTheCurrentPlaysAgainKeepsTheUsersSideOpenUnlessItIsAutomatic)
+{
+    Build_League();
+    Make_Away_Club_The_Users();
+    Start_Watching_Window();
+    Watch_Fixture_Game();
+    GAME* pGame = &League.Game[0];
+    int nWaits = 0;
+    int nOffenseWaits = 0;
+    Record().OnWait = [&] {
+        ++nWaits;
+        const int nStage = Get_Play_Call_Stage();
+        if (nStage != PLAY_CALL_STAGE_OFFENSE) {
+            Fill_Open_Calls_With_Computer();
+            return;
+        }
+        ++nOffenseWaits;
+        const int nOffense = Get_Computer_Play_Call(true);
+        const int nDefense = Get_Computer_Play_Call(false);
+        // Made again: the user's offence stays open on the suggestion's page,
+        // the computer's defence keeps its call, the view is repainted.
+        Set_User_Preference(PREF_PLAY_CALL_FIRST, 5);
+        const int nRepaints = Record().nRepaints;
+        Call_Current_Game_Plays();
+        EXPECT_EQ(pGame->CurrentPlay.nOffenseCall, PLAY_NOT_CALLED);
+        EXPECT_EQ(Get_User_Preference(PREF_PLAY_CALL_FIRST), nOffense / 10);
+        EXPECT_EQ(pGame->CurrentPlay.nDefenseCall, nDefense);
+        EXPECT_EQ(Record().nRepaints, nRepaints + 1);
+        EXPECT_EQ(Get_Play_Call_Stage(), PLAY_CALL_STAGE_OFFENSE);
+        // With automatic offensive calls the computer's call is made, and
+        // the wait is over.
+        Set_User_Preference(PREF_AUTO_OFFENSE_CALLS, 1);
+        Call_Current_Game_Plays();
+        EXPECT_EQ(pGame->CurrentPlay.nOffenseCall, nOffense);
+        EXPECT_EQ(Get_Play_Call_Stage(), PLAY_CALL_STAGE_CALLED);
+        EXPECT_FALSE(Is_Awaiting_User_Play_Call());
+    };
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    // Once automatic, the user's offence waited no more: only its defence.
+    EXPECT_EQ(nOffenseWaits, 1);
+    EXPECT_GT(nWaits, 1);
+    EXPECT_EQ(Get_User_Preference(PREF_AUTO_OFFENSE_CALLS), 1);
 }
 
 TEST_F(WatchedGameTest, TheGameShownAndTheStageOfTheCalls)
