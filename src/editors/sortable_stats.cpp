@@ -765,20 +765,6 @@ bool Build_Sortable_Stats_Rows(PLAYER_LIST_VIEW& View)
     return true;
 }
 
-std::string Format_Budget_Line(long long nRoomThousands)
-{
-    const long long nShown = nRoomThousands > 0 ? nRoomThousands : -nRoomThousands;
-    std::string Digits = std::to_string(nShown);
-    std::string Grouped;
-    const int nLength = static_cast<int>(Digits.size());
-    for (int i = 0; i < nLength; ++i) {
-        if (i > 0 && (nLength - i) % 3 == 0)
-            Grouped += ',';
-        Grouped += Digits[i];
-    }
-    return nRoomThousands > 0 ? "$" + Grouped + ",000 under salary cap" : "$" + Grouped + ",000 OVER salary cap";
-}
-
 std::string Format_Team_Picks(int nTeam)
 {
     char szName[TEXT_BUFFER_SIZE] = "";

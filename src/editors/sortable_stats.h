@@ -56,9 +56,6 @@ void Refresh_Sortable_Stats_List();
 // error is reported and the rows stay empty).
 bool Build_Sortable_Stats_Rows(PLAYER_LIST_VIEW& View);
 
-// "$%s,000 under salary cap" for a room above 0, else "$%s,000 OVER salary
-// cap" with the room negated; numbers with thousands commas (room in $K).
-std::string Format_Budget_Line(long long nRoomThousands);
 // The draft-picks text of club nTeam in a fantasy draft: its name, " Picks:\n",
 // then "%d %s\n" per position it has drafted, or "None".
 std::string Format_Team_Picks(int nTeam);
