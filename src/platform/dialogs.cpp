@@ -40,6 +40,15 @@ DIALOG_CONTROL Control_Of(const CONTROL_TEMPLATE& T)
     return C;
 }
 
+// A report list's rows changed other than by a sort: a backend fills them
+// again.
+void Rows_Changed(DIALOG_CONTROL& C)
+{
+    ++C.nRowsRevision;
+    C.nSortedFrom = ~0u;
+    C.SortOrder.clear();
+}
+
 // Keeps an item's parallel vectors as long as its items.
 void Fit_Item_Vectors(DIALOG_CONTROL& C)
 {
@@ -507,7 +516,7 @@ void DIALOG::Add_Column(int nId, int nTag, const std::string& Text, int nWidth, 
         p->ColumnOrder.push_back(static_cast<int>(p->Columns.size()) - 1);
         for (DIALOG_ROW& Row : p->Rows)
             Row.Cells.resize(p->Columns.size());
-        ++p->nRowsRevision;
+        Rows_Changed(*p);
         Changed(nId);
     }
 }
@@ -519,7 +528,7 @@ void DIALOG::Clear_Columns(int nId)
         p->ColumnOrder.clear();
         for (DIALOG_ROW& Row : p->Rows)
             Row.Cells.clear();
-        ++p->nRowsRevision;
+        Rows_Changed(*p);
         Changed(nId);
     }
 }
@@ -599,7 +608,7 @@ void DIALOG::Clear_Rows(int nId)
         p->Rows.clear();
         p->nFocusRow = -1;
         p->nTopIndex = 0;
-        ++p->nRowsRevision;
+        Rows_Changed(*p);
         Changed(nId);
     }
 }
@@ -613,7 +622,7 @@ int DIALOG::Add_Row(int nId, int64_t nData)
     Row.nData = nData;
     Row.Cells.resize(p->Columns.size());
     p->Rows.push_back(std::move(Row));
-    ++p->nRowsRevision;
+    Rows_Changed(*p);
     Changed(nId);
     return static_cast<int>(p->Rows.size()) - 1;
 }
@@ -628,7 +637,7 @@ int DIALOG::Add_Row(int nId, int64_t nKey, const std::vector<std::string>& Cells
     Row.Cells.assign(Cells.begin(), Cells.begin() + static_cast<std::ptrdiff_t>(std::min(Cells.size(), p->Columns.size())));
     Row.Cells.resize(p->Columns.size());
     p->Rows.push_back(std::move(Row));
-    ++p->nRowsRevision;
+    Rows_Changed(*p);
     Changed(nId);
     return static_cast<int>(p->Rows.size()) - 1;
 }
@@ -641,7 +650,7 @@ void DIALOG::Set_Row_Cells(int nId, int nRow, const std::vector<std::string>& Ce
     DIALOG_ROW& Row = p->Rows[nRow];
     Row.Cells.assign(Cells.begin(), Cells.begin() + static_cast<std::ptrdiff_t>(std::min(Cells.size(), p->Columns.size())));
     Row.Cells.resize(p->Columns.size());
-    ++p->nRowsRevision;
+    Rows_Changed(*p);
     Changed(nId);
 }
 
@@ -654,7 +663,7 @@ void DIALOG::Set_Cell(int nId, int nRow, int nColumn, const std::string& Text)
     DIALOG_ROW& Row = p->Rows[nRow];
     Row.Cells.resize(p->Columns.size());
     Row.Cells[nColumn] = Text;
-    ++p->nRowsRevision;
+    Rows_Changed(*p);
     Changed(nId);
 }
 
@@ -702,7 +711,8 @@ void DIALOG::Select_Row(int nId, int nRow)
     for (size_t i = 0; i < p->Rows.size(); ++i)
         p->Rows[i].bSelected = static_cast<int>(i) == nRow;
     p->nFocusRow = nRow;
-    ++p->nRowsRevision;
+    // The rows themselves are as they were: a backend shows the selection
+    // without filling them again.
     Changed(nId);
 }
 

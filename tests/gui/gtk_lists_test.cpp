@@ -237,6 +237,9 @@ struct DRAG_SEEN {
     std::string ChooserCells;
     int nNameWidth = -1;
     std::string Clipboard;
+    bool bNoteBefore = false;
+    bool bNoteAfter = true;
+    std::string Title;
 };
 DRAG_SEEN g_Drag;
 
@@ -277,6 +280,14 @@ void Drive_List(int nKind, int nDialogId)
     g_Drag.nNameWidth = gtk_probe::View_Column_Width(nDialogId, LIST_PLAYERS, 0);
     Set_Clipboard_Text("Ames \x96 Bell\t$1250000\r\n");
     g_Drag.Clipboard = gtk_probe::Clipboard_Utf8();
+    // A control removed and a title set at run time.
+    gtk_probe::PIXELS Note;
+    g_Drag.bNoteBefore = gtk_probe::Control_Pixels(nDialogId, LIST_NOTE, Note);
+    gtk_probe::Click_Button(nDialogId, LIST_REMOVE_NOTE);
+    gtk_probe::Click_Button(nDialogId, LIST_RETITLE);
+    gtk_probe::Run_For(30);
+    g_Drag.bNoteAfter = gtk_probe::Control_Pixels(nDialogId, LIST_NOTE, Note);
+    g_Drag.Title = gtk_probe::Window_Title(nKind, nDialogId);
 }
 
 }  // namespace
@@ -315,6 +326,9 @@ TEST(GtkLists, ADraggedHeaderARightClickTheCursorTheGripAndAsideReachTheModelAnd
     EXPECT_EQ(g_Drag.ChooserCells, "Kic&king|4");
     EXPECT_EQ(g_Drag.nNameWidth, 60);
     EXPECT_EQ(g_Drag.Clipboard, "Ames \xE2\x80\x93 Bell\t$1250000\r\n");
+    EXPECT_TRUE(g_Drag.bNoteBefore);
+    EXPECT_FALSE(g_Drag.bNoteAfter);
+    EXPECT_EQ(g_Drag.Title, "Players (2026 Season)");
     // Text measured in the list's font: wider letters measure wider.
     EXPECT_EQ(Ui_Text_Width(""), 0);
     EXPECT_GT(Ui_Text_Width("WWWW"), Ui_Text_Width("iiii"));

@@ -102,11 +102,26 @@ TEST_F(DialogListsTest, RowsByKeySortByAComparatorOverKeysStablyAndSelectionFocu
     EXPECT_EQ(D.Find(LIST_PLAYERS)->SortOrder, (std::vector<int>{1, 3, 2, 0, 4}));
     EXPECT_EQ(D.Find(LIST_PLAYERS)->nSortedFrom, nBefore);
     EXPECT_NE(D.Find(LIST_PLAYERS)->nRowsRevision, nBefore);
+    // A selection leaves the rows as they are; a refill after the sort
+    // (however many rows) leaves no permutation for a backend to apply.
+    const unsigned nSorted = D.Find(LIST_PLAYERS)->nRowsRevision;
+    D.Select_Row(LIST_PLAYERS, 1);
+    EXPECT_EQ(D.Find(LIST_PLAYERS)->nRowsRevision, nSorted);
+    D.Select_Row(LIST_PLAYERS, 3);   // Ames again
+    EXPECT_EQ(D.Find(LIST_PLAYERS)->nSortedFrom, nBefore);
+    D.Set_Focused_Row(LIST_PLAYERS, 4);
     EXPECT_EQ(D.Row_Key(LIST_PLAYERS, 3), 1203);
     EXPECT_EQ(D.Cell(LIST_PLAYERS, 3, 0), "Ames");
     EXPECT_EQ(D.Selected_Row(LIST_PLAYERS), 3);   // Ames went to row 3
     EXPECT_EQ(D.Focused_Row(LIST_PLAYERS), 4);    // Eads stays last
     EXPECT_EQ(D.Find_Row(LIST_PLAYERS, 3701), 2);
+    {
+        BUILT Other;
+        Other.Dialog.Sort_Rows_By_Key(LIST_PLAYERS, List_Age_Less, nullptr);
+        Fill_List_Players(Other.Dialog);
+        EXPECT_EQ(Other.Dialog.Find(LIST_PLAYERS)->nSortedFrom, ~0u);
+        EXPECT_TRUE(Other.Dialog.Find(LIST_PLAYERS)->SortOrder.empty());
+    }
     // Sorting the sorted rows again moves nothing; by name restores the fill.
     D.Sort_Rows_By_Key(LIST_PLAYERS, List_Age_Less, nullptr);
     EXPECT_EQ(Keys_Of(*D.Find(LIST_PLAYERS)), (std::vector<int64_t>{105, 208, 3701, 1203, 1210}));
@@ -368,4 +383,102 @@ TEST_F(DialogListsTest, EachListActionIsRefusedNamingTheControlEntryOrColumnItLa
     });
     EXPECT_EQ(dialogs::Last_Refusal(), "control 3002 showed no menu");
     EXPECT_EQ(menus::Pending_Popup_Choices(), 0u);
+}
+
+namespace {
+
+// A small generator of the test's own (the game's generator stays untouched).
+struct TEST_LCG {
+    uint32_t nState;
+    uint32_t Next(uint32_t nBound)
+    {
+        nState = nState * 1664525u + 1013904223u;
+        return (nState >> 8) % nBound;
+    }
+};
+
+constexpr int PROPERTY_COLUMNS = 4;
+
+// The value shown in column c of the row of a key: few distinct values, so
+// ties are common.
+int Property_Value(int64_t nKey, int nColumn)
+{
+    return static_cast<int>((nKey * (nColumn + 3) * 7919) % 11);
+}
+
+int g_nPropertyColumn = 0;
+bool Property_Less(int64_t a, int64_t b, void*)
+{
+    return Property_Value(a, g_nPropertyColumn) < Property_Value(b, g_nPropertyColumn);
+}
+
+}  // namespace
+
+TEST_F(DialogListsTest, RandomSortsMovesSelectionsAndRefillsKeepRowsInTheOrderAReferenceSortGives)
+{
+    DIALOG D(LIST_DIALOG, "Players", [](DIALOG&, int, int) {}, nullptr);
+    D.Build(LIST_TEMPLATE);
+    for (int c = 0; c < PROPERTY_COLUMNS; ++c)
+        D.Add_Column(LIST_PLAYERS, c, "C" + std::to_string(c));
+    std::vector<int64_t> Reference;
+    std::vector<int> ReferenceOrder = {0, 1, 2, 3};
+    int64_t nSelectedKey = -1;
+    auto Refill = [&](TEST_LCG& Random) {
+        Reference.clear();
+        for (int nTeam = 0; nTeam < 3; ++nTeam)
+            for (int nSlot = 0; nSlot < 100; ++nSlot)
+                Reference.push_back(nTeam * 100 + nSlot);
+        for (size_t i = Reference.size(); i > 1; --i)
+            std::swap(Reference[i - 1], Reference[Random.Next(static_cast<uint32_t>(i))]);
+        D.Begin_Update(LIST_PLAYERS);
+        D.Clear_Rows(LIST_PLAYERS);
+        for (int64_t nKey : Reference) {
+            std::vector<std::string> Cells;
+            for (int c = 0; c < PROPERTY_COLUMNS; ++c)
+                Cells.push_back(std::to_string(Property_Value(nKey, c)));
+            D.Add_Row(LIST_PLAYERS, nKey, Cells);
+        }
+        D.End_Update(LIST_PLAYERS);
+        nSelectedKey = -1;
+    };
+    TEST_LCG Random{20261207u};
+    Refill(Random);
+    for (int nStep = 0; nStep < 400; ++nStep) {
+        switch (Random.Next(4)) {
+        case 0:   // a header click: a stable sort by that column
+            g_nPropertyColumn = static_cast<int>(Random.Next(PROPERTY_COLUMNS));
+            D.Sort_Rows_By_Key(LIST_PLAYERS, Property_Less, nullptr);
+            std::stable_sort(Reference.begin(), Reference.end(),
+                             [](int64_t a, int64_t b) { return Property_Less(a, b, nullptr); });
+            break;
+        case 1: {   // a header dragged
+            const int nColumn = static_cast<int>(Random.Next(PROPERTY_COLUMNS));
+            const int nPosition = static_cast<int>(Random.Next(PROPERTY_COLUMNS));
+            ASSERT_TRUE(D.User_Move_Column(LIST_PLAYERS, nColumn, nPosition));
+            ReferenceOrder.erase(std::find(ReferenceOrder.begin(), ReferenceOrder.end(), nColumn));
+            ReferenceOrder.insert(ReferenceOrder.begin() + nPosition, nColumn);
+            break;
+        }
+        case 2: {   // a row clicked
+            const int nRow = static_cast<int>(Random.Next(static_cast<uint32_t>(Reference.size())));
+            D.Select_Row(LIST_PLAYERS, nRow);
+            nSelectedKey = Reference[static_cast<size_t>(nRow)];
+            break;
+        }
+        default:
+            if (Random.Next(4) == 0)
+                Refill(Random);
+            break;
+        }
+        const DIALOG_CONTROL& C = *D.Find(LIST_PLAYERS);
+        ASSERT_EQ(Keys_Of(C), Reference) << "step " << nStep;
+        ASSERT_EQ(C.ColumnOrder, ReferenceOrder) << "step " << nStep;
+        const int nSelected = D.Selected_Row(LIST_PLAYERS);
+        ASSERT_EQ(nSelected < 0 ? -1 : D.Row_Key(LIST_PLAYERS, nSelected), nSelectedKey) << "step " << nStep;
+        ASSERT_EQ(D.Focused_Row(LIST_PLAYERS), nSelected) << "step " << nStep;
+        // Every row's cells are its own key's.
+        for (int r = 0; r < D.Row_Count(LIST_PLAYERS); r += 37)
+            for (int c = 0; c < PROPERTY_COLUMNS; ++c)
+                ASSERT_EQ(D.Cell(LIST_PLAYERS, r, c), std::to_string(Property_Value(D.Row_Key(LIST_PLAYERS, r), c)));
+    }
 }
