@@ -12,6 +12,8 @@
 #include "editors/find_players.h"
 #include "frontoffice/trade_offer.h"
 #include "pages/player_card.h"
+#include "season/draft_teams.h"
+#include "season/fantasy_draft.h"
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/player_stats.h"
@@ -376,6 +378,33 @@ TEST_F(FindPlayersTest, AnyTypedBytesSearchSafely)
         }
     }
     EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(FindPlayersGoGetTest, InAFantasyDraftGoGetDraftsAnUndraftedPlayerForTheClubOnTheClock)
+{
+    FANTASY_DRAFT_STATE State{};
+    for (auto& Round : State.nOrder)
+        for (int i = 0; i < FANTASY_DRAFT_TEAMS; ++i)
+            Round[i] = static_cast<int8_t>(i % 2);
+    Set_Fantasy_Draft_State(State);
+    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_UNDER_WAY);
+    Clear_All_Drafted_By();
+    Set_Player_Drafted_By(1, 0, 1);   // taken already: not listed
+    dialogs::Queue_Action(FIND_PLAYERS_DIALOG, Action(ACTION_SELECT, FIND_POSITION_COMBO, 0, "Any Player"));
+    dialogs::Queue_Action(FIND_PLAYERS_DIALOG, Action(ACTION_PRESS, FIND_BUTTON));
+    dialogs::Queue_Action(FIND_PLAYERS_DIALOG, Action(ACTION_ROW_SELECT, FIND_LIST, 0, "Guy, Wanted"));
+    dialogs::Queue_Action(FIND_PLAYERS_DIALOG, Action(ACTION_PRESS, FIND_GO_GET_BUTTON));
+    EXPECT_EQ(Do_Dialog(FIND_PLAYERS_DIALOG), 1);
+    const DIALOG_RECORD& Record = dialogs::Records().back();
+    EXPECT_EQ(Record.Find(FIND_GO_GET_BUTTON)->Text, "Draft");
+    EXPECT_EQ(Record.Find(FIND_INFO_LINE_1)->Text,
+              "Note: During a Fantasy Draft,\nthis screen only displays UNDRAFTED players.");
+    EXPECT_EQ(Get_Player_Drafted_By(1, 1), 0);   // club 0 was on the clock
+    std::vector<int64_t> Listed;
+    for (const DIALOG_ROW& Row : Record.Find(FIND_LIST)->Rows)
+        Listed.push_back(Row.nData);
+    EXPECT_EQ(std::count(Listed.begin(), Listed.end(), Key(1, 0)), 0);
+    EXPECT_EQ(std::count(Listed.begin(), Listed.end(), Key(1, 1)), 1);
 }
 
 TEST_F(FindPlayersTest, DoneStoresTheFieldsAndEscapeDoesNot)
