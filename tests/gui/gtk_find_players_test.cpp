@@ -60,11 +60,7 @@ TEST(GtkFindPlayers, TheSearchFillsTheDesktopListAndEachDialogIsCaptured)
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_find_players");
     ASSERT_TRUE(Data.Ready());
-    std::error_code Error;
-    fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
-    ASSERT_FALSE(Error) << Error.message();
-    for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output"})
-        fs::remove_all(Data.Path() + "/" + szName, Error);
+    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
     char szProgram[] = "kelvo";
     char szFlag[] = "IS_NOT_RANDOM";
     char* Argv[] = {szProgram, szFlag, nullptr};

@@ -49,11 +49,7 @@ TEST(GtkPlayerLists, SortableStatsFreeAgentsCollegeDraftAndTheContractOffer)
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_player_lists");
     ASSERT_TRUE(Data.Ready());
-    std::error_code Error;
-    fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
-    ASSERT_FALSE(Error) << Error.message();
-    for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output"})
-        fs::remove_all(Data.Path() + "/" + szName, Error);
+    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
     char szProgram[] = "kelvo";
     char szFlag[] = "IS_NOT_RANDOM";
     char* Argv[] = {szProgram, szFlag, nullptr};

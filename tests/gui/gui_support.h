@@ -45,6 +45,21 @@ inline std::string Screenshot_Path(const std::string& Name)
     std::filesystem::create_directories(Folder, Error);
     return Folder + "/" + Name + ".png";
 }
+
+// The built data folder copied into a test's scratch folder, without what a
+// run leaves there (the debug log, the owners' hall of fame, the exports), so
+// that the program starts as on a fresh install.
+inline ::testing::AssertionResult Copy_Fresh_Data(const std::string& Built, const std::string& Scratch)
+{
+    namespace fs = std::filesystem;
+    std::error_code Error;
+    fs::copy(Built, Scratch, fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
+    if (Error)
+        return ::testing::AssertionFailure() << "copying " << Built << ": " << Error.message();
+    for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output"})
+        fs::remove_all(Scratch + "/" + szName, Error);
+    return ::testing::AssertionSuccess();
+}
 }  // namespace gui_support
 
 // Skips the test without a display, or fails it under CI=true.
