@@ -396,6 +396,23 @@ gboolean On_Focus_In(GtkWidget*, GdkEvent*, gpointer pData)
     return FALSE;
 }
 
+void Sync_Control(OPEN_DIALOG& Open, CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control);
+
+// GTK puts the cursor, and with it the selection, on a list's first row when
+// the list takes the keyboard focus while nothing is selected; what shows is
+// the model's selection.
+gboolean On_List_Focus_In_After(GtkWidget*, GdkEvent*, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (p->pOpen->pDialog == nullptr || p->pOpen->pDialog->Ended())
+        return FALSE;
+    const DIALOG_CONTROL* pControl = p->pOpen->pDialog->Find(p->nId);
+    const auto It = p->pOpen->Widgets.find(p->nId);
+    if (pControl != nullptr && It != p->pOpen->Widgets.end() && It->second != nullptr)
+        Sync_Control(*p->pOpen, *It->second, *pControl);
+    return FALSE;
+}
+
 // Enter presses the default button (a focused button presses itself; a
 // multi-line edit takes the line end); Escape cancels unless the dialog
 // forbids it.
@@ -602,6 +619,8 @@ std::unique_ptr<CONTROL_WIDGETS> Make_Control(OPEN_DIALOG& Open, const DIALOG_CO
         if (pData == nullptr)
             pData = Data_Of(Open, Control.nId, pMain);
         g_signal_connect(pMain, "focus-in-event", G_CALLBACK(On_Focus_In), pData);
+        if (GTK_IS_TREE_VIEW(pMain))
+            g_signal_connect_after(pMain, "focus-in-event", G_CALLBACK(On_List_Focus_In_After), pData);
     }
     gtk_widget_set_name(pOuter, ("kelvo-control-" + std::to_string(Control.nId)).c_str());
     g_object_set_data(G_OBJECT(pOuter), "kelvo-control", GINT_TO_POINTER(Control.nId));
