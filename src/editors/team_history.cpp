@@ -354,7 +354,9 @@ void Hall_Of_Fame_Dialog(DIALOG& Dialog, int nEvent, int nControl)
         return;
     switch (nControl) {
     case HALL_OF_FAME_LIST:
-        if (Dialog.Event().nNotification == NOTIFY_DOUBLE_CLICK)
+        if (Dialog.Event().nNotification == NOTIFY_SELECTION_CHANGED)
+            Update_Hall_Of_Fame_Buttons(Dialog);
+        else if (Dialog.Event().nNotification == NOTIFY_DOUBLE_CLICK)
             Open_Selected_Card(Dialog);
         break;
     case HALL_OF_FAME_SCOUTING:

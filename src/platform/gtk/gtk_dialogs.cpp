@@ -1042,8 +1042,14 @@ void Sync_All(OPEN_DIALOG& Open)
     // The focus the model holds.
     if (Dialog.Focus() != 0) {
         auto Focus = Open.Widgets.find(Dialog.Focus());
-        if (Focus != Open.Widgets.end() && gtk_widget_get_can_focus(Focus->second->pMain))
+        if (Focus != Open.Widgets.end() && gtk_widget_get_can_focus(Focus->second->pMain)) {
+            QUIET Quiet(Open);
             gtk_widget_grab_focus(Focus->second->pMain);
+            // A list's grab selects its first row; the model's selection shows.
+            if (const DIALOG_CONTROL* pFocused = Dialog.Find(Dialog.Focus());
+                pFocused != nullptr && GTK_IS_TREE_VIEW(Focus->second->pMain))
+                Sync_Control(Open, *Focus->second, *pFocused);
+        }
     }
     // The default button takes Enter (and shows it).
     auto Default = Open.Widgets.find(Dialog.Default_Button());
