@@ -11,7 +11,7 @@
 
 #include <string>
 
-struct CANVAS;
+class CANVAS;
 
 // A window rectangle in screen pixels; right and bottom lie just outside.
 struct FRAME_RECT {

@@ -81,7 +81,7 @@
 #include <cstdint>
 #include <string>
 
-struct CANVAS;
+class CANVAS;
 class DIALOG;
 struct MENU;
 struct SHOWN_BOX;

@@ -9,7 +9,7 @@
 
 #include "platform/ui_backend.h"
 
-struct CANVAS;
+class CANVAS;
 class DIALOG;
 struct MENU;
 struct SHOWN_BOX;
