@@ -20,7 +20,7 @@ namespace {
 X_SERVER g_Server;
 // Long enough for the sanitizer build's slowest test, far below ctest's own
 // limit, so the report is ours.
-constexpr unsigned WATCHDOG_SECONDS = 150;
+constexpr unsigned WATCHDOG_SECONDS = 400;
 
 void Watchdog(int)
 {

@@ -38,7 +38,7 @@ const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data
 // The build names the source tree (a compiler cache may shorten __FILE__ to a
 // relative path).
 const std::string SOURCE_SCRIPTS = std::string(KELVO_SOURCE_ROOT) + "/scripts";
-constexpr auto RUN_TIME_LIMIT = std::chrono::seconds(100);
+constexpr auto RUN_TIME_LIMIT = std::chrono::seconds(250);
 
 using process_runner::RUN_RESULT;
 
