@@ -7,6 +7,7 @@
 #include <string>
 
 #include "editors/playbook_dialogs.h"
+#include "editors/print_dialog.h"
 #include "engine/playbook_records.h"
 #include "engine/watched_game.h"
 #include "editors/find_players.h"
@@ -30,6 +31,7 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_NEW_GAME, "File", "New Game", "Ctrl+N"},
     {CMD_RESUME_GAME, "File", "Resume Game", "Ctrl+O"},
     {CMD_SAVE_GAME, "File", "Save Game", "Ctrl+S"},
+    {CMD_PRINT, "File", "Print", ""},
     {CMD_LOAD_OFFENSIVE_PLAYBOOK, "File", "Load Offensive Playbook", ""},
     {CMD_LOAD_DEFENSIVE_PLAYBOOK, "File", "Load Defensive Playbook", ""},
     {CMD_SAVE_OFFENSIVE_PLAYBOOK, "File", "Save Offensive Playbook", ""},
@@ -335,6 +337,9 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_HALL_OF_FAME:
         Do_Dialog(HALL_OF_FAME_DIALOG, "Hall Of Fame", Hall_Of_Fame_Dialog);
+        break;
+    case CMD_PRINT:
+        Do_Dialog(PRINT_DIALOG);
         break;
     default:
         // The page commands.

@@ -27,6 +27,7 @@ const MENU_LABEL LABELS[] = {
     {CMD_NEW_GAME, "&New Game...", false},
     {CMD_RESUME_GAME, "&Resume Game...", false},
     {CMD_SAVE_GAME, "&Save Game...", false},
+    {CMD_PRINT, "&Print...", true},
     {CMD_LOAD_OFFENSIVE_PLAYBOOK, "Load &Offensive Playbook...", true},
     {CMD_LOAD_DEFENSIVE_PLAYBOOK, "Load &Defensive Playbook...", false},
     {CMD_SAVE_OFFENSIVE_PLAYBOOK, "Save O&ffensive Playbook...", false},
@@ -349,6 +350,8 @@ const char* Get_Command_Help_Page(int nId)
         return "history";
     case CMD_HALL_OF_FAME:
         return "halloffame";
+    case CMD_PRINT:
+        return "printing";
     case 0:
         return "frontpage";
     case CMD_PAGE_STANDINGS:
