@@ -339,7 +339,7 @@ bool Dispatch_Main_Command(int nCommand)
         Do_Dialog(HALL_OF_FAME_DIALOG, "Hall Of Fame", Hall_Of_Fame_Dialog);
         break;
     case CMD_PRINT:
-        Do_Dialog(PRINT_DIALOG);
+        Do_Dialog(PRINT_DIALOG, "Print", Print_Stats_Dialog);
         break;
     default:
         // The page commands.
