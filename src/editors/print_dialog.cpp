@@ -63,13 +63,13 @@ bool Is_Plain_File_Name(const std::string& Name)
 
 constexpr CONTROL_TEMPLATE PRINT_CONTROLS[] = {
     {-1, CONTROL_LABEL, "Players:", {8, 9, 50, 10}},
-    {PRINT_WHOSE_COMBO, CONTROL_COMBO, "", {62, 7, 150, 120}, CS_GROUP},
+    {PRINT_WHOSE_COMBO, CONTROL_COMBO, "", {62, 7, 150, 80}, CS_GROUP},
     {-1, CONTROL_LABEL, "Period:", {8, 27, 50, 10}},
     {PRINT_PERIOD_COMBO, CONTROL_COMBO, "", {62, 25, 150, 80}},
     {-1, CONTROL_LABEL, "Section:", {8, 45, 50, 10}},
     {PRINT_SECTION_COMBO, CONTROL_COMBO, "", {62, 43, 150, 80}},
     {-1, CONTROL_LABEL, "Sort By:", {8, 63, 50, 10}},
-    {PRINT_SORT_COMBO, CONTROL_COMBO, "", {62, 61, 150, 120}},
+    {PRINT_SORT_COMBO, CONTROL_COMBO, "", {62, 61, 150, 90}},
     {-1, CONTROL_LABEL, "File Format:", {8, 81, 50, 10}},
     {PRINT_FORMAT_COMBO, CONTROL_COMBO, "", {62, 79, 150, 80}},
     {-1, CONTROL_LABEL, "Filename:", {8, 99, 50, 10}},
