@@ -21,6 +21,7 @@
 #include "league/player_stats.h"
 #include "league/preferences.h"
 #include "league/stat_codes.h"
+#include "league/team.h"
 #include "league/team_schedule.h"
 #include "platform/dialogs.h"
 #include "platform/ui.h"
@@ -99,6 +100,9 @@ TEST_F(GtkPreviewPrint, PreviewShowsItsStarsAndSimulatesUnanswered)
     for (int t = 0; t < 8; ++t)
         Build_Hand_Made_Club(t);
     League.Team[0].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_USER;
+    Set_Regular_Season_Weeks(17);
+    Set_Team_String("Harriers", 0, 2);
+    Set_Team_String("Lamplighters", 20, 2);
     Set_User_Preference(PREF_CURRENT_WEEK, 2);
     ASSERT_TRUE(Schedule_Game(0, 20, 2, 6, 1300));
     Put_Game(0, 20, 0, 0, 0, 2, 0).nPointSpread = 1000 - 35;
@@ -110,6 +114,8 @@ TEST_F(GtkPreviewPrint, PreviewShowsItsStarsAndSimulatesUnanswered)
     ASSERT_EQ(dialogs::Records().size(), 1u);
     EXPECT_EQ(Get_Calendar_PBP_Flag(0, 2), 0);
     EXPECT_EQ(dialogs::Records().back().Find(PREVIEW_SIMULATE_ALL_BUTTON)->Text, "Simulate Until Week 7");
+    // -35: the home club favoured.
+    EXPECT_EQ(dialogs::Records().back().Find(PREVIEW_LINE_LABEL)->Text, "Harriers favored by 3.5 points");
 }
 
 TEST_F(GtkPreviewPrint, PrintExportsThePagesOfTheWrittenFile)
