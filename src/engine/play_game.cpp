@@ -17,6 +17,7 @@
 #include "engine/game_stats.h"
 #include "engine/stadium_score.h"
 #include "league/cities.h"
+#include "league/human_teams.h"
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/player_lookup.h"
@@ -260,6 +261,20 @@ void Run_Pre_Game_Steps(GAME* pGame)
     Clear_Game_Player_Flags(pGame);
 }
 
+namespace {
+GAME_PREVIEW_HOOK g_pGamePreviewHook = nullptr;
+}  // namespace
+
+void Set_Game_Preview_Hook(GAME_PREVIEW_HOOK pHook)
+{
+    g_pGamePreviewHook = pHook;
+}
+
+GAME_PREVIEW_HOOK Get_Game_Preview_Hook()
+{
+    return g_pGamePreviewHook;
+}
+
 int Play_Game(int nHome, int nAway, int nWeek, GAME* pGame)
 {
     if (!pGame)
@@ -294,8 +309,12 @@ int Play_Game(int nHome, int nAway, int nWeek, GAME* pGame)
     // injury: the line-ups below and the snaps share their answers.
     Begin_On_Field_Cache(pGame);
     if (!bResume) {
-        // The preview dialog of a user's game belongs to the desktop window;
-        // nobody is asked here.
+        // A user's game is previewed, unless he asked to simulate the rest
+        // of the run without previews. Whatever the preview answers, only
+        // the week's watch flags change, never a result.
+        if (g_pGamePreviewHook != nullptr && Get_User_Preference(PREF_SIMULATION_STOP) != 1 &&
+            (Is_Human_Team(nHome) || Is_Human_Team(nAway)))
+            g_pGamePreviewHook(pGame, nWeek);
         Copy_Game_Rosters(pGame);
         Run_Pre_Game_Steps(pGame);
         Write_Game_Page_Header(pGame);

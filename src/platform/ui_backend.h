@@ -68,6 +68,11 @@
 //   Windows-1252 (characters it cannot hold dropped); false when empty.
 // - Open_Document: open a path or URL with the desktop's opener; true when
 //   the opener started.
+// - Print_Document: show the desktop's print dialog for a text file laid
+//   out as monospaced pages (Paginate_Text_For_Print); true when the dialog
+//   ran (a print the user cancelled is no failure), false when it could not
+//   start. Unattended, export the pages as a PDF (Set_Print_Export_File)
+//   without showing the dialog.
 // - Invalidate: the area (x, y, cx, cy in pixels of the control; null: all
 //   of it) of paint area nControl of pDialog needs a new paint; pDialog null
 //   means the main window's page area. The backend later sends DIALOG_PAINT
@@ -110,6 +115,7 @@ struct UI_BACKEND {
     void (*Set_Clipboard_Text)(const std::string& Text) = nullptr;
     bool (*Get_Clipboard_Text)(std::string& Text) = nullptr;
     bool (*Open_Document)(const char* szPathOrUrl) = nullptr;
+    bool (*Print_Document)(const char* szPath) = nullptr;
     void (*Invalidate)(DIALOG* pDialog, int nControl, const UI_RECT* pArea) = nullptr;
     void (*Set_Cursor)(int nCursor) = nullptr;
     int (*Measure_Text)(const std::string& Text) = nullptr;

@@ -32,6 +32,8 @@ std::string g_Clipboard;
 bool g_bClipboardHasText = false;
 std::vector<services::TIMER_FIRING> g_Firings;
 std::vector<std::string> g_Documents;
+std::vector<std::string> g_Printed;
+std::string g_PrintExportFile;
 std::vector<std::string> g_HelpPages;
 std::map<int, std::string> g_HelpNames;
 std::vector<std::pair<int, int>> g_Invalidations;
@@ -213,6 +215,53 @@ bool Open_Document(const char* szPathOrUrl)
     return !Target.empty();
 }
 
+bool Print_Document(const char* szPath)
+{
+    const std::string Target = szPath != nullptr ? szPath : "";
+    const UI_BACKEND& Backend = Ui_Backend();
+    if (Backend.Print_Document != nullptr)
+        return Backend.Print_Document(Target.c_str());
+    g_Printed.push_back(Target);
+    return !Target.empty() && files::File_Exists(Target.c_str());
+}
+
+std::vector<std::vector<std::string>> Paginate_Text_For_Print(const std::string& Text, int nLinesPerPage)
+{
+    nLinesPerPage = std::max(nLinesPerPage, 1);
+    std::vector<std::vector<std::string>> Pages(1);
+    std::string Line;
+    size_t nStart = 0;
+    while (nStart < Text.size()) {
+        size_t nEnd = Text.find('\n', nStart);
+        const bool bLast = nEnd == std::string::npos;
+        if (bLast)
+            nEnd = Text.size();
+        Line.clear();
+        for (size_t i = nStart; i < nEnd; ++i) {
+            const char c = Text[i];
+            if (c == '\t')
+                Line.append(8 - Line.size() % 8, ' ');
+            else if (c != '\r')
+                Line.push_back(c);
+        }
+        if (static_cast<int>(Pages.back().size()) == nLinesPerPage)
+            Pages.emplace_back();
+        Pages.back().push_back(Line);
+        nStart = nEnd + 1;
+    }
+    return Pages;
+}
+
+void Set_Print_Export_File(const std::string& Path)
+{
+    g_PrintExportFile = Path;
+}
+
+const std::string& Get_Print_Export_File()
+{
+    return g_PrintExportFile;
+}
+
 std::string Help_Page_Path(const char* szName)
 {
     return std::string("Help/") + (szName != nullptr ? szName : "") + ".htm";
@@ -291,6 +340,11 @@ const std::vector<std::string>& Opened_Documents()
     return g_Documents;
 }
 
+const std::vector<std::string>& Printed_Documents()
+{
+    return g_Printed;
+}
+
 const std::vector<std::string>& Help_Pages_Opened()
 {
     return g_HelpPages;
@@ -331,6 +385,7 @@ void Reset()
     g_bClipboardHasText = false;
     g_Firings.clear();
     g_Documents.clear();
+    g_Printed.clear();
     g_HelpPages.clear();
     g_HelpNames.clear();
     g_nCursor = UI_CURSOR_ARROW;

@@ -37,6 +37,22 @@ bool Get_Clipboard_Text(std::string& Text);
 // Opens a path or URL with the desktop's opener (xdg-open); true when it
 // started. Headless: recorded, true.
 bool Open_Document(const char* szPathOrUrl);
+// Prints a text file as monospaced pages through the desktop's print
+// dialog; true when it ran (a print the user cancels is no failure), false
+// when it could not start (a missing file, no printing). Headless: recorded,
+// true when the file exists.
+bool Print_Document(const char* szPath);
+// The lines of a text file cut into pages of nLinesPerPage lines (at least
+// 1) for printing: tabs expanded to 8 columns, line ends dropped; an empty
+// file gives one empty page.
+std::vector<std::vector<std::string>> Paginate_Text_For_Print(const std::string& Text, int nLinesPerPage);
+// Lines per printed page (the backends lay pages out with this many).
+constexpr int PRINT_LINES_PER_PAGE = 60;
+// Where an unattended print writes its PDF instead of printing (empty: the
+// backend's own choice, "print.pdf" beside the file). Tests set it.
+void Set_Print_Export_File(const std::string& Path);
+const std::string& Get_Print_Export_File();
+
 // Opens "Help/<name>.htm" of the data folder; a missing page (or no opener)
 // gives a box naming the page, and false.
 bool Open_Help_Page(const char* szName);
@@ -68,6 +84,7 @@ struct TIMER_FIRING {
 };
 const std::vector<TIMER_FIRING>& Timer_Firings();
 const std::vector<std::string>& Opened_Documents();
+const std::vector<std::string>& Printed_Documents();
 const std::vector<std::string>& Help_Pages_Opened();   // names asked for, found or not
 // Paint areas asked to repaint headless: (dialog id, control id) pairs.
 const std::vector<std::pair<int, int>>& Invalidations();

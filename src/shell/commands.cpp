@@ -7,6 +7,7 @@
 #include <string>
 
 #include "editors/playbook_dialogs.h"
+#include "editors/print_dialog.h"
 #include "engine/playbook_records.h"
 #include "engine/watched_game.h"
 #include "editors/find_players.h"
@@ -34,6 +35,7 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_LOAD_DEFENSIVE_PLAYBOOK, "File", "Load Defensive Playbook", ""},
     {CMD_SAVE_OFFENSIVE_PLAYBOOK, "File", "Save Offensive Playbook", ""},
     {CMD_SAVE_DEFENSIVE_PLAYBOOK, "File", "Save Defensive Playbook", ""},
+    {CMD_PRINT, "File", "Print", ""},
     {CMD_RETIRE, "File", "Retire", ""},
     {CMD_EXIT, "File", "Exit", "Ctrl+Q"},
     {CMD_PLAY_ONE_WEEK, "Play", "One Week", "Ctrl+1"},
@@ -335,6 +337,9 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_HALL_OF_FAME:
         Do_Dialog(HALL_OF_FAME_DIALOG, "Hall Of Fame", Hall_Of_Fame_Dialog);
+        break;
+    case CMD_PRINT:
+        Do_Dialog(PRINT_DIALOG, "Print", Print_Stats_Dialog);
         break;
     default:
         // The page commands.

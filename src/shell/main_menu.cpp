@@ -31,6 +31,7 @@ const MENU_LABEL LABELS[] = {
     {CMD_LOAD_DEFENSIVE_PLAYBOOK, "Load &Defensive Playbook...", false},
     {CMD_SAVE_OFFENSIVE_PLAYBOOK, "Save O&ffensive Playbook...", false},
     {CMD_SAVE_DEFENSIVE_PLAYBOOK, "Save D&efensive Playbook...", false},
+    {CMD_PRINT, "&Print...", true},
     {CMD_RETIRE, "Re&tire...", true},
     {CMD_EXIT, "E&xit", true},
     {CMD_PLAY_ONE_WEEK, "One &Week", false},
@@ -349,6 +350,8 @@ const char* Get_Command_Help_Page(int nId)
         return "history";
     case CMD_HALL_OF_FAME:
         return "halloffame";
+    case CMD_PRINT:
+        return "printing";
     case 0:
         return "frontpage";
     case CMD_PAGE_STANDINGS:

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "editors/game_preview.h"
 #include "frontoffice/player_moves.h"
 #include "gamefile/game_file.h"
 #include "base/random.h"
@@ -346,6 +347,8 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     // Contract offers (signings, the draft, renewals) ask the user through
     // the offer dialog; unanswered, it declines.
     Install_Contract_Offer_Dialog();
+    // A user's game opens the game preview first; unanswered, it simulates.
+    Install_Game_Preview();
 
     if (!Start_Up(argc, argv))
         return PROGRAM_EXIT_FAILED;

@@ -61,7 +61,7 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
     EXPECT_EQ(Items(0), (std::vector<std::string>{"&New Game...\tCtrl+N", "&Resume Game...\tCtrl+O",
                                                   "&Save Game...\tCtrl+S", "-", "Load &Offensive Playbook...",
                                                   "Load &Defensive Playbook...", "Save O&ffensive Playbook...",
-                                                  "Save D&efensive Playbook...", "-", "Re&tire...", "-",
+                                                  "Save D&efensive Playbook...", "-", "&Print...", "-", "Re&tire...", "-",
                                                   "E&xit\tCtrl+Q"}));
     EXPECT_EQ(Items(1), (std::vector<std::string>{"One &Week\tCtrl+1", "One &Month\tCtrl+2", "&Half Season\tCtrl+3",
                                                   "Through Trading &Deadline\tCtrl+4", "Through &Playoffs\tCtrl+5", "-",

@@ -256,6 +256,7 @@ bool Start(int* pArgc, char*** pArgv)
     g_Table.Set_Clipboard_Text = Put_On_Clipboard;
     g_Table.Get_Clipboard_Text = Take_From_Clipboard;
     g_Table.Open_Document = Spawn_Opener;
+    g_Table.Print_Document = gtk_internal::Print_Document;
     g_Table.Invalidate = gtk_internal::Invalidate;
     g_Table.Set_Cursor = Set_Cursor;
     g_Table.Measure_Text = Measure_Text;

@@ -24,6 +24,9 @@ GtkWidget* Progress_Window();
 GtkWidget* Message_Box_Window();   // the innermost box shown; null when none
 GtkWidget* Progress_Bar();
 
+// Printing a text file as monospaced pages (gtk_print.cpp).
+bool Print_Document(const char* szPath);
+
 // Dialogs from their templates (gtk_dialogs.cpp).
 void Run_Dialog(DIALOG& Dialog);
 void Dialog_Changed(DIALOG& Dialog, int nControl);

@@ -4,6 +4,7 @@
 //   skin_maker --check DATA_FOLDER   exit 1 unless each file there holds the
 //                                    pixels drawn now
 // Shapes only, no text: the pixels depend on the rasteriser alone.
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -87,6 +88,39 @@ CANVAS News_Bar_Background()
     return Picture;
 }
 
+// The game preview's grades: five star places, the first g of them gold
+// stars and the rest pale outlines, so every grade shows the same width.
+constexpr int STAR_PICTURE_WIDTH = 90;
+constexpr int STAR_PICTURE_HEIGHT = 18;
+
+CANVAS Matchup_Stars(int nGold)
+{
+    CANVAS Picture(STAR_PICTURE_WIDTH, STAR_PICTURE_HEIGHT);
+    Picture.Fill_Rect(Picture.Bounds(), CANVAS_COLOR{0, 0, 0, 0});
+    for (int i = 0; i < 5; ++i) {
+        const double cx = 9 + 18 * i, cy = 9.5, rOuter = 8.5, rInner = 3.6;
+        CANVAS_POINT Star[10];
+        for (int k = 0; k < 10; ++k) {
+            const double r = k % 2 == 0 ? rOuter : rInner;
+            const double a = -1.5707963267948966 + k * 0.6283185307179586;
+            Star[k] = CANVAS_POINT{cx + r * std::cos(a), cy + r * std::sin(a)};
+        }
+        if (i < nGold) {
+            Picture.Fill_Polygon(Star, 10, GOLD);
+            Picture.Draw_Polyline(Star, 10, 1.0, LEATHER, true);
+        } else {
+            Picture.Draw_Polyline(Star, 10, 1.0, Rgb_Color(0x9A9A8A), true);
+        }
+    }
+    return Picture;
+}
+
+CANVAS Stars_1() { return Matchup_Stars(1); }
+CANVAS Stars_2() { return Matchup_Stars(2); }
+CANVAS Stars_3() { return Matchup_Stars(3); }
+CANVAS Stars_4() { return Matchup_Stars(4); }
+CANVAS Stars_5() { return Matchup_Stars(5); }
+
 struct SKIN_FILE {
     const char* szName;
     CANVAS (*pDraw)();
@@ -97,6 +131,11 @@ const SKIN_FILE SKIN_FILES[] = {
     {SKIN_STATUS_BAR_RIGHT, Status_Bar_Right},
     {SKIN_PAGE_BACKGROUND, Page_Background},
     {SKIN_NEWS_BAR_BACKGROUND, News_Bar_Background},
+    {"Dialogs\\Matchup\\stars_1.png", Stars_1},
+    {"Dialogs\\Matchup\\stars_2.png", Stars_2},
+    {"Dialogs\\Matchup\\stars_3.png", Stars_3},
+    {"Dialogs\\Matchup\\stars_4.png", Stars_4},
+    {"Dialogs\\Matchup\\stars_5.png", Stars_5},
 };
 
 bool Same_Pixels(const CANVAS& a, const CANVAS& b)
