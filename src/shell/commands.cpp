@@ -9,8 +9,10 @@
 #include "editors/playbook_dialogs.h"
 #include "engine/playbook_records.h"
 #include "engine/watched_game.h"
+#include "editors/city_editor.h"
 #include "editors/find_players.h"
 #include "editors/sortable_stats.h"
+#include "editors/stadium_editor.h"
 #include "editors/stat_pickers.h"
 #include "editors/team_history.h"
 #include "gamefile/game_dialogs.h"
@@ -55,6 +57,8 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_VIEW_OTHER_TEAM, "Team", "View Other Team", ""},
     {CMD_TEAM_HISTORY, "Team", "Team History", ""},
     {CMD_HALL_OF_FAME, "Team", "Player Hall Of Fame", ""},
+    {CMD_STADIUM_EDITOR, "Edit", "Stadium Editor", ""},
+    {CMD_CITY_EDITOR, "Edit", "City Editor", ""},
 };
 constexpr size_t COMMAND_COUNT = sizeof(COMMANDS) / sizeof(COMMANDS[0]);
 
@@ -335,6 +339,14 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_HALL_OF_FAME:
         Do_Dialog(HALL_OF_FAME_DIALOG, "Hall Of Fame", Hall_Of_Fame_Dialog);
+        break;
+    case CMD_STADIUM_EDITOR:
+        Do_Dialog(STADIUM_EDITOR_DIALOG);
+        Redraw_Main_Window();
+        break;
+    case CMD_CITY_EDITOR:
+        Do_Dialog(CITY_EDITOR_DIALOG);
+        Redraw_Main_Window();
         break;
     default:
         // The page commands.
