@@ -209,7 +209,8 @@ void Load_City_Name(DIALOG& Dialog)
 
 int Save_City_Name(DIALOG& Dialog)
 {
-    const std::string Name = Dialog.Get_Text(CITY_NAME_EDIT).substr(0, CITY_NAME_SIZE - 1);
+    // The stored name ends at the first NUL, so the check reads what is stored.
+    const std::string Name = std::string(Dialog.Get_Text(CITY_NAME_EDIT).c_str()).substr(0, CITY_NAME_SIZE - 1);
     // A name of blanks shows as none in every list: it is no name.
     if (Name.find_first_not_of(" \t") == std::string::npos) {
         Show_Message_Box("All cities must have a name. If you wish to erase a city, return to the City Editor and "
