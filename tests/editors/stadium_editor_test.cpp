@@ -93,6 +93,18 @@ TEST_F(StadiumEditorTest, TheStadiumValueIsWorkedStepByStepWithRounding)
     Set_Stadium(1, 70000, 1, 1, 1000, 1100, 1200);
     EXPECT_EQ(Get_Stadium_Value(1), 246000000);
 
+    // Every step rounds: income 12,513 gives f = 500.52 -> 501; population
+    // 1,001 gives g = 0.501501 -> 1; h = 1; k = 501. Open, grass, 483 seats:
+    // 110,483,000; x 1001 / 2000 = 55,296,741.5 -> 55,296,742; x 1501 / 2000
+    // = 41,500,204.87 -> 41,500,205; to the million 42,000,000 (truncating
+    // every step would give 41,431,125 and 41,000,000).
+    Set_City_Index_Stat(2, CITY_STAT_POPULATION, 1001);
+    Set_City_Index_Stat(2, CITY_STAT_INCOME, 12513);
+    Set_Stadium(2, 483, 0, 0, 1000, 1000, 1000);
+    EXPECT_EQ(Get_Stadium_Value(2), 42000000);
+    Set_City_Index_Stat(2, CITY_STAT_POPULATION, 0);
+    Set_City_Index_Stat(2, CITY_STAT_INCOME, 0);
+
     // Convertible, grass, 0 seats, zero city, sight lines 800:
     // 1500 x 100,000 + 10,000,000 = 160,000,000; / 4 = 40,000,000;
     // x 3800 / 4000 = 38,000,000.
