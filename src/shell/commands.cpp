@@ -341,11 +341,12 @@ bool Dispatch_Main_Command(int nCommand)
         Do_Dialog(HALL_OF_FAME_DIALOG, "Hall Of Fame", Hall_Of_Fame_Dialog);
         break;
     case CMD_STADIUM_EDITOR:
-        Do_Dialog(STADIUM_EDITOR_DIALOG);
+        // Named with its procedure, which also links the editor's template in.
+        Do_Dialog(STADIUM_EDITOR_DIALOG, "Stadium Editor", Stadium_Editor_Dialog_Proc);
         Redraw_Main_Window();
         break;
     case CMD_CITY_EDITOR:
-        Do_Dialog(CITY_EDITOR_DIALOG);
+        Do_Dialog(CITY_EDITOR_DIALOG, "City Editor", City_Editor_Dialog);
         Redraw_Main_Window();
         break;
     default:
