@@ -10,8 +10,10 @@
 #include "editors/print_dialog.h"
 #include "engine/playbook_records.h"
 #include "engine/watched_game.h"
+#include "editors/city_editor.h"
 #include "editors/find_players.h"
 #include "editors/sortable_stats.h"
+#include "editors/stadium_editor.h"
 #include "editors/stat_pickers.h"
 #include "editors/team_history.h"
 #include "gamefile/game_dialogs.h"
@@ -57,6 +59,8 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_VIEW_OTHER_TEAM, "Team", "View Other Team", ""},
     {CMD_TEAM_HISTORY, "Team", "Team History", ""},
     {CMD_HALL_OF_FAME, "Team", "Player Hall Of Fame", ""},
+    {CMD_STADIUM_EDITOR, "Edit", "Stadium Editor", ""},
+    {CMD_CITY_EDITOR, "Edit", "City Editor", ""},
 };
 constexpr size_t COMMAND_COUNT = sizeof(COMMANDS) / sizeof(COMMANDS[0]);
 
@@ -340,6 +344,15 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_PRINT:
         Do_Dialog(PRINT_DIALOG, "Print", Print_Stats_Dialog);
+        break;
+    case CMD_STADIUM_EDITOR:
+        // Named with its procedure, which also links the editor's template in.
+        Do_Dialog(STADIUM_EDITOR_DIALOG, "Stadium Editor", Stadium_Editor_Dialog_Proc);
+        Redraw_Main_Window();
+        break;
+    case CMD_CITY_EDITOR:
+        Do_Dialog(CITY_EDITOR_DIALOG, "City Editor", City_Editor_Dialog);
+        Redraw_Main_Window();
         break;
     default:
         // The page commands.

@@ -53,6 +53,8 @@ const MENU_LABEL LABELS[] = {
     {CMD_VIEW_OTHER_TEAM, "View Other &Team...", false},
     {CMD_TEAM_HISTORY, "Team &History...", true},
     {CMD_HALL_OF_FAME, "&Player Hall Of Fame...", false},
+    {CMD_STADIUM_EDITOR, "&Stadium Editor...", false},
+    {CMD_CITY_EDITOR, "&City Editor...", false},
     {CMD_FINISH_QUARTER, "Finish &Quarter", false},
     {CMD_FINISH_GAME, "Finish &Game", false},
     {CMD_TIMEOUT, "Time&out", false},
@@ -352,6 +354,10 @@ const char* Get_Command_Help_Page(int nId)
         return "halloffame";
     case CMD_PRINT:
         return "printing";
+    case CMD_STADIUM_EDITOR:
+        return "stadiumeditor";
+    case CMD_CITY_EDITOR:
+        return "cityeditor";
     case 0:
         return "frontpage";
     case CMD_PAGE_STANDINGS:

@@ -57,7 +57,7 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
     Build_Main_Menu();
     EXPECT_FALSE(Get_Main_Menu().bGameMenu);
     EXPECT_TRUE(Get_Main_Menu().bEnabled);
-    EXPECT_EQ(Titles(), (std::vector<std::string>{"&File", "&Play", "&View", "&Team"}));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"&File", "&Play", "&View", "&Team", "&Edit"}));
     EXPECT_EQ(Items(0), (std::vector<std::string>{"&New Game...\tCtrl+N", "&Resume Game...\tCtrl+O",
                                                   "&Save Game...\tCtrl+S", "-", "Load &Offensive Playbook...",
                                                   "Load &Defensive Playbook...", "Save O&ffensive Playbook...",
@@ -72,6 +72,9 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
     EXPECT_EQ(Items(3), (std::vector<std::string>{"So&rtable Stats...", "Free &Agents...", "College &Draft...\tCtrl+C",
                                                   "-", "&Find Players...", "View Other &Team...", "-",
                                                   "Team &History...", "&Player Hall Of Fame..."}));
+    EXPECT_EQ(Items(4), (std::vector<std::string>{"&Stadium Editor...", "&City Editor..."}));
+    EXPECT_EQ(Find_Main_Menu_Item(40055)->Text, "&Stadium Editor...");
+    EXPECT_EQ(Find_Main_Menu_Item(40078)->Text, "&City Editor...");
     // Every command of the table is in the menu exactly once.
     size_t nCount = 0;
     const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
