@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "editors/advanced_tools.h"
+#include "editors/encyclopedia_dialog.h"
 #include "editors/playbook_dialogs.h"
 #include "engine/playbook_records.h"
 #include "engine/watched_game.h"
@@ -55,6 +57,8 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_VIEW_OTHER_TEAM, "Team", "View Other Team", ""},
     {CMD_TEAM_HISTORY, "Team", "Team History", ""},
     {CMD_HALL_OF_FAME, "Team", "Player Hall Of Fame", ""},
+    {CMD_ADVANCED_TOOLS, "Tools", "Advanced Tools", ""},
+    {CMD_VIEW_ENCYCLOPEDIA, "Tools", "View Encyclopedia", ""},
 };
 constexpr size_t COMMAND_COUNT = sizeof(COMMANDS) / sizeof(COMMANDS[0]);
 
@@ -335,6 +339,13 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_HALL_OF_FAME:
         Do_Dialog(HALL_OF_FAME_DIALOG, "Hall Of Fame", Hall_Of_Fame_Dialog);
+        break;
+    case CMD_ADVANCED_TOOLS:
+        Show_Advanced_Tools();
+        Redraw_Main_Window();
+        break;
+    case CMD_VIEW_ENCYCLOPEDIA:
+        Show_Encyclopedia_Dialog();
         break;
     default:
         // The page commands.

@@ -52,6 +52,8 @@ const MENU_LABEL LABELS[] = {
     {CMD_VIEW_OTHER_TEAM, "View Other &Team...", false},
     {CMD_TEAM_HISTORY, "Team &History...", true},
     {CMD_HALL_OF_FAME, "&Player Hall Of Fame...", false},
+    {CMD_ADVANCED_TOOLS, "&Advanced Tools...", false},
+    {CMD_VIEW_ENCYCLOPEDIA, "View &Encyclopedia...", false},
     {CMD_FINISH_QUARTER, "Finish &Quarter", false},
     {CMD_FINISH_GAME, "Finish &Game", false},
     {CMD_TIMEOUT, "Time&out", false},
@@ -349,6 +351,8 @@ const char* Get_Command_Help_Page(int nId)
         return "history";
     case CMD_HALL_OF_FAME:
         return "halloffame";
+    case CMD_ADVANCED_TOOLS:
+        return "advancedtools";
     case 0:
         return "frontpage";
     case CMD_PAGE_STANDINGS:
