@@ -36,7 +36,7 @@ protected:
     {
         LeagueTest::SetUp();
         dialogs::Reset();
-        season_cycle::Build_League(2);   // 2020: a rookie's minimum is 610 $K
+        season_cycle::Build_League(3);   // 2020: a rookie's minimum is 610 $K
     }
     void TearDown() override { Set_Build_Tag_For_Test("    "); }
 
@@ -118,6 +118,15 @@ TEST_F(AdvancedToolsTest, ARescaleOnTargetRunsOneRoundAndOnlyRaisesSalariesBelow
     EXPECT_EQ(Salary(1, 0), 610);
     EXPECT_EQ(Salary(1, 1), 10000);
     EXPECT_EQ(Bonus(1, 1), 900);
+    // A player at his minimum is left whole, his bonus too: 610 + 600 / 3 and
+    // 10,000 aimed at half. Rounds at 500, 930, 990, 998: 5,000, 4,650,
+    // 4,604, 4,595.
+    Contract(2, 0, 3, 610, 600);
+    Contract(2, 1, 4, 10000, 0);
+    EXPECT_EQ(Rescale_Player_Salaries(2, 5405000), 500);
+    EXPECT_EQ(Salary(2, 0), 610);
+    EXPECT_EQ(Bonus(2, 0), 600);
+    EXPECT_EQ(Salary(2, 1), 4595);
     // A club with no payroll gets ratio 0 first.
     EXPECT_EQ(Rescale_Player_Salaries(5, 1000000), 0);
 }
@@ -135,18 +144,20 @@ TEST_F(AdvancedToolsTest, WithoutACapOnlyTheComputedValuesChange)
     EXPECT_EQ(std::memcmp(&League, Computed.data(), sizeof(League)), 0);
 }
 
-TEST_F(AdvancedToolsTest, UnderACapEachClubEndsNearItsShare)
+TEST_F(AdvancedToolsTest, UnderACapEachClubEndsWithinItsShareOfTheCap)
 {
-    // Charges stay far below a 100,000,000 cap: each club aims at 92 %.
-    for (int t = 0; t < 2; ++t)
+    // The contracts are drawn again from worth first, so a club's payroll
+    // before the rescale is not known here; whatever it was, each club ends
+    // within 92-97 % of the cap, to the 2 per mille a round stops at.
+    for (int t = 0; t < 3; ++t)
         for (int s = 0; s < 40; ++s)
             Contract(t, s, t * 100 + s + 1, 1000 + 50 * s, 0);
     Set_Universe_Stat(SALARY_CAP, 100000000);
     Run_Advanced_Tool(1);
-    for (int t = 0; t < 2; ++t) {
+    for (int t = 0; t < 3; ++t) {
         const int nPayroll = Get_Team_Financial_Stat(t, FINANCE_PAYROLL);
         EXPECT_GE(nPayroll, 91700) << t;
-        EXPECT_LE(nPayroll, 92300) << t;
+        EXPECT_LE(nPayroll, 97300) << t;
     }
 }
 
