@@ -19,7 +19,7 @@ namespace {
 
 constexpr const char* STYLE_SHEET_FOLDER = "HTML_Templates/CSS";
 constexpr const char* NO_STYLE_SHEET = ".css not found!";
-constexpr size_t SETTINGS_FILE_LIMIT = 8192;
+constexpr size_t SETTINGS_FILE_LIMIT = 1u << 20;   // two lines are read; more is not a settings file
 
 std::string g_ExportFolder = "HTML_Export";
 std::string g_BrowseFolder;
