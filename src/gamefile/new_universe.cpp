@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "base/random.h"
+#include "editors/advanced_tools.h"
 #include "engine/playbooks.h"
 #include "frontoffice/computer_manager.h"
 #include "frontoffice/depth_chart.h"
@@ -317,8 +318,9 @@ bool Setup_New_Universe(int bDownload)
     }
     Adjust_Ratings_After_Setup();
     Step_Progress_Window(3);
-    // Every player's contract figures recomputed.
-    Update_All_Player_Computed_Values(1);
+    // Every player's contract figures recomputed and, under a cap, each
+    // club's payroll brought toward its share of the cap.
+    Run_Advanced_Tool(1);
     Init_All_Team_Finances();
     Step_Progress_Window(2);
     Count_Team_Titles();

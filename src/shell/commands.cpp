@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "editors/advanced_tools.h"
+#include "editors/encyclopedia_dialog.h"
 #include "editors/playbook_dialogs.h"
 #include "editors/print_dialog.h"
 #include "engine/playbook_records.h"
@@ -61,6 +63,8 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_HALL_OF_FAME, "Team", "Player Hall Of Fame", ""},
     {CMD_STADIUM_EDITOR, "Edit", "Stadium Editor", ""},
     {CMD_CITY_EDITOR, "Edit", "City Editor", ""},
+    {CMD_ADVANCED_TOOLS, "Tools", "Advanced Tools", ""},
+    {CMD_VIEW_ENCYCLOPEDIA, "Tools", "View Encyclopedia", ""},
 };
 constexpr size_t COMMAND_COUNT = sizeof(COMMANDS) / sizeof(COMMANDS[0]);
 
@@ -353,6 +357,13 @@ bool Dispatch_Main_Command(int nCommand)
     case CMD_CITY_EDITOR:
         Do_Dialog(CITY_EDITOR_DIALOG, "City Editor", City_Editor_Dialog);
         Redraw_Main_Window();
+        break;
+    case CMD_ADVANCED_TOOLS:
+        Show_Advanced_Tools();
+        Redraw_Main_Window();
+        break;
+    case CMD_VIEW_ENCYCLOPEDIA:
+        Show_Encyclopedia_Dialog();
         break;
     default:
         // The page commands.

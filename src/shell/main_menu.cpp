@@ -55,6 +55,8 @@ const MENU_LABEL LABELS[] = {
     {CMD_HALL_OF_FAME, "&Player Hall Of Fame...", false},
     {CMD_STADIUM_EDITOR, "&Stadium Editor...", false},
     {CMD_CITY_EDITOR, "&City Editor...", false},
+    {CMD_ADVANCED_TOOLS, "&Advanced Tools...", false},
+    {CMD_VIEW_ENCYCLOPEDIA, "View &Encyclopedia...", false},
     {CMD_FINISH_QUARTER, "Finish &Quarter", false},
     {CMD_FINISH_GAME, "Finish &Game", false},
     {CMD_TIMEOUT, "Time&out", false},
@@ -358,6 +360,8 @@ const char* Get_Command_Help_Page(int nId)
         return "stadiumeditor";
     case CMD_CITY_EDITOR:
         return "cityeditor";
+    case CMD_ADVANCED_TOOLS:
+        return "advancedtools";
     case 0:
         return "frontpage";
     case CMD_PAGE_STANDINGS:

@@ -393,6 +393,15 @@ TEST_F(DefaultLeagueSetupTest, SetUpGivesDayZeroWithItsScheduleAndTheUsersTeam)
     ASSERT_GT(n, 32 * 45);
     EXPECT_GT(fSum / n, 45.0f);
     EXPECT_LT(fSum / n, 85.0f);
+    // Under the cap every club's payroll was brought to 92-97 % of it (a
+    // round ends within 2 per mille of its aim), so each has room to sign.
+    const int64_t nCap = Get_Universe_Stat(SALARY_CAP);
+    for (int t = 0; t < Count_Teams(); ++t) {
+        const int64_t nPayroll = static_cast<int64_t>(Get_Team_Financial_Stat(t, FINANCE_PAYROLL)) * 1000;
+        EXPECT_GE(nPayroll * 1000, nCap * 917) << t;
+        EXPECT_LE(nPayroll * 1000, nCap * 973) << t;
+        EXPECT_GT(Get_Team_Financial_Stat(t, FINANCE_CAP_ROOM), 0) << t;
+    }
 }
 
 TEST_F(DefaultLeagueSetupTest, SeasonThatDoesNotFitTheGameRecordsIsRefusedUnchanged)

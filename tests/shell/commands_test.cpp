@@ -77,9 +77,9 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
 {
     size_t nCount = 0;
     const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
-    // 17 of the game and the pages, four playbook dialogs, seven player
-    // lists, Print, the Stadium and City editors.
-    ASSERT_EQ(nCount, 31u);
+    // lists, Print, the Stadium and City editors, Advanced Tools and View
+    // Encyclopedia.
+    ASSERT_EQ(nCount, 33u);
     std::set<int> Ids;
     std::set<std::string> Names;
     std::set<std::string> Keys;

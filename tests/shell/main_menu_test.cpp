@@ -57,7 +57,7 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
     Build_Main_Menu();
     EXPECT_FALSE(Get_Main_Menu().bGameMenu);
     EXPECT_TRUE(Get_Main_Menu().bEnabled);
-    EXPECT_EQ(Titles(), (std::vector<std::string>{"&File", "&Play", "&View", "&Team", "&Edit"}));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"&File", "&Play", "&View", "&Team", "&Edit", "&Tools"}));
     EXPECT_EQ(Items(0), (std::vector<std::string>{"&New Game...\tCtrl+N", "&Resume Game...\tCtrl+O",
                                                   "&Save Game...\tCtrl+S", "-", "Load &Offensive Playbook...",
                                                   "Load &Defensive Playbook...", "Save O&ffensive Playbook...",

@@ -1,0 +1,86 @@
+// Advanced Tools, View Encyclopedia and its folder chooser on the desktop
+// with the default league: the later tools show greyed on the real buttons,
+// the chooser lists its places, and each dialog is captured once drawn
+// (build/screenshots/).
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "editors/advanced_tools.h"
+#include "editors/encyclopedia_dialog.h"
+#include "gui_support.h"
+#include "platform/dialogs.h"
+#include "platform/ui.h"
+#include "shell/main_window.h"
+#include "shell/startup.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string PROGRAM = KELVO_PROGRAM_PATH;
+const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
+
+std::map<int, std::string> g_Names;
+std::map<int, bool> g_Written;
+std::map<int, bool> g_Sensitive;
+bool g_bRecalculateSensitive = false;
+
+void Capture(int nKind, int nDialogId)
+{
+    if (nKind != gtk_probe::WINDOW_DIALOG || g_Names.count(nDialogId) == 0 || g_Written[nDialogId])
+        return;
+    if (nDialogId == ADVANCED_TOOLS_DIALOG) {
+        for (int nId : {TOOL_IMPORT_PLAYBOOKS, TOOL_LOAD_PLAYER_RATINGS, TOOL_CREATE_MODERN_DATABASE,
+                        TOOL_CREATE_HISTORICAL_DATABASE})
+            g_Sensitive[nId] = gtk_probe::Control_Sensitive(nDialogId, nId);
+        g_bRecalculateSensitive = gtk_probe::Control_Sensitive(nDialogId, TOOL_RECALCULATE_CONTRACTS);
+    }
+    g_Written[nDialogId] = gtk_probe::Screenshot(nKind, nDialogId, gui_support::Screenshot_Path(g_Names[nDialogId]));
+}
+
+}  // namespace
+
+TEST(GtkTools, AdvancedToolsAndTheEncyclopediaDialogsShowAndAreCaptured)
+{
+    REQUIRE_DESKTOP();
+    SCRATCH_FOLDER Data("gui_tools");
+    ASSERT_TRUE(Data.Ready());
+    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
+    char szProgram[] = "kelvo";
+    char szFlag[] = "IS_NOT_RANDOM";
+    char* Argv[] = {szProgram, szFlag, nullptr};
+    dialogs::Set_Unattended(true);
+    ASSERT_TRUE(Start_Up(2, Argv));
+
+    g_Names = {{ADVANCED_TOOLS_DIALOG, "dialog_advanced_tools"},
+               {ENCYCLOPEDIA_DIALOG, "dialog_view_encyclopedia"},
+               {EXPORT_FOLDER_DIALOG, "dialog_export_folder"}};
+    gtk_probe::Set_Shown_Hook(Capture);
+    Show_Advanced_Tools();
+    DIALOG_ACTION Browse;
+    Browse.nKind = ACTION_PRESS;
+    Browse.nControl = ENCYCLOPEDIA_BROWSE;
+    dialogs::Queue_Action(ENCYCLOPEDIA_DIALOG, Browse);
+    Show_Encyclopedia_Dialog();
+    gtk_probe::Set_Shown_Hook(nullptr);
+    for (const auto& [nId, Name] : g_Names)
+        EXPECT_TRUE(g_Written[nId]) << Name;
+    for (const auto& [nId, bSensitive] : g_Sensitive)
+        EXPECT_FALSE(bSensitive) << nId;
+    EXPECT_EQ(g_Sensitive.size(), 4u);
+    EXPECT_TRUE(g_bRecalculateSensitive);
+    // The chooser listed "/" first among its places.
+    const DIALOG_RECORD* pChooser = nullptr;
+    for (const DIALOG_RECORD& Record : dialogs::Records())
+        if (Record.nDialogId == EXPORT_FOLDER_DIALOG)
+            pChooser = &Record;
+    ASSERT_NE(pChooser, nullptr);
+    ASSERT_FALSE(pChooser->Find(EXPORT_ROOT_LIST)->Items.empty());
+    EXPECT_EQ(pChooser->Find(EXPORT_ROOT_LIST)->Items[0], "/");
+    Destroy_Main_Window();
+}
