@@ -10,6 +10,8 @@
 #include "engine/playbook_records.h"
 #include "engine/watched_game.h"
 #include "editors/find_players.h"
+#include "editors/options_dialog.h"
+#include "editors/small_dialogs.h"
 #include "editors/sortable_stats.h"
 #include "editors/stat_pickers.h"
 #include "editors/team_history.h"
@@ -22,6 +24,7 @@
 #include "season/day_advance.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
+#include "shell/news_bar.h"
 #include "shell/owner_hall_of_fame.h"
 
 namespace {
@@ -55,6 +58,10 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_VIEW_OTHER_TEAM, "Team", "View Other Team", ""},
     {CMD_TEAM_HISTORY, "Team", "Team History", ""},
     {CMD_HALL_OF_FAME, "Team", "Player Hall Of Fame", ""},
+    {CMD_OPTIONS, "Tools", "Options", ""},
+    {CMD_DATABASE_NOTES, "Tools", "Database Notes", ""},
+    {CMD_INJURY_CONTINGENCY, "Tools", "Injury Contingency", ""},
+    {CMD_DID_YOU_KNOW, "Help", "Did You Know?", ""},
 };
 constexpr size_t COMMAND_COUNT = sizeof(COMMANDS) / sizeof(COMMANDS[0]);
 
@@ -144,6 +151,28 @@ void Load_Playbook_Command(int nSide)
         return;
     Run_Load_Playbook_Dialog(nSide);
     Redraw_Main_Window();
+}
+
+// Options stores the ticker's choice; the bar is the main window's, so it
+// comes or goes here, once the dialog has closed.
+void Options_Command()
+{
+    Run_Options_Dialog();
+    const bool bWanted = Get_User_Preference(PREF_NEWS_BAR) != 0;
+    if (bWanted && !Is_News_Bar_Shown()) {
+        Create_News_Bar();
+        Start_Main_News_Ticker();
+    } else if (!bWanted && Is_News_Bar_Shown()) {
+        Destroy_News_Bar();
+    }
+}
+
+void Did_You_Know_Command()
+{
+    bool bShowAtStartup = Read_Show_Hint_At_Startup();
+    Run_Did_You_Know_Dialog(bShowAtStartup);
+    if (bShowAtStartup != Read_Show_Hint_At_Startup() && !Store_Show_Hint_At_Startup(bShowAtStartup))
+        Report_Error("the start-up hint choice could not be stored in %s", __func__);
 }
 
 void Play_Multiple_Seasons_Command()
@@ -335,6 +364,18 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_HALL_OF_FAME:
         Do_Dialog(HALL_OF_FAME_DIALOG, "Hall Of Fame", Hall_Of_Fame_Dialog);
+        break;
+    case CMD_OPTIONS:
+        Options_Command();
+        break;
+    case CMD_DATABASE_NOTES:
+        Run_Database_Notes_Dialog();
+        break;
+    case CMD_INJURY_CONTINGENCY:
+        Run_Injury_Contingency_Dialog();
+        break;
+    case CMD_DID_YOU_KNOW:
+        Did_You_Know_Command();
         break;
     default:
         // The page commands.

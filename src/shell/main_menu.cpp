@@ -52,6 +52,10 @@ const MENU_LABEL LABELS[] = {
     {CMD_VIEW_OTHER_TEAM, "View Other &Team...", false},
     {CMD_TEAM_HISTORY, "Team &History...", true},
     {CMD_HALL_OF_FAME, "&Player Hall Of Fame...", false},
+    {CMD_OPTIONS, "&Options...", false},
+    {CMD_DATABASE_NOTES, "&Database Notes...", true},
+    {CMD_INJURY_CONTINGENCY, "&Injury Contingency...", false},
+    {CMD_DID_YOU_KNOW, "Did You Know?...", false},
     {CMD_FINISH_QUARTER, "Finish &Quarter", false},
     {CMD_FINISH_GAME, "Finish &Game", false},
     {CMD_TIMEOUT, "Time&out", false},
@@ -349,6 +353,14 @@ const char* Get_Command_Help_Page(int nId)
         return "history";
     case CMD_HALL_OF_FAME:
         return "halloffame";
+    case CMD_OPTIONS:
+        return "options";
+    case CMD_DATABASE_NOTES:
+        return "databasenotes";
+    case CMD_INJURY_CONTINGENCY:
+        return "injurycontingency";
+    case CMD_DID_YOU_KNOW:
+        return "didyouknow";
     case 0:
         return "frontpage";
     case CMD_PAGE_STANDINGS:
