@@ -62,6 +62,7 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_DATABASE_NOTES, "Tools", "Database Notes", ""},
     {CMD_INJURY_CONTINGENCY, "Tools", "Injury Contingency", ""},
     {CMD_DID_YOU_KNOW, "Help", "Did You Know?", ""},
+    {CMD_STROKE_TESTER, "Help", "AGG Tester", ""},
 };
 constexpr size_t COMMAND_COUNT = sizeof(COMMANDS) / sizeof(COMMANDS[0]);
 
@@ -376,6 +377,11 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_DID_YOU_KNOW:
         Did_You_Know_Command();
+        break;
+    case CMD_STROKE_TESTER:
+        // A developer's tool: without its start-up flag the command is not there.
+        if ((Get_Startup_Flags() & FLAG_DTXT_AGG) != 0)
+            Run_Stroke_Tester_Dialog();
         break;
     default:
         // The page commands.

@@ -41,6 +41,7 @@ enum MAIN_COMMAND_ID : int {
     CMD_DATABASE_NOTES = 40087,
     CMD_INJURY_CONTINGENCY = 40077,
     CMD_DID_YOU_KNOW = 40156,
+    CMD_STROKE_TESTER = 40184,   // only under the start-up flag "DTXT_AGG"
 };
 
 constexpr int MAIN_ACCELERATOR_TABLE = 101;

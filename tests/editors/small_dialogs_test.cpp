@@ -9,6 +9,7 @@
 #include "league/database_notes.h"
 #include "league/league_data.h"
 #include "league/preferences.h"
+#include "platform/canvas.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "test_support.h"
@@ -138,6 +139,40 @@ TEST_F(SmallDialogsTest, NextHintWrapsAndTheStartupChoiceComesBack)
     EXPECT_FALSE(bShow);
     EXPECT_EQ(nLast, 3);
     EXPECT_EQ(dialogs::Records().back().Find(HINT_TEXT_LIST)->Items[0].rfind("Using the Hint", 0), 0u);
+}
+
+TEST_F(SmallDialogsTest, StrokeTesterShowsThousandthsAndDrawsItsStroke)
+{
+    EXPECT_EQ(Format_Thousandths(1234), "1.234");
+    EXPECT_EQ(Format_Thousandths(5), "0.005");
+    EXPECT_EQ(Format_Thousandths(3000), "3.000");
+
+    dialogs::Queue_Action(STROKE_TESTER_DIALOG, Action(ACTION_TRACK, STROKE_FIRST_TRACKBAR, 750));
+    dialogs::Queue_Action(STROKE_TESTER_DIALOG, Action(ACTION_TRACK, STROKE_FIRST_TRACKBAR + 2, 1005));
+    dialogs::Queue_Action(STROKE_TESTER_DIALOG, Action(ACTION_PRESS, STROKE_OK_BUTTON));
+    EXPECT_EQ(Run_Stroke_Tester_Dialog(), 1);
+    const DIALOG_RECORD& Record = dialogs::Records().back();
+    EXPECT_EQ(Record.Find(STROKE_FIRST_VALUE)->Text, "0.750");
+    EXPECT_EQ(Record.Find(STROKE_FIRST_VALUE + 1)->Text, "0.000");
+    EXPECT_EQ(Record.Find(STROKE_FIRST_VALUE + 2)->Text, "1.005");
+    EXPECT_EQ(Record.Find(STROKE_FIRST_TRACKBAR)->nMax, 5000);
+    EXPECT_EQ(Record.Find(STROKE_FIRST_TRACKBAR + 1)->nMax, 3000);
+    EXPECT_EQ(Record.Find(STROKE_FIRST_TRACKBAR + 2)->nMax, 2000);
+
+    // The stroke starts at the square's corner in blue; the far corner stays empty.
+    DIALOG Dialog(STROKE_TESTER_DIALOG, "AGG Tester", Stroke_Tester_Dialog, nullptr);
+    Dialog.Build_Registered();
+    CANVAS Canvas(100, 100);
+    UI_RECT Area;
+    Area.cx = 100;
+    Area.cy = 100;
+    ASSERT_TRUE(Dialog.User_Paint(STROKE_AREA, &Canvas, Area));
+    int nBlue = 0;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x)
+            nBlue += (Canvas.Get_Pixel(x, y) & 0xFF) != 0 && ((Canvas.Get_Pixel(x, y) >> 16) & 0xFF) == 0;
+    EXPECT_GT(nBlue, 10);
+    EXPECT_EQ(Canvas.Get_Pixel(99, 99), 0u);
 }
 
 }  // namespace

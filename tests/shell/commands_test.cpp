@@ -77,8 +77,10 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
 {
     size_t nCount = 0;
     const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
-    // 17 of the game and the pages, four playbook dialogs, seven player lists.
-    ASSERT_EQ(nCount, 28u);
+    // 17 of the game and the pages, four playbook dialogs, seven player lists,
+    // Options, Database Notes, Injury Contingency, Did You Know? and the
+    // stroke tester.
+    ASSERT_EQ(nCount, 33u);
     std::set<int> Ids;
     std::set<std::string> Names;
     std::set<std::string> Keys;
