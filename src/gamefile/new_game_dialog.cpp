@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "editors/options_dialog.h"
 #include "base/text_utils.h"
 #include "gamefile/game_dialogs.h"
 #include "gamefile/game_file.h"
@@ -39,7 +40,6 @@
 
 namespace {
 
-constexpr const char* TITLES[] = {"Coach", "Head Coach", "Kelvo"};
 // Seasons from this year on are the present: no replay of history.
 constexpr int PRESENT_YEAR = 2023;
 constexpr int FAN_MOOD_FIRST_STRING = 13;
@@ -232,9 +232,7 @@ void Open(DIALOG& Dialog)
         Change_Season(Dialog);
     }
     Set_User_Preference(PREF_DIFFICULTY, 0);
-    DIALOG_CONTROL* pTitles = Dialog.Find(NEW_GAME_TITLE);
-    pTitles->Items.assign(std::begin(TITLES), std::end(TITLES));
-    pTitles->nSelected = 0;
+    Fill_Title_Combo(Dialog);
     char szOwner[TEXT_BUFFER_SIZE] = "";
     Read_Last_Owner_Name(szOwner, OWNER_NAME_LIMIT + 1);
     Dialog.Set_Text(NEW_GAME_NAME, szOwner);

@@ -624,15 +624,3 @@ int Check_All_Players_Vital_Flag()
     return 1;
 }
 
-// ---------------------------------------------------------------------------
-// Dialog helpers
-
-void Fill_Title_Combo(DIALOG& Dialog)
-{
-    DIALOG_CONTROL* pCombo = Dialog.Find(IDC_TITLE_COMBO);
-    if (pCombo == nullptr)
-        pCombo = &Dialog.Add(IDC_TITLE_COMBO, CONTROL_COMBO);
-    pCombo->Items = {"Coach", "Head Coach", "Kelvo"};
-    const int nTitle = Get_User_Preference(PREF_DIFFICULTY);
-    pCombo->nSelected = nTitle >= 0 && nTitle < static_cast<int>(pCombo->Items.size()) ? nTitle : 0;
-}

@@ -72,6 +72,3 @@ int Get_Position_Peak_Age(int nPosition, int nYear);
 // the value-2 mark of vital stat 24, else 0.
 int Check_All_Players_Vital_Flag();
 
-// Fills the dialog's combo box 1008 with "Coach", "Head Coach" and "Kelvo"
-// and selects the one preference 25 holds.
-void Fill_Title_Combo(DIALOG& Dialog);

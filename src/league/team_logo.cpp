@@ -37,3 +37,11 @@ void Use_League_Skin()
     size_t nLength = strnlen(League.szSkinName, sizeof(League.szSkinName));
     Set_Skin_Name(nLength == sizeof(League.szSkinName) ? "" : std::string(League.szSkinName, nLength).c_str());
 }
+
+void Set_League_Skin(const char* szSkin)
+{
+    std::memset(League.szSkinName, 0, sizeof(League.szSkinName));
+    if (szSkin != nullptr)
+        std::memcpy(League.szSkinName, szSkin, strnlen(szSkin, sizeof(League.szSkinName) - 1));
+    Use_League_Skin();
+}

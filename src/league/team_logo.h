@@ -13,3 +13,6 @@ bool Get_Team_Logo_File(int nTeam, std::string& Path);
 // Makes the game's skin (its name in the league) the skin the picture
 // services read (Get_Skin_File_Path); an empty name gives the default skin.
 void Use_League_Skin();
+// Stores the game's skin (cut at 1,023 characters, zero-filled after it)
+// and makes it the skin the picture services read.
+void Set_League_Skin(const char* szSkin);

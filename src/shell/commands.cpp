@@ -14,6 +14,8 @@
 #include "engine/watched_game.h"
 #include "editors/city_editor.h"
 #include "editors/find_players.h"
+#include "editors/options_dialog.h"
+#include "editors/small_dialogs.h"
 #include "editors/sortable_stats.h"
 #include "editors/stadium_editor.h"
 #include "editors/stat_pickers.h"
@@ -27,6 +29,7 @@
 #include "season/day_advance.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
+#include "shell/news_bar.h"
 #include "shell/owner_hall_of_fame.h"
 
 namespace {
@@ -65,6 +68,11 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_CITY_EDITOR, "Edit", "City Editor", ""},
     {CMD_ADVANCED_TOOLS, "Tools", "Advanced Tools", ""},
     {CMD_VIEW_ENCYCLOPEDIA, "Tools", "View Encyclopedia", ""},
+    {CMD_OPTIONS, "Tools", "Options", ""},
+    {CMD_DATABASE_NOTES, "Tools", "Database Notes", ""},
+    {CMD_INJURY_CONTINGENCY, "Tools", "Injury Contingency", ""},
+    {CMD_DID_YOU_KNOW, "Help", "Did You Know?", ""},
+    {CMD_STROKE_TESTER, "Help", "AGG Tester", ""},
 };
 constexpr size_t COMMAND_COUNT = sizeof(COMMANDS) / sizeof(COMMANDS[0]);
 
@@ -154,6 +162,28 @@ void Load_Playbook_Command(int nSide)
         return;
     Run_Load_Playbook_Dialog(nSide);
     Redraw_Main_Window();
+}
+
+// Options stores the ticker's choice; the bar is the main window's, so it
+// comes or goes here, once the dialog has closed.
+void Options_Command()
+{
+    Run_Options_Dialog();
+    const bool bWanted = Get_User_Preference(PREF_NEWS_BAR) != 0;
+    if (bWanted && !Is_News_Bar_Shown()) {
+        Create_News_Bar();
+        Start_Main_News_Ticker();
+    } else if (!bWanted && Is_News_Bar_Shown()) {
+        Destroy_News_Bar();
+    }
+}
+
+void Did_You_Know_Command()
+{
+    bool bShowAtStartup = Read_Show_Hint_At_Startup();
+    Run_Did_You_Know_Dialog(bShowAtStartup);
+    if (bShowAtStartup != Read_Show_Hint_At_Startup() && !Store_Show_Hint_At_Startup(bShowAtStartup))
+        Report_Error("the start-up hint choice could not be stored in %s", __func__);
 }
 
 void Play_Multiple_Seasons_Command()
@@ -364,6 +394,23 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_VIEW_ENCYCLOPEDIA:
         Show_Encyclopedia_Dialog();
+        break;
+    case CMD_OPTIONS:
+        Options_Command();
+        break;
+    case CMD_DATABASE_NOTES:
+        Run_Database_Notes_Dialog();
+        break;
+    case CMD_INJURY_CONTINGENCY:
+        Run_Injury_Contingency_Dialog();
+        break;
+    case CMD_DID_YOU_KNOW:
+        Did_You_Know_Command();
+        break;
+    case CMD_STROKE_TESTER:
+        // A developer's tool: without its start-up flag the command is not there.
+        if ((Get_Startup_Flags() & FLAG_DTXT_AGG) != 0)
+            Run_Stroke_Tester_Dialog();
         break;
     default:
         // The page commands.

@@ -57,6 +57,11 @@ const MENU_LABEL LABELS[] = {
     {CMD_CITY_EDITOR, "&City Editor...", false},
     {CMD_ADVANCED_TOOLS, "&Advanced Tools...", false},
     {CMD_VIEW_ENCYCLOPEDIA, "View &Encyclopedia...", false},
+    {CMD_OPTIONS, "&Options...", false},
+    {CMD_DATABASE_NOTES, "&Database Notes...", true},
+    {CMD_INJURY_CONTINGENCY, "&Injury Contingency...", false},
+    {CMD_DID_YOU_KNOW, "Did You Know?...", false},
+    {CMD_STROKE_TESTER, "&AGG Tester...", true},
     {CMD_FINISH_QUARTER, "Finish &Quarter", false},
     {CMD_FINISH_GAME, "Finish &Game", false},
     {CMD_TIMEOUT, "Time&out", false},
@@ -108,8 +113,12 @@ void Build_Normal_Menu(MAIN_MENU& Menu)
 {
     size_t nCount = 0;
     const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
-    for (size_t i = 0; i < nCount; ++i)
+    for (size_t i = 0; i < nCount; ++i) {
+        // The stroke tester shows only under its start-up flag.
+        if (pCommands[i].nId == CMD_STROKE_TESTER && (Get_Startup_Flags() & FLAG_DTXT_AGG) == 0)
+            continue;
         Add_Item(Popup_Named(Menu, pCommands[i].szMenu), Item_Of(pCommands[i]));
+    }
 }
 
 // While games are played: the game's own commands and the pages. Finish
@@ -362,6 +371,14 @@ const char* Get_Command_Help_Page(int nId)
         return "cityeditor";
     case CMD_ADVANCED_TOOLS:
         return "advancedtools";
+    case CMD_OPTIONS:
+        return "options";
+    case CMD_DATABASE_NOTES:
+        return "databasenotes";
+    case CMD_INJURY_CONTINGENCY:
+        return "injurycontingency";
+    case CMD_DID_YOU_KNOW:
+        return "didyouknow";
     case 0:
         return "frontpage";
     case CMD_PAGE_STANDINGS:

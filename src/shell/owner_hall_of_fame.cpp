@@ -118,6 +118,20 @@ bool Store_Main_Window_Rectangle(const WINDOW_RECTANGLE& Window, bool bMaximized
     return Write_Owner_Hall_Of_Fame(&Fame);
 }
 
+bool Read_Show_Hint_At_Startup()
+{
+    OWNER_HALL_OF_FAME Fame;
+    return Load_Owner_Hall_Of_Fame(Fame) && Fame.bShowHintAtStartup == 1;
+}
+
+bool Store_Show_Hint_At_Startup(bool bShow)
+{
+    OWNER_HALL_OF_FAME Fame;
+    Load_Owner_Hall_Of_Fame(Fame);
+    Fame.bShowHintAtStartup = bShow ? 1 : 0;
+    return Write_Owner_Hall_Of_Fame(&Fame);
+}
+
 namespace {
 
 bool Read_Last_Owner_From_File(char* szName, size_t nSize)

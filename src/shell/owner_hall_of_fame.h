@@ -17,7 +17,8 @@
 //   84      4       main window right
 //   88      4       main window bottom
 //   92      4       main window maximized: 0 or 1
-//   96      160     reserved, zero
+//   96      4       show a hint at start-up: 1 on, anything else off (0)
+//   100     156     reserved, zero
 //   256     22,880  143 owner records of 160 bytes:
 //                     +0   64  owner's name
 //                     +64  64  club (city and nickname)
@@ -81,7 +82,8 @@ struct OWNER_HALL_OF_FAME {
     char szLastOwner[OWNER_FAME_NAME_SIZE];
     WINDOW_RECTANGLE Window;
     int32_t bMaximized;
-    unsigned char Reserved1[160];
+    int32_t bShowHintAtStartup;
+    unsigned char Reserved1[156];
     OWNER_FAME_ENTRY Owner[OWNER_FAME_RECORDS];
     unsigned char Reserved2[144];
     char szLastGamePath[OWNER_FAME_PATH_SIZE];
@@ -96,7 +98,8 @@ static_assert(offsetof(OWNER_HALL_OF_FAME, nOwners) == 4);
 static_assert(offsetof(OWNER_HALL_OF_FAME, szLastOwner) == 8);
 static_assert(offsetof(OWNER_HALL_OF_FAME, Window) == 76);
 static_assert(offsetof(OWNER_HALL_OF_FAME, bMaximized) == 92);
-static_assert(offsetof(OWNER_HALL_OF_FAME, Reserved1) == 96);
+static_assert(offsetof(OWNER_HALL_OF_FAME, bShowHintAtStartup) == 96);
+static_assert(offsetof(OWNER_HALL_OF_FAME, Reserved1) == 100);
 static_assert(offsetof(OWNER_HALL_OF_FAME, Owner) == 256);
 static_assert(offsetof(OWNER_HALL_OF_FAME, Reserved2) == 23136);
 static_assert(offsetof(OWNER_HALL_OF_FAME, szLastGamePath) == OWNER_LAST_GAME_PATH_OFFSET);
@@ -119,6 +122,11 @@ bool Load_Owner_Hall_Of_Fame(OWNER_HALL_OF_FAME& Fame);
 // when the file cannot be written.
 bool Store_Main_Window_Rectangle(const WINDOW_RECTANGLE& Window, bool bMaximized);
 bool Is_Usable_Window_Rectangle(const WINDOW_RECTANGLE& Window);
+// "Show hint at startup" of Did You Know?: false when the file is missing or
+// damaged. Storing it rebuilds a damaged file first; false when the file
+// cannot be written.
+bool Read_Show_Hint_At_Startup();
+bool Store_Show_Hint_At_Startup(bool bShow);
 
 // The last owner's name as the New Game dialog reads and writes it, kept in
 // the file; installed at start-up.

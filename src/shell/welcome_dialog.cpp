@@ -1,6 +1,7 @@
 #include "shell/welcome_dialog.h"
 
 #include "shell/commands.h"
+#include "shell/owner_hall_of_fame.h"
 
 namespace {
 
@@ -34,15 +35,29 @@ void Welcome_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
     }
 }
 
+namespace {
+
+// The user asked for a hint at start-up (Did You Know?'s check box): it
+// follows whatever the welcome dialog's choice opened.
+void Show_Startup_Hint()
+{
+    if (Read_Show_Hint_At_Startup())
+        Dispatch_Main_Command(CMD_DID_YOU_KNOW);
+}
+
+}  // namespace
+
 int Show_Welcome_Dialog()
 {
     const int nChoice = Do_Dialog(WELCOME_DIALOG, "Welcome", Welcome_Dialog_Proc);
     switch (nChoice) {
     case WELCOME_NEW_GAME:
         Dispatch_Main_Command(CMD_NEW_GAME);
+        Show_Startup_Hint();
         return nChoice;
     case WELCOME_RESUME_GAME:
         Dispatch_Main_Command(CMD_RESUME_GAME);
+        Show_Startup_Hint();
         return nChoice;
     default:
         Exit_Program();

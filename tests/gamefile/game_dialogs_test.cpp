@@ -193,8 +193,9 @@ TEST_F(GameDialogsTest, NewGameForAChosenTeamMakesItTheUsersAndWritesTheSettings
     Get_Team_String(szOwner, nBears, TEAM_STRING_OWNER);
     EXPECT_STREQ(szOwner, "Jordan Newcoach");
     EXPECT_EQ(g_StoredOwner, "Jordan Newcoach");
-    EXPECT_EQ(Get_User_Preference(PREF_USER_TITLE), 1);
-    EXPECT_EQ(Get_User_Preference(PREF_DIFFICULTY), 1);
+    // "Head Coach" is the third of the four titles.
+    EXPECT_EQ(Get_User_Preference(PREF_USER_TITLE), 2);
+    EXPECT_EQ(Get_User_Preference(PREF_DIFFICULTY), 2);
     EXPECT_EQ(Get_User_Preference(PREF_CURRENT_TEAM), nBears);
     EXPECT_EQ(Get_User_Preference(PREF_SELECTED_TEAM), nBears);
     EXPECT_EQ(Get_User_Preference(PREF_USER_LEAGUE), 0);   // Chicago plays in division 0
@@ -245,7 +246,7 @@ TEST_F(GameDialogsTest, YourNameStartsAsTheLastOwnerAndIsCutToTheOwnerField)
     Open_New_Game(Dialog);
     EXPECT_EQ(Dialog.Get_Text(NEW_GAME_NAME), "Casey Stored");
     EXPECT_EQ(Dialog.Get_Selected(NEW_GAME_TITLE), 0);
-    EXPECT_EQ(Dialog.Find(NEW_GAME_TITLE)->Items, (std::vector<std::string>{"Coach", "Head Coach", "Kelvo"}));
+    EXPECT_EQ(Dialog.Find(NEW_GAME_TITLE)->Items, (std::vector<std::string>{"Fan", "Coach", "Head Coach", "Kelvo"}));
     EXPECT_EQ(Dialog.Default_Button(), NEW_GAME_PLAY);
 
     const std::string Long(40, 'x');

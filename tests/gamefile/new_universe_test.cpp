@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "editors/options_dialog.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -288,8 +290,8 @@ TEST_F(NewUniverseTest, TitleComboAndAdvancedOptionsFromTheDialog)
     Fill_Title_Combo(Dialog);
     const DIALOG_CONTROL* pCombo = Dialog.Find(IDC_TITLE_COMBO);
     ASSERT_NE(pCombo, nullptr);
-    ASSERT_EQ(pCombo->Items.size(), 3u);
-    EXPECT_EQ(pCombo->Items[2], "Kelvo");
+    ASSERT_EQ(pCombo->Items.size(), 4u);
+    EXPECT_EQ(pCombo->Items[3], "Kelvo");
     EXPECT_EQ(pCombo->nSelected, 1);
 
     // No box checked: only the difficulty's variation, and the flag is 0.

@@ -77,9 +77,10 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
 {
     size_t nCount = 0;
     const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
-    // lists, Print, the Stadium and City editors, Advanced Tools and View
-    // Encyclopedia.
-    ASSERT_EQ(nCount, 33u);
+    // lists, Print, the Stadium and City editors, Advanced Tools, View
+    // Encyclopedia, Options, Database Notes, Injury Contingency, Did You
+    // Know? and the stroke tester.
+    ASSERT_EQ(nCount, 38u);
     std::set<int> Ids;
     std::set<std::string> Names;
     std::set<std::string> Keys;

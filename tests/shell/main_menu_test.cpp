@@ -11,6 +11,7 @@
 
 #include "league/league_data.h"
 #include "league/preferences.h"
+#include "platform/errors.h"
 #include "platform/shell_requests.h"
 #include "shell/commands.h"
 #include "shell/main_menu.h"
@@ -57,7 +58,7 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
     Build_Main_Menu();
     EXPECT_FALSE(Get_Main_Menu().bGameMenu);
     EXPECT_TRUE(Get_Main_Menu().bEnabled);
-    EXPECT_EQ(Titles(), (std::vector<std::string>{"&File", "&Play", "&View", "&Team", "&Edit", "&Tools"}));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"&File", "&Play", "&View", "&Team", "&Edit", "&Tools", "&Help"}));
     EXPECT_EQ(Items(0), (std::vector<std::string>{"&New Game...\tCtrl+N", "&Resume Game...\tCtrl+O",
                                                   "&Save Game...\tCtrl+S", "-", "Load &Offensive Playbook...",
                                                   "Load &Defensive Playbook...", "Save O&ffensive Playbook...",
@@ -75,11 +76,18 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
     EXPECT_EQ(Items(4), (std::vector<std::string>{"&Stadium Editor...", "&City Editor..."}));
     EXPECT_EQ(Find_Main_Menu_Item(40055)->Text, "&Stadium Editor...");
     EXPECT_EQ(Find_Main_Menu_Item(40078)->Text, "&City Editor...");
-    // Every command of the table is in the menu exactly once.
+    EXPECT_EQ(Items(5), (std::vector<std::string>{"&Advanced Tools...", "View &Encyclopedia...", "&Options...", "-",
+                                                  "&Database Notes...", "&Injury Contingency..."}));
+    // Every command of the table is in the menu exactly once (the stroke
+    // tester only under its start-up flag).
     size_t nCount = 0;
     const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
     for (size_t i = 0; i < nCount; ++i) {
         const MAIN_MENU_ITEM* pItem = Find_Main_Menu_Item(pCommands[i].nId);
+        if (pCommands[i].nId == CMD_STROKE_TESTER && (Get_Startup_Flags() & FLAG_DTXT_AGG) == 0) {
+            EXPECT_EQ(pItem, nullptr);
+            continue;
+        }
         ASSERT_NE(pItem, nullptr) << pCommands[i].szName;
         EXPECT_EQ(pItem->Accelerator, pCommands[i].szAccelerator);
     }
