@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "editors/city_editor.h"
 #include "editors/stat_pickers.h"
 #include "league/database_notes.h"
 #include "league/league_data.h"
@@ -128,13 +129,6 @@ void Paint_Stroke(const DIALOG& Dialog, CANVAS& Canvas, const UI_RECT& Area)
 }
 
 }  // namespace
-
-std::string Format_Thousandths(int nPosition)
-{
-    char szText[32];
-    std::snprintf(szText, sizeof(szText), "%d.%03d", nPosition / 1000, nPosition % 1000);
-    return szText;
-}
 
 void Stroke_Tester_Dialog(DIALOG& Dialog, int nEvent, int nControl)
 {

@@ -54,8 +54,7 @@ void Database_Notes_Dialog(DIALOG& Dialog, int nEvent, int nControl);
 void Injury_Contingency_Dialog(DIALOG& Dialog, int nEvent, int nControl);
 void Did_You_Know_Dialog(DIALOG& Dialog, int nEvent, int nControl);
 void Stroke_Tester_Dialog(DIALOG& Dialog, int nEvent, int nControl);
-// "%d.%03d" of a trackbar's thousandths.
-std::string Format_Thousandths(int nPosition);
+// A trackbar's thousandths read "%d.%03d": Format_Thousandths (city_editor.h).
 
 int Run_Database_Notes_Dialog();
 // 1 stored, 0 cancelled.

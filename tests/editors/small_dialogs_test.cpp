@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "editors/city_editor.h"
 #include "editors/small_dialogs.h"
 #include "league/database_notes.h"
 #include "league/league_data.h"
