@@ -16,18 +16,11 @@
 #include "platform/ui.h"
 #include "season/player_development.h"
 #include "test_support.h"
+#include "editors/dialog_action.h"
 
 namespace {
 
-DIALOG_ACTION Action(int nKind, int nControl, int nValue = 0, const std::string& Text = std::string())
-{
-    DIALOG_ACTION A;
-    A.nKind = nKind;
-    A.nControl = nControl;
-    A.nValue = nValue;
-    A.Text = Text;
-    return A;
-}
+using editor_tests::Action;
 
 class OptionsDialogTest : public LeagueTest {
 protected:

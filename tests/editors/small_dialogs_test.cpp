@@ -14,18 +14,11 @@
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "test_support.h"
+#include "editors/dialog_action.h"
 
 namespace {
 
-DIALOG_ACTION Action(int nKind, int nControl, int nValue = 0, const std::string& Text = std::string())
-{
-    DIALOG_ACTION A;
-    A.nKind = nKind;
-    A.nControl = nControl;
-    A.nValue = nValue;
-    A.Text = Text;
-    return A;
-}
+using editor_tests::Action;
 
 class SmallDialogsTest : public LeagueTest {
 protected:

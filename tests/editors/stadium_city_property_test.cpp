@@ -19,20 +19,13 @@
 #include "platform/ui.h"
 #include "season/season_cycle_fixture.h"
 #include "test_support.h"
+#include "editors/dialog_action.h"
 
 namespace {
 
 constexpr int CLUBS = 4;
 
-DIALOG_ACTION Action(int nKind, int nControl, int nValue = 0, const std::string& Text = std::string())
-{
-    DIALOG_ACTION A;
-    A.nKind = nKind;
-    A.nControl = nControl;
-    A.nValue = nValue;
-    A.Text = Text;
-    return A;
-}
+using editor_tests::Action;
 
 std::string Random_Text(std::mt19937& Random)
 {
