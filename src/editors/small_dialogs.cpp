@@ -41,8 +41,7 @@ void Show_Hint(DIALOG& Dialog, int nHint)
 {
     char szHint[HINT_TEXT_SIZE];
     Get_Hint_Text(nHint, szHint);
-    Dialog.Clear_Items(HINT_TEXT_LIST);
-    Dialog.Add_Item(HINT_TEXT_LIST, szHint);
+    Dialog.Set_Text(HINT_TEXT_LIST, szHint);
 }
 
 // --- Templates -----------------------------------------------------------
@@ -78,7 +77,8 @@ const DIALOG_REGISTRAR INJURY_REGISTRAR(INJURY_CONTINGENCY_DIALOG, INJURY_TEMPLA
                                         INJURY_USED_IDS);
 
 constexpr CONTROL_TEMPLATE HINT_CONTROLS[] = {
-    {HINT_TEXT_LIST, CONTROL_LIST, "", {7, 7, 236, 60}, CS_GROUP},
+    // A read-only box that wraps: a hint is a paragraph, not a list entry.
+    {HINT_TEXT_LIST, CONTROL_EDIT, "", {7, 7, 236, 60}, CS_GROUP | CS_MULTILINE | CS_READONLY},
     {HINT_SHOW_AT_STARTUP_CHECK, CONTROL_CHECK, "Show hint at startup", {7, 76, 100, 10}, CS_GROUP},
     {HINT_NEXT_BUTTON, CONTROL_BUTTON, "&Next Hint", {114, 73, 62, 16}, CS_GROUP},
     {HINT_OK_BUTTON, CONTROL_BUTTON, "&OK", {181, 73, 62, 16}, CS_DEFAULT},

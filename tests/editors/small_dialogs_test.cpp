@@ -123,8 +123,7 @@ TEST_F(SmallDialogsTest, NextHintWrapsAndTheStartupChoiceComesBack)
     EXPECT_EQ(nLast, 1);
     EXPECT_TRUE(bShow);
     const DIALOG_RECORD& Record = dialogs::Records().back();
-    ASSERT_EQ(Record.Find(HINT_TEXT_LIST)->Items.size(), 1u);
-    EXPECT_EQ(Record.Find(HINT_TEXT_LIST)->Items[0].rfind("At the beginning of each season", 0), 0u);
+    EXPECT_EQ(Record.Find(HINT_TEXT_LIST)->Text.rfind("At the beginning of each season", 0), 0u);
 
     // Opened with the box checked, unchecked it comes back off.
     dialogs::Queue_Action(DID_YOU_KNOW_DIALOG, Action(ACTION_CHECK, HINT_SHOW_AT_STARTUP_CHECK, 0));
@@ -132,7 +131,7 @@ TEST_F(SmallDialogsTest, NextHintWrapsAndTheStartupChoiceComesBack)
     Run_Did_You_Know_Dialog(bShow, -1, &nLast);
     EXPECT_FALSE(bShow);
     EXPECT_EQ(nLast, 3);
-    EXPECT_EQ(dialogs::Records().back().Find(HINT_TEXT_LIST)->Items[0].rfind("Using the Hint", 0), 0u);
+    EXPECT_EQ(dialogs::Records().back().Find(HINT_TEXT_LIST)->Text.rfind("Using the Hint", 0), 0u);
 }
 
 TEST_F(SmallDialogsTest, StrokeTesterShowsThousandthsAndDrawsItsStroke)
