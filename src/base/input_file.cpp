@@ -1,0 +1,257 @@
+#include "base/input_file.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <sys/stat.h>
+
+#include "base/text_utils.h"
+#include "platform/files.h"
+
+FILE* Open_Input_File(const char* szPath)
+{
+    if (szPath == nullptr || *szPath == '\0')
+        return nullptr;
+    const std::string Path = files::Resolve_Path(szPath);
+    struct stat Info;
+    if (stat(Path.c_str(), &Info) != 0 || !S_ISREG(Info.st_mode))
+        return nullptr;
+    return fopen(Path.c_str(), "rb");
+}
+
+namespace {
+
+// The Windows-1252 byte of a code point, or 0 when it has none.
+unsigned char Code_Point_To_1252(uint32_t c)
+{
+    static const uint16_t HIGH[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<unsigned char>(c);
+    for (int i = 0; i < 32; ++i)
+        if (HIGH[i] != 0 && HIGH[i] == c)
+            return static_cast<unsigned char>(0x80 + i);
+    return 0;
+}
+
+// Decodes one UTF-8 sequence at p; its length, or 0 when malformed.
+int Decode_Utf8(const unsigned char* p, uint32_t& c)
+{
+    int n;
+    if (p[0] < 0x80) {
+        c = p[0];
+        return 1;
+    }
+    if (p[0] >= 0xC2 && p[0] <= 0xDF) {
+        n = 2;
+        c = p[0] & 0x1F;
+    } else if (p[0] >= 0xE0 && p[0] <= 0xEF) {
+        n = 3;
+        c = p[0] & 0x0F;
+    } else if (p[0] >= 0xF0 && p[0] <= 0xF4) {
+        n = 4;
+        c = p[0] & 0x07;
+    } else {
+        return 0;
+    }
+    for (int i = 1; i < n; ++i) {
+        if ((p[i] & 0xC0) != 0x80)
+            return 0;
+        c = (c << 6) | (p[i] & 0x3F);
+    }
+    // Over-long forms, surrogates and code points past U+10FFFF are malformed.
+    if ((n == 3 && c < 0x800) || (n == 4 && (c < 0x10000 || c > 0x10FFFF)) || (c >= 0xD800 && c <= 0xDFFF))
+        return 0;
+    return n;
+}
+
+} // namespace
+
+void Convert_Utf8_Line_To_1252(char* szLine)
+{
+    if (szLine == nullptr)
+        return;
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(szLine);
+    bool bMultiByte = false;
+    for (size_t i = 0; p[i] != 0;) {
+        uint32_t c;
+        int n = Decode_Utf8(p + i, c);
+        if (n == 0)
+            return; // not UTF-8: an 8-bit line, kept as it is
+        bMultiByte = bMultiByte || n > 1;
+        i += static_cast<size_t>(n);
+    }
+    if (!bMultiByte)
+        return;
+    size_t nOut = 0;
+    for (size_t i = 0; p[i] != 0;) {
+        uint32_t c;
+        int n = Decode_Utf8(p + i, c);
+        unsigned char b = Code_Point_To_1252(c);
+        szLine[nOut++] = static_cast<char>(b != 0 ? b : '?');
+        i += static_cast<size_t>(n);
+    }
+    szLine[nOut] = '\0';
+}
+
+int Read_Input_Line(const char* szName, char* szBuffer, size_t nSize, FILE* pFile)
+{
+    if (szBuffer == nullptr || nSize == 0)
+        return Skip_Line(pFile);
+    const bool bFirst = pFile != nullptr && ftell(pFile) == 0;
+    const int nLimit = nSize > 1000000 ? 1000000 : static_cast<int>(nSize);
+    int nEnd = Read_Line_Limit(szName, szBuffer, pFile, nLimit);
+    size_t nLength = strlen(szBuffer);
+    if (nLength > 0 && szBuffer[nLength - 1] == '\r')
+        szBuffer[nLength - 1] = '\0'; // a CRLF file's last line without its LF
+    if (bFirst && static_cast<unsigned char>(szBuffer[0]) == 0xEF && static_cast<unsigned char>(szBuffer[1]) == 0xBB &&
+        static_cast<unsigned char>(szBuffer[2]) == 0xBF)
+        memmove(szBuffer, szBuffer + 3, strlen(szBuffer + 3) + 1);
+    Convert_Utf8_Line_To_1252(szBuffer);
+    return nEnd;
+}
+
+int Pop_Input_Field(char* szField, size_t nSize, char* szLine, char cDelimiter)
+{
+    if (szLine == nullptr) {
+        if (szField != nullptr && nSize > 0)
+            szField[0] = '\0';
+        return 1;
+    }
+    size_t nOut = 0;
+    auto Put = [&](char c) {
+        if (szField != nullptr && nOut + 1 < nSize)
+            szField[nOut++] = c;
+    };
+    size_t i = 0;
+    if (szLine[0] == '"') {
+        // A quoted field: to the closing quote, a doubled quote standing for
+        // one; what follows the closing quote up to the delimiter is kept.
+        i = 1;
+        for (;;) {
+            char c = szLine[i];
+            if (c == '\0')
+                break;
+            if (c == '"') {
+                if (szLine[i + 1] == '"') {
+                    Put('"');
+                    i += 2;
+                    continue;
+                }
+                ++i;
+                break;
+            }
+            Put(c);
+            ++i;
+        }
+    }
+    while (szLine[i] != '\0' && szLine[i] != cDelimiter)
+        Put(szLine[i++]);
+    if (szField != nullptr && nSize > 0)
+        szField[nOut] = '\0';
+    if (szLine[i] == '\0') {
+        szLine[0] = '\0';
+        return 1;
+    }
+    memmove(szLine, szLine + i + 1, strlen(szLine + i + 1) + 1);
+    return 0;
+}
+
+namespace {
+
+long long Parse_Digits(const char* p)
+{
+    while (*p == ' ' || *p == '\t')
+        ++p;
+    bool bNegative = false;
+    if (*p == '+' || *p == '-') {
+        bNegative = *p == '-';
+        ++p;
+    }
+    long long n = 0;
+    while (*p >= '0' && *p <= '9') {
+        if (n <= INPUT_NUMBER_LIMIT)
+            n = n * 10 + (*p - '0');
+        ++p;
+    }
+    if (n > INPUT_NUMBER_LIMIT)
+        n = INPUT_NUMBER_LIMIT;
+    return bNegative ? -n : n;
+}
+
+} // namespace
+
+int Parse_Input_Int(const char* szField)
+{
+    if (szField == nullptr)
+        return 0;
+    return static_cast<int>(Parse_Digits(szField));
+}
+
+long long Parse_Input_Money(const char* szField)
+{
+    if (szField == nullptr)
+        return 0;
+    char szDigits[64];
+    size_t n = 0;
+    for (const char* p = szField; *p != '\0' && n + 1 < sizeof(szDigits); ++p)
+        if (*p != '$' && *p != ',')
+            szDigits[n++] = *p;
+    szDigits[n] = '\0';
+    return Parse_Digits(szDigits);
+}
+
+double Parse_Input_Decimal(const char* szField)
+{
+    if (szField == nullptr)
+        return 0.0;
+    while (*szField == ' ' || *szField == '\t')
+        ++szField;
+    // Only a field that starts like a number is read: strtod would also take
+    // "inf", "nan" and hexadecimal forms.
+    const char* p = szField;
+    if (*p == '+' || *p == '-')
+        ++p;
+    if (!((*p >= '0' && *p <= '9') || (*p == '.' && p[1] >= '0' && p[1] <= '9')))
+        return 0.0;
+    if (*p == '0' && (p[1] == 'x' || p[1] == 'X'))
+        return 0.0;
+    double f = strtod(szField, nullptr);
+    if (!std::isfinite(f))
+        return 0.0;
+    if (f > static_cast<double>(INPUT_NUMBER_LIMIT))
+        return static_cast<double>(INPUT_NUMBER_LIMIT);
+    if (f < -static_cast<double>(INPUT_NUMBER_LIMIT))
+        return -static_cast<double>(INPUT_NUMBER_LIMIT);
+    return f;
+}
+
+bool Is_Plain_External_Id(const char* szText)
+{
+    if (szText == nullptr)
+        return false;
+    size_t n = 0;
+    for (; szText[n] != '\0'; ++n) {
+        char c = szText[n];
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return n >= 1 && n <= 11;
+}
+
+bool Is_Plain_File_Name_Part(const char* szText)
+{
+    if (szText == nullptr || *szText == '\0')
+        return false;
+    if (strstr(szText, "..") != nullptr)
+        return false;
+    for (const char* p = szText; *p != '\0'; ++p) {
+        unsigned char c = static_cast<unsigned char>(*p);
+        if (c == '/' || c == '\\' || c < 0x20 || c == 0x7F)
+            return false;
+    }
+    return true;
+}
