@@ -48,12 +48,15 @@ constexpr const char* SALARIES_MISSING_CSV_FILE = "Input/Stats/Salaries-Missing.
 // With STATS_FOLDER and the year.
 constexpr const char* ROSTERS_CSV_FILE_FORMAT = "%s/%d_rosters.csv";
 constexpr const char* INJURIES_CSV_FILE_FORMAT = "%s/%d_injuries.csv";
-// The shipped inputs, with the year where there is a %d.
-constexpr const char* LEAGUE_CSV_FILE_FORMAT = "input/stats/leagues/%d_league.csv";
-constexpr const char* TEAMS_CSV_FILE_FORMAT = "input/stats/%d_teams.csv";
-constexpr const char* CAPROOM_CSV_FILE_FORMAT = "input/stats/%d_caproom.csv";
-constexpr const char* WINS_CSV_FILE_FORMAT = "input/stats/%d_Wins.csv";
-constexpr const char* TEAM_RECORDS_CSV_FILE = "input/stats/team_records.csv";
+// The shipped inputs, with the year where there is a %d. Opens match letter
+// case against what exists, so "input/stats/team_records.csv" is this file
+// too; a writer of a new folder spells them as here.
+constexpr const char* LEAGUES_FOLDER = "Input/Stats/Leagues";
+constexpr const char* LEAGUE_CSV_FILE_FORMAT = "Input/Stats/Leagues/%d_league.csv";
+constexpr const char* TEAMS_CSV_FILE_FORMAT = "Input/Stats/%d_teams.csv";
+constexpr const char* CAPROOM_CSV_FILE_FORMAT = "Input/Stats/%d_caproom.csv";
+constexpr const char* WINS_CSV_FILE_FORMAT = "Input/Stats/%d_Wins.csv";
+constexpr const char* TEAM_RECORDS_CSV_FILE = "Input/Stats/Team_Records.csv";
 constexpr const char* COMBINE_RESULTS_CSV_FILE = "Input/Stats/Combine_Results.csv";
 // Where a player's saved page and stored photo are found, by external ID.
 constexpr const char* PLAYER_PAGE_FILE_FORMAT = "Input/Downloads/Players/%s.txt";
