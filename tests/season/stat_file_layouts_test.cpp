@@ -28,6 +28,22 @@ std::vector<std::string> Split_Fields(const std::string& Line)
 
 TEST(StatFileLayouts, HeadersHoldTheirColumnsInOrder)
 {
+    // The two long headers, copied letter for letter from the layout.
+    EXPECT_STREQ(PLAYERS_CSV_HEADER,
+        "Kelvo ID,Corvel ID,Player ID,Team,Uniform,First Name,Last Name,Nickname,Position,,Height,"
+        "Weight,College,NFL Seasons,Full Name [Not Used],Given Name [Not Used],,Draft Team,Draft Year,"
+        "Draft Round,Overall Pick,Undrafted,Feet,Inches,Birth Month,Birth Date,Birth Year");
+    EXPECT_STREQ(SEASONS_CSV_HEADER,
+        "CorvelID,PlayerID,SeasonFlag,Year,Team,Uniform,Name,Position,Active,G,GS,PaAtt,PaCom,PaYds,"
+        "PaTD,PaInt,PaQBR,PaLg,PaSk,PaSkYds,RuAtt,RuYds,RuTD,RuLg,Targeted,Recepts,ReYds,ReTD,ReLg,"
+        "Fumbles,FumblesLost,PuntReturns,PuntRetYds,PuntRetTD,PuntRetLg,KickReturns,KickRetYds,"
+        "KickRetTD,KickRetLg,Comb,Asst,TklForLoss,Sk,SkYds,QB_Hits,PD,FF,FR,Fum_Ret_Yds,Fum_Ret_TD,Int,"
+        "Int_Return_Yds,Int_Return_TD,Blocks,ST_Tkl,ST_Asst,Off_Tkl,Off_Asst,Punts,PuntYards,FGA,FGM,"
+        "FG_Lg,XPM,PuntRetFC,TB,Inside20,PuntNetAvg,XPA,SAF,FG_Blocked,Punts_Blocked,XP_Blocked,PuntLg,"
+        "PuntNetYds,OffSnaps,DefSnaps,ST_Snaps,OffTeamSnaps,DefTeamSnaps,ST_TeamSnaps,FGM_Under_20,"
+        "FGM_20_29,FGM_30_39,FGM_40_49,FGM_50_Plus,FGA_Under_20,FGA_20_29,FGA_30_39,FGA_40_49,"
+        "FGA_50_Plus,YAC,Rec_1stD,DefIntLg,Value,Rush_1stD,Pass_1stD");
+
     const std::vector<std::string> Players = Split_Fields(PLAYERS_CSV_HEADER);
     ASSERT_EQ(Players.size(), 27u);
     EXPECT_EQ(Players[PLAYERS_COL_KELVO_ID - 1], "Kelvo ID");
