@@ -373,6 +373,26 @@ TEST(FictionalHistoryRun, SameSeedSameBytesAndOptionsChecked)
     ASSERT_EQ(Other.size(), First.size());
     EXPECT_NE(Other.at("Input/Stats/Seasons.csv"), First.at("Input/Stats/Seasons.csv"));
 
+    // An odd league: every club still plays its sixteen games.
+    {
+        SCRATCH_FOLDER Scratch("history_odd");
+        ASSERT_TRUE(Scratch.Ready());
+        Copy_Default_League_Inputs();
+        HISTORY_OPTIONS Odd = Small_League();
+        Odd.nTeams = 13;
+        Odd.nFirstYear = Odd.nLastYear = 2010;
+        HISTORY_SUMMARY Summary;
+        std::string Problem;
+        ASSERT_TRUE(Write_Fictional_History(Odd, Summary, Problem)) << Problem;
+        const std::vector<ROW> Records = Read_Rows(TEAM_RECORDS_CSV_FILE);
+        ASSERT_EQ(Records.size(), 14u);
+        for (size_t r = 1; r < Records.size(); ++r)
+            EXPECT_EQ(Parse_Input_Int(Records[r][3].c_str()) + Parse_Input_Int(Records[r][4].c_str()) +
+                          Parse_Input_Int(Records[r][5].c_str()),
+                      16)
+                << Records[r][2];
+    }
+
     std::string Problem;
     HISTORY_OPTIONS Options = Small_League();
     const char* ARGUMENTS[] = {"--teams", "14", "--seed", "5", "--first", "2001", "--last", "2003"};

@@ -719,14 +719,25 @@ struct HISTORY_MAKER {
             Records[c].nClub = c;
             Records[c].nPlayoffs = -1;
         }
-        std::vector<int> Order(nTeams);
-        for (int w = 0; w < nGames; ++w) {
+        // Weeks of random pairings among the clubs with games left, those
+        // with the most left first, so that an odd league also plays its
+        // full season (but perhaps one club one game short).
+        std::vector<int> Played(nTeams, 0);
+        while (true) {
+            std::vector<int> Order;
             for (int c = 0; c < nTeams; ++c)
-                Order[c] = c;
-            for (int c = nTeams - 1; c > 0; --c)
-                std::swap(Order[c], Order[Get_Random_Below(c + 1)]);
-            for (int k = 0; k + 1 < nTeams; k += 2)
+                if (Played[c] < nGames)
+                    Order.push_back(c);
+            if (Order.size() < 2)
+                break;
+            for (size_t c = Order.size() - 1; c > 0; --c)
+                std::swap(Order[c], Order[Get_Random_Below(static_cast<int>(c) + 1)]);
+            std::stable_sort(Order.begin(), Order.end(), [&Played](int x, int y) { return Played[x] < Played[y]; });
+            for (size_t k = 0; k + 1 < Order.size(); k += 2) {
                 Play_Game(Order[k], Order[k + 1], Strength, Records);
+                ++Played[Order[k]];
+                ++Played[Order[k + 1]];
+            }
         }
         Settle_Standings(Records, Strength);
         for (int c = 0; c < nTeams; ++c)
