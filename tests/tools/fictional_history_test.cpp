@@ -393,6 +393,26 @@ TEST(FictionalHistoryRun, SameSeedSameBytesAndOptionsChecked)
                 << Records[r][2];
     }
 
+    // A nickname of two words could not be found again by the readers.
+    {
+        SCRATCH_FOLDER Scratch("history_nickname");
+        ASSERT_TRUE(Scratch.Ready());
+        Copy_Default_League_Inputs();
+        std::string Franchises = Read_Text_File("league/franchises.csv");
+        const size_t nAt = Franchises.find(",Frost,");
+        ASSERT_NE(nAt, std::string::npos);
+        Franchises.replace(nAt, 7, ",Frost Giants,");
+        FILE* pFile = std::fopen("league/franchises.csv", "wb");
+        ASSERT_NE(pFile, nullptr);
+        std::fwrite(Franchises.data(), 1, Franchises.size(), pFile);
+        std::fclose(pFile);
+        HISTORY_SUMMARY Summary;
+        std::string Problem;
+        EXPECT_FALSE(Write_Fictional_History(Small_League(), Summary, Problem));
+        EXPECT_NE(Problem.find("one-word nickname"), std::string::npos) << Problem;
+        EXPECT_FALSE(fs::exists("Input/Stats/Players.csv"));
+    }
+
     std::string Problem;
     HISTORY_OPTIONS Options = Small_League();
     const char* ARGUMENTS[] = {"--teams", "14", "--seed", "5", "--first", "2001", "--last", "2003"};

@@ -1206,6 +1206,20 @@ bool Read_History_Inputs(HISTORY_WORLD& World, std::string& Problem)
                 return false;
             }
             Club.CityName = Cities[Row.nCity].Name;
+            // The readers refuse a club whose abbreviation or nickname could
+            // not name a file or be found again: say so here instead.
+            bool bPlainCode = !Row.Abbreviation.empty() && Row.Abbreviation.size() <= 4 &&
+                              std::isalpha(static_cast<unsigned char>(Row.Abbreviation[0]));
+            for (char ch : Row.Abbreviation)
+                bPlainCode = bPlainCode && std::isalnum(static_cast<unsigned char>(ch));
+            bool bOneWord = !Row.Nickname.empty();
+            for (char ch : Row.Nickname)
+                bOneWord = bOneWord && std::isalnum(static_cast<unsigned char>(ch));
+            if (!bPlainCode || !bOneWord) {
+                Problem = "The club \"" + Row.Abbreviation + "\" (" + Row.Nickname +
+                          ") needs an abbreviation of 1-4 letters and digits and a one-word nickname.";
+                return false;
+            }
             Club.nDivision = nTeams == HISTORY_MAX_TEAMS ? Row.nDivision : 4 * l + k * nDivisions / nCount;
             Club.nCapacity = Row.nCapacity;
             Club.nYearBuilt = Row.nYearBuilt;
