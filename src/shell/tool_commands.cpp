@@ -9,6 +9,8 @@
 #include "export/ratings_file.h"
 #include "export/statistics_file.h"
 #include "shell/script_runner.h"
+#include "tools/playbook_import.h"
+#include "tools/ratings_loader.h"
 
 namespace {
 
@@ -78,6 +80,33 @@ const TOOL TOOLS[] = {
              return false;
          Result = std::to_string(Write_Player_Stats_File(Args[0].c_str(), V[0], V[1], V[2], V[3], V[4])) +
                   " written to " + Args[0];
+         return true;
+     }},
+    {"Load_Year_Player_Ratings", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         char szPath[128];
+         Get_Year_Player_Ratings_Path(szPath, sizeof(szPath));
+         if (Load_Year_Player_Ratings(1) == 0) {
+             Problem = std::string("Unable to open ") + szPath;
+             return false;
+         }
+         Result = std::string("player ratings loaded from ") + szPath;
+         return true;
+     }},
+    {"Load_Player_Ratings_File", 1, 1, "PATH",
+     [](const ARGS& Args, std::string& Result, std::string& Problem) {
+         if (Load_Player_Ratings_File(1, Args[0].c_str()) == 0) {
+             Problem = "Unable to open " + Args[0];
+             return false;
+         }
+         Result = "player ratings loaded from " + Args[0];
+         return true;
+     }},
+    {"Load_Playbooks", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         const PLAYBOOK_IMPORT_COUNTS Counts = Load_Playbooks(1);
+         Result = std::to_string(Counts.nOffensive) + " offensive and " + std::to_string(Counts.nDefensive) +
+                  " defensive playbooks loaded";
          return true;
      }},
 };
