@@ -330,7 +330,7 @@ int Read_One_Salary_Line(const char* szPath, FILE* pFile, int* pStored)
     if (!bFound) {
         const int nCode = Parse_Position_Abbreviation(szField[6]);
         const int nPosition = nCode >= 0 ? Translate_Expanded_Position(nCode) : POSITION_ANY;
-        char szName[PLAYER_NAME_TEXT_SIZE];
+        char szName[FIELD_SIZE * 2 + 2];
         snprintf(szName, sizeof(szName), "%s %s", szField[4], szField[5]);
         bFound = Find_Player_By_Name(&Where, szName, Find_File_Team(szField[2], false), nPosition);
     }
