@@ -9,6 +9,7 @@
 #include "export/ratings_file.h"
 #include "export/statistics_file.h"
 #include "shell/script_runner.h"
+#include "tools/input_readers.h"
 
 namespace {
 
@@ -78,6 +79,16 @@ const TOOL TOOLS[] = {
              return false;
          Result = std::to_string(Write_Player_Stats_File(Args[0].c_str(), V[0], V[1], V[2], V[3], V[4])) +
                   " written to " + Args[0];
+         return true;
+     }},
+    {"Read_Wins_File", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         const int nRead = Read_Wins_File();
+         if (nRead < 0) {
+             Problem = "the year's wins file could not be opened";
+             return false;
+         }
+         Result = std::to_string(nRead) + " projected wins read";
          return true;
      }},
 };
