@@ -272,7 +272,7 @@ TEST_F(StatReadersTest, SalariesFileSetsContractsAndListsThePlayersItCannotFind)
                      // By number, with weeks out and their injury.
                      ",1002,BBB,24,Jane,Doe,CB,,2,strained knee,0,\"$500,000\",\"$2,000,000\",0,0\r\n"
                      // By name and club (UTF-8 in the file).
-                     ",,CCC,44,Jos\xC3\xA9,Ren\xC3\xA9,RB,,,,2,900000,,,\r\n"
+                     ",,CCC,44,Jos\xC3\xA9,Ren\xC3\xA9,RB,,,,2,900000,-25000,,\r\n"
                      "Nobody01,,AAA,1,No,\"Body, Jr.\",WR,,,,1,1,1,1,1");
     EXPECT_EQ(Read_Salaries_File(), 3);
 
@@ -292,6 +292,7 @@ TEST_F(StatReadersTest, SalariesFileSetsContractsAndListsThePlayersItCannotFind)
 
     EXPECT_EQ(Vital(2, 0, VITAL_SALARY), 900);
     EXPECT_EQ(Vital(2, 0, VITAL_CONTRACT_YEARS_LEFT), 2);
+    EXPECT_EQ(Vital(2, 0, VITAL_SIGNING_BONUS), 0);   // a negative bonus is none
 
     // Every salary was cleared first: the free agent has none, and no mark.
     EXPECT_EQ(Vital(FREE_AGENT_TEAM, 0, VITAL_SALARY), 0);
