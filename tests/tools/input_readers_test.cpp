@@ -186,6 +186,7 @@ TEST_F(CaproomTest, SalariesMoveToTheirCapFiguresAndShortBonusesGo)
                      "\xEF\xBB\xBF"
                      "City0 Nick0,\"$1,000,000\"\r\n"
                      "Nowhere Club,5\r\n"
+                     "Free Agents,5\r\n"
                      "City1 Nick1,\"$20,000,000\"\r\n"
                      "Last Unknown,1\r\n");
     EXPECT_EQ(Read_Caproom_File(), 2);
@@ -202,10 +203,12 @@ TEST_F(CaproomTest, SalariesMoveToTheirCapFiguresAndShortBonusesGo)
     // Club 1 aims at 20M, far above 3M: both rise to their figures.
     EXPECT_EQ(Vital(1, 0, VITAL_SALARY), 5000);
     EXPECT_EQ(Vital(1, 1, VITAL_SALARY), 3000);
-    // One warning: the unknown club on the last line brings none.
-    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    // A warning for the unknown club and one for the free agents, which are
+    // no franchise; the unknown club on the last line brings none.
+    ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Import Warning");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Error in input/stats/2020_caproom.csv. Can't find team name: Nowhere Club");
+    EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Error in input/stats/2020_caproom.csv. Can't find team name: Free Agents");
 }
 
 TEST_F(CaproomTest, MissingCaproomFileChangesNothingSilently)
