@@ -181,13 +181,14 @@ TEST_F(CaproomTest, SalariesMoveToTheirCapFiguresAndShortBonusesGo)
 {
     SCRATCH_FOLDER Scratch("caproom");
     ASSERT_EQ(Get_Team_Financial_Stat(0, FINANCE_PAYROLL), 63000);
+    Set_Team_String("B\xE4ren", 1, TEAM_STRING_NICKNAME);   // UTF-8 in the file
     // No header line: the first line is a club's. Club 0 aims at 40M - 1M.
     Write_Input_File("input/stats/2020_caproom.csv",
                      "\xEF\xBB\xBF"
                      "City0 Nick0,\"$1,000,000\"\r\n"
                      "Nowhere Club,5\r\n"
                      "Free Agents,5\r\n"
-                     "City1 Nick1,\"$20,000,000\"\r\n"
+                     "City1 B\xC3\xA4ren,\"$20,000,000\"\r\n"
                      "Last Unknown,1\r\n");
     EXPECT_EQ(Read_Caproom_File(), 2);
     // Over the target: the second player falls to his cap figure (63M -> 58M);

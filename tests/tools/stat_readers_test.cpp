@@ -68,7 +68,7 @@ protected:
         Write_Input_File("input/stats/2016_rosters.csv",
                          std::string("\xEF\xBB\xBF") + ROSTER_HEADER +
                              "SmitJo00,1001,John,Smith,AAA,QB,6-2,220,3,15,1993,0,,Y\r\n"
-                             "DoeJa00,1002,Jane,Doe,BBB,DB,,,,,,2,sprained ankle,N,Jane Q. Doe\r\n"
+                             "DoeJa00,1002,Jane,Doe,BBB,DB,,,,,,2,sprained ankle,N,\"Jane \"\"Q.\"\" Doe\"\r\n"
                              "LowrCa00,1003,Low,Case,City0 Nick0,WR,,,,,,,,\r\n"
                              "NoTeam00,1004,No,Team,ZZZ,WR,,,,,,,,\r\n"
                              "Bad/Id,1005,Bad,Id,AAA,WR,,,,,,,,\r\n"
@@ -76,7 +76,7 @@ protected:
                              "FreeAg00,1007,Free,Agent,FA,K,,,,,,,,\r\n"
                              "BadPos00,1010,Bad,Pos,AAA,QB,,,,,,,,");
         Write_Input_File("input/stats/players.csv",
-                         std::string(PLAYERS_HEADER) +
+                         std::string("\xEF\xBB\xBF") + PLAYERS_HEADER +
                              Player_Row("SmitJo00*", "1001", "12", "John", "Smith", "QB", "6'2\"", "220",
                                         "<b>State</b> U", "5", "BBB", "2015", "1", "12", "FALSE", "3", "15", "1993") +
                              Player_Row("DoeJa00", "1002", "24", "Jane", "Doe", "DB", "5'9\"", "190", "Tech", "2",
@@ -110,7 +110,7 @@ TEST_F(StatReadersTest, RostersFileFillsTheTableAndPassesOverLinesWithoutAClub)
     EXPECT_STREQ(E->szName, "John Smith");
     EXPECT_EQ(E->nPosition, POSITION_QB);
     E = Get_Roster_Entry(1);
-    EXPECT_STREQ(E->szName, "Jane Q. Doe");   // the 15th column
+    EXPECT_STREQ(E->szName, "Jane \"Q.\" Doe");   // the 15th column, quoted
     EXPECT_EQ(E->nTeam, 1);
     EXPECT_EQ(E->nPosition, POSITION_S);
     EXPECT_EQ(E->nWeeksOut, 2);
@@ -353,7 +353,7 @@ TEST_F(StatReadersTest, SeasonRostersComeFromTheSeasonsLinesOfTheYear)
                      "\xEF\xBB\xBFID,Number,x,Year,Team,x,Name\r\n"
                      "SmitJo00,1001,x,2015,AAA,x,John Smith*+\r\n"
                      "OldGuy00,1009,x,2014,AAA,x,Old Guy\r\n"
-                     "LongIdentifier1,5,x,2015,BBB,x,Long+Name*\r\n"
+                     "LongIdentifier1,5,x,2015,\"BBB\",x,\"Long+Name*, Jr.\"\r\n"
                      "ReneJo00,1006,x,2015,City2 Nick2,x,Jos\xC3\xA9 Ren\xC3\xA9\r\n"
                      "Nobody00,7,x,2015,ZZZ,x,No Body");
     EXPECT_EQ(Read_Season_Rosters(2015), 3);
