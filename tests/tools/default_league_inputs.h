@@ -1,12 +1,15 @@
 // The default league's inputs (data/league, data/names, data/Input of the
 // source tree) copied into the current folder, so a test can build the
-// league in its scratch folder with Build_Default_League.
+// league in its scratch folder with Build_Default_League, or play its season
+// starts.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <utility>
 
 inline void Copy_Default_League_Inputs()
 {
@@ -19,5 +22,17 @@ inline void Copy_Default_League_Inputs()
         std::error_code Error;
         fs::copy(Data / szFolder, szFolder, fs::copy_options::recursive, Error);
         ASSERT_FALSE(Error) << szFolder << ": " << Error.message();
+    }
+    // The files a season start and a new game read, as the build's fictional
+    // history writes them for the default league's years: headers, no lines.
+    std::error_code Error;
+    fs::create_directories("Input/Stats", Error);
+    for (const auto& [szFile, szHeader] :
+         {std::pair{"Input/Stats/Team_Records.csv", "Year,Lg,Tm,W,L,T,Div. Finish,Playoffs,PF,PA,PD,MoV,SoS,SRS,OL,DEF\n"},
+          std::pair{"Input/Stats/Personnel.csv", "Year,Team,Offensive Personnel,Defensive Personnel\n"}}) {
+        if (fs::exists(szFile))
+            continue;
+        std::ofstream Out(szFile, std::ios::binary);
+        Out << szHeader;
     }
 }
