@@ -11,6 +11,8 @@
 #include <fstream>
 #include <utility>
 
+#include "season/stat_file_layouts.h"
+
 inline void Copy_Default_League_Inputs()
 {
     namespace fs = std::filesystem;
@@ -28,11 +30,10 @@ inline void Copy_Default_League_Inputs()
     std::error_code Error;
     fs::create_directories("Input/Stats", Error);
     for (const auto& [szFile, szHeader] :
-         {std::pair{"Input/Stats/Team_Records.csv", "Year,Lg,Tm,W,L,T,Div. Finish,Playoffs,PF,PA,PD,MoV,SoS,SRS,OL,DEF\n"},
-          std::pair{"Input/Stats/Personnel.csv", "Year,Team,Offensive Personnel,Defensive Personnel\n"}}) {
+         {std::pair{TEAM_RECORDS_CSV_FILE, TEAM_RECORDS_CSV_HEADER}, std::pair{PERSONNEL_CSV_FILE, PERSONNEL_CSV_HEADER}}) {
         if (fs::exists(szFile))
             continue;
         std::ofstream Out(szFile, std::ios::binary);
-        Out << szHeader;
+        Out << szHeader << '\n';
     }
 }
