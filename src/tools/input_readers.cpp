@@ -75,7 +75,10 @@ int64_t Season_Cap()
 bool Refuse_Team_Line(int nTeams, const char* szAbbreviation, const char* szNickname, int nDivision)
 {
     const char* szWhy = nullptr;
-    if (strlen(szAbbreviation) > MAX_ABBREVIATION)
+    // Both name files (logos, playbooks): no path may hide in them.
+    if (!Is_Plain_File_Name_Part(szAbbreviation) || !Is_Plain_File_Name_Part(szNickname))
+        szWhy = "not a plain name";
+    else if (strlen(szAbbreviation) > MAX_ABBREVIATION)
         szWhy = "abbreviation longer than four characters";
     else if (nDivision < 0 || nDivision > 7)
         szWhy = "division outside 0-7";

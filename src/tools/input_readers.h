@@ -17,8 +17,10 @@
 //   surface (empty or holding "GRASS": grass; anything else artificial),
 //   year built, stadium value ($), convenience, comfort, sight lines,
 //   financial stat 0, ticket price, division 0-7, city name (one of the
-//   league's cities). A line repeating an abbreviation or a nickname, or
-//   with a division outside 0-7, is refused with an "Import Warning".
+//   league's cities). A line repeating an abbreviation or a nickname, with
+//   a division outside 0-7, or with an abbreviation or nickname that is no
+//   plain name (empty, or holding "/", "\\", ".." or a control character),
+//   is refused with an "Import Warning".
 // - "input/stats/%d_caproom.csv": no header line; team name, cap room in
 //   dollars ("$" and "," allowed when the field is quoted).
 // - "Input/Stats/Combine_Results.csv": a header line; column 8 the timed run

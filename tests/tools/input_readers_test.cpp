@@ -85,7 +85,9 @@ TEST_F(InputReadersTest, TeamsFileFillsFranchisesAndRefusesLinesThatBreakTheLeag
                      "DEFGH,Long,Longs,Park,1,,,1,1,1,1,1,1,1,1,Bravo\r\n"
                      "ALP,Again,Others,Park,1,,,1,1,1,1,1,1,1,1,Bravo\r\n"
                      "DUP,Dup,aces,Park,1,,,1,1,1,1,1,1,1,1,Bravo\r\n"
-                     "DIV,Div,Divs,Park,1,,,1,1,1,1,1,1,1,9,Bravo\r\n");
+                     "DIV,Div,Divs,Park,1,,,1,1,1,1,1,1,1,9,Bravo\r\n"
+                     "PTH,Path,../Logos,Park,1,,,1,1,1,1,1,1,1,1,Bravo\r\n"
+                     "NON,None,,Park,1,,,1,1,1,1,1,1,1,1,Bravo\r\n");
     EXPECT_EQ(Read_Teams_File(), 3);
     EXPECT_EQ(Count_Teams(), 3);
 
@@ -121,14 +123,16 @@ TEST_F(InputReadersTest, TeamsFileFillsFranchisesAndRefusesLinesThatBreakTheLeag
     EXPECT_EQ(Get_Team_Stat(2, TEAM_STAT_CITY), 0);
 
     // One box for the unknown city, one warning for each refused line.
-    ASSERT_EQ(ui::Shown_Boxes().size(), 5u);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 7u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Invalid City Name");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Can't find 'Nowhere' among City Names. Using first city in list.");
-    EXPECT_EQ(Count_Boxes("Import Warning"), 4);
+    EXPECT_EQ(Count_Boxes("Import Warning"), 6);
     EXPECT_NE(ui::Shown_Boxes()[1].Text.find("DEFGH"), std::string::npos);
     EXPECT_NE(ui::Shown_Boxes()[2].Text.find("abbreviation already in use"), std::string::npos);
     EXPECT_NE(ui::Shown_Boxes()[3].Text.find("nickname already in use"), std::string::npos);
     EXPECT_NE(ui::Shown_Boxes()[4].Text.find("division outside 0-7"), std::string::npos);
+    EXPECT_EQ(ui::Shown_Boxes()[5].Text, "Team PTH ../Logos refused: not a plain name.");
+    EXPECT_NE(ui::Shown_Boxes()[6].Text.find("NON"), std::string::npos);
 }
 
 TEST_F(InputReadersTest, ThirtyThirdFranchiseStopsTheFile)
