@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "base/html_text.h"
@@ -38,6 +40,19 @@ constexpr int ROSTER_POSITIONS_YEAR = 2017;   // rosters give positions and inju
 ROSTER_ENTRY g_Roster[ROSTER_TABLE_SIZE];
 int g_nRosterCount = 0;
 int g_nRosterLinesLeftOut = 0;
+// The first entry of each number and of each key (lower case), so a players
+// file of any length finds its entries without a scan per line.
+std::unordered_map<int, int> g_RosterByNumber;
+std::unordered_map<std::string, int> g_RosterByKey;
+
+std::string Lower_Key(const char* szKey)
+{
+    std::string Key(szKey);
+    for (char& c : Key)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return Key;
+}
 
 // Player IDs held in the league while the players file is read, so that a
 // repeated ID in the file is noticed without a scan per line.
@@ -99,6 +114,10 @@ void Add_Roster_Entry(const char* szKey, int nNumber, int nTeam, const char* szN
     E.nPosition = nCode >= 0 ? Translate_Expanded_Position(nCode) : -1;
     E.nWeeksOut = nWeeksOut;
     E.nInjury = nInjury;
+    if (E.nNumber > 0)
+        g_RosterByNumber.emplace(E.nNumber, g_nRosterCount - 1);
+    if (E.szKey[0] != '\0')
+        g_RosterByKey.emplace(Lower_Key(E.szKey), g_nRosterCount - 1);
 }
 
 void Report_Roster_Overflow(const char* szPath)
@@ -393,6 +412,8 @@ void Clear_Roster_Table()
     }
     g_nRosterCount = 0;
     g_nRosterLinesLeftOut = 0;
+    g_RosterByNumber.clear();
+    g_RosterByKey.clear();
 }
 
 int Get_Roster_Entry_Count()
@@ -414,20 +435,16 @@ int Find_Roster_Entry_By_Key(const char* szKey)
 {
     if (szKey == nullptr || szKey[0] == '\0')
         return -1;
-    for (int i = 0; i < g_nRosterCount; ++i)
-        if (strcasecmp(g_Roster[i].szKey, szKey) == 0)
-            return i;
-    return -1;
+    const auto Found = g_RosterByKey.find(Lower_Key(szKey));
+    return Found != g_RosterByKey.end() ? Found->second : -1;
 }
 
 int Find_Roster_Entry_By_Number(int nNumber)
 {
     if (nNumber <= 0)
         return -1;
-    for (int i = 0; i < g_nRosterCount; ++i)
-        if (g_Roster[i].nNumber == nNumber)
-            return i;
-    return -1;
+    const auto Found = g_RosterByNumber.find(nNumber);
+    return Found != g_RosterByNumber.end() ? Found->second : -1;
 }
 
 int Find_Roster_Entry(int nNumber, const char* szKey)
