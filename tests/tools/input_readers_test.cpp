@@ -69,6 +69,20 @@ TEST_F(InputReadersTest, LeagueFileNamesLeaguesAndDivisionsAndCutsLongNames)
 
 // ---- Franchises --------------------------------------------------------------------
 
+TEST_F(InputReadersTest, CitiesAreFoundByNameInAnyCaseAmongThoseInUse)
+{
+    EXPECT_EQ(Find_City_By_Name("ALPHA CITY"), 0);
+    EXPECT_EQ(Find_City_By_Name("bravo"), 1);
+    EXPECT_EQ(Find_City_By_Name("Bravo "), -1);
+    EXPECT_EQ(Find_City_By_Name(""), -1);
+    EXPECT_EQ(Find_City_By_Name(nullptr), -1);
+    // A name past the first empty entry is not in use.
+    Set_City_Name(3, "Delta");
+    EXPECT_EQ(Find_City_By_Name("Delta"), -1);
+    Clear_City(0);
+    EXPECT_EQ(Find_City_By_Name("Bravo"), -1);
+}
+
 TEST_F(InputReadersTest, TeamsFileFillsFranchisesAndRefusesLinesThatBreakTheLeague)
 {
     SCRATCH_FOLDER Scratch("teams_file");
