@@ -1,8 +1,6 @@
 // The historical files of a season start.
 #include "season/season_files.h"
 
-void Read_Team_Records_File() {}
-
 void Read_Seasons_File(int bCurrent)
 {
     (void)bCurrent;

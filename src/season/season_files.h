@@ -2,8 +2,6 @@
 // players' seasons.
 #pragma once
 
-// Reads the clubs' real records of the year. Rule now: no file is read.
-void Read_Team_Records_File();
 // Reads the real players' seasons of the year into their current lines
 // (bCurrent 1). Rule now: no file is read, nothing changes.
 void Read_Seasons_File(int bCurrent);

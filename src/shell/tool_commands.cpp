@@ -11,6 +11,7 @@
 #include "shell/script_runner.h"
 #include "tools/playbook_import.h"
 #include "tools/ratings_loader.h"
+#include "tools/input_readers.h"
 
 namespace {
 
@@ -107,6 +108,14 @@ const TOOL TOOLS[] = {
          const PLAYBOOK_IMPORT_COUNTS Counts = Load_Playbooks(1);
          Result = std::to_string(Counts.nOffensive) + " offensive and " + std::to_string(Counts.nDefensive) +
                   " defensive playbooks loaded";
+    {"Read_Wins_File", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         const int nRead = Read_Wins_File();
+         if (nRead < 0) {
+             Problem = "the year's wins file could not be opened";
+             return false;
+         }
+         Result = std::to_string(nRead) + " projected wins read";
          return true;
      }},
 };
