@@ -7,6 +7,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "base/text_utils.h"
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/team.h"
@@ -424,6 +425,30 @@ bool Find_Player_By_ID(PLAYER_LOCATION* pOut, int nPlayerID)
 bool Find_Player_By_Corvel_ID(PLAYER_LOCATION* pOut, const char* szCorvelID)
 {
     return Find_By_Text<CORVEL_KEY>(pOut, szCorvelID);
+}
+
+int Scan_Player_By_Corvel_ID(PLAYER_LOCATION* pResult, const char* szId)
+{
+    if (pResult != nullptr)
+        *pResult = PLAYER_LOCATION{NO_TEAM, NO_PLAYER};
+    if (szId == nullptr || szId[0] == '\0')
+        return 0;
+    for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; ++nTeam) {
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
+            if (!Is_Player_Slot_Used(nTeam, nSlot))
+                continue;
+            // The field may fill all its bytes without a NUL.
+            char szField[CORVEL_KEY_SIZE] = {};
+            const char* szStored = League.Team[nTeam].Player[nSlot].szCorvelID;
+            std::memcpy(szField, szStored, strnlen(szStored, PLAYER_CORVEL_ID_SIZE));
+            if (!Is_Same_Text_No_Case(szField, szId))
+                continue;
+            if (pResult != nullptr)
+                *pResult = PLAYER_LOCATION{static_cast<uint8_t>(nTeam), static_cast<uint8_t>(nSlot)};
+            return 1;
+        }
+    }
+    return 0;
 }
 
 bool Lookup_Player_Name_Hash(PLAYER_LOCATION* pOut, const char* szName)

@@ -44,6 +44,12 @@ bool Find_Player_ID_Team_Slot(int* pTeam, int* pSlot, int nPlayerID);
 bool Find_Player_Name_Team_Slot(int* pTeam, int* pSlot, const char* szName);
 bool Find_Corvel_ID_Team_Slot(int* pTeam, int* pSlot, const char* szCorvelID);
 
+// A plain scan, no table: 1 and the team and slot of the first used slot (of
+// teams 0-40 in order, slots 0-99) whose ID text equals szId, letter case
+// ignored; else 0 with NO_TEAM / NO_PLAYER. An empty or null szId gives 0 at
+// once. pResult may be null.
+int Scan_Player_By_Corvel_ID(PLAYER_LOCATION* pResult, const char* szId);
+
 // ---------------------------------------------------------------------------
 // Unique IDs
 

@@ -203,4 +203,27 @@ TEST_F(PlayerHashTest, FullTablesAreReportedAndRebuilt)
     }
 }
 
+TEST_F(PlayerHashTest, CorvelScanFindsTheFirstUsedSlotIgnoringCase)
+{
+    Place(1, 7, 501, "Ada", "Brisk", "brisab01");
+    Place(0, 3, 502, "Cal", "Dorn", "BRISAB01");   // same text, earlier team
+    Place(0, 9, 503, "Eli", "Fenn", "FULLTWELVEXX");   // stored cut to 11
+    char* szFull = League.Team[0].Player[10].szCorvelID;
+    League.Team[0].Player[10].nVital[VITAL_PLAYER_ID] = 504;
+    std::memcpy(szFull, "ABCDEFGHIJKL", PLAYER_CORVEL_ID_SIZE);   // all 12 bytes, no NUL
+    // A cleared slot keeps its text but holds nobody.
+    Place(0, 1, 505, "Gil", "Hart", "ghost1");
+    League.Team[0].Player[1].nVital[VITAL_PLAYER_ID] = 0;
+
+    PLAYER_LOCATION Where{};
+    EXPECT_TRUE(Is_At(Scan_Player_By_Corvel_ID(&Where, "BrisAB01"), Where, 0, 3));
+    EXPECT_TRUE(Is_At(Scan_Player_By_Corvel_ID(&Where, "abcdefghijkl"), Where, 0, 10));
+    EXPECT_TRUE(Is_At(Scan_Player_By_Corvel_ID(&Where, "ABCDEFGHIJK"), Where, NO_TEAM));
+    EXPECT_TRUE(Is_At(Scan_Player_By_Corvel_ID(&Where, "ghost1"), Where, NO_TEAM));
+    EXPECT_TRUE(Is_At(Scan_Player_By_Corvel_ID(&Where, ""), Where, NO_TEAM));
+    EXPECT_TRUE(Is_At(Scan_Player_By_Corvel_ID(&Where, nullptr), Where, NO_TEAM));
+    EXPECT_EQ(Scan_Player_By_Corvel_ID(nullptr, "FULLTWELVEX"), 1);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 }  // namespace
