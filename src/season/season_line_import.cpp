@@ -153,7 +153,8 @@ struct SEASON_FIELDS {
     char szField[SEASONS_COLUMN_COUNT + 1][FIELD_SIZE];
 
     const char* Text(int n) const { return szField[n]; }
-    int Int(int n) const { return Parse_Input_Int(szField[n]); }
+    // Counts may be written with thousands separators ("1,234").
+    int Int(int n) const { return static_cast<int>(Parse_Input_Money(szField[n])); }
     double Decimal(int n) const { return Parse_Input_Decimal(szField[n]); }
 };
 
@@ -470,10 +471,17 @@ void Fill_Field_Goal_Distances(int nTeam, int nSlot, int nLine, int nMade, int n
         }
     }
     if (nAttempts > 0) {
+        // Never fewer tries than goals in a band; the records follow, so a
+        // career never shows more goals than tries either.
         for (int nStat = 10; nStat <= 16; nStat += 2) {
             const int nMadeHere = Get_Season_Line_Stat(nLine, nStat + 1);
-            if (Get_Season_Line_Stat(nLine, nStat) < nMadeHere)
+            const int nTriedHere = Get_Season_Line_Stat(nLine, nStat);
+            if (nTriedHere < nMadeHere) {
                 Set_Season_Line_Stat(nLine, nStat, nMadeHere);
+                Add_To_Player_Stat(nTeam, nSlot, STAT_PERIOD_CAREER, nStat, nMadeHere - nTriedHere);
+                if (bLastSeason)
+                    Add_To_Player_Stat(nTeam, nSlot, STAT_PERIOD_LAST_SEASON, nStat, nMadeHere - nTriedHere);
+            }
         }
         int64_t nTried = Sum(10, 12, 14, 16);
         for (int i = 0; i < 200 && nTried < nAttempts; ++i) {
