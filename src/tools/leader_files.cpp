@@ -153,6 +153,11 @@ int Export_Leaders_CSV(int nYear)
 {
     Update_Leader_Lists(2);
     Update_Leader_Lists(4);
+    return Write_Leader_Files(nYear);
+}
+
+int Write_Leader_Files(int nYear)
+{
     files::Create_Folders(LEADER_FILES_FOLDER);
     int nWritten = 0;
     std::string Failed;

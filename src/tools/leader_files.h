@@ -33,10 +33,12 @@ extern const char* const LEADER_STAT_KEYS[LEADER_STAT_COUNT];
 // statistic.
 std::string Get_Leader_File_Path(int nYear, int nTable, int nStat);
 
+// Writes the three tables as the 90 files of nYear, each beside the old one
+// and renamed over it. The number of files written; a file that could not be
+// written is told once ("File Error", naming it).
+int Write_Leader_Files(int nYear);
 // Offers the league's players to the career list (career values) and the
-// single-season list (last season), then writes the 90 files of nYear, each
-// beside the old one and renamed over it. The number of files written; a
-// file that could not be written is told once ("File Error", naming it).
+// single-season list (last season), then Write_Leader_Files.
 int Export_Leaders_CSV(int nYear);
 
 // Reads the files of nYear into the three tables; a list whose file is
