@@ -193,6 +193,22 @@ TEST_F(SeasonLineImportTest, PositionsUniformsAndTheOffensiveLineMemory)
     EXPECT_EQ(Get_Player_Byte_Stat(1, 1, BYTE_STAT_DEPTH_SLOT), POSITION_G);
 }
 
+TEST_F(SeasonLineImportTest, GamesAndStartsCountForEveryoneAndEndTheLineOfAPlayerWithoutPosition)
+{
+    Put(0, 0, 601, POSITION_WR, "anyan01", "Any", "One");
+    League.Team[0].Player[0].nVital[VITAL_POSITION] = 20;   // no base position
+    Write_Lines({Line({{1, "anyan01"}, {4, "2009"}, {5, "AAA"}, {8, "XX"}, {10, "10"}, {11, "6"}, {21, "50"},
+                       {26, "30"}, {95, "4"}})});
+    Read_Seasons_File(0);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VITAL_CAREER_GAMES_AND_STARTS), 16);
+    EXPECT_EQ(Career(0, 0, 0), 10);
+    EXPECT_EQ(Career(0, 0, 1), 6);
+    for (int nStat = 2; nStat < STATS_PER_PERIOD; ++nStat)
+        EXPECT_EQ(Career(0, 0, nStat), 0) << nStat;
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VITAL_CAREER_VALUE), 0);   // the line ended before the value
+    EXPECT_EQ(Get_Player_Position(0, 0), 20);
+}
+
 TEST_F(SeasonLineImportTest, DefendersTacklesSacksAndTheEstimatesOfOldSeasons)
 {
     Put(0, 0, 301, POSITION_LB, "linebli01", "Lou", "Backer");
