@@ -20,14 +20,15 @@ constexpr int SEASONS_PROGRESS_STEPS = 35;
 int Count_Open_File_Lines(FILE* pFile)
 {
     int nLines = 0;
-    int c = 0;
-    int nLast = '\n';
-    while ((c = std::fgetc(pFile)) != EOF) {
-        if (c == '\n')
-            ++nLines;
-        nLast = c;
+    char cLast = '\n';
+    static char Buffer[65536];
+    size_t n = 0;
+    while ((n = std::fread(Buffer, 1, sizeof(Buffer), pFile)) > 0) {
+        for (size_t i = 0; i < n; ++i)
+            nLines += Buffer[i] == '\n';
+        cLast = Buffer[n - 1];
     }
-    if (nLast != '\n')
+    if (cLast != '\n')
         ++nLines;
     std::rewind(pFile);
     return nLines;
