@@ -160,9 +160,14 @@ void Fix_All_Player_Names()
     const bool bBefore2009 = Get_Current_Year() < NAME_MENDING_BEFORE;
     For_Each_Player_Of(0, MAX_FRANCHISES - 1, [&](int nTeam, int nSlot) {
         char szFirst[PLAYER_FIRST_NAME_SIZE];
-        char szLast[PLAYER_LAST_NAME_SIZE];
         Get_Player_First_Name_Filled(nTeam, nSlot, szFirst);
-        Get_Player_Last_Name(nTeam, nSlot, szLast);
+        // The stored last name as it is: the reader of names would make one
+        // up for an empty field.
+        PLAYER Record;
+        Copy_Player_To_Memory(&Record, nTeam, nSlot);
+        char szLast[PLAYER_LAST_NAME_SIZE];
+        std::memcpy(szLast, Record.szLastName, sizeof(szLast));
+        szLast[sizeof(szLast) - 1] = '\0';
         Mend_First_Name(szFirst, sizeof(szFirst), bBefore2009);
         Mend_Last_Name(szLast, sizeof(szLast), bBefore2009);
         Set_Player_First_Name(nTeam, nSlot, szFirst);

@@ -100,9 +100,12 @@ TEST_F(BuilderStepsTest, NamesAreMendedByTheirEra)
     PLAYER& Player = Born(0, 0, 1, 1980);
     std::strcpy(Player.szFirstName, "TJ");
     std::strcpy(Player.szLastName, "MCCOY");
+    PLAYER& NoLast = Born(0, 1, 2, 1980);
+    NoLast.szLastName[0] = '\0';
     Fix_All_Player_Names();
     EXPECT_STREQ(League.Team[0].Player[0].szFirstName, "T.J.");
     EXPECT_STREQ(League.Team[0].Player[0].szLastName, "McCoy");
+    EXPECT_STREQ(League.Team[0].Player[1].szLastName, "");   // none is made up
 }
 
 TEST_F(BuilderStepsTest, SeasonsAndMinimumContracts)
