@@ -6,6 +6,8 @@
 
 #include "editors/encyclopedia_dialog.h"
 #include "export/ratings_file.h"
+#include "tools/playbook_import.h"
+#include "tools/ratings_loader.h"
 #include "frontoffice/depth_chart.h"
 #include "league/leader_tables.h"
 #include "league/league_data.h"
@@ -30,8 +32,7 @@ constexpr const char* OUTPUT_FOLDER = "Output";
 constexpr int CONTRACT_PROGRESS_STEPS = 10;
 
 // The buttons whose services are not built yet: present, disabled.
-constexpr int LATER_BUTTONS[] = {TOOL_IMPORT_PLAYBOOKS, TOOL_LOAD_PLAYER_RATINGS, TOOL_CREATE_MODERN_DATABASE,
-                                 TOOL_CREATE_HISTORICAL_DATABASE, TOOL_SPECIAL};
+constexpr int LATER_BUTTONS[] = {TOOL_CREATE_MODERN_DATABASE, TOOL_CREATE_HISTORICAL_DATABASE, TOOL_SPECIAL};
 
 bool Is_Tool_Build()
 {
@@ -170,6 +171,14 @@ void Advanced_Tools_Dialog(DIALOG& Dialog, int nEvent, int nControl)
         break;
     case TOOL_EXPORT_PLAYER_RATINGS:
         Export_Position_Ratings();
+        break;
+    case TOOL_IMPORT_PLAYBOOKS:
+        Dialog.End(DIALOG_OK);
+        Load_Playbooks(1);
+        break;
+    case TOOL_LOAD_PLAYER_RATINGS:
+        Load_Year_Player_Ratings(1);
+        Repair_Player_Ratings();
         break;
     case TOOL_CALIBRATE_PLAYER_RATINGS:
         Calibrate_Player_Ratings();

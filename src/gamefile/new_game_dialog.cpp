@@ -37,6 +37,7 @@
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 #include "season/player_value.h"
+#include "tools/ratings_loader.h"
 
 namespace {
 
@@ -257,8 +258,9 @@ void Play(DIALOG& Dialog)
     // The owner field holds 31 characters; the edit may hold more.
     Set_Team_String(Dialog.Get_Text(NEW_GAME_NAME).substr(0, OWNER_NAME_LIMIT).c_str(), nTeam, TEAM_STRING_OWNER);
     Dialog.End(DIALOG_OK);
-    // No year's ratings file ships (the league's own ratings stand); the
-    // check-box variations and the difficulty's rating variation follow.
+    // The year's ratings file, when a user supplied one; then the check-box
+    // variations and the difficulty's rating variation.
+    Load_Year_Player_Ratings(0);
     Apply_Advanced_Options(Dialog);
     Set_Default_Settings();
     Set_User_Preference(PREF_MAIN_PAGE, DEFAULT_MAIN_PAGE);

@@ -70,9 +70,6 @@ constexpr float FREE_AGENT_PULL = 12.0f;
 constexpr float MIDDLE_OVERALL = 50.0f;
 constexpr float REGENERATE_BELOW = 25.0f;
 
-constexpr int EQUAL_DEVELOPMENT_RATE = 100;
-constexpr int EQUAL_DEVELOPMENT_AGE = 26;
-
 constexpr int EQUAL_SCOUTING_BUDGET = 120000;
 constexpr int EQUAL_MEDICAL_BUDGET = 250000;
 
@@ -585,29 +582,7 @@ void Scale_First_Season_Ratings()
 }
 
 // ---------------------------------------------------------------------------
-// Development ages and the placed mark
-
-int Get_Position_Peak_Age(int nPosition, int nYear)
-{
-    static const int PEAK_AGE[NUMBER_OF_POSITIONS] = {32, 27, 29, 29, 29, 28, 30, 29, 29, 30, 29, 28, 28, 35, 35};
-    if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS)
-        return EQUAL_DEVELOPMENT_AGE;
-    int nAge = PEAK_AGE[nPosition];
-    if (nPosition == POSITION_QB)
-        nAge += std::max(0, (nYear - 1950) / 20);
-    return nAge;
-}
-
-void Set_Player_Development_Ages()
-{
-    const int nYear = Get_Current_Year();
-    For_Each_Player_In_Use([nYear](int t, int s) {
-        Set_Player_Vital_Stat(t, s, VITAL_LONGEVITY, EQUAL_DEVELOPMENT_RATE);
-        Set_Player_Vital_Stat(t, s, VITAL_POTENTIAL, EQUAL_DEVELOPMENT_RATE);
-        Set_Player_Vital_Stat(t, s, VITAL_PEAK_START, EQUAL_DEVELOPMENT_AGE);
-        Set_Player_Vital_Stat(t, s, VITAL_PEAK_END, Get_Position_Peak_Age(Get_Player_Position(t, s), nYear));
-    });
-}
+// The placed mark
 
 int Check_All_Players_Vital_Flag()
 {

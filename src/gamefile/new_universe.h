@@ -62,12 +62,6 @@ float Get_Difficulty_Variation_Target(int nBand);
 // The free agents pulled toward 50 when their average overall exceeds 62.
 void Scale_First_Season_Ratings();
 
-// Development rates 100, ages 26 and the position's peak age (vital stats
-// 19-22) for every player.
-void Set_Player_Development_Ages();
-// The peak age Set_Player_Development_Ages gives a position in a year.
-int Get_Position_Peak_Age(int nPosition, int nYear);
-
 // 1 when every player of the franchises in use and of slots 36-40 carries
 // the value-2 mark of vital stat 24, else 0.
 int Check_All_Players_Vital_Flag();

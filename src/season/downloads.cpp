@@ -10,6 +10,7 @@
 #include <cstring>
 #include <vector>
 
+#include "base/input_file.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
@@ -112,6 +113,62 @@ int Get_Logo_Index(const char* szNickname, int nYear)
     return Find_Logo(EARLIER_LOGOS, szName);
 }
 
+namespace {
+
+// The player's ID text when it may name a file, else an empty text.
+bool Get_Plain_Player_Id(int nTeam, int nSlot, char (&szID)[PLAYER_CORVEL_ID_SIZE + 1])
+{
+    szID[0] = '\0';
+    if (!Is_Player_Slot_Used(nTeam, nSlot))
+        return false;
+    Get_Player_Corvel_ID(nTeam, nSlot, szID);
+    if (!Is_Plain_External_Id(szID)) {
+        szID[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
+int Name_Picture(int nTeam, int nSlot, char* szOut, size_t nSize, const char* szFormat)
+{
+    if (szOut == nullptr || nSize == 0)
+        return 0;
+    szOut[0] = '\0';
+    char szID[PLAYER_CORVEL_ID_SIZE + 1];
+    if (!Get_Plain_Player_Id(nTeam, nSlot, szID))
+        return 0;
+    const int n = std::snprintf(szOut, nSize, szFormat, szID);
+    if (n < 0 || static_cast<size_t>(n) >= nSize) {
+        szOut[0] = '\0';
+        return 0;
+    }
+    return 1;
+}
+
+}  // namespace
+
+int Get_Photo_File_Name(int nTeam, int nSlot, char* szOut, size_t nSize)
+{
+    return Name_Picture(nTeam, nSlot, szOut, nSize, "Photos/Downloads/%s.jpg");
+}
+
+int Get_Stored_Photo_File_Name(int nTeam, int nSlot, char* szOut, size_t nSize)
+{
+    return Name_Picture(nTeam, nSlot, szOut, nSize, "Input/Stats/Players/%s.dat");
+}
+
+int Copy_Player_Photo(int nTeam, int nSlot)
+{
+    char szFrom[64];
+    char szTo[64];
+    if (!Get_Stored_Photo_File_Name(nTeam, nSlot, szFrom) || !Get_Photo_File_Name(nTeam, nSlot, szTo))
+        return 0;
+    if (!files::File_Exists(szFrom))
+        return 0;
+    files::Create_Folders(DOWNLOADED_PHOTOS_FOLDER);
+    return Copy_Picture(szFrom, szTo) ? 1 : 0;
+}
+
 int Copy_Downloaded_Photos()
 {
     files::Create_Folders(DOWNLOADED_PHOTOS_FOLDER);
@@ -121,15 +178,7 @@ int Copy_Downloaded_Photos()
             for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
                 if (Get_Player_ID(t, s) == 0)
                     continue;
-                char szID[PLAYER_CORVEL_ID_SIZE + 1] = {};
-                Get_Player_Corvel_ID(t, s, szID);
-                if (!Is_Plain_File_Name(szID))
-                    continue;
-                char szFrom[64];
-                char szTo[64];
-                std::snprintf(szFrom, sizeof(szFrom), "Input/Stats/Players/%s.dat", szID);
-                std::snprintf(szTo, sizeof(szTo), "%s/%s.jpg", DOWNLOADED_PHOTOS_FOLDER, szID);
-                nCopied += Copy_Picture(szFrom, szTo);
+                nCopied += Copy_Player_Photo(t, s);
             }
         }
         if (t < PHOTO_PROGRESS_TEAMS)

@@ -10,6 +10,25 @@ constexpr const char* DOWNLOADED_LOGOS_FOLDER = "Logos/Downloads";
 // A stored photo or logo is a small picture; a larger file is not copied.
 constexpr size_t PICTURE_FILE_LIMIT = 8u << 20;
 
+// One player's pictures, named by his statistics-database ID, which must be
+// a plain external ID (1-11 letters and digits) to name a file at all. The
+// name getters write an empty text and return 0 otherwise.
+// "Photos/Downloads/%s.jpg"
+int Get_Photo_File_Name(int nTeam, int nSlot, char* szOut, size_t nSize);
+// "Input/Stats/Players/%s.dat"
+int Get_Stored_Photo_File_Name(int nTeam, int nSlot, char* szOut, size_t nSize);
+template <size_t N> int Get_Photo_File_Name(int nTeam, int nSlot, char (&szOut)[N])
+{
+    return Get_Photo_File_Name(nTeam, nSlot, szOut, N);
+}
+template <size_t N> int Get_Stored_Photo_File_Name(int nTeam, int nSlot, char (&szOut)[N])
+{
+    return Get_Stored_Photo_File_Name(nTeam, nSlot, szOut, N);
+}
+// Copies his stored photo to his photo name, never over a file that exists;
+// 1 when a copy was made.
+int Copy_Player_Photo(int nTeam, int nSlot);
+
 // For every player with a statistics-database ID of every team in use
 // (franchises in use and slots 36-40): "Input/Stats/Players/%s.dat" to
 // "Photos/Downloads/%s.jpg". Steps an open progress window by 2 after each of

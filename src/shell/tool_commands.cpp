@@ -14,6 +14,8 @@
 #include "tools/builder_adjustments.h"
 #include "tools/builder_steps.h"
 #include "tools/historical_stats.h"
+#include "tools/playbook_import.h"
+#include "tools/ratings_loader.h"
 
 namespace {
 
@@ -151,6 +153,33 @@ const TOOL TOOLS[] = {
              return false;
          Blend_Recent_Draft_Pick_Rating(V[0], V[1]);
          Result = "draft pick rating blended for team " + Args[0] + ", slot " + Args[1];
+         return true;
+     }},
+    {"Load_Year_Player_Ratings", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         char szPath[128];
+         Get_Year_Player_Ratings_Path(szPath, sizeof(szPath));
+         if (Load_Year_Player_Ratings(1) == 0) {
+             Problem = std::string("Unable to open ") + szPath;
+             return false;
+         }
+         Result = std::string("player ratings loaded from ") + szPath;
+         return true;
+     }},
+    {"Load_Player_Ratings_File", 1, 1, "PATH",
+     [](const ARGS& Args, std::string& Result, std::string& Problem) {
+         if (Load_Player_Ratings_File(1, Args[0].c_str()) == 0) {
+             Problem = "Unable to open " + Args[0];
+             return false;
+         }
+         Result = "player ratings loaded from " + Args[0];
+         return true;
+     }},
+    {"Load_Playbooks", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         const PLAYBOOK_IMPORT_COUNTS Counts = Load_Playbooks(1);
+         Result = std::to_string(Counts.nOffensive) + " offensive and " + std::to_string(Counts.nDefensive) +
+                  " defensive playbooks loaded";
          return true;
      }},
 };

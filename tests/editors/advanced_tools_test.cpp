@@ -216,12 +216,12 @@ TEST_F(AdvancedToolsTest, TheLaterButtonsAreDisabledAndTheSpecialToolOnlyInATest
 {
     EXPECT_STREQ(Get_Build_Tag(), "    ");
     const DIALOG_RECORD& Record = Run_Tools();
-    for (int nId : {TOOL_IMPORT_PLAYBOOKS, TOOL_LOAD_PLAYER_RATINGS, TOOL_CREATE_MODERN_DATABASE,
-                    TOOL_CREATE_HISTORICAL_DATABASE, TOOL_SPECIAL}) {
+    for (int nId : {TOOL_CREATE_MODERN_DATABASE, TOOL_CREATE_HISTORICAL_DATABASE, TOOL_SPECIAL}) {
         ASSERT_NE(Record.Find(nId), nullptr) << nId;
         EXPECT_FALSE(Record.Find(nId)->bEnabled) << nId;
     }
-    for (int nId : {TOOL_RECALCULATE_CONTRACTS, TOOL_CLEAR_INJURIES, TOOL_CLEAR_OUTPUT_FOLDER, TOOL_SORT_ALL_TEAMS})
+    for (int nId : {TOOL_RECALCULATE_CONTRACTS, TOOL_CLEAR_INJURIES, TOOL_CLEAR_OUTPUT_FOLDER, TOOL_SORT_ALL_TEAMS,
+                    TOOL_IMPORT_PLAYBOOKS, TOOL_LOAD_PLAYER_RATINGS})
         EXPECT_TRUE(Record.Find(nId)->bEnabled) << nId;
     EXPECT_EQ(Record.Find(TOOL_CLEAR_OUTPUT_FOLDER)->Text, "&Clear Output Folder");
     EXPECT_FALSE(Record.Find(TOOL_SPECIAL)->bVisible);
@@ -230,6 +230,26 @@ TEST_F(AdvancedToolsTest, TheLaterButtonsAreDisabledAndTheSpecialToolOnlyInATest
     const DIALOG_RECORD& Tool = Run_Tools();
     EXPECT_TRUE(Tool.Find(TOOL_SPECIAL)->bVisible);
     EXPECT_FALSE(Tool.Find(TOOL_SPECIAL)->bEnabled);
+}
+
+// Load Player Ratings keeps the dialog open and says what it read; Import
+// Playbooks closes it first and shows its counts.
+TEST_F(AdvancedToolsTest, TheRatingsAndPlaybookButtonsRunTheirLoaders)
+{
+    dialogs::Queue_Action(ADVANCED_TOOLS_DIALOG, Press(TOOL_LOAD_PLAYER_RATINGS));
+    const DIALOG_RECORD& Record = Run_Tools();
+    EXPECT_EQ(Record.nResult, DIALOG_OK);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Load Player Ratings");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text.rfind("Unable to open Input/Ratings/", 0), 0u) << ui::Shown_Boxes()[0].Text;
+
+    ui::Reset();
+    dialogs::Queue_Action(ADVANCED_TOOLS_DIALOG, Press(TOOL_IMPORT_PLAYBOOKS));
+    Run_Tools();
+    EXPECT_EQ(dialogs::Pending_Actions(), 0u);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Import Playbooks");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "0 Offensive Playbooks loaded.\n\n0 Defensive Playbooks loaded.");
 }
 
 TEST_F(AdvancedToolsTest, ClearInjuriesFromTheDialogShowsItsMessageAndKeepsItOpen)

@@ -19,6 +19,7 @@
 #include "league/game_summary.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
+#include "league/player_hash.h"
 #include "league/preferences.h"
 #include "league/team.h"
 #include "league/team_finance_stats.h"
@@ -208,6 +209,35 @@ TEST_F(GameDialogsTest, NewGameForAChosenTeamMakesItTheUsersAndWritesTheSettings
     for (const std::string& Line : Read_Debug_Log_Lines(true))
         bLogged = bLogged || Line == "Start_Game(TRUE)";
     EXPECT_TRUE(bLogged);
+}
+
+// A user's ratings file of the year reaches the new league (replay mode
+// reads the replay folder); a league without one plays on its own ratings.
+TEST_F(GameDialogsTest, NewGameLoadsTheYearsRatingsFileWhenThereIsOne)
+{
+    Write_Database(2019);
+    const int nID = Get_Player_ID(0, 0);
+    ASSERT_GT(nID, 0);
+    Zero_League_Data();
+    ASSERT_TRUE(files::Create_Folders("Input/Ratings/Replay"));
+    FILE* pFile = files::Open_File("Input/Ratings/Replay/2019_Player_Ratings.csv", "wb");
+    ASSERT_NE(pFile, nullptr);
+    std::fprintf(pFile, "PlayerID,2019_Team,First,Last,Position,Expanded,OVERALL,PEAK\n%d,X,A,B,,,75,0", nID);
+    for (int k = 0; k < 26; ++k)
+        std::fprintf(pFile, ",%d", k == 0 ? 97 : 0);
+    std::fprintf(pFile, "\n");
+    std::fclose(pFile);
+
+    dialogs::Queue_Action(NEW_GAME_DIALOG, Select(NEW_GAME_TEAM, "Chicago Bears"));
+    dialogs::Queue_Action(NEW_GAME_DIALOG, Check(NEW_GAME_REPLAY, true));
+    ASSERT_EQ(Do_Dialog(NEW_GAME_DIALOG, "New Game", Start_Game_Dialog_Proc), DIALOG_OK);
+    int nTeam = -1;
+    int nSlot = -1;
+    ASSERT_TRUE(Find_Player_ID_Team_Slot(&nTeam, &nSlot, nID));
+    // Bit 4: his overall was set from the file.
+    EXPECT_EQ(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_FLAGS) & 4, 4);
+    for (const SHOWN_BOX& Box : ui::Shown_Boxes())
+        EXPECT_NE(Box.Caption, "Load Player Ratings");
 }
 
 TEST_F(GameDialogsTest, PlayAppliesTheCheckedVariationsToTheNewLeague)

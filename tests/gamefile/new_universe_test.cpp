@@ -84,28 +84,6 @@ std::map<int, int> Players_By_Id()
 // ---------------------------------------------------------------------------
 // Rules by hand
 
-TEST_F(NewUniverseTest, DevelopmentAgesByPositionAndEra)
-{
-    Add_Player(0, 0, 11, POSITION_QB);
-    Add_Player(0, 1, 12, POSITION_K);
-    Add_Player(0, 2, 13, POSITION_RB);
-    League.Universe.nStat[FIRST_SEASON_YEAR] = 2010;
-    Set_Player_Development_Ages();
-    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VITAL_PEAK_END), 35);   // 32 + (2010 - 1950) / 20
-    EXPECT_EQ(Get_Player_Vital_Stat(0, 1, VITAL_PEAK_END), 35);
-    EXPECT_EQ(Get_Player_Vital_Stat(0, 2, VITAL_PEAK_END), 27);
-    for (int s = 0; s < 3; ++s) {
-        EXPECT_EQ(Get_Player_Vital_Stat(0, s, VITAL_LONGEVITY), 100);
-        EXPECT_EQ(Get_Player_Vital_Stat(0, s, VITAL_POTENTIAL), 100);
-        EXPECT_EQ(Get_Player_Vital_Stat(0, s, VITAL_PEAK_START), 26);
-    }
-    League.Universe.nStat[FIRST_SEASON_YEAR] = 1960;
-    Set_Player_Development_Ages();
-    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, VITAL_PEAK_END), 32);
-    EXPECT_EQ(Get_Position_Peak_Age(POSITION_G, 2019), 30);
-    EXPECT_EQ(Get_Position_Peak_Age(POSITION_CB, 2019), 28);
-}
-
 TEST_F(NewUniverseTest, TitlesCountedBeforeTheFirstSeason)
 {
     // Row 0: the game of season 1966, the Rainmakers over the Tides.

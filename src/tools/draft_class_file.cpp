@@ -1,0 +1,129 @@
+// Writing the draft class of a built league.
+
+#include "tools/draft_class_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "base/text_utils.h"
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/player.h"
+#include "league/player_stats.h"
+#include "season/player_value.h"
+#include "season/salaries.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/ui.h"
+
+static_assert(DRAFT_CLASS_FILE_SIZE == DRAFT_CLASS_RECORDS * sizeof(PLAYER));
+
+namespace {
+
+constexpr const char* CLASS_FOLDER = "databases";
+constexpr int QUARTERBACK_BONUS = 30;
+constexpr int MAXIMUM_BASE_SCORE = 250;
+constexpr int KNOWN_DRAFT_YEAR_BONUS = 50;
+constexpr int CAREER_PERIOD = 2;
+constexpr int CAREER_GAMES = 0;
+constexpr int EXCLUDED_FROM_CLASS_FLAG = 1;
+
+struct ROOKIE {
+    int nTeam;
+    int nSlot;
+    int64_t nKey;
+};
+
+// Writes the bytes to a temporary beside the class and renames it over the
+// class; false (the temporary removed, the old class untouched) on any failure.
+int Write_Class_Replacing(const char* szPath, const std::vector<PLAYER>& Records)
+{
+    std::string Temporary;
+    FILE* pFile = files::Create_Temporary_File(szPath, Temporary);
+    if (pFile == nullptr) {
+        Write_Debug_Log("Could not create %s: %s", szPath, std::strerror(errno));
+        return DRAFT_CLASS_NOT_CREATED;
+    }
+    bool bOk = std::fwrite(Records.data(), sizeof(PLAYER), Records.size(), pFile) == Records.size();
+    bOk = std::fflush(pFile) == 0 && bOk;
+    bOk = std::fclose(pFile) == 0 && bOk;
+    if (bOk)
+        bOk = files::Rename_File(Temporary.c_str(), szPath);
+    if (!bOk) {
+        Write_Debug_Log("Could not write %s: %s", szPath, std::strerror(errno));
+        files::Delete_File(Temporary.c_str());
+        return DRAFT_CLASS_WRITE_FAILED;
+    }
+    files::Sync_Folder_Of(szPath);
+    return DRAFT_CLASS_WRITTEN;
+}
+
+}  // namespace
+
+int Get_Draft_Class_Score(float fPotential, int nPosition, int nDraftWord)
+{
+    // A potential outside any sensible range must not overflow the cast.
+    const float fDoubled = std::clamp(fPotential * 2.0f, -1.0e6f, 1.0e6f);
+    int nScore = fDoubled == fDoubled ? static_cast<int>(fDoubled) : 0;
+    nScore += nPosition == POSITION_QB ? QUARTERBACK_BONUS : -QUARTERBACK_BONUS;
+    nScore = std::clamp(nScore, 0, MAXIMUM_BASE_SCORE);
+    if (nDraftWord % 10000 != 0)
+        nScore += KNOWN_DRAFT_YEAR_BONUS;
+    return nScore;
+}
+
+int Write_Draft_Class_Database()
+{
+    const int nYear = Get_Universe_Stat(FIRST_SEASON_YEAR);
+    const int nTeams = Count_Teams();
+
+    std::vector<ROOKIE> Rookies;
+    Rookies.reserve(DRAFT_CLASS_RECORDS);
+    bool bFull = false;
+    for (int t = 0; t < nTeams && !bFull; ++t) {
+        if (!Is_Team_Slot_Used(t))
+            continue;
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            if (Get_Player_ID(t, s) == 0)
+                continue;
+            if (Get_Player_Stat(t, s, CAREER_PERIOD, CAREER_GAMES) != 0 ||
+                (Get_Player_Vital_Stat(t, s, VITAL_FLAGS) & EXCLUDED_FROM_CLASS_FLAG) != 0)
+                continue;
+            const int nScore = Get_Draft_Class_Score(Compute_Player_Potential(t, s),
+                                                     Get_Player_Vital_Stat(t, s, VITAL_POSITION),
+                                                     Get_Player_Vital_Stat(t, s, VITAL_DRAFTED_BY));
+            // The byte is read signed: it holds the score up to 127, the
+            // order below takes it whole.
+            Set_Player_Draft_Score(t, s, nScore);
+            Rookies.push_back({t, s, int64_t(nScore) + Get_Player_Vital_Stat(t, s, VITAL_CAREER_GAMES_AND_STARTS)});
+            if (static_cast<int>(Rookies.size()) == DRAFT_CLASS_RECORDS) {
+                char szTitle[64];
+                std::snprintf(szTitle, sizeof(szTitle), "Overflow in %d DRAFT_CLASS database", nYear);
+                Show_Formatted_Message(szTitle, "Too many players in %d draft class. Aborted during team #%d (out of %d).",
+                                       nYear, t + 1, nTeams);
+                bFull = true;
+                break;
+            }
+        }
+    }
+
+    std::stable_sort(Rookies.begin(), Rookies.end(),
+                     [](const ROOKIE& A, const ROOKIE& B) { return A.nKey > B.nKey; });
+    std::vector<PLAYER> Records(DRAFT_CLASS_RECORDS);
+    std::memset(static_cast<void*>(Records.data()), 0, DRAFT_CLASS_FILE_SIZE);
+    for (size_t i = 0; i < Rookies.size(); ++i)
+        Copy_Player_To_Memory(&Records[i], Rookies[i].nTeam, Rookies[i].nSlot);
+
+    char szPath[64];
+    std::snprintf(szPath, sizeof(szPath), "%s/rookies-%d.dat", CLASS_FOLDER, nYear);
+    files::Create_Folders(CLASS_FOLDER);
+    const int nResult = Write_Class_Replacing(szPath, Records);
+    if (nResult == DRAFT_CLASS_WRITTEN)
+        Append_Formatted_Line_To_File(DRAFT_CLASS_LOG_FILE, "%d,%d", nYear, static_cast<int>(Rookies.size()));
+    return nResult;
+}

@@ -1,0 +1,33 @@
+// Writing the draft class of a built league: "databases/rookies-%d.dat" (the
+// league's first-season year) holds exactly 1,000 player records of 756 bytes,
+// the year's rookies best first and all-zero records behind them, with no
+// head. A game that reaches that year's draft fills its college pools from
+// the first 300 (Load_Draft_Class_Database, season/draft_class.h).
+#pragma once
+
+#include <cstddef>
+
+constexpr int DRAFT_CLASS_RECORDS = 1000;
+constexpr size_t DRAFT_CLASS_FILE_SIZE = 756000;
+// One line "year,rookies" per class written; the file only grows.
+constexpr const char* DRAFT_CLASS_LOG_FILE = "Draft-Class-Rookies.csv";
+
+enum DRAFT_CLASS_WRITE_RESULT : int {
+    DRAFT_CLASS_WRITTEN = 0,
+    DRAFT_CLASS_NOT_CREATED = 1,   // no file could be made in "databases"
+    DRAFT_CLASS_WRITE_FAILED = 2,  // the write failed; a previous class is kept
+};
+
+// The draft score a rookie is ranked by: twice his potential, truncated;
+// +30 for a quarterback, -30 for anyone else; held to 0-250; +50 when the
+// year of his draft word (vital stat 13 mod 10,000) is known. 0-300.
+int Get_Draft_Class_Score(float fPotential, int nPosition, int nDraftWord);
+
+// Gathers the rookies (no career games, bit 0 of vital stat 24 clear) of the
+// franchises in use in slot order, stores each one's score held to 127 as his
+// draft-score byte, and writes them ordered by score + vital stat 17 (equal
+// keys in the order met). A thousandth rookie stops the gathering with the
+// "Overflow in %d DRAFT_CLASS database" box; all 1,000 are written. The file
+// replaces the old one only once written whole, so a failed write keeps the
+// previous class. On success "year,count" is appended to the log file.
+int Write_Draft_Class_Database();
