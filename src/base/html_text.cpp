@@ -42,3 +42,24 @@ std::string Html_Link(std::string_view Path)
 {
     return Escape_Html(Path);
 }
+
+void Strip_Html_Tags(char* szText)
+{
+    if (szText == nullptr)
+        return;
+    size_t nOut = 0;
+    bool bInTag = false;
+    for (const char* p = szText; *p != '\0'; ++p) {
+        if (bInTag) {
+            bInTag = *p != '>';
+            continue;
+        }
+        if (*p == '<') {
+            bInTag = true;
+            continue;
+        }
+        if (nOut < STRIP_HTML_KEEP)
+            szText[nOut++] = *p;
+    }
+    szText[nOut] = '\0';
+}

@@ -33,3 +33,9 @@ std::string Html_Link(std::string_view Path);
 // A path written in Windows-1252 (the records' text) is created on disk under
 // its UTF-8 spelling (Windows_1252_To_Utf8 of platform/ui_text.h), since a
 // browser reading a link of a Windows-1252 page asks for that spelling.
+
+// Removes every tag of a text in place: everything from each '<' to the next
+// '>' (to the end when no '>' follows). At most STRIP_HTML_KEEP characters
+// of what is left are kept.
+constexpr size_t STRIP_HTML_KEEP = 2037;
+void Strip_Html_Tags(char* szText);

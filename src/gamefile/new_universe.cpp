@@ -40,6 +40,7 @@
 #include "season/salary_finance.h"
 #include "season/downloads.h"
 #include "season/player_repairs.h"
+#include "tools/stat_readers.h"
 #include "tools/young_player_cap.h"
 
 namespace {
@@ -303,8 +304,7 @@ bool Setup_New_Universe(int bDownload)
         Copy_Downloaded_Photos();
         Copy_Downloaded_Logos();
     }
-    // The year's offensive personnel table has no reader yet: the engine's
-    // own table stands.
+    Read_Personnel_File();
     Auto_Set_All_Depth_Charts(0);
     Set_Universe_Stat(SALARY_CAP, Get_Season_Salary_Cap(Get_Current_Year()));
     Update_Inflation_Factor();

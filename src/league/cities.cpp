@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <strings.h>
 
 #include "league/league_structure.h"
 #include "league/preferences.h"
@@ -85,7 +86,7 @@ bool Same_City_Name(const std::string& A, const std::string& B)
     return true;
 }
 
-int Find_City_By_Name(const std::string& Name)
+int Find_Imported_City_Home(const std::string& Name)
 {
     if (Name.empty())
         return -1;
@@ -144,7 +145,7 @@ std::string Restore_Franchise_Homes(const FRANCHISE_HOME* pHomes, int nTeams)
     std::string Moves;
     bool bPending[MAX_FRANCHISES] = {};
     for (int t = 0; t < nTeams; t++) {
-        int nCity = Find_City_By_Name(pHomes[t].OldName);
+        int nCity = Find_Imported_City_Home(pHomes[t].OldName);
         if (nCity < 0 && pHomes[t].nOldCity >= 0 && pHomes[t].nOldCity < nCount)
             nCity = pHomes[t].nOldCity;
         // Until the free cities are handed out, a pending franchise holds none.
@@ -180,6 +181,17 @@ int Count_Cities()
         if (Is_Empty_Entry(c))
             return c;
     return NUMBER_OF_CITIES;
+}
+
+int Find_City_By_Name(const char* szName)
+{
+    if (szName == nullptr || *szName == '\0')
+        return -1;
+    const int nCount = Count_Cities();
+    for (int c = 0; c < nCount; c++)
+        if (strcasecmp(Name_Of(c).c_str(), szName) == 0)
+            return c;
+    return -1;
 }
 
 void Clear_City(int nCity)

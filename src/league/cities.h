@@ -33,6 +33,9 @@ constexpr const char* CITIES_FILE_NAME = "Cities.txt";
 
 // The index of the first entry with an empty name (0-100).
 int Count_Cities();
+// The first city in use (below Count_Cities) whose name is szName, letter
+// case ignored; -1 when none matches or no city is in use.
+int Find_City_By_Name(const char* szName);
 // Names the first free entry "New City" with the photo "Default" and the
 // default stats, makes it the current city (preference 43) and returns it;
 // -1 (nothing changed) when all 100 are used.

@@ -45,6 +45,7 @@
 #include "season/downloads.h"
 #include "season/player_repairs.h"
 #include "season/season_files.h"
+#include "season/team_records_file.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// The historical files of a season start.
+// The seasons table read into past seasons.
 #include "season/season_files.h"
 
 #include <cstdio>
@@ -8,8 +8,6 @@
 #include "league/player_hash.h"
 #include "platform/ui.h"
 #include "season/season_line_import.h"
-
-void Read_Team_Records_File() {}
 
 namespace {
 

@@ -1,9 +1,7 @@
-// The historical files a season start reads: real clubs' records and real
-// players' seasons.
+// The seasons table that a replay's season start and the database build read
+// (the clubs' records have their own reader, team_records_file.h).
 #pragma once
 
-// Reads the clubs' real records of the year. Rule now: no file is read.
-void Read_Team_Records_File();
 // Reads the seasons table ("input/stats/seasons.csv") line by line with
 // Read_Season_Line (season_line_import.h): with nFlag 0 every player's past
 // seasons for a database build, with 1 the real players' lines of this year

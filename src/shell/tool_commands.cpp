@@ -16,6 +16,7 @@
 #include "tools/historical_stats.h"
 #include "tools/playbook_import.h"
 #include "tools/ratings_loader.h"
+#include "tools/input_readers.h"
 
 namespace {
 
@@ -180,6 +181,16 @@ const TOOL TOOLS[] = {
          const PLAYBOOK_IMPORT_COUNTS Counts = Load_Playbooks(1);
          Result = std::to_string(Counts.nOffensive) + " offensive and " + std::to_string(Counts.nDefensive) +
                   " defensive playbooks loaded";
+         return true;
+     }},
+    {"Read_Wins_File", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         const int nRead = Read_Wins_File();
+         if (nRead < 0) {
+             Problem = "the year's wins file could not be opened";
+             return false;
+         }
+         Result = std::to_string(nRead) + " projected wins read";
          return true;
      }},
 };

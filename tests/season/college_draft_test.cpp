@@ -9,6 +9,7 @@
 #include "season/contract_renewal.h"
 #include "season/draft_pool.h"
 #include "season/salaries.h"
+#include "../tools/default_league_inputs.h"
 #include "season_cycle_fixture.h"
 #include "test_support.h"
 
@@ -200,6 +201,9 @@ TEST_F(CollegeDraftTest, ForfeitedPickPasses)
 
 TEST_F(CollegeDraftTest, EmptyPoolsEndTheDraftAtOnce)
 {
+    // The season that starts reads the shipped inputs (the clubs' records).
+    SCRATCH_FOLDER Scratch("empty_pools");
+    Copy_Default_League_Inputs();
     Set_User_Preference(PREF_DRAFT_ROUND, 3);
     Set_User_Preference(PREF_DRAFT_PICKS_MADE, 1);
     Begin_College_Draft();

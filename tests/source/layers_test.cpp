@@ -37,6 +37,7 @@ const std::map<std::string, int>& Layers()
         {"gamefile", 4},
         {"shell", 4},
         {"tools/default_league", 5},
+        {"tools/fictional_history", 5},
         {"tools/schedule_table_maker", 5},
         {"tools/other_size_table_maker", 5},
     };
