@@ -1,7 +1,12 @@
-// The historical files a season start reads: real clubs' records and real
-// players' seasons.
+// The seasons table that a replay's season start and the database build read
+// (the clubs' records have their own reader, team_records_file.h).
 #pragma once
 
-// Reads the real players' seasons of the year into their current lines
-// (bCurrent 1). Rule now: no file is read, nothing changes.
-void Read_Seasons_File(int bCurrent);
+// Reads the seasons table ("input/stats/seasons.csv") line by line with
+// Read_Season_Line (season_line_import.h): with nFlag 0 every player's past
+// seasons for a database build, with 1 the real players' lines of this year
+// at a replay's season start. The league's replay flag is nFlag for the read
+// and restored after it; the three player lookups are rebuilt first and the
+// import's memories forgotten. The progress window advances 35 steps. A file
+// that cannot be opened gives one box ("Read Error") and changes nothing.
+void Read_Seasons_File(int nFlag);

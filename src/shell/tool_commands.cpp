@@ -2,13 +2,18 @@
 
 #include <strings.h>
 
+#include <cmath>
 #include <cstdlib>
 
 #include "export/encyclopedia.h"
 #include "export/html_writer.h"
 #include "export/ratings_file.h"
 #include "export/statistics_file.h"
+#include "league/player.h"
 #include "shell/script_runner.h"
+#include "tools/builder_adjustments.h"
+#include "tools/builder_steps.h"
+#include "tools/historical_stats.h"
 #include "tools/playbook_import.h"
 #include "tools/ratings_loader.h"
 #include "tools/input_readers.h"
@@ -34,6 +39,33 @@ bool Numbers(const ARGS& Args, size_t nFirst, std::vector<int>& Values, std::str
             return false;
         }
         Values.push_back(n);
+    }
+    return true;
+}
+
+// A decimal argument ("0.5", "-1"): the whole text a finite number.
+bool Decimal(const std::string& Text, float& fValue, std::string& Problem)
+{
+    char* pEnd = nullptr;
+    const double f = std::strtod(Text.c_str(), &pEnd);
+    if (Text.empty() || pEnd == nullptr || *pEnd != '\0' || !std::isfinite(f) || std::fabs(f) > 1000.0) {
+        Problem = "\"" + Text + "\" is not a number from -1000 to 1000";
+        return false;
+    }
+    fValue = static_cast<float>(f);
+    return true;
+}
+
+// A club in use (0-40) and, with a slot, a player in it.
+bool Player_Address(const std::vector<int>& V, std::string& Problem)
+{
+    if (V[0] < 0 || V[0] > LAST_TEAM || !Is_Valid_Team(V[0])) {
+        Problem = "no team " + std::to_string(V[0]) + " in use";
+        return false;
+    }
+    if (V.size() > 1 && !Is_Player_Slot_Used(V[0], V[1])) {
+        Problem = "no player in slot " + std::to_string(V[1]) + " of team " + std::to_string(V[0]);
+        return false;
     }
     return true;
 }
@@ -83,6 +115,47 @@ const TOOL TOOLS[] = {
                   " written to " + Args[0];
          return true;
      }},
+    {"Write_Historical_Stats", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         if (!Write_Historical_Stats()) {
+             Problem = std::string(HISTORICAL_STATS_FILE) + " could not be written";
+             return false;
+         }
+         Result = std::string("historical statistics written to ") + HISTORICAL_STATS_FILE;
+         return true;
+     }},
+    {"Estimate_Line_Blocking_Ratings", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Estimate_Line_Blocking_Ratings();
+         Result = "blocking ratings of the linemen estimated from their games";
+         return true;
+     }},
+    {"Balance_Position_Ratings", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Balance_Position_Ratings();
+         Result = "position ratings balanced with the depth order";
+         return true;
+     }},
+    {"Nudge_Team_Ratings", 2, 2, "TEAM FACTOR",
+     [](const ARGS& Args, std::string& Result, std::string& Problem) {
+         std::vector<int> V;
+         float fFactor = 0.0f;
+         if (!Numbers(ARGS(Args.begin(), Args.begin() + 1), 0, V, Problem) || !Player_Address(V, Problem) ||
+             !Decimal(Args[1], fFactor, Problem))
+             return false;
+         Nudge_Team_Ratings(V[0], fFactor);
+         Result = "ratings of team " + Args[0] + " nudged by " + Args[1];
+         return true;
+     }},
+    {"Blend_Recent_Draft_Pick_Rating", 2, 2, "TEAM SLOT",
+     [](const ARGS& Args, std::string& Result, std::string& Problem) {
+         std::vector<int> V;
+         if (!Numbers(Args, 0, V, Problem) || !Player_Address(V, Problem))
+             return false;
+         Blend_Recent_Draft_Pick_Rating(V[0], V[1]);
+         Result = "draft pick rating blended for team " + Args[0] + ", slot " + Args[1];
+         return true;
+     }},
     {"Load_Year_Player_Ratings", 0, 0, "",
      [](const ARGS&, std::string& Result, std::string& Problem) {
          char szPath[128];
@@ -108,6 +181,8 @@ const TOOL TOOLS[] = {
          const PLAYBOOK_IMPORT_COUNTS Counts = Load_Playbooks(1);
          Result = std::to_string(Counts.nOffensive) + " offensive and " + std::to_string(Counts.nDefensive) +
                   " defensive playbooks loaded";
+         return true;
+     }},
     {"Read_Wins_File", 0, 0, "",
      [](const ARGS&, std::string& Result, std::string& Problem) {
          const int nRead = Read_Wins_File();

@@ -1,0 +1,197 @@
+// The all-time leader files. See leader_files.h.
+#include "tools/leader_files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "base/input_file.h"
+#include "league/league_data.h"
+#include "league/player.h"
+#include "league/player_hash.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/ui.h"
+#include "season/leader_lists.h"
+
+const char* const LEADER_TABLE_WORDS[LEADER_TABLE_COUNT] = {"Career", "Season", "Game"};
+
+const char* const LEADER_STAT_KEYS[LEADER_STAT_COUNT] = {
+    "Passing_Attempts",   "Completions",          "Passing_Yards",       "Completion_Percentage",
+    "Passing_Touchdowns", "Yards_Per_Attempt",    "Quarterback_Rating",  "Passing_Yards_Per_Game",
+    "Kick_Return_Average", "Kick_Return_Touchdowns", "Rushes",           "Rushing_Yards",
+    "Rushing_Touchdowns", "Yards_Per_Rush",       "Receptions",          "Receiving_Yards",
+    "Receiving_Touchdowns", "Yards_Per_Reception", "Catch_Rate",         "Punt_Return_Average",
+    "Punt_Return_Touchdowns", "Tackles",          "Passes_Defended",     "Fumbles_Forced",
+    "Sacks",              "Interceptions",        "Field_Goals",         "Field_Goal_Percentage",
+    "Punt_Average",       "Cap_Impact",
+};
+
+namespace {
+
+constexpr const char* SECOND_NAMED_CELL = "Week";
+
+// A field as written: quoted when it holds a comma or a quote.
+std::string Csv_Field(const char* szText)
+{
+    if (std::strpbrk(szText, ",\"") == nullptr)
+        return szText;
+    std::string Out = "\"";
+    for (const char* p = szText; *p; ++p) {
+        if (*p == '"')
+            Out += '"';
+        Out += *p;
+    }
+    return Out + "\"";
+}
+
+// The fixed-size name field as a terminated text.
+std::string Field_Text(const char* pField, size_t nSize)
+{
+    return std::string(pField, strnlen(pField, nSize));
+}
+
+bool Write_Replacing(const std::string& Path, const std::string& Text)
+{
+    std::string Temporary;
+    FILE* pFile = files::Create_Temporary_File(Path.c_str(), Temporary);
+    if (pFile == nullptr)
+        return false;
+    bool bOk = std::fwrite(Text.data(), 1, Text.size(), pFile) == Text.size();
+    bOk = std::fclose(pFile) == 0 && bOk;
+    bOk = bOk && files::Rename_File(Temporary.c_str(), Path.c_str());
+    if (!bOk)
+        files::Delete_File(Temporary.c_str());
+    return bOk;
+}
+
+std::string Leader_File_Text(int nTable, int nStat)
+{
+    char szLine[512];
+    std::snprintf(szLine, sizeof(szLine), LEADER_FILE_HEADER_FORMAT, LEADER_STAT_KEYS[nStat], SECOND_NAMED_CELL);
+    std::string Text = std::string(szLine) + "\n";
+    LEADER_LIST List;
+    Read_Leader_List(nTable, nStat, List);
+    for (const LEADER_ENTRY& Entry : List) {
+        if (Entry.nValue == 0 && Is_Leader_Entry_Nameless(Entry))
+            continue;
+        char szID[PLAYER_CORVEL_ID_SIZE] = "";
+        PLAYER_LOCATION Where{};
+        if (Entry.nPlayerID > 0 && Find_Player_By_ID(&Where, Entry.nPlayerID))
+            Get_Player_Corvel_ID(Where.nTeam, Where.nSlot, szID);
+        const std::string First = Field_Text(Entry.szFirstName, sizeof(Entry.szFirstName));
+        const std::string Last = Field_Text(Entry.szLastName, sizeof(Entry.szLastName));
+        std::snprintf(szLine, sizeof(szLine), "%d,%s,%s,%s,%d,%d,%d,%d\n", Entry.nYear, Csv_Field(szID).c_str(),
+                      Csv_Field(First.c_str()).c_str(), Csv_Field(Last.c_str()).c_str(), Entry.nValue, Entry.nWeek,
+                      Entry.nAge, Entry.nSeasons);
+        Text += szLine;
+    }
+    return Text;
+}
+
+int Clamp(int n, int nLow, int nHigh)
+{
+    return n < nLow ? nLow : n > nHigh ? nHigh : n;
+}
+
+// Reads one file into List (emptied first). false when it cannot be opened.
+bool Read_Leader_File(const std::string& Path, LEADER_LIST& List)
+{
+    FILE* pFile = Open_Input_File(Path.c_str());
+    if (pFile == nullptr)
+        return false;
+    std::memset(&List, 0, sizeof(List));
+    char szLine[2048];
+    int bEnd = Read_Input_Line(Path.c_str(), szLine, pFile);   // the header
+    int nCount = 0;
+    while (!bEnd && nCount < LEADER_LIST_LENGTH) {
+        bEnd = Read_Input_Line(Path.c_str(), szLine, pFile);
+        if (szLine[0] == '\0')
+            continue;
+        char szField[8][64] = {};
+        char* pRest = szLine;
+        for (auto& szOne : szField) {
+            if (Pop_Input_Field(szOne, pRest) != 0)
+                break;
+        }
+        LEADER_ENTRY& Entry = List[nCount];
+        Set_Leader_Entry_Names(&Entry, szField[3], szField[2]);
+        Entry.nYear = static_cast<int16_t>(Clamp(Parse_Input_Int(szField[0]), 0, 32767));
+        Entry.nValue = Parse_Input_Int(szField[4]);
+        Entry.nWeek = static_cast<int8_t>(Clamp(Parse_Input_Int(szField[5]), -128, 127));
+        Entry.nAge = static_cast<uint8_t>(Clamp(Parse_Input_Int(szField[6]), 0, 255));
+        Entry.nSeasons = Parse_Input_Int(szField[7]);
+        Entry.nTeam = NO_TEAM;
+        PLAYER_LOCATION Where{};
+        if ((Is_Plain_External_Id(szField[1]) && Find_Player_By_Corvel_ID(&Where, szField[1])) ||
+            Find_Player_By_Leader_Names(Entry, &Where))
+            Entry.nPlayerID = Get_Player_ID(Where.nTeam, Where.nSlot);
+        if (Entry.nValue == 0 && Is_Leader_Entry_Nameless(Entry))
+            std::memset(&Entry, 0, sizeof(Entry));
+        else
+            ++nCount;
+    }
+    std::fclose(pFile);
+    Sort_Leader_List(List);
+    return true;
+}
+
+}  // namespace
+
+std::string Get_Leader_File_Path(int nYear, int nTable, int nStat)
+{
+    if (nTable < 0 || nTable >= LEADER_TABLE_COUNT || nStat < 0 || nStat >= LEADER_STAT_COUNT)
+        return "";
+    char szPath[256];
+    std::snprintf(szPath, sizeof(szPath), "%s/%d-%s-%s.csv", LEADER_FILES_FOLDER, nYear, LEADER_TABLE_WORDS[nTable],
+                  LEADER_STAT_KEYS[nStat]);
+    return szPath;
+}
+
+int Export_Leaders_CSV(int nYear)
+{
+    Update_Leader_Lists(2);
+    Update_Leader_Lists(4);
+    return Write_Leader_Files(nYear);
+}
+
+int Write_Leader_Files(int nYear)
+{
+    files::Create_Folders(LEADER_FILES_FOLDER);
+    int nWritten = 0;
+    std::string Failed;
+    for (int nTable = 0; nTable < LEADER_TABLE_COUNT; ++nTable) {
+        for (int nStat = 0; nStat < LEADER_STAT_COUNT; ++nStat) {
+            const std::string Path = Get_Leader_File_Path(nYear, nTable, nStat);
+            if (Write_Replacing(Path, Leader_File_Text(nTable, nStat)))
+                ++nWritten;
+            else if (Failed.empty())
+                Failed = Path + ": " + std::strerror(errno);
+        }
+    }
+    if (!Failed.empty()) {
+        const std::string Text = "Unable to write " + Failed;
+        Show_Message_Box(Text.c_str(), "File Error", BOX_OK);
+    }
+    return nWritten;
+}
+
+int Load_All_Time_Leaders(int nYear)
+{
+    Build_Corvel_ID_Hash();
+    Build_Leader_Name_Index();
+    int nRead = 0;
+    for (int nTable = 0; nTable < LEADER_TABLE_COUNT; ++nTable) {
+        for (int nStat = 0; nStat < LEADER_STAT_COUNT; ++nStat) {
+            LEADER_LIST List;
+            if (!Read_Leader_File(Get_Leader_File_Path(nYear, nTable, nStat), List))
+                continue;
+            Write_Leader_List(nTable, nStat, List);
+            ++nRead;
+        }
+    }
+    if (nRead == 0)
+        Write_Debug_Log("No all-time leader files of %d in %s.", nYear, LEADER_FILES_FOLDER);
+    return nRead;
+}

@@ -1,0 +1,124 @@
+// The all-time leader files: their names and header, the three tables
+// written and read back entry for entry (linked again by external ID or
+// names, from outside: team NO_TEAM), names holding commas, the players'
+// careers offered before an export, and a year without files.
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "../league/player_fixture.h"
+#include "league/leader_tables.h"
+#include "league/player_stats.h"
+#include "league/player_text.h"
+#include "tools/leader_files.h"
+
+namespace {
+
+class LeaderFilesTest : public PlayerTest {
+protected:
+    SCRATCH_FOLDER Scratch{"leader_files"};
+    void SetUp() override
+    {
+        PlayerTest::SetUp();
+        League.Universe.nStat[FIRST_SEASON_YEAR] = 2010;
+        Use_Franchises(1);
+        Put_Player(0, 0, 501, POSITION_RB);
+        Set_Player_First_Name(0, 0, "Ann");
+        Set_Player_Last_Name(0, 0, "Runner");
+        Set_Player_Corvel_ID(0, 0, "runnean01");
+        Put_Player(0, 1, 502, POSITION_QB);
+        Set_Player_First_Name(0, 1, "Pat");
+        Set_Player_Last_Name(0, 1, "Passer");
+    }
+    static LEADER_ENTRY Entry(const char* szFirst, const char* szLast, int nID, int nValue, int nYear, int nWeek,
+                              int nAge, int nSeasons, int nTeam)
+    {
+        LEADER_ENTRY E{};
+        Set_Leader_Entry_Names(&E, szLast, szFirst);
+        E.nPlayerID = nID;
+        E.nValue = nValue;
+        E.nYear = static_cast<int16_t>(nYear);
+        E.nWeek = static_cast<int8_t>(nWeek);
+        E.nAge = static_cast<uint8_t>(nAge);
+        E.nSeasons = nSeasons;
+        E.nTeam = static_cast<uint8_t>(nTeam);
+        return E;
+    }
+};
+
+TEST_F(LeaderFilesTest, NamesAndHeader)
+{
+    EXPECT_EQ(Get_Leader_File_Path(2010, LEADER_TABLE_CAREER, LEADER_RUSH_YARDS),
+              "Input/Leaders/2010-Career-Rushing_Yards.csv");
+    EXPECT_EQ(Get_Leader_File_Path(1999, LEADER_TABLE_GAME, LEADER_CAP_IMPACT), "Input/Leaders/1999-Game-Cap_Impact.csv");
+    EXPECT_EQ(Get_Leader_File_Path(2010, 3, 0), "");
+    EXPECT_EQ(Get_Leader_File_Path(2010, 0, 30), "");
+    EXPECT_EQ(Write_Leader_Files(2010), 90);
+    EXPECT_EQ(Read_Text_File("Input/Leaders/2010-Season-Sacks.csv"), "Year,ID,First,Last,Sacks,Week,Age,Experience\n");
+    // Every key is a plain file-name part.
+    for (const char* szKey : LEADER_STAT_KEYS)
+        EXPECT_EQ(std::strpbrk(szKey, ",/\\ ."), nullptr) << szKey;
+}
+
+TEST_F(LeaderFilesTest, TheTablesGoOutAndComeBackEntryForEntry)
+{
+    // Careers: Ann (linked, with an external ID), a retired player with a
+    // comma and a quote in his names, a nameless entry with a value.
+    Set_Leader_Entry(LEADER_TABLE_CAREER, LEADER_RUSH_YARDS, 0, Entry("Ann", "Runner", 501, 9000, 2009, 17, 30, 9, 0));
+    Set_Leader_Entry(LEADER_TABLE_CAREER, LEADER_RUSH_YARDS, 1,
+                     Entry("Old \"Iron\"", "Timer, Jr.", 0, 8000, 1975, 14, 35, 13, NO_TEAM));
+    Set_Leader_Entry(LEADER_TABLE_SEASON, LEADER_SACKS, 0, Entry("Pat", "Passer", 502, 205, 2008, 16, 28, 6, 0));
+    Set_Leader_Entry(LEADER_TABLE_GAME, LEADER_PASSING_YARDS, 0, Entry("Pat", "Passer", 502, 480, 2009, 5, 29, 7, 0));
+    Set_Leader_Entry(LEADER_TABLE_GAME, LEADER_PASSING_YARDS, 1, Entry("Gone", "Player", 0, 470, 2001, -1, 0, 0, NO_TEAM));
+    ASSERT_EQ(Write_Leader_Files(2010), 90);
+    EXPECT_EQ(Read_Text_File("Input/Leaders/2010-Career-Rushing_Yards.csv"),
+              "Year,ID,First,Last,Rushing_Yards,Week,Age,Experience\n"
+              "2009,runnean01,Ann,Runner,9000,17,30,9\n"
+              "1975,,\"Old \"\"Iron\"\"\",\"Timer, Jr.\",8000,14,35,13\n");
+
+    LEADER_LIST Saved[3][LEADER_STAT_COUNT];
+    for (int t = 0; t < 3; ++t)
+        for (int s = 0; s < LEADER_STAT_COUNT; ++s)
+            Read_Leader_List(t, s, Saved[t][s]);
+    std::memset(League.LeaderTables, 0, sizeof(League.LeaderTables));
+    EXPECT_EQ(Load_All_Time_Leaders(2010), 90);
+    for (int t = 0; t < 3; ++t) {
+        for (int s = 0; s < LEADER_STAT_COUNT; ++s) {
+            LEADER_LIST List;
+            Read_Leader_List(t, s, List);
+            for (int i = 0; i < LEADER_LIST_LENGTH; ++i) {
+                SCOPED_TRACE(std::to_string(t) + "/" + std::to_string(s) + "/" + std::to_string(i));
+                const LEADER_ENTRY& A = Saved[t][s][i];
+                const LEADER_ENTRY& B = List[i];
+                EXPECT_STREQ(A.szFirstName, B.szFirstName);
+                EXPECT_STREQ(A.szLastName, B.szLastName);
+                EXPECT_EQ(A.nValue, B.nValue);
+                EXPECT_EQ(A.nYear, B.nYear);
+                EXPECT_EQ(A.nWeek, B.nWeek);
+                EXPECT_EQ(A.nAge, B.nAge);
+                EXPECT_EQ(A.nSeasons, B.nSeasons);
+                // Linked again: by external ID, or by names; from outside.
+                EXPECT_EQ(A.nPlayerID, B.nPlayerID);
+                if (A.nValue != 0) {
+                    EXPECT_EQ(B.nTeam, NO_TEAM);
+                }
+            }
+        }
+    }
+}
+
+TEST_F(LeaderFilesTest, AnExportOffersTheCareersFirstAndAYearWithoutFilesChangesNothing)
+{
+    Set_Player_Stat(0, 0, STAT_PERIOD_CAREER, 0, 40);
+    Set_Player_Stat(0, 0, STAT_PERIOD_CAREER, 8, 4321);   // rushing yards
+    EXPECT_EQ(Export_Leaders_CSV(2010), 90);
+    const std::string Text = Read_Text_File("Input/Leaders/2010-Career-Rushing_Yards.csv");
+    EXPECT_NE(Text.find(",runnean01,Ann,Runner,4321,"), std::string::npos) << Text;
+
+    LEAGUE_SNAPSHOT Before;
+    EXPECT_EQ(Load_All_Time_Leaders(1999), 0);
+    EXPECT_TRUE(Before.Unchanged());
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+}
+
+}  // namespace
