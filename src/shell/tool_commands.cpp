@@ -8,6 +8,7 @@
 #include "export/html_writer.h"
 #include "export/ratings_file.h"
 #include "export/statistics_file.h"
+#include "gamefile/database_builder.h"
 #include "shell/script_runner.h"
 
 namespace {
@@ -32,6 +33,17 @@ bool Numbers(const ARGS& Args, size_t nFirst, std::vector<int>& Values, std::str
         }
         Values.push_back(n);
     }
+    return true;
+}
+
+// A build that wrote no database for a year asked fails its line.
+bool Database_Build_Outcome(const DATABASE_BUILD_RESULT& Build, std::string& Result, std::string& Problem)
+{
+    if (Build.bStopped || Build.nFailed > 0) {
+        Problem = "database build failed: " + Build.Problem;
+        return false;
+    }
+    Result = std::to_string(Build.nBuilt) + (Build.nBuilt == 1 ? " database" : " databases") + " built";
     return true;
 }
 
@@ -79,6 +91,24 @@ const TOOL TOOLS[] = {
          Result = std::to_string(Write_Player_Stats_File(Args[0].c_str(), V[0], V[1], V[2], V[3], V[4])) +
                   " written to " + Args[0];
          return true;
+     }},
+    {"Create_Universe_Database", 1, 1, "YEAR",
+     [](const ARGS& Args, std::string& Result, std::string& Problem) {
+         std::vector<int> V;
+         if (!Numbers(Args, 0, V, Problem))
+             return false;
+         return Database_Build_Outcome(Create_Universe_Database(V[0]), Result, Problem);
+     }},
+    {"Create_Universe_Databases_Range", 2, 2, "FIRST LAST",
+     [](const ARGS& Args, std::string& Result, std::string& Problem) {
+         std::vector<int> V;
+         if (!Numbers(Args, 0, V, Problem))
+             return false;
+         return Database_Build_Outcome(Create_Universe_Databases_Range(V[0], V[1]), Result, Problem);
+     }},
+    {"Create_All_Universe_Databases", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         return Database_Build_Outcome(Create_All_Universe_Databases(), Result, Problem);
      }},
 };
 
