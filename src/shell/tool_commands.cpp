@@ -10,6 +10,7 @@
 #include "export/ratings_file.h"
 #include "export/statistics_file.h"
 #include "league/player.h"
+#include "gamefile/database_builder.h"
 #include "shell/script_runner.h"
 #include "tools/builder_adjustments.h"
 #include "tools/builder_steps.h"
@@ -67,6 +68,14 @@ bool Player_Address(const std::vector<int>& V, std::string& Problem)
         Problem = "no player in slot " + std::to_string(V[1]) + " of team " + std::to_string(V[0]);
         return false;
     }
+// A build that wrote no database for a year asked fails its line.
+bool Database_Build_Outcome(const DATABASE_BUILD_RESULT& Build, std::string& Result, std::string& Problem)
+{
+    if (Build.bStopped || Build.nFailed > 0) {
+        Problem = "database build failed: " + Build.Problem;
+        return false;
+    }
+    Result = std::to_string(Build.nBuilt) + (Build.nBuilt == 1 ? " database" : " databases") + " built";
     return true;
 }
 
@@ -192,6 +201,23 @@ const TOOL TOOLS[] = {
          }
          Result = std::to_string(nRead) + " projected wins read";
          return true;
+    {"Create_Universe_Database", 1, 1, "YEAR",
+     [](const ARGS& Args, std::string& Result, std::string& Problem) {
+         std::vector<int> V;
+         if (!Numbers(Args, 0, V, Problem))
+             return false;
+         return Database_Build_Outcome(Create_Universe_Database(V[0]), Result, Problem);
+     }},
+    {"Create_Universe_Databases_Range", 2, 2, "FIRST LAST",
+     [](const ARGS& Args, std::string& Result, std::string& Problem) {
+         std::vector<int> V;
+         if (!Numbers(Args, 0, V, Problem))
+             return false;
+         return Database_Build_Outcome(Create_Universe_Databases_Range(V[0], V[1]), Result, Problem);
+     }},
+    {"Create_All_Universe_Databases", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         return Database_Build_Outcome(Create_All_Universe_Databases(), Result, Problem);
      }},
 };
 

@@ -1,0 +1,309 @@
+#include "gamefile/database_builder.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "base/random.h"
+#include "base/text_utils.h"
+#include "frontoffice/depth_chart.h"
+#include "gamefile/game_dialogs.h"
+#include "gamefile/game_file.h"
+#include "gamefile/new_universe.h"
+#include "league/league_data.h"
+#include "league/league_norms.h"
+#include "league/league_structure.h"
+#include "league/player.h"
+#include "league/player_stats.h"
+#include "league/preferences.h"
+#include "league/salary_cap.h"
+#include "league/season_lines.h"
+#include "league/default_settings.h"
+#include "league/standings_keys.h"
+#include "league/team.h"
+#include "platform/errors.h"
+#include "platform/ui.h"
+#include "schedule/schedule_driver.h"
+#include "season/leader_updates.h"
+#include "season/player_repairs.h"
+#include "season/predicted_stats.h"
+#include "season/salaries.h"
+#include "season/stat_based_rating.h"
+#include "shell/main_window.h"
+#include "export/ratings_file.h"
+// The readers and steps of the build.
+#include "BUILDER_STEP_HEADERS"
+
+namespace {
+
+// The norms the engine scales by, at their modern values, in their order.
+constexpr int16_t MODERN_NORMS[LEAGUE_NORM_COUNT] = {420, 625, 1120, 2350, 30, 70, 800};
+// The page a built league is shown on.
+constexpr int BUILT_LEAGUE_PAGE = 40030;
+// The sortable statistics list's position filter: any position.
+constexpr int PREF_SORTABLE_POSITION = 87;
+constexpr int ANY_POSITION = 15;
+// Fewer clubs than the schedule tables serve make no playable league.
+constexpr int FEWEST_BUILT_TEAMS = 12;
+
+// The template league of this run, as the load left it.
+std::unique_ptr<LEAGUE_DATA> g_pTemplate;
+// The progress window the build opened (another may be open already).
+bool g_bProgressOpen = false;
+
+void Progress(int n)
+{
+    if (g_bProgressOpen)
+        Step_Progress_Window(n);
+}
+
+// Reads the template once for the run; false (Problem saying why) when the
+// run may not start.
+bool Start_Run(DATABASE_BUILD_RESULT& Result)
+{
+    if (Get_Universe_Word(DAY_ADVANCE_BUSY_WORD) != 0) {
+        Result.bStopped = true;
+        Result.Problem = "games are being played";
+        return false;
+    }
+    if (!Ask_Save_Changes()) {
+        Result.bStopped = true;
+        Result.Problem = "the game in memory was not saved, so nothing was built";
+        return false;
+    }
+    if (!Load_Universe_Database(BUILD_TEMPLATE_DATABASE)) {
+        Result.bStopped = true;
+        Result.Problem = std::string("the template league \"") + BUILD_TEMPLATE_DATABASE + "\" could not be loaded";
+        return false;
+    }
+    g_pTemplate = std::make_unique<LEAGUE_DATA>();
+    std::memcpy(g_pTemplate.get(), &League, sizeof(LEAGUE_DATA));
+    return true;
+}
+
+void End_Run()
+{
+    g_pTemplate.reset();
+}
+
+// The league in memory becomes the template again, as a load leaves it.
+void Restore_Template()
+{
+    std::memcpy(&League, g_pTemplate.get(), sizeof(LEAGUE_DATA));
+    Invalidate_Career_Leaders_Snapshot();
+}
+
+int Clamp_Year(int nYear)
+{
+    return std::clamp(nYear, FIRST_BUILD_YEAR, LAST_BUILD_YEAR);
+}
+
+// One year of a run: true when its database was written.
+bool Build_Year(int nYear, std::string& Problem)
+{
+    Restore_Template();
+    // A year builds to the same bytes alone or inside a range.
+    if ((Get_Startup_Flags() & FLAG_IS_NOT_RANDOM) != 0)
+        Seed_Random_Numbers(static_cast<uint32_t>(nYear));
+    Reset_Historical_Totals_For_Build(nYear);
+
+    Set_League_Norms(MODERN_NORMS);
+    Set_User_Preference(PREF_SORTABLE_POSITION, ANY_POSITION);
+    League.Universe.nStat[FIRST_SEASON_YEAR] = static_cast<int16_t>(nYear);
+    Update_Inflation_Factor();
+    if (!Build_Database(Problem))
+        return false;
+    Remove_Players_Without_Position();
+    Fill_Missing_Player_Measures();
+    Load_All_Time_Leaders(nYear);
+    Read_Personnel_File();
+    Auto_Set_All_Depth_Charts(0);
+    Set_Team_Stat_10_By_Strength();
+    const int nClass = Write_Draft_Class_Database();
+    if (nClass != 0) {
+        // The database is still worth writing; the class file kept before stays.
+        char szText[256];
+        std::snprintf(szText, sizeof(szText), "The draft class of %d could not be written.", nYear + 1);
+        Show_Formatted_Message("Draft Class", "%s", szText);
+        Problem = szText;
+    }
+    Set_User_Preference(PREF_PERFECT_SCOUTING, 1);
+    Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
+    const int nSave = Write_Universe_Database_File(nYear);
+    if (nSave != 0) {
+        char szPath[64];
+        std::snprintf(szPath, sizeof(szPath), UNIVERSE_DATABASE_FORMAT, nYear);
+        Show_Formatted_Message("Database Builder", "The database \"%s\" could not be written.", szPath);
+        Problem = std::string("the database \"") + szPath + "\" could not be written";
+        return false;
+    }
+    const int nYearNow = League.Universe.nStat[FIRST_SEASON_YEAR] + Get_User_Preference(PREF_SEASON_INDEX);
+    Export_Player_Ratings(ANY_POSITION, nYearNow);
+    return nClass == 0;
+}
+
+DATABASE_BUILD_RESULT Run_Years(int nFirst, int nLast, bool bHistorical)
+{
+    DATABASE_BUILD_RESULT Result;
+    nFirst = Clamp_Year(nFirst);
+    nLast = Clamp_Year(nLast);
+    if (!Start_Run(Result))
+        return Result;
+    for (int nYear = nFirst; nYear <= nLast; ++nYear) {
+        std::string Problem;
+        if (Build_Year(nYear, Problem)) {
+            ++Result.nBuilt;
+        } else {
+            ++Result.nFailed;
+            Result.Problem = std::to_string(nYear) + ": " + Problem;
+            Write_Debug_Log("Database of %d not built: %s", nYear, Problem.c_str());
+        }
+    }
+    End_Run();
+    if (bHistorical)
+        Write_Historical_Stats();
+    return Result;
+}
+
+} // namespace
+
+DATABASE_BUILD_RESULT Create_Universe_Database(int nYear)
+{
+    nYear = Clamp_Year(nYear);
+    return Run_Years(nYear, nYear, false);
+}
+
+DATABASE_BUILD_RESULT Create_Universe_Databases_Range(int nFirst, int nLast)
+{
+    if (nFirst > nLast) {
+        // Nothing to build; the historical file is still written.
+        Write_Historical_Stats();
+        return DATABASE_BUILD_RESULT();
+    }
+    return Run_Years(nFirst, nLast, true);
+}
+
+DATABASE_BUILD_RESULT Create_All_Universe_Databases()
+{
+    return Run_Years(FIRST_BUILD_YEAR, LAST_BUILD_YEAR - 1, true);
+}
+
+bool Build_Database(std::string& Problem)
+{
+    const int nYear = League.Universe.nStat[FIRST_SEASON_YEAR];
+    char szTitle[64];
+    std::snprintf(szTitle, sizeof(szTitle), "Building %d Database...", nYear);
+    g_bProgressOpen = Open_Progress_Window(szTitle, 100) != 0;
+    Progress(1);
+
+    // Only the cities and the year survive the clearing.
+    {
+        auto pCities = std::make_unique<CITY[]>(NUMBER_OF_CITIES);
+        std::memcpy(pCities.get(), League.City, sizeof(League.City));
+        Clear_League_Data();
+        League.Universe.nStat[FIRST_SEASON_YEAR] = static_cast<int16_t>(nYear);
+        std::memcpy(League.City, pCities.get(), sizeof(League.City));
+    }
+    Read_League_File();
+    Progress(2);
+    Read_Teams_File();
+    Progress(1);
+    Sort_Teams_By_City();
+    Progress(1);
+    auto Fail = [&](const std::string& Why) {
+        if (g_bProgressOpen) {
+            Close_Progress_Window();
+            g_bProgressOpen = false;
+        }
+        Problem = Why;
+        return false;
+    };
+    if (Count_Teams() < FEWEST_BUILT_TEAMS)
+        return Fail("the teams file of " + std::to_string(nYear) + " gives " + std::to_string(Count_Teams()) +
+                    " clubs; a league needs at least " + std::to_string(FEWEST_BUILT_TEAMS));
+    Set_Built_League_Settings();
+    Progress(10);
+    Read_Rosters_File(nYear);
+    Read_Players_File();
+    Remove_Implausible_Players();
+    Progress(1);
+    Fix_All_Player_Names();
+    Progress(1);
+    Read_Seasons_File(0);
+    Export_Leaders_CSV(nYear);
+    Read_Salaries_File();
+    Raise_Salaries_To_Minimum();
+    Progress(1);
+    Reset_Player_Development_Ages();
+    Complete_All_Predicted_Stats(nYear == 2023 ? 25 : 51);
+    Progress(1);
+    Recompute_All_Player_Ratings();
+    Rewind_All_Player_Ratings();
+    Progress(1);
+    if (nYear == 2023)
+        Rate_Draft_Picks_By_Slot();
+    Scale_Flagged_Player_Ratings();
+    Progress(1);
+    Remove_Built_Year_Season_Lines();
+    Rebuild_All_Record_Seasons();
+    Estimate_All_Long_Stats();
+    Progress(1);
+    Derive_Offensive_Line_Stats();
+    Set_Seasons_From_Season_Lines();
+    Apply_Minimum_Contracts();
+    for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; ++nTeam)
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot)
+            Clear_Player_Season_Stats(nTeam, nSlot, 0);
+    Progress(1);
+    Sort_All_Season_Links();
+    Progress(1);
+    Reset_Current_Season_Links();
+    Read_Team_Records_File();
+    Progress(1);
+    Calibrate_Player_Ratings();
+    Read_Combine_Results_File();
+    Progress(5);
+    if (nYear == 2023)
+        Rate_Draft_Picks_By_Slot();
+    Auto_Set_All_Depth_Charts(0);
+    Apply_Team_Strength_To_Ratings();
+    Set_Default_Settings();
+    if (!Generate_League_Schedule())
+        return Fail("no schedule could be made for the league of " + std::to_string(nYear));
+    Set_User_Preference(PREF_AUTO_SAVE, 1);
+    Set_User_Preference(PREF_CURRENT_TEAM, 0);
+    Set_User_Preference(PREF_AUTO_FILL_ROSTERS, 1);
+    Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
+    Set_User_Preference(PREF_USER_LEAGUE, 1);
+    Set_Team_Stat(0, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
+    Set_User_Preference(PREF_SELECTED_TEAM, 0);
+    Set_User_Preference(PREF_DIFFICULTY, 0);
+    Set_User_Preference(PREF_USER_TITLE, 0);
+    Reset_Player_Field_To_22();
+    Assign_Database_Playbooks();
+    Set_Default_Defense_Alignments();
+    Set_Team_Stat_10_Defaults();
+    Update_All_Rookie_Contract_Values(1);
+    const int nCurrentYear = nYear + Get_User_Preference(PREF_SEASON_INDEX);
+    if (nCurrentYear < 2017)
+        Fit_Salaries_To_Cap();
+    Progress(1);
+    Read_Caproom_File();
+    Progress(1);
+    if (g_bProgressOpen) {
+        Close_Progress_Window();
+        g_bProgressOpen = false;
+        Pump_Messages();
+    }
+    const int nFixed = Get_Universe_Word(FIXED_DEVELOPMENT_WORD);
+    Set_Universe_Word(FIXED_DEVELOPMENT_WORD, 1);
+    const bool bSetUp = Setup_New_Universe(0);
+    Set_Universe_Word(FIXED_DEVELOPMENT_WORD, nFixed);
+    if (!bSetUp)
+        return Fail("the league of " + std::to_string(nYear) + " could not be set up for play");
+    Set_Main_View_Page(BUILT_LEAGUE_PAGE);
+    Redraw_Main_Window();
+    return true;
+}

@@ -1,0 +1,41 @@
+// The league database of any year built from statistics files: a whole
+// league file for the year ("databases/universe-%d.dat") with its clubs,
+// players, contracts, ratings, past seasons, playbooks and schedule, the
+// year's draft class ("databases/rookies-%d.dat") and its ratings file.
+//
+// Every year starts from the template league "Databases/Universe-2019.dat"
+// (its cities and settings), read once per run: the 2019 database a run may
+// write is never the start of a later year. A year whose files give no league
+// that can be set up and scheduled writes nothing and says why; the run goes
+// on with the next year. Under "IS_NOT_RANDOM" a year builds to the same
+// bytes alone or inside a range.
+#pragma once
+
+#include <string>
+
+// What a run did: the years written and those that failed, with the reason
+// of the last failure (a run of several years goes on after one fails).
+struct DATABASE_BUILD_RESULT {
+    int nBuilt = 0;
+    int nFailed = 0;
+    bool bStopped = false;   // the run could not start (template, games in play, save offer declined)
+    std::string Problem;
+};
+
+// The years a database can be built for.
+constexpr int FIRST_BUILD_YEAR = 1951;
+constexpr int LAST_BUILD_YEAR = 2023;
+// The league every build starts from.
+constexpr const char* BUILD_TEMPLATE_DATABASE = "Databases/Universe-2019.dat";
+
+// One year (clamped to 1951-2023).
+DATABASE_BUILD_RESULT Create_Universe_Database(int nYear);
+// Each year of the range, clamped first (so 1900-1960 builds 1951-1960 once
+// each; nothing when nFirst > nLast), then the historical statistics file.
+DATABASE_BUILD_RESULT Create_Universe_Databases_Range(int nFirst, int nLast);
+// 1951 to 2022, then the historical statistics file.
+DATABASE_BUILD_RESULT Create_All_Universe_Databases();
+// The build proper on the league in memory, whose first season year holds
+// the year. false (Problem saying why) when its files gave no league that
+// can be set up and scheduled.
+bool Build_Database(std::string& Problem);
