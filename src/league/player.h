@@ -303,6 +303,11 @@ inline unsigned Get_Player_Rating_Changes()
 {
     return g_nPlayerRatingChanges;
 }
+// Every rating may have changed at once (the league block replaced).
+inline void Note_All_Player_Ratings_Changed()
+{
+    ++g_nPlayerRatingChanges;
+}
 // Default of ratings 0-26; 0 otherwise.
 float Get_Default_Rating(int nRating);
 // The overall rating at his own position.

@@ -772,6 +772,23 @@ int Get_Nth_Team_In_Group(int nLeague, int n)
     return NO_TEAM;
 }
 
+int Get_Nth_Team_In_Division(int nDivision, int n)
+{
+    if (!In_Range(nDivision, 0, NUMBER_OF_DIVISIONS - 1)) {
+        Report_Error("nDivision out of bounds in %s([%d],%d)", __func__, nDivision, n);
+        return NO_TEAM;
+    }
+    const int nTeams = Count_Teams();
+    int nSeen = 0;
+    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t) {
+        if (!Is_Team_Slot_Used(t) || Division_Of(t) != nDivision)
+            continue;
+        if (nSeen++ == n)
+            return t;
+    }
+    return NO_TEAM;
+}
+
 int Get_Season_Finisher_Team(int nWhat, int bWinner, int nSeasonsAgo)
 {
     if (nWhat != FINISHER_LEAGUE_0_FINAL && nWhat != FINISHER_LEAGUE_1_FINAL && nWhat != FINISHER_TITLE_GAME)

@@ -145,6 +145,9 @@ int Count_Divisions();
 // The n-th (from 0) team in use of league 0 or 1, in slot order; NO_TEAM
 // when the league has no n-th team (a bad league is reported).
 int Get_Nth_Team_In_Group(int nLeague, int n);
+// The n-th (from 0) franchise in use of division 0-7, in slot order;
+// NO_TEAM when there is none (a bad division is reported).
+int Get_Nth_Team_In_Division(int nDivision, int n);
 
 // Finisher of season (current - nSeasonsAgo): what FINISHER_LEAGUE_0_FINAL /
 // FINISHER_LEAGUE_1_FINAL gives the league's finalist (bWinner 1) or its

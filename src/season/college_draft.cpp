@@ -2,6 +2,7 @@
 // until a user-run club is on the clock, the report file, the records of
 // forfeited picks and the draft's end.
 #include "season/college_draft.h"
+#include "season/debug_log_line.h"
 
 #include <cctype>
 #include <chrono>
@@ -372,21 +373,7 @@ void Start_Draft_Report()
 
 void Start_College_Draft()
 {
-    const int nYear = Get_Current_Year();
-    // The timing line: year, text, milliseconds within the hour, then
-    // minute, second and millisecond of the local time.
-    const auto Now = std::chrono::system_clock::now();
-    const std::time_t Seconds = std::chrono::system_clock::to_time_t(Now);
-    const int nMilliseconds = static_cast<int>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(Now.time_since_epoch()).count() % 1000);
-    int nMinute = 0;
-    int nSecond = 0;
-    if (const std::tm* pLocal = std::localtime(&Seconds)) {
-        nMinute = pLocal->tm_min;
-        nSecond = pLocal->tm_sec;
-    }
-    Append_Formatted_Line_To_File(DEBUG_LOG_FILE, "%d,%s,%d,%d:%02d.%03d", nYear, "Off-Season Finished",
-                                  (nMinute * 60 + nSecond) * 1000 + nMilliseconds, nMinute, nSecond, nMilliseconds);
+    Write_Debug_Log_Line("Off-Season Finished");
 
     Set_Draft_Order();
     Rebuild_Play_Menu();

@@ -3,6 +3,7 @@
 // off-season instead.
 
 #include "season/day_advance.h"
+#include "season/debug_log_line.h"
 
 #include "engine/defense_calling.h"
 #include "engine/game_driver.h"
@@ -244,7 +245,7 @@ void Advance_Day(int nDays)
 
     if (Is_Season_Complete()) {
         Set_Draft_Order();
-        Write_Debug_Log("Off-Season Started");
+        Write_Debug_Log_Line("Off-Season Started");
         Process_Offseason();
     } else if (Get_Current_Week() != OFFSEASON_WEEK) {
         Play_Days();

@@ -28,6 +28,7 @@
 #include "platform/ui.h"
 #include "season/day_advance.h"
 #include "shell/main_menu.h"
+#include "tools/season_simulator.h"
 #include "shell/main_window.h"
 #include "shell/news_bar.h"
 #include "shell/owner_hall_of_fame.h"
@@ -68,6 +69,7 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_CITY_EDITOR, "Edit", "City Editor", ""},
     {CMD_ADVANCED_TOOLS, "Tools", "Advanced Tools", ""},
     {CMD_VIEW_ENCYCLOPEDIA, "Tools", "View Encyclopedia", ""},
+    {CMD_SEASON_SIMULATOR, "Tools", "Single Season Simulator", ""},
     {CMD_OPTIONS, "Tools", "Options", ""},
     {CMD_DATABASE_NOTES, "Tools", "Database Notes", ""},
     {CMD_INJURY_CONTINGENCY, "Tools", "Injury Contingency", ""},
@@ -390,6 +392,10 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_ADVANCED_TOOLS:
         Show_Advanced_Tools();
+        Redraw_Main_Window();
+        break;
+    case CMD_SEASON_SIMULATOR:
+        Run_Season_Simulator();
         Redraw_Main_Window();
         break;
     case CMD_VIEW_ENCYCLOPEDIA:

@@ -57,6 +57,7 @@ const MENU_LABEL LABELS[] = {
     {CMD_CITY_EDITOR, "&City Editor...", false},
     {CMD_ADVANCED_TOOLS, "&Advanced Tools...", false},
     {CMD_VIEW_ENCYCLOPEDIA, "View &Encyclopedia...", false},
+    {CMD_SEASON_SIMULATOR, "Single Season Si&mulator...", false},
     {CMD_OPTIONS, "&Options...", false},
     {CMD_DATABASE_NOTES, "&Database Notes...", true},
     {CMD_INJURY_CONTINGENCY, "&Injury Contingency...", false},

@@ -80,7 +80,7 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
     // lists, Print, the Stadium and City editors, Advanced Tools, View
     // Encyclopedia, Options, Database Notes, Injury Contingency, Did You
     // Know? and the stroke tester.
-    ASSERT_EQ(nCount, 38u);
+    ASSERT_EQ(nCount, 39u);
     std::set<int> Ids;
     std::set<std::string> Names;
     std::set<std::string> Keys;
