@@ -33,8 +33,17 @@
 #include "season/stat_based_rating.h"
 #include "shell/main_window.h"
 #include "export/ratings_file.h"
-// The readers and steps of the build.
-#include "BUILDER_STEP_HEADERS"
+#include "season/development_ages.h"
+#include "season/season_files.h"
+#include "season/team_records_file.h"
+#include "tools/builder_adjustments.h"
+#include "tools/builder_steps.h"
+#include "tools/draft_class_file.h"
+#include "tools/historical_stats.h"
+#include "tools/input_readers.h"
+#include "tools/leader_files.h"
+#include "tools/playbook_import.h"
+#include "tools/stat_readers.h"
 
 namespace {
 

@@ -68,6 +68,9 @@ bool Player_Address(const std::vector<int>& V, std::string& Problem)
         Problem = "no player in slot " + std::to_string(V[1]) + " of team " + std::to_string(V[0]);
         return false;
     }
+    return true;
+}
+
 // A build that wrote no database for a year asked fails its line.
 bool Database_Build_Outcome(const DATABASE_BUILD_RESULT& Build, std::string& Result, std::string& Problem)
 {
@@ -201,6 +204,7 @@ const TOOL TOOLS[] = {
          }
          Result = std::to_string(nRead) + " projected wins read";
          return true;
+     }},
     {"Create_Universe_Database", 1, 1, "YEAR",
      [](const ARGS& Args, std::string& Result, std::string& Problem) {
          std::vector<int> V;
