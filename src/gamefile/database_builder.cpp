@@ -16,6 +16,7 @@
 #include "league/league_norms.h"
 #include "league/league_structure.h"
 #include "league/player.h"
+#include "league/player_hash.h"
 #include "league/player_stats.h"
 #include "league/preferences.h"
 #include "league/salary_cap.h"
@@ -27,6 +28,7 @@
 #include "platform/ui.h"
 #include "schedule/schedule_driver.h"
 #include "season/leader_updates.h"
+#include "season/player_generation.h"
 #include "season/player_repairs.h"
 #include "season/predicted_stats.h"
 #include "season/salaries.h"
@@ -97,11 +99,23 @@ void End_Run()
     g_pTemplate.reset();
 }
 
+// The lookups by name, ID text and ID hold the league in memory: a year
+// built after another must find nothing of the one before (new IDs are drawn
+// until one is free, so a stale lookup would change the draws).
+void Rebuild_Player_Lookups()
+{
+    Build_Player_Name_Hash();
+    Build_Corvel_ID_Hash();
+    Build_Player_ID_Hash();
+}
+
 // The league in memory becomes the template again, as a load leaves it.
 void Restore_Template()
 {
     std::memcpy(&League, g_pTemplate.get(), sizeof(LEAGUE_DATA));
+    Note_All_Player_Ratings_Changed();
     Invalidate_Career_Leaders_Snapshot();
+    Rebuild_Player_Lookups();
 }
 
 int Clamp_Year(int nYear)
@@ -116,6 +130,9 @@ bool Build_Year(int nYear, std::string& Problem)
     // A year builds to the same bytes alone or inside a range.
     if ((Get_Startup_Flags() & FLAG_IS_NOT_RANDOM) != 0)
         Seed_Random_Numbers(static_cast<uint32_t>(nYear));
+    // Names are drawn into caches a batch at a time: what one year left
+    // there must not reach the next.
+    Reset_Name_Pool();
     Reset_Historical_Totals_For_Build(nYear);
 
     Set_League_Norms(MODERN_NORMS);
@@ -171,8 +188,10 @@ DATABASE_BUILD_RESULT Run_Years(int nFirst, int nLast, bool bHistorical)
         }
     }
     End_Run();
-    if (bHistorical)
-        Write_Historical_Stats();
+    if (bHistorical && !Write_Historical_Stats()) {
+        ++Result.nFailed;
+        Result.Problem = "the historical statistics file could not be written";
+    }
     return Result;
 }
 
@@ -188,8 +207,12 @@ DATABASE_BUILD_RESULT Create_Universe_Databases_Range(int nFirst, int nLast)
 {
     if (nFirst > nLast) {
         // Nothing to build; the historical file is still written.
-        Write_Historical_Stats();
-        return DATABASE_BUILD_RESULT();
+        DATABASE_BUILD_RESULT Result;
+        if (!Write_Historical_Stats()) {
+            Result.nFailed = 1;
+            Result.Problem = "the historical statistics file could not be written";
+        }
+        return Result;
     }
     return Run_Years(nFirst, nLast, true);
 }
@@ -215,6 +238,7 @@ bool Build_Database(std::string& Problem)
         League.Universe.nStat[FIRST_SEASON_YEAR] = static_cast<int16_t>(nYear);
         std::memcpy(League.City, pCities.get(), sizeof(League.City));
     }
+    Rebuild_Player_Lookups();
     Read_League_File();
     Progress(2);
     Read_Teams_File();
