@@ -179,7 +179,13 @@ DATABASE_BUILD_RESULT Run_Years(int nFirst, int nLast, bool bHistorical)
         return Result;
     for (int nYear = nFirst; nYear <= nLast; ++nYear) {
         std::string Problem;
-        if (Build_Year(nYear, Problem)) {
+        const bool bBuilt = Build_Year(nYear, Problem);
+        // The league left in memory is one a file holds: the year just
+        // written, or the template when the year could not be built.
+        if (!bBuilt)
+            Restore_Template();
+        Remember_League_Fingerprint();
+        if (bBuilt) {
             ++Result.nBuilt;
         } else {
             ++Result.nFailed;

@@ -1,0 +1,98 @@
+// The database builder's runs: the template read once and its absence
+// stopping the run, the range clamped before it runs, years without a
+// league failing without writing, the offer to save the game in memory.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "test_support.h"
+#include "gamefile/database_builder.h"
+#include "gamefile/game_file.h"
+#include "league/league_data.h"
+#include "league/preferences.h"
+#include "platform/files.h"
+#include "platform/ui.h"
+#include "tools/default_league/default_league.h"
+#include "tools/default_league_inputs.h"
+
+namespace {
+
+class DatabaseBuilderTest : public LeagueTest {
+protected:
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        // Nothing unsaved: no offer to save comes first.
+        Remember_League_Fingerprint();
+        ui::Reset();
+        ASSERT_TRUE(Scratch.Ready());
+    }
+    // The template league in the scratch folder, as the program ships it.
+    void Write_Template()
+    {
+        Copy_Default_League_Inputs();
+        std::string Problem;
+        ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
+        files::Create_Folders("Databases");
+        ASSERT_EQ(Save_Game(BUILD_TEMPLATE_DATABASE), 0);
+        Remember_League_Fingerprint();
+    }
+    SCRATCH_FOLDER Scratch{"database_builder"};
+};
+
+TEST_F(DatabaseBuilderTest, AMissingTemplateStopsTheRunAndWritesNothing)
+{
+    const DATABASE_BUILD_RESULT Result = Create_Universe_Databases_Range(2009, 2010);
+    EXPECT_TRUE(Result.bStopped);
+    EXPECT_EQ(Result.nBuilt, 0);
+    EXPECT_NE(Result.Problem.find("Universe-2019.dat"), std::string::npos) << Result.Problem;
+    EXPECT_FALSE(files::File_Exists("databases/universe-2009.dat"));
+    EXPECT_FALSE(files::File_Exists("HistoricalStats.txt"));
+}
+
+TEST_F(DatabaseBuilderTest, TheRangeIsClampedFirstAndYearsWithoutClubsWriteNothing)
+{
+    Write_Template();
+    // 1900-1953 is 1951-1953, each once: three years, none with a teams file.
+    DATABASE_BUILD_RESULT Result = Create_Universe_Databases_Range(1900, 1953);
+    EXPECT_FALSE(Result.bStopped);
+    EXPECT_EQ(Result.nBuilt, 0);
+    EXPECT_EQ(Result.nFailed, 3);
+    EXPECT_EQ(Result.Problem.rfind("1953: ", 0), 0u) << Result.Problem;
+    EXPECT_NE(Result.Problem.find("teams file"), std::string::npos) << Result.Problem;
+    for (const char* szPath : {"databases/universe-1951.dat", "databases/universe-1953.dat",
+                               "databases/rookies-1951.dat", "Output/Ratings/1951_Player_Ratings.csv"})
+        EXPECT_FALSE(files::File_Exists(szPath)) << szPath;
+    // The historical file still comes at the end of a range.
+    EXPECT_TRUE(files::File_Exists("HistoricalStats.txt"));
+
+    // A range that runs backwards builds nothing and still writes the file.
+    files::Delete_File("HistoricalStats.txt");
+    Result = Create_Universe_Databases_Range(2000, 1999);
+    EXPECT_EQ(Result.nBuilt + Result.nFailed, 0);
+    EXPECT_FALSE(Result.bStopped);
+    EXPECT_TRUE(files::File_Exists("HistoricalStats.txt"));
+
+    // One year past the last is the last: 2030 tries 2023.
+    Result = Create_Universe_Database(2030);
+    EXPECT_EQ(Result.nFailed, 1);
+    EXPECT_EQ(Result.Problem.rfind("2023: ", 0), 0u) << Result.Problem;
+}
+
+TEST_F(DatabaseBuilderTest, AChangedGameIsOfferedASaveAndCancelBuildsNothing)
+{
+    Write_Template();
+    Set_User_Preference(PREF_DIFFICULTY, Get_User_Preference(PREF_DIFFICULTY) + 1);
+    ui::Reset();
+    ui::Queue_Answer(ID_CANCEL);
+    const DATABASE_BUILD_RESULT Result = Create_Universe_Database(2010);
+    EXPECT_TRUE(Result.bStopped);
+    ASSERT_FALSE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Game Not Saved");
+    EXPECT_FALSE(files::File_Exists("databases/universe-2010.dat"));
+    // The league in memory is the one the user had.
+    EXPECT_TRUE(Has_League_Changed());
+}
+
+}  // namespace
