@@ -1,0 +1,291 @@
+// The league database of a year built from the fictional history that the
+// build writes, by the real program headless: the history script builds 2010
+// and 2011, starts a new game in 2010, plays it through the playoffs and
+// saves. The files it writes and the leagues they hold are then checked
+// against the history's own files. Also: a year built alone or in a range is
+// the same file, and a year that cannot be built fails its line.
+
+#include <gtest/gtest.h>
+
+#include <strings.h>
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "process_runner.h"
+#include "test_support.h"
+#include "base/input_file.h"
+#include "gamefile/game_file.h"
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/player.h"
+#include "league/player_stats.h"
+#include "league/player_text.h"
+#include "league/season_lines.h"
+#include "league/stat_codes.h"
+#include "league/team.h"
+#include "season/salaries.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string PROGRAM = KELVO_PROGRAM_PATH;
+const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
+const std::string HISTORY_SCRIPT = std::string(KELVO_SOURCE_ROOT) + "/scripts/history.kelvo";
+
+bool Contains(const std::string& Text, const std::string& Part)
+{
+    return Text.find(Part) != std::string::npos;
+}
+
+std::vector<std::string> Read_Lines(const std::string& Path)
+{
+    std::vector<std::string> Lines;
+    std::ifstream In(Path, std::ios::binary);
+    std::string Line;
+    while (std::getline(In, Line)) {
+        if (!Line.empty() && Line.back() == '\r')
+            Line.pop_back();
+        Lines.push_back(Line);
+    }
+    return Lines;
+}
+
+std::vector<std::string> Fields(const std::string& Line)
+{
+    std::vector<std::string> Out;
+    char szLine[4096];
+    std::snprintf(szLine, sizeof(szLine), "%s", Line.c_str());
+    char szField[256];
+    for (;;) {
+        const int nLast = Pop_Input_Field(szField, szLine);
+        Out.emplace_back(szField);
+        if (nLast)
+            break;
+    }
+    return Out;
+}
+
+class DatabaseBuildProgramTest : public ::testing::Test {
+protected:
+    SCRATCH_FOLDER Output{"database_build_out", false};
+
+    // A scratch copy of the built data folder, without what earlier runs left.
+    std::string Copy_Data(const char* szTag)
+    {
+        Folders.push_back(std::make_unique<SCRATCH_FOLDER>(szTag, false));
+        SCRATCH_FOLDER& Folder = *Folders.back();
+        std::error_code Error;
+        fs::remove_all(Folder.Path(), Error);
+        fs::copy(BUILT_DATA, Folder.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
+        EXPECT_FALSE(Error) << Error.message();
+        for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output", "Demo Season.zrt", "History Season.zrt",
+                                   "HistoricalStats.txt", "Draft-Class-Rookies.csv"})
+            fs::remove_all(Folder.Path() + "/" + szName, Error);
+        for (const auto& Entry : fs::directory_iterator(Folder.Path() + "/Databases", Error))
+            if (Entry.path().filename() != "Universe-2019.dat")
+                fs::remove(Entry.path(), Error);
+        return Folder.Path();
+    }
+
+    process_runner::RUN_RESULT Run(const std::string& Data, const std::string& ScriptPath)
+    {
+        process_runner::RUN_OPTIONS Options;
+        Options.Env = {"KELVO_DATA=" + Data};
+        Options.Folder = Output.Path();
+        Options.Output = Output.Path();
+        Options.Limit = std::chrono::seconds(250);
+        return process_runner::Run(PROGRAM, {"--headless", "--script", ScriptPath, "IS_NOT_RANDOM"}, Options);
+    }
+
+    process_runner::RUN_RESULT Run_Text(const std::string& Data, const std::string& Script)
+    {
+        const std::string ScriptPath = Output.Path() + "/build.kelvo";
+        std::ofstream(ScriptPath, std::ios::binary) << Script;
+        return Run(Data, ScriptPath);
+    }
+
+    void SetUp() override { ASSERT_TRUE(Output.Ready()); }
+    std::vector<std::unique_ptr<SCRATCH_FOLDER>> Folders;
+};
+
+TEST_F(DatabaseBuildProgramTest, TheHistoryScriptBuildsTwoYearsAndPlaysANewGameInOne)
+{
+    const std::string Data = Copy_Data("database_build_history");
+    const process_runner::RUN_RESULT Result = Run(Data, HISTORY_SCRIPT);
+    ASSERT_FALSE(Result.bTimedOut);
+    ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Out, "Tool Create_Universe_Databases_Range: 2 databases built")) << Result.Out;
+    EXPECT_TRUE(Contains(Result.Out, "Dialog 105 \"New Game\": select 1089 \"2010\"")) << Result.Out;
+
+    // The files of the build.
+    for (const char* szFile : {"Databases/universe-2010.dat", "Databases/universe-2011.dat",
+                               "Output/Ratings/2010_Player_Ratings.csv", "History Season.zrt"})
+        EXPECT_TRUE(fs::is_regular_file(Data + "/" + szFile)) << szFile;
+    EXPECT_EQ(fs::file_size(Data + "/Databases/rookies-2011.dat"), 756000u);
+    const std::vector<std::string> Class = Read_Lines(Data + "/Draft-Class-Rookies.csv");
+    ASSERT_FALSE(Class.empty());
+    EXPECT_EQ(Class.back().rfind("2011,", 0), 0u) << Class.back();
+    // 13 sections: an empty line, a title and the 72 years 1951-2022.
+    const std::vector<std::string> Historical = Read_Lines(Data + "/HistoricalStats.txt");
+    ASSERT_EQ(Historical.size(), 13u * 74u);
+    for (size_t n = 0; n < 13; ++n) {
+        EXPECT_EQ(Historical[n * 74], "") << n;
+        EXPECT_TRUE(Contains(Historical[n * 74 + 2], "// 1951")) << Historical[n * 74 + 2];
+        EXPECT_TRUE(Contains(Historical[n * 74 + 73], "// 2022")) << Historical[n * 74 + 73];
+    }
+
+    // New Game offers the two built years beside 2019.
+    const process_runner::RUN_RESULT Offer =
+        Run_Text(Data, "welcome new\ndialog 105 select 1089 \"2011\"\ndialog 105 select 1089 \"2019\"\n"
+                       "dialog 105 select 1089 \"2010\"\ndialog 105 press 2\nquit\n");
+    EXPECT_EQ(Offer.nExitCode, 0) << Offer.Out << Offer.Err;
+
+    // The league of 2010, read here as the program reads it.
+    ASSERT_EQ(Load_Universe_Database((Data + "/Databases/universe-2010.dat").c_str()), 1);
+    EXPECT_EQ(Get_Current_Year(), 2010);
+    const int nTeams = Count_Teams();
+    ASSERT_EQ(nTeams, 32);
+    // Clubs by city, then nickname.
+    for (int t = 1; t < nTeams; ++t) {
+        char szA[32], szB[32];
+        Get_Team_String(szA, t - 1, TEAM_STRING_CITY);
+        Get_Team_String(szB, t, TEAM_STRING_CITY);
+        EXPECT_LE(strcasecmp(szA, szB), 0) << szA << " / " << szB;
+    }
+    // Every player of the year's rosters file, once, and no salary below
+    // the minimum.
+    std::map<std::string, int> Held;
+    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t)
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
+            if (Is_Player_Slot_Used(t, s))
+                ++Held[Get_Player_Corvel_ID_Text(t, s)];
+    const std::vector<std::string> Rosters = Read_Lines(Data + "/Input/Stats/2010_rosters.csv");
+    ASSERT_GT(Rosters.size(), 1000u);
+    for (size_t i = 1; i < Rosters.size(); ++i) {
+        const std::string Key = Fields(Rosters[i])[0];
+        EXPECT_EQ(Held[Key], 1) << Key;
+    }
+    for (int t = 0; t < nTeams; ++t)
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            if (!Is_Player_Slot_Used(t, s))
+                continue;
+            EXPECT_GE(Get_Player_Vital_Stat(t, s, VITAL_SALARY), Get_Player_Minimum_Salary(t, s)) << t << "/" << s;
+        }
+
+    // Career totals are the sums of the lines before 2010, read here from
+    // the history's seasons file; the built year's own lines are gone.
+    std::map<std::string, std::array<long long, 3>> Sums;   // passing, rushing, receiving yards
+    std::map<std::string, int> Seasons;
+    const std::vector<std::string> SeasonLines = Read_Lines(Data + "/Input/Stats/Seasons.csv");
+    for (size_t i = 1; i < SeasonLines.size(); ++i) {
+        const std::vector<std::string> F = Fields(SeasonLines[i]);
+        if (F.size() < 27 || std::atoi(F[3].c_str()) >= 2010 || F[4].empty() || F[4].find("TM") != std::string::npos)
+            continue;
+        auto& Sum = Sums[F[0]];
+        Sum[0] += std::atoi(F[13].c_str());
+        Sum[1] += std::atoi(F[21].c_str());
+        Sum[2] += std::atoi(F[26].c_str());
+        ++Seasons[F[0]];
+    }
+    int nChecked = 0;
+    const int CODES[3] = {STAT_PASSING_YARDS, STAT_RUSHING_YARDS, STAT_RECEIVING_YARDS};
+    for (int nKind = 0; nKind < 3; ++nKind) {
+        // The player of the most yards of this kind on a franchise.
+        int nBestTeam = -1, nBestSlot = -1;
+        long long nBest = 0;
+        for (int t = 0; t < nTeams; ++t)
+            for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+                if (!Is_Player_Slot_Used(t, s))
+                    continue;
+                const auto Found = Sums.find(Get_Player_Corvel_ID_Text(t, s));
+                if (Found != Sums.end() && Found->second[nKind] > nBest && Seasons[Found->first] >= 2) {
+                    nBest = Found->second[nKind];
+                    nBestTeam = t;
+                    nBestSlot = s;
+                }
+            }
+        ASSERT_GE(nBestTeam, 0) << nKind;
+        EXPECT_EQ(Get_Player_Stat(nBestTeam, nBestSlot, STAT_PERIOD_CAREER, CODES[nKind]), nBest)
+            << Get_Player_Corvel_ID_Text(nBestTeam, nBestSlot);
+        for (int n = 0; n < Count_Player_Season_Lines(nBestTeam, nBestSlot); ++n)
+            EXPECT_NE(Get_Season_Line_Year(Get_Player_Season_Line_Index(nBestTeam, nBestSlot, n)), 2010);
+        ++nChecked;
+    }
+    EXPECT_EQ(nChecked, 3);
+
+    // The saved game of 2010: its college pools hold the first 300 players
+    // of the class file of 2011, found by name.
+    ASSERT_EQ(Load_Universe_Database((Data + "/History Season.zrt").c_str()), 1);
+    std::set<std::string> Pool;
+    for (int t = 38; t <= 40; ++t)
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
+            if (Is_Player_Slot_Used(t, s)) {
+                char szFirst[32], szLast[32];
+                Get_Player_First_Name_Filled(t, s, szFirst, sizeof(szFirst));
+                Get_Player_Last_Name(t, s, szLast);
+                Pool.insert(std::string(szFirst) + " " + szLast);
+            }
+    std::ifstream ClassFile(Data + "/Databases/rookies-2011.dat", std::ios::binary);
+    std::vector<char> Bytes(756000);
+    ClassFile.read(Bytes.data(), static_cast<std::streamsize>(Bytes.size()));
+    int nFound = 0;
+    for (int r = 0; r < 300; ++r) {
+        const char* pRecord = Bytes.data() + r * 756;
+        const std::string Last(pRecord, strnlen(pRecord, 20));
+        const std::string First(pRecord + 20, strnlen(pRecord + 20, 12));
+        if (Last.empty())
+            continue;
+        EXPECT_TRUE(Pool.count(First + " " + Last)) << First << " " << Last;
+        ++nFound;
+    }
+    EXPECT_GT(nFound, 200);
+}
+
+TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesFails)
+{
+    const std::string Alone = Copy_Data("database_build_alone");
+    const std::string Range = Copy_Data("database_build_range");
+    const process_runner::RUN_RESULT One = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
+    ASSERT_EQ(One.nExitCode, 0) << One.Out << One.Err;
+    const process_runner::RUN_RESULT Two = Run_Text(Range, "tool Create_Universe_Databases_Range 2009 2010\nquit\n");
+    ASSERT_EQ(Two.nExitCode, 0) << Two.Out << Two.Err;
+    EXPECT_EQ(Read_Text_File(Alone + "/Databases/universe-2010.dat", "missing"),
+              Read_Text_File(Range + "/Databases/universe-2010.dat", "missing also"));
+
+    // No teams file for 2005: nothing of it is written and the line fails.
+    const process_runner::RUN_RESULT None = Run_Text(Alone, "tool Create_Universe_Database 2005\nquit\n");
+    EXPECT_EQ(None.nExitCode, 2) << None.Out << None.Err;
+    EXPECT_TRUE(Contains(None.Err, "2005: the teams file of 2005")) << None.Err;
+    EXPECT_FALSE(fs::exists(Alone + "/Databases/universe-2005.dat"));
+    EXPECT_FALSE(fs::exists(Alone + "/Databases/rookies-2005.dat"));
+
+    // A database that cannot be written (a folder holds its name) is said so.
+    fs::create_directories(Range + "/Databases/universe-2011.dat");
+    const process_runner::RUN_RESULT Blocked = Run_Text(Range, "tool Create_Universe_Database 2011\nquit\n");
+    EXPECT_EQ(Blocked.nExitCode, 2) << Blocked.Out << Blocked.Err;
+    EXPECT_TRUE(Contains(Blocked.Out + Blocked.Err, "The database \"databases/universe-2011.dat\" could not be written."))
+        << Blocked.Out << Blocked.Err;
+
+    // A game with changes in memory is offered a save first.
+    const process_runner::RUN_RESULT Offer =
+        Run_Text(Alone, "welcome new\ndialog 105 select 1089 \"2019\"\ndialog 105 set 1013 \"Pat\"\n"
+                        "dialog 105 press 1391\ncommand \"One Week\"\ndialog 120 set 1082 \"Before Build\"\n"
+                        "tool Create_Universe_Database 2010\nquit\n");
+    EXPECT_EQ(Offer.nExitCode, 0) << Offer.Out << Offer.Err;
+    EXPECT_TRUE(Contains(Offer.Out, "Save changes to current game since last save?")) << Offer.Out;
+    EXPECT_TRUE(fs::exists(Alone + "/Before Build.zrt"));
+}
+
+}  // namespace
