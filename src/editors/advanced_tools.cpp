@@ -1,6 +1,7 @@
 #include "editors/advanced_tools.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -32,7 +33,44 @@ constexpr const char* OUTPUT_FOLDER = "Output";
 constexpr int CONTRACT_PROGRESS_STEPS = 10;
 
 // The buttons whose services are not built yet: present, disabled.
-constexpr int LATER_BUTTONS[] = {TOOL_CREATE_MODERN_DATABASE, TOOL_CREATE_HISTORICAL_DATABASE, TOOL_SPECIAL};
+constexpr int LATER_BUTTONS[] = {TOOL_SPECIAL};
+// The year "Create Modern Database" builds.
+constexpr int MODERN_DATABASE_YEAR = 2023;
+
+DATABASE_BUILD_HOOKS g_BuildHooks;
+
+bool Has_Database_Builder()
+{
+    return g_BuildHooks.pBuildYear != nullptr && g_BuildHooks.pBuildRange != nullptr && g_BuildHooks.pBuildAll != nullptr;
+}
+
+void Create_Modern_Database()
+{
+    g_BuildHooks.pBuildYear(MODERN_DATABASE_YEAR);
+    Show_Message_Box("Reminder: You must start a New Game to load the new database.", "Create Modern Database",
+                     BOX_OK | BOX_ICON_INFORMATION);
+    Auto_Set_All_Depth_Charts(0);
+}
+
+void Create_Historical_Database()
+{
+    const int nYear = Get_Universe_Stat(FIRST_SEASON_YEAR);
+    char szText[512];
+    std::snprintf(szText, sizeof(szText),
+                  "This will create the %d database.\n(To create a different season, start a New Game in that "
+                  "year.)\n\nReminder: Call 'Create All Historical Databases' twice for accurate All-Time Leaders.",
+                  nYear);
+    char szFirst[64];
+    std::snprintf(szFirst, sizeof(szFirst), "Create %d Database", nYear);
+    const int nAnswer = User_Message_Dialog("Create Historical Database", szText, BOX_ICON_QUESTION, szFirst,
+                                            "Create All Historical Databases", "Cancel");
+    if (nAnswer == ID_YES)
+        g_BuildHooks.pBuildRange(nYear, nYear);
+    else if (nAnswer == ID_NO)
+        g_BuildHooks.pBuildAll();
+    Show_Message_Box("Reminder: You must start a New Game to load a new database.", "Create Historical Database",
+                     BOX_OK | BOX_ICON_INFORMATION);
+}
 
 bool Is_Tool_Build()
 {
@@ -59,6 +97,9 @@ void Init_Advanced_Tools(DIALOG& Dialog)
 {
     for (int nId : LATER_BUTTONS)
         Dialog.Enable(nId, false);
+    const bool bBuilder = Has_Database_Builder();
+    Dialog.Enable(TOOL_CREATE_MODERN_DATABASE, bBuilder);
+    Dialog.Enable(TOOL_CREATE_HISTORICAL_DATABASE, bBuilder);
     // "Do Special &Tool" only in a tool build, and disabled there while its
     // service is missing.
     Dialog.Show(TOOL_SPECIAL, Is_Tool_Build());
@@ -189,9 +230,26 @@ void Advanced_Tools_Dialog(DIALOG& Dialog, int nEvent, int nControl)
     case TOOL_HTML_ENCYCLOPEDIA:
         Show_Encyclopedia_Dialog();
         break;
+    case TOOL_CREATE_MODERN_DATABASE:
+        if (Has_Database_Builder()) {
+            Dialog.End(DIALOG_OK);
+            Create_Modern_Database();
+        }
+        break;
+    case TOOL_CREATE_HISTORICAL_DATABASE:
+        if (Has_Database_Builder()) {
+            Dialog.End(DIALOG_OK);
+            Create_Historical_Database();
+        }
+        break;
     default:
         break;   // the later tools are disabled; anything else is ignored
     }
+}
+
+void Set_Database_Build_Hooks(const DATABASE_BUILD_HOOKS& Hooks)
+{
+    g_BuildHooks = Hooks;
 }
 
 void Show_Advanced_Tools()

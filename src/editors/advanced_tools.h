@@ -53,3 +53,13 @@ void Set_Build_Tag_For_Test(const char* szTag);
 void Advanced_Tools_Dialog(DIALOG& Dialog, int nEvent, int nControl);
 // Runs dialog 175.
 void Show_Advanced_Tools();
+
+// The database builder sits above the editors: the shell hands the dialog
+// its runs (one year alone, a range of years, every historical year). Without them "Create
+// Modern Database" and "Create Historical Database" stay disabled.
+struct DATABASE_BUILD_HOOKS {
+    void (*pBuildYear)(int nYear) = nullptr;                 // the database alone
+    void (*pBuildRange)(int nFirst, int nLast) = nullptr;    // then the historical file
+    void (*pBuildAll)() = nullptr;
+};
+void Set_Database_Build_Hooks(const DATABASE_BUILD_HOOKS& Hooks);

@@ -10,7 +10,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "editors/advanced_tools.h"
 #include "editors/game_preview.h"
+#include "gamefile/database_builder.h"
 #include "frontoffice/player_moves.h"
 #include "gamefile/game_file.h"
 #include "base/random.h"
@@ -349,6 +351,12 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     Install_Contract_Offer_Dialog();
     // A user's game opens the game preview first; unanswered, it simulates.
     Install_Game_Preview();
+    // The Advanced Tools dialog starts the database builder, which sits above it.
+    DATABASE_BUILD_HOOKS Builds;
+    Builds.pBuildYear = [](int nYear) { Create_Universe_Database(nYear); };
+    Builds.pBuildRange = [](int nFirst, int nLast) { Create_Universe_Databases_Range(nFirst, nLast); };
+    Builds.pBuildAll = [] { Create_All_Universe_Databases(); };
+    Set_Database_Build_Hooks(Builds);
 
     if (!Start_Up(argc, argv))
         return PROGRAM_EXIT_FAILED;

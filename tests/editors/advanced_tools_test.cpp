@@ -232,6 +232,49 @@ TEST_F(AdvancedToolsTest, TheLaterButtonsAreDisabledAndTheSpecialToolOnlyInATest
     EXPECT_FALSE(Tool.Find(TOOL_SPECIAL)->bEnabled);
 }
 
+std::vector<std::string> g_Builds;
+
+// With the builder handed in, the two database buttons are enabled: the
+// modern one builds 2023 and reminds; the historical one asks which, and
+// reminds whatever the answer, Cancel too.
+TEST_F(AdvancedToolsTest, TheDatabaseButtonsRunTheBuilderTheShellHandsIn)
+{
+    DATABASE_BUILD_HOOKS Hooks;
+    Hooks.pBuildYear = [](int nYear) { g_Builds.push_back("year " + std::to_string(nYear)); };
+    Hooks.pBuildRange = [](int nFirst, int nLast) {
+        g_Builds.push_back("range " + std::to_string(nFirst) + "-" + std::to_string(nLast));
+    };
+    Hooks.pBuildAll = [] { g_Builds.push_back("all"); };
+    Set_Database_Build_Hooks(Hooks);
+    g_Builds.clear();
+    Set_Universe_Stat(FIRST_SEASON_YEAR, 1987);
+
+    dialogs::Queue_Action(ADVANCED_TOOLS_DIALOG, Press(TOOL_CREATE_MODERN_DATABASE));
+    const DIALOG_RECORD& Modern = Run_Tools();
+    EXPECT_TRUE(Modern.Find(TOOL_CREATE_MODERN_DATABASE)->bEnabled);
+    EXPECT_TRUE(Modern.Find(TOOL_CREATE_HISTORICAL_DATABASE)->bEnabled);
+    ASSERT_EQ(g_Builds, std::vector<std::string>{"year 2023"});
+    ASSERT_FALSE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(ui::Shown_Boxes().back().Caption, "Create Modern Database");
+    EXPECT_EQ(ui::Shown_Boxes().back().Text, "Reminder: You must start a New Game to load the new database.");
+
+    const std::pair<int, const char*> ANSWERS[] = {{ID_YES, "range 1987-1987"}, {ID_NO, "all"}, {ID_CANCEL, ""}};
+    for (const auto& [nAnswer, szBuild] : ANSWERS) {
+        g_Builds.clear();
+        ui::Reset();
+        ui::Queue_Answer(nAnswer);
+        dialogs::Queue_Action(ADVANCED_TOOLS_DIALOG, Press(TOOL_CREATE_HISTORICAL_DATABASE));
+        Run_Tools();
+        ASSERT_EQ(ui::Shown_Boxes().size(), 2u) << nAnswer;
+        EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Create Historical Database");
+        EXPECT_NE(ui::Shown_Boxes()[0].Text.find("This will create the 1987 database."), std::string::npos);
+        EXPECT_EQ(ui::Shown_Boxes()[0].Buttons[0], "Create 1987 Database");
+        EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Reminder: You must start a New Game to load a new database.");
+        EXPECT_EQ(g_Builds.empty() ? std::string() : g_Builds[0], szBuild) << nAnswer;
+    }
+    Set_Database_Build_Hooks(DATABASE_BUILD_HOOKS());
+}
+
 // Load Player Ratings keeps the dialog open and says what it read; Import
 // Playbooks closes it first and shows its counts.
 TEST_F(AdvancedToolsTest, TheRatingsAndPlaybookButtonsRunTheirLoaders)
