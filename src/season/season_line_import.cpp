@@ -21,6 +21,7 @@
 #include "platform/errors.h"
 #include "season/name_lookups.h"
 #include "season/position_abbreviations.h"
+#include "season/stat_file_layouts.h"
 
 namespace {
 
@@ -150,7 +151,7 @@ bool Match_Player(int nPlayerID, const char* szCorvelID, const char* szName, int
 
 // The columns of one line, 1-based; columns past the line's end are empty.
 struct SEASON_FIELDS {
-    char szField[SEASONS_COLUMN_COUNT + 1][FIELD_SIZE];
+    char szField[SEASONS_CSV_COLUMNS + 1][FIELD_SIZE];
 
     const char* Text(int n) const { return szField[n]; }
     // Counts may be written with thousands separators ("1,234").
@@ -161,7 +162,7 @@ struct SEASON_FIELDS {
 void Split_Fields(char* szLine, SEASON_FIELDS& F)
 {
     std::memset(F.szField, 0, sizeof(F.szField));
-    for (int n = 1; n <= SEASONS_COLUMN_COUNT && *szLine; ++n) {
+    for (int n = 1; n <= SEASONS_CSV_COLUMNS && *szLine; ++n) {
         if (Pop_Input_Field(F.szField[n], FIELD_SIZE, szLine) != 0)
             break;
     }
@@ -188,8 +189,8 @@ void Record_Columns(const SEASON_FIELDS& F, const RECORDER& R, int nPosition)
     const int nSlot = R.nSlot;
     const int nFirstYear = Get_Universe_Stat(FIRST_SEASON_YEAR);
 
-    const int nGames = F.Int(10);
-    const int nStarts = F.Int(11);
+    const int nGames = F.Int(SEASONS_COL_G);
+    const int nStarts = F.Int(SEASONS_COL_GS);
     R(0, nGames);
     R(1, nStarts);
     Add_To_Vital(nTeam, nSlot, VITAL_CAREER_GAMES_AND_STARTS, static_cast<int64_t>(nGames) + nStarts);
@@ -201,45 +202,45 @@ void Record_Columns(const SEASON_FIELDS& F, const RECORDER& R, int nPosition)
     const bool bLineQB = nPosition == POSITION_QB;
     const int nLineUnit = nPosition >= 0 ? Get_Position_Unit(nPosition) : -1;
     if (bLineQB) {
-        R(2, F.Int(12));
-        R(3, F.Int(13));
-        R(5, F.Int(14));
-        R(6, F.Int(15));
-        R(4, F.Int(16));
-        R(14, F.Int(19));
-        R(15, F.Int(20));
+        R(2, F.Int(SEASONS_COL_PA_ATT));
+        R(3, F.Int(SEASONS_COL_PA_COM));
+        R(5, F.Int(SEASONS_COL_PA_YDS));
+        R(6, F.Int(SEASONS_COL_PA_TD));
+        R(4, F.Int(SEASONS_COL_PA_INT));
+        R(14, F.Int(SEASONS_COL_PA_SK));
+        R(15, F.Int(SEASONS_COL_PA_SK_YDS));
     }
     if (nLineUnit == UNIT_BACKS) {
-        R(7, F.Int(21));
-        R(8, F.Int(22));
-        R(9, F.Int(23));
+        R(7, F.Int(SEASONS_COL_RU_ATT));
+        R(8, F.Int(SEASONS_COL_RU_YDS));
+        R(9, F.Int(SEASONS_COL_RU_TD));
     }
 
     // Later columns: the position stored in the record.
     const bool bQB = nStored == POSITION_QB;
     const int nUnit = Get_Position_Unit(nStored);
     if (nUnit == UNIT_BACKS) {
-        R(4, F.Int(25));
-        R(10, F.Int(26));
-        R(11, F.Int(27));
-        R(12, F.Int(28));
-        R(bQB ? 19 : 2, F.Int(30));
-        R(13, F.Int(31));
+        R(4, F.Int(SEASONS_COL_TARGETED));
+        R(10, F.Int(SEASONS_COL_RECEPTS));
+        R(11, F.Int(SEASONS_COL_RE_YDS));
+        R(12, F.Int(SEASONS_COL_RE_TD));
+        R(bQB ? 19 : 2, F.Int(SEASONS_COL_FUMBLES));
+        R(13, F.Int(SEASONS_COL_FUMBLES_LOST));
     }
     if (nUnit == UNIT_BACKS || nUnit == UNIT_DEFENSE) {
-        R(17, F.Int(32));
-        R(18, F.Int(33));
-        R(19, F.Int(34));
-        R(14, F.Int(36));
-        R(15, F.Int(37));
-        R(16, F.Int(38));
+        R(17, F.Int(SEASONS_COL_PUNT_RETURNS));
+        R(18, F.Int(SEASONS_COL_PUNT_RET_YDS));
+        R(19, F.Int(SEASONS_COL_PUNT_RET_TD));
+        R(14, F.Int(SEASONS_COL_KICK_RETURNS));
+        R(15, F.Int(SEASONS_COL_KICK_RET_YDS));
+        R(16, F.Int(SEASONS_COL_KICK_RET_TD));
     }
     if (nUnit == UNIT_DEFENSE) {
         int nExpanded = Get_Player_Byte_Stat(nTeam, nSlot, BYTE_STAT_DEPTH_SLOT);
         if (nExpanded < 0 || nExpanded >= NUMBER_OF_EXPANDED_POSITIONS)
             nExpanded = nStored;
-        const int nCombined = F.Int(40);
-        int nAssists = F.Int(41);
+        const int nCombined = F.Int(SEASONS_COL_COMB);
+        int nAssists = F.Int(SEASONS_COL_ASST);
         if (nAssists == 0 && nCombined > 0) {
             const int nA3 = Get_Average_Stat(nExpanded, 3);
             const int nA2 = Get_Average_Stat(nExpanded, 2);
@@ -247,12 +248,12 @@ void Record_Columns(const SEASON_FIELDS& F, const RECORDER& R, int nPosition)
         }
         R(3, nAssists);
         R(2, Clamp_Sum(static_cast<int64_t>(nCombined) - nAssists));
-        R(4, Truncate_Product(F.Decimal(43), 2.0));
-        R(6, F.Int(46));
-        R(5, F.Int(47));
-        R(8, F.Int(48));
-        R(7, F.Int(51));
-        for (int nColumn : {50, 53}) {
+        R(4, Truncate_Product(F.Decimal(SEASONS_COL_SK), 2.0));
+        R(6, F.Int(SEASONS_COL_PD));
+        R(5, F.Int(SEASONS_COL_FF));
+        R(8, F.Int(SEASONS_COL_FR));
+        R(7, F.Int(SEASONS_COL_INT));
+        for (int nColumn : {SEASONS_COL_FUM_RET_TD, SEASONS_COL_INT_RETURN_TD}) {
             const int nValue = F.Int(nColumn);
             if (nValue != 0)
                 R(9, Clamp_Sum(static_cast<int64_t>(Get_Season_Line_Stat(R.nLine, 9)) + nValue), 1);
@@ -261,31 +262,31 @@ void Record_Columns(const SEASON_FIELDS& F, const RECORDER& R, int nPosition)
     int nFieldGoalsTried = 0;
     int nFieldGoalsMade = 0;
     if (nUnit == UNIT_KICKERS) {
-        R(2, F.Int(59));
-        R(3, F.Int(60));
-        R(18, F.Int(63));
-        R(9, F.Int(64));
-        R(6, F.Int(66));
-        R(8, F.Int(69));
-        R(5, F.Int(74));
-        nFieldGoalsTried = F.Int(61);
-        nFieldGoalsMade = F.Int(62);
-        R(11, Clamp_Sum(static_cast<int64_t>(F.Int(82)) + F.Int(83)));
-        R(13, F.Int(84));
-        R(15, F.Int(85));
-        R(17, F.Int(86));
-        R(10, Clamp_Sum(static_cast<int64_t>(F.Int(87)) + F.Int(88)));
-        R(12, F.Int(89));
-        R(14, F.Int(90));
-        R(16, F.Int(91));
+        R(2, F.Int(SEASONS_COL_PUNTS));
+        R(3, F.Int(SEASONS_COL_PUNT_YARDS));
+        R(18, F.Int(SEASONS_COL_FG_LG));
+        R(9, F.Int(SEASONS_COL_XPM));
+        R(6, F.Int(SEASONS_COL_TB));
+        R(8, F.Int(SEASONS_COL_XPA));
+        R(5, F.Int(SEASONS_COL_PUNT_LG));
+        nFieldGoalsTried = F.Int(SEASONS_COL_FGA);
+        nFieldGoalsMade = F.Int(SEASONS_COL_FGM);
+        R(11, Clamp_Sum(static_cast<int64_t>(F.Int(SEASONS_COL_FGM_UNDER_20)) + F.Int(SEASONS_COL_FGM_20_29)));
+        R(13, F.Int(SEASONS_COL_FGM_30_39));
+        R(15, F.Int(SEASONS_COL_FGM_40_49));
+        R(17, F.Int(SEASONS_COL_FGM_50_PLUS));
+        R(10, Clamp_Sum(static_cast<int64_t>(F.Int(SEASONS_COL_FGA_UNDER_20)) + F.Int(SEASONS_COL_FGA_20_29)));
+        R(12, F.Int(SEASONS_COL_FGA_30_39));
+        R(14, F.Int(SEASONS_COL_FGA_40_49));
+        R(16, F.Int(SEASONS_COL_FGA_50_PLUS));
     }
     if (nFieldGoalsMade > 0 || nFieldGoalsTried > 0)
         Fill_Field_Goal_Distances(nTeam, nSlot, R.nLine, nFieldGoalsMade, nFieldGoalsTried);
     if (nUnit == UNIT_BACKS) {
-        R(6, Truncate_Product(F.Decimal(92), Get_Season_Line_Stat(R.nLine, 10)));
-        R(5, F.Int(93));
+        R(6, Truncate_Product(F.Decimal(SEASONS_COL_YAC), Get_Season_Line_Stat(R.nLine, 10)));
+        R(5, F.Int(SEASONS_COL_REC_1STD));
     }
-    const int nValue = F.Int(95);
+    const int nValue = F.Int(SEASONS_COL_VALUE);
     if (nUnit == UNIT_LINE || nUnit == UNIT_DEFENSE)
         R(13, nValue);
 
@@ -348,17 +349,17 @@ int Read_Season_Line(const char* szPath, FILE* pFile, int nMode)
     Split_Fields(szLine, F);
 
     char szCorvelID[FIELD_SIZE];
-    std::strcpy(szCorvelID, F.Text(1));
+    std::strcpy(szCorvelID, F.Text(SEASONS_COL_CORVEL_ID));
     Remove_Chars(szCorvelID, "'");
     if (*szCorvelID && !Is_Plain_External_Id(szCorvelID))
         return bEnd;
-    const int nPlayerID = *F.Text(2) ? F.Int(2) : -1;
+    const int nPlayerID = *F.Text(SEASONS_COL_PLAYER_ID) ? F.Int(SEASONS_COL_PLAYER_ID) : -1;
 
-    const char* szFlag = F.Text(3);
+    const char* szFlag = F.Text(SEASONS_COL_SEASON_FLAG);
     if (strcasecmp(szFlag, "PRE") == 0 || strcasecmp(szFlag, "POST") == 0 || strcasecmp(szFlag, "PRO") == 0)
         return bEnd;
 
-    const int nYear = F.Int(4);
+    const int nYear = F.Int(SEASONS_COL_YEAR);
     const int nFirstYear = Get_Universe_Stat(FIRST_SEASON_YEAR);
     if (nMode != 0) {
         if (nYear != Get_Current_Year())
@@ -367,15 +368,15 @@ int Read_Season_Line(const char* szPath, FILE* pFile, int nMode)
         return bEnd;
     }
 
-    const char* szTeam = F.Text(5);
+    const char* szTeam = F.Text(SEASONS_COL_TEAM);
     if (!*szTeam || strcasecmp(szTeam, "2TM") == 0 || strcasecmp(szTeam, "3TM") == 0 ||
         strcasecmp(szTeam, "4TM") == 0)
         return bEnd;
-    const int nUniform = F.Int(6);
+    const int nUniform = F.Int(SEASONS_COL_UNIFORM);
     char szName[FIELD_SIZE];
-    std::strcpy(szName, F.Text(7));
+    std::strcpy(szName, F.Text(SEASONS_COL_NAME));
     Remove_Chars(szName, "*+");
-    const char* szPosition = F.Text(8);
+    const char* szPosition = F.Text(SEASONS_COL_POSITION);
     int nCode = *szPosition ? Parse_Position_Abbreviation(szPosition) : -1;
     if (nCode >= NUMBER_OF_EXPANDED_POSITIONS)
         nCode = -1;

@@ -1,6 +1,6 @@
 // Past seasons taken from the seasons table ("input/stats/seasons.csv": one
-// line per player, season and team, 97 columns; see the statistics CSV
-// layouts): the line reader, the recorder of one imported statistic, the
+// line per player, season and team, 97 columns; its layout and column
+// numbers are in stat_file_layouts.h): the line reader, the recorder of one imported statistic, the
 // season-line lookup, the field goals spread by distance and the passing
 // figures of old seasons carried to the scale of 2023.
 //
@@ -21,8 +21,6 @@
 #include <cstdio>
 
 constexpr const char* SEASONS_FILE_NAME = "input/stats/seasons.csv";
-// Column numbers (counted from 1) of the seasons table read here.
-constexpr int SEASONS_COLUMN_COUNT = 97;
 
 // Reads one line of the open seasons table and records it. Returns 1 when the
 // end of the file was reached (the last line, without its end, is still

@@ -17,6 +17,8 @@
 #include "league/season_lines.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
+#include "league/team_ranks.h"
+#include "league/team_strength.h"
 #include "platform/ui.h"
 #include "season/college_draft.h"
 #include "season/draft_pool.h"
@@ -376,6 +378,22 @@ void Blend_Recent_Draft_Pick_Rating(int nTeam, int nSlot)
         fOverall = Overall_Or_Regenerated(nTeam, nSlot);
     }
     Set_Player_Career_Fields(nTeam, nSlot, static_cast<int>(fBlend));
+}
+
+int Get_League_Average_Power_Score()
+{
+    const int nTeams = Count_Teams();
+    if (nTeams <= 0)
+        return 0;
+    int64_t nSum = 0;
+    for (int nTeam = 0; nTeam < nTeams; ++nTeam) {
+        nSum += Get_Team_Power_Score(nTeam);
+        Get_Team_Pass_Rating(nTeam);
+        Get_Team_Run_Rating(nTeam);
+        Get_Team_Pass_Defense_Rating(nTeam);
+        Get_Team_Run_Defense_Rating(nTeam);
+    }
+    return static_cast<int>(nSum / nTeams);
 }
 
 bool Is_Expanded_Position_Pair(int a, int b)

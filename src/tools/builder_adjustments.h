@@ -64,5 +64,8 @@ void Balance_Position_Ratings();
 // A player drafted in 2020 or later: his overall blended toward the rating of
 // his pick, (year - 2019) quarters of the way.
 void Blend_Recent_Draft_Pick_Rating(int nTeam, int nSlot);
+// The mean power score of the franchises (0 without one); each club's four
+// strength ratings (pass, run, pass and run defence) are recomputed on the way.
+int Get_League_Average_Power_Score();
 // true when b is a base position (below 15) and a an expanded code.
 bool Is_Expanded_Position_Pair(int a, int b);

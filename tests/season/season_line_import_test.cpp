@@ -17,6 +17,7 @@
 #include "league/season_lines.h"
 #include "season/season_files.h"
 #include "season/season_line_import.h"
+#include "season/stat_file_layouts.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ using COLUMNS = std::map<int, std::string>;
 std::string Line(const COLUMNS& Columns)
 {
     std::string Text;
-    for (int n = 1; n <= SEASONS_COLUMN_COUNT; ++n) {
+    for (int n = 1; n <= SEASONS_CSV_COLUMNS; ++n) {
         if (n > 1)
             Text += ',';
         const auto it = Columns.find(n);

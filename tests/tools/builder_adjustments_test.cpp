@@ -207,6 +207,10 @@ TEST_F(BuilderAdjustmentsTest, RatingToolsOfTheFamily)
     Nudge_Team_Ratings(99, 1.0f);
     EXPECT_TRUE(Before.Unchanged());
 
+    Use_Franchises(0);
+    EXPECT_EQ(Get_League_Average_Power_Score(), 0);
+    Use_Franchises(2);
+
     EXPECT_TRUE(Is_Expanded_Position_Pair(22, 6));
     EXPECT_FALSE(Is_Expanded_Position_Pair(6, 22));
     EXPECT_FALSE(Is_Expanded_Position_Pair(3, 6));

@@ -125,7 +125,9 @@ TEST_F(BuilderStepsTest, SeasonsAndMinimumContracts)
     Born(0, 1, 2, 1980).nVital[VITAL_SALARY] = nMinimum + 500;
     League.Team[0].Player[1].nVital[VITAL_CONTRACT_YEARS_LEFT] = 4;
     League.Team[0].Player[1].nVital[VITAL_CONTRACT_LENGTH] = 2;
+    Errors_Reported();
     Apply_Minimum_Contracts();
+    EXPECT_EQ(Errors_Reported(), 0);   // empty and unused slots are no fault
     EXPECT_EQ(League.Team[0].Player[0].nVital[VITAL_SALARY], nMinimum);
     EXPECT_EQ(League.Team[0].Player[0].nVital[VITAL_CONTRACT_YEARS_LEFT], 1);
     EXPECT_EQ(League.Team[0].Player[0].nVital[VITAL_CONTRACT_LENGTH], 1);
