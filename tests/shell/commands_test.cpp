@@ -123,8 +123,9 @@ TEST_F(CommandsTest, CommandsAreFoundByNameOrId)
 TEST_F(CommandsTest, AcceleratorTable101MapsKeysToCommands)
 {
     EXPECT_EQ(Load_Accelerator_Table(102), 0);
-    EXPECT_EQ(Load_Accelerator_Table(MAIN_ACCELERATOR_TABLE), 16);
+    EXPECT_EQ(Load_Accelerator_Table(MAIN_ACCELERATOR_TABLE), 17);
     EXPECT_EQ(Translate_Accelerator("Ctrl+C"), 40085);
+    EXPECT_EQ(Translate_Accelerator("Ctrl+P"), CMD_PLAYBOOK_EDITOR);
     EXPECT_EQ(Translate_Accelerator("Ctrl+1"), CMD_PLAY_ONE_WEEK);
     EXPECT_EQ(Translate_Accelerator("ctrl+2"), CMD_PLAY_ONE_MONTH);
     EXPECT_EQ(Translate_Accelerator("Ctrl+5"), CMD_PLAY_THROUGH_PLAYOFFS);
