@@ -59,7 +59,7 @@ void (*g_pViewDefense)(int) = nullptr;
         {(combo), CONTROL_COMBO, "", {102, ROW_TOP + ROW_HEIGHT * (n), 124, 14}},                       \
         {(button), CONTROL_BUTTON, "", {230, ROW_TOP + ROW_HEIGHT * (n), 22, 14}}
 
-#define LINE_BUTTON(n, id) {(id), CONTROL_BUTTON, "", {262 + 40 * (n), 244, 30, 12}}
+#define LINE_BUTTON(n, id) {(id), CONTROL_BUTTON, "", {262 + 66 * (n), 244, 30, 12}}
 
 constexpr CONTROL_TEMPLATE PLAYBOOK_CONTROLS[] = {
     {-1, CONTROL_LABEL, "Team:", {6, 8, 50, 10}},
@@ -85,20 +85,20 @@ constexpr CONTROL_TEMPLATE PLAYBOOK_CONTROLS[] = {
     SLOT_ROW(8, 1399, 1286),
     SLOT_ROW(9, 1400, 1287),
     SLOT_ROW(10, 1401, 1288),
-    LINE_BUTTON(6, 1289),
-    LINE_BUTTON(7, 1290),
-    LINE_BUTTON(8, 1291),
+    LINE_BUTTON(3, 1289),
+    LINE_BUTTON(4, 1290),
+    LINE_BUTTON(5, 1291),
     {-1, CONTROL_LABEL, "Description:", {6, 276, 60, 10}},
     {PBE_DESCRIPTION_EDIT, CONTROL_EDIT, "", {6, 287, 246, 28}, CS_MULTILINE, 0},
     {PBE_NOTES_LABEL, CONTROL_LABEL, "Playbook:", {6, 318, 60, 10}},
     {PBE_NOTES_EDIT, CONTROL_EDIT, "", {6, 329, 246, 44}, CS_MULTILINE, 0},
     {PBE_DIAGRAM, CONTROL_PAINT, "", {262, 6, 396, 234}},
-    {1239, CONTROL_LABEL, "", {262, 260, 64, 92}, CS_MULTILINE},
-    {1240, CONTROL_LABEL, "", {328, 260, 64, 92}, CS_MULTILINE},
-    {1241, CONTROL_LABEL, "", {394, 260, 64, 92}, CS_MULTILINE},
-    {1242, CONTROL_LABEL, "", {460, 260, 64, 92}, CS_MULTILINE},
-    {1243, CONTROL_LABEL, "", {526, 260, 64, 92}, CS_MULTILINE},
-    {1244, CONTROL_LABEL, "", {592, 260, 66, 92}, CS_MULTILINE},
+    {1239, CONTROL_LABEL, "", {262, 258, 64, 82}, CS_MULTILINE},
+    {1240, CONTROL_LABEL, "", {328, 258, 64, 82}, CS_MULTILINE},
+    {1241, CONTROL_LABEL, "", {394, 258, 64, 82}, CS_MULTILINE},
+    {1242, CONTROL_LABEL, "", {460, 258, 64, 82}, CS_MULTILINE},
+    {1243, CONTROL_LABEL, "", {526, 258, 64, 82}, CS_MULTILINE},
+    {1244, CONTROL_LABEL, "", {592, 258, 66, 82}, CS_MULTILINE},
     {PBE_VIEW_BUTTON, CONTROL_BUTTON, "View Offense", {262, 358, 62, 14}},
     {PBE_LOAD_BUTTON, CONTROL_BUTTON, "Load Offense Playbook", {326, 358, 90, 14}},
     {PBE_SAVE_BUTTON, CONTROL_BUTTON, "Save Offense Playbook", {418, 358, 90, 14}},
@@ -380,7 +380,7 @@ void Place_Playbook_Number_Buttons(DIALOG& Dialog, int nSide)
 {
     for (int i = 0; i < 3; ++i) {
         const UI_RECT Row{230, ROW_TOP + ROW_HEIGHT * (8 + i), 22, 14};
-        const UI_RECT Line{262 + 40 * i, 244, 30, 12};
+        const UI_RECT Line{262 + 66 * i, 244, 30, 12};
         Place_Control(Dialog, NUMBER_BUTTONS[8 + i], nSide == PLAYBOOK_DEFENSE ? Row : Line);
     }
 }
