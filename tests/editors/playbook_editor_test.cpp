@@ -423,4 +423,42 @@ TEST_F(PlaybookEditorTest, TheMenuCommandOpensTheEditorAndTheAdviceComesOnce)
     EXPECT_EQ(Get_Highlighted_Play_Slot(), -1);
 }
 
+int g_nViewedTeam = -1;
+int g_nViewedSide = -1;
+void Offense_View(int nTeam)
+{
+    g_nViewedTeam = nTeam;
+    g_nViewedSide = 0;
+}
+void Defense_View(int nTeam)
+{
+    g_nViewedTeam = nTeam;
+    g_nViewedSide = 1;
+}
+
+TEST_F(PlaybookEditorTest, ViewOpensTheSidesViewAndLoadWorksOnTheSideShown)
+{
+    DIALOG& D = Open(PLAYBOOK_DEFENSE, 4);
+    ASSERT_TRUE(D.User_Press(PBE_VIEW_BUTTON));   // no view installed: nothing happens
+    EXPECT_EQ(g_nViewedTeam, -1);
+    Set_Playbook_View_Hooks(Offense_View, Defense_View);
+    ASSERT_TRUE(D.User_Press(PBE_VIEW_BUTTON));
+    EXPECT_EQ(g_nViewedTeam, TEAM);
+    EXPECT_EQ(g_nViewedSide, 1);
+    ASSERT_TRUE(D.User_Select(PBE_FOLDER_COMBO, 0));
+    ASSERT_TRUE(D.User_Press(PBE_VIEW_BUTTON));
+    EXPECT_EQ(g_nViewedSide, 0);
+    Set_Playbook_View_Hooks(nullptr, nullptr);
+
+    // Load from the defensive side opens the Load Playbook dialog on the
+    // defence (preference 170 is the editor's side).
+    ASSERT_TRUE(D.User_Select(PBE_FOLDER_COMBO, 8));
+    dialogs::Queue_Action(LOAD_PLAYBOOK_DIALOG, editor_tests::Action(ACTION_CANCEL, 0));
+    ASSERT_TRUE(D.User_Press(PBE_LOAD_BUTTON));
+    ASSERT_EQ(dialogs::Records().size(), 1u);
+    EXPECT_EQ(dialogs::Records()[0].nDialogId, LOAD_PLAYBOOK_DIALOG);
+    EXPECT_EQ(Get_User_Preference(PREF_PLAYBOOK_SIDE), 1);
+    EXPECT_EQ(Get_User_Preference(PREF_PLAYBOOK_FOLDER), 2);
+}
+
 }  // namespace
