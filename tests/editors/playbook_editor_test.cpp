@@ -423,6 +423,40 @@ TEST_F(PlaybookEditorTest, TheMenuCommandOpensTheEditorAndTheAdviceComesOnce)
     EXPECT_EQ(Get_Highlighted_Play_Slot(), -1);
 }
 
+TEST_F(PlaybookEditorTest, TextsFocusAndTheInitializerLine)
+{
+    EXPECT_STREQ(Get_Rushing_Hole_Name(0), "0 (C/RG)");
+    EXPECT_STREQ(Get_Rushing_Hole_Name(9), "9 (Far Outside Left)");
+    EXPECT_STREQ(Get_Rushing_Hole_Name(10), "");
+    EXPECT_STREQ(Get_Offense_Situation_Name(2), "<4 To Go");
+    EXPECT_STREQ(Get_Defense_Kind_Name(5), "Long Passes");
+    EXPECT_EQ(Adjust_Defensive_Role_For_Position(9, 13), 9);    // DT: Man-To-Man -> Short Zone
+    EXPECT_EQ(Adjust_Defensive_Role_For_Position(12, 3), 1);    // S: Corner Blitz -> Outside Rush
+    EXPECT_EQ(Adjust_Defensive_Role_For_Position(10, 3), 3);    // LB keeps a blitz
+
+    // Focus or a drop-down of a receiver's combo only moves the highlight.
+    DIALOG& D = Open(PLAYBOOK_OFFENSE, 0);
+    const OFFENSIVE_PLAY Before = Offense(0);
+    ASSERT_TRUE(D.User_Focus(PBE_ROUTE_COMBO_FIRST + 2));
+    EXPECT_EQ(Get_Highlighted_Play_Slot(), 3);
+    ASSERT_TRUE(D.User_Drop_Down(PBE_ROUTE_COMBO_FIRST + 4));
+    EXPECT_EQ(Get_Highlighted_Play_Slot(), 5);
+    ASSERT_TRUE(D.User_Focus(PBE_FORMATION_COMBO));
+    EXPECT_EQ(Get_Highlighted_Play_Slot(), -1);
+    EXPECT_EQ(std::memcmp(&Before, &Offense(0), sizeof(Before)), 0);
+
+    // Quotes and backslashes in a name are escaped.
+    Set_Play_Name_Keeping_Card(TEAM, PLAYBOOK_DEFENSE, 0, "Say \"Hi\"\\");
+    std::snprintf(Defense(0).szDescription, PLAY_DESCRIPTION_SIZE, "d");
+    for (int s = 0; s < 11; ++s)
+        Defense(0).nResponsibility[s] = s;
+    Defense(0).nFormation = 22;
+    EXPECT_EQ(Format_Play_Initializer_Line(PLAYBOOK_DEFENSE, TEAM, 0),
+              "{\"Say \\\"Hi\\\"\\\\\",22,{0,1,2,3,4,5,6,7,8,9,10},\"d\"},");
+    EXPECT_EQ(Format_Play_Initializer_Line(PLAYBOOK_OFFENSE, TEAM, 0),
+              "{\"Pro 21 Dive\",3,0,0,0,0,2,1,{54,13,7,42,8},\"Basic halfback run up the middle.\"},");
+}
+
 int g_nViewedTeam = -1;
 int g_nViewedSide = -1;
 void Offense_View(int nTeam)
