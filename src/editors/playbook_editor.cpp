@@ -267,14 +267,8 @@ void Fill_Playbook_Folder_And_Play(DIALOG& Dialog, int nTeam, int nSide, int nFo
     Dialog.Set_Text(PBE_FOLDER_EDIT, Get_Playbook_Folder_Name(nTeam, nSide * OFFENSIVE_CATEGORY_COUNT + nFolder));
 
     Dialog.Clear_Items(PBE_PLAY_COMBO);
-    char szName[PLAY_NAME_SIZE];
-    for (int p = 0; p < Plays_In_Folder(nSide, nFolder); ++p) {
-        if (nSide == PLAYBOOK_DEFENSE)
-            Get_Defensive_Play_Name(nTeam, nFolder * 10 + p, szName);
-        else
-            Get_Offensive_Play_Name(nTeam, nFolder * 10 + p, szName);
-        Dialog.Add_Item(PBE_PLAY_COMBO, szName);
-    }
+    for (int p = 0; p < Plays_In_Folder(nSide, nFolder); ++p)
+        Dialog.Add_Item(PBE_PLAY_COMBO, Get_Play_Name(nTeam, nSide, nFolder * 10 + p));
     Dialog.Set_Selected(PBE_PLAY_COMBO, nPlay % 10);
     Dialog.Set_Text(PBE_PLAY_NAME_EDIT, Dialog.Item_Text(PBE_PLAY_COMBO, nPlay % 10));
 }
@@ -670,4 +664,38 @@ void Set_Playbook_Folder_Name(int nTeam, int nFolder, const std::string& Name)
         return;
     }
     Report_Error("Invalid nFolder in %s(%d, [%d])", __func__, nTeam, nFolder);
+}
+
+std::string Get_Offensive_Folder_Name(int nTeam, int nFolder)
+{
+    return nFolder >= 0 && nFolder < OFFENSIVE_CATEGORY_COUNT ? Get_Playbook_Folder_Name(nTeam, nFolder) : "";
+}
+
+void Set_Offensive_Folder_Name(int nTeam, int nFolder, const std::string& Name)
+{
+    if (nFolder >= 0 && nFolder < OFFENSIVE_CATEGORY_COUNT)
+        Set_Playbook_Folder_Name(nTeam, nFolder, Name);
+}
+
+std::string Get_Defensive_Folder_Name(int nTeam, int nFolder)
+{
+    return nFolder >= 0 && nFolder < DEFENSIVE_CATEGORY_COUNT
+               ? Get_Playbook_Folder_Name(nTeam, OFFENSIVE_CATEGORY_COUNT + nFolder)
+               : "";
+}
+
+void Set_Defensive_Folder_Name(int nTeam, int nFolder, const std::string& Name)
+{
+    if (nFolder >= 0 && nFolder < DEFENSIVE_CATEGORY_COUNT)
+        Set_Playbook_Folder_Name(nTeam, OFFENSIVE_CATEGORY_COUNT + nFolder, Name);
+}
+
+std::string Get_Play_Name(int nTeam, int nSide, int nPlay)
+{
+    char szName[PLAY_NAME_SIZE];
+    if (nSide == PLAYBOOK_DEFENSE)
+        Get_Defensive_Play_Name(nTeam, nPlay, szName);
+    else
+        Get_Offensive_Play_Name(nTeam, nPlay, szName);
+    return szName;
 }

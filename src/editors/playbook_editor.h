@@ -95,6 +95,12 @@ const char* Get_Offense_Situation_Name(int nSituation);
 const char* Get_Defense_Kind_Name(int nKind);
 std::string Get_Playbook_Folder_Name(int nTeam, int nFolder);   // 0-5 offence, 6-8 defence 0-2
 void Set_Playbook_Folder_Name(int nTeam, int nFolder, const std::string& Name);
+std::string Get_Offensive_Folder_Name(int nTeam, int nFolder);  // 0-5
+void Set_Offensive_Folder_Name(int nTeam, int nFolder, const std::string& Name);
+std::string Get_Defensive_Folder_Name(int nTeam, int nFolder);  // 0-2
+void Set_Defensive_Folder_Name(int nTeam, int nFolder, const std::string& Name);
+// The name of play 0-59 (offence) or 0-29 (defence) of the team.
+std::string Get_Play_Name(int nTeam, int nSide, int nPlay);
 
 // ---------------------------------------------------------------------------
 // The dialog
@@ -106,6 +112,9 @@ void Show_Play_Result_Statistics(DIALOG& Dialog);
 int Get_Playbook_Editor_Control_Index(int nControl);
 int Get_Highlighted_Slot_For_Control(int nControl);
 int Get_Number_Button_Slot(int nButton);
+// Opens the card of the player in the button's slot of the play's formation
+// (roster slot 255 when the slot is empty).
+void Open_Slot_Player_Card(DIALOG& Dialog, int nTeam, int nButton);
 void Playbook_Editor_Dialog(DIALOG& Dialog, int nEvent, int nControl);
 
 // ---------------------------------------------------------------------------

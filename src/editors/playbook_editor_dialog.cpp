@@ -424,6 +424,19 @@ bool Is_Slot_Combo(int nControl)
 
 }  // namespace
 
+void Open_Slot_Player_Card(DIALOG& Dialog, int nTeam, int nButton)
+{
+    (void)Dialog;
+    const int nSlot = Get_Number_Button_Slot(nButton);
+    if (nSlot < 0)
+        return;
+    const int nPlay = Get_Playbook_Editor_Play();
+    const int nFormation = Get_Playbook_Editor_Side() == PLAYBOOK_DEFENSE ? Get_Defensive_Play_Formation(nTeam, nPlay)
+                                                                           : Get_Offensive_Play_Formation(nTeam, nPlay);
+    const int nRoster = Get_Playbook_Slot_Player(nTeam, nFormation, nSlot);
+    Show_Scouting_Report(nTeam, nRoster >= 0 ? nRoster : 255);
+}
+
 void Playbook_Editor_Dialog(DIALOG& Dialog, int nEvent, int nControl)
 {
     switch (nEvent) {
@@ -463,14 +476,8 @@ void Playbook_Editor_Dialog(DIALOG& Dialog, int nEvent, int nControl)
     }
     if (nNotification != NOTIFY_CLICKED)
         return;
-    const int nSlot = Get_Number_Button_Slot(nControl);
-    if (nSlot >= 0) {
-        const int nTeam = Get_Playbook_Editor_Team();
-        const int nFormation = Get_Playbook_Editor_Side() == PLAYBOOK_DEFENSE
-                                   ? Get_Defensive_Play_Formation(nTeam, Get_Playbook_Editor_Play())
-                                   : Get_Offensive_Play_Formation(nTeam, Get_Playbook_Editor_Play());
-        const int nRoster = Get_Playbook_Slot_Player(nTeam, nFormation, nSlot);
-        Show_Scouting_Report(nTeam, nRoster >= 0 ? nRoster : 255);
+    if (Get_Number_Button_Slot(nControl) >= 0) {
+        Open_Slot_Player_Card(Dialog, Get_Playbook_Editor_Team(), nControl);
         return;
     }
     switch (nControl) {

@@ -23,6 +23,7 @@
 #include "frontoffice/depth_chart.h"
 #include "gamefile/game_file.h"
 #include "league/player.h"
+#include "pages/player_card.h"
 #include "league/preferences.h"
 #include "league/team.h"
 #include "platform/dialogs.h"
@@ -68,6 +69,7 @@ protected:
             for (int u = 0; u < 3; ++u)
                 Auto_Set_Depth_Chart(t, u, 0);
             Build_Team_Default_Playbook(t);
+            Build_Formation_Depth_Chart(t, 0);
         }
         Set_User_Preference(PREF_CURRENT_TEAM, TEAM);
         Go_To(0, 0, 0);
@@ -288,6 +290,15 @@ TEST_F(PlaybookEditorTest, SlotLabelsNameThePlayersAndTheirPlaces)
     EXPECT_EQ(Get_Number_Button_Slot(1280), 1);
     EXPECT_EQ(Get_Number_Button_Slot(1291), 10);
     EXPECT_EQ(Get_Number_Button_Slot(1277), -1);
+    // The number button of receiver 1 opens the running back's card.
+    ASSERT_TRUE(D.User_Press(1280));
+    ASSERT_EQ(dialogs::Records().size(), 1u);
+    EXPECT_EQ(dialogs::Records()[0].nDialogId, PLAYER_CARD_DIALOG);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());   // no "Scouting Error": a player was found
+    EXPECT_EQ(Get_Offensive_Folder_Name(TEAM, 5), Get_Playbook_Folder_Name(TEAM, 5));
+    EXPECT_EQ(Get_Defensive_Folder_Name(TEAM, 1), Get_Playbook_Folder_Name(TEAM, 7));
+    EXPECT_EQ(Get_Defensive_Folder_Name(TEAM, 3), "");
+    EXPECT_EQ(Get_Play_Name(TEAM, PLAYBOOK_OFFENSE, 59), "Field Goal");
     EXPECT_EQ(Get_Playbook_Editor_Control_Index(1401), 10);
     EXPECT_EQ(Get_Playbook_Editor_Control_Index(1403), -1);
     EXPECT_EQ(Errors_Reported(), 1);
