@@ -19,6 +19,7 @@
 #include "league/player_stats.h"
 #include "league/preferences.h"
 #include "league/team.h"
+#include "base/text_utils.h"
 #include "platform/errors.h"
 #include "platform/resources.h"
 #include "platform/ui.h"
@@ -145,25 +146,6 @@ const DIALOG_REGISTRAR PLAYBOOK_REGISTRAR(PLAYBOOK_EDITOR_DIALOG, PLAYBOOK_TEMPL
 // ---------------------------------------------------------------------------
 // Records
 
-OFFENSIVE_PLAY* Offensive_Play(int nTeam, int nPlay)
-{
-    OFFENSIVE_PLAYBOOK_AREA* pArea = Get_Offensive_Playbook_Area(nTeam);
-    return pArea != nullptr && nPlay >= 0 && nPlay < TEAM_OFFENSIVE_PLAYS ? &pArea->Play[nPlay] : nullptr;
-}
-
-DEFENSIVE_PLAY* Defensive_Play(int nTeam, int nPlay)
-{
-    DEFENSIVE_PLAYBOOK_AREA* pArea = Get_Defensive_Playbook_Area(nTeam);
-    return pArea != nullptr && nPlay >= 0 && nPlay < DEFENSIVE_PLAY_COUNT ? &pArea->Play[nPlay] : nullptr;
-}
-
-void Copy_Field(char* pField, size_t nSize, const std::string& Text)
-{
-    const size_t n = Text.size() < nSize - 1 ? Text.size() : nSize - 1;
-    std::memset(pField, 0, nSize);
-    std::memcpy(pField, Text.data(), n);
-}
-
 std::string Field_Text(const char* pField, size_t nSize)
 {
     return std::string(pField, strnlen(pField, nSize));
@@ -239,6 +221,18 @@ void Set_Number_Button(DIALOG& Dialog, int nButton, int nTeam, int nFormation, i
 }
 
 }  // namespace
+
+OFFENSIVE_PLAY* Get_Editable_Offensive_Play(int nTeam, int nPlay)
+{
+    OFFENSIVE_PLAYBOOK_AREA* pArea = Get_Offensive_Playbook_Area(nTeam);
+    return pArea != nullptr && nPlay >= 0 && nPlay < TEAM_OFFENSIVE_PLAYS ? &pArea->Play[nPlay] : nullptr;
+}
+
+DEFENSIVE_PLAY* Get_Editable_Defensive_Play(int nTeam, int nPlay)
+{
+    DEFENSIVE_PLAYBOOK_AREA* pArea = Get_Defensive_Playbook_Area(nTeam);
+    return pArea != nullptr && nPlay >= 0 && nPlay < DEFENSIVE_PLAY_COUNT ? &pArea->Play[nPlay] : nullptr;
+}
 
 // The player a slot of the formation holds, as a roster slot of the team;
 // -1 for none (or a player of another team).
@@ -327,7 +321,7 @@ void Refresh_Playbook_Offense(DIALOG& Dialog, int nTeam, int nPlay, int nFormati
 
     const bool bAction = Play_Has_Play_Action(nTeam, nPlay);
     const bool bRushHole = bRunning || bAction || Play_Has_Lead_Block(nTeam, nPlay);
-    Fill_Holes(Dialog, PBE_RUSH_HOLE_COMBO, Offensive_Play(nTeam, nPlay)->nRunHole);
+    Fill_Holes(Dialog, PBE_RUSH_HOLE_COMBO, Get_Editable_Offensive_Play(nTeam, nPlay)->nRunHole);
     Dialog.Set_Text(PBE_RUSH_HOLE_COMBO + PBE_LABEL_OFFSET, "Rushing Hole");
     Show_Enable(Dialog, PBE_RUSH_HOLE_COMBO, bRushHole);
     Show_Enable(Dialog, PBE_RUSH_HOLE_COMBO + PBE_LABEL_OFFSET, bRushHole);
@@ -475,7 +469,7 @@ int Step_Route_For_Slot(int nPosition, int nRoute, int nDirection)
 void Normalize_Edited_Play(int nTeam, int nSide, int nPlay, int nDirection)
 {
     if (nSide == PLAYBOOK_DEFENSE) {
-        DEFENSIVE_PLAY* pPlay = Defensive_Play(nTeam, nPlay);
+        DEFENSIVE_PLAY* pPlay = Get_Editable_Defensive_Play(nTeam, nPlay);
         if (pPlay == nullptr)
             return;
         // Only the first five slots: the Part's rule, kept as the playbooks rely on it.
@@ -484,7 +478,7 @@ void Normalize_Edited_Play(int nTeam, int nSide, int nPlay, int nDirection)
                 Adjust_Defensive_Role_For_Position(Slot_Position(pPlay->nFormation, s), pPlay->nResponsibility[s]);
         return;
     }
-    OFFENSIVE_PLAY* pPlay = Offensive_Play(nTeam, nPlay);
+    OFFENSIVE_PLAY* pPlay = Get_Editable_Offensive_Play(nTeam, nPlay);
     if (pPlay == nullptr)
         return;
     const bool bRunning = Is_Running_Play(nTeam, nPlay);
@@ -600,7 +594,7 @@ std::string Format_Play_Initializer_Line(int nSide, int nTeam, int nPlay)
     };
     char szLine[1024];
     if (nSide == PLAYBOOK_DEFENSE) {
-        const DEFENSIVE_PLAY* p = Defensive_Play(nTeam, nPlay);
+        const DEFENSIVE_PLAY* p = Get_Editable_Defensive_Play(nTeam, nPlay);
         if (p == nullptr)
             return "";
         const int* r = p->nResponsibility;
@@ -609,7 +603,7 @@ std::string Format_Play_Initializer_Line(int nSide, int nTeam, int nPlay)
                       r[4], r[5], r[6], r[7], r[8], r[9], r[10],
                       Escape(Field_Text(p->szDescription, PLAY_DESCRIPTION_SIZE)).c_str());
     } else {
-        const OFFENSIVE_PLAY* p = Offensive_Play(nTeam, nPlay);
+        const OFFENSIVE_PLAY* p = Get_Editable_Offensive_Play(nTeam, nPlay);
         if (p == nullptr)
             return "";
         std::snprintf(szLine, sizeof(szLine), "{\"%s\",%d,0,0,0,%d,%d,%d,{%d,%d,%d,%d,%d},\"%s\"},",
@@ -654,13 +648,13 @@ void Set_Playbook_Folder_Name(int nTeam, int nFolder, const std::string& Name)
 {
     if (nFolder >= 0 && nFolder < OFFENSIVE_CATEGORY_COUNT) {
         if (OFFENSIVE_PLAYBOOK_AREA* pArea = Get_Offensive_Playbook_Area(nTeam))
-            Copy_Field(pArea->szCategory[nFolder], PLAYBOOK_CATEGORY_NAME_SIZE, Name);
+            safe_strncpy(pArea->szCategory[nFolder], Name.c_str(), PLAYBOOK_CATEGORY_NAME_SIZE);
         return;
     }
     const int nDefense = nFolder - OFFENSIVE_CATEGORY_COUNT;
     if (nDefense >= 0 && nDefense < DEFENSIVE_CATEGORY_COUNT) {
         if (DEFENSIVE_PLAYBOOK_AREA* pArea = Get_Defensive_Playbook_Area(nTeam))
-            Copy_Field(pArea->szCategory[nDefense], PLAYBOOK_CATEGORY_NAME_SIZE, Name);
+            safe_strncpy(pArea->szCategory[nDefense], Name.c_str(), PLAYBOOK_CATEGORY_NAME_SIZE);
         return;
     }
     Report_Error("Invalid nFolder in %s(%d, [%d])", __func__, nTeam, nFolder);
@@ -698,4 +692,24 @@ std::string Get_Play_Name(int nTeam, int nSide, int nPlay)
     else
         Get_Offensive_Play_Name(nTeam, nPlay, szName);
     return szName;
+}
+
+std::string Get_Playbook_Notes(int nTeam, int nSide)
+{
+    if (nSide == PLAYBOOK_DEFENSE) {
+        const DEFENSIVE_PLAYBOOK_AREA* pArea = Get_Defensive_Playbook_Area(nTeam);
+        return pArea ? Field_Text(pArea->szNotes, PLAYBOOK_NOTES_SIZE) : "";
+    }
+    const OFFENSIVE_PLAYBOOK_AREA* pArea = Get_Offensive_Playbook_Area(nTeam);
+    return pArea ? Field_Text(pArea->szNotes, PLAYBOOK_NOTES_SIZE) : "";
+}
+
+void Set_Playbook_Notes(int nTeam, int nSide, const std::string& Notes)
+{
+    if (nSide == PLAYBOOK_DEFENSE) {
+        if (DEFENSIVE_PLAYBOOK_AREA* pArea = Get_Defensive_Playbook_Area(nTeam))
+            safe_strncpy(pArea->szNotes, Notes.c_str(), PLAYBOOK_NOTES_SIZE);
+    } else if (OFFENSIVE_PLAYBOOK_AREA* pArea = Get_Offensive_Playbook_Area(nTeam)) {
+        safe_strncpy(pArea->szNotes, Notes.c_str(), PLAYBOOK_NOTES_SIZE);
+    }
 }

@@ -13,6 +13,7 @@
 
 #include <string>
 
+#include "engine/playbook_records.h"
 #include "platform/dialogs.h"
 
 constexpr int PLAYBOOK_EDITOR_DIALOG = 185;
@@ -121,6 +122,9 @@ void Playbook_Editor_Dialog(DIALOG& Dialog, int nEvent, int nControl);
 // Shared by the editor's two files
 
 void Set_Playbook_Highlight(int nSlot);
+// Play 0-53 (offence) or 0-29 (defence) of the team's area; null otherwise.
+OFFENSIVE_PLAY* Get_Editable_Offensive_Play(int nTeam, int nPlay);
+DEFENSIVE_PLAY* Get_Editable_Defensive_Play(int nTeam, int nPlay);
 void (*Get_Playbook_View_Hook(int nSide))(int);
 std::string Get_Playbook_Notes(int nTeam, int nSide);
 void Set_Playbook_Notes(int nTeam, int nSide, const std::string& Notes);

@@ -1,9 +1,9 @@
 // The Playbook Editor's dialog: refresh, the combo changes, the texts, the
 // result boxes, the buttons and the diagram.
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
+#include "base/text_utils.h"
 #include "editors/play_cards.h"
 #include "editors/playbook_dialogs.h"
 #include "editors/playbook_editor.h"
@@ -35,33 +35,6 @@ void Set_Side_Folder_Play(int nSide, int nFolder, int nPlay)
     Set_User_Preference(PREF_PLAYBOOK_SIDE, nSide);
     Set_User_Preference(PREF_PLAYBOOK_FOLDER, nFolder);
     Set_User_Preference(PREF_PLAYBOOK_PLAY, nPlay);
-}
-
-OFFENSIVE_PLAY* Offense_Record(int nTeam, int nPlay)
-{
-    OFFENSIVE_PLAYBOOK_AREA* pArea = Get_Offensive_Playbook_Area(nTeam);
-    return pArea != nullptr && nPlay >= 0 && nPlay < TEAM_OFFENSIVE_PLAYS ? &pArea->Play[nPlay] : nullptr;
-}
-
-DEFENSIVE_PLAY* Defense_Record(int nTeam, int nPlay)
-{
-    DEFENSIVE_PLAYBOOK_AREA* pArea = Get_Defensive_Playbook_Area(nTeam);
-    return pArea != nullptr && nPlay >= 0 && nPlay < DEFENSIVE_PLAY_COUNT ? &pArea->Play[nPlay] : nullptr;
-}
-
-void Copy_Cut(char* pField, size_t nSize, const std::string& Text)
-{
-    const size_t n = Text.size() < nSize - 1 ? Text.size() : nSize - 1;
-    std::fill(pField, pField + nSize, '\0');
-    std::copy(Text.begin(), Text.begin() + static_cast<std::ptrdiff_t>(n), pField);
-}
-
-std::string Text_Of(const char* pField, size_t nSize)
-{
-    size_t n = 0;
-    while (n < nSize && pField[n] != '\0')
-        ++n;
-    return std::string(pField, n);
 }
 
 void Repaint(DIALOG& Dialog)
@@ -243,32 +216,12 @@ void Store_Playbook_Editor_Texts(DIALOG& Dialog)
     Set_Play_Name_Keeping_Card(nTeam, nSide, nPlay, Name.empty() ? "Unnamed Play" : Name);
     const std::string Description = Dialog.Get_Text(PBE_DESCRIPTION_EDIT);
     if (nSide == PLAYBOOK_DEFENSE) {
-        if (DEFENSIVE_PLAY* p = Defense_Record(nTeam, nPlay))
-            Copy_Cut(p->szDescription, PLAY_DESCRIPTION_SIZE, Description);
-    } else if (OFFENSIVE_PLAY* p = Offense_Record(nTeam, nPlay)) {
-        Copy_Cut(p->szDescription, PLAY_DESCRIPTION_SIZE, Description);
+        if (DEFENSIVE_PLAY* p = Get_Editable_Defensive_Play(nTeam, nPlay))
+            safe_strncpy(p->szDescription, Description.c_str(), PLAY_DESCRIPTION_SIZE);
+    } else if (OFFENSIVE_PLAY* p = Get_Editable_Offensive_Play(nTeam, nPlay)) {
+        safe_strncpy(p->szDescription, Description.c_str(), PLAY_DESCRIPTION_SIZE);
     }
     Set_Playbook_Notes(nTeam, nSide, Dialog.Get_Text(PBE_NOTES_EDIT));
-}
-
-std::string Get_Playbook_Notes(int nTeam, int nSide)
-{
-    if (nSide == PLAYBOOK_DEFENSE) {
-        const DEFENSIVE_PLAYBOOK_AREA* pArea = Get_Defensive_Playbook_Area(nTeam);
-        return pArea ? Text_Of(pArea->szNotes, PLAYBOOK_NOTES_SIZE) : "";
-    }
-    const OFFENSIVE_PLAYBOOK_AREA* pArea = Get_Offensive_Playbook_Area(nTeam);
-    return pArea ? Text_Of(pArea->szNotes, PLAYBOOK_NOTES_SIZE) : "";
-}
-
-void Set_Playbook_Notes(int nTeam, int nSide, const std::string& Notes)
-{
-    if (nSide == PLAYBOOK_DEFENSE) {
-        if (DEFENSIVE_PLAYBOOK_AREA* pArea = Get_Defensive_Playbook_Area(nTeam))
-            Copy_Cut(pArea->szNotes, PLAYBOOK_NOTES_SIZE, Notes);
-    } else if (OFFENSIVE_PLAYBOOK_AREA* pArea = Get_Offensive_Playbook_Area(nTeam)) {
-        Copy_Cut(pArea->szNotes, PLAYBOOK_NOTES_SIZE, Notes);
-    }
 }
 
 void Apply_Playbook_Combo_Change(DIALOG& Dialog, int nTeam, int nControl)
@@ -284,7 +237,7 @@ void Apply_Playbook_Combo_Change(DIALOG& Dialog, int nTeam, int nControl)
     int nOld = 0;
     int nNew = 0;
     if (nSide == PLAYBOOK_DEFENSE) {
-        DEFENSIVE_PLAY* p = Defense_Record(nTeam, nPlay);
+        DEFENSIVE_PLAY* p = Get_Editable_Defensive_Play(nTeam, nPlay);
         if (p == nullptr)
             return;
         if (nControl == PBE_FORMATION_COMBO) {
@@ -299,7 +252,7 @@ void Apply_Playbook_Combo_Change(DIALOG& Dialog, int nTeam, int nControl)
             return;
         }
     } else {
-        OFFENSIVE_PLAY* p = Offense_Record(nTeam, nPlay);
+        OFFENSIVE_PLAY* p = Get_Editable_Offensive_Play(nTeam, nPlay);
         if (p == nullptr)
             return;
         if (nControl == PBE_RUSH_HOLE_COMBO) {
