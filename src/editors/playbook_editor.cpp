@@ -472,7 +472,7 @@ void Normalize_Edited_Play(int nTeam, int nSide, int nPlay, int nDirection)
         DEFENSIVE_PLAY* pPlay = Get_Editable_Defensive_Play(nTeam, nPlay);
         if (pPlay == nullptr)
             return;
-        // Only the first five slots: the Part's rule, kept as the playbooks rely on it.
+        // Only the first five slots: a pick in slots 5-10 is kept as made.
         for (int s = 0; s < 5; ++s)
             pPlay->nResponsibility[s] =
                 Adjust_Defensive_Role_For_Position(Slot_Position(pPlay->nFormation, s), pPlay->nResponsibility[s]);
