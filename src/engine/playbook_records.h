@@ -171,6 +171,19 @@ static_assert(offsetof(OFFENSIVE_PLAY, nRunHole) == 76);
 static_assert(offsetof(OFFENSIVE_PLAY, nRoute) == 80);
 static_assert(offsetof(OFFENSIVE_PLAY, szDescription) == 100);
 
+// The name field also carries the play's card: a name holds at most 53
+// characters and its terminator, bytes 54-62 are the nine signed card fields
+// (scoring play, offence #1 and #2, defence #1 and #2, bonus rating, bonus
+// position, bonus value, play kind) and byte 63 stays 0. Writing a name never
+// touches the card; the formation stays at 64.
+constexpr int PLAY_NAME_LENGTH = 53;
+constexpr int PLAY_CARD_OFFSET = 54;
+constexpr int PLAY_CARD_FIELDS = 9;
+static_assert(PLAY_NAME_LENGTH + 1 <= PLAY_CARD_OFFSET);
+static_assert(PLAY_CARD_OFFSET + PLAY_CARD_FIELDS == PLAY_NAME_SIZE - 1);
+static_assert(offsetof(OFFENSIVE_PLAY, szName) + PLAY_CARD_OFFSET + PLAY_CARD_FIELDS <
+              offsetof(OFFENSIVE_PLAY, nFormation));
+
 using KICK_PLAY = OFFENSIVE_PLAY;
 
 // ---------------------------------------------------------------------------
@@ -187,6 +200,8 @@ static_assert(offsetof(DEFENSIVE_PLAY, szName) == 0);
 static_assert(offsetof(DEFENSIVE_PLAY, nFormation) == 64);
 static_assert(offsetof(DEFENSIVE_PLAY, nResponsibility) == 68);
 static_assert(offsetof(DEFENSIVE_PLAY, szDescription) == 112);
+static_assert(offsetof(DEFENSIVE_PLAY, szName) + PLAY_CARD_OFFSET + PLAY_CARD_FIELDS <
+              offsetof(DEFENSIVE_PLAY, nFormation));
 
 // ---------------------------------------------------------------------------
 // The team's playbook areas. They overlay the raw byte arrays of the TEAM

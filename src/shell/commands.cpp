@@ -9,6 +9,7 @@
 #include "editors/advanced_tools.h"
 #include "editors/encyclopedia_dialog.h"
 #include "editors/playbook_dialogs.h"
+#include "editors/playbook_editor.h"
 #include "editors/print_dialog.h"
 #include "engine/playbook_records.h"
 #include "engine/watched_game.h"
@@ -65,6 +66,7 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_VIEW_OTHER_TEAM, "Team", "View Other Team", ""},
     {CMD_TEAM_HISTORY, "Team", "Team History", ""},
     {CMD_HALL_OF_FAME, "Team", "Player Hall Of Fame", ""},
+    {CMD_PLAYBOOK_EDITOR, "Team", "Playbook", "Ctrl+P"},
     {CMD_STADIUM_EDITOR, "Edit", "Stadium Editor", ""},
     {CMD_CITY_EDITOR, "Edit", "City Editor", ""},
     {CMD_ADVANCED_TOOLS, "Tools", "Advanced Tools", ""},
@@ -380,6 +382,10 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_PRINT:
         Do_Dialog(PRINT_DIALOG, "Print", Print_Stats_Dialog);
+        break;
+    case CMD_PLAYBOOK_EDITOR:
+        Do_Dialog(PLAYBOOK_EDITOR_DIALOG, "Playbook Editor", Playbook_Editor_Dialog);
+        Redraw_Main_Window();
         break;
     case CMD_STADIUM_EDITOR:
         // Named with its procedure, which also links the editor's template in.

@@ -93,3 +93,35 @@ TEST_F(PlaybookProgramTest, AScriptSavesAndLoadsPlaybooksInTheDataFolder)
     EXPECT_TRUE(Contains(Result.Out, "Dialog 196 \"Load Offensive Playbook\": select 1444 \"West Coast\"; press 1; end 1"))
         << Result.Out;
 }
+
+TEST_F(PlaybookProgramTest, CtrlPEditsAPlayAndTheEditorSavesTheSideShown)
+{
+    // The first play of the viewed club's offence renamed with 60 letters,
+    // then saved from the editor: its name is cut to 53 letters, the byte
+    // after it is 0, and the side written is the offence the editor shows.
+    const std::string Sixty(60, 'Z');
+    const process_runner::RUN_RESULT Result = Run_Script(
+        "welcome new\n"
+        "command Standings\n"
+        "dialog 185 set 1441 \"" + Sixty + "\"\n"
+        "dialog 185 press 11\n"
+        "dialog 195 set 1082 \"Edited\"\n"
+        "dialog 195 press 1\n"
+        "dialog 185 press 1285\n"
+        "key Ctrl+P\n"
+        "quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Err << Result.Out;
+    EXPECT_TRUE(Contains(Result.Out, "Dialog 185 \"Playbook Editor\": set 1441")) << Result.Out;
+    const std::string Path = Data.Path() + "/playbooks/Edited.opb";
+    std::error_code Error;
+    ASSERT_EQ(fs::file_size(Path, Error), 19680u) << Error.message();
+    FILE* pFile = std::fopen(Path.c_str(), "rb");
+    ASSERT_NE(pFile, nullptr);
+    std::vector<char> Bytes(19680);
+    ASSERT_EQ(std::fread(Bytes.data(), 1, Bytes.size(), pFile), Bytes.size());
+    std::fclose(pFile);
+    // The plays start at byte 192; a play's name is its first 54 bytes.
+    EXPECT_EQ(std::string(Bytes.data() + 192, 53), std::string(53, 'Z'));
+    EXPECT_EQ(Bytes[192 + 53], '\0');
+}

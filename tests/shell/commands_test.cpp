@@ -80,6 +80,7 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
     // lists, Print, the Stadium and City editors, Advanced Tools, View
     // Encyclopedia, Options, Database Notes, Injury Contingency, Did You
     // Know? and the stroke tester.
+    // Know?, the stroke tester and the Playbook Editor.
     ASSERT_EQ(nCount, 39u);
     std::set<int> Ids;
     std::set<std::string> Names;
@@ -123,8 +124,9 @@ TEST_F(CommandsTest, CommandsAreFoundByNameOrId)
 TEST_F(CommandsTest, AcceleratorTable101MapsKeysToCommands)
 {
     EXPECT_EQ(Load_Accelerator_Table(102), 0);
-    EXPECT_EQ(Load_Accelerator_Table(MAIN_ACCELERATOR_TABLE), 16);
+    EXPECT_EQ(Load_Accelerator_Table(MAIN_ACCELERATOR_TABLE), 17);
     EXPECT_EQ(Translate_Accelerator("Ctrl+C"), 40085);
+    EXPECT_EQ(Translate_Accelerator("Ctrl+P"), CMD_PLAYBOOK_EDITOR);
     EXPECT_EQ(Translate_Accelerator("Ctrl+1"), CMD_PLAY_ONE_WEEK);
     EXPECT_EQ(Translate_Accelerator("ctrl+2"), CMD_PLAY_ONE_MONTH);
     EXPECT_EQ(Translate_Accelerator("Ctrl+5"), CMD_PLAY_THROUGH_PLAYOFFS);

@@ -69,10 +69,11 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
                                                   "Play Multiple &Seasons...", "-", "S&top\tEscape"}));
     EXPECT_EQ(Items(2), (std::vector<std::string>{"&Standings\tF2", "&Calendar\tF3", "&Games\tF4", "&Playoffs\tF5",
                                                   "C&hampions\tF6"}));
-    // The seven player lists and pickers in one menu.
+    // The seven player lists and pickers in one menu, then the playbooks.
     EXPECT_EQ(Items(3), (std::vector<std::string>{"So&rtable Stats...", "Free &Agents...", "College &Draft...\tCtrl+C",
                                                   "-", "&Find Players...", "View Other &Team...", "-",
-                                                  "Team &History...", "&Player Hall Of Fame..."}));
+                                                  "Team &History...", "&Player Hall Of Fame...", "-",
+                                                  "&Playbook...\tCtrl+P"}));
     EXPECT_EQ(Items(4), (std::vector<std::string>{"&Stadium Editor...", "&City Editor..."}));
     EXPECT_EQ(Find_Main_Menu_Item(40055)->Text, "&Stadium Editor...");
     EXPECT_EQ(Find_Main_Menu_Item(40078)->Text, "&City Editor...");
