@@ -17,6 +17,7 @@
 #include "editors/options_dialog.h"
 #include "editors/small_dialogs.h"
 #include "editors/sortable_stats.h"
+#include "editors/league_editor.h"
 #include "editors/stadium_editor.h"
 #include "editors/stat_pickers.h"
 #include "editors/team_history.h"
@@ -64,6 +65,7 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_VIEW_OTHER_TEAM, "Team", "View Other Team", ""},
     {CMD_TEAM_HISTORY, "Team", "Team History", ""},
     {CMD_HALL_OF_FAME, "Team", "Player Hall Of Fame", ""},
+    {CMD_LEAGUE_EDITOR, "Edit", "League Editor", ""},
     {CMD_STADIUM_EDITOR, "Edit", "Stadium Editor", ""},
     {CMD_CITY_EDITOR, "Edit", "City Editor", ""},
     {CMD_ADVANCED_TOOLS, "Tools", "Advanced Tools", ""},
@@ -378,6 +380,10 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_PRINT:
         Do_Dialog(PRINT_DIALOG, "Print", Print_Stats_Dialog);
+        break;
+    case CMD_LEAGUE_EDITOR:
+        Do_League_Editor();
+        Redraw_Main_Window();
         break;
     case CMD_STADIUM_EDITOR:
         // Named with its procedure, which also links the editor's template in.

@@ -53,6 +53,7 @@ const MENU_LABEL LABELS[] = {
     {CMD_VIEW_OTHER_TEAM, "View Other &Team...", false},
     {CMD_TEAM_HISTORY, "Team &History...", true},
     {CMD_HALL_OF_FAME, "&Player Hall Of Fame...", false},
+    {CMD_LEAGUE_EDITOR, "&League Editor...", false},
     {CMD_STADIUM_EDITOR, "&Stadium Editor...", false},
     {CMD_CITY_EDITOR, "&City Editor...", false},
     {CMD_ADVANCED_TOOLS, "&Advanced Tools...", false},
@@ -365,6 +366,8 @@ const char* Get_Command_Help_Page(int nId)
         return "halloffame";
     case CMD_PRINT:
         return "printing";
+    case CMD_LEAGUE_EDITOR:
+        return "leagueeditor";
     case CMD_STADIUM_EDITOR:
         return "stadiumeditor";
     case CMD_CITY_EDITOR:
