@@ -451,18 +451,23 @@ void Save_Team_Info(DIALOG& Dialog)
             Set_Team_Financial_Stat(nTeam, FINANCE_LOYALTY, Get_Fan_Loyalty_For_Grade(nGrade));
     }
     if (Dialog.Is_Enabled(LE_CASH_EDIT)) {
-        // Read wide and range-checked before it is narrowed.
+        // Read wide and range-checked before it is narrowed. A figure left
+        // as shown is not stored again (without owner mode the shown cash is
+        // the league's standard, not the club's own).
         int64_t nCash = Read_Money(Dialog.Get_Text(LE_CASH_EDIT));
-        if (nCash > MOST_CASH_TYPED) {
-            Show_Formatted_Message("Cash Limit", "No team may have more than %s.", "$1,000,000,000");
-            nCash = MOST_CASH_TYPED;
-        } else if (nCash < -MOST_CASH_TYPED) {
-            Show_Formatted_Message("Debt Limit", "No team may be in debt for more than %s.", "$1,000,000,000");
-            nCash = -MOST_CASH_TYPED;
+        const int nShown = Get_Team_Financial_Stat(nTeam, FINANCE_CASH);
+        if (nCash != nShown) {
+            if (nCash > MOST_CASH_TYPED) {
+                Show_Formatted_Message("Cash Limit", "No team may have more than %s.", "$1,000,000,000");
+                nCash = MOST_CASH_TYPED;
+            } else if (nCash < -MOST_CASH_TYPED) {
+                Show_Formatted_Message("Debt Limit", "No team may be in debt for more than %s.", "$1,000,000,000");
+                nCash = -MOST_CASH_TYPED;
+            }
+            nCash = std::clamp<int64_t>(nCash, FINANCE_CASH_MINIMUM, FINANCE_CASH_MAXIMUM);
+            Set_Team_Financial_Stat(nTeam, FINANCE_CASH, static_cast<int>(nCash));
+            Dialog.Set_Text(LE_CASH_EDIT, Money_Text(static_cast<int>(nCash)));
         }
-        nCash = std::clamp<int64_t>(nCash, FINANCE_CASH_MINIMUM, FINANCE_CASH_MAXIMUM);
-        Set_Team_Financial_Stat(nTeam, FINANCE_CASH, static_cast<int>(nCash));
-        Dialog.Set_Text(LE_CASH_EDIT, Money_Text(static_cast<int>(nCash)));
     }
     Save_Record_Byte(Dialog, nTeam, LE_WINS_EDIT, YEARLY_WINS);
     Save_Record_Byte(Dialog, nTeam, LE_LOSSES_EDIT, YEARLY_LOSSES);
