@@ -23,8 +23,8 @@ namespace {
 // club.
 constexpr int A = 8;      // first column
 constexpr int B = 238;    // second column
-constexpr int C = 398;    // club column
-constexpr int CL = 72;    // club labels' width
+constexpr int C = 432;    // club column
+constexpr int CL = 84;    // club labels' width
 constexpr int CX = C + CL + 2;
 
 constexpr CONTROL_TEMPLATE LEAGUE_EDITOR_CONTROLS[] = {
@@ -69,37 +69,37 @@ constexpr CONTROL_TEMPLATE LEAGUE_EDITOR_CONTROLS[] = {
     {LE_SAME_DIVISION_CHECK, CONTROL_CHECK, "Prohibit Same-Division Matchups in Division Round", {A, 210, 224, 12}},
     // Percent settings and rules.
     {-1, CONTROL_LABEL, "Salary Demands:", {B, 8, 84, 10}},
-    {LE_SALARY_DEMANDS_COMBO, CONTROL_COMBO, "", {B + 86, 6, 66, 14}},
+    {LE_SALARY_DEMANDS_COMBO, CONTROL_COMBO, "", {B + 88, 6, 100, 14}},
     {-1, CONTROL_LABEL, "League Revenue:", {B, 24, 84, 10}},
-    {LE_LEAGUE_REVENUE_COMBO, CONTROL_COMBO, "", {B + 86, 22, 66, 14}},
+    {LE_LEAGUE_REVENUE_COMBO, CONTROL_COMBO, "", {B + 88, 22, 100, 14}},
     {-1, CONTROL_LABEL, "Injury Frequency:", {B, 40, 84, 10}},
-    {LE_INJURY_FREQUENCY_COMBO, CONTROL_COMBO, "", {B + 86, 38, 66, 14}},
+    {LE_INJURY_FREQUENCY_COMBO, CONTROL_COMBO, "", {B + 88, 38, 100, 14}},
     {-1, CONTROL_LABEL, "Injury Severity:", {B, 56, 84, 10}},
-    {LE_INJURY_SEVERITY_COMBO, CONTROL_COMBO, "", {B + 86, 54, 66, 14}},
+    {LE_INJURY_SEVERITY_COMBO, CONTROL_COMBO, "", {B + 88, 54, 100, 14}},
     {-1, CONTROL_LABEL, "Player Aging:", {B, 72, 84, 10}},
-    {LE_PLAYER_AGING_COMBO, CONTROL_COMBO, "", {B + 86, 70, 66, 14}},
+    {LE_PLAYER_AGING_COMBO, CONTROL_COMBO, "", {B + 88, 70, 100, 14}},
     {-1, CONTROL_LABEL, "Draft Talent:", {B, 88, 84, 10}},
-    {LE_DRAFT_TALENT_COMBO, CONTROL_COMBO, "", {B + 86, 86, 66, 14}},
+    {LE_DRAFT_TALENT_COMBO, CONTROL_COMBO, "", {B + 88, 86, 100, 14}},
     {-1, CONTROL_LABEL, "Overtime Rules:", {B, 108, 84, 10}},
-    {LE_OVERTIME_RULES_COMBO, CONTROL_COMBO, "", {B + 86, 106, 66, 14}},
+    {LE_OVERTIME_RULES_COMBO, CONTROL_COMBO, "", {B + 88, 106, 100, 14}},
     {-1, CONTROL_LABEL, "Playoff Overtime:", {B, 124, 84, 10}},
-    {LE_PLAYOFF_OVERTIME_COMBO, CONTROL_COMBO, "", {B + 86, 122, 66, 14}},
+    {LE_PLAYOFF_OVERTIME_COMBO, CONTROL_COMBO, "", {B + 88, 122, 100, 14}},
     {-1, CONTROL_LABEL, "Overtime Length:", {B, 140, 84, 10}},
-    {LE_PERIOD_LENGTH_COMBO, CONTROL_COMBO, "", {B + 86, 138, 66, 14}},
+    {LE_PERIOD_LENGTH_COMBO, CONTROL_COMBO, "", {B + 88, 138, 100, 14}},
     {-1, CONTROL_LABEL, "Overtime Possession:", {B, 156, 84, 10}},
-    {LE_POSSESSION_COMBO, CONTROL_COMBO, "", {B + 86, 154, 66, 14}},
+    {LE_POSSESSION_COMBO, CONTROL_COMBO, "", {B + 88, 154, 100, 14}},
     {-1, CONTROL_LABEL, "Extra Point Hash Mark:", {B, 172, 84, 10}},
-    {LE_EXTRA_POINT_COMBO, CONTROL_COMBO, "", {B + 86, 170, 66, 14}},
+    {LE_EXTRA_POINT_COMBO, CONTROL_COMBO, "", {B + 88, 170, 100, 14}},
     {-1, CONTROL_LABEL, "Kick-off Touchbacks:", {B, 188, 84, 10}},
-    {LE_TOUCHBACK_COMBO, CONTROL_COMBO, "", {B + 86, 186, 66, 14}},
+    {LE_TOUCHBACK_COMBO, CONTROL_COMBO, "", {B + 88, 186, 100, 14}},
     {-1, CONTROL_LABEL, "Kick-off Location:", {B, 204, 84, 10}},
-    {LE_KICKOFF_COMBO, CONTROL_COMBO, "", {B + 86, 202, 66, 14}},
+    {LE_KICKOFF_COMBO, CONTROL_COMBO, "", {B + 88, 202, 100, 14}},
     {-1, CONTROL_LABEL, "Goal Posts:", {B, 220, 84, 10}},
-    {LE_GOAL_POSTS_COMBO, CONTROL_COMBO, "", {B + 86, 218, 66, 14}},
+    {LE_GOAL_POSTS_COMBO, CONTROL_COMBO, "", {B + 88, 218, 100, 14}},
     {-1, CONTROL_LABEL, "Missed Field Goal:", {B, 236, 84, 10}},
-    {LE_MISSED_FIELD_GOAL_COMBO, CONTROL_COMBO, "", {B + 86, 234, 66, 14}},
+    {LE_MISSED_FIELD_GOAL_COMBO, CONTROL_COMBO, "", {B + 88, 234, 100, 14}},
     // The club.
-    {LE_TEAM_LIST, CONTROL_LIST, "", {C, 4, 162, 66}},
+    {LE_TEAM_LIST, CONTROL_LIST, "", {C, 4, 176, 66}},
     {-1, CONTROL_LABEL, "Home:", {C, 76, CL, 10}},
     {LE_HOME_EDIT, CONTROL_EDIT, "", {CX, 74, 88, 13}, 0, 31},
     {-1, CONTROL_LABEL, "Nickname:", {C, 92, CL, 10}},
@@ -122,10 +122,10 @@ constexpr CONTROL_TEMPLATE LEAGUE_EDITOR_CONTROLS[] = {
     {LE_HUMAN_RADIO, CONTROL_RADIO, "Human", {C + 72, 204, 60, 12}},
     {-1, CONTROL_LABEL, "GM Name:", {C, 222, CL, 10}},
     {LE_GM_NAME_EDIT, CONTROL_EDIT, "", {CX, 220, 88, 13}, 0, 31},
-    {LE_ERASE_BUTTON, CONTROL_BUTTON, "&Erase This Team", {C, 238, 78, 14}},
-    {LE_ADD_BUTTON, CONTROL_BUTTON, "&Add a New Team", {C + 84, 238, 78, 14}},
-    {LE_ALL_HUMAN_BUTTON, CONTROL_BUTTON, "&All Human", {C, 256, 78, 14}},
-    {LE_ALL_CPU_BUTTON, CONTROL_BUTTON, "&All CPU", {C + 84, 256, 78, 14}},
+    {LE_ERASE_BUTTON, CONTROL_BUTTON, "&Erase This Team", {C, 238, 84, 14}},
+    {LE_ADD_BUTTON, CONTROL_BUTTON, "&Add a New Team", {C + 92, 238, 84, 14}},
+    {LE_ALL_HUMAN_BUTTON, CONTROL_BUTTON, "&All Human", {C, 256, 84, 14}},
+    {LE_ALL_CPU_BUTTON, CONTROL_BUTTON, "&All CPU", {C + 92, 256, 84, 14}},
     // The dialog's buttons; the hidden Cancel carries Escape and the close
     // box to "Done".
     {LE_REFRESH_BUTTON, CONTROL_BUTTON, "&Refresh", {A, 256, 60, 14}},
@@ -134,7 +134,7 @@ constexpr CONTROL_TEMPLATE LEAGUE_EDITOR_CONTROLS[] = {
     {DIALOG_CANCEL, CONTROL_BUTTON, "Done", {0, 0, 1, 1}, CS_HIDDEN},
 };
 constexpr DIALOG_TEMPLATE LEAGUE_EDITOR_TEMPLATE{
-    LEAGUE_EDITOR_DIALOG, "League Editor", 568, 278, 0, 0, 0, LEAGUE_EDITOR_CONTROLS, "leagueeditor"};
+    LEAGUE_EDITOR_DIALOG, "League Editor", 616, 278, 0, 0, 0, LEAGUE_EDITOR_CONTROLS, "leagueeditor"};
 constexpr int LEAGUE_EDITOR_USED_IDS[] = {
     LE_CONFERENCE_0_EDIT, LE_CONFERENCE_1_EDIT, 1303, 1304, 1305, 1309, 1310, 1311, 1318, 1319, 1306, 1307, 1308,
     1312, 1313, 1314, 1320, 1321, LE_GAMES_EDIT, LE_WILD_CARDS_EDIT, LE_SALARY_CAP_EDIT, LE_INFLATION_LABEL,
