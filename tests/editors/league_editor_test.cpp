@@ -12,6 +12,7 @@
 #include "editors/league_editor_fixture.h"
 #include "schedule/schedule_driver.h"
 #include "schedule/season_checks.h"
+#include "league/standings_keys.h"
 #include "season/injuries.h"
 
 namespace {
@@ -344,7 +345,11 @@ TEST_F(LeagueEditorTest, DoneWithOneClubKeepsTheEditorOpenAndBuildsNoSchedule)
     EXPECT_GE(Count_Caption(Shown, "Invalid League"), 1);
     EXPECT_TRUE(Has(Shown, "Invalid League|There must always be at least two teams. You must create one or more "
                            "teams in order to leave the League Editor."));
+    // The generator never ran: no schedule, and the calendar's playoff days
+    // as they were.
+    EXPECT_EQ(Count_Caption(Shown, "Season Schedule"), 0);
     EXPECT_EQ(Get_Last_Scheduled_Week(), 0);
+    EXPECT_EQ(Get_First_Playoff_Week(), 18);
 }
 
 TEST_F(LeagueEditorTest, AFlaggedScheduleIsBuiltOnceOnClose)
