@@ -13,6 +13,7 @@
 #include "schedule/schedule_driver.h"
 #include "schedule/season_checks.h"
 #include "league/standings_keys.h"
+#include "frontoffice/college_count.h"
 #include "season/injuries.h"
 
 namespace {
@@ -364,6 +365,22 @@ TEST_F(LeagueEditorTest, AFlaggedScheduleIsBuiltOnceOnClose)
     EXPECT_TRUE(Is_Schedule_Complete(17));
     EXPECT_FALSE(Is_League_Schedule_Out_Of_Date());
     EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(LeagueEditorTest, FictionalRookiesSwitchedOnRebuildTheDraftPoolAtOnce)
+{
+    Set_User_Preference(PREF_SEASON_INDEX, 3);   // 2023: no class file is looked for
+    Set_User_Preference(PREF_DRAFT_ROUND, 2);    // during the college draft too
+    Set_Universe_Word(FICTIONAL_ROOKIES_WORD, 0);
+    ASSERT_EQ(Count_College_Players(), 0);
+    Run({Action(ACTION_CHECK, LE_FICTIONAL_ROOKIES_CHECK, 1)});
+    EXPECT_EQ(Get_Universe_Word(FICTIONAL_ROOKIES_WORD), 1);
+    EXPECT_EQ(Count_College_Players(), 291);   // the pool of 32 clubs
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), 2);
+    // Switched off, the pool is not touched.
+    Run({Action(ACTION_CHECK, LE_FICTIONAL_ROOKIES_CHECK, 0)});
+    EXPECT_EQ(Get_Universe_Word(FICTIONAL_ROOKIES_WORD), 0);
+    EXPECT_EQ(Count_College_Players(), 291);
 }
 
 TEST_F(LeagueEditorTest, TheTemplateAndHelpPageAreRegistered)
