@@ -137,10 +137,15 @@ TEST_F(LeagueEditorPropertyTest, RandomTypingLeavesALegalLeague)
         ui::Reset();
         if (nTrial % 10 == 5) {
             // Now and then a league of another size (clubs added drift it
-            // towards 36).
-            Build(4 + static_cast<int>(Random() % 29));
+            // towards 36), or a full one whose 16 games would not fit.
+            if (nTrial % 20 == 5) {
+                Build(36, {5, 5, 4, 4, 5, 5, 4, 4});
+                Set_Universe_Stat(WILD_CARD_TEAMS, 4);
+            } else {
+                Build(4 + static_cast<int>(Random() % 29));
+                Set_Universe_Stat(WILD_CARD_TEAMS, 2);
+            }
             Set_Universe_Stat(GAMES_PER_SEASON, 14);
-            Set_Universe_Stat(WILD_CARD_TEAMS, 2);
         }
         Set_User_Preference(PREF_CURRENT_WEEK, 0);
         Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
