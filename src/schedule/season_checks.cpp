@@ -103,16 +103,35 @@ bool Check_Season_Fits_Game_Records(int nTeams, int nGames, int nPlayoffTeams,
     return false;
 }
 
-int Count_League_Playoff_Teams()
+int Count_Playoff_Teams_Of_Structure(const int anDivisionTeams[NUMBER_OF_DIVISIONS], int nWildCards)
 {
-    const int nWildCards = std::clamp(Get_Universe_Stat(WILD_CARD_TEAMS), 0, MAX_WILD_CARD_TEAMS);
+    // As the playoffs seed them: every division holding a club sends its
+    // winner, and the wild cards follow, at most 8 and at most the league's
+    // clubs (a three-division league's 5 wild cards count 5).
+    const int nWild = std::max(nWildCards, 0);
     int nPlayoffTeams = 0;
-    const int nLeagues = Count_Leagues();
-    for (int l = 0; l < nLeagues; ++l) {
-        const int nSeeds = std::min(Count_League_Divisions(l) + nWildCards, MOST_PLAYOFF_TEAMS_PER_LEAGUE);
-        nPlayoffTeams += std::min(nSeeds, Count_League_Teams(l));
+    for (int l = 0; l < NUMBER_OF_LEAGUES; ++l) {
+        int nTeams = 0;
+        int nDivisions = 0;
+        for (int k = 0; k < 4; ++k) {
+            const int n = std::max(anDivisionTeams[l * 4 + k], 0);
+            nTeams += n;
+            if (n > 0)
+                ++nDivisions;
+        }
+        if (nTeams == 0)
+            continue;
+        nPlayoffTeams += std::min(std::min(nDivisions + nWild, MOST_PLAYOFF_TEAMS_PER_LEAGUE), nTeams);
     }
     return nPlayoffTeams;
+}
+
+int Count_League_Playoff_Teams()
+{
+    int anDivisionTeams[NUMBER_OF_DIVISIONS];
+    for (int d = 0; d < NUMBER_OF_DIVISIONS; ++d)
+        anDivisionTeams[d] = Count_Division_Teams(d);
+    return Count_Playoff_Teams_Of_Structure(anDivisionTeams, Get_Universe_Stat(WILD_CARD_TEAMS));
 }
 
 bool Check_League_Fits_Game_Records(char* szWhy, size_t nWhySize)

@@ -32,9 +32,15 @@ int Count_Season_Game_Records_Needed(int nTeams, int nGames, int nPlayoffTeams);
 bool Check_Season_Fits_Game_Records(int nTeams, int nGames, int nPlayoffTeams,
                                      char* szWhy, size_t nWhySize);
 
-// Playoff teams of the league as it stands: per league in use its divisions
-// plus the wild cards per league, at most 8 and at most its teams.
+// Playoff teams of the league as it stands, as the playoffs seed them: per
+// league holding clubs its divisions holding clubs plus the wild cards (not
+// clamped to the stored range: 5 wild cards count 5), at most 8 and at most
+// its teams.
 int Count_League_Playoff_Teams();
+// The same for a league whose division d holds anDivisionTeams[d] clubs
+// (0-7; division d belongs to league d / 4) with nWildCards wild cards: the
+// count for a change not yet made.
+int Count_Playoff_Teams_Of_Structure(const int anDivisionTeams[8], int nWildCards);
 
 // Check_Season_Fits_Game_Records for the league as it stands.
 bool Check_League_Fits_Game_Records(char* szWhy, size_t nWhySize);

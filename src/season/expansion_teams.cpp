@@ -8,6 +8,7 @@
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
+#include "league/stadium_value.h"
 #include "league/team.h"
 #include "league/team_finance_stats.h"
 #include "league/team_finances.h"
@@ -22,14 +23,6 @@ namespace {
 constexpr int NEW_TEAM_CAPACITY = 55000;
 constexpr int NEW_TEAM_BASE_TICKET_PRICE = 5000;   // cents at an inflation factor of 1000
 constexpr int NEW_TEAM_RUN_PASS_BALANCE = 10;
-// The stadium stats of a new club: 1 structure, 2 surface, 3 year built,
-// 5-7 convenience, comfort and sight lines.
-constexpr int STADIUM_STAT_STRUCTURE = 1;
-constexpr int STADIUM_STAT_SURFACE = 2;
-constexpr int STADIUM_STAT_YEAR_BUILT = 3;
-constexpr int STADIUM_STAT_CONVENIENCE = 5;
-constexpr int STADIUM_STAT_COMFORT = 6;
-constexpr int STADIUM_STAT_SIGHT_LINES = 7;
 constexpr int NEW_STADIUM_GRADE = 1000;
 
 // Games of 17 or more weeks share the GAME records with the playoffs: the
@@ -67,8 +60,6 @@ int Add_Team_To_League(int bStockRoster)
     Set_Team_Stadium_Stat(n, STADIUM_STAT_CONVENIENCE, NEW_STADIUM_GRADE);
     Set_Team_Stadium_Stat(n, STADIUM_STAT_COMFORT, NEW_STADIUM_GRADE);
     Set_Team_Stadium_Stat(n, STADIUM_STAT_SIGHT_LINES, NEW_STADIUM_GRADE);
-    // The stadium's value (stat 4) is left to the stadium editor's rule,
-    // which the league does not have yet.
 
     const long long nInflation = Get_Universe_Stat(INFLATION_FACTOR);
     const long long nPrice = (nInflation * NEW_TEAM_BASE_TICKET_PRICE + 500) / 1000;
@@ -82,6 +73,8 @@ int Add_Team_To_League(int bStockRoster)
         const int nFree = Find_Best_Free_City();
         Set_Team_Stat(n, TEAM_STAT_CITY, nFree >= 0 ? nFree : 0);
     }
+    // The stadium's worth follows its seats, roof, turf, seating and city.
+    Set_Team_Stadium_Stat(n, STADIUM_STAT_VALUE, Get_Stadium_Value(n));
     Init_Team_Stadium_Finances(n);
     Update_Team_Ticket_Finances(n);
     if (bStockRoster)

@@ -11,8 +11,9 @@ int Get_Team_Limit_For_Games(int nGames);
 
 // Sorts the clubs by city, then makes slot Count_Teams() a computer-run club
 // named "[Empty" "Team]" ("XXX") playing in "Generic Stadium" (55,000 seats),
-// with its opening finances, ticket price, playbook and draft picks, and
-// (bStockRoster) a stocked roster. The new slot, or -1 (nothing changed)
+// worth its stadium value (Get_Stadium_Value), with its opening finances,
+// ticket price, playbook and draft picks, and (bStockRoster) a stocked
+// roster. The new slot, or -1 (nothing changed)
 // when the league is full for its season length or all 36 slots are used.
 int Add_Team_To_League(int bStockRoster);
 

@@ -18,6 +18,7 @@
 #include "editors/options_dialog.h"
 #include "editors/small_dialogs.h"
 #include "editors/sortable_stats.h"
+#include "editors/league_editor.h"
 #include "editors/stadium_editor.h"
 #include "editors/stat_pickers.h"
 #include "editors/team_history.h"
@@ -67,6 +68,7 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_TEAM_HISTORY, "Team", "Team History", ""},
     {CMD_HALL_OF_FAME, "Team", "Player Hall Of Fame", ""},
     {CMD_PLAYBOOK_EDITOR, "Team", "Playbook", "Ctrl+P"},
+    {CMD_LEAGUE_EDITOR, "Edit", "League Editor", ""},
     {CMD_STADIUM_EDITOR, "Edit", "Stadium Editor", ""},
     {CMD_CITY_EDITOR, "Edit", "City Editor", ""},
     {CMD_ADVANCED_TOOLS, "Tools", "Advanced Tools", ""},
@@ -385,6 +387,8 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_PLAYBOOK_EDITOR:
         Do_Dialog(PLAYBOOK_EDITOR_DIALOG, "Playbook Editor", Playbook_Editor_Dialog);
+    case CMD_LEAGUE_EDITOR:
+        Do_League_Editor();
         Redraw_Main_Window();
         break;
     case CMD_STADIUM_EDITOR:

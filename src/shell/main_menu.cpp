@@ -54,6 +54,7 @@ const MENU_LABEL LABELS[] = {
     {CMD_TEAM_HISTORY, "Team &History...", true},
     {CMD_HALL_OF_FAME, "&Player Hall Of Fame...", false},
     {CMD_PLAYBOOK_EDITOR, "&Playbook...", true},
+    {CMD_LEAGUE_EDITOR, "&League Editor...", false},
     {CMD_STADIUM_EDITOR, "&Stadium Editor...", false},
     {CMD_CITY_EDITOR, "&City Editor...", false},
     {CMD_ADVANCED_TOOLS, "&Advanced Tools...", false},
@@ -369,6 +370,8 @@ const char* Get_Command_Help_Page(int nId)
         return "printing";
     case CMD_PLAYBOOK_EDITOR:
         return "playdesigner";
+    case CMD_LEAGUE_EDITOR:
+        return "leagueeditor";
     case CMD_STADIUM_EDITOR:
         return "stadiumeditor";
     case CMD_CITY_EDITOR:

@@ -218,6 +218,23 @@ TEST_F(SeasonChecksTest, PlayoffTeamsFollowTheLeagueFormat)
     Set_Universe_Stat(WILD_CARD_TEAMS, 4);
     EXPECT_EQ(Count_League_Playoff_Teams(), 4);
 
+    // Three divisions take up to five wild cards, and the playoffs seed all
+    // five: 3 + 5 = 8 (not 3 + 4); six would still be 8 seeds.
+    Use_Teams(12, 3);
+    Set_Universe_Stat(WILD_CARD_TEAMS, 5);
+    EXPECT_EQ(Count_League_Playoff_Teams(), 8);
+    Set_Universe_Stat(WILD_CARD_TEAMS, 1);
+    EXPECT_EQ(Count_League_Playoff_Teams(), 4);
+    // Divisions 0-2 and 4-6 of four clubs each, 5 wild cards: 8 + 8.
+    const int THREE_AND_THREE[8] = {4, 4, 4, 0, 4, 4, 4, 0};
+    EXPECT_EQ(Count_Playoff_Teams_Of_Structure(THREE_AND_THREE, 5), 16);
+    EXPECT_EQ(Count_Playoff_Teams_Of_Structure(THREE_AND_THREE, 2), 10);
+    EXPECT_EQ(Count_Playoff_Teams_Of_Structure(THREE_AND_THREE, -3), 6);
+    // A league of three clubs in three divisions sends three, whatever the wild cards.
+    const int SMALL[8] = {1, 1, 1, 0, 0, 0, 0, 0};
+    EXPECT_EQ(Count_Playoff_Teams_Of_Structure(SMALL, 5), 3);
+    Errors_Reported();   // the stored 5 was reported as too high
+
     Use_Franchises(0);
     EXPECT_EQ(Count_League_Playoff_Teams(), 0);
 }

@@ -77,11 +77,13 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
 {
     size_t nCount = 0;
     const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
-    // lists, Print, the Stadium and City editors, Advanced Tools, View
-    // Encyclopedia, Options, Database Notes, Injury Contingency, Did You
+    // lists, Print, the League, Stadium and City editors, Advanced Tools,
+    // View Encyclopedia, Options, Database Notes, Injury Contingency, Did You
     // Know? and the stroke tester.
     // Know?, the stroke tester and the Playbook Editor.
     ASSERT_EQ(nCount, 39u);
+    ASSERT_EQ(nCount, 39u);
+    EXPECT_STREQ(Find_Main_Command(40079)->szName, "League Editor");
     std::set<int> Ids;
     std::set<std::string> Names;
     std::set<std::string> Keys;

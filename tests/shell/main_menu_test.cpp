@@ -75,6 +75,9 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
                                                   "Team &History...", "&Player Hall Of Fame...", "-",
                                                   "&Playbook...\tCtrl+P"}));
     EXPECT_EQ(Items(4), (std::vector<std::string>{"&Stadium Editor...", "&City Editor..."}));
+                                                  "Team &History...", "&Player Hall Of Fame..."}));
+    EXPECT_EQ(Items(4), (std::vector<std::string>{"&League Editor...", "&Stadium Editor...", "&City Editor..."}));
+    EXPECT_EQ(Find_Main_Menu_Item(40079)->Text, "&League Editor...");
     EXPECT_EQ(Find_Main_Menu_Item(40055)->Text, "&Stadium Editor...");
     EXPECT_EQ(Find_Main_Menu_Item(40078)->Text, "&City Editor...");
     EXPECT_EQ(Items(5), (std::vector<std::string>{"&Advanced Tools...", "View &Encyclopedia...", "&Options...", "-",

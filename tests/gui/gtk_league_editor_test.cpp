@@ -1,0 +1,90 @@
+// The League Editor on the desktop with the default league, in Commissioner
+// Mode, opened through its menu command: the league's and the viewed club's
+// fields show the records, the club list holds the 32 clubs, a name typed on
+// the real entry is stored when the editor closes with "&Done", and the
+// editor is captured once drawn (build/screenshots/) for people to look at.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "editors/league_editor.h"
+#include "gui_support.h"
+#include "league/league_structure.h"
+#include "league/preferences.h"
+#include "league/team.h"
+#include "platform/dialogs.h"
+#include "shell/commands.h"
+#include "shell/main_window.h"
+#include "shell/startup.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string PROGRAM = KELVO_PROGRAM_PATH;
+const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
+
+bool g_bWritten = false;
+std::string g_Games;
+std::string g_Nickname;
+bool g_bGamesEditable = false;
+bool g_bAddEnabled = false;
+bool g_bTyped = false;
+
+void Capture(int nKind, int nDialogId)
+{
+    if (nKind != gtk_probe::WINDOW_DIALOG || nDialogId != LEAGUE_EDITOR_DIALOG || g_bWritten)
+        return;
+    g_Games = gtk_probe::Entry_Text(nDialogId, LE_GAMES_EDIT);
+    g_Nickname = gtk_probe::Entry_Text(nDialogId, LE_NICKNAME_EDIT);
+    g_bGamesEditable = gtk_probe::Control_Sensitive(nDialogId, LE_GAMES_EDIT);
+    g_bAddEnabled = gtk_probe::Control_Sensitive(nDialogId, LE_ADD_BUTTON);
+    // Typing appends to the division's entry.
+    g_bTyped = gtk_probe::Type_Into(nDialogId, LE_DIVISION_EDITS[0], "X");
+    gtk_probe::Run_For(100);
+    g_bWritten = gtk_probe::Screenshot(nKind, nDialogId, gui_support::Screenshot_Path("dialog_league_editor"));
+}
+
+}  // namespace
+
+TEST(GtkLeagueEditor, TheEditorShowsAndStoresOnTheDesktop)
+{
+    REQUIRE_DESKTOP();
+    SCRATCH_FOLDER Data("gui_league_editor");
+    ASSERT_TRUE(Data.Ready());
+    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
+    char szProgram[] = "kelvo";
+    char szFlag[] = "IS_NOT_RANDOM";
+    char* Argv[] = {szProgram, szFlag, nullptr};
+    dialogs::Set_Unattended(true);
+    ASSERT_TRUE(Start_Up(2, Argv));
+    Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
+    ASSERT_EQ(Count_Teams(), 32);
+    const int nGames = Get_Games_Per_Season();
+    const int nTeam = Get_User_Preference(PREF_CURRENT_TEAM);
+    char szNickname[32];
+    Get_Team_String(szNickname, nTeam, TEAM_STRING_NICKNAME);
+    char szDivision[DIVISION_NAME_SIZE];
+    Get_Division_Name(0, szDivision);
+
+    gtk_probe::Set_Shown_Hook(Capture);
+    EXPECT_TRUE(Dispatch_Main_Command(CMD_LEAGUE_EDITOR));
+    gtk_probe::Set_Shown_Hook(nullptr);
+
+    EXPECT_TRUE(g_bWritten);
+    EXPECT_EQ(g_Games, std::to_string(nGames));
+    EXPECT_EQ(g_Nickname, szNickname);
+    EXPECT_EQ(g_bGamesEditable, Can_Edit_League_Structure());
+    EXPECT_EQ(g_bAddEnabled, Can_Edit_League_Structure());
+    EXPECT_TRUE(g_bTyped);
+    // Closed with "&Done": the typed name is kept (cut to 11 characters).
+    char szAfter[DIVISION_NAME_SIZE];
+    Get_Division_Name(0, szAfter);
+    EXPECT_EQ(std::string(szAfter), (std::string(szDivision) + "X").substr(0, DIVISION_NAME_SIZE - 1));
+    EXPECT_EQ(Count_Teams(), 32);
+    EXPECT_EQ(Get_Games_Per_Season(), nGames);
+    Destroy_Main_Window();
+}

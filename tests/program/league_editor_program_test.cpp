@@ -1,0 +1,183 @@
+// The League Editor in the real program run headless: a new game of 2019
+// played through its playoffs; with the season complete a script turns on
+// Commissioner Mode, adds a club, moves it into a division with room and
+// hands every club to the computer; in week 0 of the next season it sets 14
+// games, and the schedule built as the editor closes is played through the
+// playoffs; saved and resumed, the league keeps its 33 clubs and 14 games
+// and every game of the season fits the league's GAME records.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "gamefile/game_file.h"
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/team.h"
+#include "league/standings_keys.h"
+#include "league/team_schedule.h"
+#include "platform/ui.h"
+#include "process_runner.h"
+#include "schedule/season_checks.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string PROGRAM = KELVO_PROGRAM_PATH;
+const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
+constexpr auto RUN_TIME_LIMIT = std::chrono::seconds(200);
+
+bool Contains(const std::string& Text, const std::string& Part)
+{
+    return Text.find(Part) != std::string::npos;
+}
+
+size_t Count_Files(const std::string& Folder, const std::string& Prefix)
+{
+    size_t n = 0;
+    std::error_code Error;
+    for (const auto& Entry : fs::directory_iterator(Folder, Error))
+        if (Entry.path().filename().string().rfind(Prefix, 0) == 0)
+            ++n;
+    return n;
+}
+
+class LeagueEditorProgramTest : public ::testing::Test {
+protected:
+    SCRATCH_FOLDER Data{"le_data", false};
+    SCRATCH_FOLDER Output{"le_out", false};
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(Data.Ready());
+        ASSERT_TRUE(Output.Ready());
+        std::error_code Error;
+        fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
+        ASSERT_FALSE(Error) << Error.message();
+        for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output", "[Auto Save].zrt", "League Season.zrt"})
+            fs::remove_all(Data.Path() + "/" + szName, Error);
+    }
+
+    process_runner::RUN_RESULT Run_Script(const std::string& Script)
+    {
+        const std::string ScriptPath = Output.Path() + "/league.kelvo";
+        FILE* pFile = std::fopen(ScriptPath.c_str(), "wb");
+        EXPECT_NE(pFile, nullptr);
+        if (pFile != nullptr) {
+            std::fwrite(Script.data(), 1, Script.size(), pFile);
+            std::fclose(pFile);
+        }
+        process_runner::RUN_OPTIONS Options;
+        Options.Env = {"KELVO_DATA=" + Data.Path()};
+        Options.Input = "/dev/null";
+        Options.Folder = Output.Path();
+        Options.Output = Output.Path();
+        Options.Limit = RUN_TIME_LIMIT;
+        return process_runner::Run(PROGRAM, {"--headless", "--script", ScriptPath, "IS_NOT_RANDOM"}, Options);
+    }
+};
+
+}  // namespace
+
+TEST_F(LeagueEditorProgramTest, ACommissionersThirtyThirdClubPlaysASeasonOfFourteenGames)
+{
+    const process_runner::RUN_RESULT First = Run_Script(
+        "welcome new\n"
+        "dialog 105 select 1089 \"2019\"\n"
+        "dialog 105 select 1010 \"Buffalo Frost\"\n"
+        "dialog 105 press 1391\n"
+        "command \"Through Playoffs\"\n"
+        "command \"Through Playoffs\"\n"
+        // The season complete: Commissioner Mode on, a club added (16 games
+        // take 34), moved from its division of five into "North", and every
+        // club run by the computer.
+        "answer yes\n"
+        "answer yes\n"
+        "dialog 159 press 11\n"
+        "dialog 159 select 1134 \"North\"\n"
+        "dialog 159 press 1262\n"
+        "dialog 159 press 1\n"
+        "command \"League Editor\"\n"
+        // The off-season (Commissioner Mode kept), into week 0 of 2020,
+        // where the season's length is set and its schedule built again.
+        "answer no\n"
+        "command \"One Week\"\n"
+        "dialog 159 set 1315 14\n"
+        "dialog 159 press 1\n"
+        "command \"League Editor\"\n"
+        "command \"Through Playoffs\"\n"
+        "command \"Through Playoffs\"\n"
+        "dialog 120 set 1082 \"League Season\"\n"
+        "dialog 120 press 1\n"
+        "command \"Save Game\"\n"
+        "quit\n");
+    ASSERT_FALSE(First.bTimedOut);
+    ASSERT_EQ(First.nExitCode, 0) << First.Out << First.Err;
+    EXPECT_TRUE(Contains(First.Out, "Dialog 159 \"League Editor\": press 11; select 1134 \"North\"; press 1262; "
+                                    "press 1; end 1"))
+        << First.Out;
+    EXPECT_TRUE(Contains(First.Out, "Dialog 159 \"League Editor\": set 1315 \"14\"; press 1; end 1")) << First.Out;
+    EXPECT_FALSE(Contains(First.Out, "Box [Season Schedule]")) << First.Out;
+    // 2020: 33 clubs x 14 games / 2 = 231 games, and the playoffs of two
+    // conferences of four divisions and three wild cards, 14 clubs: 13.
+    EXPECT_EQ(Count_Files(Data.Path() + "/Output", "Box-20-"), 244u);
+    const std::string Saved = Data.Path() + "/League Season.zrt";
+    ASSERT_TRUE(fs::exists(Saved)) << First.Out;
+
+    const process_runner::RUN_RESULT Second = Run_Script(
+        "welcome resume\n"
+        "dialog 118 select 1077 \"League Season\"\n"
+        "dialog 118 press 1\n"
+        "command Standings\n"
+        "answer no\n"
+        "quit\n");
+    ASSERT_FALSE(Second.bTimedOut);
+    EXPECT_EQ(Second.nExitCode, 0) << Second.Out << Second.Err;
+    EXPECT_TRUE(Contains(Second.Out, "Dialog 118 \"Resume Game\": select 1077 \"League Season\"")) << Second.Out;
+
+    SCRATCH_FOLDER Again{"le_again"};
+    ASSERT_TRUE(Again.Ready());
+    Zero_League_Data();
+    ASSERT_EQ(Load_Universe_Database(Saved.c_str()), 1);
+    EXPECT_EQ(Count_Teams(), 33);
+    EXPECT_EQ(Get_Games_Per_Season(), 14);
+    EXPECT_EQ(Get_Current_Year(), 2020);
+    // Every club's regular season holds its 14 games, and the played season's
+    // 244 games took GAME records 0-243 (Box-20-000 to Box-20-243).
+    const int nPlayoffWeek = Get_First_Playoff_Week();
+    EXPECT_GE(nPlayoffWeek, 14);
+    for (int t = 0; t < Count_Teams(); ++t) {
+        int nGames = 0;
+        for (int w = 0; w < nPlayoffWeek; ++w)
+            nGames += Get_Team_Week_Home_Away(t, w) != WEEK_NO_GAME ? 1 : 0;
+        EXPECT_EQ(nGames, 14) << t;
+    }
+    EXPECT_TRUE(fs::exists(Data.Path() + "/Output/Box-20-243.htm"));
+    EXPECT_FALSE(fs::exists(Data.Path() + "/Output/Box-20-244.htm"));
+    char szWhy[512] = "";
+    EXPECT_TRUE(Check_League_Fits_Game_Records(szWhy, sizeof(szWhy))) << szWhy;
+    EXPECT_LE(Count_Season_Game_Records_Needed(Count_Teams(), Get_Games_Per_Season(), Count_League_Playoff_Teams()),
+              NUMBER_OF_GAMES);
+    EXPECT_LE(Count_League_Teams(0), 18);
+    EXPECT_LE(Count_League_Teams(1), 18);
+    EXPECT_LE(Get_Largest_Division_Size(), 13);
+    // The new club plays in "North" beside its four, and no division lost one.
+    int nNew = NO_TEAM;
+    for (int t = 0; t < Count_Teams(); ++t) {
+        char szCity[32];
+        Get_Team_String(szCity, t, TEAM_STRING_CITY);
+        if (std::strcmp(szCity, "[Empty") == 0)
+            nNew = t;
+    }
+    ASSERT_NE(nNew, NO_TEAM);
+    EXPECT_EQ(Get_Team_Stat(nNew, TEAM_STAT_DIVISION), 1);
+    EXPECT_EQ(Count_Division_Teams(1), 5);
+    for (int d = 0; d < 8; ++d)
+        EXPECT_GE(Count_Division_Teams(d), 4) << d;
+    ui::Reset();
+}
