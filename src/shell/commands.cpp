@@ -387,6 +387,8 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_PLAYBOOK_EDITOR:
         Do_Dialog(PLAYBOOK_EDITOR_DIALOG, "Playbook Editor", Playbook_Editor_Dialog);
+        Redraw_Main_Window();
+        break;
     case CMD_LEAGUE_EDITOR:
         Do_League_Editor();
         Redraw_Main_Window();
