@@ -59,6 +59,15 @@ constexpr int ANY_POSITION = 15;
 // Fewer clubs than the schedule tables serve make no playable league.
 constexpr int FEWEST_BUILT_TEAMS = 12;
 
+// Who is told of each finished step (the benchmark times them).
+void (*g_pStepObserver)(const char* szStep) = nullptr;
+
+void Note_Step(const char* szStep)
+{
+    if (g_pStepObserver != nullptr)
+        g_pStepObserver(szStep);
+}
+
 // The template league of this run, as the load left it.
 std::unique_ptr<LEAGUE_DATA> g_pTemplate;
 // The progress window the build opened (another may be open already).
@@ -139,6 +148,7 @@ bool Build_Year(int nYear, std::string& Problem)
     Set_User_Preference(PREF_SORTABLE_POSITION, ANY_POSITION);
     League.Universe.nStat[FIRST_SEASON_YEAR] = static_cast<int16_t>(nYear);
     Update_Inflation_Factor();
+    Note_Step("template");
     if (!Build_Database(Problem))
         return false;
     Remove_Players_Without_Position();
@@ -147,7 +157,9 @@ bool Build_Year(int nYear, std::string& Problem)
     Read_Personnel_File();
     Auto_Set_All_Depth_Charts(0);
     Set_Team_Stat_10_By_Strength();
+    Note_Step("Read_Personnel_File, depth charts");
     const int nClass = Write_Draft_Class_Database();
+    Note_Step("Write_Draft_Class_Database");
     if (nClass != 0) {
         // The database is still worth writing; the class file kept before stays.
         char szText[256];
@@ -158,6 +170,7 @@ bool Build_Year(int nYear, std::string& Problem)
     Set_User_Preference(PREF_PERFECT_SCOUTING, 1);
     Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
     const int nSave = Write_Universe_Database_File(nYear);
+    Note_Step("Save_Game");
     if (nSave != 0) {
         char szPath[64];
         std::snprintf(szPath, sizeof(szPath), UNIVERSE_DATABASE_FORMAT, nYear);
@@ -167,6 +180,7 @@ bool Build_Year(int nYear, std::string& Problem)
     }
     const int nYearNow = League.Universe.nStat[FIRST_SEASON_YEAR] + Get_User_Preference(PREF_SEASON_INDEX);
     Export_Player_Ratings(ANY_POSITION, nYearNow);
+    Note_Step("Export_Player_Ratings");
     return nClass == 0;
 }
 
@@ -228,6 +242,11 @@ DATABASE_BUILD_RESULT Create_All_Universe_Databases()
     return Run_Years(FIRST_BUILD_YEAR, LAST_BUILD_YEAR - 1, true);
 }
 
+void Set_Build_Step_Observer(void (*pObserver)(const char* szStep))
+{
+    g_pStepObserver = pObserver;
+}
+
 bool Build_Database(std::string& Problem)
 {
     const int nYear = League.Universe.nStat[FIRST_SEASON_YEAR];
@@ -246,10 +265,13 @@ bool Build_Database(std::string& Problem)
     }
     Rebuild_Player_Lookups();
     Read_League_File();
+    Note_Step("Read_League_File");
     Progress(2);
     Read_Teams_File();
+    Note_Step("Read_Teams_File");
     Progress(1);
     Sort_Teams_By_City();
+    Note_Step("Sort_Teams_By_City");
     Progress(1);
     auto Fail = [&](const std::string& Why) {
         if (g_bProgressOpen) {
@@ -263,54 +285,87 @@ bool Build_Database(std::string& Problem)
         return Fail("the teams file of " + std::to_string(nYear) + " gives " + std::to_string(Count_Teams()) +
                     " clubs; a league needs at least " + std::to_string(FEWEST_BUILT_TEAMS));
     Set_Built_League_Settings();
+    Note_Step("Set_Built_League_Settings");
     Progress(10);
     Read_Rosters_File(nYear);
+    Note_Step("Read_Rosters_File");
     Read_Players_File();
+    Note_Step("Read_Players_File");
     Remove_Implausible_Players();
+    Note_Step("Remove_Implausible_Players");
     Progress(1);
     Fix_All_Player_Names();
+    Note_Step("Fix_All_Player_Names");
     Progress(1);
     Read_Seasons_File(0);
+    Note_Step("Read_Seasons_File");
     Export_Leaders_CSV(nYear);
+    Note_Step("Export_Leaders_CSV");
     Read_Salaries_File();
+    Note_Step("Read_Salaries_File");
     Raise_Salaries_To_Minimum();
+    Note_Step("Raise_Salaries_To_Minimum");
     Progress(1);
     Reset_Player_Development_Ages();
+    Note_Step("Reset_Player_Development_Ages");
     Complete_All_Predicted_Stats(nYear == 2023 ? 25 : 51);
+    Note_Step("Complete_All_Predicted_Stats");
     Progress(1);
     Recompute_All_Player_Ratings();
+    Note_Step("Recompute_All_Player_Ratings");
     Rewind_All_Player_Ratings();
+    Note_Step("Rewind_All_Player_Ratings");
     Progress(1);
-    if (nYear == 2023)
+    if (nYear == 2023) {
         Rate_Draft_Picks_By_Slot();
+        Note_Step("Rate_Draft_Picks_By_Slot");
+    }
     Scale_Flagged_Player_Ratings();
+    Note_Step("Scale_Flagged_Player_Ratings");
     Progress(1);
     Remove_Built_Year_Season_Lines();
+    Note_Step("Remove_Built_Year_Season_Lines");
     Rebuild_All_Record_Seasons();
+    Note_Step("Rebuild_All_Record_Seasons");
     Estimate_All_Long_Stats();
+    Note_Step("Estimate_All_Long_Stats");
     Progress(1);
     Derive_Offensive_Line_Stats();
+    Note_Step("Derive_Offensive_Line_Stats");
     Set_Seasons_From_Season_Lines();
+    Note_Step("Set_Seasons_From_Season_Lines");
     Apply_Minimum_Contracts();
+    Note_Step("Apply_Minimum_Contracts");
     for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; ++nTeam)
         for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot)
             Clear_Player_Season_Stats(nTeam, nSlot, 0);
     Progress(1);
     Sort_All_Season_Links();
+    Note_Step("Sort_All_Season_Links");
     Progress(1);
     Reset_Current_Season_Links();
+    Note_Step("Reset_Current_Season_Links");
     Read_Team_Records_File();
+    Note_Step("Read_Team_Records_File");
     Progress(1);
     Calibrate_Player_Ratings();
+    Note_Step("Calibrate_Player_Ratings");
     Read_Combine_Results_File();
+    Note_Step("Read_Combine_Results_File");
     Progress(5);
-    if (nYear == 2023)
+    if (nYear == 2023) {
         Rate_Draft_Picks_By_Slot();
+        Note_Step("Rate_Draft_Picks_By_Slot");
+    }
     Auto_Set_All_Depth_Charts(0);
+    Note_Step("Auto_Set_All_Depth_Charts");
     Apply_Team_Strength_To_Ratings();
+    Note_Step("Apply_Team_Strength_To_Ratings");
     Set_Default_Settings();
+    Note_Step("Set_Default_Settings");
     if (!Generate_League_Schedule())
         return Fail("no schedule could be made for the league of " + std::to_string(nYear));
+    Note_Step("Generate_League_Schedule");
     Set_User_Preference(PREF_AUTO_SAVE, 1);
     Set_User_Preference(PREF_CURRENT_TEAM, 0);
     Set_User_Preference(PREF_AUTO_FILL_ROSTERS, 1);
@@ -321,15 +376,23 @@ bool Build_Database(std::string& Problem)
     Set_User_Preference(PREF_DIFFICULTY, 0);
     Set_User_Preference(PREF_USER_TITLE, 0);
     Reset_Player_Field_To_22();
+    Note_Step("Reset_Player_Field_To_22");
     Assign_Database_Playbooks();
+    Note_Step("Assign_Database_Playbooks");
     Set_Default_Defense_Alignments();
+    Note_Step("Set_Default_Defense_Alignments");
     Set_Team_Stat_10_Defaults();
+    Note_Step("Set_Team_Stat_10_Defaults");
     Update_All_Rookie_Contract_Values(1);
+    Note_Step("Update_All_Rookie_Contract_Values");
     const int nCurrentYear = nYear + Get_User_Preference(PREF_SEASON_INDEX);
-    if (nCurrentYear < 2017)
+    if (nCurrentYear < 2017) {
         Fit_Salaries_To_Cap();
+        Note_Step("Fit_Salaries_To_Cap");
+    }
     Progress(1);
     Read_Caproom_File();
+    Note_Step("Read_Caproom_File");
     Progress(1);
     if (g_bProgressOpen) {
         Close_Progress_Window();
@@ -340,6 +403,7 @@ bool Build_Database(std::string& Problem)
     Set_Universe_Word(FIXED_DEVELOPMENT_WORD, 1);
     const bool bSetUp = Setup_New_Universe(0);
     Set_Universe_Word(FIXED_DEVELOPMENT_WORD, nFixed);
+    Note_Step("Setup_New_Universe");
     if (!bSetUp)
         return Fail("the league of " + std::to_string(nYear) + " could not be set up for play");
     Set_Main_View_Page(BUILT_LEAGUE_PAGE);

@@ -39,3 +39,6 @@ DATABASE_BUILD_RESULT Create_All_Universe_Databases();
 // the year. false (Problem saying why) when its files gave no league that
 // can be set up and scheduled.
 bool Build_Database(std::string& Problem);
+// Tells pObserver the name of each step as it ends (null: nobody): what the
+// build benchmark times.
+void Set_Build_Step_Observer(void (*pObserver)(const char* szStep));

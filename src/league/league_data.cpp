@@ -13,6 +13,21 @@ void Zero_League_Data()
     std::memset(&League, 0, sizeof(League));
 }
 
+std::vector<uint8_t> Copy_League_Block()
+{
+    const uint8_t* pBytes = reinterpret_cast<const uint8_t*>(&League);
+    return std::vector<uint8_t>(pBytes, pBytes + sizeof(League));
+}
+
+void Restore_League_Block(const std::vector<uint8_t>& Block)
+{
+    if (Block.size() != sizeof(League)) {
+        Report_Error("Restore_League_Block() refused a copy of %zu bytes", Block.size());
+        return;
+    }
+    std::memcpy(&League, Block.data(), sizeof(League));
+}
+
 static bool Is_Universe_Word_Offset(int nOffset)
 {
     return nOffset >= UNIVERSE_WORD_OFFSET && nOffset < UNIVERSE_STAT_OFFSET && (nOffset % 2) == 0;

@@ -32,6 +32,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "league/game_record.h"   // GAME, NUMBER_OF_GAMES, GAME_RECORD_SIZE
 
@@ -328,6 +329,11 @@ extern LEAGUE_DATA League;
 
 // Clears the whole block to zero (tests and new-game set-up).
 void Zero_League_Data();
+
+// The whole block as bytes, kept aside to be put back later (a simulated
+// season is undone this way). A copy of another size is refused (reported).
+std::vector<uint8_t> Copy_League_Block();
+void Restore_League_Block(const std::vector<uint8_t>& Block);
 
 // 16-bit universe word at a region offset from 2,020 to 2,110 (even).
 int Get_Universe_Word(int nOffset);

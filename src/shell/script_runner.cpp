@@ -216,8 +216,16 @@ void Run_Command(SCRIPT_RUN& Run, int nCommand)
 // "tool NAME [ARG...]": an export or data tool run by name on the league in memory.
 // A tool runs before the welcome dialog as well as after it, so a script can
 // build a league's databases first and then start a new game in one of them.
+// A script that has already answered the welcome dialog gets it first.
 void Run_Tool_Line(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
 {
+    for (const QUEUED_ACTION& Action : Run.Actions)
+        if (Action.nDialogId == WELCOME_DIALOG) {
+            Show_Welcome(Run);
+            break;
+        }
+    if (!Run.Failure.empty())
+        return;
     const std::vector<std::string> Tool(Words.begin() + 1, Words.end());
     std::string Result;
     std::string Problem;

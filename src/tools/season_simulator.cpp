@@ -174,9 +174,9 @@ void Add_Season_To_Totals()
 
 // The league as it was before a season was played, with what a load
 // rebuilds beside the block.
-void Restore_League(const LEAGUE_DATA& Snapshot)
+void Restore_League(const std::vector<uint8_t>& Snapshot)
 {
-    std::memcpy(&League, &Snapshot, sizeof(LEAGUE_DATA));
+    Restore_League_Block(Snapshot);
     Note_All_Player_Ratings_Changed();
     Invalidate_Career_Leaders_Snapshot();
     Build_Player_Name_Hash();
@@ -387,8 +387,7 @@ bool Simulate_Seasons(int nSeasons, std::string& Problem)
         return false;
     }
     Write_Debug_Log("gnSeasons=nSeasons %d", nSeasons);
-    auto pSnapshot = std::make_unique<LEAGUE_DATA>();
-    std::memcpy(pSnapshot.get(), &League, sizeof(LEAGUE_DATA));
+    const std::vector<uint8_t> Snapshot = Copy_League_Block();
     char szTitle[64];
     std::snprintf(szTitle, sizeof(szTitle), "Simulating %d Season%s", nSeasons, nSeasons >= 2 ? "s" : "");
     const bool bProgress = Open_Progress_Window(szTitle, STEPS_PER_SEASON * nSeasons) != 0;
@@ -404,7 +403,7 @@ bool Simulate_Seasons(int nSeasons, std::string& Problem)
         if (Play_One_Season())
             Add_Season_To_Totals();
         Step_Progress_Window(1);
-        Restore_League(*pSnapshot);
+        Restore_League(Snapshot);
     }
     Set_Game_Pages_Enabled(bPages);
     Refresh_Main_Window_Title();
