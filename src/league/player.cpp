@@ -27,6 +27,8 @@
 
 namespace {
 
+unsigned g_nTeamVitalChanges[TOTAL_NUMBER_OF_TEAMS] = {};
+
 bool Is_Team_Index(int nTeam)
 {
     return nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS;
@@ -868,4 +870,10 @@ void Set_Player_Vital_Stat(int nTeam, int nSlot, int nCode, int nValue)
     if (nCode == VITAL_SEASONS_PLAYED && nValue > MAX_SEASONS_PLAYED)
         nValue = MAX_SEASONS_PLAYED;
     Player_At(nTeam, nSlot).nVital[nCode] = nValue;
+    ++g_nTeamVitalChanges[nTeam];
+}
+
+unsigned Get_Team_Vital_Changes(int nTeam)
+{
+    return Is_Team_Index(nTeam) ? g_nTeamVitalChanges[nTeam] : 0;
 }

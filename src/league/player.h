@@ -227,6 +227,10 @@ int Get_Player_Stored_Vital_Stat(int nTeam, int nSlot, int nCode);
 // Stores stored code 0-25; seasons played (code 8) is kept at most 30. A bad
 // team, slot or code is reported and nothing is stored.
 void Set_Player_Vital_Stat(int nTeam, int nSlot, int nCode, int nValue);
+// A count per team that moves whenever Set_Player_Vital_Stat stores into
+// one of its players: a figure of a roster's contracts kept for a while (a
+// payroll) still holds while its team's count stands. 0 for a bad team.
+unsigned Get_Team_Vital_Changes(int nTeam);
 // -1 for slot 255, else vital stat 0.
 int Get_Player_ID(int nTeam, int nSlot);
 // Current year - birth year.

@@ -106,6 +106,20 @@ int64_t Bonus_Payroll(int nTeam)
     return nSum;
 }
 
+// The payrolls kept while a contract pass runs (Begin_Payroll_Memo): each
+// club's is worked out again only after a vital stat of its roster was
+// stored. Only the own-roster rule is kept; the all-slots mode reads other
+// teams' records.
+struct PAYROLL_MEMO {
+    int nDepth = 0;
+    bool bKnown[TOTAL_NUMBER_OF_TEAMS] = {};
+    unsigned nChanges[TOTAL_NUMBER_OF_TEAMS] = {};
+    int64_t nPayroll[TOTAL_NUMBER_OF_TEAMS] = {};
+};
+PAYROLL_MEMO g_PayrollMemo;
+
+int64_t Roster_Payroll(int nTeam);
+
 // Code 89: the cap charges (vital stat 100), $K. On the team's own roster the
 // 51 largest of its 100 places count (empty places as 0); in the all-slots
 // mode every player assigned to the team counts.
@@ -116,6 +130,20 @@ int64_t Payroll(int nTeam)
         For_Each_Payroll_Player(nTeam, [&nSum](int t, int s) { nSum += Get_Player_Vital_Stat(t, s, VITAL_CAP_CHARGE); });
         return nSum;
     }
+    if (g_PayrollMemo.nDepth == 0)
+        return Roster_Payroll(nTeam);
+    const unsigned nChanges = Get_Team_Vital_Changes(nTeam);
+    if (!g_PayrollMemo.bKnown[nTeam] || g_PayrollMemo.nChanges[nTeam] != nChanges) {
+        g_PayrollMemo.nPayroll[nTeam] = Roster_Payroll(nTeam);
+        g_PayrollMemo.nChanges[nTeam] = nChanges;
+        g_PayrollMemo.bKnown[nTeam] = true;
+    }
+    return g_PayrollMemo.nPayroll[nTeam];
+}
+
+int64_t Roster_Payroll(int nTeam)
+{
+    int64_t nSum = 0;
     int nCharge[PLAYERS_PER_TEAM];
     for (int s = 0; s < PLAYERS_PER_TEAM; s++)
         nCharge[s] = League.Team[nTeam].Player[s].nVital[VITAL_PLAYER_ID] != 0
@@ -415,6 +443,18 @@ bool Computed_League_Total(int nCategory, int nSeason, int nStat, int64_t* pValu
 
 // ---------------------------------------------------------------------------
 // Financial stats
+
+void Begin_Payroll_Memo()
+{
+    if (g_PayrollMemo.nDepth++ == 0)
+        std::fill(std::begin(g_PayrollMemo.bKnown), std::end(g_PayrollMemo.bKnown), false);
+}
+
+void End_Payroll_Memo()
+{
+    if (g_PayrollMemo.nDepth > 0)
+        --g_PayrollMemo.nDepth;
+}
 
 int Get_Team_Financial_Stat(int nTeam, int nStat)
 {

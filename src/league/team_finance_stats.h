@@ -111,6 +111,13 @@ constexpr int FINANCE_LEVEL_STANDARD = 1000;   // levels while owner mode is off
 // gives 0; codes 50-109 are computed as documented at FINANCIAL_STAT_CODE,
 // the rest are stored values. A bad team or code is reported and gives 0.
 int Get_Team_Financial_Stat(int nTeam, int nStat);
+// While a pass over the players' contracts runs (the calls nest), each
+// club's payroll (code 89 under the own-roster rule) is kept and worked out
+// again only after Set_Player_Vital_Stat stored into its roster. The pass
+// must change nothing else a payroll reads: the cap, the money level, the
+// payroll mode, or records copied in whole.
+void Begin_Payroll_Memo();
+void End_Payroll_Memo();
 // The stored value of code 0-79 of team 0-40 as it is, whatever owner mode
 // is. A bad team or code is reported and gives 0.
 int Get_Team_Stored_Financial_Stat(int nTeam, int nStat);

@@ -14,6 +14,7 @@
 #include "league/team_schedule.h"
 #include "pages/calendar_page.h"
 #include "pages/page_layout_internal.h"
+#include "pages/score_boxes.h"
 
 namespace page_parts {
 
@@ -227,7 +228,12 @@ void Add_Masthead(PAGE_LAYOUT& Layout, const char* szTitle)
     Get_Week_Name_Long(-1, szWeek);
     const std::string Date = Number_Text(Get_Current_Year()) + " - " + szWeek;
     Add_Text(Layout, Rect(PAGE_MARGIN, 50, 300, 64), Date, TYPE_SMALL, ALIGN_LEFT);
-    Add_Text(Layout, Rect(300, 50, nRight, 64), Layout.Title, TYPE_SMALL, ALIGN_RIGHT);
+    // The corner box of the Standings and Calendar pages reaches down into
+    // the date line at the right: the page's name ends short of it there.
+    constexpr int CORNER_BOX_GAP = 8;
+    const int nTitleRight =
+        Is_Corner_Box_Page(Layout.nPage) ? std::min(nRight, Get_Corner_Box_Rect(false).nLeft - CORNER_BOX_GAP) : nRight;
+    Add_Text(Layout, Rect(300, 50, nTitleRight, 64), Layout.Title, TYPE_SMALL, ALIGN_RIGHT);
     Add_Rule(Layout, PAGE_MARGIN, 67, nRight, 1);
 }
 

@@ -128,7 +128,8 @@ std::string Kind_Refusal(const DIALOG_CONTROL& C, const DIALOG_ACTION& Action, c
     case ACTION_CHECK:
         return C.nKind != CONTROL_CHECK ? Where + " is no check box" : "";
     case ACTION_PRESS:
-        return C.nKind != CONTROL_BUTTON ? Where + " is no button" : "";
+        // A press on a radio button is a click on it: it is chosen.
+        return C.nKind != CONTROL_BUTTON && C.nKind != CONTROL_RADIO ? Where + " is no button" : "";
     case ACTION_SPIN:
         return C.nKind != CONTROL_UPDOWN ? Where + " is no up-down control" : "";
     case ACTION_RADIO:
@@ -414,7 +415,7 @@ bool Apply_Action(DIALOG& Dialog, const DIALOG_ACTION& Action)
         return Dialog.User_Check(nId, Action.nValue != 0);
     case ACTION_PRESS:
         Record_Line(Dialog, Describe_Action(Action));
-        return Dialog.User_Press(nId);
+        return pControl->nKind == CONTROL_RADIO ? Dialog.User_Radio(nId) : Dialog.User_Press(nId);
     case ACTION_SPIN:
         Record_Line(Dialog, Describe_Action(Action));
         return Dialog.User_Spin(nId, Action.nValue != 0);

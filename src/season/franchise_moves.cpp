@@ -9,6 +9,7 @@
 
 #include "base/text_utils.h"
 #include "frontoffice/computer_manager.h"
+#include "frontoffice/team_views.h"
 #include "league/cities.h"
 #include "league/human_teams.h"
 #include "league/league_data.h"
@@ -45,7 +46,6 @@ int nTableCount = BUILT_IN_EVENT_COUNT;
 
 constexpr int MAX_CITIES = 100;
 constexpr int MOST_PLAYOFF_TEAMS_PER_LEAGUE = 8;
-constexpr int OFFENSE_DIALOG_ID = 119;
 constexpr const char* EXPANSION_DRAFT_TEXT =
     "An Expansion Draft will now occur. First string players are protected from the Expansion Draft (11 Offense, "
     "11 Defense, 1 Kicker and 1 Punter).\n\nYou may use the Offense and Defense dialogs to designate your starters "
@@ -350,25 +350,6 @@ std::string Why_Expansion_Cannot_Complete(const std::vector<const FRANCHISE_EVEN
     return std::string();
 }
 
-void Offense_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl);
-
-constexpr CONTROL_TEMPLATE OFFENSE_CONTROLS[] = {
-    {-1, CONTROL_LABEL, "The new club's starters are set on its depth chart.", {10, 10, 160, 20}, CS_MULTILINE},
-    {DIALOG_OK, CONTROL_BUTTON, "OK", {65, 38, 50, 16}, CS_DEFAULT | CS_GROUP},
-};
-constexpr DIALOG_TEMPLATE OFFENSE_TEMPLATE{OFFENSE_DIALOG_ID, "Offense", 180, 62, 0, 0, 0, OFFENSE_CONTROLS, "offense"};
-constexpr int OFFENSE_USED_IDS[] = {DIALOG_OK};
-const DIALOG_REGISTRAR OFFENSE_REGISTRAR(OFFENSE_DIALOG_ID, OFFENSE_TEMPLATE, Offense_Dialog_Proc, OFFENSE_USED_IDS);
-
-void Offense_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
-{
-    // The starters are set on the club's depth chart; the dialog only has to
-    // close for the draft to go on.
-    (void)nControl;
-    if (nEvent == DIALOG_INIT)
-        Dialog.Build_Registered();
-}
-
 }  // namespace
 
 void Set_Franchise_Event_Table(const FRANCHISE_EVENT* pEvents, int nEvents)
@@ -514,7 +495,7 @@ int Run_League_Expansion_From(const FRANCHISE_EVENT* pEvents, int nEvents, int n
                                                     "&Exclude My Team", "&Proceed with Expansion Draft");
             if (nChoice == ID_YES) {
                 Set_User_Preference(PREF_CURRENT_TEAM, Get_Nth_Human_Team(0));
-                Do_Dialog(OFFENSE_DIALOG_ID, "Offense", Offense_Dialog_Proc);
+                Show_Offense_View(Get_Nth_Human_Team(0));
             } else if (nChoice == ID_NO) {
                 Set_Expansion_Exclusion(true);
             }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "base/int_math.h"
 #include "base/random.h"
@@ -61,6 +62,50 @@ private:
     int m_nSlot;
     float m_fRating[NUMBER_OF_RATINGS];
 };
+
+// Below this overall a read of the overall draws new ratings
+// (Get_Player_Overall_Or_Regenerate).
+constexpr float REGENERATION_OVERALL = 25.0f;
+
+// The potentials kept while a contract pass runs (Begin_Potential_Memo). A
+// projection reads the player's own record and settings the pass does not
+// change (the year, aging, reversion to the mean); the contract fields it
+// never reads are left out of the comparison, so a contract drawn again
+// keeps the projection.
+struct POTENTIAL_MEMO_ENTRY {
+    bool bKnown = false;
+    float fPotential = 0.0f;
+    PLAYER Key{};
+};
+struct POTENTIAL_MEMO {
+    int nDepth = 0;
+    std::vector<POTENTIAL_MEMO_ENTRY> Entries;
+};
+POTENTIAL_MEMO g_PotentialMemo;
+
+constexpr int CONTRACT_VITALS[] = {VITAL_SALARY, VITAL_SIGNING_BONUS, VITAL_CONTRACT_LENGTH,
+                                   VITAL_CONTRACT_YEARS_LEFT};
+
+POTENTIAL_MEMO_ENTRY* Potential_Memo_Entry(int nTeam, int nSlot)
+{
+    if (g_PotentialMemo.Entries.empty())
+        return nullptr;
+    return &g_PotentialMemo.Entries[static_cast<size_t>(nTeam) * PLAYERS_PER_TEAM + static_cast<size_t>(nSlot)];
+}
+
+void Copy_Projection_Inputs(PLAYER& Key, int nTeam, int nSlot)
+{
+    Copy_Player_To_Memory(&Key, nTeam, nSlot);
+    for (int nCode : CONTRACT_VITALS)
+        Key.nVital[nCode] = 0;
+}
+
+bool Same_Projection_Inputs(const PLAYER& Key, int nTeam, int nSlot)
+{
+    PLAYER Now;
+    Copy_Projection_Inputs(Now, nTeam, nSlot);
+    return std::memcmp(&Now, &Key, sizeof(PLAYER)) == 0;
+}
 
 // The return bonus of backs, receivers and defensive backs from statistics
 // 302 and 303 of a period.
@@ -193,12 +238,43 @@ float Compute_Player_Potential(int nTeam, int nSlot)
     const int n = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_PEAK_START) - Get_Player_Age(nTeam, nSlot);
     if (n <= 0)
         return std::trunc(Get_Player_Overall_Or_Regenerate(nTeam, nSlot));
-    // The projection works on the live record; the guard puts his ratings
-    // back on every way out.
-    RATING_RESTORE Restore(nTeam, nSlot);
-    for (int i = 0; i < n; ++i)
-        Age_Player_Ratings(nTeam, nSlot, 0);
-    return std::trunc(Get_Player_Overall_Or_Regenerate(nTeam, nSlot));
+    POTENTIAL_MEMO_ENTRY* pMemo = Potential_Memo_Entry(nTeam, nSlot);
+    if (pMemo != nullptr && pMemo->bKnown && Same_Projection_Inputs(pMemo->Key, nTeam, nSlot))
+        return pMemo->fPotential;
+    float fPotential = 0.0f;
+    bool bRegenerated = false;
+    {
+        // The projection works on the live record; the guard puts his
+        // ratings back on every way out.
+        RATING_RESTORE Restore(nTeam, nSlot);
+        for (int i = 0; i < n; ++i)
+            Age_Player_Ratings(nTeam, nSlot, 0);
+        bRegenerated = Get_Player_Overall_Rating(nTeam, nSlot) < REGENERATION_OVERALL;
+        fPotential = std::trunc(Get_Player_Overall_Or_Regenerate(nTeam, nSlot));
+    }
+    // A projection that drew new ratings drew random numbers: it is done
+    // again every time, as it always was.
+    if (pMemo != nullptr) {
+        pMemo->bKnown = !bRegenerated;
+        pMemo->fPotential = fPotential;
+        Copy_Projection_Inputs(pMemo->Key, nTeam, nSlot);
+    }
+    return fPotential;
+}
+
+void Begin_Potential_Memo()
+{
+    if (g_PotentialMemo.nDepth++ == 0)
+        g_PotentialMemo.Entries.assign(static_cast<size_t>(TOTAL_NUMBER_OF_TEAMS) * PLAYERS_PER_TEAM,
+                                       POTENTIAL_MEMO_ENTRY{});
+}
+
+void End_Potential_Memo()
+{
+    if (g_PotentialMemo.nDepth > 0 && --g_PotentialMemo.nDepth == 0) {
+        g_PotentialMemo.Entries.clear();
+        g_PotentialMemo.Entries.shrink_to_fit();
+    }
 }
 
 int Get_Rating_Value(int nTeam, int nSlot, float fRating)

@@ -16,6 +16,12 @@ int64_t Get_Rounded_Product(int64_t x, int64_t k, int64_t d);
 // float): his ratings aged without chance to the end of his growth, then put
 // back exactly as they were; 0 for an empty slot.
 float Compute_Player_Potential(int nTeam, int nSlot);
+// While a pass over the players' contracts runs (the calls nest), each
+// player's potential is kept and projected again only when his record
+// (contract fields aside) changed. The pass must not change the year or the
+// aging settings.
+void Begin_Potential_Memo();
+void End_Potential_Memo();
 
 
 // The player's worth (0 for an empty slot): his ratings now and at his peak,

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "league/finance_basics.h"
 #include "league/inflation.h"
@@ -137,6 +138,45 @@ bool Is_Corrupt_Salary(int nTeam, int nSlot, int nLimit)
 {
     return Get_Player_Vital_Stat(nTeam, nSlot, VITAL_PLAYER_ID) != 0 &&
            Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY) > nLimit;
+}
+
+// The franchise players of each position, listed once while a contract
+// pass runs (Begin_Market_Memo): the pass moves no player, so the market of
+// a position is the same places in the same order every time.
+struct MARKET_PLACE {
+    int nTeam;
+    int nSlot;
+};
+struct MARKET_POSITION {
+    bool bKnown = false;
+    std::vector<MARKET_PLACE> Places;
+};
+struct MARKET_MEMO {
+    int nDepth = 0;
+    MARKET_POSITION Positions[NUMBER_OF_POSITIONS];
+};
+MARKET_MEMO g_MarketMemo;
+
+// The places of a position in franchise and slot order; null outside a
+// pass or for a code that is no base position.
+const std::vector<MARKET_PLACE>* Market_Places(int nPosition)
+{
+    if (g_MarketMemo.nDepth == 0 || nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS)
+        return nullptr;
+    MARKET_POSITION& Position = g_MarketMemo.Positions[nPosition];
+    if (!Position.bKnown) {
+        Position.Places.clear();
+        for (int t = 0; t < MAX_FRANCHISES; ++t) {
+            if (!Is_Team_Slot_Used(t))
+                continue;
+            for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
+                if (Get_Player_Vital_Stat(t, s, VITAL_PLAYER_ID) != 0 &&
+                    Get_Player_Vital_Stat(t, s, VITAL_POSITION) == nPosition)
+                    Position.Places.push_back(MARKET_PLACE{t, s});
+        }
+        Position.bKnown = true;
+    }
+    return &Position.Places;
 }
 
 }  // namespace
@@ -363,28 +403,50 @@ int Get_Market_Salary(int nTeam, int nSlot, int nBase)
     const int nOverall = static_cast<int>(Get_Player_Overall_Or_Regenerate(nTeam, nSlot));
     int64_t nSum = 0;
     int64_t nWeights = 0;
-    for (int t = 0; t < MAX_FRANCHISES; ++t) {
-        if (!Is_Team_Slot_Used(t))
-            continue;
-        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
-            if (Get_Player_Vital_Stat(t, s, VITAL_PLAYER_ID) == 0 ||
-                Get_Player_Vital_Stat(t, s, VITAL_POSITION) != nPosition)
+    auto fWeigh = [&](int t, int s) {
+        const int nAgeWeight = 5 - std::abs(nAge - Get_Player_Age(t, s)) / 4;
+        if (nAgeWeight <= 0)
+            return;   // the overall cannot lift it above 0
+        const int nOther = static_cast<int>(Get_Player_Overall_Rating(t, s));
+        const int w = nAgeWeight - std::abs(nOverall - nOther);
+        if (w <= 0)
+            return;
+        nSum += static_cast<int64_t>(w) * Get_Player_Vital_Stat(t, s, VITAL_CAP_CHARGE);
+        nWeights += w;
+    };
+    if (const std::vector<MARKET_PLACE>* pPlaces = Market_Places(nPosition)) {
+        for (const MARKET_PLACE& Place : *pPlaces)
+            fWeigh(Place.nTeam, Place.nSlot);
+    } else {
+        for (int t = 0; t < MAX_FRANCHISES; ++t) {
+            if (!Is_Team_Slot_Used(t))
                 continue;
-            const int nAgeWeight = 5 - std::abs(nAge - Get_Player_Age(t, s)) / 4;
-            if (nAgeWeight <= 0)
-                continue;   // the overall cannot lift it above 0
-            const int nOther = static_cast<int>(Get_Player_Overall_Rating(t, s));
-            const int w = nAgeWeight - std::abs(nOverall - nOther);
-            if (w <= 0)
-                continue;
-            nSum += static_cast<int64_t>(w) * Get_Player_Vital_Stat(t, s, VITAL_CAP_CHARGE);
-            nWeights += w;
+            for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
+                if (Get_Player_Vital_Stat(t, s, VITAL_PLAYER_ID) != 0 &&
+                    Get_Player_Vital_Stat(t, s, VITAL_POSITION) == nPosition)
+                    fWeigh(t, s);
         }
     }
     // Nobody alike on the franchises: his own price stands.
     if (nWeights == 0)
         return nBase;
     return Clamp_To_Int(nSum / nWeights);
+}
+
+void Begin_Market_Memo()
+{
+    if (g_MarketMemo.nDepth++ == 0)
+        for (MARKET_POSITION& Position : g_MarketMemo.Positions)
+            Position.bKnown = false;
+}
+
+void End_Market_Memo()
+{
+    if (g_MarketMemo.nDepth > 0 && --g_MarketMemo.nDepth == 0)
+        for (MARKET_POSITION& Position : g_MarketMemo.Positions) {
+            Position.bKnown = false;
+            Position.Places.clear();
+        }
 }
 
 int Get_Player_Contract_Value(int nTeam, int nSlot, int nValue)

@@ -69,6 +69,11 @@ int Get_Player_Contract_Value(int nTeam, int nSlot, int nValue);
 // at the current level, weighted by likeness; nBase (the player's own price)
 // when none is alike enough.
 int Get_Market_Salary(int nTeam, int nSlot, int nBase);
+// While a pass over the players' contracts runs (the calls nest), the
+// market's places of each position are listed once; the pass must move no
+// player.
+void Begin_Market_Memo();
+void End_Market_Memo();
 // The signing bonus he asks, $K.
 int Get_Salary_Above_Minimum(int nTeam, int nSlot, int nValue);
 

@@ -31,6 +31,25 @@ int Scale_Contract_Amount(int nAmount, int64_t nRatio, int nMinimum)
     return nScaled > nMinimum ? Money_Round_Up_To_5(nScaled) : nMinimum;
 }
 
+// The memos of one pass over the players' contracts, for its length.
+class CONTRACT_PASS_MEMOS {
+public:
+    CONTRACT_PASS_MEMOS()
+    {
+        Begin_Payroll_Memo();
+        Begin_Potential_Memo();
+        Begin_Market_Memo();
+    }
+    ~CONTRACT_PASS_MEMOS()
+    {
+        End_Market_Memo();
+        End_Potential_Memo();
+        End_Payroll_Memo();
+    }
+    CONTRACT_PASS_MEMOS(const CONTRACT_PASS_MEMOS&) = delete;
+    CONTRACT_PASS_MEMOS& operator=(const CONTRACT_PASS_MEMOS&) = delete;
+};
+
 int64_t Absolute(int n)
 {
     return n < 0 ? -static_cast<int64_t>(n) : n;
@@ -83,6 +102,10 @@ void Update_Player_Computed_Value(int nTeam, int nSlot)
 
 void Update_All_Player_Computed_Values(int bAll)
 {
+    // A player's contract is drawn from figures of the whole league (the
+    // payrolls, the market, the pool's best prospect): they are kept while
+    // the pass runs and worked out again only where a contract changed.
+    const CONTRACT_PASS_MEMOS Memos;
     int nSteps = 0;
     for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
         // Franchises in use, the free agents and the pools; the hall of

@@ -374,7 +374,7 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
         int nDialog = 0;
         int nControl = 0;
         if (Words.size() < 4 || !Parse_Script_Number(Words[1], nDialog) || !Parse_Script_Number(Words[3], nControl)) {
-            Fail(Run, nLine, "dialog takes a dialog id, an action (select, set, check, spin, press) and a control id");
+            Fail(Run, nLine, "dialog takes a dialog id, an action (select, set, check, spin, slide, press) and a control id");
             return;
         }
         const std::string& Kind = Words[2];
@@ -416,6 +416,10 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
         } else if (strcasecmp(Kind.c_str(), "menu") == 0 && Words.size() == 5 && !Words[4].empty()) {
             Action.nKind = ACTION_MENU;
             Action.Text = Words[4];
+        } else if (strcasecmp(Kind.c_str(), "slide") == 0 && Words.size() == 5 &&
+                   Parse_Script_Number(Words[4], nPosition)) {
+            Action.nKind = ACTION_TRACK;
+            Action.nValue = nPosition;
         } else if (strcasecmp(Kind.c_str(), "radio") == 0 && Words.size() == 4) {
             Action.nKind = ACTION_RADIO;
         } else if (strcasecmp(Kind.c_str(), "press") == 0 && Words.size() == 4) {
@@ -434,7 +438,7 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
         } else {
             Fail(Run, nLine,
                  "dialog actions are: select CONTROL TEXT|@N, open CONTROL TEXT|@N, toggle CONTROL TEXT|@N, "
-                 "set CONTROL TEXT, check CONTROL 0|1, spin CONTROL up|down, radio CONTROL, press CONTROL, "
+                 "set CONTROL TEXT, check CONTROL 0|1, spin CONTROL up|down, slide CONTROL N, radio CONTROL, press CONTROL, "
                  "column CONTROL CODE, move-column CONTROL CODE POSITION, menu CONTROL ITEM");
             return;
         }

@@ -271,3 +271,23 @@ TEST_F(PageLayoutTest, DraftShowsTheRoundsPicksInOrder)
 }
 
 }  // namespace
+
+TEST_F(PageLayoutTest, ThePagesNameStopsShortOfTheCornerBox)
+{
+    // The corner box of Standings and Calendar spans x 668-760, y 25-54, and
+    // the date line runs y 50-64: there the name ends 8 units before the
+    // box, at 660; elsewhere at the right margin, 768 - 12 = 756.
+    const PAGE_LAYOUT Pages[] = {Layout_Standings_Page(), Layout_Calendar_Page(), Layout_Games_Page()};
+    const char* NAMES[] = {"Standings", "Calendar", "Games"};
+    const int RIGHT[] = {660, 660, 756};
+    for (int i = 0; i < 3; ++i) {
+        const PAGE_TEXT* pName = nullptr;
+        for (const PAGE_TEXT& Text : Pages[i].Texts)
+            if (Text.Text == NAMES[i] && Text.Box.nTop == 50)
+                pName = &Text;
+        ASSERT_NE(pName, nullptr) << NAMES[i];
+        EXPECT_EQ(pName->Box.nRight, RIGHT[i]) << NAMES[i];
+        EXPECT_EQ(pName->Box.nBottom, 64) << NAMES[i];
+        EXPECT_EQ(pName->nAlign, ALIGN_RIGHT) << NAMES[i];
+    }
+}

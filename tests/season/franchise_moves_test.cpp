@@ -8,6 +8,10 @@
 #include <string>
 
 #include "season_cycle_fixture.h"
+#include "frontoffice/team_views.h"
+#include "league/human_teams.h"
+#include "platform/dialogs.h"
+#include "platform/ui.h"
 #include "test_support.h"
 #include "league/cities.h"
 #include "league/league_structure.h"
@@ -433,6 +437,38 @@ TEST_F(FranchiseMovesTest, UserIsToldOfTheNewClubsAndMayStayOut)
     EXPECT_EQ(Get_Team_Stat(nStars, TEAM_STAT_CITY), 2);   // the Dallas record
     EXPECT_EQ(Get_Team_Stat(nStars, TEAM_STAT_DIVISION), 2);
     EXPECT_EQ(Count_Team_Players(nStars), 51);
+}
+
+// "&View My Team" shows the Offense view of the user's club, then the
+// draft goes on.
+TEST_F(FranchiseMovesTest, UserViewsHisClubsOffenseBeforeTheDraft)
+{
+    Build_History_League(1);
+    season_cycle::Fill_Legal_Club(0, 45, 1000, 60.0f);
+    season_cycle::Fill_Legal_Club(1, 45, 2000, 60.0f);
+    season_cycle::Fill_Legal_Club(2, 45, 3000, 60.0f);
+    const FRANCHISE_EVENT Rows[] = {{2002, EVENT_EXPANSION, "NFL", "Dallas,Stars", "DST", 2, "Star Field"}};
+    dialogs::Reset();
+    ui::Queue_Answer(ID_OK);    // the list of new clubs
+    ui::Queue_Answer(ID_YES);   // "&View My Team"
+    EXPECT_EQ(Run_League_Expansion_From(Rows, 1, 2002), 1);
+    // The clubs are sorted by city again after the new one came in: the
+    // user's club is where it stands now.
+    const int nUser = Get_Nth_Human_Team(0);
+    ASSERT_GE(nUser, 0);
+    EXPECT_EQ(Get_User_Preference(PREF_CURRENT_TEAM), nUser);
+    const DIALOG_RECORD* pView = nullptr;
+    for (const DIALOG_RECORD& Record : dialogs::Records())
+        if (Record.nDialogId == OFFENSE_VIEW_DIALOG)
+            pView = &Record;
+    ASSERT_NE(pView, nullptr);
+    const DIALOG_CONTROL* pClubs = pView->Find(TEAM_VIEW_CLUB_COMBO);
+    ASSERT_NE(pClubs, nullptr);
+    ASSERT_GE(pClubs->nSelected, 0);
+    EXPECT_EQ(pClubs->ItemData[static_cast<size_t>(pClubs->nSelected)], nUser);
+    EXPECT_FALSE(pView->Find(TEAM_VIEW_LIST)->Rows.empty());
+    EXPECT_FALSE(Is_Expansion_Excluded());
+    dialogs::Reset();
 }
 
 }  // namespace

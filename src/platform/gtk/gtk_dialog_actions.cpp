@@ -248,6 +248,13 @@ void Carry_Out(OPEN_DIALOG& Open, const DIALOG_ACTION& Action)
             gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(pMain), Action.nValue != 0);
         return;
     case ACTION_PRESS:
+        if (pControl->nKind == CONTROL_RADIO) {
+            // A press on a radio button chooses it, as a click does.
+            DIALOG_ACTION Radio = Action;
+            Radio.nKind = ACTION_RADIO;
+            Carry_Out(Open, Radio);
+            return;
+        }
         if (pControl->nKind != CONTROL_BUTTON || !pControl->bVisible)
             break;
         dialogs::Record_Line(Dialog, dialogs::Describe_Action(Action));

@@ -852,6 +852,23 @@ void Fill_List(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
     }
 }
 
+// A wrapping label asks for its whole text on one line as its natural
+// width, and a dialog that cannot be resized grows to it; held to as many
+// characters as its rectangle takes (in the measure GTK's labels use), it
+// asks for no more than the rectangle and wraps there, as a static control
+// does.
+void Hold_Label_To_Width(GtkWidget* pLabel, int cxPixels)
+{
+    PangoContext* pContext = gtk_widget_get_pango_context(pLabel);
+    PangoFontMetrics* pMetrics = pango_context_get_metrics(pContext, pango_context_get_font_description(pContext),
+                                                           pango_context_get_language(pContext));
+    const int nChar = std::max(pango_font_metrics_get_approximate_char_width(pMetrics),
+                               pango_font_metrics_get_approximate_digit_width(pMetrics));
+    pango_font_metrics_unref(pMetrics);
+    if (nChar > 0)
+        gtk_label_set_max_width_chars(GTK_LABEL(pLabel), std::max(cxPixels * PANGO_SCALE / nChar, 1));
+}
+
 void Sync_Control(OPEN_DIALOG& Open, CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
 {
     QUIET Quiet(Open);
@@ -862,6 +879,7 @@ void Sync_Control(OPEN_DIALOG& Open, CONTROL_WIDGETS& W, const DIALOG_CONTROL& C
     switch (Control.nKind) {
     case CONTROL_LABEL:
         Set_Label_Text(W.pMain, Control.Text);
+        Hold_Label_To_Width(W.pMain, Pixels.cx);
         break;
     case CONTROL_EDIT:
         if (GTK_IS_ENTRY(W.pMain)) {
