@@ -16,3 +16,9 @@ int Get_Composite_Grade(int nTeam, int nSlot, int nCode);
 int Get_Composite_Value_Grade(int nTeam, int nSlot);
 // The salary grade 0-20 (code 411) from the value grade and the position's limits.
 int Get_Composite_Salary_Grade(int nTeam, int nSlot);
+
+// The card game's combination bonus of two defensive grades (407-410) in
+// section 0-3 (the card play kinds); sections outside 0-3 give 0.
+int Get_Grade_Combo_Bonus(int nSection, int nGradeA, int nGradeB);
+// The same for two offensive grades (400-406).
+int Get_Grade_Combo_Bonus_2(int nSection, int nGradeA, int nGradeB);

@@ -9,6 +9,7 @@
 #include "export/ratings_file.h"
 #include "export/statistics_file.h"
 #include "shell/script_runner.h"
+#include "tools/card_export.h"
 
 namespace {
 
@@ -78,6 +79,14 @@ const TOOL TOOLS[] = {
              return false;
          Result = std::to_string(Write_Player_Stats_File(Args[0].c_str(), V[0], V[1], V[2], V[3], V[4])) +
                   " written to " + Args[0];
+         return true;
+     }},
+    {"Export_Tolvaren_Cards", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         int nDeckPlays = 0;
+         const int nWritten = Export_Tolvaren_Cards(&nDeckPlays);
+         Result = std::to_string(nWritten) + " card pictures written to " + TOLVAREN_OUTPUT_FOLDER + ", deck of " +
+                  std::to_string(nDeckPlays) + " plays";
          return true;
      }},
 };
