@@ -135,9 +135,11 @@ std::string Team_Card_City(int nTeam)
 
 std::string Team_Card_Name(int nTeam)
 {
+    char szCity[64] = "";
     char szNickname[64] = "";
+    Get_Team_String(szCity, nTeam, TEAM_STRING_CITY);
     Get_Team_String(szNickname, nTeam, TEAM_STRING_NICKNAME);
-    return Team_Card_City(nTeam) + " " + szNickname;
+    return std::string(szCity) + " " + szNickname;
 }
 
 std::string Player_Card_Name(int nTeam, int nSlot)
@@ -172,8 +174,9 @@ void Draw_Player_Card(CANVAS& Canvas, int nTeam, int nCard)
     const int nRow = Get_Card_Grade_Row(nPosition);
     const char* szColour = bDefence ? "umber" : "blue";
 
-    Draw_Template(Canvas, Format("Tolvaren//Thin_%s_line.png", szColour), 36, 210, 750, 8);
-    Draw_Template(Canvas, std::string("Tolvaren//Stats//6 Stats w box ") + szColour + ".png", 36, 700, 750, 300);
+    if (!Draw_Template(Canvas, Format("Tolvaren//Thin_%s_line.png", szColour), 36, 210, 750, 8))
+        Canvas.Fill_Rect(CANVAS_RECT{36, 212, 786, 218}, Line);
+    Draw_Template(Canvas, std::string("Tolvaren//Stats//6 Stats w box ") + szColour + ".png", 36, 748, 750, 300);
     Draw_Template(Canvas, "Tolvaren//Jerseys//Jersey-" + std::to_string(nTeam) + ".png", 520, 252, 260, 300);
     Draw_Template(Canvas, "Tolvaren//Helmets//Helmet-" + std::to_string(nTeam) + (bDefence ? "-right" : "-left") +
                               ".png",
@@ -207,13 +210,13 @@ void Draw_Player_Card(CANVAS& Canvas, int nTeam, int nCard)
 
     // The club's city and the player's name.
     Text(Canvas, Team_Card_City(nTeam), CANVAS_RECT{370, 60, 600, 110}, TEXT_LEFT | TEXT_VCENTER, Font(30), GREY);
-    Text(Canvas, Player_Card_Name(nTeam, nSlot), CANVAS_RECT{40, 640, 782, 700}, TEXT_CENTER | TEXT_VCENTER,
+    Text(Canvas, Player_Card_Name(nTeam, nSlot), CANVAS_RECT{40, 684, 782, 744}, TEXT_CENTER | TEXT_VCENTER,
          Font(50, true), BLACK);
 
     // Six statistic lines: values at the left, captions at the right.
     const int nPeriod = Get_User_Preference(PREF_STAT_PERIOD);
     for (int i = 0; i < 6; ++i) {
-        const int y = 720 + 47 * i;
+        const int y = 756 + 47 * i;
         Text(Canvas, Format_Player_Card_Stat(nTeam, nSlot, Get_Card_Stat_Kind(nRow, i), nPeriod),
              CANVAS_RECT{80, y, 400, y + 44}, TEXT_LEFT | TEXT_VCENTER, Font(34, true), BLACK);
         Text(Canvas, Get_Card_Stat_Caption(nRow, i), CANVAS_RECT{400, y, 742, y + 44}, TEXT_RIGHT | TEXT_VCENTER,

@@ -211,6 +211,8 @@ std::string Format_Player_Card_Stat(int nTeam, int nSlot, int nKind, int nPeriod
     case CARD_STAT_TOUCHDOWNS_INTERCEPTIONS:
         return std::to_string(Stat(STAT_PASSING_TOUCHDOWNS)) + "/" + std::to_string(Stat(STAT_INTERCEPTIONS_THROWN));
     case CARD_STAT_PASSER_RATING:
+        if (Stat(STAT_PASS_ATTEMPTS) <= 0)
+            return "0.0";
         return Rate_Text(Stat(STAT_CODE_PASSER_RATING));
     default:
         return "";

@@ -74,6 +74,7 @@ protected:
         Use_Franchises(2);
         Set_User_Preference(PREF_CURRENT_TEAM, 1);
         Set_User_Preference(PREF_STAT_PERIOD, 0);
+        League.Universe.nStat[FIRST_SEASON_YEAR] = 2024;
         Set_Team_String("New York", 1, TEAM_STRING_CITY);
         Set_Team_String("Jets", 1, TEAM_STRING_NICKNAME);
         Set_Team_String("NYJ", 1, TEAM_STRING_ABBREVIATION);
