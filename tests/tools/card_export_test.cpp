@@ -311,4 +311,28 @@ TEST_F(CardExportTest, ASmallDeckStopsAtTheLastPlay)
     EXPECT_EQ(Picture.Get_Pixel(411, 561), 0xFFFFFFFFu);
 }
 
+TEST_F(CardExportTest, TemplatePicturesAreDrawnWhenSuppliedAndLeftOutWhenDamaged)
+{
+    SCRATCH_FOLDER Scratch("card_export_templates");
+    ASSERT_TRUE(files::Create_Folders("Tolvaren/Plays"));
+    CANVAS Red(8, 8);
+    Red.Clear(CANVAS_COLOR{200, 0, 0, 255});
+    ASSERT_TRUE(Write_Png_File("Tolvaren/Plays/Roster-Blank.png", Red));
+    ASSERT_TRUE(Append_Line_To_File("Tolvaren/Plays/Playbook-Blank.png", "not a picture"));
+
+    CANVAS Canvas(TOLVAREN_CARD_HEIGHT, TOLVAREN_CARD_HEIGHT);
+    Canvas.Clear(CANVAS_COLOR{255, 255, 255, 255});
+    Draw_Tolvaren_Card(Canvas, 1, TOLVAREN_ROSTER_CHECKLIST, false);
+    // The blank roster stretched over (36, 36)-(784, 1084), under the texts;
+    // outside it the drawn frame's white ground.
+    EXPECT_EQ(Canvas.Get_Pixel(45, 1075), 0xFFC80000u);
+    EXPECT_EQ(Canvas.Get_Pixel(400, 30), 0xFFFFFFFFu);
+    // The damaged playbook blank is left out: white where it would lie.
+    Canvas.Clear(CANVAS_COLOR{255, 255, 255, 255});
+    Draw_Tolvaren_Card(Canvas, 1, TOLVAREN_PLAYBOOK_CHECKLIST, false);
+    EXPECT_EQ(Canvas.Get_Pixel(45, 775), 0xFFFFFFFFu);
+    // Drawing writes no list.
+    EXPECT_FALSE(files::File_Exists(TOLVAREN_PLAYBOOKS_CSV));
+}
+
 }  // namespace
