@@ -84,6 +84,16 @@ TEST_F(CompositeGradesTest, SalaryGradesAndTheStartersFloor)
         EXPECT_EQ(Get_Composite_Salary_Grade(0, 7), 0) << "position " << p;
         EXPECT_EQ(Get_Player_Stat(0, 0, 0, 411), nSlotZero) << "position " << p;
     }
+    // A back whose value lands exactly on a limit takes the next level: with
+    // receiving 585 (g' 8) and power 825 (goal line, g' 32), S = 256 + 18,022
+    // = 18,278, V = 6,203, the root of 6,203,000 rounds to 2,491, and r =
+    // 3,736 + 3,264 = 7,000: not below the RB's limit 7,000, so below 8,000,
+    // level 8 (not 5).
+    PLAYER& Back = Put_Player(0, 3, 503, POSITION_RB);
+    Back.fRating[RATING_RECEIVING] = 585.0f;
+    Back.fRating[RATING_POWER] = 825.0f;
+    EXPECT_EQ(Get_Composite_Value_Grade(0, 3), 7000);
+    EXPECT_EQ(Get_Composite_Salary_Grade(0, 3), 8);
     Put_Player(0, 0, 502, POSITION_K);
     EXPECT_EQ(Get_Player_Stat(0, 0, 0, 411), 0);
     EXPECT_EQ(Get_Player_Stat(0, 0, 0, 412), 1600);
