@@ -120,7 +120,9 @@ const char* Position_Abbreviation(int nPosition)
     return nPosition >= POSITION_QB && nPosition <= POSITION_P ? Get_Resource_String(59 + nPosition) : "Any";
 }
 
-std::string Team_Card_City(int nTeam)
+}  // namespace
+
+std::string Get_Card_Team_City(int nTeam)
 {
     if (nTeam < 0)
         return "NFL Average";
@@ -133,6 +135,8 @@ std::string Team_Card_City(int nTeam)
     return szCity;
 }
 
+namespace {
+
 std::string Team_Card_Name(int nTeam)
 {
     char szCity[64] = "";
@@ -142,7 +146,9 @@ std::string Team_Card_Name(int nTeam)
     return std::string(szCity) + " " + szNickname;
 }
 
-std::string Player_Card_Name(int nTeam, int nSlot)
+}  // namespace
+
+std::string Get_Card_Player_Name(int nTeam, int nSlot)
 {
     char szFull[96] = "";
     Get_Player_Full_Name(nTeam, nSlot, szFull, sizeof(szFull));
@@ -156,6 +162,8 @@ std::string Player_Card_Name(int nTeam, int nSlot)
     std::snprintf(sz, sizeof(sz), "%c. %s", szFirst[0] != 0 ? szFirst[0] : ' ', szLast);
     return sz;
 }
+
+namespace {
 
 int Card_Grade(int nTeam, int nSlot, int nCode)
 {
@@ -209,8 +217,8 @@ void Draw_Player_Card(CANVAS& Canvas, int nTeam, int nCard)
     }
 
     // The club's city and the player's name.
-    Text(Canvas, Team_Card_City(nTeam), CANVAS_RECT{370, 60, 600, 110}, TEXT_LEFT | TEXT_VCENTER, Font(30), GREY);
-    Text(Canvas, Player_Card_Name(nTeam, nSlot), CANVAS_RECT{40, 684, 782, 744}, TEXT_CENTER | TEXT_VCENTER,
+    Text(Canvas, Get_Card_Team_City(nTeam), CANVAS_RECT{370, 60, 600, 110}, TEXT_LEFT | TEXT_VCENTER, Font(30), GREY);
+    Text(Canvas, Get_Card_Player_Name(nTeam, nSlot), CANVAS_RECT{40, 684, 782, 744}, TEXT_CENTER | TEXT_VCENTER,
          Font(50, true), BLACK);
 
     // Six statistic lines: values at the left, captions at the right.

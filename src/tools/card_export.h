@@ -85,6 +85,13 @@ CARD_STAT Get_Card_Stat_Kind(int nRow, int nLine);
 // CARD_STAT_NONE or an empty slot.
 std::string Format_Player_Card_Stat(int nTeam, int nSlot, int nKind, int nPeriod);
 
+// The club's city as a card shows it: "NFL Average" for team -1; "New York"
+// (in any case) as "New York (AFC)" for the Jets, "New York (NFC)" otherwise.
+std::string Get_Card_Team_City(int nTeam);
+// The player's full name, or "%c. %s" (initial and last name) when the full
+// name is longer than 24 characters.
+std::string Get_Card_Player_Name(int nTeam, int nSlot);
+
 // The roster slot of card 0-21 (the side's first slot plus the card's
 // place), -1 for another card or when the club has no player there.
 int Get_Card_Player_Slot(int nTeam, int nCard);

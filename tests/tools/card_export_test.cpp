@@ -176,6 +176,20 @@ TEST_F(CardExportTest, RowsStatisticsAndNames)
     EXPECT_EQ(Get_Card_Player_Slot(1, 11), 11);
     EXPECT_EQ(Get_Card_Player_Slot(1, 21), 21);
     EXPECT_EQ(Get_Card_Player_Slot(1, 22), -1);
+    // The city line and the name line.
+    EXPECT_EQ(Get_Card_Team_City(1), "New York (AFC)");
+    EXPECT_EQ(Get_Card_Team_City(-1), "NFL Average");
+    Set_Team_String("NEW YORK", 0, TEAM_STRING_CITY);
+    Set_Team_String("Giants", 0, TEAM_STRING_NICKNAME);
+    EXPECT_EQ(Get_Card_Team_City(0), "New York (NFC)");
+    Set_Team_String("Boston", 0, TEAM_STRING_CITY);
+    EXPECT_EQ(Get_Card_Team_City(0), "Boston");
+    EXPECT_EQ(Get_Card_Player_Name(1, 0), "Sam Adams");
+    Set_Player_First_Name(1, 0, "Bartholomew");
+    Set_Player_Last_Name(1, 0, "Featherstonehaugh");   // 29 characters in all
+    EXPECT_EQ(Get_Card_Player_Name(1, 0), "B. Featherstonehaugh");
+    Set_Player_First_Name(1, 0, "Bart");                // 22: the full name stays
+    EXPECT_EQ(Get_Card_Player_Name(1, 0), "Bart Featherstonehaugh");
     EXPECT_EQ(Get_Card_Play_Name("Full House Play Action Go Power O"), "Full House Play Action Go");
     EXPECT_EQ(Get_Card_Play_Name("Deep Post"), "Deep Post");
     EXPECT_EQ(Format_Card_Play_Line(1, 0),
