@@ -168,6 +168,30 @@ TEST_F(CardExportTest, RowsStatisticsAndNames)
     EXPECT_EQ(Format_Player_Card_Stat(1, 1, CARD_STAT_RUSH_TOUCHDOWNS, 0), "2");
     EXPECT_EQ(Format_Player_Card_Stat(1, 2, CARD_STAT_YARDS_PER_RUSH, 0), "0.0");
     EXPECT_EQ(Format_Player_Card_Stat(1, 1, CARD_STAT_NONE, 0), "");
+    // A passer: 25 of 40 for 300 yards, 3 touchdowns, 1 interception:
+    // 62.5 per cent; the rating's parts 1.625 + 1.125 + 1.5 + 1.75 = 6,
+    // x 100 / 6 = 100.0.
+    EXPECT_EQ(Format_Player_Card_Stat(1, 0, CARD_STAT_PASSER_RATING, 0), "0.0");   // no pass yet
+    Set_Player_Stat(1, 0, 0, STAT_PASS_ATTEMPTS, 40);
+    Set_Player_Stat(1, 0, 0, STAT_PASS_COMPLETIONS, 25);
+    Set_Player_Stat(1, 0, 0, STAT_PASSING_YARDS, 300);
+    Set_Player_Stat(1, 0, 0, STAT_PASSING_TOUCHDOWNS, 3);
+    Set_Player_Stat(1, 0, 0, STAT_INTERCEPTIONS_THROWN, 1);
+    EXPECT_EQ(Format_Player_Card_Stat(1, 0, CARD_STAT_PASSING_YARDS, 0), "300");
+    EXPECT_EQ(Format_Player_Card_Stat(1, 0, CARD_STAT_COMPLETION_RATE, 0), "62.5");
+    EXPECT_EQ(Format_Player_Card_Stat(1, 0, CARD_STAT_TOUCHDOWNS_INTERCEPTIONS, 0), "3/1");
+    EXPECT_EQ(Format_Player_Card_Stat(1, 0, CARD_STAT_PASSER_RATING, 0), "100.0");
+    // A defender: 30 solo tackles and 12 assists, 4 sacks, 6 passes
+    // defensed, 2 interceptions.
+    Set_Player_Stat(1, 15, 0, STAT_SOLO_TACKLES, 30);
+    Set_Player_Stat(1, 15, 0, STAT_TACKLE_ASSISTS, 12);
+    Set_Player_Stat(1, 15, 0, STAT_SACKS, 4);
+    Set_Player_Stat(1, 15, 0, STAT_PASSES_DEFENSED, 6);
+    Set_Player_Stat(1, 15, 0, STAT_INTERCEPTIONS, 2);
+    EXPECT_EQ(Format_Player_Card_Stat(1, 15, CARD_STAT_TACKLES, 0), "42");
+    EXPECT_EQ(Format_Player_Card_Stat(1, 15, CARD_STAT_SACKS, 0), "4");
+    EXPECT_EQ(Format_Player_Card_Stat(1, 15, CARD_STAT_PASSES_DEFENSED, 0), "6");
+    EXPECT_EQ(Format_Player_Card_Stat(1, 15, CARD_STAT_INTERCEPTIONS, 0), "2");
     EXPECT_EQ(Format_Player_Card_Stat(1, 60, CARD_STAT_RUSH_YARDS, 0), "");
     // The card slots: offence from the first offensive slot, defence from
     // the first defensive one.
