@@ -197,3 +197,53 @@ int Get_Composite_Salary_Grade(int nTeam, int nSlot)
         nGrade = SALARY_CAPS[p];
     return nGrade < 0 ? 0 : nGrade;
 }
+
+int Get_Grade_Combo_Bonus(int nSection, int nGradeA, int nGradeB)
+{
+    auto Has = [&](int nCode) { return nGradeA == nCode || nGradeB == nCode; };
+    switch (nSection) {
+    case 0:
+        if (Has(407))
+            return Has(410) ? 5 : 4;
+        return Has(410) ? 1 : 0;
+    case 1:
+        if (Has(407))
+            return Has(410) ? 5 : 2;
+        return Has(410) ? 3 : 0;
+    case 2:
+        if (Has(409))
+            return Has(410) ? 7 : 4;
+        return Has(410) ? 3 : 0;
+    case 3:
+        if (Has(409))
+            return Has(408) ? 7 : 2;
+        return Has(408) ? 5 : 0;
+    default:
+        return 0;
+    }
+}
+
+int Get_Grade_Combo_Bonus_2(int nSection, int nGradeA, int nGradeB)
+{
+    auto Has = [&](int nCode) { return nGradeA == nCode || nGradeB == nCode; };
+    switch (nSection) {
+    case 0:
+        if (Has(401))
+            return Has(403) ? 3 : 1;
+        return Has(403) ? 2 : 0;
+    case 1:
+        return Has(402) ? 3 : 0;
+    case 2:
+        if (Has(405))
+            return Has(404) ? 3 : 1;
+        return Has(404) ? 2 : 0;
+    case 3: {
+        int nBonus = Has(406) ? 3 : 0;
+        if (Has(405))
+            nBonus = Has(406) ? 5 : 2;
+        return nBonus + (Has(400) ? 1 : 0);
+    }
+    default:
+        return 0;
+    }
+}

@@ -332,11 +332,11 @@ bool Save_Canvas_As_Png(const char* szPath, const CANVAS& Picture, int nWidth, i
     Image.width = static_cast<png_uint_32>(nWidth);
     Image.height = static_cast<png_uint_32>(nHeight);
     Image.format = PNG_FORMAT_RGB;
-    png_alloc_size_t nSize = 0;
-    if (!png_image_write_to_memory(&Image, nullptr, &nSize, 0, Rgb.data(), 0, nullptr) || nSize == 0)
-        return false;
-    std::vector<uint8_t> Data(nSize);
-    if (!png_image_write_to_memory(&Image, Data.data(), &nSize, 0, Rgb.data(), 0, nullptr))
+    // One pass into a buffer of the largest size the picture can take (a
+    // probe for the exact size would compress it twice).
+    std::vector<uint8_t> Data(PNG_IMAGE_PNG_SIZE_MAX(Image));
+    png_alloc_size_t nSize = Data.size();
+    if (!png_image_write_to_memory(&Image, Data.data(), &nSize, 0, Rgb.data(), 0, nullptr) || nSize == 0)
         return false;
     Data.resize(nSize);
     return Write_Bytes_Replacing(szPath, Data);

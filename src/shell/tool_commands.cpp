@@ -18,6 +18,7 @@
 #include "tools/playbook_import.h"
 #include "tools/ratings_loader.h"
 #include "tools/input_readers.h"
+#include "tools/card_export.h"
 
 namespace {
 
@@ -222,6 +223,14 @@ const TOOL TOOLS[] = {
     {"Create_All_Universe_Databases", 0, 0, "",
      [](const ARGS&, std::string& Result, std::string& Problem) {
          return Database_Build_Outcome(Create_All_Universe_Databases(), Result, Problem);
+     }},
+    {"Export_Tolvaren_Cards", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         int nDeckPlays = 0;
+         const int nWritten = Export_Tolvaren_Cards(&nDeckPlays);
+         Result = std::to_string(nWritten) + " card pictures written to " + TOLVAREN_OUTPUT_FOLDER + ", deck of " +
+                  std::to_string(nDeckPlays) + " plays";
+         return true;
      }},
 };
 

@@ -1,0 +1,143 @@
+// The card-game export: one club as a printable deck of the Tolvaren card
+// game. 54 PNG pictures (22 player cards, 25 play cards, 5 audible cards and
+// the two checklists), "Players.csv" with the players' card grades, and the
+// play and audible lists appended to "Tolvaren-Playbooks.csv" and
+// "Tolvaren-Audibles.csv" in the current folder.
+//
+// Every card is drawn by a function onto a canvas of its own, from template
+// pictures the user may supply under "Tolvaren" (none ship); a missing
+// picture leaves its area undrawn, and the texts are drawn regardless.
+#pragma once
+
+#include <string>
+
+#include "platform/canvas.h"
+
+constexpr int TOLVAREN_CARD_COUNT = 54;
+constexpr int TOLVAREN_PLAYER_CARDS = 22;        // cards 0-21
+constexpr int TOLVAREN_FIRST_PLAY_CARD = 22;     // cards 22-46: the 25 deck plays
+constexpr int TOLVAREN_FIRST_AUDIBLE_CARD = 47;  // cards 47-51
+constexpr int TOLVAREN_ROSTER_CHECKLIST = 52;
+constexpr int TOLVAREN_PLAYBOOK_CHECKLIST = 53;
+constexpr int TOLVAREN_CARD_WIDTH = 822;
+constexpr int TOLVAREN_CARD_HEIGHT = 1122;
+constexpr int TOLVAREN_DECK_PLAYS = 25;
+constexpr int TOLVAREN_AUDIBLES = 5;
+
+constexpr const char* TOLVAREN_OUTPUT_FOLDER = "Tolvaren//Output";
+constexpr const char* TOLVAREN_PLAYBOOKS_CSV = "Tolvaren-Playbooks.csv";
+constexpr const char* TOLVAREN_AUDIBLES_CSV = "Tolvaren-Audibles.csv";
+constexpr const char* TOLVAREN_PLAYERS_CSV = "Tolvaren//Output//Players.csv";
+
+// ---------------------------------------------------------------------------
+// Card grade slots: one byte per slot of an offensive play's card (the play
+// card fields). Slots 1, 2 and 5 hold an offensive grade 400-406 as grade -
+// 400 (a grade below 400 is stored as 7, none); slots 3 and 4 a defensive
+// grade 407-410 as grade - 407 (a grade below 407 is stored as 4, none);
+// other slots hold the value itself. False for a bad team, play or slot.
+bool Set_Card_Grade_Slot(int nTeam, int nPlay, int nSlot, int nGrade);
+// The grade back: byte + 400 (slots 1, 2, 5; -1 above 406), byte + 407
+// (slots 3, 4; -1 above 410), else the byte.
+int Get_Card_Grade_Slot(int nTeam, int nPlay, int nSlot);
+
+// ---------------------------------------------------------------------------
+// Player cards
+
+// The grade rows of a player card.
+enum CARD_GRADE_ROW : int {
+    CARD_ROW_SKILL = 0,        // RB, FB, TE, WR
+    CARD_ROW_LINE = 1,         // T, G, C
+    CARD_ROW_DEFENCE = 2,      // DE, DT, LB, CB, S
+    CARD_ROW_QUARTERBACK = 3   // QB, K, P
+};
+int Get_Card_Grade_Row(int nPosition);
+// The composite grade code of slot 0-5 of a row, -1 for an empty slot.
+int Get_Card_Grade_Code(int nRow, int nSlot);
+// "%d" of a grade held to 99; "" for 0.
+std::string Format_Card_Grade(int nGrade);
+// The six statistic lines' captions of a row ("" for a blank line).
+const char* Get_Card_Stat_Caption(int nRow, int nLine);
+
+// The statistics a card line shows.
+enum CARD_STAT : int {
+    CARD_STAT_NONE = 0,
+    CARD_STAT_RUSH_YARDS,
+    CARD_STAT_YARDS_PER_RUSH,
+    CARD_STAT_RUSH_TOUCHDOWNS,
+    CARD_STAT_RECEPTIONS,
+    CARD_STAT_RECEIVING_YARDS,
+    CARD_STAT_RECEIVING_TOUCHDOWNS,
+    CARD_STAT_GAMES,
+    CARD_STAT_STARTS,
+    CARD_STAT_TACKLES,
+    CARD_STAT_SACKS,
+    CARD_STAT_PASSES_DEFENSED,
+    CARD_STAT_INTERCEPTIONS,
+    CARD_STAT_PASSING_YARDS,
+    CARD_STAT_COMPLETION_RATE,
+    CARD_STAT_TOUCHDOWNS_INTERCEPTIONS,
+    CARD_STAT_PASSER_RATING
+};
+CARD_STAT Get_Card_Stat_Kind(int nRow, int nLine);
+// One statistic of the player for the period as the card shows it: whole
+// numbers "%d", "4.5" for yards a rush, "62.5" for the completion rate and
+// the passer rating, "21/7" for touchdowns and interceptions; "" for
+// CARD_STAT_NONE or an empty slot.
+std::string Format_Player_Card_Stat(int nTeam, int nSlot, int nKind, int nPeriod);
+
+// The club's city as a card shows it: "NFL Average" for team -1; "New York"
+// (in any case) as "New York (AFC)" for the Jets, "New York (NFC)" otherwise.
+std::string Get_Card_Team_City(int nTeam);
+// The player's full name, or "%c. %s" (initial and last name) when the full
+// name is longer than 24 characters.
+std::string Get_Card_Player_Name(int nTeam, int nSlot);
+
+// The roster slot of card 0-21 (the side's first slot plus the card's
+// place), -1 for another card or when the club has no player there.
+int Get_Card_Player_Slot(int nTeam, int nCard);
+
+// ---------------------------------------------------------------------------
+// Play and audible cards
+
+// The offensive play of the n-th deck card (0-24): the n-th play among 0-59
+// whose deck flag is set; -1 when the deck has fewer plays.
+int Find_Card_Deck_Play(int nTeam, int n);
+// The card name of a play: a long name shortened by the table of card
+// names, else the name itself.
+std::string Get_Card_Play_Name(const std::string& Full);
+// The play list line of a deck play ("name,number,kind,type,card name,
+// grade,grade,grade,grade,bonus").
+std::string Format_Card_Play_Line(int nTeam, int nPlay);
+
+struct AUDIBLE_CARD {
+    const char* szKey;       // a picture under "Tolvaren/Plays", or "d/N": defensive play N's diagram
+    const char* szCost;      // "??", "+?", "?" or a picture name
+    const char* szName;
+    const char* szLine[5];   // the description, up to five lines
+};
+int Get_Audible_Card_Count();
+const AUDIBLE_CARD& Get_Audible_Card(int n);
+// The audible entry of card 47-51 of a team.
+int Get_Team_Audible_Entry(int nTeam, int nCard);
+std::string Format_Audible_Line(int nTeam, int nCard);
+
+// ---------------------------------------------------------------------------
+// Drawing and the export
+
+// The picture size of a card: 822 x 1,122, the playbook checklist 1,122 x 822.
+void Get_Tolvaren_Card_Size(int nCard, int* pnWidth, int* pnHeight);
+// Draws card 0-53 of the team onto the canvas (which must be at least the
+// card's size). With bWriteLists a play card appends its line to
+// "Tolvaren-Playbooks.csv" and an audible card to "Tolvaren-Audibles.csv".
+void Draw_Tolvaren_Card(CANVAS& Canvas, int nTeam, int nCard, bool bWriteLists);
+// The output file of card 0-53 of a team.
+std::string Get_Tolvaren_Card_Path(int nTeam, int nCard);
+// Writes "Players.csv" of the team (appended line by line, as a fresh
+// export deletes it first).
+void Write_Tolvaren_Players_Csv(int nTeam, const char* szPath);
+
+// The export of the viewed team: deletes the old lists under the output
+// folder, creates the folders, makes the viewed team valid, writes the 54
+// pictures and "Players.csv". Returns the pictures written; *pnDeckPlays
+// (when given) the plays the club's deck holds.
+int Export_Tolvaren_Cards(int* pnDeckPlays = nullptr);
