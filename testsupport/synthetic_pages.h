@@ -289,6 +289,20 @@ inline std::vector<std::pair<int, std::string>> Synthetic_Player_Rows(int nTeam,
     return Rows;
 }
 
+// Gives every player in use of the first nTeams clubs without an external
+// ID the ID "Rt" + team + slot ("Rt0712"); the default league has none.
+inline void Give_Players_External_Ids(int nTeams = IMPORT_TEAMS)
+{
+    for (int nTeam = 0; nTeam < nTeams; ++nTeam)
+        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
+            if (!Is_Player_Slot_Used(nTeam, nSlot) || Get_Player_Corvel_ID_Text(nTeam, nSlot)[0] != '\0')
+                continue;
+            char szId[16];
+            std::snprintf(szId, sizeof(szId), "Rt%02d%02d", nTeam % 100, nSlot % 100);
+            Set_Player_Corvel_ID(nTeam, nSlot, szId);
+        }
+}
+
 // Writes every page of the league's first nTeams clubs; returns the number
 // of player pages.
 inline int Write_Synthetic_Pages(const SYNTHETIC_PAGE_OPTIONS& Options = SYNTHETIC_PAGE_OPTIONS())

@@ -208,7 +208,18 @@ bool Write_Parsed_Page(const char* szPage, const char* szParsed, std::string& Po
     PAGE_FILE Page(szPage);
     if (!Page.Is_Open())
         return false;
-    FILE* pOut = files::Open_File(szParsed, "wb");
+    // The folder is resolved once a run: resolving each new name would list
+    // a folder of thousands of pages once per player.
+    static std::string s_Folder;
+    static std::string s_ResolvedFolder;
+    std::string Parsed = szParsed;
+    const size_t nSlash = Parsed.rfind('/');
+    const std::string Folder = nSlash == std::string::npos ? "." : Parsed.substr(0, nSlash);
+    if (Folder != s_Folder || !files::Folder_Exists(s_ResolvedFolder.c_str())) {
+        s_Folder = Folder;
+        s_ResolvedFolder = files::Resolve_Path(Folder.c_str());
+    }
+    FILE* pOut = files::Open_File_In_Folder(s_ResolvedFolder, Parsed.substr(nSlash + 1), "wb");
     if (pOut == nullptr)
         return false;
     std::string Line;
@@ -424,29 +435,32 @@ void Download_Player_Data(STAT_IMPORT_RUN& Run, const std::string& Line, int nYe
 void Read_Player_Stat_Tables(STAT_IMPORT_RUN& Run, const char* szParsedPath, const std::string& Id,
                              const std::string& Name)
 {
+    // The copy is read once; each table's heading is searched from its top.
+    std::vector<std::string> Lines;
+    {
+        PAGE_FILE Page(szParsedPath);
+        std::string Line;
+        while (static_cast<int>(Lines.size()) < IMPORT_FIND_LINE_LIMIT && Page.Next(Line))
+            Lines.push_back(Line);
+    }
     for (int nTable = 0; nTable < STAT_PAGE_TABLE_COUNT; ++nTable) {
-        FILE* pFile = Open_Input_File(szParsedPath);
-        if (pFile == nullptr)
-            return;
-        {
-            PAGE_FILE Page(pFile, szParsedPath);
-            const std::string Heading = std::string("<h2>") + STAT_TABLE_HEADINGS[nTable] + "</h2>";
-            std::string Line;
-            if (Page.Find(Heading.c_str(), Line) && Page.Find("<tbody>", Line))
-                Parse_Stats_Table(Run, nTable, pFile, szParsedPath, Id, Name);
-        }
-        std::fclose(pFile);
+        const std::string Heading = std::string("<h2>") + STAT_TABLE_HEADINGS[nTable] + "</h2>";
+        size_t n = 0;
+        while (n < Lines.size() && Lines[n].find(Heading) == std::string::npos)
+            ++n;
+        while (n < Lines.size() && Lines[n].find("<tbody>") == std::string::npos)
+            ++n;
+        if (n < Lines.size())
+            Parse_Stats_Table(Run, nTable, Lines, n + 1, Id, Name);
     }
 }
 
-int Parse_Stats_Table(STAT_IMPORT_RUN& Run, int nTable, FILE* pPage, const char* szPageName, const std::string& Id,
-                      const std::string& Name)
+int Parse_Stats_Table(STAT_IMPORT_RUN& Run, int nTable, const std::vector<std::string>& Lines, size_t nFirst,
+                      const std::string& Id, const std::string& Name)
 {
-    PAGE_FILE Page(pPage, szPageName);
-    std::string Line;
     int nRows = 0;
-    while (Page.Next(Line) && Line.find("uniform_number") != std::string::npos) {
-        const std::string Row = Build_Season_Row(Run, nTable, Line, Id, Name);
+    for (size_t n = nFirst; n < Lines.size() && Lines[n].find("uniform_number") != std::string::npos; ++n) {
+        const std::string Row = Build_Season_Row(Run, nTable, Lines[n], Id, Name);
         if (!Row.empty()) {
             Run.Append(SEASONS_CSV_FILE, Row);
             ++nRows;

@@ -145,9 +145,10 @@ void Download_Player_Data(STAT_IMPORT_RUN& Run, const std::string& Line, int nYe
 // Reads the eight statistics tables of a player's parsed page.
 void Read_Player_Stat_Tables(STAT_IMPORT_RUN& Run, const char* szParsedPath, const std::string& Id,
                              const std::string& Name);
-// One table, from the line after its "<tbody>" on; returns the rows written.
-int Parse_Stats_Table(STAT_IMPORT_RUN& Run, int nTable, FILE* pPage, const char* szPageName, const std::string& Id,
-                      const std::string& Name);
+// One table, from its line after "<tbody>" (nFirst) on; returns the rows
+// written.
+int Parse_Stats_Table(STAT_IMPORT_RUN& Run, int nTable, const std::vector<std::string>& Lines, size_t nFirst,
+                      const std::string& Id, const std::string& Name);
 // The season row of one table line, or "" when its Year, Team or G is empty.
 std::string Build_Season_Row(STAT_IMPORT_RUN& Run, int nTable, const std::string& Line, const std::string& Id,
                              const std::string& Name);

@@ -425,6 +425,7 @@ TEST_F(StatImporterRoundTrip, PagesGiveBackTheLeague)
     ASSERT_EQ(Count_Teams(), 32);
     Set_Universe_Stat(FIRST_SEASON_YEAR, 2023);
     ASSERT_EQ(Get_Current_Year(), 2023);
+    Give_Players_External_Ids();
     struct EXPECTED {
         std::string First, Last, Position;
         int nHeight, nBirth, nGames, nYards, nSalary;
@@ -434,9 +435,7 @@ TEST_F(StatImporterRoundTrip, PagesGiveBackTheLeague)
         for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
             if (!Is_Player_Slot_Used(nTeam, nSlot))
                 continue;
-            char szId[16];
-            std::snprintf(szId, sizeof(szId), "Rt%02d%02d", nTeam, nSlot);
-            Set_Player_Corvel_ID(nTeam, nSlot, szId);
+            const std::string Id = Get_Player_Corvel_ID_Text(nTeam, nSlot);
             const int nPosition = Get_Player_Position(nTeam, nSlot);
             const int nYardsCode = nPosition == POSITION_QB                              ? STAT_PASSING_YARDS
                                    : nPosition == POSITION_RB || nPosition == POSITION_FB ? STAT_RUSHING_YARDS
@@ -451,7 +450,7 @@ TEST_F(StatImporterRoundTrip, PagesGiveBackTheLeague)
             Get_Player_First_Name(nTeam, nSlot, szFirst);
             Get_Player_Last_Name(nTeam, nSlot, szLast);
             Get_Player_Position_Name(szPosition, nTeam, nSlot);
-            Expected[szId] = {szFirst, szLast, szPosition,
+            Expected[Id] = {szFirst, szLast, szPosition,
                               Get_Player_Vital_Stat(nTeam, nSlot, VITAL_HEIGHT),
                               Get_Player_Vital_Stat(nTeam, nSlot, VITAL_BIRTH_DATE),
                               1 + (nTeam + nSlot) % 17,
