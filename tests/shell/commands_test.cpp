@@ -79,8 +79,8 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
     const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
     // lists, Print, the Stadium and City editors, Advanced Tools, View
     // Encyclopedia, Options, Database Notes, Injury Contingency, Did You
-    // Know? and the stroke tester.
-    ASSERT_EQ(nCount, 38u);
+    // Know?, the stroke tester and Import Statistics.
+    ASSERT_EQ(nCount, 39u);
     std::set<int> Ids;
     std::set<std::string> Names;
     std::set<std::string> Keys;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -516,6 +517,61 @@ TEST_F(StatImporterRoundTrip, PagesGiveBackTheLeague)
     EXPECT_FALSE(Download_Football_Data());
     EXPECT_EQ(Read_File(PLAYERS_CSV_FILE), Before);
     EXPECT_NE(ui::Shown_Boxes().back().Text.find("No statistics file was replaced"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// Writes the seed corpus of fuzz/stat_pages_fuzz.cpp from synthetic pages
+// into the folder KELVO_PAGE_SEEDS names (run by hand, see that file).
+TEST_F(StatImporterRoundTrip, DISABLED_WriteStatPageFuzzSeeds)
+{
+    const char* szSeeds = std::getenv("KELVO_PAGE_SEEDS");
+    ASSERT_NE(szSeeds, nullptr);
+    const std::filesystem::path Seeds = std::filesystem::absolute(szSeeds);
+    SCRATCH_FOLDER Scratch("import_seeds");
+    Copy_Default_League_Inputs();
+    std::string Problem;
+    ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
+    Set_Universe_Stat(FIRST_SEASON_YEAR, 2023);
+    Give_Players_External_Ids();
+    Set_Player_Vital_Stat(0, 0, VITAL_INJURY, 3);
+    Set_Player_Vital_Stat(0, 0, VITAL_INJURY_WEEKS, 14);
+    Set_Player_Stat(0, 0, STAT_PERIOD_THIS_SEASON, STAT_GAMES_PLAYED, 12);
+    SYNTHETIC_PAGE_OPTIONS Options;
+    Options.nTeams = 1;
+    Write_Synthetic_Pages(Options);
+    const std::string Roster = Read_File("Input/Downloads/Rosters/2023_roster (crd).txt");
+    std::string Club = Roster;
+    Club.replace(Club.find("\"Current Roster\""), 16, "\"Team Injuries\"");
+    const std::string Id = Get_Player_Corvel_ID_Text(0, 0);
+    const std::string Nickname = Get_Contract_Page_Name(synthetic_pages_detail::Team_Text(0, 2).c_str());
+    std::string Player = Read_File(("Input/Downloads/Players/" + Id + ".txt").c_str());
+    Options.nYear = 1987;
+    Options.bOptionalCells = false;
+    Write_Synthetic_Pages(Options);
+    const std::pair<char, std::string> Pages[] = {
+        {0, Roster},
+        {1, Read_File("Input/Downloads/Rosters/1987_roster (crd).txt")},
+        {2, Player},
+        {2, Read_File(("Input/Downloads/Players/" + Id + ".txt").c_str())},
+        {3, Read_File(INJURY_REPORT_PAGE)},
+        {4, Read_File(("Input/Downloads/Contracts/" + Nickname + ".txt").c_str())},
+        {5, Read_File(("Input/Downloads/Cap/" + Nickname + ".txt").c_str())},
+        {6, Club},
+    };
+    std::filesystem::create_directories(Seeds);
+    int n = 0;
+    for (const auto& [cReader, Text] : Pages) {
+        ASSERT_FALSE(Text.empty()) << n;
+        std::string Seed(1, cReader);
+        // The fuzzed player page is the one of the ID "Fz00".
+        std::string Page = Text;
+        for (size_t nAt = Page.find(Id); nAt != std::string::npos; nAt = Page.find(Id, nAt + 4))
+            Page.replace(nAt, Id.size(), "Fz00");
+        std::ofstream((Seeds / ("seed" + std::to_string(n++))).string(), std::ios::binary) << Seed + Page;
+    }
 }
 
 }  // namespace
