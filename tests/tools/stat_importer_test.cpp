@@ -188,6 +188,7 @@ TEST_F(StatImporterTest, RowsSkippedFor1987ShortSeasonsAndUnsafeIds)
     EXPECT_FALSE(Parse_Roster_Row(With_Games("1"), 1987, Row));
     EXPECT_FALSE(Parse_Roster_Row(With_Games("2"), 1987, Row));
     EXPECT_TRUE(Parse_Roster_Row(With_Games("3"), 1987, Row));
+    EXPECT_TRUE(Parse_Roster_Row(ROSTER_LINE, 1987, Row));   // 16 games
     EXPECT_TRUE(Parse_Roster_Row(With_Games("1"), 1988, Row));
 
     SCRATCH_FOLDER Scratch("import_skip");
