@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/input_file.h"
+#include "base/text_utils.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
@@ -412,6 +413,35 @@ TEST_F(StatImporterTest, TeamInjuriesPageAppendsRows)
               "BeeAl00,0,Al,Bee,SEA,,,,,,,,\nBeeAl00,0,Al,Bee,SEA,,,,,,,,\n");
     EXPECT_FALSE(std::filesystem::exists(TEAM_INJURIES_ALL_FILE));
     EXPECT_EQ(Read_Team_Injuries_Page("missing.txt", 2020, 0), -1);
+}
+
+TEST_F(StatImporterTest, PagesReadLineByLineWithOneWarningAndIn1252)
+{
+    SCRATCH_FOLDER Scratch("import_lines");
+    Set_Team_String("SEA", 0, 0);
+    Set_Team_String("Hawks", 0, 2);
+    std::string Utf8 = ROSTER_LINE;
+    Utf8.replace(Utf8.find("Smith,John"), 10, "Smith,Jos\xC3\xA9");
+    const std::string Long(40000, 'x');
+    Write_File("page.txt", "<b>Offensive Starters</b>\n" + Long + "\n<table data-title=\"Roster\">\n" + Long + "\n" +
+                               Utf8 + "\n");
+    Reset_Line_Limit_Warning();
+    ui::Clear_Shown_Boxes();
+    STAT_IMPORT_RUN Run;
+    EXPECT_TRUE(Read_Roster_Page(Run, "page.txt", 2010, 0));
+    EXPECT_EQ(Run.nPagesRead, 1);
+    int nWarnings = 0;
+    for (const SHOWN_BOX& Box : ui::Shown_Boxes())
+        if (Box.Caption == "Read_Line_Limit") {
+            ++nWarnings;
+            EXPECT_NE(Box.Text.find("Limit = 32000 characters."), std::string::npos) << Box.Text;
+        }
+    EXPECT_EQ(nWarnings, 1);
+    const std::vector<std::string> Players = Split_Lines(Run.Text_Of(PLAYERS_CSV_FILE));
+    ASSERT_EQ(Players.size(), 1u);
+    EXPECT_EQ(Split_Fields(Players[0])[PLAYERS_COL_FIRST_NAME - 1], "Jos\xE9");
+    EXPECT_FALSE(Read_Roster_Page(Run, "missing.txt", 2010, 0));
+    EXPECT_EQ(Run.nPagesRead, 1);
 }
 
 // The default league made a 2023 league with statistics, written as pages and
