@@ -77,7 +77,8 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
     EXPECT_EQ(Find_Main_Menu_Item(40055)->Text, "&Stadium Editor...");
     EXPECT_EQ(Find_Main_Menu_Item(40078)->Text, "&City Editor...");
     EXPECT_EQ(Items(5), (std::vector<std::string>{"&Advanced Tools...", "View &Encyclopedia...", "&Options...", "-",
-                                                  "&Database Notes...", "&Injury Contingency..."}));
+                                                  "&Database Notes...", "&Injury Contingency...", "-",
+                                                  "Import &Statistics..."}));
     // Every command of the table is in the menu exactly once (the stroke
     // tester only under its start-up flag).
     size_t nCount = 0;
