@@ -23,6 +23,7 @@
 #include "league/team.h"
 #include "platform/ui.h"
 #include "season/stat_file_layouts.h"
+#include "shell/tool_commands.h"
 #include "synthetic_pages.h"
 #include "test_support.h"
 #include "tools/default_league/default_league.h"
@@ -413,6 +414,15 @@ TEST_F(StatImporterTest, TeamInjuriesPageAppendsRows)
               "BeeAl00,0,Al,Bee,SEA,,,,,,,,\nBeeAl00,0,Al,Bee,SEA,,,,,,,,\n");
     EXPECT_FALSE(std::filesystem::exists(TEAM_INJURIES_ALL_FILE));
     EXPECT_EQ(Read_Team_Injuries_Page("missing.txt", 2020, 0), -1);
+
+    // The same as a script's tool.
+    std::string Result;
+    std::string Problem;
+    EXPECT_TRUE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "inj.txt", "2021", "0"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "1 injured players appended");
+    EXPECT_EQ(Read_File("Input/Stats/2021_injuries.csv"), "BeeAl00,0,Al,Bee,SEA,,,,,,,,\n");
+    EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "missing.txt", "2021", "0"}, Result, Problem));
+    EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "inj.txt", "x", "0"}, Result, Problem));
 }
 
 TEST_F(StatImporterTest, PagesReadLineByLineWithOneWarningAndIn1252)
@@ -539,6 +549,16 @@ TEST_F(StatImporterRoundTrip, PagesGiveBackTheLeague)
         ASSERT_EQ(F.size(), 15u);
         EXPECT_EQ(std::stoll(F[SALARIES_COL_AVERAGE_SALARY - 1]), Expected.at(F[0]).nSalary * 1000LL);
     }
+    // Rebuilt from the league in memory: the same rows under the plain header.
+    const std::string Imported = Read_File("Input/Stats/2023_salaries.csv");
+    Extract_All_Player_Salary_Data();
+    const std::string Rebuilt = Read_File("Input/Stats/2023_salaries.csv");
+    EXPECT_EQ(Rebuilt.substr(0, Rebuilt.find('\n')), SALARIES_CSV_HEADER_PLAIN);
+    EXPECT_EQ(Rebuilt.substr(Rebuilt.find('\n')), Imported.substr(Imported.find('\n')));
+    EXPECT_EQ(Imported.substr(0, Imported.find('\n')),
+              "CorvelID,PlayerID,2023 Team,Uniform,FirstName,LastName,Position,Depth Chart,Weeks Out,Reason Out,Years "
+              "Remaining,Average Salary,Signing Bonus,Contract Years,Cap Hit");
+
     // The parsed copy stands beside the page.
     EXPECT_TRUE(std::filesystem::exists("Input/Downloads/Players/Rt0000-parsed.txt"));
 
