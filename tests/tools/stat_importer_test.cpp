@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -286,6 +287,39 @@ TEST_F(StatImporterTest, TablesWithoutOptionalCellsKeepTheirColumns)
     EXPECT_EQ(Column(Row, SEASONS_COL_VALUE), "1234");
     Cells[5] = "";
     EXPECT_EQ(Build_Season_Row(Run, 7, Table_Row(Cells), "Ab1", "Al Bee"), "");
+}
+
+TEST_F(StatImporterTest, SyntheticRowsKeepTheirColumnsWithOrWithoutOptionalCells)
+{
+    // The columns older pages cannot fill, by table.
+    const std::vector<std::vector<int>> OPTIONAL_COLUMNS = {
+        {SEASONS_COL_PASS_1STD},
+        {SEASONS_COL_TARGETED, SEASONS_COL_RUSH_1STD, SEASONS_COL_REC_1STD},
+        {SEASONS_COL_TARGETED, SEASONS_COL_REC_1STD, SEASONS_COL_RUSH_1STD},
+        {SEASONS_COL_COMB, SEASONS_COL_ASST, SEASONS_COL_TKL_FOR_LOSS, SEASONS_COL_QB_HITS},
+        {}, {}, {}, {}};
+    STAT_IMPORT_RUN Run;
+    for (int nTable = 0; nTable < STAT_PAGE_TABLE_COUNT; ++nTable) {
+        SYNTHETIC_STAT_ROW Values;
+        for (int nCell = 1; nCell < 40; ++nCell) {
+            const int nColumn = Get_Stat_Page_Column(STAT_PAGE_TABLES[nTable].szHeading, nCell);
+            if (nColumn > 0)
+                Values[nColumn] = "c" + std::to_string(nColumn);
+        }
+        const std::string Full = Build_Season_Row(Run, nTable, Synthetic_Stat_Row(nTable, 1999, Values, true), "A1", "A B");
+        const std::string Old = Build_Season_Row(Run, nTable, Synthetic_Stat_Row(nTable, 1999, Values, false), "A1", "A B");
+        const std::vector<std::string> FullFields = Split_Fields(Full);
+        const std::vector<std::string> OldFields = Split_Fields(Old);
+        ASSERT_EQ(FullFields.size(), static_cast<size_t>(SEASONS_ROW_LAST_COLUMN + 1)) << nTable;
+        ASSERT_EQ(OldFields.size(), FullFields.size()) << nTable;
+        for (const auto& [nColumn, Value] : Values) {
+            EXPECT_EQ(FullFields[nColumn - 1], Value) << nTable << " " << nColumn;
+            const bool bOptional = std::find(OPTIONAL_COLUMNS[nTable].begin(), OPTIONAL_COLUMNS[nTable].end(),
+                                             nColumn) != OPTIONAL_COLUMNS[nTable].end();
+            EXPECT_EQ(OldFields[nColumn - 1], bOptional ? "" : Value) << nTable << " " << nColumn;
+        }
+        EXPECT_EQ(FullFields[SEASONS_COL_YEAR - 1], "1999");
+    }
 }
 
 TEST_F(StatImporterTest, InjuryLinesGiveWeeksAndReason)
