@@ -555,22 +555,39 @@ void Write_Personnel_Lines(STAT_IMPORT_RUN& Run, const char* szPath, int nYear, 
                            Get_Offensive_Grouping(Sides[0]), Get_Defensive_Front(Sides[1])));
 }
 
-void Get_Player_Contract_Data(const char* szPath, const char* szFirst, const char* szLast, int& nYearsRemaining,
-                              long long& nAverageSalary, int& nContractYears)
+namespace {
+
+// A page's lines, read once with the importer's limit; false when missing.
+bool Read_Page_Lines(const char* szPath, std::vector<std::string>& Lines)
 {
-    nYearsRemaining = 0;
-    nAverageSalary = 0;
-    nContractYears = 0;
+    Lines.clear();
     PAGE_FILE Page(szPath);
-    if (!Page.Is_Open()) {
-        Report_Error("Get_Player_Contract_Data() can't find the following file:\n\n%s", szPath);
-        return;
-    }
-    const std::string Name = Format_Text(">%s %s<", szFirst, szLast);
+    if (!Page.Is_Open())
+        return false;
     std::string Line;
-    if (!Page.Find(Name.c_str(), Line) || !Page.Find("activecontract", Line))
+    while (static_cast<int>(Lines.size()) < IMPORT_FIND_LINE_LIMIT && Page.Next(Line))
+        Lines.push_back(Line);
+    return true;
+}
+
+// The first line from n on holding szMarker; Lines.size() when none.
+size_t Find_Line(const std::vector<std::string>& Lines, size_t n, const char* szMarker)
+{
+    while (n < Lines.size() && Lines[n].find(szMarker) == std::string::npos)
+        ++n;
+    return n;
+}
+
+void Contract_From_Lines(const std::vector<std::string>& Lines, const char* szFirst, const char* szLast,
+                         int& nYearsRemaining, long long& nAverageSalary, int& nContractYears)
+{
+    const std::string Name = Format_Text(">%s %s<", szFirst, szLast);
+    size_t n = Find_Line(Lines, 0, Name.c_str());
+    if (n < Lines.size())
+        n = Find_Line(Lines, n + 1, "activecontract");
+    if (n >= Lines.size())
         return;
-    std::string Text = Remove_Chars(Line, "\t");
+    std::string Text = Remove_Chars(Lines[n], "\t");
     const size_t nDollar = Text.find('$');
     if (nDollar != std::string::npos)
         Text = Text.substr(nDollar);
@@ -581,11 +598,55 @@ void Get_Player_Contract_Data(const char* szPath, const char* szFirst, const cha
         const long long nTotal = Parse_Input_Money(Text.substr(0, Text.size() - 5).c_str());
         nAverageSalary = nTotal / (nContractYears < 1 ? 1 : nContractYears);
     }
-    if (Page.Find(">20", Line)) {
-        const int nLastYear = Parse_Input_Int(Remove_Chars(Clean_Cell_Text(Line), "\t").c_str());
+    n = Find_Line(Lines, n + 1, ">20");
+    if (n < Lines.size()) {
+        const int nLastYear = Parse_Input_Int(Remove_Chars(Clean_Cell_Text(Lines[n]), "\t").c_str());
         const int nFirstYear = Get_Current_Year() - Get_Current_Season_Index();
         nYearsRemaining = nLastYear - nFirstYear - Get_Current_Season_Index();
     }
+}
+
+long long Cap_Money(std::string Text)
+{
+    Text = Remove_Chars(Clean_Cell_Text(Remove_Chars(Text, "\t ")), "$,");
+    const long long n = Parse_Input_Money(Text.c_str());
+    return n > 999000000LL ? 0LL : n;
+}
+
+void Cap_From_Lines(const std::vector<std::string>& Lines, const char* szFirst, const char* szLast,
+                    long long& nSigningBonus, long long& nCapHit)
+{
+    const std::string Name = Format_Text("%s %s", szFirst, szLast);
+    size_t n = Find_Line(Lines, 0, Name.c_str());
+    if (n >= Lines.size())
+        return;
+    n = Find_Line(Lines, n + 1, "Signing Bonus");
+    if (n >= Lines.size())
+        return;
+    nSigningBonus = Cap_Money(Lines[n]);
+    n = Find_Line(Lines, n + 1, "Cap Hit");
+    if (n < Lines.size()) {
+        const std::string& Line = Lines[n];
+        const size_t nFirst = Line.find('$');
+        const size_t nSecond = nFirst == std::string::npos ? nFirst : Line.find('$', nFirst + 1);
+        nCapHit = Cap_Money(nSecond == std::string::npos ? Line : Line.substr(0, nSecond));
+    }
+}
+
+}  // namespace
+
+void Get_Player_Contract_Data(const char* szPath, const char* szFirst, const char* szLast, int& nYearsRemaining,
+                              long long& nAverageSalary, int& nContractYears)
+{
+    nYearsRemaining = 0;
+    nAverageSalary = 0;
+    nContractYears = 0;
+    std::vector<std::string> Lines;
+    if (!Read_Page_Lines(szPath, Lines)) {
+        Report_Error("Get_Player_Contract_Data() can't find the following file:\n\n%s", szPath);
+        return;
+    }
+    Contract_From_Lines(Lines, szFirst, szLast, nYearsRemaining, nAverageSalary, nContractYears);
 }
 
 void Get_Player_Salary_Cap_Data(const char* szPath, const char* szFirst, const char* szLast, long long& nSigningBonus,
@@ -593,27 +654,12 @@ void Get_Player_Salary_Cap_Data(const char* szPath, const char* szFirst, const c
 {
     nSigningBonus = 0;
     nCapHit = 0;
-    PAGE_FILE Page(szPath);
-    if (!Page.Is_Open()) {
+    std::vector<std::string> Lines;
+    if (!Read_Page_Lines(szPath, Lines)) {
         Report_Error("Get_Player_Salary_Cap_Data() can't find the following file:\n\n%s", szPath);
         return;
     }
-    const std::string Name = Format_Text("%s %s", szFirst, szLast);
-    std::string Line;
-    if (!Page.Find(Name.c_str(), Line))
-        return;
-    auto Money = [](std::string Text) {
-        Text = Remove_Chars(Clean_Cell_Text(Remove_Chars(Text, "\t ")), "$,");
-        const long long n = Parse_Input_Money(Text.c_str());
-        return n > 999000000LL ? 0LL : n;
-    };
-    if (Page.Find("Signing Bonus", Line))
-        nSigningBonus = Money(Line);
-    if (Page.Find("Cap Hit", Line)) {
-        const size_t nFirst = Line.find('$');
-        const size_t nSecond = nFirst == std::string::npos ? nFirst : Line.find('$', nFirst + 1);
-        nCapHit = Money(nSecond == std::string::npos ? Line : Line.substr(0, nSecond));
-    }
+    Cap_From_Lines(Lines, szFirst, szLast, nSigningBonus, nCapHit);
 }
 
 void Write_Contract_Row(STAT_IMPORT_RUN& Run, const std::string& File, int nTeam, const std::string& Id,
@@ -627,10 +673,24 @@ void Write_Contract_Row(STAT_IMPORT_RUN& Run, const std::string& File, int nTeam
     int nYears = 0;
     long long nBonus = 0;
     long long nCapHit = 0;
-    Get_Player_Contract_Data(Format_Text(CONTRACT_PAGE_FORMAT, PageName.c_str()).c_str(), First.c_str(), Last.c_str(),
-                             nYearsRemaining, nAverage, nYears);
-    Get_Player_Salary_Cap_Data(Format_Text(CAP_PAGE_FORMAT, PageName.c_str()).c_str(), First.c_str(), Last.c_str(),
-                               nBonus, nCapHit);
+    // A club's two pages are read once a run, not once a player.
+    const std::string ContractPath = Format_Text(CONTRACT_PAGE_FORMAT, PageName.c_str());
+    const std::string CapPath = Format_Text(CAP_PAGE_FORMAT, PageName.c_str());
+    for (const std::string* pPath : {&ContractPath, &CapPath})
+        if (Run.Pages.find(*pPath) == Run.Pages.end()) {
+            STAT_IMPORT_RUN::PAGE& Page = Run.Pages[*pPath];
+            Page.bFound = Read_Page_Lines(pPath->c_str(), Page.Lines);
+        }
+    const STAT_IMPORT_RUN::PAGE& Contract = Run.Pages[ContractPath];
+    const STAT_IMPORT_RUN::PAGE& Cap = Run.Pages[CapPath];
+    if (Contract.bFound)
+        Contract_From_Lines(Contract.Lines, First.c_str(), Last.c_str(), nYearsRemaining, nAverage, nYears);
+    else
+        Report_Error("Get_Player_Contract_Data() can't find the following file:\n\n%s", ContractPath.c_str());
+    if (Cap.bFound)
+        Cap_From_Lines(Cap.Lines, First.c_str(), Last.c_str(), nBonus, nCapHit);
+    else
+        Report_Error("Get_Player_Salary_Cap_Data() can't find the following file:\n\n%s", CapPath.c_str());
     const long long nBonusTotal = nBonus * nYears;
     if (nAverage <= 0 && nBonusTotal <= 0 && nCapHit <= 0)
         return;

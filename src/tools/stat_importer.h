@@ -120,6 +120,12 @@ public:
     int nPagesRead = 0;
     bool bInjuriesLoaded = false;
     std::vector<std::string> InjuryLines;
+    // The contract and cap pages read so far, by path.
+    struct PAGE {
+        bool bFound = false;
+        std::vector<std::string> Lines;
+    };
+    std::map<std::string, PAGE> Pages;
 
 private:
     std::vector<std::string> m_Order;
