@@ -34,6 +34,7 @@
 #include "shell/main_window.h"
 #include "shell/news_bar.h"
 #include "shell/owner_hall_of_fame.h"
+#include "tools/stat_importer.h"
 
 namespace {
 
@@ -77,6 +78,7 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_OPTIONS, "Tools", "Options", ""},
     {CMD_DATABASE_NOTES, "Tools", "Database Notes", ""},
     {CMD_INJURY_CONTINGENCY, "Tools", "Injury Contingency", ""},
+    {CMD_IMPORT_STATISTICS, "Tools", "Import Statistics", ""},
     {CMD_DID_YOU_KNOW, "Help", "Did You Know?", ""},
     {CMD_STROKE_TESTER, "Help", "AGG Tester", ""},
 };
@@ -421,6 +423,9 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_INJURY_CONTINGENCY:
         Run_Injury_Contingency_Dialog();
+        break;
+    case CMD_IMPORT_STATISTICS:
+        Download_Football_Data();
         break;
     case CMD_DID_YOU_KNOW:
         Did_You_Know_Command();

@@ -48,6 +48,7 @@ enum MAIN_COMMAND_ID : int {
     CMD_OPTIONS = 40061,
     CMD_DATABASE_NOTES = 40087,
     CMD_INJURY_CONTINGENCY = 40077,
+    CMD_IMPORT_STATISTICS = 40075,   // the statistics importer (Download_Football_Data)
     CMD_DID_YOU_KNOW = 40156,
     CMD_STROKE_TESTER = 40184,   // only under the start-up flag "DTXT_AGG"
 };

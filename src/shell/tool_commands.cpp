@@ -19,6 +19,7 @@
 #include "tools/ratings_loader.h"
 #include "tools/input_readers.h"
 #include "tools/card_export.h"
+#include "tools/stat_importer.h"
 
 namespace {
 
@@ -230,6 +231,29 @@ const TOOL TOOLS[] = {
          const int nWritten = Export_Tolvaren_Cards(&nDeckPlays);
          Result = std::to_string(nWritten) + " card pictures written to " + TOLVAREN_OUTPUT_FOLDER + ", deck of " +
                   std::to_string(nDeckPlays) + " plays";
+    {"Download_Football_Data", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Result = Download_Football_Data() ? "statistics files written under Input/Stats"
+                                           : "statistics files not replaced";
+         return true;
+     }},
+    {"Extract_All_Player_Salary_Data", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Extract_All_Player_Salary_Data();
+         Result = "salaries written to Input/Stats/2023_salaries.csv";
+         return true;
+     }},
+    {"Read_Team_Injuries_Page", 3, 3, "PATH YEAR TEAM",
+     [](const ARGS& Args, std::string& Result, std::string& Problem) {
+         std::vector<int> V;
+         if (!Numbers(Args, 1, V, Problem))
+             return false;
+         const int nRows = Read_Team_Injuries_Page(Args[0].c_str(), V[0], V[1]);
+         if (nRows < 0) {
+             Problem = "\"" + Args[0] + "\" cannot be read";
+             return false;
+         }
+         Result = std::to_string(nRows) + " injured players appended";
          return true;
      }},
 };

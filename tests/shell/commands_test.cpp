@@ -83,6 +83,10 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
     // Editor.
     ASSERT_EQ(nCount, 41u);
     EXPECT_STREQ(Find_Main_Command(40079)->szName, "League Editor");
+    // lists, Print, the Stadium and City editors, Advanced Tools, View
+    // Encyclopedia, Options, Database Notes, Injury Contingency, Did You
+    // Know?, the stroke tester and Import Statistics.
+    ASSERT_EQ(nCount, 39u);
     std::set<int> Ids;
     std::set<std::string> Names;
     std::set<std::string> Keys;

@@ -81,6 +81,9 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
     EXPECT_EQ(Items(5), (std::vector<std::string>{"&Advanced Tools...", "View &Encyclopedia...",
                                                   "Single Season Si&mulator...", "&Options...", "-",
                                                   "&Database Notes...", "&Injury Contingency..."}));
+    EXPECT_EQ(Items(5), (std::vector<std::string>{"&Advanced Tools...", "View &Encyclopedia...", "&Options...", "-",
+                                                  "&Database Notes...", "&Injury Contingency...", "-",
+                                                  "Import &Statistics..."}));
     // Every command of the table is in the menu exactly once (the stroke
     // tester only under its start-up flag).
     size_t nCount = 0;
