@@ -231,6 +231,8 @@ const TOOL TOOLS[] = {
          const int nWritten = Export_Tolvaren_Cards(&nDeckPlays);
          Result = std::to_string(nWritten) + " card pictures written to " + TOLVAREN_OUTPUT_FOLDER + ", deck of " +
                   std::to_string(nDeckPlays) + " plays";
+         return true;
+     }},
     {"Download_Football_Data", 0, 0, "",
      [](const ARGS&, std::string& Result, std::string&) {
          Result = Download_Football_Data() ? "statistics files written under Input/Stats"
