@@ -149,7 +149,7 @@ void Shuffle_Index_Array(int* pIndex, int n)
     for (int i = 0; i < n; ++i)
         pIndex[i] = i;
     for (int i = 0; i < n; ++i) {
-        const double u = static_cast<double>(Generate_Random_Number()) * (1.0 / 4294967296.0);
+        const double u = Random_Word_To_Fraction(Generate_Random_Number());
         const int j = i + static_cast<int>(u * (n - i));
         std::swap(pIndex[i], pIndex[j]);
     }
