@@ -385,6 +385,15 @@ DATABASE_LOOP_RESULT Export_Every_Season_Player_Ratings()
     return Result;
 }
 
+void Set_Average_Period_Stats()
+{
+    For_Each_Player_In_Use(LAST_TEAM, [](int t, int s) {
+        const int nPosition = Get_Player_Vital_Stat(t, s, VITAL_POSITION);
+        for (int nStat : {4, 7, 8, 10, 11})
+            Set_Player_Stat(t, s, STAT_PERIOD_PREDICTED, nStat, Get_Average_Stat(nPosition, nStat));
+    });
+}
+
 int Map_Stat_Column(int nCode)
 {
     switch (nCode) {

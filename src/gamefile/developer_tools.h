@@ -82,6 +82,10 @@ DATABASE_LOOP_RESULT Export_Replay_Mode_Player_Ratings();
 // "Export_Every_Season_Player_Ratings() completed." titled "Do_Special_Tool()".
 DATABASE_LOOP_RESULT Export_Every_Season_Player_Ratings();
 
+// Sets every player's predicted statistics 4, 7, 8, 10 and 11 to the
+// built-in averages of his position.
+void Set_Average_Period_Stats();
+
 // Maps a code 0-15 to a column 0-8: 0, 2, 3, 5, 8, 10, 12 and 15 to 0-7,
 // every other code to 8.
 int Map_Stat_Column(int nCode);

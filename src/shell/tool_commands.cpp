@@ -282,6 +282,12 @@ const TOOL TOOLS[] = {
          Result = "player ratings refitted";
          return true;
      }},
+    {"Set_Average_Period_Stats", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Set_Average_Period_Stats();
+         Result = "predicted statistics set to the position averages";
+         return true;
+     }},
     {"Refit_All_Universe_Databases", 0, 0, "",
      [](const ARGS&, std::string& Result, std::string& Problem) {
          return Database_Loop_Outcome(Refit_All_Universe_Databases(), Result, Problem);

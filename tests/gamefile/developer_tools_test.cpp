@@ -13,6 +13,7 @@
 #include "gamefile/developer_tools.h"
 #include "gamefile/game_file.h"
 #include "gamefile/game_file_fixture.h"
+#include "league/player_stats.h"
 #include "platform/files.h"
 #include "platform/ui.h"
 #include "test_support.h"
@@ -297,6 +298,24 @@ TEST_F(DeveloperToolsTest, ReplayExportWritesOneFilePerYearWithEveryPosition)
     ASSERT_FALSE(ui::Shown_Boxes().empty());
     EXPECT_EQ(ui::Shown_Boxes().back().Caption, "Do_Special_Tool()");
     EXPECT_EQ(ui::Shown_Boxes().back().Text, "Export_Replay_Mode_Player_Ratings(1951-2019) completed.");
+}
+
+TEST_F(DeveloperToolsTest, AveragePeriodStatsByPosition)
+{
+    Use_Franchises(1);
+    Put_Player(0, 0, 1, POSITION_QB);
+    Put_Player(0, 1, 2, POSITION_K);
+    Put_Player(5, 0, 3, POSITION_QB);   // a club not in use
+    Set_Player_Stat(0, 0, STAT_PERIOD_PREDICTED, 0, 321);
+    Set_Average_Period_Stats();
+    for (int s : {0, 1}) {
+        const int nPosition = s == 0 ? POSITION_QB : POSITION_K;
+        for (int nStat : {4, 7, 8, 10, 11})
+            EXPECT_EQ(Get_Player_Stat(0, s, STAT_PERIOD_PREDICTED, nStat), Get_Average_Stat(nPosition, nStat))
+                << s << " " << nStat;
+    }
+    EXPECT_EQ(Get_Player_Stat(0, 0, STAT_PERIOD_PREDICTED, 0), 321);   // the others are kept
+    EXPECT_EQ(League.Team[5].Player[0].nStat[STAT_PERIOD_PREDICTED][4], 0);
 }
 
 TEST_F(DeveloperToolsTest, StatColumns)
