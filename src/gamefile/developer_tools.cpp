@@ -298,17 +298,12 @@ int Write_Free_Agents_List()
 
 void Refit_Player_Ratings()
 {
-    constexpr int RATING_LIMIT = 1000;
+    // Set_Player_Rating reports a value beyond 1000 either way and stores it.
     For_Each_Player_In_Use(FREE_AGENT_TEAM, [](int t, int s) {
-        const int nCodes[2] = {231, 232};
-        const int nRatings[2] = {RATING_KICK_RETURNS, RATING_PUNT_RETURNS};
-        for (int k = 0; k < 2; ++k) {
-            const float fValue = static_cast<float>(Get_Player_Stat(t, s, STAT_PERIOD_PREDICTED, nCodes[k]));
-            if (std::fabs(fValue) > RATING_LIMIT)
-                Report_Error("fValue out of bounds in Set_Player_Rating(%d,%d,%d,[%1f])", t, s, nRatings[k],
-                             static_cast<double>(fValue));
-            Set_Player_Rating(t, s, nRatings[k], fValue);
-        }
+        Set_Player_Rating(t, s, RATING_KICK_RETURNS,
+                          static_cast<float>(Get_Player_Stat(t, s, STAT_PERIOD_PREDICTED, 231)));
+        Set_Player_Rating(t, s, RATING_PUNT_RETURNS,
+                          static_cast<float>(Get_Player_Stat(t, s, STAT_PERIOD_PREDICTED, 232)));
     });
     For_Each_Player_In_Use(FREE_AGENT_TEAM, [](int t, int s) {
         const int nPosition = Get_Player_Vital_Stat(t, s, VITAL_POSITION);
