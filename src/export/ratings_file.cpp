@@ -130,16 +130,25 @@ int Format_Player_Ratings_Line(const char* szPath, int nTeam, int nSlot)
 int Export_Player_Ratings(int nPosition, int nYear)
 {
     const std::string Path = Get_Player_Ratings_Path(nYear);
-    files::Create_Folders("Output/Ratings");
     if (files::File_Exists(Path.c_str()))
         files::Delete_File(Path.c_str());
-    const std::string Header =
-        "PlayerID," + std::to_string(nYear) +
-        "_Team,First,Last,Position,Expanded,OVERALL,PEAK,Accuracy,Distance,Control,Red Zone,Mobility,Speed,Power,"
-        "Quickness,Vision,Receiving,Hands,Kick Returns,Punt Returns,Pass Blocking,Run Blocking,Discipline,Run "
-        "Defense,Pass Rush,Coverage,Turnovers,Tackling,FG Accuracy,FG Power,Punt Accuracy,Punt Power,Durability";
-    if (!Append_Line_To_File(Path.c_str(), Header.c_str()))
-        return -1;
+    return Append_Player_Ratings(nPosition, nYear);
+}
+
+int Append_Player_Ratings(int nPosition, int nYear)
+{
+    const std::string Path = Get_Player_Ratings_Path(nYear);
+    files::Create_Folders("Output/Ratings");
+    if (!files::File_Exists(Path.c_str())) {
+        const std::string Header =
+            "PlayerID," + std::to_string(nYear) +
+            "_Team,First,Last,Position,Expanded,OVERALL,PEAK,Accuracy,Distance,Control,Red Zone,Mobility,Speed,"
+            "Power,Quickness,Vision,Receiving,Hands,Kick Returns,Punt Returns,Pass Blocking,Run Blocking,Discipline,"
+            "Run Defense,Pass Rush,Coverage,Turnovers,Tackling,FG Accuracy,FG Power,Punt Accuracy,Punt Power,"
+            "Durability";
+        if (!Append_Line_To_File(Path.c_str(), Header.c_str()))
+            return -1;
+    }
     int nCount = 0;
     for (int t = 0; t <= FREE_AGENT_TEAM; ++t) {
         if (!Team_Is_Written(t))

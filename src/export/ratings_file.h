@@ -12,6 +12,9 @@ std::string Get_Player_Ratings_Path(int nYear);
 // Writes the file for position 0-14 (15: all players) and a year; the number
 // of player lines written, -1 when the folder or file could not be made.
 int Export_Player_Ratings(int nPosition, int nYear);
+// Appends the lines of position 0-14 (15: all) to the year's file, starting
+// it with the header line when it does not exist yet; counted as above.
+int Append_Player_Ratings(int nPosition, int nYear);
 // Sanitises the player's ratings in the record and appends his line; 1 when
 // a line was appended, 0 when the player was skipped or the write failed.
 int Format_Player_Ratings_Line(const char* szPath, int nTeam, int nSlot);

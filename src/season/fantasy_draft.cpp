@@ -27,6 +27,7 @@
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "season/draft_teams.h"
+#include "season/franchise_tables.h"
 #include "season/player_value.h"
 #include "season/salaries.h"
 #include "season/salary_finance.h"
@@ -106,18 +107,6 @@ bool Is_Draft_Team(int nTeam)
 
 // ---------------------------------------------------------------------------
 // Orders
-
-// 0..n-1 shuffled: from the last place down, each place takes a draw among
-// the places up to it.
-void Shuffle_Index_Array(int* pIndex, int n)
-{
-    for (int i = 0; i < n; ++i)
-        pIndex[i] = i;
-    for (int i = n - 1; i >= 1; --i) {
-        const int j = Get_Random_Below(i + 1);
-        std::swap(pIndex[i], pIndex[j]);
-    }
-}
 
 // Teams ordered by a financial figure, lowest first, ties by team number.
 void Order_By_Financial_Stat(int* pIndex, int n, int nStat)

@@ -11,6 +11,8 @@
 #include "export/statistics_file.h"
 #include "league/player.h"
 #include "gamefile/database_builder.h"
+#include "gamefile/developer_tools.h"
+#include "season/downloads.h"
 #include "shell/script_runner.h"
 #include "tools/builder_adjustments.h"
 #include "tools/builder_steps.h"
@@ -81,6 +83,17 @@ bool Database_Build_Outcome(const DATABASE_BUILD_RESULT& Build, std::string& Res
         return false;
     }
     Result = std::to_string(Build.nBuilt) + (Build.nBuilt == 1 ? " database" : " databases") + " built";
+    return true;
+}
+
+// A database loop's line: cancelled at the save offer, or what it did.
+bool Database_Loop_Outcome(const DATABASE_LOOP_RESULT& Loop, std::string& Result, std::string& Problem)
+{
+    if (Loop.bCancelled) {
+        Problem = "cancelled at the offer to save the game";
+        return false;
+    }
+    Result = std::to_string(Loop.nDone) + " years done, " + std::to_string(Loop.nSkipped) + " skipped";
     return true;
 }
 
@@ -257,6 +270,70 @@ const TOOL TOOLS[] = {
          }
          Result = std::to_string(nRows) + " injured players appended";
          return true;
+     }},
+    {"Copy_Downloaded_Photos", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Result = std::to_string(Copy_Downloaded_Photos()) + " photos copied to " + DOWNLOADED_PHOTOS_FOLDER;
+         return true;
+     }},
+    {"Copy_Downloaded_Logos", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Result = std::to_string(Copy_Downloaded_Logos()) + " logos copied to " + DOWNLOADED_LOGOS_FOLDER;
+         return true;
+     }},
+    {"Output_Play_Selection_Multipliers", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Result = std::to_string(Output_Play_Selection_Multipliers()) + " cases written to Play_Multipliers.csv";
+         return true;
+     }},
+    {"Write_Fractions_Table", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         const int nLines = Write_Fractions_Table();
+         if (nLines < 0) {
+             Problem = "Fractions.txt could not be written";
+             return false;
+         }
+         Result = std::to_string(nLines) + " lines written to Fractions.txt";
+         return true;
+     }},
+    {"Check_Duplicate_Player_Names", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Result = std::to_string(Check_Duplicate_Player_Names()) + " duplicate names";
+         return true;
+     }},
+    {"Write_Free_Agents_List", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         const int nLines = Write_Free_Agents_List();
+         if (nLines < 0) {
+             Problem = "Free-Agents.csv not written";
+             return false;
+         }
+         Result = std::to_string(nLines) + " lines written to Free-Agents.csv";
+         return true;
+     }},
+    {"Refit_Player_Ratings", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Refit_Player_Ratings();
+         Result = "player ratings refitted";
+         return true;
+     }},
+    {"Set_Average_Period_Stats", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Set_Average_Period_Stats();
+         Result = "predicted statistics set to the position averages";
+         return true;
+     }},
+    {"Refit_All_Universe_Databases", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         return Database_Loop_Outcome(Refit_All_Universe_Databases(), Result, Problem);
+     }},
+    {"Export_Replay_Mode_Player_Ratings", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         return Database_Loop_Outcome(Export_Replay_Mode_Player_Ratings(), Result, Problem);
+     }},
+    {"Export_Every_Season_Player_Ratings", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         return Database_Loop_Outcome(Export_Every_Season_Player_Ratings(), Result, Problem);
      }},
 };
 

@@ -166,13 +166,13 @@ TEST_F(FantasyDraftTest, CashAndRevenueOrdersGoLowestFirstTiesByTeamNumber)
 TEST_F(FantasyDraftTest, RandomOrdersFollowTheSeededDraws)
 {
     Build(4, 0, 0);
-    // From the last place down, place i takes place trunc(u x (i + 1)).
+    // From the first place up, place i swaps with place i + trunc(u x (4 - i)).
     Seed_Random_Numbers(4242);
     std::vector<std::vector<int>> Expected;
     for (int r = 0; r < 3; ++r) {
         std::vector<int> Order = {0, 1, 2, 3};
-        for (int i = 3; i >= 1; --i) {
-            const int j = static_cast<int>(Random_Word_To_Fraction(Generate_Random_Number()) * (i + 1));
+        for (int i = 0; i < 4; ++i) {
+            const int j = i + static_cast<int>(Random_Word_To_Fraction(Generate_Random_Number()) * (4 - i));
             std::swap(Order[i], Order[j]);
         }
         Expected.push_back(Order);

@@ -1,0 +1,405 @@
+// The developer data tools.
+
+#include "gamefile/developer_tools.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "base/text_utils.h"
+#include "engine/defense_calling.h"
+#include "export/ratings_file.h"
+#include "gamefile/game_dialogs.h"
+#include "gamefile/game_file.h"
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/overall_rating.h"
+#include "league/player.h"
+#include "league/player_stats.h"
+#include "league/team.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/ui.h"
+#include "season/player_repairs.h"
+#include "season/player_value.h"
+#include "season/predicted_stats.h"
+#include "tools/young_player_cap.h"
+
+namespace {
+
+constexpr int MULTIPLIER_DEFENSIVE_PLAYS = 50;
+constexpr int MULTIPLIER_OFFENSIVE_PLAYS = 30;
+constexpr int LINE_LIMIT = 2048;   // 2,047 characters and the terminator
+constexpr const char* DONE_CAPTION = "Do_Special_Tool()";
+
+// Players in use: franchise slots in use and the special slots 36-40.
+template <typename F> void For_Each_Player_In_Use(int nLastTeam, F&& Visit)
+{
+    for (int t = 0; t <= nLastTeam; ++t) {
+        if (!Is_Valid_Team(t))
+            continue;
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            if (Get_Player_ID(t, s) != 0)
+                Visit(t, s);
+        }
+    }
+}
+
+// hits x 1000 / at-bats (or runs x 2700 / outs) rounded to nearest.
+long Rounded_Ratio(long nTop, long nScale, long nBottom)
+{
+    return (2 * nTop * nScale + nBottom) / (2 * nBottom);
+}
+
+// Walks (top, bottom) from its start until the rounded ratio is the target:
+// the top rises while the ratio is below, the bottom while it is above.
+// True when no neighbour (top / (bottom + 1), (top + 1) / bottom) rounds to
+// the target as well, so that the pair names the value alone.
+bool Find_Fraction(long nTarget, long nScale, long& nTop, long& nBottom)
+{
+    for (;;) {
+        const long r = Rounded_Ratio(nTop, nScale, nBottom);
+        if (r < nTarget)
+            ++nTop;
+        else if (r > nTarget)
+            ++nBottom;
+        else
+            break;
+    }
+    return Rounded_Ratio(nTop, nScale, nBottom + 1) != nTarget && Rounded_Ratio(nTop + 1, nScale, nBottom) != nTarget;
+}
+
+bool Write_Text_File(const char* szPath, const std::string& Text)
+{
+    if (files::File_Exists(szPath))
+        files::Delete_File(szPath);
+    FILE* pFile = files::Open_File(szPath, "wb");
+    if (pFile == nullptr)
+        return false;
+    bool bOk = Text.empty() || std::fwrite(Text.data(), 1, Text.size(), pFile) == Text.size();
+    bOk = (std::fclose(pFile) == 0) && bOk;
+    return bOk;
+}
+
+// Reads every line of an open file as Read_Line_Limit cuts them.
+template <typename F> void For_Each_Line(const char* szPath, FILE* pFile, F&& Visit)
+{
+    std::vector<char> Buffer(LINE_LIMIT);
+    for (;;) {
+        Buffer[0] = '\0';
+        const int bEnd = Read_Line_Limit(szPath, Buffer.data(), pFile, LINE_LIMIT);
+        if (!bEnd || Buffer[0] != '\0')
+            Visit(Buffer.data());
+        if (bEnd)
+            break;
+    }
+}
+
+std::string First_Field(const char* szLine)
+{
+    const char* pComma = std::strchr(szLine, ',');
+    return pComma == nullptr ? std::string(szLine) : std::string(szLine, static_cast<size_t>(pComma - szLine));
+}
+
+// Offers to save the league in memory, then runs Handle on each year whose
+// database loads; a year that does not load was told by the loader's box.
+template <typename F> DATABASE_LOOP_RESULT Loop_Over_Databases(int nFirst, int nLast, int nOffset, F&& Handle)
+{
+    DATABASE_LOOP_RESULT Result;
+    if (!Ask_Save_Changes()) {
+        Result.bCancelled = true;
+        return Result;
+    }
+    for (int y = nFirst; y <= nLast; ++y) {
+        const std::string Path = Get_Developer_Database_Path(y + nOffset);
+        if (!Load_Universe_Database(Path.c_str())) {
+            ++Result.nSkipped;
+            continue;
+        }
+        Handle(y, Path);
+        ++Result.nDone;
+    }
+    return Result;
+}
+
+int Replay_Norm_Weeks(int nYear)
+{
+    if (nYear < 1961)
+        return 12;
+    if (nYear < 1978)
+        return 14;
+    if (nYear < 2021)
+        return 16;
+    return 17;
+}
+
+}  // namespace
+
+std::string Get_Developer_Database_Path(int nYear)
+{
+    char szPath[64];
+    std::snprintf(szPath, sizeof(szPath), "databases/universe-%d.dat", nYear);
+    return szPath;
+}
+
+long Output_Play_Selection_Multipliers()
+{
+    const int nTeams = Count_Teams();
+    const int nHalf = nTeams / 2;
+    Open_Progress_Window("Output_Play_Selection_Multipliers()", nHalf * nHalf);
+    double fRush = 0.0;
+    double fCoverage = 0.0;
+    long nRun = 0;
+    long nCases = 0;
+    for (int o = 0; o < nTeams; o += 2) {
+        for (int d = 1; d < nTeams; d += 2) {
+            for (int j = 0; j < MULTIPLIER_DEFENSIVE_PLAYS; ++j) {
+                for (int i = 0; i < MULTIPLIER_OFFENSIVE_PLAYS; ++i) {
+                    fRush += Get_Pass_Rush_Multiplier(o, i, d, j) * 1000.0;
+                    fCoverage += Get_Pass_Coverage_Multiplier(o, i, d, j) * 1000.0;
+                    nRun += Get_Run_Defense_Multiplier(o, i, d, j);
+                    ++nCases;
+                }
+            }
+            Step_Progress_Window(1);
+        }
+    }
+    const long nDivisor = std::max(nCases, 1L);
+    char szText[160];
+    std::snprintf(szText, sizeof(szText), "Pass Rush: %ld\nPass Coverage: %ld\nRush Play: %ld",
+                  static_cast<long>(fRush / static_cast<double>(nDivisor)),
+                  static_cast<long>(fCoverage / static_cast<double>(nDivisor)), nRun / nDivisor);
+    if (files::File_Exists("Play_Multipliers.csv"))
+        files::Delete_File("Play_Multipliers.csv");
+    if (!Append_Line_To_File("Play_Multipliers.csv", szText))
+        Write_Debug_Log("Could not write Play_Multipliers.csv");
+    Close_Progress_Window();
+    return nCases;
+}
+
+int Write_Fractions_Table()
+{
+    std::string Text = " AVG  H-for-AB\n";
+    int nLines = 1;
+    char szLine[64];
+    for (long a = 10; a <= 990; ++a) {
+        long nHits = 1;
+        long nAtBats = 2;
+        if (!Find_Fraction(a, 1000, nHits, nAtBats))
+            continue;
+        std::snprintf(szLine, sizeof(szLine), ".%03ld   %ld-for-%ld\n", a, nHits, nAtBats);
+        Text += szLine;
+        ++nLines;
+    }
+    Text += "\nERA    ER    IP\n";
+    nLines += 2;
+    for (long e = 10; e <= 990; ++e) {
+        long nRuns = 1;
+        long nOuts = 27;
+        if (!Find_Fraction(e, 2700, nRuns, nOuts))
+            continue;
+        std::snprintf(szLine, sizeof(szLine), "%ld.%02ld   %3ld   %ld.%ld\n", e / 100, e % 100, nRuns, nOuts / 3,
+                      nOuts % 3);
+        Text += szLine;
+        ++nLines;
+    }
+    return Write_Text_File("Fractions.txt", Text) ? nLines : -1;
+}
+
+int Check_Duplicate_Player_Names()
+{
+    struct NAMED {
+        std::string Name;
+        int nTeam;
+    };
+    std::vector<NAMED> Players;
+    For_Each_Player_In_Use(LAST_TEAM, [&Players](int t, int s) {
+        char szName[64];
+        Get_Player_Full_Name(t, s, szName);
+        Players.push_back({szName, t});
+    });
+    // Each name's earlier holders: every pair is reported once, by its later member.
+    std::unordered_map<std::string, std::vector<int>> Seen;
+    int nPairs = 0;
+    for (int k = 0; k < static_cast<int>(Players.size()); ++k) {
+        std::vector<int>& Earlier = Seen[Players[k].Name];
+        for (int e : Earlier) {
+            char szFirst[TEAM_STRING_SIZE + 1] = {};
+            char szSecond[TEAM_STRING_SIZE + 1] = {};
+            Get_Team_String(szFirst, Players[e].nTeam, TEAM_STRING_ABBREVIATION);
+            Get_Team_String(szSecond, Players[k].nTeam, TEAM_STRING_ABBREVIATION);
+            Report_Error("Duplicate player name found: %s (%s, %s)", Players[k].Name.c_str(), szFirst, szSecond);
+            ++nPairs;
+        }
+        Earlier.push_back(k);
+    }
+    return nPairs;
+}
+
+int File_Contains_Text(const char* szPath, const char* szText)
+{
+    if (szPath == nullptr || szText == nullptr)
+        return 0;
+    FILE* pFile = files::Open_File(szPath, "rb");
+    if (pFile == nullptr)
+        return 0;
+    bool bFound = false;
+    For_Each_Line(szPath, pFile, [&bFound, szText](const char* szLine) {
+        if (!bFound && std::strstr(szLine, szText) != nullptr)
+            bFound = true;
+    });
+    std::fclose(pFile);
+    return bFound ? 1 : 0;
+}
+
+int Write_Free_Agents_List()
+{
+    constexpr const char* OUTPUT = "Free-Agents.csv";
+    if (files::File_Exists(OUTPUT))
+        files::Delete_File(OUTPUT);
+    char szOld[64];
+    char szNew[64];
+    std::snprintf(szOld, sizeof(szOld), "input/stats/%d_%s.csv", 2022, "rosters");
+    std::snprintf(szNew, sizeof(szNew), "input/stats/%d_%s.csv", 2023, "rosters");
+    FILE* pOld = files::Open_File(szOld, "rb");
+    if (pOld == nullptr) {
+        char szMessage[128];
+        std::snprintf(szMessage, sizeof(szMessage), "Unable to open %s.", szOld);
+        Show_Message_Box(szMessage, "Read Error", BOX_OK);
+        return -1;
+    }
+    // The next year's first fields, read once; a missing file keeps everyone.
+    std::unordered_set<std::string> Kept;
+    if (FILE* pNew = files::Open_File(szNew, "rb")) {
+        For_Each_Line(szNew, pNew, [&Kept](const char* szLine) { Kept.insert(First_Field(szLine)); });
+        std::fclose(pNew);
+    }
+    std::string Text;
+    int nWritten = 0;
+    For_Each_Line(szOld, pOld, [&](const char* szLine) {
+        if (Kept.count(First_Field(szLine)) != 0)
+            return;
+        Text += szLine;
+        Text += '\n';
+        ++nWritten;
+    });
+    std::fclose(pOld);
+    if (!Write_Text_File(OUTPUT, Text)) {
+        Write_Debug_Log("Could not write %s", OUTPUT);
+        return -1;
+    }
+    return nWritten;
+}
+
+void Refit_Player_Ratings()
+{
+    // Set_Player_Rating reports a value beyond 1000 either way and stores it.
+    For_Each_Player_In_Use(FREE_AGENT_TEAM, [](int t, int s) {
+        Set_Player_Rating(t, s, RATING_KICK_RETURNS,
+                          static_cast<float>(Get_Player_Stat(t, s, STAT_PERIOD_PREDICTED, 231)));
+        Set_Player_Rating(t, s, RATING_PUNT_RETURNS,
+                          static_cast<float>(Get_Player_Stat(t, s, STAT_PERIOD_PREDICTED, 232)));
+    });
+    For_Each_Player_In_Use(FREE_AGENT_TEAM, [](int t, int s) {
+        const int nPosition = Get_Player_Vital_Stat(t, s, VITAL_POSITION);
+        const float fAge = static_cast<float>(Get_Current_Year() - Get_Player_Vital_Stat(t, s, VITAL_BIRTH_DATE) / 10000);
+        const float fOverall = Get_Position_Overall_Rating(t, s, nPosition);
+        const float fProduction = static_cast<float>(Get_Player_Production_Value(t, s, STAT_PERIOD_LAST_SEASON));
+        float fExtra = 0.0f;
+        if ((nPosition >= POSITION_RB && nPosition <= POSITION_WR) || nPosition == POSITION_CB ||
+            nPosition == POSITION_S) {
+            const float e = static_cast<float>(Get_Player_Stat(t, s, STAT_PERIOD_LAST_SEASON, 302) +
+                                               Get_Player_Stat(t, s, STAT_PERIOD_LAST_SEASON, 303));
+            fExtra = e > 100.0f ? e - 50.0f : e / 2.0f;
+        }
+        const float fSum = fProduction + fExtra;
+        const float fSign = fSum > 0.0f ? 1.0f : (fSum < 0.0f ? -1.0f : 0.0f);
+        float fTarget = 60.0f + fSign * std::sqrt(std::fabs(fSum)) / 2.5f;
+        if (fAge > 30.0f)
+            fTarget = std::max(fTarget - (fAge - 30.0f) * 0.5f, std::min(fTarget, 60.0f));
+        const float fWeight = fOverall > fTarget ? std::clamp((fAge - 27.5f) / 12.5f, 0.0f, 1.0f) : 0.2f;
+        Scale_Player_To_Overall(t, s, (1.0f - fWeight) * fOverall + fWeight * fTarget);
+    });
+    Adjust_Ratings_After_Setup();
+}
+
+DATABASE_LOOP_RESULT Refit_All_Universe_Databases()
+{
+    return Loop_Over_Databases(DEVELOPER_FIRST_YEAR, DEVELOPER_LAST_REFIT_YEAR, 0, [](int, const std::string& Path) {
+        Refit_Player_Ratings();
+        if (Save_Game(Path.c_str()) != SAVE_GAME_OK)
+            Write_Debug_Log("Refit_All_Universe_Databases: %s not saved", Path.c_str());
+    });
+}
+
+DATABASE_LOOP_RESULT Export_Replay_Mode_Player_Ratings()
+{
+    const int nYears = DEVELOPER_LAST_REFIT_YEAR - DEVELOPER_FIRST_YEAR + 1;
+    Open_Progress_Window("Export_Replay_Mode_Player_Ratings()", nYears);
+    const DATABASE_LOOP_RESULT Result =
+        Loop_Over_Databases(DEVELOPER_FIRST_YEAR, DEVELOPER_LAST_REFIT_YEAR, 1, [](int y, const std::string&) {
+            // One file per year, its header written once.
+            const std::string Path = Get_Player_Ratings_Path(y);
+            if (files::File_Exists(Path.c_str()))
+                files::Delete_File(Path.c_str());
+            for (int p = POSITION_T; p <= POSITION_C; ++p)
+                Append_Player_Ratings(p, y);
+            For_Each_Player_In_Use(LAST_TEAM, [](int t, int s) {
+                for (int k = 0; k < STATS_PER_PERIOD; ++k)
+                    Set_Player_Stat(t, s, STAT_PERIOD_PREDICTED, k, Get_Player_Stat(t, s, STAT_PERIOD_LAST_SEASON, k));
+            });
+            Complete_All_Predicted_Stats(Replay_Norm_Weeks(y));
+            Step_Progress_Window(1);
+            Recompute_All_Player_Ratings();
+            Repair_Player_Ratings();
+            Calibrate_Player_Ratings();
+            for (int p = POSITION_QB; p <= POSITION_P; ++p) {
+                if (p < POSITION_T || p > POSITION_C)
+                    Append_Player_Ratings(p, y);
+            }
+        });
+    Close_Progress_Window();
+    if (!Result.bCancelled)
+        Show_Message_Box("Export_Replay_Mode_Player_Ratings(1951-2019) completed.", DONE_CAPTION, BOX_OK);
+    return Result;
+}
+
+DATABASE_LOOP_RESULT Export_Every_Season_Player_Ratings()
+{
+    const DATABASE_LOOP_RESULT Result =
+        Loop_Over_Databases(DEVELOPER_FIRST_YEAR, DEVELOPER_LAST_YEAR, 0, [](int, const std::string&) {
+            Export_Player_Ratings(POSITION_ANY, Get_Current_Year());
+        });
+    if (!Result.bCancelled)
+        Show_Message_Box("Export_Every_Season_Player_Ratings() completed.", DONE_CAPTION, BOX_OK);
+    return Result;
+}
+
+void Set_Average_Period_Stats()
+{
+    For_Each_Player_In_Use(LAST_TEAM, [](int t, int s) {
+        const int nPosition = Get_Player_Vital_Stat(t, s, VITAL_POSITION);
+        for (int nStat : {4, 7, 8, 10, 11})
+            Set_Player_Stat(t, s, STAT_PERIOD_PREDICTED, nStat, Get_Average_Stat(nPosition, nStat));
+    });
+}
+
+int Map_Stat_Column(int nCode)
+{
+    switch (nCode) {
+    case 0: return 0;
+    case 2: return 1;
+    case 3: return 2;
+    case 5: return 3;
+    case 8: return 4;
+    case 10: return 5;
+    case 12: return 6;
+    case 15: return 7;
+    default: return 8;
+    }
+}

@@ -1,0 +1,97 @@
+// The script's "tool" entries of the stored-picture copies and the developer
+// data tools: each says what it did, and one that could not do its work
+// fails the line.
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "league/league_fixture.h"
+#include "league/preferences.h"
+#include "shell/tool_commands.h"
+#include "test_support.h"
+
+namespace {
+
+class DeveloperToolCommandsTest : public LeagueTest {
+protected:
+    SCRATCH_FOLDER Scratch{"developer_tool_commands"};
+
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        ASSERT_TRUE(Scratch.Ready());
+        Set_Universe_Stat(FIRST_SEASON_YEAR, 2019);
+        Use_Franchises(2);
+        Put_Player(0, 0, 77, POSITION_QB);
+        std::memcpy(League.Team[0].Player[0].szCorvelID, "AbleAn01", 9);
+        Put_Player(1, 0, 78, POSITION_QB);
+        std::memcpy(League.Team[1].Player[0].szCorvelID, "../x", 5);   // names no file
+        std::strcpy(League.Team[0].Player[0].szLastName, "Able");
+        std::strcpy(League.Team[1].Player[0].szLastName, "Baker");
+        Set_Team_String("SEA", 0, TEAM_STRING_ABBREVIATION);
+        Set_Team_String("Seahawks", 0, TEAM_STRING_NICKNAME);
+        Set_Team_String("BOS", 1, TEAM_STRING_ABBREVIATION);
+        Set_Team_String("Harbormen", 1, TEAM_STRING_NICKNAME);
+    }
+
+    static bool Run(const std::vector<std::string>& Words, std::string& Result, std::string& Problem)
+    {
+        Result.clear();
+        Problem.clear();
+        return Run_Tool_By_Name(Words, Result, Problem);
+    }
+};
+
+TEST_F(DeveloperToolCommandsTest, StoredPicturesAreCopiedByName)
+{
+    std::string Result;
+    std::string Problem;
+    std::filesystem::create_directories("Input/Stats/Players");
+    std::filesystem::create_directories("Input/Stats/Historical");
+    std::ofstream("Input/Stats/Players/AbleAn01.dat") << "photo";
+    std::ofstream("Input/Stats/Historical/282019.gz") << "logo";
+    EXPECT_TRUE(Run({"copy_downloaded_photos"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "1 photos copied to Photos/Downloads");
+    EXPECT_EQ(Read_Text_File("Photos/Downloads/AbleAn01.jpg"), "photo");
+    // The unsafe ID named nothing, inside the folder or beside it.
+    EXPECT_FALSE(std::filesystem::exists("Photos/x.jpg"));
+    EXPECT_TRUE(Run({"Copy_Downloaded_Logos"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "1 logos copied to Logos/Downloads");
+    EXPECT_EQ(Read_Text_File("Logos/Downloads/SEA-2019.png"), "logo");
+    // A second run keeps what is there.
+    std::ofstream("Input/Stats/Players/AbleAn01.dat") << "newer";
+    EXPECT_TRUE(Run({"Copy_Downloaded_Photos"}, Result, Problem));
+    EXPECT_EQ(Result, "0 photos copied to Photos/Downloads");
+    EXPECT_EQ(Read_Text_File("Photos/Downloads/AbleAn01.jpg"), "photo");
+    EXPECT_FALSE(Run({"Copy_Downloaded_Logos", "1"}, Result, Problem));
+    EXPECT_EQ(Problem, "tool Copy_Downloaded_Logos takes no arguments");
+}
+
+TEST_F(DeveloperToolCommandsTest, DeveloperToolsSayWhatTheyWrote)
+{
+    std::string Result;
+    std::string Problem;
+    EXPECT_TRUE(Run({"Write_Fractions_Table"}, Result, Problem)) << Problem;
+    EXPECT_NE(Result.find(" lines written to Fractions.txt"), std::string::npos) << Result;
+    EXPECT_TRUE(Run({"Output_Play_Selection_Multipliers"}, Result, Problem));
+    EXPECT_EQ(Result, "1500 cases written to Play_Multipliers.csv");
+    EXPECT_TRUE(Run({"Check_Duplicate_Player_Names"}, Result, Problem));
+    EXPECT_EQ(Result, "0 duplicate names");
+
+    EXPECT_FALSE(Run({"Write_Free_Agents_List"}, Result, Problem));
+    EXPECT_EQ(Problem, "Free-Agents.csv not written");
+    std::filesystem::create_directories("input/stats");
+    std::ofstream("input/stats/2022_rosters.csv") << "7,A\n8,B\n";
+    std::ofstream("input/stats/2023_rosters.csv") << "8,B\n";
+    EXPECT_TRUE(Run({"Write_Free_Agents_List"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "1 lines written to Free-Agents.csv");
+
+    // Unsaved changes and the offer cancelled: nothing is loaded.
+    ui::Queue_Answer(ID_CANCEL);
+    EXPECT_FALSE(Run({"Refit_All_Universe_Databases"}, Result, Problem));
+    EXPECT_EQ(Problem, "cancelled at the offer to save the game");
+}
+
+}  // namespace
