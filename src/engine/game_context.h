@@ -36,6 +36,7 @@ struct PLAY_PROFILE {
     int8_t nCategory;     // PLAY_CATEGORY_*
     int8_t nFormation;
     int8_t nCarrier;      // place 0-10, -1 none
+    int8_t nCarrierView;  // the carrier's place + 1, 0 for none (a search's carrier views)
     bool bSpecial;        // a punt or field-goal formation, or a hail mary
     int16_t nYardage;
     int16_t nSystemMatch; // fit of the formation to the team's system
