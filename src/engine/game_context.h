@@ -163,6 +163,21 @@ struct CALIBRATION_SUMS {
 };
 
 // ---------------------------------------------------------------------------
+// The era's pass averages (pass_outcome.cpp)
+
+// The league averages of the current year a pass reads on every attempt:
+// they depend on the year alone (the historical tables are constant), so
+// they are read again only when the year is not the one kept.
+struct PASS_AVERAGES {
+    bool bKnown = false;
+    int nYear = 0;
+    int nHist101 = 0;
+    int nHist107 = 0;
+    int nHist109 = 0;
+    int nHist111 = 0;
+};
+
+// ---------------------------------------------------------------------------
 
 struct GAME_CONTEXT {
     CALL_STATE Calls;
@@ -171,6 +186,7 @@ struct GAME_CONTEXT {
     SNAP_FIND_MEMOS FindMemos;
     MATCHUP_TABLES Matchup;
     CALIBRATION_SUMS CalibrationSums[TOTAL_NUMBER_OF_TEAMS];
+    PASS_AVERAGES PassAverages;
     // Set by tests: a figure here replaces the computed one, read at every
     // call (a test may change the value between plays).
     const float* pBallCarrierBaseFigure = nullptr;
