@@ -573,16 +573,17 @@ int Get_Player_Position_Name(char* szOut, size_t nOutSize, int nTeam, int nSlot)
 // ---------------------------------------------------------------------------
 // Vital statistics, ages and draft data
 
-int Get_Player_Vital_Stat(int nTeam, int nSlot, int nCode)
+int Read_Player_Vital_Stat(int nTeam, int nSlot, int nCode)
 {
+    static constexpr const char* FUNCTION = "Get_Player_Vital_Stat";
     if (nTeam == NO_TEAM || nSlot == NO_PLAYER || nCode < 0)
         return 0;
     if (!Is_Team_Index(nTeam)) {
-        Report_Error("nTeam out of bounds in %s([%d],%d,%d)", __func__, nTeam, nSlot, nCode);
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d)", FUNCTION, nTeam, nSlot, nCode);
         return 0;
     }
     if (!Is_Slot_Index(nSlot)) {
-        Report_Error("nSlot out of bounds in %s(%d,[%d],%d)", __func__, nTeam, nSlot, nCode);
+        Report_Error("nSlot out of bounds in %s(%d,[%d],%d)", FUNCTION, nTeam, nSlot, nCode);
         return 0;
     }
     int32_t* nVital = Player_At(nTeam, nSlot).nVital;
@@ -642,11 +643,11 @@ bool Has_Player_Last_Name(int nTeam, int nSlot)
     return Check_Player_Address(__func__, nTeam, nSlot) && Player_At(nTeam, nSlot).szLastName[0] != '\0';
 }
 
-int Get_Player_ID(int nTeam, int nSlot)
+int Read_Player_ID(int nTeam, int nSlot)
 {
     if (nSlot == NO_PLAYER || nTeam == NO_TEAM)
         return -1;
-    if (!Check_Player_Address(__func__, nTeam, nSlot))
+    if (!Check_Player_Address("Get_Player_ID", nTeam, nSlot))
         return 0;
     return Player_At(nTeam, nSlot).nVital[VITAL_PLAYER_ID];
 }

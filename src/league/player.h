@@ -219,7 +219,17 @@ template <size_t N> int Get_Player_Position_Name(char (&szOut)[N], int nTeam, in
 // Vital statistics, ages and draft data
 
 // Stored codes 0-25 (repairing potential and peak start) and computed 100-102.
-int Get_Player_Vital_Stat(int nTeam, int nSlot, int nCode);
+// Inline for the game engine's reads of every credited statistic: a stored
+// code that needs no repair at a sound address is read here; anything else
+// takes the full rule, Read_Player_Vital_Stat.
+int Read_Player_Vital_Stat(int nTeam, int nSlot, int nCode);
+inline int Get_Player_Vital_Stat(int nTeam, int nSlot, int nCode)
+{
+    if (nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM && nCode >= 0 &&
+        nCode < NUMBER_OF_VITAL_STATS && nCode != VITAL_POTENTIAL && nCode != VITAL_PEAK_START)
+        return League.Team[nTeam].Player[nSlot].nVital[nCode];
+    return Read_Player_Vital_Stat(nTeam, nSlot, nCode);
+}
 // Stored code 0-25 exactly as it is in the record, repairing nothing: for the
 // code that builds a new player step by step. 0 after a report for a bad
 // team, slot or code.
@@ -227,8 +237,15 @@ int Get_Player_Stored_Vital_Stat(int nTeam, int nSlot, int nCode);
 // Stores stored code 0-25; seasons played (code 8) is kept at most 30. A bad
 // team, slot or code is reported and nothing is stored.
 void Set_Player_Vital_Stat(int nTeam, int nSlot, int nCode, int nValue);
-// -1 for slot 255, else vital stat 0.
-int Get_Player_ID(int nTeam, int nSlot);
+// -1 for slot 255, else vital stat 0. Inline: the engine asks it on every
+// credited statistic; a bad address takes the long way (Read_Player_ID).
+int Read_Player_ID(int nTeam, int nSlot);
+inline int Get_Player_ID(int nTeam, int nSlot)
+{
+    if (nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM)
+        return League.Team[nTeam].Player[nSlot].nVital[VITAL_PLAYER_ID];
+    return Read_Player_ID(nTeam, nSlot);
+}
 // Current year - birth year.
 int Get_Player_Age(int nTeam, int nSlot);
 // Age in whole years on the current day of the season.
