@@ -137,6 +137,8 @@ void Build_Side_Profile(SIDE_PROFILE& Side, int nTeam)
     }
     for (PLAYER_MIX& Mix : Side.Mix)
         Mix.bKnown = false;
+    for (bool& bKnown : Side.bStepKnown)
+        bKnown = false;
     const bool bRoster = nTeam >= 0 && nTeam <= LAST_TEAM;
     Side.nReceiver1 = bRoster ? Find_Team_Position_Player(nTeam, POSITION_WR, 0) : -1;
     Side.nReceiver2 = Side.nReceiver1 >= 0 ? Find_Team_Position_Player(nTeam, POSITION_WR, 1) : -1;
@@ -320,6 +322,64 @@ int Redundancy_From_Tally(int nTally, int nShift)
     return std::max(m, 500);
 }
 
+// The square of the multiplier for a tally, or -1 for a multiplier below 0
+// (Redundancy_From_Tally reports it; the weighing reports it again each time).
+int Redundancy_Square(int nTally, int nShift)
+{
+    const int nBase = nTally >= 0 && nTally < REDUNDANCY_TABLE_SIZE ? REDUNDANCY_BY_TALLY[nTally]
+                                                                    : Mul_Div_Rounded_64(20000, 1, nTally + 20);
+    const int m = nBase + nShift;
+    if (m < 0)
+        return -1;
+    const int r = std::max(m, 500);
+    return r * r;
+}
+
+// The side's squares for nShift: refilled when the shift is not the one kept.
+const int* Redundancy_Squares(CALL_STATE& Calls, int bSide, int nShift)
+{
+    int* nSquare = Calls.nRedundancySquare[bSide];
+    if (!Calls.bSquareKnown[bSide] || Calls.nSquareShift[bSide] != nShift) {
+        for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
+            nSquare[i] = Redundancy_Square(Calls.nOffenseTally[bSide][i], nShift);
+        Calls.nSquareShift[bSide] = nShift;
+        Calls.bSquareKnown[bSide] = true;
+    }
+    return nSquare;
+}
+
+// 4096 halved for each step of the designed gain y from the target gain g
+// (a step of 1, 2 or 3 yards by the target), 0 from 13 steps.
+int Step_Weight(int y, int g)
+{
+    int m = std::abs(y - g);
+    if (g > 10)
+        m /= 3;
+    else if (g > 4)
+        m /= 2;
+    // Here m < g <= 2 d for the divisor d = (g + 1) / 2, so the quotient
+    // is 0 or 1: a comparison in place of a division.
+    if (g < y && y < 2 * g)
+        m = m >= (g + 1) / 2 ? 1 : 0;
+    return m >= 13 ? 0 : 4096 >> m;
+}
+
+// The step weights of every play of a side for target g: the kept row for
+// a target within the table, else worked out into nRow.
+const uint16_t* Step_Row(SIDE_PROFILE& Side, int g, uint16_t (&nRow)[OFFENSIVE_PLAY_COUNT])
+{
+    uint16_t* pRow = nRow;
+    if (g >= 0 && g < SIDE_PROFILE::STEP_GAINS) {
+        pRow = Side.nStep[g];
+        if (Side.bStepKnown[g])
+            return pRow;
+        Side.bStepKnown[g] = true;
+    }
+    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
+        pRow[i] = static_cast<uint16_t>(Step_Weight(Side.Play[i].nYardage, g));
+    return pRow;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -353,7 +413,11 @@ void Record_Offensive_Play_Call(GAME_CONTEXT& Context, const GAME* pGame, int nP
         Report_Error("%s(%p, [%d])", __func__, static_cast<const void*>(pGame), nPlay);
         return;
     }
-    Count_Call(Context.Calls.nOffenseTally, Context.Calls.nLastOffenseCall, Offense_Side(pGame), nPlay);
+    CALL_STATE& Calls = Context.Calls;
+    const int bSide = Offense_Side(pGame);
+    Count_Call(Calls.nOffenseTally, Calls.nLastOffenseCall, bSide, nPlay);
+    if (Calls.bSquareKnown[bSide])
+        Calls.nRedundancySquare[bSide][nPlay] = Redundancy_Square(Calls.nOffenseTally[bSide][nPlay], Calls.nSquareShift[bSide]);
 }
 
 void Record_Offensive_Play_Call(const GAME* pGame, int nPlay)
@@ -922,11 +986,12 @@ int Weigh_Plays(GAME_CONTEXT& C, GAME* pGame, FIND_CONTEXT& X, SIDE_PROFILE& Sid
                 int64_t& nTotal, bool& bKeep)
 {
     const int nLast = C.Calls.nLastOffenseCall;
-    const int* nTally = C.Calls.nOffenseTally[X.bSide];
+    const int* nSquare = Redundancy_Squares(C.Calls, X.bSide, nShift);
+    uint16_t nOwnRow[OFFENSIVE_PLAY_COUNT];
+    const uint16_t* nStep = Step_Row(Side, g, nOwnRow);
     // A play designed for more than both the target and the field left
     // (y > g && y > S + 5) is passed over.
     const int nReach = std::max(g, pGame->nYardLine + 5);
-    const int nHalf = (g + 1) / 2;
     int nWeighed = 0;
     for (int k = 0; k < nCount; ++k) {
         const int i = nList[k];
@@ -952,22 +1017,16 @@ int Weigh_Plays(GAME_CONTEXT& C, GAME* pGame, FIND_CONTEXT& X, SIDE_PROFILE& Sid
         }
 
         // Distance from the target gain: halve the weight per step.
-        const int y = P.nYardage;
-        if (y > nReach)
+        if (P.nYardage > nReach)
             continue;
-        int m = std::abs(y - g);
-        if (g > 10)
-            m /= 3;
-        else if (g > 4)
-            m /= 2;
-        // Here m < g <= 2 d for the divisor d = (g + 1) / 2, so the quotient
-        // is 0 or 1: a comparison in place of a division.
-        if (g < y && y < 2 * g)
-            m = m >= nHalf ? 1 : 0;
-        int w = m >= 13 ? 0 : 4096 >> m;
+        int w = nStep[i];
 
-        const int r = Redundancy_From_Tally(nTally[i], nShift);
-        w = Mul_Div_Rounded_By<1000000>(w, r * r);
+        int nRedundancy = nSquare[i];
+        if (nRedundancy < 0) {
+            Report_Error("Negative nMultiplier calculated by Get_Offensive_Play_Redundancy_Multiplier()");
+            nRedundancy = 500 * 500;
+        }
+        w = Mul_Div_Rounded_By<1000000>(w, nRedundancy);
         w = Mul_Div_Rounded_By<1000>(w, P.nSystemMatch);
 
         const CARRIER_VIEW& K = Carrier[P.nCarrierView];
