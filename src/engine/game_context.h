@@ -29,12 +29,16 @@ struct CALL_STATE {
     int nLastOffenseCall = -1;
     int nLastDefenseCall = -1;
     // The square of each play's redundancy multiplier from its tally and the
-    // difficulty shift nSquareShift (a side's row is filled on its first
-    // search and kept in step with its tally by every recorded call); -1 for
-    // a multiplier below 0, which is reported at every weighing.
+    // difficulty shift nSquareShift, -1 for a multiplier below 0 (reported at
+    // every weighing); and the weight of a play m steps from the target after
+    // the redundancy and the formation's fit (m = 13: none). A side's rows are
+    // filled on its first search, kept in step with its tally by every
+    // recorded call and dropped when the playbook snapshot is taken again.
+    static constexpr int STEPS = 14;
     bool bSquareKnown[2] = {};
     int nSquareShift[2] = {};
     int nRedundancySquare[2][OFFENSIVE_PLAY_COUNT];
+    int nFitted[2][OFFENSIVE_PLAY_COUNT][STEPS];
 };
 
 struct PLAY_PROFILE {
@@ -74,13 +78,13 @@ struct SIDE_PROFILE {
     // in playbook order: the others weigh 0 on every call of the game.
     int8_t nCandidate[3][OFFENSIVE_PLAY_COUNT];
     int nCandidates[3];
-    // The step weight (4096 halved per step from the target) of every play
-    // for a target gain 0 to STEP_GAINS - 1: it depends on the play's designed
-    // gain and the target alone, so a row is worked out on the first search
-    // for its target and kept for the game.
+    // The steps (0-12, 13 for none) of every play from a target gain 0 to
+    // STEP_GAINS - 1: they depend on the play's designed gain and the target
+    // alone, so a row is worked out on the first search for its target and
+    // kept for the game.
     static constexpr int STEP_GAINS = 128;
     bool bStepKnown[STEP_GAINS];
-    uint16_t nStep[STEP_GAINS][OFFENSIVE_PLAY_COUNT];
+    uint8_t nStep[STEP_GAINS][OFFENSIVE_PLAY_COUNT];
 };
 
 struct CALL_PROFILES {

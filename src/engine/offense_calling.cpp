@@ -160,6 +160,8 @@ void Build_Profiles(GAME_CONTEXT& C, const GAME* pGame)
     Build_Side_Profile(C.Profiles.Side[GAME_SIDE_AWAY], pGame->nAwayTeam);
     Build_Side_Profile(C.Profiles.Side[GAME_SIDE_HOME], pGame->nHomeTeam);
     C.Profiles.bBuilt = true;
+    // The fitted weights read the snapshot's fits.
+    C.Calls.bSquareKnown[GAME_SIDE_AWAY] = C.Calls.bSquareKnown[GAME_SIDE_HOME] = false;
 }
 
 // The snapshot of the game's teams, taken now when there is none.
@@ -335,22 +337,36 @@ int Redundancy_Square(int nTally, int nShift)
     return r * r;
 }
 
-// The side's squares for nShift: refilled when the shift is not the one kept.
-const int* Redundancy_Squares(CALL_STATE& Calls, int bSide, int nShift)
+constexpr int NO_STEP = CALL_STATE::STEPS - 1;
+
+// A play's square and its weights for 0-12 steps (none for 13): 4096 halved
+// per step, times the squared redundancy / 1000000, times the fit / 1000,
+// each rounded as the weighing rounds it.
+void Fit_Play(CALL_STATE& Calls, int bSide, int i, int nSystemMatch)
 {
-    int* nSquare = Calls.nRedundancySquare[bSide];
-    if (!Calls.bSquareKnown[bSide] || Calls.nSquareShift[bSide] != nShift) {
-        for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
-            nSquare[i] = Redundancy_Square(Calls.nOffenseTally[bSide][i], nShift);
-        Calls.nSquareShift[bSide] = nShift;
-        Calls.bSquareKnown[bSide] = true;
-    }
-    return nSquare;
+    const int nSquare = Redundancy_Square(Calls.nOffenseTally[bSide][i], Calls.nSquareShift[bSide]);
+    Calls.nRedundancySquare[bSide][i] = nSquare;
+    const int nUsed = nSquare < 0 ? 500 * 500 : nSquare;
+    int* nFitted = Calls.nFitted[bSide][i];
+    for (int m = 0; m < NO_STEP; ++m)
+        nFitted[m] = Mul_Div_Rounded_By<1000>(Mul_Div_Rounded_By<1000000>(4096 >> m, nUsed), nSystemMatch);
+    nFitted[NO_STEP] = 0;
 }
 
-// 4096 halved for each step of the designed gain y from the target gain g
-// (a step of 1, 2 or 3 yards by the target), 0 from 13 steps.
-int Step_Weight(int y, int g)
+// The side's rows for nShift: filled again when the shift is not the one kept.
+void Fit_Plays(CALL_STATE& Calls, const SIDE_PROFILE& Side, int bSide, int nShift)
+{
+    if (Calls.bSquareKnown[bSide] && Calls.nSquareShift[bSide] == nShift)
+        return;
+    Calls.nSquareShift[bSide] = nShift;
+    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
+        Fit_Play(Calls, bSide, i, Side.Play[i].nSystemMatch);
+    Calls.bSquareKnown[bSide] = true;
+}
+
+// The steps (0-12, NO_STEP from 13) of the designed gain y from the target
+// gain g: a step of 1, 2 or 3 yards by the target.
+int Steps_From_Target(int y, int g)
 {
     int m = std::abs(y - g);
     if (g > 10)
@@ -361,14 +377,14 @@ int Step_Weight(int y, int g)
     // is 0 or 1: a comparison in place of a division.
     if (g < y && y < 2 * g)
         m = m >= (g + 1) / 2 ? 1 : 0;
-    return m >= 13 ? 0 : 4096 >> m;
+    return std::min(m, NO_STEP);
 }
 
-// The step weights of every play of a side for target g: the kept row for
-// a target within the table, else worked out into nRow.
-const uint16_t* Step_Row(SIDE_PROFILE& Side, int g, uint16_t (&nRow)[OFFENSIVE_PLAY_COUNT])
+// The steps of every play of a side from target g: the kept row for a
+// target within the table, else worked out into nRow.
+const uint8_t* Step_Row(SIDE_PROFILE& Side, int g, uint8_t (&nRow)[OFFENSIVE_PLAY_COUNT])
 {
-    uint16_t* pRow = nRow;
+    uint8_t* pRow = nRow;
     if (g >= 0 && g < SIDE_PROFILE::STEP_GAINS) {
         pRow = Side.nStep[g];
         if (Side.bStepKnown[g])
@@ -376,7 +392,7 @@ const uint16_t* Step_Row(SIDE_PROFILE& Side, int g, uint16_t (&nRow)[OFFENSIVE_P
         Side.bStepKnown[g] = true;
     }
     for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
-        pRow[i] = static_cast<uint16_t>(Step_Weight(Side.Play[i].nYardage, g));
+        pRow[i] = static_cast<uint8_t>(Steps_From_Target(Side.Play[i].nYardage, g));
     return pRow;
 }
 
@@ -416,8 +432,9 @@ void Record_Offensive_Play_Call(GAME_CONTEXT& Context, const GAME* pGame, int nP
     CALL_STATE& Calls = Context.Calls;
     const int bSide = Offense_Side(pGame);
     Count_Call(Calls.nOffenseTally, Calls.nLastOffenseCall, bSide, nPlay);
+    // The rows are known only under the snapshot they were filled from.
     if (Calls.bSquareKnown[bSide])
-        Calls.nRedundancySquare[bSide][nPlay] = Redundancy_Square(Calls.nOffenseTally[bSide][nPlay], Calls.nSquareShift[bSide]);
+        Fit_Play(Calls, bSide, nPlay, Context.Profiles.Side[bSide].Play[nPlay].nSystemMatch);
 }
 
 void Record_Offensive_Play_Call(const GAME* pGame, int nPlay)
@@ -986,9 +1003,11 @@ int Weigh_Plays(GAME_CONTEXT& C, GAME* pGame, FIND_CONTEXT& X, SIDE_PROFILE& Sid
                 int64_t& nTotal, bool& bKeep)
 {
     const int nLast = C.Calls.nLastOffenseCall;
-    const int* nSquare = Redundancy_Squares(C.Calls, X.bSide, nShift);
-    uint16_t nOwnRow[OFFENSIVE_PLAY_COUNT];
-    const uint16_t* nStep = Step_Row(Side, g, nOwnRow);
+    Fit_Plays(C.Calls, Side, X.bSide, nShift);
+    const int* nSquare = C.Calls.nRedundancySquare[X.bSide];
+    const auto& nFitted = C.Calls.nFitted[X.bSide];
+    uint8_t nOwnRow[OFFENSIVE_PLAY_COUNT];
+    const uint8_t* nStep = Step_Row(Side, g, nOwnRow);
     // A play designed for more than both the target and the field left
     // (y > g && y > S + 5) is passed over.
     const int nReach = std::max(g, pGame->nYardLine + 5);
@@ -1019,15 +1038,10 @@ int Weigh_Plays(GAME_CONTEXT& C, GAME* pGame, FIND_CONTEXT& X, SIDE_PROFILE& Sid
         // Distance from the target gain: halve the weight per step.
         if (P.nYardage > nReach)
             continue;
-        int w = nStep[i];
-
-        int nRedundancy = nSquare[i];
-        if (nRedundancy < 0) {
+        // Then the redundancy and the fit, worked out for this many steps.
+        if (nSquare[i] < 0)
             Report_Error("Negative nMultiplier calculated by Get_Offensive_Play_Redundancy_Multiplier()");
-            nRedundancy = 500 * 500;
-        }
-        w = Mul_Div_Rounded_By<1000000>(w, nRedundancy);
-        w = Mul_Div_Rounded_By<1000>(w, P.nSystemMatch);
+        int w = nFitted[i][nStep[i]];
 
         const CARRIER_VIEW& K = Carrier[P.nCarrierView];
         const int nPlace = K.nPlace;
