@@ -94,6 +94,17 @@ struct CALL_PROFILES {
     SIDE_PROFILE Side[2];
 };
 
+// What a search reads of the player at each carrier place, by a play's
+// nCarrierView (0: a play without a carrier): read once rather than once a
+// weighed play.
+struct CARRIER_VIEW {
+    int nPlace;
+    int nSlot;        // NO_PLAYER for no carrier
+    int nPosition;    // -1 for no player
+    bool bDoubled;    // the second running back of system 3: his plays weigh double
+    bool bReceiver1;  // the first receiver, whose plays the focus moves
+};
+
 // The view of the players Find_Offensive_Play weighs: each filled only when
 // a candidate first needs it.
 struct FIND_CONTEXT {
@@ -112,6 +123,11 @@ struct FIND_CONTEXT {
     bool bQuarterbackWeightKnown[PLACES_ON_FIELD] = {};
     int nPlaceStat[PLACES_ON_FIELD];   // a fullback's predicted carries, a tight end's usage
     bool bPlaceStatKnown[PLACES_ON_FIELD] = {};
+    // The carrier views and what they were read from.
+    bool bCarriersKnown = false;
+    uint8_t nCarrierSlots[PLACES_ON_FIELD];
+    int nCarrierKey[4];   // side, system, second running back, first receiver
+    CARRIER_VIEW Carrier[PLACES_ON_FIELD + 1];
 };
 
 // The calls of one snap (the offence's and the defence's five predictions

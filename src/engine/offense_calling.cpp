@@ -982,16 +982,6 @@ int Compute_Run_Chance(GAME_CONTEXT& C, GAME* pGame)
     return std::clamp(Mul_Div_Rounded_64(RS, 1000, RS + PS), 0, 1000);
 }
 
-// What a search reads of the player at each carrier place, by a play's
-// nCarrierView (0: a play without a carrier): read once a search rather than
-// once a weighed play. The players on the field do not change in a search.
-struct CARRIER_VIEW {
-    int nPlace;
-    int nSlot;        // NO_PLAYER for no carrier
-    int nPosition;    // -1 for no player
-    bool bDoubled;    // the second running back of system 3: his plays weigh double
-    bool bReceiver1;  // the first receiver, whose plays the focus moves
-};
 
 // The plays of nList (the candidates of one category) weighed for a target
 // gain g: the running sums go to nCum and the plays to nPlayOf, and the
@@ -1178,15 +1168,27 @@ int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
         nWeighed = pMemo->nWeighed;
         nTotal = pMemo->nTotal;
     } else if (nCount > 0) {
-        CARRIER_VIEW Carrier[PLACES_ON_FIELD + 1];
-        Carrier[0] = CARRIER_VIEW{0, NO_PLAYER, -1, false, false};
-        for (int nPlace = 0; nPlace < PLACES_ON_FIELD; ++nPlace) {
-            const int nSlot = pGame->nOnField[X.bSide][nPlace];
-            const bool bPlayer = nSlot < PLAYERS_PER_TEAM;
-            Carrier[nPlace + 1] = CARRIER_VIEW{nPlace, nSlot, Place_Position(X, nPlace, nSlot),
-                                               X.nSystem == 3 && bPlayer && nSlot == Side.nRunningBack2,
-                                               bPlayer && nSlot == Side.nReceiver1};
+        // The views hold for the searches of a snap while what they were
+        // read from (the players on the field, the system, the roster
+        // finders) is the same; the positions come from the snap's own reads.
+        const uint8_t* nOnField = pGame->nOnField[X.bSide];
+        const int nKey[4] = {X.bSide, X.nSystem, Side.nRunningBack2, Side.nReceiver1};
+        if (!X.bCarriersKnown || std::memcmp(X.nCarrierSlots, nOnField, PLACES_ON_FIELD) != 0 ||
+            !std::equal(nKey, nKey + 4, X.nCarrierKey)) {
+            CARRIER_VIEW* Carrier = X.Carrier;
+            Carrier[0] = CARRIER_VIEW{0, NO_PLAYER, -1, false, false};
+            for (int nPlace = 0; nPlace < PLACES_ON_FIELD; ++nPlace) {
+                const int nSlot = nOnField[nPlace];
+                const bool bPlayer = nSlot < PLAYERS_PER_TEAM;
+                Carrier[nPlace + 1] = CARRIER_VIEW{nPlace, nSlot, Place_Position(X, nPlace, nSlot),
+                                                   X.nSystem == 3 && bPlayer && nSlot == Side.nRunningBack2,
+                                                   bPlayer && nSlot == Side.nReceiver1};
+            }
+            std::memcpy(X.nCarrierSlots, nOnField, PLACES_ON_FIELD);
+            std::copy(nKey, nKey + 4, X.nCarrierKey);
+            X.bCarriersKnown = true;
         }
+        const CARRIER_VIEW* Carrier = X.Carrier;
         nWeighed = nCategory == PLAY_CATEGORY_PASS
                        ? Weigh_Plays<true>(C, pGame, X, Side, Carrier, nList, nCount, g, nShift, bNoHailMary, nCum,
                                            nPlayOf, nTotal, bKeep)
