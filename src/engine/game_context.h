@@ -38,6 +38,7 @@ struct CALL_STATE {
     bool bSquareKnown[2] = {};
     int nSquareShift[2] = {};
     int nRedundancySquare[2][OFFENSIVE_PLAY_COUNT];
+    int nNegativeSquares[2] = {};   // how many of the side's squares are -1
     int nFitted[2][OFFENSIVE_PLAY_COUNT][STEPS];
 };
 

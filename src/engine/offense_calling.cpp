@@ -345,6 +345,7 @@ constexpr int NO_STEP = CALL_STATE::STEPS - 1;
 void Fit_Play(CALL_STATE& Calls, int bSide, int i, int nSystemMatch)
 {
     const int nSquare = Redundancy_Square(Calls.nOffenseTally[bSide][i], Calls.nSquareShift[bSide]);
+    Calls.nNegativeSquares[bSide] += (nSquare < 0 ? 1 : 0) - (Calls.nRedundancySquare[bSide][i] < 0 ? 1 : 0);
     Calls.nRedundancySquare[bSide][i] = nSquare;
     const int nUsed = nSquare < 0 ? 500 * 500 : nSquare;
     int* nFitted = Calls.nFitted[bSide][i];
@@ -359,8 +360,11 @@ void Fit_Plays(CALL_STATE& Calls, const SIDE_PROFILE& Side, int bSide, int nShif
     if (Calls.bSquareKnown[bSide] && Calls.nSquareShift[bSide] == nShift)
         return;
     Calls.nSquareShift[bSide] = nShift;
-    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
+    Calls.nNegativeSquares[bSide] = 0;
+    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
+        Calls.nRedundancySquare[bSide][i] = 0;
         Fit_Play(Calls, bSide, i, Side.Play[i].nSystemMatch);
+    }
     Calls.bSquareKnown[bSide] = true;
 }
 
@@ -995,6 +999,7 @@ int Weigh_Plays(GAME_CONTEXT& C, GAME* pGame, FIND_CONTEXT& X, SIDE_PROFILE& Sid
     const int nLast = C.Calls.nLastOffenseCall;
     Fit_Plays(C.Calls, Side, X.bSide, nShift);
     const int* nSquare = C.Calls.nRedundancySquare[X.bSide];
+    const bool bNegative = C.Calls.nNegativeSquares[X.bSide] > 0;
     const auto& nFitted = C.Calls.nFitted[X.bSide];
     uint8_t nOwnRow[OFFENSIVE_PLAY_COUNT];
     const uint8_t* nStep = Step_Row(Side, g, nOwnRow);
@@ -1029,7 +1034,7 @@ int Weigh_Plays(GAME_CONTEXT& C, GAME* pGame, FIND_CONTEXT& X, SIDE_PROFILE& Sid
         if (P.nYardage > nReach)
             continue;
         // Then the redundancy and the fit, worked out for this many steps.
-        if (nSquare[i] < 0)
+        if (bNegative && nSquare[i] < 0)
             Report_Error("Negative nMultiplier calculated by Get_Offensive_Play_Redundancy_Multiplier()");
         int w = nFitted[i][nStep[i]];
 

@@ -643,11 +643,11 @@ bool Has_Player_Last_Name(int nTeam, int nSlot)
     return Check_Player_Address(__func__, nTeam, nSlot) && Player_At(nTeam, nSlot).szLastName[0] != '\0';
 }
 
-int Read_Player_ID(int nTeam, int nSlot)
+int Get_Player_ID(int nTeam, int nSlot)
 {
     if (nSlot == NO_PLAYER || nTeam == NO_TEAM)
         return -1;
-    if (!Check_Player_Address("Get_Player_ID", nTeam, nSlot))
+    if (!Check_Player_Address(__func__, nTeam, nSlot))
         return 0;
     return Player_At(nTeam, nSlot).nVital[VITAL_PLAYER_ID];
 }

@@ -237,15 +237,8 @@ int Get_Player_Stored_Vital_Stat(int nTeam, int nSlot, int nCode);
 // Stores stored code 0-25; seasons played (code 8) is kept at most 30. A bad
 // team, slot or code is reported and nothing is stored.
 void Set_Player_Vital_Stat(int nTeam, int nSlot, int nCode, int nValue);
-// -1 for slot 255, else vital stat 0. Inline: the engine asks it on every
-// credited statistic; a bad address takes the long way (Read_Player_ID).
-int Read_Player_ID(int nTeam, int nSlot);
-inline int Get_Player_ID(int nTeam, int nSlot)
-{
-    if (nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM)
-        return League.Team[nTeam].Player[nSlot].nVital[VITAL_PLAYER_ID];
-    return Read_Player_ID(nTeam, nSlot);
-}
+// -1 for slot 255, else vital stat 0.
+int Get_Player_ID(int nTeam, int nSlot);
 // Current year - birth year.
 int Get_Player_Age(int nTeam, int nSlot);
 // Age in whole years on the current day of the season.
