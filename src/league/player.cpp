@@ -573,17 +573,16 @@ int Get_Player_Position_Name(char* szOut, size_t nOutSize, int nTeam, int nSlot)
 // ---------------------------------------------------------------------------
 // Vital statistics, ages and draft data
 
-int Read_Player_Vital_Stat(int nTeam, int nSlot, int nCode)
+int Get_Player_Vital_Stat(int nTeam, int nSlot, int nCode)
 {
-    static constexpr const char* FUNCTION = "Get_Player_Vital_Stat";
     if (nTeam == NO_TEAM || nSlot == NO_PLAYER || nCode < 0)
         return 0;
     if (!Is_Team_Index(nTeam)) {
-        Report_Error("nTeam out of bounds in %s([%d],%d,%d)", FUNCTION, nTeam, nSlot, nCode);
+        Report_Error("nTeam out of bounds in %s([%d],%d,%d)", __func__, nTeam, nSlot, nCode);
         return 0;
     }
     if (!Is_Slot_Index(nSlot)) {
-        Report_Error("nSlot out of bounds in %s(%d,[%d],%d)", FUNCTION, nTeam, nSlot, nCode);
+        Report_Error("nSlot out of bounds in %s(%d,[%d],%d)", __func__, nTeam, nSlot, nCode);
         return 0;
     }
     int32_t* nVital = Player_At(nTeam, nSlot).nVital;
