@@ -4,6 +4,7 @@
 // whatever the mix of categories and target gains.
 
 #include <iterator>
+#include <utility>
 #include <vector>
 
 #include "base/random.h"
@@ -168,6 +169,55 @@ TEST_F(SnapSearchTest, KeptWeightsFollowTheClubWithTheBall)
         }
     }
     EXPECT_GT(nDiffer, 0);
+}
+
+// The players on the field read for the carriers are the ones standing
+// there at each search: with the two backs changing places within an open
+// snap, after a pass search, a run search draws what it draws in a snap
+// that had them so from the start. In system 3 the plays of the second
+// back's place, now the other place, weigh double.
+TEST_F(SnapSearchTest, CarrierPlacesFollowThePlayersOnTheField)
+{
+    Set_Team_Stat(1, TEAM_STAT_OFFENSIVE_SYSTEM, 3);
+    auto Swap_Backs = [this] { std::swap(m_Game.nOnField[GAME_SIDE_HOME][1], m_Game.nOnField[GAME_SIDE_HOME][2]); };
+    // A pass search, then a run search drawn from nSeed; the backs change
+    // places before the snap (bEarly) or between the searches.
+    auto Snap = [&](uint32_t nSeed, bool bEarly) {
+        GAME_CONTEXT Fresh;
+        const GAME_CONTEXT_BINDING Binding(&m_Game, Fresh);
+        if (bEarly)
+            Swap_Backs();
+        Open_Snap_Calls(&m_Game);
+        Seed_Random_Numbers(nSeed);
+        Find_Offensive_Play(&m_Game, PLAY_CATEGORY_PASS, 9);
+        if (!bEarly)
+            Swap_Backs();
+        Seed_Random_Numbers(nSeed);
+        const int nCall = Find_Offensive_Play(&m_Game, PLAY_CATEGORY_RUN, 5);
+        Close_Snap_Calls(&m_Game);
+        Swap_Backs();
+        return nCall;
+    };
+    auto Unswapped = [&](uint32_t nSeed) {
+        GAME_CONTEXT Fresh;
+        const GAME_CONTEXT_BINDING Binding(&m_Game, Fresh);
+        Open_Snap_Calls(&m_Game);
+        Seed_Random_Numbers(nSeed);
+        Find_Offensive_Play(&m_Game, PLAY_CATEGORY_PASS, 9);
+        Seed_Random_Numbers(nSeed);
+        const int nCall = Find_Offensive_Play(&m_Game, PLAY_CATEGORY_RUN, 5);
+        Close_Snap_Calls(&m_Game);
+        return nCall;
+    };
+    int nMoved = 0;
+    for (uint32_t nSeed = 1; nSeed <= 60; ++nSeed) {
+        const int nLate = Snap(nSeed, false);
+        EXPECT_EQ(nLate, Snap(nSeed, true)) << nSeed;
+        nMoved += nLate != Unswapped(nSeed);
+    }
+    // The swap does move the weights.
+    EXPECT_GT(nMoved, 0);
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 }  // namespace
