@@ -566,15 +566,30 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
             for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
                 Table[i][j] = nRating[nView[i]];
         }
-        // Each column over the 54 playbook rows averages 1000.
-        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
-            int64_t nTotal = 0;
-            for (int i = 0; i < TEAM_OFFENSIVE_PLAYS; ++i)
-                nTotal += Table[i][j];
-            const int nScale =
-                nTotal > 0 && nTotal <= INT32_MAX ? Mul_Div_Rounded_64(54000000, 1, static_cast<int>(nTotal)) : 0;
-            for (int i = 0; i < TEAM_OFFENSIVE_PLAYS; ++i)
-                Table[i][j] = Mul_Div_Rounded_By<1000>(Table[i][j], nScale);
+        // Each column over the 54 playbook rows averages 1000. The sums are
+        // taken row by row, then each row is scaled (and bounded below)
+        // in one pass.
+        int64_t nTotal[DEFENSIVE_PLAY_COUNT] = {};
+        for (int i = 0; i < TEAM_OFFENSIVE_PLAYS; ++i)
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+                nTotal[j] += Table[i][j];
+        int nScale[DEFENSIVE_PLAY_COUNT];
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+            nScale[j] = nTotal[j] > 0 && nTotal[j] <= INT32_MAX
+                            ? Mul_Div_Rounded_64(54000000, 1, static_cast<int>(nTotal[j]))
+                            : 0;
+        for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
+            int* pRow = Table[i];
+            if (i < TEAM_OFFENSIVE_PLAYS)
+                for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+                    pRow[j] = Mul_Div_Rounded_By<1000>(pRow[j], nScale[j]);
+            int nLow = pRow[0];
+            int nHigh = pRow[0];
+            for (int j = 1; j < DEFENSIVE_PLAY_COUNT; ++j) {
+                nLow = std::min(nLow, pRow[j]);
+                nHigh = std::max(nHigh, pRow[j]);
+            }
+            M.nRowMax[bOffense][i] = nLow < 0 ? UINT64_MAX : static_cast<uint64_t>(nHigh);
         }
     }
     for (int bDefense = 0; bDefense < 2; ++bDefense)
@@ -583,13 +598,6 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
             for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
                 M.nShownWeight[bDefense][F - FIRST_DEFENSIVE_FORMATION][j] =
                     Shown_Formation_Weight(nShownFocus, M.nFocus[bDefense][j]);
-        }
-    for (int bOffense = 0; bOffense < 2; ++bOffense)
-        for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
-            const int* pRow = M.nTable[bOffense][i];
-            const int nLow = *std::min_element(pRow, pRow + DEFENSIVE_PLAY_COUNT);
-            const int nHigh = *std::max_element(pRow, pRow + DEFENSIVE_PLAY_COUNT);
-            M.nRowMax[bOffense][i] = nLow < 0 ? UINT64_MAX : static_cast<uint64_t>(nHigh);
         }
     M.nAway = pGame->nAwayTeam;
     M.nHome = pGame->nHomeTeam;

@@ -28,6 +28,18 @@ struct CALL_STATE {
     int nDefenseTally[2][DEFENSIVE_PLAY_COUNT] = {};
     int nLastOffenseCall = -1;
     int nLastDefenseCall = -1;
+    // The square of each play's redundancy multiplier from its tally and the
+    // difficulty shift nSquareShift, -1 for a multiplier below 0 (reported at
+    // every weighing); and the weight of a play m steps from the target after
+    // the redundancy and the formation's fit (m = 13: none). A side's rows are
+    // filled on its first search, kept in step with its tally by every
+    // recorded call and dropped when the playbook snapshot is taken again.
+    static constexpr int STEPS = 14;
+    bool bSquareKnown[2] = {};
+    int nSquareShift[2] = {};
+    int nRedundancySquare[2][OFFENSIVE_PLAY_COUNT];
+    int nNegativeSquares[2] = {};   // how many of the side's squares are -1
+    int nFitted[2][OFFENSIVE_PLAY_COUNT][STEPS];
 };
 
 struct PLAY_PROFILE {
@@ -36,6 +48,7 @@ struct PLAY_PROFILE {
     int8_t nCategory;     // PLAY_CATEGORY_*
     int8_t nFormation;
     int8_t nCarrier;      // place 0-10, -1 none
+    int8_t nCarrierView;  // the carrier's place + 1, 0 for none (a search's carrier views)
     bool bSpecial;        // a punt or field-goal formation, or a hail mary
     int16_t nYardage;
     int16_t nSystemMatch; // fit of the formation to the team's system
@@ -66,6 +79,13 @@ struct SIDE_PROFILE {
     // in playbook order: the others weigh 0 on every call of the game.
     int8_t nCandidate[3][OFFENSIVE_PLAY_COUNT];
     int nCandidates[3];
+    // The steps (0-12, 13 for none) of every play from a target gain 0 to
+    // STEP_GAINS - 1: they depend on the play's designed gain and the target
+    // alone, so a row is worked out on the first search for its target and
+    // kept for the game.
+    static constexpr int STEP_GAINS = 128;
+    bool bStepKnown[STEP_GAINS];
+    uint8_t nStep[STEP_GAINS][OFFENSIVE_PLAY_COUNT];
 };
 
 struct CALL_PROFILES {
@@ -73,6 +93,17 @@ struct CALL_PROFILES {
     int nAway = -1;
     int nHome = -1;
     SIDE_PROFILE Side[2];
+};
+
+// What a search reads of the player at each carrier place, by a play's
+// nCarrierView (0: a play without a carrier): read once rather than once a
+// weighed play.
+struct CARRIER_VIEW {
+    int nPlace;
+    int nSlot;        // NO_PLAYER for no carrier
+    int nPosition;    // -1 for no player
+    bool bDoubled;    // the second running back of system 3: his plays weigh double
+    bool bReceiver1;  // the first receiver, whose plays the focus moves
 };
 
 // The view of the players Find_Offensive_Play weighs: each filled only when
@@ -93,6 +124,11 @@ struct FIND_CONTEXT {
     bool bQuarterbackWeightKnown[PLACES_ON_FIELD] = {};
     int nPlaceStat[PLACES_ON_FIELD];   // a fullback's predicted carries, a tight end's usage
     bool bPlaceStatKnown[PLACES_ON_FIELD] = {};
+    // The carrier views and what they were read from.
+    bool bCarriersKnown = false;
+    uint8_t nCarrierSlots[PLACES_ON_FIELD];
+    int nCarrierKey[4];   // side, system, second running back, first receiver
+    CARRIER_VIEW Carrier[PLACES_ON_FIELD + 1];
 };
 
 // The calls of one snap (the offence's and the defence's five predictions
@@ -162,6 +198,21 @@ struct CALIBRATION_SUMS {
 };
 
 // ---------------------------------------------------------------------------
+// The era's pass averages (pass_outcome.cpp)
+
+// The league averages of the current year a pass reads on every attempt:
+// they depend on the year alone (the historical tables are constant), so
+// they are read again only when the year is not the one kept.
+struct PASS_AVERAGES {
+    bool bKnown = false;
+    int nYear = 0;
+    int nHist101 = 0;
+    int nHist107 = 0;
+    int nHist109 = 0;
+    int nHist111 = 0;
+};
+
+// ---------------------------------------------------------------------------
 
 struct GAME_CONTEXT {
     CALL_STATE Calls;
@@ -170,6 +221,7 @@ struct GAME_CONTEXT {
     SNAP_FIND_MEMOS FindMemos;
     MATCHUP_TABLES Matchup;
     CALIBRATION_SUMS CalibrationSums[TOTAL_NUMBER_OF_TEAMS];
+    PASS_AVERAGES PassAverages;
     // Set by tests: a figure here replaces the computed one, read at every
     // call (a test may change the value between plays).
     const float* pBallCarrierBaseFigure = nullptr;

@@ -125,7 +125,7 @@ void Credit_Game_Player_Stat(GAME* pGame, int nTeam, int nSlot, int nUnit, int n
         return;
 
     // An injured player still gets his game played, nothing else of his own.
-    const bool bLines = nCode == 0 || Get_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS) <= 0;
+    const bool bLines = nCode == 0 || Get_Player_Injury_Weeks(nTeam, nSlot) <= 0;
     if (bLines)
         Increment_Player_Stat(nTeam, nSlot, nCode, nValue);
 

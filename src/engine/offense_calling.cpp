@@ -118,6 +118,7 @@ void Build_Side_Profile(SIDE_PROFILE& Side, int nTeam)
         P.nCategory = static_cast<int8_t>(Category_Of_Type(Get_Offensive_Play_Type(nTeam, i)));
         P.nFormation = static_cast<int8_t>(Get_Offensive_Play_Formation(nTeam, i));
         P.nCarrier = static_cast<int8_t>(Get_Offensive_Play_Carrier(nTeam, i));
+        P.nCarrierView = static_cast<int8_t>(P.nCarrier >= 0 && P.nCarrier < PLACES_ON_FIELD ? P.nCarrier + 1 : 0);
         P.bSpecial = P.bHailMary || P.nFormation == PUNT_FORMATION || P.nFormation == FIELD_GOAL_FORMATION;
         // Only the plays the computer can call need the designed gain and the
         // fit (the others would report their unhandled type on every build).
@@ -136,6 +137,8 @@ void Build_Side_Profile(SIDE_PROFILE& Side, int nTeam)
     }
     for (PLAYER_MIX& Mix : Side.Mix)
         Mix.bKnown = false;
+    for (bool& bKnown : Side.bStepKnown)
+        bKnown = false;
     const bool bRoster = nTeam >= 0 && nTeam <= LAST_TEAM;
     Side.nReceiver1 = bRoster ? Find_Team_Position_Player(nTeam, POSITION_WR, 0) : -1;
     Side.nReceiver2 = Side.nReceiver1 >= 0 ? Find_Team_Position_Player(nTeam, POSITION_WR, 1) : -1;
@@ -157,6 +160,8 @@ void Build_Profiles(GAME_CONTEXT& C, const GAME* pGame)
     Build_Side_Profile(C.Profiles.Side[GAME_SIDE_AWAY], pGame->nAwayTeam);
     Build_Side_Profile(C.Profiles.Side[GAME_SIDE_HOME], pGame->nHomeTeam);
     C.Profiles.bBuilt = true;
+    // The fitted weights read the snapshot's fits.
+    C.Calls.bSquareKnown[GAME_SIDE_AWAY] = C.Calls.bSquareKnown[GAME_SIDE_HOME] = false;
 }
 
 // The snapshot of the game's teams, taken now when there is none.
@@ -319,6 +324,82 @@ int Redundancy_From_Tally(int nTally, int nShift)
     return std::max(m, 500);
 }
 
+// The square of the multiplier for a tally, or -1 for a multiplier below 0
+// (Redundancy_From_Tally reports it; the weighing reports it again each time).
+int Redundancy_Square(int nTally, int nShift)
+{
+    const int nBase = nTally >= 0 && nTally < REDUNDANCY_TABLE_SIZE ? REDUNDANCY_BY_TALLY[nTally]
+                                                                    : Mul_Div_Rounded_64(20000, 1, nTally + 20);
+    const int m = nBase + nShift;
+    if (m < 0)
+        return -1;
+    const int r = std::max(m, 500);
+    return r * r;
+}
+
+constexpr int NO_STEP = CALL_STATE::STEPS - 1;
+
+// A play's square and its weights for 0-12 steps (none for 13): 4096 halved
+// per step, times the squared redundancy / 1000000, times the fit / 1000,
+// each rounded as the weighing rounds it.
+void Fit_Play(CALL_STATE& Calls, int bSide, int i, int nSystemMatch)
+{
+    const int nSquare = Redundancy_Square(Calls.nOffenseTally[bSide][i], Calls.nSquareShift[bSide]);
+    Calls.nNegativeSquares[bSide] += (nSquare < 0 ? 1 : 0) - (Calls.nRedundancySquare[bSide][i] < 0 ? 1 : 0);
+    Calls.nRedundancySquare[bSide][i] = nSquare;
+    const int nUsed = nSquare < 0 ? 500 * 500 : nSquare;
+    int* nFitted = Calls.nFitted[bSide][i];
+    for (int m = 0; m < NO_STEP; ++m)
+        nFitted[m] = Mul_Div_Rounded_By<1000>(Mul_Div_Rounded_By<1000000>(4096 >> m, nUsed), nSystemMatch);
+    nFitted[NO_STEP] = 0;
+}
+
+// The side's rows for nShift: filled again when the shift is not the one kept.
+void Fit_Plays(CALL_STATE& Calls, const SIDE_PROFILE& Side, int bSide, int nShift)
+{
+    if (Calls.bSquareKnown[bSide] && Calls.nSquareShift[bSide] == nShift)
+        return;
+    Calls.nSquareShift[bSide] = nShift;
+    Calls.nNegativeSquares[bSide] = 0;
+    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
+        Calls.nRedundancySquare[bSide][i] = 0;
+        Fit_Play(Calls, bSide, i, Side.Play[i].nSystemMatch);
+    }
+    Calls.bSquareKnown[bSide] = true;
+}
+
+// The steps (0-12, NO_STEP from 13) of the designed gain y from the target
+// gain g: a step of 1, 2 or 3 yards by the target.
+int Steps_From_Target(int y, int g)
+{
+    int m = std::abs(y - g);
+    if (g > 10)
+        m /= 3;
+    else if (g > 4)
+        m /= 2;
+    // Here m < g <= 2 d for the divisor d = (g + 1) / 2, so the quotient
+    // is 0 or 1: a comparison in place of a division.
+    if (g < y && y < 2 * g)
+        m = m >= (g + 1) / 2 ? 1 : 0;
+    return std::min(m, NO_STEP);
+}
+
+// The steps of every play of a side from target g: the kept row for a
+// target within the table, else worked out into nRow.
+const uint8_t* Step_Row(SIDE_PROFILE& Side, int g, uint8_t (&nRow)[OFFENSIVE_PLAY_COUNT])
+{
+    uint8_t* pRow = nRow;
+    if (g >= 0 && g < SIDE_PROFILE::STEP_GAINS) {
+        pRow = Side.nStep[g];
+        if (Side.bStepKnown[g])
+            return pRow;
+        Side.bStepKnown[g] = true;
+    }
+    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
+        pRow[i] = static_cast<uint8_t>(Steps_From_Target(Side.Play[i].nYardage, g));
+    return pRow;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -352,7 +433,12 @@ void Record_Offensive_Play_Call(GAME_CONTEXT& Context, const GAME* pGame, int nP
         Report_Error("%s(%p, [%d])", __func__, static_cast<const void*>(pGame), nPlay);
         return;
     }
-    Count_Call(Context.Calls.nOffenseTally, Context.Calls.nLastOffenseCall, Offense_Side(pGame), nPlay);
+    CALL_STATE& Calls = Context.Calls;
+    const int bSide = Offense_Side(pGame);
+    Count_Call(Calls.nOffenseTally, Calls.nLastOffenseCall, bSide, nPlay);
+    // The rows are known only under the snapshot they were filled from.
+    if (Calls.bSquareKnown[bSide])
+        Fit_Play(Calls, bSide, nPlay, Context.Profiles.Side[bSide].Play[nPlay].nSystemMatch);
 }
 
 void Record_Offensive_Play_Call(const GAME* pGame, int nPlay)
@@ -900,6 +986,117 @@ int Compute_Run_Chance(GAME_CONTEXT& C, GAME* pGame)
     return std::clamp(Mul_Div_Rounded_64(RS, 1000, RS + PS), 0, 1000);
 }
 
+
+// The plays of nList (the candidates of one category) weighed for a target
+// gain g: the running sums go to nCum and the plays to nPlayOf, and the
+// count weighed is returned. PASS picks the pass rules of the carrier at
+// compile time (the category is fixed for a whole search).
+template <bool PASS>
+int Weigh_Plays(GAME_CONTEXT& C, GAME* pGame, FIND_CONTEXT& X, SIDE_PROFILE& Side, const CARRIER_VIEW* Carrier,
+                const int8_t* nList, int nCount, int g, int nShift, bool bNoHailMary, int64_t* nCum, int* nPlayOf,
+                int64_t& nTotal, bool& bKeep)
+{
+    const int nLast = C.Calls.nLastOffenseCall;
+    Fit_Plays(C.Calls, Side, X.bSide, nShift);
+    const int* nSquare = C.Calls.nRedundancySquare[X.bSide];
+    const bool bNegative = C.Calls.nNegativeSquares[X.bSide] > 0;
+    const auto& nFitted = C.Calls.nFitted[X.bSide];
+    uint8_t nOwnRow[OFFENSIVE_PLAY_COUNT];
+    const uint8_t* nStep = Step_Row(Side, g, nOwnRow);
+    // A play designed for more than both the target and the field left
+    // (y > g && y > S + 5) is passed over.
+    const int nReach = std::max(g, pGame->nYardLine + 5);
+    int nWeighed = 0;
+    for (int k = 0; k < nCount; ++k) {
+        const int i = nList[k];
+        if (i == nLast)
+            continue;
+        const PLAY_PROFILE& P = Side.Play[i];
+        // Most plays are none of the three below: one test passes them.
+        if (P.bSpecial) {
+            if (P.nFormation == PUNT_FORMATION) {
+                if (X.nPunt < 0)
+                    X.nPunt = Should_Punt(C, pGame) ? 1 : 0;
+                if (!X.nPunt)
+                    continue;
+            }
+            if (P.nFormation == FIELD_GOAL_FORMATION) {
+                if (X.nFieldGoal < 0)
+                    X.nFieldGoal = Should_Kick_Field_Goal(C, pGame) ? 1 : 0;
+                if (!X.nFieldGoal)
+                    continue;
+            }
+            if (bNoHailMary && P.bHailMary)
+                continue;
+        }
+
+        // Distance from the target gain: halve the weight per step.
+        if (P.nYardage > nReach)
+            continue;
+        // Then the redundancy and the fit, worked out for this many steps.
+        if (bNegative && nSquare[i] < 0)
+            Report_Error("Negative nMultiplier calculated by Get_Offensive_Play_Redundancy_Multiplier()");
+        int w = nFitted[i][nStep[i]];
+
+        const CARRIER_VIEW& K = Carrier[P.nCarrierView];
+        const int nPlace = K.nPlace;
+        const int nSlot = K.nSlot;
+        if (K.bDoubled)
+            w *= 2;
+        if constexpr (PASS) {
+            if (K.nPosition == POSITION_FB)
+                w = Mul_Div_Rounded_By<100>(w, 35);
+            else if (K.nPosition == POSITION_TE) {
+                w = Mul_Div_Rounded_By<100>(w, 65);
+                // Limit_Weight_By_Usage, with the club's games read once a game.
+                if (Side.nUsageLimit < 0)
+                    Side.nUsageLimit = 50 * (Get_Team_Games_Played(X.nTeam) + 1);
+                if (!X.bPlaceStatKnown[nPlace]) {
+                    X.nPlaceStat[nPlace] = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_USAGE);
+                    X.bPlaceStatKnown[nPlace] = true;
+                }
+                const int nUsage = X.nPlaceStat[nPlace];
+                if (nUsage > Side.nUsageLimit)
+                    w = Mul_Div_Rounded_64(w, Side.nUsageLimit, nUsage);
+            }
+            if (X.nFocus < 0)
+                X.nFocus = Top_Receiver_Focus(C, pGame);
+            if (X.nFocus != 0 && K.bReceiver1)
+                w = Mul_Div_Rounded_64(w, 8, X.nFocus + 8);
+        } else if (nSlot < PLAYERS_PER_TEAM) {
+            if (K.nPosition == POSITION_FB) {
+                if (!X.bPlaceStatKnown[nPlace]) {
+                    X.nPlaceStat[nPlace] = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_RUSHING_ATTEMPTS);
+                    X.bPlaceStatKnown[nPlace] = true;
+                }
+                const int nCarries = X.nPlaceStat[nPlace];
+                w = Mul_Div_Rounded_By<35>(w, nCarries + 10);
+            } else if (K.nPosition == POSITION_RB) {
+                if (!X.bWorkloadKnown[nPlace]) {
+                    Get_Workload(X.nTeam, nSlot, &X.nLimit[nPlace], &X.nCarries[nPlace]);
+                    X.bWorkloadKnown[nPlace] = true;
+                }
+                w = Apply_Workload(X.nLimit[nPlace], X.nCarries[nPlace], w);
+            } else if (K.nPosition == POSITION_QB) {
+                if (!X.bQuarterbackWeightKnown[nPlace]) {
+                    X.nQuarterbackWeight[nPlace] = Quarterback_Run_Weight(pGame, X.nTeam, nSlot);
+                    X.bQuarterbackWeightKnown[nPlace] = true;
+                }
+                w = Mul_Div_Rounded_By<100>(w, X.nQuarterbackWeight[nPlace]);
+            }
+        }
+        if (w < 0) {
+            Report_Error("Negative nChance in Find_Offensive_Play()");
+            w = 0;
+            bKeep = false;
+        }
+        nTotal += w;
+        nCum[nWeighed] = nTotal;
+        nPlayOf[nWeighed++] = i;
+    }
+    return nWeighed;
+}
+
 int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
 {
     if (!pGame)
@@ -909,7 +1106,7 @@ int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
     const bool bSnap = Is_Snap_Open(C, pGame);
     FIND_CONTEXT& X = bSnap ? C.Snap.Find : Local;
     X.bSide = Offense_Side(pGame);
-    const SIDE_PROFILE& Side = Profiles.Side[X.bSide];
+    SIDE_PROFILE& Side = Profiles.Side[X.bSide];
     X.nTeam = Side.nTeam;
     X.nSystem = Team_Stat_Or_Zero(X.nTeam, TEAM_STAT_OFFENSIVE_SYSTEM);
     const bool bTeam = Is_Valid_Team(X.nTeam);
@@ -928,20 +1125,26 @@ int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
         }
         nShift = C.Snap.nShift;
     }
-    const int* nTally = C.Calls.nOffenseTally[X.bSide];
 
     // Only the plays that can weigh are visited: a play passed over would
-    // hold the running sum of the one before it and so never be drawn.
-    int8_t nEvery[OFFENSIVE_PLAY_COUNT];
-    const int8_t* nList = nEvery;
-    int nCount = OFFENSIVE_PLAY_COUNT;
+    // hold the running sum of the one before it and so never be drawn. A
+    // category's candidate list holds only its valid plays, none of them
+    // fixed (the kneel-down, punt and field goal); any other category's
+    // plays are picked out here alike.
+    int8_t nOther[OFFENSIVE_PLAY_COUNT];
+    const int8_t* nList = nOther;
+    int nCount = 0;
     const int c = Candidate_List(nCategory);
     if (c >= 0) {
         nList = Side.nCandidate[c];
         nCount = Side.nCandidates[c];
     } else {
-        for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
-            nEvery[i] = static_cast<int8_t>(i);
+        for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
+            const PLAY_PROFILE& P = Side.Play[i];
+            if (P.bValid && P.nCategory == nCategory && i != KNEEL_DOWN_PLAY && i != HARD_CODED_PUNT_PLAY &&
+                i != HARD_CODED_FIELD_GOAL_PLAY)
+                nOther[nCount++] = static_cast<int8_t>(i);
+        }
     }
     if (!bTeam)
         nCount = 0;
@@ -969,112 +1172,33 @@ int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
     if (bKnown) {
         nWeighed = pMemo->nWeighed;
         nTotal = pMemo->nTotal;
-        nCount = 0;
-    }
-    for (int k = 0; k < nCount; ++k) {
-        const int i = nList[k];
-        const PLAY_PROFILE& P = Side.Play[i];
-        // A category's candidate list holds only its valid plays, none of
-        // them fixed (the kneel-down, punt and field goal).
-        if (i == C.Calls.nLastOffenseCall)
-            continue;
-        if (c < 0 && (!P.bValid || P.nCategory != nCategory || i == KNEEL_DOWN_PLAY || i == HARD_CODED_PUNT_PLAY ||
-                      i == HARD_CODED_FIELD_GOAL_PLAY))
-            continue;
-        // Most plays are none of the three below: one test passes them.
-        if (P.bSpecial) {
-            if (P.nFormation == PUNT_FORMATION) {
-                if (X.nPunt < 0)
-                    X.nPunt = Should_Punt(C, pGame) ? 1 : 0;
-                if (!X.nPunt)
-                    continue;
+    } else if (nCount > 0) {
+        // The views hold for the searches of a snap while what they were
+        // read from (the players on the field, the system, the roster
+        // finders) is the same; the positions come from the snap's own reads.
+        const uint8_t* nOnField = pGame->nOnField[X.bSide];
+        const int nKey[4] = {X.bSide, X.nSystem, Side.nRunningBack2, Side.nReceiver1};
+        if (!X.bCarriersKnown || std::memcmp(X.nCarrierSlots, nOnField, PLACES_ON_FIELD) != 0 ||
+            !std::equal(nKey, nKey + 4, X.nCarrierKey)) {
+            CARRIER_VIEW* Carrier = X.Carrier;
+            Carrier[0] = CARRIER_VIEW{0, NO_PLAYER, -1, false, false};
+            for (int nPlace = 0; nPlace < PLACES_ON_FIELD; ++nPlace) {
+                const int nSlot = nOnField[nPlace];
+                const bool bPlayer = nSlot < PLAYERS_PER_TEAM;
+                Carrier[nPlace + 1] = CARRIER_VIEW{nPlace, nSlot, Place_Position(X, nPlace, nSlot),
+                                                   X.nSystem == 3 && bPlayer && nSlot == Side.nRunningBack2,
+                                                   bPlayer && nSlot == Side.nReceiver1};
             }
-            if (P.nFormation == FIELD_GOAL_FORMATION) {
-                if (X.nFieldGoal < 0)
-                    X.nFieldGoal = Should_Kick_Field_Goal(C, pGame) ? 1 : 0;
-                if (!X.nFieldGoal)
-                    continue;
-            }
-            if (bNoHailMary && P.bHailMary)
-                continue;
+            std::memcpy(X.nCarrierSlots, nOnField, PLACES_ON_FIELD);
+            std::copy(nKey, nKey + 4, X.nCarrierKey);
+            X.bCarriersKnown = true;
         }
-
-        // Distance from the target gain: halve the weight per step.
-        const int y = P.nYardage;
-        if (y > g && y > S + 5)
-            continue;
-        int m = std::abs(y - g);
-        if (g > 10)
-            m /= 3;
-        else if (g > 4)
-            m /= 2;
-        // Here m < g <= 2 d for the divisor d = (g + 1) / 2, so the quotient
-        // is 0 or 1: a comparison in place of a division.
-        if (g < y && y < 2 * g)
-            m = m >= (g + 1) / 2 ? 1 : 0;
-        int w = m >= 13 ? 0 : 4096 >> m;
-
-        const int r = Redundancy_From_Tally(nTally[i], nShift);
-        w = Mul_Div_Rounded_By<1000000>(w, r * r);
-        w = Mul_Div_Rounded_By<1000>(w, P.nSystemMatch);
-
-        const int nPlace = P.nCarrier;
-        const int nSlot = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? pGame->nOnField[X.bSide][nPlace] : NO_PLAYER;
-        const int nPosition = nPlace >= 0 && nPlace < PLACES_ON_FIELD ? Place_Position(X, nPlace, nSlot) : -1;
-        if (X.nSystem == 3 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nRunningBack2)
-            w *= 2;
-        if (nCategory == PLAY_CATEGORY_PASS) {
-            if (nPosition == POSITION_FB)
-                w = Mul_Div_Rounded_By<100>(w, 35);
-            else if (nPosition == POSITION_TE) {
-                w = Mul_Div_Rounded_By<100>(w, 65);
-                // Limit_Weight_By_Usage, with the club's games read once a game.
-                SIDE_PROFILE& Own = Profiles.Side[X.bSide];
-                if (Own.nUsageLimit < 0)
-                    Own.nUsageLimit = 50 * (Get_Team_Games_Played(X.nTeam) + 1);
-                if (!X.bPlaceStatKnown[nPlace]) {
-                    X.nPlaceStat[nPlace] = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_USAGE);
-                    X.bPlaceStatKnown[nPlace] = true;
-                }
-                const int nUsage = X.nPlaceStat[nPlace];
-                if (nUsage > Own.nUsageLimit)
-                    w = Mul_Div_Rounded_64(w, Own.nUsageLimit, nUsage);
-            }
-            if (X.nFocus < 0)
-                X.nFocus = Top_Receiver_Focus(C, pGame);
-            if (X.nFocus != 0 && nSlot < PLAYERS_PER_TEAM && nSlot == Side.nReceiver1)
-                w = Mul_Div_Rounded_64(w, 8, X.nFocus + 8);
-        } else if (nSlot < PLAYERS_PER_TEAM) {
-            if (nPosition == POSITION_FB) {
-                if (!X.bPlaceStatKnown[nPlace]) {
-                    X.nPlaceStat[nPlace] = Get_Player_Stat(X.nTeam, nSlot, STAT_PERIOD_PREDICTED, STAT_RUSHING_ATTEMPTS);
-                    X.bPlaceStatKnown[nPlace] = true;
-                }
-                const int nCarries = X.nPlaceStat[nPlace];
-                w = Mul_Div_Rounded_By<35>(w, nCarries + 10);
-            } else if (nPosition == POSITION_RB) {
-                if (!X.bWorkloadKnown[nPlace]) {
-                    Get_Workload(X.nTeam, nSlot, &X.nLimit[nPlace], &X.nCarries[nPlace]);
-                    X.bWorkloadKnown[nPlace] = true;
-                }
-                w = Apply_Workload(X.nLimit[nPlace], X.nCarries[nPlace], w);
-            }
-            else if (nPosition == POSITION_QB) {
-                if (!X.bQuarterbackWeightKnown[nPlace]) {
-                    X.nQuarterbackWeight[nPlace] = Quarterback_Run_Weight(pGame, X.nTeam, nSlot);
-                    X.bQuarterbackWeightKnown[nPlace] = true;
-                }
-                w = Mul_Div_Rounded_By<100>(w, X.nQuarterbackWeight[nPlace]);
-            }
-        }
-        if (w < 0) {
-            Report_Error("Negative nChance in Find_Offensive_Play()");
-            w = 0;
-            bKeep = false;
-        }
-        nTotal += w;
-        nCum[nWeighed] = nTotal;
-        nPlayOf[nWeighed++] = i;
+        const CARRIER_VIEW* Carrier = X.Carrier;
+        nWeighed = nCategory == PLAY_CATEGORY_PASS
+                       ? Weigh_Plays<true>(C, pGame, X, Side, Carrier, nList, nCount, g, nShift, bNoHailMary, nCum,
+                                           nPlayOf, nTotal, bKeep)
+                       : Weigh_Plays<false>(C, pGame, X, Side, Carrier, nList, nCount, g, nShift, bNoHailMary, nCum,
+                                            nPlayOf, nTotal, bKeep);
     }
     if (bKeep) {
         pMemo->nCategory = nCategory;

@@ -6,6 +6,7 @@
 #include "base/random.h"
 #include "engine/calibration.h"
 #include "engine/defense_calling.h"
+#include "engine/game_context.h"
 #include "engine/offense_calling.h"
 #include "engine/play_factors.h"
 #include "engine/sack_credits.h"
@@ -217,10 +218,20 @@ bool Get_Pass_Model_Inputs(const GAME* pGame, int nTarget, int bFlag, float fCat
     const int bOffense = nTeam == pGame->nHomeTeam ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
     const int nPasser = pGame->nOnField[bOffense][0];
 
-    In.nHist101 = Get_Current_Average_Stat(101);
-    In.nHist107 = Get_Current_Average_Stat(107);
-    In.nHist109 = Get_Current_Average_Stat(109);
-    In.nHist111 = Get_Current_Average_Stat(111);
+    PASS_AVERAGES& A = Get_Game_Context(pGame).PassAverages;
+    const int nYear = Get_Current_Year();
+    if (!A.bKnown || A.nYear != nYear) {
+        A.nHist101 = Get_Current_Average_Stat(101);
+        A.nHist107 = Get_Current_Average_Stat(107);
+        A.nHist109 = Get_Current_Average_Stat(109);
+        A.nHist111 = Get_Current_Average_Stat(111);
+        A.nYear = nYear;
+        A.bKnown = true;
+    }
+    In.nHist101 = A.nHist101;
+    In.nHist107 = A.nHist107;
+    In.nHist109 = A.nHist109;
+    In.nHist111 = A.nHist111;
     Set_League_Pass_Norms(&In);
     In.nWeek = Get_Current_Week();
     In.nProgressPerMille = Get_Season_Progress_Per_Mille();

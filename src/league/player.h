@@ -220,6 +220,14 @@ template <size_t N> int Get_Player_Position_Name(char (&szOut)[N], int nTeam, in
 
 // Stored codes 0-25 (repairing potential and peak start) and computed 100-102.
 int Get_Player_Vital_Stat(int nTeam, int nSlot, int nCode);
+// Vital stat VITAL_INJURY_WEEKS, as Get_Player_Vital_Stat gives it; inline for
+// the game engine, which asks on every credited statistic.
+inline int Get_Player_Injury_Weeks(int nTeam, int nSlot)
+{
+    if (nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM)
+        return League.Team[nTeam].Player[nSlot].nVital[VITAL_INJURY_WEEKS];
+    return Get_Player_Vital_Stat(nTeam, nSlot, VITAL_INJURY_WEEKS);
+}
 // Stored code 0-25 exactly as it is in the record, repairing nothing: for the
 // code that builds a new player step by step. 0 after a report for a bad
 // team, slot or code.

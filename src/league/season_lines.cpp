@@ -19,6 +19,8 @@ constexpr int LINE_YEAR = 0;
 constexpr int LINE_LEVEL = 1;
 constexpr int LINE_TEAM = 2;
 constexpr int LINE_FIRST_STAT = 3;
+static_assert(LINE_YEAR == SEASON_LINE_YEAR_WORD && LINE_TEAM == SEASON_LINE_TEAM_WORD &&
+              LINE_FIRST_STAT == SEASON_LINE_FIRST_STAT_WORD);
 constexpr int LAST_LINK = SEASON_LINK_COUNT - 1;
 constexpr int FIRST_COUNTED_YEAR = 1932;
 constexpr int YEAR_ARRAY_SIZE = 120;   // 1932-2051
@@ -612,12 +614,13 @@ void Set_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nValue)
         League.SeasonLines[nLine][LINE_FIRST_STAT + iStat] = nValue;
 }
 
-void Add_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nValue)
+void Add_Player_Current_Line_Stat_Checked(int nTeam, int nSlot, int iStat, int nValue)
 {
-    if (!Check_Player_Address(__func__, nTeam, nSlot))
+    if (!Check_Player_Address("Add_Player_Current_Line_Stat", nTeam, nSlot))
         return;
     if (!Is_Stat_Index(iStat)) {
-        Report_Error("nStat out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, iStat, nValue);
+        Report_Error("nStat out of bounds in %s(%d,%d,[%d],%d)", "Add_Player_Current_Line_Stat", nTeam, nSlot, iStat,
+                     nValue);
         return;
     }
     if (!Is_Player_Slot_Used(nTeam, nSlot))

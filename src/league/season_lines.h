@@ -15,7 +15,18 @@
 // erasing one record's lines keeps those the other still links.
 #pragma once
 
+#include <cstdint>
+
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/player.h"
+
 constexpr int NO_SEASON_LINE = -1;
+
+// The words of a line named above.
+constexpr int SEASON_LINE_YEAR_WORD = 0;
+constexpr int SEASON_LINE_TEAM_WORD = 2;
+constexpr int SEASON_LINE_FIRST_STAT_WORD = 3;
 
 // Computed line statistics: field goals made and attempted over the four
 // distance bands (statistics 11 + 13 + 15 + 17 and 10 + 12 + 14 + 16).
@@ -110,6 +121,30 @@ void Set_Season_Line_Header(int nLine, int nYear, int nLevel, int nLineTeam);
 // (free agents, a full table) nothing is stored.
 void Set_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nValue);
 void Add_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nValue);
+// Add_Player_Current_Line_Stat without the inline shortcut below: every
+// check and case.
+void Add_Player_Current_Line_Stat_Checked(int nTeam, int nSlot, int iStat, int nValue);
+
+// The game engine adds to the current lines on every credited statistic: a
+// used slot whose current line is a valid line of this year with his team is
+// added to here at once (as the full rule would, held within the int32 range).
+inline void Add_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nValue)
+{
+    if (iStat >= 0 && iStat < STATS_PER_PERIOD && Is_Player_Slot_Used(nTeam, nSlot)) {
+        const int nLine = League.Team[nTeam].Player[nSlot].nCurrentLine;
+        if (nLine >= 0 && nLine < SEASON_LINE_COUNT) {
+            int32_t* pLine = League.SeasonLines[nLine];
+            if (pLine[SEASON_LINE_YEAR_WORD] == Get_Current_Year() &&
+                (pLine[SEASON_LINE_TEAM_WORD] & 0xFF) == (nTeam & 0xFF)) {
+                int32_t& nStat = pLine[SEASON_LINE_FIRST_STAT_WORD + iStat];
+                const int64_t nNew = static_cast<int64_t>(nStat) + nValue;
+                nStat = nNew > INT32_MAX ? INT32_MAX : nNew < INT32_MIN ? INT32_MIN : static_cast<int32_t>(nNew);
+                return;
+            }
+        }
+    }
+    Add_Player_Current_Line_Stat_Checked(nTeam, nSlot, iStat, nValue);
+}
 
 // ---------------------------------------------------------------------------
 // Whole table

@@ -256,3 +256,48 @@ TEST_F(PassOutcomeGameTest, CallMultipliersComeFromBothCallsAndTheirRepeats)
     EXPECT_EQ(fCov, 1.0f);
     EXPECT_EQ(fRu, 1.0f);
 }
+
+// A pass reads the era's completion, interception, yards-per-completion and
+// sack averages of the current year, the mean of the year's and the year
+// before's table values: 1950 and 2030 read the end rows (both years clamp
+// to the table), and a year changed within a game is read afresh on the next
+// throw.
+TEST_F(PassOutcomeGameTest, PassModelReadsTheAveragesOfTheCurrentYear)
+{
+    Use_Franchises(4);
+    GAME Game{};
+    GAME_CONTEXT Context;
+    const GAME_CONTEXT_BINDING Binding(&Game, Context);
+    Game.nAwayTeam = 1;
+    Game.nHomeTeam = 2;
+    Game.nOffense = 2;
+    Game.nYardLine = 40;
+    for (int p = 0; p < PLACES_ON_FIELD; ++p) {
+        Put_Player(2, p, 200 + p, p == 0 ? POSITION_QB : (p <= 5 ? POSITION_WR : POSITION_T), 60.0f);
+        Put_Player(1, p, 100 + p, POSITION_CB, 60.0f);
+        Game.nOnField[GAME_SIDE_HOME][p] = p;
+        Game.nOnField[GAME_SIDE_AWAY][p] = p;
+    }
+    struct ERA {
+        int nFirstYear;
+        int nSeason;
+        int n101, n107, n109, n111;
+    };
+    const ERA Eras[] = {
+        {1950, 0, 466, 74, 1460, 85},    // the 1950 row
+        {2024, 6, 653, 23, 1100, 65},    // 2030: the 2024 row
+        {1950, 0, 466, 74, 1460, 85},    // back again
+    };
+    for (const ERA& E : Eras) {
+        League.Universe.nStat[FIRST_SEASON_YEAR] = E.nFirstYear;
+        Set_User_Preference(PREF_SEASON_INDEX, E.nSeason);
+        PASS_MODEL_INPUTS In;
+        In.nHist101 = In.nHist107 = In.nHist109 = In.nHist111 = -1;
+        ASSERT_TRUE(Get_Pass_Model_Inputs(&Game, 1, 0, 5.0f, 8.0f, &In));
+        const int nYear = E.nFirstYear + E.nSeason;
+        EXPECT_EQ(In.nHist101, E.n101) << nYear;
+        EXPECT_EQ(In.nHist107, E.n107) << nYear;
+        EXPECT_EQ(In.nHist109, E.n109) << nYear;
+        EXPECT_EQ(In.nHist111, E.n111) << nYear;
+    }
+}

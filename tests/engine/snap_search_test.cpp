@@ -3,6 +3,8 @@
 // are the very ones the same searches make with no snap open, call for call,
 // whatever the mix of categories and target gains.
 
+#include <iterator>
+#include <utility>
 #include <vector>
 
 #include "base/random.h"
@@ -11,6 +13,7 @@
 #include "engine/play_calling_fixture.h"
 #include "engine/playbook_records.h"
 #include "league/preferences.h"
+#include "league/team.h"
 
 namespace {
 
@@ -83,6 +86,138 @@ TEST_F(SnapSearchTest, ASnapSeesTheGameAsItIsWhenItOpens)
     for (int n = 0; n < 200; ++n)
         EXPECT_NE(Find_Offensive_Play(&m_Game, PLAY_CATEGORY_PASS, 9), nFirst);
     Close_Snap_Calls(&m_Game);
+}
+
+// What a search keeps from one search to the next (each target's steps,
+// each play's weights after its redundancy and fit) holds only while what it
+// was worked out from holds: a context that has searched all along draws
+// what a fresh context draws from the same calls counted, search by search,
+// as the calls move the redundancies and the targets come back.
+TEST_F(SnapSearchTest, KeptWeightsFollowTheCountedCalls)
+{
+    struct STEP {
+        int nCategory;
+        int nGain;
+        int nRecord;   // a call counted before the search, -1 none
+    };
+    std::vector<STEP> Steps;
+    for (int n = 0; n < 60; ++n) {
+        const SEARCH& S = SEARCHES[n % std::size(SEARCHES)];
+        // The first play of the search's kind counted again and again, and
+        // now and then another, so its weight falls step by step.
+        Steps.push_back({S.nCategory, S.nGain, n % 5 == 4 ? -1 : n % 7});
+    }
+    std::vector<int> nRecorded;
+    for (size_t k = 0; k < Steps.size(); ++k) {
+        if (Steps[k].nRecord >= 0) {
+            Record_Offensive_Play_Call(&m_Game, Steps[k].nRecord);
+            nRecorded.push_back(Steps[k].nRecord);
+        }
+        Seed_Random_Numbers(1000 + static_cast<uint32_t>(k));
+        const int nKept = Find_Offensive_Play(&m_Game, Steps[k].nCategory, Steps[k].nGain);
+
+        GAME_CONTEXT Fresh;
+        const GAME_CONTEXT_BINDING Binding(&m_Game, Fresh);
+        for (int nPlay : nRecorded)
+            Record_Offensive_Play_Call(&m_Game, nPlay);
+        Seed_Random_Numbers(1000 + static_cast<uint32_t>(k));
+        EXPECT_EQ(Find_Offensive_Play(&m_Game, Steps[k].nCategory, Steps[k].nGain), nKept) << k;
+    }
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+// A new snapshot of the clubs (another club with the ball on the same side,
+// with another system and so other fits) weighs its plays afresh.
+TEST_F(SnapSearchTest, KeptWeightsFollowTheClubWithTheBall)
+{
+    Set_Team_Stat(0, TEAM_STAT_OFFENSIVE_SYSTEM, 2);
+    Set_Team_Stat(1, TEAM_STAT_OFFENSIVE_SYSTEM, 0);
+    for (const SEARCH& S : SEARCHES)
+        Find_Offensive_Play(&m_Game, S.nCategory, S.nGain);
+    // The away club now plays at home with the ball.
+    m_Game.nAwayTeam = 1;
+    m_Game.nHomeTeam = 0;
+    m_Game.nOffense = 0;
+    int nDiffer = 0;
+    for (uint32_t nSeed = 1; nSeed <= 40; ++nSeed) {
+        for (const SEARCH& S : SEARCHES) {
+            Seed_Random_Numbers(nSeed);
+            const int nKept = Find_Offensive_Play(&m_Game, S.nCategory, S.nGain);
+            GAME_CONTEXT Fresh;
+            const GAME_CONTEXT_BINDING Binding(&m_Game, Fresh);
+            Seed_Random_Numbers(nSeed);
+            EXPECT_EQ(Find_Offensive_Play(&m_Game, S.nCategory, S.nGain), nKept) << nSeed;
+        }
+    }
+    // The two systems do weigh the plays differently: the same searches for
+    // the home club of before draw otherwise at least once.
+    m_Game.nAwayTeam = 0;
+    m_Game.nHomeTeam = 1;
+    m_Game.nOffense = 1;
+    for (uint32_t nSeed = 1; nSeed <= 40; ++nSeed) {
+        for (const SEARCH& S : SEARCHES) {
+            GAME_CONTEXT First;
+            const GAME_CONTEXT_BINDING Binding(&m_Game, First);
+            Seed_Random_Numbers(nSeed);
+            const int nOne = Find_Offensive_Play(&m_Game, S.nCategory, S.nGain);
+            Set_Team_Stat(1, TEAM_STAT_OFFENSIVE_SYSTEM, 2);
+            GAME_CONTEXT Second;
+            const GAME_CONTEXT_BINDING Binding2(&m_Game, Second);
+            Seed_Random_Numbers(nSeed);
+            nDiffer += Find_Offensive_Play(&m_Game, S.nCategory, S.nGain) != nOne;
+            Set_Team_Stat(1, TEAM_STAT_OFFENSIVE_SYSTEM, 0);
+        }
+    }
+    EXPECT_GT(nDiffer, 0);
+}
+
+// The players on the field read for the carriers are the ones standing
+// there at each search: with the two backs changing places within an open
+// snap, after a pass search, a run search draws what it draws in a snap
+// that had them so from the start. In system 3 the plays of the second
+// back's place, now the other place, weigh double.
+TEST_F(SnapSearchTest, CarrierPlacesFollowThePlayersOnTheField)
+{
+    Set_Team_Stat(1, TEAM_STAT_OFFENSIVE_SYSTEM, 3);
+    auto Swap_Backs = [this] { std::swap(m_Game.nOnField[GAME_SIDE_HOME][1], m_Game.nOnField[GAME_SIDE_HOME][2]); };
+    // A pass search, then a run search drawn from nSeed; the backs change
+    // places before the snap (bEarly) or between the searches.
+    auto Snap = [&](uint32_t nSeed, bool bEarly) {
+        GAME_CONTEXT Fresh;
+        const GAME_CONTEXT_BINDING Binding(&m_Game, Fresh);
+        if (bEarly)
+            Swap_Backs();
+        Open_Snap_Calls(&m_Game);
+        Seed_Random_Numbers(nSeed);
+        Find_Offensive_Play(&m_Game, PLAY_CATEGORY_PASS, 9);
+        if (!bEarly)
+            Swap_Backs();
+        Seed_Random_Numbers(nSeed);
+        const int nCall = Find_Offensive_Play(&m_Game, PLAY_CATEGORY_RUN, 5);
+        Close_Snap_Calls(&m_Game);
+        Swap_Backs();
+        return nCall;
+    };
+    auto Unswapped = [&](uint32_t nSeed) {
+        GAME_CONTEXT Fresh;
+        const GAME_CONTEXT_BINDING Binding(&m_Game, Fresh);
+        Open_Snap_Calls(&m_Game);
+        Seed_Random_Numbers(nSeed);
+        Find_Offensive_Play(&m_Game, PLAY_CATEGORY_PASS, 9);
+        Seed_Random_Numbers(nSeed);
+        const int nCall = Find_Offensive_Play(&m_Game, PLAY_CATEGORY_RUN, 5);
+        Close_Snap_Calls(&m_Game);
+        return nCall;
+    };
+    int nMoved = 0;
+    for (uint32_t nSeed = 1; nSeed <= 60; ++nSeed) {
+        const int nLate = Snap(nSeed, false);
+        EXPECT_EQ(nLate, Snap(nSeed, true)) << nSeed;
+        nMoved += nLate != Unswapped(nSeed);
+    }
+    // The swap does move the weights.
+    EXPECT_GT(nMoved, 0);
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 }  // namespace
