@@ -12,6 +12,8 @@
 
 #include "editors/advanced_tools.h"
 #include "editors/game_preview.h"
+#include "editors/playbook_editor.h"
+#include "frontoffice/team_views.h"
 #include "gamefile/database_builder.h"
 #include "frontoffice/player_moves.h"
 #include "gamefile/game_file.h"
@@ -358,6 +360,8 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     Builds.pBuildRange = [](int nFirst, int nLast) { Create_Universe_Databases_Range(nFirst, nLast); };
     Builds.pBuildAll = [] { Create_All_Universe_Databases(); };
     Set_Database_Build_Hooks(Builds);
+    // The playbook editor's View buttons open the front office's views.
+    Set_Playbook_View_Hooks([](int nTeam) { Show_Offense_View(nTeam); }, [](int nTeam) { Show_Defense_View(nTeam); });
 
     if (!Start_Up(argc, argv))
         return PROGRAM_EXIT_FAILED;
