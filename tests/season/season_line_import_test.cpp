@@ -222,7 +222,7 @@ TEST_F(SeasonLineImportTest, DefendersTacklesSacksAndTheEstimatesOfOldSeasons)
     const int A3 = Get_Average_Stat(POSITION_LB, 3);
     const int A6 = Get_Average_Stat(POSITION_LB, 6);
     ASSERT_GT(A2 + A3, 0);
-    // The Part's example: 50 x 20 / 80 = 12.5 rounds to 13 assists, 37 solo.
+    // Worked by hand: 50 x 20 / 80 = 12.5 rounds to 13 assists, 37 solo.
     EXPECT_EQ(Mul_Div_Rounded(50, 20, 80), 13);
     const int nAssists = (50 * A3 * 2 + (A3 + A2)) / (2 * (A3 + A2));
     EXPECT_EQ(Career(0, 0, 3), nAssists);
