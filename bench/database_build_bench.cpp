@@ -17,8 +17,7 @@
 #include <fstream>
 #include <string>
 
-#include <unistd.h>
-
+#include "bench_data.h"
 #include "scratch_folder.h"
 #include "gamefile/database_builder.h"
 #include "gamefile/game_file.h"
@@ -42,16 +41,6 @@ void Time_Step(const char* szStep)
     g_Last = Now;
 }
 
-std::string Program_Folder()
-{
-    char szPath[4096];
-    const ssize_t n = readlink("/proc/self/exe", szPath, sizeof(szPath) - 1);
-    if (n <= 0)
-        return ".";
-    szPath[n] = '\0';
-    return std::filesystem::path(szPath).parent_path().string();
-}
-
 long Count_Lines(const char* szPath)
 {
     std::ifstream In(files::Resolve_Path(szPath));
@@ -67,7 +56,7 @@ long Count_Lines(const char* szPath)
 int main(int argc, char** argv)
 {
     int nYear = 2010;
-    std::string Data = Program_Folder() + "/data";
+    std::string Data = bench_data::Program_Folder() + "/data";
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--year") == 0 && i + 1 < argc) {
             nYear = std::atoi(argv[++i]);
@@ -82,10 +71,7 @@ int main(int argc, char** argv)
     SCRATCH_FOLDER_CORE Scratch("database_build_bench");
     if (!Scratch.Ready())
         return 1;
-    for (const char* szFolder : {"league", "names", "Input"}) {
-        std::error_code Error;
-        std::filesystem::copy(Data + "/" + szFolder, szFolder, std::filesystem::copy_options::recursive, Error);
-    }
+    bench_data::Copy_League_Inputs(Data);
     std::string Problem;
     if (!Build_Default_League(Problem)) {
         std::fprintf(stderr, "database_build_bench: %s\n", Problem.c_str());

@@ -13,32 +13,17 @@
 #include <filesystem>
 #include <string>
 
-#include <unistd.h>
-
+#include "bench_data.h"
 #include "scratch_folder.h"
 #include "league/preferences.h"
 #include "platform/errors.h"
 #include "tools/default_league/default_league.h"
 #include "tools/season_simulator.h"
 
-namespace {
-
-std::string Program_Folder()
-{
-    char szPath[4096];
-    const ssize_t n = readlink("/proc/self/exe", szPath, sizeof(szPath) - 1);
-    if (n <= 0)
-        return ".";
-    szPath[n] = '\0';
-    return std::filesystem::path(szPath).parent_path().string();
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
     int nSeasons = 10;
-    std::string Data = Program_Folder() + "/data";
+    std::string Data = bench_data::Program_Folder() + "/data";
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--seasons") == 0 && i + 1 < argc) {
             nSeasons = std::atoi(argv[++i]);
@@ -53,10 +38,7 @@ int main(int argc, char** argv)
     SCRATCH_FOLDER_CORE Scratch("simulator_bench");
     if (!Scratch.Ready())
         return 1;
-    for (const char* szFolder : {"league", "names", "Input"}) {
-        std::error_code Error;
-        std::filesystem::copy(Data + "/" + szFolder, szFolder, std::filesystem::copy_options::recursive, Error);
-    }
+    bench_data::Copy_League_Inputs(Data);
     std::string Problem;
     if (!Build_Default_League(Problem)) {
         std::fprintf(stderr, "simulator_bench: %s\n", Problem.c_str());
