@@ -29,6 +29,7 @@
 #include "shell/main_window.h"
 #include "shell/owner_hall_of_fame.h"
 #include "shell/script_runner.h"
+#include "shell/tool_commands.h"
 #include "shell/welcome_dialog.h"
 
 namespace {
@@ -236,7 +237,11 @@ std::string Usage_Text(const std::string& DataBeside)
         "\n"
         "Without one the program stops (exit status 1). It works inside that folder and\n"
         "writes its log \"debug.txt\" there. One program at a time: a second one started\n"
-        "on a folder in use stops (exit status 1) without writing anything.\n";
+        "on a folder in use stops (exit status 1) without writing anything.\n"
+        "\n"
+        "Tools of the script line \"tool NAME [ARG...]\" (letter case ignored):\n";
+    for (const std::string& Tool : List_Tool_Names())
+        Text += "  " + Tool + "\n";
     return Text;
 }
 

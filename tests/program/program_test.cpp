@@ -142,7 +142,8 @@ TEST_F(ProgramTest, HelpNamesTheOptionsFlagsAndDataFolderAndWritesNothing)
     EXPECT_EQ(Result.nExitCode, 0);
     EXPECT_EQ(Result.Err, "");
     for (const char* szPart : {"--help", "--version", "IS_NOT_RANDOM", "SHOW_SYSTEM_ERRORS", "DTXT_PBPDIAGRAM",
-                               "DTXT_PBPSELECTOR", "DTXT_AGG", "KELVO_DATA", "KELVO_DEBUG", "CommandLine.txt"})
+                               "DTXT_PBPSELECTOR", "DTXT_AGG", "KELVO_DATA", "KELVO_DEBUG", "CommandLine.txt",
+                               "  Create_Universe_Databases_Range FIRST LAST\n", "  Load_Player_Ratings_File PATH\n"})
         EXPECT_TRUE(Contains(Result.Out, szPart)) << szPart << " missing in\n" << Result.Out;
     // Where the data folder is looked for beside the program.
     const std::string Beside = std::filesystem::path(PROGRAM).parent_path().string() + "/data";
