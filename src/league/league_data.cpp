@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "league/league_structure.h"
+#include "league/season_lines.h"
 #include "league/team.h"
 #include "platform/errors.h"
 
@@ -26,6 +27,7 @@ void Restore_League_Block(const std::vector<uint8_t>& Block)
         return;
     }
     std::memcpy(&League, Block.data(), sizeof(League));
+    Forget_Season_Line_Allocator();
 }
 
 static bool Is_Universe_Word_Offset(int nOffset)

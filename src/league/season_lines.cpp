@@ -635,6 +635,11 @@ void Add_Player_Current_Line_Stat_Checked(int nTeam, int nSlot, int iStat, int n
 // ---------------------------------------------------------------------------
 // Whole table
 
+void Forget_Season_Line_Allocator()
+{
+    g_nFreeLineBound = 0;
+}
+
 void Reset_Current_Season_Links()
 {
     For_Each_Player_In_Use([](int nTeam, int nSlot) { Player_At(nTeam, nSlot).nCurrentLine = NO_SEASON_LINE; });

@@ -153,6 +153,9 @@ inline void Add_Player_Current_Line_Stat(int nTeam, int nSlot, int iStat, int nV
 // loading). Like Erase_Unlinked_Season_Lines, it also restarts the line
 // allocator's search from line 0, which a replaced table needs.
 void Reset_Current_Season_Links();
+// The table was replaced whole (a block put back): the next free line is
+// looked for from the start again.
+void Forget_Season_Line_Allocator();
 // Unlinks and zeroes linked lines of year 0, then zeroes every line no used
 // record links, logging "Erased %d non-empty season lines." when any of them
 // held data.

@@ -35,6 +35,7 @@
 #include "platform/ui_services.h"
 #include "season/day_advance.h"
 #include "season/leader_updates.h"
+#include "season/player_generation.h"
 #include "season/playoffs.h"
 
 namespace {
@@ -177,6 +178,9 @@ void Add_Season_To_Totals()
 void Restore_League(const std::vector<uint8_t>& Snapshot)
 {
     Restore_League_Block(Snapshot);
+    // Names drawn for the simulated seasons' new players must not reach the
+    // real one's.
+    Reset_Name_Pool();
     Note_All_Player_Ratings_Changed();
     Invalidate_Career_Leaders_Snapshot();
     Build_Player_Name_Hash();
