@@ -41,7 +41,6 @@ constexpr int SLOT_COMBOS[DEFENDER_PLACES] = {PBE_CARRIER_COMBO, PBE_RUSH_HOLE_C
                                               1394, 1395, 1396, 1397, 1398, 1399, 1400, 1401};
 constexpr int NUMBER_BUTTONS[PBE_NUMBER_BUTTONS] = {1277, 1278, 1279, 1280, 1281, 1282, 1283,
                                                     1284, 1286, 1287, 1288, 1289, 1290, 1291};
-constexpr int CARD_LABEL_COUNT = CARD_LAST_LABEL - CARD_FIRST_LABEL + 1;
 
 constexpr int ROUTE_STEPS = 43;
 constexpr int RECEIVER_ROUTES = 43;   // routes 0-42 a receiver picks
