@@ -32,6 +32,22 @@
 
 namespace {
 
+// The checked players' salaries (thousands) as the builder stored them from
+// the salary file, before the new league's setup fits the payrolls.
+std::vector<std::string> g_WatchedIds;
+std::map<std::string, int> g_ReadSalaries;
+
+void Watch_Salaries(const char* szStep)
+{
+    if (std::string(szStep) != "Read_Salaries_File")
+        return;
+    for (const std::string& Id : g_WatchedIds) {
+        PLAYER_LOCATION Where{};
+        if (Find_Player_By_Corvel_ID(&Where, Id.c_str()))
+            g_ReadSalaries[Id] = Get_Player_Vital_Stat(Where.nTeam, Where.nSlot, VITAL_SALARY);
+    }
+}
+
 class PagesToDatabaseTest : public LeagueTest {
 protected:
     SCRATCH_FOLDER Scratch{"pages_to_database"};
@@ -134,14 +150,19 @@ TEST_F(PagesToDatabaseTest, ImportedPagesBuildTheSourceLeague)
     ui::Clear_Shown_Boxes();
 
     Remember_League_Fingerprint();
+    for (const EXPECTED& E : Checked)
+        g_WatchedIds.push_back(E.Id);
+    Set_Build_Step_Observer(Watch_Salaries);
     const DATABASE_BUILD_RESULT Result = Create_Universe_Database(2023);
+    Set_Build_Step_Observer(nullptr);
     ASSERT_EQ(Result.nBuilt, 1) << Result.Problem;
     ASSERT_EQ(Load_Universe_Database("databases/universe-2023.dat"), 1);
     EXPECT_EQ(Get_Current_Year(), 2023);
     EXPECT_EQ(Count_Teams(), 32);
 
-    // The salary file the builder read holds each checked player's 2023
-    // salary in dollars (the builder then fits the payrolls under the cap).
+    // The salary file holds each checked player's 2023 salary in dollars, and
+    // the builder stored it as read; the new league's setup then fits the
+    // payrolls under the cap, so the saved salary is only checked as paid.
     std::map<std::string, long long> Salaries;
     {
         std::istringstream In(Read_Text_File("Input/Stats/2023_salaries.csv"));
@@ -190,6 +211,8 @@ TEST_F(PagesToDatabaseTest, ImportedPagesBuildTheSourceLeague)
         ASSERT_GT(E.nSalary, 0);
         ASSERT_EQ(Salaries.count(E.Id), 1u);
         EXPECT_EQ(Salaries[E.Id], E.nSalary * 1000LL);
+        ASSERT_EQ(g_ReadSalaries.count(E.Id), 1u);
+        EXPECT_EQ(g_ReadSalaries[E.Id], E.nSalary);
         EXPECT_GT(Get_Player_Vital_Stat(t, s, VITAL_SALARY), 0);
     }
 }
