@@ -345,6 +345,11 @@ const TOOL TOOLS[] = {
          Result = std::to_string(Get_Player_Salary_Value(V[0], V[1]));
          return true;
      }},
+    {"File_Contains_Text", 2, 2, "PATH TEXT",
+     [](const ARGS& Args, std::string& Result, std::string&) {
+         Result = std::to_string(File_Contains_Text(Args[0].c_str(), Args[1].c_str()));
+         return true;
+     }},
     {"Find_Long_Play_Names", 0, 0, "",
      [](const ARGS&, std::string& Result, std::string& Problem) {
          const int nNames = Find_Long_Play_Names();

@@ -119,6 +119,11 @@ TEST_F(DeveloperToolCommandsTest, TheLaterDeveloperToolsSayWhatTheyDid)
     EXPECT_EQ(Result, "1");
     EXPECT_TRUE(Run({"Get_Simulation_Run_Word"}, Result, Problem)) << Problem;
     EXPECT_EQ(Result, "0");
+    std::ofstream("words.txt") << "alpha\nbeta gamma\n";
+    EXPECT_TRUE(Run({"File_Contains_Text", "words.txt", "gam"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "1");
+    EXPECT_TRUE(Run({"File_Contains_Text", "words.txt", "delta"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "0");
     // The importer refuses a league that is not of 2023 with 32 clubs.
     EXPECT_TRUE(Run({"Run_Data_Import"}, Result, Problem)) << Problem;
     EXPECT_EQ(Result, "statistics files not replaced");
