@@ -13,21 +13,27 @@
 
 #include "base/text_utils.h"
 #include "engine/defense_calling.h"
+#include "engine/playbooks.h"
 #include "export/ratings_file.h"
 #include "gamefile/game_dialogs.h"
 #include "gamefile/game_file.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
+#include "league/league_text.h"
 #include "league/overall_rating.h"
 #include "league/player.h"
 #include "league/player_stats.h"
+#include "league/preferences.h"
+#include "league/season_lines.h"
 #include "league/team.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/ui.h"
+#include "season/player_generation.h"
 #include "season/player_repairs.h"
 #include "season/player_value.h"
 #include "season/predicted_stats.h"
+#include "tools/stat_importer.h"
 #include "tools/young_player_cap.h"
 
 namespace {
@@ -402,4 +408,266 @@ int Map_Stat_Column(int nCode)
     case 15: return 7;
     default: return 8;
     }
+}
+
+// ---------------------------------------------------------------------------
+// Salaries
+
+int Get_Player_Salary_Value(int nTeam, int nSlot)
+{
+    const bool bOffense = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION) <= POSITION_C;
+    const int nFirst = bOffense ? 400 : 407;
+    const int nLast = bOffense ? 406 : 410;
+    int nValue = 0;
+    for (int c = nFirst; c <= nLast; ++c)
+        nValue += std::max(Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_LAST_SEASON, c) - 65, 0);
+    return nValue;
+}
+
+int Get_Salary_Bracket(int nThousands)
+{
+    static const int FLOORS[SALARY_BRACKET_COUNT - 1] = {20000, 15000, 12000, 10000, 8000, 5000, 3000, 2000};
+    for (int b = 0; b < SALARY_BRACKET_COUNT - 1; ++b) {
+        if (nThousands >= FLOORS[b])
+            return b;
+    }
+    return SALARY_BRACKET_COUNT - 1;
+}
+
+namespace {
+
+// Thousands to whole millions, rounded to nearest.
+long Millions(long nThousands)
+{
+    return nThousands >= 0 ? (nThousands + 500) / 1000 : -((-nThousands + 500) / 1000);
+}
+
+// a / b in tenths, rounded to nearest; 0 when b is 0.
+long Tenths(long a, long b)
+{
+    return b == 0 ? 0 : (20 * a + b) / (2 * b);
+}
+
+struct PAY {
+    long nPlayers = 0;
+    long nThousands = 0;
+    long nValue = 0;
+    long Brackets[SALARY_BRACKET_COUNT] = {};
+};
+
+}  // namespace
+
+int Write_Salary_Report()
+{
+    constexpr const char* OUTPUT = "Tolvaren-Salaries.csv";
+    const int nTeams = Count_Teams();
+    std::string Text =
+        "Team,Payroll ($M),Offense,Defense,Total Value,Offense Value,Defense Value,Offense Ratings,Defense Ratings\n";
+    int nRows = 0;
+    long Sums[8] = {};
+    PAY Positions[POSITION_ANY + 1];
+    char szLine[256];
+    for (int t = 0; t < nTeams; ++t) {
+        long nOffensePay = 0, nDefensePay = 0, nOffenseValue = 0, nDefenseValue = 0;
+        long nOffenseGrades = 0, nDefenseGrades = 0, nOffensePlayers = 0, nDefensePlayers = 0;
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            if (Get_Player_ID(t, s) == 0)
+                continue;
+            const int nPosition = Get_Player_Vital_Stat(t, s, VITAL_POSITION);
+            const long nPay = Get_Player_Vital_Stat(t, s, VITAL_SALARY);
+            const long nValue = Get_Player_Salary_Value(t, s);
+            const bool bOffense = nPosition <= POSITION_C;
+            long nGrades = 0;
+            for (int c = bOffense ? 400 : 407; c <= (bOffense ? 406 : 410); ++c)
+                nGrades += Get_Player_Stat(t, s, STAT_PERIOD_LAST_SEASON, c);
+            (bOffense ? nOffensePay : nDefensePay) += nPay;
+            (bOffense ? nOffenseValue : nDefenseValue) += nValue;
+            (bOffense ? nOffenseGrades : nDefenseGrades) += nGrades;
+            ++(bOffense ? nOffensePlayers : nDefensePlayers);
+            for (int p : {nPosition, static_cast<int>(POSITION_ANY)}) {
+                if (p < 0 || p > POSITION_ANY)
+                    continue;
+                ++Positions[p].nPlayers;
+                Positions[p].nThousands += nPay;
+                Positions[p].nValue += nValue;
+                ++Positions[p].Brackets[Get_Salary_Bracket(static_cast<int>(nPay))];
+            }
+        }
+        const long Row[8] = {Millions(nOffensePay + nDefensePay),
+                             Millions(nOffensePay),
+                             Millions(nDefensePay),
+                             nOffenseValue + nDefenseValue,
+                             nOffenseValue,
+                             nDefenseValue,
+                             nOffensePlayers == 0 ? 0 : nOffenseGrades / nOffensePlayers,
+                             nDefensePlayers == 0 ? 0 : nDefenseGrades / nDefensePlayers};
+        char szAbbreviation[TEAM_STRING_SIZE + 1] = {};
+        Get_Team_String(szAbbreviation, t, TEAM_STRING_ABBREVIATION);
+        std::snprintf(szLine, sizeof(szLine), "%s,%ld,%ld,%ld,%ld,%ld,%ld,%ld,%ld\n", szAbbreviation, Row[0], Row[1],
+                      Row[2], Row[3], Row[4], Row[5], Row[6], Row[7]);
+        Text += szLine;
+        ++nRows;
+        for (int k = 0; k < 8; ++k)
+            Sums[k] += Row[k];
+    }
+    const long nDivisor = std::max(nTeams, 1);
+    std::snprintf(szLine, sizeof(szLine), "AVERAGE,%ld,%ld,%ld,%ld,%ld,%ld,%ld,%ld\n", Sums[0] / nDivisor,
+                  Sums[1] / nDivisor, Sums[2] / nDivisor, Sums[3] / nDivisor, Sums[4] / nDivisor, Sums[5] / nDivisor,
+                  Sums[6] / nDivisor, Sums[7] / nDivisor);
+    Text += szLine;
+    ++nRows;
+
+    Text += "Position,Players per Team,Total ($M),Percent,Ideal ($M),Per Player ($M),Per Team ($M),"
+            "$20M,$15M,$12M,$10M,$8M,$5M,$3M,$2M,$0M\n";
+    const PAY& All = Positions[POSITION_ANY];
+    long Totals[SALARY_BRACKET_COUNT] = {};
+    for (int p = 0; p <= POSITION_ANY; ++p) {
+        const PAY& Pay = Positions[p];
+        char szName[32];
+        if (p == POSITION_ANY)
+            std::snprintf(szName, sizeof(szName), "Any Position");
+        else
+            Get_Position_Name(p, szName);
+        const long nPercent = Tenths(100 * Pay.nThousands, All.nThousands);
+        const long nIdeal = Tenths(100 * Pay.nValue, All.nValue);
+        const long nPerPlayer = Tenths(Pay.nThousands, 1000 * Pay.nPlayers);
+        const long nPerTeam = Tenths(Pay.nThousands, 1000L * nDivisor);
+        const long* B = Pay.Brackets;
+        std::snprintf(szLine, sizeof(szLine), "%s,%ld,%ld,%ld.%ld%%,%ld.%ld%%,%ld.%ld,%ld.%ld,%ld,%ld,%ld,%ld,%ld,%ld,%ld,%ld,%ld\n",
+                      szName, (2 * Pay.nPlayers + nDivisor) / (2 * nDivisor), Millions(Pay.nThousands),
+                      nPercent / 10, nPercent % 10, nIdeal / 10, nIdeal % 10, nPerPlayer / 10, nPerPlayer % 10,
+                      nPerTeam / 10, nPerTeam % 10, B[0], B[1], B[2], B[3], B[4], B[5], B[6], B[7], B[8]);
+        Text += szLine;
+        ++nRows;
+        if (p != POSITION_ANY) {
+            for (int b = 0; b < SALARY_BRACKET_COUNT; ++b)
+                Totals[b] += B[b];
+        }
+    }
+    std::snprintf(szLine, sizeof(szLine), ",,,,,,TOTAL,%ld,%ld,%ld,%ld,%ld,%ld,%ld,%ld,%ld\n", Totals[0], Totals[1],
+                  Totals[2], Totals[3], Totals[4], Totals[5], Totals[6], Totals[7], Totals[8]);
+    Text += szLine;
+    ++nRows;
+    return Write_Text_File(OUTPUT, Text) ? nRows : -1;
+}
+
+// ---------------------------------------------------------------------------
+// Names and statistics
+
+int Find_Long_Play_Names()
+{
+    constexpr int GROUPS = 6;
+    constexpr int PLAYS = 54;
+    constexpr size_t LONGEST = 28;
+    std::string Text;
+    int nFound = 0;
+    for (int g = 0; g < GROUPS; ++g) {
+        if (!Is_Valid_Team(g))
+            continue;
+        for (int p = 0; p < PLAYS; ++p) {
+            char szName[PLAY_NAME_SIZE + 1] = {};
+            Get_Offensive_Play_Name(g, p, szName);
+            if (std::strlen(szName) <= LONGEST)
+                continue;
+            Text += "\"";
+            Text += szName;
+            Text += "\",\n";
+            ++nFound;
+        }
+    }
+    return Write_Text_File("TooLong.txt", Text) ? nFound : -1;
+}
+
+int Fill_Missing_Season_Line_Stats()
+{
+    std::unordered_set<int> Done;
+    int nFilled = 0;
+    For_Each_Player_In_Use(LAST_TEAM, [&](int t, int s) {
+        const int nPosition = Get_Player_Vital_Stat(t, s, VITAL_POSITION);
+        if (nPosition < POSITION_QB || nPosition > POSITION_P)
+            return;
+        const int nLinks = Count_Player_Season_Lines(t, s);
+        for (int n = 0; n < nLinks; ++n) {
+            const int nLine = Get_Player_Season_Line_Index(t, s, n);
+            if (nLine < 0 || !Done.insert(nLine).second)
+                continue;
+            const long nGames = Get_Season_Line_Stat(nLine, STAT_GAMES_PLAYED);
+            if (nGames <= 0)
+                continue;
+            // The line's scale against the position's averages, from what it holds.
+            long long nHeld = 0;
+            long long nExpected = 0;
+            for (int k = 2; k < STATS_PER_PERIOD; ++k) {
+                const int nValue = Get_Season_Line_Stat(nLine, k);
+                const int nAverage = Get_Average_Stat(nPosition, k);
+                if (nValue != 0 && nAverage > 0) {
+                    nHeld += nValue;
+                    nExpected += nAverage;
+                }
+            }
+            if (nExpected == 0) {
+                nHeld = nGames;
+                nExpected = Get_Average_Stat(nPosition, STAT_GAMES_PLAYED);
+            }
+            if (nExpected <= 0 || nHeld <= 0)
+                continue;
+            for (int k = 1; k < STATS_PER_PERIOD; ++k) {
+                const long long nAverage = Get_Average_Stat(nPosition, k);
+                if (Get_Season_Line_Stat(nLine, k) != 0 || nAverage <= 0)
+                    continue;
+                const long long nEstimate = (2 * nAverage * nHeld + nExpected) / (2 * nExpected);
+                if (nEstimate == 0)
+                    continue;
+                Set_Season_Line_Stat(nLine, k, static_cast<int>(std::min<long long>(nEstimate, 1000000)));
+                ++nFilled;
+            }
+        }
+    });
+    return nFilled;
+}
+
+void Derive_Period_Stats()
+{
+    For_Each_Player_In_Use(LAST_TEAM, [](int t, int s) {
+        const int nPosition = Get_Player_Vital_Stat(t, s, VITAL_POSITION);
+        if (nPosition < POSITION_QB || nPosition > POSITION_P)
+            return;
+        const long long nGames = Get_Player_Stat(t, s, STAT_PERIOD_LAST_SEASON, STAT_GAMES_PLAYED);
+        const long long nAverageGames = Get_Average_Stat(nPosition, STAT_GAMES_PLAYED);
+        for (int nStat : {8, 10, 11, 4}) {
+            const long long nAverage = Get_Average_Stat(nPosition, nStat);
+            long long nValue = nAverage;
+            if (nGames > 0 && nAverageGames > 0) {
+                const long long nLast = Get_Player_Stat(t, s, STAT_PERIOD_LAST_SEASON, nStat);
+                const long long nScaled = (2 * nLast * nAverageGames + nGames) / (2 * nGames);
+                nValue = (nAverage + nScaled + 1) / 2;
+            }
+            Set_Player_Stat(t, s, STAT_PERIOD_PREDICTED, nStat, static_cast<int>(nValue));
+        }
+    });
+}
+
+int Rename_All_Players()
+{
+    int nRenamed = 0;
+    For_Each_Player_In_Use(LAST_TEAM, [&nRenamed](int t, int s) {
+        Make_Random_Player_Name(t, s);
+        ++nRenamed;
+    });
+    return nRenamed;
+}
+
+bool Run_Data_Import()
+{
+    return Download_Football_Data();
+}
+
+int Get_Simulation_Run_Word()
+{
+    return Get_User_Preference(PREF_ALL_COMPUTER_TEAMS);
+}
+
+int Get_Simulation_Stop_Word()
+{
+    return Get_User_Preference(PREF_STOP_SIMULATION);
 }

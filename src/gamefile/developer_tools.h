@@ -89,3 +89,60 @@ void Set_Average_Period_Stats();
 // Maps a code 0-15 to a column 0-8: 0, 2, 3, 5, 8, 10, 12 and 15 to 0-7,
 // every other code to 8.
 int Map_Stat_Column(int nCode);
+
+// A player's value to the salary report: the sum of max(grade - 65, 0) over
+// his composite grades 400-406 at an offensive position (QB to C), else over
+// 407-410.
+int Get_Player_Salary_Value(int nTeam, int nSlot);
+
+// "Tolvaren-Salaries.csv" anew. First a row per club in use and an AVERAGE
+// row (the clubs' mean, truncated): payroll, offence and defence pay in $M
+// (salaries in thousands summed, then rounded to the nearest million), the
+// salary values of the whole roster, its offence and its defence, and the
+// mean raw composite-grade sum of its offensive and defensive players. Then a
+// row per position and "Any Position": players per club (rounded), total pay
+// in $M, its share of the league's pay and the share its salary value would
+// ideally take (one decimal), pay per player and per club in $M (one
+// decimal), and how many players earn at least $20M, $15M, $12M, $10M, $8M,
+// $5M, $3M, $2M and less; a TOTAL row sums the nine counts over the
+// positions. The players are those of the clubs in use. Returns the rows
+// written below the two headers, -1 when the file cannot be written.
+int Write_Salary_Report();
+
+// The nine pay brackets of the salary report's position rows.
+constexpr int SALARY_BRACKET_COUNT = 9;
+// The bracket 0-8 of a salary in thousands ($20M and up is 0, under $2M is 8).
+int Get_Salary_Bracket(int nThousands);
+
+// Appends "\"%s\"," to "TooLong.txt" (written anew) for each play of the
+// first six clubs' offensive books, plays 0-53, whose name is longer than 28
+// characters. Returns the names written, -1 when the file cannot be written.
+int Find_Long_Play_Names();
+
+// For every season line linked by a player in use that has games played,
+// each statistic 1-19 that is 0 is estimated from the line's other
+// statistics: the position's average of that statistic scaled by the line's
+// nonzero statistics 2-19 over their averages (by games played over the
+// average games when there are none), rounded. A line linked twice is
+// filled once. Returns the statistics filled.
+int Fill_Missing_Season_Line_Stats();
+
+// Every player's predicted statistics 8, 10, 11 and 4: the mean of the
+// position's average and last season's value brought to the average games
+// played (rounded half up); the average alone when he played no game last
+// season.
+void Derive_Period_Stats();
+
+// Every player in use gets a new first and last name from the name pool of
+// "names\\first.txt" and "names\\last.txt" (refilled as it empties; "John"
+// and "Smith" when a list gives nothing). Returns the players renamed.
+int Rename_All_Players();
+
+// The statistics importer (Download_Football_Data); whether it replaced the
+// CSV files.
+bool Run_Data_Import();
+
+// The two words a run of computer-played weeks keeps and the Stop command
+// clears: "every club computer-run" and "stop at the next chance".
+int Get_Simulation_Run_Word();
+int Get_Simulation_Stop_Word();

@@ -323,6 +323,74 @@ const TOOL TOOLS[] = {
          Result = "predicted statistics set to the position averages";
          return true;
      }},
+    {"Write_Salary_Report", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         const int nRows = Write_Salary_Report();
+         if (nRows < 0) {
+             Problem = "Tolvaren-Salaries.csv could not be written";
+             return false;
+         }
+         Result = std::to_string(nRows) + " rows written to Tolvaren-Salaries.csv";
+         return true;
+     }},
+    {"Get_Player_Salary_Value", 2, 2, "TEAM SLOT",
+     [](const ARGS& Args, std::string& Result, std::string& Problem) {
+         std::vector<int> V;
+         if (!Numbers(Args, 0, V, Problem))
+             return false;
+         if (V[0] < 0 || V[0] > 40 || V[1] < 0 || V[1] > 99) {
+             Problem = "team 0-40 and slot 0-99";
+             return false;
+         }
+         Result = std::to_string(Get_Player_Salary_Value(V[0], V[1]));
+         return true;
+     }},
+    {"File_Contains_Text", 2, 2, "PATH TEXT",
+     [](const ARGS& Args, std::string& Result, std::string&) {
+         Result = std::to_string(File_Contains_Text(Args[0].c_str(), Args[1].c_str()));
+         return true;
+     }},
+    {"Find_Long_Play_Names", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         const int nNames = Find_Long_Play_Names();
+         if (nNames < 0) {
+             Problem = "TooLong.txt could not be written";
+             return false;
+         }
+         Result = std::to_string(nNames) + " long play names written to TooLong.txt";
+         return true;
+     }},
+    {"Fill_Missing_Season_Line_Stats", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Result = std::to_string(Fill_Missing_Season_Line_Stats()) + " season-line statistics filled";
+         return true;
+     }},
+    {"Derive_Period_Stats", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Derive_Period_Stats();
+         Result = "predicted statistics derived from the position averages and last season";
+         return true;
+     }},
+    {"Rename_All_Players", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Result = std::to_string(Rename_All_Players()) + " players renamed";
+         return true;
+     }},
+    {"Run_Data_Import", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Result = Run_Data_Import() ? "statistics files written under Input/Stats" : "statistics files not replaced";
+         return true;
+     }},
+    {"Get_Simulation_Run_Word", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Result = std::to_string(Get_Simulation_Run_Word());
+         return true;
+     }},
+    {"Get_Simulation_Stop_Word", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string&) {
+         Result = std::to_string(Get_Simulation_Stop_Word());
+         return true;
+     }},
     {"Refit_All_Universe_Databases", 0, 0, "",
      [](const ARGS&, std::string& Result, std::string& Problem) {
          return Database_Loop_Outcome(Refit_All_Universe_Databases(), Result, Problem);

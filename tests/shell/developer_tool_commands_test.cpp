@@ -94,4 +94,39 @@ TEST_F(DeveloperToolCommandsTest, DeveloperToolsSayWhatTheyWrote)
     EXPECT_EQ(Problem, "cancelled at the offer to save the game");
 }
 
+TEST_F(DeveloperToolCommandsTest, TheLaterDeveloperToolsSayWhatTheyDid)
+{
+    std::string Result;
+    std::string Problem;
+    Set_Player_Vital_Stat(0, 0, VITAL_SALARY, 2500);
+    EXPECT_TRUE(Run({"Write_Salary_Report"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "20 rows written to Tolvaren-Salaries.csv");   // 2 clubs, AVERAGE, 16 positions, TOTAL
+    EXPECT_NE(Read_Text_File("Tolvaren-Salaries.csv").find("SEA,3,3,0,"), std::string::npos);
+    EXPECT_TRUE(Run({"Get_Player_Salary_Value", "0", "0"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "25");   // a quarterback of 70s: five grades at 70, 402 (63) and 404 (26) under 65
+    EXPECT_FALSE(Run({"Get_Player_Salary_Value", "41", "0"}, Result, Problem));
+    EXPECT_FALSE(Run({"Get_Player_Salary_Value", "0"}, Result, Problem));
+    EXPECT_EQ(Problem, "tool Get_Player_Salary_Value takes TEAM SLOT");
+    EXPECT_TRUE(Run({"Find_Long_Play_Names"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "0 long play names written to TooLong.txt");
+    EXPECT_TRUE(Run({"Fill_Missing_Season_Line_Stats"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "0 season-line statistics filled");
+    EXPECT_TRUE(Run({"Derive_Period_Stats"}, Result, Problem)) << Problem;
+    EXPECT_TRUE(Run({"Rename_All_Players"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "2 players renamed");
+    Set_User_Preference(PREF_STOP_SIMULATION, 1);
+    EXPECT_TRUE(Run({"Get_Simulation_Stop_Word"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "1");
+    EXPECT_TRUE(Run({"Get_Simulation_Run_Word"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "0");
+    std::ofstream("words.txt") << "alpha\nbeta gamma\n";
+    EXPECT_TRUE(Run({"File_Contains_Text", "words.txt", "gam"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "1");
+    EXPECT_TRUE(Run({"File_Contains_Text", "words.txt", "delta"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "0");
+    // The importer refuses a league that is not of 2023 with 32 clubs.
+    EXPECT_TRUE(Run({"Run_Data_Import"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "statistics files not replaced");
+}
+
 }  // namespace
