@@ -137,7 +137,6 @@ TEST_F(DeveloperSalaryToolsTest, LongPlayNamesOfTheFirstSixClubs)
     std::strcpy(Get_Offensive_Playbook_Area(0)->Play[0].szName, Long29.c_str());
     std::strcpy(Get_Offensive_Playbook_Area(0)->Play[1].szName, Exactly28.c_str());
     std::strcpy(Get_Offensive_Playbook_Area(5)->Play[53].szName, "Shotgun Trips Left Bubble Screen");
-    std::strcpy(Get_Offensive_Playbook_Area(5)->Play[54].szName, "Shotgun Trips Left Bubble Screen 2");   // past 53
     std::strcpy(Get_Offensive_Playbook_Area(6)->Play[0].szName, "Seventh Club Play Name Too Long");     // club 6
     std::ofstream("TooLong.txt") << "\"old\",\n";
     EXPECT_EQ(Find_Long_Play_Names(), 2);
