@@ -8,6 +8,7 @@
 #include "editors/encyclopedia_dialog.h"
 #include "export/ratings_file.h"
 #include "tools/playbook_import.h"
+#include "tools/stat_importer.h"
 #include "tools/ratings_loader.h"
 #include "frontoffice/depth_chart.h"
 #include "league/leader_tables.h"
@@ -32,8 +33,6 @@ char g_szBuildTag[5] = "    ";
 constexpr const char* OUTPUT_FOLDER = "Output";
 constexpr int CONTRACT_PROGRESS_STEPS = 10;
 
-// The buttons whose services are not built yet: present, disabled.
-constexpr int LATER_BUTTONS[] = {TOOL_SPECIAL};
 // The year "Create Modern Database" builds.
 constexpr int MODERN_DATABASE_YEAR = 2023;
 
@@ -95,13 +94,10 @@ void Recalculate_Contracts()
 
 void Init_Advanced_Tools(DIALOG& Dialog)
 {
-    for (int nId : LATER_BUTTONS)
-        Dialog.Enable(nId, false);
     const bool bBuilder = Has_Database_Builder();
     Dialog.Enable(TOOL_CREATE_MODERN_DATABASE, bBuilder);
     Dialog.Enable(TOOL_CREATE_HISTORICAL_DATABASE, bBuilder);
-    // "Do Special &Tool" only in a tool build, and disabled there while its
-    // service is missing.
+    // "Do Special &Tool" (the statistics import) only in a tool build.
     Dialog.Show(TOOL_SPECIAL, Is_Tool_Build());
 }
 
@@ -229,6 +225,12 @@ void Advanced_Tools_Dialog(DIALOG& Dialog, int nEvent, int nControl)
         break;
     case TOOL_HTML_ENCYCLOPEDIA:
         Show_Encyclopedia_Dialog();
+        break;
+    case TOOL_SPECIAL:
+        if (Is_Tool_Build()) {
+            Dialog.End(DIALOG_OK);
+            Download_Football_Data();
+        }
         break;
     case TOOL_CREATE_MODERN_DATABASE:
         if (Has_Database_Builder()) {

@@ -212,11 +212,12 @@ TEST_F(AdvancedToolsTest, ClearOutputFolderDeletesItsFilesAndKeepsItsFolders)
     EXPECT_EQ(Record.nResult, DIALOG_OK);
 }
 
-TEST_F(AdvancedToolsTest, TheLaterButtonsAreDisabledAndTheSpecialToolOnlyInATestBuild)
+TEST_F(AdvancedToolsTest, TheDatabaseButtonsWaitForTheBuilderAndTheSpecialToolIsOnlyInATestBuild)
 {
     EXPECT_STREQ(Get_Build_Tag(), "    ");
     const DIALOG_RECORD& Record = Run_Tools();
-    for (int nId : {TOOL_CREATE_MODERN_DATABASE, TOOL_CREATE_HISTORICAL_DATABASE, TOOL_SPECIAL}) {
+    // Without the builder handed in, its two buttons are disabled.
+    for (int nId : {TOOL_CREATE_MODERN_DATABASE, TOOL_CREATE_HISTORICAL_DATABASE}) {
         ASSERT_NE(Record.Find(nId), nullptr) << nId;
         EXPECT_FALSE(Record.Find(nId)->bEnabled) << nId;
     }
@@ -227,9 +228,16 @@ TEST_F(AdvancedToolsTest, TheLaterButtonsAreDisabledAndTheSpecialToolOnlyInATest
     EXPECT_FALSE(Record.Find(TOOL_SPECIAL)->bVisible);
     Set_Build_Tag_For_Test("TEST");
     EXPECT_STREQ(Get_Build_Tag(), "TEST");
+    // In a test build it runs the statistics import, which refuses a league
+    // that is not a 2023 league of 32 clubs before it touches any file.
+    ui::Reset();
+    dialogs::Queue_Action(ADVANCED_TOOLS_DIALOG, Press(TOOL_SPECIAL));
     const DIALOG_RECORD& Tool = Run_Tools();
     EXPECT_TRUE(Tool.Find(TOOL_SPECIAL)->bVisible);
-    EXPECT_FALSE(Tool.Find(TOOL_SPECIAL)->bEnabled);
+    EXPECT_TRUE(Tool.Find(TOOL_SPECIAL)->bEnabled);
+    ASSERT_FALSE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Invalid UNIVERSE");
+    EXPECT_FALSE(std::filesystem::exists("Input/Stats"));
 }
 
 std::vector<std::string> g_Builds;
