@@ -14,14 +14,12 @@
 #include <string>
 
 #include "process_runner.h"
+#include "program_support.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
 class CardExportProgramTest : public ::testing::Test {
 protected:
@@ -32,11 +30,7 @@ protected:
     {
         ASSERT_TRUE(Data.Ready());
         ASSERT_TRUE(Output.Ready());
-        std::error_code Error;
-        fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
-        ASSERT_FALSE(Error) << Error.message();
-        for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output", "HTML_Export", "Tolvaren"})
-            fs::remove_all(Data.Path() + "/" + szName, Error);
+        program_support::Copy_Built_Data(Data.Path());
     }
 };
 
@@ -44,25 +38,15 @@ protected:
 
 TEST_F(CardExportProgramTest, AToolLineExportsTheUsersClub)
 {
-    const std::string ScriptPath = Output.Path() + "/cards.kelvo";
-    FILE* pFile = std::fopen(ScriptPath.c_str(), "wb");
-    ASSERT_NE(pFile, nullptr);
-    std::fputs("welcome new\n"
-               "dialog 105 select 1089 \"2019\"\n"
-               "dialog 105 select 1010 \"Buffalo Frost\"\n"
-               "dialog 105 set 1013 \"Pat\"\n"
-               "dialog 105 press 1391\n"
-               "tool Export_Tolvaren_Cards\n"
-               "quit\n",
-               pFile);
-    std::fclose(pFile);
-    process_runner::RUN_OPTIONS Options;
-    Options.Env = {"KELVO_DATA=" + Data.Path()};
-    Options.Folder = Output.Path();
-    Options.Output = Output.Path();
-    Options.Limit = std::chrono::seconds(200);
-    const process_runner::RUN_RESULT Result =
-        process_runner::Run(PROGRAM, {"--headless", "--script", ScriptPath, "IS_NOT_RANDOM"}, Options);
+    const process_runner::RUN_RESULT Result = program_support::Run_Headless_Script(
+        {Data.Path(), Output.Path(), "cards.kelvo", std::chrono::seconds(200)},
+        "welcome new\n"
+        "dialog 105 select 1089 \"2019\"\n"
+        "dialog 105 select 1010 \"Buffalo Frost\"\n"
+        "dialog 105 set 1013 \"Pat\"\n"
+        "dialog 105 press 1391\n"
+        "tool Export_Tolvaren_Cards\n"
+        "quit\n");
     ASSERT_FALSE(Result.bTimedOut);
     EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
     // A new game marks no plays for the deck: 25 blank play cards, said once.

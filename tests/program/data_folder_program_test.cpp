@@ -19,22 +19,19 @@
 #include "league/league_data.h"
 #include "platform/ui.h"
 #include "process_runner.h"
+#include "program_support.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
+using program_support::PROGRAM;
+using program_support::Contains;
+
 constexpr auto RUN_TIME_LIMIT = std::chrono::seconds(100);
 
 using process_runner::RUN_RESULT;
-
-bool Contains(const std::string& Text, const std::string& Part)
-{
-    return Text.find(Part) != std::string::npos;
-}
 
 void Write_File(const std::string& Path, const std::string& Text)
 {
@@ -83,12 +80,7 @@ protected:
         ASSERT_TRUE(Data.Ready());
         ASSERT_TRUE(Output.Ready());
         ASSERT_TRUE(Output2.Ready());
-        std::error_code Error;
-        fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
-        ASSERT_FALSE(Error) << Error.message();
-        for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output", "Demo Season.zrt", "[Auto Save].zrt",
-                                   "kelvo.lock"})
-            fs::remove_all(Data.Path() + "/" + szName, Error);
+        program_support::Copy_Built_Data(Data.Path());
         ASSERT_TRUE(fs::exists(Data.Path() + "/Databases/Universe-2019.dat"));
     }
 

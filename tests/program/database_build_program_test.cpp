@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "process_runner.h"
+#include "program_support.h"
 #include "test_support.h"
 #include "base/input_file.h"
 #include "gamefile/game_file.h"
@@ -40,14 +41,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
-const std::string HISTORY_SCRIPT = std::string(KELVO_SOURCE_ROOT) + "/scripts/history.kelvo";
+using program_support::PROGRAM;
+using program_support::BUILT_DATA;
+using program_support::Contains;
 
-bool Contains(const std::string& Text, const std::string& Part)
-{
-    return Text.find(Part) != std::string::npos;
-}
+const std::string HISTORY_SCRIPT = std::string(KELVO_SOURCE_ROOT) + "/scripts/history.kelvo";
 
 std::vector<std::string> Read_Lines(const std::string& Path)
 {

@@ -16,27 +16,25 @@
 #include <vector>
 
 #include "process_runner.h"
+#include "program_support.h"
 #include "test_support.h"
 
 extern char** environ;
 
 namespace {
 
+using program_support::PROGRAM;
+using program_support::BUILT_DATA;
+using program_support::Contains;
+
 namespace fs = std::filesystem;
 
 #ifndef KELVO_GENERATOR_PATH
 #error "the build passes the path of the default-league generator as KELVO_GENERATOR_PATH"
 #endif
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
 const std::string GENERATOR = KELVO_GENERATOR_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
 using RUN = process_runner::RUN_RESULT;
-
-bool Contains(const std::string& Text, const std::string& Part)
-{
-    return Text.find(Part) != std::string::npos;
-}
 
 // Runs the program without KELVO_DATA and KELVO_DEBUG, from szFolder, its
 // output kept in files of Output.

@@ -12,19 +12,15 @@
 #include <vector>
 
 #include "process_runner.h"
+#include "program_support.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
-
-bool Contains(const std::string& Text, const std::string& Part)
-{
-    return Text.find(Part) != std::string::npos;
-}
+using program_support::Contains;
+using program_support::NEW_GAME;
 
 class ExportProgramTest : public ::testing::Test {
 protected:
@@ -35,36 +31,15 @@ protected:
     {
         ASSERT_TRUE(Data.Ready());
         ASSERT_TRUE(Output.Ready());
-        std::error_code Error;
-        fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
-        ASSERT_FALSE(Error) << Error.message();
-        for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output", "HTML_Export", "Demo Season.zrt"})
-            fs::remove_all(Data.Path() + "/" + szName, Error);
+        program_support::Copy_Built_Data(Data.Path());
     }
 
     process_runner::RUN_RESULT Run_Script(const std::string& Script)
     {
-        const std::string ScriptPath = Output.Path() + "/export.kelvo";
-        FILE* pFile = std::fopen(ScriptPath.c_str(), "wb");
-        EXPECT_NE(pFile, nullptr);
-        if (pFile) {
-            std::fputs(Script.c_str(), pFile);
-            std::fclose(pFile);
-        }
-        process_runner::RUN_OPTIONS Options;
-        Options.Env = {"KELVO_DATA=" + Data.Path()};
-        Options.Folder = Output.Path();
-        Options.Output = Output.Path();
-        Options.Limit = std::chrono::seconds(100);
-        return process_runner::Run(PROGRAM, {"--headless", "--script", ScriptPath, "IS_NOT_RANDOM"}, Options);
+        return program_support::Run_Headless_Script({Data.Path(), Output.Path(), "export.kelvo", std::chrono::seconds(100)},
+                                                    Script);
     }
 };
-
-const char* const NEW_GAME = "welcome new\n"
-                             "dialog 105 select 1089 \"2019\"\n"
-                             "dialog 105 select 1010 \"Buffalo Frost\"\n"
-                             "dialog 105 set 1013 \"Pat\"\n"
-                             "dialog 105 press 1391\n";
 
 }  // namespace
 

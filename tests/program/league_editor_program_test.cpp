@@ -21,6 +21,7 @@
 #include "league/team_schedule.h"
 #include "platform/ui.h"
 #include "process_runner.h"
+#include "program_support.h"
 #include "schedule/season_checks.h"
 #include "test_support.h"
 
@@ -28,14 +29,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
-constexpr auto RUN_TIME_LIMIT = std::chrono::seconds(200);
-
-bool Contains(const std::string& Text, const std::string& Part)
-{
-    return Text.find(Part) != std::string::npos;
-}
+using program_support::Contains;
 
 size_t Count_Files(const std::string& Folder, const std::string& Prefix)
 {
@@ -56,29 +50,13 @@ protected:
     {
         ASSERT_TRUE(Data.Ready());
         ASSERT_TRUE(Output.Ready());
-        std::error_code Error;
-        fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
-        ASSERT_FALSE(Error) << Error.message();
-        for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output", "[Auto Save].zrt", "League Season.zrt"})
-            fs::remove_all(Data.Path() + "/" + szName, Error);
+        program_support::Copy_Built_Data(Data.Path());
     }
 
     process_runner::RUN_RESULT Run_Script(const std::string& Script)
     {
-        const std::string ScriptPath = Output.Path() + "/league.kelvo";
-        FILE* pFile = std::fopen(ScriptPath.c_str(), "wb");
-        EXPECT_NE(pFile, nullptr);
-        if (pFile != nullptr) {
-            std::fwrite(Script.data(), 1, Script.size(), pFile);
-            std::fclose(pFile);
-        }
-        process_runner::RUN_OPTIONS Options;
-        Options.Env = {"KELVO_DATA=" + Data.Path()};
-        Options.Input = "/dev/null";
-        Options.Folder = Output.Path();
-        Options.Output = Output.Path();
-        Options.Limit = RUN_TIME_LIMIT;
-        return process_runner::Run(PROGRAM, {"--headless", "--script", ScriptPath, "IS_NOT_RANDOM"}, Options);
+        return program_support::Run_Headless_Script({Data.Path(), Output.Path(), "league.kelvo", std::chrono::seconds(200)},
+                                                    Script);
     }
 };
 

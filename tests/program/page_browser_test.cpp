@@ -18,20 +18,17 @@
 #include <vector>
 
 #include "process_runner.h"
+#include "program_support.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
-const std::string CHROMIUM = "/usr/lib/chromium/chromium";
+using program_support::PROGRAM;
+using program_support::Contains;
 
-bool Contains(const std::string& Text, const std::string& Part)
-{
-    return Text.find(Part) != std::string::npos;
-}
+const std::string CHROMIUM = "/usr/lib/chromium/chromium";
 
 // The first file of a folder whose name ends in the suffix.
 std::string First_File(const std::string& Folder, const std::string& Suffix)
@@ -60,11 +57,7 @@ TEST(PageBrowserTest, ChromiumShowsTheExportedPages)
     SCRATCH_FOLDER Work("browser_work", false);
     ASSERT_TRUE(Data.Ready());
     ASSERT_TRUE(Work.Ready());
-    std::error_code Error;
-    fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
-    ASSERT_FALSE(Error) << Error.message();
-    for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output", "HTML_Export"})
-        fs::remove_all(Data.Path() + "/" + szName, Error);
+    program_support::Copy_Built_Data(Data.Path());
 
     // Export after a week of games.
     const std::string Script = Work.Path() + "/export.kelvo";
@@ -105,6 +98,7 @@ TEST(PageBrowserTest, ChromiumShowsTheExportedPages)
         {"leaders", Root + "/NFL Leaders.htm", {"leaders", "Rushing yards"}},
     };
     const fs::path Shots = fs::path(PROGRAM).parent_path() / "page_screenshots";
+    std::error_code Error;
     fs::create_directories(Shots, Error);
     process_runner::RUN_OPTIONS Browser;
     Browser.Env = {"XDG_CONFIG_HOME=" + Work.Path() + "/config", "XDG_CACHE_HOME=" + Work.Path() + "/cache"};

@@ -21,16 +21,19 @@
 #include "gamefile/game_file.h"
 #include "league/league_data.h"
 #include "process_runner.h"
+#include "program_support.h"
 #include "test_support.h"
 
 extern char** environ;
 
 namespace {
 
+using program_support::PROGRAM;
+using program_support::Contains;
+
 #ifndef KELVO_PROGRAM_PATH
 #error "the build passes the path of the kelvo executable as KELVO_PROGRAM_PATH"
 #endif
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
 
 // Far more than any run here takes, sanitizers included; a run that takes it
 // hangs.
@@ -39,11 +42,6 @@ constexpr auto RUN_TIME_LIMIT = std::chrono::seconds(60);
 const char* const DATABASE_MISSING_BOX = "Couldn't load game data. Please re-install Vazarudu Kelvo.";
 
 using process_runner::RUN_RESULT;
-
-bool Contains(const std::string& Text, const std::string& Part)
-{
-    return Text.find(Part) != std::string::npos;
-}
 
 size_t Count_Lines(const std::string& Text)
 {

@@ -12,14 +12,12 @@
 #include <vector>
 
 #include "process_runner.h"
+#include "program_support.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
 class TimelineProgramTest : public ::testing::Test {
 protected:
@@ -30,29 +28,13 @@ protected:
     {
         ASSERT_TRUE(Data.Ready());
         ASSERT_TRUE(Output.Ready());
-        std::error_code Error;
-        fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
-        ASSERT_FALSE(Error) << Error.message();
-        for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output", "Demo Season.zrt", "[Auto Save].zrt"})
-            fs::remove_all(Data.Path() + "/" + szName, Error);
+        program_support::Copy_Built_Data(Data.Path());
     }
 
     process_runner::RUN_RESULT Run_Script(const std::string& Script)
     {
-        const std::string ScriptPath = Output.Path() + "/timeline.kelvo";
-        FILE* pFile = std::fopen(ScriptPath.c_str(), "wb");
-        EXPECT_NE(pFile, nullptr);
-        if (pFile != nullptr) {
-            std::fwrite(Script.data(), 1, Script.size(), pFile);
-            std::fclose(pFile);
-        }
-        process_runner::RUN_OPTIONS Options;
-        Options.Env = {"KELVO_DATA=" + Data.Path()};
-        Options.Input = "/dev/null";
-        Options.Folder = Output.Path();
-        Options.Output = Output.Path();
-        Options.Limit = std::chrono::seconds(100);
-        return process_runner::Run(PROGRAM, {"--headless", "--script", ScriptPath, "IS_NOT_RANDOM"}, Options);
+        return program_support::Run_Headless_Script({Data.Path(), Output.Path(), "timeline.kelvo", std::chrono::seconds(100)},
+                                                    Script);
     }
 };
 

@@ -1,0 +1,87 @@
+// What the tests of the real program share: where the built program and its
+// data folder are, a fresh copy of that data folder for a test, and a script
+// run of the program, headless, on such a copy.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "process_runner.h"
+
+namespace program_support {
+
+inline const std::string PROGRAM = KELVO_PROGRAM_PATH;
+inline const std::string BUILT_DATA =
+    std::filesystem::path(PROGRAM).parent_path().string() + "/data";
+
+// What the build's own runs may leave in its data folder (a demonstration
+// season, the log, an export): none of it belongs to a test.
+inline constexpr std::initializer_list<const char *> RUN_LEFTOVERS = {
+    "debug.txt",       "ZrtFame.dat",       "Output",
+    "HTML_Export",     "Tolvaren",          "Demo Season.zrt",
+    "[Auto Save].zrt", "League Season.zrt", "kelvo.lock"};
+
+// A new game of the 2019 league as the Buffalo club's owner "Pat".
+inline constexpr const char *NEW_GAME =
+    "welcome new\n"
+    "dialog 105 select 1089 \"2019\"\n"
+    "dialog 105 select 1010 \"Buffalo Frost\"\n"
+    "dialog 105 set 1013 \"Pat\"\n"
+    "dialog 105 press 1391\n";
+
+inline bool Contains(const std::string &Text, const std::string &Part) {
+  return Text.find(Part) != std::string::npos;
+}
+
+// The build's data folder copied into Folder, without the leftovers of runs.
+inline void Copy_Built_Data(const std::string &Folder) {
+  namespace fs = std::filesystem;
+  std::error_code Error;
+  fs::copy(BUILT_DATA, Folder,
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing,
+           Error);
+  ASSERT_FALSE(Error) << Error.message();
+  for (const char *szName : RUN_LEFTOVERS)
+    fs::remove_all(Folder + "/" + szName, Error);
+}
+
+inline void Write_Script_File(const std::string &Path,
+                              const std::string &Text) {
+  FILE *pFile = std::fopen(Path.c_str(), "wb");
+  ASSERT_NE(pFile, nullptr) << Path;
+  ASSERT_EQ(std::fwrite(Text.data(), 1, Text.size(), pFile), Text.size());
+  ASSERT_EQ(std::fclose(pFile), 0);
+}
+
+struct SCRIPT_RUN {
+  std::string Data;   // the data folder (KELVO_DATA)
+  std::string Folder; // where the program runs and its output goes
+  std::string ScriptName = "test.kelvo";
+  std::chrono::seconds Limit{100};
+  std::string Input = "/dev/null";
+  std::vector<std::string> Extra = {"IS_NOT_RANDOM"};
+};
+
+// The program run headless on Script, written into the run's folder first.
+inline process_runner::RUN_RESULT
+Run_Headless_Script(const SCRIPT_RUN &Run, const std::string &Script) {
+  const std::string ScriptPath = Run.Folder + "/" + Run.ScriptName;
+  Write_Script_File(ScriptPath, Script);
+  process_runner::RUN_OPTIONS Options;
+  Options.Env = {"KELVO_DATA=" + Run.Data};
+  Options.Input = Run.Input;
+  Options.Folder = Run.Folder;
+  Options.Output = Run.Folder;
+  Options.Limit = Run.Limit;
+  std::vector<std::string> Args = {"--headless", "--script", ScriptPath};
+  Args.insert(Args.end(), Run.Extra.begin(), Run.Extra.end());
+  return process_runner::Run(PROGRAM, Args, Options);
+}
+
+} // namespace program_support
