@@ -28,18 +28,11 @@ namespace {
 
 using program_support::PROGRAM;
 using program_support::Contains;
+using program_support::Write_File;
 
 constexpr auto RUN_TIME_LIMIT = std::chrono::seconds(100);
 
 using process_runner::RUN_RESULT;
-
-void Write_File(const std::string& Path, const std::string& Text)
-{
-    FILE* pFile = std::fopen(Path.c_str(), "wb");
-    ASSERT_NE(pFile, nullptr) << Path;
-    ASSERT_EQ(std::fwrite(Text.data(), 1, Text.size(), pFile), Text.size());
-    ASSERT_EQ(std::fclose(pFile), 0);
-}
 
 // Every entry under a folder with its size and modification time: what
 // "nothing was written" compares.

@@ -36,6 +36,7 @@ namespace {
 
 using program_support::PROGRAM;
 using program_support::Contains;
+using program_support::Write_File;
 
 // The build names the source tree (a compiler cache may shorten __FILE__ to a
 // relative path).
@@ -43,14 +44,6 @@ const std::string SOURCE_SCRIPTS = std::string(KELVO_SOURCE_ROOT) + "/scripts";
 constexpr auto RUN_TIME_LIMIT = std::chrono::seconds(250);
 
 using process_runner::RUN_RESULT;
-
-void Write_File(const std::string& Path, const std::string& Text)
-{
-    FILE* pFile = std::fopen(Path.c_str(), "wb");
-    ASSERT_NE(pFile, nullptr) << Path;
-    ASSERT_EQ(std::fwrite(Text.data(), 1, Text.size(), pFile), Text.size());
-    ASSERT_EQ(std::fclose(pFile), 0);
-}
 
 size_t Count_Files(const std::string& Folder, const std::string& Prefix, const std::string& Suffix)
 {

@@ -51,7 +51,7 @@ inline void Copy_Built_Data(const std::string &Folder) {
     fs::remove_all(Folder + "/" + szName, Error);
 }
 
-inline void Write_Script_File(const std::string &Path,
+inline void Write_File(const std::string &Path,
                               const std::string &Text) {
   FILE *pFile = std::fopen(Path.c_str(), "wb");
   ASSERT_NE(pFile, nullptr) << Path;
@@ -72,7 +72,7 @@ struct SCRIPT_RUN {
 inline process_runner::RUN_RESULT
 Run_Headless_Script(const SCRIPT_RUN &Run, const std::string &Script) {
   const std::string ScriptPath = Run.Folder + "/" + Run.ScriptName;
-  Write_Script_File(ScriptPath, Script);
+  Write_File(ScriptPath, Script);
   process_runner::RUN_OPTIONS Options;
   Options.Env = {"KELVO_DATA=" + Run.Data};
   Options.Input = Run.Input;
