@@ -168,6 +168,8 @@ struct SNAP_CALLS {
     bool bOpen = false;
     const GAME* pGame = nullptr;
     int nRunChance = -1;
+    int nGoForIt = -1;         // Go_For_It, -1 not yet asked
+    int nFieldGoalRange = -1;  // Get_Field_Goal_Range
     int nShift = 0;
     bool bShiftKnown = false;
     bool bSituationKnown = false;

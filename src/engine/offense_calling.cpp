@@ -641,6 +641,8 @@ void Open_Snap_Calls(GAME_CONTEXT& Context, const GAME* pGame)
     Snap.bOpen = pGame != nullptr;
     Snap.pGame = pGame;
     Snap.nRunChance = -1;
+    Snap.nGoForIt = -1;
+    Snap.nFieldGoalRange = -1;
     Snap.nShift = 0;
     Snap.bShiftKnown = false;
     Snap.bSituationKnown = false;
@@ -798,11 +800,27 @@ bool Should_Kneel_Down(const GAME* pGame)
 
 namespace {
 
+// The kicker's range, read once a snap by the fourth-down decisions (it
+// reads the kicker, the score and the weather, none of which a snap moves;
+// a range below 0 is read again each time).
+int Field_Goal_Range(GAME_CONTEXT& C, GAME* pGame)
+{
+    return Snap_Read(C, pGame, C.Snap.nFieldGoalRange, [&] { return Get_Field_Goal_Range(pGame); });
+}
+
+bool Compute_Go_For_It(GAME_CONTEXT& C, GAME* pGame);
+
+// Asked by both the field-goal and the punt decisions of a snap.
 bool Go_For_It(GAME_CONTEXT& C, GAME* pGame)
+{
+    return Snap_Read(C, pGame, C.Snap.nGoForIt, [&] { return Compute_Go_For_It(C, pGame) ? 1 : 0; }) != 0;
+}
+
+bool Compute_Go_For_It(GAME_CONTEXT& C, GAME* pGame)
 {
     if (!pGame)
         return false;
-    const int R = Get_Field_Goal_Range(pGame);
+    const int R = Field_Goal_Range(C, pGame);
     const int S = pGame->nYardLine;
     const int D = Points_Behind(pGame);
     if (S <= R && D >= 0 && D <= 3)
@@ -839,7 +857,7 @@ bool Compute_Should_Kick_Field_Goal(GAME_CONTEXT& C, GAME* pGame)
     }
     if (pGame->nToGo == 1 && (D >= 4 || t >= 301))
         return false;
-    return pGame->nYardLine <= Get_Field_Goal_Range(pGame) && (D < 4 || Has_Time_For_Next_Possession(pGame));
+    return pGame->nYardLine <= Field_Goal_Range(C, pGame) && (D < 4 || Has_Time_For_Next_Possession(pGame));
 }
 
 bool Compute_Should_Punt(GAME_CONTEXT& C, GAME* pGame)

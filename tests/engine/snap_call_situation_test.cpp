@@ -147,4 +147,45 @@ TEST_F(SnapCallSituationTest, TheFixedCallFollowsTheClock)
     Close_Snap_Calls(&m_Game);
 }
 
+// The fourth-down decisions of snap after snap in one context (each snap
+// asks whether to go for it, the field goal, the punt; the first two read
+// the kicker's range) against the same questions with no snap open: over
+// distances, yard lines and scores where the answers change from snap to
+// snap.
+TEST_F(SnapCallSituationTest, FourthDownDecisionsFollowEachSnap)
+{
+    int nGo = 0, nKick = 0, nPunt = 0, nSnaps = 0;
+    for (int nBehind : {-10, -3, 0, 3, 7}) {
+        for (int S = 5; S <= 95; ++S) {
+            for (int Y : {1, 2, 4, 9}) {
+                Set_Down(3, Y, S);
+                m_Game.nClock = 3000;
+                m_Game.nScore[GAME_SIDE_HOME] = 10;
+                m_Game.nScore[GAME_SIDE_AWAY] = 10 + nBehind;
+                const bool bGo = Should_Go_For_It(&m_Game);
+                const bool bKick = Should_Kick_Field_Goal(&m_Game);
+                const bool bPunt = Should_Punt(&m_Game);
+                Open_Snap_Calls(&m_Game);
+                // The field goal first, as the call asks, then the punt.
+                EXPECT_EQ(Should_Kick_Field_Goal(&m_Game), bKick) << nBehind << " " << S << " " << Y;
+                EXPECT_EQ(Should_Punt(&m_Game), bPunt) << nBehind << " " << S << " " << Y;
+                EXPECT_EQ(Should_Go_For_It(&m_Game), bGo) << nBehind << " " << S << " " << Y;
+                Close_Snap_Calls(&m_Game);
+                nGo += bGo;
+                nKick += bKick;
+                nPunt += bPunt;
+                ++nSnaps;
+            }
+        }
+    }
+    // Every answer changes somewhere along the sweep.
+    EXPECT_GT(nGo, 0);
+    EXPECT_LT(nGo, nSnaps);
+    EXPECT_GT(nKick, 0);
+    EXPECT_LT(nKick, nSnaps);
+    EXPECT_GT(nPunt, 0);
+    EXPECT_LT(nPunt, nSnaps);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 } // namespace
