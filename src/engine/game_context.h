@@ -129,6 +129,36 @@ struct FIND_CONTEXT {
     uint8_t nCarrierSlots[PLACES_ON_FIELD];
     int nCarrierKey[4];   // side, system, second running back, first receiver
     CARRIER_VIEW Carrier[PLACES_ON_FIELD + 1];
+    // What every search of an open snap reads alike (the side, the team and
+    // its system above, these): read at the snap's first search.
+    bool bSearchKnown = false;
+    bool bTeam = false;
+    bool bNoHailMary = false;
+    int nShift = 0;
+
+    // Back to nothing read, as a fresh context (the values behind a flag
+    // that is false are never read).
+    void Forget()
+    {
+        nPunt = nFieldGoal = nFocus = -1;
+        for (int n = 0; n < PLACES_ON_FIELD; ++n)
+            bWorkloadKnown[n] = bPositionKnown[n] = bQuarterbackWeightKnown[n] = bPlaceStatKnown[n] = false;
+        bCarriersKnown = false;
+        bSearchKnown = false;
+    }
+};
+
+// What the offence's call reads of the game before its first draw: the
+// same for every call of an open snap.
+struct CALL_SITUATION {
+    bool bScrimmage;
+    int nYardLine;
+    int nToGo;
+    int nBehind;        // points the offence trails by
+    int nHalfLeft;      // seconds left in the half
+    int nFixedCall;     // the call the fixed situations make, -1 none
+    bool bTwoMinutePass;   // the two-minute rules call a pass
+    bool bLastSecondsRun;  // the last seconds at the goal line may call a run
 };
 
 // The calls of one snap (the offence's and the defence's five predictions
@@ -138,8 +168,12 @@ struct SNAP_CALLS {
     bool bOpen = false;
     const GAME* pGame = nullptr;
     int nRunChance = -1;
+    int nGoForIt = -1;         // Go_For_It, -1 not yet asked
+    int nFieldGoalRange = -1;  // Get_Field_Goal_Range
     int nShift = 0;
     bool bShiftKnown = false;
+    bool bSituationKnown = false;
+    CALL_SITUATION Situation;
     FIND_CONTEXT Find;
 };
 

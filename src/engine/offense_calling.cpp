@@ -635,9 +635,21 @@ int Get_Run_Chance(GAME* pGame)
 
 void Open_Snap_Calls(GAME_CONTEXT& Context, const GAME* pGame)
 {
-    Context.Snap = SNAP_CALLS{};
-    Context.Snap.bOpen = pGame != nullptr;
-    Context.Snap.pGame = pGame;
+    // Everything the snap reads sits behind a flag or a mark of not yet
+    // read, so resetting those is a fresh SNAP_CALLS.
+    SNAP_CALLS& Snap = Context.Snap;
+    Snap.bOpen = pGame != nullptr;
+    Snap.pGame = pGame;
+    Snap.nRunChance = -1;
+    Snap.nGoForIt = -1;
+    Snap.nFieldGoalRange = -1;
+    Snap.nShift = 0;
+    Snap.bShiftKnown = false;
+    Snap.bSituationKnown = false;
+    Snap.Find.nTeam = -1;
+    Snap.Find.bSide = 0;
+    Snap.Find.nSystem = 0;
+    Snap.Find.Forget();
     Context.FindMemos.nCount = 0;
 }
 
@@ -788,11 +800,27 @@ bool Should_Kneel_Down(const GAME* pGame)
 
 namespace {
 
+// The kicker's range, read once a snap by the fourth-down decisions (it
+// reads the kicker, the score and the weather, none of which a snap moves;
+// a range below 0 is read again each time).
+int Field_Goal_Range(GAME_CONTEXT& C, GAME* pGame)
+{
+    return Snap_Read(C, pGame, C.Snap.nFieldGoalRange, [&] { return Get_Field_Goal_Range(pGame); });
+}
+
+bool Compute_Go_For_It(GAME_CONTEXT& C, GAME* pGame);
+
+// Asked by both the field-goal and the punt decisions of a snap.
 bool Go_For_It(GAME_CONTEXT& C, GAME* pGame)
+{
+    return Snap_Read(C, pGame, C.Snap.nGoForIt, [&] { return Compute_Go_For_It(C, pGame) ? 1 : 0; }) != 0;
+}
+
+bool Compute_Go_For_It(GAME_CONTEXT& C, GAME* pGame)
 {
     if (!pGame)
         return false;
-    const int R = Get_Field_Goal_Range(pGame);
+    const int R = Field_Goal_Range(C, pGame);
     const int S = pGame->nYardLine;
     const int D = Points_Behind(pGame);
     if (S <= R && D >= 0 && D <= 3)
@@ -829,7 +857,7 @@ bool Compute_Should_Kick_Field_Goal(GAME_CONTEXT& C, GAME* pGame)
     }
     if (pGame->nToGo == 1 && (D >= 4 || t >= 301))
         return false;
-    return pGame->nYardLine <= Get_Field_Goal_Range(pGame) && (D < 4 || Has_Time_For_Next_Possession(pGame));
+    return pGame->nYardLine <= Field_Goal_Range(C, pGame) && (D < 4 || Has_Time_For_Next_Possession(pGame));
 }
 
 bool Compute_Should_Punt(GAME_CONTEXT& C, GAME* pGame)
@@ -993,8 +1021,8 @@ int Compute_Run_Chance(GAME_CONTEXT& C, GAME* pGame)
 // compile time (the category is fixed for a whole search).
 template <bool PASS>
 int Weigh_Plays(GAME_CONTEXT& C, GAME* pGame, FIND_CONTEXT& X, SIDE_PROFILE& Side, const CARRIER_VIEW* Carrier,
-                const int8_t* nList, int nCount, int g, int nShift, bool bNoHailMary, int64_t* nCum, int* nPlayOf,
-                int64_t& nTotal, bool& bKeep)
+                const int8_t* nList, int nCount, int g, int nShift, bool bNoHailMary, int64_t* nCum,
+                int* nPlayOf, int64_t& nTotal, bool& bKeep)
 {
     const int nLast = C.Calls.nLastOffenseCall;
     Fit_Plays(C.Calls, Side, X.bSide, nShift);
@@ -1097,34 +1125,56 @@ int Weigh_Plays(GAME_CONTEXT& C, GAME* pGame, FIND_CONTEXT& X, SIDE_PROFILE& Sid
     return nWeighed;
 }
 
-int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
+// What a search reads of the game alike for every search of a snap: the
+// side, the team, its system, the hail mary rule and the difficulty's shift.
+void Read_Search(GAME_CONTEXT& C, GAME* pGame, FIND_CONTEXT& X, bool bSnap)
 {
-    if (!pGame)
-        return 0;
-    CALL_PROFILES& Profiles = Profiles_For(C, pGame);
-    FIND_CONTEXT Local;
-    const bool bSnap = Is_Snap_Open(C, pGame);
-    FIND_CONTEXT& X = bSnap ? C.Snap.Find : Local;
     X.bSide = Offense_Side(pGame);
-    SIDE_PROFILE& Side = Profiles.Side[X.bSide];
-    X.nTeam = Side.nTeam;
+    X.nTeam = C.Profiles.Side[X.bSide].nTeam;
     X.nSystem = Team_Stat_Or_Zero(X.nTeam, TEAM_STAT_OFFENSIVE_SYSTEM);
-    const bool bTeam = Is_Valid_Team(X.nTeam);
-    const int g = nTargetGain;
+    X.bTeam = Is_Valid_Team(X.nTeam);
     const int Y = pGame->nToGo;
     const int S = pGame->nYardLine;
     const int T = Get_Seconds_Left_In_Half(pGame);
-    const bool bNoHailMary = Y < 30 && (T > 15 || S < 30);
-    int nShift;
+    X.bNoHailMary = Y < 30 && (T > 15 || S < 30);
     if (!bSnap)
-        nShift = Redundancy_Difficulty_Shift(pGame);
+        X.nShift = Redundancy_Difficulty_Shift(pGame);
     else {
         if (!C.Snap.bShiftKnown) {
             C.Snap.nShift = Redundancy_Difficulty_Shift(pGame);
             C.Snap.bShiftKnown = true;
         }
-        nShift = C.Snap.nShift;
+        X.nShift = C.Snap.nShift;
     }
+    X.bSearchKnown = bSnap;
+}
+
+int Find_Play_With(GAME_CONTEXT& C, GAME* pGame, FIND_CONTEXT& X, bool bSnap, int nCategory, int nTargetGain);
+
+int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
+{
+    if (!pGame)
+        return 0;
+    if (Is_Snap_Open(C, pGame))
+        return Find_Play_With(C, pGame, C.Snap.Find, true, nCategory, nTargetGain);
+    FIND_CONTEXT Local;
+    return Find_Play_With(C, pGame, Local, false, nCategory, nTargetGain);
+}
+
+int Find_Play_With(GAME_CONTEXT& C, GAME* pGame, FIND_CONTEXT& X, bool bSnap, int nCategory, int nTargetGain)
+{
+    // Within a snap the teams, the players and the situation hold (the
+    // driver's contract for an open snap), so the first search's reads and
+    // snapshot serve the rest.
+    if (!X.bSearchKnown) {
+        Profiles_For(C, pGame);
+        Read_Search(C, pGame, X, bSnap);
+    }
+    SIDE_PROFILE& Side = C.Profiles.Side[X.bSide];
+    const bool bTeam = X.bTeam;
+    const bool bNoHailMary = X.bNoHailMary;
+    const int nShift = X.nShift;
+    const int g = nTargetGain;
 
     // Only the plays that can weigh are visited: a play passed over would
     // hold the running sum of the one before it and so never be drawn. A
@@ -1195,10 +1245,10 @@ int Find_Play(GAME_CONTEXT& C, GAME* pGame, int nCategory, int nTargetGain)
         }
         const CARRIER_VIEW* Carrier = X.Carrier;
         nWeighed = nCategory == PLAY_CATEGORY_PASS
-                       ? Weigh_Plays<true>(C, pGame, X, Side, Carrier, nList, nCount, g, nShift, bNoHailMary, nCum,
-                                           nPlayOf, nTotal, bKeep)
-                       : Weigh_Plays<false>(C, pGame, X, Side, Carrier, nList, nCount, g, nShift, bNoHailMary, nCum,
-                                            nPlayOf, nTotal, bKeep);
+                       ? Weigh_Plays<true>(C, pGame, X, Side, Carrier, nList, nCount, g, nShift, bNoHailMary,
+                                           nCum, nPlayOf, nTotal, bKeep)
+                       : Weigh_Plays<false>(C, pGame, X, Side, Carrier, nList, nCount, g, nShift, bNoHailMary,
+                                            nCum, nPlayOf, nTotal, bKeep);
     }
     if (bKeep) {
         pMemo->nCategory = nCategory;
@@ -1236,6 +1286,59 @@ int Find_Offensive_Play(GAME* pGame, int nCategory, int nTargetGain)
 // ---------------------------------------------------------------------------
 // The call
 
+namespace {
+
+// Steps 3-5 of the call (the fixed situations) and what step 7 reads.
+void Read_Call_Situation(GAME* pGame, int nDown, CALL_SITUATION& K)
+{
+    const bool bScrimmage = nDown <= FOURTH_DOWN_CODE;
+    const int S = pGame->nYardLine;
+    const int D = Points_Behind(pGame);
+    const int T = Get_Seconds_Left_In_Half(pGame);
+    K.bScrimmage = bScrimmage;
+    K.nYardLine = S;
+    K.nToGo = pGame->nToGo;
+    K.nBehind = D;
+    K.nHalfLeft = T;
+    K.nFixedCall = -1;
+    K.bTwoMinutePass = false;
+    K.bLastSecondsRun = false;
+
+    // 3. Overtime field goal in easy range (the range is asked only when a
+    // rule needs it: it draws nothing).
+    if (bScrimmage && Should_Kick_Overtime_Field_Goal(pGame) && S <= Get_Field_Goal_Range(pGame) - 10) {
+        K.nFixedCall = HARD_CODED_FIELD_GOAL_PLAY;
+        return;
+    }
+    // 4. The last chance of the half.
+    if (bScrimmage && Is_Last_Play_Of_Half(pGame)) {
+        const int R = Get_Field_Goal_Range(pGame);
+        if (D >= 0 && D <= 3) {
+            if (S <= R + 10) {
+                K.nFixedCall = HARD_CODED_FIELD_GOAL_PLAY;
+                return;
+            }
+        } else if (pGame->nClock < SECONDS_AT_HALF_TIME && S <= R + 10) {
+            K.nFixedCall = HARD_CODED_FIELD_GOAL_PLAY;
+            return;
+        }
+    }
+    // 5. Kneel to end it.
+    if (Should_Kneel_Down(pGame)) {
+        K.nFixedCall = KNEEL_DOWN_PLAY;
+        return;
+    }
+    // 7's reads: a pass when trailing or level in a live game, or too far
+    // out for the time left in the first half; a run may follow at the goal
+    // line in the last seconds.
+    if (T < 120 && bScrimmage) {
+        K.bTwoMinutePass = (D >= 0 && !Is_Game_Decided(pGame)) || (pGame->nClock < SECONDS_AT_HALF_TIME && S >= T / 5);
+        K.bLastSecondsRun = Is_Last_Seconds_Of_Half(pGame) && S <= 2;
+    }
+}
+
+} // namespace
+
 int Call_Offensive_Play(GAME* pGame)
 {
     return Call_Offensive_Play(Get_Game_Context(pGame), pGame);
@@ -1270,28 +1373,20 @@ int Call_Offensive_Play(GAME_CONTEXT& C, GAME* pGame)
     if (nDown == SAFETY_KICK_DOWN || nDown == FURTHER_KICK_DOWN)
         return NORMAL_KICKOFF_CALL;
 
-    const bool bScrimmage = nDown <= FOURTH_DOWN_CODE;
-    const int S = pGame->nYardLine;
-    const int Y = pGame->nToGo;
-    const int D = Points_Behind(pGame);
-    const int T = Get_Seconds_Left_In_Half(pGame);
-
-    // 3. Overtime field goal in easy range (the range is asked only when a
-    // rule needs it: it draws nothing).
-    if (bScrimmage && Should_Kick_Overtime_Field_Goal(pGame) && S <= Get_Field_Goal_Range(pGame) - 10)
-        return HARD_CODED_FIELD_GOAL_PLAY;
-    // 4. The last chance of the half.
-    if (bScrimmage && Is_Last_Play_Of_Half(pGame)) {
-        const int R = Get_Field_Goal_Range(pGame);
-        if (D >= 0 && D <= 3) {
-            if (S <= R + 10)
-                return HARD_CODED_FIELD_GOAL_PLAY;
-        } else if (pGame->nClock < SECONDS_AT_HALF_TIME && S <= R + 10)
-            return HARD_CODED_FIELD_GOAL_PLAY;
+    // 3-5, and the reads of 7: nothing in them draws, so an open snap's
+    // calls read them once (the snap holds the game as it is).
+    CALL_SITUATION Local;
+    const bool bSnap = Is_Snap_Open(C, pGame);
+    CALL_SITUATION& K = bSnap ? C.Snap.Situation : Local;
+    if (!bSnap || !C.Snap.bSituationKnown) {
+        Read_Call_Situation(pGame, nDown, K);
+        C.Snap.bSituationKnown = bSnap;
     }
-    // 5. Kneel to end it.
-    if (Should_Kneel_Down(pGame))
-        return KNEEL_DOWN_PLAY;
+    if (K.nFixedCall >= 0)
+        return K.nFixedCall;
+    const int S = K.nYardLine;
+    const int Y = K.nToGo;
+    const int T = K.nHalfLeft;
 
     // 6. Run or pass.
     const int p = Run_Chance(C, pGame);
@@ -1304,14 +1399,10 @@ int Call_Offensive_Play(GAME_CONTEXT& C, GAME* pGame)
             nCategory = PLAY_CATEGORY_DRAW;
     }
     // 7. Two-minute rules.
-    if (T < 120 && bScrimmage) {
-        if (D >= 0 && !Is_Game_Decided(pGame))
-            nCategory = PLAY_CATEGORY_PASS;
-        if (pGame->nClock < SECONDS_AT_HALF_TIME && S >= T / 5)
-            nCategory = PLAY_CATEGORY_PASS;
-        if (Is_Last_Seconds_Of_Half(pGame) && S <= 2 && Get_Random_Below(4) < 3 - S)
-            nCategory = PLAY_CATEGORY_RUN;
-    }
+    if (K.bTwoMinutePass)
+        nCategory = PLAY_CATEGORY_PASS;
+    if (K.bLastSecondsRun && Get_Random_Below(4) < 3 - S)
+        nCategory = PLAY_CATEGORY_RUN;
     // 8. Target gain by down; the fourth-down decisions.
     int G = Y;
     switch (nDown) {
