@@ -6,6 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "base/int_math.h"
 #include "base/random.h"
 #include "engine/formations.h"
@@ -396,6 +400,59 @@ int Kept_Matchup_Rating(const OFFENSE_VIEW& O, int nOffense, const DEFENSE_VIEW&
     return nKept - 1;
 }
 
+// A side's finished table (the fill, the column scaling and the row maxima)
+// reads nothing but the views of the offence's 60 plays and of the
+// defence's 30: keyed on their indexes among the kept views, which stand for
+// the views exactly (a kept view is never replaced), it is valid for any
+// game whose two sides show the same views. Most clubs run the same
+// built-in plays, so most games copy their tables.
+struct KEPT_TABLES {
+    static constexpr int CAPACITY = 64;
+    static constexpr int KEY_SIZE = OFFENSIVE_PLAY_COUNT + DEFENSIVE_PLAY_COUNT;
+    bool bOn = true;
+    int nCount = 0;
+    int nNext = 0;   // the entry replaced next once all are taken
+    uint64_t nHash[CAPACITY];
+    uint16_t nKey[CAPACITY][KEY_SIZE];
+    int nTable[CAPACITY][OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT];
+    uint64_t nRowMax[CAPACITY][OFFENSIVE_PLAY_COUNT];
+};
+KEPT_TABLES g_KeptTables;
+
+uint64_t Key_Hash(const uint16_t (&nKey)[KEPT_TABLES::KEY_SIZE])
+{
+    uint64_t h = 1469598103934665603ull;
+    for (const uint16_t n : nKey)
+        h = (h ^ n) * 1099511628211ull;
+    return h;
+}
+
+// The entry holding the table of the key, -1 none.
+int Find_Kept_Table(const uint16_t (&nKey)[KEPT_TABLES::KEY_SIZE], uint64_t nHash)
+{
+    for (int e = 0; e < g_KeptTables.nCount; ++e)
+        if (g_KeptTables.nHash[e] == nHash && std::memcmp(g_KeptTables.nKey[e], nKey, sizeof nKey) == 0)
+            return e;
+    return -1;
+}
+
+void Keep_Table(const uint16_t (&nKey)[KEPT_TABLES::KEY_SIZE], uint64_t nHash,
+                const int (&nTable)[OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT],
+                const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT])
+{
+    int e = g_KeptTables.nCount;
+    if (e < KEPT_TABLES::CAPACITY) {
+        ++g_KeptTables.nCount;
+    } else {
+        e = g_KeptTables.nNext;
+        g_KeptTables.nNext = (e + 1) % KEPT_TABLES::CAPACITY;
+    }
+    g_KeptTables.nHash[e] = nHash;
+    std::memcpy(g_KeptTables.nKey[e], nKey, sizeof nKey);
+    std::memcpy(g_KeptTables.nTable[e], nTable, sizeof nTable);
+    std::memcpy(g_KeptTables.nRowMax[e], nRowMax, sizeof nRowMax);
+}
+
 // Mul_Div_Rounded_64(a, b, 1000): for a and b not negative the same
 // rounding is (a b + 500) / 1000, held at INT32_MAX.
 inline int Per_Mille(int a, int b)
@@ -418,7 +475,8 @@ int Shown_Formation_Weight(int nShownFocus, int nPlayFocus)
 // Whether the products of the five predicted rows can be taken in 32 bits:
 // with every entry at least 0, each step's a b + 500 is at most the bound's
 // A B + 500, A the bound of the product so far and B the row's greatest.
-bool Products_Fit_32_Bits(const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT], const int (&nPredicted)[5])
+bool Products_Fit_32_Bits(const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT], const int (&nPredicted)[5],
+                          uint64_t* pBound)
 {
     uint64_t nBound = nRowMax[nPredicted[0]];
     if (nBound > UINT32_MAX)
@@ -432,7 +490,139 @@ bool Products_Fit_32_Bits(const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT], const
             return false;
         nBound = nStep / 1000;
     }
+    *pBound = nBound;
     return true;
+}
+
+static_assert(DEFENSIVE_PLAY_COUNT == 30, "the narrow steps take the plays in seven fours and a pair");
+
+// x / 1000 for every x below 2^32: 274877907 is 2^38 / 1000 rounded up, and
+// its excess of 56 / 2^38 a unit keeps x times it under the next multiple.
+constexpr uint64_t THOUSANDTH_MAGIC = 274877907;
+constexpr int THOUSANDTH_SHIFT = 38;
+
+#if defined(__SSE2__)
+// Four lanes of (a b + 500) / 1000 for lanes whose a b + 500 is below 2^32:
+// the even and the odd lanes' products in 64 bits each, divided by the
+// multiply-high.
+inline __m128i Per_Mille_4(__m128i a, __m128i b)
+{
+    const __m128i k500 = _mm_set1_epi64x(500);
+    const __m128i kMagic = _mm_set1_epi64x(static_cast<long long>(THOUSANDTH_MAGIC));
+    __m128i nEven = _mm_add_epi64(_mm_mul_epu32(a, b), k500);
+    __m128i nOdd = _mm_add_epi64(_mm_mul_epu32(_mm_srli_epi64(a, 32), _mm_srli_epi64(b, 32)), k500);
+    nEven = _mm_srli_epi64(_mm_mul_epu32(nEven, kMagic), THOUSANDTH_SHIFT);
+    nOdd = _mm_srli_epi64(_mm_mul_epu32(nOdd, kMagic), THOUSANDTH_SHIFT);
+    return _mm_or_si128(nEven, _mm_slli_epi64(nOdd, 32));
+}
+
+// The 30 plays in eight lanes of four (the last two lanes 0).
+struct LANES {
+    __m128i v[8];
+};
+
+inline LANES Load_Lanes(const int* p)
+{
+    LANES L;
+    for (int q = 0; q < 7; ++q)
+        L.v[q] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4 * q));
+    L.v[7] = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + 28));
+    return L;
+}
+
+inline void Store_Lanes(const LANES& L, uint32_t* p)
+{
+    for (int q = 0; q < 7; ++q)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 4 * q), L.v[q]);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(p + 28), L.v[7]);
+}
+
+inline void Per_Mille_Lanes(LANES& L, const int* pRow)
+{
+    const LANES R = Load_Lanes(pRow);
+    for (int q = 0; q < 8; ++q)
+        L.v[q] = Per_Mille_4(L.v[q], R.v[q]);
+}
+#endif
+
+// The five predictions' products when Products_Fit_32_Bits holds.
+void Narrow_Products(const int (&Table)[OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT], const int (&nPredicted)[5],
+                     uint32_t (&nNarrow)[DEFENSIVE_PLAY_COUNT])
+{
+#if defined(__SSE2__)
+    LANES L = Load_Lanes(Table[nPredicted[0]]);
+    for (int k = 1; k < 5; ++k)
+        Per_Mille_Lanes(L, Table[nPredicted[k]]);
+    Store_Lanes(L, nNarrow);
+#else
+    const int* pFirst = Table[nPredicted[0]];
+    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+        nNarrow[j] = static_cast<uint32_t>(pFirst[j]);
+    for (int k = 1; k < 5; ++k) {
+        const int* pRow = Table[nPredicted[k]];
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+            nNarrow[j] = (nNarrow[j] * static_cast<uint32_t>(pRow[j]) + 500u) / 1000u;
+    }
+#endif
+}
+
+// Per_Mille(Per_Mille(m, w), s) of each play for products m at most nBound,
+// weights w of 0-1000 and fits s of 0 to nFitMax, when every step stays
+// below 2^32 (the first step's result is at most m).
+bool Weights_Fit_32_Bits(uint64_t nBound, uint64_t nFitMax)
+{
+    return nBound * 1000 + 500 <= UINT32_MAX && nFitMax <= UINT32_MAX && nBound * nFitMax + 500 <= UINT32_MAX;
+}
+
+void Narrow_Weighed(const int (&nProduct)[DEFENSIVE_PLAY_COUNT], const int* pWeight, const int* pFit,
+                    uint32_t (&nValue)[DEFENSIVE_PLAY_COUNT])
+{
+#if defined(__SSE2__)
+    LANES L = Load_Lanes(nProduct);
+    Per_Mille_Lanes(L, pWeight);
+    Per_Mille_Lanes(L, pFit);
+    Store_Lanes(L, nValue);
+#else
+    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+        const uint32_t a = (static_cast<uint32_t>(nProduct[j]) * static_cast<uint32_t>(pWeight[j]) + 500u) / 1000u;
+        nValue[j] = (a * static_cast<uint32_t>(pFit[j]) + 500u) / 1000u;
+    }
+#endif
+}
+
+// Each play weighs 1000 when the defence shows no formation.
+constexpr int NO_SHOWN_WEIGHT[DEFENSIVE_PLAY_COUNT] = {
+    1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000,
+    1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000,
+};
+
+// The products of the predictions; true with their bound when they were
+// taken in 32 bits.
+bool Predicted_Products(const MATCHUP_TABLES& M, int bOffense, const int (&nPredicted)[5],
+                        int (&nProduct)[DEFENSIVE_PLAY_COUNT], uint64_t* pBound)
+{
+    const auto& Table = M.nTable[bOffense];
+    if (Products_Fit_32_Bits(M.nRowMax[bOffense], nPredicted, pBound)) {
+        // No entry below 0 and every a b + 500 within 32 bits: the same
+        // quotients, with no saturation to reach.
+        uint32_t nNarrow[DEFENSIVE_PLAY_COUNT];
+        Narrow_Products(Table, nPredicted, nNarrow);
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+            nProduct[j] = static_cast<int>(nNarrow[j]);
+        return true;
+    }
+    // Each play's product over the five predictions, prediction by
+    // prediction for all plays at once. The product starts at 1000, and
+    // Per_Mille(1000, b) is b exactly.
+    const int* pFirst = Table[nPredicted[0]];
+    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+        nProduct[j] = pFirst[j];
+    for (int k = 1; k < 5; ++k) {
+        const int* pRow = Table[nPredicted[k]];
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+            nProduct[j] = Per_Mille(nProduct[j], pRow[j]);
+    }
+    return false;
 }
 
 int Side_Team(const GAME* pGame, int bSide)
@@ -502,6 +692,11 @@ int Get_Play_Matchup_Rating(int o, int i, int d, int j)
     return Matchup_Rating(View_Offense(o, i), View_Defense(d, j));
 }
 
+void Set_Matchup_Table_Keeping(bool bOn)
+{
+    g_KeptTables.bOn = bOn;
+}
+
 void Build_Play_Matchup_Table(const GAME* pGame)
 {
     if (!pGame) {
@@ -534,6 +729,14 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
             M.nSystemMatch[bDefSide][j] =
                 Defense[j].bValid ? Get_Defensive_Formation_System_Match(nAlignment, Defense[j].nFormation) : 0;
         }
+        uint64_t nFitMax = 0;
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+            const int nFit = M.nSystemMatch[1 - bOffense][j];
+            nFitMax = nFit < 0 ? UINT64_MAX : std::max(nFitMax, static_cast<uint64_t>(nFit));
+            if (nFit < 0)
+                break;
+        }
+        M.nFitMax[1 - bOffense] = nFitMax;
         auto& Table = M.nTable[bOffense];
         // Many plays look alike to the models (the same route depth and
         // release, the same hole and draw): each distinct view is rated once.
@@ -550,8 +753,32 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
             nView[i] = k;
         }
         int nOffenseIndex[OFFENSIVE_PLAY_COUNT];
-        for (int k = 0; k < nDistinct; ++k)
+        bool bKeep = g_KeptTables.bOn;
+        for (int k = 0; k < nDistinct; ++k) {
             nOffenseIndex[k] = Offense_View_Index(Distinct[k]);
+            bKeep = bKeep && nOffenseIndex[k] >= 0;
+        }
+        int nDefenseIndex[DEFENSIVE_PLAY_COUNT];
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+            // A play of an unknown role is rated (and reported) every time.
+            nDefenseIndex[j] = Has_Known_Roles(Defense[j]) ? Defense_View_Index(Defense[j]) : -1;
+            bKeep = bKeep && nDefenseIndex[j] >= 0;
+        }
+        uint16_t nKey[KEPT_TABLES::KEY_SIZE] = {};
+        uint64_t nHash = 0;
+        if (bKeep) {
+            for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
+                nKey[i] = static_cast<uint16_t>(nOffenseIndex[nView[i]]);
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+                nKey[OFFENSIVE_PLAY_COUNT + j] = static_cast<uint16_t>(nDefenseIndex[j]);
+            nHash = Key_Hash(nKey);
+            const int e = Find_Kept_Table(nKey, nHash);
+            if (e >= 0) {
+                std::memcpy(Table, g_KeptTables.nTable[e], sizeof Table);
+                std::memcpy(M.nRowMax[bOffense], g_KeptTables.nRowMax[e], sizeof M.nRowMax[bOffense]);
+                continue;
+            }
+        }
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
             if (!Has_Known_Roles(Defense[j])) {
                 // An unknown role is reported by every rating, as often as before.
@@ -560,9 +787,8 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
                 continue;
             }
             int nRating[OFFENSIVE_PLAY_COUNT];
-            const int nDefenseIndex = Defense_View_Index(Defense[j]);
             for (int k = 0; k < nDistinct; ++k)
-                nRating[k] = Kept_Matchup_Rating(Distinct[k], nOffenseIndex[k], Defense[j], nDefenseIndex);
+                nRating[k] = Kept_Matchup_Rating(Distinct[k], nOffenseIndex[k], Defense[j], nDefenseIndex[j]);
             for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
                 Table[i][j] = nRating[nView[i]];
         }
@@ -591,6 +817,8 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
             }
             M.nRowMax[bOffense][i] = nLow < 0 ? UINT64_MAX : static_cast<uint64_t>(nHigh);
         }
+        if (bKeep)
+            Keep_Table(nKey, nHash, Table, M.nRowMax[bOffense]);
     }
     for (int bDefense = 0; bDefense < 2; ++bDefense)
         for (int F = FIRST_DEFENSIVE_FORMATION; F <= LAST_DEFENSIVE_FORMATION; ++F) {
@@ -664,33 +892,47 @@ float Get_Run_Call_Matchup_Factor(const GAME* pGame, int nOffensivePlay, int nDe
 void Get_Predicted_Call_Products(const MATCHUP_TABLES& M, int bOffense, const int (&nPredicted)[5],
                                  int (&nProduct)[DEFENSIVE_PLAY_COUNT])
 {
-    const auto& Table = M.nTable[bOffense];
-    // Each play's product over the five predictions, prediction by
-    // prediction for all plays at once (the same steps, taken side by side).
-    // The product starts at 1000, and Per_Mille(1000, b) is b exactly.
-    const int* pFirst = Table[nPredicted[0]];
-    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-        nProduct[j] = pFirst[j];
-    if (Products_Fit_32_Bits(M.nRowMax[bOffense], nPredicted)) {
-        // No entry below 0 and every a b + 500 within 32 bits: the same
-        // quotients, with no saturation to reach.
-        uint32_t nNarrow[DEFENSIVE_PLAY_COUNT];
-        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-            nNarrow[j] = static_cast<uint32_t>(nProduct[j]);
-        for (int k = 1; k < 5; ++k) {
-            const int* pRow = Table[nPredicted[k]];
-            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-                nNarrow[j] = (nNarrow[j] * static_cast<uint32_t>(pRow[j]) + 500u) / 1000u;
+    uint64_t nBound = 0;
+    Predicted_Products(M, bOffense, nPredicted, nProduct, &nBound);
+}
+
+int64_t Get_Defensive_Call_Sums(const MATCHUP_TABLES& M, int bOffense, const int (&nPredicted)[5], int F, int f,
+                                int64_t (&nCum)[DEFENSIVE_PLAY_COUNT])
+{
+    const int bDefense = 1 - bOffense;
+    const bool bShown = Is_Defensive_Formation(F);
+    const int* pShownWeight = bShown ? M.nShownWeight[bDefense][F - FIRST_DEFENSIVE_FORMATION] : nullptr;
+
+    int nProduct[DEFENSIVE_PLAY_COUNT];
+    uint64_t nBound = 0;
+    const bool bNarrow = Predicted_Products(M, bOffense, nPredicted, nProduct, &nBound);
+
+    int64_t nTotal = 0;
+    if (bNarrow && Weights_Fit_32_Bits(nBound, M.nFitMax[bDefense])) {
+        // Products, weights and fits none below 0 and every step within 32
+        // bits: the same two per mille steps, taken four plays at a time.
+        uint32_t nValue[DEFENSIVE_PLAY_COUNT];
+        Narrow_Weighed(nProduct, bShown ? pShownWeight : NO_SHOWN_WEIGHT, M.nSystemMatch[bDefense], nValue);
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+            int64_t v = nValue[j];
+            if (f != 0 && M.bDouble[bDefense][j])
+                v *= f + 1;
+            nTotal += std::max<int64_t>(v, 0);
+            nCum[j] = nTotal;
         }
-        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-            nProduct[j] = static_cast<int>(nNarrow[j]);
     } else {
-        for (int k = 1; k < 5; ++k) {
-            const int* pRow = Table[nPredicted[k]];
-            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-                nProduct[j] = Per_Mille(nProduct[j], pRow[j]);
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+            const int w = bShown ? pShownWeight[j] : 1000;
+            const int m = nProduct[j];
+            int64_t v = Per_Mille(Per_Mille(m, w), M.nSystemMatch[bDefense][j]);
+            if (f != 0 && M.bDouble[bDefense][j])
+                v *= f + 1;
+            nTotal += std::max<int64_t>(v, 0);
+            nCum[j] = nTotal;
         }
     }
+
+    return nTotal;
 }
 
 int Call_Defensive_Play(GAME* pGame)
@@ -720,23 +962,9 @@ int Call_Defensive_Play(GAME_CONTEXT& Context, GAME* pGame)
 
     const int bOffense = Offense_Side(pGame);
     const int bDefense = 1 - bOffense;
-    const bool bShown = Is_Defensive_Formation(F);
-    const int* pShownWeight = bShown ? M.nShownWeight[bDefense][F - FIRST_DEFENSIVE_FORMATION] : nullptr;
-
-    int nProduct[DEFENSIVE_PLAY_COUNT];
-    Get_Predicted_Call_Products(M, bOffense, nPredicted, nProduct);
 
     int64_t nCum[DEFENSIVE_PLAY_COUNT];
-    int64_t nTotal = 0;
-    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
-        const int w = bShown ? pShownWeight[j] : 1000;
-        const int m = nProduct[j];
-        int64_t v = Per_Mille(Per_Mille(m, w), M.nSystemMatch[bDefense][j]);
-        if (f != 0 && M.bDouble[bDefense][j])
-            v *= f + 1;
-        nTotal += std::max<int64_t>(v, 0);
-        nCum[j] = nTotal;
-    }
+    const int64_t nTotal = Get_Defensive_Call_Sums(M, bOffense, nPredicted, F, f, nCum);
 
     Generate_Random_Number();   // drawn and set aside
     const double u = Random_Word_To_Fraction(Generate_Random_Number());
