@@ -65,17 +65,23 @@ OFFENSE_VIEW View_Offense(int o, int i)
 
 DEFENSE_VIEW View_Defense(int d, int j)
 {
-    DEFENSE_VIEW V{};
-    V.bValid = Is_Valid_Defensive_Play(d, j);
-    if (!V.bValid)
+    // One object returned from every path, built in place; every field of a
+    // valid play's view is set below.
+    DEFENSE_VIEW V;
+    if (!Is_Valid_Defensive_Play(d, j)) {
+        V = DEFENSE_VIEW{};
         return V;
+    }
+    V.bValid = true;
     V.nFormation = Get_Defensive_Play_Formation(d, j);
     V.nFocus = Get_Defensive_Formation_Pass_Focus(V.nFormation);
+    bool bDouble = false;
     for (int s = 0; s < DEFENDER_PLACES; ++s) {
         V.nRole[s] = Get_Defensive_Play_Role(d, j, s);
-        V.bDouble = V.bDouble || V.nRole[s] == ROLE_DOUBLE_TEAM;
+        bDouble = bDouble || V.nRole[s] == ROLE_DOUBLE_TEAM;
         Get_Formation_Coordinate(V.nFormation, s, &V.x[s], &V.y[s]);
     }
+    V.bDouble = bDouble;
     return V;
 }
 
@@ -291,10 +297,20 @@ int Matchup_Rating(const OFFENSE_VIEW& O, const DEFENSE_VIEW& D)
     return 1000;
 }
 
-bool Same_View(const OFFENSE_VIEW& a, const OFFENSE_VIEW& b)
+// Every field of an offensive view in two words: two views are the same
+// when their words are.
+struct VIEW_WORDS {
+    uint64_t nFlagsAndDepth;
+    uint64_t nHole;
+    bool operator==(const VIEW_WORDS&) const = default;
+};
+
+VIEW_WORDS Words_Of(const OFFENSE_VIEW& V)
 {
-    return a.bPass == b.bPass && a.bRun == b.bRun && a.bQuick == b.bQuick && a.bDraw == b.bDraw &&
-           a.nDepth == b.nDepth && a.nHole == b.nHole;
+    return {static_cast<uint64_t>(V.bPass) | static_cast<uint64_t>(V.bRun) << 1 |
+                static_cast<uint64_t>(V.bQuick) << 2 | static_cast<uint64_t>(V.bDraw) << 3 |
+                static_cast<uint64_t>(static_cast<uint32_t>(V.nDepth)) << 32,
+            static_cast<uint32_t>(V.nHole)};
 }
 
 // Every role of the play is one the models rate (an invalid play rates 0
@@ -317,10 +333,14 @@ struct VIEW_RATINGS {
     static constexpr int CAPACITY = 192;
     int nOffense = 0;
     int nDefense = 0;
-    OFFENSE_VIEW Offense[CAPACITY];
+    VIEW_WORDS Offense[CAPACITY];
     DEFENSE_VIEW Defense[CAPACITY];
     uint64_t nDefenseKey[CAPACITY];
     int nRating[CAPACITY][CAPACITY];   // rating + 1, 0 not yet rated
+    // The index + 1 of the view a team's play had when last looked up, 0
+    // none: tried first, and taken only when the view is the same.
+    int nDefenseHint[TOTAL_NUMBER_OF_TEAMS][DEFENSIVE_PLAY_COUNT];
+    int nOffenseHint[TOTAL_NUMBER_OF_TEAMS][OFFENSIVE_PLAY_COUNT];
 };
 VIEW_RATINGS g_Views;
 
@@ -360,10 +380,10 @@ bool Same_Defense(const DEFENSE_VIEW& a, const DEFENSE_VIEW& b)
 
 // The index of a view among those kept, adding it when there is room; -1
 // when there is none.
-int Offense_View_Index(const OFFENSE_VIEW& O)
+int Find_Offense_View(const VIEW_WORDS& O)
 {
     for (int k = 0; k < g_Views.nOffense; ++k)
-        if (Same_View(g_Views.Offense[k], O))
+        if (g_Views.Offense[k] == O)
             return k;
     if (g_Views.nOffense == VIEW_RATINGS::CAPACITY)
         return -1;
@@ -371,7 +391,20 @@ int Offense_View_Index(const OFFENSE_VIEW& O)
     return g_Views.nOffense++;
 }
 
-int Defense_View_Index(const DEFENSE_VIEW& D)
+// The view of play i of team o, as Defense_View_Index below.
+int Offense_View_Index(const VIEW_WORDS& O, int o, int i)
+{
+    if (o < 0 || o >= TOTAL_NUMBER_OF_TEAMS)
+        return Find_Offense_View(O);
+    int& nHint = g_Views.nOffenseHint[o][i];
+    if (nHint > 0 && g_Views.Offense[nHint - 1] == O)
+        return nHint - 1;
+    const int k = Find_Offense_View(O);
+    nHint = k + 1;
+    return k;
+}
+
+int Find_Defense_View(const DEFENSE_VIEW& D)
 {
     const uint64_t nKey = Defense_Key(D);
     for (int k = 0; k < g_Views.nDefense; ++k)
@@ -382,6 +415,21 @@ int Defense_View_Index(const DEFENSE_VIEW& D)
     g_Views.Defense[g_Views.nDefense] = D;
     g_Views.nDefenseKey[g_Views.nDefense] = nKey;
     return g_Views.nDefense++;
+}
+
+// The view of play j of team d: a kept view stands once among the kept ones,
+// so the one the play had last time, when it is the same, is the one the
+// search would find.
+int Defense_View_Index(const DEFENSE_VIEW& D, int d, int j)
+{
+    if (d < 0 || d >= TOTAL_NUMBER_OF_TEAMS)
+        return Find_Defense_View(D);
+    int& nHint = g_Views.nDefenseHint[d][j];
+    if (nHint > 0 && Same_Defense(g_Views.Defense[nHint - 1], D))
+        return nHint - 1;
+    const int k = Find_Defense_View(D);
+    nHint = k + 1;
+    return k;
 }
 
 // Matchup_Rating of two views, kept by their indexes (-1: not kept).
@@ -406,6 +454,8 @@ int Kept_Matchup_Rating(const OFFENSE_VIEW& O, int nOffense, const DEFENSE_VIEW&
 // the views exactly (a kept view is never replaced), it is valid for any
 // game whose two sides show the same views. Most clubs run the same
 // built-in plays, so most games copy their tables.
+constexpr int SHOWN_FORMATIONS = LAST_DEFENSIVE_FORMATION - FIRST_DEFENSIVE_FORMATION + 1;
+
 struct KEPT_TABLES {
     static constexpr int CAPACITY = 64;
     static constexpr int KEY_SIZE = OFFENSIVE_PLAY_COUNT + DEFENSIVE_PLAY_COUNT;
@@ -416,6 +466,9 @@ struct KEPT_TABLES {
     uint16_t nKey[CAPACITY][KEY_SIZE];
     int nTable[CAPACITY][OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT];
     uint64_t nRowMax[CAPACITY][OFFENSIVE_PLAY_COUNT];
+    // The defending side's shown-formation weights: they read the pass
+    // focus of its plays' formations alone, part of their views.
+    int nShownWeight[CAPACITY][SHOWN_FORMATIONS][DEFENSIVE_PLAY_COUNT];
 };
 KEPT_TABLES g_KeptTables;
 
@@ -438,7 +491,8 @@ int Find_Kept_Table(const uint16_t (&nKey)[KEPT_TABLES::KEY_SIZE], uint64_t nHas
 
 void Keep_Table(const uint16_t (&nKey)[KEPT_TABLES::KEY_SIZE], uint64_t nHash,
                 const int (&nTable)[OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT],
-                const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT])
+                const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT],
+                const int (&nShownWeight)[SHOWN_FORMATIONS][DEFENSIVE_PLAY_COUNT])
 {
     int e = g_KeptTables.nCount;
     if (e < KEPT_TABLES::CAPACITY) {
@@ -451,6 +505,7 @@ void Keep_Table(const uint16_t (&nKey)[KEPT_TABLES::KEY_SIZE], uint64_t nHash,
     std::memcpy(g_KeptTables.nKey[e], nKey, sizeof nKey);
     std::memcpy(g_KeptTables.nTable[e], nTable, sizeof nTable);
     std::memcpy(g_KeptTables.nRowMax[e], nRowMax, sizeof nRowMax);
+    std::memcpy(g_KeptTables.nShownWeight[e], nShownWeight, sizeof nShownWeight);
 }
 
 // Mul_Div_Rounded_64(a, b, 1000): for a and b not negative the same
@@ -467,9 +522,25 @@ inline int Per_Mille(int a, int b)
 
 // A defensive play's weight when the defence shows a formation of pass
 // focus nShownFocus: 1000 at the play's own focus, 0 at 150 or more from it.
+struct SHOWN_WEIGHTS {
+    int nWeight[150];   // by the distance of the two foci, 0-149
+};
+
+constexpr SHOWN_WEIGHTS Make_Shown_Weights()
+{
+    SHOWN_WEIGHTS W{};
+    for (int n = 0; n < 150; ++n)
+        W.nWeight[n] = Mul_Div_Rounded_By<150>(150 - n, 1000);
+    return W;
+}
+
+// The weights worked out once for every distance at which they are not 0.
+constexpr SHOWN_WEIGHTS SHOWN_WEIGHT = Make_Shown_Weights();
+
 int Shown_Formation_Weight(int nShownFocus, int nPlayFocus)
 {
-    return Mul_Div_Rounded_By<150>(std::max(0, 150 - std::abs(nShownFocus - nPlayFocus)), 1000);
+    const int nDistance = std::abs(nShownFocus - nPlayFocus);
+    return nDistance < 150 ? SHOWN_WEIGHT.nWeight[nDistance] : 0;
 }
 
 // Whether the products of the five predicted rows can be taken in 32 bits:
@@ -741,27 +812,33 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
         // Many plays look alike to the models (the same route depth and
         // release, the same hole and draw): each distinct view is rated once.
         OFFENSE_VIEW Distinct[OFFENSIVE_PLAY_COUNT];
+        VIEW_WORDS DistinctWords[OFFENSIVE_PLAY_COUNT];
         int nView[OFFENSIVE_PLAY_COUNT];
+        int nFirstPlay[OFFENSIVE_PLAY_COUNT];   // the first play of each distinct view
         int nDistinct = 0;
         for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
             const OFFENSE_VIEW Offense = View_Offense(o, i);
+            const VIEW_WORDS Words = Words_Of(Offense);
             int k = 0;
-            while (k < nDistinct && !Same_View(Distinct[k], Offense))
+            while (k < nDistinct && !(DistinctWords[k] == Words))
                 ++k;
-            if (k == nDistinct)
-                Distinct[nDistinct++] = Offense;
+            if (k == nDistinct) {
+                nFirstPlay[nDistinct] = i;
+                Distinct[nDistinct] = Offense;
+                DistinctWords[nDistinct++] = Words;
+            }
             nView[i] = k;
         }
         int nOffenseIndex[OFFENSIVE_PLAY_COUNT];
         bool bKeep = g_KeptTables.bOn;
         for (int k = 0; k < nDistinct; ++k) {
-            nOffenseIndex[k] = Offense_View_Index(Distinct[k]);
+            nOffenseIndex[k] = Offense_View_Index(DistinctWords[k], o, nFirstPlay[k]);
             bKeep = bKeep && nOffenseIndex[k] >= 0;
         }
         int nDefenseIndex[DEFENSIVE_PLAY_COUNT];
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
             // A play of an unknown role is rated (and reported) every time.
-            nDefenseIndex[j] = Has_Known_Roles(Defense[j]) ? Defense_View_Index(Defense[j]) : -1;
+            nDefenseIndex[j] = Has_Known_Roles(Defense[j]) ? Defense_View_Index(Defense[j], d, j) : -1;
             bKeep = bKeep && nDefenseIndex[j] >= 0;
         }
         uint16_t nKey[KEPT_TABLES::KEY_SIZE] = {};
@@ -776,6 +853,8 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
             if (e >= 0) {
                 std::memcpy(Table, g_KeptTables.nTable[e], sizeof Table);
                 std::memcpy(M.nRowMax[bOffense], g_KeptTables.nRowMax[e], sizeof M.nRowMax[bOffense]);
+                std::memcpy(M.nShownWeight[1 - bOffense], g_KeptTables.nShownWeight[e],
+                            sizeof M.nShownWeight[1 - bOffense]);
                 continue;
             }
         }
@@ -817,16 +896,16 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
             }
             M.nRowMax[bOffense][i] = nLow < 0 ? UINT64_MAX : static_cast<uint64_t>(nHigh);
         }
-        if (bKeep)
-            Keep_Table(nKey, nHash, Table, M.nRowMax[bOffense]);
-    }
-    for (int bDefense = 0; bDefense < 2; ++bDefense)
+        const int bDefending = 1 - bOffense;
         for (int F = FIRST_DEFENSIVE_FORMATION; F <= LAST_DEFENSIVE_FORMATION; ++F) {
             const int nShownFocus = Get_Defensive_Formation_Pass_Focus(F);
             for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-                M.nShownWeight[bDefense][F - FIRST_DEFENSIVE_FORMATION][j] =
-                    Shown_Formation_Weight(nShownFocus, M.nFocus[bDefense][j]);
+                M.nShownWeight[bDefending][F - FIRST_DEFENSIVE_FORMATION][j] =
+                    Shown_Formation_Weight(nShownFocus, M.nFocus[bDefending][j]);
         }
+        if (bKeep)
+            Keep_Table(nKey, nHash, Table, M.nRowMax[bOffense], M.nShownWeight[bDefending]);
+    }
     M.nAway = pGame->nAwayTeam;
     M.nHome = pGame->nHomeTeam;
     M.bBuilt = true;
@@ -913,10 +992,19 @@ int64_t Get_Defensive_Call_Sums(const MATCHUP_TABLES& M, int bOffense, const int
         // bits: the same two per mille steps, taken four plays at a time.
         uint32_t nValue[DEFENSIVE_PLAY_COUNT];
         Narrow_Weighed(nProduct, bShown ? pShownWeight : NO_SHOWN_WEIGHT, M.nSystemMatch[bDefense], nValue);
+        if (f == 0) {
+            // No play weighs double, and none is below 0.
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+                nTotal += nValue[j];
+                nCum[j] = nTotal;
+            }
+            return nTotal;
+        }
+        const int64_t nDouble = f + 1;
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
             int64_t v = nValue[j];
-            if (f != 0 && M.bDouble[bDefense][j])
-                v *= f + 1;
+            if (M.bDouble[bDefense][j])
+                v *= nDouble;
             nTotal += std::max<int64_t>(v, 0);
             nCum[j] = nTotal;
         }

@@ -298,6 +298,8 @@ namespace {
 struct TABLE_COPY {
     int nTable[2][OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT];
     uint64_t nRowMax[2][OFFENSIVE_PLAY_COUNT];
+    int nShownWeight[2][LAST_DEFENSIVE_FORMATION - FIRST_DEFENSIVE_FORMATION + 1][DEFENSIVE_PLAY_COUNT];
+    uint64_t nFitMax[2];
 };
 
 std::unique_ptr<TABLE_COPY> Copy_Tables(const MATCHUP_TABLES& M)
@@ -305,12 +307,20 @@ std::unique_ptr<TABLE_COPY> Copy_Tables(const MATCHUP_TABLES& M)
     auto pCopy = std::make_unique<TABLE_COPY>();
     std::memcpy(pCopy->nTable, M.nTable, sizeof M.nTable);
     std::memcpy(pCopy->nRowMax, M.nRowMax, sizeof M.nRowMax);
+    std::memcpy(pCopy->nShownWeight, M.nShownWeight, sizeof M.nShownWeight);
+    std::memcpy(pCopy->nFitMax, M.nFitMax, sizeof M.nFitMax);
     return pCopy;
 }
 
 int Differences(const TABLE_COPY& a, const TABLE_COPY& b)
 {
     int n = 0;
+    for (int s = 0; s < 2; ++s) {
+        n += a.nFitMax[s] != b.nFitMax[s];
+        for (const auto& Row : a.nShownWeight[s])
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+                n += Row[j] != b.nShownWeight[s][&Row - a.nShownWeight[s]][j];
+    }
     for (int s = 0; s < 2; ++s)
         for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
             n += a.nRowMax[s][i] != b.nRowMax[s][i];
@@ -369,6 +379,21 @@ TEST_F(DefenseCallingTest, KeptTablesFollowEveryPlayTheyRead)
     for (int r = 0; r < 5; ++r)
         Set_Offensive_Play_Route(1, BENCH, r, nRoute[r]);
     EXPECT_EQ(Differences(*Kept(), *pOriginal), 0);
+
+    // Another game of the same clubs, in a context of its own, gets all of
+    // it from the kept tables.
+    auto pOther = std::make_unique<GAME_CONTEXT>();
+    MATCHUP_TABLES& O = pOther->Matchup;
+    std::memset(O.nTable, 0x55, sizeof O.nTable);
+    std::memset(O.nRowMax, 0x55, sizeof O.nRowMax);
+    std::memset(O.nShownWeight, 0x55, sizeof O.nShownWeight);
+    std::memset(O.nFitMax, 0x55, sizeof O.nFitMax);
+    GAME Other = m_Game;
+    {
+        const GAME_CONTEXT_BINDING Binding(&Other, *pOther);
+        Build_Play_Matchup_Table(&Other);
+    }
+    EXPECT_EQ(Differences(*Copy_Tables(O), *pOriginal), 0);
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
