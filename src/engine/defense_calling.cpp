@@ -6,6 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "base/int_math.h"
 #include "base/random.h"
 #include "engine/formations.h"
@@ -61,17 +65,23 @@ OFFENSE_VIEW View_Offense(int o, int i)
 
 DEFENSE_VIEW View_Defense(int d, int j)
 {
-    DEFENSE_VIEW V{};
-    V.bValid = Is_Valid_Defensive_Play(d, j);
-    if (!V.bValid)
+    // One object returned from every path, built in place; every field of a
+    // valid play's view is set below.
+    DEFENSE_VIEW V;
+    if (!Is_Valid_Defensive_Play(d, j)) {
+        V = DEFENSE_VIEW{};
         return V;
+    }
+    V.bValid = true;
     V.nFormation = Get_Defensive_Play_Formation(d, j);
     V.nFocus = Get_Defensive_Formation_Pass_Focus(V.nFormation);
+    bool bDouble = false;
     for (int s = 0; s < DEFENDER_PLACES; ++s) {
         V.nRole[s] = Get_Defensive_Play_Role(d, j, s);
-        V.bDouble = V.bDouble || V.nRole[s] == ROLE_DOUBLE_TEAM;
+        bDouble = bDouble || V.nRole[s] == ROLE_DOUBLE_TEAM;
         Get_Formation_Coordinate(V.nFormation, s, &V.x[s], &V.y[s]);
     }
+    V.bDouble = bDouble;
     return V;
 }
 
@@ -287,10 +297,20 @@ int Matchup_Rating(const OFFENSE_VIEW& O, const DEFENSE_VIEW& D)
     return 1000;
 }
 
-bool Same_View(const OFFENSE_VIEW& a, const OFFENSE_VIEW& b)
+// Every field of an offensive view in two words: two views are the same
+// when their words are.
+struct VIEW_WORDS {
+    uint64_t nFlagsAndDepth;
+    uint64_t nHole;
+    bool operator==(const VIEW_WORDS&) const = default;
+};
+
+VIEW_WORDS Words_Of(const OFFENSE_VIEW& V)
 {
-    return a.bPass == b.bPass && a.bRun == b.bRun && a.bQuick == b.bQuick && a.bDraw == b.bDraw &&
-           a.nDepth == b.nDepth && a.nHole == b.nHole;
+    return {static_cast<uint64_t>(V.bPass) | static_cast<uint64_t>(V.bRun) << 1 |
+                static_cast<uint64_t>(V.bQuick) << 2 | static_cast<uint64_t>(V.bDraw) << 3 |
+                static_cast<uint64_t>(static_cast<uint32_t>(V.nDepth)) << 32,
+            static_cast<uint32_t>(V.nHole)};
 }
 
 // Every role of the play is one the models rate (an invalid play rates 0
@@ -313,10 +333,14 @@ struct VIEW_RATINGS {
     static constexpr int CAPACITY = 192;
     int nOffense = 0;
     int nDefense = 0;
-    OFFENSE_VIEW Offense[CAPACITY];
+    VIEW_WORDS Offense[CAPACITY];
     DEFENSE_VIEW Defense[CAPACITY];
     uint64_t nDefenseKey[CAPACITY];
     int nRating[CAPACITY][CAPACITY];   // rating + 1, 0 not yet rated
+    // The index + 1 of the view a team's play had when last looked up, 0
+    // none: tried first, and taken only when the view is the same.
+    int nDefenseHint[TOTAL_NUMBER_OF_TEAMS][DEFENSIVE_PLAY_COUNT];
+    int nOffenseHint[TOTAL_NUMBER_OF_TEAMS][OFFENSIVE_PLAY_COUNT];
 };
 VIEW_RATINGS g_Views;
 
@@ -356,10 +380,10 @@ bool Same_Defense(const DEFENSE_VIEW& a, const DEFENSE_VIEW& b)
 
 // The index of a view among those kept, adding it when there is room; -1
 // when there is none.
-int Offense_View_Index(const OFFENSE_VIEW& O)
+int Find_Offense_View(const VIEW_WORDS& O)
 {
     for (int k = 0; k < g_Views.nOffense; ++k)
-        if (Same_View(g_Views.Offense[k], O))
+        if (g_Views.Offense[k] == O)
             return k;
     if (g_Views.nOffense == VIEW_RATINGS::CAPACITY)
         return -1;
@@ -367,7 +391,20 @@ int Offense_View_Index(const OFFENSE_VIEW& O)
     return g_Views.nOffense++;
 }
 
-int Defense_View_Index(const DEFENSE_VIEW& D)
+// The view of play i of team o, as Defense_View_Index below.
+int Offense_View_Index(const VIEW_WORDS& O, int o, int i)
+{
+    if (o < 0 || o >= TOTAL_NUMBER_OF_TEAMS)
+        return Find_Offense_View(O);
+    int& nHint = g_Views.nOffenseHint[o][i];
+    if (nHint > 0 && g_Views.Offense[nHint - 1] == O)
+        return nHint - 1;
+    const int k = Find_Offense_View(O);
+    nHint = k + 1;
+    return k;
+}
+
+int Find_Defense_View(const DEFENSE_VIEW& D)
 {
     const uint64_t nKey = Defense_Key(D);
     for (int k = 0; k < g_Views.nDefense; ++k)
@@ -378,6 +415,21 @@ int Defense_View_Index(const DEFENSE_VIEW& D)
     g_Views.Defense[g_Views.nDefense] = D;
     g_Views.nDefenseKey[g_Views.nDefense] = nKey;
     return g_Views.nDefense++;
+}
+
+// The view of play j of team d: a kept view stands once among the kept ones,
+// so the one the play had last time, when it is the same, is the one the
+// search would find.
+int Defense_View_Index(const DEFENSE_VIEW& D, int d, int j)
+{
+    if (d < 0 || d >= TOTAL_NUMBER_OF_TEAMS)
+        return Find_Defense_View(D);
+    int& nHint = g_Views.nDefenseHint[d][j];
+    if (nHint > 0 && Same_Defense(g_Views.Defense[nHint - 1], D))
+        return nHint - 1;
+    const int k = Find_Defense_View(D);
+    nHint = k + 1;
+    return k;
 }
 
 // Matchup_Rating of two views, kept by their indexes (-1: not kept).
@@ -396,6 +448,66 @@ int Kept_Matchup_Rating(const OFFENSE_VIEW& O, int nOffense, const DEFENSE_VIEW&
     return nKept - 1;
 }
 
+// A side's finished table (the fill, the column scaling and the row maxima)
+// reads nothing but the views of the offence's 60 plays and of the
+// defence's 30: keyed on their indexes among the kept views, which stand for
+// the views exactly (a kept view is never replaced), it is valid for any
+// game whose two sides show the same views. Most clubs run the same
+// built-in plays, so most games copy their tables.
+constexpr int SHOWN_FORMATIONS = LAST_DEFENSIVE_FORMATION - FIRST_DEFENSIVE_FORMATION + 1;
+
+struct KEPT_TABLES {
+    static constexpr int CAPACITY = 64;
+    static constexpr int KEY_SIZE = OFFENSIVE_PLAY_COUNT + DEFENSIVE_PLAY_COUNT;
+    bool bOn = true;
+    int nCount = 0;
+    int nNext = 0;   // the entry replaced next once all are taken
+    uint64_t nHash[CAPACITY];
+    uint16_t nKey[CAPACITY][KEY_SIZE];
+    int nTable[CAPACITY][OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT];
+    uint64_t nRowMax[CAPACITY][OFFENSIVE_PLAY_COUNT];
+    // The defending side's shown-formation weights: they read the pass
+    // focus of its plays' formations alone, part of their views.
+    int nShownWeight[CAPACITY][SHOWN_FORMATIONS][DEFENSIVE_PLAY_COUNT];
+};
+KEPT_TABLES g_KeptTables;
+
+uint64_t Key_Hash(const uint16_t (&nKey)[KEPT_TABLES::KEY_SIZE])
+{
+    uint64_t h = 1469598103934665603ull;
+    for (const uint16_t n : nKey)
+        h = (h ^ n) * 1099511628211ull;
+    return h;
+}
+
+// The entry holding the table of the key, -1 none.
+int Find_Kept_Table(const uint16_t (&nKey)[KEPT_TABLES::KEY_SIZE], uint64_t nHash)
+{
+    for (int e = 0; e < g_KeptTables.nCount; ++e)
+        if (g_KeptTables.nHash[e] == nHash && std::memcmp(g_KeptTables.nKey[e], nKey, sizeof nKey) == 0)
+            return e;
+    return -1;
+}
+
+void Keep_Table(const uint16_t (&nKey)[KEPT_TABLES::KEY_SIZE], uint64_t nHash,
+                const int (&nTable)[OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT],
+                const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT],
+                const int (&nShownWeight)[SHOWN_FORMATIONS][DEFENSIVE_PLAY_COUNT])
+{
+    int e = g_KeptTables.nCount;
+    if (e < KEPT_TABLES::CAPACITY) {
+        ++g_KeptTables.nCount;
+    } else {
+        e = g_KeptTables.nNext;
+        g_KeptTables.nNext = (e + 1) % KEPT_TABLES::CAPACITY;
+    }
+    g_KeptTables.nHash[e] = nHash;
+    std::memcpy(g_KeptTables.nKey[e], nKey, sizeof nKey);
+    std::memcpy(g_KeptTables.nTable[e], nTable, sizeof nTable);
+    std::memcpy(g_KeptTables.nRowMax[e], nRowMax, sizeof nRowMax);
+    std::memcpy(g_KeptTables.nShownWeight[e], nShownWeight, sizeof nShownWeight);
+}
+
 // Mul_Div_Rounded_64(a, b, 1000): for a and b not negative the same
 // rounding is (a b + 500) / 1000, held at INT32_MAX.
 inline int Per_Mille(int a, int b)
@@ -410,15 +522,32 @@ inline int Per_Mille(int a, int b)
 
 // A defensive play's weight when the defence shows a formation of pass
 // focus nShownFocus: 1000 at the play's own focus, 0 at 150 or more from it.
+struct SHOWN_WEIGHTS {
+    int nWeight[150];   // by the distance of the two foci, 0-149
+};
+
+constexpr SHOWN_WEIGHTS Make_Shown_Weights()
+{
+    SHOWN_WEIGHTS W{};
+    for (int n = 0; n < 150; ++n)
+        W.nWeight[n] = Mul_Div_Rounded_By<150>(150 - n, 1000);
+    return W;
+}
+
+// The weights worked out once for every distance at which they are not 0.
+constexpr SHOWN_WEIGHTS SHOWN_WEIGHT = Make_Shown_Weights();
+
 int Shown_Formation_Weight(int nShownFocus, int nPlayFocus)
 {
-    return Mul_Div_Rounded_By<150>(std::max(0, 150 - std::abs(nShownFocus - nPlayFocus)), 1000);
+    const int nDistance = std::abs(nShownFocus - nPlayFocus);
+    return nDistance < 150 ? SHOWN_WEIGHT.nWeight[nDistance] : 0;
 }
 
 // Whether the products of the five predicted rows can be taken in 32 bits:
 // with every entry at least 0, each step's a b + 500 is at most the bound's
 // A B + 500, A the bound of the product so far and B the row's greatest.
-bool Products_Fit_32_Bits(const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT], const int (&nPredicted)[5])
+bool Products_Fit_32_Bits(const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT], const int (&nPredicted)[5],
+                          uint64_t* pBound)
 {
     uint64_t nBound = nRowMax[nPredicted[0]];
     if (nBound > UINT32_MAX)
@@ -432,7 +561,139 @@ bool Products_Fit_32_Bits(const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT], const
             return false;
         nBound = nStep / 1000;
     }
+    *pBound = nBound;
     return true;
+}
+
+static_assert(DEFENSIVE_PLAY_COUNT == 30, "the narrow steps take the plays in seven fours and a pair");
+
+// x / 1000 for every x below 2^32: 274877907 is 2^38 / 1000 rounded up, and
+// its excess of 56 / 2^38 a unit keeps x times it under the next multiple.
+constexpr uint64_t THOUSANDTH_MAGIC = 274877907;
+constexpr int THOUSANDTH_SHIFT = 38;
+
+#if defined(__SSE2__)
+// Four lanes of (a b + 500) / 1000 for lanes whose a b + 500 is below 2^32:
+// the even and the odd lanes' products in 64 bits each, divided by the
+// multiply-high.
+inline __m128i Per_Mille_4(__m128i a, __m128i b)
+{
+    const __m128i k500 = _mm_set1_epi64x(500);
+    const __m128i kMagic = _mm_set1_epi64x(static_cast<long long>(THOUSANDTH_MAGIC));
+    __m128i nEven = _mm_add_epi64(_mm_mul_epu32(a, b), k500);
+    __m128i nOdd = _mm_add_epi64(_mm_mul_epu32(_mm_srli_epi64(a, 32), _mm_srli_epi64(b, 32)), k500);
+    nEven = _mm_srli_epi64(_mm_mul_epu32(nEven, kMagic), THOUSANDTH_SHIFT);
+    nOdd = _mm_srli_epi64(_mm_mul_epu32(nOdd, kMagic), THOUSANDTH_SHIFT);
+    return _mm_or_si128(nEven, _mm_slli_epi64(nOdd, 32));
+}
+
+// The 30 plays in eight lanes of four (the last two lanes 0).
+struct LANES {
+    __m128i v[8];
+};
+
+inline LANES Load_Lanes(const int* p)
+{
+    LANES L;
+    for (int q = 0; q < 7; ++q)
+        L.v[q] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4 * q));
+    L.v[7] = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + 28));
+    return L;
+}
+
+inline void Store_Lanes(const LANES& L, uint32_t* p)
+{
+    for (int q = 0; q < 7; ++q)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 4 * q), L.v[q]);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(p + 28), L.v[7]);
+}
+
+inline void Per_Mille_Lanes(LANES& L, const int* pRow)
+{
+    const LANES R = Load_Lanes(pRow);
+    for (int q = 0; q < 8; ++q)
+        L.v[q] = Per_Mille_4(L.v[q], R.v[q]);
+}
+#endif
+
+// The five predictions' products when Products_Fit_32_Bits holds.
+void Narrow_Products(const int (&Table)[OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT], const int (&nPredicted)[5],
+                     uint32_t (&nNarrow)[DEFENSIVE_PLAY_COUNT])
+{
+#if defined(__SSE2__)
+    LANES L = Load_Lanes(Table[nPredicted[0]]);
+    for (int k = 1; k < 5; ++k)
+        Per_Mille_Lanes(L, Table[nPredicted[k]]);
+    Store_Lanes(L, nNarrow);
+#else
+    const int* pFirst = Table[nPredicted[0]];
+    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+        nNarrow[j] = static_cast<uint32_t>(pFirst[j]);
+    for (int k = 1; k < 5; ++k) {
+        const int* pRow = Table[nPredicted[k]];
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+            nNarrow[j] = (nNarrow[j] * static_cast<uint32_t>(pRow[j]) + 500u) / 1000u;
+    }
+#endif
+}
+
+// Per_Mille(Per_Mille(m, w), s) of each play for products m at most nBound,
+// weights w of 0-1000 and fits s of 0 to nFitMax, when every step stays
+// below 2^32 (the first step's result is at most m).
+bool Weights_Fit_32_Bits(uint64_t nBound, uint64_t nFitMax)
+{
+    return nBound * 1000 + 500 <= UINT32_MAX && nFitMax <= UINT32_MAX && nBound * nFitMax + 500 <= UINT32_MAX;
+}
+
+void Narrow_Weighed(const int (&nProduct)[DEFENSIVE_PLAY_COUNT], const int* pWeight, const int* pFit,
+                    uint32_t (&nValue)[DEFENSIVE_PLAY_COUNT])
+{
+#if defined(__SSE2__)
+    LANES L = Load_Lanes(nProduct);
+    Per_Mille_Lanes(L, pWeight);
+    Per_Mille_Lanes(L, pFit);
+    Store_Lanes(L, nValue);
+#else
+    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+        const uint32_t a = (static_cast<uint32_t>(nProduct[j]) * static_cast<uint32_t>(pWeight[j]) + 500u) / 1000u;
+        nValue[j] = (a * static_cast<uint32_t>(pFit[j]) + 500u) / 1000u;
+    }
+#endif
+}
+
+// Each play weighs 1000 when the defence shows no formation.
+constexpr int NO_SHOWN_WEIGHT[DEFENSIVE_PLAY_COUNT] = {
+    1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000,
+    1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000,
+};
+
+// The products of the predictions; true with their bound when they were
+// taken in 32 bits.
+bool Predicted_Products(const MATCHUP_TABLES& M, int bOffense, const int (&nPredicted)[5],
+                        int (&nProduct)[DEFENSIVE_PLAY_COUNT], uint64_t* pBound)
+{
+    const auto& Table = M.nTable[bOffense];
+    if (Products_Fit_32_Bits(M.nRowMax[bOffense], nPredicted, pBound)) {
+        // No entry below 0 and every a b + 500 within 32 bits: the same
+        // quotients, with no saturation to reach.
+        uint32_t nNarrow[DEFENSIVE_PLAY_COUNT];
+        Narrow_Products(Table, nPredicted, nNarrow);
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+            nProduct[j] = static_cast<int>(nNarrow[j]);
+        return true;
+    }
+    // Each play's product over the five predictions, prediction by
+    // prediction for all plays at once. The product starts at 1000, and
+    // Per_Mille(1000, b) is b exactly.
+    const int* pFirst = Table[nPredicted[0]];
+    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+        nProduct[j] = pFirst[j];
+    for (int k = 1; k < 5; ++k) {
+        const int* pRow = Table[nPredicted[k]];
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+            nProduct[j] = Per_Mille(nProduct[j], pRow[j]);
+    }
+    return false;
 }
 
 int Side_Team(const GAME* pGame, int bSide)
@@ -502,6 +763,11 @@ int Get_Play_Matchup_Rating(int o, int i, int d, int j)
     return Matchup_Rating(View_Offense(o, i), View_Defense(d, j));
 }
 
+void Set_Matchup_Table_Keeping(bool bOn)
+{
+    g_KeptTables.bOn = bOn;
+}
+
 void Build_Play_Matchup_Table(const GAME* pGame)
 {
     if (!pGame) {
@@ -534,24 +800,64 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
             M.nSystemMatch[bDefSide][j] =
                 Defense[j].bValid ? Get_Defensive_Formation_System_Match(nAlignment, Defense[j].nFormation) : 0;
         }
+        uint64_t nFitMax = 0;
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+            const int nFit = M.nSystemMatch[1 - bOffense][j];
+            nFitMax = nFit < 0 ? UINT64_MAX : std::max(nFitMax, static_cast<uint64_t>(nFit));
+            if (nFit < 0)
+                break;
+        }
+        M.nFitMax[1 - bOffense] = nFitMax;
         auto& Table = M.nTable[bOffense];
         // Many plays look alike to the models (the same route depth and
         // release, the same hole and draw): each distinct view is rated once.
         OFFENSE_VIEW Distinct[OFFENSIVE_PLAY_COUNT];
+        VIEW_WORDS DistinctWords[OFFENSIVE_PLAY_COUNT];
         int nView[OFFENSIVE_PLAY_COUNT];
+        int nFirstPlay[OFFENSIVE_PLAY_COUNT];   // the first play of each distinct view
         int nDistinct = 0;
         for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
             const OFFENSE_VIEW Offense = View_Offense(o, i);
+            const VIEW_WORDS Words = Words_Of(Offense);
             int k = 0;
-            while (k < nDistinct && !Same_View(Distinct[k], Offense))
+            while (k < nDistinct && !(DistinctWords[k] == Words))
                 ++k;
-            if (k == nDistinct)
-                Distinct[nDistinct++] = Offense;
+            if (k == nDistinct) {
+                nFirstPlay[nDistinct] = i;
+                Distinct[nDistinct] = Offense;
+                DistinctWords[nDistinct++] = Words;
+            }
             nView[i] = k;
         }
         int nOffenseIndex[OFFENSIVE_PLAY_COUNT];
-        for (int k = 0; k < nDistinct; ++k)
-            nOffenseIndex[k] = Offense_View_Index(Distinct[k]);
+        bool bKeep = g_KeptTables.bOn;
+        for (int k = 0; k < nDistinct; ++k) {
+            nOffenseIndex[k] = Offense_View_Index(DistinctWords[k], o, nFirstPlay[k]);
+            bKeep = bKeep && nOffenseIndex[k] >= 0;
+        }
+        int nDefenseIndex[DEFENSIVE_PLAY_COUNT];
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+            // A play of an unknown role is rated (and reported) every time.
+            nDefenseIndex[j] = Has_Known_Roles(Defense[j]) ? Defense_View_Index(Defense[j], d, j) : -1;
+            bKeep = bKeep && nDefenseIndex[j] >= 0;
+        }
+        uint16_t nKey[KEPT_TABLES::KEY_SIZE] = {};
+        uint64_t nHash = 0;
+        if (bKeep) {
+            for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
+                nKey[i] = static_cast<uint16_t>(nOffenseIndex[nView[i]]);
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+                nKey[OFFENSIVE_PLAY_COUNT + j] = static_cast<uint16_t>(nDefenseIndex[j]);
+            nHash = Key_Hash(nKey);
+            const int e = Find_Kept_Table(nKey, nHash);
+            if (e >= 0) {
+                std::memcpy(Table, g_KeptTables.nTable[e], sizeof Table);
+                std::memcpy(M.nRowMax[bOffense], g_KeptTables.nRowMax[e], sizeof M.nRowMax[bOffense]);
+                std::memcpy(M.nShownWeight[1 - bOffense], g_KeptTables.nShownWeight[e],
+                            sizeof M.nShownWeight[1 - bOffense]);
+                continue;
+            }
+        }
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
             if (!Has_Known_Roles(Defense[j])) {
                 // An unknown role is reported by every rating, as often as before.
@@ -560,9 +866,8 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
                 continue;
             }
             int nRating[OFFENSIVE_PLAY_COUNT];
-            const int nDefenseIndex = Defense_View_Index(Defense[j]);
             for (int k = 0; k < nDistinct; ++k)
-                nRating[k] = Kept_Matchup_Rating(Distinct[k], nOffenseIndex[k], Defense[j], nDefenseIndex);
+                nRating[k] = Kept_Matchup_Rating(Distinct[k], nOffenseIndex[k], Defense[j], nDefenseIndex[j]);
             for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i)
                 Table[i][j] = nRating[nView[i]];
         }
@@ -591,14 +896,16 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
             }
             M.nRowMax[bOffense][i] = nLow < 0 ? UINT64_MAX : static_cast<uint64_t>(nHigh);
         }
-    }
-    for (int bDefense = 0; bDefense < 2; ++bDefense)
+        const int bDefending = 1 - bOffense;
         for (int F = FIRST_DEFENSIVE_FORMATION; F <= LAST_DEFENSIVE_FORMATION; ++F) {
             const int nShownFocus = Get_Defensive_Formation_Pass_Focus(F);
             for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-                M.nShownWeight[bDefense][F - FIRST_DEFENSIVE_FORMATION][j] =
-                    Shown_Formation_Weight(nShownFocus, M.nFocus[bDefense][j]);
+                M.nShownWeight[bDefending][F - FIRST_DEFENSIVE_FORMATION][j] =
+                    Shown_Formation_Weight(nShownFocus, M.nFocus[bDefending][j]);
         }
+        if (bKeep)
+            Keep_Table(nKey, nHash, Table, M.nRowMax[bOffense], M.nShownWeight[bDefending]);
+    }
     M.nAway = pGame->nAwayTeam;
     M.nHome = pGame->nHomeTeam;
     M.bBuilt = true;
@@ -664,33 +971,56 @@ float Get_Run_Call_Matchup_Factor(const GAME* pGame, int nOffensivePlay, int nDe
 void Get_Predicted_Call_Products(const MATCHUP_TABLES& M, int bOffense, const int (&nPredicted)[5],
                                  int (&nProduct)[DEFENSIVE_PLAY_COUNT])
 {
-    const auto& Table = M.nTable[bOffense];
-    // Each play's product over the five predictions, prediction by
-    // prediction for all plays at once (the same steps, taken side by side).
-    // The product starts at 1000, and Per_Mille(1000, b) is b exactly.
-    const int* pFirst = Table[nPredicted[0]];
-    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-        nProduct[j] = pFirst[j];
-    if (Products_Fit_32_Bits(M.nRowMax[bOffense], nPredicted)) {
-        // No entry below 0 and every a b + 500 within 32 bits: the same
-        // quotients, with no saturation to reach.
-        uint32_t nNarrow[DEFENSIVE_PLAY_COUNT];
-        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-            nNarrow[j] = static_cast<uint32_t>(nProduct[j]);
-        for (int k = 1; k < 5; ++k) {
-            const int* pRow = Table[nPredicted[k]];
-            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-                nNarrow[j] = (nNarrow[j] * static_cast<uint32_t>(pRow[j]) + 500u) / 1000u;
+    uint64_t nBound = 0;
+    Predicted_Products(M, bOffense, nPredicted, nProduct, &nBound);
+}
+
+int64_t Get_Defensive_Call_Sums(const MATCHUP_TABLES& M, int bOffense, const int (&nPredicted)[5], int F, int f,
+                                int64_t (&nCum)[DEFENSIVE_PLAY_COUNT])
+{
+    const int bDefense = 1 - bOffense;
+    const bool bShown = Is_Defensive_Formation(F);
+    const int* pShownWeight = bShown ? M.nShownWeight[bDefense][F - FIRST_DEFENSIVE_FORMATION] : nullptr;
+
+    int nProduct[DEFENSIVE_PLAY_COUNT];
+    uint64_t nBound = 0;
+    const bool bNarrow = Predicted_Products(M, bOffense, nPredicted, nProduct, &nBound);
+
+    int64_t nTotal = 0;
+    if (bNarrow && Weights_Fit_32_Bits(nBound, M.nFitMax[bDefense])) {
+        // Products, weights and fits none below 0 and every step within 32
+        // bits: the same two per mille steps, taken four plays at a time.
+        uint32_t nValue[DEFENSIVE_PLAY_COUNT];
+        Narrow_Weighed(nProduct, bShown ? pShownWeight : NO_SHOWN_WEIGHT, M.nSystemMatch[bDefense], nValue);
+        if (f == 0) {
+            // No play weighs double, and none is below 0.
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+                nTotal += nValue[j];
+                nCum[j] = nTotal;
+            }
+            return nTotal;
         }
-        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-            nProduct[j] = static_cast<int>(nNarrow[j]);
+        const int64_t nDouble = f + 1;
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+            int64_t v = nValue[j];
+            if (M.bDouble[bDefense][j])
+                v *= nDouble;
+            nTotal += std::max<int64_t>(v, 0);
+            nCum[j] = nTotal;
+        }
     } else {
-        for (int k = 1; k < 5; ++k) {
-            const int* pRow = Table[nPredicted[k]];
-            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
-                nProduct[j] = Per_Mille(nProduct[j], pRow[j]);
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+            const int w = bShown ? pShownWeight[j] : 1000;
+            const int m = nProduct[j];
+            int64_t v = Per_Mille(Per_Mille(m, w), M.nSystemMatch[bDefense][j]);
+            if (f != 0 && M.bDouble[bDefense][j])
+                v *= f + 1;
+            nTotal += std::max<int64_t>(v, 0);
+            nCum[j] = nTotal;
         }
     }
+
+    return nTotal;
 }
 
 int Call_Defensive_Play(GAME* pGame)
@@ -720,23 +1050,9 @@ int Call_Defensive_Play(GAME_CONTEXT& Context, GAME* pGame)
 
     const int bOffense = Offense_Side(pGame);
     const int bDefense = 1 - bOffense;
-    const bool bShown = Is_Defensive_Formation(F);
-    const int* pShownWeight = bShown ? M.nShownWeight[bDefense][F - FIRST_DEFENSIVE_FORMATION] : nullptr;
-
-    int nProduct[DEFENSIVE_PLAY_COUNT];
-    Get_Predicted_Call_Products(M, bOffense, nPredicted, nProduct);
 
     int64_t nCum[DEFENSIVE_PLAY_COUNT];
-    int64_t nTotal = 0;
-    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
-        const int w = bShown ? pShownWeight[j] : 1000;
-        const int m = nProduct[j];
-        int64_t v = Per_Mille(Per_Mille(m, w), M.nSystemMatch[bDefense][j]);
-        if (f != 0 && M.bDouble[bDefense][j])
-            v *= f + 1;
-        nTotal += std::max<int64_t>(v, 0);
-        nCum[j] = nTotal;
-    }
+    const int64_t nTotal = Get_Defensive_Call_Sums(M, bOffense, nPredicted, F, f, nCum);
 
     Generate_Random_Number();   // drawn and set aside
     const double u = Random_Word_To_Fraction(Generate_Random_Number());

@@ -15,6 +15,8 @@
 // runs (Get_Run_Call_Matchup_Factor) and passes.
 #pragma once
 
+#include <cstdint>
+
 #include "engine/playbook_records.h"
 #include "league/game_record.h"
 
@@ -30,6 +32,9 @@ int Call_Defensive_Play(GAME_CONTEXT& Context, GAME* pGame);
 // offences' playbooks, offense_calling.h), kept in the game's context.
 void Build_Play_Matchup_Table(const GAME* pGame);
 void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame);
+// Whether a side's finished table is kept and copied for a later game whose
+// plays look the same to the models (on; tests turn it off to compare).
+void Set_Matchup_Table_Keeping(bool bOn);
 // The value the game's table of the side with the ball holds for offensive
 // play 0-59 against defensive play 0-29; 0 for bad arguments.
 int Get_Play_Matchup_Table_Value(const GAME* pGame, int bOffenseSide, int nOffensivePlay, int nDefensivePlay);
@@ -40,6 +45,14 @@ int Get_Play_Matchup_Table_Value(const GAME* pGame, int bOffenseSide, int nOffen
 // zero and held at INT32_MAX.
 void Get_Predicted_Call_Products(const MATCHUP_TABLES& M, int bOffense, const int (&nPredicted)[5],
                                  int (&nProduct)[DEFENSIVE_PLAY_COUNT]);
+
+// The running sums of the defending side's weights of its 30 plays for
+// the five predicted calls: each play's product, per mille of its weight
+// when the defence shows formation F (none for F not a defensive formation)
+// and per mille of its fit, times f + 1 for a double-team play when the top
+// receiver's focus f is not 0, counted from 0 up. Returns the total.
+int64_t Get_Defensive_Call_Sums(const MATCHUP_TABLES& M, int bOffense, const int (&nPredicted)[5], int F, int f,
+                                int64_t (&nCum)[DEFENSIVE_PLAY_COUNT]);
 
 // Per mille rating of defensive play j of team d against offensive play i of
 // team o (0 unless d is a valid team and j a named play 0-29).

@@ -9,6 +9,9 @@
 #include <cstdint>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <algorithm>
+#include <random>
 
 #include "base/random.h"
 #include "engine/defense_calling.h"
@@ -287,4 +290,241 @@ TEST(DefensiveProducts, PerMilleStepsRoundHalfAwayFromZeroAndHoldAtTheIntLimit)
     EXPECT_EQ(Product_Of({-1500, 1200, 1000, 1000, 250}), -450);
     // -1 x 500 = -0.5: -1, half rounded away from zero.
     EXPECT_EQ(Product_Of({-1, 500, 1000, 1000, 1000}), -1);
+}
+
+namespace {
+
+// Both sides' tables and row maxima as the game's context holds them.
+struct TABLE_COPY {
+    int nTable[2][OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT];
+    uint64_t nRowMax[2][OFFENSIVE_PLAY_COUNT];
+    int nShownWeight[2][LAST_DEFENSIVE_FORMATION - FIRST_DEFENSIVE_FORMATION + 1][DEFENSIVE_PLAY_COUNT];
+    uint64_t nFitMax[2];
+};
+
+std::unique_ptr<TABLE_COPY> Copy_Tables(const MATCHUP_TABLES& M)
+{
+    auto pCopy = std::make_unique<TABLE_COPY>();
+    std::memcpy(pCopy->nTable, M.nTable, sizeof M.nTable);
+    std::memcpy(pCopy->nRowMax, M.nRowMax, sizeof M.nRowMax);
+    std::memcpy(pCopy->nShownWeight, M.nShownWeight, sizeof M.nShownWeight);
+    std::memcpy(pCopy->nFitMax, M.nFitMax, sizeof M.nFitMax);
+    return pCopy;
+}
+
+int Differences(const TABLE_COPY& a, const TABLE_COPY& b)
+{
+    int n = 0;
+    for (int s = 0; s < 2; ++s) {
+        n += a.nFitMax[s] != b.nFitMax[s];
+        for (const auto& Row : a.nShownWeight[s])
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+                n += Row[j] != b.nShownWeight[s][&Row - a.nShownWeight[s]][j];
+    }
+    for (int s = 0; s < 2; ++s)
+        for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
+            n += a.nRowMax[s][i] != b.nRowMax[s][i];
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+                n += a.nTable[s][i][j] != b.nTable[s][i][j];
+        }
+    return n;
+}
+
+}  // namespace
+
+// The tables kept across games are copied only for plays that look the same:
+// after every change of a play either side runs, the game's tables match
+// those built from nothing.
+TEST_F(DefenseCallingTest, KeptTablesFollowEveryPlayTheyRead)
+{
+    auto Fresh = [this] {
+        Set_Matchup_Table_Keeping(false);
+        Build_Play_Matchup_Table(&m_Game);
+        Set_Matchup_Table_Keeping(true);
+        return Copy_Tables(m_Context.Matchup);
+    };
+    auto Kept = [this] {
+        Build_Play_Matchup_Table(&m_Game);
+        return Copy_Tables(m_Context.Matchup);
+    };
+    const auto pOriginal = Fresh();
+    EXPECT_EQ(Differences(*Kept(), *pOriginal), 0);
+    EXPECT_EQ(Differences(*Kept(), *pOriginal), 0);
+
+    // The away club's contain play becomes an all-out rush: the home
+    // offence's table changes, and the kept one must not be copied.
+    int nRole[PLACES_ON_FIELD];
+    for (int s = 0; s < PLACES_ON_FIELD; ++s) {
+        nRole[s] = Get_Defensive_Play_Role(0, CONTAIN, s);
+        Set_Defensive_Play_Role(0, CONTAIN, s, 0);
+    }
+    const auto pRush = Fresh();
+    EXPECT_NE(pRush->nTable[GAME_SIDE_HOME][CURL][CONTAIN], pOriginal->nTable[GAME_SIDE_HOME][CURL][CONTAIN]);
+    EXPECT_EQ(Differences(*Kept(), *pRush), 0);
+
+    // The home club's quick pass gets deep routes: its row against the away
+    // defence changes.
+    int nRoute[5];
+    for (int r = 0; r < 5; ++r) {
+        nRoute[r] = Get_Offensive_Play_Route(1, BENCH, r);
+        Set_Offensive_Play_Route(1, BENCH, r, Get_Offensive_Play_Route(1, CURL, 0));
+    }
+    const auto pDeep = Fresh();
+    EXPECT_GT(Differences(*pDeep, *pRush), 0);
+    EXPECT_EQ(Differences(*Kept(), *pDeep), 0);
+
+    // Put back, the plays give the first tables again, now from the kept ones.
+    for (int s = 0; s < PLACES_ON_FIELD; ++s)
+        Set_Defensive_Play_Role(0, CONTAIN, s, nRole[s]);
+    for (int r = 0; r < 5; ++r)
+        Set_Offensive_Play_Route(1, BENCH, r, nRoute[r]);
+    EXPECT_EQ(Differences(*Kept(), *pOriginal), 0);
+
+    // Another game of the same clubs, in a context of its own, gets all of
+    // it from the kept tables.
+    auto pOther = std::make_unique<GAME_CONTEXT>();
+    MATCHUP_TABLES& O = pOther->Matchup;
+    std::memset(O.nTable, 0x55, sizeof O.nTable);
+    std::memset(O.nRowMax, 0x55, sizeof O.nRowMax);
+    std::memset(O.nShownWeight, 0x55, sizeof O.nShownWeight);
+    std::memset(O.nFitMax, 0x55, sizeof O.nFitMax);
+    GAME Other = m_Game;
+    {
+        const GAME_CONTEXT_BINDING Binding(&Other, *pOther);
+        Build_Play_Matchup_Table(&Other);
+    }
+    EXPECT_EQ(Differences(*Copy_Tables(O), *pOriginal), 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+namespace {
+
+// a b / 1000 rounded half away from zero and held within int, in 64 bits.
+int64_t Reference_Per_Mille(int64_t a, int64_t b)
+{
+    const int64_t n = a * b;
+    const int64_t q = (std::llabs(n) + 500) / 1000;
+    return std::clamp<int64_t>(n < 0 ? -q : q, INT32_MIN, INT32_MAX);
+}
+
+// A random table of side 0 (and defending side 1's data) of the given
+// entry range, with the row and fit maxima as Build_Play_Matchup_Table keeps
+// them.
+void Fill_Random(MATCHUP_TABLES& M, std::mt19937& Random, int nLow, int nHigh, int nFitLow, int nFitHigh)
+{
+    std::uniform_int_distribution<int> Entry(nLow, nHigh);
+    std::uniform_int_distribution<int> Fit(nFitLow, nFitHigh);
+    std::uniform_int_distribution<int> Weight(0, 1000);
+    std::uniform_int_distribution<int> Coin(0, 3);
+    for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
+        int nMin = INT32_MAX;
+        int nMax = INT32_MIN;
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+            M.nTable[0][i][j] = Entry(Random);
+            nMin = std::min(nMin, M.nTable[0][i][j]);
+            nMax = std::max(nMax, M.nTable[0][i][j]);
+        }
+        M.nRowMax[0][i] = nMin < 0 ? UINT64_MAX : static_cast<uint64_t>(nMax);
+    }
+    uint64_t nFitMax = 0;
+    for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+        M.nSystemMatch[1][j] = Fit(Random);
+        M.bDouble[1][j] = Coin(Random) == 0;
+        for (auto& Row : M.nShownWeight[1])
+            Row[j] = Weight(Random);
+        if (M.nSystemMatch[1][j] < 0)
+            nFitMax = UINT64_MAX;
+        else if (nFitMax != UINT64_MAX)
+            nFitMax = std::max<uint64_t>(nFitMax, static_cast<uint64_t>(M.nSystemMatch[1][j]));
+    }
+    M.nFitMax[1] = nFitMax;
+}
+
+}  // namespace
+
+// The products and the weighing taken four plays at a time give what the
+// plain 64-bit steps give, for entries small and large, at the edge of 32
+// bits and below 0.
+TEST(DefensiveProducts, TheFastStepsMatchThePlainOnesOverRandomTables)
+{
+    std::mt19937 Random(20261207);
+    auto pM = std::make_unique<MATCHUP_TABLES>();
+    struct RANGE {
+        int nLow, nHigh, nFitLow, nFitHigh;
+    };
+    const RANGE Ranges[] = {
+        {0, 3000, 0, 1500},            // as games have them: all in 32 bits
+        {0, 1000, 0, 1000},
+        {0, 20000, 0, 1500},           // products past 32 bits
+        {0, 70000, 0, 5000000},
+        {-3000, 3000, 0, 1500},        // entries below 0
+        {0, 3000, -500, 1500},         // fits below 0
+        {60000, 66000, 0, 1000},       // about 2^16: the first step at the edge
+        {0, 2, 0, 3},                  // rounding of tiny values
+        {INT32_MAX - 10, INT32_MAX, INT32_MAX - 10, INT32_MAX},
+    };
+    std::uniform_int_distribution<int> Play(0, OFFENSIVE_PLAY_COUNT - 1);
+    std::uniform_int_distribution<int> Formation(FIRST_DEFENSIVE_FORMATION - 1, LAST_DEFENSIVE_FORMATION + 1);
+    const int Focus[] = {0, 0, 1, 3, -2};
+    int nCases = 0;
+    for (const RANGE& R : Ranges)
+        for (int nTable = 0; nTable < 40; ++nTable) {
+            Fill_Random(*pM, Random, R.nLow, R.nHigh, R.nFitLow, R.nFitHigh);
+            for (int nCall = 0; nCall < 50; ++nCall) {
+                int nPredicted[5];
+                for (int& p : nPredicted)
+                    p = Play(Random);
+                const int F = Formation(Random);
+                const int f = Focus[nCall % 5];
+                int nProduct[DEFENSIVE_PLAY_COUNT];
+                Get_Predicted_Call_Products(*pM, 0, nPredicted, nProduct);
+                int64_t nCum[DEFENSIVE_PLAY_COUNT];
+                const int64_t nTotal = Get_Defensive_Call_Sums(*pM, 0, nPredicted, F, f, nCum);
+                int64_t nExpectedTotal = 0;
+                for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+                    int64_t m = pM->nTable[0][nPredicted[0]][j];
+                    for (int k = 1; k < 5; ++k)
+                        m = Reference_Per_Mille(m, pM->nTable[0][nPredicted[k]][j]);
+                    ASSERT_EQ(nProduct[j], m) << R.nHigh << " " << j;
+                    const bool bShown = F >= FIRST_DEFENSIVE_FORMATION && F <= LAST_DEFENSIVE_FORMATION;
+                    const int w = bShown ? pM->nShownWeight[1][F - FIRST_DEFENSIVE_FORMATION][j] : 1000;
+                    int64_t v = Reference_Per_Mille(Reference_Per_Mille(m, w), pM->nSystemMatch[1][j]);
+                    if (f != 0 && pM->bDouble[1][j])
+                        v *= f + 1;
+                    nExpectedTotal += std::max<int64_t>(v, 0);
+                    ASSERT_EQ(nCum[j], nExpectedTotal) << R.nHigh << " " << j;
+                }
+                ASSERT_EQ(nTotal, nExpectedTotal);
+                ++nCases;
+            }
+        }
+    EXPECT_EQ(nCases, 9 * 40 * 50);
+}
+
+// The 32-bit steps divide by 1000 with a multiply-high: check it where the
+// quotient steps and at the top of the range.
+TEST(DefensiveProducts, ThousandthsAtTheEdges)
+{
+    auto pM = std::make_unique<MATCHUP_TABLES>();
+    // Products a x b + 500 just below and at multiples of 1000 up to 2^32:
+    // rows 0 and 1 hold a and b, rows 2-4 hold 1000 (each keeps the value).
+    const int nPredicted[5] = {0, 1, 2, 3, 4};
+    const int64_t Pairs[][2] = {{65535, 65537}, {65536, 65535}, {1, 499}, {1, 500}, {3, 1833},
+                                {4294, 1000000}, {2, 2147483600}, {429496, 10000}, {99999, 42949}};
+    for (const auto& P : Pairs) {
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+            pM->nTable[0][0][j] = static_cast<int>(P[0]);
+            pM->nTable[0][1][j] = static_cast<int>(P[1]) + j;
+            for (int i = 2; i < 5; ++i)
+                pM->nTable[0][i][j] = 1000;
+        }
+        pM->nRowMax[0][0] = static_cast<uint64_t>(P[0]);
+        pM->nRowMax[0][1] = static_cast<uint64_t>(P[1]) + DEFENSIVE_PLAY_COUNT - 1;
+        for (int i = 2; i < 5; ++i)
+            pM->nRowMax[0][i] = 1000;
+        int nProduct[DEFENSIVE_PLAY_COUNT];
+        Get_Predicted_Call_Products(*pM, 0, nPredicted, nProduct);
+        for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+            EXPECT_EQ(nProduct[j], std::min<int64_t>((P[0] * (P[1] + j) + 500) / 1000, INT32_MAX)) << P[0] << " " << j;
+    }
 }
