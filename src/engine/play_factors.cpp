@@ -215,24 +215,48 @@ namespace {
 
 // The unit factors above read only the ratings of the players in one side's
 // places, and a kept rating (game_ratings.h) does not change until it is
-// forgotten: while the game keeps ratings, each factor is kept for the last
-// few line-ups it was worked out for (a game uses few), by the side's club,
-// its players in the places and the kept ratings' generation.
+// forgotten: while the game keeps ratings, each factor is kept for the
+// line-ups it was worked out for, by the side's club, its players in the
+// places and the kept ratings' generation.
 enum FACTOR_KIND { FACTOR_RECEIVING, FACTOR_BACKFIELD, FACTOR_BALL_HAWK, FACTOR_PASS_RUSH, FACTOR_COVERAGE, FACTOR_TACKLING, FACTOR_RUN_DEFENSE, FACTOR_FUMBLE_FORCE, FACTOR_RUN_BLOCKING, FACTOR_PASS_BLOCKING, FACTOR_LINE_DISCIPLINE, FACTOR_KINDS };
+
+// The line-up's key: the eleven slots and the club in two words.
+struct LINEUP_KEY {
+    uint64_t nLow = 0;    // slots of places 0-7
+    uint64_t nHigh = 0;   // slots of places 8-10, the club above them
+};
+
+LINEUP_KEY Lineup_Key(const GAME* pGame, int bSide, int nTeam)
+{
+    static_assert(PLACES_ON_FIELD == 11, "eight slots and three in the two words");
+    const uint8_t* pSlot = pGame->nOnField[bSide];
+    LINEUP_KEY Key;
+    std::memcpy(&Key.nLow, pSlot, 8);
+    uint32_t nRest = 0;
+    std::memcpy(&nRest, pSlot + 8, 3);
+    Key.nHigh = nRest | (static_cast<uint64_t>(static_cast<uint32_t>(nTeam)) << 32);
+    return Key;
+}
 
 struct KEPT_FACTOR {
     const GAME* pGame = nullptr;
-    unsigned nGeneration = 0;
-    int nTeam = -1;
-    uint8_t nSlot[PLACES_ON_FIELD] = {};
+    unsigned nGeneration = 0;   // 0 is never a generation
+    LINEUP_KEY Key;
     float f = 0.0f;
 };
-constexpr int KEPT_LINEUPS = 8;
+// Direct-mapped by a hash of the line-up: a game uses a few dozen line-ups a
+// side, and a lookup is one comparison.
+constexpr int KEPT_LINEUPS = 64;
 struct KEPT_FACTORS {
     KEPT_FACTOR Entry[KEPT_LINEUPS];
-    int nNext = 0;   // the entry the next new line-up takes
 };
 KEPT_FACTORS g_Kept[FACTOR_KINDS];
+
+int Lineup_Hash(const LINEUP_KEY& Key)
+{
+    const uint64_t h = (Key.nLow ^ (Key.nHigh * 0x9E3779B97F4A7C15ull)) * 0xD6E8FEB86659FD93ull;
+    return static_cast<int>(h >> 58);   // 64 entries
+}
 
 template <typename COMPUTE>
 float Kept_Factor(int nKind, const GAME* pGame, bool bOffense, COMPUTE Compute)
@@ -242,18 +266,14 @@ float Kept_Factor(int nKind, const GAME* pGame, bool bOffense, COMPUTE Compute)
     const int bSide = Side_Of(pGame, bOffense);
     const int nTeam = Team_Of_Side(pGame, bSide);
     const unsigned nGeneration = Get_Game_Rating_Generation();
-    KEPT_FACTORS& Kept = g_Kept[nKind];
-    for (const KEPT_FACTOR& K : Kept.Entry)
-        if (K.pGame == pGame && K.nGeneration == nGeneration && K.nTeam == nTeam &&
-            std::memcmp(K.nSlot, pGame->nOnField[bSide], PLACES_ON_FIELD) == 0)
-            return K.f;
-    KEPT_FACTOR& K = Kept.Entry[Kept.nNext];
-    Kept.nNext = (Kept.nNext + 1) % KEPT_LINEUPS;
+    const LINEUP_KEY Key = Lineup_Key(pGame, bSide, nTeam);
+    KEPT_FACTOR& K = g_Kept[nKind].Entry[Lineup_Hash(Key)];
+    if (K.pGame == pGame && K.nGeneration == nGeneration && K.Key.nLow == Key.nLow && K.Key.nHigh == Key.nHigh)
+        return K.f;
     K.f = Compute(pGame);
     K.pGame = pGame;
     K.nGeneration = nGeneration;
-    K.nTeam = nTeam;
-    std::memcpy(K.nSlot, pGame->nOnField[bSide], PLACES_ON_FIELD);
+    K.Key = Key;
     return K.f;
 }
 
