@@ -330,6 +330,8 @@ float Get_Receiving_Factor(const GAME* pGame)
 
 float Get_Backfield_Factor(const GAME* pGame)
 {
+    // Kept by line-up although it reads positions too: no position changes
+    // while a game is played (a new game moves the generation).
     return Kept_Factor(FACTOR_BACKFIELD, pGame, true, Compute_Backfield_Factor);
 }
 

@@ -104,9 +104,10 @@ TEST(RandomDraws, BelowIsTheTruncatedDoubleProductForEveryBound)
     for (int n : BOUNDS)
         for (uint32_t u : WORDS) {
             const int nRule = static_cast<int>(static_cast<int64_t>(Random_Word_To_Fraction(u) * static_cast<double>(n)));
-            if (n >= 0 && n <= (1 << 21))
+            if (n >= 0 && n <= (1 << 21)) {
                 EXPECT_EQ(static_cast<int>((static_cast<uint64_t>(u) * static_cast<uint32_t>(n)) >> 32), nRule)
                     << "n " << n << " u " << u;
+            }
         }
     for (int n : BOUNDS) {
         Seed_Random_Numbers(777);

@@ -151,7 +151,10 @@ TEST_F(GameRatingsTest, AKeptBackfieldTermFollowsRatingsPositionsAndPlaces)
     for (int r : {RATING_SPEED, RATING_POWER, RATING_QUICKNESS, RATING_VISION, RATING_HANDS})
         Set_Player_Rating(1, 1, r, 90.0f);
     EXPECT_FLOAT_EQ(Get_Backfield_Factor(&m_Game), 0.98f + 0.0005f * 15.0f);
+    // Positions change between games only (the next game starts afresh).
+    End_Game_Rating_Cache();
     Set_Player_Vital_Stat(1, 1, VITAL_POSITION, POSITION_RB);
+    Begin_Game_Rating_Cache(&m_Game);
     EXPECT_FLOAT_EQ(Get_Backfield_Factor(&m_Game), 0.98f + 0.0005f * 45.0f);
     EXPECT_FLOAT_EQ(Get_Backfield_Factor(&m_Game), Uncached());
     // Another back of 70s takes his place: 10 above 60.
