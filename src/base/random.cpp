@@ -12,18 +12,24 @@
 
 #include "base/int_math.h"
 
+namespace random_detail {
+
+uint32_t g_nWord[MT_WORDS];
+int g_nIndex = MT_WORDS + 1;
+
+}  // namespace random_detail
+
 namespace {
 
-constexpr int MT_WORDS = 624;
+using random_detail::g_nIndex;
+using random_detail::g_nWord;
+using random_detail::MT_WORDS;
 constexpr int MT_MIDDLE = 397;
 constexpr uint32_t MT_MATRIX = 0x9908B0DFu;
 constexpr uint32_t MT_UPPER_MASK = 0x80000000u;
 constexpr uint32_t MT_LOWER_MASK = 0x7FFFFFFFu;
 constexpr int MT_NEVER_SEEDED = MT_WORDS + 1;
 constexpr uint32_t MT_DEFAULT_SEED = 4357;
-
-uint32_t g_nWord[MT_WORDS];
-int g_nIndex = MT_NEVER_SEEDED;
 
 inline uint32_t Twist(uint32_t nUpper, uint32_t nLower, uint32_t nFar)
 {
@@ -62,29 +68,16 @@ void Seed_Random_Numbers(uint32_t nSeed)
     g_nIndex = MT_WORDS;
 }
 
-uint32_t Generate_Random_Number()
+void random_detail::Refill_Words()
 {
-    if (g_nIndex >= MT_WORDS) {
-        if (g_nIndex == MT_NEVER_SEEDED)
-            Seed_Random_Numbers(MT_DEFAULT_SEED);
-        Regenerate_Words();
-    }
-    uint32_t y = g_nWord[g_nIndex++];
-    y ^= y >> 11;
-    y ^= (y << 7) & 0x9D2C5680u;
-    y ^= (y << 15) & 0xEFC60000u;
-    y ^= y >> 18;
-    return y;
+    if (g_nIndex == MT_NEVER_SEEDED)
+        Seed_Random_Numbers(MT_DEFAULT_SEED);
+    Regenerate_Words();
 }
 
 void Forget_Random_Seed()
 {
     g_nIndex = MT_NEVER_SEEDED;
-}
-
-int Get_Random_Below(int n)
-{
-    return static_cast<int>(Draw_Scaled(static_cast<double>(n)));
 }
 
 int Get_Random_In_Range(int nLow, int nHigh)

@@ -13,8 +13,32 @@
 // 1998 reference MT19937); the next draw regenerates the words.
 void Seed_Random_Numbers(uint32_t nSeed);
 
-// The next MT19937 output. Seeds itself with 4357 when never seeded.
-uint32_t Generate_Random_Number();
+namespace random_detail {
+constexpr int MT_WORDS = 624;
+// The generator state: the words of the current block and the index of the
+// next one to temper (MT_WORDS: block used up; MT_WORDS + 1: never seeded).
+extern uint32_t g_nWord[MT_WORDS];
+extern int g_nIndex;
+// Regenerates the block (seeding with 4357 first when never seeded) and
+// sets the index to 0.
+void Refill_Words();
+}  // namespace random_detail
+
+// The next MT19937 output. Seeds itself with 4357 when never seeded. Inline:
+// the game draws thousands of numbers a game, and the call cost as much as
+// the tempering.
+inline uint32_t Generate_Random_Number()
+{
+    using namespace random_detail;
+    if (__builtin_expect(g_nIndex >= MT_WORDS, 0))
+        Refill_Words();
+    uint32_t y = g_nWord[g_nIndex++];
+    y ^= y >> 11;
+    y ^= (y << 7) & 0x9D2C5680u;
+    y ^= (y << 15) & 0xEFC60000u;
+    y ^= y >> 18;
+    return y;
+}
 
 // Returns the generator to its never-seeded state, as at program start.
 void Forget_Random_Seed();
@@ -27,7 +51,15 @@ inline double Random_Word_To_Fraction(uint32_t nWord)
 }
 
 // trunc(U * n): 0..n-1 for n > 0 (0 for n = 0). Draws once on every call.
-int Get_Random_Below(int n);
+// For 0 <= n <= 2^21 the double product u * 2^-32 * n is exact (u * n has
+// fewer than 53 bits), so its truncation is the integer (u * n) >> 32.
+inline int Get_Random_Below(int n)
+{
+    const uint32_t u = Generate_Random_Number();
+    if (static_cast<uint32_t>(n) <= (1u << 21))
+        return static_cast<int>((static_cast<uint64_t>(u) * static_cast<uint32_t>(n)) >> 32);
+    return static_cast<int>(static_cast<int64_t>(Random_Word_To_Fraction(u) * static_cast<double>(n)));
+}
 // nLow + trunc(U * (nHigh - nLow + 1)). Draws once.
 int Get_Random_In_Range(int nLow, int nHigh);
 // (float)(U * fMax) when that is above 0, else 0.0. Draws once.

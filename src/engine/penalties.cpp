@@ -3,11 +3,14 @@
 #include "engine/penalties.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "base/random.h"
 #include "engine/event_players.h"
 #include "engine/game_clock.h"
+#include "engine/game_ratings.h"
 #include "engine/game_stats.h"
 #include "engine/game_state.h"
 #include "engine/narration.h"
@@ -87,6 +90,15 @@ int Draw_Route_Depth(const GAME* pGame, int nReceiver)
     return Get_Random_In_Range(nMin, nMax);
 }
 
+// The last discipline worked out while a game kept ratings, and its key.
+struct KEPT_DISCIPLINE {
+    unsigned nGeneration = 0;   // 0 is never a generation
+    int nTeam = -1;
+    uint8_t nSlot[5] = {};
+    float F = 1.0f;
+};
+KEPT_DISCIPLINE g_KeptDiscipline;
+
 // G drawn in [0, 2): the flag stands only when G reaches the line's
 // discipline F.
 bool Discipline_Holds(float F)
@@ -114,13 +126,32 @@ float Get_Offensive_Line_Discipline(const GAME* pGame)
         return 1.0f;
     const int bSide = Side_Of_Team(pGame, pGame->nOffense);
     const int nTeam = pGame->nOffense;
-    float fSum = 0.0f;
-    for (int p = 6; p <= 10; ++p) {
-        const int nSlot = pGame->nOnField[bSide][p];
-        if (Valid_Player(nTeam, nSlot))
-            fSum += std::max(Get_Player_Rating(nTeam, nSlot, RATING_DISCIPLINE), 20.0f);
+    const uint8_t* pLine = &pGame->nOnField[bSide][6];
+    // Valid while a game keeps ratings: the answer reads only the offence's
+    // five linemen's slots and their Discipline, and the generation moves
+    // with any rating change and at each game's start and end. The reads it
+    // saves gave the kept value again (the first read made any repair).
+    const bool bKeep = Is_Game_Rating_Cache_Active();
+    if (bKeep) {
+        const unsigned nGeneration = Get_Game_Rating_Generation();
+        if (g_KeptDiscipline.nGeneration == nGeneration && g_KeptDiscipline.nTeam == nTeam &&
+            std::memcmp(g_KeptDiscipline.nSlot, pLine, 5) == 0)
+            return g_KeptDiscipline.F;
     }
-    return std::clamp(fSum / 350.0f, 0.5f, 2.0f);
+    float fSum = 0.0f;
+    for (int p = 0; p < 5; ++p) {
+        const int nSlot = pLine[p];
+        if (Valid_Player(nTeam, nSlot))
+            fSum += std::max(Get_Game_Player_Rating(nTeam, nSlot, RATING_DISCIPLINE), 20.0f);
+    }
+    const float F = std::clamp(fSum / 350.0f, 0.5f, 2.0f);
+    if (bKeep) {
+        g_KeptDiscipline.nGeneration = Get_Game_Rating_Generation();
+        g_KeptDiscipline.nTeam = nTeam;
+        std::memcpy(g_KeptDiscipline.nSlot, pLine, 5);
+        g_KeptDiscipline.F = F;
+    }
+    return F;
 }
 
 bool Is_Dropback_Pass_Call(const GAME* pGame)

@@ -49,14 +49,56 @@ float Place_Rating(const GAME* pGame, int bSide, int nPlace, int nRating)
     return std::max(Get_Game_Player_Rating(nTeam, nSlot, nRating), MINIMUM_RATING);
 }
 
+// The factors summed over the places, each with its players' terms kept.
+enum TERM_KIND { TERM_RECEIVING, TERM_BACKFIELD, TERM_BALL_HAWK, TERM_PASS_RUSH, TERM_COVERAGE, TERM_TACKLING, TERM_RUN_DEFENSE, TERM_FUMBLE_FORCE, TERM_KINDS };
+
+// A player's term of a factor: a function of his club, slot and ratings
+// (and, for the backfield, his position) alone, so it holds while the kept
+// ratings' generation, the club and the position are the ones it was worked
+// out under. Adding the kept float adds the same number in the same order.
+struct KEPT_TERM {
+    unsigned nGeneration = 0;   // 0 is never a generation
+    int16_t nTeam = -1;
+    int16_t nPosition = -1;
+    float f = 0.0f;
+};
+KEPT_TERM g_Term[TERM_KINDS][2][PLAYERS_PER_TEAM];
+
+// The term of the player in place p, kept while a game keeps ratings.
+// nPosition is the player's position when the term reads it, else -1.
+template <typename TERM>
+float Place_Term(const GAME* pGame, int bSide, int p, int nKind, unsigned nGeneration, int nPosition, TERM fTerm)
+{
+    auto R = [&](int nRating) { return Place_Rating(pGame, bSide, p, nRating); };
+    const int nTeam = Team_Of_Side(pGame, bSide);
+    const int nSlot = pGame->nOnField[bSide][p];
+    if (nGeneration == 0 || nTeam > LAST_TEAM || nSlot >= PLAYERS_PER_TEAM)
+        return fTerm(R);
+    KEPT_TERM& T = g_Term[nKind][bSide][nSlot];
+    if (T.nGeneration != nGeneration || T.nTeam != nTeam || T.nPosition != nPosition) {
+        T.f = fTerm(R);
+        T.nGeneration = nGeneration;
+        T.nTeam = static_cast<int16_t>(nTeam);
+        T.nPosition = static_cast<int16_t>(nPosition);
+    }
+    return T.f;
+}
+
+// The kept ratings' generation while a game keeps them, else 0 (keep nothing).
+unsigned Term_Generation()
+{
+    return Is_Game_Rating_Cache_Active() ? Get_Game_Rating_Generation() : 0;
+}
+
 // Sum over the eleven places of one side of fTerm(ratings of the place).
 template <typename TERM>
-float Sum_Places(const GAME* pGame, bool bOffense, TERM fTerm)
+float Sum_Places(const GAME* pGame, bool bOffense, int nKind, TERM fTerm)
 {
     const int bSide = Side_Of(pGame, bOffense);
+    const unsigned nGeneration = Term_Generation();
     float fSum = 0.0f;
     for (int p = 0; p < PLACES_ON_FIELD; ++p)
-        fSum += fTerm([&](int nRating) { return Place_Rating(pGame, bSide, p, nRating); });
+        fSum += Place_Term(pGame, bSide, p, nKind, nGeneration, -1, fTerm);
     return fSum;
 }
 
@@ -96,7 +138,7 @@ float Compute_Receiving_Factor(const GAME* pGame)
 {
     if (!pGame)
         return 1.0f;
-    const float fSum = Sum_Places(pGame, true, [](auto R) { return std::max(R(RATING_RECEIVING) - 60.0f, 0.0f); });
+    const float fSum = Sum_Places(pGame, true, TERM_RECEIVING, [](auto R) { return std::max(R(RATING_RECEIVING) - 60.0f, 0.0f); });
     return Bound_Play_Factor(0.96f + 0.0005f * fSum, LIMIT_SMALL);
 }
 
@@ -105,17 +147,19 @@ float Compute_Backfield_Factor(const GAME* pGame)
     if (!pGame)
         return 1.0f;
     const int bSide = Side_Of(pGame, true);
+    const unsigned nGeneration = Term_Generation();
     float fSum = 0.0f;
     for (int p = 0; p < PLACES_ON_FIELD; ++p) {
         const int nPosition = Position_In_Place(pGame, bSide, p);
         if (nPosition != POSITION_QB && nPosition != POSITION_RB && nPosition != POSITION_FB)
             continue;
-        auto R = [&](int nRating) { return Place_Rating(pGame, bSide, p, nRating); };
-        float c = 0.2f * R(RATING_SPEED) + 0.2f * R(RATING_POWER) + 0.25f * R(RATING_QUICKNESS) +
-                  0.25f * R(RATING_VISION) + 0.1f * R(RATING_HANDS);
-        if (nPosition == POSITION_QB)
-            c = (c + R(RATING_MOBILITY)) * 0.5f;
-        fSum += std::max(c - 60.0f, 0.0f);
+        fSum += Place_Term(pGame, bSide, p, TERM_BACKFIELD, nGeneration, nPosition, [nPosition](auto R) {
+            float c = 0.2f * R(RATING_SPEED) + 0.2f * R(RATING_POWER) + 0.25f * R(RATING_QUICKNESS) +
+                      0.25f * R(RATING_VISION) + 0.1f * R(RATING_HANDS);
+            if (nPosition == POSITION_QB)
+                c = (c + R(RATING_MOBILITY)) * 0.5f;
+            return std::max(c - 60.0f, 0.0f);
+        });
     }
     return Bound_Play_Factor(0.98f + 0.0005f * fSum, LIMIT_SMALL);
 }
@@ -124,7 +168,7 @@ float Compute_Ball_Hawk_Factor(const GAME* pGame)
 {
     if (!pGame)
         return 1.0f;
-    const float fSum = Sum_Places(pGame, false, [](auto R) {
+    const float fSum = Sum_Places(pGame, false, TERM_BALL_HAWK, [](auto R) {
         return std::max(R(RATING_PASS_COVERAGE) - 30.0f, 0.0f) * std::max(R(RATING_TURNOVERS) - 30.0f, 0.0f);
     });
     return Bound_Play_Factor(fSum / 17600.0f, LIMIT_DOUBLE);
@@ -134,7 +178,7 @@ float Compute_Pass_Rush_Factor(const GAME* pGame)
 {
     if (!pGame)
         return 1.0f;
-    const float s = Sum_Places(pGame, false, [](auto R) { return R(RATING_PASS_RUSH) * R(RATING_PASS_RUSH); }) / 57750.0f;
+    const float s = Sum_Places(pGame, false, TERM_PASS_RUSH, [](auto R) { return R(RATING_PASS_RUSH) * R(RATING_PASS_RUSH); }) / 57750.0f;
     return Bound_Play_Factor((2.0f * s - 1.0f) * 1.6f - 0.6f, LIMIT_TRIPLE);
 }
 
@@ -143,7 +187,7 @@ float Compute_Coverage_Factor(const GAME* pGame)
     if (!pGame)
         return 1.0f;
     const float s =
-        Sum_Places(pGame, false, [](auto R) { return R(RATING_PASS_COVERAGE) * R(RATING_PASS_COVERAGE); });
+        Sum_Places(pGame, false, TERM_COVERAGE, [](auto R) { return R(RATING_PASS_COVERAGE) * R(RATING_PASS_COVERAGE); });
     return Bound_Play_Factor(s / 61875.0f * 1.5f - 0.5f, LIMIT_SMALL);
 }
 
@@ -151,7 +195,7 @@ float Compute_Tackling_Factor(const GAME* pGame)
 {
     if (!pGame)
         return 1.0f;
-    const float s = Sum_Places(pGame, false, [](auto R) { return R(RATING_TACKLING) * R(RATING_TACKLING) + 4900.0f; });
+    const float s = Sum_Places(pGame, false, TERM_TACKLING, [](auto R) { return R(RATING_TACKLING) * R(RATING_TACKLING) + 4900.0f; });
     return Bound_Play_Factor(s / 107800.0f, LIMIT_SMALL);
 }
 
@@ -160,7 +204,7 @@ float Compute_Run_Defense_Factor(const GAME* pGame)
     if (!pGame)
         return 1.0f;
     const float s =
-        Sum_Places(pGame, false, [](auto R) { return R(RATING_RUN_DEFENSE) * R(RATING_RUN_DEFENSE) + 4900.0f; });
+        Sum_Places(pGame, false, TERM_RUN_DEFENSE, [](auto R) { return R(RATING_RUN_DEFENSE) * R(RATING_RUN_DEFENSE) + 4900.0f; });
     return Bound_Play_Factor(s / 107800.0f * 3.0f - 2.0f, LIMIT_SMALL);
 }
 
@@ -168,7 +212,7 @@ float Compute_Fumble_Force_Factor(const GAME* pGame)
 {
     if (!pGame)
         return 1.0f;
-    const float s = Sum_Places(pGame, false, [](auto R) {
+    const float s = Sum_Places(pGame, false, TERM_FUMBLE_FORCE, [](auto R) {
         return std::max(R(RATING_TURNOVERS) - 50.0f, 0.0f) *
                (std::max(R(RATING_RUN_DEFENSE) - 50.0f, 0.0f) + std::max(R(RATING_TACKLING) - 50.0f, 0.0f));
     });
@@ -215,24 +259,48 @@ namespace {
 
 // The unit factors above read only the ratings of the players in one side's
 // places, and a kept rating (game_ratings.h) does not change until it is
-// forgotten: while the game keeps ratings, each factor is kept for the last
-// few line-ups it was worked out for (a game uses few), by the side's club,
-// its players in the places and the kept ratings' generation.
+// forgotten: while the game keeps ratings, each factor is kept for the
+// line-ups it was worked out for, by the side's club, its players in the
+// places and the kept ratings' generation.
 enum FACTOR_KIND { FACTOR_RECEIVING, FACTOR_BACKFIELD, FACTOR_BALL_HAWK, FACTOR_PASS_RUSH, FACTOR_COVERAGE, FACTOR_TACKLING, FACTOR_RUN_DEFENSE, FACTOR_FUMBLE_FORCE, FACTOR_RUN_BLOCKING, FACTOR_PASS_BLOCKING, FACTOR_LINE_DISCIPLINE, FACTOR_KINDS };
+
+// The line-up's key: the eleven slots and the club in two words.
+struct LINEUP_KEY {
+    uint64_t nLow = 0;    // slots of places 0-7
+    uint64_t nHigh = 0;   // slots of places 8-10, the club above them
+};
+
+LINEUP_KEY Lineup_Key(const GAME* pGame, int bSide, int nTeam)
+{
+    static_assert(PLACES_ON_FIELD == 11, "eight slots and three in the two words");
+    const uint8_t* pSlot = pGame->nOnField[bSide];
+    LINEUP_KEY Key;
+    std::memcpy(&Key.nLow, pSlot, 8);
+    uint32_t nRest = 0;
+    std::memcpy(&nRest, pSlot + 8, 3);
+    Key.nHigh = nRest | (static_cast<uint64_t>(static_cast<uint32_t>(nTeam)) << 32);
+    return Key;
+}
 
 struct KEPT_FACTOR {
     const GAME* pGame = nullptr;
-    unsigned nGeneration = 0;
-    int nTeam = -1;
-    uint8_t nSlot[PLACES_ON_FIELD] = {};
+    unsigned nGeneration = 0;   // 0 is never a generation
+    LINEUP_KEY Key;
     float f = 0.0f;
 };
-constexpr int KEPT_LINEUPS = 8;
+// Direct-mapped by a hash of the line-up: a game uses a few dozen line-ups a
+// side, and a lookup is one comparison.
+constexpr int KEPT_LINEUPS = 64;
 struct KEPT_FACTORS {
     KEPT_FACTOR Entry[KEPT_LINEUPS];
-    int nNext = 0;   // the entry the next new line-up takes
 };
 KEPT_FACTORS g_Kept[FACTOR_KINDS];
+
+int Lineup_Hash(const LINEUP_KEY& Key)
+{
+    const uint64_t h = (Key.nLow ^ (Key.nHigh * 0x9E3779B97F4A7C15ull)) * 0xD6E8FEB86659FD93ull;
+    return static_cast<int>(h >> 58);   // 64 entries
+}
 
 template <typename COMPUTE>
 float Kept_Factor(int nKind, const GAME* pGame, bool bOffense, COMPUTE Compute)
@@ -242,18 +310,14 @@ float Kept_Factor(int nKind, const GAME* pGame, bool bOffense, COMPUTE Compute)
     const int bSide = Side_Of(pGame, bOffense);
     const int nTeam = Team_Of_Side(pGame, bSide);
     const unsigned nGeneration = Get_Game_Rating_Generation();
-    KEPT_FACTORS& Kept = g_Kept[nKind];
-    for (const KEPT_FACTOR& K : Kept.Entry)
-        if (K.pGame == pGame && K.nGeneration == nGeneration && K.nTeam == nTeam &&
-            std::memcmp(K.nSlot, pGame->nOnField[bSide], PLACES_ON_FIELD) == 0)
-            return K.f;
-    KEPT_FACTOR& K = Kept.Entry[Kept.nNext];
-    Kept.nNext = (Kept.nNext + 1) % KEPT_LINEUPS;
+    const LINEUP_KEY Key = Lineup_Key(pGame, bSide, nTeam);
+    KEPT_FACTOR& K = g_Kept[nKind].Entry[Lineup_Hash(Key)];
+    if (K.pGame == pGame && K.nGeneration == nGeneration && K.Key.nLow == Key.nLow && K.Key.nHigh == Key.nHigh)
+        return K.f;
     K.f = Compute(pGame);
     K.pGame = pGame;
     K.nGeneration = nGeneration;
-    K.nTeam = nTeam;
-    std::memcpy(K.nSlot, pGame->nOnField[bSide], PLACES_ON_FIELD);
+    K.Key = Key;
     return K.f;
 }
 
@@ -266,6 +330,8 @@ float Get_Receiving_Factor(const GAME* pGame)
 
 float Get_Backfield_Factor(const GAME* pGame)
 {
+    // Kept by line-up although it reads positions too: no position changes
+    // while a game is played (a new game moves the generation).
     return Kept_Factor(FACTOR_BACKFIELD, pGame, true, Compute_Backfield_Factor);
 }
 

@@ -93,6 +93,35 @@ TEST(RandomDraws, ScaleTheFractionDrawOnceAndStayWithinBounds)
     }
 }
 
+// Get_Random_Below against the one rule, trunc(u * 2^-32 * n) in double, on
+// both sides of the 2^21 bound of its integer shortcut, for extreme words and
+// for a long run of drawn ones, and with negative bounds.
+TEST(RandomDraws, BelowIsTheTruncatedDoubleProductForEveryBound)
+{
+    const int BOUNDS[] = {0, 1, 2, 3, 7, 10, 100, 1000, 1001, 65536, 999983, (1 << 21) - 1, 1 << 21,
+                          (1 << 21) + 1, 3000017, 1 << 30, INT_MAX, -1, -10, -1000, INT_MIN};
+    const uint32_t WORDS[] = {0u, 1u, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFEu, 0xFFFFFFFFu};
+    for (int n : BOUNDS)
+        for (uint32_t u : WORDS) {
+            const int nRule = static_cast<int>(static_cast<int64_t>(Random_Word_To_Fraction(u) * static_cast<double>(n)));
+            if (n >= 0 && n <= (1 << 21)) {
+                EXPECT_EQ(static_cast<int>((static_cast<uint64_t>(u) * static_cast<uint32_t>(n)) >> 32), nRule)
+                    << "n " << n << " u " << u;
+            }
+        }
+    for (int n : BOUNDS) {
+        Seed_Random_Numbers(777);
+        uint32_t nWords[700];
+        for (uint32_t& u : nWords)
+            u = Generate_Random_Number();
+        Seed_Random_Numbers(777);
+        for (uint32_t u : nWords)
+            ASSERT_EQ(Get_Random_Below(n),
+                      static_cast<int>(static_cast<int64_t>(Random_Word_To_Fraction(u) * static_cast<double>(n))))
+                << "n " << n << " u " << u;
+    }
+}
+
 TEST(Arithmetic, MulDivRoundsHalfAwayFromZeroAndSaturates)
 {
     const int Cases[][4] = {

@@ -130,4 +130,38 @@ TEST_F(GameRatingsTest, AKeptUnitFactorFollowsTheRatingsAndThePlayers)
     EXPECT_FLOAT_EQ(Get_Tackling_Factor(&m_Game), Bound_Play_Factor(11.0f * (2500.0f + 4900.0f) / 107800.0f, 1.66f));
 }
 
+// The backfield factor keeps each back's term: a rating change, a player
+// whose position makes him a back and a new back in a place must each give
+// what the plain reads give.
+TEST_F(GameRatingsTest, AKeptBackfieldTermFollowsRatingsPositionsAndPlaces)
+{
+    const auto Uncached = [this] {
+        End_Game_Rating_Cache();
+        const float f = Get_Backfield_Factor(&m_Game);
+        Begin_Game_Rating_Cache(&m_Game);
+        return f;
+    };
+    Begin_Game_Rating_Cache(&m_Game);
+    // The quarterback's 50s give 50, below 60: nothing above the base.
+    EXPECT_FLOAT_EQ(Get_Backfield_Factor(&m_Game), 0.98f);
+    // Mobility 100: (50 + 100) / 2 = 75, 15 above 60.
+    Set_Player_Rating(1, 0, RATING_MOBILITY, 100.0f);
+    EXPECT_FLOAT_EQ(Get_Backfield_Factor(&m_Game), 0.98f + 0.0005f * 15.0f);
+    // A receiver rated 90 throughout counts only once he is a back.
+    for (int r : {RATING_SPEED, RATING_POWER, RATING_QUICKNESS, RATING_VISION, RATING_HANDS})
+        Set_Player_Rating(1, 1, r, 90.0f);
+    EXPECT_FLOAT_EQ(Get_Backfield_Factor(&m_Game), 0.98f + 0.0005f * 15.0f);
+    // Positions change between games only (the next game starts afresh).
+    End_Game_Rating_Cache();
+    Set_Player_Vital_Stat(1, 1, VITAL_POSITION, POSITION_RB);
+    Begin_Game_Rating_Cache(&m_Game);
+    EXPECT_FLOAT_EQ(Get_Backfield_Factor(&m_Game), 0.98f + 0.0005f * 45.0f);
+    EXPECT_FLOAT_EQ(Get_Backfield_Factor(&m_Game), Uncached());
+    // Another back of 70s takes his place: 10 above 60.
+    Put_Player(1, 30, 130, POSITION_FB, 70.0f);
+    m_Game.nOnField[GAME_SIDE_HOME][1] = 30;
+    EXPECT_FLOAT_EQ(Get_Backfield_Factor(&m_Game), 0.98f + 0.0005f * 25.0f);
+    EXPECT_FLOAT_EQ(Get_Backfield_Factor(&m_Game), Uncached());
+}
+
 }  // namespace

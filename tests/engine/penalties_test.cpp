@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/random.h"
+#include "engine/game_ratings.h"
 #include "engine/game_state.h"
 #include "engine/lineup_fixture.h"
 #include "engine/playbooks.h"
@@ -123,6 +124,37 @@ TEST_F(PenaltyTest, LineDiscipline)
     EXPECT_FLOAT_EQ(Get_Offensive_Line_Discipline(&m_Game), 0.5f);
     Set_Line_Discipline(42.0f);                                     // 210 / 350
     EXPECT_FLOAT_EQ(Get_Offensive_Line_Discipline(&m_Game), 0.6f);
+}
+
+// While a game keeps ratings the discipline is kept too: a changed rating, a
+// different lineman on the field and the other club's offence must each give
+// the answer the plain reads give.
+TEST_F(PenaltyTest, LineDisciplineKeptDuringAGameFollowsRatingsAndLinemen)
+{
+    const auto Uncached = [this] {
+        End_Game_Rating_Cache();
+        const float F = Get_Offensive_Line_Discipline(&m_Game);
+        Begin_Game_Rating_Cache(&m_Game);
+        return F;
+    };
+    Set_Player_Rating(AWAY, 27, RATING_DISCIPLINE, 21.0f);
+    Begin_Game_Rating_Cache(&m_Game);
+    EXPECT_FLOAT_EQ(Get_Offensive_Line_Discipline(&m_Game), 1.0f);
+    EXPECT_FLOAT_EQ(Get_Offensive_Line_Discipline(&m_Game), 1.0f);
+    Set_Player_Rating(HOME, 8, RATING_DISCIPLINE, 105.0f);          // (4 x 70 + 105) / 350
+    EXPECT_FLOAT_EQ(Get_Offensive_Line_Discipline(&m_Game), 1.1f);
+    Set_Player_Rating(HOME, 30, RATING_DISCIPLINE, 140.0f);
+    EXPECT_FLOAT_EQ(Get_Offensive_Line_Discipline(&m_Game), 1.1f);   // not on the field
+    m_Game.nOnField[GAME_SIDE_HOME][10] = 30;                         // (3 x 70 + 105 + 140) / 350
+    EXPECT_FLOAT_EQ(Get_Offensive_Line_Discipline(&m_Game), 1.3f);
+    m_Game.nOffense = AWAY;
+    const float fAway = Get_Offensive_Line_Discipline(&m_Game);
+    EXPECT_FLOAT_EQ(fAway, Uncached());
+    EXPECT_LT(fAway, 1.0f);
+    m_Game.nOffense = HOME;
+    EXPECT_FLOAT_EQ(Get_Offensive_Line_Discipline(&m_Game), 1.3f);
+    EXPECT_FLOAT_EQ(Uncached(), 1.3f);
+    End_Game_Rating_Cache();
 }
 
 TEST_F(PenaltyTest, NoFlagsOutsideEarlyDownsOrLateInTheHalf)
