@@ -1,6 +1,9 @@
 // The line-ups of every team by formation.
 #include "engine/game_lineups.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "engine/calibration.h"
 #include "engine/formations.h"
 #include "engine/game_clock.h"
@@ -49,6 +52,66 @@ int Best_Free_Player(int nTeam, const int* pRow, int nPosition)
     return nBest;
 }
 
+// Get_Player_ID(Get_Formation_Place_Player()) of a place, LINEUP_EMPTY for
+// nobody, each answer asked of the depth chart once.
+class PLACE_ANSWERS {
+public:
+    PLACE_ANSWERS() { std::fill(std::begin(m_nID), std::end(m_nID), UNKNOWN); }
+
+    int Place_Player_ID(int nTeam, int nFormation, int nPlace, bool bBackupQB)
+    {
+        const int nKey = Keys().nKey[bBackupQB ? 1 : 0][nFormation][nPlace];
+        if (nKey < 0)
+            return Look_Up(nTeam, nFormation, nPlace, bBackupQB);
+        if (m_nID[nKey] == UNKNOWN)
+            m_nID[nKey] = Look_Up(nTeam, nFormation, nPlace, bBackupQB);
+        return m_nID[nKey];
+    }
+
+private:
+    static constexpr int DEPTHS = 8;
+    static constexpr int KEYS = (POSITION_P + 1) * DEPTHS + 2;
+    static constexpr int UNKNOWN = -2;
+    static_assert(UNKNOWN != LINEUP_EMPTY);
+
+    // The depth-chart question of each place, with and without the backup
+    // quarterback: a position and rank, or a returner; -1 for one asked each
+    // time (no position, or a rank beyond the kept ones).
+    struct PLACE_KEYS {
+        int16_t nKey[2][FORMATION_COUNT][FORMATION_PLACES];
+    };
+    static const PLACE_KEYS& Keys()
+    {
+        static const PLACE_KEYS Table = [] {
+            PLACE_KEYS K{};
+            for (int b = 0; b < 2; ++b)
+                for (int f = 0; f < FORMATION_COUNT; ++f)
+                    for (int p = 0; p < FORMATION_PLACES; ++p) {
+                        const FORMATION_PLACE& Place = FORMATIONS[f].Place[p];
+                        int nKey = -1;
+                        if (Place.nPosition == PLACE_KICK_RETURNER || Place.nPosition == PLACE_PUNT_RETURNER)
+                            nKey = KEYS - 2 + (Place.nPosition - PLACE_KICK_RETURNER);
+                        else {
+                            const int nDepth = (b && Place.nPosition == POSITION_QB) ? Place.nRank + 1 : Place.nRank;
+                            if (Place.nPosition >= 0 && Place.nPosition <= POSITION_P && nDepth >= 0 && nDepth < DEPTHS)
+                                nKey = Place.nPosition * DEPTHS + nDepth;
+                        }
+                        K.nKey[b][f][p] = static_cast<int16_t>(nKey);
+                    }
+            return K;
+        }();
+        return Table;
+    }
+
+    static int Look_Up(int nTeam, int nFormation, int nPlace, bool bBackupQB)
+    {
+        const int nSlot = Get_Formation_Place_Player(nTeam, nFormation, nPlace, bBackupQB);
+        return nSlot >= 0 ? Get_Player_ID(nTeam, nSlot) : LINEUP_EMPTY;
+    }
+
+    int m_nID[KEYS];
+};
+
 }  // namespace
 
 int Build_Formation_Depth_Chart(int nTeam, int bGarbageTime)
@@ -58,21 +121,23 @@ int Build_Formation_Depth_Chart(int nTeam, int bGarbageTime)
         return 0;
     }
     g_bLineupBuilt[nTeam] = true;
-    // Every formation is built anew: none keeps a player of an earlier build.
-    for (int f = 0; f < FORMATION_COUNT; ++f)
-        for (int p = 0; p < FORMATION_PLACES; ++p)
-            g_nLineup[nTeam][f][p] = LINEUP_EMPTY;
+    // The player ID of each depth-chart answer the places ask, looked up once
+    // a build: nothing between the lookups moves a player on the depth chart
+    // (the fills below only read the roster and repair ratings).
+    PLACE_ANSWERS Answers;
     int bFull = 1;
     for (int f = 0; f < FORMATION_COUNT; ++f) {
         int* pRow = g_nLineup[nTeam][f];
+        // Every formation is built anew: none keeps a player of an earlier build.
+        for (int p = 0; p < FORMATION_PLACES; ++p)
+            pRow[p] = LINEUP_EMPTY;
         // The kicking units fill the holder's place last, so the kicker and
         // snapper come from their own positions first.
         const bool bKickUnit = f == FIELD_GOAL_FORMATION || f == EXTRA_POINT_FORMATION;
+        const bool bBackupQB = bGarbageTime && f < GARBAGE_TIME_FORMATIONS;
         for (int i = 0; i < FORMATION_PLACES; ++i) {
             const int p = bKickUnit ? (i + 1) % FORMATION_PLACES : i;
-            const int nSlot = Get_Formation_Place_Player(nTeam, f, p, bGarbageTime && f < GARBAGE_TIME_FORMATIONS);
-            if (nSlot >= 0)
-                pRow[p] = Get_Player_ID(nTeam, nSlot);
+            pRow[p] = Answers.Place_Player_ID(nTeam, f, p, bBackupQB);
         }
         for (int p = 0; p < FORMATION_PLACES; ++p) {
             if (pRow[p] != LINEUP_EMPTY)
