@@ -58,6 +58,33 @@ class PLACE_ANSWERS {
 public:
     PLACE_ANSWERS() { std::fill(std::begin(m_nID), std::end(m_nID), UNKNOWN); }
 
+    // Whether every question the last build of this kind asked has the
+    // same answer now; its answers become this build's.
+    bool Same_As(const PLACE_ANSWERS& Last, int nTeam, bool bGarbageTime)
+    {
+        const QUESTIONS& Asked = Keys().Asked[bGarbageTime ? 1 : 0];
+        for (int k = 0; k < Asked.nCount; ++k) {
+            const QUESTION& Q = Asked.Question[k];
+            const int nID = Look_Up(nTeam, Q.nFormation, Q.nPlace, Q.bBackupQB);
+            if (nID != Last.m_nID[Q.nKey])
+                return false;
+            m_nID[Q.nKey] = nID;
+        }
+        return true;
+    }
+    // Whether a build could be told from its answers alone: every place has
+    // a question, and the depth chart answered each with a player.
+    bool Fills_Every_Place(bool bGarbageTime) const
+    {
+        const QUESTIONS& Asked = Keys().Asked[bGarbageTime ? 1 : 0];
+        if (!Asked.bEveryPlace)
+            return false;
+        for (int k = 0; k < Asked.nCount; ++k)
+            if (m_nID[Asked.Question[k].nKey] == LINEUP_EMPTY)
+                return false;
+        return true;
+    }
+
     int Place_Player_ID(int nTeam, int nFormation, int nPlace, bool bBackupQB)
     {
         const int nKey = Keys().nKey[bBackupQB ? 1 : 0][nFormation][nPlace];
@@ -77,8 +104,19 @@ private:
     // The depth-chart question of each place, with and without the backup
     // quarterback: a position and rank, or a returner; -1 for one asked each
     // time (no position, or a rank beyond the kept ones).
+    struct QUESTION {
+        int nKey, nFormation, nPlace;
+        bool bBackupQB;
+    };
+    // The distinct questions of a build, each with its first place.
+    struct QUESTIONS {
+        QUESTION Question[KEYS];
+        int nCount;
+        bool bEveryPlace;   // no place asked each time
+    };
     struct PLACE_KEYS {
         int16_t nKey[2][FORMATION_COUNT][FORMATION_PLACES];
+        QUESTIONS Asked[2];   // by garbage time
     };
     static const PLACE_KEYS& Keys()
     {
@@ -98,6 +136,24 @@ private:
                         }
                         K.nKey[b][f][p] = static_cast<int16_t>(nKey);
                     }
+            for (int g = 0; g < 2; ++g) {
+                QUESTIONS& Asked = K.Asked[g];
+                Asked.nCount = 0;
+                Asked.bEveryPlace = true;
+                bool bSeen[KEYS] = {};
+                for (int f = 0; f < FORMATION_COUNT; ++f) {
+                    const bool bBackupQB = g && f < GARBAGE_TIME_FORMATIONS;
+                    for (int p = 0; p < FORMATION_PLACES; ++p) {
+                        const int nKey = K.nKey[bBackupQB ? 1 : 0][f][p];
+                        if (nKey < 0)
+                            Asked.bEveryPlace = false;
+                        else if (!bSeen[nKey]) {
+                            bSeen[nKey] = true;
+                            Asked.Question[Asked.nCount++] = QUESTION{nKey, f, p, bBackupQB};
+                        }
+                    }
+                }
+            }
             return K;
         }();
         return Table;
@@ -112,6 +168,14 @@ private:
     int m_nID[KEYS];
 };
 
+// A team's last build that its answers alone made.
+struct LAST_BUILD {
+    bool bKnown = false;
+    bool bGarbageTime = false;
+    PLACE_ANSWERS Answers;
+};
+LAST_BUILD g_LastBuild[LINEUP_TEAMS];
+
 }  // namespace
 
 int Build_Formation_Depth_Chart(int nTeam, int bGarbageTime)
@@ -120,11 +184,20 @@ int Build_Formation_Depth_Chart(int nTeam, int bGarbageTime)
         Report_Error("%s(%d, %d)", __func__, nTeam, bGarbageTime);
         return 0;
     }
-    g_bLineupBuilt[nTeam] = true;
     // The player ID of each depth-chart answer the places ask, looked up once
     // a build: nothing between the lookups moves a player on the depth chart
     // (the fills below only read the roster and repair ratings).
     PLACE_ANSWERS Answers;
+    // The rows of a build that every answer filled are its answers in the
+    // places: when the team's last build of this kind was one, and every
+    // answer is the same, the rows it left (no other build of the team
+    // since) are what this build would write.
+    LAST_BUILD& Last = g_LastBuild[nTeam];
+    const bool bGarbage = bGarbageTime != 0;
+    if (g_bLineupBuilt[nTeam] && Last.bKnown && Last.bGarbageTime == bGarbage && Answers.Same_As(Last.Answers, nTeam, bGarbage))
+        return 1;
+    Last.bKnown = false;
+    g_bLineupBuilt[nTeam] = true;
     int bFull = 1;
     for (int f = 0; f < FORMATION_COUNT; ++f) {
         int* pRow = g_nLineup[nTeam][f];
@@ -148,6 +221,11 @@ int Build_Formation_Depth_Chart(int nTeam, int bGarbageTime)
             else
                 pRow[p] = nID;
         }
+    }
+    if (Answers.Fills_Every_Place(bGarbage)) {
+        Last.bKnown = true;
+        Last.bGarbageTime = bGarbage;
+        Last.Answers = Answers;
     }
     return bFull;
 }

@@ -420,6 +420,47 @@ TEST_F(GameDriverTest, EveryLineupCellIsItsPlacesDepthChartPlayer)
     EXPECT_GT(nEmptyPlaces, 0);
 }
 
+// A build of a healthy club with every place answered by the depth chart
+// may keep the rows of the club's last build: they follow every change of
+// an answer, of a player's ID and of garbage time all the same.
+TEST_F(GameDriverTest, ALineupBuiltAgainFollowsEveryChangeOfItsDepthChart)
+{
+    Build_Two_Team_League(11);
+    auto Expect_Depth_Chart_Rows = [](int bGarbage) {
+        for (int f = 0; f < FORMATION_COUNT; ++f)
+            for (int p = 0; p < FORMATION_PLACES; ++p) {
+                const int nSlot = Get_Formation_Place_Player(HOME_TEAM, f, p, bGarbage && f < 39);
+                ASSERT_GE(nSlot, 0) << "formation " << f << " place " << p;
+                ASSERT_EQ(Get_Team_Lineup_Player(HOME_TEAM, f, p), Get_Player_ID(HOME_TEAM, nSlot))
+                    << "garbage " << bGarbage << " formation " << f << " place " << p;
+            }
+    };
+    for (int nBuild = 0; nBuild < 2; ++nBuild) {
+        ASSERT_EQ(Build_Formation_Depth_Chart(HOME_TEAM, 0), 1);
+        Expect_Depth_Chart_Rows(0);
+    }
+    const int nBack = Get_Depth_Chart_Player(HOME_TEAM, POSITION_RB, 0);
+    ASSERT_GE(nBack, 0);
+    Set_Player_Vital_Stat(HOME_TEAM, nBack, VITAL_INJURY_WEEKS, 1);
+    ASSERT_EQ(Build_Formation_Depth_Chart(HOME_TEAM, 0), 1);
+    Expect_Depth_Chart_Rows(0);
+    EXPECT_FALSE(Is_Player_In_Formation_Row(HOME_TEAM, PRO_SET_FORMATION, nBack));
+    for (int bGarbage : {1, 1, 0}) {
+        ASSERT_EQ(Build_Formation_Depth_Chart(HOME_TEAM, bGarbage), 1);
+        Expect_Depth_Chart_Rows(bGarbage);
+    }
+    Set_Player_Vital_Stat(HOME_TEAM, nBack, VITAL_INJURY_WEEKS, 0);
+    ASSERT_EQ(Build_Formation_Depth_Chart(HOME_TEAM, 0), 1);
+    Expect_Depth_Chart_Rows(0);
+    EXPECT_TRUE(Is_Player_In_Formation_Row(HOME_TEAM, PRO_SET_FORMATION, nBack));
+    // A new ID in a starter's slot: the rows name him by it.
+    const int nQuarterback = Get_Depth_Chart_Player(HOME_TEAM, POSITION_QB, 0);
+    Set_Player_Vital_Stat(HOME_TEAM, nQuarterback, VITAL_PLAYER_ID, 987654);
+    ASSERT_EQ(Build_Formation_Depth_Chart(HOME_TEAM, 0), 1);
+    Expect_Depth_Chart_Rows(0);
+    EXPECT_EQ(Get_Team_Lineup_Player(HOME_TEAM, PRO_SET_FORMATION, 0), 987654);
+}
+
 // Every play from scrimmage of the log is in the playbook tallies of both
 // teams: the offence's call in its overall and third-down columns, the
 // defence's call in the column of the offensive call's category; penalties
