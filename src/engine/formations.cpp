@@ -201,22 +201,73 @@ struct ON_FIELD_ENTRY {
 constexpr int DEPTH_POSITIONS = RETURNER_POSITION + 1;
 constexpr int DEPTH_RANKS = 8;
 constexpr int16_t SLOT_UNKNOWN = -2;
-struct ON_FIELD_CACHE {
-    bool bActive = false;
-    int nTeam[2] = {-1, -1};
-    ON_FIELD_ENTRY Entry[2][FORMATION_COUNT] = {};
-    // By side: the depth chart's answers, and the slot a player's ID is
-    // found at; a lookup that found nobody is asked again each time.
-    int16_t nDepthSlot[2][DEPTH_POSITIONS][DEPTH_RANKS];
-    int16_t nSlotByID[2][PLAYERS_PER_TEAM];
+// A side's healthy players of each position in slot order, read in one pass
+// over the roster: the n-th of a position is his depth-chart player of rank
+// n. It reads the roster's IDs, positions and injuries, which change while
+// the cache is active only by what must forget it.
+struct DEPTH_ORDER {
+    bool bKnown;
+    int nEnd;                                          // the roster's end
+    uint8_t nCount[RETURNER_POSITION];                 // at most DEPTH_RANKS
+    uint8_t nSlot[RETURNER_POSITION][DEPTH_RANKS];
+    int nID[PLAYERS_PER_TEAM];                         // slots before nEnd
 };
-ON_FIELD_CACHE g_OnField;
+struct ON_FIELD_CACHE {
+    bool bActive;
+    int nTeam[2];
+    ON_FIELD_ENTRY Entry[2][FORMATION_COUNT];
+    // By side: the returners' answers, and the slot a player's ID is
+    // found at; a lookup that found nobody is asked again each time.
+    int16_t nReturnerSlot[2][2];
+    int16_t nSlotByID[2][PLAYERS_PER_TEAM];
+    DEPTH_ORDER Depth[2];
+};
+ON_FIELD_CACHE g_OnField = {false, {-1, -1}, {}, {}, {}, {}};
 
 void Forget_Depth_Answers()
 {
-    std::fill(&g_OnField.nDepthSlot[0][0][0], &g_OnField.nDepthSlot[0][0][0] + 2 * DEPTH_POSITIONS * DEPTH_RANKS,
-              SLOT_UNKNOWN);
+    std::fill(&g_OnField.nReturnerSlot[0][0], &g_OnField.nReturnerSlot[0][0] + 4, SLOT_UNKNOWN);
     std::fill(&g_OnField.nSlotByID[0][0], &g_OnField.nSlotByID[0][0] + 2 * PLAYERS_PER_TEAM, SLOT_UNKNOWN);
+    g_OnField.Depth[GAME_SIDE_AWAY].bKnown = false;
+    g_OnField.Depth[GAME_SIDE_HOME].bKnown = false;
+}
+
+// Nothing kept: no game is being played.
+void Clear_On_Field_Cache()
+{
+    g_OnField.bActive = false;
+    g_OnField.nTeam[GAME_SIDE_AWAY] = -1;
+    g_OnField.nTeam[GAME_SIDE_HOME] = -1;
+    for (auto& Side : g_OnField.Entry)
+        for (ON_FIELD_ENTRY& Entry : Side) {
+            Entry.bKnown = false;
+            Entry.bFlagged = false;
+        }
+    Forget_Depth_Answers();
+}
+
+// The side's depth order, read when first needed. Count_Team_Available_
+// Position_Players counts at least the healthy players, so the depth-chart
+// lookup's answer is the n-th healthy player of the position in slot order
+// before the roster's end, or none; a team not in use has none.
+const DEPTH_ORDER& Get_Depth_Order(int bSide, int nTeam)
+{
+    DEPTH_ORDER& Order = g_OnField.Depth[bSide];
+    if (Order.bKnown)
+        return Order;
+    Order.bKnown = true;
+    std::fill(std::begin(Order.nCount), std::end(Order.nCount), uint8_t{0});
+    Order.nEnd = Is_Valid_Team(nTeam) ? Find_Roster_End(nTeam) : 0;
+    for (int s = 0; s < Order.nEnd; ++s) {
+        Order.nID[s] = Get_Player_ID(nTeam, s);
+        const int nPosition = Get_Player_Position(nTeam, s);
+        if (nPosition < 0 || nPosition >= RETURNER_POSITION || Get_Player_Injury_Weeks(nTeam, s) >= 1)
+            continue;
+        uint8_t& nCount = Order.nCount[nPosition];
+        if (nCount < DEPTH_RANKS)
+            Order.nSlot[nPosition][nCount++] = static_cast<uint8_t>(s);
+    }
+    return Order;
 }
 
 // The side of the game being played whose team this is, -1 for none.
@@ -238,8 +289,19 @@ int Slot_Of_Slot_Player(int nTeam, int nSlot)
     if (bSide < 0 || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM)
         return Find_Player_Slot_By_ID(nTeam, Get_Player_ID(nTeam, nSlot));
     int16_t& nKnown = g_OnField.nSlotByID[bSide][nSlot];
-    if (nKnown == SLOT_UNKNOWN)
-        nKnown = static_cast<int16_t>(Find_Player_Slot_By_ID(nTeam, Get_Player_ID(nTeam, nSlot)));
+    if (nKnown == SLOT_UNKNOWN) {
+        // Find_Player_Slot_By_ID over the IDs the depth order read: every
+        // slot before the roster's end is in use.
+        const DEPTH_ORDER& Order = Get_Depth_Order(bSide, nTeam);
+        const int nID = nSlot < Order.nEnd ? Order.nID[nSlot] : Get_Player_ID(nTeam, nSlot);
+        int nFound = -1;
+        for (int s = 0; nID > 0 && s < Order.nEnd; ++s)
+            if (Order.nID[s] == nID) {
+                nFound = s;
+                break;
+            }
+        nKnown = static_cast<int16_t>(nFound);
+    }
     return nKnown;
 }
 
@@ -338,15 +400,14 @@ void Mark_Played(int nTeam, const uint8_t* pSlot)
 void Begin_On_Field_Cache(const GAME* pGame)
 {
     if (pGame == nullptr) {
-        g_OnField = ON_FIELD_CACHE{};
+        Clear_On_Field_Cache();
         return;
     }
     // Already begun for this game (by Play_Game before its line-ups).
     if (g_OnField.bActive && g_OnField.nTeam[GAME_SIDE_AWAY] == pGame->nAwayTeam &&
         g_OnField.nTeam[GAME_SIDE_HOME] == pGame->nHomeTeam)
         return;
-    g_OnField = ON_FIELD_CACHE{};
-    Forget_Depth_Answers();
+    Clear_On_Field_Cache();
     g_OnField.bActive = true;
     g_OnField.nTeam[GAME_SIDE_AWAY] = pGame->nAwayTeam;
     g_OnField.nTeam[GAME_SIDE_HOME] = pGame->nHomeTeam;
@@ -354,14 +415,16 @@ void Begin_On_Field_Cache(const GAME* pGame)
 
 void End_On_Field_Cache()
 {
-    g_OnField = ON_FIELD_CACHE{};
+    Clear_On_Field_Cache();
 }
 
 void Forget_On_Field_Cache()
 {
     for (auto& Side : g_OnField.Entry)
-        for (ON_FIELD_ENTRY& Entry : Side)
-            Entry = ON_FIELD_ENTRY{};
+        for (ON_FIELD_ENTRY& Entry : Side) {
+            Entry.bKnown = false;
+            Entry.bFlagged = false;
+        }
     Forget_Depth_Answers();
 }
 
@@ -625,7 +688,13 @@ int Get_Depth_Chart_Player(int nTeam, int nPosition, int nDepth)
     const int bSide = Cached_Side(nTeam);
     if (bSide < 0 || nPosition < 0 || nPosition >= DEPTH_POSITIONS || nDepth < 0 || nDepth >= DEPTH_RANKS)
         return Look_Up_Depth_Chart_Player(nTeam, nPosition, nDepth);
-    int16_t& nKnown = g_OnField.nDepthSlot[bSide][nPosition][nDepth];
+    if (nPosition < RETURNER_POSITION) {
+        const DEPTH_ORDER& Order = Get_Depth_Order(bSide, nTeam);
+        return nDepth < Order.nCount[nPosition] ? Order.nSlot[nPosition][nDepth] : -1;
+    }
+    if (nDepth != RETURNER_KICKOFF && nDepth != RETURNER_PUNT)
+        return Look_Up_Depth_Chart_Player(nTeam, nPosition, nDepth);
+    int16_t& nKnown = g_OnField.nReturnerSlot[bSide][nDepth];
     if (nKnown != SLOT_UNKNOWN)
         return nKnown;
     const int nSlot = Look_Up_Depth_Chart_Player(nTeam, nPosition, nDepth);

@@ -78,6 +78,8 @@ public:
     {
         if (nTeam >= 0 && nTeam <= LAST_TEAM) {
             m_bPlayers = Is_Valid_Team(nTeam) != 0;
+            if (m_bPlayers)
+                Read_Roster_Order();
             return;
         }
         if (nTeam != NO_TEAM)
@@ -85,11 +87,14 @@ public:
         m_bPlayers = false;
     }
 
-    // The slot of the n-th (from 0) player at the position in slot order.
+    // The slot of the n-th (from 0) player at the position in slot order:
+    // Find_Team_Position_Player's answer.
     int Find(int nPosition, int n) const
     {
-        if (!m_bPlayers)
+        if (!m_bPlayers || nPosition < 0 || nPosition > POSITION_P || n < 0)
             return -1;
+        if (n < FIRST_PLAYERS)
+            return n < m_nCount[nPosition] ? m_nFirst[nPosition][n] : -1;
         return Find_Team_Position_Player(m_nTeam, nPosition, n);
     }
 
@@ -158,8 +163,28 @@ public:
     }
 
 private:
+    // The first players of each position in slot order, read in one pass
+    // over the slots Find_Team_Position_Player scans (those before the
+    // roster's end, matching the position exactly).
+    static constexpr int FIRST_PLAYERS = 5;
+    void Read_Roster_Order()
+    {
+        const int nEnd = Find_Roster_End(m_nTeam);
+        const PLAYER* pPlayer = League.Team[m_nTeam].Player;
+        for (int s = 0; s < nEnd; ++s) {
+            const int nPosition = pPlayer[s].nVital[VITAL_POSITION];
+            if (nPosition < 0 || nPosition > POSITION_P)
+                continue;
+            int& nCount = m_nCount[nPosition];
+            if (nCount < FIRST_PLAYERS)
+                m_nFirst[nPosition][nCount++] = s;
+        }
+    }
+
     int m_nTeam;
     bool m_bPlayers = false;
+    int m_nCount[POSITION_P + 1] = {};
+    int m_nFirst[POSITION_P + 1][FIRST_PLAYERS];
 };
 
 }  // namespace

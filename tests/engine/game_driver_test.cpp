@@ -6,12 +6,14 @@
 
 #include "allocation_counter.h"
 #include "engine/calibration.h"
+#include "engine/formations.h"
 #include "engine/game_fixture.h"
 #include "engine/game_lineups.h"
 #include "engine/game_state.h"
 #include "engine/game_report.h"
 #include "engine/play_game.h"
 #include "engine/playbooks.h"
+#include "league/player_lookup.h"
 #include "league/player_stats.h"
 #include "league/stat_codes.h"
 #include "league/team_schedule.h"
@@ -378,6 +380,85 @@ TEST_F(GameDriverTest, GarbageTimeBringsInTheBackupQuarterback)
     EXPECT_EQ(Get_Team_Lineup_Player(HOME_TEAM, 3, 0), Get_Player_ID(HOME_TEAM, 1));
     // The kickers' units keep the starters.
     EXPECT_TRUE(Is_Player_In_Formation_Row(HOME_TEAM, 42, 43));
+}
+
+// A build asks the depth chart once for each question its places share:
+// every cell still holds its place's depth-chart player, a place the depth
+// chart leaves empty a healthy player, and a later build follows injuries.
+TEST_F(GameDriverTest, EveryLineupCellIsItsPlacesDepthChartPlayer)
+{
+    Build_Two_Team_League(11);
+    // No healthy tight end: those places go to the rest of the roster.
+    for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
+        if (Get_Player_ID(HOME_TEAM, s) > 0 && Get_Player_Vital_Stat(HOME_TEAM, s, VITAL_POSITION) == POSITION_TE)
+            Set_Player_Vital_Stat(HOME_TEAM, s, VITAL_INJURY_WEEKS, 3);
+    const int nStarter = Get_Depth_Chart_Player(HOME_TEAM, POSITION_QB, 0);
+    ASSERT_GE(nStarter, 0);
+    int nEmptyPlaces = 0;
+    for (int nRound = 0; nRound < 2; ++nRound) {
+        if (nRound == 1)   // the starter hurt between two builds
+            Set_Player_Vital_Stat(HOME_TEAM, nStarter, VITAL_INJURY_WEEKS, 2);
+        for (int bGarbage : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << "round " << nRound << " garbage " << bGarbage);
+            ASSERT_EQ(Build_Formation_Depth_Chart(HOME_TEAM, bGarbage), 1);
+            for (int f = 0; f < FORMATION_COUNT; ++f)
+                for (int p = 0; p < FORMATION_PLACES; ++p) {
+                    const int nSlot = Get_Formation_Place_Player(HOME_TEAM, f, p, bGarbage && f < 39);
+                    const int nID = Get_Team_Lineup_Player(HOME_TEAM, f, p);
+                    if (nSlot >= 0) {
+                        EXPECT_EQ(nID, Get_Player_ID(HOME_TEAM, nSlot)) << "formation " << f << " place " << p;
+                        continue;
+                    }
+                    ++nEmptyPlaces;
+                    PLAYER_LOCATION Where{};
+                    ASSERT_TRUE(Find_Player_By_ID(&Where, nID)) << "formation " << f << " place " << p;
+                    EXPECT_EQ(Get_Player_Vital_Stat(HOME_TEAM, Where.nSlot, VITAL_INJURY_WEEKS), 0);
+                }
+            EXPECT_EQ(Is_Player_In_Formation_Row(HOME_TEAM, PRO_SET_FORMATION, nStarter), nRound == 0 && !bGarbage);
+        }
+    }
+    EXPECT_GT(nEmptyPlaces, 0);
+}
+
+// A build of a healthy club with every place answered by the depth chart
+// may keep the rows of the club's last build: they follow every change of
+// an answer, of a player's ID and of garbage time all the same.
+TEST_F(GameDriverTest, ALineupBuiltAgainFollowsEveryChangeOfItsDepthChart)
+{
+    Build_Two_Team_League(11);
+    auto Expect_Depth_Chart_Rows = [](int bGarbage) {
+        for (int f = 0; f < FORMATION_COUNT; ++f)
+            for (int p = 0; p < FORMATION_PLACES; ++p) {
+                const int nSlot = Get_Formation_Place_Player(HOME_TEAM, f, p, bGarbage && f < 39);
+                ASSERT_GE(nSlot, 0) << "formation " << f << " place " << p;
+                ASSERT_EQ(Get_Team_Lineup_Player(HOME_TEAM, f, p), Get_Player_ID(HOME_TEAM, nSlot))
+                    << "garbage " << bGarbage << " formation " << f << " place " << p;
+            }
+    };
+    for (int nBuild = 0; nBuild < 2; ++nBuild) {
+        ASSERT_EQ(Build_Formation_Depth_Chart(HOME_TEAM, 0), 1);
+        Expect_Depth_Chart_Rows(0);
+    }
+    const int nBack = Get_Depth_Chart_Player(HOME_TEAM, POSITION_RB, 0);
+    ASSERT_GE(nBack, 0);
+    Set_Player_Vital_Stat(HOME_TEAM, nBack, VITAL_INJURY_WEEKS, 1);
+    ASSERT_EQ(Build_Formation_Depth_Chart(HOME_TEAM, 0), 1);
+    Expect_Depth_Chart_Rows(0);
+    EXPECT_FALSE(Is_Player_In_Formation_Row(HOME_TEAM, PRO_SET_FORMATION, nBack));
+    for (int bGarbage : {1, 1, 0}) {
+        ASSERT_EQ(Build_Formation_Depth_Chart(HOME_TEAM, bGarbage), 1);
+        Expect_Depth_Chart_Rows(bGarbage);
+    }
+    Set_Player_Vital_Stat(HOME_TEAM, nBack, VITAL_INJURY_WEEKS, 0);
+    ASSERT_EQ(Build_Formation_Depth_Chart(HOME_TEAM, 0), 1);
+    Expect_Depth_Chart_Rows(0);
+    EXPECT_TRUE(Is_Player_In_Formation_Row(HOME_TEAM, PRO_SET_FORMATION, nBack));
+    // A new ID in a starter's slot: the rows name him by it.
+    const int nQuarterback = Get_Depth_Chart_Player(HOME_TEAM, POSITION_QB, 0);
+    Set_Player_Vital_Stat(HOME_TEAM, nQuarterback, VITAL_PLAYER_ID, 987654);
+    ASSERT_EQ(Build_Formation_Depth_Chart(HOME_TEAM, 0), 1);
+    Expect_Depth_Chart_Rows(0);
+    EXPECT_EQ(Get_Team_Lineup_Player(HOME_TEAM, PRO_SET_FORMATION, 0), 987654);
 }
 
 // Every play from scrimmage of the log is in the playbook tallies of both

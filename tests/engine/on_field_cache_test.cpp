@@ -1,6 +1,9 @@
 // The line-ups a game keeps between snaps: a player hurt during the game is
 // never put on the field again, and outside a game nothing is kept.
 
+#include <cstring>
+#include <vector>
+
 #include "engine/engine_test_hooks.h"
 #include "engine/formations.h"
 #include "engine/game_clock.h"
@@ -98,6 +101,64 @@ TEST_F(OnFieldCacheTest, APositionEmptiedByInjuriesIsFilledFromTheRestOfTheRoste
         }
         EXPECT_EQ(Hurt_Players_On_Field(), 0);
     }
+}
+
+// Every depth-chart answer, read by position and rank.
+std::vector<int> Depth_Chart_Answers(int nTeam)
+{
+    std::vector<int> Answers;
+    for (int nPosition = POSITION_QB; nPosition <= POSITION_P; ++nPosition)
+        for (int nDepth = 0; nDepth < 8; ++nDepth)
+            Answers.push_back(Get_Depth_Chart_Player(nTeam, nPosition, nDepth));
+    for (int nKind : {RETURNER_KICKOFF, RETURNER_PUNT})
+        Answers.push_back(Get_Depth_Chart_Player(nTeam, 15, nKind));
+    return Answers;
+}
+
+TEST_F(OnFieldCacheTest, DepthChartAnswersKeptInAGameAreTheRosterLookUpsUntilForgotten)
+{
+    const std::vector<int> Uncached = Depth_Chart_Answers(AWAY_TEAM);
+    Begin_On_Field_Cache(&Game());
+    EXPECT_EQ(Depth_Chart_Answers(AWAY_TEAM), Uncached);
+    // The first receiver and the second guard are hurt: once the kept
+    // answers are forgotten, the next men up answer, as the roster says.
+    const int nReceiver = Get_Depth_Chart_Player(AWAY_TEAM, POSITION_WR, 0);
+    const int nGuard = Get_Depth_Chart_Player(AWAY_TEAM, POSITION_G, 1);
+    ASSERT_GE(nReceiver, 0);
+    ASSERT_GE(nGuard, 0);
+    Set_Player_Vital_Stat(AWAY_TEAM, nReceiver, VITAL_INJURY_WEEKS, 2);
+    Set_Player_Vital_Stat(AWAY_TEAM, nGuard, VITAL_INJURY_WEEKS, 5);
+    Forget_On_Field_Cache();
+    const std::vector<int> Kept = Depth_Chart_Answers(AWAY_TEAM);
+    End_On_Field_Cache();
+    const std::vector<int> Looked_Up = Depth_Chart_Answers(AWAY_TEAM);
+    EXPECT_EQ(Kept, Looked_Up);
+    EXPECT_NE(Looked_Up, Uncached);
+    EXPECT_NE(Get_Depth_Chart_Player(AWAY_TEAM, POSITION_WR, 0), nReceiver);
+}
+
+TEST_F(OnFieldCacheTest, EveryFormationPutsOnTheFieldThePlayersOfTheUncachedLookUp)
+{
+    // A hurt quarterback and a duplicated ID (the slot found first counts).
+    const int nQuarterback = Get_Depth_Chart_Player(AWAY_TEAM, POSITION_QB, 0);
+    ASSERT_GE(nQuarterback, 0);
+    Set_Player_Vital_Stat(AWAY_TEAM, nQuarterback, VITAL_INJURY_WEEKS, 1);
+    const int nLast = Find_Roster_End(AWAY_TEAM) - 1;
+    Set_Player_Vital_Stat(AWAY_TEAM, nLast, VITAL_PLAYER_ID, Get_Player_ID(AWAY_TEAM, nLast - 1));
+    uint8_t Uncached[FORMATION_COUNT][PLACES_ON_FIELD];
+    for (int f = 0; f < FORMATION_COUNT; ++f) {
+        Game().nFormation[GAME_SIDE_AWAY] = f;
+        Set_On_Field_Players(&Game(), GAME_SIDE_AWAY);
+        std::memcpy(Uncached[f], Game().nOnField[GAME_SIDE_AWAY], PLACES_ON_FIELD);
+    }
+    Begin_On_Field_Cache(&Game());
+    for (int nPass = 0; nPass < 2; ++nPass)
+        for (int f = 0; f < FORMATION_COUNT; ++f) {
+            Game().nFormation[GAME_SIDE_AWAY] = f;
+            Set_On_Field_Players(&Game(), GAME_SIDE_AWAY);
+            for (int p = 0; p < PLACES_ON_FIELD; ++p)
+                EXPECT_EQ(Game().nOnField[GAME_SIDE_AWAY][p], Uncached[f][p]) << "formation " << f << " place " << p;
+        }
 }
 
 }  // namespace

@@ -119,6 +119,26 @@ TEST_F(TeamStrengthTest, BonusesCountOnlyAboveTheirThresholds)
     EXPECT_EQ(Get_Team_Pass_Defense_Rating(0), 684);
 }
 
+TEST_F(TeamStrengthTest, StartersAreTheFirstOfTheirPositionBeforeTheRosterEnd)
+{
+    Build_Hand_Made_Club(0);
+    ASSERT_EQ(Get_Team_Pass_Rating(0), 681);
+    // A sixth receiver, however good, is no starter.
+    Add_Club_Player(0, HAND_MADE_CLUB_SIZE, POSITION_WR);
+    for (int r = 0; r < NUMBER_OF_RATINGS; ++r)
+        Set_Player_Rating(0, HAND_MADE_CLUB_SIZE, r, 99.0f);
+    EXPECT_EQ(Get_Team_Pass_Rating(0), 681);
+    // Nor is a quarterback behind an empty slot (past the roster's end).
+    Add_Club_Player(0, HAND_MADE_CLUB_SIZE + 2, POSITION_QB);
+    for (int r = 0; r < NUMBER_OF_RATINGS; ++r)
+        Set_Player_Rating(0, HAND_MADE_CLUB_SIZE + 2, r, 99.0f);
+    EXPECT_EQ(Get_Team_Pass_Rating(0), 681);
+    // The fifth receiver in slot order is one: the sixth, made fifth by
+    // turning the fourth into a tight end, raises the rating.
+    League.Team[0].Player[8].nVital[VITAL_POSITION] = POSITION_TE;
+    EXPECT_GT(Get_Team_Pass_Rating(0), 681);
+}
+
 TEST_F(TeamStrengthTest, MissingStartersCountTwentyAndForty)
 {
     // An empty franchise, NO_TEAM and a code above 40 all rate as a club
