@@ -394,7 +394,7 @@ int Find_Offense_View(const VIEW_WORDS& O)
 // The view of play i of team o, as Defense_View_Index below.
 int Offense_View_Index(const VIEW_WORDS& O, int o, int i)
 {
-    if (o < 0 || o >= TOTAL_NUMBER_OF_TEAMS)
+    if (o < 0 || o >= TOTAL_NUMBER_OF_TEAMS || i < 0 || i >= OFFENSIVE_PLAY_COUNT)
         return Find_Offense_View(O);
     int& nHint = g_Views.nOffenseHint[o][i];
     if (nHint > 0 && g_Views.Offense[nHint - 1] == O)
@@ -422,7 +422,7 @@ int Find_Defense_View(const DEFENSE_VIEW& D)
 // search would find.
 int Defense_View_Index(const DEFENSE_VIEW& D, int d, int j)
 {
-    if (d < 0 || d >= TOTAL_NUMBER_OF_TEAMS)
+    if (d < 0 || d >= TOTAL_NUMBER_OF_TEAMS || j < 0 || j >= DEFENSIVE_PLAY_COUNT)
         return Find_Defense_View(D);
     int& nHint = g_Views.nDefenseHint[d][j];
     if (nHint > 0 && Same_Defense(g_Views.Defense[nHint - 1], D))
@@ -740,6 +740,27 @@ double Get_Pass_Rush_Multiplier(int o, int i, int d, int j)
 double Get_Pass_Coverage_Multiplier(int o, int i, int d, int j)
 {
     return Pass_Coverage(View_Offense(o, i), View_Defense(d, j));
+}
+
+void Get_Pass_Coverage_And_Rush_Multipliers(int o, int i, int d, int j, double* pCoverage, double* pRush)
+{
+    if (!pCoverage || !pRush) {
+        Report_Error("%s(%d, %d, %d, %d): null result", __func__, o, i, d, j);
+        return;
+    }
+    const int nErrors = Get_Error_Count();
+    const OFFENSE_VIEW O = View_Offense(o, i);
+    const DEFENSE_VIEW D = View_Defense(d, j);
+    const bool bQuiet = Get_Error_Count() == nErrors;
+    *pCoverage = Pass_Coverage(O, D);
+    if (bQuiet && Has_Known_Roles(D)) {
+        // Reading the plays reported nothing, and nor do the models: the
+        // second call would read the same views.
+        *pRush = Pass_Rush(O, D);
+        return;
+    }
+    // As the second call, its reports and all.
+    *pRush = Get_Pass_Rush_Multiplier(o, i, d, j);
 }
 
 double Get_Pass_Defense_Rating(int o, int i, int d, int j)

@@ -61,6 +61,10 @@ int Get_Play_Matchup_Rating(int o, int i, int d, int j);
 double Get_Pass_Defense_Rating(int o, int i, int d, int j);
 double Get_Pass_Coverage_Multiplier(int o, int i, int d, int j);
 double Get_Pass_Rush_Multiplier(int o, int i, int d, int j);
+// Get_Pass_Coverage_Multiplier and Get_Pass_Rush_Multiplier of the same
+// plays, one after the other, with the plays read once when that reports
+// nothing.
+void Get_Pass_Coverage_And_Rush_Multipliers(int o, int i, int d, int j, double* pCoverage, double* pRush);
 // Per mille, at least 100.
 int Get_Run_Defense_Multiplier(int o, int i, int d, int j);
 

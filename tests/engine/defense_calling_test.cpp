@@ -528,3 +528,36 @@ TEST(DefensiveProducts, ThousandthsAtTheEdges)
             EXPECT_EQ(nProduct[j], std::min<int64_t>((P[0] * (P[1] + j) + 500) / 1000, INT32_MAX)) << P[0] << " " << j;
     }
 }
+
+// The coverage and rush of a pair of plays asked together are those of the
+// two calls one after the other, with as many reports, for every pair of
+// plays, teams that are not clubs included.
+TEST_F(DefenseCallingTest, CoverageAndRushTogetherAsOneAfterTheOther)
+{
+    const int Offences[] = {-1, 0, 1, NO_TEAM};
+    // A play of a formation that is none, and one of a role the models do
+    // not know: both report.
+    DEFENSIVE_PLAYBOOK_AREA* pArea = Get_Defensive_Playbook_Area(0);
+    pArea->Play[CONTAIN].nFormation = 99;
+    pArea->Play[CONTAIN + 1].nResponsibility[2] = 40;
+    const int Defences[] = {0, 1, NO_TEAM};
+    int nReporting = 0;
+    for (const int o : Offences)
+        for (int i = -1; i <= OFFENSIVE_PLAY_COUNT; ++i)
+            for (const int d : Defences)
+                for (int j = -1; j <= DEFENSIVE_PLAY_COUNT; ++j) {
+                    Errors_Reported();
+                    const double fCoverage = Get_Pass_Coverage_Multiplier(o, i, d, j);
+                    const double fRush = Get_Pass_Rush_Multiplier(o, i, d, j);
+                    const int nApart = Errors_Reported();
+                    nReporting += nApart > 0;
+                    double fTogetherCoverage = 0.0;
+                    double fTogetherRush = 0.0;
+                    Get_Pass_Coverage_And_Rush_Multipliers(o, i, d, j, &fTogetherCoverage, &fTogetherRush);
+                    ASSERT_EQ(Errors_Reported(), nApart) << o << " " << i << " " << d << " " << j;
+                    ASSERT_EQ(fTogetherCoverage, fCoverage) << o << " " << i << " " << d << " " << j;
+                    ASSERT_EQ(fTogetherRush, fRush) << o << " " << i << " " << d << " " << j;
+                }
+    // Pairs whose reading reports were among them.
+    EXPECT_GT(nReporting, 0);
+}
