@@ -573,46 +573,54 @@ constexpr uint64_t THOUSANDTH_MAGIC = 274877907;
 constexpr int THOUSANDTH_SHIFT = 38;
 
 #if defined(__SSE2__)
-// Four lanes of (a b + 500) / 1000 for lanes whose a b + 500 is below 2^32:
-// the even and the odd lanes' products in 64 bits each, divided by the
-// multiply-high.
-inline __m128i Per_Mille_4(__m128i a, __m128i b)
-{
-    const __m128i k500 = _mm_set1_epi64x(500);
-    const __m128i kMagic = _mm_set1_epi64x(static_cast<long long>(THOUSANDTH_MAGIC));
-    __m128i nEven = _mm_add_epi64(_mm_mul_epu32(a, b), k500);
-    __m128i nOdd = _mm_add_epi64(_mm_mul_epu32(_mm_srli_epi64(a, 32), _mm_srli_epi64(b, 32)), k500);
-    nEven = _mm_srli_epi64(_mm_mul_epu32(nEven, kMagic), THOUSANDTH_SHIFT);
-    nOdd = _mm_srli_epi64(_mm_mul_epu32(nOdd, kMagic), THOUSANDTH_SHIFT);
-    return _mm_or_si128(nEven, _mm_slli_epi64(nOdd, 32));
-}
-
-// The 30 plays in eight lanes of four (the last two lanes 0).
+// The 30 plays' values in 32-bit numbers, the even plays of each four in the
+// 64-bit lanes of Even and the odd ones in those of Odd (the last four of
+// the last pair of lanes 0): kept apart through every step, so that each
+// step multiplies and divides them without gathering them.
 struct LANES {
-    __m128i v[8];
+    __m128i Even[8];
+    __m128i Odd[8];
 };
 
+inline __m128i Load_Four(const int* p, int q)
+{
+    return q < 7 ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4 * q))
+                 : _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + 28));
+}
+
+// Only the low half of an Even lane counts until the first step clears the
+// high one.
 inline LANES Load_Lanes(const int* p)
 {
     LANES L;
-    for (int q = 0; q < 7; ++q)
-        L.v[q] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4 * q));
-    L.v[7] = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + 28));
+    for (int q = 0; q < 8; ++q) {
+        const __m128i v = Load_Four(p, q);
+        L.Even[q] = v;
+        L.Odd[q] = _mm_srli_epi64(v, 32);
+    }
     return L;
 }
 
 inline void Store_Lanes(const LANES& L, uint32_t* p)
 {
     for (int q = 0; q < 7; ++q)
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 4 * q), L.v[q]);
-    _mm_storel_epi64(reinterpret_cast<__m128i*>(p + 28), L.v[7]);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 4 * q), _mm_or_si128(L.Even[q], _mm_slli_epi64(L.Odd[q], 32)));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(p + 28), _mm_or_si128(L.Even[7], _mm_slli_epi64(L.Odd[7], 32)));
 }
 
+// (a b + 500) / 1000 of each play for a b + 500 below 2^32: the products in
+// 64 bits, divided by the multiply-high.
 inline void Per_Mille_Lanes(LANES& L, const int* pRow)
 {
-    const LANES R = Load_Lanes(pRow);
-    for (int q = 0; q < 8; ++q)
-        L.v[q] = Per_Mille_4(L.v[q], R.v[q]);
+    const __m128i k500 = _mm_set1_epi64x(500);
+    const __m128i kMagic = _mm_set1_epi64x(static_cast<long long>(THOUSANDTH_MAGIC));
+    for (int q = 0; q < 8; ++q) {
+        const __m128i b = Load_Four(pRow, q);
+        const __m128i nEven = _mm_add_epi64(_mm_mul_epu32(L.Even[q], b), k500);
+        const __m128i nOdd = _mm_add_epi64(_mm_mul_epu32(L.Odd[q], _mm_srli_epi64(b, 32)), k500);
+        L.Even[q] = _mm_srli_epi64(_mm_mul_epu32(nEven, kMagic), THOUSANDTH_SHIFT);
+        L.Odd[q] = _mm_srli_epi64(_mm_mul_epu32(nOdd, kMagic), THOUSANDTH_SHIFT);
+    }
 }
 #endif
 
@@ -645,17 +653,23 @@ bool Weights_Fit_32_Bits(uint64_t nBound, uint64_t nFitMax)
     return nBound * 1000 + 500 <= UINT32_MAX && nFitMax <= UINT32_MAX && nBound * nFitMax + 500 <= UINT32_MAX;
 }
 
-void Narrow_Weighed(const int (&nProduct)[DEFENSIVE_PLAY_COUNT], const int* pWeight, const int* pFit,
-                    uint32_t (&nValue)[DEFENSIVE_PLAY_COUNT])
+// The products of the five predictions and the two per mille steps of the
+// weighing, when Products_Fit_32_Bits and Weights_Fit_32_Bits hold.
+void Narrow_Weighed(const int (&Table)[OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT], const int (&nPredicted)[5],
+                    const int* pWeight, const int* pFit, uint32_t (&nValue)[DEFENSIVE_PLAY_COUNT])
 {
 #if defined(__SSE2__)
-    LANES L = Load_Lanes(nProduct);
+    LANES L = Load_Lanes(Table[nPredicted[0]]);
+    for (int k = 1; k < 5; ++k)
+        Per_Mille_Lanes(L, Table[nPredicted[k]]);
     Per_Mille_Lanes(L, pWeight);
     Per_Mille_Lanes(L, pFit);
     Store_Lanes(L, nValue);
 #else
+    uint32_t nProduct[DEFENSIVE_PLAY_COUNT];
+    Narrow_Products(Table, nPredicted, nProduct);
     for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
-        const uint32_t a = (static_cast<uint32_t>(nProduct[j]) * static_cast<uint32_t>(pWeight[j]) + 500u) / 1000u;
+        const uint32_t a = (nProduct[j] * static_cast<uint32_t>(pWeight[j]) + 500u) / 1000u;
         nValue[j] = (a * static_cast<uint32_t>(pFit[j]) + 500u) / 1000u;
     }
 #endif
@@ -1003,16 +1017,15 @@ int64_t Get_Defensive_Call_Sums(const MATCHUP_TABLES& M, int bOffense, const int
     const bool bShown = Is_Defensive_Formation(F);
     const int* pShownWeight = bShown ? M.nShownWeight[bDefense][F - FIRST_DEFENSIVE_FORMATION] : nullptr;
 
-    int nProduct[DEFENSIVE_PLAY_COUNT];
-    uint64_t nBound = 0;
-    const bool bNarrow = Predicted_Products(M, bOffense, nPredicted, nProduct, &nBound);
-
     int64_t nTotal = 0;
-    if (bNarrow && Weights_Fit_32_Bits(nBound, M.nFitMax[bDefense])) {
-        // Products, weights and fits none below 0 and every step within 32
-        // bits: the same two per mille steps, taken four plays at a time.
+    uint64_t nBound = 0;
+    if (Products_Fit_32_Bits(M.nRowMax[bOffense], nPredicted, &nBound) &&
+        Weights_Fit_32_Bits(nBound, M.nFitMax[bDefense])) {
+        // Entries, weights and fits none below 0 and every step within 32
+        // bits: the same per mille steps, taken four plays at a time.
         uint32_t nValue[DEFENSIVE_PLAY_COUNT];
-        Narrow_Weighed(nProduct, bShown ? pShownWeight : NO_SHOWN_WEIGHT, M.nSystemMatch[bDefense], nValue);
+        Narrow_Weighed(M.nTable[bOffense], nPredicted, bShown ? pShownWeight : NO_SHOWN_WEIGHT,
+                       M.nSystemMatch[bDefense], nValue);
         if (f == 0) {
             // No play weighs double, and none is below 0.
             for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
@@ -1030,6 +1043,8 @@ int64_t Get_Defensive_Call_Sums(const MATCHUP_TABLES& M, int bOffense, const int
             nCum[j] = nTotal;
         }
     } else {
+        int nProduct[DEFENSIVE_PLAY_COUNT];
+        Predicted_Products(M, bOffense, nPredicted, nProduct, &nBound);
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
             const int w = bShown ? pShownWeight[j] : 1000;
             const int m = nProduct[j];
