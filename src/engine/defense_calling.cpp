@@ -849,26 +849,33 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
         OFFENSE_VIEW Distinct[OFFENSIVE_PLAY_COUNT];
         VIEW_WORDS DistinctWords[OFFENSIVE_PLAY_COUNT];
         int nView[OFFENSIVE_PLAY_COUNT];
-        int nFirstPlay[OFFENSIVE_PLAY_COUNT];   // the first play of each distinct view
+        int nOffenseIndex[OFFENSIVE_PLAY_COUNT];   // of each distinct view among the kept ones
+        // The distinct view of each kept view seen in this book, -1 none: a
+        // kept view stands for its content, so equal views share the index.
+        int8_t nDistinctOf[VIEW_RATINGS::CAPACITY];
+        std::memset(nDistinctOf, -1, sizeof nDistinctOf);
         int nDistinct = 0;
+        bool bKeep = g_KeptTables.bOn;
         for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
             const OFFENSE_VIEW Offense = View_Offense(o, i);
             const VIEW_WORDS Words = Words_Of(Offense);
+            const int nIndex = Offense_View_Index(Words, o, i);
             int k = 0;
-            while (k < nDistinct && !(DistinctWords[k] == Words))
-                ++k;
+            if (nIndex >= 0) {
+                k = nDistinctOf[nIndex] >= 0 ? nDistinctOf[nIndex] : nDistinct;
+                nDistinctOf[nIndex] = static_cast<int8_t>(k);
+            } else {
+                // No room to keep it: compared with the others one by one.
+                bKeep = false;
+                while (k < nDistinct && !(DistinctWords[k] == Words))
+                    ++k;
+            }
             if (k == nDistinct) {
-                nFirstPlay[nDistinct] = i;
                 Distinct[nDistinct] = Offense;
-                DistinctWords[nDistinct++] = Words;
+                DistinctWords[nDistinct] = Words;
+                nOffenseIndex[nDistinct++] = nIndex;
             }
             nView[i] = k;
-        }
-        int nOffenseIndex[OFFENSIVE_PLAY_COUNT];
-        bool bKeep = g_KeptTables.bOn;
-        for (int k = 0; k < nDistinct; ++k) {
-            nOffenseIndex[k] = Offense_View_Index(DistinctWords[k], o, nFirstPlay[k]);
-            bKeep = bKeep && nOffenseIndex[k] >= 0;
         }
         int nDefenseIndex[DEFENSIVE_PLAY_COUNT];
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
@@ -1035,6 +1042,14 @@ int64_t Get_Defensive_Call_Sums(const MATCHUP_TABLES& M, int bOffense, const int
             return nTotal;
         }
         const int64_t nDouble = f + 1;
+        if (nDouble > 0) {
+            // No value below 0 either way.
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
+                nTotal += static_cast<int64_t>(nValue[j]) * (M.bDouble[bDefense][j] ? nDouble : 1);
+                nCum[j] = nTotal;
+            }
+            return nTotal;
+        }
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
             int64_t v = nValue[j];
             if (M.bDouble[bDefense][j])
