@@ -831,6 +831,10 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
             const int bDefSide = 1 - bOffense;
             M.nFocus[bDefSide][j] = Defense[j].bValid ? Defense[j].nFocus : 1000;
             M.bDouble[bDefSide][j] = Defense[j].bDouble;
+            if (j == 0)
+                M.nDoubles[bDefSide] = 0;
+            if (Defense[j].bDouble)
+                M.nDoublePlay[bDefSide][M.nDoubles[bDefSide]++] = static_cast<int8_t>(j);
             const int nAlignment = d >= 0 && d <= LAST_TEAM ? Get_Team_Stat(d, TEAM_STAT_DEFENSE_ALIGNMENT) : 0;
             M.nSystemMatch[bDefSide][j] =
                 Defense[j].bValid ? Get_Defensive_Formation_System_Match(nAlignment, Defense[j].nFormation) : 0;
@@ -1033,20 +1037,20 @@ int64_t Get_Defensive_Call_Sums(const MATCHUP_TABLES& M, int bOffense, const int
         uint32_t nValue[DEFENSIVE_PLAY_COUNT];
         Narrow_Weighed(M.nTable[bOffense], nPredicted, bShown ? pShownWeight : NO_SHOWN_WEIGHT,
                        M.nSystemMatch[bDefense], nValue);
-        if (f == 0) {
-            // No play weighs double, and none is below 0.
-            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
-                nTotal += nValue[j];
-                nCum[j] = nTotal;
-            }
-            return nTotal;
-        }
         const int64_t nDouble = f + 1;
         if (nDouble > 0) {
-            // No value below 0 either way.
-            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
-                nTotal += static_cast<int64_t>(nValue[j]) * (M.bDouble[bDefense][j] ? nDouble : 1);
-                nCum[j] = nTotal;
+            // No value below 0 either way; the double-team plays (none when
+            // f is 0) are listed.
+            int64_t v[DEFENSIVE_PLAY_COUNT];
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+                v[j] = nValue[j];
+            if (f != 0)
+                for (int n = 0; n < M.nDoubles[bDefense]; ++n)
+                    v[M.nDoublePlay[bDefense][n]] *= nDouble;
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; j += 2) {
+                nCum[j] = nTotal + v[j];
+                nTotal = nCum[j] + v[j + 1];
+                nCum[j + 1] = nTotal;
             }
             return nTotal;
         }

@@ -50,7 +50,8 @@ void Get_Predicted_Call_Products(const MATCHUP_TABLES& M, int bOffense, const in
 // the five predicted calls: each play's product, per mille of its weight
 // when the defence shows formation F (none for F not a defensive formation)
 // and per mille of its fit, times f + 1 for a double-team play when the top
-// receiver's focus f is not 0, counted from 0 up. Returns the total.
+// receiver's focus f is not 0, counted from 0 up. Returns the total. M
+// holds what Build_Play_Matchup_Table fills.
 int64_t Get_Defensive_Call_Sums(const MATCHUP_TABLES& M, int bOffense, const int (&nPredicted)[5], int F, int f,
                                 int64_t (&nCum)[DEFENSIVE_PLAY_COUNT]);
 

@@ -408,8 +408,8 @@ int64_t Reference_Per_Mille(int64_t a, int64_t b)
 }
 
 // A random table of side 0 (and defending side 1's data) of the given
-// entry range, with the row and fit maxima as Build_Play_Matchup_Table keeps
-// them.
+// entry range, with the row and fit maxima and the list of double-team plays
+// as Build_Play_Matchup_Table keeps them.
 void Fill_Random(MATCHUP_TABLES& M, std::mt19937& Random, int nLow, int nHigh, int nFitLow, int nFitHigh)
 {
     std::uniform_int_distribution<int> Entry(nLow, nHigh);
@@ -427,9 +427,12 @@ void Fill_Random(MATCHUP_TABLES& M, std::mt19937& Random, int nLow, int nHigh, i
         M.nRowMax[0][i] = nMin < 0 ? UINT64_MAX : static_cast<uint64_t>(nMax);
     }
     uint64_t nFitMax = 0;
+    M.nDoubles[1] = 0;
     for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
         M.nSystemMatch[1][j] = Fit(Random);
         M.bDouble[1][j] = Coin(Random) == 0;
+        if (M.bDouble[1][j])
+            M.nDoublePlay[1][M.nDoubles[1]++] = static_cast<int8_t>(j);
         for (auto& Row : M.nShownWeight[1])
             Row[j] = Weight(Random);
         if (M.nSystemMatch[1][j] < 0)
