@@ -655,6 +655,21 @@ bool Weights_Fit_32_Bits(uint64_t nBound, uint64_t nFitMax)
 
 // The products of the five predictions and the two per mille steps of the
 // weighing, when Products_Fit_32_Bits and Weights_Fit_32_Bits hold.
+// Whether every call of a side can take the narrow steps: its greatest entry
+// in all five rows bounds every product above the bound of any five rows,
+// and the defending side's greatest fit the weighing.
+bool Always_Narrow(const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT], uint64_t nFitMax)
+{
+    uint64_t nHigh = 0;
+    for (const uint64_t n : nRowMax)
+        nHigh = std::max(nHigh, n);
+    uint64_t nAll[OFFENSIVE_PLAY_COUNT];
+    std::fill(std::begin(nAll), std::end(nAll), nHigh);
+    const int nPredicted[5] = {0, 0, 0, 0, 0};
+    uint64_t nBound = 0;
+    return Products_Fit_32_Bits(nAll, nPredicted, &nBound) && Weights_Fit_32_Bits(nBound, nFitMax);
+}
+
 void Narrow_Weighed(const int (&Table)[OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT], const int (&nPredicted)[5],
                     const int* pWeight, const int* pFit, uint32_t (&nValue)[DEFENSIVE_PLAY_COUNT])
 {
@@ -952,6 +967,8 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
         if (bKeep)
             Keep_Table(nKey, nHash, Table, M.nRowMax[bOffense], M.nShownWeight[bDefending]);
     }
+    for (int bOffense = 0; bOffense < 2; ++bOffense)
+        M.bAlwaysNarrow[bOffense] = Always_Narrow(M.nRowMax[bOffense], M.nFitMax[1 - bOffense]);
     M.nAway = pGame->nAwayTeam;
     M.nHome = pGame->nHomeTeam;
     M.bBuilt = true;
@@ -1030,8 +1047,8 @@ int64_t Get_Defensive_Call_Sums(const MATCHUP_TABLES& M, int bOffense, const int
 
     int64_t nTotal = 0;
     uint64_t nBound = 0;
-    if (Products_Fit_32_Bits(M.nRowMax[bOffense], nPredicted, &nBound) &&
-        Weights_Fit_32_Bits(nBound, M.nFitMax[bDefense])) {
+    if (M.bAlwaysNarrow[bOffense] || (Products_Fit_32_Bits(M.nRowMax[bOffense], nPredicted, &nBound) &&
+                                      Weights_Fit_32_Bits(nBound, M.nFitMax[bDefense]))) {
         // Entries, weights and fits none below 0 and every step within 32
         // bits: the same per mille steps, taken four plays at a time.
         uint32_t nValue[DEFENSIVE_PLAY_COUNT];

@@ -408,8 +408,8 @@ int64_t Reference_Per_Mille(int64_t a, int64_t b)
 }
 
 // A random table of side 0 (and defending side 1's data) of the given
-// entry range, with the row and fit maxima and the list of double-team plays
-// as Build_Play_Matchup_Table keeps them.
+// entry range, with the row and fit maxima, the list of double-team plays
+// and the narrow mark as Build_Play_Matchup_Table keeps them.
 void Fill_Random(MATCHUP_TABLES& M, std::mt19937& Random, int nLow, int nHigh, int nFitLow, int nFitHigh)
 {
     std::uniform_int_distribution<int> Entry(nLow, nHigh);
@@ -441,6 +441,18 @@ void Fill_Random(MATCHUP_TABLES& M, std::mt19937& Random, int nLow, int nHigh, i
             nFitMax = std::max<uint64_t>(nFitMax, static_cast<uint64_t>(M.nSystemMatch[1][j]));
     }
     M.nFitMax[1] = nFitMax;
+    // Every call narrow when the greatest entry in all five rows keeps each
+    // step, and the weighing by at most 1000 and the greatest fit, below 2^32.
+    uint64_t nGreatest = 0;
+    for (const uint64_t n : M.nRowMax[0])
+        nGreatest = std::max(nGreatest, n);
+    bool bNarrow = nGreatest <= UINT32_MAX && nFitMax <= UINT32_MAX;
+    uint64_t nBound = nGreatest;
+    for (int k = 1; k < 5 && bNarrow; ++k) {
+        bNarrow = nBound * nGreatest + 500 <= UINT32_MAX;
+        nBound = (nBound * nGreatest + 500) / 1000;
+    }
+    M.bAlwaysNarrow[0] = bNarrow && nBound * 1000 + 500 <= UINT32_MAX && nBound * nFitMax + 500 <= UINT32_MAX;
 }
 
 }  // namespace
@@ -470,9 +482,11 @@ TEST(DefensiveProducts, TheFastStepsMatchThePlainOnesOverRandomTables)
     std::uniform_int_distribution<int> Formation(FIRST_DEFENSIVE_FORMATION - 1, LAST_DEFENSIVE_FORMATION + 1);
     const int Focus[] = {0, 0, 1, 3, -2};
     int nCases = 0;
+    int nAlwaysNarrow = 0;
     for (const RANGE& R : Ranges)
         for (int nTable = 0; nTable < 40; ++nTable) {
             Fill_Random(*pM, Random, R.nLow, R.nHigh, R.nFitLow, R.nFitHigh);
+            nAlwaysNarrow += pM->bAlwaysNarrow[0];
             for (int nCall = 0; nCall < 50; ++nCall) {
                 int nPredicted[5];
                 for (int& p : nPredicted)
@@ -502,6 +516,8 @@ TEST(DefensiveProducts, TheFastStepsMatchThePlainOnesOverRandomTables)
             }
         }
     EXPECT_EQ(nCases, 9 * 40 * 50);
+    EXPECT_GT(nAlwaysNarrow, 0);
+    EXPECT_LT(nAlwaysNarrow, 9 * 40);
 }
 
 // The 32-bit steps divide by 1000 with a multiply-high: check it where the
