@@ -567,16 +567,18 @@ bool Products_Fit_32_Bits(const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT], const
 
 static_assert(DEFENSIVE_PLAY_COUNT == 30, "the narrow steps take the plays in seven fours and a pair");
 
-// x / 1000 for every x below 2^32: 274877907 is 2^38 / 1000 rounded up, and
-// its excess of 56 / 2^38 a unit keeps x times it under the next multiple.
+// x / 1000 is (x 274877907) >> 38 for every x below 2^32: 274877907 is
+// 2^38 / 1000 rounded up, by 56 / 1000, which adds less than
+// 2^32 x 56 / 1000 / 2^38 < 0.001 to x / 1000, whose fraction is at most
+// 0.999: the whole part never changes.
 constexpr uint64_t THOUSANDTH_MAGIC = 274877907;
 constexpr int THOUSANDTH_SHIFT = 38;
 
 #if defined(__SSE2__)
-// The 30 plays' values in 32-bit numbers, the even plays of each four in the
-// 64-bit lanes of Even and the odd ones in those of Odd (the last four of
-// the last pair of lanes 0): kept apart through every step, so that each
-// step multiplies and divides them without gathering them.
+// The 30 plays' values as 32-bit numbers in 64-bit lanes, four plays to a
+// pair of registers: the first and third of each four in Even, the second
+// and fourth in Odd (plays 30 and 31 are 0). Kept apart through every step,
+// so that each step multiplies and divides them without gathering them.
 struct LANES {
     __m128i Even[8];
     __m128i Odd[8];
@@ -653,8 +655,6 @@ bool Weights_Fit_32_Bits(uint64_t nBound, uint64_t nFitMax)
     return nBound * 1000 + 500 <= UINT32_MAX && nFitMax <= UINT32_MAX && nBound * nFitMax + 500 <= UINT32_MAX;
 }
 
-// The products of the five predictions and the two per mille steps of the
-// weighing, when Products_Fit_32_Bits and Weights_Fit_32_Bits hold.
 // Whether every call of a side can take the narrow steps: its greatest entry
 // in all five rows bounds every product above the bound of any five rows,
 // and the defending side's greatest fit the weighing.
@@ -670,6 +670,8 @@ bool Always_Narrow(const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT], uint64_t nFi
     return Products_Fit_32_Bits(nAll, nPredicted, &nBound) && Weights_Fit_32_Bits(nBound, nFitMax);
 }
 
+// The products of the five predictions and the two per mille steps of the
+// weighing, when Products_Fit_32_Bits and Weights_Fit_32_Bits hold.
 void Narrow_Weighed(const int (&Table)[OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT], const int (&nPredicted)[5],
                     const int* pWeight, const int* pFit, uint32_t (&nValue)[DEFENSIVE_PLAY_COUNT])
 {
