@@ -394,7 +394,7 @@ int Find_Offense_View(const VIEW_WORDS& O)
 // The view of play i of team o, as Defense_View_Index below.
 int Offense_View_Index(const VIEW_WORDS& O, int o, int i)
 {
-    if (o < 0 || o >= TOTAL_NUMBER_OF_TEAMS)
+    if (o < 0 || o >= TOTAL_NUMBER_OF_TEAMS || i < 0 || i >= OFFENSIVE_PLAY_COUNT)
         return Find_Offense_View(O);
     int& nHint = g_Views.nOffenseHint[o][i];
     if (nHint > 0 && g_Views.Offense[nHint - 1] == O)
@@ -422,7 +422,7 @@ int Find_Defense_View(const DEFENSE_VIEW& D)
 // search would find.
 int Defense_View_Index(const DEFENSE_VIEW& D, int d, int j)
 {
-    if (d < 0 || d >= TOTAL_NUMBER_OF_TEAMS)
+    if (d < 0 || d >= TOTAL_NUMBER_OF_TEAMS || j < 0 || j >= DEFENSIVE_PLAY_COUNT)
         return Find_Defense_View(D);
     int& nHint = g_Views.nDefenseHint[d][j];
     if (nHint > 0 && Same_Defense(g_Views.Defense[nHint - 1], D))
@@ -567,52 +567,62 @@ bool Products_Fit_32_Bits(const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT], const
 
 static_assert(DEFENSIVE_PLAY_COUNT == 30, "the narrow steps take the plays in seven fours and a pair");
 
-// x / 1000 for every x below 2^32: 274877907 is 2^38 / 1000 rounded up, and
-// its excess of 56 / 2^38 a unit keeps x times it under the next multiple.
+// x / 1000 is (x 274877907) >> 38 for every x below 2^32: 274877907 is
+// 2^38 / 1000 rounded up, by 56 / 1000, which adds less than
+// 2^32 x 56 / 1000 / 2^38 < 0.001 to x / 1000, whose fraction is at most
+// 0.999: the whole part never changes.
 constexpr uint64_t THOUSANDTH_MAGIC = 274877907;
 constexpr int THOUSANDTH_SHIFT = 38;
 
 #if defined(__SSE2__)
-// Four lanes of (a b + 500) / 1000 for lanes whose a b + 500 is below 2^32:
-// the even and the odd lanes' products in 64 bits each, divided by the
-// multiply-high.
-inline __m128i Per_Mille_4(__m128i a, __m128i b)
-{
-    const __m128i k500 = _mm_set1_epi64x(500);
-    const __m128i kMagic = _mm_set1_epi64x(static_cast<long long>(THOUSANDTH_MAGIC));
-    __m128i nEven = _mm_add_epi64(_mm_mul_epu32(a, b), k500);
-    __m128i nOdd = _mm_add_epi64(_mm_mul_epu32(_mm_srli_epi64(a, 32), _mm_srli_epi64(b, 32)), k500);
-    nEven = _mm_srli_epi64(_mm_mul_epu32(nEven, kMagic), THOUSANDTH_SHIFT);
-    nOdd = _mm_srli_epi64(_mm_mul_epu32(nOdd, kMagic), THOUSANDTH_SHIFT);
-    return _mm_or_si128(nEven, _mm_slli_epi64(nOdd, 32));
-}
-
-// The 30 plays in eight lanes of four (the last two lanes 0).
+// The 30 plays' values as 32-bit numbers in 64-bit lanes, four plays to a
+// pair of registers: the first and third of each four in Even, the second
+// and fourth in Odd (plays 30 and 31 are 0). Kept apart through every step,
+// so that each step multiplies and divides them without gathering them.
 struct LANES {
-    __m128i v[8];
+    __m128i Even[8];
+    __m128i Odd[8];
 };
 
+inline __m128i Load_Four(const int* p, int q)
+{
+    return q < 7 ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4 * q))
+                 : _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + 28));
+}
+
+// Only the low half of an Even lane counts until the first step clears the
+// high one.
 inline LANES Load_Lanes(const int* p)
 {
     LANES L;
-    for (int q = 0; q < 7; ++q)
-        L.v[q] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4 * q));
-    L.v[7] = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + 28));
+    for (int q = 0; q < 8; ++q) {
+        const __m128i v = Load_Four(p, q);
+        L.Even[q] = v;
+        L.Odd[q] = _mm_srli_epi64(v, 32);
+    }
     return L;
 }
 
 inline void Store_Lanes(const LANES& L, uint32_t* p)
 {
     for (int q = 0; q < 7; ++q)
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 4 * q), L.v[q]);
-    _mm_storel_epi64(reinterpret_cast<__m128i*>(p + 28), L.v[7]);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + 4 * q), _mm_or_si128(L.Even[q], _mm_slli_epi64(L.Odd[q], 32)));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(p + 28), _mm_or_si128(L.Even[7], _mm_slli_epi64(L.Odd[7], 32)));
 }
 
+// (a b + 500) / 1000 of each play for a b + 500 below 2^32: the products in
+// 64 bits, divided by the multiply-high.
 inline void Per_Mille_Lanes(LANES& L, const int* pRow)
 {
-    const LANES R = Load_Lanes(pRow);
-    for (int q = 0; q < 8; ++q)
-        L.v[q] = Per_Mille_4(L.v[q], R.v[q]);
+    const __m128i k500 = _mm_set1_epi64x(500);
+    const __m128i kMagic = _mm_set1_epi64x(static_cast<long long>(THOUSANDTH_MAGIC));
+    for (int q = 0; q < 8; ++q) {
+        const __m128i b = Load_Four(pRow, q);
+        const __m128i nEven = _mm_add_epi64(_mm_mul_epu32(L.Even[q], b), k500);
+        const __m128i nOdd = _mm_add_epi64(_mm_mul_epu32(L.Odd[q], _mm_srli_epi64(b, 32)), k500);
+        L.Even[q] = _mm_srli_epi64(_mm_mul_epu32(nEven, kMagic), THOUSANDTH_SHIFT);
+        L.Odd[q] = _mm_srli_epi64(_mm_mul_epu32(nOdd, kMagic), THOUSANDTH_SHIFT);
+    }
 }
 #endif
 
@@ -645,17 +655,38 @@ bool Weights_Fit_32_Bits(uint64_t nBound, uint64_t nFitMax)
     return nBound * 1000 + 500 <= UINT32_MAX && nFitMax <= UINT32_MAX && nBound * nFitMax + 500 <= UINT32_MAX;
 }
 
-void Narrow_Weighed(const int (&nProduct)[DEFENSIVE_PLAY_COUNT], const int* pWeight, const int* pFit,
-                    uint32_t (&nValue)[DEFENSIVE_PLAY_COUNT])
+// Whether every call of a side can take the narrow steps: its greatest entry
+// in all five rows bounds every product above the bound of any five rows,
+// and the defending side's greatest fit the weighing.
+bool Always_Narrow(const uint64_t (&nRowMax)[OFFENSIVE_PLAY_COUNT], uint64_t nFitMax)
+{
+    uint64_t nHigh = 0;
+    for (const uint64_t n : nRowMax)
+        nHigh = std::max(nHigh, n);
+    uint64_t nAll[OFFENSIVE_PLAY_COUNT];
+    std::fill(std::begin(nAll), std::end(nAll), nHigh);
+    const int nPredicted[5] = {0, 0, 0, 0, 0};
+    uint64_t nBound = 0;
+    return Products_Fit_32_Bits(nAll, nPredicted, &nBound) && Weights_Fit_32_Bits(nBound, nFitMax);
+}
+
+// The products of the five predictions and the two per mille steps of the
+// weighing, when Products_Fit_32_Bits and Weights_Fit_32_Bits hold.
+void Narrow_Weighed(const int (&Table)[OFFENSIVE_PLAY_COUNT][DEFENSIVE_PLAY_COUNT], const int (&nPredicted)[5],
+                    const int* pWeight, const int* pFit, uint32_t (&nValue)[DEFENSIVE_PLAY_COUNT])
 {
 #if defined(__SSE2__)
-    LANES L = Load_Lanes(nProduct);
+    LANES L = Load_Lanes(Table[nPredicted[0]]);
+    for (int k = 1; k < 5; ++k)
+        Per_Mille_Lanes(L, Table[nPredicted[k]]);
     Per_Mille_Lanes(L, pWeight);
     Per_Mille_Lanes(L, pFit);
     Store_Lanes(L, nValue);
 #else
+    uint32_t nProduct[DEFENSIVE_PLAY_COUNT];
+    Narrow_Products(Table, nPredicted, nProduct);
     for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
-        const uint32_t a = (static_cast<uint32_t>(nProduct[j]) * static_cast<uint32_t>(pWeight[j]) + 500u) / 1000u;
+        const uint32_t a = (nProduct[j] * static_cast<uint32_t>(pWeight[j]) + 500u) / 1000u;
         nValue[j] = (a * static_cast<uint32_t>(pFit[j]) + 500u) / 1000u;
     }
 #endif
@@ -742,6 +773,27 @@ double Get_Pass_Coverage_Multiplier(int o, int i, int d, int j)
     return Pass_Coverage(View_Offense(o, i), View_Defense(d, j));
 }
 
+void Get_Pass_Coverage_And_Rush_Multipliers(int o, int i, int d, int j, double* pCoverage, double* pRush)
+{
+    if (!pCoverage || !pRush) {
+        Report_Error("%s(%d, %d, %d, %d): null result", __func__, o, i, d, j);
+        return;
+    }
+    const int nErrors = Get_Error_Count();
+    const OFFENSE_VIEW O = View_Offense(o, i);
+    const DEFENSE_VIEW D = View_Defense(d, j);
+    const bool bQuiet = Get_Error_Count() == nErrors;
+    *pCoverage = Pass_Coverage(O, D);
+    if (bQuiet && Has_Known_Roles(D)) {
+        // Reading the plays reported nothing, and nor do the models: the
+        // second call would read the same views.
+        *pRush = Pass_Rush(O, D);
+        return;
+    }
+    // As the second call, its reports and all.
+    *pRush = Get_Pass_Rush_Multiplier(o, i, d, j);
+}
+
 double Get_Pass_Defense_Rating(int o, int i, int d, int j)
 {
     return Pass_Defense(View_Offense(o, i), View_Defense(d, j));
@@ -796,6 +848,10 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
             const int bDefSide = 1 - bOffense;
             M.nFocus[bDefSide][j] = Defense[j].bValid ? Defense[j].nFocus : 1000;
             M.bDouble[bDefSide][j] = Defense[j].bDouble;
+            if (j == 0)
+                M.nDoubles[bDefSide] = 0;
+            if (Defense[j].bDouble)
+                M.nDoublePlay[bDefSide][M.nDoubles[bDefSide]++] = static_cast<int8_t>(j);
             const int nAlignment = d >= 0 && d <= LAST_TEAM ? Get_Team_Stat(d, TEAM_STAT_DEFENSE_ALIGNMENT) : 0;
             M.nSystemMatch[bDefSide][j] =
                 Defense[j].bValid ? Get_Defensive_Formation_System_Match(nAlignment, Defense[j].nFormation) : 0;
@@ -814,26 +870,33 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
         OFFENSE_VIEW Distinct[OFFENSIVE_PLAY_COUNT];
         VIEW_WORDS DistinctWords[OFFENSIVE_PLAY_COUNT];
         int nView[OFFENSIVE_PLAY_COUNT];
-        int nFirstPlay[OFFENSIVE_PLAY_COUNT];   // the first play of each distinct view
+        int nOffenseIndex[OFFENSIVE_PLAY_COUNT];   // of each distinct view among the kept ones
+        // The distinct view of each kept view seen in this book, -1 none: a
+        // kept view stands for its content, so equal views share the index.
+        int8_t nDistinctOf[VIEW_RATINGS::CAPACITY];
+        std::memset(nDistinctOf, -1, sizeof nDistinctOf);
         int nDistinct = 0;
+        bool bKeep = g_KeptTables.bOn;
         for (int i = 0; i < OFFENSIVE_PLAY_COUNT; ++i) {
             const OFFENSE_VIEW Offense = View_Offense(o, i);
             const VIEW_WORDS Words = Words_Of(Offense);
+            const int nIndex = Offense_View_Index(Words, o, i);
             int k = 0;
-            while (k < nDistinct && !(DistinctWords[k] == Words))
-                ++k;
+            if (nIndex >= 0) {
+                k = nDistinctOf[nIndex] >= 0 ? nDistinctOf[nIndex] : nDistinct;
+                nDistinctOf[nIndex] = static_cast<int8_t>(k);
+            } else {
+                // No room to keep it: compared with the others one by one.
+                bKeep = false;
+                while (k < nDistinct && !(DistinctWords[k] == Words))
+                    ++k;
+            }
             if (k == nDistinct) {
-                nFirstPlay[nDistinct] = i;
                 Distinct[nDistinct] = Offense;
-                DistinctWords[nDistinct++] = Words;
+                DistinctWords[nDistinct] = Words;
+                nOffenseIndex[nDistinct++] = nIndex;
             }
             nView[i] = k;
-        }
-        int nOffenseIndex[OFFENSIVE_PLAY_COUNT];
-        bool bKeep = g_KeptTables.bOn;
-        for (int k = 0; k < nDistinct; ++k) {
-            nOffenseIndex[k] = Offense_View_Index(DistinctWords[k], o, nFirstPlay[k]);
-            bKeep = bKeep && nOffenseIndex[k] >= 0;
         }
         int nDefenseIndex[DEFENSIVE_PLAY_COUNT];
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
@@ -906,6 +969,8 @@ void Build_Play_Matchup_Table(GAME_CONTEXT& Context, const GAME* pGame)
         if (bKeep)
             Keep_Table(nKey, nHash, Table, M.nRowMax[bOffense], M.nShownWeight[bDefending]);
     }
+    for (int bOffense = 0; bOffense < 2; ++bOffense)
+        M.bAlwaysNarrow[bOffense] = Always_Narrow(M.nRowMax[bOffense], M.nFitMax[1 - bOffense]);
     M.nAway = pGame->nAwayTeam;
     M.nHome = pGame->nHomeTeam;
     M.bBuilt = true;
@@ -982,25 +1047,32 @@ int64_t Get_Defensive_Call_Sums(const MATCHUP_TABLES& M, int bOffense, const int
     const bool bShown = Is_Defensive_Formation(F);
     const int* pShownWeight = bShown ? M.nShownWeight[bDefense][F - FIRST_DEFENSIVE_FORMATION] : nullptr;
 
-    int nProduct[DEFENSIVE_PLAY_COUNT];
-    uint64_t nBound = 0;
-    const bool bNarrow = Predicted_Products(M, bOffense, nPredicted, nProduct, &nBound);
-
     int64_t nTotal = 0;
-    if (bNarrow && Weights_Fit_32_Bits(nBound, M.nFitMax[bDefense])) {
-        // Products, weights and fits none below 0 and every step within 32
-        // bits: the same two per mille steps, taken four plays at a time.
+    uint64_t nBound = 0;
+    if (M.bAlwaysNarrow[bOffense] || (Products_Fit_32_Bits(M.nRowMax[bOffense], nPredicted, &nBound) &&
+                                      Weights_Fit_32_Bits(nBound, M.nFitMax[bDefense]))) {
+        // Entries, weights and fits none below 0 and every step within 32
+        // bits: the same per mille steps, taken four plays at a time.
         uint32_t nValue[DEFENSIVE_PLAY_COUNT];
-        Narrow_Weighed(nProduct, bShown ? pShownWeight : NO_SHOWN_WEIGHT, M.nSystemMatch[bDefense], nValue);
-        if (f == 0) {
-            // No play weighs double, and none is below 0.
-            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
-                nTotal += nValue[j];
-                nCum[j] = nTotal;
+        Narrow_Weighed(M.nTable[bOffense], nPredicted, bShown ? pShownWeight : NO_SHOWN_WEIGHT,
+                       M.nSystemMatch[bDefense], nValue);
+        const int64_t nDouble = f + 1;
+        if (nDouble > 0) {
+            // No value below 0 either way; the double-team plays (none when
+            // f is 0) are listed.
+            int64_t v[DEFENSIVE_PLAY_COUNT];
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
+                v[j] = nValue[j];
+            if (f != 0)
+                for (int n = 0; n < M.nDoubles[bDefense]; ++n)
+                    v[M.nDoublePlay[bDefense][n]] *= nDouble;
+            for (int j = 0; j < DEFENSIVE_PLAY_COUNT; j += 2) {
+                nCum[j] = nTotal + v[j];
+                nTotal = nCum[j] + v[j + 1];
+                nCum[j + 1] = nTotal;
             }
             return nTotal;
         }
-        const int64_t nDouble = f + 1;
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
             int64_t v = nValue[j];
             if (M.bDouble[bDefense][j])
@@ -1009,6 +1081,8 @@ int64_t Get_Defensive_Call_Sums(const MATCHUP_TABLES& M, int bOffense, const int
             nCum[j] = nTotal;
         }
     } else {
+        int nProduct[DEFENSIVE_PLAY_COUNT];
+        Predicted_Products(M, bOffense, nPredicted, nProduct, &nBound);
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
             const int w = bShown ? pShownWeight[j] : 1000;
             const int m = nProduct[j];

@@ -50,7 +50,8 @@ void Get_Predicted_Call_Products(const MATCHUP_TABLES& M, int bOffense, const in
 // the five predicted calls: each play's product, per mille of its weight
 // when the defence shows formation F (none for F not a defensive formation)
 // and per mille of its fit, times f + 1 for a double-team play when the top
-// receiver's focus f is not 0, counted from 0 up. Returns the total.
+// receiver's focus f is not 0, counted from 0 up. Returns the total. M
+// holds what Build_Play_Matchup_Table fills.
 int64_t Get_Defensive_Call_Sums(const MATCHUP_TABLES& M, int bOffense, const int (&nPredicted)[5], int F, int f,
                                 int64_t (&nCum)[DEFENSIVE_PLAY_COUNT]);
 
@@ -61,6 +62,10 @@ int Get_Play_Matchup_Rating(int o, int i, int d, int j);
 double Get_Pass_Defense_Rating(int o, int i, int d, int j);
 double Get_Pass_Coverage_Multiplier(int o, int i, int d, int j);
 double Get_Pass_Rush_Multiplier(int o, int i, int d, int j);
+// Get_Pass_Coverage_Multiplier and Get_Pass_Rush_Multiplier of the same
+// plays, one after the other, with the plays read once when that reports
+// nothing.
+void Get_Pass_Coverage_And_Rush_Multipliers(int o, int i, int d, int j, double* pCoverage, double* pRush);
 // Per mille, at least 100.
 int Get_Run_Defense_Multiplier(int o, int i, int d, int j);
 

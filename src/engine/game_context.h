@@ -207,9 +207,14 @@ struct MATCHUP_TABLES {
     int nFocus[2][DEFENSIVE_PLAY_COUNT];         // pass focus of the play's formation
     int nSystemMatch[2][DEFENSIVE_PLAY_COUNT];   // fit of the formation to the alignment
     bool bDouble[2][DEFENSIVE_PLAY_COUNT];
+    int8_t nDoublePlay[2][DEFENSIVE_PLAY_COUNT];   // the plays with bDouble, in order
+    int nDoubles[2];
     // The greatest fit of each side's plays, or UINT64_MAX for a side with a
     // fit below 0: bounds the weighing of its calls like nRowMax.
     uint64_t nFitMax[2];
+    // Whether the bounds let every call of side s with the ball take its
+    // products and weighing in 32 bits, whatever the predictions.
+    bool bAlwaysNarrow[2];
     // The greatest entry of each row, or UINT64_MAX for a row with an entry
     // below 0: bounds the defence's products so that it can take them in 32
     // bits when they fit.

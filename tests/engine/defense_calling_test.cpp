@@ -408,8 +408,8 @@ int64_t Reference_Per_Mille(int64_t a, int64_t b)
 }
 
 // A random table of side 0 (and defending side 1's data) of the given
-// entry range, with the row and fit maxima as Build_Play_Matchup_Table keeps
-// them.
+// entry range, with the row and fit maxima, the list of double-team plays
+// and the narrow mark as Build_Play_Matchup_Table keeps them.
 void Fill_Random(MATCHUP_TABLES& M, std::mt19937& Random, int nLow, int nHigh, int nFitLow, int nFitHigh)
 {
     std::uniform_int_distribution<int> Entry(nLow, nHigh);
@@ -427,9 +427,12 @@ void Fill_Random(MATCHUP_TABLES& M, std::mt19937& Random, int nLow, int nHigh, i
         M.nRowMax[0][i] = nMin < 0 ? UINT64_MAX : static_cast<uint64_t>(nMax);
     }
     uint64_t nFitMax = 0;
+    M.nDoubles[1] = 0;
     for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j) {
         M.nSystemMatch[1][j] = Fit(Random);
         M.bDouble[1][j] = Coin(Random) == 0;
+        if (M.bDouble[1][j])
+            M.nDoublePlay[1][M.nDoubles[1]++] = static_cast<int8_t>(j);
         for (auto& Row : M.nShownWeight[1])
             Row[j] = Weight(Random);
         if (M.nSystemMatch[1][j] < 0)
@@ -438,6 +441,18 @@ void Fill_Random(MATCHUP_TABLES& M, std::mt19937& Random, int nLow, int nHigh, i
             nFitMax = std::max<uint64_t>(nFitMax, static_cast<uint64_t>(M.nSystemMatch[1][j]));
     }
     M.nFitMax[1] = nFitMax;
+    // Every call narrow when the greatest entry in all five rows keeps each
+    // step, and the weighing by at most 1000 and the greatest fit, below 2^32.
+    uint64_t nGreatest = 0;
+    for (const uint64_t n : M.nRowMax[0])
+        nGreatest = std::max(nGreatest, n);
+    bool bNarrow = nGreatest <= UINT32_MAX && nFitMax <= UINT32_MAX;
+    uint64_t nBound = nGreatest;
+    for (int k = 1; k < 5 && bNarrow; ++k) {
+        bNarrow = nBound * nGreatest + 500 <= UINT32_MAX;
+        nBound = (nBound * nGreatest + 500) / 1000;
+    }
+    M.bAlwaysNarrow[0] = bNarrow && nBound * 1000 + 500 <= UINT32_MAX && nBound * nFitMax + 500 <= UINT32_MAX;
 }
 
 }  // namespace
@@ -467,9 +482,11 @@ TEST(DefensiveProducts, TheFastStepsMatchThePlainOnesOverRandomTables)
     std::uniform_int_distribution<int> Formation(FIRST_DEFENSIVE_FORMATION - 1, LAST_DEFENSIVE_FORMATION + 1);
     const int Focus[] = {0, 0, 1, 3, -2};
     int nCases = 0;
+    int nAlwaysNarrow = 0;
     for (const RANGE& R : Ranges)
         for (int nTable = 0; nTable < 40; ++nTable) {
             Fill_Random(*pM, Random, R.nLow, R.nHigh, R.nFitLow, R.nFitHigh);
+            nAlwaysNarrow += pM->bAlwaysNarrow[0];
             for (int nCall = 0; nCall < 50; ++nCall) {
                 int nPredicted[5];
                 for (int& p : nPredicted)
@@ -499,6 +516,8 @@ TEST(DefensiveProducts, TheFastStepsMatchThePlainOnesOverRandomTables)
             }
         }
     EXPECT_EQ(nCases, 9 * 40 * 50);
+    EXPECT_GT(nAlwaysNarrow, 0);
+    EXPECT_LT(nAlwaysNarrow, 9 * 40);
 }
 
 // The 32-bit steps divide by 1000 with a multiply-high: check it where the
@@ -527,4 +546,37 @@ TEST(DefensiveProducts, ThousandthsAtTheEdges)
         for (int j = 0; j < DEFENSIVE_PLAY_COUNT; ++j)
             EXPECT_EQ(nProduct[j], std::min<int64_t>((P[0] * (P[1] + j) + 500) / 1000, INT32_MAX)) << P[0] << " " << j;
     }
+}
+
+// The coverage and rush of a pair of plays asked together are those of the
+// two calls one after the other, with as many reports, for every pair of
+// plays, teams that are not clubs included.
+TEST_F(DefenseCallingTest, CoverageAndRushTogetherAsOneAfterTheOther)
+{
+    const int Offences[] = {-1, 0, 1, NO_TEAM};
+    // A play of a formation that is none, and one of a role the models do
+    // not know: both report.
+    DEFENSIVE_PLAYBOOK_AREA* pArea = Get_Defensive_Playbook_Area(0);
+    pArea->Play[CONTAIN].nFormation = 99;
+    pArea->Play[CONTAIN + 1].nResponsibility[2] = 40;
+    const int Defences[] = {0, 1, NO_TEAM};
+    int nReporting = 0;
+    for (const int o : Offences)
+        for (int i = -1; i <= OFFENSIVE_PLAY_COUNT; ++i)
+            for (const int d : Defences)
+                for (int j = -1; j <= DEFENSIVE_PLAY_COUNT; ++j) {
+                    Errors_Reported();
+                    const double fCoverage = Get_Pass_Coverage_Multiplier(o, i, d, j);
+                    const double fRush = Get_Pass_Rush_Multiplier(o, i, d, j);
+                    const int nApart = Errors_Reported();
+                    nReporting += nApart > 0;
+                    double fTogetherCoverage = 0.0;
+                    double fTogetherRush = 0.0;
+                    Get_Pass_Coverage_And_Rush_Multipliers(o, i, d, j, &fTogetherCoverage, &fTogetherRush);
+                    ASSERT_EQ(Errors_Reported(), nApart) << o << " " << i << " " << d << " " << j;
+                    ASSERT_EQ(fTogetherCoverage, fCoverage) << o << " " << i << " " << d << " " << j;
+                    ASSERT_EQ(fTogetherRush, fRush) << o << " " << i << " " << d << " " << j;
+                }
+    // Pairs whose reading reports were among them.
+    EXPECT_GT(nReporting, 0);
 }
