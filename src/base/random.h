@@ -27,7 +27,7 @@ void Refill_Words();
 // The next MT19937 output. Seeds itself with 4357 when never seeded. Inline:
 // the game draws thousands of numbers a game, and the call cost as much as
 // the tempering.
-inline uint32_t Generate_Random_Number()
+__attribute__((always_inline)) inline uint32_t Generate_Random_Number()
 {
     using namespace random_detail;
     if (__builtin_expect(g_nIndex >= MT_WORDS, 0))
@@ -68,9 +68,6 @@ float Get_Random_Float(float fMax);
 // (a centred, triangular spread). Draws twice.
 int Get_Random_Around(int nValue, int nSpread);
 
-// a * b / c in 64 bits, rounded half away from zero; an exact quotient is
-// exact; a divisor of 0 gives 0. The result is cut to 32 bits.
-int Mul_Div_Rounded(int a, int b, int c);
 
 // Mul_Div_Rounded for a product that fits 64 bits: the same rounding, half
 // away from zero, and the same 32-bit saturation, without the 128-bit
@@ -85,6 +82,15 @@ inline int Mul_Div_Rounded_64(int64_t a, int64_t b, int64_t c)
     const uint64_t q = (nMagnitude + nDivide / 2) / nDivide;
     const int64_t r = (n < 0) != (c < 0) ? -static_cast<int64_t>(q) : static_cast<int64_t>(q);
     return static_cast<int>(std::clamp<int64_t>(r, INT32_MIN, INT32_MAX));
+}
+
+// a * b / c in 64 bits, rounded half away from zero; an exact quotient is
+// exact; a divisor of 0 gives 0. The result is cut to 32 bits. The product
+// of two ints always fits 64 bits (at most 2^62), so the 64-bit division of
+// Mul_Div_Rounded_64 gives the exact rounded quotient.
+inline int Mul_Div_Rounded(int a, int b, int c)
+{
+    return Mul_Div_Rounded_64(a, b, c);
 }
 
 // The rounded square root, x limited to +/-1,000,000,000; for negative x the
