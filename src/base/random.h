@@ -53,7 +53,7 @@ inline double Random_Word_To_Fraction(uint32_t nWord)
 // trunc(U * n): 0..n-1 for n > 0 (0 for n = 0). Draws once on every call.
 // For 0 <= n <= 2^21 the double product u * 2^-32 * n is exact (u * n has
 // fewer than 53 bits), so its truncation is the integer (u * n) >> 32.
-inline int Get_Random_Below(int n)
+__attribute__((always_inline)) inline int Get_Random_Below(int n)
 {
     const uint32_t u = Generate_Random_Number();
     if (static_cast<uint32_t>(n) <= (1u << 21))
