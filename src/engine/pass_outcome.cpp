@@ -248,16 +248,12 @@ PASS_OUTCOME_WEIGHTS Get_Pass_Outcome_Weights(const PASS_MODEL_INPUTS& In)
     return W;
 }
 
-bool Get_Pass_Model_Inputs(const GAME* pGame, int nTarget, int bFlag, float fCatchLocation, float fDistance,
-                           PASS_MODEL_INPUTS* pIn)
-{
-    if (!pGame || !pIn)
-        return false;
-    PASS_MODEL_INPUTS& In = *pIn;
-    const int nTeam = pGame->nOffense;
-    const int bOffense = nTeam == pGame->nHomeTeam ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
-    const int nPasser = pGame->nOnField[bOffense][0];
+namespace {
 
+// The era's passing averages of the current year, kept in the game's
+// context: they are a function of the year alone (fixed tables).
+const PASS_AVERAGES& Kept_Pass_Averages(const GAME* pGame)
+{
     PASS_AVERAGES& A = Get_Game_Context(pGame).PassAverages;
     const int nYear = Get_Current_Year();
     if (!A.bKnown || A.nYear != nYear) {
@@ -268,6 +264,27 @@ bool Get_Pass_Model_Inputs(const GAME* pGame, int nTarget, int bFlag, float fCat
         A.nYear = nYear;
         A.bKnown = true;
     }
+    return A;
+}
+
+}  // namespace
+
+int Get_Current_Yards_Per_Completion_Average(const GAME* pGame)
+{
+    return Kept_Pass_Averages(pGame).nHist109;
+}
+
+bool Get_Pass_Model_Inputs(const GAME* pGame, int nTarget, int bFlag, float fCatchLocation, float fDistance,
+                           PASS_MODEL_INPUTS* pIn)
+{
+    if (!pGame || !pIn)
+        return false;
+    PASS_MODEL_INPUTS& In = *pIn;
+    const int nTeam = pGame->nOffense;
+    const int bOffense = nTeam == pGame->nHomeTeam ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
+    const int nPasser = pGame->nOnField[bOffense][0];
+
+    const PASS_AVERAGES& A = Kept_Pass_Averages(pGame);
     In.nHist101 = A.nHist101;
     In.nHist107 = A.nHist107;
     In.nHist109 = A.nHist109;

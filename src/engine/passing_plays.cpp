@@ -550,7 +550,7 @@ int Get_Receiver_Open_Depth(GAME* pGame, int nReceiverSlot)
     const int Rc = static_cast<int>(Rating(nTeam, nReceiverSlot, RATING_RECEIVING));
     const int Sp = static_cast<int>(Rating(nTeam, nReceiverSlot, RATING_SPEED));
     const int Pw = static_cast<int>(Rating(nTeam, nReceiverSlot, RATING_POWER));
-    const int h = Get_Current_Average_Stat(109);
+    const int h = Get_Current_Yards_Per_Completion_Average(pGame);
     int v = Mul_Div_Rounded(h, Rc + 2 * Sp - Pw, 175);
     const int nPosition = Position(nTeam, nReceiverSlot);
     if (nPosition == POSITION_TE)
