@@ -72,7 +72,7 @@ int Get_Random_Around(int nValue, int nSpread);
 // Mul_Div_Rounded for a product that fits 64 bits: the same rounding, half
 // away from zero, and the same 32-bit saturation, without the 128-bit
 // division; inline for the play calling's inner loops.
-inline int Mul_Div_Rounded_64(int64_t a, int64_t b, int64_t c)
+__attribute__((always_inline)) inline int Mul_Div_Rounded_64(int64_t a, int64_t b, int64_t c)
 {
     if (c == 0)
         return 0;
@@ -88,7 +88,7 @@ inline int Mul_Div_Rounded_64(int64_t a, int64_t b, int64_t c)
 // exact; a divisor of 0 gives 0. The result is cut to 32 bits. The product
 // of two ints always fits 64 bits (at most 2^62), so the 64-bit division of
 // Mul_Div_Rounded_64 gives the exact rounded quotient.
-inline int Mul_Div_Rounded(int a, int b, int c)
+__attribute__((always_inline)) inline int Mul_Div_Rounded(int a, int b, int c)
 {
     return Mul_Div_Rounded_64(a, b, c);
 }
