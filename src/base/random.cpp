@@ -103,13 +103,6 @@ int Get_Random_Around(int nValue, int nSpread)
     return Mul_Div_Rounded(nValue, f, 1000);
 }
 
-int Mul_Div_Rounded(int a, int b, int c)
-{
-    // The product of two ints always fits 64 bits; a quotient beyond 32 bits
-    // saturates rather than wrapping round.
-    return Clamp_To_Int(Divide_Rounded(static_cast<int64_t>(a) * b, c));
-}
-
 int Get_Rounded_Sqrt(int x)
 {
     constexpr int LIMIT = 1000000000;

@@ -27,7 +27,7 @@ void Refill_Words();
 // The next MT19937 output. Seeds itself with 4357 when never seeded. Inline:
 // the game draws thousands of numbers a game, and the call cost as much as
 // the tempering.
-inline uint32_t Generate_Random_Number()
+__attribute__((always_inline)) inline uint32_t Generate_Random_Number()
 {
     using namespace random_detail;
     if (__builtin_expect(g_nIndex >= MT_WORDS, 0))
@@ -53,7 +53,7 @@ inline double Random_Word_To_Fraction(uint32_t nWord)
 // trunc(U * n): 0..n-1 for n > 0 (0 for n = 0). Draws once on every call.
 // For 0 <= n <= 2^21 the double product u * 2^-32 * n is exact (u * n has
 // fewer than 53 bits), so its truncation is the integer (u * n) >> 32.
-inline int Get_Random_Below(int n)
+__attribute__((always_inline)) inline int Get_Random_Below(int n)
 {
     const uint32_t u = Generate_Random_Number();
     if (static_cast<uint32_t>(n) <= (1u << 21))
@@ -68,14 +68,11 @@ float Get_Random_Float(float fMax);
 // (a centred, triangular spread). Draws twice.
 int Get_Random_Around(int nValue, int nSpread);
 
-// a * b / c in 64 bits, rounded half away from zero; an exact quotient is
-// exact; a divisor of 0 gives 0. The result is cut to 32 bits.
-int Mul_Div_Rounded(int a, int b, int c);
 
 // Mul_Div_Rounded for a product that fits 64 bits: the same rounding, half
 // away from zero, and the same 32-bit saturation, without the 128-bit
 // division; inline for the play calling's inner loops.
-inline int Mul_Div_Rounded_64(int64_t a, int64_t b, int64_t c)
+__attribute__((always_inline)) inline int Mul_Div_Rounded_64(int64_t a, int64_t b, int64_t c)
 {
     if (c == 0)
         return 0;
@@ -85,6 +82,15 @@ inline int Mul_Div_Rounded_64(int64_t a, int64_t b, int64_t c)
     const uint64_t q = (nMagnitude + nDivide / 2) / nDivide;
     const int64_t r = (n < 0) != (c < 0) ? -static_cast<int64_t>(q) : static_cast<int64_t>(q);
     return static_cast<int>(std::clamp<int64_t>(r, INT32_MIN, INT32_MAX));
+}
+
+// a * b / c in 64 bits, rounded half away from zero; an exact quotient is
+// exact; a divisor of 0 gives 0. The result is cut to 32 bits. The product
+// of two ints always fits 64 bits (at most 2^62), so the 64-bit division of
+// Mul_Div_Rounded_64 gives the exact rounded quotient.
+__attribute__((always_inline)) inline int Mul_Div_Rounded(int a, int b, int c)
+{
+    return Mul_Div_Rounded_64(a, b, c);
 }
 
 // The rounded square root, x limited to +/-1,000,000,000; for negative x the

@@ -7,6 +7,7 @@
 #include "engine/calibration.h"
 #include "engine/defense_calling.h"
 #include "engine/game_context.h"
+#include "engine/game_ratings.h"
 #include "engine/offense_calling.h"
 #include "engine/play_factors.h"
 #include "engine/sack_credits.h"
@@ -36,6 +37,45 @@ float Rating(int nTeam, int nSlot, int nRating)
     if (nTeam < 0 || nTeam > LAST_TEAM || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM)
         return 20.0f;
     return std::max(Get_Player_Rating(nTeam, nSlot, nRating), 20.0f);
+}
+
+// The ratings the pass model reads of the passer and of the target, in the
+// order it reads them.
+constexpr int PASSER_RATINGS[] = {RATING_ACCURACY, RATING_CONTROL, RATING_DISTANCE, RATING_RED_ZONE, RATING_MOBILITY};
+constexpr int TARGET_RATINGS[] = {RATING_SPEED, RATING_POWER, RATING_QUICKNESS, RATING_VISION, RATING_RECEIVING,
+                                  RATING_HANDS};
+constexpr int KEPT_RATINGS_MAX = 6;
+
+// A player's ratings of one of the lists above, as Rating gives them. Kept
+// while the game keeps ratings: they read only his club, his slot and his
+// ratings, and the generation moves with any rating change and at each
+// game's start and end.
+struct KEPT_RATINGS {
+    unsigned nGeneration = 0;   // 0 is never a generation
+    int nTeam = -1;
+    float f[KEPT_RATINGS_MAX] = {};
+};
+KEPT_RATINGS g_KeptPasser[PLAYERS_PER_TEAM][2];
+KEPT_RATINGS g_KeptTarget[PLAYERS_PER_TEAM][2];
+
+template <int N>
+const float* Player_Ratings(KEPT_RATINGS (&Kept)[PLAYERS_PER_TEAM][2], int bSide, int nTeam, int nSlot,
+                            unsigned nGeneration, const int (&nRating)[N], float (&fScratch)[KEPT_RATINGS_MAX])
+{
+    static_assert(N <= KEPT_RATINGS_MAX);
+    if (nGeneration == 0 || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM) {
+        for (int i = 0; i < N; ++i)
+            fScratch[i] = Rating(nTeam, nSlot, nRating[i]);
+        return fScratch;
+    }
+    KEPT_RATINGS& K = Kept[nSlot][bSide];
+    if (K.nGeneration != nGeneration || K.nTeam != nTeam) {
+        for (int i = 0; i < N; ++i)
+            K.f[i] = Rating(nTeam, nSlot, nRating[i]);
+        K.nGeneration = nGeneration;
+        K.nTeam = nTeam;
+    }
+    return K.f;
 }
 
 // The league's passing rates so far this season; a league that has never had
@@ -208,16 +248,12 @@ PASS_OUTCOME_WEIGHTS Get_Pass_Outcome_Weights(const PASS_MODEL_INPUTS& In)
     return W;
 }
 
-bool Get_Pass_Model_Inputs(const GAME* pGame, int nTarget, int bFlag, float fCatchLocation, float fDistance,
-                           PASS_MODEL_INPUTS* pIn)
-{
-    if (!pGame || !pIn)
-        return false;
-    PASS_MODEL_INPUTS& In = *pIn;
-    const int nTeam = pGame->nOffense;
-    const int bOffense = nTeam == pGame->nHomeTeam ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
-    const int nPasser = pGame->nOnField[bOffense][0];
+namespace {
 
+// The era's passing averages of the current year, kept in the game's
+// context: they are a function of the year alone (fixed tables).
+const PASS_AVERAGES& Kept_Pass_Averages(const GAME* pGame)
+{
     PASS_AVERAGES& A = Get_Game_Context(pGame).PassAverages;
     const int nYear = Get_Current_Year();
     if (!A.bKnown || A.nYear != nYear) {
@@ -228,6 +264,27 @@ bool Get_Pass_Model_Inputs(const GAME* pGame, int nTarget, int bFlag, float fCat
         A.nYear = nYear;
         A.bKnown = true;
     }
+    return A;
+}
+
+}  // namespace
+
+int Get_Current_Yards_Per_Completion_Average(const GAME* pGame)
+{
+    return Kept_Pass_Averages(pGame).nHist109;
+}
+
+bool Get_Pass_Model_Inputs(const GAME* pGame, int nTarget, int bFlag, float fCatchLocation, float fDistance,
+                           PASS_MODEL_INPUTS* pIn)
+{
+    if (!pGame || !pIn)
+        return false;
+    PASS_MODEL_INPUTS& In = *pIn;
+    const int nTeam = pGame->nOffense;
+    const int bOffense = nTeam == pGame->nHomeTeam ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
+    const int nPasser = pGame->nOnField[bOffense][0];
+
+    const PASS_AVERAGES& A = Kept_Pass_Averages(pGame);
     In.nHist101 = A.nHist101;
     In.nHist107 = A.nHist107;
     In.nHist109 = A.nHist109;
@@ -246,17 +303,24 @@ bool Get_Pass_Model_Inputs(const GAME* pGame, int nTarget, int bFlag, float fCat
 
     const bool bPasser = nTeam <= LAST_TEAM && nPasser < PLAYERS_PER_TEAM;
     In.bPasserIsQuarterback = bPasser && Get_Player_Position(nTeam, nPasser) == POSITION_QB;
-    In.fAccuracy = Rating(nTeam, nPasser, RATING_ACCURACY);
-    In.fControl = Rating(nTeam, nPasser, RATING_CONTROL);
-    In.fArm = Rating(nTeam, nPasser, RATING_DISTANCE);
-    In.fRedZone = Rating(nTeam, nPasser, RATING_RED_ZONE);
-    In.fMobility = Rating(nTeam, nPasser, RATING_MOBILITY);
-    In.fSpeed = Rating(nTeam, nTarget, RATING_SPEED);
-    In.fPower = Rating(nTeam, nTarget, RATING_POWER);
-    In.fQuickness = Rating(nTeam, nTarget, RATING_QUICKNESS);
-    In.fVision = Rating(nTeam, nTarget, RATING_VISION);
-    In.fReceiving = Rating(nTeam, nTarget, RATING_RECEIVING);
-    In.fHands = Rating(nTeam, nTarget, RATING_HANDS);
+    const unsigned nGeneration = Is_Game_Rating_Cache_Active() ? Get_Game_Rating_Generation() : 0;
+    float fPasserScratch[KEPT_RATINGS_MAX];
+    const float* fPasser =
+        Player_Ratings(g_KeptPasser, bOffense, nTeam, nPasser, nGeneration, PASSER_RATINGS, fPasserScratch);
+    In.fAccuracy = fPasser[0];
+    In.fControl = fPasser[1];
+    In.fArm = fPasser[2];
+    In.fRedZone = fPasser[3];
+    In.fMobility = fPasser[4];
+    float fTargetScratch[KEPT_RATINGS_MAX];
+    const float* fTarget =
+        Player_Ratings(g_KeptTarget, bOffense, nTeam, nTarget, nGeneration, TARGET_RATINGS, fTargetScratch);
+    In.fSpeed = fTarget[0];
+    In.fPower = fTarget[1];
+    In.fQuickness = fTarget[2];
+    In.fVision = fTarget[3];
+    In.fReceiving = fTarget[4];
+    In.fHands = fTarget[5];
 
     Get_Pass_Call_Multipliers(pGame, &In.fCoverageMultiplier, &In.fRushMultiplier);
     In.fWeather = Get_Pass_Weather_Factor(pGame);

@@ -82,6 +82,10 @@ PASS_OUTCOME_WEIGHTS Get_Pass_Outcome_Weights(const PASS_MODEL_INPUTS& In);
 
 // The inputs of a pass of the current play of the game to the offence's
 // player in roster slot nTarget; false (inputs untouched) for no record.
+// Get_Current_Average_Stat(109), the era's yards per completion of the
+// current year, as the pass model keeps it in the game's context.
+int Get_Current_Yards_Per_Completion_Average(const GAME* pGame);
+
 bool Get_Pass_Model_Inputs(const GAME* pGame, int nTarget, int bFlag, float fCatchLocation, float fDistance,
                            PASS_MODEL_INPUTS* pIn);
 

@@ -6,6 +6,7 @@
 #include "engine/event_players.h"
 #include "engine/formations.h"
 #include "engine/game_clock.h"
+#include "engine/game_ratings.h"
 #include "engine/game_state.h"
 #include "engine/game_stats.h"
 #include "engine/narration.h"
@@ -417,6 +418,38 @@ void Pass_Sack_Fumble(GAME* pGame, int nPasser, int e)
                               Player_ID(nTeam, pGame->nOnField[bOffense][Below(PLACES_ON_FIELD)]));
 }
 
+// The primary receiver's catching figure of Choose_Pass_Target: a function of
+// his club, slot and ratings alone, so kept while the game keeps ratings
+// (the generation moves with any rating change and at each game's start and
+// end).
+struct KEPT_CATCHING {
+    unsigned nGeneration = 0;   // 0 is never a generation
+    int nTeam = -1;
+    float M = 0.0f;
+};
+KEPT_CATCHING g_KeptCatching[PLAYERS_PER_TEAM][2];
+
+float Catching_Figure(int nTeam, int nSlot)
+{
+    auto Q = [&](int n) { return Rating(nTeam, nSlot, n); };
+    return 0.13f * Q(RATING_SPEED) + 0.10f * Q(RATING_QUICKNESS) + 0.14f * Q(RATING_POWER) +
+           0.12f * Q(RATING_VISION) + 0.10f * Q(RATING_HANDS) + 0.40f * Q(RATING_RECEIVING);
+}
+
+float Kept_Catching_Figure(const GAME* pGame, int nTeam, int nSlot)
+{
+    if (!Is_Game_Rating_Cache_Active() || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM)
+        return Catching_Figure(nTeam, nSlot);
+    const unsigned nGeneration = Get_Game_Rating_Generation();
+    KEPT_CATCHING& K = g_KeptCatching[nSlot][Offense_Side(pGame)];
+    if (K.nGeneration != nGeneration || K.nTeam != nTeam) {
+        K.M = Catching_Figure(nTeam, nSlot);
+        K.nGeneration = nGeneration;
+        K.nTeam = nTeam;
+    }
+    return K.M;
+}
+
 }  // namespace
 
 int Get_Season_Yards_Per_Completion()
@@ -479,9 +512,7 @@ int Choose_Pass_Target(GAME* pGame, int* pbPrimary)
     int c = -1;   // no primary receiver: always a random one
     if (p >= 0) {
         const int nSlot = Get_Offense_Field_Player(pGame, 1 + p);
-        auto Q = [&](int n) { return Rating(nTeam, nSlot, n); };
-        const float M = 0.13f * Q(RATING_SPEED) + 0.10f * Q(RATING_QUICKNESS) + 0.14f * Q(RATING_POWER) +
-                        0.12f * Q(RATING_VISION) + 0.10f * Q(RATING_HANDS) + 0.40f * Q(RATING_RECEIVING);
+        const float M = Kept_Catching_Figure(pGame, nTeam, nSlot);
         static constexpr int BASE[5] = {80, 25, 25, 25, 35};
         const int nPosition = Position(nTeam, nSlot);
         c = static_cast<int>(M) - 70 + BASE[std::clamp(nPosition, 0, 4)];
@@ -519,7 +550,7 @@ int Get_Receiver_Open_Depth(GAME* pGame, int nReceiverSlot)
     const int Rc = static_cast<int>(Rating(nTeam, nReceiverSlot, RATING_RECEIVING));
     const int Sp = static_cast<int>(Rating(nTeam, nReceiverSlot, RATING_SPEED));
     const int Pw = static_cast<int>(Rating(nTeam, nReceiverSlot, RATING_POWER));
-    const int h = Get_Current_Average_Stat(109);
+    const int h = Get_Current_Yards_Per_Completion_Average(pGame);
     int v = Mul_Div_Rounded(h, Rc + 2 * Sp - Pw, 175);
     const int nPosition = Position(nTeam, nReceiverSlot);
     if (nPosition == POSITION_TE)

@@ -97,7 +97,7 @@ struct KEPT_DISCIPLINE {
     uint8_t nSlot[5] = {};
     float F = 1.0f;
 };
-KEPT_DISCIPLINE g_KeptDiscipline;
+KEPT_DISCIPLINE g_KeptDiscipline[2];   // by the offence's side
 
 // G drawn in [0, 2): the flag stands only when G reaches the line's
 // discipline F.
@@ -132,11 +132,11 @@ float Get_Offensive_Line_Discipline(const GAME* pGame)
     // with any rating change and at each game's start and end. The reads it
     // saves gave the kept value again (the first read made any repair).
     const bool bKeep = Is_Game_Rating_Cache_Active();
+    KEPT_DISCIPLINE& Kept = g_KeptDiscipline[bSide];
     if (bKeep) {
         const unsigned nGeneration = Get_Game_Rating_Generation();
-        if (g_KeptDiscipline.nGeneration == nGeneration && g_KeptDiscipline.nTeam == nTeam &&
-            std::memcmp(g_KeptDiscipline.nSlot, pLine, 5) == 0)
-            return g_KeptDiscipline.F;
+        if (Kept.nGeneration == nGeneration && Kept.nTeam == nTeam && std::memcmp(Kept.nSlot, pLine, 5) == 0)
+            return Kept.F;
     }
     float fSum = 0.0f;
     for (int p = 0; p < 5; ++p) {
@@ -146,10 +146,10 @@ float Get_Offensive_Line_Discipline(const GAME* pGame)
     }
     const float F = std::clamp(fSum / 350.0f, 0.5f, 2.0f);
     if (bKeep) {
-        g_KeptDiscipline.nGeneration = Get_Game_Rating_Generation();
-        g_KeptDiscipline.nTeam = nTeam;
-        std::memcpy(g_KeptDiscipline.nSlot, pLine, 5);
-        g_KeptDiscipline.F = F;
+        Kept.nGeneration = Get_Game_Rating_Generation();
+        Kept.nTeam = nTeam;
+        std::memcpy(Kept.nSlot, pLine, 5);
+        Kept.F = F;
     }
     return F;
 }

@@ -290,7 +290,8 @@ struct KEPT_FACTOR {
 };
 // Direct-mapped by a hash of the line-up: a game uses a few dozen line-ups a
 // side, and a lookup is one comparison.
-constexpr int KEPT_LINEUPS = 64;
+constexpr int LINEUP_BITS = 7;
+constexpr int KEPT_LINEUPS = 1 << LINEUP_BITS;
 struct KEPT_FACTORS {
     KEPT_FACTOR Entry[KEPT_LINEUPS];
 };
@@ -299,7 +300,7 @@ KEPT_FACTORS g_Kept[FACTOR_KINDS];
 int Lineup_Hash(const LINEUP_KEY& Key)
 {
     const uint64_t h = (Key.nLow ^ (Key.nHigh * 0x9E3779B97F4A7C15ull)) * 0xD6E8FEB86659FD93ull;
-    return static_cast<int>(h >> 58);   // 64 entries
+    return static_cast<int>(h >> (64 - LINEUP_BITS));
 }
 
 template <typename COMPUTE>

@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdint>
 
+#include "base/int_math.h"
 #include "base/random.h"
 #include "test_support.h"
 
@@ -136,6 +137,24 @@ TEST(Arithmetic, MulDivRoundsHalfAwayFromZeroAndSaturates)
     };
     for (const auto& c : Cases)
         EXPECT_EQ(Mul_Div_Rounded(c[0], c[1], c[2]), c[3]) << c[0] << " " << c[1] << " " << c[2];
+}
+
+// The 64-bit Mul_Div_Rounded against the 128-bit rule of int_math.h over
+// drawn triples of every size and sign.
+TEST(Arithmetic, MulDivRoundedIsTheWideRuleCutTo32Bits)
+{
+    Seed_Random_Numbers(2468);
+    const auto Draw_Int = [] {
+        const int nShift = static_cast<int>(Generate_Random_Number() % 32);
+        return static_cast<int>(Generate_Random_Number() >> nShift) * ((Generate_Random_Number() & 1) ? -1 : 1);
+    };
+    for (int i = 0; i < 200000; ++i) {
+        const int a = Draw_Int();
+        const int b = Draw_Int();
+        const int c = (i % 7 == 0) ? 1000 : Draw_Int();
+        ASSERT_EQ(Mul_Div_Rounded(a, b, c), Clamp_To_Int(Divide_Rounded(static_cast<int64_t>(a) * b, c)))
+            << a << " " << b << " " << c;
+    }
 }
 
 TEST(Arithmetic, SqrtAndBandsAtTheirEdges)

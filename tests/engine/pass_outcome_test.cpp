@@ -11,6 +11,7 @@
 #include "base/random.h"
 #include "engine/defense_calling.h"
 #include "engine/game_context.h"
+#include "engine/game_ratings.h"
 #include "engine/offense_calling.h"
 #include "engine/playbooks.h"
 #include "league/game_record.h"
@@ -300,4 +301,53 @@ TEST_F(PassOutcomeGameTest, PassModelReadsTheAveragesOfTheCurrentYear)
         EXPECT_EQ(In.nHist109, E.n109) << nYear;
         EXPECT_EQ(In.nHist111, E.n111) << nYear;
     }
+}
+
+// While a game keeps ratings the passer's and the target's ratings are kept
+// too: a changed rating, another passer in the place, another target and
+// the other club's throw must each read what the plain reads give.
+TEST_F(PassOutcomeGameTest, PassModelKeptRatingsFollowRatingsAndPlayers)
+{
+    Use_Franchises(4);
+    GAME Game{};
+    GAME_CONTEXT Context;
+    const GAME_CONTEXT_BINDING Binding(&Game, Context);
+    Game.nAwayTeam = 1;
+    Game.nHomeTeam = 2;
+    Game.nOffense = 2;
+    Game.nYardLine = 40;
+    for (int p = 0; p < PLACES_ON_FIELD; ++p) {
+        Put_Player(2, p, 200 + p, p == 0 ? POSITION_QB : (p <= 5 ? POSITION_WR : POSITION_T), 60.0f);
+        Put_Player(1, p, 100 + p, p == 0 ? POSITION_QB : POSITION_CB, 50.0f);
+        Game.nOnField[GAME_SIDE_HOME][p] = static_cast<uint8_t>(p);
+        Game.nOnField[GAME_SIDE_AWAY][p] = static_cast<uint8_t>(p);
+    }
+    Put_Player(2, 30, 230, POSITION_QB, 80.0f);
+    const auto Read = [&Game](int nTarget) {
+        PASS_MODEL_INPUTS In;
+        EXPECT_TRUE(Get_Pass_Model_Inputs(&Game, nTarget, 0, 5.0f, 8.0f, &In));
+        return In;
+    };
+    const auto Uncached = [&](int nTarget) {
+        End_Game_Rating_Cache();
+        const PASS_MODEL_INPUTS In = Read(nTarget);
+        Begin_Game_Rating_Cache(&Game);
+        return In;
+    };
+    Begin_Game_Rating_Cache(&Game);
+    EXPECT_EQ(Read(1).fAccuracy, 60.0f);
+    EXPECT_EQ(Read(1).fReceiving, 60.0f);
+    Set_Player_Rating(2, 0, RATING_ACCURACY, 75.0f);
+    Set_Player_Rating(2, 1, RATING_HANDS, 10.0f);   // read as at least 20
+    EXPECT_EQ(Read(1).fAccuracy, 75.0f);
+    EXPECT_EQ(Read(1).fHands, 20.0f);
+    EXPECT_EQ(Read(2).fHands, 60.0f);                // another target
+    Game.nOnField[GAME_SIDE_HOME][0] = 30;           // another passer
+    EXPECT_EQ(Read(1).fAccuracy, 80.0f);
+    EXPECT_EQ(Read(1).fMobility, Uncached(1).fMobility);
+    Game.nOffense = 1;                               // the other club throws
+    EXPECT_EQ(Read(1).fAccuracy, 50.0f);
+    EXPECT_EQ(Read(1).fSpeed, 50.0f);
+    EXPECT_EQ(Read(1).fAccuracy, Uncached(1).fAccuracy);
+    End_Game_Rating_Cache();
 }

@@ -11,6 +11,7 @@
 
 #include "base/random.h"
 #include "engine/formations.h"
+#include "engine/game_ratings.h"
 #include "engine/pass_outcome.h"
 #include "engine/play_data.h"
 #include "engine/playbooks.h"
@@ -126,6 +127,31 @@ TEST_F(PassingPlaysTest, StartingWideReceiverGetsThreeMore)
     Seed_Random_Numbers(Seed_With(0, 100, 38));
     Choose_Pass_Target(&Game, &bPrimary);
     EXPECT_EQ(bPrimary, 0);
+}
+
+// While a game keeps ratings the primary receiver's catching figure is kept:
+// a changed rating and another player in his place are seen at once.
+TEST_F(PassingPlaysTest, KeptCatchingFigureFollowsRatingsAndPlayers)
+{
+    Set_Offensive_Play_Carrier(HOME, CALL, WR);
+    int bPrimary = -1;
+    Begin_Game_Rating_Cache(&Game);
+    // c = 37, as above: a draw of 40 goes elsewhere.
+    Seed_Random_Numbers(Seed_With(0, 100, 40));
+    Choose_Pass_Target(&Game, &bPrimary);
+    EXPECT_EQ(bPrimary, 0);
+    // Receiving 10 higher: 4 more, c = 41, and the draw of 40 finds him.
+    Set_Player_Rating(HOME, WR, RATING_RECEIVING, Get_Player_Rating(HOME, WR, RATING_RECEIVING) + 10.0f);
+    Seed_Random_Numbers(Seed_With(0, 100, 40));
+    EXPECT_EQ(Choose_Pass_Target(&Game, &bPrimary), WR - 1);
+    EXPECT_EQ(bPrimary, 1);
+    // His place taken by a receiver rated as he was: c = 37 again.
+    Put_Player(HOME, 40, 240, POSITION_WR);
+    Game.nOnField[GAME_SIDE_HOME][WR] = 40;
+    Seed_Random_Numbers(Seed_With(0, 100, 40));
+    Choose_Pass_Target(&Game, &bPrimary);
+    EXPECT_EQ(bPrimary, 0);
+    End_Game_Rating_Cache();
 }
 
 TEST_F(PassingPlaysTest, DoubleTeamedWideReceiverLosesThirty)
