@@ -199,27 +199,40 @@ double Soften_Ratio(double q)
     return std::clamp(q, 0.5, 2.0);
 }
 
-int Blend_Frequency(int nTeam, int nSlot, int nStat, int nEstimate)
+// What a blend reads besides the player: the week and whether the league
+// replays real seasons. Nothing changes them while one event is drawn.
+struct BLEND_STATE {
+    int nWeek;
+    bool bBlend;
+};
+
+BLEND_STATE Read_Blend_State()
 {
     const int W = Get_User_Preference(PREF_CURRENT_WEEK);
-    double E = nEstimate;
-    if (Get_Universe_Word(REPLAY_MODE_WORD) != 0 && W >= BLEND_FIRST_WEEK) {
-        const double P = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, nStat) + 0.5;
-        const double Pg = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, 0) + 0.5;
-        const double T = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, nStat) + 0.5;
-        const double Tg = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, 0) + 0.5;
-        double q = (W + 1) * P * Tg / (W * Pg * T);
-        if (q < 0.85)
-            q /= 0.85;
-        else if (q > 1.2)
-            q /= 1.2;
-        else
-            q = 1.0;
-        q = Soften_Ratio(q);
-        const double A = q * P * Frequency_Divisor(nStat);
-        const double w = (W - BLEND_FIRST_WEEK) / 3.0;
-        E = (w * A + E) / (w + 1.0);
-    }
+    return {W, Get_Universe_Word(REPLAY_MODE_WORD) != 0 && W >= BLEND_FIRST_WEEK};
+}
+
+int Blend_Frequency(const BLEND_STATE& Blend, int nTeam, int nSlot, int nStat, int nEstimate)
+{
+    // Unblended, the rounding below gives the estimate itself, or 0 below 0.
+    if (!Blend.bBlend)
+        return std::max(nEstimate, 0);
+    const int W = Blend.nWeek;
+    const double P = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, nStat) + 0.5;
+    const double Pg = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_PREDICTED, 0) + 0.5;
+    const double T = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, nStat) + 0.5;
+    const double Tg = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, 0) + 0.5;
+    double q = (W + 1) * P * Tg / (W * Pg * T);
+    if (q < 0.85)
+        q /= 0.85;
+    else if (q > 1.2)
+        q /= 1.2;
+    else
+        q = 1.0;
+    q = Soften_Ratio(q);
+    const double A = q * P * Frequency_Divisor(nStat);
+    const double w = (W - BLEND_FIRST_WEEK) / 3.0;
+    const double E = (w * A + nEstimate) / (w + 1.0);
     return std::max(static_cast<int>(E + 0.5), 0);
 }
 
@@ -233,14 +246,36 @@ int Get_Offense_Side(const GAME* pGame)
     return pGame->nOffense == pGame->nHomeTeam ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
 }
 
-// The sack weight of a defender in place nPlace by his assignment and position.
-int Adjust_Sack_Weight(const GAME* pGame, int nTeam, int nSlot, int nPlace, int w)
+// What every place of one draw shares, read once a draw: the club, the
+// event, the week and blend, and (asked the first time a tackle needs it)
+// whether the call is a run; none of them changes while the draw is weighed.
+struct EVENT_DRAW {
+    const GAME* pGame;
+    int bSide;
+    int nTeam;
+    int nExpandedType;
+    int nStat;
+    BLEND_STATE Blend;
+    int nRunningPlay;   // -1 not asked yet, else Is_Running_Play of the call
+};
+
+bool Is_Draw_Running_Play(EVENT_DRAW& Draw)
 {
+    if (Draw.nRunningPlay < 0)
+        Draw.nRunningPlay = Is_Running_Play(Draw.pGame->nOffense, Draw.pGame->CurrentPlay.nOffenseCall) ? 1 : 0;
+    return Draw.nRunningPlay != 0;
+}
+
+// The sack weight of a defender in place nPlace by his assignment and position.
+int Adjust_Sack_Weight(const EVENT_DRAW& Draw, int nSlot, int nPosition, int nPlace, int w)
+{
+    const GAME* pGame = Draw.pGame;
+    const int nTeam = Draw.nTeam;
     const int nCall = pGame->CurrentPlay.nDefenseCall;
     const int nRole = nCall < DEFENSIVE_PLAY_COUNT ? Get_Defensive_Play_Role(nTeam, nCall, nPlace) : -1;
     if (nRole >= RESPONSIBILITY_DEEP_ZONE && nRole <= RESPONSIBILITY_DOUBLE_TEAM)
         return 0;
-    switch (Get_Player_Position(nTeam, nSlot)) {
+    switch (nPosition) {
     case POSITION_DT: w = std::max(w + w / 2, 1); break;
     case POSITION_LB: w = std::max(w * 10, 1); break;
     case POSITION_CB: w = std::max(w * 15, 1); break;
@@ -249,9 +284,9 @@ int Adjust_Sack_Weight(const GAME* pGame, int nTeam, int nSlot, int nPlace, int 
     }
     if (nRole >= RESPONSIBILITY_PASS_RUSH && nRole < RESPONSIBILITY_FIRST_NON_RUSH)
         w *= 3;
-    const int nWeek = Get_User_Preference(PREF_CURRENT_WEEK);
+    const int nWeek = Draw.Blend.nWeek;
     if (nWeek >= 0 && nWeek <= SACK_DAMPING_LAST_WEEK) {
-        const int nSacks = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, EVENT_SACK);
+        const int nSacks = Get_Player_This_Season_Stat(nTeam, nSlot, EVENT_SACK);
         if (nSacks > nWeek)
             w /= nSacks + 5;
     }
@@ -264,22 +299,22 @@ int Adjust_Sack_Weight(const GAME* pGame, int nTeam, int nSlot, int nPlace, int 
 // more than the rest of a tackle's weighing.
 int Tackles_And_Assists_This_Season(int nTeam, int nSlot)
 {
-    const int64_t n = static_cast<int64_t>(Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_SOLO_TACKLES)) +
-                      Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, STAT_TACKLE_ASSISTS);
+    const int64_t n = static_cast<int64_t>(Get_Player_This_Season_Stat(nTeam, nSlot, STAT_SOLO_TACKLES)) +
+                      Get_Player_This_Season_Stat(nTeam, nSlot, STAT_TACKLE_ASSISTS);
     return static_cast<int>(std::clamp<int64_t>(n, INT32_MIN, INT32_MAX));
 }
 
 // The tackle weight of a defender by his season's pace and the play's gain.
-int Adjust_Tackle_Weight(const GAME* pGame, int nTeam, int nSlot, int nStat, int w)
+int Adjust_Tackle_Weight(EVENT_DRAW& Draw, int nSlot, int nPosition, int w)
 {
-    if (nStat == EVENT_SOLO_TACKLE) {
+    const int nTeam = Draw.nTeam;
+    if (Draw.nStat == EVENT_SOLO_TACKLE) {
         const int nTackles = Tackles_And_Assists_This_Season(nTeam, nSlot);
-        const int nGames = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, 0);
+        const int nGames = Get_Player_This_Season_Stat(nTeam, nSlot, 0);
         if (nTackles > 9 * nGames)
             w = Mul_Div_Rounded(w, 9 * nGames, nTackles);
     }
-    const int nPosition = Get_Player_Position(nTeam, nSlot);
-    const int nGain = pGame->nPlayYards;
+    const int nGain = Draw.pGame->nPlayYards;
     if (nGain > 5) {
         if (nPosition == POSITION_DE || nPosition == POSITION_DT)
             w = nGain > 9 ? 0 : w / 2;
@@ -289,7 +324,7 @@ int Adjust_Tackle_Weight(const GAME* pGame, int nTeam, int nSlot, int nStat, int
             w += w / 3;
         else if (nPosition == POSITION_LB && nGain > 25)
             w /= 3;
-    } else if (nGain < 3 && Is_Running_Play(pGame->nOffense, pGame->CurrentPlay.nOffenseCall)) {
+    } else if (nGain < 3 && Is_Draw_Running_Play(Draw)) {
         if (nPosition == POSITION_DT)
             w += w / 2;
         else if (nPosition == POSITION_DE)
@@ -307,24 +342,27 @@ bool Is_Player_On_Field(int nTeam, int nSlot)
     return Is_Valid_Team(nTeam) && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM && Is_Player_Slot_Used(nTeam, nSlot);
 }
 
-int Event_Weight(const GAME* pGame, int bSide, int nTeam, int nSlot, int nPlace, int nExpandedType, int nStat)
+int Event_Weight(EVENT_DRAW& Draw, int nSlot, int nPlace)
 {
+    const int nTeam = Draw.nTeam;
     if (!Is_Player_On_Field(nTeam, nSlot))
         return 0;
+    const int nStat = Draw.nStat;
     if (nStat == EVENT_ANY_PLAYER)
         return 1000;
-    if (Get_Player_Position_Unit(nTeam, nSlot) != nExpandedType)
+    if (Get_Player_Position_Unit(nTeam, nSlot) != Draw.nExpandedType)
         return 0;
-    const int nEstimate = Kept_Frequency_Of(pGame, bSide, nTeam, nSlot, nStat);
+    const int nEstimate = Kept_Frequency_Of(Draw.pGame, Draw.bSide, nTeam, nSlot, nStat);
     if (nEstimate == UNHANDLED)
         return 0;
-    int w = Blend_Frequency(nTeam, nSlot, nStat, nEstimate);
-    if (nExpandedType != EVENT_TYPE_DEFENSE)
+    int w = Blend_Frequency(Draw.Blend, nTeam, nSlot, nStat, nEstimate);
+    if (Draw.nExpandedType != EVENT_TYPE_DEFENSE)
         return w;
+    const int nPosition = Get_Player_Position(nTeam, nSlot);
     if (nStat == EVENT_SACK)
-        return Adjust_Sack_Weight(pGame, nTeam, nSlot, nPlace, w);
+        return Adjust_Sack_Weight(Draw, nSlot, nPosition, nPlace, w);
     if (nStat == EVENT_SOLO_TACKLE || nStat == EVENT_TACKLE_ASSIST)
-        return Adjust_Tackle_Weight(pGame, nTeam, nSlot, nStat, w);
+        return Adjust_Tackle_Weight(Draw, nSlot, nPosition, w);
     return w;
 }
 
@@ -345,7 +383,8 @@ int Estimate_Player_Stat_Frequency(int nTeam, int nSlot, int nStat)
 
 int Get_Blended_Stat_Frequency(int nTeam, int nSlot, int nStat)
 {
-    return Blend_Frequency(nTeam, nSlot, nStat, Estimate_Player_Stat_Frequency(nTeam, nSlot, nStat));
+    const int nEstimate = Estimate_Player_Stat_Frequency(nTeam, nSlot, nStat);
+    return Blend_Frequency(Read_Blend_State(), nTeam, nSlot, nStat, nEstimate);
 }
 
 int Choose_Game_Event_Player(GAME* pGame, int nExpandedType, int nStat, int bPenalty)
@@ -359,10 +398,11 @@ int Choose_Game_Event_Player(GAME* pGame, int nExpandedType, int nStat, int bPen
     const int bSide = nExpandedType == EVENT_TYPE_DEFENSE ? 1 - nOffenseSide : nOffenseSide;
     const int nTeam = Get_Side_Team(pGame, bSide);
 
+    EVENT_DRAW Draw{pGame, bSide, nTeam, nExpandedType, nStat, Read_Blend_State(), -1};
     int nSum[PLACES_ON_FIELD];
     int nTotal = 0;
     for (int k = 0; k < PLACES_ON_FIELD; ++k) {
-        nTotal += std::max(Event_Weight(pGame, bSide, nTeam, pGame->nOnField[bSide][k], k, nExpandedType, nStat), 0);
+        nTotal += std::max(Event_Weight(Draw, pGame->nOnField[bSide][k], k), 0);
         nSum[k] = nTotal;
     }
 

@@ -3,6 +3,11 @@
 #include "engine/game_stats.h"
 
 #include <algorithm>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "engine/playbook_records.h"
 #include "league/league_data.h"
@@ -69,10 +74,9 @@ const int* Get_Score_Weights(int nPosition)
     return SCORE_NONE;
 }
 
-// Whether the unit filter lets a player of this position be credited.
-bool Unit_Filter_Passes(int nUnit, int nPosition)
+// Whether the unit filter lets a player of this position and unit be credited.
+bool Unit_Filter_Passes(int nUnit, int nPosition, int nPlayerUnit)
 {
-    const int nPlayerUnit = Get_Position_Unit(nPosition);
     if (nUnit >= UNIT_BACKS && nUnit <= UNIT_KICKERS)
         return nUnit == nPlayerUnit;
     if (nUnit == UNIT_FILTER_PLAYMAKERS)
@@ -80,13 +84,32 @@ bool Unit_Filter_Passes(int nUnit, int nPosition)
     return true;
 }
 
+// The first of a side's game roster entries holding the ID, or -1.
+int Find_Roster_Entry(const int32_t (&nRosterID)[GAME_ROSTER_SIZE], int nID)
+{
+#if defined(__SSE2__)
+    // Four entries a compare; the lowest set bit is the first match.
+    static_assert(GAME_ROSTER_SIZE % 4 == 0, "whole groups of four");
+    const __m128i Key = _mm_set1_epi32(nID);
+    for (int i = 0; i < GAME_ROSTER_SIZE; i += 4) {
+        const __m128i IDs = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&nRosterID[i]));
+        const int nMatches = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(IDs, Key)));
+        if (nMatches != 0)
+            return i + __builtin_ctz(static_cast<unsigned>(nMatches));
+    }
+#else
+    for (int i = 0; i < GAME_ROSTER_SIZE; ++i)
+        if (nRosterID[i] == nID)
+            return i;
+#endif
+    return -1;
+}
+
 void Add_To_Team_Totals(int nTeam, int nCategory, int nCode, int nValue)
 {
     if (nTeam == NO_TEAM)
         return;
-    for (int nSeason : {TOTALS_THIS_SEASON, TOTALS_ALL_SEASONS})
-        Set_Team_Totals_Stat(nTeam, nCategory, nSeason, nCode,
-                             Get_Team_Totals_Stat(nTeam, nCategory, nSeason, nCode) + nValue);
+    Add_To_Team_Totals_Stat(nTeam, nCategory, nCode, nValue);
 }
 
 }  // namespace
@@ -100,9 +123,7 @@ void Increment_Player_Stat(int nTeam, int nSlot, int nCode, int nValue)
     // Playoff games count for the clubs and the box score, not the players' lines.
     if (Get_User_Preference(PREF_CURRENT_WEEK) >= std::max(Get_First_Playoff_Week(), 2))
         return;
-    Add_Player_Current_Line_Stat(nTeam, nSlot, nCode, nValue);
-    Add_To_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, nCode, nValue);
-    Add_To_Player_Stat(nTeam, nSlot, STAT_PERIOD_CAREER, nCode, nValue);
+    Add_To_Player_Current_Stats(nTeam, nSlot, nCode, nValue);
 }
 
 void Credit_Game_Player_Stat(GAME* pGame, int nTeam, int nSlot, int nUnit, int nCode, int nValue)
@@ -119,7 +140,8 @@ void Credit_Game_Player_Stat(GAME* pGame, int nTeam, int nSlot, int nUnit, int n
     const int bSide = nTeam == pGame->nHomeTeam ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
     const int nOpponent = bSide == GAME_SIDE_HOME ? pGame->nAwayTeam : pGame->nHomeTeam;
 
-    if (!Unit_Filter_Passes(nUnit, nPosition))
+    const int nPlayerUnit = Get_Position_Unit(nPosition);
+    if (!Unit_Filter_Passes(nUnit, nPosition, nPlayerUnit))
         return;
     if (Is_Conversion_Attempt(pGame) && pGame->CurrentPlay.nOffenseCall != HARD_CODED_FIELD_GOAL_PLAY)
         return;
@@ -129,7 +151,7 @@ void Credit_Game_Player_Stat(GAME* pGame, int nTeam, int nSlot, int nUnit, int n
     if (bLines)
         Increment_Player_Stat(nTeam, nSlot, nCode, nValue);
 
-    if (Get_Position_Unit(nPosition) == UNIT_LINE)
+    if (nPlayerUnit == UNIT_LINE)
         return;
     const int nGroup = Get_Totals_Group(nPosition);
     if (nGroup < 0)
@@ -160,14 +182,12 @@ void Add_Player_Game_Stat(GAME* pGame, int bTeam, int nSlot, int nFigure, int nV
     const int nID = Get_Player_ID(nTeam, nSlot);
     if (nID <= 0)
         return;
-    for (int i = 0; i < GAME_ROSTER_SIZE; ++i) {
-        if (pGame->nRosterID[bTeam][i] == nID) {
-            int16_t& nStat = pGame->nPlayerGameStat[bTeam][i][nFigure];
-            // 16-bit as stored; it stops at either end instead of wrapping.
-            nStat = static_cast<int16_t>(std::clamp<int64_t>(static_cast<int64_t>(nStat) + nValue, INT16_MIN, INT16_MAX));
-            return;
-        }
-    }
+    const int i = Find_Roster_Entry(pGame->nRosterID[bTeam], nID);
+    if (i < 0)
+        return;
+    int16_t& nStat = pGame->nPlayerGameStat[bTeam][i][nFigure];
+    // 16-bit as stored; it stops at either end instead of wrapping.
+    nStat = static_cast<int16_t>(std::clamp<int64_t>(static_cast<int64_t>(nStat) + nValue, INT16_MIN, INT16_MAX));
 }
 
 void Credit_Rushing_Play(GAME* pGame, int nCarrierSlot, int nYards, int nDirection)

@@ -56,6 +56,13 @@ void Copy_Out(char* szOut, size_t nOutSize, const char* szText)
 
 // Position tables, indexed by position 0-14.
 constexpr int POSITION_UNIT[NUMBER_OF_POSITIONS] = {0, 0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3};
+// The inline shortcut of Get_Player_Position_Unit keeps its own copy.
+static_assert([] {
+    for (int n = 1; n < NUMBER_OF_POSITIONS; ++n)
+        if (BASE_POSITION_EVENT_UNIT[n] != POSITION_UNIT[n])
+            return false;
+    return BASE_POSITION_EVENT_UNIT[POSITION_QB] == UNIT_QUARTERBACK;
+}());
 constexpr int POSITION_SIDE[NUMBER_OF_POSITIONS] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 2, 2};
 constexpr int POSITION_QUOTA[NUMBER_OF_POSITIONS] = {2, 3, 1, 3, 6, 4, 4, 2, 5, 4, 7, 5, 5, 1, 1};
 static_assert(POSITION_QUOTA[0] + POSITION_QUOTA[1] + POSITION_QUOTA[2] + POSITION_QUOTA[3] +
@@ -644,11 +651,11 @@ bool Has_Player_Last_Name(int nTeam, int nSlot)
     return Check_Player_Address(__func__, nTeam, nSlot) && Player_At(nTeam, nSlot).szLastName[0] != '\0';
 }
 
-int Get_Player_ID(int nTeam, int nSlot)
+int Read_Player_ID(int nTeam, int nSlot)
 {
     if (nSlot == NO_PLAYER || nTeam == NO_TEAM)
         return -1;
-    if (!Check_Player_Address(__func__, nTeam, nSlot))
+    if (!Check_Player_Address("Get_Player_ID", nTeam, nSlot))
         return 0;
     return Player_At(nTeam, nSlot).nVital[VITAL_PLAYER_ID];
 }
@@ -763,9 +770,9 @@ int Read_Player_Position(int nTeam, int nSlot)
     return Player_At(nTeam, nSlot).nVital[VITAL_POSITION];
 }
 
-int Get_Player_Position_Unit(int nTeam, int nSlot)
+int Read_Player_Position_Unit(int nTeam, int nSlot)
 {
-    if (!Check_Player_Address(__func__, nTeam, nSlot))
+    if (!Check_Player_Address("Get_Player_Position_Unit", nTeam, nSlot))
         return -1;
     int nPosition = Player_At(nTeam, nSlot).nVital[VITAL_POSITION];
     if (nPosition == POSITION_QB)

@@ -155,7 +155,7 @@ void Swap_Players(int nTeamA, int nSlotA, int nTeamB, int nSlotB);
 
 // true when the team holds players, the slot is 0-99 and its player ID is not 0.
 // Inline: the game engine asks it many times a snap.
-inline bool Is_Player_Slot_Used(int nTeam, int nSlot)
+[[gnu::always_inline]] inline bool Is_Player_Slot_Used(int nTeam, int nSlot)
 {
     return nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM &&
            Is_Valid_Team(nTeam) && League.Team[nTeam].Player[nSlot].nVital[VITAL_PLAYER_ID] != 0;
@@ -239,8 +239,17 @@ void Set_Player_Vital_Stat(int nTeam, int nSlot, int nCode, int nValue);
 // one of its players: a figure of a roster's contracts kept for a while (a
 // payroll) still holds while its team's count stands. 0 for a bad team.
 unsigned Get_Team_Vital_Changes(int nTeam);
-// -1 for slot 255, else vital stat 0.
-int Get_Player_ID(int nTeam, int nSlot);
+// -1 for slot 255, else vital stat 0 (0 after a report for a bad address).
+// The engine looks players up by ID on every credited statistic and line-up
+// change: a sound address is answered here, anything else by Read_Player_ID,
+// which has every check and case.
+int Read_Player_ID(int nTeam, int nSlot);
+inline int Get_Player_ID(int nTeam, int nSlot)
+{
+    if (nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM)
+        return League.Team[nTeam].Player[nSlot].nVital[VITAL_PLAYER_ID];
+    return Read_Player_ID(nTeam, nSlot);
+}
 // Current year - birth year.
 int Get_Player_Age(int nTeam, int nSlot);
 // Age in whole years on the current day of the season.
@@ -268,14 +277,31 @@ int Get_Position_Quota(int nPosition);
 // Vital stat 1, 0 for a bad address.
 int Read_Player_Position(int nTeam, int nSlot);
 // The position; a bad address is reported by the long read and gives 0.
-inline int Get_Player_Position(int nTeam, int nSlot)
+[[gnu::always_inline]] inline int Get_Player_Position(int nTeam, int nSlot)
 {
     if (nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM)
         return League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
     return Read_Player_Position(nTeam, nSlot);
 }
 // The unit of his position, but 4 for position 0.
-int Get_Player_Position_Unit(int nTeam, int nSlot);
+// Get_Player_Position_Unit without the inline shortcut below: every check and case.
+int Read_Player_Position_Unit(int nTeam, int nSlot);
+
+// The units of the base positions (Get_Position_Unit), a quarterback as 4.
+constexpr int BASE_POSITION_EVENT_UNIT[NUMBER_OF_POSITIONS] = {UNIT_QUARTERBACK, 0, 0, 0, 0, 1, 1, 1,
+                                                               2,                2, 2, 2, 2, 3, 3};
+
+// The game engine asks every place on the field for his unit when it draws
+// who made a play: a sound address holding a base position is answered here.
+[[gnu::always_inline]] inline int Get_Player_Position_Unit(int nTeam, int nSlot)
+{
+    if (nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM) {
+        const int nPosition = League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
+        if (nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS)
+            return BASE_POSITION_EVENT_UNIT[nPosition];
+    }
+    return Read_Player_Position_Unit(nTeam, nSlot);
+}
 // The plain unit of his position (a quarterback gives 0).
 int Get_Player_Unit(int nTeam, int nSlot);
 int Get_Player_Side(int nTeam, int nSlot);

@@ -19,6 +19,7 @@
 
 #include "league/league_data.h"
 #include "league/player.h"
+#include "league/season_lines.h"
 #include "league/stat_codes.h"
 #include "league/team.h"
 
@@ -68,6 +69,19 @@ inline int Get_Player_Stat(int nTeam, int nSlot, int nPeriod, int nCode)
     return Read_Player_Stat(nTeam, nSlot, nPeriod, nCode);
 }
 
+// Get_Player_Stat of this season for a stored statistic 0-19, small enough
+// to be inlined where the engine weighs every defender on the field.
+[[gnu::always_inline]] inline int Get_Player_This_Season_Stat(int nTeam, int nSlot, int nCode)
+{
+    if (nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM && nCode >= 0 &&
+        nCode < STATS_PER_PERIOD) {
+        const PLAYER& Player = League.Team[nTeam].Player[nSlot];
+        if (Player.nVital[VITAL_PLAYER_ID] != 0 && Is_Valid_Team(nTeam))
+            return Player.nStat[STAT_PERIOD_THIS_SEASON][nCode];
+    }
+    return Read_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, nCode);
+}
+
 // Stores stored statistic 0-19: periods 0-3 into the record, 4-33 into the
 // linked season line (nothing when there is none). NO_TEAM is ignored; a bad
 // team, slot, period or statistic is reported and nothing is stored.
@@ -93,6 +107,63 @@ inline void Add_To_Player_Stat(int nTeam, int nSlot, int nPeriod, int nStat, int
         return;
     }
     Add_To_Player_Stat_Checked(nTeam, nSlot, nPeriod, nStat, nValue);
+}
+
+// A stored statistic plus nValue, held within the int32 range.
+inline void Add_Within_Int32(int32_t& n, int nValue)
+{
+    const int64_t nNew = static_cast<int64_t>(n) + nValue;
+    n = nNew > INT32_MAX ? INT32_MAX : nNew < INT32_MIN ? INT32_MIN : static_cast<int32_t>(nNew);
+}
+
+// Add_To_Player_Stat of this season, then of the career: both at once when
+// the address is sound and the statistic is not a kicker's longest kick
+// (stored as the greatest, not added up), which the engine's every credited
+// statistic is.
+inline void Add_To_Player_Season_And_Career_Stat(int nTeam, int nSlot, int nStat, int nValue)
+{
+    if (nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM && nStat >= 0 &&
+        nStat < STATS_PER_PERIOD) {
+        PLAYER& Player = League.Team[nTeam].Player[nSlot];
+        const int nPosition = Player.nVital[VITAL_POSITION];
+        if ((nStat != STAT_LONGEST_PUNT && nStat != STAT_LONGEST_FIELD_GOAL) ||
+            (nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS &&
+             BASE_POSITION_EVENT_UNIT[nPosition] != UNIT_KICKERS)) {
+            Add_Within_Int32(Player.nStat[STAT_PERIOD_THIS_SEASON][nStat], nValue);
+            Add_Within_Int32(Player.nStat[STAT_PERIOD_CAREER][nStat], nValue);
+            return;
+        }
+    }
+    Add_To_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, nStat, nValue);
+    Add_To_Player_Stat(nTeam, nSlot, STAT_PERIOD_CAREER, nStat, nValue);
+}
+
+// Add_Player_Current_Line_Stat, then Add_To_Player_Season_And_Career_Stat:
+// the engine's every credited statistic, checked once here when the slot is
+// in use, his current line is this year's with his club and the statistic
+// adds up (not a kicker's longest kick).
+inline void Add_To_Player_Current_Stats(int nTeam, int nSlot, int nStat, int nValue)
+{
+    if (nStat >= 0 && nStat < STATS_PER_PERIOD && Is_Player_Slot_Used(nTeam, nSlot)) {
+        PLAYER& Player = League.Team[nTeam].Player[nSlot];
+        const int nLine = Player.nCurrentLine;
+        const int nPosition = Player.nVital[VITAL_POSITION];
+        if (nLine >= 0 && nLine < SEASON_LINE_COUNT &&
+            ((nStat != STAT_LONGEST_PUNT && nStat != STAT_LONGEST_FIELD_GOAL) ||
+             (nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS &&
+              BASE_POSITION_EVENT_UNIT[nPosition] != UNIT_KICKERS))) {
+            int32_t* pLine = League.SeasonLines[nLine];
+            if (pLine[SEASON_LINE_YEAR_WORD] == Get_Current_Year() &&
+                (pLine[SEASON_LINE_TEAM_WORD] & 0xFF) == (nTeam & 0xFF)) {
+                Add_Within_Int32(pLine[SEASON_LINE_FIRST_STAT_WORD + nStat], nValue);
+                Add_Within_Int32(Player.nStat[STAT_PERIOD_THIS_SEASON][nStat], nValue);
+                Add_Within_Int32(Player.nStat[STAT_PERIOD_CAREER][nStat], nValue);
+                return;
+            }
+        }
+    }
+    Add_Player_Current_Line_Stat(nTeam, nSlot, nStat, nValue);
+    Add_To_Player_Season_And_Career_Stat(nTeam, nSlot, nStat, nValue);
 }
 
 // Sets the 20 statistics of a period to 0 (a season-line period: the linked line's).

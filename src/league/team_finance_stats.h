@@ -190,6 +190,22 @@ inline void Set_Team_Totals_Stat(int nTeam, int nCategory, int nSeason, int nSta
         Store_Team_Totals_Stat(nTeam, nCategory, nSeason, nStat, nValue);
 }
 
+// Adds nValue to stored statistic nStat of this season and of all seasons,
+// as Get_Team_Totals_Stat then Set_Team_Totals_Stat of each would: one check
+// for both on the game engine's every credited statistic.
+inline void Add_To_Team_Totals_Stat(int nTeam, int nCategory, int nStat, int nValue)
+{
+    if (Is_Stored_Team_Total(nTeam, nCategory, TOTALS_THIS_SEASON, nStat)) {
+        auto& nSeasons = League.Team[nTeam].nTotals[nCategory];
+        nSeasons[TOTALS_THIS_SEASON][nStat] = nSeasons[TOTALS_THIS_SEASON][nStat] + nValue;
+        nSeasons[TOTALS_ALL_SEASONS][nStat] = nSeasons[TOTALS_ALL_SEASONS][nStat] + nValue;
+        return;
+    }
+    for (int nSeason : {TOTALS_THIS_SEASON, TOTALS_ALL_SEASONS})
+        Set_Team_Totals_Stat(nTeam, nCategory, nSeason, nStat,
+                             Get_Team_Totals_Stat(nTeam, nCategory, nSeason, nStat) + nValue);
+}
+
 // Zeroes the whole totals block of team 0-40 (every category and season,
 // the running total of all seasons too). NO_TEAM and a bad team are reported
 // and nothing is cleared.

@@ -245,6 +245,34 @@ TEST_F(GameStatsTest, GameFigureBoundsAreChecked)
     EXPECT_EQ(Errors_Reported(), 1);
 }
 
+TEST_F(GameStatsTest, GameFigureGoesToTheFirstEntryHoldingTheID)
+{
+    // Every entry of the away side, each group of four and both ends: the
+    // figure lands on the first entry with the ID, whatever follows it.
+    for (int nEntry = 0; nEntry < GAME_ROSTER_SIZE; ++nEntry) {
+        m_Game = GAME{};
+        m_Game.nAwayTeam = AWAY;
+        m_Game.nHomeTeam = HOME;
+        m_Game.nRosterID[GAME_SIDE_AWAY][nEntry] = 201;
+        if (nEntry + 1 < GAME_ROSTER_SIZE)
+            m_Game.nRosterID[GAME_SIDE_AWAY][nEntry + 1] = 201;   // a second entry with his ID
+        if (nEntry + 5 < GAME_ROSTER_SIZE)
+            m_Game.nRosterID[GAME_SIDE_AWAY][nEntry + 5] = 201;
+        m_Game.nRosterID[GAME_SIDE_HOME][nEntry] = 201;            // the other side is not looked at
+        Add_Player_Game_Stat(&m_Game, GAME_SIDE_AWAY, 0, 2, 7);
+        EXPECT_EQ(Figure(GAME_SIDE_AWAY, nEntry, 2), 7) << nEntry;
+        EXPECT_EQ(Figures_Total(), 1) << nEntry;
+    }
+    // Not among the entries: nothing.
+    m_Game = GAME{};
+    m_Game.nAwayTeam = AWAY;
+    m_Game.nHomeTeam = HOME;
+    m_Game.nRosterID[GAME_SIDE_HOME][0] = 201;
+    Add_Player_Game_Stat(&m_Game, GAME_SIDE_AWAY, 0, 2, 7);
+    EXPECT_EQ(Figures_Total(), 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 TEST_F(GameStatsTest, PlayerOfTheGameScore)
 {
     int16_t* e = m_Game.nPlayerGameStat[GAME_SIDE_HOME][0];

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "league/historical.h"
@@ -21,6 +22,7 @@
 #include "league/player_stats.h"
 #include "league/player_text.h"
 #include "league/preferences.h"
+#include "league/season_lines.h"
 #include "league/team.h"
 #include "league/team_finance_stats.h"
 #include "league/player_fixture.h"
@@ -327,6 +329,176 @@ TEST_F(PlayerStatsTest, AddingReachesEveryStoredPeriodAndHoldsBothEndsOfTheIntRa
     Back.nStat[0][2] = INT_MAX - 1;
     EXPECT_EQ(Stat(0, 3, 0, 147), INT_MAX);
     EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(PlayerStatsTest, SeasonAndCareerAddingAtOnceAddsAsTheTwoAddsWould)
+{
+    // A punter's longest punt keeps the greater value (65, then 70 over 65;
+    // the career's 80 stays); a back's statistic 5 adds up: 65 + 50 in both.
+    PLAYER& Punter = Add_Player(0, 1, POSITION_P, 215, 74, 1990);
+    PLAYER& Back = Add_Player(0, 2, POSITION_RB, 215, 71, 1995);
+    Punter.nStat[0][5] = Back.nStat[0][5] = Back.nStat[2][5] = 65;
+    Punter.nStat[2][5] = 80;
+    Add_To_Player_Season_And_Career_Stat(0, 1, 5, 50);
+    EXPECT_EQ(Punter.nStat[0][5], 65);
+    Add_To_Player_Season_And_Career_Stat(0, 1, 5, 70);
+    EXPECT_EQ(Punter.nStat[0][5], 70);
+    EXPECT_EQ(Punter.nStat[2][5], 80);
+    Add_To_Player_Season_And_Career_Stat(0, 2, 5, 50);
+    EXPECT_EQ(Back.nStat[0][5], 115);
+    EXPECT_EQ(Back.nStat[2][5], 115);
+    // A kicker's longest field goal (18) too: 40 stays over 30, 52 replaces it.
+    PLAYER& Kicker = Add_Player(0, 4, POSITION_K, 195, 72, 1992);
+    Kicker.nStat[0][18] = 40;
+    Add_To_Player_Season_And_Career_Stat(0, 4, 18, 30);
+    EXPECT_EQ(Kicker.nStat[0][18], 40);
+    Add_To_Player_Season_And_Career_Stat(0, 4, 18, 52);
+    EXPECT_EQ(Kicker.nStat[0][18], 52);
+    EXPECT_EQ(Kicker.nStat[2][18], 52);
+    // Whatever the position code (base, expanded or unknown), the same as
+    // two Add_To_Player_Stat calls.
+    PLAYER& Other = Add_Player(0, 5, POSITION_P, 215, 74, 1990);
+    PLAYER& Twin = Add_Player(0, 6, POSITION_P, 215, 74, 1990);
+    for (int nPosition : {int{POSITION_QB}, int{POSITION_K}, int{POSITION_P}, int{POSITION_LB}, 20, 27, 40, 99, -1}) {
+        for (int nStat : {0, 5, 18, 19}) {
+            Other.nVital[VITAL_POSITION] = Twin.nVital[VITAL_POSITION] = nPosition;
+            Other.nStat[0][nStat] = Twin.nStat[0][nStat] = 33;
+            Other.nStat[2][nStat] = Twin.nStat[2][nStat] = 44;
+            Add_To_Player_Season_And_Career_Stat(0, 5, nStat, 38);
+            Add_To_Player_Stat(0, 6, STAT_PERIOD_THIS_SEASON, nStat, 38);
+            Add_To_Player_Stat(0, 6, STAT_PERIOD_CAREER, nStat, 38);
+            EXPECT_EQ(Other.nStat[0][nStat], Twin.nStat[0][nStat]) << nPosition << " " << nStat;
+            EXPECT_EQ(Other.nStat[2][nStat], Twin.nStat[2][nStat]) << nPosition << " " << nStat;
+        }
+    }
+    // Sums are held within the int32 range, each period on its own.
+    Back.nStat[0][8] = INT_MAX - 5;
+    Back.nStat[2][8] = INT_MIN + 5;
+    Add_To_Player_Season_And_Career_Stat(0, 2, 8, 100);
+    EXPECT_EQ(Back.nStat[0][8], INT_MAX);
+    EXPECT_EQ(Back.nStat[2][8], INT_MIN + 105);
+    Add_To_Player_Season_And_Career_Stat(0, 2, 8, -300);
+    EXPECT_EQ(Back.nStat[2][8], INT_MIN);
+    EXPECT_EQ(Errors_Reported(), 0);
+    // A bad address is reported by each of the two adds, as before.
+    Add_To_Player_Season_And_Career_Stat(0, 100, 8, 1);
+    EXPECT_EQ(Errors_Reported(), 2);
+    Add_To_Player_Season_And_Career_Stat(0, 2, 20, 1);
+    EXPECT_EQ(Errors_Reported(), 2);
+}
+
+TEST_F(PlayerStatsTest, CurrentStatsAddingCreditsTheLineAndBothPeriodsAsTheSeparateAddsWould)
+{
+    // This year's line with his club: 30 + 12 in the line, 100 + 12 this
+    // season, 1000 + 12 in the career; last season is left alone.
+    PLAYER& Back = Add_Player(0, 2, POSITION_RB, 215, 71, 1995);
+    Link_Line(Back, 0, 210, 2019, 0);
+    Back.nCurrentLine = 210;
+    League.SeasonLines[210][3 + 8] = 30;
+    Back.nStat[0][8] = 100;
+    Back.nStat[1][8] = 7;
+    Back.nStat[2][8] = 1000;
+    Add_To_Player_Current_Stats(0, 2, 8, 12);
+    EXPECT_EQ(League.SeasonLines[210][3 + 8], 42);
+    EXPECT_EQ(Back.nStat[0][8], 112);
+    EXPECT_EQ(Back.nStat[1][8], 7);
+    EXPECT_EQ(Back.nStat[2][8], 1012);
+
+    // A punter's longest punt keeps the greatest in his record (60 stays
+    // over 50, 70 replaces it) while the line adds, as the separate adds do:
+    // 60 + 50 + 70.
+    PLAYER& Punter = Add_Player(0, 3, POSITION_P, 215, 74, 1990);
+    Link_Line(Punter, 0, 211, 2019, 0);
+    Punter.nCurrentLine = 211;
+    League.SeasonLines[211][3 + 5] = Punter.nStat[0][5] = Punter.nStat[2][5] = 60;
+    Add_To_Player_Current_Stats(0, 3, 5, 50);
+    EXPECT_EQ(League.SeasonLines[211][3 + 5], 110);
+    EXPECT_EQ(Punter.nStat[0][5], 60);
+    EXPECT_EQ(Punter.nStat[2][5], 60);
+    Add_To_Player_Current_Stats(0, 3, 5, 70);
+    EXPECT_EQ(League.SeasonLines[211][3 + 5], 180);
+    EXPECT_EQ(Punter.nStat[0][5], 70);
+    EXPECT_EQ(Punter.nStat[2][5], 70);
+
+    // A current line of last season, or of another club: a fresh line is
+    // taken and credited, as the separate adds do (twins side by side).
+    for (int nTeamByte : {0, 1}) {
+        PLAYER& One = Add_Player(0, 4, POSITION_LB, 235, 73, 1994);
+        PLAYER& Two = Add_Player(0, 5, POSITION_LB, 235, 73, 1994);
+        Link_Line(One, 0, 220, nTeamByte == 0 ? 2018 : 2019, nTeamByte);
+        Link_Line(Two, 0, 221, nTeamByte == 0 ? 2018 : 2019, nTeamByte);
+        One.nCurrentLine = 220;
+        Two.nCurrentLine = 221;
+        One.nStat[0][2] = Two.nStat[0][2] = 5;
+        Add_To_Player_Current_Stats(0, 4, 2, 3);
+        Add_Player_Current_Line_Stat(0, 5, 2, 3);
+        Add_To_Player_Season_And_Career_Stat(0, 5, 2, 3);
+        ASSERT_NE(One.nCurrentLine, 220) << nTeamByte;
+        ASSERT_NE(Two.nCurrentLine, 221) << nTeamByte;
+        ASSERT_GE(One.nCurrentLine, 0) << nTeamByte;
+        ASSERT_GE(Two.nCurrentLine, 0) << nTeamByte;
+        EXPECT_EQ(League.SeasonLines[One.nCurrentLine][0], 2019);
+        EXPECT_EQ(League.SeasonLines[One.nCurrentLine][3 + 2], 3);
+        EXPECT_EQ(League.SeasonLines[Two.nCurrentLine][3 + 2], 3);
+        EXPECT_EQ(League.SeasonLines[220][3 + 2], 0);
+        EXPECT_EQ(One.nStat[0][2], 8);
+        EXPECT_EQ(Two.nStat[0][2], 8);
+        EXPECT_EQ(One.nStat[2][2], Two.nStat[2][2]);
+    }
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // Bad arguments are reported as the separate adds report them.
+    for (auto [nTeam, nSlot, nStat] : {std::tuple{0, 100, 2}, std::tuple{41, 2, 2}, std::tuple{0, 2, 20}}) {
+        Errors_Reported();
+        Add_Player_Current_Line_Stat(nTeam, nSlot, nStat, 3);
+        Add_To_Player_Season_And_Career_Stat(nTeam, nSlot, nStat, 3);
+        const int nSeparate = Errors_Reported();
+        EXPECT_GE(nSeparate, 2) << nTeam << " " << nSlot << " " << nStat;
+        Add_To_Player_Current_Stats(nTeam, nSlot, nStat, 3);
+        EXPECT_EQ(Errors_Reported(), nSeparate) << nTeam << " " << nSlot << " " << nStat;
+    }
+}
+
+TEST_F(PlayerStatsTest, ThisSeasonReadGivesWhatTheGeneralReadGives)
+{
+    PLAYER& Back = Add_Player(0, 2, POSITION_RB, 215, 71, 1995);
+    Back.nStat[0][0] = 9;
+    Back.nStat[0][2] = 31;
+    Back.nStat[0][19] = -4;
+    Back.nStat[1][2] = 77;
+    EXPECT_EQ(Get_Player_This_Season_Stat(0, 2, 0), 9);
+    EXPECT_EQ(Get_Player_This_Season_Stat(0, 2, 2), 31);
+    EXPECT_EQ(Get_Player_This_Season_Stat(0, 2, 19), -4);
+    // An empty slot reads 0 quietly; a bad team, slot or code as the general read.
+    EXPECT_EQ(Get_Player_This_Season_Stat(0, 50, 2), 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+    for (auto [nTeam, nSlot, nCode] : {std::tuple{0, 2, 20}, std::tuple{0, 2, -1}, std::tuple{41, 2, 2},
+                                       std::tuple{0, 100, 2}, std::tuple{0, 2, 147}}) {
+        Errors_Reported();
+        const int nGeneral = Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_THIS_SEASON, nCode);
+        const int nGeneralErrors = Errors_Reported();
+        EXPECT_EQ(Get_Player_This_Season_Stat(nTeam, nSlot, nCode), nGeneral) << nTeam << " " << nSlot << " " << nCode;
+        EXPECT_EQ(Errors_Reported(), nGeneralErrors) << nTeam << " " << nSlot << " " << nCode;
+    }
+}
+
+TEST_F(PlayerStatsTest, PositionUnitShortcutAgreesWithTheLongRule)
+{
+    // Base positions: a quarterback is 4, then backs 0, line 1, defence 2,
+    // kickers 3; expanded and unknown codes go the long way.
+    Add_Player(0, 2, POSITION_RB, 215, 71, 1995);
+    const int EXPECTED[NUMBER_OF_POSITIONS] = {4, 0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3};
+    for (int nPosition = -2; nPosition < NUMBER_OF_EXPANDED_POSITIONS + 2; ++nPosition) {
+        League.Team[0].Player[2].nVital[VITAL_POSITION] = nPosition;
+        if (nPosition >= 0 && nPosition < NUMBER_OF_POSITIONS) {
+            EXPECT_EQ(Get_Player_Position_Unit(0, 2), EXPECTED[nPosition]) << nPosition;
+        }
+        EXPECT_EQ(Get_Player_Position_Unit(0, 2), Read_Player_Position_Unit(0, 2)) << nPosition;
+    }
+    EXPECT_EQ(Errors_Reported(), 0);
+    EXPECT_EQ(Get_Player_Position_Unit(41, 2), -1);
+    EXPECT_EQ(Get_Player_Position_Unit(0, -1), -1);
+    EXPECT_EQ(Errors_Reported(), 2);
 }
 
 TEST_F(PlayerStatsTest, SeasonLinePeriods)

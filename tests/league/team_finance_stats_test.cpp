@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
+#include <tuple>
 #include <utility>
 
 #include "league/finance_basics.h"
@@ -232,6 +233,45 @@ TEST_F(TeamFinanceTest, ClearingTheSeasonKeepsLastSeasonCodes)
         bool bCleared = std::find(std::begin(nCleared), std::end(nCleared), n) != std::end(nCleared);
         EXPECT_EQ(League.Team[0].nFinancialStat[n], bCleared ? 0 : n + 1) << n;
     }
+}
+
+TEST_F(TeamFinanceTest, AddingToTotalsReachesThisSeasonAndAllSeasonsOnly)
+{
+    // 10 + 7 this season, 100 + 7 over all seasons; last season untouched.
+    Set_Team_Totals_Stat(2, 5, TOTALS_THIS_SEASON, 7, 10);
+    Set_Team_Totals_Stat(2, 5, TOTALS_LAST_SEASON, 7, 50);
+    Set_Team_Totals_Stat(2, 5, TOTALS_ALL_SEASONS, 7, 100);
+    Add_To_Team_Totals_Stat(2, 5, 7, 7);
+    EXPECT_EQ(Get_Team_Totals_Stat(2, 5, TOTALS_THIS_SEASON, 7), 17);
+    EXPECT_EQ(Get_Team_Totals_Stat(2, 5, TOTALS_LAST_SEASON, 7), 50);
+    EXPECT_EQ(Get_Team_Totals_Stat(2, 5, TOTALS_ALL_SEASONS, 7), 107);
+    Add_To_Team_Totals_Stat(2, 5, 7, -20);
+    EXPECT_EQ(Get_Team_Totals_Stat(2, 5, TOTALS_THIS_SEASON, 7), -3);
+    EXPECT_EQ(Get_Team_Totals_Stat(2, 5, TOTALS_ALL_SEASONS, 7), 87);
+    // The first and last team, category and statistic.
+    Add_To_Team_Totals_Stat(0, 0, 0, 4);
+    Add_To_Team_Totals_Stat(40, 7, 19, 9);
+    EXPECT_EQ(Get_Team_Totals_Stat(0, 0, TOTALS_ALL_SEASONS, 0), 4);
+    EXPECT_EQ(Get_Team_Totals_Stat(40, 7, TOTALS_THIS_SEASON, 19), 9);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // A bad address stores nothing and is reported as the two reads and the
+    // two stores it stands for would be; NO_TEAM quietly.
+    LEAGUE_SNAPSHOT Before;
+    Add_To_Team_Totals_Stat(NO_TEAM, 0, 0, 5);
+    EXPECT_EQ(Errors_Reported(), 0);
+    for (auto [nTeam, nCategory, nStat] : {std::tuple{41, 0, 0}, std::tuple{0, 8, 0}, std::tuple{0, 0, 20},
+                                           std::tuple{0, 0, -1}}) {
+        Errors_Reported();
+        for (int nSeason : {TOTALS_THIS_SEASON, TOTALS_ALL_SEASONS})
+            Set_Team_Totals_Stat(nTeam, nCategory, nSeason, nStat,
+                                 Get_Team_Totals_Stat(nTeam, nCategory, nSeason, nStat) + 5);
+        const int nPair = Errors_Reported();
+        EXPECT_GE(nPair, 2) << nTeam << " " << nCategory << " " << nStat;
+        Add_To_Team_Totals_Stat(nTeam, nCategory, nStat, 5);
+        EXPECT_EQ(Errors_Reported(), nPair) << nTeam << " " << nCategory << " " << nStat;
+    }
+    EXPECT_TRUE(Before.Unchanged());
 }
 
 TEST_F(TeamFinanceTest, TotalsStoreAtTheirIndexAndRefuseBadArguments)
