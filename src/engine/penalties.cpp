@@ -97,7 +97,11 @@ struct KEPT_DISCIPLINE {
     uint8_t nSlot[5] = {};
     float F = 1.0f;
 };
-KEPT_DISCIPLINE g_KeptDiscipline[2];   // by the offence's side
+// By the offence's side, the last few lines it put out (a line changes with
+// the formation).
+constexpr int KEPT_LINES = 4;
+KEPT_DISCIPLINE g_KeptDiscipline[2][KEPT_LINES];
+int g_nNextKeptLine[2] = {0, 0};
 
 // G drawn in [0, 2): the flag stands only when G reaches the line's
 // discipline F.
@@ -132,11 +136,11 @@ float Get_Offensive_Line_Discipline(const GAME* pGame)
     // with any rating change and at each game's start and end. The reads it
     // saves gave the kept value again (the first read made any repair).
     const bool bKeep = Is_Game_Rating_Cache_Active();
-    KEPT_DISCIPLINE& Kept = g_KeptDiscipline[bSide];
     if (bKeep) {
         const unsigned nGeneration = Get_Game_Rating_Generation();
-        if (Kept.nGeneration == nGeneration && Kept.nTeam == nTeam && std::memcmp(Kept.nSlot, pLine, 5) == 0)
-            return Kept.F;
+        for (const KEPT_DISCIPLINE& Kept : g_KeptDiscipline[bSide])
+            if (Kept.nGeneration == nGeneration && Kept.nTeam == nTeam && std::memcmp(Kept.nSlot, pLine, 5) == 0)
+                return Kept.F;
     }
     float fSum = 0.0f;
     for (int p = 0; p < 5; ++p) {
@@ -146,6 +150,8 @@ float Get_Offensive_Line_Discipline(const GAME* pGame)
     }
     const float F = std::clamp(fSum / 350.0f, 0.5f, 2.0f);
     if (bKeep) {
+        KEPT_DISCIPLINE& Kept = g_KeptDiscipline[bSide][g_nNextKeptLine[bSide]];
+        g_nNextKeptLine[bSide] = (g_nNextKeptLine[bSide] + 1) % KEPT_LINES;
         Kept.nGeneration = Get_Game_Rating_Generation();
         Kept.nTeam = nTeam;
         std::memcpy(Kept.nSlot, pLine, 5);
