@@ -257,8 +257,11 @@ const DEPTH_ORDER& Get_Depth_Order(int bSide, int nTeam)
         return Order;
     Order.bKnown = true;
     std::fill(std::begin(Order.nCount), std::end(Order.nCount), uint8_t{0});
-    Order.nEnd = Is_Valid_Team(nTeam) ? Find_Roster_End(nTeam) : 0;
-    for (int s = 0; s < Order.nEnd; ++s) {
+    // The bound in a local: the stores into nID could alias nEnd for all the
+    // compiler knows, and then it cannot see that s stays below 100.
+    const int nEnd = Is_Valid_Team(nTeam) ? std::min(Find_Roster_End(nTeam), static_cast<int>(PLAYERS_PER_TEAM)) : 0;
+    Order.nEnd = nEnd;
+    for (int s = 0; s < nEnd; ++s) {
         Order.nID[s] = Get_Player_ID(nTeam, s);
         const int nPosition = Get_Player_Position(nTeam, s);
         if (nPosition < 0 || nPosition >= RETURNER_POSITION || Get_Player_Injury_Weeks(nTeam, s) >= 1)

@@ -354,8 +354,11 @@ void Get_Pass_Call_Multipliers(const GAME* pGame, float* pCoverage, float* pRush
     // A call repeated more often than the other side's loses its edge.
     const float ro = static_cast<float>(Get_Offensive_Play_Redundancy_Multiplier(pGame, i));
     const float rd = static_cast<float>(Get_Defensive_Play_Redundancy_Multiplier(pGame, j));
-    *pCoverage = static_cast<float>(Get_Pass_Coverage_Multiplier(o, i, d, j)) * (rd + 3000.0f) / (ro + 3000.0f);
-    *pRush = static_cast<float>(Get_Pass_Rush_Multiplier(o, i, d, j)) * (rd + 2000.0f) / (ro + 2000.0f);
+    double fCoverage = 0.0;
+    double fRush = 0.0;
+    Get_Pass_Coverage_And_Rush_Multipliers(o, i, d, j, &fCoverage, &fRush);
+    *pCoverage = static_cast<float>(fCoverage) * (rd + 3000.0f) / (ro + 3000.0f);
+    *pRush = static_cast<float>(fRush) * (rd + 2000.0f) / (ro + 2000.0f);
 }
 
 int Draw_Pass_Outcome(const PASS_OUTCOME_WEIGHTS& W, int nFumblePerMille)
