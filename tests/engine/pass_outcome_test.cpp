@@ -182,7 +182,24 @@ TEST(PassOutcomeDraw, AllZeroWeightsDrawAUniformCode)
     }
 }
 
-class PassOutcomeGameTest : public LeagueTest {};
+class PassOutcomeGameTest : public LeagueTest {
+protected:
+    // Club 2 throws from the 40 with a quarterback, five receivers and five
+    // linemen rated 60 against club 1's eleven, each place's slot its own.
+    void Set_Up_Throw(GAME& Game, int nDefencePosition0, float fDefence)
+    {
+        Game.nAwayTeam = 1;
+        Game.nHomeTeam = 2;
+        Game.nOffense = 2;
+        Game.nYardLine = 40;
+        for (int p = 0; p < PLACES_ON_FIELD; ++p) {
+            Put_Player(2, p, 200 + p, p == 0 ? POSITION_QB : (p <= 5 ? POSITION_WR : POSITION_T), 60.0f);
+            Put_Player(1, p, 100 + p, p == 0 ? nDefencePosition0 : POSITION_CB, fDefence);
+            Game.nOnField[GAME_SIDE_HOME][p] = static_cast<uint8_t>(p);
+            Game.nOnField[GAME_SIDE_AWAY][p] = static_cast<uint8_t>(p);
+        }
+    }
+};
 
 TEST_F(PassOutcomeGameTest, ConversionTryInAGameNeverIntercepted)
 {
@@ -269,16 +286,7 @@ TEST_F(PassOutcomeGameTest, PassModelReadsTheAveragesOfTheCurrentYear)
     GAME Game{};
     GAME_CONTEXT Context;
     const GAME_CONTEXT_BINDING Binding(&Game, Context);
-    Game.nAwayTeam = 1;
-    Game.nHomeTeam = 2;
-    Game.nOffense = 2;
-    Game.nYardLine = 40;
-    for (int p = 0; p < PLACES_ON_FIELD; ++p) {
-        Put_Player(2, p, 200 + p, p == 0 ? POSITION_QB : (p <= 5 ? POSITION_WR : POSITION_T), 60.0f);
-        Put_Player(1, p, 100 + p, POSITION_CB, 60.0f);
-        Game.nOnField[GAME_SIDE_HOME][p] = p;
-        Game.nOnField[GAME_SIDE_AWAY][p] = p;
-    }
+    Set_Up_Throw(Game, POSITION_CB, 60.0f);
     struct ERA {
         int nFirstYear;
         int nSeason;
@@ -312,16 +320,7 @@ TEST_F(PassOutcomeGameTest, PassModelKeptRatingsFollowRatingsAndPlayers)
     GAME Game{};
     GAME_CONTEXT Context;
     const GAME_CONTEXT_BINDING Binding(&Game, Context);
-    Game.nAwayTeam = 1;
-    Game.nHomeTeam = 2;
-    Game.nOffense = 2;
-    Game.nYardLine = 40;
-    for (int p = 0; p < PLACES_ON_FIELD; ++p) {
-        Put_Player(2, p, 200 + p, p == 0 ? POSITION_QB : (p <= 5 ? POSITION_WR : POSITION_T), 60.0f);
-        Put_Player(1, p, 100 + p, p == 0 ? POSITION_QB : POSITION_CB, 50.0f);
-        Game.nOnField[GAME_SIDE_HOME][p] = static_cast<uint8_t>(p);
-        Game.nOnField[GAME_SIDE_AWAY][p] = static_cast<uint8_t>(p);
-    }
+    Set_Up_Throw(Game, POSITION_QB, 50.0f);
     Put_Player(2, 30, 230, POSITION_QB, 80.0f);
     const auto Read = [&Game](int nTarget) {
         PASS_MODEL_INPUTS In;
