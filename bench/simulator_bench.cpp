@@ -24,17 +24,8 @@ int main(int argc, char** argv)
 {
     int nSeasons = 10;
     std::string Data = bench_data::Program_Folder() + "/data";
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--seasons") == 0 && i + 1 < argc) {
-            nSeasons = std::atoi(argv[++i]);
-        } else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc) {
-            Data = argv[++i];
-        } else {
-            std::fprintf(stderr, "usage: %s [--seasons N] [--data DATA_FOLDER]\n", argv[0]);
-            return 2;
-        }
-    }
-    Data = std::filesystem::absolute(Data).string();
+    if (!bench_data::Read_Season_Options(argc, argv, nSeasons, Data))
+        return 2;
     SCRATCH_FOLDER_CORE Scratch("simulator_bench");
     if (!Scratch.Ready())
         return 1;

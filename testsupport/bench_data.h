@@ -3,6 +3,9 @@
 // current (scratch) folder.
 #pragma once
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -29,6 +32,26 @@ inline void Copy_League_Inputs(const std::string& Data)
         std::error_code Error;
         std::filesystem::copy(Data + "/" + szFolder, szFolder, std::filesystem::copy_options::recursive, Error);
     }
+}
+
+// The options of the programs that play seasons of the default league:
+// "--seasons N" and "--data DATA_FOLDER" (the data folder made absolute, as
+// the programs move into a scratch folder). False, with the usage printed,
+// for anything else.
+inline bool Read_Season_Options(int argc, char** argv, int& nSeasons, std::string& Data)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--seasons") == 0 && i + 1 < argc) {
+            nSeasons = std::atoi(argv[++i]);
+        } else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc) {
+            Data = argv[++i];
+        } else {
+            std::fprintf(stderr, "usage: %s [--seasons N] [--data DATA_FOLDER]\n", argv[0]);
+            return false;
+        }
+    }
+    Data = std::filesystem::absolute(Data).string();
+    return true;
 }
 
 }  // namespace bench_data
