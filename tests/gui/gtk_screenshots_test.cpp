@@ -25,15 +25,8 @@ namespace {
 const std::string PROGRAM = KELVO_PROGRAM_PATH;
 const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
-std::map<int, std::string> g_Names;
-std::map<int, bool> g_Written;
-
-void Capture(int nKind, int nDialogId)
-{
-    if (nKind != gtk_probe::WINDOW_DIALOG || g_Names.count(nDialogId) == 0 || g_Written[nDialogId])
-        return;
-    g_Written[nDialogId] = gtk_probe::Screenshot(nKind, nDialogId, gui_support::Screenshot_Path(g_Names[nDialogId]));
-}
+using gui_support::g_ShotNames;
+using gui_support::g_ShotWritten;
 
 }  // namespace
 
@@ -54,9 +47,9 @@ TEST(GtkScreenshots, TheMainWindowAndTheProgramsDialogs)
     gtk_probe::Run_For(200);
     EXPECT_TRUE(gtk_probe::Screenshot(gtk_probe::WINDOW_MAIN, 0, gui_support::Screenshot_Path("main_window")));
 
-    g_Names = {{100, "dialog_welcome"}, {105, "dialog_new_game"}, {118, "dialog_resume"},
+    g_ShotNames = {{100, "dialog_welcome"}, {105, "dialog_new_game"}, {118, "dialog_resume"},
                {120, "dialog_save"},    {179, "dialog_play_multiple_seasons"}};
-    gtk_probe::Set_Shown_Hook(Capture);
+    gtk_probe::Set_Shown_Hook(gui_support::Capture_Named_Dialog);
     // Each with its real procedure; nobody answers, so each ends by its
     // default (the new game's start is cancelled first, to keep the league).
     DIALOG_ACTION Cancel;
@@ -68,7 +61,7 @@ TEST(GtkScreenshots, TheMainWindowAndTheProgramsDialogs)
         dialogs::Clear_Actions();
     }
     gtk_probe::Set_Shown_Hook(nullptr);
-    for (const auto& [nId, Name] : g_Names)
-        EXPECT_TRUE(g_Written[nId]) << Name;
+    for (const auto& [nId, Name] : g_ShotNames)
+        EXPECT_TRUE(g_ShotWritten[nId]) << Name;
     Destroy_Main_Window();
 }

@@ -25,15 +25,8 @@ namespace {
 const std::string PROGRAM = KELVO_PROGRAM_PATH;
 const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
-std::map<int, std::string> g_Names;
-std::map<int, bool> g_Written;
-
-void Capture(int nKind, int nDialogId)
-{
-    if (nKind != gtk_probe::WINDOW_DIALOG || g_Names.count(nDialogId) == 0 || g_Written[nDialogId])
-        return;
-    g_Written[nDialogId] = gtk_probe::Screenshot(nKind, nDialogId, gui_support::Screenshot_Path(g_Names[nDialogId]));
-}
+using gui_support::g_ShotNames;
+using gui_support::g_ShotWritten;
 
 }  // namespace
 
@@ -49,9 +42,9 @@ TEST(GtkTeamViews, OffenseAndDefenseShowTheUsersDepthChart)
     dialogs::Set_Unattended(true);
     ASSERT_TRUE(Start_Up(2, Argv));
 
-    g_Names = {{OFFENSE_VIEW_DIALOG, "dialog_offense_view"}, {DEFENSE_VIEW_DIALOG, "dialog_defense_view"}};
-    g_Written.clear();
-    gtk_probe::Set_Shown_Hook(Capture);
+    g_ShotNames = {{OFFENSE_VIEW_DIALOG, "dialog_offense_view"}, {DEFENSE_VIEW_DIALOG, "dialog_defense_view"}};
+    g_ShotWritten.clear();
+    gtk_probe::Set_Shown_Hook(gui_support::Capture_Named_Dialog);
     DIALOG_ACTION Other;
     Other.nKind = ACTION_PRESS;
     Other.nControl = TEAM_VIEW_OTHER_BUTTON;
@@ -59,8 +52,8 @@ TEST(GtkTeamViews, OffenseAndDefenseShowTheUsersDepthChart)
     const int nUser = Get_Nth_Human_Team(0);
     EXPECT_EQ(Show_Offense_View(nUser), DIALOG_OK);
     gtk_probe::Set_Shown_Hook(nullptr);
-    for (const auto& [nId, Name] : g_Names)
-        EXPECT_TRUE(g_Written[nId]) << Name;
+    for (const auto& [nId, Name] : g_ShotNames)
+        EXPECT_TRUE(g_ShotWritten[nId]) << Name;
 
     // Both ran, the Defense view first (it closed inside the Offense view's
     // run); each listed its side's starters of the user's club.

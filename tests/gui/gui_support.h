@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "platform/gtk/gtk_backend.h"
@@ -59,6 +60,18 @@ inline ::testing::AssertionResult Copy_Fresh_Data(const std::string& Built, cons
     for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output"})
         fs::remove_all(Scratch + "/" + szName, Error);
     return ::testing::AssertionSuccess();
+}
+
+// Screenshots of the named dialogs, each written the first time it shows. A
+// shown hook is a plain function, so the names and marks live here.
+inline std::map<int, std::string> g_ShotNames;
+inline std::map<int, bool> g_ShotWritten;
+
+inline void Capture_Named_Dialog(int nKind, int nDialogId)
+{
+    if (nKind != gtk_probe::WINDOW_DIALOG || g_ShotNames.count(nDialogId) == 0 || g_ShotWritten[nDialogId])
+        return;
+    g_ShotWritten[nDialogId] = gtk_probe::Screenshot(nKind, nDialogId, Screenshot_Path(g_ShotNames[nDialogId]));
 }
 }  // namespace gui_support
 
