@@ -179,7 +179,8 @@ TEST_F(GameMenuCommandsTest, OptionsTurningOnAutomaticCallsEndTheWait)
         dialogs::Queue_Action(OPTIONS_DIALOG, Action(ACTION_SELECT, OPT_DEFENSE_CALLS_COMBO, 1));
         dialogs::Queue_Action(OPTIONS_DIALOG, Action(ACTION_PRESS, OPT_DONE_BUTTON));
         const int nRepaints = Record().nRepaints;
-        EXPECT_TRUE(Dispatch_Main_Command(CMD_OPTIONS));
+        // From the game's own menu, as a user would.
+        EXPECT_TRUE(Choose_Main_Menu_Item(CMD_OPTIONS));
         EXPECT_EQ(Get_User_Preference(PREF_AUTO_OFFENSE_CALLS), 1);
         EXPECT_FALSE(Is_Awaiting_User_Play_Call());
         EXPECT_EQ(pGame->CurrentPlay.nOffenseCall, nOffense);
