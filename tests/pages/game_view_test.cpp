@@ -669,3 +669,41 @@ TEST_F(GameViewTest, TheResultIsShownWhenTheNarrationReachesIt)
 }
 
 }  // namespace
+
+namespace {
+
+// A finished game shown: its points by quarter lead to its box score, its
+// play-by-play to its recap; nothing while it is still played.
+TEST_F(GameViewTest, AFinishedGameLinksItsPages)
+{
+    Set_User_Preference(PREF_SHOWN_GAME, 0);
+    Set_User_Preference(PREF_MAIN_PAGE, MAIN_PAGE_GAMES);
+    GAME& Game = League.Game[0];
+    Game = Make_Game();
+    Game.nClock = 3500;
+    Game.nScore[0] = 17;
+    Game.nScore[1] = 10;
+    Hold_Game_View_Snap(nullptr);
+    // The last play told had no calls (none are shown above the line score).
+    Show_Play_Text_Frame(0, false);
+    Show_Play_Text_Frame(-1, true);
+    ASSERT_EQ(Get_Game_View_Last_Calls().nCall[0], -1);
+    ASSERT_TRUE(Is_Game_View_Shown());
+    // Painted in 768 x 507 (design units): with no calls shown the line
+    // score stands under the header (y 214 on), the text box at y 80-200.
+    const CANVAS_RECT rcArea{0, 0, 768, 507};
+    const GAME_VIEW_LAYOUT& L = Get_Game_View_Layout();
+    const int xLine = (L.LineScore.nLeft + L.LineScore.nRight) / 2;
+    const int yLine = L.CallArea.nTop + 4 + L.LineScore.Height() / 2;
+    const int xText = (L.TextBox.nLeft + L.TextBox.nRight) / 2;
+    const int yText = (L.TextBox.nTop + L.TextBox.nBottom) / 2;
+    EXPECT_EQ(Find_Game_View_Page_Link(rcArea, xLine, yLine), GAME_VIEW_PAGE_NONE);   // still played
+    Game.nClock = 3600;
+    EXPECT_EQ(Find_Game_View_Page_Link(rcArea, xLine, yLine), GAME_VIEW_PAGE_BOX_SCORE);
+    EXPECT_EQ(Find_Game_View_Page_Link(rcArea, xText, yText), GAME_VIEW_PAGE_RECAP);
+    EXPECT_EQ(Find_Game_View_Page_Link(rcArea, 2, 2), GAME_VIEW_PAGE_NONE);
+    Set_User_Preference(PREF_SHOWN_GAME, -1);
+    EXPECT_EQ(Find_Game_View_Page_Link(rcArea, xLine, yLine), GAME_VIEW_PAGE_NONE);
+}
+
+}  // namespace
