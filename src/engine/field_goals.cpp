@@ -9,6 +9,7 @@
 #include "base/random.h"
 #include "engine/formations.h"
 #include "engine/game_stats.h"
+#include "engine/injury_services.h"
 #include "engine/kicking.h"
 #include "engine/narration.h"
 #include "engine/game_clock.h"
@@ -205,6 +206,7 @@ void Run_Field_Goal(GAME* pGame)
         Set_Down_Code(pGame, FURTHER_KICK_DOWN);
     }
 
+    Draw_Game_Score_Box(pGame);
     Queue_Play_Commentary(pGame, NARRATE_FIELD_GOAL_UNIT, k, 0, 0, nKickerID, -1);
     Queue_Play_Commentary(pGame, NARRATE_KICK_SNAP, k, 0, 0, nKickerID, -1);
     Queue_Play_Commentary(pGame, NARRATE_KICK_UP, k, 0, 0, nKickerID, -1);
@@ -263,6 +265,7 @@ void Run_Extra_Point(GAME* pGame)
     } else {
         Set_Play_Result(&Play, RESULT_EXTRA_POINT_MISSED);
     }
+    Draw_Game_Score_Box(pGame);
     Stop_Clock(pGame);
 }
 

@@ -264,6 +264,8 @@ void Run_Play(GAME* pGame)
     if (!bPenalty && nFormation != EXTRA_POINT_FORMATION)
         Check_Play_Injury(pGame);
     Check_Quarter_End(pGame);
+    // The corner score box follows every play (nothing without a view).
+    Draw_Game_Score_Box(pGame);
 }
 
 void Run_Game_Plays(GAME_CONTEXT& Context, GAME* pGame)
@@ -322,6 +324,8 @@ bool Run_Game_Snap(GAME_CONTEXT& Context, GAME* pGame)
 
     if (Get_User_Preference(PREF_SIMULATION_RUNNING))
         Repaint_Watched_Game();
+    // The view shows the game as it stands until the play is told.
+    Hold_Watched_Snap(pGame);
     Run_Play(pGame);
     if (Clear_Reached_Fast_Forward(pGame))
         Repaint_Watched_Game();
@@ -329,6 +333,8 @@ bool Run_Game_Snap(GAME_CONTEXT& Context, GAME* pGame)
     if (Get_User_Preference(PREF_SIMULATION_RUNNING) && Get_User_Preference(PREF_ANIMATION_MODE) <= 0 &&
         Is_Game_Watched(pGame))
         Animate_Watched_Play(pGame);
+    else
+        Hold_Watched_Snap(nullptr);
     return true;
 }
 

@@ -11,8 +11,10 @@
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
 #include "league/league_data.h"
+#include "league/league_structure.h"
 #include "league/league_text.h"
 #include "league/player.h"
+#include "league/preferences.h"
 #include "league/team.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -144,6 +146,9 @@ void Append_Line_Score_Row(std::string& Out, const GAME* pGame, int nSide)
     }
     Append_Formatted(Out, "<TD width=\"60\" class=%s><B>%d</B></TD></TR>", szCell, pGame->nScore[nSide]);
 }
+
+constexpr const char* BOX_SCORE_PATTERN = "Output\\Box-%02d-%03d.htm";
+constexpr const char* RECAP_PATTERN = "Output\\Recap-%02d-%03d.htm";
 
 bool Write_Page_File(const char* szPattern, const GAME* pGame, int nGameIndex, const std::string& Body)
 {
@@ -463,7 +468,7 @@ bool Write_Box_Score_File(const GAME* pGame, int nGameIndex, int bClear)
 {
     if (!Are_Game_Pages_Enabled() || !pGame)
         return false;
-    const bool bWritten = Write_Page_File("Output\\Box-%02d-%03d.htm", pGame, nGameIndex, Get_Game_Report_Html());
+    const bool bWritten = Write_Page_File(BOX_SCORE_PATTERN, pGame, nGameIndex, Get_Game_Report_Html());
     if (bClear)
         Clear_Game_Report_Html();
     return bWritten;
@@ -473,10 +478,53 @@ bool Write_Recap_File(const GAME* pGame, int nGameIndex, int bClear)
 {
     if (!Are_Game_Pages_Enabled() || !pGame)
         return false;
-    const bool bWritten = Write_Page_File("Output\\Recap-%02d-%03d.htm", pGame, nGameIndex, g_PlayTable);
+    const bool bWritten = Write_Page_File(RECAP_PATTERN, pGame, nGameIndex, g_PlayTable);
     if (bClear)
         Clear_Game_Log_Texts();
     return bWritten;
+}
+
+namespace {
+
+void Name_Page(const char* szPattern, int nYear, int nGameIndex, char* szBuffer, size_t nSize)
+{
+    if (szBuffer != nullptr && nSize > 0)
+        std::snprintf(szBuffer, nSize, szPattern, ((nYear % 100) + 100) % 100, nGameIndex);
+}
+
+bool Name_Selected_Page(const char* szPattern, char* szBuffer, size_t nSize)
+{
+    if (szBuffer == nullptr || nSize == 0)
+        return false;
+    szBuffer[0] = '\0';
+    const int nShown = Get_User_Preference(PREF_SHOWN_GAME);
+    if (nShown < 0 || nShown >= NUMBER_OF_GAMES)
+        return false;
+    const int nYear = Get_Current_Year() - (Get_Current_Week() == OFFSEASON_WEEK ? 1 : 0);
+    Name_Page(szPattern, nYear, nShown, szBuffer, nSize);
+    return true;
+}
+
+}  // namespace
+
+void Get_Box_Score_File_Name(char* szBuffer, size_t nSize)
+{
+    Name_Page(BOX_SCORE_PATTERN, Get_Current_Year(), Get_User_Preference(PREF_PAGE_FILE_NUMBER), szBuffer, nSize);
+}
+
+void Get_Recap_File_Name(char* szBuffer, size_t nSize)
+{
+    Name_Page(RECAP_PATTERN, Get_Current_Year(), Get_User_Preference(PREF_PAGE_FILE_NUMBER), szBuffer, nSize);
+}
+
+bool Get_Selected_Box_Score_File_Name(char* szBuffer, size_t nSize)
+{
+    return Name_Selected_Page(BOX_SCORE_PATTERN, szBuffer, nSize);
+}
+
+bool Get_Selected_Recap_File_Name(char* szBuffer, size_t nSize)
+{
+    return Name_Selected_Page(RECAP_PATTERN, szBuffer, nSize);
 }
 
 bool Write_Down_And_Distance_CSV()

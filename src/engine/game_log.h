@@ -66,6 +66,16 @@ void Write_Line_Score_Table(const GAME* pGame);
 bool Write_Box_Score_File(const GAME* pGame, int nGameIndex, int bClear);
 bool Write_Recap_File(const GAME* pGame, int nGameIndex, int bClear);
 
+// The names of those pages ("Output\\Box-19-007.htm", "Output\\Recap-19-007.htm")
+// for the game being played (preference 21, the current year) and for the
+// game shown in the game window (preference 34; in the off-season, week 100,
+// the year before, so last season's games keep their names). False, and ""
+// in the buffer, when no game is shown.
+void Get_Box_Score_File_Name(char* szBuffer, size_t nSize);
+void Get_Recap_File_Name(char* szBuffer, size_t nSize);
+bool Get_Selected_Box_Score_File_Name(char* szBuffer, size_t nSize);
+bool Get_Selected_Recap_File_Name(char* szBuffer, size_t nSize);
+
 // "DownAndDistance.csv" in the current folder, rewritten from this run's
 // tally of snaps by down and yards to go. False when it could not be written.
 bool Write_Down_And_Distance_CSV();

@@ -322,12 +322,14 @@ void Run_Kickoff(GAME* pGame)
     }
     if (Below(100) < (R - 15) * 10)
         Queue_Play_Commentary(pGame, NARRATE_RUSHES, R, 0, 0, nReturnerID, -1);
+    // The spots are told as yards from the kick-off spot toward the
+    // receivers' goal: he caught it D yards out and went down D - R yards out.
     if (Below(100) < (R - 35) * 10)
-        Queue_Play_Commentary(pGame, NARRATE_LONG_RUN, R, 0, 0, nReturnerID, -1);
+        Queue_Play_Commentary(pGame, NARRATE_LONG_RUN, D, R, 0, nReturnerID, -1);
     if (Get_Play_Result(&Play) == RESULT_KICKOFF_RETURN_TOUCHDOWN)
         Queue_Play_Commentary(pGame, NARRATE_TOUCHDOWN, R, 0, 0, nReturnerID, -1);
     else
-        Queue_Play_Commentary(pGame, NARRATE_TACKLED, R, 0, 0, nTacklerID, nReturnerID);
+        Queue_Play_Commentary(pGame, NARRATE_TACKLED, D - R, 0, 0, nReturnerID, nTacklerID);
 }
 
 void Run_Onside_Kick(GAME* pGame)

@@ -203,7 +203,10 @@ int Round_To_Five(int x) { return ((x + 2) / 5) * 5; }
 int Narrated_Yard_Line(const GAME* pGame, int a1)
 {
     int Y = pGame->CurrentPlay.nSnapYardLine - a1;
-    if (Changed_Hands(pGame) || pGame->CurrentPlay.nSnapDown == KICKOFF_DOWN)
+    // A kick's spots count from the kicking side's goal; they are told from
+    // the receivers', who have the ball when the play is told.
+    const int nSnapDown = pGame->CurrentPlay.nSnapDown;
+    if (Changed_Hands(pGame) || nSnapDown == KICKOFF_DOWN || nSnapDown == SAFETY_KICK_DOWN)
         Y = 100 - Y;
     return Y;
 }

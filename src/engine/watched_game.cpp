@@ -175,7 +175,7 @@ bool Submit_User_Play_Call(bool bOffense, int nPlayIndex)
         if (nStage != PLAY_CALL_STAGE_OFFENSE && nStage != PLAY_CALL_STAGE_KICKOFF)
             return false;
         const bool bValid = nStage == PLAY_CALL_STAGE_KICKOFF
-                                ? nPlayIndex >= 0 && nPlayIndex < KICK_PLAY_COUNT && Get_Kick_Play_Type(nPlayIndex) >= 0
+                                ? nPlayIndex >= 0 && nPlayIndex < KICK_PLAY_COUNT && Is_Valid_Kick_Play(nPlayIndex)
                                 : Get_Offensive_Play_Type(Get_Game_Offense_Team(pGame), nPlayIndex) >= 0;
         if (!bValid)
             return false;
@@ -240,6 +240,12 @@ bool Call_User_Timeout()
 {
     GAME* pGame = Get_Current_Game();
     if (pGame == nullptr || Is_Game_Over(pGame))
+        return false;
+    // A timeout stops the game clock for the next snap, and the clock runs
+    // only from the opening kick-off on (whose set-up stops it anyway): before
+    // it there is nothing to stop and no timeout is spent, as the computer's
+    // clubs never take one while the clock stands.
+    if (pGame->nPlays == 0 && Is_Kickoff_Down(pGame))
         return false;
     const int bSide = Ask_Timeout_Team(pGame);
     if (bSide < 0)
@@ -363,6 +369,12 @@ void End_Watched_Game()
 void Repaint_Watched_Game()
 {
     Repaint_View();
+}
+
+void Hold_Watched_Snap(const GAME* pGame)
+{
+    if (g_bViewInstalled && g_View.pfnHoldSnap != nullptr)
+        g_View.pfnHoldSnap(pGame);
 }
 
 void Animate_Watched_Play(GAME* pGame)

@@ -27,6 +27,10 @@ struct WATCHED_GAME_VIEW {
     void (*pfnRepaint)() = nullptr;
     // The score box of the game in the corner of the pages that show one.
     void (*pfnDrawScoreBox)(const GAME* pGame) = nullptr;
+    // A watched snap is about to be run: the view keeps the game as it
+    // stands, to show it until the play's narration reaches its result;
+    // null when the play will not be told (the view lets it go).
+    void (*pfnHoldSnap)(const GAME* pGame) = nullptr;
 };
 
 // Installs the view (a copy is kept); null: headless, nothing painted, no
@@ -103,6 +107,9 @@ void Take_Watched_Play_Calls(GAME* pGame, int nOffenseCall, int nDefenseCall);
 void End_Watched_Game();
 // The view repainted (before and after the snap).
 void Repaint_Watched_Game();
+// The view keeps the game as it stands before a watched snap (null: lets it
+// go once the play is not told).
+void Hold_Watched_Snap(const GAME* pGame);
 // The play's 11 frames painted through the view with the menu greyed,
 // waiting the intervals the view asks for; then the click-after-each-play
 // wait and the final state. Nothing without a view.

@@ -11,6 +11,7 @@
 #include "engine/narration.h"
 #include "engine/play_diagrams.h"
 #include "engine/playbook_records.h"
+#include "engine/playbooks.h"
 #include "engine/watched_game.h"
 #include "league/game_record.h"
 #include "league/human_teams.h"
@@ -67,6 +68,7 @@ struct PLAY_TEXTS {
 };
 PLAY_TEXTS g_Texts;
 int g_nFrame = -1;   // -1: the final state
+int g_nResultFrame = 0;
 
 // The game the kept sentences and calls belong to: another game shown
 // starts with an empty box.
@@ -76,9 +78,30 @@ struct GAME_MARK {
 };
 GAME_MARK g_TextsGame;
 
+// The game as it stood before the snap being told (a copy: the engine moves
+// the real one on at once), and whether it is held for that snap.
+GAME g_Snap;
+bool g_bSnapHeld = false;
+
 GAME_MARK Mark_Of(const GAME* pGame)
 {
     return pGame == nullptr ? GAME_MARK{} : GAME_MARK{pGame->nAwayTeam, pGame->nHomeTeam, pGame->nWeek};
+}
+
+// What is told once the play is over: the result stands before it.
+bool Is_Told_After_The_Whistle(int nEvent)
+{
+    switch (nEvent) {
+    case NARRATE_FIRST_DOWN:
+    case NARRATE_END_OF_PERIOD:
+    case NARRATE_INJURY:
+    case NARRATE_INJURY_LEAVES:
+    case NARRATE_INJURY_STAYS:
+    case NARRATE_TURNOVER_ON_DOWNS:
+        return true;
+    default:
+        return false;
+    }
 }
 
 PAGE_RECT Rect(int nLeft, int nTop, int nRight, int nBottom)
@@ -359,7 +382,7 @@ void Paint_Line_Score(CANVAS& Canvas, const CANVAS_RECT& rcArea, const GAME* pGa
     }
 }
 
-void Paint_Call_Area(CANVAS& Canvas, const CANVAS_RECT& rcArea, const GAME* pGame)
+void Paint_Call_Area(CANVAS& Canvas, const CANVAS_RECT& rcArea, const GAME* pGame, const GAME* pSituation)
 {
     const GAME_VIEW_LAYOUT& L = Get_Game_View_Layout();
     const GAME_VIEW_CALLING Calling = Get_Game_View_Calling();
@@ -417,7 +440,7 @@ void Paint_Call_Area(CANVAS& Canvas, const CANVAS_RECT& rcArea, const GAME* pGam
     }
     Text(Canvas, rcArea, L.CallHeader, Header, TYPE_SUBHEAD, ALIGN_LEFT, PAGE_INK_RGB);
     if (Calling.nSide == CALLING_NONE && (pGame->nPlays > 0 || Is_Game_Over(pGame)))
-        Paint_Line_Score(Canvas, rcArea, pGame);
+        Paint_Line_Score(Canvas, rcArea, pSituation);
     if (Calling.nSide == CALLING_NONE || Calling.nPages <= 1)
         return;
     const CANVAS_FONT Font = Page_Type_Font(TYPE_BODY_BOLD, rcArea);
@@ -438,18 +461,39 @@ void Paint_Call_Area(CANVAS& Canvas, const CANVAS_RECT& rcArea, const GAME* pGam
 
 }  // namespace
 
+namespace {
+
+// Another game shown starts with an empty box, no calls and no snap held.
+void Follow_Game(const GAME* pGame)
+{
+    if (Mark_Of(pGame) == g_TextsGame)
+        return;
+    g_TextsGame = Mark_Of(pGame);
+    g_Texts.nCount = 0;
+    g_nResultFrame = 0;
+    g_LastCalls = LAST_CALLS{};
+    g_nFrame = -1;
+    g_bSnapHeld = false;
+}
+
+}  // namespace
+
 void Take_Play_Texts(const GAME* pGame)
 {
     g_Texts.nCount = 0;
     if (pGame == nullptr)
         return;
+    g_nResultFrame = 0;
     for (int i = 0; i < NARRATION_ENTRIES; ++i) {
-        if (pGame->CurrentPlay.Narration[i].bEvent == NARRATION_ENTRY_FREE)
+        const int nEvent = pGame->CurrentPlay.Narration[i].bEvent;
+        if (nEvent == NARRATION_ENTRY_FREE)
             continue;
         const char* szText = Get_Play_Commentary_Text(i);
         if (szText[0] == '\0')
             continue;
         std::snprintf(g_Texts.szText[g_Texts.nCount], NARRATION_TEXT_SIZE, "%s", szText);
+        if (!Is_Told_After_The_Whistle(nEvent))
+            g_nResultFrame = g_Texts.nCount;
         ++g_Texts.nCount;
     }
     g_TextsGame = Mark_Of(pGame);
@@ -536,7 +580,11 @@ int Get_Game_View_Play(const GAME_VIEW_CALLING& Calling, int nSlot)
 {
     if (Calling.nSide == CALLING_NONE || nSlot < 0 || nSlot >= GAME_VIEW_DIAGRAMS)
         return -1;
-    return Calling.nPage * GAME_VIEW_DIAGRAMS + nSlot;
+    const int nPlay = Calling.nPage * GAME_VIEW_DIAGRAMS + nSlot;
+    // The kick-off's page holds only the kick plays there are.
+    if (Calling.nSide == CALLING_KICKOFF && !Is_Valid_Kick_Play(nPlay))
+        return -1;
+    return nPlay;
 }
 
 // --- Texts --------------------------------------------------------------------
@@ -615,20 +663,17 @@ bool Is_Game_View_Shown()
 void Paint_Game_View(CANVAS& Canvas, const CANVAS_RECT& rcArea)
 {
     const GAME* pGame = Get_Displayed_Game();
-    if (!(Mark_Of(pGame) == g_TextsGame)) {
-        g_TextsGame = Mark_Of(pGame);
-        g_Texts.nCount = 0;
-        g_LastCalls = LAST_CALLS{};
-        g_nFrame = -1;
-    }
+    Follow_Game(pGame);
     const CANVAS_RECT rcOldClip = Canvas.Get_Clip();
     Canvas.Set_Clip(rcArea);
     Canvas.Fill_Rect(rcArea, Rgb_Color(PAGE_PAPER_RGB));
     if (pGame != nullptr) {
-        Paint_Scoreboard(Canvas, rcArea, pGame);
+        // The play is told before its result is shown.
+        const GAME* pSituation = Get_Game_View_Situation();
+        Paint_Scoreboard(Canvas, rcArea, pSituation);
         Paint_Play_Text_Box(Canvas, rcArea, g_nFrame, g_nFrame < 0);
-        Paint_Field(Canvas, rcArea, pGame);
-        Paint_Call_Area(Canvas, rcArea, pGame);
+        Paint_Field(Canvas, rcArea, pSituation);
+        Paint_Call_Area(Canvas, rcArea, pGame, pSituation);
     }
     Canvas.Set_Clip(rcOldClip);
     Set_Page_Cache_Marker(MAIN_PAGE_GAMES);
@@ -692,12 +737,45 @@ int Show_Play_Text_Frame(int nFrame, bool bFinal)
         g_LastCalls = pGame != nullptr ? Calls_Of_Play(pGame) : LAST_CALLS{};
     }
     g_nFrame = bFinal ? -1 : std::clamp(nFrame, 0, GAME_VIEW_LAST_FRAME);
+    // Once the play is told the game shows itself as it stands.
+    if (bFinal)
+        g_bSnapHeld = false;
     return Get_Play_Text_Wait(nFrame, bFinal);
 }
 
 int Get_Play_Text_Frame()
 {
     return g_nFrame;
+}
+
+void Hold_Game_View_Snap(const GAME* pGame)
+{
+    if (pGame == nullptr) {
+        g_bSnapHeld = false;
+        return;
+    }
+    Follow_Game(pGame);
+    g_bSnapHeld = true;
+    g_Snap = *pGame;
+    // The frames of the play to come begin anew.
+    g_nFrame = -1;
+}
+
+int Get_Play_Result_Frame()
+{
+    return g_nResultFrame;
+}
+
+const GAME* Get_Game_View_Situation()
+{
+    const GAME* pGame = Get_Displayed_Game();
+    if (pGame == nullptr)
+        return nullptr;
+    // Held from the snap until the frame of the result: frame -1 here is the
+    // snap run but not yet told.
+    if (g_bSnapHeld && Mark_Of(&g_Snap) == Mark_Of(pGame) && g_nFrame < g_nResultFrame)
+        return &g_Snap;
+    return pGame;
 }
 
 const GAME_VIEW_LAST_CALLS& Get_Game_View_Last_Calls()
@@ -770,6 +848,32 @@ bool Click_Play_Call_Area(const CANVAS_RECT& rcArea, int x, int y)
     return Turn_Game_View_Page(Calling.nSide, nSpot == GAME_VIEW_HIT_NEXT ? 1 : -1) || bChanged;
 }
 
+int Find_Game_View_Page_Link(const CANVAS_RECT& rcArea, int x, int y)
+{
+    const GAME* pGame = Get_Displayed_Game();
+    if (!Is_Game_View_Shown() || pGame == nullptr || !Is_Game_Over(pGame) ||
+        Get_Game_View_Calling().nSide != CALLING_NONE)
+        return GAME_VIEW_PAGE_NONE;
+    const GAME_VIEW_LAYOUT& L = Get_Game_View_Layout();
+    const auto Inside = [&](const PAGE_RECT& Box) {
+        const CANVAS_RECT rc = Scale_Page_Rect(Box, rcArea);
+        return x >= rc.left && x < rc.right && y >= rc.top && y < rc.bottom;
+    };
+    // The line score of a game over stands under the header when no calls
+    // are shown above it.
+    PAGE_RECT Box = L.LineScore;
+    if (g_LastCalls.nCall[0] < 0 && g_LastCalls.nCall[1] < 0) {
+        const int nUp = Box.nTop - (L.CallArea.nTop + 4);
+        Box.nTop -= nUp;
+        Box.nBottom -= nUp;
+    }
+    if (Inside(Box))
+        return GAME_VIEW_PAGE_BOX_SCORE;
+    if (Inside(L.TextBox))
+        return GAME_VIEW_PAGE_RECAP;
+    return GAME_VIEW_PAGE_NONE;
+}
+
 int Get_Game_View_Key_Slot(int nKey)
 {
     // The labels read 1-9 and 0 for the tenth.
@@ -784,8 +888,9 @@ bool Press_Game_View_Key(int nKey)
     if (nSlot < 0 || !Is_Game_View_Shown())
         return false;
     const GAME_VIEW_CALLING Calling = Get_Game_View_Calling();
-    if (Calling.nSide == CALLING_NONE)
+    const int nPlay = Get_Game_View_Play(Calling, nSlot);
+    if (nPlay < 0)
         return false;
-    Submit_User_Play_Call(Calling.nSide != CALLING_DEFENSE, Get_Game_View_Play(Calling, nSlot));
+    Submit_User_Play_Call(Calling.nSide != CALLING_DEFENSE, nPlay);
     return true;
 }

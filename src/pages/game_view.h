@@ -107,6 +107,21 @@ int Get_Play_Text_Count();
 int Show_Play_Text_Frame(int nFrame, bool bFinal);
 // The frame shown now; -1 for the final state (also before any play).
 int Get_Play_Text_Frame();
+// The engine is about to run a watched snap: the game as it stands before
+// it is kept (one copy, no allocation), and the scoreboard, the field strip
+// and the line score show it while the play is told, up to the sentence of
+// its result; from that frame on, and in the final state, they show the game
+// as the play left it. Null lets a held snap go (a play not told).
+void Hold_Game_View_Snap(const GAME* pGame);
+// The frame of the play just run whose sentence tells its result: the last
+// of its sentences before those told after the whistle (a first down, an
+// injury, the end of a period, a turnover on downs); 0 for a play that said
+// nothing.
+int Get_Play_Result_Frame();
+// The game as the scoreboard and the field strip show it now: the snap kept
+// while the play's sentences before its result are told, else the game
+// shown (null for none).
+const GAME* Get_Game_View_Situation();
 // The calls of the play the first frame told, which the calling area shows
 // while no call is awaited: the offence's (a kick play 0-9 at a kick-off)
 // and the defence's (none against a kick), each with the club whose
@@ -143,3 +158,10 @@ int Get_Game_View_Key_Slot(int nKey);
 // A key ('0'-'9') pressed over the view: the diagram with that label makes
 // its call. True when the key was taken.
 bool Press_Game_View_Key(int nKey);
+// The pages of a finished game shown: a click on its line score opens its
+// box score, on its play-by-play its recap. GAME_VIEW_PAGE_NONE elsewhere,
+// and while the game is not over.
+constexpr int GAME_VIEW_PAGE_NONE = 0;
+constexpr int GAME_VIEW_PAGE_BOX_SCORE = 1;
+constexpr int GAME_VIEW_PAGE_RECAP = 2;
+int Find_Game_View_Page_Link(const CANVAS_RECT& rcArea, int x, int y);

@@ -11,6 +11,8 @@
 #include "pages/player_text.h"
 #include "platform/dialogs.h"
 #include "platform/ui.h"
+#include "season/injuries.h"
+#include "season/scouting.h"
 
 namespace {
 
@@ -30,15 +32,17 @@ constexpr CONTROL_TEMPLATE CARD_CONTROLS[] = {
     {CARD_COLLEGE, CONTROL_LABEL, "", {8, 76, 200, 10}},
     {CARD_CONTRACT, CONTROL_LABEL, "", {8, 90, 200, 10}},
     {CARD_OVERALL, CONTROL_LABEL, "", {8, 104, 200, 10}},
-    {-1, CONTROL_LABEL, "Key ratings:", {8, 120, 100, 10}},
-    {CARD_RATINGS, CONTROL_LIST, "", {8, 132, 200, 70}},
-    {CARD_STAT_LINE, CONTROL_LABEL, "", {8, 208, 200, 20}, CS_MULTILINE},
-    {DIALOG_OK, CONTROL_BUTTON, "&Close", {158, 232, 50, 14}, CS_DEFAULT},
+    {CARD_HEALTH, CONTROL_LABEL, "", {8, 118, 200, 10}},
+    {-1, CONTROL_LABEL, "Key ratings:", {8, 134, 100, 10}},
+    {CARD_RATINGS, CONTROL_LIST, "", {8, 146, 200, 70}},
+    {CARD_STAT_LINE, CONTROL_LABEL, "", {8, 222, 200, 20}, CS_MULTILINE},
+    {DIALOG_OK, CONTROL_BUTTON, "&Close", {158, 246, 50, 14}, CS_DEFAULT},
 };
-constexpr DIALOG_TEMPLATE CARD_TEMPLATE{PLAYER_CARD_DIALOG, "Player Card", 216, 252, 0, 0, 0, CARD_CONTROLS,
+constexpr DIALOG_TEMPLATE CARD_TEMPLATE{PLAYER_CARD_DIALOG, "Player Card", 216, 266, 0, 0, 0, CARD_CONTROLS,
                                         "playercard"};
-constexpr int CARD_USED_IDS[] = {CARD_NAME,     CARD_CLUB,     CARD_POSITION, CARD_AGE,     CARD_SIZE,    CARD_COLLEGE,
-                                 CARD_CONTRACT, CARD_OVERALL,  CARD_RATINGS,  CARD_STAT_LINE, DIALOG_OK};
+constexpr int CARD_USED_IDS[] = {CARD_NAME,    CARD_CLUB,   CARD_POSITION, CARD_AGE,       CARD_SIZE,
+                                 CARD_COLLEGE, CARD_CONTRACT, CARD_OVERALL, CARD_HEALTH,   CARD_RATINGS,
+                                 CARD_STAT_LINE, DIALOG_OK};
 const DIALOG_REGISTRAR CARD_REGISTRAR(PLAYER_CARD_DIALOG, CARD_TEMPLATE, Player_Card_Dialog, CARD_USED_IDS);
 
 struct CARD_PLAYER {
@@ -61,11 +65,11 @@ void Player_Card_Dialog(DIALOG& Dialog, int nEvent, int nControl)
         if (pPlayer == nullptr)
             return;
         const std::vector<std::string> Lines = Get_Player_Card_Lines(pPlayer->nTeam, pPlayer->nSlot);
-        if (Lines.size() < 9)
+        if (Lines.size() < 10)
             return;
         Dialog.Set_Title(Lines[0]);
-        const int FIELDS[] = {CARD_NAME, CARD_CLUB, CARD_POSITION, CARD_AGE, CARD_SIZE, CARD_COLLEGE, CARD_CONTRACT,
-                              CARD_OVERALL};
+        const int FIELDS[] = {CARD_NAME,     CARD_CLUB,    CARD_POSITION, CARD_AGE,   CARD_SIZE,
+                              CARD_COLLEGE,  CARD_CONTRACT, CARD_OVERALL, CARD_HEALTH};
         for (size_t i = 0; i < std::size(FIELDS); ++i)
             Dialog.Set_Text(FIELDS[i], Lines[i]);
         for (size_t i = std::size(FIELDS); i + 1 < Lines.size(); ++i)
@@ -104,14 +108,18 @@ std::vector<std::string> Get_Player_Card_Lines(int nTeam, int nSlot)
                     (nYears == 1 ? " year left" : " years left"));
     Lines.push_back(Printf("Overall: %d  Peak: %d", Get_Player_Stat(nTeam, nSlot, RATINGS_PERIOD, STAT_OVERALL),
                            Get_Player_Stat(nTeam, nSlot, RATINGS_PERIOD, STAT_PEAK)));
+    Get_Player_Health_Text(nTeam, nSlot, szText);
+    Lines.push_back(std::string("Health: ") + szText);
     for (int i = 0; i < KEY_RATINGS_SHOWN; ++i) {
         const int nRating = Get_Position_Key_Rating(Translate_Expanded_Position(nPosition), i);
         if (nRating < 0)
             break;
         char szName[48] = "";
         Get_Rating_Name(nRating, szName);
-        Lines.push_back(std::string(szName) + ": " +
-                        std::to_string(static_cast<int>(Get_Player_Rating(nTeam, nSlot, nRating))));
+        // The user's scouts see the rating, not the rating itself.
+        const int nScouted =
+            Adjust_Player_Stat_By_Modifier(nTeam, nSlot, static_cast<int>(Get_Player_Rating(nTeam, nSlot, nRating)));
+        Lines.push_back(std::string(szName) + ": " + std::to_string(nScouted));
     }
     std::string StatLine;
     Format_Stat_Cell(&StatLine, LIST_CODE_STAT_LINE, nTeam, nSlot);

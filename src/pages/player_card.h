@@ -1,6 +1,6 @@
 // The player card: a modal dialog naming one player with his club, position,
-// age, size, college, contract, Overall and Peak, the key ratings of his
-// position and his season's stat line.
+// age, size, college, contract, Overall and Peak, his health, the key ratings
+// of his position as the user's scouts see them and his season's stat line.
 #pragma once
 
 #include <string>
@@ -19,10 +19,12 @@ constexpr int CARD_CONTRACT = 1507;
 constexpr int CARD_OVERALL = 1508;
 constexpr int CARD_RATINGS = 1509;   // list: one key rating a line
 constexpr int CARD_STAT_LINE = 1510;
+constexpr int CARD_HEALTH = 1511;
 
 // The lines the card shows for a player, in its controls' order (name, club,
-// position, age, size, college, contract, Overall and Peak, then one line
-// per key rating, then the stat line). Empty for an empty slot.
+// position, age, size, college, contract, Overall and Peak, health ("Health:
+// Healthy" or the injury's name), then one line per key rating as the scouts
+// see it, then the stat line). Empty for an empty slot.
 std::vector<std::string> Get_Player_Card_Lines(int nTeam, int nSlot);
 
 // Opens the card of (team, slot). An empty slot shows "Couldn't find:

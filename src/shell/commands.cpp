@@ -177,6 +177,9 @@ void Load_Playbook_Command(int nSide)
 void Options_Command()
 {
     Run_Options_Dialog();
+    // Automatic calling switched on during a watched game's wait makes the
+    // open calls at once.
+    Remake_Watched_Game_Calls();
     const bool bWanted = Get_User_Preference(PREF_NEWS_BAR) != 0;
     if (bWanted && !Is_News_Bar_Shown()) {
         Create_News_Bar();

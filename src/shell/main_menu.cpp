@@ -132,6 +132,8 @@ void Build_Game_In_Progress_Menu(MAIN_MENU& Menu)
 {
     MAIN_MENU_POPUP Game{"&Game", {}};
     MAIN_MENU_POPUP View{"&View", {}};
+    // Options too: automatic play calling may be switched during a game.
+    MAIN_MENU_POPUP Tools{"&Tools", {}};
     const bool bWatched = Is_Watched_Game_Under_Way();
     for (int nId : {CMD_FINISH_QUARTER, CMD_FINISH_GAME, CMD_TIMEOUT}) {
         MAIN_MENU_ITEM Item;
@@ -147,9 +149,12 @@ void Build_Game_In_Progress_Menu(MAIN_MENU& Menu)
             Add_Item(Game, Item_Of(pCommands[i]));
         else if (std::strcmp(pCommands[i].szMenu, "View") == 0)
             Add_Item(View, Item_Of(pCommands[i]));
+        else if (pCommands[i].nId == CMD_OPTIONS)
+            Add_Item(Tools, Item_Of(pCommands[i]));
     }
     Menu.Popups.push_back(Game);
     Menu.Popups.push_back(View);
+    Menu.Popups.push_back(Tools);
 }
 
 void Carry_Out_Menu_Command(int nCommand)

@@ -7,6 +7,7 @@
 
 #include "league/league_data.h"
 #include "league/league_structure.h"
+#include "engine/game_log.h"
 #include "engine/watched_game.h"
 #include "league/preferences.h"
 #include "pages/calendar_page.h"
@@ -16,9 +17,11 @@
 #include "pages/score_boxes.h"
 #include "season/timeline.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/main_frame.h"
 #include "platform/pictures.h"
 #include "platform/shell_requests.h"
+#include "platform/ui.h"
 #include "platform/ui_backend.h"
 #include "platform/ui_services.h"
 #include "shell/main_menu.h"
@@ -93,6 +96,29 @@ int Get_Main_Window_Repaints()
     return g_nRepaints;
 }
 
+bool Open_Shown_Game_Page(bool bRecap)
+{
+    char szName[64];
+    const bool bNamed = bRecap ? Get_Selected_Recap_File_Name(szName, sizeof(szName))
+                               : Get_Selected_Box_Score_File_Name(szName, sizeof(szName));
+    if (!bNamed)
+        return false;
+    const std::string Path = files::Resolve_Path(szName);
+    if (!files::File_Exists(Path.c_str())) {
+        Show_Formatted_Message(bRecap ? "Recap" : "Box Score", "Couldn't find %s", Path.c_str());
+        return false;
+    }
+    return Open_Document(Path.c_str());
+}
+
+bool Remake_Watched_Game_Calls()
+{
+    if (!Is_Awaiting_User_Play_Call())
+        return false;
+    Call_Current_Game_Plays();
+    return true;
+}
+
 namespace {
 
 WINDOW_RECTANGLE g_Window{0, 0, 0, 0};
@@ -119,10 +145,17 @@ void On_Watched_Game_Repaint()
     Repaint_Window(AREA_PAGE);
 }
 
+// Called after every play of every game: the page is repainted only when
+// the box shows something new (a score, another game).
 void On_Game_Score_Box(const GAME* pGame)
 {
+    const SCORE_BOX Before = Get_Score_Box();
     Record_Game_Score_Box(pGame);
-    if (Is_Corner_Box_Page(Get_User_Preference(PREF_MAIN_PAGE)))
+    const SCORE_BOX& After = Get_Score_Box();
+    const bool bChanged = Before.bShown != After.bShown || Before.nTeam[0] != After.nTeam[0] ||
+                          Before.nTeam[1] != After.nTeam[1] || Before.nScore[0] != After.nScore[0] ||
+                          Before.nScore[1] != After.nScore[1];
+    if (bChanged && Is_Corner_Box_Page(Get_User_Preference(PREF_MAIN_PAGE)))
         Repaint_Window(AREA_PAGE);
 }
 
@@ -131,8 +164,14 @@ void On_Game_View_Click(int nArea, int x, int y, int nButton)
 {
     if (nArea != AREA_PAGE || nButton != 1 || !Is_Game_View_Shown())
         return;
-    if (Click_Play_Call_Area(Get_Main_Window_Areas().Page, x, y))
+    const CANVAS_RECT rcPage = Get_Main_Window_Areas().Page;
+    if (Click_Play_Call_Area(rcPage, x, y)) {
         Repaint_Window(AREA_PAGE);
+        return;
+    }
+    const int nLink = Find_Game_View_Page_Link(rcPage, x, y);
+    if (nLink != GAME_VIEW_PAGE_NONE)
+        Open_Shown_Game_Page(nLink == GAME_VIEW_PAGE_RECAP);
 }
 
 // A key before the menu's: the game view's digit keys.
@@ -165,6 +204,7 @@ void Create_Main_Window(const WINDOW_RECTANGLE& Window)
         View.pfnPaintPlayTextBox = On_Play_Text_Frame;
         View.pfnRepaint = On_Watched_Game_Repaint;
         View.pfnDrawScoreBox = On_Game_Score_Box;
+        View.pfnHoldSnap = Hold_Game_View_Snap;
         Install_Watched_Game_View(&View);
     }
     // The timeline stands still while the game view is on the screen.

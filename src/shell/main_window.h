@@ -36,6 +36,15 @@ bool Is_Draft_Menu_Running();
 // Repaints the main window (the headless model counts repaints).
 void Redraw_Main_Window();
 int Get_Main_Window_Repaints();
+// A watched game's calls are made again (the computer's sides and the
+// suggestion pages) when they wait for the user and what decides them has
+// changed, e.g. Options switched automatic calling during the wait. False
+// when no call was awaited.
+bool Remake_Watched_Game_Calls();
+// Opens the box score (bRecap false) or the recap of the game shown in the
+// game window with the desktop's opener, by the names the engine gives the
+// shown game's pages; a page not written says so. False when nothing opened.
+bool Open_Shown_Game_Page(bool bRecap);
 
 // --- The client area: the page, the status bar, the news bar ---------------
 // Areas a repaint names.

@@ -8,6 +8,7 @@
 
 #include "base/random.h"
 #include "engine/kicking.h"
+#include "engine/watched_game.h"
 #include "engine/weather.h"
 #include "league/cities.h"
 #include "league/historical.h"
@@ -242,6 +243,52 @@ TEST_F(FieldGoalGameTest, MadeFieldGoalScoresAndRecordsTheLongest)
     }
     // 390 expected; 4 standard deviations is about 12.
     EXPECT_NEAR(nMade, 390, 14);
+}
+
+// The score box the view was last asked to draw, and how often.
+struct DRAWN_BOX {
+    int nCalls = 0;
+    int nScore[2] = {0, 0};
+};
+DRAWN_BOX g_Drawn;
+
+void Record_Drawn_Box(const GAME* pGame)
+{
+    ++g_Drawn.nCalls;
+    g_Drawn.nScore[0] = pGame->nScore[0];
+    g_Drawn.nScore[1] = pGame->nScore[1];
+}
+
+// A made field goal and a made extra point are drawn in the corner score box
+// with the points they scored; a miss is drawn too.
+TEST_F(FieldGoalGameTest, KicksDrawTheScoreBox)
+{
+    WATCHED_GAME_VIEW View;
+    View.pfnDrawScoreBox = Record_Drawn_Box;
+    Install_Watched_Game_View(&View);
+    g_Drawn = DRAWN_BOX{};
+    Set_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE, 1);
+    int nGood[2] = {0, 0};
+    for (int i = 0; i < 40; ++i) {
+        Start_Play_Record(&m_Game);
+        m_Game.nOffense = HOME;
+        m_Game.nYardLine = 10;
+        const int nCalls = g_Drawn.nCalls;
+        Run_Field_Goal(&m_Game);
+        ASSERT_EQ(g_Drawn.nCalls, nCalls + 1);
+        ASSERT_EQ(g_Drawn.nScore[GAME_SIDE_HOME], m_Game.nScore[GAME_SIDE_HOME]);
+        nGood[0] += Get_Play_Result(&m_Game.CurrentPlay) == RESULT_FIELD_GOAL_GOOD;
+        Start_Play_Record(&m_Game);
+        m_Game.nOffense = HOME;
+        Run_Extra_Point(&m_Game);
+        ASSERT_EQ(g_Drawn.nCalls, nCalls + 2);
+        ASSERT_EQ(g_Drawn.nScore[GAME_SIDE_HOME], m_Game.nScore[GAME_SIDE_HOME]);
+        nGood[1] += Get_Play_Result(&m_Game.CurrentPlay) == RESULT_EXTRA_POINT_GOOD;
+    }
+    Install_Watched_Game_View(nullptr);
+    EXPECT_GT(nGood[0], 30);
+    EXPECT_GT(nGood[1], 0);
+    EXPECT_EQ(m_Game.nScore[GAME_SIDE_HOME], 3 * nGood[0] + nGood[1]);
 }
 
 }  // namespace

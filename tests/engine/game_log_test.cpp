@@ -16,6 +16,7 @@
 #include "league/league_fixture.h"
 #include "league/player.h"
 #include "league/player_hash.h"
+#include "league/preferences.h"
 #include "league/team.h"
 #include "platform/files.h"
 #include "scratch_folder.h"
@@ -405,6 +406,44 @@ TEST_F(GameLogTest, PageFilesHoldHeadAndBody)
     EXPECT_EQ(std::string(Data.begin(), Data.end()), Head + Body);
     ASSERT_TRUE(files::Read_Whole_File("Output/Recap-30-007.htm", Data));
     EXPECT_EQ(std::string(Data.begin(), Data.end()), Head + Table);
+}
+
+}  // namespace
+
+namespace {
+
+// The names of the game pages: the game being played by preference 21 and
+// the current year; the game shown by preference 34, a year less in the
+// off-season.
+class GamePageNamesTest : public LeagueTest {};
+
+TEST_F(GamePageNamesTest, PlayedAndShownGames)
+{
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
+    Set_User_Preference(PREF_SEASON_INDEX, 2);   // 2021
+    Set_User_Preference(PREF_CURRENT_WEEK, 5);
+    Set_User_Preference(PREF_PAGE_FILE_NUMBER, 12);
+    Set_User_Preference(PREF_SHOWN_GAME, 7);
+    char szName[64];
+    Get_Box_Score_File_Name(szName, sizeof(szName));
+    EXPECT_STREQ(szName, "Output\\Box-21-012.htm");
+    Get_Recap_File_Name(szName, sizeof(szName));
+    EXPECT_STREQ(szName, "Output\\Recap-21-012.htm");
+    EXPECT_TRUE(Get_Selected_Box_Score_File_Name(szName, sizeof(szName)));
+    EXPECT_STREQ(szName, "Output\\Box-21-007.htm");
+    EXPECT_TRUE(Get_Selected_Recap_File_Name(szName, sizeof(szName)));
+    EXPECT_STREQ(szName, "Output\\Recap-21-007.htm");
+    // The off-season: the shown game is last season's.
+    Set_User_Preference(PREF_CURRENT_WEEK, OFFSEASON_WEEK);
+    EXPECT_TRUE(Get_Selected_Box_Score_File_Name(szName, sizeof(szName)));
+    EXPECT_STREQ(szName, "Output\\Box-20-007.htm");
+    EXPECT_TRUE(Get_Selected_Recap_File_Name(szName, sizeof(szName)));
+    EXPECT_STREQ(szName, "Output\\Recap-20-007.htm");
+    // No game shown: no name.
+    Set_User_Preference(PREF_SHOWN_GAME, -1);
+    EXPECT_FALSE(Get_Selected_Box_Score_File_Name(szName, sizeof(szName)));
+    EXPECT_STREQ(szName, "");
+    EXPECT_FALSE(Get_Selected_Recap_File_Name(szName, sizeof(szName)));
 }
 
 }  // namespace

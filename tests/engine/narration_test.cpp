@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 #include <string>
@@ -11,7 +12,9 @@
 
 #include "base/random.h"
 #include "engine/display_random.h"
+#include "engine/kicking.h"
 #include "engine/narration.h"
+#include "engine/play_wording.h"
 #include "engine/playbooks.h"
 #include "league/game_record.h"
 #include "league/league_data.h"
@@ -577,3 +580,73 @@ TEST_F(NarrationTest, CompletedPassForFirstDown)
 }
 
 }  // namespace
+
+namespace {
+
+// The first whole number in a text, -1 when there is none.
+int First_Number(const std::string& Text)
+{
+    const size_t n = Text.find_first_of("0123456789");
+    return n == std::string::npos ? -1 : std::stoi(Text.substr(n));
+}
+
+}  // namespace
+
+// A returned kick-off is told of the returner going down where the next snap
+// stands, and its summary line names the same man and the same yard line.
+TEST_F(NarrationTest, KickoffReturnToldWhereTheReturnerWentDown)
+{
+    Watch(true);
+    int nReturns = 0;
+    // Kick-offs from the 35 and free kicks after a safety from the 20.
+    for (uint32_t nSeed = 1; nSeed < 800 && nReturns < 80; ++nSeed) {
+        const bool bFreeKick = nSeed % 2 == 0;
+        const int nFrom = bFreeKick ? 80 : 65;
+        Start_Play_Record(&Game);
+        Clear_Play_Commentary_Texts();
+        Game.nOffense = HOME;
+        Game.nDown = bFreeKick ? SAFETY_KICK_DOWN : KICKOFF_DOWN;
+        Game.nYardLine = static_cast<int8_t>(nFrom);
+        Game.nPlayYards = 0;
+        Game.CurrentPlay.nSnapDown = static_cast<uint8_t>(Game.nDown);
+        Game.CurrentPlay.nSnapYardLine = static_cast<uint8_t>(nFrom);
+        Game.CurrentPlay.nOffenseCall = 0;
+        Seed_Random_Numbers(nSeed);
+        Run_Kickoff(&Game);
+        if (Get_Play_Result(&Game.CurrentPlay) != RESULT_KICKOFF_RETURNED)
+            continue;
+        ++nReturns;
+        // The spot of the next snap, in yards to the kicking side's goal, and
+        // its number on the field.
+        const int nSpot = Game.nYardLine - Game.nPlayYards;
+        const int nField = nSpot > 50 ? 100 - nSpot : nSpot;
+        int nTackled = -1;
+        for (int i = 0; i < NARRATION_ENTRIES; ++i)
+            if (Game.CurrentPlay.Narration[i].bEvent == NARRATE_TACKLED)
+                nTackled = i;
+        ASSERT_GE(nTackled, 0) << nSeed;
+        const NARRATION_ENTRY& Entry = Game.CurrentPlay.Narration[nTackled];
+        // The returner (the away side's place 0) goes down; a man of the
+        // kicking side brings him down.
+        EXPECT_EQ(Entry.nPlayerID[0], AWAY_ID) << nSeed << " from " << nFrom;
+        EXPECT_GE(Entry.nPlayerID[1], HOME_ID) << nSeed;
+        EXPECT_LT(Entry.nPlayerID[1], HOME_ID + PLACES_ON_FIELD) << nSeed;
+        char szWhere[128];
+        Expand_Commentary_Tokens(&Game, nTackled, "$YARDLINE", szWhere, sizeof(szWhere));
+        const std::string Where = szWhere;
+        if (Where.find("midfield") != std::string::npos) {
+            EXPECT_GE(nField, 48) << Where;
+        } else if (Where.find("ear the") != std::string::npos) {   // "near", "Near" at the start
+            EXPECT_LE(std::abs(First_Number(Where) - nField), 2) << Where << " " << nField;
+        } else {
+            EXPECT_EQ(First_Number(Where), nField) << Where << " from " << nFrom;
+        }
+        char szLine[256];
+        Write_Play_Summary_Sentence(&Game, &Game.CurrentPlay, szLine, sizeof(szLine));
+        const std::string Line = szLine;
+        EXPECT_NE(Line.find("Quill"), std::string::npos) << Line;
+        EXPECT_NE(Line.find(" " + std::to_string(nField) + (nSpot < 50 ? "!" : "")), std::string::npos)
+            << Line << " " << nField;
+    }
+    EXPECT_GE(nReturns, 40);
+}

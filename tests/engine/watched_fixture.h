@@ -29,6 +29,11 @@ struct RECORD {
     int nFinalPaints = 0;        // the final state painted
     int nRepaints = 0;
     int nScoreBoxes = 0;
+    int nHolds = 0;              // snaps the view was asked to keep
+    int nLetGo = 0;              // snaps let go untold
+    int nHeldDown = -1;          // the down code, spot and clock of the last snap kept
+    int nHeldYardLine = -1;
+    int nHeldClock = -1;
     int nFramesWithMenuLive = 0; // frames painted while the menu was not greyed
     int nWaitsPerFrame = 1;      // what the paint of a frame answers
     std::function<void()> OnWait;    // the user, inside the wait for a call
@@ -85,6 +90,19 @@ inline void Draw_Score_Box(const GAME*)
     ++Record().nScoreBoxes;
 }
 
+inline void Hold_Snap(const GAME* pGame)
+{
+    RECORD& r = Record();
+    if (pGame == nullptr) {
+        ++r.nLetGo;
+        return;
+    }
+    ++r.nHolds;
+    r.nHeldDown = static_cast<int>(pGame->nDown & 0xFF);
+    r.nHeldYardLine = pGame->nYardLine;
+    r.nHeldClock = pGame->nClock;
+}
+
 inline const UI_BACKEND& Fake_Backend()
 {
     static UI_BACKEND Table = [] {
@@ -99,7 +117,7 @@ inline const UI_BACKEND& Fake_Backend()
 
 inline const WATCHED_GAME_VIEW& Test_View()
 {
-    static const WATCHED_GAME_VIEW View{Paint_Frame, Repaint, Draw_Score_Box};
+    static const WATCHED_GAME_VIEW View{Paint_Frame, Repaint, Draw_Score_Box, Hold_Snap};
     return View;
 }
 

@@ -443,6 +443,33 @@ TEST_F(WatchedGameTest, TheUsersTimeoutWithAndWithoutOneLeft)
     EXPECT_GT(nTried, 1);
 }
 
+// Before each watched snap the view is handed the game as it stands (the
+// snap's down and spot), to show until the play is told; the score box is
+// drawn after every play.
+TEST_F(WatchedGameTest, TheViewKeepsEachSnapAndDrawsTheScoreBoxAfterEveryPlay)
+{
+    Build_League();
+    Start_Watching_Window();
+    Watch_Fixture_Game();
+    GAME* pGame = &League.Game[0];
+    int nTold = 0;
+    int nMismatches = 0;
+    Record().OnFrame = [&](int nFrame) {
+        if (nFrame != 0)
+            return;
+        ++nTold;
+        const PLAY& Play = pGame->CurrentPlay;
+        // (A try is snapped from the conversion spot chosen with its call.)
+        nMismatches += Record().nHeldDown != Play.nSnapDown ||
+                       (Play.nSnapDown <= FOURTH_DOWN_CODE && Record().nHeldYardLine != Play.nSnapYardLine);
+    };
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    EXPECT_EQ(nTold, pGame->nPlays);
+    EXPECT_EQ(Record().nHolds, pGame->nPlays);
+    EXPECT_EQ(nMismatches, 0);
+    EXPECT_GE(Record().nScoreBoxes, pGame->nPlays);
+}
+
 TEST_F(WatchedGameTest, FinishQuarterAndFinishGamePlayOnUnwatched)
 {
     Build_League();

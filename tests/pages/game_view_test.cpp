@@ -608,3 +608,102 @@ TEST_F(GameViewTest, TheFirstFrameKeepsThePlaysCallsWithTheClubsOfTheSnap)
     Show_Play_Text_Frame(-1, true);
     EXPECT_EQ(Get_Play_Text_Frame(), -1);
 }
+
+namespace {
+
+// The scoreboard and the field strip show the game as it stood at the snap
+// while the play is told up to its result, then the game as the play left it.
+TEST_F(GameViewTest, TheResultIsShownWhenTheNarrationReachesIt)
+{
+    Set_User_Preference(PREF_SHOWN_GAME, 0);
+    Set_User_Preference(PREF_MAIN_PAGE, MAIN_PAGE_GAMES);
+    GAME& Game = League.Game[0];
+    Game = Make_Game();
+    Game.nClock = 55;   // 1st 14:05
+    Game.nDown = 0;     // 1st & 10 at B's 34
+    Game.nToGo = 10;
+    Game.nYardLine = 34;
+    Game.nPlays = 3;
+    Hold_Game_View_Snap(&Game);
+    // The play: a 6-yard gain and 40 seconds, and the score moves too; the
+    // game record moves on at once.
+    Game.nClock = 95;
+    Game.nDown = 1;
+    Game.nToGo = 4;
+    Game.nYardLine = 28;
+    Game.nScore[0] = 3;
+    Game.CurrentPlay.Narration[0].bEvent = NARRATE_KICK_SNAP;   // a sentence before the result
+    Game.CurrentPlay.Narration[1].bEvent = NARRATE_KICK_UP;     // stands for the result
+    Game.CurrentPlay.Narration[2].bEvent = NARRATE_FIRST_DOWN;      // told after the whistle
+    for (int i = 0; i < 3; ++i) {
+        Render_Play_Commentary(&Game, i);
+        ASSERT_STRNE(Get_Play_Commentary_Text(i), "") << i;
+    }
+
+    // Run, not yet told: the snap.
+    ASSERT_NE(Get_Game_View_Situation(), nullptr);
+    EXPECT_EQ(Format_Down_And_Distance(Get_Game_View_Situation()), "1st & 10");
+    EXPECT_EQ(Format_Game_Clock(Get_Game_View_Situation()), "1st 14:05");
+    Show_Play_Text_Frame(0, false);
+    EXPECT_EQ(Get_Play_Text_Count(), 3);
+    EXPECT_EQ(Get_Play_Result_Frame(), 1);
+    EXPECT_EQ(Format_Down_And_Distance(Get_Game_View_Situation()), "1st & 10");
+    EXPECT_EQ(Format_Game_Spot(Get_Game_View_Situation()), "BRA 34");
+    EXPECT_EQ(Get_Game_View_Situation()->nScore[0], 0);
+    // The result's sentence: the game as the play left it.
+    Show_Play_Text_Frame(1, false);
+    EXPECT_EQ(Get_Game_View_Situation(), &Game);
+    EXPECT_EQ(Format_Down_And_Distance(Get_Game_View_Situation()), "2nd & 4");
+    EXPECT_EQ(Format_Game_Clock(Get_Game_View_Situation()), "1st 13:25");
+    Show_Play_Text_Frame(2, false);
+    EXPECT_EQ(Get_Game_View_Situation(), &Game);
+    Show_Play_Text_Frame(-1, true);
+    EXPECT_EQ(Get_Game_View_Situation(), &Game);
+
+    // A play not told (fast-forward): the held snap is let go.
+    Hold_Game_View_Snap(&Game);
+    Game.nScore[0] = 10;
+    EXPECT_EQ(Get_Game_View_Situation()->nScore[0], 3);
+    Hold_Game_View_Snap(nullptr);
+    EXPECT_EQ(Get_Game_View_Situation(), &Game);
+}
+
+}  // namespace
+
+namespace {
+
+// A finished game shown: its points by quarter lead to its box score, its
+// play-by-play to its recap; nothing while it is still played.
+TEST_F(GameViewTest, AFinishedGameLinksItsPages)
+{
+    Set_User_Preference(PREF_SHOWN_GAME, 0);
+    Set_User_Preference(PREF_MAIN_PAGE, MAIN_PAGE_GAMES);
+    GAME& Game = League.Game[0];
+    Game = Make_Game();
+    Game.nClock = 3500;
+    Game.nScore[0] = 17;
+    Game.nScore[1] = 10;
+    Hold_Game_View_Snap(nullptr);
+    // The last play told had no calls (none are shown above the line score).
+    Show_Play_Text_Frame(0, false);
+    Show_Play_Text_Frame(-1, true);
+    ASSERT_EQ(Get_Game_View_Last_Calls().nCall[0], -1);
+    ASSERT_TRUE(Is_Game_View_Shown());
+    // Painted in 768 x 507 (design units): with no calls shown the line
+    // score stands under the header (y 214 on), the text box at y 80-200.
+    const CANVAS_RECT rcArea{0, 0, 768, 507};
+    const GAME_VIEW_LAYOUT& L = Get_Game_View_Layout();
+    const int xLine = (L.LineScore.nLeft + L.LineScore.nRight) / 2;
+    const int yLine = L.CallArea.nTop + 4 + L.LineScore.Height() / 2;
+    const int xText = (L.TextBox.nLeft + L.TextBox.nRight) / 2;
+    const int yText = (L.TextBox.nTop + L.TextBox.nBottom) / 2;
+    EXPECT_EQ(Find_Game_View_Page_Link(rcArea, xLine, yLine), GAME_VIEW_PAGE_NONE);   // still played
+    Game.nClock = 3600;
+    EXPECT_EQ(Find_Game_View_Page_Link(rcArea, xLine, yLine), GAME_VIEW_PAGE_BOX_SCORE);
+    EXPECT_EQ(Find_Game_View_Page_Link(rcArea, xText, yText), GAME_VIEW_PAGE_RECAP);
+    EXPECT_EQ(Find_Game_View_Page_Link(rcArea, 2, 2), GAME_VIEW_PAGE_NONE);
+    Set_User_Preference(PREF_SHOWN_GAME, -1);
+    EXPECT_EQ(Find_Game_View_Page_Link(rcArea, xLine, yLine), GAME_VIEW_PAGE_NONE);
+}
+
+}  // namespace

@@ -13,6 +13,7 @@
 #include "pages/player_text.h"
 #include "platform/dialogs.h"
 #include "platform/ui.h"
+#include "season/scouting.h"
 #include "season/season_cycle_fixture.h"
 #include "test_support.h"
 
@@ -51,18 +52,54 @@ TEST_F(PlayerCardTest, TheCardShowsThePlayerOfTheSlot)
     EXPECT_EQ(Record.Find(CARD_CONTRACT)->Text, "Contract: $1.25M a year, 3 years left");
     EXPECT_EQ(Record.Find(CARD_OVERALL)->Text, "Overall: " + std::to_string(Get_Player_Stat(1, 2, 3, 225)) +
                                                    "  Peak: " + std::to_string(Get_Player_Stat(1, 2, 3, 226)));
-    // One line per key rating of the position, each rated 70.
+    // One line per key rating of the position, each rated 70: as the scouts
+    // see it, 70 + m with his modifier m.
+    const std::string Seen = std::to_string(70 + Get_Player_Stat_Modifier(1, 2, 321));
     std::vector<std::string> Ratings;
     for (int i = 0; Get_Position_Key_Rating(POSITION_WR, i) >= 0; ++i) {
         char szName[48] = "";
         Get_Rating_Name(Get_Position_Key_Rating(POSITION_WR, i), szName);
-        Ratings.push_back(std::string(szName) + ": 70");
+        Ratings.push_back(std::string(szName) + ": " + Seen);
     }
     ASSERT_FALSE(Ratings.empty());
     if (Ratings.size() > 10)
         Ratings.resize(10);
     EXPECT_EQ(Record.Find(CARD_RATINGS)->Items, Ratings);
+    EXPECT_EQ(Record.Find(CARD_HEALTH)->Text, "Health: Healthy");
     EXPECT_TRUE(ui::Shown_Boxes().empty());
+}
+
+TEST_F(PlayerCardTest, TheCardTellsHisInjury)
+{
+    // Code 2 of the injury table, three weeks out.
+    Set_Player_Vital_Stat(1, 2, VITAL_INJURY, 2);
+    Set_Player_Vital_Stat(1, 2, VITAL_INJURY_WEEKS, 3);
+    EXPECT_EQ(Show_Scouting_Report(1, 2), 1);
+    EXPECT_EQ(dialogs::Records().back().Find(CARD_HEALTH)->Text, "Health: broken toe");
+    // Healed: healthy again, whatever the last injury was.
+    Set_Player_Vital_Stat(1, 2, VITAL_INJURY_WEEKS, 0);
+    const std::vector<std::string> Lines = Get_Player_Card_Lines(1, 2);
+    ASSERT_GE(Lines.size(), 9u);
+    EXPECT_EQ(Lines[8], "Health: Healthy");
+}
+
+TEST_F(PlayerCardTest, KeyRatingsAreTheScoutedFigures)
+{
+    // A rating of 81 (odd) reads 81 + m with the scouts' modifier m; in
+    // Commissioner Mode the scouts see it as it is.
+    const int nRating = Get_Position_Key_Rating(POSITION_WR, 0);
+    ASSERT_GE(nRating, 0);
+    Set_Player_Rating(1, 2, nRating, 81.0f);
+    char szName[48] = "";
+    Get_Rating_Name(nRating, szName);
+    const int m = Get_Player_Stat_Modifier(1, 2, 321);
+    ASSERT_NE(m, 0);   // the scouts' view differs here
+    std::vector<std::string> Lines = Get_Player_Card_Lines(1, 2);
+    ASSERT_GE(Lines.size(), 10u);
+    EXPECT_EQ(Lines[9], std::string(szName) + ": " + std::to_string(81 + m));
+    Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
+    Lines = Get_Player_Card_Lines(1, 2);
+    EXPECT_EQ(Lines[9], std::string(szName) + ": 81");
 }
 
 TEST_F(PlayerCardTest, AnEmptySlotShowsTheScoutingError)

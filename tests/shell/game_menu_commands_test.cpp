@@ -9,7 +9,11 @@
 
 #include "../engine/watched_fixture.h"
 #include "engine/formations.h"
+#include "editors/dialog_action.h"
+#include "editors/options_dialog.h"
 #include "engine/game_report.h"
+#include "pages/game_view.h"
+#include "platform/dialogs.h"
 #include "platform/shell_requests.h"
 #include "platform/ui_services.h"
 #include "shell/commands.h"
@@ -151,6 +155,90 @@ TEST_F(GameMenuCommandsTest, TheGameCommandsAreGreyedWhileTheGameIsNotWatched)
     ASSERT_FALSE(Get_Main_Menu().bGameMenu);
     for (int nId : {CMD_FINISH_QUARTER, CMD_FINISH_GAME, CMD_TIMEOUT})
         EXPECT_EQ(Find_Main_Menu_Item(nId), nullptr) << nId;
+}
+
+// Options switching automatic calling on while the game waits for the
+// user's call: the main window remakes the calls, the snap goes on with the
+// computer's calls and nothing more is waited for.
+TEST_F(GameMenuCommandsTest, OptionsTurningOnAutomaticCallsEndTheWait)
+{
+    using editor_tests::Action;
+    dialogs::Reset();
+    GAME* pGame = &League.Game[0];
+    int nCalls = 0;
+    Record().OnWait = [&] {
+        ++nCalls;
+        if (nCalls > 1) {
+            ADD_FAILURE() << "waited with automatic calls on";
+            Fill_Open_Calls_With_Computer();
+            return;
+        }
+        const int nOffense = Get_Computer_Play_Call(true);
+        const int nDefense = Get_Computer_Play_Call(false);
+        dialogs::Queue_Action(OPTIONS_DIALOG, Action(ACTION_SELECT, OPT_OFFENSE_CALLS_COMBO, 1));
+        dialogs::Queue_Action(OPTIONS_DIALOG, Action(ACTION_SELECT, OPT_DEFENSE_CALLS_COMBO, 1));
+        dialogs::Queue_Action(OPTIONS_DIALOG, Action(ACTION_PRESS, OPT_DONE_BUTTON));
+        const int nRepaints = Record().nRepaints;
+        // From the game's own menu, as a user would.
+        EXPECT_TRUE(Choose_Main_Menu_Item(CMD_OPTIONS));
+        EXPECT_EQ(Get_User_Preference(PREF_AUTO_OFFENSE_CALLS), 1);
+        EXPECT_FALSE(Is_Awaiting_User_Play_Call());
+        EXPECT_EQ(pGame->CurrentPlay.nOffenseCall, nOffense);
+        EXPECT_EQ(pGame->CurrentPlay.nDefenseCall, nDefense);
+        // The view shows the calls made.
+        EXPECT_GT(Record().nRepaints, nRepaints);
+    };
+    ASSERT_EQ(Play_Fixture_Game(3), 1);
+    EXPECT_EQ(nCalls, 1);
+    Set_User_Preference(PREF_AUTO_OFFENSE_CALLS, 0);
+    Set_User_Preference(PREF_AUTO_DEFENSE_CALLS, 0);
+    dialogs::Reset();
+}
+
+// Before the opening kick-off the game clock has not started: a timeout is
+// refused (nobody is asked which club calls it, none is spent); the kick-off
+// page offers the four kick plays and nothing in the slots after them.
+TEST_F(GameMenuCommandsTest, NoTimeoutBeforeTheOpeningKickoff)
+{
+    // Both clubs the user's: the club kicking off calls its kick first.
+    Set_Team_Stat(HOME_TEAM, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
+    GAME* pGame = &League.Game[0];
+    int nCalls = 0;
+    Record().OnWait = [&] {
+        ++nCalls;
+        if (nCalls == 1) {
+            EXPECT_EQ(pGame->nPlays, 0);
+            EXPECT_EQ(Get_Play_Call_Stage(), PLAY_CALL_STAGE_KICKOFF);
+            const int nTimeouts[2] = {pGame->nTimeouts[0], pGame->nTimeouts[1]};
+            EXPECT_FALSE(Call_User_Timeout());
+            EXPECT_TRUE(Choose_Main_Menu_Item(CMD_TIMEOUT));
+            EXPECT_EQ(pGame->nTimeouts[0], nTimeouts[0]);
+            EXPECT_EQ(pGame->nTimeouts[1], nTimeouts[1]);
+            EXPECT_TRUE(ui::Shown_Boxes().empty());
+            // The kick plays there are, and no call of a slot without one.
+            const GAME_VIEW_CALLING Calling = Get_Game_View_Calling();
+            EXPECT_EQ(Calling.nSide, CALLING_KICKOFF);
+            for (int nSlot = 0; nSlot < GAME_VIEW_DIAGRAMS; ++nSlot)
+                EXPECT_EQ(Get_Game_View_Play(Calling, nSlot), nSlot < 4 ? nSlot : -1) << nSlot;
+            EXPECT_FALSE(Press_Game_View_Key('5'));
+            EXPECT_FALSE(Submit_User_Play_Call(true, 4));
+            EXPECT_TRUE(Is_Awaiting_User_Play_Call());
+            // The rest is the computer's.
+            Set_User_Preference(PREF_AUTO_OFFENSE_CALLS, 1);
+            Set_User_Preference(PREF_AUTO_DEFENSE_CALLS, 1);
+            Fill_Open_Calls_With_Computer();
+            return;
+        }
+        if (nCalls == 2) {
+            // After the kick-off a timeout is taken as before.
+            EXPECT_GT(pGame->nPlays, 0);
+        }
+        Fill_Open_Calls_With_Computer();
+    };
+    ASSERT_EQ(Play_Fixture_Game(5), 1);
+    EXPECT_EQ(nCalls, 1);
+    Set_User_Preference(PREF_AUTO_OFFENSE_CALLS, 0);
+    Set_User_Preference(PREF_AUTO_DEFENSE_CALLS, 0);
 }
 
 }  // namespace

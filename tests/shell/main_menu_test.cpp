@@ -107,8 +107,11 @@ TEST_F(MainMenuTest, GameMenuShowsExactlyWhileARunIsInProgress)
     Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 1);
     Build_Game_Menu(0);
     ASSERT_TRUE(Get_Main_Menu().bGameMenu);
-    EXPECT_EQ(Titles(), (std::vector<std::string>{"&Game", "&View"}));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"&Game", "&View", "&Tools"}));
     EXPECT_EQ(Items(0), (std::vector<std::string>{"Finish &Quarter", "Finish &Game", "Time&out", "-", "S&top\tEscape"}));
+    // Options, which may switch automatic play calling during the game.
+    ASSERT_NE(Find_Main_Menu_Item(CMD_OPTIONS), nullptr);
+    EXPECT_TRUE(Find_Main_Menu_Item(CMD_OPTIONS)->bEnabled);
     // Its finishing commands wait for the watched game: greyed.
     EXPECT_FALSE(Find_Main_Menu_Item(CMD_FINISH_QUARTER)->bEnabled);
     EXPECT_TRUE(Find_Main_Menu_Item(CMD_STOP_SIMULATION)->bEnabled);

@@ -58,3 +58,51 @@ TEST_F(MainWindowTest, DraftMenuFollowsTheFantasyDraft)
 }
 
 }  // namespace
+
+#include <cstdio>
+
+#include "platform/files.h"
+#include "platform/ui.h"
+#include "platform/ui_services.h"
+#include "scratch_folder.h"
+
+namespace {
+
+// The shown game's box score and recap open by the names of the shown
+// game's pages: last season's in the off-season.
+TEST_F(MainWindowTest, TheShownGamesPagesOpenByTheirNames)
+{
+    SCRATCH_FOLDER Scratch("shown_game_pages");
+    services::Reset();
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
+    Set_User_Preference(PREF_SEASON_INDEX, 1);   // 2020
+    Set_User_Preference(PREF_CURRENT_WEEK, OFFSEASON_WEEK);
+    Set_User_Preference(PREF_SHOWN_GAME, 3);
+    ASSERT_TRUE(files::Create_Folders("Output"));
+    for (const char* szName : {"Output\\Box-19-003.htm", "Output\\Recap-19-003.htm", "Output\\Box-20-003.htm"}) {
+        FILE* pFile = files::Open_File(szName, "w");
+        ASSERT_NE(pFile, nullptr) << szName;
+        std::fputs("<html></html>", pFile);
+        std::fclose(pFile);
+    }
+    EXPECT_TRUE(Open_Shown_Game_Page(false));
+    EXPECT_TRUE(Open_Shown_Game_Page(true));
+    ASSERT_EQ(services::Opened_Documents().size(), 2u);
+    EXPECT_EQ(services::Opened_Documents()[0], files::Resolve_Path("Output\\Box-19-003.htm"));
+    EXPECT_EQ(services::Opened_Documents()[1], files::Resolve_Path("Output\\Recap-19-003.htm"));
+    // In the season: this year's; a page not written is said to be missing.
+    Set_User_Preference(PREF_CURRENT_WEEK, 4);
+    EXPECT_TRUE(Open_Shown_Game_Page(false));
+    EXPECT_EQ(services::Opened_Documents().back(), files::Resolve_Path("Output\\Box-20-003.htm"));
+    EXPECT_FALSE(Open_Shown_Game_Page(true));
+    EXPECT_EQ(services::Opened_Documents().size(), 3u);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Recap");
+    // No game shown: nothing.
+    Set_User_Preference(PREF_SHOWN_GAME, -1);
+    EXPECT_FALSE(Open_Shown_Game_Page(false));
+    EXPECT_EQ(services::Opened_Documents().size(), 3u);
+    services::Reset();
+}
+
+}  // namespace
