@@ -110,6 +110,24 @@ TEST_F(DayAdvanceTest, RefusedRunsChangeNothingAndAnEmptyRunOnlyCloses)
     EXPECT_FALSE(Is_Simulation_In_Progress());
 }
 
+TEST_F(DayAdvanceTest, TheDraftPageShowsTheComingDraftsYearBeforeAndAfterTheSeasonIndexMovesOn)
+{
+    // The league's first season is 2019 (season index 0): its draft is 2020's.
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+    const int nYear = Get_Current_Year();
+    Set_Current_Day(Get_Season_Playoff_Day(0));
+    Advance_Day(0);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SELECTION), nYear + 1);
+    // The off-season has moved the season index on to the draft's year:
+    // the page keeps showing that same draft, not the one a year later.
+    Set_User_Preference(PREF_SEASON_INDEX, Get_Current_Season_Index() + 1);
+    Set_Current_Day(OFFSEASON_WEEK);
+    Advance_Day(0);
+    EXPECT_EQ(Get_Current_Year(), nYear + 1);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SELECTION), nYear + 1);
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
+}
+
 TEST_F(DayAdvanceTest, CommissionerModeIsOfferedAndTheRunGoesOnEitherWay)
 {
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);

@@ -1,0 +1,11 @@
+// The Draft page's clicks: a round's tab shows that round's picks.
+#pragma once
+
+#include "platform/canvas.h"
+
+// The round whose tab lies at (x, y) of the design space; 0 for none.
+int Draft_Page_Hit_Round(int x, int y);
+// A click at (x, y) in the pixels of rcArea, where the page is painted: a
+// round's tab makes it the round shown (preference 38) and repaints the
+// page. Anything else does nothing.
+void Draft_Page_Click(int x, int y, const CANVAS_RECT& rcArea);
