@@ -20,6 +20,7 @@
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "season/games_of_day.h"
+#include "frontoffice/college_count.h"
 
 namespace {
 
@@ -125,6 +126,16 @@ TEST_F(DayAdvanceTest, TheDraftPageShowsTheComingDraftsYearBeforeAndAfterTheSeas
     Advance_Day(0);
     EXPECT_EQ(Get_Current_Year(), nYear + 1);
     EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SELECTION), nYear + 1);
+    // A draft under way in its third round: the page shows that round.
+    ASSERT_GT(Count_College_Players(), 0);
+    Set_User_Preference(PREF_DRAFT_ROUND, 2);
+    Set_User_Preference(PREF_DRAFT_PAGE_SCROLL, 7);
+    Advance_Day(0);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SCROLL), 3);
+    // No draft under way: the round shown is left as the user chose it.
+    Set_User_Preference(PREF_DRAFT_ROUND, DRAFT_OVER_ROUND);
+    Advance_Day(0);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SCROLL), 3);
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
 }
 
