@@ -20,6 +20,7 @@
 #include "shell/main_window.h"
 #include "shell/owner_hall_of_fame.h"
 #include "shell/status_bar.h"
+#include "season/timeline.h"
 
 namespace fs = std::filesystem;
 
@@ -148,6 +149,22 @@ TEST_F(StatusBarTimelineTest, TheViewedClubsLogoStandsOnTheBarAtTheRight)
     // A club with no logo file: nothing drawn.
     Set_User_Preference(PREF_SELECTED_TEAM, B);
     EXPECT_TRUE(Draw_Timeline_Team_Logo(Page, Page.Bounds()).Is_Empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(StatusBarTimelineTest, TheBarKeepsTheUsersClubWhileAnotherIsViewed)
+{
+    // A runs A (2-0); B (1-2) is viewed through View Other Team: the pages
+    // show B, the bar's club and record stay A's.
+    League.Team[A].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_USER;
+    Set_User_Preference(PREF_SELECTED_TEAM, A);
+    Set_User_Preference(PREF_CURRENT_TEAM, B);
+    EXPECT_EQ(Get_Calendar_Page_Team(), B);
+    EXPECT_EQ(Get_Status_Bar_Text().Club, "Alphas 2-0");
+    EXPECT_EQ(Get_Timeline_View().Record, "(2-0)");
 }
 
 }  // namespace
