@@ -16,6 +16,7 @@
 #include "../tools/default_league_inputs.h"
 #include "scratch_folder.h"
 #include "export/encyclopedia.h"
+#include "export/page_links.h"
 #include "league/league_data.h"
 #include "league/preferences.h"
 #include "platform/errors.h"
@@ -30,6 +31,24 @@ namespace {
 
 class ExportReadsOnlyTest : public LeagueTest {
 protected:
+    // The export's folder and style sheet are the program's settings: put
+    // back as they were for the tests that follow.
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        m_Root = Get_Html_Export_Root();
+        m_StyleSheet = Get_Html_Style_Sheet_Name();
+    }
+    void TearDown() override
+    {
+        Set_Html_Export_Root(m_Root.c_str());
+        Set_Html_Style_Sheet_Name(m_StyleSheet);
+        ui::Reset();
+        LeagueTest::TearDown();
+    }
+    std::string m_Root;
+    std::string m_StyleSheet;
+
     // The first offset where the league block differs from Before; -1 none.
     static long First_Change(const std::vector<unsigned char>& Before)
     {
