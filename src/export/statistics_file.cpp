@@ -86,19 +86,26 @@ const SECTION SECTIONS[SECTION_COUNT] = {
       {"Avg", STAT_CODE_PUNT_AVERAGE, RATE_TENTHS, 4}}},
 };
 
-// Stored statistics 2-6 are a quarterback's passing; the other offensive
-// players keep other figures there (a receiver's targets and yards after
-// the catch), so their passing cells stay empty as on the player's own page
-// and they sort as having no passing.
+// Stored statistics 2-6 are a quarterback's passing; the other backs and
+// receivers keep other figures there (a receiver's targets and yards after
+// the catch), and the linemen keep blocking figures in every slot past the
+// games (runs behind them, penalties). A cell whose heading names what the
+// player's slot does not hold stays empty, as on the player's own page, and
+// such a player sorts as having none of it.
 bool Is_Passing_Stat(int nStat)
 {
     return nStat == STAT_PASS_ATTEMPTS || nStat == STAT_PASS_COMPLETIONS || nStat == STAT_PASSING_YARDS ||
            nStat == STAT_PASSING_TOUCHDOWNS || nStat == STAT_CODE_PASSER_RATING;
 }
 
-bool Keeps_Passing_Line(int nTeam, int nSlot)
+bool Keeps_Offense_Stat(int nTeam, int nSlot, int nStat)
 {
-    return Get_Player_Position(nTeam, nSlot) == POSITION_QB;
+    const int nPosition = Get_Player_Position(nTeam, nSlot);
+    if (nStat < 0 || nStat == STAT_GAMES_PLAYED || nPosition == POSITION_QB)
+        return true;
+    if (nPosition >= POSITION_RB && nPosition <= POSITION_WR)
+        return !Is_Passing_Stat(nStat);
+    return false;
 }
 
 bool Is_Offense_Player(int nTeam, int nSlot)
@@ -240,7 +247,7 @@ int Get_Player_Sort_Value(int nTeam, int nSlot, int nPeriod, int nSort)
     if (nSort == STATS_SORT_TEAM)
         return nTeam;
     if (nSort != STATS_SORT_LAST_NAME) {
-        if (Is_Passing_Stat(nSort) && Is_Offense_Player(nTeam, nSlot) && !Keeps_Passing_Line(nTeam, nSlot))
+        if (Is_Offense_Player(nTeam, nSlot) && !Keeps_Offense_Stat(nTeam, nSlot, nSort))
             return 0;
         return Get_Player_Stat(nTeam, nSlot, nPeriod, nSort);
     }
@@ -304,7 +311,7 @@ void Format_Stat_Table_Row(int nTeam, int nSlot, int nPeriod, int nSection, int 
             Cells.push_back(szText);
             continue;
         }
-        if (nSection == 0 && Is_Passing_Stat(Cell.nStat) && !Keeps_Passing_Line(nTeam, nSlot)) {
+        if (nSection == 0 && !Keeps_Offense_Stat(nTeam, nSlot, Cell.nStat)) {
             Cells.emplace_back();
             continue;
         }

@@ -184,6 +184,16 @@ TEST_F(StatisticsFileTest, TabCommaAndFixedWidthRows)
     EXPECT_EQ(Get_Player_Sort_Value(0, 1, 0, STAT_PASSING_YARDS), 0);
     EXPECT_EQ(Get_Player_Sort_Value(0, 0, 0, STAT_PASS_ATTEMPTS), 100);
     EXPECT_EQ(Get_Player_Sort_Value(0, 1, 0, STAT_RECEPTIONS), 20);
+    // A tackle keeps blocking figures past his games (runs behind him,
+    // penalties): none of them stands under a rushing or receiving heading.
+    Add_Player(0, 6, 107, POSITION_T, "Ty", "Tackle");
+    Stats(0, 6, {{STAT_GAMES_PLAYED, 5}, {STAT_RUNS_BEHIND, 40}, {STAT_RUN_YARDS_BEHIND, 160},
+                 {STAT_PENALTIES, 3}, {STAT_PENALTY_YARDS, 25}});
+    Format_Stat_Table_Row(0, 6, 0, STATS_SECTION_OFFENSE, STATS_FORMAT_TAB, Row);
+    EXPECT_EQ(Row, "Tackle, Ty\tCHI\t5\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\n");
+    EXPECT_EQ(Get_Player_Sort_Value(0, 6, 0, STAT_RUSHING_YARDS), 0);
+    EXPECT_EQ(Get_Player_Sort_Value(0, 6, 0, STAT_RECEPTIONS), 0);
+    EXPECT_EQ(Get_Player_Sort_Value(0, 6, 0, STAT_GAMES_PLAYED), 5);
     // The linebacker's slot 2 is his solo tackles.
     EXPECT_EQ(Get_Player_Sort_Value(0, 4, 0, STAT_SOLO_TACKLES), 30);
     Format_Stat_Table_Row(NO_TEAM, NO_PLAYER, 2, STATS_SECTION_KICKING, STATS_FORMAT_COMMA, Row);
