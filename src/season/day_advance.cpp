@@ -203,8 +203,7 @@ void Close_Run()
         Set_User_Preference(PREF_DRAFT_PAGE_SELECTION, nDraftYear);
         // A draft under way (the run started it, or waits for the user's
         // pick): the page shows the round being picked.
-        if (Is_College_Draft_Running())
-            Set_User_Preference(PREF_DRAFT_PAGE_SCROLL, Get_User_Preference(PREF_DRAFT_ROUND) + 1);
+        Show_Draft_Round_Under_Way();
         Write_Down_And_Distance_CSV();
     }
     if (Is_Season_Complete()) {
@@ -321,6 +320,12 @@ void Repaint_Welcome_Screen()
 bool Is_Simulation_In_Progress()
 {
     return Running() && Get_Current_Week() < Stop_Day();
+}
+
+void Show_Draft_Round_Under_Way()
+{
+    if (Is_College_Draft_Running())
+        Set_User_Preference(PREF_DRAFT_PAGE_SCROLL, Get_User_Preference(PREF_DRAFT_ROUND) + 1);
 }
 
 int Find_Best_Human_Team()

@@ -220,6 +220,7 @@ void Run_College_Draft()
         Resume_College_Draft();
     else
         Start_College_Draft();
+    Show_Draft_Round_Under_Way();
     Refresh_Main_Window_Title();
     Rebuild_Play_Menu();
     Request_Main_Window_Repaint();

@@ -42,6 +42,9 @@ std::vector<int> g_DraftRuns;
 void Record_Draft_Run()
 {
     g_DraftRuns.push_back(Get_User_Preference(PREF_ALL_COMPUTER_TEAMS));
+    // As a draft started or resumed: round 1 under way (or the one it was in).
+    if (Get_User_Preference(PREF_DRAFT_ROUND) >= DRAFT_OVER_ROUND)
+        Set_User_Preference(PREF_DRAFT_ROUND, 0);
 }
 
 bool g_bGameOnScreen = false;
@@ -556,17 +559,22 @@ TEST_F(TimelineTest, CollegeDraftStartsThePausedDraftOrGoesOnWithTheOneUnderWay)
     Set_Day(OFFSEASON_WEEK);
     for (int s = 0; s < 100; ++s)
         Put_Player(FIRST_DRAFT_POOL_TEAM, s, 9000 + s, POSITION_RB);
-    // Paused: the step starts it, the user's picks his own.
+    // Paused: the step starts it, the user's picks his own; the Draft page
+    // turns to the round under way, whatever round it showed before.
+    Set_User_Preference(PREF_DRAFT_PAGE_SCROLL, 7);
     Timeline_Click(Strip, Cell_X(2), 20);
     EXPECT_TRUE(g_Calls.empty());
     EXPECT_EQ(g_DraftRuns, (std::vector<int>{0}));
     EXPECT_TRUE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SCROLL), 1);
     // Under way (round 3): the step goes on with it, it never starts afresh.
     Set_User_Preference(PREF_DRAFT_ROUND, 2);
     g_DraftRuns.clear();
     Timeline_Click(Strip, Cell_X(2), 20);
     EXPECT_TRUE(g_Calls.empty());
     EXPECT_EQ(g_DraftRuns, (std::vector<int>{0}));
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), 2);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SCROLL), 3);
     // Before the off-season has begun (the season just over) the step plays
     // the day that begins it.
     Set_User_Preference(PREF_DRAFT_ROUND, DRAFT_OVER_ROUND);
