@@ -14,6 +14,8 @@
 #include "gamefile/game_file.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
+#include "league/team.h"
+#include "league/team_schedule.h"
 #include "league/preferences.h"
 #include "pages/page_layout.h"
 #include "platform/ui.h"
@@ -157,6 +159,51 @@ TEST_F(TimelineProgramTest, ThePausedDraftStartsFromTheStripAndItsPageKeepsThePi
                 ++nNamed;
     }
     EXPECT_EQ(nNamed, nPicksMade);
+    ui::Reset();
+}
+
+// View Other Team turns the Calendar page to the viewed club: its watch
+// mark marks the viewed club's game, not the user's, and the user's club
+// stays his.
+TEST_F(TimelineProgramTest, TheCalendarPageShowsTheClubViewOtherTeamChose)
+{
+    const process_runner::RUN_RESULT Result = Run_Script(std::string(program_support::NEW_GAME) +
+                                                         "command Calendar\n"
+                                                         "dialog 131 select 1132 \"Dallas Wranglers\"\n"
+                                                         "dialog 131 press 1\n"
+                                                         "command \"View Other Team\"\n"
+                                                         "calendar watch 2\n"
+                                                         "dialog 120 set 1082 \"Viewed\"\n"
+                                                         "dialog 120 press 1\n"
+                                                         "command \"Save Game\"\n"
+                                                         "quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    const std::string Saved = Data.Path() + "/Viewed.zrt";
+    ASSERT_TRUE(fs::exists(Saved)) << Result.Out;
+    Zero_League_Data();
+    ASSERT_EQ(Load_Universe_Database(Saved.c_str()), 1);
+    int nDallas = -1;
+    int nBuffalo = -1;
+    for (int t = 0; t < Count_Teams(); ++t) {
+        char szCity[TEAM_STRING_SIZE];
+        Get_Team_String(szCity, t, TEAM_STRING_CITY);
+        if (std::string(szCity) == "Dallas")
+            nDallas = t;
+        if (std::string(szCity) == "Buffalo")
+            nBuffalo = t;
+    }
+    ASSERT_GE(nDallas, 0);
+    ASSERT_GE(nBuffalo, 0);
+    EXPECT_EQ(Get_User_Preference(PREF_CURRENT_TEAM), nDallas);
+    EXPECT_EQ(Get_User_Preference(PREF_SELECTED_TEAM), nBuffalo);
+    EXPECT_EQ(Get_Calendar_Page_Team(), nDallas);
+    EXPECT_EQ(Get_User_Page_Team(), nBuffalo);
+    // Week 2: Dallas's game is marked to be watched; Buffalo's is not (they
+    // do not meet that week).
+    ASSERT_NE(Get_Scheduled_Opponent(nDallas, 1), nBuffalo);
+    EXPECT_NE(Get_Calendar_PBP_Flag(nDallas, 1), 0);
+    EXPECT_EQ(Get_Calendar_PBP_Flag(nBuffalo, 1), 0);
     ui::Reset();
 }
 
