@@ -413,6 +413,8 @@ bool Is_Main_Window_Hot_Spot(int nArea, int x, int y)
 {
     if (nArea == AREA_PAGE && Is_Game_View_Shown())
         return Hit_Test_Game_View(Get_Main_Window_Areas().Page, x, y) >= 0;
+    if (nArea == AREA_PAGE && Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_DRAFT)
+        return Is_Draft_Page_Hot_Spot(x, y, Get_Main_Window_Areas().Page);
     return nArea == AREA_STATUS_BAR && Is_Status_Bar_Hot_Spot(x, y);
 }
 

@@ -292,6 +292,9 @@ TEST_F(PageLayoutTest, DraftShowsTheRoundsPicksInOrder)
     EXPECT_TRUE(bShaded);
     // A click on round 5's tab, on a page painted at twice the design size.
     const CANVAS_RECT Area{100, 50, 100 + 2 * PAGE_DESIGN_WIDTH, 50 + 2 * PAGE_DESIGN_HEIGHT};
+    EXPECT_TRUE(Is_Draft_Page_Hot_Spot(100 + 2 * (448 + 4 * 44 + 20), 50 + 2 * 90, Area));
+    EXPECT_FALSE(Is_Draft_Page_Hot_Spot(100 + 2 * (448 + 44 + 20), 50 + 2 * 90, Area));   // the round shown
+    EXPECT_FALSE(Is_Draft_Page_Hot_Spot(100 + 2 * 300, 50 + 2 * 90, Area));
     Draft_Page_Click(100 + 2 * (448 + 4 * 44 + 20), 50 + 2 * 90, Area);
     EXPECT_EQ(League.Preferences.nInt[PREF_DRAFT_PAGE_SCROLL], 5);
     Draft_Page_Click(100 + 2 * 300, 50 + 2 * 90, Area);

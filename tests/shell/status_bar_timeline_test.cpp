@@ -168,3 +168,28 @@ TEST_F(StatusBarTimelineTest, TheBarKeepsTheUsersClubWhileAnotherIsViewed)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StatusBarTimelineTest, ADraftPageTabClickedInTheWindowShowsItsRound)
+{
+    Set_User_Preference(PREF_MAIN_PAGE, MAIN_PAGE_DRAFT);
+    Set_User_Preference(PREF_DRAFT_PAGE_SCROLL, 1);
+    const CANVAS_RECT Page = Get_Main_Window_Areas().Page;
+    ASSERT_FALSE(Page.Is_Empty());
+    // The middle of round 6's tab (design x 448 + 5 x 44 + 21, y 94) in the
+    // window's pixels.
+    const int x = Page.left + ((448 + 5 * 44 + 21) * Page.Width() + PAGE_DESIGN_WIDTH - 1) / PAGE_DESIGN_WIDTH;
+    const int y = Page.top + (94 * Page.Height() + PAGE_DESIGN_HEIGHT - 1) / PAGE_DESIGN_HEIGHT;
+    EXPECT_TRUE(Is_Main_Window_Hot_Spot(AREA_PAGE, x, y));
+    On_Main_Window_Click(AREA_PAGE, x, y, 1);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SCROLL), 6);
+    EXPECT_FALSE(Is_Main_Window_Hot_Spot(AREA_PAGE, x, y));   // now the round shown
+    // On another page the same point is no tab.
+    Set_User_Preference(PREF_MAIN_PAGE, MAIN_PAGE_STANDINGS);
+    Set_User_Preference(PREF_DRAFT_PAGE_SCROLL, 1);
+    On_Main_Window_Click(AREA_PAGE, x, y, 1);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SCROLL), 1);
+}
+
+}  // namespace
