@@ -443,6 +443,9 @@ void Take_Group_Entry(DIALOG& Dialog, int nIndex)
     } else {
         Set_User_Preference(PREF_CURRENT_TEAM, -1);
     }
+    // The main window's pages follow the viewed club.
+    Reset_Page_Cache();
+    Request_Main_Window_Repaint();
     g_nGroup = nCode;
     g_nGroupIndex = nIndex;
     g_pView->nGroupFilter = nCode;

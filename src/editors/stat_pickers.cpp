@@ -170,8 +170,9 @@ void Choose_Viewed_Team(DIALOG& Dialog)
         Set_Selected_Team(static_cast<int>(Dialog.Item_Data(TEAM_LIST, nRow)));
         Request_Status_Bar_Repaint();
         Request_News_Bar_Repaint();
-        if (Get_User_Preference(PREF_MAIN_PAGE) == 40036)   // the Calendar shows the viewed club
-            Request_Main_Window_Repaint();
+        // The main window's pages show the viewed club.
+        Reset_Page_Cache();
+        Request_Main_Window_Repaint();
     }
     Dialog.End(1);
 }

@@ -8,6 +8,7 @@
 #include "base/html_text.h"
 #include "base/text_utils.h"
 #include "export/page_links.h"
+#include "league/league_snapshot.h"
 #include "league/league_structure.h"
 #include "league/league_text.h"
 #include "league/player.h"
@@ -289,6 +290,9 @@ int Export_Html_Encyclopedia(const char* szFolder, const char* szStyleSheet)
         Show_Message_Box("This will overwrite any existing HTML Encyclopedia files", "Caution", BOX_OKCANCEL) ==
             ID_CANCEL)
         return 0;
+    // The export reads the league; whatever its getters tidy on the way is
+    // put back, so the league has nothing new to save.
+    const LEAGUE_READ_ONLY_SCOPE Read_Only;
     Request_Main_Window_Repaint();
     Open_Progress_Window("Exporting universe...", 3 * C.T + 3736 + (C.L + 2) * C.S + C.G + C.L + C.W);
     Make_Html_Export_Folders();

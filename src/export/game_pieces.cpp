@@ -308,8 +308,10 @@ void Format_Playoff_Game(std::string& Out, int nSlot, int nSeason)
         SecondScore = "L";
         bFirstWon = true;
     } else {
+        // The champion's slot, the last, has no partner: only slots that
+        // exist are asked for.
         nFirst = Bracket_Team(nSlot);
-        nSecond = Bracket_Team(nSlot + 1);
+        nSecond = nSlot >= 0 && nSlot < LAST_BRACKET_SLOT ? Bracket_Team(nSlot + 1) : NO_TEAM;
         const int nFirstScore = nFirst == NO_TEAM ? 0 : Get_Playoff_Score(nSlot);
         const int nSecondScore = nSecond == NO_TEAM ? 0 : Get_Playoff_Score(nSlot + 1);
         if (nFirstScore == 0 && nSecondScore == 0) {

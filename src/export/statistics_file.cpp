@@ -10,6 +10,7 @@
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/player_stats.h"
+#include "league/sack_text.h"
 #include "league/stat_codes.h"
 #include "league/team.h"
 #include "platform/files.h"
@@ -21,6 +22,8 @@ constexpr int MAX_CELLS = 17;
 // A cell that shows a rate with one decimal: the statistic and its divisor.
 constexpr int RATE_TENTHS = -10;
 constexpr int RATE_HUNDREDTHS = -100;
+// Sacks, kept in halves, shown as the box scores show them.
+constexpr int SCALE_HALF_SACKS = 2;
 
 // One cell of a player's row: the statistic and, for a rate, its scale.
 struct CELL {
@@ -63,7 +66,7 @@ const SECTION SECTIONS[SECTION_COUNT] = {
       {"G", STAT_GAMES_PLAYED, 0, 6},
       {"Solo", STAT_SOLO_TACKLES, 0, 5},
       {"Ast", STAT_TACKLE_ASSISTS, 0, 4},
-      {"Sck", STAT_SACKS, 0, 3},
+      {"Sck", STAT_SACKS, SCALE_HALF_SACKS, 3},
       {"FF", STAT_FUMBLES_FORCED, 0, 3},
       {"PD", STAT_PASSES_DEFENSED, 0, 3},
       {"Int", STAT_INTERCEPTIONS, 0, 3},
@@ -82,6 +85,33 @@ const SECTION SECTIONS[SECTION_COUNT] = {
       {"Punt", STAT_PUNTS, 0, 5},
       {"Avg", STAT_CODE_PUNT_AVERAGE, RATE_TENTHS, 4}}},
 };
+
+// Stored statistics 2-6 are a quarterback's passing; the other backs and
+// receivers keep other figures there (a receiver's targets and yards after
+// the catch), and the linemen keep blocking figures in every slot past the
+// games (runs behind them, penalties). A cell whose heading names what the
+// player's slot does not hold stays empty, as on the player's own page, and
+// such a player sorts as having none of it.
+bool Is_Passing_Stat(int nStat)
+{
+    return nStat == STAT_PASS_ATTEMPTS || nStat == STAT_PASS_COMPLETIONS || nStat == STAT_PASSING_YARDS ||
+           nStat == STAT_PASSING_TOUCHDOWNS || nStat == STAT_CODE_PASSER_RATING;
+}
+
+bool Keeps_Offense_Stat(int nTeam, int nSlot, int nStat)
+{
+    const int nPosition = Get_Player_Position(nTeam, nSlot);
+    if (nStat < 0 || nStat == STAT_GAMES_PLAYED || nPosition == POSITION_QB)
+        return true;
+    if (nPosition >= POSITION_RB && nPosition <= POSITION_WR)
+        return !Is_Passing_Stat(nStat);
+    return false;
+}
+
+bool Is_Offense_Player(int nTeam, int nSlot)
+{
+    return Get_Position_Side(Get_Player_Position(nTeam, nSlot)) == 0;
+}
 
 bool Is_Section(int nSection)
 {
@@ -216,8 +246,11 @@ int Get_Player_Sort_Value(int nTeam, int nSlot, int nPeriod, int nSort)
         return -1;
     if (nSort == STATS_SORT_TEAM)
         return nTeam;
-    if (nSort != STATS_SORT_LAST_NAME)
+    if (nSort != STATS_SORT_LAST_NAME) {
+        if (Is_Offense_Player(nTeam, nSlot) && !Keeps_Offense_Stat(nTeam, nSlot, nSort))
+            return 0;
         return Get_Player_Stat(nTeam, nSlot, nPeriod, nSort);
+    }
     // Larger values first in alphabetical order: every letter is taken in
     // upper case and anything else after the first letter counts just below
     // "A", so the three characters keep their order within 30 steps.
@@ -278,8 +311,15 @@ void Format_Stat_Table_Row(int nTeam, int nSlot, int nPeriod, int nSection, int 
             Cells.push_back(szText);
             continue;
         }
+        if (nSection == 0 && !Keeps_Offense_Stat(nTeam, nSlot, Cell.nStat)) {
+            Cells.emplace_back();
+            continue;
+        }
         const int nValue = Get_Player_Stat(nTeam, nSlot, nPeriod, Cell.nStat);
-        Cells.push_back(Cell.nScale < 0 ? Rate_Text(nValue, Cell.nScale) : std::to_string(nValue));
+        if (Cell.nScale == SCALE_HALF_SACKS)
+            Cells.push_back(Format_Sacks(nValue));
+        else
+            Cells.push_back(Cell.nScale < 0 ? Rate_Text(nValue, Cell.nScale) : std::to_string(nValue));
     }
     Out = Render_Row(Section, Cells, First, nFormat);
 }

@@ -5,6 +5,7 @@
 
 #include "base/text_utils.h"
 #include "frontoffice/contracts.h"
+#include "league/sack_text.h"
 #include "league/human_teams.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
@@ -166,9 +167,8 @@ std::string Format_Player_Stat_Summary(int nTeam, int nSlot)
         std::snprintf(szText, sizeof(szText), "%d games, %d starts", Stat(STAT_GAMES_PLAYED),
                       Stat(STAT_GAMES_STARTED));
     } else if (nPosition >= 8 && nPosition <= 12) {
-        const int nSacks = Stat(STAT_SACKS);
-        std::snprintf(szText, sizeof(szText), "%d tackles, %d.%d sacks, %d INT",
-                      Stat(STAT_SOLO_TACKLES) + Stat(STAT_TACKLE_ASSISTS), nSacks / 10, (nSacks < 0 ? -nSacks : nSacks) % 10,
+        std::snprintf(szText, sizeof(szText), "%d tackles, %s sacks, %d INT",
+                      Stat(STAT_SOLO_TACKLES) + Stat(STAT_TACKLE_ASSISTS), Format_Sacks(Stat(STAT_SACKS)).c_str(),
                       Stat(STAT_INTERCEPTIONS));
     } else if (nPosition == 13) {
         int nMade = 0;

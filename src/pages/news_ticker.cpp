@@ -9,6 +9,7 @@
 #include "league/league_structure.h"
 #include "league/league_text.h"
 #include "league/player.h"
+#include "league/sack_text.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
@@ -110,12 +111,19 @@ std::string Format_Day_Result(const DAY_RESULT& Result)
     return Text;
 }
 
+std::string Format_Season_Leader_Value(const SEASON_LEADER& Leader)
+{
+    if (Leader.nLeaderStat == LEADER_SACKS)
+        return Format_Sacks(Leader.nValue);
+    return Format_Thousands(Leader.nValue);
+}
+
 std::string Format_Season_Leader(const SEASON_LEADER& Leader)
 {
     char szName[64];
     Get_Player_Full_Name(Leader.nTeam, Leader.nSlot, szName);
     return std::string(Leader.szCaption) + ": " + szName + " (" + Page_Team_Name(Leader.nTeam, true) + ") " +
-           Format_Thousands(Leader.nValue);
+           Format_Season_Leader_Value(Leader);
 }
 
 std::string Build_News_Ticker_Text()

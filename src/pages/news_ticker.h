@@ -35,6 +35,10 @@ std::vector<SEASON_LEADER> Get_Season_Leaders();
 std::string Format_Day_Result(const DAY_RESULT& Result);
 // "Passing yards: Pat Quinn (BUF) 1,024".
 std::string Format_Season_Leader(const SEASON_LEADER& Leader);
+// A leader's figure as the box scores print it: sacks with one decimal
+// (they are kept in halves), every other figure whole, with thousands
+// separated.
+std::string Format_Season_Leader_Value(const SEASON_LEADER& Leader);
 // "1,024" (thousands separated).
 std::string Format_Thousands(int n);
 

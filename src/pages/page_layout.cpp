@@ -239,6 +239,14 @@ void Add_Masthead(PAGE_LAYOUT& Layout, const char* szTitle)
 
 int Get_Calendar_Page_Team()
 {
+    const int nViewed = Get_User_Preference(PREF_CURRENT_TEAM);
+    if (nViewed >= 0 && nViewed < MAX_FRANCHISES && Is_Team_Slot_Used(nViewed))
+        return nViewed;
+    return Get_User_Page_Team();
+}
+
+int Get_User_Page_Team()
+{
     const int nSelected = Get_Selected_Team();
     if (Is_Team_Slot_Used(nSelected))
         return nSelected;

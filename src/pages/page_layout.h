@@ -101,14 +101,24 @@ void Add_Masthead(PAGE_LAYOUT& Layout, const char* szTitle);
 std::string Page_Team_Name(int nTeam, bool bShort = false);
 // The club's nickname ("Frost"), its abbreviation when it has none.
 std::string Page_Team_Nickname(int nTeam);
-// The club the Calendar page shows: the selected club, else the first club
-// the user runs, else the first club.
+// The club the main window's pages show: the viewed club (preference 28,
+// what View Other Team and the lists choose) when it is a club in use, else
+// the user's club.
 int Get_Calendar_Page_Team();
+// The user's club, as the status bar shows it: the selected club
+// (preference 32), else the first club the user runs, else the first club.
+int Get_User_Page_Team();
 // The Draft page's round (preference 38, held in 1-7) and year
 // (preference 39 when it names a year of the league's span, else the current
 // year).
 int Get_Draft_Page_Round();
 int Get_Draft_Page_Year();
+// The Draft page's tab of round r (1-7) on the headline's line, in design
+// units; an empty box for another r.
+PAGE_RECT Get_Draft_Round_Tab_Box(int nRound);
+// The overall pick on the clock when the page shows the draft under way;
+// 0 otherwise.
+int Get_Draft_Page_Pick_On_The_Clock();
 // The day the Games page shows: the current day when a game of it is over
 // or it has games at all, else the last day before it with games; -1 none.
 int Get_Games_Page_Week();

@@ -16,6 +16,7 @@
 #include "pages/page_layout_internal.h"
 #include "platform/resources.h"
 #include "season/college_draft.h"
+#include "season/draft_state.h"
 #include "season/playoffs.h"
 
 using namespace page_parts;
@@ -30,6 +31,7 @@ constexpr int CHAMPION_ROW_HEIGHT = 16;
 constexpr int DRAFT_ROWS_PER_COLUMN = 18;
 constexpr int DRAFT_ROW_HEIGHT = 21;
 constexpr int POSITION_ABBREVIATION_STRINGS = 59;
+constexpr int DRAFT_TAB_WIDTH = 44;
 
 std::string Nickname(int nTeam)
 {
@@ -169,7 +171,7 @@ PAGE_LAYOUT Layout_Front_Page()
         char szName[64];
         Get_Player_Full_Name(Leader.nTeam, Leader.nSlot, szName);
         Leaders.push_back(std::string("   ") + szName + " (" + Page_Team_Name(Leader.nTeam, true) + ") " +
-                          Format_Thousands(Leader.nValue));
+                          Format_Season_Leader_Value(Leader));
     }
     if (Leaders.empty())
         Leaders.push_back("The season's leaders appear after the first games.");
@@ -288,6 +290,22 @@ int Get_Draft_Page_Year()
     return nYear >= nCurrent - 100 && nYear <= nCurrent + 1 ? nYear : nCurrent;
 }
 
+PAGE_RECT Get_Draft_Round_Tab_Box(int nRound)
+{
+    if (nRound < 1 || nRound > DRAFT_ROUNDS)
+        return Rect(0, 0, 0, 0);
+    const int x0 = PAGE_DESIGN_WIDTH - PAGE_MARGIN - DRAFT_ROUNDS * DRAFT_TAB_WIDTH + (nRound - 1) * DRAFT_TAB_WIDTH;
+    return Rect(x0, PAGE_BODY_TOP + 6, x0 + DRAFT_TAB_WIDTH - 2, PAGE_BODY_TOP + 26);
+}
+
+int Get_Draft_Page_Pick_On_The_Clock()
+{
+    if (!Is_College_Draft_Running() || Get_Current_Week() != OFFSEASON_WEEK ||
+        Get_Draft_Page_Year() != Get_Current_Year())
+        return 0;
+    return Get_User_Preference(PREF_DRAFT_ROUND) * Count_Teams() + Get_User_Preference(PREF_DRAFT_PICKS_MADE) + 1;
+}
+
 PAGE_LAYOUT Layout_Draft_Page()
 {
     PAGE_LAYOUT Layout;
@@ -296,8 +314,16 @@ PAGE_LAYOUT Layout_Draft_Page()
     const int nYear = Get_Draft_Page_Year();
     const int nRound = Get_Draft_Page_Round();
     const int nTeams = Count_Teams();
-    Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, PAGE_DESIGN_WIDTH - PAGE_MARGIN, PAGE_BODY_TOP + 30),
+    const int nOnTheClock = Get_Draft_Page_Pick_On_The_Clock();
+    Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, Get_Draft_Round_Tab_Box(1).nLeft - 8, PAGE_BODY_TOP + 30),
              std::to_string(nYear) + " Draft, Round " + std::to_string(nRound), TYPE_HEADLINE, ALIGN_LEFT);
+    // One tab a round: the round shown is shaded, a click shows another.
+    for (int r = 1; r <= DRAFT_ROUNDS; ++r) {
+        const PAGE_RECT Tab = Get_Draft_Round_Tab_Box(r);
+        if (r == nRound)
+            Layout.Shades.push_back(Tab);
+        Add_Text(Layout, Tab, "Rd " + std::to_string(r), r == nRound ? TYPE_BODY_BOLD : TYPE_BODY, ALIGN_CENTRE);
+    }
     // The players drafted that year in that round, by overall pick.
     std::vector<std::pair<int, int>> Drafted(static_cast<size_t>(nTeams > 0 ? nTeams : 0), {NO_TEAM, -1});
     for (int t = 0; t <= FREE_AGENT_TEAM; ++t)
@@ -345,6 +371,8 @@ PAGE_LAYOUT Layout_Draft_Page()
             } else {
                 const int nPicker = Get_Draft_Order_Team(i);
                 nClub = Is_Team_Slot_Used(nPicker) ? Get_Draft_Pick_Owner(0, nRound - 1, nPicker) : NO_TEAM;
+                if (nOverall == nOnTheClock)
+                    Choice = "On the clock";
             }
         }
         if (Is_Team_Slot_Used(nClub))

@@ -27,6 +27,7 @@
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "season/draft_pool.h"
+#include "season/draft_state.h"
 #include "season/games_of_day.h"
 #include "season/injuries.h"
 #include "season/leader_updates.h"
@@ -196,7 +197,13 @@ void Close_Run()
         if (Count_College_Players() <= DRAFT_POOL_REFILL_LIMIT)
             Prepare_Draft_Pool();
         Set_Draft_Order();
-        Set_User_Preference(PREF_DRAFT_PAGE_SELECTION, Get_Current_Year() + 1);
+        // The coming draft: next year's while the season runs; in the
+        // off-season the season index has already moved on to its year.
+        const int nDraftYear = nDay == OFFSEASON_WEEK ? Get_Current_Year() : Get_Current_Year() + 1;
+        Set_User_Preference(PREF_DRAFT_PAGE_SELECTION, nDraftYear);
+        // A draft under way (the run started it, or waits for the user's
+        // pick): the page shows the round being picked.
+        Show_Draft_Round_Under_Way();
         Write_Down_And_Distance_CSV();
     }
     if (Is_Season_Complete()) {
@@ -313,6 +320,12 @@ void Repaint_Welcome_Screen()
 bool Is_Simulation_In_Progress()
 {
     return Running() && Get_Current_Week() < Stop_Day();
+}
+
+void Show_Draft_Round_Under_Way()
+{
+    if (Is_College_Draft_Running())
+        Set_User_Preference(PREF_DRAFT_PAGE_SCROLL, Get_User_Preference(PREF_DRAFT_ROUND) + 1);
 }
 
 int Find_Best_Human_Team()

@@ -26,4 +26,7 @@ void Repaint_Welcome_Screen();
 bool Is_Simulation_In_Progress();
 // The user-run club with the best division standing; NO_TEAM without one.
 int Find_Best_Human_Team();
+// A college draft under way: the Draft page turns to the round being
+// picked (preference 38). Nothing otherwise.
+void Show_Draft_Round_Under_Way();
 

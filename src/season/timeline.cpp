@@ -17,7 +17,9 @@
 #include "platform/errors.h"
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
+#include "season/college_draft.h"
 #include "season/day_advance.h"
+#include "season/draft_state.h"
 #include "season/offseason.h"
 #include "season/playoffs.h"
 
@@ -42,6 +44,7 @@ constexpr int FIRST_PLAYOFF_CELL_TEXT = 5;
 bool g_bEnabled = true;
 bool (*g_pGameOnScreen)() = nullptr;
 void (*g_pAdvance)(int) = nullptr;
+void (*g_pDraft)() = nullptr;
 
 void Advance(int nDays)
 {
@@ -173,23 +176,66 @@ bool Is_Offseason_Phase(int nDay)
     return nDay >= Playoff_Start() + PLAYOFF_ROUNDS;
 }
 
-// Whether a click on cell i would do anything.
-bool Cell_Is_Hot(int nCell, int nDay, unsigned nFlags)
+bool Has_Expiring_User_Contracts()
+{
+    return Human_Team_Has_Flagged_Players() && Get_Current_Week() != OFFSEASON_WEEK;
+}
+
+// Whether a click on cell i would do anything. In the off-season the
+// Renew Contracts step acts only while a user club's contracts expire
+// before the off-season has begun; the other three steps always act, done
+// (again) or not yet open (ahead of their turn).
+bool Cell_Is_Hot(int nCell, int nDay)
 {
     const int nP2 = Playoff_Start();
     const int b = nDay + nCell + 1;
     if (Is_Offseason_Phase(nDay))
-        return nCell < TIMELINE_STEPS && !Step_Done(nFlags, nCell);
+        return nCell == TIMELINE_STEP_RENEW_CONTRACTS ? Has_Expiring_User_Contracts() : nCell < TIMELINE_STEPS;
     if (nDay < nP2)
         return b < nP2 + 3;
     return b < nP2 + PLAYOFF_ROUNDS + 1;
 }
 
+// The college draft of the off-season (day 100): under way (a round is
+// being picked), or made ready by the off-season and paused for the free
+// agents ("Begin College Draft?" answered No).
+bool College_Draft_Under_Way()
+{
+    return Get_Current_Week() == OFFSEASON_WEEK && Is_College_Draft_Running();
+}
+
+bool College_Draft_Paused()
+{
+    return Get_Current_Week() == OFFSEASON_WEEK && Get_User_Preference(PREF_DRAFT_ROUND) >= DRAFT_OVER_ROUND &&
+           Count_College_Players() > 0;
+}
+
+// Starts the paused draft or goes on with the one under way; the day
+// advance does neither on day 100. The draft's end sets up the next season.
+void Run_College_Draft()
+{
+    if (g_pDraft != nullptr)
+        g_pDraft();
+    else if (College_Draft_Under_Way())
+        Resume_College_Draft();
+    else
+        Start_College_Draft();
+    Show_Draft_Round_Under_Way();
+    Refresh_Main_Window_Title();
+    Rebuild_Play_Menu();
+    Request_Main_Window_Repaint();
+}
+
+// A step clicked when done, or before its turn, runs again all the same:
+// renewals run only while contracts still expire before the off-season (so
+// never twice), the free-agents list just opens again, the draft is started
+// once (a draft under way goes on instead of starting afresh) and the new
+// season begins only through the draft's end.
 void Run_Offseason_Step(int nStep)
 {
     unsigned nFlags = Get_Timeline_Step_Flags();
-    // The blank fifth cell is no step; a step done (or not open) is deaf.
-    if (nStep < 0 || nStep >= TIMELINE_STEPS || Step_Done(nFlags, nStep))
+    // The blank fifth cell is no step.
+    if (nStep < 0 || nStep >= TIMELINE_STEPS)
         return;
     nFlags |= 1u << nStep;
     // Renewals and free agency done: the draft and the new season open.
@@ -197,7 +243,8 @@ void Run_Offseason_Step(int nStep)
         nFlags &= ~((1u << TIMELINE_STEP_COLLEGE_DRAFT) | (1u << TIMELINE_STEP_BEGIN_SEASON));
     for (int j = 0; j < TIMELINE_STEPS; ++j)
         Set_User_Preference(PREF_TIMELINE_FIRST + j, Step_Done(nFlags, j) ? 1 : 0);
-    const bool bExpiring = Human_Team_Has_Flagged_Players() && Get_Current_Week() != OFFSEASON_WEEK;
+    const bool bExpiring = Has_Expiring_User_Contracts();
+    const bool bDraftAhead = College_Draft_Under_Way() || College_Draft_Paused();
     switch (nStep) {
     case TIMELINE_STEP_RENEW_CONTRACTS:
         // The off-season begins with the renewals.
@@ -208,7 +255,9 @@ void Run_Offseason_Step(int nStep)
         Do_Dialog(FREE_AGENTS_LIST_DIALOG);
         break;
     case TIMELINE_STEP_COLLEGE_DRAFT:
-        if (!bExpiring || Ask_Yes_No("Proceed to contract renewal?", "Confirm"))
+        if (bDraftAhead)
+            Run_College_Draft();
+        else if (!bExpiring || Ask_Yes_No("Proceed to contract renewal?", "Confirm"))
             Advance(1);
         break;
     case TIMELINE_STEP_BEGIN_SEASON:
@@ -216,8 +265,15 @@ void Run_Offseason_Step(int nStep)
             Advance(BEGIN_SEASON_DAYS);
         } else if (!Advance_Running() &&
                    Ask_Yes_No("Are you sure you want the computer to draft for you?", "College Draft")) {
+            // The computer drafts for every club this once; the user's clubs
+            // are his again afterwards, not in the off-seasons to come.
+            const int nWas = Get_User_Preference(PREF_ALL_COMPUTER_TEAMS);
             Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
-            Advance(BEGIN_SEASON_DAYS);
+            if (bDraftAhead)
+                Run_College_Draft();
+            else
+                Advance(BEGIN_SEASON_DAYS);
+            Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, nWas);
         }
         break;
     default:
@@ -341,10 +397,9 @@ bool Is_Timeline_Hot_Spot(const TIMELINE_LAYOUT& Layout, int x, int y)
     // label's wider box.
     if (TIMELINE_ADVANCE_BOX.Contains(x, y))
         return !Is_Offseason_Phase(nDay);
-    const unsigned nFlags = Is_Offseason_Phase(nDay) ? Get_Timeline_Step_Flags() : 0;
     for (int i = 0; i < TIMELINE_CELLS; ++i)
         if (Get_Timeline_Cell_Box(Layout, i).Contains(x, y))
-            return Cell_Is_Hot(i, nDay, nFlags);
+            return Cell_Is_Hot(i, nDay);
     return false;
 }
 
@@ -460,4 +515,9 @@ int Confirm_Simulate_Weeks(int nWeeks)
 void Set_Timeline_Day_Advancer(void (*pAdvance)(int nDays))
 {
     g_pAdvance = pAdvance;
+}
+
+void Set_Timeline_Draft_Runner(void (*pRun)())
+{
+    g_pDraft = pRun;
 }

@@ -109,8 +109,10 @@ bool Is_Timeline_Enabled();
 void Set_Timeline_Game_On_Screen_Query(bool (*pQuery)());
 
 // True where a click would do something: the page box; the advance box
-// before the off-season; a week or playoff cell a click can jump to; an
-// off-season step that is neither done nor closed.
+// before the off-season; a week or playoff cell a click can jump to; the
+// off-season's Free Agents, College Draft and Begin Season steps (done or
+// not, they act), and Renew Contracts while a user club's contracts expire
+// before the off-season has begun.
 bool Is_Timeline_Hot_Spot(const TIMELINE_LAYOUT& Layout, int x, int y);
 // A click in the bar's pixels: the page box switches to the Calendar, the
 // Playoffs or the Standings page; the advance box plays one day; cell i
@@ -133,3 +135,7 @@ int Confirm_Simulate_Weeks(int nWeeks);
 // Tests and the script runner: the strip's call of the day advance (null:
 // Advance_Day).
 void Set_Timeline_Day_Advancer(void (*pAdvance)(int nDays));
+// Tests: the steps' start (or continuation) of the off-season's college
+// draft (null: Start_College_Draft, or Resume_College_Draft for a draft
+// under way).
+void Set_Timeline_Draft_Runner(void (*pRun)());

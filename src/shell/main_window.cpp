@@ -11,10 +11,12 @@
 #include "engine/watched_game.h"
 #include "league/preferences.h"
 #include "pages/calendar_page.h"
+#include "pages/draft_page.h"
 #include "pages/game_view.h"
 #include "pages/page_layout.h"
 #include "pages/page_paint.h"
 #include "pages/score_boxes.h"
+#include "season/playoffs.h"
 #include "season/timeline.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -40,6 +42,9 @@ int g_nRepaints = 0;
 
 }  // namespace
 
+// The timeline's off-season phase starts four days after the first playoff day.
+constexpr int OFFSEASON_PHASE_OFFSET = 4;
+
 void Format_Main_Title(char* szBuffer, size_t nSize)
 {
     if (szBuffer == nullptr || nSize == 0)
@@ -48,8 +53,9 @@ void Format_Main_Title(char* szBuffer, size_t nSize)
     const int nWeek = Get_Current_Week();
     if (Get_Universe_Stat(FANTASY_DRAFT_RUNNING) >= 1)
         std::snprintf(szBuffer, nSize, "%s - %d Fantasy Draft", PRODUCT_NAME, nYear);
-    else if (nWeek >= OFFSEASON_WEEK)
-        std::snprintf(szBuffer, nSize, "%s - %d Offseason", PRODUCT_NAME, nYear);
+    else if (nWeek >= OFFSEASON_WEEK || nWeek >= Get_Playoff_Start_Day() + OFFSEASON_PHASE_OFFSET)
+        // The days after the final are the off-season, as the status bar says.
+        std::snprintf(szBuffer, nSize, "%s - %d Off-Season", PRODUCT_NAME, nYear);
     else
         std::snprintf(szBuffer, nSize, "%s - %d Week %d", PRODUCT_NAME, nYear, nWeek + 1);
 }
@@ -439,12 +445,16 @@ void On_Main_Window_Click(int nArea, int x, int y, int nButton)
         On_Game_View_Click(nArea, x, y, nButton);
     else if (nArea == AREA_PAGE && Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_CALENDAR)
         Calendar_Page_Click(x, y, Get_Main_Window_Areas().Page);
+    else if (nArea == AREA_PAGE && Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_DRAFT)
+        Draft_Page_Click(x, y, Get_Main_Window_Areas().Page);
 }
 
 bool Is_Main_Window_Hot_Spot(int nArea, int x, int y)
 {
     if (nArea == AREA_PAGE && Is_Game_View_Shown())
         return Hit_Test_Game_View(Get_Main_Window_Areas().Page, x, y) >= 0;
+    if (nArea == AREA_PAGE && Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_DRAFT)
+        return Is_Draft_Page_Hot_Spot(x, y, Get_Main_Window_Areas().Page);
     return nArea == AREA_STATUS_BAR && Is_Status_Bar_Hot_Spot(x, y);
 }
 

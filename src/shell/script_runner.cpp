@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <deque>
+#include <map>
 #include <utility>
 
 #include "gamefile/game_dialogs.h"
@@ -507,14 +509,64 @@ LINE_READ Read_Script_Line(FILE* pInput, std::string& Line, bool bFirst)
     return bNul ? LINE_READ::HAS_NUL : LINE_READ::LINE;
 }
 
-void Print_Where_Files_Are()
+// The files of the closing summary: box scores, reports, saved games.
+struct SUMMARY_GROUP {
+    const char* szFolder;
+    const char* szPattern;
+};
+constexpr SUMMARY_GROUP SUMMARY_GROUPS[] = {{"Output", "Box-*.htm"}, {"Output", "*.txt"}, {".", "*.zrt"}};
+
+// The summary's files as the run found them: each one's time of change.
+struct FILES_BEFORE {
+    std::time_t nStart = 0;
+    std::map<std::string, std::time_t> Times;
+};
+
+std::string Summary_Path(const SUMMARY_GROUP& Group, const std::string& Name)
+{
+    return std::string(Group.szFolder) + "\\" + Name;
+}
+
+FILES_BEFORE Take_Files_Before()
+{
+    FILES_BEFORE Before;
+    Before.nStart = std::time(nullptr);
+    for (const SUMMARY_GROUP& Group : SUMMARY_GROUPS)
+        for (const std::string& Name : files::List_Folder(Group.szFolder, Group.szPattern)) {
+            std::time_t nTime = 0;
+            if (files::Get_Modification_Time(Summary_Path(Group, Name).c_str(), nTime))
+                Before.Times[Summary_Path(Group, Name)] = nTime;
+        }
+    return Before;
+}
+
+// The names of a group's files the run wrote: new, or changed since it began.
+std::vector<std::string> Written_Files(const FILES_BEFORE& Before, const SUMMARY_GROUP& Group)
+{
+    std::vector<std::string> Written;
+    for (const std::string& Name : files::List_Folder(Group.szFolder, Group.szPattern)) {
+        const std::string Path = Summary_Path(Group, Name);
+        std::time_t nTime = 0;
+        if (!files::Get_Modification_Time(Path.c_str(), nTime))
+            continue;
+        const auto It = Before.Times.find(Path);
+        if (It == Before.Times.end() || It->second != nTime || nTime >= Before.nStart)
+            Written.push_back(Name);
+    }
+    return Written;
+}
+
+// Where the files the run wrote are; a kind it wrote none of is not named.
+void Print_Where_Files_Are(const FILES_BEFORE& Before)
 {
     const std::string Folder = files::Get_Current_Folder();
-    const size_t nBoxScores = files::List_Folder("Output", "Box-*.htm").size();
-    const size_t nReports = files::List_Folder("Output", "*.txt").size();
-    std::printf("Box scores: %s/Output/Box-*.htm (%zu files)\n", Folder.c_str(), nBoxScores);
-    std::printf("Reports: %s/Output/*.txt (%zu files)\n", Folder.c_str(), nReports);
-    for (const std::string& Name : files::List_Folder(".", "*.zrt"))
+    const size_t nBoxScores = Written_Files(Before, SUMMARY_GROUPS[0]).size();
+    const size_t nReports = Written_Files(Before, SUMMARY_GROUPS[1]).size();
+    if (nBoxScores > 0)
+        std::printf("Box scores: %s/Output/Box-*.htm (%zu files)\n", Folder.c_str(), nBoxScores);
+    if (nReports > 0)
+        std::printf("Reports: %s/Output/*.txt (%zu files)\n", Folder.c_str(), nReports);
+    for (const std::string& Name : Written_Files(Before, SUMMARY_GROUPS[2]))
         std::printf("Saved game: %s/%s\n", Folder.c_str(), Name.c_str());
 }
 
@@ -571,6 +623,7 @@ int Run_Script(FILE* pInput, const char* szName)
 {
     SCRIPT_RUN Run;
     Run.Name = szName != nullptr ? szName : "";
+    const FILES_BEFORE Before = Take_Files_Before();
     // Boxes of the start-up were echoed already; the script's own come next.
     Take_Stock(Run);
     Write_Debug_Log("Script %s", Run.Name.c_str());
@@ -631,7 +684,7 @@ int Run_Script(FILE* pInput, const char* szName)
                      Run.Failure.c_str());
         return SCRIPT_EXIT_FAILED;
     }
-    Print_Where_Files_Are();
+    Print_Where_Files_Are(Before);
     std::fflush(stdout);
     return Get_Quit_Code();
 }

@@ -33,7 +33,7 @@ STATUS_BAR_TEXT Get_Status_Bar_Text()
     char szSecond[64];
     Format_Phase_Labels(szFirst, szSecond, sizeof(szFirst));
     Text.Phase = std::string(szFirst) + " " + szSecond;
-    const int nTeam = Get_Calendar_Page_Team();
+    const int nTeam = Get_User_Page_Team();
     if (Is_Team_Slot_Used(nTeam) && Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) == 1) {
         char szRecord[RECORD_TEXT_SIZE];
         Format_Team_Record(szRecord, nTeam);

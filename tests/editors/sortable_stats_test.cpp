@@ -17,7 +17,9 @@
 #include "league/season_lines.h"
 #include "league/team.h"
 #include "league/team_finance_stats.h"
+#include "pages/page_layout.h"
 #include "platform/dialogs.h"
+#include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "season/college_draft.h"
 #include "season/draft_teams.h"
@@ -168,6 +170,22 @@ TEST_F(SortableStatsTest, TheSeparatorIsSkippedInTheDirectionOfTravel)
     EXPECT_EQ(Get_Sortable_Stats_Group(), GROUP_TEAM_BASE + 2);
     Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
     EXPECT_EQ(Last_Run(SORTABLE_STATS_DIALOG).Final_Title, "Sortable Stats: City2 Nick2");
+}
+
+TEST_F(SortableStatsTest, ViewMyTeamBringsTheMainWindowsPagesBackToTheUsersClub)
+{
+    Three_Clubs(40);
+    // Club 2, a computer club, is viewed: the pages show it.
+    Set_User_Preference(PREF_CURRENT_TEAM, 2);
+    Set_Sortable_Stats_Group(GROUP_TEAM_BASE + 2);
+    EXPECT_EQ(Get_Calendar_Page_Team(), 2);
+    shell_requests::Reset();
+    Queue(SORTABLE_STATS_DIALOG, ACTION_PRESS, IDC_SS_MY_TEAM);
+    Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
+    EXPECT_EQ(Last_Run(SORTABLE_STATS_DIALOG).Final_Title, "Sortable Stats: City0 Nick0");
+    EXPECT_EQ(Get_User_Preference(PREF_CURRENT_TEAM), 0);
+    EXPECT_EQ(Get_Calendar_Page_Team(), 0);
+    EXPECT_GE(shell_requests::Count(REQUEST_MAIN_WINDOW_REPAINT), 1);
 }
 
 TEST_F(SortableStatsTest, TheRosterLineAndReleaseFollowTheMinimum)

@@ -10,6 +10,8 @@
 #include <string>
 
 #include "editors/stat_pickers.h"
+#include "pages/page_layout.h"
+#include "platform/shell_requests.h"
 #include "league/league_data.h"
 #include "league/preferences.h"
 #include "league/team.h"
@@ -119,6 +121,29 @@ TEST_F(StatPickersTest, OtherTeamViewsAComputerClubAndTakesAUserRunOne)
     EXPECT_EQ(Get_User_Preference(PREF_CURRENT_TEAM), 0);
     EXPECT_EQ(Get_User_Preference(PREF_SELECTED_TEAM), 2);
     EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(StatPickersTest, OtherTeamsOkTurnsTheMainWindowsPagesToTheViewedClub)
+{
+    // On the Standings page, not the Calendar: the pages are repainted all
+    // the same, and they now show the viewed computer club while the status
+    // bar's club stays the user's.
+    Set_User_Preference(PREF_MAIN_PAGE, MAIN_PAGE_STANDINGS);
+    shell_requests::Reset();
+    dialogs::Queue_Action(OTHER_TEAM_DIALOG, Action(ACTION_SELECT, TEAM_LIST, 0, "City1 Nick1"));
+    dialogs::Queue_Action(OTHER_TEAM_DIALOG, Action(ACTION_PRESS, DIALOG_OK));
+    EXPECT_EQ(Do_Dialog(OTHER_TEAM_DIALOG), 1);
+    EXPECT_GE(shell_requests::Count(REQUEST_MAIN_WINDOW_REPAINT), 1);
+    EXPECT_GE(shell_requests::Count(REQUEST_STATUS_BAR_REPAINT), 1);
+    EXPECT_GE(shell_requests::Count(REQUEST_NEWS_BAR_REPAINT), 1);
+    EXPECT_EQ(Get_Calendar_Page_Team(), 1);
+    EXPECT_EQ(Get_User_Page_Team(), 0);
+    // Cancel repaints nothing.
+    shell_requests::Reset();
+    dialogs::Queue_Action(OTHER_TEAM_DIALOG, Action(ACTION_PRESS, DIALOG_CANCEL));
+    Do_Dialog(OTHER_TEAM_DIALOG);
+    EXPECT_EQ(shell_requests::Count(REQUEST_MAIN_WINDOW_REPAINT), 0);
+    EXPECT_EQ(Get_Calendar_Page_Team(), 1);
 }
 
 TEST_F(StatPickersTest, TheLeagueValuesAreShownAndStoredOnDoneAndOnEscape)

@@ -20,6 +20,7 @@
 #include "base/html_text.h"
 #include "export/encyclopedia.h"
 #include "export/html_template.h"
+#include "export/page_links.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/preferences.h"
@@ -149,7 +150,24 @@ std::string Parse_Problem(const std::string& Page)
     return std::string();
 }
 
-class EncyclopediaTest : public LeagueTest {};
+class EncyclopediaTest : public LeagueTest {
+protected:
+    // The export's folder and style sheet are program settings: put back
+    // for the tests that follow in the same process.
+    void SetUp() override
+    {
+        LeagueTest::SetUp();
+        m_Root = Get_Html_Export_Root();
+        m_StyleSheet = Get_Html_Style_Sheet_Name();
+    }
+    void TearDown() override
+    {
+        Set_Html_Export_Root(m_Root.c_str());
+        Set_Html_Style_Sheet_Name(m_StyleSheet);
+    }
+    std::string m_Root;
+    std::string m_StyleSheet;
+};
 
 }  // namespace
 

@@ -58,8 +58,11 @@ protected:
                      {STAT_PASSING_YARDS, 700}, {STAT_PASSING_TOUCHDOWNS, 5}, {STAT_RUSHING_ATTEMPTS, 10},
                      {STAT_RUSHING_YARDS, 35}, {STAT_RUSHING_TOUCHDOWNS, 1}, {STAT_FUMBLES_LOST, 2}});
         Add_Player(0, 1, 102, POSITION_WR, "Zed", "Zimmer");
+        // A receiver's slots 2-6 hold his own figures (targets, yards after
+        // the catch ...), not passing.
         Stats(0, 1, {{STAT_GAMES_PLAYED, 4}, {STAT_RECEPTIONS, 20}, {STAT_RECEIVING_YARDS, 250},
-                     {STAT_RECEIVING_TOUCHDOWNS, 2}});
+                     {STAT_RECEIVING_TOUCHDOWNS, 2}, {2, 7}, {3, 5}, {STAT_TARGETS, 30}, {5, 44},
+                     {STAT_YARDS_AFTER_CATCH, 90}});
         Add_Player(0, 2, 103, POSITION_WR, "Maximilian", "Zwickenhauserberg");
         Stats(0, 2, {{STAT_GAMES_PLAYED, 1}});
         Add_Player(0, 3, 104, POSITION_RB, "Nat", "Nogames");
@@ -142,7 +145,8 @@ TEST_F(StatisticsFileTest, TabCommaAndFixedWidthRows)
     Format_Stat_Table_Row(NO_TEAM, NO_PLAYER, 0, STATS_SECTION_OFFENSE, STATS_FORMAT_TAB, Row);
     EXPECT_EQ(Row, "2019 Offense\tTeam\tG\tAtt\tCom\tYards\tTD\tRating\tRush\tYards\tAvg\tTD\tRec\tYards\tAvg\tTD\tFum\t\n");
     Format_Stat_Table_Row(0, 1, 0, STATS_SECTION_OFFENSE, STATS_FORMAT_TAB, Row);
-    EXPECT_EQ(Row, "Zimmer, Zed\tCHI\t4\t0\t0\t0\t0\t0.0\t0\t0\t0.0\t0\t20\t250\t12.5\t2\t0\t\n");
+    // His passing cells stay empty, as on his own page.
+    EXPECT_EQ(Row, "Zimmer, Zed\tCHI\t4\t\t\t\t\t\t0\t0\t0.0\t0\t20\t250\t12.5\t2\t0\t\n");
     // Rushing 35 yards on 10 carries is 3.5 a carry.
     Format_Stat_Table_Row(0, 0, 0, STATS_SECTION_OFFENSE, STATS_FORMAT_TAB, Row);
     // Passer rating of 60 of 100 for 700 yards, 5 touchdowns, no interception:
@@ -153,7 +157,7 @@ TEST_F(StatisticsFileTest, TabCommaAndFixedWidthRows)
     EXPECT_EQ(Row, "Last,First,Team,G,Att,Com,Yards,TD,Rating,Rush,Yards,Avg,TD,Rec,Yards,Avg,TD,Fum\n");
     // A comma and a quote in the name: quoted, and no column moves.
     Format_Stat_Table_Row(1, 0, 0, STATS_SECTION_OFFENSE, STATS_FORMAT_COMMA, Row);
-    EXPECT_EQ(Row, "\"O\"\"Neil, Jr\",Gus,GB,3,0,0,0,0,0.0,30,120,4.0,0,0,0,0.0,0,0\n");
+    EXPECT_EQ(Row, "\"O\"\"Neil, Jr\",Gus,GB,3,,,,,,30,120,4.0,0,0,0,0.0,0,0\n");
     const std::vector<std::string> Fields = Csv_Fields(Row);
     ASSERT_EQ(Fields.size(), 18u);
     EXPECT_EQ(Fields[0], "O\"Neil, Jr");
@@ -161,7 +165,7 @@ TEST_F(StatisticsFileTest, TabCommaAndFixedWidthRows)
 
     // Fixed width: "%-24s %4s %4s %5s %5s %4s %3s %3s %3s %4s %4s %4s %3s %4s %4s %5s %5s".
     Format_Stat_Table_Row(0, 1, 0, STATS_SECTION_OFFENSE, STATS_FORMAT_FIXED, Row);
-    EXPECT_EQ(Row, "Zimmer, Zed               CHI    4     0     0    0   0 0.0   0    0  0.0    0  20  250 12.5     2"
+    EXPECT_EQ(Row, "Zimmer, Zed               CHI    4                            0    0  0.0    0  20  250 12.5     2"
                    "     0\n");
     // A name longer than its column is cut there.
     Format_Stat_Table_Row(0, 2, 0, STATS_SECTION_OFFENSE, STATS_FORMAT_FIXED, Row);
@@ -170,7 +174,28 @@ TEST_F(StatisticsFileTest, TabCommaAndFixedWidthRows)
     Format_Stat_Table_Row(NO_TEAM, NO_PLAYER, 1, STATS_SECTION_DEFENSE, STATS_FORMAT_TAB, Row);
     EXPECT_EQ(Row, "2018 Defense\tTeam\tG\tSolo\tAst\tSck\tFF\tPD\tInt\tFR\tTD\tTckl\t\n");
     Format_Stat_Table_Row(0, 4, 0, STATS_SECTION_DEFENSE, STATS_FORMAT_TAB, Row);
-    EXPECT_EQ(Row, "Backer, Lee\tCHI\t5\t30\t10\t2\t0\t0\t0\t0\t0\t40\t\n");
+    // Two half-sacks are one sack, as the box score prints it.
+    EXPECT_EQ(Row, "Backer, Lee\tCHI\t5\t30\t10\t1.0\t0\t0\t0\t0\t0\t40\t\n");
+    Set_Player_Stat(0, 4, 0, STAT_SACKS, 29);
+    Format_Stat_Table_Row(0, 4, 0, STATS_SECTION_DEFENSE, STATS_FORMAT_FIXED, Row);
+    EXPECT_EQ(Row, "Backer, Lee               CHI      5    30   10 14.5   0   0   0    0    0    40\n");
+    // A receiver has no passing to sort by; the quarterback his own.
+    EXPECT_EQ(Get_Player_Sort_Value(0, 1, 0, STAT_PASS_ATTEMPTS), 0);
+    EXPECT_EQ(Get_Player_Sort_Value(0, 1, 0, STAT_PASSING_YARDS), 0);
+    EXPECT_EQ(Get_Player_Sort_Value(0, 0, 0, STAT_PASS_ATTEMPTS), 100);
+    EXPECT_EQ(Get_Player_Sort_Value(0, 1, 0, STAT_RECEPTIONS), 20);
+    // A tackle keeps blocking figures past his games (runs behind him,
+    // penalties): none of them stands under a rushing or receiving heading.
+    Add_Player(0, 6, 107, POSITION_T, "Ty", "Tackle");
+    Stats(0, 6, {{STAT_GAMES_PLAYED, 5}, {STAT_RUNS_BEHIND, 40}, {STAT_RUN_YARDS_BEHIND, 160},
+                 {STAT_PENALTIES, 3}, {STAT_PENALTY_YARDS, 25}});
+    Format_Stat_Table_Row(0, 6, 0, STATS_SECTION_OFFENSE, STATS_FORMAT_TAB, Row);
+    EXPECT_EQ(Row, "Tackle, Ty\tCHI\t5\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\n");
+    EXPECT_EQ(Get_Player_Sort_Value(0, 6, 0, STAT_RUSHING_YARDS), 0);
+    EXPECT_EQ(Get_Player_Sort_Value(0, 6, 0, STAT_RECEPTIONS), 0);
+    EXPECT_EQ(Get_Player_Sort_Value(0, 6, 0, STAT_GAMES_PLAYED), 5);
+    // The linebacker's slot 2 is his solo tackles.
+    EXPECT_EQ(Get_Player_Sort_Value(0, 4, 0, STAT_SOLO_TACKLES), 30);
     Format_Stat_Table_Row(NO_TEAM, NO_PLAYER, 2, STATS_SECTION_KICKING, STATS_FORMAT_COMMA, Row);
     EXPECT_EQ(Row, "Last,First,Team,G,FGM,FGA,Long,XPM,XPA,Punt,Avg\n");
     Format_Stat_Table_Row(3, 0, 0, STATS_SECTION_KICKING, STATS_FORMAT_COMMA, Row);

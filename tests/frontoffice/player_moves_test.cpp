@@ -92,10 +92,10 @@ TEST_F(PlayerMovesTest, TheStatLineByPositionGroup)
     Set_Player_Stat(0, 0, 0, STAT_PASSING_TOUCHDOWNS, 2);
     Set_Player_Stat(0, 0, 0, STAT_INTERCEPTIONS_THROWN, 1);
     EXPECT_EQ(Format_Player_Stat_Summary(0, 0), "20/30, 250 yds, 2 TD, 1 INT");
-    // 5 solo + 3 assisted tackles, 25 tenths of sacks.
+    // 5 solo + 3 assisted tackles; sacks are kept in halves: 5 halves.
     Set_Player_Stat(0, 1, 0, STAT_SOLO_TACKLES, 5);
     Set_Player_Stat(0, 1, 0, STAT_TACKLE_ASSISTS, 3);
-    Set_Player_Stat(0, 1, 0, STAT_SACKS, 25);
+    Set_Player_Stat(0, 1, 0, STAT_SACKS, 5);
     EXPECT_EQ(Format_Player_Stat_Summary(0, 1), "8 tackles, 2.5 sacks, 0 INT");
     // Field goals over the four bands: 2 of 3 and 1 of 2.
     Set_Player_Stat(0, 2, 0, STAT_FIELD_GOAL_ATTEMPTS_BAND_1, 3);

@@ -7,6 +7,7 @@
 
 #include "league/game_record.h"
 #include "league/player_stats.h"
+#include "league/sack_text.h"
 #include "league/stat_codes.h"
 #include "pages/game_services.h"
 #include "pages/news_ticker.h"
@@ -61,6 +62,31 @@ TEST_F(NewsTickerTest, TickerNamesTheSeasonsLeaders)
     EXPECT_EQ(Get_Season_Leaders()[0].nTeam, A);
     Set_Player_Stat(B, 0, 0, STAT_PASSING_YARDS, 1025);
     EXPECT_EQ(Get_Season_Leaders()[0].nTeam, B);
+}
+
+TEST_F(NewsTickerTest, SacksAreToldAsTheBoxScoresPrintThem)
+{
+    // Sacks are kept in halves: 8 halves are the box score's "4.0", 9 "4.5".
+    Put_Player(D, 2, 402, POSITION_LB);
+    std::strcpy(League.Team[D].Player[2].szFirstName, "Percy");
+    std::strcpy(League.Team[D].Player[2].szLastName, "Ellis");
+    Set_Player_Stat(D, 2, 0, STAT_SACKS, 8);
+    std::vector<SEASON_LEADER> Leaders = Get_Season_Leaders();
+    ASSERT_EQ(Leaders.size(), 1u);
+    EXPECT_EQ(Format_Season_Leader(Leaders[0]), "Sacks: Percy Ellis (DEL) 4.0");
+    EXPECT_EQ(Build_News_Ticker_Text(), "Week 3 results: Bravos 7, Chargers 6   |   Leaders: Sacks: Percy Ellis (DEL) 4.0");
+    Set_Player_Stat(D, 2, 0, STAT_SACKS, 29);
+    EXPECT_EQ(Format_Season_Leader(Get_Season_Leaders()[0]), "Sacks: Percy Ellis (DEL) 14.5");
+}
+
+TEST(SackTextTest, HalvesReadAsSacksWithOneDecimal)
+{
+    EXPECT_EQ(Format_Sacks(0), "0.0");
+    EXPECT_EQ(Format_Sacks(1), "0.5");
+    EXPECT_EQ(Format_Sacks(8), "4.0");
+    EXPECT_EQ(Format_Sacks(28), "14.0");
+    EXPECT_EQ(Format_Sacks(-3), "-1.5");
+    EXPECT_EQ(Format_Sacks(-1), "-0.5");
 }
 
 TEST_F(NewsTickerTest, QuietDayAndThousands)

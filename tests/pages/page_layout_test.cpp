@@ -13,6 +13,7 @@
 #include "league/standings_keys.h"
 #include "league/team_schedule.h"
 #include "pages/page_layout.h"
+#include "pages/draft_page.h"
 #include "season/playoffs.h"
 #include "league/player.h"
 #include "pages/page_fixture.h"
@@ -84,7 +85,7 @@ TEST_F(PageLayoutTest, StandingsShowEachClubOnItsRowInDivisionOrder)
 
 TEST_F(PageLayoutTest, CalendarShowsTheViewedClubsWeeks)
 {
-    Set_User_Preference(PREF_SELECTED_TEAM, A);
+    Set_User_Preference(PREF_CURRENT_TEAM, A);
     EXPECT_EQ(Get_Calendar_Page_Team(), A);
     const PAGE_LAYOUT Layout = Layout_Calendar_Page();
     ASSERT_EQ(Layout.Rows.size(), static_cast<size_t>(SCHEDULE_WEEKS));
@@ -106,11 +107,26 @@ TEST_F(PageLayoutTest, CalendarShowsTheViewedClubsWeeks)
     ASSERT_EQ(Layout.Shades.size(), 1u);
     EXPECT_EQ(Layout.Shades[0].nTop, Layout.Rows[3].Box.nTop);
     // C's week 1 was a tie with E.
-    Set_User_Preference(PREF_SELECTED_TEAM, C);
+    Set_User_Preference(PREF_CURRENT_TEAM, C);
     const PAGE_LAYOUT Chargers = Layout_Calendar_Page();
     EXPECT_EQ(Texts_In(Chargers, Chargers.Rows[1].Box), (std::vector<std::string>{"Week 2", "vs Echoes", "T 3-3"}));
     EXPECT_EQ(Texts_In(Chargers, Chargers.Rows[0].Box), (std::vector<std::string>{"Week 1", "at Deltas", "L 13-20"}));
     Expect_Inside_Design_Space(Layout);
+}
+
+TEST_F(PageLayoutTest, CalendarFollowsTheViewedClubWhileTheUsersClubStays)
+{
+    // A runs A; B is viewed (View Other Team): the page shows B's weeks.
+    League.Team[A].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_USER;
+    Set_User_Preference(PREF_SELECTED_TEAM, A);
+    Set_User_Preference(PREF_CURRENT_TEAM, B);
+    EXPECT_EQ(Get_Calendar_Page_Team(), B);
+    EXPECT_EQ(Get_User_Page_Team(), A);
+    const PAGE_LAYOUT Layout = Layout_Calendar_Page();
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 756, 108}), (std::vector<std::string>{"Bravos (1-2)"}));
+    // No club viewed (a list showing a group): the user's club.
+    Set_User_Preference(PREF_CURRENT_TEAM, -1);
+    EXPECT_EQ(Get_Calendar_Page_Team(), A);
 }
 
 TEST_F(PageLayoutTest, GamesShowTheDaysGamesInBoxes)
@@ -260,7 +276,30 @@ TEST_F(PageLayoutTest, DraftShowsTheRoundsPicksInOrder)
     }
     EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box), (std::vector<std::string>{"7.", "Deltas", "Pat Quinn, QB"}));
     EXPECT_EQ(Texts_In(Layout, Layout.Rows[2].Box), (std::vector<std::string>{"8.", "Alphas"}));
-    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 756, 108}), (std::vector<std::string>{"2019 Draft, Round 2"}));
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 444, 108}), (std::vector<std::string>{"2019 Draft, Round 2"}));
+    // Seven round tabs of 44 units end at the right margin; round 2's is
+    // shaded.
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{448, 78, 756, 108}),
+              (std::vector<std::string>{"Rd 1", "Rd 2", "Rd 3", "Rd 4", "Rd 5", "Rd 6", "Rd 7"}));
+    EXPECT_EQ(Get_Draft_Round_Tab_Box(1).nLeft, 448);
+    EXPECT_EQ(Get_Draft_Round_Tab_Box(7).nRight, 448 + 6 * 44 + 42);
+    EXPECT_EQ(Draft_Page_Hit_Round(448 + 44 + 10, 90), 2);
+    EXPECT_EQ(Draft_Page_Hit_Round(448 + 6 * 44 + 43, 90), 0);   // the gap after the last
+    EXPECT_EQ(Draft_Page_Hit_Round(300, 90), 0);
+    bool bShaded = false;
+    for (const PAGE_RECT& Shade : Layout.Shades)
+        bShaded = bShaded || (Shade.nLeft == 448 + 44 && Shade.nTop == 84);
+    EXPECT_TRUE(bShaded);
+    // A click on round 5's tab, on a page painted at twice the design size.
+    const CANVAS_RECT Area{100, 50, 100 + 2 * PAGE_DESIGN_WIDTH, 50 + 2 * PAGE_DESIGN_HEIGHT};
+    EXPECT_TRUE(Is_Draft_Page_Hot_Spot(100 + 2 * (448 + 4 * 44 + 20), 50 + 2 * 90, Area));
+    EXPECT_FALSE(Is_Draft_Page_Hot_Spot(100 + 2 * (448 + 44 + 20), 50 + 2 * 90, Area));   // the round shown
+    EXPECT_FALSE(Is_Draft_Page_Hot_Spot(100 + 2 * 300, 50 + 2 * 90, Area));
+    Draft_Page_Click(100 + 2 * (448 + 4 * 44 + 20), 50 + 2 * 90, Area);
+    EXPECT_EQ(League.Preferences.nInt[PREF_DRAFT_PAGE_SCROLL], 5);
+    Draft_Page_Click(100 + 2 * 300, 50 + 2 * 90, Area);
+    EXPECT_EQ(League.Preferences.nInt[PREF_DRAFT_PAGE_SCROLL], 5);
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SCROLL] = 2;
     // A round outside 1-7 is held in it; a year outside the league's span
     // falls back to the current year.
     League.Preferences.nInt[PREF_DRAFT_PAGE_SCROLL] = 9;
@@ -271,6 +310,41 @@ TEST_F(PageLayoutTest, DraftShowsTheRoundsPicksInOrder)
 }
 
 }  // namespace
+
+TEST_F(PageLayoutTest, TheDraftUnderWayShowsItsPicksAndThePickOnTheClock)
+{
+    // The 2019 draft under way in the off-season: round 1, three picks made
+    // (the fourth overall on the clock). Five clubs pick A, B, C, D, E.
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = OFFSEASON_WEEK;
+    League.Preferences.nInt[PREF_DRAFT_ROUND] = 0;
+    League.Preferences.nInt[PREF_DRAFT_PICKS_MADE] = 3;
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SCROLL] = 1;
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SELECTION] = 2019;
+    for (int i = 0; i < 5; ++i) {
+        Set_Draft_Order_Team(i, A + i);
+        Set_Draft_Pick_Owner(0, 0, A + i, A + i);
+    }
+    // A prospect still in a pool: the draft goes on.
+    Put_Player(FIRST_DRAFT_POOL_TEAM, 0, 901, POSITION_QB);
+    // C took Pat Quinn with the third pick.
+    Put_Player(C, 7, 701, POSITION_QB);
+    std::strcpy(League.Team[C].Player[7].szFirstName, "Pat");
+    std::strcpy(League.Team[C].Player[7].szLastName, "Quinn");
+    Set_Player_Vital_Stat(C, 7, VITAL_DRAFTED_BY, (C + 1) * 10000 + 2019);
+    Set_Player_Vital_Stat(C, 7, VITAL_DRAFT_PICK, (1 * 100 + 3) * 1000 + 3);
+    EXPECT_EQ(Get_Draft_Page_Pick_On_The_Clock(), 4);
+    const PAGE_LAYOUT Layout = Layout_Draft_Page();
+    ASSERT_EQ(Layout.Rows.size(), 5u);
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[2].Box), (std::vector<std::string>{"3.", "Chargers", "Pat Quinn, QB"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[3].Box), (std::vector<std::string>{"4.", "Deltas", "On the clock"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[4].Box), (std::vector<std::string>{"5.", "Echoes"}));
+    // Another year's page, or the draft over: no pick on the clock.
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SELECTION] = 2018;
+    EXPECT_EQ(Get_Draft_Page_Pick_On_The_Clock(), 0);
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SELECTION] = 2019;
+    League.Preferences.nInt[PREF_DRAFT_ROUND] = DRAFT_ROUNDS;
+    EXPECT_EQ(Get_Draft_Page_Pick_On_The_Clock(), 0);
+}
 
 TEST_F(PageLayoutTest, ThePagesNameStopsShortOfTheCornerBox)
 {

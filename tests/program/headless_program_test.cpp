@@ -342,6 +342,13 @@ TEST_F(HeadlessProgramTest, EndToEndNewGamePlayoffsSaveResumeAndOneMoreWeek)
     ASSERT_TRUE(fs::exists(Saved)) << First.Out;
     EXPECT_TRUE(Contains(First.Out, "Saved game: " + Saved)) << First.Out;
     EXPECT_TRUE(Contains(First.Out, "Box scores: " + Data.Path() + "/Output/Box-*.htm")) << First.Out;
+    // The run ends before the off-season, which writes the reports: the
+    // summary names none. The export after the save changed nothing, so
+    // quitting has nothing to save and overwrites nothing.
+    EXPECT_FALSE(Contains(First.Out, "Reports: ")) << First.Out;
+    EXPECT_FALSE(Contains(First.Out, "Save changes")) << First.Out;
+    EXPECT_FALSE(Contains(First.Out, "Overwrite")) << First.Out;
+    EXPECT_FALSE(Contains(First.Out, "Invalid playoff slot")) << First.Out;
     const std::string SavedBytes = Read_Text_File(Saved);
 
     // The saved game loads as it was saved: the league block read back saves

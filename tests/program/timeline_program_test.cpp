@@ -11,6 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "gamefile/game_file.h"
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/team.h"
+#include "league/team_schedule.h"
+#include "league/preferences.h"
+#include "pages/page_layout.h"
+#include "platform/ui.h"
 #include "process_runner.h"
 #include "program_support.h"
 #include "test_support.h"
@@ -83,6 +91,120 @@ TEST_F(TimelineProgramTest, ScriptLinesClickTheStripAndTheCalendar)
                                         "Box [Confirm] \"Simulate every game in week 4?\" -> Yes", "Timeline page",
                                         "Timeline label"}))
         << Result.Out;
+}
+
+// The off-season through the strip: the season over, College Draft asks
+// before the renewals and the off-season; "Begin College Draft?" answered
+// No pauses the draft for the free agents; College Draft clicked again (its
+// step not open yet) starts the paused draft, which runs to the user's
+// first pick. Saved there, the Draft page shows that draft, its round and
+// the picks made so far.
+TEST_F(TimelineProgramTest, ThePausedDraftStartsFromTheStripAndItsPageKeepsThePicks)
+{
+    const process_runner::RUN_RESULT Result = Run_Script(std::string(program_support::NEW_GAME) +
+                                                         "command \"Through Playoffs\"\n"
+                                                         "command \"Through Playoffs\"\n"
+                                                         "answer yes\n"
+                                                         "answer no\n"
+                                                         "timeline 3\n"
+                                                         "timeline 3\n"
+                                                         "dialog 120 set 1082 \"Walk\"\n"
+                                                         "dialog 120 press 1\n"
+                                                         "command \"Save Game\"\n"
+                                                         "quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    const std::vector<std::string> Lines = Lines_Of(Result.Out, {"Timeline", "Box ["});
+    ASSERT_EQ(Lines.size(), 6u) << Result.Out;
+    EXPECT_EQ(Lines[0], "Timeline 3");
+    EXPECT_EQ(Lines[1], "Box [Confirm] \"Proceed to contract renewal?\" -> Yes");
+    EXPECT_EQ(Lines[2].rfind("Box [Begin College Draft?] ", 0), 0u) << Lines[2];
+    EXPECT_EQ(Lines[2].substr(Lines[2].size() - 6), " -> No");
+    EXPECT_EQ(Lines[3], "Box [College Draft] \"To start the College Draft, choose 'Start Draft' from the Play "
+                        "Menu.\" -> OK (default)");
+    EXPECT_EQ(Lines[4], "Timeline 3");
+    EXPECT_EQ(Lines[5].rfind("Box [Round 1: Pick #", 0), 0u) << Lines[5];
+    EXPECT_TRUE(program_support::Contains(Lines[5], "Buffalo Frost: Make your draft pick.")) << Lines[5];
+
+    // The saved game: the off-season of 2020, the 2020 draft under way in its
+    // first round, every pick before the user's made and shown.
+    const std::string Saved = Data.Path() + "/Walk.zrt";
+    ASSERT_TRUE(fs::exists(Saved)) << Result.Out;
+    Zero_League_Data();
+    ASSERT_EQ(Load_Universe_Database(Saved.c_str()), 1);
+    EXPECT_EQ(Get_Current_Week(), OFFSEASON_WEEK);
+    EXPECT_EQ(Get_Current_Year(), 2020);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), 0);
+    const int nPicksMade = Get_User_Preference(PREF_DRAFT_PICKS_MADE);
+    EXPECT_GT(nPicksMade, 0);
+    EXPECT_EQ(Get_Draft_Page_Year(), 2020);
+    EXPECT_EQ(Get_Draft_Page_Round(), 1);
+    EXPECT_EQ(Get_Draft_Page_Pick_On_The_Clock(), nPicksMade + 1);
+    const PAGE_LAYOUT Page = Layout_Draft_Page();
+    int nHeadlines = 0;
+    int nOnTheClock = 0;
+    for (const PAGE_TEXT& Text : Page.Texts) {
+        nHeadlines += Text.Text == "2020 Draft, Round 1" ? 1 : 0;
+        nOnTheClock += Text.Text == "On the clock" ? 1 : 0;
+    }
+    EXPECT_EQ(nHeadlines, 1);
+    EXPECT_EQ(nOnTheClock, 1);
+    // Each pick made names its player: "Name, POS" in the row of the pick.
+    int nNamed = 0;
+    for (const PAGE_ROW& Row : Page.Rows) {
+        if (Row.nGroup > nPicksMade)
+            continue;
+        for (const PAGE_TEXT& Text : Page.Texts)
+            if (Row.Box.Contains(Text.Box) && Text.Text.find(", ") != std::string::npos)
+                ++nNamed;
+    }
+    EXPECT_EQ(nNamed, nPicksMade);
+    ui::Reset();
+}
+
+// View Other Team turns the Calendar page to the viewed club: its watch
+// mark marks the viewed club's game, not the user's, and the user's club
+// stays his.
+TEST_F(TimelineProgramTest, TheCalendarPageShowsTheClubViewOtherTeamChose)
+{
+    const process_runner::RUN_RESULT Result = Run_Script(std::string(program_support::NEW_GAME) +
+                                                         "command Calendar\n"
+                                                         "dialog 131 select 1132 \"Dallas Wranglers\"\n"
+                                                         "dialog 131 press 1\n"
+                                                         "command \"View Other Team\"\n"
+                                                         "calendar watch 2\n"
+                                                         "dialog 120 set 1082 \"Viewed\"\n"
+                                                         "dialog 120 press 1\n"
+                                                         "command \"Save Game\"\n"
+                                                         "quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    const std::string Saved = Data.Path() + "/Viewed.zrt";
+    ASSERT_TRUE(fs::exists(Saved)) << Result.Out;
+    Zero_League_Data();
+    ASSERT_EQ(Load_Universe_Database(Saved.c_str()), 1);
+    int nDallas = -1;
+    int nBuffalo = -1;
+    for (int t = 0; t < Count_Teams(); ++t) {
+        char szCity[TEAM_STRING_SIZE];
+        Get_Team_String(szCity, t, TEAM_STRING_CITY);
+        if (std::string(szCity) == "Dallas")
+            nDallas = t;
+        if (std::string(szCity) == "Buffalo")
+            nBuffalo = t;
+    }
+    ASSERT_GE(nDallas, 0);
+    ASSERT_GE(nBuffalo, 0);
+    EXPECT_EQ(Get_User_Preference(PREF_CURRENT_TEAM), nDallas);
+    EXPECT_EQ(Get_User_Preference(PREF_SELECTED_TEAM), nBuffalo);
+    EXPECT_EQ(Get_Calendar_Page_Team(), nDallas);
+    EXPECT_EQ(Get_User_Page_Team(), nBuffalo);
+    // Week 2: Dallas's game is marked to be watched; Buffalo's is not (they
+    // do not meet that week).
+    ASSERT_NE(Get_Scheduled_Opponent(nDallas, 1), nBuffalo);
+    EXPECT_NE(Get_Calendar_PBP_Flag(nDallas, 1), 0);
+    EXPECT_EQ(Get_Calendar_PBP_Flag(nBuffalo, 1), 0);
+    ui::Reset();
 }
 
 TEST_F(TimelineProgramTest, LinesTheScriptCannotCarryOutStopIt)

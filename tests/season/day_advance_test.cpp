@@ -20,6 +20,7 @@
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "season/games_of_day.h"
+#include "frontoffice/college_count.h"
 
 namespace {
 
@@ -108,6 +109,34 @@ TEST_F(DayAdvanceTest, RefusedRunsChangeNothingAndAnEmptyRunOnlyCloses)
     EXPECT_EQ(Get_User_Preference(PREF_GAME_STATE_SWITCH), 0);
     EXPECT_EQ(Get_Universe_Word(SIMULATION_STOP_DAY_WORD), 0);
     EXPECT_FALSE(Is_Simulation_In_Progress());
+}
+
+TEST_F(DayAdvanceTest, TheDraftPageShowsTheComingDraftsYearBeforeAndAfterTheSeasonIndexMovesOn)
+{
+    // The league's first season is 2019 (season index 0): its draft is 2020's.
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+    const int nYear = Get_Current_Year();
+    Set_Current_Day(Get_Season_Playoff_Day(0));
+    Advance_Day(0);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SELECTION), nYear + 1);
+    // The off-season has moved the season index on to the draft's year:
+    // the page keeps showing that same draft, not the one a year later.
+    Set_User_Preference(PREF_SEASON_INDEX, Get_Current_Season_Index() + 1);
+    Set_Current_Day(OFFSEASON_WEEK);
+    Advance_Day(0);
+    EXPECT_EQ(Get_Current_Year(), nYear + 1);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SELECTION), nYear + 1);
+    // A draft under way in its third round: the page shows that round.
+    ASSERT_GT(Count_College_Players(), 0);
+    Set_User_Preference(PREF_DRAFT_ROUND, 2);
+    Set_User_Preference(PREF_DRAFT_PAGE_SCROLL, 7);
+    Advance_Day(0);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SCROLL), 3);
+    // No draft under way: the round shown is left as the user chose it.
+    Set_User_Preference(PREF_DRAFT_ROUND, DRAFT_OVER_ROUND);
+    Advance_Day(0);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SCROLL), 3);
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
 }
 
 TEST_F(DayAdvanceTest, CommissionerModeIsOfferedAndTheRunGoesOnEitherWay)

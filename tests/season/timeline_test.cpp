@@ -36,6 +36,17 @@ void Record_Advance(int nDays)
     g_Calls.push_back(ADVANCE_CALL{nDays, Get_User_Preference(PREF_SIMULATION_STOP)});
 }
 
+// The draft runner's calls, with preference 96 (all clubs the computer's)
+// during each.
+std::vector<int> g_DraftRuns;
+void Record_Draft_Run()
+{
+    g_DraftRuns.push_back(Get_User_Preference(PREF_ALL_COMPUTER_TEAMS));
+    // As a draft started or resumed: round 1 under way (or the one it was in).
+    if (Get_User_Preference(PREF_DRAFT_ROUND) >= DRAFT_OVER_ROUND)
+        Set_User_Preference(PREF_DRAFT_ROUND, 0);
+}
+
 bool g_bGameOnScreen = false;
 bool Game_On_Screen()
 {
@@ -60,9 +71,13 @@ protected:
         Clear_Playoff_Slots();
         for (int j = 0; j < TIMELINE_STEPS; ++j)
             Set_User_Preference(PREF_TIMELINE_FIRST + j, j < 2 ? 0 : 1);
+        // No draft under way, as Start_Season leaves it.
+        Set_User_Preference(PREF_DRAFT_ROUND, DRAFT_OVER_ROUND);
         g_Calls.clear();
+        g_DraftRuns.clear();
         g_bGameOnScreen = false;
         Set_Timeline_Day_Advancer(Record_Advance);
+        Set_Timeline_Draft_Runner(Record_Draft_Run);
         Set_Timeline_Game_On_Screen_Query(Game_On_Screen);
         Set_Timeline_Enabled(true);
         shell_requests::Reset();
@@ -71,6 +86,7 @@ protected:
     void TearDown() override
     {
         Set_Timeline_Day_Advancer(nullptr);
+        Set_Timeline_Draft_Runner(nullptr);
         Set_Timeline_Game_On_Screen_Query(nullptr);
         Set_Timeline_Enabled(true);
         ui::Reset();
@@ -305,7 +321,9 @@ TEST_F(TimelineTest, HotSpotsCoverExactlyWhatAClickDoes)
         {16, true, {true, true, true, false, false}},        // days 17, 18, 19 (k below 3); 20, 21 not
         {P2, true, {true, true, true, true, false}},         // days 18-21; day 22 is past the rounds
         {P2 + 3, true, {true, false, false, false, false}},  // day 21 only
-        {OFFSEASON_WEEK, false, {false, true, false, false, false}},   // Free Agents only
+        // Renewals are over on day 100; the other three steps act, open or
+        // not, done or not.
+        {OFFSEASON_WEEK, false, {false, true, true, true, false}},
     };
     for (const PHASE& Phase : PHASES) {
         Set_Day(Phase.nDay);
@@ -448,18 +466,28 @@ TEST_F(TimelineTest, PlayoffCellsPlayToThePlayoffsAndThenTheRounds)
     EXPECT_TRUE(g_Calls.empty());
 }
 
-TEST_F(TimelineTest, OffSeasonStepsOpenInTheirOrder)
+TEST_F(TimelineTest, OffSeasonStepsOpenInTheirOrderAndActWhenClickedDoneOrAhead)
 {
     Set_Day(OFFSEASON_WEEK);
-    // College Draft and Begin Season stay grey, and deaf, until Renew
-    // Contracts and Free Agents are both done.
+    // College Draft and Begin Season stay grey until Renew Contracts and
+    // Free Agents are both done; clicked ahead of their turn they act all
+    // the same and stay grey. The pools are empty: the draft is behind.
     Timeline_Click(Strip, Cell_X(2), 20);
+    EXPECT_EQ(Days(), (std::vector<int>{1}));
+    Forget();
     Timeline_Click(Strip, Cell_X(3), 20);
+    EXPECT_EQ(Days(), (std::vector<int>{22}));
+    EXPECT_EQ(Get_User_Preference(PREF_TIMELINE_FIRST + 2), 1);
+    EXPECT_EQ(Get_User_Preference(PREF_TIMELINE_FIRST + 3), 1);
+    // The blank fifth cell is no step.
+    Forget();
     Timeline_Click(Strip, Cell_X(4), 20);
     EXPECT_TRUE(g_Calls.empty());
     EXPECT_TRUE(dialogs::Records().empty());
+    EXPECT_TRUE(g_DraftRuns.empty());
     // Free Agents: its flag set, the draft and the season opened (renewals
     // count as done on day 100), and the free-agents list run.
+    shell_requests::Reset();
     Timeline_Click(Strip, Cell_X(1), 20);
     EXPECT_EQ(Get_User_Preference(PREF_TIMELINE_FIRST + 0), 1);
     EXPECT_EQ(Get_User_Preference(PREF_TIMELINE_FIRST + 1), 1);
@@ -474,10 +502,11 @@ TEST_F(TimelineTest, OffSeasonStepsOpenInTheirOrder)
     EXPECT_TRUE(View.Cells[1].bDone);
     EXPECT_FALSE(View.Cells[2].bDone);
     EXPECT_FALSE(View.Cells[3].bDone);
-    // Done steps are deaf too.
+    // Free Agents done: clicked again, the list opens again.
     dialogs::Reset();
     Timeline_Click(Strip, Cell_X(1), 20);
-    EXPECT_TRUE(dialogs::Records().empty());
+    ASSERT_EQ(dialogs::Records().size(), 1u);
+    EXPECT_EQ(dialogs::Records()[0].nDialogId, FREE_AGENTS_LIST_DIALOG);
     // College Draft without expiring contracts: one day, no question. With
     // renewals and free agency done the draft's and the season's flags are
     // cleared again at every step, so both stay open through the draft.
@@ -494,13 +523,15 @@ TEST_F(TimelineTest, OffSeasonStepsOpenInTheirOrder)
     EXPECT_TRUE(ui::Shown_Boxes().empty());
     EXPECT_EQ(Days(), (std::vector<int>{22}));
     EXPECT_EQ(Get_User_Preference(PREF_ALL_COMPUTER_TEAMS), 0);
+    EXPECT_TRUE(g_DraftRuns.empty());
 }
 
 TEST_F(TimelineTest, BeginSeasonWithADraftAheadAsksWhoDrafts)
 {
     Set_Day(OFFSEASON_WEEK);
     Set_User_Preference(PREF_TIMELINE_FIRST + 3, 0);
-    // 101 prospects in the pools: the draft is still to come.
+    // 101 prospects in the pools and no round under way: the draft was
+    // paused for the free agents ("Begin College Draft?" answered No).
     for (int s = 0; s < 100; ++s)
         Put_Player(FIRST_DRAFT_POOL_TEAM, s, 9000 + s, POSITION_RB);
     Put_Player(FIRST_DRAFT_POOL_TEAM + 1, 0, 9100, POSITION_RB);
@@ -509,14 +540,49 @@ TEST_F(TimelineTest, BeginSeasonWithADraftAheadAsksWhoDrafts)
     EXPECT_EQ(Box_Texts(),
               (std::vector<std::string>{"College Draft: Are you sure you want the computer to draft for you?"}));
     EXPECT_TRUE(g_Calls.empty());
+    EXPECT_TRUE(g_DraftRuns.empty());
     EXPECT_EQ(Get_User_Preference(PREF_ALL_COMPUTER_TEAMS), 0);
-    // The flag is set either way; clear it to ask again.
-    Set_User_Preference(PREF_TIMELINE_FIRST + 3, 0);
+    // Yes: the paused draft runs with every club the computer's (the day
+    // advance would not start it on day 100), and the user's clubs are his
+    // again afterwards. The step was done already: it acts all the same.
+    EXPECT_EQ(Get_User_Preference(PREF_TIMELINE_FIRST + 3), 1);
     Forget();
     ui::Queue_Answer(ID_YES);
     Timeline_Click(Strip, Cell_X(3), 20);
-    EXPECT_EQ(Days(), (std::vector<int>{22}));
-    EXPECT_EQ(Get_User_Preference(PREF_ALL_COMPUTER_TEAMS), 1);
+    EXPECT_TRUE(g_Calls.empty());
+    EXPECT_EQ(g_DraftRuns, (std::vector<int>{1}));
+    EXPECT_EQ(Get_User_Preference(PREF_ALL_COMPUTER_TEAMS), 0);
+}
+
+TEST_F(TimelineTest, CollegeDraftStartsThePausedDraftOrGoesOnWithTheOneUnderWay)
+{
+    Set_Day(OFFSEASON_WEEK);
+    for (int s = 0; s < 100; ++s)
+        Put_Player(FIRST_DRAFT_POOL_TEAM, s, 9000 + s, POSITION_RB);
+    // Paused: the step starts it, the user's picks his own; the Draft page
+    // turns to the round under way, whatever round it showed before.
+    Set_User_Preference(PREF_DRAFT_PAGE_SCROLL, 7);
+    Timeline_Click(Strip, Cell_X(2), 20);
+    EXPECT_TRUE(g_Calls.empty());
+    EXPECT_EQ(g_DraftRuns, (std::vector<int>{0}));
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SCROLL), 1);
+    // Under way (round 3): the step goes on with it, it never starts afresh.
+    Set_User_Preference(PREF_DRAFT_ROUND, 2);
+    g_DraftRuns.clear();
+    Timeline_Click(Strip, Cell_X(2), 20);
+    EXPECT_TRUE(g_Calls.empty());
+    EXPECT_EQ(g_DraftRuns, (std::vector<int>{0}));
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), 2);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SCROLL), 3);
+    // Before the off-season has begun (the season just over) the step plays
+    // the day that begins it.
+    Set_User_Preference(PREF_DRAFT_ROUND, DRAFT_OVER_ROUND);
+    Set_Day(P2 + 4);
+    g_DraftRuns.clear();
+    Timeline_Click(Strip, Cell_X(2), 20);
+    EXPECT_EQ(Days(), (std::vector<int>{1}));
+    EXPECT_TRUE(g_DraftRuns.empty());
 }
 
 TEST_F(TimelineTest, RenewalsStartTheOffSeasonWhenAUserClubHasExpiringContracts)

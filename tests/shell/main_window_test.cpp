@@ -2,6 +2,7 @@
 // it shows and the draft menu mode.
 #include <string>
 
+#include "league/calendar.h"
 #include "league/league_data.h"
 #include "league/preferences.h"
 #include "shell/main_window.h"
@@ -24,12 +25,21 @@ TEST_F(MainWindowTest, TitleNamesThePhaseOfTheSeason)
     League.Preferences.nInt[PREF_CURRENT_WEEK] = 0;
     Update_Main_Window_Title();
     EXPECT_STREQ(Get_Main_Window_Title(), "Vazarudu Kelvo - 2022 Week 1");
-    League.Preferences.nInt[PREF_CURRENT_WEEK] = 99;
+    // Playoffs from day 17: the final on day 20, the off-season from day 21
+    // as the status bar says, and so on day 100.
+    Set_Season_Playoff_Days(17);
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 20;
     Update_Main_Window_Title();
-    EXPECT_STREQ(Get_Main_Window_Title(), "Vazarudu Kelvo - 2022 Week 100");
+    EXPECT_STREQ(Get_Main_Window_Title(), "Vazarudu Kelvo - 2022 Week 21");
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 21;
+    Update_Main_Window_Title();
+    EXPECT_STREQ(Get_Main_Window_Title(), "Vazarudu Kelvo - 2022 Off-Season");
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 23;
+    Update_Main_Window_Title();
+    EXPECT_STREQ(Get_Main_Window_Title(), "Vazarudu Kelvo - 2022 Off-Season");
     League.Preferences.nInt[PREF_CURRENT_WEEK] = OFFSEASON_WEEK;
     Update_Main_Window_Title();
-    EXPECT_STREQ(Get_Main_Window_Title(), "Vazarudu Kelvo - 2022 Offseason");
+    EXPECT_STREQ(Get_Main_Window_Title(), "Vazarudu Kelvo - 2022 Off-Season");
     League.Universe.nStat[FANTASY_DRAFT_RUNNING] = 1;
     char szTitle[MAIN_TITLE_SIZE];
     Format_Main_Title(szTitle);

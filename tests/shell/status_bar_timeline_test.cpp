@@ -20,6 +20,7 @@
 #include "shell/main_window.h"
 #include "shell/owner_hall_of_fame.h"
 #include "shell/status_bar.h"
+#include "season/timeline.h"
 
 namespace fs = std::filesystem;
 
@@ -148,6 +149,47 @@ TEST_F(StatusBarTimelineTest, TheViewedClubsLogoStandsOnTheBarAtTheRight)
     // A club with no logo file: nothing drawn.
     Set_User_Preference(PREF_SELECTED_TEAM, B);
     EXPECT_TRUE(Draw_Timeline_Team_Logo(Page, Page.Bounds()).Is_Empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(StatusBarTimelineTest, TheBarKeepsTheUsersClubWhileAnotherIsViewed)
+{
+    // A runs A (2-0); B (1-2) is viewed through View Other Team: the pages
+    // show B, the bar's club and record stay A's.
+    League.Team[A].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_USER;
+    Set_User_Preference(PREF_SELECTED_TEAM, A);
+    Set_User_Preference(PREF_CURRENT_TEAM, B);
+    EXPECT_EQ(Get_Calendar_Page_Team(), B);
+    EXPECT_EQ(Get_Status_Bar_Text().Club, "Alphas 2-0");
+    EXPECT_EQ(Get_Timeline_View().Record, "(2-0)");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(StatusBarTimelineTest, ADraftPageTabClickedInTheWindowShowsItsRound)
+{
+    Set_User_Preference(PREF_MAIN_PAGE, MAIN_PAGE_DRAFT);
+    Set_User_Preference(PREF_DRAFT_PAGE_SCROLL, 1);
+    const CANVAS_RECT Page = Get_Main_Window_Areas().Page;
+    ASSERT_FALSE(Page.Is_Empty());
+    // The middle of round 6's tab (design x 448 + 5 x 44 + 21, y 94) in the
+    // window's pixels.
+    const int x = Page.left + ((448 + 5 * 44 + 21) * Page.Width() + PAGE_DESIGN_WIDTH - 1) / PAGE_DESIGN_WIDTH;
+    const int y = Page.top + (94 * Page.Height() + PAGE_DESIGN_HEIGHT - 1) / PAGE_DESIGN_HEIGHT;
+    EXPECT_TRUE(Is_Main_Window_Hot_Spot(AREA_PAGE, x, y));
+    On_Main_Window_Click(AREA_PAGE, x, y, 1);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SCROLL), 6);
+    EXPECT_FALSE(Is_Main_Window_Hot_Spot(AREA_PAGE, x, y));   // now the round shown
+    // On another page the same point is no tab.
+    Set_User_Preference(PREF_MAIN_PAGE, MAIN_PAGE_STANDINGS);
+    Set_User_Preference(PREF_DRAFT_PAGE_SCROLL, 1);
+    On_Main_Window_Click(AREA_PAGE, x, y, 1);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PAGE_SCROLL), 1);
 }
 
 }  // namespace
