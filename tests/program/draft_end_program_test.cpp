@@ -15,6 +15,7 @@
 #include "gamefile/game_file.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
+#include "league/league_text.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "platform/ui.h"
@@ -85,8 +86,9 @@ std::string Log_Player(const std::string& Log, const std::string& Start)
     const size_t n = Log.find(Start);
     if (n == std::string::npos)
         return "";
-    // "%3d. %-25s %-25s %s": the name stands in columns 31-55.
-    return Log.substr(n + 31, 25);
+    // "%3d. %-25s %-25s %s": the name stands in columns 31-55 of the line
+    // (the search text begins with the line end before it).
+    return Log.substr(n + 1 + 31, 25);
 }
 
 std::string Trimmed(std::string Text)
@@ -133,8 +135,10 @@ TEST_F(DraftEndProgramTest, FantasyDraftFromNewGameTwoPicksEndedWithYes)
     EXPECT_TRUE(Contains(Result.Out, "Box [End Fantasy Draft] \"The computer will end the Fantasy Draft by making all "
                                      "remaining picks automatically. Is this OK?"))
         << Result.Out;
-    // Buffalo's third turn was the computer's; the completion box is not shown.
-    EXPECT_FALSE(Contains(Result.Out, "Box [Round 3 / Pick 4]")) << Result.Out;
+    // Buffalo was on the clock again when the draft was ended: its later
+    // turns were the computer's, and the completion box is not shown.
+    EXPECT_TRUE(Contains(Result.Out, "Box [Round 3 / Pick 4]")) << Result.Out;
+    EXPECT_FALSE(Contains(Result.Out, "Box [Round 4 / Pick 29]")) << Result.Out;
     EXPECT_FALSE(Contains(Result.Out, "Fantasy Draft Complete")) << Result.Out;
     // After the draft a week is played.
     EXPECT_EQ(Result.Out.find("can't play games during the Fantasy Draft"),
@@ -179,12 +183,14 @@ TEST_F(DraftEndProgramTest, FantasyDraftCancelledMovesNobody)
 {
     // The same new game without the draft, for the rosters it starts with.
     process_runner::RUN_RESULT Result = Run_Script(std::string(program_support::NEW_GAME) +
+                                                   "command Standings\n"
                                                    "dialog 120 set 1082 \"Plain\"\n"
                                                    "dialog 120 press 1\n"
                                                    "command \"Save Game\"\n"
                                                    "quit\n");
     ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
     Result = Run_Script(FANTASY_NEW_GAME +
+                        "command Standings\n"
                         "dialog 114 select 1132 \"Undrafted Players\"\n"
                         "dialog 114 select 1124 @0\n"
                         "dialog 114 press 1044\n"
@@ -227,15 +233,21 @@ TEST_F(DraftEndProgramTest, CollegeDraftEndedWithEndDraft)
     ASSERT_FALSE(Result.bTimedOut);
     ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
     // The user's club was on the clock when the draft was ended.
-    EXPECT_TRUE(Contains(Result.Out, ": Pick #")) << Result.Out;
+    EXPECT_TRUE(Contains(Result.Out, "\"Buffalo Frost: Make your draft pick.")) << Result.Out;
     EXPECT_TRUE(Contains(Result.Out, "Command 40089 \"End Draft\"")) << Result.Out;
     EXPECT_TRUE(Contains(Result.Out, "Box [End College Draft?] \"Ending the Draft will cause the computer to make all "
                                      "remaining draft picks. Are you sure?\" -> Yes"))
         << Result.Out;
     // Seven rounds of 32 picks, Buffalo's among them, all by the computer.
-    const std::string Report = Read_Text_File(Path("Output/College-Draft-2019.txt"), "");
-    ASSERT_FALSE(Report.empty());
-    EXPECT_TRUE(Contains(Report, "SEVENTH ROUND")) << Report;
+    // The draft's report, named by the draft's year.
+    std::string ReportPath;
+    for (const auto& Entry : fs::directory_iterator(Path("Output")))
+        if (Entry.path().filename().string().rfind("College-Draft-", 0) == 0)
+            ReportPath = Entry.path().string();
+    ASSERT_FALSE(ReportPath.empty()) << Result.Out;
+    const std::string Report = Read_Text_File(ReportPath, "");
+    ASSERT_FALSE(Report.empty()) << Result.Out;
+    EXPECT_TRUE(Contains(Report, "= Seventh ROUND =")) << Report;
     int nLines = 0;
     int nBuffalo = 0;
     size_t nStart = 0;
