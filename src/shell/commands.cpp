@@ -142,6 +142,7 @@ void Resume_Game_Command()
         return;
     Do_Dialog(RESUME_GAME_DIALOG, "Resume Game", Resume_Game_Dialog_Proc);
     After_League_Changed();
+    Resume_Fantasy_Draft_After_Load();
 }
 
 void Retire_Command()

@@ -77,6 +77,12 @@ void Fantasy_Draft_Command()
     Redraw_Main_Window();
 }
 
+void Resume_Fantasy_Draft_After_Load()
+{
+    if (Get_Universe_Stat(FANTASY_DRAFT_RUNNING) >= FANTASY_DRAFT_UNDER_WAY)
+        Post_User_Message();
+}
+
 bool Is_End_Draft_Offered()
 {
     return Is_College_Draft_Running();

@@ -20,6 +20,10 @@ void End_College_Draft_Command();
 // True while a college draft is under way (End Draft is offered then).
 bool Is_End_Draft_Offered();
 
+// A game loaded in the middle of a fantasy draft: the pick on the clock is
+// prompted for again (the computer's is made, the user is asked for his).
+void Resume_Fantasy_Draft_After_Load();
+
 // Posts the main window its own message (one at most waits).
 void Post_User_Message();
 bool Is_User_Message_Posted();

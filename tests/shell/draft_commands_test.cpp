@@ -214,6 +214,35 @@ TEST_F(DraftCommandsTest, EndFantasyDraftCancelUndoesEveryPickAndNoKeepsIt)
     EXPECT_EQ(Label(CMD_FANTASY_DRAFT), "&Fantasy Draft...");
 }
 
+// A game saved while a computer club was on the clock picks up again once
+// loaded: the window's message is posted and makes that pick.
+TEST_F(DraftCommandsTest, ALoadedDraftGoesOnFromThePickOnTheClock)
+{
+    Build_Fantasy_League();
+    Start_Fantasy_Draft(FANTASY_ORDER_ALPHABETICAL, FANTASY_LATER_REPEAT, 0);
+    ASSERT_FALSE(Is_User_Message_Posted());
+    // As a game saved between two picks loads: club 1 on the clock.
+    FANTASY_DRAFT_STATE State;
+    Get_Fantasy_Draft_State(&State);
+    State.nPick = 1;
+    Set_Fantasy_Draft_State(State);
+    Resume_Fantasy_Draft_After_Load();
+    EXPECT_TRUE(Is_User_Message_Posted());
+    // Clubs 1 and 2 pick; the user is asked for round 2.
+    Dispatch_User_Messages(100);
+    Get_Fantasy_Draft_State(&State);
+    EXPECT_EQ(State.nRound, 1);
+    EXPECT_EQ(State.nPick, 0);
+    EXPECT_NE(State.nPicked[0][1], 0);
+    EXPECT_NE(State.nPicked[0][2], 0);
+    EXPECT_EQ(Count_Boxes("Round 2 / Pick 1"), 1);
+    // Without a draft nothing is posted.
+    ui::Queue_Answer(ID_CANCEL);
+    Confirm_End_Fantasy_Draft();
+    Resume_Fantasy_Draft_After_Load();
+    EXPECT_FALSE(Is_User_Message_Posted());
+}
+
 // The college draft of two clubs, club 1 the user's and first on the
 // clock, one prospect in the pools.
 class EndDraftCommandTest : public DraftCommandsTest {
