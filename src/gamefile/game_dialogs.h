@@ -16,7 +16,6 @@
 constexpr int NEW_GAME_DIALOG = 105;
 constexpr int RESUME_GAME_DIALOG = 118;
 constexpr int SAVE_GAME_DIALOG = 120;
-constexpr int FANTASY_DRAFT_DIALOG = 165;
 
 // Controls of the New Game dialog.
 constexpr int NEW_GAME_SEASON = 1089;

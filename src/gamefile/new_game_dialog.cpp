@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "editors/fantasy_draft_dialog.h"
 #include "editors/options_dialog.h"
 #include "base/text_utils.h"
 #include "gamefile/game_dialogs.h"
@@ -268,7 +269,7 @@ void Play(DIALOG& Dialog)
     Setup_New_Universe(1);
     Create_Status_Bar();
     if (Dialog.Is_Checked(NEW_GAME_FANTASY_DRAFT))
-        Write_Debug_Log("Fantasy draft chosen; its dialog %d is not in this program yet.", FANTASY_DRAFT_DIALOG);
+        Run_Start_Fantasy_Draft_Dialog();
 }
 
 void Command(DIALOG& Dialog, int nControl)

@@ -11,6 +11,9 @@
 #include "pages/player_text.h"
 #include "platform/dialogs.h"
 #include "platform/ui.h"
+#include "league/human_teams.h"
+#include "season/draft_teams.h"
+#include "season/fantasy_draft.h"
 #include "season/injuries.h"
 #include "season/scouting.h"
 
@@ -50,6 +53,18 @@ struct CARD_PLAYER {
     int nSlot;
 };
 
+// The fantasy draft's pick from the card: a button of its own while a
+// draft waits for the user.
+void Add_Fantasy_Draft_Button(DIALOG& Dialog, const CARD_PLAYER& Player)
+{
+    if (Get_Universe_Stat(FANTASY_DRAFT_RUNNING) != FANTASY_DRAFT_UNDER_WAY)
+        return;
+    Dialog.Add(CARD_FANTASY_DRAFT, CONTROL_BUTTON, "&Draft", UI_RECT{100, 246, 50, 14});
+    const int nClub = Get_Fantasy_Draft_Club_On_The_Clock();
+    Dialog.Enable(CARD_FANTASY_DRAFT, nClub != NO_TEAM && Is_Human_Team(nClub) &&
+                                          Get_Player_Drafted_By(Player.nTeam, Player.nSlot) == NO_TEAM);
+}
+
 std::string Printf(const char* szFormat, int a, int b)
 {
     char szText[96];
@@ -75,6 +90,14 @@ void Player_Card_Dialog(DIALOG& Dialog, int nEvent, int nControl)
         for (size_t i = std::size(FIELDS); i + 1 < Lines.size(); ++i)
             Dialog.Add_Item(CARD_RATINGS, Lines[i]);
         Dialog.Set_Text(CARD_STAT_LINE, Lines.back());
+        Add_Fantasy_Draft_Button(Dialog, *pPlayer);
+        return;
+    }
+    if (nEvent == DIALOG_COMMAND && nControl == CARD_FANTASY_DRAFT && Dialog.Is_Change_Command()) {
+        const auto* pPlayer = static_cast<const CARD_PLAYER*>(Dialog.Param());
+        if (pPlayer != nullptr &&
+            Record_Fantasy_Draft_Pick(pPlayer->nTeam, pPlayer->nSlot, Get_Fantasy_Draft_Club_On_The_Clock()))
+            Dialog.End(1);
         return;
     }
     if (nEvent == DIALOG_COMMAND && (nControl == DIALOG_OK || nControl == DIALOG_CANCEL) &&

@@ -20,6 +20,9 @@ constexpr int CARD_OVERALL = 1508;
 constexpr int CARD_RATINGS = 1509;   // list: one key rating a line
 constexpr int CARD_STAT_LINE = 1510;
 constexpr int CARD_HEALTH = 1511;
+// "&Draft", added during a fantasy draft: the user's club on the clock takes
+// the player (live while he is undrafted and a user-run club is picking).
+constexpr int CARD_FANTASY_DRAFT = 1512;
 
 // The lines the card shows for a player, in its controls' order (name, club,
 // position, age, size, college, contract, Overall and Peak, health ("Health:

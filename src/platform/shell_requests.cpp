@@ -33,6 +33,12 @@ void Destroy_Status_Bar() { Ask(REQUEST_STATUS_BAR_DESTROY, 0); }
 void Create_Status_Bar() { Ask(REQUEST_STATUS_BAR_CREATE, 0); }
 void Reset_Page_Cache() { Ask(REQUEST_PAGE_CACHE_RESET, -1); }
 
+bool Post_Main_Window_User_Message()
+{
+    Ask(REQUEST_USER_MESSAGE, 0);
+    return g_Handler.pRequest != nullptr;
+}
+
 int Save_League_To(const char* szPath)
 {
     if (g_Handler.pSave == nullptr || szPath == nullptr)

@@ -17,6 +17,7 @@ enum SHELL_REQUEST : int {
     REQUEST_STATUS_BAR_DESTROY,
     REQUEST_STATUS_BAR_CREATE,
     REQUEST_PAGE_CACHE_RESET,     // the game view rebuilds its cached picture on the next paint
+    REQUEST_USER_MESSAGE,         // the main window's own message: the fantasy draft's next pick
     SHELL_REQUEST_COUNT
 };
 
@@ -40,6 +41,10 @@ void Show_Main_Page(int nCommand);
 void Destroy_Status_Bar();
 void Create_Status_Bar();
 void Reset_Page_Cache();
+// Posts the main window its own message, handled once the current command
+// is done (the fantasy draft's next pick comes through it). False when no
+// shell takes it (no window): the caller then does the work itself.
+bool Post_Main_Window_User_Message();
 // Saves the league to the path; 0 on success. Without an installed saver the
 // save fails (nonzero).
 int Save_League_To(const char* szPath);

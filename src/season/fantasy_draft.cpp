@@ -256,9 +256,12 @@ bool Any_Player_Undrafted()
 int g_nPromptDepth = 0;
 bool g_bPromptAsked = false;
 
+// The next pick comes through the main window's own message, so the window
+// stays live between picks; without a window it follows at once.
 void Ask_For_Prompt()
 {
-    Show_Fantasy_Draft_Prompt();
+    if (!Post_Main_Window_User_Message())
+        Show_Fantasy_Draft_Prompt();
 }
 
 void Format_Round_Pick(char (&szCaption)[64], int nRound, int nPick)
@@ -325,6 +328,8 @@ void Prepare_Fantasy_Draft(int nFirstRoundMode, int nLaterRoundMode)
     Clear_All_Drafted_By();
     Forget_Fantasy_Pick_Values();
     Draft_Log_Start();
+    // The draft's two menu items read the flag: rebuilt, they are relabelled.
+    Rebuild_Play_Menu();
 }
 
 // A fresh draft in place of an unreadable file: every pick from the start.
@@ -473,7 +478,7 @@ void Fill_Fantasy_Draft_Order(FANTASY_DRAFT_STATE* pState, int nFirstRoundMode, 
 void Set_Up_Fantasy_Draft_Order(int nFirstRoundMode, int nLaterRoundMode)
 {
     Prepare_Fantasy_Draft(nFirstRoundMode, nLaterRoundMode);
-    Ask_For_Prompt();
+    Show_Fantasy_Draft_Prompt();
 }
 
 // ---------------------------------------------------------------------------
@@ -558,7 +563,7 @@ void Confirm_End_Fantasy_Draft()
         "End Fantasy Draft", BOX_YESNOCANCEL | BOX_TASKMODAL);
     if (nAnswer == ID_YES) {
         Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_COMPUTER_FINISHES);
-        Ask_For_Prompt();
+        Show_Fantasy_Draft_Prompt();
     } else if (nAnswer == ID_CANCEL) {
         Close_Fantasy_Draft();
     }
@@ -580,7 +585,20 @@ void Close_Fantasy_Draft()
     Clear_All_Drafted_By();
     Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_NONE);
     Forget_Fantasy_Pick_Values();
+    Rebuild_Play_Menu();
     Refresh_Title();
+}
+
+int Get_Fantasy_Draft_Club_On_The_Clock()
+{
+    if (Flag() == FANTASY_DRAFT_NONE)
+        return NO_TEAM;
+    FANTASY_DRAFT_STATE State;
+    Get_Fantasy_Draft_State(&State);
+    if (State.nRound < 0 || State.nRound >= FANTASY_DRAFT_ROUNDS_MADE || State.nPick < 0 || State.nPick >= Team_Count())
+        return NO_TEAM;
+    const int nTeam = State.nOrder[State.nRound][State.nPick];
+    return Is_Draft_Team(nTeam) ? nTeam : NO_TEAM;
 }
 
 // ---------------------------------------------------------------------------

@@ -21,10 +21,11 @@
 // 1 under way, 2 the computer makes every remaining pick. Each player's
 // drafted-by byte (season/draft_teams.h) holds the club that took him.
 //
-// Without a window the draft runs its picks in a loop: a pick that the
-// desktop program would hand back to the message loop before the next one is
-// followed here by the next pick at once, until a user-run club is on the
-// clock (its pick comes from the player lists through
+// Each pick posts the main window its own message, and the window's handling
+// of it prompts for the next pick (Show_Fantasy_Draft_Prompt), so the window
+// stays live between picks. Without a window the draft runs its picks in a
+// loop: the next pick follows at once, until a user-run club is on the clock
+// (its pick comes from the player lists or the player card through
 // Record_Fantasy_Draft_Pick) or the draft ends.
 #pragma once
 
@@ -127,8 +128,10 @@ void Confirm_End_Fantasy_Draft();
 // for the user), every player moved to his club, absurd contracts repaired,
 // then Close_Fantasy_Draft.
 void Finish_Fantasy_Draft();
-// Drafted-by bytes cleared, the flag 0, the title refreshed.
+// Drafted-by bytes cleared, the flag 0, the menu and title refreshed.
 void Close_Fantasy_Draft();
+// The club whose pick is on the clock; NO_TEAM when no draft is under way.
+int Get_Fantasy_Draft_Club_On_The_Clock();
 
 // The computer's choice for club nTeam: true with the player's team and slot,
 // false (NO_TEAM / NO_PLAYER) when nobody is left.

@@ -29,6 +29,7 @@
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "season/day_advance.h"
+#include "shell/draft_commands.h"
 #include "shell/main_menu.h"
 #include "tools/season_simulator.h"
 #include "shell/main_window.h"
@@ -64,6 +65,7 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_SORTABLE_STATS, "Team", "Sortable Stats", ""},
     {CMD_FREE_AGENTS, "Team", "Free Agents", ""},
     {CMD_COLLEGE_DRAFT_LIST, "Team", "College Draft", "Ctrl+C"},
+    {CMD_END_DRAFT, "Team", "End Draft", ""},
     {CMD_FIND_PLAYERS, "Team", "Find Players", ""},
     {CMD_VIEW_OTHER_TEAM, "Team", "View Other Team", ""},
     {CMD_TEAM_HISTORY, "Team", "Team History", ""},
@@ -76,6 +78,7 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_VIEW_ENCYCLOPEDIA, "Tools", "View Encyclopedia", ""},
     {CMD_SEASON_SIMULATOR, "Tools", "Single Season Simulator", ""},
     {CMD_OPTIONS, "Tools", "Options", ""},
+    {CMD_FANTASY_DRAFT_TOOL, "Tools", "Fantasy Draft", ""},
     {CMD_DATABASE_NOTES, "Tools", "Database Notes", ""},
     {CMD_INJURY_CONTINGENCY, "Tools", "Injury Contingency", ""},
     {CMD_IMPORT_STATISTICS, "Tools", "Import Statistics", ""},
@@ -139,6 +142,7 @@ void Resume_Game_Command()
         return;
     Do_Dialog(RESUME_GAME_DIALOG, "Resume Game", Resume_Game_Dialog_Proc);
     After_League_Changed();
+    Resume_Fantasy_Draft_After_Load();
 }
 
 void Retire_Command()
@@ -246,6 +250,9 @@ int Find_Main_Command_Id(const char* szNameOrId)
     if (*pEnd == '\0' && errno == 0)
         return nId > 0 && nId < 65536 && Find_Main_Command(static_cast<int>(nId)) ? static_cast<int>(nId) : 0;
     const std::string Name = Plain_Menu_Text(szNameOrId);
+    // The fantasy-draft item's other label names it too.
+    if (strcasecmp(Name.c_str(), "End Fantasy Draft") == 0)
+        return CMD_FANTASY_DRAFT_TOOL;
     for (const MAIN_COMMAND& Command : COMMANDS)
         if (strcasecmp(Command.szName, Name.c_str()) == 0)
             return Command.nId;
@@ -372,6 +379,12 @@ bool Dispatch_Main_Command(int nCommand)
     case CMD_COLLEGE_DRAFT_LIST:
         Run_Sortable_Stats(COLLEGE_DRAFT_DIALOG);
         Redraw_Main_Window();
+        break;
+    case CMD_END_DRAFT:
+        End_College_Draft_Command();
+        break;
+    case CMD_FANTASY_DRAFT_TOOL:
+        Fantasy_Draft_Command();
         break;
     case CMD_FIND_PLAYERS:
         Do_Dialog(FIND_PLAYERS_DIALOG, "Find Players", Find_Players_Dialog);

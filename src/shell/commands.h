@@ -32,6 +32,8 @@ enum MAIN_COMMAND_ID : int {
     CMD_SAVE_DEFENSIVE_PLAYBOOK = 40144,
     CMD_FREE_AGENTS = 40038,
     CMD_COLLEGE_DRAFT_LIST = 40085,   // the college draft's list (main_menu.h names it CMD_COLLEGE_DRAFT too)
+    CMD_FANTASY_DRAFT_TOOL = 40088,   // start or end a fantasy draft (main_menu.h: CMD_FANTASY_DRAFT)
+    CMD_END_DRAFT = 40089,            // the college draft's end: the computer makes every remaining pick
     CMD_SORTABLE_STATS = 40096,
     CMD_VIEW_OTHER_TEAM = 40040,
     CMD_HALL_OF_FAME = 40042,

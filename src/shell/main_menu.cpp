@@ -1,4 +1,5 @@
 #include "shell/main_menu.h"
+#include "shell/draft_commands.h"
 
 #include <strings.h>
 
@@ -49,6 +50,7 @@ const MENU_LABEL LABELS[] = {
     {CMD_SORTABLE_STATS, "So&rtable Stats...", false},
     {CMD_FREE_AGENTS, "Free &Agents...", false},
     {CMD_COLLEGE_DRAFT_LIST, "College &Draft...", false},
+    {CMD_END_DRAFT, "&End Draft...", false},
     {CMD_FIND_PLAYERS, "&Find Players...", true},
     {CMD_VIEW_OTHER_TEAM, "View Other &Team...", false},
     {CMD_TEAM_HISTORY, "Team &History...", true},
@@ -61,6 +63,7 @@ const MENU_LABEL LABELS[] = {
     {CMD_VIEW_ENCYCLOPEDIA, "View &Encyclopedia...", false},
     {CMD_SEASON_SIMULATOR, "Single Season Si&mulator...", false},
     {CMD_OPTIONS, "&Options...", false},
+    {CMD_FANTASY_DRAFT_TOOL, "&Fantasy Draft...", true},
     {CMD_DATABASE_NOTES, "&Database Notes...", true},
     {CMD_INJURY_CONTINGENCY, "&Injury Contingency...", false},
     {CMD_IMPORT_STATISTICS, "Import &Statistics...", true},
@@ -84,6 +87,19 @@ int g_nBuilds = 0;
 bool g_bEnabled = true;
 void (*g_pListener)() = nullptr;
 
+// The draft items while a draft is under way: the fantasy draft's two
+// relabelled (the college-draft item keeps its own key, Ctrl+C, which the
+// key table still gives it), End Draft live only during the college draft.
+void Apply_Draft_State(MAIN_MENU_ITEM& Item)
+{
+    if (Item.nId == CMD_FANTASY_DRAFT || Item.nId == CMD_COLLEGE_DRAFT) {
+        if (Get_Universe_Stat(FANTASY_DRAFT_RUNNING) >= 1)
+            Item.Text = Get_Draft_Menu_Label(Item.nId, true);
+    } else if (Item.nId == CMD_END_DRAFT) {
+        Item.bEnabled = Is_End_Draft_Offered();
+    }
+}
+
 MAIN_MENU_ITEM Item_Of(const MAIN_COMMAND& Command)
 {
     MAIN_MENU_ITEM Item;
@@ -91,6 +107,7 @@ MAIN_MENU_ITEM Item_Of(const MAIN_COMMAND& Command)
     const MENU_LABEL* pLabel = Find_Label(Command.nId);
     Item.Text = pLabel != nullptr ? pLabel->szLabel : Command.szName;
     Item.Accelerator = Command.szAccelerator;
+    Apply_Draft_State(Item);
     return Item;
 }
 

@@ -26,6 +26,7 @@
 #include "platform/ui.h"
 #include "platform/ui_backend.h"
 #include "platform/ui_services.h"
+#include "shell/draft_commands.h"
 #include "shell/main_menu.h"
 #include "shell/news_bar.h"
 #include "shell/owner_hall_of_fame.h"
@@ -543,6 +544,9 @@ void Carry_Out_Main_Window_Request(int nRequest, int nArgument)
         break;
     case REQUEST_PAGE_CACHE_RESET:
         Set_Page_Cache_Marker(-1);
+        break;
+    case REQUEST_USER_MESSAGE:
+        Post_User_Message();
         break;
     default:
         break;

@@ -21,6 +21,7 @@
 #include "platform/files.h"
 #include "platform/ui.h"
 #include "shell/commands.h"
+#include "shell/draft_commands.h"
 #include "shell/main_window.h"
 #include "shell/status_bar.h"
 #include "shell/tool_commands.h"
@@ -30,6 +31,8 @@ namespace {
 
 // Lines longer than this are refused (a script is typed by hand).
 constexpr size_t SCRIPT_LINE_LIMIT = 4096;
+// More than a whole fantasy draft's picks (100 rounds of 36) and its end.
+constexpr int SCRIPT_USER_MESSAGE_LIMIT = 100 * 36 + 100;
 
 struct QUEUED_ANSWER {
     int nAnswer;
@@ -152,6 +155,9 @@ void Take_Stock(SCRIPT_RUN& Run)
 // that could not be carried out.
 void Check_Nothing_Left(SCRIPT_RUN& Run)
 {
+    // The main window's own messages posted by the line (a fantasy draft's
+    // picks) are handled before the next line, as the window's loop would.
+    Dispatch_User_Messages(SCRIPT_USER_MESSAGE_LIMIT);
     Take_Stock(Run);
     // A save the line asked for that did not save is a line not carried out.
     if (Count_Failed_Game_Saves() != Run.nFailedSaves) {

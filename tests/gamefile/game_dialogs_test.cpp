@@ -25,6 +25,8 @@
 #include "league/team_finance_stats.h"
 #include "league/team_finances.h"
 #include "gamefile/dialog_actions.h"
+#include "editors/fantasy_draft_dialog.h"
+#include "season/fantasy_draft.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/ui.h"
@@ -209,6 +211,46 @@ TEST_F(GameDialogsTest, NewGameForAChosenTeamMakesItTheUsersAndWritesTheSettings
     for (const std::string& Line : Read_Debug_Log_Lines(true))
         bLogged = bLogged || Line == "Start_Game(TRUE)";
     EXPECT_TRUE(bLogged);
+}
+
+// "Fantasy Draft" checked: once the league is made, Start Fantasy Draft asks
+// how the draft is ordered and starts it; unchecked, it never opens.
+TEST_F(GameDialogsTest, FantasyDraftCheckedRunsTheDraftDialogAfterTheNewLeague)
+{
+    Write_Database(2019);
+    Zero_League_Data();
+    dialogs::Queue_Action(NEW_GAME_DIALOG, Select(NEW_GAME_TEAM, "Chicago Bears"));
+    ASSERT_EQ(Do_Dialog(NEW_GAME_DIALOG, "New Game", Start_Game_Dialog_Proc), DIALOG_OK);
+    for (const DIALOG_RECORD& Record : dialogs::Records())
+        EXPECT_NE(Record.nDialogId, START_FANTASY_DRAFT_DIALOG);
+    EXPECT_EQ(Get_Universe_Stat(FANTASY_DRAFT_RUNNING), 0);
+
+    Zero_League_Data();
+    dialogs::Reset();
+    dialogs::Queue_Action(NEW_GAME_DIALOG, Select(NEW_GAME_TEAM, "Chicago Bears"));
+    dialogs::Queue_Action(NEW_GAME_DIALOG, Check(NEW_GAME_FANTASY_DRAFT, true));
+    DIALOG_ACTION Radio;
+    Radio.nKind = ACTION_RADIO;
+    Radio.nControl = FANTASY_FIRST_ALPHABETICAL;
+    dialogs::Queue_Action(START_FANTASY_DRAFT_DIALOG, Radio);
+    Radio.nControl = FANTASY_LATER_SNAKE_BUTTON;
+    dialogs::Queue_Action(START_FANTASY_DRAFT_DIALOG, Radio);
+    ASSERT_EQ(Do_Dialog(NEW_GAME_DIALOG, "New Game", Start_Game_Dialog_Proc), DIALOG_OK);
+    EXPECT_EQ(dialogs::Pending_Actions(), 0u);
+    EXPECT_EQ(dialogs::Last_Refusal(), "");
+    bool bRan = false;
+    for (const DIALOG_RECORD& Record : dialogs::Records())
+        bRan = bRan || (Record.nDialogId == START_FANTASY_DRAFT_DIALOG && Record.nResult == DIALOG_OK);
+    EXPECT_TRUE(bRan);
+    EXPECT_EQ(Get_Universe_Stat(FANTASY_DRAFT_RUNNING), 1);
+    FANTASY_DRAFT_STATE State;
+    Get_Fantasy_Draft_State(&State);
+    EXPECT_EQ(State.nFirstRoundMode, 4);
+    EXPECT_EQ(State.nLaterRoundMode, 5);
+    // The user's club is on the clock (the computer's picked before it).
+    EXPECT_EQ(Get_Fantasy_Draft_Club_On_The_Clock(), Team_Named("Bears"));
+    ui::Queue_Answer(ID_CANCEL);
+    Confirm_End_Fantasy_Draft();
 }
 
 // A user's ratings file of the year reaches the new league (replay mode

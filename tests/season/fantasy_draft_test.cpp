@@ -12,6 +12,7 @@
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/team_finance_stats.h"
+#include "platform/shell_requests.h"
 #include "scratch_folder.h"
 #include "season/draft_teams.h"
 #include "season/fantasy_draft.h"
@@ -351,6 +352,104 @@ TEST_F(FantasyDraftTest, YesLetsTheComputerPickForTheUserToo)
     EXPECT_EQ(ui::Shown_Boxes().size(), 1u);
     for (int t = 0; t < 3; ++t)
         EXPECT_EQ(Count_Team_Players(t), 5) << t;
+}
+
+// ---------------------------------------------------------------------------
+// With a main window: one pick per posted message
+
+// A main window that only counts what it is asked (its posted messages wait).
+int g_nPosted = 0;
+int g_nMenuBuilds = 0;
+void Count_Request(int nRequest, int)
+{
+    if (nRequest == REQUEST_USER_MESSAGE)
+        ++g_nPosted;
+    if (nRequest == REQUEST_PLAY_MENU)
+        ++g_nMenuBuilds;
+}
+
+class FantasyDraftWindowTest : public FantasyDraftTest {
+protected:
+    void SetUp() override
+    {
+        FantasyDraftTest::SetUp();
+        g_nPosted = 0;
+        g_nMenuBuilds = 0;
+        SHELL_HANDLER Handler;
+        Handler.pRequest = Count_Request;
+        Install_Shell_Handler(&Handler);
+    }
+    void TearDown() override
+    {
+        Install_Shell_Handler(nullptr);
+        FantasyDraftTest::TearDown();
+    }
+};
+
+TEST_F(FantasyDraftWindowTest, EachComputerPickPostsTheNextInsteadOfMakingIt)
+{
+    // Three computer clubs: the start prompts at once and club 0 picks;
+    // the next pick waits for the window's message.
+    Build(3, 0, 4);
+    Start_Fantasy_Draft(FANTASY_ORDER_ALPHABETICAL, FANTASY_LATER_REPEAT, 0);
+    EXPECT_EQ(g_nMenuBuilds, 1);   // the draft's menu labels
+    EXPECT_EQ(g_nPosted, 1);
+    FANTASY_DRAFT_STATE State = Current_State();
+    EXPECT_EQ(State.nRound, 0);
+    EXPECT_EQ(State.nPick, 1);
+    EXPECT_NE(State.nPicked[0][0], 0);
+    EXPECT_EQ(State.nPicked[0][1], 0);
+    EXPECT_EQ(Get_Fantasy_Draft_Club_On_The_Clock(), 1);
+    // The window's message: one more pick, one more message.
+    Show_Fantasy_Draft_Prompt();
+    EXPECT_EQ(g_nPosted, 2);
+    State = Current_State();
+    EXPECT_EQ(State.nPick, 2);
+    EXPECT_NE(State.nPicked[0][1], 0);
+    EXPECT_EQ(Get_Fantasy_Draft_Club_On_The_Clock(), 2);
+    // The rest: 12 players, 12 picks, then the end, which restores the menu.
+    for (int i = 0; i < 40 && Get_Universe_Stat(FANTASY_DRAFT_RUNNING) != 0; ++i)
+        Show_Fantasy_Draft_Prompt();
+    EXPECT_EQ(Get_Universe_Stat(FANTASY_DRAFT_RUNNING), 0);
+    EXPECT_EQ(g_nPosted, 12);
+    EXPECT_EQ(g_nMenuBuilds, 2);
+    EXPECT_EQ(Get_Fantasy_Draft_Club_On_The_Clock(), NO_TEAM);
+    for (int t = 0; t < 3; ++t)
+        EXPECT_EQ(Count_Team_Players(t), 4) << t;
+}
+
+TEST_F(FantasyDraftWindowTest, TheUsersPickPostsAndYesStartsTheComputerAtOnce)
+{
+    Build(2, 1, 3);
+    Start_Fantasy_Draft(FANTASY_ORDER_ALPHABETICAL, FANTASY_LATER_REPEAT, 0);
+    // Club 0 is the user's: asked, nothing posted.
+    EXPECT_EQ(g_nPosted, 0);
+    EXPECT_EQ(Get_Fantasy_Draft_Club_On_The_Clock(), 0);
+    ASSERT_TRUE(Record_Fantasy_Draft_Pick(1, 0, 0));
+    EXPECT_EQ(g_nPosted, 1);
+    EXPECT_EQ(Current_State().nPick, 1);   // club 1 waits for the message
+    // Yes: the computer picks for club 1 at once, the rest by messages.
+    ui::Queue_Answer(ID_YES);
+    Confirm_End_Fantasy_Draft();
+    EXPECT_EQ(Get_Universe_Stat(FANTASY_DRAFT_RUNNING), FANTASY_DRAFT_COMPUTER_FINISHES);
+    EXPECT_EQ(g_nPosted, 2);
+    EXPECT_EQ(Current_State().nRound, 1);
+    EXPECT_EQ(Current_State().nPick, 0);
+    // The user's own pick is now the computer's.
+    Show_Fantasy_Draft_Prompt();
+    EXPECT_EQ(g_nPosted, 3);
+    EXPECT_NE(Current_State().nPicked[1][0], 0);
+}
+
+TEST_F(FantasyDraftTest, ClubOnTheClockIsNoneWithoutADraft)
+{
+    Build(2, 1, 2);
+    EXPECT_EQ(Get_Fantasy_Draft_Club_On_The_Clock(), NO_TEAM);
+    Start_Fantasy_Draft(FANTASY_ORDER_ALPHABETICAL, FANTASY_LATER_REVERSE, 0);
+    EXPECT_EQ(Get_Fantasy_Draft_Club_On_The_Clock(), 0);
+    ui::Queue_Answer(ID_CANCEL);
+    Confirm_End_Fantasy_Draft();
+    EXPECT_EQ(Get_Fantasy_Draft_Club_On_The_Clock(), NO_TEAM);
 }
 
 // ---------------------------------------------------------------------------

@@ -80,8 +80,8 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
     // lists, Print, the League, Stadium and City editors, Advanced Tools,
     // View Encyclopedia, the season simulator, Options, Database Notes,
     // Injury Contingency, Import Statistics, Did You Know?, the stroke
-    // tester and the Playbook Editor.
-    ASSERT_EQ(nCount, 42u);
+    // tester and the Playbook Editor; End Draft and the fantasy draft's item.
+    ASSERT_EQ(nCount, 44u);
     EXPECT_STREQ(Find_Main_Command(40079)->szName, "League Editor");
     EXPECT_STREQ(Find_Main_Command(40135)->szName, "Single Season Simulator");
     EXPECT_STREQ(Find_Main_Command(40075)->szName, "Import Statistics");

@@ -71,7 +71,7 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
                                                   "C&hampions\tF6"}));
     // The seven player lists and pickers in one menu, then the playbooks.
     EXPECT_EQ(Items(3), (std::vector<std::string>{"So&rtable Stats...", "Free &Agents...", "College &Draft...\tCtrl+C",
-                                                  "-", "&Find Players...", "View Other &Team...", "-",
+                                                  "&End Draft...", "-", "&Find Players...", "View Other &Team...", "-",
                                                   "Team &History...", "&Player Hall Of Fame...", "-",
                                                   "&Playbook...\tCtrl+P"}));
     EXPECT_EQ(Items(4), (std::vector<std::string>{"&League Editor...", "&Stadium Editor...", "&City Editor..."}));
@@ -80,7 +80,7 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
     EXPECT_EQ(Find_Main_Menu_Item(40078)->Text, "&City Editor...");
     EXPECT_EQ(Items(5), (std::vector<std::string>{"&Advanced Tools...", "View &Encyclopedia...",
                                                   "Single Season Si&mulator...", "&Options...", "-",
-                                                  "&Database Notes...", "&Injury Contingency...", "-",
+                                                  "&Fantasy Draft...", "-", "&Database Notes...", "&Injury Contingency...", "-",
                                                   "Import &Statistics..."}));
     // Every command of the table is in the menu exactly once (the stroke
     // tester only under its start-up flag).
