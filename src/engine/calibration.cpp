@@ -119,12 +119,12 @@ int Get_Game_Over_Under(int nAway, int nHome)
 
 // The position's overall rating, so a cell left empty by the depth chart
 // goes to the player who would rate best there; returner places use the
-// return rating. An injured or absent player scores 0.
+// return rating. An empty slot scores far below any player.
 float Get_Depth_Chart_Score(int nTeam, int nSlot, int nPosition, int bFlag)
 {
     (void)bFlag;
     if (nTeam < 0 || nTeam > LAST_TEAM || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM || Get_Player_ID(nTeam, nSlot) <= 0)
-        return 0.0f;
+        return EMPTY_SLOT_DEPTH_SCORE;
     if (nPosition == 150)
         return Get_Player_Rating(nTeam, nSlot, RATING_KICK_RETURNS);
     if (nPosition == 151)

@@ -30,7 +30,9 @@ int Get_Point_Spread_Of_Strengths(int nAwayStrength, int nHomeStrength);
 int Get_Over_Under_Of_Strengths(int nOffense, int nDefense);
 
 // How well the player of a roster slot fills a position code (0-14, or the
-// kick and punt returner places); 0 or less never plays there. bFlag is unused.
+// kick and punt returner places); 0 or less never plays there, and an empty
+// slot gives EMPTY_SLOT_DEPTH_SCORE. bFlag is unused.
+constexpr float EMPTY_SLOT_DEPTH_SCORE = -1000000.0f;
 float Get_Depth_Chart_Score(int nTeam, int nSlot, int nPosition, int bFlag);
 
 // Gives the team a healthy kick-off and punt returner when its own are

@@ -14,6 +14,7 @@
 #include "engine/game_stats.h"
 #include "engine/game_state.h"
 #include "engine/narration.h"
+#include "engine/passing_plays.h"
 #include "engine/play_data.h"
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
@@ -61,20 +62,6 @@ bool Valid_Player(int nTeam, int nSlot)
 int Player_ID(int nTeam, int nSlot)
 {
     return Valid_Player(nTeam, nSlot) ? Get_Player_ID(nTeam, nSlot) : -1;
-}
-
-// Rule now: the pass is aimed at the first of receivers 0-4 who runs a
-// receiving route (0-36 or 55); -1 when none does. Draws nothing.
-int Choose_Target_Receiver(const GAME* pGame)
-{
-    const int nTeam = pGame->nOffense;
-    const int nCall = pGame->CurrentPlay.nOffenseCall;
-    for (int r = 0; r < 5; ++r) {
-        const int nRoute = Get_Offensive_Play_Route(nTeam, nCall, r);
-        if ((nRoute >= 0 && nRoute <= 36) || nRoute == 55)
-            return r;
-    }
-    return -1;
 }
 
 // A depth drawn between the least and greatest depth of the receiver's
@@ -225,12 +212,12 @@ int Check_For_Penalty(GAME* pGame)
         nSlot = Choose_Game_Event_Player(pGame, EVENT_TYPE_DEFENSE, EVENT_SOLO_TACKLE, 1);
     } else if (Get_Random_Below(1000) < 4 && bPass) {
         nKind = PENALTY_ILLEGAL_CONTACT;
-        nReceiver = Choose_Target_Receiver(pGame);
+        nReceiver = Choose_Pass_Target(pGame, nullptr);
         D = std::min(Draw_Route_Depth(pGame, nReceiver), static_cast<int>(pGame->nYardLine));
         nSlot = Choose_Game_Event_Player(pGame, EVENT_TYPE_DEFENSE, 6 + Get_Random_Below(2), 1);
     } else if (Get_Random_Below(1000) < 6 && bPass) {
         nKind = PENALTY_PASS_INTERFERENCE;
-        nReceiver = Choose_Target_Receiver(pGame);
+        nReceiver = Choose_Pass_Target(pGame, nullptr);
         D = std::min(Draw_Route_Depth(pGame, nReceiver), static_cast<int>(pGame->nYardLine));
         D = std::clamp(D, 1, 120);
         nSlot = Choose_Game_Event_Player(pGame, EVENT_TYPE_DEFENSE, 6 + Get_Random_Below(2), 1);

@@ -1,8 +1,14 @@
 #include "frontoffice/roster_moves.h"
 
+#include <cstdint>
+
+#include "engine/formations.h"
 #include "league/league_data.h"
+#include "league/overall_rating.h"
 #include "league/player.h"
 #include "league/team.h"
+#include "season/player_generation.h"
+#include "season/player_value.h"
 #include "season/season_services.h"
 #include "platform/errors.h"
 
@@ -16,33 +22,79 @@ constexpr int EXCESS_ROSTER_SIZE = 52;
 // DE, DT, LB, CB, S, K, P).
 constexpr int POSITION_MINIMUM[NUMBER_OF_POSITIONS] = {2, 2, 1, 2, 4, 3, 3, 2, 3, 3, 4, 4, 3, 1, 1};
 
-}  // namespace
-
-bool Release_Excess_Player(int nTeam)
+// The players a position keeps: on a club its legal minimum, in the pool the
+// pool's target, so a top-up is never released at once.
+int Position_Keep(int nTeam, int nPosition)
 {
-    // Rule now: the weakest player by overall rating leaves (value and
-    // contracts are not weighed).
-    if (!Check_Team_Index(__func__, nTeam))
-        return false;
-    int nPlayers = Count_Team_Players(nTeam);
-    if (nPlayers < EXCESS_ROSTER_SIZE)
-        return false;
-    // The weakest of the players his club can spare: the last ones at a
-    // position keep their places, on a club its legal minimum, in the pool
-    // the pool's target, so a top-up is never released at once.
+    return nTeam == FREE_AGENT_TEAM ? Get_Free_Agent_Target(nPosition) : Get_Position_Minimum(nPosition);
+}
+
+bool Can_Spare(int nTeam, int nSlot)
+{
+    const int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
+    return Count_Position_Players(nTeam, nPosition) > Position_Keep(nTeam, nPosition);
+}
+
+// The lowest overall among the players the team can spare; -1 for none.
+int Find_Lowest_Spare_Player(int nTeam, int nPlayers)
+{
     int nWeakest = -1;
     float fWeakest = 0.0f;
     for (int s = 0; s < nPlayers; ++s) {
-        const int nPosition = Get_Player_Vital_Stat(nTeam, s, VITAL_POSITION);
-        const int nKeep = nTeam == FREE_AGENT_TEAM ? Get_Free_Agent_Target(nPosition) : Get_Position_Minimum(nPosition);
-        if (Count_Position_Players(nTeam, nPosition) <= nKeep)
+        if (!Can_Spare(nTeam, s))
             continue;
-        float fOverall = Get_Player_Overall_Rating(nTeam, s);
+        const float fOverall = Get_Player_Overall_Rating(nTeam, s);
         if (nWeakest < 0 || fOverall < fWeakest) {
             fWeakest = fOverall;
             nWeakest = s;
         }
     }
+    return nWeakest;
+}
+
+}  // namespace
+
+int Find_Weakest_Team_Player(int nTeam)
+{
+    if (!Check_Team_Index(__func__, nTeam))
+        return -1;
+    const int nPosition = Find_Surplus_Position(nTeam);
+    const bool bFranchise = nTeam < MAX_FRANCHISES && Is_Valid_Team(nTeam);
+    const int nPlayers = Count_Team_Players(nTeam);
+    int nWeakest = -1;
+    int64_t nWeakestKeep = 0;
+    for (int s = 0; s < nPlayers; ++s) {
+        if (Get_Player_Vital_Stat(nTeam, s, VITAL_POSITION) != nPosition)
+            continue;
+        const int64_t V = Get_Player_Value(nTeam, s);
+        float fRating = Get_Position_Overall_Rating(nTeam, s, nPosition);
+        if (fRating < 25.0f) {
+            Generate_Player_Ratings(nTeam, s);
+            fRating = Get_Position_Overall_Rating(nTeam, s, nPosition);
+        }
+        const int64_t R = static_cast<int64_t>(fRating);
+        const int64_t C = bFranchise ? Get_Player_Vital_Stat(nTeam, s, VITAL_SCALED_CAP_CHARGE) : 0;
+        const int64_t K = (V == 0 ? 0 : (R * R * V + 1250) / 2500) - C;
+        if (nWeakest < 0 || K < nWeakestKeep) {
+            nWeakestKeep = K;
+            nWeakest = s;
+        }
+    }
+    return nWeakest;
+}
+
+bool Release_Excess_Player(int nTeam)
+{
+    if (!Check_Team_Index(__func__, nTeam))
+        return false;
+    int nPlayers = Count_Team_Players(nTeam);
+    if (nPlayers < EXCESS_ROSTER_SIZE)
+        return false;
+    // The club's own choice, unless it would cut below what a position must
+    // keep; then the weakest of those it can spare.
+    int nWeakest = Find_Weakest_Team_Player(nTeam);
+    if (nWeakest < 0 || !Can_Spare(nTeam, nWeakest))
+        nWeakest = Find_Lowest_Spare_Player(nTeam, nPlayers);
     if (nWeakest < 0)
         return false;
     if (nTeam == FREE_AGENT_TEAM) {

@@ -1,10 +1,17 @@
 // Roster moves of the front office.
 #pragma once
 
-// When the team holds 52 or more players, releases its weakest one (by
-// overall rating) and returns true; else false. A free agent released from the pool
-// leaves the league, and the pool stays compact.
+// When the team holds 52 or more players, releases its weakest one
+// (Find_Weakest_Team_Player) and returns true; else false. A free agent
+// released from the pool leaves the league, and the pool stays compact.
 bool Release_Excess_Player(int nTeam);
+
+// The roster slot of the player the team can best spare, -1 for none: at
+// its surplus position (Find_Surplus_Position), the smallest
+// (R x R x V + 1,250) / 2,500 - C, with R his overall there (his ratings made
+// anew first when it is below 25), V his value (Get_Player_Value) and C his
+// scaled cap charge on a franchise in use (0 elsewhere); the first of equals.
+int Find_Weakest_Team_Player(int nTeam);
 
 // Chooses a returner of kind 0 (kick-offs) or 1 (punts) among the team's
 // backs and receivers, stores it with Set_Team_Returner and returns its

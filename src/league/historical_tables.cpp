@@ -2,16 +2,12 @@
 // 1950-2024 for each code of HISTORICAL_STAT_CODES.
 //
 // How they were made: six years of each table are fixed (1950, 1970, 1990,
-// 2010, 2020 and 2024). Every year between two fixed years lies on the
-// straight line between them, rounded to the nearest integer (halves away
-// from zero): value = v0 + (v1 - v0) x (year - y0) / (y1 - y0). The fixed
-// years are exact; the static_asserts below keep them so. The fixed years of
-// 2010, 2020 and 2024 of the passing tables are the real league's published
-// season figures: completions 60.8 %, 65.2 % and 65.3 %; 2020's 871 touchdown
-// passes and 395 interceptions on about 18,000 attempts (4.8 % and 2.2 %);
-// 2020's sacks on 5.93 % of drop-backs; and yards per completion of about
-// 11.5, 11.1 and 11.0, from the net passing yards a team-game plus the sack
-// yards, over the completions.
+// 2010, 2020 and 2024), the league's own reference rows. Every year between
+// two fixed years lies on the straight line between them, rounded to the
+// nearest integer (halves away from zero):
+// value = v0 + (v1 - v0) x (year - y0) / (y1 - y0), so the table runs through
+// the fixed rows without a jump. The fixed years are exact; the
+// static_assert below keeps them so.
 // Calibration of the passing, rushing, kicking and punting play depends on
 // these numbers: change them only on purpose.
 
@@ -26,10 +22,10 @@ constexpr int HISTORICAL_AVERAGES[HISTORICAL_TABLE_COUNT][HISTORICAL_YEARS] = {
         /* 1960 */ 488, 490, 492, 495, 497, 499, 501, 503, 506, 508,
         /* 1970 */ 510, 513, 517, 520, 524, 527, 531, 534, 538, 541,
         /* 1980 */ 545, 548, 551, 555, 558, 562, 565, 569, 572, 576,
-        /* 1990 */ 579, 580, 582, 583, 585, 586, 588, 589, 591, 592,
-        /* 2000 */ 594, 595, 596, 598, 599, 601, 602, 604, 605, 607,
-        /* 2010 */ 608, 612, 617, 621, 626, 630, 634, 639, 643, 648,
-        /* 2020 */ 652, 652, 653, 653, 653,
+        /* 1990 */ 579, 581, 584, 586, 588, 591, 593, 595, 598, 600,
+        /* 2000 */ 603, 605, 607, 610, 612, 614, 617, 619, 621, 624,
+        /* 2010 */ 626, 628, 630, 633, 635, 637, 639, 641, 644, 646,
+        /* 2020 */ 648, 647, 645, 644, 642,
     },
     // code 105
     {
@@ -39,8 +35,8 @@ constexpr int HISTORICAL_AVERAGES[HISTORICAL_TABLE_COUNT][HISTORICAL_YEARS] = {
         /* 1980 */ 39, 39, 39, 38, 38, 38, 38, 38, 37, 37,
         /* 1990 */ 37, 37, 38, 38, 38, 39, 39, 39, 39, 40,
         /* 2000 */ 40, 40, 41, 41, 41, 42, 42, 42, 42, 43,
-        /* 2010 */ 43, 44, 44, 45, 45, 46, 46, 47, 47, 48,
-        /* 2020 */ 48, 47, 46, 45, 44,
+        /* 2010 */ 43, 43, 43, 44, 44, 44, 44, 44, 45, 45,
+        /* 2020 */ 45, 45, 45, 44, 44,
     },
     // code 107
     {
@@ -50,8 +46,8 @@ constexpr int HISTORICAL_AVERAGES[HISTORICAL_TABLE_COUNT][HISTORICAL_YEARS] = {
         /* 1980 */ 46, 44, 43, 42, 41, 40, 39, 37, 36, 35,
         /* 1990 */ 34, 34, 34, 33, 33, 33, 33, 32, 32, 32,
         /* 2000 */ 32, 31, 31, 31, 31, 30, 30, 30, 30, 29,
-        /* 2010 */ 29, 28, 28, 27, 26, 26, 25, 24, 23, 23,
-        /* 2020 */ 22, 22, 23, 23, 23,
+        /* 2010 */ 29, 28, 28, 27, 27, 26, 25, 25, 24, 24,
+        /* 2020 */ 23, 23, 23, 23, 23,
     },
     // code 109
     {
@@ -59,10 +55,10 @@ constexpr int HISTORICAL_AVERAGES[HISTORICAL_TABLE_COUNT][HISTORICAL_YEARS] = {
         /* 1960 */ 1393, 1386, 1380, 1373, 1366, 1360, 1353, 1346, 1339, 1333,
         /* 1970 */ 1326, 1320, 1313, 1307, 1301, 1294, 1288, 1282, 1275, 1269,
         /* 1980 */ 1263, 1256, 1250, 1243, 1237, 1231, 1224, 1218, 1212, 1205,
-        /* 1990 */ 1199, 1197, 1194, 1192, 1189, 1187, 1184, 1182, 1179, 1177,
-        /* 2000 */ 1175, 1172, 1170, 1167, 1165, 1162, 1160, 1157, 1155, 1152,
-        /* 2010 */ 1150, 1146, 1142, 1138, 1134, 1130, 1126, 1122, 1118, 1114,
-        /* 2020 */ 1110, 1108, 1105, 1103, 1100,
+        /* 1990 */ 1199, 1195, 1192, 1188, 1184, 1181, 1177, 1173, 1169, 1166,
+        /* 2000 */ 1162, 1158, 1155, 1151, 1147, 1144, 1140, 1136, 1132, 1129,
+        /* 2010 */ 1125, 1115, 1105, 1095, 1085, 1075, 1065, 1055, 1045, 1035,
+        /* 2020 */ 1025, 1026, 1028, 1029, 1030,
     },
     // code 111
     {
@@ -72,8 +68,8 @@ constexpr int HISTORICAL_AVERAGES[HISTORICAL_TABLE_COUNT][HISTORICAL_YEARS] = {
         /* 1980 */ 71, 70, 70, 69, 69, 68, 68, 67, 67, 66,
         /* 1990 */ 66, 66, 66, 66, 66, 66, 65, 65, 65, 65,
         /* 2000 */ 65, 65, 65, 65, 65, 65, 64, 64, 64, 64,
-        /* 2010 */ 64, 64, 63, 63, 62, 62, 61, 61, 60, 60,
-        /* 2020 */ 59, 61, 62, 64, 65,
+        /* 2010 */ 64, 64, 64, 63, 63, 63, 63, 63, 62, 62,
+        /* 2020 */ 62, 63, 64, 64, 65,
     },
     // code 112
     {
@@ -125,11 +121,11 @@ namespace {
 
 constexpr int ANCHOR_YEARS[6] = {1950, 1970, 1990, 2010, 2020, 2024};
 constexpr int ANCHOR_VALUES[HISTORICAL_TABLE_COUNT][6] = {
-    {466, 510, 579, 608, 652, 653},         // 101 completions per mille of attempts
-    {52, 41, 37, 43, 48, 44},               // 105 touchdown passes per mille of attempts
-    {74, 57, 34, 29, 22, 23},               // 107 interceptions per mille of attempts
-    {1460, 1326, 1199, 1150, 1110, 1100},   // 109 yards per completion x 100
-    {85, 75, 66, 64, 59, 65},               // 111 sacks per mille of drop-backs
+    {466, 510, 579, 626, 648, 642},         // 101 completions per mille of attempts
+    {52, 41, 37, 43, 45, 44},               // 105 touchdown passes per mille of attempts
+    {74, 57, 34, 29, 23, 23},               // 107 interceptions per mille of attempts
+    {1460, 1326, 1199, 1125, 1025, 1030},   // 109 yards per completion x 100
+    {85, 75, 66, 64, 62, 65},               // 111 sacks per mille of drop-backs
     {405, 400, 410, 426, 446, 440},         // 112 yards per rush x 100
     {404, 408, 417, 450, 456, 462},         // 116 punt average x 10
     {951, 980, 977, 994, 934, 950},         // 121 extra points made per mille

@@ -112,6 +112,20 @@ void Get_Player_Initial_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize)
     Copy_Out(szOut, nOutSize, szText);
 }
 
+void Get_Player_Display_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize)
+{
+    Copy_Out(szOut, nOutSize, "");
+    if (!Check_Player_Address(__func__, nTeam, nSlot) || !Is_Player_Slot_Used(nTeam, nSlot))
+        return;
+    char szFull[PLAYER_NAME_TEXT_SIZE];
+    Get_Player_Full_Name(nTeam, nSlot, szFull);
+    if (strlen(szFull) >= FULL_NAME_SHORTENED_LENGTH) {
+        Get_Player_Initial_Name(nTeam, nSlot, szOut, nOutSize);
+        return;
+    }
+    Copy_Out(szOut, nOutSize, szFull);
+}
+
 void Get_Player_College_Short(int nTeam, int nSlot, char* szOut, size_t nOutSize)
 {
     char szCollege[PLAYER_COLLEGE_SIZE];

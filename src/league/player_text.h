@@ -18,11 +18,17 @@
 
 // "%c. %s": the first letter of the first name and the last name.
 void Get_Player_Initial_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize);
+// The full name ("First Last"), or the initial form when the full name is
+// FULL_NAME_SHORTENED_LENGTH characters or longer, for the narrow places a
+// name is shown.
+constexpr size_t FULL_NAME_SHORTENED_LENGTH = 25;
+void Get_Player_Display_Name(int nTeam, int nSlot, char* szOut, size_t nOutSize);
 // The college with five long names shortened for display.
 void Get_Player_College_Short(int nTeam, int nSlot, char* szOut, size_t nOutSize);
 
 template <size_t N> void Get_Player_Initial_Name(int nTeam, int nSlot, char (&szOut)[N]) { Get_Player_Initial_Name(nTeam, nSlot, szOut, N); }
 template <size_t N> void Get_Player_College_Short(int nTeam, int nSlot, char (&szOut)[N]) { Get_Player_College_Short(nTeam, nSlot, szOut, N); }
+template <size_t N> void Get_Player_Display_Name(int nTeam, int nSlot, char (&szOut)[N]) { Get_Player_Display_Name(nTeam, nSlot, szOut, N); }
 
 // The statistics-database ID text of the player; "" for a team above 40 or a
 // slot above 99. The text stays valid until the record changes.

@@ -249,6 +249,51 @@ TEST_F(PenaltyTest, CalledPenaltyFillsThePlay)
                   m_Game.nTeamTotal[GAME_SIDE_HOME][GAME_TOTAL_PENALTIES], 0);
 }
 
+// The interference's depth comes from the route of the receiver the pass
+// play itself would aim at, not always the first receiver with a route: on
+// a call whose first receiver runs short and another deep, some flags are
+// deeper than the short route goes.
+TEST_F(PenaltyTest, InterferenceDepthFollowsThePassPlaysTarget)
+{
+    Set_Line_Discipline(140.0f);
+    const auto Route_Of = [](int nCall, int r) {
+        const int nRoute = Get_Offensive_Play_Route(HOME, nCall, r);
+        return (nRoute >= 0 && nRoute <= 36) || nRoute == 55 ? Get_Pass_Route(nRoute) : nullptr;
+    };
+    int nCall = -1;
+    int nShortMax = 0;
+    for (int c = 0; c < 54 && nCall < 0; ++c) {
+        if (!Is_Passing_Play(HOME, c))
+            continue;
+        const PASS_ROUTE* pFirst = nullptr;
+        int r = 0;
+        for (; r < 5 && pFirst == nullptr; ++r)
+            pFirst = Route_Of(c, r);
+        if (pFirst == nullptr)
+            continue;
+        for (int k = r; k < 5; ++k) {
+            const PASS_ROUTE* pOther = Route_Of(c, k);
+            if (pOther != nullptr && pOther->nMinDepth > pFirst->nMaxDepth && pFirst->nMaxDepth < 20) {
+                nCall = c;
+                nShortMax = pFirst->nMaxDepth;
+            }
+        }
+    }
+    ASSERT_GE(nCall, 0) << "no pass call with a short first route and a deeper one";
+    int nFlags = 0;
+    int nDeeper = 0;
+    for (int i = 0; i < 400000 && nFlags < 300; ++i) {
+        Snap(nCall, 0, 99);
+        if (!Check_For_Penalty(&m_Game) || m_Game.CurrentPlay.nYard2 != PENALTY_PASS_INTERFERENCE)
+            continue;
+        ++nFlags;
+        if (m_Game.nPlayYards > nShortMax)
+            ++nDeeper;
+    }
+    EXPECT_EQ(nFlags, 300);
+    EXPECT_GT(nDeeper, 0);
+}
+
 TEST_F(PenaltyTest, OvertimeWithoutTiesHasNoHalfToRunOut)
 {
     // A regular-season game with 10-minute overtime periods; clock 4,100

@@ -145,6 +145,11 @@ TEST_F(TopTenListsTest, RowPiecesReadTheList)
     EXPECT_EQ(Out, "");
     Format_Leader_Ref(Out, -100, 1);
     EXPECT_EQ(Out, "<a href=\"..\\\\players\\Runner, Ron 101.htm\">");
+    // A leader released since, now a free agent, has no club page to link.
+    List.nTeam[1] = FREE_AGENT_TEAM;
+    Out = Kept();
+    Format_Leader_Team_Ref(Out, 1, 0);
+    EXPECT_EQ(Out, "");
 }
 
 TEST_F(TopTenListsTest, TeamOffenseLeaderFromSeasonLines)

@@ -1,6 +1,8 @@
 // What the computer's front offices do with their rosters.
 #include "../season/season_cycle_fixture.h"
+#include "engine/formations.h"
 #include "frontoffice/computer_manager.h"
+#include "frontoffice/roster_moves.h"
 #include "league/team.h"
 #include "season/salaries.h"
 #include "test_support.h"
@@ -98,6 +100,26 @@ TEST_F(ComputerManagerTest, TrimReleasesTheWeakestDownTo51)
     EXPECT_EQ(Find_ID(1045).nTeam, FREE_AGENT_TEAM);
     EXPECT_EQ(Find_ID(1050).nTeam, FREE_AGENT_TEAM);
     EXPECT_EQ(Find_ID(1000).nTeam, 0);
+}
+
+// The player a full roster lets go is the club's own choice: at its surplus
+// position the least kept value R x R x V / 2,500 less his cap charge, so
+// of equal players the dearest leaves.
+TEST_F(ComputerManagerTest, AFullRosterReleasesTheWeakestValueForItsCapChargeAtItsSurplusPosition)
+{
+    Build_League(1);
+    Fill_Club(0, 54);   // 38 of a legal roster, then 16 more running backs: 18 in all
+    ASSERT_EQ(Find_Surplus_Position(0), POSITION_RB);
+    Set_Universe_Stat(SALARY_CAP, 200000000);
+    Set_Player_Vital_Stat(0, 45, VITAL_SALARY, 20000);
+    ASSERT_GT(Get_Player_Vital_Stat(0, 45, VITAL_SCALED_CAP_CHARGE), Get_Player_Vital_Stat(0, 44, VITAL_SCALED_CAP_CHARGE));
+    EXPECT_EQ(Find_Weakest_Team_Player(0), 45);
+    ASSERT_TRUE(Release_Excess_Player(0));
+    EXPECT_EQ(Find_ID(1045).nTeam, FREE_AGENT_TEAM);
+    EXPECT_EQ(Count_Team_Players(0), 53);
+    // Of equal players and charges, the first.
+    EXPECT_EQ(Find_Weakest_Team_Player(0), Find_ID(1002).nSlot);
+    EXPECT_EQ(Find_Weakest_Team_Player(41), -1);
 }
 
 TEST_F(ComputerManagerTest, RosterMovesTrimOnlyComputerClubs)

@@ -358,10 +358,17 @@ TEST_F(GameFileTest, OlderLineFileGetsItsFixUps)
         EXPECT_EQ(Box.Text.rfind("Couldn't open file: \"names\\", 0), 0u) << Box.Text;
     }
     EXPECT_LE(ui::Shown_Boxes().size(), 2u);
-    // 1,230,045 + 90,000 x 123: the pick number keeps its place.
-    ASSERT_EQ(League.Team[0].Player[0].nVital[VITAL_PLAYER_ID], 1000);
-    EXPECT_EQ(League.Team[0].Player[0].nVital[VITAL_DRAFT_PICK], 12300045);
-    EXPECT_EQ(League.Team[0].Player[1].nVital[VITAL_DRAFT_PICK], -1);
+    // 1,230,045 + 90,000 x 123: the pick number keeps its place. (The load
+    // sets the depth charts, so the two are found by their IDs.)
+    const auto Pick_Of = [](int nID) {
+        for (const PLAYER& Player : League.Team[0].Player)
+            if (Player.nVital[VITAL_PLAYER_ID] == nID)
+                return Player.nVital[VITAL_DRAFT_PICK];
+        ADD_FAILURE() << "no player " << nID;
+        return 0;
+    };
+    EXPECT_EQ(Pick_Of(1000), 12300045);
+    EXPECT_EQ(Pick_Of(1001), -1);
 }
 
 TEST_F(GameFileTest, GamePathAndTextAreBoundedAndZeroFilled)

@@ -311,8 +311,9 @@ void On_Actor_Tick(int)
     Check_Wait(pGame, Calling);
     switch (g_Actor.nPhase) {
     case PHASE_PLAY:
-        if (g_Actor.nOffense >= 3 && g_Actor.nDefense >= 3 && g_Actor.nFinishQuarter < 0 &&
-            Get_Game_Quarter(pGame) <= 3) {
+        // Finish Quarter once both sides' calls and a kick of the other club were watched.
+        if (g_Actor.nOffense >= 3 && g_Actor.nDefense >= 3 && g_Actor.nOpponentKicks >= 1 &&
+            g_Actor.nFinishQuarter < 0 && Get_Game_Quarter(pGame) <= 3) {
             g_Actor.nFinishQuarter = Get_Game_Quarter(pGame);
             gtk_probe::Activate_Menu_Item(CMD_FINISH_QUARTER);
             g_Actor.nPhase = PHASE_AFTER_QUARTER;

@@ -22,13 +22,13 @@ int Table_Value(int nCode, int nYear)
     return -1;
 }
 
-TEST_F(HistoricalTest, TablesHoldTheFixedYearsAndStraightLinesBetween)
+TEST_F(HistoricalTest, TablesHoldTheGivenRowsAndStraightLinesBetween)
 {
     const int nYears[6] = {1950, 1970, 1990, 2010, 2020, 2024};
     const int nRows[9][7] = {
-        {101, 466, 510, 579, 608, 652, 653},     {105, 52, 41, 37, 43, 48, 44},
-        {107, 74, 57, 34, 29, 22, 23},           {109, 1460, 1326, 1199, 1150, 1110, 1100},
-        {111, 85, 75, 66, 64, 59, 65},           {112, 405, 400, 410, 426, 446, 440},
+        {101, 466, 510, 579, 626, 648, 642},     {105, 52, 41, 37, 43, 45, 44},
+        {107, 74, 57, 34, 29, 23, 23},           {109, 1460, 1326, 1199, 1125, 1025, 1030},
+        {111, 85, 75, 66, 64, 62, 65},           {112, 405, 400, 410, 426, 446, 440},
         {116, 404, 408, 417, 450, 456, 462},     {121, 951, 980, 977, 994, 934, 950},
         {124, 516, 587, 735, 829, 851, 850},
     };
@@ -42,26 +42,27 @@ TEST_F(HistoricalTest, TablesHoldTheFixedYearsAndStraightLinesBetween)
     EXPECT_EQ(Table_Value(107, 1960), 66);    // 74 - 17 x 10 / 20 = 65.5
     EXPECT_EQ(Table_Value(124, 2022), 851);   // 851 - 1 x 2 / 4 = 850.5
     EXPECT_EQ(Table_Value(121, 1980), 979);   // 980 - 3 x 10 / 20 = 978.5
-    EXPECT_EQ(Table_Value(105, 2023), 45);    // 48 - 4 x 3 / 4 = 45
-    EXPECT_EQ(Table_Value(109, 2015), 1130);  // 1150 - 40 x 5 / 10
-    EXPECT_EQ(Table_Value(101, 2022), 653);   // 652 + 1 x 2 / 4 = 652.5
-    EXPECT_EQ(Table_Value(101, 2000), 594);   // 579 + 29 x 10 / 20 = 593.5
-    EXPECT_EQ(Table_Value(107, 2014), 26);    // 29 - 7 x 4 / 10 = 26.2
-    EXPECT_EQ(Table_Value(111, 2013), 63);    // 64 - 5 x 3 / 10 = 62.5
-    EXPECT_EQ(Table_Value(111, 2023), 64);    // 59 + 6 x 3 / 4 = 63.5
+    EXPECT_EQ(Table_Value(105, 2023), 44);    // 45 - 1 x 3 / 4 = 44.25
+    EXPECT_EQ(Table_Value(109, 2015), 1075);  // 1125 - 100 x 5 / 10
+    EXPECT_EQ(Table_Value(101, 2022), 645);   // 648 - 6 x 2 / 4
+    EXPECT_EQ(Table_Value(101, 2000), 603);   // 579 + 47 x 10 / 20 = 602.5
+    EXPECT_EQ(Table_Value(107, 2014), 27);    // 29 - 6 x 4 / 10 = 26.6
+    EXPECT_EQ(Table_Value(111, 2013), 63);    // 64 - 2 x 3 / 10 = 63.4
+    EXPECT_EQ(Table_Value(111, 2023), 64);    // 62 + 3 x 3 / 4 = 64.25
+    EXPECT_EQ(Table_Value(109, 2022), 1028);  // 1025 + 5 x 2 / 4 = 1027.5
 }
 
 TEST_F(HistoricalTest, LookupIsTheMeanOfTheYearAndTheYearBefore)
 {
     EXPECT_EQ(Get_Historical_Average_Stat(101, 1950), 466);   // both indexes clamp to 1950
-    EXPECT_EQ(Get_Historical_Average_Stat(101, 2030), 653);   // both clamp to 2024
+    EXPECT_EQ(Get_Historical_Average_Stat(101, 2030), 642);   // both clamp to 2024
     EXPECT_EQ(Get_Historical_Average_Stat(113, 1950), 146);   // 1460 / 10
     EXPECT_EQ(Get_Historical_Average_Stat(116, INT_MIN), 404);
     EXPECT_EQ(Get_Historical_Average_Stat(116, INT_MAX), 462);
     EXPECT_EQ(Get_Historical_Average_Stat(101, 1951), 467);   // (468 + 466) / 2
     EXPECT_EQ(Get_Historical_Average_Stat(109, 1970), 1329);  // (1326 + 1333) / 2, truncated
     EXPECT_EQ(Get_Historical_Average_Stat(112, 2015), 435);   // (436 + 434) / 2
-    EXPECT_EQ(Get_Historical_Average_Stat(113, 2015), 113);   // (1134 + 1130) / 2 / 10, truncated
+    EXPECT_EQ(Get_Historical_Average_Stat(113, 2015), 108);   // (1085 + 1075) / 2 / 10
     EXPECT_EQ(Get_Historical_Average_Stat(107, 1961), 65);    // (65 + 66) / 2
     EXPECT_EQ(Errors_Reported(), 0);
     EXPECT_TRUE(ui::Shown_Boxes().empty());
@@ -85,8 +86,8 @@ TEST_F(HistoricalTest, CurrentAverageSmoothsTheCurrentYearWithTheOneBefore)
     Set_User_Preference(PREF_SEASON_INDEX, 5);   // 2015
     // H(112, 2014) = (434 + 432) / 2 = 433; H(112, 2015) = 435.
     EXPECT_EQ(Get_Current_Average_Stat(112), 434);
-    // H(113, 2014) = (1138 + 1134) / 2 / 10 = 113; H(113, 2015) = 113: 226 / 2.
-    EXPECT_EQ(Get_Current_Average_Stat(113), 113);
+    // H(113, 2014) = (1095 + 1085) / 2 / 10 = 109; H(113, 2015) = 108: 217 / 2.
+    EXPECT_EQ(Get_Current_Average_Stat(113), 108);
 
     League.Universe.nStat[FIRST_SEASON_YEAR] = 1961;
     Set_User_Preference(PREF_SEASON_INDEX, 0);

@@ -361,6 +361,8 @@ TEST_F(LeagueStructureTest, CalibrationMovesRatingsToTheirTargets)
     for (int i = 0; i < 10; i++)
         Add_Player(nWhere[i][0], nWhere[i][1], POSITION_QB, i + 1);
 
+    // The calibration sets the depth charts first: each team's regulars come
+    // better first here, and the third quarterback is hurt, so no one moves.
     // Accuracy (2): regulars 60, 70, 80, 90: mean 75, mean deviation 10.
     // Target 72 and 7: shift by -3, then scale by 0.7 around 72. The third
     // quarterback (99) is moved, not counted; the Hall of Fame only
@@ -368,23 +370,24 @@ TEST_F(LeagueStructureTest, CalibrationMovesRatingsToTheirTargets)
     // Distance (3): regulars 70, 71, 72, 73: mean 71.5, deviation 1; the
     // stretch 8 / 1 is damped to sqrt(8) x sqrt(2) = 4. The third: 90.5 ->
     // 146, held at 99, then curtailed to 97.
-    const float fAccuracyBefore[10] = {60, 70, 99, 80, 90, 50, 1200, 97, 10, -500};
-    const float fDistanceBefore[6] = {70, 71, 90, 72, 73, 72};
+    const float fAccuracyBefore[10] = {70, 60, 99, 90, 80, 50, 1200, 97, 10, -500};
+    const float fDistanceBefore[6] = {71, 70, 90, 73, 72, 72};
     for (int i = 0; i < 10; i++)
         Rating(nWhere[i][0], nWhere[i][1], 2) = fAccuracyBefore[i];
     for (int i = 0; i < 6; i++)
         Rating(nWhere[i][0], nWhere[i][1], 3) = fDistanceBefore[i];
+    Set_Player_Vital_Stat(0, 2, VITAL_INJURY_WEEKS, 3);
 
     Calibrate_Player_Ratings();
 
     const float fTolerance = 1e-3f;
     // Accuracy: (57 - 72) x 0.7 + 72 = 61.5, ...; the third (96 - 72) x 0.7
     // + 72; the free agent (47 - 72) x 0.7 + 72; the others only curtailed.
-    const float fAccuracy[10] = {61.5f, 68.5f, 88.8f, 75.5f, 82.5f, 54.5f, 60.0f, 96.0f, 15.0f, 60.0f};
+    const float fAccuracy[10] = {68.5f, 61.5f, 88.8f, 82.5f, 75.5f, 54.5f, 60.0f, 96.0f, 15.0f, 60.0f};
     for (int i = 0; i < 10; i++)
         EXPECT_NEAR(Rating(nWhere[i][0], nWhere[i][1], 2), fAccuracy[i], fTolerance) << i;
     // Distance: (70.5 - 72) x 4 + 72 = 66, ...
-    const float fDistance[6] = {66.0f, 70.0f, 97.0f, 74.0f, 78.0f, 74.0f};
+    const float fDistance[6] = {70.0f, 66.0f, 97.0f, 78.0f, 74.0f, 74.0f};
     for (int i = 0; i < 6; i++)
         EXPECT_NEAR(Rating(nWhere[i][0], nWhere[i][1], 3), fDistance[i], fTolerance) << i;
 }

@@ -50,6 +50,20 @@ TEST_F(PlayerTextTest, NameFormsAndCollegeShortForms)
         {[] { char sz[8]; Get_Player_Initial_Name(0, 100, sz); }, "nSlot out of bounds in Get_Player_Initial_Name(0,[100])"},
     });
 
+    // The shown full name: 24 characters stay whole, 25 take the initial form.
+    char szShown[PLAYER_NAME_TEXT_SIZE];
+    Get_Player_Display_Name(0, 1, szShown);
+    EXPECT_STREQ(szShown, "Christopher Featherstone");
+    Get_Player_Display_Name(0, 2, szShown);
+    EXPECT_STREQ(szShown, "C. Featherstones");
+    Add_Player(0, 4, POSITION_QB, "Christopher", "Featherstonehaugh");   // 29
+    Get_Player_Display_Name(0, 4, szShown);
+    EXPECT_STREQ(szShown, "C. Featherstonehaugh");
+    Expect_Refused({
+        {[] { char sz[8] = "stale"; Get_Player_Display_Name(0, 3, sz); EXPECT_STREQ(sz, ""); }, nullptr},
+        {[] { char sz[8]; Get_Player_Display_Name(41, 0, sz); }, "nTeam out of bounds in Get_Player_Display_Name([41],0)"},
+    });
+
     const char* szColleges[][2] = {
         {"northwest missouri state", "NW Missouri State"},
         {"TENNESSEE - CHATTANOOGA", "Chattanooga (TN)"},

@@ -255,14 +255,16 @@ TEST_F(CollegeDraftTest, FullRosterAfterTheFourthRoundPasses)
 
 TEST_F(CollegeDraftTest, FullRosterInTheFirstRoundReleasesItsLastPlayerOfTheProspectsSide)
 {
+    // Running backs the club's surplus (the roster trim after the draft cuts
+    // there), ten linebackers after them.
     for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
-        Put_Signed_Player(1, s, 1000 + s, s < 50 ? POSITION_RB : POSITION_LB, 50.0f, 1995, 2);
+        Put_Signed_Player(1, s, 1000 + s, s < 90 ? POSITION_RB : POSITION_LB, 50.0f, 1995, 2);
     Put_Prospect(39, 0, 44, 90.0f, "Dan", "Dunn");
     Begin_College_Draft();
     EXPECT_EQ(Find_ID(44).nTeam, 1);
     EXPECT_EQ(Vital(44, VITAL_DRAFT_PICK), 101001);
     // The last offensive player (a receiver is offence) made room.
-    EXPECT_NE(Find_ID(1049).nTeam, 1);
+    EXPECT_NE(Find_ID(1089).nTeam, 1);
     EXPECT_EQ(Find_ID(1099).nTeam, 1);
 }
 

@@ -177,13 +177,13 @@ TEST_F(SalaryFinanceTest, CorruptSalariesAreRepairedToTheContractValue)
 TEST_F(SalaryFinanceTest, LeaguePasserRatingOf2019)
 {
     // Averages of 2018 and 2019 (each itself a two-year mean of the table's
-    // years 2017-2019): completion (641 + 645) / 2 = 643 from 639, 643, 648;
-    // touchdowns (47 + 47) / 2 = 47 from 47, 47, 48; interceptions 23 from
-    // 24, 23, 23; yards per completion (1,120 + 1,116) / 2 = 1,118 from
-    // 1,122, 1,118, 1,114. v = round(643 x 1,118 / 1,000) = round(718.9) = 719;
-    // 25 x (719 - 300) / 10 = 1,047.5 -> 1,048;
-    // (25 x 72 + 1,048 + 20 x 47 + 5 x 343) / 6 = 5,503 / 6 = 917.
-    EXPECT_EQ(Get_League_Passer_Rating(), 917);
+    // years 2017-2019): completion (642 + 645) / 2 = 643 from 641, 644, 646;
+    // touchdowns (44 + 45) / 2 = 44 from 44, 45, 45; interceptions 24 from
+    // 25, 24, 24; yards per completion (1,050 + 1,040) / 2 = 1,045 from
+    // 1,055, 1,045, 1,035. v = round(643 x 1,045 / 1,000) = round(671.9) = 672;
+    // 25 x (672 - 300) / 10 = 930;
+    // (25 x 71 + 930 + 20 x 44 + 5 x 343) / 6 = 5,300 / 6 = 883.
+    EXPECT_EQ(Get_League_Passer_Rating(), 883);
 }
 
 }  // namespace
