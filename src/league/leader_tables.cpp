@@ -495,8 +495,13 @@ int Get_Player_Year_Leader_Stat(int nTeam, int nSlot, int nLeaderStat, int nYear
     if (nYear == Get_Current_Year())
         return Get_Player_Leader_Stat(nTeam, nSlot, nLeaderStat, LEADER_PERIOD_THIS_SEASON);
     int32_t S[STATS_PER_PERIOD];
-    if (!Sum_Year_Lines(nTeam, nSlot, nYear, S))
+    if (!Sum_Year_Lines(nTeam, nSlot, nYear, S)) {
+        // Last season without a line (a league built with last season's
+        // figures only): last season's record.
+        if (nYear == Get_Current_Year() - 1)
+            return Get_Player_Leader_Stat(nTeam, nSlot, nLeaderStat, LEADER_PERIOD_LAST_SEASON);
         return 0;
+    }
     return Leader_Stat_Of(nTeam, nSlot, nLeaderStat, LEADER_PERIOD_LAST_SEASON, S);
 }
 
@@ -514,11 +519,13 @@ int Get_Player_Best_Season_Leader_Stat(int nTeam, int nSlot, int nLeaderStat, in
             }
         };
         Consider(nThisYear);
+        Consider(nThisYear - 1);
         const int nLinks = Count_Player_Season_Lines(nTeam, nSlot);
         for (int k = 0; k < nLinks; ++k) {
             const int nLine = Get_Player_Season_Line_Index(nTeam, nSlot, k);
             const int nYear = Get_Season_Line_Year(nLine);
-            if (nLine >= 0 && nYear != 0 && nYear != nThisYear && Get_Season_Line_Level(nLine) >= 0)
+            if (nLine >= 0 && nYear != 0 && nYear != nThisYear && nYear != nThisYear - 1 &&
+                Get_Season_Line_Level(nLine) >= 0)
                 Consider(nYear);
         }
     }

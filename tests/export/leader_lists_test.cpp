@@ -163,8 +163,9 @@ protected:
         Line(21, 2019, 0, 2, 0, 300);
         Line(22, 2019, 1, 2, 1, 450);
         Line(23, 2018, -1, 0, 1, 2000);
-        // 2020: Runner 1,200.
+        // 2020: Runner 1,200; Wide has no line, only last season's record: 1,500.
         Line(24, 2020, 0, 0, 2, 1200);
+        Set_Player_Stat(0, 1, 1, STAT_RUSHING_YARDS, 1500);
         Clear_Errors();
     }
     // Line nLine of nYear and level nLevel with team nLineTeam, linked as
@@ -192,10 +193,11 @@ TEST_F(SeasonLeadersTest, ASeasonListsThatSeasonsLeaders)
     Expect_Entry(List, 0, 2, 0, 750, 0);
     Expect_Entry(List, 1, 0, 0, 700, 0);
     EXPECT_EQ(List.nValue[2], 0);
-    // 2020.
+    // 2020, last season.
     Build_Top_Ten_List(&List, 2, LEADER_RUSH_YARDS, LEADER_LIST_FIRST_SEASON + 1);
-    Expect_Entry(List, 0, 0, 0, 1200, 0);
-    EXPECT_EQ(List.nValue[1], 0);
+    Expect_Entry(List, 0, 0, 1, 1500, 0);
+    Expect_Entry(List, 1, 0, 0, 1200, 0);
+    EXPECT_EQ(List.nValue[2], 0);
     // 2021, this season: the records of this season.
     Build_Top_Ten_List(&List, 2, LEADER_RUSH_YARDS, LEADER_LIST_FIRST_SEASON + 2);
     Expect_Entry(List, 0, FREE_AGENT_TEAM, 0, 900, 0);
@@ -218,10 +220,10 @@ TEST_F(SeasonLeadersTest, TheBestSeasonListShowsEachPlayersBestSeasonAndItsYear)
 {
     TOP_TEN_LIST List;
     Build_Top_Ten_List(&List, 2, LEADER_RUSH_YARDS, LEADER_LIST_BEST_SEASON);
-    Expect_Entry(List, 0, 0, 0, 1200, 2020);
-    Expect_Entry(List, 1, FREE_AGENT_TEAM, 0, 900, 2021);
-    Expect_Entry(List, 2, 2, 0, 800, 2021);
-    Expect_Entry(List, 3, 0, 1, 500, 2021);
+    Expect_Entry(List, 0, 0, 1, 1500, 2020);
+    Expect_Entry(List, 1, 0, 0, 1200, 2020);
+    Expect_Entry(List, 2, FREE_AGENT_TEAM, 0, 900, 2021);
+    Expect_Entry(List, 3, 2, 0, 800, 2021);
     EXPECT_EQ(List.nValue[4], 0);
     int nYear = -1;
     EXPECT_EQ(Get_Player_Best_Season_Leader_Stat(0, 0, LEADER_RUSH_YARDS, &nYear), 1200);
@@ -234,13 +236,13 @@ TEST_F(SeasonLeadersTest, TheBestSeasonListShowsEachPlayersBestSeasonAndItsYear)
     Build_Top_Ten_List(&List, 2, LEADER_RUSH_YARDS, LEADER_LIST_BEST_SEASON);
     Set_Leader_Piece_List(&List);
     std::string Out;
-    Format_Leader_Name(Out, 0);
+    Format_Leader_Name(Out, 1);
     EXPECT_EQ(Out, "Runner &amp; &lt;Sons&gt;, Ron");
-    Format_Leader_Stat(Out, 0);
+    Format_Leader_Stat(Out, 1);
     EXPECT_EQ(Out, "1200");
-    Format_Leader_Stat_Year(Out, 0);
+    Format_Leader_Stat_Year(Out, 1);
     EXPECT_EQ(Out, "(2020)");
-    Format_Leader_Ref(Out, 0, 1);
+    Format_Leader_Ref(Out, 1, 1);
     EXPECT_EQ(Out.find('<', 1), std::string::npos) << Out;
 }
 

@@ -135,18 +135,20 @@ TEST(PageBrowserTest, ChromiumShowsTheExportedPages)
                 std::distance(std::sregex_iterator(Dom.Out.begin(), Dom.Out.end(), FilledRow), std::sregex_iterator());
             EXPECT_GE(nRows, 60) << Page.szName;
         }
-        if (Name == "best_seasons")
+        if (Name == "best_seasons") {
             EXPECT_TRUE(Contains(Dom.Out, " (2019)</td>")) << "the best seasons show their year";
+        }
         // The quarters head their plays inside the play-by-play table, none
         // stray above it.
         if (Name == "game") {
             const size_t nTable = Dom.Out.find("<table class=\"stats plays\">");
             ASSERT_NE(nTable, std::string::npos);
             EXPECT_EQ(Dom.Out.find("quarter", 0), Dom.Out.find("quarter", nTable)) << "a heading outside the table";
-            for (const char* szQuarter : {"First quarter", "Second quarter", "Third quarter", "Fourth quarter"})
+            for (const char* szQuarter : {"First quarter", "Second quarter", "Third quarter", "Fourth quarter"}) {
                 EXPECT_TRUE(Contains(Dom.Out, std::string("<tr class=\"quarter\"><th colspan=\"7\">") + szQuarter +
                                                   "</th></tr>"))
                     << szQuarter;
+            }
         }
 
         Args = Common;
