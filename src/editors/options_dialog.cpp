@@ -73,7 +73,7 @@ int Selected_Or(const DIALOG& Dialog, int nId, int nFallback)
 
 constexpr CONTROL_TEMPLATE OPTIONS_CONTROLS[] = {
     // First, so every other control stands on it: the skin's background.
-    {OPT_BACKGROUND_AREA, CONTROL_PAINT, "", {0, 0, 347, 282}},
+    {OPT_BACKGROUND_AREA, CONTROL_PAINT, "", {0, 0, 347, 282}, CS_BACKGROUND},
     {-1, CONTROL_GROUP, "General", {7, 4, 150, 128}},
     {OPT_AI_TRADES_CHECK, CONTROL_CHECK, "Computer Offers Trades", {14, 16, 136, 10}, CS_GROUP},
     {OPT_SOUND_CHECK, CONTROL_CHECK, "Sound Effects", {14, 29, 136, 10}},

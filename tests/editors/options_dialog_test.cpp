@@ -262,6 +262,7 @@ TEST_F(OptionsDialogTest, TheDialogIsPaintedWithTheSkinsBackground)
     const DIALOG_CONTROL* pArea = Record.Find(OPT_BACKGROUND_AREA);
     ASSERT_NE(pArea, nullptr);
     EXPECT_EQ(pArea->nKind, CONTROL_PAINT);
+    EXPECT_NE(pArea->nStyle & CS_BACKGROUND, 0u);   // laid under the group boxes too
     DIALOG Dialog(OPTIONS_DIALOG, "Options", Options_Dialog, nullptr);
     Dialog.Build_Registered();
     ASSERT_FALSE(Dialog.Controls().empty());
