@@ -308,6 +308,33 @@ TEST_F(StadiumEditorTest, ThePictureListOffersTheSkinsStadiumPictures)
     EXPECT_TRUE(ui::Shown_Boxes().empty());
 }
 
+// The chosen picture is painted beside the list, centred in its area.
+TEST_F(StadiumEditorTest, TheChosenPictureIsPaintedBesideTheList)
+{
+    // A PNG read by its signature whatever its name: a red 20 x 20 square.
+    CANVAS Red(20, 20);
+    Red.Fill_Rect(CANVAS_RECT{0, 0, 20, 20}, CANVAS_COLOR{200, 0, 0, 255});
+    ASSERT_TRUE(Write_Png_File("skins/earth/dialogs/stadiums/pic0.jpg", Red));
+    Clear_Bitmap_Cache();
+    DIALOG Dialog(STADIUM_EDITOR_DIALOG, "Stadium Editor", Stadium_Editor_Dialog_Proc, nullptr);
+    Dialog.Send(DIALOG_INIT, 0);
+    ASSERT_EQ(Dialog.Get_Selected(STADIUM_PICTURE_LIST), 1);
+    EXPECT_EQ(Get_Stadium_Picture_Path(Dialog), "skins\\earth\\dialogs\\stadiums\\pic0.jpg");
+    CANVAS Canvas(60, 40);
+    UI_RECT Area;
+    Area.cx = 60;
+    Area.cy = 40;
+    ASSERT_TRUE(Dialog.User_Paint(STADIUM_PICTURE_AREA, &Canvas, Area));
+    EXPECT_EQ(Canvas.Get_Pixel(30, 20), 0xFFC80000u);
+    EXPECT_EQ(Canvas.Get_Pixel(2, 2), 0u);   // never enlarged: the corners stay empty
+    // No picture chosen: nothing painted.
+    Dialog.Set_Selected(STADIUM_PICTURE_LIST, -1);
+    CANVAS Empty(60, 40);
+    ASSERT_TRUE(Dialog.User_Paint(STADIUM_PICTURE_AREA, &Empty, Area));
+    EXPECT_EQ(Empty.Get_Pixel(30, 20), 0u);
+    Clear_Bitmap_Cache();
+}
+
 // No pictures: the list is empty and disabled, the message says so, and the
 // club's stored picture name is not erased.
 TEST_F(StadiumEditorTest, WithoutPicturesTheListIsEmptyDisabledAndSaysSo)
