@@ -238,7 +238,8 @@ TEST_F(EncyclopediaTest, TheDefaultLeagueAfterASeasonExportsWholeWithEveryLinkRe
                                        std::string("Encyclopedia/NFL Leaders.htm"),
                                        std::string("Encyclopedia/NFL Leaders By Season.htm")}) {
         const std::string Page = Read_File(Leaders);
-        const auto nRows = std::distance(std::sregex_iterator(Page.begin(), Page.end(), FilledRow), std::sregex_iterator());
+        const auto nRows =
+            std::distance(std::sregex_iterator(Page.begin(), Page.end(), FilledRow), std::sregex_iterator());
         EXPECT_EQ(nRows, 90) << Leaders;
     }
     EXPECT_NE(Read_File("Encyclopedia/NFL Leaders By Season.htm").find("(" + ThisYear + ")"), std::string::npos);
