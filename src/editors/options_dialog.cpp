@@ -72,6 +72,8 @@ int Selected_Or(const DIALOG& Dialog, int nId, int nFallback)
 // --- Template ------------------------------------------------------------
 
 constexpr CONTROL_TEMPLATE OPTIONS_CONTROLS[] = {
+    // First, so every other control stands on it: the skin's background.
+    {OPT_BACKGROUND_AREA, CONTROL_PAINT, "", {0, 0, 347, 282}, CS_BACKGROUND},
     {-1, CONTROL_GROUP, "General", {7, 4, 150, 128}},
     {OPT_AI_TRADES_CHECK, CONTROL_CHECK, "Computer Offers Trades", {14, 16, 136, 10}, CS_GROUP},
     {OPT_SOUND_CHECK, CONTROL_CHECK, "Sound Effects", {14, 29, 136, 10}},
@@ -117,7 +119,7 @@ constexpr int OPTIONS_USED_IDS[] = {
     OPT_AUTO_SAVE_CHECK, OPT_AI_TRADES_CHECK, OPT_NEWS_TICKER_CHECK, OPT_SOUND_CHECK, OPT_DARK_TEXT_CHECK,
     OPT_STANDINGS_CHECK, OPT_AWARDS_CHECK, OPT_FINANCES_CHECK, OPT_AUTO_FILL_CHECK, OPT_CLICK_AFTER_PLAY_CHECK,
     OPT_REPLAY_MODE_CHECK, OPT_TEXT_SPEED_COMBO, OPT_OFFENSE_CALLS_COMBO, OPT_DEFENSE_CALLS_COMBO,
-    OPT_FINANCIAL_TEXT, OPT_REPLAY_TEXT, OPT_REVERSION_LABEL};
+    OPT_FINANCIAL_TEXT, OPT_REPLAY_TEXT, OPT_REVERSION_LABEL, OPT_BACKGROUND_AREA};
 const DIALOG_REGISTRAR OPTIONS_REGISTRAR(OPTIONS_DIALOG, OPTIONS_TEMPLATE, Options_Dialog, OPTIONS_USED_IDS);
 
 }  // namespace
@@ -182,6 +184,9 @@ void Apply_Skin_Choice(DIALOG& Dialog)
     Clear_Bitmap_Cache();
     Reset_Page_Cache();
     Request_Main_Window_Repaint();
+    // The dialog's own background is the new skin's.
+    if (Dialog.Find(OPT_BACKGROUND_AREA) != nullptr)
+        Dialog.Invalidate(OPT_BACKGROUND_AREA);
 }
 
 void Show_Reversion_Controls(DIALOG& Dialog)
@@ -287,6 +292,11 @@ void Options_Dialog(DIALOG& Dialog, int nEvent, int nControl)
         Show_Options_Explanations(Dialog);
         return;
     }
+    if (nEvent == DIALOG_PAINT && nControl == OPT_BACKGROUND_AREA) {
+        if (Dialog.Event().pCanvas != nullptr)
+            Paint_Skin_Background(*Dialog.Event().pCanvas);
+        return;
+    }
     if (nEvent != DIALOG_COMMAND)
         return;
     const int nNotification = Dialog.Event().nNotification;
@@ -302,6 +312,35 @@ void Options_Dialog(DIALOG& Dialog, int nEvent, int nControl)
     } else if (nControl == OPT_HELP_BUTTON && nNotification == NOTIFY_CLICKED) {
         Open_Help_Page(OPTIONS_DIALOG);
     }
+}
+
+CANVAS_COLOR Get_Skin_Brush_Color()
+{
+    // The average of the skin's page background, read once per skin (the
+    // cache is cleared when the skin changes); a skin without one has the
+    // default.
+    const CANVAS* pPicture = Load_File_Into_Bitmap_Cache(Get_Skin_File_Path(SKIN_PAGE_BACKGROUND).c_str());
+    if (pPicture == nullptr || pPicture->Width() <= 0 || pPicture->Height() <= 0)
+        return DEFAULT_SKIN_BRUSH_COLOR;
+    uint64_t nSum[3] = {};
+    uint64_t nCount = 0;
+    for (int y = 0; y < pPicture->Height(); ++y) {
+        for (int x = 0; x < pPicture->Width(); ++x) {
+            const uint32_t nPixel = pPicture->Get_Pixel(x, y);
+            nSum[0] += (nPixel >> 16) & 0xFF;
+            nSum[1] += (nPixel >> 8) & 0xFF;
+            nSum[2] += nPixel & 0xFF;
+            ++nCount;
+        }
+    }
+    return CANVAS_COLOR{static_cast<uint8_t>((nSum[0] + nCount / 2) / nCount),
+                        static_cast<uint8_t>((nSum[1] + nCount / 2) / nCount),
+                        static_cast<uint8_t>((nSum[2] + nCount / 2) / nCount), 255};
+}
+
+void Paint_Skin_Background(CANVAS& Canvas)
+{
+    Canvas.Fill_Rect(CANVAS_RECT{0, 0, Canvas.Width(), Canvas.Height()}, Get_Skin_Brush_Color());
 }
 
 int Run_Options_Dialog()

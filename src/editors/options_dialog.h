@@ -4,6 +4,8 @@
 // New Game dialog.
 #pragma once
 
+#include "platform/canvas.h"
+
 class DIALOG;
 
 constexpr int OPTIONS_DIALOG = 147;
@@ -35,6 +37,11 @@ constexpr int OPT_DEFENSE_CALLS_COMBO = 1436;
 constexpr int OPT_FINANCIAL_TEXT = 1463;
 constexpr int OPT_REPLAY_TEXT = 1464;
 constexpr int OPT_REVERSION_LABEL = 1468;
+// The paint area under every other control, where the skin's background is painted.
+constexpr int OPT_BACKGROUND_AREA = 1500;
+
+// The background colour of a skin without a page background picture.
+constexpr CANVAS_COLOR DEFAULT_SKIN_BRUSH_COLOR{236, 233, 216, 255};
 
 // The first year Replay Mode is refused: the historical seasons end the year before.
 constexpr int REPLAY_MODE_LAST_YEAR = 2022;
@@ -63,3 +70,10 @@ void Options_Dialog(DIALOG& Dialog, int nEvent, int nControl);
 // Runs dialog 147; the news bar is the caller's to create or destroy from
 // preference 48 afterwards (the bar belongs to the main window).
 int Run_Options_Dialog();
+
+// The skin's background colour: the average colour of its page background
+// ("pages\\background.png", the default skin's when the skin has none),
+// DEFAULT_SKIN_BRUSH_COLOR when neither has one.
+CANVAS_COLOR Get_Skin_Brush_Color();
+// Fills the whole canvas (a window's or a dialog's area) with that colour.
+void Paint_Skin_Background(CANVAS& Canvas);

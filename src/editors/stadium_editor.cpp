@@ -1,6 +1,9 @@
 #include "editors/stadium_editor.h"
 
+#include <strings.h>
+
 #include <cstdio>
+#include <string>
 
 #include "editors/stat_pickers.h"
 #include "frontoffice/list_services.h"
@@ -8,6 +11,8 @@
 #include "league/preferences.h"
 #include "league/stadium_value.h"
 #include "league/team.h"
+#include "platform/files.h"
+#include "platform/pictures.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 
@@ -37,11 +42,14 @@ constexpr CONTROL_TEMPLATE STADIUM_CONTROLS[] = {
     {STADIUM_COMFORT_COMBO, CONTROL_COMBO, "", {66, 114, 100, 14}},
     {-1, CONTROL_LABEL, "Sight Lines:", {8, 134, 56, 10}},
     {STADIUM_SIGHT_LINES_COMBO, CONTROL_COMBO, "", {66, 132, 100, 14}},
-    {DIALOG_OK, CONTROL_BUTTON, "&OK", {110, 156, 50, 14}, CS_DEFAULT},
-    {9, CONTROL_BUTTON, "&Help", {166, 156, 50, 14}},
+    {-1, CONTROL_LABEL, "Picture:", {226, 8, 110, 10}},
+    {STADIUM_PICTURE_LIST, CONTROL_LIST, "", {226, 20, 110, 52}},
+    {STADIUM_PICTURE_AREA, CONTROL_PAINT, "", {226, 76, 110, 74}},
+    {DIALOG_OK, CONTROL_BUTTON, "&OK", {230, 156, 50, 14}, CS_DEFAULT},
+    {9, CONTROL_BUTTON, "&Help", {286, 156, 50, 14}},
 };
 constexpr DIALOG_TEMPLATE STADIUM_TEMPLATE{
-    STADIUM_EDITOR_DIALOG, "Stadium Editor", 224, 176, 0, 0, 0, STADIUM_CONTROLS, "stadiumeditor"};
+    STADIUM_EDITOR_DIALOG, "Stadium Editor", 344, 176, 0, 0, 0, STADIUM_CONTROLS, "stadiumeditor"};
 constexpr int STADIUM_USED_IDS[] = {TEAM_LIST,
                                     STADIUM_NAME_EDIT,
                                     STADIUM_STRUCTURE_COMBO,
@@ -50,6 +58,8 @@ constexpr int STADIUM_USED_IDS[] = {TEAM_LIST,
                                     STADIUM_CONVENIENCE_COMBO,
                                     STADIUM_COMFORT_COMBO,
                                     STADIUM_SIGHT_LINES_COMBO,
+                                    STADIUM_PICTURE_LIST,
+                                    STADIUM_PICTURE_AREA,
                                     DIALOG_OK,
                                     9};
 const DIALOG_REGISTRAR STADIUM_REGISTRAR(STADIUM_EDITOR_DIALOG, STADIUM_TEMPLATE, Stadium_Editor_Dialog_Proc,
@@ -65,6 +75,22 @@ int Shown_Team()
 {
     const int nTeam = Get_User_Preference(PREF_CURRENT_TEAM);
     return nTeam >= 0 && nTeam < Count_Teams() ? nTeam : NO_TEAM;
+}
+
+// The stadium pictures' folder of a skin.
+std::string Picture_Folder(const std::string& Skin)
+{
+    return "skins\\" + Skin + "\\" + STADIUM_PICTURE_FOLDER;
+}
+
+// The folder the listed pictures come from: the skin's, or the default
+// skin's when the skin has none (as the skin's other files).
+std::string Listed_Picture_Folder()
+{
+    const std::string Skin = Get_Skin_Name();
+    if (!files::List_Folder(Picture_Folder(Skin).c_str(), STADIUM_PICTURE_PATTERN).empty())
+        return Picture_Folder(Skin);
+    return Picture_Folder(DEFAULT_SKIN_NAME);
 }
 
 void Select_Clamped(DIALOG& Dialog, int nId, int nValue)
@@ -103,6 +129,32 @@ void Fill_Stadium_Combos(DIALOG& Dialog)
         Dialog.Add_Item(STADIUM_SURFACE_COMBO, szText);
 }
 
+void Fill_Stadium_Picture_List(DIALOG& Dialog)
+{
+    Dialog.Clear_Items(STADIUM_PICTURE_LIST);
+    for (const std::string& Name : files::List_Folder(Listed_Picture_Folder().c_str(), STADIUM_PICTURE_PATTERN))
+        Dialog.Add_Item(STADIUM_PICTURE_LIST, Name);
+    Dialog.Strip_Item_Extensions(STADIUM_PICTURE_LIST);
+    if (Dialog.Item_Count(STADIUM_PICTURE_LIST) == 0) {
+        Dialog.Enable(STADIUM_PICTURE_LIST, false);
+        Show_Formatted_Message(NO_ART_FILES_CAPTION, "%s", NO_ART_FILES_TEXT);
+    }
+}
+
+std::string Get_Stadium_Picture_Path(const DIALOG& Dialog)
+{
+    const int nIndex = Dialog.Get_Selected(STADIUM_PICTURE_LIST);
+    if (nIndex < 0)
+        return std::string();
+    return Listed_Picture_Folder() + "\\" + Dialog.Item_Text(STADIUM_PICTURE_LIST, nIndex) + ".jpg";
+}
+
+void Invalidate_Stadium_Picture(DIALOG& Dialog)
+{
+    if (Dialog.Find(STADIUM_PICTURE_AREA) != nullptr)
+        Dialog.Invalidate(STADIUM_PICTURE_AREA);
+}
+
 void Load_Stadium_Fields(DIALOG& Dialog)
 {
     const int nTeam = Shown_Team();
@@ -122,9 +174,20 @@ void Load_Stadium_Fields(DIALOG& Dialog)
     } else {
         Dialog.Set_Text(STADIUM_CAPACITY_EDIT, "");
     }
+    // The picture: the first entry named as the stored name, ignoring case.
+    char szPicture[32] = "";
+    if (nTeam != NO_TEAM)
+        Get_Team_String(szPicture, nTeam, TEAM_STRING_STADIUM_PHOTO);
+    int nPicture = -1;
+    for (int i = 0; i < Dialog.Item_Count(STADIUM_PICTURE_LIST) && nPicture < 0 && szPicture[0] != '\0'; ++i)
+        if (strcasecmp(Dialog.Item_Text(STADIUM_PICTURE_LIST, i).c_str(), szPicture) == 0)
+            nPicture = i;
+    Dialog.Set_Selected(STADIUM_PICTURE_LIST, nPicture);
     for (int nId : {STADIUM_NAME_EDIT, STADIUM_STRUCTURE_COMBO, STADIUM_SURFACE_COMBO, STADIUM_CAPACITY_EDIT,
                     STADIUM_CONVENIENCE_COMBO, STADIUM_COMFORT_COMBO, STADIUM_SIGHT_LINES_COMBO})
         Dialog.Enable(nId, bEdit);
+    // An empty list stays disabled.
+    Dialog.Enable(STADIUM_PICTURE_LIST, bEdit && Dialog.Item_Count(STADIUM_PICTURE_LIST) > 0);
 }
 
 void Save_Stadium_Fields(DIALOG& Dialog)
@@ -153,6 +216,12 @@ void Save_Stadium_Fields(DIALOG& Dialog)
         if (nIndex >= 0)
             Set_Team_Stadium_Stat(nTeam, QUALITY_STATS[i], (nIndex + 8) * 100);
     }
+    // The chosen picture's name. With none chosen (none listed, or the stored
+    // name is not among them) the stored name stays: a skin without the
+    // picture must not erase the club's choice.
+    const int nPicture = Dialog.Get_Selected(STADIUM_PICTURE_LIST);
+    if (nPicture >= 0)
+        Set_Team_String(Dialog.Item_Text(STADIUM_PICTURE_LIST, nPicture).c_str(), nTeam, TEAM_STRING_STADIUM_PHOTO);
 }
 
 void Stadium_Editor_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
@@ -160,7 +229,15 @@ void Stadium_Editor_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
     if (nEvent == DIALOG_INIT) {
         Dialog.Build_Registered();
         Fill_Stadium_Combos(Dialog);
+        Fill_Stadium_Picture_List(Dialog);
         Load_Stadium_Fields(Dialog);
+        return;
+    }
+    if (nEvent == DIALOG_PAINT && nControl == STADIUM_PICTURE_AREA) {
+        CANVAS* pCanvas = Dialog.Event().pCanvas;
+        const std::string Path = Get_Stadium_Picture_Path(Dialog);
+        if (pCanvas != nullptr && !Path.empty())
+            Draw_Cached_Image_Centered(*pCanvas, Path.c_str(), CANVAS_RECT{0, 0, pCanvas->Width(), pCanvas->Height()});
         return;
     }
     if (nEvent == DIALOG_DESTROY) {
@@ -179,6 +256,9 @@ void Stadium_Editor_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
             Save_Stadium_Fields(Dialog);
         Set_Selected_Team(static_cast<int>(Dialog.Item_Data(TEAM_LIST, nRow)));
         Load_Stadium_Fields(Dialog);
+        Invalidate_Stadium_Picture(Dialog);
+    } else if (nControl == STADIUM_PICTURE_LIST && Dialog.Event().nNotification == NOTIFY_SELECTION_CHANGED) {
+        Invalidate_Stadium_Picture(Dialog);
     } else if (nControl == 9) {
         Open_Help_Page("stadiumeditor");
     } else if (nControl == DIALOG_OK) {

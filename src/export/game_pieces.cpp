@@ -466,6 +466,13 @@ void Format_Quarter_Begin(std::string& Out, int nGame, int nPlay)
     }
 }
 
+void Format_Quarter_Begin_Of_Type(std::string& Out, int nGame, int nPlay, int nType)
+{
+    Format_Quarter_Begin(Out, nGame, nPlay);
+    if (nType == 1 && !Out.empty())
+        Out = "<tr class=\"quarter\"><th colspan=\"7\">" + Out + "</th></tr>";
+}
+
 void Format_Play_Time(std::string& Out, int nGame, int nPlay)
 {
     const GAME* pGame = nullptr;

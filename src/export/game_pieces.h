@@ -24,7 +24,13 @@ void Format_Schedule_Leader_Ref(std::string& Out, int nTeam, int nWeek, int nSta
 void Format_Schedule_Leader_Name(std::string& Out, int nTeam, int nWeek, int nStat, int nPosition);
 void Format_Schedule_Leader_Stat(std::string& Out, int nTeam, int nWeek, int nStat, int nPosition);
 
+// The heading of the period PLAY starts ("First quarter" .. "Overtime"),
+// empty for any other play.
 void Format_Quarter_Begin(std::string& Out, int nGame, int nPlay);
+// "QuarterBegin" with its TYPE: 1 makes the heading a row of the
+// seven-column play-by-play table, so it stands before the period's first
+// play inside that table; any other TYPE the bare heading.
+void Format_Quarter_Begin_Of_Type(std::string& Out, int nGame, int nPlay, int nType);
 void Format_Play_Time(std::string& Out, int nGame, int nPlay);
 void Format_Play_Offensive_Team(std::string& Out, int nGame, int nPlay);
 void Format_Play_Down(std::string& Out, int nGame, int nPlay);

@@ -76,6 +76,7 @@ void Build_Top_Ten_List(TOP_TEN_LIST* pList, int nLeague, int nCode, int nPeriod
         return;
     std::memset(pList, 0, sizeof(*pList));
     const int nTeams = Count_Teams();
+    const int nFirstYear = Get_Universe_Stat(FIRST_SEASON_YEAR);
     for (int t = 0; t <= FREE_AGENT_TEAM; ++t) {
         if (!Takes_Part(t))
             continue;
@@ -90,10 +91,17 @@ void Build_Top_Ten_List(TOP_TEN_LIST* pList, int nLeague, int nCode, int nPeriod
                 nPosition = Translate_Expanded_Position(nPosition);
             if (nPosition < 0 || nPosition > 4)
                 continue;
-            const int nValue = Get_Player_Leader_Stat(t, p, nCode, nPeriod);
+            int nYear = 0;
+            int nValue = 0;
+            if (nPeriod >= LEADER_LIST_FIRST_SEASON)
+                nValue = Get_Player_Year_Leader_Stat(t, p, nCode, nFirstYear + nPeriod - LEADER_LIST_FIRST_SEASON);
+            else if (nPeriod == LEADER_LIST_BEST_SEASON)
+                nValue = Get_Player_Best_Season_Leader_Stat(t, p, nCode, &nYear);
+            else
+                nValue = Get_Player_Leader_Stat(t, p, nCode, nPeriod);
             for (int i = 0; i < TOP_TEN_SIZE; ++i) {
                 if (pList->nValue[i] < nValue) {
-                    Insert_Entry(pList, i, t, p, nValue, 0);
+                    Insert_Entry(pList, i, t, p, nValue, nYear);
                     break;
                 }
             }

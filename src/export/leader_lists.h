@@ -17,6 +17,13 @@ struct TOP_TEN_LIST {
     int32_t nValue2[TOP_TEN_SIZE];
 };
 
+// Periods of Build_Top_Ten_List beside those of Get_Player_Leader_Stat
+// (0 this season, 1 last season, 2 career): the best single season of each
+// player, its year in nValue2; and LEADER_LIST_FIRST_SEASON + n, the season
+// n years after the league's first season.
+constexpr int LEADER_LIST_BEST_SEASON = -2;
+constexpr int LEADER_LIST_FIRST_SEASON = 4;
+
 // The ten best ball carriers and receivers (QB, RB, FB, TE, WR) of league
 // 0 or 1 (2: all) in leader statistic nCode (0-29) for nPeriod. Ties keep the
 // earlier team slot, then roster slot, first; values of 0 or less never enter.

@@ -177,7 +177,10 @@ const VARIABLE VARIABLES[] = {
     {"GameTeam", [](std::string& O, const PARAMS& p) { Format_Game_Team(O, P(p, TP_GAME), P(p, TP_TYPE)); }},
     {"GameTeamLogo", [](std::string& O, const PARAMS& p) { Format_Game_Team_Logo(O, P(p, TP_GAME), P(p, TP_TYPE)); }},
     {"GamePoints", [](std::string& O, const PARAMS& p) { Format_Game_Points(O, P(p, TP_GAME), P(p, TP_TYPE)); }},
-    {"QuarterBegin", [](std::string& O, const PARAMS& p) { Format_Quarter_Begin(O, P(p, TP_GAME), P(p, TP_PLAY)); }},
+    {"QuarterBegin",
+     [](std::string& O, const PARAMS& p) {
+         Format_Quarter_Begin_Of_Type(O, P(p, TP_GAME), P(p, TP_PLAY), P(p, TP_TYPE));
+     }},
     {"PlayTime", [](std::string& O, const PARAMS& p) { Format_Play_Time(O, P(p, TP_GAME), P(p, TP_PLAY)); }},
     {"PlayOffensiveTeam",
      [](std::string& O, const PARAMS& p) { Format_Play_Offensive_Team(O, P(p, TP_GAME), P(p, TP_PLAY)); }},

@@ -7,6 +7,7 @@
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/player_stats.h"
+#include "league/season_lines.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
 #include "platform/errors.h"
@@ -428,21 +429,18 @@ int Get_Leader_Stat_Team_Games(int nTeam, int nSlot, int nPeriod)
     return nGames < 1 ? 1 : nGames;
 }
 
-int Get_Player_Leader_Stat(int nTeam, int nSlot, int nLeaderStat, int nPeriod)
+namespace {
+
+// The value of a player whose statistics for the period are S; nPeriod
+// chooses the games a rate's minimum is counted over.
+int Leader_Stat_Of(int nTeam, int nSlot, int nLeaderStat, int nPeriod, const int32_t* S)
 {
-    if (nLeaderStat < 0 || nLeaderStat >= LEADER_STAT_COUNT || nPeriod < LEADER_PERIOD_THIS_SEASON ||
-        nPeriod > LEADER_PERIOD_CAREER)
-        return 0;
-    if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM)
-        return 0;
-    const PLAYER& Player = League.Team[nTeam].Player[nSlot];
-    const int nPosition = Player.nVital[VITAL_POSITION];
+    const int nPosition = League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
     if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS)
         return 0;
     const LEADER_RULE& Rule = LEADER_RULES[nLeaderStat];
     if ((Rule.nPositions & Bit(nPosition)) == 0 || !Is_Player_Slot_Used(nTeam, nSlot))
         return 0;
-    const int32_t* S = Player.nStat[nPeriod];
     if (Rule.nMinimumPerMille > 0) {
         const int64_t nCount = Qualifying_Count(nLeaderStat, S);
         const int64_t nGames = Get_Leader_Stat_Team_Games(nTeam, nSlot, nPeriod);
@@ -450,4 +448,88 @@ int Get_Player_Leader_Stat(int nTeam, int nSlot, int nLeaderStat, int nPeriod)
             return 0;
     }
     return Leader_Value(nTeam, nSlot, nLeaderStat, nPeriod, S);
+}
+
+bool Is_Leader_Address(int nTeam, int nSlot, int nLeaderStat)
+{
+    return nLeaderStat >= 0 && nLeaderStat < LEADER_STAT_COUNT && nTeam >= 0 && nTeam < TOTAL_NUMBER_OF_TEAMS &&
+           nSlot >= 0 && nSlot < PLAYERS_PER_TEAM;
+}
+
+constexpr int SEASON_LINE_STATS = SEASON_LINE_WORDS - SEASON_LINE_FIRST_STAT_WORD;
+
+// The sum of the player's professional lines of nYear (a traded player's
+// lines together); false when he has none.
+bool Sum_Year_Lines(int nTeam, int nSlot, int nYear, int32_t (&S)[STATS_PER_PERIOD])
+{
+    std::memset(S, 0, sizeof(S));
+    bool bAny = false;
+    const int nLinks = Count_Player_Season_Lines(nTeam, nSlot);
+    for (int k = 0; k < nLinks; ++k) {
+        const int nLine = Get_Player_Season_Line_Index(nTeam, nSlot, k);
+        if (nLine < 0 || Get_Season_Line_Year(nLine) != nYear || Get_Season_Line_Level(nLine) < 0)
+            continue;
+        bAny = true;
+        for (int i = 0; i < SEASON_LINE_STATS; ++i) {
+            const int64_t nSum = static_cast<int64_t>(S[i]) + Get_Season_Line_Stat(nLine, i);
+            S[i] = nSum > INT32_MAX ? INT32_MAX : nSum < INT32_MIN ? INT32_MIN : static_cast<int32_t>(nSum);
+        }
+    }
+    return bAny;
+}
+
+}  // namespace
+
+int Get_Player_Leader_Stat(int nTeam, int nSlot, int nLeaderStat, int nPeriod)
+{
+    if (!Is_Leader_Address(nTeam, nSlot, nLeaderStat) || nPeriod < LEADER_PERIOD_THIS_SEASON ||
+        nPeriod > LEADER_PERIOD_CAREER)
+        return 0;
+    return Leader_Stat_Of(nTeam, nSlot, nLeaderStat, nPeriod, League.Team[nTeam].Player[nSlot].nStat[nPeriod]);
+}
+
+int Get_Player_Year_Leader_Stat(int nTeam, int nSlot, int nLeaderStat, int nYear)
+{
+    if (!Is_Leader_Address(nTeam, nSlot, nLeaderStat))
+        return 0;
+    if (nYear == Get_Current_Year())
+        return Get_Player_Leader_Stat(nTeam, nSlot, nLeaderStat, LEADER_PERIOD_THIS_SEASON);
+    int32_t S[STATS_PER_PERIOD];
+    if (!Sum_Year_Lines(nTeam, nSlot, nYear, S)) {
+        // Last season without a line (a league built with last season's
+        // figures only): last season's record.
+        if (nYear == Get_Current_Year() - 1)
+            return Get_Player_Leader_Stat(nTeam, nSlot, nLeaderStat, LEADER_PERIOD_LAST_SEASON);
+        return 0;
+    }
+    return Leader_Stat_Of(nTeam, nSlot, nLeaderStat, LEADER_PERIOD_LAST_SEASON, S);
+}
+
+int Get_Player_Best_Season_Leader_Stat(int nTeam, int nSlot, int nLeaderStat, int* pYear)
+{
+    int nBest = 0;
+    int nBestYear = 0;
+    if (Is_Leader_Address(nTeam, nSlot, nLeaderStat) && Is_Player_Slot_Used(nTeam, nSlot)) {
+        const int nThisYear = Get_Current_Year();
+        auto Consider = [&](int nYear) {
+            const int nValue = Get_Player_Year_Leader_Stat(nTeam, nSlot, nLeaderStat, nYear);
+            if (nValue > nBest || (nValue == nBest && nValue > 0 && nYear < nBestYear)) {
+                nBest = nValue;
+                nBestYear = nYear;
+            }
+        };
+        Consider(nThisYear);
+        Consider(nThisYear - 1);
+        const int nLinks = Count_Player_Season_Lines(nTeam, nSlot);
+        for (int k = 0; k < nLinks; ++k) {
+            const int nLine = Get_Player_Season_Line_Index(nTeam, nSlot, k);
+            const int nYear = Get_Season_Line_Year(nLine);
+            if (nLine >= 0 && nYear != 0 && nYear != nThisYear && nYear != nThisYear - 1 &&
+                Get_Season_Line_Level(nLine) >= 0)
+                Consider(nYear);
+        }
+    }
+    if (pYear)
+        *pYear = nBestYear;
+    return nBest;
 }

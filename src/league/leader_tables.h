@@ -133,6 +133,16 @@ void Store_Player_Career_Record(int nTeam, int nSlot, const int32_t (&nIn)[STATS
 // statistic, and for a rate whose player does not reach its qualifying
 // minimum. Rates are scaled as LEADER_STAT says.
 int Get_Player_Leader_Stat(int nTeam, int nSlot, int nLeaderStat, int nPeriod);
+// The same value for the season of nYear: this season's record for the
+// current year, else the sum of his professional season lines of that year
+// (a traded player's lines together), its rate minimums counted over a full
+// season; last season without a line of his, last season's record. 0 for
+// another year without a line of his.
+int Get_Player_Year_Leader_Stat(int nTeam, int nSlot, int nLeaderStat, int nYear);
+// His best single season in the statistic (this season, last season and
+// every year of his professional lines); *pYear (when given) its year, the earliest of
+// equal values; 0 and year 0 when no season has a value above 0.
+int Get_Player_Best_Season_Leader_Stat(int nTeam, int nSlot, int nLeaderStat, int* pYear);
 
 // The qualifying minimum of a rate statistic in thousandths of an attempt
 // (or return, punt ...) per team game; 0 for a statistic without one.

@@ -91,6 +91,32 @@ int Place_Of(int nTeam)
     return nPlace < 0 ? SCHEDULE_NO_VALUE : nPlace;
 }
 
+// The tables pair slots 4g .. 4g+3 as division g. A fixed order maps the
+// team numbers of the league the tables were made for; a league numbered
+// another way (the default league numbers its clubs by division) would have
+// its divisions scattered over the table and rivals who never meet. So the
+// order is taken only when every division's clubs land in one such group.
+bool Order_Keeps_Divisions(int nOrder)
+{
+    const int nTeams = Teams_To_Place(TABLE_SLOTS);
+    std::array<int, TABLE_SLOTS> nGroupOfDivision;
+    nGroupOfDivision.fill(NO_TEAM);
+    std::array<bool, TABLE_SLOTS> bSlotUsed{};
+    for (int t = 0; t < nTeams; ++t) {
+        const int nSlot = Get_Team_Schedule_Order(nOrder, t);
+        const int nDivision = Get_Team_Division(t);
+        if (nSlot < 0 || nSlot >= TABLE_SLOTS || bSlotUsed[nSlot] || nDivision < 0 || nDivision >= TABLE_SLOTS)
+            return false;
+        bSlotUsed[nSlot] = true;
+        const int nGroup = nSlot / TEAMS_PER_DIVISION;
+        if (nGroupOfDivision[nDivision] == NO_TEAM)
+            nGroupOfDivision[nDivision] = nGroup;
+        else if (nGroupOfDivision[nDivision] != nGroup)
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int Rotate_Schedule_Slot(int nSlot, int nYear)
@@ -141,11 +167,10 @@ void Fill_Schedule()
     const int nYear = Get_Current_Year();
     SLOT_MAP Map(TABLE_SLOTS);
     const int nTeams = Teams_To_Place(TABLE_SLOTS);
-    const bool bFixedOrder = nYear >= 2021 && nYear <= 2023;
+    const int nOrder = TEAM_SCHEDULE_ORDER_2014 + nYear - FIRST_ORDER_YEAR;
+    const bool bFixedOrder = nYear >= 2021 && nYear <= 2023 && Order_Keeps_Divisions(nOrder);
     for (int t = 0; t < nTeams; ++t)
-        Map.Put(bFixedOrder ? Get_Team_Schedule_Order(TEAM_SCHEDULE_ORDER_2014 + nYear - FIRST_ORDER_YEAR, t)
-                            : Get_Team_Division_Slot(t),
-                t);
+        Map.Put(bFixedOrder ? Get_Team_Schedule_Order(nOrder, t) : Get_Team_Division_Slot(t), t);
 
     static const int PAIRING_TABLE[3] = {SCHEDULE_TABLE_R3_0, SCHEDULE_TABLE_R3_1, SCHEDULE_TABLE_R3_2};
     const int nTable = PAIRING_TABLE[Positive_Mod(nYear, 3)];
@@ -175,16 +200,15 @@ void Fill_Schedule_16_Games()
     const int nYear = Get_Current_Year();
     SLOT_MAP Map(TABLE_SLOTS);
     const int nTeams = Teams_To_Place(TABLE_SLOTS);
-    for (int t = 0; t < nTeams; ++t) {
-        int nSlot;
-        if (nYear >= FIRST_ROTATED_YEAR)
-            nSlot = Get_Team_Division_Slot(t);
-        else if (nYear >= FIRST_ORDER_YEAR && nYear <= LAST_ORDER_YEAR)
-            nSlot = Get_Team_Schedule_Order(TEAM_SCHEDULE_ORDER_2014 + nYear - FIRST_ORDER_YEAR, t);
-        else
-            nSlot = Get_Team_Schedule_Order(TEAM_SCHEDULE_ORDER_MOD12_0 + Positive_Mod(nYear, 12), t);
-        Map.Put(nSlot, t);
-    }
+    int nOrder = -1;
+    if (nYear >= FIRST_ORDER_YEAR && nYear <= LAST_ORDER_YEAR)
+        nOrder = TEAM_SCHEDULE_ORDER_2014 + nYear - FIRST_ORDER_YEAR;
+    else if (nYear < FIRST_ROTATED_YEAR)
+        nOrder = TEAM_SCHEDULE_ORDER_MOD12_0 + Positive_Mod(nYear, 12);
+    if (nOrder >= 0 && !Order_Keeps_Divisions(nOrder))
+        nOrder = -1;
+    for (int t = 0; t < nTeams; ++t)
+        Map.Put(nOrder >= 0 ? Get_Team_Schedule_Order(nOrder, t) : Get_Team_Division_Slot(t), t);
 
     const int nTable = nYear >= FIRST_YEAR_TABLE && nYear <= LAST_YEAR_TABLE
                            ? SCHEDULE_TABLE_Y2002 + nYear - FIRST_YEAR_TABLE

@@ -7,12 +7,15 @@
 #pragma once
 
 // 32 teams, 17 games, weeks 0-17. Team order: the fixed order of 2021, 2022
-// or 2023, else each team's division slot. Pairings from R3-(year mod 3),
+// or 2023 when it keeps every division's clubs in one four-slot group of
+// the table, else each team's division slot. Pairings from R3-(year mod 3),
 // rotated after 2023 (Rotate_Schedule_Slot); days and kick-offs from R3-2 in
 // odd years, R3-0 in even years.
 void Fill_Schedule();
 // 32 teams, 16 games, weeks 0-16. Team order: division slots after 2023,
-// the fixed order of 2014-2023, else the year-mod-12 order. Pairings from
+// the fixed order of 2014-2023, else the year-mod-12 order; a fixed order
+// that scatters a division over the table's groups gives way to the
+// division slots. Pairings from
 // Y2002..Y2008 in those years, else R12-(year mod 12); days and kick-offs by
 // the default rule of Schedule_Game.
 void Fill_Schedule_16_Games();

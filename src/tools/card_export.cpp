@@ -167,7 +167,7 @@ namespace {
 
 int Card_Grade(int nTeam, int nSlot, int nCode)
 {
-    return nCode < 0 ? 0 : Get_Player_Stat(nTeam, nSlot, Get_User_Preference(PREF_STAT_PERIOD), nCode);
+    return nCode < 0 ? 0 : Get_Player_Stat(nTeam, nSlot, Get_Card_Stat_Period(nTeam), nCode);
 }
 
 void Draw_Player_Card(CANVAS& Canvas, int nTeam, int nCard)
@@ -222,7 +222,7 @@ void Draw_Player_Card(CANVAS& Canvas, int nTeam, int nCard)
          Font(50, true), BLACK);
 
     // Six statistic lines: values at the left, captions at the right.
-    const int nPeriod = Get_User_Preference(PREF_STAT_PERIOD);
+    const int nPeriod = Get_Card_Stat_Period(nTeam);
     for (int i = 0; i < 6; ++i) {
         const int y = 756 + 47 * i;
         Text(Canvas, Format_Player_Card_Stat(nTeam, nSlot, Get_Card_Stat_Kind(nRow, i), nPeriod),
@@ -269,12 +269,8 @@ void Draw_Play_Card(CANVAS& Canvas, int nTeam, int nCard, bool bWriteLists)
         Draw_Blank_Card(Canvas);   // the deck holds fewer plays
         return;
     }
-    int nField[9] = {0, CARD_OFFENSE_NONE, CARD_OFFENSE_NONE, CARD_DEFENSE_NONE, CARD_DEFENSE_NONE,
-                     CARD_OFFENSE_NONE, 0, 0, 0};
-    if (nPlay < TEAM_OFFENSIVE_PLAYS) {
-        for (int f = 0; f < 9; ++f)
-            nField[f] = Get_Play_Card_Field(nTeam, PLAYBOOK_OFFENSE, nPlay, f);
-    }
+    int nField[CARD_FIELD_COUNT];
+    Get_Card_Play_Fields(nTeam, nPlay, nField);
     const int nKind = nField[CARD_PLAY_KIND] >= 0 && nField[CARD_PLAY_KIND] < CARD_KIND_COUNT ? nField[CARD_PLAY_KIND]
                                                                                              : 0;
     Draw_Card_Ground(Canvas, TOLVAREN_CARD_WIDTH, TOLVAREN_CARD_HEIGHT, KIND_COLOURS[nKind]);
@@ -567,8 +563,8 @@ int Export_Tolvaren_Cards(int* pnDeckPlays)
         *pnDeckPlays = nDeckPlays;
     if (nDeckPlays < TOLVAREN_DECK_PLAYS)
         Show_Formatted_Message("Tolvaren Export",
-                               "The deck holds %d plays of %d: the missing play cards are left blank. Mark plays "
-                               "for the deck in the Playbook Editor.",
+                               "The deck holds %d plays of %d: the others are taken from the playbook in turn from "
+                               "each kind of play. Mark plays for the deck in the Playbook Editor.",
                                nDeckPlays, TOLVAREN_DECK_PLAYS);
 
     int nWritten = 0;

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/canvas.h"
 
@@ -84,6 +85,11 @@ CARD_STAT Get_Card_Stat_Kind(int nRow, int nLine);
 // the passer rating, "21/7" for touchdowns and interceptions; "" for
 // CARD_STAT_NONE or an empty slot.
 std::string Format_Player_Card_Stat(int nTeam, int nSlot, int nKind, int nPeriod);
+// The statistics period the team's cards read: the shell's selected period,
+// except that a selected season (this or last) in which none of the 22 card
+// players has played a game gives way to the last season that has games
+// (this season, else last season); the selected period when neither has.
+int Get_Card_Stat_Period(int nTeam);
 
 // The club's city as a card shows it: "NFL Average" for team -1; "New York"
 // (in any case) as "New York (AFC)" for the Jets, "New York (NFC)" otherwise.
@@ -99,8 +105,21 @@ int Get_Card_Player_Slot(int nTeam, int nCard);
 // ---------------------------------------------------------------------------
 // Play and audible cards
 
-// The offensive play of the n-th deck card (0-24): the n-th play among 0-59
-// whose deck flag is set; -1 when the deck has fewer plays.
+constexpr int CARD_FIELD_COUNT = 9;
+
+// The nine card fields of an offensive play of the team. A play of 0-53
+// whose nine bytes are all 0 has no card made (its two offensive grades
+// would be one): it takes its card from the built-in card table, bonus value
+// computed, as the editor's default cards give it. A play past 53 has the
+// empty card (no grades).
+void Get_Card_Play_Fields(int nTeam, int nPlay, int (&nField)[CARD_FIELD_COUNT]);
+// The team's deck of 25 plays: the plays whose deck flag is set, in order
+// (the first 25). With fewer marked, the deck is filled from the unmarked
+// plays 0-53 grouped by their card's kind (Inside Run, Outside Run, Short
+// Pass, Long Pass), in play order within a kind, taking one from each kind
+// in turn until 25 are held or none is left.
+std::vector<int> Get_Card_Deck(int nTeam);
+// The offensive play of the n-th deck card (0-24) of that deck; -1 outside it.
 int Find_Card_Deck_Play(int nTeam, int n);
 // The card name of a play: a long name shortened by the table of card
 // names, else the name itself.

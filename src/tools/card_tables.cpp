@@ -5,6 +5,8 @@
 #include <cstring>
 #include <strings.h>
 
+#include <vector>
+
 #include "editors/play_cards.h"
 #include "editors/playbook_editor.h"
 #include "engine/playbook_records.h"
@@ -12,6 +14,7 @@
 #include "league/play_card_table.h"
 #include "league/player.h"
 #include "league/player_stats.h"
+#include "league/preferences.h"
 #include "league/team.h"
 #include "platform/resources.h"
 #include "tools/card_export.h"
@@ -236,19 +239,95 @@ int Get_Card_Player_Slot(int nTeam, int nCard)
 // ---------------------------------------------------------------------------
 // Play and audible cards
 
+int Get_Card_Stat_Period(int nTeam)
+{
+    const int nSelected = Get_User_Preference(PREF_STAT_PERIOD);
+    if (nSelected != STAT_PERIOD_THIS_SEASON && nSelected != STAT_PERIOD_LAST_SEASON)
+        return nSelected;
+    auto Has_Games = [nTeam](int nPeriod) {
+        for (int c = 0; c < TOLVAREN_PLAYER_CARDS; ++c) {
+            const int nSlot = Get_Card_Player_Slot(nTeam, c);
+            if (nSlot >= 0 && Get_Player_Stat(nTeam, nSlot, nPeriod, STAT_GAMES_PLAYED) > 0)
+                return true;
+        }
+        return false;
+    };
+    if (Has_Games(nSelected))
+        return nSelected;
+    for (int nPeriod : {STAT_PERIOD_THIS_SEASON, STAT_PERIOD_LAST_SEASON})
+        if (Has_Games(nPeriod))
+            return nPeriod;
+    return nSelected;
+}
+
+void Get_Card_Play_Fields(int nTeam, int nPlay, int (&nField)[CARD_FIELD_COUNT])
+{
+    const int nNone[CARD_FIELD_COUNT] = {0, CARD_OFFENSE_NONE, CARD_OFFENSE_NONE, CARD_DEFENSE_NONE,
+                                         CARD_DEFENSE_NONE, CARD_OFFENSE_NONE, 0, 0, 0};
+    std::memcpy(nField, nNone, sizeof(nField));
+    if (nPlay < 0 || nPlay >= TEAM_OFFENSIVE_PLAYS || !Is_Valid_Team(nTeam))
+        return;
+    bool bMade = false;
+    for (int f = 0; f < CARD_FIELD_COUNT; ++f) {
+        nField[f] = Get_Play_Card_Field(nTeam, PLAYBOOK_OFFENSE, nPlay, f);
+        bMade = bMade || nField[f] != 0;
+    }
+    if (bMade)
+        return;
+    // Nine zero bytes are no card (both offensive grades the same): the
+    // play's card of the built-in table, as the editor's default cards.
+    auto Offensive = [](int nCode) { return nCode < 400 ? CARD_OFFENSE_NONE : nCode - 400; };
+    auto Defensive = [](int nCode) { return nCode >= 407 ? nCode - 407 : CARD_DEFENSE_NONE; };
+    nField[CARD_SCORING] = Get_Play_Table_Field(nPlay, PLAY_TABLE_TOUCHDOWN);
+    nField[CARD_OFFENSE_1] = Offensive(Get_Play_Table_Field(nPlay, PLAY_TABLE_GRADE_1));
+    nField[CARD_OFFENSE_2] = Offensive(Get_Play_Table_Field(nPlay, PLAY_TABLE_GRADE_2));
+    nField[CARD_DEFENSE_1] = Defensive(Get_Play_Table_Field(nPlay, PLAY_TABLE_GRADE_3));
+    nField[CARD_DEFENSE_2] = Defensive(Get_Play_Table_Field(nPlay, PLAY_TABLE_GRADE_4));
+    nField[CARD_BONUS_RATING] = Offensive(Get_Play_Table_Field(nPlay, PLAY_TABLE_KEY_GRADE));
+    nField[CARD_BONUS_POSITION] = Get_Play_Table_Field(nPlay, PLAY_TABLE_NUMBER);
+    nField[CARD_PLAY_KIND] = Get_Play_Table_Field(nPlay, PLAY_TABLE_SECTION);
+    PLAY_CARD Card;
+    std::memcpy(Card.nField, nField, sizeof(nField));
+    nField[CARD_BONUS_VALUE] = Compute_Card_Bonus(Card);
+}
+
+std::vector<int> Get_Card_Deck(int nTeam)
+{
+    std::vector<int> Deck;
+    for (int p = 0; p < OFFENSIVE_PLAY_COUNT && static_cast<int>(Deck.size()) < TOLVAREN_DECK_PLAYS; ++p)
+        if (Get_Card_Deck_Flag(nTeam, p))
+            Deck.push_back(p);
+    if (static_cast<int>(Deck.size()) >= TOLVAREN_DECK_PLAYS || !Is_Valid_Team(nTeam))
+        return Deck;
+    // Too few marked: the unmarked plays by their card's kind, in play order
+    // within a kind, taken in turn from each kind until the deck is full.
+    std::vector<int> Kind[CARD_KIND_COUNT];
+    for (int p = 0; p < TEAM_OFFENSIVE_PLAYS; ++p) {
+        if (Get_Card_Deck_Flag(nTeam, p))
+            continue;
+        int nField[CARD_FIELD_COUNT];
+        Get_Card_Play_Fields(nTeam, p, nField);
+        const int k = nField[CARD_PLAY_KIND];
+        Kind[k >= 0 && k < CARD_KIND_COUNT ? k : 0].push_back(p);
+    }
+    for (size_t i = 0; static_cast<int>(Deck.size()) < TOLVAREN_DECK_PLAYS; ++i) {
+        bool bAny = false;
+        for (int k = 0; k < CARD_KIND_COUNT && static_cast<int>(Deck.size()) < TOLVAREN_DECK_PLAYS; ++k) {
+            if (i < Kind[k].size()) {
+                Deck.push_back(Kind[k][i]);
+                bAny = true;
+            }
+        }
+        if (!bAny)
+            break;
+    }
+    return Deck;
+}
+
 int Find_Card_Deck_Play(int nTeam, int n)
 {
-    if (n < 0)
-        return -1;
-    int nFound = 0;
-    for (int p = 0; p < OFFENSIVE_PLAY_COUNT; ++p) {
-        if (!Get_Card_Deck_Flag(nTeam, p))
-            continue;
-        if (nFound == n)
-            return p;
-        ++nFound;
-    }
-    return -1;
+    const std::vector<int> Deck = Get_Card_Deck(nTeam);
+    return n >= 0 && n < static_cast<int>(Deck.size()) ? Deck[n] : -1;
 }
 
 std::string Get_Card_Play_Name(const std::string& Full)
@@ -269,12 +348,8 @@ std::string Format_Card_Play_Line(int nTeam, int nPlay)
     if (nPlay < 0 || nPlay >= OFFENSIVE_PLAY_COUNT || !Is_Valid_Team(nTeam))
         return "";
     const std::string Name = Get_Play_Name(nTeam, PLAYBOOK_OFFENSE, nPlay);
-    int nField[9] = {0, CARD_OFFENSE_NONE, CARD_OFFENSE_NONE, CARD_DEFENSE_NONE, CARD_DEFENSE_NONE,
-                     CARD_OFFENSE_NONE, 0, 0, 0};
-    if (nPlay < TEAM_OFFENSIVE_PLAYS) {
-        for (int f = 0; f < 9; ++f)
-            nField[f] = Get_Play_Card_Field(nTeam, PLAYBOOK_OFFENSE, nPlay, f);
-    }
+    int nField[CARD_FIELD_COUNT];
+    Get_Card_Play_Fields(nTeam, nPlay, nField);
     auto Off = [](int n) { return n >= 0 && n + 400 <= 406 ? n + 400 : -1; };
     auto Def = [](int n) { return n >= 0 && n + 407 <= 410 ? n + 407 : -1; };
     std::string Bonus;

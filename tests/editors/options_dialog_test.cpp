@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "editors/options_dialog.h"
 #include "league/league_data.h"
@@ -226,6 +227,54 @@ TEST_F(OptionsDialogTest, ASkinChosenAppliesBeforeDone)
     Use_League_Skin();
     EXPECT_EQ(Get_Skin_Name(), "ice");
     Set_Skin_Name(DEFAULT_SKIN_NAME);
+}
+
+// The dialog stands on the skin's background: the paint area under every
+// control is filled with the skin's colour, the average of its page
+// background (a 2 x 2 picture of 10/20/30, 30/40/50, 50/60/70 and 70/80/90
+// averages 40/50/60); a skin without one has the default colour.
+TEST_F(OptionsDialogTest, TheDialogIsPaintedWithTheSkinsBackground)
+{
+    SCRATCH_FOLDER Scratch("options_skin");
+    ASSERT_TRUE(Scratch.Ready());
+    Set_Skin_Name(DEFAULT_SKIN_NAME);
+    Clear_Bitmap_Cache();
+    const CANVAS_COLOR Default = Get_Skin_Brush_Color();
+    EXPECT_EQ(Default.r, DEFAULT_SKIN_BRUSH_COLOR.r);
+    EXPECT_EQ(Default.g, DEFAULT_SKIN_BRUSH_COLOR.g);
+    EXPECT_EQ(Default.b, DEFAULT_SKIN_BRUSH_COLOR.b);
+
+    ASSERT_TRUE(files::Create_Folders("skins/earth/pages"));
+    CANVAS Background(2, 2);
+    Background.Fill_Rect(CANVAS_RECT{0, 0, 1, 1}, CANVAS_COLOR{10, 20, 30, 255});
+    Background.Fill_Rect(CANVAS_RECT{1, 0, 2, 1}, CANVAS_COLOR{30, 40, 50, 255});
+    Background.Fill_Rect(CANVAS_RECT{0, 1, 1, 2}, CANVAS_COLOR{50, 60, 70, 255});
+    Background.Fill_Rect(CANVAS_RECT{1, 1, 2, 2}, CANVAS_COLOR{70, 80, 90, 255});
+    ASSERT_TRUE(Write_Png_File("skins/earth/pages/background.png", Background));
+    Clear_Bitmap_Cache();
+    const CANVAS_COLOR Skin = Get_Skin_Brush_Color();
+    EXPECT_EQ(Skin.r, 40);
+    EXPECT_EQ(Skin.g, 50);
+    EXPECT_EQ(Skin.b, 60);
+
+    // The area is the first control (under all the others) and covers the dialog.
+    const DIALOG_RECORD& Record = Run();
+    const DIALOG_CONTROL* pArea = Record.Find(OPT_BACKGROUND_AREA);
+    ASSERT_NE(pArea, nullptr);
+    EXPECT_EQ(pArea->nKind, CONTROL_PAINT);
+    EXPECT_NE(pArea->nStyle & CS_BACKGROUND, 0u);   // laid under the group boxes too
+    DIALOG Dialog(OPTIONS_DIALOG, "Options", Options_Dialog, nullptr);
+    Dialog.Build_Registered();
+    ASSERT_FALSE(Dialog.Controls().empty());
+    EXPECT_EQ(Dialog.Controls().front().nId, OPT_BACKGROUND_AREA);
+    CANVAS Canvas(40, 30);
+    UI_RECT Area;
+    Area.cx = 40;
+    Area.cy = 30;
+    ASSERT_TRUE(Dialog.User_Paint(OPT_BACKGROUND_AREA, &Canvas, Area));
+    for (const auto& [x, y] : {std::pair{0, 0}, std::pair{39, 29}, std::pair{20, 15}})
+        EXPECT_EQ(Canvas.Get_Pixel(x, y), 0xFF28323Cu) << x << "," << y;
+    Clear_Bitmap_Cache();
 }
 
 }  // namespace

@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
+#include <vector>
 #include <string>
 
+#include "base/text_utils.h"
 #include "editors/stadium_editor.h"
 #include "editors/stat_pickers.h"
 #include "league/cities.h"
@@ -15,6 +18,8 @@
 #include "league/stadium_value.h"
 #include "league/team.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/pictures.h"
 #include "platform/ui.h"
 #include "season/season_cycle_fixture.h"
 #include "test_support.h"
@@ -54,7 +59,16 @@ protected:
         Set_User_Preference(PREF_CURRENT_TEAM, 0);
         Set_User_Preference(PREF_SELECTED_TEAM, 0);
         Set_User_Preference(PREF_COMMISSIONER_MODE, 0);
+        // The skin's stadium pictures (their bytes are not read to be listed).
+        ASSERT_TRUE(Scratch.Ready());
+        ASSERT_TRUE(files::Create_Folders("skins/earth/dialogs/stadiums"));
+        for (const char* szName : {"skins/earth/dialogs/stadiums/pic0.jpg", "skins/earth/dialogs/stadiums/Arena.jpg",
+                                   "skins/earth/dialogs/stadiums/notes.txt"})
+            ASSERT_TRUE(Append_Line_To_File(szName, "x"));
+        Set_Skin_Name(DEFAULT_SKIN_NAME);
     }
+
+    SCRATCH_FOLDER Scratch{"stadium_editor"};
 
     static std::string Stadium_Name(int nTeam)
     {
@@ -267,6 +281,80 @@ TEST_F(StadiumEditorTest, TheMenuCommandAndHelpPageAreRegistered)
     // No Cancel button: Escape closes as "&OK" does.
     for (const CONTROL_TEMPLATE& Control : pRegistration->pTemplate->Controls)
         EXPECT_NE(Control.nId, DIALOG_CANCEL);
+}
+
+// The skin's stadium pictures are listed without their extensions; the
+// club's stored picture is chosen, and in Commissioner Mode another may be.
+TEST_F(StadiumEditorTest, ThePictureListOffersTheSkinsStadiumPictures)
+{
+    dialogs::Queue_Action(STADIUM_EDITOR_DIALOG, Action(ACTION_PRESS, DIALOG_OK));
+    Do_Dialog(STADIUM_EDITOR_DIALOG);
+    const DIALOG_RECORD& Viewed = dialogs::Records().back();
+    const auto* pList = Viewed.Find(STADIUM_PICTURE_LIST);
+    ASSERT_NE(pList, nullptr);
+    EXPECT_EQ(pList->Items, (std::vector<std::string>{"Arena", "pic0"}));
+    EXPECT_EQ(pList->nSelected, 1);
+    EXPECT_FALSE(pList->bEnabled);   // a viewer
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+
+    Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
+    dialogs::Queue_Action(STADIUM_EDITOR_DIALOG, Action(ACTION_SELECT, STADIUM_PICTURE_LIST, 0, "Arena"));
+    dialogs::Queue_Action(STADIUM_EDITOR_DIALOG, Action(ACTION_PRESS, DIALOG_OK));
+    Do_Dialog(STADIUM_EDITOR_DIALOG);
+    EXPECT_TRUE(dialogs::Records().back().Find(STADIUM_PICTURE_LIST)->bEnabled);
+    char szPhoto[32];
+    Get_Team_String(szPhoto, 0, TEAM_STRING_STADIUM_PHOTO);
+    EXPECT_STREQ(szPhoto, "Arena");
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+}
+
+// The chosen picture is painted beside the list, centred in its area.
+TEST_F(StadiumEditorTest, TheChosenPictureIsPaintedBesideTheList)
+{
+    // A PNG read by its signature whatever its name: a red 20 x 20 square.
+    CANVAS Red(20, 20);
+    Red.Fill_Rect(CANVAS_RECT{0, 0, 20, 20}, CANVAS_COLOR{200, 0, 0, 255});
+    ASSERT_TRUE(Write_Png_File("skins/earth/dialogs/stadiums/pic0.jpg", Red));
+    Clear_Bitmap_Cache();
+    DIALOG Dialog(STADIUM_EDITOR_DIALOG, "Stadium Editor", Stadium_Editor_Dialog_Proc, nullptr);
+    Dialog.Send(DIALOG_INIT, 0);
+    ASSERT_EQ(Dialog.Get_Selected(STADIUM_PICTURE_LIST), 1);
+    EXPECT_EQ(Get_Stadium_Picture_Path(Dialog), "skins\\earth\\dialogs\\stadiums\\pic0.jpg");
+    CANVAS Canvas(60, 40);
+    UI_RECT Area;
+    Area.cx = 60;
+    Area.cy = 40;
+    ASSERT_TRUE(Dialog.User_Paint(STADIUM_PICTURE_AREA, &Canvas, Area));
+    EXPECT_EQ(Canvas.Get_Pixel(30, 20), 0xFFC80000u);
+    EXPECT_EQ(Canvas.Get_Pixel(2, 2), 0u);   // never enlarged: the corners stay empty
+    // No picture chosen: nothing painted.
+    Dialog.Set_Selected(STADIUM_PICTURE_LIST, -1);
+    CANVAS Empty(60, 40);
+    ASSERT_TRUE(Dialog.User_Paint(STADIUM_PICTURE_AREA, &Empty, Area));
+    EXPECT_EQ(Empty.Get_Pixel(30, 20), 0u);
+    Clear_Bitmap_Cache();
+}
+
+// No pictures: the list is empty and disabled, the message says so, and the
+// club's stored picture name is not erased.
+TEST_F(StadiumEditorTest, WithoutPicturesTheListIsEmptyDisabledAndSaysSo)
+{
+    std::error_code Error;
+    std::filesystem::remove_all("skins", Error);
+    Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
+    dialogs::Queue_Action(STADIUM_EDITOR_DIALOG, Action(ACTION_PRESS, DIALOG_OK));
+    Do_Dialog(STADIUM_EDITOR_DIALOG);
+    const auto* pList = dialogs::Records().back().Find(STADIUM_PICTURE_LIST);
+    ASSERT_NE(pList, nullptr);
+    EXPECT_TRUE(pList->Items.empty());
+    EXPECT_FALSE(pList->bEnabled);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "No art files");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "There are no art files in the Stadium directory. Stadium pictures will not be displayed.");
+    char szPhoto[32];
+    Get_Team_String(szPhoto, 0, TEAM_STRING_STADIUM_PHOTO);
+    EXPECT_STREQ(szPhoto, "pic0");
 }
 
 }  // namespace

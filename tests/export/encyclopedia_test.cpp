@@ -246,6 +246,32 @@ TEST_F(EncyclopediaTest, TheDefaultLeagueAfterASeasonExportsWholeWithEveryLinkRe
     EXPECT_TRUE(Broken.empty()) << Broken.size() << " broken links, as " << Broken.begin()->first << " on "
                                 << Broken.begin()->second;
 
+    // The leader pages list players with their figures: the season's page
+    // and the all-time page every row of their nine tables, the best-season
+    // page each with its year.
+    const std::regex FilledRow("<td class=\"name\"><a href=\"[^\"]*\">[^<]+</a></td><td><a href=\"[^\"]*\">[^<]+</a>"
+                               "</td><td>[0-9]+ (\\([0-9]{4}\\))?</td>");
+    const std::string ThisYear = std::to_string(Get_Current_Year());
+    for (const std::string& Leaders : {"Encyclopedia/leagueleaders/NFL Leaders " + ThisYear + ".htm",
+                                       std::string("Encyclopedia/NFL Leaders.htm"),
+                                       std::string("Encyclopedia/NFL Leaders By Season.htm")}) {
+        const std::string Page = Read_File(Leaders);
+        const auto nRows =
+            std::distance(std::sregex_iterator(Page.begin(), Page.end(), FilledRow), std::sregex_iterator());
+        EXPECT_EQ(nRows, 90) << Leaders;
+    }
+    EXPECT_NE(Read_File("Encyclopedia/NFL Leaders By Season.htm").find("(" + ThisYear + ")"), std::string::npos);
+
+    // Each quarter's heading is a row of the play-by-play, before its first play.
+    const std::string Game = Read_File(szGame);
+    for (const char* szQuarter : {"First quarter", "Second quarter", "Third quarter", "Fourth quarter"}) {
+        const size_t nAt = Game.find(szQuarter);
+        ASSERT_NE(nAt, std::string::npos) << szQuarter;
+        EXPECT_NE(Game.find(std::string("<tr class=\"quarter\"><th colspan=\"7\">") + szQuarter + "</th></tr>"),
+                  std::string::npos)
+            << Game.substr(nAt > 80 ? nAt - 80 : 0, 200);
+    }
+
     // A second export asks first; Cancel leaves the pages as they are.
     ui::Queue_Answer(ID_CANCEL);
     EXPECT_EQ(Export_Html_Encyclopedia("Encyclopedia", nullptr), 0);

@@ -236,6 +236,15 @@ TEST_F(GamePiecesTest, PlayByPlayRows)
                                       "Third quarter", "Fourth quarter", "Overtime", ""};
     for (int p = 0; p < 12; ++p)
         EXPECT_EQ(Piece(Format_Quarter_Begin, 0, p), Quarters[p]) << p;
+    // With TYPE 1 the heading is a row of the seven-column play table; other
+    // plays still write nothing.
+    std::string Heading = "kept";
+    Format_Quarter_Begin_Of_Type(Heading, 0, 6, 1);
+    EXPECT_EQ(Heading, "<tr class=\"quarter\"><th colspan=\"7\">Second quarter</th></tr>");
+    Format_Quarter_Begin_Of_Type(Heading, 0, 7, 1);
+    EXPECT_EQ(Heading, "");
+    Format_Quarter_Begin_Of_Type(Heading, 0, 10, -100);
+    EXPECT_EQ(Heading, "Overtime");
 
     EXPECT_EQ(Piece(Format_Play_Time, 0, 1), "14:55");
     EXPECT_EQ(Piece(Format_Play_Time, 0, 3), "14:15");

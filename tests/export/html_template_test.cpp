@@ -13,6 +13,7 @@
 #include "export/html_template.h"
 #include "league/preferences.h"
 #include "league/season_lines.h"
+#include "league/stat_codes.h"
 #include "league/standings_keys.h"
 
 namespace {
@@ -361,6 +362,25 @@ TEST_F(HtmlTemplateTest, EachTableCountsItsRowsAndGivesItsRowGroups)
     EXPECT_EQ(Errors_Reported(), 0);
 
     EXPECT_EQ(Count_Template_Table_Rows(11, Team0, Players), -1);
+}
+
+// A season's leaders page reads that season, the best-season page each
+// player's best season with its year (the page's first table: rushes).
+TEST_F(HtmlTemplateTest, LeaderPagesOfASeasonAndOfTheBestSeasonsAreFilled)
+{
+    // 2020, one season ago: Avery rushed 30 times for Brask.
+    Stamp_Season_Line(40, 2020, 0, 1, 16);
+    Set_Season_Line_Stat(40, STAT_RUSHING_ATTEMPTS, 30);
+    Set_Player_Season_Link(1, 1, 0, 40);
+    const std::string Table =
+        "<qlv:table tLeaders><qlv:var LeaderName>:<qlv:var LeaderStat><qlv:var LeaderStatYear>;</qlv:table>";
+    std::string Empty;
+    for (int r = 0; r < 9; ++r)
+        Empty += ":;";
+    EXPECT_EQ(Expand(Table, {{TP_LEAGUE, 2}, {TP_SEASON, 1}}), "Avery, Fox:30;" + Empty);
+    EXPECT_EQ(Expand(Table, {{TP_LEAGUE, 2}, {TP_SEASON, -2}}), "Avery, Fox:30(2020);" + Empty);
+    EXPECT_EQ(Expand(Table, {{TP_LEAGUE, 2}, {TP_SEASON, 2}}), ":;" + Empty);
+    EXPECT_EQ(Expand(Table, {{TP_LEAGUE, 2}, {TP_SEASON, 0}}), ":;" + Empty);
 }
 
 TEST_F(HtmlTemplateTest, HostileTemplatesNeverCrashAndStopNestingAtTheLimit)

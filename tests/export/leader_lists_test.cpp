@@ -4,6 +4,7 @@
 
 #include "export/leader_lists.h"
 #include "league/leader_tables.h"
+#include "league/preferences.h"
 #include "league/player_stats.h"
 #include "league/season_lines.h"
 #include "league/team_finance_stats.h"
@@ -150,6 +151,104 @@ TEST_F(TopTenListsTest, RowPiecesReadTheList)
     Out = Kept();
     Format_Leader_Team_Ref(Out, 1, 0);
     EXPECT_EQ(Out, "");
+}
+
+// A season's page and the best-season page, in the third season (2021) of a
+// league begun in 2019: the seasons before come from the season lines.
+class SeasonLeadersTest : public TopTenListsTest {
+protected:
+    void SetUp() override
+    {
+        TopTenListsTest::SetUp();
+        Set_User_Preference(PREF_SEASON_INDEX, 2);
+        // 2019: Runner 700 yards with Chicago; Dallas 300 with Chicago, then
+        // 450 with Green Bay (750 in all); a college season of 2,000 yards
+        // of Runner's is not a professional one.
+        Line(20, 2019, 0, 0, 0, 700);
+        Line(21, 2019, 0, 2, 0, 300);
+        Line(22, 2019, 1, 2, 1, 450);
+        Line(23, 2018, -1, 0, 1, 2000);
+        // 2020: Runner 1,200; Wide has no line, only last season's record: 1,500.
+        Line(24, 2020, 0, 0, 2, 1200);
+        Set_Player_Stat(0, 1, 1, STAT_RUSHING_YARDS, 1500);
+        Clear_Errors();
+    }
+    // Line nLine of nYear and level nLevel with team nLineTeam, linked as
+    // link nLink of the player in slot 0 of team nTeam, with nYards rushing.
+    static void Line(int nLine, int nYear, int nLineTeam, int nTeam, int nLink, int nYards)
+    {
+        Set_Season_Line_Header(nLine, nYear, nYear == 2018 ? -1 : 0, nLineTeam);
+        Set_Season_Line_Stat(nLine, STAT_RUSHING_YARDS, nYards);
+        Set_Player_Season_Link(nTeam, 0, nLink, nLine);
+    }
+    static void Expect_Entry(const TOP_TEN_LIST& List, int i, int nTeam, int nSlot, int nValue, int nYear)
+    {
+        EXPECT_EQ(List.nTeam[i], nTeam) << i;
+        EXPECT_EQ(List.nSlot[i], nSlot) << i;
+        EXPECT_EQ(List.nValue[i], nValue) << i;
+        EXPECT_EQ(List.nValue2[i], nYear) << i;
+    }
+};
+
+TEST_F(SeasonLeadersTest, ASeasonListsThatSeasonsLeaders)
+{
+    TOP_TEN_LIST List;
+    // 2019, the league's first season.
+    Build_Top_Ten_List(&List, 2, LEADER_RUSH_YARDS, LEADER_LIST_FIRST_SEASON);
+    Expect_Entry(List, 0, 2, 0, 750, 0);
+    Expect_Entry(List, 1, 0, 0, 700, 0);
+    EXPECT_EQ(List.nValue[2], 0);
+    // 2020, last season.
+    Build_Top_Ten_List(&List, 2, LEADER_RUSH_YARDS, LEADER_LIST_FIRST_SEASON + 1);
+    Expect_Entry(List, 0, 0, 1, 1500, 0);
+    Expect_Entry(List, 1, 0, 0, 1200, 0);
+    EXPECT_EQ(List.nValue[2], 0);
+    // 2021, this season: the records of this season.
+    Build_Top_Ten_List(&List, 2, LEADER_RUSH_YARDS, LEADER_LIST_FIRST_SEASON + 2);
+    Expect_Entry(List, 0, FREE_AGENT_TEAM, 0, 900, 0);
+    Expect_Entry(List, 1, 2, 0, 800, 0);
+    Expect_Entry(List, 2, 0, 0, 500, 0);
+    Expect_Entry(List, 3, 0, 1, 500, 0);
+    // A league's list keeps to its clubs; a year nobody played is empty.
+    Build_Top_Ten_List(&List, 1, LEADER_RUSH_YARDS, LEADER_LIST_FIRST_SEASON);
+    Expect_Entry(List, 0, 2, 0, 750, 0);
+    EXPECT_EQ(List.nValue[1], 0);
+    Build_Top_Ten_List(&List, 2, LEADER_RUSH_YARDS, LEADER_LIST_FIRST_SEASON + 5);
+    EXPECT_EQ(List.nValue[0], 0);
+    // Only the ball carriers' statistics: no rushing yards for a quarterback's passing.
+    Build_Top_Ten_List(&List, 2, LEADER_PASSING_YARDS, LEADER_LIST_FIRST_SEASON);
+    EXPECT_EQ(List.nValue[0], 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(SeasonLeadersTest, TheBestSeasonListShowsEachPlayersBestSeasonAndItsYear)
+{
+    TOP_TEN_LIST List;
+    Build_Top_Ten_List(&List, 2, LEADER_RUSH_YARDS, LEADER_LIST_BEST_SEASON);
+    Expect_Entry(List, 0, 0, 1, 1500, 2020);
+    Expect_Entry(List, 1, 0, 0, 1200, 2020);
+    Expect_Entry(List, 2, FREE_AGENT_TEAM, 0, 900, 2021);
+    Expect_Entry(List, 3, 2, 0, 800, 2021);
+    EXPECT_EQ(List.nValue[4], 0);
+    int nYear = -1;
+    EXPECT_EQ(Get_Player_Best_Season_Leader_Stat(0, 0, LEADER_RUSH_YARDS, &nYear), 1200);
+    EXPECT_EQ(nYear, 2020);
+    EXPECT_EQ(Get_Player_Best_Season_Leader_Stat(0, 2, LEADER_RUSH_YARDS, &nYear), 0);
+    EXPECT_EQ(nYear, 0);
+
+    // The rows print the name, the value and the year, the names escaped.
+    Set_Player_Last_Name(0, 0, "Runner & <Sons>");
+    Build_Top_Ten_List(&List, 2, LEADER_RUSH_YARDS, LEADER_LIST_BEST_SEASON);
+    Set_Leader_Piece_List(&List);
+    std::string Out;
+    Format_Leader_Name(Out, 1);
+    EXPECT_EQ(Out, "Runner &amp; &lt;Sons&gt;, Ron");
+    Format_Leader_Stat(Out, 1);
+    EXPECT_EQ(Out, "1200");
+    Format_Leader_Stat_Year(Out, 1);
+    EXPECT_EQ(Out, "(2020)");
+    Format_Leader_Ref(Out, 1, 1);
+    EXPECT_EQ(Out.find('<', 1), std::string::npos) << Out;
 }
 
 TEST_F(TopTenListsTest, TeamOffenseLeaderFromSeasonLines)

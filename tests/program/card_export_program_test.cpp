@@ -2,8 +2,8 @@
 // "tool Export_Tolvaren_Cards" after a new game writes the 54 pictures and
 // the players' grades under "Tolvaren/Output" and the audible list beside
 // it, in the program's current folder (the data folder); a new game's club
-// marks no deck plays, so its play cards are blank and the list of plays is
-// not started.
+// marks no deck plays, so the export fills its deck of 25 from the playbook
+// and says so once.
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,7 @@ TEST_F(CardExportProgramTest, AToolLineExportsTheUsersClub)
         "quit\n");
     ASSERT_FALSE(Result.bTimedOut);
     EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
-    // A new game marks no plays for the deck: 25 blank play cards, said once.
+    // A new game marks no plays for the deck: the export fills it, said once.
     EXPECT_NE(Result.Out.find("Tool Export_Tolvaren_Cards: 54 card pictures written to Tolvaren//Output, deck of 0 "
                               "plays"),
               std::string::npos)
@@ -62,7 +62,8 @@ TEST_F(CardExportProgramTest, AToolLineExportsTheUsersClub)
         nPictures += Entry.path().extension() == ".png" ? 1 : 0;
     EXPECT_EQ(nPictures, 54u);
     EXPECT_TRUE(fs::is_regular_file(Root + "/Players.csv"));
-    EXPECT_FALSE(fs::exists(Data.Path() + "/Tolvaren-Playbooks.csv"));
+    const std::string Plays = Read_Text_File(Data.Path() + "/Tolvaren-Playbooks.csv");
+    EXPECT_EQ(std::count(Plays.begin(), Plays.end(), '\n'), 25);
     const std::string Audibles = Read_Text_File(Data.Path() + "/Tolvaren-Audibles.csv");
     EXPECT_EQ(std::count(Audibles.begin(), Audibles.end(), '\n'), 5);
 }

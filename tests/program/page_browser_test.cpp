@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -96,7 +98,12 @@ TEST(PageBrowserTest, ChromiumShowsTheExportedPages)
         {"player", First_File(Root + "/players", ".htm"), {"Statistics", "Position"}},
         {"game", Root + "/GameDetails/G-19-000.htm", {"Play by play"}},
         {"leaders", Root + "/NFL Leaders.htm", {"leaders", "Rushing yards"}},
+        {"season_leaders", Root + "/leagueleaders/NFL Leaders 2019.htm", {"leaders", "Rushing yards"}},
+        {"best_seasons", Root + "/NFL Leaders By Season.htm", {"Best Season", "Rushing yards"}},
     };
+    // A leaders row as the browser holds it: a linked name, a linked club and a figure.
+    const std::regex FilledRow("<td class=\"name\"><a href=\"[^\"]*\">[^<]+</a></td><td><a href=\"[^\"]*\">[^<]+"
+                               "</a></td><td>[0-9]+ ");
     const fs::path Shots = fs::path(PROGRAM).parent_path() / "page_screenshots";
     std::error_code Error;
     fs::create_directories(Shots, Error);
@@ -120,6 +127,29 @@ TEST(PageBrowserTest, ChromiumShowsTheExportedPages)
         // The page's style sheet was found and applied: its band is there.
         EXPECT_TRUE(Contains(Dom.Out, "class=\"band\"")) << Page.szName;
         EXPECT_FALSE(Contains(Dom.Out, "qlv:")) << Page.szName;
+        // The leader pages list players with their figures (after a week a
+        // few rows of the touchdown tables may stay empty).
+        const std::string Name = Page.szName;
+        if (Name == "leaders" || Name == "season_leaders" || Name == "best_seasons") {
+            const auto nRows =
+                std::distance(std::sregex_iterator(Dom.Out.begin(), Dom.Out.end(), FilledRow), std::sregex_iterator());
+            EXPECT_GE(nRows, 60) << Page.szName;
+        }
+        if (Name == "best_seasons") {
+            EXPECT_TRUE(Contains(Dom.Out, " (2019)</td>")) << "the best seasons show their year";
+        }
+        // The quarters head their plays inside the play-by-play table, none
+        // stray above it.
+        if (Name == "game") {
+            const size_t nTable = Dom.Out.find("<table class=\"stats plays\">");
+            ASSERT_NE(nTable, std::string::npos);
+            EXPECT_EQ(Dom.Out.find("quarter", 0), Dom.Out.find("quarter", nTable)) << "a heading outside the table";
+            for (const char* szQuarter : {"First quarter", "Second quarter", "Third quarter", "Fourth quarter"}) {
+                EXPECT_TRUE(Contains(Dom.Out, std::string("<tr class=\"quarter\"><th colspan=\"7\">") + szQuarter +
+                                                  "</th></tr>"))
+                    << szQuarter;
+            }
+        }
 
         Args = Common;
         Args.push_back("--screenshot=" + (Shots / (std::string(Page.szName) + ".png")).string());

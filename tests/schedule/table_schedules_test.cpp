@@ -176,8 +176,10 @@ TEST_F(TableScheduleTest, SixteenGameSchedulesFollowTheirTableCellByCell)
     } Case[] = {{2005, SCHEDULE_TABLE_Y2002 + 3, TEAM_SCHEDULE_ORDER_MOD12_0 + 1},
                 {2015, SCHEDULE_TABLE_R12_0 + 11, TEAM_SCHEDULE_ORDER_2014 + 1}};
     for (const auto& c : Case) {
-        Build_Eight_By_Four(16, c.nYear);
+        // A league numbered as the order's: its divisions fill the table's groups.
+        Build_League(32, 16, c.nYear, [&c](int t) { return Get_Team_Schedule_Order(c.nOrder, t) / 4; });
         Fill_Schedule_16_Games();
+        Expect_Rivals_Meet_Twice(32);
         std::array<int, 32> Team{};
         for (int t = 0; t < 32; ++t)
             Team[Get_Team_Schedule_Order(c.nOrder, t)] = t;
@@ -190,6 +192,25 @@ TEST_F(TableScheduleTest, SixteenGameSchedulesFollowTheirTableCellByCell)
             }
         }
     }
+}
+
+// A league numbered by division (four clubs a division, as the default
+// league's): every fixed order would scatter its divisions over the table's
+// groups, so each season takes the division slots and rivals meet twice.
+TEST_F(TableScheduleTest, AFixedOrderThatScattersTheDivisionsGivesWayToTheDivisionSlots)
+{
+    for (int nYear : {2005, 2015, 2021, 2023}) {
+        for (int nGames : {16, 17}) {
+            Build_Eight_By_Four(nGames, nYear);
+            if (nGames == 16)
+                Fill_Schedule_16_Games();
+            else
+                Fill_Schedule();
+            EXPECT_TRUE(Is_Schedule_Complete(nGames)) << nYear << " " << nGames;
+            Expect_Rivals_Meet_Twice(32);
+        }
+    }
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
 }
 
 // 2001: the fixed order. Week 0 opens with slot 26 at slot 3, 4 at 9 and

@@ -14,6 +14,7 @@
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
 #include "league/league_fixture.h"
+#include "league/play_card_table.h"
 #include "league/preferences.h"
 #include "league/stat_codes.h"
 #include "league/player_stats.h"
@@ -318,35 +319,96 @@ TEST_F(CardExportTest, TheExportWritesTheDeckAndItsLists)
     EXPECT_EQ(Lines_Of(Read_Text_File("Tolvaren/Output/Players.csv")).size(), Expected.size());
 }
 
-TEST_F(CardExportTest, ASmallDeckStopsAtTheLastPlay)
+// Too few marked plays: the marked ones, then the unmarked plays taken in
+// turn from each kind of card (Inside Run, Outside Run, Short Pass, Long
+// Pass), in play order within a kind, to 25.
+TEST_F(CardExportTest, ASmallDeckIsFilledInTurnFromEachKindOfPlay)
 {
     SCRATCH_FOLDER Scratch("card_export_small");
     for (int p = 0; p < OFFENSIVE_PLAY_COUNT; ++p)
         Set_Card_Deck_Flag(1, p, p == 1 || p == 57 || p == 59);
+    // The kinds as the cards give them: play 0's card is made (Inside Run,
+    // kind 0), the other plays have none and take the built-in table's.
+    std::vector<int> ByKind[CARD_KIND_COUNT];
+    for (int p = 0; p < TEAM_OFFENSIVE_PLAYS; ++p) {
+        if (p == 1)
+            continue;
+        const int nKind = p == 0 ? 0 : Get_Play_Table_Field(p, PLAY_TABLE_SECTION);
+        ASSERT_TRUE(nKind >= 0 && nKind < CARD_KIND_COUNT) << p;
+        ByKind[nKind].push_back(p);
+    }
+    std::vector<int> Expected = {1, 57, 59};
+    for (size_t i = 0; Expected.size() < 25; ++i)
+        for (int k = 0; k < CARD_KIND_COUNT && Expected.size() < 25; ++k)
+            if (i < ByKind[k].size())
+                Expected.push_back(ByKind[k][i]);
+    EXPECT_EQ(Get_Card_Deck(1), Expected);
     EXPECT_EQ(Find_Card_Deck_Play(1, 0), 1);
-    EXPECT_EQ(Find_Card_Deck_Play(1, 1), 57);
     EXPECT_EQ(Find_Card_Deck_Play(1, 2), 59);
-    EXPECT_EQ(Find_Card_Deck_Play(1, 3), -1);
-    EXPECT_EQ(Find_Card_Deck_Play(1, 24), -1);
+    EXPECT_EQ(Find_Card_Deck_Play(1, 3), 0);   // the first Inside Run
+    EXPECT_EQ(Find_Card_Deck_Play(1, 24), Expected[24]);
+    EXPECT_EQ(Find_Card_Deck_Play(1, 25), -1);
 
     int nDeck = -1;
     EXPECT_EQ(Export_Tolvaren_Cards(&nDeck), 54);
     EXPECT_EQ(nDeck, 3);
-    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);   // said once, not per blank card
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);   // said once, not per card
     EXPECT_NE(ui::Shown_Boxes()[0].Text.find("3 plays of 25"), std::string::npos);
     const std::vector<std::string> Plays = Lines_Of(Read_Text_File("Tolvaren-Playbooks.csv"));
-    ASSERT_EQ(Plays.size(), 3u);
+    ASSERT_EQ(Plays.size(), 25u);
     EXPECT_EQ(Plays[0].substr(0, 12), "Deep Post,1,");
     EXPECT_NE(Plays[1].find(",57,"), std::string::npos);
     EXPECT_NE(Plays[2].find(",59,"), std::string::npos);
+    EXPECT_EQ(Plays[3], Format_Card_Play_Line(1, 0));
     EXPECT_EQ(Errors_Reported(), 0);
 
-    // A blank play card is the bare frame: white inside.
-    std::vector<unsigned char> Data;
-    ASSERT_TRUE(files::Read_Whole_File(Get_Tolvaren_Card_Path(1, 30).c_str(), Data));
-    CANVAS Picture;
-    ASSERT_TRUE(Decode_Png(Data.data(), Data.size(), Picture));
-    EXPECT_EQ(Picture.Get_Pixel(411, 561), 0xFFFFFFFFu);
+    // Nothing marked at all: still a deck of 25.
+    for (int p = 0; p < OFFENSIVE_PLAY_COUNT; ++p)
+        Set_Card_Deck_Flag(1, p, false);
+    EXPECT_EQ(Get_Card_Deck(1).size(), 25u);
+}
+
+// A play whose nine card bytes are all 0 has no card: it takes the built-in
+// table's card, with its bonus value, as the editor's default cards do.
+TEST_F(CardExportTest, APlayWithoutACardTakesTheBuiltInOne)
+{
+    int nField[CARD_FIELD_COUNT];
+    Get_Card_Play_Fields(1, 5, nField);
+    Load_Team_Default_Play_Cards(0);
+    for (int f = 0; f < CARD_FIELD_COUNT; ++f)
+        EXPECT_EQ(nField[f], Get_Play_Card_Field(0, PLAYBOOK_OFFENSE, 5, f)) << f;
+    EXPECT_NE(nField[CARD_OFFENSE_1], nField[CARD_OFFENSE_2]);
+    // A made card is the team's own.
+    Get_Card_Play_Fields(1, 1, nField);
+    const int nCard1[9] = {0, 5, 4, 2, CARD_DEFENSE_NONE, 3, POSITION_ANY, -3, 3};
+    for (int f = 0; f < CARD_FIELD_COUNT; ++f)
+        EXPECT_EQ(nField[f], nCard1[f]) << f;
+}
+
+// The cards read the selected period; a season period without a game of any
+// card player gives way to the last season that has games.
+TEST_F(CardExportTest, ASelectedSeasonWithoutGamesReadsTheLastSeasonWithFigures)
+{
+    // Last season the quarterback threw for 3,295 yards in 16 games; this
+    // season nobody has played.
+    Set_Player_Stat(1, 0, 1, STAT_GAMES_PLAYED, 16);
+    Set_Player_Stat(1, 0, 1, STAT_PASSING_YARDS, 3295);
+    Set_User_Preference(PREF_STAT_PERIOD, 0);
+    EXPECT_EQ(Get_Card_Stat_Period(1), 1);
+    EXPECT_EQ(Format_Player_Card_Stat(1, 0, CARD_STAT_PASSING_YARDS, Get_Card_Stat_Period(1)), "3295");
+    // Once a game is played this season, this season.
+    Set_Player_Stat(1, 4, 0, STAT_GAMES_PLAYED, 1);
+    EXPECT_EQ(Get_Card_Stat_Period(1), 0);
+    // Last season chosen and played: kept; the career is never swapped.
+    Set_User_Preference(PREF_STAT_PERIOD, 1);
+    EXPECT_EQ(Get_Card_Stat_Period(1), 1);
+    Set_User_Preference(PREF_STAT_PERIOD, 2);
+    EXPECT_EQ(Get_Card_Stat_Period(1), 2);
+    // Neither season played: the selection stands.
+    Set_Player_Stat(1, 4, 0, STAT_GAMES_PLAYED, 0);
+    Set_Player_Stat(1, 0, 1, STAT_GAMES_PLAYED, 0);
+    Set_User_Preference(PREF_STAT_PERIOD, 0);
+    EXPECT_EQ(Get_Card_Stat_Period(1), 0);
 }
 
 TEST_F(CardExportTest, TemplatePicturesAreDrawnWhenSuppliedAndLeftOutWhenDamaged)

@@ -1026,13 +1026,16 @@ void Sync_All(OPEN_DIALOG& Open)
             ++It;
         }
     }
-    // Group boxes first, so that the controls inside them are drawn above.
+    // Background paint areas first, then group boxes, so that the controls
+    // inside them are drawn above.
     GSList* pRadioGroup = nullptr;
     bool bAdded = false;
-    for (int nPass = 0; nPass < 2; ++nPass) {
+    for (int nPass = 0; nPass < 3; ++nPass) {
         for (size_t nIndex = 0; nIndex < Dialog.Controls().size(); ++nIndex) {
             const DIALOG_CONTROL& Control = Dialog.Controls()[nIndex];
-            if ((Control.nKind == CONTROL_GROUP) != (nPass == 0))
+            const bool bBackground = Control.nKind == CONTROL_PAINT && (Control.nStyle & CS_BACKGROUND) != 0;
+            const int nControlPass = bBackground ? 0 : Control.nKind == CONTROL_GROUP ? 1 : 2;
+            if (nControlPass != nPass)
                 continue;
             if (Control.nKind == CONTROL_RADIO && (Control.nStyle & CS_GROUP))
                 pRadioGroup = nullptr;
