@@ -113,7 +113,7 @@ TEST_F(DraftEndProgramTest, FantasyDraftFromNewGameTwoPicksEndedWithYes)
         // Pick 2: from the card of the first undrafted player.
         "dialog 114 select 1132 \"Undrafted Players\"\n"
         "dialog 114 open 1124 @0\n"
-        "dialog 20001 press 1511\n"
+        "dialog 20001 press 1512\n"
         "dialog 114 press 1\n"
         "command \"Sortable Stats\"\n"
         "answer yes\n"
