@@ -1,8 +1,9 @@
 // A whole season of the default league with the game pages on, every recap
 // and box score read back as a user reads it: the yards a play row states are
-// the yards the ball moved to the next row, a sack names the passer and a
-// defender, kick rows name the kick, the scoring table agrees with the play
-// rows, and every picture and style sheet a page links exists.
+// the yards the ball moved to the next row, a sack names the passer (a
+// stand-in once his side's quarterbacks are hurt) and a defender, kick rows
+// name the kick, the scoring table agrees with the play rows, and every
+// picture and style sheet a page links exists.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -101,6 +102,9 @@ struct PLAY_ROW {
     std::string Defense;
     std::string Sentence;
     std::string Where;     // for messages
+    // By side (away, home): the index of the first play row after the last
+    // earlier row that told a quarterback of the side injured, -1 for none.
+    int nQuarterbackHurtFrom[2] = {-1, -1};
 };
 
 // "(DEN 35)" as yards to the goal of the team with the ball; "(--  50)" 50.
@@ -340,8 +344,25 @@ TEST_F(PlayByPlayPagesTest, EveryRowOfAWholeSeasonTellsWhatHappened)
                     Quarterbacks[nSide].insert(Names[nID]);
             }
 
+        // "<nickname> Quarterback <name> was injured on the play" of each side.
+        std::regex QuarterbackHurt[2];
+        for (int nSide = 0; nSide < 2; ++nSide) {
+            char szNickname[TEAM_STRING_SIZE];
+            Get_Team_String(szNickname, nSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam,
+                            TEAM_STRING_NICKNAME);
+            QuarterbackHurt[nSide] = std::regex("^" + std::string(szNickname) + " Quarterback .+ was injured on the play$");
+        }
+        int nQuarterbackHurtFrom[2] = {-1, -1};
+
         std::vector<PLAY_ROW> Plays;
         for (const std::string& Row : Rows_Of(Page)) {
+            if (Row.rfind("<TR class=subhead1>", 0) == 0) {
+                const std::vector<std::string> Cells = Cells_Of(Row);
+                for (int nSide = 0; nSide < 2; ++nSide)
+                    if (Cells.size() == 1 && std::regex_match(Cells[0], QuarterbackHurt[nSide]))
+                        nQuarterbackHurtFrom[nSide] = static_cast<int>(Plays.size());
+                continue;
+            }
             if (Row.rfind("<TR class=none>", 0) != 0 && Row.rfind("<TR class=highlight>", 0) != 0)
                 continue;
             const std::vector<std::string> Cells = Cells_Of(Row);
@@ -356,6 +377,8 @@ TEST_F(PlayByPlayPagesTest, EveryRowOfAWholeSeasonTellsWhatHappened)
             Play.Offense = Cells[4];
             Play.Defense = Cells[5];
             Play.Sentence = Cells[6];
+            Play.nQuarterbackHurtFrom[0] = nQuarterbackHurtFrom[0];
+            Play.nQuarterbackHurtFrom[1] = nQuarterbackHurtFrom[1];
             Play.Where = Name + " " + Cells[0] + " " + Cells[1] + " " + Cells[2] + " " + Cells[3] + ": " + Cells[6];
             if (Play.nSpot < 1 || Play.nSpot > 99)
                 Fault("spot", Play.Where + ": bad spot");
@@ -402,14 +425,26 @@ TEST_F(PlayByPlayPagesTest, EveryRowOfAWholeSeasonTellsWhatHappened)
                 std::stoi(M[1]) != P.nSpot)
                 Fault("touchdown yards", P.Where + ": touchdown from " + std::to_string(P.nSpot));
 
-            // A sack names the passer sacked by a defender.
+            // A sack names the passer sacked by a defender. The passer is a
+            // quarterback or a man who throws in the game; once the side has
+            // no quarterback left (one was hurt and none throws from then
+            // on), whoever stands in the passer's place, and he may be sacked
+            // on the only throw he tries.
             if (std::regex_match(P.Sentence, M, SACKED)) {
                 ++nSacks;
                 const std::set<std::string>& Own = bHome ? HomeNames : AwayNames;
                 const std::set<std::string>& Other = bHome ? AwayNames : HomeNames;
                 const std::string Sacked = M[1], Tackler = M[2];
+                bool bStandIn = P.nQuarterbackHurtFrom[bHome] >= 0;
+                for (size_t j = static_cast<size_t>(std::max(P.nQuarterbackHurtFrom[bHome], 0));
+                     bStandIn && j < Plays.size(); ++j) {
+                    std::smatch Thrown;
+                    if (Plays[j].Team == P.Team && std::regex_match(Plays[j].Sentence, Thrown, PASSER) &&
+                        Quarterbacks[bHome].count(Thrown[1]))
+                        bStandIn = false;
+                }
                 const bool bPasser = Own.count(Sacked) &&
-                                     (Passers[bHome].count(Sacked) || Quarterbacks[bHome].count(Sacked));
+                                     (Passers[bHome].count(Sacked) || Quarterbacks[bHome].count(Sacked) || bStandIn);
                 if (!bPasser || !Other.count(Tackler))
                     Fault("sack names", P.Where + ": sacked must be the offence's passer, sacker a defender");
             }
