@@ -23,6 +23,7 @@
 #include "export/page_links.h"
 #include "league/league_structure.h"
 #include "league/player.h"
+#include "league/player_lookup.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
@@ -247,17 +248,32 @@ TEST_F(EncyclopediaTest, TheDefaultLeagueAfterASeasonExportsWholeWithEveryLinkRe
                                 << Broken.begin()->second;
 
     // The leader pages list players with their figures: the season's page
-    // and the all-time page every row of their nine tables, the best-season
-    // page each with its year.
-    const std::regex FilledRow("<td class=\"name\"><a href=\"[^\"]*\">[^<]+</a></td><td><a href=\"[^\"]*\">[^<]+</a>"
-                               "</td><td>[0-9]+ (\\([0-9]{4}\\))?</td>");
+    // and the all-time page every row of their nine tables (far more than
+    // ten players have a figure in each after a season), the best-season
+    // page each with its year. A row names the player's club as he stands
+    // now, with a link to its page; a leader released since is a free agent
+    // and his row names no club and links nowhere.
+    const std::regex FilledRow("<td class=\"name\"><a href=\"[^\"]*\\\\players\\\\[^\"]* ([0-9]+)\\.htm\">[^<]+</a>"
+                               "</td><td>(<a href=\"[^\"]*\">)?([^<]+)</a></td><td>[0-9]+ (\\([0-9]{4}\\))?</td>");
+    char szFreeAgents[TEAM_STRING_SIZE];
+    Get_Team_String(szFreeAgents, FREE_AGENT_TEAM, TEAM_STRING_ABBREVIATION);
     const std::string ThisYear = std::to_string(Get_Current_Year());
     for (const std::string& Leaders : {"Encyclopedia/leagueleaders/NFL Leaders " + ThisYear + ".htm",
                                        std::string("Encyclopedia/NFL Leaders.htm"),
                                        std::string("Encyclopedia/NFL Leaders By Season.htm")}) {
         const std::string Page = Read_File(Leaders);
-        const auto nRows =
-            std::distance(std::sregex_iterator(Page.begin(), Page.end(), FilledRow), std::sregex_iterator());
+        int nRows = 0;
+        for (auto It = std::sregex_iterator(Page.begin(), Page.end(), FilledRow); It != std::sregex_iterator(); ++It) {
+            ++nRows;
+            const std::smatch& Row = *It;
+            PLAYER_LOCATION Where;
+            ASSERT_TRUE(Find_Player_By_ID(&Where, std::stoi(Row[1]))) << Leaders << ": " << Row[0];
+            const bool bFreeAgent = Where.nTeam == FREE_AGENT_TEAM;
+            char szClub[TEAM_STRING_SIZE];
+            Get_Team_String(szClub, Where.nTeam, TEAM_STRING_ABBREVIATION);
+            EXPECT_EQ(Row[2].matched, !bFreeAgent) << Leaders << ": " << Row[0];
+            EXPECT_EQ(Row[3].str(), bFreeAgent ? szFreeAgents : szClub) << Leaders << ": " << Row[0];
+        }
         EXPECT_EQ(nRows, 90) << Leaders;
     }
     EXPECT_NE(Read_File("Encyclopedia/NFL Leaders By Season.htm").find("(" + ThisYear + ")"), std::string::npos);
