@@ -1,0 +1,121 @@
+// Bad input and faults on the real program: each ends in time, says what
+// went wrong and, for a script line, ends the run with exit status 2.
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "process_runner.h"
+#include "program_support.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using program_support::Contains;
+using program_support::NEW_GAME;
+
+class FailureProgramTest : public ::testing::Test {
+protected:
+    SCRATCH_FOLDER Data{"failure_data", false};
+    SCRATCH_FOLDER Output{"failure_out", false};
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(Data.Ready());
+        ASSERT_TRUE(Output.Ready());
+        program_support::Copy_Built_Data(Data.Path());
+    }
+
+    process_runner::RUN_RESULT Run_Script(const std::string& Script, std::chrono::seconds Limit = std::chrono::seconds(60))
+    {
+        return program_support::Run_Headless_Script({Data.Path(), Output.Path(), "failure.kelvo", Limit}, Script);
+    }
+
+    std::string Debug_Log() const { return Read_Text_File(Data.Path() + "/debug.txt"); }
+};
+
+// A talent file whose values the generator cannot use once made New Game
+// plus One Week run for ever while the log filled the disk: it is refused,
+// naming the file and its line, and the week is played.
+TEST_F(FailureProgramTest, TalentFileBeyondTheGeneratorsRangeIsRefusedAndTheWeekEnds)
+{
+    std::string Talent;
+    for (int i = 0; i < 15; ++i)
+        Talent += i == 2 ? "0,0,0\n" : "-32768,0,0\n";
+    program_support::Write_File(Data.Path() + "/Input/DraftTalent.txt", Talent);
+    const process_runner::RUN_RESULT Result = Run_Script(std::string(NEW_GAME) + "command \"One Week\"\nquit\n");
+    ASSERT_FALSE(Result.bTimedOut) << Result.Out << Result.Err;
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    const std::string Log = Debug_Log();
+    EXPECT_TRUE(Contains(Result.Out + Log, "Input/DraftTalent.txt, line 1: -32768 is outside -200 to 200"))
+        << Result.Out << Log.substr(0, 4000);
+    EXPECT_FALSE(Contains(Log, "fValue out of bounds")) << Log.substr(0, 4000);
+    EXPECT_LT(Log.size(), 200000u);
+}
+
+// A named pipe nobody writes in place of the first names: the program once
+// waited in open() for ever; it refuses the file and goes on.
+TEST_F(FailureProgramTest, PipeInPlaceOfTheFirstNamesIsNotWaitedOn)
+{
+    const std::string Names = Data.Path() + "/names/first.txt";
+    std::error_code Error;
+    fs::remove(Names, Error);
+    ASSERT_EQ(::mkfifo(Names.c_str(), 0644), 0);
+    const process_runner::RUN_RESULT Result =
+        Run_Script(std::string(NEW_GAME) + "command \"One Week\"\nquit\n", std::chrono::seconds(60));
+    ASSERT_FALSE(Result.bTimedOut) << Result.Out << Result.Err;
+    EXPECT_NE(Result.nExitCode, -1);
+}
+
+}  // namespace
+
+namespace {
+
+// A script on standard input from /dev/zero: NUL bytes with no line end once
+// ran for ever; the first NUL fails line 1.
+TEST_F(FailureProgramTest, ScriptOfNulBytesFailsAtOnce)
+{
+    process_runner::RUN_OPTIONS Options;
+    Options.Env = {"KELVO_DATA=" + Data.Path()};
+    Options.Input = "/dev/zero";
+    Options.Folder = Output.Path();
+    Options.Output = Output.Path();
+    Options.Limit = std::chrono::seconds(30);
+    const process_runner::RUN_RESULT Result =
+        process_runner::Run(program_support::PROGRAM, {"--headless", "IS_NOT_RANDOM"}, Options);
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 2) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Err, "line 1: the line holds a NUL byte")) << Result.Err;
+}
+
+// A line past the length limit is refused before its end comes: the writer
+// keeps the pipe open and never sends one.
+TEST_F(FailureProgramTest, OverlongLineFailsBeforeItsEndIsRead)
+{
+    process_runner::RUN_OPTIONS Options;
+    Options.Env = {"KELVO_DATA=" + Data.Path()};
+    Options.Folder = Output.Path();
+    Options.Output = Output.Path();
+    process_runner::CHILD Child =
+        process_runner::Start(program_support::PROGRAM, {"--headless", "IS_NOT_RANDOM"}, Options, true);
+    ASSERT_GE(Child.nInput, 0);
+    const std::string Long(5000, 'a');
+    ASSERT_EQ(::write(Child.nInput, Long.data(), Long.size()), static_cast<ssize_t>(Long.size()));
+    const int nKeptOpen = ::dup(Child.nInput);
+    const process_runner::RUN_RESULT Result = process_runner::Wait(Child, std::chrono::seconds(30));
+    ::close(nKeptOpen);
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 2) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Err, "line 1: the line is longer than 4096 characters")) << Result.Err;
+}
+
+}  // namespace
