@@ -467,14 +467,16 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
 enum class LINE_READ { LINE, END, TOO_LONG, HAS_NUL, READ_ERROR };
 
 // Reads one line; END at the end of the input, READ_ERROR (errno set) when
-// the input cannot be read on. A line over the limit is read whole and
-// marked, and so is a line holding a NUL byte. A UTF-8 byte-order mark at
-// the start of the first line is skipped.
+// the input cannot be read on. The reading stops at the first NUL byte
+// (HAS_NUL) and as soon as the line is past the limit (TOO_LONG), without
+// looking for its end: the run stops there, and an input with no line end
+// (a device, say) must not be read for ever. A UTF-8 byte-order mark at the
+// start of the first line is skipped.
 LINE_READ Read_Script_Line(FILE* pInput, std::string& Line, bool bFirst)
 {
     Line.clear();
-    bool bTooLong = false;
-    bool bNul = false;
+    // Room for a byte-order mark and the '\r' of a CRLF line end.
+    const size_t nRoom = SCRIPT_LINE_LIMIT + 1 + (bFirst ? 3 : 0);
     int c;
     bool bAny = false;
     while ((c = std::fgetc(pInput)) != EOF) {
@@ -482,12 +484,10 @@ LINE_READ Read_Script_Line(FILE* pInput, std::string& Line, bool bFirst)
         if (c == '\n')
             break;
         if (c == '\0')
-            bNul = true;
-        // Room for a byte-order mark and the '\r' of a CRLF line end.
-        if (Line.size() < SCRIPT_LINE_LIMIT + 1 + (bFirst ? 3 : 0))
-            Line += static_cast<char>(c);
-        else
-            bTooLong = true;
+            return LINE_READ::HAS_NUL;
+        if (Line.size() >= nRoom)
+            return LINE_READ::TOO_LONG;
+        Line += static_cast<char>(c);
     }
     if (c == EOF && std::ferror(pInput)) {
         if (errno == 0)
@@ -498,13 +498,11 @@ LINE_READ Read_Script_Line(FILE* pInput, std::string& Line, bool bFirst)
         Line.erase(0, 3);
     if (!Line.empty() && Line.back() == '\r')
         Line.pop_back();
-    if (Line.size() > SCRIPT_LINE_LIMIT)
-        bTooLong = true;
     if (!bAny)
         return LINE_READ::END;
-    if (bTooLong)
+    if (Line.size() > SCRIPT_LINE_LIMIT)
         return LINE_READ::TOO_LONG;
-    return bNul ? LINE_READ::HAS_NUL : LINE_READ::LINE;
+    return LINE_READ::LINE;
 }
 
 void Print_Where_Files_Are()
