@@ -119,3 +119,85 @@ TEST_F(FailureProgramTest, OverlongLineFailsBeforeItsEndIsRead)
 }
 
 }  // namespace
+
+namespace {
+
+// A new game, then one line; its run's result.
+class ToolLineTest : public FailureProgramTest {
+protected:
+    process_runner::RUN_RESULT Run_Line(const std::string& Line)
+    {
+        return Run_Script(std::string(NEW_GAME) + Line + "\nquit\n");
+    }
+    void Expect_Line_Fails(const std::string& Line, const std::string& Reason)
+    {
+        const process_runner::RUN_RESULT Result = Run_Line(Line);
+        ASSERT_FALSE(Result.bTimedOut) << Line;
+        EXPECT_EQ(Result.nExitCode, 2) << Line << "\n" << Result.Out << Result.Err;
+        EXPECT_TRUE(Contains(Result.Err, Reason)) << Line << "\n" << Result.Err;
+    }
+};
+
+TEST_F(ToolLineTest, ExportIntoAFileFailsItsLine)
+{
+    program_support::Write_File(Data.Path() + "/site", "a file, not a folder");
+    Expect_Line_Fails("tool Export_Html_Encyclopedia site", "cannot make the folder");
+}
+
+TEST_F(ToolLineTest, ExportWithoutItsIndexTemplateFailsItsLine)
+{
+    fs::remove(Data.Path() + "/HTML_Templates/index.template");
+    Expect_Line_Fails("tool Export_Html_Encyclopedia", "cannot read the template");
+    EXPECT_FALSE(fs::exists(Data.Path() + "/HTML_Export/index.htm"));
+}
+
+// A page that cannot be written whole (a full disk: /dev/full takes nothing)
+// fails the export with the system's words.
+TEST_F(ToolLineTest, ExportOntoAFullDiskFailsItsLine)
+{
+    fs::create_directories(Data.Path() + "/HTML_Export");
+    fs::create_symlink("/dev/full", Data.Path() + "/HTML_Export/index.htm");
+    Expect_Line_Fails("tool Export_Html_Encyclopedia", "No space left on device");
+}
+
+TEST_F(ToolLineTest, RelativeNamesThatLeaveTheDataFolderAreRefused)
+{
+    Expect_Line_Fails("tool Export_Html_Encyclopedia ../escape_site", "leaves the data folder");
+    Expect_Line_Fails("tool Write_Player_Stats_File ../x.txt 0 0 0 -1 0", "leaves the data folder");
+    EXPECT_FALSE(fs::exists(Output.Path() + "/../escape_site"));
+}
+
+TEST_F(ToolLineTest, PlayerStatsFileMakesItsFolderOrFails)
+{
+    const process_runner::RUN_RESULT Made = Run_Line("tool Write_Player_Stats_File Output/Lists/x.txt 0 0 0 -1 0");
+    EXPECT_EQ(Made.nExitCode, 0) << Made.Out << Made.Err;
+    EXPECT_TRUE(fs::is_regular_file(Data.Path() + "/Output/Lists/x.txt"));
+    Expect_Line_Fails("tool Write_Player_Stats_File /dev/full 0 0 0 -1 0", "No space left on device");
+}
+
+TEST_F(ToolLineTest, RenamingRefusesNamesListsThatGiveNoNames)
+{
+    const std::string First = Data.Path() + "/names/first.txt";
+    program_support::Write_File(First, "");
+    Expect_Line_Fails("tool Rename_All_Players", "holds no name");
+    program_support::Write_File(First, std::string("Jo\x01\x02hn\n", 7));
+    Expect_Line_Fails("tool Rename_All_Players", "holds control bytes");
+    fs::remove(First);
+    Expect_Line_Fails("tool Rename_All_Players", "cannot be read");
+    fs::create_directory(First);
+    Expect_Line_Fails("tool Rename_All_Players", "cannot be read");
+}
+
+TEST_F(ToolLineTest, RatingsFileThatNamesNoPlayerFails)
+{
+    Expect_Line_Fails("tool Load_Player_Ratings_File /etc/passwd", "names a player of the league");
+}
+
+TEST_F(ToolLineTest, ReversedOrImpossibleRangesAreRefused)
+{
+    Expect_Line_Fails("tool Create_Universe_Databases_Range 2011 2010", "the first year 2011 is after the last 2010");
+    Expect_Line_Fails("tool Export_Player_Ratings -1 -2147483647", "position -1 is not one of 0-15");
+    Expect_Line_Fails("tool Export_Player_Ratings 3 -2147483647", "the year -2147483647 is not one of 1000-9999");
+}
+
+}  // namespace
