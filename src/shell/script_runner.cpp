@@ -50,6 +50,7 @@ struct SCRIPT_RUN {
     std::string Failure;   // set: the run stops with exit status 2
     int nFailureLine = 0;
     int nFailedSaves = 0;  // failed saves of the Save dialog seen so far
+    int nFailedLoads = 0;  // failed loads seen so far
 };
 
 void Fail(SCRIPT_RUN& Run, int nLine, const std::string& Why)
@@ -155,6 +156,12 @@ void Check_Nothing_Left(SCRIPT_RUN& Run)
     if (Count_Failed_Game_Saves() != Run.nFailedSaves) {
         Run.nFailedSaves = Count_Failed_Game_Saves();
         Fail(Run, Run.nLine, "the game was not saved: " + One_Line(Last_Save_Failure_Text()));
+    }
+    // A resume that could not load leaves the league that was open before:
+    // later lines must not act on it.
+    if (Count_Failed_Game_Resumes() != Run.nFailedLoads) {
+        Run.nFailedLoads = Count_Failed_Game_Resumes();
+        Fail(Run, Run.nLine, "the game was not loaded: " + One_Line(Last_Resume_Failure_Text()));
     }
     if (!Run.Answers.empty())
         Fail(Run, Run.Answers.front().nLine, "no message box took this answer");
@@ -574,6 +581,7 @@ int Run_Script(FILE* pInput, const char* szName)
     Write_Debug_Log("Script %s", Run.Name.c_str());
 
     Run.nFailedSaves = Count_Failed_Game_Saves();
+    Run.nFailedLoads = Count_Failed_Game_Resumes();
     std::string Line;
     while (Run.Failure.empty()) {
         errno = 0;

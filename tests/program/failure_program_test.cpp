@@ -201,3 +201,35 @@ TEST_F(ToolLineTest, ReversedOrImpossibleRangesAreRefused)
 }
 
 }  // namespace
+
+namespace {
+
+// A damaged saved game chosen in Resume: the line fails, and no later line
+// acts on whatever league was in memory.
+TEST_F(FailureProgramTest, AResumeThatCannotLoadFailsItsLine)
+{
+    program_support::Write_File(Data.Path() + "/Broken.zrt", "RIRARUVAZAVIZ2101    not a league at all");
+    const process_runner::RUN_RESULT Result =
+        Run_Script("welcome resume\ndialog 118 select 1077 \"Broken\"\ndialog 118 press 1\ncommand Standings\nquit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 2) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Err, "line 4: the game was not loaded: \"Broken.zrt\" could not be loaded"))
+        << Result.Err;
+    EXPECT_FALSE(Contains(Result.Out, "Command")) << Result.Out;
+}
+
+// Names the Save dialog refuses fail the line that typed them, and "." is
+// refused rather than saved as "..zrt".
+TEST_F(FailureProgramTest, SaveNamesTheDialogRefusesFailTheirLine)
+{
+    for (const std::string& Name : {std::string("../x"), std::string("a/b"), std::string(300, 'n'), std::string("a\tb"), std::string(".")}) {
+        const process_runner::RUN_RESULT Result = Run_Script("welcome new\ncommand Standings\ndialog 120 set 1082 \"" +
+                                                             Name + "\"\ndialog 120 press 1\ncommand \"Save Game\"\nquit\n");
+        ASSERT_FALSE(Result.bTimedOut) << Name;
+        EXPECT_EQ(Result.nExitCode, 2) << Name << "\n" << Result.Out << Result.Err;
+        EXPECT_TRUE(Contains(Result.Err, "line 5: the game was not saved: ")) << Name << Result.Err;
+    }
+    EXPECT_FALSE(fs::exists(Data.Path() + "/..zrt"));
+}
+
+}  // namespace
