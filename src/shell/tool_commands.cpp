@@ -256,8 +256,12 @@ const TOOL TOOLS[] = {
          return true;
      }},
     {"Load_Playbooks", 0, 0, "",
-     [](const ARGS&, std::string& Result, std::string&) {
+     [](const ARGS&, std::string& Result, std::string& Problem) {
          const PLAYBOOK_IMPORT_COUNTS Counts = Load_Playbooks(1);
+         if (!Counts.Refused.empty()) {
+             Problem = "\"" + Counts.Refused.front() + "\" is not a whole playbook; its club keeps the playbook it had";
+             return false;
+         }
          Result = std::to_string(Counts.nOffensive) + " offensive and " + std::to_string(Counts.nDefensive) +
                   " defensive playbooks loaded";
          return true;

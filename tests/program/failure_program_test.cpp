@@ -233,3 +233,29 @@ TEST_F(FailureProgramTest, SaveNamesTheDialogRefusesFailTheirLine)
 }
 
 }  // namespace
+
+namespace {
+
+// A playbook file of the right size loads whatever it holds (its plays are
+// repaired); one cut short fails the line that loads it.
+TEST_F(ToolLineTest, PlaybooksOfTheRightSizeLoadAndCutShortOnesFailTheLine)
+{
+    const std::string Shipped = Data.Path() + "/playbooks/Default.opb";
+    ASSERT_TRUE(fs::is_regular_file(Shipped));
+    const std::string Bytes = Read_Text_File(Shipped);
+    std::string Random(Bytes.size(), '\0');
+    unsigned nState = 12345;
+    for (char& c : Random) {
+        nState = nState * 1103515245u + 12345u;
+        c = static_cast<char>(nState >> 16);
+    }
+    program_support::Write_File(Data.Path() + "/playbooks/2019-Frost.opb", Random);
+    const process_runner::RUN_RESULT Loaded = Run_Line("tool Load_Playbooks");
+    EXPECT_EQ(Loaded.nExitCode, 0) << Loaded.Out << Loaded.Err;
+    EXPECT_TRUE(Contains(Loaded.Out, "Tool Load_Playbooks: 1 offensive and 0 defensive playbooks loaded")) << Loaded.Out;
+
+    program_support::Write_File(Data.Path() + "/playbooks/2019-Frost.opb", Bytes.substr(0, Bytes.size() / 2));
+    Expect_Line_Fails("tool Load_Playbooks", "playbooks/2019-Frost.opb\" is not a whole playbook");
+}
+
+}  // namespace
