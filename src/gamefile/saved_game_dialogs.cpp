@@ -139,7 +139,7 @@ void Show_Save_Failure(int nResult, bool bAutomatic)
         if (Is_Folder_Error(nError))
             Text = Start + ": the folder \"" + files::Get_Current_Folder() + "\" cannot be written (" + Cause + ").";
         else if (nError == ENOSPC || nError == EDQUOT)
-            Text = LOW_DISK_TEXT;
+            Text = std::string(LOW_DISK_TEXT) + " (" + Cause + ")";
         else if (bAutomatic)
             Text = Start + (nError != 0 ? " (" + Cause + ")." : std::string("."));
         else
@@ -148,7 +148,7 @@ void Show_Save_Failure(int nResult, bool bAutomatic)
     } else {
         szTitle = "File Write Error";
         if (Is_Space_Error(nError))
-            Text = LOW_DISK_TEXT;
+            Text = std::string(LOW_DISK_TEXT) + (nError != 0 ? " (" + Cause + ")" : std::string());
         else if (nError == EISDIR)
             Text = "Vazarudu Kelvo was unable to write the saved game file: a folder has its name.";
         else if (Is_Folder_Error(nError))

@@ -1,4 +1,5 @@
 #include "platform/files.h"
+#include "platform/files_sync.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -578,6 +579,21 @@ FILE* Create_Temporary_File(const char* szTarget, std::string& Path)
     Path = Template;
     Note_Name(Path, true);
     return pFile;
+}
+
+bool Close_Synced(FILE* pFile)
+{
+    if (pFile == nullptr) {
+        errno = EBADF;
+        return false;
+    }
+    int nError = 0;
+    if (std::fflush(pFile) != 0 || ::fsync(::fileno(pFile)) != 0)
+        nError = errno;
+    if (std::fclose(pFile) != 0 && nError == 0)
+        nError = errno;
+    errno = nError;
+    return nError == 0;
 }
 
 bool Sync_Folder_Of(const char* szPath)

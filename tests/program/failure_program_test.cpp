@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "process_runner.h"
 #include "program_support.h"
@@ -256,6 +257,27 @@ TEST_F(ToolLineTest, PlaybooksOfTheRightSizeLoadAndCutShortOnesFailTheLine)
 
     program_support::Write_File(Data.Path() + "/playbooks/2019-Frost.opb", Bytes.substr(0, Bytes.size() / 2));
     Expect_Line_Fails("tool Load_Playbooks", "playbooks/2019-Frost.opb\" is not a whole playbook");
+}
+
+}  // namespace
+
+namespace {
+
+// The temporaries a killed program leaves in any folder a writer makes them
+// in are gone after the next start.
+TEST_F(FailureProgramTest, LeftoverTemporariesAreRemovedFromEveryWritersFolder)
+{
+    const std::vector<std::string> Folders = {"", "Databases", "Input/Leaders", "Input/Stats", "Output",
+                                              "Output/Ratings"};
+    for (const std::string& Folder : Folders) {
+        fs::create_directories(Data.Path() + "/" + Folder);
+        program_support::Write_File(Data.Path() + "/" + Folder + "/.kelvo-save-Ab12Cd", "half a file");
+    }
+    const process_runner::RUN_RESULT Result = Run_Script("quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    for (const std::string& Folder : Folders)
+        EXPECT_FALSE(fs::exists(Data.Path() + "/" + Folder + "/.kelvo-save-Ab12Cd")) << Folder;
 }
 
 }  // namespace
