@@ -27,7 +27,6 @@
 namespace {
 
 // Lines longer than this are refused (a script is typed by hand).
-constexpr size_t SCRIPT_LINE_LIMIT = 4096;
 
 struct QUEUED_ANSWER {
     int nAnswer;
@@ -470,48 +469,6 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
     }
 }
 
-// How a line was read.
-enum class LINE_READ { LINE, END, TOO_LONG, HAS_NUL, READ_ERROR };
-
-// Reads one line; END at the end of the input, READ_ERROR (errno set) when
-// the input cannot be read on. The reading stops at the first NUL byte
-// (HAS_NUL) and as soon as the line is past the limit (TOO_LONG), without
-// looking for its end: the run stops there, and an input with no line end
-// (a device, say) must not be read for ever. A UTF-8 byte-order mark at the
-// start of the first line is skipped.
-LINE_READ Read_Script_Line(FILE* pInput, std::string& Line, bool bFirst)
-{
-    Line.clear();
-    // Room for a byte-order mark and the '\r' of a CRLF line end.
-    const size_t nRoom = SCRIPT_LINE_LIMIT + 1 + (bFirst ? 3 : 0);
-    int c;
-    bool bAny = false;
-    while ((c = std::fgetc(pInput)) != EOF) {
-        bAny = true;
-        if (c == '\n')
-            break;
-        if (c == '\0')
-            return LINE_READ::HAS_NUL;
-        if (Line.size() >= nRoom)
-            return LINE_READ::TOO_LONG;
-        Line += static_cast<char>(c);
-    }
-    if (c == EOF && std::ferror(pInput)) {
-        if (errno == 0)
-            errno = EIO;
-        return LINE_READ::READ_ERROR;
-    }
-    if (bFirst && Line.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        Line.erase(0, 3);
-    if (!Line.empty() && Line.back() == '\r')
-        Line.pop_back();
-    if (!bAny)
-        return LINE_READ::END;
-    if (Line.size() > SCRIPT_LINE_LIMIT)
-        return LINE_READ::TOO_LONG;
-    return LINE_READ::LINE;
-}
-
 void Print_Where_Files_Are()
 {
     const std::string Folder = files::Get_Current_Folder();
@@ -572,6 +529,39 @@ bool Split_Script_Line(const std::string& Line, std::vector<std::string>& Words,
     return true;
 }
 
+SCRIPT_LINE_READ Read_Script_Line(FILE* pInput, std::string& Line, bool bFirst)
+{
+    Line.clear();
+    // Room for a byte-order mark and the '\r' of a CRLF line end.
+    const size_t nRoom = SCRIPT_LINE_LIMIT + 1 + (bFirst ? 3 : 0);
+    int c;
+    bool bAny = false;
+    while ((c = std::fgetc(pInput)) != EOF) {
+        bAny = true;
+        if (c == '\n')
+            break;
+        if (c == '\0')
+            return SCRIPT_LINE_READ::HAS_NUL;
+        if (Line.size() >= nRoom)
+            return SCRIPT_LINE_READ::TOO_LONG;
+        Line += static_cast<char>(c);
+    }
+    if (c == EOF && std::ferror(pInput)) {
+        if (errno == 0)
+            errno = EIO;
+        return SCRIPT_LINE_READ::READ_ERROR;
+    }
+    if (bFirst && Line.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        Line.erase(0, 3);
+    if (!Line.empty() && Line.back() == '\r')
+        Line.pop_back();
+    if (!bAny)
+        return SCRIPT_LINE_READ::END;
+    if (Line.size() > SCRIPT_LINE_LIMIT)
+        return SCRIPT_LINE_READ::TOO_LONG;
+    return SCRIPT_LINE_READ::LINE;
+}
+
 int Run_Script(FILE* pInput, const char* szName)
 {
     SCRIPT_RUN Run;
@@ -585,20 +575,20 @@ int Run_Script(FILE* pInput, const char* szName)
     std::string Line;
     while (Run.Failure.empty()) {
         errno = 0;
-        const LINE_READ Read = Read_Script_Line(pInput, Line, Run.nLine == 0);
-        if (Read == LINE_READ::END)
+        const SCRIPT_LINE_READ Read = Read_Script_Line(pInput, Line, Run.nLine == 0);
+        if (Read == SCRIPT_LINE_READ::END)
             break;
         ++Run.nLine;
-        if (Read == LINE_READ::READ_ERROR) {
+        if (Read == SCRIPT_LINE_READ::READ_ERROR) {
             // Never run on with default answers after a part of the script.
             Fail(Run, Run.nLine, std::string("the script cannot be read (") + std::strerror(errno) + ")");
             break;
         }
-        if (Read == LINE_READ::TOO_LONG) {
+        if (Read == SCRIPT_LINE_READ::TOO_LONG) {
             Fail(Run, Run.nLine, "the line is longer than " + std::to_string(SCRIPT_LINE_LIMIT) + " characters");
             break;
         }
-        if (Read == LINE_READ::HAS_NUL) {
+        if (Read == SCRIPT_LINE_READ::HAS_NUL) {
             Fail(Run, Run.nLine, "the line holds a NUL byte");
             break;
         }
