@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <string>
 
 #include "platform/files.h"
@@ -68,6 +69,7 @@ void Stamp_Line(STAMPED_LINE& Out, const char* szTag, const char* szEnd, const c
 // and the count is written as "... N more" when another message comes or the
 // program ends. A loop that reports on every pass cannot fill the disk.
 constexpr int LOG_REPEATS_WRITTEN = 5;
+std::mutex g_LogRepeatLock;   // lines may come from the saver's threads too
 std::string g_LastLogShape;
 long long g_nLastLogRepeats = 0;     // times in a row, the first included
 long long g_nLogRepeatsUnwritten = 0;
@@ -101,7 +103,7 @@ std::string Grouped(long long n)
     return Text;
 }
 
-void Write_Unwritten_Repeats()
+void Write_Unwritten_Repeats_Locked()
 {
     if (g_nLogRepeatsUnwritten == 0)
         return;
@@ -113,19 +115,26 @@ void Write_Unwritten_Repeats()
     sys::Debugger_Output(szLine);
 }
 
+void Write_Unwritten_Repeats()
+{
+    std::lock_guard<std::mutex> Guard(g_LogRepeatLock);
+    Write_Unwritten_Repeats_Locked();
+}
+
 // True when the line is to be written (not a repeat past the limit).
 bool Count_Log_Line(const char* szTag, const char* szText)
 {
     static const bool bAtExit = std::atexit(Write_Unwritten_Repeats) == 0;
     (void)bAtExit;
     std::string Shape = Log_Shape(szTag, szText);
+    std::lock_guard<std::mutex> Guard(g_LogRepeatLock);
     if (Shape == g_LastLogShape) {
         if (++g_nLastLogRepeats <= LOG_REPEATS_WRITTEN)
             return true;
         ++g_nLogRepeatsUnwritten;
         return false;
     }
-    Write_Unwritten_Repeats();
+    Write_Unwritten_Repeats_Locked();
     g_LastLogShape = std::move(Shape);
     g_nLastLogRepeats = 1;
     return true;
@@ -243,6 +252,7 @@ void Reset_Error_Count()
 {
     g_nErrorCount = 0;
     // A new start for the repeat count too (tests begin each in a new folder).
+    std::lock_guard<std::mutex> Guard(g_LogRepeatLock);
     g_LastLogShape.clear();
     g_nLastLogRepeats = 0;
     g_nLogRepeatsUnwritten = 0;

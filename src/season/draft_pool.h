@@ -30,11 +30,12 @@ int Get_Draft_Position_For_Draw(int r);
 // Draws r = trunc(127 x u) and gives Get_Draft_Position_For_Draw(r).
 int Pick_Draft_Position();
 
-// The values the tuning files may hold: -limit..limit. The generator's draws
-// span 100 + spread / 2, so a spread below -200 leaves it nothing to draw
-// from, and a quality far past 200 makes ratings no rookie can pass with; a
-// strategy below -100 would make a pick's value negative.
-constexpr int DRAFT_TALENT_LIMIT = 200;
+// The values the tuning files may hold: -limit..limit. Within them the
+// generator makes every position's rookies in a few tries; past them it
+// cannot (a quality or development near 200 lets no rookie pass its tests,
+// and a spread below -200 leaves nothing to draw from), and a strategy
+// below -100 would make a pick's value negative.
+constexpr int DRAFT_TALENT_LIMIT = 100;
 constexpr int DRAFT_STRATEGY_LIMIT = 100;
 
 // Reads "Input/DraftTalent.txt": 15 lines, one a position QB .. P, each

@@ -424,7 +424,10 @@ bool Finish_Player(int nTeam, int nSlot, int nHistory, const ATTEMPT& Try)
             Set_Vital(nTeam, nSlot, VITAL_HEIGHT, R.nHeight);
         if (R.nWeight > 0)
             Set_Vital(nTeam, nSlot, VITAL_WEIGHT, R.nWeight);
-        Set_Vital(nTeam, nSlot, VITAL_BIRTH_DATE, (R.nBirthYear * 100 + R.nBirthMonth) * 100 + R.nBirthDay);
+        // A damaged record's date would overflow: the generated one stays.
+        if (R.nBirthYear >= 1900 && R.nBirthYear <= 2100 && R.nBirthMonth >= 1 && R.nBirthMonth <= 12 &&
+            R.nBirthDay >= 1 && R.nBirthDay <= 31)
+            Set_Vital(nTeam, nSlot, VITAL_BIRTH_DATE, (R.nBirthYear * 100 + R.nBirthMonth) * 100 + R.nBirthDay);
     } else {
         Set_Vital(nTeam, nSlot, VITAL_SEASONS_PLAYED, -1);
         Apply_Prospect_Age_Shift(nTeam, nSlot);

@@ -57,7 +57,7 @@ TEST_F(FailureProgramTest, TalentFileBeyondTheGeneratorsRangeIsRefusedAndTheWeek
     ASSERT_FALSE(Result.bTimedOut) << Result.Out << Result.Err;
     EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
     const std::string Log = Debug_Log();
-    EXPECT_TRUE(Contains(Result.Out + Log, "Input/DraftTalent.txt, line 1: -32768 is outside -200 to 200"))
+    EXPECT_TRUE(Contains(Result.Out + Log, "Input/DraftTalent.txt, line 1: -32768 is outside -100 to 100"))
         << Result.Out << Log.substr(0, 4000);
     EXPECT_FALSE(Contains(Log, "fValue out of bounds")) << Log.substr(0, 4000);
     EXPECT_LT(Log.size(), 200000u);
