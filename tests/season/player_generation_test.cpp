@@ -674,6 +674,27 @@ TEST_F(PlayerMaking, AProspectRecordGivesItsPlayer)
     Set_Prospect_Class(nullptr, 0);
 }
 
+// A damaged record's birth date (a year of 808,464,432) is not multiplied
+// into an overflow: the player keeps the date he was generated with, one of
+// an 18- to 30-year-old.
+TEST_F(PlayerMaking, AProspectRecordWithADamagedBirthDateKeepsTheGeneratedOne)
+{
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2023;
+    PROSPECT_RECORD Record = {};
+    std::strcpy(Record.szFirstName, "Ada");
+    std::strcpy(Record.szLastName, "Quill");
+    Record.nPosition = POSITION_QB;
+    Record.nBirthYear = 808464432;
+    Record.nBirthMonth = 808464432;
+    Record.nBirthDay = 1515868828;
+    Set_Prospect_Class(&Record, 1);
+    Fabricate_Position_Player(38, 0, POSITION_QB, 0);
+    const int nBirthYear = League.Team[38].Player[0].nVital[VITAL_BIRTH_DATE] / 10000;
+    EXPECT_GE(nBirthYear, 2023 - 30);
+    EXPECT_LE(nBirthYear, 2023 - 18);
+    Set_Prospect_Class(nullptr, 0);
+}
+
 // ---------------------------------------------------------------------------
 // Small services
 
