@@ -812,9 +812,9 @@ void Fabricate_Position_Player(int nTeam, int nSlot, int nPosition, int nHistory
     if (!bFailedBefore) {
         char szPosition[TEXT_BUFFER_SIZE];
         Get_Position_Name(nPosition, szPosition);
-        Write_Notice("Fabricate_Position_Player() unable to create %s after %d attempts; the draft talent "
-                     "in use lets none pass, so the last try is kept.",
-                     szPosition, FABRICATE_ATTEMPTS);
+        // Once for these conditions: later players of them get a few tries.
+        Write_Notice("Fabricate_Position_Player() unable to create %s after %d attempts.", szPosition,
+                     FABRICATE_ATTEMPTS);
         Failed.push_back(Conditions);
     }
     // The last try stopped before his names, history and predicted line:
