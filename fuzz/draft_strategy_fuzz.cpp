@@ -11,6 +11,7 @@
 #include "platform/errors.h"
 #include "platform/ui.h"
 #include "season/college_draft.h"
+#include "season/draft_pool.h"
 #include "season/draft_state.h"
 
 namespace {
@@ -34,12 +35,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     Write_Fuzz_File("Input/DraftStrategy.txt", pData, nSize);
     Load_Draft_Strategy();
     int nZeros = 0;
+    int nMarkers = 0;
     for (int p = 0; p < DRAFT_TABLE_POSITIONS; ++p) {
         const int n = Get_Draft_Strategy(p);
-        if (n < INT16_MIN || n > INT16_MAX)
+        if (n < -DRAFT_STRATEGY_LIMIT || n > DRAFT_STRATEGY_LIMIT)
             std::abort();
         nZeros += n == 0;
+        nMarkers += n == MARKER;
     }
+    // Refused whole or taken whole: a refusal leaves every marker.
+    if (!ui::Shown_Boxes().empty() && nMarkers != DRAFT_TABLE_POSITIONS)
+        std::abort();
     if (nSize == 0 && nZeros != DRAFT_TABLE_POSITIONS)
         std::abort();
     ui::Reset();

@@ -111,7 +111,8 @@ void Export_And_View(DIALOG& Dialog)
     const std::string Folder = Take_Export_Folder(Dialog);
     const int nSelected = Dialog.Get_Selected(ENCYCLOPEDIA_STYLE_COMBO);
     const std::string Sheet = nSelected >= 0 ? Dialog.Item_Text(ENCYCLOPEDIA_STYLE_COMBO, nSelected) : "default.css";
-    if (Export_Html_Encyclopedia(Folder.c_str(), Sheet.c_str()) != 0)
+    // A failed export has said why in its own box; there is no index to open.
+    if (Export_Html_Encyclopedia(Folder.c_str(), Sheet.c_str()) > 0)
         Open_Index(Folder);
 }
 

@@ -13,6 +13,7 @@
 #include "league/team.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/files_sync.h"
 
 namespace {
 
@@ -210,7 +211,7 @@ int Write_Playbook_File(const char* szPath)
         return PLAYBOOK_WRITE_OPEN_FAILED;
     const size_t nSize = static_cast<size_t>(SIDE_SIZE[nSide]);
     const bool bWritten = std::fwrite(pArea, 1, nSize, pFile) == nSize;
-    const bool bClosed = std::fclose(pFile) == 0;
+    const bool bClosed = files::Close_Synced(pFile);
     if (!bWritten || !bClosed) {
         files::Delete_File(TempPath.c_str());
         return PLAYBOOK_WRITE_SHORT;
@@ -219,6 +220,7 @@ int Write_Playbook_File(const char* szPath)
         files::Delete_File(TempPath.c_str());
         return PLAYBOOK_WRITE_OPEN_FAILED;
     }
+    files::Sync_Folder_Of(szPath);
     return PLAYBOOK_WRITE_OK;
 }
 

@@ -47,6 +47,11 @@ struct SNAP_SUGGESTION {
     int nDefenseCall = PLAY_NOT_CALLED;
 };
 SNAP_SUGGESTION g_Suggestion;
+// The game whose snap waits for the user's calls: set once the snap's calls
+// are made up to the user's open ones, cleared when the wait ends. A call
+// still open outside it (the computer's call of a try asking "Go For Two?",
+// whose box runs the window's loop) is no call the user is asked for.
+const GAME* g_pCallsAwaited = nullptr;
 // The game-in-progress menu was put up for the game being played.
 bool g_bGameMenuShown = false;
 
@@ -200,7 +205,7 @@ bool Submit_User_Play_Call(bool bOffense, int nPlayIndex)
 bool Is_Awaiting_User_Play_Call()
 {
     const GAME* pGame = Get_Current_Game();
-    return pGame != nullptr && Can_Wait_For_User() && Is_Waiting_For_Play_Call(pGame);
+    return pGame != nullptr && pGame == g_pCallsAwaited && Can_Wait_For_User() && Is_Waiting_For_Play_Call(pGame);
 }
 
 int Get_Computer_Play_Call(bool bOffense)
@@ -341,6 +346,7 @@ void Take_Watched_Play_Calls(GAME* pGame, int nOffenseCall, int nDefenseCall)
     else
         Set_User_Preference(PREF_DEFENSE_PAGE, nDefenseCall / PLAYS_PER_PAGE);
 
+    g_pCallsAwaited = pGame;
     Repaint_View();
     Pump_Messages();
     // The user's click or key fills the open call inside the wait; Stop,
@@ -349,6 +355,7 @@ void Take_Watched_Play_Calls(GAME* pGame, int nOffenseCall, int nDefenseCall)
         Wait_For_Event(-1);
         Pump_Messages();
     }
+    g_pCallsAwaited = nullptr;
 
     if (Play.nOffenseCall == PLAY_NOT_CALLED)
         Play.nOffenseCall = static_cast<uint8_t>(nOffenseCall);
@@ -360,6 +367,7 @@ void Take_Watched_Play_Calls(GAME* pGame, int nOffenseCall, int nDefenseCall)
 void End_Watched_Game()
 {
     g_Suggestion = SNAP_SUGGESTION{};
+    g_pCallsAwaited = nullptr;
     if (!g_bGameMenuShown)
         return;
     g_bGameMenuShown = false;

@@ -57,7 +57,9 @@ void Call_Current_Game_Plays();
 // kick-off; defence 0-29). False, and nothing changed, when no call of that
 // side is awaited or the index is not such a play.
 bool Submit_User_Play_Call(bool bOffense, int nPlayIndex);
-// True while the engine waits for one of the user's calls.
+// True while the engine waits for one of the user's calls: inside the wait of
+// a watched snap's calls only (not while the computer's call of the snap is
+// still being made, as when it asks "Go For Two?").
 bool Is_Awaiting_User_Play_Call();
 // The computer's call of the snap being called for the offence or the
 // defence (what the user's open call falls back on; the view may mark it);

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "base/html_text.h"
@@ -23,6 +24,34 @@ namespace {
 
 std::string g_Root = DEFAULT_HTML_EXPORT_FOLDER;
 int g_nPagesWritten = 0;
+std::string g_Problem;   // why the last export failed; empty when it did not
+
+// "cannot write "PATH" (No space left on device)"
+std::string Cannot(const char* szWhat, const std::string& Path, int nError)
+{
+    return std::string(szWhat) + " \"" + files::Resolve_Path(Path.c_str()) + "\" (" + std::strerror(nError) + ")";
+}
+
+// Writes the whole of Data to Path; false with Problem set when any of it
+// could not be written (a full disk shows at the write or at the close).
+bool Write_Whole_File(const std::string& Path, const void* pData, size_t nSize, std::string& Problem)
+{
+    FILE* pFile = files::Open_File(Path.c_str(), "wb");
+    if (pFile == nullptr) {
+        Problem = Cannot("cannot create", Path, errno);
+        return false;
+    }
+    errno = 0;
+    bool bOk = std::fwrite(pData, 1, nSize, pFile) == nSize && std::fflush(pFile) == 0;
+    int nError = errno;
+    if (std::fclose(pFile) != 0 && bOk) {
+        bOk = false;
+        nError = errno;
+    }
+    if (!bOk)
+        Problem = Cannot("cannot write", Path, nError != 0 ? nError : EIO);
+    return bOk;
+}
 
 constexpr const char* SUBFOLDERS[] = {"teams",         "players", "leagueleaders", "SeasonDetail", "TeamsDetail",
                                       "Images",        "SortedPlayers", "GameDetails", "Logos"};
@@ -68,25 +97,26 @@ HTML_TEMPLATE_PARAMS Params_Of(std::initializer_list<std::pair<int, int>> Groups
 }
 
 // Copies every file of a folder matching "*.*" into another, overwriting
-// (after making an existing read-only target writable). Failures pass.
-void Copy_Folder_Files(const char* szFrom, const std::string& To)
+// (after making an existing read-only target writable). False with Problem
+// set at the first file that could not be read or written.
+bool Copy_Folder_Files(const char* szFrom, const std::string& To, std::string& Problem)
 {
     for (const std::string& Name : files::List_Folder(szFrom, "*.*")) {
         const std::string Source = std::string(szFrom) + "\\" + Name;
         if (files::Folder_Exists(Source.c_str()))
             continue;
         std::vector<unsigned char> Data;
-        if (!files::Read_Whole_File(Source.c_str(), Data))
-            continue;
+        if (!files::Read_Whole_File(Source.c_str(), Data)) {
+            Problem = Cannot("cannot read", Source, errno);
+            return false;
+        }
         const std::string Target = To + "\\" + Sanitise_File_Name(Name);
         const std::string Resolved = files::Resolve_Path(Target.c_str());
         ::chmod(Resolved.c_str(), 0644);
-        FILE* pFile = files::Open_File(Target.c_str(), "wb");
-        if (!pFile)
-            continue;
-        std::fwrite(Data.data(), 1, Data.size(), pFile);
-        std::fclose(pFile);
+        if (!Write_Whole_File(Target, Data.data(), Data.size(), Problem))
+            return false;
     }
+    return true;
 }
 
 // The counts the export takes at its start.
@@ -265,26 +295,72 @@ int Html_Export_Files_Exist()
     return 0;
 }
 
-void Make_Html_Export_Folders()
+bool Make_Html_Export_Folders(std::string& Problem)
 {
     // Every level of the root, then the root, then its subfolders.
-    files::Create_Folders(g_Root.c_str());
-    for (const char* szFolder : SUBFOLDERS)
-        files::Create_Folders((g_Root + "\\" + szFolder).c_str());
+    if (!files::Create_Folders(g_Root.c_str())) {
+        Problem = Cannot("cannot make the folder", g_Root, errno);
+        return false;
+    }
+    for (const char* szFolder : SUBFOLDERS) {
+        const std::string Folder = g_Root + "\\" + szFolder;
+        if (!files::Create_Folders(Folder.c_str())) {
+            Problem = Cannot("cannot make the folder", Folder, errno);
+            return false;
+        }
+    }
+    return true;
+}
+
+void Make_Html_Export_Folders()
+{
+    std::string Problem;
+    Make_Html_Export_Folders(Problem);
+}
+
+bool Copy_Html_Template_Assets(std::string& Problem)
+{
+    if (!Copy_Folder_Files("HTML_Templates\\CSS", g_Root + "\\Images", Problem))
+        return false;
+    return !files::Folder_Exists("Logos") || Copy_Folder_Files("Logos", g_Root + "\\Logos", Problem);
 }
 
 void Copy_Html_Template_Assets()
 {
-    Copy_Folder_Files("HTML_Templates\\CSS", g_Root + "\\Images");
-    if (files::Folder_Exists("Logos"))
-        Copy_Folder_Files("Logos", g_Root + "\\Logos");
+    std::string Problem;
+    Copy_Html_Template_Assets(Problem);
 }
+
+namespace {
+
+// One page: its template read, expanded and written whole. False with
+// Problem set when the template cannot be read or the page not written; a
+// page the parameters do not name is no failure (nothing to write).
+bool Write_Export_Page(const HTML_EXPORT_PAGE& Page, std::string& Problem)
+{
+    const std::string Path = Get_Template_Output_Path(Page.szTemplate, Page.Params);
+    if (Path.empty())
+        return true;
+    const std::string Template = std::string("HTML_Templates\\") + Page.szTemplate;
+    std::vector<unsigned char> Data;
+    if (!files::Read_Whole_File(Template.c_str(), Data)) {
+        Problem = Cannot("cannot read the template", Template, errno);
+        return false;
+    }
+    const std::string Html =
+        Expand_Html_Template(std::string(Data.begin(), Data.end()), Page.Params, Page.nCount, Page.szTemplate);
+    return Write_Whole_File(Windows_1252_To_Utf8(Path), Html.data(), Html.size(), Problem);
+}
+
+}  // namespace
 
 int Export_Html_Encyclopedia(const char* szFolder, const char* szStyleSheet)
 {
     if (szFolder)
         Set_Html_Export_Root(szFolder);
     Set_Html_Style_Sheet_Name(szStyleSheet && *szStyleSheet ? szStyleSheet : DEFAULT_HTML_STYLE_SHEET);
+    g_Problem.clear();
+    g_nPagesWritten = 0;
     const EXPORT_COUNTS C = Take_Counts();
     if (Html_Export_Files_Exist() &&
         Show_Message_Box("This will overwrite any existing HTML Encyclopedia files", "Caution", BOX_OKCANCEL) ==
@@ -295,22 +371,40 @@ int Export_Html_Encyclopedia(const char* szFolder, const char* szStyleSheet)
     const LEAGUE_READ_ONLY_SCOPE Read_Only;
     Request_Main_Window_Repaint();
     Open_Progress_Window("Exporting universe...", 3 * C.T + 3736 + (C.L + 2) * C.S + C.G + C.L + C.W);
-    Make_Html_Export_Folders();
-    Copy_Html_Template_Assets();
     Clear_Template_Problems();
-    g_nPagesWritten = 0;
+    std::string Problem;
     const std::vector<HTML_EXPORT_PAGE> Pages = List_Html_Export_Pages();
-    for (const HTML_EXPORT_PAGE& Page : Pages) {
-        g_nPagesWritten += Process_Html_Template_Page(Page.szTemplate, Page.Params, Page.nCount);
-        Step_Progress_Window(1);
-        Pump_Messages();
+    // The first page that cannot be written ends the export: on a full disk
+    // or a folder that takes nothing, every later page would fail the same way.
+    if (Make_Html_Export_Folders(Problem) && Copy_Html_Template_Assets(Problem)) {
+        for (const HTML_EXPORT_PAGE& Page : Pages) {
+            if (!Write_Export_Page(Page, Problem))
+                break;
+            if (!Get_Template_Output_Path(Page.szTemplate, Page.Params).empty())
+                ++g_nPagesWritten;
+            Step_Progress_Window(1);
+            Pump_Messages();
+        }
     }
     Close_Progress_Window();
     Pump_Messages();
     Request_Main_Window_Repaint();
+    if (!Problem.empty()) {
+        g_Problem = Problem;
+        Write_Debug_Log("HTML encyclopedia to \"%s\" failed after %d pages: %s", g_Root.c_str(), g_nPagesWritten,
+                        Problem.c_str());
+        const std::string Text = "The HTML encyclopedia was not exported: " + Problem + ".";
+        Show_Message_Box(Text.c_str(), "Export Failed", BOX_OK | BOX_ICON_EXCLAMATION);
+        return -1;
+    }
     Write_Debug_Log("HTML encyclopedia: %d of %zu pages written to \"%s\"", g_nPagesWritten, Pages.size(),
                     g_Root.c_str());
     return 1;
+}
+
+const std::string& Get_Html_Export_Problem()
+{
+    return g_Problem;
 }
 
 std::string Get_Html_Export_Index_Path()

@@ -49,14 +49,24 @@ std::vector<HTML_EXPORT_PAGE> List_Html_Export_Pages();
 
 // 1 when any page the export would write exists already.
 int Html_Export_Files_Exist();
+// The root and its subfolders made; the style sheets (and logos) copied.
+// The forms with Problem say why they failed ("cannot make the folder
+// "PATH" (Not a directory)").
 void Make_Html_Export_Folders();
+bool Make_Html_Export_Folders(std::string& Problem);
 void Copy_Html_Template_Assets();
+bool Copy_Html_Template_Assets(std::string& Problem);
 
 // Exports the league into szFolder (null: the current root, else the
 // default folder) with the style sheet szStyleSheet (null: the default).
 // Asks "Caution" before overwriting an earlier export; 0 when the user
-// declines, else 1 (pages that could not be written are skipped).
+// declines, 1 when every page was written, -1 when a folder, a style sheet,
+// a template or a page could not be (the first such ends the export, the
+// "Export Failed" box and Get_Html_Export_Problem say why).
 int Export_Html_Encyclopedia(const char* szFolder, const char* szStyleSheet);
+// Why the last export failed ("cannot write "PATH" (No space left on
+// device)"); empty after one that did not.
+const std::string& Get_Html_Export_Problem();
 
 // The full path of the index page of the last export (slashes).
 std::string Get_Html_Export_Index_Path();

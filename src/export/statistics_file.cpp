@@ -1,5 +1,6 @@
 #include "export/statistics_file.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -367,7 +368,15 @@ int Write_Player_Stats_File(const char* szPath, int nSelection, int nPeriod, int
 {
     const int nTeams = Count_Teams();
     const int nLeagues = Count_Leagues();
-    FILE* pFile = szPath ? files::Open_File(szPath, "wb") : nullptr;
+    if (!szPath)
+        return 0;
+    // The file's folder ("Output") is made when missing.
+    const std::string Path = szPath;
+    const size_t nSlash = Path.find_last_of("\\/");
+    if (nSlash != std::string::npos && nSlash > 0 && !files::Folder_Exists(Path.substr(0, nSlash).c_str()) &&
+        !files::Create_Folders(Path.substr(0, nSlash).c_str()))
+        return 0;
+    FILE* pFile = files::Open_File(szPath, "wb");
     if (!pFile)
         return 0;
     if (nFormat == STATS_FORMAT_HTML)
@@ -395,7 +404,11 @@ int Write_Player_Stats_File(const char* szPath, int nSelection, int nPeriod, int
     }
     if (nFormat == STATS_FORMAT_HTML)
         Write_Stats_Html_Tail(pFile);
-    const bool bWritten = std::ferror(pFile) == 0;
-    std::fclose(pFile);
+    // A full disk may only show at the flush or the close.
+    bool bWritten = std::fflush(pFile) == 0 && std::ferror(pFile) == 0;
+    const int nError = errno;
+    bWritten = std::fclose(pFile) == 0 && bWritten;
+    if (!bWritten && errno == 0)
+        errno = nError != 0 ? nError : EIO;
     return bWritten ? 1 : 0;
 }

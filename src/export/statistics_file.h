@@ -17,7 +17,8 @@ enum STATS_FILE_SECTION { STATS_SECTION_OFFENSE = 0, STATS_SECTION_DEFENSE = 1, 
 constexpr int STATS_SORT_LAST_NAME = -1;
 constexpr int STATS_SORT_TEAM = -2;
 
-// Writes the file; 1 when written, 0 when it cannot be opened.
+// Writes the file, making its folder when missing; 1 when written, 0 (errno
+// set) when the folder cannot be made or the file not opened or written whole.
 // nSelection: 0..n-1 a team (n = Count_Teams), n..n+L-1 league k = selection
 // - n (L = Count_Leagues), n+L all teams. nPeriod 0 this season, 1 last
 // season, 2 career, 3 predicted. nSort a statistic code, or -1 / -2.

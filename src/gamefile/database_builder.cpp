@@ -196,8 +196,11 @@ DATABASE_BUILD_RESULT Run_Years(int nFirst, int nLast, bool bHistorical)
         const bool bBuilt = Build_Year(nYear, Problem);
         // The league left in memory is one a file holds: the year just
         // written, or the template when the year could not be built.
-        if (!bBuilt)
+        if (!bBuilt) {
+            // The leader files it wrote belong to no database.
+            Remove_Leader_Files(nYear);
             Restore_Template();
+        }
         Remember_League_Fingerprint();
         if (bBuilt) {
             ++Result.nBuilt;

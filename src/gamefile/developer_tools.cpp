@@ -3,6 +3,7 @@
 #include "gamefile/developer_tools.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -645,6 +646,38 @@ void Derive_Period_Stats()
             Set_Player_Stat(t, s, STAT_PERIOD_PREDICTED, nStat, static_cast<int>(nValue));
         }
     });
+}
+
+namespace {
+
+// Why a names list cannot name players; empty when it can. A list gives
+// names line by line, so it must hold one and nothing that no name holds.
+std::string Name_List_Problem(const char* szPath)
+{
+    std::vector<unsigned char> Data;
+    if (!files::Read_Whole_File(szPath, Data))
+        return std::string("\"") + szPath + "\" cannot be read (" + std::strerror(errno) + ")";
+    bool bName = false;
+    for (const unsigned char c : Data) {
+        if ((c < 0x20 && c != '\n' && c != '\r' && c != '\t') || c == 0x7F)
+            return std::string("\"") + szPath + "\" holds control bytes; it is no list of names";
+        bName = bName || (c != '\n' && c != '\r' && c != '\t' && c != ' ');
+    }
+    if (!bName)
+        return std::string("\"") + szPath + "\" holds no name";
+    return std::string();
+}
+
+}  // namespace
+
+int Rename_All_Players(std::string& Problem)
+{
+    Problem = Name_List_Problem(FIRST_NAME_FILE);
+    if (Problem.empty())
+        Problem = Name_List_Problem(LAST_NAME_FILE);
+    if (!Problem.empty())
+        return -1;
+    return Rename_All_Players();
 }
 
 int Rename_All_Players()

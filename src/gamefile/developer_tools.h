@@ -134,8 +134,11 @@ int Fill_Missing_Season_Line_Stats();
 void Derive_Period_Stats();
 
 // Every player in use gets a new first and last name from the name pool of
-// "names\\first.txt" and "names\\last.txt" (refilled as it empties; "John"
-// and "Smith" when a list gives nothing). Returns the players renamed.
+// "names\\first.txt" and "names\\last.txt" (refilled as it empties). Both
+// lists are checked first: a list that is missing, not a regular file, holds
+// no name or holds control bytes renames nobody and gives -1 with Problem
+// saying which file and why. Else the players renamed.
+int Rename_All_Players(std::string& Problem);
 int Rename_All_Players();
 
 // The statistics importer (Download_Football_Data); whether it replaced the

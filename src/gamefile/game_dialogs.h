@@ -69,6 +69,10 @@ int Save_Game_File();
 // why) since the program started, and the text of the last such box: a
 // script whose save did not save fails on that line.
 int Count_Failed_Game_Saves();
+// Resumes of the Resume dialog whose file did not load (the league in memory
+// stays the one from before), and what the last one was.
+int Count_Failed_Game_Resumes();
+std::string Last_Resume_Failure_Text();
 std::string Last_Save_Failure_Text();
 // The refusal shown while games are being played; the run then ends with
 // the day being played.

@@ -47,6 +47,9 @@ uint32_t File_Time_High(std::time_t Time)
     return static_cast<uint32_t>(static_cast<uint64_t>(nTicks) >> 32);
 }
 
+int g_nFailedResumes = 0;
+std::string g_LastResumeFailure;
+
 std::string Selected_Item(const DIALOG& Dialog)
 {
     const DIALOG_CONTROL* pList = Dialog.Find(SAVED_GAME_LIST);
@@ -80,8 +83,11 @@ void Resume_Selected(DIALOG& Dialog)
     const std::string File = Item + SAVED_GAME_EXTENSION;
     // A file that does not load leaves the league as it was (the loader says
     // why) and the dialog open for another choice.
-    if (!Load_Universe_Database(File.c_str()))
+    if (!Load_Universe_Database(File.c_str())) {
+        ++g_nFailedResumes;
+        g_LastResumeFailure = "\"" + File + "\" could not be loaded";
         return;
+    }
     // The game is the file it was resumed from, whatever name a copy of it
     // still holds inside: the next save goes back to this file.
     if (Check_Saved_Game_Name(Item).empty()) {
@@ -133,7 +139,7 @@ void Show_Save_Failure(int nResult, bool bAutomatic)
         if (Is_Folder_Error(nError))
             Text = Start + ": the folder \"" + files::Get_Current_Folder() + "\" cannot be written (" + Cause + ").";
         else if (nError == ENOSPC || nError == EDQUOT)
-            Text = LOW_DISK_TEXT;
+            Text = std::string(LOW_DISK_TEXT) + " (" + Cause + ")";
         else if (bAutomatic)
             Text = Start + (nError != 0 ? " (" + Cause + ")." : std::string("."));
         else
@@ -142,7 +148,7 @@ void Show_Save_Failure(int nResult, bool bAutomatic)
     } else {
         szTitle = "File Write Error";
         if (Is_Space_Error(nError))
-            Text = LOW_DISK_TEXT;
+            Text = std::string(LOW_DISK_TEXT) + (nError != 0 ? " (" + Cause + ")" : std::string());
         else if (nError == EISDIR)
             Text = "Vazarudu Kelvo was unable to write the saved game file: a folder has its name.";
         else if (Is_Folder_Error(nError))
@@ -166,6 +172,9 @@ void Save_Named(DIALOG& Dialog)
     const std::string Problem = Check_Saved_Game_Name(Name);
     if (!Problem.empty()) {
         Show_Message_Box(Problem.c_str(), "Invalid Game Name", BOX_OK | BOX_ICON_EXCLAMATION);
+        // Counted as a save not made: a script that typed the name fails its line.
+        ++g_nFailedSaves;
+        g_LastSaveFailure = Problem;
         return;
     }
     const std::string File = Name + SAVED_GAME_EXTENSION;
@@ -204,6 +213,9 @@ std::string Check_Saved_Game_Name(const std::string& Name)
         return "A saved game's name cannot contain \"/\" or \"\\\": saved games are kept in the current folder.";
     if (Name.find("..") != std::string::npos)
         return "A saved game's name cannot contain \"..\": saved games are kept in the current folder.";
+    // "." would be saved as "..zrt", a hidden file the Resume list never shows.
+    if (Name.find_first_not_of(". ") == std::string::npos || Name[0] == '.')
+        return "A saved game's name cannot start with \".\" or be only dots and blanks.";
     for (unsigned char c : Name)
         if (c < 0x20 || c == 0x7F)
             return "A saved game's name cannot contain control characters.";
@@ -348,6 +360,16 @@ int Save_Game_File()
         Write_Debug_Log("Automatic save refused: %s", Problem.c_str());
     Show_Save_Failure(nResult, true);
     return nResult;
+}
+
+int Count_Failed_Game_Resumes()
+{
+    return g_nFailedResumes;
+}
+
+std::string Last_Resume_Failure_Text()
+{
+    return g_LastResumeFailure;
 }
 
 int Count_Failed_Game_Saves()

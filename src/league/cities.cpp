@@ -18,6 +18,7 @@
 #include "league/league_text.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/files_sync.h"
 #include "platform/ui.h"
 
 namespace {
@@ -462,12 +463,13 @@ int Export_Cities()
         nWritten++;
     }
     bool bFailed = ferror(pFile) != 0;
-    bFailed = fclose(pFile) != 0 || bFailed;
+    bFailed = !files::Close_Synced(pFile) || bFailed;
     if (bFailed || !files::Rename_File(EXPORT_TEMPORARY_FILE, CITIES_FILE_NAME)) {
         files::Delete_File(EXPORT_TEMPORARY_FILE);
         Report_Error("Unable to write \"%s\" in Export_Cities()", CITIES_FILE_NAME);
         return -1;
     }
+    files::Sync_Folder_Of(CITIES_FILE_NAME);
     Show_Formatted_Message("City Export Complete", "%d cities exported to \"%s\"", nWritten, CITIES_FILE_NAME);
     return nWritten;
 }

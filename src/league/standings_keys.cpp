@@ -16,6 +16,7 @@
 #include "base/text_utils.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/files_sync.h"
 #include "platform/ui.h"
 #include "season/player_generation.h"
 
@@ -967,12 +968,13 @@ bool Write_Owner_Hall_Of_Fame(const void* pBuffer)
         return false;
     }
     bool bOk = std::fwrite(pBuffer, 1, OWNER_HALL_OF_FAME_SIZE, pFile) == OWNER_HALL_OF_FAME_SIZE;
-    bOk = std::fclose(pFile) == 0 && bOk;
+    bOk = files::Close_Synced(pFile) && bOk;
     if (!bOk || !files::Rename_File(TEMPORARY_FILE, OWNER_HALL_OF_FAME_FILE)) {
         files::Delete_File(TEMPORARY_FILE);
         Write_Debug_Log("Could not write \"%s\".", OWNER_HALL_OF_FAME_FILE);
         return false;
     }
+    files::Sync_Folder_Of(OWNER_HALL_OF_FAME_FILE);
     return true;
 }
 

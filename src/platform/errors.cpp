@@ -2,7 +2,10 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <mutex>
+#include <string>
 
 #include "platform/files.h"
 #include "platform/system.h"
@@ -61,11 +64,89 @@ void Stamp_Line(STAMPED_LINE& Out, const char* szTag, const char* szEnd, const c
     Format_Into(Out.szLine, sizeof(Out.szLine), "%ld %s%s%s", sys::Seconds_Since_1970(), szTag, Out.szText, szEnd);
 }
 
+// One message said again and again (the same words, whatever its numbers)
+// is written LOG_REPEATS_WRITTEN times in a row; the rest are only counted,
+// and the count is written as "... N more" when another message comes or the
+// program ends. A loop that reports on every pass cannot fill the disk.
+constexpr int LOG_REPEATS_WRITTEN = 5;
+std::mutex g_LogRepeatLock;   // lines may come from the saver's threads too
+std::string g_LastLogShape;
+long long g_nLastLogRepeats = 0;     // times in a row, the first included
+long long g_nLogRepeatsUnwritten = 0;
+
+// The text with every run of digits as one '#'.
+std::string Log_Shape(const char* szTag, const char* szText)
+{
+    std::string Shape(szTag);
+    bool bInDigits = false;
+    for (const char* p = szText; *p != '\0'; ++p) {
+        const bool bDigit = std::isdigit(static_cast<unsigned char>(*p)) != 0;
+        if (!bDigit)
+            Shape += *p;
+        else if (!bInDigits)
+            Shape += '#';
+        bInDigits = bDigit;
+    }
+    return Shape;
+}
+
+// "1,234,567"
+std::string Grouped(long long n)
+{
+    std::string Digits = std::to_string(n);
+    std::string Text;
+    for (size_t i = 0; i < Digits.size(); ++i) {
+        if (i > 0 && (Digits.size() - i) % 3 == 0)
+            Text += ',';
+        Text += Digits[i];
+    }
+    return Text;
+}
+
+void Write_Unwritten_Repeats_Locked()
+{
+    if (g_nLogRepeatsUnwritten == 0)
+        return;
+    char szLine[128];
+    Format_Into(szLine, sizeof(szLine), "%ld ... %s more", sys::Seconds_Since_1970(),
+                Grouped(g_nLogRepeatsUnwritten).c_str());
+    g_nLogRepeatsUnwritten = 0;
+    Append_Log_Line(szLine);
+    sys::Debugger_Output(szLine);
+}
+
+void Write_Unwritten_Repeats()
+{
+    std::lock_guard<std::mutex> Guard(g_LogRepeatLock);
+    Write_Unwritten_Repeats_Locked();
+}
+
+// True when the line is to be written (not a repeat past the limit).
+bool Count_Log_Line(const char* szTag, const char* szText)
+{
+    static const bool bAtExit = std::atexit(Write_Unwritten_Repeats) == 0;
+    (void)bAtExit;
+    std::string Shape = Log_Shape(szTag, szText);
+    std::lock_guard<std::mutex> Guard(g_LogRepeatLock);
+    if (Shape == g_LastLogShape) {
+        if (++g_nLastLogRepeats <= LOG_REPEATS_WRITTEN)
+            return true;
+        ++g_nLogRepeatsUnwritten;
+        return false;
+    }
+    Write_Unwritten_Repeats_Locked();
+    g_LastLogShape = std::move(Shape);
+    g_nLastLogRepeats = 1;
+    return true;
+}
+
 // Stamps the caller's text and writes the line to the log file and the
-// debugger.
+// debugger (a repeat past the limit only counted).
 void Log_Stamped_Line(STAMPED_LINE& Out, const char* szTag, const char* szFormat, va_list args)
 {
     Stamp_Line(Out, szTag, "", szFormat, args);
+    if (!Count_Log_Line(szTag, Out.szText))
+        return;
     Append_Log_Line(Out.szLine);
     sys::Debugger_Output(Out.szLine);
 }
@@ -170,6 +251,11 @@ int Get_Error_Count()
 void Reset_Error_Count()
 {
     g_nErrorCount = 0;
+    // A new start for the repeat count too (tests begin each in a new folder).
+    std::lock_guard<std::mutex> Guard(g_LogRepeatLock);
+    g_LastLogShape.clear();
+    g_nLastLogRepeats = 0;
+    g_nLogRepeatsUnwritten = 0;
 }
 
 unsigned Get_Startup_Flags()

@@ -23,7 +23,11 @@ constexpr const char* PRODUCT_NAME = "Vazarudu Kelvo";
 // "System Error!" box. Always returns -1.
 int Report_Error(const char* szFormat, ...) KELVO_PRINTF(1, 2);
 
-// Appends "%ld %s" to "debug.txt" and to the debugger output.
+// Appends "%ld %s" to "debug.txt" and to the debugger output. Every line of
+// the log (errors and notices too) is written at most five times in a row
+// with the same words (numbers aside); further repeats are counted and
+// written as one "%ld ... N more" line ("... 4,999,990 more") before the next
+// other line, or at exit.
 void Write_Debug_Log(const char* szFormat, ...) KELVO_PRINTF(1, 2);
 
 // A check of outside input that failed (a damaged file, an ignored start-up
@@ -45,7 +49,8 @@ int Debug_Printf(const char* szFormat, ...) KELVO_PRINTF(1, 2);
 const char* Get_Recent_Errors();
 void Clear_Recent_Errors();
 
-// Count of Report_Error calls since the last reset (tests read it).
+// Count of Report_Error calls since the last reset (tests read it). The
+// reset forgets the log's repeat count too, without writing it.
 int Get_Error_Count();
 void Reset_Error_Count();
 

@@ -1,4 +1,5 @@
 #include "platform/files.h"
+#include "platform/files_sync.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -10,22 +11,12 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <mutex>
+#include <unordered_map>
 
 namespace files {
 
 namespace {
-
-bool Equal_No_Case(const std::string& a, const char* b)
-{
-    size_t n = a.size();
-    if (std::strlen(b) != n)
-        return false;
-    for (size_t i = 0; i < n; ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
 
 bool Path_Exists(const std::string& Path, bool bFolder)
 {
@@ -40,6 +31,123 @@ std::string Join(const std::string& Folder, const std::string& Name)
     return Folder == "/" ? "/" + Name : Folder + "/" + Name;
 }
 
+std::string Lower_Case(const char* szName)
+{
+    std::string Lower(szName);
+    for (char& c : Lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return Lower;
+}
+
+// The names of the folders that were listed to match a name without regard
+// to case, kept while the folder stays as it was: a writer that makes
+// thousands of new files in one folder (the game pages) would otherwise list
+// it once per file. A listing stands while the folder is the same one (device
+// and inode) with the same change time to the nanosecond; our own creations,
+// removals and renames are entered into it as they happen, and anything else
+// that changes the folder makes the next look list it again.
+struct FOLDER_NAMES {
+    dev_t nDevice = 0;
+    ino_t nInode = 0;
+    struct timespec Changed = {};
+    std::unordered_map<std::string, std::vector<std::string>> ByLower;
+};
+
+constexpr size_t KEPT_LISTINGS = 64;
+std::mutex g_ListingsLock;
+std::unordered_map<std::string, FOLDER_NAMES> g_Listings;
+
+bool Same_Folder(const FOLDER_NAMES& Names, const struct stat& st)
+{
+    return Names.nDevice == st.st_dev && Names.nInode == st.st_ino && Names.Changed.tv_sec == st.st_mtim.tv_sec &&
+           Names.Changed.tv_nsec == st.st_mtim.tv_nsec;
+}
+
+void Stamp(FOLDER_NAMES& Names, const struct stat& st)
+{
+    Names.nDevice = st.st_dev;
+    Names.nInode = st.st_ino;
+    Names.Changed = st.st_mtim;
+}
+
+// The spellings in Folder of a name in lower case; false when the folder
+// cannot be read. Lists the folder only when its kept listing is stale.
+bool Spellings_In_Folder(const std::string& Folder, const std::string& Lower, std::vector<std::string>& Spellings)
+{
+    Spellings.clear();
+    const char* szFolder = Folder.empty() ? "." : Folder.c_str();
+    struct stat st;
+    if (::stat(szFolder, &st) != 0 || !S_ISDIR(st.st_mode))
+        return false;
+    std::lock_guard<std::mutex> Guard(g_ListingsLock);
+    auto Found = g_Listings.find(Folder);
+    if (Found == g_Listings.end() || !Same_Folder(Found->second, st)) {
+        DIR* pDir = ::opendir(szFolder);
+        if (pDir == nullptr)
+            return false;
+        if (Found == g_Listings.end()) {
+            if (g_Listings.size() >= KEPT_LISTINGS)
+                g_Listings.clear();
+            Found = g_Listings.emplace(Folder, FOLDER_NAMES()).first;
+        }
+        FOLDER_NAMES& Names = Found->second;
+        Names.ByLower.clear();
+        // Stamped with the time seen before the listing: a change made while
+        // it is read makes the next look list it again.
+        Stamp(Names, st);
+        while (dirent* pEntry = ::readdir(pDir)) {
+            if (std::strcmp(pEntry->d_name, ".") == 0 || std::strcmp(pEntry->d_name, "..") == 0)
+                continue;
+            Names.ByLower[Lower_Case(pEntry->d_name)].emplace_back(pEntry->d_name);
+        }
+        ::closedir(pDir);
+    }
+    const auto Match = Found->second.ByLower.find(Lower);
+    if (Match != Found->second.ByLower.end())
+        Spellings = Match->second;
+    return true;
+}
+
+// Splits a resolved path into its folder (as Resolve_Path builds it: "" for
+// a bare name) and its last name.
+void Split_Path(const std::string& Path, std::string& Folder, std::string& Name)
+{
+    const size_t nSlash = Path.rfind('/');
+    if (nSlash == std::string::npos) {
+        Folder.clear();
+        Name = Path;
+    } else {
+        Folder = nSlash == 0 ? "/" : Path.substr(0, nSlash);
+        Name = Path.substr(nSlash + 1);
+    }
+}
+
+// Enters a change we made into the kept listing of its folder (when there is
+// one), so that it stands without listing the folder again.
+void Note_Name(const std::string& Path, bool bAdded)
+{
+    std::string Folder, Name;
+    Split_Path(Path, Folder, Name);
+    if (Name.empty() || Name == "." || Name == "..")
+        return;
+    std::lock_guard<std::mutex> Guard(g_ListingsLock);
+    const auto Found = g_Listings.find(Folder);
+    if (Found == g_Listings.end())
+        return;
+    struct stat st;
+    if (::stat(Folder.empty() ? "." : Folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        g_Listings.erase(Found);
+        return;
+    }
+    std::vector<std::string>& Spellings = Found->second.ByLower[Lower_Case(Name.c_str())];
+    const auto Same = std::find(Spellings.begin(), Spellings.end(), Name);
+    if (bAdded && Same == Spellings.end())
+        Spellings.push_back(Name);
+    else if (!bAdded && Same != Spellings.end())
+        Spellings.erase(Same);
+    Stamp(Found->second, st);
+}
+
 // The entry of the folder whose name matches the component without regard to
 // case. The exact spelling wins when it exists; a component that more of the
 // path follows must be a folder, so folders win over files there. Among
@@ -51,24 +159,25 @@ bool Find_Component(const std::string& Folder, const std::string& Component, boo
         Found = Component;
         return true;
     }
-    DIR* pDir = ::opendir(Folder.empty() ? "." : Folder.c_str());
-    if (pDir == nullptr)
+    std::vector<std::string> Spellings;
+    if (!Spellings_In_Folder(Folder, Lower_Case(Component.c_str()), Spellings))
         return false;
     bool bFound = false;
     bool bFoundFolder = false;
-    while (dirent* pEntry = ::readdir(pDir)) {
-        if (!Equal_No_Case(Component, pEntry->d_name))
+    for (const std::string& Name : Spellings) {
+        // The kept listing may be behind a removal made by another program.
+        struct stat st;
+        if (::lstat(Join(Folder, Name).c_str(), &st) != 0)
             continue;
-        bool bIsFolder = Path_Exists(Join(Folder, pEntry->d_name), true);
+        bool bIsFolder = Path_Exists(Join(Folder, Name), true);
         bool bBetter = !bFound || (bFolder && bIsFolder && !bFoundFolder) ||
-                       ((!bFolder || bIsFolder == bFoundFolder) && std::strcmp(pEntry->d_name, Found.c_str()) < 0);
+                       ((!bFolder || bIsFolder == bFoundFolder) && Name < Found);
         if (bBetter) {
-            Found = pEntry->d_name;
+            Found = Name;
             bFound = true;
             bFoundFolder = bIsFolder;
         }
     }
-    ::closedir(pDir);
     return bFound;
 }
 
@@ -119,29 +228,79 @@ std::string Resolve_Path(const char* szPath)
     return Result;
 }
 
+namespace {
+
+// fopen that never waits: a mode that reads opens only a regular file (a
+// pipe nobody writes would block the open, and a device may never end), and
+// the check is made on what was opened, not on a name that could change
+// between a look and the open. A mode that only writes refuses a pipe (no
+// reader: it would block) but takes a device (/dev/null) as the user's
+// choice.
+FILE* Open_Checked(const std::string& Path, const char* szMode)
+{
+    const bool bRead = szMode[0] == 'r' || std::strchr(szMode, '+') != nullptr;
+    struct stat st;
+    if (::stat(Path.c_str(), &st) == 0) {
+        // A folder is no file: Linux would open one for reading, Windows not.
+        if (S_ISDIR(st.st_mode)) {
+            errno = EISDIR;
+            return nullptr;
+        }
+        if (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) || (bRead && !S_ISREG(st.st_mode))) {
+            errno = EINVAL;
+            return nullptr;
+        }
+    }
+    if (szMode[0] != 'r') {
+        FILE* pFile = std::fopen(Path.c_str(), szMode);
+        if (pFile != nullptr)
+            Note_Name(Path, true);
+        return pFile;
+    }
+    // What was checked may have been replaced since: open without waiting
+    // and check again what the descriptor is.
+    const int nFile = ::open(Path.c_str(), (bRead && std::strchr(szMode, '+') != nullptr ? O_RDWR : O_RDONLY) |
+                                               O_NONBLOCK | O_CLOEXEC);
+    if (nFile < 0)
+        return nullptr;
+    int nError = 0;
+    if (::fstat(nFile, &st) != 0)
+        nError = errno;
+    else if (S_ISDIR(st.st_mode))
+        nError = EISDIR;
+    else if (!S_ISREG(st.st_mode))
+        nError = EINVAL;
+    else if (const int nFlags = ::fcntl(nFile, F_GETFL); nFlags < 0 || ::fcntl(nFile, F_SETFL, nFlags & ~O_NONBLOCK) != 0)
+        nError = errno;
+    FILE* pFile = nError == 0 ? ::fdopen(nFile, szMode) : nullptr;
+    if (pFile == nullptr) {
+        if (nError == 0)
+            nError = errno;
+        ::close(nFile);
+        errno = nError;
+    }
+    return pFile;
+}
+
+}  // namespace
+
 FILE* Open_File(const char* szPath, const char* szMode)
 {
-    if (szPath == nullptr || szMode == nullptr || szPath[0] == '\0') {
+    if (szPath == nullptr || szMode == nullptr || szPath[0] == '\0' || szMode[0] == '\0') {
         errno = ENOENT;
         return nullptr;
     }
-    std::string Path = Resolve_Path(szPath);
-    // A folder is no file: Linux would open one for reading, Windows not.
-    struct stat st;
-    if (::stat(Path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-        errno = EISDIR;
-        return nullptr;
-    }
-    return std::fopen(Path.c_str(), szMode);
+    return Open_Checked(Resolve_Path(szPath), szMode);
 }
 
 FILE* Open_File_In_Folder(const std::string& ResolvedFolder, const std::string& Name, const char* szMode)
 {
-    if (szMode == nullptr || Name.empty() || Name.find('/') != std::string::npos || Name == "." || Name == "..") {
+    if (szMode == nullptr || szMode[0] == '\0' || Name.empty() || Name.find('/') != std::string::npos || Name == "." ||
+        Name == "..") {
         errno = ENOENT;
         return nullptr;
     }
-    return std::fopen(Join(ResolvedFolder, Name).c_str(), szMode);
+    return Open_Checked(Join(ResolvedFolder, Name), szMode);
 }
 
 bool File_Exists(const char* szPath)
@@ -150,6 +309,28 @@ bool File_Exists(const char* szPath)
         return false;
     struct stat st;
     return ::stat(Resolve_Path(szPath).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool Climbs_Out_Of_Folder(const char* szPath)
+{
+    if (szPath == nullptr || szPath[0] == '/' || szPath[0] == '\\')
+        return false;
+    int nDepth = 0;
+    const char* p = szPath;
+    while (*p != '\0') {
+        const char* pEnd = p;
+        while (*pEnd != '\0' && *pEnd != '/' && *pEnd != '\\')
+            ++pEnd;
+        const size_t n = static_cast<size_t>(pEnd - p);
+        if (n == 2 && p[0] == '.' && p[1] == '.') {
+            if (--nDepth < 0)
+                return true;
+        } else if (n > 0 && !(n == 1 && p[0] == '.')) {
+            ++nDepth;
+        }
+        p = *pEnd != '\0' ? pEnd + 1 : pEnd;
+    }
+    return false;
 }
 
 bool Folder_Exists(const char* szPath)
@@ -164,14 +345,24 @@ bool Delete_File(const char* szPath)
 {
     if (szPath == nullptr || szPath[0] == '\0')
         return false;
-    return std::remove(Resolve_Path(szPath).c_str()) == 0;
+    const std::string Path = Resolve_Path(szPath);
+    if (std::remove(Path.c_str()) != 0)
+        return false;
+    Note_Name(Path, false);
+    return true;
 }
 
 bool Rename_File(const char* szFrom, const char* szTo)
 {
     if (szFrom == nullptr || szTo == nullptr)
         return false;
-    return std::rename(Resolve_Path(szFrom).c_str(), Resolve_Path(szTo).c_str()) == 0;
+    const std::string From = Resolve_Path(szFrom);
+    const std::string To = Resolve_Path(szTo);
+    if (std::rename(From.c_str(), To.c_str()) != 0)
+        return false;
+    Note_Name(From, false);
+    Note_Name(To, true);
+    return true;
 }
 
 bool Create_Folders(const char* szPath)
@@ -182,7 +373,9 @@ bool Create_Folders(const char* szPath)
     for (size_t i = 1; i <= Path.size(); ++i) {
         if (i == Path.size() || Path[i] == '/') {
             std::string Prefix = Path.substr(0, i);
-            if (::mkdir(Prefix.c_str(), 0777) != 0 && errno != EEXIST)
+            if (::mkdir(Prefix.c_str(), 0777) == 0)
+                Note_Name(Prefix, true);
+            else if (errno != EEXIST)
                 return false;
         }
     }
@@ -328,8 +521,14 @@ int Take_Folder_Lock(const char* szLockFile)
     int nFile = ::open(Path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     // A lock is taken on a file opened for reading too (a read-only folder
     // that already holds the lock file).
-    if (nFile < 0 && (errno == EACCES || errno == EROFS))
+    if (nFile < 0 && (errno == EACCES || errno == EROFS)) {
+        // When there is no lock file to open either, the first error is the
+        // cause ("Read-only file system"), not the retry's "No such file".
+        const int nFirstError = errno;
         nFile = ::open(Path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (nFile < 0 && errno == ENOENT)
+            errno = nFirstError;
+    }
     if (nFile < 0)
         return -1;
     int nResult;
@@ -378,7 +577,23 @@ FILE* Create_Temporary_File(const char* szTarget, std::string& Path)
         return nullptr;
     }
     Path = Template;
+    Note_Name(Path, true);
     return pFile;
+}
+
+bool Close_Synced(FILE* pFile)
+{
+    if (pFile == nullptr) {
+        errno = EBADF;
+        return false;
+    }
+    int nError = 0;
+    if (std::fflush(pFile) != 0 || ::fsync(::fileno(pFile)) != 0)
+        nError = errno;
+    if (std::fclose(pFile) != 0 && nError == 0)
+        nError = errno;
+    errno = nError;
+    return nError == 0;
 }
 
 bool Sync_Folder_Of(const char* szPath)
@@ -403,8 +618,10 @@ int Remove_Temporary_Files(const char* szFolder)
             continue;
         const std::string Path = Folder + "/" + Name;
         struct stat st;
-        if (::lstat(Path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(Path.c_str()) == 0)
+        if (::lstat(Path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(Path.c_str()) == 0) {
+            Note_Name(Path, false);
             ++nRemoved;
+        }
     }
     return nRemoved;
 }

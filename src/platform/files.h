@@ -13,7 +13,10 @@
 namespace files {
 // The path as it exists on disk (or as spelled where nothing matches).
 std::string Resolve_Path(const char* szPath);
-// fopen on the resolved path.
+// fopen on the resolved path. It never waits: a mode that reads ("r", "r+",
+// "a+", "w+") opens a regular file only, and no mode opens a pipe or a
+// socket (EINVAL) or a folder (EISDIR); a mode that only writes may open a
+// device.
 FILE* Open_File(const char* szPath, const char* szMode);
 // fopen of szName in a folder that Resolve_Path has already given, the name
 // taken as spelled: for a writer that makes many new files in one folder
@@ -22,6 +25,11 @@ FILE* Open_File(const char* szPath, const char* szMode);
 // slash is refused (ENOENT).
 FILE* Open_File_In_Folder(const std::string& ResolvedFolder, const std::string& Name, const char* szMode);
 bool File_Exists(const char* szPath);
+// True when a relative path climbs out of the folder it is taken from: a
+// ".." component that goes above where the path started ("../x", "a/../../x";
+// backslashes count as slashes). An absolute path never does (it is the
+// user's own choice); "a/../b" stays inside.
+bool Climbs_Out_Of_Folder(const char* szPath);
 bool Folder_Exists(const char* szPath);
 bool Delete_File(const char* szPath);
 bool Rename_File(const char* szFrom, const char* szTo);

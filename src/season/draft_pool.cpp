@@ -47,9 +47,9 @@ constexpr int POSITION_WEIGHT_TOTALS[DRAFT_TABLE_POSITIONS] = {6,  13, 18, 25,  
 constexpr int POSITION_WEIGHT_TOTAL = 127;
 
 // A field as a whole number: leading blanks, a sign, digits; the first other
-// character ends it; none gives 0. Held within the 16-bit range; *pbHeld
-// says when it had to be.
-int Parse_Tuning_Field(const char* szField, bool* pbHeld)
+// character ends it; none gives 0. Digits past what any allowed value needs
+// stop counting (the value is refused anyway).
+int Parse_Tuning_Field(const char* szField)
 {
     const char* p = szField;
     while (*p != '\0' && std::isspace(static_cast<unsigned char>(*p)))
@@ -61,23 +61,21 @@ int Parse_Tuning_Field(const char* szField, bool* pbHeld)
     }
     int64_t n = 0;
     while (std::isdigit(static_cast<unsigned char>(*p))) {
-        if (n < 1000000)   // far beyond the 16-bit range already: stop growing
+        if (n < 1000000)
             n = n * 10 + (*p - '0');
         ++p;
     }
-    if (bNegative)
-        n = -n;
-    if (n > INT16_MAX || n < INT16_MIN) {
-        *pbHeld = true;
-        return n > 0 ? INT16_MAX : INT16_MIN;
-    }
-    return static_cast<int>(n);
+    return static_cast<int>(bNegative ? -n : n);
 }
 
 // Reads the 15 lines of a tuning file, giving each line's first nFields
-// fields to pStore(position, field, value). False when the file is missing
-// (after the "Missing File" box).
-template <typename STORE> bool Read_Tuning_File(const char* szPath, const char* szLabel, int nFields, STORE Store)
+// fields to Store(position, field, value). Every value must lie within
+// -nLimit..nLimit: beyond it the generator makes
+// ratings it cannot use and tries for ever, so a file holding one is refused
+// whole (a box naming the file and the line) and nothing is stored. False
+// when the file is missing (after the "Missing File" box) or refused.
+template <typename STORE>
+bool Read_Tuning_File(const char* szPath, const char* szLabel, int nFields, int nLimit, STORE Store)
 {
     FILE* pFile = files::Open_File(szPath, "r");
     if (pFile == nullptr) {
@@ -87,9 +85,9 @@ template <typename STORE> bool Read_Tuning_File(const char* szPath, const char* 
         return false;
     }
     bool bEnd = false;
-    bool bHeld = false;
     char szLine[TUNING_LINE_LIMIT];
     char szField[TEXT_BUFFER_SIZE];
+    int Values[DRAFT_TABLE_POSITIONS][DRAFT_TALENT_COLUMNS] = {};
     for (int nPosition = 0; nPosition < DRAFT_TABLE_POSITIONS; ++nPosition) {
         szLine[0] = '\0';
         if (!bEnd)
@@ -97,16 +95,27 @@ template <typename STORE> bool Read_Tuning_File(const char* szPath, const char* 
         // A file written on another system may end its last line in a CR.
         for (size_t n = std::char_traits<char>::length(szLine); n > 0 && szLine[n - 1] == '\r'; --n)
             szLine[n - 1] = '\0';
-        for (int f = 0; f < nFields; ++f) {
+        for (int f = 0; f < nFields && f < DRAFT_TALENT_COLUMNS; ++f) {
             szField[0] = '\0';
             if (szLine[0] != '\0')
                 Pop_Token_From_String(szField, szLine, ',');
-            Store(nPosition, f, Parse_Tuning_Field(szField, &bHeld));
+            const int nValue = Parse_Tuning_Field(szField);
+            if (nValue < -nLimit || nValue > nLimit) {
+                std::fclose(pFile);
+                char szText[256];
+                std::snprintf(szText, sizeof(szText), "%s, line %d: %d is outside %d to %d; the file is not used.",
+                              szPath, nPosition + 1, nValue, -nLimit, nLimit);
+                Write_Debug_Log("%s", szText);
+                Show_Message_Box(szText, "Bad File", BOX_OK | BOX_ICON_EXCLAMATION);
+                return false;
+            }
+            Values[nPosition][f] = nValue;
         }
     }
     std::fclose(pFile);
-    if (bHeld)
-        Write_Debug_Log("%s: a value beyond -32768..32767 was held at that bound.", szPath);
+    for (int nPosition = 0; nPosition < DRAFT_TABLE_POSITIONS; ++nPosition)
+        for (int f = 0; f < nFields && f < DRAFT_TALENT_COLUMNS; ++f)
+            Store(nPosition, f, Values[nPosition][f]);
     return true;
 }
 
@@ -261,13 +270,13 @@ int Pick_Draft_Position()
 
 void Load_Draft_Talent()
 {
-    Read_Tuning_File(DRAFT_TALENT_FILE, "Draft Talent File", DRAFT_TALENT_COLUMNS,
+    Read_Tuning_File(DRAFT_TALENT_FILE, "Draft Talent File", DRAFT_TALENT_COLUMNS, DRAFT_TALENT_LIMIT,
                      [](int nPosition, int nColumn, int nValue) { Set_Draft_Talent(nColumn, nPosition, nValue); });
 }
 
 void Load_Draft_Strategy()
 {
-    Read_Tuning_File(DRAFT_STRATEGY_FILE, DRAFT_STRATEGY_FILE, 1,
+    Read_Tuning_File(DRAFT_STRATEGY_FILE, DRAFT_STRATEGY_FILE, 1, DRAFT_STRATEGY_LIMIT,
                      [](int nPosition, int, int nValue) { Set_Draft_Strategy(nPosition, nValue); });
 }
 

@@ -30,11 +30,20 @@ int Get_Draft_Position_For_Draw(int r);
 // Draws r = trunc(127 x u) and gives Get_Draft_Position_For_Draw(r).
 int Pick_Draft_Position();
 
+// The values the tuning files may hold: -limit..limit. Within them the
+// generator makes every position's rookies in a few tries; past them it
+// cannot (a quality or development near 200 lets no rookie pass its tests,
+// and a spread below -200 leaves nothing to draw from), and a strategy
+// below -100 would make a pick's value negative.
+constexpr int DRAFT_TALENT_LIMIT = 100;
+constexpr int DRAFT_STRATEGY_LIMIT = 100;
+
 // Reads "Input/DraftTalent.txt": 15 lines, one a position QB .. P, each
 // "quality,spread,development" as whole numbers (blanks, a sign and digits;
-// anything else ends the number; an empty field or a missing line is 0),
-// held within the 16-bit range (a value beyond it is noted once in the debug
-// log). A missing file shows "Missing File" and leaves the table as it was.
+// anything else ends the number; an empty field or a missing line is 0). A
+// value outside -DRAFT_TALENT_LIMIT..DRAFT_TALENT_LIMIT refuses the whole
+// file: a "Bad File" box names the file and the line, and the table stays as
+// it was. A missing file shows "Missing File" and leaves the table as it was.
 void Load_Draft_Talent();
 
 // ---- The order --------------------------------------------------------------

@@ -6,6 +6,8 @@
 // gives the same player.
 #include "season/player_generation.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -40,6 +42,9 @@ const char* const LAST_NAME_FILE = "names\\last.txt";
 namespace {
 
 constexpr int FABRICATE_ATTEMPTS = 10000;
+// Once every try for a position has failed, the same tuning would fail the
+// same way for the next player of it: he gets this many tries only.
+constexpr int FAILED_POSITION_ATTEMPTS = 20;
 constexpr int UNIFORM_REDRAWS = 100;
 constexpr int FIRST_MEASURE_YEAR = 1971;
 constexpr int LAST_MEASURE_YEAR = 2006;
@@ -419,7 +424,10 @@ bool Finish_Player(int nTeam, int nSlot, int nHistory, const ATTEMPT& Try)
             Set_Vital(nTeam, nSlot, VITAL_HEIGHT, R.nHeight);
         if (R.nWeight > 0)
             Set_Vital(nTeam, nSlot, VITAL_WEIGHT, R.nWeight);
-        Set_Vital(nTeam, nSlot, VITAL_BIRTH_DATE, (R.nBirthYear * 100 + R.nBirthMonth) * 100 + R.nBirthDay);
+        // A damaged record's date would overflow: the generated one stays.
+        if (R.nBirthYear >= 1900 && R.nBirthYear <= 2100 && R.nBirthMonth >= 1 && R.nBirthMonth <= 12 &&
+            R.nBirthDay >= 1 && R.nBirthDay <= 31)
+            Set_Vital(nTeam, nSlot, VITAL_BIRTH_DATE, (R.nBirthYear * 100 + R.nBirthMonth) * 100 + R.nBirthDay);
     } else {
         Set_Vital(nTeam, nSlot, VITAL_SEASONS_PLAYED, -1);
         Apply_Prospect_Age_Shift(nTeam, nSlot);
@@ -783,15 +791,32 @@ void Fabricate_Position_Player(int nTeam, int nSlot, int nPosition, int nHistory
         Report_Error("nPosition out of bounds in %s(%d,%d,[%d],%d)", __func__, nTeam, nSlot, nPosition, nHistory);
         return;
     }
+    // What decides whether a try can pass: the position's tuning, the
+    // league's talent setting, the year and the club (pool or not).
+    const int nBase = Translate_Expanded_Position(nPosition);
+    const std::array<int, 7> Conditions = {Get_Draft_Talent(DRAFT_TALENT_QUALITY, nBase),
+                                           Get_Draft_Talent(DRAFT_TALENT_SPREAD, nBase),
+                                           Get_Draft_Talent(DRAFT_TALENT_DEVELOPMENT, nBase),
+                                           Get_Draft_Talent_Setting(),
+                                           Get_Current_Year(),
+                                           Is_Pool_Team(nTeam) ? 1 : 0,
+                                           nPosition};
+    static std::vector<std::array<int, 7>> Failed;
+    const bool bFailedBefore = std::find(Failed.begin(), Failed.end(), Conditions) != Failed.end();
+    const int nAttempts = bFailedBefore ? FAILED_POSITION_ATTEMPTS : FABRICATE_ATTEMPTS;
     ATTEMPT Try;
-    for (int nAttempt = 0; nAttempt < FABRICATE_ATTEMPTS; ++nAttempt) {
+    for (int nAttempt = 0; nAttempt < nAttempts; ++nAttempt) {
         if (Make_And_Test(nTeam, nSlot, nPosition, Try) && Finish_Player(nTeam, nSlot, nHistory, Try))
             return;
     }
-    char szPosition[TEXT_BUFFER_SIZE];
-    Get_Position_Name(nPosition, szPosition);
-    Write_Debug_Log("Fabricate_Position_Player() unable to create %s after %d attempts.", szPosition,
-                    FABRICATE_ATTEMPTS);
+    if (!bFailedBefore) {
+        char szPosition[TEXT_BUFFER_SIZE];
+        Get_Position_Name(nPosition, szPosition);
+        // Once for these conditions: later players of them get a few tries.
+        Write_Notice("Fabricate_Position_Player() unable to create %s after %d attempts.", szPosition,
+                     FABRICATE_ATTEMPTS);
+        Failed.push_back(Conditions);
+    }
     // The last try stopped before his names, history and predicted line:
     // finish him rather than leave a half-made player with an ID.
     Finish_Player(nTeam, nSlot, nHistory, Try);

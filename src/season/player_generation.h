@@ -104,7 +104,9 @@ int Get_Pool_Rank_Target(int nTeam, int nSlot);
 // ---- Whole players ----------------------------------------------------------------
 
 // Makes a player of nPosition (a base position 0-14 or an expanded code) in
-// the slot, up to 10,000 tries; nHistory non-zero also gives him generated
+// the slot, up to 10,000 tries (20 when the same tuning, year and kind of
+// club has failed every try before: the notice says so once); nHistory
+// non-zero also gives him generated
 // past seasons (nHistory is their year offset).
 void Fabricate_Position_Player(int nTeam, int nSlot, int nPosition, int nHistory);
 // The same in the team's first free slot; returns that slot, -1 when the

@@ -29,8 +29,6 @@
 
 namespace {
 
-// Lines longer than this are refused (a script is typed by hand).
-constexpr size_t SCRIPT_LINE_LIMIT = 4096;
 // More than a whole fantasy draft's picks (100 rounds of 36) and its end.
 constexpr int SCRIPT_USER_MESSAGE_LIMIT = 100 * 36 + 100;
 
@@ -55,6 +53,7 @@ struct SCRIPT_RUN {
     std::string Failure;   // set: the run stops with exit status 2
     int nFailureLine = 0;
     int nFailedSaves = 0;  // failed saves of the Save dialog seen so far
+    int nFailedLoads = 0;  // failed loads seen so far
 };
 
 void Fail(SCRIPT_RUN& Run, int nLine, const std::string& Why)
@@ -163,6 +162,12 @@ void Check_Nothing_Left(SCRIPT_RUN& Run)
     if (Count_Failed_Game_Saves() != Run.nFailedSaves) {
         Run.nFailedSaves = Count_Failed_Game_Saves();
         Fail(Run, Run.nLine, "the game was not saved: " + One_Line(Last_Save_Failure_Text()));
+    }
+    // A resume that could not load leaves the league that was open before:
+    // later lines must not act on it.
+    if (Count_Failed_Game_Resumes() != Run.nFailedLoads) {
+        Run.nFailedLoads = Count_Failed_Game_Resumes();
+        Fail(Run, Run.nLine, "the game was not loaded: " + One_Line(Last_Resume_Failure_Text()));
     }
     if (!Run.Answers.empty())
         Fail(Run, Run.Answers.front().nLine, "no message box took this answer");
@@ -471,50 +476,6 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
     }
 }
 
-// How a line was read.
-enum class LINE_READ { LINE, END, TOO_LONG, HAS_NUL, READ_ERROR };
-
-// Reads one line; END at the end of the input, READ_ERROR (errno set) when
-// the input cannot be read on. A line over the limit is read whole and
-// marked, and so is a line holding a NUL byte. A UTF-8 byte-order mark at
-// the start of the first line is skipped.
-LINE_READ Read_Script_Line(FILE* pInput, std::string& Line, bool bFirst)
-{
-    Line.clear();
-    bool bTooLong = false;
-    bool bNul = false;
-    int c;
-    bool bAny = false;
-    while ((c = std::fgetc(pInput)) != EOF) {
-        bAny = true;
-        if (c == '\n')
-            break;
-        if (c == '\0')
-            bNul = true;
-        // Room for a byte-order mark and the '\r' of a CRLF line end.
-        if (Line.size() < SCRIPT_LINE_LIMIT + 1 + (bFirst ? 3 : 0))
-            Line += static_cast<char>(c);
-        else
-            bTooLong = true;
-    }
-    if (c == EOF && std::ferror(pInput)) {
-        if (errno == 0)
-            errno = EIO;
-        return LINE_READ::READ_ERROR;
-    }
-    if (bFirst && Line.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        Line.erase(0, 3);
-    if (!Line.empty() && Line.back() == '\r')
-        Line.pop_back();
-    if (Line.size() > SCRIPT_LINE_LIMIT)
-        bTooLong = true;
-    if (!bAny)
-        return LINE_READ::END;
-    if (bTooLong)
-        return LINE_READ::TOO_LONG;
-    return bNul ? LINE_READ::HAS_NUL : LINE_READ::LINE;
-}
-
 // The files of the closing summary: box scores, reports, saved games.
 struct SUMMARY_GROUP {
     const char* szFolder;
@@ -625,6 +586,39 @@ bool Split_Script_Line(const std::string& Line, std::vector<std::string>& Words,
     return true;
 }
 
+SCRIPT_LINE_READ Read_Script_Line(FILE* pInput, std::string& Line, bool bFirst)
+{
+    Line.clear();
+    // Room for a byte-order mark and the '\r' of a CRLF line end.
+    const size_t nRoom = SCRIPT_LINE_LIMIT + 1 + (bFirst ? 3 : 0);
+    int c;
+    bool bAny = false;
+    while ((c = std::fgetc(pInput)) != EOF) {
+        bAny = true;
+        if (c == '\n')
+            break;
+        if (c == '\0')
+            return SCRIPT_LINE_READ::HAS_NUL;
+        if (Line.size() >= nRoom)
+            return SCRIPT_LINE_READ::TOO_LONG;
+        Line += static_cast<char>(c);
+    }
+    if (c == EOF && std::ferror(pInput)) {
+        if (errno == 0)
+            errno = EIO;
+        return SCRIPT_LINE_READ::READ_ERROR;
+    }
+    if (bFirst && Line.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        Line.erase(0, 3);
+    if (!Line.empty() && Line.back() == '\r')
+        Line.pop_back();
+    if (!bAny)
+        return SCRIPT_LINE_READ::END;
+    if (Line.size() > SCRIPT_LINE_LIMIT)
+        return SCRIPT_LINE_READ::TOO_LONG;
+    return SCRIPT_LINE_READ::LINE;
+}
+
 int Run_Script(FILE* pInput, const char* szName)
 {
     SCRIPT_RUN Run;
@@ -635,23 +629,24 @@ int Run_Script(FILE* pInput, const char* szName)
     Write_Debug_Log("Script %s", Run.Name.c_str());
 
     Run.nFailedSaves = Count_Failed_Game_Saves();
+    Run.nFailedLoads = Count_Failed_Game_Resumes();
     std::string Line;
     while (Run.Failure.empty()) {
         errno = 0;
-        const LINE_READ Read = Read_Script_Line(pInput, Line, Run.nLine == 0);
-        if (Read == LINE_READ::END)
+        const SCRIPT_LINE_READ Read = Read_Script_Line(pInput, Line, Run.nLine == 0);
+        if (Read == SCRIPT_LINE_READ::END)
             break;
         ++Run.nLine;
-        if (Read == LINE_READ::READ_ERROR) {
+        if (Read == SCRIPT_LINE_READ::READ_ERROR) {
             // Never run on with default answers after a part of the script.
             Fail(Run, Run.nLine, std::string("the script cannot be read (") + std::strerror(errno) + ")");
             break;
         }
-        if (Read == LINE_READ::TOO_LONG) {
+        if (Read == SCRIPT_LINE_READ::TOO_LONG) {
             Fail(Run, Run.nLine, "the line is longer than " + std::to_string(SCRIPT_LINE_LIMIT) + " characters");
             break;
         }
-        if (Read == LINE_READ::HAS_NUL) {
+        if (Read == SCRIPT_LINE_READ::HAS_NUL) {
             Fail(Run, Run.nLine, "the line holds a NUL byte");
             break;
         }

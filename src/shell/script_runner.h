@@ -71,6 +71,19 @@ int Run_Script(FILE* pInput, const char* szName);
 // false for anything else.
 bool Parse_Script_Number(const std::string& Word, int& nValue);
 
+// The longest line a script may hold, without its line end.
+constexpr size_t SCRIPT_LINE_LIMIT = 4096;
+// How Read_Script_Line read a line.
+enum class SCRIPT_LINE_READ { LINE, END, TOO_LONG, HAS_NUL, READ_ERROR };
+// Reads one line of a script; END at the end of the input, READ_ERROR (errno
+// set) when the input cannot be read on. The reading stops at the first NUL
+// byte (HAS_NUL) and as soon as the line is past SCRIPT_LINE_LIMIT
+// (TOO_LONG), without looking for its end: the run stops there, and an input
+// with no line end (a device, say) must not be read for ever. A UTF-8
+// byte-order mark at the start of the first line (bFirst) and a CR before
+// the line end are dropped.
+SCRIPT_LINE_READ Read_Script_Line(FILE* pInput, std::string& Line, bool bFirst);
+
 // Splits a line into words as the script reads it; false with Problem set
 // for an unterminated quote or an unknown escape.
 bool Split_Script_Line(const std::string& Line, std::vector<std::string>& Words, std::string& Problem);

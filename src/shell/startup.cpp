@@ -386,10 +386,13 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
 
 int Remove_Leftover_Temporaries()
 {
-    // Saves go to the data folder and to its league databases.
+    // Every folder a writer makes its temporaries in: saves in the data
+    // folder and its league databases, the leader files, the statistics
+    // files and what is written under Output.
     int nRemoved = files::Remove_Temporary_Files(".");
-    if (files::Folder_Exists("Databases"))
-        nRemoved += files::Remove_Temporary_Files("Databases");
+    for (const char* szFolder : {"Databases", "Input/Leaders", "Input/Stats", "Output", "Output/Ratings"})
+        if (files::Folder_Exists(szFolder))
+            nRemoved += files::Remove_Temporary_Files(szFolder);
     if (nRemoved > 0)
         Write_Debug_Log("Removed %d temporary file(s) of a save that did not finish", nRemoved);
     return nRemoved;

@@ -2,7 +2,9 @@
 
 #include <strings.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <cstdlib>
 
 #include "export/encyclopedia.h"
@@ -10,6 +12,7 @@
 #include "export/ratings_file.h"
 #include "export/statistics_file.h"
 #include "league/player.h"
+#include "platform/files.h"
 #include "gamefile/database_builder.h"
 #include "gamefile/developer_tools.h"
 #include "season/downloads.h"
@@ -75,6 +78,25 @@ bool Player_Address(const std::vector<int>& V, std::string& Problem)
     return true;
 }
 
+// A relative name is taken from the data folder and may not leave it ("..");
+// an absolute one is the user's own choice.
+bool Inside_Data_Folder(const std::string& Path, std::string& Problem)
+{
+    if (!files::Climbs_Out_Of_Folder(Path.c_str()))
+        return true;
+    Problem = "\"" + Path + "\" leaves the data folder (give an absolute path to write elsewhere)";
+    return false;
+}
+
+// A position of the ratings export: 0-14, or 15 for every player.
+bool Ratings_Position(int nPosition, std::string& Problem)
+{
+    if (nPosition >= 0 && nPosition <= 15)
+        return true;
+    Problem = "position " + std::to_string(nPosition) + " is not one of 0-15";
+    return false;
+}
+
 // A build that wrote no database for a year asked fails its line.
 bool Database_Build_Outcome(const DATABASE_BUILD_RESULT& Build, std::string& Result, std::string& Problem)
 {
@@ -99,10 +121,17 @@ bool Database_Loop_Outcome(const DATABASE_LOOP_RESULT& Loop, std::string& Result
 
 const TOOL TOOLS[] = {
     {"Export_Html_Encyclopedia", 0, 2, "[FOLDER [STYLE_SHEET]]",
-     [](const ARGS& Args, std::string& Result, std::string&) {
+     [](const ARGS& Args, std::string& Result, std::string& Problem) {
          const char* szFolder = Args.size() > 0 ? Args[0].c_str() : DEFAULT_HTML_EXPORT_FOLDER;
          const char* szStyle = Args.size() > 1 ? Args[1].c_str() : DEFAULT_HTML_STYLE_SHEET;
-         if (Export_Html_Encyclopedia(szFolder, szStyle) == 0) {
+         if (!Inside_Data_Folder(szFolder, Problem))
+             return false;
+         const int nDone = Export_Html_Encyclopedia(szFolder, szStyle);
+         if (nDone < 0) {
+             Problem = "HTML encyclopedia not exported: " + Get_Html_Export_Problem();
+             return false;
+         }
+         if (nDone == 0) {
              Result = "HTML encyclopedia not written (the overwrite was declined)";
              return true;
          }
@@ -119,27 +148,44 @@ const TOOL TOOLS[] = {
     {"Export_Player_Ratings", 2, 2, "POSITION YEAR",
      [](const ARGS& Args, std::string& Result, std::string& Problem) {
          std::vector<int> V;
-         if (!Numbers(Args, 0, V, Problem))
+         if (!Numbers(Args, 0, V, Problem) || !Ratings_Position(V[0], Problem))
              return false;
-         Result = std::to_string(Export_Player_Ratings(V[0], V[1])) + " players written to " +
-                  Get_Player_Ratings_Path(V[1]);
+         if (V[1] < 1000 || V[1] > 9999) {
+             Problem = "the year " + std::to_string(V[1]) + " is not one of 1000-9999";
+             return false;
+         }
+         const int nWritten = Export_Player_Ratings(V[0], V[1]);
+         if (nWritten < 0) {
+             Problem = Get_Player_Ratings_Path(V[1]) + " could not be written";
+             return false;
+         }
+         Result = std::to_string(nWritten) + " players written to " + Get_Player_Ratings_Path(V[1]);
          return true;
      }},
     {"Export_Current_Player_Ratings", 1, 1, "POSITION",
      [](const ARGS& Args, std::string& Result, std::string& Problem) {
          std::vector<int> V;
-         if (!Numbers(Args, 0, V, Problem))
+         if (!Numbers(Args, 0, V, Problem) || !Ratings_Position(V[0], Problem))
              return false;
-         Result = std::to_string(Export_Current_Player_Ratings(V[0])) + " players written";
+         const int nWritten = Export_Current_Player_Ratings(V[0]);
+         if (nWritten < 0) {
+             Problem = "the ratings file could not be written";
+             return false;
+         }
+         Result = std::to_string(nWritten) + " players written";
          return true;
      }},
     {"Write_Player_Stats_File", 6, 6, "PATH SELECTION PERIOD SECTION SORT FORMAT",
      [](const ARGS& Args, std::string& Result, std::string& Problem) {
          std::vector<int> V;
-         if (!Numbers(Args, 1, V, Problem))
+         if (!Numbers(Args, 1, V, Problem) || !Inside_Data_Folder(Args[0], Problem))
              return false;
-         Result = std::to_string(Write_Player_Stats_File(Args[0].c_str(), V[0], V[1], V[2], V[3], V[4])) +
-                  " written to " + Args[0];
+         errno = 0;
+         if (Write_Player_Stats_File(Args[0].c_str(), V[0], V[1], V[2], V[3], V[4]) == 0) {
+             Problem = "\"" + Args[0] + "\" could not be written (" + std::strerror(errno != 0 ? errno : EIO) + ")";
+             return false;
+         }
+         Result = "1 written to " + Args[0];
          return true;
      }},
     {"Write_Historical_Stats", 0, 0, "",
@@ -200,12 +246,22 @@ const TOOL TOOLS[] = {
              Problem = "Unable to open " + Args[0];
              return false;
          }
-         Result = "player ratings loaded from " + Args[0];
+         const int nMatched = Count_Player_Ratings_Matched();
+         if (nMatched == 0) {
+             Problem = "no line of " + Args[0] + " names a player of the league";
+             return false;
+         }
+         Result = std::to_string(nMatched) + (nMatched == 1 ? " player's" : " players'") +
+                  " ratings loaded from " + Args[0];
          return true;
      }},
     {"Load_Playbooks", 0, 0, "",
-     [](const ARGS&, std::string& Result, std::string&) {
+     [](const ARGS&, std::string& Result, std::string& Problem) {
          const PLAYBOOK_IMPORT_COUNTS Counts = Load_Playbooks(1);
+         if (!Counts.Refused.empty()) {
+             Problem = "\"" + Counts.Refused.front() + "\" is not a whole playbook; its club keeps the playbook it had";
+             return false;
+         }
          Result = std::to_string(Counts.nOffensive) + " offensive and " + std::to_string(Counts.nDefensive) +
                   " defensive playbooks loaded";
          return true;
@@ -232,6 +288,10 @@ const TOOL TOOLS[] = {
          std::vector<int> V;
          if (!Numbers(Args, 0, V, Problem))
              return false;
+         if (V[0] > V[1]) {
+             Problem = "the first year " + Args[0] + " is after the last " + Args[1];
+             return false;
+         }
          return Database_Build_Outcome(Create_Universe_Databases_Range(V[0], V[1]), Result, Problem);
      }},
     {"Create_All_Universe_Databases", 0, 0, "",
@@ -372,8 +432,11 @@ const TOOL TOOLS[] = {
          return true;
      }},
     {"Rename_All_Players", 0, 0, "",
-     [](const ARGS&, std::string& Result, std::string&) {
-         Result = std::to_string(Rename_All_Players()) + " players renamed";
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         const int nRenamed = Rename_All_Players(Problem);
+         if (nRenamed < 0)
+             return false;
+         Result = std::to_string(nRenamed) + " players renamed";
          return true;
      }},
     {"Run_Data_Import", 0, 0, "",

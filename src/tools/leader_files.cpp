@@ -171,10 +171,22 @@ int Write_Leader_Files(int nYear)
         }
     }
     if (!Failed.empty()) {
+        // A year's files are a set: part of one (a full disk) is none.
+        Remove_Leader_Files(nYear);
+        nWritten = 0;
         const std::string Text = "Unable to write " + Failed;
         Show_Message_Box(Text.c_str(), "File Error", BOX_OK);
     }
     return nWritten;
+}
+
+int Remove_Leader_Files(int nYear)
+{
+    int nRemoved = 0;
+    for (int nTable = 0; nTable < LEADER_TABLE_COUNT; ++nTable)
+        for (int nStat = 0; nStat < LEADER_STAT_COUNT; ++nStat)
+            nRemoved += files::Delete_File(Get_Leader_File_Path(nYear, nTable, nStat).c_str()) ? 1 : 0;
+    return nRemoved;
 }
 
 int Load_All_Time_Leaders(int nYear)

@@ -35,8 +35,12 @@ std::string Get_Leader_File_Path(int nYear, int nTable, int nStat);
 
 // Writes the three tables as the 90 files of nYear, each beside the old one
 // and renamed over it. The number of files written; a file that could not be
-// written is told once ("File Error", naming it).
+// written is told once ("File Error", naming it), and then none of the
+// year's files is kept (0).
 int Write_Leader_Files(int nYear);
+// Removes every leader file of the year (a build of that year that failed
+// leaves none behind); the count removed.
+int Remove_Leader_Files(int nYear);
 // Offers the league's players to the career list (career values) and the
 // single-season list (last season), then Write_Leader_Files.
 int Export_Leaders_CSV(int nYear);

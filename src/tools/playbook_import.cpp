@@ -12,6 +12,7 @@
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/team.h"
+#include "platform/files.h"
 #include "platform/ui.h"
 
 namespace {
@@ -43,12 +44,20 @@ void Step_Progress()
     Step_Progress_Window(1);
 }
 
-// Reads "<year>-<name>", else "<name>"; true when either was read.
-bool Load_Named_Book(int nTeam, int nSide, int nYear, const char* szName)
+// Reads "<year>-<name>", else "<name>"; true when either was read. A file
+// of either name that is there but did not load goes to Refused.
+bool Load_Named_Book(int nTeam, int nSide, int nYear, const char* szName, std::vector<std::string>& Refused)
 {
     char szYearName[TEAM_STRING_SIZE + 16];
     std::snprintf(szYearName, sizeof(szYearName), "%d-%s", nYear, szName);
-    return Load_Playbook_File(nTeam, nSide, szYearName) || Load_Playbook_File(nTeam, nSide, szName);
+    for (const char* szBook : {static_cast<const char*>(szYearName), szName}) {
+        if (Load_Playbook_File(nTeam, nSide, szBook))
+            return true;
+        char szPath[PLAYBOOK_FILE_NAME_LIMIT + 32];
+        if (Build_Playbook_File_Path(szBook, nSide, szPath, sizeof(szPath)) && files::File_Exists(szPath))
+            Refused.emplace_back(szPath);
+    }
+    return false;
 }
 
 }  // namespace
@@ -103,10 +112,10 @@ PLAYBOOK_IMPORT_COUNTS Load_Playbooks(int bShow)
         if (t <= LAST_NAMED_TEAM_SLOT)
             Get_Team_String(szName, t, TEAM_STRING_NICKNAME);
         if (szName[0] != '\0') {
-            Counts.nOffensive += Load_Named_Book(t, OFFENCE, nYear, szName) ? 1 : 0;
+            Counts.nOffensive += Load_Named_Book(t, OFFENCE, nYear, szName, Counts.Refused) ? 1 : 0;
             if (bWindow)
                 Step_Progress_Window(1);
-            Counts.nDefensive += Load_Named_Book(t, DEFENCE, nYear, szName) ? 1 : 0;
+            Counts.nDefensive += Load_Named_Book(t, DEFENCE, nYear, szName, Counts.Refused) ? 1 : 0;
             if (bWindow)
                 Step_Progress_Window(1);
         } else if (bWindow) {

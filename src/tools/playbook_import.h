@@ -5,6 +5,9 @@
 // "playbooks/<nickname>", ".opb" offence, ".dpb" defence).
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include <cstddef>
 
 constexpr const char* IMPORT_PLAYBOOKS_TITLE = "Import Playbooks";
@@ -27,8 +30,12 @@ void Assign_Database_Playbooks();
 struct PLAYBOOK_IMPORT_COUNTS {
     int nOffensive = 0;
     int nDefensive = 0;
+    // Files that are there but are no whole playbook (cut short, or of
+    // another size): each keeps its club's book as it was.
+    std::vector<std::string> Refused;
 };
 // Loads each franchise's books named "<year>-<nickname>", else "<nickname>";
-// a franchise with neither keeps its book and is not counted. With bShow, a
-// progress window "Loading Playbooks..." and the counts in a box.
+// a franchise with neither keeps its book and is not counted. A file of
+// either name that is there but cannot be loaded is listed in Refused. With
+// bShow, a progress window "Loading Playbooks..." and the counts in a box.
 PLAYBOOK_IMPORT_COUNTS Load_Playbooks(int bShow);

@@ -17,6 +17,8 @@
 
 namespace {
 
+int g_nRatingsMatched = 0;   // lines of the last load that named a player of the league
+
 constexpr size_t RATING_LINE_SIZE = 2048;
 constexpr size_t RATING_FIELD_SIZE = 256;
 constexpr int LINES_PER_PROGRESS_STEP = 20;
@@ -103,6 +105,7 @@ int Read_One_Rating_Line(FILE* pFile)
     int nSlot = 0;
     if (!Find_Rated_Player(szID, nTeam, nSlot))
         return bEnd;
+    ++g_nRatingsMatched;
     Check_Duplicate(nTeam, nSlot, szID);
 
     char szField[RATING_FIELD_SIZE] = "";
@@ -154,6 +157,7 @@ int Load_Player_Ratings_File(int bShowMessage, const char* szPath)
     const int nSteps = nLines / LINES_PER_PROGRESS_STEP;
     const bool bWindow = Open_Progress_Window("Loading Player Ratings", nSteps) != 0;
     Start_Player_Ratings_Load();
+    g_nRatingsMatched = 0;
 
     char szHeader[RATING_LINE_SIZE];
     int bEnd = Read_Input_Line("Load_Player_Ratings_File", szHeader, pFile);
@@ -172,6 +176,11 @@ int Load_Player_Ratings_File(int bShowMessage, const char* szPath)
     if (bShowMessage)
         Show_Formatted_Message(RATINGS_LOAD_TITLE, "Player ratings loaded from %s.", szPath);
     return 1;
+}
+
+int Count_Player_Ratings_Matched()
+{
+    return g_nRatingsMatched;
 }
 
 void Get_Year_Player_Ratings_Path(char* szOut, size_t nSize)

@@ -29,6 +29,8 @@ void Get_Year_Player_Ratings_Path(char* szOut, size_t nSize);
 // duplicate warning, until the user picks "Ignore Duplicate IDs" for the rest
 // of that load.
 int Load_Player_Ratings_File(int bShowMessage, const char* szPath);
+// The lines of the last load that named a player of the league.
+int Count_Player_Ratings_Matched();
 
 // Reads and applies one line of an open ratings file (a load started by
 // Load_Player_Ratings_File, or Start_Player_Ratings_Load for a caller that

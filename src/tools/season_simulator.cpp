@@ -30,6 +30,7 @@
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/files_sync.h"
 #include "platform/main_frame.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
@@ -119,12 +120,12 @@ bool Write_File(const SIMULATOR_TOTALS& Totals)
             Bytes[i * 4 + b] = static_cast<unsigned char>(u >> (8 * b));
     }
     bool bDone = std::fwrite(Bytes, 1, sizeof(Bytes), pFile) == sizeof(Bytes);
-    bDone = std::fflush(pFile) == 0 && bDone;
-    bDone = std::fclose(pFile) == 0 && bDone;
+    bDone = files::Close_Synced(pFile) && bDone;
     if (!bDone || std::rename(Temporary.c_str(), Path.c_str()) != 0) {
         std::remove(Temporary.c_str());
         return false;
     }
+    files::Sync_Folder_Of(Path.c_str());
     return true;
 }
 

@@ -275,15 +275,18 @@ bool STAT_IMPORT_RUN::Commit()
         const size_t nSlash = Path.rfind('/');
         if (nSlash != std::string::npos)
             files::Create_Folders(Path.substr(0, nSlash).c_str());
-        const std::string Temporary = Path + ".importing";
-        FILE* pFile = files::Open_File(Temporary.c_str(), "wb");
+        // A temporary of the start-up's pattern: one a killed import leaves
+        // is removed at the next start.
+        std::string Temporary;
+        FILE* pFile = files::Create_Temporary_File(Path.c_str(), Temporary);
         bool bWritten = pFile != nullptr;
         if (pFile != nullptr) {
             bWritten = std::fwrite(Text.data(), 1, Text.size(), pFile) == Text.size();
             bWritten = std::fclose(pFile) == 0 && bWritten;
         }
         if (!bWritten || !files::Rename_File(Temporary.c_str(), Path.c_str())) {
-            files::Delete_File(Temporary.c_str());
+            if (!Temporary.empty())
+                files::Delete_File(Temporary.c_str());
             Report_Error("The statistics importer could not write %s.", Path.c_str());
             bAll = false;
         }

@@ -251,6 +251,58 @@ TEST_F(WatchedGameTest, TheUsersClubCallsOnOffenceAndDefenceFromInsideTheWait)
     EXPECT_EQ(Get_Play_Call_Stage(), PLAY_CALL_STAGE_NO_GAME);
 }
 
+// The question of a try of the user's club runs the window's loop (a
+// nested loop, where timers fire and the user may press keys) before the
+// snap's calls are made: no call of the user's is awaited there, none is
+// taken, and the view has no computer's call to show for it.
+struct TRY_QUESTION {
+    int nAsked = 0;
+    int nAwaited = 0;
+    int nTaken = 0;
+    int nOpen = 0;   // asked while the try's call was open
+};
+TRY_QUESTION g_TryQuestion;
+
+int Answer_Try_Question(const SHOWN_BOX& Box, int)
+{
+    if (Box.Text == "Go For Two?") {
+        ++g_TryQuestion.nAsked;
+        g_TryQuestion.nAwaited += Is_Awaiting_User_Play_Call();
+        const GAME* pGame = Get_Current_Game();
+        g_TryQuestion.nOpen += pGame != nullptr && pGame->CurrentPlay.nOffenseCall == PLAY_NOT_CALLED;
+        g_TryQuestion.nTaken += Submit_User_Play_Call(true, 0);
+    }
+    return ID_NO;
+}
+
+TEST_F(WatchedGameTest, NoCallIsAwaitedWhileTheTryIsAsked)
+{
+    Build_League();
+    Make_Away_Club_The_Users();
+    Start_Watching_Window();
+    Watch_Fixture_Game();
+    UI_BACKEND Backend = Fake_Backend();
+    Backend.Message_Box = Answer_Try_Question;
+    Install_Ui_Backend(&Backend);
+    g_TryQuestion = TRY_QUESTION{};
+    int nTryWaits = 0;
+    Record().OnWait = [&] {
+        // At the wait itself the computer's call of the try is known.
+        nTryWaits += Is_Conversion_Attempt(Get_Current_Game());
+        EXPECT_GE(Get_Computer_Play_Call(true), 0);
+        Fill_Open_Calls_With_Computer();
+    };
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    Install_Ui_Backend(&Fake_Backend());
+    EXPECT_GT(g_TryQuestion.nAsked, 0);
+    // Every question came while the try's call was still open.
+    EXPECT_EQ(g_TryQuestion.nOpen, g_TryQuestion.nAsked);
+    EXPECT_EQ(g_TryQuestion.nAwaited, 0);
+    EXPECT_EQ(g_TryQuestion.nTaken, 0);
+    // Answered No, the kick is called for the user: no wait at a try.
+    EXPECT_EQ(nTryWaits, 0);
+}
+
 TEST_F(WatchedGameTest, WithoutAWindowOrUnderAScriptNothingWaits)
 {
     for (int nCase = 0; nCase < 3; ++nCase) {

@@ -145,7 +145,7 @@ TEST_F(SaveFailuresTest, AFailedSaveSaysItsCauseAndCountsAsFailed)
     Box = Save_As("Full", nResult);
     EXPECT_EQ(Box.Caption, "File Write Error");
     EXPECT_EQ(Box.Text, "Vazarudu Kelvo was unable to write the saved game file, probably because of low hard drive "
-                        "space. You can use the 'Resume' dialog to erase old saved game files.");
+                        "space. You can use the 'Resume' dialog to erase old saved game files. (No space left on device)");
     Set_Save_Write_Fault(-1);
 
     // A folder in the saved game's place.

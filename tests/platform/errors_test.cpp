@@ -63,9 +63,8 @@ TEST_F(ErrorsTest, ReportErrorLogsKeepsRecentAndReturnsMinusOne)
 
 TEST_F(ErrorsTest, LongTextIsTruncatedAndRecentBufferStaysBounded)
 {
-    std::string Long(10000, 'n');
     for (int i = 0; i < 20; ++i)
-        Report_Error("%s", Long.c_str());
+        Report_Error("%s", std::string(10000, static_cast<char>('a' + i)).c_str());
     std::vector<std::string> Lines = Read_Debug_Log_Lines(false);
     ASSERT_EQ(Lines.size(), 20u);
     // The text is cut to 2,047 characters, then the line to 2,047 with its stamp.
@@ -76,6 +75,33 @@ TEST_F(ErrorsTest, LongTextIsTruncatedAndRecentBufferStaysBounded)
     Report_Error("%s", "100%s %n %d");
     Lines = Read_Debug_Log_Lines(false);
     EXPECT_EQ(After_Stamp(Lines.back(), "ERROR: "), "100%s %n %d");
+}
+
+TEST_F(ErrorsTest, RepeatedMessageIsWrittenFiveTimesThenCounted)
+{
+    // The same words with other numbers are the same message.
+    for (int i = 0; i < 20; ++i)
+        Report_Error("fValue out of bounds in Set_Player_Rating(38,%d,12,[%d.5])", i, -16000 - i);
+    std::vector<std::string> Lines = Read_Debug_Log_Lines(false);
+    ASSERT_EQ(Lines.size(), 5u);
+    EXPECT_EQ(After_Stamp(Lines[4], "ERROR: "), "fValue out of bounds in Set_Player_Rating(38,4,12,[-16004.5])");
+    // Another message writes the count first; then it starts its own run.
+    Write_Debug_Log("Erased %d lines.", 1);
+    Write_Debug_Log("Erased %d lines.", 2);
+    Lines = Read_Debug_Log_Lines(false);
+    ASSERT_EQ(Lines.size(), 8u);
+    EXPECT_EQ(After_Stamp(Lines[5], ""), "... 15 more");
+    EXPECT_EQ(After_Stamp(Lines[6], ""), "Erased 1 lines.");
+    EXPECT_EQ(After_Stamp(Lines[7], ""), "Erased 2 lines.");
+    // Every error still counts.
+    EXPECT_EQ(Get_Error_Count(), 20);
+    // Thousands are grouped.
+    for (int i = 0; i < 1005; ++i)
+        Write_Debug_Log("x");
+    Write_Debug_Log("y");
+    Lines = Read_Debug_Log_Lines(false);
+    ASSERT_EQ(Lines.size(), 15u);
+    EXPECT_EQ(After_Stamp(Lines[13], ""), "... 1,000 more");
 }
 
 TEST_F(ErrorsTest, DebugLogLineHasStampAndText)

@@ -3,9 +3,11 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -259,4 +261,101 @@ TEST_F(FilesTest, TemporariesAreUniqueBesideTheirTargetAndOnlyTheyAreRemoved)
     EXPECT_EQ(files::List_Folder((Root + "/Games").c_str(), "*"),
               (std::vector<std::string>{".KELVO-SAVE-abcdef", ".kelvo-save-abc", ".kelvo-save-folder",
                                         "a.zrt", "a.zrt.kelvo-save-abcdef"}));
+}
+
+// A pipe nobody writes, in place of a file: every open returns at once,
+// refused (a reader that waited in open() would hang this test's child,
+// which the parent kills after five seconds).
+TEST_F(FilesTest, APipeIsRefusedAtOnceAndNeverWaitedOn)
+{
+    const std::string Pipe = Root + "/Saved.zrt";
+    ASSERT_EQ(::mkfifo(Pipe.c_str(), 0644), 0);
+    const pid_t nChild = ::fork();
+    ASSERT_GE(nChild, 0);
+    if (nChild == 0) {
+        int nRefused = 0;
+        for (const char* szMode : {"rb", "r", "r+b", "wb", "ab", "a+"}) {
+            errno = 0;
+            FILE* pFile = files::Open_File(Pipe.c_str(), szMode);
+            nRefused += pFile == nullptr && errno == EINVAL;
+        }
+        std::vector<unsigned char> Data;
+        nRefused += !files::Read_Whole_File(Pipe.c_str(), Data);
+        ::_exit(nRefused);
+    }
+    int nStatus = 0;
+    pid_t nDone = 0;
+    for (int i = 0; i < 500 && (nDone = ::waitpid(nChild, &nStatus, WNOHANG)) == 0; ++i)
+        ::usleep(10000);
+    if (nDone == 0) {
+        ::kill(nChild, SIGKILL);
+        ::waitpid(nChild, &nStatus, 0);
+        FAIL() << "an open of the pipe waited";
+    }
+    ASSERT_TRUE(WIFEXITED(nStatus));
+    EXPECT_EQ(WEXITSTATUS(nStatus), 7);
+    // A device is taken for writing only.
+    EXPECT_EQ(files::Open_File("/dev/null", "rb"), nullptr);
+    FILE* pNull = files::Open_File("/dev/null", "wb");
+    EXPECT_NE(pNull, nullptr);
+    if (pNull != nullptr)
+        std::fclose(pNull);
+}
+
+// Names made, removed and renamed by us, and by others, while a folder's
+// listing is kept: each is found without regard to case exactly as if the
+// folder were listed anew.
+TEST_F(FilesTest, CaseInsensitiveNamesStayRightWhileAListingIsKept)
+{
+    const std::string Folder = Root + "/Output";
+    ASSERT_TRUE(files::Create_Folders(Folder.c_str()));
+    Write(Folder + "/Box-19-001.htm", "a");
+    // A name that is not there keeps its spelling (and lists the folder).
+    EXPECT_EQ(files::Resolve_Path((Folder + "/box-19-002.htm").c_str()), Folder + "/box-19-002.htm");
+    EXPECT_EQ(files::Resolve_Path((Folder + "/BOX-19-001.HTM").c_str()), Folder + "/Box-19-001.htm");
+    // Made by us.
+    FILE* pFile = files::Open_File((Folder + "/Recap-19-001.htm").c_str(), "w");
+    ASSERT_NE(pFile, nullptr);
+    std::fclose(pFile);
+    EXPECT_EQ(files::Resolve_Path((Folder + "/recap-19-001.HTM").c_str()), Folder + "/Recap-19-001.htm");
+    // Made by another program behind our back.
+    Write(Folder + "/Notes.TXT", "n");
+    EXPECT_EQ(files::Resolve_Path((Folder + "/notes.txt").c_str()), Folder + "/Notes.TXT");
+    // Removed by us, and by another.
+    EXPECT_TRUE(files::Delete_File((Folder + "/RECAP-19-001.htm").c_str()));
+    EXPECT_EQ(files::Resolve_Path((Folder + "/recap-19-001.htm").c_str()), Folder + "/recap-19-001.htm");
+    ASSERT_EQ(::unlink((Folder + "/Notes.TXT").c_str()), 0);
+    EXPECT_EQ(files::Resolve_Path((Folder + "/notes.txt").c_str()), Folder + "/notes.txt");
+    // Renamed by us.
+    EXPECT_TRUE(files::Rename_File((Folder + "/box-19-001.htm").c_str(), (Folder + "/Final.htm").c_str()));
+    EXPECT_EQ(files::Resolve_Path((Folder + "/FINAL.HTM").c_str()), Folder + "/Final.htm");
+    EXPECT_EQ(files::Resolve_Path((Folder + "/box-19-001.htm").c_str()), Folder + "/box-19-001.htm");
+    // A folder of the same path made anew is another folder.
+    ASSERT_EQ(::rename(Folder.c_str(), (Root + "/Old").c_str()), 0);
+    ASSERT_EQ(::mkdir(Folder.c_str(), 0755), 0);
+    Write(Folder + "/FINAL.htm", "b");
+    EXPECT_EQ(files::Resolve_Path((Folder + "/final.htm").c_str()), Folder + "/FINAL.htm");
+}
+
+TEST(FilesClimbing, OnlyARelativePathThatLeavesItsFolderClimbsOut)
+{
+    EXPECT_TRUE(files::Climbs_Out_Of_Folder("../escape_site"));
+    EXPECT_TRUE(files::Climbs_Out_Of_Folder("..\\x.txt"));
+    EXPECT_TRUE(files::Climbs_Out_Of_Folder("Output/../../x.txt"));
+    EXPECT_TRUE(files::Climbs_Out_Of_Folder("./.."));
+    EXPECT_FALSE(files::Climbs_Out_Of_Folder("Output/../x.txt"));
+    EXPECT_FALSE(files::Climbs_Out_Of_Folder("a/b/../../c"));
+    EXPECT_FALSE(files::Climbs_Out_Of_Folder("..x/y"));
+    EXPECT_FALSE(files::Climbs_Out_Of_Folder("/tmp/../x"));
+    EXPECT_FALSE(files::Climbs_Out_Of_Folder("HTML_Export"));
+}
+
+// A lock file that cannot be made nor opened says why the first try failed,
+// not the retry's "No such file" (sysfs refuses new files even to root).
+TEST(FilesLock, TheFirstErrorOfALockThatCannotBeMadeIsKept)
+{
+    errno = 0;
+    EXPECT_EQ(files::Take_Folder_Lock("/sys/kelvo.lock"), -1);
+    EXPECT_NE(errno, ENOENT);
+    EXPECT_NE(errno, 0);
 }

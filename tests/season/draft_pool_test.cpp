@@ -169,19 +169,47 @@ TEST_F(DraftPoolTest, SortPutsRealProspectsFirstAndKeepsTiesInOrder)
 TEST_F(DraftPoolTest, DraftTalentReaderTakesThreeFieldsALine)
 {
     Write_File("Input/DraftTalent.txt",
-               "1,2,3\n 12abc, -7 ,+3,99,100\n\n,5\n99999,-99999,4\r\n-0,x,7\r\n6,7,8\n1,1,1\n2,2,2\n3,3,3\n");
+               "1,2,3\n 12abc, -7 ,+3,99,100\n\n,5\n100,-100,4\r\n-0,x,7\r\n6,7,8\n1,1,1\n2,2,2\n3,3,3\n");
     for (int q = 0; q < 15; ++q)
         for (int c = 0; c < 3; ++c)
             Set_Draft_Talent(c, q, 55);
     Load_Draft_Talent();
-    const int Want[15][3] = {{1, 2, 3},    {12, -7, 3}, {0, 0, 0}, {0, 5, 0}, {32767, -32768, 4},
+    const int Want[15][3] = {{1, 2, 3},    {12, -7, 3}, {0, 0, 0}, {0, 5, 0}, {100, -100, 4},
                              {0, 0, 7},    {6, 7, 8},   {1, 1, 1}, {2, 2, 2}, {3, 3, 3},
                              {0, 0, 0},    {0, 0, 0},   {0, 0, 0}, {0, 0, 0}, {0, 0, 0}};
     for (int q = 0; q < 15; ++q)
         for (int c = 0; c < 3; ++c)
             EXPECT_EQ(Get_Draft_Talent(c, q), Want[q][c]) << q << "," << c;
     EXPECT_EQ(Count_Boxes("Missing File"), 0);
-    EXPECT_NE(Read_Text_File("debug.txt").find("held at that bound"), std::string::npos);
+    EXPECT_EQ(Count_Boxes("Bad File"), 0);
+}
+
+// A value the generator cannot use (beyond -100..100 for the talent,
+// -100..100 for the strategy) refuses the whole file: the box names the
+// file and the line, and the table stays as it was.
+TEST_F(DraftPoolTest, TuningValuesBeyondTheirRangeRefuseTheWholeFile)
+{
+    Write_File("Input/DraftTalent.txt", "1,2,3\n4,5,6\n0,0,0\n0,0,0\n99999,0,0\n");
+    Set_Draft_Talent(0, 0, 55);
+    Load_Draft_Talent();
+    ASSERT_EQ(Count_Boxes("Bad File"), 1);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Input/DraftTalent.txt, line 5: 99999 is outside -100 to 100; the file is not used.");
+    EXPECT_EQ(Get_Draft_Talent(0, 0), 55);
+    EXPECT_EQ(Get_Draft_Talent(0, 1), 0);
+
+    Write_File("Input/DraftTalent.txt", "0,-101,0\n");
+    Load_Draft_Talent();
+    ASSERT_EQ(Count_Boxes("Bad File"), 2);
+    EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Input/DraftTalent.txt, line 1: -101 is outside -100 to 100; the file is not used.");
+    EXPECT_EQ(Get_Draft_Talent(1, 0), 0);
+
+    Write_File("Input/DraftStrategy.txt", "100\n-100\n-101\n");
+    Set_Draft_Strategy(0, 7);
+    Load_Draft_Strategy();
+    ASSERT_EQ(Count_Boxes("Bad File"), 3);
+    EXPECT_EQ(ui::Shown_Boxes()[2].Text,
+              "Input/DraftStrategy.txt, line 3: -101 is outside -100 to 100; the file is not used.");
+    EXPECT_EQ(Get_Draft_Strategy(0), 7);
 }
 
 TEST_F(DraftPoolTest, ALongLineKeepsItsFirstFieldsAndTheNextLineFollows)

@@ -603,10 +603,18 @@ TEST_F(PlayerMaking, AfterTenThousandRejectionsTheLastTryIsFinished)
     EXPECT_STREQ(P.szFirstName, "John");
     EXPECT_STREQ(P.szLastName, "Smith");
     EXPECT_EQ(P.nVital[VITAL_SEASONS_PLAYED], -1);
-    bool bLogged = false;
+    int nLogged = 0;
     for (const std::string& Line : Read_Debug_Log_Lines(true))
-        bLogged |= Line == "Fabricate_Position_Player() unable to create Center after 10000 attempts.";
-    EXPECT_TRUE(bLogged);
+        nLogged += Line == "Fabricate_Position_Player() unable to create Center after 10000 attempts.";
+    EXPECT_EQ(nLogged, 1);
+    // The same conditions cannot succeed the next time either: the next
+    // player of them is not tried another 10,000 times, and not told again.
+    Fabricate_Position_Player(2, 1, POSITION_C, 0);
+    EXPECT_EQ(League.Team[2].Player[1].nVital[VITAL_POSITION], POSITION_C);
+    nLogged = 0;
+    for (const std::string& Line : Read_Debug_Log_Lines(true))
+        nLogged += Line == "Fabricate_Position_Player() unable to create Center after 10000 attempts.";
+    EXPECT_EQ(nLogged, 1);
 }
 
 TEST_F(PlayerMaking, BadPositionsAreRefused)
@@ -671,6 +679,27 @@ TEST_F(PlayerMaking, AProspectRecordGivesItsPlayer)
     Fabricate_Position_Player(38, 2, POSITION_S, 0);
     EXPECT_EQ(League.Team[38].Player[2].nVital[VITAL_SEASONS_PLAYED], -1);
     EXPECT_EQ(League.Team[38].Player[2].nVital[VITAL_FLAGS] & 1, 1);
+    Set_Prospect_Class(nullptr, 0);
+}
+
+// A damaged record's birth date (a year of 808,464,432) is not multiplied
+// into an overflow: the player keeps the date he was generated with, one of
+// an 18- to 30-year-old.
+TEST_F(PlayerMaking, AProspectRecordWithADamagedBirthDateKeepsTheGeneratedOne)
+{
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2023;
+    PROSPECT_RECORD Record = {};
+    std::strcpy(Record.szFirstName, "Ada");
+    std::strcpy(Record.szLastName, "Quill");
+    Record.nPosition = POSITION_QB;
+    Record.nBirthYear = 808464432;
+    Record.nBirthMonth = 808464432;
+    Record.nBirthDay = 1515868828;
+    Set_Prospect_Class(&Record, 1);
+    Fabricate_Position_Player(38, 0, POSITION_QB, 0);
+    const int nBirthYear = League.Team[38].Player[0].nVital[VITAL_BIRTH_DATE] / 10000;
+    EXPECT_GE(nBirthYear, 2023 - 30);
+    EXPECT_LE(nBirthYear, 2023 - 18);
     Set_Prospect_Class(nullptr, 0);
 }
 

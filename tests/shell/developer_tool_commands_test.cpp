@@ -112,6 +112,12 @@ TEST_F(DeveloperToolCommandsTest, TheLaterDeveloperToolsSayWhatTheyDid)
     EXPECT_TRUE(Run({"Fill_Missing_Season_Line_Stats"}, Result, Problem)) << Problem;
     EXPECT_EQ(Result, "0 season-line statistics filled");
     EXPECT_TRUE(Run({"Derive_Period_Stats"}, Result, Problem)) << Problem;
+    // Without the name lists nobody is renamed; with them, everybody.
+    EXPECT_FALSE(Run({"Rename_All_Players"}, Result, Problem));
+    EXPECT_EQ(Problem, "\"names\\first.txt\" cannot be read (No such file or directory)");
+    std::filesystem::create_directory("names");
+    std::ofstream("names/first.txt") << "Ann\nBo\n";
+    std::ofstream("names/last.txt") << "Reed\nStone\n";
     EXPECT_TRUE(Run({"Rename_All_Players"}, Result, Problem)) << Problem;
     EXPECT_EQ(Result, "2 players renamed");
     Set_User_Preference(PREF_STOP_SIMULATION, 1);

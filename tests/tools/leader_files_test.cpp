@@ -122,3 +122,23 @@ TEST_F(LeaderFilesTest, AnExportOffersTheCareersFirstAndAYearWithoutFilesChanges
 }
 
 }  // namespace
+
+// A year's files are a set: when one cannot be written (a folder in its
+// place here, a full disk in life) none of the year's is left, and the other
+// years' files stay.
+TEST_F(LeaderFilesTest, AYearThatCannotBeWrittenWholeLeavesNoneOfItsFiles)
+{
+    ASSERT_EQ(Write_Leader_Files(2009), 90);
+    ASSERT_TRUE(std::filesystem::create_directories("Input/Leaders/2010-Season-Sacks.csv"));
+    EXPECT_EQ(Write_Leader_Files(2010), 0);
+    int nLeft2010 = 0;
+    int nLeft2009 = 0;
+    for (const auto& Entry : std::filesystem::directory_iterator("Input/Leaders")) {
+        const std::string Name = Entry.path().filename().string();
+        nLeft2010 += Name.rfind("2010-", 0) == 0 && Entry.is_regular_file();
+        nLeft2009 += Name.rfind("2009-", 0) == 0 && Entry.is_regular_file();
+    }
+    EXPECT_EQ(nLeft2010, 0);
+    EXPECT_EQ(nLeft2009, 90);
+    EXPECT_EQ(Remove_Leader_Files(2009), 90);
+}

@@ -1,0 +1,283 @@
+// Bad input and faults on the real program: each ends in time, says what
+// went wrong and, for a script line, ends the run with exit status 2.
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "process_runner.h"
+#include "program_support.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using program_support::Contains;
+using program_support::NEW_GAME;
+
+class FailureProgramTest : public ::testing::Test {
+protected:
+    SCRATCH_FOLDER Data{"failure_data", false};
+    SCRATCH_FOLDER Output{"failure_out", false};
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(Data.Ready());
+        ASSERT_TRUE(Output.Ready());
+        program_support::Copy_Built_Data(Data.Path());
+    }
+
+    process_runner::RUN_RESULT Run_Script(const std::string& Script, std::chrono::seconds Limit = std::chrono::seconds(60))
+    {
+        return program_support::Run_Headless_Script({Data.Path(), Output.Path(), "failure.kelvo", Limit}, Script);
+    }
+
+    std::string Debug_Log() const { return Read_Text_File(Data.Path() + "/debug.txt"); }
+};
+
+// A talent file whose values the generator cannot use once made New Game
+// plus One Week run for ever while the log filled the disk: it is refused,
+// naming the file and its line, and the week is played.
+TEST_F(FailureProgramTest, TalentFileBeyondTheGeneratorsRangeIsRefusedAndTheWeekEnds)
+{
+    std::string Talent;
+    for (int i = 0; i < 15; ++i)
+        Talent += i == 2 ? "0,0,0\n" : "-32768,0,0\n";
+    program_support::Write_File(Data.Path() + "/Input/DraftTalent.txt", Talent);
+    const process_runner::RUN_RESULT Result = Run_Script(std::string(NEW_GAME) + "command \"One Week\"\nquit\n");
+    ASSERT_FALSE(Result.bTimedOut) << Result.Out << Result.Err;
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    const std::string Log = Debug_Log();
+    EXPECT_TRUE(Contains(Result.Out + Log, "Input/DraftTalent.txt, line 1: -32768 is outside -100 to 100"))
+        << Result.Out << Log.substr(0, 4000);
+    EXPECT_FALSE(Contains(Log, "fValue out of bounds")) << Log.substr(0, 4000);
+    EXPECT_LT(Log.size(), 200000u);
+}
+
+// A named pipe nobody writes in place of the first names: the program once
+// waited in open() for ever; it refuses the file and goes on.
+TEST_F(FailureProgramTest, PipeInPlaceOfTheFirstNamesIsNotWaitedOn)
+{
+    const std::string Names = Data.Path() + "/names/first.txt";
+    std::error_code Error;
+    fs::remove(Names, Error);
+    ASSERT_EQ(::mkfifo(Names.c_str(), 0644), 0);
+    const process_runner::RUN_RESULT Result =
+        Run_Script(std::string(NEW_GAME) + "command \"One Week\"\nquit\n", std::chrono::seconds(60));
+    ASSERT_FALSE(Result.bTimedOut) << Result.Out << Result.Err;
+    EXPECT_NE(Result.nExitCode, -1);
+}
+
+}  // namespace
+
+namespace {
+
+// A script on standard input from /dev/zero: NUL bytes with no line end once
+// ran for ever; the first NUL fails line 1.
+TEST_F(FailureProgramTest, ScriptOfNulBytesFailsAtOnce)
+{
+    process_runner::RUN_OPTIONS Options;
+    Options.Env = {"KELVO_DATA=" + Data.Path()};
+    Options.Input = "/dev/zero";
+    Options.Folder = Output.Path();
+    Options.Output = Output.Path();
+    Options.Limit = std::chrono::seconds(30);
+    const process_runner::RUN_RESULT Result =
+        process_runner::Run(program_support::PROGRAM, {"--headless", "IS_NOT_RANDOM"}, Options);
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 2) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Err, "line 1: the line holds a NUL byte")) << Result.Err;
+}
+
+// A line past the length limit is refused before its end comes: the writer
+// keeps the pipe open and never sends one.
+TEST_F(FailureProgramTest, OverlongLineFailsBeforeItsEndIsRead)
+{
+    process_runner::RUN_OPTIONS Options;
+    Options.Env = {"KELVO_DATA=" + Data.Path()};
+    Options.Folder = Output.Path();
+    Options.Output = Output.Path();
+    process_runner::CHILD Child =
+        process_runner::Start(program_support::PROGRAM, {"--headless", "IS_NOT_RANDOM"}, Options, true);
+    ASSERT_GE(Child.nInput, 0);
+    const std::string Long(5000, 'a');
+    ASSERT_EQ(::write(Child.nInput, Long.data(), Long.size()), static_cast<ssize_t>(Long.size()));
+    const int nKeptOpen = ::dup(Child.nInput);
+    const process_runner::RUN_RESULT Result = process_runner::Wait(Child, std::chrono::seconds(30));
+    ::close(nKeptOpen);
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 2) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Err, "line 1: the line is longer than 4096 characters")) << Result.Err;
+}
+
+}  // namespace
+
+namespace {
+
+// A new game, then one line; its run's result.
+class ToolLineTest : public FailureProgramTest {
+protected:
+    process_runner::RUN_RESULT Run_Line(const std::string& Line)
+    {
+        return Run_Script(std::string(NEW_GAME) + Line + "\nquit\n");
+    }
+    void Expect_Line_Fails(const std::string& Line, const std::string& Reason)
+    {
+        const process_runner::RUN_RESULT Result = Run_Line(Line);
+        ASSERT_FALSE(Result.bTimedOut) << Line;
+        EXPECT_EQ(Result.nExitCode, 2) << Line << "\n" << Result.Out << Result.Err;
+        EXPECT_TRUE(Contains(Result.Err, Reason)) << Line << "\n" << Result.Err;
+    }
+};
+
+TEST_F(ToolLineTest, ExportIntoAFileFailsItsLine)
+{
+    program_support::Write_File(Data.Path() + "/site", "a file, not a folder");
+    Expect_Line_Fails("tool Export_Html_Encyclopedia site", "cannot make the folder");
+}
+
+TEST_F(ToolLineTest, ExportWithoutItsIndexTemplateFailsItsLine)
+{
+    fs::remove(Data.Path() + "/HTML_Templates/index.template");
+    Expect_Line_Fails("tool Export_Html_Encyclopedia", "cannot read the template");
+    EXPECT_FALSE(fs::exists(Data.Path() + "/HTML_Export/index.htm"));
+}
+
+// A page that cannot be written whole (a full disk: /dev/full takes nothing)
+// fails the export with the system's words.
+TEST_F(ToolLineTest, ExportOntoAFullDiskFailsItsLine)
+{
+    fs::create_directories(Data.Path() + "/HTML_Export");
+    fs::create_symlink("/dev/full", Data.Path() + "/HTML_Export/index.htm");
+    Expect_Line_Fails("tool Export_Html_Encyclopedia", "No space left on device");
+}
+
+TEST_F(ToolLineTest, RelativeNamesThatLeaveTheDataFolderAreRefused)
+{
+    Expect_Line_Fails("tool Export_Html_Encyclopedia ../escape_site", "leaves the data folder");
+    Expect_Line_Fails("tool Write_Player_Stats_File ../x.txt 0 0 0 -1 0", "leaves the data folder");
+    EXPECT_FALSE(fs::exists(Output.Path() + "/../escape_site"));
+}
+
+TEST_F(ToolLineTest, PlayerStatsFileMakesItsFolderOrFails)
+{
+    const process_runner::RUN_RESULT Made = Run_Line("tool Write_Player_Stats_File Output/Lists/x.txt 0 0 0 -1 0");
+    EXPECT_EQ(Made.nExitCode, 0) << Made.Out << Made.Err;
+    EXPECT_TRUE(fs::is_regular_file(Data.Path() + "/Output/Lists/x.txt"));
+    Expect_Line_Fails("tool Write_Player_Stats_File /dev/full 0 0 0 -1 0", "No space left on device");
+}
+
+TEST_F(ToolLineTest, RenamingRefusesNamesListsThatGiveNoNames)
+{
+    const std::string First = Data.Path() + "/names/first.txt";
+    program_support::Write_File(First, "");
+    Expect_Line_Fails("tool Rename_All_Players", "holds no name");
+    program_support::Write_File(First, std::string("Jo\x01\x02hn\n", 7));
+    Expect_Line_Fails("tool Rename_All_Players", "holds control bytes");
+    fs::remove(First);
+    Expect_Line_Fails("tool Rename_All_Players", "cannot be read");
+    fs::create_directory(First);
+    Expect_Line_Fails("tool Rename_All_Players", "cannot be read");
+}
+
+TEST_F(ToolLineTest, RatingsFileThatNamesNoPlayerFails)
+{
+    Expect_Line_Fails("tool Load_Player_Ratings_File /etc/passwd", "names a player of the league");
+}
+
+TEST_F(ToolLineTest, ReversedOrImpossibleRangesAreRefused)
+{
+    Expect_Line_Fails("tool Create_Universe_Databases_Range 2011 2010", "the first year 2011 is after the last 2010");
+    Expect_Line_Fails("tool Export_Player_Ratings -1 -2147483647", "position -1 is not one of 0-15");
+    Expect_Line_Fails("tool Export_Player_Ratings 3 -2147483647", "the year -2147483647 is not one of 1000-9999");
+}
+
+}  // namespace
+
+namespace {
+
+// A damaged saved game chosen in Resume: the line fails, and no later line
+// acts on whatever league was in memory.
+TEST_F(FailureProgramTest, AResumeThatCannotLoadFailsItsLine)
+{
+    program_support::Write_File(Data.Path() + "/Broken.zrt", "RIRARUVAZAVIZ2101    not a league at all");
+    const process_runner::RUN_RESULT Result =
+        Run_Script("welcome resume\ndialog 118 select 1077 \"Broken\"\ndialog 118 press 1\ncommand Standings\nquit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 2) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Err, "line 4: the game was not loaded: \"Broken.zrt\" could not be loaded"))
+        << Result.Err;
+    EXPECT_FALSE(Contains(Result.Out, "Command")) << Result.Out;
+}
+
+// Names the Save dialog refuses fail the line that typed them, and "." is
+// refused rather than saved as "..zrt".
+TEST_F(FailureProgramTest, SaveNamesTheDialogRefusesFailTheirLine)
+{
+    for (const std::string& Name : {std::string("../x"), std::string("a/b"), std::string(300, 'n'), std::string("a\tb"), std::string(".")}) {
+        const process_runner::RUN_RESULT Result = Run_Script("welcome new\ncommand Standings\ndialog 120 set 1082 \"" +
+                                                             Name + "\"\ndialog 120 press 1\ncommand \"Save Game\"\nquit\n");
+        ASSERT_FALSE(Result.bTimedOut) << Name;
+        EXPECT_EQ(Result.nExitCode, 2) << Name << "\n" << Result.Out << Result.Err;
+        EXPECT_TRUE(Contains(Result.Err, "line 5: the game was not saved: ")) << Name << Result.Err;
+    }
+    EXPECT_FALSE(fs::exists(Data.Path() + "/..zrt"));
+}
+
+}  // namespace
+
+namespace {
+
+// A playbook file of the right size loads whatever it holds (its plays are
+// repaired); one cut short fails the line that loads it.
+TEST_F(ToolLineTest, PlaybooksOfTheRightSizeLoadAndCutShortOnesFailTheLine)
+{
+    const std::string Shipped = Data.Path() + "/playbooks/Default.opb";
+    ASSERT_TRUE(fs::is_regular_file(Shipped));
+    const std::string Bytes = Read_Text_File(Shipped);
+    std::string Random(Bytes.size(), '\0');
+    unsigned nState = 12345;
+    for (char& c : Random) {
+        nState = nState * 1103515245u + 12345u;
+        c = static_cast<char>(nState >> 16);
+    }
+    program_support::Write_File(Data.Path() + "/playbooks/2019-Frost.opb", Random);
+    const process_runner::RUN_RESULT Loaded = Run_Line("tool Load_Playbooks");
+    EXPECT_EQ(Loaded.nExitCode, 0) << Loaded.Out << Loaded.Err;
+    EXPECT_TRUE(Contains(Loaded.Out, "Tool Load_Playbooks: 1 offensive and 0 defensive playbooks loaded")) << Loaded.Out;
+
+    program_support::Write_File(Data.Path() + "/playbooks/2019-Frost.opb", Bytes.substr(0, Bytes.size() / 2));
+    Expect_Line_Fails("tool Load_Playbooks", "playbooks/2019-Frost.opb\" is not a whole playbook");
+}
+
+}  // namespace
+
+namespace {
+
+// The temporaries a killed program leaves in any folder a writer makes them
+// in are gone after the next start.
+TEST_F(FailureProgramTest, LeftoverTemporariesAreRemovedFromEveryWritersFolder)
+{
+    const std::vector<std::string> Folders = {"", "Databases", "Input/Leaders", "Input/Stats", "Output",
+                                              "Output/Ratings"};
+    for (const std::string& Folder : Folders) {
+        fs::create_directories(Data.Path() + "/" + Folder);
+        program_support::Write_File(Data.Path() + "/" + Folder + "/.kelvo-save-Ab12Cd", "half a file");
+    }
+    const process_runner::RUN_RESULT Result = Run_Script("quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    for (const std::string& Folder : Folders)
+        EXPECT_FALSE(fs::exists(Data.Path() + "/" + Folder + "/.kelvo-save-Ab12Cd")) << Folder;
+}
+
+}  // namespace
