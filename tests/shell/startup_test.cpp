@@ -67,6 +67,11 @@ TEST_F(StartupTest, OptionsBeginWithTwoDashesAndAnyOtherDashArgumentIsUnknown)
         {{"-h"}, PROGRAM_ACTION::UNKNOWN_OPTION, "-h"},
         {{"-"}, PROGRAM_ACTION::UNKNOWN_OPTION, "-"},
         {{"--help", "-IS_NOT_RANDOM", "--x"}, PROGRAM_ACTION::UNKNOWN_OPTION, "-IS_NOT_RANDOM"},
+        // A script option names a file, whichever way it is written.
+        {{"--script=run.kelvo"}, PROGRAM_ACTION::RUN, ""},
+        {{"--script", "run.kelvo"}, PROGRAM_ACTION::RUN, ""},
+        {{"--script="}, PROGRAM_ACTION::UNKNOWN_OPTION, "--script="},
+        {{"--script"}, PROGRAM_ACTION::UNKNOWN_OPTION, "--script"},
     };
     for (const CASE& Case : Cases) {
         std::vector<std::string> Args = Case.Args;
