@@ -19,6 +19,7 @@
 #include "scratch_folder.h"
 #include "base/html_text.h"
 #include "export/encyclopedia.h"
+#include "export/page_links.h"
 #include "export/html_template.h"
 #include "league/league_structure.h"
 #include "league/player.h"
@@ -149,7 +150,12 @@ std::string Parse_Problem(const std::string& Page)
     return std::string();
 }
 
-class EncyclopediaTest : public LeagueTest {};
+// An export names its style sheet for the pages that follow it; the test
+// leaves the program's own start behind.
+class EncyclopediaTest : public LeagueTest {
+protected:
+    void TearDown() override { Set_Html_Style_Sheet_Name("styles.css"); }
+};
 
 }  // namespace
 
