@@ -323,12 +323,6 @@ const char* Get_Draft_Menu_Label(int nId, bool bRunning)
     return "";
 }
 
-const char* Get_Main_Menu_Label(int nId)
-{
-    const MENU_LABEL* pLabel = Find_Label(nId);
-    return pLabel != nullptr ? pLabel->szLabel : "";
-}
-
 const char* Get_Command_Help_Page(int nId)
 {
     switch (nId) {
