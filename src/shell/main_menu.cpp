@@ -82,7 +82,6 @@ const MENU_LABEL* Find_Label(int nId)
 MAIN_MENU g_Menu;
 int g_nBuilds = 0;
 bool g_bEnabled = true;
-void (*g_pListener)() = nullptr;
 
 MAIN_MENU_ITEM Item_Of(const MAIN_COMMAND& Command)
 {
@@ -264,8 +263,6 @@ void Build_Main_Menu()
     g_Menu = Menu;
     ++g_nBuilds;
     Mirror_To_Ui_Model(g_Menu);
-    if (g_pListener != nullptr)
-        g_pListener();
 }
 
 const MAIN_MENU& Get_Main_Menu()
@@ -403,9 +400,4 @@ const char* Get_Command_Help_Page(int nId)
 int Get_Main_Menu_Builds()
 {
     return g_nBuilds;
-}
-
-void Set_Main_Menu_Listener(void (*pChanged)())
-{
-    g_pListener = pChanged;
 }

@@ -68,6 +68,3 @@ const char* Get_Draft_Menu_Label(int nId, bool bRunning);
 const char* Get_Command_Help_Page(int nId);
 // How many times the menu was built (tests; a backend rebuilds its bar).
 int Get_Main_Menu_Builds();
-
-// A backend's hook: called after every rebuild of the menu (null: none).
-void Set_Main_Menu_Listener(void (*pChanged)());
