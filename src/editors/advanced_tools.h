@@ -45,8 +45,8 @@ void Show_Clear_Injuries_Result();
 int Clear_Output_Folder();
 
 // The four-character build tag: four blanks in a shipped build. "TEST" or
-// "TOOL" offers "Do Special &Tool" (whose service is not built yet, so it
-// shows disabled). Tests set it through this hook.
+// "TOOL" shows "Do Special &Tool", which closes the dialog and runs the
+// statistics import (Download_Football_Data). Tests set it through this hook.
 const char* Get_Build_Tag();
 void Set_Build_Tag_For_Test(const char* szTag);
 

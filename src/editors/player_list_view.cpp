@@ -229,11 +229,6 @@ void Set_List_Kind(int nKind)
         g_nListKind = nKind;
 }
 
-int Get_List_Kind()
-{
-    return g_nListKind;
-}
-
 void Set_Default_List_Columns(int nRow)
 {
     const int nBase = Layout_Base(g_nListKind);

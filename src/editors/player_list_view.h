@@ -109,7 +109,6 @@ int Is_Player_In_List(int nTeam, int nSlot, const PLAYER_LIST_VIEW& View);
 // The list kind (0 Sortable Stats, 1 Free Agents, 2 draft pool, 3 Find
 // Players) whose slots the next load or save uses.
 void Set_List_Kind(int nKind);
-int Get_List_Kind();
 // Validates the current kind's slots, then takes count, sort column and codes.
 void Load_List_Column_Layout(PLAYER_LIST_VIEW& View);
 // Stores the shown columns in the order the user sees them (at most 18)

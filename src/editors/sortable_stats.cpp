@@ -797,8 +797,3 @@ void Set_Sortable_Stats_Group(int nGroup)
 {
     g_nGroup = nGroup;
 }
-
-PLAYER_LIST_VIEW* Get_Sortable_Stats_View()
-{
-    return g_pView.get();
-}

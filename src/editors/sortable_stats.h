@@ -62,5 +62,3 @@ std::string Format_Team_Picks(int nTeam);
 // The group remembered between openings (0 at the start).
 int Get_Sortable_Stats_Group();
 void Set_Sortable_Stats_Group(int nGroup);
-// The view of the open list (tests read it); null when none is open.
-PLAYER_LIST_VIEW* Get_Sortable_Stats_View();

@@ -122,7 +122,8 @@ double Get_Field_Goal_Drift(int H, int nNorm, int nWeek, int nProgressPerMille)
     return std::pow(static_cast<double>(H) / nNorm, n);
 }
 
-// Rule now: the league keeps the default kicking level of 80.0 per cent.
+// The league's kicking level: the norm the game days keep with the league,
+// its default (80.0 per cent) while none is kept.
 int Get_League_Kicking_Norm()
 {
     return Get_League_Norm(LEAGUE_NORM_KICKING);

@@ -718,9 +718,10 @@ int Compute_Top_Receiver_Focus(GAME_CONTEXT& C, const GAME* pGame)
 
 } // namespace
 
-// Rule now: the league's norms keep their default until the game-day refresh
-// of the norms exists (2,350, the value before any game of a season); the run
-// chance's era step is then calibrated against the historical year value.
+// The league's passing level: the norm the game days keep with the league,
+// its default (2,350, the value before any game of a season) while none is
+// kept; the run chance's era step is calibrated against the historical year
+// value.
 int Get_League_Pass_Norm()
 {
     return Get_League_Norm(LEAGUE_NORM_PASSING);

@@ -896,11 +896,6 @@ void Set_Play_Diagram_Highlight_Slot(int nSlot)
     s_nHighlightSlot = nSlot;
 }
 
-int Get_Play_Diagram_Highlight_Slot()
-{
-    return s_nHighlightSlot;
-}
-
 void Set_Highlighted_Game_Player(int nSlot)
 {
     s_nHighlightedGamePlayer = nSlot;

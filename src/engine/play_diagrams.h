@@ -105,7 +105,6 @@ void Show_Route_Tooltip(char* szText, size_t nSize, int nTeam, int nPlay, bool b
 
 // The slot the playbook editor highlights (-1 none, the default).
 void Set_Play_Diagram_Highlight_Slot(int nSlot);
-int Get_Play_Diagram_Highlight_Slot();
 // What the game view highlights, for the zone marks (-1 none, the default).
 void Set_Highlighted_Game_Player(int nSlot);
 bool Is_Highlighted_Game_Player(int nSlot);

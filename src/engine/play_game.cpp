@@ -270,11 +270,6 @@ void Set_Game_Preview_Hook(GAME_PREVIEW_HOOK pHook)
     g_pGamePreviewHook = pHook;
 }
 
-GAME_PREVIEW_HOOK Get_Game_Preview_Hook()
-{
-    return g_pGamePreviewHook;
-}
-
 int Play_Game(int nHome, int nAway, int nWeek, GAME* pGame)
 {
     if (!pGame)

@@ -11,7 +11,6 @@
 // none by default). It may set the week's watch flags and preference 61.
 using GAME_PREVIEW_HOOK = void (*)(GAME* pGame, int nWeek);
 void Set_Game_Preview_Hook(GAME_PREVIEW_HOOK pHook);
-GAME_PREVIEW_HOOK Get_Game_Preview_Hook();
 
 // Plays (or resumes) the game of home and away in week; 1 when the game is
 // over on return, 0 when it stopped part-way or was refused.

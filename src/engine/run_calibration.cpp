@@ -51,7 +51,8 @@ float Get_Defense_Difficulty_Factor(const GAME* pGame)
     return 1.0f - DIFFICULTY_STEP * static_cast<float>(Get_User_Preference(PREF_DIFFICULTY));
 }
 
-// Rule now: the league keeps the default rushing level of 4.20 yards a rush.
+// The league's rushing level: the norm the game days keep with the league,
+// its default (4.20 yards a rush) while none is kept.
 int Get_League_Rushing_Norm()
 {
     return Get_League_Norm(LEAGUE_NORM_RUSHING);

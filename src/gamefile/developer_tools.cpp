@@ -25,6 +25,7 @@
 #include "league/player.h"
 #include "league/player_stats.h"
 #include "league/preferences.h"
+#include "league/salary_cap.h"
 #include "league/season_lines.h"
 #include "league/team.h"
 #include "platform/errors.h"
@@ -132,17 +133,6 @@ template <typename F> DATABASE_LOOP_RESULT Loop_Over_Databases(int nFirst, int n
         ++Result.nDone;
     }
     return Result;
-}
-
-int Replay_Norm_Weeks(int nYear)
-{
-    if (nYear < 1961)
-        return 12;
-    if (nYear < 1978)
-        return 14;
-    if (nYear < 2021)
-        return 16;
-    return 17;
 }
 
 }  // namespace
@@ -360,7 +350,7 @@ DATABASE_LOOP_RESULT Export_Replay_Mode_Player_Ratings()
                 for (int k = 0; k < STATS_PER_PERIOD; ++k)
                     Set_Player_Stat(t, s, STAT_PERIOD_PREDICTED, k, Get_Player_Stat(t, s, STAT_PERIOD_LAST_SEASON, k));
             });
-            Complete_All_Predicted_Stats(Replay_Norm_Weeks(y));
+            Complete_All_Predicted_Stats(Get_Regular_Season_Games(y));
             Step_Progress_Window(1);
             Recompute_All_Player_Ratings();
             Repair_Player_Ratings();

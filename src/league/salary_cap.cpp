@@ -81,17 +81,6 @@ constexpr int YEAR_AMERICAN_LEAGUE_FINAL = 1966;
 constexpr int YEAR_LEAGUE_EXCHANGE = 1970;
 constexpr int YEAR_TWO_ROUND_DIVISIONS_END = 1990;
 
-int Games_For_Year(int nYear)
-{
-    if (nYear < 1961)
-        return 12;
-    if (nYear < 1978)
-        return 14;
-    if (nYear < 2021)
-        return 16;
-    return 17;
-}
-
 int Wild_Cards_For_Year(int nYear)
 {
     if (nYear < 1970)
@@ -122,6 +111,17 @@ bool Is_Asking_User(int bAsk)
 }
 
 }  // namespace
+
+int Get_Regular_Season_Games(int nYear)
+{
+    if (nYear < 1961)
+        return 12;
+    if (nYear < 1978)
+        return 14;
+    if (nYear < 2021)
+        return 16;
+    return 17;
+}
 
 int Get_Season_Salary_Cap(int nYear)
 {
@@ -194,7 +194,7 @@ void Update_Salary_Cap(int bAsk)
 void Update_Games_Per_Season(int bAsk)
 {
     int nOld = Get_Games_Per_Season();
-    int nNew = Games_For_Year(Get_Current_Year());
+    int nNew = Get_Regular_Season_Games(Get_Current_Year());
     if (nNew != nOld && Is_Asking_User(bAsk)) {
         char szText[TEXT_BUFFER_SIZE];
         std::snprintf(szText, sizeof(szText), "The league would like to change the regular season from %d games to %d games.",

@@ -30,8 +30,11 @@ void Update_Inflation_Factor();
 // and a league without a cap keeps none. With bAsk the user may refuse.
 void Update_Salary_Cap(int bAsk);
 
-// Games per season by year (12 before 1961, 14 to 1977, 16 to 2020, then 17)
-// and wild-card teams per conference by year, stored in the universe stats.
+// Games per season by year: 12 before 1961, 14 to 1977, 16 to 2020, then 17.
+int Get_Regular_Season_Games(int nYear);
+
+// Games per season by year (Get_Regular_Season_Games) and wild-card teams
+// per conference by year, stored in the universe stats.
 void Update_Games_Per_Season(int bAsk);
 void Update_Wild_Card_Teams(int bAsk);
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <iterator>
 
-#include "editors/player_list_view.h"
+#include "frontoffice/player_moves.h"
 #include "league/league_data.h"
 #include "league/league_text.h"
 #include "league/player.h"
@@ -144,9 +144,7 @@ std::vector<std::string> Get_Player_Card_Lines(int nTeam, int nSlot)
             Adjust_Player_Stat_By_Modifier(nTeam, nSlot, static_cast<int>(Get_Player_Rating(nTeam, nSlot, nRating)));
         Lines.push_back(std::string(szName) + ": " + std::to_string(nScouted));
     }
-    std::string StatLine;
-    Format_Stat_Cell(&StatLine, LIST_CODE_STAT_LINE, nTeam, nSlot);
-    Lines.push_back(StatLine);
+    Lines.push_back(Format_Player_Stat_Summary(nTeam, nSlot));
     return Lines;
 }
 

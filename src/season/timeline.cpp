@@ -376,11 +376,6 @@ void Set_Timeline_Enabled(bool bEnabled)
     g_bEnabled = bEnabled;
 }
 
-bool Is_Timeline_Enabled()
-{
-    return g_bEnabled;
-}
-
 void Set_Timeline_Game_On_Screen_Query(bool (*pQuery)())
 {
     g_pGameOnScreen = pQuery;

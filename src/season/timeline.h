@@ -103,7 +103,6 @@ unsigned Get_Timeline_Step_Flags();
 // or a run is playing days (or a day advance is under way).
 bool Is_Timeline_Active();
 void Set_Timeline_Enabled(bool bEnabled);
-bool Is_Timeline_Enabled();
 // How the strip learns that a game is on the main window's screen (the game
 // view's own pointer); null: only the game being played counts.
 void Set_Timeline_Game_On_Screen_Query(bool (*pQuery)());

@@ -85,7 +85,6 @@ const MENU_LABEL* Find_Label(int nId)
 MAIN_MENU g_Menu;
 int g_nBuilds = 0;
 bool g_bEnabled = true;
-void (*g_pListener)() = nullptr;
 
 // The draft items while a draft is under way: the fantasy draft's two
 // relabelled (the college-draft item keeps its own key, Ctrl+C, which the
@@ -286,8 +285,6 @@ void Build_Main_Menu()
     g_Menu = Menu;
     ++g_nBuilds;
     Mirror_To_Ui_Model(g_Menu);
-    if (g_pListener != nullptr)
-        g_pListener();
 }
 
 const MAIN_MENU& Get_Main_Menu()
@@ -343,12 +340,6 @@ const char* Get_Draft_Menu_Label(int nId, bool bRunning)
     if (nId == CMD_COLLEGE_DRAFT)
         return bRunning ? "&Draft Picks..." : "College &Draft...";
     return "";
-}
-
-const char* Get_Main_Menu_Label(int nId)
-{
-    const MENU_LABEL* pLabel = Find_Label(nId);
-    return pLabel != nullptr ? pLabel->szLabel : "";
 }
 
 const char* Get_Command_Help_Page(int nId)
@@ -431,9 +422,4 @@ const char* Get_Command_Help_Page(int nId)
 int Get_Main_Menu_Builds()
 {
     return g_nBuilds;
-}
-
-void Set_Main_Menu_Listener(void (*pChanged)())
-{
-    g_pListener = pChanged;
 }

@@ -63,13 +63,8 @@ bool Parse_Accelerator_Key(const char* szKey, int& nKey, unsigned& nModifiers);
 // "&Fantasy Draft..." / "&End Fantasy Draft..." and "College &Draft..." /
 // "&Draft Picks..."; "" for another id.
 const char* Get_Draft_Menu_Label(int nId, bool bRunning);
-// The label of a command in the menu ("One &Week"); "" for an unknown id.
-const char* Get_Main_Menu_Label(int nId);
 // The help page ("Help/<name>.htm") of a command or of a page (0 the front
 // page); "mainwindow" for anything else.
 const char* Get_Command_Help_Page(int nId);
 // How many times the menu was built (tests; a backend rebuilds its bar).
 int Get_Main_Menu_Builds();
-
-// A backend's hook: called after every rebuild of the menu (null: none).
-void Set_Main_Menu_Listener(void (*pChanged)());

@@ -227,11 +227,6 @@ void Create_Main_Window(const WINDOW_RECTANGLE& Window)
     Set_News_Ticker_Timer(Timer);
 }
 
-bool Is_Main_Window_Created()
-{
-    return g_bWindowCreated;
-}
-
 WINDOW_RECTANGLE Get_Main_Window_Rectangle()
 {
     // Where the user has put the window, when it is shown.

@@ -109,7 +109,6 @@ struct WINDOW_RECTANGLE;
 // Creates the main window at the rectangle (the one stored in the owners'
 // hall of fame).
 void Create_Main_Window(const WINDOW_RECTANGLE& Window);
-bool Is_Main_Window_Created();
 WINDOW_RECTANGLE Get_Main_Window_Rectangle();
 // Moves or sizes the window (the user's drag; tests).
 void Set_Main_Window_Rectangle(const WINDOW_RECTANGLE& Window);

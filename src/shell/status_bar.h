@@ -17,15 +17,6 @@
 // buffer holds nSize bytes; null is ignored.
 void Format_Phase_Labels(char* szFirst, char* szSecond, size_t nSize);
 
-// The phase, the user's club and whether games are being played, in words
-// (the bar itself shows the timeline; these serve a caller wanting text).
-struct STATUS_BAR_TEXT {
-    std::string Phase;    // "2019 Week 3"
-    std::string Club;     // "Buffalo Frost 2-1", "" with no club of the user's
-    std::string Activity; // "Playing games..." while a run plays days
-};
-STATUS_BAR_TEXT Get_Status_Bar_Text();
-
 void Create_Main_Status_Bar();
 void Destroy_Main_Status_Bar();
 bool Is_Status_Bar_Shown();

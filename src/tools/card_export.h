@@ -134,7 +134,6 @@ struct AUDIBLE_CARD {
     const char* szName;
     const char* szLine[5];   // the description, up to five lines
 };
-int Get_Audible_Card_Count();
 const AUDIBLE_CARD& Get_Audible_Card(int n);
 // The audible entry of card 47-51 of a team.
 int Get_Team_Audible_Entry(int nTeam, int nCard);

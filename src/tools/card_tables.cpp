@@ -375,11 +375,6 @@ std::string Format_Card_Play_Line(int nTeam, int nPlay)
     return szLine;
 }
 
-int Get_Audible_Card_Count()
-{
-    return AUDIBLE_COUNT;
-}
-
 const AUDIBLE_CARD& Get_Audible_Card(int n)
 {
     return AUDIBLES[n >= 0 && n < AUDIBLE_COUNT ? n : 0];

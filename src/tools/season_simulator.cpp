@@ -129,9 +129,12 @@ bool Write_File(const SIMULATOR_TOTALS& Totals)
     return true;
 }
 
-// The season's finish of a club into its counters.
-void Count_Finish(SIMULATOR_TOTALS& T, int nTeam)
+}  // namespace
+
+void Count_Simulator_Finish(SIMULATOR_TOTALS& T, int nTeam)
 {
+    if (nTeam < 0 || nTeam >= SIMULATOR_TEAMS)
+        return;
     int32_t* pCounters = &T.n[SIM_FINISHES + 9 * nTeam];
     const int nCode = Record_Team_Division_Finish(nTeam);
     if (nCode >= SIM_ROUND_ONE && nCode <= SIM_WORLD_CHAMPION)
@@ -153,6 +156,8 @@ void Count_Finish(SIMULATOR_TOTALS& T, int nTeam)
     Add_Saturated(pCounters[k], 1);
 }
 
+namespace {
+
 void Add_Season_To_Totals()
 {
     SIMULATOR_TOTALS T;
@@ -164,7 +169,7 @@ void Add_Season_To_Totals()
         Add_Saturated(T.n[SIM_GAMES + t], Get_Team_Games_Played(t));
         Add_Saturated(T.n[SIM_SCORED + t], Get_Team_Game_Points(t, 1));
         Add_Saturated(T.n[SIM_ALLOWED + t], Get_Team_Game_Points(t, 0));
-        Count_Finish(T, t);
+        Count_Simulator_Finish(T, t);
         Add_Saturated_64(T, SIM_REVENUE + 2 * t, Get_Team_Financial_Stat(t, FINANCE_REVENUE));
         Add_Saturated_64(T, SIM_PROFIT + 2 * t, Get_Team_Financial_Stat(t, FINANCE_PROFIT));
         Add_Saturated(T.n[SIM_ATTENDANCE + t], std::max(Get_Team_Financial_Stat(t, FINANCE_ATTENDANCE), 0));

@@ -74,6 +74,12 @@ int Write_Simulator_Data(const SIMULATOR_TOTALS& Totals);
 // totals could not be read or the block is refused.
 int Tally_Simulator_Block(int a, int b);
 
+// Adds a club's season finish to its nine counters (+ 9t): the finish code
+// c (Record_Team_Division_Finish) of 6 or more to counter c, of 4 or more to
+// counter 4 (the playoffs reached); the division place to counter 5
+// (first), 3, 2, 1 (second to fourth) or 0 (lower, or in no division row).
+void Count_Simulator_Finish(SIMULATOR_TOTALS& Totals, int nTeam);
+
 // Plays the current season nSeasons times (1-1,000) and writes both
 // reports. False, with Problem saying why, when it may not run: a season
 // already complete, games being played, a count out of range.

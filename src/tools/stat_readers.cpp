@@ -416,19 +416,9 @@ void Clear_Roster_Table()
     g_RosterByKey.clear();
 }
 
-int Get_Roster_Entry_Count()
-{
-    return g_nRosterCount;
-}
-
 const ROSTER_ENTRY* Get_Roster_Entry(int i)
 {
     return i >= 0 && i < g_nRosterCount ? &g_Roster[i] : nullptr;
-}
-
-int Get_Roster_Entry_Team(int i)
-{
-    return i >= 0 && i < g_nRosterCount ? g_Roster[i].nTeam : NO_TEAM;
 }
 
 int Find_Roster_Entry_By_Key(const char* szKey)

@@ -56,11 +56,8 @@ struct ROSTER_ENTRY {
 // Empties every entry (texts empty, number 0, team NO_TEAM, positions -1,
 // weeks out and injury 0) and the count.
 void Clear_Roster_Table();
-int Get_Roster_Entry_Count();
 // Entry i of those in use; nullptr outside 0 .. count - 1.
 const ROSTER_ENTRY* Get_Roster_Entry(int i);
-// The team of entry i as a team code (NO_TEAM when unset or used).
-int Get_Roster_Entry_Team(int i);
 // The first entry whose key is szKey (letter case ignored; an empty key
 // never matches), else -1.
 int Find_Roster_Entry_By_Key(const char* szKey);

@@ -186,4 +186,92 @@ inline int Run_Table_Maker(int argc, char** argv, const char* szName, std::strin
     return 0;
 }
 
+// Puts every game into a week: no team twice in a week, none in its week
+// off (ByeWeek[t], -1 for none); games [0, nFixed) are given and stay in
+// week 0. A seeded search takes the open games in random order and moves out
+// whatever game stands in the chosen week; one pick in nWanderOneIn takes any
+// allowed week, so that the search does not circle. False when nSteps run
+// out; a clash that cannot be mended stops the program (szWhat names the
+// table, or is empty). GAME has nAway and nHome.
+template <typename GAME>
+bool Assign_Weeks(const std::vector<GAME>& Games, int nFixed, int nTeams, int nWeeks, const std::vector<int>& ByeWeek,
+                  long nSteps, int nWanderOneIn, const std::string& What, std::vector<int>* pWeek)
+{
+    const std::string Prefix = What.empty() ? std::string() : What + ": ";
+    const int nGames = static_cast<int>(Games.size());
+    std::vector<int>& Week = *pWeek;
+    Week.assign(nGames, -1);
+    // Occupant[team][week]: game index, -1 free, -2 off.
+    std::vector<std::vector<int>> Occupant(nTeams, std::vector<int>(nWeeks, -1));
+    for (int t = 0; t < nTeams; ++t)
+        if (ByeWeek[t] >= 0)
+            Occupant[t][ByeWeek[t]] = -2;
+    std::vector<int> Open;
+    for (int g = 0; g < nGames; ++g) {
+        if (g < nFixed) {
+            if (Occupant[Games[g].nAway][0] != -1 || Occupant[Games[g].nHome][0] != -1)
+                Fail(Prefix + "the given games of week 0 clash");
+            Week[g] = 0;
+            Occupant[Games[g].nAway][0] = g;
+            Occupant[Games[g].nHome][0] = g;
+        } else {
+            Open.push_back(g);
+        }
+    }
+    Shuffle(Open);
+    std::vector<int> Candidates;
+    auto Allowed = [&](int a, int b, int w) {
+        const int oa = Occupant[a][w];
+        const int ob = Occupant[b][w];
+        return oa != -2 && ob != -2 && !(oa >= 0 && oa < nFixed) && !(ob >= 0 && ob < nFixed);
+    };
+    for (long nStep = 0; nStep < nSteps; ++nStep) {
+        if (Open.empty())
+            return true;
+        const int nPick = Below(static_cast<int>(Open.size()));
+        const int g = Open[nPick];
+        Open[nPick] = Open.back();
+        Open.pop_back();
+        const int a = Games[g].nAway;
+        const int b = Games[g].nHome;
+        int nBest = 3;
+        Candidates.clear();
+        for (int w = 0; w < nWeeks; ++w) {
+            if (!Allowed(a, b, w))
+                continue;
+            const int oa = Occupant[a][w];
+            const int ob = Occupant[b][w];
+            const int nCost = (oa >= 0 ? 1 : 0) + (ob >= 0 && ob != oa ? 1 : 0);
+            if (nCost < nBest) {
+                nBest = nCost;
+                Candidates.clear();
+            }
+            if (nCost == nBest)
+                Candidates.push_back(w);
+        }
+        if (Below(nWanderOneIn) == 0) {
+            Candidates.clear();
+            for (int w = 0; w < nWeeks; ++w)
+                if (Allowed(a, b, w))
+                    Candidates.push_back(w);
+        }
+        if (Candidates.empty())
+            Fail(Prefix + "a game has no week it may use");
+        const int w = Candidates[Below(static_cast<int>(Candidates.size()))];
+        for (int t : {a, b}) {
+            const int o = Occupant[t][w];
+            if (o >= 0) {
+                Occupant[Games[o].nAway][w] = -1;
+                Occupant[Games[o].nHome][w] = -1;
+                Week[o] = -1;
+                Open.push_back(o);
+            }
+        }
+        Occupant[a][w] = g;
+        Occupant[b][w] = g;
+        Week[g] = w;
+    }
+    return false;
+}
+
 }  // namespace table_maker

@@ -58,8 +58,10 @@ template <typename F> std::string Text_Of(F Fill)
 // Fill(n, buffer) gives each text of the table.
 template <typename F> void Expect_Texts(F Fill, std::initializer_list<std::pair<int, const char*>> Cases)
 {
-    for (const auto& [n, szText] : Cases)
-        EXPECT_EQ(Text_Of([&](char* s) { Fill(n, s); }), szText) << n;
+    for (const auto& Case : Cases) {
+        const int n = Case.first;
+        EXPECT_EQ(Text_Of([&](char* s) { Fill(n, s); }), Case.second) << n;
+    }
 }
 
 // The same for a text function of (value, buffer, size), given the whole

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "editors/game_preview.h"
+#include "engine/game_log.h"
+#include "engine/game_report.h"
 #include "engine/play_game.h"
 #include "league/game_record.h"
 #include "league/league_data.h"
@@ -50,6 +52,10 @@ protected:
         Set_Game_Preview_Hook(nullptr);
         dialogs::Reset();
         ui::Reset();
+        // A game stopped part-way leaves its pages' text; the next game starts
+        // its own.
+        Clear_Game_Log_Texts();
+        Clear_Game_Report_Html();
     }
     static const DIALOG_RECORD& Last() { return dialogs::Records().back(); }
 };

@@ -64,6 +64,23 @@ TEST_F(LeagueEditorTest, AddingTheThirtyThirdClubAsksToShortenTheSeason)
     EXPECT_TRUE(Is_Schedule_Complete(16));
 }
 
+TEST_F(LeagueEditorTest, AddingTheThirtyFifthClubAtSixteenGamesAsksToShortenTheSeason)
+{
+    // 33 and 34 clubs play 16 games without a question; the 35th asks.
+    Set_Universe_Stat(GAMES_PER_SEASON, 16);
+    Run({Press(LE_ADD_BUTTON), Press(LE_ADD_BUTTON)});
+    EXPECT_EQ(Count_Teams(), 34);
+    EXPECT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), 16);
+    EXPECT_EQ(Boxes(), std::vector<std::string>{});
+
+    ui::Queue_Answer(ID_YES);   // "Add Team"
+    Run({Press(LE_ADD_BUTTON)});
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Add New Team|The 16-game schedule is limited to 34 teams. If you add "
+                                                "a team, the season schedule will be reduced to 14 games."});
+    EXPECT_EQ(Count_Teams(), 35);
+    EXPECT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), 14);
+}
+
 TEST_F(LeagueEditorTest, AtFourteenGamesTheLeagueTakesThirtySixClubs)
 {
     Set_Universe_Stat(GAMES_PER_SEASON, 14);

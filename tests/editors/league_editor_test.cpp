@@ -186,6 +186,15 @@ TEST_F(LeagueEditorTest, TheStartYearAsksFirstAndResetsTheSeasons)
     EXPECT_EQ(Get_Universe_Stat(INFLATION_FACTOR), 500);
     Boxes();
 
+    // Rounded to the nearest: 224,700,000 x 1000 / 224,800,000 = 999.56,
+    // (224,700,000 + 112,400) x 1000 / 224,800,000 = 1000.05 -> 1000.
+    Set_Universe_Stat(SALARY_CAP, 224700000);
+    ui::Queue_Answer(ID_OK);
+    Run({Type(LE_START_YEAR_EDIT, "2001")});
+    EXPECT_EQ(Get_Universe_Stat(FIRST_SEASON_YEAR), 2001);
+    EXPECT_EQ(Get_Universe_Stat(INFLATION_FACTOR), 1000);
+    Boxes();
+
     // A billion-dollar cap: 1,000,112,400,000 / 224,800,000 = 4449 (no
     // 32-bit wrap), held to 3000. A year past 2053 is corrected first.
     Set_Universe_Stat(SALARY_CAP, 1000000000);

@@ -80,6 +80,8 @@ TEST_F(PlayCardsTest, TheWorkedCardAndTheValueSteps)
     EXPECT_EQ(Get_Card_Score_Value(940), 10);
     EXPECT_EQ(Get_Card_Score_Value(1949), 15);
     EXPECT_EQ(Get_Card_Score_Value(1950), 20);
+    EXPECT_EQ(Get_Card_Score_Value(2748), 20);
+    EXPECT_EQ(Get_Card_Score_Value(2749), 25);
     EXPECT_EQ(Get_Card_Score_Value(2998), 25);
     EXPECT_EQ(Get_Card_Score_Value(2999), 30);
     // Pass Blocking + Receiving (12) - 5 = 7 against Pass Rush + Coverage

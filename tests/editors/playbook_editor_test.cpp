@@ -161,6 +161,7 @@ TEST_F(PlaybookEditorTest, RouteSteppingSkipsRefusedRoutesAndWraps)
     EXPECT_EQ(Step_Route_For_Slot(4, 9, -1), 9);           // allowed: kept
     EXPECT_EQ(Step_Route_For_Slot(3, 12, 0), 10);          // TE: 12, 11 (1) down to 10 (4)
     EXPECT_EQ(Step_Route_For_Slot(1, 41, 1), 42);          // RB refuses 3
+    EXPECT_EQ(Step_Route_For_Slot(3, 41, 1), 41);          // TE keeps 3: refuses 1 and 2 only
     EXPECT_EQ(Step_Route_For_Slot(0, 41, 1), 41);          // a passer keeps any route
     EXPECT_EQ(Step_Route_For_Slot(4, -1, 1), 0);           // no route: stepped into the table
     // Modulo 43: up from 42 is 0, down from 0 is 42.

@@ -82,6 +82,10 @@ protected:
     void TearDown() override
     {
         Stop_Watching_Window();
+        // A game stopped part-way leaves its pages' text; the next game starts
+        // its own.
+        Clear_Game_Log_Texts();
+        Clear_Game_Report_Html();
         Set_Game_Pages_Enabled(false);
         menus::Reset();
         services::Reset();

@@ -116,6 +116,7 @@ TEST_F(PageLinksTest, PlayerTeamLinkFollowsTheSeasonLine)
 TEST_F(PageLinksTest, StyleSheetAndLogos)
 {
     std::string Out;
+    Set_Html_Style_Sheet_Name("styles.css");
     Format_Css_Link(Out, 1);
     EXPECT_EQ(Out, "<LINK REL=STYLESHEET TYPE=\"text/css\" HREF=\"..\\Images\\styles.css\">");
     Set_Html_Style_Sheet_Name("dark.css");

@@ -56,6 +56,11 @@ TEST_F(StatCellsTest, PlayerStatCellsScaleTheirRates)
     // 5 of 8 is 625 per mille: 62.5.
     Format_Player_Stat(Out, 101, 0, 0, 0, 0);
     EXPECT_EQ(Out, Cell("62.5"));
+    // 8 of 8 is 1000 per mille: exactly 100, written whole.
+    Set_Player_Stat(0, 0, 0, STAT_PASS_COMPLETIONS, 8);
+    Format_Player_Stat(Out, 101, 0, 0, 0, 0);
+    EXPECT_EQ(Out, Cell("100"));
+    Set_Player_Stat(0, 0, 0, STAT_PASS_COMPLETIONS, 5);
     Format_Player_Stat(Out, 2, 0, 0, 0, 0);
     EXPECT_EQ(Out, Cell("8"));
     // 300 yards in 2 attempts: 15,000 hundredths, written whole from 100 up.

@@ -1,7 +1,8 @@
-// The GUI tests' main: every test runs as its own process (ctest starts one
-// per test) with an X server of its own, started here before GTK, and a
-// watchdog: alarm() fires even while no GLib loop runs, so a test stuck in a
-// dialog fails instead of hanging the run.
+// The GUI tests' main: ctest starts one process per test, and CI also runs
+// them all in one process; either way the process has an X server of its
+// own, started here before GTK, and each test a watchdog: alarm() fires even
+// while no GLib loop runs, so a test stuck in a dialog fails instead of
+// hanging the run.
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,12 @@ bool Only_Listing(int argc, char** argv)
     return false;
 }
 
+// Each test starts the watchdog afresh: a whole run in one process is many
+// tests long.
+class WATCHDOG_PER_TEST : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { ::alarm(WATCHDOG_SECONDS); }
+};
+
 }  // namespace
 
 namespace gui_support {
@@ -64,6 +71,7 @@ int main(int argc, char** argv)
         Action.sa_handler = Watchdog;
         ::sigaction(SIGALRM, &Action, nullptr);
         ::alarm(WATCHDOG_SECONDS);
+        ::testing::UnitTest::GetInstance()->listeners().Append(new WATCHDOG_PER_TEST);
         if (!g_Server.Start())
             std::fprintf(stderr, "No X server for the GUI tests: %s\n", g_Server.Problem().c_str());
     }

@@ -207,6 +207,21 @@ TEST_F(TimelineProgramTest, TheCalendarPageShowsTheClubViewOtherTeamChose)
     ui::Reset();
 }
 
+TEST_F(TimelineProgramTest, TheFifthCellIsTheLastTheScriptCanClick)
+{
+    // Day 0: cell 5 is day 5, five weeks ahead; declined, nothing is played.
+    const process_runner::RUN_RESULT Result = Run_Script("welcome new\n"
+                                                         "command Calendar\n"
+                                                         "answer no\n"
+                                                         "timeline 5\n"
+                                                         "quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Err;
+    EXPECT_EQ(Lines_Of(Result.Out, {"Timeline", "Box [Confirm]"}),
+              (std::vector<std::string>{"Timeline 5", "Box [Confirm] \"Simulate the next 5 weeks?\" -> No"}))
+        << Result.Out;
+}
+
 TEST_F(TimelineProgramTest, LinesTheScriptCannotCarryOutStopIt)
 {
     struct BAD {

@@ -89,6 +89,8 @@ protected:
         LeagueTest::SetUp();
         Set_Universe_Stat(INFLATION_FACTOR, 1000);
         Seed_Random_Numbers(777);
+        // The figures an earlier league's draft kept are not this league's.
+        Forget_Fantasy_Pick_Values();
     }
 
     // nTeams clubs (the first nUsers run by the user), each with nEach

@@ -105,6 +105,10 @@ TEST_F(DeveloperToolCommandsTest, TheLaterDeveloperToolsSayWhatTheyDid)
     EXPECT_TRUE(Run({"Get_Player_Salary_Value", "0", "0"}, Result, Problem)) << Problem;
     EXPECT_EQ(Result, "25");   // a quarterback of 70s: five grades at 70, 402 (63) and 404 (26) under 65
     EXPECT_FALSE(Run({"Get_Player_Salary_Value", "41", "0"}, Result, Problem));
+    EXPECT_EQ(Problem, "team 0-40 and slot 0-99");
+    EXPECT_TRUE(Run({"Get_Player_Salary_Value", "0", "99"}, Result, Problem)) << Problem;
+    EXPECT_FALSE(Run({"Get_Player_Salary_Value", "0", "100"}, Result, Problem));
+    EXPECT_EQ(Problem, "team 0-40 and slot 0-99");
     EXPECT_FALSE(Run({"Get_Player_Salary_Value", "0"}, Result, Problem));
     EXPECT_EQ(Problem, "tool Get_Player_Salary_Value takes TEAM SLOT");
     EXPECT_TRUE(Run({"Find_Long_Play_Names"}, Result, Problem)) << Problem;

@@ -7,9 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "editors/advanced_tools.h"
+#include "editors/playbook_editor.h"
+#include "engine/play_game.h"
+#include "frontoffice/contracts.h"
 #include "league/league_data.h"
 #include "league/team.h"
+#include "platform/dialogs.h"
 #include "platform/errors.h"
+#include "platform/main_frame.h"
+#include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "shell/main_window.h"
 #include "shell/startup.h"
@@ -30,7 +37,24 @@ protected:
         ui::Reset();
         Set_Startup_Flags(0);
     }
-    void TearDown() override { Set_Startup_Flags(0); }
+    // A run of the program installs its window's handlers and the hooks of
+    // the layers above the engine; they go with the test, so that no later
+    // test plays a game with the preview dialog or offers a contract
+    // through the offer dialog.
+    void TearDown() override
+    {
+        Set_Startup_Flags(0);
+        ui::Set_Echo(false);
+        Set_Terminal_Notices(false);
+        Set_Title_Refresher(nullptr);
+        main_frame::Set_Handlers(nullptr);
+        Install_Shell_Handler(nullptr);
+        Set_Contract_Offer_Policy(nullptr);
+        Set_Game_Preview_Hook(nullptr);
+        Set_Database_Build_Hooks(DATABASE_BUILD_HOOKS{});
+        Set_Playbook_View_Hooks(nullptr, nullptr);
+        dialogs::Set_Unattended(false);
+    }
 };
 
 }  // namespace
@@ -67,6 +91,11 @@ TEST_F(StartupTest, OptionsBeginWithTwoDashesAndAnyOtherDashArgumentIsUnknown)
         {{"-h"}, PROGRAM_ACTION::UNKNOWN_OPTION, "-h"},
         {{"-"}, PROGRAM_ACTION::UNKNOWN_OPTION, "-"},
         {{"--help", "-IS_NOT_RANDOM", "--x"}, PROGRAM_ACTION::UNKNOWN_OPTION, "-IS_NOT_RANDOM"},
+        // A script option names a file, whichever way it is written.
+        {{"--script=run.kelvo"}, PROGRAM_ACTION::RUN, ""},
+        {{"--script", "run.kelvo"}, PROGRAM_ACTION::RUN, ""},
+        {{"--script="}, PROGRAM_ACTION::UNKNOWN_OPTION, "--script="},
+        {{"--script"}, PROGRAM_ACTION::UNKNOWN_OPTION, "--script"},
     };
     for (const CASE& Case : Cases) {
         std::vector<std::string> Args = Case.Args;

@@ -122,6 +122,12 @@ TEST_F(CardExportTest, GradeSlotBytes)
     EXPECT_TRUE(Set_Card_Grade_Slot(1, 5, 2, 399));
     EXPECT_EQ(Get_Play_Card_Field(1, PLAYBOOK_OFFENSE, 5, 2), 7);
     EXPECT_EQ(Get_Card_Grade_Slot(1, 5, 2), -1);
+    // The last offensive grade, Pass Blocking (406), is kept; 407 is past it.
+    EXPECT_TRUE(Set_Card_Grade_Slot(1, 5, 1, 406));
+    EXPECT_EQ(Get_Play_Card_Field(1, PLAYBOOK_OFFENSE, 5, 1), 6);
+    EXPECT_EQ(Get_Card_Grade_Slot(1, 5, 1), 406);
+    EXPECT_TRUE(Set_Card_Grade_Slot(1, 5, 1, 407));
+    EXPECT_EQ(Get_Card_Grade_Slot(1, 5, 1), -1);
     EXPECT_TRUE(Set_Card_Grade_Slot(1, 5, 5, 400));
     EXPECT_EQ(Get_Play_Card_Field(1, PLAYBOOK_OFFENSE, 5, 5), 0);
     EXPECT_EQ(Get_Card_Grade_Slot(1, 5, 5), 400);
@@ -215,6 +221,11 @@ TEST_F(CardExportTest, RowsStatisticsAndNames)
     EXPECT_EQ(Get_Card_Player_Name(1, 0), "B. Featherstonehaugh");
     Set_Player_First_Name(1, 0, "Bart");                // 22: the full name stays
     EXPECT_EQ(Get_Card_Player_Name(1, 0), "Bart Featherstonehaugh");
+    Set_Player_First_Name(1, 0, "Christopher");
+    Set_Player_Last_Name(1, 0, "Featherstone");         // exactly 24: still whole
+    EXPECT_EQ(Get_Card_Player_Name(1, 0), "Christopher Featherstone");
+    Set_Player_Last_Name(1, 0, "Featherstones");        // 25: initial
+    EXPECT_EQ(Get_Card_Player_Name(1, 0), "C. Featherstones");
     EXPECT_EQ(Get_Card_Play_Name("Full House Play Action Go Power O"), "Full House Play Action Go");
     EXPECT_EQ(Get_Card_Play_Name("Deep Post"), "Deep Post");
     EXPECT_EQ(Format_Card_Play_Line(1, 0),

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../editors/dialog_action.h"
@@ -26,6 +27,7 @@
 #include "season/player_generation.h"
 #include "engine/game_report.h"
 #include "league/team.h"
+#include "league/team_finances.h"
 #include "tools/default_league/default_league.h"
 #include "tools/default_league_inputs.h"
 #include "tools/season_simulator.h"
@@ -171,6 +173,30 @@ std::vector<std::string> Lines(const std::string& Text)
         nStart = nEnd + 1;
     }
     return Out;
+}
+
+TEST_F(SeasonSimulatorTest, AWildCardCountsAsPlayoffsReachedBesideItsPlace)
+{
+    whole_season::Build_League(3);
+    // Club 1 second in division 0 and in bracket slot 0 (a wild card): finish
+    // code 4, so counter 4 (playoffs reached) and counter 3 (second place).
+    uint8_t* pRow = League.StandingsArea.DivisionRow[0];
+    for (int p = 0; p < DIVISION_ROW_PLACES; ++p)
+        if (pRow[p] == 1)
+            std::swap(pRow[p], pRow[1]);
+    ASSERT_EQ(pRow[1], 1);
+    std::memset(League.StandingsArea.PlayoffTeam, NO_TEAM, sizeof(League.StandingsArea.PlayoffTeam));
+    League.StandingsArea.PlayoffTeam[0] = 1;
+    ASSERT_EQ(Record_Team_Division_Finish(1), 4);
+    SIMULATOR_TOTALS T;
+    std::memset(&T, 0, sizeof(T));
+    Count_Simulator_Finish(T, 1);
+    const int32_t nExpected[SIM_FINISH_COUNT] = {0, 0, 0, 1, 1, 0, 0, 0, 0};
+    for (int k = 0; k < SIM_FINISH_COUNT; ++k)
+        EXPECT_EQ(T.n[SIM_FINISHES + 9 + k], nExpected[k]) << "counter " << k;
+    // Nothing counted for another club.
+    EXPECT_EQ(T.n[SIM_FINISHES + 4], 0);
+    EXPECT_EQ(T.n[SIM_FINISHES + 18 + 4], 0);
 }
 
 TEST_F(SeasonSimulatorTest, ReportsWorkedByHand)

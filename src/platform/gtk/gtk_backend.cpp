@@ -215,11 +215,6 @@ bool Spawn_Opener(const char* szPathOrUrl)
 
 namespace gtk_backend {
 
-const char* Dialog_Style_Sheet()
-{
-    return DIALOG_CSS;
-}
-
 bool Start(int* pArgc, char*** pArgv)
 {
     if (g_bStarted)

@@ -19,7 +19,4 @@ bool Started();
 // Puts the headless backend back and closes the backend's windows (tests).
 void Stop();
 
-// The style sheet that makes a base unit 6 x 13 pixels.
-const char* Dialog_Style_Sheet();
-
 }  // namespace gtk_backend

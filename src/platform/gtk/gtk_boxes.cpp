@@ -239,9 +239,4 @@ GtkWidget* Progress_Window()
     return g_pProgress;
 }
 
-GtkWidget* Progress_Bar()
-{
-    return g_pProgressBar;
-}
-
 }  // namespace gtk_internal

@@ -22,7 +22,6 @@ int Message_Box(const SHOWN_BOX& Box, int nDefault);
 void Progress_Changed(const PROGRESS_MODEL& Progress);
 GtkWidget* Progress_Window();
 GtkWidget* Message_Box_Window();   // the innermost box shown; null when none
-GtkWidget* Progress_Bar();
 
 // Printing a text file as monospaced pages (gtk_print.cpp).
 bool Print_Document(const char* szPath);

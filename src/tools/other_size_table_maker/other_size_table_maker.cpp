@@ -148,88 +148,6 @@ std::vector<int> Plan_Byes(const MEMBER& m)
     return Bye;
 }
 
-// Puts every game into a week: no team twice in a week, none in its week
-// off; games [0, nFixed) stay in week 0. False when the steps run out.
-bool Assign_Weeks(const std::vector<GAME_PAIR>& Games, int nFixed, const MEMBER& m, const std::vector<int>& Bye,
-                  std::vector<int>* pWeek)
-{
-    const int nGames = static_cast<int>(Games.size());
-    std::vector<int>& Week = *pWeek;
-    Week.assign(nGames, -1);
-    // Occupant[team][week]: game index, -1 free, -2 off.
-    std::vector<std::vector<int>> Occupant(m.nTeams, std::vector<int>(m.nWeeks, -1));
-    for (int t = 0; t < m.nTeams; ++t)
-        if (Bye[t] >= 0)
-            Occupant[t][Bye[t]] = -2;
-    std::vector<int> Open;
-    for (int g = 0; g < nGames; ++g) {
-        if (g < nFixed) {
-            if (Occupant[Games[g].nAway][0] != -1 || Occupant[Games[g].nHome][0] != -1)
-                Fail(std::string(m.szArray) + ": the given games of week 0 clash");
-            Week[g] = 0;
-            Occupant[Games[g].nAway][0] = g;
-            Occupant[Games[g].nHome][0] = g;
-        } else {
-            Open.push_back(g);
-        }
-    }
-    Shuffle(Open);
-    std::vector<int> Candidates;
-    auto Allowed = [&](int a, int b, int w) {
-        const int oa = Occupant[a][w];
-        const int ob = Occupant[b][w];
-        return oa != -2 && ob != -2 && !(oa >= 0 && oa < nFixed) && !(ob >= 0 && ob < nFixed);
-    };
-    for (long nStep = 0; nStep < 3000000; ++nStep) {
-        if (Open.empty())
-            return true;
-        const int nPick = Below(static_cast<int>(Open.size()));
-        const int g = Open[nPick];
-        Open[nPick] = Open.back();
-        Open.pop_back();
-        const int a = Games[g].nAway;
-        const int b = Games[g].nHome;
-        int nBest = 3;
-        Candidates.clear();
-        for (int w = 0; w < m.nWeeks; ++w) {
-            if (!Allowed(a, b, w))
-                continue;
-            const int oa = Occupant[a][w];
-            const int ob = Occupant[b][w];
-            const int nCost = (oa >= 0 ? 1 : 0) + (ob >= 0 && ob != oa ? 1 : 0);
-            if (nCost < nBest) {
-                nBest = nCost;
-                Candidates.clear();
-            }
-            if (nCost == nBest)
-                Candidates.push_back(w);
-        }
-        // Now and then any allowed week, so that the search does not circle.
-        if (Below(8) == 0) {
-            Candidates.clear();
-            for (int w = 0; w < m.nWeeks; ++w)
-                if (Allowed(a, b, w))
-                    Candidates.push_back(w);
-        }
-        if (Candidates.empty())
-            Fail(std::string(m.szArray) + ": a game has no week it may use");
-        const int w = Candidates[Below(static_cast<int>(Candidates.size()))];
-        for (int t : {a, b}) {
-            const int o = Occupant[t][w];
-            if (o >= 0) {
-                Occupant[Games[o].nAway][w] = -1;
-                Occupant[Games[o].nHome][w] = -1;
-                Week[o] = -1;
-                Open.push_back(o);
-            }
-        }
-        Occupant[a][w] = g;
-        Occupant[b][w] = g;
-        Week[g] = w;
-    }
-    return false;
-}
-
 // [week][game] = {away, home}, EMPTY in the cells after a week's games.
 using TABLE = std::vector<std::vector<GAME_PAIR>>;
 
@@ -266,7 +184,7 @@ TABLE Make_Table(const MEMBER& m)
         if (bClash)
             continue;
         std::vector<int> Week;
-        if (!Assign_Weeks(Games, static_cast<int>(m.Fixed.size()), m, Bye, &Week))
+        if (!Assign_Weeks(Games, static_cast<int>(m.Fixed.size()), m.nTeams, m.nWeeks, Bye, 3000000, 8, m.szArray, &Week))
             continue;
 
         TABLE Table(m.nWeeks, std::vector<GAME_PAIR>(m.nGamesPerWeek, {EMPTY, EMPTY}));

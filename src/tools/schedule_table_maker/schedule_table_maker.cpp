@@ -189,82 +189,6 @@ struct WEEK_PLAN {
     std::vector<int> ByeWeek;   // per team
 };
 
-// Puts every game into a week: no team twice in a week, none in its bye
-// week; games [0, nFixed) stay in week 0. Returns false when the steps run out.
-bool Assign_Weeks(const std::vector<GAME_PAIR>& Games, int nFixed, const WEEK_PLAN& Plan, std::vector<int>* pWeek)
-{
-    const int nGames = static_cast<int>(Games.size());
-    std::vector<int>& Week = *pWeek;
-    Week.assign(nGames, -1);
-    // Occupant[team][week]: game index, -1 free, -2 bye.
-    std::vector<std::vector<int>> Occupant(Plan.nTeams, std::vector<int>(Plan.nWeeks, -1));
-    for (int t = 0; t < Plan.nTeams; ++t)
-        Occupant[t][Plan.ByeWeek[t]] = -2;
-    std::vector<int> Open;
-    for (int g = 0; g < nGames; ++g) {
-        if (g < nFixed) {
-            Week[g] = 0;
-            Occupant[Games[g].nAway][0] = g;
-            Occupant[Games[g].nHome][0] = g;
-        } else {
-            Open.push_back(g);
-        }
-    }
-    Shuffle(Open);
-    std::vector<int> Candidates;
-    for (long nStep = 0; nStep < 400000; ++nStep) {
-        if (Open.empty())
-            return true;
-        const int nPick = Below(static_cast<int>(Open.size()));
-        const int g = Open[nPick];
-        Open[nPick] = Open.back();
-        Open.pop_back();
-        const int a = Games[g].nAway;
-        const int b = Games[g].nHome;
-        int nBest = 3;
-        Candidates.clear();
-        for (int w = 0; w < Plan.nWeeks; ++w) {
-            const int oa = Occupant[a][w];
-            const int ob = Occupant[b][w];
-            if (oa == -2 || ob == -2 || (oa >= 0 && oa < nFixed) || (ob >= 0 && ob < nFixed))
-                continue;
-            const int nCost = (oa >= 0 ? 1 : 0) + (ob >= 0 && ob != oa ? 1 : 0);
-            if (nCost < nBest) {
-                nBest = nCost;
-                Candidates.clear();
-            }
-            if (nCost == nBest)
-                Candidates.push_back(w);
-        }
-        // Now and then any allowed week, so that the search does not circle.
-        if (Below(10) == 0) {
-            Candidates.clear();
-            for (int w = 0; w < Plan.nWeeks; ++w) {
-                const int oa = Occupant[a][w];
-                const int ob = Occupant[b][w];
-                if (oa != -2 && ob != -2 && !(oa >= 0 && oa < nFixed) && !(ob >= 0 && ob < nFixed))
-                    Candidates.push_back(w);
-            }
-        }
-        if (Candidates.empty())
-            Fail("a game has no week it may use");
-        const int w = Candidates[Below(static_cast<int>(Candidates.size()))];
-        for (int t : {a, b}) {
-            const int o = Occupant[t][w];
-            if (o >= 0) {
-                Occupant[Games[o].nAway][w] = -1;
-                Occupant[Games[o].nHome][w] = -1;
-                Week[o] = -1;
-                Open.push_back(o);
-            }
-        }
-        Occupant[a][w] = g;
-        Occupant[b][w] = g;
-        Week[g] = w;
-    }
-    return false;
-}
-
 // Bye weeks: nShortWeeks consecutive weeks from nFirstShort hold
 // nOffPerShort teams off, every other week nOffPerFull (possibly 0).
 WEEK_PLAN Plan_Byes(int nTeams, int nWeeks, int nFirstShort, int nShortWeeks, int nOffPerShort,
@@ -397,7 +321,8 @@ TABLE Make_Table(int nTableIndex, const TABLE_SPEC& Spec)
     bool bDone = false;
     for (int nTry = 0; nTry < 50 && !bDone; ++nTry) {
         const WEEK_PLAN Plan = Plan_Byes(SLOTS, Spec.nWeeks, nFirstShort, 8, 4, WeekZeroTeams);
-        bDone = Assign_Weeks(Games, static_cast<int>(Spec.Fixed.size()), Plan, &Week);
+        bDone = Assign_Weeks(Games, static_cast<int>(Spec.Fixed.size()), Plan.nTeams, Plan.nWeeks, Plan.ByeWeek, 400000, 10,
+                             "", &Week);
     }
     if (!bDone)
         Fail(std::string(Spec.szName) + ": no week plan found");
@@ -501,7 +426,8 @@ TABLE_2001 Make_2001_Table(const std::vector<GAME_PAIR>& Fixed)
     bool bDone = false;
     for (int nTry = 0; nTry < 50 && !bDone; ++nTry) {
         const WEEK_PLAN Plan = Plan_Byes(SLOTS_2001, WEEKS_2001, 2, 7, 3, WeekZeroTeams);
-        bDone = Assign_Weeks(Games, static_cast<int>(Fixed.size()), Plan, &Week);
+        bDone = Assign_Weeks(Games, static_cast<int>(Fixed.size()), Plan.nTeams, Plan.nWeeks, Plan.ByeWeek, 400000, 10, "",
+                             &Week);
     }
     if (!bDone)
         Fail("2001: no week plan found");
