@@ -1,0 +1,348 @@
+// Real input for the GUI tests: pointer moves, clicks, drags and key presses
+// sent through the X server with the XTEST extension, so they reach the
+// widgets exactly as a person's would (the server picks the window under the
+// pointer or with the keyboard focus, GTK receives ordinary X events). What a
+// test checks afterwards is what the program holds, never what the helper did.
+//
+// Use (all functions are inline; the test target links X11 and Xtst):
+//
+//     GtkWidget* pName = xtest::Control(NEW_GAME_DIALOG, NG_NAME_EDIT);
+//     xtest::Click(pName);                  // the centre; focuses its window
+//     xtest::Key("ctrl+a");                 // modifiers: ctrl, shift, alt
+//     xtest::Type("Kim Lee");               // one key press per character
+//     xtest::Key("Home"); xtest::Key("BackSpace"); xtest::Key("Return");
+//     xtest::Drag(pName, 2, 10, 40, 10);    // button 1 down, moves, up
+//     xtest::Settle();                      // let GTK handle what was sent
+//
+// - Coordinates given with a widget are relative to its allocation (0, 0 is
+//   its top-left corner); Click(pWidget) alone clicks its centre. The *_At
+//   functions take root-window (screen) coordinates.
+// - Key names are X keysym names ("Home", "End", "BackSpace", "Delete",
+//   "Escape", "Return", "Tab", "F2", "Left", "a", "5"), joined with
+//   modifiers by '+': "ctrl+a", "shift+Tab", "alt+n". A single character
+//   stands for its own key ("A" is shift+a on the keyboard).
+// - Type() presses one key per character (Shift where the character needs
+//   it); a character the keyboard map has no key for fails the call.
+// - There is no window manager under the tests' X server: a window gets keys
+//   only once it has the input focus. Click() and Focus() give it the focus
+//   (as a click-to-focus manager would); Key() and Type() go to whichever
+//   window has it.
+// - Every call sends its events and settles (XSync, then the loop runs
+//   blocking for a few milliseconds), so the program has handled them when
+//   the call returns. Each returns false when the display has no XTEST or the
+//   widget is not shown.
+// - Dialogs run modally: send input from a shown hook
+//   (gtk_probe::Set_Shown_Hook), which the dialog's own loop calls.
+#pragma once
+
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <gdk/gdkx.h>
+#include <gtk/gtk.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/gtk/gtk_internal.h"
+
+namespace xtest {
+
+// The X connection GDK uses (events sent on it are seen in order with
+// GTK's own requests); null without an X display.
+inline Display* X_Display()
+{
+    GdkDisplay* pDisplay = gdk_display_get_default();
+    if (pDisplay == nullptr || !GDK_IS_X11_DISPLAY(pDisplay))
+        return nullptr;
+    return gdk_x11_display_get_xdisplay(pDisplay);
+}
+
+inline bool Available()
+{
+    Display* pX = X_Display();
+    int nEvent = 0, nError = 0, nMajor = 0, nMinor = 0;
+    return pX != nullptr && XTestQueryExtension(pX, &nEvent, &nError, &nMajor, &nMinor);
+}
+
+namespace detail {
+inline gboolean Stop(gpointer pFired)
+{
+    *static_cast<bool*>(pFired) = true;
+    return G_SOURCE_REMOVE;
+}
+}  // namespace detail
+
+// The server has handled everything sent, and the loop has run (blocking,
+// one event at a time) for nMs, so GTK has dispatched the events and drawn.
+inline void Settle(int nMs = 30)
+{
+    if (Display* pX = X_Display())
+        XSync(pX, False);
+    bool bFired = false;
+    g_timeout_add(static_cast<guint>(nMs), detail::Stop, &bFired);
+    while (!bFired)
+        g_main_context_iteration(nullptr, TRUE);
+}
+
+// Widgets of the backend's open windows (null when not open).
+inline GtkWidget* Control(int nDialogId, int nControl)
+{
+    return gtk_internal::Control_Widget(nDialogId, nControl, false);
+}
+inline GtkWidget* Dialog(int nDialogId)
+{
+    return gtk_internal::Dialog_Window(nDialogId);
+}
+inline GtkWidget* Main_Window()
+{
+    return gtk_internal::Main_Window();
+}
+// An area of the main window (FRAME_AREA of main_frame.h).
+inline GtkWidget* Main_Area(int nArea)
+{
+    return gtk_internal::Frame_Area(nArea);
+}
+
+// The screen point of (x, y) inside the widget; false when not shown.
+inline bool Screen_Point(GtkWidget* pWidget, int x, int y, int& xRoot, int& yRoot)
+{
+    if (pWidget == nullptr || !gtk_widget_get_mapped(pWidget))
+        return false;
+    GtkWidget* pTop = gtk_widget_get_toplevel(pWidget);
+    GdkWindow* pTopWindow = pTop != nullptr ? gtk_widget_get_window(pTop) : nullptr;
+    int xTop = 0, yTop = 0;
+    if (pTopWindow == nullptr || !gtk_widget_translate_coordinates(pWidget, pTop, x, y, &xTop, &yTop))
+        return false;
+    int xOrigin = 0, yOrigin = 0;
+    gdk_window_get_origin(pTopWindow, &xOrigin, &yOrigin);
+    xRoot = xOrigin + xTop;
+    yRoot = yOrigin + yTop;
+    return true;
+}
+
+// Gives the widget's top-level window the keyboard focus and raises it.
+inline bool Focus(GtkWidget* pWidget)
+{
+    Display* pX = X_Display();
+    GtkWidget* pTop = pWidget != nullptr ? gtk_widget_get_toplevel(pWidget) : nullptr;
+    GdkWindow* pWindow = pTop != nullptr ? gtk_widget_get_window(pTop) : nullptr;
+    if (pX == nullptr || pWindow == nullptr || !gtk_widget_get_mapped(pTop))
+        return false;
+    const Window Xid = gdk_x11_window_get_xid(pWindow);
+    XRaiseWindow(pX, Xid);
+    XSetInputFocus(pX, Xid, RevertToParent, CurrentTime);
+    Settle();
+    return true;
+}
+
+// The pointer moved to a screen point.
+inline bool Move_At(int xRoot, int yRoot)
+{
+    Display* pX = X_Display();
+    if (pX == nullptr || !Available())
+        return false;
+    XTestFakeMotionEvent(pX, -1, xRoot, yRoot, CurrentTime);
+    Settle(10);
+    return true;
+}
+
+inline bool Button(int nButton, bool bDown)
+{
+    Display* pX = X_Display();
+    if (pX == nullptr)
+        return false;
+    XTestFakeButtonEvent(pX, static_cast<unsigned>(nButton), bDown ? True : False, CurrentTime);
+    Settle(10);
+    return true;
+}
+
+inline bool Click_At(int xRoot, int yRoot, int nButton = 1)
+{
+    if (!Move_At(xRoot, yRoot))
+        return false;
+    Button(nButton, true);
+    Button(nButton, false);
+    Settle();
+    return true;
+}
+
+inline bool Move(GtkWidget* pWidget, int x, int y)
+{
+    int xRoot = 0, yRoot = 0;
+    return Screen_Point(pWidget, x, y, xRoot, yRoot) && Move_At(xRoot, yRoot);
+}
+
+// A click at (x, y) of the widget; its window gets the focus first.
+inline bool Click(GtkWidget* pWidget, int x, int y, int nButton = 1)
+{
+    int xRoot = 0, yRoot = 0;
+    if (!Screen_Point(pWidget, x, y, xRoot, yRoot) || !Focus(pWidget))
+        return false;
+    return Click_At(xRoot, yRoot, nButton);
+}
+
+// A click at the widget's centre.
+inline bool Click(GtkWidget* pWidget)
+{
+    if (pWidget == nullptr)
+        return false;
+    return Click(pWidget, gtk_widget_get_allocated_width(pWidget) / 2, gtk_widget_get_allocated_height(pWidget) / 2);
+}
+
+// Two clicks in quick succession (within GTK's double-click time).
+inline bool Double_Click(GtkWidget* pWidget, int x, int y)
+{
+    int xRoot = 0, yRoot = 0;
+    if (!Screen_Point(pWidget, x, y, xRoot, yRoot) || !Focus(pWidget) || !Move_At(xRoot, yRoot))
+        return false;
+    Display* pX = X_Display();
+    for (int i = 0; i < 2; ++i) {
+        XTestFakeButtonEvent(pX, 1, True, CurrentTime);
+        XTestFakeButtonEvent(pX, 1, False, CurrentTime);
+    }
+    Settle();
+    return true;
+}
+
+// Button 1 pressed at (x0, y0) of the widget, moved in steps to (x1, y1)
+// and released there (a selection made with the mouse).
+inline bool Drag(GtkWidget* pWidget, int x0, int y0, int x1, int y1)
+{
+    int xa = 0, ya = 0, xb = 0, yb = 0;
+    if (!Screen_Point(pWidget, x0, y0, xa, ya) || !Screen_Point(pWidget, x1, y1, xb, yb) || !Focus(pWidget)
+        || !Move_At(xa, ya))
+        return false;
+    Button(1, true);
+    constexpr int STEPS = 6;
+    for (int i = 1; i <= STEPS; ++i)
+        Move_At(xa + (xb - xa) * i / STEPS, ya + (yb - ya) * i / STEPS);
+    Button(1, false);
+    Settle();
+    return true;
+}
+
+namespace detail {
+// The key for a keysym and whether Shift is needed for it; 0 when the map
+// has no key for it.
+inline KeyCode Key_For(Display* pX, KeySym Sym, bool& bShift)
+{
+    bShift = false;
+    const KeyCode Code = XKeysymToKeycode(pX, Sym);
+    if (Code == 0)
+        return 0;
+    if (XkbKeycodeToKeysym(pX, Code, 0, 0) != Sym && XkbKeycodeToKeysym(pX, Code, 0, 1) == Sym)
+        bShift = true;
+    return Code;
+}
+
+inline KeySym Keysym_Of_Code_Point(std::uint32_t c)
+{
+    if (c == '\n' || c == '\r')
+        return XK_Return;
+    if (c == '\t')
+        return XK_Tab;
+    if (c == '\b')
+        return XK_BackSpace;
+    if ((c >= 0x20 && c <= 0x7E) || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    return 0x01000000 | c;
+}
+
+// Presses the modifiers, taps the key, releases them in reverse order.
+inline bool Tap(Display* pX, KeyCode Code, const std::vector<KeyCode>& Modifiers)
+{
+    for (KeyCode M : Modifiers)
+        XTestFakeKeyEvent(pX, M, True, CurrentTime);
+    XTestFakeKeyEvent(pX, Code, True, CurrentTime);
+    XTestFakeKeyEvent(pX, Code, False, CurrentTime);
+    for (auto It = Modifiers.rbegin(); It != Modifiers.rend(); ++It)
+        XTestFakeKeyEvent(pX, *It, False, CurrentTime);
+    Settle(15);
+    return true;
+}
+
+inline std::vector<std::uint32_t> Code_Points(const std::string& Utf8)
+{
+    std::vector<std::uint32_t> Points;
+    const char* p = Utf8.c_str();
+    const char* pEnd = p + Utf8.size();
+    while (p < pEnd) {
+        const gunichar c = g_utf8_get_char_validated(p, pEnd - p);
+        if (c == static_cast<gunichar>(-1) || c == static_cast<gunichar>(-2))
+            return {};
+        Points.push_back(c);
+        p = g_utf8_next_char(p);
+    }
+    return Points;
+}
+}  // namespace detail
+
+// A key pressed and released, with modifiers: "Home", "ctrl+a", "shift+Tab".
+inline bool Key(const std::string& Combo)
+{
+    Display* pX = X_Display();
+    if (pX == nullptr || !Available() || Combo.empty())
+        return false;
+    std::vector<KeyCode> Modifiers;
+    std::string Rest = Combo;
+    for (;;) {
+        const size_t nPlus = Rest.find('+');
+        if (nPlus == std::string::npos || nPlus + 1 == Rest.size())
+            break;
+        const std::string Name = Rest.substr(0, nPlus);
+        KeySym Sym = 0;
+        if (Name == "ctrl" || Name == "control")
+            Sym = XK_Control_L;
+        else if (Name == "shift")
+            Sym = XK_Shift_L;
+        else if (Name == "alt")
+            Sym = XK_Alt_L;
+        else
+            return false;
+        Modifiers.push_back(XKeysymToKeycode(pX, Sym));
+        Rest = Rest.substr(nPlus + 1);
+    }
+    KeySym Sym = NoSymbol;
+    const std::vector<std::uint32_t> Points = detail::Code_Points(Rest);
+    if (Points.size() == 1)
+        Sym = detail::Keysym_Of_Code_Point(Points[0]);
+    else
+        Sym = XStringToKeysym(Rest.c_str());
+    if (Sym == NoSymbol)
+        return false;
+    bool bShift = false;
+    const KeyCode Code = detail::Key_For(pX, Sym, bShift);
+    if (Code == 0)
+        return false;
+    if (bShift)
+        Modifiers.push_back(XKeysymToKeycode(pX, XK_Shift_L));
+    return detail::Tap(pX, Code, Modifiers);
+}
+
+// One key press per character of the UTF-8 text, Shift where needed.
+inline bool Type(const std::string& Utf8)
+{
+    Display* pX = X_Display();
+    if (pX == nullptr || !Available())
+        return false;
+    const std::vector<std::uint32_t> Points = detail::Code_Points(Utf8);
+    if (Points.empty() && !Utf8.empty())
+        return false;
+    for (std::uint32_t c : Points) {
+        bool bShift = false;
+        const KeyCode Code = detail::Key_For(pX, detail::Keysym_Of_Code_Point(c), bShift);
+        if (Code == 0)
+            return false;
+        std::vector<KeyCode> Modifiers;
+        if (bShift)
+            Modifiers.push_back(XKeysymToKeycode(pX, XK_Shift_L));
+        detail::Tap(pX, Code, Modifiers);
+    }
+    Settle();
+    return true;
+}
+
+}  // namespace xtest
