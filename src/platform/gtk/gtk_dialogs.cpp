@@ -884,16 +884,36 @@ void Sync_Control(OPEN_DIALOG& Open, CONTROL_WIDGETS& W, const DIALOG_CONTROL& C
     case CONTROL_EDIT:
         if (GTK_IS_ENTRY(W.pMain)) {
             const std::string Utf8 = gtk_text::To_Utf8(Control.Text);
-            if (Utf8 != gtk_entry_get_text(GTK_ENTRY(W.pMain)))
+            if (Utf8 != gtk_entry_get_text(GTK_ENTRY(W.pMain))) {
+                // The text a procedure sets (a change notification's own
+                // set-text among them) leaves the cursor and the selection
+                // where the user had them.
+                GtkEditable* pEditable = GTK_EDITABLE(W.pMain);
+                const gint nCursor = gtk_editable_get_position(pEditable);
+                gint nStart = 0, nEnd = 0;
+                const bool bSelected = gtk_editable_get_selection_bounds(pEditable, &nStart, &nEnd);
                 gtk_entry_set_text(GTK_ENTRY(W.pMain), Utf8.c_str());
+                const gint nLength = static_cast<gint>(g_utf8_strlen(Utf8.c_str(), -1));
+                if (bSelected)
+                    gtk_editable_select_region(pEditable, std::min(nStart, nLength), std::min(nEnd, nLength));
+                else
+                    gtk_editable_set_position(pEditable, std::min(nCursor, nLength));
+            }
         } else {
             GtkTextBuffer* pBuffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(W.pMain));
             GtkTextIter Start, End;
             gtk_text_buffer_get_bounds(pBuffer, &Start, &End);
             gchar* szNow = gtk_text_buffer_get_text(pBuffer, &Start, &End, FALSE);
             const std::string Utf8 = gtk_text::To_Utf8(Control.Text);
-            if (szNow == nullptr || Utf8 != szNow)
+            if (szNow == nullptr || Utf8 != szNow) {
+                // The cursor stays where it was (at most the new end).
+                GtkTextIter Cursor;
+                gtk_text_buffer_get_iter_at_mark(pBuffer, &Cursor, gtk_text_buffer_get_insert(pBuffer));
+                const gint nCursor = gtk_text_iter_get_offset(&Cursor);
                 gtk_text_buffer_set_text(pBuffer, Utf8.c_str(), -1);
+                gtk_text_buffer_get_iter_at_offset(pBuffer, &Cursor, nCursor);
+                gtk_text_buffer_place_cursor(pBuffer, &Cursor);
+            }
             g_free(szNow);
         }
         break;
@@ -1060,7 +1080,10 @@ void Sync_All(OPEN_DIALOG& Open)
     // The focus the model holds.
     if (Dialog.Focus() != 0) {
         auto Focus = Open.Widgets.find(Dialog.Focus());
-        if (Focus != Open.Widgets.end() && gtk_widget_get_can_focus(Focus->second->pMain)) {
+        // Only a real change moves it: grabbing the focus an entry already
+        // has selects its whole text, and the next key typed replaces it.
+        if (Focus != Open.Widgets.end() && gtk_widget_get_can_focus(Focus->second->pMain) &&
+            gtk_window_get_focus(GTK_WINDOW(Open.pWindow)) != Focus->second->pMain) {
             QUIET Quiet(Open);
             gtk_widget_grab_focus(Focus->second->pMain);
             // A list's grab selects its first row; the model's selection shows.
