@@ -708,6 +708,10 @@ void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
         gtk_tree_view_column_set_expand(W.pFiller, TRUE);
         g_object_set_data(G_OBJECT(W.pFiller), "kelvo-column", GINT_TO_POINTER(FILLER_COLUMN));
         gtk_tree_view_append_column(pTree, W.pFiller);
+        // Its header is often a pixel wide: without padding or border it
+        // fits there (GTK warns of a header that cannot).
+        if (GtkWidget* pHeader = gtk_tree_view_column_get_button(W.pFiller))
+            gtk_widget_set_name(pHeader, "kelvo-filler-header");
         gtk_tree_view_set_column_drag_function(pTree, Drop_Before_Filler, nullptr, nullptr);
         gtk_tree_view_set_fixed_height_mode(pTree, TRUE);
         W.nColumnsShown = nColumns;
