@@ -517,6 +517,15 @@ std::unique_ptr<CONTROL_WIDGETS> Make_Control(OPEN_DIALOG& Open, const DIALOG_CO
         break;
     case CONTROL_COMBO: {
         pMain = gtk_combo_box_text_new();
+        // The longest item never widens the combo past its rectangle (into
+        // the next column): what does not fit ends with an ellipsis, and the
+        // list that drops down shows every item whole.
+        GList* pCells = gtk_cell_layout_get_cells(GTK_CELL_LAYOUT(pMain));
+        for (GList* q = pCells; q != nullptr; q = q->next)
+            if (GTK_IS_CELL_RENDERER_TEXT(q->data))
+                g_object_set(q->data, "ellipsize", PANGO_ELLIPSIZE_END, "width-chars", 1, nullptr);
+        g_list_free(pCells);
+        gtk_combo_box_set_popup_fixed_width(GTK_COMBO_BOX(pMain), FALSE);
         HANDLER_DATA* pData = Data_Of(Open, Control.nId, pMain);
         g_signal_connect(pMain, "changed", G_CALLBACK(On_Combo_Changed), pData);
         g_signal_connect(pMain, "notify::popup-shown", G_CALLBACK(On_Popup_Shown), pData);
