@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "editors/game_preview.h"
 #include "editors/sortable_stats.h"
 #include "editors/stat_pickers.h"
 #include "engine/game_driver.h"
@@ -40,6 +41,7 @@
 #include "platform/ui_services.h"
 #include "program/process_runner.h"
 #include "season/college_draft.h"
+#include "season/draft_state.h"
 #include "shell/commands.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
@@ -70,8 +72,10 @@ struct WALK {
     bool bFinishAsked = false;
     bool bBusy = false;
     bool bOfferShown = false;
+    bool bDrafting = false;
     int nWaits = 0;
     int nDraftDialogs = 0;
+    int nPreviews = 0;
 };
 WALK g_Walk;
 
@@ -131,6 +135,7 @@ bool Open_Menus_Above(GtkWidget* pItem)
 // A command chosen from the menu bar with the mouse.
 bool Choose_Menu(int nCommand, const std::string& What)
 {
+    std::fprintf(stderr, "walk: menu %s\n", What.c_str());
     GtkWidget* pItem = gtk_internal::Menu_Item_Of(nCommand);
     if (pItem == nullptr) {
         Problem("the menu has no " + What);
@@ -248,23 +253,34 @@ void College_Draft(int nDialogId)
         g_Walk.Drafted = gtk_probe::Report_Cell(nDialogId, IDC_SS_LIST, 0, 0);
         Click_Row(pList, 0);
         Dialog_Shot(nDialogId, "07_college_draft");
-        xtest::Click(xtest::Control(nDialogId, IDC_SS_RELEASE));   // "Draft"
+        GtkWidget* pDraft = xtest::Control(nDialogId, IDC_SS_RELEASE);   // "Draft"
+        if (pDraft == nullptr || !gtk_widget_is_sensitive(pDraft))
+            Problem("the Draft button cannot be pressed");
+        g_Walk.bDrafting = true;
+        xtest::Click(pDraft);
         xtest::Settle(100);
+        g_Walk.bDrafting = false;
+        if (!g_Walk.bOfferShown)
+            Problem("Draft offered no contract");
     }
     xtest::Click(xtest::Control(nDialogId, IDC_SS_DONE));
 }
 
 void Answer(int nKind, int nDialogId)
 {
+    std::fprintf(stderr, "walk: window %d %d\n", nKind, nDialogId);
     if (nKind == gtk_probe::WINDOW_MESSAGE_BOX) {
         GtkWidget* pBox = gtk_internal::Message_Box_Window();
         const std::string Title = pBox != nullptr ? gtk_window_get_title(GTK_WINDOW(pBox)) : "";
         g_Walk.Boxes.push_back(Title);
+        std::fprintf(stderr, "walk: box %s\n", Title.c_str());
         if (Title == "Finish Game")
             g_Walk.bFinishAsked = true;
         xtest::Focus(pBox);
         // Every box with its default answer, by Enter.
         xtest::Key("Return");
+        if (!ui::Shown_Boxes().empty())
+            std::fprintf(stderr, "walk: box said \"%s\"\n", ui::Shown_Boxes().back().Text.c_str());
         return;
     }
     if (nKind != gtk_probe::WINDOW_DIALOG)
@@ -282,9 +298,26 @@ void Answer(int nKind, int nDialogId)
     case COLLEGE_DRAFT_DIALOG:
         College_Draft(nDialogId);
         break;
+    case GAME_PREVIEW_DIALOG:
+        // The marked game is played; the rest of the season simulated.
+        if (++g_Walk.nPreviews == 1) {
+            Dialog_Shot(nDialogId, "05_game_preview");
+            xtest::Click(xtest::Control(nDialogId, PREVIEW_PLAY_BUTTON));
+        } else {
+            xtest::Click(xtest::Control(nDialogId, PREVIEW_SIMULATE_ALL_BUTTON));
+        }
+        break;
     case CONTRACT_OFFER_DIALOG_ID:
-        g_Walk.bOfferShown = true;
-        xtest::Click(xtest::Control(nDialogId, CONTRACT_OFFER_BUTTON));
+        // The drafted player's terms are offered; the off-season's renewals
+        // are let go (Escape), as a player heading for the draft might.
+        if (g_Walk.bDrafting) {
+            g_Walk.bOfferShown = true;
+            xtest::Click(xtest::Control(nDialogId, CONTRACT_OFFER_BUTTON));
+        }
+        if (xtest::Dialog(nDialogId) != nullptr) {
+            xtest::Focus(xtest::Dialog(nDialogId));
+            xtest::Key("Escape");
+        }
         break;
     default:
         Problem("an unexpected dialog " + std::to_string(nDialogId) + "; closed with Escape");
@@ -318,6 +351,7 @@ void On_Actor_Tick(int)
         return;
     g_Walk.bBusy = true;
     ++g_Walk.nWaits;
+    std::fprintf(stderr, "walk: wait %d\n", g_Walk.nWaits);
     const GAME* pGame = Get_Current_Game();
     const GAME_VIEW_CALLING Calling = Get_Game_View_Calling();
     const bool bOffense = Calling.nSide != CALLING_DEFENSE;
@@ -453,7 +487,11 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
     char szFlag[] = "IS_NOT_RANDOM";
     char* Argv[] = {szProgram, szFlag, nullptr};
     dialogs::Set_Unattended(true);
+    // What the program's main installs besides: the window's side of the
+    // requests, the contract offer and the game preview dialogs.
     Install_Main_Window_Requests(Save_Game);
+    Install_Contract_Offer_Dialog();
+    Install_Game_Preview();
     ASSERT_TRUE(Start_Up(2, Argv));
     ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));
     // Someone at the keyboard from now on: every dialog waits for him.
@@ -513,6 +551,7 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
     Set_Timer(ACTOR_TIMER, 10, On_Actor_Tick);
     Choose_Menu(CMD_PLAY_ONE_WEEK, "Play One Week");
     Kill_Timer(ACTOR_TIMER);
+    EXPECT_EQ(g_Walk.nPreviews, 1);   // the marked game's
     EXPECT_TRUE(g_Walk.bClickCall);
     EXPECT_TRUE(g_Walk.bKeyCall);
     EXPECT_TRUE(g_Walk.bFinishAsked);
@@ -531,6 +570,8 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
     Choose_Menu(CMD_COLLEGE_DRAFT, "College Draft");
     EXPECT_GE(g_Walk.nDraftDialogs, 1);
     ASSERT_FALSE(g_Walk.Drafted.empty());
+    // "Draft" made the pick: his contract was offered and signed.
+    EXPECT_TRUE(g_Walk.bOfferShown) << So_Far();
     // The Draft page (the page the draft shows) has the draft under way
     // with the pick made.
     EXPECT_EQ(Get_User_Preference(PREF_MAIN_PAGE), MAIN_PAGE_DRAFT);
@@ -542,6 +583,7 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
     EXPECT_TRUE(Contains(Draft, "Round")) << Draft;
     Shot("08_draft_page_with_the_pick");
 
+    std::fprintf(stderr, "walk: draft checked\n");
     // Saved under a typed name.
     Choose_Menu(CMD_SAVE_GAME, "Save Game");
     EXPECT_TRUE(fs::exists(std::string(SAVED_NAME) + ".zrt"));
