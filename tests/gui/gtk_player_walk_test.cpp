@@ -303,8 +303,8 @@ void Answer(int nKind, int nDialogId)
         if (++g_Walk.nPreviews == 1) {
             Dialog_Shot(nDialogId, "05_game_preview");
             xtest::Click(xtest::Control(nDialogId, PREVIEW_PLAY_BUTTON));
-        } else {
-            xtest::Click(xtest::Control(nDialogId, PREVIEW_SIMULATE_ALL_BUTTON));
+        } else if (!xtest::Click(xtest::Control(nDialogId, PREVIEW_SIMULATE_ALL_BUTTON))) {
+            xtest::Click(xtest::Control(nDialogId, PREVIEW_SIMULATE_BUTTON));
         }
         break;
     case CONTRACT_OFFER_DIALOG_ID:
