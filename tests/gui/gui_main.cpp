@@ -2,8 +2,11 @@
 // them all in one process; either way the process has an X server of its
 // own, started here before GTK, and each test a watchdog: alarm() fires even
 // while no GLib loop runs, so a test stuck in a dialog fails instead of
-// hanging the run.
+// hanging the run. A warning or critical message of GTK, GDK, GLib or Pango
+// while a test runs fails that test: a dialog that cannot fit its controls,
+// or a call GTK refuses, shows there first.
 
+#include <glib.h>
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -12,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "gui_support.h"
 #include "x_server.h"
@@ -31,6 +35,31 @@ void Watchdog(int)
     if (g_Server.Pid() > 0)
         ::kill(g_Server.Pid(), SIGKILL);
     ::_exit(3);
+}
+
+// Every message of GLib and the libraries on it ends here (structured or
+// not); it is printed as GLib would print it.
+GLogWriterOutput On_Log(GLogLevelFlags nLevel, const GLogField* pFields, gsize nFields, gpointer pData)
+{
+    const GLogWriterOutput Result = g_log_writer_default(nLevel, pFields, nFields, pData);
+    if ((nLevel & (G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_ERROR)) == 0)
+        return Result;
+    if (::testing::UnitTest::GetInstance()->current_test_info() == nullptr)
+        return Result;
+    std::string Domain, Message;
+    for (gsize i = 0; i < nFields; ++i) {
+        const std::string Key = pFields[i].key;
+        const char* szValue = static_cast<const char*>(pFields[i].value);
+        if (pFields[i].length >= 0 || szValue == nullptr)
+            continue;   // binary fields: not text
+        if (Key == "GLIB_DOMAIN")
+            Domain = szValue;
+        else if (Key == "MESSAGE")
+            Message = szValue;
+    }
+    gui_support::Count_Toolkit_Warning();
+    ADD_FAILURE() << "toolkit warning: " << Domain << ": " << Message;
+    return Result;
 }
 
 bool Only_Listing(int argc, char** argv)
@@ -60,11 +89,23 @@ bool Server_Running()
 {
     return g_Server.Running();
 }
+namespace {
+int g_nToolkitWarnings = 0;
+}
+void Count_Toolkit_Warning()
+{
+    ++g_nToolkitWarnings;
+}
+int Toolkit_Warnings()
+{
+    return g_nToolkitWarnings;
+}
 }  // namespace gui_support
 
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    g_log_set_writer_func(On_Log, nullptr, nullptr);
     if (!Only_Listing(argc, argv)) {
         struct sigaction Action;
         std::memset(&Action, 0, sizeof(Action));

@@ -16,6 +16,10 @@
 namespace gui_support {
 const char* Server_Problem();
 bool Server_Running();
+// How many warnings GTK, GDK, GLib or Pango gave while tests ran (each also
+// fails its test: gui_main.cpp).
+void Count_Toolkit_Warning();
+int Toolkit_Warnings();
 
 // Starts the desktop backend; false when there is no display, after
 // recording a failure under CI (where the GUI tests must run) or a skip.

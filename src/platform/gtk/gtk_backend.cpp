@@ -45,6 +45,7 @@ const char DIALOG_CSS[] =
     "treeview { font-size: 8pt; }\n"
     "scrollbar slider { min-width: 6px; min-height: 6px; }\n"
     "treeview header button { padding: 0 4px; }\n"
+    "treeview header button#kelvo-filler-header { padding: 0; border-width: 0; margin: 0; min-width: 0; }\n"
     "menubar, menu, menuitem { font-family: \"DejaVu Sans\"; font-size: 9pt; }\n"
     "menubar > menuitem { padding: 2px 6px; }\n";
 

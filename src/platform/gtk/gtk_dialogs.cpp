@@ -517,6 +517,15 @@ std::unique_ptr<CONTROL_WIDGETS> Make_Control(OPEN_DIALOG& Open, const DIALOG_CO
         break;
     case CONTROL_COMBO: {
         pMain = gtk_combo_box_text_new();
+        // The longest item never widens the combo past its rectangle (into
+        // the next column): what does not fit ends with an ellipsis, and the
+        // list that drops down shows every item whole.
+        GList* pCells = gtk_cell_layout_get_cells(GTK_CELL_LAYOUT(pMain));
+        for (GList* q = pCells; q != nullptr; q = q->next)
+            if (GTK_IS_CELL_RENDERER_TEXT(q->data))
+                g_object_set(q->data, "ellipsize", PANGO_ELLIPSIZE_END, "width-chars", 1, nullptr);
+        g_list_free(pCells);
+        gtk_combo_box_set_popup_fixed_width(GTK_COMBO_BOX(pMain), FALSE);
         HANDLER_DATA* pData = Data_Of(Open, Control.nId, pMain);
         g_signal_connect(pMain, "changed", G_CALLBACK(On_Combo_Changed), pData);
         g_signal_connect(pMain, "notify::popup-shown", G_CALLBACK(On_Popup_Shown), pData);
@@ -708,6 +717,10 @@ void Fill_Report(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
         gtk_tree_view_column_set_expand(W.pFiller, TRUE);
         g_object_set_data(G_OBJECT(W.pFiller), "kelvo-column", GINT_TO_POINTER(FILLER_COLUMN));
         gtk_tree_view_append_column(pTree, W.pFiller);
+        // Its header is often a pixel wide: without padding or border it
+        // fits there (GTK warns of a header that cannot).
+        if (GtkWidget* pHeader = gtk_tree_view_column_get_button(W.pFiller))
+            gtk_widget_set_name(pHeader, "kelvo-filler-header");
         gtk_tree_view_set_column_drag_function(pTree, Drop_Before_Filler, nullptr, nullptr);
         gtk_tree_view_set_fixed_height_mode(pTree, TRUE);
         W.nColumnsShown = nColumns;
@@ -884,16 +897,36 @@ void Sync_Control(OPEN_DIALOG& Open, CONTROL_WIDGETS& W, const DIALOG_CONTROL& C
     case CONTROL_EDIT:
         if (GTK_IS_ENTRY(W.pMain)) {
             const std::string Utf8 = gtk_text::To_Utf8(Control.Text);
-            if (Utf8 != gtk_entry_get_text(GTK_ENTRY(W.pMain)))
+            if (Utf8 != gtk_entry_get_text(GTK_ENTRY(W.pMain))) {
+                // The text a procedure sets (a change notification's own
+                // set-text among them) leaves the cursor and the selection
+                // where the user had them.
+                GtkEditable* pEditable = GTK_EDITABLE(W.pMain);
+                const gint nCursor = gtk_editable_get_position(pEditable);
+                gint nStart = 0, nEnd = 0;
+                const bool bSelected = gtk_editable_get_selection_bounds(pEditable, &nStart, &nEnd);
                 gtk_entry_set_text(GTK_ENTRY(W.pMain), Utf8.c_str());
+                const gint nLength = static_cast<gint>(g_utf8_strlen(Utf8.c_str(), -1));
+                if (bSelected)
+                    gtk_editable_select_region(pEditable, std::min(nStart, nLength), std::min(nEnd, nLength));
+                else
+                    gtk_editable_set_position(pEditable, std::min(nCursor, nLength));
+            }
         } else {
             GtkTextBuffer* pBuffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(W.pMain));
             GtkTextIter Start, End;
             gtk_text_buffer_get_bounds(pBuffer, &Start, &End);
             gchar* szNow = gtk_text_buffer_get_text(pBuffer, &Start, &End, FALSE);
             const std::string Utf8 = gtk_text::To_Utf8(Control.Text);
-            if (szNow == nullptr || Utf8 != szNow)
+            if (szNow == nullptr || Utf8 != szNow) {
+                // The cursor stays where it was (at most the new end).
+                GtkTextIter Cursor;
+                gtk_text_buffer_get_iter_at_mark(pBuffer, &Cursor, gtk_text_buffer_get_insert(pBuffer));
+                const gint nCursor = gtk_text_iter_get_offset(&Cursor);
                 gtk_text_buffer_set_text(pBuffer, Utf8.c_str(), -1);
+                gtk_text_buffer_get_iter_at_offset(pBuffer, &Cursor, nCursor);
+                gtk_text_buffer_place_cursor(pBuffer, &Cursor);
+            }
             g_free(szNow);
         }
         break;
@@ -1063,7 +1096,10 @@ void Sync_All(OPEN_DIALOG& Open)
     // The focus the model holds.
     if (Dialog.Focus() != 0) {
         auto Focus = Open.Widgets.find(Dialog.Focus());
-        if (Focus != Open.Widgets.end() && gtk_widget_get_can_focus(Focus->second->pMain)) {
+        // Only a real change moves it: grabbing the focus an entry already
+        // has selects its whole text, and the next key typed replaces it.
+        if (Focus != Open.Widgets.end() && gtk_widget_get_can_focus(Focus->second->pMain) &&
+            gtk_window_get_focus(GTK_WINDOW(Open.pWindow)) != Focus->second->pMain) {
             QUIET Quiet(Open);
             gtk_widget_grab_focus(Focus->second->pMain);
             // A list's grab selects its first row; the model's selection shows.

@@ -1,5 +1,6 @@
-// What the files of the desktop backend share. Only src/platform/gtk/
-// includes this (it includes GTK).
+// What the files of the desktop backend share. Only src/platform/gtk/ and
+// the GUI tests' real-input helpers (tests/gui/xtest_input.h) include this
+// (it includes GTK).
 #pragma once
 
 #include <gtk/gtk.h>

@@ -24,6 +24,23 @@ FRAME_BACKEND g_Frame;
 constexpr CANVAS_COLOR PAPER = Rgb_Color(0xF4F1EA);
 constexpr CANVAS_COLOR BAR = Rgb_Color(0xD8D4CA);
 
+// What each area shows, as last painted by the shell. A draw the shell did
+// not ask for (a popup or a window closing over it, an expose) shows this
+// again, so that no strip of the page the league would paint now lands on
+// the page shown; only an invalidation or a new size paints anew.
+struct SHOWN_AREA {
+    CANVAS Canvas;
+    bool bStale = true;
+};
+SHOWN_AREA g_Shown[FRAME_AREA_COUNT];
+
+void Mark_Stale(int nArea)
+{
+    for (int i = 0; i < FRAME_AREA_COUNT; ++i)
+        if (nArea < 0 || nArea == i)
+            g_Shown[i].bStale = true;
+}
+
 gboolean On_Area_Draw(GtkWidget* pArea, cairo_t* pCairo, gpointer pIndex)
 {
     const int nArea = GPOINTER_TO_INT(pIndex);
@@ -31,10 +48,14 @@ gboolean On_Area_Draw(GtkWidget* pArea, cairo_t* pCairo, gpointer pIndex)
     const int cy = gtk_widget_get_allocated_height(pArea);
     if (cx <= 0 || cy <= 0)
         return TRUE;
-    CANVAS Canvas(cx, cy);
-    Canvas.Clear(nArea == FRAME_PAGE ? PAPER : BAR);
-    main_frame::Paint(nArea, Canvas);
-    gtk_internal::Paint_Canvas(pCairo, Canvas, 0, 0);
+    SHOWN_AREA& Shown = g_Shown[nArea];
+    if (Shown.bStale || Shown.Canvas.Width() != cx || Shown.Canvas.Height() != cy) {
+        Shown.Canvas = CANVAS(cx, cy);
+        Shown.Canvas.Clear(nArea == FRAME_PAGE ? PAPER : BAR);
+        main_frame::Paint(nArea, Shown.Canvas);
+        Shown.bStale = false;
+    }
+    gtk_internal::Paint_Canvas(pCairo, Shown.Canvas, 0, 0);
     static bool bFirst = true;
     if (nArea == FRAME_PAGE && bFirst) {
         bFirst = false;
@@ -77,6 +98,7 @@ void On_Page_Allocated(GtkWidget* pArea, GdkRectangle* pAllocation, gpointer)
     // A page scales to its area: a new size is a new paint.
     if (main_frame::Handlers().pSize != nullptr)
         main_frame::Handlers().pSize(pAllocation->width, pAllocation->height);
+    Mark_Stale(FRAME_PAGE);
     gtk_widget_queue_draw(pArea);
 }
 
@@ -121,6 +143,7 @@ void Show_Bars()
 {
     if (g_pWindow == nullptr)
         return;
+    Mark_Stale(-1);
     const int nStatus = main_frame::Status_Bar_Height();
     gtk_widget_set_size_request(g_pAreas[FRAME_STATUS_BAR], -1, std::max(nStatus, 1));
     gtk_widget_set_visible(g_pAreas[FRAME_STATUS_BAR], nStatus > 0);
@@ -129,6 +152,7 @@ void Show_Bars()
 
 void Frame_Open(const FRAME_RECT& Rect)
 {
+    Mark_Stale(-1);
     if (g_pWindow == nullptr) {
         g_pWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
         gtk_widget_set_name(g_pWindow, "kelvo-main-window");
@@ -168,6 +192,8 @@ void Frame_Close()
     gtk_internal::Detach_Menu_Bar();
     gtk_widget_destroy(g_pWindow);
     g_pWindow = nullptr;
+    for (SHOWN_AREA& Shown : g_Shown)
+        Shown = SHOWN_AREA{};
     g_pMenuHolder = nullptr;
     for (GtkWidget*& pArea : g_pAreas)
         pArea = nullptr;
@@ -183,6 +209,7 @@ void Frame_Invalidate(int nArea)
 {
     if (g_pWindow == nullptr)
         return;
+    Mark_Stale(nArea);
     for (int i = 0; i < FRAME_AREA_COUNT; ++i)
         if ((nArea < 0 || nArea == i) && g_pAreas[i] != nullptr)
             gtk_widget_queue_draw(g_pAreas[i]);
@@ -228,6 +255,7 @@ void Invalidate_Main_Window(const UI_RECT* pArea)
 {
     if (g_pWindow == nullptr || g_pAreas[FRAME_PAGE] == nullptr)
         return;
+    Mark_Stale(FRAME_PAGE);
     if (pArea != nullptr)
         gtk_widget_queue_draw_area(g_pAreas[FRAME_PAGE], pArea->x, pArea->y, pArea->cx, pArea->cy);
     else

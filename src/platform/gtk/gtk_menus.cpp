@@ -281,7 +281,25 @@ int Popup_Menu(const MENU& Menu, int x, int y)
         int nOriginX = 0, nOriginY = 0;
         gdk_window_get_origin(pAt, &nOriginX, &nOriginY);
         GdkRectangle At{x - nOriginX, y - nOriginY, 1, 1};
-        gtk_menu_popup_at_rect(GTK_MENU(pMenu), pAt, &At, GDK_GRAVITY_NORTH_WEST, GDK_GRAVITY_NORTH_WEST, nullptr);
+        // A popup asked for outside any event (a script's, a timer's) has
+        // the press it would have had: GTK wants one to place and grab.
+        GdkEvent* pTrigger = gtk_get_current_event();
+        if (pTrigger == nullptr) {
+            pTrigger = gdk_event_new(GDK_BUTTON_PRESS);
+            pTrigger->button.window = GDK_WINDOW(g_object_ref(pAt));
+            pTrigger->button.send_event = TRUE;
+            pTrigger->button.time = GDK_CURRENT_TIME;
+            pTrigger->button.x = At.x;
+            pTrigger->button.y = At.y;
+            pTrigger->button.x_root = x;
+            pTrigger->button.y_root = y;
+            pTrigger->button.button = 3;
+            GdkSeat* pSeat = gdk_display_get_default_seat(gdk_window_get_display(pAt));
+            if (pSeat != nullptr && gdk_seat_get_pointer(pSeat) != nullptr)
+                gdk_event_set_device(pTrigger, gdk_seat_get_pointer(pSeat));
+        }
+        gtk_menu_popup_at_rect(GTK_MENU(pMenu), pAt, &At, GDK_GRAVITY_NORTH_WEST, GDK_GRAVITY_NORTH_WEST, pTrigger);
+        gdk_event_free(pTrigger);
     } else {
         gtk_menu_popup_at_pointer(GTK_MENU(pMenu), nullptr);
     }
