@@ -575,7 +575,20 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
     // The Draft page (the page the draft shows) has the draft under way
     // with the pick made.
     EXPECT_EQ(Get_User_Preference(PREF_MAIN_PAGE), MAIN_PAGE_DRAFT);
+    // The page turns to the round being picked; the pick made is in the
+    // round of the user's first pick, shown by a click on that round's tab.
+    {
+        const PAGE_LAYOUT Page = Layout_Draft_Page();
+        const PAGE_TEXT* pTab = nullptr;
+        for (const PAGE_TEXT& Text : Page.Texts)
+            if (Text.Text == "Rd 1")
+                pTab = &Text;
+        ASSERT_NE(pTab, nullptr) << Page_Text(Page);
+        const CANVAS_RECT rc = Scale_Page_Rect(pTab->Box, Get_Main_Window_Areas().Page);
+        xtest::Click(xtest::Main_Area(FRAME_PAGE), (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    }
     const std::string Draft = Page_Text(Layout_Draft_Page());
+    EXPECT_TRUE(Contains(Draft, "2020 Draft, Round 1")) << Draft;
     // The list names him "Last, First"; the page may put him either way.
     const std::string Last = Contains(g_Walk.Drafted, ",") ? g_Walk.Drafted.substr(0, g_Walk.Drafted.find(','))
                                                            : g_Walk.Drafted.substr(g_Walk.Drafted.find_last_of(' ') + 1);
