@@ -386,6 +386,9 @@ void Start_College_Draft()
     Load_Draft_Strategy();
     Rebuild_Play_Menu();
     Begin_College_Draft();
+    // The draft is under way (or, all picks made by the computer, over):
+    // Start Draft is no longer offered.
+    Rebuild_Play_Menu();
 }
 
 void Begin_College_Draft()

@@ -58,6 +58,12 @@ bool Is_College_Draft_Running()
     return Count_College_Players() > 0;
 }
 
+bool Is_College_Draft_Pending()
+{
+    return Get_Current_Week() == OFFSEASON_WEEK && Get_User_Preference(PREF_DRAFT_ROUND) >= DRAFT_OVER_ROUND &&
+           Count_College_Players() > 0;
+}
+
 int Get_Draft_Talent(int nColumn, int nPosition)
 {
     if (nColumn < 0 || nColumn >= DRAFT_TALENT_COLUMNS || nPosition < 0 || nPosition >= DRAFT_TABLE_POSITIONS)

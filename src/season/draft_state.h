@@ -13,6 +13,10 @@
 // below 7 and the college pools (teams 38-40) still hold players. No side
 // effects: readers ask this, only the draft loop may end a draft.
 bool Is_College_Draft_Running();
+// True while the off-season's college draft waits to be started: day 100,
+// the draft round still 7 (no draft begun) and prospects in the pools. The
+// off-season leaves it so when "Begin College Draft?" is answered No.
+bool Is_College_Draft_Pending();
 
 
 // ---- Draft tables (saved with the league) --------------------------------

@@ -206,8 +206,7 @@ bool College_Draft_Under_Way()
 
 bool College_Draft_Paused()
 {
-    return Get_Current_Week() == OFFSEASON_WEEK && Get_User_Preference(PREF_DRAFT_ROUND) >= DRAFT_OVER_ROUND &&
-           Count_College_Players() > 0;
+    return Is_College_Draft_Pending();
 }
 
 // Starts the paused draft or goes on with the one under way; the day

@@ -55,6 +55,7 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_PLAY_HALF_SEASON, "Play", "Half Season", "Ctrl+3"},
     {CMD_PLAY_TRADING_DEADLINE, "Play", "Through Trading Deadline", "Ctrl+4"},
     {CMD_PLAY_THROUGH_PLAYOFFS, "Play", "Through Playoffs", "Ctrl+5"},
+    {CMD_START_DRAFT, "Play", "Start Draft", ""},
     {CMD_PLAY_MULTIPLE_SEASONS, "Play", "Play Multiple Seasons", ""},
     {CMD_STOP_SIMULATION, "Play", "Stop", "Escape"},
     {CMD_PAGE_STANDINGS, "View", "Standings", "F2"},
@@ -382,6 +383,9 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_END_DRAFT:
         End_College_Draft_Command();
+        break;
+    case CMD_START_DRAFT:
+        Start_College_Draft_Command();
         break;
     case CMD_FANTASY_DRAFT_TOOL:
         Fantasy_Draft_Command();

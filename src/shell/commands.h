@@ -20,6 +20,7 @@ enum MAIN_COMMAND_ID : int {
     CMD_PLAY_TRADING_DEADLINE = 40014,
     CMD_PLAY_THROUGH_PLAYOFFS = 40015,
     CMD_STOP_SIMULATION = 40016,
+    CMD_START_DRAFT = 40020,          // the off-season's college draft, when it waits to be started
     CMD_PAGE_STANDINGS = 40030,
     CMD_PAGE_CALENDAR = 40036,
     CMD_PAGE_PLAYOFFS = 40069,

@@ -88,6 +88,25 @@ bool Is_End_Draft_Offered()
     return Is_College_Draft_Running();
 }
 
+bool Is_Start_Draft_Offered()
+{
+    return Is_College_Draft_Pending();
+}
+
+void Start_College_Draft_Command()
+{
+    if (!Is_College_Draft_Pending()) {
+        Show_Message_Box("No College Draft is waiting to be started.", "College Draft", BOX_OK | BOX_ICON_INFORMATION);
+        return;
+    }
+    Start_College_Draft();
+    // The Draft page turns to the round being picked.
+    Show_Draft_Round_Under_Way();
+    Update_Main_Window_Title();
+    Build_Main_Menu();
+    Redraw_Main_Window();
+}
+
 void End_College_Draft_Command()
 {
     if (!Is_College_Draft_Running()) {

@@ -40,6 +40,9 @@ const MENU_LABEL LABELS[] = {
     {CMD_PLAY_HALF_SEASON, "&Half Season", false},
     {CMD_PLAY_TRADING_DEADLINE, "Through Trading &Deadline", false},
     {CMD_PLAY_THROUGH_PLAYOFFS, "Through &Playoffs", false},
+    // Its mnemonic is Through Trading Deadline's too; only one of the two is
+    // ever live (the week commands are greyed while the draft waits).
+    {CMD_START_DRAFT, "Start &Draft", true},
     {CMD_PLAY_MULTIPLE_SEASONS, "Play Multiple &Seasons...", true},
     {CMD_STOP_SIMULATION, "S&top", true},
     {CMD_PAGE_STANDINGS, "&Standings", false},
@@ -89,6 +92,8 @@ bool g_bEnabled = true;
 // The draft items while a draft is under way: the fantasy draft's two
 // relabelled (the college-draft item keeps its own key, Ctrl+C, which the
 // key table still gives it), End Draft live only during the college draft.
+// While the off-season's draft waits to be started, Start Draft is live and
+// the week commands are greyed: on day 100 they move nothing on.
 void Apply_Draft_State(MAIN_MENU_ITEM& Item)
 {
     if (Item.nId == CMD_FANTASY_DRAFT || Item.nId == CMD_COLLEGE_DRAFT) {
@@ -96,6 +101,10 @@ void Apply_Draft_State(MAIN_MENU_ITEM& Item)
             Item.Text = Get_Draft_Menu_Label(Item.nId, true);
     } else if (Item.nId == CMD_END_DRAFT) {
         Item.bEnabled = Is_End_Draft_Offered();
+    } else if (Item.nId == CMD_START_DRAFT) {
+        Item.bEnabled = Is_Start_Draft_Offered();
+    } else if (Item.nId >= CMD_PLAY_ONE_WEEK && Item.nId <= CMD_PLAY_THROUGH_PLAYOFFS) {
+        Item.bEnabled = !Is_Start_Draft_Offered();
     }
 }
 
@@ -364,6 +373,7 @@ const char* Get_Command_Help_Page(int nId)
     case CMD_PLAY_THROUGH_PLAYOFFS:
     case CMD_PLAY_MULTIPLE_SEASONS:
     case CMD_STOP_SIMULATION:
+    case CMD_START_DRAFT:
     case CMD_FINISH_QUARTER:
     case CMD_FINISH_GAME:
     case CMD_TIMEOUT:

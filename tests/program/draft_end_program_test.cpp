@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -273,6 +274,53 @@ TEST_F(DraftEndProgramTest, CollegeDraftEndedWithEndDraft)
     EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), 7);
     EXPECT_EQ(Get_Current_Week(), 0);
     EXPECT_EQ(Get_Current_Year(), 2020);
+}
+
+// "Begin College Draft?" answered No leaves the draft waiting (the user's
+// expiring contracts are offered and declined); the Play menu's Start Draft
+// starts it, and the computer picks up to the user's first turn.
+TEST_F(DraftEndProgramTest, CollegeDraftLeftWaitingStartsFromThePlayMenu)
+{
+    const process_runner::RUN_RESULT Result = Run_Script(std::string(program_support::NEW_GAME) +
+                                                         "command \"Through Playoffs\"\n"
+                                                         "command \"Through Playoffs\"\n"
+                                                         "answer no\n"
+                                                         "command \"One Week\"\n"
+                                                         "command \"Start Draft\"\n"
+                                                         "dialog 120 set 1082 \"Draft Started\"\n"
+                                                         "dialog 120 press 1\n"
+                                                         "command \"Save Game\"\n"
+                                                         "quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    const size_t nNo = Result.Out.find("Box [Begin College Draft?] ");
+    ASSERT_NE(nNo, std::string::npos) << Result.Out;
+    EXPECT_EQ(Result.Out.substr(Result.Out.find('\n', nNo) - 6, 6), " -> No") << Result.Out;
+    const size_t nWaiting = Result.Out.find("Box [College Draft] \"To start the College Draft, choose 'Start Draft' "
+                                            "from the Play Menu.\"");
+    const size_t nCommand = Result.Out.find("Command 40020 \"Start Draft\"");
+    const size_t nTurn = Result.Out.find("Box [Round 1: Pick #");
+    ASSERT_NE(nWaiting, std::string::npos) << Result.Out;
+    ASSERT_NE(nCommand, std::string::npos) << Result.Out;
+    ASSERT_NE(nTurn, std::string::npos) << Result.Out;
+    // Nothing was picked before Start Draft; the user's turn came after it.
+    EXPECT_LT(nNo, nWaiting);
+    EXPECT_LT(nWaiting, nCommand);
+    EXPECT_LT(nCommand, nTurn);
+    EXPECT_TRUE(Contains(Result.Out.substr(nTurn), "\"Buffalo Frost: Make your draft pick.")) << Result.Out;
+    EXPECT_FALSE(Contains(Result.Out, "No College Draft is waiting to be started.")) << Result.Out;
+    const std::string Pick = Result.Out.substr(nTurn + 20, Result.Out.find(']', nTurn) - nTurn - 20);
+
+    // The saved game: the 2020 draft under way in its first round, the picks
+    // before the user's made, the off-season still on.
+    const std::string Saved = Path("Draft Started.zrt");
+    ASSERT_TRUE(fs::exists(Saved)) << Result.Out;
+    Zero_League_Data();
+    ASSERT_EQ(Load_Universe_Database(Saved.c_str()), 1);
+    EXPECT_EQ(Get_Current_Week(), OFFSEASON_WEEK);
+    EXPECT_EQ(Get_Current_Year(), 2020);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), 0);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PICKS_MADE) + 1, std::atoi(Pick.c_str())) << Pick;
 }
 
 }  // namespace

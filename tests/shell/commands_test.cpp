@@ -80,8 +80,9 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
     // lists, Print, the League, Stadium and City editors, Advanced Tools,
     // View Encyclopedia, the season simulator, Options, Database Notes,
     // Injury Contingency, Import Statistics, Did You Know?, the stroke
-    // tester and the Playbook Editor; End Draft and the fantasy draft's item.
-    ASSERT_EQ(nCount, 44u);
+    // tester and the Playbook Editor; End Draft and the fantasy draft's item;
+    // Start Draft.
+    ASSERT_EQ(nCount, 45u);
     EXPECT_STREQ(Find_Main_Command(40079)->szName, "League Editor");
     EXPECT_STREQ(Find_Main_Command(40135)->szName, "Single Season Simulator");
     EXPECT_STREQ(Find_Main_Command(40075)->szName, "Import Statistics");
@@ -101,6 +102,9 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
     EXPECT_STREQ(Find_Main_Command(40069)->szName, "Playoffs");
     EXPECT_STREQ(Find_Main_Command(40086)->szName, "Games");
     EXPECT_STREQ(Find_Main_Command(40099)->szName, "Play Multiple Seasons");
+    // The off-season's draft left waiting is started from the Play menu.
+    EXPECT_STREQ(Find_Main_Command(40020)->szName, "Start Draft");
+    EXPECT_STREQ(Find_Main_Command(40020)->szMenu, "Play");
     EXPECT_EQ(Find_Main_Command(40031), nullptr);
     // The player lists, all in one menu.
     EXPECT_STREQ(Find_Main_Command(40096)->szName, "Sortable Stats");
@@ -116,6 +120,8 @@ TEST_F(CommandsTest, CommandsAreFoundByNameOrId)
     EXPECT_EQ(Find_Main_Command_Id("one week"), 40011);
     EXPECT_EQ(Find_Main_Command_Id("&One Week..."), 40011);
     EXPECT_EQ(Find_Main_Command_Id("Through Trading Deadline"), 40014);
+    EXPECT_EQ(Find_Main_Command_Id("Start Draft"), 40020);
+    EXPECT_EQ(Find_Main_Command_Id("Start &Draft"), 40020);
     EXPECT_EQ(Find_Main_Command_Id("40030"), 40030);
     EXPECT_EQ(Find_Main_Command_Id("40031"), 0);
     EXPECT_EQ(Find_Main_Command_Id("99999999999999999999"), 0);

@@ -1,7 +1,7 @@
 // The main window's draft commands: the fantasy-draft item that starts a
 // draft through its dialog and, relabelled, ends it; End Draft for the
 // college draft; the window's own message that carries the fantasy draft
-// from pick to pick.
+// from pick to pick; Start Draft for the off-season's draft left waiting.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,6 +11,7 @@
 #include "editors/fantasy_draft_dialog.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
+#include "league/player.h"
 #include "league/preferences.h"
 #include "platform/dialogs.h"
 #include "platform/shell_requests.h"
@@ -297,6 +298,103 @@ TEST_F(EndDraftCommandTest, NoLeavesTheDraftYesPicksForEveryClubTheUsersToo)
     EXPECT_EQ(Find_ID(41).nTeam, 0);
     EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), 7);
     EXPECT_FALSE(Find_Main_Menu_Item(CMD_END_DRAFT)->bEnabled);
+}
+
+// The off-season of two clubs, both the user's, after "Begin College
+// Draft?" was answered No: the draft waits to be started, two prospects in
+// the pools.
+class StartDraftCommandTest : public DraftCommandsTest {
+protected:
+    void SetUp() override
+    {
+        DraftCommandsTest::SetUp();
+        Build_League(2, 2);
+        Set_User_Preference(PREF_SEASON_INDEX, 1);
+        Set_User_Preference(PREF_CURRENT_WEEK, OFFSEASON_WEEK);
+        for (int r = 0; r < 7; ++r)
+            for (int t = 0; t < 2; ++t)
+                Set_Draft_Pick_Owner(0, r, t, t);
+        Put_Signed_Player(38, 0, 41, POSITION_WR, 60.0f, 2000, 0);
+        Put_Signed_Player(38, 1, 42, POSITION_WR, 70.0f, 2000, 0);
+        Build_Main_Menu();
+    }
+
+    static bool Live(int nId)
+    {
+        const MAIN_MENU_ITEM* pItem = Find_Main_Menu_Item(nId);
+        return pItem != nullptr && pItem->bEnabled;
+    }
+};
+
+TEST_F(StartDraftCommandTest, StartDraftIsLiveOnlyWhileTheDraftWaits)
+{
+    ASSERT_NE(Find_Main_Menu_Item(CMD_START_DRAFT), nullptr);
+    EXPECT_EQ(Find_Main_Menu_Item(CMD_START_DRAFT)->Text, "Start &Draft");
+    EXPECT_TRUE(Live(CMD_START_DRAFT));
+    // Day 100 moves nothing on: the week commands are greyed, and their keys
+    // do nothing; Play Multiple Seasons and Stop stay.
+    for (int nId : {CMD_PLAY_ONE_WEEK, CMD_PLAY_ONE_MONTH, CMD_PLAY_HALF_SEASON, CMD_PLAY_TRADING_DEADLINE,
+                    CMD_PLAY_THROUGH_PLAYOFFS})
+        EXPECT_FALSE(Live(nId)) << nId;
+    EXPECT_TRUE(Live(CMD_PLAY_MULTIPLE_SEASONS));
+    EXPECT_TRUE(Live(CMD_STOP_SIMULATION));
+    EXPECT_EQ(Press_Main_Window_Key("Ctrl+1"), 0);
+    EXPECT_FALSE(Live(CMD_END_DRAFT));
+
+    // A draft under way: nothing to start, End Draft instead.
+    Set_User_Preference(PREF_DRAFT_ROUND, 0);
+    Build_Main_Menu();
+    EXPECT_FALSE(Live(CMD_START_DRAFT));
+    EXPECT_TRUE(Live(CMD_END_DRAFT));
+    EXPECT_FALSE(Choose_Main_Menu_Item(CMD_START_DRAFT));
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), 0);
+
+    // The season under way (round 7, prospects in the pools all season).
+    Set_User_Preference(PREF_DRAFT_ROUND, 7);
+    Set_User_Preference(PREF_CURRENT_WEEK, 5);
+    Build_Main_Menu();
+    EXPECT_FALSE(Live(CMD_START_DRAFT));
+    EXPECT_TRUE(Live(CMD_PLAY_ONE_WEEK));
+    EXPECT_TRUE(Live(CMD_PLAY_THROUGH_PLAYOFFS));
+
+    // Day 100 with empty pools: no draft to hold.
+    Set_User_Preference(PREF_CURRENT_WEEK, OFFSEASON_WEEK);
+    Clear_Player(38, 0);
+    Clear_Player(38, 1);
+    Build_Main_Menu();
+    EXPECT_FALSE(Live(CMD_START_DRAFT));
+    EXPECT_TRUE(Live(CMD_PLAY_ONE_WEEK));
+}
+
+TEST_F(StartDraftCommandTest, StartDraftRunsTheDraftToTheUsersFirstPick)
+{
+    ASSERT_TRUE(Choose_Main_Menu_Item(CMD_START_DRAFT));
+    // Both clubs are the user's: the first pick is his, and the draft waits
+    // for it with nobody drafted.
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), 0);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PICKS_MADE), 0);
+    ASSERT_EQ(Count_Boxes("Round 1: Pick #1"), 1);
+    EXPECT_NE(ui::Shown_Boxes().back().Text.find(": Make your draft pick."), std::string::npos);
+    EXPECT_EQ(Find_ID(41).nTeam, 38);
+    EXPECT_EQ(Find_ID(42).nTeam, 38);
+    // The menu follows: the draft is under way.
+    EXPECT_FALSE(Live(CMD_START_DRAFT));
+    EXPECT_TRUE(Live(CMD_END_DRAFT));
+    EXPECT_TRUE(Live(CMD_PLAY_ONE_WEEK));
+}
+
+TEST_F(StartDraftCommandTest, AScriptsStartDraftWithNoDraftWaitingIsRefused)
+{
+    Set_User_Preference(PREF_DRAFT_ROUND, 0);
+    Set_User_Preference(PREF_DRAFT_PICKS_MADE, 1);
+    // Dispatched as a script does, past the menu.
+    ASSERT_TRUE(Dispatch_Main_Command(CMD_START_DRAFT));
+    ASSERT_EQ(Count_Boxes("College Draft"), 1);
+    EXPECT_EQ(ui::Shown_Boxes().back().Text, "No College Draft is waiting to be started.");
+    // The draft under way is not begun again.
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), 0);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_PICKS_MADE), 1);
+    EXPECT_EQ(Count_Boxes("Round 1: Pick #1"), 0);
 }
 
 }  // namespace

@@ -66,7 +66,12 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
                                                   "E&xit\tCtrl+Q"}));
     EXPECT_EQ(Items(1), (std::vector<std::string>{"One &Week\tCtrl+1", "One &Month\tCtrl+2", "&Half Season\tCtrl+3",
                                                   "Through Trading &Deadline\tCtrl+4", "Through &Playoffs\tCtrl+5", "-",
-                                                  "Play Multiple &Seasons...", "-", "S&top\tEscape"}));
+                                                  "Start &Draft", "-", "Play Multiple &Seasons...", "-",
+                                                  "S&top\tEscape"}));
+    // No draft waits to be started: Start Draft is greyed, the week
+    // commands live.
+    EXPECT_FALSE(Find_Main_Menu_Item(CMD_START_DRAFT)->bEnabled);
+    EXPECT_TRUE(Find_Main_Menu_Item(CMD_PLAY_ONE_WEEK)->bEnabled);
     EXPECT_EQ(Items(2), (std::vector<std::string>{"&Standings\tF2", "&Calendar\tF3", "&Games\tF4", "&Playoffs\tF5",
                                                   "C&hampions\tF6"}));
     // The seven player lists and pickers in one menu, then the playbooks.
@@ -210,6 +215,8 @@ TEST(MainMenuHelp, EveryCommandAndPageHasItsHelpPage)
     EXPECT_STREQ(Get_Command_Help_Page(CMD_EXIT), "filemenu");
     EXPECT_STREQ(Get_Command_Help_Page(CMD_PAGE_GAMES), "games");
     EXPECT_NE(Read_Help_Page("playing").find("Ctrl+1"), std::string::npos);
+    EXPECT_STREQ(Get_Command_Help_Page(CMD_START_DRAFT), "playing");
+    EXPECT_NE(Read_Help_Page("playing").find("<td>Start Draft</td>"), std::string::npos);
     EXPECT_NE(Read_Help_Page("games").find("Final OT"), std::string::npos);
 }
 
