@@ -12,6 +12,7 @@
 #include "engine/formations.h"
 #include "engine/game_report.h"
 #include "engine/game_log.h"
+#include "engine/narration.h"
 #include "engine/playbooks.h"
 #include "engine/watched_game.h"
 #include "league/league_text.h"
@@ -406,6 +407,48 @@ TEST_F(WatchedGameTest, AStoppedWatchedGameResumedHeadlessPlaysOn)
     EXPECT_GT(pGame->nPlays, nPlaysBefore);
     EXPECT_EQ(Record().nWaits, 0);
     EXPECT_EQ(Get_User_Preference(PREF_PLAYING_GAMES), 0);
+}
+
+TEST_F(WatchedGameTest, AGameAfterAStoppedOneWritesOnlyItsOwnPages)
+{
+    // The pages of the game played from a clean start.
+    Build_League();
+    const std::string Before(reinterpret_cast<const char*>(&League), sizeof(League));
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    const std::string TextLog = Get_Game_Text_Log();
+    const std::string PlayTable = Get_Game_Play_Table_Html();
+    const std::string PageHead = Get_Game_Page_Head();
+    const std::string BoxScore = Get_Game_Report_Html();
+    ASSERT_FALSE(TextLog.empty());
+    ASSERT_FALSE(PlayTable.empty());
+
+    // A watched game of the user's club stopped part-way, its pages half
+    // written.
+    Make_Away_Club_The_Users();
+    Start_Watching_Window();
+    Watch_Fixture_Game();
+    int nCalls = 0;
+    Record().OnWait = [&] {
+        if (++nCalls == 10)
+            Set_User_Preference(PREF_SIMULATION_RUNNING, 0);
+        Fill_Open_Calls_With_Computer();
+    };
+    ASSERT_EQ(Play_Fixture_Game(TRY_SEED), 0);
+    ASSERT_FALSE(Is_Game_Over(&League.Game[0]));
+    ASSERT_FALSE(Get_Game_Text_Log().empty());
+    Stop_Watching_Window();
+
+    // Another game, started as the day's games start one (nobody clears the
+    // pages for it): its recap and box score hold its own plays only.
+    std::memcpy(static_cast<void*>(&League), Before.data(), sizeof(League));
+    Seed_Random_Numbers(GAME_SEED);
+    ASSERT_EQ(Play_Game(HOME_TEAM, AWAY_TEAM, FIXTURE_WEEK, &League.Game[0]), 1);
+    EXPECT_TRUE(Get_Game_Text_Log() == TextLog);
+    EXPECT_TRUE(Get_Game_Play_Table_Html() == PlayTable);
+    EXPECT_TRUE(Get_Game_Page_Head() == PageHead);
+    EXPECT_TRUE(Get_Game_Report_Html() == BoxScore);
+    for (int i = 0; i < NARRATION_ENTRIES; ++i)
+        EXPECT_STREQ(Get_Play_Commentary_Text(i), "") << i;
 }
 
 TEST_F(WatchedGameTest, TheUsersTimeoutWithAndWithoutOneLeft)
