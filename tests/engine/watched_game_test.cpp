@@ -451,6 +451,80 @@ TEST_F(WatchedGameTest, AGameAfterAStoppedOneWritesOnlyItsOwnPages)
         EXPECT_STREQ(Get_Play_Commentary_Text(i), "") << i;
 }
 
+namespace {
+
+// The yard number a "tackled" sentence gives ("at the Owls 37-yard line",
+// "near midfield"), taken to a multiple of 5 as a long run counts; -1 when it
+// gives none (in the end zone).
+int Told_Spot_Mark(const std::string& Text)
+{
+    if (Text.find("midfield") != std::string::npos || Text.find("50-yard") != std::string::npos)
+        return 50;
+    const size_t n = Text.find_first_of("0123456789");
+    if (n == std::string::npos)
+        return -1;
+    const int y = std::stoi(Text.substr(n));
+    const int m = ((y + 2) / 5) * 5;
+    return m < 5 ? 5 : m;
+}
+
+// The last number of a long run's sentence ("He's to the 35 ... 40 ... 45.").
+int Last_Told_Number(const std::string& Text)
+{
+    const size_t nEnd = Text.find_last_of("0123456789");
+    if (nEnd == std::string::npos)
+        return -1;
+    size_t nStart = nEnd;
+    while (nStart > 0 && Text[nStart - 1] >= '0' && Text[nStart - 1] <= '9')
+        --nStart;
+    return std::stoi(Text.substr(nStart, nEnd - nStart + 1));
+}
+
+}  // namespace
+
+// Every long run told (a run, a catch, a return after the ball changed
+// hands) ends where the next sentence says the same man was brought down.
+TEST_F(WatchedGameTest, ALongRunEndsWhereTheRunnerIsToldDown)
+{
+    int nChecked = 0;
+    int nReturns = 0;
+    std::vector<std::string> Mismatches;
+    for (uint32_t nSeed = 1; nSeed <= 400; ++nSeed) {
+        Build_League();
+        Start_Watching_Window();
+        Watch_Fixture_Game();
+        Record().OnFrame = [&](int nFrame) {
+            if (nFrame != 0)
+                return;
+            const PLAY& Play = League.Game[0].CurrentPlay;
+            int nLong = -1;
+            for (int i = 0; i < NARRATION_ENTRIES; ++i) {
+                if (Play.Narration[i].bEvent == NARRATE_LONG_RUN)
+                    nLong = i;
+                else if (Play.Narration[i].bEvent == NARRATE_TACKLED && nLong >= 0 &&
+                         Play.Narration[i].nPlayerID[0] == Play.Narration[nLong].nPlayerID[0]) {
+                    const std::string Run = Get_Play_Commentary_Text(nLong);
+                    const std::string Down = Get_Play_Commentary_Text(i);
+                    const int nTold = Told_Spot_Mark(Down);
+                    if (nTold < 0 || Run.find("to the") == std::string::npos)
+                        continue;
+                    ++nChecked;
+                    nReturns += (League.Game[0].nDown & GAME_DOWN_FLAGS_CHANGED_HANDS) != 0;
+                    if (Last_Told_Number(Run) != nTold)
+                        Mismatches.push_back(Run + " / " + Down);
+                }
+            }
+        };
+        ASSERT_GE(Play_Fixture_Game(nSeed), 0);
+        Stop_Watching_Window();
+    }
+    // Runs and catches, and returns after the ball changed hands.
+    EXPECT_GE(nChecked, 100);
+    EXPECT_GE(nReturns, 2);
+    EXPECT_TRUE(Mismatches.empty()) << Mismatches.size() << " of " << nChecked << ": "
+                                    << (Mismatches.empty() ? "" : Mismatches.front());
+}
+
 TEST_F(WatchedGameTest, TheUsersTimeoutWithAndWithoutOneLeft)
 {
     Build_League();
