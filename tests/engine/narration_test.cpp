@@ -721,6 +721,15 @@ TEST_F(NarrationTest, PuntReturnLongRunEndsWhereTheReturnerWentDown)
         const std::string Run = szRun;
         EXPECT_EQ(First_Number(Run), Long_Run_Mark(nCaught)) << Run << " caught " << nCaught << " seed " << nSeed;
         EXPECT_EQ(Last_Number(Run), Long_Run_Mark(nDown)) << Run << " down " << nDown << " seed " << nSeed;
+        // The summary line: the same man, the yards between the two spots.
+        char szLine[256];
+        Write_Play_Summary_Sentence(&Game, &Game.CurrentPlay, szLine, sizeof(szLine));
+        const std::string Line = szLine;
+        if (nResult == RESULT_PUNT_RETURNED)
+            EXPECT_NE(Line.find("returned " + std::to_string(nCaught - nDown) + " yards by Quill"), std::string::npos)
+                << Line;
+        else
+            EXPECT_NE(Line.find("Quill"), std::string::npos) << Line;
     }
     EXPECT_GE(nLongRuns, 20);
 }
