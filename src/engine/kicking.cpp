@@ -437,8 +437,11 @@ void Run_Punt(GAME* pGame)
             Queue_Play_Commentary(pGame, NARRATE_ROOM_TO_RUN, R, 0, 0, nReturnerID, -1);
         if (Below(100) < (R - 20) * 5)
             Queue_Play_Commentary(pGame, NARRATE_BREAKS_FREE, R, 0, 0, nReturnerID, -1);
+        // The punting side still has the ball when this is told: spots are
+        // yards from the snap toward the receivers' goal, so he caught it D
+        // yards out and the return brings it R yards back.
         if (Below(100) < (R - 10) * 5)
-            Queue_Play_Commentary(pGame, NARRATE_LONG_RUN, R, 0, 0, nReturnerID, -1);
+            Queue_Play_Commentary(pGame, NARRATE_LONG_RUN, D, -R, 0, nReturnerID, -1);
     }
 
     Increment_Game_Team_Stat(pGame, bKickSide, GAME_STAT_PUNTS);

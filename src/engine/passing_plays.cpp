@@ -321,7 +321,9 @@ void Pass_Intercepted(GAME* pGame, int nPasser, int nReceiver, int c, int e)
     if (R > 30 + Below(20)) {
         if (Below(100) < 50)
             Queue_Play_Commentary(pGame, NARRATE_ROOM_TO_RUN, c, 0, 0, nInterceptorID, 0);
-        Queue_Play_Commentary(pGame, NARRATE_LONG_RUN, c, R + c, 0, nInterceptorID, 0);
+        // From where he caught it (c yards past the line) R yards back, to
+        // where the tackle below puts him down.
+        Queue_Play_Commentary(pGame, NARRATE_LONG_RUN, c, R, 0, nInterceptorID, 0);
     }
     // The log names the interceptor and the receiver the pass was meant for.
     pGame->CurrentPlay.nPlayer1 = nInterceptorID;
@@ -410,7 +412,8 @@ void Pass_Sack_Fumble(GAME* pGame, int nPasser, int e)
     }
     Queue_Play_Commentary(pGame, NARRATE_RECOVERS, 0, 0, 0, nRecovererID, 0);
     if (R > 30)
-        Queue_Play_Commentary(pGame, NARRATE_LONG_RUN, 0, R, 0, nRecovererID, 0);
+        // From the spot of the fumble, L yards behind the line.
+        Queue_Play_Commentary(pGame, NARRATE_LONG_RUN, -L, R, 0, nRecovererID, 0);
     else if (R > 12)
         Queue_Play_Commentary(pGame, NARRATE_ROOM_TO_RUN, 0, 0, 0, nRecovererID, 0);
     if (!bTouchdown)

@@ -294,8 +294,9 @@ int Check_For_Penalty(GAME* pGame)
             const int nRunner = Get_Ball_Carrier(pGame);
             const int nTackler = Choose_Game_Event_Player(pGame, EVENT_TYPE_DEFENSE, EVENT_SOLO_TACKLE, 0);
             const int nGain = std::min(Get_Random_Below(7) - 2, pGame->nYardLine / 2);
-            Queue_Play_Commentary(pGame, NARRATE_TACKLED, nGain, 0, 0, Player_ID(nDefenseTeam, nTackler),
-                                  Player_ID(nOffenseTeam, nRunner));
+            // The runner goes down (player 0), the tackler brings him down.
+            Queue_Play_Commentary(pGame, NARRATE_TACKLED, nGain, 0, 0, Player_ID(nOffenseTeam, nRunner),
+                                  Player_ID(nDefenseTeam, nTackler));
         }
     }
     if (nPenalisedTeam == NO_TEAM)

@@ -13,6 +13,8 @@
 #include "engine/game_driver.h"
 #include "engine/game_lineups.h"
 #include "engine/game_log.h"
+#include "engine/game_report.h"
+#include "engine/narration.h"
 #include "engine/game_state.h"
 #include "engine/game_stats.h"
 #include "engine/stadium_score.h"
@@ -280,6 +282,11 @@ int Play_Game(int nHome, int nAway, int nWeek, GAME* pGame)
     }
     const bool bResume = Get_User_Preference(PREF_PLAYING_GAMES) != 0;
     if (!bResume) {
+        // A game stopped part-way (Stop, or a game left unfinished) keeps its
+        // log, box-score body and narration; a new game's pages start empty.
+        Clear_Game_Log_Texts();
+        Clear_Game_Report_Html();
+        Clear_Play_Commentary_Texts();
         std::memset(pGame, 0, sizeof(GAME));
         pGame->nAwayTeam = static_cast<uint8_t>(nAway);
         pGame->nHomeTeam = static_cast<uint8_t>(nHome);

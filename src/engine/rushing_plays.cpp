@@ -177,7 +177,8 @@ void Lose_Run_Fumble(GAME* pGame, const RUN_SITUATION& Run)
     }
     Narrate(pGame, NARRATE_RECOVERS, 0, 0, 0, nRecovererID, 0);
     if (R > 30)
-        Narrate(pGame, NARRATE_LONG_RUN, 0, 0, 0, nRecovererID, 0);
+        // From the spot of the fumble, n yards past the line, R yards back.
+        Narrate(pGame, NARRATE_LONG_RUN, n, R, 0, nRecovererID, 0);
     else if (R > 12)
         Narrate(pGame, NARRATE_ROOM_TO_RUN, 0, 0, 0, nRecovererID, 0);
     if (!bTouchdown) {

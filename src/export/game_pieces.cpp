@@ -362,7 +362,7 @@ void Format_Playoff_Star(std::string& Out, int nTeam, int nSeason)
 
 void Format_Game_Leader_Ref(std::string& Out, int nGame, int nStat, int nPosition, int nType)
 {
-    Out.clear();
+    Out = NO_LINK_REF;
     int nTeam = 0;
     int nSlot = 0;
     if (Locate_Player(Game_Top_Player(nGame, nStat, nPosition, nType), nTeam, nSlot))
@@ -407,7 +407,7 @@ void Format_Schedule_Leader_Ref(std::string& Out, int nTeam, int nWeek, int nSta
     int nSide = 0;
     const int nGame = Schedule_Game(nTeam, nWeek, nSide);
     if (nGame < 0)
-        Out.clear();
+        Out = NO_LINK_REF;
     else
         Format_Game_Leader_Ref(Out, nGame, nStat, nPosition, nSide);
 }

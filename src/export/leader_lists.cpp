@@ -204,7 +204,7 @@ void Format_Leader_Team_Ref(std::string& Out, int nCount, int nType)
     const int nTeam = Has_Entry(nCount) ? g_pPieceList->nTeam[nCount] : 0;
     // A leader released since (a free agent) has no club page to link to.
     if (nTeam < 0 || nTeam >= MAX_FRANCHISES || !Is_Team_Slot_Used(nTeam)) {
-        Out.clear();
+        Out = NO_LINK_REF;
         return;
     }
     Out = std::string("<a href=\"") + Link_Prefix(nType) + "\\teams\\" + Escape_Html_Text(Team_Page_Name(nTeam)) +

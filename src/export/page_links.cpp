@@ -171,7 +171,7 @@ void Format_Team_Ref(std::string& Out, int nTeam, int nSeason, int nType)
 {
     const std::string Name = nSeason == -1 ? Team_Page_Name(nTeam) : Team_Detail_Page_Name(nTeam);
     if (Name.empty()) {
-        Out.clear();
+        Out = NO_LINK_REF;
         return;
     }
     Out = std::string("<a href=\"") + Link_Prefix(nType) + (nSeason == -1 ? "\\teams\\" : "\\TeamsDetail\\") +
@@ -184,7 +184,7 @@ void Format_Opponent_Ref(std::string& Out, int nWeek, int nTeam, int nType)
                             ? Find_Team_Game_In_Week(nWeek, nTeam)
                             : nullptr;
     if (!pGame) {
-        Out.clear();
+        Out = NO_LINK_REF;
         return;
     }
     const int nOpponent = pGame->nAwayTeam == nTeam ? pGame->nHomeTeam : pGame->nAwayTeam;
@@ -195,7 +195,7 @@ void Format_Player_Ref(std::string& Out, int nPlayer, int nTeam, int nType)
 {
     const std::string Name = Player_Page_Name(nTeam, nPlayer);
     if (Name.empty()) {
-        Out.clear();
+        Out = NO_LINK_REF;
         return;
     }
     Out = std::string("<a href=\"") + Link_Prefix(nType) + "\\players\\" + Escape_Html_Text(Name) + ".htm\">";
@@ -204,7 +204,7 @@ void Format_Player_Ref(std::string& Out, int nPlayer, int nTeam, int nType)
 void Format_Player_Team_Ref(std::string& Out, int nPlayer, int nTeam, int nSeason)
 {
     if (nSeason == 2) {
-        Out.clear();
+        Out = NO_LINK_REF;
         return;
     }
     // A season outside the player's lines falls back on team slot 0.
@@ -214,7 +214,7 @@ void Format_Player_Team_Ref(std::string& Out, int nPlayer, int nTeam, int nSeaso
         if (nLine >= 0) {
             nLineTeam = Get_Season_Line_Team(nLine);
             if (nLineTeam < 0 || nLineTeam >= Count_Teams()) {
-                Out.clear();
+                Out = NO_LINK_REF;
                 return;
             }
         }
@@ -232,7 +232,7 @@ void Format_Game_Team_Ref(std::string& Out, int nGame, int nType)
 {
     const int nTeam = Game_Side_Team(nGame, nType);
     if (nTeam < 0) {
-        Out.clear();
+        Out = NO_LINK_REF;
         return;
     }
     Format_Team_Ref(Out, nTeam, 0, 1);

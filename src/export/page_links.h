@@ -45,6 +45,12 @@ const std::string& Get_Html_Style_Sheet_Name();
 
 // ---------------------------------------------------------------------------
 // Links
+//
+// Each writes the opening tag of a link; the page's template closes it after
+// the name. With nothing to link to they write "<a>" (an anchor without a
+// target, not a link), so the template's closing tag still has its opening.
+
+constexpr const char* NO_LINK_REF = "<a>";
 
 void Format_Team_Ref(std::string& Out, int nTeam, int nSeason, int nType);
 void Format_Opponent_Ref(std::string& Out, int nWeek, int nTeam, int nType);

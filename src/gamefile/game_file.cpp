@@ -40,6 +40,7 @@
 #include "platform/files.h"
 #include "platform/ui.h"
 #include "season/draft_pool.h"
+#include "season/fantasy_draft.h"
 #include "season/leader_updates.h"
 #include "shell/main_window.h"
 #include "season/player_repairs.h"
@@ -980,6 +981,9 @@ int Load_Universe_Database(const char* szPath)
 
     g_bLeagueLoaded = true;
     Invalidate_Career_Leaders_Snapshot();
+    // The computer's draft picks keep figures by player ID; another league
+    // (or a new game made from a database) may reuse those IDs.
+    Forget_Fantasy_Pick_Values();
     if (League.Preferences.nInt[PREF_SEASON_INDEX] >= YEAR_AS_SEASON_INDEX) {
         League.Universe.nStat[FIRST_SEASON_YEAR] = YEAR_AS_SEASON_BASE;
         League.Preferences.nInt[PREF_SEASON_INDEX] -= YEAR_AS_SEASON_BASE;

@@ -160,8 +160,8 @@ bool Load_Fantasy_Draft_File();
 // The same from bytes already read; szName names them in the message.
 bool Load_Fantasy_Draft_Bytes(const uint8_t* pData, size_t nSize, const char* szName);
 
-// Forgets the values the computer's picks keep for the current draft (tests,
-// and a league replaced under a draft).
+// Forgets the values the computer's picks keep for the current draft (tests, a
+// league loaded or a new game made, and a league replaced under a draft).
 void Forget_Fantasy_Pick_Values();
 
 // An open player list refreshes itself after each computer pick: the list

@@ -650,3 +650,86 @@ TEST_F(NarrationTest, KickoffReturnToldWhereTheReturnerWentDown)
     }
     EXPECT_GE(nReturns, 40);
 }
+
+namespace {
+
+// A spot of the 0-100 field the way a long run tells it: taken to a multiple
+// of 5, kept off the goal lines, then numbered 0-50.
+int Long_Run_Mark(int nYards)
+{
+    int m = ((nYards + 2) / 5) * 5;
+    m = m < 5 ? 5 : (m > 95 ? 95 : m);
+    return m <= 50 ? m : 100 - m;
+}
+
+// The last whole number in a text, -1 when there is none.
+int Last_Number(const std::string& Text)
+{
+    const size_t nEnd = Text.find_last_of("0123456789");
+    if (nEnd == std::string::npos)
+        return -1;
+    size_t nStart = nEnd;
+    while (nStart > 0 && Text[nStart - 1] >= '0' && Text[nStart - 1] <= '9')
+        --nStart;
+    return std::stoi(Text.substr(nStart, nEnd - nStart + 1));
+}
+
+}  // namespace
+
+// A returned punt's long run is told from where the returner caught it to
+// where he went down, the spot of the next snap; the log names him and the
+// yards he brought it back.
+TEST_F(NarrationTest, PuntReturnLongRunEndsWhereTheReturnerWentDown)
+{
+    Watch(true);
+    // A returner who breaks long returns.
+    for (int r = 0; r < NUMBER_OF_RATINGS; ++r)
+        Set_Player_Rating(AWAY, 0, r, 95.0f);
+    int nLongRuns = 0;
+    for (uint32_t nSeed = 1; nSeed < 4000 && nLongRuns < 40; ++nSeed) {
+        const int nFrom = 60 + static_cast<int>(nSeed % 3) * 5;   // the punting side's own 40, 35 or 30
+        Start_Play_Record(&Game);
+        Clear_Play_Commentary_Texts();
+        Game.nOffense = HOME;
+        Game.nDown = 3;
+        Game.nToGo = 8;
+        Game.nYardLine = static_cast<int8_t>(nFrom);
+        Game.nPlayYards = 0;
+        Game.CurrentPlay.nSnapDown = 3;
+        Game.CurrentPlay.nSnapYardLine = static_cast<uint8_t>(nFrom);
+        Seed_Random_Numbers(nSeed);
+        Run_Punt(&Game);
+        const int nResult = Get_Play_Result(&Game.CurrentPlay);
+        if (nResult != RESULT_PUNT_RETURNED && nResult != RESULT_PUNT_RETURN_TOUCHDOWN)
+            continue;
+        int nLong = -1;
+        for (int i = 0; i < NARRATION_ENTRIES; ++i)
+            if (Game.CurrentPlay.Narration[i].bEvent == NARRATE_LONG_RUN)
+                nLong = i;
+        if (nLong < 0)
+            continue;
+        ++nLongRuns;
+        // Caught where the receivers now stand, in yards to their goal;
+        // down where the next snap stands.
+        const int nCaught = Game.nYardLine;
+        const int nDown = Game.nYardLine - Game.nPlayYards;
+        EXPECT_EQ(Game.CurrentPlay.nPlayer1, AWAY_ID) << nSeed;
+        EXPECT_EQ(Game.CurrentPlay.nYard2, Game.nPlayYards) << nSeed;
+        EXPECT_EQ(Game.CurrentPlay.Narration[nLong].nPlayerID[0], AWAY_ID) << nSeed;
+        char szRun[256];
+        Expand_Commentary_Tokens(&Game, nLong, "$LONGRUN", szRun, sizeof(szRun));
+        const std::string Run = szRun;
+        EXPECT_EQ(First_Number(Run), Long_Run_Mark(nCaught)) << Run << " caught " << nCaught << " seed " << nSeed;
+        EXPECT_EQ(Last_Number(Run), Long_Run_Mark(nDown)) << Run << " down " << nDown << " seed " << nSeed;
+        // The summary line: the same man, the yards between the two spots.
+        char szLine[256];
+        Write_Play_Summary_Sentence(&Game, &Game.CurrentPlay, szLine, sizeof(szLine));
+        const std::string Line = szLine;
+        if (nResult == RESULT_PUNT_RETURNED)
+            EXPECT_NE(Line.find("returned " + std::to_string(nCaught - nDown) + " yards by Quill"), std::string::npos)
+                << Line;
+        else
+            EXPECT_NE(Line.find("Quill"), std::string::npos) << Line;
+    }
+    EXPECT_GE(nLongRuns, 20);
+}

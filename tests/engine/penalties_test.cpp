@@ -10,10 +10,12 @@
 #include "engine/game_ratings.h"
 #include "engine/game_state.h"
 #include "engine/lineup_fixture.h"
+#include "engine/narration.h"
 #include "engine/playbooks.h"
 #include "league/league_fixture.h"
 #include "league/player.h"
 #include "league/preferences.h"
+#include "league/team_schedule.h"
 #include "test_support.h"
 
 namespace {
@@ -317,3 +319,31 @@ TEST_F(PenaltyTest, OvertimeWithoutTiesHasNoHalfToRunOut)
 }
 
 }  // namespace
+
+// The run a flag calls back is told of the runner brought down by a tackler
+// of the defence, not the other way round.
+TEST_F(PenaltyTest, CalledBackRunToldOfTheRunnerBroughtDown)
+{
+    // The week's game of the two, watched.
+    Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
+    League.Team[HOME].nSchedule[5][SCHEDULE_OPPONENT] = AWAY + 1;
+    League.Team[AWAY].nSchedule[5][SCHEDULE_OPPONENT] = -(HOME + 1);
+    Set_Calendar_PBP_Flag(HOME, 5, 1);
+    Set_Line_Discipline(20.0f);
+    int nChecked = 0;
+    for (int i = 0; i < 20000 && nChecked < 20; ++i) {
+        Snap(m_nRunCall, 0);
+        if (!Check_For_Penalty(&m_Game))
+            continue;
+        for (const NARRATION_ENTRY& Entry : m_Game.CurrentPlay.Narration) {
+            if (Entry.bEvent != NARRATE_TACKLED)
+                continue;
+            ++nChecked;
+            EXPECT_GE(Entry.nPlayerID[0], 100) << i;   // the home side's runner
+            EXPECT_LE(Entry.nPlayerID[0], 110) << i;
+            EXPECT_GE(Entry.nPlayerID[1], 200) << i;   // a defender of the away side
+            EXPECT_LE(Entry.nPlayerID[1], 210) << i;
+        }
+    }
+    EXPECT_EQ(nChecked, 20);
+}

@@ -12,6 +12,7 @@
 #include "engine/formations.h"
 #include "engine/game_report.h"
 #include "engine/game_log.h"
+#include "engine/narration.h"
 #include "engine/playbooks.h"
 #include "engine/watched_game.h"
 #include "league/league_text.h"
@@ -406,6 +407,122 @@ TEST_F(WatchedGameTest, AStoppedWatchedGameResumedHeadlessPlaysOn)
     EXPECT_GT(pGame->nPlays, nPlaysBefore);
     EXPECT_EQ(Record().nWaits, 0);
     EXPECT_EQ(Get_User_Preference(PREF_PLAYING_GAMES), 0);
+}
+
+TEST_F(WatchedGameTest, AGameAfterAStoppedOneWritesOnlyItsOwnPages)
+{
+    // The pages of the game played from a clean start.
+    Build_League();
+    const std::string Before(reinterpret_cast<const char*>(&League), sizeof(League));
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    const std::string TextLog = Get_Game_Text_Log();
+    const std::string PlayTable = Get_Game_Play_Table_Html();
+    const std::string PageHead = Get_Game_Page_Head();
+    const std::string BoxScore = Get_Game_Report_Html();
+    ASSERT_FALSE(TextLog.empty());
+    ASSERT_FALSE(PlayTable.empty());
+
+    // A watched game of the user's club stopped part-way, its pages half
+    // written.
+    Make_Away_Club_The_Users();
+    Start_Watching_Window();
+    Watch_Fixture_Game();
+    int nCalls = 0;
+    Record().OnWait = [&] {
+        if (++nCalls == 10)
+            Set_User_Preference(PREF_SIMULATION_RUNNING, 0);
+        Fill_Open_Calls_With_Computer();
+    };
+    ASSERT_EQ(Play_Fixture_Game(TRY_SEED), 0);
+    ASSERT_FALSE(Is_Game_Over(&League.Game[0]));
+    ASSERT_FALSE(Get_Game_Text_Log().empty());
+    Stop_Watching_Window();
+
+    // Another game, started as the day's games start one (nobody clears the
+    // pages for it): its recap and box score hold its own plays only.
+    std::memcpy(static_cast<void*>(&League), Before.data(), sizeof(League));
+    Seed_Random_Numbers(GAME_SEED);
+    ASSERT_EQ(Play_Game(HOME_TEAM, AWAY_TEAM, FIXTURE_WEEK, &League.Game[0]), 1);
+    EXPECT_TRUE(Get_Game_Text_Log() == TextLog);
+    EXPECT_TRUE(Get_Game_Play_Table_Html() == PlayTable);
+    EXPECT_TRUE(Get_Game_Page_Head() == PageHead);
+    EXPECT_TRUE(Get_Game_Report_Html() == BoxScore);
+    for (int i = 0; i < NARRATION_ENTRIES; ++i)
+        EXPECT_STREQ(Get_Play_Commentary_Text(i), "") << i;
+}
+
+namespace {
+
+// The yard number a "tackled" sentence gives ("at the Owls 37-yard line",
+// "near midfield"), taken to a multiple of 5 as a long run counts; -1 when it
+// gives none (in the end zone).
+int Told_Spot_Mark(const std::string& Text)
+{
+    if (Text.find("midfield") != std::string::npos || Text.find("50-yard") != std::string::npos)
+        return 50;
+    const size_t n = Text.find_first_of("0123456789");
+    if (n == std::string::npos)
+        return -1;
+    const int y = std::stoi(Text.substr(n));
+    const int m = ((y + 2) / 5) * 5;
+    return m < 5 ? 5 : m;
+}
+
+// The last number of a long run's sentence ("He's to the 35 ... 40 ... 45.").
+int Last_Told_Number(const std::string& Text)
+{
+    const size_t nEnd = Text.find_last_of("0123456789");
+    if (nEnd == std::string::npos)
+        return -1;
+    size_t nStart = nEnd;
+    while (nStart > 0 && Text[nStart - 1] >= '0' && Text[nStart - 1] <= '9')
+        --nStart;
+    return std::stoi(Text.substr(nStart, nEnd - nStart + 1));
+}
+
+}  // namespace
+
+// Every long run told (a run, a catch, a return after the ball changed
+// hands) ends where the next sentence says the same man was brought down.
+TEST_F(WatchedGameTest, ALongRunEndsWhereTheRunnerIsToldDown)
+{
+    int nChecked = 0;
+    int nReturns = 0;
+    std::vector<std::string> Mismatches;
+    for (uint32_t nSeed = 1; nSeed <= 400; ++nSeed) {
+        Build_League();
+        Start_Watching_Window();
+        Watch_Fixture_Game();
+        Record().OnFrame = [&](int nFrame) {
+            if (nFrame != 0)
+                return;
+            const PLAY& Play = League.Game[0].CurrentPlay;
+            int nLong = -1;
+            for (int i = 0; i < NARRATION_ENTRIES; ++i) {
+                if (Play.Narration[i].bEvent == NARRATE_LONG_RUN)
+                    nLong = i;
+                else if (Play.Narration[i].bEvent == NARRATE_TACKLED && nLong >= 0 &&
+                         Play.Narration[i].nPlayerID[0] == Play.Narration[nLong].nPlayerID[0]) {
+                    const std::string Run = Get_Play_Commentary_Text(nLong);
+                    const std::string Down = Get_Play_Commentary_Text(i);
+                    const int nTold = Told_Spot_Mark(Down);
+                    if (nTold < 0 || Run.find("to the") == std::string::npos)
+                        continue;
+                    ++nChecked;
+                    nReturns += (League.Game[0].nDown & GAME_DOWN_FLAGS_CHANGED_HANDS) != 0;
+                    if (Last_Told_Number(Run) != nTold)
+                        Mismatches.push_back(Run + " / " + Down);
+                }
+            }
+        };
+        ASSERT_GE(Play_Fixture_Game(nSeed), 0);
+        Stop_Watching_Window();
+    }
+    // Runs and catches, and returns after the ball changed hands.
+    EXPECT_GE(nChecked, 100);
+    EXPECT_GE(nReturns, 2);
+    EXPECT_TRUE(Mismatches.empty()) << Mismatches.size() << " of " << nChecked << ": "
+                                    << (Mismatches.empty() ? "" : Mismatches.front());
 }
 
 TEST_F(WatchedGameTest, TheUsersTimeoutWithAndWithoutOneLeft)

@@ -98,8 +98,8 @@ std::string Resolve_Link(const fs::path& Folder, const std::string& Link)
 
 // A light parse: every "<" opens a tag closed by ">" before the next "<",
 // attribute quotes pair up, no template tag is left, and the elements that
-// frame a page (html, head, body, table, tr, section, div, select, main)
-// open and close in order.
+// frame a page (html, head, body, table, tr, section, div, select, main) and
+// its links open and close in order.
 std::string Parse_Problem(const std::string& Page)
 {
     if (Page.rfind("<!DOCTYPE html>", 0) != 0)
@@ -108,8 +108,10 @@ std::string Parse_Problem(const std::string& Page)
         return "no charset";
     if (Page.find("qlv:") != std::string::npos)
         return "a template tag is left";
-    static const std::set<std::string> FRAMES = {"html", "head", "body", "table", "tr", "section",
-                                                 "div",  "select", "main", "header", "nav", "footer"};
+    // Links too: the templates close a link the page's writer opened, so an
+    // empty link leaves a closing tag without its opening.
+    static const std::set<std::string> FRAMES = {"html", "head", "body", "table", "tr",     "section", "div",
+                                                 "select", "main", "header", "nav", "footer", "a"};
     std::vector<std::string> Open;
     size_t nAt = 0;
     bool bScript = false;
@@ -254,7 +256,7 @@ TEST_F(EncyclopediaTest, TheDefaultLeagueAfterASeasonExportsWholeWithEveryLinkRe
     // now, with a link to its page; a leader released since is a free agent
     // and his row names no club and links nowhere.
     const std::regex FilledRow("<td class=\"name\"><a href=\"[^\"]*\\\\players\\\\[^\"]* ([0-9]+)\\.htm\">[^<]+</a>"
-                               "</td><td>(<a href=\"[^\"]*\">)?([^<]+)</a></td><td>[0-9]+ (\\([0-9]{4}\\))?</td>");
+                               "</td><td><a( href=\"[^\"]*\")?>([^<]+)</a></td><td>[0-9]+ (\\([0-9]{4}\\))?</td>");
     char szFreeAgents[TEAM_STRING_SIZE];
     Get_Team_String(szFreeAgents, FREE_AGENT_TEAM, TEAM_STRING_ABBREVIATION);
     const std::string ThisYear = std::to_string(Get_Current_Year());

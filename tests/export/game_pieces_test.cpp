@@ -186,12 +186,12 @@ TEST_F(GamePiecesTest, GameAndScheduleLeaders)
     EXPECT_EQ(Out, "87 Yards");
     Format_Game_Leader_Name(Out, 0, 1, 15, 1);
     EXPECT_EQ(Out, "Gus Grabber");
-    // Nobody on the side: empty link and stat, "Retired".
+    // Nobody on the side: no link (a bare "<a>"), empty stat, "Retired".
     Format_Game_Leader_Name(Out, 0, 4, 15, 0);
     EXPECT_EQ(Out, "Retired");
     Out = Kept();
     Format_Game_Leader_Ref(Out, 0, 4, 15, 0);
-    EXPECT_EQ(Out, "");
+    EXPECT_EQ(Out, "<a>");   // no link, but an opening for the closing tag
     Format_Game_Leader_Stat(Out, 0, 4, 15, 0);
     EXPECT_EQ(Out, "");
     // A leader the league no longer holds is "Retired" but his figure stands.

@@ -25,6 +25,8 @@
 #include "gamefile/game_file_fixture.h"
 #include "league/league_fixture.h"
 #include "test_support.h"
+#include "season/draft_teams.h"
+#include "season/fantasy_draft.h"
 #include "season/player_repairs.h"
 
 namespace {
@@ -185,6 +187,35 @@ TEST_F(GameFileTest, RoundTripRestoresTheLeagueByteForByte)
     EXPECT_EQ(Has_League_Changed(), 1);
     ASSERT_EQ(Save_Game("round.zrt"), 0);
     EXPECT_EQ(Has_League_Changed(), 0);
+}
+
+TEST_F(GameFileTest, ASecondLeagueLoadedWeighsItsOwnDraftPicks)
+{
+    // Two leagues alike but for one player of the same ID, much better in the
+    // second.
+    Build_League();
+    For_Each_Player_In_Use([](int t, int s) { Set_Player_Drafted_By(t, s, NO_TEAM); });
+    ASSERT_EQ(Save_Game("first.zrt"), 0);
+    for (int r = 0; r < NUMBER_OF_RATINGS; ++r)
+        Set_Player_Rating(1, 5, r, Get_Player_Rating(1, 5, r) + 30.0f);
+    ASSERT_EQ(Save_Game("second.zrt"), 0);
+
+    // No repair of the load moves the ratings' count here: only the load
+    // itself can tell the draft its figures are of another league.
+    Set_Load_Sequence_Enabled(false);
+    ASSERT_EQ(Load_Universe_Database("second.zrt"), 1);
+    Forget_Fantasy_Pick_Values();
+    const int nSecond = Get_Fantasy_Pick_Value(0, 1, 5);
+    ASSERT_EQ(Load_Universe_Database("first.zrt"), 1);
+    Forget_Fantasy_Pick_Values();
+    const int nFirst = Get_Fantasy_Pick_Value(0, 1, 5);
+    ASSERT_NE(nFirst, nSecond);
+
+    ASSERT_EQ(Load_Universe_Database("second.zrt"), 1);
+    EXPECT_EQ(Get_Fantasy_Pick_Value(0, 1, 5), nSecond);
+    ASSERT_EQ(Load_Universe_Database("first.zrt"), 1);
+    EXPECT_EQ(Get_Fantasy_Pick_Value(0, 1, 5), nFirst);
+    Forget_Fantasy_Pick_Values();
 }
 
 TEST_F(GameFileTest, LoadSequenceConvertsTheYearAndClearsTheRunningFlags)
