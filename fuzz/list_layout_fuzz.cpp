@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-#include "editors/list_columns.h"
+#include "league/list_columns.h"
 #include "editors/player_list_view.h"
 #include "league/league_data.h"
 #include "league/preferences.h"

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "editors/list_columns.h"
+#include "league/list_columns.h"
 #include "editors/player_list_view.h"
 #include "league/preferences.h"
 

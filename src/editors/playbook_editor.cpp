@@ -683,16 +683,6 @@ void Set_Defensive_Folder_Name(int nTeam, int nFolder, const std::string& Name)
         Set_Playbook_Folder_Name(nTeam, OFFENSIVE_CATEGORY_COUNT + nFolder, Name);
 }
 
-std::string Get_Play_Name(int nTeam, int nSide, int nPlay)
-{
-    char szName[PLAY_NAME_SIZE];
-    if (nSide == PLAYBOOK_DEFENSE)
-        Get_Defensive_Play_Name(nTeam, nPlay, szName);
-    else
-        Get_Offensive_Play_Name(nTeam, nPlay, szName);
-    return szName;
-}
-
 std::string Get_Playbook_Notes(int nTeam, int nSide)
 {
     if (nSide == PLAYBOOK_DEFENSE) {

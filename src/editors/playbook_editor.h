@@ -100,8 +100,6 @@ std::string Get_Offensive_Folder_Name(int nTeam, int nFolder);  // 0-5
 void Set_Offensive_Folder_Name(int nTeam, int nFolder, const std::string& Name);
 std::string Get_Defensive_Folder_Name(int nTeam, int nFolder);  // 0-2
 void Set_Defensive_Folder_Name(int nTeam, int nFolder, const std::string& Name);
-// The name of play 0-59 (offence) or 0-29 (defence) of the team.
-std::string Get_Play_Name(int nTeam, int nSide, int nPlay);
 
 // ---------------------------------------------------------------------------
 // The dialog

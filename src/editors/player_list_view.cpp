@@ -9,7 +9,7 @@
 #include <unordered_map>
 
 #include "editors/column_chooser.h"
-#include "editors/list_columns.h"
+#include "league/list_columns.h"
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/preferences.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "editors/column_chooser.h"
-#include "editors/list_columns.h"
+#include "league/list_columns.h"
 #include "editors/player_list_view.h"
 #include "frontoffice/college_count.h"
 #include "frontoffice/contracts.h"

@@ -170,8 +170,9 @@ void Set_Default_Formations(GAME* pGame)
     Set_On_Field_Players(pGame, GAME_SIDE_HOME);
 }
 
-// Rule now: teams keep no line-up table per formation, so a place holds the
-// depth-chart player of the place's position and rank.
+// A place of a formation holds the depth-chart player of the place's
+// position and rank: a club keeps one depth chart, which every formation
+// reads, so a depth-chart change reaches all of its line-ups at once.
 int Get_Formation_Lineup_Player(int nTeam, int nFormation, int nPlace)
 {
     const int nPosition = Get_Formation_Slot_Position(nFormation, nPlace, SLOT_POSITION);

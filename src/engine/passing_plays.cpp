@@ -124,9 +124,9 @@ void Check_Turnover_On_Downs(GAME* pGame, int nPlayerID)
     Queue_Play_Commentary(pGame, NARRATE_TURNOVER_ON_DOWNS, 0, 0, 0, nPlayerID, 0);
 }
 
-// Rule now: the rushing play's fumble kept by the offence, for the sacked
-// passer (threshold T per 10,000, forcer given): a fumble the offence falls
-// on again. Returns true when it happened.
+// A sacked passer's fumble that the offence falls on again, by the rule of
+// the rushing play's kept fumble (threshold T per 10,000, forcer given).
+// Returns true when it happened.
 bool Sack_Fumble_Kept_By_Offense(GAME* pGame, int nCarrier, int nForcer, int T)
 {
     const int nTeam = pGame->nOffense;

@@ -328,6 +328,16 @@ void Set_Playbook_Current_Game(const GAME* pGame)
 // ---------------------------------------------------------------------------
 // Defensive plays
 
+std::string Get_Play_Name(int nTeam, int nSide, int nPlay)
+{
+    char szName[PLAY_NAME_SIZE];
+    if (nSide == PLAYBOOK_DEFENSE)
+        Get_Defensive_Play_Name(nTeam, nPlay, szName);
+    else
+        Get_Offensive_Play_Name(nTeam, nPlay, szName);
+    return szName;
+}
+
 void Get_Defensive_Play_Name(int nTeam, int nPlay, char* szName, size_t nSize)
 {
     const DEFENSIVE_PLAY* pPlay = Defensive_Entry_Checked(__func__, nTeam, nPlay);

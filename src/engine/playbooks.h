@@ -15,8 +15,8 @@
 #pragma once
 
 #include <cstddef>
-
 #include <cstdint>
+#include <string>
 
 #include "engine/playbook_records.h"
 #include "league/game_record.h"
@@ -96,6 +96,9 @@ template <size_t N> void Get_Defensive_Play_Description(int nTeam, int nPlay, ch
 {
     return Get_Defensive_Play_Description(nTeam, nPlay, szText, N);
 }
+// The name of play 0-59 (side 0, offence) or 0-29 (side 1, defence) of the
+// team; "" for a bad play.
+std::string Get_Play_Name(int nTeam, int nSide, int nPlay);
 // Formation 22-38 as stored; -1 for a bad play.
 int Get_Defensive_Play_Formation(int nTeam, int nPlay);
 // Responsibility code of defender place 0-10; -1 for a bad play or place.

@@ -1,6 +1,6 @@
 // What the computer's front offices do.
 //
-// Rule now: the clubs keep their rosters between 45 and 51 players, every
+// The clubs keep their rosters between 45 and 51 players, every
 // position filled to the minimum of a legal roster: they sign the best free
 // agent at a position they are short of (anyone when the pool has nobody
 // there) whose salary fits their cap room, else the cheapest one at the
@@ -8,7 +8,8 @@
 // minimums, and a club over the cap lets its costliest spare players go.
 // Before each game day a club short of healthy players at a position its
 // line-ups need signs a healthy free agent there.
-// They set their depth charts and returners and make no trades.
+// They set their depth charts and returners and make no trades among
+// themselves.
 #include "frontoffice/computer_manager.h"
 
 #include <algorithm>
@@ -256,7 +257,7 @@ void Sign_AI_Free_Agent()
 
 void Run_AI_Trade()
 {
-    // Rule now: the computer clubs trade nothing.
+    // The computer clubs make no trades among themselves (see the header).
 }
 
 void Run_Computer_Roster_Moves()

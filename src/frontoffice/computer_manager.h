@@ -16,14 +16,16 @@ constexpr int AI_ROSTER_LIMIT = 51;
 bool Is_Computer_Run_Team(int nTeam);
 
 // Re-sets the three depth-chart units of every computer-run club (bFlag is
-// kept for the callers; the rule now does not read it).
+// kept for the callers; the rule does not read it).
 void Auto_Set_Computer_Depth_Charts(int bFlag);
 // Every computer-run club first signs what Sign_Healthy_Needs asks for
 // (the day's games follow this call); then the first computer-run club in
 // slot order whose roster is below AI_ROSTER_TARGET signs the best free
 // agent (by overall rating).
 void Sign_AI_Free_Agent();
-// One computer-to-computer trade attempt. Rule now: no trade is made.
+// One computer-to-computer trade attempt. The computer clubs trade with the
+// user's clubs only (the trade offers), never among themselves, so no trade
+// is made.
 void Run_AI_Trade();
 // Roster upkeep of every computer-run club: rosters above 51 players are
 // trimmed, and a club over the cap lets players go.
@@ -38,7 +40,7 @@ bool Sign_Healthy_Needs(int nTeam);
 int Get_Healthy_Players_Needed(int nPosition);
 // Every computer-run club, in slot order, signs the best free agents until
 // its roster reaches AI_ROSTER_TARGET or the pool is empty (bProgress is
-// kept for the callers; the rule now does not read it).
+// kept for the callers; the rule does not read it).
 void Run_AI_Free_Agency(int bProgress);
 // Releases the team's weakest players while it holds more than 51.
 void Trim_Team_Roster(int nTeam);
@@ -47,8 +49,9 @@ void Choose_Team_Returners(int nTeam);
 // Orders the backups of the team's three depth-chart units.
 void Sort_Team_Depth_Chart_Backups(int nTeam);
 // The three league averages of a position (0-14) that the computer's needs
-// are measured against. Rule now: needs are not weighed yet, so nothing is
-// cached; a bad position is reported.
+// are measured against. The computer's needs are the positions a club is
+// short of for a legal roster (Sign_AI_Free_Agent), not measured against
+// league averages, so nothing is computed; a bad position is reported.
 void Compute_League_Position_Averages(int nPosition);
 
 // Moves free agent nSlot (team 36) to the end of nTeam's roster and gives

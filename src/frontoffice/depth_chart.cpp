@@ -175,7 +175,8 @@ void Sort_Depth_Chart_Backups(int nTeam, int nUnit)
 
 void Check_Defensive_Playbook(int nTeam)
 {
-    // Rule now: the plays are not matched to the alignment; only the team is checked.
+    // Only the team is checked: the plays are not matched to the alignment and
+    // no default playbook is offered.
     if (!Is_Valid_Team(nTeam))
         Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 // Re-sets the depth charts and the returners of every team in use (bFlag is
-// kept for the callers; the rule now does not read it).
+// kept for the callers; the rule does not read it).
 void Auto_Set_All_Depth_Charts(int bFlag);
 // Orders one unit of the team (0 offence, 1 defence, 2 special teams) so that
 // its first depth-chart slots hold the starters.

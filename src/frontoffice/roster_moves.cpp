@@ -107,7 +107,7 @@ bool Release_Excess_Player(int nTeam)
 
 int Choose_Team_Returner(int nTeam, int nKind)
 {
-    // Rule now: the first back or receiver in roster order.
+    // The returner is the first back or receiver in roster order.
     if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS) {
         Report_Error("nTeam out of bounds in %s([%d],%d)", __func__, nTeam, nKind);
         return -1;

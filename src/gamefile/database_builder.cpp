@@ -25,6 +25,7 @@
 #include "league/standings_keys.h"
 #include "league/team.h"
 #include "platform/errors.h"
+#include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "schedule/schedule_driver.h"
 #include "season/leader_updates.h"
@@ -33,7 +34,6 @@
 #include "season/predicted_stats.h"
 #include "season/salaries.h"
 #include "season/stat_based_rating.h"
-#include "shell/main_window.h"
 #include "export/ratings_file.h"
 #include "season/development_ages.h"
 #include "season/season_files.h"
@@ -409,7 +409,7 @@ bool Build_Database(std::string& Problem)
     Note_Step("Setup_New_Universe");
     if (!bSetUp)
         return Fail("the league of " + std::to_string(nYear) + " could not be set up for play");
-    Set_Main_View_Page(BUILT_LEAGUE_PAGE);
-    Redraw_Main_Window();
+    Set_User_Preference(PREF_MAIN_PAGE, BUILT_LEAGUE_PAGE);
+    Request_Main_Window_Repaint();
     return true;
 }

@@ -38,11 +38,11 @@
 #include "league/standings_keys.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "season/draft_pool.h"
 #include "season/fantasy_draft.h"
 #include "season/leader_updates.h"
-#include "shell/main_window.h"
 #include "season/player_repairs.h"
 
 namespace {
@@ -969,8 +969,11 @@ int Load_Universe_Database(const char* szPath)
     if (szPath == nullptr || !Load_Game_File(szPath)) {
         // The league in memory is the one from before the attempt.
         g_bLeagueLoaded = bWasLoaded;
-        if (!bWasLoaded)
-            Set_Main_View_Page(0);
+        if (!bWasLoaded) {
+            // No league to show: the first page, which needs none.
+            Set_User_Preference(PREF_MAIN_PAGE, 0);
+            Request_Main_Window_Repaint();
+        }
         if (szPath != nullptr && Is_Startup_Database(szPath))
             Show_Formatted_Message("Read Error", "Couldn't load game data. Please re-install %s.", PRODUCT_NAME);
         else
@@ -997,7 +1000,7 @@ int Load_Universe_Database(const char* szPath)
         Build_Player_Name_Hash();
         Build_Corvel_ID_Hash();
         Build_Player_ID_Hash();
-        Set_Draft_Menu_Items(League.Universe.nStat[FANTASY_DRAFT_RUNNING] >= 1 ? 1 : 0);
+        Rename_Draft_Menu_Items(League.Universe.nStat[FANTASY_DRAFT_RUNNING] >= 1 ? 1 : 0);
         Update_Leader_Lists(2);
         Build_All_Time_Leader_Tables();
         Repair_Player_Ratings();

@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "editors/list_columns.h"
+#include "league/list_columns.h"
 #include "engine/game_state.h"
 #include "engine/playbooks.h"
 #include "league/default_settings.h"

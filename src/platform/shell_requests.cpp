@@ -32,6 +32,7 @@ void Show_Main_Page(int nCommand) { Ask(REQUEST_SHOW_PAGE, nCommand); }
 void Destroy_Status_Bar() { Ask(REQUEST_STATUS_BAR_DESTROY, 0); }
 void Create_Status_Bar() { Ask(REQUEST_STATUS_BAR_CREATE, 0); }
 void Reset_Page_Cache() { Ask(REQUEST_PAGE_CACHE_RESET, -1); }
+void Rename_Draft_Menu_Items(int bRunning) { Ask(REQUEST_DRAFT_MENU, bRunning != 0 ? 1 : 0); }
 
 bool Post_Main_Window_User_Message()
 {

@@ -18,6 +18,7 @@ enum SHELL_REQUEST : int {
     REQUEST_STATUS_BAR_CREATE,
     REQUEST_PAGE_CACHE_RESET,     // the game view rebuilds its cached picture on the next paint
     REQUEST_USER_MESSAGE,         // the main window's own message: the fantasy draft's next pick
+    REQUEST_DRAFT_MENU,           // argument 1: the draft items renamed for a running fantasy draft, 0 back
     SHELL_REQUEST_COUNT
 };
 
@@ -41,6 +42,9 @@ void Show_Main_Page(int nCommand);
 void Destroy_Status_Bar();
 void Create_Status_Bar();
 void Reset_Page_Cache();
+// The two draft menu items named for a running fantasy draft (1) or back (0):
+// a loaded league may be in the middle of one.
+void Rename_Draft_Menu_Items(int bRunning);
 // Posts the main window its own message, handled once the current command
 // is done (the fantasy draft's next pick comes through it). False when no
 // shell takes it (no window): the caller then does the work itself.

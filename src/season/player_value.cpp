@@ -1,8 +1,8 @@
 // A player's worth: his projected peak, the worth of his ratings and of his
 // production, and his scouted figures.
 //
-// The scouts see a player's figures as they are for now (what perfect
-// scouting gives).
+// The figures as the user's scouts see them are the scouting rule's
+// (Adjust_Player_Stat_By_Modifier, season/scouting.h).
 #include "season/player_value.h"
 
 #include <algorithm>

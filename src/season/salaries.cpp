@@ -11,6 +11,7 @@
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
+#include "base/int_math.h"
 #include "base/random.h"
 #include "league/salary_cap.h"
 #include "league/team_finance_stats.h"
@@ -469,9 +470,11 @@ int Get_Player_Contract_Value(int nTeam, int nSlot, int nValue)
     if (P > O)
         c = Mul_Div_Rounded_64(c, static_cast<int64_t>(O) * O, static_cast<int64_t>(P) * P);
 
-    // 4. Veterans' floor.
-    if (c < 100 * nSeasons)
-        c += (c + 100 * nSeasons) / 2;
+    // 4. Veterans' floor, in 64 bits: a value near the bottom of the int
+    // range (an old player's) would otherwise wrap round to a large price.
+    const int64_t nFloor = 100 * static_cast<int64_t>(nSeasons);
+    if (c < nFloor)
+        c = Clamp_To_Int(c + (c + nFloor) / 2);
 
     // 5. A free agent in the season asks less the later it is.
     if (nTeam == FREE_AGENT_TEAM && Is_Season_Under_Way())

@@ -543,6 +543,9 @@ void Carry_Out_Main_Window_Request(int nRequest, int nArgument)
     case REQUEST_USER_MESSAGE:
         Post_User_Message();
         break;
+    case REQUEST_DRAFT_MENU:
+        Set_Draft_Menu_Items(nArgument);
+        break;
     default:
         break;
     }

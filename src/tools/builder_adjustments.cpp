@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "base/text_utils.h"
-#include "editors/list_columns.h"
+#include "league/list_columns.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/overall_rating.h"

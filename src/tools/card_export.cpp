@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "base/text_utils.h"
-#include "editors/play_cards.h"
-#include "editors/playbook_editor.h"
+#include "engine/play_card_rules.h"
 #include "engine/play_diagrams.h"
 #include "engine/playbook_records.h"
+#include "engine/playbooks.h"
 #include "league/composite_grades.h"
 #include "league/league_structure.h"
 #include "league/play_card_table.h"

@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "editors/play_cards.h"
-#include "editors/playbook_editor.h"
+#include "engine/play_card_rules.h"
 #include "engine/playbook_records.h"
+#include "engine/playbooks.h"
 #include "league/composite_grades.h"
 #include "league/play_card_table.h"
 #include "league/player.h"

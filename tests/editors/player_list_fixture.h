@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "../test_support.h"
-#include "editors/list_columns.h"
+#include "league/list_columns.h"
 #include "editors/player_list_view.h"
 #include "league/league_structure.h"
 #include "league/player.h"

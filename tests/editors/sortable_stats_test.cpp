@@ -3,7 +3,7 @@
 #include <string>
 
 #include "../season/season_cycle_fixture.h"
-#include "editors/list_columns.h"
+#include "league/list_columns.h"
 #include "editors/player_list_view.h"
 #include "editors/sortable_stats.h"
 #include "frontoffice/contracts.h"

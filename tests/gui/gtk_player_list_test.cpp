@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "editors/column_chooser.h"
-#include "editors/list_columns.h"
+#include "league/list_columns.h"
 #include "editors/player_list_view.h"
 #include "gui_support.h"
 #include "league/league_data.h"

@@ -3,6 +3,8 @@
 // figures they read. Figures worked by hand from the tables in the comments.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "league/league_structure.h"
 #include "league/player_stats.h"
 #include "league/standings_keys.h"
@@ -192,6 +194,17 @@ TEST_F(ContractValueTest, VeteranFloorLiftsAValueUnderIt)
     // Value 100: c = 95 under the floor 300: 95 + (95 + 300) / 2 = 292;
     // m = 1,193, s = (1,193 + 4,000) / 3 = 1,731, then 1,154, up to 1,155.
     EXPECT_EQ(Get_Player_Contract_Value(0, 0, 100), 1155);
+}
+
+TEST_F(ContractValueTest, TheLowestValueAsksTheMinimum)
+{
+    // The lowest value Get_Player_Value gives (an old player's, held to the
+    // int range): c = INT32_MIN x 95 / 100 = -2,040,109,465, under the floor
+    // 300: c + (c + 300) / 2 is about -3.06 billion, below every salary, so
+    // he asks the minimum of 3 seasons, 720, not a sum wrapped round to a
+    // large positive one.
+    EXPECT_EQ(Get_Player_Contract_Value(0, 0, INT32_MIN), 720);
+    EXPECT_EQ(Get_Player_Contract_Value(0, 0, -1500000000), 720);
 }
 
 TEST_F(ContractValueTest, HoldoutOfALosingClubAsksMore)

@@ -20,10 +20,12 @@ namespace {
 namespace fs = std::filesystem;
 
 // The layer of each folder under src/, lowest first. Folders of one layer may
-// include each other. The main window's pages sit below the editors, the
-// export and the tools, which open them (a player's card from a list). The
-// programs kept under tools/ sit above everything, since they save through
-// gamefile/.
+// include each other one way only (see May_Include_Each_Other). The main
+// window's pages sit below the export, the tools and the editors, which open
+// them (a player's card from a list); the editors' tool dialogs run the
+// tools. The game file saves and loads through all of these, and the shell
+// above it drives everything. The programs kept under tools/ sit on top,
+// since they save through gamefile/.
 const std::map<std::string, int>& Layers()
 {
     static const std::map<std::string, int> Table = {
@@ -35,34 +37,29 @@ const std::map<std::string, int>& Layers()
         {"frontoffice", 2},
         {"season", 2},
         {"pages", 3},
-        {"editors", 4},
         {"export", 4},
         {"tools", 4},
-        {"gamefile", 5},
-        {"shell", 5},
-        {"tools/default_league", 6},
-        {"tools/fictional_history", 6},
-        {"tools/schedule_table_maker", 6},
-        {"tools/other_size_table_maker", 6},
+        {"editors", 5},
+        {"gamefile", 6},
+        {"shell", 7},
+        {"tools/default_league", 8},
+        {"tools/fictional_history", 8},
+        {"tools/schedule_table_maker", 8},
+        {"tools/other_size_table_maker", 8},
     };
     return Table;
 }
 
-// Whether two folders may include each other. The subsystems of the middle
-// layer call each other through their headers by design (a roster move
-// refreshes the game lineups); above them two pairs still do and are named
-// here until they are parted. Any other pair is a cycle.
+// Whether two folders may include each other: only the subsystems of the
+// middle layer, which call each other through their headers by design (a
+// roster move refreshes the game lineups). Any other pair is a cycle.
 bool May_Include_Each_Other(const std::string& A, const std::string& B)
 {
     const auto A_Layer = Layers().find(A);
     const auto B_Layer = Layers().find(B);
     if (A_Layer == Layers().end() || B_Layer == Layers().end())
         return false;
-    if (A_Layer->second == 2 && B_Layer->second == 2)
-        return true;
-    const std::pair<std::string, std::string> Pair = A < B ? std::make_pair(A, B) : std::make_pair(B, A);
-    return Pair == std::make_pair(std::string("editors"), std::string("tools")) ||
-           Pair == std::make_pair(std::string("gamefile"), std::string("shell"));
+    return A_Layer->second == 2 && B_Layer->second == 2;
 }
 
 // The folder a path relative to src/ ("season/offseason.cpp",
@@ -232,7 +229,8 @@ TEST(LayersTest, TheRulesPlaceEachFolderAsTheDesignDrawsIt)
     EXPECT_TRUE(May_Include("league", "season"));
     EXPECT_TRUE(May_Include("season", "engine"));
     EXPECT_TRUE(May_Include("tools", "season"));
-    EXPECT_TRUE(May_Include("gamefile", "shell"));
+    EXPECT_TRUE(May_Include("shell", "gamefile"));
+    EXPECT_TRUE(May_Include("editors", "tools"));
     EXPECT_TRUE(May_Include("gamefile", "tools"));
     EXPECT_TRUE(May_Include("tools/default_league", "gamefile"));
     // Up is not.
@@ -242,13 +240,17 @@ TEST(LayersTest, TheRulesPlaceEachFolderAsTheDesignDrawsIt)
     EXPECT_FALSE(May_Include("season", "tools"));
     EXPECT_FALSE(May_Include("engine", "editors"));
     EXPECT_FALSE(May_Include("tools", "gamefile"));
+    EXPECT_FALSE(May_Include("tools", "editors"));
+    EXPECT_FALSE(May_Include("gamefile", "shell"));
     EXPECT_FALSE(May_Include("season", "shell"));
     EXPECT_FALSE(May_Include("gamefile", "tools/default_league"));
     EXPECT_FALSE(May_Include("season", "nowhere"));
     EXPECT_TRUE(May_Include("editors", "pages"));
     EXPECT_FALSE(May_Include("pages", "editors"));
     EXPECT_TRUE(May_Include_Each_Other("league", "season"));
-    EXPECT_TRUE(May_Include_Each_Other("tools", "editors"));
+    EXPECT_FALSE(May_Include_Each_Other("tools", "editors"));
+    EXPECT_FALSE(May_Include_Each_Other("gamefile", "shell"));
+    EXPECT_FALSE(May_Include_Each_Other("export", "tools"));
     EXPECT_FALSE(May_Include_Each_Other("pages", "editors"));
     EXPECT_FALSE(May_Include_Each_Other("editors", "export"));
     EXPECT_FALSE(May_Include_Each_Other("season", "pages"));

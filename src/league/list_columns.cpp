@@ -1,6 +1,6 @@
 // Default column layouts of the player lists.
 
-#include "editors/list_columns.h"
+#include "league/list_columns.h"
 
 #include "league/preferences.h"
 
