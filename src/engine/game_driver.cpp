@@ -298,6 +298,8 @@ bool Run_Game_Snap(GAME_CONTEXT& Context, GAME* pGame)
     Close_Snap_Calls(Context);
 
     const bool bWatched = Is_Game_Watched(pGame);
+    if (bWatched && Get_User_Preference(PREF_SIMULATION_RUNNING))
+        Show_Watched_Game(pGame);
     const bool bFastForward = Get_User_Preference(PREF_ANIMATION_MODE) > 0;
     if (!bWatched || bFastForward || !Get_User_Preference(PREF_SIMULATION_RUNNING)) {
         Play.nOffenseCall = static_cast<uint8_t>(nOffenseCall);

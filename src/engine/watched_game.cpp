@@ -374,6 +374,18 @@ void End_Watched_Game()
     Build_Game_Menu(0);
 }
 
+void Show_Watched_Game(const GAME* pGame)
+{
+    // Only a view shows a game; the window keeps the game it showed once it
+    // is over, and opens its box score and recap by preference 34.
+    if (!g_bViewInstalled || pGame == nullptr)
+        return;
+    const GAME* pFirst = Get_Game_Record(0);
+    if (pFirst == nullptr || pGame < pFirst || pGame >= pFirst + NUMBER_OF_GAMES)
+        return;
+    Set_User_Preference(PREF_SHOWN_GAME, static_cast<int>(pGame - pFirst));
+}
+
 void Repaint_Watched_Game()
 {
     Repaint_View();

@@ -107,6 +107,10 @@ void Take_Watched_Play_Calls(GAME* pGame, int nOffenseCall, int nDefenseCall);
 // The game has stopped or ended (the current game is none again): the menu
 // put up for a watched game is rebuilt.
 void End_Watched_Game();
+// The view shows this watched game: preference 34 := its record's index,
+// kept after the game ends. Nothing without a view, or for a game outside
+// the league's records.
+void Show_Watched_Game(const GAME* pGame);
 // The view repainted (before and after the snap).
 void Repaint_Watched_Game();
 // The view keeps the game as it stands before a watched snap (null: lets it

@@ -12,6 +12,7 @@
 #include "league/leader_tables.h"
 #include "league/player.h"
 #include "league/preferences.h"
+#include "league/sack_text.h"
 #include "league/season_lines.h"
 #include "league/team.h"
 #include "league/team_finance_stats.h"
@@ -75,6 +76,7 @@ void Build_Top_Ten_List(TOP_TEN_LIST* pList, int nLeague, int nCode, int nPeriod
     if (!pList)
         return;
     std::memset(pList, 0, sizeof(*pList));
+    pList->nStat = nCode;
     const int nTeams = Count_Teams();
     const int nFirstYear = Get_Universe_Stat(FIRST_SEASON_YEAR);
     for (int t = 0; t <= FREE_AGENT_TEAM; ++t) {
@@ -114,6 +116,7 @@ void Build_Top_Ten_List_2(TOP_TEN_LIST* pList, int nCategory)
     if (!pList)
         return;
     std::memset(pList->nTeam, 0, sizeof(pList->nTeam));
+    pList->nStat = -1;
     for (int i = 0; i < TOP_TEN_SIZE; ++i) {
         if (nCategory == 0) {
             pList->nValue[i] = 0;
@@ -169,7 +172,12 @@ void Format_Leader_Team(std::string& Out, int nCount)
 void Format_Leader_Stat(std::string& Out, int nCount)
 {
     Out.clear();
-    if (Has_Entry(nCount) && g_pPieceList->nValue[nCount] != 0)
+    if (!Has_Entry(nCount) || g_pPieceList->nValue[nCount] == 0)
+        return;
+    // Sacks rank on their halves and read as sacks.
+    if (g_pPieceList->nStat == LEADER_SACKS)
+        Out = Format_Sacks(g_pPieceList->nValue[nCount]);
+    else
         Out = std::to_string(g_pPieceList->nValue[nCount]);
 }
 

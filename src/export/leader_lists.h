@@ -15,6 +15,9 @@ struct TOP_TEN_LIST {
     uint8_t nSlot[TOP_TEN_SIZE];
     int32_t nValue[TOP_TEN_SIZE];
     int32_t nValue2[TOP_TEN_SIZE];
+    // The leader statistic the values are in (LEADER_STAT); -1 in a team
+    // list. It decides how a value is written.
+    int32_t nStat;
 };
 
 // Periods of Build_Top_Ten_List beside those of Get_Player_Leader_Stat

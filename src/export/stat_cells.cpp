@@ -13,7 +13,9 @@
 #include "league/league_text.h"
 #include "league/player.h"
 #include "league/player_stats.h"
+#include "league/sack_text.h"
 #include "league/season_lines.h"
+#include "league/stat_codes.h"
 #include "league/team.h"
 #include "league/team_finance_stats.h"
 #include "league/team_schedule.h"
@@ -98,7 +100,10 @@ std::string Scaled_Stat_Text(int nStat, int nValue)
 {
     double fValue = 0.0;
     switch (nStat) {
-    case 101: case 113: case 116: case 121: case 124: case 143:
+    case STAT_CODE_SACKS:
+        // Tenths, halves x 5: a career past 100 sacks keeps its half.
+        return Format_Sacks(nValue / 5);
+    case 101: case 113: case 116: case 121: case 124:
         fValue = nValue / 10.0;
         break;
     case 103: case 112:
@@ -269,8 +274,11 @@ void Format_Team_Offense(std::string& Out, int nStat, int nTeam)
 void Format_Team_Defense(std::string& Out, int nStat, int nTeam)
 {
     const int nValue = nTeam >= 0 && nTeam <= LAST_TEAM ? Get_Team_Totals_Stat(nTeam, 1, 0, nStat) : 0;
-    if (nStat == 143)
-        Out = Printf_Text("%.1f", nValue / 10.0);
+    // Sacks are summed in halves (4), or in tenths (143, halves x 5).
+    if (nStat == STAT_SACKS)
+        Out = Format_Sacks(nValue);
+    else if (nStat == STAT_CODE_SACKS)
+        Out = Format_Sacks(nValue / 5);
     else
         Out = std::to_string(nValue);
 }

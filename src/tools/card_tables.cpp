@@ -15,6 +15,7 @@
 #include "league/player.h"
 #include "league/player_stats.h"
 #include "league/preferences.h"
+#include "league/sack_text.h"
 #include "league/team.h"
 #include "platform/resources.h"
 #include "tools/card_export.h"
@@ -202,7 +203,7 @@ std::string Format_Player_Card_Stat(int nTeam, int nSlot, int nKind, int nPeriod
     case CARD_STAT_TACKLES:
         return std::to_string(Stat(STAT_SOLO_TACKLES) + Stat(STAT_TACKLE_ASSISTS));
     case CARD_STAT_SACKS:
-        return std::to_string(Stat(STAT_SACKS));
+        return Format_Sacks(Stat(STAT_SACKS));   // kept in halves
     case CARD_STAT_PASSES_DEFENSED:
         return std::to_string(Stat(STAT_PASSES_DEFENSED));
     case CARD_STAT_INTERCEPTIONS:

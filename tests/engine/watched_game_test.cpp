@@ -787,13 +787,46 @@ TEST_F(WatchedGameTest, TheGameShownAndTheStageOfTheCalls)
     };
     ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
     EXPECT_GT(nChecked, 100);
-    EXPECT_EQ(Get_Displayed_Game(), &League.Game[7]);
+    // The game watched is now the game shown.
+    EXPECT_EQ(Get_Displayed_Game(), &League.Game[0]);
     EXPECT_EQ(Record().nScoreBoxes > 0, true);
     // Stage by the calls of the current game.
     pGame->nDown = KICKOFF_DOWN;
     pGame->CurrentPlay.nOffenseCall = PLAY_NOT_CALLED;
     pGame->CurrentPlay.nDefenseCall = PLAY_NOT_CALLED;
     EXPECT_EQ(Get_Play_Call_Stage(), PLAY_CALL_STAGE_NO_GAME);   // not being played
+}
+
+}  // namespace
+
+namespace {
+
+// The window keeps the game it watched: once it is over (the run ended),
+// the game shown is that game's record, and its pages are named by it.
+TEST_F(WatchedGameTest, TheWatchedGameStaysShownAfterItEnds)
+{
+    Build_League();
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
+    Set_User_Preference(PREF_SEASON_INDEX, 1);   // 2020
+    Set_User_Preference(PREF_CURRENT_WEEK, FIXTURE_WEEK);
+    // Unwatched, or watched without a window: nothing is shown.
+    Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    EXPECT_EQ(Get_User_Preference(PREF_SHOWN_GAME), -1);
+
+    Build_League();
+    Start_Watching_Window();
+    Watch_Fixture_Game();
+    Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
+    ASSERT_EQ(Play_Fixture_Game(GAME_SEED), 1);
+    Set_User_Preference(PREF_SIMULATION_RUNNING, 0);
+    EXPECT_EQ(Get_User_Preference(PREF_SHOWN_GAME), 0);
+    EXPECT_EQ(Get_Displayed_Game(), &League.Game[0]);
+    char szName[64];
+    ASSERT_TRUE(Get_Selected_Box_Score_File_Name(szName, sizeof(szName)));
+    EXPECT_STREQ(szName, "Output\\Box-20-000.htm");
+    ASSERT_TRUE(Get_Selected_Recap_File_Name(szName, sizeof(szName)));
+    EXPECT_STREQ(szName, "Output\\Recap-20-000.htm");
 }
 
 }  // namespace

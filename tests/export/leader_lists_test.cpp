@@ -107,6 +107,30 @@ TEST_F(TopTenListsTest, TeamListsMostAndFewest)
     EXPECT_EQ(List.nValue2[0], 77);
 }
 
+TEST_F(TopTenListsTest, SacksListsRankOnHalvesAndReadAsSacks)
+{
+    TOP_TEN_LIST List;
+    Build_Top_Ten_List(&List, 2, LEADER_SACKS, 0);
+    // The linebacker's 28 halves and 5 halves, as the list keeps them.
+    List.nTeam[0] = 0;
+    List.nSlot[0] = 3;
+    List.nValue[0] = 28;
+    List.nTeam[1] = 0;
+    List.nSlot[1] = 3;
+    List.nValue[1] = 5;
+    Set_Leader_Piece_List(&List);
+    std::string Out;
+    Format_Leader_Stat(Out, 0);
+    EXPECT_EQ(Out, "14.0");
+    Format_Leader_Stat(Out, 1);
+    EXPECT_EQ(Out, "2.5");
+    // A team list writes its totals whole.
+    Build_Top_Ten_List_2(&List, 0);
+    List.nValue[0] = 28;
+    Format_Leader_Stat(Out, 0);
+    EXPECT_EQ(Out, "28");
+}
+
 TEST_F(TopTenListsTest, RowPiecesReadTheList)
 {
     TOP_TEN_LIST List;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "export/stat_cells.h"
+#include "league/stat_codes.h"
 #include "league/player_stats.h"
 #include "league/season_lines.h"
 #include "league/team_finance_stats.h"
@@ -77,6 +78,20 @@ TEST_F(StatCellsTest, PlayerStatCellsScaleTheirRates)
     Out = Kept();
     Format_Player_Stat(Out, 0, 5, 0, 0, 0);
     EXPECT_EQ(Out, "");
+}
+
+TEST_F(StatCellsTest, PlayerSacksShowHalvesAsSacksWithOneDecimal)
+{
+    Add_Player(0, 0, 101, POSITION_DE, "Dee", "End");
+    std::string Out;
+    // 5 halves are 2.5 sacks.
+    Set_Player_Stat(0, 0, 0, STAT_SACKS, 5);
+    Format_Player_Stat(Out, STAT_CODE_SACKS, 0, 0, 0, 1);
+    EXPECT_EQ(Out, Cell("2.5"));
+    // A career of 225 halves is 112.5 sacks: past 100 the half stays.
+    Set_Player_Stat(0, 0, 0, STAT_SACKS, 225);
+    Format_Player_Stat(Out, STAT_CODE_SACKS, 0, 0, 0, 1);
+    EXPECT_EQ(Out, Cell("112.5"));
 }
 
 TEST_F(StatCellsTest, VitalStatisticsCollegeAndSeasonRows)
@@ -199,7 +214,7 @@ TEST_F(StatCellsTest, TeamRecordsPointsAndRanks)
 TEST_F(StatCellsTest, TeamTotalsAndTheirRanks)
 {
     // Quarterbacks: 250 yards in 40 attempts, 63 in tenths; rushing 450 yards
-    // on 100 carries, 450 hundredths; 7 sacks, 35 in fifths.
+    // on 100 carries, 450 hundredths; 7 half sacks, 35 in tenths.
     Set_Team_Totals_Stat(0, TOTALS_QUARTERBACKS, 0, 5, 250);
     Set_Team_Totals_Stat(0, TOTALS_QUARTERBACKS, 0, 2, 40);
     Set_Team_Totals_Stat(0, 0, 0, 8, 450);
@@ -218,8 +233,8 @@ TEST_F(StatCellsTest, TeamTotalsAndTheirRanks)
     EXPECT_EQ(Out, "900");
     Format_Team_Defense(Out, 143, 0);
     EXPECT_EQ(Out, "3.5");
-    Format_Team_Defense(Out, 4, 0);
-    EXPECT_EQ(Out, "7");
+    Format_Team_Defense(Out, 4, 0);   // 7 halves
+    EXPECT_EQ(Out, "3.5");
     Format_Team_Offense_Rank(Out, 11, 1);
     EXPECT_EQ(Out, "1");
     Format_Team_Offense_Rank(Out, 11, 2);

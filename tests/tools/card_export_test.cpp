@@ -188,15 +188,15 @@ TEST_F(CardExportTest, RowsStatisticsAndNames)
     EXPECT_EQ(Format_Player_Card_Stat(1, 0, CARD_STAT_COMPLETION_RATE, 0), "62.5");
     EXPECT_EQ(Format_Player_Card_Stat(1, 0, CARD_STAT_TOUCHDOWNS_INTERCEPTIONS, 0), "3/1");
     EXPECT_EQ(Format_Player_Card_Stat(1, 0, CARD_STAT_PASSER_RATING, 0), "100.0");
-    // A defender: 30 solo tackles and 12 assists, 4 sacks, 6 passes
+    // A defender: 30 solo tackles and 12 assists, 5 half sacks, 6 passes
     // defensed, 2 interceptions.
     Set_Player_Stat(1, 15, 0, STAT_SOLO_TACKLES, 30);
     Set_Player_Stat(1, 15, 0, STAT_TACKLE_ASSISTS, 12);
-    Set_Player_Stat(1, 15, 0, STAT_SACKS, 4);
+    Set_Player_Stat(1, 15, 0, STAT_SACKS, 5);
     Set_Player_Stat(1, 15, 0, STAT_PASSES_DEFENSED, 6);
     Set_Player_Stat(1, 15, 0, STAT_INTERCEPTIONS, 2);
     EXPECT_EQ(Format_Player_Card_Stat(1, 15, CARD_STAT_TACKLES, 0), "42");
-    EXPECT_EQ(Format_Player_Card_Stat(1, 15, CARD_STAT_SACKS, 0), "4");
+    EXPECT_EQ(Format_Player_Card_Stat(1, 15, CARD_STAT_SACKS, 0), "2.5");
     EXPECT_EQ(Format_Player_Card_Stat(1, 15, CARD_STAT_PASSES_DEFENSED, 0), "6");
     EXPECT_EQ(Format_Player_Card_Stat(1, 15, CARD_STAT_INTERCEPTIONS, 0), "2");
     EXPECT_EQ(Format_Player_Card_Stat(1, 60, CARD_STAT_RUSH_YARDS, 0), "");
