@@ -230,6 +230,26 @@ std::string Resolve_Path(const char* szPath)
 
 namespace {
 
+// Opens the path without waiting (opening a pipe that nobody writes would wait
+// for ever) and sets nError to why what was opened is no file to read: 0 for
+// a regular file, EISDIR for a folder, EINVAL for anything else. The check is
+// made on the descriptor, not on a name that could change after a look.
+// Returns the descriptor, or -1 with errno when the open fails.
+int Open_Without_Waiting(const std::string& Path, int nAccess, struct stat& st, int& nError)
+{
+    nError = 0;
+    const int nFile = ::open(Path.c_str(), nAccess | O_NONBLOCK | O_CLOEXEC);
+    if (nFile < 0)
+        return -1;
+    if (::fstat(nFile, &st) != 0)
+        nError = errno;
+    else if (S_ISDIR(st.st_mode))
+        nError = EISDIR;
+    else if (!S_ISREG(st.st_mode))
+        nError = EINVAL;
+    return nFile;
+}
+
 // fopen that never waits: a mode that reads opens only a regular file (a
 // pipe nobody writes would block the open, and a device may never end), and
 // the check is made on what was opened, not on a name that could change
@@ -259,19 +279,16 @@ FILE* Open_Checked(const std::string& Path, const char* szMode)
     }
     // What was checked may have been replaced since: open without waiting
     // and check again what the descriptor is.
-    const int nFile = ::open(Path.c_str(), (bRead && std::strchr(szMode, '+') != nullptr ? O_RDWR : O_RDONLY) |
-                                               O_NONBLOCK | O_CLOEXEC);
+    int nError = 0;
+    const int nFile =
+        Open_Without_Waiting(Path, bRead && std::strchr(szMode, '+') != nullptr ? O_RDWR : O_RDONLY, st, nError);
     if (nFile < 0)
         return nullptr;
-    int nError = 0;
-    if (::fstat(nFile, &st) != 0)
-        nError = errno;
-    else if (S_ISDIR(st.st_mode))
-        nError = EISDIR;
-    else if (!S_ISREG(st.st_mode))
-        nError = EINVAL;
-    else if (const int nFlags = ::fcntl(nFile, F_GETFL); nFlags < 0 || ::fcntl(nFile, F_SETFL, nFlags & ~O_NONBLOCK) != 0)
-        nError = errno;
+    if (nError == 0) {
+        const int nFlags = ::fcntl(nFile, F_GETFL);
+        if (nFlags < 0 || ::fcntl(nFile, F_SETFL, nFlags & ~O_NONBLOCK) != 0)
+            nError = errno;
+    }
     FILE* pFile = nError == 0 ? ::fdopen(nFile, szMode) : nullptr;
     if (pFile == nullptr) {
         if (nError == 0)
@@ -390,19 +407,12 @@ bool Read_Whole_File(const char* szPath, std::vector<unsigned char>& Data, size_
         errno = ENOENT;
         return false;
     }
-    // Without O_NONBLOCK, opening a pipe that nobody writes waits for ever.
-    const int nFile = ::open(Resolve_Path(szPath).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (nFile < 0)
-        return false;
     struct stat st;
     int nError = 0;
-    if (::fstat(nFile, &st) != 0)
-        nError = errno;
-    else if (S_ISDIR(st.st_mode))
-        nError = EISDIR;
-    else if (!S_ISREG(st.st_mode))
-        nError = EINVAL;
-    else if (static_cast<unsigned long long>(st.st_size) > nMaxBytes)
+    const int nFile = Open_Without_Waiting(Resolve_Path(szPath), O_RDONLY, st, nError);
+    if (nFile < 0)
+        return false;
+    if (nError == 0 && static_cast<unsigned long long>(st.st_size) > nMaxBytes)
         nError = EFBIG;
     // The size can grow while we read, and some files claim none: stop one
     // byte past the limit whatever the size said.
