@@ -18,17 +18,10 @@
 #include "season/salary_finance.h"
 #include "season/salary_rescale.h"
 #include "season/season_cycle_fixture.h"
+#include "dialog_press.h"
 #include "test_support.h"
 
 namespace {
-
-DIALOG_ACTION Press(int nControl)
-{
-    DIALOG_ACTION A;
-    A.nKind = ACTION_PRESS;
-    A.nControl = nControl;
-    return A;
-}
 
 class AdvancedToolsTest : public LeagueTest {
 protected:

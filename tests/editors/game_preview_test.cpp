@@ -18,17 +18,10 @@
 #include "league/team_schedule.h"
 #include "platform/dialogs.h"
 #include "platform/ui.h"
+#include "dialog_press.h"
 #include "test_support.h"
 
 namespace {
-
-DIALOG_ACTION Press(int nControl)
-{
-    DIALOG_ACTION A;
-    A.nKind = ACTION_PRESS;
-    A.nControl = nControl;
-    return A;
-}
 
 class GamePreviewTest : public LeagueTest {
 protected:

@@ -25,6 +25,7 @@
 #include "league/team.h"
 #include "league/team_schedule.h"
 #include "test_support.h"
+#include "told_numbers.h"
 
 namespace {
 
@@ -662,18 +663,6 @@ int Long_Run_Mark(int nYards)
     return m <= 50 ? m : 100 - m;
 }
 
-// The last whole number in a text, -1 when there is none.
-int Last_Number(const std::string& Text)
-{
-    const size_t nEnd = Text.find_last_of("0123456789");
-    if (nEnd == std::string::npos)
-        return -1;
-    size_t nStart = nEnd;
-    while (nStart > 0 && Text[nStart - 1] >= '0' && Text[nStart - 1] <= '9')
-        --nStart;
-    return std::stoi(Text.substr(nStart, nEnd - nStart + 1));
-}
-
 }  // namespace
 
 // A returned punt's long run is told from where the returner caught it to
@@ -720,7 +709,7 @@ TEST_F(NarrationTest, PuntReturnLongRunEndsWhereTheReturnerWentDown)
         Expand_Commentary_Tokens(&Game, nLong, "$LONGRUN", szRun, sizeof(szRun));
         const std::string Run = szRun;
         EXPECT_EQ(First_Number(Run), Long_Run_Mark(nCaught)) << Run << " caught " << nCaught << " seed " << nSeed;
-        EXPECT_EQ(Last_Number(Run), Long_Run_Mark(nDown)) << Run << " down " << nDown << " seed " << nSeed;
+        EXPECT_EQ(Last_Told_Number(Run), Long_Run_Mark(nDown)) << Run << " down " << nDown << " seed " << nSeed;
         // The summary line: the same man, the yards between the two spots.
         char szLine[256];
         Write_Play_Summary_Sentence(&Game, &Game.CurrentPlay, szLine, sizeof(szLine));

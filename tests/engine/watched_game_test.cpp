@@ -18,6 +18,7 @@
 #include "league/league_text.h"
 #include "platform/ui_services.h"
 #include "test_support.h"
+#include "told_numbers.h"
 #include "watched_fixture.h"
 
 namespace {
@@ -466,18 +467,6 @@ int Told_Spot_Mark(const std::string& Text)
     const int y = std::stoi(Text.substr(n));
     const int m = ((y + 2) / 5) * 5;
     return m < 5 ? 5 : m;
-}
-
-// The last number of a long run's sentence ("He's to the 35 ... 40 ... 45.").
-int Last_Told_Number(const std::string& Text)
-{
-    const size_t nEnd = Text.find_last_of("0123456789");
-    if (nEnd == std::string::npos)
-        return -1;
-    size_t nStart = nEnd;
-    while (nStart > 0 && Text[nStart - 1] >= '0' && Text[nStart - 1] <= '9')
-        --nStart;
-    return std::stoi(Text.substr(nStart, nEnd - nStart + 1));
 }
 
 }  // namespace

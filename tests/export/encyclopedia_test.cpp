@@ -16,6 +16,7 @@
 
 #include "../test_support.h"
 #include "../tools/default_league_inputs.h"
+#include "export_settings_fixture.h"
 #include "scratch_folder.h"
 #include "base/html_text.h"
 #include "export/encyclopedia.h"
@@ -153,24 +154,7 @@ std::string Parse_Problem(const std::string& Page)
     return std::string();
 }
 
-class EncyclopediaTest : public LeagueTest {
-protected:
-    // The export's folder and style sheet are program settings: put back
-    // for the tests that follow in the same process.
-    void SetUp() override
-    {
-        LeagueTest::SetUp();
-        m_Root = Get_Html_Export_Root();
-        m_StyleSheet = Get_Html_Style_Sheet_Name();
-    }
-    void TearDown() override
-    {
-        Set_Html_Export_Root(m_Root.c_str());
-        Set_Html_Style_Sheet_Name(m_StyleSheet);
-    }
-    std::string m_Root;
-    std::string m_StyleSheet;
-};
+using EncyclopediaTest = ExportSettingsTest;
 
 }  // namespace
 

@@ -14,6 +14,7 @@
 
 #include "../test_support.h"
 #include "../tools/default_league_inputs.h"
+#include "export_settings_fixture.h"
 #include "scratch_folder.h"
 #include "export/encyclopedia.h"
 #include "export/page_links.h"
@@ -29,25 +30,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class ExportReadsOnlyTest : public LeagueTest {
+class ExportReadsOnlyTest : public ExportSettingsTest {
 protected:
-    // The export's folder and style sheet are the program's settings: put
-    // back as they were for the tests that follow.
-    void SetUp() override
-    {
-        LeagueTest::SetUp();
-        m_Root = Get_Html_Export_Root();
-        m_StyleSheet = Get_Html_Style_Sheet_Name();
-    }
     void TearDown() override
     {
-        Set_Html_Export_Root(m_Root.c_str());
-        Set_Html_Style_Sheet_Name(m_StyleSheet);
+        ExportSettingsTest::TearDown();
         ui::Reset();
-        LeagueTest::TearDown();
     }
-    std::string m_Root;
-    std::string m_StyleSheet;
 
     // The first offset where the league block differs from Before; -1 none.
     static long First_Change(const std::vector<unsigned char>& Before)

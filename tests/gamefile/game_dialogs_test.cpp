@@ -30,6 +30,7 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/ui.h"
+#include "dialog_press.h"
 #include "test_support.h"
 
 namespace {
@@ -40,14 +41,6 @@ DIALOG_ACTION Check(int nControl, bool bOn)
     Action.nKind = ACTION_CHECK;
     Action.nControl = nControl;
     Action.nValue = bOn ? 1 : 0;
-    return Action;
-}
-
-DIALOG_ACTION Press(int nControl)
-{
-    DIALOG_ACTION Action;
-    Action.nKind = ACTION_PRESS;
-    Action.nControl = nControl;
     return Action;
 }
 

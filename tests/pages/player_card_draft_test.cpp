@@ -10,17 +10,10 @@
 #include "season/draft_teams.h"
 #include "season/fantasy_draft.h"
 #include "season/season_cycle_fixture.h"
+#include "dialog_press.h"
 #include "test_support.h"
 
 namespace {
-
-DIALOG_ACTION Press(int nControl)
-{
-    DIALOG_ACTION Action;
-    Action.nKind = ACTION_PRESS;
-    Action.nControl = nControl;
-    return Action;
-}
 
 class PlayerCardDraftTest : public LeagueTest {
 protected:
