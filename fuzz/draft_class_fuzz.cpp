@@ -6,13 +6,13 @@
 // bound, terminated names and season links that are -1 or lines of the table;
 // a file of any other size leaves the pools untouched.
 
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "fuzz_input_file.h"
+#include "fuzz_league.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
@@ -39,16 +39,11 @@ void Check_Pools()
             const PLAYER& Player = League.Team[t].Player[s];
             if (Player.nVital[VITAL_PLAYER_ID] == 0)
                 continue;
-            if (Player.nVital[VITAL_POSITION] < 0 || Player.nVital[VITAL_POSITION] >= NUMBER_OF_POSITIONS ||
-                Player.bStat[BYTE_STAT_DEPTH_SLOT] >= NUMBER_OF_EXPANDED_POSITIONS)
-                std::abort();
+            Check_Fuzz_Player_Codes(Player);
             if (!Ends_Inside(Player.szLastName, sizeof(Player.szLastName)) ||
                 !Ends_Inside(Player.szFirstName, sizeof(Player.szFirstName)) ||
                 !Ends_Inside(Player.szCollege, sizeof(Player.szCollege)))
                 std::abort();
-            for (float fRating : Player.fRating)
-                if (!std::isfinite(fRating) || std::fabs(fRating) > RATING_STORAGE_BOUND)
-                    std::abort();
             for (int32_t nLink : Player.nSeasonLink)
                 if (nLink < -1 || nLink >= SEASON_LINE_COUNT)
                     std::abort();
@@ -63,11 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     static bool bFirst = true;
     static std::vector<uint8_t> Image(DRAFT_CLASS_DATABASE_SIZE);
     if (bFirst) {
-        Zero_League_Data();
-        Clear_League_Data();
-        for (int t = 0; t < CLUBS; ++t)
-            Set_Team_Stat(t, TEAM_STAT_CONTROLLER, CONTROLLER_COMPUTER);
-        Count_Teams();
+        Start_Fuzz_League(CLUBS);
         Set_Universe_Stat(FIRST_SEASON_YEAR, 2020);
         Make_Fuzz_Folder("databases");
     }

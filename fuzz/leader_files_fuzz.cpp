@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "fuzz_input_file.h"
+#include "fuzz_league.h"
 #include "league/leader_tables.h"
 #include "league/league_data.h"
 #include "platform/errors.h"
@@ -18,8 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
     static bool bFirst = true;
     if (bFirst) {
-        Zero_League_Data();
-        Clear_League_Data();
+        Start_Fuzz_League();
         Make_Fuzz_Folder("Input");
         Make_Fuzz_Folder("Input/Leaders");
     }

@@ -14,6 +14,7 @@
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
 #include "fuzz_input_file.h"
+#include "fuzz_league.h"
 #include "league/game_record.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
@@ -92,10 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
     static bool bFirst = true;
     if (bFirst) {
-        Zero_League_Data();
-        Clear_League_Data();
-        Set_Team_Stat(CLUB, TEAM_STAT_CONTROLLER, CONTROLLER_COMPUTER);
-        Count_Teams();
+        Start_Fuzz_League(CLUB + 1);
         Make_Fuzz_Folder("playbooks");
     }
     bFirst = false;

@@ -5,11 +5,11 @@
 // and each player made keeps a position 0-14 and finite ratings within their
 // storage bound.
 
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
 #include "fuzz_input_file.h"
+#include "fuzz_league.h"
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/team.h"
@@ -21,8 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
     static bool bFirst = true;
     if (bFirst) {
-        Zero_League_Data();
-        Clear_League_Data();
+        Start_Fuzz_League();
         Make_Fuzz_Folder("Input");
     }
     bFirst = false;
@@ -42,13 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     for (int s = 0; s < 3 && s < nRead; ++s) {
         Clear_Player(FIRST_DRAFT_POOL_TEAM, s);
         Fabricate_Position_Player(FIRST_DRAFT_POOL_TEAM, s, s, 0);
-        const PLAYER& Player = League.Team[FIRST_DRAFT_POOL_TEAM].Player[s];
-        const int nPosition = Get_Player_Vital_Stat(FIRST_DRAFT_POOL_TEAM, s, VITAL_POSITION);
-        if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS)
-            std::abort();
-        for (float fRating : Player.fRating)
-            if (!std::isfinite(fRating) || std::fabs(fRating) > RATING_STORAGE_BOUND)
-                std::abort();
+        Check_Fuzz_Player(League.Team[FIRST_DRAFT_POOL_TEAM].Player[s]);
     }
     ui::Reset();
     Clear_Recent_Errors();

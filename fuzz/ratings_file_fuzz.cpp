@@ -3,12 +3,12 @@
 // position 0-14 and an expanded code 0-42, and no rating becomes non-finite
 // or leaves the storage bound.
 
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
 #include "fuzz_input_file.h"
+#include "fuzz_league.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
@@ -43,17 +43,9 @@ void Place_Players()
 
 void Check_Players()
 {
-    for (int t = 0; t < CLUBS; ++t) {
-        for (int s = 0; s < PLAYERS; ++s) {
-            const PLAYER& Player = League.Team[t].Player[s];
-            if (Player.nVital[VITAL_POSITION] < 0 || Player.nVital[VITAL_POSITION] >= NUMBER_OF_POSITIONS ||
-                Player.bStat[BYTE_STAT_DEPTH_SLOT] >= NUMBER_OF_EXPANDED_POSITIONS)
-                std::abort();
-            for (float fRating : Player.fRating)
-                if (!std::isfinite(fRating) || std::fabs(fRating) > RATING_STORAGE_BOUND)
-                    std::abort();
-        }
-    }
+    for (int t = 0; t < CLUBS; ++t)
+        for (int s = 0; s < PLAYERS; ++s)
+            Check_Fuzz_Player_Codes(League.Team[t].Player[s]);
 }
 
 }  // namespace
@@ -62,11 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
     static bool bFirst = true;
     if (bFirst) {
-        Zero_League_Data();
-        Clear_League_Data();
-        for (int t = 0; t < CLUBS; ++t)
-            Set_Team_Stat(t, TEAM_STAT_CONTROLLER, CONTROLLER_COMPUTER);
-        Count_Teams();
+        Start_Fuzz_League(CLUBS);
         Set_Universe_Stat(FIRST_SEASON_YEAR, 2010);
     }
     bFirst = false;

@@ -12,9 +12,6 @@
 // scores (libFuzzer's time-out finds one that does not end), and the log
 // stays small.
 
-#include <sys/stat.h>
-
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +22,7 @@
 #include "../tests/engine/game_fixture.h"
 #include "frontoffice/depth_chart.h"
 #include "fuzz_input_file.h"
+#include "fuzz_league.h"
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/player_hash.h"
@@ -104,14 +102,8 @@ void Check_Players()
     for (int t = 0; t < 2; ++t) {
         for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
             const PLAYER& Player = League.Team[t].Player[s];
-            if (Player.nVital[VITAL_PLAYER_ID] == 0)
-                continue;
-            if (Player.nVital[VITAL_POSITION] < 0 || Player.nVital[VITAL_POSITION] >= NUMBER_OF_POSITIONS ||
-                Player.bStat[BYTE_STAT_DEPTH_SLOT] >= NUMBER_OF_EXPANDED_POSITIONS)
-                std::abort();
-            for (float fRating : Player.fRating)
-                if (!std::isfinite(fRating) || std::fabs(fRating) > RATING_STORAGE_BOUND)
-                    std::abort();
+            if (Player.nVital[VITAL_PLAYER_ID] != 0)
+                Check_Fuzz_Player_Codes(Player);
         }
     }
 }
@@ -173,9 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
         std::abort();
     Check_Players();
 
-    struct stat Log;
-    if (::stat(DEBUG_LOG_FILE, &Log) == 0 && Log.st_size > 1000000)
-        std::abort();
+    Check_Fuzz_Log_Small();
     ui::Reset();
     Clear_Recent_Errors();
     return 0;

@@ -8,15 +8,12 @@
 // position 0-14 and finite ratings within their storage bound, and the log
 // stays small (a loop that reports on every pass is a fault here).
 
-#include <sys/stat.h>
-
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "fuzz_input_file.h"
+#include "fuzz_league.h"
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/team.h"
@@ -46,25 +43,13 @@ int Next_Value(const uint8_t*& p, const uint8_t* pEnd, int nLimit)
     return nRaw % (nLimit + 1);           // within the range
 }
 
-void Check_Player(int nTeam, int nSlot)
-{
-    const PLAYER& Player = League.Team[nTeam].Player[nSlot];
-    const int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
-    if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS)
-        std::abort();
-    for (float fRating : Player.fRating)
-        if (!std::isfinite(fRating) || std::fabs(fRating) > RATING_STORAGE_BOUND)
-            std::abort();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
     static bool bFirst = true;
     if (bFirst) {
-        Zero_League_Data();
-        Clear_League_Data();
+        Start_Fuzz_League();
         Make_Fuzz_Folder("Input");
     }
     bFirst = false;
@@ -92,17 +77,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
         for (int s = 0; s < 4; ++s) {
             Clear_Player(FIRST_DRAFT_POOL_TEAM, s);
             Fabricate_Position_Player(FIRST_DRAFT_POOL_TEAM, s, (s * 4 + nYear) % NUMBER_OF_POSITIONS, 1);
-            Check_Player(FIRST_DRAFT_POOL_TEAM, s);
+            Check_Fuzz_Player(League.Team[FIRST_DRAFT_POOL_TEAM].Player[s]);
         }
         for (int s = 0; s < 2; ++s) {
             Clear_Player(FREE_AGENT_TEAM, s);
             Fabricate_Position_Player(FREE_AGENT_TEAM, s, s * 7, 0);
-            Check_Player(FREE_AGENT_TEAM, s);
+            Check_Fuzz_Player(League.Team[FREE_AGENT_TEAM].Player[s]);
         }
     }
-    struct stat Log;
-    if (::stat(DEBUG_LOG_FILE, &Log) == 0 && Log.st_size > 1000000)
-        std::abort();
+    Check_Fuzz_Log_Small();
     ui::Reset();
     Clear_Recent_Errors();
     return 0;
