@@ -67,12 +67,7 @@ int Find_Weakest_Team_Player(int nTeam)
         if (Get_Player_Vital_Stat(nTeam, s, VITAL_POSITION) != nPosition)
             continue;
         const int64_t V = Get_Player_Value(nTeam, s);
-        float fRating = Get_Position_Overall_Rating(nTeam, s, nPosition);
-        if (fRating < 25.0f) {
-            Generate_Player_Ratings(nTeam, s);
-            fRating = Get_Position_Overall_Rating(nTeam, s, nPosition);
-        }
-        const int64_t R = static_cast<int64_t>(fRating);
+        const int64_t R = static_cast<int64_t>(Get_Position_Overall_Or_Regenerate(nTeam, s, nPosition));
         const int64_t C = bFranchise ? Get_Player_Vital_Stat(nTeam, s, VITAL_SCALED_CAP_CHARGE) : 0;
         const int64_t K = (V == 0 ? 0 : (R * R * V + 1250) / 2500) - C;
         if (nWeakest < 0 || K < nWeakestKeep) {

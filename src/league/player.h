@@ -352,6 +352,9 @@ float Get_Default_Rating(int nRating);
 float Get_Player_Overall_Rating(int nTeam, int nSlot);
 // The same; below 25 the ratings are regenerated first.
 float Get_Player_Overall_Or_Regenerate(int nTeam, int nSlot);
+// The overall at position nPosition; below 25 (ratings never made) the
+// ratings are regenerated first.
+float Get_Position_Overall_Or_Regenerate(int nTeam, int nSlot, int nPosition);
 // Moves every rating but Speed until the overall reaches fTarget (50-95).
 void Scale_Player_To_Overall(int nTeam, int nSlot, float fTarget);
 // Every stored rating of every slot held to the storage bound (|value| at

@@ -143,6 +143,16 @@ float Get_Player_Overall_Or_Regenerate(int nTeam, int nSlot)
     return fOverall;
 }
 
+float Get_Position_Overall_Or_Regenerate(int nTeam, int nSlot, int nPosition)
+{
+    float fOverall = Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
+    if (fOverall < 25.0f) {
+        Generate_Player_Ratings(nTeam, nSlot);
+        fOverall = Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
+    }
+    return fOverall;
+}
+
 void Scale_Player_To_Overall(int nTeam, int nSlot, float fTarget)
 {
     if (!Check_Player_Address(__func__, nTeam, nSlot))
@@ -174,11 +184,7 @@ void Scale_Player_To_Overall(int nTeam, int nSlot, float fTarget)
             Set_Player_Rating(nTeam, nSlot, nRating, fNew);
         }
         int nPosition = League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
-        fOverall = Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
-        if (fOverall < 25.0f) {
-            Generate_Player_Ratings(nTeam, nSlot);
-            fOverall = Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
-        }
+        fOverall = Get_Position_Overall_Or_Regenerate(nTeam, nSlot, nPosition);
         f = fTarget / fOverall - 1.0f;
         if (std::fabs(f) <= 0.005f)
             break;

@@ -1088,12 +1088,7 @@ float Depth_Player_Overall(int nTeam, int nPosition, int n)
     int nSlot = Find_Team_Position_Player(nTeam, nPosition, n);
     if (nSlot < 0)
         return 0.0f;
-    float fOverall = Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
-    if (fOverall < 25.0f) {
-        Generate_Player_Ratings(nTeam, nSlot);
-        fOverall = Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
-    }
-    return fOverall;
+    return Get_Position_Overall_Or_Regenerate(nTeam, nSlot, nPosition);
 }
 
 }  // namespace

@@ -36,17 +36,6 @@ bool Is_Special_Position(int nPosition)
     return nPosition == POSITION_FB || nPosition == POSITION_K || nPosition == POSITION_P;
 }
 
-// Overall at his position; a player below 25 gets new ratings first.
-float Overall_Or_Regenerate(int nTeam, int nSlot, int nPosition)
-{
-    float f = Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
-    if (f < 25.0f) {
-        Generate_Player_Ratings(nTeam, nSlot);
-        f = Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
-    }
-    return f;
-}
-
 int Player_Position(int nTeam, int nSlot)
 {
     int nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
@@ -109,7 +98,7 @@ int Get_Team_Position_Need(int nTeam, int nPosition, int nRound)
     float fReserve = NO_PLAYER_RATING;
     const int nStarter = Get_Position_Backup_Alt(nTeam, nPosition);
     if (nStarter >= 0)
-        fStarter = Overall_Or_Regenerate(nTeam, nStarter, nPosition);
+        fStarter = Get_Position_Overall_Or_Regenerate(nTeam, nStarter, nPosition);
     const int nReserve = Get_Position_Backup(nTeam, nPosition);
     if (nReserve >= 0)
         fReserve = Compute_Player_Potential(nTeam, nReserve);
@@ -253,7 +242,7 @@ bool Choose_Computer_Draft_Pick(int nTeam, int* pnPoolTeam, int* pnPoolSlot)
             if (q < 0 || q >= POSITIONS)
                 continue;   // no table row: a prospect the pool set-up never makes
             const int nScore = static_cast<int8_t>(Get_Player_Byte_Stat(t, s, DRAFT_SCORE_BYTE));
-            const float fOverall = Overall_Or_Regenerate(t, s, q);
+            const float fOverall = Get_Position_Overall_Or_Regenerate(t, s, q);
             const float fPotential = Compute_Player_Potential(t, s);
             const int nRating = Get_Prospect_Draft_Rating(fPotential, fOverall, nScore);
             const int nValue = Get_Prospect_Draft_Value(Relative[q], nRating, Get_Draft_Strategy(q), q, nRound);

@@ -64,13 +64,7 @@ int Birth_Year(int nTeam, int nSlot)
 
 float Overall_Or_Regenerated(int nTeam, int nSlot)
 {
-    const int nPosition = Get_Player_Position(nTeam, nSlot);
-    float fOverall = Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
-    if (fOverall < 25.0f) {
-        Generate_Player_Ratings(nTeam, nSlot);
-        fOverall = Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
-    }
-    return fOverall;
+    return Get_Position_Overall_Or_Regenerate(nTeam, nSlot, Get_Player_Position(nTeam, nSlot));
 }
 
 int Clamp_Int(int64_t n)

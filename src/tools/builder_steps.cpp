@@ -207,11 +207,7 @@ void Scale_Flagged_Player_Ratings()
         if ((Get_Player_Vital_Stat(nTeam, nSlot, VITAL_FLAGS) & FLAG_BUILDER_RESCALE) == 0)
             return;
         const int nPosition = Get_Player_Position(nTeam, nSlot);
-        float fOverall = Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
-        if (fOverall < 25.0f) {
-            Generate_Player_Ratings(nTeam, nSlot);
-            fOverall = Get_Position_Overall_Rating(nTeam, nSlot, nPosition);
-        }
+        float fOverall = Get_Position_Overall_Or_Regenerate(nTeam, nSlot, nPosition);
         if (fOverall > 60.0f)
             fOverall = (fOverall + 120.0f) / 3.0f;
         Scale_Player_To_Overall(nTeam, nSlot, fOverall);

@@ -174,6 +174,17 @@ TEST_F(PlayerOverall, ScalingReachesTheTargetWithoutTouchingSpeed)
     });
 }
 
+TEST_F(PlayerOverall, TheOverallOrRegenerateIsTheOverallAtTheAskedPosition)
+{
+    // All 70: 73.2 at quarterback, 68 at kicker, whatever his own position;
+    // nothing is drawn anew.
+    PLAYER& Rated = Add_Player(1, 0, 1, POSITION_WR);
+    EXPECT_NEAR(Get_Position_Overall_Or_Regenerate(1, 0, POSITION_QB), 73.2f, 2e-4);
+    EXPECT_NEAR(Get_Position_Overall_Or_Regenerate(1, 0, POSITION_K), 68.0f, 2e-4);
+    for (float fRating : Rated.fRating)
+        EXPECT_EQ(fRating, 70.0f);
+}
+
 // ---------------------------------------------------------------------------
 // Player-making services
 
