@@ -20,7 +20,9 @@
 #include "editors/stat_pickers.h"
 #include "engine/game_driver.h"
 #include "engine/game_state.h"
+#include "engine/play_game.h"
 #include "engine/watched_game.h"
+#include "frontoffice/contracts.h"
 #include "frontoffice/player_moves.h"
 #include "gamefile/game_dialogs.h"
 #include "gamefile/game_file.h"
@@ -234,6 +236,29 @@ void Other_Team(int nDialogId)
     xtest::Click(xtest::Control(nDialogId, DIALOG_OK));
 }
 
+// Save Game still open this long after Save was pressed: the press went
+// nowhere (or the save stopped); the walk notes why and cancels the dialog,
+// so the run goes on instead of waiting for its watchdog.
+constexpr guint SAVE_CLOSE_LIMIT_MS = 20000;
+guint g_nSaveWatch = 0;
+
+gboolean On_Save_Not_Closed(gpointer)
+{
+    g_nSaveWatch = 0;
+    if (xtest::Dialog(SAVE_GAME_DIALOG) == nullptr)
+        return G_SOURCE_REMOVE;
+    const std::string Text = "Save Game did not close " + std::to_string(SAVE_CLOSE_LIMIT_MS / 1000) +
+                             " s after Save was pressed: the name field held \"" +
+                             gtk_probe::Entry_Text(SAVE_GAME_DIALOG, SAVE_GAME_NAME) + "\", failed saves " +
+                             std::to_string(Count_Failed_Game_Saves()) + " (\"" + Last_Save_Failure_Text() +
+                             "\"), the folder " + fs::current_path().string() + "; cancelled";
+    std::fprintf(stderr, "walk: %s\n", Text.c_str());
+    Problem(Text);
+    if (!gtk_probe::Click_Button(SAVE_GAME_DIALOG, DIALOG_CANCEL))
+        Problem("Save Game could not be cancelled");
+    return G_SOURCE_REMOVE;
+}
+
 void Save_Game_Name(int nDialogId)
 {
     GtkWidget* pName = xtest::Control(nDialogId, SAVE_GAME_NAME);
@@ -241,6 +266,8 @@ void Save_Game_Name(int nDialogId)
     xtest::Key("ctrl+a");
     xtest::Type(SAVED_NAME);
     Dialog_Shot(nDialogId, "09_save_game");
+    if (g_nSaveWatch == 0)
+        g_nSaveWatch = g_timeout_add(SAVE_CLOSE_LIMIT_MS, On_Save_Not_Closed, nullptr);
     xtest::Click(xtest::Control(nDialogId, SAVE_BUTTON));
 }
 
@@ -474,6 +501,29 @@ void Click_Foreign(Display* pX, Window W, int x, int y)
     XSync(pX, False);
 }
 
+// The program's own hooks the walk installs, as its main does, go when the
+// walk ends, however it ends: a later test in the same process plays games
+// of its own and does not expect the preview or the offer dialog.
+struct WALK_HOOKS {
+    WALK_HOOKS()
+    {
+        Install_Contract_Offer_Dialog();
+        Install_Game_Preview();
+    }
+    ~WALK_HOOKS()
+    {
+        if (g_nSaveWatch != 0)
+            g_source_remove(g_nSaveWatch);
+        g_nSaveWatch = 0;
+        gtk_probe::Set_Shown_Hook(nullptr);
+        Set_Contract_Offer_Policy(nullptr);
+        Set_Game_Preview_Hook(nullptr);
+        dialogs::Set_Unattended(true);
+    }
+    WALK_HOOKS(const WALK_HOOKS&) = delete;
+    WALK_HOOKS& operator=(const WALK_HOOKS&) = delete;
+};
+
 }  // namespace
 
 TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
@@ -490,8 +540,7 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
     // What the program's main installs besides: the window's side of the
     // requests, the contract offer and the game preview dialogs.
     Install_Main_Window_Requests(Save_Game);
-    Install_Contract_Offer_Dialog();
-    Install_Game_Preview();
+    const WALK_HOOKS Hooks;
     ASSERT_TRUE(Start_Up(2, Argv));
     ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));
     // Someone at the keyboard from now on: every dialog waits for him.
@@ -599,6 +648,10 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
     std::fprintf(stderr, "walk: draft checked\n");
     // Saved under a typed name.
     Choose_Menu(CMD_SAVE_GAME, "Save Game");
+    if (g_nSaveWatch != 0) {
+        g_source_remove(g_nSaveWatch);
+        g_nSaveWatch = 0;
+    }
     EXPECT_TRUE(fs::exists(std::string(SAVED_NAME) + ".zrt"));
     const std::string SavedTitle = Get_Main_Window_Title();
     Shot("10_saved");
