@@ -179,14 +179,10 @@ protected:
     // The program as its main starts it, on a fresh copy of the data.
     bool Start_Program()
     {
-        if (!Data.Ready() || !gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()))
+        if (!gui_support::Prepare_League(Data, BUILT_DATA))
             return false;
-        static char szProgram[] = "kelvo";
-        static char szFlag[] = "IS_NOT_RANDOM";
-        static char* Argv[] = {szProgram, szFlag, nullptr};
-        dialogs::Set_Unattended(true);
         Install_Main_Window_Requests(Save_Game);
-        if (!Start_Up(2, Argv) || !gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN))
+        if (!gui_support::Start_Not_Random() || !gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN))
             return false;
         dialogs::Set_Unattended(false);
         ui::Clear_Shown_Boxes();

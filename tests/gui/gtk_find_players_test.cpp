@@ -59,13 +59,8 @@ TEST(GtkFindPlayers, TheSearchFillsTheDesktopListAndEachDialogIsCaptured)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_find_players");
-    ASSERT_TRUE(Data.Ready());
-    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
-    char szProgram[] = "kelvo";
-    char szFlag[] = "IS_NOT_RANDOM";
-    char* Argv[] = {szProgram, szFlag, nullptr};
-    dialogs::Set_Unattended(true);
-    ASSERT_TRUE(Start_Up(2, Argv));
+    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Start_Not_Random());
 
     // Three past seasons for the history, two members for the hall.
     Set_User_Preference(PREF_SEASON_INDEX, 3);

@@ -60,13 +60,8 @@ TEST(GtkPlaybookEditor, TheEditorDrawsItsDiagramWithAHighlightedReceiver)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_playbook_editor");
-    ASSERT_TRUE(Data.Ready());
-    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
-    char szProgram[] = "kelvo";
-    char szFlag[] = "IS_NOT_RANDOM";
-    char* Argv[] = {szProgram, szFlag, nullptr};
-    dialogs::Set_Unattended(true);
-    ASSERT_TRUE(Start_Up(2, Argv));
+    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Start_Not_Random());
     const int nTeam = Get_User_Preference(PREF_CURRENT_TEAM);
     // "Pro 879 Play Action" (folder 4, play 0), receiver 4 highlighted.
     Set_User_Preference(PREF_PLAYBOOK_SIDE, 0);

@@ -48,13 +48,8 @@ TEST(GtkPlayerLists, SortableStatsFreeAgentsCollegeDraftAndTheContractOffer)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_player_lists");
-    ASSERT_TRUE(Data.Ready());
-    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
-    char szProgram[] = "kelvo";
-    char szFlag[] = "IS_NOT_RANDOM";
-    char* Argv[] = {szProgram, szFlag, nullptr};
-    dialogs::Set_Unattended(true);
-    ASSERT_TRUE(Start_Up(2, Argv));
+    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Start_Not_Random());
     ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));
     // The user runs club 0.
     Set_Team_Stat(0, TEAM_STAT_CONTROLLER, 1);

@@ -531,17 +531,12 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
     REQUIRE_DESKTOP();
     ASSERT_TRUE(xtest::Available());
     SCRATCH_FOLDER Data("gui_walk");
-    ASSERT_TRUE(Data.Ready());
-    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
-    char szProgram[] = "kelvo";
-    char szFlag[] = "IS_NOT_RANDOM";
-    char* Argv[] = {szProgram, szFlag, nullptr};
-    dialogs::Set_Unattended(true);
+    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
     // What the program's main installs besides: the window's side of the
     // requests, the contract offer and the game preview dialogs.
     Install_Main_Window_Requests(Save_Game);
     const WALK_HOOKS Hooks;
-    ASSERT_TRUE(Start_Up(2, Argv));
+    ASSERT_TRUE(gui_support::Start_Not_Random());
     ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));
     // Someone at the keyboard from now on: every dialog waits for him.
     dialogs::Set_Unattended(false);

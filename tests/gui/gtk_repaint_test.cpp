@@ -99,13 +99,8 @@ TEST(GtkRepaint, TheTeamListOfNewGameLeavesNoStripOfAnotherPageBehind)
     REQUIRE_DESKTOP();
     ASSERT_TRUE(xtest::Available());
     SCRATCH_FOLDER Data("gui_repaint");
-    ASSERT_TRUE(Data.Ready());
-    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
-    char szProgram[] = "kelvo";
-    char szFlag[] = "IS_NOT_RANDOM";
-    char* Argv[] = {szProgram, szFlag, nullptr};
-    dialogs::Set_Unattended(true);
-    ASSERT_TRUE(Start_Up(2, Argv));
+    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Start_Not_Random());
     // The front page, as a player sees it before choosing a game.
     Set_Main_View_Page(0);
     xtest::Settle(300);

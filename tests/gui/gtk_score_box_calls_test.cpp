@@ -179,14 +179,6 @@ int Check_Box_And_Paint(int nFrame, bool bFinal)
     return g_ShellView.pfnPaintPlayTextBox(nFrame, bFinal);
 }
 
-int First_User_Team()
-{
-    for (int nTeam = 0; nTeam < MAX_FRANCHISES; ++nTeam)
-        if (Is_Human_Team(nTeam))
-            return nTeam;
-    return -1;
-}
-
 }  // namespace
 
 TEST(GtkScoreBoxAndCalls, OptionsRemakeTheCallsAndTheBoxFollowsEveryScore)
@@ -195,21 +187,16 @@ TEST(GtkScoreBoxAndCalls, OptionsRemakeTheCallsAndTheBoxFollowsEveryScore)
     if (!xtest::Available())
         GTEST_SKIP() << "the X server has no XTEST";
     SCRATCH_FOLDER Data("gui_score_box");
-    ASSERT_TRUE(Data.Ready());
-    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
-    char szProgram[] = "kelvo";
-    char szFlag[] = "IS_NOT_RANDOM";
-    char* Argv[] = {szProgram, szFlag, nullptr};
-    dialogs::Set_Unattended(true);
+    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
     Install_Main_Window_Requests(Save_Game);
-    ASSERT_TRUE(Start_Up(2, Argv));
+    ASSERT_TRUE(gui_support::Start_Not_Random());
     ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));
     dialogs::Set_Unattended(false);
     ui::Clear_Shown_Boxes();
     ASSERT_TRUE(xtest::Focus(xtest::Main_Window()));
 
     g_Actor = ACTOR{};
-    g_Actor.nUserTeam = First_User_Team();
+    g_Actor.nUserTeam = gui_support::First_User_Team();
     ASSERT_GE(g_Actor.nUserTeam, 0);
     const int nWeek = Get_Current_Week();
     ASSERT_NE(Get_Team_Week_Home_Away(g_Actor.nUserTeam, nWeek), WEEK_NO_GAME);

@@ -34,13 +34,8 @@ TEST(GtkScreenshots, TheMainWindowAndTheProgramsDialogs)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_shots");
-    ASSERT_TRUE(Data.Ready());
-    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
-    char szProgram[] = "kelvo";
-    char szFlag[] = "IS_NOT_RANDOM";
-    char* Argv[] = {szProgram, szFlag, nullptr};
-    dialogs::Set_Unattended(true);
-    ASSERT_TRUE(Start_Up(2, Argv));
+    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Start_Not_Random());
     // A saved game for the resume dialog to list.
     ASSERT_EQ(Save_Game("Demo Season.zrt"), SAVE_GAME_OK);
     ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));

@@ -60,13 +60,8 @@ TEST(GtkStadiumCity, TheEditorsShowAndStoreOnTheDesktop)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_stadium_city");
-    ASSERT_TRUE(Data.Ready());
-    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
-    char szProgram[] = "kelvo";
-    char szFlag[] = "IS_NOT_RANDOM";
-    char* Argv[] = {szProgram, szFlag, nullptr};
-    dialogs::Set_Unattended(true);
-    ASSERT_TRUE(Start_Up(2, Argv));
+    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Start_Not_Random());
     Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
     Set_User_Preference(PREF_CURRENT_CITY, 2);
     ASSERT_EQ(Get_City_Stat(2, CITY_STAT_LATITUDE), 42360);   // Boston in the default league

@@ -34,13 +34,8 @@ TEST(GtkTeamViews, OffenseAndDefenseShowTheUsersDepthChart)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_team_views");
-    ASSERT_TRUE(Data.Ready());
-    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
-    char szProgram[] = "kelvo";
-    char szFlag[] = "IS_NOT_RANDOM";
-    char* Argv[] = {szProgram, szFlag, nullptr};
-    dialogs::Set_Unattended(true);
-    ASSERT_TRUE(Start_Up(2, Argv));
+    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Start_Not_Random());
 
     g_ShotNames = {{OFFENSE_VIEW_DIALOG, "dialog_offense_view"}, {DEFENSE_VIEW_DIALOG, "dialog_defense_view"}};
     g_ShotWritten.clear();

@@ -79,16 +79,11 @@ TEST(GtkTimeline, TheStripInEachPhaseAndItsClicksAfterAResize)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_timeline");
-    ASSERT_TRUE(Data.Ready());
-    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
-    char szProgram[] = "kelvo";
-    char szFlag[] = "IS_NOT_RANDOM";
-    char* Argv[] = {szProgram, szFlag, nullptr};
-    dialogs::Set_Unattended(true);
+    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
     // What the program installs before it starts up: the main window carries
     // out the requests of the code below it.
     Install_Main_Window_Requests(nullptr);
-    ASSERT_TRUE(Start_Up(2, Argv));
+    ASSERT_TRUE(gui_support::Start_Not_Random());
     ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));
     // The bars, as a game begun brings them.
     Create_Status_Bar();

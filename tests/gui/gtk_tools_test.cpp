@@ -51,13 +51,8 @@ TEST(GtkTools, AdvancedToolsAndTheEncyclopediaDialogsShowAndAreCaptured)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_tools");
-    ASSERT_TRUE(Data.Ready());
-    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
-    char szProgram[] = "kelvo";
-    char szFlag[] = "IS_NOT_RANDOM";
-    char* Argv[] = {szProgram, szFlag, nullptr};
-    dialogs::Set_Unattended(true);
-    ASSERT_TRUE(Start_Up(2, Argv));
+    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Start_Not_Random());
 
     g_Names = {{ADVANCED_TOOLS_DIALOG, "dialog_advanced_tools"},
                {ENCYCLOPEDIA_DIALOG, "dialog_view_encyclopedia"},

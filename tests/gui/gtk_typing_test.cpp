@@ -76,14 +76,9 @@ bool g_bHookRan = false;
 
 void Start_League(SCRATCH_FOLDER& Data)
 {
-    ASSERT_TRUE(Data.Ready());
-    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
-    char szProgram[] = "kelvo";
-    char szFlag[] = "IS_NOT_RANDOM";
-    char* Argv[] = {szProgram, szFlag, nullptr};
-    dialogs::Set_Unattended(true);
+    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
     dialogs::Reset();
-    ASSERT_TRUE(Start_Up(2, Argv));
+    ASSERT_TRUE(gui_support::Start_Not_Random());
     g_Seen.clear();
     g_bHookRan = false;
 }

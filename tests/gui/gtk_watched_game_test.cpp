@@ -365,14 +365,6 @@ int Count_Kicks_And_Paint(int nFrame, bool bFinal)
     return g_ShellView.pfnPaintPlayTextBox(nFrame, bFinal);
 }
 
-int First_User_Team()
-{
-    for (int nTeam = 0; nTeam < MAX_FRANCHISES; ++nTeam)
-        if (Is_Human_Team(nTeam))
-            return nTeam;
-    return -1;
-}
-
 int Game_Of_Week(int nTeam, int nWeek)
 {
     return Get_Team_Schedule_Stat(nTeam, nWeek, SCHEDULE_GAME_INDEX);
@@ -384,22 +376,17 @@ TEST(GtkWatchedGame, TheUserCallsPlaysByClickAndKeyFinishesAndStops)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_watched");
-    ASSERT_TRUE(Data.Ready());
-    ASSERT_TRUE(gui_support::Copy_Fresh_Data(BUILT_DATA, Data.Path()));
-    char szProgram[] = "kelvo";
-    char szFlag[] = "IS_NOT_RANDOM";
-    char* Argv[] = {szProgram, szFlag, nullptr};
-    dialogs::Set_Unattended(true);
+    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
     // What the program's main installs: the window's side of the requests.
     Install_Main_Window_Requests(Save_Game);
-    ASSERT_TRUE(Start_Up(2, Argv));
+    ASSERT_TRUE(gui_support::Start_Not_Random());
     ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));
     // Someone at the keyboard from now on: the game waits for him.
     dialogs::Set_Unattended(false);
     ui::Clear_Shown_Boxes();
 
     g_Actor = ACTOR{};
-    g_Actor.nUserTeam = First_User_Team();
+    g_Actor.nUserTeam = gui_support::First_User_Team();
     ASSERT_GE(g_Actor.nUserTeam, 0);
     const int nWeek = Get_Current_Week();
     ASSERT_NE(Get_Team_Week_Home_Away(g_Actor.nUserTeam, nWeek), WEEK_NO_GAME);

@@ -9,8 +9,13 @@
 #include <map>
 #include <string>
 
+#include "league/human_teams.h"
+#include "league/league_data.h"
+#include "platform/dialogs.h"
 #include "platform/gtk/gtk_backend.h"
 #include "platform/gtk/gtk_probe.h"
+#include "shell/startup.h"
+#include "test_support.h"
 #include "x_server.h"
 
 namespace gui_support {
@@ -64,6 +69,38 @@ inline ::testing::AssertionResult Copy_Fresh_Data(const std::string& Built, cons
     for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output"})
         fs::remove_all(Scratch + "/" + szName, Error);
     return ::testing::AssertionSuccess();
+}
+
+// A fresh copy of the built league in the test's scratch folder, with the
+// program's dialogs answered without a person until the test says otherwise.
+inline ::testing::AssertionResult Prepare_League(const SCRATCH_FOLDER& Data, const std::string& Built)
+{
+    if (!Data.Ready())
+        return ::testing::AssertionFailure() << "the scratch folder is not ready";
+    ::testing::AssertionResult Copied = Copy_Fresh_Data(Built, Data.Path());
+    if (!Copied)
+        return Copied;
+    dialogs::Set_Unattended(true);
+    return ::testing::AssertionSuccess();
+}
+
+// Starts the program on the league in the current folder, its random numbers
+// seeded the same on every run.
+inline bool Start_Not_Random()
+{
+    static char szProgram[] = "kelvo";
+    static char szFlag[] = "IS_NOT_RANDOM";
+    static char* Argv[] = {szProgram, szFlag, nullptr};
+    return Start_Up(2, Argv);
+}
+
+// The first club a person runs, -1 when none.
+inline int First_User_Team()
+{
+    for (int nTeam = 0; nTeam < MAX_FRANCHISES; ++nTeam)
+        if (Is_Human_Team(nTeam))
+            return nTeam;
+    return -1;
 }
 
 // Screenshots of the named dialogs, each written the first time it shows. A
