@@ -24,12 +24,7 @@
 #include "test_support.h"
 #include "xtest_input.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
 std::vector<std::string> g_Problems;
 std::vector<int> g_Checked;
@@ -78,7 +73,7 @@ TEST(GtkDialogFit, TheProgramsDialogsFitTheirControlsWithTheLeaguesContent)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_fit");
-    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Prepare_League(Data));
     ASSERT_TRUE(gui_support::Start_Not_Random());
     Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
     g_Problems.clear();

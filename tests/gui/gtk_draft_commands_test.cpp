@@ -38,12 +38,7 @@
 #include "test_support.h"
 #include "xtest_input.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
 // What the user clicks in each box, by its title; the rest get OK.
 std::map<std::string, std::string> g_BoxAnswers;
@@ -179,7 +174,7 @@ protected:
     // The program as its main starts it, on a fresh copy of the data.
     bool Start_Program()
     {
-        if (!gui_support::Prepare_League(Data, BUILT_DATA))
+        if (!gui_support::Prepare_League(Data))
             return false;
         Install_Main_Window_Requests(Save_Game);
         if (!gui_support::Start_Not_Random() || !gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN))

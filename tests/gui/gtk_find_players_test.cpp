@@ -25,12 +25,7 @@
 #include "shell/startup.h"
 #include "test_support.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
 std::map<int, std::string> g_Names;
 std::map<int, bool> g_Written;
@@ -59,7 +54,7 @@ TEST(GtkFindPlayers, TheSearchFillsTheDesktopListAndEachDialogIsCaptured)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_find_players");
-    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Prepare_League(Data));
     ASSERT_TRUE(gui_support::Start_Not_Random());
 
     // Three past seasons for the history, two members for the hall.

@@ -20,12 +20,7 @@
 #include "shell/startup.h"
 #include "test_support.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
 bool g_bWritten = false;
 std::string g_Games;
@@ -54,7 +49,7 @@ TEST(GtkLeagueEditor, TheEditorShowsAndStoresOnTheDesktop)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_league_editor");
-    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Prepare_League(Data));
     ASSERT_TRUE(gui_support::Start_Not_Random());
     Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
     ASSERT_EQ(Count_Teams(), 32);

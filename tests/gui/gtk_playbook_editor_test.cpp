@@ -24,12 +24,7 @@
 #include "shell/startup.h"
 #include "test_support.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
 int g_nShown = 0;
 bool g_bWritten = false;
@@ -60,7 +55,7 @@ TEST(GtkPlaybookEditor, TheEditorDrawsItsDiagramWithAHighlightedReceiver)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_playbook_editor");
-    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Prepare_League(Data));
     ASSERT_TRUE(gui_support::Start_Not_Random());
     const int nTeam = Get_User_Preference(PREF_CURRENT_TEAM);
     // "Pro 879 Play Action" (folder 4, play 0), receiver 4 highlighted.

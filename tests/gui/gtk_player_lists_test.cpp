@@ -23,12 +23,7 @@
 #include "shell/startup.h"
 #include "test_support.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
 std::map<int, std::string> g_Names;
 std::map<int, bool> g_Written;
@@ -48,7 +43,7 @@ TEST(GtkPlayerLists, SortableStatsFreeAgentsCollegeDraftAndTheContractOffer)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_player_lists");
-    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Prepare_League(Data));
     ASSERT_TRUE(gui_support::Start_Not_Random());
     ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));
     // The user runs club 0.

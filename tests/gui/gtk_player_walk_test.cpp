@@ -56,7 +56,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 constexpr int ACTOR_TIMER = 0x5751;
 constexpr int CONTRACT_OFFER_BUTTON = 1706;
 const char* const USER_CLUB = "Chicago Gales";
@@ -531,7 +530,7 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
     REQUIRE_DESKTOP();
     ASSERT_TRUE(xtest::Available());
     SCRATCH_FOLDER Data("gui_walk");
-    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Prepare_League(Data));
     // What the program's main installs besides: the window's side of the
     // requests, the contract offer and the game preview dialogs.
     Install_Main_Window_Requests(Save_Game);

@@ -19,12 +19,7 @@
 #include "test_support.h"
 #include "xtest_input.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
 // The page area as the screen shows it now (RGB rows), and its place.
 struct SCREEN_AREA {
@@ -99,7 +94,7 @@ TEST(GtkRepaint, TheTeamListOfNewGameLeavesNoStripOfAnotherPageBehind)
     REQUIRE_DESKTOP();
     ASSERT_TRUE(xtest::Available());
     SCRATCH_FOLDER Data("gui_repaint");
-    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Prepare_League(Data));
     ASSERT_TRUE(gui_support::Start_Not_Random());
     // The front page, as a player sees it before choosing a game.
     Set_Main_View_Page(0);

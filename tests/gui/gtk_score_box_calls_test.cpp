@@ -39,12 +39,8 @@
 #include "test_support.h"
 #include "xtest_input.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 constexpr int ACTOR_TIMER = 0x5744;
 constexpr int ACTOR_TICK_MS = 5;
 
@@ -187,7 +183,7 @@ TEST(GtkScoreBoxAndCalls, OptionsRemakeTheCallsAndTheBoxFollowsEveryScore)
     if (!xtest::Available())
         GTEST_SKIP() << "the X server has no XTEST";
     SCRATCH_FOLDER Data("gui_score_box");
-    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Prepare_League(Data));
     Install_Main_Window_Requests(Save_Game);
     ASSERT_TRUE(gui_support::Start_Not_Random());
     ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));

@@ -22,12 +22,7 @@
 #include "shell/startup.h"
 #include "test_support.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
 std::map<int, bool> g_Written;
 std::string g_StadiumName;
@@ -60,7 +55,7 @@ TEST(GtkStadiumCity, TheEditorsShowAndStoreOnTheDesktop)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_stadium_city");
-    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Prepare_League(Data));
     ASSERT_TRUE(gui_support::Start_Not_Random());
     Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
     Set_User_Preference(PREF_CURRENT_CITY, 2);

@@ -18,12 +18,7 @@
 #include "shell/startup.h"
 #include "test_support.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
 using gui_support::g_ShotNames;
 using gui_support::g_ShotWritten;
@@ -34,7 +29,7 @@ TEST(GtkTeamViews, OffenseAndDefenseShowTheUsersDepthChart)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_team_views");
-    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Prepare_League(Data));
     ASSERT_TRUE(gui_support::Start_Not_Random());
 
     g_ShotNames = {{OFFENSE_VIEW_DIALOG, "dialog_offense_view"}, {DEFENSE_VIEW_DIALOG, "dialog_defense_view"}};

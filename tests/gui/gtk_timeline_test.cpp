@@ -33,12 +33,7 @@
 #include "shell/status_bar.h"
 #include "test_support.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
 int Bar_Width()
 {
@@ -79,7 +74,7 @@ TEST(GtkTimeline, TheStripInEachPhaseAndItsClicksAfterAResize)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_timeline");
-    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Prepare_League(Data));
     // What the program installs before it starts up: the main window carries
     // out the requests of the code below it.
     Install_Main_Window_Requests(nullptr);

@@ -18,12 +18,7 @@
 #include "shell/startup.h"
 #include "test_support.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
 std::map<int, std::string> g_Names;
 std::map<int, bool> g_Written;
@@ -51,7 +46,7 @@ TEST(GtkTools, AdvancedToolsAndTheEncyclopediaDialogsShowAndAreCaptured)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_tools");
-    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Prepare_League(Data));
     ASSERT_TRUE(gui_support::Start_Not_Random());
 
     g_Names = {{ADVANCED_TOOLS_DIALOG, "dialog_advanced_tools"},

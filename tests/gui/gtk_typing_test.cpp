@@ -28,9 +28,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
-
 // The x of the boundary before character nIndex of an entry (widget
 // coordinates), from the layout the entry draws.
 int Entry_Index_X(GtkWidget* pEntry, int nIndex)
@@ -76,7 +73,7 @@ bool g_bHookRan = false;
 
 void Start_League(SCRATCH_FOLDER& Data)
 {
-    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Prepare_League(Data));
     dialogs::Reset();
     ASSERT_TRUE(gui_support::Start_Not_Random());
     g_Seen.clear();

@@ -44,12 +44,8 @@
 #include "shell/startup.h"
 #include "test_support.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 constexpr int ACTOR_TIMER = 0x5743;
 constexpr int ACTOR_TICK_MS = 5;
 
@@ -376,7 +372,7 @@ TEST(GtkWatchedGame, TheUserCallsPlaysByClickAndKeyFinishesAndStops)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_watched");
-    ASSERT_TRUE(gui_support::Prepare_League(Data, BUILT_DATA));
+    ASSERT_TRUE(gui_support::Prepare_League(Data));
     // What the program's main installs: the window's side of the requests.
     Install_Main_Window_Requests(Save_Game);
     ASSERT_TRUE(gui_support::Start_Not_Random());

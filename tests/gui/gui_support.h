@@ -71,13 +71,19 @@ inline ::testing::AssertionResult Copy_Fresh_Data(const std::string& Built, cons
     return ::testing::AssertionSuccess();
 }
 
+// The data folder the build puts beside the program.
+inline std::string Built_Data()
+{
+    return std::filesystem::path(KELVO_PROGRAM_PATH).parent_path().string() + "/data";
+}
+
 // A fresh copy of the built league in the test's scratch folder, with the
 // program's dialogs answered without a person until the test says otherwise.
-inline ::testing::AssertionResult Prepare_League(const SCRATCH_FOLDER& Data, const std::string& Built)
+inline ::testing::AssertionResult Prepare_League(const SCRATCH_FOLDER& Data)
 {
     if (!Data.Ready())
         return ::testing::AssertionFailure() << "the scratch folder is not ready";
-    ::testing::AssertionResult Copied = Copy_Fresh_Data(Built, Data.Path());
+    ::testing::AssertionResult Copied = Copy_Fresh_Data(Built_Data(), Data.Path());
     if (!Copied)
         return Copied;
     dialogs::Set_Unattended(true);
