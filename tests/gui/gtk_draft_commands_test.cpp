@@ -174,13 +174,8 @@ protected:
     // The program as its main starts it, on a fresh copy of the data.
     bool Start_Program()
     {
-        if (!gui_support::Prepare_League(Data))
+        if (!gui_support::Start_Attended(Data, Save_Game))
             return false;
-        Install_Main_Window_Requests(Save_Game);
-        if (!gui_support::Start_Not_Random() || !gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN))
-            return false;
-        dialogs::Set_Unattended(false);
-        ui::Clear_Shown_Boxes();
         g_BoxAnswers.clear();
         g_BoxesClicked.clear();
         g_Problems.clear();

@@ -183,12 +183,7 @@ TEST(GtkScoreBoxAndCalls, OptionsRemakeTheCallsAndTheBoxFollowsEveryScore)
     if (!xtest::Available())
         GTEST_SKIP() << "the X server has no XTEST";
     SCRATCH_FOLDER Data("gui_score_box");
-    ASSERT_TRUE(gui_support::Prepare_League(Data));
-    Install_Main_Window_Requests(Save_Game);
-    ASSERT_TRUE(gui_support::Start_Not_Random());
-    ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));
-    dialogs::Set_Unattended(false);
-    ui::Clear_Shown_Boxes();
+    ASSERT_TRUE(gui_support::Start_Attended(Data, Save_Game));
     ASSERT_TRUE(xtest::Focus(xtest::Main_Window()));
 
     g_Actor = ACTOR{};

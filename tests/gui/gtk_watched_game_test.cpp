@@ -372,14 +372,7 @@ TEST(GtkWatchedGame, TheUserCallsPlaysByClickAndKeyFinishesAndStops)
 {
     REQUIRE_DESKTOP();
     SCRATCH_FOLDER Data("gui_watched");
-    ASSERT_TRUE(gui_support::Prepare_League(Data));
-    // What the program's main installs: the window's side of the requests.
-    Install_Main_Window_Requests(Save_Game);
-    ASSERT_TRUE(gui_support::Start_Not_Random());
-    ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));
-    // Someone at the keyboard from now on: the game waits for him.
-    dialogs::Set_Unattended(false);
-    ui::Clear_Shown_Boxes();
+    ASSERT_TRUE(gui_support::Start_Attended(Data, Save_Game));
 
     g_Actor = ACTOR{};
     g_Actor.nUserTeam = gui_support::First_User_Team();

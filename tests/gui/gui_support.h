@@ -14,6 +14,8 @@
 #include "platform/dialogs.h"
 #include "platform/gtk/gtk_backend.h"
 #include "platform/gtk/gtk_probe.h"
+#include "platform/ui.h"
+#include "shell/main_window.h"
 #include "shell/startup.h"
 #include "test_support.h"
 #include "x_server.h"
@@ -98,6 +100,24 @@ inline bool Start_Not_Random()
     static char szFlag[] = "IS_NOT_RANDOM";
     static char* Argv[] = {szProgram, szFlag, nullptr};
     return Start_Up(2, Argv);
+}
+
+// The program as its main starts it on a fresh league (pSave: how the
+// window's requests save a game), its window drawn, and from then on a person
+// at the keyboard: the game waits, boxes wait.
+inline ::testing::AssertionResult Start_Attended(const SCRATCH_FOLDER& Data, int (*pSave)(const char* szPath))
+{
+    ::testing::AssertionResult Prepared = Prepare_League(Data);
+    if (!Prepared)
+        return Prepared;
+    Install_Main_Window_Requests(pSave);
+    if (!Start_Not_Random())
+        return ::testing::AssertionFailure() << "the program did not start";
+    if (!gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN))
+        return ::testing::AssertionFailure() << "the main window was not drawn";
+    dialogs::Set_Unattended(false);
+    ui::Clear_Shown_Boxes();
+    return ::testing::AssertionSuccess();
 }
 
 // The first club a person runs, -1 when none.
