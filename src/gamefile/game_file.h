@@ -33,6 +33,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "season/day_advance.h"   // AUTO_SAVE_FILE, the name the day advance saves under
+
 constexpr const char* GAME_FILE_TAG = "RIRARUVAZAVIZ";
 constexpr size_t GAME_FILE_TAG_SIZE = 13;
 constexpr int GAME_FILE_VERSION = 2101;              // the digits this program writes
@@ -45,7 +47,6 @@ constexpr size_t GAME_FILE_READ_BUFFER_SIZE = 459505;// largest stored block, an
 constexpr int GAME_FILE_SAVE_LEVEL = 6;
 constexpr int GAME_FILE_AUTO_SAVE_LEVEL = 1;
 
-constexpr const char* AUTO_SAVE_FILE = "[Auto Save].zrt";
 constexpr const char* UNIVERSE_DATABASE_FORMAT = "databases/universe-%d.dat";
 
 // Version values that choose the handling of a loaded file.
