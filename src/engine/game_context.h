@@ -5,8 +5,10 @@
 // calibration's sums. The records of the league stay in LEAGUE_DATA.
 //
 // Run_Game owns a fresh context for each game it plays and binds it to the
-// game while it runs, so nothing of one game reaches the next and two games
-// can be played side by side. The engine's calls about a game use the
+// game while it runs, so nothing of the context's tables reaches the next
+// game. The engine still keeps file-level state of its own (the current game,
+// the narration queue, the watched game's hooks and others), so games are
+// played one at a time, on the game-logic thread. The engine's calls about a game use the
 // context bound to it; a game that none is bound to (a test calling one rule
 // by itself) uses one shared context, which Build_Play_Matchup_Table and the
 // snap functions fill as they always have.
