@@ -1,6 +1,10 @@
 // The day advance: one run plays days until its stop day, the user's Stop,
 // or the first playoff day; a run on a finished season starts the
 // off-season instead.
+//
+// A league day is a week: clubs play at most one game a day, so the "current
+// week" of the preferences (100 in the off-season) is the day this file
+// counts, and the names below say day where the run counts days.
 
 #include "season/day_advance.h"
 #include "season/debug_log_line.h"
@@ -191,7 +195,7 @@ void Close_Run()
     Show_Pending_Injury_Notice();
     Build_Game_Menu(0);
     Rebuild_Play_Menu();
-    const int nDay = Get_Current_Week();
+    const int nDay = Get_Current_Week();   // the day the run stopped on
     if (nDay >= Get_Season_Playoff_Day(0)) {
         Update_Leader_Lists(3);
         if (Count_College_Players() <= DRAFT_POOL_REFILL_LIMIT)
@@ -270,7 +274,7 @@ void Play_Multiple_Seasons(int nSeasons)
     // no schedule fits) ends the run rather than repeating for ever.
     while (Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) == 1 &&
            Get_Current_Season_Index() < nFirstSeason + nSeasons) {
-        const int nDay = Get_Current_Week();
+        const int nDay = Get_Current_Week();   // the day this phase starts on
         const int nSeason = Get_Current_Season_Index();
         Advance_Day(SEASON_PHASE_DAYS);
         if (Get_Current_Week() == nDay && Get_Current_Season_Index() == nSeason) {
