@@ -390,7 +390,9 @@ int Format_Stat_Cell(std::string* pText, int nCode, int nTeam, int nSlot)
         Text = "-";
         return -1;
     }
-    int nValue = Get_Player_Stat(nTeam, nSlot, nPeriod, nStat);
+    // The tackle share in tenths of a percent, as the cell shows it.
+    int nValue = nCode == 103 ? Get_Player_Tackle_Share_Tenths(nTeam, nSlot, nPeriod)
+                              : Get_Player_Stat(nTeam, nSlot, nPeriod, nStat);
     if (bText) {
         if (nCode == 103)
             Text = Decimal_Text(nValue, 10) + "%";

@@ -18,6 +18,7 @@
 #include "engine/play_data.h"
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
+#include "engine/rushing_plays.h"
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/stat_codes.h"
@@ -294,7 +295,9 @@ int Check_For_Penalty(GAME* pGame)
             const int nRunner = Get_Ball_Carrier(pGame);
             const int nTackler = Choose_Game_Event_Player(pGame, EVENT_TYPE_DEFENSE, EVENT_SOLO_TACKLE, 0);
             const int nGain = std::min(Get_Random_Below(7) - 2, pGame->nYardLine / 2);
-            // The runner goes down (player 0), the tackler brings him down.
+            // The run is told as any run is, then the runner goes down
+            // (player 0) and the tackler brings him down.
+            Queue_Run_Commentary(pGame, nRunner, nTackler, nGain, 0);
             Queue_Play_Commentary(pGame, NARRATE_TACKLED, nGain, 0, 0, Player_ID(nOffenseTeam, nRunner),
                                   Player_ID(nDefenseTeam, nTackler));
         }

@@ -18,8 +18,10 @@
 
 namespace {
 
+// Its counts are the plays' own (a run or a pass by its play type, as the
+// saved playbooks count theirs), so the two end arounds count as runs.
 constexpr const char* DEFAULT_OFFENSIVE_NOTES =
-    "The default offensive playbook includes 20 running plays and 34 passing plays.";
+    "The default offensive playbook includes %d running plays and %d passing plays.";
 constexpr const char* DEFAULT_DEFENSIVE_NOTES =
     "The default defensive playbook is primarily built around the 4-3 formation.";
 
@@ -445,7 +447,6 @@ void Build_Team_Default_Playbook(int nTeam)
         return;
     OFFENSIVE_PLAYBOOK_AREA* pOffense = Get_Offensive_Playbook_Area(nTeam);
     DEFENSIVE_PLAYBOOK_AREA* pDefense = Get_Defensive_Playbook_Area(nTeam);
-    safe_strncpy(pOffense->szNotes, DEFAULT_OFFENSIVE_NOTES, PLAYBOOK_NOTES_SIZE);
     safe_strncpy(pDefense->szNotes, DEFAULT_DEFENSIVE_NOTES, PLAYBOOK_NOTES_SIZE);
     for (int c = 0; c < OFFENSIVE_CATEGORY_COUNT; ++c)
         safe_strncpy(pOffense->szCategory[c], OFFENSIVE_CATEGORIES[c], PLAYBOOK_CATEGORY_NAME_SIZE);
@@ -453,6 +454,13 @@ void Build_Team_Default_Playbook(int nTeam)
         safe_strncpy(pDefense->szCategory[c], DEFENSIVE_CATEGORIES[c], PLAYBOOK_CATEGORY_NAME_SIZE);
     std::memcpy(pOffense->Play, BUILT_IN_OFFENSIVE_PLAYS, sizeof(pOffense->Play));
     std::memcpy(pDefense->Play, BUILT_IN_DEFENSIVE_PLAYS, sizeof(pDefense->Play));
+    int nRuns = 0;
+    int nPasses = 0;
+    for (int p = 0; p < TEAM_OFFENSIVE_PLAYS; ++p) {
+        nRuns += Is_Running_Play(nTeam, p);
+        nPasses += Is_Passing_Play(nTeam, p);
+    }
+    Format_Text_Bounded(pOffense->szNotes, PLAYBOOK_NOTES_SIZE, DEFAULT_OFFENSIVE_NOTES, nRuns, nPasses);
     Clear_Team_Play_Usage(nTeam, PLAYBOOK_OFFENSE);
     Clear_Team_Play_Usage(nTeam, PLAYBOOK_DEFENSE);
 }

@@ -447,20 +447,19 @@ void Format_Quarter_Begin(std::string& Out, int nGame, int nPlay)
     int i = 0;
     while (i < nPlays && nStarts < MAX_PERIOD_STARTS) {
         const int nClock = pGame->PlayLog[i].nClock;
-        if (nClock % SECONDS_PER_QUARTER != 0) {
+        // A try belongs to the quarter of its touchdown, even one scored as
+        // the clock ran out: the try of a game won at 0:00 is no overtime.
+        if (nClock % SECONDS_PER_QUARTER != 0 || pGame->PlayLog[i].nSnapDown == CONVERSION_ATTEMPT) {
             ++i;
             continue;
         }
-        // Of two plays at the period's first second (a try that closed the
-        // period before, then the kick-off) the period starts with the second.
-        const int nStart = i + 1 < nPlays && pGame->PlayLog[i + 1].nClock == nClock ? i + 1 : i;
-        if (nStart == nPlay) {
+        if (i == nPlay) {
             Out = nStarts < 4 ? Names[nStarts] : "Overtime";
             return;
         }
         ++nStarts;
         // Later plays at the same second belong to the period just started.
-        i = nStart + 1;
+        ++i;
         while (i < nPlays && pGame->PlayLog[i].nClock == nClock)
             ++i;
     }

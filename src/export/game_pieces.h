@@ -25,7 +25,9 @@ void Format_Schedule_Leader_Name(std::string& Out, int nTeam, int nWeek, int nSt
 void Format_Schedule_Leader_Stat(std::string& Out, int nTeam, int nWeek, int nStat, int nPosition);
 
 // The heading of the period PLAY starts ("First quarter" .. "Overtime"),
-// empty for any other play.
+// empty for any other play. A period starts with the first play at its
+// first second that is not a conversion try (a try stays with its
+// touchdown's quarter).
 void Format_Quarter_Begin(std::string& Out, int nGame, int nPlay);
 // "QuarterBegin" with its TYPE: 1 makes the heading a row of the
 // seven-column play-by-play table, so it stands before the period's first

@@ -764,6 +764,15 @@ int Get_Player_Playing_Time_Measure(int nTeam, int nSlot)
     return static_cast<int>(Clamp_Range(n, INT32_MIN, 1024));
 }
 
+int Get_Player_Tackle_Share_Tenths(int nTeam, int nSlot, int nPeriod)
+{
+    if (!Is_Measured_Player(__func__, nTeam, nSlot, nPeriod))
+        return 0;
+    const int64_t nPoints = static_cast<int64_t>(Get_Player_Stat(nTeam, nSlot, nPeriod, STAT_CODE_TACKLE_POINTS)) +
+                            Get_Player_Stat(nTeam, nSlot, nPeriod, STAT_CODE_SACKS);
+    return Clamp_To_Int(Rate(nPoints, Team_Tackle_Points(nTeam, nPeriod), 1000));
+}
+
 int Get_Rushing_Touchdown_Share(int nTeam, int nSlot, int nPeriod)
 {
     if (!Is_Measured_Player(__func__, nTeam, nSlot, nPeriod))

@@ -190,6 +190,11 @@ int Get_Historical_Year_Value(int nYear);
 // The grade code (200-232) that stands for rating 0-26; -1 for any other.
 int Get_Rating_Grade_Code(int nRating);
 
+// The player's share of his club's tackle points (solo x 10 + assists x 5
+// + sacks x 5) in the period, in tenths of a percent, rounded: statistic 161
+// holds it in whole percents, too coarse for a list that shows a tenth.
+int Get_Player_Tackle_Share_Tenths(int nTeam, int nSlot, int nPeriod);
+
 // ---------------------------------------------------------------------------
 // Measures behind the production scores 420-430
 

@@ -526,6 +526,14 @@ TEST_F(PlaybookDialogsTest, TheShippedBooksAreListedAndHoldTheBuiltInPlays)
         EXPECT_EQ(nMarked, 25) << szBook;
         EXPECT_NE(std::string(Book.szNotes).find(std::string("The ") + szBook + " playbook"), std::string::npos);
     }
+    // The team's default playbook (the Playbook Editor's notes) and the shipped
+    // Default book (Load Offensive Playbook's) count the same plays alike: of
+    // the 54, plays 0-19 and the two end arounds (52, 53) run, 20-51 pass.
+    EXPECT_STREQ(Built.szNotes, "The default offensive playbook includes 22 running plays and 32 passing plays.");
+    ASSERT_TRUE(Load_Playbook_File(-1, PLAYBOOK_OFFENSE, "Default"));
+    EXPECT_NE(std::string(Get_Offensive_Scratch_Area()->szNotes).find("22 running plays and 32 passing plays"),
+              std::string::npos)
+        << Get_Offensive_Scratch_Area()->szNotes;
     // The West Coast marks only plays of formations that fit it at 1000 or
     // more (the Ace, the Shotgun sets, Trips), and no play of the 'I' (500).
     ASSERT_TRUE(Load_Playbook_File(-1, PLAYBOOK_OFFENSE, "West Coast"));

@@ -5,6 +5,7 @@
 
 #include "editors/player_list_view.h"
 #include "league/player_stats.h"
+#include "league/team_finance_stats.h"
 #include "platform/menus.h"
 #include "platform/ui_services.h"
 #include "player_list_fixture.h"
@@ -349,6 +350,36 @@ TEST_F(PlayerListTest, CellsWriteMoneyHeightsDraftsAndGroups)
     // Name: "Last, First", no sort value.
     EXPECT_EQ(Format_Stat_Cell(&Text, 0, 0, 0), -1);
     EXPECT_EQ(Text, "Zed, Abe");
+}
+
+// Tackle %: the linebacker's share of his club's tackle points to a tenth,
+// in the cell, its sort value and the copied list alike.
+TEST_F(PlayerListTest, TackleShareIsTheClubsShareToATenth)
+{
+    Add_Player(0, 0, POSITION_LB, "Abe", "Zed");
+    Set_Player_Stat(0, 0, STAT_PERIOD_THIS_SEASON, STAT_SOLO_TACKLES, 93);
+    Set_Player_Stat(0, 0, STAT_PERIOD_THIS_SEASON, STAT_TACKLE_ASSISTS, 4);
+    Set_Player_Stat(0, 0, STAT_PERIOD_THIS_SEASON, STAT_SACKS, 2);
+    Set_Team_Totals_Stat(0, TOTALS_DEFENSE, TOTALS_THIS_SEASON, STAT_SOLO_TACKLES, 700);
+    Set_Team_Totals_Stat(0, TOTALS_DEFENSE, TOTALS_THIS_SEASON, STAT_TACKLE_ASSISTS, 300);
+    Set_Team_Totals_Stat(0, TOTALS_DEFENSE, TOTALS_THIS_SEASON, STAT_SACKS, 30);
+    Set_User_Preference(PREF_STAT_PERIOD, STAT_PERIOD_THIS_SEASON);
+
+    // 930 + 20 + 10 points of the club's 7000 + 1500 + 150: 11.098%.
+    std::string Text;
+    EXPECT_EQ(Format_Stat_Cell(&Text, 103, 0, 0), 111);
+    EXPECT_EQ(Text, "11.1%");
+    Show_Columns({0, 103});
+    Fill_Keys({0});
+    Copy_List_To_Clipboard(*pView);
+    ASSERT_TRUE(Get_Clipboard_Text(Text));
+    EXPECT_EQ(Text, "Name\tTackle %\r\nZed, Abe\t11.1%\r\n");
+    // A club without a tackle shows none.
+    Set_Team_Totals_Stat(0, TOTALS_DEFENSE, TOTALS_THIS_SEASON, STAT_SOLO_TACKLES, 0);
+    Set_Team_Totals_Stat(0, TOTALS_DEFENSE, TOTALS_THIS_SEASON, STAT_TACKLE_ASSISTS, 0);
+    Set_Team_Totals_Stat(0, TOTALS_DEFENSE, TOTALS_THIS_SEASON, STAT_SACKS, 0);
+    EXPECT_EQ(Format_Stat_Cell(&Text, 103, 0, 0), 0);
+    EXPECT_EQ(Text, "0.0%");
 }
 
 TEST_F(PlayerListTest, ScaledNumbersAndTotals)

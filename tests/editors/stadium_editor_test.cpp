@@ -308,6 +308,18 @@ TEST_F(StadiumEditorTest, ThePictureListOffersTheSkinsStadiumPictures)
     EXPECT_TRUE(ui::Shown_Boxes().empty());
 }
 
+// The stored picture name is matched to the list without regard to case.
+TEST_F(StadiumEditorTest, TheStoredPictureIsFoundWhateverItsCase)
+{
+    Set_Team_String("PIC0", 0, TEAM_STRING_STADIUM_PHOTO);
+    dialogs::Queue_Action(STADIUM_EDITOR_DIALOG, Action(ACTION_PRESS, DIALOG_OK));
+    Do_Dialog(STADIUM_EDITOR_DIALOG);
+    const auto* pList = dialogs::Records().back().Find(STADIUM_PICTURE_LIST);
+    ASSERT_NE(pList, nullptr);
+    EXPECT_EQ(pList->Items, (std::vector<std::string>{"Arena", "pic0"}));
+    EXPECT_EQ(pList->nSelected, 1);
+}
+
 // The chosen picture is painted beside the list, centred in its area.
 TEST_F(StadiumEditorTest, TheChosenPictureIsPaintedBesideTheList)
 {

@@ -257,7 +257,7 @@ TEST_F(PlaybooksTest, DefaultPlaybookFillsBothAreas)
     std::memset(&Defense, 0x5A, sizeof(Defense));
     Build_Team_Default_Playbook(6);
 
-    EXPECT_STREQ(Offense.szNotes, "The default offensive playbook includes 20 running plays and 34 passing plays.");
+    EXPECT_STREQ(Offense.szNotes, "The default offensive playbook includes 22 running plays and 32 passing plays.");
     EXPECT_STREQ(Defense.szNotes, "The default defensive playbook is primarily built around the 4-3 formation.");
     EXPECT_EQ(Offense.szNotes[PLAYBOOK_NOTES_SIZE - 1], 0);
     const char* szOffense[] = {"Inside Runs", "Outside Runs", "Short Passes", "Medium Passes", "Long Passes",

@@ -22,12 +22,14 @@
 #include "export/encyclopedia.h"
 #include "export/html_template.h"
 #include "export/page_links.h"
+#include "league/game_record.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/player_lookup.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
+#include "league/team_schedule.h"
 #include "platform/ui.h"
 #include "season/day_advance.h"
 #include "tools/default_league/default_league.h"
@@ -274,6 +276,22 @@ TEST_F(EncyclopediaTest, TheDefaultLeagueAfterASeasonExportsWholeWithEveryLinkRe
             << Game.substr(nAt > 80 ? nAt - 80 : 0, 200);
     }
 
+    // "Overtime" heads the page of a game that went past 60:00 and no other
+    // (a try after a touchdown at 0:00 is still the fourth quarter's).
+    int nTriesAtTheGun = 0;
+    for (int g = 0; g < nGames; ++g) {
+        const GAME* pGame = Get_Game_Record(g);
+        char szPage[64];
+        std::snprintf(szPage, sizeof szPage, "Encyclopedia/GameDetails/G-%02d-%03d.htm", Get_Current_Year() % 100, g);
+        if (!fs::is_regular_file(szPage))
+            continue;
+        const bool bOvertime = pGame->nClock > 3600;
+        for (int p = 0; p < pGame->nPlays && p < PLAY_LOG_SIZE; ++p)
+            nTriesAtTheGun += pGame->PlayLog[p].nClock == 3600 && pGame->PlayLog[p].nSnapDown == CONVERSION_ATTEMPT;
+        EXPECT_EQ(Read_File(szPage).find(">Overtime<") != std::string::npos, bOvertime) << szPage;
+    }
+    EXPECT_GT(nTriesAtTheGun, 0);
+
     // A second export asks first; Cancel leaves the pages as they are.
     ui::Queue_Answer(ID_CANCEL);
     EXPECT_EQ(Export_Html_Encyclopedia("Encyclopedia", nullptr), 0);
@@ -308,4 +326,27 @@ TEST_F(EncyclopediaTest, WithOneLeagueTheBothLeaguesPagesTheLinksNameAreWrittenT
     // A name holding a slash stays one file in its folder.
     EXPECT_TRUE(fs::is_regular_file("Site/teams/Town Slash_Dots...htm"));
     EXPECT_FALSE(fs::exists("Site/teams/Town Slash"));
+}
+
+TEST_F(EncyclopediaTest, APageWithoutAPathIsPassedOverAndTheExportGoesOn)
+{
+    SCRATCH_FOLDER Scratch("encyclopedia_gap");
+    ASSERT_TRUE(Scratch.Ready());
+    Copy_Templates();
+    // Clubs in slots 0, 1, 2 and 4: the club pages of slot 3 name no file.
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        Set_Team_Stat(t, TEAM_STAT_CONTROLLER,
+                      (t <= 2 || t == 4) ? CONTROLLER_COMPUTER : CONTROLLER_NOT_IN_USE);
+    for (int t : {0, 1, 2, 4}) {
+        Set_Team_Stat(t, TEAM_STAT_DIVISION, t / 2);
+        Set_Team_String("Town", t, TEAM_STRING_CITY);
+        Set_Team_String("Club", t, TEAM_STRING_NICKNAME);
+    }
+    ASSERT_EQ(Count_Teams(), 4);
+    ASSERT_EQ(Export_Html_Encyclopedia("Site", nullptr), 1);
+    // Pages after the gap are written all the same.
+    EXPECT_TRUE(fs::is_regular_file("Site/Player Summary.htm"));
+    EXPECT_TRUE(fs::is_regular_file("Site/SortedPlayers/qbindex.htm"));
+    EXPECT_TRUE(fs::is_regular_file("Site/SortedPlayers/Zindex.htm"));
+    EXPECT_TRUE(fs::is_regular_file("Site/NFL Leaders.htm"));
 }

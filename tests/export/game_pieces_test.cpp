@@ -215,6 +215,23 @@ TEST_F(GamePiecesTest, GameAndScheduleLeaders)
     EXPECT_EQ(Errors_Reported(), 0) << Get_Recent_Errors();
 }
 
+// A game won by a touchdown as the clock runs out: the try at 60:00 stays
+// under the fourth quarter's heading; no overtime was played.
+TEST_F(GamePiecesTest, TheTryOfATouchdownAtTheGunIsNoOvertime)
+{
+    Log_Play(0, 0, KICKOFF_DOWN, 0, 65, 0, RESULT_KICKOFF_RETURNED);
+    Log_Play(1, 900, 0, 10, 70, 1, RESULT_RUN_LEFT, KNEEL_DOWN_PLAY, 3);
+    Log_Play(2, 1800, KICKOFF_DOWN, 0, 65, 1, RESULT_KICKOFF_RETURNED);
+    Log_Play(3, 2700, 1, 6, 40, 0, RESULT_RUN_MIDDLE, KNEEL_DOWN_PLAY, 3);
+    Log_Play(4, 3594, 2, 8, 18, 0, RESULT_TOUCHDOWN_PASS, KNEEL_DOWN_PLAY, 3);
+    Log_Play(5, 3600, CONVERSION_ATTEMPT, 2, 2, 0, RESULT_EXTRA_POINT_MISSED, 59, 3);
+    const char* const Quarters[6] = {"First quarter", "Second quarter", "Third quarter", "Fourth quarter", "", ""};
+    for (int p = 0; p < 6; ++p)
+        EXPECT_EQ(Piece(Format_Quarter_Begin, 0, p), Quarters[p]) << p;
+    EXPECT_EQ(Piece(Format_Play_Time, 0, 5), "0:00");
+    EXPECT_EQ(Piece(Format_Play_Down, 0, 5), "CONV");
+}
+
 TEST_F(GamePiecesTest, PlayByPlayRows)
 {
     Log_Play(0, 0, KICKOFF_DOWN, 0, 65, 0, RESULT_KICKOFF_RETURNED);

@@ -275,6 +275,19 @@ TEST_F(SeasonLeadersTest, TheBestSeasonListShowsEachPlayersBestSeasonAndItsYear)
     EXPECT_EQ(Out.find('<', 1), std::string::npos) << Out;
 }
 
+// Two best seasons of the same yards: the earlier year is his best season.
+TEST_F(SeasonLeadersTest, OfTwoEqualBestSeasonsTheEarlierIsListed)
+{
+    Set_Season_Line_Stat(20, STAT_RUSHING_YARDS, 1200);   // 2019 as good as 2020
+    TOP_TEN_LIST List;
+    Build_Top_Ten_List(&List, 2, LEADER_RUSH_YARDS, LEADER_LIST_BEST_SEASON);
+    Expect_Entry(List, 1, 0, 0, 1200, 2019);
+    int nYear = -1;
+    EXPECT_EQ(Get_Player_Best_Season_Leader_Stat(0, 0, LEADER_RUSH_YARDS, &nYear), 1200);
+    EXPECT_EQ(nYear, 2019);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 TEST_F(TopTenListsTest, TeamOffenseLeaderFromSeasonLines)
 {
     // 2018 with Chicago: Runner 700 yards, Dallas (who moved on) 900; a Green

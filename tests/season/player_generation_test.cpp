@@ -682,6 +682,28 @@ TEST_F(PlayerMaking, AProspectRecordGivesItsPlayer)
     Set_Prospect_Class(nullptr, 0);
 }
 
+// The last day of the year is a birth date like any other: a prospect born
+// on 31 December 2001 keeps it, and so do the first and last of a month.
+TEST_F(PlayerMaking, AProspectBornOnTheYearsLastOrAMonthsFirstDayKeepsTheDate)
+{
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2023;
+    const int Dates[3][3] = {{2001, 12, 31}, {2000, 1, 1}, {2002, 7, 31}};
+    for (const auto& Date : Dates) {
+        PROSPECT_RECORD Record = {};
+        std::strcpy(Record.szFirstName, "Ada");
+        std::strcpy(Record.szLastName, "Quill");
+        Record.nPosition = POSITION_QB;
+        Record.nBirthYear = Date[0];
+        Record.nBirthMonth = Date[1];
+        Record.nBirthDay = Date[2];
+        Record.nSeasonsMarker = -1;
+        Set_Prospect_Class(&Record, 1);
+        Fabricate_Position_Player(38, 0, POSITION_QB, 0);
+        EXPECT_EQ(League.Team[38].Player[0].nVital[VITAL_BIRTH_DATE], (Date[0] * 100 + Date[1]) * 100 + Date[2]);
+    }
+    Set_Prospect_Class(nullptr, 0);
+}
+
 // A damaged record's birth date (a year of 808,464,432) is not multiplied
 // into an overflow: the player keeps the date he was generated with, one of
 // an 18- to 30-year-old.

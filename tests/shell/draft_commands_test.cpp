@@ -280,6 +280,21 @@ TEST_F(EndDraftCommandTest, EndDraftIsLiveOnlyDuringTheCollegeDraft)
     EXPECT_EQ(Count_Boxes("End College Draft?"), 0);
 }
 
+// The fantasy draft asked for from the menu while the college draft is
+// under way (day 100, round 0) is refused, and nobody moves.
+TEST_F(EndDraftCommandTest, AFantasyDraftCannotStartDuringTheCollegeDraft)
+{
+    ui::Reset();
+    Fantasy_Draft_Command();
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Fantasy Draft");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Can't start a Fantasy Draft during the College Draft.");
+    EXPECT_EQ(Get_Universe_Stat(FANTASY_DRAFT_RUNNING), 0);
+    EXPECT_EQ(Find_ID(41).nTeam, 38);
+    EXPECT_EQ(Find_ID(42).nTeam, 38);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), 0);
+}
+
 TEST_F(EndDraftCommandTest, NoLeavesTheDraftYesPicksForEveryClubTheUsersToo)
 {
     ui::Queue_Answer(ID_NO);
