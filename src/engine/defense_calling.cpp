@@ -727,11 +727,6 @@ bool Predicted_Products(const MATCHUP_TABLES& M, int bOffense, const int (&nPred
     return false;
 }
 
-int Side_Team(const GAME* pGame, int bSide)
-{
-    return bSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam;
-}
-
 int Offense_Side(const GAME* pGame)
 {
     return Is_Home_Team_On_Offense(pGame) ? GAME_SIDE_HOME : GAME_SIDE_AWAY;

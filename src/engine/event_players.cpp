@@ -236,11 +236,6 @@ int Blend_Frequency(const BLEND_STATE& Blend, int nTeam, int nSlot, int nStat, i
     return std::max(static_cast<int>(E + 0.5), 0);
 }
 
-int Get_Side_Team(const GAME* pGame, int bSide)
-{
-    return bSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam;
-}
-
 int Get_Offense_Side(const GAME* pGame)
 {
     return pGame->nOffense == pGame->nHomeTeam ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
@@ -396,7 +391,7 @@ int Choose_Game_Event_Player(GAME* pGame, int nExpandedType, int nStat, int bPen
     }
     const int nOffenseSide = Get_Offense_Side(pGame);
     const int bSide = nExpandedType == EVENT_TYPE_DEFENSE ? 1 - nOffenseSide : nOffenseSide;
-    const int nTeam = Get_Side_Team(pGame, bSide);
+    const int nTeam = Side_Team(pGame, bSide);
 
     EVENT_DRAW Draw{pGame, bSide, nTeam, nExpandedType, nStat, Read_Blend_State(), -1};
     int nSum[PLACES_ON_FIELD];

@@ -35,11 +35,6 @@ int Offense_Side(const GAME* pGame)
     return Is_Home_Team_On_Offense(pGame) ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
 }
 
-int Side_Team(const GAME* pGame, int bSide)
-{
-    return bSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam;
-}
-
 bool Is_Franchise_In_Use(int nTeam)
 {
     return nTeam >= 0 && nTeam < FREE_AGENT_TEAM && Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) != CONTROLLER_NOT_IN_USE;

@@ -46,8 +46,6 @@ constexpr uint32_t OUT_OF_BOUNDS_FLAGS = GAME_DOWN_FLAG_OUT_OF_BOUNDS | GAME_DOW
 
 int Offense_Side(const GAME* pGame) { return Is_Home_Team_On_Offense(pGame) ? GAME_SIDE_HOME : GAME_SIDE_AWAY; }
 
-int Side_Team(const GAME* pGame, int bSide) { return bSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam; }
-
 void Set_Down_Code(GAME* pGame, int nCode)
 {
     pGame->nDown = (pGame->nDown & ~GAME_DOWN_CODE_MASK) | (static_cast<uint32_t>(nCode) & GAME_DOWN_CODE_MASK);

@@ -50,11 +50,6 @@ int Side_Of_Team(const GAME* pGame, int nTeam)
     return nTeam == pGame->nHomeTeam ? GAME_SIDE_HOME : GAME_SIDE_AWAY;
 }
 
-int Team_Of_Side(const GAME* pGame, int bSide)
-{
-    return bSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam;
-}
-
 bool Valid_Player(int nTeam, int nSlot)
 {
     return nTeam >= 0 && nTeam <= LAST_TEAM && nSlot >= 0 && nSlot < PLAYERS_PER_TEAM;
@@ -183,7 +178,7 @@ int Check_For_Penalty(GAME* pGame)
     const int nOffenseTeam = pGame->nOffense;
     const int bOffense = Side_Of_Team(pGame, nOffenseTeam);
     const int bDefense = 1 - bOffense;
-    const int nDefenseTeam = Team_Of_Side(pGame, bDefense);
+    const int nDefenseTeam = Side_Team(pGame, bDefense);
     const int nCall = Play.nOffenseCall;
     const bool bRun = Is_Running_Play(nOffenseTeam, nCall);
     const bool bPass = Is_Passing_Play(nOffenseTeam, nCall);

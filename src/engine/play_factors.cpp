@@ -34,15 +34,10 @@ int Side_Of(const GAME* pGame, bool bOffense)
     return bOffense ? nOffense : 1 - nOffense;
 }
 
-int Team_Of_Side(const GAME* pGame, int bSide)
-{
-    return bSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam;
-}
-
 // A rating of the player in a place; an empty place or a team byte past 40 reads 20.
 float Place_Rating(const GAME* pGame, int bSide, int nPlace, int nRating)
 {
-    const int nTeam = Team_Of_Side(pGame, bSide);
+    const int nTeam = Side_Team(pGame, bSide);
     const int nSlot = pGame->nOnField[bSide][nPlace];
     if (nTeam > LAST_TEAM || nSlot >= PLAYERS_PER_TEAM)
         return MINIMUM_RATING;
@@ -70,7 +65,7 @@ template <typename TERM>
 float Place_Term(const GAME* pGame, int bSide, int p, int nKind, unsigned nGeneration, int nPosition, TERM fTerm)
 {
     auto R = [&](int nRating) { return Place_Rating(pGame, bSide, p, nRating); };
-    const int nTeam = Team_Of_Side(pGame, bSide);
+    const int nTeam = Side_Team(pGame, bSide);
     const int nSlot = pGame->nOnField[bSide][p];
     if (nGeneration == 0 || nTeam > LAST_TEAM || nSlot >= PLAYERS_PER_TEAM)
         return fTerm(R);
@@ -104,7 +99,7 @@ float Sum_Places(const GAME* pGame, bool bOffense, int nKind, TERM fTerm)
 
 int Position_In_Place(const GAME* pGame, int bSide, int nPlace)
 {
-    const int nTeam = Team_Of_Side(pGame, bSide);
+    const int nTeam = Side_Team(pGame, bSide);
     const int nSlot = pGame->nOnField[bSide][nPlace];
     if (nTeam > LAST_TEAM || nSlot >= PLAYERS_PER_TEAM)
         return -1;
@@ -309,7 +304,7 @@ float Kept_Factor(int nKind, const GAME* pGame, bool bOffense, COMPUTE Compute)
     if (!pGame || !Is_Game_Rating_Cache_Active())
         return Compute(pGame);
     const int bSide = Side_Of(pGame, bOffense);
-    const int nTeam = Team_Of_Side(pGame, bSide);
+    const int nTeam = Side_Team(pGame, bSide);
     const unsigned nGeneration = Get_Game_Rating_Generation();
     const LINEUP_KEY Key = Lineup_Key(pGame, bSide, nTeam);
     KEPT_FACTOR& K = g_Kept[nKind].Entry[Lineup_Hash(Key)];
@@ -386,7 +381,7 @@ float Get_Defense_Stat_Trend_Factor(const GAME* pGame, int nStat)
     if (!pGame)
         return 1.0f;
     const int bSide = Side_Of(pGame, false);
-    const int nTeam = Team_Of_Side(pGame, bSide);
+    const int nTeam = Side_Team(pGame, bSide);
     float fPredicted = 0, fPredictedGames = 0, fSeason = 0, fSeasonGames = 0;
     for (int p = 0; p < PLACES_ON_FIELD; ++p) {
         const int nSlot = pGame->nOnField[bSide][p];

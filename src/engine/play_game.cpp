@@ -54,11 +54,6 @@ int Scale(int a, int b, int c)
     return Mul_Div_Rounded(a, b, c);
 }
 
-int Side_Team(const GAME* pGame, int bSide)
-{
-    return bSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam;
-}
-
 bool Is_Valid_Home(int nHome)
 {
     if (nHome >= FIRST_SPECIAL_SLOT && nHome <= LAST_SPECIAL_SLOT)

@@ -38,14 +38,6 @@ void Say(char* szBuffer, size_t nSize, const char* szFormat, ...)
     va_end(Args);
 }
 
-// The team byte of a side of the game; NO_TEAM without a game.
-int Side_Team(const GAME* pGame, int nSide)
-{
-    if (!pGame)
-        return NO_TEAM;
-    return nSide ? pGame->nHomeTeam : pGame->nAwayTeam;
-}
-
 // The name that stands for a player: his last name, else his side's team.
 void Summary_Name(const GAME* pGame, int nPlayerID, int nSide, char* szName, int nSize)
 {
@@ -54,7 +46,7 @@ void Summary_Name(const GAME* pGame, int nPlayerID, int nSide, char* szName, int
         Get_Player_Last_Name(Where.nTeam, Where.nSlot, szName, static_cast<size_t>(nSize));
         return;
     }
-    const int nTeam = Side_Team(pGame, nSide);
+    const int nTeam = pGame ? Side_Team(pGame, nSide) : NO_TEAM;
     szName[0] = '\0';
     if (nTeam == ALL_TEAMS)
         Format_Text_Bounded(szName, nSize, "%s", "NFL Average");

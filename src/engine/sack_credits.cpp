@@ -25,8 +25,6 @@ constexpr int STAT_SACK_YARDS_LOST = 15;
 constexpr int SECOND_SACKER_DRAW = 75;  // trunc(100U) at or above: a second defender shares the sack
 constexpr float MIN_STORED_HANDS = 20.0f;
 
-int Side_Team(const GAME* pGame, int bSide) { return bSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam; }
-
 int Offense_Side(const GAME* pGame) { return Is_Home_Team_On_Offense(pGame) ? GAME_SIDE_HOME : GAME_SIDE_AWAY; }
 
 bool Is_Indoors(const GAME* pGame) { return pGame->nWindSpeed == -1; }

@@ -54,11 +54,6 @@ const PLAY* Play_Of(int nGame, int nPlay, const GAME** ppGame = nullptr)
     return &pGame->PlayLog[nPlay];
 }
 
-int Side_Team(const GAME* pGame, int nSide)
-{
-    return nSide == 0 ? pGame->nAwayTeam : pGame->nHomeTeam;
-}
-
 std::string Full_Name(int nTeam)
 {
     if (nTeam < 0 || nTeam > LAST_TEAM)

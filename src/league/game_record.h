@@ -283,6 +283,12 @@ static_assert(offsetof(GAME, nOffense) == 48684);
 static_assert(offsetof(GAME, nOnField) == 48685);
 static_assert(offsetof(GAME, Reserved3) == 48707);
 
+// The club playing a side of the game (GAME_SIDE_HOME or GAME_SIDE_AWAY).
+inline int Side_Team(const GAME* pGame, int nSide)
+{
+    return nSide == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam;
+}
+
 // ---------------------------------------------------------------------------
 // The result byte of a PLAY. Read as the little-endian 32-bit word at PLAY
 // offset 16, the result code is the word >> 25 and the home-side bit is bit 24.
