@@ -431,23 +431,24 @@ PAGE_LAYOUT Layout_Games_Page()
     const int nFirst = nWeek >= 0 ? Get_Week_First_Game_Index(nWeek) : NO_GAME_INDEX;
     const int nCount = nWeek >= 0 ? Count_Week_Games(nWeek) : 0;
     const int nRight = PAGE_DESIGN_WIDTH - PAGE_MARGIN;
+    // At the right of the headline, the game statistic the boxes show (a
+    // click on it opens Choose Stat), there to choose on a day without games
+    // too.
+    constexpr int STAT_HEADING_WIDTH = 260;
+    const int nStatLeft = nRight - STAT_HEADING_WIDTH;
+    const int nStat = Get_Page_Stat_Choice(GAMES_STAT_SLOT, GAME_STAT_CODES);
+    const PAGE_RECT StatHead = Rect(nStatLeft, PAGE_BODY_TOP + 8, nRight, PAGE_BODY_TOP + 26);
+    Add_Text(Layout, StatHead, Get_Game_Stat_Caption(nStat), TYPE_SUBHEAD, ALIGN_RIGHT);
+    Layout.StatHeadings.push_back(PAGE_STAT_HEADING{GAMES_STAT_SLOT, PAGE_GAME_STAT_DIALOG, StatHead});
     if (nWeek < 0 || nFirst >= NUMBER_OF_GAMES || nCount <= 0) {
-        Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, nRight, PAGE_BODY_TOP + 30), "No games today",
+        Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP + 30, nRight, PAGE_BODY_TOP + 60), "No games today",
                  TYPE_HEADLINE, ALIGN_CENTRE);
         return Layout;
     }
     char szWeek[64];
     Get_Week_Name_Long(nWeek, szWeek);
-    // At the right of the headline, the game statistic each box shows (a
-    // click on it opens Choose Stat).
-    constexpr int STAT_HEADING_WIDTH = 260;
-    const int nStatLeft = nRight - STAT_HEADING_WIDTH;
     Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, nStatLeft - 4, PAGE_BODY_TOP + 30),
              std::string(szWeek) + " Scores", TYPE_HEADLINE, ALIGN_LEFT);
-    const int nStat = Get_Page_Stat_Choice(GAMES_STAT_SLOT, GAME_STAT_CODES);
-    const PAGE_RECT StatHead = Rect(nStatLeft, PAGE_BODY_TOP + 8, nRight, PAGE_BODY_TOP + 26);
-    Add_Text(Layout, StatHead, Get_Game_Stat_Caption(nStat), TYPE_SUBHEAD, ALIGN_RIGHT);
-    Layout.StatHeadings.push_back(PAGE_STAT_HEADING{GAMES_STAT_SLOT, PAGE_GAME_STAT_DIALOG, StatHead});
     const int nWidth = (PAGE_DESIGN_WIDTH - 2 * PAGE_MARGIN) / GAMES_COLUMNS;
     const int nTop = PAGE_BODY_TOP + 36;
     const int nRowsFit = (PAGE_DESIGN_HEIGHT - PAGE_MARGIN - nTop) / (GAMES_BOX_HEIGHT + GAMES_BOX_GAP);
