@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <vector>
 
 #include "base/text_utils.h"
@@ -180,6 +181,25 @@ int Count_Finishes(int nTeam, int nAtLeast)
     return n;
 }
 
+// The average (rounded) of the club's players at the positions of a group,
+// by their overall rating (nRating -1) or one rating; "-" with nobody there.
+std::string Group_Average(int nTeam, std::initializer_list<int> Positions, int nRating = -1)
+{
+    double fSum = 0;
+    int nCount = 0;
+    for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+        if (!Is_Player_Slot_Used(nTeam, s))
+            continue;
+        const int nPosition = Get_Player_Position(nTeam, s);
+        for (int p : Positions)
+            if (p == nPosition) {
+                fSum += nRating < 0 ? Get_Player_Overall_Rating(nTeam, s) : Get_Player_Rating(nTeam, s, nRating);
+                ++nCount;
+            }
+    }
+    return nCount > 0 ? std::to_string(static_cast<int>(fSum / nCount + 0.5)) : NOT_KEPT;
+}
+
 std::string Finance(int nTeam, int nCode)
 {
     return std::to_string(Get_Team_Financial_Stat(nTeam, nCode));
@@ -316,6 +336,12 @@ std::string Format_Team_Stat_Column(int nTeam, int nCode)
     case 43:
     case 44:
         return std::to_string(Get_Team_Strength_By_Code(nTeam, nCode));
+    case 45:
+        return Group_Average(nTeam, {POSITION_T, POSITION_G, POSITION_C});
+    case 46:
+        return Group_Average(nTeam, {POSITION_T, POSITION_G, POSITION_C}, RATING_RUN_BLOCKING);
+    case 47:
+        return Group_Average(nTeam, {POSITION_T, POSITION_G, POSITION_C}, RATING_PASS_BLOCKING);
     default:
         break;
     }
@@ -397,7 +423,18 @@ std::string Format_Franchise_Measure(int nTeam, int nCode)
     case 21: return Money_Text(Get_Team_Financial_Stat(nTeam, FINANCE_BROADCAST));
     case 22: return Money_Text(Get_Team_Financial_Stat(nTeam, FINANCE_CONCESSIONS));
     case 23: return Money_Text(Get_Team_Financial_Stat(nTeam, FINANCE_PROJECTED_REVENUE));
+    case 24: return Group_Average(nTeam, {POSITION_QB});
+    case 25: return Group_Average(nTeam, {POSITION_RB, POSITION_FB});
+    case 26: return Group_Average(nTeam, {POSITION_TE});
+    case 27: return Group_Average(nTeam, {POSITION_WR});
+    case 28: return Group_Average(nTeam, {POSITION_T, POSITION_G, POSITION_C});
+    case 29: return Group_Average(nTeam, {POSITION_DE, POSITION_DT});
+    case 30: return Group_Average(nTeam, {POSITION_LB});
+    case 31: return Group_Average(nTeam, {POSITION_CB});
+    case 32: return Group_Average(nTeam, {POSITION_S});
     case 33: return std::to_string(Get_Team_Strength_By_Code(nTeam, TEAM_RATING_SPECIAL_TEAMS));
+    case 34: return Group_Average(nTeam, {POSITION_K});
+    case 35: return Group_Average(nTeam, {POSITION_P});
     case 36: return Money_Text(Get_Team_Financial_Stat(nTeam, FINANCE_PROJECTED_EXPENSES));
     case 37: return Money_Text(Get_Team_Financial_Stat(nTeam, FINANCE_PROJECTED_PROFIT));
     case 38: return Money_Text(static_cast<long long>(Get_Team_Financial_Stat(nTeam, FINANCE_AVERAGE_BONUS)) * 1000);

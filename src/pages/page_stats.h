@@ -11,7 +11,9 @@
 //   Games, the figure of every game box: slot 119, the game statistics of
 //     Choose Stat 163.
 //
-// A figure the league does not keep reads "-".
+// A figure the league does not keep reads "-". A position group's figure is
+// the average overall rating of the club's players there (the line's
+// blocking figures their average run or pass blocking rating).
 #pragma once
 
 #include <string>

@@ -10,6 +10,8 @@
 
 #include "league/game_record.h"
 #include "league/leader_tables.h"
+#include "league/league_fixture.h"
+#include "league/player.h"
 #include "league/preferences.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
@@ -130,6 +132,21 @@ TEST_F(PageStatsTest, EachPageShowsTheStatisticItsSlotHolds)
     Set_User_Preference(GAMES_STAT_SLOT, 19);
     Games = Layout_Games_Page();
     EXPECT_EQ(Texts_In(Games, Games.Rows[0].Box).back(), "41.5");
+}
+
+TEST_F(PageStatsTest, GroupFiguresAverageTheClubsPlayersThere)
+{
+    // A's line: a tackle and a centre with run blocking 70 and 81 (75.5,
+    // rounded 76), pass blocking 60 and 65 (62.5, 63); a quarterback apart.
+    Put_Player(A, 0, 501, POSITION_T, 70.0f).fRating[RATING_PASS_BLOCKING] = 60.0f;
+    Put_Player(A, 1, 502, POSITION_C, 81.0f).fRating[RATING_PASS_BLOCKING] = 65.0f;
+    Put_Player(A, 2, 503, POSITION_QB, 90.0f);
+    EXPECT_EQ(Format_Team_Stat_Column(A, 46), "76");
+    EXPECT_EQ(Format_Team_Stat_Column(A, 47), "63");
+    // Nobody at a position: nothing to average.
+    EXPECT_EQ(Format_Franchise_Measure(A, 26), "-");   // tight ends
+    EXPECT_EQ(Get_Team_Stat_Column_Caption(46), "Rush Blocking");
+    EXPECT_EQ(Get_Franchise_Measure_Caption(26), "Tight Ends");
 }
 
 TEST_F(PageStatsTest, LeaderFiguresReadAsTheirScalesSay)
