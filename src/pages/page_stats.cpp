@@ -135,9 +135,8 @@ long long Other_Yards(const SEASON_SUMS& S)
 
 // The per-game figure a rank of the Standings column orders by (larger is
 // better; yards allowed count negative).
-long long Rank_Figure(int nTeam, int nCode)
+long long Rank_Figure(const SEASON_SUMS& S, int nCode)
 {
-    const SEASON_SUMS S = Sum_Season(nTeam);
     const long long nGames = S.nGames > 0 ? S.nGames : 1;
     switch (nCode) {
     case 18: return Own_Yards(S) * 100 / nGames;
@@ -149,14 +148,32 @@ long long Rank_Figure(int nTeam, int nCode)
     }
 }
 
-// 0 the best: the clubs in use with a strictly better figure.
+// 0 the best: the clubs in use with a strictly better figure. Every club's
+// season is summed in one pass over the records.
 int Season_Rank(int nTeam, int nCode)
 {
-    const long long nMine = Rank_Figure(nTeam, nCode);
+    std::vector<SEASON_SUMS> Sums(MAX_FRANCHISES);
+    const int nRecords = Count_Season_Game_Records();
+    for (int g = 0; g < nRecords; ++g) {
+        const GAME* pGame = Get_Game_Record(g);
+        if (pGame == nullptr || pGame->nAwayTeam == pGame->nHomeTeam || !Is_Game_Record_Final(g))
+            continue;
+        for (int nSide = 0; nSide < 2; ++nSide) {
+            const int t = nSide == 0 ? pGame->nAwayTeam : pGame->nHomeTeam;
+            if (t < 0 || t >= MAX_FRANCHISES)
+                continue;
+            for (int k = 0; k < GAME_TEAM_TOTALS; ++k) {
+                Sums[t].nOwn[k] += pGame->nTeamTotal[nSide][k];
+                Sums[t].nOther[k] += pGame->nTeamTotal[1 - nSide][k];
+            }
+            ++Sums[t].nGames;
+        }
+    }
+    const long long nMine = Rank_Figure(Sums[nTeam], nCode);
     int nRank = 0;
     const int nTeams = Count_Teams();
     for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t)
-        if (t != nTeam && Is_Team_Slot_Used(t) && Rank_Figure(t, nCode) > nMine)
+        if (t != nTeam && Is_Team_Slot_Used(t) && Rank_Figure(Sums[t], nCode) > nMine)
             ++nRank;
     return nRank;
 }

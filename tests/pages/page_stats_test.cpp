@@ -67,6 +67,29 @@ TEST_F(PageStatsTest, EachPageShowsTheStatisticItsSlotHolds)
     Set_User_Preference(STANDINGS_STAT_SLOT, 8);   // "Points Allowed": C 20 + 3 + 7
     Standings = Layout_Standings_Page();
     EXPECT_EQ(Texts_In(Standings, Standings.Rows[2].Box)[1], "30");
+    // Ranks per game among the five clubs. A at B: A ran 100 and passed
+    // 200, B 50 and 100; B at A: B 60 and 90, A 80 and 120. A gains 250 a
+    // game, B (150 + 150 + 0) / 3 = 100, the rest 0; A allows 150, B 166.7,
+    // the rest 0.
+    GAME* pFirst = Get_Game_Record(0);
+    GAME* pThird = Get_Game_Record(2);
+    ASSERT_TRUE(pFirst != nullptr && pThird != nullptr);
+    pFirst->nTeamTotal[0][GAME_TOTAL_RUSHING_YARDS] = 100;
+    pFirst->nTeamTotal[0][GAME_TOTAL_PASSING_YARDS] = 200;
+    pFirst->nTeamTotal[1][GAME_TOTAL_RUSHING_YARDS] = 50;
+    pFirst->nTeamTotal[1][GAME_TOTAL_PASSING_YARDS] = 100;
+    pThird->nTeamTotal[0][GAME_TOTAL_RUSHING_YARDS] = 60;
+    pThird->nTeamTotal[0][GAME_TOTAL_PASSING_YARDS] = 90;
+    pThird->nTeamTotal[1][GAME_TOTAL_RUSHING_YARDS] = 80;
+    pThird->nTeamTotal[1][GAME_TOTAL_PASSING_YARDS] = 120;
+    EXPECT_EQ(Format_Team_Stat_Column(A, 9), "250.0");
+    EXPECT_EQ(Format_Team_Stat_Column(B, 9), "100.0");
+    EXPECT_EQ(Format_Team_Stat_Column(B, 10), "166.7");
+    EXPECT_EQ(Format_Team_Stat_Column(A, 18), "#1");
+    EXPECT_EQ(Format_Team_Stat_Column(B, 18), "#2");
+    EXPECT_EQ(Format_Team_Stat_Column(C, 18), "#3");
+    EXPECT_EQ(Format_Team_Stat_Column(A, 19), "#4");
+    EXPECT_EQ(Format_Team_Stat_Column(B, 19), "#5");
     Set_User_Preference(STANDINGS_STAT_SLOT, 400);   // out of range: the first, "Last 3"
     Standings = Layout_Standings_Page();
     EXPECT_EQ(Text_At(Standings, Standings.StatHeadings[0].Box), "Last 3");
