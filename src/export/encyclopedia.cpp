@@ -70,11 +70,11 @@ std::string League_Page_Name(int nLeague)
     return Sanitise_File_Name(szName);
 }
 
+// The links' name of a club's page; a club without a name still gets a file.
 std::string Team_Name_For_Page(int nTeam)
 {
-    char szName[TEXT_BUFFER_SIZE];
-    Get_Team_Full_Name(nTeam, szName);
-    return Sanitise_File_Name(szName);
+    const std::string Name = Team_Page_Name(nTeam);
+    return Name.empty() ? Sanitise_File_Name(Name) : Name;
 }
 
 int Year_Of(int nSeasonsBack)

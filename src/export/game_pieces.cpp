@@ -176,6 +176,28 @@ int Bracket_Team(int nSlot)
     return Get_Playoff_Team(nSlot);
 }
 
+// The first slot of a pair that can meet in a game: an even slot below the
+// champion's.
+bool Is_Bracket_Game(int nSlot)
+{
+    return nSlot >= 0 && nSlot < LAST_BRACKET_SLOT && nSlot % 2 == 0;
+}
+
+// Whether a slot holds a club or will: a later round's slot gets the winner
+// of the pair feeding it when both of that pair's slots do.
+bool Slot_Gets_Team(int nSlot)
+{
+    if (nSlot < 0 || nSlot > LAST_BRACKET_SLOT)
+        return false;
+    if (Get_Playoff_Team(nSlot) != NO_TEAM)
+        return true;
+    constexpr int SECOND_ROUND_SLOT = 16;
+    if (nSlot < SECOND_ROUND_SLOT)
+        return false;
+    const int nFeed = 2 * (nSlot - SECOND_ROUND_SLOT);
+    return Slot_Gets_Team(nFeed) && Slot_Gets_Team(nFeed + 1);
+}
+
 std::string Team_Link_And_Name(int nTeam)
 {
     std::string Link;
@@ -292,21 +314,35 @@ void Format_Playoff_Game(std::string& Out, int nSlot, int nSeason)
     std::string FirstScore;
     std::string SecondScore;
     bool bFirstWon = false;
+    // A row names a game the season plays; anything else writes an empty
+    // text, so a page asking for every pair lists each game once.
+    if (!Is_Bracket_Game(nSlot)) {
+        Out.clear();
+        return;
+    }
     if (nSeason != 0) {
+        // Of a past season only the finals' clubs are kept.
         if (nSlot < FINISHER_LEAGUE_0_FINAL) {
-            Out = "Result not available";
+            Out.clear();
             return;
         }
         nFirst = Get_Season_Finisher_Team(nSlot, 1, nSeason);
         nSecond = Get_Season_Finisher_Team(nSlot, 0, nSeason);
+        if (nFirst < 0 || nFirst >= NO_TEAM || nSecond < 0 || nSecond >= NO_TEAM) {
+            Out.clear();
+            return;
+        }
         FirstScore = "W";
         SecondScore = "L";
         bFirstWon = true;
     } else {
-        // The champion's slot, the last, has no partner: only slots that
-        // exist are asked for.
+        // A pair one of whose slots stays empty plays no game: a bye.
+        if (!Slot_Gets_Team(nSlot) || !Slot_Gets_Team(nSlot + 1)) {
+            Out.clear();
+            return;
+        }
         nFirst = Bracket_Team(nSlot);
-        nSecond = nSlot >= 0 && nSlot < LAST_BRACKET_SLOT ? Bracket_Team(nSlot + 1) : NO_TEAM;
+        nSecond = Bracket_Team(nSlot + 1);
         const int nFirstScore = nFirst == NO_TEAM ? 0 : Get_Playoff_Score(nSlot);
         const int nSecondScore = nSecond == NO_TEAM ? 0 : Get_Playoff_Score(nSlot + 1);
         if (nFirstScore == 0 && nSecondScore == 0) {

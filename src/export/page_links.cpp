@@ -1,5 +1,6 @@
 #include "export/page_links.h"
 
+#include <cctype>
 #include <cstdio>
 #include <string>
 
@@ -34,6 +35,18 @@ std::string Team_Full_Name(int nTeam)
     char szName[TEXT_BUFFER_SIZE];
     Get_Team_Full_Name(nTeam, szName);
     return szName;
+}
+
+// Two file names the data folder would take for one: equal but for the
+// case of their letters.
+bool Same_Text_Ignoring_Case(const std::string& A, const std::string& B)
+{
+    if (A.size() != B.size())
+        return false;
+    for (size_t i = 0; i < A.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(A[i])) != std::tolower(static_cast<unsigned char>(B[i])))
+            return false;
+    return true;
 }
 
 std::string Year_Text(int nYear)
@@ -90,7 +103,25 @@ std::string Page_Name_Of(const std::string& Name)
 std::string Team_Page_Name(int nTeam)
 {
     const std::string Name = Team_Full_Name(nTeam);
-    return Name.empty() ? Name : Page_Name_Of(Name);
+    if (Name.empty())
+        return Name;
+    std::string Page = Page_Name_Of(Name);
+    if (nTeam >= MAX_FRANCHISES)
+        return Page;
+    // Clubs may share a name (added clubs keep the same placeholder names),
+    // and file names match whatever the case: each club after the first of
+    // a page name adds its place among them, so every club has a page.
+    int nEarlier = 0;
+    for (int t = 0; t < nTeam; ++t) {
+        if (!Is_Team_Slot_Used(t))
+            continue;
+        const std::string Other = Team_Full_Name(t);
+        if (Other.size() == Name.size() && Same_Text_Ignoring_Case(Page_Name_Of(Other), Page))
+            ++nEarlier;
+    }
+    if (nEarlier > 0)
+        Page += " (" + std::to_string(nEarlier + 1) + ")";
+    return Page;
 }
 
 std::string Team_Detail_Page_Name(int nTeam)

@@ -14,6 +14,7 @@
 #include "league/team_schedule.h"
 #include "pages/calendar_page.h"
 #include "pages/page_layout_internal.h"
+#include "pages/page_stats.h"
 #include "pages/score_boxes.h"
 
 namespace page_parts {
@@ -281,6 +282,7 @@ PAGE_LAYOUT Layout_Standings_Page()
         nColumns = std::max(nColumns, Count_League_Divisions(l));
     const int nWidth = (PAGE_DESIGN_WIDTH - 2 * PAGE_MARGIN) / nColumns;
     const int nBandHeight = (PAGE_DESIGN_HEIGHT - PAGE_BODY_TOP - PAGE_MARGIN) / nLeagues;
+    const int nStat = Get_Page_Stat_Choice(STANDINGS_STAT_SLOT, TEAM_STAT_COLUMN_CODES);
     for (int l = 0; l < nLeagues; ++l) {
         int nColumn = 0;
         for (int k = 0; k < 4; ++k) {
@@ -295,13 +297,17 @@ PAGE_LAYOUT Layout_Standings_Page()
             Add_Text(Layout, Rect(x0, y, x1, y + STANDINGS_HEADING_HEIGHT), Division_Heading(d), TYPE_SUBHEAD);
             y += STANDINGS_HEADING_HEIGHT;
             Add_Rule(Layout, x0, y, x1, 1);
-            // Column heads over the figures: W, L and T 18 units wide, the
-            // percentage 34.
-            const int xW = x1 - 100, xL = x1 - 78, xT = x1 - 56;
-            Add_Text(Layout, Rect(xW, y + 1, xW + 18, y + 13), "W", TYPE_SMALL, ALIGN_RIGHT);
-            Add_Text(Layout, Rect(xL, y + 1, xL + 18, y + 13), "L", TYPE_SMALL, ALIGN_RIGHT);
-            Add_Text(Layout, Rect(xT, y + 1, xT + 18, y + 13), "T", TYPE_SMALL, ALIGN_RIGHT);
-            Add_Text(Layout, Rect(x1 - 36, y + 1, x1 - 2, y + 13), "Pct", TYPE_SMALL, ALIGN_RIGHT);
+            // Column heads over the figures: the statistic the user chooses
+            // (a click on its head opens Choose Stat) 40 units wide, W, L
+            // and T 14, the percentage 28.
+            const int xStat = x1 - 122, xW = x1 - 78, xL = x1 - 62, xT = x1 - 46;
+            const PAGE_RECT StatHead = Rect(xStat, y + 1, xStat + 40, y + 13);
+            Add_Text(Layout, StatHead, Get_Team_Stat_Column_Caption(nStat), TYPE_SMALL, ALIGN_RIGHT);
+            Layout.StatHeadings.push_back(PAGE_STAT_HEADING{STANDINGS_STAT_SLOT, PAGE_TEAM_STAT_DIALOG, StatHead});
+            Add_Text(Layout, Rect(xW, y + 1, xW + 14, y + 13), "W", TYPE_SMALL, ALIGN_RIGHT);
+            Add_Text(Layout, Rect(xL, y + 1, xL + 14, y + 13), "L", TYPE_SMALL, ALIGN_RIGHT);
+            Add_Text(Layout, Rect(xT, y + 1, xT + 14, y + 13), "T", TYPE_SMALL, ALIGN_RIGHT);
+            Add_Text(Layout, Rect(x1 - 30, y + 1, x1 - 2, y + 13), "Pct", TYPE_SMALL, ALIGN_RIGHT);
             y += 14;
             for (size_t i = 0; i < Teams.size(); ++i) {
                 const int t = Teams[i];
@@ -309,14 +315,16 @@ PAGE_LAYOUT Layout_Standings_Page()
                 if (i % 2 == 1)
                     Layout.Shades.push_back(Row);
                 const int nType = Team_Type(t);
-                Add_Text(Layout, Rect(x0 + 2, y, xW - 2, y + STANDINGS_ROW_HEIGHT), Page_Team_Nickname(t), nType);
-                Add_Text(Layout, Rect(xW, y, xW + 18, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Wins(t)), nType,
-                         ALIGN_RIGHT);
-                Add_Text(Layout, Rect(xL, y, xL + 18, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Losses(t)),
+                Add_Text(Layout, Rect(x0 + 2, y, xStat - 2, y + STANDINGS_ROW_HEIGHT), Page_Team_Nickname(t), nType);
+                Add_Text(Layout, Rect(xStat, y, xStat + 40, y + STANDINGS_ROW_HEIGHT), Format_Team_Stat_Column(t, nStat),
                          nType, ALIGN_RIGHT);
-                Add_Text(Layout, Rect(xT, y, xT + 18, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Ties(t)), nType,
+                Add_Text(Layout, Rect(xW, y, xW + 14, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Wins(t)), nType,
                          ALIGN_RIGHT);
-                Add_Text(Layout, Rect(x1 - 36, y, x1 - 2, y + STANDINGS_ROW_HEIGHT),
+                Add_Text(Layout, Rect(xL, y, xL + 14, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Losses(t)),
+                         nType, ALIGN_RIGHT);
+                Add_Text(Layout, Rect(xT, y, xT + 14, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Ties(t)), nType,
+                         ALIGN_RIGHT);
+                Add_Text(Layout, Rect(x1 - 30, y, x1 - 2, y + STANDINGS_ROW_HEIGHT),
                          Percentage_Text(Get_Team_Winning_Percentage(t)), nType, ALIGN_RIGHT);
                 PAGE_ROW R;
                 R.nTeam = t;
@@ -343,8 +351,18 @@ PAGE_LAYOUT Layout_Calendar_Page()
     }
     char szRecord[RECORD_TEXT_SIZE];
     Format_Team_Record(szRecord, nTeam);
-    Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, PAGE_DESIGN_WIDTH - PAGE_MARGIN, PAGE_BODY_TOP + 30),
+    // Beside the name, the club's measure the user chooses (a click on it
+    // opens Choose Stat).
+    constexpr int MEASURE_WIDTH = 230;
+    const int nMeasureLeft = PAGE_DESIGN_WIDTH - PAGE_MARGIN - MEASURE_WIDTH;
+    Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, nMeasureLeft - 4, PAGE_BODY_TOP + 30),
              Page_Team_Name(nTeam) + " (" + szRecord + ")", TYPE_HEADLINE, ALIGN_LEFT);
+    const int nMeasure = Get_Page_Stat_Choice(CALENDAR_MEASURE_SLOT, FRANCHISE_MEASURE_CODES);
+    const PAGE_RECT MeasureBox = Rect(nMeasureLeft, PAGE_BODY_TOP + 8, PAGE_DESIGN_WIDTH - PAGE_MARGIN, PAGE_BODY_TOP + 26);
+    Add_Text(Layout, MeasureBox,
+             Get_Franchise_Measure_Caption(nMeasure) + ": " + Format_Franchise_Measure(nTeam, nMeasure), TYPE_SUBHEAD,
+             ALIGN_RIGHT);
+    Layout.StatHeadings.push_back(PAGE_STAT_HEADING{CALENDAR_MEASURE_SLOT, PAGE_FRANCHISE_DIALOG, MeasureBox});
     const int nTop = PAGE_BODY_TOP + 34;
     const int nHalf = (PAGE_DESIGN_WIDTH - 2 * PAGE_MARGIN) / 2;
     const int nCurrent = Get_Current_Week();
@@ -413,15 +431,24 @@ PAGE_LAYOUT Layout_Games_Page()
     const int nFirst = nWeek >= 0 ? Get_Week_First_Game_Index(nWeek) : NO_GAME_INDEX;
     const int nCount = nWeek >= 0 ? Count_Week_Games(nWeek) : 0;
     const int nRight = PAGE_DESIGN_WIDTH - PAGE_MARGIN;
+    // At the right of the headline, the game statistic the boxes show (a
+    // click on it opens Choose Stat), there to choose on a day without games
+    // too.
+    constexpr int STAT_HEADING_WIDTH = 260;
+    const int nStatLeft = nRight - STAT_HEADING_WIDTH;
+    const int nStat = Get_Page_Stat_Choice(GAMES_STAT_SLOT, GAME_STAT_CODES);
+    const PAGE_RECT StatHead = Rect(nStatLeft, PAGE_BODY_TOP + 8, nRight, PAGE_BODY_TOP + 26);
+    Add_Text(Layout, StatHead, Get_Game_Stat_Caption(nStat), TYPE_SUBHEAD, ALIGN_RIGHT);
+    Layout.StatHeadings.push_back(PAGE_STAT_HEADING{GAMES_STAT_SLOT, PAGE_GAME_STAT_DIALOG, StatHead});
     if (nWeek < 0 || nFirst >= NUMBER_OF_GAMES || nCount <= 0) {
-        Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, nRight, PAGE_BODY_TOP + 30), "No games today",
+        Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP + 30, nRight, PAGE_BODY_TOP + 60), "No games today",
                  TYPE_HEADLINE, ALIGN_CENTRE);
         return Layout;
     }
     char szWeek[64];
     Get_Week_Name_Long(nWeek, szWeek);
-    Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, nRight, PAGE_BODY_TOP + 30), std::string(szWeek) + " Scores",
-             TYPE_HEADLINE, ALIGN_LEFT);
+    Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, nStatLeft - 4, PAGE_BODY_TOP + 30),
+             std::string(szWeek) + " Scores", TYPE_HEADLINE, ALIGN_LEFT);
     const int nWidth = (PAGE_DESIGN_WIDTH - 2 * PAGE_MARGIN) / GAMES_COLUMNS;
     const int nTop = PAGE_BODY_TOP + 36;
     const int nRowsFit = (PAGE_DESIGN_HEIGHT - PAGE_MARGIN - nTop) / (GAMES_BOX_HEIGHT + GAMES_BOX_GAP);
@@ -455,6 +482,14 @@ PAGE_LAYOUT Layout_Games_Page()
                                           : Kickoff_Text(Get_Team_Schedule_Stat(pGame->nHomeTeam, nWeek,
                                                                                 SCHEDULE_KICKOFF_TIME));
         Add_Text(Layout, Rect(x0 + 4, y + 33, x1 - 4, y + 46), Status, TYPE_SMALL, ALIGN_RIGHT);
+        // The chosen figure: the game's own line, or each side's once played.
+        std::string Figure;
+        if (Is_Game_Wide_Stat(nStat))
+            Figure = Format_Game_Stat(*pGame, 1, nStat);
+        else if (bFinal)
+            Figure = Format_Game_Stat(*pGame, 0, nStat) + " - " + Format_Game_Stat(*pGame, 1, nStat);
+        if (!Figure.empty())
+            Add_Text(Layout, Rect(x0 + 4, y + 33, x1 - 60, y + 46), Figure, TYPE_SMALL, ALIGN_LEFT);
         PAGE_ROW R;
         R.nTeam = pGame->nHomeTeam;
         R.Box = Box;

@@ -68,6 +68,15 @@ struct PAGE_ROW {
     int nGroup = 0;   // division, playoff slot, week or pick: what the page groups by
 };
 
+// A heading the user may click to choose the statistic under it: the
+// preference slot that keeps the choice and the Choose Stat dialog that
+// writes it.
+struct PAGE_STAT_HEADING {
+    int nSlot = -1;
+    int nDialog = 0;
+    PAGE_RECT Box;
+};
+
 struct PAGE_LAYOUT {
     int nPage = MAIN_PAGE_FRONT;
     std::string Title;             // the page's name under the masthead
@@ -75,6 +84,7 @@ struct PAGE_LAYOUT {
     std::vector<PAGE_RULE> Rules;
     std::vector<PAGE_RECT> Shades; // tinted boxes (drawn first)
     std::vector<PAGE_ROW> Rows;    // the rows of the page's table, in reading order
+    std::vector<PAGE_STAT_HEADING> StatHeadings;
 };
 
 // True for the seven page commands above.

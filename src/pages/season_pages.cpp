@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "league/leader_tables.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/league_text.h"
@@ -14,6 +15,7 @@
 #include "pages/news_ticker.h"
 #include "pages/page_layout.h"
 #include "pages/page_layout_internal.h"
+#include "pages/page_stats.h"
 #include "platform/resources.h"
 #include "season/college_draft.h"
 #include "season/draft_state.h"
@@ -97,6 +99,57 @@ void Add_Column_Block(PAGE_LAYOUT& Layout, const PAGE_RECT& Column, const char* 
     }
 }
 
+// The season's leader of leader statistic n among the clubs' players: the
+// largest figure above 0, the earlier club and roster slot on equal figures;
+// nTeam NO_TEAM when nobody has one yet.
+SEASON_LEADER Find_Season_Leader(int nCode)
+{
+    SEASON_LEADER Best;
+    Best.nLeaderStat = nCode;
+    Best.nTeam = NO_TEAM;
+    const int nTeams = Count_Teams();
+    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t)
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            if (!Is_Player_Slot_Used(t, s))
+                continue;
+            const int nValue = Get_Player_Leader_Stat(t, s, nCode, LEADER_PERIOD_THIS_SEASON);
+            if (nValue > Best.nValue) {
+                Best.nValue = nValue;
+                Best.nTeam = t;
+                Best.nSlot = s;
+            }
+        }
+    return Best;
+}
+
+// The Season Leaders column: under each of the four headings the user
+// chooses (a click on one opens Leader Heading), the season's leader.
+void Add_Leader_Headings(PAGE_LAYOUT& Layout, const PAGE_RECT& Column)
+{
+    Add_Text(Layout, Rect(Column.nLeft, Column.nTop, Column.nRight, Column.nTop + 18), "Season Leaders",
+             TYPE_SUBHEAD);
+    Add_Rule(Layout, Column.nLeft, Column.nTop + 19, Column.nRight, 1);
+    int y = Column.nTop + 23;
+    for (int i = 0; i < LEADER_HEADING_SLOTS; ++i) {
+        const int nSlot = FIRST_LEADER_HEADING_SLOT + i;
+        const int nCode = Get_Page_Stat_Choice(nSlot, LEADER_HEADING_CODES);
+        const PAGE_RECT Heading = Rect(Column.nLeft, y, Column.nRight, y + 15);
+        Add_Text(Layout, Heading, Get_Leader_Heading_Caption(nCode) + ":", TYPE_BODY_BOLD);
+        Layout.StatHeadings.push_back(PAGE_STAT_HEADING{nSlot, PAGE_LEADER_DIALOG, Heading});
+        y += 16;
+        const SEASON_LEADER Leader = Find_Season_Leader(nCode);
+        std::string Line = "   nobody yet";
+        if (Leader.nTeam != NO_TEAM) {
+            char szName[64];
+            Get_Player_Full_Name(Leader.nTeam, Leader.nSlot, szName);
+            Line = std::string("   ") + szName + " (" + Page_Team_Name(Leader.nTeam, true) + ") " +
+                   Format_Leader_Heading_Value(nCode, Leader.nValue);
+        }
+        Add_Text(Layout, Rect(Column.nLeft, y, Column.nRight, y + 14), Line, TYPE_SMALL);
+        y += 19;
+    }
+}
+
 // The team that leads each division, by the division key.
 std::vector<std::string> Division_Leader_Lines()
 {
@@ -165,16 +218,6 @@ PAGE_LAYOUT Layout_Front_Page()
         Scores.push_back(Format_Day_Result(Result));
     if (Scores.empty())
         Scores.push_back("No games played yet.");
-    std::vector<std::string> Leaders;
-    for (const SEASON_LEADER& Leader : Get_Season_Leaders()) {
-        Leaders.push_back(std::string(Leader.szCaption) + ":");
-        char szName[64];
-        Get_Player_Full_Name(Leader.nTeam, Leader.nSlot, szName);
-        Leaders.push_back(std::string("   ") + szName + " (" + Page_Team_Name(Leader.nTeam, true) + ") " +
-                          Format_Season_Leader_Value(Leader));
-    }
-    if (Leaders.empty())
-        Leaders.push_back("The season's leaders appear after the first games.");
     char szWeek[64] = "";
     if (nWeek >= 0)
         Get_Week_Name_Long(nWeek, szWeek);
@@ -186,7 +229,7 @@ PAGE_LAYOUT Layout_Front_Page()
         if (c == 0)
             Add_Column_Block(Layout, Column, ScoresHeading.c_str(), Scores);
         else if (c == 1)
-            Add_Column_Block(Layout, Column, "Season Leaders", Leaders);
+            Add_Leader_Headings(Layout, Column);
         else
             Add_Column_Block(Layout, Column, "Division Leaders", Division_Leader_Lines());
     }

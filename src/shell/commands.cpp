@@ -25,6 +25,8 @@
 #include "gamefile/game_dialogs.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
+#include "pages/game_view.h"
+#include "pages/page_stats.h"
 #include "platform/errors.h"
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
@@ -63,6 +65,7 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_PAGE_GAMES, "View", "Games", "F4"},
     {CMD_PAGE_PLAYOFFS, "View", "Playoffs", "F5"},
     {CMD_PAGE_CHAMPIONS, "View", "Champions", "F6"},
+    {CMD_CHOOSE_PAGE_STAT, "View", "Choose Statistic", "F7"},
     {CMD_SORTABLE_STATS, "Team", "Sortable Stats", ""},
     {CMD_FREE_AGENTS, "Team", "Free Agents", ""},
     {CMD_COLLEGE_DRAFT_LIST, "Team", "College Draft", "Ctrl+C"},
@@ -223,6 +226,20 @@ void Show_Last_Year(DIALOG& Dialog)
 }
 
 }  // namespace
+
+bool Choose_Page_Statistic(int nSlot, int nDialog)
+{
+    if (nDialog != CHOOSE_TEAM_STAT_DIALOG && nDialog != CHOOSE_LEADER_STAT_DIALOG &&
+        nDialog != CHOOSE_FRANCHISE_STAT_DIALOG && nDialog != CHOOSE_GAME_STAT_DIALOG)
+        return false;
+    Set_User_Preference(PREF_CHOOSE_STAT_COLUMN, nSlot);
+    const char* szTitle = nDialog == CHOOSE_LEADER_STAT_DIALOG ? "Leader Heading" : "Choose Stat";
+    if (Do_Dialog(nDialog, szTitle, Choose_Stat_Dialog) != 1)
+        return false;
+    Reset_Page_Cache();
+    Redraw_Main_Window();
+    return true;
+}
 
 const MAIN_COMMAND* Get_Main_Commands(size_t& nCount)
 {
@@ -394,6 +411,16 @@ bool Dispatch_Main_Command(int nCommand)
         Do_Dialog(FIND_PLAYERS_DIALOG, "Find Players", Find_Players_Dialog);
         Redraw_Main_Window();
         break;
+    case CMD_CHOOSE_PAGE_STAT: {
+        // The first statistic heading of the page shown; a page without one
+        // (or the game view) has nothing to choose.
+        if (Is_Game_View_Shown())
+            break;
+        const PAGE_STAT_HEADING Heading = Get_First_Page_Stat_Heading(Get_User_Preference(PREF_MAIN_PAGE));
+        if (Heading.nSlot >= 0)
+            Choose_Page_Statistic(Heading.nSlot, Heading.nDialog);
+        break;
+    }
     case CMD_VIEW_OTHER_TEAM:
         Do_Dialog(OTHER_TEAM_DIALOG, "Other Team", Other_Team_Dialog);
         Redraw_Main_Window();

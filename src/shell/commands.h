@@ -54,6 +54,7 @@ enum MAIN_COMMAND_ID : int {
     CMD_IMPORT_STATISTICS = 40075,   // the statistics importer (Download_Football_Data)
     CMD_DID_YOU_KNOW = 40156,
     CMD_STROKE_TESTER = 40184,   // only under the start-up flag "DTXT_AGG"
+    CMD_CHOOSE_PAGE_STAT = 40190,   // ours: the page's first statistic heading
 };
 
 constexpr int MAIN_ACCELERATOR_TABLE = 101;
@@ -112,3 +113,9 @@ int Days_For_Play_Command(int nCommand);
 // Dialog 179, Play Multiple Seasons: closes with the number of seasons
 // (preference 41) or -1.
 void Play_Multiple_Seasons_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl);
+
+// Opens the Choose Stat dialog nDialog (143, 144, 145 or 163) for the
+// preference slot nSlot (preference 44 names the slot; the dialog stores the
+// index chosen there) and repaints the pages when a statistic was chosen.
+// True when one was.
+bool Choose_Page_Statistic(int nSlot, int nDialog);

@@ -50,6 +50,7 @@ const MENU_LABEL LABELS[] = {
     {CMD_PAGE_GAMES, "&Games", false},
     {CMD_PAGE_PLAYOFFS, "&Playoffs", false},
     {CMD_PAGE_CHAMPIONS, "C&hampions", false},
+    {CMD_CHOOSE_PAGE_STAT, "Choose S&tatistic...", true},
     {CMD_SORTABLE_STATS, "So&rtable Stats...", false},
     {CMD_FREE_AGENTS, "Free &Agents...", false},
     {CMD_COLLEGE_DRAFT_LIST, "College &Draft...", false},

@@ -15,6 +15,7 @@
 #include "pages/game_view.h"
 #include "pages/page_layout.h"
 #include "pages/page_paint.h"
+#include "pages/page_stats.h"
 #include "pages/score_boxes.h"
 #include "season/playoffs.h"
 #include "season/timeline.h"
@@ -26,6 +27,7 @@
 #include "platform/ui.h"
 #include "platform/ui_backend.h"
 #include "platform/ui_services.h"
+#include "shell/commands.h"
 #include "shell/draft_commands.h"
 #include "shell/main_menu.h"
 #include "shell/news_bar.h"
@@ -431,6 +433,16 @@ void Paint_Main_Window(CANVAS& Canvas)
     Paint_News_Bar(Canvas, Areas.NewsBar);
 }
 
+namespace {
+
+// The statistic heading of the page shown under (x, y) of the page area.
+PAGE_STAT_HEADING Page_Stat_Heading_At(int x, int y)
+{
+    return Find_Page_Stat_Heading(Get_User_Preference(PREF_MAIN_PAGE), x, y, Get_Main_Window_Areas().Page);
+}
+
+}  // namespace
+
 void On_Main_Window_Click(int nArea, int x, int y, int nButton)
 {
     if (nButton != 1)
@@ -439,7 +451,10 @@ void On_Main_Window_Click(int nArea, int x, int y, int nButton)
         Status_Bar_Click(x, y);
     else if (nArea == AREA_PAGE && Is_Game_View_Shown())
         On_Game_View_Click(nArea, x, y, nButton);
-    else if (nArea == AREA_PAGE && Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_CALENDAR)
+    else if (nArea == AREA_PAGE && Page_Stat_Heading_At(x, y).nSlot >= 0) {
+        const PAGE_STAT_HEADING Heading = Page_Stat_Heading_At(x, y);
+        Choose_Page_Statistic(Heading.nSlot, Heading.nDialog);
+    } else if (nArea == AREA_PAGE && Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_CALENDAR)
         Calendar_Page_Click(x, y, Get_Main_Window_Areas().Page);
     else if (nArea == AREA_PAGE && Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_DRAFT)
         Draft_Page_Click(x, y, Get_Main_Window_Areas().Page);
@@ -449,6 +464,8 @@ bool Is_Main_Window_Hot_Spot(int nArea, int x, int y)
 {
     if (nArea == AREA_PAGE && Is_Game_View_Shown())
         return Hit_Test_Game_View(Get_Main_Window_Areas().Page, x, y) >= 0;
+    if (nArea == AREA_PAGE && Page_Stat_Heading_At(x, y).nSlot >= 0)
+        return true;
     if (nArea == AREA_PAGE && Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_DRAFT)
         return Is_Draft_Page_Hot_Spot(x, y, Get_Main_Window_Areas().Page);
     return nArea == AREA_STATUS_BAR && Is_Status_Bar_Hot_Spot(x, y);

@@ -100,10 +100,14 @@ std::string Format(const char* szFormat, const std::string& a)
     return sz;
 }
 
+// A line of a card: set smaller when it is too wide for its box, so a long
+// label reads whole.
 void Text(CANVAS& Canvas, const std::string& Words, const CANVAS_RECT& rc, unsigned nFlags, const CANVAS_FONT& F,
           CANVAS_COLOR Colour)
 {
-    Draw_Text_In_Box(Canvas, Words.c_str(), rc, nFlags | TEXT_SINGLELINE | TEXT_END_ELLIPSIS, false, F, Colour);
+    CANVAS_FONT Fitted = F;
+    Fitted.fHeight = Fit_Card_Text_Height(Words, rc.right - rc.left, F.fHeight, F.bBold);
+    Draw_Text_In_Box(Canvas, Words.c_str(), rc, nFlags | TEXT_SINGLELINE | TEXT_END_ELLIPSIS, false, Fitted, Colour);
 }
 
 // The frame every card has under its pictures: white ground, a rounded
@@ -161,6 +165,24 @@ std::string Get_Card_Player_Name(int nTeam, int nSlot)
     char sz[96];
     std::snprintf(sz, sizeof(sz), "%c. %s", szFirst[0] != 0 ? szFirst[0] : ' ', szLast);
     return sz;
+}
+
+double Fit_Card_Text_Height(const std::string& Words, int nWidth, double fHeight, bool bBold)
+{
+    if (Words.empty() || nWidth <= 0)
+        return fHeight;
+    CANVAS_FONT F = Font(fHeight, bBold);
+    const double fSmallest = fHeight / 2;
+    while (F.fHeight > fSmallest && Measure_Text(F, Words.c_str()) > nWidth)
+        F.fHeight -= 1.0;
+    return F.fHeight;
+}
+
+std::string Get_Card_Bonus_Label(int nPosition, int nRating, int nValue)
+{
+    const int nMagnitude = nValue < 0 ? -nValue : nValue;
+    return std::string(Position_Abbreviation(nPosition)) + " " + Get_Composite_Grade_Name(nRating) +
+           (nValue < 0 ? " -" : " +") + std::to_string(nMagnitude);
 }
 
 namespace {
@@ -306,10 +328,9 @@ void Draw_Play_Card(CANVAS& Canvas, int nTeam, int nCard, bool bWriteLists)
         const std::string Position = Position_Abbreviation(nField[CARD_BONUS_POSITION]);
         const std::string Grade = Get_Composite_Grade_Name(nRating);
         Draw_Template(Canvas, "Tolvaren//Plays//" + Position + "-" + Grade + ".png", 438, 402, 344, 96);
-        char szLabel[96];
-        std::snprintf(szLabel, sizeof(szLabel), nValue < 0 ? "%s -%d" : "%s +%d", (Position + " " + Grade).c_str(),
-                      nMagnitude);
-        Text(Canvas, szLabel, CANVAS_RECT{438, 500, 782, 550}, TEXT_CENTER | TEXT_VCENTER, Font(32, true), BLACK);
+        Text(Canvas, Get_Card_Bonus_Label(nField[CARD_BONUS_POSITION], nRating, nValue),
+             CANVAS_RECT{CARD_BONUS_LABEL_LEFT, 500, CARD_BONUS_LABEL_RIGHT, 550}, TEXT_CENTER | TEXT_VCENTER,
+             Font(CARD_BONUS_LABEL_HEIGHT, true), BLACK);
     }
 
     // The two-point row: a touchdown card's attempt succeeds, a field goal's fails.
@@ -563,8 +584,10 @@ int Export_Tolvaren_Cards(int* pnDeckPlays)
         *pnDeckPlays = nDeckPlays;
     if (nDeckPlays < TOLVAREN_DECK_PLAYS)
         Show_Formatted_Message("Tolvaren Export",
-                               "The deck holds %d plays of %d: the others are taken from the playbook in turn from "
-                               "each kind of play. Mark plays for the deck in the Playbook Editor.",
+                               "The deck holds %d plays of %d: the plays the club's offensive playbook marks for "
+                               "the deck (each offensive playbook the program ships marks 25; File, Load Offensive "
+                               "Playbook... loads one), then plays of the playbook taken in turn from each kind of "
+                               "play (Inside Run, Outside Run, Short Pass, Long Pass).",
                                nDeckPlays, TOLVAREN_DECK_PLAYS);
 
     int nWritten = 0;

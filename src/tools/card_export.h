@@ -30,6 +30,16 @@ constexpr const char* TOLVAREN_PLAYBOOKS_CSV = "Tolvaren-Playbooks.csv";
 constexpr const char* TOLVAREN_AUDIBLES_CSV = "Tolvaren-Audibles.csv";
 constexpr const char* TOLVAREN_PLAYERS_CSV = "Tolvaren//Output//Players.csv";
 
+// The bonus label of a play card ("C Run Blocking +12") and its box.
+constexpr int CARD_BONUS_LABEL_LEFT = 438;
+constexpr int CARD_BONUS_LABEL_RIGHT = 782;
+constexpr double CARD_BONUS_LABEL_HEIGHT = 32;
+std::string Get_Card_Bonus_Label(int nPosition, int nRating, int nValue);
+// The height (pixels) a line of a card is set in to fit nWidth pixels: the
+// height asked for, or less for a longer line, down to half of it (where an
+// ellipsis ends what still does not fit).
+double Fit_Card_Text_Height(const std::string& Words, int nWidth, double fHeight, bool bBold);
+
 // ---------------------------------------------------------------------------
 // Card grade slots: one byte per slot of an offensive play's card (the play
 // card fields). Slots 1, 2 and 5 hold an offensive grade 400-406 as grade -

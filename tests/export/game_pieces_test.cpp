@@ -131,24 +131,44 @@ TEST_F(GamePiecesTest, GameRecordsAndPlayoffGames)
     Set_Playoff_Team(3, 2);
     Format_Playoff_Game(Out, 2, 0);
     EXPECT_EQ(Out, "Not played yet");
+    // A pair with a slot that stays empty plays no game (a bye): no row.
     Set_Playoff_Team(3, NO_TEAM);
     Set_Playoff_Score(2, 7);
+    Out = Kept();
     Format_Playoff_Game(Out, 2, 0);
+    EXPECT_EQ(Out, "");
+    // A later round's pair whose feeding games are still to come is a game
+    // to come; one fed by a bye and an empty pair is none.
+    Set_Playoff_Team(3, 2);
+    Set_Playoff_Team(16, NO_TEAM);
+    Set_Playoff_Team(17, NO_TEAM);
+    Format_Playoff_Game(Out, 16, 0);
     EXPECT_EQ(Out, "Not played yet");
+    Set_Playoff_Team(3, NO_TEAM);
+    Out = Kept();
+    Format_Playoff_Game(Out, 16, 0);
+    EXPECT_EQ(Out, "");
     EXPECT_EQ(Errors_Reported(), 0);
-    // The champion's slot has no partner: the bracket is asked for no slot
-    // beyond its last, and nothing is reported.
+    // An odd slot and the champion's slot start no pair: nothing is written
+    // and the bracket is asked for no slot beyond its last.
     Set_Playoff_Team(30, 1);
     Set_Playoff_Score(30, 24);
-    Format_Playoff_Game(Out, 30, 0);
-    EXPECT_EQ(Out, "Not played yet");
+    for (int nSlot : {1, 25, 27, 29, 30, 31}) {
+        Out = Kept();
+        Format_Playoff_Game(Out, nSlot, 0);
+        EXPECT_EQ(Out, "") << nSlot;
+    }
     EXPECT_EQ(Errors_Reported(), 0);
     Set_Playoff_Team(30, NO_TEAM);
     Set_Playoff_Score(30, 0);
-    Format_Playoff_Game(Out, 5, 1);
-    EXPECT_EQ(Out, "Result not available");
+    // Of a past season only the finals are kept; a season without
+    // finishers has no game to list.
+    Out = Kept();
+    Format_Playoff_Game(Out, 4, 1);
+    EXPECT_EQ(Out, "");
+    Out = Kept();
     Format_Playoff_Game(Out, 28, 1);   // last season holds no finishers
-    EXPECT_EQ(Out, "Not played yet");
+    EXPECT_EQ(Out, "");
 
     // Week 5 of 17: no stars this season yet; past seasons read the finish code.
     Format_Playoff_Star(Out, 0, 0);

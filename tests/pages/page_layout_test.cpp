@@ -71,11 +71,17 @@ TEST_F(PageLayoutTest, StandingsShowEachClubOnItsRowInDivisionOrder)
         EXPECT_EQ(Layout.Rows[i].Box.nRight, BOX[i].nRight) << i;
         EXPECT_EQ(Layout.Rows[i].Box.nBottom, BOX[i].nBottom) << i;
     }
-    // What the rows say: name, W, L, T and the percentage ((2W + T) / 2G).
-    EXPECT_EQ(Texts_In(Layout, Layout.Rows[0].Box), (std::vector<std::string>{"Alphas", "2", "0", "0", "1.000"}));
-    EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box), (std::vector<std::string>{"Bravos", "1", "2", "0", ".333"}));
-    EXPECT_EQ(Texts_In(Layout, Layout.Rows[2].Box), (std::vector<std::string>{"Chargers", "0", "2", "1", ".167"}));
-    EXPECT_EQ(Texts_In(Layout, Layout.Rows[4].Box), (std::vector<std::string>{"Echoes", "0", "0", "1", ".500"}));
+    // What the rows say: name, the chosen statistic (preference 100 holds
+    // 0, "Last 3": the last three games), W, L, T and the percentage
+    // ((2W + T) / 2G).
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[0].Box),
+              (std::vector<std::string>{"Alphas", "2-0", "2", "0", "0", "1.000"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box),
+              (std::vector<std::string>{"Bravos", "1-2", "1", "2", "0", ".333"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[2].Box),
+              (std::vector<std::string>{"Chargers", "0-2-1", "0", "2", "1", ".167"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[4].Box),
+              (std::vector<std::string>{"Echoes", "0-0-1", "0", "0", "1", ".500"}));
     // The headings name league and division.
     EXPECT_EQ(Texts_In(Layout, PAGE_RECT{16, 78, 380, 96}), (std::vector<std::string>{"Old North"}));
     EXPECT_EQ(Texts_In(Layout, PAGE_RECT{388, 78, 752, 96}), (std::vector<std::string>{"Old South"}));
@@ -102,8 +108,11 @@ TEST_F(PageLayoutTest, CalendarShowsTheViewedClubsWeeks)
     EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box), (std::vector<std::string>{"Week 2", "vs Bravos", "W 17-10"}));
     EXPECT_EQ(Texts_In(Layout, Layout.Rows[2].Box), (std::vector<std::string>{"Week 3", "Open date"}));
     EXPECT_EQ(Texts_In(Layout, Layout.Rows[3].Box), (std::vector<std::string>{"Week 4", "Watch", "vs Chargers", "4:05 PM"}));
-    // The headline: the club and its record; the current week is shaded.
-    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 756, 108}), (std::vector<std::string>{"Alphas (2-0)"}));
+    // The headline: the club and its record, and the measure preference
+    // 105 chooses (0, "Kelvo Rating", a figure the league does not keep);
+    // the current week is shaded.
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 756, 108}),
+              (std::vector<std::string>{"Alphas (2-0)", "Kelvo Rating: -"}));
     ASSERT_EQ(Layout.Shades.size(), 1u);
     EXPECT_EQ(Layout.Shades[0].nTop, Layout.Rows[3].Box.nTop);
     // C's week 1 was a tie with E.
@@ -123,7 +132,7 @@ TEST_F(PageLayoutTest, CalendarFollowsTheViewedClubWhileTheUsersClubStays)
     EXPECT_EQ(Get_Calendar_Page_Team(), B);
     EXPECT_EQ(Get_User_Page_Team(), A);
     const PAGE_LAYOUT Layout = Layout_Calendar_Page();
-    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 756, 108}), (std::vector<std::string>{"Bravos (1-2)"}));
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 522, 108}), (std::vector<std::string>{"Bravos (1-2)"}));
     // No club viewed (a list showing a group): the user's club.
     Set_User_Preference(PREF_CURRENT_TEAM, -1);
     EXPECT_EQ(Get_Calendar_Page_Team(), A);
@@ -147,10 +156,12 @@ TEST_F(PageLayoutTest, GamesShowTheDaysGamesInBoxes)
     EXPECT_EQ(Layout.Rows[1].Box.nLeft, 264);
     EXPECT_EQ(Layout.Rows[0].Box.nTop, 114);
     EXPECT_EQ(Layout.Rows[0].Box.nBottom, 162);
+    // Under the scores, the game statistic preference 119 chooses (0, total
+    // yards: these records keep none).
     EXPECT_EQ(Texts_In(Layout, Layout.Rows[0].Box),
-              (std::vector<std::string>{"Bravos", "10", "Alphas", "17", "Final"}));
+              (std::vector<std::string>{"Bravos", "10", "Alphas", "17", "Final", "0 - 0"}));
     EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box),
-              (std::vector<std::string>{"Echoes", "3", "Chargers", "3", "Final"}));
+              (std::vector<std::string>{"Echoes", "3", "Chargers", "3", "Final", "0 - 0"}));
     // The winner is set in bold; a tie has none.
     for (const PAGE_TEXT& Text : Layout.Texts) {
         if (Text.Text == "Alphas" || Text.Text == "17") {

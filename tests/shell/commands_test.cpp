@@ -81,8 +81,8 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
     // View Encyclopedia, the season simulator, Options, Database Notes,
     // Injury Contingency, Import Statistics, Did You Know?, the stroke
     // tester and the Playbook Editor; End Draft and the fantasy draft's item;
-    // Start Draft.
-    ASSERT_EQ(nCount, 45u);
+    // Start Draft; Choose Statistic.
+    ASSERT_EQ(nCount, 46u);
     EXPECT_STREQ(Find_Main_Command(40079)->szName, "League Editor");
     EXPECT_STREQ(Find_Main_Command(40135)->szName, "Single Season Simulator");
     EXPECT_STREQ(Find_Main_Command(40075)->szName, "Import Statistics");
@@ -133,7 +133,8 @@ TEST_F(CommandsTest, CommandsAreFoundByNameOrId)
 TEST_F(CommandsTest, AcceleratorTable101MapsKeysToCommands)
 {
     EXPECT_EQ(Load_Accelerator_Table(102), 0);
-    EXPECT_EQ(Load_Accelerator_Table(MAIN_ACCELERATOR_TABLE), 17);
+    EXPECT_EQ(Load_Accelerator_Table(MAIN_ACCELERATOR_TABLE), 18);
+    EXPECT_EQ(Translate_Accelerator("F7"), CMD_CHOOSE_PAGE_STAT);
     EXPECT_EQ(Translate_Accelerator("Ctrl+C"), 40085);
     EXPECT_EQ(Translate_Accelerator("Ctrl+P"), CMD_PLAYBOOK_EDITOR);
     EXPECT_EQ(Translate_Accelerator("Ctrl+1"), CMD_PLAY_ONE_WEEK);

@@ -364,7 +364,13 @@ TEST_F(CardExportTest, ASmallDeckIsFilledInTurnFromEachKindOfPlay)
     EXPECT_EQ(Export_Tolvaren_Cards(&nDeck), 54);
     EXPECT_EQ(nDeck, 3);
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);   // said once, not per card
-    EXPECT_NE(ui::Shown_Boxes()[0].Text.find("3 plays of 25"), std::string::npos);
+    // It says how the deck is chosen, and sends nobody to a panel the
+    // program does not show.
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "The deck holds 3 plays of 25: the plays the club's offensive playbook marks for the deck (each "
+              "offensive playbook the program ships marks 25; File, Load Offensive Playbook... loads one), then "
+              "plays of the playbook taken in turn from each kind of play (Inside Run, Outside Run, Short Pass, Long "
+              "Pass).");
     const std::vector<std::string> Plays = Lines_Of(Read_Text_File("Tolvaren-Playbooks.csv"));
     ASSERT_EQ(Plays.size(), 25u);
     EXPECT_EQ(Plays[0].substr(0, 12), "Deep Post,1,");
@@ -377,6 +383,49 @@ TEST_F(CardExportTest, ASmallDeckIsFilledInTurnFromEachKindOfPlay)
     for (int p = 0; p < OFFENSIVE_PLAY_COUNT; ++p)
         Set_Card_Deck_Flag(1, p, false);
     EXPECT_EQ(Get_Card_Deck(1).size(), 25u);
+}
+
+// A long bonus label is set smaller so it reads whole on the card: the
+// card's label box shows exactly the label drawn at its fitted size.
+TEST_F(CardExportTest, ALongBonusLabelFitsTheCardWhole)
+{
+    const std::string Label = Get_Card_Bonus_Label(POSITION_C, 401, 12);
+    EXPECT_EQ(Label, "C Run Blocking +12");
+    EXPECT_EQ(Get_Card_Bonus_Label(POSITION_QB, 405, -3), "QB Passing -3");
+    const int nWidth = CARD_BONUS_LABEL_RIGHT - CARD_BONUS_LABEL_LEFT;
+    CANVAS_FONT Full;
+    Full.fHeight = CARD_BONUS_LABEL_HEIGHT;
+    Full.bBold = true;
+    ASSERT_GT(Measure_Text(Full, Label.c_str()), nWidth);   // too wide at the card's size
+    CANVAS_FONT Fitted = Full;
+    Fitted.fHeight = Fit_Card_Text_Height(Label, nWidth, CARD_BONUS_LABEL_HEIGHT, true);
+    EXPECT_LT(Fitted.fHeight, CARD_BONUS_LABEL_HEIGHT);
+    EXPECT_GE(Fitted.fHeight, CARD_BONUS_LABEL_HEIGHT / 2);
+    EXPECT_LE(Measure_Text(Fitted, Label.c_str()), nWidth);
+    EXPECT_EQ(Fit_Card_Text_Height("QB Passing -3", nWidth, CARD_BONUS_LABEL_HEIGHT, true), CARD_BONUS_LABEL_HEIGHT);
+
+    // Deck play 0 with that bonus, drawn as the export draws it.
+    const int nCard[9] = {1, 1, CARD_OFFENSE_NONE, 0, CARD_DEFENSE_NONE, 1, POSITION_C, 12, 0};
+    for (int f = 0; f < 9; ++f)
+        Set_Play_Card_Field(1, PLAYBOOK_OFFENSE, 0, f, nCard[f]);
+    ASSERT_EQ(Find_Card_Deck_Play(1, 0), 0);
+    CANVAS Card(TOLVAREN_CARD_WIDTH, TOLVAREN_CARD_HEIGHT);
+    Card.Clear(CANVAS_COLOR{255, 255, 255, 255});
+    Draw_Tolvaren_Card(Card, 1, TOLVAREN_FIRST_PLAY_CARD, false);
+    const CANVAS_RECT Box{CARD_BONUS_LABEL_LEFT, 500, CARD_BONUS_LABEL_RIGHT, 550};
+    CANVAS Expected(TOLVAREN_CARD_WIDTH, TOLVAREN_CARD_HEIGHT);
+    Expected.Clear(CANVAS_COLOR{255, 255, 255, 255});
+    Draw_Text_In_Box(Expected, Label.c_str(), Box, TEXT_CENTER | TEXT_VCENTER | TEXT_SINGLELINE, false, Fitted,
+                     Rgb_Color(0x000000));
+    int nDiffering = 0;
+    int nInk = 0;
+    for (int y = Box.top; y < Box.bottom; ++y)
+        for (int x = Box.left; x < Box.right; ++x) {
+            nDiffering += Card.Get_Pixel(x, y) != Expected.Get_Pixel(x, y) ? 1 : 0;
+            nInk += Expected.Get_Pixel(x, y) != 0xFFFFFFFFu ? 1 : 0;
+        }
+    EXPECT_GT(nInk, 500);
+    EXPECT_EQ(nDiffering, 0);
 }
 
 // A play whose nine card bytes are all 0 has no card: it takes the built-in

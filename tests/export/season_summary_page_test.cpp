@@ -1,0 +1,206 @@
+// The encyclopedia written whole on the small league: the season summary's
+// playoff list (each game the season played, once, round by round, with its
+// score) and a page of its own for every club, whatever the names.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "export/encyclopedia.h"
+#include "export/page_links.h"
+#include "league/standings_keys.h"
+#include "pieces_fixture.h"
+#include "scratch_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Read_File(const fs::path& Path)
+{
+    std::ifstream In(Path, std::ios::binary);
+    std::ostringstream Text;
+    Text << In.rdbuf();
+    return Text.str();
+}
+
+void Copy_Templates()
+{
+    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
+    const fs::path Data = fs::path(szSource != nullptr ? szSource : ".") / "data";
+    std::error_code Error;
+    fs::copy(Data / "HTML_Templates", "HTML_Templates", fs::copy_options::recursive, Error);
+    ASSERT_FALSE(Error) << Error.message();
+}
+
+std::string Text_Of(std::string Html)
+{
+    return std::regex_replace(Html, std::regex("<[^>]*>"), "");
+}
+
+// The texts of the playoff list's items that say something, in page order.
+std::vector<std::string> Playoff_Rows(const std::string& Page)
+{
+    std::vector<std::string> Rows;
+    const size_t nStart = Page.find("<h2>Playoffs</h2>");
+    if (nStart == std::string::npos)
+        return Rows;
+    const size_t nEnd = Page.find("</main>", nStart);
+    const std::string Part = Page.substr(nStart, nEnd - nStart);
+    static const std::regex CELL("<(li|td)[^>]*>(.*?)</(li|td)>");
+    for (auto It = std::sregex_iterator(Part.begin(), Part.end(), CELL); It != std::sregex_iterator(); ++It) {
+        const std::string Text = Text_Of((*It)[2].str());
+        if (!Text.empty())
+            Rows.push_back(Text);
+    }
+    return Rows;
+}
+
+class ExportedSeasonPagesTest : public PiecesTest {
+protected:
+    void SetUp() override
+    {
+        PiecesTest::SetUp();
+        m_Root = Get_Html_Export_Root();
+        m_StyleSheet = Get_Html_Style_Sheet_Name();
+    }
+    void TearDown() override
+    {
+        Set_Html_Export_Root(m_Root.c_str());
+        Set_Html_Style_Sheet_Name(m_StyleSheet);
+        PiecesTest::TearDown();
+    }
+
+    static void Play(int nSlot, int nFirstScore, int nSecondScore)
+    {
+        Set_Playoff_Score(nSlot, nFirstScore);
+        Set_Playoff_Score(nSlot + 1, nSecondScore);
+        const int nWinner = Get_Playoff_Team(nFirstScore > nSecondScore ? nSlot : nSlot + 1);
+        Set_Playoff_Team(16 + nSlot / 2, nWinner);
+    }
+
+private:
+    std::string m_Root;
+    std::string m_StyleSheet;
+};
+
+}  // namespace
+
+TEST_F(ExportedSeasonPagesTest, TheSeasonSummaryListsEachPlayoffGamePlayedOnceRoundByRound)
+{
+    SCRATCH_FOLDER Scratch("season_summary_playoffs");
+    ASSERT_TRUE(Scratch.Ready());
+    Copy_Templates();
+    // Eight clubs, four a league; the season before this one is kept too.
+    Add_Team(4, "MIN", "Minnesota", "Vikings", 0);
+    Add_Team(5, "PHI", "Philadelphia", "Eagles", 4);
+    Add_Team(6, "WAS", "Washington", "Senators", 4);
+    Add_Team(7, "DET", "Detroit", "Lions", 1);
+    Count_Teams();
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    Set_User_Preference(PREF_CURRENT_WEEK, 21);
+
+    // Each league sends three: its first seed waits in the third round while
+    // the other two meet; then the two league finals and the final. Five
+    // games; every other pair of the bracket plays none.
+    for (int s = 0; s <= 30; ++s) {
+        Set_Playoff_Team(s, NO_TEAM);
+        Set_Playoff_Score(s, 0);
+    }
+    Set_Playoff_Team(24, 0);   // Chicago, league 0's first seed
+    Set_Playoff_Team(18, 1);   // Green Bay
+    Set_Playoff_Team(19, 4);   // Minnesota
+    Set_Playoff_Team(26, 2);   // Dallas, league 1's first seed
+    Set_Playoff_Team(22, 5);   // Philadelphia
+    Set_Playoff_Team(23, 3);   // New York
+    Play(18, 17, 10);          // Green Bay to 25
+    Play(22, 21, 24);          // New York to 27
+    Play(24, 30, 27);          // Chicago to 28
+    Play(26, 14, 20);          // New York to 29
+    Play(28, 31, 27);          // Chicago the champion
+    ASSERT_EQ(Get_Playoff_Team(30), 0);
+
+    // Last season: New York beat Minnesota for the title; Detroit and
+    // Philadelphia lost the league finals.
+    Set_Team_Yearly_Int(3, 0, YEARLY_INT_FINISH, 8);
+    Set_Team_Yearly_Int(4, 0, YEARLY_INT_FINISH, 7);
+    Set_Team_Yearly_Int(7, 0, YEARLY_INT_FINISH, 6);
+    Set_Team_Yearly_Int(5, 0, YEARLY_INT_FINISH, 6);
+    Clear_Errors();
+
+    ASSERT_EQ(Export_Html_Encyclopedia("Site", nullptr), 1);
+    const std::vector<std::string> This = Playoff_Rows(Read_File("Site/Season summary.htm"));
+    const std::vector<std::string> ThisExpected = {
+        "Green Bay Packers 17, Minnesota Vikings 10",   "Philadelphia Eagles 21, New York Giants 24",
+        "Chicago Bears 30, Green Bay Packers 27",       "Dallas Cowboys 14, New York Giants 20",
+        "Chicago Bears 31, New York Giants 27",
+    };
+    EXPECT_EQ(This, ThisExpected);
+
+    const std::vector<std::string> Past = Playoff_Rows(Read_File("Site/Season summary 2019.htm"));
+    const std::vector<std::string> PastExpected = {
+        "Minnesota Vikings W, Detroit Lions L",
+        "New York Giants W, Philadelphia Eagles L",
+        "New York Giants W, Minnesota Vikings L",
+    };
+    EXPECT_EQ(Past, PastExpected);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(ExportedSeasonPagesTest, ClubsOfTheSameNameEachHaveTheirOwnPageAndLinksToIt)
+{
+    SCRATCH_FOLDER Scratch("same_named_clubs");
+    ASSERT_TRUE(Scratch.Ready());
+    Copy_Templates();
+    // Two clubs added with the same placeholder names, as a new club is.
+    Add_Team(4, "NEW", "New City", "New Team", 1);
+    Add_Team(5, "NEW", "New City", "New Team", 5);
+    Count_Teams();
+    Clear_Errors();
+
+    ASSERT_EQ(Export_Html_Encyclopedia("Site", nullptr), 1);
+    int nTeamPages = 0;
+    for (const auto& Entry : fs::directory_iterator("Site/teams"))
+        nTeamPages += Entry.path().extension() == ".htm" ? 1 : 0;
+    EXPECT_EQ(nTeamPages, 6);
+    int nDetailPages = 0;
+    for (const auto& Entry : fs::directory_iterator("Site/TeamsDetail"))
+        nDetailPages += Entry.path().extension() == ".htm" ? 1 : 0;
+    EXPECT_EQ(nDetailPages, 6);
+
+    // The start page's pickers of a club's pages offer each club its own
+    // page (the page turns the value into teams\<value>.htm and
+    // TeamsDetail\<value>.htm), and a link to a club names its own file.
+    const std::string Index = Read_File("Site/index.htm");
+    static const std::regex OPTION("<option value=\"([^\"]*)\">New City New Team</option>");
+    std::set<std::string> Teams;
+    std::set<std::string> Details;
+    for (auto It = std::sregex_iterator(Index.begin(), Index.end(), OPTION); It != std::sregex_iterator(); ++It) {
+        const std::string Value = (*It)[1].str();
+        if (fs::is_regular_file(fs::path("Site/teams") / (Value + ".htm")))
+            Teams.insert(Value);
+        if (fs::is_regular_file(fs::path("Site/TeamsDetail") / (Value + ".htm")))
+            Details.insert(Value);
+    }
+    EXPECT_EQ(Teams.size(), 2u) << Index;
+    EXPECT_EQ(Details.size(), 2u);
+    std::string Link4;
+    std::string Link5;
+    Format_Team_Ref(Link4, 4, -1, 0);
+    Format_Team_Ref(Link5, 5, -1, 0);
+    EXPECT_EQ(Link4, "<a href=\".\\\\teams\\New City New Team.htm\">");
+    EXPECT_EQ(Link5, "<a href=\".\\\\teams\\New City New Team (2).htm\">");
+    EXPECT_TRUE(fs::is_regular_file("Site/teams/New City New Team (2).htm"));
+    // The lists of players by club have a page for each too.
+    int nClubLists = 0;
+    for (const auto& Entry : fs::directory_iterator("Site/SortedPlayers"))
+        nClubLists += Entry.path().filename().string().rfind("New City New Team", 0) == 0 ? 1 : 0;
+    EXPECT_EQ(nClubLists, 2);
+}

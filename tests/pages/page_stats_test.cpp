@@ -1,0 +1,209 @@
+// The statistics the pages let the user choose: each page's heading names
+// the preference slot it reads and the Choose Stat dialog that writes it, the
+// page shows the statistic the slot holds, and a click on the heading's
+// painted place finds it. Figures worked out by hand from the fixture's
+// games (page_fixture.h).
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "league/game_record.h"
+#include "league/leader_tables.h"
+#include "league/league_fixture.h"
+#include "league/player.h"
+#include "league/preferences.h"
+#include "league/team.h"
+#include "league/team_schedule.h"
+#include "pages/page_fixture.h"
+#include "pages/page_layout.h"
+#include "pages/page_stats.h"
+#include "test_support.h"
+
+namespace {
+
+using PageStatsTest = PageLeagueTest;
+
+std::vector<std::string> Texts_In(const PAGE_LAYOUT& Layout, const PAGE_RECT& Box)
+{
+    std::vector<std::string> Texts;
+    for (const PAGE_TEXT& Text : Layout.Texts)
+        if (Box.Contains(Text.Box))
+            Texts.push_back(Text.Text);
+    return Texts;
+}
+
+std::string Text_At(const PAGE_LAYOUT& Layout, const PAGE_RECT& Box)
+{
+    for (const PAGE_TEXT& Text : Layout.Texts)
+        if (Text.Box.nLeft == Box.nLeft && Text.Box.nTop == Box.nTop && Text.Box.nRight == Box.nRight &&
+            Text.Box.nBottom == Box.nBottom)
+            return Text.Text;
+    return "<none>";
+}
+
+}  // namespace
+
+TEST_F(PageStatsTest, EachPageShowsTheStatisticItsSlotHolds)
+{
+    // Standings: one heading per division, slot 100, dialog 143.
+    Set_User_Preference(STANDINGS_STAT_SLOT, 2);   // "Win/Loss Streak"
+    PAGE_LAYOUT Standings = Layout_Standings_Page();
+    ASSERT_EQ(Standings.StatHeadings.size(), 3u);   // divisions 0, 1 and 4
+    for (const PAGE_STAT_HEADING& Heading : Standings.StatHeadings) {
+        EXPECT_EQ(Heading.nSlot, 100);
+        EXPECT_EQ(Heading.nDialog, 143);
+        EXPECT_EQ(Text_At(Standings, Heading.Box), "Streak");
+    }
+    // A won weeks 0 and 1; B lost twice, then beat C; C lost, tied, lost.
+    EXPECT_EQ(Texts_In(Standings, Standings.Rows[0].Box)[1], "W2");
+    EXPECT_EQ(Texts_In(Standings, Standings.Rows[1].Box)[1], "W1");
+    EXPECT_EQ(Texts_In(Standings, Standings.Rows[2].Box)[1], "L1");
+    Set_User_Preference(STANDINGS_STAT_SLOT, 7);   // "Points Scored": A 21 + 17, B 14 + 10 + 7
+    Standings = Layout_Standings_Page();
+    EXPECT_EQ(Text_At(Standings, Standings.StatHeadings[0].Box), "Points Scored");
+    EXPECT_EQ(Texts_In(Standings, Standings.Rows[0].Box)[1], "38");
+    EXPECT_EQ(Texts_In(Standings, Standings.Rows[1].Box)[1], "31");
+    Set_User_Preference(STANDINGS_STAT_SLOT, 8);   // "Points Allowed": C 20 + 3 + 7
+    Standings = Layout_Standings_Page();
+    EXPECT_EQ(Texts_In(Standings, Standings.Rows[2].Box)[1], "30");
+    // Ranks per game among the five clubs. A at B: A ran 100 and passed
+    // 200, B 50 and 100; B at A: B 60 and 90, A 80 and 120. A gains 250 a
+    // game, B (150 + 150 + 0) / 3 = 100, the rest 0; A allows 150, B 166.7,
+    // the rest 0.
+    GAME* pFirst = Get_Game_Record(0);
+    GAME* pThird = Get_Game_Record(2);
+    ASSERT_TRUE(pFirst != nullptr && pThird != nullptr);
+    pFirst->nTeamTotal[0][GAME_TOTAL_RUSHING_YARDS] = 100;
+    pFirst->nTeamTotal[0][GAME_TOTAL_PASSING_YARDS] = 200;
+    pFirst->nTeamTotal[1][GAME_TOTAL_RUSHING_YARDS] = 50;
+    pFirst->nTeamTotal[1][GAME_TOTAL_PASSING_YARDS] = 100;
+    pThird->nTeamTotal[0][GAME_TOTAL_RUSHING_YARDS] = 60;
+    pThird->nTeamTotal[0][GAME_TOTAL_PASSING_YARDS] = 90;
+    pThird->nTeamTotal[1][GAME_TOTAL_RUSHING_YARDS] = 80;
+    pThird->nTeamTotal[1][GAME_TOTAL_PASSING_YARDS] = 120;
+    EXPECT_EQ(Format_Team_Stat_Column(A, 9), "250.0");
+    EXPECT_EQ(Format_Team_Stat_Column(B, 9), "100.0");
+    EXPECT_EQ(Format_Team_Stat_Column(B, 10), "166.7");
+    EXPECT_EQ(Format_Team_Stat_Column(A, 18), "#1");
+    EXPECT_EQ(Format_Team_Stat_Column(B, 18), "#2");
+    EXPECT_EQ(Format_Team_Stat_Column(C, 18), "#3");
+    EXPECT_EQ(Format_Team_Stat_Column(A, 19), "#4");
+    EXPECT_EQ(Format_Team_Stat_Column(B, 19), "#5");
+    Set_User_Preference(STANDINGS_STAT_SLOT, 400);   // out of range: the first, "Last 3"
+    Standings = Layout_Standings_Page();
+    EXPECT_EQ(Text_At(Standings, Standings.StatHeadings[0].Box), "Last 3");
+
+    // Front page: four leader headings, slots 113-116, dialog 144.
+    const int CODES[4] = {LEADER_PASSING_YARDS, LEADER_RUSH_YARDS, LEADER_RECEIVING_YARDS, LEADER_SACKS};
+    for (int i = 0; i < 4; ++i)
+        Set_User_Preference(113 + i, CODES[i]);
+    PAGE_LAYOUT Front = Layout_Front_Page();
+    ASSERT_EQ(Front.StatHeadings.size(), 4u);
+    const char* const CAPTIONS[4] = {"Pass Yards:", "Rush Yards:", "Receiving Yards:", "Sacks:"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(Front.StatHeadings[i].nSlot, 113 + i);
+        EXPECT_EQ(Front.StatHeadings[i].nDialog, 144);
+        EXPECT_EQ(Text_At(Front, Front.StatHeadings[i].Box), CAPTIONS[i]);
+    }
+    Set_User_Preference(114, LEADER_INTERCEPTIONS);
+    Front = Layout_Front_Page();
+    EXPECT_EQ(Text_At(Front, Front.StatHeadings[1].Box), "Interceptions:");
+
+    // Calendar: the viewed club's measure, slot 105, dialog 145. A won the
+    // title last season and this one; D reached the playoffs once.
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    Set_Team_Yearly_Int(A, 0, YEARLY_INT_FINISH, 8);
+    Set_Team_Yearly_Int(A, 1, YEARLY_INT_FINISH, 8);
+    Set_Team_Yearly_Int(D, 1, YEARLY_INT_FINISH, 4);
+    Set_User_Preference(PREF_CURRENT_TEAM, A);
+    Set_User_Preference(CALENDAR_MEASURE_SLOT, 1);   // "Super Bowl Wins"
+    PAGE_LAYOUT Calendar = Layout_Calendar_Page();
+    ASSERT_EQ(Calendar.StatHeadings.size(), 1u);
+    EXPECT_EQ(Calendar.StatHeadings[0].nSlot, 105);
+    EXPECT_EQ(Calendar.StatHeadings[0].nDialog, 145);
+    EXPECT_EQ(Text_At(Calendar, Calendar.StatHeadings[0].Box), "Super Bowl Wins: 2");
+    Set_User_Preference(CALENDAR_MEASURE_SLOT, 3);   // "Playoff Appearances"
+    Set_User_Preference(PREF_CURRENT_TEAM, D);
+    Calendar = Layout_Calendar_Page();
+    EXPECT_EQ(Text_At(Calendar, Calendar.StatHeadings[0].Box), "Playoff Appearances: 1");
+
+    // Games: the figure of each box, slot 119, dialog 163. Week 1's first
+    // game is record 2 (B at A): passing yards 185 and 231; its spread and
+    // over/under kept in tenths plus 1,000.
+    Set_User_Preference(PREF_CURRENT_WEEK, 1);
+    GAME* pGame = Get_Game_Record(2);
+    ASSERT_NE(pGame, nullptr);
+    pGame->nTeamTotal[0][GAME_TOTAL_PASSING_YARDS] = 185;
+    pGame->nTeamTotal[1][GAME_TOTAL_PASSING_YARDS] = 231;
+    pGame->nPointSpread = 1000 - 35;
+    pGame->nOverUnder = 1000 + 415;
+    Set_User_Preference(GAMES_STAT_SLOT, 2);   // "Passing Yards"
+    PAGE_LAYOUT Games = Layout_Games_Page();
+    ASSERT_EQ(Games.StatHeadings.size(), 1u);
+    EXPECT_EQ(Games.StatHeadings[0].nSlot, 119);
+    EXPECT_EQ(Games.StatHeadings[0].nDialog, 163);
+    EXPECT_EQ(Text_At(Games, Games.StatHeadings[0].Box), "Passing Yards");
+    EXPECT_EQ(Texts_In(Games, Games.Rows[0].Box).back(), "185 - 231");
+    Set_User_Preference(GAMES_STAT_SLOT, 4);   // "Passing Yards Allowed": the other side's
+    Games = Layout_Games_Page();
+    EXPECT_EQ(Texts_In(Games, Games.Rows[0].Box).back(), "231 - 185");
+    Set_User_Preference(GAMES_STAT_SLOT, 18);   // "Point Spread", the game's own
+    Games = Layout_Games_Page();
+    EXPECT_EQ(Text_At(Games, Games.StatHeadings[0].Box), "Point Spread");
+    EXPECT_EQ(Texts_In(Games, Games.Rows[0].Box).back(), "-3.5");
+    Set_User_Preference(GAMES_STAT_SLOT, 19);
+    Games = Layout_Games_Page();
+    EXPECT_EQ(Texts_In(Games, Games.Rows[0].Box).back(), "41.5");
+}
+
+TEST_F(PageStatsTest, GroupFiguresAverageTheClubsPlayersThere)
+{
+    // A's line: a tackle and a centre with run blocking 70 and 81 (75.5,
+    // rounded 76), pass blocking 60 and 65 (62.5, 63); a quarterback apart.
+    Put_Player(A, 0, 501, POSITION_T, 70.0f).fRating[RATING_PASS_BLOCKING] = 60.0f;
+    Put_Player(A, 1, 502, POSITION_C, 81.0f).fRating[RATING_PASS_BLOCKING] = 65.0f;
+    Put_Player(A, 2, 503, POSITION_QB, 90.0f);
+    EXPECT_EQ(Format_Team_Stat_Column(A, 46), "76");
+    EXPECT_EQ(Format_Team_Stat_Column(A, 47), "63");
+    // Nobody at a position: nothing to average.
+    EXPECT_EQ(Format_Franchise_Measure(A, 26), "-");   // tight ends
+    EXPECT_EQ(Get_Team_Stat_Column_Caption(46), "Rush Blocking");
+    EXPECT_EQ(Get_Franchise_Measure_Caption(26), "Tight Ends");
+}
+
+TEST_F(PageStatsTest, LeaderFiguresReadAsTheirScalesSay)
+{
+    EXPECT_EQ(Format_Leader_Heading_Value(LEADER_PASSING_YARDS, 4123), "4,123");
+    EXPECT_EQ(Format_Leader_Heading_Value(LEADER_COMPLETION_PERCENT, 654), "65.4%");
+    EXPECT_EQ(Format_Leader_Heading_Value(LEADER_YARDS_PER_ATTEMPT, 745), "7.45");
+    EXPECT_EQ(Format_Leader_Heading_Value(LEADER_QUARTERBACK_RATING, 1021), "102.1");
+    EXPECT_EQ(Format_Leader_Heading_Value(LEADER_SACKS, 25), "12.5");
+    EXPECT_EQ(Format_Leader_Heading_Value(LEADER_CAP_IMPACT, 1250), "$1.3M");
+    EXPECT_EQ(Get_Leader_Heading_Caption(LEADER_TACKLES), "Tackles (Solo + Asst)");
+}
+
+TEST_F(PageStatsTest, AClickOnAHeadingsPaintedPlaceFindsIt)
+{
+    // The page painted twice its design size from (10, 20): the Games
+    // heading's box in pixels is (2x + 10, 2y + 20).
+    Set_User_Preference(PREF_CURRENT_WEEK, 1);
+    const PAGE_LAYOUT Games = Layout_Games_Page();
+    ASSERT_EQ(Games.StatHeadings.size(), 1u);
+    const PAGE_RECT Box = Games.StatHeadings[0].Box;
+    const CANVAS_RECT Area{10, 20, 10 + 2 * PAGE_DESIGN_WIDTH, 20 + 2 * PAGE_DESIGN_HEIGHT};
+    const int x = 10 + Box.nLeft + Box.nRight;   // the middle, doubled
+    const int y = 20 + Box.nTop + Box.nBottom;
+    PAGE_STAT_HEADING Found = Find_Page_Stat_Heading(MAIN_PAGE_GAMES, x, y, Area);
+    EXPECT_EQ(Found.nSlot, GAMES_STAT_SLOT);
+    EXPECT_EQ(Found.nDialog, PAGE_GAME_STAT_DIALOG);
+    // Just outside it, and outside the area: nothing.
+    Found = Find_Page_Stat_Heading(MAIN_PAGE_GAMES, 10 + 2 * Box.nLeft - 2, y, Area);
+    EXPECT_EQ(Found.nSlot, -1);
+    Found = Find_Page_Stat_Heading(MAIN_PAGE_GAMES, 5, 5, Area);
+    EXPECT_EQ(Found.nSlot, -1);
+    // The menu's way: the page's first heading; a page without one gives none.
+    EXPECT_EQ(Get_First_Page_Stat_Heading(MAIN_PAGE_FRONT).nSlot, FIRST_LEADER_HEADING_SLOT);
+    EXPECT_EQ(Get_First_Page_Stat_Heading(MAIN_PAGE_STANDINGS).nSlot, STANDINGS_STAT_SLOT);
+    EXPECT_EQ(Get_First_Page_Stat_Heading(MAIN_PAGE_CHAMPIONS).nSlot, -1);
+}
