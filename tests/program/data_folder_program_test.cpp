@@ -151,14 +151,21 @@ TEST_F(DataFolderProgramTest, ALockThatCannotBeTakenOrAnEmptyFolderVariableRefus
         EXPECT_EQ(Snapshot(Data.Path()), Before) << "the refused program wrote into the folder";
     }
 
-    // KELVO_DATA set but empty names no folder; the program does not go on
-    // in the folder beside it.
+    // KELVO_DATA set but empty names no folder; the program, installed with
+    // a data folder beside it, does not go on in that one.
+    SCRATCH_FOLDER Install{"df_install", false};
+    ASSERT_TRUE(Install.Ready());
+    const std::string Copy = Install.Path() + "/kelvo";
+    ASSERT_TRUE(fs::copy_file(PROGRAM, Copy));
+    program_support::Copy_Built_Data(Install.Path() + "/data");
+    const std::map<std::string, std::string> Beside = Snapshot(Install.Path());
     process_runner::RUN_OPTIONS Empty = Options(Output);
     Empty.Env = {"KELVO_DATA="};
-    const RUN_RESULT Unnamed = process_runner::Run(PROGRAM, Script_Args("welcome new\nquit\n"), Empty);
+    const RUN_RESULT Unnamed = process_runner::Run(Copy, Script_Args("welcome new\nquit\n"), Empty);
     EXPECT_EQ(Unnamed.nExitCode, 1) << Unnamed.Out << Unnamed.Err;
     EXPECT_EQ(Unnamed.Err, "kelvo: KELVO_DATA is set but empty; it must name the data folder, or be unset.\n");
     EXPECT_EQ(Unnamed.Out, "");
+    EXPECT_EQ(Snapshot(Install.Path()), Beside) << "the program ran on the folder beside it";
 }
 
 TEST_F(DataFolderProgramTest, AProgramKilledWhileSavingLeavesTheEarlierSaveAndNoTemporaryAfterTheNextStart)
