@@ -177,8 +177,6 @@ TEST(GtkProgram, AnswersKeysAndRefusalsOfAScriptActTheSameOnTheWindow)
 TEST(GtkProgram, DialogLinesWaitingElsewhereAndTheSimulatorsLinesActTheSameOnTheWindow)
 {
     REQUIRE_DISPLAY();
-    DATA_COPY Headless("gui_held_hl");
-    DATA_COPY Desktop("gui_held_gtk");
     struct CASE {
         const char* szScript;
         int nExit;
@@ -189,6 +187,10 @@ TEST(GtkProgram, DialogLinesWaitingElsewhereAndTheSimulatorsLinesActTheSameOnThe
         {"welcome new\ndialog 105 select 1010 \"Buffalo Frost\"\ndialog 105 press 1391\nkey Ctrl+1\n"
          "dialog 118 press 1\nquit\n",
          2},
+        // An answer the quit's box has no button for declines it.
+        {"welcome new\ndialog 105 select 1010 \"Buffalo Frost\"\ndialog 105 press 1391\nkey Ctrl+1\n"
+         "answer ok\nquit\n",
+         2},
         // The simulator's dialog takes the lines given before its command.
         {"welcome new\ndialog 104 set 1297 \"2\"\ndialog 104 press 1\ncommand \"Single Season Simulator\"\n"
          "answer no\nquit\n",
@@ -196,6 +198,10 @@ TEST(GtkProgram, DialogLinesWaitingElsewhereAndTheSimulatorsLinesActTheSameOnThe
     };
     for (const CASE& Case : Cases) {
         SCOPED_TRACE(Case.szScript);
+        // Each case in fresh folders: the summary of a run names the files
+        // of its own second, an earlier case's among them.
+        DATA_COPY Headless("gui_held_hl");
+        DATA_COPY Desktop("gui_held_gtk");
         const std::string Script = Headless.Path() + "/gui_held.kelvo";
         FILE* pFile = std::fopen(Script.c_str(), "wb");
         ASSERT_NE(pFile, nullptr);

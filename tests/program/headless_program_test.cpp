@@ -480,6 +480,8 @@ TEST_F(HeadlessProgramTest, DialogLinesNoDialogTakesStopTheRunBeforeAnythingIsSa
          "line 7: dialog 118 did not take this action (it did not open, or it closed first)"},
         {"dialog 118 select 1077 \"Mine\"\ndialog 118 press 1\n", "",
          "line 7: dialog 118 did not take this action (it did not open, or it closed first)"},
+        // An answer the quit's box has no button for declines it.
+        {"answer ok\n", "quit\n", "line 7: the answer OK fits no button of the box [Game Not Saved]"},
     };
     for (const CASE& Case : Cases) {
         SCOPED_TRACE(std::string(Case.szLines) + Case.szEnd);
