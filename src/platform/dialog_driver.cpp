@@ -504,6 +504,9 @@ void Finish_Unattended(DIALOG& Dialog)
         Record_Line(Dialog, "press " + std::to_string(nButton) + (bHeld ? " (held)" : " (default)"));
         Dialog.Send(DIALOG_COMMAND, nButton);
     }
+    // No Cancel button to press: the dialog is left unanswered (Cancel).
+    if (bHeld && !Dialog.Ended())
+        Record_Line(Dialog, "given up (held)");
 }
 
 void Set_Defaults_Held_For_Waiting_Actions(bool bHold)
