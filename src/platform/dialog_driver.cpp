@@ -20,6 +20,8 @@ std::deque<std::pair<int, DIALOG_ACTION>> g_Actions;
 std::vector<DIALOG_RECORD> g_Records;
 std::string g_Refusal;
 bool g_bUnattended = false;
+bool g_bHoldDefaults = false;
+int g_nHeldDefaults = 0;
 // A dialog a procedure keeps pressing into never ends: a bound on the
 // actions of one run keeps a script from looping.
 constexpr int MAX_ACTIONS_PER_DIALOG = 10000;
@@ -261,6 +263,8 @@ void Reset()
     g_Actions.clear();
     g_Records.clear();
     g_Refusal.clear();
+    g_bHoldDefaults = false;
+    g_nHeldDefaults = 0;
 }
 
 const std::string& Last_Refusal()
@@ -463,18 +467,56 @@ void Set_Unattended(bool bUnattended)
     g_bUnattended = bUnattended;
 }
 
+namespace {
+
+// An action queued for a dialog that is not open now, nor this one: the
+// script meant another dialog than the one about to take its default.
+bool Actions_Wait_Elsewhere(const DIALOG& Dialog)
+{
+    for (const auto& Queued : g_Actions) {
+        if (Queued.first == Dialog.Id())
+            continue;
+        bool bOpen = false;
+        for (const OPEN_RUN& Run : g_Open)
+            bOpen = bOpen || Run.pDialog->Id() == Queued.first;
+        if (!bOpen)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 void Finish_Unattended(DIALOG& Dialog)
 {
+    const bool bHeld = g_bHoldDefaults && Actions_Wait_Elsewhere(Dialog);
+    if (bHeld)
+        ++g_nHeldDefaults;
     // Nothing more scripted: the user confirms, else gives up.
     for (int nButton : {Dialog.Default_Button(), DIALOG_CANCEL}) {
         if (Dialog.Ended())
             break;
+        if (bHeld && nButton != DIALOG_CANCEL)
+            continue;
         const DIALOG_CONTROL* pButton = Dialog.Find(nButton);
         if (pButton == nullptr || pButton->nKind != CONTROL_BUTTON || !pButton->bEnabled)
             continue;
-        Record_Line(Dialog, "press " + std::to_string(nButton) + " (default)");
+        Record_Line(Dialog, "press " + std::to_string(nButton) + (bHeld ? " (held)" : " (default)"));
         Dialog.Send(DIALOG_COMMAND, nButton);
     }
+    // No Cancel button to press: the dialog is left unanswered (Cancel).
+    if (bHeld && !Dialog.Ended())
+        Record_Line(Dialog, "given up (held)");
+}
+
+void Set_Defaults_Held_For_Waiting_Actions(bool bHold)
+{
+    g_bHoldDefaults = bHold;
+}
+
+int Count_Held_Defaults()
+{
+    return g_nHeldDefaults;
 }
 
 }  // namespace dialogs

@@ -493,6 +493,15 @@ void Record_Line(DIALOG& Dialog, const std::string& Line);
 // every dialog ends as the headless run ends it. Headless always is.
 bool Unattended();
 void Set_Unattended(bool bUnattended);
-// Presses the default button, then Cancel, as the unattended end does.
+// Presses the default button, then Cancel, as the unattended end does. While
+// defaults are held (below) and actions wait for a dialog that is not open,
+// the default is not taken: Cancel is pressed ("press 2 (held)") and the
+// dialog counts as held, so that what the user did not ask for (a save, say)
+// is never done on the way to a failure.
 void Finish_Unattended(DIALOG& Dialog);
+// A script sets this while a step of its own runs: its queued actions belong
+// to the dialogs that step opens.
+void Set_Defaults_Held_For_Waiting_Actions(bool bHold);
+// Dialogs ended without their default because actions waited elsewhere.
+int Count_Held_Defaults();
 }  // namespace dialogs

@@ -43,6 +43,17 @@ bool Is_Button_Of(unsigned nStyle, int nButton)
     }
 }
 
+// The button that declines what a box asks: Cancel, else No, else its
+// default (a box with OK alone).
+int Declining_Button(unsigned nStyle)
+{
+    if (Is_Button_Of(nStyle, ID_CANCEL))
+        return ID_CANCEL;
+    if (Is_Button_Of(nStyle, ID_NO))
+        return ID_NO;
+    return Default_Button(nStyle);
+}
+
 int Take_Answer(int nDefault)
 {
     if (g_Answers.empty())
@@ -70,9 +81,11 @@ int Show_Message_Box(const char* szText, const char* szCaption, unsigned nStyle)
     const UI_BACKEND& Backend = Ui_Backend();
     int nResult = Backend.Message_Box != nullptr ? Backend.Message_Box(Box, Default_Button(nStyle))
                                                  : Take_Answer(Default_Button(nStyle));
-    // An answer the box has no button for cannot be clicked: take the default.
+    // An answer the box has no button for cannot be clicked: a mistaken
+    // answer declines what the box asks rather than confirm it (the script
+    // that gave it stops there).
     if (!Is_Button_Of(nStyle, nResult))
-        nResult = Default_Button(nStyle);
+        nResult = Declining_Button(nStyle);
     Box.Result = nResult;
     g_ShownBoxes.push_back(Box);
     Echo_Box(szCaption, szText);

@@ -86,6 +86,7 @@ struct PROGRESS_MODEL {
 
 namespace ui {
 // Answers to the next boxes, in order; an empty queue takes the default button.
+// An answer a message box has no button for declines it (Cancel, else No).
 void Queue_Answer(int nButton);
 void Clear_Answers();
 // For backends: the next queued answer (false: none), to click its button.

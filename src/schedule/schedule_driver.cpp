@@ -149,6 +149,27 @@ bool Is_Schedule_Complete(int nGames)
     return true;
 }
 
+bool Fit_Season_To_Game_Records()
+{
+    const int nTeams = Count_Teams();
+    const int nGames = Get_Games_Per_Season();
+    const int nPlayoffTeams = Count_League_Playoff_Teams();
+    if (Check_Season_Fits_Game_Records(nTeams, nGames, nPlayoffTeams, nullptr, 0))
+        return true;
+    int nFits = nGames - 1;
+    while (nFits >= 1 && !Check_Season_Fits_Game_Records(nTeams, nFits, nPlayoffTeams, nullptr, 0))
+        --nFits;
+    if (nFits < 1)
+        return false;
+    Set_Universe_Stat(GAMES_PER_SEASON, nFits);
+    Show_Formatted_Message(SCHEDULE_CAPTION,
+                           "A season of %d teams playing %d games each, with %d playoff teams, needs %d game "
+                           "records; %d exist. This season is played with %d games each.",
+                           nTeams, nGames, nPlayoffTeams,
+                           Count_Season_Game_Records_Needed(nTeams, nGames, nPlayoffTeams), NUMBER_OF_GAMES, nFits);
+    return true;
+}
+
 bool Generate_League_Schedule()
 {
     char szWhy[512];

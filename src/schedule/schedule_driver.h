@@ -17,6 +17,11 @@ constexpr int SCHEDULE_ATTEMPTS = 1000;
 // old schedule is then left as it was), or no generator could make a
 // schedule (the schedule is then left empty, the playoff days 0-5).
 bool Generate_League_Schedule();
+// Before a new season is scheduled: when the league's teams at this season's
+// length need more GAME records than exist, the season is cut to the most
+// games they hold and a "Season Schedule" message says so. True when the
+// season fits (cut or not).
+bool Fit_Season_To_Game_Records();
 // All 22 weeks of teams 0 .. n - 1 emptied (GAME index -1).
 void Clear_League_Schedule();
 // n is at least 1 and each of the divisions 0-7 holds exactly four of the

@@ -554,10 +554,15 @@ void Start_Season(int bLogos)
     Progress.Close();
     Pump_Messages();
 
-    // A league no schedule fits plays nothing: the run in progress is told
-    // to stop, and the stop day below holds it at day 0.
-    if (!Generate_League_Schedule())
+    // A season is only ever played on a schedule made for it: the league
+    // takes the games its records hold, and a league no schedule fits
+    // plays nothing (last season's schedule is cleared, the run in progress
+    // is told to stop, and the stop day below holds it at day 0).
+    Fit_Season_To_Game_Records();
+    if (!Generate_League_Schedule()) {
+        Clear_League_Schedule();
         Stop_Simulation();
+    }
 
     Set_Universe_Word(SIMULATION_STOP_DAY_WORD, Get_Current_Week());
 }

@@ -16,6 +16,7 @@
 #include "pages/calendar_page.h"
 #include "pages/page_layout.h"
 #include "pages/page_paint.h"
+#include "platform/dialog_template.h"
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -54,6 +55,7 @@ struct SCRIPT_RUN {
     int nFailureLine = 0;
     int nFailedSaves = 0;  // failed saves of the Save dialog seen so far
     int nFailedLoads = 0;  // failed loads seen so far
+    std::string Held;      // a dialog given up without its default, as shown
 };
 
 void Fail(SCRIPT_RUN& Run, int nLine, const std::string& Why)
@@ -92,9 +94,15 @@ const char* Answer_Name(int nAnswer)
     }
 }
 
+bool Ends_With(const std::string& Line, const char* szEnd)
+{
+    const size_t n = std::strlen(szEnd);
+    return Line.size() > n && Line.compare(Line.size() - n, n, szEnd) == 0;
+}
+
 bool Is_Default_Or_End(const std::string& Line)
 {
-    return Line.rfind("end ", 0) == 0 || (Line.size() > 10 && Line.compare(Line.size() - 10, 10, " (default)") == 0);
+    return Line.rfind("end ", 0) == 0 || Ends_With(Line, " (default)") || Ends_With(Line, " (held)");
 }
 
 // Writes the boxes and dialogs shown since the last look to the log and to
@@ -127,6 +135,8 @@ void Take_Stock(SCRIPT_RUN& Run)
         std::string Text = "Dialog " + std::to_string(Record.nDialogId) + " \"" + Record.Title + "\":";
         for (const std::string& Line : Record.Lines) {
             Text += " " + Line + ";";
+            if (Ends_With(Line, " (held)") && Run.Held.empty())
+                Run.Held = std::to_string(Record.nDialogId) + " \"" + Record.Title + "\"";
             if (Is_Default_Or_End(Line))
                 continue;
             // One queued action of this dialog was taken: the first one.
@@ -150,9 +160,21 @@ void Take_Stock(SCRIPT_RUN& Run)
     std::fflush(stdout);
 }
 
+// Whether a dialog of that id was shown since record nFirst.
+bool Dialog_Shown_Since(size_t nFirst, int nDialogId)
+{
+    const std::vector<DIALOG_RECORD>& Records = dialogs::Records();
+    for (size_t i = nFirst; i < Records.size(); ++i)
+        if (Records[i].nDialogId == nDialogId)
+            return true;
+    return false;
+}
+
 // After a command: whatever the script queued and nothing took is a line
-// that could not be carried out.
-void Check_Nothing_Left(SCRIPT_RUN& Run)
+// that could not be carried out. After the welcome dialog (nKeepFrom, its
+// first record) the lines of dialogs it did not lead to wait for the next
+// step instead: they come before the first command too.
+void Check_Nothing_Left(SCRIPT_RUN& Run, size_t nKeepFrom = static_cast<size_t>(-1))
 {
     // The main window's own messages posted by the line (a fantasy draft's
     // picks) are handled before the next line, as the window's loop would.
@@ -171,10 +193,19 @@ void Check_Nothing_Left(SCRIPT_RUN& Run)
     }
     if (!Run.Answers.empty())
         Fail(Run, Run.Answers.front().nLine, "no message box took this answer");
-    if (!Run.Actions.empty())
-        Fail(Run, Run.Actions.front().nLine,
-             "dialog " + std::to_string(Run.Actions.front().nDialogId) + " did not take this action (it did not open, "
+    for (const QUEUED_ACTION& Action : Run.Actions) {
+        if (nKeepFrom != static_cast<size_t>(-1) && !Dialog_Shown_Since(nKeepFrom, Action.nDialogId))
+            continue;
+        Fail(Run, Action.nLine,
+             "dialog " + std::to_string(Action.nDialogId) + " did not take this action (it did not open, "
              "or it closed first)");
+        break;
+    }
+    // A dialog given up because the script's lines waited for another one
+    // did not do what the script asked either.
+    if (!Run.Held.empty())
+        Fail(Run, Run.nLine, "dialog " + Run.Held + " was cancelled, not given its default: lines of the script "
+                             "waited for another dialog");
     if (!Run.Failure.empty()) {
         ui::Clear_Answers();
         dialogs::Clear_Actions();
@@ -188,8 +219,13 @@ void Show_Welcome(SCRIPT_RUN& Run)
     if (Run.bWelcomeShown)
         return;
     Run.bWelcomeShown = true;
+    const size_t nFirstRecord = dialogs::Records().size();
+    // Lines for a later step's dialogs may wait while the welcome dialog
+    // and the ones it leads to take their defaults.
+    dialogs::Set_Defaults_Held_For_Waiting_Actions(false);
     Show_Welcome_Dialog();
-    Check_Nothing_Left(Run);
+    dialogs::Set_Defaults_Held_For_Waiting_Actions(true);
+    Check_Nothing_Left(Run, nFirstRecord);
     Write_Debug_Log("Message loop");
 }
 
@@ -388,6 +424,12 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
         int nControl = 0;
         if (Words.size() < 4 || !Parse_Script_Number(Words[1], nDialog) || !Parse_Script_Number(Words[3], nControl)) {
             Fail(Run, nLine, "dialog takes a dialog id, an action (select, set, check, spin, slide, press) and a control id");
+            return;
+        }
+        // A dialog the program does not have can take no line: a mistyped id
+        // stops the run here, before a later step takes its defaults.
+        if (Find_Dialog_Registration(nDialog) == nullptr) {
+            Fail(Run, nLine, "the program has no dialog " + Words[1]);
             return;
         }
         const std::string& Kind = Words[2];
@@ -630,6 +672,9 @@ int Run_Script(FILE* pInput, const char* szName)
 
     Run.nFailedSaves = Count_Failed_Game_Saves();
     Run.nFailedLoads = Count_Failed_Game_Resumes();
+    // A dialog of a step of the script takes its default only while no line
+    // waits for another dialog.
+    dialogs::Set_Defaults_Held_For_Waiting_Actions(true);
     std::string Line;
     while (Run.Failure.empty()) {
         errno = 0;
@@ -677,6 +722,7 @@ int Run_Script(FILE* pInput, const char* szName)
                 Post_Quit_Message(SCRIPT_EXIT_OK);
         }
     }
+    dialogs::Set_Defaults_Held_For_Waiting_Actions(false);
     if (!Run.Failure.empty()) {
         Write_Debug_Log("Script %s line %d: %s; the run stops.", Run.Name.c_str(), Run.nFailureLine,
                         Run.Failure.c_str());

@@ -227,7 +227,8 @@ std::string Usage_Text(const std::string& DataBeside)
         "  DTXT_AGG            debug output of the drawing\n"
         "\n"
         "Environment:\n"
-        "  KELVO_DATA   the data folder; when set it is used, and must exist\n"
+        "  KELVO_DATA   the data folder; when set it is used, and must name a folder\n"
+        "               that exists\n"
         "  KELVO_DEBUG  when set (and not 0), debug output goes to stderr\n"
         "\n"
         "The data folder is $KELVO_DATA when set, else \"data\" beside the program:\n"
@@ -237,7 +238,8 @@ std::string Usage_Text(const std::string& DataBeside)
         "\n"
         "Without one the program stops (exit status 1). It works inside that folder and\n"
         "writes its log \"debug.txt\" there. One program at a time: a second one started\n"
-        "on a folder in use stops (exit status 1) without writing anything.\n"
+        "on a folder in use, or on one whose lock file \"kelvo.lock\" cannot be taken,\n"
+        "stops (exit status 1) without writing anything.\n"
         "\n"
         "Tools of the script line \"tool NAME [ARG...]\" (letter case ignored):\n";
     for (const std::string& Tool : List_Tool_Names())
@@ -303,7 +305,13 @@ std::string Find_Data_Folder(const char* szArgv0, std::string& Problem)
 {
     Problem.clear();
     // A folder named on purpose is never silently replaced by another.
-    if (const char* szEnv = std::getenv(DATA_FOLDER_VARIABLE); szEnv != nullptr && szEnv[0] != '\0') {
+    if (const char* szEnv = std::getenv(DATA_FOLDER_VARIABLE); szEnv != nullptr) {
+        // Set but empty names no folder: never fall back to the one beside
+        // the program, which the user did not choose.
+        if (szEnv[0] == '\0') {
+            Problem = std::string(DATA_FOLDER_VARIABLE) + " is set but empty; it must name the data folder, or be unset.";
+            return std::string();
+        }
         if (files::Folder_Exists(szEnv))
             return szEnv;
         Problem = std::string("The data folder \"") + szEnv + "\" named by " + DATA_FOLDER_VARIABLE +
@@ -341,7 +349,12 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
                      PRODUCT_NAME);
         return PROGRAM_EXIT_FAILED;
     }
-    const int nLockError = nLock < 0 ? errno : 0;
+    // A lock that cannot be taken cannot keep a second program out either.
+    if (nLock < 0) {
+        std::fprintf(stderr, "kelvo: the data folder \"%s\" cannot be locked (\"%s\": %s).\n", Folder.c_str(),
+                     files::DATA_FOLDER_LOCK_FILE, std::strerror(errno));
+        return PROGRAM_EXIT_FAILED;
+    }
 
     // Without a window every box and every failed check is shown on the
     // terminal.
@@ -370,9 +383,6 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
 
     if (!Start_Up(argc, argv))
         return PROGRAM_EXIT_FAILED;
-    if (nLock < 0)
-        Write_Notice("The data folder could not be locked (\"%s\": %s); another program could use it too.",
-                     files::DATA_FOLDER_LOCK_FILE, std::strerror(nLockError));
     // A script (or standard input without a window) drives the run: boxes
     // and dialogs nobody answers take their default button. With a window
     // and no script the user drives it.

@@ -174,6 +174,53 @@ TEST(GtkProgram, AnswersKeysAndRefusalsOfAScriptActTheSameOnTheWindow)
     std::remove(Bad.c_str());
 }
 
+TEST(GtkProgram, DialogLinesWaitingElsewhereAndTheSimulatorsLinesActTheSameOnTheWindow)
+{
+    REQUIRE_DISPLAY();
+    struct CASE {
+        const char* szScript;
+        int nExit;
+    };
+    const CASE Cases[] = {
+        // The quit's Save dialog is not the one the lines wait for: it is
+        // cancelled, nothing is saved, and the run fails at the waiting line.
+        {"welcome new\ndialog 105 select 1010 \"Buffalo Frost\"\ndialog 105 press 1391\nkey Ctrl+1\n"
+         "dialog 118 press 1\nquit\n",
+         2},
+        // An answer the quit's box has no button for declines it.
+        {"welcome new\ndialog 105 select 1010 \"Buffalo Frost\"\ndialog 105 press 1391\nkey Ctrl+1\n"
+         "answer ok\nquit\n",
+         2},
+        // The simulator's dialog takes the lines given before its command.
+        {"welcome new\ndialog 104 set 1297 \"2\"\ndialog 104 press 1\ncommand \"Single Season Simulator\"\n"
+         "answer no\nquit\n",
+         0},
+    };
+    for (const CASE& Case : Cases) {
+        SCOPED_TRACE(Case.szScript);
+        // Each case in fresh folders: the summary of a run names the files
+        // of its own second, an earlier case's among them.
+        DATA_COPY Headless("gui_held_hl");
+        DATA_COPY Desktop("gui_held_gtk");
+        const std::string Script = Headless.Path() + "/gui_held.kelvo";
+        FILE* pFile = std::fopen(Script.c_str(), "wb");
+        ASSERT_NE(pFile, nullptr);
+        std::fputs(Case.szScript, pFile);
+        std::fclose(pFile);
+        const RUN_RESULT A = Headless.Run({"--headless", "--script", Script, "IS_NOT_RANDOM"}, Display());
+        const RUN_RESULT B = Desktop.Run({"--script", Script, "IS_NOT_RANDOM"}, Display());
+        ASSERT_FALSE(A.bTimedOut);
+        ASSERT_FALSE(B.bTimedOut);
+        EXPECT_EQ(A.nExitCode, Case.nExit) << A.Out << A.Err;
+        EXPECT_EQ(B.nExitCode, Case.nExit) << B.Out << B.Err;
+        EXPECT_EQ(Replace_All(B.Out, Desktop.Path(), "DATA"), Replace_All(A.Out, Headless.Path(), "DATA"));
+        EXPECT_EQ(B.Err, A.Err);
+        EXPECT_TRUE(Contains(Desktop.Log(), OPENED));
+        EXPECT_FALSE(fs::exists(Desktop.Path() + "/Buffalo Frost (2019).zrt"));
+        std::remove(Script.c_str());
+    }
+}
+
 TEST(GtkProgram, ADisplayNamingNoServerRunsHeadlessWithTheNotice)
 {
     DATA_COPY Data("gui_nodisplay");

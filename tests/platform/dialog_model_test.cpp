@@ -511,9 +511,9 @@ TEST_F(DialogModelTest, ABackendRunsTheDialogAndHearsOfEveryChange)
     EXPECT_EQ(Do_Dialog(EVERY_DIALOG), DIALOG_CANCEL);
     Install_Ui_Backend(nullptr);
     EXPECT_EQ(dialogs::Records().back().Lines, std::vector<std::string>{"end 2"});
-    EXPECT_EQ(nOdd, ID_OK);     // no such button: the default
+    EXPECT_EQ(nOdd, ID_CANCEL);   // no such button: the box is declined, not confirmed
     ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
-    EXPECT_EQ(ui::Shown_Boxes()[1].Result, ID_OK);
+    EXPECT_EQ(ui::Shown_Boxes()[1].Result, ID_CANCEL);
 }
 
 TEST_F(DialogModelTest, TimersFireInTimeOrderAndTheWaitWakesForTheNearest)

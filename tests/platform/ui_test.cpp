@@ -28,12 +28,19 @@ TEST_F(UiTest, QueuedAnswersAreTakenInOrderAndRecorded)
     EXPECT_EQ(Show_Message_Box("second", "Two", BOX_OKCANCEL), ID_CANCEL);
     // The queue is empty again: back to the default.
     EXPECT_EQ(Show_Message_Box("third", "Three", BOX_YESNO), ID_YES);
-    // An answer the box has no button for cannot be clicked.
+    // An answer the box has no button for cannot be clicked: it declines
+    // what the box asks (Cancel, else No), never confirms it.
     ui::Queue_Answer(ID_YES);
     EXPECT_EQ(Show_Message_Box("fourth", "Four", BOX_OK), ID_OK);
+    ui::Queue_Answer(ID_OK);
+    EXPECT_EQ(Show_Message_Box("fifth", "Five", BOX_YESNOCANCEL), ID_CANCEL);
+    ui::Queue_Answer(ID_OK);
+    EXPECT_EQ(Show_Message_Box("sixth", "Six", BOX_YESNO), ID_NO);
+    ui::Queue_Answer(ID_YES);
+    EXPECT_EQ(Show_Message_Box("seventh", "Seven", BOX_OKCANCEL), ID_CANCEL);
 
     const auto& Boxes = ui::Shown_Boxes();
-    ASSERT_EQ(Boxes.size(), 4u);
+    ASSERT_EQ(Boxes.size(), 7u);
     EXPECT_EQ(Boxes[0].Caption, "One");
     EXPECT_EQ(Boxes[0].Text, "first");
     EXPECT_EQ(Boxes[1].Result, ID_CANCEL);

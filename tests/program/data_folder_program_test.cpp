@@ -136,6 +136,38 @@ TEST_F(DataFolderProgramTest, ASecondProgramOnTheFolderRefusesWithStatusOneAndWr
     EXPECT_EQ(process_runner::Run(PROGRAM, Script_Args("welcome quit\n"), Options(Output2)).nExitCode, 0);
 }
 
+TEST_F(DataFolderProgramTest, ALockThatCannotBeTakenOrAnEmptyFolderVariableRefusesTheStart)
+{
+    // A folder in the lock file's place cannot be locked: the program stops
+    // as it does for a held lock, and a second one cannot start either.
+    fs::create_directory(Path("kelvo.lock"));
+    const std::map<std::string, std::string> Before = Snapshot(Data.Path());
+    for (int nRun = 0; nRun < 2; ++nRun) {
+        const RUN_RESULT Run = Run_Script("welcome new\nquit\n");
+        EXPECT_EQ(Run.nExitCode, 1) << Run.Out << Run.Err;
+        EXPECT_EQ(Run.Err, "kelvo: the data folder \"" + Data.Path() +
+                               "\" cannot be locked (\"kelvo.lock\": Is a directory).\n");
+        EXPECT_EQ(Run.Out, "");
+        EXPECT_EQ(Snapshot(Data.Path()), Before) << "the refused program wrote into the folder";
+    }
+
+    // KELVO_DATA set but empty names no folder; the program, installed with
+    // a data folder beside it, does not go on in that one.
+    SCRATCH_FOLDER Install{"df_install", false};
+    ASSERT_TRUE(Install.Ready());
+    const std::string Copy = Install.Path() + "/kelvo";
+    ASSERT_TRUE(fs::copy_file(PROGRAM, Copy));
+    program_support::Copy_Built_Data(Install.Path() + "/data");
+    const std::map<std::string, std::string> Beside = Snapshot(Install.Path());
+    process_runner::RUN_OPTIONS Empty = Options(Output);
+    Empty.Env = {"KELVO_DATA="};
+    const RUN_RESULT Unnamed = process_runner::Run(Copy, Script_Args("welcome new\nquit\n"), Empty);
+    EXPECT_EQ(Unnamed.nExitCode, 1) << Unnamed.Out << Unnamed.Err;
+    EXPECT_EQ(Unnamed.Err, "kelvo: KELVO_DATA is set but empty; it must name the data folder, or be unset.\n");
+    EXPECT_EQ(Unnamed.Out, "");
+    EXPECT_EQ(Snapshot(Install.Path()), Beside) << "the program ran on the folder beside it";
+}
+
 TEST_F(DataFolderProgramTest, AProgramKilledWhileSavingLeavesTheEarlierSaveAndNoTemporaryAfterTheNextStart)
 {
     // The earlier save.

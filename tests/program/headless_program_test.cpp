@@ -454,3 +454,66 @@ TEST_F(HeadlessProgramTest, PlayerListsReleaseSignDraftAndKeepTheirLayouts)
     EXPECT_EQ(std::abs(Get_User_Preference(281)), 4);
     ui::Reset();
 }
+
+TEST_F(HeadlessProgramTest, DialogLinesNoDialogTakesStopTheRunBeforeAnythingIsSaved)
+{
+    // A saved game the later runs must leave alone.
+    const RUN_RESULT Saved = Run_Script(std::string(program_support::NEW_GAME) +
+                                        "command Standings\ndialog 120 press 1\ncommand \"Save Game\"\nquit\n");
+    ASSERT_EQ(Saved.nExitCode, 0) << Saved.Out << Saved.Err;
+    const std::string File = Path("Buffalo Frost (2019).zrt");
+    const std::string Before = Read_Text_File(File, "(no saved game)");
+    ASSERT_NE(Before, "(no saved game)");
+
+    struct CASE {
+        const char* szLines;   // after a week played, before the end
+        const char* szEnd;     // "quit\n" or the end of the script
+        const char* szMessage;
+    };
+    const CASE Cases[] = {
+        // An id the program has no dialog for fails at its own line.
+        {"dialog 121 set 1082 \"Mine\"\ndialog 121 press 1\n", "quit\n", "line 7: the program has no dialog 121"},
+        {"dialog 121 set 1082 \"Mine\"\ndialog 121 press 1\n", "", "line 7: the program has no dialog 121"},
+        // A dialog that the quit does not open: the save it offers is given
+        // up, not made with its defaults.
+        {"dialog 118 select 1077 \"Mine\"\ndialog 118 press 1\n", "quit\n",
+         "line 7: dialog 118 did not take this action (it did not open, or it closed first)"},
+        {"dialog 118 select 1077 \"Mine\"\ndialog 118 press 1\n", "",
+         "line 7: dialog 118 did not take this action (it did not open, or it closed first)"},
+        // An answer the quit's box has no button for declines it.
+        {"answer ok\n", "quit\n", "line 7: the answer OK fits no button of the box [Game Not Saved]"},
+    };
+    for (const CASE& Case : Cases) {
+        SCOPED_TRACE(std::string(Case.szLines) + Case.szEnd);
+        const RUN_RESULT Result = Run_Script(std::string(program_support::NEW_GAME) + "command \"One Week\"\n" +
+                                             Case.szLines + Case.szEnd);
+        ASSERT_FALSE(Result.bTimedOut);
+        EXPECT_EQ(Result.nExitCode, 2) << Result.Out << Result.Err;
+        EXPECT_TRUE(Contains(Result.Err, std::string("test.kelvo\" ") + Case.szMessage)) << Result.Err;
+        EXPECT_FALSE(Contains(Result.Out, "Dialog 120 \"Save Game\": press 1 (default)")) << Result.Out;
+        EXPECT_TRUE(Read_Text_File(File, "(gone)") == Before) << "the saved game was overwritten";
+    }
+}
+
+TEST_F(HeadlessProgramTest, TheSimulatorsDialogIsDrivenByLinesBeforeItsCommand)
+{
+    // Right after the welcome, before the first command, as after any other.
+    for (const char* szFirst : {"", "command Standings\n"}) {
+        SCOPED_TRACE(szFirst);
+        std::error_code Error;
+        fs::remove(Path("Simulator.txt"), Error);
+        fs::remove(Path("Simulator.dat"), Error);
+        const RUN_RESULT Result = Run_Script(std::string("welcome new\n") + szFirst +
+                                             "dialog 104 set 1297 \"2\"\n"
+                                             "dialog 104 press 1\n"
+                                             "command \"Single Season Simulator\"\n"
+                                             "answer no\n"
+                                             "quit\n");
+        ASSERT_FALSE(Result.bTimedOut);
+        EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+        EXPECT_TRUE(Contains(Result.Out, "Dialog 104 \"Simulation Tool\": set 1297 \"2\"; press 1; end 2\n"))
+            << Result.Out;
+        EXPECT_EQ(Read_Text_File(Path("Simulator.txt"), "(none)").rfind("2 SEASONS SIMULATED\n", 0), 0u)
+            << Read_Text_File(Path("Simulator.txt"), "(none)");
+    }
+}

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editors/small_dialogs.h"
+#include "platform/dialog_template.h"
 #include "platform/dialogs.h"
 #include "platform/ui.h"
 #include "shell/script_runner.h"
@@ -27,10 +28,6 @@ std::vector<int> g_Clicked;
 void Radio_Proc(DIALOG& Dialog, int nEvent, int nControl)
 {
     if (nEvent == DIALOG_INIT) {
-        Dialog.Add(FIRST_RADIO, CONTROL_RADIO, "&First", UI_RECT{7, 7, 60, 10}, CS_GROUP);
-        Dialog.Add(SECOND_RADIO, CONTROL_RADIO, "&Second", UI_RECT{7, 20, 60, 10});
-        Dialog.Add(LABEL, CONTROL_LABEL, "Choose", UI_RECT{7, 33, 60, 10}, CS_GROUP);
-        Dialog.Add(CLOSE_BUTTON, CONTROL_BUTTON, "Close", UI_RECT{7, 46, 60, 14}, CS_DEFAULT);
         Dialog.Check_Radio(FIRST_RADIO);
         Dialog.Set_Default_Button(CLOSE_BUTTON);
         return;
@@ -41,6 +38,17 @@ void Radio_Proc(DIALOG& Dialog, int nEvent, int nControl)
             Dialog.End(1);
     }
 }
+
+// Registered, as every dialog a script names must be.
+constexpr CONTROL_TEMPLATE RADIO_CONTROLS[] = {
+    {FIRST_RADIO, CONTROL_RADIO, "&First", {7, 7, 60, 10}, CS_GROUP},
+    {SECOND_RADIO, CONTROL_RADIO, "&Second", {7, 20, 60, 10}},
+    {LABEL, CONTROL_LABEL, "Choose", {7, 33, 60, 10}, CS_GROUP},
+    {CLOSE_BUTTON, CONTROL_BUTTON, "Close", {7, 46, 60, 14}, CS_DEFAULT},
+};
+constexpr DIALOG_TEMPLATE RADIO_TEMPLATE{RADIO_DIALOG, "Radio", 80, 70, 0, 0, 0, RADIO_CONTROLS, nullptr};
+constexpr int RADIO_USED_IDS[] = {FIRST_RADIO, SECOND_RADIO, LABEL, CLOSE_BUTTON};
+const DIALOG_REGISTRAR RADIO_REGISTRAR(RADIO_DIALOG, RADIO_TEMPLATE, Radio_Proc, RADIO_USED_IDS);
 
 class ScriptSlideVerbsTest : public ::testing::Test {
 protected:

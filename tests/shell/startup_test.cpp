@@ -182,6 +182,11 @@ TEST_F(StartupTest, DataFolderNamedByTheEnvironmentMustExist)
     ::setenv("KELVO_DATA", Missing.c_str(), 1);
     EXPECT_EQ(Find_Data_Folder("kelvo", Problem), "");
     EXPECT_EQ(Problem, "The data folder \"" + Missing + "\" named by KELVO_DATA does not exist.");
+    // Set but empty names no folder: the one beside the program is not used.
+    ::setenv("KELVO_DATA", "", 1);
+    Problem = "stale";
+    EXPECT_EQ(Find_Data_Folder("kelvo", Problem), "");
+    EXPECT_EQ(Problem, "KELVO_DATA is set but empty; it must name the data folder, or be unset.");
     ::unsetenv("KELVO_DATA");
 }
 

@@ -19,6 +19,7 @@ struct BOX_RUN {
     int nResult = 0;
     int nEscape = 0;   // 0: Escape does nothing
     bool bDone = false;
+    bool bDeclinesMistakes = false;   // a message box, not buttons of the caller's own
 };
 
 void On_Box_Button(GtkButton* pButton, gpointer pData)
@@ -80,12 +81,18 @@ void Box_Shown(void* pData)
     if (pRun->bDone || !gtk_internal::Unattended())
         return;
     // The answer a script or a test queued, else the default button, pressed
-    // as a user would; an answer the box has no button for is the default.
+    // as a user would; an answer the box has no button for declines what
+    // it asks (Cancel, else No), as the headless box does.
     int nAnswer = 0;
     GtkWidget* pPress = nullptr;
-    if (ui::Take_Queued_Answer(nAnswer))
+    const bool bAnswered = ui::Take_Queued_Answer(nAnswer);
+    if (bAnswered)
         for (const auto& [pWidget, nResult] : pRun->Buttons)
             if (nResult == nAnswer)
+                pPress = pWidget;
+    for (int nDecline : {ID_CANCEL, ID_NO})
+        for (const auto& [pWidget, nResult] : pRun->Buttons)
+            if (bAnswered && pRun->bDeclinesMistakes && pPress == nullptr && nResult == nDecline)
                 pPress = pWidget;
     for (const auto& [pWidget, nResult] : pRun->Buttons)
         if (pPress == nullptr && gtk_widget_has_default(pWidget))
@@ -105,6 +112,7 @@ namespace gtk_internal {
 int Message_Box(const SHOWN_BOX& Box, int nDefault)
 {
     BOX_RUN Run;
+    Run.bDeclinesMistakes = Box.Buttons.empty();
     const std::vector<BOX_BUTTON> Buttons = Message_Box_Buttons(Box);
 
     GtkWidget* pWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
