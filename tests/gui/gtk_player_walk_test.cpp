@@ -327,11 +327,18 @@ GtkWidget* Find_Button(GtkWidget* pWidget, const std::string& Text)
     return pFound;
 }
 
-// The fantasy draft's list: the first player, "Draft", then Done.
+// The fantasy draft's list (Sortable Stats): the players nobody has drafted
+// (the group list's last entry but one), the first of them, "Draft", Done.
 void Fantasy_Pick(int nDialogId)
 {
     xtest::Settle(200);
     if (!g_Walk.bFantasyPick) {
+        xtest::Click(xtest::Control(nDialogId, IDC_SS_GROUP));
+        xtest::Settle(200);
+        xtest::Key("End");
+        xtest::Key("Up");
+        xtest::Key("Return");
+        xtest::Settle(300);
         Click_Row(xtest::Control(nDialogId, IDC_SS_LIST), 0);
         Dialog_Shot(nDialogId, "01d_fantasy_draft_list");
         g_Walk.bFantasyPick = true;
@@ -377,10 +384,10 @@ void Answer(int nKind, int nDialogId)
         Save_Game_Name(nDialogId);
         break;
     case COLLEGE_DRAFT_DIALOG:
-        if (Get_Universe_Stat(FANTASY_DRAFT_RUNNING) != 0)
-            Fantasy_Pick(nDialogId);
-        else
-            College_Draft(nDialogId);
+        College_Draft(nDialogId);
+        break;
+    case SORTABLE_STATS_DIALOG:
+        Fantasy_Pick(nDialogId);
         break;
     case SIMULATOR_DIALOG:
         // One season, typed.
@@ -647,8 +654,9 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
     }
 
     // Tools > Fantasy Draft: the first round, the player's own pick made
-    // from the list (Ctrl+C), then the draft undone (End Fantasy Draft,
-    // Cancel), so the season goes on with the clubs as they were.
+    // from the list (Team > Sortable Stats), then the draft undone (End
+    // Fantasy Draft, Cancel), so the season goes on with the clubs as they
+    // were.
     {
         Choose_Menu(CMD_FANTASY_DRAFT_TOOL, "Fantasy Draft");
         EXPECT_EQ(Get_Universe_Stat(FANTASY_DRAFT_RUNNING), FANTASY_DRAFT_UNDER_WAY);
@@ -656,8 +664,7 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
             gtk_probe::Run_For(50);
         EXPECT_EQ(Get_Fantasy_Draft_Club_On_The_Clock(), nUser);
         Shot("01c_fantasy_draft_the_players_turn");
-        xtest::Focus(xtest::Main_Window());
-        xtest::Key("ctrl+c");
+        Choose_Menu(CMD_SORTABLE_STATS, "Sortable Stats");
         EXPECT_TRUE(g_Walk.bFantasyPick) << So_Far();
         FANTASY_DRAFT_STATE State;
         for (int i = 0; i < 400; ++i) {

@@ -61,6 +61,7 @@ struct AT_BOX {
 };
 std::vector<AT_BOX> g_AtBox;
 bool g_bFantasyChecked = false;
+std::string g_ShotPrefix = "season_window";   // the screenshots of the boxes, by test
 bool g_bPickMade = false;
 
 void Problem(const std::string& Text)
@@ -152,7 +153,7 @@ void On_Shown(int nKind, int nDialogId)
         At.nPage = Get_User_Preference(PREF_MAIN_PAGE);
         At.DraftPage = Page_Text(Layout_Draft_Page());
         if (g_AtBox.empty() || g_AtBox.back().Title != Title)
-            Shoot_Screen("season_window_box_" + std::to_string(g_AtBox.size()));
+            Shoot_Screen(g_ShotPrefix + "_box_" + std::to_string(g_AtBox.size()));
         g_AtBox.push_back(At);
         // Each box by its answer, else OK; a question without OK (the
         // timeline's, asked while the click that raised it is still held)
@@ -199,7 +200,7 @@ void On_Shown(int nKind, int nDialogId)
         xtest::Click(pCount);
         xtest::Key("ctrl+a");
         xtest::Type("1");
-        gtk_probe::Screenshot(nKind, nDialogId, gui_support::Screenshot_Path("season_window_simulator"));
+        gtk_probe::Screenshot(nKind, nDialogId, gui_support::Screenshot_Path("simulator_dialog"));
         Click_Control(SIMULATOR_DIALOG, SIMULATOR_SIMULATE_BUTTON);
         break;
     }
@@ -357,6 +358,7 @@ TEST_F(GtkSeasonWindow, SimulatorFromToolsMenuGivesBackMenusKeysAndNewsThenSaves
 {
     REQUIRE_DESKTOP();
     ASSERT_TRUE(xtest::Available());
+    g_ShotPrefix = "simulator";
     ASSERT_TRUE(Start_New_Game(false));
     ASSERT_TRUE(Is_News_Bar_Shown());
     const std::string TickerBefore = Get_News_Bar().Text;
@@ -384,7 +386,7 @@ TEST_F(GtkSeasonWindow, SimulatorFromToolsMenuGivesBackMenusKeysAndNewsThenSaves
     EXPECT_FALSE(Contains(Get_News_Bar().Text, "Leaders:")) << Get_News_Bar().Text;
     EXPECT_TRUE(Get_News_Bar().bRunning);
     EXPECT_TRUE(Is_Timeline_Active());
-    Shoot_Main("season_window_after_simulator");
+    Shoot_Main("simulator_window_after_the_run");
 
     // File > Save Game by its key: the dialog comes, the game is saved.
     Main_Key("ctrl+s");
@@ -392,7 +394,7 @@ TEST_F(GtkSeasonWindow, SimulatorFromToolsMenuGivesBackMenusKeysAndNewsThenSaves
     EXPECT_TRUE(fs::exists("After Simulator.zrt")) << Boxes_So_Far();
     // The ticker, read after the save: still the real season's news.
     EXPECT_EQ(Get_News_Bar().Text, TickerBefore);
-    Shoot_Main("season_window_saved_after_simulator");
+    Shoot_Main("simulator_window_saved_by_ctrl_s");
 }
 
 TEST_F(GtkSeasonWindow, FantasyDraftDateBoxShowsRoundAndPickOnTheClock)
@@ -401,6 +403,7 @@ TEST_F(GtkSeasonWindow, FantasyDraftDateBoxShowsRoundAndPickOnTheClock)
     ASSERT_TRUE(xtest::Available());
     // New Game with "Fantasy Draft" checked; Start Fantasy Draft:
     // Alphabetical (club slots are kept in city order), Snake.
+    g_ShotPrefix = "fantasy_draft";
     ASSERT_TRUE(Start_New_Game(true));
     ASSERT_EQ(Get_Universe_Stat(FANTASY_DRAFT_RUNNING), FANTASY_DRAFT_UNDER_WAY);
     const int nUser = gui_support::First_User_Team();
@@ -426,9 +429,9 @@ TEST_F(GtkSeasonWindow, FantasyDraftDateBoxShowsRoundAndPickOnTheClock)
     EXPECT_EQ(std::string(szSecond), "Pick " + std::to_string(nUser + 1));
     Shoot_Main("fantasy_draft_date_box_round_1");
 
-    // The pick made from the list (Team > Sortable Stats, a row clicked, Draft): the
-    // computer picks to the user's turn in round 2, which the snake order
-    // reverses: the club in slot s picks n - s.
+    // The pick made from the list (Team > Sortable Stats, a row clicked,
+    // Draft): the computer picks to the user's turn in round 2, which the
+    // snake order reverses: the club in slot s picks n - s.
     ASSERT_TRUE(Click_Menu_Item(CMD_SORTABLE_STATS));
     ASSERT_TRUE(g_bPickMade) << Boxes_So_Far();
     ASSERT_NE(Get_Fantasy_Draft_Club_On_The_Clock(), nUser) << "the pick was not made" << Boxes_So_Far();
@@ -445,6 +448,7 @@ TEST_F(GtkSeasonWindow, DraftPageTurnsToTheRoundOnTheClockBeforeTheTurnsBox)
 {
     REQUIRE_DESKTOP();
     ASSERT_TRUE(xtest::Available());
+    g_ShotPrefix = "college_draft";
     ASSERT_TRUE(Start_New_Game(false));
     const int nUser = gui_support::First_User_Team();
     ASSERT_GE(nUser, 0);
@@ -480,6 +484,7 @@ TEST_F(GtkSeasonWindow, GamesPageLeavesAFinishedWatchedGameOnceAnotherWeekIsPlay
 {
     REQUIRE_DESKTOP();
     ASSERT_TRUE(xtest::Available());
+    g_ShotPrefix = "games_page";
     ASSERT_TRUE(Start_New_Game(false));
     const int nUser = gui_support::First_User_Team();
     ASSERT_GE(nUser, 0);
