@@ -660,6 +660,11 @@ bool Is_Game_View_Shown()
            Is_Team_Slot_Used(pGame->nHomeTeam);
 }
 
+bool Is_Game_Under_Way_On_Screen()
+{
+    return Is_Game_View_Shown() && !Is_Game_Over(Get_Displayed_Game());
+}
+
 void Paint_Game_View(CANVAS& Canvas, const CANVAS_RECT& rcArea)
 {
     const GAME* pGame = Get_Displayed_Game();

@@ -83,6 +83,8 @@ std::string Format_Game_Spot(const GAME* pGame);
 // --- Showing it ----------------------------------------------------------------
 // True on the Games page while the engine shows a game.
 bool Is_Game_View_Shown();
+// The game view shows a game not yet over (a game over is only read).
+bool Is_Game_Under_Way_On_Screen();
 // Paints the whole view into the area (clipped to it).
 void Paint_Game_View(CANVAS& Canvas, const CANVAS_RECT& rcArea);
 

@@ -16,6 +16,7 @@
 #include "platform/pictures.h"
 #include "season/day_advance.h"
 #include "season/draft_state.h"
+#include "season/fantasy_draft.h"
 
 namespace {
 
@@ -115,8 +116,13 @@ void Format_Phase_Labels(char* szFirst, char* szSecond, size_t nSize)
         return;
     const int nYear = Get_Current_Year();
     if (Get_Universe_Stat(FANTASY_DRAFT_RUNNING) >= 1) {
-        std::snprintf(szFirst, nSize, "Round %d", Get_User_Preference(PREF_DRAFT_ROUND) + 1);
-        std::snprintf(szSecond, nSize, "Pick %d", Get_User_Preference(PREF_DRAFT_PICKS_MADE) + 1);
+        // The fantasy draft keeps its own round and pick; the college
+        // draft's preferences hold last spring's draft.
+        int nRound = 0;
+        int nPick = 0;
+        Get_Fantasy_Draft_Round_And_Pick(&nRound, &nPick);
+        std::snprintf(szFirst, nSize, "Round %d", nRound + 1);
+        std::snprintf(szSecond, nSize, "Pick %d", nPick + 1);
         return;
     }
     std::snprintf(szFirst, nSize, "%d", nYear);

@@ -860,6 +860,9 @@ void DIALOG::End(int nResult)
 {
     m_bEnded = true;
     m_nResult = nResult;
+    const UI_BACKEND& Backend = Ui_Backend();
+    if (m_bOpen && Backend.Dialog_Ended != nullptr)
+        Backend.Dialog_Ended(*this);
 }
 
 void DIALOG::Send(int nEvent, int nControl, const DIALOG_EVENT_INFO& Info)

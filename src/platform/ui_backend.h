@@ -45,6 +45,9 @@
 //   not reported until the last End_Update. A report list whose rows were
 //   only sorted since the backend showed them (nSortedFrom is the revision
 //   shown) may be reordered by SortOrder instead of refilled.
+// - Dialog_Ended: the procedure ended an open dialog. Take its window off
+//   the screen at once: what the procedure does before it returns (the next
+//   dialog, a box) is not to be shown over it.
 // - Progress_Changed: the progress window's model changed (opened, stepped,
 //   text, closed). Show it modeless, one at a time.
 // - Pump: dispatch every waiting event, then return; never block.
@@ -105,6 +108,7 @@ struct UI_BACKEND {
     int (*Message_Box)(const SHOWN_BOX& Box, int nDefault) = nullptr;
     void (*Run_Dialog)(DIALOG& Dialog) = nullptr;
     void (*Dialog_Changed)(DIALOG& Dialog, int nControl) = nullptr;
+    void (*Dialog_Ended)(DIALOG& Dialog) = nullptr;
     void (*Progress_Changed)(const PROGRESS_MODEL& Progress) = nullptr;
     void (*Pump)() = nullptr;
     bool (*Wait)(int nTimeoutMs) = nullptr;

@@ -288,6 +288,13 @@ void Notify_User_Draft_Turn()
     char szTitle[64];
     std::snprintf(szTitle, sizeof(szTitle), "Round %d: Pick #%d", Draft_Round() + 1, Draft_Pick() + 1);
     const bool bShowing = Get_User_Preference(PREF_MAIN_PAGE) == DRAFT_PAGE;
+    if (Draft_Round() == 0 || bShowing) {
+        // The board behind the box is this draft's, turned to the round on
+        // the clock, not the year and round the page was left at.
+        Set_User_Preference(PREF_DRAFT_PAGE_SELECTION, Get_Current_Year());
+        Set_User_Preference(PREF_DRAFT_PAGE_SCROLL, Draft_Round() + 1);
+        Reset_Page_Cache();
+    }
     if (Draft_Round() == 0 && !bShowing)
         Show_Main_Page(DRAFT_PAGE);
     else if (bShowing)

@@ -142,6 +142,15 @@ void Move_To_Next_Playoff_Day()
     }
 }
 
+// The window keeps a watched game on its Games page once it is over; a new
+// day begins, and the page goes back to the games of the day.
+void Forget_Finished_Shown_Game()
+{
+    const int nShown = Get_User_Preference(PREF_SHOWN_GAME);
+    if (nShown >= 0 && nShown < NUMBER_OF_GAMES && Is_Game_Record_Final(nShown))
+        Set_User_Preference(PREF_SHOWN_GAME, -1);
+}
+
 void Play_Days()
 {
     Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
@@ -153,8 +162,10 @@ void Play_Days()
         Auto_Set_Computer_Depth_Charts(0);
     const int nPlayoffStart = Get_Playoff_Start_Day();
     while (Running() && Get_Current_Week() < Stop_Day()) {
-        if (!Resuming())
+        if (!Resuming()) {
+            Forget_Finished_Shown_Game();
             Start_Of_Day();
+        }
         Play_Todays_Games();
         // Stopped inside a game: the day is not over.
         if (!Running() || Get_Current_Week() >= Stop_Day())

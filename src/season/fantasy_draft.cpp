@@ -601,6 +601,25 @@ int Get_Fantasy_Draft_Club_On_The_Clock()
     return Is_Draft_Team(nTeam) ? nTeam : NO_TEAM;
 }
 
+bool Get_Fantasy_Draft_Round_And_Pick(int* pnRound, int* pnPick)
+{
+    int nRound = 0;
+    int nPick = 0;
+    const bool bRunning = Flag() != FANTASY_DRAFT_NONE;
+    if (bRunning) {
+        // Only the two words, not the whole state: the corner box asks at every paint.
+        uint8_t Bytes[8];
+        Get_Season_Bookkeeping_Bytes(FANTASY_DRAFT_STATE_OFFSET + ROUND_OFFSET, Bytes, sizeof(Bytes));
+        nRound = Get_Int32(Bytes);
+        nPick = Get_Int32(Bytes + 4);
+    }
+    if (pnRound != nullptr)
+        *pnRound = nRound;
+    if (pnPick != nullptr)
+        *pnPick = nPick;
+    return bRunning;
+}
+
 // ---------------------------------------------------------------------------
 // The computer's pick
 

@@ -132,6 +132,9 @@ void Finish_Fantasy_Draft();
 void Close_Fantasy_Draft();
 // The club whose pick is on the clock; NO_TEAM when no draft is under way.
 int Get_Fantasy_Draft_Club_On_The_Clock();
+// The round and pick on the clock, both from 0, read from the draft's own
+// state; false (both 0) when no draft is under way.
+bool Get_Fantasy_Draft_Round_And_Pick(int* pnRound, int* pnPick);
 
 // The computer's choice for club nTeam: true with the player's team and slot,
 // false (NO_TEAM / NO_PLAYER) when nobody is left.

@@ -99,8 +99,8 @@ TIMELINE_VIEW Get_Timeline_View();
 // a user-run club has expiring contracts and the day is not 100.
 unsigned Get_Timeline_Step_Flags();
 
-// The strip takes clicks unless the shell disabled it, a game is on screen
-// or a run is playing days (or a day advance is under way).
+// The strip takes clicks unless the shell disabled it, a game not yet over
+// is on screen or a run is playing days (or a day advance is under way).
 bool Is_Timeline_Active();
 void Set_Timeline_Enabled(bool bEnabled);
 // How the strip learns that a game is on the main window's screen (the game

@@ -216,8 +216,9 @@ void Create_Main_Window(const WINDOW_RECTANGLE& Window)
         View.pfnHoldSnap = Hold_Game_View_Snap;
         Install_Watched_Game_View(&View);
     }
-    // The timeline stands still while the game view is on the screen.
-    Set_Timeline_Game_On_Screen_Query(Is_Game_View_Shown);
+    // The timeline stands still while a game under way is on the screen; a
+    // game over leaves it live.
+    Set_Timeline_Game_On_Screen_Query(Is_Game_Under_Way_On_Screen);
     main_frame::Open(FRAME_RECT{Window.nLeft, Window.nTop, Window.nRight, Window.nBottom});
     // The bars come with a game begun or resumed (Create_Status_Bar).
     Refresh_Main_Window_Layout();

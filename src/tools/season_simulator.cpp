@@ -32,6 +32,7 @@
 #include "platform/files.h"
 #include "platform/files_sync.h"
 #include "platform/main_frame.h"
+#include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 #include "season/day_advance.h"
@@ -419,6 +420,15 @@ bool Simulate_Seasons(int nSeasons, std::string& Problem)
     Refresh_Main_Window_Title();
     if (bProgress)
         Close_Progress_Window();
+    // The window as it was before the run: the last simulated day left the
+    // menu of games being played, its results and leaders in the ticker and
+    // its pages in the cache. All of them are made again from the restored
+    // league.
+    Reset_Page_Cache();
+    Rebuild_Play_Menu();
+    Start_News_Ticker();
+    Request_Status_Bar_Repaint();
+    Request_News_Bar_Repaint();
     main_frame::Invalidate();
     Write_Simulator_Report(0);
     Write_Simulator_Report(1);

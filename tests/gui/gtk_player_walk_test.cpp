@@ -2,9 +2,13 @@
 // sent through the X server: a new game (a club chosen from the list, a name
 // typed), View Other Team (the pages follow the club viewed), a game marked
 // to watch on the Calendar, the week played with one play called by a click
-// and one by a digit key, Finish Game, the season played to the draft, a
-// pick made (the Draft page keeps it), the game saved under a typed name;
-// then the program started again, as its own process, resumes that game.
+// and one by a digit key, Finish Game, the Games page back to the week's
+// games once another week is played, the season played to the draft, a pick
+// made (the Draft page keeps it), the game saved under a typed name; then the
+// program started again, as its own process, resumes that game. Before the
+// week is played: a season run by the season simulator from the Tools menu
+// (the window given back as it was, saved by Ctrl+S, the ticker unchanged)
+// and a fantasy draft's first round with the player's own pick, then undone.
 // A screenshot of each step goes to build/screenshots/walk_*.png.
 
 #include <gtest/gtest.h>
@@ -15,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include "editors/fantasy_draft_dialog.h"
 #include "editors/game_preview.h"
 #include "editors/sortable_stats.h"
 #include "editors/stat_pickers.h"
@@ -44,11 +49,15 @@
 #include "program/process_runner.h"
 #include "season/college_draft.h"
 #include "season/draft_state.h"
+#include "season/fantasy_draft.h"
+#include "season/timeline.h"
 #include "shell/commands.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
+#include "shell/news_bar.h"
 #include "shell/startup.h"
 #include "test_support.h"
+#include "tools/season_simulator.h"
 #include "xtest_input.h"
 
 namespace fs = std::filesystem;
@@ -74,6 +83,8 @@ struct WALK {
     bool bBusy = false;
     bool bOfferShown = false;
     bool bDrafting = false;
+    bool bSimulated = false;
+    bool bFantasyPick = false;
     int nWaits = 0;
     int nDraftDialogs = 0;
     int nPreviews = 0;
@@ -292,6 +303,52 @@ void College_Draft(int nDialogId)
     xtest::Click(xtest::Control(nDialogId, IDC_SS_DONE));
 }
 
+// The button of a window whose label reads Text (mnemonic mark ignored).
+GtkWidget* Find_Button(GtkWidget* pWidget, const std::string& Text)
+{
+    if (pWidget == nullptr)
+        return nullptr;
+    if (GTK_IS_BUTTON(pWidget)) {
+        const char* szLabel = gtk_button_get_label(GTK_BUTTON(pWidget));
+        std::string Label;
+        for (const char* p = szLabel != nullptr ? szLabel : ""; *p != '\0'; ++p)
+            if (*p != '_')
+                Label += *p;
+        if (Label == Text)
+            return pWidget;
+    }
+    if (!GTK_IS_CONTAINER(pWidget))
+        return nullptr;
+    GList* pChildren = gtk_container_get_children(GTK_CONTAINER(pWidget));
+    GtkWidget* pFound = nullptr;
+    for (GList* p = pChildren; p != nullptr && pFound == nullptr; p = p->next)
+        pFound = Find_Button(GTK_WIDGET(p->data), Text);
+    g_list_free(pChildren);
+    return pFound;
+}
+
+// The fantasy draft's list (Sortable Stats): the players nobody has drafted
+// (the group list's last entry but one), the first of them, "Draft", Done.
+void Fantasy_Pick(int nDialogId)
+{
+    xtest::Settle(200);
+    if (!g_Walk.bFantasyPick) {
+        xtest::Click(xtest::Control(nDialogId, IDC_SS_GROUP));
+        xtest::Settle(200);
+        xtest::Key("End");
+        xtest::Key("Up");
+        xtest::Key("Return");
+        xtest::Settle(300);
+        Click_Row(xtest::Control(nDialogId, IDC_SS_LIST), 0);
+        Dialog_Shot(nDialogId, "01d_fantasy_draft_list");
+        g_Walk.bFantasyPick = true;
+        xtest::Click(xtest::Control(nDialogId, IDC_SS_RELEASE));   // "Draft"
+        xtest::Settle(100);
+    }
+    if (xtest::Dialog(nDialogId) != nullptr)
+        xtest::Click(xtest::Control(nDialogId, IDC_SS_DONE));
+}
+
 void Answer(int nKind, int nDialogId)
 {
     std::fprintf(stderr, "walk: window %d %d\n", nKind, nDialogId);
@@ -302,6 +359,11 @@ void Answer(int nKind, int nDialogId)
         std::fprintf(stderr, "walk: box %s\n", Title.c_str());
         if (Title == "Finish Game")
             g_Walk.bFinishAsked = true;
+        if (Title == "End Fantasy Draft") {
+            // Cancel: every pick undone, the clubs as they were.
+            xtest::Click(Find_Button(pBox, "Cancel"));
+            return;
+        }
         xtest::Focus(pBox);
         // Every box with its default answer, by Enter.
         xtest::Key("Return");
@@ -323,6 +385,22 @@ void Answer(int nKind, int nDialogId)
         break;
     case COLLEGE_DRAFT_DIALOG:
         College_Draft(nDialogId);
+        break;
+    case SORTABLE_STATS_DIALOG:
+        Fantasy_Pick(nDialogId);
+        break;
+    case SIMULATOR_DIALOG:
+        // One season, typed.
+        xtest::Click(xtest::Control(nDialogId, SIMULATOR_COUNT_EDIT));
+        xtest::Key("ctrl+a");
+        xtest::Type("1");
+        Dialog_Shot(nDialogId, "01a_season_simulator");
+        g_Walk.bSimulated = true;
+        xtest::Click(xtest::Control(nDialogId, SIMULATOR_SIMULATE_BUTTON));
+        break;
+    case START_FANTASY_DRAFT_DIALOG:
+        Dialog_Shot(nDialogId, "01c_start_fantasy_draft");
+        xtest::Click(xtest::Control(nDialogId, DIALOG_OK));
         break;
     case GAME_PREVIEW_DIALOG:
         // The marked game is played; the rest of the season simulated.
@@ -553,6 +631,56 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
     EXPECT_STREQ(szOwner, "Kim Lee");
     Shot("01_after_new_game");
 
+    // Tools > Single Season Simulator, one season: the window is given back
+    // as it was (its menus, the ticker), and File > Save Game by its key saves.
+    {
+        const std::string Ticker = Get_News_Bar().Text;
+        Choose_Menu(CMD_SEASON_SIMULATOR, "Single Season Simulator");
+        EXPECT_TRUE(g_Walk.bSimulated) << So_Far();
+        EXPECT_EQ(Get_Current_Week(), 0);
+        EXPECT_FALSE(Get_Main_Menu().bGameMenu);
+        EXPECT_NE(gtk_internal::Menu_Item_Of(CMD_SAVE_GAME), nullptr);
+        EXPECT_EQ(Get_News_Bar().Text, Ticker);
+        xtest::Focus(xtest::Main_Window());
+        xtest::Key("ctrl+s");
+        xtest::Settle(200);
+        if (g_nSaveWatch != 0) {
+            g_source_remove(g_nSaveWatch);
+            g_nSaveWatch = 0;
+        }
+        EXPECT_TRUE(fs::exists(std::string(SAVED_NAME) + ".zrt")) << So_Far();
+        EXPECT_EQ(Get_News_Bar().Text, Ticker);
+        Shot("01b_after_the_simulator_and_save");
+    }
+
+    // Tools > Fantasy Draft: the first round, the player's own pick made
+    // from the list (Team > Sortable Stats), then the draft undone (End
+    // Fantasy Draft, Cancel), so the season goes on with the clubs as they
+    // were.
+    {
+        Choose_Menu(CMD_FANTASY_DRAFT_TOOL, "Fantasy Draft");
+        EXPECT_EQ(Get_Universe_Stat(FANTASY_DRAFT_RUNNING), FANTASY_DRAFT_UNDER_WAY);
+        for (int i = 0; i < 200 && Get_Fantasy_Draft_Club_On_The_Clock() != nUser; ++i)
+            gtk_probe::Run_For(50);
+        EXPECT_EQ(Get_Fantasy_Draft_Club_On_The_Clock(), nUser);
+        Shot("01c_fantasy_draft_the_players_turn");
+        Choose_Menu(CMD_SORTABLE_STATS, "Sortable Stats");
+        EXPECT_TRUE(g_Walk.bFantasyPick) << So_Far();
+        FANTASY_DRAFT_STATE State;
+        for (int i = 0; i < 400; ++i) {
+            Get_Fantasy_Draft_State(&State);
+            if (State.nRound >= 1 || Get_Universe_Stat(FANTASY_DRAFT_RUNNING) == 0)
+                break;
+            gtk_probe::Run_For(50);
+        }
+        EXPECT_GE(State.nRound, 1) << "the first round was not drafted";
+        Shot("01e_fantasy_draft_second_round");
+        Choose_Menu(CMD_FANTASY_DRAFT, "End Fantasy Draft");
+        gtk_probe::Run_For(200);
+        EXPECT_EQ(Get_Universe_Stat(FANTASY_DRAFT_RUNNING), 0);
+        EXPECT_FALSE(Get_Main_Menu().bGameMenu);
+    }
+
     // View Other Team: Dallas. The Calendar page follows the club viewed;
     // the status bar stays with the user's.
     g_Walk.ViewClub = OTHER_CLUB;
@@ -600,6 +728,22 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
     EXPECT_TRUE(g_Walk.bFinishAsked);
     EXPECT_GT(Get_Current_Week(), nWeek);
     Shot("06_after_the_week");
+
+    // The Games page (F4) shows the watched final, the timeline live; once
+    // another week is played the page shows that week's games.
+    xtest::Focus(xtest::Main_Window());
+    xtest::Key("F4");
+    xtest::Settle(100);
+    EXPECT_EQ(Get_User_Preference(PREF_MAIN_PAGE), MAIN_PAGE_GAMES);
+    EXPECT_TRUE(Is_Game_View_Shown());
+    EXPECT_TRUE(Is_Timeline_Active());
+    Shot("06a_games_page_the_final");
+    Choose_Menu(CMD_PLAY_ONE_WEEK, "Play One Week");
+    xtest::Focus(xtest::Main_Window());
+    xtest::Key("F4");
+    xtest::Settle(100);
+    EXPECT_FALSE(Is_Game_View_Shown());
+    Shot("06b_games_page_the_next_week");
 
     // On to the draft: through the playoffs (twice: the regular season,
     // then the playoffs), then a week into the off-season.

@@ -19,6 +19,7 @@
 #include "pages/page_fixture.h"
 #include "pages/page_paint.h"
 #include "pages/score_boxes.h"
+#include "season/fantasy_draft.h"
 #include "platform/canvas.h"
 #include "platform/pictures.h"
 
@@ -410,9 +411,15 @@ TEST_F(GameViewTest, PhaseLabels)
     League.Preferences.nInt[PREF_CURRENT_WEEK] = OFFSEASON_WEEK;
     Format_Phase_Labels(szFirst, szSecond, sizeof(szFirst));
     EXPECT_STREQ(szSecond, "Offseason");
+    // A fantasy draft: its own round and pick on the clock, not the college
+    // draft's (last spring's, over: round index 7, pick 0).
     League.Universe.nStat[FANTASY_DRAFT_RUNNING] = 1;
-    Set_User_Preference(PREF_DRAFT_ROUND, 1);
-    Set_User_Preference(PREF_DRAFT_PICKS_MADE, 4);
+    Set_User_Preference(PREF_DRAFT_ROUND, 7);
+    Set_User_Preference(PREF_DRAFT_PICKS_MADE, 0);
+    FANTASY_DRAFT_STATE State{};
+    State.nRound = 1;
+    State.nPick = 4;
+    Set_Fantasy_Draft_State(State);
     Format_Phase_Labels(szFirst, szSecond, sizeof(szFirst));
     EXPECT_STREQ(szFirst, "Round 2");
     EXPECT_STREQ(szSecond, "Pick 5");

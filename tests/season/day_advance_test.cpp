@@ -382,3 +382,37 @@ TEST(LeagueNormsTest, DefaultsUntilGamesThenTheSeasonsAverages)
 }
 
 }  // namespace
+
+namespace {
+
+// The first game record of a week that holds club nTeam; -1 when none.
+int Game_Of_Team(int nWeek, int nTeam)
+{
+    for (int g = 0; g < NUMBER_OF_GAMES; ++g) {
+        const GAME* pGame = Get_Game_Record(g);
+        if (pGame != nullptr && pGame->nWeek == nWeek && (pGame->nAwayTeam == nTeam || pGame->nHomeTeam == nTeam))
+            return g;
+    }
+    return -1;
+}
+
+}  // namespace
+
+TEST_F(DayAdvanceTest, AFinishedShownGameGivesWayToTheDaysGamesWhenANewDayBegins)
+{
+    // Week 1 played; club 0's game of it is the one the window kept on
+    // screen once it ended (as a watched game leaves it).
+    Advance_Day(1);
+    ASSERT_EQ(Get_Current_Week(), 1);
+    const int nFinal = Game_Of_Team(0, 0);
+    ASSERT_GE(nFinal, 0);
+    ASSERT_TRUE(Is_Game_Record_Final(nFinal));
+    Set_User_Preference(PREF_SHOWN_GAME, nFinal);
+    // A run of no days begins no day: the final stays.
+    Advance_Day(0);
+    EXPECT_EQ(Get_User_Preference(PREF_SHOWN_GAME), nFinal);
+    // The next day: the page goes back to the games of the day.
+    Advance_Day(1);
+    EXPECT_EQ(Get_Current_Week(), 2);
+    EXPECT_EQ(Get_User_Preference(PREF_SHOWN_GAME), -1);
+}

@@ -9,6 +9,7 @@
 #include "league/preferences.h"
 #include "pages/page_paint.h"
 #include "platform/shell_requests.h"
+#include "season/fantasy_draft.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
 #include "shell/news_bar.h"
@@ -186,9 +187,15 @@ TEST_F(MainWindowAreasTest, PhaseLabelsNameThePhase)
     League.Preferences.nInt[PREF_CURRENT_WEEK] = OFFSEASON_WEEK;
     Format_Phase_Labels(szFirst, szSecond, sizeof(szFirst));
     EXPECT_STREQ(szSecond, "Offseason");
+    // The fantasy draft's own round and pick; the college draft's are last
+    // spring's.
     League.Universe.nStat[FANTASY_DRAFT_RUNNING] = 1;
-    League.Preferences.nInt[PREF_DRAFT_ROUND] = 2;
-    League.Preferences.nInt[PREF_DRAFT_PICKS_MADE] = 9;
+    League.Preferences.nInt[PREF_DRAFT_ROUND] = 7;
+    League.Preferences.nInt[PREF_DRAFT_PICKS_MADE] = 0;
+    FANTASY_DRAFT_STATE State{};
+    State.nRound = 2;
+    State.nPick = 9;
+    Set_Fantasy_Draft_State(State);
     Format_Phase_Labels(szFirst, szSecond, sizeof(szFirst));
     EXPECT_STREQ(szFirst, "Round 3");
     EXPECT_STREQ(szSecond, "Pick 10");

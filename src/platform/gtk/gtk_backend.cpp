@@ -242,6 +242,7 @@ bool Start(int* pArgc, char*** pArgv)
     g_Table.Message_Box = gtk_internal::Message_Box;
     g_Table.Run_Dialog = gtk_internal::Run_Dialog;
     g_Table.Dialog_Changed = gtk_internal::Dialog_Changed;
+    g_Table.Dialog_Ended = gtk_internal::Dialog_Ended;
     g_Table.Progress_Changed = gtk_internal::Progress_Changed;
     g_Table.Pump = Pump;
     g_Table.Wait = Wait;

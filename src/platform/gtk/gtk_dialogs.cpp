@@ -1215,6 +1215,15 @@ void Run_Dialog(DIALOG& Dialog)
     gtk_widget_destroy(Open.pWindow);
 }
 
+void Dialog_Ended(DIALOG& Dialog)
+{
+    OPEN_DIALOG* pOpen = Find_Open(Dialog);
+    if (pOpen == nullptr || pOpen->pWindow == nullptr || !gtk_widget_get_visible(pOpen->pWindow))
+        return;
+    gtk_widget_hide(pOpen->pWindow);
+    gdk_display_flush(gtk_widget_get_display(pOpen->pWindow));
+}
+
 void Dialog_Changed(DIALOG& Dialog, int nControl)
 {
     OPEN_DIALOG* pOpen = Find_Open(Dialog);

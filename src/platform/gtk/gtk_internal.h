@@ -30,6 +30,7 @@ bool Print_Document(const char* szPath);
 // Dialogs from their templates (gtk_dialogs.cpp).
 void Run_Dialog(DIALOG& Dialog);
 void Dialog_Changed(DIALOG& Dialog, int nControl);
+void Dialog_Ended(DIALOG& Dialog);
 void Invalidate_Dialog(DIALOG* pDialog, int nControl, const UI_RECT* pArea);
 // The window of the innermost open dialog of an id, and a control's widget
 // (bOuter: what sits in the layout, e.g. the scrolled window around a list;
