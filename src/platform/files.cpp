@@ -328,6 +328,21 @@ bool File_Exists(const char* szPath)
     return ::stat(Resolve_Path(szPath).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool Entry_Exists(const char* szPath)
+{
+    if (szPath == nullptr || szPath[0] == '\0')
+        return false;
+    struct stat st;
+    return ::stat(Resolve_Path(szPath).c_str(), &st) == 0;
+}
+
+const char* Error_Text(int nError)
+{
+    if (nError == EINVAL)
+        return "not a regular file";
+    return std::strerror(nError);
+}
+
 bool Climbs_Out_Of_Folder(const char* szPath)
 {
     if (szPath == nullptr || szPath[0] == '/' || szPath[0] == '\\')

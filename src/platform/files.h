@@ -25,6 +25,13 @@ FILE* Open_File(const char* szPath, const char* szMode);
 // slash is refused (ENOENT).
 FILE* Open_File_In_Folder(const std::string& ResolvedFolder, const std::string& Name, const char* szMode);
 bool File_Exists(const char* szPath);
+// True when anything at all is at the path (a file, a folder, a pipe, a
+// device): a reader that finds no regular file there can then say why.
+bool Entry_Exists(const char* szPath);
+// The words for an error of the functions here: "not a regular file" for
+// EINVAL (a pipe, a device or a socket where a file was expected), else the
+// system's own.
+const char* Error_Text(int nError);
 // True when a relative path climbs out of the folder it is taken from: a
 // ".." component that goes above where the path started ("../x", "a/../../x";
 // backslashes count as slashes). An absolute path never does (it is the

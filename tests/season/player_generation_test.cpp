@@ -2,6 +2,9 @@
 // ratings, the rating adjustment, veterans fitted to a threshold, the name
 // caches, measures, IDs, uniform numbers and whole generated players.
 #include <cctype>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -423,6 +426,21 @@ TEST_F(PlayerMaking, MissingNameListsGiveJohnSmithAndOneBoxEach)
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "File Error");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text.rfind("Couldn't open file: \"names\\first.txt\"\n\n", 0), 0u);
     EXPECT_EQ(ui::Shown_Boxes()[1].Text.rfind("Couldn't open file: \"names\\last.txt\"\n\n", 0), 0u);
+}
+
+// A pipe or a device in place of a name list is told as no regular file.
+TEST_F(PlayerMaking, NameListsThatAreNoFilesSayWhy)
+{
+    std::filesystem::create_directories("names");
+    ASSERT_EQ(::mkfifo("names/first.txt", 0644), 0);
+    ASSERT_EQ(::symlink("/dev/zero", "names/last.txt"), 0);
+    Add_Player(2, 0, 9);
+    Make_Random_Player_Name(2, 0);
+    EXPECT_STREQ(League.Team[2].Player[0].szFirstName, "John");
+    EXPECT_STREQ(League.Team[2].Player[0].szLastName, "Smith");
+    ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Couldn't open file: \"names\\first.txt\"\n\nnot a regular file");
+    EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Couldn't open file: \"names\\last.txt\"\n\nnot a regular file");
 }
 
 TEST_F(PlayerMaking, CrlfListsAreReadWithoutTheirCarriageReturnsAndCounted)
