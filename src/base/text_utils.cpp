@@ -316,7 +316,7 @@ const char* Get_Error_Text()
     // it keeps that meaning.
     if (errno == 80)
         return "String was truncated";
-    return strerror(errno);
+    return files::Error_Text(errno);
 }
 
 // ---------------------------------------------------------------------------

@@ -29,7 +29,7 @@ std::string g_Problem;   // why the last export failed; empty when it did not
 // "cannot write "PATH" (No space left on device)"
 std::string Cannot(const char* szWhat, const std::string& Path, int nError)
 {
-    return std::string(szWhat) + " \"" + files::Resolve_Path(Path.c_str()) + "\" (" + std::strerror(nError) + ")";
+    return std::string(szWhat) + " \"" + files::Resolve_Path(Path.c_str()) + "\" (" + files::Error_Text(nError) + ")";
 }
 
 // Writes the whole of Data to Path; false with Problem set when any of it

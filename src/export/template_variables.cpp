@@ -44,19 +44,17 @@ void Team_Text(std::string& Out, int nTeam, void (*pGet)(int, char*, size_t))
 
 void Today(std::string& Out)
 {
+    // The program's own English names, not the locale's: a page is written
+    // the same, in its own charset, wherever it is made.
+    static const char* const MONTHS[12] = {"January", "February", "March",     "April",   "May",      "June",
+                                           "July",    "August",   "September", "October", "November", "December"};
     const std::time_t Now = std::time(nullptr);
     std::tm Local{};
-    if (!localtime_r(&Now, &Local))
+    if (!localtime_r(&Now, &Local) || Local.tm_mon < 0 || Local.tm_mon > 11)
         return;
-    char szDate[64];
     // "MMMM d, yyyy": the month's name, the day without a leading zero, the year.
-    if (std::strftime(szDate, sizeof(szDate), "%B %d, %Y", &Local) == 0)
-        return;
-    std::string Date = szDate;
-    const size_t nDay = Date.find(' ');
-    if (nDay != std::string::npos && Date.compare(nDay + 1, 1, "0") == 0)
-        Date.erase(nDay + 1, 1);
-    Out = Date;
+    Out = std::string(MONTHS[Local.tm_mon]) + " " + std::to_string(Local.tm_mday) + ", " +
+          std::to_string(Local.tm_year + 1900);
 }
 
 // The variables in the order their names are compared.

@@ -646,7 +646,7 @@ std::string Name_List_Problem(const char* szPath)
 {
     std::vector<unsigned char> Data;
     if (!files::Read_Whole_File(szPath, Data))
-        return std::string("\"") + szPath + "\" cannot be read (" + std::strerror(errno) + ")";
+        return std::string("\"") + szPath + "\" cannot be read (" + files::Error_Text(errno) + ")";
     bool bName = false;
     for (const unsigned char c : Data) {
         if ((c < 0x20 && c != '\n' && c != '\r' && c != '\t') || c == 0x7F)

@@ -846,7 +846,7 @@ int Load_Game_File(const char* szPath)
         Write_Notice("Loading \"%s\" failed: %s.", szPath,
                      nError == ENOENT   ? "there is no such file"
                      : nError == EISDIR ? "it is a folder, not a file"
-                                        : std::strerror(nError));
+                                        : files::Error_Text(nError));
         if (nError == ENOENT)
             Show_Formatted_Message("File Load Error", "Couldn't open \"%s\".\n\nPlease re-install Vazarudu Kelvo.",
                                    szPath);
@@ -854,7 +854,7 @@ int Load_Game_File(const char* szPath)
             Show_Formatted_Message("File Load Error", "Couldn't open \"%s\": it is a folder, not a saved game.",
                                    szPath);
         else
-            Show_Formatted_Message("File Load Error", "Couldn't open \"%s\" (%s).", szPath, std::strerror(nError));
+            Show_Formatted_Message("File Load Error", "Couldn't open \"%s\" (%s).", szPath, files::Error_Text(nError));
         return 0;
     }
     char Head[17] = {};

@@ -101,7 +101,7 @@ std::string Skin_Picture_Path(const std::string& Path)
     if (nSkin == 0 || nSkin == sizeof(League.szSkinName))
         return Path;
     std::string Candidate = "skins\\" + std::string(League.szSkinName, nSkin) + "\\" + Path;
-    return files::File_Exists(Candidate.c_str()) ? Candidate : Path;
+    return files::Entry_Exists(Candidate.c_str()) ? Candidate : Path;
 }
 
 enum WEEK_KIND { WEEK_REGULAR, WEEK_WILD_CARD, WEEK_DIVISION, WEEK_CONFERENCE, WEEK_FINAL, WEEK_AFTER };

@@ -328,6 +328,54 @@ bool File_Exists(const char* szPath)
     return ::stat(Resolve_Path(szPath).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool Entry_Exists(const char* szPath)
+{
+    if (szPath == nullptr || szPath[0] == '\0')
+        return false;
+    struct stat st;
+    return ::stat(Resolve_Path(szPath).c_str(), &st) == 0;
+}
+
+bool Get_File_Stamp(const char* szPath, FILE_STAMP& Stamp)
+{
+    Stamp = FILE_STAMP();
+    if (szPath == nullptr || szPath[0] == '\0') {
+        errno = ENOENT;
+        return false;
+    }
+    struct stat st;
+    if (::stat(Resolve_Path(szPath).c_str(), &st) != 0)
+        return false;
+    if (!S_ISREG(st.st_mode)) {
+        errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        return false;
+    }
+    Stamp.nDevice = st.st_dev;
+    Stamp.nInode = st.st_ino;
+    Stamp.nSize = st.st_size;
+    Stamp.nModifiedSeconds = st.st_mtim.tv_sec;
+    Stamp.nModifiedNanoseconds = st.st_mtim.tv_nsec;
+    Stamp.nChangedSeconds = st.st_ctim.tv_sec;
+    Stamp.nChangedNanoseconds = st.st_ctim.tv_nsec;
+    // Two seconds: more than any file system's clock tick for these times.
+    Stamp.bSettled = static_cast<long long>(std::time(nullptr)) - Stamp.nModifiedSeconds >= 2;
+    return true;
+}
+
+bool Same_File_Stamp(const FILE_STAMP& A, const FILE_STAMP& B)
+{
+    return A.nDevice == B.nDevice && A.nInode == B.nInode && A.nSize == B.nSize &&
+           A.nModifiedSeconds == B.nModifiedSeconds && A.nModifiedNanoseconds == B.nModifiedNanoseconds &&
+           A.nChangedSeconds == B.nChangedSeconds && A.nChangedNanoseconds == B.nChangedNanoseconds;
+}
+
+const char* Error_Text(int nError)
+{
+    if (nError == EINVAL)
+        return "not a regular file";
+    return std::strerror(nError);
+}
+
 bool Climbs_Out_Of_Folder(const char* szPath)
 {
     if (szPath == nullptr || szPath[0] == '/' || szPath[0] == '\\')

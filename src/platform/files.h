@@ -25,6 +25,13 @@ FILE* Open_File(const char* szPath, const char* szMode);
 // slash is refused (ENOENT).
 FILE* Open_File_In_Folder(const std::string& ResolvedFolder, const std::string& Name, const char* szMode);
 bool File_Exists(const char* szPath);
+// True when anything at all is at the path (a file, a folder, a pipe, a
+// device): a reader that finds no regular file there can then say why.
+bool Entry_Exists(const char* szPath);
+// The words for an error of the functions here: "not a regular file" for
+// EINVAL (a pipe, a device or a socket where a file was expected), else the
+// system's own.
+const char* Error_Text(int nError);
 // True when a relative path climbs out of the folder it is taken from: a
 // ".." component that goes above where the path started ("../x", "a/../../x";
 // backslashes count as slashes). An absolute path never does (it is the
@@ -47,6 +54,25 @@ bool Read_Whole_File(const char* szPath, std::vector<unsigned char>& Data, size_
 // Names (not paths) of the entries of a folder matching a wildcard ("*.zrt").
 std::vector<std::string> List_Folder(const char* szFolder, const char* szPattern);
 bool Get_Modification_Time(const char* szPath, std::time_t& Time);
+// What tells a regular file's contents apart without reading them: two equal
+// stamps of one path mean it was not written in between. A stamp whose file
+// was written within the last seconds (bSettled false) vouches for nothing:
+// a second write in the same tick of the file system's clock could leave it
+// as it was.
+struct FILE_STAMP {
+    unsigned long long nDevice = 0;
+    unsigned long long nInode = 0;
+    long long nSize = 0;
+    long long nModifiedSeconds = 0;
+    long nModifiedNanoseconds = 0;
+    long long nChangedSeconds = 0;
+    long nChangedNanoseconds = 0;
+    bool bSettled = false;
+};
+// The stamp of the regular file at the path; false (errno set) when there is
+// none.
+bool Get_File_Stamp(const char* szPath, FILE_STAMP& Stamp);
+bool Same_File_Stamp(const FILE_STAMP& A, const FILE_STAMP& B);
 std::string Get_Current_Folder();
 bool Wildcard_Match(const char* szPattern, const char* szName);
 

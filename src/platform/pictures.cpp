@@ -229,7 +229,7 @@ bool Read_Picture_File(const char* szPath, CANVAS& Picture)
     if (!files::Read_Whole_File(szPath, Data, PICTURE_MAX_FILE_BYTES)) {
         int nError = errno;
         Write_Debug_Log("Could not read the picture \"%s\": %s", szPath,
-                        nError == EFBIG ? "the file is too large" : std::strerror(nError));
+                        nError == EFBIG ? "the file is too large" : files::Error_Text(nError));
         return false;
     }
     std::string Why;
@@ -458,7 +458,9 @@ std::string Get_Skin_File_Path(const char* szFile)
         if (Skin.empty() || Skin.find_first_of("/\\") != std::string::npos || Skin == "..")
             continue;
         std::string Candidate = "skins\\" + Skin + "\\" + szFile;
-        if (files::File_Exists(Candidate.c_str()))
+        // Whatever is there is the skin's: a picture that is no file is
+        // reported as such, not as missing from the data folder.
+        if (files::Entry_Exists(Candidate.c_str()))
             return Candidate;
     }
     return szFile;

@@ -70,7 +70,7 @@ bool Copy_Picture(const char* szFrom, const char* szTo)
     if (!files::Read_Whole_File(szFrom, Data, PICTURE_FILE_LIMIT)) {
         // A picture that is simply not there is no news; anything else is.
         if (errno != ENOENT)
-            Write_Debug_Log("Could not read %s: %s", szFrom, std::strerror(errno));
+            Write_Debug_Log("Could not read %s: %s", szFrom, files::Error_Text(errno));
         return false;
     }
     FILE* pFile = files::Open_File(szTo, "wb");

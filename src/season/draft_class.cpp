@@ -100,7 +100,7 @@ int Load_Draft_Class_Database()
         const bool bMissing = errno == ENOENT;
         if (!bMissing) {
             Show_Formatted_Message(MISSING_CLASS_TITLE, "%s is damaged: %s. Generating random rookies.", szPath,
-                                   errno == EFBIG ? "it is longer than a class" : std::strerror(errno));
+                                   errno == EFBIG ? "it is longer than a class" : files::Error_Text(errno));
         } else if (nClassYear > LAST_RECORDED_CLASS_YEAR) {
             return 0;
         } else {

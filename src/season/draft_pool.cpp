@@ -3,8 +3,10 @@
 #include "season/draft_pool.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <utility>
 
 #include "base/random.h"
@@ -48,12 +50,14 @@ constexpr int POSITION_WEIGHT_TOTAL = 127;
 
 // A field as a whole number: leading blanks, a sign, digits; the first other
 // character ends it; none gives 0. Digits past what any allowed value needs
-// stop counting (the value is refused anyway).
-int Parse_Tuning_Field(const char* szField)
+// stop counting (the value is refused anyway); Written gets the sign and the
+// digits as the file has them, for a message.
+int Parse_Tuning_Field(const char* szField, std::string& Written)
 {
     const char* p = szField;
     while (*p != '\0' && std::isspace(static_cast<unsigned char>(*p)))
         ++p;
+    const char* pStart = p;
     bool bNegative = false;
     if (*p == '+' || *p == '-') {
         bNegative = *p == '-';
@@ -65,6 +69,7 @@ int Parse_Tuning_Field(const char* szField)
             n = n * 10 + (*p - '0');
         ++p;
     }
+    Written.assign(pStart, p);
     return static_cast<int>(bNegative ? -n : n);
 }
 
@@ -79,9 +84,13 @@ bool Read_Tuning_File(const char* szPath, const char* szLabel, int nFields, int 
 {
     FILE* pFile = files::Open_File(szPath, "r");
     if (pFile == nullptr) {
-        char szText[128];
-        std::snprintf(szText, sizeof(szText), "%s file is missing.", szPath);
-        Show_Message_Box(szText, "Missing File", BOX_OK | BOX_ICON_EXCLAMATION);
+        const int nError = errno;
+        char szText[256];
+        if (nError == ENOENT)
+            std::snprintf(szText, sizeof(szText), "%s file is missing.", szPath);
+        else
+            std::snprintf(szText, sizeof(szText), "%s file cannot be read (%s).", szPath, files::Error_Text(nError));
+        Show_Message_Box(szText, nError == ENOENT ? "Missing File" : "File Error", BOX_OK | BOX_ICON_EXCLAMATION);
         return false;
     }
     bool bEnd = false;
@@ -99,12 +108,13 @@ bool Read_Tuning_File(const char* szPath, const char* szLabel, int nFields, int 
             szField[0] = '\0';
             if (szLine[0] != '\0')
                 Pop_Token_From_String(szField, szLine, ',');
-            const int nValue = Parse_Tuning_Field(szField);
+            std::string Written;
+            const int nValue = Parse_Tuning_Field(szField, Written);
             if (nValue < -nLimit || nValue > nLimit) {
                 std::fclose(pFile);
-                char szText[256];
-                std::snprintf(szText, sizeof(szText), "%s, line %d: %d is outside %d to %d; the file is not used.",
-                              szPath, nPosition + 1, nValue, -nLimit, nLimit);
+                char szText[256 + TEXT_BUFFER_SIZE];
+                std::snprintf(szText, sizeof(szText), "%s, line %d: %s is outside %d to %d; the file is not used.",
+                              szPath, nPosition + 1, Written.c_str(), -nLimit, nLimit);
                 Write_Debug_Log("%s", szText);
                 Show_Message_Box(szText, "Bad File", BOX_OK | BOX_ICON_EXCLAMATION);
                 return false;

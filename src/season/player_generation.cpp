@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "base/random.h"
@@ -90,68 +91,152 @@ void Copy_Cut(char* szOut, size_t nOutSize, const char* szText)
 
 // ---- Name caches ----------------------------------------------------------------
 
+// A name list as the refills read it: each line's first bytes (as many as
+// a cache entry keeps) followed by its LF, the last line without one when
+// the file ends without one. A refill that skips and reads lines here does
+// what it would do on the file itself, at a cost that no longer grows with
+// a line's length. It is kept while the file stays as it was, so that a
+// list whose names the refills use up fast (few lines, very long lines,
+// empty names) is read once, not once a player.
+struct NAME_LIST {
+    bool bKept = false;
+    files::FILE_STAMP Stamp;
+    std::string Text;
+};
+
+// Lists larger than this are read afresh at each refill rather than kept.
+constexpr size_t KEPT_NAME_LIST_LIMIT = 64u << 20;
+long long g_nNameListBytesRead = 0;
+
 struct NAME_CACHE {
     const char* const* pszPath;
     int nPreference;
     size_t nEntrySize;                 // 12 or 20 bytes
     bool bOpenFailureShown;
     char szEntry[NAME_CACHE_SIZE][CACHED_LAST_NAME_SIZE];
+    NAME_LIST List;
 };
 
-NAME_CACHE FirstNames{&FIRST_NAME_FILE, PREF_FIRST_NAME_LIST, CACHED_FIRST_NAME_SIZE, false, {}};
-NAME_CACHE LastNames{&LAST_NAME_FILE, PREF_LAST_NAME_LIST, CACHED_LAST_NAME_SIZE, false, {}};
+NAME_CACHE FirstNames{&FIRST_NAME_FILE, PREF_FIRST_NAME_LIST, CACHED_FIRST_NAME_SIZE, false, {}, {}};
+NAME_CACHE LastNames{&LAST_NAME_FILE, PREF_LAST_NAME_LIST, CACHED_LAST_NAME_SIZE, false, {}, {}};
 
-// Lines as a builder counts them: one more than the line ends.
-int Count_Lines(FILE* pFile)
+// Reads the open file into List.Text, each line cut to nKeep bytes.
+void Read_Name_List(FILE* pFile, size_t nKeep, NAME_LIST& List)
 {
-    int nLines = 1;
-    for (int c = std::getc(pFile); c != EOF; c = std::getc(pFile))
-        if (c == '\n')
-            ++nLines;
-    std::rewind(pFile);
-    return nLines;
+    List.Text.clear();
+    char Buffer[1 << 16];
+    size_t nInLine = 0;
+    size_t nRead;
+    while ((nRead = std::fread(Buffer, 1, sizeof(Buffer), pFile)) > 0) {
+        g_nNameListBytesRead += static_cast<long long>(nRead);
+        for (size_t i = 0; i < nRead;) {
+            if (nInLine >= nKeep) {
+                // The rest of a long line is not kept: on to its LF.
+                const void* pEnd = std::memchr(Buffer + i, '\n', nRead - i);
+                if (pEnd == nullptr)
+                    break;
+                i = static_cast<size_t>(static_cast<const char*>(pEnd) - Buffer);
+            }
+            const char c = Buffer[i++];
+            if (c == '\n') {
+                List.Text += '\n';
+                nInLine = 0;
+            } else {
+                List.Text += c;
+                ++nInLine;
+            }
+        }
+    }
 }
 
-// Reads up to the end of the line (or of the file); keeps at most nKeep
+// Lines as a builder counts them: one more than the line ends.
+int Count_Lines(const std::string& Text)
+{
+    const long long nLines = 1 + std::count(Text.begin(), Text.end(), '\n');
+    return nLines > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(nLines);
+}
+
+// A read position in a name list; bEnd once a read has met its end (as
+// feof on the file).
+struct NAME_READER {
+    const std::string& Text;
+    size_t nAt = 0;
+    bool bEnd = false;
+};
+
+// Reads up to the end of the line (or of the list); keeps at most nKeep
 // characters without a trailing CR.
-void Read_Name_Line(FILE* pFile, char* szOut, size_t nKeep)
+void Read_Name_Line(NAME_READER& Reader, char* szOut, size_t nKeep)
 {
     size_t n = 0;
-    for (int c = std::getc(pFile); c != EOF && c != '\n'; c = std::getc(pFile)) {
+    while (Reader.nAt < Reader.Text.size() && Reader.Text[Reader.nAt] != '\n') {
         if (n < nKeep)
-            szOut[n++] = static_cast<char>(c);
+            szOut[n++] = Reader.Text[Reader.nAt];
+        ++Reader.nAt;
     }
+    if (Reader.nAt < Reader.Text.size())
+        ++Reader.nAt;
+    else
+        Reader.bEnd = true;
     // A CRLF file's CR is not part of the name.
     if (n > 0 && szOut[n - 1] == '\r')
         --n;
     szOut[n] = '\0';
 }
 
-void Skip_Name_Line(FILE* pFile)
+void Skip_Name_Line(NAME_READER& Reader)
 {
-    for (int c = std::getc(pFile); c != EOF && c != '\n'; c = std::getc(pFile)) {
+    const size_t nEnd = Reader.Text.find('\n', Reader.nAt);
+    if (nEnd == std::string::npos) {
+        Reader.nAt = Reader.Text.size();
+        Reader.bEnd = true;
+    } else {
+        Reader.nAt = nEnd + 1;
     }
 }
 
-void Refill_Name_Cache(NAME_CACHE& Cache)
+// The cache's list, read from its file unless the kept one still stands;
+// false (after the box, once a run) when the file cannot be read.
+bool Get_Name_List(NAME_CACHE& Cache)
 {
     const char* szPath = *Cache.pszPath;
+    files::FILE_STAMP Stamp;
+    const bool bStamped = files::Get_File_Stamp(szPath, Stamp);
+    if (bStamped && Cache.List.bKept && files::Same_File_Stamp(Stamp, Cache.List.Stamp))
+        return true;
+    Cache.List.bKept = false;
     FILE* pFile = files::Open_File(szPath, "r");
     if (pFile == nullptr) {
         // Once a run: every player made after it would ask again.
         if (Cache.bOpenFailureShown)
-            return;
+            return false;
         Cache.bOpenFailureShown = true;
         char szText[TEXT_BUFFER_SIZE];
         Format_Text_Bounded(szText, sizeof(szText), "Couldn't open file: \"%s\"\n\n%s", szPath, Get_Error_Text());
         Show_Message_Box(szText, "File Error", BOX_OK | BOX_ICON_EXCLAMATION);
-        return;
+        return false;
     }
+    Read_Name_List(pFile, Cache.nEntrySize - 1, Cache.List);
+    std::fclose(pFile);
+    // Kept only when the stamp taken before the read vouches for what was
+    // read: a file written during the read, or too recently, is read again.
+    files::FILE_STAMP After;
+    Cache.List.bKept = bStamped && Stamp.bSettled && Cache.List.Text.size() <= KEPT_NAME_LIST_LIMIT &&
+                       files::Get_File_Stamp(szPath, After) && files::Same_File_Stamp(Stamp, After);
+    Cache.List.Stamp = Stamp;
+    return true;
+}
+
+void Refill_Name_Cache(NAME_CACHE& Cache)
+{
+    if (!Get_Name_List(Cache))
+        return;
+    NAME_READER Reader{Cache.List.Text};
     int L = Get_User_Preference(Cache.nPreference);
     if (L <= 0) {
         // Without a count the skips would be negative and the cache would
         // hold the file's first lines: count them now.
-        L = Count_Lines(pFile);
+        L = Count_Lines(Cache.List.Text);
         Set_User_Preference(Cache.nPreference, L);
     }
     const size_t nKeep = Cache.nEntrySize - 1;
@@ -164,12 +249,12 @@ void Refill_Name_Cache(NAME_CACHE& Cache)
         int s = fSkip > static_cast<double>(L - 1) ? L - 1 : static_cast<int>(fSkip);
         // A stored count larger than the file's lines would skip on past its
         // end, up to two billion times: past the end every read is empty.
-        for (; s > 0 && !std::feof(pFile); --s) {
-            Skip_Name_Line(pFile);
+        for (; s > 0 && !Reader.bEnd; --s) {
+            Skip_Name_Line(Reader);
             --L;
         }
         std::memset(Cache.szEntry[i], 0, sizeof(Cache.szEntry[i]));
-        Read_Name_Line(pFile, Cache.szEntry[i], nKeep);
+        Read_Name_Line(Reader, Cache.szEntry[i], nKeep);
         --L;
     }
     for (int i = 0; i < NAME_CACHE_SIZE; ++i) {
@@ -181,7 +266,6 @@ void Refill_Name_Cache(NAME_CACHE& Cache)
             std::memcpy(Cache.szEntry[j], szHold, sizeof(szHold));
         }
     }
-    std::fclose(pFile);
 }
 
 bool Take_Cached_Name(NAME_CACHE& Cache, char* szOut, size_t nOutSize)
@@ -474,6 +558,13 @@ void Reset_Name_Pool()
     std::memset(LastNames.szEntry, 0, sizeof(LastNames.szEntry));
     FirstNames.bOpenFailureShown = false;
     LastNames.bOpenFailureShown = false;
+    FirstNames.List = NAME_LIST();
+    LastNames.List = NAME_LIST();
+}
+
+long long Name_List_Bytes_Read()
+{
+    return g_nNameListBytesRead;
 }
 
 void Make_Random_Player_Name(int nTeam, int nSlot)

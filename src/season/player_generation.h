@@ -37,6 +37,9 @@ void Get_Random_Last_Name(char* szOut, size_t nOutSize);
 // reported again (tests and a change of list use it). An unreadable file is
 // reported once a run, not at every refill.
 void Reset_Name_Pool();
+// The bytes read from the name files so far in this run: a list that stays
+// as it was is read once, whatever the number of refills.
+long long Name_List_Bytes_Read();
 // First and last name of the player from the caches ("John" / "Smith" when none).
 void Make_Random_Player_Name(int nTeam, int nSlot);
 

@@ -84,7 +84,7 @@ bool Ensure_Owner_Hall_Of_Fame(OWNER_HALL_OF_FAME& Fame)
         bMissing = nError == ENOENT;
         Problem = nError == ENOENT ? "it is missing"
                   : nError == EFBIG ? "it is longer than " + std::to_string(OWNER_HALL_OF_FAME_SIZE) + " bytes"
-                                    : std::string("it cannot be read (") + std::strerror(nError) + ")";
+                                    : std::string("it cannot be read (") + files::Error_Text(nError) + ")";
     } else if (Data.size() != OWNER_HALL_OF_FAME_SIZE) {
         Problem = "it holds " + std::to_string(Data.size()) + " bytes, not " +
                   std::to_string(OWNER_HALL_OF_FAME_SIZE);

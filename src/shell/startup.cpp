@@ -438,8 +438,10 @@ bool Start_Up(int argc, char** argv)
     if (!Load_Universe_Database(DEFAULT_DATABASE)) {
         // The loader has shown its own boxes; say which file is missing too.
         if (!files::File_Exists(DEFAULT_DATABASE)) {
-            Write_Debug_Log("League database \"%s\" is missing.", DEFAULT_DATABASE);
-            std::fprintf(stderr, "The league database \"%s\" is missing in \"%s\".\n", DEFAULT_DATABASE,
+            // A pipe, a device or a folder under its name is there, but no file.
+            const char* szWhy = files::Entry_Exists(DEFAULT_DATABASE) ? "is not a regular file" : "is missing";
+            Write_Debug_Log("League database \"%s\" %s.", DEFAULT_DATABASE, szWhy);
+            std::fprintf(stderr, "The league database \"%s\" %s in \"%s\".\n", DEFAULT_DATABASE, szWhy,
                          files::Get_Current_Folder().c_str());
         }
         Destroy_Main_Window();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cmath>
@@ -182,6 +183,21 @@ TEST_F(SaveFailuresTest, ResumingAFolderNamedLikeASavedGameSaysItIsAFolder)
     EXPECT_EQ(Load_Universe_Database("Gone.zrt"), 0);
     ASSERT_FALSE(ui::Shown_Boxes().empty());
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Couldn't open \"Gone.zrt\".\n\nPlease re-install Vazarudu Kelvo.");
+}
+
+// A pipe or a device under a saved game's name is no saved game: the box
+// says so in plain words.
+TEST_F(SaveFailuresTest, ResumingAPipeOrADeviceSaysItIsNoRegularFile)
+{
+    ASSERT_EQ(::mkfifo("Pipe.zrt", 0644), 0);
+    ASSERT_EQ(::symlink("/dev/zero", "Device.zrt"), 0);
+    for (const char* szName : {"Pipe.zrt", "Device.zrt"}) {
+        ui::Clear_Shown_Boxes();
+        EXPECT_EQ(Load_Universe_Database(szName), 0);
+        ASSERT_FALSE(ui::Shown_Boxes().empty());
+        EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "File Load Error");
+        EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Couldn't open \"" + std::string(szName) + "\" (not a regular file).");
+    }
 }
 
 TEST_F(SaveFailuresTest, AResumedCopyTakesItsFileName)

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <png.h>
+#include <sys/stat.h>
+#include <unistd.h>
 // jpeglib.h needs FILE and size_t declared before it.
 #include <cstdio>
 #include <jpeglib.h>
@@ -290,6 +292,27 @@ TEST_F(CanvasPicturesTest, SkinFilesComeFromTheSkinTheDefaultSkinOrThePathItself
     EXPECT_EQ(Get_Skin_File_Path("news\\bottombarleft.png"), "skins\\earth\\news\\bottombarleft.png");
     Set_Skin_Name("");
     EXPECT_EQ(Get_Skin_Name(), DEFAULT_SKIN_NAME);
+}
+
+// A pipe or a device where a skin's picture is stays the skin's picture, and
+// the log says it is no regular file, not that the picture is missing.
+TEST_F(CanvasPicturesTest, ASkinPictureThatIsNoFileIsToldAsSuch)
+{
+    files::Create_Folders("skins/earth/news");
+    ASSERT_EQ(::mkfifo("skins/earth/news/bottombarleft.png", 0644), 0);
+    ASSERT_EQ(::symlink("/dev/null", "skins/earth/news/bottombarright.png"), 0);
+    EXPECT_EQ(Get_Skin_File_Path("news\\bottombarleft.png"), "skins\\earth\\news\\bottombarleft.png");
+    CANVAS Picture;
+    EXPECT_FALSE(Read_Picture_File(Get_Skin_File_Path("news\\bottombarleft.png").c_str(), Picture));
+    EXPECT_FALSE(Read_Picture_File(Get_Skin_File_Path("news\\bottombarright.png").c_str(), Picture));
+    EXPECT_EQ(Count_Log_Lines_With(
+                  "Could not read the picture \"skins\\earth\\news\\bottombarleft.png\": not a regular file"),
+              1);
+    EXPECT_EQ(Count_Log_Lines_With(
+                  "Could not read the picture \"skins\\earth\\news\\bottombarright.png\": not a regular file"),
+              1);
+    EXPECT_EQ(Count_Log_Lines_With("No such file or directory"), 0);
+    EXPECT_EQ(Count_Log_Lines_With("Invalid argument"), 0);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -79,6 +81,23 @@ TEST(DefaultLeagueProgram, StartUpFindsAndLoadsTheBuiltLeague)
     EXPECT_TRUE(Contains(Missing.Err, "The league database \"Databases/Universe-2019.dat\" is missing in \"" +
                                           Install.Path() + "/data\"."))
         << Missing.Err;
+
+    // A pipe or a folder in its place is there, but is no file to load.
+    const std::string Database = Install.Path() + "/data/Databases/Universe-2019.dat";
+    for (const bool bFolder : {false, true}) {
+        if (bFolder)
+            ASSERT_TRUE(fs::create_directory(Database));
+        else
+            ASSERT_EQ(::mkfifo(Database.c_str(), 0644), 0);
+        const RUN Odd = Run_Program(Copy, {}, Output.Path(), Output.Path());
+        EXPECT_EQ(Odd.nExitCode, 1);
+        EXPECT_TRUE(Contains(Odd.Err, "The league database \"Databases/Universe-2019.dat\" is not a regular file in \"" +
+                                          Install.Path() + "/data\"."))
+            << Odd.Err;
+        EXPECT_FALSE(Contains(Odd.Err, "missing")) << Odd.Err;
+        EXPECT_FALSE(Contains(Odd.Err, "Invalid argument")) << Odd.Err;
+        fs::remove(Database);
+    }
 }
 
 TEST(DefaultLeagueProgram, GeneratorWritesTheSameFileAnywhereAndRefusesBadUse)

@@ -152,6 +152,15 @@ TEST_F(ToolLineTest, ExportWithoutItsIndexTemplateFailsItsLine)
     EXPECT_FALSE(fs::exists(Data.Path() + "/HTML_Export/index.htm"));
 }
 
+// A pipe in place of a template is told as no regular file.
+TEST_F(ToolLineTest, ExportWithAPipeForATemplateSaysItIsNoRegularFile)
+{
+    const std::string Template = Data.Path() + "/HTML_Templates/index.template";
+    fs::remove(Template);
+    ASSERT_EQ(::mkfifo(Template.c_str(), 0644), 0);
+    Expect_Line_Fails("tool Export_Html_Encyclopedia", "index.template\" (not a regular file)");
+}
+
 // A page that cannot be written whole (a full disk: /dev/full takes nothing)
 // fails the export with the system's words.
 TEST_F(ToolLineTest, ExportOntoAFullDiskFailsItsLine)

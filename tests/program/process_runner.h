@@ -1,6 +1,6 @@
 // Runs a program as its own process for the program-level tests: the tests'
 // environment less KELVO_DATA, KELVO_DEBUG and the display (plus what the
-// test adds, DISPLAY included),
+// test adds, DISPLAY included, in place of an inherited value),
 // standard input from a file, standard output and error kept in files of an
 // output folder, a time limit after which the process is killed.
 #pragma once
@@ -58,10 +58,20 @@ inline CHILD Start(const std::string& Program, const std::vector<std::string>& A
     Child.Output = Options.Output;
     // A display the tests' own environment happens to have is not the
     // program's: it runs headless unless the test names one.
+    // A variable the test gives replaces the inherited one of that name (the
+    // first of two is the one a program reads).
+    const auto Given = [&Options](const char* szEntry) {
+        for (const std::string& Entry : Options.Env) {
+            const size_t nName = Entry.find('=');
+            if (nName != std::string::npos && std::strncmp(szEntry, Entry.c_str(), nName + 1) == 0)
+                return true;
+        }
+        return false;
+    };
     std::vector<std::string> Environment;
     for (char** p = environ; *p != nullptr; ++p)
         if (std::strncmp(*p, "KELVO_DATA=", 11) != 0 && std::strncmp(*p, "KELVO_DEBUG=", 12) != 0 &&
-            std::strncmp(*p, "DISPLAY=", 8) != 0 && std::strncmp(*p, "WAYLAND_DISPLAY=", 16) != 0)
+            std::strncmp(*p, "DISPLAY=", 8) != 0 && std::strncmp(*p, "WAYLAND_DISPLAY=", 16) != 0 && !Given(*p))
             Environment.emplace_back(*p);
     Environment.insert(Environment.end(), Options.Env.begin(), Options.Env.end());
     std::vector<char*> EnvPointers;

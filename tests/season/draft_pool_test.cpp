@@ -1,6 +1,8 @@
 // The draft pool's set-up, its tuning files, the draft order, forfeits and
 // the draft's money.
 #include <algorithm>
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -209,6 +211,28 @@ TEST_F(DraftPoolTest, TuningValuesBeyondTheirRangeRefuseTheWholeFile)
     ASSERT_EQ(Count_Boxes("Bad File"), 3);
     EXPECT_EQ(ui::Shown_Boxes()[2].Text,
               "Input/DraftStrategy.txt, line 3: -101 is outside -100 to 100; the file is not used.");
+    EXPECT_EQ(Get_Draft_Strategy(0), 7);
+}
+
+// A value past the int range is quoted as the file writes it, and a pipe in
+// place of the file is told as no regular file, not as missing.
+TEST_F(DraftPoolTest, TuningFilesQuoteTheValueAsWrittenAndSayWhyTheyCannotBeRead)
+{
+    Write_File("Input/DraftTalent.txt", "0,0,0\n0, 2147483648,0\n");
+    Set_Draft_Talent(0, 0, 55);
+    Load_Draft_Talent();
+    ASSERT_EQ(Count_Boxes("Bad File"), 1);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "Input/DraftTalent.txt, line 2: 2147483648 is outside -100 to 100; the file is not used.");
+    EXPECT_EQ(Get_Draft_Talent(0, 0), 55);
+
+    std::filesystem::remove("Input/DraftStrategy.txt");
+    ASSERT_EQ(::mkfifo("Input/DraftStrategy.txt", 0644), 0);
+    Set_Draft_Strategy(0, 7);
+    Load_Draft_Strategy();
+    ASSERT_EQ(Count_Boxes("File Error"), 1);
+    EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Input/DraftStrategy.txt file cannot be read (not a regular file).");
+    EXPECT_EQ(Count_Boxes("Missing File"), 0);
     EXPECT_EQ(Get_Draft_Strategy(0), 7);
 }
 

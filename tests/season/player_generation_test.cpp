@@ -2,6 +2,10 @@
 // ratings, the rating adjustment, veterans fitted to a threshold, the name
 // caches, measures, IDs, uniform numbers and whole generated players.
 #include <cctype>
+#include <chrono>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -425,6 +429,21 @@ TEST_F(PlayerMaking, MissingNameListsGiveJohnSmithAndOneBoxEach)
     EXPECT_EQ(ui::Shown_Boxes()[1].Text.rfind("Couldn't open file: \"names\\last.txt\"\n\n", 0), 0u);
 }
 
+// A pipe or a device in place of a name list is told as no regular file.
+TEST_F(PlayerMaking, NameListsThatAreNoFilesSayWhy)
+{
+    std::filesystem::create_directories("names");
+    ASSERT_EQ(::mkfifo("names/first.txt", 0644), 0);
+    ASSERT_EQ(::symlink("/dev/zero", "names/last.txt"), 0);
+    Add_Player(2, 0, 9);
+    Make_Random_Player_Name(2, 0);
+    EXPECT_STREQ(League.Team[2].Player[0].szFirstName, "John");
+    EXPECT_STREQ(League.Team[2].Player[0].szLastName, "Smith");
+    ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Couldn't open file: \"names\\first.txt\"\n\nnot a regular file");
+    EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Couldn't open file: \"names\\last.txt\"\n\nnot a regular file");
+}
+
 TEST_F(PlayerMaking, CrlfListsAreReadWithoutTheirCarriageReturnsAndCounted)
 {
     Write_List("names/first.txt", "Ann\r\nBea\r\nCal\r\n");
@@ -479,6 +498,49 @@ TEST_F(PlayerMaking, ALongListFillsTheWholeCacheFromAcrossTheFile)
     }
     EXPECT_EQ(nTaken, 100);
     EXPECT_GT(nLargest, 500);   // the skips reach far into the file
+}
+
+// A list whose names run out fast (one line of a megabyte, a megabyte of
+// NUL bytes: every refill yields one name or none) is read once for all the
+// players made from it, not once a player; a list written again is read
+// again, and its new names are used.
+TEST_F(PlayerMaking, ANameListIsReadOnceWhateverItsShape)
+{
+    const auto Age = [](const char* szPath) {
+        std::filesystem::last_write_time(szPath, std::filesystem::file_time_type::clock::now() -
+                                                     std::chrono::hours(1));
+    };
+    constexpr size_t MEGABYTE = 1u << 20;
+    Write_List("names/last.txt", "Ashford\nBramwell\nCrestwood\n");
+    Age("names/last.txt");
+    for (const std::string& Text : {std::string(MEGABYTE, 'q'), std::string(MEGABYTE, '\0')}) {
+        Reset_Name_Pool();
+        Write_List("names/first.txt", Text);
+        Age("names/first.txt");
+        Set_User_Preference(PREF_FIRST_NAME_LIST, 0);
+        const long long nBefore = Name_List_Bytes_Read();
+        for (int i = 0; i < 200; ++i) {
+            Add_Player(2, i % 40, 9);
+            Make_Random_Player_Name(2, i % 40);
+        }
+        const long long nRead = Name_List_Bytes_Read() - nBefore;
+        // Each list once: the megabyte and the three last names.
+        EXPECT_EQ(nRead, static_cast<long long>(MEGABYTE + 27));
+        EXPECT_STREQ(League.Team[2].Player[0].szFirstName, Text[0] == 'q' ? "qqqqqqqqqqq" : "John");
+        EXPECT_EQ(Get_User_Preference(PREF_FIRST_NAME_LIST), 1);
+    }
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+
+    // Written again (and aged again): the new list is read, the old one gone.
+    Write_List("names/first.txt", "Zeke\n");
+    std::filesystem::last_write_time("names/first.txt", std::filesystem::file_time_type::clock::now() -
+                                                            std::chrono::hours(2));
+    Set_User_Preference(PREF_FIRST_NAME_LIST, 0);
+    std::memset(League.Team[2].Player[0].szFirstName, 0, sizeof(League.Team[2].Player[0].szFirstName));
+    const long long nBefore = Name_List_Bytes_Read();
+    Make_Random_Player_Name(2, 0);
+    EXPECT_STREQ(League.Team[2].Player[0].szFirstName, "Zeke");
+    EXPECT_EQ(Name_List_Bytes_Read() - nBefore, 5);
 }
 
 // A saved game may hold any count for a list (the league keeps it, so it

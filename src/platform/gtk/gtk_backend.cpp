@@ -4,6 +4,7 @@
 #include <gtk/gtk.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 
@@ -212,6 +213,21 @@ bool Spawn_Opener(const char* szPathOrUrl)
     return bStarted != FALSE;
 }
 
+// gtk_init sets every category of the process locale from the environment.
+// Numbers, dates and letter case in our files, pages, saved games and parsing
+// must not follow it (a comma for a decimal point, a Turkish dotless i, month
+// names in the user's language and charset): every category the program's
+// own text depends on goes back to "C". Character classes stay UTF-8 where
+// the system has it, for the toolkit's input; the toolkit's own messages
+// (LC_MESSAGES) and paper sizes keep the user's choice.
+void Keep_Program_Locale()
+{
+    for (const int nCategory : {LC_NUMERIC, LC_TIME, LC_COLLATE, LC_MONETARY})
+        std::setlocale(nCategory, "C");
+    if (std::setlocale(LC_CTYPE, "C.UTF-8") == nullptr)
+        std::setlocale(LC_CTYPE, "C");
+}
+
 }  // namespace
 
 namespace gtk_backend {
@@ -223,7 +239,10 @@ bool Start(int* pArgc, char*** pArgv)
     // No accessibility bus, no settings daemon: the program needs neither,
     // and looking for them costs start-up time or hangs without a session.
     g_setenv("NO_AT_BRIDGE", "1", FALSE);
-    if (!gtk_init_check(pArgc, pArgv))
+    const bool bOpened = gtk_init_check(pArgc, pArgv) != FALSE;
+    // Also when no display answers: the run goes on headless.
+    Keep_Program_Locale();
+    if (!bOpened)
         return false;
     GdkDisplay* pDisplay = gdk_display_get_default();
     if (pDisplay == nullptr)

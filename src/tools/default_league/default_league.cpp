@@ -98,7 +98,7 @@ bool Read_Csv(const char* szPath, const char* szHeader, std::vector<CSV_LINE>& L
     Lines.clear();
     std::vector<unsigned char> Data;
     if (!files::Read_Whole_File(szPath, Data)) {
-        Problem = std::string("\"") + szPath + "\" cannot be read (" + std::strerror(errno) + ").";
+        Problem = std::string("\"") + szPath + "\" cannot be read (" + files::Error_Text(errno) + ").";
         return false;
     }
     std::string Text(Data.begin(), Data.end());
