@@ -111,6 +111,11 @@ bool Open_Shown_Game_Page(bool bRecap)
     if (!bNamed)
         return false;
     const std::string Path = files::Resolve_Path(szName);
+    if (Was_Game_Page_Lost(szName)) {
+        Show_Formatted_Message(bRecap ? "Recap" : "Box Score", "%s could not be written when the game was played",
+                               Path.c_str());
+        return false;
+    }
     if (!files::File_Exists(Path.c_str())) {
         Show_Formatted_Message(bRecap ? "Recap" : "Box Score", "Couldn't find %s", Path.c_str());
         return false;
