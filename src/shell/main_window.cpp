@@ -556,10 +556,11 @@ void Carry_Out_Main_Window_Request(int nRequest, int nArgument)
     }
 }
 
-void Install_Main_Window_Requests(int (*pSave)(const char* szPath))
+void Install_Main_Window_Requests(int (*pSave)(const char* szPath), std::string (*pSaveCause)())
 {
     SHELL_HANDLER Handler;
     Handler.pRequest = Carry_Out_Main_Window_Request;
     Handler.pSave = pSave;
+    Handler.pSaveCause = pSaveCause;
     Install_Shell_Handler(&Handler);
 }

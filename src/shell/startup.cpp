@@ -353,7 +353,7 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     MAIN_FRAME_HANDLERS Frame;
     Frame.pClose = Exit_On_Close_Box;
     main_frame::Set_Handlers(&Frame);
-    Install_Main_Window_Requests(Save_Game);
+    Install_Main_Window_Requests(Save_Game, Get_Last_Save_Cause);
     // Contract offers (signings, the draft, renewals) ask the user through
     // the offer dialog; unanswered, it declines.
     Install_Contract_Offer_Dialog();
