@@ -117,7 +117,7 @@ bool Is_Space_Error(int nError)
     return nError == ENOSPC || nError == EDQUOT || nError == EFBIG;
 }
 
-void Show_Save_Failure(int nResult, bool bAutomatic)
+void Show_Save_Failure(int nResult, bool bAutomatic, const std::string& Refusal = std::string())
 {
     if (nResult == SAVE_GAME_OK)
         return;
@@ -129,15 +129,18 @@ void Show_Save_Failure(int nResult, bool bAutomatic)
         }
         return;
     }
-    const int nError = Get_Last_Save_Error();
-    std::string Cause = Get_Last_Save_Cause();
+    // A name refused before any save: no system call failed.
+    const int nError = Refusal.empty() ? Get_Last_Save_Error() : 0;
+    std::string Cause = Refusal.empty() ? Get_Last_Save_Cause() : Refusal;
     if (Cause.empty())
         Cause = std::strerror(nError != 0 ? nError : EIO);
     const std::string Start = bAutomatic ? "Vazarudu Kelvo was unable to automatically save the game"
                                          : "Vazarudu Kelvo was unable to save a game with that file name";
     std::string Text;
     const char* szTitle = "File Open Error";
-    if (nResult == SAVE_GAME_CANNOT_CREATE) {
+    if (!Refusal.empty()) {
+        Text = Start + ": " + Refusal;
+    } else if (nResult == SAVE_GAME_CANNOT_CREATE) {
         if (Is_Folder_Error(nError))
             Text = Start + ": the folder \"" + files::Get_Current_Folder() + "\" cannot be written (" + Cause + ").";
         else if (nError == ENOSPC || nError == EDQUOT)
@@ -359,7 +362,7 @@ int Save_Game_File()
         nResult = Save_Game((std::string(szName) + SAVED_GAME_EXTENSION).c_str());
     else
         Write_Debug_Log("Automatic save refused: %s", Problem.c_str());
-    Show_Save_Failure(nResult, true);
+    Show_Save_Failure(nResult, true, Problem);
     return nResult;
 }
 
