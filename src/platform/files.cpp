@@ -648,10 +648,14 @@ bool Close_Written_File(FILE* pFile)
         errno = EBADF;
         return false;
     }
+    // A write that failed earlier left its errno (callers clear it first).
+    const int nEarlier = errno;
     errno = 0;
     int nError = 0;
-    if (std::fflush(pFile) != 0 || std::ferror(pFile) != 0)
+    if (std::fflush(pFile) != 0)
         nError = errno != 0 ? errno : EIO;
+    else if (std::ferror(pFile) != 0)
+        nError = nEarlier != 0 ? nEarlier : EIO;
     if (std::fclose(pFile) != 0 && nError == 0)
         nError = errno != 0 ? errno : EIO;
     errno = nError;
@@ -691,6 +695,14 @@ bool Write_Whole_File(const char* szPath, const void* pData, size_t nBytes)
 std::string Error_Text(int nError)
 {
     return std::strerror(nError != 0 ? nError : EIO);
+}
+
+bool Entry_Exists(const char* szPath)
+{
+    if (szPath == nullptr || szPath[0] == '\0')
+        return false;
+    struct stat st;
+    return ::lstat(Resolve_Path(szPath).c_str(), &st) == 0;
 }
 
 }  // namespace files

@@ -82,8 +82,8 @@ int Remove_Temporary_Files(const char* szFolder);
 
 // fclose of a file that was written: false, with errno saying why, when a
 // write before it failed (the stream's error flag: a full disk, a device that
-// takes nothing) or the close's own flush fails. The file is closed whatever
-// happens.
+// takes nothing; errno as that write left it, so clear errno before writing)
+// or the close's own flush fails. The file is closed whatever happens.
 bool Close_Written_File(FILE* pFile);
 // Writes szPath whole: the bytes go to a temporary in its folder that is
 // renamed over szPath only once written and closed, so a failure never
@@ -94,4 +94,7 @@ bool Close_Written_File(FILE* pFile);
 bool Write_Whole_File(const char* szPath, const void* pData, size_t nBytes);
 // The system's words for an errno value (strerror), EIO for 0.
 std::string Error_Text(int nError);
+// True when anything stands under the name: a file, a folder, a pipe, a
+// device (a dangling symbolic link too).
+bool Entry_Exists(const char* szPath);
 }  // namespace files
