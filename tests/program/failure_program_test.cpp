@@ -123,6 +123,28 @@ TEST_F(FailureProgramTest, OverlongLineFailsBeforeItsEndIsRead)
 
 namespace {
 
+// Game pages that cannot be written (a file where their folder should be)
+// are told once on stderr, each one logged, and the week is played.
+TEST_F(FailureProgramTest, GamePagesThatCannotBeWrittenAreToldOnceAndTheWeekGoesOn)
+{
+    fs::remove_all(Data.Path() + "/Output");
+    program_support::Write_File(Data.Path() + "/Output", "a file, not a folder");
+    const process_runner::RUN_RESULT Result =
+        Run_Script(std::string(NEW_GAME) + "command \"One Week\"\ncommand \"One Week\"\nquit\n");
+    ASSERT_FALSE(Result.bTimedOut) << Result.Out << Result.Err;
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    const std::string Told = "further pages that cannot be written are listed in debug.txt";
+    size_t nTold = 0;
+    for (size_t n = Result.Err.find(Told); n != std::string::npos; n = Result.Err.find(Told, n + 1))
+        ++nTold;
+    EXPECT_EQ(nTold, 1u) << Result.Err;
+    EXPECT_TRUE(Contains(Result.Err, "Box-19-000.htm\" could not be written: Not a directory")) << Result.Err;
+    const std::string Log = Debug_Log();
+    EXPECT_TRUE(Contains(Log, "Recap-19-000.htm\" could not be written: Not a directory")) << Log;
+    EXPECT_TRUE(Contains(Log, "Recap-19-020.htm\" could not be written: Not a directory")) << Log;
+    EXPECT_EQ(Read_Text_File(Data.Path() + "/Output"), "a file, not a folder");
+}
+
 // A new game, then one line; its run's result.
 class ToolLineTest : public FailureProgramTest {
 protected:
