@@ -3,6 +3,7 @@
 #include "tools/stat_importer.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdarg>
 #include <climits>
 #include <cstdio>
@@ -222,6 +223,7 @@ bool Write_Parsed_Page(const char* szPage, const char* szParsed, std::string& Po
     FILE* pOut = files::Open_File_In_Folder(s_ResolvedFolder, Parsed.substr(nSlash + 1), "wb");
     if (pOut == nullptr)
         return false;
+    errno = 0;
     std::string Line;
     while (Page.Next(Line)) {
         if (Position.empty() && Line.find("Position") != std::string::npos)
@@ -236,8 +238,8 @@ bool Write_Parsed_Page(const char* szPage, const char* szParsed, std::string& Po
         Copy += '\n';
         std::fwrite(Copy.data(), 1, Copy.size(), pOut);
     }
-    std::fclose(pOut);
-    return true;
+    // A full disk shows at the close at the latest.
+    return files::Close_Written_File(pOut);
 }
 
 }  // namespace
