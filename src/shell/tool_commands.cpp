@@ -353,6 +353,10 @@ const TOOL TOOLS[] = {
          if (!Numbers(Args, 1, V, Problem))
              return false;
          const int nRows = Read_Team_Injuries_Page(Args[0].c_str(), V[0], V[1]);
+         if (nRows == -2) {
+             Problem = Not_Written(Get_Injuries_File_Path(V[0]));
+             return false;
+         }
          if (nRows < 0) {
              Problem = "\"" + Args[0] + "\" cannot be read";
              return false;

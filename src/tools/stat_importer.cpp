@@ -731,6 +731,11 @@ void Extract_All_Player_Salary_Data()
     Run.Commit();
 }
 
+std::string Get_Injuries_File_Path(int nYear)
+{
+    return Format_Text(INJURIES_CSV_FILE_FORMAT, STATS_FOLDER, nYear);
+}
+
 int Read_Team_Injuries_Page(const char* szPath, int nYear, int nTeam)
 {
     files::Delete_File(TEAM_INJURIES_ALL_FILE);
@@ -740,7 +745,7 @@ int Read_Team_Injuries_Page(const char* szPath, int nYear, int nTeam)
     std::string Line;
     if (!Page.Find("\"Team Injuries\"", Line))
         return 0;
-    const std::string File = Format_Text(INJURIES_CSV_FILE_FORMAT, STATS_FOLDER, nYear);
+    const std::string File = Get_Injuries_File_Path(nYear);
     const std::string Abbreviation = Make_Csv_Field(Team_String(nTeam, 0));
     int nRows = 0;
     while (Page.Next(Line)) {
@@ -749,8 +754,9 @@ int Read_Team_Injuries_Page(const char* szPath, int nYear, int nTeam)
         IMPORT_ROSTER_ROW Row;
         if (!Parse_Roster_Row(Line, nYear, Row))
             continue;
-        Append_Formatted_Line_To_File(File.c_str(), INJURIES_CSV_ROW_FORMAT, Row.Id.c_str(), Row.First.c_str(),
-                                      Row.Last.c_str(), Abbreviation.c_str(), "", "");
+        if (!Append_Formatted_Line_To_File(File.c_str(), INJURIES_CSV_ROW_FORMAT, Row.Id.c_str(), Row.First.c_str(),
+                                           Row.Last.c_str(), Abbreviation.c_str(), "", ""))
+            return -2;
         ++nRows;
     }
     return nRows;
