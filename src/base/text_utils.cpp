@@ -290,10 +290,11 @@ bool Append_Line_To_File(const char* szPath, const char* szText)
     FILE* pFile = files::Open_File(szPath, "ab");
     if (pFile == nullptr)
         return false;
+    errno = 0;
     fputs(szText, pFile);
     fputc('\n', pFile);
-    fclose(pFile);
-    return true;
+    // A full disk or a device that takes nothing shows at the close.
+    return files::Close_Written_File(pFile);
 }
 
 bool Append_Formatted_Line_To_File(const char* szPath, const char* szFormat, ...)

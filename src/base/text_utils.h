@@ -89,8 +89,9 @@ int Skip_Line(FILE* pFile);
 int Count_Lines_In_File(const char* szPath);
 // Rewinds, counts the bytes to the end, rewinds again.
 int Count_Chars_In_Open_File(FILE* pFile);
-// Appends the text and a line feed; false for an empty path, a missing text or a
-// file that cannot be opened, else true.
+// Appends the text and a line feed; false for an empty path, a missing text, a
+// file that cannot be opened or a write or close that fails (errno says why),
+// else true.
 bool Append_Line_To_File(const char* szPath, const char* szText);
 // Formats into 2,048 bytes, then as Append_Line_To_File.
 bool Append_Formatted_Line_To_File(const char* szPath, const char* szFormat, ...) KELVO_PRINTF(2, 3);

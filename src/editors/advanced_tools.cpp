@@ -43,9 +43,21 @@ bool Has_Database_Builder()
     return g_BuildHooks.pBuildYear != nullptr && g_BuildHooks.pBuildRange != nullptr && g_BuildHooks.pBuildAll != nullptr;
 }
 
+// A run that did not build what it was asked says why, and no reminder of
+// a database that is not there.
+bool Tell_Build_Failure(const std::string& Problem, const char* szCaption)
+{
+    if (Problem.empty())
+        return false;
+    const std::string Text = "The database was not built: " + Problem + ".";
+    Show_Message_Box(Text.c_str(), szCaption, BOX_OK | BOX_ICON_EXCLAMATION);
+    return true;
+}
+
 void Create_Modern_Database()
 {
-    g_BuildHooks.pBuildYear(MODERN_DATABASE_YEAR);
+    if (Tell_Build_Failure(g_BuildHooks.pBuildYear(MODERN_DATABASE_YEAR), "Create Modern Database"))
+        return;
     Show_Message_Box("Reminder: You must start a New Game to load the new database.", "Create Modern Database",
                      BOX_OK | BOX_ICON_INFORMATION);
     Auto_Set_All_Depth_Charts(0);
@@ -63,10 +75,13 @@ void Create_Historical_Database()
     std::snprintf(szFirst, sizeof(szFirst), "Create %d Database", nYear);
     const int nAnswer = User_Message_Dialog("Create Historical Database", szText, BOX_ICON_QUESTION, szFirst,
                                             "Create All Historical Databases", "Cancel");
+    std::string Problem;
     if (nAnswer == ID_YES)
-        g_BuildHooks.pBuildRange(nYear, nYear);
+        Problem = g_BuildHooks.pBuildRange(nYear, nYear);
     else if (nAnswer == ID_NO)
-        g_BuildHooks.pBuildAll();
+        Problem = g_BuildHooks.pBuildAll();
+    if (Tell_Build_Failure(Problem, "Create Historical Database"))
+        return;
     Show_Message_Box("Reminder: You must start a New Game to load a new database.", "Create Historical Database",
                      BOX_OK | BOX_ICON_INFORMATION);
 }

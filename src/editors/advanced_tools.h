@@ -3,6 +3,8 @@
 // folder.
 #pragma once
 
+#include <string>
+
 class DIALOG;
 
 constexpr int ADVANCED_TOOLS_DIALOG = 175;
@@ -56,10 +58,11 @@ void Show_Advanced_Tools();
 
 // The database builder sits above the editors: the shell hands the dialog
 // its runs (one year alone, a range of years, every historical year). Without them "Create
-// Modern Database" and "Create Historical Database" stay disabled.
+// Modern Database" and "Create Historical Database" stay disabled. Each
+// returns why the run did not build what it was asked, "" when it did.
 struct DATABASE_BUILD_HOOKS {
-    void (*pBuildYear)(int nYear) = nullptr;                 // the database alone
-    void (*pBuildRange)(int nFirst, int nLast) = nullptr;    // then the historical file
-    void (*pBuildAll)() = nullptr;
+    std::string (*pBuildYear)(int nYear) = nullptr;                 // the database alone
+    std::string (*pBuildRange)(int nFirst, int nLast) = nullptr;    // then the historical file
+    std::string (*pBuildAll)() = nullptr;
 };
 void Set_Database_Build_Hooks(const DATABASE_BUILD_HOOKS& Hooks);

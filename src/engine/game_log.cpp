@@ -1,7 +1,9 @@
 #include "engine/game_log.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <set>
 
 #include "base/text_utils.h"
 #include "engine/game_driver.h"
@@ -18,6 +20,8 @@
 #include "league/team.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/ui.h"
+#include "platform/ui_backend.h"
 
 namespace {
 
@@ -150,18 +154,57 @@ void Append_Line_Score_Row(std::string& Out, const GAME* pGame, int nSide)
 constexpr const char* BOX_SCORE_PATTERN = "Output\\Box-%02d-%03d.htm";
 constexpr const char* RECAP_PATTERN = "Output\\Recap-%02d-%03d.htm";
 
+// Pages whose last write failed: an older page of the name may still stand
+// (a folder where nothing can be removed) and must not pass for the game's.
+std::set<std::string> g_LostPages;
+// The user hears of the first page lost since one was last written; the log
+// has every one.
+bool g_bPageLossTold = false;
+
+void Tell_Lost_Page(const char* szName, int nError)
+{
+    const std::string Path = files::Resolve_Path(szName);
+    const std::string Cause = files::Error_Text(nError);
+    if (g_bPageLossTold) {
+        Write_Debug_Log("The page \"%s\" could not be written: %s", Path.c_str(), Cause.c_str());
+        return;
+    }
+    g_bPageLossTold = true;
+    char szText[ERROR_TEXT_SIZE];
+    std::snprintf(szText, sizeof(szText),
+                  "The page \"%s\" could not be written: %s. The games go on; further pages that cannot be "
+                  "written are listed in %s.",
+                  Path.c_str(), Cause.c_str(), DEBUG_LOG_FILE);
+    if (Ui_Is_Headless()) {
+        Write_Notice("%s", szText);
+        return;
+    }
+    Write_Debug_Log("%s", szText);
+    Show_Message_Box(szText, "Game Pages", BOX_OK | BOX_ICON_EXCLAMATION);
+}
+
 bool Write_Page_File(const char* szPattern, const GAME* pGame, int nGameIndex, const std::string& Body)
 {
-    if (!files::Create_Folders("Output"))
-        return false;
     char szName[TEXT_BUFFER_SIZE];
-    std::snprintf(szName, sizeof(szName), szPattern, pGame->nYear % 100, nGameIndex);
-    FILE* pFile = files::Open_File(szName, "w");
-    if (!pFile)
-        return false;
-    std::fwrite(g_PageHead.data(), 1, g_PageHead.size(), pFile);
-    std::fwrite(Body.data(), 1, Body.size(), pFile);
-    return std::fclose(pFile) == 0;
+    std::snprintf(szName, sizeof(szName), szPattern, ((pGame->nYear % 100) + 100) % 100, nGameIndex);
+    // Written whole under a temporary name, then renamed: a full disk never
+    // leaves half a page under the page's name.
+    const std::string Page = g_PageHead + Body;
+    int nError = 0;
+    if (!files::Create_Folders("Output"))
+        nError = errno != 0 ? errno : EIO;
+    else if (!files::Write_Whole_File(szName, Page.data(), Page.size()))
+        nError = errno != 0 ? errno : EIO;
+    if (nError == 0) {
+        g_LostPages.erase(szName);
+        g_bPageLossTold = false;
+        return true;
+    }
+    // The last game's page of the name would show as this game's.
+    files::Delete_File(szName);
+    g_LostPages.insert(szName);
+    Tell_Lost_Page(szName, nError);
+    return false;
 }
 
 }  // namespace
@@ -525,6 +568,11 @@ bool Get_Selected_Box_Score_File_Name(char* szBuffer, size_t nSize)
 bool Get_Selected_Recap_File_Name(char* szBuffer, size_t nSize)
 {
     return Name_Selected_Page(RECAP_PATTERN, szBuffer, nSize);
+}
+
+bool Was_Game_Page_Lost(const char* szName)
+{
+    return szName != nullptr && g_LostPages.count(szName) > 0;
 }
 
 bool Write_Down_And_Distance_CSV()

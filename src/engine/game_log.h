@@ -59,8 +59,10 @@ void Write_Line_Score_Table(const GAME* pGame);
 
 // The game's pages, "Output\\Box-%02d-%03d.htm" (page head and box-score body)
 // and "Output\\Recap-%02d-%03d.htm" (page head and play table): the year mod
-// 100 and the game's number. The folder is made when missing; a file that
-// cannot be opened is skipped. With bClear the box score empties the body and
+// 100 and the game's number. The folder is made when missing. A page is
+// written whole or not at all (an older page of its name is removed then);
+// the first page lost since one was written is told (a box in the window,
+// a notice headless), every one is logged, and the games go on. With bClear the box score empties the body and
 // the recap empties the head and both logs, so the box score goes first.
 // False when nothing was written.
 bool Write_Box_Score_File(const GAME* pGame, int nGameIndex, int bClear);
@@ -75,6 +77,9 @@ void Get_Box_Score_File_Name(char* szBuffer, size_t nSize);
 void Get_Recap_File_Name(char* szBuffer, size_t nSize);
 bool Get_Selected_Box_Score_File_Name(char* szBuffer, size_t nSize);
 bool Get_Selected_Recap_File_Name(char* szBuffer, size_t nSize);
+// True when the last write of the page of this name (as the two names above
+// spell it) failed: whatever stands under the name is not that game's page.
+bool Was_Game_Page_Lost(const char* szName);
 
 // "DownAndDistance.csv" in the current folder, rewritten from this run's
 // tally of snaps by down and yards to go. False when it could not be written.

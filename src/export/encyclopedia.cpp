@@ -352,6 +352,18 @@ bool Write_Export_Page(const HTML_EXPORT_PAGE& Page, std::string& Problem)
     return Write_Whole_File(Windows_1252_To_Utf8(Path), Html.data(), Html.size(), Problem);
 }
 
+// True when the folder is the current (data) folder, under any spelling
+// ("", ".", "./", its absolute path, a link to it).
+bool Is_Data_Folder_Itself(const std::string& Folder)
+{
+    if (Folder.empty())
+        return true;
+    struct stat Root;
+    struct stat Data;
+    return ::stat(files::Resolve_Path(Folder.c_str()).c_str(), &Root) == 0 && ::stat(".", &Data) == 0 &&
+           Root.st_dev == Data.st_dev && Root.st_ino == Data.st_ino;
+}
+
 }  // namespace
 
 int Export_Html_Encyclopedia(const char* szFolder, const char* szStyleSheet)
@@ -361,6 +373,14 @@ int Export_Html_Encyclopedia(const char* szFolder, const char* szStyleSheet)
     Set_Html_Style_Sheet_Name(szStyleSheet && *szStyleSheet ? szStyleSheet : DEFAULT_HTML_STYLE_SHEET);
     g_Problem.clear();
     g_nPagesWritten = 0;
+    // The pages' folders ("logos", "players", "Images" ...) would land among
+    // the program's own files, matched without regard to case.
+    if (Is_Data_Folder_Itself(g_Root)) {
+        g_Problem = "\"" + g_Root + "\" is the data folder itself; the pages need a folder of their own";
+        const std::string Text = "The HTML encyclopedia was not exported: " + g_Problem + ".";
+        Show_Message_Box(Text.c_str(), "Export Failed", BOX_OK | BOX_ICON_EXCLAMATION);
+        return -1;
+    }
     const EXPORT_COUNTS C = Take_Counts();
     if (Html_Export_Files_Exist() &&
         Show_Message_Box("This will overwrite any existing HTML Encyclopedia files", "Caution", BOX_OKCANCEL) ==

@@ -1,5 +1,6 @@
 #include "export/ratings_file.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -146,6 +147,7 @@ int Append_Player_Ratings(int nPosition, int nYear)
             "Power,Quickness,Vision,Receiving,Hands,Kick Returns,Punt Returns,Pass Blocking,Run Blocking,Discipline,"
             "Run Defense,Pass Rush,Coverage,Turnovers,Tackling,FG Accuracy,FG Power,Punt Accuracy,Punt Power,"
             "Durability";
+        errno = 0;
         if (!Append_Line_To_File(Path.c_str(), Header.c_str()))
             return -1;
     }
@@ -156,8 +158,16 @@ int Append_Player_Ratings(int nPosition, int nYear)
         for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
             if (!Is_Player_Slot_Used(t, s))
                 continue;
-            if (nPosition == ALL_POSITIONS || nPosition == Get_Player_Vital_Stat(t, s, VITAL_POSITION))
-                nCount += Format_Player_Ratings_Line(Path.c_str(), t, s);
+            if (nPosition != ALL_POSITIONS && nPosition != Get_Player_Vital_Stat(t, s, VITAL_POSITION))
+                continue;
+            std::string Line;
+            if (!Build_Player_Ratings_Line(t, s, Line))
+                continue;
+            errno = 0;
+            // A line that cannot be written fails the export (errno says why).
+            if (!Append_Line_To_File(Path.c_str(), Line.c_str()))
+                return -1;
+            ++nCount;
         }
     }
     return nCount;
@@ -197,7 +207,8 @@ void Export_Position_Ratings()
     }
     const int nCount = Export_Player_Ratings(nPosition, nYear);
     if (nCount < 0) {
-        Show_Formatted_Message("Export Player Ratings", "Couldn't write \"%s\"", Path.c_str());
+        Show_Formatted_Message("Export Player Ratings", "Couldn't write \"%s\" (%s)", Path.c_str(),
+                               files::Error_Text(errno).c_str());
         return;
     }
     const std::string Name = nPosition == ALL_POSITIONS ? std::string("Player") : Position_Word(nPosition);

@@ -10,7 +10,8 @@
 // The file's path for a year.
 std::string Get_Player_Ratings_Path(int nYear);
 // Writes the file for position 0-14 (15: all players) and a year; the number
-// of player lines written, -1 when the folder or file could not be made.
+// of player lines written, -1 (errno saying why) when the folder or file
+// could not be made or a line could not be written.
 int Export_Player_Ratings(int nPosition, int nYear);
 // Appends the lines of position 0-14 (15: all) to the year's file, starting
 // it with the header line when it does not exist yet; counted as above.

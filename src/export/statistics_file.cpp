@@ -370,6 +370,11 @@ int Write_Player_Stats_File(const char* szPath, int nSelection, int nPeriod, int
     const int nLeagues = Count_Leagues();
     if (!szPath)
         return 0;
+    // A period no list has would write a file of headings only.
+    if (nPeriod < 0 || nPeriod > 3) {
+        errno = EINVAL;
+        return 0;
+    }
     // The file's folder ("Output") is made when missing.
     const std::string Path = szPath;
     const size_t nSlash = Path.find_last_of("\\/");

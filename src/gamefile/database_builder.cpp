@@ -1,6 +1,7 @@
 #include "gamefile/database_builder.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -25,6 +26,7 @@
 #include "league/standings_keys.h"
 #include "league/team.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "schedule/schedule_driver.h"
@@ -159,11 +161,17 @@ bool Build_Year(int nYear, std::string& Problem)
     Set_Team_Stat_10_By_Strength();
     Note_Step("Read_Personnel_File, depth charts");
     const int nClass = Write_Draft_Class_Database();
+    const int nClassError = errno;
     Note_Step("Write_Draft_Class_Database");
     if (nClass != 0) {
         // The database is still worth writing; the class file kept before stays.
-        char szText[256];
-        std::snprintf(szText, sizeof(szText), "The draft class of %d could not be written.", nYear + 1);
+        char szText[512];
+        if (nClass == DRAFT_CLASS_LOG_FAILED)
+            std::snprintf(szText, sizeof(szText), "\"%s\" could not be written (%s).",
+                          files::Resolve_Path(DRAFT_CLASS_LOG_FILE).c_str(), files::Error_Text(nClassError).c_str());
+        else
+            std::snprintf(szText, sizeof(szText), "The draft class of %d could not be written (%s).", nYear + 1,
+                          files::Error_Text(nClassError).c_str());
         Show_Formatted_Message("Draft Class", "%s", szText);
         Problem = szText;
     }
@@ -174,13 +182,23 @@ bool Build_Year(int nYear, std::string& Problem)
     if (nSave != 0) {
         char szPath[64];
         std::snprintf(szPath, sizeof(szPath), UNIVERSE_DATABASE_FORMAT, nYear);
-        Show_Formatted_Message("Database Builder", "The database \"%s\" could not be written.", szPath);
-        Problem = std::string("the database \"") + szPath + "\" could not be written";
+        const std::string Cause = Get_Last_Save_Cause();
+        Show_Formatted_Message("Database Builder", "The database \"%s\" could not be written (%s).", szPath,
+                               Cause.c_str());
+        Problem = std::string("the database \"") + szPath + "\" could not be written (" + Cause + ")";
         return false;
     }
     const int nYearNow = League.Universe.nStat[FIRST_SEASON_YEAR] + Get_User_Preference(PREF_SEASON_INDEX);
-    Export_Player_Ratings(ANY_POSITION, nYearNow);
+    const int nRatings = Export_Player_Ratings(ANY_POSITION, nYearNow);
+    const int nRatingsError = errno;
     Note_Step("Export_Player_Ratings");
+    if (nRatings < 0) {
+        const std::string Path = files::Resolve_Path(Get_Player_Ratings_Path(nYearNow).c_str());
+        Show_Formatted_Message("Database Builder", "\"%s\" could not be written (%s).", Path.c_str(),
+                               files::Error_Text(nRatingsError).c_str());
+        Problem = "\"" + Path + "\" could not be written (" + files::Error_Text(nRatingsError) + ")";
+        return false;
+    }
     return nClass == 0;
 }
 
@@ -213,12 +231,22 @@ DATABASE_BUILD_RESULT Run_Years(int nFirst, int nLast, bool bHistorical)
     End_Run();
     if (bHistorical && !Write_Historical_Stats()) {
         ++Result.nFailed;
-        Result.Problem = "the historical statistics file could not be written";
+        Result.Problem = std::string("\"") + HISTORICAL_STATS_FILE + "\" could not be written (" +
+                         files::Error_Text(errno) + ")";
     }
     return Result;
 }
 
 } // namespace
+
+std::string Database_Build_Problem(const DATABASE_BUILD_RESULT& Result)
+{
+    if (!Result.bStopped && Result.nFailed == 0)
+        return std::string();
+    if (!Result.Problem.empty())
+        return Result.Problem;
+    return Result.bStopped ? "the run could not start" : "a year could not be built";
+}
 
 DATABASE_BUILD_RESULT Create_Universe_Database(int nYear)
 {
@@ -233,7 +261,8 @@ DATABASE_BUILD_RESULT Create_Universe_Databases_Range(int nFirst, int nLast)
         DATABASE_BUILD_RESULT Result;
         if (!Write_Historical_Stats()) {
             Result.nFailed = 1;
-            Result.Problem = "the historical statistics file could not be written";
+            Result.Problem = std::string("\"") + HISTORICAL_STATS_FILE + "\" could not be written (" +
+                             files::Error_Text(errno) + ")";
         }
         return Result;
     }

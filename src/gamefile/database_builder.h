@@ -22,6 +22,9 @@ struct DATABASE_BUILD_RESULT {
     std::string Problem;
 };
 
+// Why a run did not build every year it was asked ("" when it did).
+std::string Database_Build_Problem(const DATABASE_BUILD_RESULT& Result);
+
 // The years a database can be built for.
 constexpr int FIRST_BUILD_YEAR = 1951;
 constexpr int LAST_BUILD_YEAR = 2023;

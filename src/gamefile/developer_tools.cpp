@@ -173,10 +173,13 @@ long Output_Play_Selection_Multipliers()
                   static_cast<long>(fCoverage / static_cast<double>(nDivisor)), nRun / nDivisor);
     if (files::File_Exists("Play_Multipliers.csv"))
         files::Delete_File("Play_Multipliers.csv");
-    if (!Append_Line_To_File("Play_Multipliers.csv", szText))
-        Write_Debug_Log("Could not write Play_Multipliers.csv");
+    const bool bWritten = Append_Line_To_File("Play_Multipliers.csv", szText);
+    const int nError = errno;
+    if (!bWritten)
+        Write_Debug_Log("Could not write Play_Multipliers.csv: %s", files::Error_Text(nError).c_str());
     Close_Progress_Window();
-    return nCases;
+    errno = nError;
+    return bWritten ? nCases : -1;
 }
 
 int Write_Fractions_Table()

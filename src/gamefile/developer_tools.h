@@ -36,7 +36,8 @@ std::string Get_Developer_Database_Path(int nYear);
 // "Pass Rush: %d\nPass Coverage: %d\nRush Play: %d" (each sum over the
 // cases, truncated; 0 without cases). The count of 50 is kept although a
 // book holds 30 defensive plays: plays 30-49 give the engine's no-play
-// values, which are part of the averages. Returns the number of cases.
+// values, which are part of the averages. Returns the number of cases, -1
+// (errno saying why) when the file could not be written.
 long Output_Play_Selection_Multipliers();
 
 // "Fractions.txt" anew: the batting averages .010-.990 that a fewest

@@ -76,6 +76,13 @@ int g_nCreateFault = 0;
 // The system's error code of the last failed save (0: none, or no system
 // call failed).
 int g_nLastSaveError = 0;
+// Why the compression of a save failed where no system call said: the
+// compressing threads note the first cause.
+constexpr int COMPRESS_FINE = 0;
+constexpr int COMPRESS_NO_MEMORY = 1;   // a compressor or a block's room could not be had
+constexpr int COMPRESS_NO_ROOM = 2;     // a block's stream came out larger than the block
+std::atomic<int> g_nCompressFailure{COMPRESS_FINE};
+bool g_bCompressorFault = false;
 bool g_bAllocationFault = false;
 bool g_bLoadSequence = true;
 int g_nThreadCount = 0;   // 0: one per processor, at most MAX_THREADS
@@ -248,19 +255,37 @@ bool Allocation_Fails()
     return g_bAllocationFault;
 }
 
+void Note_Compress_Failure(int nCause)
+{
+    int nFine = COMPRESS_FINE;
+    g_nCompressFailure.compare_exchange_strong(nFine, nCause);
+}
+
+libdeflate_compressor* New_Compressor(int nLevel)
+{
+    libdeflate_compressor* pCompressor = g_bCompressorFault ? nullptr : libdeflate_alloc_compressor(nLevel);
+    if (pCompressor == nullptr)
+        Note_Compress_Failure(COMPRESS_NO_MEMORY);
+    return pCompressor;
+}
+
 // The blocks one after the other through one compressor and one buffer of
 // GAME_FILE_LAST_BLOCK_SIZE bytes.
 bool Write_Blocks_Single(FILE_WRITER& Writer, const uint8_t* pRegion, int nLevel, bool bProgress, uint8_t* pBuffer)
 {
-    libdeflate_compressor* pCompressor = libdeflate_alloc_compressor(nLevel);
+    libdeflate_compressor* pCompressor = New_Compressor(nLevel);
     if (pCompressor == nullptr)
         return false;
     bool bOk = true;
     size_t nOffset = 0;
     for (int k = 0; k < GAME_FILE_BLOCK_COUNT && bOk; ++k) {
         uint32_t nOut = 0;
-        bOk = Deflate_Block(pCompressor, pRegion + nOffset, Block_Size(k), pBuffer, nOut) &&
-              Writer.Write_Block(pBuffer, nOut);
+        if (!Deflate_Block(pCompressor, pRegion + nOffset, Block_Size(k), pBuffer, nOut)) {
+            Note_Compress_Failure(COMPRESS_NO_ROOM);
+            bOk = false;
+        } else {
+            bOk = Writer.Write_Block(pBuffer, nOut);
+        }
         nOffset += Block_Size(k);
         if (bProgress)
             Step_Progress_Window(1);
@@ -286,11 +311,12 @@ struct PARALLEL_SAVE {
 
     void Work()
     {
-        libdeflate_compressor* pCompressor = libdeflate_alloc_compressor(nLevel);
+        libdeflate_compressor* pCompressor = New_Compressor(nLevel);
         // Each block is compressed into this thread's own buffer and kept at
         // its compressed size, so that no block-sized buffer is made per block.
         std::unique_ptr<uint8_t[]> Buffer(new (std::nothrow) uint8_t[GAME_FILE_LAST_BLOCK_SIZE]);
         if (pCompressor == nullptr || !Buffer) {
+            Note_Compress_Failure(COMPRESS_NO_MEMORY);
             libdeflate_free_compressor(pCompressor);
             Fail_All();
             return;
@@ -305,10 +331,13 @@ struct PARALLEL_SAVE {
             uint32_t nOut = 0;
             std::vector<uint8_t> Block;
             bool bOk = Deflate_Block(pCompressor, pRegion + k * GAME_FILE_BLOCK_SIZE, Block_Size(k), Buffer.get(), nOut);
+            if (!bOk)
+                Note_Compress_Failure(COMPRESS_NO_ROOM);
             if (bOk) {
                 try {
                     Block.assign(Buffer.get(), Buffer.get() + nOut);
                 } catch (const std::bad_alloc&) {
+                    Note_Compress_Failure(COMPRESS_NO_MEMORY);
                     bOk = false;
                 }
             }
@@ -369,6 +398,7 @@ public:
             m_Save.Output.resize(GAME_FILE_BLOCK_COUNT);
             m_Save.State.assign(GAME_FILE_BLOCK_COUNT, 0);
         } catch (const std::bad_alloc&) {
+            Note_Compress_Failure(COMPRESS_NO_MEMORY);
             return false;
         }
         try {
@@ -718,6 +748,7 @@ int Parse_Game_File_Version(const char* szDigits)
 int Save_Game(const char* szPath)
 {
     g_nLastSaveError = 0;
+    g_nCompressFailure = COMPRESS_FINE;
     if (szPath == nullptr || szPath[0] == '\0') {
         g_nLastSaveError = ENOENT;
         return SAVE_GAME_CANNOT_CREATE;
@@ -767,6 +798,7 @@ int Save_Game(const char* szPath)
         Finish_File(pFile, nError);
         files::Delete_File(Temporary.c_str());
         League.Preferences.nInt[PREF_SAVED_CHECKSUM] = nOldChecksum;
+        g_nLastSaveError = ENOMEM;
         return SAVE_GAME_WRITE_FAILED;
     }
     if (pCopy == nullptr)
@@ -803,6 +835,9 @@ int Save_Game(const char* szPath)
     if (!bOk) {
         files::Delete_File(Temporary.c_str());
         League.Preferences.nInt[PREF_SAVED_CHECKSUM] = nOldChecksum;
+        // A compression that failed set no errno: its own cause counts.
+        if (g_nCompressFailure != COMPRESS_FINE)
+            nError = g_nCompressFailure == COMPRESS_NO_MEMORY ? ENOMEM : 0;
         g_nLastSaveError = nError;
         return SAVE_GAME_WRITE_FAILED;
     }
@@ -814,6 +849,17 @@ int Save_Game(const char* szPath)
 int Get_Last_Save_Error()
 {
     return g_nLastSaveError;
+}
+
+std::string Get_Last_Save_Cause()
+{
+    if (g_nLastSaveError == ENOMEM)
+        return "out of memory";
+    if (g_nLastSaveError != 0)
+        return std::strerror(g_nLastSaveError);
+    if (g_nCompressFailure == COMPRESS_NO_ROOM)
+        return "the league's data do not compress into the room a block of the file has";
+    return std::string();
 }
 
 int Write_Universe_Database_File(int nYear)
@@ -1112,6 +1158,11 @@ void Set_Save_Create_Fault(int nError)
 void Set_Save_Allocation_Fault(bool bFail)
 {
     g_bAllocationFault = bFail;
+}
+
+void Set_Save_Compressor_Fault(bool bFail)
+{
+    g_bCompressorFault = bFail;
 }
 
 void Set_Load_Sequence_Enabled(bool bEnabled)

@@ -32,6 +32,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "season/day_advance.h"   // AUTO_SAVE_FILE, the name the day advance saves under
 
@@ -79,6 +80,11 @@ int Save_Game(const char* szPath);
 // one that succeeded or when no system call failed (a compression failure):
 // the cause a message names.
 int Get_Last_Save_Error();
+// The cause of the last Save_Game that failed, in words: the system's
+// (strerror), "out of memory" when memory ran short (ENOMEM, or a compressor
+// that could not be had), or that a block of the league did not compress
+// into its room; "" after a save that succeeded.
+std::string Get_Last_Save_Cause();
 
 // Save_Game of "databases/universe-%d.dat" for the year; its SAVE_GAME_* result.
 int Write_Universe_Database_File(int nYear);

@@ -11,6 +11,9 @@ void Set_Save_Write_Fault(long long nBytes);
 void Set_Save_Create_Fault(int nError);
 // Makes the next compression-buffer allocations of Save_Game fail.
 void Set_Save_Allocation_Fault(bool bFail);
+// Makes the next saves' compressors fail to be made, as when the address
+// space runs short (a low ulimit -v).
+void Set_Save_Compressor_Fault(bool bFail);
 // Runs the load without the rebuild sequence that follows the copy into the
 // league (sort, hashes, repairs, recounts), so a test can compare the block
 // byte for byte with what was saved.

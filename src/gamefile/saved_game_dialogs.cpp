@@ -114,10 +114,10 @@ bool Is_Folder_Error(int nError)
 
 bool Is_Space_Error(int nError)
 {
-    return nError == 0 || nError == ENOSPC || nError == EDQUOT || nError == EFBIG;
+    return nError == ENOSPC || nError == EDQUOT || nError == EFBIG;
 }
 
-void Show_Save_Failure(int nResult, bool bAutomatic)
+void Show_Save_Failure(int nResult, bool bAutomatic, const std::string& Refusal = std::string())
 {
     if (nResult == SAVE_GAME_OK)
         return;
@@ -129,33 +129,37 @@ void Show_Save_Failure(int nResult, bool bAutomatic)
         }
         return;
     }
-    const int nError = Get_Last_Save_Error();
-    const std::string Cause = std::strerror(nError);
+    // A name refused before any save: no system call failed.
+    const int nError = Refusal.empty() ? Get_Last_Save_Error() : 0;
+    std::string Cause = Refusal.empty() ? Get_Last_Save_Cause() : Refusal;
+    if (Cause.empty())
+        Cause = std::strerror(nError != 0 ? nError : EIO);
     const std::string Start = bAutomatic ? "Vazarudu Kelvo was unable to automatically save the game"
                                          : "Vazarudu Kelvo was unable to save a game with that file name";
     std::string Text;
     const char* szTitle = "File Open Error";
-    if (nResult == SAVE_GAME_CANNOT_CREATE) {
+    if (!Refusal.empty()) {
+        Text = Start + ": " + Refusal;
+    } else if (nResult == SAVE_GAME_CANNOT_CREATE) {
         if (Is_Folder_Error(nError))
             Text = Start + ": the folder \"" + files::Get_Current_Folder() + "\" cannot be written (" + Cause + ").";
         else if (nError == ENOSPC || nError == EDQUOT)
             Text = std::string(LOW_DISK_TEXT) + " (" + Cause + ")";
-        else if (bAutomatic)
-            Text = Start + (nError != 0 ? " (" + Cause + ")." : std::string("."));
+        else if (bAutomatic || nError == ENOMEM)
+            Text = Start + " (" + Cause + ").";
         else
-            Text = Start + ". It may contain some invalid characters." +
-                   (nError != 0 ? " (" + Cause + ")" : std::string());
+            Text = Start + ". It may contain some invalid characters. (" + Cause + ")";
     } else {
         szTitle = "File Write Error";
+        const std::string Write = "Vazarudu Kelvo was unable to write the saved game file";
         if (Is_Space_Error(nError))
-            Text = std::string(LOW_DISK_TEXT) + (nError != 0 ? " (" + Cause + ")" : std::string());
+            Text = std::string(LOW_DISK_TEXT) + " (" + Cause + ")";
         else if (nError == EISDIR)
-            Text = "Vazarudu Kelvo was unable to write the saved game file: a folder has its name.";
+            Text = Write + ": a folder has its name.";
         else if (Is_Folder_Error(nError))
-            Text = "Vazarudu Kelvo was unable to write the saved game file: the folder \"" +
-                   files::Get_Current_Folder() + "\" cannot be written (" + Cause + ").";
+            Text = Write + ": the folder \"" + files::Get_Current_Folder() + "\" cannot be written (" + Cause + ").";
         else
-            Text = "Vazarudu Kelvo was unable to write the saved game file (" + Cause + ").";
+            Text = Write + " (" + Cause + ").";
     }
     Show_Message_Box(Text.c_str(), szTitle, BOX_OK);
     if (!bAutomatic) {
@@ -358,7 +362,7 @@ int Save_Game_File()
         nResult = Save_Game((std::string(szName) + SAVED_GAME_EXTENSION).c_str());
     else
         Write_Debug_Log("Automatic save refused: %s", Problem.c_str());
-    Show_Save_Failure(nResult, true);
+    Show_Save_Failure(nResult, true, Problem);
     return nResult;
 }
 

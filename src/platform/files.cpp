@@ -445,7 +445,13 @@ bool Create_Folders(const char* szPath)
         }
     }
     struct stat st;
-    return ::stat(Path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    if (::stat(Path.c_str(), &st) != 0)
+        return false;
+    if (!S_ISDIR(st.st_mode)) {
+        errno = ENOTDIR;   // a file stands where the folder should be
+        return false;
+    }
+    return true;
 }
 
 bool Read_Whole_File(const char* szPath, std::vector<unsigned char>& Data, size_t nMaxBytes)
@@ -682,6 +688,69 @@ int Remove_Temporary_Files(const char* szFolder)
         }
     }
     return nRemoved;
+}
+
+bool Close_Written_File(FILE* pFile)
+{
+    if (pFile == nullptr) {
+        errno = EBADF;
+        return false;
+    }
+    // A write that failed earlier left its errno (callers clear it first).
+    const int nEarlier = errno;
+    errno = 0;
+    int nError = 0;
+    if (std::fflush(pFile) != 0)
+        nError = errno != 0 ? errno : EIO;
+    else if (std::ferror(pFile) != 0)
+        nError = nEarlier != 0 ? nEarlier : EIO;
+    if (std::fclose(pFile) != 0 && nError == 0)
+        nError = errno != 0 ? errno : EIO;
+    errno = nError;
+    return nError == 0;
+}
+
+bool Write_Whole_File(const char* szPath, const void* pData, size_t nBytes)
+{
+    if (szPath == nullptr || szPath[0] == '\0' || (pData == nullptr && nBytes > 0)) {
+        errno = EINVAL;
+        return false;
+    }
+    std::string Temporary;
+    FILE* pFile = Create_Temporary_File(szPath, Temporary);
+    if (pFile == nullptr)
+        return false;
+    errno = 0;
+    int nError = 0;
+    if (nBytes > 0 && std::fwrite(pData, 1, nBytes, pFile) != nBytes)
+        nError = errno != 0 ? errno : EIO;
+    if (!Close_Written_File(pFile) && nError == 0)
+        nError = errno;
+    const std::string Target = Resolve_Path(szPath);
+    if (nError == 0 && std::rename(Temporary.c_str(), Target.c_str()) != 0)
+        nError = errno != 0 ? errno : EIO;
+    if (nError != 0) {
+        ::unlink(Temporary.c_str());
+        Note_Name(Temporary, false);
+        errno = nError;
+        return false;
+    }
+    Note_Name(Temporary, false);
+    Note_Name(Target, true);
+    return true;
+}
+
+std::string Error_Text(int nError)
+{
+    return std::strerror(nError != 0 ? nError : EIO);
+}
+
+bool Entry_Exists(const char* szPath)
+{
+    if (szPath == nullptr || szPath[0] == '\0')
+        return false;
+    struct stat st;
+    return ::lstat(Resolve_Path(szPath).c_str(), &st) == 0;
 }
 
 }  // namespace files

@@ -103,4 +103,24 @@ bool Sync_Folder_Of(const char* szPath);
 // Removes the temporaries (TEMPORARY_FILE_PATTERN, regular files only) of a
 // folder; the count removed.
 int Remove_Temporary_Files(const char* szFolder);
+
+// --- Files written whole, failures told -------------------------------------
+
+// fclose of a file that was written: false, with errno saying why, when a
+// write before it failed (the stream's error flag: a full disk, a device that
+// takes nothing; errno as that write left it, so clear errno before writing)
+// or the close's own flush fails. The file is closed whatever happens.
+bool Close_Written_File(FILE* pFile);
+// Writes szPath whole: the bytes go to a temporary in its folder that is
+// renamed over szPath only once written and closed, so a failure never
+// leaves part of the new file under the name. False, with errno saying why,
+// when the temporary cannot be made, written or closed, or the rename fails
+// (a folder in the file's place); the temporary is gone then and an old file
+// of the name untouched.
+bool Write_Whole_File(const char* szPath, const void* pData, size_t nBytes);
+// The system's words for an errno value (strerror), EIO for 0.
+std::string Error_Text(int nError);
+// True when anything stands under the name: a file, a folder, a pipe, a
+// device (a dangling symbolic link too).
+bool Entry_Exists(const char* szPath);
 }  // namespace files

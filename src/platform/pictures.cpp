@@ -285,14 +285,16 @@ bool Write_Bytes_Replacing(const char* szPath, const std::vector<uint8_t>& Data)
         Write_Debug_Log("Could not write the picture \"%s\": %s", szPath, std::strerror(errno));
         return false;
     }
+    errno = 0;
     bool bOk = std::fwrite(Data.data(), 1, Data.size(), pFile) == Data.size();
-    bOk = std::fflush(pFile) == 0 && bOk;
-    bOk = std::fclose(pFile) == 0 && bOk;
+    bOk = files::Close_Written_File(pFile) && bOk;
     if (bOk)
         bOk = files::Rename_File(Temporary.c_str(), szPath);
     if (!bOk) {
-        Write_Debug_Log("Could not write the picture \"%s\": %s", szPath, std::strerror(errno));
+        const int nError = errno != 0 ? errno : EIO;
+        Write_Debug_Log("Could not write the picture \"%s\": %s", szPath, std::strerror(nError));
         files::Delete_File(Temporary.c_str());
+        errno = nError;
     }
     return bOk;
 }

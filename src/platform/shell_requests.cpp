@@ -47,6 +47,11 @@ int Save_League_To(const char* szPath)
     return g_Handler.pSave(szPath);
 }
 
+std::string Last_League_Save_Cause()
+{
+    return g_Handler.pSaveCause != nullptr ? g_Handler.pSaveCause() : std::string();
+}
+
 namespace shell_requests {
 
 int Count(int nRequest)

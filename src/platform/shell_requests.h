@@ -5,6 +5,8 @@
 // page asked for is remembered, and a save fails.
 #pragma once
 
+#include <string>
+
 enum SHELL_REQUEST : int {
     REQUEST_MAIN_WINDOW_REPAINT,
     REQUEST_STATUS_BAR_REPAINT,
@@ -26,6 +28,8 @@ struct SHELL_HANDLER {
     void (*pRequest)(int nRequest, int nArgument) = nullptr;
     // Saves the league to the path; 0 on success.
     int (*pSave)(const char* szPath) = nullptr;
+    // Why the last save failed, in words ("" when it did not say).
+    std::string (*pSaveCause)() = nullptr;
 };
 
 // Installs the shell's handler (a copy is kept); null restores the headless one.
@@ -52,6 +56,9 @@ bool Post_Main_Window_User_Message();
 // Saves the league to the path; 0 on success. Without an installed saver the
 // save fails (nonzero).
 int Save_League_To(const char* szPath);
+// The cause of the last Save_League_To that failed, in words; "" when the
+// saver gives none.
+std::string Last_League_Save_Cause();
 
 // --- The headless model, read by tests -------------------------------------
 namespace shell_requests {

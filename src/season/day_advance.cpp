@@ -89,8 +89,13 @@ void Auto_Save(int nDays)
         return;
     if (Get_Current_Week() % DAYS_PER_AUTO_SAVE >= nDays)
         return;
-    if (Save_League_To(AUTO_SAVE_FILE) != 0)
-        Show_Message_Box("Vazarudu Kelvo could not auto-save the game file!", "Auto Save", BOX_OK | BOX_ICON_EXCLAMATION);
+    if (Save_League_To(AUTO_SAVE_FILE) == 0)
+        return;
+    std::string Cause = Last_League_Save_Cause();
+    if (Cause.empty())
+        Cause = "the save gave no cause";
+    const std::string Text = "Vazarudu Kelvo could not auto-save the game file! (" + Cause + ")";
+    Show_Message_Box(Text.c_str(), "Auto Save", BOX_OK | BOX_ICON_EXCLAMATION);
 }
 
 // A run from the regular season ends at the first playoff day; no run goes

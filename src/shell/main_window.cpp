@@ -113,6 +113,11 @@ bool Open_Shown_Game_Page(bool bRecap)
     if (!bNamed)
         return false;
     const std::string Path = files::Resolve_Path(szName);
+    if (Was_Game_Page_Lost(szName)) {
+        Show_Formatted_Message(bRecap ? "Recap" : "Box Score", "%s could not be written when the game was played",
+                               Path.c_str());
+        return false;
+    }
     if (!files::File_Exists(Path.c_str())) {
         Show_Formatted_Message(bRecap ? "Recap" : "Box Score", "Couldn't find %s", Path.c_str());
         return false;
@@ -569,10 +574,11 @@ void Carry_Out_Main_Window_Request(int nRequest, int nArgument)
     }
 }
 
-void Install_Main_Window_Requests(int (*pSave)(const char* szPath))
+void Install_Main_Window_Requests(int (*pSave)(const char* szPath), std::string (*pSaveCause)())
 {
     SHELL_HANDLER Handler;
     Handler.pRequest = Carry_Out_Main_Window_Request;
     Handler.pSave = pSave;
+    Handler.pSaveCause = pSaveCause;
     Install_Shell_Handler(&Handler);
 }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
@@ -102,7 +103,7 @@ void Carry_Out_Main_Window_Request(int nRequest, int nArgument);
 // Installs the handler of those requests, with the league's save. (The
 // frame's handlers that paint the areas and follow the page area's size
 // come with Create_Main_Window.)
-void Install_Main_Window_Requests(int (*pSave)(const char* szPath));
+void Install_Main_Window_Requests(int (*pSave)(const char* szPath), std::string (*pSaveCause)() = nullptr);
 
 // --- The window itself (headless: a rectangle and a quit message) ----------
 struct WINDOW_RECTANGLE;

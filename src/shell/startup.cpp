@@ -366,7 +366,7 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     MAIN_FRAME_HANDLERS Frame;
     Frame.pClose = Exit_On_Close_Box;
     main_frame::Set_Handlers(&Frame);
-    Install_Main_Window_Requests(Save_Game);
+    Install_Main_Window_Requests(Save_Game, Get_Last_Save_Cause);
     // Contract offers (signings, the draft, renewals) ask the user through
     // the offer dialog; unanswered, it declines.
     Install_Contract_Offer_Dialog();
@@ -374,9 +374,11 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     Install_Game_Preview();
     // The Advanced Tools dialog starts the database builder, which sits above it.
     DATABASE_BUILD_HOOKS Builds;
-    Builds.pBuildYear = [](int nYear) { Create_Universe_Database(nYear); };
-    Builds.pBuildRange = [](int nFirst, int nLast) { Create_Universe_Databases_Range(nFirst, nLast); };
-    Builds.pBuildAll = [] { Create_All_Universe_Databases(); };
+    Builds.pBuildYear = [](int nYear) { return Database_Build_Problem(Create_Universe_Database(nYear)); };
+    Builds.pBuildRange = [](int nFirst, int nLast) {
+        return Database_Build_Problem(Create_Universe_Databases_Range(nFirst, nLast));
+    };
+    Builds.pBuildAll = [] { return Database_Build_Problem(Create_All_Universe_Databases()); };
     Set_Database_Build_Hooks(Builds);
     // The playbook editor's View buttons open the front office's views.
     Set_Playbook_View_Hooks([](int nTeam) { Show_Offense_View(nTeam); }, [](int nTeam) { Show_Defense_View(nTeam); });

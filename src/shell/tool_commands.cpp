@@ -11,6 +11,7 @@
 #include "export/html_writer.h"
 #include "export/ratings_file.h"
 #include "export/statistics_file.h"
+#include "league/league_structure.h"
 #include "league/player.h"
 #include "platform/files.h"
 #include "gamefile/database_builder.h"
@@ -88,6 +89,14 @@ bool Inside_Data_Folder(const std::string& Path, std::string& Problem)
     return false;
 }
 
+// "PATH could not be written (the system's words)", from errno as the
+// failed write left it.
+std::string Not_Written(const std::string& Path)
+{
+    const int nError = errno;
+    return "\"" + files::Resolve_Path(Path.c_str()) + "\" could not be written (" + files::Error_Text(nError) + ")";
+}
+
 // A position of the ratings export: 0-14, or 15 for every player.
 bool Ratings_Position(int nPosition, std::string& Problem)
 {
@@ -101,7 +110,7 @@ bool Ratings_Position(int nPosition, std::string& Problem)
 bool Database_Build_Outcome(const DATABASE_BUILD_RESULT& Build, std::string& Result, std::string& Problem)
 {
     if (Build.bStopped || Build.nFailed > 0) {
-        Problem = "database build failed: " + Build.Problem;
+        Problem = "database build failed: " + Database_Build_Problem(Build);
         return false;
     }
     Result = std::to_string(Build.nBuilt) + (Build.nBuilt == 1 ? " database" : " databases") + " built";
@@ -156,7 +165,7 @@ const TOOL TOOLS[] = {
          }
          const int nWritten = Export_Player_Ratings(V[0], V[1]);
          if (nWritten < 0) {
-             Problem = Get_Player_Ratings_Path(V[1]) + " could not be written";
+             Problem = Not_Written(Get_Player_Ratings_Path(V[1]));
              return false;
          }
          Result = std::to_string(nWritten) + " players written to " + Get_Player_Ratings_Path(V[1]);
@@ -169,7 +178,7 @@ const TOOL TOOLS[] = {
              return false;
          const int nWritten = Export_Current_Player_Ratings(V[0]);
          if (nWritten < 0) {
-             Problem = "the ratings file could not be written";
+             Problem = Not_Written(Get_Player_Ratings_Path(Get_Current_Year()));
              return false;
          }
          Result = std::to_string(nWritten) + " players written";
@@ -180,6 +189,24 @@ const TOOL TOOLS[] = {
          std::vector<int> V;
          if (!Numbers(Args, 1, V, Problem) || !Inside_Data_Folder(Args[0], Problem))
              return false;
+         // SELECTION PERIOD SECTION SORT FORMAT: the ranges the lists know.
+         const int nSelections = Count_Teams() + Count_Leagues();
+         if (V[0] < 0 || V[0] > nSelections) {
+             Problem = "selection " + Args[1] + " is not one of 0-" + std::to_string(nSelections);
+             return false;
+         }
+         if (V[1] < 0 || V[1] > 3) {
+             Problem = "period " + Args[2] + " is not one of 0-3 (season, last season, career, predicted)";
+             return false;
+         }
+         if (V[2] < 0 || V[2] > 2) {
+             Problem = "section " + Args[3] + " is not one of 0-2 (offense, defense, kicking)";
+             return false;
+         }
+         if (V[4] < 0 || V[4] > 3) {
+             Problem = "format " + Args[5] + " is not one of 0-3 (tab, comma, fixed, HTML)";
+             return false;
+         }
          errno = 0;
          if (Write_Player_Stats_File(Args[0].c_str(), V[0], V[1], V[2], V[3], V[4]) == 0) {
              Problem = "\"" + Args[0] + "\" could not be written (" + std::strerror(errno != 0 ? errno : EIO) + ")";
@@ -191,7 +218,7 @@ const TOOL TOOLS[] = {
     {"Write_Historical_Stats", 0, 0, "",
      [](const ARGS&, std::string& Result, std::string& Problem) {
          if (!Write_Historical_Stats()) {
-             Problem = std::string(HISTORICAL_STATS_FILE) + " could not be written";
+             Problem = Not_Written(HISTORICAL_STATS_FILE);
              return false;
          }
          Result = std::string("historical statistics written to ") + HISTORICAL_STATS_FILE;
@@ -299,9 +326,11 @@ const TOOL TOOLS[] = {
          return Database_Build_Outcome(Create_All_Universe_Databases(), Result, Problem);
      }},
     {"Export_Tolvaren_Cards", 0, 0, "",
-     [](const ARGS&, std::string& Result, std::string&) {
+     [](const ARGS&, std::string& Result, std::string& Problem) {
          int nDeckPlays = 0;
-         const int nWritten = Export_Tolvaren_Cards(&nDeckPlays);
+         const int nWritten = Export_Tolvaren_Cards(&nDeckPlays, &Problem);
+         if (!Problem.empty())
+             return false;
          Result = std::to_string(nWritten) + " card pictures written to " + TOLVAREN_OUTPUT_FOLDER + ", deck of " +
                   std::to_string(nDeckPlays) + " plays";
          return true;
@@ -324,6 +353,10 @@ const TOOL TOOLS[] = {
          if (!Numbers(Args, 1, V, Problem))
              return false;
          const int nRows = Read_Team_Injuries_Page(Args[0].c_str(), V[0], V[1]);
+         if (nRows == -2) {
+             Problem = Not_Written(Get_Injuries_File_Path(V[0]));
+             return false;
+         }
          if (nRows < 0) {
              Problem = "\"" + Args[0] + "\" cannot be read";
              return false;
@@ -342,8 +375,13 @@ const TOOL TOOLS[] = {
          return true;
      }},
     {"Output_Play_Selection_Multipliers", 0, 0, "",
-     [](const ARGS&, std::string& Result, std::string&) {
-         Result = std::to_string(Output_Play_Selection_Multipliers()) + " cases written to Play_Multipliers.csv";
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         const long nCases = Output_Play_Selection_Multipliers();
+         if (nCases < 0) {
+             Problem = Not_Written("Play_Multipliers.csv");
+             return false;
+         }
+         Result = std::to_string(nCases) + " cases written to Play_Multipliers.csv";
          return true;
      }},
     {"Write_Fractions_Table", 0, 0, "",

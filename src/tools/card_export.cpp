@@ -5,6 +5,7 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -29,6 +30,23 @@
 #include "platform/ui.h"
 
 namespace {
+
+// The first file of the export that could not be written and why; the
+// export fails with it.
+std::string g_ExportProblem;
+
+void Note_Export_Failure(const std::string& Path, int nError)
+{
+    if (g_ExportProblem.empty())
+        g_ExportProblem = "\"" + files::Resolve_Path(Path.c_str()) + "\" could not be written (" +
+                          files::Error_Text(nError) + ")";
+}
+
+void Append_List_Line(const char* szPath, const char* szLine)
+{
+    if (!Append_Line_To_File(szPath, szLine))
+        Note_Export_Failure(szPath, errno);
+}
 
 constexpr CANVAS_COLOR BLUE = {0, 90, 152, 255};
 constexpr CANVAS_COLOR RED = {167, 44, 49, 255};
@@ -347,7 +365,7 @@ void Draw_Play_Card(CANVAS& Canvas, int nTeam, int nCard, bool bWriteLists)
     Text(Canvas, Get_Card_Play_Name(Name), CANVAS_RECT{40, 1000, 782, 1070}, TEXT_CENTER | TEXT_VCENTER,
          Font(46, true), BLACK);
     if (bWriteLists)
-        Append_Line_To_File(TOLVAREN_PLAYBOOKS_CSV, Format_Card_Play_Line(nTeam, nPlay).c_str());
+        Append_List_Line(TOLVAREN_PLAYBOOKS_CSV, Format_Card_Play_Line(nTeam, nPlay).c_str());
 }
 
 void Draw_Audible_Card(CANVAS& Canvas, int nTeam, int nCard, bool bWriteLists)
@@ -379,7 +397,7 @@ void Draw_Audible_Card(CANVAS& Canvas, int nTeam, int nCard, bool bWriteLists)
         Draw_Template(Canvas, Format("tolvaren/plays/%s.png", Card.szKey), 105, 597, 613, 408);
     }
     if (bWriteLists)
-        Append_Line_To_File(TOLVAREN_AUDIBLES_CSV, Format_Audible_Line(nTeam, nCard).c_str());
+        Append_List_Line(TOLVAREN_AUDIBLES_CSV, Format_Audible_Line(nTeam, nCard).c_str());
 }
 
 std::string Checklist_Title(int nTeam)
@@ -503,7 +521,7 @@ std::string Get_Tolvaren_Card_Path(int nTeam, int nCard)
 
 void Write_Tolvaren_Players_Csv(int nTeam, const char* szPath)
 {
-    Append_Line_To_File(szPath, "Pos,Name,Run Block,Pass Block,Rushing,Goal Line,Passing/Receiving,Red Zone,Salary");
+    Append_List_Line(szPath, "Pos,Name,Run Block,Pass Block,Rushing,Goal Line,Passing/Receiving,Red Zone,Salary");
     int nLineSum[2] = {0, 0};
     int nSkillSum[2] = {0, 0};
     int nSalaryTotal = 0;
@@ -535,13 +553,13 @@ void Write_Tolvaren_Players_Csv(int nTeam, const char* szPath)
             nLineSum[1] += Grade(1);
         }
         nSalaryTotal += nSalary;
-        Append_Line_To_File(szPath, szLine);
+        Append_List_Line(szPath, szLine);
     }
     std::snprintf(szLine, sizeof(szLine), ",AVERAGE,%d,%d,,,%d,%d,%d", nLineSum[0] / 5, nLineSum[1] / 5,
                   nSkillSum[0] / 6, nSkillSum[1] / 6, nSalaryTotal);
-    Append_Line_To_File(szPath, szLine);
-    Append_Line_To_File(szPath, " ");
-    Append_Line_To_File(szPath, "Pos,Name,Run Defense,Pass Rush,Coverage,Tackling,Salary");
+    Append_List_Line(szPath, szLine);
+    Append_List_Line(szPath, " ");
+    Append_List_Line(szPath, "Pos,Name,Run Defense,Pass Rush,Coverage,Tackling,Salary");
     int nDefenceSum[4] = {0, 0, 0, 0};
     nSalaryTotal = 0;
     for (int c = 11; c < TOLVAREN_PLAYER_CARDS; ++c) {
@@ -561,15 +579,16 @@ void Write_Tolvaren_Players_Csv(int nTeam, const char* szPath)
         std::snprintf(szLine, sizeof(szLine), "%s,%s,%s,%s,%s,%s,,,%d",
                       Position_Abbreviation(Get_Player_Position(nTeam, nSlot)), szFull, G[0].c_str(), G[1].c_str(),
                       G[2].c_str(), G[3].c_str(), nSalary);
-        Append_Line_To_File(szPath, szLine);
+        Append_List_Line(szPath, szLine);
     }
     std::snprintf(szLine, sizeof(szLine), ",AVERAGE,%d,%d,%d,%d,,,%d", nDefenceSum[0] / 11, nDefenceSum[1] / 11,
                   nDefenceSum[2] / 11, nDefenceSum[3] / 11, nSalaryTotal);
-    Append_Line_To_File(szPath, szLine);
+    Append_List_Line(szPath, szLine);
 }
 
-int Export_Tolvaren_Cards(int* pnDeckPlays)
+int Export_Tolvaren_Cards(int* pnDeckPlays, std::string* pProblem)
 {
+    g_ExportProblem.clear();
     files::Delete_File("Tolvaren//Output//Tolvaren-Playbooks.csv");
     files::Delete_File("Tolvaren//Output//Tolvaren-Audibles.csv");
     files::Delete_File(TOLVAREN_PLAYERS_CSV);
@@ -598,11 +617,17 @@ int Export_Tolvaren_Cards(int* pnDeckPlays)
             Draw_Tolvaren_Card(Canvas, nTeam, c, true);
             int nWidth = 0, nHeight = 0;
             Get_Tolvaren_Card_Size(c, &nWidth, &nHeight);
-            if (Save_Canvas_As_Png(Get_Tolvaren_Card_Path(nTeam, c).c_str(), Canvas, nWidth, nHeight))
+            const std::string Path = Get_Tolvaren_Card_Path(nTeam, c);
+            errno = 0;
+            if (Save_Canvas_As_Png(Path.c_str(), Canvas, nWidth, nHeight))
                 ++nWritten;
+            else
+                Note_Export_Failure(Path, errno);
         }
         Write_Tolvaren_Players_Csv(nTeam, TOLVAREN_PLAYERS_CSV);
     }
     Picture_Cache().clear();
+    if (pProblem != nullptr)
+        *pProblem = g_ExportProblem;
     return nWritten;
 }

@@ -46,17 +46,21 @@ int Write_Class_Replacing(const char* szPath, const std::vector<PLAYER>& Records
     std::string Temporary;
     FILE* pFile = files::Create_Temporary_File(szPath, Temporary);
     if (pFile == nullptr) {
-        Write_Debug_Log("Could not create %s: %s", szPath, std::strerror(errno));
+        const int nError = errno;
+        Write_Debug_Log("Could not create %s: %s", szPath, std::strerror(nError));
+        errno = nError;
         return DRAFT_CLASS_NOT_CREATED;
     }
+    errno = 0;
     bool bOk = std::fwrite(Records.data(), sizeof(PLAYER), Records.size(), pFile) == Records.size();
-    bOk = std::fflush(pFile) == 0 && bOk;
-    bOk = std::fclose(pFile) == 0 && bOk;
+    bOk = files::Close_Written_File(pFile) && bOk;
     if (bOk)
         bOk = files::Rename_File(Temporary.c_str(), szPath);
     if (!bOk) {
-        Write_Debug_Log("Could not write %s: %s", szPath, std::strerror(errno));
+        const int nError = errno != 0 ? errno : EIO;
+        Write_Debug_Log("Could not write %s: %s", szPath, std::strerror(nError));
         files::Delete_File(Temporary.c_str());
+        errno = nError;
         return DRAFT_CLASS_WRITE_FAILED;
     }
     files::Sync_Folder_Of(szPath);
@@ -123,7 +127,12 @@ int Write_Draft_Class_Database()
     std::snprintf(szPath, sizeof(szPath), "%s/rookies-%d.dat", CLASS_FOLDER, nYear);
     files::Create_Folders(CLASS_FOLDER);
     const int nResult = Write_Class_Replacing(szPath, Records);
-    if (nResult == DRAFT_CLASS_WRITTEN)
-        Append_Formatted_Line_To_File(DRAFT_CLASS_LOG_FILE, "%d,%d", nYear, static_cast<int>(Rookies.size()));
+    if (nResult == DRAFT_CLASS_WRITTEN &&
+        !Append_Formatted_Line_To_File(DRAFT_CLASS_LOG_FILE, "%d,%d", nYear, static_cast<int>(Rookies.size()))) {
+        const int nError = errno;
+        Write_Debug_Log("Could not write %s: %s", DRAFT_CLASS_LOG_FILE, files::Error_Text(nError).c_str());
+        errno = nError;
+        return DRAFT_CLASS_LOG_FAILED;
+    }
     return nResult;
 }

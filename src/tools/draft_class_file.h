@@ -16,6 +16,7 @@ enum DRAFT_CLASS_WRITE_RESULT : int {
     DRAFT_CLASS_WRITTEN = 0,
     DRAFT_CLASS_NOT_CREATED = 1,   // no file could be made in "databases"
     DRAFT_CLASS_WRITE_FAILED = 2,  // the write failed; a previous class is kept
+    DRAFT_CLASS_LOG_FAILED = 3,    // the class was written, its line of the log file not
 };
 
 // The draft score a rookie is ranked by: twice his potential, truncated;
@@ -29,5 +30,6 @@ int Get_Draft_Class_Score(float fPotential, int nPosition, int nDraftWord);
 // keys in the order met). A thousandth rookie stops the gathering with the
 // "Overflow in %d DRAFT_CLASS database" box; all 1,000 are written. The file
 // replaces the old one only once written whole, so a failed write keeps the
-// previous class. On success "year,count" is appended to the log file.
+// previous class. On success "year,count" is appended to the log file. A
+// failure leaves errno saying why.
 int Write_Draft_Class_Database();

@@ -173,20 +173,13 @@ bool Write_Historical_Stats()
     }
     // Written beside the old file and renamed over it: a failed write leaves
     // the last good file.
-    std::string Temporary;
-    FILE* pFile = files::Create_Temporary_File(HISTORICAL_STATS_FILE, Temporary);
-    bool bOk = pFile != nullptr;
-    if (pFile != nullptr) {
-        bOk = std::fwrite(Text.data(), 1, Text.size(), pFile) == Text.size();
-        bOk = std::fclose(pFile) == 0 && bOk;
-        bOk = bOk && files::Rename_File(Temporary.c_str(), HISTORICAL_STATS_FILE);
-        if (!bOk)
-            files::Delete_File(Temporary.c_str());
-    }
-    if (!bOk) {
-        char szText[512];
-        std::snprintf(szText, sizeof(szText), "Unable to write %s: %s", HISTORICAL_STATS_FILE, std::strerror(errno));
-        Show_Message_Box(szText, "File Error", BOX_OK);
-    }
-    return bOk;
+    if (files::Write_Whole_File(HISTORICAL_STATS_FILE, Text.data(), Text.size()))
+        return true;
+    const int nError = errno;
+    char szText[512];
+    std::snprintf(szText, sizeof(szText), "Unable to write %s: %s", HISTORICAL_STATS_FILE,
+                  files::Error_Text(nError).c_str());
+    Show_Message_Box(szText, "File Error", BOX_OK);
+    errno = nError;
+    return false;
 }

@@ -54,7 +54,9 @@ bool Load_Named_Book(int nTeam, int nSide, int nYear, const char* szName, std::v
         if (Load_Playbook_File(nTeam, nSide, szBook))
             return true;
         char szPath[PLAYBOOK_FILE_NAME_LIMIT + 32];
-        if (Build_Playbook_File_Path(szBook, nSide, szPath, sizeof(szPath)) && files::File_Exists(szPath))
+        // Whatever stands under the name (a short file, a folder, a pipe, a
+        // device) and did not load is refused, not passed over.
+        if (Build_Playbook_File_Path(szBook, nSide, szPath, sizeof(szPath)) && files::Entry_Exists(szPath))
             Refused.emplace_back(szPath);
     }
     return false;

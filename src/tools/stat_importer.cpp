@@ -3,6 +3,7 @@
 #include "tools/stat_importer.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdarg>
 #include <climits>
 #include <cstdio>
@@ -222,6 +223,7 @@ bool Write_Parsed_Page(const char* szPage, const char* szParsed, std::string& Po
     FILE* pOut = files::Open_File_In_Folder(s_ResolvedFolder, Parsed.substr(nSlash + 1), "wb");
     if (pOut == nullptr)
         return false;
+    errno = 0;
     std::string Line;
     while (Page.Next(Line)) {
         if (Position.empty() && Line.find("Position") != std::string::npos)
@@ -236,8 +238,8 @@ bool Write_Parsed_Page(const char* szPage, const char* szParsed, std::string& Po
         Copy += '\n';
         std::fwrite(Copy.data(), 1, Copy.size(), pOut);
     }
-    std::fclose(pOut);
-    return true;
+    // A full disk shows at the close at the latest.
+    return files::Close_Written_File(pOut);
 }
 
 }  // namespace
@@ -729,6 +731,11 @@ void Extract_All_Player_Salary_Data()
     Run.Commit();
 }
 
+std::string Get_Injuries_File_Path(int nYear)
+{
+    return Format_Text(INJURIES_CSV_FILE_FORMAT, STATS_FOLDER, nYear);
+}
+
 int Read_Team_Injuries_Page(const char* szPath, int nYear, int nTeam)
 {
     files::Delete_File(TEAM_INJURIES_ALL_FILE);
@@ -738,7 +745,7 @@ int Read_Team_Injuries_Page(const char* szPath, int nYear, int nTeam)
     std::string Line;
     if (!Page.Find("\"Team Injuries\"", Line))
         return 0;
-    const std::string File = Format_Text(INJURIES_CSV_FILE_FORMAT, STATS_FOLDER, nYear);
+    const std::string File = Get_Injuries_File_Path(nYear);
     const std::string Abbreviation = Make_Csv_Field(Team_String(nTeam, 0));
     int nRows = 0;
     while (Page.Next(Line)) {
@@ -747,8 +754,9 @@ int Read_Team_Injuries_Page(const char* szPath, int nYear, int nTeam)
         IMPORT_ROSTER_ROW Row;
         if (!Parse_Roster_Row(Line, nYear, Row))
             continue;
-        Append_Formatted_Line_To_File(File.c_str(), INJURIES_CSV_ROW_FORMAT, Row.Id.c_str(), Row.First.c_str(),
-                                      Row.Last.c_str(), Abbreviation.c_str(), "", "");
+        if (!Append_Formatted_Line_To_File(File.c_str(), INJURIES_CSV_ROW_FORMAT, Row.Id.c_str(), Row.First.c_str(),
+                                           Row.Last.c_str(), Abbreviation.c_str(), "", ""))
+            return -2;
         ++nRows;
     }
     return nRows;

@@ -173,5 +173,8 @@ void Write_Contract_Row(STAT_IMPORT_RUN& Run, const std::string& File, int nTeam
 // Rebuilds "Input/Stats/2023_salaries.csv" from the league in memory.
 void Extract_All_Player_Salary_Data();
 // One saved club-injuries page into "Input/Stats/<year>_injuries.csv".
-// Returns the rows appended, -1 when the page is missing.
+// Returns the rows appended, -1 when the page is missing, -2 (errno saying
+// why) when a row could not be written to the file.
 int Read_Team_Injuries_Page(const char* szPath, int nYear, int nTeam);
+// The file Read_Team_Injuries_Page appends to for a year.
+std::string Get_Injuries_File_Path(int nYear);

@@ -241,11 +241,18 @@ std::vector<std::string> g_Builds;
 TEST_F(AdvancedToolsTest, TheDatabaseButtonsRunTheBuilderTheShellHandsIn)
 {
     DATABASE_BUILD_HOOKS Hooks;
-    Hooks.pBuildYear = [](int nYear) { g_Builds.push_back("year " + std::to_string(nYear)); };
+    Hooks.pBuildYear = [](int nYear) {
+        g_Builds.push_back("year " + std::to_string(nYear));
+        return std::string();
+    };
     Hooks.pBuildRange = [](int nFirst, int nLast) {
         g_Builds.push_back("range " + std::to_string(nFirst) + "-" + std::to_string(nLast));
+        return std::string();
     };
-    Hooks.pBuildAll = [] { g_Builds.push_back("all"); };
+    Hooks.pBuildAll = [] {
+        g_Builds.push_back("all");
+        return std::string();
+    };
     Set_Database_Build_Hooks(Hooks);
     g_Builds.clear();
     Set_Universe_Stat(FIRST_SEASON_YEAR, 1987);
@@ -273,6 +280,24 @@ TEST_F(AdvancedToolsTest, TheDatabaseButtonsRunTheBuilderTheShellHandsIn)
         EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Reminder: You must start a New Game to load a new database.");
         EXPECT_EQ(g_Builds.empty() ? std::string() : g_Builds[0], szBuild) << nAnswer;
     }
+
+    // A build that fails says why, and no reminder of a database that is
+    // not there.
+    Hooks.pBuildYear = [](int) { return std::string("2023: the statistics files could not be read"); };
+    Hooks.pBuildRange = [](int, int) { return std::string("1987: no league"); };
+    Set_Database_Build_Hooks(Hooks);
+    ui::Reset();
+    dialogs::Queue_Action(ADVANCED_TOOLS_DIALOG, Press(TOOL_CREATE_MODERN_DATABASE));
+    Run_Tools();
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Create Modern Database");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "The database was not built: 2023: the statistics files could not be read.");
+    ui::Reset();
+    ui::Queue_Answer(ID_YES);
+    dialogs::Queue_Action(ADVANCED_TOOLS_DIALOG, Press(TOOL_CREATE_HISTORICAL_DATABASE));
+    Run_Tools();
+    ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
+    EXPECT_EQ(ui::Shown_Boxes()[1].Text, "The database was not built: 1987: no league.");
     Set_Database_Build_Hooks(DATABASE_BUILD_HOOKS());
 }
 

@@ -3,6 +3,9 @@
 // written out by hand from the row formats.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -18,6 +21,7 @@
 #include "league/player_hash.h"
 #include "league/preferences.h"
 #include "league/team.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "scratch_folder.h"
 #include "test_support.h"
@@ -406,6 +410,117 @@ TEST_F(GameLogTest, PageFilesHoldHeadAndBody)
     EXPECT_EQ(std::string(Data.begin(), Data.end()), Head + Body);
     ASSERT_TRUE(files::Read_Whole_File("Output/Recap-30-007.htm", Data));
     EXPECT_EQ(std::string(Data.begin(), Data.end()), Head + Table);
+}
+
+// What "debug.txt" of the current folder holds ("" when nothing).
+std::string Debug_Log_Text()
+{
+    std::vector<unsigned char> Data;
+    files::Read_Whole_File(DEBUG_LOG_FILE, Data);
+    return std::string(Data.begin(), Data.end());
+}
+
+size_t Count_Of(const std::string& Text, const std::string& Part)
+{
+    size_t nCount = 0;
+    for (size_t n = Text.find(Part); n != std::string::npos; n = Text.find(Part, n + 1))
+        ++nCount;
+    return nCount;
+}
+
+// Files grow past nBytes only with an error (EFBIG), as on a full disk,
+// until the object goes.
+class FILE_SIZE_LIMIT {
+public:
+    explicit FILE_SIZE_LIMIT(rlim_t nBytes)
+    {
+        m_pOldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_Old);
+        rlimit Limit = m_Old;
+        Limit.rlim_cur = nBytes;
+        m_bSet = setrlimit(RLIMIT_FSIZE, &Limit) == 0;
+    }
+    ~FILE_SIZE_LIMIT()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_Old);
+        std::signal(SIGXFSZ, m_pOldHandler);
+    }
+    bool Set() const { return m_bSet; }
+
+private:
+    rlimit m_Old{};
+    void (*m_pOldHandler)(int) = nullptr;
+    bool m_bSet = false;
+};
+
+TEST_F(GameLogTest, PagesThatCannotBeWrittenAreToldOnceAndLeaveNothingBehind)
+{
+    SCRATCH_FOLDER Scratch{"game_log_lost"};
+    ASSERT_TRUE(Scratch.Ready());
+    ASSERT_TRUE(files::Create_Folders("Output"));
+    // Last game's pages under this game's names.
+    for (const char* szOld : {"Output/Box-30-007.htm", "Output/Recap-30-007.htm"}) {
+        FILE* pOld = std::fopen(szOld, "wb");
+        ASSERT_NE(pOld, nullptr);
+        std::fputs("old game", pOld);
+        std::fclose(pOld);
+    }
+    Write_Game_Page_Header(&Game);
+    Start_Scoring_Plays_Html_Table(&Game);
+    // Pages far longer than the log's lines, so the disk below takes
+    // the lines and only part of a page.
+    const std::string Filler(4000, 'x');
+    Append_Game_Report_Text(Filler.c_str());
+    for (int i = 0; i < 20; ++i)
+        Append_Play_Log_Row(&Game, 1);
+    {
+        FILE_SIZE_LIMIT Full(2048);
+        ASSERT_TRUE(Full.Set());
+        EXPECT_FALSE(Write_Box_Score_File(&Game, 7, 1));
+        EXPECT_FALSE(Write_Recap_File(&Game, 7, 1));
+    }
+    // Neither a cut page nor the old one stands under the names, and no
+    // temporary is left.
+    EXPECT_FALSE(files::File_Exists("Output/Box-30-007.htm"));
+    EXPECT_FALSE(files::File_Exists("Output/Recap-30-007.htm"));
+    EXPECT_TRUE(files::List_Folder("Output", "*").empty());
+    EXPECT_TRUE(Was_Game_Page_Lost("Output\\Box-30-007.htm"));
+    EXPECT_TRUE(Was_Game_Page_Lost("Output\\Recap-30-007.htm"));
+    // Told once, with the page and the system's words; both logged.
+    std::string Log = Debug_Log_Text();
+    EXPECT_EQ(Count_Of(Log, "further pages that cannot be written"), 1u) << Log;
+    EXPECT_EQ(Count_Of(Log, "Box-30-007.htm\" could not be written: File too large"), 1u) << Log;
+    EXPECT_EQ(Count_Of(Log, "Recap-30-007.htm\" could not be written: File too large"), 1u) << Log;
+
+    // Written again once the disk has room; the next loss is told again.
+    Write_Game_Page_Header(&Game);
+    EXPECT_TRUE(Write_Box_Score_File(&Game, 7, 1));
+    EXPECT_FALSE(Was_Game_Page_Lost("Output\\Box-30-007.htm"));
+    std::vector<unsigned char> Data;
+    ASSERT_TRUE(files::Read_Whole_File("Output/Box-30-007.htm", Data));
+    EXPECT_EQ(std::string(Data.begin(), Data.end()).rfind("<HTML>", 0), 0u);
+
+    // A folder in a page's place stays; the page is lost, and told.
+    ASSERT_TRUE(files::Create_Folders("Output/Box-30-008.htm/keep"));
+    Write_Game_Page_Header(&Game);
+    EXPECT_FALSE(Write_Box_Score_File(&Game, 8, 1));
+    EXPECT_TRUE(files::Folder_Exists("Output/Box-30-008.htm/keep"));
+    Log = Debug_Log_Text();
+    EXPECT_EQ(Count_Of(Log, "further pages that cannot be written"), 2u) << Log;
+    EXPECT_EQ(Count_Of(Log, "Box-30-008.htm\" could not be written: Is a directory"), 1u) << Log;
+
+    // A file where the pages' folder should be.
+    ASSERT_EQ(std::remove("Output/Box-30-008.htm/keep"), 0);
+    ASSERT_EQ(std::remove("Output/Box-30-008.htm"), 0);
+    ASSERT_EQ(std::remove("Output/Box-30-007.htm"), 0);
+    ASSERT_EQ(std::remove("Output"), 0);
+    FILE* pBlock = std::fopen("Output", "wb");
+    ASSERT_NE(pBlock, nullptr);
+    std::fclose(pBlock);
+    Write_Game_Page_Header(&Game);
+    EXPECT_FALSE(Write_Recap_File(&Game, 9, 1));
+    Log = Debug_Log_Text();
+    EXPECT_EQ(Count_Of(Log, "Recap-30-009.htm\" could not be written: Not a directory"), 1u) << Log;
 }
 
 }  // namespace

@@ -141,7 +141,7 @@ TEST_F(RatingsFileTest, TheFileIsReplacedAndCountsOnlyLinesWritten)
     Set_User_Preference(87, 15);
     Export_Position_Ratings();
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
-    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Couldn't write \"Output/Ratings/2019_Player_Ratings.csv\"");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Couldn't write \"Output/Ratings/2019_Player_Ratings.csv\" (Not a directory)");
 }
 
 TEST_F(RatingsFileTest, TheCommandAsksForAPositionAndReports)

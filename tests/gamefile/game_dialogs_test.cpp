@@ -653,7 +653,9 @@ TEST_F(GameDialogsTest, AutomaticSaveUsesTheGameNameAndRefusesOneThatLeavesTheFo
     EXPECT_TRUE(ui::Shown_Boxes().empty());
     Set_Current_Game_Name("../Auto Named");
     EXPECT_EQ(Save_Game_File(), SAVE_GAME_CANNOT_CREATE);
-    EXPECT_TRUE(Box_Shown("File Open Error", "Vazarudu Kelvo was unable to automatically save the game."));
+    EXPECT_TRUE(Box_Shown("File Open Error", "Vazarudu Kelvo was unable to automatically save the game: A saved "
+                                             "game's name cannot contain \"/\" or \"\\\": saved games are kept in "
+                                             "the current folder."));
     EXPECT_FALSE(std::filesystem::exists("../Auto Named.zrt"));
 }
 

@@ -69,6 +69,8 @@ protected:
         Set_Save_Create_Fault(0);
         Set_Save_Write_Fault(-1);
         Set_Save_Allocation_Fault(false);
+        Set_Save_Compressor_Fault(false);
+        Set_Game_File_Threads(0);
         dialogs::Reset();
         ui::Reset();
     }
@@ -168,6 +170,46 @@ TEST_F(SaveFailuresTest, AFailedSaveSaysItsCauseAndCountsAsFailed)
     Box = Save_As("Fine", nResult);
     EXPECT_EQ(nResult, DIALOG_OK);
     EXPECT_EQ(Count_Failed_Game_Saves(), nFailedBefore + 5);
+}
+
+TEST_F(SaveFailuresTest, ASaveThatFailsWithoutASystemErrorStillSaysWhy)
+{
+    const std::string Folder = files::Get_Current_Folder();
+    int nResult = 0;
+    // Memory runs short for the compressors (a low ulimit -v), with one
+    // thread and with several: told as such, never as a full disk.
+    Set_Save_Compressor_Fault(true);
+    for (int nThreads : {1, 4}) {
+        Set_Game_File_Threads(nThreads);
+        const SHOWN_BOX Box = Save_As("Short", nResult);
+        EXPECT_NE(nResult, DIALOG_OK);
+        EXPECT_EQ(Box.Caption, "File Write Error");
+        EXPECT_EQ(Box.Text, "Vazarudu Kelvo was unable to write the saved game file (out of memory).") << nThreads;
+        EXPECT_EQ(Get_Last_Save_Cause(), "out of memory");
+        EXPECT_FALSE(files::File_Exists("Short.zrt"));
+        EXPECT_EQ(Count_Temporaries(), 0);
+    }
+    // The automatic save says the same.
+    Set_Current_Game_Name("Auto");
+    ui::Clear_Shown_Boxes();
+    EXPECT_EQ(Save_Game_File(), SAVE_GAME_WRITE_FAILED);
+    ASSERT_FALSE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(ui::Shown_Boxes().back().Text, "Vazarudu Kelvo was unable to write the saved game file (out of memory).");
+    Set_Save_Compressor_Fault(false);
+    Set_Game_File_Threads(0);
+
+    // A league whose bytes do not compress into a block's room.
+    auto* pBytes = reinterpret_cast<unsigned char*>(&League);
+    uint32_t nState = 12345;
+    for (size_t i = 0; i < sizeof(League); ++i) {
+        nState = nState * 1103515245u + 12345u;
+        pBytes[i] = static_cast<unsigned char>(nState >> 23);
+    }
+    const SHOWN_BOX Box = Save_As("Noise", nResult);
+    EXPECT_EQ(Box.Text, "Vazarudu Kelvo was unable to write the saved game file (the league's data do not compress "
+                        "into the room a block of the file has).");
+    EXPECT_EQ(Count_Temporaries(), 0);
+    EXPECT_EQ(Folder, files::Get_Current_Folder());
 }
 
 TEST_F(SaveFailuresTest, ResumingAFolderNamedLikeASavedGameSaysItIsAFolder)

@@ -273,8 +273,30 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     fs::create_directories(Range + "/Databases/universe-2011.dat");
     const process_runner::RUN_RESULT Blocked = Run_Text(Range, "tool Create_Universe_Database 2011\nquit\n");
     EXPECT_EQ(Blocked.nExitCode, 2) << Blocked.Out << Blocked.Err;
-    EXPECT_TRUE(Contains(Blocked.Out + Blocked.Err, "The database \"databases/universe-2011.dat\" could not be written."))
+    EXPECT_TRUE(Contains(Blocked.Out + Blocked.Err,
+                         "The database \"databases/universe-2011.dat\" could not be written (Is a directory)."))
         << Blocked.Out << Blocked.Err;
+
+    // The year's ratings file and the draft class's log line are the build's
+    // output too: either one not written fails the line, naming the file.
+    const std::string Ratings = Alone + "/Output/Ratings/2010_Player_Ratings.csv";
+    fs::remove(Ratings);
+    fs::create_directories(Ratings + "/taken");
+    const process_runner::RUN_RESULT NoRatings = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
+    EXPECT_EQ(NoRatings.nExitCode, 2) << NoRatings.Out << NoRatings.Err;
+    EXPECT_TRUE(Contains(NoRatings.Err, "2010_Player_Ratings.csv\" could not be written (Is a directory)"))
+        << NoRatings.Err;
+    fs::remove_all(Ratings);
+    if (fs::exists("/dev/full")) {
+        const std::string Log = Alone + "/Draft-Class-Rookies.csv";
+        fs::remove(Log);
+        fs::create_symlink("/dev/full", Log);
+        const process_runner::RUN_RESULT NoLog = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
+        EXPECT_EQ(NoLog.nExitCode, 2) << NoLog.Out << NoLog.Err;
+        EXPECT_TRUE(Contains(NoLog.Err, "Draft-Class-Rookies.csv\" could not be written (No space left on device)"))
+            << NoLog.Err;
+        fs::remove(Log);
+    }
 
     // A game with changes in memory is offered a save first.
     const process_runner::RUN_RESULT Offer =

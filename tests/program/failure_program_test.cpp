@@ -123,6 +123,28 @@ TEST_F(FailureProgramTest, OverlongLineFailsBeforeItsEndIsRead)
 
 namespace {
 
+// Game pages that cannot be written (a file where their folder should be)
+// are told once on stderr, each one logged, and the week is played.
+TEST_F(FailureProgramTest, GamePagesThatCannotBeWrittenAreToldOnceAndTheWeekGoesOn)
+{
+    fs::remove_all(Data.Path() + "/Output");
+    program_support::Write_File(Data.Path() + "/Output", "a file, not a folder");
+    const process_runner::RUN_RESULT Result =
+        Run_Script(std::string(NEW_GAME) + "command \"One Week\"\ncommand \"One Week\"\nquit\n");
+    ASSERT_FALSE(Result.bTimedOut) << Result.Out << Result.Err;
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    const std::string Told = "further pages that cannot be written are listed in debug.txt";
+    size_t nTold = 0;
+    for (size_t n = Result.Err.find(Told); n != std::string::npos; n = Result.Err.find(Told, n + 1))
+        ++nTold;
+    EXPECT_EQ(nTold, 1u) << Result.Err;
+    EXPECT_TRUE(Contains(Result.Err, "Box-19-000.htm\" could not be written: Not a directory")) << Result.Err;
+    const std::string Log = Debug_Log();
+    EXPECT_TRUE(Contains(Log, "Recap-19-000.htm\" could not be written: Not a directory")) << Log;
+    EXPECT_TRUE(Contains(Log, "Recap-19-020.htm\" could not be written: Not a directory")) << Log;
+    EXPECT_EQ(Read_Text_File(Data.Path() + "/Output"), "a file, not a folder");
+}
+
 // A new game, then one line; its run's result.
 class ToolLineTest : public FailureProgramTest {
 protected:
@@ -266,6 +288,87 @@ TEST_F(ToolLineTest, PlaybooksOfTheRightSizeLoadAndCutShortOnesFailTheLine)
 
     program_support::Write_File(Data.Path() + "/playbooks/2019-Frost.opb", Bytes.substr(0, Bytes.size() / 2));
     Expect_Line_Fails("tool Load_Playbooks", "playbooks/2019-Frost.opb\" is not a whole playbook");
+}
+
+// Neither a pipe, a folder nor a device passes for a missing playbook.
+TEST_F(ToolLineTest, PlaybooksThatAreNoFilesFailTheLine)
+{
+    const std::string Book = Data.Path() + "/playbooks/2019-Frost.opb";
+    ASSERT_EQ(::mkfifo(Book.c_str(), 0600), 0);
+    Expect_Line_Fails("tool Load_Playbooks", "playbooks/2019-Frost.opb\" is not a whole playbook");
+    fs::remove(Book);
+    fs::create_directory(Book);
+    Expect_Line_Fails("tool Load_Playbooks", "playbooks/2019-Frost.opb\" is not a whole playbook");
+    fs::remove(Book);
+    if (fs::exists("/dev/null")) {
+        fs::create_symlink("/dev/null", Book);
+        Expect_Line_Fails("tool Load_Playbooks", "playbooks/2019-Frost.opb\" is not a whole playbook");
+    }
+}
+
+// Every tool whose output cannot be written (a full disk: /dev/full; a
+// folder in the file's place) fails its line with the file and the
+// system's words.
+TEST_F(ToolLineTest, ToolsWhoseOutputCannotBeWrittenFailTheirLine)
+{
+    const bool bFullDevice = fs::exists("/dev/full");
+    const std::string Ratings = Data.Path() + "/Output/Ratings/2019_Player_Ratings.csv";
+    fs::create_directories(Data.Path() + "/Output/Ratings");
+    if (bFullDevice) {
+        fs::create_symlink("/dev/full", Ratings);
+        Expect_Line_Fails("tool Export_Player_Ratings 15 2019", "2019_Player_Ratings.csv\" could not be written (No space");
+        Expect_Line_Fails("tool Export_Current_Player_Ratings 15",
+                          "2019_Player_Ratings.csv\" could not be written (No space");
+        fs::remove(Ratings);
+    }
+    fs::create_directories(Ratings + "/taken");
+    Expect_Line_Fails("tool Export_Player_Ratings 15 2019", "2019_Player_Ratings.csv\" could not be written (Is a");
+
+    const std::string Multipliers = Data.Path() + "/Play_Multipliers.csv";
+    if (bFullDevice) {
+        fs::create_symlink("/dev/full", Multipliers);
+        Expect_Line_Fails("tool Output_Play_Selection_Multipliers",
+                          "Play_Multipliers.csv\" could not be written (No space");
+        fs::remove(Multipliers);
+    }
+    fs::create_directories(Multipliers + "/taken");
+    Expect_Line_Fails("tool Output_Play_Selection_Multipliers", "Play_Multipliers.csv\" could not be written (Is a");
+
+    // The statistics file replaces whatever stood under its name whole: a
+    // link to the full device is replaced by the file; a folder stays.
+    const std::string Historical = Data.Path() + "/HistoricalStats.txt";
+    fs::create_directories(Historical + "/taken");
+    Expect_Line_Fails("tool Write_Historical_Stats", "HistoricalStats.txt\" could not be written (Is a");
+    if (bFullDevice) {
+        fs::remove_all(Historical);
+        fs::create_symlink("/dev/full", Historical);
+        const process_runner::RUN_RESULT Written = Run_Line("tool Write_Historical_Stats");
+        EXPECT_EQ(Written.nExitCode, 0) << Written.Out << Written.Err;
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Historical)));
+        EXPECT_TRUE(Contains(Read_Text_File(Historical), ", // 1951\n"));
+    }
+
+    // One card of the club's 54 has a folder in its place, whichever club
+    // the user's is.
+    for (int nTeam = 0; nTeam <= 40; ++nTeam) {
+        char szCard[64];
+        std::snprintf(szCard, sizeof(szCard), "/Tolvaren/Output/Team-%02d-Card-05.png/taken", nTeam);
+        fs::create_directories(Data.Path() + szCard);
+    }
+    Expect_Line_Fails("tool Export_Tolvaren_Cards", "-Card-05.png\" could not be written (Is a");
+}
+
+// Arguments no list or export can take are refused before anything is
+// written.
+TEST_F(ToolLineTest, ArgumentsOutsideTheirRangeAreRefused)
+{
+    Expect_Line_Fails("tool Write_Player_Stats_File Output/p.txt 0 4 0 -1 0", "period 4 is not one of 0-3");
+    Expect_Line_Fails("tool Write_Player_Stats_File Output/p.txt 0 2147483647 0 -1 0",
+                      "period 2147483647 is not one of 0-3");
+    EXPECT_FALSE(fs::exists(Data.Path() + "/Output/p.txt"));
+    Expect_Line_Fails("tool Export_Html_Encyclopedia .", "is the data folder itself");
+    Expect_Line_Fails("tool Export_Html_Encyclopedia " + Data.Path(), "is the data folder itself");
+    EXPECT_FALSE(fs::exists(Data.Path() + "/index.htm"));
 }
 
 }  // namespace

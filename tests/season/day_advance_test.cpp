@@ -68,6 +68,11 @@ int Record_Save(const char* szPath)
     return g_nSaveResult;
 }
 
+std::string Full_Disk_Cause()
+{
+    return "No space left on device";
+}
+
 TEST_F(DayAdvanceTest, RefusedRunsChangeNothingAndAnEmptyRunOnlyCloses)
 {
     // A run under way: the nested call is ignored without a word.
@@ -176,11 +181,14 @@ TEST_F(DayAdvanceTest, AutoSavesFollowTheDayAndAFailedSaveIsToldButDoesNotStopTh
     EXPECT_EQ(g_Saves.size(), 3u);
     EXPECT_EQ(Get_Current_Week(), 9);
 
+    // A failed automatic save says why, in the saver's words.
     g_nSaveResult = 1;
+    Handler.pSaveCause = Full_Disk_Cause;
+    Install_Shell_Handler(&Handler);
     Advance_Day(4);
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Auto Save");
-    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Vazarudu Kelvo could not auto-save the game file!");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Vazarudu Kelvo could not auto-save the game file! (No space left on device)");
     EXPECT_EQ(Get_Current_Week(), 13);
     EXPECT_EQ(Final_Records(), Scheduled_Games_Before(13));
 }

@@ -72,7 +72,7 @@ TEST_F(BuilderToolsTest, TheHistoricalFileToolFailsWhenTheFileCannotBeWritten)
     std::filesystem::remove(HISTORICAL_STATS_FILE);
     std::filesystem::create_directory(HISTORICAL_STATS_FILE);
     EXPECT_FALSE(Run({"Write_Historical_Stats"}));
-    EXPECT_EQ(Problem, "HistoricalStats.txt could not be written");
+    EXPECT_EQ(Problem, "\"HistoricalStats.txt\" could not be written (Is a directory)");
 }
 
 }  // namespace

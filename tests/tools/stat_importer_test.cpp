@@ -457,6 +457,12 @@ TEST_F(StatImporterTest, TeamInjuriesPageAppendsRows)
     EXPECT_EQ(Read_File("Input/Stats/2021_injuries.csv"), "BeeAl00,0,Al,Bee,SEA,,,,,,,,\n");
     EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "missing.txt", "2021", "0"}, Result, Problem));
     EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "inj.txt", "x", "0"}, Result, Problem));
+
+    // A folder where the year's file should be: the line fails, naming it.
+    std::filesystem::create_directories("Input/Stats/2022_injuries.csv/taken");
+    EXPECT_EQ(Read_Team_Injuries_Page("inj.txt", 2022, 0), -2);
+    EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "inj.txt", "2022", "0"}, Result, Problem));
+    EXPECT_EQ(Problem, "\"Input/Stats/2022_injuries.csv\" could not be written (Is a directory)");
 }
 
 TEST_F(StatImporterTest, PagesReadLineByLineWithOneWarningAndIn1252)
