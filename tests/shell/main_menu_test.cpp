@@ -58,7 +58,7 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
     Build_Main_Menu();
     EXPECT_FALSE(Get_Main_Menu().bGameMenu);
     EXPECT_TRUE(Get_Main_Menu().bEnabled);
-    EXPECT_EQ(Titles(), (std::vector<std::string>{"&File", "&Play", "&View", "&Team", "&Edit", "&Tools", "&Help"}));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"&File", "&Play", "&View", "&Team", "&Edit", "T&ools", "&Help"}));
     EXPECT_EQ(Items(0), (std::vector<std::string>{"&New Game...\tCtrl+N", "&Resume Game...\tCtrl+O",
                                                   "&Save Game...\tCtrl+S", "-", "Load &Offensive Playbook...",
                                                   "Load &Defensive Playbook...", "Save O&ffensive Playbook...",
@@ -66,7 +66,7 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
                                                   "E&xit\tCtrl+Q"}));
     EXPECT_EQ(Items(1), (std::vector<std::string>{"One &Week\tCtrl+1", "One &Month\tCtrl+2", "&Half Season\tCtrl+3",
                                                   "Through Trading &Deadline\tCtrl+4", "Through &Playoffs\tCtrl+5", "-",
-                                                  "Start &Draft", "-", "Play Multiple &Seasons...", "-",
+                                                  "Start D&raft", "-", "Play Multiple &Seasons...", "-",
                                                   "S&top\tEscape"}));
     // No draft waits to be started: Start Draft is greyed, the week
     // commands live.
@@ -78,7 +78,7 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
     EXPECT_EQ(Items(3), (std::vector<std::string>{"So&rtable Stats...", "Free &Agents...", "College &Draft...\tCtrl+C",
                                                   "&End Draft...", "-", "&Find Players...", "View Other &Team...", "-",
                                                   "Team &History...", "&Player Hall Of Fame...", "-",
-                                                  "&Playbook...\tCtrl+P"}));
+                                                  "Play&book...\tCtrl+P"}));
     EXPECT_EQ(Items(4), (std::vector<std::string>{"&League Editor...", "&Stadium Editor...", "&City Editor..."}));
     EXPECT_EQ(Find_Main_Menu_Item(40079)->Text, "&League Editor...");
     EXPECT_EQ(Find_Main_Menu_Item(40055)->Text, "&Stadium Editor...");
@@ -112,7 +112,7 @@ TEST_F(MainMenuTest, GameMenuShowsExactlyWhileARunIsInProgress)
     Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 1);
     Build_Game_Menu(0);
     ASSERT_TRUE(Get_Main_Menu().bGameMenu);
-    EXPECT_EQ(Titles(), (std::vector<std::string>{"&Game", "&View", "&Tools"}));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"&Game", "&View", "T&ools"}));
     EXPECT_EQ(Items(0), (std::vector<std::string>{"Finish &Quarter", "Finish &Game", "Time&out", "-", "S&top\tEscape"}));
     // Options, which may switch automatic play calling during the game.
     ASSERT_NE(Find_Main_Menu_Item(CMD_OPTIONS), nullptr);
@@ -168,7 +168,7 @@ TEST_F(MainMenuTest, AGreyedMenuDoesNothing)
 TEST_F(MainMenuTest, DraftItemsAreRenamedForARunningDraft)
 {
     EXPECT_STREQ(Get_Draft_Menu_Label(CMD_FANTASY_DRAFT, false), "&Fantasy Draft...");
-    EXPECT_STREQ(Get_Draft_Menu_Label(CMD_FANTASY_DRAFT, true), "&End Fantasy Draft...");
+    EXPECT_STREQ(Get_Draft_Menu_Label(CMD_FANTASY_DRAFT, true), "End &Fantasy Draft...");
     EXPECT_STREQ(Get_Draft_Menu_Label(CMD_COLLEGE_DRAFT, false), "College &Draft...");
     EXPECT_STREQ(Get_Draft_Menu_Label(CMD_COLLEGE_DRAFT, true), "&Draft Picks...");
     EXPECT_STREQ(Get_Draft_Menu_Label(CMD_EXIT, true), "");
