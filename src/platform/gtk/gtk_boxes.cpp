@@ -174,6 +174,7 @@ int Message_Box(const SHOWN_BOX& Box, int nDefault)
     g_pBoxWindow = pOuterBox;
     Forget_Window(pWindow);
     gtk_widget_destroy(pWindow);
+    Return_Focus_To_Owner();
     return Run.nResult;
 }
 
@@ -184,6 +185,7 @@ void Progress_Changed(const PROGRESS_MODEL& Progress)
             Forget_Window(g_pProgress);
             gtk_widget_destroy(g_pProgress);
             g_pProgress = g_pProgressBar = g_pProgressText = nullptr;
+            Return_Focus_To_Owner();
         }
         return;
     }
@@ -197,6 +199,10 @@ void Progress_Changed(const PROGRESS_MODEL& Progress)
         gtk_window_set_type_hint(GTK_WINDOW(g_pProgress), GDK_WINDOW_TYPE_HINT_DIALOG);
         gtk_window_set_position(GTK_WINDOW(g_pProgress), GTK_WIN_POS_CENTER);
         gtk_window_set_default_size(GTK_WINDOW(g_pProgress), 360, -1);
+        // It takes no keys: a manager that focused it would, when it closes
+        // a moment later, leave the keyboard nowhere.
+        gtk_window_set_accept_focus(GTK_WINDOW(g_pProgress), FALSE);
+        gtk_window_set_focus_on_map(GTK_WINDOW(g_pProgress), FALSE);
         if (GtkWindow* pOwner = Owner_Window())
             gtk_window_set_transient_for(GTK_WINDOW(g_pProgress), pOwner);
         g_signal_connect(g_pProgress, "delete-event", G_CALLBACK(gtk_true), nullptr);

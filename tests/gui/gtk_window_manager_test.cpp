@@ -1,0 +1,219 @@
+// The window under a window manager (openbox), as a player's desktop runs
+// it, every step a real key press or click sent through the X server: after
+// each kind of dialog and message box closes, the main window has the
+// keyboard again (the manager calls it active, the X focus is on it, and a
+// function key reaches its command); a message box is wide enough for the
+// manager to show its whole title. Screenshots of the whole screen, frames
+// and titles included, go to build/screenshots/window_manager_*.png.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "editors/options_dialog.h"
+#include "gamefile/game_dialogs.h"
+#include "gamefile/game_file.h"
+#include "gui_support.h"
+#include "league/preferences.h"
+#include "platform/dialogs.h"
+#include "platform/main_frame.h"
+#include "platform/ui.h"
+#include "shell/commands.h"
+#include "test_support.h"
+#include "window_manager.h"
+#include "xtest_input.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct FOCUS_RUN {
+    std::string SaveName;          // typed into Save Game, then Enter
+    bool bCancelSave = false;      // Escape instead
+    std::vector<std::string> Seen;
+    std::vector<std::string> Problems;
+};
+FOCUS_RUN g_Run;
+
+// What the player does in each window as it shows: keys only, into the
+// window the manager has given the keyboard.
+void Answer(int nKind, int nDialogId)
+{
+    xtest::Settle(100);
+    if (nKind == gtk_probe::WINDOW_MESSAGE_BOX) {
+        const std::string Title = gtk_probe::Window_Title(gtk_probe::WINDOW_MESSAGE_BOX);
+        g_Run.Seen.push_back("box " + Title);
+        // The game is not to be saved before resuming: No, by its letter.
+        xtest::Key(Title == "Game Not Saved" ? "alt+n" : "Return");
+        return;
+    }
+    if (nKind != gtk_probe::WINDOW_DIALOG)
+        return;
+    g_Run.Seen.push_back("dialog " + std::to_string(nDialogId));
+    switch (nDialogId) {
+    case SAVE_GAME_DIALOG:
+        if (g_Run.bCancelSave) {
+            xtest::Key("Escape");
+        } else {
+            xtest::Key("ctrl+a");
+            xtest::Type(g_Run.SaveName);
+            xtest::Key("Return");
+        }
+        break;
+    case RESUME_GAME_DIALOG:
+        xtest::Key("Escape");
+        break;
+    case OPTIONS_DIALOG:
+        // Options ignores Escape; Enter presses Done.
+        xtest::Key("Return");
+        break;
+    default:
+        g_Run.Problems.push_back("an unexpected dialog " + std::to_string(nDialogId));
+        xtest::Key("Escape");
+        break;
+    }
+    if (xtest::Dialog(nDialogId) != nullptr)
+        xtest::Settle(200);
+}
+
+struct HOOKS {
+    HOOKS() { gtk_probe::Set_Shown_Hook(Answer); }
+    ~HOOKS()
+    {
+        gtk_probe::Set_Shown_Hook(nullptr);
+        dialogs::Set_Unattended(true);
+    }
+    HOOKS(const HOOKS&) = delete;
+    HOOKS& operator=(const HOOKS&) = delete;
+};
+
+// The keyboard reaches the main window: F3 shows the Calendar, F2 the
+// Standings.
+::testing::AssertionResult Keys_Reach_The_Main_Window()
+{
+    const int nFirst = Get_User_Preference(PREF_MAIN_PAGE) == CMD_PAGE_CALENDAR ? CMD_PAGE_STANDINGS : CMD_PAGE_CALENDAR;
+    xtest::Key(nFirst == CMD_PAGE_CALENDAR ? "F3" : "F2");
+    xtest::Settle(100);
+    if (Get_User_Preference(PREF_MAIN_PAGE) != nFirst)
+        return ::testing::AssertionFailure() << "a function key did not reach the main window; "
+                                             << window_manager::Focus_Report();
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult Main_Window_Has_The_Keyboard(const std::string& After)
+{
+    if (!window_manager::Has_Focus(xtest::Main_Window()))
+        return ::testing::AssertionFailure() << "after " << After << ": " << window_manager::Focus_Report();
+    ::testing::AssertionResult Keys = Keys_Reach_The_Main_Window();
+    if (!Keys)
+        return ::testing::AssertionFailure() << "after " << After << ": " << Keys.message();
+    return ::testing::AssertionSuccess();
+}
+
+// The windows the manager made active while a dialog ran, in turn: a
+// window of the program's that takes no keys (the progress window) or one
+// already gone must never be among them.
+std::vector<std::string> g_Actives;
+gboolean Record_Active(gpointer)
+{
+    const std::string Now = window_manager::Describe(window_manager::Active_Window());
+    if (g_Actives.empty() || g_Actives.back() != Now)
+        g_Actives.push_back(Now);
+    return G_SOURCE_CONTINUE;
+}
+
+// A key pressed in the main window, the manager's active window followed
+// until the dialogs it opens have closed.
+void Press_Watched(const std::string& Key)
+{
+    g_Actives.clear();
+    const guint nWatch = g_timeout_add(2, Record_Active, nullptr);
+    xtest::Key(Key);
+    xtest::Settle(100);
+    g_source_remove(nWatch);
+}
+
+::testing::AssertionResult Only_Activated(const std::vector<std::string>& Dialogs)
+{
+    const std::string Main = window_manager::Describe(window_manager::Xid_Of(xtest::Main_Window()));
+    std::string Trail;
+    std::vector<std::string> Allowed;   // the ids of the dialogs seen
+    bool bStray = false;
+    for (const std::string& Active : g_Actives) {
+        Trail += "\n  " + Active;
+        const std::string Id = Active.substr(0, Active.find(' '));
+        bool bDialog = false;
+        for (const std::string& Dialog : Dialogs)
+            bDialog = bDialog || Active.find("\"" + Dialog + "\"") != std::string::npos;
+        if (bDialog)
+            Allowed.push_back(Id);
+        // The manager names a dialog that has just closed for a moment.
+        const bool bClosedDialog = Active.find("(destroyed)") != std::string::npos &&
+                                   std::find(Allowed.begin(), Allowed.end(), Id) != Allowed.end();
+        bStray = bStray || !(Active == Main || bDialog || bClosedDialog || Active == "none");
+    }
+    if (bStray)
+        return ::testing::AssertionFailure() << "another window was made active:" << Trail;
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace
+
+TEST(GtkWindowManager, TheMainWindowHasTheKeyboardAfterEveryDialogAndBoxCloses)
+{
+    REQUIRE_DESKTOP();
+    ASSERT_TRUE(xtest::Available());
+    SCRATCH_FOLDER Data("gui_window_manager_focus");
+    ASSERT_TRUE(gui_support::Start_Attended(Data, Save_Game));
+    WINDOW_MANAGER Manager;
+    ASSERT_TRUE(Manager.Start()) << Manager.Problem();
+    const HOOKS Hooks;
+    g_Run = FOCUS_RUN{};
+    // The player clicks into the window once, as on any desktop.
+    xtest::Click(xtest::Main_Area(FRAME_PAGE));
+    ASSERT_TRUE(Main_Window_Has_The_Keyboard("the first click")) << window_manager::Focus_Report();
+
+    // Resume Game with no saved game: "Game Not Saved" answered No, then
+    // "No games to resume" with Enter.
+    Press_Watched("ctrl+o");
+    EXPECT_TRUE(Only_Activated({"Game Not Saved", "No games to resume"}));
+    EXPECT_TRUE(Main_Window_Has_The_Keyboard("the \"No games to resume\" box"));
+
+    // Save Game, the name typed and Enter, again and again.
+    for (int i = 1; i <= 6; ++i) {
+        g_Run.SaveName = "Focus " + std::to_string(i);
+        Press_Watched("ctrl+s");
+        EXPECT_TRUE(Only_Activated({"Save Game"})) << "Save Game " << i;
+        EXPECT_TRUE(fs::exists(g_Run.SaveName + ".zrt")) << g_Run.SaveName;
+        EXPECT_TRUE(Main_Window_Has_The_Keyboard("Save Game " + std::to_string(i)));
+    }
+    window_manager::Screenshot_Screen(gui_support::Screenshot_Path("window_manager_after_saves"));
+
+    // Save Game cancelled with Escape.
+    g_Run.bCancelSave = true;
+    Press_Watched("ctrl+s");
+    EXPECT_TRUE(Only_Activated({"Save Game"}));
+    g_Run.bCancelSave = false;
+    EXPECT_TRUE(Main_Window_Has_The_Keyboard("Save Game cancelled"));
+
+    // Resume Game, cancelled with Escape.
+    Press_Watched("ctrl+o");
+    EXPECT_TRUE(Only_Activated({"Resume Game"}));
+    EXPECT_TRUE(Main_Window_Has_The_Keyboard("Resume Game cancelled"));
+
+    // Tools > Options by its letters, closed with Done.
+    xtest::Key("alt+o");
+    xtest::Settle(100);
+    Press_Watched("o");
+    EXPECT_TRUE(Only_Activated({"Options"}));
+    EXPECT_TRUE(Main_Window_Has_The_Keyboard("Options"));
+
+    EXPECT_TRUE(g_Run.Problems.empty()) << g_Run.Problems.front();
+    const std::vector<std::string> Expected = {"box Game Not Saved", "box No games to resume", "dialog 120",
+                                               "dialog 120", "dialog 120", "dialog 120", "dialog 120",
+                                               "dialog 120", "dialog 120", "dialog 118", "dialog 147"};
+    EXPECT_EQ(g_Run.Seen, Expected);
+}
