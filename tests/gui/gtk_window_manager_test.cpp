@@ -20,6 +20,7 @@
 #include "league/preferences.h"
 #include "platform/dialogs.h"
 #include "platform/main_frame.h"
+#include "platform/gtk/gtk_internal.h"
 #include "platform/ui.h"
 #include "shell/commands.h"
 #include "test_support.h"
@@ -216,4 +217,77 @@ TEST(GtkWindowManager, TheMainWindowHasTheKeyboardAfterEveryDialogAndBoxCloses)
                                                "dialog 120", "dialog 120", "dialog 120", "dialog 120",
                                                "dialog 120", "dialog 120", "dialog 118", "dialog 147"};
     EXPECT_EQ(g_Run.Seen, Expected);
+}
+
+namespace {
+
+struct TITLE_RUN {
+    int nBoxWidth = 0;
+    int nTitleWidth = 0;
+    std::string Shot;
+};
+TITLE_RUN g_Title;
+
+// The width the manager's title font gives the text: openbox's own theme
+// font, sans bold 8 points, at the screen's resolution.
+int Title_Text_Width(GtkWidget* pWidget, const std::string& Title)
+{
+    PangoLayout* pLayout = gtk_widget_create_pango_layout(pWidget, Title.c_str());
+    PangoFontDescription* pFont = pango_font_description_from_string("Sans Bold 8");
+    pango_layout_set_font_description(pLayout, pFont);
+    int cx = 0, cy = 0;
+    pango_layout_get_pixel_size(pLayout, &cx, &cy);
+    pango_font_description_free(pFont);
+    g_object_unref(pLayout);
+    return cx;
+}
+
+void Measure_Box(int nKind, int)
+{
+    if (nKind != gtk_probe::WINDOW_MESSAGE_BOX)
+        return;
+    GtkWidget* pBox = gtk_internal::Message_Box_Window();
+    if (pBox != nullptr) {
+        g_Title.nBoxWidth = gtk_widget_get_allocated_width(pBox);
+        g_Title.nTitleWidth = Title_Text_Width(pBox, gtk_window_get_title(GTK_WINDOW(pBox)));
+        window_manager::Screenshot_Screen(gui_support::Screenshot_Path(g_Title.Shot));
+    }
+    // The player answers with Enter.
+    xtest::Key("Return");
+}
+
+}  // namespace
+
+TEST(GtkWindowManager, AMessageBoxIsWideEnoughForTheManagerToShowItsWholeTitle)
+{
+    REQUIRE_DESKTOP();
+    ASSERT_TRUE(xtest::Available());
+    SCRATCH_FOLDER Data("gui_window_manager_titles");
+    ASSERT_TRUE(gui_support::Start_Attended(Data, Save_Game));
+    WINDOW_MANAGER Manager;
+    ASSERT_TRUE(Manager.Start()) << Manager.Problem();
+    const HOOKS Hooks;
+    gtk_probe::Set_Shown_Hook(Measure_Box);
+    xtest::Click(xtest::Main_Area(FRAME_PAGE));
+    struct CASE {
+        const char* szTitle;
+        const char* szText;
+        unsigned nStyle;
+        const char* szShot;
+    };
+    const CASE Cases[] = {
+        {"Point After Touchdown", "Go For Two?", BOX_YESNO | BOX_ICON_QUESTION, "window_manager_box_point_after"},
+        {"Two-Minute Warning", "Clock stopped for two-minute warning.", BOX_OK, "window_manager_box_two_minute"},
+        {"Confirm File Deletion", "Delete?", BOX_YESNO, "window_manager_box_confirm"},
+    };
+    for (const CASE& Case : Cases) {
+        g_Title = TITLE_RUN{};
+        g_Title.Shot = Case.szShot;
+        Show_Message_Box(Case.szText, Case.szTitle, Case.nStyle);
+        ASSERT_GT(g_Title.nBoxWidth, 0) << Case.szTitle;
+        // The title bar holds the title, the window's icon and its buttons
+        // (iconify and close; a box is not resized): about 100 pixels.
+        EXPECT_GE(g_Title.nBoxWidth, g_Title.nTitleWidth + 100)
+            << Case.szTitle << ": the title needs " << g_Title.nTitleWidth << " pixels";
+    }
 }
