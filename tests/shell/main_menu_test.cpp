@@ -3,6 +3,7 @@
 // menu, keys that reach only what the menu shown offers, the draft labels.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -163,6 +164,58 @@ TEST_F(MainMenuTest, AGreyedMenuDoesNothing)
     // An id the menu does not have.
     EXPECT_FALSE(Choose_Main_Menu_Item(40031));
     EXPECT_FALSE(Choose_Main_Menu_Item(0));
+}
+
+// The underlined letter of a label (after '&'), 0 for none.
+char Menu_Letter(const std::string& Label)
+{
+    const size_t nMark = Label.find('&');
+    return nMark == std::string::npos || nMark + 1 >= Label.size()
+               ? 0
+               : static_cast<char>(std::tolower(static_cast<unsigned char>(Label[nMark + 1])));
+}
+
+// Letters shared by two menus of the bar or two items of one menu, and
+// labels without a letter.
+std::vector<std::string> Menu_Letter_Problems()
+{
+    std::vector<std::string> Problems;
+    std::string Titles;
+    for (const MAIN_MENU_POPUP& Popup : Get_Main_Menu().Popups) {
+        const char cTitle = Menu_Letter(Popup.Title);
+        if (cTitle == 0 || Titles.find(cTitle) != std::string::npos)
+            Problems.push_back("the bar: " + Popup.Title);
+        Titles += cTitle;
+        std::string Letters;
+        for (const MAIN_MENU_ITEM& Item : Popup.Items) {
+            if (Item.nId == 0)
+                continue;
+            const char c = Menu_Letter(Item.Text);
+            if (c == 0 || Letters.find(c) != std::string::npos)
+                Problems.push_back(Popup.Title + ": " + Item.Text);
+            Letters += c;
+        }
+    }
+    return Problems;
+}
+
+TEST_F(MainMenuTest, EveryMenuAndEveryItemWithinOneHasALetterOfItsOwnInEveryState)
+{
+    Build_Main_Menu();
+    EXPECT_EQ(Menu_Letter_Problems(), std::vector<std::string>{});
+    // A fantasy draft under way relabels two items.
+    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, 1);
+    Build_Main_Menu();
+    EXPECT_EQ(Find_Main_Menu_Item(CMD_FANTASY_DRAFT)->Text, "End &Fantasy Draft...");
+    EXPECT_EQ(Menu_Letter_Problems(), std::vector<std::string>{});
+    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, 0);
+    // The game-in-progress menu.
+    Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 1);
+    Build_Game_Menu(0);
+    ASSERT_TRUE(Get_Main_Menu().bGameMenu);
+    EXPECT_EQ(Menu_Letter_Problems(), std::vector<std::string>{});
+    Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 0);
+    Build_Main_Menu();
 }
 
 TEST_F(MainMenuTest, DraftItemsAreRenamedForARunningDraft)
