@@ -114,51 +114,14 @@ struct HOOKS {
     return ::testing::AssertionSuccess();
 }
 
-// The windows the manager made active while a dialog ran, in turn: a
-// window of the program's that takes no keys (the progress window) or one
-// already gone must never be among them.
-std::vector<std::string> g_Actives;
-gboolean Record_Active(gpointer)
-{
-    const std::string Now = window_manager::Describe(window_manager::Active_Window());
-    if (g_Actives.empty() || g_Actives.back() != Now)
-        g_Actives.push_back(Now);
-    return G_SOURCE_CONTINUE;
-}
-
-// A key pressed in the main window, the manager's active window followed
+// A key pressed in the main window; the manager's active window followed
 // until the dialogs it opens have closed.
-void Press_Watched(const std::string& Key)
+::testing::AssertionResult Press_Watched(const std::string& Key, const std::vector<std::string>& Dialogs)
 {
-    g_Actives.clear();
-    const guint nWatch = g_timeout_add(2, Record_Active, nullptr);
+    window_manager::ACTIVATION_TRAIL Trail;
     xtest::Key(Key);
     xtest::Settle(100);
-    g_source_remove(nWatch);
-}
-
-::testing::AssertionResult Only_Activated(const std::vector<std::string>& Dialogs)
-{
-    const std::string Main = window_manager::Describe(window_manager::Xid_Of(xtest::Main_Window()));
-    std::string Trail;
-    std::vector<std::string> Allowed;   // the ids of the dialogs seen
-    bool bStray = false;
-    for (const std::string& Active : g_Actives) {
-        Trail += "\n  " + Active;
-        const std::string Id = Active.substr(0, Active.find(' '));
-        bool bDialog = false;
-        for (const std::string& Dialog : Dialogs)
-            bDialog = bDialog || Active.find("\"" + Dialog + "\"") != std::string::npos;
-        if (bDialog)
-            Allowed.push_back(Id);
-        // The manager names a dialog that has just closed for a moment.
-        const bool bClosedDialog = Active.find("(destroyed)") != std::string::npos &&
-                                   std::find(Allowed.begin(), Allowed.end(), Id) != Allowed.end();
-        bStray = bStray || !(Active == Main || bDialog || bClosedDialog || Active == "none");
-    }
-    if (bStray)
-        return ::testing::AssertionFailure() << "another window was made active:" << Trail;
-    return ::testing::AssertionSuccess();
+    return Trail.Only(Dialogs);
 }
 
 }  // namespace
@@ -179,15 +142,13 @@ TEST(GtkWindowManager, TheMainWindowHasTheKeyboardAfterEveryDialogAndBoxCloses)
 
     // Resume Game with no saved game: "Game Not Saved" answered No, then
     // "No games to resume" with Enter.
-    Press_Watched("ctrl+o");
-    EXPECT_TRUE(Only_Activated({"Game Not Saved", "No games to resume"}));
+    EXPECT_TRUE(Press_Watched("ctrl+o", {"Game Not Saved", "No games to resume"}));
     EXPECT_TRUE(Main_Window_Has_The_Keyboard("the \"No games to resume\" box"));
 
     // Save Game, the name typed and Enter, again and again.
     for (int i = 1; i <= 6; ++i) {
         g_Run.SaveName = "Focus " + std::to_string(i);
-        Press_Watched("ctrl+s");
-        EXPECT_TRUE(Only_Activated({"Save Game"})) << "Save Game " << i;
+        EXPECT_TRUE(Press_Watched("ctrl+s", {"Save Game"})) << "Save Game " << i;
         EXPECT_TRUE(fs::exists(g_Run.SaveName + ".zrt")) << g_Run.SaveName;
         EXPECT_TRUE(Main_Window_Has_The_Keyboard("Save Game " + std::to_string(i)));
     }
@@ -195,21 +156,18 @@ TEST(GtkWindowManager, TheMainWindowHasTheKeyboardAfterEveryDialogAndBoxCloses)
 
     // Save Game cancelled with Escape.
     g_Run.bCancelSave = true;
-    Press_Watched("ctrl+s");
-    EXPECT_TRUE(Only_Activated({"Save Game"}));
+    EXPECT_TRUE(Press_Watched("ctrl+s", {"Save Game"}));
     g_Run.bCancelSave = false;
     EXPECT_TRUE(Main_Window_Has_The_Keyboard("Save Game cancelled"));
 
     // Resume Game, cancelled with Escape.
-    Press_Watched("ctrl+o");
-    EXPECT_TRUE(Only_Activated({"Resume Game"}));
+    EXPECT_TRUE(Press_Watched("ctrl+o", {"Resume Game"}));
     EXPECT_TRUE(Main_Window_Has_The_Keyboard("Resume Game cancelled"));
 
     // Tools > Options by its letters, closed with Done.
     xtest::Key("alt+o");
     xtest::Settle(100);
-    Press_Watched("o");
-    EXPECT_TRUE(Only_Activated({"Options"}));
+    EXPECT_TRUE(Press_Watched("o", {"Options"}));
     EXPECT_TRUE(Main_Window_Has_The_Keyboard("Options"));
 
     EXPECT_TRUE(g_Run.Problems.empty()) << g_Run.Problems.front();

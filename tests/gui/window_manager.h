@@ -28,6 +28,9 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "xtest_input.h"
 
@@ -146,6 +149,66 @@ inline std::string Focus_Report()
     return "active window " + Describe(Active_Window()) + ", input focus " + Describe(Input_Focus()) +
            ", main window " + Describe(Xid_Of(xtest::Main_Window()));
 }
+
+// The windows the manager makes active while a key's work runs, in turn
+// (sampled every 2 ms from the loop, which every dialog and the progress
+// window run). Only() refuses any but the main window and the named
+// dialogs: a window of the program's that takes no keys (the progress
+// window) must never take activation, nor must a window that is gone stay
+// active, but a dialog that has just closed may be named a moment longer.
+class ACTIVATION_TRAIL {
+public:
+    ACTIVATION_TRAIL() { m_nSource = g_timeout_add(2, Record, this); }
+    ~ACTIVATION_TRAIL() { Stop(); }
+    ACTIVATION_TRAIL(const ACTIVATION_TRAIL&) = delete;
+    ACTIVATION_TRAIL& operator=(const ACTIVATION_TRAIL&) = delete;
+
+    void Stop()
+    {
+        if (m_nSource != 0)
+            g_source_remove(m_nSource);
+        m_nSource = 0;
+    }
+
+    ::testing::AssertionResult Only(const std::vector<std::string>& Dialogs)
+    {
+        Stop();
+        const std::string Main = Describe(Xid_Of(xtest::Main_Window()));
+        std::string Trail;
+        std::vector<std::string> Seen;   // the ids of the dialogs named
+        bool bStray = false;
+        for (const std::string& Active : m_Actives) {
+            Trail += "\n  " + Active;
+            const std::string Id = Active.substr(0, Active.find(' '));
+            bool bDialog = false;
+            for (const std::string& Dialog : Dialogs)
+                bDialog = bDialog || Active.find("\"" + Dialog + "\"") != std::string::npos;
+            if (bDialog)
+                Seen.push_back(Id);
+            bool bClosedDialog = false;
+            if (Active.find("(destroyed)") != std::string::npos)
+                for (const std::string& Known : Seen)
+                    bClosedDialog = bClosedDialog || Known == Id;
+            bStray = bStray || !(Active == Main || bDialog || bClosedDialog || Active == "none");
+        }
+        if (bStray)
+            return ::testing::AssertionFailure() << "another window was made active:" << Trail;
+        return ::testing::AssertionSuccess();
+    }
+
+private:
+    static gboolean Record(gpointer pData)
+    {
+        ACTIVATION_TRAIL* pTrail = static_cast<ACTIVATION_TRAIL*>(pData);
+        const std::string Now = Describe(Active_Window());
+        if (pTrail->m_Actives.empty() || pTrail->m_Actives.back() != Now)
+            pTrail->m_Actives.push_back(Now);
+        return G_SOURCE_CONTINUE;
+    }
+
+    guint m_nSource = 0;
+    std::vector<std::string> m_Actives;
+};
 
 // The whole screen, the manager's frames and titles included, to a PNG.
 inline bool Screenshot_Screen(const std::string& Path)
