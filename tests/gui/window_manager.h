@@ -135,13 +135,20 @@ inline bool Is_Within(Window Xid, Window Top)
 
 // True when the manager calls the widget's window active and the X input
 // focus is in it, and GTK sees its window as the one with the keyboard.
-inline bool Has_Focus(GtkWidget* pWidget)
+// The manager is given up to nWaitMs to settle (a loaded machine).
+inline bool Has_Focus(GtkWidget* pWidget, int nWaitMs = 3000)
 {
-    xtest::Settle(150);
     const Window Xid = Xid_Of(pWidget);
     GtkWidget* pTop = pWidget != nullptr ? gtk_widget_get_toplevel(pWidget) : nullptr;
-    return Xid != None && Active_Window() == Xid && Is_Within(Input_Focus(), Xid) && pTop != nullptr &&
-           GTK_IS_WINDOW(pTop) && gtk_window_has_toplevel_focus(GTK_WINDOW(pTop));
+    if (Xid == None || pTop == nullptr || !GTK_IS_WINDOW(pTop))
+        return false;
+    for (int nWaited = 0; nWaited <= nWaitMs; nWaited += 50) {
+        xtest::Settle(50);
+        if (Active_Window() == Xid && Is_Within(Input_Focus(), Xid) &&
+            gtk_window_has_toplevel_focus(GTK_WINDOW(pTop)))
+            return true;
+    }
+    return false;
 }
 
 inline std::string Focus_Report()
