@@ -232,15 +232,19 @@ bool Fill_Saved_Game_List(DIALOG& Dialog)
     }
     pList->Items.clear();
     pList->nSelected = -1;
-    // The whole time is compared: saves a few minutes apart must not tie.
+    // The whole time is compared, to the nanosecond the file system keeps:
+    // saves minutes, or a moment, apart must not tie.
     std::time_t Newest = 0;
+    long nNewestNs = 0;
     for (const std::string& Name : Names) {
         std::time_t Time = 0;
-        const bool bTimed = files::Get_Modification_Time(Name.c_str(), Time);
+        long nNs = 0;
+        const bool bTimed = files::Get_Modification_Time(Name.c_str(), Time, nNs);
+        const bool bNewer = Time > Newest || (Time == Newest && nNs > nNewestNs);
         // Strictly newer wins, so the first found keeps a tie.
-        if (bTimed && strcasecmp(Name.c_str(), AUTO_SAVE_FILE) != 0 &&
-            (pList->nSelected < 0 || Time > Newest)) {
+        if (bTimed && strcasecmp(Name.c_str(), AUTO_SAVE_FILE) != 0 && (pList->nSelected < 0 || bNewer)) {
             Newest = Time;
+            nNewestNs = nNs;
             pList->nSelected = static_cast<int>(pList->Items.size());
         }
         const size_t nDot = Name.rfind('.');

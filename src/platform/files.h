@@ -47,6 +47,8 @@ bool Read_Whole_File(const char* szPath, std::vector<unsigned char>& Data, size_
 // Names (not paths) of the entries of a folder matching a wildcard ("*.zrt").
 std::vector<std::string> List_Folder(const char* szFolder, const char* szPattern);
 bool Get_Modification_Time(const char* szPath, std::time_t& Time);
+// The same to the nanosecond the file system keeps.
+bool Get_Modification_Time(const char* szPath, std::time_t& Time, long& nNanoseconds);
 std::string Get_Current_Folder();
 bool Wildcard_Match(const char* szPattern, const char* szName);
 
