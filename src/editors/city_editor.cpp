@@ -1,11 +1,15 @@
 #include "editors/city_editor.h"
 
+#include <strings.h>
+
 #include <cstdio>
 #include <string>
 
 #include "editors/stat_pickers.h"
 #include "league/cities.h"
 #include "league/preferences.h"
+#include "platform/files.h"
+#include "platform/pictures.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 
@@ -58,15 +62,18 @@ constexpr CONTROL_TEMPLATE CITY_CONTROLS[] = {
     {CITY_EXPORT_BUTTON, CONTROL_BUTTON, "Export...", {178, 92, 56, 14}},
     {DIALOG_OK, CONTROL_BUTTON, "&Done", {178, 120, 56, 14}, CS_DEFAULT},
     {9, CONTROL_BUTTON, "&Help", {178, 138, 56, 14}},
+    {-1, CONTROL_LABEL, "&Photo:", {244, 8, 30, 10}},
+    {CITY_PHOTO_LIST, CONTROL_COMBO, "", {276, 6, 120, 14}},
+    {CITY_PHOTO_AREA, CONTROL_PAINT, "", {244, 26, 152, 128}},
 };
 constexpr DIALOG_TEMPLATE CITY_TEMPLATE{
-    CITY_EDITOR_DIALOG, "City Editor", 242, 160, 0, 0, 0, CITY_CONTROLS, "cityeditor"};
+    CITY_EDITOR_DIALOG, "City Editor", 404, 160, 0, 0, 0, CITY_CONTROLS, "cityeditor"};
 constexpr int CITY_USED_IDS[] = {CITY_LIST_COMBO,    CITY_POPULATION_EDIT, CITY_REGION_POPULATION_EDIT,
                                  CITY_GROWTH_EDIT,   CITY_INCOME_EDIT,     CITY_ALTITUDE_EDIT,
                                  CITY_LONGITUDE_EDIT, CITY_LATITUDE_EDIT,  CITY_TIME_ZONE_EDIT,
                                  CITY_EDIT_NAME_BUTTON, CITY_ERASE_BUTTON, CITY_ADD_BUTTON,
                                  CITY_IMPORT_BUTTON, CITY_EXPORT_BUTTON,   DIALOG_OK,
-                                 9};
+                                 9,                  CITY_PHOTO_LIST,      CITY_PHOTO_AREA};
 const DIALOG_REGISTRAR CITY_REGISTRAR(CITY_EDITOR_DIALOG, CITY_TEMPLATE, City_Editor_Dialog, CITY_USED_IDS);
 
 constexpr CONTROL_TEMPLATE RENAME_CONTROLS[] = {
@@ -158,6 +165,41 @@ void Fill_City_List(DIALOG& Dialog)
     Dialog.Show(CITY_EXPORT_BUTTON, bCommissioner);
 }
 
+void Invalidate_City_Photo(DIALOG& Dialog)
+{
+    if (Dialog.Find(CITY_PHOTO_AREA) != nullptr)
+        Dialog.Invalidate(CITY_PHOTO_AREA);
+}
+
+void Fill_City_Photo_List(DIALOG& Dialog)
+{
+    Dialog.Clear_Items(CITY_PHOTO_LIST);
+    for (const std::string& Name : files::List_Folder(CITY_PHOTO_FOLDER, CITY_PHOTO_PATTERN))
+        Dialog.Add_Item(CITY_PHOTO_LIST, Name);
+    Dialog.Strip_Item_Extensions(CITY_PHOTO_LIST);
+    if (Dialog.Item_Count(CITY_PHOTO_LIST) == 0) {
+        Dialog.Enable(CITY_PHOTO_LIST, false);
+        Show_Formatted_Message(CITY_NO_ART_FILES_CAPTION, "%s", CITY_NO_ART_FILES_TEXT);
+    }
+}
+
+void Save_City_Photo(DIALOG& Dialog)
+{
+    const int nCity = Chosen_City();
+    if (nCity < 0 || Dialog.Item_Count(CITY_PHOTO_LIST) == 0)
+        return;
+    const int nPhoto = Dialog.Get_Selected(CITY_PHOTO_LIST);
+    Set_City_Photo(nCity, nPhoto >= 0 ? Dialog.Item_Text(CITY_PHOTO_LIST, nPhoto).c_str() : "");
+}
+
+std::string Get_City_Photo_Path(const DIALOG& Dialog)
+{
+    const int nIndex = Dialog.Get_Selected(CITY_PHOTO_LIST);
+    if (nIndex < 0)
+        return std::string();
+    return std::string(CITY_PHOTO_FOLDER) + "\\" + Dialog.Item_Text(CITY_PHOTO_LIST, nIndex) + ".jpg";
+}
+
 void Load_City_Fields(DIALOG& Dialog)
 {
     const int nCity = Chosen_City();
@@ -171,6 +213,18 @@ void Load_City_Fields(DIALOG& Dialog)
             Dialog.Set_Text(Field.nId, std::to_string(Get_City_Stat(nCity, Field.nStat)));
         Dialog.Enable(Field.nId, bEdit);
     }
+    // The photo: the first entry named as the stored name, ignoring case.
+    char szPhoto[CITY_PHOTO_SIZE] = "";
+    if (nCity >= 0)
+        Get_City_Photo(nCity, szPhoto, sizeof szPhoto);
+    int nPhoto = -1;
+    for (int i = 0; i < Dialog.Item_Count(CITY_PHOTO_LIST) && nPhoto < 0 && szPhoto[0] != '\0'; ++i)
+        if (strcasecmp(Dialog.Item_Text(CITY_PHOTO_LIST, i).c_str(), szPhoto) == 0)
+            nPhoto = i;
+    Dialog.Set_Selected(CITY_PHOTO_LIST, nPhoto);
+    // An empty list stays disabled.
+    Dialog.Enable(CITY_PHOTO_LIST, bEdit && Dialog.Item_Count(CITY_PHOTO_LIST) > 0);
+    Invalidate_City_Photo(Dialog);
 }
 
 void Save_City_Fields(DIALOG& Dialog)
@@ -196,6 +250,7 @@ void Save_City_Fields(DIALOG& Dialog)
         Dialog.Set_Text(Field.nId, Field.bDegrees ? Format_Thousandths(static_cast<int>(nValue))
                                                   : std::to_string(nValue));
     }
+    Save_City_Photo(Dialog);
 }
 
 void Load_City_Name(DIALOG& Dialog)
@@ -229,7 +284,15 @@ void City_Editor_Dialog(DIALOG& Dialog, int nEvent, int nControl)
     if (nEvent == DIALOG_INIT) {
         Dialog.Build_Registered();
         Fill_City_List(Dialog);
+        Fill_City_Photo_List(Dialog);
         Load_City_Fields(Dialog);
+        return;
+    }
+    if (nEvent == DIALOG_PAINT && nControl == CITY_PHOTO_AREA) {
+        CANVAS* pCanvas = Dialog.Event().pCanvas;
+        const std::string Path = Get_City_Photo_Path(Dialog);
+        if (pCanvas != nullptr && !Path.empty())
+            Draw_Cached_Image_Centered(*pCanvas, Path.c_str(), CANVAS_RECT{0, 0, pCanvas->Width(), pCanvas->Height()});
         return;
     }
     if (nEvent == DIALOG_DESTROY) {
@@ -254,6 +317,11 @@ void City_Editor_Dialog(DIALOG& Dialog, int nEvent, int nControl)
         Load_City_Fields(Dialog);
         break;
     }
+    case CITY_PHOTO_LIST:
+        if (bCommissioner)
+            Save_City_Photo(Dialog);
+        Invalidate_City_Photo(Dialog);
+        break;
     case CITY_EDIT_NAME_BUTTON:
         if (!bCommissioner)
             return;

@@ -2,8 +2,9 @@
 // shown and, in Commissioner Mode, edited, added, erased, renamed, imported
 // from and exported to "Cities.txt". Outside Commissioner Mode the editor
 // is a viewer and writes nothing when it closes; it has no Cancel: Escape
-// and the close box close it as "&Done" does. A city's photo name stays as
-// stored, since no city pictures ship.
+// and the close box close it as "&Done" does. The photo list offers the
+// pictures of the "Cities" folder; with none there, a city's photo name stays
+// as stored.
 #pragma once
 
 #include <cstdint>
@@ -29,6 +30,15 @@ constexpr int CITY_ADD_BUTTON = 3;
 constexpr int CITY_IMPORT_BUTTON = 1380;
 constexpr int CITY_EXPORT_BUTTON = 1381;
 constexpr int CITY_NAME_EDIT = 1286;
+constexpr int CITY_PHOTO_LIST = 1296;
+constexpr int CITY_PHOTO_AREA = 1502;   // the chosen picture
+
+// The city pictures' folder and the files listed.
+constexpr const char* CITY_PHOTO_FOLDER = "Cities";
+constexpr const char* CITY_PHOTO_PATTERN = "*.jpg";
+constexpr const char* CITY_NO_ART_FILES_CAPTION = "No art files";
+constexpr const char* CITY_NO_ART_FILES_TEXT =
+    "There are no art files in the 'Cities' directory. City pictures will not be displayed.";
 
 constexpr int MAX_CITIES = 100;
 
@@ -41,6 +51,17 @@ std::string Format_Thousandths(int nValue);
 int64_t Read_Thousandths(const std::string& Text, int64_t nLimit);
 
 void Fill_City_List(DIALOG& Dialog);
+// Lists the "*.jpg" files of the "Cities" folder without their extensions.
+// None: the list is left empty and disabled and the "No art files" message
+// is shown.
+void Fill_City_Photo_List(DIALOG& Dialog);
+// The chosen city's photo name from the list: the selected entry; empty when
+// entries are listed but none is selected; unchanged when none is listed.
+void Save_City_Photo(DIALOG& Dialog);
+// The file of the picture chosen in the list; "" for none.
+std::string Get_City_Photo_Path(const DIALOG& Dialog);
+// Asks for the picture beside the list to be painted again.
+void Invalidate_City_Photo(DIALOG& Dialog);
 void Load_City_Fields(DIALOG& Dialog);
 // Stores the eight figures into the chosen city (nothing when there is none),
 // each range-checked before it is narrowed, a correction told in a box.

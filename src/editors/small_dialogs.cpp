@@ -23,7 +23,7 @@ namespace {
 
 // Hint 0 runs two hints together without a blank; it is kept as written.
 constexpr const char* HINTS[HINT_COUNT] = {
-    "You can use the 'Find Players' utility in the Tools menu to help fill weak spots in your team.Paying your "
+    "You can use the 'Find Players' utility in the Team menu to help fill weak spots in your team.Paying your "
     "medical staff well reduces the likelihood of player injury.",
     "At the beginning of each season, you can check out the headlines to see who won the MVP and other awards.",
     "Fans love cheap food.",

@@ -27,6 +27,9 @@ uint32_t g_nCommentaryCallsAtSnap = 0;
 // Log entry of the current play once End_Play has logged it; -1 before that
 // and when the log was full.
 int g_nCurrentPlayLogEntry = -1;
+// The two-minute warning stopped the clock on the play just run; its box is
+// shown once the play has been told.
+bool g_bTwoMinuteWarningDue = false;
 
 constexpr int EXTRA_POINT_FORMATION = 43;
 constexpr int PLAYED_IN_GAME_FLAG = 0x8;    // vital stat 24: put on the field in this game
@@ -529,6 +532,14 @@ int Check_Half_End(GAME* pGame)
     return 1;
 }
 
+void Show_Due_Two_Minute_Warning()
+{
+    if (!g_bTwoMinuteWarningDue)
+        return;
+    g_bTwoMinuteWarningDue = false;
+    Show_Message_Box("Clock stopped for two-minute warning.", "Two-Minute Warning", BOX_OK);
+}
+
 void Check_Quarter_End(GAME* pGame)
 {
     if (!pGame)
@@ -553,8 +564,9 @@ void Check_Quarter_End(GAME* pGame)
         const bool bAutomatic = Get_User_Preference(PREF_AUTO_OFFENSE_CALLS) == 1 &&
                                 Get_User_Preference(PREF_AUTO_DEFENSE_CALLS) == 1 &&
                                 Get_Universe_Word(CLICK_TO_CONTINUE_WORD) == 0;
+        // The box waits for the play's narration to reach the stop.
         if (Is_User_Game(pGame) && Get_User_Preference(PREF_ANIMATION_MODE) <= 0 && !bAutomatic)
-            Show_Message_Box("Clock stopped for two-minute warning.", "Two-Minute Warning", BOX_OK);
+            g_bTwoMinuteWarningDue = true;
     } else if (T <= SECONDS_PER_QUARTER && B > SECONDS_PER_QUARTER) {
         const int nNewClock = SECONDS_AT_HALF_TIME * (pGame->nClock / SECONDS_AT_HALF_TIME) + SECONDS_PER_QUARTER;
         nGivenBack = pGame->nClock - nNewClock;

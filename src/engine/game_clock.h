@@ -100,6 +100,9 @@ int Check_Half_End(GAME* pGame);
 // Half end and the next period's kick-off, the two-minute warning, or the end
 // of the first or third quarter; seconds run past the stop are given back.
 void Check_Quarter_End(GAME* pGame);
+// The box of a two-minute warning Check_Quarter_End found for a watched game,
+// shown once, after the play that stopped the clock has been told.
+void Show_Due_Two_Minute_Warning();
 // Two draws pick one of the 22 players on the field; unless the play's
 // narration calls already number more than 7, his injury roll, or with chance
 // 5 in 1,000 (one more draw) a shaken-up line.

@@ -337,6 +337,7 @@ bool Run_Game_Snap(GAME_CONTEXT& Context, GAME* pGame)
         Animate_Watched_Play(pGame);
     else
         Hold_Watched_Snap(nullptr);
+    Show_Due_Two_Minute_Warning();
     return true;
 }
 

@@ -412,6 +412,8 @@ void Animate_Watched_Play(GAME* pGame)
             Pump_Messages();
     }
     menus::Grey_Main_Menu(false);
+    // The play has been told up to the clock's stop.
+    Show_Due_Two_Minute_Warning();
     if (bCanWait && Get_Universe_Word(CLICK_TO_CONTINUE_WORD) != 0)
         Wait_For_Play_Call();
     if (g_View.pfnPaintPlayTextBox != nullptr)

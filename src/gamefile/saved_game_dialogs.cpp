@@ -38,15 +38,6 @@ constexpr const char* LOW_DISK_TEXT =
     "Vazarudu Kelvo was unable to write the saved game file, probably because of low hard drive space. "
     "You can use the 'Resume' dialog to erase old saved game files.";
 
-// The high 32 bits of the file time the saved games were compared on: the
-// count of 100-nanosecond steps since 1601.
-uint32_t File_Time_High(std::time_t Time)
-{
-    constexpr int64_t SECONDS_1601_TO_1970 = 11644473600LL;
-    const int64_t nTicks = (static_cast<int64_t>(Time) + SECONDS_1601_TO_1970) * 10000000LL;
-    return static_cast<uint32_t>(static_cast<uint64_t>(nTicks) >> 32);
-}
-
 int g_nFailedResumes = 0;
 std::string g_LastResumeFailure;
 
@@ -245,14 +236,19 @@ bool Fill_Saved_Game_List(DIALOG& Dialog)
     }
     pList->Items.clear();
     pList->nSelected = -1;
-    uint32_t nNewest = 0;
+    // The whole time is compared, to the nanosecond the file system keeps:
+    // saves minutes, or a moment, apart must not tie.
+    std::time_t Newest = 0;
+    long nNewestNs = 0;
     for (const std::string& Name : Names) {
         std::time_t Time = 0;
-        const bool bTimed = files::Get_Modification_Time(Name.c_str(), Time);
+        long nNs = 0;
+        const bool bTimed = files::Get_Modification_Time(Name.c_str(), Time, nNs);
+        const bool bNewer = Time > Newest || (Time == Newest && nNs > nNewestNs);
         // Strictly newer wins, so the first found keeps a tie.
-        if (bTimed && strcasecmp(Name.c_str(), AUTO_SAVE_FILE) != 0 &&
-            (pList->nSelected < 0 || File_Time_High(Time) > nNewest)) {
-            nNewest = File_Time_High(Time);
+        if (bTimed && strcasecmp(Name.c_str(), AUTO_SAVE_FILE) != 0 && (pList->nSelected < 0 || bNewer)) {
+            Newest = Time;
+            nNewestNs = nNs;
             pList->nSelected = static_cast<int>(pList->Items.size());
         }
         const size_t nDot = Name.rfind('.');

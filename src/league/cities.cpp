@@ -354,6 +354,18 @@ void Set_City_Photo(int nCity, const char* szPhoto)
     safe_strncpy(League.City[nCity].szPhoto, szPhoto, CITY_PHOTO_SIZE);
 }
 
+void Get_City_Photo(int nCity, char* szOut, size_t nOutSize)
+{
+    if (szOut == nullptr || nOutSize == 0)
+        return;
+    szOut[0] = '\0';
+    if (!Is_City_Index(nCity)) {
+        Report_Error("nCity out of bounds in %s([%d])", __func__, nCity);
+        return;
+    }
+    Copy_From_Record_Field(szOut, nOutSize, League.City[nCity].szPhoto, CITY_PHOTO_SIZE);
+}
+
 void Get_City_Name(int nCity, char* szOut, size_t nOutSize)
 {
     if (szOut == nullptr || nOutSize == 0)

@@ -62,6 +62,8 @@ int Find_Best_Free_City();
 // Copies at most 19 / 11 characters and zero-fills the rest of the field.
 void Set_City_Name(int nCity, const char* szName);
 void Set_City_Photo(int nCity, const char* szPhoto);
+// Copies the photo's name into szOut (always terminated); "" for a bad city.
+void Get_City_Photo(int nCity, char* szOut, size_t nOutSize);
 // Copies the name into szOut (always terminated); "" for a bad city.
 void Get_City_Name(int nCity, char* szOut, size_t nOutSize);
 // true when city 0-99 has a name; false for city 100 (one past the table) and for

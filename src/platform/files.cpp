@@ -553,6 +553,16 @@ bool Get_Modification_Time(const char* szPath, std::time_t& Time)
     return true;
 }
 
+bool Get_Modification_Time(const char* szPath, std::time_t& Time, long& nNanoseconds)
+{
+    struct stat st;
+    if (szPath == nullptr || ::stat(Resolve_Path(szPath).c_str(), &st) != 0)
+        return false;
+    Time = st.st_mtim.tv_sec;
+    nNanoseconds = st.st_mtim.tv_nsec;
+    return true;
+}
+
 std::string Get_Current_Folder()
 {
     char szBuffer[4096];

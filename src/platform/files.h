@@ -54,6 +54,8 @@ bool Read_Whole_File(const char* szPath, std::vector<unsigned char>& Data, size_
 // Names (not paths) of the entries of a folder matching a wildcard ("*.zrt").
 std::vector<std::string> List_Folder(const char* szFolder, const char* szPattern);
 bool Get_Modification_Time(const char* szPath, std::time_t& Time);
+// The same to the nanosecond the file system keeps.
+bool Get_Modification_Time(const char* szPath, std::time_t& Time, long& nNanoseconds);
 // What tells a regular file's contents apart without reading them: two equal
 // stamps of one path mean it was not written in between. A stamp whose file
 // was written within the last seconds (bSettled false) vouches for nothing:

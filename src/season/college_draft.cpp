@@ -301,7 +301,7 @@ void Notify_User_Draft_Turn()
         Request_Main_Window_Repaint();
     char szName[TEAM_STRING_SIZE * 2 + 2] = "";
     Get_Team_Full_Name(nHolder, szName);
-    Show_Formatted_Message(szTitle, "%s: Make your draft pick.\n\n(Choose 'College Draft' from 'Players' menu.)",
+    Show_Formatted_Message(szTitle, "%s: Make your draft pick.\n\n(Choose 'College Draft' from 'Team' menu.)",
                            szName);
 }
 

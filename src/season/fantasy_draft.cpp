@@ -302,7 +302,7 @@ void Prompt_Once()
         char szName[TEXT_BUFFER_SIZE];
         Get_Team_Full_Name(nTeam, szName);
         Show_Formatted_Message(szCaption,
-                               "%s, please make your pick. Choose 'Sortable Stats' from the Player Menu. Then view "
+                               "%s, please make your pick. Choose 'Sortable Stats' from the Team Menu. Then view "
                                "'Undrafted Players'.",
                                szName);
         return;

@@ -40,9 +40,7 @@ const MENU_LABEL LABELS[] = {
     {CMD_PLAY_HALF_SEASON, "&Half Season", false},
     {CMD_PLAY_TRADING_DEADLINE, "Through Trading &Deadline", false},
     {CMD_PLAY_THROUGH_PLAYOFFS, "Through &Playoffs", false},
-    // Its mnemonic is Through Trading Deadline's too; only one of the two is
-    // ever live (the week commands are greyed while the draft waits).
-    {CMD_START_DRAFT, "Start &Draft", true},
+    {CMD_START_DRAFT, "Start D&raft", true},
     {CMD_PLAY_MULTIPLE_SEASONS, "Play Multiple &Seasons...", true},
     {CMD_STOP_SIMULATION, "S&top", true},
     {CMD_PAGE_STANDINGS, "&Standings", false},
@@ -59,7 +57,7 @@ const MENU_LABEL LABELS[] = {
     {CMD_VIEW_OTHER_TEAM, "View Other &Team...", false},
     {CMD_TEAM_HISTORY, "Team &History...", true},
     {CMD_HALL_OF_FAME, "&Player Hall Of Fame...", false},
-    {CMD_PLAYBOOK_EDITOR, "&Playbook...", true},
+    {CMD_PLAYBOOK_EDITOR, "Play&book...", true},
     {CMD_LEAGUE_EDITOR, "&League Editor...", false},
     {CMD_STADIUM_EDITOR, "&Stadium Editor...", false},
     {CMD_CITY_EDITOR, "&City Editor...", false},
@@ -71,7 +69,7 @@ const MENU_LABEL LABELS[] = {
     {CMD_DATABASE_NOTES, "&Database Notes...", true},
     {CMD_INJURY_CONTINGENCY, "&Injury Contingency...", false},
     {CMD_IMPORT_STATISTICS, "Import &Statistics...", true},
-    {CMD_DID_YOU_KNOW, "Did You Know?...", false},
+    {CMD_DID_YOU_KNOW, "&Did You Know?...", false},
     {CMD_STROKE_TESTER, "&AGG Tester...", true},
     {CMD_FINISH_QUARTER, "Finish &Quarter", false},
     {CMD_FINISH_GAME, "Finish &Game", false},
@@ -128,9 +126,18 @@ void Add_Item(MAIN_MENU_POPUP& Popup, const MAIN_MENU_ITEM& Item)
     Popup.Items.push_back(Item);
 }
 
+// A menu's title with its mnemonic: the first letter, but Tools takes its
+// second, as Team has the T.
+std::string Menu_Title(const char* szMenu)
+{
+    if (std::strcmp(szMenu, "Tools") == 0)
+        return "T&ools";
+    return std::string("&") + szMenu;
+}
+
 MAIN_MENU_POPUP& Popup_Named(MAIN_MENU& Menu, const char* szMenu)
 {
-    const std::string Title = std::string("&") + szMenu;
+    const std::string Title = Menu_Title(szMenu);
     for (MAIN_MENU_POPUP& Popup : Menu.Popups)
         if (Popup.Title == Title)
             return Popup;
@@ -159,7 +166,7 @@ void Build_Game_In_Progress_Menu(MAIN_MENU& Menu)
     MAIN_MENU_POPUP Game{"&Game", {}};
     MAIN_MENU_POPUP View{"&View", {}};
     // Options too: automatic play calling may be switched during a game.
-    MAIN_MENU_POPUP Tools{"&Tools", {}};
+    MAIN_MENU_POPUP Tools{Menu_Title("Tools"), {}};
     const bool bWatched = Is_Watched_Game_Under_Way();
     for (int nId : {CMD_FINISH_QUARTER, CMD_FINISH_GAME, CMD_TIMEOUT}) {
         MAIN_MENU_ITEM Item;
@@ -346,7 +353,7 @@ int Press_Main_Window_Key(const char* szKey)
 const char* Get_Draft_Menu_Label(int nId, bool bRunning)
 {
     if (nId == CMD_FANTASY_DRAFT)
-        return bRunning ? "&End Fantasy Draft..." : "&Fantasy Draft...";
+        return bRunning ? "End &Fantasy Draft..." : "&Fantasy Draft...";
     if (nId == CMD_COLLEGE_DRAFT)
         return bRunning ? "&Draft Picks..." : "College &Draft...";
     return "";

@@ -3,10 +3,13 @@
 // degrees), figures read with a bounded parse and corrected with a message,
 // a viewer outside Commissioner Mode that writes nothing, the 100-city
 // limit, a name that may not be emptied, a city a club plays in that is not
-// erased, and "Cities.txt" written and read only in Commissioner Mode.
+// erased, "Cities.txt" written and read only in Commissioner Mode, and the
+// photo list of the "Cities" folder.
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "editors/city_editor.h"
@@ -38,6 +41,10 @@ protected:
     {
         LeagueTest::SetUp();
         ASSERT_TRUE(Scratch.Ready());
+        // Two city pictures, so that the photo list has no box to show.
+        std::filesystem::create_directories("Cities");
+        for (const char* szFile : {"Cities/photo.jpg", "Cities/skyline.jpg"})
+            std::ofstream(szFile) << "picture";
         dialogs::Reset();
         season_cycle::Build_League(2, 1);
         const char* const NAMES[] = {"Alpha", "Bravo", "Charlie", "Delta"};
@@ -286,6 +293,47 @@ TEST_F(CityEditorTest, ExportAndImportGoThroughCitiesTxtAndAskFirst)
     Do_Dialog(CITY_EDITOR_DIALOG);
     EXPECT_EQ(Get_City_Stat(1, CITY_STAT_LATITUDE), 32009);
     EXPECT_EQ(Count_Cities(), 4);
+}
+
+TEST_F(CityEditorTest, ThePhotoListOffersTheCitiesPicturesAndStoresTheChoice)
+{
+    char szPhoto[CITY_PHOTO_SIZE];
+    auto Photo = [&](int nCity) {
+        Get_City_Photo(nCity, szPhoto, sizeof szPhoto);
+        return std::string(szPhoto);
+    };
+    // The stored name is chosen ignoring case; another choice is stored.
+    Set_City_Photo(1, "SKYLINE");
+    Queue(Action(ACTION_SELECT, CITY_PHOTO_LIST, 0, "photo"));
+    Queue(Action(ACTION_PRESS, DIALOG_OK));
+    EXPECT_EQ(Do_Dialog(CITY_EDITOR_DIALOG), 1);
+    const DIALOG_RECORD& First = dialogs::Records().back();
+    ASSERT_NE(First.Find(CITY_PHOTO_LIST), nullptr);
+    EXPECT_EQ(First.Find(CITY_PHOTO_LIST)->Items, (std::vector<std::string>{"photo", "skyline"}));
+    EXPECT_TRUE(First.Find(CITY_PHOTO_LIST)->bEnabled);
+    EXPECT_EQ(Photo(1), "photo");
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+
+    // A stored name not listed: nothing is chosen, and Done empties it.
+    Set_City_Photo(1, "harbour");
+    Queue(Action(ACTION_PRESS, DIALOG_OK));
+    Do_Dialog(CITY_EDITOR_DIALOG);
+    EXPECT_EQ(dialogs::Records().back().Find(CITY_PHOTO_LIST)->nSelected, -1);
+    EXPECT_EQ(Photo(1), "");
+
+    // No pictures: the box, an empty disabled list, and the name kept.
+    std::filesystem::remove_all("Cities");
+    Set_City_Photo(1, "harbour");
+    Queue(Action(ACTION_PRESS, DIALOG_OK));
+    Do_Dialog(CITY_EDITOR_DIALOG);
+    const DIALOG_RECORD& Empty = dialogs::Records().back();
+    EXPECT_TRUE(Empty.Find(CITY_PHOTO_LIST)->Items.empty());
+    EXPECT_FALSE(Empty.Find(CITY_PHOTO_LIST)->bEnabled);
+    EXPECT_EQ(Photo(1), "harbour");
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "No art files");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "There are no art files in the 'Cities' directory. City pictures will not be displayed.");
 }
 
 TEST_F(CityEditorTest, TheTemplatesCheckAndNameTheirHelpPages)

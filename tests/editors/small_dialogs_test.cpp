@@ -99,8 +99,11 @@ TEST_F(SmallDialogsTest, TheFourHintsAndAnIndexOutsideThemGivesTheFirst)
     Get_Hint_Text(2, szHint);
     EXPECT_STREQ(szHint, "Fans love cheap food.");
     Get_Hint_Text(0, szHint);
-    // The longest, 165 characters, fits with its terminator.
-    EXPECT_EQ(std::strlen(szHint), HINT_TEXT_SIZE - 1);
+    // The longest, 164 characters, fits with its terminator; it sends the
+    // player to the menu Find Players is on.
+    EXPECT_EQ(std::strlen(szHint), 164u);
+    EXPECT_LT(std::strlen(szHint), HINT_TEXT_SIZE);
+    EXPECT_NE(std::string(szHint).find("'Find Players' utility in the Team menu"), std::string::npos);
     EXPECT_NE(std::string(szHint).find("team.Paying"), std::string::npos);
     Get_Hint_Text(3, szHint);
     EXPECT_STREQ(szHint, "Using the Hint button in the trade dialogue will let you in on the needs of the computer's team.");

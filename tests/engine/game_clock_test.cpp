@@ -168,9 +168,14 @@ TEST_F(GameClockTest, WarningBoxOnlyInAWatchedGameThatWaitsForTheUser)
     Game.nClock = 1685;
     Game.nPlaySeconds = 10;
     Check_Quarter_End(&Game);
+    // The box waits until the play has been told, then shows once.
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    Show_Due_Two_Minute_Warning();
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Two-Minute Warning");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Clock stopped for two-minute warning.");
+    Show_Due_Two_Minute_Warning();
+    EXPECT_EQ(ui::Shown_Boxes().size(), 1u);
 
     // Both sides called automatically without a click pause: no box.
     ui::Clear_Shown_Boxes();
@@ -178,6 +183,7 @@ TEST_F(GameClockTest, WarningBoxOnlyInAWatchedGameThatWaitsForTheUser)
     Set_User_Preference(PREF_AUTO_DEFENSE_CALLS, 1);
     Game.nClock = 1685;
     Check_Quarter_End(&Game);
+    Show_Due_Two_Minute_Warning();
     EXPECT_EQ(Game.nClock, 1680);
     EXPECT_TRUE(ui::Shown_Boxes().empty());
 
@@ -186,6 +192,7 @@ TEST_F(GameClockTest, WarningBoxOnlyInAWatchedGameThatWaitsForTheUser)
     Set_User_Preference(PREF_ANIMATION_MODE, 2);
     Game.nClock = 1685;
     Check_Quarter_End(&Game);
+    Show_Due_Two_Minute_Warning();
     EXPECT_TRUE(ui::Shown_Boxes().empty());
 }
 

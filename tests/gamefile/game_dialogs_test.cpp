@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -534,7 +537,7 @@ TEST_F(GameDialogsTest, ResumeListsTheGamesNewestSelectedAndDeletesOnYesOnly)
     Load_Fresh_League();
     for (const char* szName : {"alpha.zrt", "beta.zrt", "gamma.zrt", "[Auto Save].zrt"})
         ASSERT_EQ(Save_Game(szName), SAVE_GAME_OK);
-    // File times an hour apart (the list compares them coarsely); the auto
+    // File times an hour apart; the auto
     // save is the newest but is never the one chosen.
     const std::time_t Now = std::time(nullptr);
     auto Touch = [](const char* szName, std::time_t Time) {
@@ -565,6 +568,49 @@ TEST_F(GameDialogsTest, ResumeListsTheGamesNewestSelectedAndDeletesOnYesOnly)
     EXPECT_EQ(pList->Items, (std::vector<std::string>{"[Auto Save]", "alpha", "gamma"}));
     EXPECT_EQ(pList->Items[pList->nSelected], "alpha");
     EXPECT_FALSE(Dialog.Ended());
+}
+
+TEST_F(GameDialogsTest, ResumeSelectsTheNewestOfTwoSavesMinutesApart)
+{
+    Load_Fresh_League();
+    for (const char* szName : {"Focus A.zrt", "Walk Week5 2020.zrt"})
+        ASSERT_EQ(Save_Game(szName), SAVE_GAME_OK);
+    // File times to the nanosecond.
+    auto Set_Time = [](const char* szName, std::time_t Seconds, long nNanoseconds) {
+        const timespec Times[2] = {{Seconds, nNanoseconds}, {Seconds, nNanoseconds}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, szName, Times, 0), 0) << szName;
+    };
+    // 01:33:37 and 01:35:16 UTC of 8 December 2026, 99 seconds apart; the
+    // later one is listed second, so a coarse comparison would keep the first.
+    Set_Time("Focus A.zrt", 1796693617, 0);
+    Set_Time("Walk Week5 2020.zrt", 1796693716, 0);
+    DIALOG Dialog(RESUME_GAME_DIALOG, "Resume Game", Resume_Game_Dialog_Proc, nullptr);
+    Resume_Game_Dialog_Proc(Dialog, DIALOG_INIT, 0);
+    const DIALOG_CONTROL* pList = Dialog.Find(SAVED_GAME_LIST);
+    ASSERT_NE(pList, nullptr);
+    ASSERT_EQ(pList->Items, (std::vector<std::string>{"Focus A", "Walk Week5 2020"}));
+    EXPECT_EQ(pList->Items[pList->nSelected], "Walk Week5 2020");
+
+    // One second apart is still two different times, either way round.
+    Set_Time("Focus A.zrt", 1796693717, 0);
+    Resume_Game_Dialog_Proc(Dialog, DIALOG_INIT, 0);
+    EXPECT_EQ(pList->Items[pList->nSelected], "Focus A");
+    Set_Time("Focus A.zrt", 1796693715, 0);
+    Resume_Game_Dialog_Proc(Dialog, DIALOG_INIT, 0);
+    EXPECT_EQ(pList->Items[pList->nSelected], "Walk Week5 2020");
+
+    // Two saves within one second: the later to the nanosecond.
+    Set_Time("Focus A.zrt", 1796693716, 900);
+    Set_Time("Walk Week5 2020.zrt", 1796693716, 100);
+    Resume_Game_Dialog_Proc(Dialog, DIALOG_INIT, 0);
+    EXPECT_EQ(pList->Items[pList->nSelected], "Focus A");
+    Set_Time("Walk Week5 2020.zrt", 1796693716, 500000000);
+    Resume_Game_Dialog_Proc(Dialog, DIALOG_INIT, 0);
+    EXPECT_EQ(pList->Items[pList->nSelected], "Walk Week5 2020");
+    // The very same time: the first listed keeps it.
+    Set_Time("Focus A.zrt", 1796693716, 500000000);
+    Resume_Game_Dialog_Proc(Dialog, DIALOG_INIT, 0);
+    EXPECT_EQ(pList->Items[pList->nSelected], "Focus A");
 }
 
 TEST_F(GameDialogsTest, OnlyTheAutoSaveIsListedWithNothingSelectedAndNoGamesCloseTheDialog)

@@ -213,7 +213,7 @@ TEST_F(GtkDraftCommands, FantasyDraftFromNewGameKeptWithNoFinishedWithYesAndAnot
     EXPECT_TRUE(Is_Human_Team(nUser));
     ASSERT_FALSE(g_BoxesClicked.empty());
     EXPECT_EQ(g_BoxesClicked.back().rfind("Round 1 / Pick ", 0), 0u) << g_BoxesClicked.back();
-    EXPECT_EQ(Item_Label(CMD_FANTASY_DRAFT), "_End Fantasy Draft...");
+    EXPECT_EQ(Item_Label(CMD_FANTASY_DRAFT), "End _Fantasy Draft...");
     EXPECT_NE(gtk_probe::Window_Title(gtk_probe::WINDOW_MAIN, 0).find("Fantasy Draft"), std::string::npos);
 
     // No games meanwhile: One Week is refused.

@@ -141,7 +141,7 @@ TEST_F(CollegeDraftTest, UserClubOnTheClockStopsTheLoopAndIsToldToPick)
     ASSERT_FALSE(ui::Shown_Boxes().empty());
     EXPECT_EQ(ui::Shown_Boxes().back().Caption, "Round 1: Pick #1");
     EXPECT_EQ(ui::Shown_Boxes().back().Text,
-              "City1 bears: Make your draft pick.\n\n(Choose 'College Draft' from 'Players' menu.)");
+              "City1 bears: Make your draft pick.\n\n(Choose 'College Draft' from 'Team' menu.)");
 }
 
 TEST_F(CollegeDraftTest, EndDraftLetsTheComputerPickForTheUserAndCapitalisesTheNickname)

@@ -218,7 +218,7 @@ TEST_F(FantasyDraftTest, TheUserIsAskedAndHisPickLetsTheComputerGoOn)
     // Club 0 is the user's and first: asked, nothing picked.
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Round 1 / Pick 1");
-    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "City0 Nick0, please make your pick. Choose 'Sortable Stats' from the Player "
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "City0 Nick0, please make your pick. Choose 'Sortable Stats' from the Team "
                                          "Menu. Then view 'Undrafted Players'.");
     EXPECT_EQ(Get_User_Preference(32), 0);
     EXPECT_EQ(Current_State().nPick, 0);

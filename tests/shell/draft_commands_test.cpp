@@ -141,7 +141,7 @@ TEST_F(DraftCommandsTest, FantasyDraftItemStartsADraftAndIsRelabelledWhileItRuns
     EXPECT_EQ(State.nLaterRoundMode, 6);
     EXPECT_EQ(Get_Fantasy_Draft_Club_On_The_Clock(), 0);
     EXPECT_EQ(Count_Boxes("Round 1 / Pick 1"), 1);
-    EXPECT_EQ(Label(CMD_FANTASY_DRAFT), "&End Fantasy Draft...");
+    EXPECT_EQ(Label(CMD_FANTASY_DRAFT), "End &Fantasy Draft...");
     EXPECT_EQ(Label(CMD_COLLEGE_DRAFT), "&Draft Picks...");
     EXPECT_EQ(Find_Main_Menu_Item(CMD_COLLEGE_DRAFT)->Accelerator, "Ctrl+C");
     EXPECT_NE(std::string(Get_Main_Window_Title()).find("Fantasy Draft"), std::string::npos);
@@ -344,7 +344,7 @@ protected:
 TEST_F(StartDraftCommandTest, StartDraftIsLiveOnlyWhileTheDraftWaits)
 {
     ASSERT_NE(Find_Main_Menu_Item(CMD_START_DRAFT), nullptr);
-    EXPECT_EQ(Find_Main_Menu_Item(CMD_START_DRAFT)->Text, "Start &Draft");
+    EXPECT_EQ(Find_Main_Menu_Item(CMD_START_DRAFT)->Text, "Start D&raft");
     EXPECT_TRUE(Live(CMD_START_DRAFT));
     // Day 100 moves nothing on: the week commands are greyed, and their keys
     // do nothing; Play Multiple Seasons and Stop stay.

@@ -3,6 +3,7 @@
 // menu, keys that reach only what the menu shown offers, the draft labels.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -58,7 +59,7 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
     Build_Main_Menu();
     EXPECT_FALSE(Get_Main_Menu().bGameMenu);
     EXPECT_TRUE(Get_Main_Menu().bEnabled);
-    EXPECT_EQ(Titles(), (std::vector<std::string>{"&File", "&Play", "&View", "&Team", "&Edit", "&Tools", "&Help"}));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"&File", "&Play", "&View", "&Team", "&Edit", "T&ools", "&Help"}));
     EXPECT_EQ(Items(0), (std::vector<std::string>{"&New Game...\tCtrl+N", "&Resume Game...\tCtrl+O",
                                                   "&Save Game...\tCtrl+S", "-", "Load &Offensive Playbook...",
                                                   "Load &Defensive Playbook...", "Save O&ffensive Playbook...",
@@ -66,7 +67,7 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
                                                   "E&xit\tCtrl+Q"}));
     EXPECT_EQ(Items(1), (std::vector<std::string>{"One &Week\tCtrl+1", "One &Month\tCtrl+2", "&Half Season\tCtrl+3",
                                                   "Through Trading &Deadline\tCtrl+4", "Through &Playoffs\tCtrl+5", "-",
-                                                  "Start &Draft", "-", "Play Multiple &Seasons...", "-",
+                                                  "Start D&raft", "-", "Play Multiple &Seasons...", "-",
                                                   "S&top\tEscape"}));
     // No draft waits to be started: Start Draft is greyed, the week
     // commands live.
@@ -78,7 +79,7 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
     EXPECT_EQ(Items(3), (std::vector<std::string>{"So&rtable Stats...", "Free &Agents...", "College &Draft...\tCtrl+C",
                                                   "&End Draft...", "-", "&Find Players...", "View Other &Team...", "-",
                                                   "Team &History...", "&Player Hall Of Fame...", "-",
-                                                  "&Playbook...\tCtrl+P"}));
+                                                  "Play&book...\tCtrl+P"}));
     EXPECT_EQ(Items(4), (std::vector<std::string>{"&League Editor...", "&Stadium Editor...", "&City Editor..."}));
     EXPECT_EQ(Find_Main_Menu_Item(40079)->Text, "&League Editor...");
     EXPECT_EQ(Find_Main_Menu_Item(40055)->Text, "&Stadium Editor...");
@@ -112,7 +113,7 @@ TEST_F(MainMenuTest, GameMenuShowsExactlyWhileARunIsInProgress)
     Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 1);
     Build_Game_Menu(0);
     ASSERT_TRUE(Get_Main_Menu().bGameMenu);
-    EXPECT_EQ(Titles(), (std::vector<std::string>{"&Game", "&View", "&Tools"}));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"&Game", "&View", "T&ools"}));
     EXPECT_EQ(Items(0), (std::vector<std::string>{"Finish &Quarter", "Finish &Game", "Time&out", "-", "S&top\tEscape"}));
     // Options, which may switch automatic play calling during the game.
     ASSERT_NE(Find_Main_Menu_Item(CMD_OPTIONS), nullptr);
@@ -165,10 +166,62 @@ TEST_F(MainMenuTest, AGreyedMenuDoesNothing)
     EXPECT_FALSE(Choose_Main_Menu_Item(0));
 }
 
+// The underlined letter of a label (after '&'), 0 for none.
+char Menu_Letter(const std::string& Label)
+{
+    const size_t nMark = Label.find('&');
+    return nMark == std::string::npos || nMark + 1 >= Label.size()
+               ? 0
+               : static_cast<char>(std::tolower(static_cast<unsigned char>(Label[nMark + 1])));
+}
+
+// Letters shared by two menus of the bar or two items of one menu, and
+// labels without a letter.
+std::vector<std::string> Menu_Letter_Problems()
+{
+    std::vector<std::string> Problems;
+    std::string Titles;
+    for (const MAIN_MENU_POPUP& Popup : Get_Main_Menu().Popups) {
+        const char cTitle = Menu_Letter(Popup.Title);
+        if (cTitle == 0 || Titles.find(cTitle) != std::string::npos)
+            Problems.push_back("the bar: " + Popup.Title);
+        Titles += cTitle;
+        std::string Letters;
+        for (const MAIN_MENU_ITEM& Item : Popup.Items) {
+            if (Item.nId == 0)
+                continue;
+            const char c = Menu_Letter(Item.Text);
+            if (c == 0 || Letters.find(c) != std::string::npos)
+                Problems.push_back(Popup.Title + ": " + Item.Text);
+            Letters += c;
+        }
+    }
+    return Problems;
+}
+
+TEST_F(MainMenuTest, EveryMenuAndEveryItemWithinOneHasALetterOfItsOwnInEveryState)
+{
+    Build_Main_Menu();
+    EXPECT_EQ(Menu_Letter_Problems(), std::vector<std::string>{});
+    // A fantasy draft under way relabels two items.
+    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, 1);
+    Build_Main_Menu();
+    EXPECT_EQ(Find_Main_Menu_Item(CMD_FANTASY_DRAFT)->Text, "End &Fantasy Draft...");
+    EXPECT_EQ(Menu_Letter_Problems(), std::vector<std::string>{});
+    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, 0);
+    // The game-in-progress menu.
+    Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 1);
+    Build_Game_Menu(0);
+    ASSERT_TRUE(Get_Main_Menu().bGameMenu);
+    EXPECT_EQ(Menu_Letter_Problems(), std::vector<std::string>{});
+    Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 0);
+    Build_Main_Menu();
+}
+
 TEST_F(MainMenuTest, DraftItemsAreRenamedForARunningDraft)
 {
     EXPECT_STREQ(Get_Draft_Menu_Label(CMD_FANTASY_DRAFT, false), "&Fantasy Draft...");
-    EXPECT_STREQ(Get_Draft_Menu_Label(CMD_FANTASY_DRAFT, true), "&End Fantasy Draft...");
+    EXPECT_STREQ(Get_Draft_Menu_Label(CMD_FANTASY_DRAFT, true), "End &Fantasy Draft...");
     EXPECT_STREQ(Get_Draft_Menu_Label(CMD_COLLEGE_DRAFT, false), "College &Draft...");
     EXPECT_STREQ(Get_Draft_Menu_Label(CMD_COLLEGE_DRAFT, true), "&Draft Picks...");
     EXPECT_STREQ(Get_Draft_Menu_Label(CMD_EXIT, true), "");

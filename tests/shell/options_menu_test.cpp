@@ -18,7 +18,7 @@ TEST(OptionsMenu, TheSmallDialogsHaveTheirEntriesAndTheStrokeTesterOnlyUnderItsF
     const std::pair<int, const char*> Entries[] = {{40061, "&Options..."},
                                                    {40087, "&Database Notes..."},
                                                    {40077, "&Injury Contingency..."},
-                                                   {CMD_DID_YOU_KNOW, "Did You Know?..."}};
+                                                   {CMD_DID_YOU_KNOW, "&Did You Know?..."}};
     for (const auto& Entry : Entries) {
         const MAIN_MENU_ITEM* pItem = Find_Main_Menu_Item(Entry.first);
         ASSERT_NE(pItem, nullptr) << Entry.first;

@@ -72,6 +72,23 @@ const char* Icon_Name(unsigned nStyle)
 }
 
 
+// A box at least as wide as a window manager's title bar needs for the
+// caption: the caption in a bold title font a size larger than the usual
+// ones, and room for the window's icon and buttons, so that no manager cuts
+// it short.
+int Width_For_Title(GtkWidget* pWindow, const std::string& Caption)
+{
+    constexpr int TITLE_BAR_ROOM = 120;
+    PangoLayout* pLayout = gtk_widget_create_pango_layout(pWindow, Caption.c_str());
+    PangoFontDescription* pFont = pango_font_description_from_string("Sans Bold 10");
+    pango_layout_set_font_description(pLayout, pFont);
+    int cx = 0, cy = 0;
+    pango_layout_get_pixel_size(pLayout, &cx, &cy);
+    pango_font_description_free(pFont);
+    g_object_unref(pLayout);
+    return cx + TITLE_BAR_ROOM;
+}
+
 GtkWidget* g_pBoxWindow = nullptr;
 
 void Box_Shown(void* pData)
@@ -164,6 +181,7 @@ int Message_Box(const SHOWN_BOX& Box, int nDefault)
     Run.nEscape = bHasCancel ? ID_CANCEL : (Run.Buttons.size() == 1 ? Run.Buttons.front().second : 0);
     gtk_box_pack_start(GTK_BOX(pOuter), pButtons, FALSE, FALSE, 0);
     gtk_container_add(GTK_CONTAINER(pWindow), pOuter);
+    gtk_widget_set_size_request(pOuter, Width_For_Title(pWindow, gtk_text::To_Utf8(Box.Caption)), -1);
 
     g_signal_connect(pWindow, "key-press-event", G_CALLBACK(On_Box_Key), &Run);
     g_signal_connect(pWindow, "delete-event", G_CALLBACK(On_Box_Close), &Run);
@@ -182,6 +200,7 @@ int Message_Box(const SHOWN_BOX& Box, int nDefault)
     g_pBoxWindow = pOuterBox;
     Forget_Window(pWindow);
     gtk_widget_destroy(pWindow);
+    Return_Focus_To_Owner();
     return Run.nResult;
 }
 
@@ -192,6 +211,7 @@ void Progress_Changed(const PROGRESS_MODEL& Progress)
             Forget_Window(g_pProgress);
             gtk_widget_destroy(g_pProgress);
             g_pProgress = g_pProgressBar = g_pProgressText = nullptr;
+            Return_Focus_To_Owner();
         }
         return;
     }
@@ -205,6 +225,10 @@ void Progress_Changed(const PROGRESS_MODEL& Progress)
         gtk_window_set_type_hint(GTK_WINDOW(g_pProgress), GDK_WINDOW_TYPE_HINT_DIALOG);
         gtk_window_set_position(GTK_WINDOW(g_pProgress), GTK_WIN_POS_CENTER);
         gtk_window_set_default_size(GTK_WINDOW(g_pProgress), 360, -1);
+        // It takes no keys: a manager that focused it would, when it closes
+        // a moment later, leave the keyboard nowhere.
+        gtk_window_set_accept_focus(GTK_WINDOW(g_pProgress), FALSE);
+        gtk_window_set_focus_on_map(GTK_WINDOW(g_pProgress), FALSE);
         if (GtkWindow* pOwner = Owner_Window())
             gtk_window_set_transient_for(GTK_WINDOW(g_pProgress), pOwner);
         g_signal_connect(g_pProgress, "delete-event", G_CALLBACK(gtk_true), nullptr);

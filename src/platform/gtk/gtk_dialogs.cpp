@@ -1213,6 +1213,7 @@ void Run_Dialog(DIALOG& Dialog)
         if (pWidgets->pStore != nullptr)
             g_object_unref(pWidgets->pStore);
     gtk_widget_destroy(Open.pWindow);
+    Return_Focus_To_Owner();
 }
 
 void Dialog_Ended(DIALOG& Dialog)

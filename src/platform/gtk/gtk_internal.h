@@ -68,6 +68,10 @@ GtkWidget* Popup_Shown_Now();
 void Register_Window(GtkWidget* pWindow);
 void Forget_Window(GtkWidget* pWindow);
 GtkWindow* Owner_Window();
+// After a dialog, box or progress window closed: the window under it (the
+// innermost dialog left, else the main window) is made active again, so
+// that the keyboard does not stay with a window manager's choice.
+void Return_Focus_To_Owner();
 // Closes every window of the backend (tests, shut-down).
 void Close_Windows();
 // Whether nobody sits at the keyboard (a script or a test drives the run):

@@ -2,6 +2,9 @@
 // watch, the owner of new windows, the blit of a canvas.
 
 #include <gtk/gtk.h>
+#ifdef GDK_WINDOWING_X11
+#include <gdk/gdkx.h>
+#endif
 
 #include <algorithm>
 #include <vector>
@@ -139,6 +142,22 @@ GtkWindow* Owner_Window()
             return GTK_WINDOW(*It);
     GtkWidget* pMain = Main_Window();
     return pMain != nullptr ? GTK_WINDOW(pMain) : nullptr;
+}
+
+void Return_Focus_To_Owner()
+{
+    GtkWindow* pOwner = Owner_Window();
+    if (pOwner == nullptr || !gtk_widget_get_mapped(GTK_WIDGET(pOwner)))
+        return;
+    GdkWindow* pWindow = gtk_widget_get_window(GTK_WIDGET(pOwner));
+    // The server's time stamps the request: a manager that prevents focus
+    // stealing honours a request as recent as the user's last key.
+    guint32 nTime = GDK_CURRENT_TIME;
+#ifdef GDK_WINDOWING_X11
+    if (pWindow != nullptr && GDK_IS_X11_WINDOW(pWindow))
+        nTime = gdk_x11_get_server_time(pWindow);
+#endif
+    gtk_window_present_with_time(pOwner, nTime);
 }
 
 void Close_Windows()

@@ -1,0 +1,320 @@
+// A window manager for the GUI tests that need one: openbox (scripts/setup
+// installs it) started on the test's own X server, as a player's desktop has
+// one, so that activation and focus go through it: a new window is focused
+// by the manager, and when one closes the manager chooses where the focus
+// falls back. Without it the tests' server has no manager at all.
+//
+//     WINDOW_MANAGER Manager;
+//     ASSERT_TRUE(Manager.Start()) << Manager.Problem();
+//     ... real key presses and clicks ...
+//     EXPECT_TRUE(window_manager::Has_Focus(xtest::Main_Window()))
+//         << window_manager::Focus_Report();
+//
+// The manager is stopped when the object goes (its frames are taken off the
+// windows, which stay open), so the tests after it run without one again.
+#pragma once
+
+#include <X11/Xatom.h>
+#include <fcntl.h>
+#include <X11/Xlib.h>
+#include <gdk/gdkx.h>
+#include <gtk/gtk.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "xtest_input.h"
+
+extern char** environ;
+
+namespace window_manager {
+
+inline Window Root_Window_Property(Display* pX, const char* szAtom)
+{
+    const Atom Property = XInternAtom(pX, szAtom, False);
+    Atom Type = None;
+    int nFormat = 0;
+    unsigned long nItems = 0, nAfter = 0;
+    unsigned char* pData = nullptr;
+    Window Result = None;
+    if (XGetWindowProperty(pX, DefaultRootWindow(pX), Property, 0, 1, False, XA_WINDOW, &Type, &nFormat, &nItems,
+                           &nAfter, &pData) == Success &&
+        Type == XA_WINDOW && nFormat == 32 && nItems == 1 && pData != nullptr)
+        Result = *reinterpret_cast<Window*>(pData);
+    if (pData != nullptr)
+        XFree(pData);
+    return Result;
+}
+
+// The window a manager calls active (_NET_ACTIVE_WINDOW); None without one.
+inline Window Active_Window()
+{
+    Display* pX = xtest::X_Display();
+    return pX != nullptr ? Root_Window_Property(pX, "_NET_ACTIVE_WINDOW") : None;
+}
+
+// The window that holds the X input focus.
+inline Window Input_Focus()
+{
+    Display* pX = xtest::X_Display();
+    if (pX == nullptr)
+        return None;
+    Window Focus = None;
+    int nRevert = 0;
+    XGetInputFocus(pX, &Focus, &nRevert);
+    return Focus;
+}
+
+inline Window Xid_Of(GtkWidget* pWidget)
+{
+    GtkWidget* pTop = pWidget != nullptr ? gtk_widget_get_toplevel(pWidget) : nullptr;
+    GdkWindow* pWindow = pTop != nullptr ? gtk_widget_get_window(pTop) : nullptr;
+    return pWindow != nullptr ? gdk_x11_window_get_xid(pWindow) : None;
+}
+
+// The window's title, or its id when it has none or is gone.
+inline std::string Describe(Window Xid)
+{
+    Display* pX = xtest::X_Display();
+    if (Xid == None)
+        return "none";
+    if (Xid == PointerRoot)
+        return "pointer root";
+    char szId[32];
+    std::snprintf(szId, sizeof szId, "0x%lx", static_cast<unsigned long>(Xid));
+    if (pX == nullptr)
+        return szId;
+    GdkDisplay* pDisplay = gdk_display_get_default();
+    gdk_x11_display_error_trap_push(pDisplay);
+    char* szName = nullptr;
+    const bool bNamed = XFetchName(pX, Xid, &szName) != 0 && szName != nullptr;
+    const std::string Name = bNamed ? std::string(szId) + " \"" + szName + "\"" : szId;
+    if (szName != nullptr)
+        XFree(szName);
+    XSync(pX, False);
+    const int nError = gdk_x11_display_error_trap_pop(pDisplay);
+    return nError != 0 ? std::string(szId) + " (destroyed)" : Name;
+}
+
+// Whether the window is Top or one inside it (GDK gives the focus to a
+// small window of its own inside the top-level one).
+inline bool Is_Within(Window Xid, Window Top)
+{
+    Display* pX = xtest::X_Display();
+    if (pX == nullptr || Xid == None || Xid == PointerRoot)
+        return false;
+    GdkDisplay* pDisplay = gdk_display_get_default();
+    gdk_x11_display_error_trap_push(pDisplay);
+    bool bWithin = false;
+    for (int nDepth = 0; nDepth < 16 && Xid != None && !bWithin; ++nDepth) {
+        if (Xid == Top) {
+            bWithin = true;
+            break;
+        }
+        Window Root = None, Parent = None;
+        Window* pChildren = nullptr;
+        unsigned nChildren = 0;
+        if (!XQueryTree(pX, Xid, &Root, &Parent, &pChildren, &nChildren))
+            break;
+        if (pChildren != nullptr)
+            XFree(pChildren);
+        Xid = Parent == Root ? None : Parent;
+    }
+    gdk_x11_display_error_trap_pop_ignored(pDisplay);
+    return bWithin;
+}
+
+// True when the manager calls the widget's window active and the X input
+// focus is in it, and GTK sees its window as the one with the keyboard.
+// The manager is given up to nWaitMs to settle (a loaded machine).
+inline bool Has_Focus(GtkWidget* pWidget, int nWaitMs = 3000)
+{
+    const Window Xid = Xid_Of(pWidget);
+    GtkWidget* pTop = pWidget != nullptr ? gtk_widget_get_toplevel(pWidget) : nullptr;
+    if (Xid == None || pTop == nullptr || !GTK_IS_WINDOW(pTop))
+        return false;
+    for (int nWaited = 0; nWaited <= nWaitMs; nWaited += 50) {
+        xtest::Settle(50);
+        if (Active_Window() == Xid && Is_Within(Input_Focus(), Xid) &&
+            gtk_window_has_toplevel_focus(GTK_WINDOW(pTop)))
+            return true;
+    }
+    return false;
+}
+
+inline std::string Focus_Report()
+{
+    return "active window " + Describe(Active_Window()) + ", input focus " + Describe(Input_Focus()) +
+           ", main window " + Describe(Xid_Of(xtest::Main_Window()));
+}
+
+// The windows the manager makes active while a key's work runs, in turn
+// (sampled every 2 ms from the loop, which every dialog and the progress
+// window run). Only() refuses any but the main window and the named
+// dialogs: a window of the program's that takes no keys (the progress
+// window) must never take activation, nor must a window that is gone stay
+// active, but a dialog that has just closed may be named a moment longer.
+class ACTIVATION_TRAIL {
+public:
+    ACTIVATION_TRAIL() { m_nSource = g_timeout_add(2, Record, this); }
+    ~ACTIVATION_TRAIL() { Stop(); }
+    ACTIVATION_TRAIL(const ACTIVATION_TRAIL&) = delete;
+    ACTIVATION_TRAIL& operator=(const ACTIVATION_TRAIL&) = delete;
+
+    void Stop()
+    {
+        if (m_nSource != 0)
+            g_source_remove(m_nSource);
+        m_nSource = 0;
+    }
+
+    ::testing::AssertionResult Only(const std::vector<std::string>& Dialogs)
+    {
+        Stop();
+        const std::string Main = Describe(Xid_Of(xtest::Main_Window()));
+        std::string Trail;
+        std::vector<std::string> Seen;   // the ids of the dialogs named
+        bool bStray = false;
+        for (const std::string& Active : m_Actives) {
+            Trail += "\n  " + Active;
+            const std::string Id = Active.substr(0, Active.find(' '));
+            bool bDialog = false;
+            for (const std::string& Dialog : Dialogs)
+                bDialog = bDialog || Active.find("\"" + Dialog + "\"") != std::string::npos;
+            if (bDialog)
+                Seen.push_back(Id);
+            bool bClosedDialog = false;
+            if (Active.find("(destroyed)") != std::string::npos)
+                for (const std::string& Known : Seen)
+                    bClosedDialog = bClosedDialog || Known == Id;
+            bStray = bStray || !(Active == Main || bDialog || bClosedDialog || Active == "none");
+        }
+        if (bStray)
+            return ::testing::AssertionFailure() << "another window was made active:" << Trail;
+        return ::testing::AssertionSuccess();
+    }
+
+private:
+    static gboolean Record(gpointer pData)
+    {
+        ACTIVATION_TRAIL* pTrail = static_cast<ACTIVATION_TRAIL*>(pData);
+        const std::string Now = Describe(Active_Window());
+        if (pTrail->m_Actives.empty() || pTrail->m_Actives.back() != Now)
+            pTrail->m_Actives.push_back(Now);
+        return G_SOURCE_CONTINUE;
+    }
+
+    guint m_nSource = 0;
+    std::vector<std::string> m_Actives;
+};
+
+// The whole screen, the manager's frames and titles included, to a PNG.
+inline bool Screenshot_Screen(const std::string& Path)
+{
+    xtest::Settle(150);
+    GdkWindow* pRoot = gdk_get_default_root_window();
+    GdkPixbuf* pShot =
+        gdk_pixbuf_get_from_window(pRoot, 0, 0, gdk_window_get_width(pRoot), gdk_window_get_height(pRoot));
+    if (pShot == nullptr)
+        return false;
+    const bool bSaved = gdk_pixbuf_save(pShot, Path.c_str(), "png", nullptr, nullptr) != FALSE;
+    g_object_unref(pShot);
+    return bSaved;
+}
+
+}  // namespace window_manager
+
+class WINDOW_MANAGER {
+public:
+    WINDOW_MANAGER() = default;
+    WINDOW_MANAGER(const WINDOW_MANAGER&) = delete;
+    WINDOW_MANAGER& operator=(const WINDOW_MANAGER&) = delete;
+    ~WINDOW_MANAGER() { Stop(); }
+
+    // Starts openbox on the display GTK uses and waits until it manages the
+    // screen (its check window named on the root); false with Problem() set.
+    bool Start(int nWaitMs = 10000)
+    {
+        if (m_nPid > 0)
+            return true;
+        Display* pX = xtest::X_Display();
+        if (pX == nullptr)
+            return Fail("no X display");
+        posix_spawn_file_actions_t Actions;
+        posix_spawn_file_actions_init(&Actions);
+        posix_spawn_file_actions_addopen(&Actions, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&Actions, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&Actions, 2, "/dev/null", O_WRONLY, 0);
+        posix_spawnattr_t Attributes;
+        posix_spawnattr_init(&Attributes);
+        posix_spawnattr_setflags(&Attributes, POSIX_SPAWN_SETPGROUP);
+        posix_spawnattr_setpgroup(&Attributes, 0);
+        const char* Arguments[] = {"openbox", "--sm-disable", nullptr};
+        const int nSpawn = ::posix_spawnp(&m_nPid, "openbox", &Actions, &Attributes,
+                                          const_cast<char* const*>(Arguments), environ);
+        posix_spawn_file_actions_destroy(&Actions);
+        posix_spawnattr_destroy(&Attributes);
+        if (nSpawn != 0) {
+            m_nPid = -1;
+            return Fail(std::string("cannot start openbox: ") + std::strerror(nSpawn));
+        }
+        for (int nWaited = 0; nWaited < nWaitMs; nWaited += 50) {
+            xtest::Settle(50);
+            if (window_manager::Root_Window_Property(pX, "_NET_SUPPORTING_WM_CHECK") != None) {
+                // Let it frame the windows already open.
+                xtest::Settle(300);
+                return true;
+            }
+            int nStatus = 0;
+            if (::waitpid(m_nPid, &nStatus, WNOHANG) == m_nPid) {
+                m_nPid = -1;
+                return Fail("openbox ended at once");
+            }
+        }
+        Stop();
+        return Fail("openbox did not take the screen within " + std::to_string(nWaitMs) + " ms");
+    }
+
+    void Stop()
+    {
+        if (m_nPid <= 0)
+            return;
+        ::kill(m_nPid, SIGTERM);
+        int nStatus = 0;
+        for (int i = 0; i < 100; ++i) {
+            if (::waitpid(m_nPid, &nStatus, WNOHANG) == m_nPid) {
+                m_nPid = -1;
+                break;
+            }
+            xtest::Settle(20);
+        }
+        if (m_nPid > 0) {
+            ::kill(m_nPid, SIGKILL);
+            ::waitpid(m_nPid, &nStatus, 0);
+            m_nPid = -1;
+        }
+        xtest::Settle(200);
+    }
+
+    bool Running() const { return m_nPid > 0; }
+    const std::string& Problem() const { return m_Problem; }
+
+private:
+    bool Fail(const std::string& Text)
+    {
+        m_Problem = Text;
+        return false;
+    }
+
+    pid_t m_nPid = -1;
+    std::string m_Problem;
+};
