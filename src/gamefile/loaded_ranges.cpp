@@ -2,9 +2,11 @@
 
 #include <cstdint>
 
+#include "league/game_record.h"
 #include "league/league_data.h"
 #include "league/player.h"
 #include "league/preferences.h"
+#include "league/season_lines.h"
 #include "league/team.h"
 
 namespace {
@@ -154,10 +156,22 @@ int Hold_Loaded_Values_To_Range()
     const int nCurrentYear = Universe.nStat[FIRST_SEASON_YEAR] + League.Preferences.nInt[PREF_SEASON_INDEX];
     for (TEAM& Team : League.Team)
         Hold_Team(Team, nCurrentYear);
+    for (CITY& City : League.City)
+        for (int32_t& n : City.nStat)
+            Hold(n, -VALUE_BOUND, VALUE_BOUND);
+    for (int32_t& n : League.StandingsArea.nPlayoffScore)
+        Hold(n, -STAT_BOUND, STAT_BOUND);
+    for (auto& Line : League.SeasonLines) {
+        Hold(Line[SEASON_LINE_YEAR_WORD], 0, LAST_YEAR);
+        Hold(Line[1], -VALUE_BOUND, VALUE_BOUND);
+        for (int w = SEASON_LINE_FIRST_STAT_WORD; w < SEASON_LINE_WORDS; ++w)
+            Hold(Line[w], -STAT_BOUND, STAT_BOUND);
+    }
     for (GAME& Game : League.Game) {
         for (int32_t& n : Game.nScore)
             Hold(n, -STAT_BOUND, STAT_BOUND);
         Hold(Game.nAttendance, 0, VALUE_BOUND);
+        Hold(Game.nPlays, 0, PLAY_LOG_SIZE);
     }
     return g_nChanged;
 }
