@@ -115,4 +115,30 @@ TEST_F(LoadedRangesTest, ValuesBeyondTheirRecordsAreHeldToThemAndAWeekPlays)
     EXPECT_EQ(Final_Games(), nBefore + 16);
 }
 
+// Every byte of the first club's players 0x7F or 0x80 (each value near an
+// end of its integer, the ratings huge or tiny): the league loads, its
+// values held, and a week plays.
+TEST_F(LoadedRangesTest, AClubOfPlayersAtTheEndsOfTheirIntegersLoadsAndPlays)
+{
+    whole_season::Build_League(13);
+    for (const unsigned char cByte : {0x7F, 0x80}) {
+        SCOPED_TRACE(static_cast<int>(cByte));
+        Save_Changed([cByte] { std::memset(static_cast<void*>(League.Team[0].Player), cByte, sizeof(League.Team[0].Player)); });
+        ASSERT_NE(Load_Game_File("changed.zrt"), 0);
+        EXPECT_TRUE(Log_Says("values outside the ranges of their records were held to them."));
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            const PLAYER& Player = League.Team[0].Player[s];
+            if (Player.nVital[VITAL_PLAYER_ID] == 0)
+                continue;
+            EXPECT_LE(Player.nVital[VITAL_SALARY], 100000000);
+            EXPECT_LE(Player.nStat[STAT_PERIOD_PREDICTED][STAT_RECEPTIONS], 1000000);
+        }
+        const int nBefore = Final_Games();
+        Advance_Day(1);
+        EXPECT_GT(Final_Games(), nBefore);
+        whole_season::Build_League(13);
+        std::remove(DEBUG_LOG_FILE);
+    }
+}
+
 }  // namespace
