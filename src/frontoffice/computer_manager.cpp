@@ -19,7 +19,6 @@
 #include "frontoffice/depth_chart.h"
 #include "frontoffice/roster_moves.h"
 #include "league/finance_basics.h"
-#include "league/overall_rating.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
@@ -165,11 +164,10 @@ bool Wants_Free_Agent(int nTeam)
 }
 
 // The spare player (his position above its minimum) paid above the minimum
-// whom the club values least: the least kept value R x R x V / 2,500 of the
-// roster trim (R his overall at his position, V his player value), the first
-// of equal values. The cap charge does not count against him here: a dear
-// rookie who would start is worth his salary to the club. -1 when nobody can
-// be spared or no release would save anything.
+// whom the club values least: the least kept value (Get_Player_Keep_Value),
+// the first of equal values. The cap charge does not count against him
+// here: a dear rookie who would start is worth his salary to the club. -1
+// when nobody can be spared or no release would save anything.
 int Find_Least_Valued_Paid_Spare(int nTeam)
 {
     const int nPlayers = Count_Team_Players(nTeam);
@@ -181,9 +179,7 @@ int Find_Least_Valued_Paid_Spare(int nTeam)
             continue;
         if (Get_Player_Vital_Stat(nTeam, s, VITAL_SALARY) <= Get_Player_Minimum_Salary(nTeam, s))
             continue;   // releasing a minimum salary saves nothing
-        const int64_t V = Get_Player_Value(nTeam, s);
-        const int64_t R = static_cast<int64_t>(Get_Position_Overall_Rating(nTeam, s, nPosition));
-        const int64_t K = V == 0 ? 0 : (R * R * V + 1250) / 2500;
+        const int64_t K = Get_Player_Keep_Value(nTeam, s);
         if (nLeast < 0 || K < nLeastKeep) {
             nLeast = s;
             nLeastKeep = K;
