@@ -12,11 +12,14 @@
 namespace {
 
 // No real figure comes near these: a season's or a career's statistics stay
-// below a million, money in thousands and other counts below a hundred
+// below a million, salaries in thousands and other counts below a hundred
 // million. Within them, every product and sum the program makes of them fits
 // its integers.
 constexpr int32_t STAT_BOUND = 1000000;
 constexpr int32_t VALUE_BOUND = 100000000;
+// A club's finances count some sums in dollars (hundreds of millions, growing
+// with inflation): they keep the edges of their integers clear only.
+constexpr int32_t MONEY_BOUND = 2000000000;
 constexpr int32_t LAST_YEAR = 9999;   // a year keeps four digits in a YYYYMMDD date
 
 int g_nChanged = 0;
@@ -69,7 +72,6 @@ void Hold_Vital(int32_t* nVital, int nCurrentYear)
         case VITAL_PEAK_END:
             Hold(n, -1, 100);
             break;
-        case VITAL_WEEK_COUNTER:
         case VITAL_INJURY:
         case VITAL_INJURY_WEEKS:
             Hold(n, -1000, 1000);
@@ -115,10 +117,10 @@ void Hold_Team(TEAM& Team, int nCurrentYear)
     for (int32_t& n : Team.nStadiumStat)
         Hold(n, -VALUE_BOUND, VALUE_BOUND);
     for (int32_t& n : Team.nFinancialStat)
-        Hold(n, -VALUE_BOUND, VALUE_BOUND);
+        Hold(n, -MONEY_BOUND, MONEY_BOUND);
     for (auto& Year : Team.nYearly)
         for (int32_t& n : Year)
-            Hold(n, -VALUE_BOUND, VALUE_BOUND);
+            Hold(n, -MONEY_BOUND, MONEY_BOUND);
 }
 
 }  // namespace
@@ -146,8 +148,8 @@ int Hold_Loaded_Values_To_Range()
     Hold(Universe.nStat[SALARY_CAP], 0, INT32_MAX);
     Hold(Universe.nStat[FIRST_SEASON_YEAR], 0, LAST_YEAR);
     Hold(Universe.nStat[INFLATION_FACTOR], 0, 1000000);
-    Hold(Universe.nStat[LEAGUE_PER_GAME_AMOUNT], -VALUE_BOUND, VALUE_BOUND);
-    Hold(Universe.nStat[REVENUE_ADJUSTMENT], -VALUE_BOUND, VALUE_BOUND);
+    Hold(Universe.nStat[LEAGUE_PER_GAME_AMOUNT], -MONEY_BOUND, MONEY_BOUND);
+    Hold(Universe.nStat[REVENUE_ADJUSTMENT], -MONEY_BOUND, MONEY_BOUND);
     Hold(Universe.nStat[LEAGUE_TRADE_BALANCE], -2000, 2000);
     Hold(Universe.nWord[(REVERSION_TO_MEAN_WORD - UNIVERSE_WORD_OFFSET) / 2], -100, 100);
     Hold(Universe.nWord[(RATING_TUNING_WORD - UNIVERSE_WORD_OFFSET) / 2], -100, 100);

@@ -76,6 +76,10 @@ TEST_F(LoadedRangesTest, ValuesBeyondTheirRecordsAreHeldToThemAndAWeekPlays)
 {
     whole_season::Build_League(12);
     const int nYear = Get_Current_Year();
+    // As saved, nothing is out of range.
+    Save_Changed([] {});
+    ASSERT_NE(Load_Game_File("changed.zrt"), 0);
+    EXPECT_FALSE(Log_Says("values outside the ranges"));
     Save_Changed([] {
         PLAYER& First = League.Team[0].Player[0];
         First.nVital[VITAL_BIRTH_DATE] = INT32_MIN;
@@ -94,7 +98,7 @@ TEST_F(LoadedRangesTest, ValuesBeyondTheirRecordsAreHeldToThemAndAWeekPlays)
     });
     ASSERT_NE(Load_Game_File("changed.zrt"), 0);
     EXPECT_TRUE(Log_Says("Loading \"changed.zrt\": 13 values outside the ranges of their records were held to them."));
-    EXPECT_EQ(League.Team[2].nFinancialStat[0], -100000000);
+    EXPECT_EQ(League.Team[2].nFinancialStat[0], -2000000000);
     const PLAYER& First = League.Team[0].Player[0];
     EXPECT_EQ(First.nVital[VITAL_BIRTH_DATE], (nYear - 25) * 10000 + 101);
     EXPECT_EQ(First.nVital[VITAL_SALARY], 100000000);
