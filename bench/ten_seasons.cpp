@@ -13,6 +13,13 @@
 // processor time's ratio to the first: a season that takes more than 15%
 // longer than the first is a slowdown, and the run exits with status 3.
 //
+// Each season also gives a line "draft_census": of the first-round picks of
+// the draft before it, how many played a game in their first regular season
+// and how many sat in the free-agent pool at its end; and of the players the
+// clubs released into the pool during the season and the off-season after
+// it (contracts that ran out aside), the best one's overall rating per club (mean and largest over the
+// clubs that released anyone).
+//
 // DATA_FOLDER (default: "data" beside the program) holds league/, names/
 // and Input/; the run itself writes into a scratch folder.
 
@@ -22,6 +29,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,7 +37,10 @@
 #include "bench_data.h"
 #include "scratch_folder.h"
 #include "engine/game_report.h"
+#include "league/player.h"
+#include "league/player_stats.h"
 #include "league/preferences.h"
+#include "league/stat_codes.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "season/day_advance.h"
@@ -42,6 +53,49 @@ using Clock = std::chrono::steady_clock;
 double Seconds_Since(Clock::time_point Start)
 {
     return std::chrono::duration<double>(Clock::now() - Start).count();
+}
+
+// Where each player is at one moment: his club (or the pool) and slot, and
+// his overall rating then.
+struct WHERE {
+    int nTeam = 0;
+    int nSlot = 0;
+    float fOverall = 0.0f;
+    int nYearsLeft = 0;   // of his contract
+};
+
+std::map<int, WHERE> Take_Places()
+{
+    std::map<int, WHERE> Places;
+    const int nTeams = Count_Teams();
+    for (int t = 0; t <= nTeams; ++t) {
+        const int nTeam = t == nTeams ? FREE_AGENT_TEAM : t;
+        if (nTeam != FREE_AGENT_TEAM && !Is_Team_Slot_Used(nTeam))
+            continue;
+        const int nPlayers = Count_Team_Players(nTeam);
+        for (int s = 0; s < nPlayers; ++s)
+            Places[Get_Player_Vital_Stat(nTeam, s, VITAL_PLAYER_ID)] = {
+                nTeam, s, Get_Player_Overall_Rating(nTeam, s), Get_Player_Vital_Stat(nTeam, s, VITAL_CONTRACT_YEARS_LEFT)};
+    }
+    return Places;
+}
+
+// The best overall rating each club let go into the pool between two moments,
+// of the players whose contracts still ran (a contract that ends at the
+// season's close lets its player go without a release).
+void Note_Releases(const std::map<int, WHERE>& Before, const std::map<int, WHERE>& After, std::map<int, float>& Best,
+                   bool bSeasonClose)
+{
+    for (const auto& [nId, From] : Before) {
+        if (From.nTeam == FREE_AGENT_TEAM || (bSeasonClose && From.nYearsLeft <= 1))
+            continue;
+        const auto To = After.find(nId);
+        if (To == After.end() || To->second.nTeam != FREE_AGENT_TEAM)
+            continue;
+        auto [It, bNew] = Best.emplace(From.nTeam, From.fOverall);
+        if (!bNew && From.fOverall > It->second)
+            It->second = From.fOverall;
+    }
 }
 
 }  // namespace
@@ -84,11 +138,45 @@ int main(int argc, char** argv)
     for (int n = 0; n < nSeasons; ++n) {
         const auto Season = Clock::now();
         const std::clock_t nSeasonCpu = std::clock();
+        const int nYear = Get_Current_Year();
+        const std::map<int, WHERE> Start = Take_Places();
+        std::vector<int> Picks;   // this year's first-round picks, wherever they are
+        for (const auto& [nId, At] : Start) {
+            const int nDrafted = Get_Player_Vital_Stat(At.nTeam, At.nSlot, VITAL_DRAFTED_BY);
+            if (Get_Player_Vital_Stat(At.nTeam, At.nSlot, VITAL_DRAFT_PICK) / 100000 == 1 && nDrafted % 10000 == nYear)
+                Picks.push_back(nId);
+        }
         Advance_Day(22);   // the regular season
+        const std::map<int, WHERE> Regular = Take_Places();
+        int nPlayed = 0;
+        int nInPool = 0;
+        for (int nId : Picks) {
+            const auto At = Regular.find(nId);
+            if (At == Regular.end())
+                continue;
+            nPlayed += Get_Player_Stat(At->second.nTeam, At->second.nSlot, STAT_PERIOD_THIS_SEASON,
+                                       STAT_GAMES_PLAYED) > 0 ? 1 : 0;
+            nInPool += At->second.nTeam == FREE_AGENT_TEAM ? 1 : 0;
+        }
         Advance_Day(22);   // the playoffs
+        const std::map<int, WHERE> Playoffs = Take_Places();
         const auto Offseason = Clock::now();
         Advance_Day(22);   // the off-season, the draft and the next season's first day
         fOffseasons += Seconds_Since(Offseason);
+        std::map<int, float> Best;
+        Note_Releases(Start, Regular, Best, false);
+        Note_Releases(Regular, Playoffs, Best, false);
+        Note_Releases(Playoffs, Take_Places(), Best, true);
+        float fBestMax = 0.0f;
+        double fBestSum = 0.0;
+        for (const auto& [nTeam, fBest] : Best) {
+            fBestSum += fBest;
+            fBestMax = fBest > fBestMax ? fBest : fBestMax;
+        }
+        std::printf("draft_census %d first_round_picks %zu played %d in_pool %d released_best_mean %.1f "
+                    "released_best_max %.1f clubs_releasing %zu\n",
+                    nYear, Picks.size(), nPlayed, nInPool, Best.empty() ? 0.0 : fBestSum / Best.size(),
+                    static_cast<double>(fBestMax), Best.size());
         SeasonSeconds.push_back(Seconds_Since(Season));
         SeasonCpuSeconds.push_back(static_cast<double>(std::clock() - nSeasonCpu) / CLOCKS_PER_SEC);
         std::printf("%s errors %d\n", league_census::Format_Census(league_census::Take_Census()).c_str(),

@@ -5,7 +5,8 @@
 // agent at a position they are short of (anyone when the pool has nobody
 // there) whose salary fits their cap room, else the cheapest one at the
 // league minimum; the roster trim of Release_Excess_Player keeps those
-// minimums, and a club over the cap lets its costliest spare players go.
+// minimums, and a club over the cap lets its least valued paid spare players
+// go.
 // Before each game day a club short of healthy players at a position its
 // line-ups need signs a healthy free agent there.
 // They set their depth charts and returners and make no trades among
@@ -24,6 +25,7 @@
 #include "league/preferences.h"
 #include "league/team.h"
 #include "league/team_finance_stats.h"
+#include "season/player_value.h"
 #include "season/salaries.h"
 #include "platform/errors.h"
 
@@ -161,41 +163,45 @@ bool Wants_Free_Agent(int nTeam)
     return nPlayers < AI_ROSTER_TARGET || (nPlayers < PLAYERS_PER_TEAM && Has_Short_Position(nTeam));
 }
 
-// The spare player (his position above its minimum) whose salary buys the
-// least: the largest salary over the square of his overall rating; -1 when
-// nobody can be spared or nobody is paid.
-int Find_Costliest_Spare_Player(int nTeam)
+// The spare player (his position above its minimum) paid above the minimum
+// whom the club values least: the least kept value (Get_Player_Keep_Value),
+// the first of equal values. The cap charge does not count against him
+// here: a dear rookie who would start is worth his salary to the club. -1
+// when nobody can be spared or no release would save anything.
+int Find_Least_Valued_Paid_Spare(int nTeam)
 {
     const int nPlayers = Count_Team_Players(nTeam);
-    int nWorst = -1;
-    double fWorst = 0.0;
+    int nLeast = -1;
+    int64_t nLeastKeep = 0;
     for (int s = 0; s < nPlayers; ++s) {
         const int nPosition = Get_Player_Vital_Stat(nTeam, s, VITAL_POSITION);
         if (Count_Position_Players(nTeam, nPosition) <= Get_Position_Minimum(nPosition))
             continue;
-        const int nSalary = Get_Player_Vital_Stat(nTeam, s, VITAL_SALARY);
-        if (nSalary <= Get_Player_Minimum_Salary(nTeam, s))
+        if (Get_Player_Vital_Stat(nTeam, s, VITAL_SALARY) <= Get_Player_Minimum_Salary(nTeam, s))
             continue;   // releasing a minimum salary saves nothing
-        const double fOverall = std::max(1.0f, Get_Player_Overall_Rating(nTeam, s));
-        const double fCost = nSalary / (fOverall * fOverall);
-        if (nWorst < 0 || fCost > fWorst) {
-            nWorst = s;
-            fWorst = fCost;
+        const int64_t K = Get_Player_Keep_Value(nTeam, s);
+        if (nLeast < 0 || K < nLeastKeep) {
+            nLeast = s;
+            nLeastKeep = K;
         }
     }
-    return nWorst;
+    return nLeast;
 }
 
-// A club over the cap lets go of the players whose salaries buy the least
-// until it is under (or nobody is left to spare); the free agency then fills
+// A club over the cap lets go of the paid players it values least until it
+// is under (or nobody is left to spare); the free agency then fills
 // the roster within the room.
 void Get_Under_The_Cap(int nTeam)
 {
+    if (Get_Cap_Room(nTeam) >= 0)
+        return;
+    Begin_Potential_Memo();   // each pass values the same players again
     for (int i = 0; i < PLAYERS_PER_TEAM && Get_Cap_Room(nTeam) < 0; ++i) {
-        const int nSlot = Find_Costliest_Spare_Player(nTeam);
+        const int nSlot = Find_Least_Valued_Paid_Spare(nTeam);
         if (nSlot < 0 || Find_Free_Agent_Slot(nTeam, nSlot) < 0)
-            return;
+            break;
     }
+    End_Potential_Memo();
 }
 
 }  // namespace

@@ -35,17 +35,18 @@ bool Can_Spare(int nTeam, int nSlot)
     return Count_Position_Players(nTeam, nPosition) > Position_Keep(nTeam, nPosition);
 }
 
-// The lowest overall among the players the team can spare; -1 for none.
+// The least kept value among the players the team can spare, the first of
+// equals; -1 for none.
 int Find_Lowest_Spare_Player(int nTeam, int nPlayers)
 {
     int nWeakest = -1;
-    float fWeakest = 0.0f;
+    int64_t nWeakestKeep = 0;
     for (int s = 0; s < nPlayers; ++s) {
         if (!Can_Spare(nTeam, s))
             continue;
-        const float fOverall = Get_Player_Overall_Rating(nTeam, s);
-        if (nWeakest < 0 || fOverall < fWeakest) {
-            fWeakest = fOverall;
+        const int64_t K = Get_Player_Keep_Value(nTeam, s);
+        if (nWeakest < 0 || K < nWeakestKeep) {
+            nWeakestKeep = K;
             nWeakest = s;
         }
     }
@@ -78,6 +79,14 @@ int Find_Weakest_Team_Player(int nTeam)
     return nWeakest;
 }
 
+int64_t Get_Player_Keep_Value(int nTeam, int nSlot)
+{
+    const int64_t V = Get_Player_Value(nTeam, nSlot);
+    const int64_t R = static_cast<int64_t>(
+        Get_Position_Overall_Rating(nTeam, nSlot, Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION)));
+    return V == 0 ? 0 : (R * R * V + 1250) / 2500;
+}
+
 bool Release_Excess_Player(int nTeam)
 {
     if (!Check_Team_Index(__func__, nTeam))
@@ -86,7 +95,7 @@ bool Release_Excess_Player(int nTeam)
     if (nPlayers < EXCESS_ROSTER_SIZE)
         return false;
     // The club's own choice, unless it would cut below what a position must
-    // keep; then the weakest of those it can spare.
+    // keep; then the one of least kept value among those it can spare.
     int nWeakest = Find_Weakest_Team_Player(nTeam);
     if (nWeakest < 0 || !Can_Spare(nTeam, nWeakest))
         nWeakest = Find_Lowest_Spare_Player(nTeam, nPlayers);

@@ -3,6 +3,7 @@
 // needs.
 
 #include "gamefile/game_file.h"
+#include "gamefile/loaded_ranges.h"
 #include "gamefile/game_file_test_hooks.h"
 
 #include <fcntl.h>
@@ -988,6 +989,12 @@ int Load_Game_File(const char* szPath)
         }
     }
 
+    const std::string Refusal = Find_League_Refusal(*reinterpret_cast<const LEAGUE_DATA*>(Scratch.get()));
+    if (!Refusal.empty()) {
+        Write_Notice("Loading \"%s\" failed: %s.", szPath, Refusal.c_str());
+        return 0;
+    }
+
     std::memcpy(League_Bytes(), Scratch.get(), LEAGUE_DATA_SIZE);
     // The ratings are the league's only floats: no value of the file reaches
     // the repairs or any integer conversion outside their range.
@@ -1001,8 +1008,13 @@ int Load_Game_File(const char* szPath)
     // A file saved inside a day advance must not leave the next one refused.
     Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 0);
 
-    if (g_bLoadSequence)
+    if (g_bLoadSequence) {
+        // Nor does any other value the program computes with.
+        if (const int nHeld = Hold_Loaded_Values_To_Range(); nHeld > 0)
+            Write_Notice("Loading \"%s\": %d values outside the ranges of their records were held to them.", szPath,
+                         nHeld);
         Run_Load_Repairs(nVersion);
+    }
     return nRead;
 }
 

@@ -7,6 +7,7 @@
 #include "league/cities.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
+#include "league/overall_rating.h"
 #include "league/player.h"
 #include "league/stadium_value.h"
 #include "league/team.h"
@@ -28,6 +29,19 @@ constexpr int NEW_STADIUM_GRADE = 1000;
 // Games of 17 or more weeks share the GAME records with the playoffs: the
 // regular season's games stay within 285.
 constexpr int REGULAR_SEASON_GAME_BUDGET = 285;
+
+// A new club's player is kept as the generator first makes him, with no
+// overall to clear: a club whose every player had to beat an overall of 70
+// at his position would start as the strongest in the league;
+// kept as made it starts among the league's middle. A record too poor to
+// rate at all is generated again, as the upkeep does.
+void Make_Stock_Player(int nTeam, int nSlot, int nPosition)
+{
+    Create_Veteran_Player(nTeam, nSlot, nPosition, 0.0f);
+    const int nOwn = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
+    if (Get_Position_Overall_Rating(nTeam, nSlot, nOwn) < 25.0f)
+        Generate_Player_Ratings(nTeam, nSlot);
+}
 
 }  // namespace
 
@@ -97,7 +111,7 @@ void Stock_New_Team_Roster(int nTeam)
             Clear_Player(nTeam, nSlot);
             Set_Player_Vital_Stat(nTeam, nSlot, VITAL_PLAYER_ID, Make_Unique_Player_Id(nTeam, nSlot));
             Set_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION, p);
-            Fit_Player_Ratings_To_Target(nTeam, nSlot, p, 0.0f);
+            Make_Stock_Player(nTeam, nSlot, p);
             // The slot must hold a player of the position whatever the
             // generator did with the record.
             if (Get_Player_ID(nTeam, nSlot) == 0)

@@ -4,6 +4,7 @@
 #include "frontoffice/computer_manager.h"
 #include "frontoffice/roster_moves.h"
 #include "league/team.h"
+#include "league/team_finance_stats.h"
 #include "season/salaries.h"
 #include "test_support.h"
 
@@ -159,6 +160,30 @@ TEST_F(ComputerManagerTest, AClubShortAtAPositionSignsThereAndWithinItsCapRoom)
     const auto Kicker = Find_ID(502);
     ASSERT_EQ(Kicker.nTeam, 0);
     EXPECT_EQ(Get_Player_Vital_Stat(0, Kicker.nSlot, VITAL_SALARY), Get_Player_Minimum_Salary(0, Kicker.nSlot));
+}
+
+// A club over the cap lets go of the paid spare players it values least, not
+// the dear first-round rookie who would start.
+TEST_F(ComputerManagerTest, AClubOverTheCapKeepsItsDearRookieAndReleasesThePlayerItValuesLeast)
+{
+    Build_League(1);
+    Set_Universe_Stat(SALARY_CAP, 100000000);   // $100,000K
+    Fill_Club(0, 46);                             // 38 of a legal roster, then 8 more running backs
+    for (int s = 0; s < Count_Team_Players(0); ++s)
+        Set_Player_Vital_Stat(0, s, VITAL_SALARY, 2000);
+    // The rookie: a running back of 85 at 21, drafted first, paid $12,000K.
+    Put_Signed_Player(0, 44, 1044, POSITION_RB, 85.0f, Get_Current_Year() - 21, 4);
+    Set_Player_Vital_Stat(0, 44, VITAL_DRAFT_PICK, 100000 + 1);
+    Set_Player_Vital_Stat(0, 44, VITAL_SALARY, 12000);
+    // $102,000K: $2,000K over. One of the equal backs of 60 makes room: the
+    // first of them (slot 2), paid $2,000K.
+    ASSERT_LT(Get_Team_Financial_Stat(0, FINANCE_CAP_ROOM), 0);
+    Run_Computer_Roster_Moves();
+    EXPECT_EQ(Find_ID(1044).nTeam, 0);
+    EXPECT_EQ(Find_ID(1002).nTeam, FREE_AGENT_TEAM);
+    EXPECT_EQ(Count_Team_Players(0), 45);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, FINANCE_CAP_ROOM), 0);
+
 }
 
 TEST_F(ComputerManagerTest, SigningIntoAFullRosterIsRefused)

@@ -20,6 +20,8 @@
 
 #include "gamefile/game_file.h"
 #include "league/league_data.h"
+#include "league/player.h"
+#include "league/preferences.h"
 #include "process_runner.h"
 #include "program_support.h"
 #include "test_support.h"
@@ -125,7 +127,11 @@ protected:
         const std::string Folder = Data.Path() + "/Databases";
         EXPECT_EQ(::mkdir(Folder.c_str(), 0777), 0);
         const std::string Path = Folder + "/Universe-2019.dat";
+        // An empty league but for one player: a league without a club that
+        // has players is refused.
         Zero_League_Data();
+        League.Team[0].Player[0].nVital[VITAL_PLAYER_ID] = 1;
+        League.Team[0].Player[0].nVital[VITAL_POSITION] = POSITION_QB;
         EXPECT_EQ(Save_Game(Path.c_str()), SAVE_GAME_OK);
         return Path;
     }
@@ -375,11 +381,22 @@ TEST_F(ProgramTest, ChecksumThatDoesNotMatchIsReportedAndTheLoadGoesOn)
 {
     const std::string Path = Write_Database();
     // A file of version 7800, the first whose stored checksum is compared:
-    // every byte zero, the stored checksum too, while the sum of the team
-    // records never is (adler-32 of zeros is not).
-    std::vector<size_t> Sizes(99, 229752);
-    Sizes.push_back(229824);
-    Write_File(Path, Zero_Block_File(std::string("RIRARUVAZAVIZ7800    Cc\0\0", 25), Sizes));
+    // the league of Write_Database with a stored checksum of zero, while the
+    // sum of the team records never is (adler-32 is not zero).
+    League.Preferences.nInt[PREF_SAVED_CHECKSUM] = 0;
+    std::string File("RIRARUVAZAVIZ7800    Cc\0\0", 25);
+    const Bytef* pLeague = reinterpret_cast<const Bytef*>(&League);
+    for (size_t k = 0, nAt = 0; k < 100; ++k) {
+        const size_t nSize = k == 99 ? 229824 : 229752;
+        uLongf nOut = compressBound(nSize);
+        std::vector<Bytef> Block(nOut);
+        ASSERT_EQ(compress2(Block.data(), &nOut, pLeague + nAt, nSize, 1), Z_OK);
+        const uint32_t nLength = static_cast<uint32_t>(nOut);
+        File.append(reinterpret_cast<const char*>(&nLength), 4);   // little-endian, as the machine
+        File.append(reinterpret_cast<const char*>(Block.data()), nOut);
+        nAt += nSize;
+    }
+    Write_File(Path, File);
     const RUN_RESULT Result = Run_With_Data({});
     ASSERT_FALSE(Result.bTimedOut);
     EXPECT_EQ(Result.nExitCode, 0) << Result.Err;

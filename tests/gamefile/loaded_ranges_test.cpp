@@ -1,0 +1,148 @@
+// A saved game whose blocks inflate cleanly but whose values were changed:
+// a block that cannot be a league is refused with its reason; values outside
+// the ranges of their records are held to them, and the league plays on.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "whole_season.h"
+#include "gamefile/game_file.h"
+#include "league/game_record.h"
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/player.h"
+#include "league/player_stats.h"
+#include "league/preferences.h"
+#include "league/stat_codes.h"
+#include "league/team.h"
+#include "league/team_finance_stats.h"
+#include "platform/errors.h"
+#include "platform/ui.h"
+#include "season/day_advance.h"
+#include "test_support.h"
+
+namespace {
+
+class LoadedRangesTest : public LeagueTest {
+protected:
+    SCRATCH_FOLDER Scratch{"loaded_ranges"};
+
+    // The league saved as "changed.zrt" after Change, then the league as it
+    // was before the change again in memory.
+    template <typename CHANGE> static void Save_Changed(CHANGE Change)
+    {
+        std::vector<unsigned char> Before(sizeof(League));
+        std::memcpy(Before.data(), &League, sizeof(League));
+        Change();
+        ASSERT_EQ(Save_Game("changed.zrt"), SAVE_GAME_OK);
+        std::memcpy(&League, Before.data(), sizeof(League));
+    }
+
+    static bool Log_Says(const std::string& Text)
+    {
+        return Read_Text_File(DEBUG_LOG_FILE).find(Text) != std::string::npos;
+    }
+
+    static int Final_Games()
+    {
+        int n = 0;
+        for (int g = 0; g < NUMBER_OF_GAMES; ++g)
+            n += Is_Game_Record_Final(g) ? 1 : 0;
+        return n;
+    }
+};
+
+TEST_F(LoadedRangesTest, ALeagueOfOneByteEverywhereIsRefusedWithItsReason)
+{
+    whole_season::Build_League(11);
+    for (const unsigned char cByte : {0xFF, 0x00}) {
+        SCOPED_TRACE(static_cast<int>(cByte));
+        Save_Changed([cByte] { std::memset(static_cast<void*>(&League), cByte, sizeof(League)); });
+        const LEAGUE_SNAPSHOT Before;
+        EXPECT_EQ(Load_Game_File("changed.zrt"), 0);
+        EXPECT_TRUE(Before.Unchanged());
+        EXPECT_TRUE(Log_Says("Loading \"changed.zrt\" failed: it holds no club with players."));
+        std::remove(DEBUG_LOG_FILE);
+    }
+}
+
+// Each value at the far end of its integer comes back at the bound of its
+// record, and a week of the season is played on the league.
+TEST_F(LoadedRangesTest, ValuesBeyondTheirRecordsAreHeldToThemAndAWeekPlays)
+{
+    whole_season::Build_League(12);
+    const int nYear = Get_Current_Year();
+    // As saved, nothing is out of range.
+    Save_Changed([] {});
+    ASSERT_NE(Load_Game_File("changed.zrt"), 0);
+    EXPECT_FALSE(Log_Says("values outside the ranges"));
+    Save_Changed([] {
+        PLAYER& First = League.Team[0].Player[0];
+        First.nVital[VITAL_BIRTH_DATE] = INT32_MIN;
+        First.nVital[VITAL_SALARY] = INT32_MAX;
+        First.nVital[VITAL_SEASONS_PLAYED] = INT32_MAX;
+        First.nStat[STAT_PERIOD_PREDICTED][STAT_RECEPTIONS] = INT32_MAX;
+        First.nStat[STAT_PERIOD_PREDICTED][STAT_RUNS_BEHIND] = INT32_MIN;
+        League.Team[1].Player[3].nVital[VITAL_BIRTH_DATE] = 20001399;   // no thirteenth month
+        League.Team[1].Player[4].nStat[STAT_PERIOD_THIS_SEASON][STAT_RECEPTIONS] = INT32_MIN;
+        League.Team[2].nFinancialStat[0] = INT32_MIN;   // fan loyalty
+        League.Team[3].nTeamStat[TEAM_STAT_RUN_PASS_BALANCE] = INT32_MAX;
+        League.Universe.nWord[(RATING_TUNING_WORD - UNIVERSE_WORD_OFFSET) / 2] = INT16_MAX;
+        League.Universe.nWord[(REVERSION_TO_MEAN_WORD - UNIVERSE_WORD_OFFSET) / 2] = INT16_MIN;
+        League.Universe.nStat[INFLATION_FACTOR] = INT32_MAX;
+        League.Universe.nStat[GAMES_PER_SEASON] = INT32_MIN;
+    });
+    ASSERT_NE(Load_Game_File("changed.zrt"), 0);
+    EXPECT_TRUE(Log_Says("Loading \"changed.zrt\": 13 values outside the ranges of their records were held to them."));
+    EXPECT_EQ(League.Team[2].nFinancialStat[0], -2000000000);
+    const PLAYER& First = League.Team[0].Player[0];
+    EXPECT_EQ(First.nVital[VITAL_BIRTH_DATE], (nYear - 25) * 10000 + 101);
+    EXPECT_EQ(First.nVital[VITAL_SALARY], 100000000);
+    EXPECT_EQ(First.nVital[VITAL_SEASONS_PLAYED], 100);
+    EXPECT_EQ(First.nStat[STAT_PERIOD_PREDICTED][STAT_RECEPTIONS], 1000000);
+    EXPECT_EQ(First.nStat[STAT_PERIOD_PREDICTED][STAT_RUNS_BEHIND], -1000000);
+    EXPECT_EQ(League.Team[1].Player[3].nVital[VITAL_BIRTH_DATE], (nYear - 25) * 10000 + 101);
+    EXPECT_EQ(League.Team[1].Player[4].nStat[STAT_PERIOD_THIS_SEASON][STAT_RECEPTIONS], -1000000);
+    EXPECT_EQ(League.Team[3].nTeamStat[TEAM_STAT_RUN_PASS_BALANCE], 100000000);
+    EXPECT_EQ(League.Universe.nWord[(RATING_TUNING_WORD - UNIVERSE_WORD_OFFSET) / 2], 100);
+    EXPECT_EQ(League.Universe.nWord[(REVERSION_TO_MEAN_WORD - UNIVERSE_WORD_OFFSET) / 2], -100);
+    EXPECT_EQ(League.Universe.nStat[INFLATION_FACTOR], 1000000);
+
+    // A league whose week has its games: they are played.
+    League.Universe.nStat[GAMES_PER_SEASON] = 17;
+    const int nBefore = Final_Games();
+    Advance_Day(1);
+    EXPECT_EQ(Final_Games(), nBefore + 16);
+}
+
+// Every byte of the first club's players 0x7F or 0x80 (each value near an
+// end of its integer, the ratings huge or tiny): the league loads, its
+// values held, and a week plays.
+TEST_F(LoadedRangesTest, AClubOfPlayersAtTheEndsOfTheirIntegersLoadsAndPlays)
+{
+    whole_season::Build_League(13);
+    for (const unsigned char cByte : {0x7F, 0x80}) {
+        SCOPED_TRACE(static_cast<int>(cByte));
+        Save_Changed([cByte] { std::memset(static_cast<void*>(League.Team[0].Player), cByte, sizeof(League.Team[0].Player)); });
+        ASSERT_NE(Load_Game_File("changed.zrt"), 0);
+        EXPECT_TRUE(Log_Says("values outside the ranges of their records were held to them."));
+        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            const PLAYER& Player = League.Team[0].Player[s];
+            if (Player.nVital[VITAL_PLAYER_ID] == 0)
+                continue;
+            EXPECT_LE(Player.nVital[VITAL_SALARY], 100000000);
+            EXPECT_LE(Player.nStat[STAT_PERIOD_PREDICTED][STAT_RECEPTIONS], 1000000);
+        }
+        const int nBefore = Final_Games();
+        Advance_Day(1);
+        EXPECT_GT(Final_Games(), nBefore);
+        whole_season::Build_League(13);
+        std::remove(DEBUG_LOG_FILE);
+    }
+}
+
+}  // namespace
