@@ -208,7 +208,7 @@ void Export_Position_Ratings()
     const int nCount = Export_Player_Ratings(nPosition, nYear);
     if (nCount < 0) {
         Show_Formatted_Message("Export Player Ratings", "Couldn't write \"%s\" (%s)", Path.c_str(),
-                               files::Error_Text(errno).c_str());
+                               files::Error_Text(errno));
         return;
     }
     const std::string Name = nPosition == ALL_POSITIONS ? std::string("Player") : Position_Word(nPosition);

@@ -168,10 +168,10 @@ bool Build_Year(int nYear, std::string& Problem)
         char szText[512];
         if (nClass == DRAFT_CLASS_LOG_FAILED)
             std::snprintf(szText, sizeof(szText), "\"%s\" could not be written (%s).",
-                          files::Resolve_Path(DRAFT_CLASS_LOG_FILE).c_str(), files::Error_Text(nClassError).c_str());
+                          files::Resolve_Path(DRAFT_CLASS_LOG_FILE).c_str(), files::Error_Text(nClassError));
         else
             std::snprintf(szText, sizeof(szText), "The draft class of %d could not be written (%s).", nYear + 1,
-                          files::Error_Text(nClassError).c_str());
+                          files::Error_Text(nClassError));
         Show_Formatted_Message("Draft Class", "%s", szText);
         Problem = szText;
     }
@@ -195,7 +195,7 @@ bool Build_Year(int nYear, std::string& Problem)
     if (nRatings < 0) {
         const std::string Path = files::Resolve_Path(Get_Player_Ratings_Path(nYearNow).c_str());
         Show_Formatted_Message("Database Builder", "\"%s\" could not be written (%s).", Path.c_str(),
-                               files::Error_Text(nRatingsError).c_str());
+                               files::Error_Text(nRatingsError));
         Problem = "\"" + Path + "\" could not be written (" + files::Error_Text(nRatingsError) + ")";
         return false;
     }

@@ -176,7 +176,7 @@ long Output_Play_Selection_Multipliers()
     const bool bWritten = Append_Line_To_File("Play_Multipliers.csv", szText);
     const int nError = errno;
     if (!bWritten)
-        Write_Debug_Log("Could not write Play_Multipliers.csv: %s", files::Error_Text(nError).c_str());
+        Write_Debug_Log("Could not write Play_Multipliers.csv: %s", files::Error_Text(nError));
     Close_Progress_Window();
     errno = nError;
     return bWritten ? nCases : -1;

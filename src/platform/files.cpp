@@ -328,14 +328,6 @@ bool File_Exists(const char* szPath)
     return ::stat(Resolve_Path(szPath).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool Entry_Exists(const char* szPath)
-{
-    if (szPath == nullptr || szPath[0] == '\0')
-        return false;
-    struct stat st;
-    return ::stat(Resolve_Path(szPath).c_str(), &st) == 0;
-}
-
 bool Get_File_Stamp(const char* szPath, FILE_STAMP& Stamp)
 {
     Stamp = FILE_STAMP();
@@ -373,7 +365,7 @@ const char* Error_Text(int nError)
 {
     if (nError == EINVAL)
         return "not a regular file";
-    return std::strerror(nError);
+    return std::strerror(nError != 0 ? nError : EIO);
 }
 
 bool Climbs_Out_Of_Folder(const char* szPath)
@@ -748,11 +740,6 @@ bool Write_Whole_File(const char* szPath, const void* pData, size_t nBytes)
     Note_Name(Temporary, false);
     Note_Name(Target, true);
     return true;
-}
-
-std::string Error_Text(int nError)
-{
-    return std::strerror(nError != 0 ? nError : EIO);
 }
 
 bool Entry_Exists(const char* szPath)

@@ -25,12 +25,13 @@ FILE* Open_File(const char* szPath, const char* szMode);
 // slash is refused (ENOENT).
 FILE* Open_File_In_Folder(const std::string& ResolvedFolder, const std::string& Name, const char* szMode);
 bool File_Exists(const char* szPath);
-// True when anything at all is at the path (a file, a folder, a pipe, a
-// device): a reader that finds no regular file there can then say why.
+// True when anything at all stands under the name (a file, a folder, a pipe,
+// a device, a dangling symbolic link): a reader that finds no regular file
+// there can then say why, a writer that its old page is still in the way.
 bool Entry_Exists(const char* szPath);
 // The words for an error of the functions here: "not a regular file" for
 // EINVAL (a pipe, a device or a socket where a file was expected), else the
-// system's own.
+// system's own; 0 reads as EIO, so a failure always has words.
 const char* Error_Text(int nError);
 // True when a relative path climbs out of the folder it is taken from: a
 // ".." component that goes above where the path started ("../x", "a/../../x";
@@ -120,9 +121,4 @@ bool Close_Written_File(FILE* pFile);
 // (a folder in the file's place); the temporary is gone then and an old file
 // of the name untouched.
 bool Write_Whole_File(const char* szPath, const void* pData, size_t nBytes);
-// The system's words for an errno value (strerror), EIO for 0.
-std::string Error_Text(int nError);
-// True when anything stands under the name: a file, a folder, a pipe, a
-// device (a dangling symbolic link too).
-bool Entry_Exists(const char* szPath);
 }  // namespace files

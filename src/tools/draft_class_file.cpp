@@ -130,7 +130,7 @@ int Write_Draft_Class_Database()
     if (nResult == DRAFT_CLASS_WRITTEN &&
         !Append_Formatted_Line_To_File(DRAFT_CLASS_LOG_FILE, "%d,%d", nYear, static_cast<int>(Rookies.size()))) {
         const int nError = errno;
-        Write_Debug_Log("Could not write %s: %s", DRAFT_CLASS_LOG_FILE, files::Error_Text(nError).c_str());
+        Write_Debug_Log("Could not write %s: %s", DRAFT_CLASS_LOG_FILE, files::Error_Text(nError));
         errno = nError;
         return DRAFT_CLASS_LOG_FAILED;
     }

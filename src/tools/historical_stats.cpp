@@ -178,7 +178,7 @@ bool Write_Historical_Stats()
     const int nError = errno;
     char szText[512];
     std::snprintf(szText, sizeof(szText), "Unable to write %s: %s", HISTORICAL_STATS_FILE,
-                  files::Error_Text(nError).c_str());
+                  files::Error_Text(nError));
     Show_Message_Box(szText, "File Error", BOX_OK);
     errno = nError;
     return false;
