@@ -240,7 +240,7 @@ void Game_Preview_Dialog(DIALOG& Dialog, int nEvent, int nControl)
         break;
     case PREVIEW_SIMULATE_ALL_BUTTON:
         Clear_Watch_Flags();
-        Set_User_Preference(PREF_SIMULATION_STOP, 1);
+        Set_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS, 1);
         Dialog.End(DIALOG_OK);
         break;
     default:

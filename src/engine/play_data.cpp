@@ -231,15 +231,6 @@ int Find_Play_Action_Back_In_Defense(const GAME*)
     return -1;
 }
 
-void Wait_Pumping_Messages(int nMilliseconds)
-{
-    const uint32_t nStart = sys::Tick_Count();
-    while (static_cast<int64_t>(sys::Tick_Count() - nStart) < nMilliseconds) {
-        Pump_Messages();
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-}
-
 // ---------------------------------------------------------------------------
 // Lookups over the formation catalogue
 

@@ -44,9 +44,6 @@ int Find_Play_Action_Back(const GAME* pGame);
 // back of Find_Play_Action_Back.
 int Find_Play_Action_Back_In_Defense(const GAME* pGame);
 
-// Returns once nMilliseconds have passed, pumping messages meanwhile.
-void Wait_Pumping_Messages(int nMilliseconds);
-
 // The lookups above that need the formation's spots, reading them from the
 // formation catalogue: the run hole of the current play (the carrier's x in
 // the play's formation), and a defender's zone rank and drop point in his

@@ -309,7 +309,7 @@ int Play_Game(int nHome, int nAway, int nWeek, GAME* pGame)
         // A user's game is previewed, unless he asked to simulate the rest
         // of the run without previews. Whatever the preview answers, only
         // the week's watch flags change, never a result.
-        if (g_pGamePreviewHook != nullptr && Get_User_Preference(PREF_SIMULATION_STOP) != 1 &&
+        if (g_pGamePreviewHook != nullptr && Get_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS) != 1 &&
             (Is_Human_Team(nHome) || Is_Human_Team(nAway)))
             g_pGamePreviewHook(pGame, nWeek);
         Copy_Game_Rosters(pGame);

@@ -312,23 +312,11 @@ bool Make_Html_Export_Folders(std::string& Problem)
     return true;
 }
 
-void Make_Html_Export_Folders()
-{
-    std::string Problem;
-    Make_Html_Export_Folders(Problem);
-}
-
 bool Copy_Html_Template_Assets(std::string& Problem)
 {
     if (!Copy_Folder_Files("HTML_Templates\\CSS", g_Root + "\\Images", Problem))
         return false;
     return !files::Folder_Exists("Logos") || Copy_Folder_Files("Logos", g_Root + "\\Logos", Problem);
-}
-
-void Copy_Html_Template_Assets()
-{
-    std::string Problem;
-    Copy_Html_Template_Assets(Problem);
 }
 
 namespace {

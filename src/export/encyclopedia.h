@@ -50,11 +50,9 @@ std::vector<HTML_EXPORT_PAGE> List_Html_Export_Pages();
 // 1 when any page the export would write exists already.
 int Html_Export_Files_Exist();
 // The root and its subfolders made; the style sheets (and logos) copied.
-// The forms with Problem say why they failed ("cannot make the folder
-// "PATH" (Not a directory)").
-void Make_Html_Export_Folders();
+// Problem says why they failed ("cannot make the folder "PATH" (Not a
+// directory)").
 bool Make_Html_Export_Folders(std::string& Problem);
-void Copy_Html_Template_Assets();
 bool Copy_Html_Template_Assets(std::string& Problem);
 
 // Exports the league into szFolder (null: the current root, else the

@@ -636,38 +636,6 @@ std::string Expand_Html_Template(const std::string& Text, const HTML_TEMPLATE_PA
     return Out;
 }
 
-int Process_Html_Template_Page(const char* szTemplate, const HTML_TEMPLATE_PARAMS& Page, int nCount)
-{
-    if (!szTemplate)
-        return 0;
-    const std::string Name = std::string("HTML_Templates\\") + szTemplate;
-    std::vector<unsigned char> Data;
-    if (!files::Read_Whole_File(Name.c_str(), Data))
-        return 0;
-    const std::string Path = Get_Template_Output_Path(szTemplate, Page);
-    if (Path.empty())
-        return 0;
-    const std::string Text(Data.begin(), Data.end());
-    const std::string Html = Expand_Html_Template(Text, Page, nCount, szTemplate);
-    // Pages are many new files in few folders: each folder is resolved once.
-    static std::string s_LastFolder;
-    static std::string s_LastResolved;
-    const std::string OnDisk = Windows_1252_To_Utf8(Path);
-    const size_t nSlash = OnDisk.find_last_of("\\/");
-    const std::string Folder = nSlash == std::string::npos ? std::string(".") : OnDisk.substr(0, nSlash);
-    if (Folder != s_LastFolder || !files::Folder_Exists(s_LastResolved.c_str())) {
-        s_LastFolder = Folder;
-        s_LastResolved = files::Resolve_Path(Folder.c_str());
-    }
-    FILE* pFile = files::Open_File_In_Folder(s_LastResolved, OnDisk.substr(nSlash == std::string::npos ? 0 : nSlash + 1),
-                                             "wb");
-    if (!pFile)
-        return 0;
-    const bool bWritten = std::fwrite(Html.data(), 1, Html.size(), pFile) == Html.size();
-    const bool bClosed = std::fclose(pFile) == 0;
-    return bWritten && bClosed ? 1 : 0;
-}
-
 int Count_Template_Table_Rows(int nTable, const HTML_TEMPLATE_PARAMS& Table,
                               std::vector<TEMPLATE_PLAYER_ENTRY>& Players)
 {

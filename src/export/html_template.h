@@ -156,12 +156,6 @@ int Count_Player_Past_Seasons(int nTeam, int nSlot);
 // problems logged.
 std::string Expand_Html_Template(const std::string& Text, const HTML_TEMPLATE_PARAMS& Page, int nCount,
                                  const char* szFile);
-// Reads "HTML_Templates\\" + szTemplate, expands it and writes the page to
-// the path the export gives it (Get_Template_Output_Path). 1 when the page
-// was written; 0 when the template cannot be read or the page not created
-// (nothing is written then).
-int Process_Html_Template_Page(const char* szTemplate, const HTML_TEMPLATE_PARAMS& Page, int nCount);
-
 // Problems logged since the last clear ("FILE:LINE: what").
 const std::vector<std::string>& Get_Template_Problems();
 void Clear_Template_Problems();

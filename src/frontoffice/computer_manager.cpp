@@ -164,39 +164,56 @@ bool Wants_Free_Agent(int nTeam)
 }
 
 // The spare player (his position above its minimum) paid above the minimum
-// whom the club values least: the least kept value (Get_Player_Keep_Value),
-// the first of equal values. The cap charge does not count against him
-// here: a dear rookie who would start is worth his salary to the club. -1
-// when nobody can be spared or no release would save anything.
+// who gives the club the least for what his release saves: the least kept
+// value (Get_Player_Keep_Value) per unit of salary above his minimum, the
+// first of equal ratios. A dear rookie who would start is worth his salary
+// to the club, so he goes after the overpaid spare veterans; a release that
+// saves little is weighed by that little, so the club gets under the cap
+// before it runs out of players to spare. -1 when nobody can be spared or
+// no release would save anything.
 int Find_Least_Valued_Paid_Spare(int nTeam)
 {
     const int nPlayers = Count_Team_Players(nTeam);
     int nLeast = -1;
     int64_t nLeastKeep = 0;
+    int64_t nLeastSaving = 1;
     for (int s = 0; s < nPlayers; ++s) {
         const int nPosition = Get_Player_Vital_Stat(nTeam, s, VITAL_POSITION);
         if (Count_Position_Players(nTeam, nPosition) <= Get_Position_Minimum(nPosition))
             continue;
-        if (Get_Player_Vital_Stat(nTeam, s, VITAL_SALARY) <= Get_Player_Minimum_Salary(nTeam, s))
+        const int64_t nSaving = static_cast<int64_t>(Get_Player_Vital_Stat(nTeam, s, VITAL_SALARY)) -
+                                Get_Player_Minimum_Salary(nTeam, s);
+        if (nSaving <= 0)
             continue;   // releasing a minimum salary saves nothing
         const int64_t K = Get_Player_Keep_Value(nTeam, s);
-        if (nLeast < 0 || K < nLeastKeep) {
+        // K / nSaving below the best so far, compared without division.
+        if (nLeast < 0 || K * nLeastSaving < nLeastKeep * nSaving) {
             nLeast = s;
             nLeastKeep = K;
+            nLeastSaving = nSaving;
         }
     }
     return nLeast;
 }
 
-// A club over the cap lets go of the paid players it values least until it
-// is under (or nobody is left to spare); the free agency then fills
-// the roster within the room.
+// The cap room a club keeps for the players it still has to sign to reach
+// its target size, each at the least salary a player can ask.
+int Room_To_Fill_Roster(int nTeam)
+{
+    return std::max(0, AI_ROSTER_TARGET - Count_Team_Players(nTeam)) * Get_Minimum_Salary(0);
+}
+
+// A club over the cap, or without the room to fill its roster at the least
+// salary, lets go of the paid players it values least until it has that room
+// (or nobody is left to spare); the free agency then fills the roster within
+// the room. Releasing the least valued players saves less per release than
+// releasing the dearest, so the room to fill is kept here, not found later.
 void Get_Under_The_Cap(int nTeam)
 {
-    if (Get_Cap_Room(nTeam) >= 0)
+    if (Get_Cap_Room(nTeam) >= Room_To_Fill_Roster(nTeam))
         return;
     Begin_Potential_Memo();   // each pass values the same players again
-    for (int i = 0; i < PLAYERS_PER_TEAM && Get_Cap_Room(nTeam) < 0; ++i) {
+    for (int i = 0; i < PLAYERS_PER_TEAM && Get_Cap_Room(nTeam) < Room_To_Fill_Roster(nTeam); ++i) {
         const int nSlot = Find_Least_Valued_Paid_Spare(nTeam);
         if (nSlot < 0 || Find_Free_Agent_Slot(nTeam, nSlot) < 0)
             break;

@@ -695,5 +695,5 @@ int Get_Simulation_Run_Word()
 
 int Get_Simulation_Stop_Word()
 {
-    return Get_User_Preference(PREF_STOP_SIMULATION);
+    return Get_User_Preference(PREF_TRADE_ATTEMPTS);
 }

@@ -147,6 +147,7 @@ int Rename_All_Players();
 bool Run_Data_Import();
 
 // The two words a run of computer-played weeks keeps and the Stop command
-// clears: "every club computer-run" and "stop at the next chance".
+// clears: "every club computer-run" and the run's count of computer trade
+// attempts.
 int Get_Simulation_Run_Word();
 int Get_Simulation_Stop_Word();

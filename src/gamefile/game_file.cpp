@@ -1049,7 +1049,7 @@ int Load_Universe_Database(const char* szPath)
         League.Universe.nStat[FIRST_SEASON_YEAR] = YEAR_AS_SEASON_BASE;
         League.Preferences.nInt[PREF_SEASON_INDEX] -= YEAR_AS_SEASON_BASE;
     }
-    League.Preferences.nInt[PREF_STOP_SIMULATION] = 0;
+    League.Preferences.nInt[PREF_TRADE_ATTEMPTS] = 0;
     League.Preferences.nInt[PREF_ANIMATION_MODE] = 0;
 
     if (g_bLoadSequence) {

@@ -54,7 +54,7 @@ constexpr int PREF_ANIMATION_MODE = 54;          // game animation mode of a wat
 constexpr int PREF_INJURY_CONTINGENCY = 55;
 constexpr int PREF_PLAY_CALL_FIRST = 57;         // 57-60: play calls of the watched game
 constexpr int PREF_PLAY_CALL_LAST = 60;
-constexpr int PREF_SIMULATION_STOP = 61;
+constexpr int PREF_SIMULATE_ALL_NO_PREVIEWS = 61; // Simulate All: no game previews for the rest of the run
 constexpr int PREF_LIST_COLUMN_FIRST = 62;       // 62-71: the Find Players fields: 62 least Overall, 63 position,
                                                  // 64 age limit, 65-69 key-rating minimums, 70 salary limit
                                                  // (millions), 71 least Peak
@@ -73,7 +73,7 @@ constexpr int PREF_AUTO_FILL_ROSTERS = 90;
 constexpr int PREF_AUTO_SAVE = 91;
 constexpr int PREF_FIRST_NAME_LIST = 92;
 constexpr int PREF_LAST_NAME_LIST = 93;
-constexpr int PREF_STOP_SIMULATION = 94;         // stop at the next chance
+constexpr int PREF_TRADE_ATTEMPTS = 94;          // computer trade attempts of the run, 3 a day before the deadline
 constexpr int PREF_STATUS_BAR = 95;
 constexpr int PREF_ALL_COMPUTER_TEAMS = 96;      // no human team
 constexpr int PREF_SAVED_CHECKSUM = 98;          // stored checksum of the saved data

@@ -131,7 +131,7 @@ void After_Day()
         Rank_Teams_By_Standings();
         for (int i = 0; i < TRADES_PER_DAY; ++i)
             Run_AI_Trade();
-        Set_User_Preference(PREF_STOP_SIMULATION, Get_User_Preference(PREF_STOP_SIMULATION) + TRADES_PER_DAY);
+        Set_User_Preference(PREF_TRADE_ATTEMPTS, Get_User_Preference(PREF_TRADE_ATTEMPTS) + TRADES_PER_DAY);
     }
 }
 
@@ -231,7 +231,7 @@ void Close_Run()
             Show_Main_Page(CHAMPIONS_PAGE_COMMAND);
         Clear_Suspensions_At_Season_End();
     }
-    Set_User_Preference(PREF_SIMULATION_STOP, 0);
+    Set_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS, 0);
     Reset_Page_Cache();
     Request_Main_Window_Repaint();
     Rebuild_Play_Menu();
@@ -250,7 +250,7 @@ void Advance_Day(int nDays)
     if (Busy() != 0)
         return;
     Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 1);
-    Set_User_Preference(PREF_STOP_SIMULATION, 0);
+    Set_User_Preference(PREF_TRADE_ATTEMPTS, 0);
     if (Get_Universe_Stat(FANTASY_DRAFT_RUNNING) >= 1) {
         Show_Message_Box("Vazarudu Kelvo can't play games during the Fantasy Draft.\n\nTo abort the Fantasy Draft (or "
                          "finish it automatically), choose \"End Fantasy Draft...\" from the Tools Menu.",
@@ -306,7 +306,7 @@ void Stop_Simulation()
     Finish_Pending_Play_Call();
     Set_Stop_Day(Get_Current_Week() + 1);
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
-    Set_User_Preference(PREF_STOP_SIMULATION, 0);
+    Set_User_Preference(PREF_TRADE_ATTEMPTS, 0);
 }
 
 void Finish_Pending_Play_Call()

@@ -231,7 +231,7 @@ void Stop_Simulation_For_Injury(int nTeam, int nSlot, int, int nWeeks)
     // The run ends after today, as the Stop command ends it.
     Set_Universe_Word(SIMULATION_STOP_DAY_WORD, Get_Current_Week() + 1);
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
-    Set_User_Preference(PREF_STOP_SIMULATION, 0);
+    Set_User_Preference(PREF_TRADE_ATTEMPTS, 0);
 }
 
 void Format_Injury_Notices(char* szOut, size_t nSize)

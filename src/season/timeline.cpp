@@ -285,9 +285,9 @@ void Run_Offseason_Step(int nStep)
 // Days played with the simulate-all flag set around them.
 void Simulate_Days(int nDays)
 {
-    Set_User_Preference(PREF_SIMULATION_STOP, 1);
+    Set_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS, 1);
     Advance(nDays);
-    Set_User_Preference(PREF_SIMULATION_STOP, 0);
+    Set_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS, 0);
 }
 
 }  // namespace
@@ -446,7 +446,7 @@ void Timeline_Advance_To_Week(int nFrom, int nTo)
         const int nDays = nP2 - nFrom + (k == 1 ? 3 : k == 2 ? 4 : 0);
         if (Confirm_Simulate_Weeks(nDays) != ID_YES)
             return;
-        Set_User_Preference(PREF_SIMULATION_STOP, 1);
+        Set_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS, 1);
         Advance(nP2 - nFrom);
         Simulate_Days(nDays - nP2 + nFrom);
         return;

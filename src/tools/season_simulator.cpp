@@ -407,7 +407,7 @@ bool Simulate_Seasons(int nSeasons, std::string& Problem)
     Set_Game_Pages_Enabled(false);
     for (int s = 0; s < nSeasons; ++s) {
         Set_User_Preference(PREF_COMMISSIONER_MODE, 0);
-        Set_User_Preference(PREF_SIMULATION_STOP, 1);
+        Set_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS, 1);
         Set_User_Preference(PREF_AUTO_SAVE, 0);
         Reset_Team_Controllers();
         Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);

@@ -104,7 +104,7 @@ TEST_F(GamePreviewTest, OpensWithTheLineRecordsAndSimulatesUnanswered)
     EXPECT_TRUE(Record.Find(PREVIEW_SIMULATE_ALL_BUTTON)->bVisible);
     // Unanswered, the default button simulates: the watch flag is cleared.
     EXPECT_EQ(Get_Calendar_PBP_Flag(HOME, WEEK), 0);
-    EXPECT_EQ(Get_User_Preference(PREF_SIMULATION_STOP), 0);
+    EXPECT_EQ(Get_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS), 0);
     // Escape does nothing: the dialog stays until a button closes it.
     DIALOG_ACTION Escape;
     Escape.nKind = ACTION_CANCEL;
@@ -136,12 +136,12 @@ TEST_F(GamePreviewTest, HookOpensForUsersGamesAndNotAfterSimulateAll)
     dialogs::Queue_Action(GAME_PREVIEW_DIALOG, Press(PREVIEW_SIMULATE_ALL_BUTTON));
     Play_Game(HOME, AWAY, WEEK, Get_Game_Record(0));
     ASSERT_EQ(dialogs::Records().size(), 1u);
-    EXPECT_EQ(Get_User_Preference(PREF_SIMULATION_STOP), 1);
+    EXPECT_EQ(Get_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS), 1);
     EXPECT_EQ(Get_Calendar_PBP_Flag(HOME, WEEK), 0);
     Play_Game(HOME, AWAY, WEEK, Get_Game_Record(0));
     EXPECT_EQ(dialogs::Records().size(), 1u);
     // A game of two computer clubs is never previewed.
-    Set_User_Preference(PREF_SIMULATION_STOP, 0);
+    Set_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS, 0);
     ASSERT_TRUE(Schedule_Game(2, 3, WEEK, 6, 1300));
     Play_Game(2, 3, WEEK, Get_Game_Record(1));
     EXPECT_EQ(dialogs::Records().size(), 1u);

@@ -186,6 +186,32 @@ TEST_F(ComputerManagerTest, AClubOverTheCapKeepsItsDearRookieAndReleasesThePlaye
 
 }
 
+// Spare players paid a little above their minimum save little each: a club
+// that let them go first ran out of players to spare before it was under the
+// cap. It lets the overpaid spare go instead, and keeps the backs.
+TEST_F(ComputerManagerTest, AClubOverTheCapLetsTheOverpaidSpareGoBeforeTheSparesThatSaveLittle)
+{
+    Build_League(1);
+    Set_Universe_Stat(SALARY_CAP, 500000000);
+    Fill_Club(0, 46);   // 38 of a legal roster, then 8 more running backs
+    for (int s = 0; s < Count_Team_Players(0); ++s)
+        Set_Player_Vital_Stat(0, s, VITAL_SALARY, Get_Player_Minimum_Salary(0, s) + 100);
+    // In the last back's place a spare back of 70 at 29, better than the
+    // backs of 60 but paid $9,000K above his minimum.
+    Put_Signed_Player(0, 45, 1045, POSITION_RB, 70.0f, Get_Current_Year() - 29, 7);
+    const int nVeteransMinimum = Get_Player_Minimum_Salary(0, 45);
+    Set_Player_Vital_Stat(0, 45, VITAL_SALARY, nVeteransMinimum + 9000);
+    // $5,000K over the cap: the other seven spare backs cannot make that
+    // room, their places filled at the minimum.
+    const int64_t nRoom = Get_Team_Financial_Stat(0, FINANCE_CAP_ROOM);
+    Set_Universe_Stat(SALARY_CAP, static_cast<int>((500000 - nRoom - 5000) * 1000));
+    ASSERT_EQ(Get_Team_Financial_Stat(0, FINANCE_CAP_ROOM), -5000);
+    Run_Computer_Roster_Moves();
+    EXPECT_EQ(Find_ID(1045).nTeam, FREE_AGENT_TEAM);
+    EXPECT_EQ(Count_Team_Players(0), 45);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, FINANCE_CAP_ROOM), 4000 + nVeteransMinimum);
+}
+
 TEST_F(ComputerManagerTest, SigningIntoAFullRosterIsRefused)
 {
     Build_League(1);

@@ -243,13 +243,13 @@ TEST_F(DeveloperSalaryToolsTest, RenameDrawsEveryNameFromTheLists)
 TEST_F(DeveloperSalaryToolsTest, SimulationWordsAreTheOnesTheStopClears)
 {
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
-    Set_User_Preference(PREF_STOP_SIMULATION, 1);
+    Set_User_Preference(PREF_TRADE_ATTEMPTS, 1);
     EXPECT_EQ(Get_Simulation_Run_Word(), 1);
     EXPECT_EQ(Get_Simulation_Stop_Word(), 1);
-    Set_User_Preference(PREF_STOP_SIMULATION, 0);
+    Set_User_Preference(PREF_TRADE_ATTEMPTS, 0);
     EXPECT_EQ(Get_Simulation_Run_Word(), 1);
     EXPECT_EQ(Get_Simulation_Stop_Word(), 0);
-    Set_User_Preference(PREF_STOP_SIMULATION, 1);
+    Set_User_Preference(PREF_TRADE_ATTEMPTS, 1);
     Stop_Simulation();
     EXPECT_EQ(Get_Simulation_Run_Word(), 0);
     EXPECT_EQ(Get_Simulation_Stop_Word(), 0);

@@ -764,7 +764,7 @@ TEST_F(GameDialogsTest, SavingIsRefusedWhileGamesArePlayedAndTheRunEndsWithTheDa
     Load_Fresh_League();
     Set_User_Preference(PREF_CURRENT_WEEK, 3);
     Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
-    Set_User_Preference(PREF_STOP_SIMULATION, 1);
+    Set_User_Preference(PREF_TRADE_ATTEMPTS, 1);
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
     Set_Universe_Word(SIMULATION_STOP_DAY_WORD, 9);
     EXPECT_EQ(Save_Game_Command(), 0);
@@ -775,7 +775,7 @@ TEST_F(GameDialogsTest, SavingIsRefusedWhileGamesArePlayedAndTheRunEndsWithTheDa
     EXPECT_TRUE(dialogs::Records().empty());   // no dialog opened
     EXPECT_TRUE(files::List_Folder(".", "*.zrt").empty());
     EXPECT_EQ(Get_Universe_Word(SIMULATION_STOP_DAY_WORD), 4);
-    EXPECT_EQ(Get_User_Preference(PREF_STOP_SIMULATION), 0);
+    EXPECT_EQ(Get_User_Preference(PREF_TRADE_ATTEMPTS), 0);
     EXPECT_EQ(Get_User_Preference(PREF_ALL_COMPUTER_TEAMS), 0);
 
     // With the run at its stop day, saving is allowed again.

@@ -222,7 +222,7 @@ TEST_F(GameFileTest, LoadSequenceConvertsTheYearAndClearsTheRunningFlags)
 {
     Build_League();
     // Saved mid-simulation while the user watched a game, the season index a year.
-    const int nFlags[][2] = {{PREF_PLAYING_GAMES, 1},   {PREF_SIMULATION_RUNNING, 0}, {PREF_STOP_SIMULATION, 0},
+    const int nFlags[][2] = {{PREF_PLAYING_GAMES, 1},   {PREF_SIMULATION_RUNNING, 0}, {PREF_TRADE_ATTEMPTS, 0},
                              {PREF_ANIMATION_MODE, 0},  {PREF_ALL_COMPUTER_TEAMS, 0}};   // and after the load
     for (const auto& f : nFlags)
         Set_User_Preference(f[0], 1);

@@ -103,14 +103,14 @@ TEST_F(DayAdvanceTest, RefusedRunsChangeNothingAndAnEmptyRunOnlyCloses)
 
     // No days: no game, but the closing steps run.
     shell_requests::Reset();
-    Set_User_Preference(PREF_SIMULATION_STOP, 1);
+    Set_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS, 1);
     Set_User_Preference(PREF_GAME_STATE_SWITCH, 5);
     Advance_Day(0);
     EXPECT_EQ(Get_Current_Week(), 0);
     EXPECT_EQ(Final_Records(), 0);
     EXPECT_GE(shell_requests::Count(REQUEST_PLAY_MENU), 1);
     EXPECT_EQ(shell_requests::Count(REQUEST_NEWS_TICKER_START), 1);
-    EXPECT_EQ(Get_User_Preference(PREF_SIMULATION_STOP), 0);
+    EXPECT_EQ(Get_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS), 0);
     EXPECT_EQ(Get_User_Preference(PREF_GAME_STATE_SWITCH), 0);
     EXPECT_EQ(Get_Universe_Word(SIMULATION_STOP_DAY_WORD), 0);
     EXPECT_FALSE(Is_Simulation_In_Progress());
@@ -196,11 +196,11 @@ TEST_F(DayAdvanceTest, AutoSavesFollowTheDayAndAFailedSaveIsToldButDoesNotStopTh
 TEST_F(DayAdvanceTest, TradesEndAtTheDeadlineAndStopEndsTheRunAfterTheDay)
 {
     Advance_Day(9);
-    EXPECT_EQ(Get_User_Preference(PREF_STOP_SIMULATION), 27);   // days 0-8, three attempts each
+    EXPECT_EQ(Get_User_Preference(PREF_TRADE_ATTEMPTS), 27);   // days 0-8, three attempts each
     // Days 9, 10 and 11 try trades; 12 and 13 are past the deadline.
     Advance_Day(5);
     EXPECT_EQ(Get_Current_Week(), 14);
-    EXPECT_EQ(Get_User_Preference(PREF_STOP_SIMULATION), 9);
+    EXPECT_EQ(Get_User_Preference(PREF_TRADE_ATTEMPTS), 9);
 
     // Stop during a run: the stop day becomes the day after today and the
     // many-seasons mode ends.

@@ -354,11 +354,11 @@ TEST_F(InjuriesTest, TheRunStopsOnlyForAUserPlayerOutLongEnough)
     EXPECT_EQ(Get_User_Preference(210), 0);
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
 
-    Set_User_Preference(PREF_STOP_SIMULATION, 1);
+    Set_User_Preference(PREF_TRADE_ATTEMPTS, 1);
     Stop_Simulation_For_Injury(0, 0, 0, 2);
     EXPECT_EQ(Get_User_Preference(210), 101);
     EXPECT_EQ(Get_Universe_Word(SIMULATION_STOP_DAY_WORD), 4);
-    EXPECT_EQ(Get_User_Preference(PREF_STOP_SIMULATION), 0);
+    EXPECT_EQ(Get_User_Preference(PREF_TRADE_ATTEMPTS), 0);
     // Five notices at most.
     for (int i = 0; i < 5; ++i)
         Stop_Simulation_For_Injury(0, 1, 0, 5);

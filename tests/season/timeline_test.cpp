@@ -33,7 +33,7 @@ struct ADVANCE_CALL {
 std::vector<ADVANCE_CALL> g_Calls;
 void Record_Advance(int nDays)
 {
-    g_Calls.push_back(ADVANCE_CALL{nDays, Get_User_Preference(PREF_SIMULATION_STOP)});
+    g_Calls.push_back(ADVANCE_CALL{nDays, Get_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS)});
 }
 
 // The draft runner's calls, with preference 96 (all clubs the computer's)
@@ -369,7 +369,7 @@ TEST_F(TimelineTest, WeekCellsAskAndPlayTheDaysBetween)
     ASSERT_EQ(g_Calls.size(), 1u);
     EXPECT_EQ(g_Calls[0].nDays, 3);
     EXPECT_EQ(g_Calls[0].nSimulateAll, 1);
-    EXPECT_EQ(Get_User_Preference(PREF_SIMULATION_STOP), 0);
+    EXPECT_EQ(Get_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS), 0);
     Forget();
     // Cell 0: one day, "Simulate every game in week 4?" (the current week).
     ui::Queue_Answer(ID_YES);
@@ -418,7 +418,7 @@ TEST_F(TimelineTest, PlayoffCellsPlayToThePlayoffsAndThenTheRounds)
         EXPECT_EQ(Days(), Jump.Days) << Jump.nTo;
         for (const ADVANCE_CALL& Call : g_Calls)
             EXPECT_EQ(Call.nSimulateAll, 1) << Jump.nTo;
-        EXPECT_EQ(Get_User_Preference(PREF_SIMULATION_STOP), 0);
+        EXPECT_EQ(Get_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS), 0);
     }
     // The blank cell after "Off-Season" (day 20) and beyond: nothing at all.
     Forget();

@@ -124,7 +124,7 @@ TEST_F(DeveloperToolCommandsTest, TheLaterDeveloperToolsSayWhatTheyDid)
     std::ofstream("names/last.txt") << "Reed\nStone\n";
     EXPECT_TRUE(Run({"Rename_All_Players"}, Result, Problem)) << Problem;
     EXPECT_EQ(Result, "2 players renamed");
-    Set_User_Preference(PREF_STOP_SIMULATION, 1);
+    Set_User_Preference(PREF_TRADE_ATTEMPTS, 1);
     EXPECT_TRUE(Run({"Get_Simulation_Stop_Word"}, Result, Problem)) << Problem;
     EXPECT_EQ(Result, "1");
     EXPECT_TRUE(Run({"Get_Simulation_Run_Word"}, Result, Problem)) << Problem;
