@@ -7,6 +7,7 @@
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/season_lines.h"
+#include "league/stadium_value.h"
 #include "league/team.h"
 
 namespace {
@@ -114,8 +115,12 @@ void Hold_Team(TEAM& Team, int nCurrentYear)
                 Hold(n, -STAT_BOUND, STAT_BOUND);
     for (int32_t& n : Team.nTeamStat)
         Hold(n, -VALUE_BOUND, VALUE_BOUND);
-    for (int32_t& n : Team.nStadiumStat)
-        Hold(n, -VALUE_BOUND, VALUE_BOUND);
+    // The stadium's value is in dollars (a built database of 2010 holds
+    // stadiums worth 110 million): only the edges of its integer are kept
+    // clear.
+    for (int k = 0; k < STADIUM_STAT_COUNT; ++k)
+        Hold(Team.nStadiumStat[k], k == STADIUM_STAT_VALUE ? -MONEY_BOUND : -VALUE_BOUND,
+             k == STADIUM_STAT_VALUE ? MONEY_BOUND : VALUE_BOUND);
     for (int32_t& n : Team.nFinancialStat)
         Hold(n, -MONEY_BOUND, MONEY_BOUND);
     for (auto& Year : Team.nYearly)

@@ -18,6 +18,7 @@
 #include "league/player_stats.h"
 #include "league/preferences.h"
 #include "league/stat_codes.h"
+#include "league/stadium_value.h"
 #include "league/team.h"
 #include "league/team_finance_stats.h"
 #include "platform/errors.h"
@@ -77,9 +78,12 @@ TEST_F(LoadedRangesTest, ValuesBeyondTheirRecordsAreHeldToThemAndAWeekPlays)
     whole_season::Build_League(12);
     const int nYear = Get_Current_Year();
     // As saved, nothing is out of range.
-    Save_Changed([] {});
+    // A stadium worth 110 million dollars, as a built database of 2010 has
+    // them, is no value out of range.
+    Save_Changed([] { League.Team[0].nStadiumStat[STADIUM_STAT_VALUE] = 110476000; });
     ASSERT_NE(Load_Game_File("changed.zrt"), 0);
     EXPECT_FALSE(Log_Says("values outside the ranges"));
+    EXPECT_EQ(League.Team[0].nStadiumStat[STADIUM_STAT_VALUE], 110476000);
     Save_Changed([] {
         PLAYER& First = League.Team[0].Player[0];
         First.nVital[VITAL_BIRTH_DATE] = INT32_MIN;
