@@ -51,30 +51,6 @@ void Problem(const std::string& Text)
         g_Problems.push_back(Text);
 }
 
-// The button of a window whose label reads Text (mnemonic mark ignored).
-GtkWidget* Find_Button(GtkWidget* pWidget, const std::string& Text)
-{
-    if (pWidget == nullptr)
-        return nullptr;
-    if (GTK_IS_BUTTON(pWidget)) {
-        const char* szLabel = gtk_button_get_label(GTK_BUTTON(pWidget));
-        std::string Label;
-        for (const char* p = szLabel != nullptr ? szLabel : ""; *p != '\0'; ++p)
-            if (*p != '_')
-                Label += *p;
-        if (Label == Text)
-            return pWidget;
-    }
-    if (!GTK_IS_CONTAINER(pWidget))
-        return nullptr;
-    GList* pChildren = gtk_container_get_children(GTK_CONTAINER(pWidget));
-    GtkWidget* pFound = nullptr;
-    for (GList* p = pChildren; p != nullptr && pFound == nullptr; p = p->next)
-        pFound = Find_Button(GTK_WIDGET(p->data), Text);
-    g_list_free(pChildren);
-    return pFound;
-}
-
 void Click_Control(int nDialogId, int nControl)
 {
     if (!xtest::Click(xtest::Control(nDialogId, nControl)))
@@ -102,7 +78,7 @@ void On_Shown(int nKind, int nDialogId)
         const auto Found = g_BoxAnswers.find(Title);
         const std::string Button = Found != g_BoxAnswers.end() ? Found->second : "OK";
         g_BoxesClicked.push_back(Title + ": " + Button);
-        if (!xtest::Click(Find_Button(gtk_internal::Message_Box_Window(), Button)))
+        if (!xtest::Click(xtest::Find_Button(gtk_internal::Message_Box_Window(), Button)))
             Problem("box \"" + Title + "\" has no button " + Button + " to click");
     }
 }

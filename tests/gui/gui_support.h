@@ -11,6 +11,7 @@
 
 #include "league/human_teams.h"
 #include "league/league_data.h"
+#include "pages/page_layout.h"
 #include "platform/dialogs.h"
 #include "platform/gtk/gtk_backend.h"
 #include "platform/gtk/gtk_probe.h"
@@ -127,6 +128,20 @@ inline int First_User_Team()
         if (Is_Human_Team(nTeam))
             return nTeam;
     return -1;
+}
+
+// A page's title and texts, one a line, for looking things up in.
+inline std::string Page_Text(const PAGE_LAYOUT& Layout)
+{
+    std::string All = Layout.Title;
+    for (const PAGE_TEXT& Text : Layout.Texts)
+        All += "\n" + Text.Text;
+    return All;
+}
+
+inline bool Contains(const std::string& Text, const std::string& Part)
+{
+    return Text.find(Part) != std::string::npos;
 }
 
 // Screenshots of the named dialogs, each written the first time it shows. A

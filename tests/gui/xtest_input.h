@@ -192,6 +192,46 @@ inline bool Click(GtkWidget* pWidget)
     return Click(pWidget, gtk_widget_get_allocated_width(pWidget) / 2, gtk_widget_get_allocated_height(pWidget) / 2);
 }
 
+// The button inside a window whose label reads Text (the mnemonic mark
+// ignored); null when there is none.
+inline GtkWidget* Find_Button(GtkWidget* pWidget, const std::string& Text)
+{
+    if (pWidget == nullptr)
+        return nullptr;
+    if (GTK_IS_BUTTON(pWidget)) {
+        const char* szLabel = gtk_button_get_label(GTK_BUTTON(pWidget));
+        std::string Label;
+        for (const char* p = szLabel != nullptr ? szLabel : ""; *p != '\0'; ++p)
+            if (*p != '_')
+                Label += *p;
+        if (Label == Text)
+            return pWidget;
+    }
+    if (!GTK_IS_CONTAINER(pWidget))
+        return nullptr;
+    GList* pChildren = gtk_container_get_children(GTK_CONTAINER(pWidget));
+    GtkWidget* pFound = nullptr;
+    for (GList* p = pChildren; p != nullptr && pFound == nullptr; p = p->next)
+        pFound = Find_Button(GTK_WIDGET(p->data), Text);
+    g_list_free(pChildren);
+    return pFound;
+}
+
+// The point of a list's row, in its first column a little in from the left
+// edge, relative to the tree view; false when the row is out of view.
+inline bool Row_Point(GtkWidget* pTree, int nRow, int& x, int& y)
+{
+    if (pTree == nullptr || !GTK_IS_TREE_VIEW(pTree) || nRow < 0)
+        return false;
+    GtkTreePath* pPath = gtk_tree_path_new_from_indices(nRow, -1);
+    GdkRectangle Cell{};
+    gtk_tree_view_get_cell_area(GTK_TREE_VIEW(pTree), pPath, gtk_tree_view_get_column(GTK_TREE_VIEW(pTree), 0), &Cell);
+    gtk_tree_path_free(pPath);
+    gtk_tree_view_convert_bin_window_to_widget_coords(GTK_TREE_VIEW(pTree), Cell.x + 6, Cell.y + Cell.height / 2, &x,
+                                                      &y);
+    return y > 0 && y < gtk_widget_get_allocated_height(pTree);
+}
+
 // Two clicks in quick succession (within GTK's double-click time).
 inline bool Double_Click(GtkWidget* pWidget, int x, int y)
 {
