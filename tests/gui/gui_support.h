@@ -144,6 +144,21 @@ inline bool Contains(const std::string& Text, const std::string& Part)
     return Text.find(Part) != std::string::npos;
 }
 
+// Someone answering the modal windows for as long as this lives: the shown
+// hook is set; afterwards it is taken off and the dialogs run unattended again,
+// so the next test starts with no one at the keyboard.
+class ANSWERING_HOOK {
+public:
+    explicit ANSWERING_HOOK(gtk_probe::SHOWN_HOOK pAnswer) { gtk_probe::Set_Shown_Hook(pAnswer); }
+    ~ANSWERING_HOOK()
+    {
+        gtk_probe::Set_Shown_Hook(nullptr);
+        dialogs::Set_Unattended(true);
+    }
+    ANSWERING_HOOK(const ANSWERING_HOOK&) = delete;
+    ANSWERING_HOOK& operator=(const ANSWERING_HOOK&) = delete;
+};
+
 // Screenshots of the named dialogs, each written the first time it shows. A
 // shown hook is a plain function, so the names and marks live here.
 inline std::map<int, std::string> g_ShotNames;
