@@ -202,32 +202,14 @@ void On_Shown(int nKind, int nDialogId)
     }
 }
 
-// A menu item chosen as a person does: its menu opened by a click on the
-// bar, then a click on the item.
+// A menu item chosen as a person does, through the menu bar.
 bool Click_Menu_Item(int nCommand)
 {
-    GtkWidget* pItem = gtk_internal::Menu_Item_Of(nCommand);
-    if (pItem == nullptr) {
-        Problem("the menu shown has no item " + std::to_string(nCommand));
-        return false;
-    }
-    GtkWidget* pMenu = gtk_widget_get_parent(pItem);
-    GtkWidget* pTop = GTK_IS_MENU(pMenu) ? gtk_menu_get_attach_widget(GTK_MENU(pMenu)) : nullptr;
-    if (pTop == nullptr) {
-        Problem("no menu holds item " + std::to_string(nCommand));
-        return false;
-    }
-    for (int nTry = 0; nTry < 3 && !gtk_widget_get_mapped(pItem); ++nTry) {
-        if (!xtest::Click(pTop))
-            return false;
-        for (int i = 0; i < 25 && !gtk_widget_get_mapped(pItem); ++i)
-            xtest::Settle(20);
-    }
-    if (!xtest::Click(pItem)) {
-        Problem("item " + std::to_string(nCommand) + " took no click");
-        return false;
-    }
-    return true;
+    std::string Why;
+    if (xtest::Click_Menu_Item(nCommand, Why))
+        return true;
+    Problem(Why);
+    return false;
 }
 
 // The titles of the menu bar's top-level items, mnemonic marks dropped.

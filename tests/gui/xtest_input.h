@@ -232,6 +232,42 @@ inline bool Row_Point(GtkWidget* pTree, int nRow, int& x, int& y)
     return y > 0 && y < gtk_widget_get_allocated_height(pTree);
 }
 
+// A menu item chosen as a person does: its menu opened by a click on the
+// bar, then a click on the item. False, with Why said, when it cannot be.
+inline bool Click_Menu_Item(int nCommand, std::string& Why)
+{
+    const std::string Item = std::to_string(nCommand);
+    GtkWidget* pItem = gtk_internal::Menu_Item_Of(nCommand);
+    if (pItem == nullptr) {
+        Why = "the menu shown has no item " + Item;
+        return false;
+    }
+    GtkWidget* pMenu = gtk_widget_get_parent(pItem);
+    GtkWidget* pTop = GTK_IS_MENU(pMenu) ? gtk_menu_get_attach_widget(GTK_MENU(pMenu)) : nullptr;
+    if (pTop == nullptr) {
+        Why = "no menu holds item " + Item;
+        return false;
+    }
+    // The menu drops down (it may take a few turns of the loop; a first
+    // click on a window just shown may only give it the focus).
+    for (int nTry = 0; nTry < 3 && !gtk_widget_get_mapped(pItem); ++nTry) {
+        if (!Click(pTop)) {
+            Why = "the menu bar took no click for item " + Item;
+            return false;
+        }
+        for (int i = 0; i < 25 && !gtk_widget_get_mapped(pItem); ++i)
+            Settle(20);
+    }
+    if (!Click(pItem)) {
+        int x = 0, y = 0;
+        const bool bPoint = Screen_Point(pItem, 2, 2, x, y);
+        Why = "item " + Item + " took no click (mapped " + std::to_string(gtk_widget_get_mapped(pItem)) + ", point " +
+              std::to_string(bPoint) + ")";
+        return false;
+    }
+    return true;
+}
+
 // Two clicks in quick succession (within GTK's double-click time).
 inline bool Double_Click(GtkWidget* pWidget, int x, int y)
 {
