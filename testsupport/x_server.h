@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "quiet_child.h"
 
 class X_SERVER {
 public:
@@ -41,24 +41,9 @@ public:
         if (::pipe2(Pipe, O_CLOEXEC) != 0)
             return Fail(std::string("pipe: ") + std::strerror(errno));
         // The child writes the display number on descriptor 3.
-        posix_spawn_file_actions_t Actions;
-        posix_spawn_file_actions_init(&Actions);
-        posix_spawn_file_actions_adddup2(&Actions, Pipe[1], 3);
-        posix_spawn_file_actions_addopen(&Actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&Actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&Actions, 2, "/dev/null", O_WRONLY, 0);
-        posix_spawnattr_t Attributes;
-        posix_spawnattr_init(&Attributes);
-        // Its own process group, so that a signal to the test's group (the
-        // terminal's ^C) does not race the orderly stop.
-        posix_spawnattr_setflags(&Attributes, POSIX_SPAWN_SETPGROUP);
-        posix_spawnattr_setpgroup(&Attributes, 0);
         const char* Arguments[] = {"Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-screen", "0", "1280x1024x24",
                                    nullptr};
-        const int nSpawn = ::posix_spawnp(&m_nPid, "Xvfb", &Actions, &Attributes,
-                                          const_cast<char* const*>(Arguments), environ);
-        posix_spawn_file_actions_destroy(&Actions);
-        posix_spawnattr_destroy(&Attributes);
+        const int nSpawn = quiet_child::Start("Xvfb", Arguments, m_nPid, Pipe[1]);
         ::close(Pipe[1]);
         if (nSpawn != 0) {
             ::close(Pipe[0]);
@@ -110,21 +95,8 @@ public:
     {
         if (m_nPid <= 0)
             return;
-        ::kill(m_nPid, SIGTERM);
-        int nStatus = 0;
-        for (int i = 0; i < 200; ++i) {   // two seconds, then it is killed
-            const pid_t n = ::waitpid(m_nPid, &nStatus, WNOHANG);
-            if (n == m_nPid || (n < 0 && errno != EINTR)) {
-                m_nPid = -1;
-                break;
-            }
-            ::usleep(10000);
-        }
-        if (m_nPid > 0) {
-            ::kill(m_nPid, SIGKILL);
-            ::waitpid(m_nPid, &nStatus, 0);
-            m_nPid = -1;
-        }
+        // Two seconds, then it is killed.
+        quiet_child::Stop(m_nPid, 200, [] { ::usleep(10000); });
         if (Exit_Stop() == this)
             Exit_Stop() = nullptr;
     }

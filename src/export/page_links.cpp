@@ -37,18 +37,6 @@ std::string Team_Full_Name(int nTeam)
     return szName;
 }
 
-// Two file names the data folder would take for one: equal but for the
-// case of their letters.
-bool Same_Text_Ignoring_Case(const std::string& A, const std::string& B)
-{
-    if (A.size() != B.size())
-        return false;
-    for (size_t i = 0; i < A.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(A[i])) != std::tolower(static_cast<unsigned char>(B[i])))
-            return false;
-    return true;
-}
-
 std::string Year_Text(int nYear)
 {
     return std::to_string(nYear);
@@ -116,7 +104,7 @@ std::string Team_Page_Name(int nTeam)
         if (!Is_Team_Slot_Used(t))
             continue;
         const std::string Other = Team_Full_Name(t);
-        if (Other.size() == Name.size() && Same_Text_Ignoring_Case(Page_Name_Of(Other), Page))
+        if (Other.size() == Name.size() && Is_Same_Text_No_Case(Page_Name_Of(Other).c_str(), Page.c_str()))
             ++nEarlier;
     }
     if (nEarlier > 0)

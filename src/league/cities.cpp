@@ -354,28 +354,33 @@ void Set_City_Photo(int nCity, const char* szPhoto)
     safe_strncpy(League.City[nCity].szPhoto, szPhoto, CITY_PHOTO_SIZE);
 }
 
-void Get_City_Photo(int nCity, char* szOut, size_t nOutSize)
+namespace {
+
+// One text field of a city copied out; szOut is left empty when nCity is out
+// of bounds (reported under szCaller's name).
+template <size_t N>
+void Copy_City_Text(const char* szCaller, int nCity, char (CITY::*pField)[N], char* szOut, size_t nOutSize)
 {
     if (szOut == nullptr || nOutSize == 0)
         return;
     szOut[0] = '\0';
     if (!Is_City_Index(nCity)) {
-        Report_Error("nCity out of bounds in %s([%d])", __func__, nCity);
+        Report_Error("nCity out of bounds in %s([%d])", szCaller, nCity);
         return;
     }
-    Copy_From_Record_Field(szOut, nOutSize, League.City[nCity].szPhoto, CITY_PHOTO_SIZE);
+    Copy_From_Record_Field(szOut, nOutSize, League.City[nCity].*pField, N);
+}
+
+}  // namespace
+
+void Get_City_Photo(int nCity, char* szOut, size_t nOutSize)
+{
+    Copy_City_Text(__func__, nCity, &CITY::szPhoto, szOut, nOutSize);
 }
 
 void Get_City_Name(int nCity, char* szOut, size_t nOutSize)
 {
-    if (szOut == nullptr || nOutSize == 0)
-        return;
-    szOut[0] = '\0';
-    if (!Is_City_Index(nCity)) {
-        Report_Error("nCity out of bounds in %s([%d])", __func__, nCity);
-        return;
-    }
-    Copy_From_Record_Field(szOut, nOutSize, League.City[nCity].szName, CITY_NAME_SIZE);
+    Copy_City_Text(__func__, nCity, &CITY::szName, szOut, nOutSize);
 }
 
 bool Is_City_Named(int nCity)

@@ -60,12 +60,7 @@ std::string Field(const char* szField)
 
 bool Same_Text(const std::string& A, const std::string& B)
 {
-    if (A.size() != B.size())
-        return false;
-    for (size_t i = 0; i < A.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(A[i])) != std::tolower(static_cast<unsigned char>(B[i])))
-            return false;
-    return true;
+    return Is_Same_Text_No_Case(A.c_str(), B.c_str());
 }
 
 std::string Commas_As_Blanks(std::string Text)

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/formations.h"
@@ -107,6 +109,21 @@ protected:
                 Set_Player_Last_Name(t, s, "Player");
             }
         Set_User_Preference(PREF_SHOWN_GAME, -1);
+    }
+
+    // A fresh league's game watched in a window, played on nSeed with each
+    // frame shown to OnFrame; the window closed after.
+    static ::testing::AssertionResult Watch_Game_On_Seed(uint32_t nSeed, std::function<void(int)> OnFrame)
+    {
+        Build_League();
+        Start_Watching_Window();
+        Watch_Fixture_Game();
+        Record().OnFrame = std::move(OnFrame);
+        const int nResult = Play_Fixture_Game(nSeed);
+        Stop_Watching_Window();
+        if (nResult < 0)
+            return ::testing::AssertionFailure() << "the game on seed " << nSeed << " stopped with " << nResult;
+        return ::testing::AssertionSuccess();
     }
 };
 TEST_F(WatchedGameTest, WatchingAGameOfTwoComputerClubsChangesNothing)
@@ -479,10 +496,7 @@ TEST_F(WatchedGameTest, ALongRunEndsWhereTheRunnerIsToldDown)
     int nReturns = 0;
     std::vector<std::string> Mismatches;
     for (uint32_t nSeed = 1; nSeed <= 400; ++nSeed) {
-        Build_League();
-        Start_Watching_Window();
-        Watch_Fixture_Game();
-        Record().OnFrame = [&](int nFrame) {
+        ASSERT_TRUE(Watch_Game_On_Seed(nSeed, [&](int nFrame) {
             if (nFrame != 0)
                 return;
             const PLAY& Play = League.Game[0].CurrentPlay;
@@ -503,9 +517,7 @@ TEST_F(WatchedGameTest, ALongRunEndsWhereTheRunnerIsToldDown)
                         Mismatches.push_back(Run + " / " + Down);
                 }
             }
-        };
-        ASSERT_GE(Play_Fixture_Game(nSeed), 0);
-        Stop_Watching_Window();
+        }));
     }
     // Runs and catches, and returns after the ball changed hands.
     EXPECT_GE(nChecked, 100);
@@ -522,10 +534,7 @@ TEST_F(WatchedGameTest, ARunCalledBackByAFlagIsToldBeforeTheFlag)
     int nTold = 0;
     std::vector<std::string> Untold;
     for (uint32_t nSeed = 1; nSeed <= 80 && nCalledBack < 30; ++nSeed) {
-        Build_League();
-        Start_Watching_Window();
-        Watch_Fixture_Game();
-        Record().OnFrame = [&](int nFrame) {
+        ASSERT_TRUE(Watch_Game_On_Seed(nSeed, [&](int nFrame) {
             if (nFrame != 0)
                 return;
             const PLAY& Play = League.Game[0].CurrentPlay;
@@ -553,9 +562,7 @@ TEST_F(WatchedGameTest, ARunCalledBackByAFlagIsToldBeforeTheFlag)
                 }
             }
             Untold.push_back(std::string(Get_Play_Commentary_Text(nDown)) + " / " + Get_Play_Commentary_Text(nFlag));
-        };
-        ASSERT_GE(Play_Fixture_Game(nSeed), 0);
-        Stop_Watching_Window();
+        }));
     }
     // Nine runs in ten are told (the rest are the quiet tenth of the run's
     // narration, with a gain of no more than 4 yards to tell).

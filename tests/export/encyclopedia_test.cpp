@@ -38,23 +38,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Read_File(const fs::path& Path)
-{
-    std::ifstream In(Path, std::ios::binary);
-    std::ostringstream Text;
-    Text << In.rdbuf();
-    return Text.str();
-}
-
-void Copy_Templates()
-{
-    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
-    const fs::path Data = fs::path(szSource != nullptr ? szSource : ".") / "data";
-    std::error_code Error;
-    fs::copy(Data / "HTML_Templates", "HTML_Templates", fs::copy_options::recursive, Error);
-    ASSERT_FALSE(Error) << Error.message();
-}
-
 // The href and src values of a page, entities decoded.
 std::vector<std::string> Links_Of(const std::string& Page)
 {
@@ -165,7 +148,7 @@ TEST_F(EncyclopediaTest, TheDefaultLeagueAfterASeasonExportsWholeWithEveryLinkRe
     SCRATCH_FOLDER Scratch("encyclopedia");
     ASSERT_TRUE(Scratch.Ready());
     Copy_Default_League_Inputs();
-    Copy_Templates();
+    ASSERT_TRUE(Copy_Html_Templates());
     std::string Problem;
     ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
     Set_User_Preference(PREF_SIMULATION_RUNNING, 0);
@@ -221,7 +204,7 @@ TEST_F(EncyclopediaTest, TheDefaultLeagueAfterASeasonExportsWholeWithEveryLinkRe
     for (const auto& Entry : fs::recursive_directory_iterator("Encyclopedia")) {
         if (!Entry.is_regular_file() || Entry.path().extension() != ".htm")
             continue;
-        const std::string Page = Read_File(Entry.path());
+        const std::string Page = Read_Text_File(Entry.path());
         const std::string Why = Parse_Problem(Page);
         EXPECT_TRUE(Why.empty()) << Entry.path() << ": " << Why;
         for (const std::string& Link : Links_Of(Page)) {
@@ -249,7 +232,7 @@ TEST_F(EncyclopediaTest, TheDefaultLeagueAfterASeasonExportsWholeWithEveryLinkRe
     for (const std::string& Leaders : {"Encyclopedia/leagueleaders/NFL Leaders " + ThisYear + ".htm",
                                        std::string("Encyclopedia/NFL Leaders.htm"),
                                        std::string("Encyclopedia/NFL Leaders By Season.htm")}) {
-        const std::string Page = Read_File(Leaders);
+        const std::string Page = Read_Text_File(Leaders);
         int nRows = 0;
         for (auto It = std::sregex_iterator(Page.begin(), Page.end(), FilledRow); It != std::sregex_iterator(); ++It) {
             ++nRows;
@@ -264,10 +247,10 @@ TEST_F(EncyclopediaTest, TheDefaultLeagueAfterASeasonExportsWholeWithEveryLinkRe
         }
         EXPECT_EQ(nRows, 90) << Leaders;
     }
-    EXPECT_NE(Read_File("Encyclopedia/NFL Leaders By Season.htm").find("(" + ThisYear + ")"), std::string::npos);
+    EXPECT_NE(Read_Text_File("Encyclopedia/NFL Leaders By Season.htm").find("(" + ThisYear + ")"), std::string::npos);
 
     // Each quarter's heading is a row of the play-by-play, before its first play.
-    const std::string Game = Read_File(szGame);
+    const std::string Game = Read_Text_File(szGame);
     for (const char* szQuarter : {"First quarter", "Second quarter", "Third quarter", "Fourth quarter"}) {
         const size_t nAt = Game.find(szQuarter);
         ASSERT_NE(nAt, std::string::npos) << szQuarter;
@@ -288,7 +271,7 @@ TEST_F(EncyclopediaTest, TheDefaultLeagueAfterASeasonExportsWholeWithEveryLinkRe
         const bool bOvertime = pGame->nClock > 3600;
         for (int p = 0; p < pGame->nPlays && p < PLAY_LOG_SIZE; ++p)
             nTriesAtTheGun += pGame->PlayLog[p].nClock == 3600 && pGame->PlayLog[p].nSnapDown == CONVERSION_ATTEMPT;
-        EXPECT_EQ(Read_File(szPage).find(">Overtime<") != std::string::npos, bOvertime) << szPage;
+        EXPECT_EQ(Read_Text_File(szPage).find(">Overtime<") != std::string::npos, bOvertime) << szPage;
     }
     EXPECT_GT(nTriesAtTheGun, 0);
 
@@ -304,7 +287,7 @@ TEST_F(EncyclopediaTest, WithOneLeagueTheBothLeaguesPagesTheLinksNameAreWrittenT
 {
     SCRATCH_FOLDER Scratch("encyclopedia_one_league");
     ASSERT_TRUE(Scratch.Ready());
-    Copy_Templates();
+    ASSERT_TRUE(Copy_Html_Templates());
     // Four clubs of one league; the league names of both slots stored.
     for (int t = 0; t < MAX_FRANCHISES; ++t)
         Set_Team_Stat(t, TEAM_STAT_CONTROLLER, t < 4 ? CONTROLLER_COMPUTER : CONTROLLER_NOT_IN_USE);
@@ -332,7 +315,7 @@ TEST_F(EncyclopediaTest, APageWithoutAPathIsPassedOverAndTheExportGoesOn)
 {
     SCRATCH_FOLDER Scratch("encyclopedia_gap");
     ASSERT_TRUE(Scratch.Ready());
-    Copy_Templates();
+    ASSERT_TRUE(Copy_Html_Templates());
     // Clubs in slots 0, 1, 2 and 4: the club pages of slot 3 name no file.
     for (int t = 0; t < MAX_FRANCHISES; ++t)
         Set_Team_Stat(t, TEAM_STAT_CONTROLLER,

@@ -74,11 +74,7 @@ TEST_F(ExportReadsOnlyTest, ASeasonsExportChangesNothingMidSeasonOrWhenTheSeason
     SCRATCH_FOLDER Scratch("export_reads_only");
     ASSERT_TRUE(Scratch.Ready());
     Copy_Default_League_Inputs();
-    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
-    std::error_code Error;
-    fs::copy(fs::path(szSource != nullptr ? szSource : ".") / "data" / "HTML_Templates", "HTML_Templates",
-             fs::copy_options::recursive, Error);
-    ASSERT_FALSE(Error) << Error.message();
+    ASSERT_TRUE(Copy_Html_Templates());
     std::string Problem;
     ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
     Set_User_Preference(PREF_SIMULATION_RUNNING, 0);

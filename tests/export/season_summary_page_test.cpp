@@ -16,29 +16,13 @@
 #include "export/encyclopedia.h"
 #include "export/page_links.h"
 #include "league/standings_keys.h"
+#include "export_settings_fixture.h"
 #include "pieces_fixture.h"
 #include "scratch_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Read_File(const fs::path& Path)
-{
-    std::ifstream In(Path, std::ios::binary);
-    std::ostringstream Text;
-    Text << In.rdbuf();
-    return Text.str();
-}
-
-void Copy_Templates()
-{
-    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
-    const fs::path Data = fs::path(szSource != nullptr ? szSource : ".") / "data";
-    std::error_code Error;
-    fs::copy(Data / "HTML_Templates", "HTML_Templates", fs::copy_options::recursive, Error);
-    ASSERT_FALSE(Error) << Error.message();
-}
 
 std::string Text_Of(std::string Html)
 {
@@ -63,21 +47,8 @@ std::vector<std::string> Playoff_Rows(const std::string& Page)
     return Rows;
 }
 
-class ExportedSeasonPagesTest : public PiecesTest {
+class ExportedSeasonPagesTest : public EXPORT_SETTINGS_KEPT<PiecesTest> {
 protected:
-    void SetUp() override
-    {
-        PiecesTest::SetUp();
-        m_Root = Get_Html_Export_Root();
-        m_StyleSheet = Get_Html_Style_Sheet_Name();
-    }
-    void TearDown() override
-    {
-        Set_Html_Export_Root(m_Root.c_str());
-        Set_Html_Style_Sheet_Name(m_StyleSheet);
-        PiecesTest::TearDown();
-    }
-
     static void Play(int nSlot, int nFirstScore, int nSecondScore)
     {
         Set_Playoff_Score(nSlot, nFirstScore);
@@ -85,10 +56,6 @@ protected:
         const int nWinner = Get_Playoff_Team(nFirstScore > nSecondScore ? nSlot : nSlot + 1);
         Set_Playoff_Team(16 + nSlot / 2, nWinner);
     }
-
-private:
-    std::string m_Root;
-    std::string m_StyleSheet;
 };
 
 }  // namespace
@@ -97,7 +64,7 @@ TEST_F(ExportedSeasonPagesTest, TheSeasonSummaryListsEachPlayoffGamePlayedOnceRo
 {
     SCRATCH_FOLDER Scratch("season_summary_playoffs");
     ASSERT_TRUE(Scratch.Ready());
-    Copy_Templates();
+    ASSERT_TRUE(Copy_Html_Templates());
     // Eight clubs, four a league; the season before this one is kept too.
     Add_Team(4, "MIN", "Minnesota", "Vikings", 0);
     Add_Team(5, "PHI", "Philadelphia", "Eagles", 4);
@@ -136,7 +103,7 @@ TEST_F(ExportedSeasonPagesTest, TheSeasonSummaryListsEachPlayoffGamePlayedOnceRo
     Clear_Errors();
 
     ASSERT_EQ(Export_Html_Encyclopedia("Site", nullptr), 1);
-    const std::vector<std::string> This = Playoff_Rows(Read_File("Site/Season summary.htm"));
+    const std::vector<std::string> This = Playoff_Rows(Read_Text_File("Site/Season summary.htm"));
     const std::vector<std::string> ThisExpected = {
         "Green Bay Packers 17, Minnesota Vikings 10",   "Philadelphia Eagles 21, New York Giants 24",
         "Chicago Bears 30, Green Bay Packers 27",       "Dallas Cowboys 14, New York Giants 20",
@@ -144,7 +111,7 @@ TEST_F(ExportedSeasonPagesTest, TheSeasonSummaryListsEachPlayoffGamePlayedOnceRo
     };
     EXPECT_EQ(This, ThisExpected);
 
-    const std::vector<std::string> Past = Playoff_Rows(Read_File("Site/Season summary 2019.htm"));
+    const std::vector<std::string> Past = Playoff_Rows(Read_Text_File("Site/Season summary 2019.htm"));
     const std::vector<std::string> PastExpected = {
         "Minnesota Vikings W, Detroit Lions L",
         "New York Giants W, Philadelphia Eagles L",
@@ -158,7 +125,7 @@ TEST_F(ExportedSeasonPagesTest, ClubsOfTheSameNameEachHaveTheirOwnPageAndLinksTo
 {
     SCRATCH_FOLDER Scratch("same_named_clubs");
     ASSERT_TRUE(Scratch.Ready());
-    Copy_Templates();
+    ASSERT_TRUE(Copy_Html_Templates());
     // Two clubs added with the same placeholder names, as a new club is.
     Add_Team(4, "NEW", "New City", "New Team", 1);
     Add_Team(5, "NEW", "New City", "New Team", 5);
@@ -178,7 +145,7 @@ TEST_F(ExportedSeasonPagesTest, ClubsOfTheSameNameEachHaveTheirOwnPageAndLinksTo
     // The start page's pickers of a club's pages offer each club its own
     // page (the page turns the value into teams\<value>.htm and
     // TeamsDetail\<value>.htm), and a link to a club names its own file.
-    const std::string Index = Read_File("Site/index.htm");
+    const std::string Index = Read_Text_File("Site/index.htm");
     static const std::regex OPTION("<option value=\"([^\"]*)\">New City New Team</option>");
     std::set<std::string> Teams;
     std::set<std::string> Details;

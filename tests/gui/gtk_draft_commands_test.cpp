@@ -51,30 +51,6 @@ void Problem(const std::string& Text)
         g_Problems.push_back(Text);
 }
 
-// The button of a window whose label reads Text (mnemonic mark ignored).
-GtkWidget* Find_Button(GtkWidget* pWidget, const std::string& Text)
-{
-    if (pWidget == nullptr)
-        return nullptr;
-    if (GTK_IS_BUTTON(pWidget)) {
-        const char* szLabel = gtk_button_get_label(GTK_BUTTON(pWidget));
-        std::string Label;
-        for (const char* p = szLabel != nullptr ? szLabel : ""; *p != '\0'; ++p)
-            if (*p != '_')
-                Label += *p;
-        if (Label == Text)
-            return pWidget;
-    }
-    if (!GTK_IS_CONTAINER(pWidget))
-        return nullptr;
-    GList* pChildren = gtk_container_get_children(GTK_CONTAINER(pWidget));
-    GtkWidget* pFound = nullptr;
-    for (GList* p = pChildren; p != nullptr && pFound == nullptr; p = p->next)
-        pFound = Find_Button(GTK_WIDGET(p->data), Text);
-    g_list_free(pChildren);
-    return pFound;
-}
-
 void Click_Control(int nDialogId, int nControl)
 {
     if (!xtest::Click(xtest::Control(nDialogId, nControl)))
@@ -102,42 +78,19 @@ void On_Shown(int nKind, int nDialogId)
         const auto Found = g_BoxAnswers.find(Title);
         const std::string Button = Found != g_BoxAnswers.end() ? Found->second : "OK";
         g_BoxesClicked.push_back(Title + ": " + Button);
-        if (!xtest::Click(Find_Button(gtk_internal::Message_Box_Window(), Button)))
+        if (!xtest::Click(xtest::Find_Button(gtk_internal::Message_Box_Window(), Button)))
             Problem("box \"" + Title + "\" has no button " + Button + " to click");
     }
 }
 
-// A menu item chosen as a person does: its menu opened by a click on the
-// bar, then a click on the item.
+// A menu item chosen as a person does, through the menu bar.
 bool Click_Menu_Item(int nCommand)
 {
-    GtkWidget* pItem = gtk_internal::Menu_Item_Of(nCommand);
-    if (pItem == nullptr)
-        return false;
-    GtkWidget* pMenu = gtk_widget_get_parent(pItem);
-    GtkWidget* pTop = GTK_IS_MENU(pMenu) ? gtk_menu_get_attach_widget(GTK_MENU(pMenu)) : nullptr;
-    if (pTop == nullptr) {
-        Problem("no menu holds item " + std::to_string(nCommand));
-        return false;
-    }
-    // The menu drops down (it may take a few turns of the loop; a first
-    // click on a window just shown may only give it the focus).
-    for (int nTry = 0; nTry < 3 && !gtk_widget_get_mapped(pItem); ++nTry) {
-        if (!xtest::Click(pTop)) {
-            Problem("the menu bar took no click for item " + std::to_string(nCommand));
-            return false;
-        }
-        for (int i = 0; i < 25 && !gtk_widget_get_mapped(pItem); ++i)
-            xtest::Settle(20);
-    }
-    if (!xtest::Click(pItem)) {
-        int x = 0, y = 0;
-        const bool bPoint = xtest::Screen_Point(pItem, 2, 2, x, y);
-        Problem("item " + std::to_string(nCommand) + " took no click (mapped " +
-                std::to_string(gtk_widget_get_mapped(pItem)) + ", point " + std::to_string(bPoint) + ")");
-        return false;
-    }
-    return true;
+    std::string Why;
+    if (xtest::Click_Menu_Item(nCommand, Why))
+        return true;
+    Problem(Why);
+    return false;
 }
 
 std::string Item_Label(int nCommand)

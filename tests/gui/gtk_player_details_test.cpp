@@ -161,19 +161,8 @@ void Answer(int nKind, int nDialogId)
     }
 }
 
-struct HOOKS {
-    HOOKS()
-    {
-        g_Details = DETAILS{};
-        gtk_probe::Set_Shown_Hook(Answer);
-    }
-    ~HOOKS()
-    {
-        gtk_probe::Set_Shown_Hook(nullptr);
-        dialogs::Set_Unattended(true);
-    }
-    HOOKS(const HOOKS&) = delete;
-    HOOKS& operator=(const HOOKS&) = delete;
+struct HOOKS : gui_support::ANSWERING_HOOK {
+    HOOKS() : ANSWERING_HOOK(Answer) { g_Details = DETAILS{}; }
 };
 
 void Set_File_Time(const std::string& Path, std::time_t Time)

@@ -31,6 +31,7 @@
 #include "frontoffice/player_moves.h"
 #include "gamefile/game_dialogs.h"
 #include "gamefile/game_file.h"
+#include "draft_steps.h"
 #include "gui_support.h"
 #include "league/human_teams.h"
 #include "league/league_data.h"
@@ -63,6 +64,9 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+using gui_support::Contains;
+using gui_support::Page_Text;
 
 const std::string PROGRAM = KELVO_PROGRAM_PATH;
 constexpr int ACTOR_TIMER = 0x5751;
@@ -190,14 +194,8 @@ bool Click_Row(GtkWidget* pTree, int nRow)
 {
     if (pTree == nullptr || !GTK_IS_TREE_VIEW(pTree) || nRow < 0)
         return false;
-    GtkTreePath* pPath = gtk_tree_path_new_from_indices(nRow, -1);
-    GdkRectangle Cell{};
-    gtk_tree_view_get_cell_area(GTK_TREE_VIEW(pTree), pPath, gtk_tree_view_get_column(GTK_TREE_VIEW(pTree), 0), &Cell);
-    gtk_tree_path_free(pPath);
     int x = 0, y = 0;
-    gtk_tree_view_convert_bin_window_to_widget_coords(GTK_TREE_VIEW(pTree), Cell.x + 6, Cell.y + Cell.height / 2, &x,
-                                                      &y);
-    if (y <= 0 || y >= gtk_widget_get_allocated_height(pTree)) {
+    if (!xtest::Row_Point(pTree, nRow, x, y)) {
         Problem("row " + std::to_string(nRow) + " is not in view");
         return false;
     }
@@ -303,43 +301,14 @@ void College_Draft(int nDialogId)
     xtest::Click(xtest::Control(nDialogId, IDC_SS_DONE));
 }
 
-// The button of a window whose label reads Text (mnemonic mark ignored).
-GtkWidget* Find_Button(GtkWidget* pWidget, const std::string& Text)
-{
-    if (pWidget == nullptr)
-        return nullptr;
-    if (GTK_IS_BUTTON(pWidget)) {
-        const char* szLabel = gtk_button_get_label(GTK_BUTTON(pWidget));
-        std::string Label;
-        for (const char* p = szLabel != nullptr ? szLabel : ""; *p != '\0'; ++p)
-            if (*p != '_')
-                Label += *p;
-        if (Label == Text)
-            return pWidget;
-    }
-    if (!GTK_IS_CONTAINER(pWidget))
-        return nullptr;
-    GList* pChildren = gtk_container_get_children(GTK_CONTAINER(pWidget));
-    GtkWidget* pFound = nullptr;
-    for (GList* p = pChildren; p != nullptr && pFound == nullptr; p = p->next)
-        pFound = Find_Button(GTK_WIDGET(p->data), Text);
-    g_list_free(pChildren);
-    return pFound;
-}
-
 // The fantasy draft's list (Sortable Stats): the players nobody has drafted
 // (the group list's last entry but one), the first of them, "Draft", Done.
 void Fantasy_Pick(int nDialogId)
 {
     xtest::Settle(200);
     if (!g_Walk.bFantasyPick) {
-        xtest::Click(xtest::Control(nDialogId, IDC_SS_GROUP));
-        xtest::Settle(200);
-        xtest::Key("End");
-        xtest::Key("Up");
-        xtest::Key("Return");
-        xtest::Settle(300);
-        Click_Row(xtest::Control(nDialogId, IDC_SS_LIST), 0);
+        if (!gui_support::Click_First_Undrafted(nDialogId))
+            Problem("row 0 of the undrafted players took no click");
         Dialog_Shot(nDialogId, "01d_fantasy_draft_list");
         g_Walk.bFantasyPick = true;
         xtest::Click(xtest::Control(nDialogId, IDC_SS_RELEASE));   // "Draft"
@@ -361,7 +330,7 @@ void Answer(int nKind, int nDialogId)
             g_Walk.bFinishAsked = true;
         if (Title == "End Fantasy Draft") {
             // Cancel: every pick undone, the clubs as they were.
-            xtest::Click(Find_Button(pBox, "Cancel"));
+            xtest::Click(xtest::Find_Button(pBox, "Cancel"));
             return;
         }
         xtest::Focus(pBox);
@@ -484,19 +453,6 @@ void On_Actor_Tick(int)
         Problem("a kick-off call could not be made");
     }
     g_Walk.bBusy = false;
-}
-
-std::string Page_Text(const PAGE_LAYOUT& Layout)
-{
-    std::string All = Layout.Title;
-    for (const PAGE_TEXT& Text : Layout.Texts)
-        All += "\n" + Text.Text;
-    return All;
-}
-
-bool Contains(const std::string& Text, const std::string& Part)
-{
-    return Text.find(Part) != std::string::npos;
 }
 
 std::string So_Far()

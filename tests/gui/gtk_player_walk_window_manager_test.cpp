@@ -80,19 +80,8 @@ void Answer(int nKind, int nDialogId)
     }
 }
 
-struct HOOKS {
-    HOOKS()
-    {
-        g_Walk = WALK{};
-        gtk_probe::Set_Shown_Hook(Answer);
-    }
-    ~HOOKS()
-    {
-        gtk_probe::Set_Shown_Hook(nullptr);
-        dialogs::Set_Unattended(true);
-    }
-    HOOKS(const HOOKS&) = delete;
-    HOOKS& operator=(const HOOKS&) = delete;
+struct HOOKS : gui_support::ANSWERING_HOOK {
+    HOOKS() : ANSWERING_HOOK(Answer) { g_Walk = WALK{}; }
 };
 
 }  // namespace

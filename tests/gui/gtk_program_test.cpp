@@ -31,10 +31,7 @@ const char* const OPENED = "Desktop window: display";
 
 using process_runner::RUN_RESULT;
 
-bool Contains(const std::string& Text, const std::string& Part)
-{
-    return Text.find(Part) != std::string::npos;
-}
+using gui_support::Contains;
 
 std::string Replace_All(std::string Text, const std::string& From, const std::string& To)
 {

@@ -17,6 +17,7 @@
 #include "editors/sortable_stats.h"
 #include "gamefile/game_dialogs.h"
 #include "gamefile/game_file.h"
+#include "draft_steps.h"
 #include "gui_support.h"
 #include "league/human_teams.h"
 #include "league/league_data.h"
@@ -48,6 +49,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using gui_support::Contains;
+using gui_support::Page_Text;
+
 std::vector<std::string> g_Problems;
 std::vector<std::string> g_Boxes;       // "title: button clicked"
 std::map<std::string, std::string> g_BoxAnswers;
@@ -70,47 +74,10 @@ void Problem(const std::string& Text)
         g_Problems.push_back(Text);
 }
 
-std::string Page_Text(const PAGE_LAYOUT& Layout)
-{
-    std::string All = Layout.Title;
-    for (const PAGE_TEXT& Text : Layout.Texts)
-        All += "\n" + Text.Text;
-    return All;
-}
-
-bool Contains(const std::string& Text, const std::string& Part)
-{
-    return Text.find(Part) != std::string::npos;
-}
-
 // A window of ours is on the screen: mapped by the X server, not only kept.
 bool On_Screen(GtkWidget* pWindow)
 {
     return pWindow != nullptr && gtk_widget_get_mapped(pWindow);
-}
-
-// The button of a window whose label reads Text (mnemonic mark ignored).
-GtkWidget* Find_Button(GtkWidget* pWidget, const std::string& Text)
-{
-    if (pWidget == nullptr)
-        return nullptr;
-    if (GTK_IS_BUTTON(pWidget)) {
-        const char* szLabel = gtk_button_get_label(GTK_BUTTON(pWidget));
-        std::string Label;
-        for (const char* p = szLabel != nullptr ? szLabel : ""; *p != '\0'; ++p)
-            if (*p != '_')
-                Label += *p;
-        if (Label == Text)
-            return pWidget;
-    }
-    if (!GTK_IS_CONTAINER(pWidget))
-        return nullptr;
-    GList* pChildren = gtk_container_get_children(GTK_CONTAINER(pWidget));
-    GtkWidget* pFound = nullptr;
-    for (GList* p = pChildren; p != nullptr && pFound == nullptr; p = p->next)
-        pFound = Find_Button(GTK_WIDGET(p->data), Text);
-    g_list_free(pChildren);
-    return pFound;
 }
 
 void Click_Control(int nDialogId, int nControl)
@@ -161,7 +128,7 @@ void On_Shown(int nKind, int nDialogId)
         const auto Found = g_BoxAnswers.find(Title);
         const std::string Button = Found != g_BoxAnswers.end() ? Found->second : "OK";
         GtkWidget* pBox = gtk_internal::Message_Box_Window();
-        if (Found == g_BoxAnswers.end() && Find_Button(pBox, Button) == nullptr) {
+        if (Found == g_BoxAnswers.end() && xtest::Find_Button(pBox, Button) == nullptr) {
             g_Boxes.push_back(Title + ": Enter");
             xtest::Focus(pBox);
             xtest::Key("Return");
@@ -169,7 +136,7 @@ void On_Shown(int nKind, int nDialogId)
         }
         g_Boxes.push_back(Title + ": " + Button);
         std::fprintf(stderr, "season window: box \"%s\": %s\n", Title.c_str(), Button.c_str());
-        if (!xtest::Click(Find_Button(gtk_internal::Message_Box_Window(), Button)))
+        if (!xtest::Click(xtest::Find_Button(gtk_internal::Message_Box_Window(), Button)))
             Problem("box \"" + Title + "\" has no button " + Button + " to click");
         return;
     }
@@ -215,25 +182,10 @@ void On_Shown(int nKind, int nDialogId)
         if (!g_bPickMade) {
             // The list of the players nobody has drafted yet: the group
             // list's last entry but one.
-            xtest::Click(xtest::Control(nDialogId, IDC_SS_GROUP));
-            gtk_probe::Run_For(200);
-            xtest::Key("End");
-            xtest::Key("Up");
-            xtest::Key("Return");
-            gtk_probe::Run_For(300);
-            GtkWidget* pList = xtest::Control(nDialogId, IDC_SS_LIST);
-            GtkTreePath* pPath = gtk_tree_path_new_from_indices(0, -1);
-            GdkRectangle Cell{};
-            gtk_tree_view_get_cell_area(GTK_TREE_VIEW(pList), pPath, gtk_tree_view_get_column(GTK_TREE_VIEW(pList), 0),
-                                        &Cell);
-            gtk_tree_path_free(pPath);
-            int x = 0, y = 0;
-            gtk_tree_view_convert_bin_window_to_widget_coords(GTK_TREE_VIEW(pList), Cell.x + 6,
-                                                              Cell.y + Cell.height / 2, &x, &y);
-            xtest::Click(pList, x, y);
+            gui_support::Click_First_Undrafted(nDialogId);
             gtk_probe::Run_For(100);
-            std::fprintf(stderr, "season window: pick list row 0 \"%s\" at %d,%d, Draft %s\n",
-                         gtk_probe::Report_Cell(nDialogId, IDC_SS_LIST, 0, 0).c_str(), x, y,
+            std::fprintf(stderr, "season window: pick list row 0 \"%s\", Draft %s\n",
+                         gtk_probe::Report_Cell(nDialogId, IDC_SS_LIST, 0, 0).c_str(),
                          gtk_probe::Control_Sensitive(nDialogId, IDC_SS_RELEASE) ? "live" : "greyed");
             gtk_probe::Screenshot(nKind, nDialogId, gui_support::Screenshot_Path("fantasy_draft_pick_list"));
             g_bPickMade = true;
@@ -250,32 +202,14 @@ void On_Shown(int nKind, int nDialogId)
     }
 }
 
-// A menu item chosen as a person does: its menu opened by a click on the
-// bar, then a click on the item.
+// A menu item chosen as a person does, through the menu bar.
 bool Click_Menu_Item(int nCommand)
 {
-    GtkWidget* pItem = gtk_internal::Menu_Item_Of(nCommand);
-    if (pItem == nullptr) {
-        Problem("the menu shown has no item " + std::to_string(nCommand));
-        return false;
-    }
-    GtkWidget* pMenu = gtk_widget_get_parent(pItem);
-    GtkWidget* pTop = GTK_IS_MENU(pMenu) ? gtk_menu_get_attach_widget(GTK_MENU(pMenu)) : nullptr;
-    if (pTop == nullptr) {
-        Problem("no menu holds item " + std::to_string(nCommand));
-        return false;
-    }
-    for (int nTry = 0; nTry < 3 && !gtk_widget_get_mapped(pItem); ++nTry) {
-        if (!xtest::Click(pTop))
-            return false;
-        for (int i = 0; i < 25 && !gtk_widget_get_mapped(pItem); ++i)
-            xtest::Settle(20);
-    }
-    if (!xtest::Click(pItem)) {
-        Problem("item " + std::to_string(nCommand) + " took no click");
-        return false;
-    }
-    return true;
+    std::string Why;
+    if (xtest::Click_Menu_Item(nCommand, Why))
+        return true;
+    Problem(Why);
+    return false;
 }
 
 // The titles of the menu bar's top-level items, mnemonic marks dropped.

@@ -121,19 +121,13 @@ void Answer(int nKind, int)
     xtest::Key("Return");
 }
 
-struct HOOKS {
-    HOOKS()
+struct HOOKS : gui_support::ANSWERING_HOOK {
+    HOOKS() : ANSWERING_HOOK(Answer)
     {
         g_Actor = ACTOR{};
-        gtk_probe::Set_Shown_Hook(Answer);
         Set_Timer(ACTOR_TIMER, 10, On_Tick);
     }
-    ~HOOKS()
-    {
-        Kill_Timer(ACTOR_TIMER);
-        gtk_probe::Set_Shown_Hook(nullptr);
-        dialogs::Set_Unattended(true);
-    }
+    ~HOOKS() { Kill_Timer(ACTOR_TIMER); }
     HOOKS(const HOOKS&) = delete;
     HOOKS& operator=(const HOOKS&) = delete;
 };

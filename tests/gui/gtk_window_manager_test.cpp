@@ -80,15 +80,8 @@ void Answer(int nKind, int nDialogId)
         xtest::Settle(200);
 }
 
-struct HOOKS {
-    HOOKS() { gtk_probe::Set_Shown_Hook(Answer); }
-    ~HOOKS()
-    {
-        gtk_probe::Set_Shown_Hook(nullptr);
-        dialogs::Set_Unattended(true);
-    }
-    HOOKS(const HOOKS&) = delete;
-    HOOKS& operator=(const HOOKS&) = delete;
+struct HOOKS : gui_support::ANSWERING_HOOK {
+    HOOKS() : ANSWERING_HOOK(Answer) {}
 };
 
 // The keyboard reaches the main window: F3 shows the Calendar, F2 the

@@ -11,6 +11,7 @@
 
 #include "league/human_teams.h"
 #include "league/league_data.h"
+#include "pages/page_layout.h"
 #include "platform/dialogs.h"
 #include "platform/gtk/gtk_backend.h"
 #include "platform/gtk/gtk_probe.h"
@@ -128,6 +129,35 @@ inline int First_User_Team()
             return nTeam;
     return -1;
 }
+
+// A page's title and texts, one a line, for looking things up in.
+inline std::string Page_Text(const PAGE_LAYOUT& Layout)
+{
+    std::string All = Layout.Title;
+    for (const PAGE_TEXT& Text : Layout.Texts)
+        All += "\n" + Text.Text;
+    return All;
+}
+
+inline bool Contains(const std::string& Text, const std::string& Part)
+{
+    return Text.find(Part) != std::string::npos;
+}
+
+// Someone answering the modal windows for as long as this lives: the shown
+// hook is set; afterwards it is taken off and the dialogs run unattended again,
+// so the next test starts with no one at the keyboard.
+class ANSWERING_HOOK {
+public:
+    explicit ANSWERING_HOOK(gtk_probe::SHOWN_HOOK pAnswer) { gtk_probe::Set_Shown_Hook(pAnswer); }
+    ~ANSWERING_HOOK()
+    {
+        gtk_probe::Set_Shown_Hook(nullptr);
+        dialogs::Set_Unattended(true);
+    }
+    ANSWERING_HOOK(const ANSWERING_HOOK&) = delete;
+    ANSWERING_HOOK& operator=(const ANSWERING_HOOK&) = delete;
+};
 
 // Screenshots of the named dialogs, each written the first time it shows. A
 // shown hook is a plain function, so the names and marks live here.

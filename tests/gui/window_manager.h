@@ -20,7 +20,6 @@
 #include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -32,9 +31,8 @@
 
 #include <gtest/gtest.h>
 
+#include "quiet_child.h"
 #include "xtest_input.h"
-
-extern char** environ;
 
 namespace window_manager {
 
@@ -249,20 +247,8 @@ public:
         Display* pX = xtest::X_Display();
         if (pX == nullptr)
             return Fail("no X display");
-        posix_spawn_file_actions_t Actions;
-        posix_spawn_file_actions_init(&Actions);
-        posix_spawn_file_actions_addopen(&Actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&Actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&Actions, 2, "/dev/null", O_WRONLY, 0);
-        posix_spawnattr_t Attributes;
-        posix_spawnattr_init(&Attributes);
-        posix_spawnattr_setflags(&Attributes, POSIX_SPAWN_SETPGROUP);
-        posix_spawnattr_setpgroup(&Attributes, 0);
         const char* Arguments[] = {"openbox", "--sm-disable", nullptr};
-        const int nSpawn = ::posix_spawnp(&m_nPid, "openbox", &Actions, &Attributes,
-                                          const_cast<char* const*>(Arguments), environ);
-        posix_spawn_file_actions_destroy(&Actions);
-        posix_spawnattr_destroy(&Attributes);
+        const int nSpawn = quiet_child::Start("openbox", Arguments, m_nPid);
         if (nSpawn != 0) {
             m_nPid = -1;
             return Fail(std::string("cannot start openbox: ") + std::strerror(nSpawn));
@@ -288,20 +274,8 @@ public:
     {
         if (m_nPid <= 0)
             return;
-        ::kill(m_nPid, SIGTERM);
-        int nStatus = 0;
-        for (int i = 0; i < 100; ++i) {
-            if (::waitpid(m_nPid, &nStatus, WNOHANG) == m_nPid) {
-                m_nPid = -1;
-                break;
-            }
-            xtest::Settle(20);
-        }
-        if (m_nPid > 0) {
-            ::kill(m_nPid, SIGKILL);
-            ::waitpid(m_nPid, &nStatus, 0);
-            m_nPid = -1;
-        }
+        // GTK's loop runs meanwhile, handling what its going does to our windows.
+        quiet_child::Stop(m_nPid, 100, [] { xtest::Settle(20); });
         xtest::Settle(200);
     }
 

@@ -192,6 +192,82 @@ inline bool Click(GtkWidget* pWidget)
     return Click(pWidget, gtk_widget_get_allocated_width(pWidget) / 2, gtk_widget_get_allocated_height(pWidget) / 2);
 }
 
+// The button inside a window whose label reads Text (the mnemonic mark
+// ignored); null when there is none.
+inline GtkWidget* Find_Button(GtkWidget* pWidget, const std::string& Text)
+{
+    if (pWidget == nullptr)
+        return nullptr;
+    if (GTK_IS_BUTTON(pWidget)) {
+        const char* szLabel = gtk_button_get_label(GTK_BUTTON(pWidget));
+        std::string Label;
+        for (const char* p = szLabel != nullptr ? szLabel : ""; *p != '\0'; ++p)
+            if (*p != '_')
+                Label += *p;
+        if (Label == Text)
+            return pWidget;
+    }
+    if (!GTK_IS_CONTAINER(pWidget))
+        return nullptr;
+    GList* pChildren = gtk_container_get_children(GTK_CONTAINER(pWidget));
+    GtkWidget* pFound = nullptr;
+    for (GList* p = pChildren; p != nullptr && pFound == nullptr; p = p->next)
+        pFound = Find_Button(GTK_WIDGET(p->data), Text);
+    g_list_free(pChildren);
+    return pFound;
+}
+
+// The point of a list's row, in its first column a little in from the left
+// edge, relative to the tree view; false when the row is out of view.
+inline bool Row_Point(GtkWidget* pTree, int nRow, int& x, int& y)
+{
+    if (pTree == nullptr || !GTK_IS_TREE_VIEW(pTree) || nRow < 0)
+        return false;
+    GtkTreePath* pPath = gtk_tree_path_new_from_indices(nRow, -1);
+    GdkRectangle Cell{};
+    gtk_tree_view_get_cell_area(GTK_TREE_VIEW(pTree), pPath, gtk_tree_view_get_column(GTK_TREE_VIEW(pTree), 0), &Cell);
+    gtk_tree_path_free(pPath);
+    gtk_tree_view_convert_bin_window_to_widget_coords(GTK_TREE_VIEW(pTree), Cell.x + 6, Cell.y + Cell.height / 2, &x,
+                                                      &y);
+    return y > 0 && y < gtk_widget_get_allocated_height(pTree);
+}
+
+// A menu item chosen as a person does: its menu opened by a click on the
+// bar, then a click on the item. False, with Why said, when it cannot be.
+inline bool Click_Menu_Item(int nCommand, std::string& Why)
+{
+    const std::string Item = std::to_string(nCommand);
+    GtkWidget* pItem = gtk_internal::Menu_Item_Of(nCommand);
+    if (pItem == nullptr) {
+        Why = "the menu shown has no item " + Item;
+        return false;
+    }
+    GtkWidget* pMenu = gtk_widget_get_parent(pItem);
+    GtkWidget* pTop = GTK_IS_MENU(pMenu) ? gtk_menu_get_attach_widget(GTK_MENU(pMenu)) : nullptr;
+    if (pTop == nullptr) {
+        Why = "no menu holds item " + Item;
+        return false;
+    }
+    // The menu drops down (it may take a few turns of the loop; a first
+    // click on a window just shown may only give it the focus).
+    for (int nTry = 0; nTry < 3 && !gtk_widget_get_mapped(pItem); ++nTry) {
+        if (!Click(pTop)) {
+            Why = "the menu bar took no click for item " + Item;
+            return false;
+        }
+        for (int i = 0; i < 25 && !gtk_widget_get_mapped(pItem); ++i)
+            Settle(20);
+    }
+    if (!Click(pItem)) {
+        int x = 0, y = 0;
+        const bool bPoint = Screen_Point(pItem, 2, 2, x, y);
+        Why = "item " + Item + " took no click (mapped " + std::to_string(gtk_widget_get_mapped(pItem)) + ", point " +
+              std::to_string(bPoint) + ")";
+        return false;
+    }
+    return true;
+}
+
 // Two clicks in quick succession (within GTK's double-click time).
 inline bool Double_Click(GtkWidget* pWidget, int x, int y)
 {
