@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/game_report.h"
+#include "engine/game_stats.h"
 #include "league/game_record.h"
 #include "league/league_data.h"
 #include "league/league_fixture.h"
@@ -97,7 +98,7 @@ protected:
         Log(0, RESULT_PASS_KNOCKED_DOWN, CB_ID, QB_ID, 0);
         Log(0, RESULT_RUN_LEFT, RB_ID, CB_ID, -3);
         Log(0, RESULT_RUN_RIGHT, RB_ID, CB_ID, 2);
-        Log(0, RESULT_RUN_FUMBLE_LOST, CB_ID, WR2_ID, 0);
+        Log(0, RESULT_RUN_FUMBLE_LOST, CB_ID, WR2_ID, 3);   // a 3-yard carry fumbled
         Log(0, RESULT_FIELD_GOAL_GOOD, -1, -1, 45);
         Log(0, RESULT_FIELD_GOAL_GOOD, -1, -1, 32);
         // Quarterback: 4 attempts, 44 yards, 1 TD, 1 interception; receiver 44 yards.
@@ -325,11 +326,44 @@ TEST_F(GameReportTest, OffensivePlayerTables)
         // Receiver: 2 catches for 44 yards, 1 TD.
         "<TR class=\"highlight\"><TD class=lml>Will Wide</TD>\n" + C("BOS") + C("WR") + E + E + E + E + E + E + E +
         E + E + E + E + C("2") + C("44") + C("22.0") + "<TD class=lmc>1</TD></TR>" +
-        // A fumble and nothing else: a row of empty cells.
-        "<TR><TD class=lml>Bo O'Dropp&amp;Co</TD>\n" + C("BOS") + C("WR") + E + E + E + E + E + E + E + E + E + E +
-        E + E + E + E + "<TD class=lmc></TD></TR>" + "</TBODY></TABLE><BR>\n";
+        // A fumbled carry: one rush for its 3 yards, and the fumble.
+        "<TR><TD class=lml>Bo O'Dropp&amp;Co</TD>\n" + C("BOS") + C("WR") + E + E + E + E + E + E + C("1") + C("3") +
+        C("3.0") + C("0") + C("1") + E + E + E + "<TD class=lmc></TD></TR>" + "</TBODY></TABLE><BR>\n";
     const std::string Home = Group + Columns + "</TBODY></TABLE><BR>\n";
     EXPECT_EQ(Get_Game_Report_Html(), Away + Home);
+}
+
+TEST_F(GameReportTest, FumbledCarriesAndPlaysEndingInASafetyCountForTheirCarrier)
+{
+    // A carry fumbled and returned for a touchdown, a sacked passer's fumble
+    // returned for one, a carry and a catch both ending in a safety, a
+    // sacked passer's fumble kept by nobody (lost), then a plain run.
+    Log(0, RESULT_FUMBLE_RETURN_TOUCHDOWN, CB_ID, RB_ID, 4);
+    Game.PlayLog[Game.nPlays - 1].nYard2 = BALL_CARRIER_RUSHED;
+    Log(0, RESULT_FUMBLE_RETURN_TOUCHDOWN, CB_ID, QB_ID, 0);
+    Log(0, RESULT_SAFETY, RB_ID, LB_ID, -2);
+    Game.PlayLog[Game.nPlays - 1].nYard2 = BALL_CARRIER_RUSHED;
+    Log(0, RESULT_SAFETY, WR_ID, LB_ID, -1);
+    Game.PlayLog[Game.nPlays - 1].nYard2 = BALL_CARRIER_CAUGHT;
+    Log(0, RESULT_SAFETY, QB_ID, LB_ID, -7);   // a sack
+    Log(0, RESULT_SACK_FUMBLE_LOST, LB_ID, QB_ID, -6);
+    Log(0, RESULT_RUN_MIDDLE, RB_ID, LB_ID, 9);
+    // The runner: 3 rushes for 4 - 2 + 9 yards, one fumble.
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 1, 0, 7), 3);
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 1, 0, 8), 11);
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 1, 0, 13), 1);
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 1, 0, 9), 0);
+    // The receiver's catch for a safety is a reception.
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 2, 0, 10), 1);
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 2, 0, 7), 0);
+    // The passer: no rush of his own; both his fumbles lost.
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 0, 0, 7), 0);
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 0, 0, 10), 0);
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 0, 0, 13), 2);
+    // The defence's recoveries and touchdown stay as they were.
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 1, 0, 2, 8), 2);
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 1, 1, 2, 8), 1);
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 1, 0, 2, 9), 2);
 }
 
 TEST_F(GameReportTest, DefensivePlayerTables)
