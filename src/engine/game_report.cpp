@@ -30,6 +30,7 @@ constexpr const char* TABLE_OPENER =
 
 // Game figures of a quarterback, a skill player and a defender.
 constexpr int QB_ATTEMPTS = 0;
+constexpr int QB_COMPLETIONS = 1;
 constexpr int QB_YARDS = 2;
 constexpr int QB_TOUCHDOWNS = 3;
 constexpr int QB_INTERCEPTIONS = 4;
@@ -650,7 +651,11 @@ void Write_Box_Score_Offense_Table(const GAME* pGame)
         const int nPlayers = nTeam <= LAST_TEAM ? Count_Team_Players(nTeam) : 0;
         int nRow = 0;
         for (int nSlot = 0; nSlot < nPlayers; ++nSlot) {
-            const int nCompletions = Count_Player_Play_Results(pGame, s, nSlot, 0, 3);
+            // The log names no passer of a catch that ended in a safety; his
+            // own figure counts it.
+            const int nCompletions =
+                std::max(Count_Player_Play_Results(pGame, s, nSlot, 0, 3),
+                         Get_Player_Game_Stat(pGame, s, nSlot, UNIT_QUARTERBACK, QB_COMPLETIONS));
             const int nAttempts =
                 std::max(Get_Player_Game_Stat(pGame, s, nSlot, UNIT_QUARTERBACK, QB_ATTEMPTS), nCompletions);
             const int nRushes = Count_Player_Play_Results(pGame, s, nSlot, 0, 7);

@@ -366,6 +366,28 @@ TEST_F(GameReportTest, FumbledCarriesAndPlaysEndingInASafetyCountForTheirCarrier
     EXPECT_EQ(Count_Player_Play_Results(&Game, 1, 0, 2, 9), 2);
 }
 
+TEST_F(GameReportTest, CatchEndingInASafetyIsTheReceiversCatchAndThePassersCompletion)
+{
+    // The log names the receiver and the tackler; the passer's figures have
+    // the attempt, the completion and its yard lost.
+    Log(0, RESULT_SAFETY, WR_ID, LB_ID, -1);
+    Game.PlayLog[0].nYard2 = BALL_CARRIER_CAUGHT;
+    Game.nPlayerGameStat[0][0][0] = 1;
+    Game.nPlayerGameStat[0][0][1] = 1;
+    Game.nPlayerGameStat[0][0][2] = -1;
+    Game.nPlayerGameStat[0][2][3] = -1;
+    Write_Box_Score_Offense_Table(&Game);
+    const std::string& Html = Get_Game_Report_Html();
+    auto C = [](const char* s) { return std::string("<TD class=lmc>") + s + "</TD>"; };
+    EXPECT_NE(Html.find("Quin Arm</TD>\n" + C("BOS") + C("QB") + C("1") + C("1") + C("-1")), std::string::npos)
+        << Html;
+    const std::string E = "<TD class=lmc></TD>";
+    EXPECT_NE(Html.find("Will Wide</TD>\n" + C("BOS") + C("WR") + E + E + E + E + E + E + E + E + E + E + E +
+                        C("1") + C("-1")),
+              std::string::npos)
+        << Html;
+}
+
 TEST_F(GameReportTest, DefensivePlayerTables)
 {
     Log_Away_Game();
