@@ -531,6 +531,8 @@ void End_Play(GAME* pGame)
             Draw_Game_Score_Box(pGame);
         }
         Set_Down_Code(pGame, KICKOFF_DOWN);
+        // The kick-off follows with the clock stopped, however the try ended.
+        Stop_Clock(pGame);
         // One second drives the half-end test after a try at the end of a half.
         pGame->nPlaySeconds = 1;
         pGame->nYardLine = static_cast<int8_t>(Get_Kickoff_Yard_Line());

@@ -216,7 +216,8 @@ TEST_F(GameClockTest, TouchdownAcrossTwoMinutesScoresAtTwoMinutesAndItsTryWarnsN
     Show_Due_Two_Minute_Warning();
     EXPECT_TRUE(ui::Shown_Boxes().empty());
     EXPECT_EQ(Game.nClock, 1680);
-    EXPECT_FALSE(Clock_Stopped());
+    // The kick-off waits with the clock stopped.
+    EXPECT_TRUE(Clock_Stopped());
 }
 
 TEST_F(GameClockTest, WarningBoxOnlyInAWatchedGameThatWaitsForTheUser)
@@ -921,6 +922,7 @@ TEST_F(GameClockTest, TwoPointTryGoodAndFailed)
     EXPECT_EQ(Game.nYardLine, 65);
     EXPECT_EQ(Game.nPlaySeconds, 1);
     EXPECT_EQ(Game.nClock, 1200);   // a try takes no time
+    EXPECT_TRUE(Clock_Stopped());     // and the kick-off waits for the whistle
     EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_POSSESSION_SECONDS), 0);
 
     Start_Play_Record(&Game);
