@@ -28,13 +28,12 @@ constexpr const char* TABLE_OPENER =
     "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY>";
 
 
-// Game figures of a quarterback, a skill player and a defender.
+// Game figures of a quarterback and a defender.
 constexpr int QB_ATTEMPTS = 0;
 constexpr int QB_COMPLETIONS = 1;
 constexpr int QB_YARDS = 2;
 constexpr int QB_TOUCHDOWNS = 3;
 constexpr int QB_INTERCEPTIONS = 4;
-constexpr int SKILL_RECEIVING_YARDS = 3;
 constexpr int DEF_HALF_SACKS = 0;
 constexpr int DEF_INTERCEPTIONS = 1;
 constexpr int DEF_TACKLES = 2;
@@ -308,6 +307,7 @@ enum PLAY_COUNT : int {
     COUNT_RUSHING_YARDS,
     COUNT_RUSHING_TOUCHDOWNS,
     COUNT_RECEPTIONS,
+    COUNT_RECEIVING_YARDS,
     COUNT_TOUCHDOWN_RECEPTIONS,
     COUNT_FUMBLES,           // lost, by the player who fumbled
     COUNT_PASSES_DEFENSED,
@@ -325,6 +325,7 @@ PLAY_COUNT Play_Count_Of(int nMode, int nKind)
         case 8: return COUNT_RUSHING_YARDS;
         case 9: return COUNT_RUSHING_TOUCHDOWNS;
         case 10: return COUNT_RECEPTIONS;
+        case 11: return COUNT_RECEIVING_YARDS;
         case 12: return COUNT_TOUCHDOWN_RECEPTIONS;
         case 13: return COUNT_FUMBLES;
         default: return COUNT_NONE;
@@ -372,6 +373,9 @@ int Counted_Player(const PLAY& Play, PLAY_COUNT nCount, int* pnValue)
         return nRunner;
     case COUNT_RUSHING_TOUCHDOWNS:
         return nResult == RESULT_TOUCHDOWN_RUN ? Play.nPlayer1 : NOT_COUNTED;
+    case COUNT_RECEIVING_YARDS:
+        *pnValue = Play.nYard1;
+        [[fallthrough]];
     case COUNT_RECEPTIONS:
         return nResult == RESULT_PASS_COMPLETE || nResult == RESULT_TOUCHDOWN_PASS ||
                        (nResult == RESULT_SAFETY && Play.nYard2 == BALL_CARRIER_CAUGHT)
@@ -670,7 +674,9 @@ void Write_Box_Score_Offense_Table(const GAME* pGame)
                 Compute_Passer_Rating(nAttempts, nCompletions, nPassYards, nPassTouchdowns, nInterceptions);
             const int nRushYards = Count_Player_Play_Results(pGame, s, nSlot, 0, 8);
             const int nRushTouchdowns = Count_Player_Play_Results(pGame, s, nSlot, 0, 9);
-            const int nReceivingYards = Get_Player_Game_Stat(pGame, s, nSlot, UNIT_BACKS, SKILL_RECEIVING_YARDS);
+            // From the log, as the catches: a defender or a quarterback who
+            // catches one keeps no receiving figure of his own.
+            const int nReceivingYards = Count_Player_Play_Results(pGame, s, nSlot, 0, 11);
             const int nReceivingTouchdowns = Count_Player_Play_Results(pGame, s, nSlot, 0, 12);
 
             Append_Player_Row_Start(Out, nRow++, nTeam, nSlot);

@@ -210,7 +210,8 @@ TEST_F(GameReportTest, CountsOfThePlayLog)
     EXPECT_EQ(Count_Player_Play_Results(&Game, 1, 0, 2, 8), 1);    // fumble recoveries
     EXPECT_EQ(Count_Player_Play_Results(&Game, 1, 0, 0, 6), 0);    // home had no ball
     EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 1, 1, 7), 0);    // no such mode
-    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 1, 0, 11), 0);   // no such kind
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 2, 0, 11), 44);  // receiving yards
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 1, 0, 14), 0);   // no such kind
     std::string Yards;
     EXPECT_EQ(Count_Team_Play_Results(&Game, 0, RESULT_FIELD_GOAL_GOOD, &Yards), 2);
     EXPECT_EQ(Yards, " (45, 32)");
@@ -384,6 +385,21 @@ TEST_F(GameReportTest, CatchEndingInASafetyIsTheReceiversCatchAndThePassersCompl
     const std::string E = "<TD class=lmc></TD>";
     EXPECT_NE(Html.find("Will Wide</TD>\n" + C("BOS") + C("WR") + E + E + E + E + E + E + E + E + E + E + E +
                         C("1") + C("-1")),
+              std::string::npos)
+        << Html;
+}
+
+TEST_F(GameReportTest, ADefenderWhoCatchesAPassShowsItsYards)
+{
+    // A linebacker playing on offence catches a 12-yard pass; his game
+    // figures are a defender's, so the yards come from the log.
+    Log(0, RESULT_PASS_COMPLETE, AWAY_LB_ID, QB_ID, 12);
+    Write_Box_Score_Offense_Table(&Game);
+    const std::string& Html = Get_Game_Report_Html();
+    auto C = [](const char* s) { return std::string("<TD class=lmc>") + s + "</TD>"; };
+    const std::string E = "<TD class=lmc></TD>";
+    EXPECT_NE(Html.find("Lou Idle</TD>\n" + C("BOS") + C("LB") + E + E + E + E + E + E + E + E + E + E + E +
+                        C("1") + C("12") + C("12.0") + "<TD class=lmc>0</TD></TR>"),
               std::string::npos)
         << Html;
 }
