@@ -142,6 +142,42 @@ void Queue_Player_Commentary(GAME* pGame, int nEvent, int nID)
     Queue_Play_Commentary(pGame, nEvent, 0, 0, 0, nID, -1);
 }
 
+// The halves of regulation are stretches 0 and 1, each overtime period one
+// more: a kick-off starts each.
+int Clock_Stretch(const GAME* pGame, int nClock)
+{
+    if (nClock < SECONDS_OF_REGULATION)
+        return std::max(nClock, 0) / SECONDS_AT_HALF_TIME;
+    return 2 + (nClock - SECONDS_OF_REGULATION) / Get_Overtime_Period_Length(pGame);
+}
+
+// Where the stretch holding nClock began.
+int Stretch_Start(const GAME* pGame, int nClock)
+{
+    if (nClock < SECONDS_OF_REGULATION)
+        return nClock - std::max(nClock, 0) % SECONDS_AT_HALF_TIME;
+    const int L = Get_Overtime_Period_Length(pGame);
+    return nClock - (nClock - SECONDS_OF_REGULATION) % L;
+}
+
+// The play just ended was a try (End_Play has already set up the kick-off).
+bool Was_Try(const GAME* pGame)
+{
+    const int nResult = Get_Play_Result(&pGame->CurrentPlay);
+    return nResult >= RESULT_EXTRA_POINT_GOOD && nResult <= RESULT_TWO_POINT_FAILED;
+}
+
+// Seconds left after the play in the half (or overtime period) it was
+// snapped in: none once it ran that out, though the clock then reads the
+// start of the next.
+int Seconds_Left_After_Play(const GAME* pGame)
+{
+    const int nClock = pGame->nClock;
+    if (pGame->nPlaySeconds > 0 && Clock_Stretch(pGame, nClock - pGame->nPlaySeconds) != Clock_Stretch(pGame, nClock))
+        return 0;
+    return Get_Seconds_Left_In_Half(pGame);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -427,10 +463,15 @@ void End_Play(GAME* pGame)
     const bool bTry = nDownBefore == CONVERSION_ATTEMPT;
     const int nResult = Get_Play_Result(&pGame->CurrentPlay);
 
-    // 1. The clock runs to the end of the quarter at most.
+    // 1. The clock runs to the end of the quarter at most, and stops at the
+    // two-minute mark, so that the play is logged and told at the time the
+    // clock then shows.
     if (bTry)
         pGame->nPlaySeconds = 0;
-    const int nSeconds = std::max(0, std::min<int>(pGame->nPlaySeconds, Get_Seconds_Left_In_Quarter(pGame)));
+    int nSeconds = std::max(0, std::min<int>(pGame->nPlaySeconds, Get_Seconds_Left_In_Quarter(pGame)));
+    const int nToTwoMinutes = Get_Seconds_Left_In_Half(pGame) - TWO_MINUTES;
+    if (nToTwoMinutes > 0)
+        nSeconds = std::min(nSeconds, nToTwoMinutes);
     pGame->nPlaySeconds = static_cast<int8_t>(nSeconds);
     pGame->nClock = static_cast<int16_t>(pGame->nClock + nSeconds);
     Increment_Game_Team_Total(pGame, Offense_Side(pGame), GAME_TOTAL_POSSESSION_SECONDS, nSeconds);
@@ -490,6 +531,8 @@ void End_Play(GAME* pGame)
             Draw_Game_Score_Box(pGame);
         }
         Set_Down_Code(pGame, KICKOFF_DOWN);
+        // The kick-off follows with the clock stopped, however the try ended.
+        Stop_Clock(pGame);
         // One second drives the half-end test after a try at the end of a half.
         pGame->nPlaySeconds = 1;
         pGame->nYardLine = static_cast<int8_t>(Get_Kickoff_Yard_Line());
@@ -522,10 +565,11 @@ int Check_Half_End(GAME* pGame)
     if (!pGame)
         return 0;
     const int nClock = pGame->nClock;
-    if ((nClock - pGame->nPlaySeconds) / SECONDS_AT_HALF_TIME == nClock / SECONDS_AT_HALF_TIME)
+    if (Clock_Stretch(pGame, nClock - pGame->nPlaySeconds) == Clock_Stretch(pGame, nClock))
         return 0;
-    const int nExcess = nClock % SECONDS_AT_HALF_TIME;
-    pGame->nClock = static_cast<int16_t>(nClock - nExcess);
+    const int nStart = Stretch_Start(pGame, nClock);
+    const int nExcess = nClock - nStart;
+    pGame->nClock = static_cast<int16_t>(nStart);
     if (Is_Conversion_Attempt(pGame))
         return 0;
     Give_Back_Possession_Seconds(pGame, nExcess);
@@ -544,13 +588,19 @@ void Check_Quarter_End(GAME* pGame)
 {
     if (!pGame)
         return;
-    const int T = Get_Seconds_Left_In_Half(pGame);
+    const int T = Seconds_Left_After_Play(pGame);
     const int B = T + pGame->nPlaySeconds;
 
     if (Check_Half_End(pGame)) {
-        Start_Game_Period(pGame);
+        // A game over when an overtime period runs out starts no other.
+        if (pGame->nClock <= SECONDS_OF_REGULATION || !Is_Game_Over(pGame))
+            Start_Game_Period(pGame);
         return;
     }
+    // A try takes no time: it never reaches the two-minute mark nor ends a
+    // quarter (its second only ends a half whose last play scored).
+    if (Was_Try(pGame))
+        return;
     int nGivenBack = 0;
     if (T <= TWO_MINUTES && B > TWO_MINUTES) {
         const int q = Get_Game_Quarter(pGame);
@@ -567,7 +617,7 @@ void Check_Quarter_End(GAME* pGame)
         // The box waits for the play's narration to reach the stop.
         if (Is_User_Game(pGame) && Get_User_Preference(PREF_ANIMATION_MODE) <= 0 && !bAutomatic)
             g_bTwoMinuteWarningDue = true;
-    } else if (T <= SECONDS_PER_QUARTER && B > SECONDS_PER_QUARTER) {
+    } else if (!Is_Overtime(pGame) && T <= SECONDS_PER_QUARTER && B > SECONDS_PER_QUARTER) {
         const int nNewClock = SECONDS_AT_HALF_TIME * (pGame->nClock / SECONDS_AT_HALF_TIME) + SECONDS_PER_QUARTER;
         nGivenBack = pGame->nClock - nNewClock;
         pGame->nClock = static_cast<int16_t>(nNewClock);

@@ -90,15 +90,20 @@ void Set_Out_Of_Bounds_Clock(GAME* pGame);
 // After the play
 
 // Clock, downs and distance, first downs, turnovers on downs, scores, the try
-// and the log entry of the play just run.
+// and the log entry of the play just run. The clock stops at the end of the
+// quarter and at the two-minute mark, so that the play is logged at the time
+// the clock then shows; a try takes no time and leaves it stopped.
 void End_Play(GAME* pGame);
 // Copies the current play into the next log entry (with the clock and home
 // bit stored there at the snap); false when the log is full.
 bool Append_Play_To_Log(GAME* pGame);
-// 1 when the play ended the half (the clock set back to the half's start).
+// 1 when the play ended a half or an overtime period (the clock set back to
+// the start of the next); 0 while a try is pending.
 int Check_Half_End(GAME* pGame);
-// Half end and the next period's kick-off, the two-minute warning, or the end
-// of the first or third quarter; seconds run past the stop are given back.
+// Half or overtime period end and the next period's kick-off (none once the
+// game is over in overtime), the two-minute warning, or the end of the first
+// or third quarter; seconds run past the stop are given back. After a try
+// only the end of a half or period counts: a try never reaches a mark.
 void Check_Quarter_End(GAME* pGame);
 // The box of a two-minute warning Check_Quarter_End found for a watched game,
 // shown once, after the play that stopped the clock has been told.

@@ -290,7 +290,8 @@ void Write_Game_Log(const GAME* pGame)
     const bool bOver = Is_Game_Over(pGame);
     if (bOver && g_bFinalTablesWritten)
         return;
-    const int nPeriod = std::max<int>(pGame->nClock, 0) / SECONDS_PER_QUARTER;
+    // Quarters 1-4, then each overtime period of the game's own length.
+    const int nPeriod = std::max(Get_Game_Quarter(pGame) - 1, 0);
     char szLabel[TEXT_BUFFER_SIZE];
     Get_Period_Label(nPeriod, szLabel, sizeof(szLabel));
     std::string Text;

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
 #include "base/html_text.h"
+#include "engine/game_stats.h"
 #include "engine/play_wording.h"
 #include "league/league_data.h"
 #include "league/player.h"
@@ -26,12 +28,12 @@ constexpr const char* TABLE_OPENER =
     "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY>";
 
 
-// Game figures of a quarterback, a skill player and a defender.
+// Game figures of a quarterback and a defender.
 constexpr int QB_ATTEMPTS = 0;
+constexpr int QB_COMPLETIONS = 1;
 constexpr int QB_YARDS = 2;
 constexpr int QB_TOUCHDOWNS = 3;
 constexpr int QB_INTERCEPTIONS = 4;
-constexpr int SKILL_RECEIVING_YARDS = 3;
 constexpr int DEF_HALF_SACKS = 0;
 constexpr int DEF_INTERCEPTIONS = 1;
 constexpr int DEF_TACKLES = 2;
@@ -294,6 +296,115 @@ int Get_Player_Game_Stat(const GAME* pGame, int nSide, int nSlot, int nUnit, int
     return 0;
 }
 
+namespace {
+
+// Whose and which a play is for the counts of Count_Player_Play_Results.
+enum PLAY_COUNT : int {
+    COUNT_NONE,
+    COUNT_COMPLETIONS,       // the passer's completions
+    COUNT_TOUCHDOWN_PASSES,
+    COUNT_RUSHES,
+    COUNT_RUSHING_YARDS,
+    COUNT_RUSHING_TOUCHDOWNS,
+    COUNT_RECEPTIONS,
+    COUNT_RECEIVING_YARDS,
+    COUNT_TOUCHDOWN_RECEPTIONS,
+    COUNT_FUMBLES,           // lost, by the player who fumbled
+    COUNT_PASSES_DEFENSED,
+    COUNT_RECOVERIES,
+    COUNT_RETURN_TOUCHDOWNS, // interceptions and fumbles returned
+};
+
+PLAY_COUNT Play_Count_Of(int nMode, int nKind)
+{
+    if (nMode == 0) {
+        switch (nKind) {
+        case 3: return COUNT_COMPLETIONS;
+        case 6: return COUNT_TOUCHDOWN_PASSES;
+        case 7: return COUNT_RUSHES;
+        case 8: return COUNT_RUSHING_YARDS;
+        case 9: return COUNT_RUSHING_TOUCHDOWNS;
+        case 10: return COUNT_RECEPTIONS;
+        case 11: return COUNT_RECEIVING_YARDS;
+        case 12: return COUNT_TOUCHDOWN_RECEPTIONS;
+        case 13: return COUNT_FUMBLES;
+        default: return COUNT_NONE;
+        }
+    }
+    if (nMode == 2) {
+        switch (nKind) {
+        case 6: return COUNT_PASSES_DEFENSED;
+        case 8: return COUNT_RECOVERIES;
+        case 9: return COUNT_RETURN_TOUCHDOWNS;
+        default: return COUNT_NONE;
+        }
+    }
+    return COUNT_NONE;
+}
+
+// No player ID (slot 255 asks for ID -1).
+constexpr int NOT_COUNTED = INT32_MIN;
+
+// The player a logged play counts for in the box score (a carry fumbled or
+// ending in a safety is its runner's rush, a catch ending in one its
+// receiver's reception), or NOT_COUNTED; *pnValue the
+// number it adds.
+int Counted_Player(const PLAY& Play, PLAY_COUNT nCount, int* pnValue)
+{
+    const int nResult = Get_Play_Result(&Play);
+    const bool bCarry = nResult == RESULT_RUN_FUMBLE_LOST ||
+                        ((nResult == RESULT_FUMBLE_RETURN_TOUCHDOWN || nResult == RESULT_SAFETY) &&
+                         Play.nYard2 == BALL_CARRIER_RUSHED);
+    // The runner of a fumbled carry is the play's second player.
+    const int nRunner = nResult >= RESULT_RUN_LEFT && nResult <= RESULT_TOUCHDOWN_RUN ? Play.nPlayer1
+                        : !bCarry                                                     ? NOT_COUNTED
+                        : nResult == RESULT_SAFETY                                    ? Play.nPlayer1
+                                                                                      : Play.nPlayer2;
+    *pnValue = 1;
+    switch (nCount) {
+    case COUNT_COMPLETIONS:
+        return nResult == RESULT_PASS_COMPLETE || nResult == RESULT_TOUCHDOWN_PASS ? Play.nPlayer2 : NOT_COUNTED;
+    case COUNT_TOUCHDOWN_PASSES:
+        return nResult == RESULT_TOUCHDOWN_PASS ? Play.nPlayer2 : NOT_COUNTED;
+    case COUNT_RUSHES:
+        return nRunner;
+    case COUNT_RUSHING_YARDS:
+        *pnValue = Play.nYard1;
+        return nRunner;
+    case COUNT_RUSHING_TOUCHDOWNS:
+        return nResult == RESULT_TOUCHDOWN_RUN ? Play.nPlayer1 : NOT_COUNTED;
+    case COUNT_RECEIVING_YARDS:
+        *pnValue = Play.nYard1;
+        [[fallthrough]];
+    case COUNT_RECEPTIONS:
+        return nResult == RESULT_PASS_COMPLETE || nResult == RESULT_TOUCHDOWN_PASS ||
+                       (nResult == RESULT_SAFETY && Play.nYard2 == BALL_CARRIER_CAUGHT)
+                   ? Play.nPlayer1
+                   : NOT_COUNTED;
+    case COUNT_TOUCHDOWN_RECEPTIONS:
+        return nResult == RESULT_TOUCHDOWN_PASS ? Play.nPlayer1 : NOT_COUNTED;
+    case COUNT_FUMBLES:
+        return nResult == RESULT_SACK_FUMBLE_LOST || nResult == RESULT_RUN_FUMBLE_LOST ||
+                       nResult == RESULT_FUMBLE_RETURN_TOUCHDOWN
+                   ? Play.nPlayer2
+                   : NOT_COUNTED;
+    case COUNT_PASSES_DEFENSED:
+        return nResult == RESULT_PASS_KNOCKED_DOWN ? Play.nPlayer1 : NOT_COUNTED;
+    case COUNT_RECOVERIES:
+        return nResult == RESULT_SACK_FUMBLE_LOST || nResult == RESULT_RUN_FUMBLE_LOST ||
+                       nResult == RESULT_FUMBLE_RETURN_TOUCHDOWN
+                   ? Play.nPlayer1
+                   : NOT_COUNTED;
+    case COUNT_RETURN_TOUCHDOWNS:
+        return nResult == RESULT_INTERCEPTION_TOUCHDOWN || nResult == RESULT_FUMBLE_RETURN_TOUCHDOWN ? Play.nPlayer1
+                                                                                                    : NOT_COUNTED;
+    default:
+        return NOT_COUNTED;
+    }
+}
+
+}  // namespace
+
 int Count_Player_Play_Results(const GAME* pGame, int nSide, int nSlot, int nMode, int nKind)
 {
     if (!pGame || !Is_Valid_Side(nSide)) {
@@ -303,47 +414,22 @@ int Count_Player_Play_Results(const GAME* pGame, int nSide, int nSlot, int nMode
     const int nTeam = Get_Game_Side_Team(pGame, nSide);
     if (nTeam < 0 || nTeam > LAST_TEAM)
         return 0;
-    const int nID = nSlot == 255 ? -1 : Get_Player_ID(nTeam, nSlot);
-    int nFirstLow = 0, nFirstHigh = -1, nOtherCode = -1;
-    bool bFirstID = true;
-    bool bYards = false;
-    if (nMode == 0) {
-        switch (nKind) {
-        case 3: bFirstID = false; nFirstLow = 1; nFirstHigh = 1; nOtherCode = 6; break;
-        case 6: bFirstID = false; nFirstLow = nFirstHigh = 6; break;
-        case 7: nFirstLow = 9; nFirstHigh = 12; break;
-        case 8: nFirstLow = 9; nFirstHigh = 12; bYards = true; break;
-        case 9: nFirstLow = nFirstHigh = 12; break;
-        case 10: nFirstLow = nFirstHigh = 1; nOtherCode = 6; break;
-        case 12: nFirstLow = nFirstHigh = 6; break;
-        case 13: bFirstID = false; nFirstLow = 13; nFirstHigh = 14; break;
-        default: return 0;
-        }
-    } else if (nMode == 2) {
-        switch (nKind) {
-        case 6: nFirstLow = nFirstHigh = 4; break;
-        case 8: nFirstLow = 13; nFirstHigh = 14; nOtherCode = 5; break;
-        case 9: nFirstLow = nFirstHigh = 14; nOtherCode = 7; break;
-        default: return 0;
-        }
-    } else {
+    const PLAY_COUNT nCount = Play_Count_Of(nMode, nKind);
+    if (nCount == COUNT_NONE)
         return 0;
-    }
+    const int nID = nSlot == 255 ? -1 : Get_Player_ID(nTeam, nSlot);
     const int nWantSide = nMode == 0 ? nSide : 1 - nSide;
-    int nCount = 0;
+    int nTotal = 0;
     const int nPlays = Logged_Plays(pGame);
     for (int i = 0; i < nPlays; ++i) {
         const PLAY& Play = pGame->PlayLog[i];
         if (Get_Play_Home_Bit(&Play) != nWantSide)
             continue;
-        const int nResult = Get_Play_Result(&Play);
-        if (!((nResult >= nFirstLow && nResult <= nFirstHigh) || nResult == nOtherCode))
-            continue;
-        if ((bFirstID ? Play.nPlayer1 : Play.nPlayer2) != nID)
-            continue;
-        nCount += bYards ? Play.nYard1 : 1;
+        int nValue = 0;
+        if (Counted_Player(Play, nCount, &nValue) == nID)
+            nTotal += nValue;
     }
-    return nCount;
+    return nTotal;
 }
 
 int Count_Team_Play_Results(const GAME* pGame, int nSide, int nResult, std::string* pYards)
@@ -569,7 +655,11 @@ void Write_Box_Score_Offense_Table(const GAME* pGame)
         const int nPlayers = nTeam <= LAST_TEAM ? Count_Team_Players(nTeam) : 0;
         int nRow = 0;
         for (int nSlot = 0; nSlot < nPlayers; ++nSlot) {
-            const int nCompletions = Count_Player_Play_Results(pGame, s, nSlot, 0, 3);
+            // The log names no passer of a catch that ended in a safety; his
+            // own figure counts it.
+            const int nCompletions =
+                std::max(Count_Player_Play_Results(pGame, s, nSlot, 0, 3),
+                         Get_Player_Game_Stat(pGame, s, nSlot, UNIT_QUARTERBACK, QB_COMPLETIONS));
             const int nAttempts =
                 std::max(Get_Player_Game_Stat(pGame, s, nSlot, UNIT_QUARTERBACK, QB_ATTEMPTS), nCompletions);
             const int nRushes = Count_Player_Play_Results(pGame, s, nSlot, 0, 7);
@@ -584,7 +674,9 @@ void Write_Box_Score_Offense_Table(const GAME* pGame)
                 Compute_Passer_Rating(nAttempts, nCompletions, nPassYards, nPassTouchdowns, nInterceptions);
             const int nRushYards = Count_Player_Play_Results(pGame, s, nSlot, 0, 8);
             const int nRushTouchdowns = Count_Player_Play_Results(pGame, s, nSlot, 0, 9);
-            const int nReceivingYards = Get_Player_Game_Stat(pGame, s, nSlot, UNIT_BACKS, SKILL_RECEIVING_YARDS);
+            // From the log, as the catches: a defender or a quarterback who
+            // catches one keeps no receiving figure of his own.
+            const int nReceivingYards = Count_Player_Play_Results(pGame, s, nSlot, 0, 11);
             const int nReceivingTouchdowns = Count_Player_Play_Results(pGame, s, nSlot, 0, 12);
 
             Append_Player_Row_Start(Out, nRow++, nTeam, nSlot);
@@ -601,7 +693,8 @@ void Write_Box_Score_Offense_Table(const GAME* pGame)
             Append_Cell(Out, bRush ? Number(nRushYards) : "");
             Append_Cell(Out, bRush ? Format_Tenths(Compute_Scaled_Ratio(nRushYards, nRushes, 10)) : "");
             Append_Cell(Out, bRush ? Number(nRushTouchdowns) : "");
-            Append_Cell(Out, bRush ? Number(nFumbles) : "");
+            // A lost fumble shows without a rush too (a sacked passer's).
+            Append_Cell(Out, bRush || nFumbles != 0 ? Number(nFumbles) : "");
             Append_Cell(Out, bCatch ? Number(nReceptions) : "");
             Append_Cell(Out, bCatch ? Number(nReceivingYards) : "");
             Append_Cell(Out, bCatch ? Format_Tenths(Compute_Scaled_Ratio(nReceivingYards, nReceptions, 10)) : "");

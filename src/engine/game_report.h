@@ -63,9 +63,12 @@ int Get_Player_Game_Stat(const GAME* pGame, int nSide, int nSlot, int nUnit, int
 // in which the other side had it:
 //   mode 0: 3 completions thrown, 6 touchdown passes thrown, 7 rushes,
 //           8 rushing yards, 9 rushing touchdowns, 10 receptions,
-//           12 touchdown receptions, 13 fumbles;
+//           11 receiving yards, 12 touchdown receptions, 13 fumbles lost;
 //   mode 2: 6 passes defensed, 8 fumble recoveries, 9 return touchdowns.
-// Any other mode or kind counts 0.
+// A fumbled carry is a rush of its runner (the play's second player), a
+// carry or catch that ended in a safety his rush or reception (the play's
+// nYard2 tells which), a sacked passer's lost fumble his fumble. Any other
+// mode or kind counts 0.
 int Count_Player_Play_Results(const GAME* pGame, int nSide, int nSlot, int nMode, int nKind);
 
 // Logged plays of one result code in which the side had the ball. For field

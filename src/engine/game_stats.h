@@ -23,6 +23,14 @@ constexpr int RUN_DIRECTION_LEFT = 0;     // places 6-7
 constexpr int RUN_DIRECTION_MIDDLE = 1;   // places 7-9
 constexpr int RUN_DIRECTION_RIGHT = 2;    // places 9-10
 
+// What the ball carrier of a logged safety (result 8) or lost fumble (13,
+// 14) was doing, in the play's nYard2: the box score counts a carry as his
+// rush (with nYard1 its yards) and a catch as his reception, as the
+// statistics do. A lost fumble of a run (13) is always a carry; 0 is anything
+// else (a sacked passer).
+constexpr int BALL_CARRIER_RUSHED = 1;
+constexpr int BALL_CARRIER_CAUGHT = 2;
+
 // Adds nValue to stored statistic nCode (0-19) of a player: his season line
 // with his club, this season and his career. Nothing from the first playoff
 // week on (or week 2, whichever is later), so nothing in the playoffs or the

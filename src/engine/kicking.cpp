@@ -486,6 +486,8 @@ void Run_Kneel_Down(GAME* pGame)
         Credit_Rushing_Play(pGame, nCarrier, pGame->nPlayYards, RUN_DIRECTION_MIDDLE);
     Play.nPlayer1 = nCarrierID;
     Play.nYard1 = pGame->nPlayYards;
+    if (bSafety)
+        Play.nYard2 = BALL_CARRIER_RUSHED;
     Queue_Play_Commentary(pGame, NARRATE_KNEEL, pGame->nPlayYards, 0, 0, nCarrierID, -1);
     if (Get_Game_Down_Code(pGame) == FOURTH_DOWN_CODE && pGame->nPlaySeconds < Get_Seconds_Left_In_Half(pGame) &&
         !bSafety)

@@ -251,6 +251,8 @@ void Pass_Complete(GAME* pGame, int nPasser, int nReceiver, int nRoute, int c, i
                                       ? Player_ID(nDefense, nTackler)
                                       : Player_ID(nTeam, nPasser);
     pGame->CurrentPlay.nYard1 = static_cast<int8_t>(nYards);
+    if (Get_Play_Result(&pGame->CurrentPlay) == RESULT_SAFETY)
+        pGame->CurrentPlay.nYard2 = BALL_CARRIER_CAUGHT;
 
     // Told in a watched game only, so drawn from the display generator.
     if (Is_User_Game(pGame) && Play_Has_Play_Action(nTeam, pGame->CurrentPlay.nOffenseCall)) {

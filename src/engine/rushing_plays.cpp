@@ -147,6 +147,9 @@ void Lose_Run_Fumble(GAME* pGame, const RUN_SITUATION& Run)
     const int nRecovererID = Slot_ID(nDefenseTeam, nRecoverer);
     Play.nPlayer1 = nRecovererID;
     Play.nPlayer2 = nCarrierID;
+    // The carry counts in the box score as the rush the statistics credit.
+    Play.nYard1 = static_cast<int8_t>(n);
+    Play.nYard2 = BALL_CARRIER_RUSHED;
 
     // The return: two draws on the recoverer's Speed, less a third.
     const double s = std::trunc(Rating(nDefenseTeam, nRecoverer, RATING_SPEED)) / 6.0;
@@ -446,6 +449,8 @@ void Resolve_Rushing_Play(GAME* pGame, const RUN_SITUATION& Run)
     Play.nPlayer1 = nCarrierID;
     Play.nPlayer2 = Slot_ID(nDefenseTeam, nTackler);
     Play.nYard1 = static_cast<int8_t>(nYards);
+    if (nResult == RESULT_SAFETY)
+        Play.nYard2 = BALL_CARRIER_RUSHED;
     Queue_Run_Commentary(pGame, nCarrier, nTackler, nYards, Run.bScramble);
 
     if (nResult == RESULT_TOUCHDOWN_RUN || nResult == RESULT_TWO_POINT_GOOD) {

@@ -13,6 +13,7 @@
 #include "base/random.h"
 #include "engine/game_log.h"
 #include "engine/game_report.h"
+#include "engine/game_state.h"
 #include "engine/injury_services.h"
 #include "engine/narration.h"
 #include "league/game_record.h"
@@ -134,7 +135,9 @@ TEST_F(GameClockTest, PlayCrossingTwoMinutesStopsAtExactlyTwoMinutes)
     Set_Series(0, 10, 50);
     Set_Play(3, 10, RESULT_RUN_MIDDLE);
     End_Play(&Game);
-    EXPECT_EQ(Game.nClock, 1685);
+    // The play ends at the mark: it is logged and told at 2:00.
+    EXPECT_EQ(Game.nClock, 1680);
+    EXPECT_EQ(Game.nPlaySeconds, 5);
     Check_Quarter_End(&Game);
     EXPECT_EQ(Game.nClock, 1680);
     EXPECT_TRUE(Clock_Stopped());
@@ -160,6 +163,61 @@ TEST_F(GameClockTest, FourthQuarterWarningAndNoSecondWarning)
     Check_Quarter_End(&Game);
     EXPECT_EQ(Game.nClock, 3490);
     EXPECT_FALSE(Clock_Stopped());
+}
+
+TEST_F(GameClockTest, TouchdownAcrossTwoMinutesScoresAtTwoMinutesAndItsTryWarnsNoMore)
+{
+    Log_Pages();
+    Watch();
+    // 2:20 left in the fourth quarter; a 12-yard touchdown pass of 31 seconds.
+    Game.nClock = 3460;
+    Set_Series(0, 10, 12);
+    Set_Play(12, 31, RESULT_TOUCHDOWN_PASS);
+    End_Play(&Game);
+    EXPECT_EQ(Game.nClock, 3480);
+    EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_POSSESSION_SECONDS), 20);
+    Log_Play_Result(&Game);
+    Check_Quarter_End(&Game);
+    EXPECT_EQ(Game.nClock, 3480);
+    EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_POSSESSION_SECONDS), 20);
+    Show_Due_Two_Minute_Warning();
+    EXPECT_EQ(ui::Shown_Boxes().size(), 1u);
+
+    // The extra point at 2:00: no time, no second warning.
+    Start_Play_Record(&Game);
+    Game.nScore[GAME_SIDE_HOME] = 7;
+    Set_Play(0, 0, RESULT_EXTRA_POINT_GOOD);
+    End_Play(&Game);
+    Log_Play_Result(&Game);
+    Check_Quarter_End(&Game);
+    Show_Due_Two_Minute_Warning();
+    EXPECT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(Game.nClock, 3480);
+    EXPECT_EQ(Get_Game_Down_Code(&Game), KICKOFF_DOWN);
+    EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_POSSESSION_SECONDS), 20);
+
+    // Both scoring rows read 4th Q 2:00.
+    const std::string& Html = Get_Game_Report_Html();
+    const std::string Cell = "<TD width=\"6%\" class=lmc>4th Q</TD><TD width=\"6%\" class=lmc>2:00</TD>";
+    size_t nRows = 0;
+    for (size_t k = Html.find(Cell); k != std::string::npos; k = Html.find(Cell, k + 1))
+        ++nRows;
+    EXPECT_EQ(nRows, 2u) << Html;
+
+    // A two-point try at 2:00 of the second quarter crosses no mark either.
+    ui::Clear_Shown_Boxes();
+    Game.nClock = 1680;
+    Game.nDown &= ~GAME_DOWN_FLAGS_CLOCK;
+    Start_Play_Record(&Game);
+    Set_Series(CONVERSION_ATTEMPT, 2, 2);
+    Set_Play(1, 6, RESULT_RUN_MIDDLE);
+    End_Play(&Game);
+    Check_Quarter_End(&Game);
+    Show_Due_Two_Minute_Warning();
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(Game.nClock, 1680);
+    // The kick-off waits with the clock stopped.
+    EXPECT_TRUE(Clock_Stopped());
 }
 
 TEST_F(GameClockTest, WarningBoxOnlyInAWatchedGameThatWaitsForTheUser)
@@ -363,6 +421,138 @@ TEST_F(GameClockTest, TiedRegulationStartsOvertimeWithTheHomeTeamKickingByRule)
     Game.nPlaySeconds = 20;
     Check_Quarter_End(&Game);
     EXPECT_EQ(Generate_Random_Number(), nFirst);
+}
+
+// A touchdown on the last snap of regulation in a season of 15-minute
+// overtime periods: home trails by nBehind, scores 6, then kicks (or misses)
+// the extra point at 0:00.
+struct LAST_SNAP_CASE {
+    int nBehind;
+    int nTryResult;
+    bool bOvertime;   // level after the try: overtime; else over at 3,600
+};
+
+TEST_F(GameClockTest, TouchdownOnTheLastSnapOfRegulationGetsItsTryAtTheGun)
+{
+    const LAST_SNAP_CASE CASES[] = {
+        {6, RESULT_EXTRA_POINT_MISSED, true},   // tying, the kick missed
+        {6, RESULT_EXTRA_POINT_GOOD, false},    // tying, the kick wins it
+        {3, RESULT_EXTRA_POINT_GOOD, false},    // not tying
+        {3, RESULT_EXTRA_POINT_MISSED, false},
+    };
+    Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME, 1);
+    Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME_RULE, OVERTIME_SUDDEN_DEATH);
+    Set_User_Preference(PREF_MINUTES_PER_PERIOD, 15);
+    Set_User_Preference(PREF_KICKOFF_CHOICE, 1);
+    for (const LAST_SNAP_CASE& Case : CASES) {
+        const std::string Label = std::to_string(Case.nBehind) + "/" + std::to_string(Case.nTryResult);
+        Game = GAME{};
+        Game.nAwayTeam = AWAY;
+        Game.nHomeTeam = HOME;
+        Game.nWeek = WEEK;
+        Game.nOffense = HOME;
+        Game.nScore[GAME_SIDE_AWAY] = 20;
+        Game.nScore[GAME_SIDE_HOME] = 20 - Case.nBehind;
+        Start_Play_Record(&Game);
+        // 0:06 left; an 18-yard touchdown pass of 9 seconds.
+        Game.nClock = 3594;
+        Set_Series(0, 10, 18);
+        Set_Play(18, 9, RESULT_TOUCHDOWN_PASS);
+        End_Play(&Game);
+        Check_Quarter_End(&Game);
+        EXPECT_EQ(Game.nClock, 3600) << Label;
+        EXPECT_EQ(Get_Game_Down_Code(&Game), CONVERSION_ATTEMPT) << Label;
+        EXPECT_FALSE(Is_Game_Over(&Game)) << Label;
+        EXPECT_EQ(Get_Game_Quarter(&Game), 4) << Label;
+
+        Start_Play_Record(&Game);
+        if (Case.nTryResult == RESULT_EXTRA_POINT_GOOD)
+            Game.nScore[GAME_SIDE_HOME] += 1;
+        Set_Play(0, 0, Case.nTryResult);
+        End_Play(&Game);
+        Check_Quarter_End(&Game);
+        EXPECT_EQ(Game.nClock, 3600) << Label;
+        EXPECT_EQ(Is_Game_Over(&Game), !Case.bOvertime) << Label;
+        if (Case.bOvertime) {
+            // The overtime kick-off: the home team by rule, 15:00 to play.
+            EXPECT_EQ(Get_Game_Down_Code(&Game), KICKOFF_DOWN) << Label;
+            EXPECT_EQ(Game.nOffense, HOME) << Label;
+            EXPECT_EQ(Get_Seconds_Left_In_Quarter(&Game), 900) << Label;
+        }
+    }
+}
+
+TEST_F(GameClockTest, GameOverAtTheGunShowsNoOvertimeInItsLineScore)
+{
+    Log_Pages();
+    Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME, 1);
+    Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME_RULE, OVERTIME_SUDDEN_DEATH);
+    Set_User_Preference(PREF_MINUTES_PER_PERIOD, 15);
+    Game.nScore[GAME_SIDE_AWAY] = 27;
+    Game.nScore[GAME_SIDE_HOME] = 24;
+    Game.nClock = 3594;
+    Set_Series(0, 10, 18);
+    Set_Play(18, 9, RESULT_TOUCHDOWN_PASS);
+    End_Play(&Game);
+    Check_Quarter_End(&Game);
+    Start_Play_Record(&Game);
+    Game.nScore[GAME_SIDE_HOME] += 1;
+    Set_Play(0, 0, RESULT_EXTRA_POINT_GOOD);
+    End_Play(&Game);
+    Check_Quarter_End(&Game);
+    ASSERT_TRUE(Is_Game_Over(&Game));
+    Write_Line_Score_Table(&Game);
+    const std::string& Head = Get_Game_Page_Head();
+    // Both rows end "-" under OT before the final.
+    EXPECT_NE(Head.find("class=tmc>-</TD><TD width=\"60\" class=tmc><B>27</B>"), std::string::npos) << Head;
+    EXPECT_NE(Head.find("class=tbc>-</TD><TD width=\"60\" class=tbc><B>31</B>"), std::string::npos) << Head;
+}
+
+TEST_F(GameClockTest, EachOvertimePeriodOfAPlayoffGameStartsWithAKickOffAndItsHeading)
+{
+    Log_Pages();
+    Set_User_Preference(PREF_PLAYOFF_OVERTIME_RULE, OVERTIME_SUDDEN_DEATH_NO_TIES);
+    Set_User_Preference(PREF_KICKOFF_CHOICE, 1);
+    Game.nWeek = 18;   // a playoff game: 15-minute periods
+    Game.nScore[GAME_SIDE_AWAY] = Game.nScore[GAME_SIDE_HOME] = 17;
+    Game.nOffense = AWAY;
+    Game.nTimeouts[GAME_SIDE_AWAY] = Game.nTimeouts[GAME_SIDE_HOME] = 0;
+    // 0:30 left in the first overtime period; a 6-yard run of 35 seconds.
+    Game.nClock = 4470;
+    Set_Series(1, 8, 60);
+    Set_Play(6, 35, RESULT_RUN_LEFT);
+    End_Play(&Game);
+    EXPECT_EQ(Game.nClock, 4500);
+    Check_Quarter_End(&Game);
+    EXPECT_FALSE(Is_Game_Over(&Game));
+    EXPECT_EQ(Game.nClock, 4500);
+    EXPECT_EQ(Get_Game_Down_Code(&Game), KICKOFF_DOWN);
+    EXPECT_EQ(Game.nOffense, HOME);
+    EXPECT_EQ(Game.nYardLine, 65);
+    EXPECT_EQ(Game.nTimeouts[GAME_SIDE_AWAY], 3);
+    EXPECT_TRUE(Clock_Stopped());
+    EXPECT_EQ(Headings(), 1);
+    EXPECT_NE(Get_Game_Text_Log().find("OT #2"), std::string::npos);
+    EXPECT_EQ(Get_Game_Quarter(&Game), 6);
+
+    // A regular-season period of 10 minutes: its second period starts at 4,200.
+    Clear_Game_Log_Texts();
+    Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME, 1);
+    Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME_RULE, OVERTIME_SUDDEN_DEATH_NO_TIES);
+    Set_User_Preference(PREF_MINUTES_PER_PERIOD, 10);
+    Game.nWeek = WEEK;
+    Game.nOffense = AWAY;
+    Game.nDown = 0;
+    Game.nClock = 4190;
+    Set_Series(1, 8, 60);
+    Set_Play(6, 35, RESULT_RUN_LEFT);
+    End_Play(&Game);
+    EXPECT_EQ(Game.nClock, 4200);
+    Check_Quarter_End(&Game);
+    EXPECT_EQ(Get_Game_Down_Code(&Game), KICKOFF_DOWN);
+    EXPECT_EQ(Game.nOffense, HOME);
+    EXPECT_EQ(Headings(), 1);
+    EXPECT_NE(Get_Game_Text_Log().find("OT #2"), std::string::npos) << Get_Game_Text_Log();
 }
 
 TEST_F(GameClockTest, OvertimeKickingTeamDrawnOnceAndPlayoffsKeepThreeTimeouts)
@@ -732,6 +922,7 @@ TEST_F(GameClockTest, TwoPointTryGoodAndFailed)
     EXPECT_EQ(Game.nYardLine, 65);
     EXPECT_EQ(Game.nPlaySeconds, 1);
     EXPECT_EQ(Game.nClock, 1200);   // a try takes no time
+    EXPECT_TRUE(Clock_Stopped());     // and the kick-off waits for the whistle
     EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_POSSESSION_SECONDS), 0);
 
     Start_Play_Record(&Game);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/game_report.h"
+#include "engine/game_stats.h"
 #include "league/game_record.h"
 #include "league/league_data.h"
 #include "league/league_fixture.h"
@@ -97,7 +98,7 @@ protected:
         Log(0, RESULT_PASS_KNOCKED_DOWN, CB_ID, QB_ID, 0);
         Log(0, RESULT_RUN_LEFT, RB_ID, CB_ID, -3);
         Log(0, RESULT_RUN_RIGHT, RB_ID, CB_ID, 2);
-        Log(0, RESULT_RUN_FUMBLE_LOST, CB_ID, WR2_ID, 0);
+        Log(0, RESULT_RUN_FUMBLE_LOST, CB_ID, WR2_ID, 3);   // a 3-yard carry fumbled
         Log(0, RESULT_FIELD_GOAL_GOOD, -1, -1, 45);
         Log(0, RESULT_FIELD_GOAL_GOOD, -1, -1, 32);
         // Quarterback: 4 attempts, 44 yards, 1 TD, 1 interception; receiver 44 yards.
@@ -209,7 +210,8 @@ TEST_F(GameReportTest, CountsOfThePlayLog)
     EXPECT_EQ(Count_Player_Play_Results(&Game, 1, 0, 2, 8), 1);    // fumble recoveries
     EXPECT_EQ(Count_Player_Play_Results(&Game, 1, 0, 0, 6), 0);    // home had no ball
     EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 1, 1, 7), 0);    // no such mode
-    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 1, 0, 11), 0);   // no such kind
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 2, 0, 11), 44);  // receiving yards
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 1, 0, 14), 0);   // no such kind
     std::string Yards;
     EXPECT_EQ(Count_Team_Play_Results(&Game, 0, RESULT_FIELD_GOAL_GOOD, &Yards), 2);
     EXPECT_EQ(Yards, " (45, 32)");
@@ -325,11 +327,81 @@ TEST_F(GameReportTest, OffensivePlayerTables)
         // Receiver: 2 catches for 44 yards, 1 TD.
         "<TR class=\"highlight\"><TD class=lml>Will Wide</TD>\n" + C("BOS") + C("WR") + E + E + E + E + E + E + E +
         E + E + E + E + C("2") + C("44") + C("22.0") + "<TD class=lmc>1</TD></TR>" +
-        // A fumble and nothing else: a row of empty cells.
-        "<TR><TD class=lml>Bo O'Dropp&amp;Co</TD>\n" + C("BOS") + C("WR") + E + E + E + E + E + E + E + E + E + E +
-        E + E + E + E + "<TD class=lmc></TD></TR>" + "</TBODY></TABLE><BR>\n";
+        // A fumbled carry: one rush for its 3 yards, and the fumble.
+        "<TR><TD class=lml>Bo O'Dropp&amp;Co</TD>\n" + C("BOS") + C("WR") + E + E + E + E + E + E + C("1") + C("3") +
+        C("3.0") + C("0") + C("1") + E + E + E + "<TD class=lmc></TD></TR>" + "</TBODY></TABLE><BR>\n";
     const std::string Home = Group + Columns + "</TBODY></TABLE><BR>\n";
     EXPECT_EQ(Get_Game_Report_Html(), Away + Home);
+}
+
+TEST_F(GameReportTest, FumbledCarriesAndPlaysEndingInASafetyCountForTheirCarrier)
+{
+    // A carry fumbled and returned for a touchdown, a sacked passer's fumble
+    // returned for one, a carry and a catch both ending in a safety, a
+    // sacked passer's fumble kept by nobody (lost), then a plain run.
+    Log(0, RESULT_FUMBLE_RETURN_TOUCHDOWN, CB_ID, RB_ID, 4);
+    Game.PlayLog[Game.nPlays - 1].nYard2 = BALL_CARRIER_RUSHED;
+    Log(0, RESULT_FUMBLE_RETURN_TOUCHDOWN, CB_ID, QB_ID, 0);
+    Log(0, RESULT_SAFETY, RB_ID, LB_ID, -2);
+    Game.PlayLog[Game.nPlays - 1].nYard2 = BALL_CARRIER_RUSHED;
+    Log(0, RESULT_SAFETY, WR_ID, LB_ID, -1);
+    Game.PlayLog[Game.nPlays - 1].nYard2 = BALL_CARRIER_CAUGHT;
+    Log(0, RESULT_SAFETY, QB_ID, LB_ID, -7);   // a sack
+    Log(0, RESULT_SACK_FUMBLE_LOST, LB_ID, QB_ID, -6);
+    Log(0, RESULT_RUN_MIDDLE, RB_ID, LB_ID, 9);
+    // The runner: 3 rushes for 4 - 2 + 9 yards, one fumble.
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 1, 0, 7), 3);
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 1, 0, 8), 11);
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 1, 0, 13), 1);
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 1, 0, 9), 0);
+    // The receiver's catch for a safety is a reception.
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 2, 0, 10), 1);
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 2, 0, 7), 0);
+    // The passer: no rush of his own; both his fumbles lost.
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 0, 0, 7), 0);
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 0, 0, 10), 0);
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 0, 0, 0, 13), 2);
+    // The defence's recoveries and touchdown stay as they were.
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 1, 0, 2, 8), 2);
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 1, 1, 2, 8), 1);
+    EXPECT_EQ(Count_Player_Play_Results(&Game, 1, 0, 2, 9), 2);
+}
+
+TEST_F(GameReportTest, CatchEndingInASafetyIsTheReceiversCatchAndThePassersCompletion)
+{
+    // The log names the receiver and the tackler; the passer's figures have
+    // the attempt, the completion and its yard lost.
+    Log(0, RESULT_SAFETY, WR_ID, LB_ID, -1);
+    Game.PlayLog[0].nYard2 = BALL_CARRIER_CAUGHT;
+    Game.nPlayerGameStat[0][0][0] = 1;
+    Game.nPlayerGameStat[0][0][1] = 1;
+    Game.nPlayerGameStat[0][0][2] = -1;
+    Game.nPlayerGameStat[0][2][3] = -1;
+    Write_Box_Score_Offense_Table(&Game);
+    const std::string& Html = Get_Game_Report_Html();
+    auto C = [](const char* s) { return std::string("<TD class=lmc>") + s + "</TD>"; };
+    EXPECT_NE(Html.find("Quin Arm</TD>\n" + C("BOS") + C("QB") + C("1") + C("1") + C("-1")), std::string::npos)
+        << Html;
+    const std::string E = "<TD class=lmc></TD>";
+    EXPECT_NE(Html.find("Will Wide</TD>\n" + C("BOS") + C("WR") + E + E + E + E + E + E + E + E + E + E + E +
+                        C("1") + C("-1")),
+              std::string::npos)
+        << Html;
+}
+
+TEST_F(GameReportTest, ADefenderWhoCatchesAPassShowsItsYards)
+{
+    // A linebacker playing on offence catches a 12-yard pass; his game
+    // figures are a defender's, so the yards come from the log.
+    Log(0, RESULT_PASS_COMPLETE, AWAY_LB_ID, QB_ID, 12);
+    Write_Box_Score_Offense_Table(&Game);
+    const std::string& Html = Get_Game_Report_Html();
+    auto C = [](const char* s) { return std::string("<TD class=lmc>") + s + "</TD>"; };
+    const std::string E = "<TD class=lmc></TD>";
+    EXPECT_NE(Html.find("Lou Idle</TD>\n" + C("BOS") + C("LB") + E + E + E + E + E + E + E + E + E + E + E +
+                        C("1") + C("12") + C("12.0") + "<TD class=lmc>0</TD></TR>"),
+              std::string::npos)
+        << Html;
 }
 
 TEST_F(GameReportTest, DefensivePlayerTables)
