@@ -175,8 +175,9 @@ std::string Get_Template_Output_Path(const char* szTemplate, const HTML_TEMPLATE
         return nSeason == 0 ? Root + "\\Season summary.htm"
                             : Root + "\\Season summary " + std::to_string(Year_Of(nSeason)) + ".htm";
     if (Name == "SeasonDetail.template") {
+        // The last week written is the season's page as it stands.
         const int nWeek = Get_Template_Parameter(Page, TP_WEEK);
-        if (nWeek == Get_Current_Week() - 1 || nWeek == 20)
+        if (nWeek == Count_Season_Detail_Pages() - 1)
             return Root + "\\SeasonDetail\\Season details.htm";
         return Root + "\\SeasonDetail\\Season details week" + std::to_string(nWeek + 1) + ".htm";
     }
@@ -232,12 +233,8 @@ std::string Get_Template_Output_Path(const char* szTemplate, const HTML_TEMPLATE
         return Root + "\\SortedPlayers\\" + Sanitise_File_Name(std::string(1, static_cast<char>(cLetter))) +
                "index.htm";
     }
-    if (Name == "GameExport.template") {
-        char szName[64];
-        Format_Text_Bounded(szName, sizeof(szName), "G-%02d-%03d.htm", Get_Current_Year() % 100,
-                            Get_Template_Parameter(Page, TP_GAME));
-        return Root + "\\GameDetails\\" + szName;
-    }
+    if (Name == "GameExport.template")
+        return Root + "\\GameDetails\\" + Game_Page_Name(Get_Template_Parameter(Page, TP_GAME)) + ".htm";
     return std::string();
 }
 
@@ -251,12 +248,14 @@ std::vector<HTML_EXPORT_PAGE> List_Html_Export_Pages()
     Add("index.template", {});
     for (int s = 0; s < C.S; ++s)
         Add("SeasonSummary.template", {{TP_SEASON, s}});
-    for (int w = 0; w <= std::min(C.W, 22) - 2; ++w)
+    for (int w = 0; w < Count_Season_Detail_Pages(); ++w)
         Add("SeasonDetail.template", {{TP_WEEK, w}});
     for (int t = 0; t < C.T; ++t)
         Add("TeamSummary.template", {{TP_TEAM, t}});
+    // A club's season page is that of the games the records hold: in the
+    // off-season, the season just played.
     for (int t = 0; t < C.T; ++t)
-        Add("TeamDetail.template", {{TP_TEAM, t}, {TP_SEASON, 0}});
+        Add("TeamDetail.template", {{TP_TEAM, t}, {TP_SEASON, Get_Game_Records_Season()}});
     for (int t = 0; t <= FREE_AGENT_TEAM; ++t) {
         if (t < MAX_FRANCHISES && (t >= C.T || !Is_Valid_Team(t)))
             continue;

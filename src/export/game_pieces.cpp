@@ -320,7 +320,14 @@ void Format_Playoff_Game(std::string& Out, int nSlot, int nSeason)
         Out.clear();
         return;
     }
-    if (nSeason != 0) {
+    const int nBracketSeason = Get_Game_Records_Season();
+    if (nSeason >= 0 && nSeason < nBracketSeason) {
+        // A season begun after the bracket's (the new one in the
+        // off-season) has played no playoff game yet.
+        Out.clear();
+        return;
+    }
+    if (nSeason != nBracketSeason) {
         // Of a past season only the finals' clubs are kept.
         if (nSlot < FINISHER_LEAGUE_0_FINAL) {
             Out.clear();
@@ -373,13 +380,16 @@ void Format_Playoff_Star(std::string& Out, int nTeam, int nSeason)
         return;
     int nFinish = 0;
     if (nSeason == 0) {
-        if (Get_Current_Week() < Get_Regular_Season_Weeks())
+        // The season under way: no mark before its playoffs, nor in the
+        // off-season, when it is the new one.
+        const int nWeek = Get_Current_Week();
+        if (nWeek < Get_Regular_Season_Weeks() || nWeek == OFFSEASON_WEEK)
             return;
         nFinish = Record_Team_Division_Finish(nTeam);
     } else {
-        int nIndex = Get_Current_Season_Index() - nSeason;
-        if (Get_Current_Week() == OFFSEASON_WEEK)
-            --nIndex;
+        // The finish kept for the season the page is about, the one of
+        // its year.
+        const int nIndex = Get_Current_Season_Index() - nSeason;
         if (nIndex < 0 || nIndex > 100)
             return;
         nFinish = Get_Team_Yearly_Int(nTeam, nIndex, YEARLY_INT_FINISH);

@@ -180,6 +180,21 @@ void Check_Parameters(PAGE_STATE& State, size_t nOffset, const std::string& Tag)
     }
 }
 
+// The playoff weeks played so far in which a club had a game, in order: a
+// club with a bye has no row for the round it sat out.
+std::vector<int> Team_Playoff_Weeks(int nTeam)
+{
+    std::vector<int> Weeks;
+    if (nTeam < 0 || nTeam >= MAX_FRANCHISES)
+        return Weeks;
+    const int R = std::max(2, Get_First_Playoff_Week());
+    const int nLast = R + std::min(Get_Team_Playoff_Round(nTeam), Get_Current_Week() - R);
+    for (int w = R; w < nLast && w < SCHEDULE_WEEKS; ++w)
+        if (Get_Team_Game_Index_In_Week(w, nTeam) >= 0)
+            Weeks.push_back(w);
+    return Weeks;
+}
+
 }  // namespace
 
 void Format_Template_Parameters(std::string& Tag, int nTable, const HTML_TEMPLATE_PARAMS& Table, int nRow,
@@ -226,10 +241,14 @@ void Format_Template_Parameters(std::string& Tag, int nTable, const HTML_TEMPLAT
         Get_Template_Parameter_Name(Tag, nTeam, TP_TEAM);
         Get_Template_Parameter_Name(Tag, nRow, TP_SEASON);
         break;
-    case TABLE_PLAYOFF_GAME_BY_GAME:
+    case TABLE_PLAYOFF_GAME_BY_GAME: {
+        const std::vector<int> Weeks = Team_Playoff_Weeks(nTeam);
         Get_Template_Parameter_Name(Tag, nTeam, TP_TEAM);
-        Get_Template_Parameter_Name(Tag, std::max(2, Get_First_Playoff_Week()) + nRow, TP_WEEK);
+        Get_Template_Parameter_Name(
+            Tag, nRow >= 0 && static_cast<size_t>(nRow) < Weeks.size() ? Weeks[static_cast<size_t>(nRow)] : -1,
+            TP_WEEK);
         break;
+    }
     case TABLE_GAME_PLAYS:
         Get_Template_Parameter_Name(Tag, Get_Template_Parameter(Table, TP_GAME), TP_GAME);
         Get_Template_Parameter_Name(Tag, nRow, TP_PLAY);
@@ -260,7 +279,9 @@ int Count_Template_Table_Rows(PAGE_STATE& State, int nTable, const HTML_TEMPLATE
         return nDivision >= 0 && nDivision < 8 ? Count_Division_Teams(nDivision) : 0;
     }
     case TABLE_GAME_BY_GAME:
-        return nWeekNow < R ? nWeekNow : 18;
+        // The regular season's weeks only: the playoff games have rows of
+        // their own.
+        return std::min(nWeekNow, R);
     case TABLE_PLAYERS:
         Players = Build_Template_Player_List(Get_Template_Parameter(Table, TP_TEAM),
                                              Get_Template_Parameter(Table, TP_POS), 0);
@@ -284,13 +305,9 @@ int Count_Template_Table_Rows(PAGE_STATE& State, int nTable, const HTML_TEMPLATE
     }
     case TABLE_WEEK_GAMES: {
         const int W = Get_Template_Parameter(Table, TP_WEEK);
-        if (W < 0)
-            return 0;
-        if (W < R)
-            return Count_Week_Games(W);
-        if (W < R + 2)
-            return 4;
-        return W == R + 2 ? 2 : 1;
+        // A playoff round's games are as many as its field gives (six
+        // wild-card games with seven clubs a league).
+        return W < 0 ? 0 : Count_Week_Games(W);
     }
     case TABLE_TEAM_SUMMARY:
         return Get_Current_Season_Index() + 1;
@@ -300,14 +317,8 @@ int Count_Template_Table_Rows(PAGE_STATE& State, int nTable, const HTML_TEMPLATE
                                                : std::vector<TEMPLATE_PLAYER_ENTRY>();
         return static_cast<int>(Players.size());
     }
-    case TABLE_PLAYOFF_GAME_BY_GAME: {
-        if (nWeekNow < R)
-            return 0;
-        const int nTeam = Get_Template_Parameter(Table, TP_TEAM);
-        if (nTeam < 0 || nTeam >= MAX_FRANCHISES)
-            return 0;
-        return std::max(0, std::min(Get_Team_Playoff_Round(nTeam), nWeekNow - R));
-    }
+    case TABLE_PLAYOFF_GAME_BY_GAME:
+        return static_cast<int>(Team_Playoff_Weeks(Get_Template_Parameter(Table, TP_TEAM)).size());
     case TABLE_GAME_PLAYS: {
         // A GAME outside the records gives no rows.
         const int nGame = Get_Template_Parameter(Table, TP_GAME);

@@ -204,7 +204,7 @@ void Format_Leader_Ref(std::string& Out, int nCount, int nType)
             Get_Player_Name_Last_First(nTeam, nSlot, szName);
         Name = Page_Name_Of(szName) + " " + std::to_string(nSlot == NO_PLAYER ? -1 : Get_Player_ID(nTeam, nSlot));
     }
-    Out = std::string("<a href=\"") + Link_Prefix(nType) + "\\players\\" + Escape_Html_Text(Name) + ".htm\">";
+    Out = std::string("<a href=\"") + Link_Prefix(nType) + "players\\" + Escape_Html_Text(Name) + ".htm\">";
 }
 
 void Format_Leader_Team_Ref(std::string& Out, int nCount, int nType)
@@ -215,7 +215,7 @@ void Format_Leader_Team_Ref(std::string& Out, int nCount, int nType)
         Out = NO_LINK_REF;
         return;
     }
-    Out = std::string("<a href=\"") + Link_Prefix(nType) + "\\teams\\" + Escape_Html_Text(Team_Page_Name(nTeam)) +
+    Out = std::string("<a href=\"") + Link_Prefix(nType) + "teams\\" + Escape_Html_Text(Team_Page_Name(nTeam)) +
           ".htm\">";
 }
 

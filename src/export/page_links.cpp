@@ -1,5 +1,6 @@
 #include "export/page_links.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <string>
@@ -11,6 +12,7 @@
 #include "league/league_structure.h"
 #include "league/league_text.h"
 #include "league/player.h"
+#include "league/preferences.h"
 #include "league/season_lines.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
@@ -19,6 +21,9 @@
 #include "platform/files.h"
 
 namespace {
+
+// The wild-card, division, conference and final weeks after the regular season.
+constexpr int PLAYOFF_WEEKS = 4;
 
 std::string g_StyleSheetName = "styles.css";
 
@@ -115,7 +120,7 @@ std::string Team_Page_Name(int nTeam)
 std::string Team_Detail_Page_Name(int nTeam)
 {
     const std::string Name = Team_Page_Name(nTeam);
-    return Name.empty() ? Name : Name + " " + Year_Text(Get_Current_Year());
+    return Name.empty() ? Name : Name + " " + Year_Text(Get_Game_Records_Year());
 }
 
 std::string Player_Page_Name(int nTeam, int nSlot)
@@ -130,7 +135,7 @@ std::string Player_Page_Name(int nTeam, int nSlot)
 std::string Game_Page_Name(int nGame)
 {
     char szName[32];
-    std::snprintf(szName, sizeof(szName), "G-%02d-%03d", Get_Current_Year() % 100, nGame);
+    std::snprintf(szName, sizeof(szName), "G-%02d-%03d", Get_Game_Records_Year() % 100, nGame);
     return szName;
 }
 
@@ -165,6 +170,22 @@ std::string Team_Logo_Page_Path(int nTeam)
     return std::string();
 }
 
+int Get_Game_Records_Season()
+{
+    return Get_Current_Week() == OFFSEASON_WEEK && Get_Current_Season_Index() > 0 ? 1 : 0;
+}
+
+int Get_Game_Records_Year()
+{
+    return Get_Current_Year() - Get_Game_Records_Season();
+}
+
+int Count_Season_Detail_Pages()
+{
+    const int nWeeks = std::min(Get_Regular_Season_Weeks() + PLAYOFF_WEEKS, SCHEDULE_WEEKS);
+    return std::clamp(Get_Current_Week(), 0, nWeeks);
+}
+
 // ---------------------------------------------------------------------------
 // Escaping and the style sheet
 
@@ -193,7 +214,7 @@ void Format_Team_Ref(std::string& Out, int nTeam, int nSeason, int nType)
         Out = NO_LINK_REF;
         return;
     }
-    Out = std::string("<a href=\"") + Link_Prefix(nType) + (nSeason == -1 ? "\\teams\\" : "\\TeamsDetail\\") +
+    Out = std::string("<a href=\"") + Link_Prefix(nType) + (nSeason == -1 ? "teams\\" : "TeamsDetail\\") +
           Escape_Html_Text(Name) + ".htm\">";
 }
 
@@ -217,7 +238,7 @@ void Format_Player_Ref(std::string& Out, int nPlayer, int nTeam, int nType)
         Out = NO_LINK_REF;
         return;
     }
-    Out = std::string("<a href=\"") + Link_Prefix(nType) + "\\players\\" + Escape_Html_Text(Name) + ".htm\">";
+    Out = std::string("<a href=\"") + Link_Prefix(nType) + "players\\" + Escape_Html_Text(Name) + ".htm\">";
 }
 
 void Format_Player_Team_Ref(std::string& Out, int nPlayer, int nTeam, int nSeason)
@@ -243,8 +264,20 @@ void Format_Player_Team_Ref(std::string& Out, int nPlayer, int nTeam, int nSeaso
 
 void Format_Game_Detail_Ref(std::string& Out, int nGame, int nType)
 {
+    if (!Game_Of(nGame)) {
+        Out = NO_LINK_REF;
+        return;
+    }
     Out = std::string("<a href=\"") + (nType == 1 ? "..\\GameDetails\\" : ".\\GameDetails\\") + Game_Page_Name(nGame) +
           ".htm\">";
+}
+
+void Format_Schedule_Game_Ref(std::string& Out, int nTeam, int nWeek, int nType)
+{
+    const int nGame = nTeam >= 0 && nTeam < MAX_FRANCHISES && nWeek >= 0 && nWeek < SCHEDULE_WEEKS
+                          ? Get_Team_Game_Index_In_Week(nWeek, nTeam)
+                          : -1;
+    Format_Game_Detail_Ref(Out, nGame, nType);
 }
 
 void Format_Game_Team_Ref(std::string& Out, int nGame, int nType)
@@ -383,11 +416,9 @@ void Format_Select(std::string& Out, int nType)
     const int nSeasonIndex = Get_Current_Season_Index();
     switch (nType) {
     case 1: {
-        int n = Get_Current_Week() + 1;
-        if (n > 22)
-            n = 22;
-        for (int w = 1; w <= n - 1; ++w)
-            Append_Option(Out, w == n - 1 ? "-1" : std::to_string(w), "Week " + std::to_string(w));
+        const int nPages = Count_Season_Detail_Pages();
+        for (int w = 1; w <= nPages; ++w)
+            Append_Option(Out, w == nPages ? "-1" : std::to_string(w), "Week " + std::to_string(w));
         break;
     }
     case 2:

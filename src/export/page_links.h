@@ -5,8 +5,8 @@
 // Out as the caller handed it over. Texts have no length limit.
 //
 // Links keep the encyclopedia's own form: a TYPE 1 prefix "..\" (the page
-// lies one folder down), any other TYPE ".\", then the folder part, which
-// begins with a backslash of its own ("..\\teams\Name.htm"). Names taken from
+// lies one folder down), any other TYPE ".\", then the folder and the file,
+// one backslash between each step ("..\teams\Name.htm"). Names taken from
 // the league are escaped for HTML (& < > ") and, inside a link, first made
 // safe as a file name (Page_Name_Of), so a link names exactly the file the
 // export writes under the same helper.
@@ -22,11 +22,13 @@
 std::string Page_Name_Of(const std::string& Name);
 // "<full name>" of a franchise (teams/ pages); "" for a slot with no name.
 std::string Team_Page_Name(int nTeam);
-// "<full name> <current year>" (TeamsDetail/ pages).
+// "<full name> <year>" (TeamsDetail/ pages): the year of the games the
+// league's records hold (Get_Game_Records_Year).
 std::string Team_Detail_Page_Name(int nTeam);
 // "<Last, First> <ID>" of a player (players/ pages); "" for an empty slot.
 std::string Player_Page_Name(int nTeam, int nSlot);
-// "G-%02d-%03d" of the current year and a game record index (GameDetails/).
+// "G-%02d-%03d" of the year the game was played (Get_Game_Records_Year) and
+// a game record index (GameDetails/).
 std::string Game_Page_Name(int nGame);
 // The leaders page of a league (0, 1, or 2 for "NFL") and a period p:
 // "<league> Leaders" + (p -2: " By Season"; p -1: ""; else " <current year - p>").
@@ -34,6 +36,17 @@ std::string Leaders_Page_Name(int nLeague, int nPeriod);
 // The logo of a team as the pages name it ("Logos\<abbreviation>.png", or
 // ".jpg"/".gif"), "" when the data folder has no logo file for it.
 std::string Team_Logo_Page_Path(int nTeam);
+
+// The season whose games, bracket and playoff results the league holds, as
+// the pages count seasons back from the current one (SEASON): 0, except in
+// the off-season (week 100), when the season index has moved on but the
+// season just played keeps its records until the next one is set up.
+int Get_Game_Records_Season();
+// The year of those games.
+int Get_Game_Records_Year();
+// The week pages (SeasonDetail/): one for each week played so far, at most
+// the regular season and its four playoff weeks.
+int Count_Season_Detail_Pages();
 
 // ---------------------------------------------------------------------------
 // HTML escaping of & < > " (other bytes unchanged): the page toolkit's Escape_Html.
@@ -57,6 +70,9 @@ void Format_Opponent_Ref(std::string& Out, int nWeek, int nTeam, int nType);
 void Format_Player_Ref(std::string& Out, int nPlayer, int nTeam, int nType);
 void Format_Player_Team_Ref(std::string& Out, int nPlayer, int nTeam, int nSeason);
 void Format_Game_Detail_Ref(std::string& Out, int nGame, int nType);
+// The page of TEAM's game of WEEK (its schedule's or its playoff game); no
+// link when it has none that week.
+void Format_Schedule_Game_Ref(std::string& Out, int nTeam, int nWeek, int nType);
 void Format_Game_Team_Ref(std::string& Out, int nGame, int nType);
 
 // Pictures and style sheet

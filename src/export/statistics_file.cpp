@@ -109,14 +109,111 @@ bool Keeps_Offense_Stat(int nTeam, int nSlot, int nStat)
     return false;
 }
 
-bool Is_Offense_Player(int nTeam, int nSlot)
-{
-    return Get_Position_Side(Get_Player_Position(nTeam, nSlot)) == 0;
-}
-
 bool Is_Section(int nSection)
 {
     return nSection >= 0 && nSection < SECTION_COUNT;
+}
+
+// What a sort name of the Print dialog's lists (list position 0-16 of a
+// section) orders by: one stored statistic or the sum of two (kick and punt
+// returns), read only where the player's slot holds that figure.
+enum SORT_READERS {
+    SORT_ANYONE,          // every player of the section
+    SORT_PASSERS,         // the quarterback: other backs keep their own figures there
+    SORT_NOT_PASSERS,     // not the quarterback: his return slots are his sacks
+};
+
+struct SORT_FIGURE {
+    int nStat;      // -1: the list's empty entry, which names no figure
+    int nPlus;      // -1, or a second statistic added
+    int nReaders;
+};
+
+constexpr int SORT_NAMES_PER_SECTION = 17;
+constexpr SORT_FIGURE NO_FIGURE = {-1, -1, SORT_ANYONE};
+
+constexpr SORT_FIGURE SORT_FIGURES[SECTION_COUNT][SORT_NAMES_PER_SECTION] = {
+    // Offense
+    {{STAT_GAMES_PLAYED, -1, SORT_ANYONE},                        // Games
+     {STAT_GAMES_STARTED, -1, SORT_ANYONE},                       // Games Started
+     {STAT_PASS_ATTEMPTS, -1, SORT_PASSERS},                      // Pass Attempts
+     {STAT_PASS_COMPLETIONS, -1, SORT_PASSERS},                   // Completions
+     {STAT_INTERCEPTIONS_THROWN, -1, SORT_PASSERS},               // INT Thrown
+     {STAT_PASSING_YARDS, -1, SORT_PASSERS},                      // Pass Yards
+     {STAT_PASSING_TOUCHDOWNS, -1, SORT_PASSERS},                 // Pass TDs
+     {STAT_RUSHING_ATTEMPTS, -1, SORT_ANYONE},                    // Rushes
+     {STAT_RUSHING_YARDS, -1, SORT_ANYONE},                       // Rush Yards
+     {STAT_RUSHING_TOUCHDOWNS, -1, SORT_ANYONE},                  // Rush TDs
+     {STAT_RECEPTIONS, -1, SORT_ANYONE},                          // Receptions
+     {STAT_RECEIVING_YARDS, -1, SORT_ANYONE},                     // Receiving Yards
+     {STAT_RECEIVING_TOUCHDOWNS, -1, SORT_ANYONE},                // Receiving TDs
+     {STAT_FUMBLES_LOST, -1, SORT_ANYONE},                        // Fumbles Lost
+     {STAT_KICK_RETURNS, STAT_PUNT_RETURNS, SORT_NOT_PASSERS},    // Returns
+     {STAT_KICK_RETURN_YARDS, STAT_PUNT_RETURN_YARDS, SORT_NOT_PASSERS},               // Returns Yards
+     {STAT_KICK_RETURN_TOUCHDOWNS, STAT_PUNT_RETURN_TOUCHDOWNS, SORT_NOT_PASSERS}},    // Return TDs
+    // Defense
+    {{STAT_GAMES_PLAYED, -1, SORT_ANYONE},                 // Games
+     {STAT_GAMES_STARTED, -1, SORT_ANYONE},                // Games Started
+     {STAT_SOLO_TACKLES, -1, SORT_ANYONE},                 // Tackles
+     {STAT_TACKLE_ASSISTS, -1, SORT_ANYONE},               // Assists
+     {STAT_SACKS, -1, SORT_ANYONE},                        // Sacks
+     {STAT_FUMBLES_FORCED, -1, SORT_ANYONE},               // Fumbles Forced
+     {STAT_PASSES_DEFENSED, -1, SORT_ANYONE},              // Knockdowns
+     {STAT_INTERCEPTIONS, -1, SORT_ANYONE},                // Interceptions
+     {STAT_DEFENSIVE_RETURN_TOUCHDOWNS, -1, SORT_ANYONE},  // Touchdowns
+     NO_FIGURE,
+     NO_FIGURE,
+     NO_FIGURE,
+     NO_FIGURE,
+     NO_FIGURE,
+     {STAT_KICK_RETURNS, STAT_PUNT_RETURNS, SORT_ANYONE},                             // Returns
+     {STAT_KICK_RETURN_YARDS, STAT_PUNT_RETURN_YARDS, SORT_ANYONE},                   // Returns Yards
+     {STAT_KICK_RETURN_TOUCHDOWNS, STAT_PUNT_RETURN_TOUCHDOWNS, SORT_ANYONE}},        // Return TDs
+    // Kicking
+    {{STAT_GAMES_PLAYED, -1, SORT_ANYONE},                // Games
+     {STAT_GAMES_STARTED, -1, SORT_ANYONE},               // Games Started
+     {STAT_PUNTS, -1, SORT_ANYONE},                       // Punts
+     {STAT_PUNT_YARDS, -1, SORT_ANYONE},                  // Punt Yards
+     {STAT_LONGEST_PUNT, -1, SORT_ANYONE},                // Longest Punt
+     {STAT_PAT_ATTEMPTS, -1, SORT_ANYONE},                // PAT Attempts
+     {STAT_PATS_MADE, -1, SORT_ANYONE},                   // PAT
+     {STAT_FIELD_GOALS_MADE_BAND_1, -1, SORT_ANYONE},     // Field Goals <30
+     {STAT_FIELD_GOAL_ATTEMPTS_BAND_1, -1, SORT_ANYONE},  // FG Attempts <30
+     {STAT_FIELD_GOALS_MADE_BAND_2, -1, SORT_ANYONE},     // Field Goals 30-39
+     {STAT_FIELD_GOAL_ATTEMPTS_BAND_2, -1, SORT_ANYONE},  // FG Attempts 30-39
+     {STAT_FIELD_GOALS_MADE_BAND_3, -1, SORT_ANYONE},     // Field Goals 40-49
+     {STAT_FIELD_GOAL_ATTEMPTS_BAND_3, -1, SORT_ANYONE},  // FG Attempts 40-49
+     {STAT_FIELD_GOALS_MADE_BAND_4, -1, SORT_ANYONE},     // Field Goals 50+
+     {STAT_FIELD_GOAL_ATTEMPTS_BAND_4, -1, SORT_ANYONE},  // FG Attempts 50+
+     {STAT_LONGEST_FIELD_GOAL, -1, SORT_ANYONE},          // Longest Field Goal
+     NO_FIGURE},
+};
+
+// The figure a sort name orders by, for a player of its section: 0 where his
+// slot keeps something else (an offensive lineman's blocking figures, a
+// receiver's targets, the quarterback's sacks), and for a name that names
+// no figure.
+int Sort_Figure_Value(int nTeam, int nSlot, int nPeriod, int nSort)
+{
+    const int nSection = Get_Position_Side(Get_Player_Position(nTeam, nSlot));
+    if (!Is_Section(nSection) || nSort < 0 || nSort >= SORT_NAMES_PER_SECTION)
+        return 0;
+    const SORT_FIGURE& Figure = SORT_FIGURES[nSection][nSort];
+    if (Figure.nStat < 0)
+        return 0;
+    if (nSection == STATS_SECTION_OFFENSE && Figure.nStat != STAT_GAMES_PLAYED &&
+        Figure.nStat != STAT_GAMES_STARTED) {
+        const int nPosition = Get_Player_Position(nTeam, nSlot);
+        const bool bPasser = nPosition == POSITION_QB;
+        if (nPosition < POSITION_QB || nPosition > POSITION_WR)
+            return 0;
+        if ((Figure.nReaders == SORT_PASSERS && !bPasser) || (Figure.nReaders == SORT_NOT_PASSERS && bPasser))
+            return 0;
+    }
+    int nValue = Get_Player_Stat(nTeam, nSlot, nPeriod, Figure.nStat);
+    if (Figure.nPlus >= 0)
+        nValue += Get_Player_Stat(nTeam, nSlot, nPeriod, Figure.nPlus);
+    return nValue < 0 ? 0 : nValue;
 }
 
 // The section a player's row belongs to: his position's side.
@@ -247,11 +344,8 @@ int Get_Player_Sort_Value(int nTeam, int nSlot, int nPeriod, int nSort)
         return -1;
     if (nSort == STATS_SORT_TEAM)
         return nTeam;
-    if (nSort != STATS_SORT_LAST_NAME) {
-        if (Is_Offense_Player(nTeam, nSlot) && !Keeps_Offense_Stat(nTeam, nSlot, nSort))
-            return 0;
-        return Get_Player_Stat(nTeam, nSlot, nPeriod, nSort);
-    }
+    if (nSort != STATS_SORT_LAST_NAME)
+        return Sort_Figure_Value(nTeam, nSlot, nPeriod, nSort);
     // Larger values first in alphabetical order: every letter is taken in
     // upper case and anything else after the first letter counts just below
     // "A", so the three characters keep their order within 30 steps.

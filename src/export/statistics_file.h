@@ -21,9 +21,13 @@ constexpr int STATS_SORT_TEAM = -2;
 // set) when the folder cannot be made or the file not opened or written whole.
 // nSelection: 0..n-1 a team (n = Count_Teams), n..n+L-1 league k = selection
 // - n (L = Count_Leagues), n+L all teams. nPeriod 0 this season, 1 last
-// season, 2 career, 3 predicted. nSort a statistic code, or -1 / -2.
+// season, 2 career, 3 predicted. nSort the position 0-16 of a name in the
+// Print dialog's "Sort By:" list of the section (the rows are ordered by the
+// figure it names, highest first; an empty entry names none and keeps
+// team-then-roster order), or -1 last name / -2 team.
 int Write_Player_Stats_File(const char* szPath, int nSelection, int nPeriod, int nSection, int nSort, int nFormat);
-// The player's sort value, -1 when he has no game in the period.
+// The player's sort value for a sort name of his section (his position's
+// side), -1 when he has no game in the period.
 int Get_Player_Sort_Value(int nTeam, int nSlot, int nPeriod, int nSort);
 // A heading row for NO_TEAM / NO_PLAYER, a player's row otherwise, "" for an
 // empty slot. Rows end with a line feed.

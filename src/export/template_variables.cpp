@@ -57,6 +57,20 @@ void Today(std::string& Out)
           std::to_string(Local.tm_year + 1900);
 }
 
+// A club's points in a season: those of the league's game records for the
+// season they hold, none yet for a season begun after it (the new one in
+// the off-season), and "-" for the seasons before, whose games are gone.
+void Season_Points(std::string& O, const PARAMS& p, void (*Format)(std::string&, int))
+{
+    const int nSeason = P(p, TP_SEASON);
+    if (nSeason == Get_Game_Records_Season())
+        Format(O, P(p, TP_TEAM));
+    else if (nSeason >= 0 && nSeason < Get_Game_Records_Season())
+        O = "0";
+    else
+        O = "-";
+}
+
 // The variables in the order their names are compared.
 const VARIABLE VARIABLES[] = {
     {"LinkToCSS", [](std::string& O, const PARAMS& p) { Format_Css_Link(O, P(p, TP_TYPE)); }},
@@ -71,20 +85,8 @@ const VARIABLE VARIABLES[] = {
     {"TeamWins", [](std::string& O, const PARAMS& p) { Format_Team_Wins(O, P(p, TP_TEAM), P(p, TP_SEASON)); }},
     {"TeamLosses", [](std::string& O, const PARAMS& p) { Format_Team_Losses(O, P(p, TP_TEAM), P(p, TP_SEASON)); }},
     {"TeamTies", [](std::string& O, const PARAMS& p) { Format_Team_Ties(O, P(p, TP_TEAM), P(p, TP_SEASON)); }},
-    {"TeamPointsFor",
-     [](std::string& O, const PARAMS& p) {
-         if (P(p, TP_SEASON) == 0)
-             Format_Team_Points_For(O, P(p, TP_TEAM));
-         else
-             O = "-";
-     }},
-    {"TeamPointsAgainst",
-     [](std::string& O, const PARAMS& p) {
-         if (P(p, TP_SEASON) == 0)
-             Format_Team_Points_Against(O, P(p, TP_TEAM));
-         else
-             O = "-";
-     }},
+    {"TeamPointsFor", [](std::string& O, const PARAMS& p) { Season_Points(O, p, Format_Team_Points_For); }},
+    {"TeamPointsAgainst", [](std::string& O, const PARAMS& p) { Season_Points(O, p, Format_Team_Points_Against); }},
     {"TeamOffenseLeader",
      [](std::string& O, const PARAMS& p) {
          Format_Team_Offense_Leader(O, P(p, TP_STAT), P(p, TP_TEAM), P(p, TP_SEASON));
@@ -121,6 +123,10 @@ const VARIABLE VARIABLES[] = {
          Format_Schedule_Leader_Ref(O, P(p, TP_TEAM), P(p, TP_WEEK), P(p, TP_STAT), P(p, TP_POS));
      }},
     {"GameDetailRef", [](std::string& O, const PARAMS& p) { Format_Game_Detail_Ref(O, P(p, TP_GAME), P(p, TP_TYPE)); }},
+    {"ScheduleGameRef",
+     [](std::string& O, const PARAMS& p) {
+         Format_Schedule_Game_Ref(O, P(p, TP_TEAM), P(p, TP_WEEK), P(p, TP_TYPE));
+     }},
     {"GameTeamRef", [](std::string& O, const PARAMS& p) { Format_Game_Team_Ref(O, P(p, TP_GAME), P(p, TP_TYPE)); }},
     {"TeamRecord",
      [](std::string& O, const PARAMS& p) {
@@ -219,7 +225,7 @@ const VARIABLE VARIABLES[] = {
      [](std::string& O, const PARAMS& p) { Format_Time_Leader_Category(O, P(p, TP_SEASON), P(p, TP_TYPE)); }},
 };
 constexpr int VARIABLE_COUNT = sizeof(VARIABLES) / sizeof(VARIABLES[0]);
-static_assert(VARIABLE_COUNT == 77, "the engine knows 77 variables");
+static_assert(VARIABLE_COUNT == 78, "the engine knows 78 variables");
 
 // The leaders lists of the tLeaders tables being expanded, innermost last.
 std::vector<TOP_TEN_LIST> g_LeaderLists;

@@ -731,6 +731,11 @@ int Record_Team_Division_Finish(int nTeam)
         nCode = 0;
         break;
     }
+    // The highest slot a club reached is the round it went out in (or is
+    // still playing). Only the conference final, the final and the title
+    // have codes of their own; a club out before its conference final keeps
+    // how it got in, the division's first place (5) or a wild card (4),
+    // whatever slot the seeding gave it or the round it lost in.
     int nSlot = Get_Team_Playoff_Slot(nTeam);
     if (nSlot >= 0 && nPlace != 0)
         nCode = 4;
@@ -738,7 +743,7 @@ int Record_Team_Division_Finish(int nTeam)
         nCode = 8;
     else if (nSlot >= 28 && nSlot <= 29)
         nCode = 7;
-    else if (nSlot >= 1 && nSlot <= 27)
+    else if (nSlot >= 24 && nSlot <= 27)
         nCode = 6;
     return nCode;
 }

@@ -146,8 +146,9 @@ void Update_Team_Season_Finances(int nTeam);
 
 // Stores the team's place in its division row as yearly byte 1 of the
 // current season and returns the finish code: by the team's highest bracket
-// slot 8 for slot 30 (champion), 7 for 28-29, 6 for 1-27; otherwise 5 for
-// first place, 4 for another team in the bracket, 3, 2 and 1 for places 2-4,
-// else 0. A team found in no division row is reported and its place is not
-// stored.
+// slot 8 for slot 30 (champion), 7 for 28-29 (lost the final), 6 for 24-27
+// (lost a conference final); a club out before that 5 for first place and 4
+// for another club in the bracket (a wild card); 3, 2 and 1 for places 2-4,
+// else 0. So 4 or more is a playoff club, 7 or more a league's champion. A
+// team found in no division row is reported and its place is not stored.
 int Record_Team_Division_Finish(int nTeam);

@@ -121,11 +121,11 @@ TEST_F(GamePiecesTest, GameRecordsAndPlayoffGames)
     Set_Playoff_Score(0, 27);
     Set_Playoff_Score(1, 20);
     Format_Playoff_Game(Out, 0, 0);
-    EXPECT_EQ(Out, "<b><a href=\".\\\\teams\\Chicago Bears.htm\">Chicago Bears</a> 27, </b><a href=\".\\\\teams\\New "
+    EXPECT_EQ(Out, "<b><a href=\".\\teams\\Chicago Bears.htm\">Chicago Bears</a> 27, </b><a href=\".\\teams\\New "
                    "York Giants.htm\">New York Giants</a> 20");
     Set_Playoff_Score(0, 13);
     Format_Playoff_Game(Out, 0, 0);
-    EXPECT_EQ(Out, "<a href=\".\\\\teams\\Chicago Bears.htm\">Chicago Bears</a> 13, <b><a href=\".\\\\teams\\New "
+    EXPECT_EQ(Out, "<a href=\".\\teams\\Chicago Bears.htm\">Chicago Bears</a> 13, <b><a href=\".\\teams\\New "
                    "York Giants.htm\">New York Giants</a> 20</b>");
     Set_Playoff_Team(2, 1);
     Set_Playoff_Team(3, 2);
@@ -180,11 +180,15 @@ TEST_F(GamePiecesTest, GameRecordsAndPlayoffGames)
     EXPECT_EQ(Out, "*");
     Format_Playoff_Star(Out, 0, 2);
     EXPECT_EQ(Out, "");
-    // In the off-season the index is one season less.
+    // In the off-season the current season is the new one, its playoffs far
+    // off; the season just played is SEASON 1, as its page's year says.
     Set_User_Preference(PREF_CURRENT_WEEK, OFFSEASON_WEEK);
+    Set_Playoff_Team(0, 0);
     Format_Playoff_Star(Out, 0, 0);
-    EXPECT_EQ(Out, "*");
+    EXPECT_EQ(Out, "");
     Format_Playoff_Star(Out, 0, 1);
+    EXPECT_EQ(Out, "*");
+    Format_Playoff_Star(Out, 0, 2);
     EXPECT_EQ(Out, "");
 }
 
@@ -199,7 +203,7 @@ TEST_F(GamePiecesTest, GameAndScheduleLeaders)
     pGame->nPlayerGameStat[1][1][2] = 30;
     std::string Out;
     Format_Game_Leader_Ref(Out, 0, 1, 15, 0);
-    EXPECT_EQ(Out, "<a href=\"..\\\\players\\Runner, Ron 101.htm\">");
+    EXPECT_EQ(Out, "<a href=\"..\\players\\Runner, Ron 101.htm\">");
     Format_Game_Leader_Name(Out, 0, 1, 15, 0);
     EXPECT_EQ(Out, "Ron Runner");
     Format_Game_Leader_Stat(Out, 0, 1, 15, 0);
@@ -226,7 +230,7 @@ TEST_F(GamePiecesTest, GameAndScheduleLeaders)
     Format_Schedule_Leader_Stat(Out, 0, 0, 1, 15);
     EXPECT_EQ(Out, "87 Yards");
     Format_Schedule_Leader_Ref(Out, 0, 0, 1, 15);
-    EXPECT_EQ(Out, "<a href=\"..\\\\players\\Runner, Ron 101.htm\">");
+    EXPECT_EQ(Out, "<a href=\"..\\players\\Runner, Ron 101.htm\">");
     Out = Kept();
     Format_Schedule_Leader_Name(Out, 0, 2, 1, 15);
     EXPECT_EQ(Out, "");

@@ -15,6 +15,7 @@
 #include "league/season_lines.h"
 #include "league/stat_codes.h"
 #include "league/standings_keys.h"
+#include "league/team_schedule.h"
 
 namespace {
 
@@ -284,20 +285,36 @@ TEST_F(HtmlTemplateTest, EachTableCountsItsRowsAndGivesItsRowGroups)
     EXPECT_EQ(Row_Groups(TABLE_DIVISION_STANDING, Division, 3), "<qlv:var X[TEAM=2][SEASON=1]>");
     EXPECT_EQ(Count_Template_Table_Rows(TABLE_DIVISION_STANDING, Params({{TP_DIVIS, 1}}), Players), 0);
 
-    // tGameByGame: the current week below R, else 18.
+    // tGameByGame: the weeks played of the regular season (R = 17), no more:
+    // the playoff games have their own table.
     const HTML_TEMPLATE_PARAMS Team0 = Params({{TP_TEAM, 0}});
     EXPECT_EQ(Count_Template_Table_Rows(TABLE_GAME_BY_GAME, Team0, Players), 5);
     EXPECT_EQ(Row_Groups(TABLE_GAME_BY_GAME, Team0, 4), "<qlv:var X[WEEK=4][TEAM=0]>");
     Set_User_Preference(PREF_CURRENT_WEEK, 17);
-    EXPECT_EQ(Count_Template_Table_Rows(TABLE_GAME_BY_GAME, Team0, Players), 18);
+    EXPECT_EQ(Count_Template_Table_Rows(TABLE_GAME_BY_GAME, Team0, Players), 17);
+    Set_User_Preference(PREF_CURRENT_WEEK, 20);
+    EXPECT_EQ(Count_Template_Table_Rows(TABLE_GAME_BY_GAME, Team0, Players), 17);
     Set_User_Preference(PREF_CURRENT_WEEK, OFFSEASON_WEEK);
-    EXPECT_EQ(Count_Template_Table_Rows(TABLE_GAME_BY_GAME, Team0, Players), 18);
+    EXPECT_EQ(Count_Template_Table_Rows(TABLE_GAME_BY_GAME, Team0, Players), 17);
 
-    // tPlayoffGameByGame: none before the playoffs; then the round the team
-    // reached, at most the weeks played since.
+    // tPlayoffGameByGame: none before the playoffs; then a row for each
+    // playoff week played in which the club had a game. Club 0 sat out the
+    // wild-card week (17) and played in week 18, reaching slot 24.
     Set_User_Preference(PREF_CURRENT_WEEK, 16);
     EXPECT_EQ(Count_Template_Table_Rows(TABLE_PLAYOFF_GAME_BY_GAME, Team0, Players), 0);
-    EXPECT_EQ(Row_Groups(TABLE_PLAYOFF_GAME_BY_GAME, Team0, 1), "<qlv:var X[TEAM=0][WEEK=18]>");
+    for (int t = 0; t < 4; ++t) {
+        Set_Team_Schedule_Stat(t, 17, SCHEDULE_GAME_INDEX, t < 2 ? -1 : 40);
+        Set_Team_Schedule_Stat(t, 18, SCHEDULE_GAME_INDEX, 41 + t / 2);
+    }
+    Put_Game(40, 3, 2, 10, 20, 17);
+    Put_Game(41, 1, 0, 10, 20, 18);
+    Put_Game(42, 2, 3, 10, 20, 18);
+    Set_Playoff_Team(17, 0);
+    Set_Playoff_Team(24, 0);
+    Set_User_Preference(PREF_CURRENT_WEEK, 19);
+    EXPECT_EQ(Count_Template_Table_Rows(TABLE_PLAYOFF_GAME_BY_GAME, Team0, Players), 1);
+    EXPECT_EQ(Row_Groups(TABLE_PLAYOFF_GAME_BY_GAME, Team0, 0), "<qlv:var X[TEAM=0][WEEK=18]>");
+    Set_User_Preference(PREF_CURRENT_WEEK, 5);
 
     // tPlayers: one team in roster order by position or group; all teams sorted.
     EXPECT_EQ(Count_Template_Table_Rows(TABLE_PLAYERS, Params({{TP_TEAM, 0}, {TP_POS, 0}}), Players), 2);
@@ -339,12 +356,13 @@ TEST_F(HtmlTemplateTest, EachTableCountsItsRowsAndGivesItsRowGroups)
     EXPECT_EQ(Count_Template_Table_Rows(TABLE_PLAYER_STATS, Params({{TP_TEAM, 0}, {TP_PLAYER, 1}}), Players), 1);
     EXPECT_EQ(Count_Template_Table_Rows(TABLE_PLAYER_STATS, Params({{TP_TEAM, 0}, {TP_PLAYER, 9}}), Players), 0);
 
-    // tWeekGames: the first two playoff weeks 4 games, the third 2, later 1.
-    EXPECT_EQ(Count_Template_Table_Rows(TABLE_WEEK_GAMES, Params({{TP_WEEK, 17}}), Players), 4);
-    EXPECT_EQ(Count_Template_Table_Rows(TABLE_WEEK_GAMES, Params({{TP_WEEK, 18}}), Players), 4);
-    EXPECT_EQ(Count_Template_Table_Rows(TABLE_WEEK_GAMES, Params({{TP_WEEK, 19}}), Players), 2);
-    EXPECT_EQ(Count_Template_Table_Rows(TABLE_WEEK_GAMES, Params({{TP_WEEK, 20}}), Players), 1);
-    EXPECT_EQ(Count_Template_Table_Rows(TABLE_WEEK_GAMES, Params({{TP_WEEK, 30}}), Players), 1);
+    // tWeekGames: a playoff week's games as its records hold them (one in
+    // the wild-card week above, two in week 18); a round not played yet its
+    // usual count; none after the last playoff week.
+    EXPECT_EQ(Count_Template_Table_Rows(TABLE_WEEK_GAMES, Params({{TP_WEEK, 17}}), Players), 1);
+    EXPECT_EQ(Row_Groups(TABLE_WEEK_GAMES, Params({{TP_WEEK, 17}}), 0), "<qlv:var X[GAME=40]>");
+    EXPECT_EQ(Count_Template_Table_Rows(TABLE_WEEK_GAMES, Params({{TP_WEEK, 18}}), Players), 2);
+    EXPECT_EQ(Count_Template_Table_Rows(TABLE_WEEK_GAMES, Params({{TP_WEEK, 30}}), Players), 0);
     EXPECT_EQ(Count_Template_Table_Rows(TABLE_WEEK_GAMES, Params({}), Players), 0);
     EXPECT_EQ(Row_Groups(TABLE_WEEK_GAMES, Params({{TP_WEEK, 0}}), 2), "<qlv:var X[GAME=2]>");
 

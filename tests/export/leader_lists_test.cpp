@@ -150,9 +150,9 @@ TEST_F(TopTenListsTest, RowPiecesReadTheList)
     Format_Leader_Stat_Year(Out, 0);
     EXPECT_EQ(Out, "");
     Format_Leader_Ref(Out, 1, 1);
-    EXPECT_EQ(Out, "<a href=\"..\\\\players\\Dallas, Dan 201.htm\">");
+    EXPECT_EQ(Out, "<a href=\"..\\players\\Dallas, Dan 201.htm\">");
     Format_Leader_Team_Ref(Out, 1, 0);
-    EXPECT_EQ(Out, "<a href=\".\\\\teams\\Dallas Cowboys.htm\">");
+    EXPECT_EQ(Out, "<a href=\".\\teams\\Dallas Cowboys.htm\">");
 
     // An empty row prints nothing, but its links name team slot 0's first player.
     for (auto* pPiece : {Format_Leader_Name, Format_Leader_Team, Format_Leader_Stat, Format_Leader_Stat_Year}) {
@@ -161,15 +161,15 @@ TEST_F(TopTenListsTest, RowPiecesReadTheList)
         EXPECT_EQ(Out, "");
     }
     Format_Leader_Ref(Out, 6, 0);
-    EXPECT_EQ(Out, "<a href=\".\\\\players\\Runner, Ron 101.htm\">");
+    EXPECT_EQ(Out, "<a href=\".\\players\\Runner, Ron 101.htm\">");
     Format_Leader_Team_Ref(Out, 6, 1);
-    EXPECT_EQ(Out, "<a href=\"..\\\\teams\\Chicago Bears.htm\">");
+    EXPECT_EQ(Out, "<a href=\"..\\teams\\Chicago Bears.htm\">");
     // A COUNT outside the list reads as an empty row.
     Out = Kept();
     Format_Leader_Name(Out, 10);
     EXPECT_EQ(Out, "");
     Format_Leader_Ref(Out, -100, 1);
-    EXPECT_EQ(Out, "<a href=\"..\\\\players\\Runner, Ron 101.htm\">");
+    EXPECT_EQ(Out, "<a href=\"..\\players\\Runner, Ron 101.htm\">");
     // A leader released since, now a free agent, has no club page to link.
     List.nTeam[1] = FREE_AGENT_TEAM;
     Out = Kept();

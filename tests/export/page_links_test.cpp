@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "export/html_template.h"
 #include "export/page_links.h"
+#include "export/template_variables.h"
 #include "league/preferences.h"
 #include "league/season_lines.h"
 #include "pieces_fixture.h"
@@ -23,12 +25,12 @@ TEST_F(PageLinksTest, TeamAndGameLinksKeepTheirForm)
 {
     std::string Out;
     Format_Team_Ref(Out, 0, -1, 1);
-    EXPECT_EQ(Out, "<a href=\"..\\\\teams\\Chicago Bears.htm\">");
+    EXPECT_EQ(Out, "<a href=\"..\\teams\\Chicago Bears.htm\">");
     Format_Team_Ref(Out, 0, 0, 0);
-    EXPECT_EQ(Out, "<a href=\".\\\\TeamsDetail\\Chicago Bears 2019.htm\">");
+    EXPECT_EQ(Out, "<a href=\".\\TeamsDetail\\Chicago Bears 2019.htm\">");
     // The year is always the current one.
     Format_Team_Ref(Out, 1, 3, 1);
-    EXPECT_EQ(Out, "<a href=\"..\\\\TeamsDetail\\Green Bay Packers 2019.htm\">");
+    EXPECT_EQ(Out, "<a href=\"..\\TeamsDetail\\Green Bay Packers 2019.htm\">");
 
     Format_Game_Detail_Ref(Out, 5, 1);
     EXPECT_EQ(Out, "<a href=\"..\\GameDetails\\G-19-005.htm\">");
@@ -38,24 +40,84 @@ TEST_F(PageLinksTest, TeamAndGameLinksKeepTheirForm)
 
     // Record 3: NYG at CHI; side 0 is the first (away) team.
     Format_Game_Team_Ref(Out, 3, 0);
-    EXPECT_EQ(Out, "<a href=\"..\\\\TeamsDetail\\New York Giants 2019.htm\">");
+    EXPECT_EQ(Out, "<a href=\"..\\TeamsDetail\\New York Giants 2019.htm\">");
     Format_Game_Team_Ref(Out, 3, 1);
-    EXPECT_EQ(Out, "<a href=\"..\\\\TeamsDetail\\Chicago Bears 2019.htm\">");
+    EXPECT_EQ(Out, "<a href=\"..\\TeamsDetail\\Chicago Bears 2019.htm\">");
     Out = Kept();
     Format_Game_Team_Ref(Out, -100, 0);
     EXPECT_EQ(Out, "<a>");
 
     // Week 1: CHI plays NYG; week 2 has no game.
     Format_Opponent_Ref(Out, 1, 0, 0);
-    EXPECT_EQ(Out, "<a href=\".\\\\teams\\New York Giants.htm\">");
+    EXPECT_EQ(Out, "<a href=\".\\teams\\New York Giants.htm\">");
     Format_Opponent_Ref(Out, 0, 1, 1);
-    EXPECT_EQ(Out, "<a href=\"..\\\\teams\\Chicago Bears.htm\">");
+    EXPECT_EQ(Out, "<a href=\"..\\teams\\Chicago Bears.htm\">");
     Out = Kept();
     Format_Opponent_Ref(Out, 2, 0, 0);
     EXPECT_EQ(Out, "<a>");
     Out = Kept();
     Format_Opponent_Ref(Out, -100, 0, 0);
     EXPECT_EQ(Out, "<a>");
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+// A club's points in a season as the "TeamPointsFor" variable gives them.
+std::string Points_For(int nTeam, int nSeason)
+{
+    HTML_TEMPLATE_PARAMS Params;
+    Params.nCode[0] = TP_TEAM;
+    Params.nValue[0] = nTeam;
+    Params.nCode[1] = TP_SEASON;
+    Params.nValue[1] = nSeason;
+    std::string Out;
+    Expand_Template_Variable_Text("TeamPointsFor", Params, Out);
+    return Out;
+}
+
+TEST_F(PageLinksTest, InTheOffSeasonTheGamesKeptCarryTheYearTheyWerePlayed)
+{
+    // Week 5 of 2019: the records are this season's.
+    std::string Out;
+    EXPECT_EQ(Get_Game_Records_Season(), 0);
+    EXPECT_EQ(Get_Game_Records_Year(), 2019);
+    EXPECT_EQ(Count_Season_Detail_Pages(), 5);
+    EXPECT_EQ(Points_For(0, 0), "31");   // CHI: 10 at GB, 21 against NYG
+    EXPECT_EQ(Points_For(0, 1), "-");
+
+    // The off-season after it: the season index is 2020's, the records and
+    // the club season pages still 2019's, with all its 17 + 4 weeks.
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    Set_User_Preference(PREF_CURRENT_WEEK, OFFSEASON_WEEK);
+    EXPECT_EQ(Get_Game_Records_Season(), 1);
+    EXPECT_EQ(Get_Game_Records_Year(), 2019);
+    EXPECT_EQ(Count_Season_Detail_Pages(), 21);
+    EXPECT_EQ(Game_Page_Name(7), "G-19-007");
+    Format_Team_Ref(Out, 0, 1, 0);
+    EXPECT_EQ(Out, "<a href=\".\\TeamsDetail\\Chicago Bears 2019.htm\">");
+    EXPECT_EQ(Points_For(0, 1), "31");
+    EXPECT_EQ(Points_For(0, 0), "0");   // 2020 has played nothing
+    EXPECT_EQ(Points_For(0, 2), "-");
+
+    // A club's game of a week, from its schedule; none in a week without.
+    Format_Schedule_Game_Ref(Out, 0, 1, 1);
+    EXPECT_EQ(Out, "<a href=\"..\\GameDetails\\G-19-003.htm\">");
+    Format_Schedule_Game_Ref(Out, 2, 0, 0);
+    EXPECT_EQ(Out, "<a href=\".\\GameDetails\\G-19-001.htm\">");
+    Out = Kept();
+    Format_Schedule_Game_Ref(Out, 0, 2, 1);
+    EXPECT_EQ(Out, "<a>");
+    Out = Kept();
+    Format_Schedule_Game_Ref(Out, 0, -100, 1);
+    EXPECT_EQ(Out, "<a>");
+    Out = Kept();
+    Format_Game_Detail_Ref(Out, -100, 1);
+    EXPECT_EQ(Out, "<a>");
+
+    // The new season begun: its own year again.
+    Set_User_Preference(PREF_CURRENT_WEEK, 0);
+    EXPECT_EQ(Get_Game_Records_Season(), 0);
+    EXPECT_EQ(Get_Game_Records_Year(), 2020);
+    EXPECT_EQ(Count_Season_Detail_Pages(), 0);
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
@@ -66,14 +128,14 @@ TEST_F(PageLinksTest, PlayerLinksUseTheSafeFileNameEscaped)
     Add_Player(0, 2, 108, POSITION_WR, "Al \"Ace\"", "..");
     std::string Out;
     Format_Player_Ref(Out, 0, 0, 1);
-    EXPECT_EQ(Out, "<a href=\"..\\\\players\\Smith, John 101.htm\">");
+    EXPECT_EQ(Out, "<a href=\"..\\players\\Smith, John 101.htm\">");
     Format_Player_Ref(Out, 1, 0, 0);
-    EXPECT_EQ(Out, "<a href=\".\\\\players\\Smith_Jones, A&amp;B 107.htm\">");
+    EXPECT_EQ(Out, "<a href=\".\\players\\Smith_Jones, A&amp;B 107.htm\">");
     EXPECT_EQ(Player_Page_Name(0, 1), "Smith_Jones, A&B 107");
     // ".." becomes a plain file name of its own: nothing leaves the folder.
     EXPECT_EQ(Player_Page_Name(0, 2), ".., Al \"Ace\" 108");
     Format_Player_Ref(Out, 2, 0, 0);
-    EXPECT_EQ(Out, "<a href=\".\\\\players\\.., Al &quot;Ace&quot; 108.htm\">");
+    EXPECT_EQ(Out, "<a href=\".\\players\\.., Al &quot;Ace&quot; 108.htm\">");
     Out = Kept();
     Format_Player_Ref(Out, 3, 0, 0);
     EXPECT_EQ(Out, "<a>");
@@ -86,7 +148,7 @@ TEST_F(PageLinksTest, PlayerLinksUseTheSafeFileNameEscaped)
 
     Set_Team_String("Rock & <Roll>", 3, TEAM_STRING_NICKNAME);
     Format_Team_Ref(Out, 3, -1, 0);
-    EXPECT_EQ(Out, "<a href=\".\\\\teams\\New York Rock &amp; &lt;Roll&gt;.htm\">");
+    EXPECT_EQ(Out, "<a href=\".\\teams\\New York Rock &amp; &lt;Roll&gt;.htm\">");
     EXPECT_EQ(Team_Page_Name(3), "New York Rock & <Roll>");
     EXPECT_EQ(Escape_Html_Text("a&b<c>d\"e'f"), "a&amp;b&lt;c&gt;d&quot;e'f");
 }
@@ -102,15 +164,15 @@ TEST_F(PageLinksTest, PlayerTeamLinkFollowsTheSeasonLine)
     Format_Player_Team_Ref(Out, 0, 2, 2);
     EXPECT_EQ(Out, "<a>");
     Format_Player_Team_Ref(Out, 0, 2, 4);
-    EXPECT_EQ(Out, "<a href=\"..\\\\teams\\Green Bay Packers.htm\">");
+    EXPECT_EQ(Out, "<a href=\"..\\teams\\Green Bay Packers.htm\">");
     Out = Kept();
     Format_Player_Team_Ref(Out, 0, 2, 5);
     EXPECT_EQ(Out, "<a>");
     // Any other period, or a link holding no line: team slot 0.
     Format_Player_Team_Ref(Out, 0, 2, 6);
-    EXPECT_EQ(Out, "<a href=\"..\\\\teams\\Chicago Bears.htm\">");
+    EXPECT_EQ(Out, "<a href=\"..\\teams\\Chicago Bears.htm\">");
     Format_Player_Team_Ref(Out, 0, 2, 40);
-    EXPECT_EQ(Out, "<a href=\"..\\\\teams\\Chicago Bears.htm\">");
+    EXPECT_EQ(Out, "<a href=\"..\\teams\\Chicago Bears.htm\">");
 }
 
 TEST_F(PageLinksTest, StyleSheetAndLogos)

@@ -162,8 +162,8 @@ TEST_F(ExportedSeasonPagesTest, ClubsOfTheSameNameEachHaveTheirOwnPageAndLinksTo
     std::string Link5;
     Format_Team_Ref(Link4, 4, -1, 0);
     Format_Team_Ref(Link5, 5, -1, 0);
-    EXPECT_EQ(Link4, "<a href=\".\\\\teams\\New City New Team.htm\">");
-    EXPECT_EQ(Link5, "<a href=\".\\\\teams\\New City New Team (2).htm\">");
+    EXPECT_EQ(Link4, "<a href=\".\\teams\\New City New Team.htm\">");
+    EXPECT_EQ(Link5, "<a href=\".\\teams\\New City New Team (2).htm\">");
     EXPECT_TRUE(fs::is_regular_file("Site/teams/New City New Team (2).htm"));
     // The lists of players by club have a page for each too.
     int nClubLists = 0;

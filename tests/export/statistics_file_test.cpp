@@ -139,6 +139,100 @@ TEST_F(StatisticsFileTest, SelectionSortAndTheLastNameKey)
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
+// Each name of the Print dialog's "Sort By:" lists (by list position, as the
+// dialog passes it) with the stored figures it names, worked out from the
+// names and the statistics each position keeps.
+struct SORT_NAME_CASE {
+    int nSection;
+    const char* szName;
+    int nFirst;    // -1: the entry is empty and names no figure
+    int nSecond;   // a second figure added (kick and punt returns), or -1
+};
+
+constexpr SORT_NAME_CASE SORT_NAME_CASES[3][17] = {
+    {{0, "Games", 0, -1}, {0, "Games Started", 1, -1}, {0, "Pass Attempts", 2, -1}, {0, "Completions", 3, -1},
+     {0, "INT Thrown", 4, -1}, {0, "Pass Yards", 5, -1}, {0, "Pass TDs", 6, -1}, {0, "Rushes", 7, -1},
+     {0, "Rush Yards", 8, -1}, {0, "Rush TDs", 9, -1}, {0, "Receptions", 10, -1}, {0, "Receiving Yards", 11, -1},
+     {0, "Receiving TDs", 12, -1}, {0, "Fumbles Lost", 13, -1}, {0, "Returns", 14, 17},
+     {0, "Returns Yards", 15, 18}, {0, "Return TDs", 16, 19}},
+    {{1, "Games", 0, -1}, {1, "Games Started", 1, -1}, {1, "Tackles", 2, -1}, {1, "Assists", 3, -1},
+     {1, "Sacks", 4, -1}, {1, "Fumbles Forced", 5, -1}, {1, "Knockdowns", 6, -1}, {1, "Interceptions", 7, -1},
+     {1, "Touchdowns", 9, -1}, {1, "", -1, -1}, {1, "", -1, -1}, {1, "", -1, -1}, {1, "", -1, -1}, {1, "", -1, -1},
+     {1, "Returns", 14, 17}, {1, "Returns Yards", 15, 18}, {1, "Return TDs", 16, 19}},
+    {{2, "Games", 0, -1}, {2, "Games Started", 1, -1}, {2, "Punts", 2, -1}, {2, "Punt Yards", 3, -1},
+     {2, "Longest Punt", 5, -1}, {2, "PAT Attempts", 8, -1}, {2, "PAT", 9, -1}, {2, "Field Goals <30", 11, -1},
+     {2, "FG Attempts <30", 10, -1}, {2, "Field Goals 30-39", 13, -1}, {2, "FG Attempts 30-39", 12, -1},
+     {2, "Field Goals 40-49", 15, -1}, {2, "FG Attempts 40-49", 14, -1}, {2, "Field Goals 50+", 17, -1},
+     {2, "FG Attempts 50+", 16, -1}, {2, "Longest Field Goal", 18, -1}, {2, "", -1, -1}},
+};
+
+TEST_F(StatisticsFileTest, EveryListOfEverySectionIsOrderedByTheFigureItNames)
+{
+    SCRATCH_FOLDER Folder("stats_every_sort");
+    for (const auto& Section : SORT_NAME_CASES) {
+        for (int k = 0; k < 17; ++k) {
+            const SORT_NAME_CASE& Case = Section[k];
+            SCOPED_TRACE(std::to_string(Case.nSection) + " \"" + Case.szName + "\" (" + std::to_string(k) + ")");
+            // Dallas (team 2): Yves first on the roster with 100 in every
+            // other figure and 1 in the named one(s); Xavier with 5 in the
+            // named one(s) and nothing else. A passing figure is the
+            // quarterback Xavier's against the receiver Yves, whose slots
+            // hold 100 of his targets and the like; a return figure is the
+            // receiver Xavier's against the quarterback Yves, whose return
+            // slots hold 100 of his sacks.
+            int nX = POSITION_RB, nY = POSITION_QB;
+            if (Case.nSection == 0 && k >= 2 && k <= 6) {
+                nX = POSITION_QB;
+                nY = POSITION_WR;
+            } else if (Case.nSection == 0 && k >= 14) {
+                nX = POSITION_WR;
+            } else if (Case.nSection == 1) {
+                nX = POSITION_LB;
+                nY = POSITION_CB;
+            } else if (Case.nSection == 2) {
+                nX = POSITION_K;
+                nY = POSITION_P;
+            }
+            Add_Player(2, 0, 301, nY, "Yves", "Yonder");
+            Add_Player(2, 1, 302, nX, "Xavier", "Xanthe");
+            const bool bOtherFigures = Case.nSection == 0 && ((k >= 2 && k <= 6) || k >= 14);
+            for (int nStat = 0; nStat < 20; ++nStat) {
+                const bool bNamed = nStat == Case.nFirst || nStat == Case.nSecond;
+                Set_Player_Stat(2, 0, 0, nStat, bNamed ? (bOtherFigures ? 100 : 1) : nStat <= 1 ? 1 : 100);
+                Set_Player_Stat(2, 1, 0, nStat, bNamed ? 5 : nStat == 0 ? 1 : 0);
+            }
+            const std::vector<std::string> Listed = Names_Listed(Write(2, Case.nSection, k, STATS_FORMAT_TAB));
+            // The named figure first; an empty entry keeps the roster's order.
+            const std::vector<std::string> Expected =
+                Case.nFirst >= 0 ? std::vector<std::string>{"Xanthe, Xavier", "Yonder, Yves"}
+                                 : std::vector<std::string>{"Yonder, Yves", "Xanthe, Xavier"};
+            EXPECT_EQ(Listed, Expected);
+        }
+    }
+
+    // Three kickers by "Longest Field Goal" (15) and by "PAT" (6): highest
+    // first, whatever the other figures.
+    Add_Player(2, 0, 301, POSITION_K, "Ann", "Early");
+    Add_Player(2, 1, 302, POSITION_K, "Bea", "Middle");
+    Add_Player(2, 2, 303, POSITION_P, "Cy", "Punter");
+    const int nLongest[3] = {51, 59, 0};
+    const int nPats[3] = {30, 12, 0};
+    for (int s = 0; s < 3; ++s) {
+        for (int nStat = 0; nStat < 20; ++nStat)
+            Set_Player_Stat(2, s, 0, nStat, 0);
+        Set_Player_Stat(2, s, 0, STAT_GAMES_PLAYED, 16);
+        Set_Player_Stat(2, s, 0, STAT_LONGEST_FIELD_GOAL, nLongest[s]);
+        Set_Player_Stat(2, s, 0, STAT_PATS_MADE, nPats[s]);
+        Set_Player_Stat(2, s, 0, STAT_FIELD_GOALS_MADE_BAND_3, 10 - 3 * s);
+    }
+    Set_Player_Stat(2, 2, 0, STAT_PUNT_TOUCHBACKS, 9);   // the punter's touchbacks are no extra points
+    EXPECT_EQ(Names_Listed(Write(2, STATS_SECTION_KICKING, 15, STATS_FORMAT_TAB)),
+              (std::vector<std::string>{"Middle, Bea", "Early, Ann", "Punter, Cy"}));
+    EXPECT_EQ(Names_Listed(Write(2, STATS_SECTION_KICKING, 6, STATS_FORMAT_TAB)),
+              (std::vector<std::string>{"Early, Ann", "Middle, Bea", "Punter, Cy"}));
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 TEST_F(StatisticsFileTest, TabCommaAndFixedWidthRows)
 {
     std::string Row;

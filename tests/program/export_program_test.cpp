@@ -1,13 +1,17 @@
 // The headless program exports the league: "tool Export_Html_Encyclopedia"
 // after a simulated week writes the site into the data folder's
 // "HTML_Export" and prints its index page; a second export asks first; an
-// unknown tool stops the run with exit status 2.
+// unknown tool stops the run with exit status 2. After two seasons, in the
+// off-season before the draft, the site files the games under the season
+// they were played in and lists every wild-card game on its week's page.
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -71,6 +75,65 @@ TEST_F(ExportProgramTest, AToolLineExportsTheLeagueAfterAWeekAndPrintsTheIndexPa
     const std::string Index = Read_Text_File(Root + "/index.htm");
     EXPECT_TRUE(Contains(Index, "<meta charset=\"windows-1252\">"));
     EXPECT_FALSE(Contains(Index, "qlv:"));
+}
+
+TEST_F(ExportProgramTest, AfterTwoSeasonsTheOffSeasonExportFilesTheGamesUnderTheirSeason)
+{
+    // 2019 through its draft, 2020 through its playoffs, then the off-season
+    // with the draft left waiting.
+    const process_runner::RUN_RESULT Result =
+        program_support::Run_Headless_Script({Data.Path(), Output.Path(), "export.kelvo", std::chrono::seconds(400)},
+                                             std::string(NEW_GAME) +
+                                                 "command \"Through Playoffs\"\n"
+                                                 "command \"Through Playoffs\"\n"
+                                                 "command \"One Week\"\n"
+                                                 "answer yes\n"
+                                                 "command \"End Draft\"\n"
+                                                 "command \"Through Playoffs\"\n"
+                                                 "command \"Through Playoffs\"\n"
+                                                 "answer no\n"
+                                                 "command \"One Week\"\n"
+                                                 "tool Export_Html_Encyclopedia\n"
+                                                 "quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    ASSERT_TRUE(Contains(Result.Out, "Box [College Draft] \"To start the College Draft")) << Result.Out;
+    const std::string Root = Data.Path() + "/HTML_Export";
+
+    // The games of 2020, and none of 2021, which has played nothing.
+    size_t nGames = 0;
+    std::vector<std::string> Elsewhere;
+    for (const auto& Entry : fs::directory_iterator(Root + "/GameDetails")) {
+        const std::string Name = Entry.path().filename().string();
+        if (Name.rfind("G-20-", 0) != 0)
+            Elsewhere.push_back(Name);
+        ++nGames;
+    }
+    EXPECT_GT(nGames, 250u);
+    EXPECT_TRUE(Elsewhere.empty()) << Elsewhere.size() << " game pages filed elsewhere, as " << Elsewhere.front();
+    EXPECT_TRUE(fs::is_regular_file(Root + "/TeamsDetail/Buffalo Frost 2020.htm"));
+    EXPECT_FALSE(fs::exists(Root + "/TeamsDetail/Buffalo Frost 2021.htm"));
+
+    // Seven clubs a league from 2020: six wild-card games on the page of
+    // week 18, each linked.
+    const std::string WildCards = Read_Text_File(Root + "/SeasonDetail/Season details week18.htm");
+    EXPECT_TRUE(Contains(WildCards, "Wildcard Games"));
+    std::set<std::string> Linked;
+    static const std::regex GAME_LINK(R"rx(href="\.\.\\GameDetails\\(G-20-[0-9]{3})\.htm")rx");
+    for (auto It = std::sregex_iterator(WildCards.begin(), WildCards.end(), GAME_LINK); It != std::sregex_iterator();
+         ++It)
+        Linked.insert((*It)[1].str());
+    EXPECT_EQ(Linked.size(), 6u) << WildCards;
+
+    // The new season's standings mark nobody; 2020's its fourteen playoff
+    // clubs.
+    const std::string NewSeason = Read_Text_File(Root + "/Season summary.htm");
+    EXPECT_FALSE(Contains(NewSeason, "</a> *</td>"));
+    const std::string Played = Read_Text_File(Root + "/Season summary 2020.htm");
+    size_t nMarked = 0;
+    for (size_t n = Played.find("</a> *</td>"); n != std::string::npos; n = Played.find("</a> *</td>", n + 1))
+        ++nMarked;
+    EXPECT_EQ(nMarked, 14u);
 }
 
 TEST_F(ExportProgramTest, AnUnknownToolOrBadArgumentsStopTheRunWithStatusTwo)

@@ -2,13 +2,18 @@
 // the second-round reseeding (also when every key is at or below 0), the old
 // division rule at the second round, a three-team field, whole brackets
 // played through with the champion's roster credited, the format of seven
-// teams a league, and when the season is complete. Every expected slot and
+// teams a league, when the season is complete, and the finish codes a
+// bracket played through leaves (with the finals and the draft read from
+// them). Every expected slot and
 // team is worked out by hand from the records each test gives.
 
 #include <cstring>
 
 #include "league/salary_cap.h"
+#include "league/team_finances.h"
 #include "playoffs_fixture.h"
+#include "season/draft_pool.h"
+#include "season/offseason.h"
 
 namespace {
 
@@ -285,6 +290,66 @@ TEST_F(PlayoffsTest, SevenTeamsALeagueFrom2020PlaySixWildCardGames)
         EXPECT_EQ(Home_Of(b + 12), b);
         EXPECT_EQ(Home_Of(b + 8), b + 4);
     }
+}
+
+TEST_F(PlayoffsTest, EachClubsFinishCodeNamesTheRoundItWentOutIn)
+{
+    // Seven clubs a league, seeded as in the test above: leaders b, b+4,
+    // b+8, b+12 (W - L 12, 11, 10, 9), wild cards b+1, b+5, b+9 (8, 7, 6).
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2020;
+    std::vector<std::pair<int, int>> Teams;
+    for (int nLeague = 0; nLeague < 2; ++nLeague)
+        for (int k = 0; k < 4; ++k)
+            for (int p = 0; p < 4; ++p)
+                Teams.push_back({4 * nLeague + k, 12 - k - 4 * p});
+    Build(Teams, 0);
+    Update_Wild_Card_Teams(0);
+    Update_Standings();
+    Set_Day(FIRST_PLAYOFF_DAY);
+    // League 0: 9 beats the leader 4 away; 12 and 8 win at home. Reseeded, 0
+    // meets 9 and 8 (10) is at home to 12 (9); 0 beats 8 in the conference
+    // final. League 1 goes by seed: 16 beats 20. Final: 0 beats 16.
+    for (int r = 0; r < 4; ++r) {
+        ASSERT_GT(Games_Today(), 0) << r;
+        Play_Day({4});
+    }
+    ASSERT_EQ(Slot(30), 0);
+    ASSERT_EQ(Slot(24) + Slot(25), 8);   // 0 and 8 met in league 0's conference final
+    ASSERT_EQ(Slot(26) + Slot(27), 36);  // 16 and 20 in league 1's
+    // 8 champion, 7 lost the final, 6 lost a conference final; out before
+    // it, a division's leader 5 and a wild card 4, in whichever round; then
+    // the division place of a club out of the playoffs: 3, 2, 1 for second
+    // to fourth.
+    const int nExpected[32] = {8, 4, 2, 1, 5, 4, 2, 1, 6, 4, 2, 1, 5, 3, 2, 1,
+                               7, 4, 2, 1, 6, 4, 2, 1, 5, 4, 2, 1, 5, 3, 2, 1};
+    for (int t = 0; t < 32; ++t)
+        EXPECT_EQ(Record_Team_Division_Finish(t), nExpected[t]) << "club " << t;
+    Record_All_Division_Finishes();   // as the season's end keeps them
+    for (int t = 0; t < 32; ++t)
+        ASSERT_EQ(Get_Team_Yearly_Int(t, 0, YEARLY_INT_FINISH), nExpected[t]) << "club " << t;
+
+    // The provisional draft order reads the codes: every club out before
+    // the conference finals picks ahead of their losers (4, the second-best
+    // record, before 8), who pick ahead of the finalists.
+    Sort_Draft_Order_By_Record();
+    const int n = Count_Teams();
+    EXPECT_LT(Find_Team_In_Draft_Order(4), Find_Team_In_Draft_Order(8));
+    EXPECT_LT(Find_Team_In_Draft_Order(12), Find_Team_In_Draft_Order(20));
+    EXPECT_EQ(Find_Team_In_Draft_Order(8), n - 4);    // 200 + place 5
+    EXPECT_EQ(Find_Team_In_Draft_Order(20), n - 3);   // 200 + place 2
+    EXPECT_EQ(Find_Team_In_Draft_Order(16), n - 2);
+    EXPECT_EQ(Find_Team_In_Draft_Order(0), n - 1);
+
+    // A season later the finals are named from the codes: each league's
+    // conference final with the club that lost it.
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_LEAGUE_0_FINAL, 1, 1), 0);
+    EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_LEAGUE_0_FINAL, 0, 1), 8);
+    EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_LEAGUE_1_FINAL, 1, 1), 16);
+    EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_LEAGUE_1_FINAL, 0, 1), 20);
+    EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_TITLE_GAME, 1, 1), 0);
+    EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_TITLE_GAME, 0, 1), 16);
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 TEST_F(PlayoffsTest, AResultOutsideTheBracketChangesNothingAndATieSendsTheHomeTeamOn)
