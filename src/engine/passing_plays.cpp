@@ -152,6 +152,23 @@ bool Sack_Fumble_Kept_By_Offense(GAME* pGame, int nCarrier, int nForcer, int T)
     return true;
 }
 
+// Codes 4-6 mean one thing on a quarterback's line (interceptions, passing
+// yards and touchdowns) and another on a receiver's (targets, first downs
+// caught, yards after the catch): each is credited only to the line it means
+// something on, so a quarterback thrown to or a receiver who throws keeps a
+// true line.
+void Credit_Passer_Only(GAME* pGame, int nTeam, int nPasser, int nCode, int nValue)
+{
+    if (Position(nTeam, nPasser) == POSITION_QB)
+        Credit(pGame, nTeam, nPasser, UNIT_BACKS, nCode, nValue);
+}
+
+void Credit_Receiver_Only(GAME* pGame, int nTeam, int nReceiver, int nCode, int nValue)
+{
+    if (Position(nTeam, nReceiver) != POSITION_QB)
+        Credit(pGame, nTeam, nReceiver, UNIT_BACKS, nCode, nValue);
+}
+
 void Incomplete_Credits(GAME* pGame, int nPasser, int nReceiver)
 {
     const int nTeam = pGame->nOffense;
@@ -225,7 +242,7 @@ void Pass_Complete(GAME* pGame, int nPasser, int nReceiver, int nRoute, int c, i
             Set_Play_Result(&pGame->CurrentPlay, RESULT_TWO_POINT_GOOD);
         } else {
             Set_Play_Result(&pGame->CurrentPlay, RESULT_TOUCHDOWN_PASS);
-            Credit(pGame, nTeam, nPasser, UNIT_BACKS, STAT_PASSING_TOUCHDOWNS, 1);
+            Credit_Passer_Only(pGame, nTeam, nPasser, STAT_PASSING_TOUCHDOWNS, 1);
             Credit(pGame, nTeam, nReceiver, UNIT_BACKS, STAT_RECEIVING_TOUCHDOWNS, 1);
         }
     }
@@ -234,13 +251,13 @@ void Pass_Complete(GAME* pGame, int nPasser, int nReceiver, int nRoute, int c, i
     const int nYards = pGame->nPlayYards;
     Credit(pGame, nTeam, nPasser, UNIT_BACKS, STAT_PASS_ATTEMPTS, 1);
     Credit(pGame, nTeam, nPasser, UNIT_BACKS, STAT_PASS_COMPLETIONS, 1);
-    Credit(pGame, nTeam, nPasser, UNIT_BACKS, STAT_PASSING_YARDS, nYards);
-    Credit(pGame, nTeam, nReceiver, UNIT_BACKS, STAT_TARGETS, 1);
+    Credit_Passer_Only(pGame, nTeam, nPasser, STAT_PASSING_YARDS, nYards);
+    Credit_Receiver_Only(pGame, nTeam, nReceiver, STAT_TARGETS, 1);
     Credit(pGame, nTeam, nReceiver, UNIT_BACKS, STAT_RECEPTIONS, 1);
     Credit(pGame, nTeam, nReceiver, UNIT_BACKS, STAT_RECEIVING_YARDS, nYards);
-    Credit(pGame, nTeam, nReceiver, UNIT_BACKS, STAT_YARDS_AFTER_CATCH, nYards - c);
+    Credit_Receiver_Only(pGame, nTeam, nReceiver, STAT_YARDS_AFTER_CATCH, nYards - c);
     if (nYards >= pGame->nToGo)
-        Credit(pGame, nTeam, nReceiver, UNIT_BACKS, STAT_FIRST_DOWNS_CAUGHT, 1);
+        Credit_Receiver_Only(pGame, nTeam, nReceiver, STAT_FIRST_DOWNS_CAUGHT, 1);
     Increment_Game_Team_Total(pGame, bOffense, GAME_TOTAL_PASS_ATTEMPTS, 1);
     Increment_Game_Team_Total(pGame, bOffense, GAME_TOTAL_COMPLETIONS, 1);
     Increment_Game_Team_Total(pGame, bOffense, GAME_TOTAL_PASSING_YARDS, nYards);
@@ -295,9 +312,8 @@ void Pass_Intercepted(GAME* pGame, int nPasser, int nReceiver, int c, int e)
     Queue_Play_Commentary(pGame, NARRATE_INTERCEPTED, 0, 0, 0, Player_ID(nDefense, nInterceptor), 0);
 
     Credit(pGame, nTeam, nPasser, UNIT_BACKS, STAT_PASS_ATTEMPTS, 1);
-    if (Position(nTeam, nPasser) == POSITION_QB)
-        Credit(pGame, nTeam, nPasser, UNIT_BACKS, STAT_INTERCEPTIONS_THROWN, 1);
-    Credit(pGame, nTeam, nReceiver, UNIT_BACKS, STAT_TARGETS, 1);
+    Credit_Passer_Only(pGame, nTeam, nPasser, STAT_INTERCEPTIONS_THROWN, 1);
+    Credit_Receiver_Only(pGame, nTeam, nReceiver, STAT_TARGETS, 1);
     Credit(pGame, nDefense, nInterceptor, UNIT_DEFENSE, STAT_INTERCEPTIONS, 1);
     Increment_Game_Team_Total(pGame, bOffense, GAME_TOTAL_PASS_ATTEMPTS, 1);
     Increment_Game_Team_Total(pGame, bOffense, GAME_TOTAL_TURNOVERS, 1);

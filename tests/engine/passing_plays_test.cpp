@@ -357,6 +357,45 @@ TEST_F(PassingPlaysTest, InterceptionChangesHandsWithTheReturn)
     EXPECT_EQ(Game.CurrentPlay.nPlayer2, 201);
 }
 
+// Codes 4-6 are interceptions, passing yards and touchdowns on a
+// quarterback's line and targets, first downs caught and yards after the
+// catch on a receiver's: a quarterback thrown to, or a receiver who throws,
+// gets only what his own line means.
+TEST_F(PassingPlaysTest, AQuarterbackThrownToAndAReceiverWhoThrowsKeepTrueLines)
+{
+    // A second quarterback in the slot of the running back is thrown to.
+    constexpr int SLOT_QB = 4;
+    Put_Player(HOME, SLOT_QB, 204, POSITION_QB);
+    Game.nYardLine = 30;
+    Implement_Pass_Result(&Game, SLOT_QB, PASS_OUTCOME_COMPLETE, 9, 8, 12);
+    ASSERT_EQ(Result(), RESULT_PASS_COMPLETE);
+    EXPECT_EQ(Stat(HOME, SLOT_QB, STAT_RECEPTIONS), 1);
+    EXPECT_EQ(Stat(HOME, SLOT_QB, STAT_RECEIVING_YARDS), 12);
+    EXPECT_EQ(Stat(HOME, SLOT_QB, STAT_INTERCEPTIONS_THROWN), 0);   // not a target
+    EXPECT_EQ(Stat(HOME, SLOT_QB, STAT_PASSING_YARDS), 0);          // not a first down caught
+    EXPECT_EQ(Stat(HOME, SLOT_QB, STAT_PASSING_TOUCHDOWNS), 0);     // not yards after the catch
+    EXPECT_EQ(Stat(HOME, QB, STAT_PASSING_YARDS), 12);
+
+    // The same quarterback thrown to and intercepted: no interception of his.
+    Start_Play_Record(&Game);
+    Game.nOffense = HOME;
+    Implement_Pass_Result(&Game, SLOT_QB, PASS_OUTCOME_INTERCEPTED, 9, 10, 10);
+    EXPECT_EQ(Stat(HOME, SLOT_QB, STAT_INTERCEPTIONS_THROWN), 0);
+    EXPECT_EQ(Stat(HOME, QB, STAT_INTERCEPTIONS_THROWN), 1);
+
+    // A receiver who throws: his touchdown pass is no yards after a catch,
+    // his passing yards no first down caught.
+    Put_Player(HOME, QB, 200, POSITION_WR);
+    Start_Play_Record(&Game);
+    Game.nOffense = HOME;
+    Game.nYardLine = 10;
+    Implement_Pass_Result(&Game, WR, PASS_OUTCOME_COMPLETE, 9, 8, 15);
+    ASSERT_EQ(Result(), RESULT_TOUCHDOWN_PASS);
+    EXPECT_EQ(Stat(HOME, QB, STAT_YARDS_AFTER_CATCH), 0);
+    EXPECT_EQ(Stat(HOME, QB, 5), 0);
+    EXPECT_EQ(Stat(HOME, WR, STAT_RECEIVING_TOUCHDOWNS), 1);
+}
+
 TEST_F(PassingPlaysTest, InterceptionReturnsStayOnTheField)
 {
     for (uint32_t nSeed = 1; nSeed <= 300; ++nSeed) {
