@@ -12,6 +12,7 @@
 #include "frontoffice/depth_chart.h"
 #include "gamefile/game_dialogs.h"
 #include "gamefile/game_file.h"
+#include "gamefile/loaded_ranges.h"
 #include "gamefile/new_universe.h"
 #include "league/league_data.h"
 #include "league/league_norms.h"
@@ -155,6 +156,16 @@ bool Build_Year(int nYear, std::string& Problem)
         return false;
     Remove_Players_Without_Position();
     Fill_Missing_Player_Measures();
+    // A database the loader would refuse is not written as built.
+    const std::string Refusal = Find_League_Refusal(League);
+    if (!Refusal.empty()) {
+        char szRosters[64];
+        std::snprintf(szRosters, sizeof(szRosters), "input/stats/%d_rosters.csv", nYear);
+        Problem = "the league built for " + std::to_string(nYear) + " could not be loaded: " + Refusal +
+                  " (its players come from \"" + files::Resolve_Path(szRosters) + "\")";
+        Write_Debug_Log("Database of %d not written: %s", nYear, Problem.c_str());
+        return false;
+    }
     Load_All_Time_Leaders(nYear);
     Read_Personnel_File();
     Auto_Set_All_Depth_Charts(0);

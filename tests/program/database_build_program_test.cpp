@@ -308,4 +308,35 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     EXPECT_TRUE(fs::exists(Alone + "/Before Build.zrt"));
 }
 
+// A year whose rosters are empty builds a league the loader refuses: it is
+// not written, and the line fails saying why. A New Game whose season's
+// database does not load fails its line as a failed resume does, and
+// nothing is played or saved.
+TEST_F(DatabaseBuildProgramTest, ADatabaseThatWouldNotLoadIsNotBuiltAndANewGameInItPlaysNothing)
+{
+    const std::string Data = Copy_Data("database_build_empty_rosters");
+    std::ofstream(Data + "/Input/Stats/2010_rosters.csv", std::ios::binary | std::ios::trunc) << "";
+    const process_runner::RUN_RESULT Built = Run_Text(Data, "tool Create_Universe_Database 2010\nquit\n");
+    EXPECT_EQ(Built.nExitCode, 2) << Built.Out << Built.Err;
+    EXPECT_TRUE(Contains(Built.Err, "2010: the league built for 2010 could not be loaded: it holds no club with "
+                                    "players"))
+        << Built.Err;
+    EXPECT_FALSE(Contains(Built.Out, "1 database built")) << Built.Out;
+    EXPECT_FALSE(fs::exists(Data + "/Databases/universe-2010.dat"));
+
+    // A database of 2010 that does not load, chosen in New Game.
+    std::ofstream(Data + "/Databases/Universe-2010.dat", std::ios::binary) << "RIRARUVAZAVIZ2101    Cc not a league";
+    const process_runner::RUN_RESULT Played =
+        Run_Text(Data, "welcome new\ndialog 105 select 1089 \"2010\"\ndialog 105 set 1013 \"Pat\"\n"
+                       "dialog 105 press 1391\ncommand \"One Week\"\ncommand \"Save Game\"\nquit\n");
+    EXPECT_EQ(Played.nExitCode, 2) << Played.Out << Played.Err;
+    EXPECT_TRUE(Contains(Played.Err, "dialog 105 \"New Game\": the league of 2010 (\"Databases/Universe-2010.dat\") "
+                                     "could not be loaded"))
+        << Played.Err;
+    EXPECT_FALSE(Contains(Played.Out, "Command")) << Played.Out;
+    EXPECT_FALSE(fs::exists(Data + "/Output")) << "games were played";
+    for (const auto& Entry : fs::directory_iterator(Data))
+        EXPECT_NE(Entry.path().extension(), ".zrt") << Entry.path();
+}
+
 }  // namespace
