@@ -418,7 +418,7 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     Builds.pBuildRange = [](int nFirst, int nLast) {
         return Database_Build_Problem(Create_Universe_Databases_Range(nFirst, nLast));
     };
-    Builds.pBuildAll = [] { return Database_Build_Problem(Create_All_Universe_Databases()); };
+    Builds.pBuildAll = [] { return Database_Build_Summary(Create_All_Universe_Databases()); };
     Set_Database_Build_Hooks(Builds);
     // The playbook editor's View buttons open the front office's views.
     Set_Playbook_View_Hooks([](int nTeam) { Show_Offense_View(nTeam); }, [](int nTeam) { Show_Defense_View(nTeam); });

@@ -131,6 +131,9 @@ bool Database_Build_Outcome(const DATABASE_BUILD_RESULT& Build, std::string& Res
         return false;
     }
     Result = std::to_string(Build.nBuilt) + (Build.nBuilt == 1 ? " database" : " databases") + " built";
+    if (!Build.LeftOut.empty())
+        Result += "; " + std::to_string(Build.LeftOut.size()) + " years left out (" +
+                  Format_Year_Ranges(Build.LeftOut) + "), whose statistics files are not in the data folder";
     return true;
 }
 

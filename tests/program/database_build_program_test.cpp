@@ -265,7 +265,10 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     // No teams file for 2005: nothing of it is written and the line fails.
     const process_runner::RUN_RESULT None = Run_Text(Alone, "tool Create_Universe_Database 2005\nquit\n");
     EXPECT_EQ(None.nExitCode, 2) << None.Out << None.Err;
-    EXPECT_TRUE(Contains(None.Err, "2005: the teams file of 2005")) << None.Err;
+    EXPECT_TRUE(Contains(None.Err, "2005: no statistics for 2005 (\"input/stats/leagues/2005_league.csv\" is not in "
+                                   "the data folder; statistics files do not ship with the program)"))
+        << None.Err;
+    EXPECT_FALSE(Contains(None.Out + None.Err, "re-install")) << None.Out << None.Err;
     EXPECT_FALSE(fs::exists(Alone + "/Databases/universe-2005.dat"));
     EXPECT_FALSE(fs::exists(Alone + "/Databases/rookies-2005.dat"));
 
@@ -337,6 +340,30 @@ TEST_F(DatabaseBuildProgramTest, ADatabaseThatWouldNotLoadIsNotBuiltAndANewGameI
     EXPECT_FALSE(fs::exists(Data + "/Output")) << "games were played";
     for (const auto& Entry : fs::directory_iterator(Data))
         EXPECT_NE(Entry.path().extension(), ".zrt") << Entry.path();
+}
+
+// The run of every year on a data folder holding part of the history
+// builds those years and leaves out the others, without a box per year.
+TEST_F(DatabaseBuildProgramTest, EveryYearBuildsThoseWithStatisticsAndShowsNoBoxPerYear)
+{
+    const std::string Data = Copy_Data("database_build_all");
+    std::vector<int> Years;
+    for (int nYear = 1951; nYear <= 2022; ++nYear)
+        if (fs::exists(Data + "/Input/Stats/" + std::to_string(nYear) + "_teams.csv") &&
+            fs::exists(Data + "/Input/Stats/Leagues/" + std::to_string(nYear) + "_league.csv"))
+            Years.push_back(nYear);
+    ASSERT_FALSE(Years.empty());
+    const process_runner::RUN_RESULT All = Run_Text(Data, "tool Create_All_Universe_Databases\nquit\n");
+    EXPECT_EQ(All.nExitCode, 0) << All.Out << All.Err;
+    const std::string Said = "Tool Create_All_Universe_Databases: " + std::to_string(Years.size()) +
+                             " databases built; " + std::to_string(72 - Years.size()) + " years left out (";
+    EXPECT_TRUE(Contains(All.Out, Said)) << All.Out;
+    EXPECT_FALSE(Contains(All.Out + All.Err, "[Read Error]")) << All.Err;
+    EXPECT_FALSE(Contains(All.Out + All.Err, "[File Read Error]")) << All.Err;
+    EXPECT_FALSE(Contains(All.Out + All.Err, "[Generating Random Rookies]")) << All.Err;
+    EXPECT_FALSE(Contains(All.Out + All.Err, "re-install")) << All.Err;
+    for (int nYear : Years)
+        EXPECT_TRUE(fs::exists(Data + "/Databases/universe-" + std::to_string(nYear) + ".dat")) << nYear;
 }
 
 }  // namespace
