@@ -40,6 +40,7 @@ unsigned char Code_Point_To_1252(uint32_t c)
 // Decodes one UTF-8 sequence at p; its length, or 0 when malformed.
 int Decode_Utf8(const unsigned char* p, uint32_t& c)
 {
+    c = 0;
     int n;
     if (p[0] < 0x80) {
         c = p[0];
@@ -77,7 +78,7 @@ void Convert_Utf8_Line_To_1252(char* szLine)
     const unsigned char* p = reinterpret_cast<const unsigned char*>(szLine);
     bool bMultiByte = false;
     for (size_t i = 0; p[i] != 0;) {
-        uint32_t c;
+        uint32_t c = 0;
         int n = Decode_Utf8(p + i, c);
         if (n == 0)
             return; // not UTF-8: an 8-bit line, kept as it is
@@ -88,8 +89,10 @@ void Convert_Utf8_Line_To_1252(char* szLine)
         return;
     size_t nOut = 0;
     for (size_t i = 0; p[i] != 0;) {
-        uint32_t c;
+        uint32_t c = 0;
         int n = Decode_Utf8(p + i, c);
+        if (n == 0)
+            break;   // not met after the first pass; no code point is read undecoded
         unsigned char b = Code_Point_To_1252(c);
         szLine[nOut++] = static_cast<char>(b != 0 ? b : '?');
         i += static_cast<size_t>(n);

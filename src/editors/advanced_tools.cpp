@@ -68,22 +68,27 @@ void Create_Historical_Database()
     const int nYear = Get_Universe_Stat(FIRST_SEASON_YEAR);
     char szText[512];
     std::snprintf(szText, sizeof(szText),
-                  "This will create the %d database.\n(To create a different season, start a New Game in that "
-                  "year.)\n\nReminder: Call 'Create All Historical Databases' twice for accurate All-Time Leaders.",
+                  "This will create the %d database.\n(To create other seasons, run the script line \"tool "
+                  "Create_Universe_Databases_Range FIRST LAST\" with the years whose statistics files you "
+                  "have.)\n\nReminder: Call 'Create All Historical Databases' twice for accurate All-Time Leaders.",
                   nYear);
     char szFirst[64];
     std::snprintf(szFirst, sizeof(szFirst), "Create %d Database", nYear);
     const int nAnswer = User_Message_Dialog("Create Historical Database", szText, BOX_ICON_QUESTION, szFirst,
                                             "Create All Historical Databases", "Cancel");
+    constexpr const char* REMINDER = "Reminder: You must start a New Game to load a new database.";
+    if (nAnswer == ID_NO) {
+        // Every year: one box at the end, the years built and left out.
+        const std::string Text = g_BuildHooks.pBuildAll() + "\n\n" + REMINDER;
+        Show_Message_Box(Text.c_str(), "Create Historical Database", BOX_OK | BOX_ICON_INFORMATION);
+        return;
+    }
     std::string Problem;
     if (nAnswer == ID_YES)
         Problem = g_BuildHooks.pBuildRange(nYear, nYear);
-    else if (nAnswer == ID_NO)
-        Problem = g_BuildHooks.pBuildAll();
     if (Tell_Build_Failure(Problem, "Create Historical Database"))
         return;
-    Show_Message_Box("Reminder: You must start a New Game to load a new database.", "Create Historical Database",
-                     BOX_OK | BOX_ICON_INFORMATION);
+    Show_Message_Box(REMINDER, "Create Historical Database", BOX_OK | BOX_ICON_INFORMATION);
 }
 
 bool Is_Tool_Build()

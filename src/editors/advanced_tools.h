@@ -58,8 +58,10 @@ void Show_Advanced_Tools();
 
 // The database builder sits above the editors: the shell hands the dialog
 // its runs (one year alone, a range of years, every historical year). Without them "Create
-// Modern Database" and "Create Historical Database" stay disabled. Each
-// returns why the run did not build what it was asked, "" when it did.
+// Modern Database" and "Create Historical Database" stay disabled. The
+// year and the range return why the run did not build what it was asked, ""
+// when it did; the run of every year returns its closing words (the years
+// built, those left out and why), shown in one box at its end.
 struct DATABASE_BUILD_HOOKS {
     std::string (*pBuildYear)(int nYear) = nullptr;                 // the database alone
     std::string (*pBuildRange)(int nFirst, int nLast) = nullptr;    // then the historical file

@@ -1,5 +1,6 @@
 #include "export/html_writer.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
@@ -22,16 +23,6 @@ int Append_Bytes(HTML_WRITER* pWriter, const char* pText, size_t nLength)
     std::memcpy(pWriter->pBuffer + pWriter->nFill, pText, nLength);
     pWriter->nFill += static_cast<int>(nLength);
     return 1;
-}
-
-// Appends a whole line to a file (opened anew each time); 1 when written.
-int Append_Line(const char* szPath, const std::string& Line)
-{
-    FILE* pFile = files::Open_File(szPath, "a");
-    if (!pFile)
-        return 0;
-    const bool bWritten = std::fputs(Line.c_str(), pFile) >= 0 && std::fputc('\n', pFile) != EOF;
-    return std::fclose(pFile) == 0 && bWritten ? 1 : 0;
 }
 
 }  // namespace
@@ -172,15 +163,21 @@ int Write_League_Names_File()
     // Appending never makes the folder: without it nothing is written.
     if (!files::Folder_Exists("Vazarudu Stats"))
         return 0;
-    int nResult = Append_Line(LEAGUE_NAMES_FILE, std::to_string(Get_Universe_Stat(FIRST_SEASON_YEAR)));
+    // The eleven lines go in one write, so a failure leaves no part of them.
+    std::string Text = std::to_string(Get_Universe_Stat(FIRST_SEASON_YEAR)) + "\n";
     char szName[TEXT_BUFFER_SIZE];
     for (int nLeague = 0; nLeague < 2; ++nLeague) {
         Get_League_Name(nLeague, szName);
-        nResult = Append_Line(LEAGUE_NAMES_FILE, szName);
+        Text += std::string(szName) + "\n";
         for (int d = 0; d < 4; ++d) {
             Get_Division_Name(nLeague * 4 + d, szName);
-            nResult = Append_Line(LEAGUE_NAMES_FILE, szName);
+            Text += std::string(szName) + "\n";
         }
     }
-    return nResult;
+    errno = 0;
+    FILE* pFile = files::Open_File(LEAGUE_NAMES_FILE, "a");
+    if (pFile == nullptr)
+        return -1;
+    std::fwrite(Text.data(), 1, Text.size(), pFile);
+    return files::Close_Written_File(pFile) ? 1 : -1;
 }

@@ -39,7 +39,7 @@ int Write_Html_Player_Link(HTML_WRITER* pWriter, int nTeam, int nSlot, int nForm
 // The league names file "Vazarudu Stats\\2k6_league.txt" under the current
 // folder: eleven lines appended (the first season's year, league 0 and its
 // divisions 0-3, league 1 and its divisions 4-7). The folder is not made: a
-// machine without it gets nothing, as with any failed append. Returns the
-// result of the last line (1 written, 0 not).
+// machine without it gets nothing. Returns 1 when written, 0 when there is
+// no folder, -1 (errno saying why) when the lines could not be appended.
 constexpr const char* LEAGUE_NAMES_FILE = "Vazarudu Stats\\2k6_league.txt";
 int Write_League_Names_File();

@@ -51,6 +51,9 @@ std::string Position_Word(int nPosition)
     return szName;
 }
 
+// Players of the last export's position left out for want of a statistics ID.
+int g_nSkippedWithoutId = 0;
+
 // Whether team slot 0-36 is written: a franchise in use, or the free agents.
 bool Team_Is_Written(int nTeam)
 {
@@ -64,15 +67,29 @@ std::string Get_Player_Ratings_Path(int nYear)
     return "Output/Ratings/" + std::to_string(nYear) + "_Player_Ratings.csv";
 }
 
+// Before the first week of a league's first season, a player without a
+// statistics ID has no line.
+bool Is_Skipped_Without_Id(int nTeam, int nSlot)
+{
+    char szID[TEXT_BUFFER_SIZE] = "";
+    Get_Player_Corvel_ID(nTeam, nSlot, szID);
+    return Get_Current_Season_Index() == 0 && Get_Current_Week() == 0 && szID[0] == '\0';
+}
+
+int Get_Player_Ratings_Skipped()
+{
+    return g_nSkippedWithoutId;
+}
+
 bool Build_Player_Ratings_Line(int nTeam, int nSlot, std::string& Line)
 {
     Line.clear();
     if (nTeam < 0 || nTeam > LAST_TEAM || !Is_Player_Slot_Used(nTeam, nSlot))
         return false;
+    if (Is_Skipped_Without_Id(nTeam, nSlot))
+        return false;
     char szID[TEXT_BUFFER_SIZE] = "";
     Get_Player_Corvel_ID(nTeam, nSlot, szID);
-    if (Get_Current_Season_Index() == 0 && Get_Current_Week() == 0 && szID[0] == '\0')
-        return false;
 
     std::string Team;
     if (nTeam == FREE_AGENT_TEAM) {
@@ -139,6 +156,7 @@ int Export_Player_Ratings(int nPosition, int nYear)
 int Append_Player_Ratings(int nPosition, int nYear)
 {
     const std::string Path = Get_Player_Ratings_Path(nYear);
+    g_nSkippedWithoutId = 0;
     files::Create_Folders("Output/Ratings");
     if (!files::File_Exists(Path.c_str())) {
         const std::string Header =
@@ -160,6 +178,10 @@ int Append_Player_Ratings(int nPosition, int nYear)
                 continue;
             if (nPosition != ALL_POSITIONS && nPosition != Get_Player_Vital_Stat(t, s, VITAL_POSITION))
                 continue;
+            if (Is_Skipped_Without_Id(t, s)) {
+                ++g_nSkippedWithoutId;
+                continue;
+            }
             std::string Line;
             if (!Build_Player_Ratings_Line(t, s, Line))
                 continue;

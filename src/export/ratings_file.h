@@ -22,6 +22,10 @@ int Format_Player_Ratings_Line(const char* szPath, int nTeam, int nSlot);
 // The line's text without writing it (the player's ratings are sanitised in
 // the record as above); false when the player is skipped.
 bool Build_Player_Ratings_Line(int nTeam, int nSlot, std::string& Line);
+// The players of the last export's position that had no line because they
+// have no statistics ID yet (before the first week of a league's first
+// season the players of a new game have none).
+int Get_Player_Ratings_Skipped();
 // Export_Player_Ratings for the current year.
 int Export_Current_Player_Ratings(int nPosition);
 // The command: asks, exports every player for the current year and reports.

@@ -12,6 +12,7 @@
 #include "frontoffice/depth_chart.h"
 #include "gamefile/game_dialogs.h"
 #include "gamefile/game_file.h"
+#include "gamefile/loaded_ranges.h"
 #include "gamefile/new_universe.h"
 #include "league/league_data.h"
 #include "league/league_norms.h"
@@ -30,6 +31,7 @@
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "schedule/schedule_driver.h"
+#include "season/draft_class.h"
 #include "season/leader_updates.h"
 #include "season/player_generation.h"
 #include "season/player_repairs.h"
@@ -155,6 +157,16 @@ bool Build_Year(int nYear, std::string& Problem)
         return false;
     Remove_Players_Without_Position();
     Fill_Missing_Player_Measures();
+    // A database the loader would refuse is not written as built.
+    const std::string Refusal = Find_League_Refusal(League);
+    if (!Refusal.empty()) {
+        char szRosters[64];
+        std::snprintf(szRosters, sizeof(szRosters), "input/stats/%d_rosters.csv", nYear);
+        Problem = "the league built for " + std::to_string(nYear) + " could not be loaded: " + Refusal +
+                  " (its players come from \"" + files::Resolve_Path(szRosters) + "\")";
+        Write_Debug_Log("Database of %d not written: %s", nYear, Problem.c_str());
+        return false;
+    }
     Load_All_Time_Leaders(nYear);
     Read_Personnel_File();
     Auto_Set_All_Depth_Charts(0);
@@ -202,15 +214,34 @@ bool Build_Year(int nYear, std::string& Problem)
     return nClass == 0;
 }
 
-DATABASE_BUILD_RESULT Run_Years(int nFirst, int nLast, bool bHistorical)
+// With bLeaveOut (the run of every year) a year without its statistics files
+// is left out quietly; asked for by name, it fails with that reason. Either
+// way none of its files is opened, so no box asks for them.
+DATABASE_BUILD_RESULT Run_Years(int nFirst, int nLast, bool bHistorical, bool bLeaveOut = false)
 {
     DATABASE_BUILD_RESULT Result;
     nFirst = Clamp_Year(nFirst);
     nLast = Clamp_Year(nLast);
     if (!Start_Run(Result))
         return Result;
+    // A class file not built yet is the rule in a build, not news.
+    Set_Missing_Draft_Class_Quiet(true);
     for (int nYear = nFirst; nYear <= nLast; ++nYear) {
         std::string Problem;
+        std::string Missing;
+        if (!Has_Year_Statistics(nYear, Missing)) {
+            if (bLeaveOut) {
+                Result.LeftOut.push_back(nYear);
+                Write_Debug_Log("Database of %d left out: \"%s\" is not in the data folder", nYear,
+                                Missing.c_str());
+                continue;
+            }
+            ++Result.nFailed;
+            Result.Problem = std::to_string(nYear) + ": no statistics for " + std::to_string(nYear) + " (\"" +
+                             Missing + "\" is not in the data folder; statistics files do not ship with the program)";
+            Write_Debug_Log("Database of %d not built: %s", nYear, Result.Problem.c_str());
+            continue;
+        }
         const bool bBuilt = Build_Year(nYear, Problem);
         // The league left in memory is one a file holds: the year just
         // written, or the template when the year could not be built.
@@ -222,12 +253,14 @@ DATABASE_BUILD_RESULT Run_Years(int nFirst, int nLast, bool bHistorical)
         Remember_League_Fingerprint();
         if (bBuilt) {
             ++Result.nBuilt;
+            Result.Built.push_back(nYear);
         } else {
             ++Result.nFailed;
             Result.Problem = std::to_string(nYear) + ": " + Problem;
             Write_Debug_Log("Database of %d not built: %s", nYear, Problem.c_str());
         }
     }
+    Set_Missing_Draft_Class_Quiet(false);
     End_Run();
     if (bHistorical && !Write_Historical_Stats()) {
         ++Result.nFailed;
@@ -271,7 +304,60 @@ DATABASE_BUILD_RESULT Create_Universe_Databases_Range(int nFirst, int nLast)
 
 DATABASE_BUILD_RESULT Create_All_Universe_Databases()
 {
-    return Run_Years(FIRST_BUILD_YEAR, LAST_BUILD_YEAR - 1, true);
+    return Run_Years(FIRST_BUILD_YEAR, LAST_BUILD_YEAR - 1, true, true);
+}
+
+bool Has_Year_Statistics(int nYear, std::string& Missing)
+{
+    char szPath[96];
+    std::snprintf(szPath, sizeof(szPath), "input/stats/leagues/%d_league.csv", nYear);
+    if (!files::File_Exists(szPath)) {
+        Missing = szPath;
+        return false;
+    }
+    std::snprintf(szPath, sizeof(szPath), "input/stats/%d_teams.csv", nYear);
+    if (!files::File_Exists(szPath)) {
+        Missing = szPath;
+        return false;
+    }
+    Missing.clear();
+    return true;
+}
+
+std::string Format_Year_Ranges(const std::vector<int>& Years)
+{
+    std::string Text;
+    for (size_t i = 0; i < Years.size();) {
+        size_t j = i;
+        while (j + 1 < Years.size() && Years[j + 1] == Years[j] + 1)
+            ++j;
+        if (!Text.empty())
+            Text += ", ";
+        Text += std::to_string(Years[i]);
+        if (j > i)
+            Text += "-" + std::to_string(Years[j]);
+        i = j + 1;
+    }
+    return Text;
+}
+
+std::string Database_Build_Summary(const DATABASE_BUILD_RESULT& Result)
+{
+    if (Result.bStopped)
+        return "No database was built: " + Database_Build_Problem(Result) + ".";
+    const auto Years = [](size_t n) { return std::to_string(n) + (n == 1 ? " year" : " years"); };
+    std::string Text = Result.Built.empty()
+                           ? std::string("No database was built.")
+                           : "Databases built: " + Years(Result.Built.size()) + ", " + Format_Year_Ranges(Result.Built) +
+                                 ".";
+    if (!Result.LeftOut.empty())
+        Text += "\n\nLeft out: " + Years(Result.LeftOut.size()) + ", " + Format_Year_Ranges(Result.LeftOut) +
+                ", whose statistics files (\"input/stats/<year>_teams.csv\" and "
+                "\"input/stats/leagues/<year>_league.csv\") are not in the data folder. Statistics files do not "
+                "ship with the program; the reason for each year is in debug.txt.";
+    if (Result.nFailed > 0)
+        Text += "\n\nNot built: " + std::to_string(Result.nFailed) + ", the last " + Result.Problem + ".";
+    return Text;
 }
 
 void Set_Build_Step_Observer(void (*pObserver)(const char* szStep))

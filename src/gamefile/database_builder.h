@@ -12,18 +12,32 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // What a run did: the years written and those that failed, with the reason
-// of the last failure (a run of several years goes on after one fails).
+// of the last failure (a run of several years goes on after one fails). The
+// run of every year leaves out the years whose statistics files are not in
+// the data folder (they do not ship with the program): those are neither
+// built nor failures.
 struct DATABASE_BUILD_RESULT {
     int nBuilt = 0;
     int nFailed = 0;
     bool bStopped = false;   // the run could not start (template, games in play, save offer declined)
     std::string Problem;
+    std::vector<int> Built;
+    std::vector<int> LeftOut;
 };
 
 // Why a run did not build every year it was asked ("" when it did).
 std::string Database_Build_Problem(const DATABASE_BUILD_RESULT& Result);
+// The closing words of a run: the years built, the years left out and why,
+// and what failed.
+std::string Database_Build_Summary(const DATABASE_BUILD_RESULT& Result);
+// Years as ranges: "1951-2005, 2012-2022".
+std::string Format_Year_Ranges(const std::vector<int>& Years);
+// Whether the statistics files a year's build starts from are in the data
+// folder; when not, Missing names the first one absent.
+bool Has_Year_Statistics(int nYear, std::string& Missing);
 
 // The years a database can be built for.
 constexpr int FIRST_BUILD_YEAR = 1951;

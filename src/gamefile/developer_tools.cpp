@@ -82,16 +82,10 @@ bool Find_Fraction(long nTarget, long nScale, long& nTop, long& nBottom)
     return Rounded_Ratio(nTop, nScale, nBottom + 1) != nTarget && Rounded_Ratio(nTop + 1, nScale, nBottom) != nTarget;
 }
 
+// The file replaced whole; false with errno saying why (the old file stays).
 bool Write_Text_File(const char* szPath, const std::string& Text)
 {
-    if (files::File_Exists(szPath))
-        files::Delete_File(szPath);
-    FILE* pFile = files::Open_File(szPath, "wb");
-    if (pFile == nullptr)
-        return false;
-    bool bOk = Text.empty() || std::fwrite(Text.data(), 1, Text.size(), pFile) == Text.size();
-    bOk = (std::fclose(pFile) == 0) && bOk;
-    return bOk;
+    return files::Write_Whole_File(szPath, Text.data(), Text.size());
 }
 
 // Reads every line of an open file as Read_Line_Limit cuts them.
@@ -268,9 +262,11 @@ int Write_Free_Agents_List()
     std::snprintf(szNew, sizeof(szNew), "input/stats/%d_%s.csv", 2023, "rosters");
     FILE* pOld = files::Open_File(szOld, "rb");
     if (pOld == nullptr) {
+        const int nError = errno;
         char szMessage[128];
         std::snprintf(szMessage, sizeof(szMessage), "Unable to open %s.", szOld);
         Show_Message_Box(szMessage, "Read Error", BOX_OK);
+        errno = nError;
         return -1;
     }
     // The next year's first fields, read once; a missing file keeps everyone.
@@ -290,8 +286,10 @@ int Write_Free_Agents_List()
     });
     std::fclose(pOld);
     if (!Write_Text_File(OUTPUT, Text)) {
-        Write_Debug_Log("Could not write %s", OUTPUT);
-        return -1;
+        const int nError = errno;
+        Write_Debug_Log("Could not write %s: %s", OUTPUT, files::Error_Text(nError));
+        errno = nError;
+        return -2;
     }
     return nWritten;
 }
@@ -683,9 +681,9 @@ int Rename_All_Players()
     return nRenamed;
 }
 
-bool Run_Data_Import()
+bool Run_Data_Import(std::string* pProblem)
 {
-    return Download_Football_Data();
+    return Download_Football_Data(pProblem);
 }
 
 int Get_Simulation_Run_Word()

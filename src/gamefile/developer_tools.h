@@ -43,7 +43,8 @@ long Output_Play_Selection_Multipliers();
 // "Fractions.txt" anew: the batting averages .010-.990 that a fewest
 // hits-for-at-bats pair gives alone (".%03d   %d-for-%d"), then the earned
 // run averages 0.10-9.90 by earned runs and innings ("%d.%02d   %3d   %d.%d").
-// Returns the number of lines written, -1 when the file cannot be written.
+// Returns the number of lines written, -1 (errno saying why, the old file
+// untouched) when the file cannot be written.
 int Write_Fractions_Table();
 
 // Reports each pair of players in use with the same full name through
@@ -58,7 +59,8 @@ int File_Contains_Text(const char* szPath, const char* szText);
 // "Free-Agents.csv" anew: every line of "input/stats/2022_rosters.csv" whose
 // whole first field (up to the first comma) is the first field of no line of
 // "input/stats/2023_rosters.csv", which is read once. Without the 2022 file:
-// "Unable to open %s." titled "Read Error" and -1. Returns the lines written.
+// "Unable to open %s." titled "Read Error" and -1; -2 when the list cannot
+// be written. errno says why in both. Returns the lines written.
 int Write_Free_Agents_List();
 
 // Over the players in use of team slots 0-36: period-3 statistics 231 and
@@ -107,7 +109,8 @@ int Get_Player_Salary_Value(int nTeam, int nSlot);
 // decimal), and how many players earn at least $20M, $15M, $12M, $10M, $8M,
 // $5M, $3M, $2M and less; a TOTAL row sums the nine counts over the
 // positions. The players are those of the clubs in use. Returns the rows
-// written below the two headers, -1 when the file cannot be written.
+// written below the two headers, -1 (errno saying why) when the file cannot
+// be written.
 int Write_Salary_Report();
 
 // The nine pay brackets of the salary report's position rows.
@@ -117,7 +120,8 @@ int Get_Salary_Bracket(int nThousands);
 
 // Appends "\"%s\"," to "TooLong.txt" (written anew) for each play of the
 // first six clubs' offensive books, plays 0-53, whose name is longer than 28
-// characters. Returns the names written, -1 when the file cannot be written.
+// characters. Returns the names written, -1 (errno saying why) when the file
+// cannot be written.
 int Find_Long_Play_Names();
 
 // For every season line linked by a player in use that has games played,
@@ -143,8 +147,8 @@ int Rename_All_Players(std::string& Problem);
 int Rename_All_Players();
 
 // The statistics importer (Download_Football_Data); whether it replaced the
-// CSV files.
-bool Run_Data_Import();
+// CSV files, and when not, *pProblem (when given) says why.
+bool Run_Data_Import(std::string* pProblem = nullptr);
 
 // The two words a run of computer-played weeks keeps and the Stop command
 // clears: "every club computer-run" and the run's count of computer trade

@@ -73,6 +73,9 @@ int Count_Failed_Game_Saves();
 // stays the one from before), and what the last one was.
 int Count_Failed_Game_Resumes();
 std::string Last_Resume_Failure_Text();
+// Counts a league chosen in a dialog that did not load (New Game's season)
+// as such a resume, with its text.
+void Note_Failed_Game_Load(const std::string& Text);
 std::string Last_Save_Failure_Text();
 // The refusal shown while games are being played; the run then ends with
 // the day being played.

@@ -31,6 +31,7 @@
 #include "league/team_finance_stats.h"
 #include "league/team_finances.h"
 #include "league/cities.h"
+#include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/resources.h"
@@ -136,15 +137,29 @@ int Season_Item_Of_Year(const DIALOG& Dialog, int nYear)
 }
 
 // A season chosen: its league replaces the one in memory. A database that
-// does not load leaves the league shown (the loader keeps it and says why)
-// and the season it belongs to selected again.
-void Change_Season(DIALOG& Dialog)
+// does not load leaves the league in memory as it was (the loader keeps it
+// and says why). Chosen by the user, the season stays selected and nothing
+// can be played until one that loads is chosen (a script's line fails, as
+// for a resume that did not load); at the dialog's opening the season whose
+// league is shown is selected again.
+void Change_Season(DIALOG& Dialog, bool bChosen = true)
 {
     const int nYear = Selected_Year(Dialog);
     const std::string Kept = Nickname(Selected_Team(Dialog));
     char szPath[64];
     std::snprintf(szPath, sizeof(szPath), UNIVERSE_DATABASE_FORMAT, nYear);
     if (nYear == 0 || !Load_Universe_Database(szPath)) {
+        if (bChosen) {
+            const std::string Why =
+                "the league of " + std::to_string(nYear) + " (\"" + files::Resolve_Path(szPath) + "\") could not be loaded";
+            Note_Failed_Game_Load(Why);
+            // A script's line that chose it is refused there, with the reason.
+            if (dialogs::Unattended())
+                dialogs::Refuse(Dialog, Why);
+            Dialog.Enable(NEW_GAME_PLAY, false);
+            g_nShownYear = 0;
+            return;
+        }
         const int nBack = Season_Item_Of_Year(Dialog, g_nShownYear);
         Dialog.Set_Selected(NEW_GAME_SEASON, nBack);
         Dialog.Enable(NEW_GAME_PLAY, nBack >= 0);
@@ -231,7 +246,7 @@ void Open(DIALOG& Dialog)
     } else {
         pSeasons->nSelected = static_cast<int>(pSeasons->Items.size()) - 1;
         Fill_Team_Combo(Dialog);
-        Change_Season(Dialog);
+        Change_Season(Dialog, false);
     }
     Set_User_Preference(PREF_DIFFICULTY, 0);
     Fill_Title_Combo(Dialog);
@@ -247,6 +262,9 @@ void Open(DIALOG& Dialog)
 
 void Play(DIALOG& Dialog)
 {
+    // Only the league of the season selected is ever played.
+    if (g_nShownYear == 0 || Selected_Year(Dialog) != g_nShownYear)
+        return;
     const int nTeam = Selected_Team(Dialog);
     if (!Is_Team_Slot_Used(nTeam))
         return;

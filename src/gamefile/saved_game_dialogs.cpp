@@ -362,6 +362,12 @@ int Save_Game_File()
     return nResult;
 }
 
+void Note_Failed_Game_Load(const std::string& Text)
+{
+    ++g_nFailedResumes;
+    g_LastResumeFailure = Text;
+}
+
 int Count_Failed_Game_Resumes()
 {
     return g_nFailedResumes;

@@ -30,8 +30,12 @@ void Format_Into(char* szBuffer, size_t nSize, const char* szFormat, ...)
     va_end(args);
 }
 
+bool g_bLogFileOn = true;
+
 void Append_Log_Line(const char* szLine)
 {
+    if (!g_bLogFileOn)
+        return;
     FILE* pFile = files::Open_File(DEBUG_LOG_FILE, "ab");
     if (pFile == nullptr)
         return;
@@ -152,6 +156,11 @@ void Log_Stamped_Line(STAMPED_LINE& Out, const char* szTag, const char* szFormat
 }
 
 }  // namespace
+
+void Set_Debug_Log_File(bool bOn)
+{
+    g_bLogFileOn = bOn;
+}
 
 int Report_Error(const char* szFormat, ...)
 {

@@ -29,6 +29,9 @@ int Report_Error(const char* szFormat, ...) KELVO_PRINTF(1, 2);
 // written as one "%ld ... N more" line ("... 4,999,990 more") before the next
 // other line, or at exit.
 void Write_Debug_Log(const char* szFormat, ...) KELVO_PRINTF(1, 2);
+// Whether log lines go to "debug.txt" (on unless turned off): a program that
+// was refused its data folder writes nothing into it.
+void Set_Debug_Log_File(bool bOn);
 
 // A check of outside input that failed (a damaged file, an ignored start-up
 // word): appended as "%ld %s" to "debug.txt" and the debugger output, as

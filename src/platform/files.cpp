@@ -584,14 +584,16 @@ int Take_Folder_Lock(const char* szLockFile)
         return -1;
     }
     const std::string Path = Resolve_Path(szLockFile);
-    int nFile = ::open(Path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // A symbolic link in the lock file's place is never followed: a dangling
+    // one would make a file wherever it points (ELOOP).
+    int nFile = ::open(Path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
     // A lock is taken on a file opened for reading too (a read-only folder
     // that already holds the lock file).
     if (nFile < 0 && (errno == EACCES || errno == EROFS)) {
         // When there is no lock file to open either, the first error is the
         // cause ("Read-only file system"), not the retry's "No such file".
         const int nFirstError = errno;
-        nFile = ::open(Path.c_str(), O_RDONLY | O_CLOEXEC);
+        nFile = ::open(Path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
         if (nFile < 0 && errno == ENOENT)
             errno = nFirstError;
     }

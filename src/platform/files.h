@@ -87,7 +87,8 @@ constexpr const char* DATA_FOLDER_LOCK_FILE = "kelvo.lock";
 // keeps it until Release_Folder_Lock or the end of the process. 1 when taken,
 // 0 when another open file holds it (another program on the folder), -1 when
 // the file can neither be created nor opened (errno says why; a read-only
-// folder, say), in which case there is nothing to lock.
+// folder, say; ELOOP for a symbolic link, which is never followed), in which
+// case there is nothing to lock.
 int Take_Folder_Lock(const char* szLockFile);
 void Release_Folder_Lock();
 

@@ -34,6 +34,7 @@ constexpr int HISTORY_YEAR_OFFSET = 1;
 constexpr int DRAFT_SCORE_PERIOD = 2;
 constexpr int DRAFT_SCORE_CODE = 299;
 constexpr const char* MISSING_CLASS_TITLE = "Generating Random Rookies";
+bool g_bMissingClassQuiet = false;
 
 template <size_t N> void Terminate(char (&szText)[N])
 {
@@ -87,6 +88,11 @@ bool Repair_Draft_Class_Record(PLAYER& Record)
     return true;
 }
 
+void Set_Missing_Draft_Class_Quiet(bool bQuiet)
+{
+    g_bMissingClassQuiet = bQuiet;
+}
+
 int Load_Draft_Class_Database()
 {
     Write_Debug_Log("Entering Load_Draft_Class_Database()");
@@ -103,6 +109,8 @@ int Load_Draft_Class_Database()
                                    errno == EFBIG ? "it is longer than a class" : files::Error_Text(errno));
         } else if (nClassYear > LAST_RECORDED_CLASS_YEAR) {
             return 0;
+        } else if (g_bMissingClassQuiet) {
+            Write_Debug_Log("%s not found. Generating random rookies.", szPath);
         } else {
             Show_Formatted_Message(MISSING_CLASS_TITLE, "%s not found. Generating random rookies.", szPath);
         }

@@ -25,6 +25,9 @@ void Get_Draft_Class_Database_Path(char* szBuffer, int nSize, int nSeasonYear);
 // "Generating Random Rookies" box says the rookies will be generated.
 // 1 when a class was read, 0 otherwise.
 int Load_Draft_Class_Database();
+// While on (a database build), a class year up to 2023 whose file is missing
+// is noted in the log only, not in a box: the build writes that file itself.
+void Set_Missing_Draft_Class_Quiet(bool bQuiet);
 
 // Makes one record read from a class file sound in place (as above, without
 // touching the league). false when it must not reach the league.

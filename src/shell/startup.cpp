@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <csignal>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -96,6 +97,27 @@ void Try_Desktop(int argc, char** argv)
         return;
     std::fprintf(stderr, "%s\n", NO_DISPLAY_NOTICE);
     Write_Debug_Log("%s", NO_DISPLAY_NOTICE);
+}
+
+// A start refused on its data folder: the reason on stderr and, for a
+// program that would have had a window, in a box there too. Nothing is
+// written into the folder (its log belongs to the program that holds it).
+void Refuse_Start(int argc, char** argv, FILE* pScript, const std::string& Reason)
+{
+    std::fprintf(stderr, "kelvo: %s\n", Reason.c_str());
+    const char* szDisplay = std::getenv("DISPLAY");
+    const char* szWayland = std::getenv("WAYLAND_DISPLAY");
+    const bool bDisplay = (szDisplay != nullptr && szDisplay[0] != '\0') || (szWayland != nullptr && szWayland[0] != '\0');
+    if (g_pDesktopStarter == nullptr || Has_Headless_Option(argc, argv) || !bDisplay)
+        return;
+    Set_Debug_Log_File(false);
+    if (!g_pDesktopStarter(&argc, &argv))
+        return;
+    // A script's run answers the box itself, as it does every other.
+    dialogs::Set_Unattended(pScript != stdin);
+    std::string Text = Reason;
+    Text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(Text[0])));
+    Show_Message_Box(Text.c_str(), PRODUCT_NAME, BOX_OK | BOX_ICON_EXCLAMATION);
 }
 
 // The close box of the main window is the Exit command, with its offer to
@@ -301,6 +323,21 @@ std::string Data_Folder_Beside_Program(const char* szArgv0)
     return (nSlash == std::string::npos ? std::string(".") : Exe.substr(0, nSlash)) + "/data";
 }
 
+// Why a path that should be the data folder is none: " does not exist", or
+// what stands there instead.
+std::string Why_No_Folder(const char* szPath)
+{
+    struct stat st;
+    if (::stat(szPath, &st) == 0) {
+        if (S_ISREG(st.st_mode))
+            return " is a file, not a folder";
+        return " is not a folder";
+    }
+    if (errno == ENOENT)
+        return " does not exist";
+    return std::string(" cannot be reached (") + std::strerror(errno) + ")";
+}
+
 std::string Find_Data_Folder(const char* szArgv0, std::string& Problem)
 {
     Problem.clear();
@@ -315,13 +352,13 @@ std::string Find_Data_Folder(const char* szArgv0, std::string& Problem)
         if (files::Folder_Exists(szEnv))
             return szEnv;
         Problem = std::string("The data folder \"") + szEnv + "\" named by " + DATA_FOLDER_VARIABLE +
-                  " does not exist.";
+                  Why_No_Folder(szEnv) + ".";
         return std::string();
     }
     const std::string Folder = Data_Folder_Beside_Program(szArgv0);
     if (files::Folder_Exists(Folder.c_str()))
         return Folder;
-    Problem = "No data folder: \"" + Folder + "\" does not exist and " + DATA_FOLDER_VARIABLE +
+    Problem = "No data folder: \"" + Folder + "\"" + Why_No_Folder(Folder.c_str()) + " and " + DATA_FOLDER_VARIABLE +
               " is not set (see kelvo --help).";
     return std::string();
 }
@@ -345,14 +382,17 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     // lock lasts until the process ends.
     const int nLock = files::Take_Folder_Lock(files::DATA_FOLDER_LOCK_FILE);
     if (nLock == 0) {
-        std::fprintf(stderr, "kelvo: the data folder \"%s\" is in use by another %s program.\n", Folder.c_str(),
-                     PRODUCT_NAME);
+        Refuse_Start(argc, argv, pScript,
+                     "the data folder \"" + Folder + "\" is in use by another " + PRODUCT_NAME + " program.");
         return PROGRAM_EXIT_FAILED;
     }
     // A lock that cannot be taken cannot keep a second program out either.
     if (nLock < 0) {
-        std::fprintf(stderr, "kelvo: the data folder \"%s\" cannot be locked (\"%s\": %s).\n", Folder.c_str(),
-                     files::DATA_FOLDER_LOCK_FILE, std::strerror(errno));
+        const int nError = errno;
+        const std::string Cause = nError == ELOOP ? "a symbolic link, which is not followed" : std::strerror(nError);
+        Refuse_Start(argc, argv, pScript,
+                     "the data folder \"" + Folder + "\" cannot be locked (\"" + files::DATA_FOLDER_LOCK_FILE +
+                         "\": " + Cause + ").");
         return PROGRAM_EXIT_FAILED;
     }
 
@@ -378,7 +418,7 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     Builds.pBuildRange = [](int nFirst, int nLast) {
         return Database_Build_Problem(Create_Universe_Databases_Range(nFirst, nLast));
     };
-    Builds.pBuildAll = [] { return Database_Build_Problem(Create_All_Universe_Databases()); };
+    Builds.pBuildAll = [] { return Database_Build_Summary(Create_All_Universe_Databases()); };
     Set_Database_Build_Hooks(Builds);
     // The playbook editor's View buttons open the front office's views.
     Set_Playbook_View_Hooks([](int nTeam) { Show_Offense_View(nTeam); }, [](int nTeam) { Show_Defense_View(nTeam); });
@@ -456,6 +496,10 @@ bool Start_Up(int argc, char** argv)
 
 int Run_Program(int argc, char** argv)
 {
+    // A write past the file-size limit (ulimit -f) fails with "File too
+    // large" and is reported as any failed write; by default the signal
+    // would kill the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     const char* szArgv0 = argc > 0 ? argv[0] : nullptr;
     std::string Unknown;
     std::string ScriptPath;

@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -106,6 +107,22 @@ bool Ratings_Position(int nPosition, std::string& Problem)
     return false;
 }
 
+// The ratings export's line: how many were written, and why players were
+// left out when some were for want of a statistics ID.
+std::string Ratings_Written(int nWritten, const std::string& Path)
+{
+    std::string Text = std::to_string(nWritten) + (nWritten == 1 ? " player" : " players") + " written to " + Path;
+    const int nSkipped = Get_Player_Ratings_Skipped();
+    if (nSkipped > 0)
+        Text += std::string(nWritten == 0 ? ": the " : "; ") + std::to_string(nSkipped) +
+                (nWritten == 0 ? "" : " other") + (nSkipped == 1 ? " player has" : " players have") +
+                " no statistics ID yet, and a line needs one (a new game's players get theirs when its first week "
+                "is played)";
+    else if (nWritten == 0)
+        Text += ": no player of that position is in the league";
+    return Text;
+}
+
 // A build that wrote no database for a year asked fails its line.
 bool Database_Build_Outcome(const DATABASE_BUILD_RESULT& Build, std::string& Result, std::string& Problem)
 {
@@ -114,6 +131,20 @@ bool Database_Build_Outcome(const DATABASE_BUILD_RESULT& Build, std::string& Res
         return false;
     }
     Result = std::to_string(Build.nBuilt) + (Build.nBuilt == 1 ? " database" : " databases") + " built";
+    if (!Build.LeftOut.empty())
+        Result += "; " + std::to_string(Build.LeftOut.size()) + " years left out (" +
+                  Format_Year_Ranges(Build.LeftOut) + "), whose statistics files are not in the data folder";
+    return true;
+}
+
+// The statistics import's line: the files written, or why none was.
+bool Import_Outcome(bool bWritten, std::string& Result, std::string& Problem)
+{
+    if (!bWritten) {
+        Problem = "statistics files not replaced: " + (Problem.empty() ? std::string("the import stopped") : Problem);
+        return false;
+    }
+    Result = "statistics files written under Input/Stats";
     return true;
 }
 
@@ -149,9 +180,17 @@ const TOOL TOOLS[] = {
          return true;
      }},
     {"Write_League_Names_File", 0, 0, "",
-     [](const ARGS&, std::string& Result, std::string&) {
-         Result = Write_League_Names_File() ? std::string("league names written to ") + LEAGUE_NAMES_FILE
-                                            : std::string("league names not written (no folder \"Vazarudu Stats\")");
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         const int nWritten = Write_League_Names_File();
+         if (nWritten < 0) {
+             Problem = Not_Written(LEAGUE_NAMES_FILE);
+             return false;
+         }
+         if (nWritten == 0) {
+             Problem = "league names not written: the data folder has no folder \"Vazarudu Stats\" to take them";
+             return false;
+         }
+         Result = std::string("league names written to ") + files::Resolve_Path(LEAGUE_NAMES_FILE);
          return true;
      }},
     {"Export_Player_Ratings", 2, 2, "POSITION YEAR",
@@ -168,7 +207,7 @@ const TOOL TOOLS[] = {
              Problem = Not_Written(Get_Player_Ratings_Path(V[1]));
              return false;
          }
-         Result = std::to_string(nWritten) + " players written to " + Get_Player_Ratings_Path(V[1]);
+         Result = Ratings_Written(nWritten, Get_Player_Ratings_Path(V[1]));
          return true;
      }},
     {"Export_Current_Player_Ratings", 1, 1, "POSITION",
@@ -181,7 +220,7 @@ const TOOL TOOLS[] = {
              Problem = Not_Written(Get_Player_Ratings_Path(Get_Current_Year()));
              return false;
          }
-         Result = std::to_string(nWritten) + " players written";
+         Result = Ratings_Written(nWritten, Get_Player_Ratings_Path(Get_Current_Year()));
          return true;
      }},
     {"Write_Player_Stats_File", 6, 6, "PATH SELECTION PERIOD SECTION SORT FORMAT",
@@ -328,22 +367,25 @@ const TOOL TOOLS[] = {
     {"Export_Tolvaren_Cards", 0, 0, "",
      [](const ARGS&, std::string& Result, std::string& Problem) {
          int nDeckPlays = 0;
-         const int nWritten = Export_Tolvaren_Cards(&nDeckPlays, &Problem);
+         int nMarked = 0;
+         const int nWritten = Export_Tolvaren_Cards(&nDeckPlays, &Problem, &nMarked);
          if (!Problem.empty())
              return false;
-         Result = std::to_string(nWritten) + " card pictures written to " + TOLVAREN_OUTPUT_FOLDER + ", deck of " +
-                  std::to_string(nDeckPlays) + " plays";
+         Result = std::to_string(nWritten) + " card pictures written to " + files::Resolve_Path(TOLVAREN_OUTPUT_FOLDER) +
+                  ", deck of " + std::to_string(nDeckPlays) + " plays (" + std::to_string(nMarked) +
+                  " marked by the club's playbook, " + std::to_string(std::max(nDeckPlays - nMarked, 0)) + " filled)";
          return true;
      }},
     {"Download_Football_Data", 0, 0, "",
-     [](const ARGS&, std::string& Result, std::string&) {
-         Result = Download_Football_Data() ? "statistics files written under Input/Stats"
-                                           : "statistics files not replaced";
-         return true;
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         return Import_Outcome(Download_Football_Data(&Problem), Result, Problem);
      }},
     {"Extract_All_Player_Salary_Data", 0, 0, "",
-     [](const ARGS&, std::string& Result, std::string&) {
-         Extract_All_Player_Salary_Data();
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         if (!Extract_All_Player_Salary_Data(&Problem)) {
+             Problem = "salaries not written: " + Problem;
+             return false;
+         }
          Result = "salaries written to Input/Stats/2023_salaries.csv";
          return true;
      }},
@@ -388,7 +430,7 @@ const TOOL TOOLS[] = {
      [](const ARGS&, std::string& Result, std::string& Problem) {
          const int nLines = Write_Fractions_Table();
          if (nLines < 0) {
-             Problem = "Fractions.txt could not be written";
+             Problem = Not_Written("Fractions.txt");
              return false;
          }
          Result = std::to_string(nLines) + " lines written to Fractions.txt";
@@ -402,8 +444,14 @@ const TOOL TOOLS[] = {
     {"Write_Free_Agents_List", 0, 0, "",
      [](const ARGS&, std::string& Result, std::string& Problem) {
          const int nLines = Write_Free_Agents_List();
+         if (nLines == -1) {
+             const int nError = errno;
+             Problem = "Free-Agents.csv not written: \"" + files::Resolve_Path("input/stats/2022_rosters.csv") +
+                       "\" cannot be read (" + files::Error_Text(nError) + ")";
+             return false;
+         }
          if (nLines < 0) {
-             Problem = "Free-Agents.csv not written";
+             Problem = Not_Written("Free-Agents.csv");
              return false;
          }
          Result = std::to_string(nLines) + " lines written to Free-Agents.csv";
@@ -425,7 +473,7 @@ const TOOL TOOLS[] = {
      [](const ARGS&, std::string& Result, std::string& Problem) {
          const int nRows = Write_Salary_Report();
          if (nRows < 0) {
-             Problem = "Tolvaren-Salaries.csv could not be written";
+             Problem = Not_Written("Tolvaren-Salaries.csv");
              return false;
          }
          Result = std::to_string(nRows) + " rows written to Tolvaren-Salaries.csv";
@@ -452,7 +500,7 @@ const TOOL TOOLS[] = {
      [](const ARGS&, std::string& Result, std::string& Problem) {
          const int nNames = Find_Long_Play_Names();
          if (nNames < 0) {
-             Problem = "TooLong.txt could not be written";
+             Problem = Not_Written("TooLong.txt");
              return false;
          }
          Result = std::to_string(nNames) + " long play names written to TooLong.txt";
@@ -478,9 +526,8 @@ const TOOL TOOLS[] = {
          return true;
      }},
     {"Run_Data_Import", 0, 0, "",
-     [](const ARGS&, std::string& Result, std::string&) {
-         Result = Run_Data_Import() ? "statistics files written under Input/Stats" : "statistics files not replaced";
-         return true;
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         return Import_Outcome(Run_Data_Import(&Problem), Result, Problem);
      }},
     {"Get_Simulation_Run_Word", 0, 0, "",
      [](const ARGS&, std::string& Result, std::string&) {

@@ -586,7 +586,7 @@ void Write_Tolvaren_Players_Csv(int nTeam, const char* szPath)
     Append_List_Line(szPath, szLine);
 }
 
-int Export_Tolvaren_Cards(int* pnDeckPlays, std::string* pProblem)
+int Export_Tolvaren_Cards(int* pnDeckPlays, std::string* pProblem, int* pnMarked)
 {
     g_ExportProblem.clear();
     files::Delete_File("Tolvaren//Output//Tolvaren-Playbooks.csv");
@@ -598,16 +598,22 @@ int Export_Tolvaren_Cards(int* pnDeckPlays, std::string* pProblem)
     const int nTeam = Get_User_Preference(PREF_CURRENT_TEAM);
     Picture_Cache().clear();   // pictures the user changed since the last run
 
-    const int nDeckPlays = Count_Card_Deck_Plays(nTeam);
+    // The deck the cards are drawn from, and how much of it the playbook
+    // chose: the marked plays (the first 25), the rest filled.
+    const int nDeckPlays = static_cast<int>(Get_Card_Deck(nTeam).size());
+    const int nMarked = std::min(Count_Card_Deck_Plays(nTeam), TOLVAREN_DECK_PLAYS);
+    const int nFilled = std::max(nDeckPlays - nMarked, 0);
     if (pnDeckPlays != nullptr)
         *pnDeckPlays = nDeckPlays;
-    if (nDeckPlays < TOLVAREN_DECK_PLAYS)
+    if (pnMarked != nullptr)
+        *pnMarked = nMarked;
+    if (nMarked < TOLVAREN_DECK_PLAYS)
         Show_Formatted_Message("Tolvaren Export",
-                               "The deck holds %d plays of %d: the plays the club's offensive playbook marks for "
-                               "the deck (each offensive playbook the program ships marks 25; File, Load Offensive "
-                               "Playbook... loads one), then plays of the playbook taken in turn from each kind of "
-                               "play (Inside Run, Outside Run, Short Pass, Long Pass).",
-                               nDeckPlays, TOLVAREN_DECK_PLAYS);
+                               "The deck holds %d plays: the club's offensive playbook marks %d for the deck, and "
+                               "%d %s filled from its other plays, taken in turn from each kind of play (Inside Run, "
+                               "Outside Run, Short Pass, Long Pass). The offensive playbooks the program ships mark "
+                               "25 each; File, Load Offensive Playbook... loads one into the club.",
+                               nDeckPlays, nMarked, nFilled, nFilled == 1 ? "was" : "were");
 
     int nWritten = 0;
     CANVAS Canvas(TOLVAREN_CARD_HEIGHT, TOLVAREN_CARD_HEIGHT);

@@ -167,7 +167,8 @@ void Write_Tolvaren_Players_Csv(int nTeam, const char* szPath);
 // The export of the viewed team: deletes the old lists under the output
 // folder, creates the folders, makes the viewed team valid, writes the 54
 // pictures and "Players.csv". Returns the pictures written; *pnDeckPlays
-// (when given) the plays the club's deck holds; *pProblem (when given) the
-// first picture or list that could not be written, with the system's words
-// ("" when all were).
-int Export_Tolvaren_Cards(int* pnDeckPlays = nullptr, std::string* pProblem = nullptr);
+// (when given) the plays of the deck the cards were drawn from; *pProblem
+// (when given) the first picture or list that could not be written, with the
+// system's words ("" when all were); *pnMarked (when given) how many of the
+// deck's plays the club's playbook marked (the others were filled).
+int Export_Tolvaren_Cards(int* pnDeckPlays = nullptr, std::string* pProblem = nullptr, int* pnMarked = nullptr);

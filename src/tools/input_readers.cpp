@@ -125,6 +125,11 @@ bool Next_Line_Missing(FILE* pFile)
 
 }  // namespace
 
+// A year's statistics files are the user's own: none ships with the program,
+// so a missing one is no fault of the installation.
+constexpr const char* NO_STATISTICS_TEXT =
+    "The statistics files of that year are not in the data folder (they do not ship with the program).";
+
 // ---------------------------------------------------------------------------
 // League structure
 
@@ -134,7 +139,7 @@ int Read_League_File()
     snprintf(szPath, sizeof(szPath), "input/stats/leagues/%d_league.csv", Get_Universe_Stat(FIRST_SEASON_YEAR));
     FILE* pFile = Open_Input_File(szPath);
     if (pFile == nullptr) {
-        Show_Formatted_Message("Read Error", "Unable to open %s. Please re-install Vazarudu Kelvo.", szPath);
+        Show_Formatted_Message("Read Error", "Unable to open %s. %s", szPath, NO_STATISTICS_TEXT);
         return -1;
     }
     char szLine[LINE_SIZE];
@@ -219,8 +224,7 @@ int Read_Teams_File()
     FILE* pFile = Open_Input_File(szPath);
     if (pFile == nullptr) {
         Show_Formatted_Message("File Read Error",
-                               "Can't open input file: %s\nPlease re-install Vazarudu Kelvo.\n\n(Kelvo Error #535)",
-                               szPath);
+                               "Can't open input file: %s\n%s\n\n(Kelvo Error #535)", szPath, NO_STATISTICS_TEXT);
         return -1;
     }
     const int nBefore = Count_Teams();
@@ -378,8 +382,7 @@ int Read_Wins_File()
     FILE* pFile = Open_Input_File(szPath);
     if (pFile == nullptr) {
         Show_Formatted_Message("File Read Error",
-                               "Can't open input file: %s\nPlease re-install Vazarudu Kelvo.\n\n(Kelvo Error #536)",
-                               szPath);
+                               "Can't open input file: %s\n%s\n\n(Kelvo Error #536)", szPath, NO_STATISTICS_TEXT);
         return -1;
     }
     char szLine[LINE_SIZE];

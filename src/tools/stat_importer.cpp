@@ -280,16 +280,22 @@ bool STAT_IMPORT_RUN::Commit()
         // A temporary of the start-up's pattern: one a killed import leaves
         // is removed at the next start.
         std::string Temporary;
+        errno = 0;
         FILE* pFile = files::Create_Temporary_File(Path.c_str(), Temporary);
         bool bWritten = pFile != nullptr;
         if (pFile != nullptr) {
             bWritten = std::fwrite(Text.data(), 1, Text.size(), pFile) == Text.size();
-            bWritten = std::fclose(pFile) == 0 && bWritten;
+            bWritten = files::Close_Written_File(pFile) && bWritten;
         }
         if (!bWritten || !files::Rename_File(Temporary.c_str(), Path.c_str())) {
+            const int nError = errno;
             if (!Temporary.empty())
                 files::Delete_File(Temporary.c_str());
-            Report_Error("The statistics importer could not write %s.", Path.c_str());
+            const std::string Problem =
+                "\"" + files::Resolve_Path(Path.c_str()) + "\" could not be written (" + files::Error_Text(nError) + ")";
+            Report_Error("The statistics importer could not write %s (%s).", Path.c_str(), files::Error_Text(nError));
+            if (m_Problem.empty())
+                m_Problem = Problem;
             bAll = false;
         }
     }
@@ -316,14 +322,20 @@ void Make_Debug_Folder()
     files::Create_Folders("Debug");
 }
 
-bool Download_Football_Data()
+bool Download_Football_Data(std::string* pProblem)
 {
+    std::string Unused;
+    std::string& Problem = pProblem != nullptr ? *pProblem : Unused;
+    Problem.clear();
     const int nFirstYear = Get_Current_Year() - Get_Current_Season_Index();
     if (nFirstYear != IMPORT_MODERN_YEAR || Get_Current_Season_Index() > 0 || Count_Teams() != IMPORT_TEAMS) {
         Show_Formatted_Message("Invalid UNIVERSE",
                                "Start a new game in %d before downloading data.\n\n(Modern universe is required "
                                "for correct team abbreviations)",
                                IMPORT_MODERN_YEAR);
+        Problem = Format_Text("the league is not one this import can serve: it needs a new game of %d with %d clubs "
+                              "(this one began in %d with %d)",
+                              IMPORT_MODERN_YEAR, IMPORT_TEAMS, nFirstYear, Count_Teams());
         return false;
     }
     STAT_IMPORT_RUN Run;
@@ -342,9 +354,12 @@ bool Download_Football_Data()
                                "No saved roster page was found under \"%s/Rosters\".\n\nNo statistics file was "
                                "replaced.",
                                DOWNLOADS_FOLDER);
+        Problem = Format_Text("no saved roster page was found under \"%s/Rosters\"", DOWNLOADS_FOLDER);
         return false;
     }
     const bool bWritten = Run.Commit();
+    if (!bWritten)
+        Problem = Run.Problem();
     Show_Message_Box("Reminder: Remove exact duplicate lines from Seasons.csv.\nThis should remove ~7,000 lines.\n"
                      "(They are created for players on 2+ rosters in the same season?",
                      "DONE", BOX_OK | BOX_ICON_INFORMATION);
@@ -704,7 +719,7 @@ void Write_Contract_Row(STAT_IMPORT_RUN& Run, const std::string& File, int nTeam
                                  Clamp_To_Int(nAverage), Clamp_To_Int(nBonusTotal), nYears, Clamp_To_Int(nCapHit)));
 }
 
-void Extract_All_Player_Salary_Data()
+bool Extract_All_Player_Salary_Data(std::string* pProblem)
 {
     STAT_IMPORT_RUN Run;
     const std::string File = Salaries_File();
@@ -728,7 +743,11 @@ void Extract_All_Player_Salary_Data()
         Step_Progress_Window(1);
     }
     Close_Progress_Window();
-    Run.Commit();
+    if (Run.Commit())
+        return true;
+    if (pProblem != nullptr)
+        *pProblem = Run.Problem();
+    return false;
 }
 
 std::string Get_Injuries_File_Path(int nYear)

@@ -110,8 +110,10 @@ public:
     // The text held for a file ("" when none).
     const std::string& Text_Of(const std::string& Path) const;
     // Writes every held file through a temporary beside it. False when one
-    // could not be written (that file's old copy stays).
+    // could not be written (that file's old copy stays); Problem() then names
+    // the first such file and the system's words.
     bool Commit();
+    const std::string& Problem() const { return m_Problem; }
 
     // True when the ID was not met before in the run (it is added).
     bool Add_Seen_Id(const std::string& Id);
@@ -131,14 +133,16 @@ private:
     std::vector<std::string> m_Order;
     std::map<std::string, std::string> m_Files;
     std::unordered_set<std::string> m_Seen;
+    std::string m_Problem;
 };
 
 // Creates the download and statistics folders (existing ones stay).
 void Make_Download_Folders();
 void Make_Debug_Folder();
 
-// The whole run. False when it was refused or read no page.
-bool Download_Football_Data();
+// The whole run. False when it was refused, read no page or could not write
+// a file; *pProblem (when given) then says which and why.
+bool Download_Football_Data(std::string* pProblem = nullptr);
 // Step 1: the salaries files started.
 void Download_Contract_Data(STAT_IMPORT_RUN& Run);
 // Step 2 for one year, and its loop over the 32 franchises.
@@ -170,8 +174,10 @@ void Get_Player_Salary_Cap_Data(const char* szPath, const char* szFirst, const c
 void Write_Contract_Row(STAT_IMPORT_RUN& Run, const std::string& File, int nTeam, const std::string& Id,
                         const std::string& First, const std::string& Last, int nUniform, const std::string& Position);
 
-// Rebuilds "Input/Stats/2023_salaries.csv" from the league in memory.
-void Extract_All_Player_Salary_Data();
+// Rebuilds "Input/Stats/2023_salaries.csv" from the league in memory. False
+// when the file could not be written (the old one stays); *pProblem (when
+// given) names the file and the system's words.
+bool Extract_All_Player_Salary_Data(std::string* pProblem = nullptr);
 // One saved club-injuries page into "Input/Stats/<year>_injuries.csv".
 // Returns the rows appended, -1 when the page is missing, -2 (errno saying
 // why) when a row could not be written to the file.

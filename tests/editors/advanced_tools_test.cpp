@@ -251,7 +251,7 @@ TEST_F(AdvancedToolsTest, TheDatabaseButtonsRunTheBuilderTheShellHandsIn)
     };
     Hooks.pBuildAll = [] {
         g_Builds.push_back("all");
-        return std::string();
+        return std::string("Databases built: 2 years, 1990-1991.");
     };
     Set_Database_Build_Hooks(Hooks);
     g_Builds.clear();
@@ -276,8 +276,16 @@ TEST_F(AdvancedToolsTest, TheDatabaseButtonsRunTheBuilderTheShellHandsIn)
         ASSERT_EQ(ui::Shown_Boxes().size(), 2u) << nAnswer;
         EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Create Historical Database");
         EXPECT_NE(ui::Shown_Boxes()[0].Text.find("This will create the 1987 database."), std::string::npos);
+        // The hint names the build that reaches other years, not a New Game
+        // that offers only the years already built.
+        EXPECT_NE(ui::Shown_Boxes()[0].Text.find("tool Create_Universe_Databases_Range FIRST LAST"), std::string::npos);
+        EXPECT_EQ(ui::Shown_Boxes()[0].Text.find("New Game in that year"), std::string::npos);
         EXPECT_EQ(ui::Shown_Boxes()[0].Buttons[0], "Create 1987 Database");
-        EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Reminder: You must start a New Game to load a new database.");
+        // Every year: its closing words and the reminder in one box.
+        EXPECT_EQ(ui::Shown_Boxes()[1].Text,
+                  nAnswer == ID_NO ? "Databases built: 2 years, 1990-1991.\n\nReminder: You must start a New Game to "
+                                     "load a new database."
+                                   : "Reminder: You must start a New Game to load a new database.");
         EXPECT_EQ(g_Builds.empty() ? std::string() : g_Builds[0], szBuild) << nAnswer;
     }
 

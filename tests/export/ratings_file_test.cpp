@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,7 @@
 #include "league/overall_rating.h"
 #include "season/player_value.h"
 #include "season/stat_based_rating.h"
+#include "file_size_limit.h"
 #include "pieces_fixture.h"
 
 namespace {
@@ -142,6 +145,28 @@ TEST_F(RatingsFileTest, TheFileIsReplacedAndCountsOnlyLinesWritten)
     Export_Position_Ratings();
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Couldn't write \"Output/Ratings/2019_Player_Ratings.csv\" (Not a directory)");
+}
+
+// The file may take its header and the first player's line but not the
+// second's: the export fails (the system's words kept), whichever line it is.
+TEST_F(RatingsFileTest, AnExportWhoseSecondLineCannotBeWrittenFails)
+{
+    SCRATCH_FOLDER Folder("ratings_line_fails");
+    std::string First;
+    ASSERT_TRUE(Build_Player_Ratings_Line(0, 0, First));
+    const long long nRoom = static_cast<long long>(std::strlen(HEADER_2019) + 1 + First.size() + 1 + 10);
+    const int nAnswer = file_size_limit::Run_Limited(nRoom, [] {
+        errno = 0;
+        const int nWritten = Export_Player_Ratings(15, 2019);
+        if (nWritten >= 0)
+            return 10 + nWritten;
+        return errno == EFBIG ? 1 : 2;
+    });
+    EXPECT_EQ(nAnswer, 1) << "1: failed as the file ran out of room; 2: failed for another cause; 10+N: N written";
+    // The header and the first line went in before the limit.
+    const std::string Text = Read_Text_File("Output/Ratings/2019_Player_Ratings.csv");
+    EXPECT_EQ(Text.substr(0, std::strlen(HEADER_2019) + 1 + First.size() + 1),
+              std::string(HEADER_2019) + "\n" + First + "\n");
 }
 
 TEST_F(RatingsFileTest, TheCommandAsksForAPositionAndReports)

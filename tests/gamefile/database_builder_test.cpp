@@ -59,8 +59,10 @@ TEST_F(DatabaseBuilderTest, TheRangeIsClampedFirstAndYearsWithoutClubsWriteNothi
     EXPECT_FALSE(Result.bStopped);
     EXPECT_EQ(Result.nBuilt, 0);
     EXPECT_EQ(Result.nFailed, 3);
-    EXPECT_EQ(Result.Problem.rfind("1953: ", 0), 0u) << Result.Problem;
-    EXPECT_NE(Result.Problem.find("teams file"), std::string::npos) << Result.Problem;
+    EXPECT_EQ(Result.Problem.rfind("1953: no statistics for 1953", 0), 0u) << Result.Problem;
+    // Asked by name, a year without statistics fails saying so, with no box
+    // that sends the user to re-install.
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
     for (const char* szPath : {"databases/universe-1951.dat", "databases/universe-1953.dat",
                                "databases/rookies-1951.dat", "Output/Ratings/1951_Player_Ratings.csv"})
         EXPECT_FALSE(files::File_Exists(szPath)) << szPath;
@@ -93,6 +95,46 @@ TEST_F(DatabaseBuilderTest, AChangedGameIsOfferedASaveAndCancelBuildsNothing)
     EXPECT_FALSE(files::File_Exists("databases/universe-2010.dat"));
     // The league in memory is the one the user had.
     EXPECT_TRUE(Has_League_Changed());
+}
+
+// The run of every year leaves out quietly the years whose statistics are
+// not in the data folder, and says so once at its end.
+TEST_F(DatabaseBuilderTest, EveryYearLeavesOutTheYearsWithoutStatisticsAndSaysSoOnce)
+{
+    Write_Template();
+    ui::Reset();
+    const DATABASE_BUILD_RESULT Result = Create_All_Universe_Databases();
+    EXPECT_FALSE(Result.bStopped);
+    EXPECT_EQ(Result.nBuilt, 0);
+    EXPECT_EQ(Result.nFailed, 0);
+    ASSERT_EQ(Result.LeftOut.size(), 72u);   // 1951-2022
+    EXPECT_EQ(Result.LeftOut.front(), 1951);
+    EXPECT_EQ(Result.LeftOut.back(), 2022);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(Database_Build_Problem(Result), "");
+    EXPECT_EQ(Database_Build_Summary(Result).substr(0, 53), "No database was built.\n\nLeft out: 72 years, 1951-2022");
+}
+
+TEST(DatabaseBuildSummary, NamesTheYearsBuiltLeftOutAndFailedAsRanges)
+{
+    EXPECT_EQ(Format_Year_Ranges({}), "");
+    EXPECT_EQ(Format_Year_Ranges({1990}), "1990");
+    EXPECT_EQ(Format_Year_Ranges({1990, 1991, 1993, 1995, 1996, 1997}), "1990-1991, 1993, 1995-1997");
+    DATABASE_BUILD_RESULT Result;
+    Result.Built = {1990, 1991, 1993};
+    Result.nBuilt = 3;
+    Result.LeftOut = {1988, 1989, 1992};
+    Result.nFailed = 1;
+    Result.Problem = "1994: the teams file of 1994 gives 3 clubs";
+    EXPECT_EQ(Database_Build_Summary(Result),
+              "Databases built: 3 years, 1990-1991, 1993.\n\nLeft out: 3 years, 1988-1989, 1992, whose statistics "
+              "files (\"input/stats/<year>_teams.csv\" and \"input/stats/leagues/<year>_league.csv\") are not in the "
+              "data folder. Statistics files do not ship with the program; the reason for each year is in "
+              "debug.txt.\n\nNot built: 1, the last 1994: the teams file of 1994 gives 3 clubs.");
+    DATABASE_BUILD_RESULT Stopped;
+    Stopped.bStopped = true;
+    Stopped.Problem = "games are being played";
+    EXPECT_EQ(Database_Build_Summary(Stopped), "No database was built: games are being played.");
 }
 
 }  // namespace

@@ -491,10 +491,20 @@ TEST_F(GameDialogsTest, ADamagedSeasonDatabaseKeepsTheSeasonShown)
     Choose(Dialog, NEW_GAME_SEASON, "2019");
     EXPECT_TRUE(Dialog.Find(NEW_GAME_PLAY)->bEnabled);
     EXPECT_EQ(League.Universe.nStat[FIRST_SEASON_YEAR], 2019);
+    // Chosen, the season that does not load leaves the league as it was,
+    // stays selected with nothing to play, and counts as a failed load.
     const LEAGUE_SNAPSHOT Loaded;
+    const int nFailedBefore = Count_Failed_Game_Resumes();
     Choose(Dialog, NEW_GAME_SEASON, "2023");
     EXPECT_TRUE(Loaded.Unchanged());
-    EXPECT_EQ(Dialog.Find(NEW_GAME_SEASON)->Items[Dialog.Get_Selected(NEW_GAME_SEASON)], "2019");
+    EXPECT_EQ(Dialog.Find(NEW_GAME_SEASON)->Items[Dialog.Get_Selected(NEW_GAME_SEASON)], "2023");
+    EXPECT_FALSE(Dialog.Find(NEW_GAME_PLAY)->bEnabled);
+    EXPECT_EQ(Count_Failed_Game_Resumes(), nFailedBefore + 1);
+    EXPECT_EQ(Last_Resume_Failure_Text(), "the league of 2023 (\"databases/universe-2023.dat\") could not be loaded");
+    // Play pressed all the same starts nothing.
+    Start_Game_Dialog_Proc(Dialog, DIALOG_COMMAND, NEW_GAME_PLAY);
+    EXPECT_TRUE(Loaded.Unchanged());
+    Choose(Dialog, NEW_GAME_SEASON, "2019");
     EXPECT_TRUE(Dialog.Find(NEW_GAME_PLAY)->bEnabled);
 }
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "file_size_limit.h"
 #include "platform/files.h"
 #include "test_support.h"
 
@@ -358,4 +359,43 @@ TEST(FilesLock, TheFirstErrorOfALockThatCannotBeMadeIsKept)
     EXPECT_EQ(files::Take_Folder_Lock("/sys/kelvo.lock"), -1);
     EXPECT_NE(errno, ENOENT);
     EXPECT_NE(errno, 0);
+}
+
+// The bytes fit the stream's buffer, so every write is accepted and only
+// the final flush, at the close, meets the file-size limit: the call fails
+// with the system's cause, and the old file and no temporary are left.
+TEST_F(FilesTest, AWholeFileWhoseCloseFailsLeavesTheOldFile)
+{
+    const std::string Target = Root + "/kept.txt";
+    Write(Target, "the old file");
+    const std::string Bytes(1000, 'n');
+    const int nAnswer = file_size_limit::Run_Limited(100, [&Target, &Bytes] {
+        errno = 0;
+        if (files::Write_Whole_File(Target.c_str(), Bytes.data(), Bytes.size()))
+            return 1;
+        return errno == EFBIG ? 0 : 2;
+    });
+    EXPECT_EQ(nAnswer, 0) << "1: reported written; 2: failed without the cause";
+    EXPECT_EQ(Read_Text_File(Target), "the old file");
+    EXPECT_EQ(files::List_Folder(Root.c_str(), files::TEMPORARY_FILE_PATTERN), std::vector<std::string>{});
+    // With room, the same call replaces the file.
+    ASSERT_TRUE(files::Write_Whole_File(Target.c_str(), Bytes.data(), Bytes.size()));
+    EXPECT_EQ(Read_Text_File(Target), Bytes);
+}
+
+// A symbolic link in the lock file's place, dangling or not, is not
+// followed: nothing is made where it points.
+TEST_F(FilesTest, ALockFileThatIsALinkIsRefusedAndNotFollowed)
+{
+    const std::string Lock = Root + "/kelvo.lock";
+    const std::string Target = Root + "/outside";
+    ASSERT_EQ(::symlink(Target.c_str(), Lock.c_str()), 0);
+    errno = 0;
+    EXPECT_EQ(files::Take_Folder_Lock(Lock.c_str()), -1);
+    EXPECT_EQ(errno, ELOOP);
+    struct stat Info;
+    EXPECT_NE(::lstat(Target.c_str(), &Info), 0) << "the lock made a file where its link points";
+    Write(Target, "x");
+    EXPECT_EQ(files::Take_Folder_Lock(Lock.c_str()), -1);
+    EXPECT_EQ(Read_Text_File(Target), "x");
 }

@@ -49,12 +49,20 @@ TEST_F(CardExportProgramTest, AToolLineExportsTheUsersClub)
         "quit\n");
     ASSERT_FALSE(Result.bTimedOut);
     EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
-    // A new game marks no plays for the deck: the export fills it, said once.
-    EXPECT_NE(Result.Out.find("Tool Export_Tolvaren_Cards: 54 card pictures written to Tolvaren//Output, deck of 0 "
-                              "plays"),
+    // A new game marks no plays for the deck: the export fills all 25 of
+    // the deck it draws, and says so once.
+    EXPECT_NE(Result.Out.find("Tool Export_Tolvaren_Cards: 54 card pictures written to Tolvaren/Output, deck of 25 "
+                              "plays (0 marked by the club's playbook, 25 filled)"),
               std::string::npos)
         << Result.Out;
-    EXPECT_NE(Result.Out.find("Box [Tolvaren Export] \"The deck holds 0 plays of 25"), std::string::npos) << Result.Out;
+    EXPECT_NE(Result.Out.find("Box [Tolvaren Export] \"The deck holds 25 plays: the club's offensive playbook marks 0 "
+                              "for the deck, and 25 were filled from its other plays"),
+              std::string::npos)
+        << Result.Out;
+    const size_t nLine = Result.Out.find("Tool Export_Tolvaren_Cards:");
+    ASSERT_NE(nLine, std::string::npos);
+    const std::string Line = Result.Out.substr(nLine, Result.Out.find('\n', nLine) - nLine);
+    EXPECT_EQ(Line.find("//"), std::string::npos) << Line;
     EXPECT_EQ(Result.Out.find("Box [Tolvaren Export]"), Result.Out.rfind("Box [Tolvaren Export]"));
     const std::string Root = Data.Path() + "/Tolvaren/Output";
     size_t nPictures = 0;

@@ -289,3 +289,60 @@ TEST_F(DataFolderProgramTest, AResumedCopyIsSavedUnderItsOwnFileName)
     EXPECT_TRUE(Read_Text_File(Path("Demo Season.zrt")) == Original) << "the other file was overwritten";
     EXPECT_FALSE(Read_Text_File(Path("What If.zrt")) == Original) << "the week played was not saved to the copy";
 }
+
+namespace {
+
+// A lock file that is a symbolic link is not followed: a dangling one makes
+// no file where it points, and the start is refused saying why.
+TEST_F(DataFolderProgramTest, ALockFileThatIsALinkIsNotFollowed)
+{
+    SCRATCH_FOLDER Elsewhere{"df_elsewhere", false};
+    ASSERT_TRUE(Elsewhere.Ready());
+    const std::string Target = Elsewhere.Path() + "/made-by-the-lock";
+    fs::create_symlink(Target, Path("kelvo.lock"));
+    const RUN_RESULT Run = Run_Script("welcome new\nquit\n");
+    EXPECT_EQ(Run.nExitCode, 1) << Run.Out << Run.Err;
+    EXPECT_EQ(Run.Err, "kelvo: the data folder \"" + Data.Path() +
+                           "\" cannot be locked (\"kelvo.lock\": a symbolic link, which is not followed).\n");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(Target))) << "the lock followed its link out of the data folder";
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(Path("kelvo.lock"))));
+}
+
+// KELVO_DATA naming a regular file says so, not that nothing is there.
+TEST_F(DataFolderProgramTest, ADataFolderVariableNamingAFileSaysItIsAFile)
+{
+    const std::string Plain = Output.Path() + "/plain.txt";
+    Write_File(Plain, "not a folder");
+    process_runner::RUN_OPTIONS Named = Options(Output);
+    Named.Env = {"KELVO_DATA=" + Plain};
+    const RUN_RESULT Run = process_runner::Run(PROGRAM, Script_Args("welcome new\nquit\n"), Named);
+    EXPECT_EQ(Run.nExitCode, 1) << Run.Out << Run.Err;
+    EXPECT_EQ(Run.Err, "kelvo: The data folder \"" + Plain + "\" named by KELVO_DATA is a file, not a folder.\n");
+}
+
+// Under a file-size limit (ulimit -f) a save that outgrows it fails with the
+// system's words and the run ends with status 2, rather than the program
+// being killed by the signal; the earlier save stays whole.
+TEST_F(DataFolderProgramTest, ASaveBeyondTheFileSizeLimitFailsSayingSo)
+{
+    const RUN_RESULT Made = Run_Script(std::string("welcome new\ncommand Standings\n") + SAVE_AS_KILL_TEST + "quit\n");
+    ASSERT_EQ(Made.nExitCode, 0) << Made.Out << Made.Err;
+    const std::string Before = Read_Text_File(Path("Kill Test.zrt"));
+    ASSERT_GT(Before.size(), 200u * 1024u);
+    // 200 blocks (100 KB for the shell's 512-byte blocks, 200 KB for 1 KB
+    // ones): room for the log, not for a saved game.
+    std::vector<std::string> Args = {"-c", "ulimit -f 200 && exec \"$0\" \"$@\"", PROGRAM};
+    const std::vector<std::string> Script =
+        Script_Args("welcome resume\ndialog 118 select 1077 \"Kill Test\"\ndialog 118 press 1\ncommand Standings\n" +
+                    std::string(SAVE_AS_KILL_TEST) + "answer ok\nquit\n");
+    Args.insert(Args.end(), Script.begin(), Script.end());
+    const RUN_RESULT Limited = process_runner::Run("/bin/sh", Args, Options(Output));
+    ASSERT_FALSE(Limited.bTimedOut);
+    EXPECT_EQ(Limited.nExitCode, 2) << Limited.Out << Limited.Err;
+    EXPECT_TRUE(Contains(Limited.Err, "the game was not saved: ")) << Limited.Err;
+    EXPECT_TRUE(Contains(Limited.Err, "File too large")) << Limited.Err;
+    EXPECT_EQ(Read_Text_File(Path("Kill Test.zrt")), Before);
+    EXPECT_EQ(Temporaries(Data.Path()), std::vector<std::string>{});
+}
+
+}  // namespace

@@ -63,4 +63,24 @@ TEST_F(DataToolsProgramTest, LoadersRunByNameAndAMissingRatingsFileFailsTheLine)
         << Loaded.Out;
 }
 
+// Right after a new game no player has a statistics ID yet, so the ratings
+// export writes its header only: the line says why, not just "0 players".
+TEST_F(DataToolsProgramTest, ARatingsExportBeforeTheFirstWeekSaysWhyNoPlayerWasWritten)
+{
+    const process_runner::RUN_RESULT Result =
+        Run_Script(std::string(NEW_GAME) + "tool Export_Current_Player_Ratings 15\nquit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    const std::string Said = "Tool Export_Current_Player_Ratings: 0 players written to "
+                             "Output/Ratings/2019_Player_Ratings.csv: the ";
+    const size_t nAt = Result.Out.find(Said);
+    ASSERT_NE(nAt, std::string::npos) << Result.Out;
+    const std::string Rest = Result.Out.substr(nAt + Said.size(), Result.Out.find('\n', nAt) - nAt - Said.size());
+    // "the N players have no statistics ID yet ...", N the league's players.
+    const size_t nDigits = Rest.find_first_not_of("0123456789");
+    ASSERT_GT(nDigits, 0u) << Rest;
+    EXPECT_GT(std::stoi(Rest.substr(0, nDigits)), 1000) << Rest;
+    EXPECT_EQ(Rest.substr(nDigits, 48), " players have no statistics ID yet, and a line n") << Rest;
+}
+
 }  // namespace

@@ -265,7 +265,10 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     // No teams file for 2005: nothing of it is written and the line fails.
     const process_runner::RUN_RESULT None = Run_Text(Alone, "tool Create_Universe_Database 2005\nquit\n");
     EXPECT_EQ(None.nExitCode, 2) << None.Out << None.Err;
-    EXPECT_TRUE(Contains(None.Err, "2005: the teams file of 2005")) << None.Err;
+    EXPECT_TRUE(Contains(None.Err, "2005: no statistics for 2005 (\"input/stats/leagues/2005_league.csv\" is not in "
+                                   "the data folder; statistics files do not ship with the program)"))
+        << None.Err;
+    EXPECT_FALSE(Contains(None.Out + None.Err, "re-install")) << None.Out << None.Err;
     EXPECT_FALSE(fs::exists(Alone + "/Databases/universe-2005.dat"));
     EXPECT_FALSE(fs::exists(Alone + "/Databases/rookies-2005.dat"));
 
@@ -306,6 +309,61 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     EXPECT_EQ(Offer.nExitCode, 0) << Offer.Out << Offer.Err;
     EXPECT_TRUE(Contains(Offer.Out, "Save changes to current game since last save?")) << Offer.Out;
     EXPECT_TRUE(fs::exists(Alone + "/Before Build.zrt"));
+}
+
+// A year whose rosters are empty builds a league the loader refuses: it is
+// not written, and the line fails saying why. A New Game whose season's
+// database does not load fails its line as a failed resume does, and
+// nothing is played or saved.
+TEST_F(DatabaseBuildProgramTest, ADatabaseThatWouldNotLoadIsNotBuiltAndANewGameInItPlaysNothing)
+{
+    const std::string Data = Copy_Data("database_build_empty_rosters");
+    std::ofstream(Data + "/Input/Stats/2010_rosters.csv", std::ios::binary | std::ios::trunc) << "";
+    const process_runner::RUN_RESULT Built = Run_Text(Data, "tool Create_Universe_Database 2010\nquit\n");
+    EXPECT_EQ(Built.nExitCode, 2) << Built.Out << Built.Err;
+    EXPECT_TRUE(Contains(Built.Err, "2010: the league built for 2010 could not be loaded: it holds no club with "
+                                    "players"))
+        << Built.Err;
+    EXPECT_FALSE(Contains(Built.Out, "1 database built")) << Built.Out;
+    EXPECT_FALSE(fs::exists(Data + "/Databases/universe-2010.dat"));
+
+    // A database of 2010 that does not load, chosen in New Game.
+    std::ofstream(Data + "/Databases/Universe-2010.dat", std::ios::binary) << "RIRARUVAZAVIZ2101    Cc not a league";
+    const process_runner::RUN_RESULT Played =
+        Run_Text(Data, "welcome new\ndialog 105 select 1089 \"2010\"\ndialog 105 set 1013 \"Pat\"\n"
+                       "dialog 105 press 1391\ncommand \"One Week\"\ncommand \"Save Game\"\nquit\n");
+    EXPECT_EQ(Played.nExitCode, 2) << Played.Out << Played.Err;
+    EXPECT_TRUE(Contains(Played.Err, "dialog 105 \"New Game\": the league of 2010 (\"Databases/Universe-2010.dat\") "
+                                     "could not be loaded"))
+        << Played.Err;
+    EXPECT_FALSE(Contains(Played.Out, "Command")) << Played.Out;
+    EXPECT_FALSE(fs::exists(Data + "/Output")) << "games were played";
+    for (const auto& Entry : fs::directory_iterator(Data))
+        EXPECT_NE(Entry.path().extension(), ".zrt") << Entry.path();
+}
+
+// The run of every year on a data folder holding part of the history
+// builds those years and leaves out the others, without a box per year.
+TEST_F(DatabaseBuildProgramTest, EveryYearBuildsThoseWithStatisticsAndShowsNoBoxPerYear)
+{
+    const std::string Data = Copy_Data("database_build_all");
+    std::vector<int> Years;
+    for (int nYear = 1951; nYear <= 2022; ++nYear)
+        if (fs::exists(Data + "/Input/Stats/" + std::to_string(nYear) + "_teams.csv") &&
+            fs::exists(Data + "/Input/Stats/Leagues/" + std::to_string(nYear) + "_league.csv"))
+            Years.push_back(nYear);
+    ASSERT_FALSE(Years.empty());
+    const process_runner::RUN_RESULT All = Run_Text(Data, "tool Create_All_Universe_Databases\nquit\n");
+    EXPECT_EQ(All.nExitCode, 0) << All.Out << All.Err;
+    const std::string Said = "Tool Create_All_Universe_Databases: " + std::to_string(Years.size()) +
+                             " databases built; " + std::to_string(72 - Years.size()) + " years left out (";
+    EXPECT_TRUE(Contains(All.Out, Said)) << All.Out;
+    EXPECT_FALSE(Contains(All.Out + All.Err, "[Read Error]")) << All.Err;
+    EXPECT_FALSE(Contains(All.Out + All.Err, "[File Read Error]")) << All.Err;
+    EXPECT_FALSE(Contains(All.Out + All.Err, "[Generating Random Rookies]")) << All.Err;
+    EXPECT_FALSE(Contains(All.Out + All.Err, "re-install")) << All.Err;
+    for (int nYear : Years)
+        EXPECT_TRUE(fs::exists(Data + "/Databases/universe-" + std::to_string(nYear) + ".dat")) << nYear;
 }
 
 }  // namespace

@@ -358,6 +358,23 @@ TEST_F(ToolLineTest, ToolsWhoseOutputCannotBeWrittenFailTheirLine)
     Expect_Line_Fails("tool Export_Tolvaren_Cards", "-Card-05.png\" could not be written (Is a");
 }
 
+// Tools that once reported success with nothing written fail their line,
+// naming the file and the system's words; an import the league cannot serve
+// says why.
+TEST_F(ToolLineTest, ToolsThatWroteNothingFailTheirLineWithTheCause)
+{
+    fs::create_directories(Data.Path() + "/Input/Stats/2023_salaries.csv/taken");
+    Expect_Line_Fails("tool Extract_All_Player_Salary_Data",
+                      "Input/Stats/2023_salaries.csv\" could not be written (Is a directory)");
+    EXPECT_TRUE(fs::is_directory(Data.Path() + "/Input/Stats/2023_salaries.csv/taken"));
+    fs::create_directories(Data.Path() + "/Vazarudu Stats/2k6_league.txt/taken");
+    Expect_Line_Fails("tool Write_League_Names_File", "2k6_league.txt\" could not be written (Is a directory)");
+    fs::create_directories(Data.Path() + "/Fractions.txt/taken");
+    Expect_Line_Fails("tool Write_Fractions_Table", "\"Fractions.txt\" could not be written (Is a directory)");
+    Expect_Line_Fails("tool Download_Football_Data",
+                      "statistics files not replaced: the league is not one this import can serve");
+}
+
 // Arguments no list or export can take are refused before anything is
 // written.
 TEST_F(ToolLineTest, ArgumentsOutsideTheirRangeAreRefused)

@@ -1,12 +1,14 @@
 // The script's "tool" entries of the stored-picture copies and the developer
 // data tools: each says what it did, and one that could not do its work
 // fails the line.
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "file_size_limit.h"
 #include "league/league_fixture.h"
 #include "league/preferences.h"
 #include "shell/tool_commands.h"
@@ -81,7 +83,8 @@ TEST_F(DeveloperToolCommandsTest, DeveloperToolsSayWhatTheyWrote)
     EXPECT_EQ(Result, "0 duplicate names");
 
     EXPECT_FALSE(Run({"Write_Free_Agents_List"}, Result, Problem));
-    EXPECT_EQ(Problem, "Free-Agents.csv not written");
+    EXPECT_EQ(Problem, "Free-Agents.csv not written: \"input/stats/2022_rosters.csv\" cannot be read (No such file or "
+                       "directory)");
     std::filesystem::create_directories("input/stats");
     std::ofstream("input/stats/2022_rosters.csv") << "7,A\n8,B\n";
     std::ofstream("input/stats/2023_rosters.csv") << "8,B\n";
@@ -134,9 +137,84 @@ TEST_F(DeveloperToolCommandsTest, TheLaterDeveloperToolsSayWhatTheyDid)
     EXPECT_EQ(Result, "1");
     EXPECT_TRUE(Run({"File_Contains_Text", "words.txt", "delta"}, Result, Problem)) << Problem;
     EXPECT_EQ(Result, "0");
-    // The importer refuses a league that is not of 2023 with 32 clubs.
-    EXPECT_TRUE(Run({"Run_Data_Import"}, Result, Problem)) << Problem;
-    EXPECT_EQ(Result, "statistics files not replaced");
+    // The importer refuses a league that is not of 2023 with 32 clubs, and
+    // the line fails saying so.
+    EXPECT_FALSE(Run({"Run_Data_Import"}, Result, Problem));
+    EXPECT_EQ(Problem, "statistics files not replaced: the league is not one this import can serve: it needs a new "
+                       "game of 2023 with 32 clubs (this one began in 2019 with 2)");
+    EXPECT_FALSE(Run({"Download_Football_Data"}, Result, Problem));
+    EXPECT_EQ(Problem.rfind("statistics files not replaced: the league is not one this import can serve", 0), 0u)
+        << Problem;
+}
+
+// A folder where a tool's file goes: the line fails naming the file and the
+// system's words, and what stood there stays.
+TEST_F(DeveloperToolCommandsTest, ToolsWhoseFileIsAFolderFailWithTheCause)
+{
+    std::string Result;
+    std::string Problem;
+    const auto Blocked = [](const std::string& Path) {
+        std::filesystem::create_directories(Path + "/taken");
+        return Path;
+    };
+    Blocked("Fractions.txt");
+    EXPECT_FALSE(Run({"Write_Fractions_Table"}, Result, Problem));
+    EXPECT_EQ(Problem, "\"Fractions.txt\" could not be written (Is a directory)");
+    Blocked("TooLong.txt");
+    EXPECT_FALSE(Run({"Find_Long_Play_Names"}, Result, Problem));
+    EXPECT_EQ(Problem, "\"TooLong.txt\" could not be written (Is a directory)");
+    Blocked("Tolvaren-Salaries.csv");
+    EXPECT_FALSE(Run({"Write_Salary_Report"}, Result, Problem));
+    EXPECT_EQ(Problem, "\"Tolvaren-Salaries.csv\" could not be written (Is a directory)");
+
+    std::filesystem::create_directories("input/stats");
+    std::ofstream("input/stats/2022_rosters.csv") << "7,A\n";
+    Blocked("Free-Agents.csv");
+    EXPECT_FALSE(Run({"Write_Free_Agents_List"}, Result, Problem));
+    EXPECT_EQ(Problem, "\"Free-Agents.csv\" could not be written (Is a directory)");
+
+    // The salaries rebuilt from the league: the statistics folder's file is
+    // a folder.
+    Blocked("input/stats/2023_salaries.csv");
+    EXPECT_FALSE(Run({"Extract_All_Player_Salary_Data"}, Result, Problem));
+    EXPECT_EQ(Problem, "salaries not written: \"input/stats/2023_salaries.csv\" could not be written (Is a directory)");
+    EXPECT_TRUE(std::filesystem::is_directory("input/stats/2023_salaries.csv/taken"));
+    std::filesystem::remove_all("input/stats/2023_salaries.csv");
+    EXPECT_TRUE(Run({"Extract_All_Player_Salary_Data"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "salaries written to Input/Stats/2023_salaries.csv");
+    EXPECT_TRUE(std::filesystem::is_regular_file("input/stats/2023_salaries.csv"));
+
+    // The league names: no folder to take them, then a folder under the
+    // file's name; once writable, the eleven lines.
+    EXPECT_FALSE(Run({"Write_League_Names_File"}, Result, Problem));
+    EXPECT_EQ(Problem, "league names not written: the data folder has no folder \"Vazarudu Stats\" to take them");
+    Blocked("Vazarudu Stats/2k6_league.txt");
+    EXPECT_FALSE(Run({"Write_League_Names_File"}, Result, Problem));
+    EXPECT_EQ(Problem, "\"Vazarudu Stats/2k6_league.txt\" could not be written (Is a directory)");
+    std::filesystem::remove_all("Vazarudu Stats/2k6_league.txt");
+    EXPECT_TRUE(Run({"Write_League_Names_File"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "league names written to Vazarudu Stats/2k6_league.txt");
+}
+
+// The ratings export with room for its header but not a player's line: the
+// line fails with the file and the system's words.
+TEST_F(DeveloperToolCommandsTest, ARatingsExportWhoseLineCannotBeWrittenFailsItsLine)
+{
+    std::string Result;
+    std::string Problem;
+    ASSERT_TRUE(Run({"Export_Player_Ratings", "15", "2019"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "2 players written to Output/Ratings/2019_Player_Ratings.csv");
+    const std::string Whole = Read_Text_File("Output/Ratings/2019_Player_Ratings.csv");
+    const long long nHeader = static_cast<long long>(Whole.find('\n') + 1);
+    ASSERT_GT(nHeader, 1);
+    const int nAnswer = file_size_limit::Run_Limited(nHeader + 20, [] {
+        std::string Said;
+        std::string Why;
+        if (Run_Tool_By_Name({"Export_Player_Ratings", "15", "2019"}, Said, Why))
+            return 1;
+        return Why == "\"Output/Ratings/2019_Player_Ratings.csv\" could not be written (File too large)" ? 0 : 2;
+    });
+    EXPECT_EQ(nAnswer, 0) << "1: the line passed; 2: it failed without the file and the cause";
 }
 
 }  // namespace

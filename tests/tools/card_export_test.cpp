@@ -361,16 +361,21 @@ TEST_F(CardExportTest, ASmallDeckIsFilledInTurnFromEachKindOfPlay)
     EXPECT_EQ(Find_Card_Deck_Play(1, 25), -1);
 
     int nDeck = -1;
-    EXPECT_EQ(Export_Tolvaren_Cards(&nDeck), 54);
-    EXPECT_EQ(nDeck, 3);
+    int nMarked = -1;
+    std::string Problem;
+    EXPECT_EQ(Export_Tolvaren_Cards(&nDeck, &Problem, &nMarked), 54);
+    EXPECT_EQ(Problem, "");
+    // The deck drawn is the 25 plays; the playbook marked 3 of them.
+    EXPECT_EQ(nDeck, 25);
+    EXPECT_EQ(nMarked, 3);
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);   // said once, not per card
-    // It says how the deck is chosen, and sends nobody to a panel the
-    // program does not show.
+    // It states the deck drawn and how it was made, and says of the club's
+    // own playbook only what it holds.
     EXPECT_EQ(ui::Shown_Boxes()[0].Text,
-              "The deck holds 3 plays of 25: the plays the club's offensive playbook marks for the deck (each "
-              "offensive playbook the program ships marks 25; File, Load Offensive Playbook... loads one), then "
-              "plays of the playbook taken in turn from each kind of play (Inside Run, Outside Run, Short Pass, Long "
-              "Pass).");
+              "The deck holds 25 plays: the club's offensive playbook marks 3 for the deck, and 22 were filled "
+              "from its other plays, taken in turn from each kind of play (Inside Run, Outside Run, Short Pass, Long "
+              "Pass). The offensive playbooks the program ships mark 25 each; File, Load Offensive Playbook... loads "
+              "one into the club.");
     const std::vector<std::string> Plays = Lines_Of(Read_Text_File("Tolvaren-Playbooks.csv"));
     ASSERT_EQ(Plays.size(), 25u);
     EXPECT_EQ(Plays[0].substr(0, 12), "Deep Post,1,");
@@ -379,10 +384,17 @@ TEST_F(CardExportTest, ASmallDeckIsFilledInTurnFromEachKindOfPlay)
     EXPECT_EQ(Plays[3], Format_Card_Play_Line(1, 0));
     EXPECT_EQ(Errors_Reported(), 0);
 
-    // Nothing marked at all: still a deck of 25.
+    // Nothing marked at all: still a deck of 25, every play filled.
     for (int p = 0; p < OFFENSIVE_PLAY_COUNT; ++p)
         Set_Card_Deck_Flag(1, p, false);
     EXPECT_EQ(Get_Card_Deck(1).size(), 25u);
+    ui::Clear_Shown_Boxes();
+    EXPECT_EQ(Export_Tolvaren_Cards(&nDeck, &Problem, &nMarked), 54);
+    EXPECT_EQ(nDeck, 25);
+    EXPECT_EQ(nMarked, 0);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text.substr(0, 96),
+              "The deck holds 25 plays: the club's offensive playbook marks 0 for the deck, and 25 were filled ");
 }
 
 // A long bonus label is set smaller so it reads whole on the card: the

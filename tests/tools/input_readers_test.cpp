@@ -313,12 +313,15 @@ TEST_F(InputReadersTest, EachMissingFileGivesItsOwnMessageOnce)
     };
     const CASE CASES[] = {
         {Read_League_File, "Read Error",
-         "Unable to open input/stats/leagues/2020_league.csv. Please re-install Vazarudu Kelvo."},
+         "Unable to open input/stats/leagues/2020_league.csv. The statistics files of that year are not in the "
+         "data folder (they do not ship with the program)."},
         {Read_Teams_File, "File Read Error",
-         "Can't open input file: input/stats/2020_teams.csv\nPlease re-install Vazarudu Kelvo.\n\n(Kelvo Error #535)"},
+         "Can't open input file: input/stats/2020_teams.csv\nThe statistics files of that year are not in the data "
+         "folder (they do not ship with the program).\n\n(Kelvo Error #535)"},
         {Read_Combine_Results_File, "Read Error", "Unable to open Input/Stats/Combine_Results.csv."},
         {Read_Wins_File, "File Read Error",
-         "Can't open input file: input/stats/2020_Wins.csv\nPlease re-install Vazarudu Kelvo.\n\n(Kelvo Error #536)"},
+         "Can't open input file: input/stats/2020_Wins.csv\nThe statistics files of that year are not in the data "
+         "folder (they do not ship with the program).\n\n(Kelvo Error #536)"},
     };
     for (const CASE& Case : CASES) {
         ui::Clear_Shown_Boxes();
