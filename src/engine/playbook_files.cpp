@@ -2,6 +2,7 @@
 
 #include "engine/playbook_files.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -69,6 +70,47 @@ char* Stored_Playbook_Name(int nTeam, int nSide)
     return pArea ? pArea->szName : nullptr;
 }
 
+// Write_Playbook_File's work; nError is the failing call's errno.
+int Write_Side_Area(const char* szPath, int& nError)
+{
+    nError = EINVAL;
+    if (szPath == nullptr || szPath[0] == '\0')
+        return PLAYBOOK_WRITE_OPEN_FAILED;
+    Fix_Current_Team_Selection();
+    const uint8_t* pArea = Side_Area(Get_User_Preference(PREF_CURRENT_TEAM), Current_Side());
+    if (pArea == nullptr)
+        return PLAYBOOK_WRITE_OPEN_FAILED;
+    const size_t nSize = static_cast<size_t>(SIDE_SIZE[Current_Side()]);
+
+    const std::string Folder = std::string(szPath).substr(0, std::string(szPath).find_last_of("/\\") + 1);
+    if (!Folder.empty() && !files::Folder_Exists(Folder.c_str()))
+        files::Create_Folders(Folder.c_str());   // a failure shows in the open below
+    const std::string TempPath = std::string(szPath) + ".tmp";
+    FILE* pFile = files::Open_File(TempPath.c_str(), "wb");
+    if (pFile == nullptr) {
+        nError = errno;
+        return PLAYBOOK_WRITE_OPEN_FAILED;
+    }
+    errno = 0;
+    const bool bWritten = std::fwrite(pArea, 1, nSize, pFile) == nSize;
+    nError = errno;
+    const bool bClosed = files::Close_Synced(pFile);
+    if (bWritten && !bClosed)
+        nError = errno;
+    if (!bWritten || !bClosed) {
+        files::Delete_File(TempPath.c_str());
+        return PLAYBOOK_WRITE_SHORT;
+    }
+    if (!files::Rename_File(TempPath.c_str(), szPath)) {
+        nError = errno;
+        files::Delete_File(TempPath.c_str());
+        return PLAYBOOK_WRITE_OPEN_FAILED;
+    }
+    files::Sync_Folder_Of(szPath);
+    nError = 0;
+    return PLAYBOOK_WRITE_OK;
+}
+
 }  // namespace
 
 bool Is_Safe_Playbook_Name(const char* szName)
@@ -128,37 +170,13 @@ bool Load_Playbook_File(int nTeam, int nSide, const char* szName)
     return true;
 }
 
-int Write_Playbook_File(const char* szPath)
+int Write_Playbook_File(const char* szPath, int* pError)
 {
-    if (szPath == nullptr || szPath[0] == '\0')
-        return PLAYBOOK_WRITE_OPEN_FAILED;
-    Fix_Current_Team_Selection();
-    const int nTeam = Get_User_Preference(PREF_CURRENT_TEAM);
-    const int nSide = Current_Side();
-    const uint8_t* pArea = Side_Area(nTeam, nSide);
-    if (pArea == nullptr)
-        return PLAYBOOK_WRITE_OPEN_FAILED;
-
-    const std::string Folder = std::string(szPath).substr(0, std::string(szPath).find_last_of("/\\") + 1);
-    if (!Folder.empty() && !files::Folder_Exists(Folder.c_str()))
-        files::Create_Folders(Folder.c_str());
-    const std::string TempPath = std::string(szPath) + ".tmp";
-    FILE* pFile = files::Open_File(TempPath.c_str(), "wb");
-    if (pFile == nullptr)
-        return PLAYBOOK_WRITE_OPEN_FAILED;
-    const size_t nSize = static_cast<size_t>(SIDE_SIZE[nSide]);
-    const bool bWritten = std::fwrite(pArea, 1, nSize, pFile) == nSize;
-    const bool bClosed = files::Close_Synced(pFile);
-    if (!bWritten || !bClosed) {
-        files::Delete_File(TempPath.c_str());
-        return PLAYBOOK_WRITE_SHORT;
-    }
-    if (!files::Rename_File(TempPath.c_str(), szPath)) {
-        files::Delete_File(TempPath.c_str());
-        return PLAYBOOK_WRITE_OPEN_FAILED;
-    }
-    files::Sync_Folder_Of(szPath);
-    return PLAYBOOK_WRITE_OK;
+    int nError = 0;
+    const int nResult = Write_Side_Area(szPath, nError);
+    if (pError != nullptr)
+        *pError = nResult == PLAYBOOK_WRITE_OK ? 0 : nError != 0 ? nError : EIO;
+    return nResult;
 }
 
 void Set_Playbook_Name(const char* szName)

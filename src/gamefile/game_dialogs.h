@@ -69,6 +69,10 @@ int Save_Game_File();
 // why) since the program started, and the text of the last such box: a
 // script whose save did not save fails on that line.
 int Count_Failed_Game_Saves();
+// Counts a save of another file that a dialog was asked for and that failed
+// (a playbook, say; its box already told the user why), with Text as that
+// box's words: a script whose line asked for it fails there as for a game.
+void Note_Failed_Save(const std::string& Text);
 // Resumes of the Resume dialog whose file did not load (the league in memory
 // stays the one from before), and what the last one was.
 int Count_Failed_Game_Resumes();

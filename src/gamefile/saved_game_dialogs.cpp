@@ -382,6 +382,12 @@ std::string Last_Save_Failure_Text()
     return g_LastSaveFailure;
 }
 
+void Note_Failed_Save(const std::string& Text)
+{
+    ++g_nFailedSaves;
+    g_LastSaveFailure = Text;
+}
+
 int Save_Game_Command()
 {
     if (Games_Being_Played() && !Is_Watched_Game_Current()) {

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstring>
 #include <string>
 
@@ -200,12 +201,17 @@ TEST_F(PlaybookFilesTest, WriteFailuresLeaveNothingBehind)
     Write_Raw("plain", "not a folder");
     Set_User_Preference(PREF_CURRENT_TEAM, 1);
     Set_User_Preference(PREF_PLAYBOOK_EDITOR_FIRST, PLAYBOOK_OFFENSE);
-    EXPECT_EQ(Write_Playbook_File("plain/Book.opb"), PLAYBOOK_WRITE_OPEN_FAILED);
+    int nError = 0;
+    EXPECT_EQ(Write_Playbook_File("plain/Book.opb", &nError), PLAYBOOK_WRITE_OPEN_FAILED);
+    EXPECT_EQ(nError, ENOTDIR);   // the system's cause goes to the caller
+    EXPECT_EQ(Write_Playbook_File("playbooks/Fine.opb", &nError), PLAYBOOK_WRITE_OK);
+    EXPECT_EQ(nError, 0);
     Write_Raw("playbooks/Keep.opb", "old");
     ::chmod("playbooks", 0555);
     const bool bEnforced = ::access("playbooks", W_OK) != 0;   // root ignores modes
     if (bEnforced) {
-        EXPECT_EQ(Write_Playbook_File("playbooks/Keep.opb"), PLAYBOOK_WRITE_OPEN_FAILED);
+        EXPECT_EQ(Write_Playbook_File("playbooks/Keep.opb", &nError), PLAYBOOK_WRITE_OPEN_FAILED);
+        EXPECT_EQ(nError, EACCES);
         EXPECT_EQ(Read_Text_File("playbooks/Keep.opb"), "old");
     }
     ::chmod("playbooks", 0755);

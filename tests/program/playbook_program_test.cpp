@@ -1,7 +1,7 @@
 // The playbook commands of the real program run headless: a script saves the
 // viewed club's offensive playbook under a name of its own, finds the shipped
-// books beside it in the data folder's "playbooks", loads one, and a refused
-// name leaves nothing behind.
+// books beside it in the data folder's "playbooks", loads one; a refused name
+// or a save the system refuses stops the run and leaves nothing behind.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -77,10 +77,6 @@ TEST_F(PlaybookProgramTest, AScriptSavesAndLoadsPlaybooksInTheDataFolder)
         "dialog 195 set 1082 \"Script Book\"\n"
         "dialog 195 press 1\n"
         "command \"Save Offensive Playbook\"\n"
-        "dialog 195 set 1082 \"../Outside\"\n"
-        "dialog 195 press 1\n"
-        "dialog 195 press 2\n"
-        "command 40144\n"
         "dialog 196 select 1444 \"West Coast\"\n"
         "dialog 196 press 1\n"
         "command 40141\n"
@@ -92,10 +88,6 @@ TEST_F(PlaybookProgramTest, AScriptSavesAndLoadsPlaybooksInTheDataFolder)
     EXPECT_EQ(fs::file_size(Data.Path() + "/playbooks/Script Book.opb", Error), 19680u) << Error.message();
     EXPECT_TRUE(Contains(Result.Out, "Dialog 195 \"Save Offensive Playbook\": set 1082 \"Script Book\"; press 1; end 1"))
         << Result.Out;
-    // The refused name: the box, and no file anywhere.
-    EXPECT_TRUE(Contains(Result.Out, "File Open Error")) << Result.Out;
-    EXPECT_FALSE(fs::exists(Data.Path() + "/Outside.dpb"));
-    EXPECT_FALSE(fs::exists(Data.Path() + "/playbooks/Outside.dpb"));
     // The load lists the shipped books and the new one.
     EXPECT_TRUE(Contains(Result.Out, "Dialog 196 \"Load Offensive Playbook\": select 1444 \"West Coast\"; press 1; end 1"))
         << Result.Out;
@@ -184,4 +176,49 @@ TEST_F(PlaybookProgramTest, BooksOfBrokenPlaysAreRepairedAndAWeekIsCreditedToPla
     EXPECT_FALSE(Contains(Log, "out of bounds")) << Log;
     EXPECT_FALSE(Contains(Log, "Invalid nReceiver")) << Log;
     EXPECT_FALSE(Contains(Log, "Credit_Game_Player_Stat")) << Log;
+}
+
+// A playbook save that does not save fails its script line, as a game save
+// does: a refused name, and a file named "playbooks" where the folder goes
+// (the box gives the system's cause). Nothing after the line is run.
+TEST_F(PlaybookProgramTest, APlaybookSaveThatDoesNotSaveStopsTheRun)
+{
+    const process_runner::RUN_RESULT Refused = Run_Script(
+        "welcome new\n"
+        "command Standings\n"
+        "dialog 195 set 1082 \"../evil\"\n"
+        "dialog 195 press 1\n"
+        "command 40143\n"
+        "command \"One Week\"\n"
+        "quit\n");
+    ASSERT_FALSE(Refused.bTimedOut);
+    EXPECT_EQ(Refused.nExitCode, 2) << Refused.Err << Refused.Out;
+    EXPECT_TRUE(Contains(Refused.Err, "line 5: the game was not saved: Vazarudu Kelvo was unable to save a playbook "
+                                      "with that file name."))
+        << Refused.Err;
+    EXPECT_FALSE(Contains(Refused.Out, "Command 40011")) << "the run went on after the refused name";
+    EXPECT_FALSE(fs::exists(Data.Path() + "/evil.opb"));
+    EXPECT_FALSE(fs::exists(fs::path(Data.Path()).parent_path() / "evil.opb"));
+
+    fs::remove_all(Data.Path() + "/playbooks");
+    {
+        FILE* pFile = std::fopen((Data.Path() + "/playbooks").c_str(), "wb");
+        ASSERT_NE(pFile, nullptr);
+        std::fputs("not a folder", pFile);
+        std::fclose(pFile);
+    }
+    const process_runner::RUN_RESULT Blocked = Run_Script(
+        "welcome new\n"
+        "dialog 195 set 1082 \"Mine\"\n"
+        "dialog 195 press 1\n"
+        "command 40143\n"
+        "command \"One Week\"\n"
+        "quit\n");
+    ASSERT_FALSE(Blocked.bTimedOut);
+    EXPECT_EQ(Blocked.nExitCode, 2) << Blocked.Err << Blocked.Out;
+    EXPECT_TRUE(Contains(Blocked.Err, "line 4: the game was not saved: Vazarudu Kelvo was unable to save the playbook "
+                                      "\"playbooks/Mine.opb\" (Not a directory)."))
+        << Blocked.Err;
+    EXPECT_FALSE(Contains(Blocked.Out, "Command 40011")) << "the run went on after the failed save";
+    EXPECT_TRUE(fs::is_regular_file(Data.Path() + "/playbooks"));
 }
