@@ -4,8 +4,9 @@
 // the model has them, and the editor and its defensive side are captured
 // (build/screenshots/) for people to look at. The same queued route changes
 // as the headless tests run on the real widgets; how long they took is
-// recorded (no bound is checked here: the benchmark measures). A play renamed by
-// real key presses and saved with the mouse is named in the Play drop-down.
+// recorded (no bound is checked here: the benchmark measures). A play
+// renamed by real key presses and saved with the mouse is named in the Play
+// drop-down.
 
 #include <gtest/gtest.h>
 
