@@ -13,11 +13,11 @@
 #include "engine/playbook_files.h"
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
-#include "gamefile/game_dialogs.h"
 #include "league/preferences.h"
 #include "league/team.h"
 #include "platform/files.h"
 #include "platform/resources.h"
+#include "platform/save_failures.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 

@@ -65,14 +65,11 @@ int Ask_Save_Changes();
 // Saves under the current game name without asking; 0 on success, else the
 // SAVE_GAME_* result (1 also for a game name that is no plain file name).
 int Save_Game_File();
-// How many saves asked for in the Save dialog failed (a box told the user
+// How many saves asked for in a Save dialog failed (a box told the user
 // why) since the program started, and the text of the last such box: a
-// script whose save did not save fails on that line.
+// script whose save did not save fails on that line. The playbook saves of
+// the editors count here too (platform/save_failures.h).
 int Count_Failed_Game_Saves();
-// Counts a save of another file that a dialog was asked for and that failed
-// (a playbook, say; its box already told the user why), with Text as that
-// box's words: a script whose line asked for it fails there as for a game.
-void Note_Failed_Save(const std::string& Text);
 // Resumes of the Resume dialog whose file did not load (the league in memory
 // stays the one from before), and what the last one was.
 int Count_Failed_Game_Resumes();
