@@ -10,7 +10,6 @@
 #include "engine/game_lineups.h"
 #include "engine/play_data.h"
 #include "engine/play_diagrams.h"
-#include "engine/play_factors.h"
 #include "engine/playbooks.h"
 #include "frontoffice/list_services.h"
 #include "league/league_structure.h"
