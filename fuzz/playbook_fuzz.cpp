@@ -1,9 +1,10 @@
 // Fuzz target of the playbook file reader: any bytes, read as the offensive
 // file "playbooks/fuzz.opb" and the defensive "playbooks/fuzz.dpb" of a club
 // in use. Only a file of exactly its area's size is taken; a taken one has
-// every text ended inside its field and every named play's codes within
-// their ranges, so the play lists and the game can read it as it is. A
-// refused file changes nothing.
+// every text ended inside its field, every named play's codes within their
+// ranges and every named offensive play one the game runs (a run's carrier
+// and hole, a pass's receiver on a receiving route), so the play lists and
+// the game can read it as it is. A refused file changes nothing.
 
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include "base/int_math.h"
 #include "engine/playbook_files.h"
 #include "engine/playbook_records.h"
+#include "engine/playbook_rules.h"
 #include "engine/playbooks.h"
 #include "fuzz_input_file.h"
 #include "fuzz_league.h"
@@ -47,8 +49,25 @@ void Check_Offense(const OFFENSIVE_PLAYBOOK_AREA& Area)
         for (int32_t nRoute : Play.nRoute)
             if (!In_Range(nRoute, NO_ROUTE, PASS_ROUTE_COUNT - 1))
                 std::abort();
-        if (Play.szName[0] != '\0' && !In_Range(Play.nType, 0, PLAY_TYPE_COUNT - 1))
+        if (Play.szName[0] == '\0')
+            continue;
+        // A named play is one the game runs: a known formation; a run's
+        // carrier in places 0-5 and a hole; a pass thrown to receiver 1-5 on
+        // a receiving route.
+        if (!In_Range(Play.nFormation, 0, LAST_OFFENSIVE_FORMATION))
             std::abort();
+        if (Is_Running_Play_Type(Play.nType)) {
+            if (!In_Range(Play.nCarrier, 1, 6) || Play.nRunHole < 0)
+                std::abort();
+        } else if (Is_Passing_Play_Type(Play.nType)) {
+            if (!In_Range(Play.nCarrier, 2, 6))
+                std::abort();
+            const int32_t nPrimary = Play.nRoute[Play.nCarrier - 2];
+            if (!In_Range(nPrimary, 0, 36) && nPrimary != 55)
+                std::abort();
+        } else {
+            std::abort();
+        }
     }
     for (int p = 0; p < OFFENSIVE_PLAY_COUNT; ++p) {
         char szName[PLAY_NAME_SIZE + 16];
@@ -71,7 +90,8 @@ void Check_Defense(const DEFENSIVE_PLAYBOOK_AREA& Area)
         if (!Ends_Inside(Play.szName, sizeof(Play.szName)) ||
             !Ends_Inside(Play.szDescription, sizeof(Play.szDescription)))
             std::abort();
-        if (!In_Range(Play.nFormation, FIRST_DEFENSIVE_FORMATION, LAST_DEFENSIVE_FORMATION))
+        // A free entry's formation is read only by readers that check it.
+        if (Play.szName[0] != '\0' && !In_Range(Play.nFormation, FIRST_DEFENSIVE_FORMATION, LAST_DEFENSIVE_FORMATION))
             std::abort();
         for (int32_t nRole : Play.nResponsibility)
             if (!In_Range(nRole, 0, RESPONSIBILITY_COUNT - 1))

@@ -2,7 +2,8 @@
 // were changed: a 32-club league in its first week, changed as the input
 // says, saved, loaded as a saved game, and, when it loads, played for a week.
 // Whatever the file holds, the load refuses it or holds its values to the
-// ranges of their records, so the week computes nothing out of range.
+// ranges of their records (the clubs' playbook plays repaired among them),
+// so the week computes nothing out of range.
 //
 // An input's first byte picks the change: 0 writes pieces of bytes (each a
 // four-byte offset into the league, a length byte and that many bytes), 1

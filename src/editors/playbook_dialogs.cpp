@@ -2,6 +2,7 @@
 
 #include "editors/playbook_dialogs.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -16,6 +17,7 @@
 #include "league/team.h"
 #include "platform/files.h"
 #include "platform/resources.h"
+#include "platform/save_failures.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 
@@ -145,6 +147,19 @@ std::string Stored_Name()
     return pArea ? std::string(pArea->szName, strnlen(pArea->szName, PLAYBOOK_NAME_SIZE)) : std::string();
 }
 
+// Shows a failed save's box and counts the save as not made, so that a
+// script whose line asked for it fails there.
+void Report_Save_Failure(const std::string& Text, const char* szTitle)
+{
+    Show_Message_Box(Text.c_str(), szTitle, BOX_OK | BOX_ICON_INFORMATION | BOX_TASKMODAL);
+    Note_Failed_Save(Text);
+}
+
+bool Is_Space_Error(int nError)
+{
+    return nError == ENOSPC || nError == EDQUOT || nError == EFBIG;
+}
+
 void Save_Named(DIALOG& Dialog)
 {
     std::string Name = Dialog.Get_Text(PLAYBOOK_NAME_EDIT);
@@ -154,9 +169,9 @@ void Save_Named(DIALOG& Dialog)
     // A name that would leave the folder, or holds what no file name may,
     // changes nothing: the user may type another.
     if (!Build_Playbook_File_Path(Name.c_str(), Current_Side(), szPath, sizeof(szPath))) {
-        Show_Message_Box("Vazarudu Kelvo was unable to save a playbook with that file name. It may contain some "
-                         "invalid characters.",
-                         "File Open Error", BOX_OK | BOX_ICON_INFORMATION | BOX_TASKMODAL);
+        Report_Save_Failure("Vazarudu Kelvo was unable to save a playbook with that file name. It may contain some "
+                            "invalid characters.",
+                            "File Open Error");
         return;
     }
     if (files::File_Exists(szPath) &&
@@ -168,18 +183,26 @@ void Save_Named(DIALOG& Dialog)
     const std::string OldName = Stored_Name();
     Set_Playbook_Name(Name.c_str());
     Dialog.End(DIALOG_OK);
-    const int nResult = Write_Playbook_File(szPath);
+    int nError = 0;
+    const int nResult = Write_Playbook_File(szPath, &nError);
     if (nResult == PLAYBOOK_WRITE_OK)
         return;
     Set_Playbook_Name(OldName.c_str());
-    if (nResult == PLAYBOOK_WRITE_OPEN_FAILED)
-        Show_Message_Box("Vazarudu Kelvo was unable to save a playbook with that file name. It may contain some "
-                         "invalid characters.",
-                         "File Open Error", BOX_OK | BOX_ICON_INFORMATION | BOX_TASKMODAL);
+    // The name was fine: the system says what went wrong.
+    const std::string Cause = files::Error_Text(nError);
+    if (Is_Space_Error(nError))
+        Report_Save_Failure("Vazarudu Kelvo was unable to write the playbook file, probably because of low hard drive "
+                            "space. You can use the 'Load Playbook' dialog to erase old playbook files. (" +
+                                Cause + ")",
+                            "File Write Error");
+    else if (nResult == PLAYBOOK_WRITE_OPEN_FAILED)
+        Report_Save_Failure("Vazarudu Kelvo was unable to save the playbook \"" + std::string(szPath) + "\" (" +
+                                Cause + ").",
+                            "File Open Error");
     else
-        Show_Message_Box("Vazarudu Kelvo was unable to write the playbook file, probably because of low hard drive "
-                         "space. You can use the 'Load Playbook' dialog to erase old playbook files.",
-                         "File Write Error", BOX_OK | BOX_ICON_INFORMATION | BOX_TASKMODAL);
+        Report_Save_Failure("Vazarudu Kelvo was unable to write the playbook file \"" + std::string(szPath) + "\" (" +
+                                Cause + ").",
+                            "File Write Error");
 }
 
 // --- Templates ----------------------------------------------------------

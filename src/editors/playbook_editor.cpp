@@ -10,7 +10,6 @@
 #include "engine/game_lineups.h"
 #include "engine/play_data.h"
 #include "engine/play_diagrams.h"
-#include "engine/play_factors.h"
 #include "engine/playbooks.h"
 #include "frontoffice/list_services.h"
 #include "league/league_structure.h"
@@ -42,8 +41,6 @@ constexpr int SLOT_COMBOS[DEFENDER_PLACES] = {PBE_CARRIER_COMBO, PBE_RUSH_HOLE_C
 constexpr int NUMBER_BUTTONS[PBE_NUMBER_BUTTONS] = {1277, 1278, 1279, 1280, 1281, 1282, 1283,
                                                     1284, 1286, 1287, 1288, 1289, 1290, 1291};
 
-constexpr int ROUTE_STEPS = 43;
-constexpr int RECEIVER_ROUTES = 43;   // routes 0-42 a receiver picks
 constexpr int ROW_TOP = 96;
 constexpr int ROW_HEIGHT = 16;
 
@@ -169,31 +166,6 @@ int Plays_In_Folder(int nSide, int nFolder)
 int Slot_Position(int nFormation, int nSlot)
 {
     return Get_Formation_Slot_Position(Clamp_Formation_Id(nFormation), nSlot, SLOT_POSITION);
-}
-
-// The position may not run routes of this kind.
-bool Route_Refused(int nPosition, int nRoute)
-{
-    const PASS_ROUTE* pRoute = Get_Pass_Route(nRoute);
-    if (pRoute == nullptr)
-        return true;
-    const int k = pRoute->nKind;
-    switch (nPosition) {
-    case 1:   // RB
-    case 2:   // FB
-        return k == 2 || k == 3;
-    case 3:   // TE
-        return k == 1 || k == 2;
-    case 4:   // WR
-        return k == 1 || k == 3 || k == 4;
-    default:
-        return false;
-    }
-}
-
-bool Is_Receiving(int nRoute)
-{
-    return nRoute >= 0 && nRoute < PASS_ROUTE_COUNT && Valid_Receiving_Route(nRoute);
 }
 
 void Place_Control(DIALOG& Dialog, int nId, const UI_RECT& Rect)
@@ -338,9 +310,9 @@ void Refresh_Playbook_Offense(DIALOG& Dialog, int nTeam, int nPlay, int nFormati
         Show_Enable(Dialog, nCombo + PBE_LABEL_OFFSET, true);
         Set_Number_Button(Dialog, NUMBER_BUTTONS[2 + r], nTeam, nFormation, r);
         Dialog.Clear_Items(nCombo);
-        const int nRoutes = bCarrier ? PASS_ROUTE_COUNT : RECEIVER_ROUTES;
+        const int nRoutes = bCarrier ? PASS_ROUTE_COUNT : RECEIVER_ROUTE_COUNT;
         for (int c = 0; c < nRoutes; ++c) {
-            const bool bRefused = c < RECEIVER_ROUTES && Step_Route_For_Slot(nPosition, c, 1) != c;
+            const bool bRefused = c < RECEIVER_ROUTE_COUNT && Step_Route_For_Slot(nPosition, c, 1) != c;
             Dialog.Add_Item(nCombo, bRefused ? "[Not Available]" : Get_Pass_Route(c)->szName);
         }
         const int nRoute = Get_Offensive_Play_Route(nTeam, nPlay, r - 1);
@@ -429,95 +401,15 @@ void (*Get_Playbook_View_Hook(int nSide))(int)
 // ---------------------------------------------------------------------------
 // Rules
 
-int Adjust_Defensive_Role_For_Position(int nPosition, int nRole)
-{
-    switch (nPosition) {
-    case 8:   // DE
-        return nRole == 3 ? 2 : nRole;
-    case 9:   // DT
-        return nRole == 12 || nRole == 13 ? 9 : nRole == 3 ? 2 : nRole;
-    case 10:  // LB
-        return nRole == 12 || nRole == 13 ? 9 : nRole;
-    case 11:  // CB
-        return nRole == 1 || nRole == 2 ? 3 : nRole;
-    case 12:  // S
-        return nRole == 3 ? 1 : nRole;
-    default:
-        return nRole;
-    }
-}
-
-int Next_Route_Step(int nRoute, int nDirection)
-{
-    const int nStep = nDirection >= 1 ? 1 : -1;
-    return ((nRoute + nStep) % ROUTE_STEPS + ROUTE_STEPS) % ROUTE_STEPS;
-}
-
-int Step_Route_For_Slot(int nPosition, int nRoute, int nDirection)
-{
-    if (nPosition < 1 || nPosition > 4)
-        return nRoute;
-    int nStepped = nRoute;
-    // Routes 0-9 are open to every receiving position, so this always ends;
-    // the bound keeps it so whatever the table holds.
-    for (int i = 0; i < ROUTE_STEPS && Route_Refused(nPosition, nStepped); ++i)
-        nStepped = Next_Route_Step(nStepped, nDirection);
-    return Route_Refused(nPosition, nStepped) ? nRoute : nStepped;
-}
-
 void Normalize_Edited_Play(int nTeam, int nSide, int nPlay, int nDirection)
 {
     if (nSide == PLAYBOOK_DEFENSE) {
-        DEFENSIVE_PLAY* pPlay = Get_Editable_Defensive_Play(nTeam, nPlay);
-        if (pPlay == nullptr)
-            return;
-        // Only the first five slots: a pick in slots 5-10 is kept as made.
-        for (int s = 0; s < 5; ++s)
-            pPlay->nResponsibility[s] =
-                Adjust_Defensive_Role_For_Position(Slot_Position(pPlay->nFormation, s), pPlay->nResponsibility[s]);
+        if (DEFENSIVE_PLAY* pPlay = Get_Editable_Defensive_Play(nTeam, nPlay))
+            Normalize_Defensive_Play(*pPlay);
         return;
     }
-    OFFENSIVE_PLAY* pPlay = Get_Editable_Offensive_Play(nTeam, nPlay);
-    if (pPlay == nullptr)
-        return;
-    const bool bRunning = Is_Running_Play(nTeam, nPlay);
-    const int nCarrier = pPlay->nCarrier - 1;   // place; -1 none
-    if (bRunning) {
-        if (nCarrier >= 1 && nCarrier <= PLAY_RECEIVERS)
-            pPlay->nRoute[nCarrier - 1] = pPlay->nType == PLAY_TYPE_END_AROUND ? 45 : 54;
-        if (pPlay->nType == PLAY_TYPE_SWEEP || pPlay->nType == PLAY_TYPE_END_AROUND) {
-            const int nLeast = 6 + pPlay->nRunHole % 2;
-            if (pPlay->nRunHole < nLeast)
-                pPlay->nRunHole = nLeast;
-        }
-        if (pPlay->nRunHole < 0)
-            pPlay->nRunHole = 2;
-    } else if (Is_Passing_Play(nTeam, nPlay)) {
-        int nStart = nCarrier == 0 ? 3 : nCarrier >= 1 && nCarrier <= PLAY_RECEIVERS ? nCarrier : 1;
-        int r = nStart;
-        bool bFound = false;
-        for (int i = 0; i < PLAY_RECEIVERS && !bFound; ++i) {
-            if (Is_Receiving(pPlay->nRoute[r - 1]))
-                bFound = true;
-            else
-                r = r % PLAY_RECEIVERS + 1;
-        }
-        if (!bFound)
-            pPlay->nRoute[r - 1] = 2;
-        if (r != nStart)
-            pPlay->nCarrier = r + 1;
-    }
-    if (Play_Has_Play_Action(nTeam, nPlay) && pPlay->nRunHole < 0)
-        pPlay->nRunHole = 2;
-    const int nFormation = pPlay->nFormation;
-    for (int r = 1; r <= PLAY_RECEIVERS; ++r) {
-        const bool bBallCarrier = bRunning && nCarrier == r;
-        int& nRoute = pPlay->nRoute[r - 1];
-        if (!bBallCarrier && nRoute >= 0 && nRoute < PASS_ROUTE_COUNT)
-            nRoute = Step_Route_For_Slot(Slot_Position(nFormation, r), nRoute, nDirection);
-        if (!bBallCarrier && (nRoute < 0 || nRoute >= RECEIVER_ROUTES))
-            nRoute = 0;
-    }
+    if (OFFENSIVE_PLAY* pPlay = Get_Editable_Offensive_Play(nTeam, nPlay))
+        Normalize_Offensive_Play(*pPlay, nDirection);
 }
 
 bool Play_Has_Result_Data(int nTeam, int nSide, int nPlay)

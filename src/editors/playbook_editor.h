@@ -14,6 +14,7 @@
 #include <string>
 
 #include "engine/playbook_records.h"
+#include "engine/playbook_rules.h"
 #include "platform/dialogs.h"
 
 constexpr int PLAYBOOK_EDITOR_DIALOG = 185;
@@ -67,17 +68,8 @@ void Set_Playbook_View_Hooks(void (*pOffense)(int nTeam), void (*pDefense)(int n
 // ---------------------------------------------------------------------------
 // Rules
 
-// A defender's responsibility made legal for his position: DE 3 -> 2; DT 12
-// or 13 -> 9, 3 -> 2; LB 12 or 13 -> 9; CB 1 or 2 -> 3; S 3 -> 1.
-int Adjust_Defensive_Role_For_Position(int nPosition, int nRole);
-// One step of route stepping: (route + 1 or - 1) modulo 43.
-int Next_Route_Step(int nRoute, int nDirection);
-// RB, FB, TE and WR: the route, or the next route (direction 1 or more
-// upward, else downward, modulo 43) whose kind the position may run (RB and
-// FB refuse kinds 2 and 3, TE 1 and 2, WR 1, 3 and 4); at most 43 steps.
-// Other positions keep the route.
-int Step_Route_For_Slot(int nPosition, int nRoute, int nDirection);
-// Makes a play consistent after a change (direction: new value - old).
+// Makes a play consistent after a change (direction: new value - old), by
+// the rules of engine/playbook_rules.h.
 void Normalize_Edited_Play(int nTeam, int nSide, int nPlay, int nDirection);
 bool Play_Has_Result_Data(int nTeam, int nSide, int nPlay);
 // How many of the formation's 11 slots hold the position.

@@ -307,6 +307,9 @@ void Clear_Result_Data(DIALOG& Dialog)
 {
     const int nTeam = Get_Playbook_Editor_Team();
     const int nSide = Get_Playbook_Editor_Side();
+    // The refresh below fills the edits from the playbook: what was typed
+    // is stored first, as every other refresh does.
+    Store_Playbook_Editor_Texts(Dialog);
     Clear_Team_Playbook_Stats(nTeam, nSide, Get_Playbook_Editor_Play());
     Refresh_Playbook_Editor(Dialog);
     if (++g_nClicks != 2)
@@ -443,7 +446,11 @@ void Playbook_Editor_Dialog(DIALOG& Dialog, int nEvent, int nControl)
         Repaint(Dialog);
         break;
     case PBE_SAVE_BUTTON:
+        // The texts go into the file; the folder and play lists show the
+        // names just stored.
         Store_Playbook_Editor_Texts(Dialog);
+        Refresh_Playbook_Editor(Dialog);
+        Repaint(Dialog);
         Run_Save_Playbook_Dialog(Get_Playbook_Editor_Side());
         break;
     case PBE_CLEAR_BUTTON:

@@ -2,11 +2,13 @@
 
 #include "engine/playbook_files.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include "base/int_math.h"
 #include "base/text_utils.h"
+#include "engine/playbook_rules.h"
 #include "engine/playbooks.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
@@ -31,72 +33,6 @@ DEFENSIVE_PLAYBOOK_AREA s_DefensiveScratch;
 bool Is_Side(int nSide)
 {
     return nSide == PLAYBOOK_OFFENSE || nSide == PLAYBOOK_DEFENSE;
-}
-
-void Terminate(char* pField, int nSize)
-{
-    pField[nSize - 1] = '\0';
-}
-
-bool Is_Offensive_Formation(int nFormation)
-{
-    return In_Range(nFormation, 0, LAST_OFFENSIVE_FORMATION) ||
-           In_Range(nFormation, KICKOFF_FORMATION, EXTRA_POINT_FORMATION);
-}
-
-// Texts end inside their fields; a play whose formation or type is unknown
-// becomes a free entry; a carrier, hole or route out of range becomes none.
-void Repair_Offensive_Area(OFFENSIVE_PLAYBOOK_AREA& Area)
-{
-    for (auto& szCategory : Area.szCategory)
-        Terminate(szCategory, PLAYBOOK_CATEGORY_NAME_SIZE);
-    for (OFFENSIVE_PLAY& Play : Area.Play) {
-        Terminate(Play.szName, PLAY_NAME_SIZE);
-        Terminate(Play.szDescription, PLAY_DESCRIPTION_SIZE);
-        if (!Is_Offensive_Formation(Play.nFormation) || !In_Range(Play.nType, 0, PLAY_TYPE_COUNT - 1)) {
-            Play.szName[0] = '\0';
-            if (!Is_Offensive_Formation(Play.nFormation))
-                Play.nFormation = 0;
-            if (!In_Range(Play.nType, 0, PLAY_TYPE_COUNT - 1))
-                Play.nType = PLAY_TYPE_RUSH;
-        }
-        if (!In_Range(Play.nPlayActionHole, NO_HOLE, RUN_HOLE_COUNT - 1))
-            Play.nPlayActionHole = NO_HOLE;
-        if (!In_Range(Play.nCarrier, -1, PLACES_ON_FIELD))
-            Play.nCarrier = -1;
-        if (!In_Range(Play.nRunHole, NO_HOLE, RUN_HOLE_COUNT - 1))
-            Play.nRunHole = NO_HOLE;
-        for (int32_t& nRoute : Play.nRoute) {
-            if (!In_Range(nRoute, NO_ROUTE, PASS_ROUTE_COUNT - 1))
-                nRoute = NO_ROUTE;
-        }
-    }
-    Terminate(Area.szNotes, PLAYBOOK_NOTES_SIZE);
-    Terminate(Area.szName, PLAYBOOK_NAME_SIZE);
-}
-
-// Texts end inside their fields; a play with an unknown formation or
-// responsibility becomes a free entry with those codes cleared.
-void Repair_Defensive_Area(DEFENSIVE_PLAYBOOK_AREA& Area)
-{
-    for (auto& szCategory : Area.szCategory)
-        Terminate(szCategory, PLAYBOOK_CATEGORY_NAME_SIZE);
-    for (DEFENSIVE_PLAY& Play : Area.Play) {
-        Terminate(Play.szName, PLAY_NAME_SIZE);
-        Terminate(Play.szDescription, PLAY_DESCRIPTION_SIZE);
-        if (!In_Range(Play.nFormation, FIRST_DEFENSIVE_FORMATION, LAST_DEFENSIVE_FORMATION)) {
-            Play.szName[0] = '\0';
-            Play.nFormation = FIRST_DEFENSIVE_FORMATION;
-        }
-        for (int32_t& nRole : Play.nResponsibility) {
-            if (!In_Range(nRole, 0, RESPONSIBILITY_COUNT - 1)) {
-                Play.szName[0] = '\0';
-                nRole = RESPONSIBILITY_PASS_RUSH;
-            }
-        }
-    }
-    Terminate(Area.szNotes, PLAYBOOK_NOTES_SIZE);
-    Terminate(Area.szName, PLAYBOOK_NAME_SIZE);
 }
 
 // Reads exactly nSize bytes; false when the file is shorter or longer.
@@ -132,6 +68,47 @@ char* Stored_Playbook_Name(int nTeam, int nSide)
     }
     DEFENSIVE_PLAYBOOK_AREA* pArea = Get_Defensive_Playbook_Area(nTeam);
     return pArea ? pArea->szName : nullptr;
+}
+
+// Write_Playbook_File's work; nError is the failing call's errno.
+int Write_Side_Area(const char* szPath, int& nError)
+{
+    nError = EINVAL;
+    if (szPath == nullptr || szPath[0] == '\0')
+        return PLAYBOOK_WRITE_OPEN_FAILED;
+    Fix_Current_Team_Selection();
+    const uint8_t* pArea = Side_Area(Get_User_Preference(PREF_CURRENT_TEAM), Current_Side());
+    if (pArea == nullptr)
+        return PLAYBOOK_WRITE_OPEN_FAILED;
+    const size_t nSize = static_cast<size_t>(SIDE_SIZE[Current_Side()]);
+
+    const std::string Folder = std::string(szPath).substr(0, std::string(szPath).find_last_of("/\\") + 1);
+    if (!Folder.empty() && !files::Folder_Exists(Folder.c_str()))
+        files::Create_Folders(Folder.c_str());   // a failure shows in the open below
+    const std::string TempPath = std::string(szPath) + ".tmp";
+    FILE* pFile = files::Open_File(TempPath.c_str(), "wb");
+    if (pFile == nullptr) {
+        nError = errno;
+        return PLAYBOOK_WRITE_OPEN_FAILED;
+    }
+    errno = 0;
+    const bool bWritten = std::fwrite(pArea, 1, nSize, pFile) == nSize;
+    nError = errno;
+    const bool bClosed = files::Close_Synced(pFile);
+    if (bWritten && !bClosed)
+        nError = errno;
+    if (!bWritten || !bClosed) {
+        files::Delete_File(TempPath.c_str());
+        return PLAYBOOK_WRITE_SHORT;
+    }
+    if (!files::Rename_File(TempPath.c_str(), szPath)) {
+        nError = errno;
+        files::Delete_File(TempPath.c_str());
+        return PLAYBOOK_WRITE_OPEN_FAILED;
+    }
+    files::Sync_Folder_Of(szPath);
+    nError = 0;
+    return PLAYBOOK_WRITE_OK;
 }
 
 }  // namespace
@@ -178,12 +155,14 @@ bool Load_Playbook_File(int nTeam, int nSide, const char* szName)
     void* pBuffer = nSide == PLAYBOOK_OFFENSE ? static_cast<void*>(&OffensiveBuffer) : &DefensiveBuffer;
     if (!Read_Exact(szPath, pBuffer, SIDE_SIZE[nSide]))
         return false;
-    if (nSide == PLAYBOOK_OFFENSE)
-        Repair_Offensive_Area(OffensiveBuffer);
-    else
-        Repair_Defensive_Area(DefensiveBuffer);
+    const int nRepaired = nSide == PLAYBOOK_OFFENSE ? Repair_Offensive_Playbook(OffensiveBuffer)
+                                                    : Repair_Defensive_Playbook(DefensiveBuffer);
 
     uint8_t* pDestination = Is_Valid_Team(nTeam) ? Side_Area(nTeam, nSide) : nullptr;
+    // Told once, when a club takes the book (the Load dialog's analysis reads
+    // each file it shows into the scratch area).
+    if (nRepaired > 0 && pDestination != nullptr)
+        Write_Debug_Log("Playbook \"%s\": %d plays or texts repaired into ones the game can run.", szPath, nRepaired);
     if (pDestination == nullptr)
         pDestination = nSide == PLAYBOOK_OFFENSE ? reinterpret_cast<uint8_t*>(&s_OffensiveScratch)
                                                  : reinterpret_cast<uint8_t*>(&s_DefensiveScratch);
@@ -191,37 +170,13 @@ bool Load_Playbook_File(int nTeam, int nSide, const char* szName)
     return true;
 }
 
-int Write_Playbook_File(const char* szPath)
+int Write_Playbook_File(const char* szPath, int* pError)
 {
-    if (szPath == nullptr || szPath[0] == '\0')
-        return PLAYBOOK_WRITE_OPEN_FAILED;
-    Fix_Current_Team_Selection();
-    const int nTeam = Get_User_Preference(PREF_CURRENT_TEAM);
-    const int nSide = Current_Side();
-    const uint8_t* pArea = Side_Area(nTeam, nSide);
-    if (pArea == nullptr)
-        return PLAYBOOK_WRITE_OPEN_FAILED;
-
-    const std::string Folder = std::string(szPath).substr(0, std::string(szPath).find_last_of("/\\") + 1);
-    if (!Folder.empty() && !files::Folder_Exists(Folder.c_str()))
-        files::Create_Folders(Folder.c_str());
-    const std::string TempPath = std::string(szPath) + ".tmp";
-    FILE* pFile = files::Open_File(TempPath.c_str(), "wb");
-    if (pFile == nullptr)
-        return PLAYBOOK_WRITE_OPEN_FAILED;
-    const size_t nSize = static_cast<size_t>(SIDE_SIZE[nSide]);
-    const bool bWritten = std::fwrite(pArea, 1, nSize, pFile) == nSize;
-    const bool bClosed = files::Close_Synced(pFile);
-    if (!bWritten || !bClosed) {
-        files::Delete_File(TempPath.c_str());
-        return PLAYBOOK_WRITE_SHORT;
-    }
-    if (!files::Rename_File(TempPath.c_str(), szPath)) {
-        files::Delete_File(TempPath.c_str());
-        return PLAYBOOK_WRITE_OPEN_FAILED;
-    }
-    files::Sync_Folder_Of(szPath);
-    return PLAYBOOK_WRITE_OK;
+    int nError = 0;
+    const int nResult = Write_Side_Area(szPath, nError);
+    if (pError != nullptr)
+        *pError = nResult == PLAYBOOK_WRITE_OK ? 0 : nError != 0 ? nError : EIO;
+    return nResult;
 }
 
 void Set_Playbook_Name(const char* szName)

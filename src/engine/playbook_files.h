@@ -32,9 +32,11 @@ bool Load_Playbook_File(int nTeam, int nSide, const char* szName);
 // Writes the selected team's (preference 28, made valid first) area of the
 // current side (preference 170: 0 offence, 1 defence) to szPath (extension
 // included), through a temporary file, so an old file survives a failure.
-// PLAYBOOK_WRITE_OK, PLAYBOOK_WRITE_OPEN_FAILED when the file cannot be made,
-// PLAYBOOK_WRITE_SHORT when the write fails (nothing is left behind).
-int Write_Playbook_File(const char* szPath);
+// PLAYBOOK_WRITE_OK, PLAYBOOK_WRITE_OPEN_FAILED when the file cannot be made
+// (or put in place of an old one), PLAYBOOK_WRITE_SHORT when the write fails
+// (nothing is left behind). On a failure *pError (when given) is the
+// system's error code of the call that failed, never 0.
+int Write_Playbook_File(const char* szPath, int* pError = nullptr);
 
 // Stores the name, cut to 37 characters, as the playbook name of the selected
 // team's current side.

@@ -571,8 +571,9 @@ int Get_Offensive_Play_Category(int nTeam, int nPlay)
     if (pPlay->nType == PLAY_TYPE_DRAW)
         return 2;
     if (!Is_Running_Play(nTeam, nPlay)) {
-        const int nReceiver = pPlay->nCarrier - 2;
-        const int nRoute = In_Range(nReceiver, 0, PLAY_RECEIVERS - 1) ? pPlay->nRoute[nReceiver] : NO_ROUTE;
+        // The primary receiver stands in place 1-5 (carrier field 2-6).
+        const bool bReceiver = In_Range(pPlay->nCarrier, 2, PLAY_RECEIVERS + 1);
+        const int nRoute = bReceiver ? pPlay->nRoute[pPlay->nCarrier - 2] : NO_ROUTE;
         if (Get_Pass_Route(nRoute) == nullptr)
             return 3;
         const int nDepth = Get_Pass_Route_Mean_Depth(nRoute);

@@ -65,9 +65,10 @@ int Ask_Save_Changes();
 // Saves under the current game name without asking; 0 on success, else the
 // SAVE_GAME_* result (1 also for a game name that is no plain file name).
 int Save_Game_File();
-// How many saves asked for in the Save dialog failed (a box told the user
+// How many saves asked for in a Save dialog failed (a box told the user
 // why) since the program started, and the text of the last such box: a
-// script whose save did not save fails on that line.
+// script whose save did not save fails on that line. The playbook saves of
+// the editors count here too (platform/save_failures.h).
 int Count_Failed_Game_Saves();
 // Resumes of the Resume dialog whose file did not load (the league in memory
 // stays the one from before), and what the last one was.

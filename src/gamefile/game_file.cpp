@@ -85,6 +85,7 @@ constexpr int COMPRESS_NO_ROOM = 2;     // a block's stream came out larger than
 std::atomic<int> g_nCompressFailure{COMPRESS_FINE};
 bool g_bCompressorFault = false;
 bool g_bAllocationFault = false;
+bool g_bSaverStartFault = false;
 bool g_bLoadSequence = true;
 int g_nThreadCount = 0;   // 0: one per processor, at most MAX_THREADS
 
@@ -396,6 +397,8 @@ public:
         m_Save.pRegion = pCopy;
         m_Save.nLevel = nLevel;
         try {
+            if (g_bSaverStartFault)
+                throw std::bad_alloc();
             m_Save.Output.resize(GAME_FILE_BLOCK_COUNT);
             m_Save.State.assign(GAME_FILE_BLOCK_COUNT, 0);
         } catch (const std::bad_alloc&) {
@@ -1170,6 +1173,11 @@ void Set_Save_Create_Fault(int nError)
 void Set_Save_Allocation_Fault(bool bFail)
 {
     g_bAllocationFault = bFail;
+}
+
+void Set_Save_Saver_Start_Fault(bool bFail)
+{
+    g_bSaverStartFault = bFail;
 }
 
 void Set_Save_Compressor_Fault(bool bFail)

@@ -11,6 +11,9 @@ void Set_Save_Write_Fault(long long nBytes);
 void Set_Save_Create_Fault(int nError);
 // Makes the next compression-buffer allocations of Save_Game fail.
 void Set_Save_Allocation_Fault(bool bFail);
+// Makes the next saves that compress on several threads fail to start
+// them, as when the room to track the blocks cannot be had.
+void Set_Save_Saver_Start_Fault(bool bFail);
 // Makes the next saves' compressors fail to be made, as when the address
 // space runs short (a low ulimit -v).
 void Set_Save_Compressor_Fault(bool bFail);

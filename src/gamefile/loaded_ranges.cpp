@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "engine/playbook_rules.h"
+#include "engine/playbooks.h"
 #include "league/game_record.h"
 #include "league/league_data.h"
 #include "league/player.h"
@@ -163,6 +165,12 @@ int Hold_Loaded_Values_To_Range()
     const int nCurrentYear = Universe.nStat[FIRST_SEASON_YEAR] + League.Preferences.nInt[PREF_SEASON_INDEX];
     for (TEAM& Team : League.Team)
         Hold_Team(Team, nCurrentYear);
+    // The plays are called, drawn and credited as they are stored: each is
+    // repaired as a playbook file's plays are.
+    for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
+        g_nChanged += Repair_Offensive_Playbook(*Get_Offensive_Playbook_Area(t));
+        g_nChanged += Repair_Defensive_Playbook(*Get_Defensive_Playbook_Area(t));
+    }
     for (CITY& City : League.City)
         for (int32_t& n : City.nStat)
             Hold(n, -VALUE_BOUND, VALUE_BOUND);

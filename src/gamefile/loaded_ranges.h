@@ -15,5 +15,7 @@ std::string Find_League_Refusal(const LEAGUE_DATA& Data);
 // pattern, and the sums, products and dates made of it would leave the range
 // of their integers. Out-of-range values are set to their nearest bound (a
 // birth date that is no date to a birthday 25 years before the current
-// season). Returns how many values were changed.
+// season). The plays of every club's playbooks are repaired as a playbook
+// file's are (Repair_Offensive_Playbook). Returns how many values were
+// changed.
 int Hold_Loaded_Values_To_Range();

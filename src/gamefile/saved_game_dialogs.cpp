@@ -21,6 +21,7 @@
 #include "league/preferences.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/save_failures.h"
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
@@ -95,8 +96,6 @@ void Resume_Selected(DIALOG& Dialog)
     Resume_Day_After_Load(Get_User_Preference(PREF_PLAYING_GAMES) != 0);
 }
 
-int g_nFailedSaves = 0;
-std::string g_LastSaveFailure;
 
 bool Is_Folder_Error(int nError)
 {
@@ -115,8 +114,7 @@ void Show_Save_Failure(int nResult, bool bAutomatic, const std::string& Refusal 
     if (nResult == SAVE_GAME_NO_MEMORY) {
         // The saver has shown its own box.
         if (!bAutomatic) {
-            ++g_nFailedSaves;
-            g_LastSaveFailure = "no memory for the compression buffer";
+            Note_Failed_Save("no memory for the compression buffer");
         }
         return;
     }
@@ -154,8 +152,7 @@ void Show_Save_Failure(int nResult, bool bAutomatic, const std::string& Refusal 
     }
     Show_Message_Box(Text.c_str(), szTitle, BOX_OK);
     if (!bAutomatic) {
-        ++g_nFailedSaves;
-        g_LastSaveFailure = Text;
+        Note_Failed_Save(Text);
     }
 }
 
@@ -168,8 +165,7 @@ void Save_Named(DIALOG& Dialog)
     if (!Problem.empty()) {
         Show_Message_Box(Problem.c_str(), "Invalid Game Name", BOX_OK | BOX_ICON_EXCLAMATION);
         // Counted as a save not made: a script that typed the name fails its line.
-        ++g_nFailedSaves;
-        g_LastSaveFailure = Problem;
+        Note_Failed_Save(Problem);
         return;
     }
     const std::string File = Name + SAVED_GAME_EXTENSION;
@@ -380,12 +376,12 @@ std::string Last_Resume_Failure_Text()
 
 int Count_Failed_Game_Saves()
 {
-    return g_nFailedSaves;
+    return Count_Failed_Saves();
 }
 
 std::string Last_Save_Failure_Text()
 {
-    return g_LastSaveFailure;
+    return Last_Failed_Save_Text();
 }
 
 int Save_Game_Command()

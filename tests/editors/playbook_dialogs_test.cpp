@@ -20,6 +20,7 @@
 #include "league/preferences.h"
 #include "league/team.h"
 #include "platform/dialogs.h"
+#include "platform/save_failures.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 #include "shell/commands.h"
@@ -440,6 +441,7 @@ TEST_F(PlaybookDialogsTest, UnsafeNamesChangeNothing)
 {
     std::strcpy(Get_Offensive_Playbook_Area(1)->szName, "Old Name");
     const std::string Before = Offense_Of(1);
+    int nFailed = Count_Failed_Saves();
     for (const std::string& Name : {std::string("../Escape"), std::string("sub/dir"), std::string("back\\slash"),
                                     std::string("tab\there"), std::string("..")}) {
         ui::Clear_Shown_Boxes();
@@ -453,6 +455,10 @@ TEST_F(PlaybookDialogsTest, UnsafeNamesChangeNothing)
                   "Vazarudu Kelvo was unable to save a playbook with that file name. It may contain some invalid "
                   "characters.");
         EXPECT_EQ(Offense_Of(1), Before) << Name;
+        // Counted as a save not made: a script's line that typed it fails.
+        EXPECT_EQ(Count_Failed_Saves(), nFailed + 1) << Name;
+        EXPECT_EQ(Last_Failed_Save_Text(), ui::Shown_Boxes()[0].Text);
+        nFailed = Count_Failed_Saves();
     }
     EXPECT_TRUE(List_Playbook_Files(PLAYBOOK_OFFENSE).empty());
     EXPECT_FALSE(std::filesystem::exists("Escape.opb"));
@@ -466,9 +472,14 @@ TEST_F(PlaybookDialogsTest, AWriteThatFailsPutsTheOldNameBack)
     std::filesystem::create_directory("playbooks/Blocked.dpb");
     dialogs::Queue_Action(SAVE_PLAYBOOK_DIALOG, Action(ACTION_SET_TEXT, PLAYBOOK_NAME_EDIT, "Blocked"));
     dialogs::Queue_Action(SAVE_PLAYBOOK_DIALOG, Action(ACTION_PRESS, PLAYBOOK_SAVE_BUTTON));
+    const int nFailed = Count_Failed_Saves();
     EXPECT_EQ(Run_Save(PLAYBOOK_DEFENSE), DIALOG_OK);
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "File Open Error");
+    // The name was fine: the box gives the system's cause, not the name's.
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "Vazarudu Kelvo was unable to save the playbook \"playbooks/Blocked.dpb\" (Is a directory).");
+    EXPECT_EQ(Count_Failed_Saves(), nFailed + 1);
     EXPECT_STREQ(Get_Defensive_Playbook_Area(1)->szName, "Old Name");
     EXPECT_TRUE(std::filesystem::is_directory("playbooks/Blocked.dpb"));
     EXPECT_FALSE(std::filesystem::exists("playbooks/Blocked.dpb.tmp"));
@@ -494,10 +505,50 @@ TEST_F(PlaybookDialogsTest, AWriteThatRunsOutOfRoomSaysSoAndLeavesNothing)
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "File Write Error");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text,
               "Vazarudu Kelvo was unable to write the playbook file, probably because of low hard drive space. You "
-              "can use the 'Load Playbook' dialog to erase old playbook files.");
+              "can use the 'Load Playbook' dialog to erase old playbook files. (No space left on device)");
+    EXPECT_EQ(Last_Failed_Save_Text(), ui::Shown_Boxes()[0].Text);
     EXPECT_EQ(Stored_Offense_Name(1), "Old Name");
     EXPECT_FALSE(std::filesystem::exists("playbooks/Full.opb"));
     EXPECT_FALSE(std::filesystem::is_symlink("playbooks/Full.opb.tmp"));
+}
+
+// A file named "playbooks" where the folder goes, and a folder the user
+// cannot write: the box names the file and the system's cause, the save
+// counts as not made, and the playbook keeps its name.
+TEST_F(PlaybookDialogsTest, ASaveTheSystemRefusesGivesTheSystemsCause)
+{
+    std::strcpy(Get_Offensive_Playbook_Area(1)->szName, "Old Name");
+    std::filesystem::remove_all("playbooks");
+    Write_Raw("playbooks", "a file");
+    const int nFailed = Count_Failed_Saves();
+    dialogs::Queue_Action(SAVE_PLAYBOOK_DIALOG, Action(ACTION_SET_TEXT, PLAYBOOK_NAME_EDIT, "Mine"));
+    dialogs::Queue_Action(SAVE_PLAYBOOK_DIALOG, Action(ACTION_PRESS, PLAYBOOK_SAVE_BUTTON));
+    EXPECT_EQ(Run_Save(PLAYBOOK_OFFENSE), DIALOG_OK);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "File Open Error");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "Vazarudu Kelvo was unable to save the playbook \"playbooks/Mine.opb\" (Not a directory).");
+    EXPECT_EQ(Count_Failed_Saves(), nFailed + 1);
+    EXPECT_EQ(Last_Failed_Save_Text(), ui::Shown_Boxes()[0].Text);
+    EXPECT_EQ(Stored_Offense_Name(1), "Old Name");
+    EXPECT_EQ(Read_Text_File("playbooks"), "a file");
+
+    std::filesystem::remove("playbooks");
+    ASSERT_EQ(::mkdir("playbooks", 0555), 0);
+    if (::access("playbooks", W_OK) == 0) {   // root ignores modes
+        ::chmod("playbooks", 0755);
+        return;
+    }
+    ui::Clear_Shown_Boxes();
+    dialogs::Queue_Action(SAVE_PLAYBOOK_DIALOG, Action(ACTION_SET_TEXT, PLAYBOOK_NAME_EDIT, "Mine"));
+    dialogs::Queue_Action(SAVE_PLAYBOOK_DIALOG, Action(ACTION_PRESS, PLAYBOOK_SAVE_BUTTON));
+    EXPECT_EQ(Run_Save(PLAYBOOK_OFFENSE), DIALOG_OK);
+    ::chmod("playbooks", 0755);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "Vazarudu Kelvo was unable to save the playbook \"playbooks/Mine.opb\" (Permission denied).");
+    EXPECT_EQ(Count_Failed_Saves(), nFailed + 2);
+    EXPECT_EQ(Stored_Offense_Name(1), "Old Name");
 }
 
 // ---------------------------------------------------------------------------

@@ -418,6 +418,32 @@ TEST_F(PlaybookEditorTest, EditsAreKeptAndNamesLeaveTheCardAlone)
     EXPECT_EQ(Get_Playbook_Notes(TEAM, PLAYBOOK_OFFENSE), "Run first.");
 }
 
+// A play and a folder renamed, then the book saved: the Play and Folder
+// drop-downs name them as the diagram does, before the editor is reopened.
+// Clearing the result data keeps a name typed too.
+TEST_F(PlaybookEditorTest, RenamedPlaysAndFoldersAreNamedInTheirDropDowns)
+{
+    Get_Offensive_Playbook_Area(TEAM)->nPlays[12][0] = 3;
+    DIALOG& D = Open(PLAYBOOK_OFFENSE, 12);
+    ASSERT_TRUE(D.User_Set_Text(PBE_PLAY_NAME_EDIT, "Renamed Off-Tackle"));
+    ASSERT_TRUE(D.User_Set_Text(PBE_FOLDER_EDIT, "My Runs"));
+    dialogs::Queue_Action(SAVE_PLAYBOOK_DIALOG, editor_tests::Action(ACTION_CANCEL, 0));
+    ASSERT_TRUE(D.User_Press(PBE_SAVE_BUTTON));
+    EXPECT_EQ(D.Item_Text(PBE_PLAY_COMBO, 2), "Renamed Off-Tackle");
+    EXPECT_EQ(D.Get_Selected(PBE_PLAY_COMBO), 2);
+    EXPECT_EQ(D.Item_Text(PBE_FOLDER_COMBO, 1), "Offense: My Runs");
+    EXPECT_EQ(D.Get_Text(PBE_PLAY_NAME_EDIT), "Renamed Off-Tackle");
+    char szName[PLAY_NAME_SIZE];
+    Get_Offensive_Play_Name(TEAM, 12, szName);
+    EXPECT_STREQ(szName, "Renamed Off-Tackle");
+
+    ASSERT_TRUE(D.User_Set_Text(PBE_PLAY_NAME_EDIT, "Cleared"));
+    ASSERT_TRUE(D.User_Press(PBE_CLEAR_BUTTON));
+    EXPECT_EQ(D.Item_Text(PBE_PLAY_COMBO, 2), "Cleared");
+    EXPECT_EQ(D.Get_Text(PBE_PLAY_NAME_EDIT), "Cleared");
+    EXPECT_FALSE(Play_Has_Result_Data(TEAM, PLAYBOOK_OFFENSE, 12));
+}
+
 TEST_F(PlaybookEditorTest, TheMenuCommandOpensTheEditorAndTheAdviceComesOnce)
 {
     Get_Offensive_Playbook_Area(TEAM)->nPlays[0][0] = 2;

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstring>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "league/league_fixture.h"
 #include "league/preferences.h"
 #include "league/team.h"
+#include "platform/errors.h"
 #include "test_support.h"
 
 namespace {
@@ -167,14 +169,20 @@ TEST_F(PlaybookFilesTest, DamagedEntriesAreRepairedOnLoad)
     char szName[PLAY_NAME_SIZE];
     Get_Offensive_Play_Name(1, 0, szName);
     EXPECT_EQ(std::string(szName), std::string(PLAY_NAME_SIZE - 1, 'A'));
-    EXPECT_EQ(Get_Offensive_Play_Carrier(1, 0), NO_CARRIER);
-    EXPECT_EQ(Get_Offensive_Play_Route(1, 0, 2), NO_ROUTE);
+    // Pro 21 Dive, a run from the Pro Set: its halfback (place 1) carries
+    // again, the lost route reads as 0 and the lost hole as 2.
+    EXPECT_EQ(Get_Offensive_Play_Carrier(1, 0), 1);
+    EXPECT_EQ(Get_Offensive_Play_Route(1, 0, 2), 0);
     EXPECT_EQ(Get_Offensive_Play_Route(1, 0, 1), 13);             // the good ones stay
-    EXPECT_EQ(Get_Offensive_Playbook_Area(1)->Play[0].nRunHole, NO_HOLE);   // stored repaired
-    EXPECT_FALSE(Is_Valid_Offensive_Play(1, 1));
-    EXPECT_FALSE(Is_Valid_Offensive_Play(1, 2));
+    EXPECT_EQ(Get_Offensive_Playbook_Area(1)->Play[0].nRunHole, 2);   // stored repaired
+    // A play of no known formation or type is its built-in call again.
+    EXPECT_EQ(std::memcmp(&Get_Offensive_Playbook_Area(1)->Play[1], &BUILT_IN_OFFENSIVE_PLAYS[1], sizeof(OFFENSIVE_PLAY)), 0);
+    EXPECT_EQ(std::memcmp(&Get_Offensive_Playbook_Area(1)->Play[2], &BUILT_IN_OFFENSIVE_PLAYS[2], sizeof(OFFENSIVE_PLAY)), 0);
     EXPECT_TRUE(Is_Valid_Offensive_Play(1, 3));
     EXPECT_EQ(Get_Offensive_Playbook_Area(1)->szNotes[PLAYBOOK_NOTES_SIZE - 1], 0);
+    EXPECT_NE(Read_Text_File(DEBUG_LOG_FILE).find(
+                  "Playbook \"playbooks/Damaged.opb\": 4 plays or texts repaired into ones the game can run."),
+              std::string::npos);
 
     DEFENSIVE_PLAYBOOK_AREA Defense;
     std::memcpy(&Defense, Get_Defensive_Playbook_Area(0), sizeof(Defense));
@@ -182,10 +190,10 @@ TEST_F(PlaybookFilesTest, DamagedEntriesAreRepairedOnLoad)
     Defense.Play[5].nFormation = 21;
     Write_Raw("playbooks/Damaged.dpb", Bytes_Of(&Defense, sizeof(Defense)));
     ASSERT_TRUE(Load_Playbook_File(1, PLAYBOOK_DEFENSE, "Damaged"));
-    EXPECT_FALSE(Is_Valid_Defensive_Play(1, 4));
-    EXPECT_EQ(Get_Defensive_Play_Role(1, 4, 10), RESPONSIBILITY_PASS_RUSH);
-    EXPECT_FALSE(Is_Valid_Defensive_Play(1, 5));
-    EXPECT_TRUE(Is_Valid_Defensive_Play(1, 6));
+    EXPECT_EQ(Get_Defensive_Play_Role(1, 4, 10), BUILT_IN_DEFENSIVE_PLAYS[4].nResponsibility[10]);
+    EXPECT_EQ(Get_Defensive_Play_Formation(1, 5), BUILT_IN_DEFENSIVE_PLAYS[5].nFormation);
+    EXPECT_TRUE(Is_Valid_Defensive_Play(1, 4));
+    EXPECT_TRUE(Is_Valid_Defensive_Play(1, 5));
 }
 
 TEST_F(PlaybookFilesTest, WriteFailuresLeaveNothingBehind)
@@ -193,12 +201,17 @@ TEST_F(PlaybookFilesTest, WriteFailuresLeaveNothingBehind)
     Write_Raw("plain", "not a folder");
     Set_User_Preference(PREF_CURRENT_TEAM, 1);
     Set_User_Preference(PREF_PLAYBOOK_EDITOR_FIRST, PLAYBOOK_OFFENSE);
-    EXPECT_EQ(Write_Playbook_File("plain/Book.opb"), PLAYBOOK_WRITE_OPEN_FAILED);
+    int nError = 0;
+    EXPECT_EQ(Write_Playbook_File("plain/Book.opb", &nError), PLAYBOOK_WRITE_OPEN_FAILED);
+    EXPECT_EQ(nError, ENOTDIR);   // the system's cause goes to the caller
+    EXPECT_EQ(Write_Playbook_File("playbooks/Fine.opb", &nError), PLAYBOOK_WRITE_OK);
+    EXPECT_EQ(nError, 0);
     Write_Raw("playbooks/Keep.opb", "old");
     ::chmod("playbooks", 0555);
     const bool bEnforced = ::access("playbooks", W_OK) != 0;   // root ignores modes
     if (bEnforced) {
-        EXPECT_EQ(Write_Playbook_File("playbooks/Keep.opb"), PLAYBOOK_WRITE_OPEN_FAILED);
+        EXPECT_EQ(Write_Playbook_File("playbooks/Keep.opb", &nError), PLAYBOOK_WRITE_OPEN_FAILED);
+        EXPECT_EQ(nError, EACCES);
         EXPECT_EQ(Read_Text_File("playbooks/Keep.opb"), "old");
     }
     ::chmod("playbooks", 0755);

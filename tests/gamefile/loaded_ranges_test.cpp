@@ -3,6 +3,7 @@
 // the ranges of their records are held to them, and the league plays on.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "whole_season.h"
+#include "engine/playbooks.h"
 #include "gamefile/game_file.h"
 #include "league/game_record.h"
 #include "league/league_data.h"
@@ -17,6 +19,7 @@
 #include "league/player.h"
 #include "league/player_stats.h"
 #include "league/preferences.h"
+#include "league/season_lines.h"
 #include "league/stat_codes.h"
 #include "league/stadium_value.h"
 #include "league/team.h"
@@ -147,6 +150,81 @@ TEST_F(LoadedRangesTest, AClubOfPlayersAtTheEndsOfTheirIntegersLoadsAndPlays)
         whole_season::Build_League(13);
         std::remove(DEBUG_LOG_FILE);
     }
+}
+
+// A game record that claims one play more than its log holds, scores and a
+// crowd past any game, a city and a season line at the ends of their
+// integers: each comes back at the bound of its record.
+TEST_F(LoadedRangesTest, GameRecordsCitiesAndSeasonLinesAreHeldToTheirRecords)
+{
+    whole_season::Build_League(14);
+    // A line of last season that the first player links to (a line no
+    // player links to is erased on load, and this season's are counted anew).
+    const int nLine = SEASON_LINE_COUNT - 1;
+    const int nYear = Get_Current_Year();
+    Save_Changed([nLine, nYear] {
+        League.Game[0].nPlays = PLAY_LOG_SIZE + 1;
+        League.Game[1].nPlays = -1;
+        League.Game[2].nScore[1] = INT32_MAX;
+        League.Game[3].nAttendance = INT32_MIN;
+        League.City[0].nStat[9] = INT32_MIN;   // an unused word
+        League.SeasonLines[nLine][SEASON_LINE_YEAR_WORD] = nYear - 1;
+        Set_Player_Season_Link(0, 0, Find_Free_Season_Link(0, 0), nLine);
+        League.SeasonLines[nLine][1] = INT32_MIN;
+        League.SeasonLines[nLine][SEASON_LINE_FIRST_STAT_WORD] = INT32_MAX;
+    });
+    ASSERT_NE(Load_Game_File("changed.zrt"), 0);
+    EXPECT_TRUE(Log_Says("Loading \"changed.zrt\": 7 values outside the ranges of their records were held to them."));
+    EXPECT_EQ(League.Game[0].nPlays, PLAY_LOG_SIZE);
+    EXPECT_EQ(League.Game[1].nPlays, 0);
+    EXPECT_EQ(League.Game[2].nScore[1], 1000000);
+    EXPECT_EQ(League.Game[3].nAttendance, 0);
+    EXPECT_EQ(League.City[0].nStat[9], -100000000);
+    EXPECT_EQ(League.SeasonLines[nLine][1], -100000000);
+    EXPECT_EQ(League.SeasonLines[nLine][SEASON_LINE_FIRST_STAT_WORD], 1000000);
+
+    // A log exactly full is no value out of range.
+    std::remove(DEBUG_LOG_FILE);
+    Save_Changed([] { League.Game[0].nPlays = PLAY_LOG_SIZE; });
+    ASSERT_NE(Load_Game_File("changed.zrt"), 0);
+    EXPECT_FALSE(Log_Says("values outside the ranges"));
+    EXPECT_EQ(League.Game[0].nPlays, PLAY_LOG_SIZE);
+}
+
+// The plays of a club's playbooks are values of the saved game too: a run's
+// carrier at the end of its integer, a pass thrown to the quarterback, a
+// play of no known type and a defender of no known responsibility are
+// repaired on load, and the week is played without a crediting error.
+TEST_F(LoadedRangesTest, PlaybookValuesAreHeldAndTheWeekIsCreditedToPlayers)
+{
+    whole_season::Build_League(15);
+    Save_Changed([] {
+        OFFENSIVE_PLAYBOOK_AREA& Offense = *Get_Offensive_Playbook_Area(0);
+        Offense.Play[6].nCarrier = INT32_MIN;   // 'I' 22 Blast, Strong 'I': the halfback in place 1
+        Offense.Play[6].nRunHole = INT32_MAX;
+        Offense.Play[20].nCarrier = 1;          // Pro 262 Hover: receiver 3 runs route 2
+        Offense.Play[0].nType = INT32_MAX;
+        std::strcpy(Offense.Play[0].szName, "Renamed");
+        Get_Defensive_Playbook_Area(1)->Play[4].nResponsibility[10] = INT32_MIN;
+    });
+    ASSERT_NE(Load_Game_File("changed.zrt"), 0);
+    // Play 6: its carrier and its hole; play 20; play 0; the defence.
+    EXPECT_TRUE(Log_Says("Loading \"changed.zrt\": 4 values outside the ranges of their records were held to them."));
+    EXPECT_EQ(Get_Offensive_Play_Carrier(0, 6), 1);
+    EXPECT_EQ(Get_Offensive_Play_Run_Hole(0, 6), 2);
+    EXPECT_EQ(Get_Offensive_Play_Carrier(0, 20), 3);
+    char szName[PLAY_NAME_SIZE];
+    Get_Offensive_Play_Name(0, 0, szName);
+    EXPECT_STREQ(szName, "Pro 21 Dive");
+    EXPECT_EQ(Get_Offensive_Play_Type(0, 0), PLAY_TYPE_RUSH);
+    EXPECT_EQ(std::memcmp(&Get_Defensive_Playbook_Area(1)->Play[4], &BUILT_IN_DEFENSIVE_PLAYS[4], sizeof(DEFENSIVE_PLAY)), 0);
+
+    League.Universe.nStat[GAMES_PER_SEASON] = 17;
+    const int nBefore = Final_Games();
+    Advance_Day(1);
+    EXPECT_EQ(Final_Games(), nBefore + 16);
+    EXPECT_FALSE(Log_Says("out of bounds"));
+    EXPECT_FALSE(Log_Says("Invalid nReceiver"));
 }
 
 }  // namespace

@@ -70,6 +70,7 @@ protected:
         Set_Save_Write_Fault(-1);
         Set_Save_Allocation_Fault(false);
         Set_Save_Compressor_Fault(false);
+        Set_Save_Saver_Start_Fault(false);
         Set_Game_File_Threads(0);
         dialogs::Reset();
         ui::Reset();
@@ -170,6 +171,26 @@ TEST_F(SaveFailuresTest, AFailedSaveSaysItsCauseAndCountsAsFailed)
     Box = Save_As("Fine", nResult);
     EXPECT_EQ(nResult, DIALOG_OK);
     EXPECT_EQ(Count_Failed_Game_Saves(), nFailedBefore + 5);
+}
+
+// The threads that compress a save cannot be set going for want of memory:
+// the save fails, says so, and leaves nothing behind.
+TEST_F(SaveFailuresTest, ASaveWhoseCompressionCannotStartNamesTheMemory)
+{
+    Set_Game_File_Threads(4);
+    Set_Save_Saver_Start_Fault(true);
+    int nResult = 0;
+    const SHOWN_BOX Box = Save_As("Unstarted", nResult);
+    EXPECT_NE(nResult, DIALOG_OK);
+    EXPECT_EQ(Box.Caption, "File Write Error");
+    EXPECT_EQ(Box.Text, "Vazarudu Kelvo was unable to write the saved game file (out of memory).");
+    EXPECT_EQ(Get_Last_Save_Error(), ENOMEM);
+    EXPECT_EQ(Get_Last_Save_Cause(), "out of memory");
+    EXPECT_FALSE(files::File_Exists("Unstarted.zrt"));
+    EXPECT_EQ(Count_Temporaries(), 0);
+    // Once memory is there again the same save is made.
+    Set_Save_Saver_Start_Fault(false);
+    EXPECT_EQ(Save_Game("Unstarted.zrt"), SAVE_GAME_OK);
 }
 
 TEST_F(SaveFailuresTest, ASaveThatFailsWithoutASystemErrorStillSaysWhy)

@@ -6,7 +6,8 @@
 // One offensive book per offensive system ("Default", "West Coast", "Double
 // Tight End", "Two Back": the names a season of those eras loads), each the
 // built-in plays with the 25 that suit its system best marked and notes that
-// say which; and the built-in defence as "4-3", the front it is built on.
+// name the formations those plays are run from, with how many each; and the
+// built-in defence as "4-3", the front it is built on.
 // The plays are the built-in ones, so a season that loads a book plays as
 // one that keeps the default playbook.
 #include <algorithm>
@@ -44,18 +45,33 @@ std::string Bytes_Of(const void* p, size_t n)
     return std::string(static_cast<const char*>(p), n);
 }
 
-// The three offensive formations (0-21) that fit the system best, the
-// lowest code first among equals.
-std::vector<int> Favourite_Formations(int nSystem)
+// The formations the marked plays are run from, with how many of them each
+// one has: the most plays first, then the better fit for the system, then
+// the lower code. "Name (N), Name (N), ..."
+std::string Marked_Formations(int nSystem, const uint8_t* bSelected)
 {
+    int nCount[LAST_OFFENSIVE_FORMATION + 1] = {};
+    for (int p = 0; p < TEAM_OFFENSIVE_PLAYS; ++p) {
+        const int nFormation = Get_Offensive_Play_Formation(WORK_TEAM, p);
+        if (bSelected[p] != 0 && nFormation >= 0 && nFormation <= LAST_OFFENSIVE_FORMATION)
+            ++nCount[nFormation];
+    }
     std::vector<int> Formations;
     for (int f = 0; f <= LAST_OFFENSIVE_FORMATION; ++f)
-        Formations.push_back(f);
-    std::stable_sort(Formations.begin(), Formations.end(), [nSystem](int a, int b) {
+        if (nCount[f] > 0)
+            Formations.push_back(f);
+    std::stable_sort(Formations.begin(), Formations.end(), [&](int a, int b) {
+        if (nCount[a] != nCount[b])
+            return nCount[a] > nCount[b];
         return Get_Offensive_Formation_System_Match(nSystem, a) > Get_Offensive_Formation_System_Match(nSystem, b);
     });
-    Formations.resize(3);
-    return Formations;
+    std::string Text;
+    for (int f : Formations) {
+        char szFormation[FORMATION_NAME_SIZE];
+        Get_Formation_Name(szFormation, f);
+        Text += (Text.empty() ? "" : ", ") + std::string(szFormation) + " (" + std::to_string(nCount[f]) + ")";
+    }
+    return Text;
 }
 
 BOOK Offensive_Book(int nSystem)
@@ -85,18 +101,14 @@ BOOK Offensive_Book(int nSystem)
         nRuns += Is_Running_Play(WORK_TEAM, p);
         nPasses += Is_Passing_Play(WORK_TEAM, p);
     }
-    std::string Favourites;
-    for (int f : Favourite_Formations(nSystem)) {
-        char szFormation[FORMATION_NAME_SIZE];
-        Get_Formation_Name(szFormation, f);
-        Favourites += (Favourites.empty() ? "" : ", ") + std::string(szFormation);
-    }
+    // The notes name only formations the marked plays use, and how often.
     char szNotes[PLAYBOOK_NOTES_SIZE];
     Format_Text_Bounded(szNotes, sizeof(szNotes),
                         "The %s playbook: the built-in %d running plays and %d passing plays, for %s. "
-                        "The %d plays marked for the play list are those run from the formations the system "
-                        "suits best (%s).",
-                        szName, nRuns, nPasses, SYSTEM_STYLE[nSystem], MARKED_PLAYS, Favourites.c_str());
+                        "The %d plays marked for the play list are those whose formations suit the system best; "
+                        "they are run from: %s.",
+                        szName, nRuns, nPasses, SYSTEM_STYLE[nSystem], MARKED_PLAYS,
+                        Marked_Formations(nSystem, Area.bSelected).c_str());
     safe_strncpy(Area.szNotes, szNotes, PLAYBOOK_NOTES_SIZE);
     return BOOK{std::string(szName) + ".opb", Bytes_Of(&Area, sizeof(Area))};
 }
