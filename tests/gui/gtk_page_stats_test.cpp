@@ -60,8 +60,14 @@ void Show_Page(int nPage)
 {
     const int nDraws = gtk_probe::Draw_Count(gtk_probe::WINDOW_MAIN);
     Set_Main_View_Page(nPage);
-    gtk_probe::Wait_Draw_After(gtk_probe::WINDOW_MAIN, 0, nDraws, 2000);
+    gtk_probe::Wait_Draw_After(gtk_probe::WINDOW_MAIN, 0, nDraws, xtest::WAIT_MS);
     xtest::Settle(50);
+}
+
+// Waits until a dialog after the first nBefore has shown and closed again.
+bool Wait_Chooser(size_t nBefore)
+{
+    return xtest::Wait_Until([nBefore] { return g_Chooser.Dialogs.size() > nBefore && !gtk_probe::Modal_Open(); });
 }
 
 // A click as a hand makes it: the button goes down and up before the
@@ -92,7 +98,9 @@ bool Click_Heading(int nPage, size_t n, int nChoice)
         return false;
     const CANVAS_RECT rc = Scale_Page_Rect(Layout.StatHeadings[n].Box, Get_Main_Window_Areas().Page);
     g_Chooser.nChoice = nChoice;
-    return Press_And_Release(xtest::Main_Area(FRAME_PAGE), (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    const size_t nBefore = g_Chooser.Dialogs.size();
+    return Press_And_Release(xtest::Main_Area(FRAME_PAGE), (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2) &&
+           Wait_Chooser(nBefore);
 }
 
 // The text the page lays out in a heading's box.
@@ -151,12 +159,12 @@ TEST(GtkPageStats, AClickOnAPagesHeadingChoosesItsStatisticAndTheGameKeepsIt)
     g_Chooser.nChoice = -1;
     xtest::Focus(xtest::Main_Window());
     xtest::Key("F7");
-    xtest::Settle(150);
+    ASSERT_TRUE(Wait_Chooser(4));
     EXPECT_EQ(Get_User_Preference(119), 19);
     g_Chooser.nChoice = 14;
     xtest::Focus(xtest::Main_Window());
     xtest::Key("F7");
-    xtest::Settle(150);
+    ASSERT_TRUE(Wait_Chooser(5));
     EXPECT_EQ(Get_User_Preference(119), 14);
     EXPECT_EQ(Heading_Text(MAIN_PAGE_GAMES, 0), "Sacks");
 

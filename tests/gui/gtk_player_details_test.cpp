@@ -121,11 +121,10 @@ void Answer(int nKind, int nDialogId)
         if (g_Details.bPhotoListEnabled && g_Details.nPhotoItems > 0) {
             // The list opened with a click, the last picture chosen with
             // End and Enter.
-            xtest::Click(pCombo);
-            xtest::Settle(150);
+            xtest::Open_Combo(pCombo);
             xtest::Key("End");
             xtest::Key("Return");
-            xtest::Settle(100);
+            xtest::Wait_Combo_Closed(pCombo);
             Shot(nDialogId, "city_photo_list");
         } else {
             Shot(nDialogId, "city_no_photos");
@@ -208,6 +207,7 @@ TEST(GtkPlayerDetails, ResumeChoosesTheNewestOfTwoSavesMinutesApart)
     const HOOKS Hooks;
     xtest::Click(xtest::Main_Area(FRAME_PAGE));
     xtest::Key("ctrl+o");
+    ASSERT_TRUE(gui_support::Wait_Answered(1)) << "the Resume dialog did not open and close";
     EXPECT_EQ(g_Details.Resume_Chosen, "Walk Week5 2020");
 }
 
@@ -228,8 +228,9 @@ TEST(GtkPlayerDetails, TheCityEditorListsTheCitiesPicturesOrSaysThereAreNone)
     ASSERT_FALSE(fs::exists("Cities"));
     xtest::Click(xtest::Main_Area(FRAME_PAGE));
     xtest::Key("alt+e");
-    xtest::Settle(150);
+    ASSERT_TRUE(xtest::Wait_Menu_Shown(CMD_CITY_EDITOR));
     xtest::Key("c");
+    ASSERT_TRUE(gui_support::Wait_Answered(2)) << "the box and the editor did not show and close";
     EXPECT_EQ(g_Details.Boxes, std::vector<std::string>{"No art files"});
     EXPECT_EQ(g_Details.Dialogs, std::vector<int>{CITY_EDITOR_DIALOG});
     EXPECT_FALSE(g_Details.bPhotoListEnabled);
@@ -243,10 +244,12 @@ TEST(GtkPlayerDetails, TheCityEditorListsTheCitiesPicturesOrSaysThereAreNone)
     for (const char* szFile : {"Cities/Harbour.jpg", "Cities/Skyline.jpg"})
         std::ofstream(szFile) << "picture";
     g_Details = DETAILS{};
+    gui_support::g_nAnswered = 0;
     xtest::Click(xtest::Main_Area(FRAME_PAGE));
     xtest::Key("alt+e");
-    xtest::Settle(150);
+    ASSERT_TRUE(xtest::Wait_Menu_Shown(CMD_CITY_EDITOR));
     xtest::Key("c");
+    ASSERT_TRUE(gui_support::Wait_Answered(1)) << "the editor did not show and close";
     EXPECT_TRUE(g_Details.Boxes.empty());
     EXPECT_TRUE(g_Details.bPhotoListEnabled);
     EXPECT_EQ(g_Details.nPhotoItems, 2);
@@ -264,8 +267,9 @@ TEST(GtkPlayerDetails, TheHintAboutFindPlayersNamesTheMenuItIsOn)
     // Help > Did You Know? by letters.
     xtest::Click(xtest::Main_Area(FRAME_PAGE));
     xtest::Key("alt+h");
-    xtest::Settle(150);
+    ASSERT_TRUE(xtest::Wait_Menu_Shown(CMD_DID_YOU_KNOW));
     xtest::Key("d");
+    ASSERT_TRUE(gui_support::Wait_Answered(1)) << "Did You Know? did not show and close";
     ASSERT_FALSE(g_Details.HintWithFindPlayers.empty()) << "no hint about Find Players in " << g_Details.nHintClicks
                                                          << " clicks";
     const std::string Menu = Menu_Holding(CMD_FIND_PLAYERS);
@@ -287,8 +291,9 @@ TEST(GtkPlayerDetails, TheOptionsDialogIgnoresEscape)
     const HOOKS Hooks;
     xtest::Click(xtest::Main_Area(FRAME_PAGE));
     xtest::Key("alt+o");
-    xtest::Settle(150);
+    ASSERT_TRUE(xtest::Wait_Menu_Shown(CMD_OPTIONS));
     xtest::Key("o");
+    ASSERT_TRUE(gui_support::Wait_Answered(1)) << "Options did not show and close";
     EXPECT_EQ(g_Details.Dialogs, std::vector<int>{OPTIONS_DIALOG});
     EXPECT_TRUE(g_Details.bOptionsStayedOnEscape);
     EXPECT_EQ(xtest::Dialog(OPTIONS_DIALOG), nullptr);
