@@ -124,8 +124,8 @@ constexpr CONTROL_TEMPLATE LEAGUE_EDITOR_CONTROLS[] = {
     {LE_GM_NAME_EDIT, CONTROL_EDIT, "", {CX, 220, 88, 13}, 0, 31},
     {LE_ERASE_BUTTON, CONTROL_BUTTON, "&Erase This Team", {C, 238, 84, 14}},
     {LE_ADD_BUTTON, CONTROL_BUTTON, "&Add a New Team", {C + 92, 238, 84, 14}},
-    {LE_ALL_HUMAN_BUTTON, CONTROL_BUTTON, "&All Human", {C, 256, 84, 14}},
-    {LE_ALL_CPU_BUTTON, CONTROL_BUTTON, "&All CPU", {C + 92, 256, 84, 14}},
+    {LE_ALL_HUMAN_BUTTON, CONTROL_BUTTON, "All H&uman", {C, 256, 84, 14}},
+    {LE_ALL_CPU_BUTTON, CONTROL_BUTTON, "All C&PU", {C + 92, 256, 84, 14}},
     // The dialog's buttons; the hidden Cancel carries Escape and the close
     // box to "Done".
     {LE_REFRESH_BUTTON, CONTROL_BUTTON, "&Refresh", {A, 256, 60, 14}},

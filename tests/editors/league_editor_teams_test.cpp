@@ -191,7 +191,7 @@ TEST_F(LeagueEditorTest, WhoRunsTheClubsChangesOnlyOnYes)
     EXPECT_EQ(Team_String(0, TEAM_STRING_OWNER), "Pat");
     EXPECT_TRUE(Boxes().empty());
 
-    // "&All CPU" and "&All Human" answered No change nothing.
+    // "All C&PU" and "All H&uman" answered No change nothing.
     ui::Queue_Answer(ID_NO);
     Run({Press(LE_ALL_CPU_BUTTON)});
     EXPECT_EQ(Boxes(), std::vector<std::string>{"Computer Control|This will convert ALL teams to computer control. "

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -526,4 +527,30 @@ TEST(GtkDialogs, MultiLineAndLimitedEditsTakeOnlyWhatTheModelCanHold)
     Register_Dialog(EVERY_DIALOG, EVERY_TEMPLATE, Every_Proc, {});
     EXPECT_EQ(g_MultiLine, "Line \xE9\ntwo");
     EXPECT_EQ(g_Limited, "abcde");
+}
+
+TEST(GtkDialogs, NoTwoControlsOfADialogShareAMnemonicLetter)
+{
+    // Alt and a letter reaches one control; a letter given twice reaches
+    // only the first of them.
+    std::vector<std::string> Problems;
+    for (int nId : Registered_Dialog_Ids()) {
+        if (nId == TEST_DIALOG || nId == TEST_DIALOG_NO_ESCAPE || nId == EVERY_DIALOG)
+            continue;   // the tests' own
+        const DIALOG_REGISTRATION* pRegistration = Find_Dialog_Registration(nId);
+        if (pRegistration == nullptr || pRegistration->pTemplate == nullptr)
+            continue;
+        std::map<char, std::string> Owners;
+        for (const CONTROL_TEMPLATE& Control : pRegistration->pTemplate->Controls) {
+            const char cLetter = gtk_text::Mnemonic_Letter(Control.szText);
+            if (cLetter == 0 || (Control.nStyle & CS_HIDDEN))
+                continue;
+            const auto [It, bNew] = Owners.emplace(cLetter, Control.szText);
+            if (!bNew)
+                Problems.push_back("dialog " + std::to_string(nId) + ": '" + std::string(1, cLetter) + "' in \"" +
+                                   It->second + "\" and \"" + Control.szText + "\"");
+        }
+    }
+    for (const std::string& Problem : Problems)
+        ADD_FAILURE() << Problem;
 }
