@@ -20,6 +20,7 @@
 #include "pages/page_paint.h"
 #include "pages/page_stats.h"
 #include "platform/dialogs.h"
+#include "platform/gtk/gtk_internal.h"
 #include "platform/main_frame.h"
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
@@ -189,4 +190,81 @@ TEST(GtkPageStats, AClickOnAPagesHeadingChoosesItsStatisticAndTheGameKeepsIt)
 
     dialogs::Set_Unattended(true);
     Destroy_Main_Window();
+}
+
+namespace {
+
+// What the keys of the next test opened: each dialog with the slot it
+// chooses for, and each box's title.
+struct KEYED {
+    std::vector<int> Slots;
+    std::vector<std::string> Boxes;
+};
+KEYED g_Keyed;
+
+void Note_And_Close(int nKind, int nDialogId)
+{
+    if (nKind == gtk_probe::WINDOW_MESSAGE_BOX) {
+        g_Keyed.Boxes.push_back(gtk_probe::Window_Title(gtk_probe::WINDOW_MESSAGE_BOX));
+        xtest::Focus(gtk_internal::Message_Box_Window());
+        xtest::Key("Return");
+    } else if (nKind == gtk_probe::WINDOW_DIALOG) {
+        (void)nDialogId;
+        g_Keyed.Slots.push_back(Get_User_Preference(PREF_CHOOSE_STAT_COLUMN));
+        xtest::Key("Escape");
+    }
+}
+
+// A key pressed in the main window, then the windows it opened answered.
+bool Press_In_Main_Window(const std::string& Key, int nWindows)
+{
+    xtest::Focus(xtest::Main_Window());
+    xtest::Key(Key);
+    return gui_support::Wait_Answered(nWindows);
+}
+
+}  // namespace
+
+TEST(GtkPageStats, TheFrontAndDraftPagesHaveKeysAndF7ReachesEachHeadingOfAPage)
+{
+    REQUIRE_DESKTOP();
+    if (!xtest::Available())
+        GTEST_SKIP() << "the X server has no XTEST";
+    SCRATCH_FOLDER Data("gui_page_keys");
+    ASSERT_TRUE(gui_support::Start_Attended(Data, Save_Game));
+    g_Keyed = KEYED{};
+    const gui_support::ANSWERING_HOOK Hook(Note_And_Close);
+
+    // F2 the Standings, F8 back to the front page, F9 the Draft page.
+    xtest::Focus(xtest::Main_Window());
+    xtest::Key("F2");
+    EXPECT_TRUE(xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_STANDINGS; }));
+    xtest::Key("F8");
+    EXPECT_TRUE(xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_FRONT; }));
+    xtest::Key("F9");
+    EXPECT_TRUE(xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_DRAFT; }));
+    xtest::Key("F8");
+    ASSERT_TRUE(xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_FRONT; }));
+
+    // F7 five times on the front page: its four Season Leaders headings in
+    // turn (slots 113-116), then the first again.
+    for (int i = 1; i <= 5; ++i)
+        ASSERT_TRUE(Press_In_Main_Window("F7", i)) << "F7 press " << i;
+    EXPECT_EQ(g_Keyed.Slots, (std::vector<int>{113, 114, 115, 116, 113}));
+    EXPECT_TRUE(g_Keyed.Boxes.empty());
+
+    // The Champions page (F6) has no heading: F7 says so in a box.
+    xtest::Key("F6");
+    ASSERT_TRUE(xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_CHAMPIONS; }));
+    ASSERT_TRUE(Press_In_Main_Window("F7", 6));
+    EXPECT_EQ(g_Keyed.Boxes, std::vector<std::string>{"Choose Statistic"});
+    EXPECT_EQ(g_Keyed.Slots.size(), 5u);
+
+    // The Standings' headings (one a division) share one slot: F7 opens it
+    // each time.
+    xtest::Key("F2");
+    ASSERT_TRUE(xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_STANDINGS; }));
+    ASSERT_TRUE(Press_In_Main_Window("F7", 7));
+    ASSERT_TRUE(Press_In_Main_Window("F7", 8));
+    EXPECT_EQ(g_Keyed.Slots, (std::vector<int>{113, 114, 115, 116, 113, 100, 100}));
 }

@@ -11,6 +11,7 @@
 #include "platform/dialogs.h"
 #include "platform/ui.h"
 #include "season/day_advance.h"
+#include "pages/page_layout.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
 #include "shell/owner_hall_of_fame.h"
@@ -81,8 +82,8 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
     // View Encyclopedia, the season simulator, Options, Database Notes,
     // Injury Contingency, Import Statistics, Did You Know?, the stroke
     // tester and the Playbook Editor; End Draft and the fantasy draft's item;
-    // Start Draft; Choose Statistic.
-    ASSERT_EQ(nCount, 46u);
+    // Start Draft; Choose Statistic; the front page and the Draft page.
+    ASSERT_EQ(nCount, 48u);
     EXPECT_STREQ(Find_Main_Command(40079)->szName, "League Editor");
     EXPECT_STREQ(Find_Main_Command(40135)->szName, "Single Season Simulator");
     EXPECT_STREQ(Find_Main_Command(40075)->szName, "Import Statistics");
@@ -133,8 +134,10 @@ TEST_F(CommandsTest, CommandsAreFoundByNameOrId)
 TEST_F(CommandsTest, AcceleratorTable101MapsKeysToCommands)
 {
     EXPECT_EQ(Load_Accelerator_Table(102), 0);
-    EXPECT_EQ(Load_Accelerator_Table(MAIN_ACCELERATOR_TABLE), 18);
+    EXPECT_EQ(Load_Accelerator_Table(MAIN_ACCELERATOR_TABLE), 20);
     EXPECT_EQ(Translate_Accelerator("F7"), CMD_CHOOSE_PAGE_STAT);
+    EXPECT_EQ(Translate_Accelerator("F8"), CMD_PAGE_FRONT);
+    EXPECT_EQ(Translate_Accelerator("F9"), CMD_PAGE_DRAFT);
     EXPECT_EQ(Translate_Accelerator("Ctrl+C"), 40085);
     EXPECT_EQ(Translate_Accelerator("Ctrl+P"), CMD_PLAYBOOK_EDITOR);
     EXPECT_EQ(Translate_Accelerator("Ctrl+1"), CMD_PLAY_ONE_WEEK);
@@ -181,6 +184,11 @@ TEST_F(CommandsTest, PageCommandsShowTheirPageAndUnknownIdsDoNothing)
     EXPECT_FALSE(Dispatch_Main_Command(40031));
     EXPECT_FALSE(Dispatch_Main_Command(0));
     EXPECT_EQ(League.Preferences.nInt[PREF_MAIN_PAGE], 40086);
+    // The Draft page, and the front page (page 0) by a command of its own.
+    EXPECT_TRUE(Dispatch_Main_Command(CMD_PAGE_DRAFT));
+    EXPECT_EQ(League.Preferences.nInt[PREF_MAIN_PAGE], MAIN_PAGE_DRAFT);
+    EXPECT_TRUE(Dispatch_Main_Command(CMD_PAGE_FRONT));
+    EXPECT_EQ(League.Preferences.nInt[PREF_MAIN_PAGE], MAIN_PAGE_FRONT);
 }
 
 // While games are being played the main window opens nothing that would
