@@ -218,6 +218,12 @@ void Mirror_To_Ui_Model(const MAIN_MENU& Menu)
         Model.Items.push_back(Menu_Submenu(Popup.Title, Items));
     }
     Model.bAllGreyed = !Menu.bEnabled;
+    // While a game is played the bar is greyed as each play is told, but a
+    // watched game can always be left: between the plays of two computer
+    // clubs nobody waits for a call, so there is no other moment to do it.
+    Model.LiveWhileGreyed.clear();
+    if (Menu.bGameMenu)
+        Model.LiveWhileGreyed = {CMD_FINISH_QUARTER, CMD_FINISH_GAME, CMD_STOP_SIMULATION};
     Model.Accelerators.clear();
     size_t nCount = 0;
     const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
