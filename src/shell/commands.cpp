@@ -124,10 +124,15 @@ bool Refuse_While_Playing(const char* szTitle, const char* szText)
     return true;
 }
 
+// After a command that may have loaded another league (or built one over
+// the league shown): every part of the window is made again from the
+// league loaded now, the news too, so none shows a league that has gone.
 void After_League_Changed()
 {
     Update_Main_Window_Title();
     Rebuild_Play_Menu();
+    Refresh_News_Bar_Text();
+    Reset_Page_Cache();
     Redraw_Main_Window();
 }
 
@@ -489,8 +494,9 @@ bool Dispatch_Main_Command(int nCommand)
         Redraw_Main_Window();
         break;
     case CMD_ADVANCED_TOOLS:
+        // Its database builds leave the league they built in memory.
         Show_Advanced_Tools();
-        Redraw_Main_Window();
+        After_League_Changed();
         break;
     case CMD_SEASON_SIMULATOR:
         Run_Season_Simulator();

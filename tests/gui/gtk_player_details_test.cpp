@@ -19,12 +19,15 @@
 #include "gamefile/game_file.h"
 #include "gui_support.h"
 #include "league/cities.h"
+#include "league/league_structure.h"
 #include "league/preferences.h"
 #include "platform/dialogs.h"
 #include "platform/gtk/gtk_internal.h"
 #include "platform/main_frame.h"
 #include "platform/ui.h"
+#include "pages/news_ticker.h"
 #include "shell/commands.h"
+#include "shell/news_bar.h"
 #include "test_support.h"
 #include "window_manager.h"
 #include "xtest_input.h"
@@ -297,4 +300,34 @@ TEST(GtkPlayerDetails, TheOptionsDialogIgnoresEscape)
     EXPECT_EQ(g_Details.Dialogs, std::vector<int>{OPTIONS_DIALOG});
     EXPECT_TRUE(g_Details.bOptionsStayedOnEscape);
     EXPECT_EQ(xtest::Dialog(OPTIONS_DIALOG), nullptr);
+}
+
+TEST(GtkPlayerDetails, ANewGameCancelledLeavesTheNewsOfTheLeagueLoaded)
+{
+    REQUIRE_DESKTOP();
+    ASSERT_TRUE(xtest::Available());
+    SCRATCH_FOLDER Data("gui_details_news");
+    ASSERT_TRUE(gui_support::Start_Attended(Data, Save_Game));
+    Set_User_Preference(PREF_NEWS_BAR, 1);
+    if (!Is_News_Bar_Shown())
+        Create_News_Bar();
+    Start_Main_News_Ticker();
+    const HOOKS Hooks;
+    // A week played: the news tells its results.
+    xtest::Click(xtest::Main_Area(FRAME_PAGE));
+    xtest::Key("ctrl+1");
+    ASSERT_TRUE(xtest::Wait_Until([] { return Get_Current_Week() == 1 && !gtk_probe::Modal_Open(); }));
+    const std::string Played = Get_News_Bar().Text;
+    ASSERT_EQ(Played, Build_News_Ticker_Text());
+    // Ctrl+N, No (not saved), then Escape in New Game: the league loaded
+    // now is the one the dialog left, and the news is that league's.
+    gui_support::g_nAnswered = 0;
+    g_Details = DETAILS{};
+    xtest::Focus(xtest::Main_Window());
+    xtest::Key("ctrl+n");
+    ASSERT_TRUE(gui_support::Wait_Answered(2)) << "the box and New Game did not show and close";
+    EXPECT_EQ(g_Details.Boxes, std::vector<std::string>{"Game Not Saved"});
+    EXPECT_EQ(g_Details.Dialogs, std::vector<int>{NEW_GAME_DIALOG});
+    EXPECT_EQ(Get_News_Bar().Text, Build_News_Ticker_Text());
+    EXPECT_NE(Get_News_Bar().Text, Played);
 }
