@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "editors/advanced_tools.h"
+#include "editors/dialog_action.h"
 #include "gamefile/game_dialogs.h"
+#include "league/league_structure.h"
 #include "league/league_data.h"
 #include "league/preferences.h"
 #include "platform/dialogs.h"
@@ -323,4 +326,31 @@ TEST_F(CommandsTest, ScriptLinesSplitIntoWordsWithQuotes)
     EXPECT_FALSE(Split_Script_Line("set \"a\"b", Words, Problem));
     EXPECT_EQ(Problem, "a closing quote must end its word");
     EXPECT_FALSE(Split_Script_Line("set \"a\\n\"", Words, Problem));
+}
+
+TEST_F(CommandsTest, AfterADatabaseBuildTheTitleShowsTheLeagueLoaded)
+{
+    // The game shown: 2019, its eighth season of a league begun in 2011.
+    Set_Universe_Stat(FIRST_SEASON_YEAR, 2011);
+    League.Preferences.nInt[PREF_SEASON_INDEX] = 8;
+    League.Preferences.nInt[PREF_NEWS_BAR] = 1;
+    Update_Main_Window_Title();
+    ASSERT_NE(std::string(Get_Main_Window_Title()).find("2019"), std::string::npos) << Get_Main_Window_Title();
+    // The build leaves the league it built in memory: 2011, its first season.
+    DATABASE_BUILD_HOOKS Hooks;
+    Hooks.pBuildYear = [](int) {
+        League.Preferences.nInt[PREF_SEASON_INDEX] = 0;
+        return std::string();
+    };
+    Hooks.pBuildRange = [](int, int) { return std::string(); };
+    Hooks.pBuildAll = [] { return std::string(); };
+    Set_Database_Build_Hooks(Hooks);
+    DIALOG_ACTION Press;
+    Press.nKind = ACTION_PRESS;
+    Press.nControl = TOOL_CREATE_MODERN_DATABASE;
+    dialogs::Queue_Action(ADVANCED_TOOLS_DIALOG, Press);
+    EXPECT_TRUE(Dispatch_Main_Command(CMD_ADVANCED_TOOLS));
+    Set_Database_Build_Hooks(DATABASE_BUILD_HOOKS());
+    EXPECT_NE(std::string(Get_Main_Window_Title()).find("2011 Week 1"), std::string::npos) << Get_Main_Window_Title();
+    EXPECT_EQ(Get_Current_Year(), 2011);
 }
