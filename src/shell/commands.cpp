@@ -32,6 +32,7 @@
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "season/day_advance.h"
+#include "season/fantasy_draft.h"
 #include "shell/draft_commands.h"
 #include "shell/main_menu.h"
 #include "tools/season_simulator.h"
@@ -441,7 +442,14 @@ bool Dispatch_Main_Command(int nCommand)
         Redraw_Main_Window();
         break;
     case CMD_COLLEGE_DRAFT_LIST:
-        Run_Sortable_Stats(COLLEGE_DRAFT_DIALOG);
+        // During a fantasy draft the item reads "Draft Picks": that draft's
+        // picks, not the college draft's empty list.
+        if (Get_Universe_Stat(FANTASY_DRAFT_RUNNING) == FANTASY_DRAFT_UNDER_WAY) {
+            Set_Sortable_Stats_Group(GROUP_DRAFTED);
+            Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
+        } else {
+            Run_Sortable_Stats(COLLEGE_DRAFT_DIALOG);
+        }
         Redraw_Main_Window();
         break;
     case CMD_END_DRAFT:

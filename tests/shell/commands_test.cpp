@@ -7,6 +7,11 @@
 
 #include "editors/advanced_tools.h"
 #include "editors/dialog_action.h"
+#include "editors/sortable_stats.h"
+#include "league/league_fixture.h"
+#include "league/player.h"
+#include "season/draft_teams.h"
+#include "season/fantasy_draft.h"
 #include "gamefile/game_dialogs.h"
 #include "league/league_structure.h"
 #include "league/league_data.h"
@@ -353,4 +358,27 @@ TEST_F(CommandsTest, AfterADatabaseBuildTheTitleShowsTheLeagueLoaded)
     Set_Database_Build_Hooks(DATABASE_BUILD_HOOKS());
     EXPECT_NE(std::string(Get_Main_Window_Title()).find("2011 Week 1"), std::string::npos) << Get_Main_Window_Title();
     EXPECT_EQ(Get_Current_Year(), 2011);
+}
+
+TEST_F(CommandsTest, DraftPicksDuringAFantasyDraftListsThatDraftsPicks)
+{
+    // Four clubs of three players; two of them taken in the fantasy draft.
+    Use_Franchises(4);
+    for (int t = 0; t < 4; ++t)
+        for (int s = 0; s < 3; ++s)
+            Put_Player(t, s, 100 + 10 * t + s, POSITION_QB);
+    Clear_All_Drafted_By();
+    Set_Player_Drafted_By(1, 0, 0);
+    Set_Player_Drafted_By(2, 2, 3);
+    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_UNDER_WAY);
+    dialogs::Reset();
+    EXPECT_TRUE(Dispatch_Main_Command(CMD_COLLEGE_DRAFT_LIST));
+    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_NONE);
+    Set_Sortable_Stats_Group(0);
+    ASSERT_EQ(dialogs::Records().size(), 1u);
+    const DIALOG_RECORD& Run = dialogs::Records().back();
+    EXPECT_EQ(Run.nDialogId, SORTABLE_STATS_DIALOG);
+    EXPECT_EQ(Run.Final_Title, "Sortable Stats: Drafted Players");
+    ASSERT_NE(Run.Find(IDC_SS_LIST), nullptr);
+    EXPECT_EQ(Run.Find(IDC_SS_LIST)->Rows.size(), 2u);
 }
