@@ -366,10 +366,13 @@ void Fill_Division_Combo(DIALOG& Dialog)
     for (int d = 0; d < NUMBER_OF_DIVISIONS; ++d) {
         char szName[DIVISION_NAME_SIZE];
         Get_Division_Name(d, szName);
-        // A division without a name (one holding no club) still needs a
-        // visible entry to move a club into.
-        Dialog.Add_Item(LE_DIVISION_COMBO, szName[0] != '\0' ? std::string(szName)
-                                                             : "(Division " + std::to_string(d + 1) + ")");
+        // Both conferences name their divisions alike ("East"): the entry
+        // names the conference too. A division without a name (one holding
+        // no club) still needs a visible entry to move a club into.
+        char szConference[LEAGUE_NAME_SIZE];
+        Get_League_Name(d / (NUMBER_OF_DIVISIONS / NUMBER_OF_LEAGUES), szConference);
+        const std::string Division = szName[0] != '\0' ? std::string(szName) : "(Division " + std::to_string(d + 1) + ")";
+        Dialog.Add_Item(LE_DIVISION_COMBO, szConference[0] != '\0' ? std::string(szConference) + " " + Division : Division);
     }
     Select_Division(Dialog, Shown_Team());
     Dialog.Enable(LE_DIVISION_COMBO, Can_Edit_League_Structure());

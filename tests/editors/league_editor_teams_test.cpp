@@ -254,3 +254,22 @@ TEST_F(LeagueEditorTest, OutsideCommissionerModeTheClubsAndRulesAreShownOnly)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(LeagueEditorTest, TheDivisionListNamesEachDivisionsConference)
+{
+    // Both conferences name their divisions alike.
+    Set_League_Abbreviation(0, "AKC");
+    Set_League_Abbreviation(1, "NKC");
+    const char* const NAMES[4] = {"East", "North", "South", "West"};
+    for (int d = 0; d < NUMBER_OF_DIVISIONS; ++d)
+        Set_Division_Name(d, NAMES[d % 4]);
+    const DIALOG_RECORD& Record = Run({});
+    ASSERT_NE(Record.Find(LE_DIVISION_COMBO), nullptr);
+    EXPECT_EQ(Record.Find(LE_DIVISION_COMBO)->Items,
+              (std::vector<std::string>{"AKC East", "AKC North", "AKC South", "AKC West", "NKC East", "NKC North",
+                                        "NKC South", "NKC West"}));
+}
+
+}  // namespace
