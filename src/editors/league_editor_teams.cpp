@@ -23,7 +23,7 @@ namespace {
 // club.
 constexpr int A = 8;      // first column
 constexpr int B = 238;    // second column
-constexpr int C = 432;    // club column
+constexpr int C = 440;    // club column
 constexpr int CL = 84;    // club labels' width
 constexpr int CX = C + CL + 2;
 
@@ -81,9 +81,10 @@ constexpr CONTROL_TEMPLATE LEAGUE_EDITOR_CONTROLS[] = {
     {-1, CONTROL_LABEL, "Draft Talent:", {B, 88, 84, 10}},
     {LE_DRAFT_TALENT_COMBO, CONTROL_COMBO, "", {B + 88, 86, 100, 14}},
     {-1, CONTROL_LABEL, "Overtime Rules:", {B, 108, 84, 10}},
-    {LE_OVERTIME_RULES_COMBO, CONTROL_COMBO, "", {B + 88, 106, 100, 14}},
+    // The overtime rules are the longest ("6-Point Threshold (no ties)").
+    {LE_OVERTIME_RULES_COMBO, CONTROL_COMBO, "", {B + 88, 106, 110, 14}},
     {-1, CONTROL_LABEL, "Playoff Overtime:", {B, 124, 84, 10}},
-    {LE_PLAYOFF_OVERTIME_COMBO, CONTROL_COMBO, "", {B + 88, 122, 100, 14}},
+    {LE_PLAYOFF_OVERTIME_COMBO, CONTROL_COMBO, "", {B + 88, 122, 110, 14}},
     {-1, CONTROL_LABEL, "Overtime Length:", {B, 140, 84, 10}},
     {LE_PERIOD_LENGTH_COMBO, CONTROL_COMBO, "", {B + 88, 138, 100, 14}},
     {-1, CONTROL_LABEL, "Overtime Possession:", {B, 156, 84, 10}},
@@ -134,7 +135,7 @@ constexpr CONTROL_TEMPLATE LEAGUE_EDITOR_CONTROLS[] = {
     {DIALOG_CANCEL, CONTROL_BUTTON, "Done", {0, 0, 1, 1}, CS_HIDDEN},
 };
 constexpr DIALOG_TEMPLATE LEAGUE_EDITOR_TEMPLATE{
-    LEAGUE_EDITOR_DIALOG, "League Editor", 616, 278, 0, 0, 0, LEAGUE_EDITOR_CONTROLS, "leagueeditor"};
+    LEAGUE_EDITOR_DIALOG, "League Editor", 624, 278, 0, 0, 0, LEAGUE_EDITOR_CONTROLS, "leagueeditor"};
 constexpr int LEAGUE_EDITOR_USED_IDS[] = {
     LE_CONFERENCE_0_EDIT, LE_CONFERENCE_1_EDIT, 1303, 1304, 1305, 1309, 1310, 1311, 1318, 1319, 1306, 1307, 1308,
     1312, 1313, 1314, 1320, 1321, LE_GAMES_EDIT, LE_WILD_CARDS_EDIT, LE_SALARY_CAP_EDIT, LE_INFLATION_LABEL,
