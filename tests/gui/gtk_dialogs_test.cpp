@@ -554,3 +554,58 @@ TEST(GtkDialogs, NoTwoControlsOfADialogShareAMnemonicLetter)
     for (const std::string& Problem : Problems)
         ADD_FAILURE() << Problem;
 }
+
+namespace {
+
+// A dialog that steps aside while work goes on behind it, then shows a box
+// before it comes back (the college draft's "Round 2: Pick #15").
+struct ASIDE_RUN {
+    int yHome = -1;
+    int yAtBox = -1;
+    bool bBox = false;
+};
+ASIDE_RUN g_Aside;
+
+void Aside_Proc(DIALOG& Dialog, int nEvent, int nControl)
+{
+    if (nEvent != DIALOG_COMMAND || nControl != ID_APPLY)
+        return;
+    Dialog.Move_Aside();
+    gtk_probe::Run_For(50);
+    Show_Message_Box("Your turn.", "Round 2: Pick #15", BOX_OK);
+    Dialog.Move_Back();
+    Dialog.End(1);
+}
+
+void Aside_Hook(int nKind, int nDialogId)
+{
+    if (nKind == gtk_probe::WINDOW_DIALOG && nDialogId == TEST_DIALOG) {
+        int x = 0;
+        gtk_probe::Window_Origin(gtk_probe::WINDOW_DIALOG, TEST_DIALOG, x, g_Aside.yHome);
+        gtk_probe::Click_Button(TEST_DIALOG, ID_APPLY);
+    } else if (nKind == gtk_probe::WINDOW_MESSAGE_BOX) {
+        g_Aside.bBox = true;
+        int x = 0;
+        gtk_probe::Run_For(50);
+        gtk_probe::Window_Origin(gtk_probe::WINDOW_DIALOG, TEST_DIALOG, x, g_Aside.yAtBox);
+        gtk_probe::Send_Key(gtk_probe::WINDOW_MESSAGE_BOX, 0, "Return");
+    }
+}
+
+}  // namespace
+
+TEST(GtkDialogs, ADialogMovedAsideIsBackWhereItStoodWhileABoxSpeaksToTheUser)
+{
+    REQUIRE_DESKTOP();
+    dialogs::Reset();
+    ui::Reset();
+    dialogs::Set_Unattended(false);
+    g_Aside = ASIDE_RUN{};
+    gtk_probe::Set_Shown_Hook(Aside_Hook);
+    EXPECT_EQ(Do_Dialog(TEST_DIALOG, nullptr, Aside_Proc, nullptr), 1);
+    gtk_probe::Set_Shown_Hook(nullptr);
+    dialogs::Set_Unattended(true);
+    EXPECT_TRUE(g_Aside.bBox);
+    ASSERT_GE(g_Aside.yHome, 0);
+    EXPECT_EQ(g_Aside.yAtBox, g_Aside.yHome);
+}
