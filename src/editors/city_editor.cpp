@@ -39,7 +39,7 @@ const CITY_FIELD CITY_FIELDS[] = {
 constexpr CONTROL_TEMPLATE CITY_CONTROLS[] = {
     {-1, CONTROL_LABEL, "City:", {8, 8, 30, 10}},
     {CITY_LIST_COMBO, CONTROL_COMBO, "", {40, 6, 130, 14}},
-    {CITY_EDIT_NAME_BUTTON, CONTROL_BUTTON, "&Edit Name", {178, 6, 56, 14}},
+    {CITY_EDIT_NAME_BUTTON, CONTROL_BUTTON, "Edit &Name", {178, 6, 56, 14}},
     {-1, CONTROL_LABEL, "City Population", {8, 28, 90, 10}},
     {CITY_POPULATION_EDIT, CONTROL_EDIT, "", {100, 26, 70, 13}, 0, 15},
     {-1, CONTROL_LABEL, "Region Population", {8, 44, 90, 10}},

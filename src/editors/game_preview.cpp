@@ -75,6 +75,9 @@ void Init_Preview(DIALOG& Dialog)
     Format_Team_Current_Record(szText, Preview.nAwayTeam);
     Dialog.Set_Text(PREVIEW_AWAY_RECORD, Short_Name(Preview.nAwayTeam) + "  " + szText);
     Show_Simulate_All(Dialog);
+    // The keyboard starts on the default button, so Enter simulates as the
+    // unattended run does, rather than pressing the first button in the row.
+    Dialog.Set_Focus(PREVIEW_SIMULATE_BUTTON);
 }
 
 // A picture centred in the area, shrunk to fit; nothing when it is missing.

@@ -23,7 +23,7 @@ namespace {
 // club.
 constexpr int A = 8;      // first column
 constexpr int B = 238;    // second column
-constexpr int C = 432;    // club column
+constexpr int C = 440;    // club column
 constexpr int CL = 84;    // club labels' width
 constexpr int CX = C + CL + 2;
 
@@ -81,9 +81,10 @@ constexpr CONTROL_TEMPLATE LEAGUE_EDITOR_CONTROLS[] = {
     {-1, CONTROL_LABEL, "Draft Talent:", {B, 88, 84, 10}},
     {LE_DRAFT_TALENT_COMBO, CONTROL_COMBO, "", {B + 88, 86, 100, 14}},
     {-1, CONTROL_LABEL, "Overtime Rules:", {B, 108, 84, 10}},
-    {LE_OVERTIME_RULES_COMBO, CONTROL_COMBO, "", {B + 88, 106, 100, 14}},
+    // The overtime rules are the longest ("6-Point Threshold (no ties)").
+    {LE_OVERTIME_RULES_COMBO, CONTROL_COMBO, "", {B + 88, 106, 110, 14}},
     {-1, CONTROL_LABEL, "Playoff Overtime:", {B, 124, 84, 10}},
-    {LE_PLAYOFF_OVERTIME_COMBO, CONTROL_COMBO, "", {B + 88, 122, 100, 14}},
+    {LE_PLAYOFF_OVERTIME_COMBO, CONTROL_COMBO, "", {B + 88, 122, 110, 14}},
     {-1, CONTROL_LABEL, "Overtime Length:", {B, 140, 84, 10}},
     {LE_PERIOD_LENGTH_COMBO, CONTROL_COMBO, "", {B + 88, 138, 100, 14}},
     {-1, CONTROL_LABEL, "Overtime Possession:", {B, 156, 84, 10}},
@@ -124,8 +125,8 @@ constexpr CONTROL_TEMPLATE LEAGUE_EDITOR_CONTROLS[] = {
     {LE_GM_NAME_EDIT, CONTROL_EDIT, "", {CX, 220, 88, 13}, 0, 31},
     {LE_ERASE_BUTTON, CONTROL_BUTTON, "&Erase This Team", {C, 238, 84, 14}},
     {LE_ADD_BUTTON, CONTROL_BUTTON, "&Add a New Team", {C + 92, 238, 84, 14}},
-    {LE_ALL_HUMAN_BUTTON, CONTROL_BUTTON, "&All Human", {C, 256, 84, 14}},
-    {LE_ALL_CPU_BUTTON, CONTROL_BUTTON, "&All CPU", {C + 92, 256, 84, 14}},
+    {LE_ALL_HUMAN_BUTTON, CONTROL_BUTTON, "All H&uman", {C, 256, 84, 14}},
+    {LE_ALL_CPU_BUTTON, CONTROL_BUTTON, "All C&PU", {C + 92, 256, 84, 14}},
     // The dialog's buttons; the hidden Cancel carries Escape and the close
     // box to "Done".
     {LE_REFRESH_BUTTON, CONTROL_BUTTON, "&Refresh", {A, 256, 60, 14}},
@@ -134,7 +135,7 @@ constexpr CONTROL_TEMPLATE LEAGUE_EDITOR_CONTROLS[] = {
     {DIALOG_CANCEL, CONTROL_BUTTON, "Done", {0, 0, 1, 1}, CS_HIDDEN},
 };
 constexpr DIALOG_TEMPLATE LEAGUE_EDITOR_TEMPLATE{
-    LEAGUE_EDITOR_DIALOG, "League Editor", 616, 278, 0, 0, 0, LEAGUE_EDITOR_CONTROLS, "leagueeditor"};
+    LEAGUE_EDITOR_DIALOG, "League Editor", 624, 278, 0, 0, 0, LEAGUE_EDITOR_CONTROLS, "leagueeditor"};
 constexpr int LEAGUE_EDITOR_USED_IDS[] = {
     LE_CONFERENCE_0_EDIT, LE_CONFERENCE_1_EDIT, 1303, 1304, 1305, 1309, 1310, 1311, 1318, 1319, 1306, 1307, 1308,
     1312, 1313, 1314, 1320, 1321, LE_GAMES_EDIT, LE_WILD_CARDS_EDIT, LE_SALARY_CAP_EDIT, LE_INFLATION_LABEL,
@@ -366,10 +367,13 @@ void Fill_Division_Combo(DIALOG& Dialog)
     for (int d = 0; d < NUMBER_OF_DIVISIONS; ++d) {
         char szName[DIVISION_NAME_SIZE];
         Get_Division_Name(d, szName);
-        // A division without a name (one holding no club) still needs a
-        // visible entry to move a club into.
-        Dialog.Add_Item(LE_DIVISION_COMBO, szName[0] != '\0' ? std::string(szName)
-                                                             : "(Division " + std::to_string(d + 1) + ")");
+        // Both conferences name their divisions alike ("East"): the entry
+        // names the conference too. A division without a name (one holding
+        // no club) still needs a visible entry to move a club into.
+        char szConference[LEAGUE_NAME_SIZE];
+        Get_League_Name(d / (NUMBER_OF_DIVISIONS / NUMBER_OF_LEAGUES), szConference);
+        const std::string Division = szName[0] != '\0' ? std::string(szName) : "(Division " + std::to_string(d + 1) + ")";
+        Dialog.Add_Item(LE_DIVISION_COMBO, szConference[0] != '\0' ? std::string(szConference) + " " + Division : Division);
     }
     Select_Division(Dialog, Shown_Team());
     Dialog.Enable(LE_DIVISION_COMBO, Can_Edit_League_Structure());

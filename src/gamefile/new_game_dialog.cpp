@@ -202,7 +202,7 @@ constexpr CONTROL_TEMPLATE NEW_GAME_CONTROLS[] = {
     {1024, CONTROL_LABEL, "Player Name (Pos, Age)", {16, 132, 160, 10}},
     {1025, CONTROL_LABEL, "Player Name (Pos, Age)", {16, 144, 160, 10}},
     {NEW_GAME_SEASON_INFO, CONTROL_LABEL, "Season Info", {192, 106, 120, 54}, CS_MULTILINE},
-    {NEW_GAME_SHUFFLE, CONTROL_CHECK, "S&huffle Players", {10, 168, 90, 10}, CS_GROUP},
+    {NEW_GAME_SHUFFLE, CONTROL_CHECK, "Sh&uffle Players", {10, 168, 90, 10}, CS_GROUP},
     {NEW_GAME_EQUALIZE, CONTROL_CHECK, "&Equalize Cities", {105, 168, 90, 10}},
     {NEW_GAME_FANTASY_DRAFT, CONTROL_CHECK, "&Fantasy Draft", {200, 168, 90, 10}},
     {NEW_GAME_FICTIONAL, CONTROL_CHECK, "Fi&ctional Players", {10, 181, 90, 10}},

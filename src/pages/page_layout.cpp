@@ -298,10 +298,13 @@ PAGE_LAYOUT Layout_Standings_Page()
             y += STANDINGS_HEADING_HEIGHT;
             Add_Rule(Layout, x0, y, x1, 1);
             // Column heads over the figures: the statistic the user chooses
-            // (a click on its head opens Choose Stat) 40 units wide, W, L
-            // and T 14, the percentage 28.
-            const int xStat = x1 - 122, xW = x1 - 78, xL = x1 - 62, xT = x1 - 46;
-            const PAGE_RECT StatHead = Rect(xStat, y + 1, xStat + 40, y + 13);
+            // (a click on its head opens Choose Stat) 36 units wide, W, L
+            // and T 14, the percentage 28. The statistic's head reaches
+            // left over the nicknames, which have none: its longest names
+            // ("Record (vs. Spread)") need some 90 units of small type; the
+            // longest nicknames ("Rainmakers") 56 of bold.
+            const int xStat = x1 - 116, xW = x1 - 78, xL = x1 - 62, xT = x1 - 46;
+            const PAGE_RECT StatHead = Rect(x0 + 1, y + 1, xStat + 36, y + 13);
             Add_Text(Layout, StatHead, Get_Team_Stat_Column_Caption(nStat), TYPE_SMALL, ALIGN_RIGHT);
             Layout.StatHeadings.push_back(PAGE_STAT_HEADING{STANDINGS_STAT_SLOT, PAGE_TEAM_STAT_DIALOG, StatHead});
             Add_Text(Layout, Rect(xW, y + 1, xW + 14, y + 13), "W", TYPE_SMALL, ALIGN_RIGHT);
@@ -315,8 +318,8 @@ PAGE_LAYOUT Layout_Standings_Page()
                 if (i % 2 == 1)
                     Layout.Shades.push_back(Row);
                 const int nType = Team_Type(t);
-                Add_Text(Layout, Rect(x0 + 2, y, xStat - 2, y + STANDINGS_ROW_HEIGHT), Page_Team_Nickname(t), nType);
-                Add_Text(Layout, Rect(xStat, y, xStat + 40, y + STANDINGS_ROW_HEIGHT), Format_Team_Stat_Column(t, nStat),
+                Add_Text(Layout, Rect(x0 + 1, y, xStat - 1, y + STANDINGS_ROW_HEIGHT), Page_Team_Nickname(t), nType);
+                Add_Text(Layout, Rect(xStat, y, xStat + 36, y + STANDINGS_ROW_HEIGHT), Format_Team_Stat_Column(t, nStat),
                          nType, ALIGN_RIGHT);
                 Add_Text(Layout, Rect(xW, y, xW + 14, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Wins(t)), nType,
                          ALIGN_RIGHT);
@@ -353,7 +356,7 @@ PAGE_LAYOUT Layout_Calendar_Page()
     Format_Team_Record(szRecord, nTeam);
     // Beside the name, the club's measure the user chooses (a click on it
     // opens Choose Stat).
-    constexpr int MEASURE_WIDTH = 230;
+    constexpr int MEASURE_WIDTH = 260;
     const int nMeasureLeft = PAGE_DESIGN_WIDTH - PAGE_MARGIN - MEASURE_WIDTH;
     Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, nMeasureLeft - 4, PAGE_BODY_TOP + 30),
              Page_Team_Name(nTeam) + " (" + szRecord + ")", TYPE_HEADLINE, ALIGN_LEFT);

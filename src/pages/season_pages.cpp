@@ -270,9 +270,11 @@ PAGE_LAYOUT Layout_Playoffs_Page()
         const bool bPlayed = Bracket_Game_Played(s);
         const bool bWon = bPlayed && Get_Playoff_Team(s / 2 + 16) == nTeam;
         const int nType = bWon || s == BRACKET_SLOTS - 1 ? TYPE_BODY_BOLD : Team_Type(nTeam);
-        Add_Text(Layout, Rect(x0 + 3, y + 3, x1 - 22, y + BRACKET_BOX_HEIGHT - 3), Nickname(nTeam), nType);
+        // The longest nicknames ("Rainmakers") need 56 units in bold; a
+        // score two figures 12.
+        Add_Text(Layout, Rect(x0 + 2, y + 3, x1 - 16, y + BRACKET_BOX_HEIGHT - 3), Nickname(nTeam), nType);
         if (bPlayed)
-            Add_Text(Layout, Rect(x1 - 22, y + 3, x1 - 3, y + BRACKET_BOX_HEIGHT - 3),
+            Add_Text(Layout, Rect(x1 - 16, y + 3, x1 - 2, y + BRACKET_BOX_HEIGHT - 3),
                      std::to_string(Get_Playoff_Score(s)), nType, ALIGN_RIGHT);
         Add_Row(Layout, nTeam, Box, s);
     }

@@ -103,9 +103,17 @@ const MENU_ITEM* Find_Menu_Item(const MENU& Menu, int nId)
     return Find_In(const_cast<MENU&>(Menu).Items, nId);
 }
 
+bool Is_Live_While_Greyed(const MENU& Menu, int nId)
+{
+    for (int nLive : Menu.LiveWhileGreyed)
+        if (nLive == nId)
+            return true;
+    return false;
+}
+
 bool Is_Menu_Command_Available(const MENU& Menu, int nId)
 {
-    return !Menu.bAllGreyed && nId != 0 && Available_In(Menu.Items, nId);
+    return nId != 0 && (!Menu.bAllGreyed || Is_Live_While_Greyed(Menu, nId)) && Available_In(Menu.Items, nId);
 }
 
 namespace menus {

@@ -44,6 +44,9 @@ struct MENU {
     // Every top-level item greyed at once (a run in progress): nothing of
     // the bar can be chosen while it holds, whatever each item says.
     bool bAllGreyed = false;
+    // The commands that stay live while the bar is greyed (those that leave
+    // a watched game: the game goes on playing while the bar is greyed).
+    std::vector<int> LiveWhileGreyed;
     std::vector<ACCELERATOR> Accelerators;   // main menu only
 };
 
@@ -58,6 +61,8 @@ const MENU_ITEM* Find_Menu_Item(const MENU& Menu, int nId);
 // Whether a command can be chosen now: present, enabled with every submenu
 // above it, the bar not greyed.
 bool Is_Menu_Command_Available(const MENU& Menu, int nId);
+// Whether the greyed bar leaves the command live (MENU::LiveWhileGreyed).
+bool Is_Live_While_Greyed(const MENU& Menu, int nId);
 // "&File" -> "File"; see Strip_Mnemonic (ui_text.h).
 
 namespace menus {

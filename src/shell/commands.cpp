@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "editors/advanced_tools.h"
 #include "editors/encyclopedia_dialog.h"
@@ -31,6 +32,7 @@
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "season/day_advance.h"
+#include "season/fantasy_draft.h"
 #include "shell/draft_commands.h"
 #include "shell/main_menu.h"
 #include "tools/season_simulator.h"
@@ -60,11 +62,13 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_START_DRAFT, "Play", "Start Draft", ""},
     {CMD_PLAY_MULTIPLE_SEASONS, "Play", "Play Multiple Seasons", ""},
     {CMD_STOP_SIMULATION, "Play", "Stop", "Escape"},
+    {CMD_PAGE_FRONT, "View", "Front Page", "F8"},
     {CMD_PAGE_STANDINGS, "View", "Standings", "F2"},
     {CMD_PAGE_CALENDAR, "View", "Calendar", "F3"},
     {CMD_PAGE_GAMES, "View", "Games", "F4"},
     {CMD_PAGE_PLAYOFFS, "View", "Playoffs", "F5"},
     {CMD_PAGE_CHAMPIONS, "View", "Champions", "F6"},
+    {CMD_PAGE_DRAFT, "View", "Draft", "F9"},
     {CMD_CHOOSE_PAGE_STAT, "View", "Choose Statistic", "F7"},
     {CMD_SORTABLE_STATS, "Team", "Sortable Stats", ""},
     {CMD_FREE_AGENTS, "Team", "Free Agents", ""},
@@ -121,10 +125,15 @@ bool Refuse_While_Playing(const char* szTitle, const char* szText)
     return true;
 }
 
+// After a command that may have loaded another league (or built one over
+// the league shown): every part of the window is made again from the
+// league loaded now, the news too, so none shows a league that has gone.
 void After_League_Changed()
 {
     Update_Main_Window_Title();
     Rebuild_Play_Menu();
+    Refresh_News_Bar_Text();
+    Reset_Page_Cache();
     Redraw_Main_Window();
 }
 
@@ -226,6 +235,44 @@ void Show_Last_Year(DIALOG& Dialog)
 }
 
 }  // namespace
+
+namespace {
+// The heading F7 opened last, and on which page.
+int g_nStatKeyPage = -1;
+int g_nStatKeySlot = -1;
+}  // namespace
+
+bool Choose_Next_Page_Statistic()
+{
+    const int nPage = Get_User_Preference(PREF_MAIN_PAGE);
+    // The page's headings, each slot once (the Standings repeat theirs per
+    // division), in reading order.
+    std::vector<PAGE_STAT_HEADING> Headings;
+    if (!Is_Game_View_Shown())
+        for (const PAGE_STAT_HEADING& Heading : Layout_Main_Page(nPage).StatHeadings) {
+            bool bSeen = false;
+            for (const PAGE_STAT_HEADING& Kept : Headings)
+                bSeen = bSeen || Kept.nSlot == Heading.nSlot;
+            if (!bSeen)
+                Headings.push_back(Heading);
+        }
+    if (Headings.empty()) {
+        Show_Message_Box("This page has no statistic to choose. The front page, the Standings, the Calendar and "
+                         "the Games page have headings whose statistic F7 chooses.",
+                         "Choose Statistic", BOX_OK | BOX_ICON_INFORMATION);
+        return false;
+    }
+    // The first, then on each further press the one after the heading
+    // opened last on this page, round again after the last.
+    size_t nNext = 0;
+    if (nPage == g_nStatKeyPage)
+        for (size_t i = 0; i < Headings.size(); ++i)
+            if (Headings[i].nSlot == g_nStatKeySlot)
+                nNext = (i + 1) % Headings.size();
+    g_nStatKeyPage = nPage;
+    g_nStatKeySlot = Headings[nNext].nSlot;
+    return Choose_Page_Statistic(Headings[nNext].nSlot, Headings[nNext].nDialog);
+}
 
 bool Choose_Page_Statistic(int nSlot, int nDialog)
 {
@@ -395,7 +442,14 @@ bool Dispatch_Main_Command(int nCommand)
         Redraw_Main_Window();
         break;
     case CMD_COLLEGE_DRAFT_LIST:
-        Run_Sortable_Stats(COLLEGE_DRAFT_DIALOG);
+        // During a fantasy draft the item reads "Draft Picks": that draft's
+        // picks, not the college draft's empty list.
+        if (Get_Universe_Stat(FANTASY_DRAFT_RUNNING) == FANTASY_DRAFT_UNDER_WAY) {
+            Set_Sortable_Stats_Group(GROUP_DRAFTED);
+            Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
+        } else {
+            Run_Sortable_Stats(COLLEGE_DRAFT_DIALOG);
+        }
         Redraw_Main_Window();
         break;
     case CMD_END_DRAFT:
@@ -411,16 +465,12 @@ bool Dispatch_Main_Command(int nCommand)
         Do_Dialog(FIND_PLAYERS_DIALOG, "Find Players", Find_Players_Dialog);
         Redraw_Main_Window();
         break;
-    case CMD_CHOOSE_PAGE_STAT: {
-        // The first statistic heading of the page shown; a page without one
-        // (or the game view) has nothing to choose.
-        if (Is_Game_View_Shown())
-            break;
-        const PAGE_STAT_HEADING Heading = Get_First_Page_Stat_Heading(Get_User_Preference(PREF_MAIN_PAGE));
-        if (Heading.nSlot >= 0)
-            Choose_Page_Statistic(Heading.nSlot, Heading.nDialog);
+    case CMD_CHOOSE_PAGE_STAT:
+        Choose_Next_Page_Statistic();
         break;
-    }
+    case CMD_PAGE_FRONT:
+        Set_Main_View_Page(MAIN_PAGE_FRONT);
+        break;
     case CMD_VIEW_OTHER_TEAM:
         Do_Dialog(OTHER_TEAM_DIALOG, "Other Team", Other_Team_Dialog);
         Redraw_Main_Window();
@@ -452,8 +502,9 @@ bool Dispatch_Main_Command(int nCommand)
         Redraw_Main_Window();
         break;
     case CMD_ADVANCED_TOOLS:
+        // Its database builds leave the league they built in memory.
         Show_Advanced_Tools();
-        Redraw_Main_Window();
+        After_League_Changed();
         break;
     case CMD_SEASON_SIMULATOR:
         Run_Season_Simulator();

@@ -54,7 +54,9 @@ enum MAIN_COMMAND_ID : int {
     CMD_IMPORT_STATISTICS = 40075,   // the statistics importer (Download_Football_Data)
     CMD_DID_YOU_KNOW = 40156,
     CMD_STROKE_TESTER = 40184,   // only under the start-up flag "DTXT_AGG"
-    CMD_CHOOSE_PAGE_STAT = 40190,   // ours: the page's first statistic heading
+    CMD_CHOOSE_PAGE_STAT = 40190,   // ours: the page's statistic headings, one a press
+    CMD_PAGE_FRONT = 40191,         // ours: the front page (page 0, which no command id can be)
+    CMD_PAGE_DRAFT = 40070,         // the Draft page
 };
 
 constexpr int MAIN_ACCELERATOR_TABLE = 101;
@@ -119,3 +121,7 @@ void Play_Multiple_Seasons_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
 // index chosen there) and repaints the pages when a statistic was chosen.
 // True when one was.
 bool Choose_Page_Statistic(int nSlot, int nDialog);
+// F7: the dialog of the shown page's first heading, and on each further press
+// the next heading of the same page (the front page's four in turn); a box
+// saying so on a page without one. True when a statistic was chosen.
+bool Choose_Next_Page_Statistic();

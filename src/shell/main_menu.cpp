@@ -43,11 +43,13 @@ const MENU_LABEL LABELS[] = {
     {CMD_START_DRAFT, "Start D&raft", true},
     {CMD_PLAY_MULTIPLE_SEASONS, "Play Multiple &Seasons...", true},
     {CMD_STOP_SIMULATION, "S&top", true},
+    {CMD_PAGE_FRONT, "&Front Page", false},
     {CMD_PAGE_STANDINGS, "&Standings", false},
     {CMD_PAGE_CALENDAR, "&Calendar", false},
     {CMD_PAGE_GAMES, "&Games", false},
     {CMD_PAGE_PLAYOFFS, "&Playoffs", false},
     {CMD_PAGE_CHAMPIONS, "C&hampions", false},
+    {CMD_PAGE_DRAFT, "&Draft", false},
     {CMD_CHOOSE_PAGE_STAT, "Choose S&tatistic...", true},
     {CMD_SORTABLE_STATS, "So&rtable Stats...", false},
     {CMD_FREE_AGENTS, "Free &Agents...", false},
@@ -216,6 +218,12 @@ void Mirror_To_Ui_Model(const MAIN_MENU& Menu)
         Model.Items.push_back(Menu_Submenu(Popup.Title, Items));
     }
     Model.bAllGreyed = !Menu.bEnabled;
+    // While a game is played the bar is greyed as each play is told, but a
+    // watched game can always be left: between the plays of two computer
+    // clubs nobody waits for a call, so there is no other moment to do it.
+    Model.LiveWhileGreyed.clear();
+    if (Menu.bGameMenu)
+        Model.LiveWhileGreyed = {CMD_FINISH_QUARTER, CMD_FINISH_GAME, CMD_STOP_SIMULATION};
     Model.Accelerators.clear();
     size_t nCount = 0;
     const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
@@ -419,6 +427,7 @@ const char* Get_Command_Help_Page(int nId)
     case CMD_DID_YOU_KNOW:
         return "didyouknow";
     case 0:
+    case CMD_PAGE_FRONT:
         return "frontpage";
     case CMD_PAGE_STANDINGS:
         return "standings";
@@ -430,7 +439,7 @@ const char* Get_Command_Help_Page(int nId)
         return "playoffs";
     case CMD_PAGE_CHAMPIONS:
         return "champions";
-    case 40070:
+    case CMD_PAGE_DRAFT:
         return "draft";
     default:
         return "mainwindow";

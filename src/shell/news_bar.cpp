@@ -27,6 +27,17 @@ void Create_News_Bar()
     Refresh_Main_Window_Layout();
 }
 
+void Refresh_News_Bar_Text()
+{
+    if (!g_Bar.bCreated)
+        return;
+    const std::string Text = Build_News_Ticker_Text();
+    if (Text == g_Bar.Text)
+        return;
+    g_Bar.Text = Text;
+    g_Bar.nOffset = 0;
+}
+
 void Close_News_Bar()
 {
     Stop_Timer();

@@ -33,6 +33,10 @@ bool Is_News_Bar_Shown();
 void Start_Main_News_Ticker();
 // The ticker stops where it stands.
 void Stop_Main_News_Ticker();
+// The text rebuilt from the league loaded now (another league was loaded,
+// or none replaced the one shown), from the right edge again; the ticker
+// runs or stands as it did. Nothing without a bar.
+void Refresh_News_Bar_Text();
 // One timer tick: the text moves NEWS_TICKER_STEP pixels; once it has left
 // the bar (offset beyond the bar's width and the text's), it starts again
 // from the right edge.

@@ -191,7 +191,7 @@ TEST_F(LeagueEditorTest, WhoRunsTheClubsChangesOnlyOnYes)
     EXPECT_EQ(Team_String(0, TEAM_STRING_OWNER), "Pat");
     EXPECT_TRUE(Boxes().empty());
 
-    // "&All CPU" and "&All Human" answered No change nothing.
+    // "All C&PU" and "All H&uman" answered No change nothing.
     ui::Queue_Answer(ID_NO);
     Run({Press(LE_ALL_CPU_BUTTON)});
     EXPECT_EQ(Boxes(), std::vector<std::string>{"Computer Control|This will convert ALL teams to computer control. "
@@ -251,6 +251,25 @@ TEST_F(LeagueEditorTest, OutsideCommissionerModeTheClubsAndRulesAreShownOnly)
     ui::Queue_Answer(ID_YES);
     EXPECT_TRUE(Run({}).Find(LE_CASH_EDIT)->bEnabled);
     EXPECT_EQ(Get_User_Preference(PREF_COMMISSIONER_MODE), 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LeagueEditorTest, TheDivisionListNamesEachDivisionsConference)
+{
+    // Both conferences name their divisions alike.
+    Set_League_Abbreviation(0, "AKC");
+    Set_League_Abbreviation(1, "NKC");
+    const char* const NAMES[4] = {"East", "North", "South", "West"};
+    for (int d = 0; d < NUMBER_OF_DIVISIONS; ++d)
+        Set_Division_Name(d, NAMES[d % 4]);
+    const DIALOG_RECORD& Record = Run({});
+    ASSERT_NE(Record.Find(LE_DIVISION_COMBO), nullptr);
+    EXPECT_EQ(Record.Find(LE_DIVISION_COMBO)->Items,
+              (std::vector<std::string>{"AKC East", "AKC North", "AKC South", "AKC West", "NKC East", "NKC North",
+                                        "NKC South", "NKC West"}));
 }
 
 }  // namespace

@@ -15,12 +15,13 @@ namespace gui_support {
 // a click on the first of them. False when that row could not be clicked.
 inline bool Click_First_Undrafted(int nDialogId)
 {
-    xtest::Click(xtest::Control(nDialogId, IDC_SS_GROUP));
-    xtest::Settle(200);
+    GtkWidget* pGroup = xtest::Control(nDialogId, IDC_SS_GROUP);
+    xtest::Open_Combo(pGroup);
     xtest::Key("End");
     xtest::Key("Up");
     xtest::Key("Return");
-    xtest::Settle(300);
+    xtest::Wait_Combo_Closed(pGroup);
+    xtest::Settle(100);
     GtkWidget* pList = xtest::Control(nDialogId, IDC_SS_LIST);
     int x = 0, y = 0;
     return xtest::Row_Point(pList, 0, x, y) && xtest::Click(pList, x, y);

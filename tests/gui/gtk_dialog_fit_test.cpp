@@ -1,5 +1,6 @@
 // The program's dialogs with the default league's content (their combos'
-// items, their lists' columns) fit their controls at the dialog font's size:
+// items, each shown whole, their lists' columns) fit their controls at the
+// dialog font's size:
 // no control asks GTK for more room than its template's rectangle, so none
 // runs into the next column or is clipped, and no control ends outside its
 // dialog. (Every toolkit warning fails a GUI test: gui_main.cpp.)
@@ -28,6 +29,34 @@ namespace {
 
 std::vector<std::string> g_Problems;
 std::vector<int> g_Checked;
+
+// The room a combo gives its text (its cell view's width), and the widest
+// of its items as the cell would draw it whole: the text and its padding.
+void Combo_Room_And_Need(GtkWidget* pCombo, int& nRoom, int& nNeed, std::string& Widest)
+{
+    nRoom = nNeed = 0;
+    GtkWidget* pView = gtk_bin_get_child(GTK_BIN(pCombo));
+    if (pView == nullptr)
+        return;
+    nRoom = gtk_widget_get_allocated_width(pView);
+    GtkTreeModel* pModel = gtk_combo_box_get_model(GTK_COMBO_BOX(pCombo));
+    GtkTreeIter Iter;
+    for (bool bMore = pModel != nullptr && gtk_tree_model_get_iter_first(pModel, &Iter); bMore;
+         bMore = gtk_tree_model_iter_next(pModel, &Iter)) {
+        gchar* sz = nullptr;
+        gtk_tree_model_get(pModel, &Iter, 0, &sz, -1);
+        PangoLayout* pLayout = gtk_widget_create_pango_layout(pView, sz != nullptr ? sz : "");
+        int cx = 0, cy = 0;
+        pango_layout_get_pixel_size(pLayout, &cx, &cy);
+        g_object_unref(pLayout);
+        constexpr int CELL_PADDING = 2 * 2;   // a text cell's xpad on each side
+        if (cx + CELL_PADDING > nNeed) {
+            nNeed = cx + CELL_PADDING;
+            Widest = sz != nullptr ? sz : "";
+        }
+        g_free(sz);
+    }
+}
 
 void Check_Fit(int nKind, int nDialogId)
 {
@@ -63,6 +92,17 @@ void Check_Fit(int nKind, int nDialogId)
                                  std::to_string(Want.cy) + " (shown " + std::to_string(At.cy) + ")");
         if (At.x + At.cx > Dialog.cx + 1 || At.y + At.cy > Dialog.cy + 1)
             g_Problems.push_back(Name + " ends outside the dialog");
+        // A combo cuts an item too long for it short with an ellipsis: each
+        // of its items fits the room it gives its text.
+        GtkWidget* pMain = gtk_internal::Control_Widget(nDialogId, Control.nId, false, nOrdinal);
+        if (pMain != nullptr && GTK_IS_COMBO_BOX(pMain)) {
+            int nRoom = 0, nNeed = 0;
+            std::string Widest;
+            Combo_Room_And_Need(pMain, nRoom, nNeed, Widest);
+            if (nNeed > nRoom + 1)
+                g_Problems.push_back(Name + " cuts \"" + Widest + "\": it needs " + std::to_string(nNeed) +
+                                     " pixels, has " + std::to_string(nRoom));
+        }
     }
     gtk_probe::Screenshot(nKind, nDialogId, gui_support::Screenshot_Path("fit_" + std::to_string(nDialogId)));
 }

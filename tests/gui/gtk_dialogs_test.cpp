@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -526,4 +527,85 @@ TEST(GtkDialogs, MultiLineAndLimitedEditsTakeOnlyWhatTheModelCanHold)
     Register_Dialog(EVERY_DIALOG, EVERY_TEMPLATE, Every_Proc, {});
     EXPECT_EQ(g_MultiLine, "Line \xE9\ntwo");
     EXPECT_EQ(g_Limited, "abcde");
+}
+
+TEST(GtkDialogs, NoTwoControlsOfADialogShareAMnemonicLetter)
+{
+    // Alt and a letter reaches one control; a letter given twice reaches
+    // only the first of them.
+    std::vector<std::string> Problems;
+    for (int nId : Registered_Dialog_Ids()) {
+        if (nId == TEST_DIALOG || nId == TEST_DIALOG_NO_ESCAPE || nId == EVERY_DIALOG)
+            continue;   // the tests' own
+        const DIALOG_REGISTRATION* pRegistration = Find_Dialog_Registration(nId);
+        if (pRegistration == nullptr || pRegistration->pTemplate == nullptr)
+            continue;
+        std::map<char, std::string> Owners;
+        for (const CONTROL_TEMPLATE& Control : pRegistration->pTemplate->Controls) {
+            const char cLetter = gtk_text::Mnemonic_Letter(Control.szText);
+            if (cLetter == 0 || (Control.nStyle & CS_HIDDEN))
+                continue;
+            const auto [It, bNew] = Owners.emplace(cLetter, Control.szText);
+            if (!bNew)
+                Problems.push_back("dialog " + std::to_string(nId) + ": '" + std::string(1, cLetter) + "' in \"" +
+                                   It->second + "\" and \"" + Control.szText + "\"");
+        }
+    }
+    for (const std::string& Problem : Problems)
+        ADD_FAILURE() << Problem;
+}
+
+namespace {
+
+// A dialog that steps aside while work goes on behind it, then shows a box
+// before it comes back (the college draft's "Round 2: Pick #15").
+struct ASIDE_RUN {
+    int yHome = -1;
+    int yAtBox = -1;
+    bool bBox = false;
+};
+ASIDE_RUN g_Aside;
+
+void Aside_Proc(DIALOG& Dialog, int nEvent, int nControl)
+{
+    if (nEvent != DIALOG_COMMAND || nControl != ID_APPLY)
+        return;
+    Dialog.Move_Aside();
+    gtk_probe::Run_For(50);
+    Show_Message_Box("Your turn.", "Round 2: Pick #15", BOX_OK);
+    Dialog.Move_Back();
+    Dialog.End(1);
+}
+
+void Aside_Hook(int nKind, int nDialogId)
+{
+    if (nKind == gtk_probe::WINDOW_DIALOG && nDialogId == TEST_DIALOG) {
+        int x = 0;
+        gtk_probe::Window_Origin(gtk_probe::WINDOW_DIALOG, TEST_DIALOG, x, g_Aside.yHome);
+        gtk_probe::Click_Button(TEST_DIALOG, ID_APPLY);
+    } else if (nKind == gtk_probe::WINDOW_MESSAGE_BOX) {
+        g_Aside.bBox = true;
+        int x = 0;
+        gtk_probe::Run_For(50);
+        gtk_probe::Window_Origin(gtk_probe::WINDOW_DIALOG, TEST_DIALOG, x, g_Aside.yAtBox);
+        gtk_probe::Send_Key(gtk_probe::WINDOW_MESSAGE_BOX, 0, "Return");
+    }
+}
+
+}  // namespace
+
+TEST(GtkDialogs, ADialogMovedAsideIsBackWhereItStoodWhileABoxSpeaksToTheUser)
+{
+    REQUIRE_DESKTOP();
+    dialogs::Reset();
+    ui::Reset();
+    dialogs::Set_Unattended(false);
+    g_Aside = ASIDE_RUN{};
+    gtk_probe::Set_Shown_Hook(Aside_Hook);
+    EXPECT_EQ(Do_Dialog(TEST_DIALOG, nullptr, Aside_Proc, nullptr), 1);
+    gtk_probe::Set_Shown_Hook(nullptr);
+    dialogs::Set_Unattended(true);
+    EXPECT_TRUE(g_Aside.bBox);
+    ASSERT_GE(g_Aside.yHome, 0);
+    EXPECT_EQ(g_Aside.yAtBox, g_Aside.yHome);
 }

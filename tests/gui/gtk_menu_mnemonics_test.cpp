@@ -98,11 +98,11 @@ std::vector<std::string> Open_Menus(const std::vector<MENU_ENTRY>& Bar)
     return Open;
 }
 
-void Close_Menus()
+void Close_Menus(const std::vector<MENU_ENTRY>& Bar)
 {
     for (int i = 0; i < 3; ++i)
         xtest::Key("Escape");
-    xtest::Settle(100);
+    EXPECT_TRUE(xtest::Wait_Until([&Bar] { return Open_Menus(Bar).empty(); })) << "a menu stayed open";
 }
 
 bool g_bOptionsShown = false;
@@ -150,13 +150,13 @@ TEST(GtkMenuMnemonics, EveryMenuAndEveryItemWithinOneHasALetterOfItsOwn)
         if (Top.nKey == GDK_KEY_VoidSymbol)
             continue;
         xtest::Key(std::string("alt+") + gdk_keyval_name(Top.nKey));
-        xtest::Settle(150);
+        xtest::Wait_Until([&Bar] { return !Open_Menus(Bar).empty(); });
         EXPECT_EQ(Open_Menus(Bar), std::vector<std::string>{Top.Label})
             << "Alt+" << gdk_keyval_name(Top.nKey) << " opened another menu";
         if (Top.Label == "Tools") {
             EXPECT_TRUE(window_manager::Screenshot_Screen(gui_support::Screenshot_Path("menu_mnemonics_tools")));
         }
-        Close_Menus();
+        Close_Menus(Bar);
     }
 
     // Tools > Options by their letters.
@@ -164,11 +164,11 @@ TEST(GtkMenuMnemonics, EveryMenuAndEveryItemWithinOneHasALetterOfItsOwn)
     g_bOptionsShown = false;
     xtest::Click(xtest::Main_Area(FRAME_PAGE));
     xtest::Key("alt+o");
-    xtest::Settle(150);
+    xtest::Wait_Menu_Shown(CMD_OPTIONS);
     xtest::Key("o");
-    xtest::Settle(150);
+    xtest::Wait_Until([] { return g_bOptionsShown && !gtk_probe::Modal_Open(); });
     gtk_probe::Set_Shown_Hook(nullptr);
     EXPECT_TRUE(g_bOptionsShown) << "Alt+O, O did not open Options";
-    Close_Menus();
+    Close_Menus(Bar);
     dialogs::Set_Unattended(true);
 }

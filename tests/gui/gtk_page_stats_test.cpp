@@ -20,6 +20,7 @@
 #include "pages/page_paint.h"
 #include "pages/page_stats.h"
 #include "platform/dialogs.h"
+#include "platform/gtk/gtk_internal.h"
 #include "platform/main_frame.h"
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
@@ -60,8 +61,14 @@ void Show_Page(int nPage)
 {
     const int nDraws = gtk_probe::Draw_Count(gtk_probe::WINDOW_MAIN);
     Set_Main_View_Page(nPage);
-    gtk_probe::Wait_Draw_After(gtk_probe::WINDOW_MAIN, 0, nDraws, 2000);
+    gtk_probe::Wait_Draw_After(gtk_probe::WINDOW_MAIN, 0, nDraws, xtest::WAIT_MS);
     xtest::Settle(50);
+}
+
+// Waits until a dialog after the first nBefore has shown and closed again.
+bool Wait_Chooser(size_t nBefore)
+{
+    return xtest::Wait_Until([nBefore] { return g_Chooser.Dialogs.size() > nBefore && !gtk_probe::Modal_Open(); });
 }
 
 // A click as a hand makes it: the button goes down and up before the
@@ -92,7 +99,9 @@ bool Click_Heading(int nPage, size_t n, int nChoice)
         return false;
     const CANVAS_RECT rc = Scale_Page_Rect(Layout.StatHeadings[n].Box, Get_Main_Window_Areas().Page);
     g_Chooser.nChoice = nChoice;
-    return Press_And_Release(xtest::Main_Area(FRAME_PAGE), (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    const size_t nBefore = g_Chooser.Dialogs.size();
+    return Press_And_Release(xtest::Main_Area(FRAME_PAGE), (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2) &&
+           Wait_Chooser(nBefore);
 }
 
 // The text the page lays out in a heading's box.
@@ -151,12 +160,12 @@ TEST(GtkPageStats, AClickOnAPagesHeadingChoosesItsStatisticAndTheGameKeepsIt)
     g_Chooser.nChoice = -1;
     xtest::Focus(xtest::Main_Window());
     xtest::Key("F7");
-    xtest::Settle(150);
+    ASSERT_TRUE(Wait_Chooser(4));
     EXPECT_EQ(Get_User_Preference(119), 19);
     g_Chooser.nChoice = 14;
     xtest::Focus(xtest::Main_Window());
     xtest::Key("F7");
-    xtest::Settle(150);
+    ASSERT_TRUE(Wait_Chooser(5));
     EXPECT_EQ(Get_User_Preference(119), 14);
     EXPECT_EQ(Heading_Text(MAIN_PAGE_GAMES, 0), "Sacks");
 
@@ -181,4 +190,81 @@ TEST(GtkPageStats, AClickOnAPagesHeadingChoosesItsStatisticAndTheGameKeepsIt)
 
     dialogs::Set_Unattended(true);
     Destroy_Main_Window();
+}
+
+namespace {
+
+// What the keys of the next test opened: each dialog with the slot it
+// chooses for, and each box's title.
+struct KEYED {
+    std::vector<int> Slots;
+    std::vector<std::string> Boxes;
+};
+KEYED g_Keyed;
+
+void Note_And_Close(int nKind, int nDialogId)
+{
+    if (nKind == gtk_probe::WINDOW_MESSAGE_BOX) {
+        g_Keyed.Boxes.push_back(gtk_probe::Window_Title(gtk_probe::WINDOW_MESSAGE_BOX));
+        xtest::Focus(gtk_internal::Message_Box_Window());
+        xtest::Key("Return");
+    } else if (nKind == gtk_probe::WINDOW_DIALOG) {
+        (void)nDialogId;
+        g_Keyed.Slots.push_back(Get_User_Preference(PREF_CHOOSE_STAT_COLUMN));
+        xtest::Key("Escape");
+    }
+}
+
+// A key pressed in the main window, then the windows it opened answered.
+bool Press_In_Main_Window(const std::string& Key, int nWindows)
+{
+    xtest::Focus(xtest::Main_Window());
+    xtest::Key(Key);
+    return gui_support::Wait_Answered(nWindows);
+}
+
+}  // namespace
+
+TEST(GtkPageStats, TheFrontAndDraftPagesHaveKeysAndF7ReachesEachHeadingOfAPage)
+{
+    REQUIRE_DESKTOP();
+    if (!xtest::Available())
+        GTEST_SKIP() << "the X server has no XTEST";
+    SCRATCH_FOLDER Data("gui_page_keys");
+    ASSERT_TRUE(gui_support::Start_Attended(Data, Save_Game));
+    g_Keyed = KEYED{};
+    const gui_support::ANSWERING_HOOK Hook(Note_And_Close);
+
+    // F2 the Standings, F8 back to the front page, F9 the Draft page.
+    xtest::Focus(xtest::Main_Window());
+    xtest::Key("F2");
+    EXPECT_TRUE(xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_STANDINGS; }));
+    xtest::Key("F8");
+    EXPECT_TRUE(xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_FRONT; }));
+    xtest::Key("F9");
+    EXPECT_TRUE(xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_DRAFT; }));
+    xtest::Key("F8");
+    ASSERT_TRUE(xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_FRONT; }));
+
+    // F7 five times on the front page: its four Season Leaders headings in
+    // turn (slots 113-116), then the first again.
+    for (int i = 1; i <= 5; ++i)
+        ASSERT_TRUE(Press_In_Main_Window("F7", i)) << "F7 press " << i;
+    EXPECT_EQ(g_Keyed.Slots, (std::vector<int>{113, 114, 115, 116, 113}));
+    EXPECT_TRUE(g_Keyed.Boxes.empty());
+
+    // The Champions page (F6) has no heading: F7 says so in a box.
+    xtest::Key("F6");
+    ASSERT_TRUE(xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_CHAMPIONS; }));
+    ASSERT_TRUE(Press_In_Main_Window("F7", 6));
+    EXPECT_EQ(g_Keyed.Boxes, std::vector<std::string>{"Choose Statistic"});
+    EXPECT_EQ(g_Keyed.Slots.size(), 5u);
+
+    // The Standings' headings (one a division) share one slot: F7 opens it
+    // each time.
+    xtest::Key("F2");
+    ASSERT_TRUE(xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_STANDINGS; }));
+    ASSERT_TRUE(Press_In_Main_Window("F7", 7));
+    ASSERT_TRUE(Press_In_Main_Window("F7", 8));
+    EXPECT_EQ(g_Keyed.Slots, (std::vector<int>{113, 114, 115, 116, 113, 100, 100}));
 }

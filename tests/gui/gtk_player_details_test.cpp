@@ -19,12 +19,15 @@
 #include "gamefile/game_file.h"
 #include "gui_support.h"
 #include "league/cities.h"
+#include "league/league_structure.h"
 #include "league/preferences.h"
 #include "platform/dialogs.h"
 #include "platform/gtk/gtk_internal.h"
 #include "platform/main_frame.h"
 #include "platform/ui.h"
+#include "pages/news_ticker.h"
 #include "shell/commands.h"
+#include "shell/news_bar.h"
 #include "test_support.h"
 #include "window_manager.h"
 #include "xtest_input.h"
@@ -121,11 +124,10 @@ void Answer(int nKind, int nDialogId)
         if (g_Details.bPhotoListEnabled && g_Details.nPhotoItems > 0) {
             // The list opened with a click, the last picture chosen with
             // End and Enter.
-            xtest::Click(pCombo);
-            xtest::Settle(150);
+            xtest::Open_Combo(pCombo);
             xtest::Key("End");
             xtest::Key("Return");
-            xtest::Settle(100);
+            xtest::Wait_Combo_Closed(pCombo);
             Shot(nDialogId, "city_photo_list");
         } else {
             Shot(nDialogId, "city_no_photos");
@@ -208,6 +210,7 @@ TEST(GtkPlayerDetails, ResumeChoosesTheNewestOfTwoSavesMinutesApart)
     const HOOKS Hooks;
     xtest::Click(xtest::Main_Area(FRAME_PAGE));
     xtest::Key("ctrl+o");
+    ASSERT_TRUE(gui_support::Wait_Answered(1)) << "the Resume dialog did not open and close";
     EXPECT_EQ(g_Details.Resume_Chosen, "Walk Week5 2020");
 }
 
@@ -228,8 +231,9 @@ TEST(GtkPlayerDetails, TheCityEditorListsTheCitiesPicturesOrSaysThereAreNone)
     ASSERT_FALSE(fs::exists("Cities"));
     xtest::Click(xtest::Main_Area(FRAME_PAGE));
     xtest::Key("alt+e");
-    xtest::Settle(150);
+    ASSERT_TRUE(xtest::Wait_Menu_Shown(CMD_CITY_EDITOR));
     xtest::Key("c");
+    ASSERT_TRUE(gui_support::Wait_Answered(2)) << "the box and the editor did not show and close";
     EXPECT_EQ(g_Details.Boxes, std::vector<std::string>{"No art files"});
     EXPECT_EQ(g_Details.Dialogs, std::vector<int>{CITY_EDITOR_DIALOG});
     EXPECT_FALSE(g_Details.bPhotoListEnabled);
@@ -243,10 +247,12 @@ TEST(GtkPlayerDetails, TheCityEditorListsTheCitiesPicturesOrSaysThereAreNone)
     for (const char* szFile : {"Cities/Harbour.jpg", "Cities/Skyline.jpg"})
         std::ofstream(szFile) << "picture";
     g_Details = DETAILS{};
+    gui_support::g_nAnswered = 0;
     xtest::Click(xtest::Main_Area(FRAME_PAGE));
     xtest::Key("alt+e");
-    xtest::Settle(150);
+    ASSERT_TRUE(xtest::Wait_Menu_Shown(CMD_CITY_EDITOR));
     xtest::Key("c");
+    ASSERT_TRUE(gui_support::Wait_Answered(1)) << "the editor did not show and close";
     EXPECT_TRUE(g_Details.Boxes.empty());
     EXPECT_TRUE(g_Details.bPhotoListEnabled);
     EXPECT_EQ(g_Details.nPhotoItems, 2);
@@ -264,8 +270,9 @@ TEST(GtkPlayerDetails, TheHintAboutFindPlayersNamesTheMenuItIsOn)
     // Help > Did You Know? by letters.
     xtest::Click(xtest::Main_Area(FRAME_PAGE));
     xtest::Key("alt+h");
-    xtest::Settle(150);
+    ASSERT_TRUE(xtest::Wait_Menu_Shown(CMD_DID_YOU_KNOW));
     xtest::Key("d");
+    ASSERT_TRUE(gui_support::Wait_Answered(1)) << "Did You Know? did not show and close";
     ASSERT_FALSE(g_Details.HintWithFindPlayers.empty()) << "no hint about Find Players in " << g_Details.nHintClicks
                                                          << " clicks";
     const std::string Menu = Menu_Holding(CMD_FIND_PLAYERS);
@@ -287,9 +294,40 @@ TEST(GtkPlayerDetails, TheOptionsDialogIgnoresEscape)
     const HOOKS Hooks;
     xtest::Click(xtest::Main_Area(FRAME_PAGE));
     xtest::Key("alt+o");
-    xtest::Settle(150);
+    ASSERT_TRUE(xtest::Wait_Menu_Shown(CMD_OPTIONS));
     xtest::Key("o");
+    ASSERT_TRUE(gui_support::Wait_Answered(1)) << "Options did not show and close";
     EXPECT_EQ(g_Details.Dialogs, std::vector<int>{OPTIONS_DIALOG});
     EXPECT_TRUE(g_Details.bOptionsStayedOnEscape);
     EXPECT_EQ(xtest::Dialog(OPTIONS_DIALOG), nullptr);
+}
+
+TEST(GtkPlayerDetails, ANewGameCancelledLeavesTheNewsOfTheLeagueLoaded)
+{
+    REQUIRE_DESKTOP();
+    ASSERT_TRUE(xtest::Available());
+    SCRATCH_FOLDER Data("gui_details_news");
+    ASSERT_TRUE(gui_support::Start_Attended(Data, Save_Game));
+    Set_User_Preference(PREF_NEWS_BAR, 1);
+    if (!Is_News_Bar_Shown())
+        Create_News_Bar();
+    Start_Main_News_Ticker();
+    const HOOKS Hooks;
+    // A week played: the news tells its results.
+    xtest::Click(xtest::Main_Area(FRAME_PAGE));
+    xtest::Key("ctrl+1");
+    ASSERT_TRUE(xtest::Wait_Until([] { return Get_Current_Week() == 1 && !gtk_probe::Modal_Open(); }));
+    const std::string Played = Get_News_Bar().Text;
+    ASSERT_EQ(Played, Build_News_Ticker_Text());
+    // Ctrl+N, No (not saved), then Escape in New Game: the league loaded
+    // now is the one the dialog left, and the news is that league's.
+    gui_support::g_nAnswered = 0;
+    g_Details = DETAILS{};
+    xtest::Focus(xtest::Main_Window());
+    xtest::Key("ctrl+n");
+    ASSERT_TRUE(gui_support::Wait_Answered(2)) << "the box and New Game did not show and close";
+    EXPECT_EQ(g_Details.Boxes, std::vector<std::string>{"Game Not Saved"});
+    EXPECT_EQ(g_Details.Dialogs, std::vector<int>{NEW_GAME_DIALOG});
+    EXPECT_EQ(Get_News_Bar().Text, Build_News_Ticker_Text());
+    EXPECT_NE(Get_News_Bar().Text, Played);
 }

@@ -125,7 +125,7 @@ bool Open_Menus_Above(GtkWidget* pItem)
         return false;
     if (!gtk_widget_get_mapped(pItem)) {
         const bool bClicked = xtest::Click(pAttach);
-        xtest::Settle(100);
+        xtest::Wait_Until([pItem] { return gtk_widget_get_mapped(pItem) != FALSE; }, xtest::WAIT_MS / 3);
         if (!gtk_widget_get_mapped(pItem)) {
             // Its mnemonic, as a keyboard user opens it.
             GtkWidget* pLabel = gtk_bin_get_child(GTK_BIN(pAttach));
@@ -134,7 +134,7 @@ bool Open_Menus_Above(GtkWidget* pItem)
             if (nKey != GDK_KEY_VoidSymbol) {
                 xtest::Focus(pAttach);
                 xtest::Key(std::string("alt+") + gdk_keyval_name(gdk_keyval_to_lower(nKey)));
-                xtest::Settle(100);
+                xtest::Wait_Until([pItem] { return gtk_widget_get_mapped(pItem) != FALSE; }, xtest::WAIT_MS / 3);
             }
         }
         if (!gtk_widget_get_mapped(pItem)) {
@@ -220,12 +220,11 @@ void New_Game(int nDialogId)
         g_free(sz);
     }
     // The list opened with a click, walked with the arrow keys, closed with Enter.
-    xtest::Click(pTeam);
-    xtest::Settle(150);
+    xtest::Open_Combo(pTeam);
     for (int i = gtk_combo_box_get_active(GTK_COMBO_BOX(pTeam)); i < nWanted; ++i)
         xtest::Key("Down");
     xtest::Key("Return");
-    xtest::Settle(100);
+    xtest::Wait_Combo_Closed(pTeam);
     GtkWidget* pName = xtest::Control(nDialogId, NEW_GAME_NAME);
     xtest::Click(pName);
     xtest::Key("ctrl+a");
@@ -599,7 +598,7 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
         EXPECT_EQ(Get_News_Bar().Text, Ticker);
         xtest::Focus(xtest::Main_Window());
         xtest::Key("ctrl+s");
-        xtest::Settle(200);
+        xtest::Wait_Until([] { return fs::exists(std::string(SAVED_NAME) + ".zrt") && !gtk_probe::Modal_Open(); });
         if (g_nSaveWatch != 0) {
             g_source_remove(g_nSaveWatch);
             g_nSaveWatch = 0;
@@ -689,7 +688,7 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
     // another week is played the page shows that week's games.
     xtest::Focus(xtest::Main_Window());
     xtest::Key("F4");
-    xtest::Settle(100);
+    xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_GAMES; });
     EXPECT_EQ(Get_User_Preference(PREF_MAIN_PAGE), MAIN_PAGE_GAMES);
     EXPECT_TRUE(Is_Game_View_Shown());
     EXPECT_TRUE(Is_Timeline_Active());
@@ -697,7 +696,7 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
     Choose_Menu(CMD_PLAY_ONE_WEEK, "Play One Week");
     xtest::Focus(xtest::Main_Window());
     xtest::Key("F4");
-    xtest::Settle(100);
+    xtest::Wait_Until([] { return !Is_Game_View_Shown(); });
     EXPECT_FALSE(Is_Game_View_Shown());
     Shot("06b_games_page_the_next_week");
 

@@ -103,7 +103,8 @@ TEST(GtkPlayerWalk, WeeksAndSavesUnderAWindowManagerKeepTheKeyboardWithTheMainWi
     int nSave = 0;
     for (const char* szKey : KEYS) {
         xtest::Key(szKey);
-        xtest::Settle(200);
+        xtest::Wait_Until([nWeek] { return Get_Current_Week() > nWeek && !gtk_probe::Modal_Open(); });
+        xtest::Settle(100);
         EXPECT_GT(Get_Current_Week(), nWeek) << szKey << " after save " << nSave << " played nothing; "
                                              << window_manager::Focus_Report();
         nWeek = Get_Current_Week();

@@ -27,6 +27,7 @@
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 #include "test_support.h"
+#include "xtest_input.h"
 
 namespace fs = std::filesystem;
 
@@ -116,6 +117,45 @@ TEST_F(GtkPreviewPrint, PreviewShowsItsStarsAndSimulatesUnanswered)
     EXPECT_EQ(dialogs::Records().back().Find(PREVIEW_SIMULATE_ALL_BUTTON)->Text, "Simulate Until Week 7");
     // -35: the home club favoured.
     EXPECT_EQ(dialogs::Records().back().Find(PREVIEW_LINE_LABEL)->Text, "Harriers favored by 3.5 points");
+}
+
+TEST_F(GtkPreviewPrint, EnterPressesTheDefaultSimulateThisGame)
+{
+    REQUIRE_DESKTOP();
+    ASSERT_TRUE(xtest::Available());
+    Use_Franchises(32);
+    for (int t = 0; t < 8; ++t)
+        Build_Hand_Made_Club(t);
+    League.Team[0].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_USER;
+    Set_Regular_Season_Weeks(17);
+    Set_User_Preference(PREF_CURRENT_WEEK, 2);
+    ASSERT_TRUE(Schedule_Game(0, 20, 2, 6, 1300));
+    Put_Game(0, 20, 0, 0, 0, 2, 0);
+    Set_Calendar_PBP_Flag(0, 2, 1);
+    // A person at the keyboard: the dialog shows, and Enter is pressed in it.
+    static int s_nShown = 0;
+    s_nShown = 0;
+    const gui_support::ANSWERING_HOOK Hook([](int nKind, int nDialogId) {
+        if (nKind != gtk_probe::WINDOW_DIALOG || nDialogId != GAME_PREVIEW_DIALOG)
+            return;
+        ++s_nShown;
+        xtest::Focus(xtest::Dialog(GAME_PREVIEW_DIALOG));
+        xtest::Key("Return");
+        // Should Enter press nothing, Simulate All closes it after a while
+        // (Escape cannot), and the test reads that.
+        g_timeout_add_seconds(10, [](gpointer) -> gboolean {
+            if (xtest::Dialog(GAME_PREVIEW_DIALOG) != nullptr)
+                gtk_probe::Click_Button(GAME_PREVIEW_DIALOG, PREVIEW_SIMULATE_ALL_BUTTON);
+            return G_SOURCE_REMOVE;
+        }, nullptr);
+    });
+    dialogs::Set_Unattended(false);
+    Run_Game_Preview(Get_Game_Record(0), 2);
+    EXPECT_EQ(s_nShown, 1);
+    ASSERT_FALSE(dialogs::Records().empty());
+    // Simulate This Game: the game is not watched, and later previews still show.
+    EXPECT_EQ(Get_Calendar_PBP_Flag(0, 2), 0);
+    EXPECT_EQ(Get_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS), 0);
 }
 
 TEST_F(GtkPreviewPrint, PrintExportsThePagesOfTheWrittenFile)

@@ -69,17 +69,15 @@ void Choose_Team_With_The_Mouse(int nKind, int nDialogId)
     g_cyDialog = Frame.height;
     GtkWidget* pTeam = xtest::Control(NEW_GAME_DIALOG, NEW_GAME_TEAM);
     g_TeamBefore = gtk_combo_box_text_get_active_text(GTK_COMBO_BOX_TEXT(pTeam));
-    xtest::Click(pTeam);
-    xtest::Settle(200);
-    gboolean bShown = FALSE;
-    g_object_get(pTeam, "popup-shown", &bShown, nullptr);
-    g_bPopupShown = bShown != FALSE;
+    g_bPopupShown = xtest::Open_Combo(pTeam);
+    xtest::Settle(100);
     gui_support::g_ShotWritten.clear();
     gtk_probe::Screenshot(gtk_probe::WINDOW_MAIN, 0, gui_support::Screenshot_Path("repaint_team_list_open"));
     // The fourth club of the list, clicked: the list closes over the page.
     xtest::Key("Down");
     xtest::Key("Down");
     xtest::Key("Return");
+    xtest::Wait_Combo_Closed(pTeam);
     xtest::Settle(300);
     g_TeamAfter = gtk_combo_box_text_get_active_text(GTK_COMBO_BOX_TEXT(pTeam));
     g_After = Grab_Page();

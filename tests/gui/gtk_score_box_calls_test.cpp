@@ -74,11 +74,11 @@ void Choose_Automatic(int nControl)
         Problem("no combo " + std::to_string(nControl));
         return;
     }
-    xtest::Click(pCombo);
-    xtest::Settle(120);
+    if (!xtest::Open_Combo(pCombo))
+        Problem("the list of combo " + std::to_string(nControl) + " did not open");
     xtest::Key("Down");
     xtest::Key("Return");
-    xtest::Settle(60);
+    xtest::Wait_Combo_Closed(pCombo);
 }
 
 void On_Shown(int nKind, int nDialogId)

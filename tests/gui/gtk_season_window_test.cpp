@@ -147,12 +147,12 @@ void On_Shown(int nKind, int nDialogId)
     case NEW_GAME_DIALOG:
         if (g_bFantasyChecked) {
             // A club further down the list: its picks are not the first.
-            xtest::Click(xtest::Control(NEW_GAME_DIALOG, NEW_GAME_TEAM));
-            xtest::Settle(150);
+            GtkWidget* pTeam = xtest::Control(NEW_GAME_DIALOG, NEW_GAME_TEAM);
+            xtest::Open_Combo(pTeam);
             for (int i = 0; i < 5; ++i)
                 xtest::Key("Down");
             xtest::Key("Return");
-            xtest::Settle(100);
+            xtest::Wait_Combo_Closed(pTeam);
             Click_Control(NEW_GAME_DIALOG, NEW_GAME_FANTASY_DRAFT);
         }
         Click_Control(NEW_GAME_DIALOG, NEW_GAME_PLAY);

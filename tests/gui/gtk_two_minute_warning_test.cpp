@@ -29,6 +29,7 @@
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 #include "shell/commands.h"
+#include "shell/main_menu.h"
 #include "shell/main_window.h"
 #include "test_support.h"
 #include "xtest_input.h"
@@ -58,11 +59,12 @@ int Call_Of(const GAME* pGame, bool bOffense)
     return bOffense ? pGame->CurrentPlay.nOffenseCall : pGame->CurrentPlay.nDefenseCall;
 }
 
-void Menu_Keys(const char* szMenu, const char* szItem)
+// The menu opened by its letter, waited for, then the item's letter.
+void Menu_Keys(const char* szMenu, int nItem, const char* szItem)
 {
     xtest::Focus(xtest::Main_Window());
     xtest::Key(std::string("alt+") + szMenu);
-    xtest::Settle(100);
+    xtest::Wait_Menu_Shown(nItem);
     xtest::Key(szItem);
 }
 
@@ -75,11 +77,11 @@ void On_Tick(int)
     if (!g_Actor.bQuarterFinished) {
         // Game > Finish Quarter: the first quarter goes by untold.
         g_Actor.bQuarterFinished = true;
-        Menu_Keys("g", "q");
+        Menu_Keys("g", CMD_FINISH_QUARTER, "q");
     } else if (g_Actor.bWarningSeen && !g_Actor.bFinishing) {
         // Game > Finish Game: the rest is played untold.
         g_Actor.bFinishing = true;
-        Menu_Keys("g", "g");
+        Menu_Keys("g", CMD_FINISH_GAME, "g");
     }
     if (Is_Awaiting_User_Play_Call() && pGame != nullptr) {
         const GAME_VIEW_CALLING Calling = Get_Game_View_Calling();

@@ -43,6 +43,7 @@
 #include "shell/main_window.h"
 #include "shell/startup.h"
 #include "test_support.h"
+#include "xtest_input.h"
 
 namespace {
 
@@ -432,6 +433,92 @@ TEST(GtkWatchedGame, TheUserCallsPlaysByClickAndKeyFinishesAndStops)
     for (const std::string& Text : g_Actor.Problems)
         ADD_FAILURE() << Text;
     EXPECT_GT(g_Actor.nWaits, 6);
+    dialogs::Set_Unattended(true);
+    Destroy_Main_Window();
+}
+
+namespace {
+
+// A game of two computer clubs watched: nobody is asked for a call, so the
+// plays follow one another with nothing between them but their telling.
+struct CPU_WATCH {
+    int nClub = -1;            // one of its clubs
+    const GAME* pGame = nullptr;
+    int nPhase = 0;            // 0 watching, 1 after Finish Quarter, 2 after Escape
+    int nTicks = 0;
+    bool bBusy = false;
+    bool bLeavingLive = false; // Finish Quarter, Finish Game and Stop could be chosen
+    int nQuarterFinished = -1;
+    std::vector<std::string> Problems;
+};
+CPU_WATCH g_Cpu;
+
+void On_Cpu_Tick(int)
+{
+    const GAME* pGame = Get_Current_Game();
+    if (g_Cpu.bBusy || pGame == nullptr || !Is_Watched_Game_Under_Way() ||
+        (pGame->nHomeTeam != g_Cpu.nClub && pGame->nAwayTeam != g_Cpu.nClub))
+        return;
+    g_Cpu.pGame = pGame;
+    g_Cpu.bBusy = true;
+    if (g_Cpu.nPhase == 0 && ++g_Cpu.nTicks >= 3) {
+        g_Cpu.bLeavingLive = gtk_probe::Menu_Item_Sensitive(CMD_FINISH_QUARTER) &&
+                             gtk_probe::Menu_Item_Sensitive(CMD_FINISH_GAME) &&
+                             gtk_probe::Menu_Item_Sensitive(CMD_STOP_SIMULATION);
+        // Game > Finish Quarter with the mouse.
+        std::string Why;
+        const int nQuarter = Get_Game_Quarter(g_Cpu.pGame);
+        if (!xtest::Click_Menu_Item(CMD_FINISH_QUARTER, Why))
+            g_Cpu.Problems.push_back("Finish Quarter: " + Why);
+        else if (Get_User_Preference(PREF_ANIMATION_MODE) != nQuarter + 1)
+            g_Cpu.Problems.push_back("Finish Quarter did not finish quarter " + std::to_string(nQuarter));
+        else
+            g_Cpu.nQuarterFinished = nQuarter;
+        g_Cpu.nPhase = 1;
+    } else if (g_Cpu.nPhase == 1 && Get_Game_Quarter(g_Cpu.pGame) > g_Cpu.nQuarterFinished) {
+        // Watched again in the next quarter: Escape stops the run.
+        xtest::Focus(xtest::Main_Window());
+        xtest::Key("Escape");
+        g_Cpu.nPhase = 2;
+    }
+    g_Cpu.bBusy = false;
+}
+
+}  // namespace
+
+TEST(GtkWatchedGame, AGameOfTwoComputerClubsCanBeFinishedAndStoppedBetweenItsPlays)
+{
+    REQUIRE_DESKTOP();
+    ASSERT_TRUE(xtest::Available());
+    SCRATCH_FOLDER Data("gui_watched_cpu");
+    ASSERT_TRUE(gui_support::Start_Attended(Data, Save_Game));
+    const int nWeek = Get_Current_Week();
+    // A game of the week between two clubs nobody runs, marked to watch.
+    g_Cpu = CPU_WATCH{};
+    for (int t = 0; t < MAX_FRANCHISES && g_Cpu.nClub < 0; ++t) {
+        if (!Is_Team_Slot_Used(t) || Is_Human_Team(t) || Get_Team_Week_Home_Away(t, nWeek) == WEEK_NO_GAME)
+            continue;
+        const int nOpponent = Get_Scheduled_Opponent(t, nWeek);
+        if (nOpponent >= 0 && !Is_Human_Team(nOpponent)) {
+            g_Cpu.nClub = t;
+            Set_Calendar_PBP_Flag(t, nWeek, 1);
+        }
+    }
+    ASSERT_GE(g_Cpu.nClub, 0);
+    Set_User_Preference(PREF_TEXT_SPEED, 0);
+    const gui_support::ANSWERING_HOOK Hook(Answer_Box);
+    Set_Timer(ACTOR_TIMER, ACTOR_TICK_MS, On_Cpu_Tick);
+    // A month asked for; Stop ends the run after the day of the game.
+    ASSERT_TRUE(Dispatch_Main_Command(CMD_PLAY_ONE_MONTH));
+    Kill_Timer(ACTOR_TIMER);
+    for (const std::string& Text : g_Cpu.Problems)
+        ADD_FAILURE() << Text;
+    EXPECT_TRUE(g_Cpu.bLeavingLive) << "the Game menu was greyed while the game was told";
+    EXPECT_GE(g_Cpu.nQuarterFinished, 1);
+    EXPECT_EQ(g_Cpu.nPhase, 2);
+    ASSERT_NE(g_Cpu.pGame, nullptr) << "the game was never watched";
+    EXPECT_TRUE(Is_Game_Over(g_Cpu.pGame));
+    EXPECT_EQ(Get_Current_Week(), nWeek + 1);
     dialogs::Set_Unattended(true);
     Destroy_Main_Window();
 }

@@ -90,7 +90,7 @@ struct HOOKS : gui_support::ANSWERING_HOOK {
 {
     const int nFirst = Get_User_Preference(PREF_MAIN_PAGE) == CMD_PAGE_CALENDAR ? CMD_PAGE_STANDINGS : CMD_PAGE_CALENDAR;
     xtest::Key(nFirst == CMD_PAGE_CALENDAR ? "F3" : "F2");
-    xtest::Settle(100);
+    xtest::Wait_Until([nFirst] { return Get_User_Preference(PREF_MAIN_PAGE) == nFirst; }, xtest::WAIT_MS / 3);
     if (Get_User_Preference(PREF_MAIN_PAGE) != nFirst)
         return ::testing::AssertionFailure() << "a function key did not reach the main window; "
                                              << window_manager::Focus_Report();
@@ -113,6 +113,7 @@ struct HOOKS : gui_support::ANSWERING_HOOK {
 {
     window_manager::ACTIVATION_TRAIL Trail;
     xtest::Key(Key);
+    xtest::Wait_Until([] { return !gtk_probe::Modal_Open(); });
     xtest::Settle(100);
     return Trail.Only(Dialogs);
 }
@@ -159,7 +160,7 @@ TEST(GtkWindowManager, TheMainWindowHasTheKeyboardAfterEveryDialogAndBoxCloses)
 
     // Tools > Options by its letters, closed with Done.
     xtest::Key("alt+o");
-    xtest::Settle(100);
+    EXPECT_TRUE(xtest::Wait_Menu_Shown(CMD_OPTIONS));
     EXPECT_TRUE(Press_Watched("o", {"Options"}));
     EXPECT_TRUE(Main_Window_Has_The_Keyboard("Options"));
 

@@ -144,15 +144,44 @@ inline bool Contains(const std::string& Text, const std::string& Part)
     return Text.find(Part) != std::string::npos;
 }
 
+// How long a test waits for what it checks (seconds, for a busy machine;
+// the wait ends as soon as it holds).
+constexpr int WAIT_MS = 30000;
+
+// The windows the answering hook below has been called for since it was set.
+inline int g_nAnswered = 0;
+inline gtk_probe::SHOWN_HOOK g_pAnswer = nullptr;
+inline void Count_And_Answer(int nKind, int nDialogId)
+{
+    ++g_nAnswered;
+    if (g_pAnswer != nullptr)
+        g_pAnswer(nKind, nDialogId);
+}
+
+// Runs the loop until the answering hook has been called for at least
+// nWindows windows (dialogs, boxes, popups) since it was set and no dialog
+// or box is open any more: what a key or click opened has been answered
+// and closed, however slowly the machine got there.
+inline bool Wait_Answered(int nWindows = 1, int nMs = WAIT_MS)
+{
+    return gtk_probe::Wait_Until([nWindows] { return g_nAnswered >= nWindows && !gtk_probe::Modal_Open(); }, nMs);
+}
+
 // Someone answering the modal windows for as long as this lives: the shown
 // hook is set; afterwards it is taken off and the dialogs run unattended again,
 // so the next test starts with no one at the keyboard.
 class ANSWERING_HOOK {
 public:
-    explicit ANSWERING_HOOK(gtk_probe::SHOWN_HOOK pAnswer) { gtk_probe::Set_Shown_Hook(pAnswer); }
+    explicit ANSWERING_HOOK(gtk_probe::SHOWN_HOOK pAnswer)
+    {
+        g_nAnswered = 0;
+        g_pAnswer = pAnswer;
+        gtk_probe::Set_Shown_Hook(Count_And_Answer);
+    }
     ~ANSWERING_HOOK()
     {
         gtk_probe::Set_Shown_Hook(nullptr);
+        g_pAnswer = nullptr;
         dialogs::Set_Unattended(true);
     }
     ANSWERING_HOOK(const ANSWERING_HOOK&) = delete;

@@ -13,6 +13,7 @@
 //     xtest::Key("Home"); xtest::Key("BackSpace"); xtest::Key("Return");
 //     xtest::Drag(pName, 2, 10, 40, 10);    // button 1 down, moves, up
 //     xtest::Settle();                      // let GTK handle what was sent
+//     xtest::Wait_Until([] { return xtest::Dialog(NEW_GAME_DIALOG) == nullptr; });
 //
 // - Coordinates given with a widget are relative to its allocation (0, 0 is
 //   its top-left corner); Click(pWidget) alone clicks its centre. The *_At
@@ -27,10 +28,13 @@
 //   only once it has the input focus. Click() and Focus() give it the focus
 //   (as a click-to-focus manager would); Key() and Type() go to whichever
 //   window has it.
-// - Every call sends its events and settles (XSync, then the loop runs
-//   blocking for a few milliseconds), so the program has handled them when
-//   the call returns. Each returns false when the display has no XTEST or the
-//   widget is not shown.
+// - Every call sends its events and settles (XSync, every event the server
+//   sent back dispatched, then the loop runs blocking for a few
+//   milliseconds), so the program has handled them when the call returns.
+//   What they lead to (a dialog opened, a page drawn, a box shown) may come
+//   later on a busy machine: a test waits for the state it checks with
+//   Wait_Until, which gives up only after seconds. Each call returns false
+//   when the display has no XTEST or the widget is not shown.
 // - Dialogs run modally: send input from a shown hook
 //   (gtk_probe::Set_Shown_Hook), which the dialog's own loop calls.
 #pragma once
@@ -47,6 +51,7 @@
 #include <vector>
 
 #include "platform/gtk/gtk_internal.h"
+#include "platform/gtk/gtk_probe.h"
 
 namespace xtest {
 
@@ -75,12 +80,39 @@ inline gboolean Stop(gpointer pFired)
 }
 }  // namespace detail
 
-// The server has handled everything sent, and the loop has run (blocking,
-// one event at a time) for nMs, so GTK has dispatched the events and drawn.
+// How long a test waits for the state it checks (a dialog open, a page
+// drawn, a box shown) before it gives up: seconds, so that a machine kept
+// busy by other work still gets there; the wait ends as soon as it holds.
+constexpr int WAIT_MS = 30000;
+
+namespace detail {
+// Every event the server has already sent is dispatched (one per turn of
+// the loop, however long the machine takes to give us those turns), for at
+// most nMs.
+inline void Dispatch_Sent_Events(int nMs)
+{
+    const gint64 nEnd = g_get_monotonic_time() + static_cast<gint64>(nMs) * 1000;
+    while (gdk_events_pending() && g_get_monotonic_time() < nEnd)
+        if (!g_main_context_iteration(nullptr, FALSE))
+            break;   // held back (a frame being drawn): the timed run below takes it
+}
+}  // namespace detail
+
+// Runs the loop until Done() holds or nMs have passed; whether it holds.
+template <class DONE>
+inline bool Wait_Until(DONE Done, int nMs = WAIT_MS)
+{
+    return gtk_probe::Wait_Until(Done, nMs);
+}
+
+// The server has handled everything sent, GTK has dispatched every event
+// it sent back, and the loop has run (blocking, one event at a time) for a
+// further nMs. What a test checks afterwards it waits for with Wait_Until.
 inline void Settle(int nMs = 30)
 {
     if (Display* pX = X_Display())
         XSync(pX, False);
+    detail::Dispatch_Sent_Events(5000);
     bool bFired = false;
     g_timeout_add(static_cast<guint>(nMs), detail::Stop, &bFired);
     while (!bFired)
@@ -232,6 +264,39 @@ inline bool Row_Point(GtkWidget* pTree, int nRow, int& x, int& y)
     return y > 0 && y < gtk_widget_get_allocated_height(pTree);
 }
 
+// Whether a combo box's list has dropped down.
+inline bool Combo_Popup_Shown(GtkWidget* pCombo)
+{
+    gboolean bShown = FALSE;
+    if (pCombo != nullptr && GTK_IS_COMBO_BOX(pCombo))
+        g_object_get(pCombo, "popup-shown", &bShown, nullptr);
+    return bShown != FALSE;
+}
+
+// A combo box's list opened with a click, and waited for.
+inline bool Open_Combo(GtkWidget* pCombo)
+{
+    return Click(pCombo) && Wait_Until([pCombo] { return Combo_Popup_Shown(pCombo); });
+}
+
+// Waits until the combo box's list has closed again (after Return or a click).
+inline bool Wait_Combo_Closed(GtkWidget* pCombo)
+{
+    return Wait_Until([pCombo] { return !Combo_Popup_Shown(pCombo); });
+}
+
+// Waits until the bar's menu holding the command's item has dropped down
+// (after its title's key or a click on it); false when it did not.
+inline bool Wait_Menu_Shown(int nCommand, int nMs = WAIT_MS)
+{
+    return Wait_Until(
+        [nCommand] {
+            GtkWidget* pItem = gtk_internal::Menu_Item_Of(nCommand);
+            return pItem != nullptr && gtk_widget_get_mapped(pItem);
+        },
+        nMs);
+}
+
 // A menu item chosen as a person does: its menu opened by a click on the
 // bar, then a click on the item. False, with Why said, when it cannot be.
 inline bool Click_Menu_Item(int nCommand, std::string& Why)
@@ -255,8 +320,7 @@ inline bool Click_Menu_Item(int nCommand, std::string& Why)
             Why = "the menu bar took no click for item " + Item;
             return false;
         }
-        for (int i = 0; i < 25 && !gtk_widget_get_mapped(pItem); ++i)
-            Settle(20);
+        Wait_Menu_Shown(nCommand, WAIT_MS / 3);
     }
     if (!Click(pItem)) {
         int x = 0, y = 0;

@@ -207,3 +207,79 @@ TEST_F(PageStatsTest, AClickOnAHeadingsPaintedPlaceFindsIt)
     EXPECT_EQ(Get_First_Page_Stat_Heading(MAIN_PAGE_STANDINGS).nSlot, STANDINGS_STAT_SLOT);
     EXPECT_EQ(Get_First_Page_Stat_Heading(MAIN_PAGE_CHAMPIONS).nSlot, -1);
 }
+
+TEST_F(PageStatsTest, ASlotHoldingExactlyTheCountOfItsStatisticsReadsAsTheFirst)
+{
+    // Each slot set to one past its last statistic shows statistic 0: the
+    // heading's caption and every figure under it, as when it holds 0.
+    Set_User_Preference(PREF_CURRENT_WEEK, 1);
+    Set_User_Preference(PREF_CURRENT_TEAM, A);
+    struct SLOT {
+        int nSlot;
+        int nCount;
+        int nPage;
+        const char* szFirstCaption;   // how statistic 0's heading begins
+    };
+    const SLOT SLOTS[] = {
+        {STANDINGS_STAT_SLOT, TEAM_STAT_COLUMN_CODES, MAIN_PAGE_STANDINGS, "Last 3"},
+        {CALENDAR_MEASURE_SLOT, FRANCHISE_MEASURE_CODES, MAIN_PAGE_CALENDAR, "Kelvo Rating: "},
+        {FIRST_LEADER_HEADING_SLOT, LEADER_HEADING_CODES, MAIN_PAGE_FRONT, ""},
+        {GAMES_STAT_SLOT, GAME_STAT_CODES, MAIN_PAGE_GAMES, "Offense (Total Yards)"},
+    };
+    for (const SLOT& Slot : SLOTS) {
+        SCOPED_TRACE("slot " + std::to_string(Slot.nSlot));
+        Set_User_Preference(Slot.nSlot, 0);
+        const PAGE_LAYOUT First = Layout_Main_Page(Slot.nPage);
+        Set_User_Preference(Slot.nSlot, Slot.nCount);
+        const PAGE_LAYOUT Past = Layout_Main_Page(Slot.nPage);
+        ASSERT_FALSE(First.StatHeadings.empty());
+        ASSERT_EQ(Past.StatHeadings.size(), First.StatHeadings.size());
+        // The slot's own heading (the front page's first of four).
+        size_t n = 0;
+        while (n < First.StatHeadings.size() && First.StatHeadings[n].nSlot != Slot.nSlot)
+            ++n;
+        ASSERT_LT(n, First.StatHeadings.size());
+        const std::string Caption = Text_At(Past, Past.StatHeadings[n].Box);
+        EXPECT_EQ(Caption, Text_At(First, First.StatHeadings[n].Box));
+        EXPECT_EQ(Caption.rfind(Slot.szFirstCaption, 0), 0u) << Caption;
+        EXPECT_NE(Caption, "") << "no caption";
+        std::vector<std::string> FirstTexts, PastTexts;
+        for (const PAGE_TEXT& Text : First.Texts)
+            FirstTexts.push_back(Text.Text);
+        for (const PAGE_TEXT& Text : Past.Texts)
+            PastTexts.push_back(Text.Text);
+        EXPECT_EQ(PastTexts, FirstTexts);
+        Set_User_Preference(Slot.nSlot, 0);
+    }
+    // The front page's first heading holding 0 reads as the leader table's
+    // first statistic.
+    Set_User_Preference(FIRST_LEADER_HEADING_SLOT, LEADER_HEADING_CODES);
+    const PAGE_LAYOUT Front = Layout_Front_Page();
+    EXPECT_EQ(Text_At(Front, Front.StatHeadings[0].Box), Get_Leader_Heading_Caption(0) + ":");
+}
+
+TEST_F(PageStatsTest, TakeawaysAndTheTurnoverMarginReadTheOtherSidesTurnovers)
+{
+    // Week 1's first game, record 2 (B at A): B gave the ball away 3 times,
+    // A once. B took it away once and A three times; B's margin is
+    // 1 - 3 = -2, A's 3 - 1 = +2. The boxes read away - home.
+    Set_User_Preference(PREF_CURRENT_WEEK, 1);
+    GAME* pGame = Get_Game_Record(2);
+    ASSERT_NE(pGame, nullptr);
+    pGame->nTeamTotal[0][GAME_TOTAL_TURNOVERS] = 3;
+    pGame->nTeamTotal[1][GAME_TOTAL_TURNOVERS] = 1;
+    Set_User_Preference(GAMES_STAT_SLOT, 6);   // "Turnovers": each side's own
+    PAGE_LAYOUT Games = Layout_Games_Page();
+    EXPECT_EQ(Text_At(Games, Games.StatHeadings[0].Box), "Turnovers");
+    EXPECT_EQ(Texts_In(Games, Games.Rows[0].Box).back(), "3 - 1");
+    Set_User_Preference(GAMES_STAT_SLOT, 7);   // "Takeaways"
+    Games = Layout_Games_Page();
+    EXPECT_EQ(Text_At(Games, Games.StatHeadings[0].Box), "Takeaways");
+    EXPECT_EQ(Texts_In(Games, Games.Rows[0].Box).back(), "1 - 3");
+    Set_User_Preference(GAMES_STAT_SLOT, 8);   // "Turnover +/-"
+    Games = Layout_Games_Page();
+    EXPECT_EQ(Text_At(Games, Games.StatHeadings[0].Box), "Turnover +/-");
+    EXPECT_EQ(Texts_In(Games, Games.Rows[0].Box).back(), "-2 - +2");
+    EXPECT_EQ(Format_Game_Stat(*pGame, 0, 7), "1");
+    EXPECT_EQ(Format_Game_Stat(*pGame, 1, 7), "3");
+}

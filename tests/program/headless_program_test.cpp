@@ -132,7 +132,7 @@ TEST_F(HeadlessProgramTest, StartUpRunsInOrderAndQuitStoresTheWindow)
         "\"ZrtFame.dat\" is not there yet; written with the defaults.",
         "Owners' hall of fame \"ZrtFame.dat\" ready",
         "Main window created at 40,40-1064,760",
-        "Accelerator table 101 loaded: 18 keys",
+        "Accelerator table 101 loaded: 20 keys",
         "League database \"Databases/Universe-2019.dat\" loaded",
         "Dialog 100 \"Welcome\" ended with 1003",
         "Main window rectangle stored in \"ZrtFame.dat\"",

@@ -72,12 +72,12 @@ TEST_F(LeagueEditorProgramTest, ACommissionersThirtyThirdClubPlaysASeasonOfFourt
         "command \"Through Playoffs\"\n"
         "command \"Through Playoffs\"\n"
         // The season complete: Commissioner Mode on, a club added (16 games
-        // take 34), moved from its division of five into "North", and every
+        // take 34), moved from its division of five into "American North", and every
         // club run by the computer.
         "answer yes\n"
         "answer yes\n"
         "dialog 159 press 11\n"
-        "dialog 159 select 1134 \"North\"\n"
+        "dialog 159 select 1134 \"American North\"\n"
         "dialog 159 press 1262\n"
         "dialog 159 press 1\n"
         "command \"League Editor\"\n"
@@ -96,7 +96,7 @@ TEST_F(LeagueEditorProgramTest, ACommissionersThirtyThirdClubPlaysASeasonOfFourt
         "quit\n");
     ASSERT_FALSE(First.bTimedOut);
     ASSERT_EQ(First.nExitCode, 0) << First.Out << First.Err;
-    EXPECT_TRUE(Contains(First.Out, "Dialog 159 \"League Editor\": press 11; select 1134 \"North\"; press 1262; "
+    EXPECT_TRUE(Contains(First.Out, "Dialog 159 \"League Editor\": press 11; select 1134 \"American North\"; press 1262; "
                                     "press 1; end 1"))
         << First.Out;
     EXPECT_TRUE(Contains(First.Out, "Dialog 159 \"League Editor\": set 1315 \"14\"; press 1; end 1")) << First.Out;

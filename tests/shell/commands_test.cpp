@@ -5,12 +5,21 @@
 #include <string>
 #include <vector>
 
+#include "editors/advanced_tools.h"
+#include "editors/dialog_action.h"
+#include "editors/sortable_stats.h"
+#include "league/league_fixture.h"
+#include "league/player.h"
+#include "season/draft_teams.h"
+#include "season/fantasy_draft.h"
 #include "gamefile/game_dialogs.h"
+#include "league/league_structure.h"
 #include "league/league_data.h"
 #include "league/preferences.h"
 #include "platform/dialogs.h"
 #include "platform/ui.h"
 #include "season/day_advance.h"
+#include "pages/page_layout.h"
 #include "shell/commands.h"
 #include "shell/main_window.h"
 #include "shell/owner_hall_of_fame.h"
@@ -81,8 +90,8 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
     // View Encyclopedia, the season simulator, Options, Database Notes,
     // Injury Contingency, Import Statistics, Did You Know?, the stroke
     // tester and the Playbook Editor; End Draft and the fantasy draft's item;
-    // Start Draft; Choose Statistic.
-    ASSERT_EQ(nCount, 46u);
+    // Start Draft; Choose Statistic; the front page and the Draft page.
+    ASSERT_EQ(nCount, 48u);
     EXPECT_STREQ(Find_Main_Command(40079)->szName, "League Editor");
     EXPECT_STREQ(Find_Main_Command(40135)->szName, "Single Season Simulator");
     EXPECT_STREQ(Find_Main_Command(40075)->szName, "Import Statistics");
@@ -133,8 +142,10 @@ TEST_F(CommandsTest, CommandsAreFoundByNameOrId)
 TEST_F(CommandsTest, AcceleratorTable101MapsKeysToCommands)
 {
     EXPECT_EQ(Load_Accelerator_Table(102), 0);
-    EXPECT_EQ(Load_Accelerator_Table(MAIN_ACCELERATOR_TABLE), 18);
+    EXPECT_EQ(Load_Accelerator_Table(MAIN_ACCELERATOR_TABLE), 20);
     EXPECT_EQ(Translate_Accelerator("F7"), CMD_CHOOSE_PAGE_STAT);
+    EXPECT_EQ(Translate_Accelerator("F8"), CMD_PAGE_FRONT);
+    EXPECT_EQ(Translate_Accelerator("F9"), CMD_PAGE_DRAFT);
     EXPECT_EQ(Translate_Accelerator("Ctrl+C"), 40085);
     EXPECT_EQ(Translate_Accelerator("Ctrl+P"), CMD_PLAYBOOK_EDITOR);
     EXPECT_EQ(Translate_Accelerator("Ctrl+1"), CMD_PLAY_ONE_WEEK);
@@ -181,6 +192,11 @@ TEST_F(CommandsTest, PageCommandsShowTheirPageAndUnknownIdsDoNothing)
     EXPECT_FALSE(Dispatch_Main_Command(40031));
     EXPECT_FALSE(Dispatch_Main_Command(0));
     EXPECT_EQ(League.Preferences.nInt[PREF_MAIN_PAGE], 40086);
+    // The Draft page, and the front page (page 0) by a command of its own.
+    EXPECT_TRUE(Dispatch_Main_Command(CMD_PAGE_DRAFT));
+    EXPECT_EQ(League.Preferences.nInt[PREF_MAIN_PAGE], MAIN_PAGE_DRAFT);
+    EXPECT_TRUE(Dispatch_Main_Command(CMD_PAGE_FRONT));
+    EXPECT_EQ(League.Preferences.nInt[PREF_MAIN_PAGE], MAIN_PAGE_FRONT);
 }
 
 // While games are being played the main window opens nothing that would
@@ -315,4 +331,54 @@ TEST_F(CommandsTest, ScriptLinesSplitIntoWordsWithQuotes)
     EXPECT_FALSE(Split_Script_Line("set \"a\"b", Words, Problem));
     EXPECT_EQ(Problem, "a closing quote must end its word");
     EXPECT_FALSE(Split_Script_Line("set \"a\\n\"", Words, Problem));
+}
+
+TEST_F(CommandsTest, AfterADatabaseBuildTheTitleShowsTheLeagueLoaded)
+{
+    // The game shown: 2019, its eighth season of a league begun in 2011.
+    Set_Universe_Stat(FIRST_SEASON_YEAR, 2011);
+    League.Preferences.nInt[PREF_SEASON_INDEX] = 8;
+    League.Preferences.nInt[PREF_NEWS_BAR] = 1;
+    Update_Main_Window_Title();
+    ASSERT_NE(std::string(Get_Main_Window_Title()).find("2019"), std::string::npos) << Get_Main_Window_Title();
+    // The build leaves the league it built in memory: 2011, its first season.
+    DATABASE_BUILD_HOOKS Hooks;
+    Hooks.pBuildYear = [](int) {
+        League.Preferences.nInt[PREF_SEASON_INDEX] = 0;
+        return std::string();
+    };
+    Hooks.pBuildRange = [](int, int) { return std::string(); };
+    Hooks.pBuildAll = [] { return std::string(); };
+    Set_Database_Build_Hooks(Hooks);
+    DIALOG_ACTION Press;
+    Press.nKind = ACTION_PRESS;
+    Press.nControl = TOOL_CREATE_MODERN_DATABASE;
+    dialogs::Queue_Action(ADVANCED_TOOLS_DIALOG, Press);
+    EXPECT_TRUE(Dispatch_Main_Command(CMD_ADVANCED_TOOLS));
+    Set_Database_Build_Hooks(DATABASE_BUILD_HOOKS());
+    EXPECT_NE(std::string(Get_Main_Window_Title()).find("2011 Week 1"), std::string::npos) << Get_Main_Window_Title();
+    EXPECT_EQ(Get_Current_Year(), 2011);
+}
+
+TEST_F(CommandsTest, DraftPicksDuringAFantasyDraftListsThatDraftsPicks)
+{
+    // Four clubs of three players; two of them taken in the fantasy draft.
+    Use_Franchises(4);
+    for (int t = 0; t < 4; ++t)
+        for (int s = 0; s < 3; ++s)
+            Put_Player(t, s, 100 + 10 * t + s, POSITION_QB);
+    Clear_All_Drafted_By();
+    Set_Player_Drafted_By(1, 0, 0);
+    Set_Player_Drafted_By(2, 2, 3);
+    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_UNDER_WAY);
+    dialogs::Reset();
+    EXPECT_TRUE(Dispatch_Main_Command(CMD_COLLEGE_DRAFT_LIST));
+    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_NONE);
+    Set_Sortable_Stats_Group(0);
+    ASSERT_EQ(dialogs::Records().size(), 1u);
+    const DIALOG_RECORD& Run = dialogs::Records().back();
+    EXPECT_EQ(Run.nDialogId, SORTABLE_STATS_DIALOG);
+    EXPECT_EQ(Run.Final_Title, "Sortable Stats: Drafted Players");
+    ASSERT_NE(Run.Find(IDC_SS_LIST), nullptr);
+    EXPECT_EQ(Run.Find(IDC_SS_LIST)->Rows.size(), 2u);
 }

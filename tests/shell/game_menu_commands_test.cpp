@@ -14,6 +14,7 @@
 #include "engine/game_report.h"
 #include "pages/game_view.h"
 #include "platform/dialogs.h"
+#include "platform/menus.h"
 #include "platform/shell_requests.h"
 #include "platform/ui_services.h"
 #include "shell/commands.h"
@@ -72,11 +73,17 @@ TEST_F(GameMenuCommandsTest, TheGameMenuOfAWatchedGameAndItsCommands)
     int nCalls = 0;
     int nTimeoutsBefore = -1;
     bool bRefusedWhileAnimating = false;
+    bool bLeavingLiveWhileAnimating = false;
     Record().OnFrame = [&](int nFrame) {
         if (nFrame == 5 && nCalls == 1) {
-            // The menu is greyed during the frames: nothing can be chosen.
-            bRefusedWhileAnimating = !Choose_Main_Menu_Item(CMD_FINISH_QUARTER) &&
-                                     !Press_Main_Window_Key("Escape") && Get_User_Preference(PREF_ANIMATION_MODE) == 0;
+            // The menu is greyed during the frames: nothing can be chosen
+            // but what leaves the game (Finish Quarter, Finish Game, Stop).
+            bRefusedWhileAnimating = !Choose_Main_Menu_Item(CMD_OPTIONS) && !Choose_Main_Menu_Item(CMD_TIMEOUT) &&
+                                     Press_Main_Window_Key("F2") == 0 &&
+                                     Get_User_Preference(PREF_ANIMATION_MODE) == 0;
+            bLeavingLiveWhileAnimating = Is_Menu_Command_Available(menus::Main_Menu(), CMD_FINISH_QUARTER) &&
+                                         Is_Menu_Command_Available(menus::Main_Menu(), CMD_FINISH_GAME) &&
+                                         Is_Menu_Command_Available(menus::Main_Menu(), CMD_STOP_SIMULATION);
         }
     };
     Record().OnWait = [&] {
@@ -127,6 +134,7 @@ TEST_F(GameMenuCommandsTest, TheGameMenuOfAWatchedGameAndItsCommands)
     ASSERT_EQ(Play_Fixture_Game(2), 1);
     EXPECT_EQ(nCalls, 3);
     EXPECT_TRUE(bRefusedWhileAnimating);
+    EXPECT_TRUE(bLeavingLiveWhileAnimating);
     EXPECT_EQ(shell_requests::Last_Page(), CMD_PAGE_CALENDAR);
     // The game over: its commands greyed again (the run's menu stays until
     // the day is done), the bar not greyed.

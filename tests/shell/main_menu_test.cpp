@@ -73,8 +73,9 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
     // commands live.
     EXPECT_FALSE(Find_Main_Menu_Item(CMD_START_DRAFT)->bEnabled);
     EXPECT_TRUE(Find_Main_Menu_Item(CMD_PLAY_ONE_WEEK)->bEnabled);
-    EXPECT_EQ(Items(2), (std::vector<std::string>{"&Standings\tF2", "&Calendar\tF3", "&Games\tF4", "&Playoffs\tF5",
-                                                  "C&hampions\tF6", "-", "Choose S&tatistic...\tF7"}));
+    EXPECT_EQ(Items(2), (std::vector<std::string>{"&Front Page\tF8", "&Standings\tF2", "&Calendar\tF3", "&Games\tF4",
+                                                  "&Playoffs\tF5", "C&hampions\tF6", "&Draft\tF9", "-",
+                                                  "Choose S&tatistic...\tF7"}));
     // The seven player lists and pickers in one menu, then the playbooks.
     EXPECT_EQ(Items(3), (std::vector<std::string>{"So&rtable Stats...", "Free &Agents...", "College &Draft...\tCtrl+C",
                                                   "&End Draft...", "-", "&Find Players...", "View Other &Team...", "-",

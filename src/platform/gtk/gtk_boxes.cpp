@@ -128,6 +128,7 @@ namespace gtk_internal {
 
 int Message_Box(const SHOWN_BOX& Box, int nDefault)
 {
+    Message_Box_Shown(true);
     BOX_RUN Run;
     Run.bDeclinesMistakes = Box.Buttons.empty();
     const std::vector<BOX_BUTTON> Buttons = Message_Box_Buttons(Box);
@@ -200,6 +201,7 @@ int Message_Box(const SHOWN_BOX& Box, int nDefault)
     g_pBoxWindow = pOuterBox;
     Forget_Window(pWindow);
     gtk_widget_destroy(pWindow);
+    Message_Box_Shown(false);
     Return_Focus_To_Owner();
     return Run.nResult;
 }

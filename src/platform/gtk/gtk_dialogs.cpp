@@ -26,6 +26,7 @@
 namespace gtk_dialog_widgets {
 
 std::vector<OPEN_DIALOG*> g_Open;
+int g_nBoxesShown = 0;   // message boxes up now
 
 // Widgets are found by control id; the labels and group boxes that share
 // the id -1 are told apart by their order among themselves.
@@ -1005,7 +1006,9 @@ void Link_Mnemonics(OPEN_DIALOG& Open)
 // so the league behind it shows; back: where it stood.
 void Show_Aside(OPEN_DIALOG& Open)
 {
-    const bool bAside = Open.pDialog->Is_Aside();
+    // While a box speaks to the user, who answers it and then works in the
+    // dialog behind it, the dialog stands where it stood.
+    const bool bAside = Open.pDialog->Is_Aside() && g_nBoxesShown == 0;
     if (bAside == Open.bAsideShown)
         return;
     GtkWindow* pWindow = GTK_WINDOW(Open.pWindow);
@@ -1284,6 +1287,13 @@ void Flush_Dialog(int nDialogId)
 GtkWidget* Top_Dialog_Window()
 {
     return g_Open.empty() ? nullptr : g_Open.back()->pWindow;
+}
+
+void Message_Box_Shown(bool bShown)
+{
+    g_nBoxesShown += bShown ? 1 : -1;
+    for (OPEN_DIALOG* p : g_Open)
+        Show_Aside(*p);
 }
 
 }  // namespace gtk_internal

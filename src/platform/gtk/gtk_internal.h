@@ -38,6 +38,10 @@ void Invalidate_Dialog(DIALOG* pDialog, int nControl, const UI_RECT* pArea);
 GtkWidget* Dialog_Window(int nDialogId);
 GtkWidget* Control_Widget(int nDialogId, int nControl, bool bOuter, int nOrdinal = 0);
 GtkWidget* Top_Dialog_Window();
+// A message box shown (true) or gone: while one is up, the dialogs moved
+// aside stand where they stood, since the user answers it and then works in
+// them.
+void Message_Box_Shown(bool bShown);
 // Shows the model changes of an open dialog gathered so far.
 void Flush_Dialog(int nDialogId);
 

@@ -119,24 +119,91 @@ GtkWidget* Make_Items(const std::vector<MENU_ITEM>& Items, const MENU& Menu, boo
 }
 
 std::vector<ACCELERATOR> g_Keys;
+MENU g_Built;                        // what the bar shows now
+std::vector<GtkWidget*> g_TopItems;  // the bar's own items, in order
+
+// Whether two lists of items have the same entries (ids, texts, keys,
+// separators, submenus), whatever their states.
+bool Same_Shape(const std::vector<MENU_ITEM>& A, const std::vector<MENU_ITEM>& B)
+{
+    if (A.size() != B.size())
+        return false;
+    for (size_t i = 0; i < A.size(); ++i)
+        if (A[i].nId != B[i].nId || A[i].Text != B[i].Text || A[i].Accelerator != B[i].Accelerator ||
+            A[i].bSeparator != B[i].bSeparator || A[i].bChecked != B[i].bChecked ||
+            !Same_Shape(A[i].Submenu, B[i].Submenu))
+            return false;
+    return true;
+}
+
+bool Same_Keys(const std::vector<ACCELERATOR>& A, const std::vector<ACCELERATOR>& B)
+{
+    if (A.size() != B.size())
+        return false;
+    for (size_t i = 0; i < A.size(); ++i)
+        if (A[i].nKey != B[i].nKey || A[i].nModifiers != B[i].nModifiers || A[i].nCommand != B[i].nCommand)
+            return false;
+    return true;
+}
+
+bool Holds_Live_Command(const MENU& Menu, const std::vector<MENU_ITEM>& Items)
+{
+    for (const MENU_ITEM& Item : Items)
+        if ((Item.nId != 0 && Is_Live_While_Greyed(Menu, Item.nId)) || Holds_Live_Command(Menu, Item.Submenu))
+            return true;
+    return false;
+}
+
+// The items' sensitivity as the model says: each item by its own state, and
+// while the bar is greyed only the menus and items of the commands it
+// leaves live.
+void Set_Sensitivity(const MENU& Menu, const std::vector<MENU_ITEM>& Items, bool bTop)
+{
+    for (const MENU_ITEM& Item : Items) {
+        if (!Item.Submenu.empty())
+            Set_Sensitivity(Menu, Item.Submenu, false);
+        if (bTop)
+            continue;
+        auto It = g_Items.find(Item.nId);
+        if (Item.nId != 0 && It != g_Items.end())
+            gtk_widget_set_sensitive(It->second, Item.bEnabled && (!Menu.bAllGreyed || Is_Live_While_Greyed(Menu, Item.nId)));
+    }
+    if (!bTop)
+        return;
+    for (size_t i = 0; i < Items.size() && i < g_TopItems.size(); ++i)
+        gtk_widget_set_sensitive(g_TopItems[i], Items[i].bEnabled &&
+                                                    (!Menu.bAllGreyed || Holds_Live_Command(Menu, Items[i].Submenu)));
+}
 
 void Build(const MENU& Menu)
 {
     if (g_pHolder == nullptr)
         return;
+    // The same entries: only their states change, in place, so a menu the
+    // user has open stays open (a watched game greys the bar at every play).
+    if (g_pMenuBar != nullptr && gtk_widget_get_parent(g_pMenuBar) == g_pHolder && Same_Shape(Menu.Items, g_Built.Items) && Same_Keys(Menu.Accelerators, g_Keys)) {
+        ++g_nQuiet;
+        g_Built = Menu;
+        Set_Sensitivity(Menu, Menu.Items, true);
+        --g_nQuiet;
+        return;
+    }
+    g_Built = Menu;
     ++g_nQuiet;
     if (g_pMenuBar != nullptr)
         gtk_widget_destroy(g_pMenuBar);
     g_Items.clear();
+    g_TopItems.clear();
     g_pMenuBar = gtk_menu_bar_new();
     gtk_widget_set_name(g_pMenuBar, "kelvo-menu-bar");
     for (const MENU_ITEM& Item : Menu.Items) {
         GtkWidget* pItem = Make_Item(Item, Menu, true, On_Item_Activate, nullptr);
-        // A greyed bar: nothing of it can be chosen while a run goes on.
-        if (Menu.bAllGreyed)
-            gtk_widget_set_sensitive(pItem, FALSE);
+        g_TopItems.push_back(pItem);
         gtk_menu_shell_append(GTK_MENU_SHELL(g_pMenuBar), pItem);
     }
+    // A greyed bar: nothing of it can be chosen while a run goes on, but
+    // what it leaves live.
+    Set_Sensitivity(Menu, Menu.Items, true);
     gtk_box_pack_start(GTK_BOX(g_pHolder), g_pMenuBar, FALSE, FALSE, 0);
     gtk_widget_show_all(g_pMenuBar);
 
@@ -249,6 +316,7 @@ void Detach_Menu_Bar()
     g_pHolder = nullptr;
     g_pMenuBar = nullptr;
     g_Items.clear();
+    g_TopItems.clear();
 }
 
 GtkWidget* Menu_Item_Of(int nCommand)

@@ -3,6 +3,7 @@
 #include <gtk/gtk.h>
 
 #include <cstring>
+#include <functional>
 #include <vector>
 
 #include "platform/gtk/gtk_internal.h"
@@ -379,6 +380,28 @@ bool Wait_Draw_After(int nKind, int nDialogId, int nDraws, int nTimeoutMs)
     if (!bFired)
         g_source_remove(nSource);
     return gtk_internal::Draw_Count(Window_Of(nKind, nDialogId)) > nDraws;
+}
+
+bool Wait_Until(const std::function<bool()>& Done, int nTimeoutMs)
+{
+    if (Done())
+        return true;
+    bool bFired = false;
+    const guint nLimit = g_timeout_add(static_cast<guint>(nTimeoutMs), Stop_Waiting, &bFired);
+    // Woken every few milliseconds to ask again: a state reached without an
+    // event of ours (a timer's work, another process) is seen too.
+    const guint nTick = g_timeout_add(10, [](gpointer) -> gboolean { return G_SOURCE_CONTINUE; }, nullptr);
+    while (!bFired && !Done())
+        g_main_context_iteration(nullptr, TRUE);
+    g_source_remove(nTick);
+    if (!bFired)
+        g_source_remove(nLimit);
+    return Done();
+}
+
+bool Modal_Open()
+{
+    return gtk_internal::Top_Dialog_Window() != nullptr || gtk_internal::Message_Box_Window() != nullptr;
 }
 
 void Run_For(int nMs)

@@ -4,6 +4,7 @@
 // the first full-size draw awaited, and screenshots.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace gtk_probe {
@@ -84,6 +85,11 @@ int Draw_Count(int nKind, int nDialogId = 0);
 bool Wait_Draw_After(int nKind, int nDialogId, int nDraws, int nTimeoutMs = 5000);
 // Runs the loop for a while (events and timers; sleeps between them).
 void Run_For(int nMs);
+// Runs the loop until Done() holds, asking after each event and every few
+// milliseconds; whether it holds (false after nTimeoutMs).
+bool Wait_Until(const std::function<bool()>& Done, int nTimeoutMs);
+// Whether a dialog or a message box is open now.
+bool Modal_Open();
 // The window's size (pixels); false when not open.
 bool Window_Pixels(int nKind, int nDialogId, PIXELS& Pixels);
 // The size of an area of the main window (FRAME_AREA) as allocated now;
