@@ -3,8 +3,9 @@
 // The clubs keep their rosters between 45 and 51 players, every
 // position filled to the minimum of a legal roster: they sign the best free
 // agent at a position they are short of (anyone when the pool has nobody
-// there) whose salary fits their cap room, else the cheapest one at the
-// league minimum; the roster trim of Release_Excess_Player keeps those
+// there) whose salary fits their cap room, less the least salaries of the
+// players still to sign after him, else the cheapest one at the league
+// minimum; the roster trim of Release_Excess_Player keeps those
 // minimums, and a club over the cap lets its least valued paid spare players
 // go.
 // Before each game day a club short of healthy players at a position its
@@ -54,14 +55,26 @@ int64_t Get_Cap_Room(int nTeam)
     return Get_Team_Financial_Stat(nTeam, FINANCE_CAP_ROOM);
 }
 
+// The room one signing may take: the cap room less what the players still
+// to sign after him to reach the target size need at the least salary, so
+// that a dear signing does not leave the rest to be signed over the cap.
+int64_t Get_Signing_Room(int nTeam)
+{
+    const int64_t nRoom = Get_Cap_Room(nTeam);
+    if (nRoom == INT64_MAX)
+        return nRoom;
+    const int nAfter = std::max(0, AI_ROSTER_TARGET - Count_Team_Players(nTeam) - 1);
+    return nRoom - static_cast<int64_t>(nAfter) * Get_Minimum_Salary(0);
+}
+
 // Of the free agents Accept takes, the best overall rating whose salary fits
-// under the club's cap, else the cheapest; the lower slot wins a tie; -1
+// the club's signing room, else the cheapest; the lower slot wins a tie; -1
 // when Accept takes nobody.
 template <typename ACCEPT>
 int Choose_Free_Agent_Among(int nTeam, ACCEPT Accept)
 {
     const int nPlayers = Count_Team_Players(FREE_AGENT_TEAM);
-    const int64_t nRoom = Get_Cap_Room(nTeam);
+    const int64_t nRoom = Get_Signing_Room(nTeam);
     int nBest = -1;
     float fBest = 0.0f;
     int nCheapest = -1;
@@ -101,13 +114,13 @@ int Choose_Free_Agent(int nTeam)
 }
 
 // Signs free agent nSlot for the team; false when there is none or the
-// roster is full. A player signed beyond the club's cap room comes at the
+// roster is full. A player signed beyond the club's signing room comes at the
 // league minimum.
 bool Sign_Chosen_Free_Agent(int nTeam, int nSlot)
 {
     if (nSlot < 0)
         return false;
-    const bool bOverCap = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VITAL_SALARY) > Get_Cap_Room(nTeam);
+    const bool bOverCap = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VITAL_SALARY) > Get_Signing_Room(nTeam);
     const int nNewSlot = Sign_Free_Agent_To_Team(nTeam, nSlot);
     if (nNewSlot < 0)
         return false;
