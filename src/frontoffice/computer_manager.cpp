@@ -41,6 +41,11 @@ constexpr int HEALTHY_PLAYERS_NEEDED[NUMBER_OF_POSITIONS] = {1, 1, 1, 1, 3, 2, 2
 // more than this many, so the trim ends within it.
 constexpr int TRIM_LIMIT = PLAYERS_PER_TEAM;
 
+// The free agency's rounds of releases and signings for one club: each round
+// that ends over the cap lets spares go that the next one replaces at a
+// league minimum, so a few rounds settle it.
+constexpr int FREE_AGENCY_ROUNDS = 4;
+
 // The positions the club has fewer players at than a legal roster needs.
 bool Is_Position_Short(int nTeam, int nPosition)
 {
@@ -67,9 +72,10 @@ int64_t Get_Signing_Room(int nTeam)
     return nRoom - static_cast<int64_t>(nAfter) * Get_Minimum_Salary(0);
 }
 
-// Of the free agents Accept takes, the best overall rating whose salary fits
-// the club's signing room, else the cheapest; the lower slot wins a tie; -1
-// when Accept takes nobody.
+// Of the free agents Accept takes, the best overall rating whose cap charge
+// (salary and bonus share) fits the club's signing room, else the cheapest:
+// the one whose league minimum, what he is then signed at, is least (of equal
+// minimums the lower charge). The lower slot wins a tie; -1 when Accept takes nobody.
 template <typename ACCEPT>
 int Choose_Free_Agent_Among(int nTeam, ACCEPT Accept)
 {
@@ -78,13 +84,18 @@ int Choose_Free_Agent_Among(int nTeam, ACCEPT Accept)
     int nBest = -1;
     float fBest = 0.0f;
     int nCheapest = -1;
+    int nCheapestMinimum = 0;
     int nCheapestSalary = 0;
     for (int s = 0; s < nPlayers; ++s) {
         if (!Accept(s))
             continue;
-        const int nSalary = Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_SALARY);
-        if (nCheapest < 0 || nSalary < nCheapestSalary) {
+        // What he would count against the cap: his salary and his bonus's share.
+        const int nSalary = Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_CAP_CHARGE);
+        const int nMinimum = Get_Player_Minimum_Salary(FREE_AGENT_TEAM, s);
+        if (nCheapest < 0 || nMinimum < nCheapestMinimum ||
+            (nMinimum == nCheapestMinimum && nSalary < nCheapestSalary)) {
             nCheapest = s;
+            nCheapestMinimum = nMinimum;
             nCheapestSalary = nSalary;
         }
         if (nSalary > nRoom)
@@ -120,7 +131,7 @@ bool Sign_Chosen_Free_Agent(int nTeam, int nSlot)
 {
     if (nSlot < 0)
         return false;
-    const bool bOverCap = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VITAL_SALARY) > Get_Signing_Room(nTeam);
+    const bool bOverCap = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VITAL_CAP_CHARGE) > Get_Signing_Room(nTeam);
     const int nNewSlot = Sign_Free_Agent_To_Team(nTeam, nSlot);
     if (nNewSlot < 0)
         return false;
@@ -320,6 +331,10 @@ bool Sign_Healthy_Needs(int nTeam)
             bSigned = true;
         }
     }
+    // A signing at a league minimum beyond the room is paid for by letting
+    // a spare go.
+    if (bSigned && Get_Cap_Room(nTeam) < 0)
+        Get_Under_The_Cap(nTeam);
     // The game finds its players by position among the healthy ones, so a
     // new player is dressed without a new depth chart (the day's end sets
     // one).
@@ -340,12 +355,18 @@ void Run_AI_Free_Agency(int bProgress)
     for (int t = 0; t < nTeams; ++t) {
         if (!Is_Computer_Run_Team(t))
             continue;
-        Get_Under_The_Cap(t);
-        // Each signing adds a player, so the loop ends by the roster limit.
-        while (Wants_Free_Agent(t))
-            if (!Sign_Best_Free_Agent(t))
+        // A club that had to sign at a league minimum above the least one
+        // can end over the cap: it lets another spare go and signs again.
+        for (int nRound = 0; nRound < FREE_AGENCY_ROUNDS; ++nRound) {
+            Get_Under_The_Cap(t);
+            // Each signing adds a player, so the loop ends by the roster limit.
+            while (Wants_Free_Agent(t))
+                if (!Sign_Best_Free_Agent(t))
+                    break;
+            Trim_Team_Roster(t);
+            if (Get_Cap_Room(t) >= 0)
                 break;
-        Trim_Team_Roster(t);
+        }
     }
 }
 
