@@ -16,12 +16,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "frontoffice/depth_chart.h"
 #include "frontoffice/roster_moves.h"
 #include "league/finance_basics.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
+#include "league/league_text.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/team.h"
@@ -29,6 +31,8 @@
 #include "season/player_value.h"
 #include "season/salaries.h"
 #include "platform/errors.h"
+#include "platform/ui.h"
+#include "base/text_utils.h"
 
 namespace {
 
@@ -73,14 +77,13 @@ int64_t Get_Signing_Room(int nTeam)
 }
 
 // Of the free agents Accept takes, the best overall rating whose cap charge
-// (salary and bonus share) fits the club's signing room, else the cheapest:
+// (salary and bonus share) fits the room, else the cheapest:
 // the one whose league minimum, what he is then signed at, is least (of equal
 // minimums the lower charge). The lower slot wins a tie; -1 when Accept takes nobody.
 template <typename ACCEPT>
-int Choose_Free_Agent_Among(int nTeam, ACCEPT Accept)
+int Choose_Free_Agent_Among(ACCEPT Accept, int64_t nRoom)
 {
     const int nPlayers = Count_Team_Players(FREE_AGENT_TEAM);
-    const int64_t nRoom = Get_Signing_Room(nTeam);
     int nBest = -1;
     float fBest = 0.0f;
     int nCheapest = -1;
@@ -119,9 +122,11 @@ int Choose_Free_Agent(int nTeam)
     bool bNeedOnly = false;
     for (int s = 0; s < nPlayers && !bNeedOnly; ++s)
         bNeedOnly = Is_Position_Short(nTeam, Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION));
-    return Choose_Free_Agent_Among(nTeam, [&](int s) {
-        return !bNeedOnly || Is_Position_Short(nTeam, Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION));
-    });
+    return Choose_Free_Agent_Among(
+        [&](int s) {
+            return !bNeedOnly || Is_Position_Short(nTeam, Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION));
+        },
+        Get_Signing_Room(nTeam));
 }
 
 // Signs free agent nSlot for the team; false when there is none or the
@@ -160,15 +165,17 @@ int Count_Healthy_Players(int nTeam, int nPosition)
     return nCount;
 }
 
-// The healthy free agent at the position the club signs: the best overall
-// rating whose salary fits under the cap, else the cheapest; the lower slot
-// wins a tie; -1 when the pool has nobody healthy there.
-int Choose_Healthy_Free_Agent(int nTeam, int nPosition)
+// The healthy free agent at the position a club signs: the best overall
+// rating whose charge fits the room, else the cheapest; the lower slot wins a
+// tie; -1 when the pool has nobody healthy there.
+int Choose_Healthy_Free_Agent(int nPosition, int64_t nRoom)
 {
-    return Choose_Free_Agent_Among(nTeam, [&](int s) {
-        return Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION) == nPosition &&
-               Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_INJURY_WEEKS) <= 0;
-    });
+    return Choose_Free_Agent_Among(
+        [&](int s) {
+            return Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION) == nPosition &&
+                   Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_INJURY_WEEKS) <= 0;
+        },
+        nRoom);
 }
 
 bool Has_Short_Position(int nTeam)
@@ -326,7 +333,7 @@ bool Sign_Healthy_Needs(int nTeam)
     for (int p = 0; p < NUMBER_OF_POSITIONS; ++p) {
         // Each signing adds a healthy player here, so the loop ends.
         while (Count_Healthy_Players(nTeam, p) < Get_Healthy_Players_Needed(p)) {
-            if (!Sign_Chosen_Free_Agent(nTeam, Choose_Healthy_Free_Agent(nTeam, p)))
+            if (!Sign_Chosen_Free_Agent(nTeam, Choose_Healthy_Free_Agent(p, Get_Signing_Room(nTeam))))
                 break;
             bSigned = true;
         }
@@ -395,4 +402,60 @@ void Compute_League_Position_Averages(int nPosition)
 {
     if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS)
         Report_Error("nPosition out of bounds in %s([%d])", __func__, nPosition);
+}
+
+int Fill_AI_Roster_Needs(int nTeam)
+{
+    if (nTeam < 0 || nTeam >= MAX_FRANCHISES || !Is_Team_Slot_Used(nTeam)) {
+        Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
+        return 0;
+    }
+    const bool bTell = Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) == CONTROLLER_USER &&
+                       Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) == 0;
+    char szClub[TEAM_STRING_SIZE * 2 + 2];
+    Get_Team_Full_Name(nTeam, szClub);
+    std::string Text;
+    int nSigned = 0;
+    for (int p = 0; p < NUMBER_OF_POSITIONS; ++p) {
+        if (Count_Healthy_Players(nTeam, p) > 0)
+            continue;
+        char szPosition[32];
+        Get_Position_Name_Lower(p, szPosition);
+        // The best healthy free agent there whose charge fits the cap room;
+        // else the one of least league minimum, at that minimum, when it fits.
+        const int64_t nRoom = Get_Cap_Room(nTeam);
+        const int nPick = Choose_Healthy_Free_Agent(p, nRoom);
+        int64_t nCharge = 0;
+        bool bAtMinimum = false;
+        if (nPick >= 0) {
+            nCharge = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nPick, VITAL_CAP_CHARGE);
+            if (nCharge > nRoom) {
+                bAtMinimum = true;
+                nCharge = Get_Player_Minimum_Salary(FREE_AGENT_TEAM, nPick);
+            }
+        }
+        if (nPick < 0 || nCharge > nRoom) {
+            Text += std::string("The ") + szClub + " have no healthy " + szPosition + ", and " +
+                    (nPick < 0 ? "the free agents have none." : "no free agent there fits under the salary cap.") +
+                    "\n";
+            continue;
+        }
+        char szPlayer[PLAYER_NAME_TEXT_SIZE];
+        Get_Player_Full_Name(FREE_AGENT_TEAM, nPick, szPlayer);
+        const int nSlot = Sign_Free_Agent_To_Team(nTeam, nPick);
+        if (nSlot < 0)
+            continue;
+        if (bAtMinimum) {
+            Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY, static_cast<int>(nCharge));
+            Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SIGNING_BONUS, 0);
+        }
+        ++nSigned;
+        char szMoney[32];
+        Format_Money_Short(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY), szMoney);
+        Text += std::string("The ") + szClub + " had no healthy " + szPosition + ": " + szPlayer +
+                " was signed from the free agents at " + szMoney + " a year.\n";
+    }
+    if (bTell && !Text.empty())
+        Show_Message_Box(Text.c_str(), "Roster Needs", BOX_OK | BOX_ICON_INFORMATION);
+    return nSigned;
 }
