@@ -18,6 +18,9 @@
 // processor time's ratio to the first: a season that takes more than 15%
 // longer than the first is a slowdown, and the run exits with status 3.
 //
+// At the end a line "hall_by_position": the Hall Of Fame's members at each
+// position, QB to P.
+//
 // Each season also gives a line "draft_census": of the first-round picks of
 // the draft before it, how many played a game in their first regular season
 // and how many sat in the free-agent pool at its end; and of the players the
@@ -43,6 +46,7 @@
 #include "scratch_folder.h"
 #include "engine/game_report.h"
 #include "league/player.h"
+#include "league/team.h"
 #include "league/player_stats.h"
 #include "league/preferences.h"
 #include "league/stat_codes.h"
@@ -203,6 +207,11 @@ int main(int argc, char** argv)
             bOverCap = true;
         }
     }
+    // The Hall Of Fame by position, QB to P, against the shares it aims at.
+    std::printf("hall_by_position");
+    for (int p = 0; p < NUMBER_OF_POSITIONS; ++p)
+        std::printf(" %d", Count_Team_Position_Players(HALL_OF_FAME_TEAM, p));
+    std::printf("\n");
     if (Get_Error_Count() > 0)
         std::printf("recent_errors\n%s\n", Get_Recent_Errors());
     std::printf("offseason_seconds_mean %.3f\n", nSeasons > 0 ? fOffseasons / nSeasons : 0.0);
