@@ -16,6 +16,7 @@
 #include "platform/dialog_template.h"
 #include "platform/dialogs.h"
 #include "platform/ui.h"
+#include "season/draft_state.h"
 #include "season/season_services.h"
 
 namespace {
@@ -99,7 +100,9 @@ OFFER_ROOM Offer_Room(int nClub, int nTeam, int nSlot)
     OFFER_ROOM Room{Get_Cap_Room_Thousands(nClub), 0};
     if (nTeam == nClub)
         Room.nRoom += Get_Team_Financial_Stat(nClub, FINANCE_PAYROLL) - Get_Team_Payroll_Without_Player(nClub, nSlot);
-    if (nClub >= 0 && nClub < MAX_FRANCHISES)
+    // While the draft runs its picks become players, each weighed as he is
+    // signed; the reserve is for the picks still to come after it.
+    if (nClub >= 0 && nClub < MAX_FRANCHISES && !Is_College_Draft_Running())
         Room.nReserve = Get_Team_Draft_Pick_Costs(nClub);
     return Room;
 }

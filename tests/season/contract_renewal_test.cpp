@@ -17,6 +17,7 @@
 #include "money_fixture.h"
 #include "platform/ui.h"
 #include "season/contract_renewal.h"
+#include "season/draft_state.h"
 #include "season/salaries.h"
 #include "season/season_services.h"
 
@@ -235,6 +236,18 @@ TEST_F(RenewalTest, TheUsersOffersKeepTheRoomForHisDraftPicks)
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Not Enough Cap Room");
     EXPECT_NE(ui::Shown_Boxes()[0].Text.find("kept for the rookies of your draft picks"), std::string::npos)
         << ui::Shown_Boxes()[0].Text;
+    // While the draft runs, its picks are signed one by one as they are
+    // made: nothing is kept back for them, and $1,001K fits.
+    Put_Priced_Player(FIRST_DRAFT_POOL_TEAM, 0, 2, POSITION_RB, 2000, 0, 500, 4);
+    Set_User_Preference(PREF_DRAFT_ROUND, 0);
+    ASSERT_TRUE(Is_College_Draft_Running());
+    ui::Clear_Shown_Boxes();
+    dialogs::Queue_Action(CONTRACT_OFFER_DIALOG_ID, Press(1706));
+    EXPECT_EQ(Run_Contract_Offer_Dialog(FREE_AGENT_TEAM, 0), 1);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    Set_User_Preference(PREF_DRAFT_ROUND, DRAFT_OVER_ROUND);
+    Clear_Player(FIRST_DRAFT_POOL_TEAM, 0);
+    ASSERT_FALSE(Is_College_Draft_Running());
     // $1,000K a year fits beside the reserve.
     Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_SALARY, 1000);
     ui::Clear_Shown_Boxes();
