@@ -77,9 +77,9 @@ int64_t Get_Signing_Room(int nTeam)
 }
 
 // Of the free agents Accept takes, the best overall rating whose cap charge
-// (salary and bonus share) fits the room, else the cheapest:
-// the one whose league minimum, what he is then signed at, is least (of equal
-// minimums the lower charge). The lower slot wins a tie; -1 when Accept takes nobody.
+// (salary and bonus share) fits the room, else the cheapest: the one whose
+// league minimum, what he is then signed at, is least (of equal minimums the
+// lower charge). The lower slot wins a tie; -1 when Accept takes nobody.
 template <typename ACCEPT>
 int Choose_Free_Agent_Among(ACCEPT Accept, int64_t nRoom)
 {
@@ -88,20 +88,20 @@ int Choose_Free_Agent_Among(ACCEPT Accept, int64_t nRoom)
     float fBest = 0.0f;
     int nCheapest = -1;
     int nCheapestMinimum = 0;
-    int nCheapestSalary = 0;
+    int nCheapestCharge = 0;
     for (int s = 0; s < nPlayers; ++s) {
         if (!Accept(s))
             continue;
         // What he would count against the cap: his salary and his bonus's share.
-        const int nSalary = Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_CAP_CHARGE);
+        const int nCharge = Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_CAP_CHARGE);
         const int nMinimum = Get_Player_Minimum_Salary(FREE_AGENT_TEAM, s);
         if (nCheapest < 0 || nMinimum < nCheapestMinimum ||
-            (nMinimum == nCheapestMinimum && nSalary < nCheapestSalary)) {
+            (nMinimum == nCheapestMinimum && nCharge < nCheapestCharge)) {
             nCheapest = s;
             nCheapestMinimum = nMinimum;
-            nCheapestSalary = nSalary;
+            nCheapestCharge = nCharge;
         }
-        if (nSalary > nRoom)
+        if (nCharge > nRoom)
             continue;
         const float fOverall = Get_Player_Overall_Rating(FREE_AGENT_TEAM, s);
         if (nBest < 0 || fOverall > fBest) {
