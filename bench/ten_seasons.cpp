@@ -5,13 +5,21 @@
 // off-season a line of the league's figures; at the end the seconds of the
 // off-seasons and of the whole run, one `name value` a line.
 //
-//   ten_seasons [--pages] [--seasons N] [--data DATA_FOLDER]
+//   ten_seasons [--pages] [--seed S] [--seasons N] [--data DATA_FOLDER]
+//
+// --seed seeds the random source once the league is built (unseeded: the
+// source as the build leaves it). A season that starts with a club over the
+// salary cap is named on a line "over_cap_at_start" and the run exits with
+// status 4.
 //
 // With --pages every game writes its pages into Output/ as in a played
 // league (the folder fills season by season), and each season's seconds are
 // printed (the wall clock's and this process's processor time) with the
 // processor time's ratio to the first: a season that takes more than 15%
 // longer than the first is a slowdown, and the run exits with status 3.
+//
+// At the end a line "hall_by_position": the Hall Of Fame's members at each
+// position, QB to P.
 //
 // Each season also gives a line "draft_census": of the first-round picks of
 // the draft before it, how many played a game in their first regular season
@@ -38,9 +46,11 @@
 #include "scratch_folder.h"
 #include "engine/game_report.h"
 #include "league/player.h"
+#include "league/team.h"
 #include "league/player_stats.h"
 #include "league/preferences.h"
 #include "league/stat_codes.h"
+#include "base/random.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "season/day_advance.h"
@@ -105,12 +115,18 @@ int main(int argc, char** argv)
     int nSeasons = 10;
     std::string Data = bench_data::Program_Folder() + "/data";
     bool bPages = false;
+    bool bSeeded = false;
+    uint32_t nSeed = 0;
     std::vector<char*> Args;
     for (int i = 0; i < argc; ++i) {
-        if (i > 0 && std::strcmp(argv[i], "--pages") == 0)
+        if (i > 0 && std::strcmp(argv[i], "--pages") == 0) {
             bPages = true;
-        else
+        } else if (i > 0 && std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
+            bSeeded = true;
+            nSeed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+        } else {
             Args.push_back(argv[i]);
+        }
     }
     if (!bench_data::Read_Season_Options(static_cast<int>(Args.size()), Args.data(), nSeasons, Data))
         return 2;
@@ -129,7 +145,10 @@ int main(int argc, char** argv)
     Set_User_Preference(PREF_AUTO_SAVE, 0);
     // The box scores and recaps are measured only when asked for.
     Set_Game_Pages_Enabled(bPages);
+    if (bSeeded)
+        Seed_Random_Numbers(nSeed);
     std::printf("%s\n", league_census::Format_Census(league_census::Take_Census()).c_str());
+    bool bOverCap = false;
 
     double fOffseasons = 0.0;
     std::vector<double> SeasonSeconds;
@@ -179,9 +198,20 @@ int main(int argc, char** argv)
                     static_cast<double>(fBestMax), Best.size());
         SeasonSeconds.push_back(Seconds_Since(Season));
         SeasonCpuSeconds.push_back(static_cast<double>(std::clock() - nSeasonCpu) / CLOCKS_PER_SEC);
-        std::printf("%s errors %d\n", league_census::Format_Census(league_census::Take_Census()).c_str(),
-                    Get_Error_Count());
+        const league_census::CENSUS Census = league_census::Take_Census();
+        std::printf("%s errors %d\n", league_census::Format_Census(Census).c_str(), Get_Error_Count());
+        if (Census.nClubsOverCap > 0) {
+            std::printf("over_cap_at_start %d clubs %d top_payroll %lld cap %lld\n", Census.nYear,
+                        Census.nClubsOverCap, static_cast<long long>(Census.nLargestPayroll),
+                        static_cast<long long>(Census.nCap));
+            bOverCap = true;
+        }
     }
+    // The Hall Of Fame by position, QB to P, against the shares it aims at.
+    std::printf("hall_by_position");
+    for (int p = 0; p < NUMBER_OF_POSITIONS; ++p)
+        std::printf(" %d", Count_Team_Position_Players(HALL_OF_FAME_TEAM, p));
+    std::printf("\n");
     if (Get_Error_Count() > 0)
         std::printf("recent_errors\n%s\n", Get_Recent_Errors());
     std::printf("offseason_seconds_mean %.3f\n", nSeasons > 0 ? fOffseasons / nSeasons : 0.0);
@@ -193,6 +223,8 @@ int main(int argc, char** argv)
                     fRatio);
         bSlower = bSlower || fRatio > 1.15;
     }
+    if (bOverCap)
+        return 4;
     if (bPages) {
         std::printf("output_files %zu\n", files::List_Folder("Output", "*").size());
         if (bSlower) {

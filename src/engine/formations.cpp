@@ -8,9 +8,11 @@
 #include <cstring>
 
 #include "base/text_utils.h"
+#include "frontoffice/computer_manager.h"
 #include "engine/calibration.h"
 #include "engine/field_goals.h"
 #include "engine/game_clock.h"
+#include "engine/game_driver.h"
 #include "engine/game_state.h"
 #include "engine/watched_game.h"
 #include "engine/playbook_records.h"
@@ -215,10 +217,12 @@ struct ON_FIELD_CACHE {
     // By side: the returners' answers, and the slot a player's ID is
     // found at; a lookup that found nobody is asked again each time.
     int16_t nReturnerSlot[2][2];
+    // The roster fill was tried for the side's position this game.
+    bool bFillTried[2][RETURNER_POSITION];
     int16_t nSlotByID[2][PLAYERS_PER_TEAM];
     DEPTH_ORDER Depth[2];
 };
-ON_FIELD_CACHE g_OnField = {false, {-1, -1}, {}, {}, {}, {}};
+ON_FIELD_CACHE g_OnField = {false, {-1, -1}, {}, {}, {}, {}, {}};
 
 void Forget_Depth_Answers()
 {
@@ -232,6 +236,7 @@ void Forget_Depth_Answers()
 void Clear_On_Field_Cache()
 {
     g_OnField.bActive = false;
+    std::fill(&g_OnField.bFillTried[0][0], &g_OnField.bFillTried[0][0] + 2 * RETURNER_POSITION, false);
     g_OnField.nTeam[GAME_SIDE_AWAY] = -1;
     g_OnField.nTeam[GAME_SIDE_HOME] = -1;
     for (auto& Side : g_OnField.Entry)
@@ -280,6 +285,45 @@ int Cached_Side(int nTeam)
 }
 
 int Look_Up_Depth_Chart_Player(int nTeam, int nPosition, int nDepth);
+
+// The record of the game the cached sides are playing, nullptr for none.
+GAME* Cached_Game()
+{
+    GAME* pCurrent = Get_Current_Game();
+    if (pCurrent != nullptr && pCurrent->nAwayTeam == g_OnField.nTeam[GAME_SIDE_AWAY] &&
+        pCurrent->nHomeTeam == g_OnField.nTeam[GAME_SIDE_HOME])
+        return pCurrent;
+    const int nRecords = Count_Season_Game_Records();
+    for (int i = 0; i < nRecords; ++i) {
+        GAME* pGame = Get_Game_Record(i);
+        if (pGame != nullptr && pGame->nAwayTeam == g_OnField.nTeam[GAME_SIDE_AWAY] &&
+            pGame->nHomeTeam == g_OnField.nTeam[GAME_SIDE_HOME] && pGame->nWeek == Get_User_Preference(PREF_CURRENT_WEEK) &&
+            !Is_Game_Over(pGame))
+            return pGame;
+    }
+    return nullptr;
+}
+
+// A side in a game has no healthy player at a position: the computer's
+// roster fill signs one, once a game for each position. Whoever it signs
+// joins the game's roster, and every cached answer is asked again.
+void Fill_Roster_Once(int bSide, int nTeam, int nPosition)
+{
+    bool& bTried = g_OnField.bFillTried[bSide][nPosition];
+    if (bTried || nTeam < 0 || nTeam >= MAX_FRANCHISES)
+        return;
+    bTried = true;
+    if (Fill_AI_Roster_Needs(nTeam) <= 0)
+        return;
+    if (GAME* pGame = Cached_Game()) {
+        for (int s = 0; s < GAME_ROSTER_SIZE; ++s) {
+            const int nID = Get_Player_ID(nTeam, s);
+            if (pGame->nRosterID[bSide][s] == 0 && nID > 0)
+                pGame->nRosterID[bSide][s] = nID;
+        }
+    }
+    Forget_On_Field_Cache();
+}
 
 // Find_Player_Slot_By_ID of the player in a slot.
 int Slot_Of_Slot_Player(int nTeam, int nSlot)
@@ -688,6 +732,8 @@ int Get_Depth_Chart_Player(int nTeam, int nPosition, int nDepth)
     if (bSide < 0 || nPosition < 0 || nPosition >= DEPTH_POSITIONS || nDepth < 0 || nDepth >= DEPTH_RANKS)
         return Look_Up_Depth_Chart_Player(nTeam, nPosition, nDepth);
     if (nPosition < RETURNER_POSITION) {
+        if (Get_Depth_Order(bSide, nTeam).nCount[nPosition] == 0)
+            Fill_Roster_Once(bSide, nTeam, nPosition);
         const DEPTH_ORDER& Order = Get_Depth_Order(bSide, nTeam);
         return nDepth < Order.nCount[nPosition] ? Order.nSlot[nPosition][nDepth] : -1;
     }

@@ -3,8 +3,9 @@
 // The clubs keep their rosters between 45 and 51 players, every
 // position filled to the minimum of a legal roster: they sign the best free
 // agent at a position they are short of (anyone when the pool has nobody
-// there) whose salary fits their cap room, else the cheapest one at the
-// league minimum; the roster trim of Release_Excess_Player keeps those
+// there) whose salary fits their cap room, less the least salaries of the
+// players still to sign after him, else the cheapest one at the league
+// minimum; the roster trim of Release_Excess_Player keeps those
 // minimums, and a club over the cap lets its least valued paid spare players
 // go.
 // Before each game day a club short of healthy players at a position its
@@ -15,12 +16,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "frontoffice/depth_chart.h"
 #include "frontoffice/roster_moves.h"
 #include "league/finance_basics.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
+#include "league/league_text.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/team.h"
@@ -28,6 +31,8 @@
 #include "season/player_value.h"
 #include "season/salaries.h"
 #include "platform/errors.h"
+#include "platform/ui.h"
+#include "base/text_utils.h"
 
 namespace {
 
@@ -39,6 +44,11 @@ constexpr int HEALTHY_PLAYERS_NEEDED[NUMBER_OF_POSITIONS] = {1, 1, 1, 1, 3, 2, 2
 // Release_Excess_Player lets one player go at a time; a roster never holds
 // more than this many, so the trim ends within it.
 constexpr int TRIM_LIMIT = PLAYERS_PER_TEAM;
+
+// The free agency's rounds of releases and signings for one club: each round
+// that ends over the cap lets spares go that the next one replaces at a
+// league minimum, so a few rounds settle it.
+constexpr int FREE_AGENCY_ROUNDS = 4;
 
 // The positions the club has fewer players at than a legal roster needs.
 bool Is_Position_Short(int nTeam, int nPosition)
@@ -54,27 +64,44 @@ int64_t Get_Cap_Room(int nTeam)
     return Get_Team_Financial_Stat(nTeam, FINANCE_CAP_ROOM);
 }
 
-// Of the free agents Accept takes, the best overall rating whose salary fits
-// under the club's cap, else the cheapest; the lower slot wins a tie; -1
-// when Accept takes nobody.
+// The room one signing may take: the cap room less what the players still
+// to sign after him to reach the target size need at the least salary, so
+// that a dear signing does not leave the rest to be signed over the cap.
+int64_t Get_Signing_Room(int nTeam)
+{
+    const int64_t nRoom = Get_Cap_Room(nTeam);
+    if (nRoom == INT64_MAX)
+        return nRoom;
+    const int nAfter = std::max(0, AI_ROSTER_TARGET - Count_Team_Players(nTeam) - 1);
+    return nRoom - static_cast<int64_t>(nAfter) * Get_Minimum_Salary(0);
+}
+
+// Of the free agents Accept takes, the best overall rating whose cap charge
+// (salary and bonus share) fits the room, else the cheapest: the one whose
+// league minimum, what he is then signed at, is least (of equal minimums the
+// lower charge). The lower slot wins a tie; -1 when Accept takes nobody.
 template <typename ACCEPT>
-int Choose_Free_Agent_Among(int nTeam, ACCEPT Accept)
+int Choose_Free_Agent_Among(ACCEPT Accept, int64_t nRoom)
 {
     const int nPlayers = Count_Team_Players(FREE_AGENT_TEAM);
-    const int64_t nRoom = Get_Cap_Room(nTeam);
     int nBest = -1;
     float fBest = 0.0f;
     int nCheapest = -1;
-    int nCheapestSalary = 0;
+    int nCheapestMinimum = 0;
+    int nCheapestCharge = 0;
     for (int s = 0; s < nPlayers; ++s) {
         if (!Accept(s))
             continue;
-        const int nSalary = Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_SALARY);
-        if (nCheapest < 0 || nSalary < nCheapestSalary) {
+        // What he would count against the cap: his salary and his bonus's share.
+        const int nCharge = Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_CAP_CHARGE);
+        const int nMinimum = Get_Player_Minimum_Salary(FREE_AGENT_TEAM, s);
+        if (nCheapest < 0 || nMinimum < nCheapestMinimum ||
+            (nMinimum == nCheapestMinimum && nCharge < nCheapestCharge)) {
             nCheapest = s;
-            nCheapestSalary = nSalary;
+            nCheapestMinimum = nMinimum;
+            nCheapestCharge = nCharge;
         }
-        if (nSalary > nRoom)
+        if (nCharge > nRoom)
             continue;
         const float fOverall = Get_Player_Overall_Rating(FREE_AGENT_TEAM, s);
         if (nBest < 0 || fOverall > fBest) {
@@ -95,19 +122,21 @@ int Choose_Free_Agent(int nTeam)
     bool bNeedOnly = false;
     for (int s = 0; s < nPlayers && !bNeedOnly; ++s)
         bNeedOnly = Is_Position_Short(nTeam, Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION));
-    return Choose_Free_Agent_Among(nTeam, [&](int s) {
-        return !bNeedOnly || Is_Position_Short(nTeam, Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION));
-    });
+    return Choose_Free_Agent_Among(
+        [&](int s) {
+            return !bNeedOnly || Is_Position_Short(nTeam, Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION));
+        },
+        Get_Signing_Room(nTeam));
 }
 
 // Signs free agent nSlot for the team; false when there is none or the
-// roster is full. A player signed beyond the club's cap room comes at the
+// roster is full. A player signed beyond the club's signing room comes at the
 // league minimum.
 bool Sign_Chosen_Free_Agent(int nTeam, int nSlot)
 {
     if (nSlot < 0)
         return false;
-    const bool bOverCap = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VITAL_SALARY) > Get_Cap_Room(nTeam);
+    const bool bOverCap = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nSlot, VITAL_CAP_CHARGE) > Get_Signing_Room(nTeam);
     const int nNewSlot = Sign_Free_Agent_To_Team(nTeam, nSlot);
     if (nNewSlot < 0)
         return false;
@@ -136,15 +165,17 @@ int Count_Healthy_Players(int nTeam, int nPosition)
     return nCount;
 }
 
-// The healthy free agent at the position the club signs: the best overall
-// rating whose salary fits under the cap, else the cheapest; the lower slot
-// wins a tie; -1 when the pool has nobody healthy there.
-int Choose_Healthy_Free_Agent(int nTeam, int nPosition)
+// The healthy free agent at the position a club signs: the best overall
+// rating whose charge fits the room, else the cheapest; the lower slot wins a
+// tie; -1 when the pool has nobody healthy there.
+int Choose_Healthy_Free_Agent(int nPosition, int64_t nRoom)
 {
-    return Choose_Free_Agent_Among(nTeam, [&](int s) {
-        return Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION) == nPosition &&
-               Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_INJURY_WEEKS) <= 0;
-    });
+    return Choose_Free_Agent_Among(
+        [&](int s) {
+            return Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_POSITION) == nPosition &&
+                   Get_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_INJURY_WEEKS) <= 0;
+        },
+        nRoom);
 }
 
 bool Has_Short_Position(int nTeam)
@@ -302,11 +333,15 @@ bool Sign_Healthy_Needs(int nTeam)
     for (int p = 0; p < NUMBER_OF_POSITIONS; ++p) {
         // Each signing adds a healthy player here, so the loop ends.
         while (Count_Healthy_Players(nTeam, p) < Get_Healthy_Players_Needed(p)) {
-            if (!Sign_Chosen_Free_Agent(nTeam, Choose_Healthy_Free_Agent(nTeam, p)))
+            if (!Sign_Chosen_Free_Agent(nTeam, Choose_Healthy_Free_Agent(p, Get_Signing_Room(nTeam))))
                 break;
             bSigned = true;
         }
     }
+    // A signing at a league minimum beyond the room is paid for by letting
+    // a spare go.
+    if (bSigned && Get_Cap_Room(nTeam) < 0)
+        Get_Under_The_Cap(nTeam);
     // The game finds its players by position among the healthy ones, so a
     // new player is dressed without a new depth chart (the day's end sets
     // one).
@@ -327,12 +362,18 @@ void Run_AI_Free_Agency(int bProgress)
     for (int t = 0; t < nTeams; ++t) {
         if (!Is_Computer_Run_Team(t))
             continue;
-        Get_Under_The_Cap(t);
-        // Each signing adds a player, so the loop ends by the roster limit.
-        while (Wants_Free_Agent(t))
-            if (!Sign_Best_Free_Agent(t))
+        // A club that had to sign at a league minimum above the least one
+        // can end over the cap: it lets another spare go and signs again.
+        for (int nRound = 0; nRound < FREE_AGENCY_ROUNDS; ++nRound) {
+            Get_Under_The_Cap(t);
+            // Each signing adds a player, so the loop ends by the roster limit.
+            while (Wants_Free_Agent(t))
+                if (!Sign_Best_Free_Agent(t))
+                    break;
+            Trim_Team_Roster(t);
+            if (Get_Cap_Room(t) >= 0)
                 break;
-        Trim_Team_Roster(t);
+        }
     }
 }
 
@@ -361,4 +402,60 @@ void Compute_League_Position_Averages(int nPosition)
 {
     if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS)
         Report_Error("nPosition out of bounds in %s([%d])", __func__, nPosition);
+}
+
+int Fill_AI_Roster_Needs(int nTeam)
+{
+    if (nTeam < 0 || nTeam >= MAX_FRANCHISES || !Is_Team_Slot_Used(nTeam)) {
+        Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
+        return 0;
+    }
+    const bool bTell = Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) == CONTROLLER_USER &&
+                       Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) == 0;
+    char szClub[TEAM_STRING_SIZE * 2 + 2];
+    Get_Team_Full_Name(nTeam, szClub);
+    std::string Text;
+    int nSigned = 0;
+    for (int p = 0; p < NUMBER_OF_POSITIONS; ++p) {
+        if (Count_Healthy_Players(nTeam, p) > 0)
+            continue;
+        char szPosition[32];
+        Get_Position_Name_Lower(p, szPosition);
+        // The best healthy free agent there whose charge fits the cap room;
+        // else the one of least league minimum, at that minimum, when it fits.
+        const int64_t nRoom = Get_Cap_Room(nTeam);
+        const int nPick = Choose_Healthy_Free_Agent(p, nRoom);
+        int64_t nCharge = 0;
+        bool bAtMinimum = false;
+        if (nPick >= 0) {
+            nCharge = Get_Player_Vital_Stat(FREE_AGENT_TEAM, nPick, VITAL_CAP_CHARGE);
+            if (nCharge > nRoom) {
+                bAtMinimum = true;
+                nCharge = Get_Player_Minimum_Salary(FREE_AGENT_TEAM, nPick);
+            }
+        }
+        if (nPick < 0 || nCharge > nRoom) {
+            Text += std::string("The ") + szClub + " have no healthy " + szPosition + ", and " +
+                    (nPick < 0 ? "the free agents have none." : "no free agent there fits under the salary cap.") +
+                    "\n";
+            continue;
+        }
+        char szPlayer[PLAYER_NAME_TEXT_SIZE];
+        Get_Player_Full_Name(FREE_AGENT_TEAM, nPick, szPlayer);
+        const int nSlot = Sign_Free_Agent_To_Team(nTeam, nPick);
+        if (nSlot < 0)
+            continue;
+        if (bAtMinimum) {
+            Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY, static_cast<int>(nCharge));
+            Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SIGNING_BONUS, 0);
+        }
+        ++nSigned;
+        char szMoney[32];
+        Format_Money_Short(Get_Player_Vital_Stat(nTeam, nSlot, VITAL_SALARY), szMoney);
+        Text += std::string("The ") + szClub + " had no healthy " + szPosition + ": " + szPlayer +
+                " was signed from the free agents at " + szMoney + " a year.\n";
+    }
+    if (bTell && !Text.empty())
+        Show_Message_Box(Text.c_str(), "Roster Needs", BOX_OK | BOX_ICON_INFORMATION);
+    return nSigned;
 }

@@ -35,6 +35,13 @@ void Run_Computer_Roster_Moves();
 // cheapest when none fits under the cap), until it has enough or the pool
 // has nobody healthy there. True when anyone signed.
 bool Sign_Healthy_Needs(int nTeam);
+// The roster fill of a game's depth-chart lookup that found nobody: for each
+// position (0-14) where franchise nTeam has no healthy player, it signs the
+// best healthy free agent there whose cap charge fits its cap room (else the
+// one of least league minimum, at that minimum, when that fits). A club the
+// user runs is told in one "Roster Needs" box who was signed and why, or why
+// nobody could be. The number signed; a bad team is reported and gives 0.
+int Fill_AI_Roster_Needs(int nTeam);
 // The healthy players of a position (0-14) a club needs for the game's
 // line-ups; 0 for anything else.
 int Get_Healthy_Players_Needed(int nPosition);

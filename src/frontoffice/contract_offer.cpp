@@ -12,9 +12,12 @@
 #include "league/league_structure.h"
 #include "league/league_text.h"
 #include "league/player.h"
+#include "league/team_finance_stats.h"
 #include "platform/dialog_template.h"
 #include "platform/dialogs.h"
 #include "platform/ui.h"
+#include "season/draft_state.h"
+#include "season/season_services.h"
 
 namespace {
 
@@ -82,6 +85,28 @@ int64_t First_Year_Cost(int nTeam, int nSlot)
     return nSalary + nBonus / nYears;
 }
 
+// The room a signing must fit in, $K, and the part of it kept for the
+// rookies of the club's coming draft picks.
+struct OFFER_ROOM {
+    int64_t nRoom;
+    int64_t nReserve;
+};
+
+// A player of the club's own roster being re-signed already carries his new
+// ask in the payroll: his cost is weighed against the room everyone else's
+// charges leave, not counted twice.
+OFFER_ROOM Offer_Room(int nClub, int nTeam, int nSlot)
+{
+    OFFER_ROOM Room{Get_Cap_Room_Thousands(nClub), 0};
+    if (nTeam == nClub)
+        Room.nRoom += Get_Team_Financial_Stat(nClub, FINANCE_PAYROLL) - Get_Team_Payroll_Without_Player(nClub, nSlot);
+    // While the draft runs its picks become players, each weighed as he is
+    // signed; the reserve is for the picks still to come after it.
+    if (nClub >= 0 && nClub < MAX_FRANCHISES && !Is_College_Draft_Running())
+        Room.nReserve = Get_Team_Draft_Pick_Costs(nClub);
+    return Room;
+}
+
 void Contract_Offer_Proc(DIALOG& Dialog, int nEvent, int nControl)
 {
     const OFFER* pOffer = static_cast<const OFFER*>(Dialog.Param());
@@ -117,14 +142,24 @@ void Contract_Offer_Proc(DIALOG& Dialog, int nEvent, int nControl)
         Show_Message_Box("You can't sign players if you don't have a team.", "Contract Offer", BOX_OK);
         return;
     }
+    const OFFER_ROOM Room = Offer_Room(nClub, pOffer->nTeam, pOffer->nSlot);
     const int64_t nCost = First_Year_Cost(pOffer->nTeam, pOffer->nSlot);
-    const int64_t nRoom = Get_Cap_Room_Thousands(nClub);
-    if (nCost > nRoom) {
+    if (nCost > Room.nRoom) {
         char szText[256];
         std::snprintf(szText, sizeof(szText),
                       "His first year would cost %s, and you have only %s of room. Release a player or wait "
                       "until your payroll falls.",
-                      Thousands_Text(nCost).c_str(), Thousands_Text(nRoom < 0 ? 0 : nRoom).c_str());
+                      Thousands_Text(nCost).c_str(), Thousands_Text(Room.nRoom < 0 ? 0 : Room.nRoom).c_str());
+        Show_Message_Box(szText, "Not Enough Cap Room", BOX_OK | BOX_ICON_EXCLAMATION);
+        return;
+    }
+    if (nCost > Room.nRoom - Room.nReserve) {
+        char szText[320];
+        std::snprintf(szText, sizeof(szText),
+                      "His first year would cost %s. You have %s of room, but %s of it is kept for the rookies of "
+                      "your draft picks. Release a player, trade a pick or wait until your payroll falls.",
+                      Thousands_Text(nCost).c_str(), Thousands_Text(Room.nRoom).c_str(),
+                      Thousands_Text(Room.nReserve).c_str());
         Show_Message_Box(szText, "Not Enough Cap Room", BOX_OK | BOX_ICON_EXCLAMATION);
         return;
     }

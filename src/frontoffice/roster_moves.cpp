@@ -9,6 +9,7 @@
 #include "league/team.h"
 #include "season/player_generation.h"
 #include "season/player_value.h"
+#include "season/retirement.h"
 #include "season/season_services.h"
 #include "platform/errors.h"
 
@@ -102,8 +103,9 @@ bool Release_Excess_Player(int nTeam)
     if (nWeakest < 0)
         return false;
     if (nTeam == FREE_AGENT_TEAM) {
-        // Released from the pool he leaves the league; the pool stays compact.
-        Remove_Player_From_Roster(nTeam, nWeakest);
+        // Released from the pool he leaves the league: he retires, and a long
+        // career is weighed for the Hall Of Fame. The pool stays compact.
+        Retire_Player(nTeam, nWeakest);
         return true;
     }
     return Find_Free_Agent_Slot(nTeam, nWeakest) >= 0;

@@ -74,11 +74,9 @@ float Raw_Position_Value(int nTeam, int nSlot, int nPosition)
             fValue = 0.87f * fValue + 0.13f * fReceiving;
         return fValue;
     }
-    case POSITION_FB: {
-        float fValue = Weighted_Sum(nTeam, nSlot, FB_TERMS);
-        float fAsBack = Get_Position_Overall_Rating(nTeam, nSlot, POSITION_RB);
-        return fValue > fAsBack ? fValue : fAsBack;
-    }
+    case POSITION_FB:
+        // The running-back alternative is weighed whole, in the caller.
+        return Weighted_Sum(nTeam, nSlot, FB_TERMS);
     case POSITION_TE:
         return Weighted_Sum(nTeam, nSlot, TE_TERMS);
     case POSITION_WR:
@@ -120,7 +118,9 @@ float Compress_Overall_Rating(float fValue)
     return fValue;
 }
 
-float Get_Position_Overall_Rating(int nTeam, int nSlot, int nPosition)
+namespace {
+
+float Adjusted_Position_Value(int nTeam, int nSlot, int nPosition)
 {
     float fValue = Raw_Position_Value(nTeam, nSlot, nPosition);
     // Special-teams players and long snappers are rated mostly by their place.
@@ -130,6 +130,22 @@ float Get_Position_Overall_Rating(int nTeam, int nSlot, int nPosition)
             fValue = (fValue + 150.0f) / 3.0f;
     }
     return Compress_Overall_Rating(fValue);
+}
+
+}  // namespace
+
+float Get_Position_Overall_Rating(int nTeam, int nSlot, int nPosition)
+{
+    float fValue = Adjusted_Position_Value(nTeam, nSlot, nPosition);
+    // A fullback who rates better as a running back gets that overall as it
+    // stands: it is already adjusted, and adjusting it again would lift a weak
+    // fullback above both of his own values.
+    if (nPosition == POSITION_FB) {
+        float fAsBack = Adjusted_Position_Value(nTeam, nSlot, POSITION_RB);
+        if (fAsBack >= fValue)
+            return fAsBack;
+    }
+    return fValue;
 }
 
 void Scale_Player_Stat(int nTeam, int nSlot, int nPeriod, int nPercent)

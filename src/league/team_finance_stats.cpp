@@ -118,7 +118,7 @@ struct PAYROLL_MEMO {
 };
 PAYROLL_MEMO g_PayrollMemo;
 
-int64_t Roster_Payroll(int nTeam);
+int64_t Roster_Payroll(int nTeam, int nLeftOut = -1);
 
 // Code 89: the cap charges (vital stat 100), $K. On the team's own roster the
 // 51 largest of its 100 places count (empty places as 0); in the all-slots
@@ -141,12 +141,13 @@ int64_t Payroll(int nTeam)
     return g_PayrollMemo.nPayroll[nTeam];
 }
 
-int64_t Roster_Payroll(int nTeam)
+// nLeftOut: a roster place read as empty (-1 none).
+int64_t Roster_Payroll(int nTeam, int nLeftOut)
 {
     int64_t nSum = 0;
     int nCharge[PLAYERS_PER_TEAM];
     for (int s = 0; s < PLAYERS_PER_TEAM; s++)
-        nCharge[s] = League.Team[nTeam].Player[s].nVital[VITAL_PLAYER_ID] != 0
+        nCharge[s] = League.Team[nTeam].Player[s].nVital[VITAL_PLAYER_ID] != 0 && s != nLeftOut
                          ? Get_Player_Vital_Stat(nTeam, s, VITAL_CAP_CHARGE)
                          : 0;
     std::partial_sort(nCharge, nCharge + PAYROLL_PLAYERS, nCharge + PLAYERS_PER_TEAM, std::greater<int>());
@@ -690,4 +691,21 @@ int Get_Team_Stored_Financial_Stat(int nTeam, int nStat)
         return 0;
     }
     return League.Team[nTeam].nFinancialStat[nStat];
+}
+
+int64_t Get_Team_Payroll_Without_Player(int nTeam, int nSlot)
+{
+    if (nTeam < 0 || nTeam >= TOTAL_NUMBER_OF_TEAMS || nSlot < 0 || nSlot >= PLAYERS_PER_TEAM) {
+        Report_Error("Bad address in %s(%d,%d)", __func__, nTeam, nSlot);
+        return 0;
+    }
+    if (All_Slots_Payroll_Mode()) {
+        int64_t nSum = 0;
+        For_Each_Payroll_Player(nTeam, [&nSum, nTeam, nSlot](int t, int s) {
+            if (t != nTeam || s != nSlot)
+                nSum += Get_Player_Vital_Stat(t, s, VITAL_CAP_CHARGE);
+        });
+        return nSum;
+    }
+    return Roster_Payroll(nTeam, nSlot);
 }

@@ -117,6 +117,10 @@ int Get_Team_Financial_Stat(int nTeam, int nStat);
 // must change nothing else a payroll reads: the cap, the money level, the
 // payroll mode, or records copied in whole.
 void Begin_Payroll_Memo();
+// The payroll (code 89) of team 0-40 with the player of roster place nSlot
+// left out, as if the place were empty: what everyone else's charges come
+// to. A bad address is reported and gives 0.
+int64_t Get_Team_Payroll_Without_Player(int nTeam, int nSlot);
 void End_Payroll_Memo();
 // The stored value of code 0-79 of team 0-40 as it is, whatever owner mode
 // is. A bad team or code is reported and gives 0.

@@ -24,6 +24,7 @@ constexpr int QUOTA_EXTRA_YEARS = 3;
 constexpr int HALL_MINIMUM_SEASONS = 10;
 constexpr int HALL_BALANCE_MEMBERS = 10;       // the balance and rate rules start above this
 constexpr int HALL_MAXIMUM_RATE = 5000;        // inductions a year, per mille
+constexpr int HALL_MOST_BALANCE = 2000;        // per mille: a position short of its share
 constexpr int HALL_THRESHOLD = 75;
 constexpr int HALL_SCORE_KNEE = 95;
 constexpr int HALL_SCORE_MAXIMUM = 100;
@@ -69,6 +70,19 @@ int Get_Hall_Of_Fame_Position_Share(int nPosition)
     if (nPosition < 0 || nPosition >= NUMBER_OF_POSITIONS)
         return 0;
     return HALL_POSITION_SHARE[nPosition];
+}
+
+int Get_Hall_Of_Fame_Balance(int nPosition, int64_t nAtPosition, int64_t nMembers)
+{
+    const int64_t nShare = Get_Hall_Of_Fame_Position_Share(nPosition);
+    if (nMembers <= 0 || nShare <= 0)
+        return 1000;
+    // The position's share of the hall against the share it should have:
+    // 1000 x (share x members) / (1000 x members there), at most 1500.
+    if (nAtPosition <= 0)
+        return HALL_MOST_BALANCE;
+    const int64_t nFactor = Get_Rounded_Product(nShare, nMembers, nAtPosition);
+    return static_cast<int>(std::min<int64_t>(nFactor, HALL_MOST_BALANCE));
 }
 
 int Get_Career_Score(int nTeam, int nSlot)
@@ -138,14 +152,15 @@ int Check_Hall_Of_Fame_Induction(int nTeam, int nSlot)
     if (y < ERA_YEAR)
         s = Get_Rounded_Product(s, 2200 - y, 200);
 
+    // No career counts for more than the best the hall stores (105 is
+    // stored as 100), so that the balance below can hold a position whose
+    // figures run far beyond the others' to its share.
+    s = std::min<int64_t>(s, HALL_SCORE_KNEE + 2 * (HALL_SCORE_MAXIMUM - HALL_SCORE_KNEE));
     const int64_t n = Count_Hall_Of_Fame_Members();
     if (n > HALL_BALANCE_MEMBERS) {
         const int nPosition = Base_Position(nTeam, nSlot);
         const int64_t c = Count_Team_Position_Players(HALL_OF_FAME_TEAM, nPosition);
-        const int64_t nShare = Get_Rounded_Product(c, 1000, n);
-        const int64_t t = Get_Hall_Of_Fame_Position_Share(nPosition) - nShare + 1000;
-        const int64_t sBalanced = Get_Rounded_Product(s, t, 1000);
-        s = Mul_Div_Rounded_64(sBalanced, n - HALL_BALANCE_MEMBERS, n) + Mul_Div_Rounded_64(s, HALL_BALANCE_MEMBERS, n);
+        s = Mul_Div_Rounded_64(s, Get_Hall_Of_Fame_Balance(nPosition, c, n), 1000);
         const int64_t k = y + 1 - Get_Player_Vital_Stat(HALL_OF_FAME_TEAM, 0, VITAL_LONGEVITY);
         const int64_t nRate = Get_Rounded_Product(n, 1000, k);
         if (nRate > HALL_MAXIMUM_RATE)

@@ -1,6 +1,8 @@
 // Players leaving the game: who retires, and who goes into the Hall Of Fame.
 #pragma once
 
+#include <cstdint>
+
 // Tests a player (of slots 36-40) against his position's age limit (3 years
 // more within his club's position quota) and his worth: 1 when he retired
 // and is gone from the slot, else 0.
@@ -18,3 +20,10 @@ int Get_Career_Score(int nTeam, int nSlot);
 // The hall's share of a position, per mille (they add up to 1000); 0 for a
 // position outside 0-14.
 int Get_Hall_Of_Fame_Position_Share(int nPosition);
+// The weight, per mille, a candidate's score takes in a hall of nMembers (more
+// than 10) that holds nAtPosition of his position: the position's share over
+// the share it holds, rounded, so that a position beyond its share is weighed
+// down as far as it is beyond and one short of it up, at most 2000 (also
+// for a position the hall lacks). 1000 for an empty hall or a position
+// outside 0-14.
+int Get_Hall_Of_Fame_Balance(int nPosition, int64_t nAtPosition, int64_t nMembers);

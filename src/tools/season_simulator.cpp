@@ -12,6 +12,7 @@
 #include "base/input_file.h"
 #include "base/text_utils.h"
 #include "engine/game_report.h"
+#include "league/game_record.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/league_text.h"
@@ -159,23 +160,52 @@ void Count_Simulator_Finish(SIMULATOR_TOTALS& T, int nTeam)
 
 namespace {
 
-void Add_Season_To_Totals()
+// The points a club scored (bScored) or allowed in the season's regular
+// games: the games its wins, losses and ties count, so that points a game
+// divide like with like.
+int64_t Regular_Season_Points(int nTeam, bool bScored)
 {
-    SIMULATOR_TOTALS T;
-    Load_Simulator_Data(T);
+    const int nFirstPlayoffWeek = Get_First_Playoff_Week();
+    int64_t nTotal = 0;
+    const int nRecords = Count_Season_Game_Records();
+    for (int i = 0; i < nRecords; ++i) {
+        const GAME* pGame = Get_Game_Record(i);
+        if (pGame == nullptr || pGame->nAwayTeam == pGame->nHomeTeam || pGame->nWeek >= nFirstPlayoffWeek)
+            continue;
+        int nSide;
+        if (pGame->nHomeTeam == nTeam)
+            nSide = GAME_SIDE_HOME;
+        else if (pGame->nAwayTeam == nTeam)
+            nSide = GAME_SIDE_AWAY;
+        else
+            continue;
+        nTotal += pGame->nScore[bScored ? nSide : 1 - nSide];
+    }
+    return nTotal;
+}
+
+void Add_Season(SIMULATOR_TOTALS& T)
+{
     const int nTeams = std::min(Count_Teams(), SIMULATOR_TEAMS);
     for (int t = 0; t < nTeams; ++t) {
         Add_Saturated(T.n[SIM_WINS + t], Get_Team_Current_Yearly_Char(t, YEARLY_WINS));
         Add_Saturated(T.n[SIM_LOSSES + t], Get_Team_Current_Yearly_Char(t, YEARLY_LOSSES));
         Add_Saturated(T.n[SIM_GAMES + t], Get_Team_Games_Played(t));
-        Add_Saturated(T.n[SIM_SCORED + t], Get_Team_Game_Points(t, 1));
-        Add_Saturated(T.n[SIM_ALLOWED + t], Get_Team_Game_Points(t, 0));
+        Add_Saturated(T.n[SIM_SCORED + t], Regular_Season_Points(t, true));
+        Add_Saturated(T.n[SIM_ALLOWED + t], Regular_Season_Points(t, false));
         Count_Simulator_Finish(T, t);
         Add_Saturated_64(T, SIM_REVENUE + 2 * t, Get_Team_Financial_Stat(t, FINANCE_REVENUE));
         Add_Saturated_64(T, SIM_PROFIT + 2 * t, Get_Team_Financial_Stat(t, FINANCE_PROFIT));
         Add_Saturated(T.n[SIM_ATTENDANCE + t], std::max(Get_Team_Financial_Stat(t, FINANCE_ATTENDANCE), 0));
     }
     Add_Saturated(T.n[SIM_SEASONS], 1);
+}
+
+void Add_Season_To_Totals()
+{
+    SIMULATOR_TOTALS T;
+    Load_Simulator_Data(T);
+    Add_Season(T);
     if (!Write_File(T))
         File_Error("Couldn't open \"Simulator.dat\" for writing.");
 }
@@ -301,6 +331,11 @@ void Write_Division(FILE* pFile, const SIMULATOR_TOTALS& T, int nDivision, bool 
 }
 
 }  // namespace
+
+void Add_Simulator_Season(SIMULATOR_TOTALS& T)
+{
+    Add_Season(T);
+}
 
 int Load_Simulator_Data(SIMULATOR_TOTALS& Totals)
 {

@@ -79,6 +79,10 @@ int Tally_Simulator_Block(int a, int b);
 // counter 4 (the playoffs reached); the division place to counter 5
 // (first), 3, 2, 1 (second to fourth) or 0 (lower, or in no division row).
 void Count_Simulator_Finish(SIMULATOR_TOTALS& Totals, int nTeam);
+// Adds the season just played to the totals: each club's record, games,
+// points scored and allowed in the regular season's games (the games its
+// record counts), finish, revenue, profit and attendance; one more season.
+void Add_Simulator_Season(SIMULATOR_TOTALS& Totals);
 
 // Plays the current season nSeasons times (1-1,000) and writes both
 // reports. False, with Problem saying why, when it may not run: a season

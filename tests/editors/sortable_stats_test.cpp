@@ -364,7 +364,11 @@ TEST_F(SortableStatsTest, ASigningMovesThePlayerWithHisSeasonLine)
 TEST_F(SortableStatsTest, TheContractOfferSignsOnlyWhatFitsAndDeclinesByDefault)
 {
     Three_Clubs(40);
-    // The clubs' players earn nothing: the whole cap of $1,000K is room.
+    // The clubs' players earn nothing and club 0 holds no draft pick: the
+    // whole cap of $1,000K is room.
+    for (int r = 0; r < 7; ++r)
+        for (int t = 0; t < 3; ++t)
+            Set_Draft_Pick_Owner(0, r, t, 1);
     Set_Universe_Stat(SALARY_CAP, 1000000);
     Put_Signed_Player(FREE_AGENT_TEAM, 0, 501, 0, 60.0f, 1995, 0);
     Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_SALARY, 800);

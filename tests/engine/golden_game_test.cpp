@@ -7,7 +7,8 @@
 // single draw, a single rating read or a single statistic shows here. A change
 // of the rules or of a calibrated value records them anew, and says so
 // (last: a lost fumble of a run logs the carry's yards and that it was a
-// carry, so the box score counts it as the runner's rush).
+// carry, so the box score counts it as the runner's rush; a fullback who
+// rates better as a running back keeps that overall as it stands).
 
 #include <cstdint>
 #include <cstring>
@@ -80,9 +81,9 @@ GOLDEN_GAME Play_Summarised_Game(uint32_t nSeed)
 // Recorded from the engine as it plays now (the head comment says what last
 // moved them).
 constexpr GOLDEN_GAME GOLDEN[] = {
-    {1, 21, 7, 153, 8693, 0x5b2ca4cef904a000ull, 0x16ee6a86b599e4cdull},
-    {2, 23, 10, 151, 8618, 0xa8bcaccd9a9bac5cull, 0x1c0b4541522a96afull},
-    {3, 17, 0, 153, 9048, 0xf9056700f96090a9ull, 0x5e441b585cc334e4ull},
+    {1, 21, 7, 153, 8693, 0x5b2ca4cef904a000ull, 0x8ec2de97473518edull},
+    {2, 23, 10, 151, 8618, 0xa8bcaccd9a9bac5cull, 0x70a7c7dcd0c11933ull},
+    {3, 17, 0, 153, 9048, 0xf9056700f96090a9ull, 0xfc93d6bf277e2b84ull},
 };
 
 class GoldenGameTest : public LeagueTest {

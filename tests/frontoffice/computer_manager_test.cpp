@@ -212,6 +212,41 @@ TEST_F(ComputerManagerTest, AClubOverTheCapLetsTheOverpaidSpareGoBeforeTheSpares
     EXPECT_EQ(Get_Team_Financial_Stat(0, FINANCE_CAP_ROOM), 4000 + nVeteransMinimum);
 }
 
+// A club of 40 with some room, but less than the five players it still has to
+// sign at the least salary: it lets a paid spare go until the room covers the
+// six it then needs, and the free agency fills it to 45 under the cap.
+TEST_F(ComputerManagerTest, AClubWithoutRoomToFillItsRosterReleasesUntilItCanSignTo45)
+{
+    Build_League(1);
+    const int M = Get_Minimum_Salary(0);
+    ASSERT_GT(M, 0);
+    ASSERT_LT(M, 2000);
+    Set_Universe_Stat(SALARY_CAP, 100000000);
+    Fill_Club(0, 40);   // 38 of a legal roster, then 2 more running backs
+    for (int s = 0; s < Count_Team_Players(0); ++s)
+        Set_Player_Vital_Stat(0, s, VITAL_SALARY, 2000);
+    // Payroll $80,000K; the cap leaves 5 M - 1 of room.
+    Set_Universe_Stat(SALARY_CAP, (80000 + 5 * M - 1) * 1000);
+    ASSERT_EQ(Get_Team_Financial_Stat(0, FINANCE_CAP_ROOM), 5 * M - 1);
+    for (int s = 0; s < 8; ++s) {
+        Put_Signed_Player(FREE_AGENT_TEAM, s, 501 + s, POSITION_WR, 50.0f, 1995, 0);
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, s, VITAL_SALARY, M);
+    }
+    Run_Computer_Roster_Moves();
+    // One spare back of $2,000K goes: 5 M - 1 + 2,000 covers the six now
+    // missing (6 M), as M is below 2,000.
+    EXPECT_EQ(Count_Team_Players(0), 39);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, FINANCE_CAP_ROOM), 5 * M - 1 + 2000);
+    // The released back (rated 60, $2,000K) is the best free agent, but he
+    // would leave 3,049 for the five still to sign, 1 short of 5 M: six sign
+    // at M, and 2,000 - 1 - M is left.
+    Run_AI_Free_Agency(0);
+    EXPECT_EQ(Count_Team_Players(0), 45);
+    EXPECT_EQ(Find_ID(1002).nTeam, FREE_AGENT_TEAM);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, FINANCE_CAP_ROOM), 2000 - 1 - M);
+    EXPECT_GE(Get_Team_Financial_Stat(0, FINANCE_CAP_ROOM), 0);
+}
+
 TEST_F(ComputerManagerTest, SigningIntoAFullRosterIsRefused)
 {
     Build_League(1);

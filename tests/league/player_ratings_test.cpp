@@ -161,6 +161,32 @@ TEST_F(PlayerOverall, PositionRules)
     });
 }
 
+TEST_F(PlayerOverall, AFullbackGetsTheBetterOfHisTwoOveralls)
+{
+    // Every rating 40: as a fullback 1.03 x 40 = 41.2, adjusted to 55.6; as a
+    // back 1.2 x 40 - 10 = 38, Receiving 40 lifts it to 38.26, adjusted 54.13.
+    PLAYER& Blocker = Add_Player(1, 0, 1, POSITION_FB);
+    for (float& fRating : Blocker.fRating)
+        fRating = 40.0f;
+    EXPECT_NEAR(Get_Position_Overall_Rating(1, 0, POSITION_RB), 54.13f, 2e-4);
+    EXPECT_NEAR(Get_Position_Overall_Rating(1, 0, POSITION_FB), 55.6f, 2e-4);
+    // A runner: Speed, Power, Quickness, Vision and Hands 60, the rest 40. As a
+    // back 1.1 x 60 + 0.1 x 40 - 10 = 60, adjusted to 65; as a fullback
+    // 3.6 + 4 + 3 + 12 + 1.8 + 4.2 + 8 + 12.8 = 49.4, adjusted to 59.7. He is a
+    // 65, not that 65 pulled up once more to 67.5.
+    PLAYER& Runner = Add_Player(1, 1, 2, POSITION_FB);
+    for (float& fRating : Runner.fRating)
+        fRating = 40.0f;
+    for (int nRating : {RATING_SPEED, RATING_POWER, RATING_QUICKNESS, RATING_VISION, RATING_HANDS})
+        Runner.fRating[nRating] = 60.0f;
+    EXPECT_NEAR(Get_Position_Overall_Rating(1, 1, POSITION_RB), 65.0f, 2e-4);
+    EXPECT_NEAR(Get_Position_Overall_Rating(1, 1, POSITION_FB), 65.0f, 2e-4);
+    // On special teams both values take the place's step once: as a back
+    // (60 + 150) / 3 = 70 stays 70; as a fullback 66.47, adjusted to 68.23.
+    Runner.bStat[BYTE_STAT_DEPTH_SLOT] = EXPANDED_SPECIAL_TEAMS;
+    EXPECT_NEAR(Get_Position_Overall_Rating(1, 1, POSITION_FB), 70.0f, 2e-4);
+}
+
 TEST_F(PlayerOverall, ScalingReachesTheTargetWithoutTouchingSpeed)
 {
     PLAYER& Player = Add_Player(3, 0, 30, POSITION_QB);   // 73.2 before

@@ -116,7 +116,11 @@ TEST_F(TimelineProgramTest, ThePausedDraftStartsFromTheStripAndItsPageKeepsThePi
                                                          "quit\n");
     ASSERT_FALSE(Result.bTimedOut);
     ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
-    const std::vector<std::string> Lines = Lines_Of(Result.Out, {"Timeline", "Box ["});
+    std::vector<std::string> Lines = Lines_Of(Result.Out, {"Timeline", "Box ["});
+    // A game day that finds the user's club without a healthy player at a
+    // position signs one and says so; the season's games are not what is
+    // read here.
+    std::erase_if(Lines, [](const std::string& Line) { return Line.rfind("Box [Roster Needs] ", 0) == 0; });
     ASSERT_EQ(Lines.size(), 6u) << Result.Out;
     EXPECT_EQ(Lines[0], "Timeline 3");
     EXPECT_EQ(Lines[1], "Box [Confirm] \"Proceed to contract renewal?\" -> Yes");

@@ -4,12 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
+#include <string>
+
+#include "dialog_press.h"
+#include "frontoffice/player_moves.h"
+#include "league/league_structure.h"
+#include "base/random.h"
 
 #include "league/league_text.h"
 #include "league/player_stats.h"
 #include "money_fixture.h"
 #include "platform/ui.h"
 #include "season/contract_renewal.h"
+#include "season/draft_state.h"
+#include "season/salaries.h"
+#include "season/season_services.h"
 
 namespace {
 
@@ -134,6 +144,118 @@ TEST_F(RenewalTest, UsersOfferDecidesWhetherHeStays)
     EXPECT_EQ(Resign_Or_Release_Player(0, nSlot, 1), 0);
     EXPECT_EQ(Team_Of(3), FREE_AGENT_TEAM);
     EXPECT_EQ(Count_Team_Players(0), 1);
+}
+
+// The user re-signs a player through the real offer dialog. His new ask is on
+// his record while the dialog weighs it, so his cost must be weighed against
+// the cap less everyone else's charges: under a cap of $100,000K, 43
+// team-mates on $2,000K and one on $X K leave 14,000 - X. An X that leaves
+// exactly his cost just fits him; a thousand dollars more does not. (The
+// other club pays 20,000 - X, so the league's payroll level, which his price
+// follows, stays as it is.)
+TEST_F(RenewalTest, AReSigningIsWeighedAgainstTheRoomEveryoneElseLeaves)
+{
+    Set_User_Club(0);
+    Set_User_Preference(PREF_SELECTED_TEAM, 0);
+    for (int r = 0; r < 7; ++r)
+        for (int t = 0; t < 2; ++t)
+            Set_Draft_Pick_Owner(0, r, t, 1);   // club 0 holds no pick: nothing kept for rookies
+    for (int s = 0; s < 44; ++s)
+        Put_Priced_Player(0, s, 100 + s, POSITION_K, 1990, 5, 2000, 3);
+    Put_Priced_Player(0, 44, 1, POSITION_RB, 1995, 3, 1000, 1);
+    Put_Priced_Player(1, 0, 200, POSITION_K, 1990, 5, 18000, 3);
+    League.Universe.nStat[SALARY_CAP] = 100000 * 1000;
+    Install_Contract_Offer_Dialog();
+    auto pBefore = std::make_unique<LEAGUE_DATA>();
+    std::memcpy(pBefore.get(), &League, sizeof(LEAGUE_DATA));
+    auto Renew_With = [&](int nX) {
+        std::memcpy(&League, pBefore.get(), sizeof(LEAGUE_DATA));
+        League.Team[0].Player[0].nVital[VITAL_SALARY] = nX;
+        League.Team[1].Player[0].nVital[VITAL_SALARY] = 20000 - nX;
+        ui::Clear_Shown_Boxes();
+        dialogs::Reset();
+        dialogs::Queue_Action(CONTRACT_OFFER_DIALOG_ID, Press(1706));
+        Seed_Random_Numbers(4321);
+        return Renew_Player_Contract(0, 44);
+    };
+    // What he asks (a back's price does not follow the kickers' pay): read
+    // from his record once he has signed with room to spare.
+    ASSERT_EQ(Renew_With(2000), 1);
+    const int S = Vital(0, 44, VITAL_SALARY);
+    const int B = Vital(0, 44, VITAL_SIGNING_BONUS);
+    const int L = Vital(0, 44, VITAL_CONTRACT_LENGTH);
+    ASSERT_GE(L, 2);
+    const int nCost = S + B / L;
+    ASSERT_GT(nCost, 0);
+    ASSERT_LT(nCost, 12000);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, FINANCE_PAYROLL), 88000 + nCost);
+
+    // Exactly his cost of room without him: he signs, and the club is at the cap.
+    EXPECT_EQ(Renew_With(14000 - nCost), 1);
+    EXPECT_EQ(Team_Of(1), 0);
+    EXPECT_EQ(Vital(0, 44, VITAL_SALARY), S);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(Get_Team_Financial_Stat(0, FINANCE_CAP_ROOM), 0);
+    // A thousand dollars short: refused with the reason, and he leaves.
+    EXPECT_EQ(Renew_With(14000 - nCost + 1), 0);
+    EXPECT_EQ(Team_Of(1), FREE_AGENT_TEAM);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Not Enough Cap Room");
+    Set_Contract_Offer_Policy(nullptr);
+    dialogs::Reset();
+}
+
+// The user's club holds the first-round picks of both clubs: their rookies'
+// salaries and a quarter of their bonuses are kept out of the room an offer
+// may use, and the box says so when that is what stops a signing.
+TEST_F(RenewalTest, TheUsersOffersKeepTheRoomForHisDraftPicks)
+{
+    Set_User_Club(0);
+    Set_User_Preference(PREF_SELECTED_TEAM, 0);
+    for (int r = 0; r < 7; ++r)
+        for (int t = 0; t < 2; ++t)
+            Set_Draft_Pick_Owner(0, r, t, r == 0 ? 0 : 1);
+    const int nReserve = Get_Draft_Slot_Salary(0, 0) + Get_Draft_Slot_Bonus(0, 0) / 4 + Get_Draft_Slot_Salary(0, 1) +
+                         Get_Draft_Slot_Bonus(0, 1) / 4;
+    ASSERT_GT(nReserve, 0);
+    EXPECT_EQ(Get_Team_Draft_Pick_Costs(0), nReserve);
+    for (int s = 0; s < 44; ++s)
+        Put_Priced_Player(0, s, 100 + s, POSITION_K, 1990, 5, 2000, 3);
+    // $1,000K of room beyond the reserve.
+    League.Universe.nStat[SALARY_CAP] = (88000 + nReserve + 1000) * 1000;
+    ASSERT_EQ(Get_Team_Financial_Stat(0, FINANCE_CAP_ROOM), nReserve + 1000);
+    Put_Priced_Player(FREE_AGENT_TEAM, 0, 1, POSITION_RB, 1995, 3, 1001, 2);
+    Set_Player_First_Name(FREE_AGENT_TEAM, 0, "Clifford");
+    Set_Player_Last_Name(FREE_AGENT_TEAM, 0, "Carter");
+    Install_Contract_Offer_Dialog();
+    ui::Clear_Shown_Boxes();
+    dialogs::Reset();
+    dialogs::Queue_Action(CONTRACT_OFFER_DIALOG_ID, Press(1706));
+    EXPECT_EQ(Run_Contract_Offer_Dialog(FREE_AGENT_TEAM, 0), 0);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Not Enough Cap Room");
+    EXPECT_NE(ui::Shown_Boxes()[0].Text.find("kept for the rookies of your draft picks"), std::string::npos)
+        << ui::Shown_Boxes()[0].Text;
+    // While the draft runs, its picks are signed one by one as they are
+    // made: nothing is kept back for them, and $1,001K fits.
+    Put_Priced_Player(FIRST_DRAFT_POOL_TEAM, 0, 2, POSITION_RB, 2000, 0, 500, 4);
+    Set_User_Preference(PREF_DRAFT_ROUND, 0);
+    ASSERT_TRUE(Is_College_Draft_Running());
+    ui::Clear_Shown_Boxes();
+    dialogs::Queue_Action(CONTRACT_OFFER_DIALOG_ID, Press(1706));
+    EXPECT_EQ(Run_Contract_Offer_Dialog(FREE_AGENT_TEAM, 0), 1);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    Set_User_Preference(PREF_DRAFT_ROUND, DRAFT_OVER_ROUND);
+    Clear_Player(FIRST_DRAFT_POOL_TEAM, 0);
+    ASSERT_FALSE(Is_College_Draft_Running());
+    // $1,000K a year fits beside the reserve.
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_SALARY, 1000);
+    ui::Clear_Shown_Boxes();
+    dialogs::Queue_Action(CONTRACT_OFFER_DIALOG_ID, Press(1706));
+    EXPECT_EQ(Run_Contract_Offer_Dialog(FREE_AGENT_TEAM, 0), 1);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    Set_Contract_Offer_Policy(nullptr);
+    dialogs::Reset();
 }
 
 TEST_F(RenewalTest, UsersClubIsNotAskedByAProbe)

@@ -15,6 +15,7 @@
 #include "platform/ui.h"
 #include "season/player_value.h"
 #include "season/retirement.h"
+#include "frontoffice/roster_moves.h"
 #include "test_support.h"
 
 namespace {
@@ -299,25 +300,76 @@ TEST_F(RetirementTest, BeyondTenMembersThePositionBalanceWeighs)
 {
     // 20 members, half of them backs, the first in 2000 (rate 1,000: no limit).
     Fill_Hall(10, 10, 2000);
-    // A back: share 500 of 70: t = 570; 80 x 0.57 = 46; 46 x 10 / 20 + 80 x
-    // 10 / 20 = 23 + 40 = 63: out.
+    // A back: 10 of 20 held against a share of 70: 70 x 20 / 10 = 140 per
+    // mille; 80 x 0.14 = 11: out.
     Put_Career_Back(0, 0, 1, 21819);
     EXPECT_EQ(Check_Hall_Of_Fame_Induction(0, 0), 0);
-    // A kicker (none yet, share 35): t = 1,035: 83; 41.5 -> 42, + 40 = 82: in.
-    Put_Career_Kicker(0, 1, 2, 80);
-    EXPECT_EQ(Get_Career_Score(0, 1), 80);
+    // A kicker of 40, a position the hall lacks: twice, 80: in.
+    Put_Career_Kicker(0, 1, 2, 40);
+    EXPECT_EQ(Get_Career_Score(0, 1), 40);
     EXPECT_EQ(Check_Hall_Of_Fame_Induction(0, 1), 1);
-    EXPECT_EQ(Get_Player_Vital_Stat(HALL_OF_FAME_TEAM, 20, VITAL_POTENTIAL), 82);
+    EXPECT_EQ(Get_Player_Vital_Stat(HALL_OF_FAME_TEAM, 20, VITAL_POTENTIAL), 80);
+    // Another: 1 of 21 held against 35: 35 x 21 / 1 = 735; 40 x 0.735 = 29: out.
+    Put_Career_Kicker(0, 2, 3, 40);
+    EXPECT_EQ(Check_Hall_Of_Fame_Induction(0, 2), 0);
+}
+
+TEST_F(RetirementTest, TheBalanceWeighsAPositionByItsShareOverTheShareItHolds)
+{
+    // 1000 x share x members / (1000 x members there), rounded, at most 2000.
+    EXPECT_EQ(Get_Hall_Of_Fame_Balance(POSITION_CB, 5, 20), 220);    // 55 x 20 / 5
+    EXPECT_EQ(Get_Hall_Of_Fame_Balance(POSITION_QB, 6, 30), 950);    // 190 x 30 / 6
+    EXPECT_EQ(Get_Hall_Of_Fame_Balance(POSITION_S, 3, 40), 1000);    // 75 x 40 / 3 = 1,000
+    EXPECT_EQ(Get_Hall_Of_Fame_Balance(POSITION_FB, 1, 21), 525);    // 25 x 21 / 1
+    EXPECT_EQ(Get_Hall_Of_Fame_Balance(POSITION_LB, 1, 99), 2000);   // 13,860, held
+    EXPECT_EQ(Get_Hall_Of_Fame_Balance(POSITION_QB, 0, 30), 2000);   // none yet
+    EXPECT_EQ(Get_Hall_Of_Fame_Balance(15, 3, 30), 1000);
+    EXPECT_EQ(Get_Hall_Of_Fame_Balance(POSITION_QB, 0, 0), 1000);
+}
+
+// Figures far beyond every other position's (a back of 300) count as the
+// best the hall stores, 105, so the balance holds his position to its share:
+// 4 backs of 20 against 70 weigh 350 per mille, 105 x 0.35 = 37: out (300
+// would have made 105).
+TEST_F(RetirementTest, NoCareerCountsForMoreThanTheBestTheHallStores)
+{
+    Fill_Hall(16, 4, 2000);
+    Put_Career_Back(0, 0, 1, 81819);   // 180,002 -> 300
+    EXPECT_EQ(Get_Career_Score(0, 0), 300);
+    EXPECT_EQ(Check_Hall_Of_Fame_Induction(0, 0), 0);
+    // With 10 members the balance does not weigh, and he goes in at 100.
+    Fill_Hall(6, 4, 2000);
+    for (int i = 10; i < 20; ++i)
+        Clear_Player(HALL_OF_FAME_TEAM, i);
+    ASSERT_EQ(Count_Hall_Of_Fame_Members(), 10);
+    EXPECT_EQ(Check_Hall_Of_Fame_Induction(0, 0), 1);
+    EXPECT_EQ(Get_Player_Vital_Stat(HALL_OF_FAME_TEAM, 10, VITAL_POTENTIAL), 100);
+}
+
+// A career that ends when the full pool lets its weakest player go is
+// weighed for the hall as any other retirement.
+TEST_F(RetirementTest, APlayerReleasedFromTheFullPoolRetiresAndMayBeInducted)
+{
+    for (int s = 0; s < 51; ++s)
+        Put_Aged(FREE_AGENT_TEAM, s, 100 + s, POSITION_RB, 25, 3);
+    Put_Aged(FREE_AGENT_TEAM, 51, 1, POSITION_RB, 36, 12, 30.0f);
+    Set_Player_Stat(FREE_AGENT_TEAM, 51, STAT_PERIOD_CAREER, STAT_RUSHING_YARDS, 21819);   // 80
+    ASSERT_EQ(Count_Team_Players(FREE_AGENT_TEAM), 52);
+    EXPECT_TRUE(Release_Excess_Player(FREE_AGENT_TEAM));
+    EXPECT_EQ(Count_Team_Players(FREE_AGENT_TEAM), 51);
+    ASSERT_EQ(Count_Hall_Of_Fame_Members(), 1);
+    EXPECT_EQ(Get_Player_ID(HALL_OF_FAME_TEAM, 0), 1);
+    EXPECT_EQ(Get_Player_Vital_Stat(HALL_OF_FAME_TEAM, 0, VITAL_POTENTIAL), 80);
 }
 
 TEST_F(RetirementTest, BeyondTenMembersMoreThanFiveInductionsAYearWeighLess)
 {
-    // First induction 2017: k = 3, rate = (20,000 + 1) / 3 = 6,667: the
-    // kicker's 82 x 5,000 / 6,667 = 61.5 -> 61: out.
+    // First induction 2017: k = 3, rate = (20,000 + 1) / 3 = 6,667: a kicker
+    // of 45, twice as the hall has none, 90 x 5,000 / 6,667 = 67: out.
     Fill_Hall(10, 10, 2017);
-    Put_Career_Kicker(0, 0, 1, 80);
+    Put_Career_Kicker(0, 0, 1, 45);
     EXPECT_EQ(Check_Hall_Of_Fame_Induction(0, 0), 0);
-    // First induction 2016: rate 5,000, not above: in.
+    // First induction 2016: rate 5,000, not above: 90, in.
     League.Team[HALL_OF_FAME_TEAM].Player[0].nVital[VITAL_LONGEVITY] = 2016;
     EXPECT_EQ(Check_Hall_Of_Fame_Induction(0, 0), 1);
 }

@@ -199,6 +199,63 @@ TEST_F(SeasonSimulatorTest, AWildCardCountsAsPlayoffsReachedBesideItsPlace)
     EXPECT_EQ(T.n[SIM_FINISHES + 18 + 4], 0);
 }
 
+TEST_F(SeasonSimulatorTest, PointsCountTheGamesTheRecordCounts)
+{
+    whole_season::Build_League(3);
+    for (GAME& Game : League.Game) {
+        Game.nAwayTeam = NO_TEAM;
+        Game.nHomeTeam = NO_TEAM;
+    }
+    const int nPlayoffWeek = Get_First_Playoff_Week();
+    ASSERT_GT(nPlayoffWeek, 3);
+    auto Put_Game = [](int nIndex, int nAway, int nHome, int nAwayScore, int nHomeScore, int nWeek) {
+        GAME& Game = League.Game[nIndex];
+        Game.nAwayTeam = static_cast<uint8_t>(nAway);
+        Game.nHomeTeam = static_cast<uint8_t>(nHome);
+        Game.nScore[GAME_SIDE_AWAY] = nAwayScore;
+        Game.nScore[GAME_SIDE_HOME] = nHomeScore;
+        Game.nWeek = static_cast<int16_t>(nWeek);
+    };
+    // Club 1 wins 21-14 at club 2 and 17-10 at home to club 3, then its
+    // playoff game 35-3 at home to club 2.
+    Put_Game(0, 1, 2, 21, 14, 0);
+    Put_Game(1, 3, 1, 10, 17, 3);
+    Put_Game(2, 2, 1, 3, 35, nPlayoffWeek);
+    const int nSeason = Get_User_Preference(PREF_SEASON_INDEX);
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        for (int k : {YEARLY_WINS, YEARLY_LOSSES, YEARLY_TIES})
+            Set_Team_Yearly_Char(t, nSeason, k, 0);
+    Set_Team_Yearly_Char(1, nSeason, YEARLY_WINS, 2);
+    Set_Team_Yearly_Char(2, nSeason, YEARLY_LOSSES, 1);
+    Set_Team_Yearly_Char(3, nSeason, YEARLY_LOSSES, 1);
+
+    SIMULATOR_TOTALS T;
+    std::memset(&T, 0, sizeof(T));
+    Add_Simulator_Season(T);
+    // Club 1: two games, 21 + 17 = 38 scored, 14 + 10 = 24 allowed, the
+    // playoff game's 35-3 left out. Club 2: one game, 14 scored, 21 allowed.
+    EXPECT_EQ(T.n[SIM_SEASONS], 1);
+    EXPECT_EQ(T.n[SIM_GAMES + 1], 2);
+    EXPECT_EQ(T.n[SIM_SCORED + 1], 38);
+    EXPECT_EQ(T.n[SIM_ALLOWED + 1], 24);
+    EXPECT_EQ(T.n[SIM_GAMES + 2], 1);
+    EXPECT_EQ(T.n[SIM_SCORED + 2], 14);
+    EXPECT_EQ(T.n[SIM_ALLOWED + 2], 21);
+    EXPECT_EQ(T.n[SIM_SCORED + 3], 10);
+    EXPECT_EQ(T.n[SIM_ALLOWED + 3], 17);
+
+    // The report: 38 over 2 games is 19.0 a game, 24 over 2 is 12.0.
+    ASSERT_EQ(Write_Simulator_Data(T), 1);
+    ASSERT_TRUE(Write_Simulator_Report(1));
+    bool bFound = false;
+    for (const std::string& Line : Lines(Read_Text_File("Simulator.csv")))
+        if (!bFound && Line.rfind("City 1 Club 1,", 0) == 0) {
+            bFound = true;   // its division's row; the money rows come later
+            EXPECT_NE(Line.find(",,19.0,12.0,"), std::string::npos) << Line;
+        }
+    EXPECT_TRUE(bFound);
+}
+
 TEST_F(SeasonSimulatorTest, ReportsWorkedByHand)
 {
     whole_season::Build_League(3);
