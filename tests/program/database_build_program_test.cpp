@@ -91,6 +91,8 @@ protected:
         for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output", "Demo Season.zrt", "History Season.zrt",
                                    "HistoricalStats.txt", "Draft-Class-Rookies.csv"})
             fs::remove_all(Folder.Path() + "/" + szName, Error);
+        for (const char* szName : program_support::RUN_LEFTOVERS)
+            fs::remove_all(Folder.Path() + "/" + szName, Error);
         for (const auto& Entry : fs::directory_iterator(Folder.Path() + "/Databases", Error))
             if (Entry.path().filename() != "Universe-2019.dat")
                 fs::remove(Entry.path(), Error);
