@@ -45,3 +45,10 @@ void Draft_Page_Click(int x, int y, const CANVAS_RECT& rcArea)
     Reset_Page_Cache();
     Request_Main_Window_Repaint();
 }
+
+void Draft_Page_Next_Round()
+{
+    Set_User_Preference(PREF_DRAFT_PAGE_SCROLL, Get_Draft_Page_Round() % DRAFT_ROUNDS + 1);
+    Reset_Page_Cache();
+    Request_Main_Window_Repaint();
+}

@@ -1,4 +1,5 @@
-// The Draft page's clicks: a round's tab shows that round's picks.
+// The Draft page's clicks and key: a round's tab shows that round's picks,
+// and the page's key turns to the next round.
 #pragma once
 
 #include "platform/canvas.h"
@@ -12,3 +13,6 @@ bool Is_Draft_Page_Hot_Spot(int x, int y, const CANVAS_RECT& rcArea);
 // round's tab makes it the round shown (preference 38) and repaints the
 // page. Anything else does nothing.
 void Draft_Page_Click(int x, int y, const CANVAS_RECT& rcArea);
+// The page's key pressed while the page is shown: the next round's picks,
+// after the last round the first again, so the keyboard reaches every tab.
+void Draft_Page_Next_Round();

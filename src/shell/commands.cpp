@@ -26,6 +26,7 @@
 #include "gamefile/game_dialogs.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
+#include "pages/draft_page.h"
 #include "pages/game_view.h"
 #include "pages/page_stats.h"
 #include "platform/errors.h"
@@ -470,6 +471,14 @@ bool Dispatch_Main_Command(int nCommand)
         break;
     case CMD_PAGE_FRONT:
         Set_Main_View_Page(MAIN_PAGE_FRONT);
+        break;
+    case CMD_PAGE_DRAFT:
+        // Asked again while the Draft page is shown, the page turns to its
+        // next round: the tabs are otherwise reached only by a click.
+        if (Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_DRAFT)
+            Draft_Page_Next_Round();
+        else
+            Set_Main_View_Page(MAIN_PAGE_DRAFT);
         break;
     case CMD_VIEW_OTHER_TEAM:
         Do_Dialog(OTHER_TEAM_DIALOG, "Other Team", Other_Team_Dialog);

@@ -243,6 +243,14 @@ TEST(GtkPageStats, TheFrontAndDraftPagesHaveKeysAndF7ReachesEachHeadingOfAPage)
     EXPECT_TRUE(xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_FRONT; }));
     xtest::Key("F9");
     EXPECT_TRUE(xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_DRAFT; }));
+    // F9 again turns the Draft page round by round, the last back to the first.
+    const int nFirstRound = Get_Draft_Page_Round();
+    for (int i = 1; i <= DRAFT_ROUNDS; ++i) {
+        xtest::Key("F9");
+        const int nWanted = (nFirstRound - 1 + i) % DRAFT_ROUNDS + 1;
+        EXPECT_TRUE(xtest::Wait_Until([nWanted] { return Get_Draft_Page_Round() == nWanted; })) << "F9 press " << i;
+    }
+    EXPECT_EQ(Get_User_Preference(PREF_MAIN_PAGE), MAIN_PAGE_DRAFT);
     xtest::Key("F8");
     ASSERT_TRUE(xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == MAIN_PAGE_FRONT; }));
 
