@@ -39,9 +39,9 @@ bool Is_Word_Char(char c)
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
 }
 
-// Notes for every word of an argument that is no flag. Words are split as
-// Parse_Startup_Flags splits them.
-void Note_Unknown_Words(const char* szArgument, std::vector<std::string>& Notes)
+// Notes for every word of an argument (or of the flags file, szWhere naming
+// it) that is no flag. Words are split as Parse_Startup_Flags splits them.
+void Note_Unknown_Words(const char* szArgument, std::vector<std::string>& Notes, const char* szWhere = "")
 {
     const char* p = szArgument;
     while (*p != '\0') {
@@ -54,7 +54,7 @@ void Note_Unknown_Words(const char* szArgument, std::vector<std::string>& Notes)
             continue;
         std::string Word(szStart, p);
         if (Parse_Startup_Flags(Word.c_str()) == 0)
-            Notes.push_back("Start-up word \"" + Word + "\" is no flag; ignored.");
+            Notes.push_back("Start-up word \"" + Word + "\"" + szWhere + " is no flag; ignored.");
     }
 }
 
@@ -269,9 +269,11 @@ unsigned Read_Startup_Flags(int argc, char** argv, std::vector<std::string>* pNo
         nFlags |= Parse_Startup_Flags(argv[i]);
         Note_Unknown_Words(argv[i], Notes);
     }
-    // The file's other words are ignored without a note: it may hold a whole
-    // command line, program name included.
-    nFlags |= Parse_Startup_Flags(Read_Command_Line_File(Notes).c_str());
+    // The file's words are noted as the command line's are, the file named.
+    const std::string File = Read_Command_Line_File(Notes);
+    nFlags |= Parse_Startup_Flags(File.c_str());
+    const std::string Where = std::string(" of \"") + COMMAND_LINE_FILE + "\"";
+    Note_Unknown_Words(File.c_str(), Notes, Where.c_str());
     if (pNotes != nullptr)
         pNotes->insert(pNotes->end(), Notes.begin(), Notes.end());
     return nFlags;
