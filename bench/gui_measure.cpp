@@ -5,7 +5,7 @@
 // order after a header click, and the processor time of an idle window whose
 // news bar scrolls.
 //
-//   build/gui_measure [DATA_FOLDER]      (default: the data folder beside it)
+//   build/gui_measure [DATA_FOLDER]      (default: $KELVO_DATA, else the data folder beside it)
 
 #include <signal.h>
 #include <spawn.h>
@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -214,9 +215,11 @@ double Cpu_Seconds()
 double Program_Start_Up_Ms(const std::string& Program, const std::string& Data, const char* szLine)
 {
     fs::remove(Data + "/debug.txt");
+    // The copy is the program's data folder, whatever KELVO_DATA said here.
     std::vector<std::string> Environment;
     for (char** p = environ; *p != nullptr; ++p)
-        Environment.emplace_back(*p);
+        if (std::strncmp(*p, "KELVO_DATA=", 11) != 0)
+            Environment.emplace_back(*p);
     Environment.push_back("KELVO_DATA=" + Data);
     std::vector<char*> Env;
     for (std::string& Entry : Environment)
@@ -254,7 +257,16 @@ double Program_Start_Up_Ms(const std::string& Program, const std::string& Data, 
 
 int main(int argc, char** argv)
 {
-    const std::string Data = fs::absolute(argc > 1 ? fs::path(argv[1]) : fs::path(argv[0]).parent_path() / "data").string();
+    // The data folder as the program finds it (KELVO_DATA, else the one
+    // beside it), refused as the program refuses it, unless one is named.
+    std::string Problem;
+    const std::string Found = argc > 1 ? std::string(argv[1]) : Find_Data_Folder(argv[0], Problem);
+    if (Found.empty() || !fs::is_directory(Found)) {
+        std::fprintf(stderr, "gui_measure: %s\n",
+                     Problem.empty() ? ("no data folder \"" + Found + "\"").c_str() : Problem.c_str());
+        return 1;
+    }
+    const std::string Data = fs::absolute(Found).string();
     const std::string Program = fs::absolute(fs::path(argv[0]).parent_path() / "kelvo").string();
     X_SERVER Server;
     if (!Server.Start()) {

@@ -176,7 +176,7 @@ void Save_Named(DIALOG& Dialog)
     }
     if (files::File_Exists(szPath) &&
         Show_Message_Box("A playbook with that name already exists. Overwrite?", "Filename in use",
-                         BOX_OKCANCEL | BOX_ICON_QUESTION | BOX_TASKMODAL) != ID_OK)
+                         BOX_OKCANCEL | BOX_ICON_QUESTION | BOX_TASKMODAL | BOX_UNATTENDED_DECLINES) != ID_OK)
         return;
     // The file carries the name, so it is stored first; a write that fails
     // puts the old one back.

@@ -170,8 +170,8 @@ void Save_Named(DIALOG& Dialog)
     }
     const std::string File = Name + SAVED_GAME_EXTENSION;
     if (files::File_Exists(File.c_str()) &&
-        Show_Message_Box("A saved game with that name already exists. Overwrite?", "Filename in use", BOX_OKCANCEL) !=
-            ID_OK)
+        Show_Message_Box("A saved game with that name already exists. Overwrite?", "Filename in use",
+                         BOX_OKCANCEL | BOX_UNATTENDED_DECLINES) != ID_OK)
         return;
     char szOldName[sizeof(LEAGUE_DATA::szCurrentGamePath) + 1];
     Get_Current_Game_Name(szOldName, sizeof(szOldName));

@@ -21,6 +21,7 @@ std::vector<DIALOG_RECORD> g_Records;
 std::string g_Refusal;
 bool g_bUnattended = false;
 bool g_bHoldDefaults = false;
+bool g_bActOnce = false;
 int g_nHeldDefaults = 0;
 // A dialog a procedure keeps pressing into never ends: a bound on the
 // actions of one run keeps a script from looping.
@@ -30,6 +31,7 @@ constexpr int MAX_ACTIONS_PER_DIALOG = 10000;
 struct OPEN_RUN {
     DIALOG* pDialog;
     DIALOG_RECORD* pRecord;
+    int nTaken = 0;   // queued actions it took
 };
 std::vector<OPEN_RUN> g_Open;
 
@@ -80,14 +82,18 @@ std::string Entry_Name(const DIALOG_ACTION& Action)
     return Quoted(Action.Text.empty() ? std::to_string(Action.nValue) : Action.Text);
 }
 
-// Why the control cannot take the action; "" when it can.
-std::string Kind_Refusal(const DIALOG_CONTROL& C, const DIALOG_ACTION& Action, const std::string& Where)
+// Why the control cannot take the action; "" when it can. With bNow false
+// only what cannot change while the dialog is open counts (the control's
+// kind, a text no edit could hold): its entries, rows and columns may yet be
+// filled by the actions before it.
+std::string Kind_Refusal(const DIALOG_CONTROL& C, const DIALOG_ACTION& Action, const std::string& Where,
+                         bool bNow = true)
 {
     switch (Action.nKind) {
     case ACTION_SET_TEXT:
         if (C.nKind != CONTROL_EDIT)
             return Where + " takes no text";
-        if ((C.nStyle & CS_READONLY) != 0)
+        if (bNow && (C.nStyle & CS_READONLY) != 0)
             return Where + " is read-only";
         if (C.nTextLimit > 0 && static_cast<int>(Action.Text.size()) > C.nTextLimit)
             return Where + " takes at most " + std::to_string(C.nTextLimit) + " characters";
@@ -98,18 +104,20 @@ std::string Kind_Refusal(const DIALOG_CONTROL& C, const DIALOG_ACTION& Action, c
         return "";
     case ACTION_SELECT:
         if (C.nKind == CONTROL_REPORT)
-            return Row_Of(C, Action) < 0 ? Where + " has no row " + Entry_Name(Action) : "";
+            return bNow && Row_Of(C, Action) < 0 ? Where + " has no row " + Entry_Name(Action) : "";
         if (C.nKind != CONTROL_COMBO && C.nKind != CONTROL_LIST)
             return Where + " is no list";
-        return Entry_Of(C, Action) < 0 ? Where + " has no entry " + Entry_Name(Action) : "";
+        return bNow && Entry_Of(C, Action) < 0 ? Where + " has no entry " + Entry_Name(Action) : "";
     case ACTION_TOGGLE:
         if (C.nKind != CONTROL_LIST || (C.nStyle & CS_MULTI_SELECT) == 0)
             return Where + " is no multi-select list";
-        return Entry_Of(C, Action) < 0 ? Where + " has no entry " + Entry_Name(Action) : "";
+        return bNow && Entry_Of(C, Action) < 0 ? Where + " has no entry " + Entry_Name(Action) : "";
     case ACTION_COLUMN_CLICK:
     case ACTION_MOVE_COLUMN: {
         if (C.nKind != CONTROL_REPORT)
             return Where + " is no report list";
+        if (!bNow)
+            return "";
         bool bFound = false;
         for (const DIALOG_COLUMN& Column : C.Columns)
             bFound = bFound || Column.nTag == Action.nValue;
@@ -123,9 +131,9 @@ std::string Kind_Refusal(const DIALOG_CONTROL& C, const DIALOG_ACTION& Action, c
         return C.nKind != CONTROL_REPORT ? Where + " is no report list" : "";
     case ACTION_DOUBLE_CLICK:
         if (C.nKind == CONTROL_LIST)
-            return Entry_Of(C, Action) < 0 ? Where + " has no entry " + Entry_Name(Action) : "";
+            return bNow && Entry_Of(C, Action) < 0 ? Where + " has no entry " + Entry_Name(Action) : "";
         if (C.nKind == CONTROL_REPORT)
-            return Row_Of(C, Action) < 0 ? Where + " has no row " + Entry_Name(Action) : "";
+            return bNow && Row_Of(C, Action) < 0 ? Where + " has no row " + Entry_Name(Action) : "";
         return Where + " is no list";
     case ACTION_CHECK:
         return C.nKind != CONTROL_CHECK ? Where + " is no check box" : "";
@@ -141,21 +149,84 @@ std::string Kind_Refusal(const DIALOG_CONTROL& C, const DIALOG_ACTION& Action, c
     case ACTION_ROW_SELECT:
         if (C.nKind != CONTROL_REPORT)
             return Where + " is no report list";
-        return Row_Of(C, Action) < 0 ? Where + " has no row " + Entry_Name(Action) : "";
+        return bNow && Row_Of(C, Action) < 0 ? Where + " has no row " + Entry_Name(Action) : "";
     case ACTION_HEADER_CLICK:
         if (C.nKind != CONTROL_REPORT)
             return Where + " is no report list";
-        return Action.nValue < 0 || Action.nValue >= static_cast<int>(C.Columns.size())
+        return bNow && (Action.nValue < 0 || Action.nValue >= static_cast<int>(C.Columns.size()))
                    ? Where + " has no column " + std::to_string(Action.nValue)
                    : "";
     case ACTION_RIGHT_CLICK:
         if (C.nKind != CONTROL_REPORT)
             return Where + " is no report list";
-        return Action.nValue < -1 || Action.nValue >= static_cast<int>(C.Rows.size())
+        return bNow && (Action.nValue < -1 || Action.nValue >= static_cast<int>(C.Rows.size()))
                    ? Where + " has no row " + std::to_string(Action.nValue)
                    : "";
     default:
         return "unknown action";
+    }
+}
+
+// A refused action ends its dialog before anything more is done: the
+// actions still queued for it are dropped (each recorded as not carried
+// out, in the order queued), then Cancel is pressed, and when that does not
+// end it the dialog ends with Cancel all the same. What a script asked of
+// the dialog is never done in part with the rest left to the defaults.
+void Cancel_After_Refusal(DIALOG& Dialog)
+{
+    if (!g_bActOnce)
+        return;
+    for (auto It = g_Actions.begin(); It != g_Actions.end();) {
+        if (It->first != Dialog.Id()) {
+            ++It;
+            continue;
+        }
+        dialogs::Record_Line(Dialog, "not carried out: " + dialogs::Describe_Action(It->second));
+        It = g_Actions.erase(It);
+    }
+    if (Dialog.Ended())
+        return;
+    const DIALOG_CONTROL* pCancel = Dialog.Find(DIALOG_CANCEL);
+    if (pCancel != nullptr && pCancel->nKind == CONTROL_BUTTON && pCancel->bEnabled) {
+        dialogs::Record_Line(Dialog, "press " + std::to_string(DIALOG_CANCEL) + " (refused)");
+        Dialog.Send(DIALOG_COMMAND, DIALOG_CANCEL);
+    }
+    if (!Dialog.Ended())
+        Dialog.End(DIALOG_CANCEL);
+}
+
+// Before a dialog takes any of its queued actions: an action that it could
+// never carry out (a control it does not have, one of another kind, a text
+// no edit holds) is refused at once, so that the actions queued before it
+// do not take effect either.
+void Refuse_Impossible_Actions(DIALOG& Dialog)
+{
+    if (!g_bActOnce)
+        return;
+    size_t nIndex = 0;
+    for (auto It = g_Actions.begin(); It != g_Actions.end(); ++It) {
+        if (It->first != Dialog.Id())
+            continue;
+        const DIALOG_ACTION& Action = It->second;
+        ++nIndex;
+        if (Action.nKind == ACTION_TIMER || Action.nKind == ACTION_CANCEL)
+            continue;
+        const DIALOG_CONTROL* pControl = Dialog.Find(Action.nControl);
+        const std::string Where = "control " + std::to_string(Action.nControl);
+        const std::string Why =
+            pControl == nullptr ? Where + " does not exist" : Kind_Refusal(*pControl, Action, Where, false);
+        if (Why.empty())
+            continue;
+        // The record keeps the order of the queue: those before it, then it.
+        for (size_t n = 1; n < nIndex; ++n) {
+            DIALOG_ACTION Earlier;
+            dialogs::Take_Action(Dialog.Id(), Earlier);
+            dialogs::Record_Line(Dialog, "not carried out: " + dialogs::Describe_Action(Earlier));
+        }
+        DIALOG_ACTION Refused;
+        dialogs::Take_Action(Dialog.Id(), Refused);
+        dialogs::Refuse(Dialog, Why);
+        return;
     }
 }
 
@@ -185,6 +256,8 @@ int Run(int nDialogId, const char* szTitle, DIALOG_PROC pProc, void* pParam, con
         Dialog.Build(*pTemplate);
     g_Open.push_back(OPEN_RUN{&Dialog, &Record});
     Dialog.Send(DIALOG_INIT, 0);
+    if (!Dialog.Ended())
+        Refuse_Impossible_Actions(Dialog);
     if (!Dialog.Ended()) {
         const UI_BACKEND& Backend = Ui_Backend();
         if (Backend.Run_Dialog != nullptr) {
@@ -265,6 +338,7 @@ void Reset()
     g_Refusal.clear();
     g_bHoldDefaults = false;
     g_nHeldDefaults = 0;
+    g_bActOnce = false;
 }
 
 const std::string& Last_Refusal()
@@ -283,6 +357,11 @@ bool Take_Action(int nDialogId, DIALOG_ACTION& Action)
         if (It->first == nDialogId) {
             Action = It->second;
             g_Actions.erase(It);
+            for (auto Open = g_Open.rbegin(); Open != g_Open.rend(); ++Open)
+                if (Open->pDialog->Id() == nDialogId) {
+                    ++Open->nTaken;
+                    break;
+                }
             return true;
         }
     }
@@ -337,6 +416,7 @@ void Refuse(DIALOG& Dialog, const std::string& Why)
     g_Refusal = Why;
     Record_Line(Dialog, "refused: " + Why);
     Write_Debug_Log("Dialog %d \"%s\": %s", Dialog.Id(), Dialog.Title().c_str(), Why.c_str());
+    Cancel_After_Refusal(Dialog);
 }
 
 void Record_Line(DIALOG& Dialog, const std::string& Line)
@@ -492,16 +572,24 @@ void Finish_Unattended(DIALOG& Dialog)
     const bool bHeld = g_bHoldDefaults && Actions_Wait_Elsewhere(Dialog);
     if (bHeld)
         ++g_nHeldDefaults;
+    // A dialog that took actions and is still open after them: each action
+    // acted once, and what they left undone is not done by the default.
+    int nTaken = 0;
+    for (const OPEN_RUN& Run : g_Open)
+        if (Run.pDialog == &Dialog)
+            nTaken = Run.nTaken;
+    const bool bLeftOpen = g_bActOnce && !bHeld && nTaken > 0;
+    const char* szWhy = bHeld ? " (held)" : bLeftOpen ? " (left open)" : " (default)";
     // Nothing more scripted: the user confirms, else gives up.
     for (int nButton : {Dialog.Default_Button(), DIALOG_CANCEL}) {
         if (Dialog.Ended())
             break;
-        if (bHeld && nButton != DIALOG_CANCEL)
+        if ((bHeld || bLeftOpen) && nButton != DIALOG_CANCEL)
             continue;
         const DIALOG_CONTROL* pButton = Dialog.Find(nButton);
         if (pButton == nullptr || pButton->nKind != CONTROL_BUTTON || !pButton->bEnabled)
             continue;
-        Record_Line(Dialog, "press " + std::to_string(nButton) + (bHeld ? " (held)" : " (default)"));
+        Record_Line(Dialog, "press " + std::to_string(nButton) + szWhy);
         Dialog.Send(DIALOG_COMMAND, nButton);
     }
     // No Cancel button to press: the dialog is left unanswered (Cancel).
@@ -517,6 +605,11 @@ void Set_Defaults_Held_For_Waiting_Actions(bool bHold)
 int Count_Held_Defaults()
 {
     return g_nHeldDefaults;
+}
+
+void Set_Actions_Act_Once(bool bOnce)
+{
+    g_bActOnce = bOnce;
 }
 
 }  // namespace dialogs

@@ -474,8 +474,8 @@ size_t Pending_Actions();
 const std::vector<DIALOG_RECORD>& Records();
 void Reset();
 // An action the open dialog cannot carry out (no such control, no such
-// entry) is refused: the run goes on, and the refusal is kept here for the
-// caller that queued it (the script runner stops with it).
+// entry) is refused, and the refusal is kept here for the caller that
+// queued it (the script runner stops with it); see Set_Actions_Act_Once.
 const std::string& Last_Refusal();
 void Clear_Refusal();
 
@@ -485,7 +485,8 @@ bool Take_Action(int nDialogId, DIALOG_ACTION& Action);
 std::string Describe_Action(const DIALOG_ACTION& Action);
 // Carries out an action on the model (the headless way); false when refused.
 bool Apply_Action(DIALOG& Dialog, const DIALOG_ACTION& Action);
-// Keeps a refusal (the record line and Last_Refusal) for the open dialog.
+// Keeps a refusal (the record line and Last_Refusal) for the open dialog;
+// while actions act once, it also ends the dialog with Cancel.
 void Refuse(DIALOG& Dialog, const std::string& Why);
 // Adds a line to the record of the open dialog.
 void Record_Line(DIALOG& Dialog, const std::string& Line);
@@ -504,4 +505,12 @@ void Finish_Unattended(DIALOG& Dialog);
 void Set_Defaults_Held_For_Waiting_Actions(bool bHold);
 // Dialogs ended without their default because actions waited elsewhere.
 int Count_Held_Defaults();
+// A script sets this for its whole run: each queued action acts once or not
+// at all. An action the dialog could never take (a control it lacks or of
+// another kind) is refused before any of the dialog's actions is carried
+// out; any refusal drops the dialog's other actions and ends it with Cancel;
+// a dialog still open after its actions is closed by Cancel ("press 2 (left
+// open)"), not by its default. Otherwise (a test that queues actions to
+// watch a procedure) a refusal is only kept and the run goes on.
+void Set_Actions_Act_Once(bool bOnce);
 }  // namespace dialogs

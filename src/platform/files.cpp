@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <mutex>
+#include <set>
 #include <unordered_map>
 
 namespace files {
@@ -120,6 +121,19 @@ void Split_Path(const std::string& Path, std::string& Folder, std::string& Name)
         Folder = nSlash == 0 ? "/" : Path.substr(0, nSlash);
         Name = Path.substr(nSlash + 1);
     }
+}
+
+// What the program wrote (paths as resolved); writers may run on threads.
+std::mutex g_WrittenMutex;
+std::set<std::string> g_Written;
+
+void Note_Written(const std::string& Path, bool bWritten)
+{
+    std::lock_guard<std::mutex> Lock(g_WrittenMutex);
+    if (bWritten)
+        g_Written.insert(Path);
+    else
+        g_Written.erase(Path);
 }
 
 // Enters a change we made into the kept listing of its folder (when there is
@@ -273,8 +287,10 @@ FILE* Open_Checked(const std::string& Path, const char* szMode)
     }
     if (szMode[0] != 'r') {
         FILE* pFile = std::fopen(Path.c_str(), szMode);
-        if (pFile != nullptr)
+        if (pFile != nullptr) {
             Note_Name(Path, true);
+            Note_Written(Path, true);
+        }
         return pFile;
     }
     // What was checked may have been replaced since: open without waiting
@@ -406,6 +422,7 @@ bool Delete_File(const char* szPath)
     if (std::remove(Path.c_str()) != 0)
         return false;
     Note_Name(Path, false);
+    Note_Written(Path, false);
     return true;
 }
 
@@ -419,6 +436,8 @@ bool Rename_File(const char* szFrom, const char* szTo)
         return false;
     Note_Name(From, false);
     Note_Name(To, true);
+    Note_Written(From, false);
+    Note_Written(To, true);
     return true;
 }
 
@@ -646,6 +665,7 @@ FILE* Create_Temporary_File(const char* szTarget, std::string& Path)
     }
     Path = Template;
     Note_Name(Path, true);
+    Note_Written(Path, true);
     return pFile;
 }
 
@@ -736,11 +756,14 @@ bool Write_Whole_File(const char* szPath, const void* pData, size_t nBytes)
     if (nError != 0) {
         ::unlink(Temporary.c_str());
         Note_Name(Temporary, false);
+        Note_Written(Temporary, false);
         errno = nError;
         return false;
     }
     Note_Name(Temporary, false);
     Note_Name(Target, true);
+    Note_Written(Temporary, false);
+    Note_Written(Target, true);
     return true;
 }
 
@@ -750,6 +773,18 @@ bool Entry_Exists(const char* szPath)
         return false;
     struct stat st;
     return ::lstat(Resolve_Path(szPath).c_str(), &st) == 0;
+}
+
+std::vector<std::string> Written_Files()
+{
+    std::lock_guard<std::mutex> Lock(g_WrittenMutex);
+    return std::vector<std::string>(g_Written.begin(), g_Written.end());
+}
+
+void Forget_Written_Files()
+{
+    std::lock_guard<std::mutex> Lock(g_WrittenMutex);
+    g_Written.clear();
 }
 
 }  // namespace files

@@ -78,6 +78,11 @@ bool Get_File_Stamp(const char* szPath, FILE_STAMP& Stamp);
 bool Same_File_Stamp(const FILE_STAMP& A, const FILE_STAMP& B);
 std::string Get_Current_Folder();
 bool Wildcard_Match(const char* szPattern, const char* szName);
+// The files written through here (opened to write, or renamed into place)
+// since the last Forget_Written_Files, as resolved, sorted; a file deleted or
+// renamed away since is left out.
+std::vector<std::string> Written_Files();
+void Forget_Written_Files();
 
 // --- One program per data folder, and saves that replace a file whole ------
 

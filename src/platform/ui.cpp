@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <deque>
 
+#include "platform/dialogs.h"
 #include "platform/ui_backend.h"
 
 namespace {
@@ -78,6 +79,12 @@ int Show_Message_Box(const char* szText, const char* szCaption, unsigned nStyle)
     if (szCaption == nullptr)
         szCaption = "";
     SHOWN_BOX Box{szCaption, szText, nStyle, 0, {}};
+    // A loss nobody confirmed is not made: the box is answered as declined,
+    // through the backend as a queued answer would be.
+    if ((nStyle & BOX_UNATTENDED_DECLINES) != 0 && dialogs::Unattended() && g_Answers.empty()) {
+        g_Answers.push_back(Declining_Button(nStyle));
+        Box.bDeclinedUnattended = true;
+    }
     const UI_BACKEND& Backend = Ui_Backend();
     int nResult = Backend.Message_Box != nullptr ? Backend.Message_Box(Box, Default_Button(nStyle))
                                                  : Take_Answer(Default_Button(nStyle));

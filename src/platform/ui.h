@@ -22,6 +22,9 @@ constexpr unsigned BOX_ICON_INFORMATION = 0x40;
 constexpr unsigned BOX_DEFAULT_SECOND = 0x100;
 constexpr unsigned BOX_DEFAULT_THIRD = 0x200;
 constexpr unsigned BOX_TASKMODAL = 0x2000;
+// The box asks to confirm a loss (a file overwritten): unattended (a script
+// runs) it is declined, Cancel else No, unless an answer was queued for it.
+constexpr unsigned BOX_UNATTENDED_DECLINES = 0x4000;
 
 // Button results.
 constexpr int ID_OK = 1;
@@ -63,6 +66,8 @@ struct SHOWN_BOX {
     unsigned Style;
     int Result;
     std::vector<std::string> Buttons;   // labels of User_Message_Dialog
+    // Declined because nobody was there to confirm (BOX_UNATTENDED_DECLINES).
+    bool bDeclinedUnattended = false;
 };
 
 // The buttons a box shows, in order, as (label, result): "&OK" 1,

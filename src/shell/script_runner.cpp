@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
+#include <iterator>
 #include <deque>
 #include <map>
 #include <utility>
@@ -56,6 +56,7 @@ struct SCRIPT_RUN {
     int nFailedSaves = 0;  // failed saves of the Save dialog seen so far
     int nFailedLoads = 0;  // failed loads seen so far
     std::string Held;      // a dialog given up without its default, as shown
+    bool bQuitDeclined = false;   // the last line was a quit the script's answers turned down
 };
 
 void Fail(SCRIPT_RUN& Run, int nLine, const std::string& Why)
@@ -102,7 +103,8 @@ bool Ends_With(const std::string& Line, const char* szEnd)
 
 bool Is_Default_Or_End(const std::string& Line)
 {
-    return Line.rfind("end ", 0) == 0 || Ends_With(Line, " (default)") || Ends_With(Line, " (held)");
+    return Line.rfind("end ", 0) == 0 || Ends_With(Line, " (default)") || Ends_With(Line, " (held)") ||
+           Ends_With(Line, " (left open)") || Ends_With(Line, " (refused)");
 }
 
 // Writes the boxes and dialogs shown since the last look to the log and to
@@ -120,6 +122,12 @@ void Take_Stock(SCRIPT_RUN& Run)
                 Fail(Run, Queued.nLine,
                      std::string("the answer ") + Answer_Name(Queued.nAnswer) + " fits no button of the box [" +
                          Box.Caption + "] \"" + One_Line(Box.Text) + "\"");
+        } else if (Box.bDeclinedUnattended) {
+            // A loss (a file overwritten) is made only when a line asked for it.
+            Answer += " (not confirmed)";
+            Fail(Run, Run.nLine,
+                 "the box [" + Box.Caption + "] \"" + One_Line(Box.Text) +
+                     "\" was declined: no line confirmed it (\"answer ok\" before the step does)");
         } else {
             Answer += " (default)";
         }
@@ -363,6 +371,7 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
 {
     const std::string& Verb = Words[0];
     const int nLine = Run.nLine;
+    Run.bQuitDeclined = false;
     if (Is_Quit_Posted() && Run.bWelcomeShown) {
         Fail(Run, nLine, "the program has already quit; this line cannot be carried out");
         return;
@@ -513,70 +522,71 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
         std::printf("Quit\n");
         Exit_Program();
         Check_Nothing_Left(Run);
+        Run.bQuitDeclined = !Is_Quit_Posted();
     } else {
         Fail(Run, nLine, "unknown instruction \"" + Verb + "\"");
     }
 }
 
-// The files of the closing summary: box scores, reports, saved games.
+// The closing summary: every file the run wrote, as the file layer saw it
+// written, in groups a reader knows (box scores, recaps, reports, saved
+// games), the rest by folder.
 struct SUMMARY_GROUP {
-    const char* szFolder;
+    const char* szLabel;
+    const char* szFolder;    // "" the data folder itself
     const char* szPattern;
 };
-constexpr SUMMARY_GROUP SUMMARY_GROUPS[] = {{"Output", "Box-*.htm"}, {"Output", "*.txt"}, {".", "*.zrt"}};
+constexpr SUMMARY_GROUP SUMMARY_GROUPS[] = {{"Box scores", "Output", "Box-*.htm"},
+                                            {"Recaps", "Output", "Recap-*.htm"},
+                                            {"Reports", "Output", "*.txt"}};
 
-// The summary's files as the run found them: each one's time of change.
-struct FILES_BEFORE {
-    std::time_t nStart = 0;
-    std::map<std::string, std::time_t> Times;
-};
-
-std::string Summary_Path(const SUMMARY_GROUP& Group, const std::string& Name)
+bool Is_Summary_Name(const char* szPattern, const std::string& Name)
 {
-    return std::string(Group.szFolder) + "\\" + Name;
-}
-
-FILES_BEFORE Take_Files_Before()
-{
-    FILES_BEFORE Before;
-    Before.nStart = std::time(nullptr);
-    for (const SUMMARY_GROUP& Group : SUMMARY_GROUPS)
-        for (const std::string& Name : files::List_Folder(Group.szFolder, Group.szPattern)) {
-            std::time_t nTime = 0;
-            if (files::Get_Modification_Time(Summary_Path(Group, Name).c_str(), nTime))
-                Before.Times[Summary_Path(Group, Name)] = nTime;
-        }
-    return Before;
-}
-
-// The names of a group's files the run wrote: new, or changed since it began.
-std::vector<std::string> Written_Files(const FILES_BEFORE& Before, const SUMMARY_GROUP& Group)
-{
-    std::vector<std::string> Written;
-    for (const std::string& Name : files::List_Folder(Group.szFolder, Group.szPattern)) {
-        const std::string Path = Summary_Path(Group, Name);
-        std::time_t nTime = 0;
-        if (!files::Get_Modification_Time(Path.c_str(), nTime))
-            continue;
-        const auto It = Before.Times.find(Path);
-        if (It == Before.Times.end() || It->second != nTime || nTime >= Before.nStart)
-            Written.push_back(Name);
-    }
-    return Written;
+    return files::Wildcard_Match(szPattern, Name.c_str());
 }
 
 // Where the files the run wrote are; a kind it wrote none of is not named.
-void Print_Where_Files_Are(const FILES_BEFORE& Before)
+void Print_Where_Files_Are()
 {
     const std::string Folder = files::Get_Current_Folder();
-    const size_t nBoxScores = Written_Files(Before, SUMMARY_GROUPS[0]).size();
-    const size_t nReports = Written_Files(Before, SUMMARY_GROUPS[1]).size();
-    if (nBoxScores > 0)
-        std::printf("Box scores: %s/Output/Box-*.htm (%zu files)\n", Folder.c_str(), nBoxScores);
-    if (nReports > 0)
-        std::printf("Reports: %s/Output/*.txt (%zu files)\n", Folder.c_str(), nReports);
-    for (const std::string& Name : Written_Files(Before, SUMMARY_GROUPS[2]))
+    size_t Counts[std::size(SUMMARY_GROUPS)] = {};
+    std::vector<std::string> Saved;
+    std::vector<std::string> Single;
+    std::map<std::string, size_t> Folders;   // a folder below the data folder (or elsewhere): its files
+    for (const std::string& Path : files::Written_Files()) {
+        if (!files::File_Exists(Path.c_str()))
+            continue;
+        const size_t nSlash = Path.rfind('/');
+        const std::string Parent = nSlash == std::string::npos ? "" : Path.substr(0, nSlash);
+        const std::string Name = nSlash == std::string::npos ? Path : Path.substr(nSlash + 1);
+        bool bGrouped = false;
+        for (size_t g = 0; g < std::size(SUMMARY_GROUPS) && !bGrouped; ++g)
+            if (strcasecmp(Parent.c_str(), SUMMARY_GROUPS[g].szFolder) == 0 &&
+                Is_Summary_Name(SUMMARY_GROUPS[g].szPattern, Name)) {
+                ++Counts[g];
+                bGrouped = true;
+            }
+        if (bGrouped)
+            continue;
+        if (Parent.empty() && Is_Summary_Name("*.zrt", Name) && Name.rfind(".kelvo-save-", 0) != 0)
+            Saved.push_back(Name);
+        else if (Parent.empty() || strcasecmp(Parent.c_str(), "Output") == 0)
+            Single.push_back(Path);
+        else if (Path[0] == '/')
+            ++Folders[Parent];
+        else
+            ++Folders[Folder + "/" + Path.substr(0, Path.find('/'))];
+    }
+    for (size_t g = 0; g < std::size(SUMMARY_GROUPS); ++g)
+        if (Counts[g] > 0)
+            std::printf("%s: %s/%s/%s (%zu files)\n", SUMMARY_GROUPS[g].szLabel, Folder.c_str(),
+                        SUMMARY_GROUPS[g].szFolder, SUMMARY_GROUPS[g].szPattern, Counts[g]);
+    for (const std::string& Name : Saved)
         std::printf("Saved game: %s/%s\n", Folder.c_str(), Name.c_str());
+    for (const std::string& Path : Single)
+        std::printf("File: %s/%s\n", Folder.c_str(), Path.c_str());
+    for (const auto& [Where, nFiles] : Folders)
+        std::printf("Folder: %s (%zu file%s)\n", Where.c_str(), nFiles, nFiles == 1 ? "" : "s");
 }
 
 }  // namespace
@@ -665,7 +675,8 @@ int Run_Script(FILE* pInput, const char* szName)
 {
     SCRIPT_RUN Run;
     Run.Name = szName != nullptr ? szName : "";
-    const FILES_BEFORE Before = Take_Files_Before();
+    // The summary names what this run writes, and nothing older.
+    files::Forget_Written_Files();
     // Boxes of the start-up were echoed already; the script's own come next.
     Take_Stock(Run);
     Write_Debug_Log("Script %s", Run.Name.c_str());
@@ -675,6 +686,7 @@ int Run_Script(FILE* pInput, const char* szName)
     // A dialog of a step of the script takes its default only while no line
     // waits for another dialog.
     dialogs::Set_Defaults_Held_For_Waiting_Actions(true);
+    dialogs::Set_Actions_Act_Once(true);
     std::string Line;
     while (Run.Failure.empty()) {
         errno = 0;
@@ -715,14 +727,22 @@ int Run_Script(FILE* pInput, const char* szName)
         ++Run.nLine;
         Show_Welcome(Run);
         if (Run.Failure.empty() && !Is_Quit_Posted()) {
-            Write_Debug_Log("End of script: Exit");
-            Exit_Program();
-            Check_Nothing_Left(Run);
+            // A quit the script has just turned down (Cancel in its Save
+            // dialog) is not offered again with the defaults: the run ends
+            // without the save the script declined.
+            if (!Run.bQuitDeclined) {
+                Write_Debug_Log("End of script: Exit");
+                Exit_Program();
+                Check_Nothing_Left(Run);
+            } else {
+                Write_Debug_Log("End of script: the quit was declined; nothing is saved");
+            }
             if (!Is_Quit_Posted())
                 Post_Quit_Message(SCRIPT_EXIT_OK);
         }
     }
     dialogs::Set_Defaults_Held_For_Waiting_Actions(false);
+    dialogs::Set_Actions_Act_Once(false);
     if (!Run.Failure.empty()) {
         Write_Debug_Log("Script %s line %d: %s; the run stops.", Run.Name.c_str(), Run.nFailureLine,
                         Run.Failure.c_str());
@@ -731,7 +751,7 @@ int Run_Script(FILE* pInput, const char* szName)
                      Run.Failure.c_str());
         return SCRIPT_EXIT_FAILED;
     }
-    Print_Where_Files_Are(Before);
+    Print_Where_Files_Are();
     std::fflush(stdout);
     return Get_Quit_Code();
 }

@@ -41,9 +41,13 @@
 // Answers and dialog actions are queued for the boxes and dialogs that the
 // next command opens. The welcome dialog runs when the first command, key
 // or quit line is reached (or the script ends), so the lines before it
-// answer the welcome dialog and what it opens. A box or dialog left
-// unanswered takes its default button. Every box and dialog run is written
-// to "debug.txt" and to standard output.
+// answer the welcome dialog and what it opens. Each line acts once: a box or
+// dialog given no line takes its default button, a dialog still open after
+// its lines is closed by Cancel, and a box that would overwrite a file is
+// declined unless a line answers it. A line the dialog refuses ends it with
+// Cancel (one it could never take, before any of its lines acts). Every box
+// and dialog run is written to "debug.txt" and to standard output; the run
+// ends with a summary of the files it wrote.
 //
 // A line the program cannot carry out stops the run with exit status 2 and a
 // message naming the line: an unknown instruction or command, an action the

@@ -40,9 +40,9 @@ bool Is_Word_Char(char c)
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
 }
 
-// Notes for every word of an argument that is no flag. Words are split as
-// Parse_Startup_Flags splits them.
-void Note_Unknown_Words(const char* szArgument, std::vector<std::string>& Notes)
+// Notes for every word of an argument (or of the flags file, szWhere naming
+// it) that is no flag. Words are split as Parse_Startup_Flags splits them.
+void Note_Unknown_Words(const char* szArgument, std::vector<std::string>& Notes, const char* szWhere = "")
 {
     const char* p = szArgument;
     while (*p != '\0') {
@@ -55,7 +55,7 @@ void Note_Unknown_Words(const char* szArgument, std::vector<std::string>& Notes)
             continue;
         std::string Word(szStart, p);
         if (Parse_Startup_Flags(Word.c_str()) == 0)
-            Notes.push_back("Start-up word \"" + Word + "\" is no flag; ignored.");
+            Notes.push_back("Start-up word \"" + Word + "\"" + szWhere + " is no flag; ignored.");
     }
 }
 
@@ -236,9 +236,11 @@ std::string Usage_Text(const std::string& DataBeside)
         "  tool NAME [ARG...]               an export or data tool by name, on the league\n"
         "                                   (\"tool Export_Html_Encyclopedia\")\n"
         "  quit                             Exit, offering to save\n"
-        "Unanswered boxes and dialogs take their default button; every one is logged\n"
-        "to standard output and \"debug.txt\". The end of the script is quit (exit\n"
-        "status 0); a line that cannot be carried out stops the run (exit status 2).\n"
+        "Each line acts once. Boxes and dialogs given no line take their default\n"
+        "button, but an \"Overwrite?\" box is declined unless answered; a dialog still\n"
+        "open after its lines is cancelled. Every one is logged to standard output and\n"
+        "\"debug.txt\". The end of the script is quit (exit status 0); a line that\n"
+        "cannot be carried out cancels its dialog and stops the run (exit status 2).\n"
         "\n"
         "Start-up flags, as bare words here or in \"CommandLine.txt\" in the data folder\n"
         "(other words are logged and ignored):\n"
@@ -291,9 +293,11 @@ unsigned Read_Startup_Flags(int argc, char** argv, std::vector<std::string>* pNo
         nFlags |= Parse_Startup_Flags(argv[i]);
         Note_Unknown_Words(argv[i], Notes);
     }
-    // The file's other words are ignored without a note: it may hold a whole
-    // command line, program name included.
-    nFlags |= Parse_Startup_Flags(Read_Command_Line_File(Notes).c_str());
+    // The file's words are noted as the command line's are, the file named.
+    const std::string File = Read_Command_Line_File(Notes);
+    nFlags |= Parse_Startup_Flags(File.c_str());
+    const std::string Where = std::string(" of \"") + COMMAND_LINE_FILE + "\"";
+    Note_Unknown_Words(File.c_str(), Notes, Where.c_str());
     if (pNotes != nullptr)
         pNotes->insert(pNotes->end(), Notes.begin(), Notes.end());
     return nFlags;

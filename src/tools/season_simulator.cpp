@@ -111,7 +111,7 @@ bool Write_File(const SIMULATOR_TOTALS& Totals)
 {
     const std::string Path = files::Resolve_Path(SIMULATOR_DATA_FILE);
     const std::string Temporary = Path + ".tmp";
-    FILE* pFile = std::fopen(Temporary.c_str(), "wb");
+    FILE* pFile = files::Open_File(Temporary.c_str(), "wb");
     if (pFile == nullptr)
         return false;
     // Little-endian whatever the machine.
@@ -123,8 +123,8 @@ bool Write_File(const SIMULATOR_TOTALS& Totals)
     }
     bool bDone = std::fwrite(Bytes, 1, sizeof(Bytes), pFile) == sizeof(Bytes);
     bDone = files::Close_Synced(pFile) && bDone;
-    if (!bDone || std::rename(Temporary.c_str(), Path.c_str()) != 0) {
-        std::remove(Temporary.c_str());
+    if (!bDone || !files::Rename_File(Temporary.c_str(), Path.c_str())) {
+        files::Delete_File(Temporary.c_str());
         return false;
     }
     files::Sync_Folder_Of(Path.c_str());

@@ -307,7 +307,7 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     const process_runner::RUN_RESULT Offer =
         Run_Text(Alone, "welcome new\ndialog 105 select 1089 \"2019\"\ndialog 105 set 1013 \"Pat\"\n"
                         "dialog 105 press 1391\ncommand \"One Week\"\ndialog 120 set 1082 \"Before Build\"\n"
-                        "tool Create_Universe_Database 2010\nquit\n");
+                        "dialog 120 press 1\ntool Create_Universe_Database 2010\nquit\n");
     EXPECT_EQ(Offer.nExitCode, 0) << Offer.Out << Offer.Err;
     EXPECT_TRUE(Contains(Offer.Out, "Save changes to current game since last save?")) << Offer.Out;
     EXPECT_TRUE(fs::exists(Alone + "/Before Build.zrt"));

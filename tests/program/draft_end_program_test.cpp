@@ -37,7 +37,8 @@ const std::string FANTASY_NEW_GAME = std::string(program_support::NEW_GAME).inse
                                          std::string(program_support::NEW_GAME).find("dialog 105 press 1391"),
                                          "dialog 105 check 1321 1\n") +
                                      "dialog 165 radio 1604\n"
-                                     "dialog 165 radio 1613\n";
+                                     "dialog 165 radio 1613\n"
+                                     "dialog 165 press 1\n";
 
 class DraftEndProgramTest : public ::testing::Test {
 protected:
@@ -126,7 +127,7 @@ TEST_F(DraftEndProgramTest, FantasyDraftFromNewGameTwoPicksEndedWithYes)
         "quit\n");
     ASSERT_FALSE(Result.bTimedOut);
     ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
-    EXPECT_TRUE(Contains(Result.Out, "Dialog 165 \"Start Fantasy Draft\": radio 1604; radio 1613; press 1 (default); end 1"))
+    EXPECT_TRUE(Contains(Result.Out, "Dialog 165 \"Start Fantasy Draft\": radio 1604; radio 1613; press 1; end 1"))
         << Result.Out;
     EXPECT_TRUE(Contains(Result.Out, "Box [Round 1 / Pick 4] \"Buffalo Frost, please make your pick.")) << Result.Out;
     EXPECT_TRUE(Contains(Result.Out, "Box [Fantasy Draft] \"Vazarudu Kelvo can't play games during the Fantasy Draft."))

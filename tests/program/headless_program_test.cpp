@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -73,6 +74,58 @@ std::vector<std::string> Log_Lines(const std::string& Text)
         nStart = nEnd + 1;
     }
     return Lines;
+}
+
+// Every file under Folder with its time of change, to the nanosecond.
+std::map<std::string, fs::file_time_type> File_Times(const std::string& Folder)
+{
+    std::map<std::string, fs::file_time_type> Times;
+    for (const auto& Entry : fs::recursive_directory_iterator(Folder))
+        if (Entry.is_regular_file())
+            Times[fs::relative(Entry.path(), Folder).string()] = Entry.last_write_time();
+    return Times;
+}
+
+// The closing summary names each file that changed since Before (the
+// folder's lock aside, which is the program's own and no work of the run),
+// and no more: each of its counts is the number of such files.
+void Expect_Summary_Names_What_Changed(const std::string& Folder, const std::map<std::string, fs::file_time_type>& Before,
+                                       const std::string& Out)
+{
+    std::map<std::string, size_t> Expected;   // a summary line's start: its files
+    for (const auto& [Name, Time] : File_Times(Folder)) {
+        const auto It = Before.find(Name);
+        if ((It != Before.end() && It->second == Time) || Name == "kelvo.lock")
+            continue;
+        const size_t nSlash = Name.find('/');
+        const std::string Top = Name.substr(0, nSlash);
+        const std::string Leaf = Name.substr(Name.rfind('/') + 1);
+        std::string Line;
+        if (Top == "Output" && Leaf.rfind("Box-", 0) == 0)
+            Line = "Box scores: " + Folder + "/Output/Box-*.htm (";
+        else if (Top == "Output" && Leaf.rfind("Recap-", 0) == 0)
+            Line = "Recaps: " + Folder + "/Output/Recap-*.htm (";
+        else if (nSlash == std::string::npos && Name.size() > 4 && Name.compare(Name.size() - 4, 4, ".zrt") == 0)
+            Line = "Saved game: " + Folder + "/" + Name + "\n";
+        else if (nSlash == std::string::npos || (Top == "Output" && Name.find('/', nSlash + 1) == std::string::npos))
+            Line = "File: " + Folder + "/" + Name + "\n";
+        else
+            Line = "Folder: " + Folder + "/" + Top + " (";
+        ++Expected[Line];
+    }
+    size_t nLines = 0;
+    for (const auto& [Line, nFiles] : Expected) {
+        const bool bCounted = Line.back() == '(';
+        const std::string Whole = bCounted ? Line + std::to_string(nFiles) + " file" : Line;
+        EXPECT_TRUE(Contains(Out, Whole)) << Whole << " missing in\n" << Out;
+        ++nLines;
+    }
+    // No line for anything else.
+    size_t nSummary = 0;
+    for (const char* szStart : {"\nBox scores: ", "\nRecaps: ", "\nReports: ", "\nSaved game: ", "\nFile: ", "\nFolder: "})
+        for (size_t n = Out.find(szStart); n != std::string::npos; n = Out.find(szStart, n + 1))
+            ++nSummary;
+    EXPECT_EQ(nSummary, nLines) << Out;
 }
 
 class HeadlessProgramTest : public ::testing::Test {
@@ -334,9 +387,14 @@ TEST_F(HeadlessProgramTest, FindPlayersFindsOpensACardAndKeepsItsFields)
 TEST_F(HeadlessProgramTest, EndToEndNewGamePlayoffsSaveResumeAndOneMoreWeek)
 {
     const std::string DemoScript = SOURCE_SCRIPTS + "/demo.kelvo";
+    const auto Before = File_Times(Data.Path());
     const RUN_RESULT First = Run({"--headless", "--script", DemoScript, "IS_NOT_RANDOM"});
     ASSERT_FALSE(First.bTimedOut);
     ASSERT_EQ(First.nExitCode, 0) << First.Out << First.Err;
+    // The summary names all the run wrote (recaps, the export, its CSV
+    // files among them), and only that.
+    Expect_Summary_Names_What_Changed(Data.Path(), Before, First.Out);
+    EXPECT_TRUE(Contains(First.Out, "Recaps: " + Data.Path() + "/Output/Recap-*.htm")) << First.Out;
     EXPECT_GT(Count_Files(Path("Output"), "Box-", ".htm"), 256u) << "the regular season and the playoffs";
     const std::string Saved = Path("Demo Season.zrt");
     ASSERT_TRUE(fs::exists(Saved)) << First.Out;

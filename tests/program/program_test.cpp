@@ -200,6 +200,20 @@ TEST_F(ProgramTest, UnknownBareWordsAreLoggedAndIgnored)
     EXPECT_TRUE(Contains(Result.Err, "Start-up word \"FAST\" is no flag; ignored.")) << Result.Err;
 }
 
+TEST_F(ProgramTest, WordsOfTheFlagsFileThatAreNoFlagsAreLoggedAsTheCommandLinesAre)
+{
+    program_support::Write_File(Data.Path() + "/CommandLine.txt", "SLOWLY IS_NOT_RANDOM\n");
+    const RUN_RESULT Result = Run_With_Data({});
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 1);
+    const std::string Log = this->Log();
+    EXPECT_TRUE(Contains(Log, "(V21.01 NR) started at: ")) << Log;
+    EXPECT_TRUE(Contains(Log, "Start-up word \"SLOWLY\" of \"CommandLine.txt\" is no flag; ignored.")) << Log;
+    EXPECT_FALSE(Contains(Log, "\"IS_NOT_RANDOM\" of")) << Log;
+    EXPECT_TRUE(Contains(Result.Err, "Start-up word \"SLOWLY\" of \"CommandLine.txt\" is no flag; ignored."))
+        << Result.Err;
+}
+
 TEST_F(ProgramTest, DataFolderNamedByKelvoDataMustExist)
 {
     const std::string Missing = Data.Path() + "/nowhere";

@@ -123,15 +123,18 @@ TEST_F(StartupTest, UnknownWordsOfTheCommandLineAreNotedAndOptionsAreNoFlags)
                                                "Start-up word \"slow\" is no flag; ignored."};
     EXPECT_EQ(Notes, Expected);
 
-    // The flags file may hold a whole command line: its other words pass
-    // without a note.
+    // The flags file's other words are noted too, with the file named.
     FILE* pFile = std::fopen("CommandLine.txt", "wb");
     ASSERT_NE(pFile, nullptr);
-    std::fputs("kelvo.exe SHOW_SYSTEM_ERRORS", pFile);
+    std::fputs("kelvo.exe SHOW_SYSTEM_ERRORS,Fast", pFile);
     std::fclose(pFile);
     Notes.clear();
     EXPECT_EQ(Read_Startup_Flags(1, argv, &Notes), FLAG_SHOW_SYSTEM_ERRORS);
-    EXPECT_TRUE(Notes.empty());
+    const std::vector<std::string> FileNotes = {
+        "Start-up word \"kelvo\" of \"CommandLine.txt\" is no flag; ignored.",
+        "Start-up word \"exe\" of \"CommandLine.txt\" is no flag; ignored.",
+        "Start-up word \"Fast\" of \"CommandLine.txt\" is no flag; ignored."};
+    EXPECT_EQ(Notes, FileNotes);
 }
 
 TEST_F(StartupTest, FlagsFileEndsAtANulAndIsReadOnlyWithinItsLimit)

@@ -20,6 +20,7 @@
 #include "league/preferences.h"
 #include "platform/dialogs.h"
 #include "platform/shell_requests.h"
+#include "platform/files.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 #include "league/season_lines.h"
@@ -108,7 +109,10 @@ TEST_F(SeasonSimulatorTest, TheDataFileHoldsLittleEndianTotalsAndADamagedOneIsSe
     T.n[1712] = 2;
     T.n[1713] = 1;
     T.n[1853] = 0x01020304;
+    files::Forget_Written_Files();
     ASSERT_EQ(Write_Simulator_Data(T), 1);
+    // Known as written (a script's closing summary names it), its temporary not.
+    EXPECT_EQ(files::Written_Files(), std::vector<std::string>{"Simulator.dat"});
     std::vector<unsigned char> Bytes = File_Bytes("Simulator.dat");
     ASSERT_EQ(Bytes.size(), 7544u);
     EXPECT_EQ(Bytes[1456], 9);

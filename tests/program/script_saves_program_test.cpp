@@ -1,0 +1,166 @@
+// A saved game and the scripts that must leave it alone: a script whose
+// lines are refused, or that did not ask for the save, never changes the
+// bytes of a saved game; the closing summary names only what its run wrote.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include "process_runner.h"
+#include "program_support.h"
+#include "test_support.h"
+
+namespace {
+
+using program_support::Contains;
+using process_runner::RUN_RESULT;
+
+// Resumes "Mine" and plays a week, so that the league differs from the file.
+constexpr const char* RESUME_MINE_AND_PLAY =
+    "welcome resume\n"
+    "dialog 118 select 1077 \"Mine\"\n"
+    "dialog 118 press 1\n"
+    "command \"One Week\"\n";
+
+class ScriptSavesProgramTest : public ::testing::Test {
+protected:
+    SCRATCH_FOLDER Data{"saves_data", false};
+    SCRATCH_FOLDER Output{"saves_out", false};
+    std::string Mine;   // the saved game's bytes as made
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(Data.Ready());
+        ASSERT_TRUE(Output.Ready());
+        program_support::Copy_Built_Data(Data.Path());
+        const RUN_RESULT Made = Run(std::string(program_support::NEW_GAME) +
+                                    "command \"One Week\"\n"
+                                    "dialog 120 set 1082 \"Mine\"\n"
+                                    "dialog 120 press 1\n"
+                                    "command \"Save Game\"\n"
+                                    "quit\n");
+        ASSERT_EQ(Made.nExitCode, 0) << Made.Out << Made.Err;
+        Mine = Read_Text_File(Mine_Path(), "(no saved game)");
+        ASSERT_NE(Mine, "(no saved game)");
+    }
+
+    std::string Mine_Path() const { return Data.Path() + "/Mine.zrt"; }
+
+    RUN_RESULT Run(const std::string& Script)
+    {
+        return program_support::Run_Headless_Script({Data.Path(), Output.Path(), "saves.kelvo"}, Script);
+    }
+
+    // The run fails with exit status 2 and leaves Mine.zrt byte for byte.
+    void Expect_Failed_And_Mine_Kept(const std::string& Lines, const std::string& Message)
+    {
+        SCOPED_TRACE(Lines);
+        const RUN_RESULT Result = Run(std::string(RESUME_MINE_AND_PLAY) + Lines);
+        ASSERT_FALSE(Result.bTimedOut);
+        EXPECT_EQ(Result.nExitCode, 2) << Result.Out << Result.Err;
+        EXPECT_TRUE(Contains(Result.Err, Message)) << Result.Err;
+        EXPECT_FALSE(Contains(Result.Out, "Overwrite?\" -> OK")) << Result.Out;
+        EXPECT_TRUE(Read_Text_File(Mine_Path(), "(gone)") == Mine) << "Mine.zrt was changed\n" << Result.Out;
+    }
+};
+
+}  // namespace
+
+TEST_F(ScriptSavesProgramTest, ARefusedLineOfTheSaveDialogSavesNothing)
+{
+    // The lines before Save Game, and the same lines before quit.
+    for (const char* szEnd : {"command \"Save Game\"\nquit\n", "quit\n"}) {
+        Expect_Failed_And_Mine_Kept(std::string("dialog 120 set 1083 \"Copy\"\ndialog 120 press 1\n") + szEnd,
+                                    "line 5: dialog 120 \"Save Game\": control 1083 does not exist");
+        Expect_Failed_And_Mine_Kept(std::string("dialog 120 press 3\ndialog 120 press 1\n") + szEnd,
+                                    "line 5: dialog 120 \"Save Game\": control 3 does not exist");
+        Expect_Failed_And_Mine_Kept(std::string("dialog 120 check 1082 1\ndialog 120 press 1\n") + szEnd,
+                                    "line 5: dialog 120 \"Save Game\": control 1082 is no check box");
+        // A control byte in the name.
+        Expect_Failed_And_Mine_Kept(std::string("dialog 120 set 1082 \"Mi\x01ne\"\ndialog 120 press 1\n") + szEnd,
+                                    "line 5: dialog 120 \"Save Game\": control 1082 cannot hold that text");
+        // The press first: the dialog would take its own name, "Mine".
+        Expect_Failed_And_Mine_Kept(std::string("dialog 120 press 1\ndialog 120 set 1083 \"Copy\"\n") + szEnd,
+                                    "line 6: dialog 120 \"Save Game\": control 1083 does not exist");
+    }
+}
+
+TEST_F(ScriptSavesProgramTest, SaveLinesAfterTheSaveCommandDoNotLetItsDefaultsOverwrite)
+{
+    // Save Game takes no line of its own: its default name is "Mine", and
+    // the "Overwrite?" box is not confirmed for the script.
+    Expect_Failed_And_Mine_Kept("command \"Save Game\"\ndialog 120 set 1083 \"Copy\"\ndialog 120 press 1\nquit\n",
+                                "line 5: the box [Filename in use]");
+    Expect_Failed_And_Mine_Kept("command \"Save Game\"\nquit\n", "line 5: the box [Filename in use]");
+    Expect_Failed_And_Mine_Kept("quit\n", "line 5: the box [Filename in use]");
+}
+
+TEST_F(ScriptSavesProgramTest, CancelInTheSaveDialogAtQuitIsNotFollowedByASaveOfItsDefaults)
+{
+    const RUN_RESULT Result = Run(std::string(RESUME_MINE_AND_PLAY) + "dialog 120 press 2\nquit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    // The script's Cancel turned the quit down; its end does not offer the
+    // save again, and ends the run.
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    const std::string Offer = "Box [Game Not Saved]";
+    const size_t nOffer = Result.Out.find(Offer);
+    ASSERT_NE(nOffer, std::string::npos) << Result.Out;
+    EXPECT_EQ(Result.Out.find(Offer, nOffer + 1), std::string::npos) << Result.Out;
+    EXPECT_TRUE(Contains(Result.Out, "Dialog 120 \"Save Game\": press 2; end 0\n")) << Result.Out;
+    EXPECT_FALSE(Contains(Result.Out, "Overwrite?\" -> OK")) << Result.Out;
+    EXPECT_FALSE(Contains(Result.Out, "Saved game:")) << Result.Out;
+    EXPECT_TRUE(Read_Text_File(Mine_Path(), "(gone)") == Mine) << "Mine.zrt was changed\n" << Result.Out;
+}
+
+TEST_F(ScriptSavesProgramTest, AnOverwriteTheScriptConfirmsIsMade)
+{
+    // The same save with the box answered: the file changes, and is named.
+    const RUN_RESULT Result = Run(std::string(RESUME_MINE_AND_PLAY) +
+                                  "dialog 120 set 1082 \"Mine\"\ndialog 120 press 1\nanswer ok\n"
+                                  "command \"Save Game\"\nquit\n");
+    ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Out, "Overwrite?\" -> OK\n")) << Result.Out;
+    EXPECT_FALSE(Read_Text_File(Mine_Path(), "(gone)") == Mine);
+    EXPECT_TRUE(Contains(Result.Out, "Saved game: " + Data.Path() + "/Mine.zrt")) << Result.Out;
+}
+
+TEST_F(ScriptSavesProgramTest, TheSummaryOfARunThatWroteNothingNamesNoFileOfAnEarlierRun)
+{
+    // Right after the run that made Mine (within its second, most likely).
+    const RUN_RESULT Result = Run("welcome resume\ndialog 118 select 1077 \"Mine\"\ndialog 118 press 1\nquit\n");
+    ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    EXPECT_FALSE(Contains(Result.Out, "Box scores:")) << Result.Out;
+    EXPECT_FALSE(Contains(Result.Out, "Saved game:")) << Result.Out;
+    EXPECT_FALSE(Contains(Result.Out, "Recaps:")) << Result.Out;
+    EXPECT_TRUE(Read_Text_File(Mine_Path(), "(gone)") == Mine);
+}
+
+TEST_F(ScriptSavesProgramTest, EachLineActsOnceAndADialogLeftOpenIsCancelled)
+{
+    // Print's press is not made again by the default before the cancel.
+    const RUN_RESULT Print = Run("welcome resume\ndialog 118 select 1077 \"Mine\"\ndialog 118 press 1\n"
+                                 "dialog 155 set 1082 \"Once\"\ndialog 155 press 1\ncommand Print\nquit\n");
+    ASSERT_EQ(Print.nExitCode, 0) << Print.Out << Print.Err;
+    EXPECT_TRUE(Contains(Print.Out, "Dialog 155 \"Print\": set 1082 \"Once\"; press 1; press 2 (left open); end "))
+        << Print.Out;
+    // One file written, once.
+    const std::string Written = "\"Player statistics successfully written to Output/Once.xls\"";
+    const size_t nWritten = Print.Out.find(Written);
+    ASSERT_NE(nWritten, std::string::npos) << Print.Out;
+    EXPECT_EQ(Print.Out.find(Written, nWritten + 1), std::string::npos) << Print.Out;
+
+    // A refused name shows its box once, and the run stops there.
+    const RUN_RESULT Refused = Run(std::string(RESUME_MINE_AND_PLAY) +
+                                   "dialog 120 set 1082 \"../Mine\"\ndialog 120 press 1\ncommand \"Save Game\"\n");
+    EXPECT_EQ(Refused.nExitCode, 2) << Refused.Out << Refused.Err;
+    const std::string Box = "Box [Invalid Game Name]";
+    const size_t nFirst = Refused.Out.find(Box);
+    ASSERT_NE(nFirst, std::string::npos) << Refused.Out;
+    EXPECT_EQ(Refused.Out.find(Box, nFirst + 1), std::string::npos) << Refused.Out;
+    EXPECT_TRUE(Contains(Refused.Out, "Dialog 120 \"Save Game\": set 1082 \"../Mine\"; press 1; press 2 (left open); end "))
+        << Refused.Out;
+    EXPECT_TRUE(Read_Text_File(Mine_Path(), "(gone)") == Mine);
+}
