@@ -191,7 +191,7 @@ void Check_Nothing_Left(SCRIPT_RUN& Run, size_t nKeepFrom = static_cast<size_t>(
     // A save the line asked for that did not save is a line not carried out.
     if (Count_Failed_Game_Saves() != Run.nFailedSaves) {
         Run.nFailedSaves = Count_Failed_Game_Saves();
-        Fail(Run, Run.nLine, "the game was not saved: " + One_Line(Last_Save_Failure_Text()));
+        Fail(Run, Run.nLine, "nothing was saved: " + One_Line(Last_Save_Failure_Text()));
     }
     // A resume that could not load leaves the league that was open before:
     // later lines must not act on it.

@@ -228,7 +228,7 @@ TEST_F(DataFolderProgramTest, AFailedSaveEndsTheScriptWithStatusTwoNamingTheLine
         "command \"Save Game\"\n"
         "command Calendar\n");
     EXPECT_EQ(Command.nExitCode, 2) << Command.Out << Command.Err;
-    EXPECT_TRUE(Contains(Command.Err, "test.kelvo\" line 5: the game was not saved: Vazarudu Kelvo was unable to "
+    EXPECT_TRUE(Contains(Command.Err, "test.kelvo\" line 5: nothing was saved: Vazarudu Kelvo was unable to "
                                       "write the saved game file: a folder has its name."))
         << Command.Err;
     EXPECT_FALSE(Contains(Command.Out, "Command 40036")) << "the run went on after the failed save";
@@ -243,7 +243,7 @@ TEST_F(DataFolderProgramTest, AFailedSaveEndsTheScriptWithStatusTwoNamingTheLine
         "dialog 120 press 1\n"
         "quit\n");
     EXPECT_EQ(AtQuit.nExitCode, 2) << AtQuit.Out << AtQuit.Err;
-    EXPECT_TRUE(Contains(AtQuit.Err, "test.kelvo\" line 6: the game was not saved: ")) << AtQuit.Err;
+    EXPECT_TRUE(Contains(AtQuit.Err, "test.kelvo\" line 6: nothing was saved: ")) << AtQuit.Err;
     EXPECT_EQ(Temporaries(Data.Path()), std::vector<std::string>{});
 }
 
@@ -339,7 +339,7 @@ TEST_F(DataFolderProgramTest, ASaveBeyondTheFileSizeLimitFailsSayingSo)
     const RUN_RESULT Limited = process_runner::Run("/bin/sh", Args, Options(Output));
     ASSERT_FALSE(Limited.bTimedOut);
     EXPECT_EQ(Limited.nExitCode, 2) << Limited.Out << Limited.Err;
-    EXPECT_TRUE(Contains(Limited.Err, "the game was not saved: ")) << Limited.Err;
+    EXPECT_TRUE(Contains(Limited.Err, "nothing was saved: ")) << Limited.Err;
     EXPECT_TRUE(Contains(Limited.Err, "File too large")) << Limited.Err;
     EXPECT_EQ(Read_Text_File(Path("Kill Test.zrt")), Before);
     EXPECT_EQ(Temporaries(Data.Path()), std::vector<std::string>{});

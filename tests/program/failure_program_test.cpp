@@ -259,7 +259,7 @@ TEST_F(FailureProgramTest, SaveNamesTheDialogRefusesFailTheirLine)
                                                              Name + "\"\ndialog 120 press 1\ncommand \"Save Game\"\nquit\n");
         ASSERT_FALSE(Result.bTimedOut) << Name;
         EXPECT_EQ(Result.nExitCode, 2) << Name << "\n" << Result.Out << Result.Err;
-        EXPECT_TRUE(Contains(Result.Err, "line 5: the game was not saved: ")) << Name << Result.Err;
+        EXPECT_TRUE(Contains(Result.Err, "line 5: nothing was saved: ")) << Name << Result.Err;
     }
     EXPECT_FALSE(fs::exists(Data.Path() + "/..zrt"));
 }

@@ -193,7 +193,7 @@ TEST_F(PlaybookProgramTest, APlaybookSaveThatDoesNotSaveStopsTheRun)
         "quit\n");
     ASSERT_FALSE(Refused.bTimedOut);
     EXPECT_EQ(Refused.nExitCode, 2) << Refused.Err << Refused.Out;
-    EXPECT_TRUE(Contains(Refused.Err, "line 5: the game was not saved: Vazarudu Kelvo was unable to save a playbook "
+    EXPECT_TRUE(Contains(Refused.Err, "line 5: nothing was saved: Vazarudu Kelvo was unable to save a playbook "
                                       "with that file name."))
         << Refused.Err;
     EXPECT_FALSE(Contains(Refused.Out, "Command 40011")) << "the run went on after the refused name";
@@ -216,7 +216,7 @@ TEST_F(PlaybookProgramTest, APlaybookSaveThatDoesNotSaveStopsTheRun)
         "quit\n");
     ASSERT_FALSE(Blocked.bTimedOut);
     EXPECT_EQ(Blocked.nExitCode, 2) << Blocked.Err << Blocked.Out;
-    EXPECT_TRUE(Contains(Blocked.Err, "line 4: the game was not saved: Vazarudu Kelvo was unable to save the playbook "
+    EXPECT_TRUE(Contains(Blocked.Err, "line 4: nothing was saved: Vazarudu Kelvo was unable to save the playbook "
                                       "\"playbooks/Mine.opb\" (Not a directory)."))
         << Blocked.Err;
     EXPECT_FALSE(Contains(Blocked.Out, "Command 40011")) << "the run went on after the failed save";
