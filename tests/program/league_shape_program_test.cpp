@@ -15,7 +15,9 @@
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/team.h"
+#include "league/standings_keys.h"
 #include "league/team_schedule.h"
+#include "season/playoffs.h"
 #include "platform/ui.h"
 #include "process_runner.h"
 #include "program_support.h"
@@ -58,6 +60,28 @@ void Make_League(const std::string& Folder, int nClubs, int nGames)
     program_support::Write_File(Folder + "/league/settings-2019.csv", Settings);
     fs::remove(Folder + "/Databases/Universe-2019.dat");
 
+    process_runner::RUN_OPTIONS Options;
+    Options.Folder = Folder;
+    Options.Output = Folder;
+    const process_runner::RUN_RESULT Made = process_runner::Run(GENERATOR, {Folder}, Options);
+    ASSERT_EQ(Made.nExitCode, 0) << Made.Out << Made.Err;
+    ASSERT_TRUE(fs::exists(Folder + "/Databases/Universe-2019.dat"));
+}
+
+// The shipped league cut to its first nClubs clubs, and its database made
+// there by the generator.
+void Make_Small_League(const std::string& Folder, int nClubs)
+{
+    program_support::Copy_Built_Data(Folder);
+    const std::string Franchises = Read_Text_File(Folder + "/league/franchises.csv");
+    size_t nEnd = 0;
+    for (int i = 0; i <= nClubs; ++i) {   // the header and nClubs rows
+        nEnd = Franchises.find('\n', nEnd);
+        ASSERT_NE(nEnd, std::string::npos);
+        ++nEnd;
+    }
+    program_support::Write_File(Folder + "/league/franchises.csv", Franchises.substr(0, nEnd));
+    fs::remove(Folder + "/Databases/Universe-2019.dat");
     process_runner::RUN_OPTIONS Options;
     Options.Folder = Folder;
     Options.Output = Folder;
@@ -215,4 +239,43 @@ TEST(LeagueShapeProgram, LeaguesOfThirtyThreeToThirtySixClubsPlayEachSeasonOnIts
             EXPECT_EQ(Count_Files(Data.Path() + "/Output", "Box-00-"), 0u);
         }
     }
+}
+
+// A league of two clubs (one division of one conference, as the first two
+// rows of the shipped list stand): its season does not stop after the
+// regular season. Its playoffs seed the two clubs, the final crowns one, and
+// the next season starts on a schedule of its own.
+TEST(LeagueShapeProgram, ALeagueOfTwoClubsPlaysItsPlayoffsAndTheNextSeason)
+{
+    SCRATCH_FOLDER Data{"two_club_data", false};
+    SCRATCH_FOLDER Output{"two_club_out", false};
+    ASSERT_TRUE(Data.Ready() && Output.Ready());
+    Make_Small_League(Data.Path(), 2);
+    if (HasFatalFailure())
+        return;
+    const process_runner::RUN_RESULT Run = program_support::Run_Headless_Script(
+        {Data.Path(), Output.Path(), "two.kelvo", std::chrono::seconds(200)},
+        std::string(program_support::NEW_GAME) +
+            "command \"Through Playoffs\"\n"
+            "command \"Through Playoffs\"\n"
+            "dialog 120 set 1082 \"Two Done\"\n"
+            "dialog 120 press 1\n"
+            "command \"Save Game\"\n" +
+            Next_Season_Saved_As("Two 2020") + "quit\n");
+    ASSERT_FALSE(Run.bTimedOut);
+    ASSERT_EQ(Run.nExitCode, 0) << Run.Err;
+    EXPECT_FALSE(Contains(Run.Out, "stopped")) << Run.Out;
+    {
+        SCRATCH_FOLDER Here{"two_club_load"};
+        ASSERT_TRUE(Here.Ready());
+        Zero_League_Data();
+        ASSERT_EQ(Load_Universe_Database((Data.Path() + "/Two Done.zrt").c_str()), 1);
+        ui::Reset();
+        ASSERT_EQ(Count_Teams(), 2);
+        EXPECT_EQ(Get_Current_Year(), 2019);
+        EXPECT_TRUE(Is_Season_Complete());
+        const int nChampion = Get_Playoff_Team(Get_Season_Last_Playoff_Slot());
+        EXPECT_TRUE(nChampion == 0 || nChampion == 1) << nChampion;
+    }
+    Check_Season(Data.Path() + "/Two 2020.zrt", 2020, 2, 16);
 }

@@ -117,6 +117,30 @@ TEST_F(SeedingTest, AThreeTeamFieldLeavesItsPairAloneUnderTheOldRule)
     EXPECT_EQ(Slot(17), NO_TEAM);
 }
 
+// A league of fewer clubs than its division winners and wild cards seeds
+// each club once and no more: two clubs with three wild cards meet in the
+// league's final (slots 24 and 25), three in the field of three; no club
+// waits beside an empty slot that would never give it a game.
+TEST_F(SeedingTest, AFieldIsNeverLargerThanTheLeaguesClubs)
+{
+    Build({{0, 2}, {0, -2}}, 3);
+    EXPECT_EQ(Slot(24), 0);
+    EXPECT_EQ(Slot(25), 1);
+    for (int s = 0; s < 24; ++s)
+        EXPECT_EQ(Slot(s), NO_TEAM) << s;
+    EXPECT_EQ(Seed(0), 1);
+    EXPECT_EQ(Seed(1), 2);
+
+    SetUp();
+    Build({{0, 4}, {0, 0}, {0, -4}}, 4);
+    EXPECT_EQ(Slot(24), 0);
+    EXPECT_EQ(Slot(18), 1);
+    EXPECT_EQ(Slot(19), 2);
+    EXPECT_EQ(Slot(16), NO_TEAM);
+    EXPECT_EQ(Slot(17), NO_TEAM);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 // ---------------------------------------------------------------------------
 // The kept results against the record-by-record count
 
