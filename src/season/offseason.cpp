@@ -499,7 +499,11 @@ void Setup_Next_Season()
     Heal_All_Injuries(NEXT_SEASON_HEALING_WEEKS);
     Update_Computer_Team_Ticket_Finances(1);
     Run_AI_Free_Agency(0);
+    // The year's rules, then the wild cards held to what the league's make-up
+    // allows, said when that differs from the rule and from last season.
+    const int nWildCardsLastSeason = Get_Universe_Stat(WILD_CARD_TEAMS);
     Apply_Season_Rule_Changes();
+    Recount_Wild_Card_Teams_And_Tell(nWildCardsLastSeason);
 
     Start_Season(1);
     Create_Status_Bar();
