@@ -1,5 +1,6 @@
-// The generic schedule generator: random pairings week by week with weighted
-// refusals, and the bye plan of an odd number of teams.
+// The generic schedule generator: the division games planned week by week,
+// random pairings with weighted refusals for the rest, and the bye plan of an
+// odd number of teams.
 
 #include "schedule/generic_schedule.h"
 

@@ -1,6 +1,7 @@
-// The schedule of any league size: weeks filled one at a time with random
-// pairings, steered by weighted refusals that favour games inside a
-// division, spread the meetings over different opponents and keep each
+// The schedule of any league size: weeks filled one at a time, each with its
+// division games first (every club meets each rival home and away when the
+// divisions fit the season), then random pairings steered by weighted
+// refusals that spread the meetings over different opponents and keep each
 // team's home and away games level. Odd team counts get a plan of bye
 // weeks first.
 #pragma once
