@@ -40,7 +40,8 @@ const char* const EXTRA_POINT_SPOTS[] = {"2-Yard Line", "15-Yard Line", "20-Yard
                                          "30-Yard Line"};
 const char* const TOUCHBACK_SPOTS[] = {"20-Yard Line", "25-Yard Line"};
 const char* const KICKOFF_SPOTS[] = {"30-Yard Line", "35-Yard Line", "40-Yard Line"};
-const char* const GOAL_POSTS[] = {"Front of End Zone", "Back of End Zone"};
+// Indexed by preference 197: 0 posts at the back of the end zone, 1 on the goal line.
+const char* const GOAL_POSTS[] = {"Back of End Zone", "Front of End Zone"};
 const char* const MISSED_FIELD_GOAL_SPOTS[] = {"Kick Location", "Line of Scrimmage", "20-Yard Line"};
 
 constexpr int PERCENT_COMBOS[] = {LE_SALARY_DEMANDS_COMBO, LE_LEAGUE_REVENUE_COMBO, LE_INJURY_FREQUENCY_COMBO,

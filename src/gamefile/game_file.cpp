@@ -707,7 +707,7 @@ void Run_Load_Repairs(int nVersion)
         Set_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE, Get_Current_Year() < 1974 ? 1 : 0);
         Refresh_Player_Stat_Bytes();
     }
-    Recount_Wild_Card_Teams();
+    Recount_Wild_Card_Teams_And_Tell(Get_Universe_Stat(WILD_CARD_TEAMS));
     if (Count_College_Players() == 0 && Check_Draft_Pool() == 0 && Get_Current_Week() < Get_First_Playoff_Week())
         Prepare_Draft_Pool();
     Relink_Games_And_Records();

@@ -300,6 +300,21 @@ void Recount_Wild_Card_Teams()
     Update_Standings();
 }
 
+void Recount_Wild_Card_Teams_And_Tell(int nLastSeason)
+{
+    const int nAsked = League.Universe.nStat[WILD_CARD_TEAMS];
+    Recount_Wild_Card_Teams();
+    const int nNow = League.Universe.nStat[WILD_CARD_TEAMS];
+    if (nNow == nAsked || nNow == nLastSeason)
+        return;
+    char szText[256];
+    std::snprintf(szText, sizeof(szText),
+                  "The %d playoffs take %d wild-card teams per conference instead of %d, as the league's clubs, "
+                  "divisions and season length allow.",
+                  Get_Current_Year(), nNow, nAsked);
+    Show_Message_Box(szText, "Playoff Format Change", BOX_OK | BOX_ICON_INFORMATION);
+}
+
 void Refresh_Standings()
 {
     Clear_Standings_Order();

@@ -80,6 +80,10 @@ int Get_Wild_Card_Minimum(int nDivisions);
 // changes it is stored and the standings are recomputed. A league with no
 // league in use keeps its value.
 void Recount_Wild_Card_Teams();
+// Recount_Wild_Card_Teams, and when it changed the count from both the
+// value stored before it and nLastSeason (the count the league played its
+// last season with), a box titled "Playoff Format Change" saying so.
+void Recount_Wild_Card_Teams_And_Tell(int nLastSeason);
 // Rebuilds the standings order and, before the playoffs, the standings.
 void Refresh_Standings();
 

@@ -195,6 +195,10 @@ void Update_Games_Per_Season(int bAsk)
 {
     int nOld = Get_Games_Per_Season();
     int nNew = Get_Regular_Season_Games(Get_Current_Year());
+    // As the League Editor allows it: the 17-game season is for a league of
+    // 32 clubs only; any other league keeps 16.
+    if (nNew == SEVENTEEN_GAME_SEASON && Count_Teams() != SEVENTEEN_GAME_LEAGUE_CLUBS)
+        nNew = SEVENTEEN_GAME_SEASON - 1;
     if (nNew != nOld && Is_Asking_User(bAsk)) {
         char szText[TEXT_BUFFER_SIZE];
         std::snprintf(szText, sizeof(szText), "The league would like to change the regular season from %d games to %d games.",

@@ -33,8 +33,13 @@ void Update_Salary_Cap(int bAsk);
 // Games per season by year: 12 before 1961, 14 to 1977, 16 to 2020, then 17.
 int Get_Regular_Season_Games(int nYear);
 
-// Games per season by year (Get_Regular_Season_Games) and wild-card teams
-// per conference by year, stored in the universe stats.
+// The 17-game season is played only by a league of 32 clubs.
+constexpr int SEVENTEEN_GAME_SEASON = 17;
+constexpr int SEVENTEEN_GAME_LEAGUE_CLUBS = 32;
+
+// Games per season by year (Get_Regular_Season_Games; 16 instead of 17 for
+// a league of other than 32 clubs) and wild-card teams per conference by
+// year, stored in the universe stats.
 void Update_Games_Per_Season(int bAsk);
 void Update_Wild_Card_Teams(int bAsk);
 

@@ -124,10 +124,22 @@ KEPT_RESULTS Kept;
 int nResultHolders = 0;
 bool bDirectScan = false;
 
-// The regular season's records: min(teams x games per season / 2, the
-// leading finished records). The playoff games follow them.
+// The regular season's records: the leading records of the weeks before the
+// first playoff week, at most nFinished. The playoff games follow them.
 int Regular_Season_Records(int nFinished)
 {
+    // The season as it was played: its leading records of the weeks before
+    // the first playoff week. A club added, a club erased or the season's
+    // length changed once the season is over leave that count alone.
+    const int nFirstPlayoffWeek = Get_First_Playoff_Week();
+    if (nFirstPlayoffWeek > 0) {
+        const int nLast = nFinished < NUMBER_OF_GAMES ? nFinished : NUMBER_OF_GAMES;
+        int n = 0;
+        while (n < nLast && League.Game[n].nWeek < nFirstPlayoffWeek)
+            ++n;
+        return n;
+    }
+    // No playoff week yet (no schedule has set one): teams x games / 2.
     int64_t nLimit = static_cast<int64_t>(Count_Teams()) * Get_Games_Per_Season() / 2;
     if (nLimit < 0)
         nLimit = 0;
@@ -316,6 +328,8 @@ int Standings_Key(int nTeam)
 {
     if (!Is_Team_Slot_Used(nTeam))
         return UNUSED_TEAM_STANDINGS_KEY;
+    if (Sat_Out_Regular_Season(nTeam))
+        return SAT_OUT_STANDINGS_KEY;
     if (Get_Team_Games_Played(nTeam) == 0)
         return 0;
     const int nMargin = Wins_Minus_Losses(nTeam);
@@ -337,6 +351,8 @@ int Division_Key(int nTeam)
 {
     if (!Is_Team_Slot_Used(nTeam))
         return UNUSED_TEAM_STANDINGS_KEY;
+    if (Sat_Out_Regular_Season(nTeam))
+        return SAT_OUT_STANDINGS_KEY;
     const int nMargin = Wins_Minus_Losses(nTeam);
     const int nDivision = Division_Of(nTeam);
     const int nTeams = Count_Teams();
@@ -534,6 +550,28 @@ bool Is_Game_Record_Final(int nGame)
         return false;
     }
     return Is_Game_Over(&League.Game[nGame]) != 0;
+}
+
+bool Sat_Out_Regular_Season(int nTeam)
+{
+    if (!Is_Franchise(nTeam) || !Is_Team_Slot_Used(nTeam))
+        return false;
+    const int nWeek = Get_User_Preference(PREF_CURRENT_WEEK);
+    const int nFirstPlayoffWeek = Get_First_Playoff_Week();
+    if (nWeek != OFFSEASON_WEEK && (nFirstPlayoffWeek <= 0 || nWeek < nFirstPlayoffWeek))
+        return false;
+    // The season's results as recorded (in the off-season the season index
+    // has moved on already) and its GAME records, which the off-season still
+    // holds: neither has a result of the club.
+    const int nSeason = Get_User_Preference(PREF_SEASON_INDEX) - (nWeek == OFFSEASON_WEEK ? 1 : 0);
+    if (nSeason >= 0 && (Get_Team_Yearly_Char(nTeam, nSeason, YEARLY_WINS) != 0 ||
+                         Get_Team_Yearly_Char(nTeam, nSeason, YEARLY_LOSSES) != 0 ||
+                         Get_Team_Yearly_Char(nTeam, nSeason, YEARLY_TIES) != 0))
+        return false;
+    RESULTS_HOLD Hold;
+    return Count_Results(nTeam, RESULT_WINS, RESULTS_ALL_GAMES) == 0 &&
+           Count_Results(nTeam, RESULT_LOSSES, RESULTS_ALL_GAMES) == 0 &&
+           Count_Results(nTeam, RESULT_TIES, RESULTS_ALL_GAMES) == 0;
 }
 
 int Count_Team_Results(int nTeam, int nResult, int nFilter)

@@ -12,6 +12,9 @@
 
 // The smallest standings key: a franchise slot not in use.
 constexpr int UNUSED_TEAM_STANDINGS_KEY = -2147483647;
+// The standings and division key of a club that sat out a regular season
+// already over (added to the league after it): below every club that played.
+constexpr int SAT_OUT_STANDINGS_KEY = UNUSED_TEAM_STANDINGS_KEY + 1;
 // Get_Team_Division_Standing of a team that can no longer finish first.
 constexpr int ELIMINATED_STANDING = -2147483647 - 1;
 // Get_Team_Division_Place of a team found in no division row.
@@ -78,6 +81,11 @@ bool Is_Game_Record_Final(int nGame);
 // pass the filter; both teams must be different franchises. nResult
 // RESULT_WINS, RESULT_LOSSES or RESULT_TIES (anything else counts nothing).
 int Count_Team_Results(int nTeam, int nResult, int nFilter);
+// Whether a club in use has no result in the regular season's GAME records
+// although that season is over (the current week at or past the first
+// playoff week, or the off-season): a club added after the season was
+// played.
+bool Sat_Out_Regular_Season(int nTeam);
 
 // While at least one of these lives, the results that the keys and counts
 // read are taken as they stood when the first was made: the GAME records are

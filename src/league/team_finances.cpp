@@ -710,6 +710,9 @@ int Record_Team_Division_Finish(int nTeam)
 {
     if (!Check_Team(__func__, nTeam, LAST_TEAM))
         return 0;
+    // A club added after the season was played has no finish in it.
+    if (Sat_Out_Regular_Season(nTeam))
+        return 0;
     int nPlace = Get_Team_Division_Place(nTeam);
     if (nPlace >= 0)
         Set_Team_Record_Char(nTeam, 1, nPlace);

@@ -1,6 +1,7 @@
-// The schedule of any league size: weeks filled one at a time with random
-// pairings, steered by weighted refusals that favour games inside a
-// division, spread the meetings over different opponents and keep each
+// The schedule of any league size: weeks filled one at a time, each with its
+// division games first (every club meets each rival home and away when the
+// divisions fit the season), then random pairings steered by weighted
+// refusals that spread the meetings over different opponents and keep each
 // team's home and away games level. Odd team counts get a plan of bye
 // weeks first.
 #pragma once
@@ -9,11 +10,16 @@
 constexpr int GENERIC_SCHEDULE_MAX_WEEKS = 18;
 
 // One attempt at the whole schedule: clears it, then fills every week,
-// showing "Generating Schedule" progress. True when every week was filled;
-// false when a game found no acceptable team or opponent within its draws,
-// or when the bye plan asks for more byes than there are teams (the partial
-// schedule is left for the next attempt to clear).
-bool Generate_Schedule_With_Progress();
+// showing "Generating Schedule" progress. With bPairDivisions, and when
+// every division's home-and-away round fits the season, the division games
+// are placed first week by week and the attempt succeeds only when each
+// club meets every rival once at home and once away. After a filled
+// attempt the venues of single meetings are turned to level each club's
+// home and away games. True when every week was filled; false when a game
+// found no acceptable team or opponent within its draws, when the division
+// games did not fit, or when the bye plan asks for more byes than there are
+// teams (the partial schedule is left for the next attempt to clear).
+bool Generate_Schedule_With_Progress(bool bPairDivisions = true);
 
 // ---------------------------------------------------------------------------
 // The draws. They read the teams' home and away games and their meetings

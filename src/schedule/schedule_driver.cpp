@@ -75,6 +75,21 @@ bool Run_Table_Generator(int nTeams, int nGames)
     return false;
 }
 
+// Whether each club meets every club of its division once at home and once
+// away: a table laid out for other divisions does not.
+bool Rivals_Meet_Home_And_Away(int nTeams)
+{
+    for (int t = 0; t < nTeams; ++t) {
+        const int nDivision = Get_Team_Stat(t, TEAM_STAT_DIVISION);
+        for (int o = 0; o < nTeams; ++o) {
+            if (o != t && Get_Team_Stat(o, TEAM_STAT_DIVISION) == nDivision &&
+                (Count_Home_Games_Against(t, o) != 1 || Count_Away_Games_Against(t, o) != 1))
+                return false;
+        }
+    }
+    return true;
+}
+
 bool Every_Team_Plays(int nTeams)
 {
     for (int t = 0; t < nTeams; ++t) {
@@ -190,15 +205,18 @@ bool Generate_League_Schedule()
     if (nTeams >= 2 && nGames >= 1 && Uses_Historical_Files())
         bDone = Load_Builtin_Schedule() != 0;
     if (!bDone && nTeams >= 2 && nGames >= 1) {
-        // A table is kept only when it gave every team its games.
+        // A table is kept only when the league's divisions fit it: every
+        // team gets its games and meets its division rivals home and away.
         if (Run_Table_Generator(nTeams, nGames)) {
-            bDone = Is_Schedule_Complete(nGames);
+            bDone = Is_Schedule_Complete(nGames) && Rivals_Meet_Home_And_Away(nTeams);
             if (!bDone)
                 Clear_League_Schedule();
         }
-        // Other league sizes use the generic generator.
+        // Other leagues use the generic generator; its later attempts no
+        // longer insist on the division pairs, for divisions that cannot
+        // be fitted into the season's weeks.
         for (int nAttempt = 0; !bDone && nAttempt < SCHEDULE_ATTEMPTS; ++nAttempt)
-            bDone = Generate_Schedule_With_Progress();
+            bDone = Generate_Schedule_With_Progress(nAttempt < SCHEDULE_ATTEMPTS / 2);
     }
     // Never a season in which a club plays nothing (an odd league of one
     // game a season gives every club its bye at once).

@@ -7,6 +7,8 @@
 // counts, and the names below say day where the run counts days.
 
 #include "season/day_advance.h"
+
+#include <cstdio>
 #include "season/debug_log_line.h"
 
 #include "engine/defense_calling.h"
@@ -47,6 +49,10 @@ constexpr int FINAL_DAY_OFFSET = 3;          // the final is played on P + 3
 constexpr int FINAL_DAY_HEALING_WEEKS = 2;
 constexpr int DRAFT_POOL_REFILL_LIMIT = 100; // the pools are refilled at or below this many prospects
 constexpr int SEASON_PHASE_DAYS = 22;
+
+// Set when a run was refused or found the season unable to move, and said
+// why; Play_Multiple_Seasons then adds no box of its own.
+bool g_bToldWhyStopped = false;
 
 int Busy()
 {
@@ -193,6 +199,24 @@ void Play_Days()
     Refresh_Main_Window_Title();
 }
 
+// After the last playoff day without a champion no run can move the season:
+// the playoffs have nothing left to schedule and the off-season waits for
+// the champion. Said rather than doing nothing.
+void Tell_If_Season_Cannot_Go_On()
+{
+    const int nDay = Get_Current_Week();
+    if (nDay == OFFSEASON_WEEK || nDay <= Get_Season_Playoff_Day(SEASON_CALENDAR_DAYS - 1) || Is_Season_Complete())
+        return;
+    Write_Debug_Log("The %d playoffs ended on day %d without a champion", Get_Current_Year(), nDay);
+    char szText[256];
+    std::snprintf(szText, sizeof(szText),
+                  "The %d playoffs have ended without a champion, so the season cannot go on to the "
+                  "off-season.",
+                  Get_Current_Year());
+    Show_Message_Box(szText, "Season Stopped", BOX_OK | BOX_ICON_EXCLAMATION);
+    g_bToldWhyStopped = true;
+}
+
 void Show_Pending_Injury_Notice()
 {
     const int nPlayerID = Get_User_Preference(PREF_DAY_ADVANCE_FIRST);
@@ -255,6 +279,7 @@ void Advance_Day(int nDays)
         Show_Message_Box("Vazarudu Kelvo can't play games during the Fantasy Draft.\n\nTo abort the Fantasy Draft (or "
                          "finish it automatically), choose \"End Fantasy Draft...\" from the Tools Menu.",
                          "Fantasy Draft", BOX_OK | BOX_ICON_EXCLAMATION);
+        g_bToldWhyStopped = true;
         Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 0);
         return;
     }
@@ -276,6 +301,7 @@ void Advance_Day(int nDays)
         Process_Offseason();
     } else if (Get_Current_Week() != OFFSEASON_WEEK) {
         Play_Days();
+        Tell_If_Season_Cannot_Go_On();
     }
     Close_Run();
 }
@@ -292,9 +318,22 @@ void Play_Multiple_Seasons(int nSeasons)
            Get_Current_Season_Index() < nFirstSeason + nSeasons) {
         const int nDay = Get_Current_Week();   // the day this phase starts on
         const int nSeason = Get_Current_Season_Index();
+        g_bToldWhyStopped = false;
         Advance_Day(SEASON_PHASE_DAYS);
         if (Get_Current_Week() == nDay && Get_Current_Season_Index() == nSeason) {
             Write_Debug_Log("Play_Multiple_Seasons() stopped: the season did not move on day %d", nDay);
+            if (!g_bToldWhyStopped) {
+                char szText[256];
+                if (nDay == OFFSEASON_WEEK)
+                    std::snprintf(szText, sizeof(szText),
+                                  "Play Multiple Seasons stopped: the %d off-season did not move on.",
+                                  Get_Current_Year());
+                else
+                    std::snprintf(szText, sizeof(szText),
+                                  "Play Multiple Seasons stopped: the %d season did not move on from day %d.",
+                                  Get_Current_Year(), nDay);
+                Show_Message_Box(szText, "Play Multiple Seasons", BOX_OK | BOX_ICON_EXCLAMATION);
+            }
             break;
         }
     }

@@ -30,6 +30,8 @@ constexpr int NEW_STADIUM_GRADE = 1000;
 // regular season's games stay within 285.
 constexpr int REGULAR_SEASON_GAME_BUDGET = 285;
 
+}  // namespace
+
 // A new club's player is kept as the generator first makes him, with no
 // overall to clear: a club whose every player had to beat an overall of 70
 // at his position would start as the strongest in the league;
@@ -42,8 +44,6 @@ void Make_Stock_Player(int nTeam, int nSlot, int nPosition)
     if (Get_Position_Overall_Rating(nTeam, nSlot, nOwn) < 25.0f)
         Generate_Player_Ratings(nTeam, nSlot);
 }
-
-}  // namespace
 
 int Get_Team_Limit_For_Games(int nGames)
 {

@@ -17,6 +17,11 @@ int Get_Team_Limit_For_Games(int nGames);
 // when the league is full for its season length or all 36 slots are used.
 int Add_Team_To_League(int bStockRoster);
 
+// A veteran of nPosition made by the generator and kept as made; only a
+// record whose overall at his position is below 25 gets its ratings drawn
+// again.
+void Make_Stock_Player(int nTeam, int nSlot, int nPosition);
+
 // Generated veterans up to the quota of each position; for a franchise, then
 // the roster trimmed, the depth charts, returners and backups set, and the
 // roster compacted.

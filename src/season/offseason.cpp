@@ -60,6 +60,8 @@ constexpr int NEXT_SEASON_HEALING_WEEKS = 19;
 constexpr int STANDINGS_PAGE = 40030;
 constexpr int TEAM_RECORDS_FILE_BEFORE = 2023;
 constexpr int SEASON_FINISH_INT = YEARLY_INT_FINISH;
+constexpr int TITLE_FINISH_CODE = 8;          // the final's winner
+constexpr int LEAGUE_TITLE_FINISH_CODE = 7;   // a league's champion (no final between the leagues)
 constexpr int ATTENDANCE_INT = 0;
 constexpr int PROFIT_INT = 1;
 constexpr int YEARLY_RECORD_VALUES = 8;   // bytes 0, 4, ..., 28
@@ -457,6 +459,16 @@ bool Human_Team_Has_Flagged_Players()
 void Record_All_Division_Finishes()
 {
     Clear_Standings_Order();
+    // Once the season's last game has been recorded (its winner holds the
+    // code of the last slot), the season's codes are kept as they were
+    // played: a club added or erased after it changes the division rows, not
+    // the season's finishes.
+    const int nLastSlot = Get_Season_Last_Playoff_Slot();
+    const int nChampion = Get_Playoff_Team(nLastSlot);
+    const int nTitleCode = nLastSlot == PLAYOFF_CHAMPION_SLOT ? TITLE_FINISH_CODE : LEAGUE_TITLE_FINISH_CODE;
+    if (nChampion >= 0 && nChampion < MAX_FRANCHISES && Is_Team_Slot_Used(nChampion) &&
+        Get_Team_Yearly_Int(nChampion, Played_Season_Index(), SEASON_FINISH_INT) == nTitleCode)
+        return;
     if (Get_Current_Week() < Get_Playoff_Start_Day())
         Update_Standings();
     const int nYear = Played_Season_Index();
@@ -499,7 +511,11 @@ void Setup_Next_Season()
     Heal_All_Injuries(NEXT_SEASON_HEALING_WEEKS);
     Update_Computer_Team_Ticket_Finances(1);
     Run_AI_Free_Agency(0);
+    // The year's rules, then the wild cards held to what the league's make-up
+    // allows, said when that differs from the rule and from last season.
+    const int nWildCardsLastSeason = Get_Universe_Stat(WILD_CARD_TEAMS);
     Apply_Season_Rule_Changes();
+    Recount_Wild_Card_Teams_And_Tell(nWildCardsLastSeason);
 
     Start_Season(1);
     Create_Status_Bar();

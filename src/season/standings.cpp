@@ -47,6 +47,11 @@ void Seed_League(int nLeague, const int* pKey)
     int n = nDivisions + nWildCards;
     if (n > MAX_SEEDS)
         n = MAX_SEEDS;
+    // Never more seeds than clubs: an empty seed leaves its pair of the
+    // bracket without a game, and the club beside it would wait for ever.
+    const int nClubs = Count_League_Teams(nLeague);
+    if (n > nClubs)
+        n = nClubs;
     if (n <= 0)
         return;
 
@@ -66,8 +71,7 @@ void Seed_League(int nLeague, const int* pKey)
 
     int nMember[MAX_FRANCHISES];
     int nMembers = 0;
-    const int nTeams = Count_League_Teams(nLeague);
-    for (int i = 0; i < nTeams && nMembers < MAX_FRANCHISES; ++i)
+    for (int i = 0; i < nClubs && nMembers < MAX_FRANCHISES; ++i)
         nMember[nMembers++] = Get_Nth_Team_In_Group(nLeague, i);
     for (; s < n; ++s)
         nSeed[s] = Best_Unseeded(nMember, nMembers, pKey, nSeed, s);

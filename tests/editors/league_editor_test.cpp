@@ -275,6 +275,37 @@ TEST_F(LeagueEditorTest, PlayoffGamesCannotEndInATie)
     EXPECT_TRUE(Boxes().empty());
 }
 
+// Preference 197 is 1 when the posts stand on the goal line (the front of
+// the end zone: a field goal is the spot + 7 yards) and 0 when they stand
+// at its back (the spot + 17). The label shown names where they stand, and
+// picking a label stores its value.
+TEST_F(LeagueEditorTest, TheGoalPostsNameWhereThePostsStand)
+{
+    auto Shown = [](const DIALOG_RECORD& Record) {
+        const DIALOG_CONTROL* pCombo = Record.Find(LE_GOAL_POSTS_COMBO);
+        if (pCombo == nullptr || pCombo->nSelected < 0 || pCombo->nSelected >= static_cast<int>(pCombo->Items.size()))
+            return std::string("(none)");
+        return pCombo->Items[static_cast<size_t>(pCombo->nSelected)];
+    };
+    Set_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE, 0);
+    EXPECT_EQ(Shown(Run({})), "Back of End Zone");
+    Set_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE, 1);
+    EXPECT_EQ(Shown(Run({})), "Front of End Zone");
+
+    // Each label picked by its text stores the value that names it.
+    const DIALOG_RECORD& Choices = Run({});
+    const DIALOG_CONTROL* pCombo = Choices.Find(LE_GOAL_POSTS_COMBO);
+    ASSERT_NE(pCombo, nullptr);
+    ASSERT_EQ(pCombo->Items.size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        const std::string Label = pCombo->Items[static_cast<size_t>(i)];
+        Set_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE, Label == "Front of End Zone" ? 0 : 1);
+        EXPECT_EQ(Shown(Run({Pick(LE_GOAL_POSTS_COMBO, i)})), Label);
+        EXPECT_EQ(Get_User_Preference(PREF_GOAL_POSTS_ON_GOAL_LINE), Label == "Front of End Zone" ? 1 : 0) << Label;
+    }
+    EXPECT_TRUE(Boxes().empty());
+}
+
 TEST_F(LeagueEditorTest, ASeasonThatDoesNotFitTheGameRecordsIsRefused)
 {
     // 36 clubs, 14 games, 4 wild cards: 16 games need 288 + 15 = 303 records.

@@ -191,6 +191,38 @@ TEST_F(LeagueStructureTest, WildCardRecountStoresOnlyAChange)
     EXPECT_TRUE(Last_Error_Contains("nValue too high in Set_Universe_Stat(WILD_CARD_TEAMS, 5)"));
 }
 
+// A league of more than 32 clubs playing 17 games allows two wild cards.
+// The count is held to it and said so, once: not when the league already
+// played its last season with that count, nor when nothing changes.
+TEST_F(LeagueStructureTest, AWildCardCountHeldToTheLeaguesMakeUpIsTold)
+{
+    Fill_Divisions({5, 4, 4, 4, 5, 4, 4, 4});
+    League.Universe.nStat[GAMES_PER_SEASON] = 17;
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2021;
+    Count_Teams();
+    ASSERT_EQ(Get_League_Structure_Code(), 2);
+    ui::Reset();
+    League.Universe.nStat[WILD_CARD_TEAMS] = 3;
+    Recount_Wild_Card_Teams_And_Tell(3);
+    EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 2);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Playoff Format Change");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "The 2021 playoffs take 2 wild-card teams per conference instead of 3, as "
+                                         "the league's clubs, divisions and season length allow.");
+    // Last season already had two: the rule's three held to two again is no news.
+    ui::Reset();
+    League.Universe.nStat[WILD_CARD_TEAMS] = 3;
+    Recount_Wild_Card_Teams_And_Tell(2);
+    EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 2);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    // Within the limits: nothing changes, nothing is said.
+    League.Universe.nStat[GAMES_PER_SEASON] = 16;
+    League.Universe.nStat[WILD_CARD_TEAMS] = 3;
+    Recount_Wild_Card_Teams_And_Tell(1);
+    EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 3);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+}
+
 // ---------------------------------------------------------------------------
 // Season readers, selection, alignment, balance
 

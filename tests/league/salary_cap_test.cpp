@@ -8,6 +8,8 @@
 #include "league/standings_keys.h"
 #include "league/team.h"
 #include "league/salary_cap.h"
+#include "league/team_schedule.h"
+#include "schedule/schedule_driver.h"
 #include "test_support.h"
 
 namespace {
@@ -95,15 +97,54 @@ TEST_F(SalaryCapTest, CapRisesOnlyBetweenSeasons)
 
 TEST_F(SalaryCapTest, GamesAndWildCardsByYear)
 {
-    const int Rows[][3] = {{1960, 12, 0}, {1961, 14, 0}, {1970, 14, 1}, {1978, 16, 2},
-                           {1990, 16, 3}, {2002, 16, 2}, {2020, 16, 3}, {2021, 17, 3}};
-    for (auto& Row : Rows) {
-        Season(Row[0], 0);
-        Set_Universe_Stat(GAMES_PER_SEASON, 40);
-        Update_Games_Per_Season(0);
-        Update_Wild_Card_Teams(0);
-        EXPECT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), Row[1]) << Row[0];
-        EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), Row[2]) << Row[0];
+    // Games {32 clubs, the fixture's 2 clubs}: the 17 games of 2021 are for
+    // a league of 32 clubs; any other keeps 16.
+    const int Rows[][4] = {{1960, 12, 12, 0}, {1961, 14, 14, 0}, {1970, 14, 14, 1}, {1978, 16, 16, 2},
+                           {1990, 16, 16, 3}, {2002, 16, 16, 2}, {2020, 16, 16, 3}, {2021, 17, 16, 3}};
+    for (int nClubs : {32, 2}) {
+        for (int t = 0; t < 36; t++)
+            Set_Team_Stat(t, TEAM_STAT_CONTROLLER, t < nClubs ? CONTROLLER_COMPUTER : CONTROLLER_NOT_IN_USE);
+        ASSERT_EQ(Count_Teams(), nClubs);
+        for (auto& Row : Rows) {
+            Season(Row[0], 0);
+            Set_Universe_Stat(GAMES_PER_SEASON, 40);
+            Update_Games_Per_Season(0);
+            Update_Wild_Card_Teams(0);
+            EXPECT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), nClubs == 32 ? Row[1] : Row[2]) << Row[0];
+            EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), Row[3]) << Row[0];
+        }
+    }
+}
+
+// The season roll of a league of 31 or 33 clubs into 2021: the year's
+// rule asks 17 games, which the League Editor refuses for any league but
+// one of 32 clubs; the roll gives 16, and the new season's whole schedule
+// gives every club 16 games (a league of 32 gets its 17).
+TEST_F(SalaryCapTest, TheSeventeenGameSeasonIsRolledOnlyForThirtyTwoClubs)
+{
+    for (int nClubs : {31, 32, 33}) {
+        SCOPED_TRACE(nClubs);
+        for (int t = 0; t < 36; t++) {
+            Set_Team_Stat(t, TEAM_STAT_CONTROLLER, t < nClubs ? CONTROLLER_COMPUTER : CONTROLLER_NOT_IN_USE);
+            Set_Team_Stat(t, TEAM_STAT_DIVISION, t * 8 / nClubs);
+        }
+        ASSERT_EQ(Count_Teams(), nClubs);
+        Season(2020, 1);
+        Set_Universe_Stat(GAMES_PER_SEASON, 16);
+        Set_Universe_Stat(WILD_CARD_TEAMS, 3);
+        Apply_Season_Rule_Changes();
+        const int nGames = nClubs == 32 ? 17 : 16;
+        ASSERT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), nGames);
+        EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), 3);
+        ui::Reset();
+        ASSERT_TRUE(Generate_League_Schedule());
+        EXPECT_TRUE(ui::Shown_Boxes().empty());
+        for (int t = 0; t < nClubs; ++t) {
+            int nCount = 0;
+            for (int w = 0; w < SCHEDULE_WEEKS; ++w)
+                nCount += Get_Team_Schedule_Stat(t, w, SCHEDULE_OPPONENT) != 0 ? 1 : 0;
+            EXPECT_EQ(nCount, nGames) << "club " << t;
+        }
     }
 }
 
@@ -146,7 +187,9 @@ TEST_F(SalaryCapTest, RuleSwitchesByYear)
         {"preference 200", [] { return Get_User_Preference(200); }, 2, {{1974, 1}, {1994, 0}, {2011, 1}}},
         {"preference 197", [] { return Get_User_Preference(197); }, 1, {{1974, 0}}},
         {"preference 202", [] { return Get_User_Preference(202); }, 2, {{1974, 1}, {1994, 0}}},
-        {"games", [] { return Get_Universe_Stat(GAMES_PER_SEASON); }, 12, {{1961, 14}, {1978, 16}, {2021, 17}}},
+        // The fixture's league of two clubs keeps 16 games from 2021 (17 are
+        // for 32 clubs).
+        {"games", [] { return Get_Universe_Stat(GAMES_PER_SEASON); }, 12, {{1961, 14}, {1978, 16}}},
         {"wild cards", [] { return Get_Universe_Stat(WILD_CARD_TEAMS); }, 0,
          {{1970, 1}, {1978, 2}, {1990, 3}, {2002, 2}, {2020, 3}}},
         {"league flag A", [] { return Get_Universe_Word(INTER_LEAGUE_FINAL_WORD); }, 0, {{1966, 1}}},

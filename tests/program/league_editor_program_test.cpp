@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -158,4 +159,155 @@ TEST_F(LeagueEditorProgramTest, ACommissionersThirtyThirdClubPlaysASeasonOfFourt
     for (int d = 0; d < 8; ++d)
         EXPECT_GE(Count_Division_Teams(d), 4) << d;
     ui::Reset();
+}
+
+namespace {
+
+// What a played season shows of one club: the season's results (wins,
+// losses, ties, at home, in the playoffs), its finish code and seed.
+struct CLUB_SEASON {
+    std::vector<int> Values;
+    bool operator==(const CLUB_SEASON&) const = default;
+};
+
+std::string Club_Name(int nTeam)
+{
+    char szCity[32];
+    char szNick[32];
+    Get_Team_String(szCity, nTeam, TEAM_STRING_CITY);
+    Get_Team_String(szNick, nTeam, TEAM_STRING_NICKNAME);
+    return std::string(szCity) + " " + szNick;
+}
+
+// The 2019 season of every club of the saved game, by name, and the
+// playoff bracket by slot as club names.
+struct PLAYED_SEASON {
+    std::map<std::string, std::vector<int>> Clubs;
+    std::vector<std::string> Bracket;
+};
+
+PLAYED_SEASON Read_Played_Season(const std::string& Saved, int nSeason)
+{
+    PLAYED_SEASON Season;
+    SCRATCH_FOLDER Here{"le_played"};
+    EXPECT_TRUE(Here.Ready());
+    Zero_League_Data();
+    EXPECT_EQ(Load_Universe_Database(Saved.c_str()), 1) << Saved;
+    ui::Reset();
+    for (int t = 0; t < Count_Teams(); ++t) {
+        std::vector<int>& Row = Season.Clubs[Club_Name(t)];
+        for (int n : {YEARLY_WINS, YEARLY_LOSSES, YEARLY_TIES, YEARLY_HOME_WINS, YEARLY_HOME_LOSSES, YEARLY_HOME_TIES,
+                      YEARLY_PLAYOFF_WINS, YEARLY_PLAYOFF_LOSSES})
+            Row.push_back(Get_Team_Yearly_Char(t, nSeason, n));
+        Row.push_back(Get_Team_Yearly_Int(t, nSeason, YEARLY_INT_FINISH));
+        Row.push_back(Get_Team_Stat(t, TEAM_STAT_PLAYOFF_SEED));
+    }
+    for (int s = 0; s < PLAYOFF_SLOTS; ++s) {
+        const int nTeam = Get_Playoff_Team(s);
+        Season.Bracket.push_back(nTeam == NO_TEAM ? "-" : Club_Name(nTeam));
+    }
+    return Season;
+}
+
+}  // namespace
+
+// A season played through its playoffs, then in the League Editor a club
+// added and the editor closed: saved and resumed, the played season is as
+// it was. Every club's results, finish code and seed, and the bracket, are
+// those of the save made before the edit; the added club has no row in it.
+TEST_F(LeagueEditorProgramTest, AClubAddedAfterTheSeasonLeavesThePlayedSeasonAsItWas)
+{
+    const process_runner::RUN_RESULT First = Run_Script(std::string(program_support::NEW_GAME) +
+                                                        "command \"Through Playoffs\"\n"
+                                                        "command \"Through Playoffs\"\n"
+                                                        "dialog 120 set 1082 \"A_done\"\n"
+                                                        "dialog 120 press 1\n"
+                                                        "command \"Save Game\"\n"
+                                                        "quit\n");
+    ASSERT_FALSE(First.bTimedOut);
+    ASSERT_EQ(First.nExitCode, 0) << First.Out << First.Err;
+    const process_runner::RUN_RESULT Second = Run_Script("welcome resume\n"
+                                                         "dialog 118 select 1077 \"A_done\"\n"
+                                                         "dialog 118 press 1\n"
+                                                         "dialog 159 press 11\n"
+                                                         "dialog 159 press 1\n"
+                                                         "command \"League Editor\"\n"
+                                                         "dialog 120 set 1082 \"B_edit\"\n"
+                                                         "dialog 120 press 1\n"
+                                                         "command \"Save Game\"\n"
+                                                         "quit\n");
+    ASSERT_FALSE(Second.bTimedOut);
+    ASSERT_EQ(Second.nExitCode, 0) << Second.Out << Second.Err;
+    EXPECT_TRUE(Contains(Second.Out, "Dialog 159 \"League Editor\": press 11; press 1; end 1")) << Second.Out;
+
+    const PLAYED_SEASON Before = Read_Played_Season(Data.Path() + "/A_done.zrt", 0);
+    const PLAYED_SEASON After = Read_Played_Season(Data.Path() + "/B_edit.zrt", 0);
+    ASSERT_EQ(Before.Clubs.size(), 32u);
+    ASSERT_EQ(After.Clubs.size(), 33u);
+    for (const auto& [Name, Row] : Before.Clubs) {
+        const auto Found = After.Clubs.find(Name);
+        ASSERT_NE(Found, After.Clubs.end()) << Name;
+        EXPECT_EQ(Found->second, Row) << Name;
+    }
+    // The added club played no game of 2019 and holds no place in its playoffs.
+    const auto Added = After.Clubs.find("[Empty Team]");
+    ASSERT_NE(Added, After.Clubs.end());
+    EXPECT_EQ(Added->second, std::vector<int>(10, 0));
+    EXPECT_EQ(After.Bracket, Before.Bracket);
+}
+
+// The same played season, then in the League Editor the sixth club in the
+// list erased with its players and the season's length set to 14: the
+// clubs left keep their results, finish codes, seeds and places in the
+// bracket.
+TEST_F(LeagueEditorProgramTest, AClubErasedAndAShorterSeasonAfterTheSeasonLeaveThePlayedSeasonAsItWas)
+{
+    const process_runner::RUN_RESULT First = Run_Script(std::string(program_support::NEW_GAME) +
+                                                        "command \"Through Playoffs\"\n"
+                                                        "command \"Through Playoffs\"\n"
+                                                        "dialog 120 set 1082 \"A_done\"\n"
+                                                        "dialog 120 press 1\n"
+                                                        "command \"Save Game\"\n"
+                                                        "quit\n");
+    ASSERT_FALSE(First.bTimedOut);
+    ASSERT_EQ(First.nExitCode, 0) << First.Out << First.Err;
+    const process_runner::RUN_RESULT Second = Run_Script("welcome resume\n"
+                                                         "dialog 118 select 1077 \"A_done\"\n"
+                                                         "dialog 118 press 1\n"
+                                                         "command Standings\n"
+                                                         "answer yes\n"
+                                                         "answer yes\n"
+                                                         "dialog 159 select 1132 @5\n"
+                                                         "dialog 159 press 10\n"
+                                                         "dialog 159 set 1315 14\n"
+                                                         "dialog 159 press 1\n"
+                                                         "command \"League Editor\"\n"
+                                                         "dialog 120 set 1082 \"C_edit\"\n"
+                                                         "dialog 120 press 1\n"
+                                                         "command \"Save Game\"\n"
+                                                         "quit\n");
+    ASSERT_FALSE(Second.bTimedOut);
+    ASSERT_EQ(Second.nExitCode, 0) << Second.Out << Second.Err;
+
+    const PLAYED_SEASON Before = Read_Played_Season(Data.Path() + "/A_done.zrt", 0);
+    const PLAYED_SEASON After = Read_Played_Season(Data.Path() + "/C_edit.zrt", 0);
+    EXPECT_EQ(Get_Games_Per_Season(), 14);
+    ASSERT_EQ(Before.Clubs.size(), 32u);
+    ASSERT_EQ(After.Clubs.size(), 31u);
+    std::string Erased;
+    for (const auto& [Name, Row] : Before.Clubs) {
+        const auto Found = After.Clubs.find(Name);
+        if (Found == After.Clubs.end()) {
+            EXPECT_EQ(Erased, "") << Name;
+            Erased = Name;
+            continue;
+        }
+        EXPECT_EQ(Found->second, Row) << Name;
+    }
+    ASSERT_NE(Erased, "");
+    for (size_t s = 0; s < Before.Bracket.size(); ++s) {
+        if (Before.Bracket[s] != Erased) {
+            EXPECT_EQ(After.Bracket[s], Before.Bracket[s]) << "slot " << s;
+        }
+    }
 }

@@ -15,7 +15,9 @@
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/team.h"
+#include "league/standings_keys.h"
 #include "league/team_schedule.h"
+#include "season/playoffs.h"
 #include "platform/ui.h"
 #include "process_runner.h"
 #include "program_support.h"
@@ -66,6 +68,28 @@ void Make_League(const std::string& Folder, int nClubs, int nGames)
     ASSERT_TRUE(fs::exists(Folder + "/Databases/Universe-2019.dat"));
 }
 
+// The shipped league cut to its first nClubs clubs, and its database made
+// there by the generator.
+void Make_Small_League(const std::string& Folder, int nClubs)
+{
+    program_support::Copy_Built_Data(Folder);
+    const std::string Franchises = Read_Text_File(Folder + "/league/franchises.csv");
+    size_t nEnd = 0;
+    for (int i = 0; i <= nClubs; ++i) {   // the header and nClubs rows
+        nEnd = Franchises.find('\n', nEnd);
+        ASSERT_NE(nEnd, std::string::npos);
+        ++nEnd;
+    }
+    program_support::Write_File(Folder + "/league/franchises.csv", Franchises.substr(0, nEnd));
+    fs::remove(Folder + "/Databases/Universe-2019.dat");
+    process_runner::RUN_OPTIONS Options;
+    Options.Folder = Folder;
+    Options.Output = Folder;
+    const process_runner::RUN_RESULT Made = process_runner::Run(GENERATOR, {Folder}, Options);
+    ASSERT_EQ(Made.nExitCode, 0) << Made.Out << Made.Err;
+    ASSERT_TRUE(fs::exists(Folder + "/Databases/Universe-2019.dat"));
+}
+
 // One season played on and two of its weeks saved as NAME.
 std::string Next_Season_Saved_As(const std::string& Name)
 {
@@ -96,6 +120,11 @@ void Check_Season(const std::string& Saved, int nYear, int nClubs, int nExpected
     ASSERT_EQ(Count_Teams(), nClubs);
     const int nGames = Get_Games_Per_Season();
     EXPECT_EQ(nGames, nExpectedGames);
+    // The year's three wild cards per conference are kept by every league
+    // with three or four divisions a conference.
+    if (nClubs > 2) {
+        EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), 3);
+    }
     // Every club's entry of a week names another club whose entry names it
     // back at the other venue: no club plays twice in a week. Each plays the
     // season's games; with an odd number of clubs and of games one club's
@@ -192,20 +221,18 @@ TEST(LeagueShapeProgram, LeaguesOfThirtyThreeToThirtySixClubsPlayEachSeasonOnIts
                                               "season is played with 15 games each.\" -> OK"))
                     << Run.Out;
             }
-            if (nClubs == 34) {
-                EXPECT_TRUE(Contains(Run.Out, "Box [Season Schedule] \"A season of 34 teams playing 17 games each, "
-                                              "with 14 playoff teams, needs 302 game records; 300 exist. This "
-                                              "season is played with 16 games each.\" -> OK"))
-                    << Run.Out;
-            }
+            // The year's 17 games are for 32 clubs only: no season of 17
+            // games is asked of these leagues, and none is cut.
+            EXPECT_FALSE(Contains(Run.Out, "playing 17 games each")) << Run.Out;
+            EXPECT_FALSE(Contains(Run.Out, "Playoff Format Change")) << Run.Out;
             EXPECT_FALSE(Contains(Run.Out, "Unable to generate")) << Run.Out;
-            // 2020 asks for 16 games and 2021 for 17, with 14 playoff teams
-            // (13 playoff games): n clubs at g games need (n g + 1) / 2 + 13
-            // of the 300 records, so 36 clubs play 15 (283; 16 would need
-            // 301), 34 and 35 clubs 16 in 2021 (285 and 293; 17 would need
-            // 302 and 311), 33 clubs 17 (294).
+            // 2020 and 2021 ask for 16 games (the year's 17 of 2021 are for
+            // 32 clubs only), with 14 playoff teams (13 playoff games): n
+            // clubs at g games need (n g + 1) / 2 + 13 of the 300 records,
+            // so 36 clubs play 15 (283; 16 would need 301) and 33 to 35
+            // clubs 16 (277, 285 and 293).
             const int nGames2020 = nClubs == 36 ? 15 : 16;
-            const int nGames2021 = nClubs == 36 ? 15 : nClubs == 33 ? 17 : 16;
+            const int nGames2021 = nClubs == 36 ? 15 : 16;
             Check_Season(Data.Path() + "/Shape 2020.zrt", 2020, nClubs, nGames2020);
             Check_Season(Data.Path() + "/Shape 2021.zrt", 2021, nClubs, nGames2021);
             // Every box score of the seasons carries its own year.
@@ -215,4 +242,43 @@ TEST(LeagueShapeProgram, LeaguesOfThirtyThreeToThirtySixClubsPlayEachSeasonOnIts
             EXPECT_EQ(Count_Files(Data.Path() + "/Output", "Box-00-"), 0u);
         }
     }
+}
+
+// A league of two clubs (one division of one conference, as the first two
+// rows of the shipped list stand): its season does not stop after the
+// regular season. Its playoffs seed the two clubs, the final crowns one, and
+// the next season starts on a schedule of its own.
+TEST(LeagueShapeProgram, ALeagueOfTwoClubsPlaysItsPlayoffsAndTheNextSeason)
+{
+    SCRATCH_FOLDER Data{"two_club_data", false};
+    SCRATCH_FOLDER Output{"two_club_out", false};
+    ASSERT_TRUE(Data.Ready() && Output.Ready());
+    Make_Small_League(Data.Path(), 2);
+    if (HasFatalFailure())
+        return;
+    const process_runner::RUN_RESULT Run = program_support::Run_Headless_Script(
+        {Data.Path(), Output.Path(), "two.kelvo", std::chrono::seconds(200)},
+        std::string(program_support::NEW_GAME) +
+            "command \"Through Playoffs\"\n"
+            "command \"Through Playoffs\"\n"
+            "dialog 120 set 1082 \"Two Done\"\n"
+            "dialog 120 press 1\n"
+            "command \"Save Game\"\n" +
+            Next_Season_Saved_As("Two 2020") + "quit\n");
+    ASSERT_FALSE(Run.bTimedOut);
+    ASSERT_EQ(Run.nExitCode, 0) << Run.Err;
+    EXPECT_FALSE(Contains(Run.Out, "stopped")) << Run.Out;
+    {
+        SCRATCH_FOLDER Here{"two_club_load"};
+        ASSERT_TRUE(Here.Ready());
+        Zero_League_Data();
+        ASSERT_EQ(Load_Universe_Database((Data.Path() + "/Two Done.zrt").c_str()), 1);
+        ui::Reset();
+        ASSERT_EQ(Count_Teams(), 2);
+        EXPECT_EQ(Get_Current_Year(), 2019);
+        EXPECT_TRUE(Is_Season_Complete());
+        const int nChampion = Get_Playoff_Team(Get_Season_Last_Playoff_Slot());
+        EXPECT_TRUE(nChampion == 0 || nChampion == 1) << nChampion;
+    }
+    Check_Season(Data.Path() + "/Two 2020.zrt", 2020, 2, 16);
 }

@@ -1,6 +1,7 @@
 // Division rivals meet home and away in the leagues the program ships and
 // builds: the default league and a league database built from the fictional
-// history, for every start year of 1990-2030 and seasons of 16 and 17 games.
+// history, for every start year of 1990-2030 and seasons of 16 and 17 games,
+// and the smaller leagues of 24-31 clubs the history builds for 1995.
 // The fixed team orders of the tables number the clubs another way than
 // these leagues do; a season must still pair every division.
 
@@ -89,8 +90,33 @@ protected:
         EXPECT_TRUE(ui::Shown_Boxes().empty());
     }
 
+    // The fictional history of nTeams clubs for nYear, built into that
+    // year's database and loaded.
+    static void Load_History_League(int nTeams, int nYear)
+    {
+        std::string Problem;
+        HISTORY_OPTIONS History;
+        History.nFirstYear = nYear;
+        History.nLastYear = nYear;
+        History.nTeams = nTeams;
+        HISTORY_SUMMARY Summary;
+        ASSERT_TRUE(Write_Fictional_History(History, Summary, Problem)) << Problem;
+        ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
+        ASSERT_TRUE(files::Create_Folders("Databases"));
+        ASSERT_EQ(Save_Game(BUILD_TEMPLATE_DATABASE), 0);
+        Remember_League_Fingerprint();
+        ui::Clear_Shown_Boxes();
+        const DATABASE_BUILD_RESULT Result = Create_Universe_Database(nYear);
+        ASSERT_EQ(Result.nBuilt, 1) << Result.Problem;
+        const std::string Path = "databases/universe-" + std::to_string(nYear) + ".dat";
+        ASSERT_EQ(Load_Universe_Database(Path.c_str()), 1);
+        ui::Clear_Shown_Boxes();
+    }
+
     SCRATCH_FOLDER Scratch{"division_rivals"};
 };
+
+class SmallerLeagueRivalsTest : public DivisionRivalsTest, public ::testing::WithParamInterface<int> {};
 
 TEST_F(DivisionRivalsTest, TheDefaultLeagueMeetsItsRivalsEveryYear)
 {
@@ -101,22 +127,38 @@ TEST_F(DivisionRivalsTest, TheDefaultLeagueMeetsItsRivalsEveryYear)
 
 TEST_F(DivisionRivalsTest, ALeagueBuiltFromTheHistoryMeetsItsRivalsEveryYear)
 {
-    std::string Problem;
-    HISTORY_OPTIONS History;
-    History.nFirstYear = 2010;
-    History.nLastYear = 2010;
-    HISTORY_SUMMARY Summary;
-    ASSERT_TRUE(Write_Fictional_History(History, Summary, Problem)) << Problem;
-    ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
-    ASSERT_TRUE(files::Create_Folders("Databases"));
-    ASSERT_EQ(Save_Game(BUILD_TEMPLATE_DATABASE), 0);
-    Remember_League_Fingerprint();
-    ui::Clear_Shown_Boxes();
-    const DATABASE_BUILD_RESULT Result = Create_Universe_Database(2010);
-    ASSERT_EQ(Result.nBuilt, 1) << Result.Problem;
-    ASSERT_EQ(Load_Universe_Database("databases/universe-2010.dat"), 1);
-    ui::Clear_Shown_Boxes();
+    Load_History_League(32, 2010);
+    if (HasFatalFailure())
+        return;
     Expect_Every_Year_Pairs_The_Divisions();
 }
+
+// The clubs of a smaller history stand in divisions of three to four (the
+// tables of 26, 28, 30 and 31 clubs were laid out for others); each
+// season from the database's year on still pairs every division, and every
+// club is at home in half its games.
+TEST_P(SmallerLeagueRivalsTest, TheHistorysLeagueMeetsItsRivalsEverySeason)
+{
+    const int nTeams = GetParam();
+    Load_History_League(nTeams, 1995);
+    if (HasFatalFailure())
+        return;
+    ASSERT_EQ(Count_Teams(), nTeams);
+    ASSERT_EQ(Get_Games_Per_Season(), 16);
+    for (int nSeason = 0; nSeason < 12; ++nSeason) {
+        Set_User_Preference(PREF_SEASON_INDEX, nSeason);
+        ASSERT_TRUE(Generate_League_Schedule()) << 1995 + nSeason;
+        EXPECT_EQ(Schedule_Fault(16), "") << 1995 + nSeason;
+        for (int t = 0; t < nTeams; ++t) {
+            int nHome = 0;
+            for (int w = 0; w < SCHEDULE_WEEKS; ++w)
+                nHome += Get_Team_Schedule_Stat(t, w, SCHEDULE_OPPONENT) > 0 ? 1 : 0;
+            EXPECT_EQ(nHome, 8) << "team " << t << " in " << 1995 + nSeason;
+        }
+    }
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(TwentyFourToThirtyOneClubs, SmallerLeagueRivalsTest, ::testing::Range(24, 32));
 
 }  // namespace

@@ -41,6 +41,8 @@ std::vector<std::vector<int>> Table_Layout(int nTeams)
         return {{5, 4, 5}, {5, 5, 4}};
     case 30:
         return {{5, 5, 5}, {5, 5, 5}};
+    case 31:
+        return {{5, 6, 5}, {5, 5, 5}};
     default:
         return {};
     }

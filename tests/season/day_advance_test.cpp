@@ -116,6 +116,52 @@ TEST_F(DayAdvanceTest, RefusedRunsChangeNothingAndAnEmptyRunOnlyCloses)
     EXPECT_FALSE(Is_Simulation_In_Progress());
 }
 
+// Past the last playoff day without a champion nothing can move the
+// season: every run says so once, and a run of seasons stops with that
+// one box, not another of its own. A run of seasons that stops for any
+// other reason says why itself.
+TEST_F(DayAdvanceTest, ARunThatCannotMoveTheSeasonSaysWhy)
+{
+    const int nLastPlayoffDay = Get_Season_Playoff_Day(SEASON_CALENDAR_DAYS - 1);
+    ASSERT_GT(nLastPlayoffDay, 0);
+    Clear_Playoff_Slots();
+    Set_Current_Day(nLastPlayoffDay + 1);
+    ASSERT_FALSE(Is_Season_Complete());
+    const std::string Year = std::to_string(Get_Current_Year());
+    const std::string Stuck = "Season Stopped|The " + Year +
+                              " playoffs have ended without a champion, so the season cannot go on to the off-season.";
+    // The boxes of a stopped run (the draft pool's complaints about files
+    // this folder lacks left out).
+    auto Boxes = [] {
+        std::vector<std::string> Shown;
+        for (const SHOWN_BOX& Box : ui::Shown_Boxes())
+            if (Box.Caption == "Season Stopped" || Box.Caption == "Play Multiple Seasons")
+                Shown.push_back(Box.Caption + "|" + Box.Text);
+        ui::Clear_Shown_Boxes();
+        return Shown;
+    };
+    Advance_Day(1);
+    EXPECT_EQ(Get_Current_Week(), nLastPlayoffDay + 1);
+    EXPECT_EQ(Boxes(), std::vector<std::string>{Stuck});
+    Play_Multiple_Seasons(2);
+    EXPECT_EQ(Get_Current_Week(), nLastPlayoffDay + 1);
+    EXPECT_EQ(Get_Current_Season_Index(), 0);
+    EXPECT_EQ(Boxes(), std::vector<std::string>{Stuck});
+
+    // The day before the last playoff day: a run plays on and stops
+    // without a word when the day after comes with a champion.
+    Set_Current_Day(0);
+    Advance_Day(1);
+    EXPECT_EQ(Get_Current_Week(), 1);
+    EXPECT_TRUE(Boxes().empty());
+
+    // An off-season that does not move (the season not complete there).
+    Set_Current_Day(OFFSEASON_WEEK);
+    Play_Multiple_Seasons(1);
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Play Multiple Seasons|Play Multiple Seasons stopped: the " + Year +
+                                                 " off-season did not move on."});
+}
+
 TEST_F(DayAdvanceTest, TheDraftPageShowsTheComingDraftsYearBeforeAndAfterTheSeasonIndexMovesOn)
 {
     // The league's first season is 2019 (season index 0): its draft is 2020's.

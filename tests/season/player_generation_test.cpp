@@ -543,6 +543,41 @@ TEST_F(PlayerMaking, ANameListIsReadOnceWhateverItsShape)
     EXPECT_EQ(Name_List_Bytes_Read() - nBefore, 5);
 }
 
+// A list written within the last seconds vouches for nothing: a rewrite in
+// the same tick of the file system's clock, at the same size, would leave
+// its stamp as it was. Such a list is read again at every refill until it
+// has settled, so the names written into it in place are the ones taken.
+TEST_F(PlayerMaking, AListJustWrittenIsReadAgainAtTheNextRefill)
+{
+    Write_List("names/first.txt", "Abe\n");
+    Set_User_Preference(PREF_FIRST_NAME_LIST, 0);
+    char szName[32] = "";
+    long long nBefore = Name_List_Bytes_Read();
+    Pick_Random_First_Name();
+    EXPECT_EQ(Name_List_Bytes_Read() - nBefore, 4);
+    ASSERT_TRUE(Take_Cached_First_Name(szName, sizeof(szName)));
+    EXPECT_STREQ(szName, "Abe");
+
+    // Unchanged, but not yet settled: read again.
+    nBefore = Name_List_Bytes_Read();
+    Pick_Random_First_Name();
+    EXPECT_EQ(Name_List_Bytes_Read() - nBefore, 4);
+    ASSERT_TRUE(Take_Cached_First_Name(szName, sizeof(szName)));
+    EXPECT_STREQ(szName, "Abe");
+
+    // Rewritten in place at the same size: the next refill gives the new name.
+    FILE* pFile = std::fopen("names/first.txt", "r+b");
+    ASSERT_NE(pFile, nullptr);
+    std::fwrite("Zed\n", 1, 4, pFile);
+    std::fclose(pFile);
+    nBefore = Name_List_Bytes_Read();
+    Pick_Random_First_Name();
+    EXPECT_EQ(Name_List_Bytes_Read() - nBefore, 4);
+    ASSERT_TRUE(Take_Cached_First_Name(szName, sizeof(szName)));
+    EXPECT_STREQ(szName, "Zed");
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+}
+
 // A saved game may hold any count for a list (the league keeps it, so it
 // comes from a file like the lists themselves):
 // a count near INT_MAX used to skip past the file's end two billion times,

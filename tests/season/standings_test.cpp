@@ -9,6 +9,7 @@
 #include <random>
 
 #include "playoffs_fixture.h"
+#include "league/team_finances.h"
 
 namespace {
 
@@ -115,6 +116,30 @@ TEST_F(SeedingTest, AThreeTeamFieldLeavesItsPairAloneUnderTheOldRule)
     EXPECT_EQ(Slot(19), 2);
     EXPECT_EQ(Slot(16), NO_TEAM);
     EXPECT_EQ(Slot(17), NO_TEAM);
+}
+
+// A league of fewer clubs than its division winners and wild cards seeds
+// each club once and no more: two clubs with three wild cards meet in the
+// league's final (slots 24 and 25), three in the field of three; no club
+// waits beside an empty slot that would never give it a game.
+TEST_F(SeedingTest, AFieldIsNeverLargerThanTheLeaguesClubs)
+{
+    Build({{0, 2}, {0, -2}}, 3);
+    EXPECT_EQ(Slot(24), 0);
+    EXPECT_EQ(Slot(25), 1);
+    for (int s = 0; s < 24; ++s)
+        EXPECT_EQ(Slot(s), NO_TEAM) << s;
+    EXPECT_EQ(Seed(0), 1);
+    EXPECT_EQ(Seed(1), 2);
+
+    SetUp();
+    Build({{0, 4}, {0, 0}, {0, -4}}, 4);
+    EXPECT_EQ(Slot(24), 0);
+    EXPECT_EQ(Slot(18), 1);
+    EXPECT_EQ(Slot(19), 2);
+    EXPECT_EQ(Slot(16), NO_TEAM);
+    EXPECT_EQ(Slot(17), NO_TEAM);
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -264,6 +289,58 @@ TEST_F(KeptResultsTest, RecordsChangedBehindTheListAreSeen)
     Build_Random_Season(5);
     League.Universe.nStat[GAMES_PER_SEASON] = 8;
     EXPECT_EQ(Count_Differences(), 0);
+}
+
+// A season played (272 regular games in weeks 0-16, the first playoff week
+// 17) and two playoff games of week 17 after them: the regular season is the
+// records before week 17 whatever the league became after it. A club added
+// (33 clubs x 17 games / 2 would take 280 records, the playoff games among
+// them) or a shorter season set (14 games, 224 records) leaves every club's
+// regular-season results as they were.
+TEST_F(KeptResultsTest, ThePlayedRegularSeasonEndsAtTheFirstPlayoffWeek)
+{
+    Build_Random_Season(11);
+    ASSERT_EQ(Get_First_Playoff_Week(), 17);
+    Put_Game(272, 0, 1, 7, 10, 17);
+    Put_Game(273, 2, 3, 14, 3, 17);
+    auto Results = [] {
+        std::vector<int> All;
+        RESULTS_HOLD Hold;
+        for (int t = 0; t < 33; ++t)
+            for (int nResult : {RESULT_WINS, RESULT_LOSSES, RESULT_TIES})
+                All.push_back(Count_Team_Results(t, nResult, RESULTS_ALL_GAMES));
+        return All;
+    };
+    // Each club's count is its results of the regular season's records.
+    std::vector<int> Expected(33 * 3, 0);
+    for (int i = 0; i < 272; ++i) {
+        const GAME& Game = League.Game[i];
+        const int a = Game.nScore[GAME_SIDE_AWAY];
+        const int h = Game.nScore[GAME_SIDE_HOME];
+        ++Expected[Game.nAwayTeam * 3 + (a > h ? 0 : a < h ? 1 : 2)];
+        ++Expected[Game.nHomeTeam * 3 + (h > a ? 0 : h < a ? 1 : 2)];
+    }
+    Set_User_Preference(PREF_CURRENT_WEEK, 19);
+    EXPECT_EQ(Results(), Expected);
+    League.Team[32].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_COMPUTER;
+    League.Team[32].nTeamStat[TEAM_STAT_DIVISION] = 0;
+    ASSERT_EQ(Count_Teams(), 33);
+    EXPECT_EQ(Results(), Expected);
+    League.Universe.nStat[GAMES_PER_SEASON] = 14;
+    EXPECT_EQ(Results(), Expected);
+    EXPECT_EQ(Count_Differences(), 0);
+
+    // The added club sat the season out: it stands below every club of its
+    // division that played, and has no finish in the season.
+    EXPECT_TRUE(Sat_Out_Regular_Season(32));
+    EXPECT_FALSE(Sat_Out_Regular_Season(0));
+    Clear_Standings_Order();
+    EXPECT_EQ(Get_Team_Division_Place(32), 4);
+    EXPECT_EQ(Get_Team_Standings_Key(32), SAT_OUT_STANDINGS_KEY);
+    EXPECT_EQ(Record_Team_Division_Finish(32), 0);
+    // Before the regular season is over a club without a game is no such club.
+    Set_User_Preference(PREF_CURRENT_WEEK, 16);
+    EXPECT_FALSE(Sat_Out_Regular_Season(32));
 }
 
 }  // namespace
