@@ -333,8 +333,8 @@ TEST_F(DataFolderProgramTest, ASaveBeyondTheFileSizeLimitFailsSayingSo)
     // ones): room for the log, not for a saved game.
     std::vector<std::string> Args = {"-c", "ulimit -f 200 && exec \"$0\" \"$@\"", PROGRAM};
     const std::vector<std::string> Script =
-        Script_Args("welcome resume\ndialog 118 select 1077 \"Kill Test\"\ndialog 118 press 1\ncommand Standings\n" +
-                    std::string(SAVE_AS_KILL_TEST) + "answer ok\nquit\n");
+        Script_Args("welcome resume\ndialog 118 select 1077 \"Kill Test\"\ndialog 118 press 1\ncommand Standings\n"
+                    "answer ok\n" + std::string(SAVE_AS_KILL_TEST) + "quit\n");
     Args.insert(Args.end(), Script.begin(), Script.end());
     const RUN_RESULT Limited = process_runner::Run("/bin/sh", Args, Options(Output));
     ASSERT_FALSE(Limited.bTimedOut);
