@@ -19,6 +19,7 @@
 //   dialog ID set CONTROL TEXT      put TEXT into an edit
 //   dialog ID check CONTROL 0|1     check or clear a check box
 //   dialog ID spin CONTROL up|down  click an arrow of an up-down control
+//   dialog ID slide CONTROL VALUE   move a slider's thumb to VALUE, as a drag does
 //   dialog ID radio CONTROL         choose a radio button
 //   dialog ID press CONTROL         press a button
 //   dialog ID column CONTROL CODE   click the header of the report-list column

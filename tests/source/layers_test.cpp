@@ -46,6 +46,8 @@ const std::map<std::string, int>& Layers()
         {"tools/fictional_history", 8},
         {"tools/schedule_table_maker", 8},
         {"tools/other_size_table_maker", 8},
+        {"tools/skin_maker", 8},
+        {"tools/playbook_maker", 8},
     };
     return Table;
 }
