@@ -2,7 +2,8 @@
 // headless and writes its box scores and saved games; this test then reads
 // the pages and the saves and checks that what they say adds up. Each club's
 // rows add up to its team lines, the scoring plays of a quarter run down the
-// clock, a player's box lines of a season add up to his season line, the
+// clock and every touchdown of regulation has its try, the line score adds
+// up, a player's box lines of a season add up to his season line, the
 // standings are the results of the box scores, no club plays twice in a week,
 // division rivals meet home and away, and no club starts a season over the
 // cap. Leagues: the default league over two seasons, a 28-club league built
@@ -99,6 +100,7 @@ int Number(const std::string& Text)
 struct SCORING_PLAY {
     int nQuarter = 0;   // 1-4, 5 for overtime
     int nSecondsLeft = 0;
+    std::string Kind;   // "Pass", "Rush", "Point After", "Conversion", "Field Goal" ...
 };
 
 struct PLAYER_ROW {
@@ -182,6 +184,7 @@ BOX Read_Box(const std::string& Path)
         int nMinutes = 0, nSeconds = 0;
         std::sscanf(C[i + 2].c_str(), "%d:%d", &nMinutes, &nSeconds);
         Play.nSecondsLeft = nMinutes * 60 + nSeconds;
+        Play.Kind = C[i + 3];
         Box.Scoring.push_back(Play);
         i += 7;
     }
@@ -307,6 +310,16 @@ void Check_Box(const BOX& Box)
         EXPECT_EQ(T.Overtime == "-", !bTiedAfterFour) << T.Abbreviation << " OT \"" << T.Overtime << "\" after "
                                                      << Box.Side[0].nQuarters << "-" << Box.Side[1].nQuarters;
         EXPECT_EQ(T.nScore, T.nQuarters + (T.Overtime == "-" ? 0 : Number(T.Overtime))) << T.Abbreviation;
+    }
+    // Every touchdown of regulation has its try, made or missed, at the gun
+    // too; only an overtime touchdown ends the game without one.
+    auto Is_Try = [](const std::string& Kind) { return Kind == "Point After" || Kind == "Conversion"; };
+    for (size_t k = 0; k < Box.Scoring.size(); ++k) {
+        const SCORING_PLAY& Play = Box.Scoring[k];
+        if (Play.nQuarter > 4 || Is_Try(Play.Kind) || Play.Kind == "Field Goal" || Play.Kind == "Safety")
+            continue;
+        EXPECT_TRUE(k + 1 < Box.Scoring.size() && Is_Try(Box.Scoring[k + 1].Kind))
+            << "a touchdown in quarter " << Play.nQuarter << " with " << Play.nSecondsLeft << " s left has no try";
     }
     for (size_t k = 1; k < Box.Scoring.size(); ++k) {
         const SCORING_PLAY& A = Box.Scoring[k - 1];
