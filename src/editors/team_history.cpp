@@ -77,6 +77,8 @@ void Fill_History_List(DIALOG& Dialog)
     Dialog.Set_Tab_Stops(HISTORY_LIST, {26, 90, 136, 166, 204});
     const int nSeasons = Count_History_Seasons();
     for (int y = 0; y < nSeasons; ++y) {
+        if (!Did_Team_Play_Season(nTeam, y))
+            continue;
         char szLine[256];
         Format_History_Line(nTeam, y, szLine, sizeof(szLine));
         Dialog.Add_Item(HISTORY_LIST, szLine, y);
@@ -208,6 +210,19 @@ void Format_Season_Finish(int nTeam, int nCode, char* szText, size_t nSize)
     std::snprintf(szText, nSize, "%s (%s)", PLACES[nCode], szName);
 }
 
+bool Did_Team_Play_Season(int nTeam, int nYear)
+{
+    // No club: the league's averages cover every season.
+    if (nTeam == 255)
+        return true;
+    // A club added later has a zeroed record for the seasons before it: no
+    // game, nobody through the gates.
+    return Get_Team_Yearly_Char(nTeam, nYear, YEARLY_WINS) + Get_Team_Yearly_Char(nTeam, nYear, YEARLY_LOSSES) +
+                   Get_Team_Yearly_Char(nTeam, nYear, YEARLY_TIES) >
+               0 ||
+           Get_Team_Yearly_Int(nTeam, nYear, YEARLY_INT_ATTENDANCE) != 0;
+}
+
 int Count_History_Seasons()
 {
     const int n = Get_Current_Season_Index();
@@ -247,7 +262,10 @@ void Format_History_Line(int nTeam, int nYear, char* szText, size_t nSize)
 
 void Compute_Yearly_Averages(int nTeam, HISTORY_AVERAGES& Averages)
 {
-    const int64_t n = Count_History_Seasons();
+    const int nSeasons = Count_History_Seasons();
+    int64_t n = 0;
+    for (int y = 0; y < nSeasons; ++y)
+        n += Did_Team_Play_Season(nTeam, y) ? 1 : 0;
     if (n == 0) {
         Put(Averages.szAttendance, sizeof(Averages.szAttendance), "Attendance: n/a");
         Put(Averages.szProfit, sizeof(Averages.szProfit), "Profit: n/a");
@@ -260,7 +278,9 @@ void Compute_Yearly_Averages(int nTeam, HISTORY_AVERAGES& Averages)
     int64_t nWins = 0;
     int64_t nLosses = 0;
     int64_t nRanks = 0;
-    for (int y = 0; y < n; ++y) {
+    for (int y = 0; y < nSeasons; ++y) {
+        if (!Did_Team_Play_Season(nTeam, y))
+            continue;
         nAttendance += Get_Team_Yearly_Int(nTeam, y, YEARLY_INT_ATTENDANCE);
         nProfit += Get_Team_Yearly_Int(nTeam, y, YEARLY_INT_PROFIT);
         nRanks += Get_Team_Yearly_Int(nTeam, y, YEARLY_INT_RANK);

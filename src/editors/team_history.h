@@ -40,6 +40,10 @@ void Format_History_Line(int nTeam, int nYear, char* szText, size_t nSize);
 // The seasons a history lists: the past seasons (the current season index),
 // at most the YEARLY_RECORD_YEARS the records keep.
 int Count_History_Seasons();
+// Whether the club played season nYear (index from the league's first): a
+// club added after it has no games there and is shown no row for it; 255
+// (no club) covers every season.
+bool Did_Team_Play_Season(int nTeam, int nYear);
 
 // The four average lines of a club over the seasons listed.
 struct HISTORY_AVERAGES {

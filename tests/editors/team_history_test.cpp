@@ -95,6 +95,19 @@ TEST_F(TeamHistoryTest, SeasonLinesTiesRanksFinishesAndRoundedAverages)
     EXPECT_EQ(Record.Find(HISTORY_LIST)->TabStops, (std::vector<int>{26, 90, 136, 166, 204}));
 }
 
+// A club added after two seasons has no row for them, and its averages are
+// of the season it played.
+TEST_F(TeamHistoryTest, SeasonsBeforeAClubWasAddedShowNoRowAndCountInNoAverage)
+{
+    Set_User_Preference(PREF_SEASON_INDEX, 3);
+    Season(0, 2, 400000, 1000, 24, 3, 14, 0, 7);
+    const DIALOG_RECORD& Record = Run_History();
+    EXPECT_EQ(Record.Find(HISTORY_LIST)->Items,
+              (std::vector<std::string>{"2022\t400,000\t$1,000\t3-14\t25th\tEastern Champion"}));
+    EXPECT_EQ(Averages(Record), (std::vector<std::string>{"Attendance: 400,000", "Profit: $1,000",
+                                                          "Record: 3-14", "Rank: 25th"}));
+}
+
 TEST_F(TeamHistoryTest, OrdinalSuffixesAndFinishTexts)
 {
     const std::pair<int, const char*> CASES[] = {{1, "st"},  {2, "nd"},  {3, "rd"},  {4, "th"},  {10, "th"},
