@@ -259,8 +259,8 @@ PAGE_LAYOUT Layout_Playoffs_Page()
     for (int s = 0; s < BRACKET_SLOTS; ++s) {
         const int nTeam = Get_Playoff_Team(s);
         const int c = Bracket_Column(s);
-        const int x0 = PAGE_MARGIN + c * nWidth + 3;
-        const int x1 = PAGE_MARGIN + (c + 1) * nWidth - 3;
+        const int x0 = PAGE_MARGIN + c * nWidth + 1;
+        const int x1 = PAGE_MARGIN + (c + 1) * nWidth - 1;
         const int y = Bracket_Top(s, nTop, nHeight);
         const PAGE_RECT Box = Rect(x0, y, x1, y + BRACKET_BOX_HEIGHT);
         Layout.Shades.push_back(Box);
@@ -270,11 +270,12 @@ PAGE_LAYOUT Layout_Playoffs_Page()
         const bool bPlayed = Bracket_Game_Played(s);
         const bool bWon = bPlayed && Get_Playoff_Team(s / 2 + 16) == nTeam;
         const int nType = bWon || s == BRACKET_SLOTS - 1 ? TYPE_BODY_BOLD : Team_Type(nTeam);
-        // The longest nicknames ("Rainmakers") need 56 units in bold; a
-        // score two figures 12.
-        Add_Text(Layout, Rect(x0 + 2, y + 3, x1 - 16, y + BRACKET_BOX_HEIGHT - 3), Nickname(nTeam), nType);
+        // The longest nicknames ("Rainmakers") need about 61 units in bold
+        // where the type is largest for its area (a box 1 unit in from its
+        // column); a score of two figures 12.
+        Add_Text(Layout, Rect(x0 + 2, y + 3, x1 - 15, y + BRACKET_BOX_HEIGHT - 3), Nickname(nTeam), nType);
         if (bPlayed)
-            Add_Text(Layout, Rect(x1 - 16, y + 3, x1 - 2, y + BRACKET_BOX_HEIGHT - 3),
+            Add_Text(Layout, Rect(x1 - 15, y + 3, x1 - 2, y + BRACKET_BOX_HEIGHT - 3),
                      std::to_string(Get_Playoff_Score(s)), nType, ALIGN_RIGHT);
         Add_Row(Layout, nTeam, Box, s);
     }

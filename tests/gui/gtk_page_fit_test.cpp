@@ -3,7 +3,9 @@
 // large screen, wide or tall), with the default league's own names: a club's
 // nickname in the Standings, the playoff bracket's clubs, each heading.
 // Nothing is cut short to an ellipsis. The type grows with the smaller of the
-// two scales, so the design size and a tall area are the tightest.
+// two scales, so the design size and a tall area are the tightest. The
+// pages are read after a week and again after the playoffs, when the
+// bracket's winners are set in bold.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +15,7 @@
 #include "gui_support.h"
 #include "pages/page_layout.h"
 #include "league/preferences.h"
+#include "league/standings_keys.h"
 #include "pages/page_paint.h"
 #include "pages/page_stats.h"
 #include "platform/canvas.h"
@@ -86,6 +89,12 @@ TEST(GtkPageFit, EveryTextOfEveryPageFitsItsBoxAtEveryWindowSize)
         }
         Set_User_Preference(Slot.nSlot, nKept);
     }
+    // Through the playoffs: the bracket's winners in bold and a champion.
+    Dispatch_Main_Command(CMD_PLAY_THROUGH_PLAYOFFS);
+    Dispatch_Main_Command(CMD_PLAY_THROUGH_PLAYOFFS);
+    ASSERT_NE(Get_Playoff_Team(PLAYOFF_CHAMPION_SLOT), NO_TEAM);
+    for (int nPage : {MAIN_PAGE_PLAYOFFS, MAIN_PAGE_CHAMPIONS, MAIN_PAGE_STANDINGS, MAIN_PAGE_FRONT})
+        Check(nPage);
     for (size_t i = 0; i < Cut.size() && i < 60; ++i)
         ADD_FAILURE() << Cut[i];
     EXPECT_TRUE(Cut.empty()) << Cut.size() << " texts cut";

@@ -200,12 +200,12 @@ TEST_F(PageLayoutTest, PlayoffBracketPlacesEverySlot)
     };
     EXPECT_EQ(Row_Of_Slot(0).Box.nTop, 100 + 14);
     EXPECT_EQ(Row_Of_Slot(1).Box.nTop, 100 + 49 + 14);
-    EXPECT_EQ(Row_Of_Slot(0).Box.nLeft, 15);
+    EXPECT_EQ(Row_Of_Slot(0).Box.nLeft, 13);
     // Slot 16 sits halfway between slots 0 and 1, one column in.
     EXPECT_EQ(Row_Of_Slot(16).Box.nTop, (114 + 163) / 2);
-    EXPECT_EQ(Row_Of_Slot(16).Box.nLeft, 12 + 82 + 3);
+    EXPECT_EQ(Row_Of_Slot(16).Box.nLeft, 12 + 82 + 1);
     // League 1 runs in from the right: slot 8 in the last column.
-    EXPECT_EQ(Row_Of_Slot(8).Box.nLeft, 12 + 8 * 82 + 3);
+    EXPECT_EQ(Row_Of_Slot(8).Box.nLeft, 12 + 8 * 82 + 1);
     EXPECT_EQ(Row_Of_Slot(8).Box.nTop, 114);
     // The played game shows its scores, the winner in bold; the waiting pair
     // shows none.
