@@ -50,13 +50,9 @@ TEST_F(EncyclopediaTest, TheDefaultLeagueAfterASeasonExportsWholeWithEveryLinkRe
 {
     SCRATCH_FOLDER Scratch("encyclopedia");
     ASSERT_TRUE(Scratch.Ready());
-    Copy_Default_League_Inputs();
-    ASSERT_TRUE(Copy_Html_Templates());
-    std::string Problem;
-    ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
-    Set_User_Preference(PREF_SIMULATION_RUNNING, 0);
-    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
-    Set_User_Preference(PREF_AUTO_SAVE, 0);
+    Build_Default_League_To_Export();
+    if (HasFatalFailure())
+        return;
     Advance_Day(22);   // the regular season
 
     const int nTeams = Count_Teams();

@@ -73,13 +73,9 @@ TEST_F(ExportReadsOnlyTest, ASeasonsExportChangesNothingMidSeasonOrWhenTheSeason
 {
     SCRATCH_FOLDER Scratch("export_reads_only");
     ASSERT_TRUE(Scratch.Ready());
-    Copy_Default_League_Inputs();
-    ASSERT_TRUE(Copy_Html_Templates());
-    std::string Problem;
-    ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
-    Set_User_Preference(PREF_SIMULATION_RUNNING, 0);
-    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
-    Set_User_Preference(PREF_AUTO_SAVE, 0);
+    Build_Default_League_To_Export();
+    if (HasFatalFailure())
+        return;
     Advance_Day(22);   // the regular season: the bracket is seeded
     ASSERT_FALSE(Is_Season_Complete());
     Export_And_Expect_Nothing_Changed("Midseason");

@@ -11,9 +11,12 @@
 #include <string>
 #include <system_error>
 
+#include "../tools/default_league_inputs.h"
 #include "export/encyclopedia.h"
 #include "export/page_links.h"
+#include "league/preferences.h"
 #include "test_support.h"
+#include "tools/default_league/default_league.h"
 
 template <class BASE>
 class EXPORT_SETTINGS_KEPT : public BASE {
@@ -50,4 +53,18 @@ inline ::testing::AssertionResult Copy_Html_Templates()
     if (Error)
         return ::testing::AssertionFailure() << "HTML_Templates not copied: " << Error.message();
     return ::testing::AssertionSuccess();
+}
+
+// The default league built in the current (scratch) folder with the page
+// templates beside it, every club run by the computer and no auto-save: the
+// league an export test plays and exports.
+inline void Build_Default_League_To_Export()
+{
+    Copy_Default_League_Inputs();
+    ASSERT_TRUE(Copy_Html_Templates());
+    std::string Problem;
+    ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
+    Set_User_Preference(PREF_SIMULATION_RUNNING, 0);
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+    Set_User_Preference(PREF_AUTO_SAVE, 0);
 }

@@ -292,13 +292,9 @@ TEST_F(TwoSeasonsExportTest, EveryGameIsListedOnceInItsSeasonAndEachSeasonNamesI
 {
     SCRATCH_FOLDER Scratch("two_seasons_export");
     ASSERT_TRUE(Scratch.Ready());
-    Copy_Default_League_Inputs();
-    ASSERT_TRUE(Copy_Html_Templates());
-    std::string Problem;
-    ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
-    Set_User_Preference(PREF_SIMULATION_RUNNING, 0);
-    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
-    Set_User_Preference(PREF_AUTO_SAVE, 0);
+    Build_Default_League_To_Export();
+    if (HasFatalFailure())
+        return;
     Set_Game_Pages_Enabled(false);
     const int nFirstYear = Get_Current_Year();
 

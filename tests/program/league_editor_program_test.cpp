@@ -54,6 +54,20 @@ protected:
         program_support::Copy_Built_Data(Data.Path());
     }
 
+    // A new game played through its playoffs and saved as "A_done".
+    void Play_Season_Saved_As_A_Done()
+    {
+        const process_runner::RUN_RESULT First = Run_Script(std::string(program_support::NEW_GAME) +
+                                                            "command \"Through Playoffs\"\n"
+                                                            "command \"Through Playoffs\"\n"
+                                                            "dialog 120 set 1082 \"A_done\"\n"
+                                                            "dialog 120 press 1\n"
+                                                            "command \"Save Game\"\n"
+                                                            "quit\n");
+        ASSERT_FALSE(First.bTimedOut);
+        ASSERT_EQ(First.nExitCode, 0) << First.Out << First.Err;
+    }
+
     process_runner::RUN_RESULT Run_Script(const std::string& Script)
     {
         return program_support::Run_Headless_Script({Data.Path(), Output.Path(), "league.kelvo", std::chrono::seconds(200)},
@@ -217,15 +231,9 @@ PLAYED_SEASON Read_Played_Season(const std::string& Saved, int nSeason)
 // those of the save made before the edit; the added club has no row in it.
 TEST_F(LeagueEditorProgramTest, AClubAddedAfterTheSeasonLeavesThePlayedSeasonAsItWas)
 {
-    const process_runner::RUN_RESULT First = Run_Script(std::string(program_support::NEW_GAME) +
-                                                        "command \"Through Playoffs\"\n"
-                                                        "command \"Through Playoffs\"\n"
-                                                        "dialog 120 set 1082 \"A_done\"\n"
-                                                        "dialog 120 press 1\n"
-                                                        "command \"Save Game\"\n"
-                                                        "quit\n");
-    ASSERT_FALSE(First.bTimedOut);
-    ASSERT_EQ(First.nExitCode, 0) << First.Out << First.Err;
+    Play_Season_Saved_As_A_Done();
+    if (HasFatalFailure())
+        return;
     const process_runner::RUN_RESULT Second = Run_Script("welcome resume\n"
                                                          "dialog 118 select 1077 \"A_done\"\n"
                                                          "dialog 118 press 1\n"
@@ -262,15 +270,9 @@ TEST_F(LeagueEditorProgramTest, AClubAddedAfterTheSeasonLeavesThePlayedSeasonAsI
 // bracket.
 TEST_F(LeagueEditorProgramTest, AClubErasedAndAShorterSeasonAfterTheSeasonLeaveThePlayedSeasonAsItWas)
 {
-    const process_runner::RUN_RESULT First = Run_Script(std::string(program_support::NEW_GAME) +
-                                                        "command \"Through Playoffs\"\n"
-                                                        "command \"Through Playoffs\"\n"
-                                                        "dialog 120 set 1082 \"A_done\"\n"
-                                                        "dialog 120 press 1\n"
-                                                        "command \"Save Game\"\n"
-                                                        "quit\n");
-    ASSERT_FALSE(First.bTimedOut);
-    ASSERT_EQ(First.nExitCode, 0) << First.Out << First.Err;
+    Play_Season_Saved_As_A_Done();
+    if (HasFatalFailure())
+        return;
     const process_runner::RUN_RESULT Second = Run_Script("welcome resume\n"
                                                          "dialog 118 select 1077 \"A_done\"\n"
                                                          "dialog 118 press 1\n"
