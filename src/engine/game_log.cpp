@@ -337,7 +337,7 @@ void Write_Play_Log_Row(std::string& Row, const GAME* pGame, int bHtml)
     char szSpot[TEXT_BUFFER_SIZE];
     char szOffense[PLAY_NAME_SIZE] = "";
     char szDefense[PLAY_NAME_SIZE] = "";
-    Format_Game_Clock(pGame, 0, szClock, sizeof(szClock));
+    Format_Play_Clock(pGame, szClock, sizeof(szClock));
     Format_Down_And_Distance(pGame, szDown, sizeof(szDown), bHtml ? 1 : 0);
     Format_Ball_Spot(pGame, szSpot, sizeof(szSpot));
     const int nOffenseTeam = Get_Game_Offense_Team(pGame);

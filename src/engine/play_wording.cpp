@@ -237,6 +237,45 @@ void Format_Game_Clock(const GAME* pGame, int bZeroAtStart, char* szBuffer, size
     Say(szBuffer, nSize, "%d:%02d", nLeft / 60, nLeft % 60);
 }
 
+void Format_Play_Clock(const GAME* pGame, char* szBuffer, size_t nSize)
+{
+    Format_Game_Clock(pGame, pGame && Is_Conversion_Attempt(pGame) ? 1 : 0, szBuffer, nSize);
+}
+
+int Get_Play_Clock_Period(const GAME* pGame)
+{
+    if (!pGame)
+        return 1;
+    int nClock = pGame->nClock < 0 ? 0 : pGame->nClock;
+    const int nLength = Get_Overtime_Period_Length(pGame);
+    const bool bBoundary = nClock < SECONDS_OF_REGULATION ? nClock % SECONDS_PER_QUARTER == 0
+                                                           : (nClock - SECONDS_OF_REGULATION) % nLength == 0;
+    // The try after a touchdown as the period ran out: the period's last second.
+    if (nClock > 0 && bBoundary && Is_Conversion_Attempt(pGame))
+        --nClock;
+    if (nClock < SECONDS_OF_REGULATION)
+        return nClock / SECONDS_PER_QUARTER + 1;
+    return (nClock - SECONDS_OF_REGULATION) / nLength + 5;
+}
+
+void Format_Scoreboard_Clock(const GAME* pGame, char* szBuffer, size_t nSize)
+{
+    if (!szBuffer || nSize == 0)
+        return;
+    static const char* const QUARTERS[4] = {"1st", "2nd", "3rd", "4th"};
+    const int nPeriod = Get_Play_Clock_Period(pGame);
+    char szPeriod[16];
+    if (nPeriod <= 4)
+        Say(szPeriod, sizeof(szPeriod), "%s", QUARTERS[nPeriod - 1]);
+    else if (nPeriod == 5)
+        Say(szPeriod, sizeof(szPeriod), "OT");
+    else
+        Say(szPeriod, sizeof(szPeriod), "OT%d", nPeriod - 4);
+    char szClock[16];
+    Format_Play_Clock(pGame, szClock, sizeof(szClock));
+    Say(szBuffer, nSize, "%s %s", szPeriod, szClock);
+}
+
 void Format_Ball_Spot(const GAME* pGame, char* szBuffer, size_t nSize)
 {
     if (!szBuffer || nSize == 0)

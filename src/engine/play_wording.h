@@ -29,6 +29,17 @@ void Write_Play_Summary_Sentence(const GAME* pGame, const PLAY* pPlay, char* szB
 // bZeroAtStart a period with all its time left reads "0:00".
 void Format_Game_Clock(const GAME* pGame, int bZeroAtStart, char* szBuffer, size_t nSize);
 
+// The clock of the game as it stands, one text for the scoreboard, the play
+// log and the recap: Format_Game_Clock with the flag set while a try is
+// pending, so the try after a touchdown on a period's last play reads "0:00".
+void Format_Play_Clock(const GAME* pGame, char* szBuffer, size_t nSize);
+// The period that clock is in: 1-4 the quarters, 5 on the overtime periods.
+// A try pending as a period has run out is still that period's.
+int Get_Play_Clock_Period(const GAME* pGame);
+// The scoreboard's "1st 15:00" .. "4th 0:07", "OT 9:12", "OT2 15:00": the
+// period and Format_Play_Clock ("4th 0:00" during a try at the gun).
+void Format_Scoreboard_Clock(const GAME* pGame, char* szBuffer, size_t nSize);
+
 // "(%-3s %2d)": the abbreviation of the team whose half the ball is in and the
 // yard number; "(--  50)" at midfield.
 void Format_Ball_Spot(const GAME* pGame, char* szBuffer, size_t nSize);

@@ -12,6 +12,7 @@
 #include "engine/play_diagrams.h"
 #include "engine/playbook_records.h"
 #include "engine/playbooks.h"
+#include "engine/play_wording.h"
 #include "engine/watched_game.h"
 #include "league/game_record.h"
 #include "league/human_teams.h"
@@ -595,17 +596,9 @@ std::string Format_Game_Clock(const GAME* pGame)
         return "";
     if (Is_Game_Over(pGame))
         return pGame->nClock > SECONDS_OF_REGULATION ? "Final OT" : "Final";
-    const int nQuarter = Get_Game_Quarter(pGame);
-    const int nSeconds = std::max(0, Get_Seconds_Left_In_Quarter(pGame));
-    char szPeriod[16];
-    if (nQuarter <= 4)
-        std::snprintf(szPeriod, sizeof(szPeriod), "%s", Ordinal(nQuarter));
-    else if (nQuarter == 5)
-        std::snprintf(szPeriod, sizeof(szPeriod), "OT");
-    else
-        std::snprintf(szPeriod, sizeof(szPeriod), "OT%d", nQuarter - 4);
+    // The log and the recap read the same clock.
     char szText[48];
-    std::snprintf(szText, sizeof(szText), "%s %d:%02d", szPeriod, nSeconds / 60, nSeconds % 60);
+    Format_Scoreboard_Clock(pGame, szText, sizeof(szText));
     return szText;
 }
 

@@ -275,14 +275,27 @@ bool Choose_Next_Page_Statistic()
     return Choose_Page_Statistic(Headings[nNext].nSlot, Headings[nNext].nDialog);
 }
 
+std::string Get_Page_Statistic_Title(int nSlot, int nDialog)
+{
+    if (nDialog != CHOOSE_LEADER_STAT_DIALOG)
+        return "Choose Stat";
+    const int nHeading = nSlot - FIRST_LEADER_HEADING_SLOT;
+    if (nHeading < 0 || nHeading >= LEADER_HEADING_SLOTS)
+        return "Leader Heading";
+    // The front page's four headings open the same dialog: the title says
+    // which one it changes, and what that one shows now.
+    return "Leader Heading " + std::to_string(nHeading + 1) + " of " + std::to_string(LEADER_HEADING_SLOTS) +
+           " (now " + Get_Leader_Heading_Caption(Get_Page_Stat_Choice(nSlot, LEADER_HEADING_CODES)) + ")";
+}
+
 bool Choose_Page_Statistic(int nSlot, int nDialog)
 {
     if (nDialog != CHOOSE_TEAM_STAT_DIALOG && nDialog != CHOOSE_LEADER_STAT_DIALOG &&
         nDialog != CHOOSE_FRANCHISE_STAT_DIALOG && nDialog != CHOOSE_GAME_STAT_DIALOG)
         return false;
     Set_User_Preference(PREF_CHOOSE_STAT_COLUMN, nSlot);
-    const char* szTitle = nDialog == CHOOSE_LEADER_STAT_DIALOG ? "Leader Heading" : "Choose Stat";
-    if (Do_Dialog(nDialog, szTitle, Choose_Stat_Dialog) != 1)
+    const std::string Title = Get_Page_Statistic_Title(nSlot, nDialog);
+    if (Do_Dialog(nDialog, Title.c_str(), Choose_Stat_Dialog) != 1)
         return false;
     Reset_Page_Cache();
     Redraw_Main_Window();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "platform/dialogs.h"
 
@@ -121,6 +122,9 @@ void Play_Multiple_Seasons_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
 // index chosen there) and repaints the pages when a statistic was chosen.
 // True when one was.
 bool Choose_Page_Statistic(int nSlot, int nDialog);
+// That dialog's title: "Choose Stat", and for one of the front page's four
+// leader headings (slots 113-116) "Leader Heading 2 of 4 (now Rush Yards)".
+std::string Get_Page_Statistic_Title(int nSlot, int nDialog);
 // F7: the dialog of the shown page's first heading, and on each further press
 // the next heading of the same page (the front page's four in turn); a box
 // saying so on a page without one. True when a statistic was chosen.

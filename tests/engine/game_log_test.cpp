@@ -197,6 +197,10 @@ TEST_F(GameLogTest, KickAndTryRowsNameNoDefence)
     Game.nFormation[GAME_SIDE_AWAY] = EXTRA_POINT_FORMATION;
     EXPECT_EQ(Row(0), "\n  5:00 B&O CONV (GB   2) Extra Point                                       ");
     EXPECT_NE(Row(1).find(">Conversion<"), std::string::npos);
+    // The try after a touchdown on the first quarter's last play.
+    Snap(900, CONVERSION_ATTEMPT, 2, 2, 0, 20);
+    EXPECT_EQ(Row(0), "\n  0:00 B&O CONV (GB   2) Extra Point                                       ");
+    EXPECT_NE(Row(1).find("class=lml>0:00</TD>"), std::string::npos);
 
     // The squib and the onside kick by their names; a free kick as well.
     Game.nFormation[GAME_SIDE_AWAY] = 0;

@@ -222,6 +222,46 @@ TEST_F(PlayWordingTest, GameClock)
     EXPECT_EQ(Clock(3725, 1), "12:55");
 }
 
+TEST_F(PlayWordingTest, TheScoreboardClockOfATryAtTheGunReadsZeroInThePeriodThatEnded)
+{
+    const auto Board = [this](int nClock, int nDown) {
+        Game.nClock = static_cast<int16_t>(nClock);
+        Game.nDown = static_cast<uint32_t>(nDown);
+        char szText[TEXT_BUFFER_SIZE];
+        Format_Scoreboard_Clock(&Game, szText, sizeof(szText));
+        return std::string(szText);
+    };
+    Game.nWeek = 5;
+    // 3,578 s: 22 s left; the touchdown ran the clock to 3,600.
+    EXPECT_EQ(Board(3578, 0), "4th 0:22");
+    EXPECT_EQ(Board(3600, CONVERSION_ATTEMPT), "4th 0:00");
+    // The same second with no try pending is the overtime's start.
+    EXPECT_EQ(Board(3600, KICKOFF_DOWN), "OT 15:00");
+    // The first and third quarters' last plays, and the half's.
+    EXPECT_EQ(Board(900, CONVERSION_ATTEMPT), "1st 0:00");
+    EXPECT_EQ(Board(900, 0), "2nd 15:00");
+    EXPECT_EQ(Board(1800, CONVERSION_ATTEMPT), "2nd 0:00");
+    EXPECT_EQ(Board(2700, CONVERSION_ATTEMPT), "3rd 0:00");
+    EXPECT_EQ(Board(1000, 0), "2nd 13:20");
+    // Overtime periods of 10 minutes: the first ends at 4,200 s.
+    Set_User_Preference(PREF_MINUTES_PER_PERIOD, 10);
+    EXPECT_EQ(Board(3725, 0), "OT 7:55");
+    EXPECT_EQ(Board(4200, CONVERSION_ATTEMPT), "OT 0:00");
+    EXPECT_EQ(Board(4200, KICKOFF_DOWN), "OT2 10:00");
+    EXPECT_EQ(Board(4800, CONVERSION_ATTEMPT), "OT2 0:00");
+    // The log's and the recap's clock is the same time.
+    char szClock[TEXT_BUFFER_SIZE];
+    Board(4200, CONVERSION_ATTEMPT);
+    Format_Play_Clock(&Game, szClock, sizeof(szClock));
+    EXPECT_STREQ(szClock, "0:00");
+    Board(900, CONVERSION_ATTEMPT);
+    Format_Play_Clock(&Game, szClock, sizeof(szClock));
+    EXPECT_STREQ(szClock, "0:00");
+    Board(900, 0);
+    Format_Play_Clock(&Game, szClock, sizeof(szClock));
+    EXPECT_STREQ(szClock, "15:00");
+}
+
 TEST_F(PlayWordingTest, BallSpot)
 {
     EXPECT_EQ(Spot(50), "(--  50)");

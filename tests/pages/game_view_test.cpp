@@ -256,6 +256,10 @@ TEST_F(GameViewTest, ScoreboardTexts)
     Game.nScore[1] = 14;
     EXPECT_EQ(Format_Game_Clock(&Game), "Final");
     EXPECT_EQ(Format_Down_And_Distance(&Game), "");
+    // A touchdown on the last play: the try is still the 4th quarter's.
+    Game.nDown = CONVERSION_ATTEMPT;
+    EXPECT_EQ(Format_Game_Clock(&Game), "4th 0:00");
+    Game.nDown = 0;
     Game.nClock = 3700;
     EXPECT_EQ(Format_Game_Clock(&Game), "Final OT");
 
