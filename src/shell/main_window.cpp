@@ -97,6 +97,8 @@ bool Is_Draft_Menu_Running()
 void Redraw_Main_Window()
 {
     ++g_nRepaints;
+    // Whatever asked for it may have changed the league the news tells.
+    Mark_News_Bar_Stale();
     Repaint_Window(AREA_ALL);
 }
 
@@ -376,13 +378,17 @@ void Paint_News_Bar(CANVAS& Canvas, const CANVAS_RECT& rcBar)
     }
     if (!Background.Is_Empty())
         Canvas.Draw_Canvas(Background, rcBar.left, rcBar.top);
+    Update_News_Bar_Text();
     const NEWS_BAR_STATE& Bar = Get_News_Bar();
     const CANVAS_FONT Font = Ticker_Font();
     // The text runs in from the right edge and passes under the label.
     const CANVAS_RECT rcTicker{rcBar.left + NEWS_LABEL_WIDTH, rcBar.top, rcBar.right, rcBar.bottom};
     Canvas.Set_Clip(rcTicker);
     const double fBaseline = rcBar.top + (rcBar.Height() + Get_Font_Ascent(Font) - Get_Font_Descent(Font)) / 2.0;
-    Canvas.Draw_Text(Font, rcBar.right - Bar.nOffset, fBaseline, Bar.Text.c_str(), Rgb_Color(NEWS_TEXT_RGB));
+    // A standing ticker is measured to keep its text in sight.
+    const int nTextWidth = Bar.bRunning ? 0 : static_cast<int>(Measure_Text(Font, Bar.Text.c_str()));
+    const int x = Get_News_Ticker_Text_X(rcTicker.left, rcBar.right, nTextWidth);
+    Canvas.Draw_Text(Font, x, fBaseline, Bar.Text.c_str(), Rgb_Color(NEWS_TEXT_RGB));
     Canvas.Set_Clip(rcBar);
     const CANVAS_RECT rcLabel{rcBar.left, rcBar.top, rcBar.left + NEWS_LABEL_WIDTH, rcBar.bottom};
     Canvas.Fill_Rect(rcLabel, Rgb_Color(NEWS_LABEL_RGB));
@@ -533,6 +539,9 @@ void Carry_Out_Main_Window_Request(int nRequest, int nArgument)
         Repaint_Window(AREA_STATUS_BAR);
         break;
     case REQUEST_NEWS_BAR_REPAINT:
+        // Asked for after each game and day of a run: the news of now.
+        Mark_News_Bar_Stale();
+        Update_News_Bar_Text();
         Repaint_Window(AREA_NEWS_BAR);
         break;
     case REQUEST_PLAY_MENU:
@@ -562,6 +571,7 @@ void Carry_Out_Main_Window_Request(int nRequest, int nArgument)
         break;
     case REQUEST_PAGE_CACHE_RESET:
         Set_Page_Cache_Marker(-1);
+        Mark_News_Bar_Stale();
         break;
     case REQUEST_USER_MESSAGE:
         Post_User_Message();

@@ -22,6 +22,7 @@ void Create_News_Bar()
     if (g_Bar.bCreated)
         return;
     g_Bar.bCreated = true;
+    g_Bar.bStale = false;
     g_Bar.Text = Build_News_Ticker_Text();
     g_Bar.nOffset = 0;
     Refresh_Main_Window_Layout();
@@ -31,11 +32,33 @@ void Refresh_News_Bar_Text()
 {
     if (!g_Bar.bCreated)
         return;
+    g_Bar.bStale = false;
     const std::string Text = Build_News_Ticker_Text();
     if (Text == g_Bar.Text)
         return;
     g_Bar.Text = Text;
     g_Bar.nOffset = 0;
+}
+
+void Mark_News_Bar_Stale()
+{
+    g_Bar.bStale = true;
+}
+
+void Update_News_Bar_Text()
+{
+    if (!g_Bar.bCreated || !g_Bar.bStale)
+        return;
+    g_Bar.bStale = false;
+    g_Bar.Text = Build_News_Ticker_Text();
+}
+
+int Get_News_Ticker_Text_X(int nLeft, int nRight, int nTextWidth)
+{
+    const int x = nRight - g_Bar.nOffset;
+    if (!g_Bar.bRunning && (x >= nRight || x + nTextWidth <= nLeft))
+        return nLeft;
+    return x;
 }
 
 void Close_News_Bar()
@@ -63,6 +86,7 @@ void Start_Main_News_Ticker()
 {
     if (!g_Bar.bCreated)
         return;
+    g_Bar.bStale = false;
     g_Bar.Text = Build_News_Ticker_Text();
     g_Bar.nOffset = 0;
     if (!g_Bar.bRunning && g_Timer.pStart != nullptr)

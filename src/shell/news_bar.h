@@ -15,6 +15,7 @@ struct NEWS_BAR_STATE {
     bool bCreated = false;
     bool bRunning = false;   // the ticker's timer runs
     std::string Text;        // Windows-1252
+    bool bStale = false;     // the league changed since the text was built
     int nOffset = 0;         // pixels the text has moved in from the right edge
     int nTicks = 0;          // timer ticks taken (tests)
 };
@@ -37,6 +38,17 @@ void Stop_Main_News_Ticker();
 // or none replaced the one shown), from the right edge again; the ticker
 // runs or stands as it did. Nothing without a bar.
 void Refresh_News_Bar_Text();
+// The league may have changed (a game or a day played, a pick or a trade
+// made, the pages reset): the text is rebuilt before the bar shows again.
+void Mark_News_Bar_Stale();
+// A stale text rebuilt from the league as it is now. The ticker keeps its
+// place: a running one moves on from where it is, a standing one stands.
+// Nothing without a bar.
+void Update_News_Bar_Text();
+// Where the text starts in a ticker running from nLeft to nRight: nRight
+// less the offset; a ticker that stands with none of the text in sight
+// shows it from nLeft, so a bar stopped for a run of days is never blank.
+int Get_News_Ticker_Text_X(int nLeft, int nRight, int nTextWidth);
 // One timer tick: the text moves NEWS_TICKER_STEP pixels; once it has left
 // the bar (offset beyond the bar's width and the text's), it starts again
 // from the right edge.

@@ -198,6 +198,7 @@ namespace {
 // chooses for, and each box's title.
 struct KEYED {
     std::vector<int> Slots;
+    std::vector<std::string> Titles;   // each dialog's title as its window shows it
     std::vector<std::string> Boxes;
 };
 KEYED g_Keyed;
@@ -209,8 +210,8 @@ void Note_And_Close(int nKind, int nDialogId)
         xtest::Focus(gtk_internal::Message_Box_Window());
         xtest::Key("Return");
     } else if (nKind == gtk_probe::WINDOW_DIALOG) {
-        (void)nDialogId;
         g_Keyed.Slots.push_back(Get_User_Preference(PREF_CHOOSE_STAT_COLUMN));
+        g_Keyed.Titles.push_back(gtk_probe::Window_Title(gtk_probe::WINDOW_DIALOG, nDialogId));
         xtest::Key("Escape");
     }
 }
@@ -260,6 +261,15 @@ TEST(GtkPageStats, TheFrontAndDraftPagesHaveKeysAndF7ReachesEachHeadingOfAPage)
         ASSERT_TRUE(Press_In_Main_Window("F7", i)) << "F7 press " << i;
     EXPECT_EQ(g_Keyed.Slots, (std::vector<int>{113, 114, 115, 116, 113}));
     EXPECT_TRUE(g_Keyed.Boxes.empty());
+    // Each dialog's title says which heading it changes and what that
+    // heading shows on the page now.
+    ASSERT_EQ(g_Keyed.Titles.size(), 5u);
+    for (size_t i = 0; i < 5; ++i) {
+        std::string Shown = Heading_Text(MAIN_PAGE_FRONT, i % 4);
+        if (!Shown.empty() && Shown.back() == ':')
+            Shown.pop_back();
+        EXPECT_EQ(g_Keyed.Titles[i], "Leader Heading " + std::to_string(i % 4 + 1) + " of 4 (now " + Shown + ")");
+    }
 
     // The Champions page (F6) has no heading: F7 says so in a box.
     xtest::Key("F6");

@@ -199,6 +199,46 @@ TEST_F(CommandsTest, PageCommandsShowTheirPageAndUnknownIdsDoNothing)
     EXPECT_EQ(League.Preferences.nInt[PREF_MAIN_PAGE], MAIN_PAGE_FRONT);
 }
 
+TEST_F(CommandsTest, F7OnTheFrontPageSaysWhichLeaderHeadingItChanges)
+{
+    ASSERT_TRUE(Dispatch_Main_Command(CMD_PAGE_FRONT));
+    // The four headings show Pass Yards, Rush Yards, Sacks and Interceptions.
+    const int Codes[4] = {2, 11, 24, 25};
+    for (int i = 0; i < 4; ++i)
+        Set_User_Preference(113 + i, Codes[i]);
+    const std::vector<std::string> Expected = {
+        "Leader Heading 1 of 4 (now Pass Yards)", "Leader Heading 2 of 4 (now Rush Yards)",
+        "Leader Heading 3 of 4 (now Sacks)", "Leader Heading 4 of 4 (now Interceptions)"};
+    // Each press opens the next heading's dialog (closed by its default,
+    // Cancel, which keeps the choice), round again after the fourth.
+    std::vector<std::string> Titles;
+    for (int i = 0; i < 5; ++i) {
+        const size_t nBefore = dialogs::Records().size();
+        Dispatch_Main_Command(CMD_CHOOSE_PAGE_STAT);
+        ASSERT_EQ(dialogs::Records().size(), nBefore + 1);
+        EXPECT_EQ(dialogs::Records().back().nDialogId, 144);
+        Titles.push_back(dialogs::Records().back().Final_Title);
+    }
+    size_t nFirst = 0;
+    while (nFirst < Expected.size() && Expected[nFirst] != Titles[0])
+        ++nFirst;
+    ASSERT_LT(nFirst, Expected.size()) << Titles[0];
+    for (size_t i = 0; i < Titles.size(); ++i)
+        EXPECT_EQ(Titles[i], Expected[(nFirst + i) % 4]);
+    // Round to the second heading, where a choice is made.
+    while (dialogs::Records().back().Final_Title != Expected[0])
+        Dispatch_Main_Command(CMD_CHOOSE_PAGE_STAT);
+    // A choice shows in the next title of that heading.
+    Queue_Press(144, 1242 + 14);
+    Dispatch_Main_Command(CMD_CHOOSE_PAGE_STAT);
+    EXPECT_EQ(dialogs::Records().back().Final_Title, "Leader Heading 2 of 4 (now Rush Yards)");
+    EXPECT_EQ(Get_User_Preference(114), 14);
+    EXPECT_EQ(Get_Page_Statistic_Title(114, 144), "Leader Heading 2 of 4 (now Receptions)");
+    // The other pages' dialogs keep their one title.
+    EXPECT_EQ(Get_Page_Statistic_Title(100, 143), "Choose Stat");
+    EXPECT_EQ(Get_Page_Statistic_Title(119, 163), "Choose Stat");
+}
+
 // While games are being played the main window opens nothing that would
 // replace or end the league.
 // A run in progress: the running flag, and the stop day ahead of the week.
