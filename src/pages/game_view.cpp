@@ -79,6 +79,14 @@ struct GAME_MARK {
 };
 GAME_MARK g_TextsGame;
 
+// The game as it stood when the kept sentences were taken: a finished game
+// that stands otherwise went on untold (Stop ended the watching).
+struct PLAY_STAMP {
+    int nPlays = -1, nClock = -1, nAway = -1, nHome = -1;
+    bool operator==(const PLAY_STAMP&) const = default;
+};
+PLAY_STAMP g_TextsStamp;
+
 // The game as it stood before the snap being told (a copy: the engine moves
 // the real one on at once), and whether it is held for that snap.
 GAME g_Snap;
@@ -87,6 +95,13 @@ bool g_bSnapHeld = false;
 GAME_MARK Mark_Of(const GAME* pGame)
 {
     return pGame == nullptr ? GAME_MARK{} : GAME_MARK{pGame->nAwayTeam, pGame->nHomeTeam, pGame->nWeek};
+}
+
+PLAY_STAMP Stamp_Of(const GAME* pGame)
+{
+    return pGame == nullptr ? PLAY_STAMP{}
+                            : PLAY_STAMP{pGame->nPlays, pGame->nClock, pGame->nScore[GAME_SIDE_AWAY],
+                                         pGame->nScore[GAME_SIDE_HOME]};
 }
 
 // What is told once the play is over: the result stands before it.
@@ -470,11 +485,27 @@ void Follow_Game(const GAME* pGame)
     if (Mark_Of(pGame) == g_TextsGame)
         return;
     g_TextsGame = Mark_Of(pGame);
+    g_TextsStamp = PLAY_STAMP{};
     g_Texts.nCount = 0;
     g_nResultFrame = 0;
     g_LastCalls = LAST_CALLS{};
     g_nFrame = -1;
     g_bSnapHeld = false;
+}
+
+// The game followed ended after plays nobody was told (Stop took the
+// watching away): the view shows its last play as a game finished by Finish
+// Game does, the calls of that play and the final score in the box, not the
+// sentences and calls of the last play watched.
+void Catch_Up_With_Finished_Game(const GAME* pGame)
+{
+    if (pGame == nullptr || g_bSnapHeld || !Is_Game_Over(pGame) || Stamp_Of(pGame) == g_TextsStamp)
+        return;
+    g_TextsStamp = Stamp_Of(pGame);
+    g_Texts.nCount = 0;
+    g_nResultFrame = 0;
+    g_nFrame = -1;
+    g_LastCalls = pGame->nPlays > 0 ? Calls_Of_Play(pGame) : LAST_CALLS{};
 }
 
 }  // namespace
@@ -498,6 +529,7 @@ void Take_Play_Texts(const GAME* pGame)
         ++g_Texts.nCount;
     }
     g_TextsGame = Mark_Of(pGame);
+    g_TextsStamp = Stamp_Of(pGame);
 }
 
 int Get_Play_Text_Count()
@@ -661,7 +693,10 @@ bool Is_Game_Under_Way_On_Screen()
 void Paint_Game_View(CANVAS& Canvas, const CANVAS_RECT& rcArea)
 {
     const GAME* pGame = Get_Displayed_Game();
+    const bool bFollowed = pGame != nullptr && Mark_Of(pGame) == g_TextsGame;
     Follow_Game(pGame);
+    if (bFollowed)
+        Catch_Up_With_Finished_Game(pGame);
     const CANVAS_RECT rcOldClip = Canvas.Get_Clip();
     Canvas.Set_Clip(rcArea);
     Canvas.Fill_Rect(rcArea, Rgb_Color(PAGE_PAPER_RGB));

@@ -522,3 +522,115 @@ TEST(GtkWatchedGame, AGameOfTwoComputerClubsCanBeFinishedAndStoppedBetweenItsPla
     dialogs::Set_Unattended(true);
     Destroy_Main_Window();
 }
+
+namespace {
+
+// The user watches his club's game and leaves it with Stop after a few
+// plays, every key a real one through the X server.
+struct STOP_WATCH {
+    const GAME* pGame = nullptr;
+    int nWaits = 0;
+    int nKeyCalls = 0;
+    bool bStopped = false;
+    bool bBusy = false;
+    int nWatchedTexts = 0;          // the sentences of the last play told before Stop
+    std::vector<std::string> Problems;
+};
+STOP_WATCH g_Stop;
+
+// A play of the page shown by its digit key, a real key press; false when
+// no key of the page was taken.
+bool Key_Any_Play(const GAME* pGame)
+{
+    const bool bOffense = Get_Game_View_Calling().nSide != CALLING_DEFENSE;
+    for (char cKey : std::string("1234567890")) {
+        xtest::Key(std::string(1, cKey));
+        if (Call_Of(pGame, bOffense) != PLAY_NOT_CALLED)
+            return true;
+    }
+    return false;
+}
+
+void On_Stop_Tick(int)
+{
+    if (g_Stop.bBusy || g_Stop.bStopped || !Is_Awaiting_User_Play_Call())
+        return;
+    g_Stop.bBusy = true;
+    g_Stop.pGame = Get_Current_Game();
+    ++g_Stop.nWaits;
+    xtest::Focus(xtest::Main_Window());
+    if (g_Stop.nWaits <= 3) {
+        if (Key_Any_Play(g_Stop.pGame))
+            ++g_Stop.nKeyCalls;
+        else
+            g_Stop.Problems.push_back("no digit key called a play");
+    } else if (Get_Play_Text_Count() > 0) {
+        // Plays were told: Stop by its key.
+        g_Stop.nWatchedTexts = Get_Play_Text_Count();
+        xtest::Key("Escape");
+        g_Stop.bStopped = true;
+        if (Is_Awaiting_User_Play_Call())
+            g_Stop.Problems.push_back("Stop did not end the wait");
+    } else if (!Key_Any_Play(g_Stop.pGame)) {
+        g_Stop.Problems.push_back("no digit key called a play");
+    }
+    g_Stop.bBusy = false;
+}
+
+}  // namespace
+
+TEST(GtkWatchedGame, AfterStopTheGamesPageShowsTheGamesLastPlayAsFinishGameDoes)
+{
+    REQUIRE_DESKTOP();
+    ASSERT_TRUE(xtest::Available());
+    SCRATCH_FOLDER Data("gui_watched_stop");
+    ASSERT_TRUE(gui_support::Start_Attended(Data, Save_Game));
+    const int nUser = gui_support::First_User_Team();
+    ASSERT_GE(nUser, 0);
+    const int nWeek = Get_Current_Week();
+    ASSERT_NE(Get_Team_Week_Home_Away(nUser, nWeek), WEEK_NO_GAME);
+    Set_Calendar_PBP_Flag(nUser, nWeek, 1);
+    Set_User_Preference(PREF_TEXT_SPEED, 0);
+    Set_User_Preference(PREF_AUTO_OFFENSE_CALLS, 0);
+    Set_User_Preference(PREF_AUTO_DEFENSE_CALLS, 0);
+    g_Stop = STOP_WATCH{};
+    g_Actor = ACTOR{};
+    const gui_support::ANSWERING_HOOK Hook(Answer_Box);
+    Set_Timer(ACTOR_TIMER, ACTOR_TICK_MS, On_Stop_Tick);
+    ASSERT_TRUE(Dispatch_Main_Command(CMD_PLAY_ONE_WEEK));
+    Kill_Timer(ACTOR_TIMER);
+    for (const std::string& Text : g_Stop.Problems)
+        ADD_FAILURE() << Text;
+    ASSERT_TRUE(g_Stop.bStopped) << "the game was never stopped";
+    EXPECT_GE(g_Stop.nKeyCalls, 3);
+    EXPECT_GT(g_Stop.nWatchedTexts, 0);
+    ASSERT_NE(g_Stop.pGame, nullptr);
+    const GAME* pGame = g_Stop.pGame;
+    ASSERT_TRUE(Is_Game_Over(pGame));
+
+    // The Games page by its key (Stop had shown the Calendar).
+    xtest::Focus(xtest::Main_Window());
+    const int nDraws = gtk_probe::Draw_Count(gtk_probe::WINDOW_MAIN);
+    xtest::Key("F4");
+    ASSERT_TRUE(xtest::Wait_Until([] { return Get_User_Preference(PREF_MAIN_PAGE) == GAMES_PAGE; }));
+    gtk_probe::Wait_Draw_After(gtk_probe::WINDOW_MAIN, 0, nDraws, xtest::WAIT_MS);
+    xtest::Settle(50);
+    ASSERT_TRUE(Is_Game_View_Shown());
+    ASSERT_EQ(Get_Displayed_Game(), pGame);
+    EXPECT_EQ(Format_Game_Clock(pGame).rfind("Final", 0), 0u);
+    // The box tells the final score, no play's sentences; the calls are those
+    // of the game's last play, with the clubs of its snap.
+    EXPECT_EQ(Get_Play_Text_Count(), 0) << "the box still tells a play watched before Stop";
+    const PLAY& Last = pGame->CurrentPlay;
+    const bool bKick = Last.nSnapDown == KICKOFF_DOWN || Last.nSnapDown == SAFETY_KICK_DOWN;
+    const int nOffense = Get_Play_Home_Bit(&Last) != 0 ? pGame->nHomeTeam : pGame->nAwayTeam;
+    const GAME_VIEW_LAST_CALLS& Shown = Get_Game_View_Last_Calls();
+    EXPECT_EQ(Shown.nCall[0], bKick ? Last.nOffenseCall % KICK_PLAY_COUNT : Last.nOffenseCall);
+    EXPECT_EQ(Shown.nTeam[0], nOffense);
+    EXPECT_EQ(Shown.nCall[1], bKick ? -1 : Last.nDefenseCall);
+    Shoot("game_view_after_stop");
+    for (const std::string& Text : g_Actor.Problems)
+        ADD_FAILURE() << Text;
+    dialogs::Set_Unattended(true);
+    Destroy_Main_Window();
+}

@@ -685,6 +685,58 @@ namespace {
 
 // A finished game shown: its points by quarter lead to its box score, its
 // play-by-play to its recap; nothing while it is still played.
+// Stop took the watching away: the game went on untold and ended. The view
+// shows its last play's calls and the final score, not the play told last.
+TEST_F(GameViewTest, AGameThatEndedUntoldShowsItsLastPlayNotTheOneToldLast)
+{
+    Set_User_Preference(PREF_SHOWN_GAME, 0);
+    Set_User_Preference(PREF_MAIN_PAGE, MAIN_PAGE_GAMES);
+    GAME& Game = League.Game[0];
+    Game = Make_Game();
+    Game.nClock = 600;
+    Game.nPlays = 20;
+    Hold_Game_View_Snap(&Game);
+    Game.CurrentPlay.nSnapDown = 1;
+    Game.CurrentPlay.nOffenseCall = 12;
+    Game.CurrentPlay.nDefenseCall = 3;
+    Set_Play_Home_Bit(&Game.CurrentPlay, 0);
+    Show_Play_Text_Frame(0, false);
+    Show_Play_Text_Frame(-1, true);
+    ASSERT_EQ(Get_Game_View_Last_Calls().nCall[0], 12);
+    CANVAS Canvas(768, 507);
+    // Plays go on untold; while the game is on the view keeps what it told.
+    Game.nPlays = 90;
+    Game.nClock = 2000;
+    Game.CurrentPlay.nOffenseCall = 40;
+    Paint_Game_View(Canvas, CANVAS_RECT{0, 0, 768, 507});
+    EXPECT_EQ(Get_Game_View_Last_Calls().nCall[0], 12);
+    // It ends: B (home) had the ball on the last snap, A defended.
+    Game.nPlays = 150;
+    Game.nClock = 3600;
+    Game.nScore[0] = 17;
+    Game.nScore[1] = 10;
+    Game.CurrentPlay.nOffenseCall = 25;
+    Game.CurrentPlay.nDefenseCall = 7;
+    Set_Play_Home_Bit(&Game.CurrentPlay, 1);
+    ASSERT_EQ(Format_Game_Clock(&Game), "Final");
+    Paint_Game_View(Canvas, CANVAS_RECT{0, 0, 768, 507});
+    EXPECT_EQ(Get_Play_Text_Count(), 0);
+    EXPECT_EQ(Get_Play_Text_Frame(), -1);
+    EXPECT_EQ(Get_Game_View_Last_Calls().nCall[0], 25);
+    EXPECT_EQ(Get_Game_View_Last_Calls().nTeam[0], B);
+    EXPECT_EQ(Get_Game_View_Last_Calls().nCall[1], 7);
+    EXPECT_EQ(Get_Game_View_Last_Calls().nTeam[1], A);
+    // A game whose last play was told keeps its telling.
+    Game.nScore[0] = 24;
+    Hold_Game_View_Snap(&Game);
+    Game.CurrentPlay.nOffenseCall = 30;
+    Hold_Game_View_Snap(nullptr);
+    Show_Play_Text_Frame(0, false);
+    Show_Play_Text_Frame(-1, true);
+    Paint_Game_View(Canvas, CANVAS_RECT{0, 0, 768, 507});
+    EXPECT_EQ(Get_Game_View_Last_Calls().nCall[0], 30);
+}
+
 TEST_F(GameViewTest, AFinishedGameLinksItsPages)
 {
     Set_User_Preference(PREF_SHOWN_GAME, 0);
