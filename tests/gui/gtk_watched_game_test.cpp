@@ -9,7 +9,9 @@
 // then, in the second game, Yes, and stops the run with Escape, which fills
 // the open call with the computer's. Screenshots: the view calling the
 // offence and the defence, the view while a play is told, and the Standings
-// page with the corner score box.
+// page with the corner score box. Stopped with real keys part-way, a game
+// left to end untold shows on the Games page as Finish Game leaves one: its
+// last play.
 
 #include <gtest/gtest.h>
 
@@ -367,6 +369,21 @@ int Game_Of_Week(int nTeam, int nWeek)
     return Get_Team_Schedule_Stat(nTeam, nWeek, SCHEDULE_GAME_INDEX);
 }
 
+// The view of a finished game shows its last play: the final score in the
+// box (no play's sentences) and the calls of that play, with the clubs of
+// its snap.
+void Expect_Last_Play_Shown(const GAME* pGame)
+{
+    EXPECT_EQ(Get_Play_Text_Count(), 0) << "the box still tells an earlier play";
+    const PLAY& Last = pGame->CurrentPlay;
+    const bool bKick = Last.nSnapDown == KICKOFF_DOWN || Last.nSnapDown == SAFETY_KICK_DOWN;
+    const int nOffense = Get_Play_Home_Bit(&Last) != 0 ? pGame->nHomeTeam : pGame->nAwayTeam;
+    const GAME_VIEW_LAST_CALLS& Shown = Get_Game_View_Last_Calls();
+    EXPECT_EQ(Shown.nCall[0], bKick ? Last.nOffenseCall % KICK_PLAY_COUNT : Last.nOffenseCall);
+    EXPECT_EQ(Shown.nTeam[0], nOffense);
+    EXPECT_EQ(Shown.nCall[1], bKick ? -1 : Last.nDefenseCall);
+}
+
 }  // namespace
 
 TEST(GtkWatchedGame, TheUserCallsPlaysByClickAndKeyFinishesAndStops)
@@ -424,8 +441,14 @@ TEST(GtkWatchedGame, TheUserCallsPlaysByClickAndKeyFinishesAndStops)
         ASSERT_TRUE(Dispatch_Main_Command(CMD_PLAY_ONE_WEEK));
         EXPECT_EQ(g_Actor.nPhase, PHASE_FINISHED);
         EXPECT_EQ(g_Actor.nWaitsAfterFinish, 0);
-        EXPECT_TRUE(Is_Game_Over(Get_Game_Record(Game_Of_Week(g_Actor.nUserTeam, nWeek + 1))));
+        const GAME* pSecond = Get_Game_Record(Game_Of_Week(g_Actor.nUserTeam, nWeek + 1));
+        EXPECT_TRUE(Is_Game_Over(pSecond));
         EXPECT_EQ(Get_User_Preference(PREF_ANIMATION_MODE), 0);
+        // Finished by Finish Game, the view shows the game's last play.
+        if (Is_Game_View_Shown() && Get_Displayed_Game() == pSecond)
+            Expect_Last_Play_Shown(pSecond);
+        else
+            ADD_FAILURE() << "the Games page does not show the game finished";
     }
     Kill_Timer(ACTOR_TIMER);
     Install_Watched_Game_View(&g_ShellView);
@@ -618,16 +641,7 @@ TEST(GtkWatchedGame, AfterStopTheGamesPageShowsTheGamesLastPlayAsFinishGameDoes)
     ASSERT_TRUE(Is_Game_View_Shown());
     ASSERT_EQ(Get_Displayed_Game(), pGame);
     EXPECT_EQ(Format_Game_Clock(pGame).rfind("Final", 0), 0u);
-    // The box tells the final score, no play's sentences; the calls are those
-    // of the game's last play, with the clubs of its snap.
-    EXPECT_EQ(Get_Play_Text_Count(), 0) << "the box still tells a play watched before Stop";
-    const PLAY& Last = pGame->CurrentPlay;
-    const bool bKick = Last.nSnapDown == KICKOFF_DOWN || Last.nSnapDown == SAFETY_KICK_DOWN;
-    const int nOffense = Get_Play_Home_Bit(&Last) != 0 ? pGame->nHomeTeam : pGame->nAwayTeam;
-    const GAME_VIEW_LAST_CALLS& Shown = Get_Game_View_Last_Calls();
-    EXPECT_EQ(Shown.nCall[0], bKick ? Last.nOffenseCall % KICK_PLAY_COUNT : Last.nOffenseCall);
-    EXPECT_EQ(Shown.nTeam[0], nOffense);
-    EXPECT_EQ(Shown.nCall[1], bKick ? -1 : Last.nDefenseCall);
+    Expect_Last_Play_Shown(pGame);
     Shoot("game_view_after_stop");
     for (const std::string& Text : g_Actor.Problems)
         ADD_FAILURE() << Text;
