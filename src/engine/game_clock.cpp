@@ -599,8 +599,14 @@ void Check_Quarter_End(GAME* pGame)
     }
     // A try takes no time: it never reaches the two-minute mark nor ends a
     // quarter (its second only ends a half whose last play scored).
-    if (Was_Try(pGame))
+    if (Was_Try(pGame)) {
+        // The try after a touchdown on the first or third quarter's last
+        // play was the quarter's: the next quarter's heading follows it.
+        const int nClock = pGame->nClock;
+        if (nClock < SECONDS_OF_REGULATION && nClock % SECONDS_AT_HALF_TIME == SECONDS_PER_QUARTER)
+            Write_Game_Log(pGame);
         return;
+    }
     int nGivenBack = 0;
     if (T <= TWO_MINUTES && B > TWO_MINUTES) {
         const int q = Get_Game_Quarter(pGame);
@@ -623,7 +629,9 @@ void Check_Quarter_End(GAME* pGame)
         pGame->nClock = static_cast<int16_t>(nNewClock);
         Stop_Clock(pGame);
         if (pGame->nFormation[Offense_Side(pGame)] != EXTRA_POINT_FORMATION) {
-            Write_Game_Log(pGame);
+            // With a try to come the heading waits for it (above).
+            if (!Is_Conversion_Attempt(pGame))
+                Write_Game_Log(pGame);
             // The teams change ends; a roof keeps its no-wind mark.
             if (pGame->nWindDirection >= 0)
                 pGame->nWindDirection = static_cast<int16_t>(360 - pGame->nWindDirection);

@@ -16,6 +16,7 @@
 #include "engine/game_state.h"
 #include "engine/injury_services.h"
 #include "engine/narration.h"
+#include "engine/play_wording.h"
 #include "league/game_record.h"
 #include "league/league_data.h"
 #include "league/league_fixture.h"
@@ -311,6 +312,37 @@ TEST_F(GameClockTest, QuarterEndAfterExtraPointKeepsEndsAndWritesNoHeading)
     EXPECT_EQ(Game.nClock, 900);
     EXPECT_EQ(Headings(), 0);
     EXPECT_EQ(Game.nWindDirection, 90);
+}
+
+TEST_F(GameClockTest, TouchdownOnTheFirstQuartersLastPlayHeadsTheSecondQuarterAfterItsTry)
+{
+    Log_Pages();
+    Game.nClock = 895;
+    Set_Series(0, 3, 3);
+    Set_Play(5, 8, RESULT_TOUCHDOWN_RUN);
+    End_Play(&Game);   // 5 seconds were left
+    EXPECT_EQ(Game.nClock, 900);
+    Check_Quarter_End(&Game);
+    EXPECT_EQ(Game.nClock, 900);
+    EXPECT_EQ(Get_Game_Down_Code(&Game), CONVERSION_ATTEMPT);
+    // The try is the first quarter's: no second-quarter heading before it.
+    EXPECT_EQ(Headings(), 0);
+    EXPECT_EQ(Game.nWindDirection, 270);
+    char szClock[32];
+    Format_Scoreboard_Clock(&Game, szClock, sizeof(szClock));
+    EXPECT_STREQ(szClock, "1st 0:00");
+
+    Start_Play_Record(&Game);
+    Game.nScore[GAME_SIDE_HOME] = 7;
+    Set_Play(0, 4, RESULT_EXTRA_POINT_GOOD);
+    End_Play(&Game);
+    Check_Quarter_End(&Game);
+    EXPECT_EQ(Game.nClock, 900);
+    EXPECT_EQ(Headings(), 1);
+    EXPECT_NE(Get_Game_Text_Log().find(" 2nd Q <=> "), std::string::npos);
+    EXPECT_EQ(Game.nWindDirection, 270);
+    Format_Scoreboard_Clock(&Game, szClock, sizeof(szClock));
+    EXPECT_STREQ(szClock, "2nd 15:00");
 }
 
 TEST_F(GameClockTest, HalfEndsAtExactly1800AndTheOtherTeamKicksOff)
