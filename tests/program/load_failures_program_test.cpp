@@ -133,8 +133,11 @@ TEST_F(LoadFailuresProgramTest, APlaybookTheLoadDialogCannotLoadFailsThePressLin
         std::error_code Error;
         fs::remove_all(Bad, Error);
         Make(Kind.szKind, Bad);
+        // The lines after the failed press (another book) are not carried out.
         const RUN_RESULT Result = Run("welcome new\n"
                                       "dialog 196 select 1444 \"Bad\"\n"
+                                      "dialog 196 press 1\n"
+                                      "dialog 196 select 1444 \"Default\"\n"
                                       "dialog 196 press 1\n"
                                       "command 40141\n"
                                       "command \"One Week\"\n"
@@ -148,6 +151,9 @@ TEST_F(LoadFailuresProgramTest, APlaybookTheLoadDialogCannotLoadFailsThePressLin
                                              Reason))
             << Result.Err;
         EXPECT_FALSE(Contains(Result.Out, "Command 40011")) << "the run went on after the failed load";
+        EXPECT_TRUE(Contains(Result.Out, "; not carried out: select 1444 \"Default\"; not carried out: press 1; "
+                                         "press 2 (refused); end 2"))
+            << Result.Out;
         // The tool reads the same kind of file and fails its line too.
         fs::remove_all(Bad, Error);
         const std::string Named = Books + "2019-Frost.opb";
