@@ -566,15 +566,10 @@ int Read_Standard_Blocks(FILE* pFile, uint8_t* pDestination, long long nRemainin
 }
 
 // What went wrong with block nBlock (from 0), in words, when pWhy is given.
-void Say_Block_Failure(std::string* pWhy, int nBlock, const char* szFormat, long long nValue = 0,
-                       long long nOther = 0)
+void Say_Block_Failure(std::string* pWhy, int nBlock, const std::string& What)
 {
-    if (pWhy == nullptr)
-        return;
-    char szText[256];
-    const int nLength = std::snprintf(szText, sizeof(szText), "block %d of %d ", nBlock + 1, GAME_FILE_BLOCK_COUNT);
-    std::snprintf(szText + nLength, sizeof(szText) - static_cast<size_t>(nLength), szFormat, nValue, nOther);
-    *pWhy = szText;
+    if (pWhy != nullptr)
+        *pWhy = "block " + std::to_string(nBlock + 1) + " of " + std::to_string(GAME_FILE_BLOCK_COUNT) + " " + What;
 }
 
 // Reads the blocks; nFilled receives the bytes the blocks filled. 1 on
@@ -646,8 +641,9 @@ int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_
     for (int nBlock = nFirstBlock; nOffset < LEAGUE_DATA_SIZE && nBlock < GAME_FILE_BLOCK_COUNT; ++nBlock) {
         uint8_t Length[4];
         if (std::fread(Length, 1, sizeof(Length), pFile) != sizeof(Length)) {
-            Say_Block_Failure(pWhy, nBlock, "is missing: the file ends before it (the data blocks fill %lld bytes of %lld)",
-                              static_cast<long long>(nOffset), static_cast<long long>(LEAGUE_DATA_SIZE));
+            Say_Block_Failure(pWhy, nBlock,
+                              "is missing: the file ends before it (the data blocks fill " + std::to_string(nOffset) +
+                                  " bytes of " + std::to_string(LEAGUE_DATA_SIZE) + ")");
             bOk = false;
             break;
         }
@@ -655,14 +651,16 @@ int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_
         if (nRemaining >= 0)
             nRemaining -= static_cast<long long>(sizeof(Length));
         if (n > GAME_FILE_READ_BUFFER_SIZE) {
-            Say_Block_Failure(pWhy, nBlock, "claims %lld bytes, more than a block may hold (%lld)", n,
-                              static_cast<long long>(GAME_FILE_READ_BUFFER_SIZE));
+            Say_Block_Failure(pWhy, nBlock,
+                              "claims " + std::to_string(n) + " bytes, more than a block may hold (" +
+                                  std::to_string(GAME_FILE_READ_BUFFER_SIZE) + ")");
             bOk = false;
             break;
         }
         if (nRemaining >= 0 && static_cast<long long>(n) > nRemaining) {
-            Say_Block_Failure(pWhy, nBlock, "is cut short: it claims %lld bytes, and the file holds %lld more", n,
-                              nRemaining);
+            Say_Block_Failure(pWhy, nBlock,
+                              "is cut short: it claims " + std::to_string(n) + " bytes, and the file holds " +
+                                  std::to_string(nRemaining) + " more");
             bOk = false;
             break;
         }
@@ -696,9 +694,9 @@ int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_
             else if (nResult == Z_BUF_ERROR)
                 Say_Block_Failure(pWhy, nBlock, "is damaged: its compressed data end too soon");
             else
-                *pWhy = "block " + std::to_string(nBlock + 1) + " of " + std::to_string(GAME_FILE_BLOCK_COUNT) +
-                        " is damaged: its compressed data do not inflate (" +
-                        (Stream.msg != nullptr ? Stream.msg : zError(nResult)) + ")";
+                Say_Block_Failure(pWhy, nBlock,
+                                  std::string("is damaged: its compressed data do not inflate (") +
+                                      (Stream.msg != nullptr ? Stream.msg : zError(nResult)) + ")");
         }
         inflateEnd(&Stream);
         if (nResult != Z_STREAM_END) {
