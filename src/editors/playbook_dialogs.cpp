@@ -106,11 +106,18 @@ void Load_Selected(DIALOG& Dialog)
         return;
     Fix_Current_Team_Selection();
     // A file of the wrong size is refused whole: the team's playbook stays.
-    if (Load_Playbook_File(Get_User_Preference(PREF_CURRENT_TEAM), Current_Side(), Name.c_str())) {
+    std::string Problem;
+    if (Load_Playbook_File(Get_User_Preference(PREF_CURRENT_TEAM), Current_Side(), Name.c_str(), &Problem)) {
         Dialog.End(DIALOG_OK);
         return;
     }
-    Show_Formatted_Message("Read Error", "Unable to load playbook file.");
+    char szPath[PLAYBOOK_FILE_NAME_LIMIT + 32];
+    if (Build_Playbook_File_Path(Name.c_str(), Current_Side(), szPath, sizeof(szPath)))
+        Problem = "\"" + std::string(szPath) + "\": " + Problem;
+    Show_Formatted_Message("Read Error", "Unable to load playbook file.\n\n%s.", Problem.c_str());
+    // The dialog stays open for another choice; a script's line that asked
+    // for this one fails there.
+    dialogs::Fail_Action(Dialog, "the playbook was not loaded: " + Problem);
 }
 
 void Delete_Selected(DIALOG& Dialog)

@@ -35,16 +35,32 @@ bool Is_Side(int nSide)
     return nSide == PLAYBOOK_OFFENSE || nSide == PLAYBOOK_DEFENSE;
 }
 
-// Reads exactly nSize bytes; false when the file is shorter or longer.
-bool Read_Exact(const char* szPath, void* pBuffer, int nSize)
+// Reads exactly nSize bytes; false when the file cannot be opened or read,
+// or is shorter or longer, with Problem saying which.
+bool Read_Exact(const char* szPath, void* pBuffer, int nSize, std::string& Problem)
 {
+    // Never waits: a pipe, a device or a folder is refused at the open.
     FILE* pFile = files::Open_File(szPath, "rb");
-    if (pFile == nullptr)
+    if (pFile == nullptr) {
+        const int nError = errno;
+        Problem = nError == ENOENT   ? "there is no such file"
+                  : nError == EISDIR ? "it is a folder, not a file"
+                                     : files::Error_Text(nError);
         return false;
+    }
+    errno = 0;
     const size_t nRead = std::fread(pBuffer, 1, static_cast<size_t>(nSize), pFile);
     const bool bAtEnd = nRead == static_cast<size_t>(nSize) && std::fgetc(pFile) == EOF;
+    const int nError = errno;
+    const bool bFailed = std::ferror(pFile) != 0;
     std::fclose(pFile);
-    return bAtEnd;
+    if (bFailed)
+        Problem = files::Error_Text(nError);
+    else if (!bAtEnd)
+        Problem = (nRead < static_cast<size_t>(nSize) ? "it holds " + std::to_string(nRead) + (nRead == 1 ? " byte" : " bytes")
+                                                       : std::string("it holds more bytes than that")) +
+                  "; a playbook of its side is " + std::to_string(nSize) + " bytes long";
+    return bAtEnd && !bFailed;
 }
 
 uint8_t* Side_Area(int nTeam, int nSide)
@@ -144,17 +160,26 @@ bool Build_Playbook_File_Path(const char* szName, int nSide, char* szPath, int n
     return true;
 }
 
-bool Load_Playbook_File(int nTeam, int nSide, const char* szName)
+bool Load_Playbook_File(int nTeam, int nSide, const char* szName, std::string* pProblem)
 {
     char szPath[PATH_SIZE];
-    if (!Build_Playbook_File_Path(szName, nSide, szPath, sizeof(szPath)))
+    if (!Build_Playbook_File_Path(szName, nSide, szPath, sizeof(szPath))) {
+        if (pProblem != nullptr)
+            *pProblem = "that name cannot name a playbook file";
         return false;
+    }
     // Read and repaired apart, so that a refused file changes nothing.
     static OFFENSIVE_PLAYBOOK_AREA OffensiveBuffer;
     static DEFENSIVE_PLAYBOOK_AREA DefensiveBuffer;
     void* pBuffer = nSide == PLAYBOOK_OFFENSE ? static_cast<void*>(&OffensiveBuffer) : &DefensiveBuffer;
-    if (!Read_Exact(szPath, pBuffer, SIDE_SIZE[nSide]))
+    std::string Problem;
+    if (!Read_Exact(szPath, pBuffer, SIDE_SIZE[nSide], Problem)) {
+        if (pProblem != nullptr)
+            *pProblem = Problem;
         return false;
+    }
+    if (pProblem != nullptr)
+        pProblem->clear();
     const int nRepaired = nSide == PLAYBOOK_OFFENSE ? Repair_Offensive_Playbook(OffensiveBuffer)
                                                     : Repair_Defensive_Playbook(DefensiveBuffer);
 

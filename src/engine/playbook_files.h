@@ -26,8 +26,10 @@ constexpr int PLAYBOOK_FILE_NAME_LIMIT = 200;
 // area of team nTeam when it is a franchise in use or one of the slots 36-40,
 // else into the side's scratch area. True when a file of the exact size was
 // read; false (nothing changed) for a refused name, a missing file or a file
-// of any other size.
-bool Load_Playbook_File(int nTeam, int nSide, const char* szName);
+// of any other size, or anything but a regular file (a folder, a pipe, a
+// link that leads nowhere), with *pProblem (when given) saying which ("it
+// holds 1 byte; ...", "there is no such file").
+bool Load_Playbook_File(int nTeam, int nSide, const char* szName, std::string* pProblem = nullptr);
 
 // Writes the selected team's (preference 28, made valid first) area of the
 // current side (preference 170: 0 offence, 1 defence) to szPath (extension

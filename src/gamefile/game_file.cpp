@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <condition_variable>
 #include <cstdlib>
@@ -69,6 +70,8 @@ constexpr int YEAR_AS_SEASON_BASE = 1998;
 // Process state outside the league block
 
 bool g_bLeagueLoaded = false;
+// Why the last load failed, in words ("" after one that loaded).
+std::string g_LastLoadFailure;
 bool g_bHaveFingerprint = false;
 uint64_t g_nFingerprint = 0;
 
@@ -493,7 +496,8 @@ bool Finish_File(FILE* pFile, int& nError)
 // length, a short file) exactly as before. Returns -1, inflating nothing,
 // when the block by block reading is bound to fail: a block whose length
 // cannot be read or is out of bounds comes before the blocks could fill the
-// league block, however much each yields.
+// league block, however much each yields; nConsumed then receives the
+// number of the block (from 0) whose length failed.
 constexpr int CANNOT_FILL = -1;
 
 int Read_Standard_Blocks(FILE* pFile, uint8_t* pDestination, long long nRemaining, long long& nConsumed)
@@ -517,8 +521,10 @@ int Read_Standard_Blocks(FILE* pFile, uint8_t* pDestination, long long nRemainin
         nLength[nBlocks] = n;
         nAt += 4 + n;
     }
-    if (nBlocks < GAME_FILE_BLOCK_COUNT && static_cast<size_t>(nBlocks) * GAME_FILE_READ_BUFFER_SIZE < LEAGUE_DATA_SIZE)
+    if (nBlocks < GAME_FILE_BLOCK_COUNT && static_cast<size_t>(nBlocks) * GAME_FILE_READ_BUFFER_SIZE < LEAGUE_DATA_SIZE) {
+        nConsumed = nBlocks;
         return CANNOT_FILL;
+    }
 
     std::atomic<int> nNext{0};
     std::atomic<int> nFirstBad{nBlocks};
@@ -559,12 +565,21 @@ int Read_Standard_Blocks(FILE* pFile, uint8_t* pDestination, long long nRemainin
     return nGood;
 }
 
+// What went wrong with block nBlock (from 0), in words, when pWhy is given.
+void Say_Block_Failure(std::string* pWhy, int nBlock, const std::string& What)
+{
+    if (pWhy != nullptr)
+        *pWhy = "block " + std::to_string(nBlock + 1) + " of " + std::to_string(GAME_FILE_BLOCK_COUNT) + " " + What;
+}
+
 // Reads the blocks; nFilled receives the bytes the blocks filled. 1 on
-// success; 0 on a damaged or short block; BLOCKS_CUT_SHORT when the block
-// lengths end before the blocks could fill the league (nothing inflated).
+// success; 0 on a damaged or short block, with *pWhy (when given) saying
+// which block and how; BLOCKS_CUT_SHORT when the block lengths end before
+// the blocks could fill the league (nothing inflated).
 constexpr int BLOCKS_CUT_SHORT = -2;
 
-int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_t& nFilled)
+int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_t& nFilled,
+                std::string* pWhy = nullptr)
 {
     nFilled = 0;
     // Kept from load to load, as the scratch block is.
@@ -573,6 +588,8 @@ int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_
         Buffer.reset(new (std::nothrow) uint8_t[GAME_FILE_READ_BUFFER_SIZE]);
     if (!Buffer) {
         Show_Formatted_Message("Insufficient Memory", "%s", "Please try closing one or more programs and trying again.");
+        if (pWhy != nullptr)
+            *pWhy = "there is no memory to read its blocks";
         return 0;
     }
     bool bProgress = szCaption != nullptr && szCaption[0] != '\0' && Open_Progress_Window(szCaption, 100) != 0;
@@ -591,6 +608,10 @@ int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_
         long long nConsumed = 0;
         nFirstBlock = Read_Standard_Blocks(pFile, pDestination, nRemaining, nConsumed);
         if (nFirstBlock == CANNOT_FILL) {
+            if (pWhy != nullptr)
+                *pWhy = "the file is cut short or damaged: its block lengths end at block " +
+                        std::to_string(nConsumed + 1) + " of " + std::to_string(GAME_FILE_BLOCK_COUNT) +
+                        ", before its blocks could fill the league";
             if (bProgress) {
                 Close_Progress_Window();
                 Pump_Messages();
@@ -603,6 +624,8 @@ int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_
         }
         nRemaining -= nConsumed;
         if (::fseeko(pFile, nPosition + static_cast<off_t>(nConsumed), SEEK_SET) != 0) {
+            if (pWhy != nullptr)
+                *pWhy = std::string("the file cannot be read on (") + std::strerror(errno) + ")";
             if (bProgress) {
                 Close_Progress_Window();
                 Pump_Messages();
@@ -618,17 +641,34 @@ int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_
     for (int nBlock = nFirstBlock; nOffset < LEAGUE_DATA_SIZE && nBlock < GAME_FILE_BLOCK_COUNT; ++nBlock) {
         uint8_t Length[4];
         if (std::fread(Length, 1, sizeof(Length), pFile) != sizeof(Length)) {
+            Say_Block_Failure(pWhy, nBlock,
+                              "is missing: the file ends before it (the data blocks fill " + std::to_string(nOffset) +
+                                  " bytes of " + std::to_string(LEAGUE_DATA_SIZE) + ")");
             bOk = false;
             break;
         }
         uint32_t n = Length[0] | (Length[1] << 8) | (Length[2] << 16) | (static_cast<uint32_t>(Length[3]) << 24);
         if (nRemaining >= 0)
             nRemaining -= static_cast<long long>(sizeof(Length));
-        if (n > GAME_FILE_READ_BUFFER_SIZE || (nRemaining >= 0 && static_cast<long long>(n) > nRemaining)) {
+        if (n > GAME_FILE_READ_BUFFER_SIZE) {
+            Say_Block_Failure(pWhy, nBlock,
+                              "claims " + std::to_string(n) + " bytes, more than a block may hold (" +
+                                  std::to_string(GAME_FILE_READ_BUFFER_SIZE) + ")");
+            bOk = false;
+            break;
+        }
+        if (nRemaining >= 0 && static_cast<long long>(n) > nRemaining) {
+            Say_Block_Failure(pWhy, nBlock,
+                              "is cut short: it claims " + std::to_string(n) + " bytes, and the file holds " +
+                                  std::to_string(nRemaining) + " more");
             bOk = false;
             break;
         }
         if (std::fread(Buffer.get(), 1, n, pFile) != n) {
+            if (std::ferror(pFile) && pWhy != nullptr)
+                *pWhy = std::string("the file cannot be read (") + std::strerror(errno) + ")";
+            else
+                Say_Block_Failure(pWhy, nBlock, "is cut short: the file ends inside it");
             bOk = false;
             break;
         }
@@ -636,6 +676,7 @@ int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_
             nRemaining -= n;
         z_stream Stream{};
         if (inflateInit(&Stream) != Z_OK) {
+            Say_Block_Failure(pWhy, nBlock, "cannot be inflated: there is no memory for it");
             bOk = false;
             break;
         }
@@ -645,9 +686,19 @@ int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_
         Stream.avail_out = static_cast<uInt>(std::min(GAME_FILE_READ_BUFFER_SIZE, LEAGUE_DATA_SIZE - nOffset));
         int nResult = inflate(&Stream, Z_FINISH);
         size_t nOut = Stream.total_out;
-        inflateEnd(&Stream);
         // A stream that did not end within its room would have written past
         // the block or the region.
+        if (nResult != Z_STREAM_END && pWhy != nullptr) {
+            if (nResult == Z_BUF_ERROR && Stream.avail_out == 0)
+                Say_Block_Failure(pWhy, nBlock, "inflates to more than its room in the league");
+            else if (nResult == Z_BUF_ERROR)
+                Say_Block_Failure(pWhy, nBlock, "is damaged: its compressed data end too soon");
+            else
+                Say_Block_Failure(pWhy, nBlock,
+                                  std::string("is damaged: its compressed data do not inflate (") +
+                                      (Stream.msg != nullptr ? Stream.msg : zError(nResult)) + ")");
+        }
+        inflateEnd(&Stream);
         if (nResult != Z_STREAM_END) {
             bOk = false;
             break;
@@ -662,6 +713,26 @@ int Read_Blocks(FILE* pFile, uint8_t* pDestination, const char* szCaption, size_
     }
     nFilled = nOffset;
     return bOk ? 1 : 0;
+}
+
+// Keeps why a load failed, for the box and the script's line, and says it in
+// the log.
+void Note_Load_Failure(const char* szPath, const std::string& Why)
+{
+    g_LastLoadFailure = Why;
+    Write_Notice("Loading \"%s\" failed: %s.", szPath, Why.c_str());
+}
+
+// The version as the program names it: three decimals on the older line
+// ("V8.510"), two on the current one ("V21.00").
+std::string Version_Name(int nVersion)
+{
+    char szName[32];
+    if (nVersion >= OLDER_LINE_FIRST_VERSION)
+        std::snprintf(szName, sizeof(szName), "V%d.%03d", nVersion / 1000, nVersion % 1000);
+    else
+        std::snprintf(szName, sizeof(szName), "V%d.%02d", nVersion / 100, nVersion % 100);
+    return szName;
 }
 
 // The least the blocks must fill for the layout the version names.
@@ -886,17 +957,19 @@ int Read_Game_Data_Blocks(FILE* pFile, void* pDestination, const char* szCaption
 
 int Load_Game_File(const char* szPath)
 {
-    if (szPath == nullptr)
+    g_LastLoadFailure.clear();
+    if (szPath == nullptr) {
+        g_LastLoadFailure = "no file was named";
         return 0;
+    }
     FILE* pFile = files::Open_File(szPath, "rb");
     if (pFile == nullptr) {
         // The system's own words for the cause: a missing file is a damaged
         // installation, anything else (a folder, no permission) is not.
         const int nError = errno;
-        Write_Notice("Loading \"%s\" failed: %s.", szPath,
-                     nError == ENOENT   ? "there is no such file"
-                     : nError == EISDIR ? "it is a folder, not a file"
-                                        : files::Error_Text(nError));
+        Note_Load_Failure(szPath, nError == ENOENT   ? "there is no such file"
+                                  : nError == EISDIR ? "it is a folder, not a file"
+                                                     : files::Error_Text(nError));
         if (nError == ENOENT)
             Show_Formatted_Message("File Load Error", "Couldn't open \"%s\".\n\nPlease re-install Vazarudu Kelvo.",
                                    szPath);
@@ -912,35 +985,42 @@ int Load_Game_File(const char* szPath)
     int nVersion = nHead == sizeof(Head) ? Parse_Game_File_Version(Head + GAME_FILE_TAG_SIZE) : -1;
     if (std::memcmp(Head, GAME_FILE_TAG, GAME_FILE_TAG_SIZE) != 0 || nVersion < 0) {
         if (nHead != sizeof(Head))
-            Write_Notice("Loading \"%s\" failed: the file ends after %zu bytes, inside its head.", szPath, nHead);
+            Note_Load_Failure(szPath, "the file ends after " + std::to_string(nHead) + " bytes, inside its head");
         else
-            Write_Notice("Loading \"%s\" failed: the head is not \"%s\" and four version digits.", szPath,
-                         GAME_FILE_TAG);
+            Note_Load_Failure(szPath, std::string("its head is not \"") + GAME_FILE_TAG +
+                                          "\" and four version digits: it is no game file, or its head is damaged");
         Show_Formatted_Message("Read Error", "The file \"%s\" is not a valid %s file.", szPath, PRODUCT_NAME);
         std::fclose(pFile);
         return 0;
     }
     char Rest[GAME_FILE_HEAD_SIZE - sizeof(Head)];
     if (std::fread(Rest, 1, sizeof(Rest), pFile) != sizeof(Rest)) {
-        Write_Notice("Loading \"%s\" failed: the file ends inside its %zu-byte head.", szPath, GAME_FILE_HEAD_SIZE);
+        Note_Load_Failure(szPath, "the file ends inside its " + std::to_string(GAME_FILE_HEAD_SIZE) + "-byte head");
         std::fclose(pFile);
         return 0;
     }
 
     char szGameCaption[64];
-    if (nVersion >= OLDER_LINE_FIRST_VERSION)
-        std::snprintf(szGameCaption, sizeof(szGameCaption), "Loading Game (v%d.%03d)", nVersion / 1000, nVersion % 1000);
-    else
-        std::snprintf(szGameCaption, sizeof(szGameCaption), "Loading Game (v%d.%02d)", nVersion / 100, nVersion % 100);
+    std::snprintf(szGameCaption, sizeof(szGameCaption), "Loading Game (v%s)", Version_Name(nVersion).c_str() + 1);
     Debug_Printf("%s", szGameCaption);
     const char* szCaption = Is_Startup_Database(szPath) ? "Loading Database..." : szGameCaption;
 
     // Nothing of an unsupported file is used, so its length does not matter.
     if (nVersion == UNSUPPORTED_VERSION) {
         std::fclose(pFile);
-        Write_Notice("Loading \"%s\" failed: version %.4s files are not supported.", szPath, Head + GAME_FILE_TAG_SIZE);
+        Note_Load_Failure(szPath, "files of version " + Version_Name(nVersion) + " are not supported");
         Show_Formatted_Message("Unsupported Version", "Unable to load V%d.%03d zrt file.  Please start a new game.",
                                nVersion / 1000, nVersion % 1000);
+        return 0;
+    }
+    // Nor of a version this program does not know: whatever a newer program
+    // (or a damaged head) put there, its layout is not known to be this one.
+    if (!Is_Known_Game_File_Version(nVersion)) {
+        std::fclose(pFile);
+        Note_Load_Failure(szPath, "its head names version " + Version_Name(nVersion) +
+                                      ", which this program does not know (it reads files up to its own " +
+                                      Version_Name(CURRENT_LINE_LAST_VERSION) +
+                                      "): it was written by a newer program, or its head is damaged");
         return 0;
     }
 
@@ -949,25 +1029,23 @@ int Load_Game_File(const char* szPath)
     // next load: its pages are then in memory already.
     SCRATCH& Scratch = Load_Scratch();
     if (!Scratch) {
-        Write_Notice("Loading \"%s\" failed: no memory for the %zu-byte scratch block.", szPath, LEAGUE_DATA_SIZE);
+        Note_Load_Failure(szPath, "there is no memory for the " + std::to_string(LEAGUE_DATA_SIZE) + "-byte scratch block");
         Show_Formatted_Message("Insufficient Memory", "%s", "Please try closing one or more programs and trying again.");
         std::fclose(pFile);
         return 0;
     }
     size_t nFilled = 0;
-    int nRead = Read_Blocks(pFile, Scratch.get(), szCaption, nFilled);
+    std::string Why;
+    int nRead = Read_Blocks(pFile, Scratch.get(), szCaption, nFilled, &Why);
     std::fclose(pFile);
     // A file that fills less than its own layout is cut short.
     if (nRead != 1 || nFilled < Layout_Size(nVersion)) {
-        if (nRead == BLOCKS_CUT_SHORT)
-            Write_Notice("Loading \"%s\" failed: the file is cut short or damaged: its block lengths end before "
-                         "its blocks could fill the league.", szPath);
-        else if (nRead == 0)
-            Write_Notice("Loading \"%s\" failed: a data block is damaged or cut short (%zu bytes read before it).",
-                         szPath, nFilled);
+        if (nRead == BLOCKS_CUT_SHORT || nRead == 0)
+            Note_Load_Failure(szPath, Why.empty() ? "a data block is damaged or cut short" : Why);
         else
-            Write_Notice("Loading \"%s\" failed: the data blocks hold %zu bytes; version %.4s needs %zu.", szPath,
-                         nFilled, Head + GAME_FILE_TAG_SIZE, Layout_Size(nVersion));
+            Note_Load_Failure(szPath, "the data blocks hold " + std::to_string(nFilled) + " bytes; version " +
+                                          Version_Name(nVersion) + " needs " +
+                                          std::to_string(Layout_Size(nVersion)));
         return 0;
     }
     // An older layout fills less than the block; the rest starts empty.
@@ -976,12 +1054,14 @@ int Load_Game_File(const char* szPath)
 
     if (nVersion >= OLDER_LINE_FIRST_VERSION && nVersion <= OLDER_LINE_LAST_GAME_VERSION) {
         if (!Convert_Old_Game(Scratch.get())) {
-            Write_Notice("Loading \"%s\" failed: its older game layout could not be converted.", szPath);
+            Note_Load_Failure(szPath, "its older game layout (version " + Version_Name(nVersion) +
+                                          ") could not be converted");
             return 0;
         }
     } else if (nVersion > UNSUPPORTED_VERSION && nVersion < CHECKSUM_FIRST_VERSION) {
         if (!Convert_Old_Universe(Scratch.get())) {
-            Write_Notice("Loading \"%s\" failed: its older league layout could not be converted.", szPath);
+            Note_Load_Failure(szPath, "its older league layout (version " + Version_Name(nVersion) +
+                                          ") could not be converted");
             return 0;
         }
     } else if (nVersion >= CHECKSUM_FIRST_VERSION) {
@@ -994,7 +1074,7 @@ int Load_Game_File(const char* szPath)
 
     const std::string Refusal = Find_League_Refusal(*reinterpret_cast<const LEAGUE_DATA*>(Scratch.get()));
     if (!Refusal.empty()) {
-        Write_Notice("Loading \"%s\" failed: %s.", szPath, Refusal.c_str());
+        Note_Load_Failure(szPath, Refusal);
         return 0;
     }
 
@@ -1035,11 +1115,18 @@ int Load_Universe_Database(const char* szPath)
             Set_User_Preference(PREF_MAIN_PAGE, 0);
             Request_Main_Window_Repaint();
         }
+        // The reason follows the box's own words, as a sentence.
+        std::string Reason = g_LastLoadFailure;
+        if (!Reason.empty())
+            Reason = "\n\n" + std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(Reason[0])))) +
+                     Reason.substr(1) + ".";
         if (szPath != nullptr && Is_Startup_Database(szPath))
-            Show_Formatted_Message("Read Error", "Couldn't load game data. Please re-install %s.", PRODUCT_NAME);
+            Show_Formatted_Message("Read Error", "Couldn't load game data. Please re-install %s.%s", PRODUCT_NAME,
+                                   Reason.c_str());
         else
-            Show_Formatted_Message("Read Error", "Couldn't load the game \"%s\".\n\nThere was an error in reading the file.",
-                                   szPath != nullptr ? szPath : "");
+            Show_Formatted_Message("Read Error",
+                                   "Couldn't load the game \"%s\".\n\nThere was an error in reading the file.%s",
+                                   szPath != nullptr ? szPath : "", Reason.c_str());
         return 0;
     }
 
@@ -1070,6 +1157,20 @@ int Load_Universe_Database(const char* szPath)
     }
     Remember_League_Fingerprint();
     return 1;
+}
+
+std::string Get_Last_Load_Failure()
+{
+    return g_LastLoadFailure;
+}
+
+bool Is_Known_Game_File_Version(int nVersion)
+{
+    if (nVersion < 0)
+        return false;
+    if (nVersion < OLDER_LINE_FIRST_VERSION)
+        return nVersion <= CURRENT_LINE_LAST_VERSION;
+    return nVersion <= OLDER_LINE_LAST_VERSION;
 }
 
 int Is_League_Loaded()

@@ -20,6 +20,11 @@
 //
 // The version value v of the four digits d0..d3 is 10 x (100 d0 + 10 d1 + d2),
 // plus d3 only when that exceeds 2170: "2101" reads 2100, "2181" reads 2181.
+// The versions this program reads: its own line up to its own 2100 (V21.00),
+// and the older line from 2180 (V2.180) up to 8510 (V8.510), the newest
+// version any of that line's load steps names; 4101 is refused with a box of
+// its own. Any other value (a newer program's file, or a damaged head, such
+// as "9999") is refused before its blocks are read.
 //
 // Saving never destroys the previous file: the data go to a new temporary
 // file of a unique name in the same folder, which replaces the old file by a
@@ -56,6 +61,8 @@ constexpr int OLDER_LINE_LAST_GAME_VERSION = 4100;
 constexpr int UNSUPPORTED_VERSION = 4101;
 constexpr int OLD_UNIVERSE_LAST_VERSION = 7799;      // 4102-7799: old universe layout
 constexpr int CHECKSUM_FIRST_VERSION = 7800;         // stored checksum compared from here
+constexpr int CURRENT_LINE_LAST_VERSION = 2100;      // the value of the digits this program writes
+constexpr int OLDER_LINE_LAST_VERSION = 8510;        // the newest version of the older line known
 
 // Save_Game results. The values are fixed: callers test for 0, 1 and 3.
 constexpr int SAVE_GAME_OK = 0;              // the file holds the league
@@ -101,6 +108,7 @@ int Format_Save_File_Header(char* szBuffer, size_t nBufferSize);
 // tools). A file written as this program writes it is inflated by several
 // threads; any other goes block by block through every check. On success the league holds the file, the loaded-league flag is set
 // and the rebuilds have run; 1. On failure the "Read Error" box is shown,
+// its text followed by the reason (Get_Last_Load_Failure, as a sentence),
 // the main window goes to page 0 and the league in memory is the one that was
 // there before; 0.
 int Load_Universe_Database(const char* szPath);
@@ -108,8 +116,19 @@ int Load_Universe_Database(const char* szPath);
 // Reads, checks and converts the file, replaces the league with it and runs
 // the repairs of its version. Nonzero on success; 0 on failure, after the
 // boxes for a missing file, a wrong tag or version digits, version 4101 or
-// no memory (a damaged block is reported by the caller).
+// no memory (a damaged block, a short file or a version this program does
+// not know is reported by the caller). Every failure keeps its reason for
+// Get_Last_Load_Failure and writes it to the log.
 int Load_Game_File(const char* szPath);
+
+// Why the last load failed, in words that follow "failed: " ("block 7 of
+// 100 is damaged: ...", "its head names version V9.999, which this program
+// does not know ..."); "" after a load that succeeded.
+std::string Get_Last_Load_Failure();
+
+// Whether a version value is one this program reads (above); 4101 counts,
+// since it is known and refused by name.
+bool Is_Known_Game_File_Version(int nVersion);
 
 // Reads the blocks of an open file, positioned after the head, into
 // pDestination (LEAGUE_DATA_SIZE bytes) until the block is full or 100

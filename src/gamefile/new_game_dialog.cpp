@@ -150,12 +150,12 @@ void Change_Season(DIALOG& Dialog, bool bChosen = true)
     std::snprintf(szPath, sizeof(szPath), UNIVERSE_DATABASE_FORMAT, nYear);
     if (nYear == 0 || !Load_Universe_Database(szPath)) {
         if (bChosen) {
-            const std::string Why =
-                "the league of " + std::to_string(nYear) + " (\"" + files::Resolve_Path(szPath) + "\") could not be loaded";
+            const std::string Why = "the league of " + std::to_string(nYear) + " (\"" +
+                                    files::Resolve_Path(szPath) + "\") could not be loaded: " + Get_Last_Load_Failure();
             Note_Failed_Game_Load(Why);
-            // A script's line that chose it is refused there, with the reason.
+            // A script's line that chose it fails there, with the reason.
             if (dialogs::Unattended())
-                dialogs::Refuse(Dialog, Why);
+                dialogs::Fail_Action(Dialog, Why);
             Dialog.Enable(NEW_GAME_PLAY, false);
             g_nShownYear = 0;
             return;

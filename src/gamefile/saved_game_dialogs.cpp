@@ -74,10 +74,12 @@ void Resume_Selected(DIALOG& Dialog)
         return;
     const std::string File = Item + SAVED_GAME_EXTENSION;
     // A file that does not load leaves the league as it was (the loader says
-    // why) and the dialog open for another choice.
+    // why) and the dialog open for another choice; a script's line that
+    // asked for it fails there, with the reason.
     if (!Load_Universe_Database(File.c_str())) {
         ++g_nFailedResumes;
-        g_LastResumeFailure = "\"" + File + "\" could not be loaded";
+        g_LastResumeFailure = "\"" + File + "\" could not be loaded: " + Get_Last_Load_Failure();
+        dialogs::Fail_Action(Dialog, "the game was not loaded: " + g_LastResumeFailure);
         return;
     }
     // The game is the file it was resumed from, whatever name a copy of it

@@ -419,6 +419,13 @@ void Refuse(DIALOG& Dialog, const std::string& Why)
     Cancel_After_Refusal(Dialog);
 }
 
+void Fail_Action(DIALOG& Dialog, const std::string& Why)
+{
+    Record_Line(Dialog, "failed: " + Why);
+    Write_Debug_Log("Dialog %d \"%s\": %s", Dialog.Id(), Dialog.Title().c_str(), Why.c_str());
+    Cancel_After_Refusal(Dialog);
+}
+
 void Record_Line(DIALOG& Dialog, const std::string& Line)
 {
     if (DIALOG_RECORD* pRecord = Record_Of(Dialog))

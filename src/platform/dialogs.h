@@ -488,6 +488,12 @@ bool Apply_Action(DIALOG& Dialog, const DIALOG_ACTION& Action);
 // Keeps a refusal (the record line and Last_Refusal) for the open dialog;
 // while actions act once, it also ends the dialog with Cancel.
 void Refuse(DIALOG& Dialog, const std::string& Why);
+// The action just carried out did not do its work (a file it chose did not
+// load): the record gets "failed: Why" after the action's own line, which a
+// script's failure then names. While actions act once, the dialog's other
+// actions are dropped and it ends with Cancel, as after a refusal; otherwise
+// (the user at the window) it stays open for another choice.
+void Fail_Action(DIALOG& Dialog, const std::string& Why);
 // Adds a line to the record of the open dialog.
 void Record_Line(DIALOG& Dialog, const std::string& Line);
 // Nobody sits at the keyboard (a script or a test drives the program):

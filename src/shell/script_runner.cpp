@@ -141,12 +141,25 @@ void Take_Stock(SCRIPT_RUN& Run)
     for (size_t i = Run.nDialogsSeen; i < Records.size(); ++i) {
         const DIALOG_RECORD& Record = Records[i];
         std::string Text = "Dialog " + std::to_string(Record.nDialogId) + " \"" + Record.Title + "\":";
+        // The script's line of the last action the dialog took (the step's
+        // own line for a default it took).
+        int nLastLine = Run.nLine;
         for (const std::string& Line : Record.Lines) {
             Text += " " + Line + ";";
             if (Ends_With(Line, " (held)") && Run.Held.empty())
                 Run.Held = std::to_string(Record.nDialogId) + " \"" + Record.Title + "\"";
-            if (Is_Default_Or_End(Line))
+            // An action that did not do its work (a file it chose did not
+            // load) fails its own line.
+            if (Line.rfind("failed: ", 0) == 0) {
+                Fail(Run, nLastLine,
+                     "dialog " + std::to_string(Record.nDialogId) + " \"" + Record.Title + "\": " + Line.substr(8));
                 continue;
+            }
+            if (Is_Default_Or_End(Line)) {
+                if (Line.rfind("end ", 0) != 0)
+                    nLastLine = Run.nLine;
+                continue;
+            }
             // One queued action of this dialog was taken: the first one.
             int nLine = Run.nLine;
             for (auto It = Run.Actions.begin(); It != Run.Actions.end(); ++It) {
@@ -156,6 +169,7 @@ void Take_Stock(SCRIPT_RUN& Run)
                     break;
                 }
             }
+            nLastLine = nLine;
             if (Line.rfind("refused: ", 0) == 0)
                 Fail(Run, nLine,
                      "dialog " + std::to_string(Record.nDialogId) + " \"" + Record.Title + "\": " + Line.substr(9));
@@ -199,10 +213,13 @@ void Check_Nothing_Left(SCRIPT_RUN& Run, size_t nKeepFrom = static_cast<size_t>(
         Run.nFailedLoads = Count_Failed_Game_Resumes();
         Fail(Run, Run.nLine, "the game was not loaded: " + One_Line(Last_Resume_Failure_Text()));
     }
-    if (!Run.Answers.empty())
+    // Answers no box of the welcome took wait for the first command's boxes,
+    // as dialog lines wait for its dialogs.
+    const bool bKeepWaiting = nKeepFrom != static_cast<size_t>(-1);
+    if (!Run.Answers.empty() && !bKeepWaiting)
         Fail(Run, Run.Answers.front().nLine, "no message box took this answer");
     for (const QUEUED_ACTION& Action : Run.Actions) {
-        if (nKeepFrom != static_cast<size_t>(-1) && !Dialog_Shown_Since(nKeepFrom, Action.nDialogId))
+        if (bKeepWaiting && !Dialog_Shown_Since(nKeepFrom, Action.nDialogId))
             continue;
         Fail(Run, Action.nLine,
              "dialog " + std::to_string(Action.nDialogId) + " did not take this action (it did not open, "

@@ -42,7 +42,8 @@
 // Answers and dialog actions are queued for the boxes and dialogs that the
 // next command opens. The welcome dialog runs when the first command, key
 // or quit line is reached (or the script ends), so the lines before it
-// answer the welcome dialog and what it opens. Each line acts once: a box or
+// answer the welcome dialog and what it opens, and those it leaves wait for
+// that first command. Each line acts once: a box or
 // dialog given no line takes its default button, a dialog still open after
 // its lines is closed by Cancel, and a box that would overwrite a file is
 // declined unless a line answers it. A line the dialog refuses ends it with
@@ -54,8 +55,10 @@
 // message naming the line: an unknown instruction or command, an action the
 // open dialog has no control for (or a disabled one), an answer that fits no
 // button of its box, an answer or action that nothing opened took, a save
-// asked for in the Save dialog (by Save Game, or at quit) that failed, or a
-// line holding a NUL byte; a read error of the input stops it too. A UTF-8
+// asked for in the Save dialog (by Save Game, or at quit) that failed, a
+// file a dialog's action could not load (the line of that action fails: the
+// press of Resume or Load, the season chosen), or a line holding a NUL byte;
+// a read error of the input stops it too. A UTF-8
 // byte-order mark before the first line is skipped. A
 // failed run saves nothing the script did not save before the failure. The
 // end of the script, like quit, offers to save and ends with exit status 0.

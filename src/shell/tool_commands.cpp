@@ -325,7 +325,8 @@ const TOOL TOOLS[] = {
      [](const ARGS&, std::string& Result, std::string& Problem) {
          const PLAYBOOK_IMPORT_COUNTS Counts = Load_Playbooks(1);
          if (!Counts.Refused.empty()) {
-             Problem = "\"" + Counts.Refused.front() + "\" is not a whole playbook; its club keeps the playbook it had";
+             Problem = "\"" + Counts.Refused.front() + "\" is not a whole playbook (" + Counts.Problems.front() +
+                       "); its club keeps the playbook it had";
              return false;
          }
          Result = std::to_string(Counts.nOffensive) + " offensive and " + std::to_string(Counts.nDefensive) +

@@ -46,18 +46,21 @@ void Step_Progress()
 
 // Reads "<year>-<name>", else "<name>"; true when either was read. A file
 // of either name that is there but did not load goes to Refused.
-bool Load_Named_Book(int nTeam, int nSide, int nYear, const char* szName, std::vector<std::string>& Refused)
+bool Load_Named_Book(int nTeam, int nSide, int nYear, const char* szName, PLAYBOOK_IMPORT_COUNTS& Counts)
 {
     char szYearName[TEAM_STRING_SIZE + 16];
     std::snprintf(szYearName, sizeof(szYearName), "%d-%s", nYear, szName);
     for (const char* szBook : {static_cast<const char*>(szYearName), szName}) {
-        if (Load_Playbook_File(nTeam, nSide, szBook))
+        std::string Problem;
+        if (Load_Playbook_File(nTeam, nSide, szBook, &Problem))
             return true;
         char szPath[PLAYBOOK_FILE_NAME_LIMIT + 32];
         // Whatever stands under the name (a short file, a folder, a pipe, a
         // device) and did not load is refused, not passed over.
-        if (Build_Playbook_File_Path(szBook, nSide, szPath, sizeof(szPath)) && files::Entry_Exists(szPath))
-            Refused.emplace_back(szPath);
+        if (Build_Playbook_File_Path(szBook, nSide, szPath, sizeof(szPath)) && files::Entry_Exists(szPath)) {
+            Counts.Refused.emplace_back(szPath);
+            Counts.Problems.push_back(Problem);
+        }
     }
     return false;
 }
@@ -114,10 +117,10 @@ PLAYBOOK_IMPORT_COUNTS Load_Playbooks(int bShow)
         if (t <= LAST_NAMED_TEAM_SLOT)
             Get_Team_String(szName, t, TEAM_STRING_NICKNAME);
         if (szName[0] != '\0') {
-            Counts.nOffensive += Load_Named_Book(t, OFFENCE, nYear, szName, Counts.Refused) ? 1 : 0;
+            Counts.nOffensive += Load_Named_Book(t, OFFENCE, nYear, szName, Counts) ? 1 : 0;
             if (bWindow)
                 Step_Progress_Window(1);
-            Counts.nDefensive += Load_Named_Book(t, DEFENCE, nYear, szName, Counts.Refused) ? 1 : 0;
+            Counts.nDefensive += Load_Named_Book(t, DEFENCE, nYear, szName, Counts) ? 1 : 0;
             if (bWindow)
                 Step_Progress_Window(1);
         } else if (bWindow) {

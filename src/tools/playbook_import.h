@@ -33,6 +33,8 @@ struct PLAYBOOK_IMPORT_COUNTS {
     // Files that are there but are no whole playbook (cut short, or of
     // another size): each keeps its club's book as it was.
     std::vector<std::string> Refused;
+    // Why each of them did not load, in the same order.
+    std::vector<std::string> Problems;
 };
 // Loads each franchise's books named "<year>-<nickname>", else "<nickname>";
 // a franchise with neither keeps its book and is not counted. A file of

@@ -306,7 +306,14 @@ TEST_F(PlaybookDialogsTest, AFileOfAnyOtherSizeIsRefusedWholeAndTheDialogStaysOp
     Write_Raw("playbooks/Short.opb", Good.substr(0, OFFENSIVE_PLAYBOOK_SIZE - 1));
     Write_Raw("playbooks/Long.opb", Good + "x");
     const std::string Before = Offense_Of(1);
-    for (const char* szName : {"Short", "Long"}) {
+    // The box says why after its own words.
+    const struct {
+        const char* szName;
+        const char* szWhy;
+    } Books[] = {{"Short", "it holds 19679 bytes; a playbook of its side is 19680 bytes long"},
+                 {"Long", "it holds more bytes than that; a playbook of its side is 19680 bytes long"}};
+    for (const auto& Book : Books) {
+        const char* szName = Book.szName;
         ui::Clear_Shown_Boxes();
         dialogs::Queue_Action(LOAD_PLAYBOOK_DIALOG, Action(ACTION_SELECT, PLAYBOOK_FILE_LIST, szName));
         dialogs::Queue_Action(LOAD_PLAYBOOK_DIALOG, Action(ACTION_PRESS, PLAYBOOK_LOAD_BUTTON));
@@ -314,7 +321,8 @@ TEST_F(PlaybookDialogsTest, AFileOfAnyOtherSizeIsRefusedWholeAndTheDialogStaysOp
         EXPECT_EQ(Run_Load(PLAYBOOK_OFFENSE), DIALOG_CANCEL) << szName;
         ASSERT_EQ(ui::Shown_Boxes().size(), 1u) << szName;
         EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Read Error");
-        EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Unable to load playbook file.");
+        EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Unable to load playbook file.\n\n\"playbooks/" + std::string(szName) +
+                                                 ".opb\": " + Book.szWhy + ".");
         EXPECT_EQ(Offense_Of(1), Before) << szName;
         // Its analysis is empty.
         EXPECT_EQ(g_Shown.Plays, "");

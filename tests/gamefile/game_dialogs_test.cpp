@@ -500,7 +500,9 @@ TEST_F(GameDialogsTest, ADamagedSeasonDatabaseKeepsTheSeasonShown)
     EXPECT_EQ(Dialog.Find(NEW_GAME_SEASON)->Items[Dialog.Get_Selected(NEW_GAME_SEASON)], "2023");
     EXPECT_FALSE(Dialog.Find(NEW_GAME_PLAY)->bEnabled);
     EXPECT_EQ(Count_Failed_Game_Resumes(), nFailedBefore + 1);
-    EXPECT_EQ(Last_Resume_Failure_Text(), "the league of 2023 (\"databases/universe-2023.dat\") could not be loaded");
+    EXPECT_EQ(Last_Resume_Failure_Text(), "the league of 2023 (\"databases/universe-2023.dat\") could not be loaded: "
+                                          "the file is cut short or damaged: its block lengths end at block 1 of 100, "
+                                          "before its blocks could fill the league");
     // Play pressed all the same starts nothing.
     Start_Game_Dialog_Proc(Dialog, DIALOG_COMMAND, NEW_GAME_PLAY);
     EXPECT_TRUE(Loaded.Unchanged());
@@ -817,5 +819,36 @@ TEST_F(GameDialogsTest, ADamagedSavedGameIsRefusedAndTheLeagueStays)
     EXPECT_EQ(Do_Dialog(RESUME_GAME_DIALOG, "Resume Game", Resume_Game_Dialog_Proc), DIALOG_CANCEL);
     EXPECT_TRUE(Before.Unchanged());
     EXPECT_TRUE(Is_League_Loaded());
-    EXPECT_TRUE(Box_Shown("Read Error", "Couldn't load the game \"damaged.zrt\".\n\nThere was an error in reading the file."));
+    // The box keeps its words and says which block is damaged; the dialog's
+    // record has the failure right after the press that asked for the file,
+    // and the dialog stayed open for the Cancel.
+    // The block whose stream holds the bytes changed, by the lengths of the file.
+    size_t nAt = 25;
+    int nBlock = 1;
+    for (;; ++nBlock) {
+        const size_t nLength = static_cast<unsigned char>(Bytes[nAt]) |
+                               static_cast<size_t>(static_cast<unsigned char>(Bytes[nAt + 1])) << 8 |
+                               static_cast<size_t>(static_cast<unsigned char>(Bytes[nAt + 2])) << 16;
+        if (nAt + 4 + nLength > 2000)
+            break;
+        nAt += 4 + nLength;
+    }
+    const std::string Reason =
+        "block " + std::to_string(nBlock) + " of 100 is damaged: its compressed data do not inflate (";
+    const std::string Words = "Couldn't load the game \"damaged.zrt\".\n\nThere was an error in reading the file.\n\nB";
+    ASSERT_FALSE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(ui::Shown_Boxes().back().Text.rfind(Words + Reason.substr(1), 0), 0u) << ui::Shown_Boxes().back().Text;
+    const std::vector<std::string>& Lines = dialogs::Records().back().Lines;
+    ASSERT_EQ(Lines.size(), 5u);
+    EXPECT_EQ(Lines[1], "press 1");
+    EXPECT_EQ(Lines[2].rfind("failed: the game was not loaded: \"damaged.zrt\" could not be loaded: " + Reason, 0), 0u)
+        << Lines[2];
+    EXPECT_EQ(Lines[3], "press 2");
+
+    // A later command works on the league from before: a save of it holds it.
+    dialogs::Queue_Action(SAVE_GAME_DIALOG, Set_Text(SAVE_GAME_NAME, "later"));
+    EXPECT_EQ(Save_Game_Command(), DIALOG_OK);
+    League.City[7].nStat[1] = 0;
+    ASSERT_EQ(Load_Universe_Database("later.zrt"), 1);
+    EXPECT_EQ(League.City[7].nStat[1], 31337);
 }

@@ -259,6 +259,7 @@ TEST_F(GameFileTest, DamagedFilesAreRefusedAndLeaveTheLeagueAndFileAlone)
         const char* szName;
         BYTES Data;
         const char* szFirstBox;   // null: only the read error
+        const char* szReason;     // how the read error's reason begins
     };
     auto Patched = [&Good](size_t nAt, std::initializer_list<unsigned char> Bytes) {
         BYTES Data = Good;
@@ -267,30 +268,50 @@ TEST_F(GameFileTest, DamagedFilesAreRefusedAndLeaveTheLeagueAndFileAlone)
     };
     auto Cut = [&Good](size_t n) { return BYTES(Good.begin(), Good.begin() + static_cast<long>(n)); };
     const size_t nSecond = 25 + 4 + Read_Length(Good, 25);
+    const char* szCutShort = "The file is cut short or damaged: its block lengths end at block ";
     std::vector<DAMAGE> Cases = {
-        {"short head", Cut(10), szInvalid},
-        {"wrong tag", Patched(0, {'X'}), szInvalid},
-        {"bad digits", Patched(15, {'x'}), szInvalid},
-        {"head cut after the digits", Cut(22), nullptr},
-        {"truncated block", Cut(Good.size() / 2), nullptr},
-        {"corrupt zlib data", Patched(nSecond + 8, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}), nullptr},
-        {"length above the buffer", Patched(25, {0xF2, 0x02, 0x07, 0x00}), nullptr},   // 459,506 and more
+        {"short head", Cut(10), szInvalid, "The file ends after 10 bytes, inside its head."},
+        {"wrong tag", Patched(0, {'X'}), szInvalid, "Its head is not \"RIRARUVAZAVIZ\" and four version digits"},
+        {"bad digits", Patched(15, {'x'}), szInvalid, "Its head is not \"RIRARUVAZAVIZ\" and four version digits"},
+        {"head cut after the digits", Cut(22), nullptr, "The file ends inside its 25-byte head."},
+        // The file ends inside the second block: its length claims more.
+        {"truncated block", Cut(nSecond + 10), nullptr,
+         "The file is cut short or damaged: its block lengths end at block 2 of 100, before its blocks could fill "
+         "the league."},
+        {"corrupt zlib data", Patched(nSecond + 8, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}), nullptr,
+         "Block 2 of 100 is damaged: its compressed data do not inflate ("},
+        // 459,506 and more: the lengths cannot fill the league.
+        {"length above the buffer", Patched(25, {0xF2, 0x02, 0x07, 0x00}), nullptr,
+         "The file is cut short or damaged: its block lengths end at block 1 of 100,"},
     };
-    Cases.push_back({"fewer blocks", Make_File("2101", std::vector<BYTES>(Pieces.begin(), Pieces.begin() + 99)), nullptr});
+    Cases.push_back({"fewer blocks", Make_File("2101", std::vector<BYTES>(Pieces.begin(), Pieces.begin() + 99)),
+                     nullptr, "Block 100 of 100 is missing: the file ends before it (the data blocks fill 22745448 "
+                              "bytes of 22975272)."});
     std::vector<BYTES> Past = Pieces;
     Past[99].resize(Past[99].size() + 100, 1);   // the last block inflates past the region
-    Cases.push_back({"past the region", Make_File("2101", Past), nullptr});
+    Cases.push_back({"past the region", Make_File("2101", Past), nullptr, "Block 100 of 100 "});
     std::vector<BYTES> Large(Pieces.begin(), Pieces.end() - 2);
     Large[0].resize(459506, 2);                  // more than one block may yield
-    Cases.push_back({"oversized block", Make_File("2101", Large), nullptr});
+    Cases.push_back({"oversized block", Make_File("2101", Large), nullptr,
+                     "Block 1 of 100 inflates to more than its room in the league."});
     BYTES Beyond = Head("2101");
     Append_Length(Beyond, 400000);
     Beyond.resize(Beyond.size() + 1000, 0);
-    Cases.push_back({"length beyond the file", Beyond, nullptr});
-    Cases.push_back({"region not filled", Make_File("2101", std::vector<BYTES>(100, BYTES(1000, 0))), nullptr});
-    Cases.push_back({"version 4101", Make_File("4101", Pieces), szV4101});
-    Cases.push_back({"short version 4101", Head("4101"), szV4101});   // the message needs no more of the file
-    Cases.push_back({"old universe layout", Make_File("5000", Pieces), nullptr});
+    Cases.push_back({"length beyond the file", Beyond, nullptr, szCutShort});   // at block 1
+    Cases.push_back({"region not filled", Make_File("2101", std::vector<BYTES>(100, BYTES(1000, 0))), nullptr,
+                     "The data blocks hold "});
+    Cases.push_back({"version 4101", Make_File("4101", Pieces), szV4101, "Files of version V4.101 are not supported."});
+    Cases.push_back({"short version 4101", Head("4101"), szV4101,   // the message needs no more of the file
+                     "Files of version V4.101 are not supported."});
+    Cases.push_back({"old universe layout", Make_File("5000", Pieces), nullptr,
+                     "Its older league layout (version V5.000) could not be converted."});
+    // Versions this program does not know: a newer one of its own line, and
+    // past the newest of the older line; nothing of them is read.
+    const char* szUnknown = "which this program does not know (it reads files up to its own V21.00): it was "
+                            "written by a newer program, or its head is damaged.";
+    Cases.push_back({"version 9999", Make_File("9999", Pieces), nullptr, "Its head names version V9.999, "});
+    Cases.push_back({"version 2110", Make_File("2110", Pieces), nullptr, "Its head names version V21.10, "});
+    Cases.push_back({"short version 8511", Head("8511"), nullptr, "Its head names version V8.511, "});
 
     for (const DAMAGE& Case : Cases) {
         SCOPED_TRACE(Case.szName);
@@ -306,8 +327,21 @@ TEST_F(GameFileTest, DamagedFilesAreRefusedAndLeaveTheLeagueAndFileAlone)
             EXPECT_EQ(Boxes[0].Text, Case.szFirstBox);
             EXPECT_EQ(Boxes[0].Caption, Case.szFirstBox == szV4101 ? "Unsupported Version" : "Read Error");
         }
-        EXPECT_EQ(Boxes.back().Text, "Couldn't load the game \"bad.zrt\".\n\nThere was an error in reading the file.");
+        // The box's own words, then the reason as a sentence of its own.
+        const std::string Words = "Couldn't load the game \"bad.zrt\".\n\nThere was an error in reading the file.\n\n";
+        EXPECT_EQ(Boxes.back().Text.rfind(Words + Case.szReason, 0), 0u) << Boxes.back().Text;
+        if (std::string(Case.szReason).rfind("Its head names version", 0) == 0) {
+            EXPECT_NE(Boxes.back().Text.find(szUnknown), std::string::npos) << Boxes.back().Text;
+        }
+        std::string Reason = Boxes.back().Text.substr(Words.size());
+        Reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(Reason[0])));
+        Reason.pop_back();
+        EXPECT_EQ(Get_Last_Load_Failure(), Reason);
     }
+    // A load that succeeds forgets the last failure.
+    Write_File("good.zrt", Good);
+    ASSERT_EQ(Load_Universe_Database("good.zrt"), 1);
+    EXPECT_EQ(Get_Last_Load_Failure(), "");
 }
 
 TEST_F(GameFileTest, FailedSavesKeepThePreviousFileAndTheStoredChecksum)

@@ -564,9 +564,11 @@ TEST_F(OldFilesTest, VersionEdgesChooseTheLayoutAndMisfitFilesAreRefused)
     const BYTES Current = Read_File("current.zrt");
     BYTES Short(Old_Game_Region());
     Short.resize(OLD_GAME_REGION_SIZE - 1000);
-    // The current layout loads as 2179 and from 7800, the old game layout from
-    // 2180, the old universe layout up to 7799. A layout under another's
-    // version, or too short for its own, is refused with the league untouched.
+    // The current layout loads as 2109 (2100, this program's own) and from
+    // 7800 to 8510, the old game layout from 2180, the old universe layout up
+    // to 7799. A layout under another's version, too short for its own, or
+    // under a version this program does not know (a newer one of its own
+    // line, or past 8510), is refused with the league untouched.
     const char* szPastGame = "Convert_Old_Game(): the file holds data past the 6796916 bytes";
     const char* szPastUniverse = "Convert_Old_Universe(): the file holds data past the 22355352 bytes";
     const struct {
@@ -574,9 +576,11 @@ TEST_F(OldFilesTest, VersionEdgesChooseTheLayoutAndMisfitFilesAreRefused)
         int nLayout;   // 0 current, 1 old game, 2 old universe, 3 old game cut short
         int nLoaded;
         const char* szError;
-    } Edges[] = {{"2179", 0, 1, nullptr}, {"2180", 0, 0, szPastGame}, {"4101", 0, 0, nullptr},
-                 {"7799", 0, 0, szPastUniverse}, {"7800", 0, 1, nullptr}, {"2180", 1, 1, nullptr},
-                 {"7799", 2, 1, nullptr}, {"7800", 2, 0, nullptr}, {"3000", 3, 0, nullptr}};
+    } Edges[] = {{"2109", 0, 1, nullptr}, {"2110", 0, 0, nullptr}, {"2179", 0, 0, nullptr},
+                 {"2180", 0, 0, szPastGame}, {"4101", 0, 0, nullptr}, {"7799", 0, 0, szPastUniverse},
+                 {"7800", 0, 1, nullptr}, {"8510", 0, 1, nullptr}, {"8511", 0, 0, nullptr},
+                 {"2180", 1, 1, nullptr}, {"7799", 2, 1, nullptr}, {"7800", 2, 0, nullptr},
+                 {"3000", 3, 0, nullptr}};
     for (const auto& e : Edges) {
         BYTES Data = e.nLayout == 0 ? Current
                                     : Make_Game_File(e.szDigits, e.nLayout == 2 ? Old_Universe_Region()

@@ -139,7 +139,7 @@ TEST_F(GtkPlaybook, ARefusedFileSaysSoAndTheTeamKeepsItsBook)
     EXPECT_EQ(Run_Load_Playbook_Dialog(PLAYBOOK_OFFENSE), DIALOG_CANCEL);
     bool bReadError = false;
     for (const SHOWN_BOX& Box : ui::Shown_Boxes())
-        bReadError = bReadError || (Box.Caption == "Read Error" && Box.Text == "Unable to load playbook file.");
+        bReadError = bReadError || (Box.Caption == "Read Error" && Box.Text.rfind("Unable to load playbook file.\n\n", 0) == 0);
     EXPECT_TRUE(bReadError);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(Get_Offensive_Playbook_Area(2)), OFFENSIVE_PLAYBOOK_SIZE),
               Before);

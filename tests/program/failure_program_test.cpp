@@ -245,7 +245,10 @@ TEST_F(FailureProgramTest, AResumeThatCannotLoadFailsItsLine)
         Run_Script("welcome resume\ndialog 118 select 1077 \"Broken\"\ndialog 118 press 1\ncommand Standings\nquit\n");
     ASSERT_FALSE(Result.bTimedOut);
     EXPECT_EQ(Result.nExitCode, 2) << Result.Out << Result.Err;
-    EXPECT_TRUE(Contains(Result.Err, "line 4: the game was not loaded: \"Broken.zrt\" could not be loaded"))
+    // The press that asked for it is the line that failed, with the reason.
+    EXPECT_TRUE(Contains(Result.Err, "line 3: dialog 118 \"Resume Game\": the game was not loaded: \"Broken.zrt\" "
+                                     "could not be loaded: the file is cut short or damaged: its block lengths end "
+                                     "at block 1 of 100"))
         << Result.Err;
     EXPECT_FALSE(Contains(Result.Out, "Command")) << Result.Out;
 }

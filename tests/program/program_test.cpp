@@ -363,18 +363,20 @@ TEST_F(ProgramTest, DamagedDatabaseSaysWhichCheckFailed)
     // layout: 100 of 1,000 bytes where 99 of 229,752 and one of 229,824
     // (22,975,272 bytes) are needed.
     const std::string Head = Good.substr(0, GAME_FILE_HEAD_SIZE);
-    const std::string Version = Good.substr(GAME_FILE_TAG_SIZE, 4);
+    ASSERT_EQ(Good.substr(GAME_FILE_TAG_SIZE, 4), "2101");
     const std::string Small = Zero_Block_File(Head, std::vector<size_t>(100, 1000));
-    const std::string SmallCheck =
-        "failed: the data blocks hold 100000 bytes; version " + Version + " needs 22975272.";
+    const std::string SmallCheck = "failed: the data blocks hold 100000 bytes; version V21.00 needs 22975272.";
     const DAMAGE Cases[] = {
         {"blocks too small", Small, SmallCheck.c_str()},
         {"cut in a block", Good.substr(0, nFourth + 10),
-         "failed: the file is cut short or damaged: its block lengths end before its blocks could fill the league."},
+         "failed: the file is cut short or damaged: its block lengths end at block 4 of 100, before its blocks could "
+         "fill the league."},
         {"cut inside the head", Good.substr(0, 10), "failed: the file ends after 10 bytes, inside its head."},
         {"cut after the digits", Good.substr(0, 20), "failed: the file ends inside its 25-byte head."},
-        {"wrong tag", WrongTag, "failed: the head is not \"RIRARUVAZAVIZ\" and four version digits."},
-        {"corrupt block", Corrupt, "failed: a data block is damaged or cut short (0 bytes read before it)."},
+        {"wrong tag", WrongTag,
+         "failed: its head is not \"RIRARUVAZAVIZ\" and four version digits: it is no game file, or its head is "
+         "damaged."},
+        {"corrupt block", Corrupt, "failed: block 1 of 100 is damaged: its compressed data do not inflate ("},
     };
     for (const DAMAGE& Case : Cases) {
         SCOPED_TRACE(Case.szName);

@@ -223,7 +223,8 @@ TEST_F(StartupTest, ProgramEndsWithReadErrorWhenTheDatabaseIsMissing)
     EXPECT_EQ(ui::Shown_Boxes()[0].Text,
               "Couldn't open \"Databases/Universe-2019.dat\".\n\nPlease re-install Vazarudu Kelvo.");
     EXPECT_EQ(ui::Shown_Boxes()[1].Caption, "Read Error");
-    EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Couldn't load game data. Please re-install Vazarudu Kelvo.");
+    EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Couldn't load game data. Please re-install Vazarudu Kelvo.\n\nThere is no "
+                                         "such file.");
     std::string Log = Read_Text_File(DEBUG_LOG_FILE);
     EXPECT_NE(Log.find("started at: "), std::string::npos);
     EXPECT_NE(Log.find("Databases/Universe-2019.dat\" is missing"), std::string::npos);
