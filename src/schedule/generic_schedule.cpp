@@ -327,9 +327,51 @@ bool Fill_Week(int nWeek, int nGames, const WEEK_SHAPE& Shape)
     return true;
 }
 
+// Whether the weeks the clubs play leave room for every division's home and
+// away round: each club plays a game in every week it does not rest, its
+// division games first, and the games it plays beyond them are against
+// clubs of other divisions. So no club may have fewer weeks than division
+// games, and no division more games against others than all other
+// divisions together have against it and the rest (two divisions of 7 and
+// 6 clubs over 16 weeks: 28 such games against 36 can never be paired).
+// Checked before any game is drawn, so an attempt that cannot keep the
+// division pairs costs no draws.
+bool Division_Games_Can_Balance(const WEEK_SHAPE& Shape)
+{
+    int nClubs[NUMBER_OF_DIVISIONS] = {};
+    for (int t = 0; t < Counts.nTeams; ++t) {
+        const int d = Counts.nDivision[t];
+        if (d >= 0 && d < NUMBER_OF_DIVISIONS)
+            ++nClubs[d];
+    }
+    int nOthers[NUMBER_OF_DIVISIONS] = {};   // each division's games against other divisions
+    int nLoose = 0;                          // those of clubs without a division
+    for (int t = 0; t < Counts.nTeams; ++t) {
+        const int d = Counts.nDivision[t];
+        const int nWeeks = Weeks_Left(t, 0, Shape);
+        if (d < 0 || d >= NUMBER_OF_DIVISIONS) {
+            nLoose += nWeeks;
+            continue;
+        }
+        const int nRivalGames = 2 * (nClubs[d] - 1);
+        if (nWeeks < nRivalGames)
+            return false;
+        nOthers[d] += nWeeks - nRivalGames;
+    }
+    int nTotal = nLoose;
+    int nLargest = 0;
+    for (int n : nOthers) {
+        nTotal += n;
+        nLargest = std::max(nLargest, n);
+    }
+    return nLargest <= nTotal - nLargest;
+}
+
 bool Fill_Even_League(WEEK_SHAPE& Shape)
 {
     std::fill(std::begin(Shape.nByeWeeks), std::end(Shape.nByeWeeks), 0u);
+    if (Counts.bRivalsPlanned && !Division_Games_Can_Balance(Shape))
+        return false;
     for (int w = 0; w < Shape.nWeeks; ++w) {
         if (w != Shape.nOpenWeek && !Fill_Week(w, Counts.nTeams / 2, Shape))
             return false;
@@ -372,6 +414,8 @@ bool Fill_Odd_League(WEEK_SHAPE& Shape)
     int nByeCount[MAX_FRANCHISES] = {};
     for (int s = 0; s < nWeeks; ++s)
         Draw_Week_Byes(s, nByes[s], Shape, nByeCount);
+    if (Counts.bRivalsPlanned && !Division_Games_Can_Balance(Shape))
+        return false;
     for (int s = 0; s < nWeeks; ++s) {
         int nResting = 0;
         for (int t = 0; t < n; ++t)
