@@ -576,6 +576,36 @@ TEST_F(GenericScheduleTest, AByePlanWithOneByePerTeamIsKept)
     EXPECT_EQ(Shape.Games, std::vector<int>(17, 16));
 }
 
+// The division games against other divisions must pair off. Two divisions
+// of 6 over 14 games (1965): each club has 10 division games and 4 others,
+// 24 a division on each side, so a paired attempt can succeed and every
+// club meets each rival once at home. Divisions of 7 and 6 over 16 games
+// from 1990 (13 clubs, 17 weeks, 17 byes): the 7 have 12 division games
+// each and at most 5 weeks besides, the 6 have 10 and at least 5, so the 7
+// can never have as many games against the 6 as the 6 against them; such
+// an attempt fails before it enters a game.
+TEST_F(GenericScheduleTest, DivisionGamesPairOnlyWhenTheirOtherGamesBalance)
+{
+    Build_League(12, 14, 1965, 2);
+    ASSERT_TRUE(Generate_Within_Attempts(SCHEDULE_ATTEMPTS / 2));
+    for (int t = 0; t < 12; ++t)
+        for (int r = 0; r < 12; ++r)
+            if (r != t && t / 6 == r / 6) {
+                EXPECT_EQ(Count_Home_Games_Against(t, r), 1) << t << " hosts " << r;
+            }
+
+    Build_League(13, 16, 1995, 2);
+    ASSERT_EQ(Get_Team_Stat(6, TEAM_STAT_DIVISION), 0);
+    ASSERT_EQ(Get_Team_Stat(7, TEAM_STAT_DIVISION), 1);
+    for (int i = 0; i < 5; ++i) {
+        ui::Reset();
+        EXPECT_FALSE(Generate_Schedule_With_Progress(true));
+        EXPECT_EQ(ui::Progress().Position, 0);
+        EXPECT_EQ(Get_Last_Scheduled_Week(), 0);
+    }
+    EXPECT_TRUE(Generate_Within_Attempts());
+}
+
 // The progress window: titled "Generating Schedule", n x G / 2 steps, one
 // step per game, closed at the end; the main window repainted once a week.
 TEST_F(GenericScheduleTest, TheProgressWindowCountsTheGames)
