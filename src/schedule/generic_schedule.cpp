@@ -26,7 +26,6 @@ constexpr int MAX_TEAM_REDRAWS = 100;
 constexpr int MAX_OPPONENT_REDRAWS = 10000;
 constexpr int MAX_SEARCHES_PER_GAME = 2000;
 constexpr int UNPAIRED = -128;
-constexpr int NO_BYE_WEEK = -1;
 constexpr const char* PROGRESS_TITLE = "Generating Schedule";
 
 // What the draws read, kept up to date game by game so that every refusal
@@ -44,14 +43,18 @@ struct DRAW_COUNTS {
     bool bRivalsPlanned = false;
 };
 
-// The weeks of one attempt: which week is open to all, which team rests
-// when (odd leagues), whether the progress window is stepped.
+// The weeks of one attempt: which week is open to all, which weeks each
+// team rests (odd leagues: one bit a week; a league smaller than its weeks
+// gives some teams a second bye), whether the progress window is stepped.
 struct WEEK_SHAPE {
     int nWeeks = 0;
     int nOpenWeek = -1;
-    int nByeWeek[MAX_FRANCHISES] = {};
+    uint32_t nByeWeeks[MAX_FRANCHISES] = {};
     bool bWindow = false;
+
+    bool Rests(int nTeam, int nWeek) const { return (nByeWeeks[nTeam] >> nWeek & 1u) != 0; }
 };
+static_assert(GENERIC_SCHEDULE_MAX_WEEKS <= 32, "a team's bye weeks are the bits of one word");
 
 DRAW_COUNTS Counts;
 
@@ -96,7 +99,7 @@ int Owed_Rival_Games(int nTeam)
 
 bool Plays_In_Week(int nTeam, int nWeek, const WEEK_SHAPE& Shape)
 {
-    return nWeek != Shape.nOpenWeek && Shape.nByeWeek[nTeam] != nWeek;
+    return nWeek != Shape.nOpenWeek && !Shape.Rests(nTeam, nWeek);
 }
 
 // The weeks from nWeek on in which the team plays.
@@ -152,21 +155,21 @@ bool Enter_Game(int nHome, int nAway, int nWeek, bool bWindow)
 
 // Draws (at most MAX_SEARCHES_PER_GAME times) the home team of the week's
 // next game: unpaired and not on its bye. NO_TEAM when none was found.
-int Find_Home_Team(const int* pnMark, const int* pnByeWeek, int nWeek)
+int Find_Home_Team(const int* pnMark, const WEEK_SHAPE& Shape, int nWeek)
 {
     for (int nSearch = 0; nSearch < MAX_SEARCHES_PER_GAME; ++nSearch) {
         const int t = Pick_Random_Team_To_Schedule();
-        if (pnMark[t] == UNPAIRED && pnByeWeek[t] != nWeek)
+        if (pnMark[t] == UNPAIRED && !Shape.Rests(t, nWeek))
             return t;
     }
     return NO_TEAM;
 }
 
-int Find_Visitor(int nHome, const int* pnMark, const int* pnByeWeek, int nWeek)
+int Find_Visitor(int nHome, const int* pnMark, const WEEK_SHAPE& Shape, int nWeek)
 {
     for (int nSearch = 0; nSearch < MAX_SEARCHES_PER_GAME; ++nSearch) {
         const int o = Pick_Random_Opponent(nHome);
-        if (o != nHome && pnMark[o] == UNPAIRED && pnByeWeek[o] != nWeek)
+        if (o != nHome && pnMark[o] == UNPAIRED && !Shape.Rests(o, nWeek))
             return o;
     }
     return NO_TEAM;
@@ -306,10 +309,10 @@ bool Fill_Week(int nWeek, int nGames, const WEEK_SHAPE& Shape)
     if (Counts.bRivalsPlanned && !Plan_Rival_Games(nWeek, nMark, Shape, nPlanned))
         return false;
     for (int g = nPlanned; g < nGames; ++g) {
-        const int t = Find_Home_Team(nMark, Shape.nByeWeek, nWeek);
+        const int t = Find_Home_Team(nMark, Shape, nWeek);
         if (t == NO_TEAM)
             return false;
-        const int o = Find_Visitor(t, nMark, Shape.nByeWeek, nWeek);
+        const int o = Find_Visitor(t, nMark, Shape, nWeek);
         if (o == NO_TEAM && Counts.bRivalsPlanned) {
             if (!Trade_Into_Week(t, nMark, Shape, nWeek))
                 return false;
@@ -324,9 +327,51 @@ bool Fill_Week(int nWeek, int nGames, const WEEK_SHAPE& Shape)
     return true;
 }
 
+// Whether the weeks the clubs play leave room for every division's home and
+// away round: each club plays a game in every week it does not rest, its
+// division games first, and the games it plays beyond them are against
+// clubs of other divisions. So no club may have fewer weeks than division
+// games, and no division more games against others than all other
+// divisions together have against it and the rest (two divisions of 7 and
+// 6 clubs over 16 weeks: 28 such games against 36 can never be paired).
+// Checked before any game is drawn, so an attempt that cannot keep the
+// division pairs costs no draws.
+bool Division_Games_Can_Balance(const WEEK_SHAPE& Shape)
+{
+    int nClubs[NUMBER_OF_DIVISIONS] = {};
+    for (int t = 0; t < Counts.nTeams; ++t) {
+        const int d = Counts.nDivision[t];
+        if (d >= 0 && d < NUMBER_OF_DIVISIONS)
+            ++nClubs[d];
+    }
+    int nOthers[NUMBER_OF_DIVISIONS] = {};   // each division's games against other divisions
+    int nLoose = 0;                          // those of clubs without a division
+    for (int t = 0; t < Counts.nTeams; ++t) {
+        const int d = Counts.nDivision[t];
+        const int nWeeks = Weeks_Left(t, 0, Shape);
+        if (d < 0 || d >= NUMBER_OF_DIVISIONS) {
+            nLoose += nWeeks;
+            continue;
+        }
+        const int nRivalGames = 2 * (nClubs[d] - 1);
+        if (nWeeks < nRivalGames)
+            return false;
+        nOthers[d] += nWeeks - nRivalGames;
+    }
+    int nTotal = nLoose;
+    int nLargest = 0;
+    for (int n : nOthers) {
+        nTotal += n;
+        nLargest = std::max(nLargest, n);
+    }
+    return nLargest <= nTotal - nLargest;
+}
+
 bool Fill_Even_League(WEEK_SHAPE& Shape)
 {
-    std::fill(std::begin(Shape.nByeWeek), std::end(Shape.nByeWeek), NO_BYE_WEEK);
+    std::fill(std::begin(Shape.nByeWeeks), std::end(Shape.nByeWeeks), 0u);
+    if (Counts.bRivalsPlanned && !Division_Games_Can_Balance(Shape))
+        return false;
     for (int w = 0; w < Shape.nWeeks; ++w) {
         if (w != Shape.nOpenWeek && !Fill_Week(w, Counts.nTeams / 2, Shape))
             return false;
@@ -334,26 +379,48 @@ bool Fill_Even_League(WEEK_SHAPE& Shape)
     return true;
 }
 
+// Gives nByes teams their bye in week s: drawn among the teams with the
+// fewest byes so far that do not rest that week already. While some team
+// has no bye that is the draw of the plan, a team without one; only a
+// league smaller than its weeks (more byes than teams) reaches the teams
+// with one bye, each of which then rests a second week.
+void Draw_Week_Byes(int s, int nByes, WEEK_SHAPE& Shape, int* pnByeCount)
+{
+    const int n = Counts.nTeams;
+    for (int k = 0; k < nByes; ++k) {
+        int nFewest = -1;
+        for (int t = 0; t < n; ++t) {
+            if (!Shape.Rests(t, s) && (nFewest < 0 || pnByeCount[t] < nFewest))
+                nFewest = pnByeCount[t];
+        }
+        if (nFewest < 0)
+            return;   // every team rests this week already
+        int t;
+        do
+            t = Draw_Team();
+        while (Shape.Rests(t, s) || pnByeCount[t] != nFewest);
+        Shape.nByeWeeks[t] |= 1u << s;
+        ++pnByeCount[t];
+    }
+}
+
 bool Fill_Odd_League(WEEK_SHAPE& Shape)
 {
     const int n = Counts.nTeams;
     const int nWeeks = Shape.nWeeks;
     int nByes[GENERIC_SCHEDULE_MAX_WEEKS] = {};
-    if (Plan_Week_Byes(n, nWeeks, nByes) > n)
-        return false;   // more byes than teams: the search below would never end
-    int* nByeWeek = Shape.nByeWeek;
-    std::fill(nByeWeek, nByeWeek + MAX_FRANCHISES, NO_BYE_WEEK);
+    Plan_Week_Byes(n, nWeeks, nByes);
+    std::fill(std::begin(Shape.nByeWeeks), std::end(Shape.nByeWeeks), 0u);
+    int nByeCount[MAX_FRANCHISES] = {};
+    for (int s = 0; s < nWeeks; ++s)
+        Draw_Week_Byes(s, nByes[s], Shape, nByeCount);
+    if (Counts.bRivalsPlanned && !Division_Games_Can_Balance(Shape))
+        return false;
     for (int s = 0; s < nWeeks; ++s) {
-        for (int k = 0; k < nByes[s]; ++k) {
-            int t;
-            do
-                t = Draw_Team();
-            while (nByeWeek[t] != NO_BYE_WEEK);
-            nByeWeek[t] = s;
-        }
-    }
-    for (int s = 0; s < nWeeks; ++s) {
-        if (!Fill_Week(s, (n - nByes[s]) / 2, Shape))
+        int nResting = 0;
+        for (int t = 0; t < n; ++t)
+            nResting += Shape.Rests(t, s) ? 1 : 0;
+        if (!Fill_Week(s, (n - nResting) / 2, Shape))
             return false;
     }
     return true;

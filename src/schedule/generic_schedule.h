@@ -15,10 +15,14 @@ constexpr int GENERIC_SCHEDULE_MAX_WEEKS = 18;
 // are placed first week by week and the attempt succeeds only when each
 // club meets every rival once at home and once away. After a filled
 // attempt the venues of single meetings are turned to level each club's
-// home and away games. True when every week was filled; false when a game
-// found no acceptable team or opponent within its draws, when the division
-// games did not fit, or when the bye plan asks for more byes than there are
-// teams (the partial schedule is left for the next attempt to clear).
+// home and away games. An odd league rests each week's byes of the bye
+// plan (Plan_Week_Byes), a team at most once while some team has no bye; a
+// league smaller than its weeks, whose plan asks for more byes than it has
+// teams, gives its teams with the fewest byes a second one (13 teams over
+// 14 weeks: twelve play 13 games, one 12). True when every week was filled;
+// false when a game found no acceptable team or opponent within its draws
+// or the division games did not fit (the partial schedule is left for the
+// next attempt to clear).
 bool Generate_Schedule_With_Progress(bool bPairDivisions = true);
 
 // ---------------------------------------------------------------------------
@@ -57,6 +61,7 @@ bool Is_Unwanted_Opponent(int nCandidate, int nTeam);
 // The bye plan of an odd number of teams over nWeeks weeks (1 to
 // GENERIC_SCHEDULE_MAX_WEEKS): pnByes[s] receives week s's byes, an odd
 // count, the heavy weeks in the middle of the season. Returns the byes of
-// all weeks together (more than nTeams: the plan cannot be kept); 0 and
-// nothing written for a week count out of range.
+// all weeks together (more than nTeams when the league is smaller than its
+// weeks: some teams rest twice); 0 and nothing written for a week count out
+// of range.
 int Plan_Week_Byes(int nTeams, int nWeeks, int* pnByes);

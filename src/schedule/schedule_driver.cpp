@@ -185,12 +185,13 @@ bool Fit_Season_To_Game_Records()
     return true;
 }
 
-bool Generate_League_Schedule()
+bool Generate_League_Schedule(bool bTellFailure)
 {
     char szWhy[512];
     // Refused before anything changes: the old schedule stays.
     if (!Check_League_Fits_Game_Records(szWhy, sizeof(szWhy))) {
-        Show_Formatted_Message(SCHEDULE_CAPTION, "%s", szWhy);
+        if (bTellFailure)
+            Show_Formatted_Message(SCHEDULE_CAPTION, "%s", szWhy);
         return false;
     }
     const int nTeams = Count_Teams();
@@ -224,7 +225,8 @@ bool Generate_League_Schedule()
         bDone = false;
     if (!bDone) {
         Clear_League_Schedule();
-        Show_Formatted_Message(SCHEDULE_CAPTION, "%s", NO_SCHEDULE_TEXT);
+        if (bTellFailure)
+            Show_Formatted_Message(SCHEDULE_CAPTION, "%s", NO_SCHEDULE_TEXT);
     }
     Set_Season_Playoff_Days(Get_Last_Scheduled_Week());
     return bDone;

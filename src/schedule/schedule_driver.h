@@ -15,8 +15,10 @@ constexpr int SCHEDULE_ATTEMPTS = 1000;
 // schedule stands. False in two cases, each after a "Season Schedule"
 // message: the season would need more GAME records than the league has (the
 // old schedule is then left as it was), or no generator could make a
-// schedule (the schedule is then left empty, the playoff days 0-5).
-bool Generate_League_Schedule();
+// schedule (the schedule is then left empty, the playoff days 0-5). Without
+// bTellFailure the same is done and no message shown (a caller that says
+// why itself).
+bool Generate_League_Schedule(bool bTellFailure = true);
 // Before a new season is scheduled: when the league's teams at this season's
 // length need more GAME records than exist, the season is cut to the most
 // games they hold and a "Season Schedule" message says so. True when the

@@ -236,7 +236,9 @@ void Close_Run()
     Build_Game_Menu(0);
     Rebuild_Play_Menu();
     const int nDay = Get_Current_Week();   // the day the run stopped on
-    if (nDay >= Get_Season_Playoff_Day(0)) {
+    // A season left without a schedule (first playoff day 0) has nothing
+    // to rank or draft from.
+    if (Get_Season_Playoff_Day(0) > 0 && nDay >= Get_Season_Playoff_Day(0)) {
         Update_Leader_Lists(3);
         if (Count_College_Players() <= DRAFT_POOL_REFILL_LIMIT)
             Prepare_Draft_Pool();
@@ -280,6 +282,13 @@ void Advance_Day(int nDays)
                          "finish it automatically), choose \"End Fantasy Draft...\" from the Tools Menu.",
                          "Fantasy Draft", BOX_OK | BOX_ICON_EXCLAMATION);
         g_bToldWhyStopped = true;
+        Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 0);
+        return;
+    }
+    // A season without a schedule is not played: the box says why.
+    if (!Check_Season_Can_Be_Played()) {
+        g_bToldWhyStopped = true;
+        Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
         Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 0);
         return;
     }

@@ -7,6 +7,7 @@
 #include "frontoffice/college_count.h"
 #include "frontoffice/computer_manager.h"
 #include "frontoffice/depth_chart.h"
+#include "league/calendar.h"
 #include "league/default_settings.h"
 #include "league/game_record.h"
 #include "league/league_data.h"
@@ -572,15 +573,42 @@ void Start_Season(int bLogos)
 
     // A season is only ever played on a schedule made for it: the league
     // takes the games its records hold, and a league no schedule fits
-    // plays nothing (last season's schedule is cleared, the run in progress
-    // is told to stop, and the stop day below holds it at day 0).
+    // plays nothing (last season's schedule is cleared, the stop day below
+    // holds it at day 0, and the next advance stops with its reason,
+    // Check_Season_Can_Be_Played).
     Fit_Season_To_Game_Records();
-    if (!Generate_League_Schedule()) {
+    if (!Generate_League_Schedule())
         Clear_League_Schedule();
-        Stop_Simulation();
-    }
 
     Set_Universe_Word(SIMULATION_STOP_DAY_WORD, Get_Current_Week());
+}
+
+bool Check_Season_Can_Be_Played()
+{
+    // A season whose schedule was made has regular-season weeks: its first
+    // playoff day is above 0.
+    const int nDay = Get_Current_Week();
+    if (nDay == OFFSEASON_WEEK || Get_Season_Playoff_Day(0) != 0 || Is_Season_Complete())
+        return true;
+    // On its first day the league may have changed since the season's start
+    // (or comes from a run whose schedule failed): one more attempt, its
+    // failure told by the box below.
+    if (nDay == 0) {
+        Fit_Season_To_Game_Records();
+        if (Generate_League_Schedule(false))
+            return true;
+        Clear_League_Schedule();
+    }
+    const int nYear = Get_Current_Year();
+    Write_Debug_Log("The %d season has no schedule: nothing is played", nYear);
+    char szText[512];
+    std::snprintf(szText, sizeof(szText),
+                  "The %d season cannot start: no schedule could be made for its %d teams playing %d games each, "
+                  "so no game is played.\n\nChange the league's teams, divisions or games per season in the League "
+                  "Editor (Edit menu) so that every team can be given its games, then play again.",
+                  nYear, Count_Teams(), Get_Games_Per_Season());
+    Show_Message_Box(szText, "Season Stopped", BOX_OK | BOX_ICON_EXCLAMATION);
+    return false;
 }
 
 void Clear_Season_Yearly_Records()

@@ -46,9 +46,18 @@ void Record_All_Division_Finishes();
 void Setup_Next_Season();
 // Opens the season at day 0: draft over, timeline reset, standings and
 // yearly records cleared, computer clubs' depth charts and styles, and the
-// schedule. When no schedule can be made the running simulation is told to
-// stop (Stop_Simulation) and the stop day stays at day 0, so nothing plays.
+// schedule. When no schedule can be made the schedule is left empty (no
+// regular-season week: the first playoff day is 0) and the stop day stays
+// at day 0; Check_Season_Can_Be_Played then keeps the season from being
+// played.
 void Start_Season(int bLogos);
+// Whether the current day may be played: true in the off-season, for a
+// finished season and for any season with a schedule. A season without one
+// gets one more attempt on its first day (the league may have been changed
+// since); when that fails too, or the day is past the first, a "Season
+// Stopped" box says why and names the League Editor as the way out, and
+// false is returned: nothing of the season is played, ranked or awarded.
+bool Check_Season_Can_Be_Played();
 // Zeroes the current season's yearly record bytes and ints of every
 // franchise in use.
 void Clear_Season_Yearly_Records();

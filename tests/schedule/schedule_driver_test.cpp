@@ -271,23 +271,47 @@ TEST_F(ScheduleDriverTest, ASeasonBeyondTheGameRecordsIsRefusedAndTheOldSchedule
     EXPECT_TRUE(ui::Shown_Boxes().empty());
 }
 
-// 15 teams and 16 games from 1990: the bye plan wants 17 byes for 15 teams,
-// so every attempt fails. After 1000 attempts one message, false, an empty
-// schedule and the playoff days from week 0.
+// 13 teams and one game before 1990: one week, in which the bye plan rests
+// all 13. The attempt fills its week with no game, and a season in which no
+// club plays is refused: one message, false, an empty schedule and the
+// playoff days from week 0. Without the message asked for, the same and no
+// box.
 TEST_F(ScheduleDriverTest, AnImpossibleLeagueFailsOnceWithTheMessage)
 {
-    Build_League(15, 16, 1995);
-    ASSERT_TRUE(Schedule_Game(1, 2, 5, 6, 1300));
-    Set_Season_Playoff_Days(17);
-    EXPECT_FALSE(Generate_League_Schedule());
-    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
-    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Season Schedule");
-    EXPECT_EQ(ui::Shown_Boxes()[0].Text, NO_SCHEDULE_TEXT);
-    EXPECT_EQ(ui::Progress().TimesOpened, SCHEDULE_ATTEMPTS);
-    EXPECT_FALSE(ui::Progress().Open);
-    EXPECT_EQ(Get_Last_Scheduled_Week(), 0);
-    EXPECT_EQ(Get_Team_Schedule_Stat(1, 5, SCHEDULE_OPPONENT), 0);
-    EXPECT_EQ(Playoff_Days(), Days_From(0));
+    for (const bool bTell : {true, false}) {
+        ui::Reset();
+        Build_League(13, 1, 1985);
+        ASSERT_TRUE(Schedule_Game(1, 2, 5, 6, 1300));
+        Set_Season_Playoff_Days(17);
+        EXPECT_FALSE(Generate_League_Schedule(bTell));
+        if (bTell) {
+            ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+            EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Season Schedule");
+            EXPECT_EQ(ui::Shown_Boxes()[0].Text, NO_SCHEDULE_TEXT);
+        } else {
+            EXPECT_TRUE(ui::Shown_Boxes().empty());
+        }
+        EXPECT_FALSE(ui::Progress().Open);
+        EXPECT_EQ(Get_Last_Scheduled_Week(), 0);
+        EXPECT_EQ(Get_Team_Schedule_Stat(1, 5, SCHEDULE_OPPONENT), 0);
+        EXPECT_EQ(Playoff_Days(), Days_From(0));
+    }
+}
+
+// 13 teams and 14 games in 1961 (14 weeks, one bye each): the 14th week's
+// bye goes to a team a second time, so the season is made: twelve teams
+// play 13 games and one 12, 84 in all, no message.
+TEST_F(ScheduleDriverTest, AThirteenTeamLeagueOfFourteenGamesIsScheduled)
+{
+    Build_League(13, 14, 1961);
+    EXPECT_TRUE(Generate_League_Schedule());
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    std::vector<int> Games = Games_Of_Teams(13);
+    std::sort(Games.begin(), Games.end());
+    std::vector<int> Expected(13, 13);
+    Expected[0] = 12;
+    EXPECT_EQ(Games, Expected);
+    EXPECT_EQ(Playoff_Days(), Days_From(14));
 }
 
 // Two teams of different conferences before 1970: after their first
