@@ -76,8 +76,8 @@ void Reset_Team_Draft_Picks(int nTeam);
 // comma field of each the position's weight (a percentage added to 100; an
 // empty field or missing line 0), each within -100..100
 // (DRAFT_STRATEGY_LIMIT): a file holding another is refused with a "Bad
-// File" box naming its line. A missing or refused file leaves the weights as
-// they were.
+// File" box naming its line (once a run, as Load_Draft_Talent's boxes). A
+// missing or refused file leaves the weights as they were.
 void Load_Draft_Strategy();
 // For rounds 0-6 and every franchise in use: next year's owner of its pick
 // moves to this year, the year after's to next year, and the club owns its

@@ -12,6 +12,7 @@
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/player_stats.h"
+#include "league/preferences.h"
 #include "league/season_lines.h"
 #include "platform/errors.h"
 #include "platform/files.h"
@@ -35,6 +36,28 @@ constexpr int DRAFT_SCORE_PERIOD = 2;
 constexpr int DRAFT_SCORE_CODE = 299;
 constexpr const char* MISSING_CLASS_TITLE = "Generating Random Rookies";
 bool g_bMissingClassQuiet = false;
+bool g_bMissingClassTold = false;
+
+// A run with every club the computer's (Play Multiple Seasons, the season
+// simulator) goes on without anyone at the screen: a box would stop it.
+bool Unattended_Run()
+{
+    return Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) != 0;
+}
+
+// The generated rookies' notice goes to the log, and into a box unless the
+// run is unattended. A missing class is told in a box once a run (a league
+// built from one year's database misses every later year's class), and not
+// at all while a database build writes the class itself.
+void Tell_Generated_Rookies(const char* szText, bool bMissing)
+{
+    Write_Debug_Log("%s", szText);
+    if (Unattended_Run() || (bMissing && (g_bMissingClassQuiet || g_bMissingClassTold)))
+        return;
+    if (bMissing)
+        g_bMissingClassTold = true;
+    Show_Formatted_Message(MISSING_CLASS_TITLE, "%s", szText);
+}
 
 template <size_t N> void Terminate(char (&szText)[N])
 {
@@ -93,6 +116,11 @@ void Set_Missing_Draft_Class_Quiet(bool bQuiet)
     g_bMissingClassQuiet = bQuiet;
 }
 
+void Forget_Missing_Draft_Class_Notice()
+{
+    g_bMissingClassTold = false;
+}
+
 int Load_Draft_Class_Database()
 {
     Write_Debug_Log("Entering Load_Draft_Class_Database()");
@@ -102,25 +130,26 @@ int Load_Draft_Class_Database()
     Get_Draft_Class_Database_Path(szPath, sizeof(szPath), nSeasonYear);
 
     std::vector<unsigned char> Data;
+    char szText[CLASS_PATH_SIZE + 128];
     if (!files::Read_Whole_File(szPath, Data, DRAFT_CLASS_DATABASE_SIZE)) {
-        const bool bMissing = errno == ENOENT;
-        if (!bMissing) {
-            Show_Formatted_Message(MISSING_CLASS_TITLE, "%s is damaged: %s. Generating random rookies.", szPath,
-                                   errno == EFBIG ? "it is longer than a class" : files::Error_Text(errno));
+        const int nError = errno;
+        if (nError != ENOENT) {
+            std::snprintf(szText, sizeof(szText), "%s is damaged: %s. Generating random rookies.", szPath,
+                          nError == EFBIG ? "it is longer than a class" : files::Error_Text(nError));
+            Tell_Generated_Rookies(szText, false);
         } else if (nClassYear > LAST_RECORDED_CLASS_YEAR) {
             return 0;
-        } else if (g_bMissingClassQuiet) {
-            Write_Debug_Log("%s not found. Generating random rookies.", szPath);
         } else {
-            Show_Formatted_Message(MISSING_CLASS_TITLE, "%s not found. Generating random rookies.", szPath);
+            std::snprintf(szText, sizeof(szText), "%s not found. Generating random rookies.", szPath);
+            Tell_Generated_Rookies(szText, true);
         }
         Write_Debug_Log("Leaving Load_Draft_Class_Database() [failure]");
         return 0;
     }
     if (Data.size() != DRAFT_CLASS_DATABASE_SIZE) {
-        Show_Formatted_Message(MISSING_CLASS_TITLE,
-                               "%s is damaged: %zu bytes, not %zu. Generating random rookies.", szPath, Data.size(),
-                               DRAFT_CLASS_DATABASE_SIZE);
+        std::snprintf(szText, sizeof(szText), "%s is damaged: %zu bytes, not %zu. Generating random rookies.", szPath,
+                      Data.size(), DRAFT_CLASS_DATABASE_SIZE);
+        Tell_Generated_Rookies(szText, false);
         Write_Debug_Log("Leaving Load_Draft_Class_Database() [failure]");
         return 0;
     }

@@ -22,12 +22,17 @@ void Get_Draft_Class_Database_Path(char* szBuffer, int nSize, int nSeasonYear);
 // his draft score and his stored photo. A record of ID 0 clears its slot.
 // A missing class, or a file of any other size than 756,000 bytes (damaged,
 // and said so), leaves the pools as they were; for a class year up to 2023 a
-// "Generating Random Rookies" box says the rookies will be generated.
+// "Generating Random Rookies" box says the rookies will be generated. The
+// text always goes to "debug.txt"; no box stops a run with every club the
+// computer's (Play Multiple Seasons, the season simulator), and a missing
+// class is told in a box at most once a run.
 // 1 when a class was read, 0 otherwise.
 int Load_Draft_Class_Database();
 // While on (a database build), a class year up to 2023 whose file is missing
 // is noted in the log only, not in a box: the build writes that file itself.
 void Set_Missing_Draft_Class_Quiet(bool bQuiet);
+// The next missing class is told in a box again, as at the start of a run.
+void Forget_Missing_Draft_Class_Notice();
 
 // Makes one record read from a class file sound in place (as above, without
 // touching the league). false when it must not reach the league.

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -73,6 +74,21 @@ int Parse_Tuning_Field(const char* szField, std::string& Written)
     return static_cast<int>(bNegative ? -n : n);
 }
 
+// The texts of the tuning files' boxes shown in this run.
+std::set<std::string> g_TuningNotices;
+
+// A tuning file that cannot be used is told once a run: the file is read
+// before every draft, and the same fault need not stop each one (Play
+// Multiple Seasons meets it every season). A different fault, the file
+// edited meanwhile, is told again; each one goes to the log.
+void Tell_Tuning_File_Problem(const char* szText, const char* szCaption)
+{
+    Write_Debug_Log("%s", szText);
+    if (!g_TuningNotices.insert(szText).second)
+        return;
+    Show_Message_Box(szText, szCaption, BOX_OK | BOX_ICON_EXCLAMATION);
+}
+
 // Reads the 15 lines of a tuning file, giving each line's first nFields
 // fields to Store(position, field, value). Every value must lie within
 // -nLimit..nLimit: beyond it the generator makes
@@ -90,7 +106,7 @@ bool Read_Tuning_File(const char* szPath, const char* szLabel, int nFields, int 
             std::snprintf(szText, sizeof(szText), "%s file is missing.", szPath);
         else
             std::snprintf(szText, sizeof(szText), "%s file cannot be read (%s).", szPath, files::Error_Text(nError));
-        Show_Message_Box(szText, nError == ENOENT ? "Missing File" : "File Error", BOX_OK | BOX_ICON_EXCLAMATION);
+        Tell_Tuning_File_Problem(szText, nError == ENOENT ? "Missing File" : "File Error");
         return false;
     }
     bool bEnd = false;
@@ -115,8 +131,7 @@ bool Read_Tuning_File(const char* szPath, const char* szLabel, int nFields, int 
                 char szText[256 + TEXT_BUFFER_SIZE];
                 std::snprintf(szText, sizeof(szText), "%s, line %d: %s is outside %d to %d; the file is not used.",
                               szPath, nPosition + 1, Written.c_str(), -nLimit, nLimit);
-                Write_Debug_Log("%s", szText);
-                Show_Message_Box(szText, "Bad File", BOX_OK | BOX_ICON_EXCLAMATION);
+                Tell_Tuning_File_Problem(szText, "Bad File");
                 return false;
             }
             Values[nPosition][f] = nValue;
@@ -282,6 +297,11 @@ void Load_Draft_Talent()
 {
     Read_Tuning_File(DRAFT_TALENT_FILE, "Draft Talent File", DRAFT_TALENT_COLUMNS, DRAFT_TALENT_LIMIT,
                      [](int nPosition, int nColumn, int nValue) { Set_Draft_Talent(nColumn, nPosition, nValue); });
+}
+
+void Forget_Tuning_File_Notices()
+{
+    g_TuningNotices.clear();
 }
 
 void Load_Draft_Strategy()

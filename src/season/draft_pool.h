@@ -44,7 +44,11 @@ constexpr int DRAFT_STRATEGY_LIMIT = 100;
 // value outside -DRAFT_TALENT_LIMIT..DRAFT_TALENT_LIMIT refuses the whole
 // file: a "Bad File" box names the file and the line, and the table stays as
 // it was. A missing file shows "Missing File" and leaves the table as it was.
+// Each of these boxes, for this file or "Input/DraftStrategy.txt", shows once
+// a run: the same text again goes to "debug.txt" only.
 void Load_Draft_Talent();
+// The tuning files' boxes show again, as at the start of a run.
+void Forget_Tuning_File_Notices();
 
 // ---- The order --------------------------------------------------------------
 

@@ -15,7 +15,8 @@
 bool Is_College_Draft_Running();
 // True while the off-season's college draft waits to be started: day 100,
 // the draft round still 7 (no draft begun) and prospects in the pools. The
-// off-season leaves it so when "Begin College Draft?" is answered No.
+// off-season leaves it so when "Begin College Draft?" is answered No, and
+// when the timeline holds the draft for the free agents.
 bool Is_College_Draft_Pending();
 
 

@@ -76,6 +76,7 @@ constexpr const char* BEGIN_DRAFT_TEXT =
     "sign free agents or trade draft picks before the draft.";
 
 PLAYER_RENEWAL_FUNCTION g_pRenewal = nullptr;
+bool g_bDraftHeld = false;
 
 // This season's running financial stats and last season's copies of them.
 constexpr int ARCHIVED_FINANCES[][2] = {
@@ -319,8 +320,13 @@ int Process_Offseason()
     Build_Player_ID_Hash();
 
     bool bStartDraft = true;
-    if (!All_Computer()
-        && Show_Message_Box(BEGIN_DRAFT_TEXT, "Begin College Draft?", BOX_YESNO | BOX_TASKMODAL | BOX_ICON_QUESTION)
+    if (All_Computer()) {
+        // Nobody to ask: the draft starts.
+    } else if (g_bDraftHeld) {
+        // The free agents come first; the draft waits as after a No.
+        Write_Debug_Log("The %d college draft waits for the free agents", Get_Current_Year());
+        bStartDraft = false;
+    } else if (Show_Message_Box(BEGIN_DRAFT_TEXT, "Begin College Draft?", BOX_YESNO | BOX_TASKMODAL | BOX_ICON_QUESTION)
                != ID_YES) {
         Show_Formatted_Message("College Draft", "To start the College Draft, choose 'Start Draft' from the Play Menu.");
         bStartDraft = false;
@@ -332,6 +338,16 @@ int Process_Offseason()
     for (int nWeek = 0; nWeek < OFFSEASON_HEALING_WEEKS; ++nWeek)
         Heal_All_Injuries_One_Week();
     return 0;
+}
+
+void Set_College_Draft_Held(bool bHeld)
+{
+    g_bDraftHeld = bHeld;
+}
+
+bool Is_College_Draft_Held()
+{
+    return g_bDraftHeld;
 }
 
 void Renew_Team_Contracts(int nTeam)

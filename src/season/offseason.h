@@ -11,6 +11,13 @@
 // (asked unless every club is computer-run) and the draft's start, then
 // eleven weeks of healing. Always 0.
 int Process_Offseason();
+// While held, the season's end asks no "Begin College Draft?" of a user and
+// leaves the draft waiting, as a No does (Play > Start Draft, or the
+// timeline's College Draft step, starts it); every club computer-run, the
+// draft starts all the same. The timeline holds it around the renewals its
+// Renew Contracts step begins while Free Agents is still to come.
+void Set_College_Draft_Held(bool bHeld);
+bool Is_College_Draft_Held();
 // Renews the contracts of every player of team nTeam (0-35, or 36 the free
 // agents); a club not run by the user is ranked by potential first and
 // cleaned up after. A slot is looked at again only when a renewal left it

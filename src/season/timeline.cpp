@@ -246,9 +246,14 @@ void Run_Offseason_Step(int nStep)
     const bool bDraftAhead = College_Draft_Under_Way() || College_Draft_Paused();
     switch (nStep) {
     case TIMELINE_STEP_RENEW_CONTRACTS:
-        // The off-season begins with the renewals.
-        if (bExpiring)
+        // The off-season begins with the renewals. The draft opens only once
+        // Free Agents has been clicked too: until then the season's end
+        // leaves it waiting instead of offering it.
+        if (bExpiring) {
+            Set_College_Draft_Held(!Step_Done(nFlags, TIMELINE_STEP_FREE_AGENTS));
             Advance(BEGIN_SEASON_DAYS);
+            Set_College_Draft_Held(false);
+        }
         break;
     case TIMELINE_STEP_FREE_AGENTS:
         Do_Dialog(FREE_AGENTS_LIST_DIALOG);

@@ -20,8 +20,9 @@ void End_College_Draft_Command();
 // True while a college draft is under way (End Draft is offered then).
 bool Is_End_Draft_Offered();
 // The Play menu's Start Draft: starts the off-season's college draft left
-// waiting ("Begin College Draft?" answered No), which runs to the user's
-// first pick; refused with a box when no draft waits to be started.
+// waiting ("Begin College Draft?" answered No, or held for the free agents
+// by the timeline), which runs to the user's first pick; refused with a box
+// when no draft waits to be started.
 void Start_College_Draft_Command();
 // True while the off-season's college draft waits to be started (Start
 // Draft is offered then).

@@ -3,7 +3,8 @@
 // the strip greyed and deaf while switched off, and a screenshot of the
 // window and of the strip alone in each phase (regular season, each playoff
 // round, the third round before 1970, the season over, the off-season's
-// steps) in build/screenshots/ for a person to look at.
+// steps) in build/screenshots/ for a person to look at; the off-season's
+// steps clicked in their order through the X server.
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,10 @@
 
 #include "gui_support.h"
 #include "league/league_data.h"
+#include "league/human_teams.h"
 #include "league/league_structure.h"
+#include "league/player.h"
+#include "league/team.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"
 #include "league/team_schedule.h"
@@ -26,12 +30,15 @@
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "season/day_advance.h"
+#include "season/draft_state.h"
+#include "season/offseason.h"
 #include "season/playoffs.h"
 #include "season/timeline.h"
 #include "shell/main_window.h"
 #include "shell/startup.h"
 #include "shell/status_bar.h"
 #include "test_support.h"
+#include "xtest_input.h"
 
 namespace {
 
@@ -193,6 +200,88 @@ TEST(GtkTimeline, TheStripInEachPhaseAndItsClicksAfterAResize)
     EXPECT_EQ(Get_User_Preference(PREF_TIMELINE_FIRST + 1), 1);
     EXPECT_EQ(Get_User_Preference(PREF_TIMELINE_FIRST + 2), 0);
     Shoot("offseason_draft_open");
+    Destroy_Main_Window();
+    Install_Shell_Handler(nullptr);
+}
+
+// The off-season strip as a person meets it, clicked through the X server:
+// the season over and the user's club with contracts running out, Renew
+// Contracts begins the off-season with the renewals and asks nothing about
+// the draft; College Draft and Begin Season stay grey until Free Agents has
+// been clicked too; College Draft then starts the draft.
+TEST(GtkTimeline, RenewContractsLeavesTheDraftGreyUntilFreeAgentsIsClicked)
+{
+    REQUIRE_DESKTOP();
+    ASSERT_TRUE(xtest::Available());
+    SCRATCH_FOLDER Data("gui_timeline_steps");
+    ASSERT_TRUE(gui_support::Prepare_League(Data));
+    Install_Main_Window_Requests(nullptr);
+    ASSERT_TRUE(gui_support::Start_Not_Random());
+    ASSERT_TRUE(gtk_probe::Wait_Drawn(gtk_probe::WINDOW_MAIN));
+    Create_Status_Bar();
+    gtk_probe::Resize_Main_Window(1046, 760);
+    gtk_probe::Run_For(300);
+    ASSERT_TRUE(Is_Status_Bar_Shown());
+    Set_User_Preference(PREF_COMMISSIONER_MODE, 0);
+    Set_User_Preference(PREF_AUTO_SAVE, 0);
+    // One club is the user's, the others the computer's.
+    int nUser = gui_support::First_User_Team();
+    if (nUser < 0) {
+        nUser = 0;
+        Set_Team_Stat(nUser, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
+    }
+    for (int t = 0; t < Count_Teams(); ++t)
+        if (t != nUser)
+            Set_Team_Stat(t, TEAM_STAT_CONTROLLER, CONTROLLER_COMPUTER);
+    Set_Selected_Team(nUser);
+
+    // The season played out; one of the club's contracts runs out.
+    for (int i = 0; i < 4 && !Is_Season_Complete(); ++i)
+        Advance_Day(22);
+    ASSERT_TRUE(Is_Season_Complete());
+    if (!Human_Team_Has_Flagged_Players())
+        Set_Player_Vital_Stat(nUser, 0, VITAL_CONTRACT_YEARS_LEFT, 1);
+    ASSERT_TRUE(Human_Team_Has_Flagged_Players());
+    const int nYear = Get_Current_Year();
+    GtkWidget* pBar = xtest::Main_Area(FRAME_STATUS_BAR);
+    ASSERT_NE(pBar, nullptr);
+
+    // Renew Contracts: the renewals and the rest of the season's end, the
+    // draft left waiting without a question.
+    ui::Reset();
+    ASSERT_TRUE(xtest::Click(pBar, Cell_Middle(TIMELINE_STEP_RENEW_CONTRACTS), 20));
+    ASSERT_TRUE(xtest::Wait_Until([] { return Get_Current_Week() == OFFSEASON_WEEK && Is_Timeline_Active(); }));
+    EXPECT_EQ(Get_Current_Year(), nYear + 1);
+    for (const SHOWN_BOX& Box : ui::Shown_Boxes()) {
+        EXPECT_NE(Box.Caption, "Begin College Draft?") << Box.Text;
+        EXPECT_NE(Box.Caption, "College Draft") << Box.Text;
+    }
+    EXPECT_TRUE(Is_College_Draft_Pending());
+    TIMELINE_VIEW View = Get_Timeline_View();
+    EXPECT_TRUE(View.Cells[TIMELINE_STEP_RENEW_CONTRACTS].bDone);
+    EXPECT_FALSE(View.Cells[TIMELINE_STEP_FREE_AGENTS].bDone);
+    EXPECT_TRUE(View.Cells[TIMELINE_STEP_COLLEGE_DRAFT].bDone);
+    EXPECT_TRUE(View.Cells[TIMELINE_STEP_BEGIN_SEASON].bDone);
+    Shoot("offseason_renewed");
+
+    // Free Agents: the list, and the draft's and the season's steps open.
+    dialogs::Reset();
+    ASSERT_TRUE(xtest::Click(pBar, Cell_Middle(TIMELINE_STEP_FREE_AGENTS), 20));
+    ASSERT_TRUE(xtest::Wait_Until([] { return !dialogs::Records().empty(); }));
+    EXPECT_EQ(dialogs::Records().back().nDialogId, FREE_AGENTS_LIST_DIALOG);
+    View = Get_Timeline_View();
+    EXPECT_FALSE(View.Cells[TIMELINE_STEP_COLLEGE_DRAFT].bDone);
+    EXPECT_FALSE(View.Cells[TIMELINE_STEP_BEGIN_SEASON].bDone);
+    Shoot("offseason_free_agents_done");
+
+    // College Draft: the draft runs to the user's club's pick.
+    ui::Reset();
+    ASSERT_TRUE(xtest::Click(pBar, Cell_Middle(TIMELINE_STEP_COLLEGE_DRAFT), 20));
+    ASSERT_TRUE(xtest::Wait_Until([] { return Is_College_Draft_Running(); }));
+    bool bTurn = false;
+    for (const SHOWN_BOX& Box : ui::Shown_Boxes())
+        bTurn = bTurn || Box.Caption.rfind("Round ", 0) == 0;
+    EXPECT_TRUE(bTurn);
     Destroy_Main_Window();
     Install_Shell_Handler(nullptr);
 }

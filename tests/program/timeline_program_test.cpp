@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +21,8 @@
 #include "league/team_schedule.h"
 #include "league/preferences.h"
 #include "pages/page_layout.h"
+#include "season/draft_state.h"
+#include "season/timeline.h"
 #include "platform/ui.h"
 #include "process_runner.h"
 #include "program_support.h"
@@ -167,6 +170,63 @@ TEST_F(TimelineProgramTest, ThePausedDraftStartsFromTheStripAndItsPageKeepsThePi
                 ++nNamed;
     }
     EXPECT_EQ(nNamed, nPicksMade);
+    ui::Reset();
+}
+
+// The season over and Buffalo's contracts running out: Renew Contracts
+// begins the off-season with the renewals and stops short of the draft (no
+// "Begin College Draft?" while Free Agents is still to come), College Draft
+// and Begin Season grey; Free Agents opens the list and the draft's step;
+// College Draft then starts the draft, which runs to the user's pick.
+TEST_F(TimelineProgramTest, RenewContractsLeavesTheDraftUntilFreeAgentsHasBeenClicked)
+{
+    const process_runner::RUN_RESULT Result = program_support::Run_Headless_Script(
+        {Data.Path(), Output.Path(), "timeline.kelvo", std::chrono::seconds(300)},
+        std::string(program_support::NEW_GAME) +
+            "command \"Through Playoffs\"\n"
+            "command \"Through Playoffs\"\n"
+            "timeline 1\n"
+            "dialog 120 set 1082 \"Renewed\"\n"
+            "dialog 120 press 1\n"
+            "command \"Save Game\"\n"
+            "timeline 2\n"
+            "timeline 3\n"
+            "answer no\n"
+            "quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    std::vector<std::string> Lines = Lines_Of(Result.Out, {"Timeline", "Box [", "Dialog 130 ", "Dialog 186 "});
+    std::erase_if(Lines, [](const std::string& Line) { return Line.rfind("Box [Roster Needs] ", 0) == 0; });
+    // The renewals' offers come between the click and the free agents.
+    const auto nFirstOffer = std::find_if(Lines.begin(), Lines.end(), [](const std::string& Line) {
+        return Line.rfind("Dialog 186 \"Contract Offer\"", 0) == 0;
+    });
+    ASSERT_NE(nFirstOffer, Lines.end()) << Result.Out;
+    std::erase_if(Lines, [](const std::string& Line) { return Line.rfind("Dialog 186 ", 0) == 0; });
+    ASSERT_EQ(Lines.size(), 6u) << Result.Out;
+    EXPECT_EQ(Lines[0], "Timeline 1");
+    EXPECT_EQ(Lines[1], "Timeline 2");
+    EXPECT_EQ(Lines[2].rfind("Dialog 130 \"Sortable Stats\"", 0), 0u) << Lines[2];
+    EXPECT_EQ(Lines[3], "Timeline 3");
+    EXPECT_EQ(Lines[4].rfind("Box [Round 1: Pick #", 0), 0u) << Lines[4];
+    EXPECT_EQ(Lines[5], "Box [Game Not Saved] \"Save changes to current game since last save?\" -> No");
+    EXPECT_FALSE(program_support::Contains(Result.Out, "Begin College Draft?")) << Result.Out;
+
+    // Saved after Renew Contracts: the off-season of 2020 begun, its draft
+    // waiting with the pools full, Free Agents the step to take.
+    const std::string Saved = Data.Path() + "/Renewed.zrt";
+    ASSERT_TRUE(fs::exists(Saved)) << Result.Out;
+    Zero_League_Data();
+    ASSERT_EQ(Load_Universe_Database(Saved.c_str()), 1);
+    EXPECT_EQ(Get_Current_Week(), OFFSEASON_WEEK);
+    EXPECT_EQ(Get_Current_Year(), 2020);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), DRAFT_OVER_ROUND);
+    EXPECT_TRUE(Is_College_Draft_Pending());
+    const TIMELINE_VIEW View = Get_Timeline_View();
+    EXPECT_TRUE(View.Cells[TIMELINE_STEP_RENEW_CONTRACTS].bDone);
+    EXPECT_FALSE(View.Cells[TIMELINE_STEP_FREE_AGENTS].bDone);
+    EXPECT_TRUE(View.Cells[TIMELINE_STEP_COLLEGE_DRAFT].bDone);
+    EXPECT_TRUE(View.Cells[TIMELINE_STEP_BEGIN_SEASON].bDone);
     ui::Reset();
 }
 

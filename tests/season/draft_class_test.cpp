@@ -28,6 +28,7 @@ protected:
         LeagueTest::SetUp();
         ASSERT_TRUE(Scratch.Ready());
         season_cycle::Build_League(2);   // the 2020 season: the class of 2021
+        Forget_Missing_Draft_Class_Notice();
         std::memset(static_cast<void*>(Records.data()), 0, 756000);
         std::filesystem::create_directories("databases");
     }
@@ -224,6 +225,46 @@ TEST_F(DraftClassTest, MissingOrDamagedClassesLeaveThePoolsToGeneratedRookies)
     Set_Universe_Stat(FIRST_SEASON_YEAR, 2023);
     EXPECT_EQ(Load_Draft_Class_Database(), 0);
     EXPECT_TRUE(ui::Shown_Boxes().empty());
+}
+
+// A league built from one year's database misses every later class: the
+// box shows once a run, never in a run with every club the computer's
+// (Play Multiple Seasons, the simulator), and each miss is in the log.
+TEST_F(DraftClassTest, AMissingClassIsToldOnceARunAndNeverToAnUnattendedRun)
+{
+    const std::string Line = "databases/rookies-2021.dat not found. Generating random rookies.";
+    const auto Logged = [&Line] {
+        int n = 0;
+        for (const std::string& Text : Read_Debug_Log_Lines(true))
+            n += Text == Line ? 1 : 0;
+        return n;
+    };
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+    EXPECT_EQ(Load_Draft_Class_Database(), 0);
+    EXPECT_EQ(Load_Draft_Class_Database(), 0);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(Logged(), 2);
+
+    // Attended: the first miss in a box, the next ones in the log only.
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
+    EXPECT_EQ(Load_Draft_Class_Database(), 0);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Generating Random Rookies");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, Line);
+    Set_User_Preference(PREF_SEASON_INDEX, 1);   // 2021: the class of 2022
+    EXPECT_EQ(Load_Draft_Class_Database(), 0);
+    EXPECT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(Logged(), 3);
+
+    // A damaged class is no miss: it is told each time, but to nobody in an
+    // unattended run.
+    Write_Class("databases/rookies-2022.dat", 100);
+    EXPECT_EQ(Load_Draft_Class_Database(), 0);
+    EXPECT_EQ(Load_Draft_Class_Database(), 0);
+    EXPECT_EQ(ui::Shown_Boxes().size(), 3u);
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+    EXPECT_EQ(Load_Draft_Class_Database(), 0);
+    EXPECT_EQ(ui::Shown_Boxes().size(), 3u);
 }
 
 }  // namespace

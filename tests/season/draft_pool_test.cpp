@@ -37,6 +37,7 @@ protected:
         Set_User_Preference(PREF_SEASON_INDEX, 1);   // season year 2021
         Set_User_Preference(PREF_CURRENT_WEEK, OFFSEASON_WEEK);
         Set_Universe_Stat(INFLATION_FACTOR, 1000);
+        Forget_Tuning_File_Notices();
     }
 
     static void Write_File(const char* szPath, const std::string& Text)
@@ -234,6 +235,39 @@ TEST_F(DraftPoolTest, TuningFilesQuoteTheValueAsWrittenAndSayWhyTheyCannotBeRead
     EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Input/DraftStrategy.txt file cannot be read (not a regular file).");
     EXPECT_EQ(Count_Boxes("Missing File"), 0);
     EXPECT_EQ(Get_Draft_Strategy(0), 7);
+}
+
+// Each draft reads the files again; a fault already told goes to the log
+// only, so a run of many seasons shows it once. Another fault is told.
+TEST_F(DraftPoolTest, ATuningFilesFaultIsToldOnceARun)
+{
+    Write_File("Input/DraftStrategy.txt", "10\n200\n");
+    const std::string Text = "Input/DraftStrategy.txt, line 2: 200 is outside -100 to 100; the file is not used.";
+    Set_Draft_Strategy(0, 7);
+    for (int nDraft = 0; nDraft < 3; ++nDraft)
+        Load_Draft_Strategy();
+    ASSERT_EQ(Count_Boxes("Bad File"), 1);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, Text);
+    EXPECT_EQ(Get_Draft_Strategy(0), 7);
+    int nLogged = 0;
+    for (const std::string& Line : Read_Debug_Log_Lines(true))
+        nLogged += Line == Text ? 1 : 0;
+    EXPECT_EQ(nLogged, 3);
+    Write_File("Input/DraftStrategy.txt", "-300\n");
+    Load_Draft_Strategy();
+    ASSERT_EQ(Count_Boxes("Bad File"), 2);
+    EXPECT_EQ(ui::Shown_Boxes()[1].Text,
+              "Input/DraftStrategy.txt, line 1: -300 is outside -100 to 100; the file is not used.");
+    // The talent file's fault is its own.
+    Write_File("Input/DraftTalent.txt", "0,0,0\n0,0,200\n");
+    Load_Draft_Talent();
+    Load_Draft_Talent();
+    EXPECT_EQ(Count_Boxes("Bad File"), 3);
+    // Missing, told once too.
+    std::filesystem::remove("Input/DraftTalent.txt");
+    Load_Draft_Talent();
+    Load_Draft_Talent();
+    EXPECT_EQ(Count_Boxes("Missing File"), 1);
 }
 
 TEST_F(DraftPoolTest, ALongLineKeepsItsFirstFieldsAndTheNextLineFollows)

@@ -33,7 +33,11 @@ protected:
         LeagueTest::SetUp();
         Set_Player_Renewal_Function(nullptr);
     }
-    void TearDown() override { Set_Player_Renewal_Function(nullptr); }
+    void TearDown() override
+    {
+        Set_Player_Renewal_Function(nullptr);
+        Set_College_Draft_Held(false);
+    }
 
     static std::vector<SHOWN_BOX> Boxes_Titled(const char* szCaption)
     {
@@ -241,6 +245,31 @@ TEST_F(OffseasonTest, AllComputerLeagueDraftsWithoutAsking)
     Process_Offseason();
     EXPECT_TRUE(Boxes_Titled("Begin College Draft?").empty());
     EXPECT_TRUE(Boxes_Titled("Renew Contracts").empty());
+    EXPECT_EQ(Get_Current_Week(), 0);
+}
+
+// Held for the free agents: no question and no note, the draft waiting on
+// day 100 as after a No; with every club the computer's it starts anyway.
+TEST_F(OffseasonTest, AHeldDraftWaitsWithoutAQuestionUnlessNobodyIsAsked)
+{
+    Build_League(2);
+    Set_College_Draft_Held(true);
+    Process_Offseason();
+    EXPECT_TRUE(Boxes_Titled("Begin College Draft?").empty());
+    EXPECT_TRUE(Boxes_Titled("College Draft").empty());
+    EXPECT_EQ(Get_Current_Week(), OFFSEASON_WEEK);
+    EXPECT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), DRAFT_OVER_ROUND);
+    EXPECT_EQ(Get_Current_Season_Index(), 1);
+    EXPECT_EQ(Read_Text_File("Output/College-Draft-2021.txt", "missing"), "missing");
+    EXPECT_NE(Read_Text_File("debug.txt").find("The 2021 college draft waits for the free agents"), std::string::npos);
+
+    Zero_League_Data();
+    ui::Reset();
+    Build_League(2, 1);
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+    ASSERT_TRUE(Is_College_Draft_Held());
+    Process_Offseason();
+    EXPECT_TRUE(Boxes_Titled("Begin College Draft?").empty());
     EXPECT_EQ(Get_Current_Week(), 0);
 }
 

@@ -29,11 +29,13 @@ namespace {
 struct ADVANCE_CALL {
     int nDays;
     int nSimulateAll;   // preference 61 during the call
+    bool bDraftHeld;    // the season's end would leave the draft waiting
 };
 std::vector<ADVANCE_CALL> g_Calls;
 void Record_Advance(int nDays)
 {
-    g_Calls.push_back(ADVANCE_CALL{nDays, Get_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS)});
+    g_Calls.push_back(
+        ADVANCE_CALL{nDays, Get_User_Preference(PREF_SIMULATE_ALL_NO_PREVIEWS), Is_College_Draft_Held()});
 }
 
 // The draft runner's calls, with preference 96 (all clubs the computer's)
@@ -601,9 +603,20 @@ TEST_F(TimelineTest, RenewalsStartTheOffSeasonWhenAUserClubHasExpiringContracts)
     Timeline_Click(Strip, Cell_X(0), 20);
     EXPECT_EQ(Days(), (std::vector<int>{22}));
     EXPECT_EQ(Get_User_Preference(PREF_TIMELINE_FIRST), 1);
+    // Free Agents not clicked yet: the season's end leaves the draft
+    // waiting rather than offering it, and only for this click.
+    ASSERT_EQ(g_Calls.size(), 1u);
+    EXPECT_TRUE(g_Calls[0].bDraftHeld);
+    EXPECT_FALSE(Is_College_Draft_Held());
+    TIMELINE_VIEW View = Get_Timeline_View();
+    EXPECT_TRUE(View.Cells[2].bDone);
+    EXPECT_TRUE(View.Cells[3].bDone);
     // Free Agents next opens the draft; with contracts still expiring, the
     // draft's step asks first.
     Timeline_Click(Strip, Cell_X(1), 20);
+    View = Get_Timeline_View();
+    EXPECT_FALSE(View.Cells[2].bDone);
+    EXPECT_FALSE(View.Cells[3].bDone);
     Forget();
     ui::Queue_Answer(ID_NO);
     Timeline_Click(Strip, Cell_X(2), 20);
@@ -614,6 +627,13 @@ TEST_F(TimelineTest, RenewalsStartTheOffSeasonWhenAUserClubHasExpiringContracts)
     ui::Queue_Answer(ID_YES);
     Timeline_Click(Strip, Cell_X(2), 20);
     EXPECT_EQ(Days(), (std::vector<int>{1}));
+    EXPECT_FALSE(g_Calls[0].bDraftHeld);
+    // Free Agents clicked before the renewals: both done, the season's end
+    // offers the draft as it always does.
+    Forget();
+    Timeline_Click(Strip, Cell_X(0), 20);
+    ASSERT_EQ(Days(), (std::vector<int>{22}));
+    EXPECT_FALSE(g_Calls[0].bDraftHeld);
 }
 
 TEST_F(TimelineTest, ThePageBoxShowsTheSeasonsPage)
