@@ -397,6 +397,9 @@ TEST_F(DatabaseBuildProgramTest, DamagedStatisticsFilesAreRefusedNamingTheFileTh
         ExtraClubs += szLine;
     }
     const std::string CutPlayers = Cut_In_Line(Players, 1000);
+    // A whole players table of one player no roster names.
+    const std::string Stranger = ",Nobody00,0,,1,No,Body,,QB,,6'0\",200,Nowhere,1,No Body,,,,,,,,6,0,1,1,1990\n";
+    const int nRostered = static_cast<int>(Read_Lines(Stats + "2010_rosters.csv").size()) - 1;
     const std::string CutSeasons = Cut_In_Line(Seasons, 7000);
     // The first 1,500 lines: most players' seasons are later in the file.
     size_t nKeep = 0;
@@ -414,6 +417,9 @@ TEST_F(DatabaseBuildProgramTest, DamagedStatisticsFilesAreRefusedNamingTheFileTh
         {"players cut short", "Players.csv", CutPlayers, 0,
          "2010: \"Input/Stats/Players.csv\": line " + std::to_string(Line_Of(CutPlayers, CutPlayers.size())) +
              " holds 4 of the header's 27 fields: the file ends inside it (cut short)"},
+        {"players of nobody", "Players.csv", Players.substr(0, Players.find('\n') + 1) + Stranger, 0,
+         "2010: \"Input/Stats/Players.csv\" holds none of the " + std::to_string(nRostered) +
+             " players of \"Input/Stats/2010_rosters.csv\""},
         {"random seasons", "Seasons.csv", Noise, 0,
          "2010: \"Input/Stats/Seasons.csv\": line 1 is not the header of the file (it begins \"CorvelID,PlayerID,"
          "SeasonFlag\")"},
@@ -443,8 +449,10 @@ TEST_F(DatabaseBuildProgramTest, DamagedStatisticsFilesAreRefusedNamingTheFileTh
         EXPECT_TRUE(Contains(Run.Err, bWhole ? "database build failed: " + Case.Said : Case.Said)) << Run.Err;
         EXPECT_TRUE(Contains(Run.Err, "database build failed: 2010: ")) << Run.Err;
         for (const char* szFile : {"Databases/universe-2010.dat", "Databases/rookies-2010.dat",
-                                   "Output/Ratings/2010_Player_Ratings.csv", "Draft-Class-Rookies.csv"})
+                                   "Output/Ratings/2010_Player_Ratings.csv", "Draft-Class-Rookies.csv"}) {
             EXPECT_FALSE(fs::exists(Data + "/" + szFile)) << szFile;
+            fs::remove(Data + "/" + szFile);   // each case on its own
+        }
         fs::remove_all(Path);
         program_support::Write_File(Path, Original);
     }

@@ -439,7 +439,7 @@ TEST_F(FailureProgramTest, APlaybookSavedBesideALinkAtItsTemporaryNameLeavesTheL
                                                          "quit\n");
     ASSERT_FALSE(Result.bTimedOut);
     EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
-    EXPECT_EQ(Read_Text_File(Linked), "the linked file's own bytes");
+    EXPECT_TRUE(Read_Text_File(Linked) == "the linked file's own bytes") << "the linked file was written through";
     const fs::path Book = Data.Path() + "/playbooks/Linked Book.opb";
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Book)));
     std::error_code Error;
