@@ -448,7 +448,7 @@ int Remove_Leftover_Temporaries()
     // what is written under Output, the cards and the downloaded pictures.
     // (An export's folder is cleaned by the next export into it.)
     int nRemoved = files::Remove_Temporary_Files(".");
-    for (const char* szFolder : {"Databases", "playbooks", "Input/Leaders", "Input/Stats", "Input/Stats/Leagues",
+    for (const char* szFolder : {"Databases", "playbooks", "Input", "Input/Leaders", "Input/Stats", "Input/Stats/Leagues",
                                  "Output", "Output/Ratings", "Tolvaren/Output", "Logos/Downloads", "Photos/Downloads"})
         if (files::Folder_Exists(szFolder))
             nRemoved += files::Remove_Temporary_Files(szFolder);

@@ -406,7 +406,7 @@ namespace {
 // in are gone after the next start.
 TEST_F(FailureProgramTest, LeftoverTemporariesAreRemovedFromEveryWritersFolder)
 {
-    const std::vector<std::string> Folders = {"",       "Databases",      "playbooks",      "Input/Leaders",
+    const std::vector<std::string> Folders = {"",       "Databases",      "playbooks",      "Input",          "Input/Leaders",
                                               "Input/Stats", "Input/Stats/Leagues", "Output", "Output/Ratings",
                                               "Tolvaren/Output", "Logos/Downloads", "Photos/Downloads"};
     for (const std::string& Folder : Folders) {
