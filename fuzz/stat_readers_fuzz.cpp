@@ -1,6 +1,7 @@
 // Fuzz target of the CSV readers of the database build: the first byte picks
 // the reader (league, teams, caproom, team records, combine, wins, rosters,
-// players, salaries, personnel, season rosters), the rest is its file. Each
+// players, salaries, personnel, season rosters), the rest is its file, which
+// the whole-table check of a build also reads first. Each
 // input starts from the same small league of four clubs; whatever the file
 // holds, the clubs stay within their slots, every player in use has a base
 // position and an expanded code of the tables, and his ratings are numbers.
@@ -11,8 +12,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "fuzz_input_file.h"
+#include "base/input_file.h"
 #include "league/cities.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
@@ -131,12 +134,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
         return 0;
     std::memcpy(&League, pStart.get(), sizeof(League));
     const READER& Reader = READERS[pData[0] % READER_COUNT];
-    if (Reader.pRead == Read_Players_File) {
+    if (std::strcmp(Reader.szFile, "input/stats/players.csv") == 0) {
         Write_Fuzz_File("input/stats/2016_rosters.csv", reinterpret_cast<const uint8_t*>(ROSTERS), strlen(ROSTERS));
         Read_Rosters_File(2016);
     }
     Write_Fuzz_File(Reader.szFile, pData + 1, nSize - 1);
     std::remove("input/stats/Salaries-Missing.csv");
+    // The whole-table check a build makes first reads any file as a table.
+    if (FILE* pFile = Open_Input_File(Reader.szFile)) {
+        std::string Problem;
+        int nLines = 0;
+        if (Check_Input_Table(pFile, "CorvelID,PlayerID,FirstName", 3, Problem, &nLines) == !Problem.empty() ||
+            nLines < 0 || std::ftell(pFile) != 0)
+            std::abort();
+        std::fclose(pFile);
+    }
     Reader.pRead();
     Check_League();
     ui::Reset();

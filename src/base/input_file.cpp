@@ -1,23 +1,171 @@
 #include "base/input_file.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <sys/stat.h>
+#include <string>
+#include <vector>
 
 #include "base/text_utils.h"
 #include "platform/files.h"
 
 FILE* Open_Input_File(const char* szPath)
 {
-    if (szPath == nullptr || *szPath == '\0')
+    if (szPath == nullptr || *szPath == '\0') {
+        errno = ENOENT;
         return nullptr;
-    const std::string Path = files::Resolve_Path(szPath);
-    struct stat Info;
-    if (stat(Path.c_str(), &Info) != 0 || !S_ISREG(Info.st_mode))
-        return nullptr;
-    return fopen(Path.c_str(), "rb");
+    }
+    // Reading opens a regular file only, without waiting on a pipe.
+    return files::Open_File(szPath, "rb");
+}
+
+std::string Input_Open_Problem(const char* szPath, int nError)
+{
+    const std::string Quoted = "\"" + files::Resolve_Path(szPath) + "\"";
+    if (nError == ENOENT)
+        return Quoted + " is not in the data folder";
+    if (nError == EISDIR)
+        return Quoted + " is a folder, not a file";
+    return Quoted + " cannot be read (" + files::Error_Text(nError) + ")";
+}
+
+namespace {
+
+// Letter case, blanks and underscores do not count in a header's names.
+std::string Header_Key(const std::string& Cell)
+{
+    std::string Key;
+    for (char c : Cell) {
+        if (c == ' ' || c == '_' || c == '\t' || c == '\r')
+            continue;
+        Key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return Key;
+}
+
+// The first nCells cells of a header line (fewer when it has fewer).
+std::vector<std::string> Header_Cells(const std::string& Line, int nCells)
+{
+    std::vector<std::string> Cells;
+    size_t nStart = 0;
+    while (static_cast<int>(Cells.size()) < nCells) {
+        const size_t nComma = Line.find(',', nStart);
+        Cells.push_back(Line.substr(nStart, nComma == std::string::npos ? std::string::npos : nComma - nStart));
+        if (nComma == std::string::npos)
+            break;
+        nStart = nComma + 1;
+    }
+    return Cells;
+}
+
+}  // namespace
+
+bool Check_Input_Table(FILE* pFile, const char* szHeader, int nHeaderCells, std::string& Problem, int* pLines)
+{
+    Problem.clear();
+    if (pLines != nullptr)
+        *pLines = 0;
+    if (pFile == nullptr || szHeader == nullptr) {
+        Problem = "the file is not open";
+        return false;
+    }
+    std::rewind(pFile);
+    // One pass over the bytes: the fields of each line counted by the
+    // quoting rule of Pop_Input_Field, the first line kept for its header.
+    constexpr size_t KEPT_HEADER = 4096;
+    std::string Header;
+    int nLine = 0;
+    int nHeaderFields = 0;
+    int nFields = 1;
+    bool bFieldStart = true;
+    bool bQuoted = false;      // inside a quoted field
+    bool bQuoteSeen = false;   // a quote inside one: its end, or the first of two
+    bool bBlank = true;        // nothing but a carriage return so far
+    auto End_Line = [&](bool bLineEnd) {
+        ++nLine;
+        if (nLine == 1) {
+            if (Header.size() >= 3 && static_cast<unsigned char>(Header[0]) == 0xEF &&
+                static_cast<unsigned char>(Header[1]) == 0xBB && static_cast<unsigned char>(Header[2]) == 0xBF)
+                Header.erase(0, 3);
+            const std::vector<std::string> Expected = Header_Cells(szHeader, nHeaderCells);
+            const std::vector<std::string> Found = Header_Cells(Header, nHeaderCells);
+            bool bSame = Found.size() == Expected.size();
+            for (size_t i = 0; bSame && i < Expected.size(); ++i)
+                bSame = Header_Key(Found[i]) == Header_Key(Expected[i]);
+            if (!bSame) {
+                std::string Begin;
+                for (const std::string& Cell : Expected)
+                    Begin += (Begin.empty() ? "" : ",") + Cell;
+                Problem = "line 1 is not the header of the file (it begins \"" + Begin + "\")";
+                return false;
+            }
+            nHeaderFields = nFields;
+        } else if (!bBlank && nFields < nHeaderFields) {
+            Problem = "line " + std::to_string(nLine) + " holds " + std::to_string(nFields) + " of the header's " +
+                      std::to_string(nHeaderFields) + " fields" +
+                      (bLineEnd ? "" : ": the file ends inside it (cut short)");
+            return false;
+        }
+        nFields = 1;
+        bFieldStart = true;
+        bQuoted = false;
+        bQuoteSeen = false;
+        bBlank = true;
+        return true;
+    };
+    char Buffer[65536];
+    size_t nRead = 0;
+    bool bOk = true;
+    while (bOk && (nRead = std::fread(Buffer, 1, sizeof(Buffer), pFile)) > 0) {
+        for (size_t i = 0; bOk && i < nRead; ++i) {
+            const char c = Buffer[i];
+            if (c == '\n') {
+                bOk = End_Line(true);
+                continue;
+            }
+            if (nLine == 0 && Header.size() < KEPT_HEADER)
+                Header += c;
+            if (c != '\r')
+                bBlank = false;
+            if (bQuoted) {
+                if (bQuoteSeen) {
+                    bQuoteSeen = false;
+                    if (c == '"')
+                        continue;   // a doubled quote stands for one
+                    bQuoted = false; // the field's closing quote was the last
+                } else {
+                    if (c == '"')
+                        bQuoteSeen = true;
+                    continue;
+                }
+            }
+            if (c == ',') {
+                ++nFields;
+                bFieldStart = true;
+            } else {
+                if (c == '"' && bFieldStart)
+                    bQuoted = true;
+                bFieldStart = false;
+            }
+        }
+    }
+    // A last line without its end still counts.
+    if (bOk && !std::ferror(pFile) && !bBlank)
+        bOk = End_Line(false);
+    if (bOk && std::ferror(pFile)) {
+        Problem = std::string("it could not be read to its end (") + files::Error_Text(errno) + ")";
+        bOk = false;
+    }
+    if (bOk && nLine == 0) {
+        Problem = "the file is empty";
+        bOk = false;
+    }
+    std::rewind(pFile);
+    if (pLines != nullptr)
+        *pLines = nLine;
+    return bOk;
 }
 
 namespace {

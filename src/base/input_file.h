@@ -21,13 +21,32 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 constexpr long long INPUT_NUMBER_LIMIT = 1000000000LL;
 
 // Opens a file for reading through the platform's path rules (backslashes,
-// letter case). nullptr when it does not exist, is not a regular file or
-// cannot be opened.
+// letter case). nullptr, with errno saying why, when it does not exist
+// (ENOENT), is a folder (EISDIR), is no regular file (EINVAL: a pipe is never
+// waited on) or cannot be opened.
 FILE* Open_Input_File(const char* szPath);
+// Why an input could not be opened, for a message: "\"PATH\" is not in the
+// data folder" (ENOENT), "... is a folder, not a file" (EISDIR), else
+// "... cannot be read (the system's words)"; PATH as it exists on disk.
+std::string Input_Open_Problem(const char* szPath, int nError);
+
+// A table read whole before any line of it is used: line 1 must begin with
+// the first nHeaderCells names of szHeader (letter case, blanks and
+// underscores aside), and no later line that holds anything may have fewer
+// fields than the header line (by the quoting rule below): such a line was
+// cut short, often where a copy or download of the file ended. True when the
+// table is sound; else false with Problem saying where and why ("line 7123
+// holds 45 of the header's 97 fields: the file ends inside it (cut short)",
+// "line 1 is not the header of the file (it begins ...)", "the file is
+// empty"). The file is read from its start and rewound after; pLines
+// receives the lines read.
+bool Check_Input_Table(FILE* pFile, const char* szHeader, int nHeaderCells, std::string& Problem,
+                       int* pLines = nullptr);
 
 // Reads one line as Read_Line_Limit does (nSize bytes at most, the warning
 // naming szName), dropping a byte-order mark when the line is the file's

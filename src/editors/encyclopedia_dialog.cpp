@@ -183,11 +183,10 @@ ENCYCLOPEDIA_SETTINGS Read_Encyclopedia_Settings()
 
 bool Write_Encyclopedia_Settings(const ENCYCLOPEDIA_SETTINGS& Settings)
 {
-    FILE* pFile = files::Open_File(ENCYCLOPEDIA_SETTINGS_FILE, "wt");
-    if (pFile == nullptr)
-        return false;
-    const bool bWritten = std::fprintf(pFile, "%s\n%s", Settings.Folder.c_str(), Settings.StyleSheet.c_str()) >= 0;
-    return std::fclose(pFile) == 0 && bWritten;
+    // Replaced whole through a temporary: a link at the name is never
+    // written through, and a failed write keeps the old settings.
+    const std::string Text = Settings.Folder + "\n" + Settings.StyleSheet;
+    return files::Write_Whole_File(ENCYCLOPEDIA_SETTINGS_FILE, Text.data(), Text.size());
 }
 
 const std::string& Get_Export_Folder()

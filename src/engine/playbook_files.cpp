@@ -15,7 +15,6 @@
 #include "league/team.h"
 #include "platform/errors.h"
 #include "platform/files.h"
-#include "platform/files_sync.h"
 
 namespace {
 
@@ -101,28 +100,21 @@ int Write_Side_Area(const char* szPath, int& nError)
     const std::string Folder = std::string(szPath).substr(0, std::string(szPath).find_last_of("/\\") + 1);
     if (!Folder.empty() && !files::Folder_Exists(Folder.c_str()))
         files::Create_Folders(Folder.c_str());   // a failure shows in the open below
-    const std::string TempPath = std::string(szPath) + ".tmp";
-    FILE* pFile = files::Open_File(TempPath.c_str(), "wb");
+    // A temporary of a unique name: a link standing at a name of our choice
+    // is never written through.
+    std::string Temporary;
+    FILE* pFile = files::Create_Temporary_File(szPath, Temporary);
     if (pFile == nullptr) {
         nError = errno;
         return PLAYBOOK_WRITE_OPEN_FAILED;
     }
     errno = 0;
     const bool bWritten = std::fwrite(pArea, 1, nSize, pFile) == nSize;
-    nError = errno;
-    const bool bClosed = files::Close_Synced(pFile);
-    if (bWritten && !bClosed)
+    const int nResult = files::Finish_Temporary_File(pFile, Temporary, szPath, bWritten, true);
+    if (nResult != files::REPLACE_DONE) {
         nError = errno;
-    if (!bWritten || !bClosed) {
-        files::Delete_File(TempPath.c_str());
-        return PLAYBOOK_WRITE_SHORT;
+        return nResult == files::REPLACE_RENAME_FAILED ? PLAYBOOK_WRITE_OPEN_FAILED : PLAYBOOK_WRITE_SHORT;
     }
-    if (!files::Rename_File(TempPath.c_str(), szPath)) {
-        nError = errno;
-        files::Delete_File(TempPath.c_str());
-        return PLAYBOOK_WRITE_OPEN_FAILED;
-    }
-    files::Sync_Folder_Of(szPath);
     nError = 0;
     return PLAYBOOK_WRITE_OK;
 }

@@ -33,24 +33,16 @@ std::string Cannot(const char* szWhat, const std::string& Path, int nError)
 }
 
 // Writes the whole of Data to Path; false with Problem set when any of it
-// could not be written (a full disk shows at the write or at the close).
+// could not be written (a full disk shows at the write or at the close). The
+// page goes under a temporary name first and takes its own name only once
+// whole, so a killed export never leaves an empty or half page behind.
 bool Write_Whole_File(const std::string& Path, const void* pData, size_t nSize, std::string& Problem)
 {
-    FILE* pFile = files::Open_File(Path.c_str(), "wb");
-    if (pFile == nullptr) {
-        Problem = Cannot("cannot create", Path, errno);
-        return false;
-    }
     errno = 0;
-    bool bOk = std::fwrite(pData, 1, nSize, pFile) == nSize && std::fflush(pFile) == 0;
-    int nError = errno;
-    if (std::fclose(pFile) != 0 && bOk) {
-        bOk = false;
-        nError = errno;
-    }
-    if (!bOk)
-        Problem = Cannot("cannot write", Path, nError != 0 ? nError : EIO);
-    return bOk;
+    if (files::Write_Whole_File(Path.c_str(), pData, nSize))
+        return true;
+    Problem = Cannot("cannot write", Path, errno);
+    return false;
 }
 
 constexpr const char* SUBFOLDERS[] = {"teams",         "players", "leagueleaders", "SeasonDetail", "TeamsDetail",
@@ -96,9 +88,9 @@ HTML_TEMPLATE_PARAMS Params_Of(std::initializer_list<std::pair<int, int>> Groups
     return Params;
 }
 
-// Copies every file of a folder matching "*.*" into another, overwriting
-// (after making an existing read-only target writable). False with Problem
-// set at the first file that could not be read or written.
+// Copies every file of a folder matching "*.*" into another, overwriting.
+// False with Problem set at the first file that could not be read or
+// written.
 bool Copy_Folder_Files(const char* szFrom, const std::string& To, std::string& Problem)
 {
     for (const std::string& Name : files::List_Folder(szFrom, "*.*")) {
@@ -110,9 +102,8 @@ bool Copy_Folder_Files(const char* szFrom, const std::string& To, std::string& P
             Problem = Cannot("cannot read", Source, errno);
             return false;
         }
+        // The copy replaces a read-only one too: it takes the name by a rename.
         const std::string Target = To + "\\" + Sanitise_File_Name(Name);
-        const std::string Resolved = files::Resolve_Path(Target.c_str());
-        ::chmod(Resolved.c_str(), 0644);
         if (!Write_Whole_File(Target, Data.data(), Data.size(), Problem))
             return false;
     }
@@ -245,7 +236,6 @@ std::vector<HTML_EXPORT_PAGE> List_Html_Export_Pages()
     auto Add = [&Pages](const char* szTemplate, std::initializer_list<std::pair<int, int>> Groups) {
         Pages.push_back(HTML_EXPORT_PAGE{szTemplate, Params_Of(Groups), static_cast<int>(Groups.size())});
     };
-    Add("index.template", {});
     for (int s = 0; s < C.S; ++s)
         Add("SeasonSummary.template", {{TP_SEASON, s}});
     for (int w = 0; w < Count_Season_Detail_Pages(); ++w)
@@ -279,6 +269,8 @@ std::vector<HTML_EXPORT_PAGE> List_Html_Export_Pages()
         Add("FilterPlayersName.template", {{TP_TYPE, c}});
     for (int g = 0; g < C.G; ++g)
         Add("GameExport.template", {{TP_GAME, g}});
+    // The start page comes last: a site that has one is whole.
+    Add("index.template", {});
     return Pages;
 }
 
@@ -310,6 +302,27 @@ bool Make_Html_Export_Folders(std::string& Problem)
     }
     return true;
 }
+
+namespace {
+
+// Before a page is written: the temporaries a killed export left in the
+// site's folders go, and so does the old start page, which is written again
+// last: a site whose start page stands is one whose export finished.
+bool Clear_Unfinished_Site(std::string& Problem)
+{
+    files::Remove_Temporary_Files(g_Root.c_str());
+    for (const char* szFolder : SUBFOLDERS)
+        files::Remove_Temporary_Files((g_Root + "\\" + szFolder).c_str());
+    const std::string Index = g_Root + "\\index.htm";
+    if (files::Entry_Exists(Index.c_str()) && !files::Folder_Exists(Index.c_str()) &&
+        !files::Delete_File(Index.c_str())) {
+        Problem = Cannot("cannot remove the old start page", Index, errno);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 bool Copy_Html_Template_Assets(std::string& Problem)
 {
@@ -383,7 +396,7 @@ int Export_Html_Encyclopedia(const char* szFolder, const char* szStyleSheet)
     const std::vector<HTML_EXPORT_PAGE> Pages = List_Html_Export_Pages();
     // The first page that cannot be written ends the export: on a full disk
     // or a folder that takes nothing, every later page would fail the same way.
-    if (Make_Html_Export_Folders(Problem) && Copy_Html_Template_Assets(Problem)) {
+    if (Make_Html_Export_Folders(Problem) && Clear_Unfinished_Site(Problem) && Copy_Html_Template_Assets(Problem)) {
         for (const HTML_EXPORT_PAGE& Page : Pages) {
             if (!Write_Export_Page(Page, Problem))
                 break;

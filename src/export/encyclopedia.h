@@ -14,8 +14,12 @@
 //   GameDetails/   "G-YY-NNN.htm"
 //   Images/        the style sheets of "HTML_Templates\\CSS"
 //   Logos/         the program's team logos, when it has any
-// Names made from data go through the page toolkit's sanitiser, as the links
-// to them do. The leaders pages are written for every league in use and for
+// Each page is written under a temporary name and takes its own name only
+// once whole, and the start page index.htm is removed when an export begins
+// and written last: a site with a start page is a finished export, and a
+// killed one leaves no empty or half page (its temporaries go at the next
+// export into the folder). Names made from data go through the page
+// toolkit's sanitiser, as the links to them do. The leaders pages are written for every league in use and for
 // both leagues together ("NFL"), which the pages' links always name.
 #pragma once
 
@@ -44,7 +48,8 @@ struct HTML_EXPORT_PAGE {
     HTML_TEMPLATE_PARAMS Params;
     int nCount;
 };
-// Every page the export writes, in its order, for the league as it stands.
+// Every page the export writes, in its order (the start page last), for the
+// league as it stands.
 std::vector<HTML_EXPORT_PAGE> List_Html_Export_Pages();
 
 // 1 when any page the export would write exists already.

@@ -41,6 +41,7 @@
 #include "export/ratings_file.h"
 #include "season/development_ages.h"
 #include "season/season_files.h"
+#include "season/season_line_import.h"
 #include "season/team_records_file.h"
 #include "tools/builder_adjustments.h"
 #include "tools/builder_steps.h"
@@ -172,9 +173,25 @@ bool Build_Year(int nYear, std::string& Problem)
     Auto_Set_All_Depth_Charts(0);
     Set_Team_Stat_10_By_Strength();
     Note_Step("Read_Personnel_File, depth charts");
-    const int nClass = Write_Draft_Class_Database();
+    int nRookies = 0;
+    const int nClass = Write_Draft_Class_Database(&nRookies);
     const int nClassError = errno;
     Note_Step("Write_Draft_Class_Database");
+    if (nClass == DRAFT_CLASS_OVERFLOW) {
+        // Most of the league without a past: the seasons table lacks them,
+        // and a class (or a database) made from it would be wrong.
+        int nPlayers = 0;
+        for (int t = 0; t < Count_Teams(); ++t)
+            for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
+                nPlayers += Is_Player_Slot_Used(t, s) ? 1 : 0;
+        Problem = std::to_string(nRookies) + " of the league's " + std::to_string(nPlayers) +
+                  " players have no game before " + std::to_string(nYear) + " in \"" +
+                  files::Resolve_Path(SEASONS_FILE_NAME) + "\", more than the " +
+                  std::to_string(DRAFT_CLASS_RECORDS) +
+                  " a draft class holds: the file lacks their seasons (cut short, or of other years)";
+        Show_Formatted_Message("Draft Class", "The database of %d was not written: %s.", nYear, Problem.c_str());
+        return false;
+    }
     if (nClass != 0) {
         // The database is still worth writing; the class file kept before stays.
         char szText[512];
@@ -310,13 +327,15 @@ DATABASE_BUILD_RESULT Create_All_Universe_Databases()
 bool Has_Year_Statistics(int nYear, std::string& Missing)
 {
     char szPath[96];
+    // Whatever stands under a name counts: a folder or a pipe there is no
+    // missing file, and the reader tells what it is.
     std::snprintf(szPath, sizeof(szPath), "input/stats/leagues/%d_league.csv", nYear);
-    if (!files::File_Exists(szPath)) {
+    if (!files::Entry_Exists(szPath)) {
         Missing = szPath;
         return false;
     }
     std::snprintf(szPath, sizeof(szPath), "input/stats/%d_teams.csv", nYear);
-    if (!files::File_Exists(szPath)) {
+    if (!files::Entry_Exists(szPath)) {
         Missing = szPath;
         return false;
     }
@@ -382,15 +401,6 @@ bool Build_Database(std::string& Problem)
         std::memcpy(League.City, pCities.get(), sizeof(League.City));
     }
     Rebuild_Player_Lookups();
-    Read_League_File();
-    Note_Step("Read_League_File");
-    Progress(2);
-    Read_Teams_File();
-    Note_Step("Read_Teams_File");
-    Progress(1);
-    Sort_Teams_By_City();
-    Note_Step("Sort_Teams_By_City");
-    Progress(1);
     auto Fail = [&](const std::string& Why) {
         if (g_bProgressOpen) {
             Close_Progress_Window();
@@ -399,15 +409,43 @@ bool Build_Database(std::string& Problem)
         Problem = Why;
         return false;
     };
-    if (Count_Teams() < FEWEST_BUILT_TEAMS)
-        return Fail("the teams file of " + std::to_string(nYear) + " gives " + std::to_string(Count_Teams()) +
+    // A file the year's league is made of that cannot be read, or is
+    // damaged, ends the build there, naming the file, the line and why:
+    // whatever it would make is not the year's league.
+    std::string Damage;
+    if (Read_League_File(&Damage) < 0)
+        return Fail(Damage);
+    Note_Step("Read_League_File");
+    Progress(2);
+    if (Read_Teams_File(&Damage) < 0)
+        return Fail(Damage);
+    Note_Step("Read_Teams_File");
+    Progress(1);
+    Sort_Teams_By_City();
+    Note_Step("Sort_Teams_By_City");
+    Progress(1);
+    if (Count_Teams() < FEWEST_BUILT_TEAMS) {
+        char szTeams[96];
+        std::snprintf(szTeams, sizeof(szTeams), "input/stats/%d_teams.csv", nYear);
+        return Fail("\"" + files::Resolve_Path(szTeams) + "\" gives " + std::to_string(Count_Teams()) +
                     " clubs; a league needs at least " + std::to_string(FEWEST_BUILT_TEAMS));
+    }
     Set_Built_League_Settings();
     Note_Step("Set_Built_League_Settings");
     Progress(10);
-    Read_Rosters_File(nYear);
+    const int nRostered = Read_Rosters_File(nYear, &Damage);
+    if (nRostered < 0)
+        return Fail(Damage);
     Note_Step("Read_Rosters_File");
-    Read_Players_File();
+    const int nPlaced = Read_Players_File(&Damage);
+    if (nPlaced < 0)
+        return Fail(Damage);
+    if (nRostered > 0 && nPlaced == 0) {
+        char szRosters[96];
+        std::snprintf(szRosters, sizeof(szRosters), "input/stats/%d_rosters.csv", nYear);
+        return Fail("\"" + files::Resolve_Path("input/stats/players.csv") + "\" holds none of the " +
+                    std::to_string(nRostered) + " players of \"" + files::Resolve_Path(szRosters) + "\"");
+    }
     Note_Step("Read_Players_File");
     Remove_Implausible_Players();
     Note_Step("Remove_Implausible_Players");
@@ -415,7 +453,9 @@ bool Build_Database(std::string& Problem)
     Fix_All_Player_Names();
     Note_Step("Fix_All_Player_Names");
     Progress(1);
-    Read_Seasons_File(0);
+    Read_Seasons_File(0, &Damage);
+    if (!Damage.empty())
+        return Fail(Damage);
     Note_Step("Read_Seasons_File");
     Export_Leaders_CSV(nYear);
     Note_Step("Export_Leaders_CSV");

@@ -6,8 +6,14 @@
 // Every year starts from the template league "Databases/Universe-2019.dat"
 // (its cities and settings), read once per run: the 2019 database a run may
 // write is never the start of a later year. A year whose files give no league
-// that can be set up and scheduled writes nothing and says why; the run goes
-// on with the next year. Under "IS_NOT_RANDOM" a year builds to the same
+// that can be set up and scheduled writes nothing and says why; so does a
+// year one of whose files is damaged, naming the file, the line and the
+// cause: a league, teams, rosters, players or seasons file that cannot be
+// read (missing, a folder, a pipe), a table whose first line is not its
+// header or one of whose lines is cut short, a club beyond the 32nd, a
+// players file that places none of the rosters' players, or more rookies
+// than a draft class holds (a seasons table that lacks most of the league's
+// past). The run goes on with the next year. Under "IS_NOT_RANDOM" a year builds to the same
 // bytes alone or inside a range.
 #pragma once
 
@@ -36,7 +42,9 @@ std::string Database_Build_Summary(const DATABASE_BUILD_RESULT& Result);
 // Years as ranges: "1951-2005, 2012-2022".
 std::string Format_Year_Ranges(const std::vector<int>& Years);
 // Whether the statistics files a year's build starts from are in the data
-// folder; when not, Missing names the first one absent.
+// folder (anything standing under their names counts: the build then says
+// what is wrong with a folder or a pipe there); when not, Missing names the
+// first one absent.
 bool Has_Year_Statistics(int nYear, std::string& Missing);
 
 // The years a database can be built for.

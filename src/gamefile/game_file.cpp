@@ -463,26 +463,6 @@ bool Use_Parallel_Save()
     return Thread_Count() > 1;
 }
 
-// Flushes the data to the disk and closes the file; false when any step fails.
-// nError receives the first failure's error code.
-bool Finish_File(FILE* pFile, int& nError)
-{
-    bool bOk = std::fflush(pFile) == 0 && std::ferror(pFile) == 0;
-    if (!bOk && nError == 0)
-        nError = errno;
-    if (bOk && ::fsync(::fileno(pFile)) != 0) {
-        bOk = false;
-        if (nError == 0)
-            nError = errno;
-    }
-    if (std::fclose(pFile) != 0) {
-        if (bOk && nError == 0)
-            nError = errno;
-        bOk = false;
-    }
-    return bOk;
-}
-
 // ---------------------------------------------------------------------------
 // Loading
 
@@ -870,8 +850,7 @@ int Save_Game(const char* szPath)
     bool bStarted = pCopy != nullptr && Saver.Start(League_Bytes(), pCopy, nLevel, nSavedFingerprint);
     int nError = 0;
     if (pCopy != nullptr && !bStarted) {
-        Finish_File(pFile, nError);
-        files::Delete_File(Temporary.c_str());
+        files::Finish_Temporary_File(pFile, Temporary, Target.c_str(), false, false);
         League.Preferences.nInt[PREF_SAVED_CHECKSUM] = nOldChecksum;
         g_nLastSaveError = ENOMEM;
         return SAVE_GAME_WRITE_FAILED;
@@ -892,23 +871,20 @@ int Save_Game(const char* szPath)
     }
     if (!bOk)
         nError = errno;
-    // The data are on the disk (fsync) before the name points at them.
-    bOk = Finish_File(pFile, nError) && bOk;
-    if (bOk && !files::Rename_File(Temporary.c_str(), Target.c_str())) {
-        nError = errno;
+    // The data are on the disk (fsync) before the name points at them, and
+    // the rename is made to last.
+    errno = nError;
+    if (files::Finish_Temporary_File(pFile, Temporary, Target.c_str(), bOk, true) != files::REPLACE_DONE) {
+        if (nError == 0)
+            nError = errno;
         bOk = false;
     }
-    // And the rename itself is made to last.
-    if (bOk && !files::Sync_Folder_Of(Target.c_str()))
-        Write_Notice("Saving \"%s\": the folder could not be synced after the rename (%s).", szPath,
-                     std::strerror(errno));
 
     if (bProgress) {
         Close_Progress_Window();
         Pump_Messages();
     }
     if (!bOk) {
-        files::Delete_File(Temporary.c_str());
         League.Preferences.nInt[PREF_SAVED_CHECKSUM] = nOldChecksum;
         // A compression that failed set no errno: its own cause counts.
         if (g_nCompressFailure != COMPRESS_FINE)

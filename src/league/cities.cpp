@@ -3,6 +3,7 @@
 
 #include "league/cities.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -18,7 +19,6 @@
 #include "league/league_text.h"
 #include "platform/errors.h"
 #include "platform/files.h"
-#include "platform/files_sync.h"
 #include "platform/ui.h"
 
 namespace {
@@ -26,7 +26,6 @@ namespace {
 constexpr int DEFAULT_CITY_STATS[CITY_STAT_COUNT] = {1000000, 2500000, 20000, 25000, 0, 114000, 42000, 3, 0, 0};
 constexpr const char* NEW_CITY_NAME = "New City";
 constexpr const char* NEW_CITY_PHOTO = "Default";
-constexpr const char* EXPORT_TEMPORARY_FILE = "Cities.txt.tmp";
 
 bool Is_City_Index(int nCity)
 {
@@ -460,11 +459,9 @@ int Export_Cities()
     if (Show_Message_Box(szText, "Confirm City Export", BOX_YESNO | BOX_ICON_QUESTION | BOX_DEFAULT_SECOND) != ID_YES)
         return -1;
 
-    // Written beside the old file and renamed over it, so a failed write
-    // never leaves half a file behind.
-    FILE* pFile = files::Open_File(EXPORT_TEMPORARY_FILE, "w");
-    if (pFile == nullptr)
-        return -1;
+    // The whole text goes beside the old file under a unique name and is
+    // renamed over it, so a failed write never leaves half a file behind.
+    std::string Text;
     int nWritten = 0;
     int nCount = Count_Cities();
     for (int c = 0; c < nCount; c++) {
@@ -473,20 +470,16 @@ int Export_Cities()
         for (char& ch : Name)
             if (ch == ',' || ch == '\r' || ch == '\n')
                 ch = ' ';
-        fputs(Name.c_str(), pFile);
+        Text += Name;
         for (int n = 0; n < CITY_STAT_COUNT; n++)
-            fprintf(pFile, ",%d", League.City[c].nStat[n]);
-        fputc('\n', pFile);
+            Text += "," + std::to_string(League.City[c].nStat[n]);
+        Text += '\n';
         nWritten++;
     }
-    bool bFailed = ferror(pFile) != 0;
-    bFailed = !files::Close_Synced(pFile) || bFailed;
-    if (bFailed || !files::Rename_File(EXPORT_TEMPORARY_FILE, CITIES_FILE_NAME)) {
-        files::Delete_File(EXPORT_TEMPORARY_FILE);
-        Report_Error("Unable to write \"%s\" in Export_Cities()", CITIES_FILE_NAME);
+    if (!files::Write_Whole_File(CITIES_FILE_NAME, Text.data(), Text.size(), true)) {
+        Report_Error("Unable to write \"%s\" in Export_Cities() (%s)", CITIES_FILE_NAME, files::Error_Text(errno));
         return -1;
     }
-    files::Sync_Folder_Of(CITIES_FILE_NAME);
     Show_Formatted_Message("City Export Complete", "%d cities exported to \"%s\"", nWritten, CITIES_FILE_NAME);
     return nWritten;
 }

@@ -1,5 +1,6 @@
 #include "league/standings_keys.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -16,7 +17,6 @@
 #include "base/text_utils.h"
 #include "platform/errors.h"
 #include "platform/files.h"
-#include "platform/files_sync.h"
 #include "platform/ui.h"
 #include "season/player_generation.h"
 
@@ -997,22 +997,12 @@ bool Write_Owner_Hall_Of_Fame(const void* pBuffer)
 {
     if (!pBuffer)
         return false;
-    // Written beside the old file and renamed over it, so a failed write
-    // leaves the old record intact.
-    static const char* const TEMPORARY_FILE = "ZrtFame.dat.tmp";
-    FILE* pFile = files::Open_File(TEMPORARY_FILE, "wb");
-    if (!pFile) {
-        Write_Debug_Log("Could not open \"%s\" for writing.", TEMPORARY_FILE);
+    // Written beside the old file under a unique name and renamed over it,
+    // so a failed write leaves the old record intact.
+    if (!files::Write_Whole_File(OWNER_HALL_OF_FAME_FILE, pBuffer, OWNER_HALL_OF_FAME_SIZE, true)) {
+        Write_Debug_Log("Could not write \"%s\" (%s).", OWNER_HALL_OF_FAME_FILE, files::Error_Text(errno));
         return false;
     }
-    bool bOk = std::fwrite(pBuffer, 1, OWNER_HALL_OF_FAME_SIZE, pFile) == OWNER_HALL_OF_FAME_SIZE;
-    bOk = files::Close_Synced(pFile) && bOk;
-    if (!bOk || !files::Rename_File(TEMPORARY_FILE, OWNER_HALL_OF_FAME_FILE)) {
-        files::Delete_File(TEMPORARY_FILE);
-        Write_Debug_Log("Could not write \"%s\".", OWNER_HALL_OF_FAME_FILE);
-        return false;
-    }
-    files::Sync_Folder_Of(OWNER_HALL_OF_FAME_FILE);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/files.h"
+#include "platform/errors.h"
 #include "platform/files_sync.h"
+#include "platform/files_test_hooks.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -639,6 +641,16 @@ void Release_Folder_Lock()
     g_nLockFile = -1;
 }
 
+namespace {
+// The device a test hands out in place of new temporaries (files_test_hooks.h).
+std::string g_TemporaryDevice;
+}  // namespace
+
+void Set_Temporary_Write_Device(const char* szDevice)
+{
+    g_TemporaryDevice = szDevice != nullptr ? szDevice : "";
+}
+
 FILE* Create_Temporary_File(const char* szTarget, std::string& Path)
 {
     Path.clear();
@@ -647,7 +659,9 @@ FILE* Create_Temporary_File(const char* szTarget, std::string& Path)
         return nullptr;
     }
     std::string Template = Folder_Of(szTarget) + "/" + TEMPORARY_FILE_PREFIX + "XXXXXX";
-    const int nFile = ::mkstemp(Template.data());
+    // mkstemp creates the name with O_EXCL: whatever already stands there,
+    // a link included, makes it draw another name, never open it.
+    int nFile = ::mkstemp(Template.data());
     if (nFile < 0)
         return nullptr;
     // mkstemp makes the file private (0600); a saved game gets what any file
@@ -655,6 +669,13 @@ FILE* Create_Temporary_File(const char* szTarget, std::string& Path)
     const mode_t nMask = ::umask(0);
     ::umask(nMask);
     ::fchmod(nFile, 0666 & ~nMask);
+    if (!g_TemporaryDevice.empty()) {
+        const int nDevice = ::open(g_TemporaryDevice.c_str(), O_WRONLY | O_CLOEXEC);
+        if (nDevice >= 0) {
+            ::close(nFile);
+            nFile = nDevice;
+        }
+    }
     FILE* pFile = ::fdopen(nFile, "wb");
     if (pFile == nullptr) {
         const int nError = errno;
@@ -667,6 +688,49 @@ FILE* Create_Temporary_File(const char* szTarget, std::string& Path)
     Note_Name(Path, true);
     Note_Written(Path, true);
     return pFile;
+}
+
+int Finish_Temporary_File(FILE* pFile, const std::string& Temporary, const char* szTarget, bool bWritten,
+                          bool bSynced)
+{
+    // The caller's failed write left its cause in errno.
+    int nError = bWritten ? 0 : (errno != 0 ? errno : EIO);
+    int nResult = bWritten ? REPLACE_DONE : REPLACE_WRITE_FAILED;
+    if (pFile == nullptr) {
+        nError = nError != 0 ? nError : EBADF;
+        nResult = REPLACE_WRITE_FAILED;
+    } else {
+        errno = 0;
+        const bool bClosed = bSynced ? Close_Synced(pFile) : Close_Written_File(pFile);
+        if (!bClosed && nResult == REPLACE_DONE) {
+            nError = errno != 0 ? errno : EIO;
+            nResult = REPLACE_WRITE_FAILED;
+        }
+    }
+    const std::string Target = Resolve_Path(szTarget);
+    if (nResult == REPLACE_DONE && (Target.empty() || std::rename(Temporary.c_str(), Target.c_str()) != 0)) {
+        nError = Target.empty() ? ENOENT : (errno != 0 ? errno : EIO);
+        nResult = REPLACE_RENAME_FAILED;
+    }
+    if (nResult != REPLACE_DONE) {
+        if (!Temporary.empty()) {
+            ::unlink(Temporary.c_str());
+            Note_Name(Temporary, false);
+            Note_Written(Temporary, false);
+        }
+        errno = nError;
+        return nResult;
+    }
+    Note_Name(Temporary, false);
+    Note_Name(Target, true);
+    Note_Written(Temporary, false);
+    Note_Written(Target, true);
+    // The rename itself is made to last; the new file is in place either way.
+    if (bSynced && !Sync_Folder_Of(Target.c_str()))
+        Write_Notice("Replacing \"%s\": the folder could not be synced after the rename (%s).", Target.c_str(),
+                     std::strerror(errno));
+    errno = 0;
+    return REPLACE_DONE;
 }
 
 bool Close_Synced(FILE* pFile)
@@ -734,7 +798,7 @@ bool Close_Written_File(FILE* pFile)
     return nError == 0;
 }
 
-bool Write_Whole_File(const char* szPath, const void* pData, size_t nBytes)
+bool Write_Whole_File(const char* szPath, const void* pData, size_t nBytes, bool bSynced)
 {
     if (szPath == nullptr || szPath[0] == '\0' || (pData == nullptr && nBytes > 0)) {
         errno = EINVAL;
@@ -745,26 +809,8 @@ bool Write_Whole_File(const char* szPath, const void* pData, size_t nBytes)
     if (pFile == nullptr)
         return false;
     errno = 0;
-    int nError = 0;
-    if (nBytes > 0 && std::fwrite(pData, 1, nBytes, pFile) != nBytes)
-        nError = errno != 0 ? errno : EIO;
-    if (!Close_Written_File(pFile) && nError == 0)
-        nError = errno;
-    const std::string Target = Resolve_Path(szPath);
-    if (nError == 0 && std::rename(Temporary.c_str(), Target.c_str()) != 0)
-        nError = errno != 0 ? errno : EIO;
-    if (nError != 0) {
-        ::unlink(Temporary.c_str());
-        Note_Name(Temporary, false);
-        Note_Written(Temporary, false);
-        errno = nError;
-        return false;
-    }
-    Note_Name(Temporary, false);
-    Note_Name(Target, true);
-    Note_Written(Temporary, false);
-    Note_Written(Target, true);
-    return true;
+    const bool bWritten = nBytes == 0 || std::fwrite(pData, 1, nBytes, pFile) == nBytes;
+    return Finish_Temporary_File(pFile, Temporary, szPath, bWritten, bSynced) == REPLACE_DONE;
 }
 
 bool Entry_Exists(const char* szPath)

@@ -97,15 +97,35 @@ constexpr const char* DATA_FOLDER_LOCK_FILE = "kelvo.lock";
 int Take_Folder_Lock(const char* szLockFile);
 void Release_Folder_Lock();
 
-// Temporaries of a save are named ".kelvo-save-" and six characters of
-// mkstemp, in the folder of the file they replace, so that a start-up can
-// find exactly the ones a killed program left.
+// A file replaced whole is written under a new temporary name beside it and
+// renamed over it only once written and closed, so that a failure or a kill
+// never leaves part of the new file under the name, and a link planted
+// beside it is never written through. Temporaries are named ".kelvo-save-"
+// and six characters of mkstemp, in the folder of the file they replace, so
+// that a start-up can find exactly the ones a killed program left.
 constexpr const char* TEMPORARY_FILE_PREFIX = ".kelvo-save-";
 constexpr const char* TEMPORARY_FILE_PATTERN = ".kelvo-save-??????";
-// Creates a new temporary of a unique name in the folder of szTarget and
+// Creates a new temporary of a unique name in the folder of szTarget (made
+// with O_EXCL: a name already taken, by a link too, is never opened) and
 // opens it for writing ("wb"); its path goes to Path. Null, with errno set,
 // when it cannot be created. Its permissions are those of a file fopen makes.
 FILE* Create_Temporary_File(const char* szTarget, std::string& Path);
+// Ends what Create_Temporary_File began. pFile is closed whatever happens;
+// when bWritten (every write of the caller went through) and the close
+// succeeds, the temporary is renamed over szTarget, which then names the new
+// file (a link that stood under the name is replaced, never followed). With
+// bSynced the data reach the disk before the rename and the folder is synced
+// after it, so that a crash leaves the old file or the new one. The results:
+enum REPLACE_RESULT : int {
+    REPLACE_DONE = 0,
+    REPLACE_WRITE_FAILED = 1,    // a write, the flush, the sync or the close failed
+    REPLACE_RENAME_FAILED = 2,   // the temporary could not take the name (a folder stands there)
+};
+// On a failure the temporary is removed, an old file of szTarget is as it
+// was, and errno says why: for bWritten false, errno as the caller's failed
+// write left it (the caller clears errno before writing; EIO when it is 0).
+int Finish_Temporary_File(FILE* pFile, const std::string& Temporary, const char* szTarget, bool bWritten,
+                          bool bSynced);
 // fsync of the folder that holds szPath, so that a rename in it lasts; false
 // with errno set when it fails.
 bool Sync_Folder_Of(const char* szPath);
@@ -120,11 +140,11 @@ int Remove_Temporary_Files(const char* szFolder);
 // takes nothing; errno as that write left it, so clear errno before writing)
 // or the close's own flush fails. The file is closed whatever happens.
 bool Close_Written_File(FILE* pFile);
-// Writes szPath whole: the bytes go to a temporary in its folder that is
-// renamed over szPath only once written and closed, so a failure never
-// leaves part of the new file under the name. False, with errno saying why,
-// when the temporary cannot be made, written or closed, or the rename fails
-// (a folder in the file's place); the temporary is gone then and an old file
-// of the name untouched.
-bool Write_Whole_File(const char* szPath, const void* pData, size_t nBytes);
+// Writes szPath whole through a temporary (Create_Temporary_File, then
+// Finish_Temporary_File, with bSynced as given there): a failure never
+// leaves part of the new file under the name and keeps an old file of the
+// name as it was.
+// False, with errno saying why, when the temporary cannot be made, written
+// or closed, or the rename fails (a folder in the file's place).
+bool Write_Whole_File(const char* szPath, const void* pData, size_t nBytes, bool bSynced = false);
 }  // namespace files

@@ -279,24 +279,12 @@ namespace {
 
 bool Write_Bytes_Replacing(const char* szPath, const std::vector<uint8_t>& Data)
 {
-    std::string Temporary;
-    FILE* pFile = files::Create_Temporary_File(szPath, Temporary);
-    if (!pFile) {
-        Write_Debug_Log("Could not write the picture \"%s\": %s", szPath, std::strerror(errno));
-        return false;
-    }
-    errno = 0;
-    bool bOk = std::fwrite(Data.data(), 1, Data.size(), pFile) == Data.size();
-    bOk = files::Close_Written_File(pFile) && bOk;
-    if (bOk)
-        bOk = files::Rename_File(Temporary.c_str(), szPath);
-    if (!bOk) {
-        const int nError = errno != 0 ? errno : EIO;
-        Write_Debug_Log("Could not write the picture \"%s\": %s", szPath, std::strerror(nError));
-        files::Delete_File(Temporary.c_str());
-        errno = nError;
-    }
-    return bOk;
+    if (files::Write_Whole_File(szPath, Data.data(), Data.size()))
+        return true;
+    const int nError = errno != 0 ? errno : EIO;
+    Write_Debug_Log("Could not write the picture \"%s\": %s", szPath, std::strerror(nError));
+    errno = nError;
+    return false;
 }
 
 }  // namespace

@@ -73,16 +73,10 @@ bool Copy_Picture(const char* szFrom, const char* szTo)
             Write_Debug_Log("Could not read %s: %s", szFrom, files::Error_Text(errno));
         return false;
     }
-    FILE* pFile = files::Open_File(szTo, "wb");
-    if (pFile == nullptr) {
-        Write_Debug_Log("Could not create %s", szTo);
-        return false;
-    }
-    bool bOk = Data.empty() || std::fwrite(Data.data(), 1, Data.size(), pFile) == Data.size();
-    bOk = (std::fclose(pFile) == 0) && bOk;
-    if (!bOk) {
-        files::Delete_File(szTo);
-        Write_Debug_Log("Could not write %s", szTo);
+    // Under a temporary name first: a link standing at the name is replaced,
+    // never written through.
+    if (!files::Write_Whole_File(szTo, Data.data(), Data.size())) {
+        Write_Debug_Log("Could not write %s: %s", szTo, files::Error_Text(errno));
         return false;
     }
     return true;

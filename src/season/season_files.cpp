@@ -1,13 +1,17 @@
 // The seasons table read into past seasons.
 #include "season/season_files.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <string>
 
 #include "base/input_file.h"
 #include "league/league_data.h"
 #include "league/player_hash.h"
+#include "platform/files.h"
 #include "platform/ui.h"
 #include "season/season_line_import.h"
+#include "season/stat_file_layouts.h"
 
 namespace {
 
@@ -34,10 +38,12 @@ int Count_Open_File_Lines(FILE* pFile)
 
 }  // namespace
 
-void Read_Seasons_File(int nFlag)
+void Read_Seasons_File(int nFlag, std::string* pProblem)
 {
     // Opened before anything else, so a missing file gives one box only.
     FILE* pFile = Open_Input_File(SEASONS_FILE_NAME);
+    if (pFile == nullptr && pProblem != nullptr)
+        *pProblem = Input_Open_Problem(SEASONS_FILE_NAME, errno);
     if (pFile == nullptr) {
         char szText[512];
         std::snprintf(szText, sizeof(szText),
@@ -45,6 +51,15 @@ void Read_Seasons_File(int nFlag)
                       "'Import Stats' feature.",
                       SEASONS_FILE_NAME);
         Show_Message_Box(szText, "Read Error", BOX_OK);
+        Step_Progress_Window(SEASONS_PROGRESS_STEPS);
+        return;
+    }
+    // A build reads only a whole table: a damaged one would leave most of
+    // the league without its past.
+    std::string Why;
+    if (pProblem != nullptr && !Check_Input_Table(pFile, SEASONS_CSV_HEADER, 3, Why)) {
+        std::fclose(pFile);
+        *pProblem = "\"" + files::Resolve_Path(SEASONS_FILE_NAME) + "\": " + Why;
         Step_Progress_Window(SEASONS_PROGRESS_STEPS);
         return;
     }

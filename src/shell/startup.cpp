@@ -442,11 +442,14 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
 
 int Remove_Leftover_Temporaries()
 {
-    // Every folder a writer makes its temporaries in: saves in the data
-    // folder and its league databases, the leader files, the statistics
-    // files and what is written under Output.
+    // Every folder a writer replaces files in: saves, the owners' hall of
+    // fame, the cities and the simulator's totals in the data folder, its
+    // league databases and playbooks, the leader files, the statistics files,
+    // what is written under Output, the cards and the downloaded pictures.
+    // (An export's folder is cleaned by the next export into it.)
     int nRemoved = files::Remove_Temporary_Files(".");
-    for (const char* szFolder : {"Databases", "Input/Leaders", "Input/Stats", "Output", "Output/Ratings"})
+    for (const char* szFolder : {"Databases", "playbooks", "Input", "Input/Leaders", "Input/Stats", "Input/Stats/Leagues",
+                                 "Output", "Output/Ratings", "Tolvaren/Output", "Logos/Downloads", "Photos/Downloads"})
         if (files::Folder_Exists(szFolder))
             nRemoved += files::Remove_Temporary_Files(szFolder);
     if (nRemoved > 0)

@@ -58,8 +58,9 @@ std::string Data_Folder_Beside_Program(const char* szArgv0);
 // else the folder "data" beside the executable. Empty when the chosen folder
 // does not exist; Problem then holds one line saying so.
 std::string Find_Data_Folder(const char* szArgv0, std::string& Problem);
-// Removes the temporaries a save killed before its rename left in the data
-// folder (the current folder) and its "Databases" folder; the count.
+// Removes the temporaries a writer killed before its rename left in the data
+// folder (the current folder) and the folders in it that writers replace
+// files in ("Databases", "playbooks", "Output" ...); the count.
 int Remove_Leftover_Temporaries();
 // The start-up in the data folder (the current folder), up to the loaded
 // default league; false when the league does not load.

@@ -19,7 +19,6 @@
 #include "season/salaries.h"
 #include "platform/errors.h"
 #include "platform/files.h"
-#include "platform/ui.h"
 
 static_assert(DRAFT_CLASS_FILE_SIZE == DRAFT_CLASS_RECORDS * sizeof(PLAYER));
 
@@ -39,8 +38,8 @@ struct ROOKIE {
     int64_t nKey;
 };
 
-// Writes the bytes to a temporary beside the class and renames it over the
-// class; false (the temporary removed, the old class untouched) on any failure.
+// Writes the records to a temporary beside the class and renames it over the
+// class; the old class untouched on any failure.
 int Write_Class_Replacing(const char* szPath, const std::vector<PLAYER>& Records)
 {
     std::string Temporary;
@@ -52,18 +51,13 @@ int Write_Class_Replacing(const char* szPath, const std::vector<PLAYER>& Records
         return DRAFT_CLASS_NOT_CREATED;
     }
     errno = 0;
-    bool bOk = std::fwrite(Records.data(), sizeof(PLAYER), Records.size(), pFile) == Records.size();
-    bOk = files::Close_Written_File(pFile) && bOk;
-    if (bOk)
-        bOk = files::Rename_File(Temporary.c_str(), szPath);
-    if (!bOk) {
-        const int nError = errno != 0 ? errno : EIO;
+    const bool bWritten = std::fwrite(Records.data(), sizeof(PLAYER), Records.size(), pFile) == Records.size();
+    if (files::Finish_Temporary_File(pFile, Temporary, szPath, bWritten, true) != files::REPLACE_DONE) {
+        const int nError = errno;
         Write_Debug_Log("Could not write %s: %s", szPath, std::strerror(nError));
-        files::Delete_File(Temporary.c_str());
         errno = nError;
         return DRAFT_CLASS_WRITE_FAILED;
     }
-    files::Sync_Folder_Of(szPath);
     return DRAFT_CLASS_WRITTEN;
 }
 
@@ -81,15 +75,14 @@ int Get_Draft_Class_Score(float fPotential, int nPosition, int nDraftWord)
     return nScore;
 }
 
-int Write_Draft_Class_Database()
+int Write_Draft_Class_Database(int* pRookies)
 {
     const int nYear = Get_Universe_Stat(FIRST_SEASON_YEAR);
     const int nTeams = Count_Teams();
 
     std::vector<ROOKIE> Rookies;
     Rookies.reserve(DRAFT_CLASS_RECORDS);
-    bool bFull = false;
-    for (int t = 0; t < nTeams && !bFull; ++t) {
+    for (int t = 0; t < nTeams; ++t) {
         if (!Is_Team_Slot_Used(t))
             continue;
         for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
@@ -105,15 +98,17 @@ int Write_Draft_Class_Database()
             // order below takes it whole.
             Set_Player_Draft_Score(t, s, nScore);
             Rookies.push_back({t, s, int64_t(nScore) + Get_Player_Vital_Stat(t, s, VITAL_CAREER_GAMES_AND_STARTS)});
-            if (static_cast<int>(Rookies.size()) == DRAFT_CLASS_RECORDS) {
-                char szTitle[64];
-                std::snprintf(szTitle, sizeof(szTitle), "Overflow in %d DRAFT_CLASS database", nYear);
-                Show_Formatted_Message(szTitle, "Too many players in %d draft class. Aborted during team #%d (out of %d).",
-                                       nYear, t + 1, nTeams);
-                bFull = true;
-                break;
-            }
         }
+    }
+    if (pRookies != nullptr)
+        *pRookies = static_cast<int>(Rookies.size());
+    // A class cut at the thousandth would drop the clubs scanned last whole:
+    // no class is better than one that misses them.
+    if (static_cast<int>(Rookies.size()) > DRAFT_CLASS_RECORDS) {
+        Write_Debug_Log("Draft class of %d not written: %zu rookies, more than %d", nYear, Rookies.size(),
+                        DRAFT_CLASS_RECORDS);
+        errno = EFBIG;
+        return DRAFT_CLASS_OVERFLOW;
     }
 
     std::stable_sort(Rookies.begin(), Rookies.end(),

@@ -17,6 +17,7 @@ enum DRAFT_CLASS_WRITE_RESULT : int {
     DRAFT_CLASS_NOT_CREATED = 1,   // no file could be made in "databases"
     DRAFT_CLASS_WRITE_FAILED = 2,  // the write failed; a previous class is kept
     DRAFT_CLASS_LOG_FAILED = 3,    // the class was written, its line of the log file not
+    DRAFT_CLASS_OVERFLOW = 4,      // more rookies than the file holds: nothing written
 };
 
 // The draft score a rookie is ranked by: twice his potential, truncated;
@@ -27,9 +28,10 @@ int Get_Draft_Class_Score(float fPotential, int nPosition, int nDraftWord);
 // Gathers the rookies (no career games, bit 0 of vital stat 24 clear) of the
 // franchises in use in slot order, stores each one's score held to 127 as his
 // draft-score byte, and writes them ordered by score + vital stat 17 (equal
-// keys in the order met). A thousandth rookie stops the gathering with the
-// "Overflow in %d DRAFT_CLASS database" box; all 1,000 are written. The file
-// replaces the old one only once written whole, so a failed write keeps the
-// previous class. On success "year,count" is appended to the log file. A
+// keys in the order met). More than 1,000 rookies (a league most of whose
+// players have no past: a seasons file cut short) write nothing and give
+// DRAFT_CLASS_OVERFLOW; *pRookies (when given) is the count either way. The
+// file replaces the old one only once written whole, so a failed write keeps
+// the previous class. On success "year,count" is appended to the log file. A
 // failure leaves errno saying why.
-int Write_Draft_Class_Database();
+int Write_Draft_Class_Database(int* pRookies = nullptr);

@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <climits>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "base/input_file.h"
 #include "base/text_utils.h"
@@ -24,6 +26,7 @@
 #include "league/team_finance_stats.h"
 #include "league/team_finances.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/ui.h"
 #include "season/name_lookups.h"
 #include "season/salaries.h"
@@ -130,16 +133,37 @@ bool Next_Line_Missing(FILE* pFile)
 constexpr const char* NO_STATISTICS_TEXT =
     "The statistics files of that year are not in the data folder (they do not ship with the program).";
 
+namespace {
+
+// Why a file of the year could not be opened, for its box: missing, or what
+// stands under its name instead.
+std::string Open_Failure_Text(int nError)
+{
+    if (nError == ENOENT)
+        return NO_STATISTICS_TEXT;
+    return std::string("It cannot be read (") + files::Error_Text(nError) + ").";
+}
+
+}  // namespace
+
 // ---------------------------------------------------------------------------
 // League structure
 
 int Read_League_File()
 {
+    return Read_League_File(nullptr);
+}
+
+int Read_League_File(std::string* pProblem)
+{
     char szPath[96];
     snprintf(szPath, sizeof(szPath), "input/stats/leagues/%d_league.csv", Get_Universe_Stat(FIRST_SEASON_YEAR));
     FILE* pFile = Open_Input_File(szPath);
     if (pFile == nullptr) {
-        Show_Formatted_Message("Read Error", "Unable to open %s. %s", szPath, NO_STATISTICS_TEXT);
+        const int nError = errno;
+        Show_Formatted_Message("Read Error", "Unable to open %s. %s", szPath, Open_Failure_Text(nError).c_str());
+        if (pProblem != nullptr)
+            *pProblem = Input_Open_Problem(szPath, nError);
         return -1;
     }
     char szLine[LINE_SIZE];
@@ -167,26 +191,35 @@ int Read_League_File()
 // ---------------------------------------------------------------------------
 // Franchises
 
-int Read_One_Team_Line(FILE* pFile)
+namespace {
+
+// One line of the teams file (line nLine of szPath). A 33rd club ends the
+// file: Problem says where, and 1 is returned.
+int Read_Team_Line(FILE* pFile, const char* szPath, int nLine, std::string& Problem)
 {
     if (pFile == nullptr) {
         Show_Formatted_Message("File Read Error", "I can't read from an input file!\n\nKelvo Error #533");
         return 1;
     }
     char szLine[LINE_SIZE];
-    const int nEnd = Read_Input_Line("teams", szLine, pFile);
+    const int nEnd = Read_Input_Line(szPath, szLine, pFile);
     if (strlen(szLine) < SHORT_TEAM_LINE)
         return nEnd;
     const int nTeam = Count_Teams();
-    if (nTeam >= MAX_BUILT_TEAMS) {
-        Show_Formatted_Message("Too Many Teams", "Read_One_Team_Line() should only be called during database creation.");
-        return 1;
-    }
     char szField[16][FIELD_SIZE];
     Split_Fields(szLine, szField);
     const unsigned char c = static_cast<unsigned char>(szField[0][0]);
     if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')))
         return nEnd;
+    if (nTeam >= MAX_BUILT_TEAMS) {
+        // The clubs after the 32nd would be lost: the file is refused, not cut.
+        const std::string Where = files::Resolve_Path(szPath) + " line " + std::to_string(nLine);
+        Show_Formatted_Message("Too Many Teams", "%s holds a club beyond the %d a league can have (%s %s).",
+                               Where.c_str(), MAX_BUILT_TEAMS, szField[0], szField[2]);
+        Problem = "\"" + files::Resolve_Path(szPath) + "\" line " + std::to_string(nLine) + ": a club beyond the " +
+                  std::to_string(MAX_BUILT_TEAMS) + " a league can have (" + szField[0] + " " + szField[2] + ")";
+        return 1;
+    }
     if (Refuse_Team_Line(nTeam, szField[0], szField[2], Parse_Input_Int(szField[14])))
         return nEnd;
 
@@ -217,22 +250,44 @@ int Read_One_Team_Line(FILE* pFile)
     return nEnd;
 }
 
+}  // namespace
+
+int Read_One_Team_Line(FILE* pFile)
+{
+    std::string Problem;
+    return Read_Team_Line(pFile, "teams", 0, Problem);
+}
+
 int Read_Teams_File()
+{
+    return Read_Teams_File(nullptr);
+}
+
+int Read_Teams_File(std::string* pProblem)
 {
     char szPath[96];
     Year_Path(szPath, "teams");
     FILE* pFile = Open_Input_File(szPath);
     if (pFile == nullptr) {
-        Show_Formatted_Message("File Read Error",
-                               "Can't open input file: %s\n%s\n\n(Kelvo Error #535)", szPath, NO_STATISTICS_TEXT);
+        const int nError = errno;
+        Show_Formatted_Message("File Read Error", "Can't open input file: %s\n%s\n\n(Kelvo Error #535)", szPath,
+                               Open_Failure_Text(nError).c_str());
+        if (pProblem != nullptr)
+            *pProblem = Input_Open_Problem(szPath, nError);
         return -1;
     }
     const int nBefore = Count_Teams();
     char szHeader[LINE_SIZE];
     int nEnd = Read_Input_Line(szPath, szHeader, pFile);
-    while (nEnd == 0)
-        nEnd = Read_One_Team_Line(pFile);
+    std::string Problem;
+    for (int nLine = 2; nEnd == 0; ++nLine)
+        nEnd = Read_Team_Line(pFile, szPath, nLine, Problem);
     fclose(pFile);
+    if (!Problem.empty()) {
+        if (pProblem != nullptr)
+            *pProblem = Problem;
+        return -1;
+    }
     return Count_Teams() - nBefore;
 }
 
@@ -381,8 +436,8 @@ int Read_Wins_File()
     Year_Path(szPath, "Wins");
     FILE* pFile = Open_Input_File(szPath);
     if (pFile == nullptr) {
-        Show_Formatted_Message("File Read Error",
-                               "Can't open input file: %s\n%s\n\n(Kelvo Error #536)", szPath, NO_STATISTICS_TEXT);
+        Show_Formatted_Message("File Read Error", "Can't open input file: %s\n%s\n\n(Kelvo Error #536)", szPath,
+                               Open_Failure_Text(errno).c_str());
         return -1;
     }
     char szLine[LINE_SIZE];

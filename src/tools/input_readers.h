@@ -31,6 +31,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 constexpr int MAX_BUILT_TEAMS = 32;
 // A payroll this far below the target lets salaries rise to their cap figures.
@@ -39,10 +40,19 @@ constexpr int64_t CAP_FIGURE_SLACK = 2248000;
 constexpr double FASTEST_TIMED_RUN = 4.0;
 constexpr double SLOWEST_TIMED_RUN = 7.0;
 
+// With pProblem, the cause of a file that could not be read goes there too
+// (Input_Open_Problem: missing, a folder, no regular file).
 int Read_League_File();
+int Read_League_File(std::string* pProblem);
+// A club line beyond the 32nd (the most a league can have) refuses the file
+// rather than lose the clubs after it: a "Too Many Teams" box names the file
+// and the line, pProblem (when given) gets "\"PATH\" line N: a club beyond
+// the 32 a league can have (ABBR NICKNAME)", and -1 is returned; the clubs
+// before it stay read.
 int Read_Teams_File();
+int Read_Teams_File(std::string* pProblem);
 // One line of an open teams file into franchise slot Count_Teams(). Returns
-// 1 at the end of the file (or on a 33rd franchise, after "Too Many
+// 1 at the end of the file (or on a club beyond the 32nd, after "Too Many
 // Teams"), else 0. Without a file: "File Read Error", and 1.
 int Read_One_Team_Line(FILE* pFile);
 int Read_Caproom_File();

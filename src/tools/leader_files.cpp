@@ -54,16 +54,7 @@ std::string Field_Text(const char* pField, size_t nSize)
 
 bool Write_Replacing(const std::string& Path, const std::string& Text)
 {
-    std::string Temporary;
-    FILE* pFile = files::Create_Temporary_File(Path.c_str(), Temporary);
-    if (pFile == nullptr)
-        return false;
-    bool bOk = std::fwrite(Text.data(), 1, Text.size(), pFile) == Text.size();
-    bOk = std::fclose(pFile) == 0 && bOk;
-    bOk = bOk && files::Rename_File(Temporary.c_str(), Path.c_str());
-    if (!bOk)
-        files::Delete_File(Temporary.c_str());
-    return bOk;
+    return files::Write_Whole_File(Path.c_str(), Text.data(), Text.size());
 }
 
 std::string Leader_File_Text(int nTable, int nStat)

@@ -31,7 +31,6 @@
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/files.h"
-#include "platform/files_sync.h"
 #include "platform/main_frame.h"
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
@@ -109,11 +108,6 @@ bool Is_Sound(const SIMULATOR_TOTALS& T)
 
 bool Write_File(const SIMULATOR_TOTALS& Totals)
 {
-    const std::string Path = files::Resolve_Path(SIMULATOR_DATA_FILE);
-    const std::string Temporary = Path + ".tmp";
-    FILE* pFile = files::Open_File(Temporary.c_str(), "wb");
-    if (pFile == nullptr)
-        return false;
     // Little-endian whatever the machine.
     unsigned char Bytes[SIMULATOR_FILE_SIZE];
     for (int i = 0; i < SIMULATOR_INTS; ++i) {
@@ -121,14 +115,7 @@ bool Write_File(const SIMULATOR_TOTALS& Totals)
         for (int b = 0; b < 4; ++b)
             Bytes[i * 4 + b] = static_cast<unsigned char>(u >> (8 * b));
     }
-    bool bDone = std::fwrite(Bytes, 1, sizeof(Bytes), pFile) == sizeof(Bytes);
-    bDone = files::Close_Synced(pFile) && bDone;
-    if (!bDone || !files::Rename_File(Temporary.c_str(), Path.c_str())) {
-        files::Delete_File(Temporary.c_str());
-        return false;
-    }
-    files::Sync_Folder_Of(Path.c_str());
-    return true;
+    return files::Write_Whole_File(SIMULATOR_DATA_FILE, Bytes, sizeof(Bytes), true);
 }
 
 }  // namespace
@@ -364,7 +351,7 @@ int Load_Simulator_Data(SIMULATOR_TOTALS& Totals)
     // Damaged: kept aside for the user, and a zeroed file started.
     std::memset(&Totals, 0, sizeof(Totals));
     const std::string Aside = Path + ".bad";
-    std::rename(Path.c_str(), Aside.c_str());
+    files::Rename_File(Path.c_str(), Aside.c_str());
     Show_Message_Box("\"Simulator.dat\" was damaged. It was set aside as \"Simulator.dat.bad\" and the simulation "
                      "totals start again from zero.",
                      "Season Simulator", BOX_OK | BOX_ICON_EXCLAMATION);

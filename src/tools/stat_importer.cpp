@@ -279,18 +279,9 @@ bool STAT_IMPORT_RUN::Commit()
             files::Create_Folders(Path.substr(0, nSlash).c_str());
         // A temporary of the start-up's pattern: one a killed import leaves
         // is removed at the next start.
-        std::string Temporary;
         errno = 0;
-        FILE* pFile = files::Create_Temporary_File(Path.c_str(), Temporary);
-        bool bWritten = pFile != nullptr;
-        if (pFile != nullptr) {
-            bWritten = std::fwrite(Text.data(), 1, Text.size(), pFile) == Text.size();
-            bWritten = files::Close_Written_File(pFile) && bWritten;
-        }
-        if (!bWritten || !files::Rename_File(Temporary.c_str(), Path.c_str())) {
+        if (!files::Write_Whole_File(Path.c_str(), Text.data(), Text.size())) {
             const int nError = errno;
-            if (!Temporary.empty())
-                files::Delete_File(Temporary.c_str());
             const std::string Problem =
                 "\"" + files::Resolve_Path(Path.c_str()) + "\" could not be written (" + files::Error_Text(nError) + ")";
             Report_Error("The statistics importer could not write %s (%s).", Path.c_str(), files::Error_Text(nError));

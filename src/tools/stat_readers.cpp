@@ -5,6 +5,7 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <string>
@@ -22,11 +23,13 @@
 #include "league/season_lines.h"
 #include "league/team.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/ui.h"
 #include "season/injuries.h"
 #include "season/name_lookups.h"
 #include "season/player_generation.h"
 #include "season/position_abbreviations.h"
+#include "season/stat_file_layouts.h"
 
 namespace {
 
@@ -383,6 +386,17 @@ int Read_One_Salary_Line(const char* szPath, FILE* pFile, int* pStored)
     return nEnd;
 }
 
+// A table checked whole before a build reads it (Check_Input_Table, its
+// first three header names); false with Problem naming the file.
+bool Table_Is_Sound(FILE* pFile, const char* szPath, const char* szHeader, std::string& Problem)
+{
+    std::string Why;
+    if (Check_Input_Table(pFile, szHeader, 3, Why))
+        return true;
+    Problem = "\"" + files::Resolve_Path(szPath) + "\": " + Why;
+    return false;
+}
+
 // ---------------------------------------------------------------------------
 // Personnel
 
@@ -454,13 +468,20 @@ int Has_Lowercase_Letter(const char* szText)
 // ---------------------------------------------------------------------------
 // Readers
 
-int Read_Rosters_File(int nYear)
+int Read_Rosters_File(int nYear, std::string* pProblem)
 {
     char szPath[96];
     snprintf(szPath, sizeof(szPath), "input/stats/%d_rosters.csv", nYear);
     FILE* pFile = Open_Input_File(szPath);
     if (pFile == nullptr) {
+        const int nError = errno;
         Show_Formatted_Message("Read Error", "Unable to open %s.", szPath);
+        if (pProblem != nullptr)
+            *pProblem = Input_Open_Problem(szPath, nError);
+        return -1;
+    }
+    if (pProblem != nullptr && !Table_Is_Sound(pFile, szPath, ROSTERS_CSV_HEADER_FORMAT, *pProblem)) {
+        fclose(pFile);
         return -1;
     }
     Clear_Roster_Table();
@@ -514,13 +535,25 @@ int Read_Season_Rosters(int nYear)
 
 int Read_Players_File()
 {
+    return Read_Players_File(nullptr);
+}
+
+int Read_Players_File(std::string* pProblem)
+{
     const char* szPath = "input/stats/players.csv";
     FILE* pFile = Open_Input_File(szPath);
     if (pFile == nullptr) {
+        const int nError = errno;
         Show_Formatted_Message("Read Error",
                                "Unable to open %s. Please read the Help Files for a complete list of required files "
                                "for the 'Import Stats' feature.",
                                szPath);
+        if (pProblem != nullptr)
+            *pProblem = Input_Open_Problem(szPath, nError);
+        return -1;
+    }
+    if (pProblem != nullptr && !Table_Is_Sound(pFile, szPath, PLAYERS_CSV_HEADER, *pProblem)) {
+        fclose(pFile);
         return -1;
     }
     g_HeldIds.clear();

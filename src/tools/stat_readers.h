@@ -34,6 +34,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 // ---------------------------------------------------------------------------
 // The roster table: who plays for whom in the year being built.
@@ -72,13 +73,20 @@ int Has_Lowercase_Letter(const char* szText);
 // ---------------------------------------------------------------------------
 // Readers
 
+// With pProblem (a database build) the rosters and players files are first
+// checked whole (Check_Input_Table of base/input_file.h: their header, and no
+// line cut short); a file that fails, or cannot be opened, is not read, and
+// pProblem says why, naming the file and the line: "\"PATH\": line 812 holds
+// 9 of the header's 27 fields: the file ends inside it (cut short)".
+//
 // Clears the roster table and fills it from "input/stats/<nYear>_rosters.csv".
 // At 10,000 entries the rest of the file is left out, and how many lines were
 // is logged once.
-int Read_Rosters_File(int nYear);
+int Read_Rosters_File(int nYear, std::string* pProblem = nullptr);
 // Fills the roster table from the Seasons.csv lines of year nYear instead.
 int Read_Season_Rosters(int nYear);
 int Read_Players_File();
+int Read_Players_File(std::string* pProblem);
 int Read_Salaries_File();
 int Read_Personnel_File();
 

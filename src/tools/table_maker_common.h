@@ -3,6 +3,7 @@
 // games. The makers are programs of their own, outside the game library.
 #pragma once
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "base/random.h"
+#include "platform/files.h"
 
 namespace table_maker {
 
@@ -176,11 +178,8 @@ inline int Run_Table_Maker(int argc, char** argv, const char* szName, std::strin
         }
         return 0;
     }
-    std::ofstream Out(szPath, std::ios::binary | std::ios::trunc);
-    Out << Text;
-    Out.close();
-    if (!Out) {
-        std::fprintf(stderr, "cannot write %s\n", szPath);
+    if (!files::Write_Whole_File(szPath, Text.data(), Text.size())) {
+        std::fprintf(stderr, "cannot write %s (%s)\n", szPath, files::Error_Text(errno));
         return 2;
     }
     return 0;

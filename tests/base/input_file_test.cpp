@@ -1,6 +1,7 @@
 // The reading rule for outside text files: quoted fields, bounded numbers,
 // line ends, byte-order marks, UTF-8 names and what is not a regular file.
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -93,13 +94,60 @@ TEST(InputFileTest, LinesLoseTheirMarkAndEndsAndUtf8BecomesWindows1252)
     EXPECT_STREQ(szLine, "4,last");
     fclose(p);
 
-    // Only regular files open.
+    // Only regular files open; errno and the problem say what stands there.
     ASSERT_EQ(mkdir("folder.csv", 0755), 0);
     EXPECT_EQ(Open_Input_File("folder.csv"), nullptr);
+    EXPECT_EQ(Input_Open_Problem("folder.csv", errno), "\"folder.csv\" is a folder, not a file");
     ASSERT_EQ(mkfifo("pipe.csv", 0644), 0);
     EXPECT_EQ(Open_Input_File("pipe.csv"), nullptr);
+    EXPECT_EQ(Input_Open_Problem("pipe.csv", errno), "\"pipe.csv\" cannot be read (not a regular file)");
     EXPECT_EQ(Open_Input_File("missing.csv"), nullptr);
+    EXPECT_EQ(Input_Open_Problem("missing.csv", errno), "\"missing.csv\" is not in the data folder");
     EXPECT_EQ(Open_Input_File(""), nullptr);
+}
+
+// A table is checked whole before it is used: its header's first names
+// (letter case, blanks and underscores aside), and no line with fewer fields
+// than the header, a quoted comma being no field's end.
+TEST(InputFileTest, ATableWithAForeignHeaderOrALineCutShortIsRefused)
+{
+    SCRATCH_FOLDER Scratch("input_table");
+    struct CASE {
+        const char* szText;
+        const char* szProblem;   // "" when sound
+        int nLines;
+    };
+    const CASE CASES[] = {
+        {"Kelvo ID,Corvel ID,Player ID,X\n,a,1,z\n", "", 2},
+        {"\xEF\xBB\xBFkelvoid,CORVEL_ID,player id,x\r\n,a,1,z\r\n", "", 2},
+        {"Kelvo ID,Corvel ID,Player ID,X\n\n,\"a,b\",1,z\n\r\n,\"say \"\"x,y\"\"\",1,z", "", 5},
+        {"Name,Corvel ID,Player ID,X\n", "line 1 is not the header of the file (it begins \"Kelvo ID,Corvel ID,Player ID\")",
+         1},
+        {"Kelvo ID,Corvel ID\n", "line 1 is not the header of the file (it begins \"Kelvo ID,Corvel ID,Player ID\")", 1},
+        {"Kelvo ID,Corvel ID,Player ID,X\n,a,1,z\n,a,1", "line 3 holds 3 of the header's 4 fields: the file ends inside it "
+         "(cut short)", 3},
+        {"Kelvo ID,Corvel ID,Player ID,X\n,a\n,a,1,z\n", "line 2 holds 2 of the header's 4 fields", 2},
+        {"Kelvo ID,Corvel ID,Player ID,X\n\"1,5\",2,3\n", "line 2 holds 3 of the header's 4 fields", 2},
+        {"", "the file is empty", 0},
+    };
+    for (const CASE& Case : CASES) {
+        SCOPED_TRACE(Case.szText);
+        FILE* p = fopen("t.csv", "wb");
+        ASSERT_NE(p, nullptr);
+        fputs(Case.szText, p);
+        fclose(p);
+        p = Open_Input_File("t.csv");
+        ASSERT_NE(p, nullptr);
+        std::string Problem;
+        int nLines = -1;
+        EXPECT_EQ(Check_Input_Table(p, "Kelvo ID,Corvel ID,Player ID,Team", 3, Problem, &nLines),
+                  Case.szProblem[0] == '\0');
+        EXPECT_EQ(Problem, Case.szProblem);
+        EXPECT_EQ(nLines, Case.nLines);
+        // Read again from its start.
+        EXPECT_EQ(ftell(p), 0);
+        fclose(p);
+    }
 }
 
 TEST(InputFileTest, NamesThatMayNameFiles)

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "editors/playbook_dialogs.h"
 #include "engine/playbook_files.h"
@@ -20,6 +21,8 @@
 #include "league/preferences.h"
 #include "league/team.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/files_test_hooks.h"
 #include "platform/save_failures.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
@@ -502,13 +505,15 @@ TEST_F(PlaybookDialogsTest, AWriteThatFailsPutsTheOldNameBack)
 
 TEST_F(PlaybookDialogsTest, AWriteThatRunsOutOfRoomSaysSoAndLeavesNothing)
 {
-    // The temporary file the save writes first leads to a device that is
-    // always full: the write fails after the file was opened.
+    // The temporary file the save writes first is a device that is always
+    // full: the write fails after the file was opened.
     std::strcpy(Get_Offensive_Playbook_Area(1)->szName, "Old Name");
-    ASSERT_EQ(::symlink("/dev/full", "playbooks/Full.opb.tmp"), 0);
     dialogs::Queue_Action(SAVE_PLAYBOOK_DIALOG, Action(ACTION_SET_TEXT, PLAYBOOK_NAME_EDIT, "Full"));
     dialogs::Queue_Action(SAVE_PLAYBOOK_DIALOG, Action(ACTION_PRESS, PLAYBOOK_SAVE_BUTTON));
-    EXPECT_EQ(Run_Save(PLAYBOOK_OFFENSE), DIALOG_OK);
+    files::Set_Temporary_Write_Device("/dev/full");
+    const int nRun = Run_Save(PLAYBOOK_OFFENSE);
+    files::Set_Temporary_Write_Device(nullptr);
+    EXPECT_EQ(nRun, DIALOG_OK);
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "File Write Error");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text,
@@ -517,7 +522,7 @@ TEST_F(PlaybookDialogsTest, AWriteThatRunsOutOfRoomSaysSoAndLeavesNothing)
     EXPECT_EQ(Last_Failed_Save_Text(), ui::Shown_Boxes()[0].Text);
     EXPECT_EQ(Stored_Offense_Name(1), "Old Name");
     EXPECT_FALSE(std::filesystem::exists("playbooks/Full.opb"));
-    EXPECT_FALSE(std::filesystem::is_symlink("playbooks/Full.opb.tmp"));
+    EXPECT_EQ(files::List_Folder("playbooks", files::TEMPORARY_FILE_PATTERN), std::vector<std::string>{});
 }
 
 // A file named "playbooks" where the folder goes, and a folder the user

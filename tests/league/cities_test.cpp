@@ -1,13 +1,19 @@
 // The city table: deleting keeps every franchise on its own city; the best
 // free city; the accessors' checks; and the "Cities.txt" export and import.
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "league/cities.h"
 #include "league/preferences.h"
+#include "league/standings_keys.h"
+#include "platform/ui.h"
 #include "league/league_fixture.h"
 #include "test_support.h"
 
@@ -265,6 +271,35 @@ TEST_F(CitiesTest, ImportCancelledOrUnreadableChangesNothing)
     ui::Queue_Answer(ID_YES);
     EXPECT_EQ(Import_Cities(), -1);
     EXPECT_TRUE(Before.Unchanged());
+}
+
+// The cities' file and the owners' file, each written where a link stands
+// at the temporary name an earlier program wrote them under first: the
+// linked file keeps its bytes and each file is one of its own.
+TEST_F(CitiesTest, AFileReplacedWholeNeverWritesThroughALinkBesideIt)
+{
+    {
+        FILE* pFile = std::fopen("linked.bin", "wb");
+        ASSERT_NE(pFile, nullptr);
+        std::fputs("the linked file", pFile);
+        std::fclose(pFile);
+    }
+    ASSERT_EQ(::symlink("linked.bin", "Cities.txt.tmp"), 0);
+    ASSERT_EQ(::symlink("linked.bin", "ZrtFame.dat.tmp"), 0);
+    Make_Named_City(0, "Austin");
+    ui::Queue_Answer(ID_YES);
+    EXPECT_EQ(Export_Cities(), 1);
+    std::vector<unsigned char> Fame(OWNER_HALL_OF_FAME_SIZE, 7);
+    EXPECT_TRUE(Write_Owner_Hall_Of_Fame(Fame.data()));
+
+    EXPECT_EQ(Read_Text_File("linked.bin"), "the linked file");
+    struct stat Info;
+    ASSERT_EQ(::lstat("Cities.txt", &Info), 0);
+    EXPECT_TRUE(S_ISREG(Info.st_mode));
+    EXPECT_EQ(Read_Text_File("Cities.txt"), "Austin,100000,0,0,0,0,0,0,0,0,0\n");
+    ASSERT_EQ(::lstat(OWNER_HALL_OF_FAME_FILE, &Info), 0);
+    EXPECT_TRUE(S_ISREG(Info.st_mode));
+    EXPECT_EQ(Info.st_size, OWNER_HALL_OF_FAME_SIZE);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "file_size_limit.h"
 #include "platform/files.h"
+#include "platform/files_test_hooks.h"
 #include "test_support.h"
 
 namespace {
@@ -381,6 +382,44 @@ TEST_F(FilesTest, AWholeFileWhoseCloseFailsLeavesTheOldFile)
     // With room, the same call replaces the file.
     ASSERT_TRUE(files::Write_Whole_File(Target.c_str(), Bytes.data(), Bytes.size()));
     EXPECT_EQ(Read_Text_File(Target), Bytes);
+}
+
+// A file replaced whole takes its name by a rename: a link standing under
+// the name is replaced, never written through, and the linked file keeps its
+// bytes. A folder in the name's place fails the rename, a full device the
+// write; either way the temporary is gone and the cause told.
+TEST_F(FilesTest, AFileReplacedWholeNeverWritesThroughALink)
+{
+    const std::string Linked = Root + "/linked.txt";
+    const std::string Target = Root + "/target.txt";
+    Write(Linked, "the linked file");
+    ASSERT_EQ(::symlink(Linked.c_str(), Target.c_str()), 0);
+    ASSERT_TRUE(files::Write_Whole_File(Target.c_str(), "new", 3, true));
+    EXPECT_EQ(Read_Text_File(Linked), "the linked file");
+    struct stat Info;
+    ASSERT_EQ(::lstat(Target.c_str(), &Info), 0);
+    EXPECT_TRUE(S_ISREG(Info.st_mode));
+    EXPECT_EQ(Read_Text_File(Target), "new");
+
+    ASSERT_TRUE(files::Create_Folders((Root + "/taken.txt").c_str()));
+    std::string Temporary;
+    FILE* pFile = files::Create_Temporary_File((Root + "/taken.txt").c_str(), Temporary);
+    ASSERT_NE(pFile, nullptr);
+    std::fputs("text", pFile);
+    errno = 0;
+    EXPECT_EQ(files::Finish_Temporary_File(pFile, Temporary, (Root + "/taken.txt").c_str(), true, false),
+              files::REPLACE_RENAME_FAILED);
+    EXPECT_EQ(errno, EISDIR);
+
+    files::Set_Temporary_Write_Device("/dev/full");
+    errno = 0;
+    const bool bWritten = files::Write_Whole_File(Target.c_str(), "full", 4);
+    const int nError = errno;
+    files::Set_Temporary_Write_Device(nullptr);
+    EXPECT_FALSE(bWritten);
+    EXPECT_EQ(nError, ENOSPC);
+    EXPECT_EQ(Read_Text_File(Target), "new");
+    EXPECT_EQ(files::List_Folder(Root.c_str(), files::TEMPORARY_FILE_PATTERN), std::vector<std::string>{});
 }
 
 // A symbolic link in the lock file's place, dangling or not, is not

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <strings.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -320,7 +322,9 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
 TEST_F(DatabaseBuildProgramTest, ADatabaseThatWouldNotLoadIsNotBuiltAndANewGameInItPlaysNothing)
 {
     const std::string Data = Copy_Data("database_build_empty_rosters");
-    std::ofstream(Data + "/Input/Stats/2010_rosters.csv", std::ios::binary | std::ios::trunc) << "";
+    std::ofstream(Data + "/Input/Stats/2010_rosters.csv", std::ios::binary | std::ios::trunc)
+        << "CorvelID,PlayerID,FirstName,LastName,2010_Team,Position,Height,Weight,BirthMonth,BirthDate,BirthYear,"
+           "WeeksOut,Reason,Starter\n";
     const process_runner::RUN_RESULT Built = Run_Text(Data, "tool Create_Universe_Database 2010\nquit\n");
     EXPECT_EQ(Built.nExitCode, 2) << Built.Out << Built.Err;
     EXPECT_TRUE(Contains(Built.Err, "2010: the league built for 2010 could not be loaded: it holds no club with "
@@ -343,6 +347,116 @@ TEST_F(DatabaseBuildProgramTest, ADatabaseThatWouldNotLoadIsNotBuiltAndANewGameI
     EXPECT_FALSE(fs::exists(Data + "/Output")) << "games were played";
     for (const auto& Entry : fs::directory_iterator(Data))
         EXPECT_NE(Entry.path().extension(), ".zrt") << Entry.path();
+}
+
+// A year whose files are damaged is refused before anything of it is
+// written, and the line says which file, which line and why: a teams file of
+// more clubs than a league can have, a teams file that is a pipe or a
+// folder, a players or seasons table that is not one or is cut short inside a
+// line, and a seasons table cut short between lines, which leaves most of
+// the league without a past and more rookies than a draft class holds.
+TEST_F(DatabaseBuildProgramTest, DamagedStatisticsFilesAreRefusedNamingTheFileTheLineAndTheCause)
+{
+    const std::string Data = Copy_Data("database_build_damaged");
+    const std::string Stats = Data + "/Input/Stats/";
+    const auto Bytes = [](const std::string& Path) { return Read_Text_File(Path, "(missing)"); };
+    const std::string Teams = Bytes(Stats + "2010_teams.csv");
+    const std::string Players = Bytes(Stats + "Players.csv");
+    const std::string Seasons = Bytes(Stats + "Seasons.csv");
+    ASSERT_NE(Seasons, "(missing)");
+    // The line of the text that holds byte n, counted from 1.
+    const auto Line_Of = [](const std::string& Text, size_t n) {
+        return 1 + static_cast<int>(std::count(Text.begin(), Text.begin() + static_cast<long>(n), '\n'));
+    };
+    // Line n (from 1) of a text cut after its third field.
+    const auto Cut_In_Line = [](const std::string& Text, int nLine) {
+        size_t nAt = 0;
+        for (int i = 1; i < nLine; ++i)
+            nAt = Text.find('\n', nAt) + 1;
+        for (int i = 0; i < 3; ++i)
+            nAt = Text.find(',', nAt) + 1;
+        return Text.substr(0, nAt);
+    };
+    std::string Noise;
+    for (int i = 0; i < 5000; ++i)
+        Noise += static_cast<char>((i * 7919 + 13) % 251);
+
+    struct DAMAGE {
+        const char* szName;
+        std::string File;      // under Input/Stats
+        std::string Bytes;     // what the file becomes ("" with a pipe or folder)
+        int nKind;             // 0 bytes, 1 a pipe, 2 a folder
+        std::string Said;
+    };
+    std::string ExtraClubs = Teams;
+    if (!ExtraClubs.empty() && ExtraClubs.back() != '\n')
+        ExtraClubs += '\n';
+    for (int i = 0; i < 40; ++i) {
+        char szLine[160];
+        std::snprintf(szLine, sizeof(szLine), "X%02d,Extra %02d,Extras%02d,Park,50000,Open,Grass,1990,1,1,1,1,1,50,0,"
+                      "Buffalo\n", i, i, i);
+        ExtraClubs += szLine;
+    }
+    const std::string CutPlayers = Cut_In_Line(Players, 1000);
+    // A whole players table of one player no roster names.
+    const std::string Stranger = ",Nobody00,0,,1,No,Body,,QB,,6'0\",200,Nowhere,1,No Body,,,,,,,,6,0,1,1,1990\n";
+    const int nRostered = static_cast<int>(Read_Lines(Stats + "2010_rosters.csv").size()) - 1;
+    const std::string CutSeasons = Cut_In_Line(Seasons, 7000);
+    // The first 1,500 lines: most players' seasons are later in the file.
+    size_t nKeep = 0;
+    for (int i = 0; i < 1500; ++i)
+        nKeep = Seasons.find('\n', nKeep) + 1;
+    const std::vector<DAMAGE> Cases = {
+        {"72 clubs", "2010_teams.csv", ExtraClubs, 0,
+         "2010: \"Input/Stats/2010_teams.csv\" line 34: a club beyond the 32 a league can have (X00 Extras00)"},
+        {"a pipe", "2010_teams.csv", "", 1,
+         "2010: \"Input/Stats/2010_teams.csv\" cannot be read (not a regular file)"},
+        {"a folder", "2010_teams.csv", "", 2, "2010: \"Input/Stats/2010_teams.csv\" is a folder, not a file"},
+        {"random players", "Players.csv", Noise, 0,
+         "2010: \"Input/Stats/Players.csv\": line 1 is not the header of the file (it begins \"Kelvo ID,Corvel "
+         "ID,Player ID\")"},
+        {"players cut short", "Players.csv", CutPlayers, 0,
+         "2010: \"Input/Stats/Players.csv\": line " + std::to_string(Line_Of(CutPlayers, CutPlayers.size())) +
+             " holds 4 of the header's 27 fields: the file ends inside it (cut short)"},
+        {"players of nobody", "Players.csv", Players.substr(0, Players.find('\n') + 1) + Stranger, 0,
+         "2010: \"Input/Stats/Players.csv\" holds none of the " + std::to_string(nRostered) +
+             " players of \"Input/Stats/2010_rosters.csv\""},
+        {"random seasons", "Seasons.csv", Noise, 0,
+         "2010: \"Input/Stats/Seasons.csv\": line 1 is not the header of the file (it begins \"CorvelID,PlayerID,"
+         "SeasonFlag\")"},
+        {"seasons cut short", "Seasons.csv", CutSeasons, 0,
+         "2010: \"Input/Stats/Seasons.csv\": line 7000 holds 4 of the header's 97 fields: the file ends inside it "
+         "(cut short)"},
+        {"seasons cut between lines", "Seasons.csv", Seasons.substr(0, nKeep), 0,
+         "players have no game before 2010 in \"Input/Stats/Seasons.csv\", more than the 1000 a draft class holds: "
+         "the file lacks their seasons (cut short, or of other years)"},
+    };
+    ASSERT_EQ(Line_Of(CutSeasons, CutSeasons.size()), 7000);
+    for (const DAMAGE& Case : Cases) {
+        SCOPED_TRACE(Case.szName);
+        const std::string Path = Stats + Case.File;
+        const std::string Original = Bytes(Path);
+        fs::remove_all(Path);
+        if (Case.nKind == 1)
+            ASSERT_EQ(::mkfifo(Path.c_str(), 0644), 0);
+        else if (Case.nKind == 2)
+            fs::create_directories(Path + "/inside");
+        else
+            program_support::Write_File(Path, Case.Bytes);
+        const process_runner::RUN_RESULT Run = Run_Text(Data, "tool Create_Universe_Database 2010\nquit\n");
+        ASSERT_FALSE(Run.bTimedOut);
+        EXPECT_EQ(Run.nExitCode, 2) << Run.Out << Run.Err;
+        const bool bWhole = Case.Said.rfind("2010: ", 0) == 0;
+        EXPECT_TRUE(Contains(Run.Err, bWhole ? "database build failed: " + Case.Said : Case.Said)) << Run.Err;
+        EXPECT_TRUE(Contains(Run.Err, "database build failed: 2010: ")) << Run.Err;
+        for (const char* szFile : {"Databases/universe-2010.dat", "Databases/rookies-2010.dat",
+                                   "Output/Ratings/2010_Player_Ratings.csv", "Draft-Class-Rookies.csv"}) {
+            EXPECT_FALSE(fs::exists(Data + "/" + szFile)) << szFile;
+            fs::remove(Data + "/" + szFile);   // each case on its own
+        }
+        fs::remove_all(Path);
+        program_support::Write_File(Path, Original);
+    }
 }
 
 // The run of every year on a data folder holding part of the history

@@ -136,6 +136,61 @@ TEST_F(ExportProgramTest, AfterTwoSeasonsTheOffSeasonExportFilesTheGamesUnderThe
     EXPECT_EQ(nMarked, 14u);
 }
 
+// An export killed partway through a page leaves no start page, so the
+// site does not look whole, and no empty or half page under a page's name;
+// the next export into the folder removes what the killed one left and
+// finishes the site, start page last.
+TEST_F(ExportProgramTest, AKilledExportLeavesNoStartPageAndNoHalfPage)
+{
+    const std::string Root = Data.Path() + "/HTML_Export";
+    fs::create_directories(Root);
+    program_support::SCRIPT_RUN Killed{Data.Path(), Output.Path(), "export.kelvo", std::chrono::seconds(100)};
+    // The 300th file of the site: the style sheets, the season and club
+    // pages, then some 230 player pages.
+    Killed.Env = program_support::Write_Faults_Env(Root, "KELVO_FAULT_KILL_AT=300");
+    const process_runner::RUN_RESULT Result =
+        program_support::Run_Headless_Script(Killed, std::string(NEW_GAME) + "tool Export_Html_Encyclopedia\nquit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    ASSERT_EQ(Result.nExitCode, -1) << "the export was not killed\n" << Result.Out << Result.Err;
+
+    // Every page there is whole; the page being written when the kill came
+    // is only a temporary, half written.
+    const auto Walk = [&Root](size_t& nPages, std::vector<std::string>& Temporaries) {
+        nPages = 0;
+        Temporaries.clear();
+        for (const auto& Entry : fs::recursive_directory_iterator(Root)) {
+            const std::string Name = Entry.path().filename().string();
+            if (Name.rfind(".kelvo-save-", 0) == 0) {
+                Temporaries.push_back(Entry.path().string());
+                continue;
+            }
+            if (Entry.path().extension() != ".htm")
+                continue;
+            ++nPages;
+            const std::string Page = Read_Text_File(Entry.path().string());
+            EXPECT_TRUE(Page.size() > 7 && Page.compare(Page.size() - 8, 8, "</html>\n") == 0) << Entry.path();
+        }
+    };
+    size_t nPages = 0;
+    std::vector<std::string> Temporaries;
+    Walk(nPages, Temporaries);
+    EXPECT_FALSE(fs::exists(Root + "/index.htm")) << "a killed export left a start page";
+    EXPECT_GT(nPages, 250u);
+    ASSERT_EQ(Temporaries.size(), 1u);
+    EXPECT_GT(fs::file_size(Temporaries[0]), 0u);
+
+    const process_runner::RUN_RESULT Again =
+        Run_Script(std::string(NEW_GAME) + "tool Export_Html_Encyclopedia\nquit\n");
+    ASSERT_FALSE(Again.bTimedOut);
+    ASSERT_EQ(Again.nExitCode, 0) << Again.Out << Again.Err;
+    EXPECT_TRUE(Contains(Again.Out, "Box [Caution] \"This will overwrite any existing HTML Encyclopedia files\" -> OK"))
+        << Again.Out;
+    Walk(nPages, Temporaries);
+    EXPECT_TRUE(fs::is_regular_file(Root + "/index.htm"));
+    EXPECT_TRUE(Temporaries.empty()) << Temporaries.front();
+    EXPECT_GT(nPages, 1500u);
+}
+
 TEST_F(ExportProgramTest, AnUnknownToolOrBadArgumentsStopTheRunWithStatusTwo)
 {
     const process_runner::RUN_RESULT Unknown = Run_Script(std::string(NEW_GAME) + "tool Export_Everything\nquit\n");

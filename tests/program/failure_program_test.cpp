@@ -183,13 +183,23 @@ TEST_F(ToolLineTest, ExportWithAPipeForATemplateSaysItIsNoRegularFile)
     Expect_Line_Fails("tool Export_Html_Encyclopedia", "index.template\" (not a regular file)");
 }
 
-// A page that cannot be written whole (a full disk: /dev/full takes nothing)
-// fails the export with the system's words.
+// A page that cannot be written whole (a full disk, where every write of the
+// site fails) fails the export with the system's words, and leaves no start
+// page and no temporary behind.
 TEST_F(ToolLineTest, ExportOntoAFullDiskFailsItsLine)
 {
-    fs::create_directories(Data.Path() + "/HTML_Export");
-    fs::create_symlink("/dev/full", Data.Path() + "/HTML_Export/index.htm");
-    Expect_Line_Fails("tool Export_Html_Encyclopedia", "No space left on device");
+    const std::string Root = Data.Path() + "/HTML_Export";
+    fs::create_directories(Root);
+    program_support::SCRIPT_RUN Full{Data.Path(), Output.Path(), "failure.kelvo", std::chrono::seconds(60)};
+    Full.Env = program_support::Write_Faults_Env(Root, "KELVO_FAULT_FULL=1");
+    const process_runner::RUN_RESULT Result =
+        program_support::Run_Headless_Script(Full, std::string(NEW_GAME) + "tool Export_Html_Encyclopedia\nquit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 2) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Err, "(No space left on device)")) << Result.Err;
+    EXPECT_FALSE(fs::exists(Root + "/index.htm"));
+    for (const auto& Entry : fs::recursive_directory_iterator(Root))
+        EXPECT_NE(Entry.path().filename().string().rfind(".kelvo-save-", 0), 0u) << Entry.path();
 }
 
 TEST_F(ToolLineTest, RelativeNamesThatLeaveTheDataFolderAreRefused)
@@ -399,8 +409,9 @@ namespace {
 // in are gone after the next start.
 TEST_F(FailureProgramTest, LeftoverTemporariesAreRemovedFromEveryWritersFolder)
 {
-    const std::vector<std::string> Folders = {"", "Databases", "Input/Leaders", "Input/Stats", "Output",
-                                              "Output/Ratings"};
+    const std::vector<std::string> Folders = {"",       "Databases",      "playbooks",      "Input",          "Input/Leaders",
+                                              "Input/Stats", "Input/Stats/Leagues", "Output", "Output/Ratings",
+                                              "Tolvaren/Output", "Logos/Downloads", "Photos/Downloads"};
     for (const std::string& Folder : Folders) {
         fs::create_directories(Data.Path() + "/" + Folder);
         program_support::Write_File(Data.Path() + "/" + Folder + "/.kelvo-save-Ab12Cd", "half a file");
@@ -410,6 +421,37 @@ TEST_F(FailureProgramTest, LeftoverTemporariesAreRemovedFromEveryWritersFolder)
     EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
     for (const std::string& Folder : Folders)
         EXPECT_FALSE(fs::exists(Data.Path() + "/" + Folder + "/.kelvo-save-Ab12Cd")) << Folder;
+}
+
+// A link planted at the name a playbook or the owners' file was once written
+// under first (NAME.tmp beside it), or at a temporary's name, is never
+// written through: the linked file keeps its bytes, the saved files are
+// files of their own, and only the regular leftovers go at the start.
+TEST_F(FailureProgramTest, APlaybookSavedBesideALinkAtItsTemporaryNameLeavesTheLinkedFileAsItWas)
+{
+    const std::string Linked = Output.Path() + "/linked.bin";
+    program_support::Write_File(Linked, "the linked file's own bytes");
+    for (const char* szName : {"playbooks/Linked Book.opb.tmp", "ZrtFame.dat.tmp", "playbooks/.kelvo-save-Zz99Zz"})
+        fs::create_symlink(Linked, Data.Path() + "/" + szName);
+    program_support::Write_File(Data.Path() + "/playbooks/.kelvo-save-Ab12Cd", "half a playbook");
+    const process_runner::RUN_RESULT Result = Run_Script("welcome new\n"
+                                                         "command Standings\n"
+                                                         "dialog 195 set 1082 \"Linked Book\"\n"
+                                                         "dialog 195 press 1\n"
+                                                         "command \"Save Offensive Playbook\"\n"
+                                                         "quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    EXPECT_TRUE(Read_Text_File(Linked) == "the linked file's own bytes") << "the linked file was written through";
+    const fs::path Book = Data.Path() + "/playbooks/Linked Book.opb";
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Book)));
+    std::error_code Error;
+    EXPECT_EQ(fs::file_size(Book, Error), 19680u) << Error.message();
+    const fs::path Fame = Data.Path() + "/ZrtFame.dat";
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Fame)));
+    EXPECT_EQ(fs::file_size(Fame, Error), 23552u) << Error.message();
+    EXPECT_FALSE(fs::exists(fs::symlink_status(Data.Path() + "/playbooks/.kelvo-save-Ab12Cd")));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(Data.Path() + "/playbooks/.kelvo-save-Zz99Zz")));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -66,7 +67,22 @@ struct SCRIPT_RUN {
   std::chrono::seconds Limit{100};
   std::string Input = "/dev/null";
   std::vector<std::string> Extra = {"IS_NOT_RANDOM"};
+  std::vector<std::string> Env = {}; // "NAME=value" added to the program's environment
 };
+
+// The environment that preloads testsupport/write_faults.cpp into the
+// program, its faults (Fault: "KELVO_FAULT_FULL=1", "KELVO_FAULT_KILL_AT=N")
+// acting on the files in Folder, which must exist.
+inline std::vector<std::string> Write_Faults_Env(const std::string &Folder,
+                                                 const std::string &Fault) {
+  const char *szAsan = std::getenv("ASAN_OPTIONS");
+  const std::string Asan = szAsan != nullptr && szAsan[0] != '\0'
+                               ? std::string(szAsan) + ":"
+                               : std::string();
+  return {std::string("LD_PRELOAD=") + KELVO_WRITE_FAULTS_PATH,
+          "KELVO_FAULT_FOLDER=" + std::filesystem::canonical(Folder).string(),
+          Fault, "ASAN_OPTIONS=" + Asan + "verify_asan_link_order=0"};
+}
 
 // The program run headless on Script, written into the run's folder first.
 inline process_runner::RUN_RESULT
@@ -75,6 +91,7 @@ Run_Headless_Script(const SCRIPT_RUN &Run, const std::string &Script) {
   Write_File(ScriptPath, Script);
   process_runner::RUN_OPTIONS Options;
   Options.Env = {"KELVO_DATA=" + Run.Data};
+  Options.Env.insert(Options.Env.end(), Run.Env.begin(), Run.Env.end());
   Options.Input = Run.Input;
   Options.Folder = Run.Folder;
   Options.Output = Run.Folder;

@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -11,6 +12,8 @@
 
 #include "league/league_fixture.h"
 #include "league/player_stats.h"
+#include "platform/files.h"
+#include "platform/ui.h"
 #include "season/player_value.h"
 #include "test_support.h"
 #include "tools/draft_class_file.h"
@@ -126,35 +129,36 @@ TEST_F(DraftClassFileTest, RookiesAreOrderedByScorePlusCareerValueKeepingScanOrd
     EXPECT_EQ(Read_Text_File(DRAFT_CLASS_LOG_FILE), "2010,6\n2010,6\n");
 }
 
-TEST_F(DraftClassFileTest, TheThousandthRookieStopsTheScanAndAllThousandAreWritten)
+// A class holds 1,000 rookies: exactly that many are written whole; one
+// more writes nothing (a class cut at the thousandth would leave out the
+// clubs scanned last) and keeps the class already there.
+TEST_F(DraftClassFileTest, AThousandRookiesAreWrittenAndOneMoreWritesNothing)
 {
     Use_Franchises(12);
-    for (int t = 0; t < 11; ++t) {
+    for (int t = 0; t < 10; ++t) {
         for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
             Put_Rookie(t, s, 1 + t * 100 + s);
     }
-    ASSERT_EQ(Write_Draft_Class_Database(), DRAFT_CLASS_WRITTEN);
-    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
-    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Overflow in 2010 DRAFT_CLASS database");
-    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Too many players in 2010 draft class. Aborted during team #10 (out of 12).");
+    int nRookies = 0;
+    ASSERT_EQ(Write_Draft_Class_Database(&nRookies), DRAFT_CLASS_WRITTEN);
+    EXPECT_EQ(nRookies, 1000);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
     const std::vector<PLAYER> Records = Read_Class();
     ASSERT_EQ(Records.size(), 1000u);
     const std::vector<int> IDs = Class_IDs(Records);
     ASSERT_EQ(IDs.size(), 1000u);
-    // Equal rookies: scan order, teams 0-9 whole, team 10 never reached.
+    // Equal rookies: in scan order.
     for (int i = 0; i < 1000; ++i)
         ASSERT_EQ(IDs[size_t(i)], i + 1) << i;
-    EXPECT_EQ(Get_Player_Byte_Stat(10, 0, 5), 0);
     EXPECT_EQ(Read_Text_File(DRAFT_CLASS_LOG_FILE), "2010,1000\n");
 
-    // 999 rookies show nothing.
-    ui::Reset();
-    Clear_Player(9, 99);
-    for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
-        Clear_Player(10, s);
-    ASSERT_EQ(Write_Draft_Class_Database(), DRAFT_CLASS_WRITTEN);
-    EXPECT_TRUE(ui::Shown_Boxes().empty());
-    EXPECT_EQ(Class_IDs(Read_Class()).size(), 999u);
+    Put_Rookie(11, 0, 1101);
+    errno = 0;
+    EXPECT_EQ(Write_Draft_Class_Database(&nRookies), DRAFT_CLASS_OVERFLOW);
+    EXPECT_EQ(nRookies, 1001);
+    EXPECT_EQ(Class_IDs(Read_Class()).size(), 1000u);
+    EXPECT_EQ(Read_Text_File(DRAFT_CLASS_LOG_FILE), "2010,1000\n");
+    EXPECT_EQ(files::List_Folder("databases", files::TEMPORARY_FILE_PATTERN), std::vector<std::string>{});
 }
 
 // A write that fails part-way (here: the file size limit) keeps the class

@@ -158,12 +158,17 @@ TEST_F(InputReadersTest, ThirtyThirdFranchiseStopsTheFile)
                      "LST,Last,Lasts,Park,1,,,1,1,1,1,1,1,1,1,Bravo\n"
                      "OVR,Over,Overs,Park,1,,,1,1,1,1,1,1,1,1,Bravo\n"
                      "MOR,More,Mores,Park,1,,,1,1,1,1,1,1,1,1,Bravo\n");
-    EXPECT_EQ(Read_Teams_File(), 1);
+    // The club after the 32nd would be lost: the file is refused, naming the
+    // line (the header is line 1) and the club.
+    std::string Problem;
+    EXPECT_EQ(Read_Teams_File(&Problem), -1);
     EXPECT_EQ(Count_Teams(), MAX_BUILT_TEAMS);
     EXPECT_EQ(Team_String(31, TEAM_STRING_ABBREVIATION), "LST");
+    EXPECT_EQ(Problem, "\"input/stats/2020_teams.csv\" line 3: a club beyond the 32 a league can have (OVR Overs)");
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Too Many Teams");
-    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Read_One_Team_Line() should only be called during database creation.");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "input/stats/2020_teams.csv line 3 holds a club beyond the 32 a league can have (OVR Overs).");
 }
 
 // ---- Cap room ----------------------------------------------------------------------

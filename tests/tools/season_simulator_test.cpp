@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -145,6 +147,14 @@ TEST_F(SeasonSimulatorTest, TheDataFileHoldsLittleEndianTotalsAndADamagedOneIsSe
     // No file: a zeroed one is started.
     std::remove("Simulator.dat");
     EXPECT_EQ(Load_Simulator_Data(Back), 1);
+    EXPECT_EQ(File_Bytes("Simulator.dat").size(), 7544u);
+
+    // A link where an earlier program wrote the file first is never written
+    // through: the linked file keeps its bytes.
+    Write_Bytes("linked.bin", {1, 2, 3});
+    ASSERT_EQ(::symlink("linked.bin", "Simulator.dat.tmp"), 0);
+    ASSERT_EQ(Write_Simulator_Data(T), 1);
+    EXPECT_EQ(File_Bytes("linked.bin"), (std::vector<unsigned char>{1, 2, 3}));
     EXPECT_EQ(File_Bytes("Simulator.dat").size(), 7544u);
 }
 

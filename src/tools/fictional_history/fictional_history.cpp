@@ -70,21 +70,9 @@ struct FILE_WRITER {
     // The whole file written beside the old one and renamed over it.
     bool Write(const std::string& Path, const std::string& Text)
     {
-        const std::string Temporary = Path + ".new";
-        FILE* pFile = files::Open_File(Temporary.c_str(), "wb");
-        if (pFile == nullptr) {
-            Problem = "\"" + Path + "\" cannot be written (" + std::strerror(errno) + ").";
-            return false;
-        }
-        const bool bWritten = std::fwrite(Text.data(), 1, Text.size(), pFile) == Text.size();
-        if (std::fclose(pFile) != 0 || !bWritten) {
-            files::Delete_File(Temporary.c_str());
-            Problem = "\"" + Path + "\" could not be written whole.";
-            return false;
-        }
-        if (!files::Rename_File(Temporary.c_str(), Path.c_str())) {
-            files::Delete_File(Temporary.c_str());
-            Problem = "\"" + Path + "\" cannot be replaced.";
+        errno = 0;
+        if (!files::Write_Whole_File(Path.c_str(), Text.data(), Text.size())) {
+            Problem = "\"" + Path + "\" could not be written (" + files::Error_Text(errno) + ").";
             return false;
         }
         ++Summary.nFiles;

@@ -137,11 +137,7 @@ std::string Read_File(const std::string& Path)
 
 bool Write_File(const std::string& Path, const std::string& Bytes)
 {
-    FILE* pFile = files::Open_File(Path.c_str(), "wb");
-    if (pFile == nullptr)
-        return false;
-    const bool bWritten = std::fwrite(Bytes.data(), 1, Bytes.size(), pFile) == Bytes.size();
-    return std::fclose(pFile) == 0 && bWritten;
+    return files::Write_Whole_File(Path.c_str(), Bytes.data(), Bytes.size());
 }
 
 }  // namespace
