@@ -281,7 +281,15 @@ protected:
             EXPECT_EQ(Game_Rows(Read_Text_File(New + "/TeamsDetail/" + File, "missing")), Rows) << File;
         }
         EXPECT_EQ(nPages, static_cast<size_t>(Before.nTeams - 1));
+        // The erased club has no page, and no page links to one.
         EXPECT_FALSE(fs::exists(New + "/TeamsDetail/" + Club + " 2019.htm"));
+        EXPECT_FALSE(fs::exists(New + "/teams/" + Club + ".htm"));
+        for (const char* szFolder : {"/TeamsDetail", "/SeasonDetail", "/GameDetails"})
+            for (const auto& Entry : fs::directory_iterator(New + szFolder)) {
+                const std::string Page = Read_Text_File(Entry.path().string());
+                EXPECT_FALSE(Contains(Page, "\\" + Club + ".htm") || Contains(Page, "\\" + Club + " 2019.htm"))
+                    << Entry.path();
+            }
         std::set<std::string> Linked;
         Add_Game_Links(New + "/TeamsDetail", Linked);
         Add_Game_Links(New + "/SeasonDetail", Linked);
