@@ -21,6 +21,7 @@
 #include "league/team.h"
 #include "league/team_finances.h"
 #include "league/team_schedule.h"
+#include "season/offseason.h"
 
 namespace {
 
@@ -385,7 +386,11 @@ void Format_Playoff_Star(std::string& Out, int nTeam, int nSeason)
         const int nWeek = Get_Current_Week();
         if (nWeek < Get_Regular_Season_Weeks() || nWeek == OFFSEASON_WEEK)
             return;
-        nFinish = Record_Team_Division_Finish(nTeam);
+        // Once the season's codes stand they are read, not worked out from
+        // division rows a club erased or moved since has changed.
+        nFinish = Are_Season_Finishes_Recorded()
+                      ? Get_Team_Yearly_Int(nTeam, Get_Current_Season_Index(), YEARLY_INT_FINISH)
+                      : Record_Team_Division_Finish(nTeam);
     } else {
         // The finish kept for the season the page is about, the one of
         // its year.

@@ -95,6 +95,10 @@ std::string Page_Name_Of(const std::string& Name)
 
 std::string Team_Page_Name(int nTeam)
 {
+    // A club erased from the league is named by its season's games but
+    // has no page of its own.
+    if (nTeam >= 0 && nTeam < MAX_FRANCHISES && !Is_Team_Slot_Used(nTeam))
+        return std::string();
     const std::string Name = Team_Full_Name(nTeam);
     if (Name.empty())
         return Name;

@@ -20,7 +20,8 @@
 // A name made safe as one file-name component: the page toolkit's
 // Sanitise_File_Name (base/html_text.h), which the export's file names use too.
 std::string Page_Name_Of(const std::string& Name);
-// "<full name>" of a franchise (teams/ pages); "" for a slot with no name.
+// "<full name>" of a franchise (teams/ pages); "" for a slot with no name
+// and for a franchise slot not in use (an erased club has no page).
 std::string Team_Page_Name(int nTeam);
 // "<full name> <year>" (TeamsDetail/ pages): the year of the games the
 // league's records hold (Get_Game_Records_Year).

@@ -249,7 +249,7 @@ void Get_Team_Full_Name(int nTeam, char* szBuffer, size_t nSize)
         Put_Text(szBuffer, nSize, "Free Agent");
     } else if (nTeam == HALL_OF_FAME_TEAM) {
         Put_Text(szBuffer, nSize, "Hall Of Fame Inductee");
-    } else if (nTeam < 0 || nTeam > LAST_FRANCHISE_SLOT || !Is_Valid_Team(nTeam)) {
+    } else if (nTeam < 0 || nTeam > LAST_FRANCHISE_SLOT || (!Is_Valid_Team(nTeam) && !Is_Erased_Club(nTeam))) {
         Put_Text(szBuffer, nSize, "");
     } else {
         Put_Text(szBuffer, nSize, Team_String(nTeam, 1) + " " + Team_String(nTeam, 2));

@@ -48,7 +48,8 @@ template <size_t N> void Get_Week_Name_Long(int nWeek, char (&szBuffer)[N])
 }
 
 // Team display names (team values 0-40, -1 or ALL_TEAMS the league average,
-// 128 NO_TEAM).
+// 128 NO_TEAM). The full name of a franchise slot is empty unless a club is
+// in it or was erased from it after its season was played (Is_Erased_Club).
 void Get_Team_City(int nTeam, char* szBuffer, size_t nSize);
 template <size_t N> void Get_Team_City(int nTeam, char (&szBuffer)[N])
 {

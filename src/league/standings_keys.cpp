@@ -446,6 +446,12 @@ WEEK_RECORDS Week_Records(int nWeek)
         if (nIndex < 0)
             continue;
         ++nPlaying;
+        // A club erased since the game took its own entry with it: this one
+        // stands for both sides.
+        const int64_t nCode = League.Team[t].nSchedule[nWeek][SCHEDULE_OPPONENT];
+        const int64_t nOpponent = (nCode > 0 ? nCode : -nCode) - 1;
+        if (nOpponent >= 0 && nOpponent < MAX_FRANCHISES && !Is_Team_Slot_Used(static_cast<int>(nOpponent)))
+            ++nPlaying;
         if (nIndex < Week.nFirst)
             Week.nFirst = nIndex;
     }

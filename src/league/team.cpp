@@ -12,6 +12,7 @@
 #include "league/player.h"
 #include "league/player_text.h"
 #include "league/preferences.h"
+#include "league/standings_keys.h"
 #include "base/random.h"
 #include "base/text_utils.h"
 #include "platform/errors.h"
@@ -114,10 +115,37 @@ int First_Free_Agent_Gap()
     return Find_Roster_End(FREE_AGENT_TEAM);
 }
 
+// Whether a finished game of the GAME records has the club on either side.
+bool Has_Finished_Game(int nTeam)
+{
+    for (int g = 0; g < NUMBER_OF_GAMES; ++g) {
+        const GAME& Game = League.Game[g];
+        if ((Game.nAwayTeam == nTeam || Game.nHomeTeam == nTeam) && Game.nAwayTeam != Game.nHomeTeam &&
+            Is_Game_Record_Final(g))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
 // Slots in use
+
+bool Is_Erased_Club(int nTeam)
+{
+    if (!In_Range(nTeam, 0, LAST_FRANCHISE) || Is_Franchise_Used(nTeam))
+        return false;
+    const TEAM& Team = League.Team[nTeam];
+    return Team.szString[TEAM_STRING_CITY][0] != '\0' || Team.szString[TEAM_STRING_NICKNAME][0] != '\0';
+}
+
+void Clear_Erased_Clubs()
+{
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        if (Is_Erased_Club(t))
+            Clear_Team(t);
+}
 
 bool Check_Team_Index(const char* szFunction, int nTeam)
 {
@@ -770,7 +798,15 @@ bool Erase_Team(int nTeam, int bKeepPlayers)
                 Remove_Player_From_Roster(nTeam, s);
         }
     }
+    // The season's finished games (and its bracket) name the club by its
+    // slot, which moves behind the clubs in use with every reference to it:
+    // its names stay there, so those games are still told as played.
+    const bool bNamed = Has_Finished_Game(nTeam);
+    char szStrings[TEAM_STRING_COUNT][TEAM_STRING_SIZE];
+    std::memcpy(szStrings, League.Team[nTeam].szString, sizeof(szStrings));
     Clear_Team(nTeam);
+    if (bNamed)
+        std::memcpy(League.Team[nTeam].szString, szStrings, sizeof(szStrings));
     Compact_Team_Slots();
     Count_Teams();
     Fix_Current_Team_Selection();

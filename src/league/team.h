@@ -87,6 +87,12 @@ inline bool Is_Valid_Team(int nTeam)
            League.Team[nTeam].nTeamStat[TEAM_STAT_CONTROLLER] != CONTROLLER_NOT_IN_USE;
 }
 
+// true for a franchise slot not in use that still holds a club's names: a
+// club erased once its season was played, which that season's GAME records,
+// schedules and bracket name until the next season is set up. Its slot
+// stands behind the clubs in use.
+bool Is_Erased_Club(int nTeam);
+
 // true for team 0-40. Otherwise reports "nTeam out of bounds in
 // <function>([team])" and gives false: the check of the operations whose only
 // index is a team.
@@ -179,9 +185,14 @@ int Count_Players_By_Last_Initial(int cLetter);
 
 // Erases franchise slot nTeam. With bKeepPlayers 0 its players move to the
 // free-agent pool first (asking when the pool lacks room); otherwise they are
-// not moved and go with the zeroed record. True when erased, false when refused or
-// cancelled.
+// not moved and go with the zeroed record. A club named by a finished game
+// of the season's GAME records keeps its eight strings in its slot (an
+// erased club, Is_Erased_Club), so that the season's games and bracket still
+// name it. True when erased, false when refused or cancelled.
 bool Erase_Team(int nTeam, int bKeepPlayers);
+
+// Zeroes every erased club's slot (when the season that named them is over).
+void Clear_Erased_Clubs();
 
 // Exchanges two whole team records and every team reference to them.
 void Swap_Teams(int nTeamA, int nTeamB);

@@ -194,7 +194,7 @@ PAGE_LAYOUT Layout_Main_Page(int nPage)
 
 std::string Page_Team_Nickname(int nTeam)
 {
-    if (!Is_Valid_Team(nTeam))
+    if (!Is_Valid_Team(nTeam) && !Is_Erased_Club(nTeam))
         return "";
     char szText[64];
     Get_Team_String(szText, nTeam, TEAM_STRING_NICKNAME);
@@ -203,7 +203,7 @@ std::string Page_Team_Nickname(int nTeam)
 
 std::string Page_Team_Name(int nTeam, bool bShort)
 {
-    if (!Is_Valid_Team(nTeam))
+    if (!Is_Valid_Team(nTeam) && !Is_Erased_Club(nTeam))
         return "";
     char szText[64];
     if (bShort) {

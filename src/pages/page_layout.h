@@ -107,9 +107,11 @@ constexpr int PAGE_MARGIN = 12;
 constexpr int PAGE_BODY_TOP = 78;
 void Add_Masthead(PAGE_LAYOUT& Layout, const char* szTitle);
 // A club's name as the tables show it: the city and nickname, or the
-// abbreviation when bShort.
+// abbreviation when bShort. A club erased since its season was played is
+// named too (the bracket still holds it); any other slot not in use is "".
 std::string Page_Team_Name(int nTeam, bool bShort = false);
-// The club's nickname ("Frost"), its abbreviation when it has none.
+// The club's nickname ("Frost"), its abbreviation when it has none; as
+// Page_Team_Name for slots not in use.
 std::string Page_Team_Nickname(int nTeam);
 // The club the main window's pages show: the viewed club (preference 28,
 // what View Other Team and the lists choose) when it is a club in use, else

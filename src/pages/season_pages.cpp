@@ -175,7 +175,7 @@ std::vector<std::string> Division_Leader_Lines()
 std::string Front_Headline(const std::vector<DAY_RESULT>& Results)
 {
     const int nChampion = Get_Playoff_Team(Get_Season_Last_Playoff_Slot());
-    if (Is_Season_Complete() && Is_Team_Slot_Used(nChampion))
+    if (Is_Season_Complete() && (Is_Team_Slot_Used(nChampion) || Is_Erased_Club(nChampion)))
         return Page_Team_Name(nChampion) + " Are Champions!";
     const DAY_RESULT* pBest = nullptr;
     for (const DAY_RESULT& Result : Results)
@@ -264,7 +264,10 @@ PAGE_LAYOUT Layout_Playoffs_Page()
         const int y = Bracket_Top(s, nTop, nHeight);
         const PAGE_RECT Box = Rect(x0, y, x1, y + BRACKET_BOX_HEIGHT);
         Layout.Shades.push_back(Box);
-        if (nTeam == NO_TEAM || !Is_Valid_Team(nTeam))
+        // A club erased since it played keeps its place, named, but has no
+        // club page to open.
+        const bool bErased = Is_Erased_Club(nTeam);
+        if (nTeam == NO_TEAM || (!Is_Valid_Team(nTeam) && !bErased))
             continue;
         bAny = true;
         const bool bPlayed = Bracket_Game_Played(s);
@@ -277,7 +280,8 @@ PAGE_LAYOUT Layout_Playoffs_Page()
         if (bPlayed)
             Add_Text(Layout, Rect(x1 - 15, y + 3, x1 - 2, y + BRACKET_BOX_HEIGHT - 3),
                      std::to_string(Get_Playoff_Score(s)), nType, ALIGN_RIGHT);
-        Add_Row(Layout, nTeam, Box, s);
+        if (!bErased)
+            Add_Row(Layout, nTeam, Box, s);
     }
     if (!bAny)
         Add_Text(Layout, Rect(PAGE_MARGIN + 3 * nWidth, nTop + nHeight / 2 + 24, PAGE_MARGIN + 6 * nWidth,

@@ -60,6 +60,20 @@ int Add_Team_To_League(int bStockRoster)
     const int nGames = Get_Games_Per_Season();   // stores 17 back for a longer season
     if (n >= Get_Team_Limit_For_Games(nGames) || n >= MAX_FRANCHISES)
         return -1;
+    // Clubs erased after the season they played keep their slots behind the
+    // clubs in use while that season's records name them: the new club
+    // takes the first slot holding nothing, and an erased club standing in
+    // slot n moves to it with every reference, so no game of that season
+    // becomes the new club's. With no such slot the league is full.
+    if (Is_Erased_Club(n)) {
+        int nFree = -1;
+        for (int t = n + 1; t < MAX_FRANCHISES && nFree < 0; ++t)
+            if (!Is_Team_Slot_Used(t) && !Is_Erased_Club(t))
+                nFree = t;
+        if (nFree < 0)
+            return -1;
+        Swap_Teams(n, nFree);
+    }
 
     Set_Team_String("[Empty", n, TEAM_STRING_CITY);
     Set_Team_String("Team]", n, TEAM_STRING_NICKNAME);

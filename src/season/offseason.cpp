@@ -428,7 +428,10 @@ void Archive_Team_Season(int nTeam)
     const int nIndex = Get_Current_Season_Index();
     Set_Team_Yearly_Int(nTeam, nIndex, ATTENDANCE_INT, Get_Team_Financial_Stat(nTeam, FINANCE_HOME_ATTENDANCE));
     Set_Team_Yearly_Int(nTeam, nIndex, PROFIT_INT, Get_Team_Financial_Stat(nTeam, FINANCE_PROFIT));
-    Set_Team_Yearly_Int(nTeam, Played_Season_Index(), SEASON_FINISH_INT, Record_Team_Division_Finish(nTeam));
+    // A season whose codes stand keeps them: the division rows may have
+    // changed since (a club erased or moved after the final).
+    if (!Are_Season_Finishes_Recorded())
+        Set_Team_Yearly_Int(nTeam, Played_Season_Index(), SEASON_FINISH_INT, Record_Team_Division_Finish(nTeam));
     for (const auto& Pair : ARCHIVED_FINANCES)
         Set_Team_Financial_Stat(nTeam, Pair[1], Get_Team_Financial_Stat(nTeam, Pair[0]));
 }
@@ -473,18 +476,28 @@ bool Human_Team_Has_Flagged_Players()
     return nLastUser >= 0 && Count_Expiring_Contracts(nLastUser) > 0;
 }
 
+bool Are_Season_Finishes_Recorded()
+{
+    // The codes are worked out once more after the season's last game,
+    // which gives its winner the code of the last slot. A champion no longer
+    // in the league was erased after that, when the codes stood.
+    const int nLastSlot = Get_Season_Last_Playoff_Slot();
+    const int nChampion = Get_Playoff_Team(nLastSlot);
+    if (nChampion < 0 || nChampion >= MAX_FRANCHISES)
+        return false;
+    if (!Is_Team_Slot_Used(nChampion))
+        return true;
+    const int nTitleCode = nLastSlot == PLAYOFF_CHAMPION_SLOT ? TITLE_FINISH_CODE : LEAGUE_TITLE_FINISH_CODE;
+    return Get_Team_Yearly_Int(nChampion, Played_Season_Index(), SEASON_FINISH_INT) == nTitleCode;
+}
+
 void Record_All_Division_Finishes()
 {
     Clear_Standings_Order();
-    // Once the season's last game has been recorded (its winner holds the
-    // code of the last slot), the season's codes are kept as they were
-    // played: a club added or erased after it changes the division rows, not
-    // the season's finishes.
-    const int nLastSlot = Get_Season_Last_Playoff_Slot();
-    const int nChampion = Get_Playoff_Team(nLastSlot);
-    const int nTitleCode = nLastSlot == PLAYOFF_CHAMPION_SLOT ? TITLE_FINISH_CODE : LEAGUE_TITLE_FINISH_CODE;
-    if (nChampion >= 0 && nChampion < MAX_FRANCHISES && Is_Team_Slot_Used(nChampion) &&
-        Get_Team_Yearly_Int(nChampion, Played_Season_Index(), SEASON_FINISH_INT) == nTitleCode)
+    // Once the season's codes are recorded they are kept as they were
+    // played: a club added, erased or moved after it changes the division
+    // rows, not the season's finishes.
+    if (Are_Season_Finishes_Recorded())
         return;
     if (Get_Current_Week() < Get_Playoff_Start_Day())
         Update_Standings();
@@ -505,6 +518,8 @@ void Setup_Next_Season()
     for (int g = 0; g < NUMBER_OF_GAMES; ++g)
         if (GAME* pGame = Get_Game_Record(g))
             std::memset(static_cast<void*>(pGame), 0, sizeof(GAME));
+    // No record names a club erased after last season any more.
+    Clear_Erased_Clubs();
     Progress.Step(2);
 
     const int nTeams = Count_Teams();

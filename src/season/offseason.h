@@ -28,8 +28,8 @@ void Renew_Team_Contracts(int nTeam);
 // overall rating at his position); a player rated below 25 gets new ratings
 // first. The roster is left compact.
 void Rank_Team_Roster_By_Potential(int nTeam);
-// Stores the season's attendance, profit and division finish in the club's
-// yearly record, and copies this season's running financial stats to last
+// Stores the season's attendance, profit and division finish (unless the
+// season's codes stand already) in the club's yearly record, and copies this season's running financial stats to last
 // season's. Team 0-35; another is reported and skipped.
 void Archive_Team_Season(int nTeam);
 // Moves each of the 20 predicted statistics of every player of the team by
@@ -43,8 +43,13 @@ int Count_Expiring_Contracts(int nTeam);
 // False while every club is computer-run; else whether the last user-run
 // club in slot order has expiring contracts (false without one).
 bool Human_Team_Has_Flagged_Players();
+// Whether the season's finish codes stand as it was played: the season's
+// last slot holds a club that has the code of that slot (worked out after
+// the last game), or a club erased from the league since.
+bool Are_Season_Finishes_Recorded();
 // Refreshes the standings and stores each club's division finish in its
-// yearly record (the season just played when the day is 100).
+// yearly record (the season just played when the day is 100); nothing is
+// stored once the season's codes stand.
 void Record_All_Division_Finishes();
 // Prepares the new season after the draft: pick owners rolled on, the game
 // records cleared, team totals rolled over, free agents signed, leftover

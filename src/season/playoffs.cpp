@@ -316,5 +316,8 @@ bool Is_Season_Complete()
     const int nDay = Get_Current_Week();
     if (nDay == 0 || nDay == OFFSEASON_WEEK || nDay < Get_First_Playoff_Week())
         return false;
-    return Is_Team_Slot_Used(Get_Playoff_Team(Last_Slot_Of_Season()));
+    // The champion's slot names a club: one still in the league, or one
+    // erased from it since the final (its season stays played).
+    const int nChampion = Get_Playoff_Team(Last_Slot_Of_Season());
+    return In_Range(nChampion, 0, MAX_FRANCHISES - 1);
 }

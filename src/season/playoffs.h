@@ -48,5 +48,6 @@ void Record_Playoff_Result(const GAME* pGame);
 // inter-league final on, else 28.
 int Get_Season_Last_Playoff_Slot();
 // True when the current day is neither 0 nor the off-season, is at least the
-// first playoff day, and the season's last slot holds a team.
+// first playoff day, and the season's last slot holds a club (one erased
+// from the league since the final too).
 bool Is_Season_Complete();

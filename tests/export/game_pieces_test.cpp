@@ -11,6 +11,7 @@
 #include "league/player_hash.h"
 #include "league/standings_keys.h"
 #include "pieces_fixture.h"
+#include "season/playoffs.h"
 
 namespace {
 
@@ -190,6 +191,20 @@ TEST_F(GamePiecesTest, GameRecordsAndPlayoffGames)
     EXPECT_EQ(Out, "*");
     Format_Playoff_Star(Out, 0, 2);
     EXPECT_EQ(Out, "");
+    // Once the season's final is booked its codes stand and are read, not
+    // worked out again from rows a club erased since has changed: club 0,
+    // in the bracket's first slot, is starred by its stored code alone.
+    Set_User_Preference(PREF_SEASON_INDEX, 0);
+    Set_User_Preference(PREF_CURRENT_WEEK, Get_Regular_Season_Weeks() + 4);
+    const int nLast = Get_Season_Last_Playoff_Slot();
+    Set_Playoff_Team(nLast, 1);
+    Set_Team_Yearly_Int(1, 0, YEARLY_INT_FINISH, nLast == PLAYOFF_CHAMPION_SLOT ? 8 : 7);
+    Set_Team_Yearly_Int(0, 0, YEARLY_INT_FINISH, 3);
+    Format_Playoff_Star(Out, 0, 0);
+    EXPECT_EQ(Out, "");
+    Set_Team_Yearly_Int(0, 0, YEARLY_INT_FINISH, 4);
+    Format_Playoff_Star(Out, 0, 0);
+    EXPECT_EQ(Out, "*");
 }
 
 TEST_F(GamePiecesTest, GameAndScheduleLeaders)

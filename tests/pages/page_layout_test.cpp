@@ -215,6 +215,18 @@ TEST_F(PageLayoutTest, PlayoffBracketPlacesEverySlot)
     // Every one of the 31 slots has its box.
     EXPECT_EQ(Layout.Shades.size(), 31u);
     Expect_Inside_Design_Space(Layout);
+
+    // A club erased since it played (its names left in slot 10, not in use)
+    // keeps its place in slot 9, named, with no club page to open.
+    Set_Team_String("Foxton", 10, TEAM_STRING_CITY);
+    Set_Team_String("Foxes", 10, TEAM_STRING_NICKNAME);
+    Set_Playoff_Team(9, 10);
+    const PAGE_LAYOUT After = Layout_Playoffs_Page();
+    EXPECT_EQ(After.Rows.size(), 6u);
+    for (const PAGE_ROW& Row : After.Rows)
+        EXPECT_NE(Row.nGroup, 9);
+    EXPECT_EQ(Texts_In(After, PAGE_RECT{12 + 8 * 82 + 1, 163, 12 + 9 * 82 - 1, 183}),
+              (std::vector<std::string>{"Foxes"}));
 }
 
 TEST_F(PageLayoutTest, EveryPageLiesInsideTheDesignSpace)

@@ -8,11 +8,14 @@
 // team is worked out by hand from the records each test gives.
 
 #include <cstring>
+#include <string>
 
+#include "league/league_text.h"
 #include "league/salary_cap.h"
 #include "league/team_finances.h"
 #include "playoffs_fixture.h"
 #include "season/draft_pool.h"
+#include "season/expansion_teams.h"
 #include "season/offseason.h"
 
 namespace {
@@ -31,6 +34,13 @@ protected:
     }
 
     static int Games_Today() { return Schedule_Playoff_Games(); }
+
+    static std::string City_Of(int nTeam)
+    {
+        char szCity[TEAM_STRING_SIZE];
+        Get_Team_String(szCity, nTeam, TEAM_STRING_CITY);
+        return szCity;
+    }
 };
 
 TEST_F(PlayoffsTest, ALeaderIsAtHomeAgainstABetterWildCardAndByesPlayNothing)
@@ -350,6 +360,137 @@ TEST_F(PlayoffsTest, EachClubsFinishCodeNamesTheRoundItWentOutIn)
     EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_TITLE_GAME, 1, 1), 0);
     EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_TITLE_GAME, 0, 1), 16);
     EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(PlayoffsTest, TheChampionErasedAfterTheFinalLeavesTheSeasonAsPlayed)
+{
+    // The bracket of the test above: 0 (division 0's leader) is champion,
+    // 16 lost the final, 1 got in as a wild card behind 0.
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2020;
+    std::vector<std::pair<int, int>> Teams;
+    for (int nLeague = 0; nLeague < 2; ++nLeague)
+        for (int k = 0; k < 4; ++k)
+            for (int p = 0; p < 4; ++p)
+                Teams.push_back({4 * nLeague + k, 12 - k - 4 * p});
+    Build(Teams, 0);
+    Update_Wild_Card_Teams(0);
+    Update_Standings();
+    for (int t = 0; t < 32; ++t) {
+        Set_Team_String(("City " + std::to_string(t)).c_str(), t, TEAM_STRING_CITY);
+        Set_Team_String("Club", t, TEAM_STRING_NICKNAME);
+    }
+    Set_Day(FIRST_PLAYOFF_DAY);
+    for (int r = 0; r < 4; ++r) {
+        ASSERT_GT(Games_Today(), 0) << r;
+        Play_Day({4});
+    }
+    Record_All_Division_Finishes();
+    ASSERT_EQ(Slot(30), 0);
+    ASSERT_EQ(Get_Team_Yearly_Int(1, 0, YEARLY_INT_FINISH), 4);
+    // The champion's win over 16 in the final is one of the season's
+    // finished games.
+    Put_Game(0, 16, 0, 10, 24, FIRST_PLAYOFF_DAY + 3);
+    uint8_t Bracket[PLAYOFF_SLOTS];
+    std::memcpy(Bracket, League.StandingsArea.PlayoffTeam, sizeof(Bracket));
+    int nCode[32];
+    for (int t = 0; t < 32; ++t)
+        nCode[t] = Get_Team_Yearly_Int(t, 0, YEARLY_INT_FINISH);
+
+    ASSERT_TRUE(Erase_Team(0, 1));
+    // Every club moved down a slot; the champion's names stand behind them
+    // in slot 31, where the bracket and the game name it.
+    ASSERT_EQ(Count_Teams(), 31);
+    EXPECT_TRUE(Is_Erased_Club(31));
+    EXPECT_FALSE(Is_Erased_Club(30));
+    EXPECT_FALSE(Is_Team_Slot_Used(31));
+    char szName[64];
+    Get_Team_Full_Name(31, szName);
+    EXPECT_STREQ(szName, "City 0 Club");
+    EXPECT_EQ(Slot(30), 31);
+    EXPECT_EQ(League.Game[0].nHomeTeam, 31);
+    EXPECT_EQ(League.Game[0].nAwayTeam, 15);
+    EXPECT_TRUE(Is_Season_Complete());
+
+    // Division 0 is led by 1 now, but the season's codes stand as played:
+    // at the season's end and in the archive, 1 keeps its wild card's 4.
+    Clear_Standings_Order();
+    ASSERT_EQ(Record_Team_Division_Finish(0), 5);
+    Record_All_Division_Finishes();
+    for (int t = 0; t < 31; ++t)
+        Archive_Team_Season(t);
+    for (int t = 1; t < 32; ++t)
+        EXPECT_EQ(Get_Team_Yearly_Int(t - 1, 0, YEARLY_INT_FINISH), nCode[t]) << "club " << t;
+    for (int s = 0; s < PLAYOFF_SLOTS; ++s)
+        EXPECT_EQ(Slot(s), Bracket[s] == NO_TEAM ? NO_TEAM : Bracket[s] == 0 ? 31 : Bracket[s] - 1) << "slot " << s;
+
+    // A club that played no finished game leaves nothing behind.
+    ASSERT_TRUE(Erase_Team(5, 1));
+    EXPECT_FALSE(Is_Erased_Club(30));
+    EXPECT_TRUE(Is_Erased_Club(31));
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(PlayoffsTest, AnErasedClubsGamesKeepTheirWeeksAndANewClubTakesAnotherSlot)
+{
+    // Four clubs, two weeks: week 0 A-B (record 0) and C-D (1), week 1 A-C
+    // (2) and B-D (3); the first club named is at home and wins 20-10.
+    Build({{0, 1}, {0, 0}, {0, 0}, {0, -1}}, 0);
+    Set_Regular_Season_Weeks(2);
+    const char* const NAMES[4] = {"A", "B", "C", "D"};
+    for (int t = 0; t < 4; ++t) {
+        Set_Team_String(NAMES[t], t, TEAM_STRING_CITY);
+        Set_Team_String("Club", t, TEAM_STRING_NICKNAME);
+        Clear_Scheduled_Games(t);
+    }
+    const int GAMES[4][3] = {{0, 1, 0}, {2, 3, 0}, {0, 2, 1}, {1, 3, 1}};   // home, away, week
+    for (int g = 0; g < 4; ++g) {
+        const auto& [nHome, nAway, nWeek] = GAMES[g];
+        ASSERT_TRUE(Schedule_Game(nHome, nAway, nWeek, 6, 1300));
+        Set_Team_Schedule_Stat(nHome, nWeek, SCHEDULE_GAME_INDEX, g);
+        Set_Team_Schedule_Stat(nAway, nWeek, SCHEDULE_GAME_INDEX, g);
+        Put_Game(g, nAway, nHome, 10, 20, nWeek);
+    }
+    ASSERT_EQ(Count_Week_Games(0), 2);
+    ASSERT_EQ(Count_Team_Results(0, RESULT_WINS, RESULTS_ALL_GAMES), 2);
+
+    // B erased: C and D move down to 1 and 2, B's names stand in slot 3.
+    ASSERT_TRUE(Erase_Team(1, 1));
+    ASSERT_EQ(Count_Teams(), 3);
+    ASSERT_TRUE(Is_Erased_Club(3));
+    // Each week still holds its two games, B's among them, found from
+    // either side that is left.
+    EXPECT_EQ(Count_Week_Games(0), 2);
+    EXPECT_EQ(Count_Week_Games(1), 2);
+    EXPECT_EQ(Get_Week_First_Game_Index(1), 2);
+    EXPECT_EQ(Get_Team_Game_Index_In_Week(0, 0), 0);
+    EXPECT_EQ(Get_Team_Game_Index_In_Week(0, 1), 1);
+    EXPECT_EQ(Get_Team_Game_Index_In_Week(1, 2), 3);
+    char szName[64];
+    Get_Team_Full_Name(League.Game[3].nHomeTeam, szName);
+    EXPECT_STREQ(szName, "B Club");
+    EXPECT_EQ(Count_Team_Results(0, RESULT_WINS, RESULTS_ALL_GAMES), 2);
+    EXPECT_EQ(Count_Team_Results(2, RESULT_LOSSES, RESULTS_ALL_GAMES), 2);
+
+    // A new club takes slot 3 only once B's names have moved on to slot 4,
+    // with every game of B's: none of them becomes the new club's.
+    const int nNew = Add_Team_To_League(0);
+    ASSERT_EQ(nNew, 3);
+    EXPECT_EQ(City_Of(3), "[Empty");
+    EXPECT_TRUE(Is_Erased_Club(4));
+    EXPECT_EQ(League.Game[0].nAwayTeam, 4);
+    EXPECT_EQ(League.Game[3].nHomeTeam, 4);
+    EXPECT_EQ(Get_Team_Schedule_Stat(0, 0, SCHEDULE_OPPONENT), 5);
+    for (int nResult : {RESULT_WINS, RESULT_LOSSES, RESULT_TIES})
+        EXPECT_EQ(Count_Team_Results(3, nResult, RESULTS_ALL_GAMES), 0);
+    EXPECT_EQ(Count_Week_Games(0), 2);
+
+    // Erased clubs fill the slots behind the clubs in use: the league is
+    // full once no slot is left that holds nothing.
+    for (int t = 5; t < MAX_FRANCHISES; ++t)
+        Set_Team_String("Gone", t, TEAM_STRING_CITY);
+    EXPECT_EQ(Add_Team_To_League(0), -1);
+    EXPECT_EQ(Count_Teams(), 4);
+    EXPECT_EQ(City_Of(4), "B");
 }
 
 TEST_F(PlayoffsTest, AResultOutsideTheBracketChangesNothingAndATieSendsTheHomeTeamOn)
