@@ -993,9 +993,12 @@ int Load_Game_File(const char* szPath)
     // (or a damaged head) put there, its layout is not known to be this one.
     if (!Is_Known_Game_File_Version(nVersion)) {
         std::fclose(pFile);
+        // Both lines are named: "V9.999" reads as older than "V21.00".
         Note_Load_Failure(szPath, "its head names version " + Version_Name(nVersion) +
-                                      ", which this program does not know (it reads files up to its own " +
-                                      Version_Name(CURRENT_LINE_LAST_VERSION) +
+                                      ", which this program does not know (it reads its own versions up to " +
+                                      Version_Name(CURRENT_LINE_LAST_VERSION) + " and the older line's from " +
+                                      Version_Name(OLDER_LINE_FIRST_VERSION) + " to " +
+                                      Version_Name(OLDER_LINE_LAST_VERSION) +
                                       "): it was written by a newer program, or its head is damaged");
         return 0;
     }

@@ -693,10 +693,10 @@ bool Is_Game_Under_Way_On_Screen()
 void Paint_Game_View(CANVAS& Canvas, const CANVAS_RECT& rcArea)
 {
     const GAME* pGame = Get_Displayed_Game();
-    const bool bFollowed = pGame != nullptr && Mark_Of(pGame) == g_TextsGame;
     Follow_Game(pGame);
-    if (bFollowed)
-        Catch_Up_With_Finished_Game(pGame);
+    // A finished game shown afresh (a resumed game) catches up at once, so
+    // the first frame shows what every later one does.
+    Catch_Up_With_Finished_Game(pGame);
     const CANVAS_RECT rcOldClip = Canvas.Get_Clip();
     Canvas.Set_Clip(rcArea);
     Canvas.Fill_Rect(rcArea, Rgb_Color(PAGE_PAPER_RGB));

@@ -127,9 +127,10 @@ const GAME* Get_Game_View_Situation();
 // The calls of the play the first frame told, which the calling area shows
 // while no call is awaited: the offence's (a kick play 0-9 at a kick-off)
 // and the defence's (none against a kick), each with the club whose
-// playbook it is, the clubs of the snap; -1 for none. A game followed that
-// ended after plays nobody was told (Stop) shows, once painted, the calls
-// of its last play and the final score in the box, as Finish Game leaves it.
+// playbook it is, the clubs of the snap; -1 for none. A game shown that
+// ended after plays nobody was told (Stop, or a finished game shown afresh,
+// as a resumed game's) shows from its first frame the calls of its last
+// play and the final score in the box, as Finish Game leaves it.
 struct GAME_VIEW_LAST_CALLS {
     int nCall[2] = {-1, -1};
     int nTeam[2] = {-1, -1};

@@ -307,8 +307,9 @@ TEST_F(GameFileTest, DamagedFilesAreRefusedAndLeaveTheLeagueAndFileAlone)
                      "Its older league layout (version V5.000) could not be converted."});
     // Versions this program does not know: a newer one of its own line, and
     // past the newest of the older line; nothing of them is read.
-    const char* szUnknown = "which this program does not know (it reads files up to its own V21.00): it was "
-                            "written by a newer program, or its head is damaged.";
+    const char* szUnknown = "which this program does not know (it reads its own versions up to V21.00 and the "
+                            "older line's from V2.180 to V8.510): it was written by a newer program, or its head "
+                            "is damaged.";
     Cases.push_back({"version 9999", Make_File("9999", Pieces), nullptr, "Its head names version V9.999, "});
     Cases.push_back({"version 2110", Make_File("2110", Pieces), nullptr, "Its head names version V21.10, "});
     Cases.push_back({"short version 8511", Head("8511"), nullptr, "Its head names version V8.511, "});

@@ -683,8 +683,6 @@ TEST_F(GameViewTest, TheResultIsShownWhenTheNarrationReachesIt)
 
 namespace {
 
-// A finished game shown: its points by quarter lead to its box score, its
-// play-by-play to its recap; nothing while it is still played.
 // Stop took the watching away: the game went on untold and ended. The view
 // shows its last play's calls and the final score, not the play told last.
 TEST_F(GameViewTest, AGameThatEndedUntoldShowsItsLastPlayNotTheOneToldLast)
@@ -737,6 +735,45 @@ TEST_F(GameViewTest, AGameThatEndedUntoldShowsItsLastPlayNotTheOneToldLast)
     EXPECT_EQ(Get_Game_View_Last_Calls().nCall[0], 30);
 }
 
+// A finished game the view had not followed (a saved game resumed on its
+// Games page, another game watched before) shows its last play's calls from
+// its first frame on: what the page shows does not hang on how often it was
+// painted.
+TEST_F(GameViewTest, AFinishedGameShownAfreshShowsItsLastPlayFromTheFirstFrame)
+{
+    Set_User_Preference(PREF_MAIN_PAGE, MAIN_PAGE_GAMES);
+    CANVAS Canvas(768, 507);
+    GAME& Other = League.Game[1];
+    Other = Make_Game();
+    Other.nWeek = 3;
+    Set_User_Preference(PREF_SHOWN_GAME, 1);
+    Paint_Game_View(Canvas, CANVAS_RECT{0, 0, 768, 507});
+    ASSERT_EQ(Get_Game_View_Last_Calls().nCall[0], -1);
+
+    GAME& Game = League.Game[0];
+    Game = Make_Game();
+    Game.nWeek = 4;
+    Game.nPlays = 150;
+    Game.nClock = 3600;
+    Game.nScore[0] = 17;
+    Game.nScore[1] = 10;
+    Game.CurrentPlay.nSnapDown = 1;
+    Game.CurrentPlay.nOffenseCall = 25;
+    Game.CurrentPlay.nDefenseCall = 7;
+    Set_Play_Home_Bit(&Game.CurrentPlay, 1);
+    ASSERT_EQ(Format_Game_Clock(&Game), "Final");
+    Set_User_Preference(PREF_SHOWN_GAME, 0);
+    for (int nPaint = 1; nPaint <= 2; ++nPaint) {
+        Paint_Game_View(Canvas, CANVAS_RECT{0, 0, 768, 507});
+        EXPECT_EQ(Get_Game_View_Last_Calls().nCall[0], 25) << "paint " << nPaint;
+        EXPECT_EQ(Get_Game_View_Last_Calls().nTeam[0], B) << "paint " << nPaint;
+        EXPECT_EQ(Get_Game_View_Last_Calls().nCall[1], 7) << "paint " << nPaint;
+        EXPECT_EQ(Get_Game_View_Last_Calls().nTeam[1], A) << "paint " << nPaint;
+    }
+}
+
+// A finished game shown: its points by quarter lead to its box score, its
+// play-by-play to its recap; nothing while it is still played.
 TEST_F(GameViewTest, AFinishedGameLinksItsPages)
 {
     Set_User_Preference(PREF_SHOWN_GAME, 0);
