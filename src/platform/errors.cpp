@@ -121,7 +121,9 @@ void Write_Unwritten_Repeats_Locked()
     Format_Into(szLine, sizeof(szLine), "%ld ... %s more", sys::Seconds_Since_1970(),
                 Grouped(g_nLogRepeatsUnwritten).c_str());
     g_nLogRepeatsUnwritten = 0;
-    Append_Log_Line(szLine, g_LogRepeatFolder);
+    // The log of the current folder by its usual name, as every other line.
+    const bool bHere = g_LogRepeatFolder.empty() || g_LogRepeatFolder == files::Get_Current_Folder();
+    Append_Log_Line(szLine, bHere ? std::string() : g_LogRepeatFolder);
     sys::Debugger_Output(szLine);
 }
 
