@@ -1,8 +1,8 @@
 // Fuzz target of the owners' hall of fame reader: any bytes, read as
 // "ZrtFame.dat". A sound file is taken as it is, byte for byte; any other
 // is rebuilt with the defaults, so the file is sound afterwards either way,
-// and the last owner's name and the last game's path read from it end
-// inside their fields.
+// the last owner's name read from it ends inside its field, and a setting
+// stored afterwards keeps the rest of the file.
 
 #include <cstdint>
 #include <cstdlib>
@@ -41,8 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     Read_Last_Owner_Name(szOwner, sizeof(szOwner));
     if (std::strlen(szOwner) >= OWNER_FAME_NAME_SIZE)
         std::abort();
-    Remember_Last_Game_Path("Saves/Fuzz.zrt");
-    if (!Load_Owner_Hall_Of_Fame(Again) || std::strcmp(Again.szLastGamePath, "Saves/Fuzz.zrt") != 0)
+    // A setting stored rewrites the file and keeps the rest of it.
+    if (!Store_Show_Hint_At_Startup(!Fame.bShowHintAtStartup) || !Load_Owner_Hall_Of_Fame(Again) ||
+        std::memcmp(Again.szLastGamePath, Fame.szLastGamePath, sizeof(Fame.szLastGamePath)) != 0)
         std::abort();
     ui::Reset();
     Clear_Recent_Errors();

@@ -271,18 +271,6 @@ int Count_Lines_In_File(const char* szPath)
     return nLines;
 }
 
-int Count_Chars_In_Open_File(FILE* pFile)
-{
-    if (pFile == nullptr)
-        return 0;
-    rewind(pFile);
-    int nCount = 0;
-    while (getc(pFile) != EOF)
-        nCount++;
-    rewind(pFile);
-    return nCount;
-}
-
 bool Append_Line_To_File(const char* szPath, const char* szText)
 {
     if (szPath == nullptr || szPath[0] == '\0' || szText == nullptr)
@@ -323,26 +311,6 @@ const char* Get_Error_Text()
 // ---------------------------------------------------------------------------
 // Case, padding and editing
 
-void Make_Upper_Case(char* szText)
-{
-    if (szText == nullptr)
-        return;
-    for (char* p = szText; *p != '\0'; p++)
-        if (*p >= 'a' && *p <= 'z')
-            *p = static_cast<char>(*p - 'a' + 'A');
-}
-
-void Keep_Letters_Only(char* szText)
-{
-    if (szText == nullptr)
-        return;
-    char* pOut = szText;
-    for (const char* p = szText; *p != '\0'; p++)
-        if ((*p >= 'A' && *p <= 'Z') || (*p >= 'a' && *p <= 'z'))
-            *pOut++ = *p;
-    *pOut = '\0';
-}
-
 void Remove_Char_From_String(char* szText, char c)
 {
     if (szText == nullptr || c == '\0')
@@ -352,19 +320,6 @@ void Remove_Char_From_String(char* szText, char c)
         if (*p != c)
             *pOut++ = *p;
     *pOut = '\0';
-}
-
-void Trim_Leading_Blanks(char* szText)
-{
-    if (szText == nullptr)
-        return;
-    // Blanks only: a leading tab is a field separator in tab-separated
-    // lines, and dropping it would shift every field.
-    size_t nSkip = 0;
-    while (szText[nSkip] == ' ')
-        nSkip++;
-    if (nSkip > 0)
-        memmove(szText, szText + nSkip, strlen(szText + nSkip) + 1);
 }
 
 char* Find_Text_No_Case(char* szText, const char* szPart)

@@ -87,8 +87,6 @@ template <size_t N> int Read_Line(char (&szBuffer)[N], FILE* pFile)
 int Skip_Line(FILE* pFile);
 // Line feeds + 1; 0 (after a "File Error" box) when the file cannot be opened.
 int Count_Lines_In_File(const char* szPath);
-// Rewinds, counts the bytes to the end, rewinds again.
-int Count_Chars_In_Open_File(FILE* pFile);
 // Appends the text and a line feed; false for an empty path, a missing text, a
 // file that cannot be opened or a write or close that fails (errno says why),
 // else true.
@@ -172,11 +170,7 @@ template <size_t N> void Format_Date_With_Year(int nDay, int nYear, char (&szBuf
 
 // ---- Case, padding and editing (in place) ---------------------------------------
 
-void Make_Upper_Case(char* szText);
-void Keep_Letters_Only(char* szText);
 void Remove_Char_From_String(char* szText, char c);
-// Removes the leading blanks (spaces; tabs stay).
-void Trim_Leading_Blanks(char* szText);
 // The first place where szPart occurs ignoring case, or nullptr; an empty
 // part matches at the start.
 char* Find_Text_No_Case(char* szText, const char* szPart);

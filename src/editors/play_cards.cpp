@@ -144,12 +144,6 @@ void Remove_Play_Card_Controls(DIALOG& Dialog)
     Dialog.Remove(CARD_FEEDBACK_TEXT);
 }
 
-void Remove_Play_Stat_Controls(DIALOG& Dialog)
-{
-    for (int nId = PLAY_RESULT_FIRST_BOX; nId <= PLAY_RESULT_LAST_BOX; ++nId)
-        Dialog.Remove(nId);
-}
-
 // ---------------------------------------------------------------------------
 // The built-in cards for the viewed club
 

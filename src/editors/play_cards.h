@@ -21,9 +21,6 @@ constexpr int CARD_FIRST_LABEL = 1467;     // labels 1467-1475
 constexpr int CARD_LAST_LABEL = 1475;
 constexpr int CARD_STORE_BUTTON = 1477;
 constexpr int CARD_DECK_CHECK = 1407;
-// The result boxes of the playbook editor (Remove_Play_Stat_Controls).
-constexpr int PLAY_RESULT_FIRST_BOX = 1239;
-constexpr int PLAY_RESULT_LAST_BOX = 1244;
 
 // ---------------------------------------------------------------------------
 // The panel. It works on the playbook editor's play (preferences 170-172
@@ -42,7 +39,6 @@ void Show_Card_Deck_Count(DIALOG& Dialog);
 // The deck check box clicked: its state into the play's flag.
 void Store_Card_Deck_Flag(DIALOG& Dialog);
 void Remove_Play_Card_Controls(DIALOG& Dialog);
-void Remove_Play_Stat_Controls(DIALOG& Dialog);
 
 // ---------------------------------------------------------------------------
 // The built-in cards (Load_Team_Default_Play_Cards) for the viewed club.

@@ -556,23 +556,11 @@ std::string Get_Offensive_Folder_Name(int nTeam, int nFolder)
     return nFolder >= 0 && nFolder < OFFENSIVE_CATEGORY_COUNT ? Get_Playbook_Folder_Name(nTeam, nFolder) : "";
 }
 
-void Set_Offensive_Folder_Name(int nTeam, int nFolder, const std::string& Name)
-{
-    if (nFolder >= 0 && nFolder < OFFENSIVE_CATEGORY_COUNT)
-        Set_Playbook_Folder_Name(nTeam, nFolder, Name);
-}
-
 std::string Get_Defensive_Folder_Name(int nTeam, int nFolder)
 {
     return nFolder >= 0 && nFolder < DEFENSIVE_CATEGORY_COUNT
                ? Get_Playbook_Folder_Name(nTeam, OFFENSIVE_CATEGORY_COUNT + nFolder)
                : "";
-}
-
-void Set_Defensive_Folder_Name(int nTeam, int nFolder, const std::string& Name)
-{
-    if (nFolder >= 0 && nFolder < DEFENSIVE_CATEGORY_COUNT)
-        Set_Playbook_Folder_Name(nTeam, OFFENSIVE_CATEGORY_COUNT + nFolder, Name);
 }
 
 std::string Get_Playbook_Notes(int nTeam, int nSide)

@@ -89,9 +89,7 @@ const char* Get_Defense_Kind_Name(int nKind);
 std::string Get_Playbook_Folder_Name(int nTeam, int nFolder);   // 0-5 offence, 6-8 defence 0-2
 void Set_Playbook_Folder_Name(int nTeam, int nFolder, const std::string& Name);
 std::string Get_Offensive_Folder_Name(int nTeam, int nFolder);  // 0-5
-void Set_Offensive_Folder_Name(int nTeam, int nFolder, const std::string& Name);
 std::string Get_Defensive_Folder_Name(int nTeam, int nFolder);  // 0-2
-void Set_Defensive_Folder_Name(int nTeam, int nFolder, const std::string& Name);
 
 // ---------------------------------------------------------------------------
 // The dialog

@@ -242,15 +242,6 @@ void Apply_Dialog_Font(DIALOG& Dialog)
     Release_App_Font(FONT_DIALOG);
 }
 
-void Draw_Rounded_Control_Frame(DIALOG& Dialog, CANVAS& Canvas)
-{
-    const UI_RECT Rect = Dialog.Control_Pixels(ROUNDED_FRAME_CONTROL);
-    if (Rect.cx <= 0 || Rect.cy <= 0)
-        return;
-    Canvas.Stroke_Rounded_Rect(CANVAS_RECT{Rect.x, Rect.y, Rect.x + Rect.cx, Rect.y + Rect.cy}, 5.0, 1.0,
-                               Rgb_Color(0x000000));
-}
-
 void Move_Control_By(DIALOG& Dialog, int nId, int dx, int dy, int dcx, int dcy)
 {
     Dialog.Move_Control_By(nId, dx, dy, dcx, dcy);

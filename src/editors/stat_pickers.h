@@ -25,7 +25,6 @@ constexpr int STAT_BUTTON_COUNT = 51;
 constexpr int CHOOSE_STAT_CAPTION = 1438;
 constexpr int SALARY_ROOM_BUTTON = 1259;  // dialog 145's button 17
 constexpr int TEAM_LIST = 1132;           // the club list of Other Team, History, ...
-constexpr int ROUNDED_FRAME_CONTROL = 1362;
 constexpr int FIRST_LEAGUE_VALUE_EDIT = 41016;   // 41016-41023
 constexpr int LEAGUE_VALUE_COUNT = 8;
 
@@ -39,9 +38,6 @@ const char* Get_Stat_Button_Text(int nDialogId, int i);
 int Get_Selected_Team_Byte();
 // Gives the stat buttons the dialog font and releases the reference taken.
 void Apply_Dialog_Font(DIALOG& Dialog);
-// A frame with rounded corners (10 x 10) on the outline of control 1362, in
-// the dialog's client pixels.
-void Draw_Rounded_Control_Frame(DIALOG& Dialog, CANVAS& Canvas);
 // Moves and resizes a control by deltas (dialog units), without repainting.
 void Move_Control_By(DIALOG& Dialog, int nId, int dx, int dy, int dcx, int dcy);
 

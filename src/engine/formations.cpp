@@ -167,25 +167,6 @@ void Set_Default_Formations(GAME* pGame)
     Set_On_Field_Players(pGame, GAME_SIDE_HOME);
 }
 
-// A place of a formation holds the depth-chart player of the place's
-// position and rank: a club keeps one depth chart, which every formation
-// reads, so a depth-chart change reaches all of its line-ups at once.
-int Get_Formation_Lineup_Player(int nTeam, int nFormation, int nPlace)
-{
-    const int nPosition = Get_Formation_Slot_Position(nFormation, nPlace, SLOT_POSITION);
-    const int nRank = Get_Formation_Slot_Position(nFormation, nPlace, SLOT_DEPTH_RANK);
-    if (nPosition < 0)
-        return 0;
-    int nSlot;
-    if (nPosition == PLACE_KICK_RETURNER)
-        nSlot = Get_Depth_Chart_Player(nTeam, RETURNER_POSITION, RETURNER_KICKOFF);
-    else if (nPosition == PLACE_PUNT_RETURNER)
-        nSlot = Get_Depth_Chart_Player(nTeam, RETURNER_POSITION, RETURNER_PUNT);
-    else
-        nSlot = Get_Depth_Chart_Player(nTeam, nPosition, nRank);
-    return nSlot < 0 ? 0 : Get_Player_ID(nTeam, nSlot);
-}
-
 namespace {
 
 // The players each formation puts on the field, kept while a game is played:
@@ -348,8 +329,9 @@ int Slot_Of_Slot_Player(int nTeam, int nSlot)
     return nKnown;
 }
 
-// Find_Player_Slot_By_ID(Get_Formation_Lineup_Player()): the slot of the
-// player the line-up puts in the place, -1 for none.
+// The slot of the player the club's depth chart puts in a place of a
+// formation (the place's position and rank, or the returner), -1 for none:
+// a club keeps one depth chart, which every formation reads.
 int Find_Player_Slot_By_ID_Of_Place(int nTeam, int nFormation, int nPlace)
 {
     const int nPosition = Get_Formation_Slot_Position(nFormation, nPlace, SLOT_POSITION);

@@ -88,8 +88,6 @@ void Set_On_Field_Players(GAME* pGame, int bSide);
 void Begin_On_Field_Cache(const GAME* pGame);
 void End_On_Field_Cache();
 void Forget_On_Field_Cache();
-// The player ID a team's line-up puts in a place of a formation; 0 for none.
-int Get_Formation_Lineup_Player(int nTeam, int nFormation, int nPlace);
 
 // ---------------------------------------------------------------------------
 // Situation

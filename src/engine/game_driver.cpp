@@ -119,15 +119,6 @@ GAME* Get_Current_Game()
     return g_pCurrentGame;
 }
 
-int Get_Game_Half(const GAME* pGame)
-{
-    if (!pGame)
-        return 0;
-    if (pGame->nClock < SECONDS_AT_HALF_TIME)
-        return 0;
-    return pGame->nClock < SECONDS_OF_REGULATION ? 1 : 2;
-}
-
 bool Is_Computer_Called_Team(int nTeam, bool bOffense)
 {
     if (Get_User_Preference(bOffense ? PREF_AUTO_OFFENSE_CALLS : PREF_AUTO_DEFENSE_CALLS) == 1)

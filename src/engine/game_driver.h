@@ -46,9 +46,6 @@ bool Is_Waiting_For_Play_Call(const GAME* pGame);
 // the click (preference 17 cleared), a fast-forward, or another page.
 void Wait_For_Play_Call();
 
-// 0 before 1,800 s, 1 before 3,600 s, else 2.
-int Get_Game_Half(const GAME* pGame);
-
 // Before each snap: a first red-zone snap of a possession counts a trip for
 // the offence (not on a try) and records where it began.
 void Count_Red_Zone_Trip(GAME* pGame);

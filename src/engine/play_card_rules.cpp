@@ -375,13 +375,6 @@ void Recompute_Team_Play_Card_Bonuses(int nTeam)
     }
 }
 
-void Recompute_All_Play_Card_Bonuses()
-{
-    const int nTeams = Count_Teams();
-    for (int t = 0; t < nTeams; ++t)
-        Recompute_Team_Play_Card_Bonuses(t);
-}
-
 void Load_Team_Default_Play_Cards(int nTeam)
 {
     if (Get_Offensive_Playbook_Area(nTeam) == nullptr) {

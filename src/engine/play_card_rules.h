@@ -83,7 +83,6 @@ int Compute_Card_Bonus(const PLAY_CARD& Card);
 // Every offensive play 0-53 of the team: the bonus value (or error code)
 // from its fields into field 7.
 void Recompute_Team_Play_Card_Bonuses(int nTeam);
-void Recompute_All_Play_Card_Bonuses();
 // The team's 54 offensive plays from the built-in card table, then their
 // bonus values. Defensive grades 407-410 are stored as 0-3.
 void Load_Team_Default_Play_Cards(int nTeam);

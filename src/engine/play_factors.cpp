@@ -45,7 +45,7 @@ float Place_Rating(const GAME* pGame, int bSide, int nPlace, int nRating)
 }
 
 // The factors summed over the places, each with its players' terms kept.
-enum TERM_KIND { TERM_RECEIVING, TERM_BACKFIELD, TERM_BALL_HAWK, TERM_PASS_RUSH, TERM_COVERAGE, TERM_TACKLING, TERM_RUN_DEFENSE, TERM_FUMBLE_FORCE, TERM_KINDS };
+enum TERM_KIND { TERM_RECEIVING, TERM_BACKFIELD, TERM_BALL_HAWK, TERM_PASS_RUSH, TERM_COVERAGE, TERM_TACKLING, TERM_RUN_DEFENSE, TERM_KINDS };
 
 // A player's term of a factor: a function of his club, slot and ratings
 // (and, for the backfield, his position) alone, so it holds while the kept
@@ -203,17 +203,6 @@ float Compute_Run_Defense_Factor(const GAME* pGame)
     return Bound_Play_Factor(s / 107800.0f * 3.0f - 2.0f, LIMIT_SMALL);
 }
 
-float Compute_Fumble_Force_Factor(const GAME* pGame)
-{
-    if (!pGame)
-        return 1.0f;
-    const float s = Sum_Places(pGame, false, TERM_FUMBLE_FORCE, [](auto R) {
-        return std::max(R(RATING_TURNOVERS) - 50.0f, 0.0f) *
-               (std::max(R(RATING_RUN_DEFENSE) - 50.0f, 0.0f) + std::max(R(RATING_TACKLING) - 50.0f, 0.0f));
-    });
-    return Bound_Play_Factor(s / 8800.0f * 1.5f - 0.5f, LIMIT_TRIPLE);
-}
-
 float Compute_Run_Blocking_Factor(const GAME* pGame)
 {
     if (!pGame)
@@ -257,7 +246,7 @@ namespace {
 // forgotten: while the game keeps ratings, each factor is kept for the
 // line-ups it was worked out for, by the side's club, its players in the
 // places and the kept ratings' generation.
-enum FACTOR_KIND { FACTOR_RECEIVING, FACTOR_BACKFIELD, FACTOR_BALL_HAWK, FACTOR_PASS_RUSH, FACTOR_COVERAGE, FACTOR_TACKLING, FACTOR_RUN_DEFENSE, FACTOR_FUMBLE_FORCE, FACTOR_RUN_BLOCKING, FACTOR_PASS_BLOCKING, FACTOR_LINE_DISCIPLINE, FACTOR_KINDS };
+enum FACTOR_KIND { FACTOR_RECEIVING, FACTOR_BACKFIELD, FACTOR_BALL_HAWK, FACTOR_PASS_RUSH, FACTOR_COVERAGE, FACTOR_TACKLING, FACTOR_RUN_DEFENSE, FACTOR_RUN_BLOCKING, FACTOR_PASS_BLOCKING, FACTOR_LINE_DISCIPLINE, FACTOR_KINDS };
 
 // The line-up's key: the eleven slots and the club in two words.
 struct LINEUP_KEY {
@@ -354,11 +343,6 @@ float Get_Tackling_Factor(const GAME* pGame)
 float Get_Run_Defense_Factor(const GAME* pGame)
 {
     return Kept_Factor(FACTOR_RUN_DEFENSE, pGame, false, Compute_Run_Defense_Factor);
-}
-
-float Get_Fumble_Force_Factor(const GAME* pGame)
-{
-    return Kept_Factor(FACTOR_FUMBLE_FORCE, pGame, false, Compute_Fumble_Force_Factor);
 }
 
 float Get_Run_Blocking_Factor(const GAME* pGame)

@@ -21,7 +21,6 @@ float Get_Pass_Rush_Factor(const GAME* pGame);
 float Get_Coverage_Factor(const GAME* pGame);
 float Get_Tackling_Factor(const GAME* pGame);
 float Get_Run_Defense_Factor(const GAME* pGame);
-float Get_Fumble_Force_Factor(const GAME* pGame);
 // Offence, the line places 6-10 and backfield places 2 and 3 (K 2).
 float Get_Run_Blocking_Factor(const GAME* pGame);
 // Offence, places 6-10 and 2: held in [0.25, 1.75] without the soft bound.

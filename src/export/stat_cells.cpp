@@ -163,13 +163,6 @@ bool Position_Shows_Stat_Column(int nPosition, int nColumn)
     return (POSITION_COLUMNS[nPosition] >> nColumn) & 1u;
 }
 
-const char* Get_Stat_Column_Caption(int nColumn)
-{
-    if (nColumn < 0 || nColumn >= STAT_COLUMN_COUNT)
-        return "";
-    return COLUMN_CAPTIONS[nColumn];
-}
-
 // ---------------------------------------------------------------------------
 // Team record and points
 

@@ -14,8 +14,6 @@ constexpr int STAT_COLUMN_COUNT = 26;
 int Get_Stat_Column_Index(int nGroup, int nStat);
 // Whether position 0-14 shows (and may lead in) column 0-25; false outside.
 bool Position_Shows_Stat_Column(int nPosition, int nColumn);
-// The header caption of column 0-25 ("" outside).
-const char* Get_Stat_Column_Caption(int nColumn);
 
 void Format_Team_Wins(std::string& Out, int nTeam, int nSeason);
 void Format_Team_Losses(std::string& Out, int nTeam, int nSeason);

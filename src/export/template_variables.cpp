@@ -232,16 +232,6 @@ std::vector<TOP_TEN_LIST> g_LeaderLists;
 
 }  // namespace
 
-int Count_Template_Variables()
-{
-    return VARIABLE_COUNT;
-}
-
-const char* Get_Template_Variable_Name(int i)
-{
-    return i >= 0 && i < VARIABLE_COUNT ? VARIABLES[i].szName : "";
-}
-
 bool Expand_Template_Variable_Text(std::string_view Name, const HTML_TEMPLATE_PARAMS& Params, std::string& Out)
 {
     static const std::unordered_map<std::string_view, int> INDEX = [] {

@@ -7,11 +7,6 @@
 
 #include "export/html_template.h"
 
-// The number of variable names, and the name of variable i (0-based, in the
-// order names are compared).
-int Count_Template_Variables();
-const char* Get_Template_Variable_Name(int i);
-
 // Appends the text of the variable to Out. false (nothing appended) when no
 // variable has that name.
 bool Expand_Template_Variable_Text(std::string_view Name, const HTML_TEMPLATE_PARAMS& Params, std::string& Out);

@@ -1232,11 +1232,6 @@ int Set_Current_Game_Text(const char* szText)
     return Copy_Field(League.szCurrentGameText, sizeof(League.szCurrentGameText), szText);
 }
 
-void Get_Current_Game_Text(char* szBuffer, size_t nBufferSize)
-{
-    Copy_Out(szBuffer, nBufferSize, League.szCurrentGameText, sizeof(League.szCurrentGameText));
-}
-
 // ---------------------------------------------------------------------------
 // Test hooks
 

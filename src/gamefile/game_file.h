@@ -175,4 +175,3 @@ int Set_Current_Game_Path(const char* szPath);
 void Get_Current_Game_Path(char* szBuffer, size_t nBufferSize);
 // The same for the 64-byte text at offset 256.
 int Set_Current_Game_Text(const char* szText);
-void Get_Current_Game_Text(char* szBuffer, size_t nBufferSize);

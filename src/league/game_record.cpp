@@ -193,11 +193,6 @@ bool Is_Home_Team_On_Offense(const GAME* pGame)
     return pGame && pGame->nOffense == pGame->nHomeTeam;
 }
 
-bool Is_Away_Team_On_Offense(const GAME* pGame)
-{
-    return pGame && pGame->nOffense != pGame->nHomeTeam;
-}
-
 int Get_Game_Winner(const GAME* pGame)
 {
     if (!pGame)

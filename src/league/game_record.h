@@ -332,7 +332,6 @@ int Get_Game_Quarter(const GAME* pGame);
 int Get_Game_Offense_Team(const GAME* pGame);
 int Get_Game_Defense_Team(const GAME* pGame);
 bool Is_Home_Team_On_Offense(const GAME* pGame);
-bool Is_Away_Team_On_Offense(const GAME* pGame);
 
 // The team with more points. When level: NO_TEAM once the game is over,
 // else the home team. 0 for no record.

@@ -151,13 +151,6 @@ int Count_Leagues()
     return Leagues_In_Use(nCount);
 }
 
-int Count_Teams_Of_League_Group()
-{
-    int n0 = Count_League_Teams(0);
-    int n1 = Count_League_Teams(1);
-    return n0 > n1 ? n0 : n1;
-}
-
 int Get_Largest_Division_Size()
 {
     int nCount[NUMBER_OF_DIVISIONS];

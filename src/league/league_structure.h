@@ -34,8 +34,6 @@ int Count_League_Divisions(int nLeague);
 // The number of leagues in use: the first league (0, 1, 2) that holds no
 // division. The leagues in use are always 0 .. Count_Leagues() - 1.
 int Count_Leagues();
-// The larger of the two leagues' team counts.
-int Count_Teams_Of_League_Group();
 // The most teams in any of the eight divisions.
 int Get_Largest_Division_Size();
 // A franchise slot 0-35 whose controller is not -1.

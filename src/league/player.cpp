@@ -687,20 +687,6 @@ int Get_Player_Exact_Age(int nTeam, int nSlot)
     return Clamp_To_Int((nToday - nBirth) / 10000);
 }
 
-int Get_Player_Drafted_By_Team(int nTeam, int nSlot)
-{
-    if (!Check_Player_Address(__func__, nTeam, nSlot))
-        return -1;
-    return Player_At(nTeam, nSlot).nVital[VITAL_DRAFTED_BY] / 10000 - 1;
-}
-
-int Get_Player_Draft_Year(int nTeam, int nSlot)
-{
-    if (!Check_Player_Address(__func__, nTeam, nSlot))
-        return 0;
-    return Player_At(nTeam, nSlot).nVital[VITAL_DRAFTED_BY] % 10000;
-}
-
 int Get_Player_Byte_Stat(int nTeam, int nSlot, int n)
 {
     if (!Check_Player_Address(__func__, nTeam, nSlot))

@@ -254,9 +254,6 @@ inline int Get_Player_ID(int nTeam, int nSlot)
 int Get_Player_Age(int nTeam, int nSlot);
 // Age in whole years on the current day of the season.
 int Get_Player_Exact_Age(int nTeam, int nSlot);
-// Team that drafted him, -1 when none; the year of that draft.
-int Get_Player_Drafted_By_Team(int nTeam, int nSlot);
-int Get_Player_Draft_Year(int nTeam, int nSlot);
 // Byte statistic 0-19; 0 for any other n.
 int Get_Player_Byte_Stat(int nTeam, int nSlot, int n);
 // Stores byte statistic 0-19 (the low 8 bits of nValue); a bad address or n

@@ -420,20 +420,6 @@ void Clear_Player_Season_Links(int nTeam, int nSlot)
         nLink = NO_SEASON_LINE;
 }
 
-void Remove_Empty_Season_Links(int nTeam, int nSlot)
-{
-    if (!Check_Player_Address(__func__, nTeam, nSlot))
-        return;
-    const int32_t* nLinks = Player_At(nTeam, nSlot).nSeasonLink;
-    int n = 0;
-    while (n < SEASON_LINK_COUNT) {
-        if (Is_Valid_Line(nLinks[n]) && Line_Year(nLinks[n]) == 0)
-            Erase_Link(nTeam, nSlot, n);   // the next link moved into place n
-        else
-            ++n;
-    }
-}
-
 void Sort_Player_Season_Links(int nTeam, int nSlot)
 {
     if (!Check_Player_Address(__func__, nTeam, nSlot))

@@ -83,8 +83,6 @@ bool Erase_Player_Season_Line(int nTeam, int nSlot, int n);
 void Erase_Player_Season_Lines(int nTeam, int nSlot);
 // For a used slot: all 30 links become -1; the lines and the current line stay.
 void Clear_Player_Season_Links(int nTeam, int nSlot);
-// Erases (as above) every valid link whose line has year 0.
-void Remove_Empty_Season_Links(int nTeam, int nSlot);
 // Orders the valid links by year (stable; links holding no line stay put).
 void Sort_Player_Season_Links(int nTeam, int nSlot);
 // Sort_Player_Season_Links for every used slot of every team in use.

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 #include <utility>
-#include <vector>
 
 #include "engine/game_state.h"
 #include "base/int_math.h"
@@ -1010,22 +1009,6 @@ bool Write_Owner_Hall_Of_Fame(const void* pBuffer)
         return false;
     }
     return true;
-}
-
-void Remember_Last_Game_Path(const char* szPath)
-{
-    if (!szPath) {
-        Report_Error("NULL szPath in %s()", __func__);
-        return;
-    }
-    std::vector<unsigned char> Record(OWNER_HALL_OF_FAME_SIZE);
-    if (!Read_Owner_Hall_Of_Fame(Record.data()))
-        return;
-    const size_t nField = OWNER_HALL_OF_FAME_SIZE - OWNER_LAST_GAME_PATH_OFFSET;
-    size_t nLength = strnlen(szPath, nField - 1);
-    std::memset(Record.data() + OWNER_LAST_GAME_PATH_OFFSET, 0, nField);
-    std::memcpy(Record.data() + OWNER_LAST_GAME_PATH_OFFSET, szPath, nLength);
-    Write_Owner_Hall_Of_Fame(Record.data());
 }
 
 // ---------------------------------------------------------------------------

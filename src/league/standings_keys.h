@@ -3,7 +3,8 @@
 // magic and elimination numbers, past seasons' finishers, the week and game
 // indexes of the season's GAME records, result counts, the teams' play-style
 // settings (team stat 10, the run/pass balance, and team stat 4, the defence
-// alignment), the universe stats and the reset of the whole league block.
+// alignment), the universe stats, the reset of the whole league block, and
+// the owners' hall-of-fame file "ZrtFame.dat" read and written whole.
 //
 // Team values: 0-35 franchises, 36-40 the pools, NO_TEAM (128) none.
 #pragma once
@@ -189,12 +190,9 @@ int Get_Team_Game_Index_In_Week(int nWeek, int nTeam);
 void Swap_Leagues();
 // Vital stat 6 := 22 for every player of every slot in use.
 void Reset_Player_Field_To_22();
-// Copies a path into the owners' hall-of-fame record ("ZrtFame.dat", byte
-// 23,280) and writes the record back.
-void Remember_Last_Game_Path(const char* szPath);
 
-// The owners' hall-of-fame record, read and written whole. Until the news
-// pages bring their own, these are the least that the path above needs.
+// The owners' hall-of-fame file, read and written whole; its layout and the
+// services the program uses are in shell/owner_hall_of_fame.h.
 constexpr const char* OWNER_HALL_OF_FAME_FILE = "ZrtFame.dat";
 constexpr int OWNER_HALL_OF_FAME_SIZE = 23552;
 constexpr int OWNER_LAST_GAME_PATH_OFFSET = 23280;

@@ -631,25 +631,6 @@ void Set_No_Player(int* pnTeam, int* pnSlot)
 
 }  // namespace
 
-int Get_N_Position_Player(int nPosition, int n, int* pnTeam, int* pnSlot)
-{
-    Set_No_Player(pnTeam, pnSlot);
-    if (pnTeam == nullptr || pnSlot == nullptr || !Is_Valid_Position_Code(nPosition)) {
-        Report_Error("NO_PLAYER returned in %s(%d)", __func__, nPosition);
-        return 0;
-    }
-    int nTeams[MAX_FRANCHISES];
-    int nCount = 0;
-    int nUsed = Count_Teams();
-    for (int t = 0; t < nUsed && t < MAX_FRANCHISES; ++t)
-        nTeams[nCount++] = t;
-    if (!Find_Nth_Player(nTeams, nCount, nPosition, n, pnTeam, pnSlot)) {
-        Report_Error("NO_PLAYER returned in %s(%d)", __func__, nPosition);
-        return 0;
-    }
-    return 1;
-}
-
 int Get_N_Universe_Player(int n, int* pnTeam, int* pnSlot)
 {
     Set_No_Player(pnTeam, pnSlot);

@@ -167,10 +167,9 @@ int Count_Team_Available_Position_Players(int nTeam, int nPosition);
 int Find_Team_Position_Player(int nTeam, int nPosition, int n);
 int Get_Team_Uninjured_Position_Player(int nTeam, int nPosition, int n);
 
-// The n-th player at a position (or of the league) over the teams below
-// Count_Teams in slot order. Returns 1 and fills team and slot, or 0 with
+// The n-th player of the league over the teams below Count_Teams in slot
+// order. Returns 1 and fills team and slot, or 0 with
 // NO_TEAM / NO_PLAYER after a report.
-int Get_N_Position_Player(int nPosition, int n, int* pnTeam, int* pnSlot);
 int Get_N_Universe_Player(int n, int* pnTeam, int* pnSlot);
 
 int Find_Last_Team_Side_Player(int nTeam, int nSide);

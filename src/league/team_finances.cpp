@@ -405,16 +405,6 @@ int Get_Team_Payroll_Budget(int nTeam)
     return Clamp_To_Int((nRevenue + Apply_Inflation(BASE_SALARY_CAP)) / 2 + (nCash - Get_Inflated_Base_Amount()) / 4);
 }
 
-int Get_Team_Conference(int nTeam)
-{
-    if (!Is_Team_Slot_Used(nTeam))
-        return -1;
-    int nDivision = Get_Team_Division(nTeam);
-    if (nDivision < 0 || nDivision >= NUMBER_OF_DIVISIONS)
-        return -1;
-    return nDivision / 4;
-}
-
 // ---------------------------------------------------------------------------
 // Set-up and prices
 

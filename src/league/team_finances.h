@@ -83,10 +83,6 @@ int Get_Team_Owner_Dividends(int nTeam);
 // base) / 4, in dollars.
 int Get_Team_Payroll_Budget(int nTeam);
 
-// League 0 or 1 of a franchise in use (its division / 4); -1 for anything
-// else, the pools included, which belong to no league.
-int Get_Team_Conference(int nTeam);
-
 // ---------------------------------------------------------------------------
 // Set-up and prices
 

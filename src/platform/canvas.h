@@ -243,8 +243,6 @@ int Draw_Text_In_Box(CANVAS& Canvas, const char* szText, const CANVAS_RECT& rcBo
 void Draw_Color_Noise(CANVAS& Canvas, const CANVAS_RECT& rc, CANVAS_COLOR Base, int nAmount);
 // A one-pixel line from (left, top) to (right, bottom).
 void Draw_Absolute_Line(CANVAS& Canvas, const CANVAS_RECT& rc, CANVAS_COLOR Colour);
-// A filled rectangle in canvas pixels.
-void Fill_Absolute_Rectangle(CANVAS& Canvas, const CANVAS_RECT& rc, CANVAS_COLOR Colour);
 // A filled design rectangle, scaled to the client area first.
 void Fill_Rectangle(CANVAS& Canvas, const CANVAS_RECT& rcDesign, CANVAS_COLOR Colour);
 // A grey (0xAAAAAA) box with the text centred in black.

@@ -335,11 +335,6 @@ void Draw_Absolute_Line(CANVAS& Canvas, const CANVAS_RECT& rc, CANVAS_COLOR Colo
     }
 }
 
-void Fill_Absolute_Rectangle(CANVAS& Canvas, const CANVAS_RECT& rc, CANVAS_COLOR Colour)
-{
-    Canvas.Fill_Rect(rc, Colour);
-}
-
 void Fill_Rectangle(CANVAS& Canvas, const CANVAS_RECT& rcDesign, CANVAS_COLOR Colour)
 {
     CANVAS_RECT rc = rcDesign;

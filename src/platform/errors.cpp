@@ -32,11 +32,13 @@ void Format_Into(char* szBuffer, size_t nSize, const char* szFormat, ...)
 
 bool g_bLogFileOn = true;
 
-void Append_Log_Line(const char* szLine)
+// The log of the current folder, or of Folder when one is given.
+void Append_Log_Line(const char* szLine, const std::string& Folder = std::string())
 {
     if (!g_bLogFileOn)
         return;
-    FILE* pFile = files::Open_File(DEBUG_LOG_FILE, "ab");
+    const std::string Path = Folder.empty() ? std::string(DEBUG_LOG_FILE) : Folder + "/" + DEBUG_LOG_FILE;
+    FILE* pFile = files::Open_File(Path.c_str(), "ab");
     if (pFile == nullptr)
         return;
     std::fputs(szLine, pFile);
@@ -71,12 +73,16 @@ void Stamp_Line(STAMPED_LINE& Out, const char* szTag, const char* szEnd, const c
 // One message said again and again (the same words, whatever its numbers)
 // is written LOG_REPEATS_WRITTEN times in a row; the rest are only counted,
 // and the count is written as "... N more" when another message comes or the
-// program ends. A loop that reports on every pass cannot fill the disk.
+// program ends. A loop that reports on every pass cannot fill the disk. The
+// count goes into the log that holds the repeated lines, even when the
+// current folder has changed since (a test's or a benchmark's scratch
+// folder); a log whose folder is gone gets nothing.
 constexpr int LOG_REPEATS_WRITTEN = 5;
 std::mutex g_LogRepeatLock;   // lines may come from the saver's threads too
 std::string g_LastLogShape;
 long long g_nLastLogRepeats = 0;     // times in a row, the first included
 long long g_nLogRepeatsUnwritten = 0;
+std::string g_LogRepeatFolder;       // the current folder of the first repeat counted
 
 // The text with every run of digits as one '#'.
 std::string Log_Shape(const char* szTag, const char* szText)
@@ -115,7 +121,9 @@ void Write_Unwritten_Repeats_Locked()
     Format_Into(szLine, sizeof(szLine), "%ld ... %s more", sys::Seconds_Since_1970(),
                 Grouped(g_nLogRepeatsUnwritten).c_str());
     g_nLogRepeatsUnwritten = 0;
-    Append_Log_Line(szLine);
+    // The log of the current folder by its usual name, as every other line.
+    const bool bHere = g_LogRepeatFolder.empty() || g_LogRepeatFolder == files::Get_Current_Folder();
+    Append_Log_Line(szLine, bHere ? std::string() : g_LogRepeatFolder);
     sys::Debugger_Output(szLine);
 }
 
@@ -135,7 +143,8 @@ bool Count_Log_Line(const char* szTag, const char* szText)
     if (Shape == g_LastLogShape) {
         if (++g_nLastLogRepeats <= LOG_REPEATS_WRITTEN)
             return true;
-        ++g_nLogRepeatsUnwritten;
+        if (g_nLogRepeatsUnwritten++ == 0)
+            g_LogRepeatFolder = files::Get_Current_Folder();
         return false;
     }
     Write_Unwritten_Repeats_Locked();

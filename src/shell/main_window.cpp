@@ -246,11 +246,6 @@ WINDOW_RECTANGLE Get_Main_Window_Rectangle()
     return g_Window;
 }
 
-void Set_Main_Window_Rectangle(const WINDOW_RECTANGLE& Window)
-{
-    g_Window = Window;
-}
-
 void Post_Quit_Message(int nExitCode)
 {
     g_bQuitPosted = true;

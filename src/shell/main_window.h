@@ -111,8 +111,6 @@ struct WINDOW_RECTANGLE;
 // hall of fame).
 void Create_Main_Window(const WINDOW_RECTANGLE& Window);
 WINDOW_RECTANGLE Get_Main_Window_Rectangle();
-// Moves or sizes the window (the user's drag; tests).
-void Set_Main_Window_Rectangle(const WINDOW_RECTANGLE& Window);
 // Ends the message loop with the exit code once the current command is done.
 void Post_Quit_Message(int nExitCode);
 bool Is_Quit_Posted();

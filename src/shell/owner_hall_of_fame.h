@@ -1,8 +1,8 @@
 // The owners' hall of fame, "ZrtFame.dat": the owners who ran a club, the
-// name of the last owner (the New Game dialog offers it), the main window's
-// rectangle and the path of the last saved game, in one file of exactly
-// 23,552 bytes read and written whole (Read_Owner_Hall_Of_Fame and
-// Write_Owner_Hall_Of_Fame; the write goes to a temporary file renamed over
+// name of the last owner (the New Game dialog offers it) and the main
+// window's rectangle, in one file of exactly 23,552 bytes read and written
+// whole (Read_Owner_Hall_Of_Fame and Write_Owner_Hall_Of_Fame of
+// league/standings_keys.h; the write goes to a temporary file renamed over
 // the old one).
 //
 // OWNER_HALL_OF_FAME_FILE, byte by byte (integers 32-bit little-endian,
@@ -31,7 +31,8 @@
 //                     +152  4  titles
 //                     +156  4  reserved, zero
 //   23,136  144     reserved, zero
-//   23,280  272     path of the last saved game
+//   23,280  272     a saved game's path: a new file holds none, and the
+//                   program keeps what a file holds there
 //
 // A file that is missing, shorter or longer than 23,552 bytes, of another
 // version, with a text that fills its field without a NUL, a count out of

@@ -308,11 +308,6 @@ void Make_Download_Folders()
         files::Create_Folders(szFolder);
 }
 
-void Make_Debug_Folder()
-{
-    files::Create_Folders("Debug");
-}
-
 bool Download_Football_Data(std::string* pProblem)
 {
     std::string Unused;

@@ -138,7 +138,6 @@ private:
 
 // Creates the download and statistics folders (existing ones stay).
 void Make_Download_Folders();
-void Make_Debug_Folder();
 
 // The whole run. False when it was refused, read no page or could not write
 // a file; *pProblem (when given) then says which and why.

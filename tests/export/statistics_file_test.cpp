@@ -233,6 +233,27 @@ TEST_F(StatisticsFileTest, EveryListOfEverySectionIsOrderedByTheFigureItNames)
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
+TEST_F(StatisticsFileTest, ReturnsYardsAreKickAndPuntReturnYardsTogether)
+{
+    SCRATCH_FOLDER Folder("stats_return_yards");
+    // "Returns Yards" (15) of the offence and of the defence: Ann 100 on
+    // kick returns, Bea 300 on punt returns, Cal 200 and 150 (350). Either
+    // figure alone would list them otherwise (Cal, Ann, Bea; Bea, Cal, Ann).
+    for (const int nPosition : {POSITION_WR, POSITION_CB}) {
+        SCOPED_TRACE(nPosition);
+        Add_Player(2, 0, 301, nPosition, "Ann", "Kicks");
+        Add_Player(2, 1, 302, nPosition, "Bea", "Punts");
+        Add_Player(2, 2, 303, nPosition, "Cal", "Both");
+        Stats(2, 0, {{STAT_GAMES_PLAYED, 8}, {STAT_KICK_RETURN_YARDS, 100}});
+        Stats(2, 1, {{STAT_GAMES_PLAYED, 8}, {STAT_PUNT_RETURN_YARDS, 300}});
+        Stats(2, 2, {{STAT_GAMES_PLAYED, 8}, {STAT_KICK_RETURN_YARDS, 200}, {STAT_PUNT_RETURN_YARDS, 150}});
+        const int nSection = nPosition == POSITION_WR ? STATS_SECTION_OFFENSE : STATS_SECTION_DEFENSE;
+        EXPECT_EQ(Names_Listed(Write(2, nSection, 15, STATS_FORMAT_TAB)),
+                  (std::vector<std::string>{"Both, Cal", "Punts, Bea", "Kicks, Ann"}));
+    }
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 TEST_F(StatisticsFileTest, TabCommaAndFixedWidthRows)
 {
     std::string Row;

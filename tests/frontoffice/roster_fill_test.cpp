@@ -112,6 +112,29 @@ TEST_F(RosterFillTest, WithoutRoomNobodySignsAndTheUserIsToldWhy)
         << ui::Shown_Boxes()[0].Text;
 }
 
+TEST_F(RosterFillTest, ABestPunterDearerThanTheRoomSignsAtHisLeagueMinimumWithNoBonus)
+{
+    // $700K of room. The punter of 80 charges $1,500K and $300K of his
+    // $600K bonus over two years; the one of 60 is a veteran whose league
+    // minimum is beyond the room. The punter of 80 fits only at his own
+    // minimum, and signs at exactly that, his bonus gone.
+    Club_Without_A_Punter(700);
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_SIGNING_BONUS, 600);
+    ASSERT_EQ(Get_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_CAP_CHARGE), 1800);
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 1, VITAL_SEASONS_PLAYED, 10);
+    ASSERT_GT(Get_Player_Minimum_Salary(FREE_AGENT_TEAM, 1), 700);
+    const int nMinimum = Get_Player_Minimum_Salary(FREE_AGENT_TEAM, 0);
+    ASSERT_LE(nMinimum, 700);
+    EXPECT_EQ(Fill_AI_Roster_Needs(HOME_TEAM), 1);
+    const int nSlot = Slot_Of(HOME_TEAM, 901);
+    ASSERT_GE(nSlot, 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(HOME_TEAM, nSlot, VITAL_SALARY), nMinimum);
+    EXPECT_EQ(Get_Player_Vital_Stat(HOME_TEAM, nSlot, VITAL_SIGNING_BONUS), 0);
+    EXPECT_EQ(Get_Team_Financial_Stat(HOME_TEAM, FINANCE_CAP_ROOM), 700 - nMinimum);
+    EXPECT_GE(Slot_Of(FREE_AGENT_TEAM, 902), 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 TEST_F(RosterFillTest, AComputerClubSignsQuietlyOnceAndOnlyWhereItLacks)
 {
     Club_Without_A_Punter(1000);

@@ -76,7 +76,7 @@ TEST(GtkFolderInUse, ASecondProgramWithAWindowShowsTheRefusalInABox)
     First.Output = Out.Path();
     process_runner::CHILD Holder = process_runner::Start(PROGRAM, {"--headless", "IS_NOT_RANDOM"}, First, true);
     ASSERT_GT(Holder.nPid, 0);
-    const auto Deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    const auto Deadline = std::chrono::steady_clock::now() + Test_Deadline(std::chrono::seconds(60));
     while (!gui_support::Contains(Read_Text_File(Data.Path() + "/debug.txt"), "Script (standard input)") &&
            std::chrono::steady_clock::now() < Deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));

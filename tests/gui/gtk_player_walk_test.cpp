@@ -246,7 +246,7 @@ void Other_Team(int nDialogId)
 // Save Game still open this long after Save was pressed: the press went
 // nowhere (or the save stopped); the walk notes why and cancels the dialog,
 // so the run goes on instead of waiting for its watchdog.
-constexpr guint SAVE_CLOSE_LIMIT_MS = 20000;
+constexpr guint SAVE_CLOSE_LIMIT_MS = Test_Deadline(20000);
 guint g_nSaveWatch = 0;
 
 gboolean On_Save_Not_Closed(gpointer)

@@ -143,7 +143,7 @@ TEST_F(GtkPreviewPrint, EnterPressesTheDefaultSimulateThisGame)
         xtest::Key("Return");
         // Should Enter press nothing, Simulate All closes it after a while
         // (Escape cannot), and the test reads that.
-        g_timeout_add_seconds(10, [](gpointer) -> gboolean {
+        g_timeout_add_seconds(Test_Deadline(10), [](gpointer) -> gboolean {
             if (xtest::Dialog(GAME_PREVIEW_DIALOG) != nullptr)
                 gtk_probe::Click_Button(GAME_PREVIEW_DIALOG, PREVIEW_SIMULATE_ALL_BUTTON);
             return G_SOURCE_REMOVE;

@@ -188,8 +188,9 @@ TEST(GtkProgram, DialogLinesWaitingElsewhereAndTheSimulatorsLinesActTheSameOnThe
         {"welcome new\ndialog 105 select 1010 \"Buffalo Frost\"\ndialog 105 press 1391\nkey Ctrl+1\n"
          "answer ok\nquit\n",
          2},
-        // The simulator's dialog takes the lines given before its command.
-        {"welcome new\ndialog 104 set 1297 \"2\"\ndialog 104 press 1\ncommand \"Single Season Simulator\"\n"
+        // The simulator's dialog takes the lines given before its command:
+        // one season, not the ten it offers.
+        {"welcome new\ndialog 104 set 1297 \"1\"\ndialog 104 press 1\ncommand \"Single Season Simulator\"\n"
          "answer no\nquit\n",
          0},
     };

@@ -18,6 +18,7 @@
 #include "platform/ui.h"
 #include "shell/main_window.h"
 #include "shell/startup.h"
+#include "test_deadlines.h"
 #include "test_support.h"
 #include "x_server.h"
 
@@ -144,9 +145,9 @@ inline bool Contains(const std::string& Text, const std::string& Part)
     return Text.find(Part) != std::string::npos;
 }
 
-// How long a test waits for what it checks (seconds, for a busy machine;
-// the wait ends as soon as it holds).
-constexpr int WAIT_MS = 30000;
+// How long a test waits for what it checks (seconds, for a busy machine and
+// a slower build; the wait ends as soon as it holds).
+constexpr int WAIT_MS = Test_Deadline(30000);
 
 // The windows the answering hook below has been called for since it was set.
 inline int g_nAnswered = 0;

@@ -52,6 +52,7 @@
 
 #include "platform/gtk/gtk_internal.h"
 #include "platform/gtk/gtk_probe.h"
+#include "test_deadlines.h"
 
 namespace xtest {
 
@@ -82,8 +83,9 @@ inline gboolean Stop(gpointer pFired)
 
 // How long a test waits for the state it checks (a dialog open, a page
 // drawn, a box shown) before it gives up: seconds, so that a machine kept
-// busy by other work still gets there; the wait ends as soon as it holds.
-constexpr int WAIT_MS = 30000;
+// busy by other work (or a slower build) still gets there; the wait ends as
+// soon as it holds.
+constexpr int WAIT_MS = Test_Deadline(30000);
 
 namespace detail {
 // Every event the server has already sent is dispatched (one per turn of

@@ -390,31 +390,6 @@ TEST_F(StandingsTest, WeekIndexesFromTheSchedulesAndThePlayoffSteps)
 }
 
 // ---------------------------------------------------------------------------
-// The owner's record
-
-TEST_F(StandingsTest, OverLongLastGamePathIsCutToItsField)
-{
-    SCRATCH_FOLDER Scratch("standings");
-    ASSERT_TRUE(Scratch.Ready());
-    FILE* pFile = std::fopen("ZrtFame.dat", "wb");
-    ASSERT_NE(pFile, nullptr);
-    const std::string Filled(OWNER_HALL_OF_FAME_SIZE, '\xAB');
-    std::fwrite(Filled.data(), 1, Filled.size(), pFile);
-    std::fclose(pFile);
-
-    // The path is cut to the field, the bytes before it untouched; a shorter
-    // one then leaves nothing of the longer behind.
-    Remember_Last_Game_Path(std::string(400, 'x').c_str());
-    std::string Record = Read_Text_File("ZrtFame.dat");
-    EXPECT_EQ(Record[23279], '\xAB');
-    EXPECT_EQ(std::string(Record.c_str() + 23280), std::string(271, 'x'));
-    Remember_Last_Game_Path("Saves/A.zrt");
-    Record = Read_Text_File("ZrtFame.dat");
-    EXPECT_STREQ(Record.c_str() + 23280, "Saves/A.zrt");
-    EXPECT_EQ(Record[23280 + 20], '\0');
-}
-
-// ---------------------------------------------------------------------------
 // Play style
 
 TEST_F(StandingsTest, RunPassValueTruncatesEveryPartialSumAndSetsTheBalance)

@@ -104,6 +104,41 @@ TEST_F(ErrorsTest, RepeatedMessageIsWrittenFiveTimesThenCounted)
     EXPECT_EQ(After_Stamp(Lines[13], ""), "... 1,000 more");
 }
 
+TEST_F(ErrorsTest, TheCountOfRepeatsGoesToTheLogOfTheRepeatsAfterTheFolderChanged)
+{
+    // Eight repeats in a folder of their own: five written, three counted.
+    // The next message comes in the scratch folder again: the count goes to
+    // the log that holds the repeats, and this log has only its own line.
+    {
+        SCRATCH_FOLDER Inner("errors_inner");
+        ASSERT_TRUE(Inner.Ready());
+        for (int i = 0; i < 8; ++i)
+            Write_Debug_Log("Loaded %d", i);
+        const std::string InnerPath = Inner.Path();
+        {
+            SCRATCH_FOLDER Back("errors_back");
+            ASSERT_TRUE(Back.Ready());
+            Write_Debug_Log("Elsewhere");
+            const std::vector<std::string> Here = Read_Debug_Log_Lines(true);
+            EXPECT_EQ(Here, std::vector<std::string>{"Elsewhere"});
+        }
+        const std::vector<std::string> There = Read_Debug_Log_Lines(true);
+        ASSERT_EQ(There.size(), 6u);
+        EXPECT_EQ(There[4], "Loaded 4");
+        EXPECT_EQ(There[5], "... 3 more");
+    }
+    // Repeats whose folder is gone: the count is dropped, never written into
+    // the current folder.
+    {
+        SCRATCH_FOLDER Gone("errors_gone");
+        ASSERT_TRUE(Gone.Ready());
+        for (int i = 0; i < 7; ++i)
+            Write_Debug_Log("Saved %d", i);
+    }
+    Write_Debug_Log("Back");
+    EXPECT_EQ(Read_Debug_Log_Lines(true), std::vector<std::string>{"Back"});
+}
+
 TEST_F(ErrorsTest, DebugLogLineHasStampAndText)
 {
     Write_Debug_Log("Erased %d non-empty season lines.", 12);

@@ -114,7 +114,7 @@ TEST_F(DataFolderProgramTest, ASecondProgramOnTheFolderRefusesWithStatusOneAndWr
     // The first program waits for its script on a pipe, holding the folder.
     process_runner::CHILD First = process_runner::Start(PROGRAM, {"IS_NOT_RANDOM"}, Options(Output), true);
     ASSERT_GT(First.nPid, 0);
-    const auto Deadline = std::chrono::steady_clock::now() + RUN_TIME_LIMIT;
+    const auto Deadline = std::chrono::steady_clock::now() + Test_Deadline(RUN_TIME_LIMIT);
     while (!Contains(Read_Text_File(Path("debug.txt")), "Script (standard input)") &&
            std::chrono::steady_clock::now() < Deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -20,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "test_deadlines.h"
 #include "test_support.h"
 
 extern char** environ;
@@ -117,9 +118,10 @@ inline CHILD Start(const std::string& Program, const std::vector<std::string>& A
     return Child;
 }
 
-// Waits for the child to end; after Limit it is killed (bTimedOut). A
-// positive KillAfter kills it with SIGKILL at that time instead, without
-// counting as a time-out.
+// Waits for the child to end; after Limit (a plain build's, stretched for a
+// slower build by Test_Deadline) it is killed (bTimedOut). A positive
+// KillAfter kills it with SIGKILL at that time instead, without counting as
+// a time-out (it is a moment the test chose, not a deadline).
 inline RUN_RESULT Wait(CHILD& Child, std::chrono::milliseconds Limit,
                        std::chrono::milliseconds KillAfter = std::chrono::milliseconds(0))
 {
@@ -131,7 +133,7 @@ inline RUN_RESULT Wait(CHILD& Child, std::chrono::milliseconds Limit,
     if (Child.nPid <= 0)
         return Result;
     const auto Started = std::chrono::steady_clock::now();
-    const auto Deadline = Started + Limit;
+    const auto Deadline = Started + Test_Deadline(Limit);
     int nStatus = 0;
     for (;;) {
         const pid_t nDone = ::waitpid(Child.nPid, &nStatus, WNOHANG);

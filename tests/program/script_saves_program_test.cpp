@@ -151,6 +151,9 @@ TEST_F(ScriptSavesProgramTest, EachLineActsOnceAndADialogLeftOpenIsCancelled)
     const size_t nWritten = Print.Out.find(Written);
     ASSERT_NE(nWritten, std::string::npos) << Print.Out;
     EXPECT_EQ(Print.Out.find(Written, nWritten + 1), std::string::npos) << Print.Out;
+    // The closing summary names it as the file it is, not as its folder.
+    EXPECT_TRUE(Contains(Print.Out, "\nFile: " + Data.Path() + "/Output/Once.xls\n")) << Print.Out;
+    EXPECT_FALSE(Contains(Print.Out, "\nFolder: ")) << Print.Out;
 
     // A refused name shows its box once, and the run stops there.
     const RUN_RESULT Refused = Run(std::string(RESUME_MINE_AND_PLAY) +

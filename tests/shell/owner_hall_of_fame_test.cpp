@@ -139,8 +139,9 @@ TEST_F(OwnerHallOfFameTest, WindowRectangleIsStoredAndTheRestKept)
 {
     OWNER_HALL_OF_FAME Fame;
     Ensure_Owner_Hall_Of_Fame(Fame);
-    // The last game's path written by the game code sits in its own field.
-    Remember_Last_Game_Path("Demo Season.zrt");
+    // A saved game's path another program left in its field is kept.
+    std::strcpy(Fame.szLastGamePath, "Demo Season.zrt");
+    ASSERT_TRUE(Write_Owner_Hall_Of_Fame(&Fame));
     EXPECT_TRUE(Store_Main_Window_Rectangle(WINDOW_RECTANGLE{10, 20, 810, 620}, true));
     ASSERT_TRUE(Load_Owner_Hall_Of_Fame(Fame));
     EXPECT_EQ(Fame.Window.nLeft, 10);
