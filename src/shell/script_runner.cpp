@@ -596,8 +596,8 @@ void Print_Where_Files_Are()
     }
     for (size_t g = 0; g < std::size(SUMMARY_GROUPS); ++g)
         if (Counts[g] > 0)
-            std::printf("%s: %s/%s/%s (%zu files)\n", SUMMARY_GROUPS[g].szLabel, Folder.c_str(),
-                        SUMMARY_GROUPS[g].szFolder, SUMMARY_GROUPS[g].szPattern, Counts[g]);
+            std::printf("%s: %s/%s/%s (%zu file%s)\n", SUMMARY_GROUPS[g].szLabel, Folder.c_str(),
+                        SUMMARY_GROUPS[g].szFolder, SUMMARY_GROUPS[g].szPattern, Counts[g], Counts[g] == 1 ? "" : "s");
     for (const std::string& Name : Saved)
         std::printf("Saved game: %s/%s\n", Folder.c_str(), Name.c_str());
     for (const std::string& Path : Single)

@@ -116,7 +116,7 @@ void Expect_Summary_Names_What_Changed(const std::string& Folder, const std::map
     size_t nLines = 0;
     for (const auto& [Line, nFiles] : Expected) {
         const bool bCounted = Line.back() == '(';
-        const std::string Whole = bCounted ? Line + std::to_string(nFiles) + " file" : Line;
+        const std::string Whole = bCounted ? Line + std::to_string(nFiles) + (nFiles == 1 ? " file)" : " files)") : Line;
         EXPECT_TRUE(Contains(Out, Whole)) << Whole << " missing in\n" << Out;
         ++nLines;
     }
