@@ -31,6 +31,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using program_support::Count_Files;
 using program_support::Contains;
 
 std::string Club_Name(int nTeam)
@@ -150,16 +151,6 @@ void Add_Game_Links(const std::string& Folder, std::set<std::string>& Links)
         for (size_t nAt = Page.find("G-19-"); nAt != std::string::npos; nAt = Page.find("G-19-", nAt + 1))
             Links.insert(Page.substr(nAt, 8));
     }
-}
-
-size_t Count_Files(const std::string& Folder, const std::string& Prefix)
-{
-    size_t n = 0;
-    std::error_code Error;
-    for (const auto& Entry : fs::directory_iterator(Folder, Error))
-        if (Entry.path().filename().string().rfind(Prefix, 0) == 0)
-            ++n;
-    return n;
 }
 
 class ErasedClubProgramTest : public ::testing::Test {

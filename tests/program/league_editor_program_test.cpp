@@ -30,17 +30,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using program_support::Count_Files;
 using program_support::Contains;
-
-size_t Count_Files(const std::string& Folder, const std::string& Prefix)
-{
-    size_t n = 0;
-    std::error_code Error;
-    for (const auto& Entry : fs::directory_iterator(Folder, Error))
-        if (Entry.path().filename().string().rfind(Prefix, 0) == 0)
-            ++n;
-    return n;
-}
 
 class LeagueEditorProgramTest : public ::testing::Test {
 protected:

@@ -27,6 +27,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using program_support::Count_Files;
 using program_support::Contains;
 
 #ifndef KELVO_GENERATOR_PATH
@@ -177,16 +178,6 @@ void Check_Season(const std::string& Saved, int nYear, int nClubs, int nExpected
             if (Get_Team_Schedule_Stat(t, w, SCHEDULE_OPPONENT) > 0)
                 ++nScheduled;
     EXPECT_EQ(nInUse, nScheduled);
-}
-
-size_t Count_Files(const std::string& Folder, const std::string& Prefix)
-{
-    size_t n = 0;
-    std::error_code Error;
-    for (const auto& Entry : fs::directory_iterator(Folder, Error))
-        if (Entry.path().filename().string().rfind(Prefix, 0) == 0)
-            ++n;
-    return n;
 }
 
 }  // namespace

@@ -40,6 +40,23 @@ inline bool Contains(const std::string &Text, const std::string &Part) {
   return Text.find(Part) != std::string::npos;
 }
 
+// The script lines that save the game under Name through the Save Game dialog.
+inline std::string Save_As(const std::string &Name) {
+  return "dialog 120 set 1082 \"" + Name + "\"\n"
+         "dialog 120 press 1\n"
+         "command \"Save Game\"\n";
+}
+
+// How many files of Folder have names that begin with Prefix.
+inline size_t Count_Files(const std::string &Folder, const std::string &Prefix) {
+  size_t n = 0;
+  std::error_code Error;
+  for (const auto &Entry : std::filesystem::directory_iterator(Folder, Error))
+    if (Entry.path().filename().string().rfind(Prefix, 0) == 0)
+      ++n;
+  return n;
+}
+
 // The build's data folder copied into Folder, without the leftovers of runs.
 inline void Copy_Built_Data(const std::string &Folder) {
   namespace fs = std::filesystem;

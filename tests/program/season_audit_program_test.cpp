@@ -41,6 +41,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using program_support::Save_As;
 using program_support::Contains;
 
 // ---------------------------------------------------------------------------
@@ -511,13 +512,6 @@ void Check_Season_Start(const std::string& Saved, int nYear)
                                         << bHome << ", away " << bAway;
         }
     }
-}
-
-std::string Save_As(const std::string& Name)
-{
-    return "dialog 120 set 1082 \"" + Name + "\"\n"
-           "dialog 120 press 1\n"
-           "command \"Save Game\"\n";
 }
 
 // Seasons from a new game: saved on each season's first day ("Start N") and

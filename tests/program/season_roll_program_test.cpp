@@ -34,6 +34,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using program_support::Count_Files;
+using program_support::Save_As;
 using program_support::Contains;
 
 #ifndef KELVO_HISTORY_GENERATOR_PATH
@@ -57,23 +59,6 @@ constexpr const char* ONE_SEASON =
     "dialog 179 spin 1138 down\n"
     "dialog 179 press 1\n"
     "command \"Play Multiple Seasons\"\n";
-
-std::string Save_As(const std::string& Name)
-{
-    return "dialog 120 set 1082 \"" + Name + "\"\n"
-           "dialog 120 press 1\n"
-           "command \"Save Game\"\n";
-}
-
-size_t Count_Files(const std::string& Folder, const std::string& Prefix)
-{
-    size_t n = 0;
-    std::error_code Error;
-    for (const auto& Entry : fs::directory_iterator(Folder, Error))
-        if (Entry.path().filename().string().rfind(Prefix, 0) == 0)
-            ++n;
-    return n;
-}
 
 size_t Count_Text(const std::string& Text, const std::string& Part)
 {
