@@ -206,6 +206,9 @@ struct HOOKS : gui_support::ANSWERING_HOOK {
 // A menu's item by the letters of the menu and the item.
 void Menu_Keys(const std::string& Menu, int nCommand, const std::string& Item)
 {
+    // The keys go to the main window once the manager has given it them.
+    if (!window_manager::Has_Focus(xtest::Main_Window(), xtest::WAIT_MS / 3))
+        Problem("the main window does not have the keyboard: " + window_manager::Focus_Report());
     xtest::Key("alt+" + Menu);
     if (!xtest::Wait_Menu_Shown(nCommand))
         Problem("alt+" + Menu + " did not open the menu of command " + std::to_string(nCommand));

@@ -1235,11 +1235,26 @@ void Fit_To_Work_Area(OPEN_DIALOG& Open)
         cyAsk = Dialog_Units_To_Pixels_Y(Template.nMinCy > 0 ? Template.nMinCy : Template.cy);
     }
     gtk_widget_set_size_request(Open.pFixed, cxAsk, cyAsk);
-    gtk_widget_set_size_request(Open.pScroll, std::min(cxAsk, cxRoom), std::min(cyAsk, cyRoom));
+    // A scroll bar takes its room beside the content: content taller than
+    // the room asks for the vertical bar's width too, wider content for the
+    // horizontal bar's height, so that one bar does not bring the other.
+    int cxBar = 0, cyBar = 0;
+    gtk_widget_get_preferred_width(gtk_scrolled_window_get_vscrollbar(GTK_SCROLLED_WINDOW(Open.pScroll)), &cxBar,
+                                   nullptr);
+    gtk_widget_get_preferred_height(gtk_scrolled_window_get_hscrollbar(GTK_SCROLLED_WINDOW(Open.pScroll)), &cyBar,
+                                    nullptr);
+    const auto Shown = [&](int cxWant, int cyWant, int& cxShown, int& cyShown) {
+        cxShown = std::min(cxWant + (cyWant > cyRoom ? cxBar : 0), cxRoom);
+        cyShown = std::min(cyWant + (cxWant > cxRoom ? cyBar : 0), cyRoom);
+    };
+    int cxShown = 0, cyShown = 0;
+    Shown(cxAsk, cyAsk, cxShown, cyShown);
+    gtk_widget_set_size_request(Open.pScroll, cxShown, cyShown);
     if (!bResizable)
         return;
     if (!gtk_widget_get_visible(Open.pWindow)) {
-        gtk_window_set_default_size(GTK_WINDOW(Open.pWindow), std::min(cx, cxRoom), std::min(cy, cyRoom));
+        Shown(cx, cy, cxShown, cyShown);
+        gtk_window_set_default_size(GTK_WINDOW(Open.pWindow), cxShown, cyShown);
         return;
     }
     int cxNow = 0, cyNow = 0;
