@@ -2,8 +2,9 @@
 // (openbox), every key a real press sent through the X server: Tools >
 // Fantasy Draft and Team > Sortable Stats by their letters, the players
 // nobody has drafted chosen in the club list with the arrow keys, and three
-// players drafted with the arrow keys, Space and Alt+D. At each opening the
-// keyboard's focus shows on the player list; the arrow keys in the club
+// players drafted with the arrow keys, Space and Alt+D. At each opening
+// (once more at the end, by the mouse) the keyboard's focus shows on the
+// player list; the arrow keys in the club
 // list keep the focus there and never stop on an empty entry; "Draft" and
 // "Done" each have a letter of their own, and after a pick the keys are
 // back in the list. Screenshot: build/screenshots/fantasy_draft_keys.png.
@@ -134,6 +135,33 @@ void Draft_By_Keys(int nDialogId, const std::string& Choose)
     Check_Focus_On_List(nDialogId, "after drafting " + Name);
 }
 
+// Every entry of the club list shows a name; one of blanks only is drawn
+// as the divider between the clubs and the groups, never as an entry.
+void Check_No_Empty_Entry(int nDialogId)
+{
+    GtkWidget* pCombo = xtest::Control(nDialogId, IDC_SS_GROUP);
+    GtkTreeModel* pModel = pCombo != nullptr ? gtk_combo_box_get_model(GTK_COMBO_BOX(pCombo)) : nullptr;
+    GtkTreeViewRowSeparatorFunc pDivider =
+        pCombo != nullptr ? gtk_combo_box_get_row_separator_func(GTK_COMBO_BOX(pCombo)) : nullptr;
+    GtkTreeIter Iter;
+    int nDividers = 0;
+    for (bool bMore = pModel != nullptr && gtk_tree_model_get_iter_first(pModel, &Iter); bMore;
+         bMore = gtk_tree_model_iter_next(pModel, &Iter)) {
+        gchar* szText = nullptr;
+        gtk_tree_model_get(pModel, &Iter, 0, &szText, -1);
+        const std::string Text = szText != nullptr ? szText : "";
+        g_free(szText);
+        if (Text.find_first_not_of(' ') != std::string::npos)
+            continue;
+        if (pDivider != nullptr && pDivider(pModel, &Iter, nullptr))
+            ++nDividers;
+        else
+            Problem("the club list shows an empty entry");
+    }
+    if (nDividers != 1)
+        Problem("the club list has " + std::to_string(nDividers) + " dividers, not one");
+}
+
 void Club_Key(int nDialogId, const std::string& Key)
 {
     xtest::Key(Key);
@@ -148,6 +176,7 @@ void In_The_List(int nDialogId)
     ++g_Keys.nOpenings;
     Check_Focus_On_List(nDialogId, "opening " + std::to_string(g_Keys.nOpenings));
     if (g_Keys.nOpenings == 1) {
+        Check_No_Empty_Entry(nDialogId);
         // Tab to the club list; End and the arrows to the players nobody
         // has drafted, past the clubs and back.
         xtest::Key("Tab");
@@ -162,6 +191,11 @@ void In_The_List(int nDialogId)
         gui_support::Capture_Named_Dialog(gtk_probe::WINDOW_DIALOG, nDialogId);
         Draft_By_Keys(nDialogId, "Down");
         Draft_By_Keys(nDialogId, "Down");
+    } else if (g_Keys.nOpenings == 3) {
+        // Opened with the mouse: no key has reached the dialog yet, and its
+        // focus shows all the same (checked above). Closed with Escape.
+        xtest::Key("Escape");
+        return;
     } else {
         // Opened again on the players nobody has drafted: the first of
         // them chosen with Space.
@@ -249,6 +283,10 @@ TEST(GtkFantasyDraftKeys, ThreePlayersDraftedByKeysAloneWithTheFocusWhereTheKeys
                                       6 * xtest::WAIT_MS))
             << "opening " << nOpening;
     }
+    // Once more, with the mouse through the menu bar.
+    std::string Why;
+    EXPECT_TRUE(xtest::Click_Menu_Item(CMD_SORTABLE_STATS, Why)) << Why;
+    EXPECT_TRUE(xtest::Wait_Until([] { return g_Keys.nOpenings == 3 && !gtk_probe::Modal_Open(); }, 2 * xtest::WAIT_MS));
     for (const std::string& Text : g_Keys.Problems)
         ADD_FAILURE() << Text;
 

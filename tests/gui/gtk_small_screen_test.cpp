@@ -4,14 +4,16 @@
 // screen (gui_main.cpp reads gui_support::SCREEN_SIZE_VARIABLE).
 //
 // The fantasy draft's list (Sortable Stats): the user's club drafts players
-// of three positions by keys, so that the club's picks outrun their label;
+// of seven positions by keys, so that the club's picks (a line each) run
+// past the foot of the dialog;
 // then Auto-Size by its letter. Through all of it the dialog keeps its size
 // (its picks grew it without end once they outran their label), lies inside
 // the work area, and Draft and Done stay where they can be seen; so too once
 // the manager has resized it (Alt and the right button dragged); a last pick is made by clicks on a row and on
 // Draft, and Done is clicked. The Playbook Editor, taller than the work area,
 // opens inside it, its content scrolls, and its DONE button, scrolled to with
-// the mouse wheel, is clicked.
+// the mouse wheel, is clicked. A box of a hundred lines stands inside the
+// work area too, and its OK is clicked.
 // Screenshots: build/screenshots/small_screen_*.png (the whole screen).
 
 #include <gtest/gtest.h>
@@ -41,6 +43,7 @@
 #include "league/player.h"
 #include "platform/gtk/gtk_internal.h"
 #include "platform/main_frame.h"
+#include "platform/ui.h"
 #include "season/draft_teams.h"
 #include "season/fantasy_draft.h"
 #include "shell/commands.h"
@@ -61,6 +64,10 @@ constexpr int CHILD_DEADLINE_MS = 330 * 1000;
 // Sortable Stats as its template has it: 520 x 230 dialog units.
 constexpr int LIST_CX = 780;
 constexpr int LIST_CY = 373;
+// The club's picks, a line a position under its name, start 289 pixels down
+// the 373 of the list's client area: seven lines run past its foot.
+constexpr int POSITIONS_DRAFTED = 7;
+constexpr const char* LONG_BOX_TITLE = "Long Note";
 
 bool On_The_Small_Screen()
 {
@@ -123,6 +130,7 @@ struct SMALL_RUN {
     int nPrompts = 0;   // the user's turns told and answered
     bool bListDone = false;
     bool bPlaybookDone = false;
+    bool bLongBoxAnswered = false;
     std::set<std::string> Positions;   // of the players drafted by keys
     int nDrafted = 0;
     std::vector<std::string> Problems;
@@ -252,7 +260,7 @@ void In_The_List(int nDialogId)
     xtest::Key("Up");
     xtest::Key("shift+Tab");
     xtest::Settle(100);
-    for (int i = 1; i <= 3; ++i) {
+    for (int i = 1; i <= POSITIONS_DRAFTED; ++i) {
         Draft_A_New_Position(nDialogId);
         Check_List_Size(nDialogId, LIST_CX, LIST_CY, "after pick " + std::to_string(i));
         Check_Inside(nDialogId, Buttons, "after pick " + std::to_string(i));
@@ -332,9 +340,35 @@ void In_The_Playbook(int nDialogId)
     g_Run.bPlaybookDone = xtest::Click(pDone);
 }
 
+// A box whose text is taller than the screen: its frame inside the work
+// area, its text scrolled, its OK button clicked.
+void In_The_Long_Box()
+{
+    xtest::Settle(150);
+    GtkWidget* pBox = gtk_internal::Message_Box_Window();
+    GdkWindow* pGdk = pBox != nullptr ? gtk_widget_get_window(pBox) : nullptr;
+    if (pGdk == nullptr) {
+        Problem("the long box is not shown");
+        return;
+    }
+    GdkRectangle Frame;
+    gdk_window_get_frame_extents(pGdk, &Frame);
+    const GdkRectangle Work = Work_Area();
+    if (Frame.y < Work.y || Frame.y + Frame.height > Work.y + Work.height) {
+        Problem("the long box's frame, " + Describe(Frame) + ", leaves the work area, " + Describe(Work));
+        xtest::Key("Return");   // its OK out of reach
+        return;
+    }
+    g_Run.bLongBoxAnswered = xtest::Click(xtest::Find_Button(pBox, "OK"));
+}
+
 void Answer(int nKind, int nDialogId)
 {
     xtest::Settle(100);
+    if (nKind == gtk_probe::WINDOW_MESSAGE_BOX && gtk_probe::Window_Title(nKind) == LONG_BOX_TITLE) {
+        In_The_Long_Box();
+        return;
+    }
     if (nKind == gtk_probe::WINDOW_MESSAGE_BOX) {
         // "Round %d / Pick %d": the user's turn.
         if (gtk_probe::Window_Title(gtk_probe::WINDOW_MESSAGE_BOX).rfind("Round ", 0) == 0)
@@ -406,14 +440,20 @@ TEST(GtkSmallScreen, DialogsStayInsideTheWorkAreaWithTheirButtonsWithinReach)
     for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t)
         for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
             nPicked += Is_Player_Slot_Used(t, s) && Get_Player_Drafted_By(t, s) == g_Run.nUser ? 1 : 0;
-    EXPECT_EQ(nPicked, 4);
-    EXPECT_EQ(g_Run.nDrafted, 4);
-    EXPECT_EQ(g_Run.Positions.size(), 3u);
+    EXPECT_EQ(nPicked, POSITIONS_DRAFTED + 1);
+    EXPECT_EQ(g_Run.nDrafted, POSITIONS_DRAFTED + 1);
+    EXPECT_EQ(static_cast<int>(g_Run.Positions.size()), POSITIONS_DRAFTED);
     Close_Fantasy_Draft();
 
     // Team > Playbook.
     Menu_Keys("t", CMD_PLAYBOOK_EDITOR, "b");
     EXPECT_TRUE(xtest::Wait_Until([] { return g_Run.bPlaybookDone && !gtk_probe::Modal_Open(); }, 3 * xtest::WAIT_MS));
+    // A box of a hundred lines.
+    std::string Long;
+    for (int i = 1; i <= 100; ++i)
+        Long += "Line " + std::to_string(i) + " of the note.\n";
+    EXPECT_EQ(Show_Message_Box(Long.c_str(), LONG_BOX_TITLE, BOX_OK), ID_OK);
+    EXPECT_TRUE(g_Run.bLongBoxAnswered);
     for (const std::string& Text : g_Run.Problems)
         ADD_FAILURE() << Text;
     Destroy_Main_Window();
