@@ -12,8 +12,9 @@
 // the manager has resized it (Alt and the right button dragged); a last pick is made by clicks on a row and on
 // Draft, and Done is clicked. The Playbook Editor, taller than the work area,
 // opens inside it, its content scrolls, and its DONE button, scrolled to with
-// the mouse wheel, is clicked. A box of a hundred lines stands inside the
-// work area too, and its OK is clicked.
+// the mouse wheel, is clicked. A resizable dialog larger than the screen
+// opens smaller (the manager stopped, so the program does it), its list giving way and its buttons at hand; a box of a
+// hundred lines stands inside the work area too, and its OK is clicked.
 // Screenshots: build/screenshots/small_screen_*.png (the whole screen).
 
 #include <gtest/gtest.h>
@@ -42,6 +43,8 @@
 #include "league/league_data.h"
 #include "league/player.h"
 #include "platform/gtk/gtk_internal.h"
+#include "platform/dialog_template.h"
+#include "platform/dialogs.h"
 #include "platform/main_frame.h"
 #include "platform/ui.h"
 #include "season/draft_teams.h"
@@ -125,12 +128,34 @@ bool On_The_Small_Screen()
     return ::testing::AssertionSuccess();
 }
 
+// A resizable dialog larger than the screen (1050 x 682 pixels), a list
+// that stretches with it and its buttons at the foot.
+constexpr int BIG_LIST_DIALOG = 9950;
+constexpr int BIG_LIST = 3001;
+constexpr unsigned FOOT_RIGHT = CS_ANCHOR_RIGHT | CS_ANCHOR_BOTTOM;
+constexpr CONTROL_TEMPLATE BIG_CONTROLS[] = {
+    {BIG_LIST, CONTROL_REPORT, "", {5, 5, 690, 385}, CS_ANCHOR_LEFT | CS_ANCHOR_TOP | CS_ANCHOR_RIGHT | CS_ANCHOR_BOTTOM},
+    {DIALOG_OK, CONTROL_BUTTON, "O&K", {590, 400, 50, 14}, CS_DEFAULT | FOOT_RIGHT},
+    {DIALOG_CANCEL, CONTROL_BUTTON, "Cancel", {645, 400, 50, 14}, FOOT_RIGHT},
+};
+constexpr DIALOG_TEMPLATE BIG_TEMPLATE{BIG_LIST_DIALOG, "Big List", 700, 420, DS_RESIZABLE, 300, 200, BIG_CONTROLS};
+
+void Big_List_Proc(DIALOG& Dialog, int nEvent, int nControl)
+{
+    if (nEvent == DIALOG_INIT)
+        Dialog.Build_Registered();
+    else if (nEvent == DIALOG_COMMAND && (nControl == DIALOG_OK || nControl == DIALOG_CANCEL) &&
+             Dialog.Is_Change_Command())
+        Dialog.End(nControl);
+}
+
 struct SMALL_RUN {
     int nUser = -1;
     int nPrompts = 0;   // the user's turns told and answered
     bool bListDone = false;
     bool bPlaybookDone = false;
     bool bLongBoxAnswered = false;
+    bool bBigListDone = false;
     std::set<std::string> Positions;   // of the players drafted by keys
     int nDrafted = 0;
     std::vector<std::string> Problems;
@@ -310,6 +335,31 @@ void In_The_List(int nDialogId)
     g_Run.bListDone = xtest::Click(xtest::Control(nDialogId, IDC_SS_DONE));
 }
 
+// Made smaller to fit the work area, as its user would: the list gives
+// way, nothing scrolls, the buttons at the foot are there to click.
+void In_The_Big_List(int nDialogId)
+{
+    const size_t nProblems = g_Run.Problems.size();
+    Check_Inside(nDialogId, {DIALOG_OK, DIALOG_CANCEL}, "the big list");
+    GtkWidget* pClient = gtk_internal::Dialog_Client_Area(nDialogId);
+    GtkWidget* pScrolled = pClient != nullptr ? gtk_widget_get_parent(gtk_widget_get_parent(pClient)) : nullptr;
+    if (pScrolled != nullptr && GTK_IS_SCROLLED_WINDOW(pScrolled)) {
+        GtkAdjustment* pDown = gtk_scrolled_window_get_vadjustment(GTK_SCROLLED_WINDOW(pScrolled));
+        GtkAdjustment* pAcross = gtk_scrolled_window_get_hadjustment(GTK_SCROLLED_WINDOW(pScrolled));
+        if (gtk_adjustment_get_upper(pDown) > gtk_adjustment_get_page_size(pDown) ||
+            gtk_adjustment_get_upper(pAcross) > gtk_adjustment_get_page_size(pAcross))
+            Problem("the big list scrolls rather than giving way");
+    }
+    gtk_probe::PIXELS List;
+    if (!gtk_probe::Control_Pixels(nDialogId, BIG_LIST, List) || List.cy >= 385 * 13 / 8)
+        Problem("the big list did not give way");
+    if (g_Run.Problems.size() > nProblems) {
+        xtest::Key("Escape");   // its buttons out of reach
+        return;
+    }
+    g_Run.bBigListDone = xtest::Click(xtest::Control(nDialogId, DIALOG_OK));
+}
+
 void In_The_Playbook(int nDialogId)
 {
     // Taller than the work area: the frame inside it, the content scrolls.
@@ -382,6 +432,8 @@ void Answer(int nKind, int nDialogId)
         In_The_List(nDialogId);
     } else if (nDialogId == PLAYBOOK_EDITOR_DIALOG) {
         In_The_Playbook(nDialogId);
+    } else if (nDialogId == BIG_LIST_DIALOG) {
+        In_The_Big_List(nDialogId);
     } else {
         if (nDialogId != START_FANTASY_DRAFT_DIALOG)
             Problem("dialog " + std::to_string(nDialogId) + " opened");
@@ -448,6 +500,12 @@ TEST(GtkSmallScreen, DialogsStayInsideTheWorkAreaWithTheirButtonsWithinReach)
     // Team > Playbook.
     Menu_Keys("t", CMD_PLAYBOOK_EDITOR, "b");
     EXPECT_TRUE(xtest::Wait_Until([] { return g_Run.bPlaybookDone && !gtk_probe::Modal_Open(); }, 3 * xtest::WAIT_MS));
+    // A resizable dialog larger than the screen, with no manager to make it
+    // smaller: the program's own doing.
+    Manager.Stop();
+    Register_Dialog(BIG_LIST_DIALOG, BIG_TEMPLATE, Big_List_Proc, {});
+    EXPECT_EQ(Do_Dialog(BIG_LIST_DIALOG), DIALOG_OK);   // not Cancel, pressed when OK was out of reach
+    EXPECT_TRUE(g_Run.bBigListDone);
     // A box of a hundred lines.
     std::string Long;
     for (int i = 1; i <= 100; ++i)
