@@ -84,20 +84,6 @@ std::string Club_Entry(int nDialogId)
     return Text;
 }
 
-int Selected_Row(int nDialogId)
-{
-    GtkWidget* pList = xtest::Control(nDialogId, IDC_SS_LIST);
-    GtkTreeModel* pModel = nullptr;
-    GtkTreeIter Iter;
-    if (pList == nullptr ||
-        !gtk_tree_selection_get_selected(gtk_tree_view_get_selection(GTK_TREE_VIEW(pList)), &pModel, &Iter))
-        return -1;
-    GtkTreePath* pPath = gtk_tree_model_get_path(pModel, &Iter);
-    const int nRow = gtk_tree_path_get_indices(pPath)[0];
-    gtk_tree_path_free(pPath);
-    return nRow;
-}
-
 void Check_Caption(int nDialogId, int nControl, const std::string& Caption, char cLetter)
 {
     std::string Shown;
@@ -115,7 +101,7 @@ void Draft_By_Keys(int nDialogId, const std::string& Choose)
 {
     xtest::Key(Choose);
     xtest::Settle(100);
-    const int nRow = Selected_Row(nDialogId);
+    const int nRow = xtest::Selected_Row(xtest::Control(nDialogId, IDC_SS_LIST));
     if (nRow < 0) {
         Problem(Choose + " chose no player");
         return;
@@ -237,18 +223,6 @@ struct HOOKS : gui_support::ANSWERING_HOOK {
     HOOKS() : ANSWERING_HOOK(Answer) {}
 };
 
-// A menu's item by the letters of the menu and the item.
-void Menu_Keys(const std::string& Menu, int nCommand, const std::string& Item)
-{
-    // The keys go to the main window once the manager has given it them.
-    if (!window_manager::Has_Focus(xtest::Main_Window(), xtest::WAIT_MS / 3))
-        Problem("the main window does not have the keyboard: " + window_manager::Focus_Report());
-    xtest::Key("alt+" + Menu);
-    if (!xtest::Wait_Menu_Shown(nCommand))
-        Problem("alt+" + Menu + " did not open the menu of command " + std::to_string(nCommand));
-    xtest::Key(Item);
-}
-
 }  // namespace
 
 TEST(GtkFantasyDraftKeys, ThreePlayersDraftedByKeysAloneWithTheFocusWhereTheKeysAre)
@@ -270,7 +244,7 @@ TEST(GtkFantasyDraftKeys, ThreePlayersDraftedByKeysAloneWithTheFocusWhereTheKeys
 
     // Tools > Fantasy Draft; Enter takes the orders offered; the computer
     // clubs pick until the user's turn, which a box tells.
-    Menu_Keys("o", CMD_FANTASY_DRAFT_TOOL, "f");
+    EXPECT_EQ(window_manager::Choose_By_Letters("o", CMD_FANTASY_DRAFT_TOOL, "f"), "");
     ASSERT_TRUE(xtest::Wait_Until([] { return g_Keys.nPrompts == 1 && !gtk_probe::Modal_Open(); }, 3 * xtest::WAIT_MS))
         << "the user's first turn did not come";
     EXPECT_EQ(Get_Fantasy_Draft_Club_On_The_Clock(), nUser);
@@ -278,7 +252,7 @@ TEST(GtkFantasyDraftKeys, ThreePlayersDraftedByKeysAloneWithTheFocusWhereTheKeys
     // Team > Sortable Stats, twice: two players drafted at the first
     // opening, one at the second.
     for (int nOpening = 1; nOpening <= 2; ++nOpening) {
-        Menu_Keys("t", CMD_SORTABLE_STATS, "r");
+        EXPECT_EQ(window_manager::Choose_By_Letters("t", CMD_SORTABLE_STATS, "r"), "");
         EXPECT_TRUE(xtest::Wait_Until([nOpening] { return g_Keys.nOpenings == nOpening && !gtk_probe::Modal_Open(); },
                                       6 * xtest::WAIT_MS))
             << "opening " << nOpening;

@@ -229,20 +229,6 @@ void Check_List_Size(int nDialogId, int cx, int cy, const std::string& When)
                 ", not " + std::to_string(cx) + " x " + std::to_string(cy));
 }
 
-int Selected_Row(int nDialogId)
-{
-    GtkWidget* pList = xtest::Control(nDialogId, IDC_SS_LIST);
-    GtkTreeModel* pModel = nullptr;
-    GtkTreeIter Iter;
-    if (pList == nullptr ||
-        !gtk_tree_selection_get_selected(gtk_tree_view_get_selection(GTK_TREE_VIEW(pList)), &pModel, &Iter))
-        return -1;
-    GtkTreePath* pPath = gtk_tree_model_get_path(pModel, &Iter);
-    const int nRow = gtk_tree_path_get_indices(pPath)[0];
-    gtk_tree_path_free(pPath);
-    return nRow;
-}
-
 // Waits for the user's next turn, told by its box (answered with Enter).
 void Wait_Turn(int nPrompts, const std::string& After)
 {
@@ -259,7 +245,7 @@ void Draft_A_New_Position(int nDialogId)
     std::string Position;
     for (int i = 0; i < 80; ++i) {
         xtest::Key("Down");
-        const int nRow = Selected_Row(nDialogId);
+        const int nRow = xtest::Selected_Row(xtest::Control(nDialogId, IDC_SS_LIST));
         Position = nRow >= 0 ? gtk_probe::Report_Cell(nDialogId, IDC_SS_LIST, nRow, 2) : "";
         if (!Position.empty() && g_Run.Positions.count(Position) == 0)
             break;
@@ -445,17 +431,6 @@ struct HOOKS : gui_support::ANSWERING_HOOK {
     HOOKS() : ANSWERING_HOOK(Answer) {}
 };
 
-void Menu_Keys(const std::string& Menu, int nCommand, const std::string& Item)
-{
-    // The keys go to the main window once the manager has given it them.
-    if (!window_manager::Has_Focus(xtest::Main_Window(), xtest::WAIT_MS / 3))
-        Problem("the main window does not have the keyboard: " + window_manager::Focus_Report());
-    xtest::Key("alt+" + Menu);
-    if (!xtest::Wait_Menu_Shown(nCommand))
-        Problem("alt+" + Menu + " did not open the menu of command " + std::to_string(nCommand));
-    xtest::Key(Item);
-}
-
 }  // namespace
 
 TEST(GtkSmallScreen, DialogsStayInsideTheWorkAreaWithTheirButtonsWithinReach)
@@ -482,11 +457,11 @@ TEST(GtkSmallScreen, DialogsStayInsideTheWorkAreaWithTheirButtonsWithinReach)
     xtest::Click(xtest::Main_Area(FRAME_PAGE));
 
     // Tools > Fantasy Draft, the orders offered; the user's turn comes.
-    Menu_Keys("o", CMD_FANTASY_DRAFT_TOOL, "f");
+    EXPECT_EQ(window_manager::Choose_By_Letters("o", CMD_FANTASY_DRAFT_TOOL, "f"), "");
     ASSERT_TRUE(xtest::Wait_Until([] { return g_Run.nPrompts == 1 && !gtk_probe::Modal_Open(); }, 3 * xtest::WAIT_MS))
         << "the user's first turn did not come";
     // Team > Sortable Stats.
-    Menu_Keys("t", CMD_SORTABLE_STATS, "r");
+    EXPECT_EQ(window_manager::Choose_By_Letters("t", CMD_SORTABLE_STATS, "r"), "");
     EXPECT_TRUE(xtest::Wait_Until([] { return g_Run.bListDone && !gtk_probe::Modal_Open(); }, 8 * xtest::WAIT_MS));
     int nPicked = 0;
     for (int t = 0; t < TOTAL_NUMBER_OF_TEAMS; ++t)
@@ -498,7 +473,7 @@ TEST(GtkSmallScreen, DialogsStayInsideTheWorkAreaWithTheirButtonsWithinReach)
     Close_Fantasy_Draft();
 
     // Team > Playbook.
-    Menu_Keys("t", CMD_PLAYBOOK_EDITOR, "b");
+    EXPECT_EQ(window_manager::Choose_By_Letters("t", CMD_PLAYBOOK_EDITOR, "b"), "");
     EXPECT_TRUE(xtest::Wait_Until([] { return g_Run.bPlaybookDone && !gtk_probe::Modal_Open(); }, 3 * xtest::WAIT_MS));
     // A resizable dialog larger than the screen, with no manager to make it
     // smaller: the program's own doing.
