@@ -41,7 +41,8 @@ public:
         if (::pipe2(Pipe, O_CLOEXEC) != 0)
             return Fail(std::string("pipe: ") + std::strerror(errno));
         // The child writes the display number on descriptor 3.
-        const char* Arguments[] = {"Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-screen", "0", "1280x1024x24",
+        const std::string Screen = m_Screen + "x24";
+        const char* Arguments[] = {"Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-screen", "0", Screen.c_str(),
                                    nullptr};
         const int nSpawn = quiet_child::Start("Xvfb", Arguments, m_nPid, Pipe[1]);
         ::close(Pipe[1]);
@@ -87,6 +88,20 @@ public:
         ::setenv("NO_AT_BRIDGE", "1", 1);
         ::setenv("GDK_BACKEND", "x11", 1);
         ::setenv("GSETTINGS_BACKEND", "memory", 1);
+        return true;
+    }
+
+    // The screen's size, "1280x1024" unless another (as "1024x600") is set
+    // before Start: digits, "x", digits, else it is refused.
+    bool Set_Screen_Size(const std::string& Size)
+    {
+        const size_t nX = Size.find('x');
+        const auto Digits = [](const std::string& Part) {
+            return !Part.empty() && Part.size() <= 5 && Part.find_first_not_of("0123456789") == std::string::npos;
+        };
+        if (nX == std::string::npos || !Digits(Size.substr(0, nX)) || !Digits(Size.substr(nX + 1)))
+            return false;
+        m_Screen = Size;
         return true;
     }
 
@@ -140,6 +155,7 @@ private:
     }
 
     pid_t m_nPid = -1;
+    std::string m_Screen = "1280x1024";
     std::string m_Display;
     std::string m_Problem;
 };

@@ -141,8 +141,11 @@ void Show_Rating_Labels(DIALOG& Dialog)
 void Enable_Find_Players_Buttons(DIALOG& Dialog)
 {
     Dialog.Enable(FIND_SCOUTING_BUTTON, true);
-    if (Is_Fantasy_Draft_On())
-        Dialog.Set_Text(FIND_GO_GET_BUTTON, "Draft");
+    // While it drafts, Alt+D drafts and Done goes by Alt+O.
+    if (Is_Fantasy_Draft_On()) {
+        Dialog.Set_Text(FIND_GO_GET_BUTTON, "&Draft");
+        Dialog.Set_Text(DIALOG_OK, "D&one");
+    }
 }
 
 void Show_Info(DIALOG& Dialog, int nTeam, int nSlot)
@@ -303,7 +306,7 @@ constexpr CONTROL_TEMPLATE FIND_CONTROLS[] = {
     {FIND_INFO_LINE_1, CONTROL_LABEL, "", {8, 210, 230, 20}, BOTTOM | CS_MULTILINE},
     {FIND_INFO_LINE_2, CONTROL_LABEL, "", {242, 210, 150, 20}, BOTTOM | CS_MULTILINE},
     {FIND_EDIT_COLUMNS_BUTTON, CONTROL_BUTTON, "&Edit Columns", {8, 231, 60, 12}, BOTTOM},
-    {FIND_AUTO_SIZE_BUTTON, CONTROL_BUTTON, "Auto-Size", {72, 231, 50, 12}, BOTTOM},
+    {FIND_AUTO_SIZE_BUTTON, CONTROL_BUTTON, "&Auto-Size", {72, 231, 50, 12}, BOTTOM},
     {FIND_HELP_BUTTON, CONTROL_BUTTON, "&Help", {364, 229, 50, 14}, CS_ANCHOR_RIGHT | CS_ANCHOR_BOTTOM},
     {DIALOG_OK, CONTROL_BUTTON, "&Done", {420, 229, 52, 14}, CS_DEFAULT | CS_ANCHOR_RIGHT | CS_ANCHOR_BOTTOM},
 };

@@ -1,5 +1,6 @@
 #include "editors/sortable_stats.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -42,6 +43,9 @@ constexpr int OFFSEASON_ROSTER_MINIMUM = 36;
 constexpr int SEASON_ROSTER_MINIMUM = 51;
 constexpr int ROSTER_WARNING_COUNT = 91;
 constexpr int ANY_POSITION_ENTRY = 15;
+constexpr const char* RELEASE_CAPTION = "&Release";
+constexpr const char* SIGN_CAPTION = "Si&gn";
+constexpr const char* DRAFT_CAPTION = "&Draft";
 
 constexpr unsigned STRETCH = CS_ANCHOR_LEFT | CS_ANCHOR_TOP | CS_ANCHOR_RIGHT | CS_ANCHOR_BOTTOM;
 constexpr unsigned BOTTOM_LEFT = CS_ANCHOR_LEFT | CS_ANCHOR_BOTTOM;
@@ -52,7 +56,7 @@ constexpr CONTROL_TEMPLATE SS_CONTROLS[] = {
     {IDC_SS_GROUP, CONTROL_COMBO, "", {5, 160, 150, 14}, BOTTOM_LEFT | CS_OWNER_DRAW},
     {IDC_SS_POSITION, CONTROL_COMBO, "", {160, 160, 80, 14}, BOTTOM_LEFT},
     {IDC_SS_PERIOD, CONTROL_COMBO, "", {245, 160, 70, 14}, BOTTOM_LEFT},
-    {IDC_SS_MY_TEAM, CONTROL_BUTTON, "&View My Team", {320, 159, 60, 14}, BOTTOM_LEFT},
+    {IDC_SS_MY_TEAM, CONTROL_BUTTON, "&View My Team", {320, 160, 60, 14}, BOTTOM_LEFT},
     {IDC_SS_COUNT, CONTROL_LABEL, "", {385, 161, 130, 10}, BOTTOM_LEFT},
     {IDC_SS_BUDGET, CONTROL_LABEL, "", {5, 178, 200, 10}, BOTTOM_LEFT},
     {IDC_SS_ROSTER, CONTROL_LABEL, "", {5, 190, 310, 10}, BOTTOM_LEFT},
@@ -61,7 +65,7 @@ constexpr CONTROL_TEMPLATE SS_CONTROLS[] = {
     {IDC_SS_SCOUTING, CONTROL_BUTTON, "&Scouting", {5, 211, 55, 14}, BOTTOM_LEFT | CS_GROUP},
     {IDC_SS_RELEASE, CONTROL_BUTTON, "&Release", {65, 211, 55, 14}, BOTTOM_LEFT},
     {IDC_SS_EDIT_COLUMNS, CONTROL_BUTTON, "&Edit Columns", {125, 211, 60, 14}, BOTTOM_LEFT},
-    {IDC_SS_AUTO_SIZE, CONTROL_BUTTON, "Auto-Size", {190, 211, 50, 14}, BOTTOM_LEFT},
+    {IDC_SS_AUTO_SIZE, CONTROL_BUTTON, "&Auto-Size", {190, 211, 50, 14}, BOTTOM_LEFT},
     {IDC_SS_HELP, CONTROL_BUTTON, "&Help", {400, 211, 55, 14}, BOTTOM_RIGHT},
     {IDC_SS_DONE, CONTROL_BUTTON, "&Done", {460, 211, 55, 14}, BOTTOM_RIGHT | CS_DEFAULT},
 };
@@ -130,6 +134,15 @@ int Viewed_Team()
     if (Is_Franchise_In_Use(nTeam))
         return nTeam;
     return Get_Selected_Team();
+}
+
+// The pick button's caption for what it does, each control keeping a
+// letter of its own: while it drafts, Alt+D drafts and Done goes by Alt+O.
+void Label_Pick_Button(DIALOG& Dialog, const char* szCaption)
+{
+    const bool bDrafting = std::string(szCaption) == DRAFT_CAPTION;
+    Dialog.Set_Text(IDC_SS_RELEASE, szCaption);
+    Dialog.Set_Text(IDC_SS_DONE, bDrafting ? "D&one" : "&Done");
 }
 
 bool Is_Team_Group(int nGroup)
@@ -277,12 +290,12 @@ void Update_Sortable_Stats_Status(DIALOG& Dialog)
     int nPlayerSlot = 0;
     const bool bPlayer = g_pView != nullptr && Get_List_Selected_Player(*g_pView, nPlayerTeam, nPlayerSlot) >= 0;
     if (In_Fantasy_Draft()) {
-        Dialog.Set_Text(IDC_SS_RELEASE, "Draft");
+        Label_Pick_Button(Dialog, DRAFT_CAPTION);
         Dialog.Enable(IDC_SS_RELEASE, bPlayer && Get_Player_Drafted_By(nPlayerTeam, nPlayerSlot) == NO_TEAM);
     } else {
         // Only a player of a club the user runs, and only above its minimum,
         // whatever group is shown.
-        Dialog.Set_Text(IDC_SS_RELEASE, "&Release");
+        Label_Pick_Button(Dialog, RELEASE_CAPTION);
         Dialog.Enable(IDC_SS_RELEASE, bPlayer && Is_Human_Team(nPlayerTeam) &&
                                           Count_Team_Players(nPlayerTeam) > Roster_Minimum(nPlayerTeam));
     }
@@ -314,6 +327,14 @@ void Fill_Rows(DIALOG& Dialog)
     Set_App_Cursor(UI_CURSOR_ARROW);
 }
 
+// With no row chosen, the keyboard's row is the first one shown, so the
+// list shows where the keys act (and where its focus is).
+void Keep_Keyboard_Row(DIALOG& Dialog)
+{
+    if (Dialog.Row_Count(IDC_SS_LIST) > 0 && Dialog.Focused_Row(IDC_SS_LIST) < 0)
+        Dialog.Set_Focused_Row(IDC_SS_LIST, std::max(Dialog.Get_Top_Index(IDC_SS_LIST), 0));
+}
+
 // The rows again, the view's place kept.
 void Refresh_Keeping_Scroll(DIALOG& Dialog)
 {
@@ -322,6 +343,7 @@ void Refresh_Keeping_Scroll(DIALOG& Dialog)
     Fill_Rows(Dialog);
     Clear_List_Selection(*g_pView);
     Dialog.Set_Top_Index(IDC_SS_LIST, nTop);
+    Keep_Keyboard_Row(Dialog);
 }
 
 void Fantasy_Refresh()
@@ -421,6 +443,8 @@ void On_Release_Button(DIALOG& Dialog)
         if (Record_Fantasy_Draft_Pick(nTeam, nSlot, nClub)) {
             Show_Draft_Picks_Text(Dialog);
             Refresh_Keeping_Scroll(Dialog);
+            // The keys go on in the list, for the next pick.
+            Dialog.Set_Focus(IDC_SS_LIST);
         }
         return;
     }
@@ -507,7 +531,7 @@ void On_Init(DIALOG& Dialog)
     if (g_nKind == 1) {
         Dialog.Remove(IDC_SS_GROUP);
         Dialog.Remove(IDC_SS_MY_TEAM);
-        Dialog.Set_Text(IDC_SS_RELEASE, "Sign");
+        Label_Pick_Button(Dialog, SIGN_CAPTION);
         Prepare_Free_Agents();
         szName = "LVD_Free_Agents";
         nGroup = GROUP_FREE_AGENTS;
@@ -515,7 +539,7 @@ void On_Init(DIALOG& Dialog)
         Dialog.Remove(IDC_SS_GROUP);
         Dialog.Remove(IDC_SS_MY_TEAM);
         Dialog.Remove(IDC_SS_PERIOD);
-        Dialog.Set_Text(IDC_SS_RELEASE, "Draft");
+        Label_Pick_Button(Dialog, DRAFT_CAPTION);
         szName = "LVD_College_Draft";
         nGroup = GROUP_DRAFT_POOLS;
     } else {
@@ -534,7 +558,7 @@ void On_Init(DIALOG& Dialog)
         Dialog.Set_Selected(IDC_SS_GROUP, nEntry);
         g_nGroupIndex = nEntry;
         if (In_Fantasy_Draft())
-            Dialog.Set_Text(IDC_SS_RELEASE, "Draft");
+            Label_Pick_Button(Dialog, DRAFT_CAPTION);
     }
     Attach_Player_List_View(*g_pView, Dialog, IDC_SS_LIST, szName);
     g_pView->nProgress = IDC_SS_PROGRESS;
@@ -550,6 +574,9 @@ void On_Init(DIALOG& Dialog)
     Size_List_Columns(*g_pView);
     Set_Sortable_Stats_Title(Dialog, nGroup);
     Update_Sortable_Stats_Status(Dialog);
+    // The keys start in the list, on its first row.
+    Dialog.Set_Focus(IDC_SS_LIST);
+    Keep_Keyboard_Row(Dialog);
     Set_Fantasy_Draft_List_Refresher(Fantasy_Refresh);
 }
 
@@ -693,6 +720,7 @@ void Refresh_Sortable_Stats_List()
     Show_Budget_Line(*g_pDialog);
     Fill_Rows(*g_pDialog);
     Clear_List_Selection(*g_pView);
+    Keep_Keyboard_Row(*g_pDialog);
     Update_Sortable_Stats_Status(*g_pDialog);
 }
 

@@ -18,7 +18,7 @@ constexpr int COLLEGE_DRAFT_DIALOG = 170;
 // Controls of template 114.
 constexpr int IDC_SS_LIST = 1124;
 constexpr int IDC_SS_SCOUTING = 1045;
-constexpr int IDC_SS_RELEASE = 1044;   // "&Release", "Sign" or "Draft"
+constexpr int IDC_SS_RELEASE = 1044;   // "&Release", "Si&gn" or "&Draft" (Done then "D&one")
 constexpr int IDC_SS_HELP = 9;
 constexpr int IDC_SS_DONE = 1;
 constexpr int IDC_SS_BUDGET = 1386;

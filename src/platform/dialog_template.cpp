@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "platform/ui_text.h"
 
 namespace {
 
@@ -26,6 +27,30 @@ bool Inside(const UI_RECT& Inner, int cx, int cy)
 {
     return Inner.x >= 0 && Inner.y >= 0 && Inner.cx >= 0 && Inner.cy >= 0 && Inner.x + Inner.cx <= cx &&
            Inner.y + Inner.cy <= cy;
+}
+
+struct MARKED_CAPTION {
+    int nId;
+    int nKind;
+    const std::string* pText;
+};
+
+std::string First_Clash(const std::vector<MARKED_CAPTION>& Captions)
+{
+    std::map<char, int> Owner;
+    for (const MARKED_CAPTION& Caption : Captions) {
+        if (Caption.nKind != CONTROL_BUTTON && Caption.nKind != CONTROL_CHECK && Caption.nKind != CONTROL_RADIO &&
+            Caption.nKind != CONTROL_LABEL)
+            continue;
+        const char cLetter = Mnemonic_Char(*Caption.pText);
+        if (cLetter == 0)
+            continue;
+        const auto [It, bNew] = Owner.emplace(cLetter, Caption.nId);
+        if (!bNew)
+            return "controls " + std::to_string(It->second) + " and " + std::to_string(Caption.nId) + " both mark '" +
+                   std::string(1, cLetter) + "'";
+    }
+    return "";
 }
 
 }  // namespace
@@ -121,6 +146,8 @@ std::string Check_Dialog_Template(const DIALOG_TEMPLATE& Template)
         if (C.nTextLimit < 0)
             return Control + "has a negative text limit";
     }
+    if (const std::string Clash = Find_Mnemonic_Clash(Template); !Clash.empty())
+        return Name + Clash;
     for (const CONTROL_TEMPLATE& C : Template.Controls) {
         if (C.nBuddy == 0)
             continue;
@@ -130,4 +157,24 @@ std::string Check_Dialog_Template(const DIALOG_TEMPLATE& Template)
             return Name + "control " + std::to_string(C.nId) + " has no edit for a buddy";
     }
     return "";
+}
+
+std::string Find_Mnemonic_Clash(const DIALOG_TEMPLATE& Template)
+{
+    std::vector<std::string> Texts;
+    for (const CONTROL_TEMPLATE& C : Template.Controls)
+        Texts.push_back(C.szText != nullptr ? C.szText : "");
+    std::vector<MARKED_CAPTION> Captions;
+    for (size_t i = 0; i < Template.Controls.size(); ++i)
+        Captions.push_back(MARKED_CAPTION{Template.Controls[i].nId, Template.Controls[i].nKind, &Texts[i]});
+    return First_Clash(Captions);
+}
+
+std::string Find_Mnemonic_Clash(const std::vector<DIALOG_CONTROL>& Controls)
+{
+    std::vector<MARKED_CAPTION> Captions;
+    for (const DIALOG_CONTROL& C : Controls)
+        if (C.bVisible)
+            Captions.push_back(MARKED_CAPTION{C.nId, C.nKind, &C.Text});
+    return First_Clash(Captions);
 }

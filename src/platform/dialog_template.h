@@ -107,5 +107,13 @@ bool Hit_Test_Size_Grip(int x, int y, int cx, int cy);
 
 // What is wrong with a template ("" when nothing): ids unique and non-zero
 // (labels and group boxes may share -1), every control inside the dialog,
-// exactly one default button at most, ranges ordered, buddies present.
+// exactly one default button at most, ranges ordered, buddies present, no
+// letter marked twice (Find_Mnemonic_Clash).
 std::string Check_Dialog_Template(const DIALOG_TEMPLATE& Template);
+
+// The first letter ("&x") two controls of one dialog both mark, as
+// "controls 1044 and 1 both mark 'd'"; "" when none. Buttons, check boxes,
+// radio buttons and labels count (a label's letter takes the focus to the
+// control after it); group boxes show their captions without one. (For a
+// dialog as it stands, with the captions set at run time: dialogs.h.)
+std::string Find_Mnemonic_Clash(const DIALOG_TEMPLATE& Template);

@@ -400,6 +400,11 @@ private:
 constexpr int DIALOG_OK = 1;
 constexpr int DIALOG_CANCEL = 2;
 
+// Find_Mnemonic_Clash of dialog_template.h for a dialog as it stands (its
+// Controls(), or a record's): the captions as set at run time, hidden and
+// removed controls left out.
+std::string Find_Mnemonic_Clash(const std::vector<DIALOG_CONTROL>& Controls);
+
 // Runs a registered dialog: built from its template, DIALOG_INIT, then the
 // user's (or the script's) actions until it ends; returns its result. An id
 // with nothing registered shows one box naming it and returns DIALOG_CANCEL.

@@ -389,7 +389,10 @@ TEST_F(FindPlayersGoGetTest, InAFantasyDraftGoGetDraftsAnUndraftedPlayerForTheCl
     dialogs::Queue_Action(FIND_PLAYERS_DIALOG, Action(ACTION_PRESS, FIND_GO_GET_BUTTON));
     EXPECT_EQ(Do_Dialog(FIND_PLAYERS_DIALOG), 1);
     const DIALOG_RECORD& Record = dialogs::Records().back();
-    EXPECT_EQ(Record.Find(FIND_GO_GET_BUTTON)->Text, "Draft");
+    // Draft and Done each with a letter of its own.
+    EXPECT_EQ(Record.Find(FIND_GO_GET_BUTTON)->Text, "&Draft");
+    EXPECT_EQ(Record.Find(DIALOG_OK)->Text, "D&one");
+    EXPECT_EQ(Find_Mnemonic_Clash(Record.Controls), "");
     EXPECT_EQ(Record.Find(FIND_INFO_LINE_1)->Text,
               "Note: During a Fantasy Draft,\nthis screen only displays UNDRAFTED players.");
     EXPECT_EQ(Get_Player_Drafted_By(1, 1), 0);   // club 0 was on the clock

@@ -307,7 +307,8 @@ TEST_F(SortableStatsTest, FreeAgentsRefuseAsTheyShould)
     Run_Sortable_Stats(FREE_AGENTS_DIALOG);
     EXPECT_TRUE(Box_Shown("Trading Deadline"));
     EXPECT_EQ(Find_ID(501).nTeam, FREE_AGENT_TEAM);
-    EXPECT_EQ(Text_Of(Last_Run(FREE_AGENTS_DIALOG), IDC_SS_RELEASE), "Sign");
+    EXPECT_EQ(Text_Of(Last_Run(FREE_AGENTS_DIALOG), IDC_SS_RELEASE), "Si&gn");
+    EXPECT_EQ(Find_Mnemonic_Clash(Last_Run(FREE_AGENTS_DIALOG).Controls), "");
     EXPECT_EQ(Last_Run(FREE_AGENTS_DIALOG).Final_Title, "Free Agents");
     // Week 11 is still open, but a club in debt may not sign.
     ui::Clear_Shown_Boxes();
@@ -446,12 +447,17 @@ TEST_F(SortableStatsTest, AFantasyPickFromUndraftedPlayers)
     Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
     const DIALOG_RECORD& Run = Last_Run(SORTABLE_STATS_DIALOG);
     EXPECT_EQ(Run.Final_Title, "Sortable Stats: Undrafted Players");
-    EXPECT_EQ(Text_Of(Run, IDC_SS_RELEASE), "Draft");
+    // Draft and Done each with a letter of its own.
+    EXPECT_EQ(Text_Of(Run, IDC_SS_RELEASE), "&Draft");
+    EXPECT_EQ(Text_Of(Run, IDC_SS_DONE), "D&one");
+    EXPECT_EQ(Find_Mnemonic_Clash(Run.Controls), "");
     // Club 0 took him; clubs 1 and 2 picked after him.
     EXPECT_EQ(Get_Player_Drafted_By(2, 0), 0);
     // 120 players less the three taken, refreshed after each pick.
     EXPECT_EQ(Run.Find(IDC_SS_LIST)->Rows.size(), 117u);
     EXPECT_EQ(Row_Of(Run, 200), -1);
+    // Nothing chosen after the refreshes, the keys on the first row shown.
+    EXPECT_EQ(Run.Find(IDC_SS_LIST)->nFocusRow, 0);
     EXPECT_EQ(Text_Of(Run, IDC_SS_PICKS), "City0 Nick0 Picks:\n1 QB\n");
     Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_NONE);
 }

@@ -114,6 +114,12 @@ int main(int argc, char** argv)
         ::sigaction(SIGALRM, &Action, nullptr);
         ::alarm(WATCHDOG_SECONDS);
         ::testing::UnitTest::GetInstance()->listeners().Append(new WATCHDOG_PER_TEST);
+        // A run on a screen of another size (the small screen's tests start
+        // one: gtk_small_screen_test.cpp).
+        if (const char* szScreen = std::getenv(gui_support::SCREEN_SIZE_VARIABLE);
+            szScreen != nullptr && !g_Server.Set_Screen_Size(szScreen))
+            std::fprintf(stderr, "%s=%s is no screen size; the tests run on the usual one\n",
+                         gui_support::SCREEN_SIZE_VARIABLE, szScreen);
         if (!g_Server.Start())
             std::fprintf(stderr, "No X server for the GUI tests: %s\n", g_Server.Problem().c_str());
     }

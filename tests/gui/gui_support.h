@@ -23,6 +23,9 @@
 #include "x_server.h"
 
 namespace gui_support {
+// The environment variable that gives the tests' screen another size
+// ("1024x600"); gui_main.cpp reads it before it starts the X server.
+inline constexpr const char* SCREEN_SIZE_VARIABLE = "KELVO_GUI_SCREEN";
 const char* Server_Problem();
 bool Server_Running();
 // How many warnings GTK, GDK, GLib or Pango gave while tests ran (each also

@@ -149,6 +149,24 @@ inline bool Has_Focus(GtkWidget* pWidget, int nWaitMs = 3000)
     return false;
 }
 
+inline std::string Focus_Report();
+
+// A menu's item chosen by its letters in the main window (Alt and the
+// menu's, then the item's), once the manager has given the window the
+// keyboard; what went wrong, "" when nothing.
+inline std::string Choose_By_Letters(const std::string& Menu, int nCommand, const std::string& Item)
+{
+    std::string Why;
+    if (!Has_Focus(xtest::Main_Window(), xtest::WAIT_MS / 3))
+        Why = "the main window does not have the keyboard: " + Focus_Report();
+    xtest::Key("alt+" + Menu);
+    if (!xtest::Wait_Menu_Shown(nCommand))
+        Why += (Why.empty() ? "" : "; ") + std::string("alt+") + Menu + " did not open the menu of command " +
+               std::to_string(nCommand);
+    xtest::Key(Item);
+    return Why;
+}
+
 inline std::string Focus_Report()
 {
     return "active window " + Describe(Active_Window()) + ", input focus " + Describe(Input_Focus()) +

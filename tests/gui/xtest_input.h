@@ -266,6 +266,18 @@ inline bool Row_Point(GtkWidget* pTree, int nRow, int& x, int& y)
     return y > 0 && y < gtk_widget_get_allocated_height(pTree);
 }
 
+// The row selected in a list (the first, when several are); -1 when none.
+inline int Selected_Row(GtkWidget* pTree)
+{
+    GtkTreeModel* pModel = nullptr;
+    GList* pRows = pTree != nullptr && GTK_IS_TREE_VIEW(pTree)
+                       ? gtk_tree_selection_get_selected_rows(gtk_tree_view_get_selection(GTK_TREE_VIEW(pTree)), &pModel)
+                       : nullptr;
+    const int nRow = pRows != nullptr ? gtk_tree_path_get_indices(static_cast<GtkTreePath*>(pRows->data))[0] : -1;
+    g_list_free_full(pRows, reinterpret_cast<GDestroyNotify>(gtk_tree_path_free));
+    return nRow;
+}
+
 // Whether a combo box's list has dropped down.
 inline bool Combo_Popup_Shown(GtkWidget* pCombo)
 {

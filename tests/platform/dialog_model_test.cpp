@@ -185,6 +185,14 @@ TEST_F(DialogModelTest, TheTemplateCheckFindsEachFault)
     constexpr CONTROL_TEMPLATE SHARED_LABELS[] = {{-1, CONTROL_LABEL, "a", {0, 0, 10, 10}},
                                                   {-1, CONTROL_GROUP, "b", {0, 20, 10, 10}}};
     constexpr CONTROL_TEMPLATE SHARED_EDIT[] = {{-1, CONTROL_EDIT, "", {0, 0, 10, 10}}};
+    // Alt+D reaches one control only: a label's letter counts (it takes the
+    // focus onward), a group box's and a literal "&&" do not.
+    constexpr CONTROL_TEMPLATE SAME_LETTER[] = {{-1, CONTROL_GROUP, "&Dates", {0, 0, 10, 10}},
+                                                {-1, CONTROL_LABEL, "D&&D", {0, 10, 10, 10}},
+                                                {11, CONTROL_BUTTON, "&Draft", {20, 0, 10, 10}},
+                                                {-1, CONTROL_LABEL, "&day", {40, 0, 10, 10}}};
+    constexpr CONTROL_TEMPLATE OWN_LETTERS[] = {{11, CONTROL_BUTTON, "&Draft", {20, 0, 10, 10}},
+                                                {1, CONTROL_BUTTON, "D&one", {40, 0, 10, 10}}};
     auto Check = [](std::span<const CONTROL_TEMPLATE> Controls, unsigned nStyle = 0, int nMin = 0) {
         return Check_Dialog_Template(DIALOG_TEMPLATE{7, "T", 100, 50, nStyle, nMin, nMin, Controls});
     };
@@ -195,6 +203,8 @@ TEST_F(DialogModelTest, TheTemplateCheckFindsEachFault)
     EXPECT_EQ(Check(REVERSED), "dialog 7: control 10 has its range reversed");
     EXPECT_EQ(Check(SHARED_LABELS), "");
     EXPECT_EQ(Check(SHARED_EDIT), "dialog 7: control -1 has no usable id");
+    EXPECT_EQ(Check(SAME_LETTER), "dialog 7: controls 11 and -1 both mark 'd'");
+    EXPECT_EQ(Check(OWN_LETTERS), "");
     EXPECT_EQ(Check(SHARED_LABELS, DS_RESIZABLE, 0), "dialog 7: resizable without a minimum size within its size");
     EXPECT_EQ(Check(SHARED_LABELS, DS_RESIZABLE, 40), "");
     // 6 x 13 pixels a base unit: 4 x 8 dialog units.

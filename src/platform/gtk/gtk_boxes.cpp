@@ -2,6 +2,7 @@
 
 #include <gtk/gtk.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,37 @@ int Width_For_Title(GtkWidget* pWindow, const std::string& Caption)
     return cx + TITLE_BAR_ROOM;
 }
 
+// The box's text, scrolled where it is taller than the work area of the
+// owner's monitor leaves room for (less the box's buttons, borders and the
+// title bar), so that the buttons stay on the screen.
+GtkWidget* Scrolled_Text(GtkWidget* pWindow, GtkWidget* pText)
+{
+    constexpr int ROOM_FOR_THE_REST = 160;
+    GtkWidget* pScroller = gtk_scrolled_window_new(nullptr, nullptr);
+    gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(pScroller), GTK_POLICY_NEVER, GTK_POLICY_AUTOMATIC);
+    gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(pScroller), FALSE);
+    gtk_scrolled_window_set_propagate_natural_width(GTK_SCROLLED_WINDOW(pScroller), TRUE);
+    gtk_scrolled_window_set_propagate_natural_height(GTK_SCROLLED_WINDOW(pScroller), TRUE);
+    GdkDisplay* pDisplay = gtk_widget_get_display(pWindow);
+    GtkWindow* pOwner = gtk_window_get_transient_for(GTK_WINDOW(pWindow));
+    GdkWindow* pOn = pOwner != nullptr && gtk_widget_get_mapped(GTK_WIDGET(pOwner)) ? gtk_widget_get_window(GTK_WIDGET(pOwner))
+                                                                                     : nullptr;
+    GdkMonitor* pMonitor = pOn != nullptr ? gdk_display_get_monitor_at_window(pDisplay, pOn)
+                                          : gdk_display_get_primary_monitor(pDisplay);
+    if (pMonitor == nullptr && gdk_display_get_n_monitors(pDisplay) > 0)
+        pMonitor = gdk_display_get_monitor(pDisplay, 0);
+    if (pMonitor != nullptr) {
+        GdkRectangle Work;
+        gdk_monitor_get_workarea(pMonitor, &Work);
+        gtk_scrolled_window_set_max_content_height(GTK_SCROLLED_WINDOW(pScroller),
+                                                   std::max(Work.height - ROOM_FOR_THE_REST, 40));
+    }
+    gtk_container_add(GTK_CONTAINER(pScroller), pText);
+    if (GtkWidget* pViewport = gtk_bin_get_child(GTK_BIN(pScroller)); pViewport != nullptr && GTK_IS_VIEWPORT(pViewport))
+        gtk_viewport_set_shadow_type(GTK_VIEWPORT(pViewport), GTK_SHADOW_NONE);
+    return pScroller;
+}
+
 GtkWidget* g_pBoxWindow = nullptr;
 
 void Box_Shown(void* pData)
@@ -157,7 +189,7 @@ int Message_Box(const SHOWN_BOX& Box, int nDefault)
     gtk_label_set_xalign(GTK_LABEL(pText), 0.0f);
     gtk_label_set_line_wrap(GTK_LABEL(pText), TRUE);
     gtk_label_set_max_width_chars(GTK_LABEL(pText), 70);
-    gtk_box_pack_start(GTK_BOX(pRow), pText, TRUE, TRUE, 0);
+    gtk_box_pack_start(GTK_BOX(pRow), Scrolled_Text(pWindow, pText), TRUE, TRUE, 0);
     gtk_box_pack_start(GTK_BOX(pOuter), pRow, TRUE, TRUE, 0);
 
     GtkWidget* pButtons = gtk_button_box_new(GTK_ORIENTATION_HORIZONTAL);

@@ -40,7 +40,8 @@ struct CONTROL_WIDGETS {
 struct OPEN_DIALOG {
     DIALOG* pDialog = nullptr;
     GtkWidget* pWindow = nullptr;
-    GtkWidget* pFixed = nullptr;
+    GtkWidget* pScroll = nullptr;   // the window's child: scrolls the client area when the screen is too small
+    GtkWidget* pFixed = nullptr;    // the client area, the controls at their rectangles
     std::map<int, std::unique_ptr<CONTROL_WIDGETS>> Widgets;
     int nQuiet = 0;   // >0: the backend is changing widgets; handlers ignore it
     // Nobody at the keyboard and neither the default button nor Cancel
@@ -56,6 +57,11 @@ struct OPEN_DIALOG {
     bool bAsideShown = false;     // moved out of the way, and where it was
     int xHome = 0;
     int yHome = 0;
+    // What the window manager's frame adds to the window's width and height
+    // (measured on the owner until the dialog is framed itself).
+    int cxFrame = 0;
+    int cyFrame = 0;
+    bool bPlaced = false;   // put inside the work area once framed
 };
 
 struct QUIET {

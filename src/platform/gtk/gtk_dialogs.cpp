@@ -3,10 +3,14 @@
 // truth: the widgets show it (Sync), and what the user does goes back through
 // DIALOG::User_*, which sends the procedure its event. While the backend
 // brings a widget in line with the model, its signal handlers stay quiet.
+// A dialog never takes more than its monitor's work area: a resizable one
+// is made smaller there, and what still does not fit scrolls.
 
 #include <gtk/gtk.h>
 
 #include <algorithm>
+#include <climits>
+#include <cstring>
 #include <iterator>
 #include <map>
 #include <memory>
@@ -22,6 +26,38 @@
 #include "platform/gtk/gtk_text.h"
 #include "platform/menus.h"
 #include "platform/ui_text.h"
+
+namespace {
+
+// The client area: a GtkFixed that asks for the size it is given (the
+// model's, through gtk_widget_set_size_request) and never for what its
+// controls would like. A control whose text outgrows its rectangle must not
+// grow the dialog: a taller dialog moves its bottom-anchored controls down,
+// which asks for a taller one again, without end.
+struct KelvoFixed {
+    GtkFixed Parent;
+};
+struct KelvoFixedClass {
+    GtkFixedClass Parent;
+};
+G_DEFINE_TYPE(KelvoFixed, kelvo_fixed, GTK_TYPE_FIXED)
+
+void Ask_For_Nothing(GtkWidget*, gint* pMinimum, gint* pNatural)
+{
+    *pMinimum = 0;
+    *pNatural = 0;
+}
+
+void kelvo_fixed_class_init(KelvoFixedClass* pClass)
+{
+    GtkWidgetClass* pWidgetClass = GTK_WIDGET_CLASS(pClass);
+    pWidgetClass->get_preferred_width = Ask_For_Nothing;
+    pWidgetClass->get_preferred_height = Ask_For_Nothing;
+}
+
+void kelvo_fixed_init(KelvoFixed*) {}
+
+}  // namespace
 
 namespace gtk_dialog_widgets {
 
@@ -240,6 +276,25 @@ void On_Row_Activated(GtkTreeView*, GtkTreePath* pPath, GtkTreeViewColumn*, gpoi
         Dialog.User_Double_Click(p->nId, pIndexes[0]);
 }
 
+// Space chooses the keyboard's row of a list that takes one row; it does
+// not open it (GTK would activate it, as a double click does).
+gboolean On_List_Key(GtkWidget* pTree, GdkEventKey* pEvent, gpointer)
+{
+    if ((pEvent->keyval != GDK_KEY_space && pEvent->keyval != GDK_KEY_KP_Space) ||
+        (pEvent->state & gtk_accelerator_get_default_mod_mask()) != 0)
+        return FALSE;
+    GtkTreeSelection* pSelection = gtk_tree_view_get_selection(GTK_TREE_VIEW(pTree));
+    if (gtk_tree_selection_get_mode(pSelection) != GTK_SELECTION_SINGLE)
+        return FALSE;
+    GtkTreePath* pPath = nullptr;
+    gtk_tree_view_get_cursor(GTK_TREE_VIEW(pTree), &pPath, nullptr);
+    if (pPath == nullptr)
+        return FALSE;
+    gtk_tree_selection_select_path(pSelection, pPath);
+    gtk_tree_path_free(pPath);
+    return TRUE;
+}
+
 gboolean On_Tree_Button(GtkWidget* pTree, GdkEventButton* pEvent, gpointer pData)
 {
     HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
@@ -397,6 +452,32 @@ gboolean On_Focus_In(GtkWidget*, GdkEvent*, gpointer pData)
     return FALSE;
 }
 
+// The control a widget of the dialog belongs to (a combo box's own button,
+// say); null when none.
+CONTROL_WIDGETS* Control_Of_Widget(OPEN_DIALOG& Open, GtkWidget* pWidget)
+{
+    for (GtkWidget* p = pWidget; p != nullptr && p != Open.pFixed; p = gtk_widget_get_parent(p))
+        for (auto& Entry : Open.Widgets)
+            if (Entry.second->pMain == p || Entry.second->pOuter == p)
+                return Entry.second.get();
+    return nullptr;
+}
+
+// The keyboard focus moved within the window: the model hears of it also
+// for a control whose main widget never takes the focus itself (a combo
+// box's button has it), so that the model never puts the focus back on the
+// control the user left.
+void On_Set_Focus(GtkWindow*, GtkWidget* pFocus, gpointer pData)
+{
+    OPEN_DIALOG* pOpen = static_cast<OPEN_DIALOG*>(pData);
+    if (pFocus == nullptr || pOpen->nQuiet > 0 || pOpen->pDialog == nullptr || pOpen->pDialog->Ended())
+        return;
+    const CONTROL_WIDGETS* pWidgets = Control_Of_Widget(*pOpen, pFocus);
+    if (pWidgets == nullptr || pWidgets->pMain == pFocus)
+        return;   // its own focus-in tells the model
+    pOpen->pDialog->User_Focus(pWidgets->nId);
+}
+
 void Sync_Control(OPEN_DIALOG& Open, CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control);
 
 // GTK puts the cursor, and with it the selection, on a list's first row when
@@ -477,6 +558,31 @@ void Set_Label_Text(GtkWidget* pLabel, const std::string& Text)
     gtk_label_set_text_with_mnemonic(GTK_LABEL(pLabel), gtk_text::Mnemonic_Label(Text).c_str());
 }
 
+// A scrolled window around a widget that does not scroll by itself, with
+// scroll bars of their own (not laid over the content) where they are
+// needed and no frame.
+GtkWidget* Scroller_Around(GtkWidget* pContent, GtkPolicyType nAcross)
+{
+    GtkWidget* pScroller = gtk_scrolled_window_new(nullptr, nullptr);
+    gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(pScroller), nAcross, GTK_POLICY_AUTOMATIC);
+    gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(pScroller), FALSE);
+    gtk_container_add(GTK_CONTAINER(pScroller), pContent);
+    if (GtkWidget* pViewport = gtk_bin_get_child(GTK_BIN(pScroller)); pViewport != nullptr && GTK_IS_VIEWPORT(pViewport))
+        gtk_viewport_set_shadow_type(GTK_VIEWPORT(pViewport), GTK_SHADOW_NONE);
+    return pScroller;
+}
+
+// An owner-drawn combo's entry of blanks only is its divider: a line
+// between its groups of entries, which the keys and the mouse pass over.
+gboolean Is_Divider_Row(GtkTreeModel* pModel, GtkTreeIter* pIter, gpointer)
+{
+    gchar* szText = nullptr;
+    gtk_tree_model_get(pModel, pIter, 0, &szText, -1);
+    const bool bDivider = szText != nullptr && szText[std::strspn(szText, " ")] == '\0';
+    g_free(szText);
+    return bDivider ? TRUE : FALSE;
+}
+
 std::unique_ptr<CONTROL_WIDGETS> Make_Control(OPEN_DIALOG& Open, const DIALOG_CONTROL& Control, GSList*& pRadioGroup)
 {
     auto p = std::make_unique<CONTROL_WIDGETS>();
@@ -490,6 +596,11 @@ std::unique_ptr<CONTROL_WIDGETS> Make_Control(OPEN_DIALOG& Open, const DIALOG_CO
         gtk_label_set_xalign(GTK_LABEL(pMain), 0.0f);
         gtk_label_set_yalign(GTK_LABEL(pMain), 0.0f);
         gtk_label_set_line_wrap(GTK_LABEL(pMain), TRUE);
+        if (Control.nStyle & CS_MULTILINE) {
+            // Lines beyond its rectangle scroll, rather than run over the
+            // controls below it.
+            pOuter = Scroller_Around(pMain, GTK_POLICY_NEVER);
+        }
         break;
     case CONTROL_EDIT:
         if (Control.nStyle & CS_MULTILINE) {
@@ -527,6 +638,8 @@ std::unique_ptr<CONTROL_WIDGETS> Make_Control(OPEN_DIALOG& Open, const DIALOG_CO
                 g_object_set(q->data, "ellipsize", PANGO_ELLIPSIZE_END, "width-chars", 1, nullptr);
         g_list_free(pCells);
         gtk_combo_box_set_popup_fixed_width(GTK_COMBO_BOX(pMain), FALSE);
+        if (Control.nStyle & CS_OWNER_DRAW)
+            gtk_combo_box_set_row_separator_func(GTK_COMBO_BOX(pMain), Is_Divider_Row, nullptr, nullptr);
         HANDLER_DATA* pData = Data_Of(Open, Control.nId, pMain);
         g_signal_connect(pMain, "changed", G_CALLBACK(On_Combo_Changed), pData);
         g_signal_connect(pMain, "notify::popup-shown", G_CALLBACK(On_Popup_Shown), pData);
@@ -544,6 +657,7 @@ std::unique_ptr<CONTROL_WIDGETS> Make_Control(OPEN_DIALOG& Open, const DIALOG_CO
         HANDLER_DATA* pData = Data_Of(Open, Control.nId, pMain);
         g_signal_connect(pSelection, "changed", G_CALLBACK(On_List_Selection), pData);
         g_signal_connect(pMain, "row-activated", G_CALLBACK(On_Row_Activated), pData);
+        g_signal_connect(pMain, "key-press-event", G_CALLBACK(On_List_Key), pData);
         if (bReport) {
             g_signal_connect(pMain, "button-press-event", G_CALLBACK(On_Tree_Button), pData);
             g_signal_connect(pMain, "columns-changed", G_CALLBACK(On_Columns_Changed), pData);
@@ -1027,6 +1141,160 @@ void Show_Aside(OPEN_DIALOG& Open)
     Open.bAsideShown = bAside;
 }
 
+// The keyboard focus where the model holds it. Only a real change moves
+// it: grabbing the focus an entry already has selects its whole text, and
+// the next key typed would replace it; a combo box holds it in its button.
+void Show_Model_Focus(OPEN_DIALOG& Open)
+{
+    DIALOG& Dialog = *Open.pDialog;
+    if (Dialog.Focus() == 0)
+        return;
+    auto Focus = Open.Widgets.find(Dialog.Focus());
+    if (Focus == Open.Widgets.end())
+        return;
+    GtkWidget* pMain = Focus->second->pMain;
+    GtkWidget* pNow = gtk_window_get_focus(GTK_WINDOW(Open.pWindow));
+    if (pNow != nullptr && (pNow == pMain || gtk_widget_is_ancestor(pNow, pMain)))
+        return;
+    if (!gtk_widget_get_can_focus(pMain) && !GTK_IS_COMBO_BOX(pMain))
+        return;
+    QUIET Quiet(Open);
+    gtk_widget_grab_focus(pMain);
+    // A list's grab selects its first row; the model's selection shows.
+    if (const DIALOG_CONTROL* pFocused = Dialog.Find(Dialog.Focus()); pFocused != nullptr && GTK_IS_TREE_VIEW(pMain))
+        Sync_Control(Open, *Focus->second, *pFocused);
+}
+
+// The work area (the screen less its panels) of the monitor the dialog
+// stands on: its own once shown, else its owner's, else the primary one.
+// Empty when no monitor is known.
+GdkRectangle Work_Area(const OPEN_DIALOG& Open)
+{
+    GdkRectangle Work{0, 0, 0, 0};
+    GdkDisplay* pDisplay = gtk_widget_get_display(Open.pWindow);
+    GtkWidget* pOn = gtk_widget_get_mapped(Open.pWindow) ? Open.pWindow : nullptr;
+    if (GtkWindow* pOwner = gtk_window_get_transient_for(GTK_WINDOW(Open.pWindow));
+        pOn == nullptr && pOwner != nullptr && gtk_widget_get_mapped(GTK_WIDGET(pOwner)))
+        pOn = GTK_WIDGET(pOwner);
+    GdkMonitor* pMonitor = pOn != nullptr ? gdk_display_get_monitor_at_window(pDisplay, gtk_widget_get_window(pOn)) : nullptr;
+    if (pMonitor == nullptr)
+        pMonitor = gdk_display_get_primary_monitor(pDisplay);
+    if (pMonitor == nullptr && gdk_display_get_n_monitors(pDisplay) > 0)
+        pMonitor = gdk_display_get_monitor(pDisplay, 0);
+    if (pMonitor != nullptr)
+        gdk_monitor_get_workarea(pMonitor, &Work);
+    return Work;
+}
+
+// What a window manager's frame adds to a window's width and height; false
+// while the window is not shown.
+bool Measure_Frame(GtkWidget* pWindow, int& cx, int& cy)
+{
+    GdkWindow* pGdk = gtk_widget_get_mapped(pWindow) ? gtk_widget_get_window(pWindow) : nullptr;
+    if (pGdk == nullptr)
+        return false;
+    GdkRectangle Frame;
+    gdk_window_get_frame_extents(pGdk, &Frame);
+    cx = std::max(Frame.width - gdk_window_get_width(pGdk), 0);
+    cy = std::max(Frame.height - gdk_window_get_height(pGdk), 0);
+    return true;
+}
+
+// The room for the client area: the work area less the frame.
+void Client_Room(const OPEN_DIALOG& Open, int& cx, int& cy)
+{
+    const GdkRectangle Work = Work_Area(Open);
+    cx = Work.width > 0 ? std::max(Work.width - Open.cxFrame, 1) : INT_MAX;
+    cy = Work.height > 0 ? std::max(Work.height - Open.cyFrame, 1) : INT_MAX;
+}
+
+// The dialog held to the work area, at its opening and whenever the model
+// changes: a resizable one is made smaller there, as the user would (its
+// stretching list gives way, down to its least size); what still does not
+// fit scrolls, and a control that takes the focus is scrolled into view, so
+// that its buttons stay within reach.
+void Fit_To_Work_Area(OPEN_DIALOG& Open)
+{
+    DIALOG& Dialog = *Open.pDialog;
+    int cxRoom = 0, cyRoom = 0;
+    Client_Room(Open, cxRoom, cyRoom);
+    const bool bResizable = (Dialog.Style() & DS_RESIZABLE) != 0 && Dialog.Template() != nullptr;
+    int cx = Dialog_Units_To_Pixels_X(Dialog.Width());
+    int cy = Dialog_Units_To_Pixels_Y(Dialog.Height());
+    if (bResizable && (cx > cxRoom || cy > cyRoom)) {
+        Dialog.User_Size(std::min(cx, cxRoom), std::min(cy, cyRoom));
+        cx = Dialog_Units_To_Pixels_X(Dialog.Width());
+        cy = Dialog_Units_To_Pixels_Y(Dialog.Height());
+    }
+    // The client area asks for the model's size; a resizable one for its
+    // least size (the template's when it names none), the user sizing it.
+    int cxAsk = cx, cyAsk = cy;
+    if (bResizable) {
+        const DIALOG_TEMPLATE& Template = *Dialog.Template();
+        cxAsk = Dialog_Units_To_Pixels_X(Template.nMinCx > 0 ? Template.nMinCx : Template.cx);
+        cyAsk = Dialog_Units_To_Pixels_Y(Template.nMinCy > 0 ? Template.nMinCy : Template.cy);
+    }
+    gtk_widget_set_size_request(Open.pFixed, cxAsk, cyAsk);
+    // A scroll bar takes its room beside the content: content taller than
+    // the room asks for the vertical bar's width too, wider content for the
+    // horizontal bar's height, so that one bar does not bring the other.
+    int cxBar = 0, cyBar = 0;
+    gtk_widget_get_preferred_width(gtk_scrolled_window_get_vscrollbar(GTK_SCROLLED_WINDOW(Open.pScroll)), &cxBar,
+                                   nullptr);
+    gtk_widget_get_preferred_height(gtk_scrolled_window_get_hscrollbar(GTK_SCROLLED_WINDOW(Open.pScroll)), &cyBar,
+                                    nullptr);
+    const auto Shown = [&](int cxWant, int cyWant, int& cxShown, int& cyShown) {
+        cxShown = std::min(cxWant + (cyWant > cyRoom ? cxBar : 0), cxRoom);
+        cyShown = std::min(cyWant + (cxWant > cxRoom ? cyBar : 0), cyRoom);
+    };
+    int cxShown = 0, cyShown = 0;
+    Shown(cxAsk, cyAsk, cxShown, cyShown);
+    gtk_widget_set_size_request(Open.pScroll, cxShown, cyShown);
+    if (!bResizable)
+        return;
+    if (!gtk_widget_get_visible(Open.pWindow)) {
+        Shown(cx, cy, cxShown, cyShown);
+        gtk_window_set_default_size(GTK_WINDOW(Open.pWindow), cxShown, cyShown);
+        return;
+    }
+    int cxNow = 0, cyNow = 0;
+    gtk_window_get_size(GTK_WINDOW(Open.pWindow), &cxNow, &cyNow);
+    if (cxNow > cxRoom || cyNow > cyRoom)
+        gtk_window_resize(GTK_WINDOW(Open.pWindow), std::min(cxNow, cxRoom), std::min(cyNow, cyRoom));
+}
+
+// Once the window manager has framed the dialog: the frame measured, the
+// size held to the work area with it, and the frame moved inside the work
+// area (centred over its owner, it may hang over an edge).
+gboolean On_Dialog_Mapped(GtkWidget* pWindow, GdkEvent*, gpointer pData)
+{
+    OPEN_DIALOG* pOpen = static_cast<OPEN_DIALOG*>(pData);
+    if (pOpen->pDialog == nullptr || pOpen->pDialog->Ended() || pOpen->bPlaced || pOpen->bAsideShown)
+        return FALSE;
+    pOpen->bPlaced = true;
+    if (!Measure_Frame(pWindow, pOpen->cxFrame, pOpen->cyFrame))
+        return FALSE;
+    {
+        QUIET Quiet(*pOpen);
+        Fit_To_Work_Area(*pOpen);
+    }
+    const GdkRectangle Work = Work_Area(*pOpen);
+    GdkWindow* pGdk = gtk_widget_get_window(pWindow);
+    if (Work.width <= 0 || Work.height <= 0 || pGdk == nullptr)
+        return FALSE;
+    int cxRoom = 0, cyRoom = 0;
+    Client_Room(*pOpen, cxRoom, cyRoom);
+    GdkRectangle Frame;
+    gdk_window_get_frame_extents(pGdk, &Frame);
+    const int cxFrame = std::min(gdk_window_get_width(pGdk), cxRoom) + pOpen->cxFrame;
+    const int cyFrame = std::min(gdk_window_get_height(pGdk), cyRoom) + pOpen->cyFrame;
+    const int x = std::max(std::min(Frame.x, Work.x + Work.width - cxFrame), Work.x);
+    const int y = std::max(std::min(Frame.y, Work.y + Work.height - cyFrame), Work.y);
+    if (x != Frame.x || y != Frame.y)
+        gtk_window_move(GTK_WINDOW(pWindow), x, y);
+    return FALSE;
+}
+
 // Creates widgets for controls that have none (a procedure may add them at
 // run time) and removes those of controls that went; then shows everything.
 void Sync_All(OPEN_DIALOG& Open)
@@ -1035,20 +1303,7 @@ void Sync_All(OPEN_DIALOG& Open)
     QUIET Quiet(Open);
     gtk_window_set_title(GTK_WINDOW(Open.pWindow), gtk_text::To_Utf8(Dialog.Title()).c_str());
     Show_Aside(Open);
-    const int cx = Dialog_Units_To_Pixels_X(Dialog.Width());
-    const int cy = Dialog_Units_To_Pixels_Y(Dialog.Height());
-    if ((Dialog.Style() & DS_RESIZABLE) && Dialog.Template() != nullptr) {
-        // The user sizes it, never below the least size (the template's
-        // size when it names none).
-        const DIALOG_TEMPLATE& Template = *Dialog.Template();
-        gtk_widget_set_size_request(Open.pFixed,
-                                    Dialog_Units_To_Pixels_X(Template.nMinCx > 0 ? Template.nMinCx : Template.cx),
-                                    Dialog_Units_To_Pixels_Y(Template.nMinCy > 0 ? Template.nMinCy : Template.cy));
-        if (!gtk_widget_get_visible(Open.pWindow))
-            gtk_window_set_default_size(GTK_WINDOW(Open.pWindow), cx, cy);
-    } else {
-        gtk_widget_set_size_request(Open.pFixed, cx, cy);
-    }
+    Fit_To_Work_Area(Open);
     // The keys of the controls there are now.
     std::vector<int> Keys;
     int nShared = 0;
@@ -1096,21 +1351,7 @@ void Sync_All(OPEN_DIALOG& Open)
     }
     if (bAdded)
         Link_Mnemonics(Open);
-    // The focus the model holds.
-    if (Dialog.Focus() != 0) {
-        auto Focus = Open.Widgets.find(Dialog.Focus());
-        // Only a real change moves it: grabbing the focus an entry already
-        // has selects its whole text, and the next key typed replaces it.
-        if (Focus != Open.Widgets.end() && gtk_widget_get_can_focus(Focus->second->pMain) &&
-            gtk_window_get_focus(GTK_WINDOW(Open.pWindow)) != Focus->second->pMain) {
-            QUIET Quiet(Open);
-            gtk_widget_grab_focus(Focus->second->pMain);
-            // A list's grab selects its first row; the model's selection shows.
-            if (const DIALOG_CONTROL* pFocused = Dialog.Find(Dialog.Focus());
-                pFocused != nullptr && GTK_IS_TREE_VIEW(Focus->second->pMain))
-                Sync_Control(Open, *Focus->second, *pFocused);
-        }
-    }
+    Show_Model_Focus(Open);
     // The default button takes Enter (and shows it).
     auto Default = Open.Widgets.find(Dialog.Default_Button());
     if (Default != Open.Widgets.end() && Default->second->nKind == CONTROL_BUTTON)
@@ -1143,6 +1384,7 @@ void Flush(OPEN_DIALOG& Open)
         }
         Sync_Control(Open, *It->second, *pControl);
     }
+    Show_Model_Focus(Open);
 }
 
 gboolean Sync_Later(gpointer pData)
@@ -1172,8 +1414,16 @@ void Run_Dialog(DIALOG& Dialog)
     gtk_window_set_deletable(GTK_WINDOW(Open.pWindow), !(Dialog.Style() & DS_NO_CLOSE_BOX));
     if (GtkWindow* pOwner = Owner_Window())
         gtk_window_set_transient_for(GTK_WINDOW(Open.pWindow), pOwner);
-    Open.pFixed = gtk_fixed_new();
-    gtk_container_add(GTK_CONTAINER(Open.pWindow), Open.pFixed);
+    Open.pFixed = GTK_WIDGET(g_object_new(kelvo_fixed_get_type(), nullptr));
+    gtk_widget_set_name(Open.pFixed, "kelvo-client-area");
+    Open.pScroll = Scroller_Around(Open.pFixed, GTK_POLICY_AUTOMATIC);
+    GtkScrolledWindow* pScrolled = GTK_SCROLLED_WINDOW(Open.pScroll);
+    gtk_container_set_focus_hadjustment(GTK_CONTAINER(Open.pFixed), gtk_scrolled_window_get_hadjustment(pScrolled));
+    gtk_container_set_focus_vadjustment(GTK_CONTAINER(Open.pFixed), gtk_scrolled_window_get_vadjustment(pScrolled));
+    gtk_container_add(GTK_CONTAINER(Open.pWindow), Open.pScroll);
+    // Until the dialog is framed, its frame is taken to be its owner's.
+    if (GtkWindow* pOwner = gtk_window_get_transient_for(GTK_WINDOW(Open.pWindow)))
+        Measure_Frame(GTK_WIDGET(pOwner), Open.cxFrame, Open.cyFrame);
     if (Dialog.Style() & DS_RESIZABLE) {
         // The size grip, drawn in the corner; a drag there resizes.
         Open.pGrip = gtk_drawing_area_new();
@@ -1189,11 +1439,18 @@ void Run_Dialog(DIALOG& Dialog)
     }
     g_signal_connect(Open.pWindow, "key-press-event", G_CALLBACK(On_Dialog_Key), &Open);
     g_signal_connect(Open.pWindow, "delete-event", G_CALLBACK(On_Dialog_Delete), &Open);
+    g_signal_connect(Open.pWindow, "map-event", G_CALLBACK(On_Dialog_Mapped), &Open);
+    g_signal_connect_after(Open.pWindow, "set-focus", G_CALLBACK(On_Set_Focus), &Open);
     g_signal_connect(Open.pFixed, "size-allocate", G_CALLBACK(On_Fixed_Allocated), &Open);
     g_Open.push_back(&Open);
     Sync_All(Open);
     gtk_widget_show(Open.pFixed);
+    gtk_widget_show(gtk_widget_get_parent(Open.pFixed));   // the viewport
+    gtk_widget_show(Open.pScroll);
     gtk_widget_show(Open.pWindow);
+    // The focus shows from the start, not only after the first key: the
+    // keys go where it is drawn.
+    gtk_window_set_focus_visible(GTK_WINDOW(Open.pWindow), TRUE);
     // Hidden controls stay hidden after the window is shown.
     for (const DIALOG_CONTROL& Control : Dialog.Controls()) {
         auto It = Open.Widgets.find(Control.nId);
@@ -1261,6 +1518,14 @@ GtkWidget* Dialog_Window(int nDialogId)
     for (auto It = g_Open.rbegin(); It != g_Open.rend(); ++It)
         if ((*It)->pDialog != nullptr && (*It)->pDialog->Id() == nDialogId)
             return (*It)->pWindow;
+    return nullptr;
+}
+
+GtkWidget* Dialog_Client_Area(int nDialogId)
+{
+    for (auto It = g_Open.rbegin(); It != g_Open.rend(); ++It)
+        if ((*It)->pDialog != nullptr && (*It)->pDialog->Id() == nDialogId)
+            return (*It)->pFixed;
     return nullptr;
 }
 

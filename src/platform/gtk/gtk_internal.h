@@ -37,6 +37,9 @@ void Invalidate_Dialog(DIALOG* pDialog, int nControl, const UI_RECT* pArea);
 // nOrdinal tells apart the controls sharing the id -1); null when not open.
 GtkWidget* Dialog_Window(int nDialogId);
 GtkWidget* Control_Widget(int nDialogId, int nControl, bool bOuter, int nOrdinal = 0);
+// The client area of that dialog (the controls' layout, inside the scrolled
+// window that is the window's child); null when not open.
+GtkWidget* Dialog_Client_Area(int nDialogId);
 GtkWidget* Top_Dialog_Window();
 // A message box shown (true) or gone: while one is up, the dialogs moved
 // aside stand where they stood, since the user answers it and then works in

@@ -613,8 +613,7 @@ bool Window_Cursor_Set(int nKind, int nDialogId)
 
 bool Size_Grip_Pixels(int nDialogId, PIXELS& Pixels)
 {
-    GtkWidget* pWindow = gtk_internal::Dialog_Window(nDialogId);
-    GtkWidget* pFixed = pWindow != nullptr ? gtk_bin_get_child(GTK_BIN(pWindow)) : nullptr;
+    GtkWidget* pFixed = gtk_internal::Dialog_Client_Area(nDialogId);
     if (pFixed == nullptr || !GTK_IS_CONTAINER(pFixed))
         return false;
     bool bFound = false;
