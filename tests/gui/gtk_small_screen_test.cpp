@@ -493,3 +493,42 @@ TEST(GtkSmallScreen, DialogsStayInsideTheWorkAreaWithTheirButtonsWithinReach)
         ADD_FAILURE() << Text;
     Destroy_Main_Window();
 }
+
+TEST(GtkSmallScreen, TheMainWindowKeepsItsBarsOnTheScreen)
+{
+    REQUIRE_DESKTOP();
+    if (!On_The_Small_Screen()) {
+        SCRATCH_FOLDER Log("gui_small_screen_main_log");
+        ASSERT_TRUE(Log.Ready());
+        EXPECT_TRUE(Run_On_The_Small_Screen("GtkSmallScreen.TheMainWindowKeepsItsBarsOnTheScreen", Log.Path() + "/run.txt"));
+        return;
+    }
+    ASSERT_TRUE(xtest::Available());
+    // The window's rectangle as a larger screen left it (1024 x 720 at 40,
+    // 40: the default), framed on 1024 x 600 by a manager: the whole frame,
+    // and so the status and news bars at the window's foot, on the screen.
+    SCRATCH_FOLDER Data("gui_small_screen_main");
+    ASSERT_TRUE(gui_support::Start_Attended(Data, Save_Game));
+    WINDOW_MANAGER Manager;
+    ASSERT_TRUE(Manager.Start()) << Manager.Problem();
+    xtest::Settle(500);
+    const GdkRectangle Work = Work_Area();
+    GtkWidget* pWindow = gtk_internal::Main_Window();
+    ASSERT_NE(pWindow, nullptr);
+    ASSERT_TRUE(xtest::Wait_Until(
+        [&] {
+            GdkRectangle Frame;
+            gdk_window_get_frame_extents(gtk_widget_get_window(pWindow), &Frame);
+            return Frame.x >= Work.x && Frame.y >= Work.y && Frame.x + Frame.width <= Work.x + Work.width &&
+                   Frame.y + Frame.height <= Work.y + Work.height;
+        },
+        xtest::WAIT_MS))
+        << "the main window's frame, " << [&] {
+               GdkRectangle Frame;
+               gdk_window_get_frame_extents(gtk_widget_get_window(pWindow), &Frame);
+               return Describe(Frame);
+           }() << ", leaves the work area, " << Describe(Work);
+    xtest::Settle(300);
+    window_manager::Screenshot_Screen(gui_support::Screenshot_Path("small_screen_main_window"));
+    Destroy_Main_Window();
+}

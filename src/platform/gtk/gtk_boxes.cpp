@@ -101,20 +101,13 @@ GtkWidget* Scrolled_Text(GtkWidget* pWindow, GtkWidget* pText)
     gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(pScroller), FALSE);
     gtk_scrolled_window_set_propagate_natural_width(GTK_SCROLLED_WINDOW(pScroller), TRUE);
     gtk_scrolled_window_set_propagate_natural_height(GTK_SCROLLED_WINDOW(pScroller), TRUE);
-    GdkDisplay* pDisplay = gtk_widget_get_display(pWindow);
     GtkWindow* pOwner = gtk_window_get_transient_for(GTK_WINDOW(pWindow));
-    GdkWindow* pOn = pOwner != nullptr && gtk_widget_get_mapped(GTK_WIDGET(pOwner)) ? gtk_widget_get_window(GTK_WIDGET(pOwner))
-                                                                                     : nullptr;
-    GdkMonitor* pMonitor = pOn != nullptr ? gdk_display_get_monitor_at_window(pDisplay, pOn)
-                                          : gdk_display_get_primary_monitor(pDisplay);
-    if (pMonitor == nullptr && gdk_display_get_n_monitors(pDisplay) > 0)
-        pMonitor = gdk_display_get_monitor(pDisplay, 0);
-    if (pMonitor != nullptr) {
-        GdkRectangle Work;
-        gdk_monitor_get_workarea(pMonitor, &Work);
+    const GdkRectangle Work =
+        gtk_internal::Monitor_Work_Area(pOwner != nullptr && gtk_widget_get_mapped(GTK_WIDGET(pOwner)) ? GTK_WIDGET(pOwner)
+                                                                                                      : nullptr);
+    if (Work.height > 0)
         gtk_scrolled_window_set_max_content_height(GTK_SCROLLED_WINDOW(pScroller),
                                                    std::max(Work.height - ROOM_FOR_THE_REST, 40));
-    }
     gtk_container_add(GTK_CONTAINER(pScroller), pText);
     if (GtkWidget* pViewport = gtk_bin_get_child(GTK_BIN(pScroller)); pViewport != nullptr && GTK_IS_VIEWPORT(pViewport))
         gtk_viewport_set_shadow_type(GTK_VIEWPORT(pViewport), GTK_SHADOW_NONE);

@@ -1170,20 +1170,11 @@ void Show_Model_Focus(OPEN_DIALOG& Open)
 // Empty when no monitor is known.
 GdkRectangle Work_Area(const OPEN_DIALOG& Open)
 {
-    GdkRectangle Work{0, 0, 0, 0};
-    GdkDisplay* pDisplay = gtk_widget_get_display(Open.pWindow);
     GtkWidget* pOn = gtk_widget_get_mapped(Open.pWindow) ? Open.pWindow : nullptr;
     if (GtkWindow* pOwner = gtk_window_get_transient_for(GTK_WINDOW(Open.pWindow));
         pOn == nullptr && pOwner != nullptr && gtk_widget_get_mapped(GTK_WIDGET(pOwner)))
         pOn = GTK_WIDGET(pOwner);
-    GdkMonitor* pMonitor = pOn != nullptr ? gdk_display_get_monitor_at_window(pDisplay, gtk_widget_get_window(pOn)) : nullptr;
-    if (pMonitor == nullptr)
-        pMonitor = gdk_display_get_primary_monitor(pDisplay);
-    if (pMonitor == nullptr && gdk_display_get_n_monitors(pDisplay) > 0)
-        pMonitor = gdk_display_get_monitor(pDisplay, 0);
-    if (pMonitor != nullptr)
-        gdk_monitor_get_workarea(pMonitor, &Work);
-    return Work;
+    return gtk_internal::Monitor_Work_Area(pOn != nullptr ? pOn : Open.pWindow);
 }
 
 // What a window manager's frame adds to a window's width and height; false

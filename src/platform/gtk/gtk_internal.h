@@ -85,6 +85,11 @@ void Close_Windows();
 // boxes and dialogs end by themselves once shown.
 bool Unattended();
 
+// The work area (the screen less its panels) of the monitor pOn stands on
+// (null, or not shown: the primary monitor, else the first). Empty when the
+// display knows no monitor.
+GdkRectangle Monitor_Work_Area(GtkWidget* pOn);
+
 // Runs a nested loop until *pDone: blocking, one event at a time.
 void Run_Until(const bool* pDone);
 

@@ -150,9 +150,74 @@ void Show_Bars()
     gtk_widget_set_visible(g_pAreas[FRAME_NEWS_BAR], main_frame::Has_News_Bar());
 }
 
+// The window held to its monitor's work area with its frame: a stored or
+// default rectangle made on a larger screen would put the news bar and the
+// status bar below the screen's edge. The window (client size cx x cy, its
+// frame's corner at x, y) is made smaller, never below the page's least
+// size, and its frame moved inside.
+void Hold_To_Work_Area(GtkWidget* pWindow, int x, int y, int cx, int cy)
+{
+    GdkWindow* pGdk = gtk_widget_get_mapped(pWindow) ? gtk_widget_get_window(pWindow) : nullptr;
+    const GdkRectangle Work = gtk_internal::Monitor_Work_Area(pWindow);
+    if (pGdk == nullptr || Work.width <= 0 || Work.height <= 0)
+        return;
+    GdkRectangle Frame;
+    gdk_window_get_frame_extents(pGdk, &Frame);
+    const int cxFrame = std::max(Frame.width - gdk_window_get_width(pGdk), 0);
+    const int cyFrame = std::max(Frame.height - gdk_window_get_height(pGdk), 0);
+    const int cxFit = std::min(cx, std::max(Work.width - cxFrame, 1));
+    const int cyFit = std::min(cy, std::max(Work.height - cyFrame, 1));
+    if (cxFit != cx || cyFit != cy)
+        gtk_window_resize(GTK_WINDOW(pWindow), cxFit, cyFit);
+    const int xFit = std::max(std::min(x, Work.x + Work.width - (cxFit + cxFrame)), Work.x);
+    const int yFit = std::max(std::min(y, Work.y + Work.height - (cyFit + cyFrame)), Work.y);
+    if (xFit != x || yFit != y)
+        gtk_window_move(GTK_WINDOW(pWindow), xFit, yFit);
+}
+
+// The frame's borders when the window was last held to the work area.
+int g_cxFrameHeld = -1;
+int g_cyFrameHeld = -1;
+
+// Once the window is shown, and whenever a window manager frames it anew
+// (one started after the window, or a new theme): the frame's borders
+// changed, the window is held to the work area with them. A move or resize
+// of the user's own changes no border and is left as it is.
+void Hold_When_Framed(GtkWidget* pWindow, bool bAlways)
+{
+    GdkWindow* pGdk = gtk_widget_get_window(pWindow);
+    if (pGdk == nullptr)
+        return;
+    GdkRectangle Frame;
+    gdk_window_get_frame_extents(pGdk, &Frame);
+    const int cxFrame = std::max(Frame.width - gdk_window_get_width(pGdk), 0);
+    const int cyFrame = std::max(Frame.height - gdk_window_get_height(pGdk), 0);
+    if (!bAlways && cxFrame == g_cxFrameHeld && cyFrame == g_cyFrameHeld)
+        return;
+    g_cxFrameHeld = cxFrame;
+    g_cyFrameHeld = cyFrame;
+    int cx = 0, cy = 0;
+    gtk_window_get_size(GTK_WINDOW(pWindow), &cx, &cy);
+    Hold_To_Work_Area(pWindow, Frame.x, Frame.y, cx, cy);
+}
+
+gboolean On_Frame_Mapped(GtkWidget* pWindow, GdkEvent*, gpointer)
+{
+    Hold_When_Framed(pWindow, true);
+    return FALSE;
+}
+
+gboolean On_Frame_Configured(GtkWidget* pWindow, GdkEvent*, gpointer)
+{
+    if (gtk_widget_get_mapped(pWindow))
+        Hold_When_Framed(pWindow, false);
+    return FALSE;
+}
+
 void Frame_Open(const FRAME_RECT& Rect)
 {
     Mark_Stale(-1);
+    const bool bShown = g_pWindow != nullptr && gtk_widget_get_mapped(g_pWindow);
     if (g_pWindow == nullptr) {
         g_pWindow = gtk_window_new(GTK_WINDOW_TOPLEVEL);
         gtk_widget_set_name(g_pWindow, "kelvo-main-window");
@@ -174,6 +239,8 @@ void Frame_Open(const FRAME_RECT& Rect)
         g_signal_connect(g_pAreas[FRAME_PAGE], "size-allocate", G_CALLBACK(On_Page_Allocated), nullptr);
         g_signal_connect(g_pWindow, "delete-event", G_CALLBACK(On_Frame_Delete), nullptr);
         g_signal_connect(g_pWindow, "key-press-event", G_CALLBACK(On_Frame_Key), nullptr);
+        g_signal_connect(g_pWindow, "map-event", G_CALLBACK(On_Frame_Mapped), nullptr);
+        g_signal_connect(g_pWindow, "configure-event", G_CALLBACK(On_Frame_Configured), nullptr);
         gtk_container_add(GTK_CONTAINER(g_pWindow), pBox);
         gtk_internal::Attach_Menu_Bar(g_pWindow, g_pMenuHolder);
         gtk_widget_show_all(g_pWindow);
@@ -182,6 +249,9 @@ void Frame_Open(const FRAME_RECT& Rect)
     gtk_window_set_title(GTK_WINDOW(g_pWindow), gtk_text::To_Utf8(main_frame::Title()).c_str());
     gtk_window_resize(GTK_WINDOW(g_pWindow), std::max(Rect.Width(), 1), std::max(Rect.Height(), 1));
     gtk_window_move(GTK_WINDOW(g_pWindow), Rect.nLeft, Rect.nTop);
+    // A new window is held there once it is framed (On_Frame_Mapped).
+    if (bShown)
+        Hold_To_Work_Area(g_pWindow, Rect.nLeft, Rect.nTop, std::max(Rect.Width(), 1), std::max(Rect.Height(), 1));
     Show_Bars();
 }
 
@@ -192,6 +262,8 @@ void Frame_Close()
     gtk_internal::Detach_Menu_Bar();
     gtk_widget_destroy(g_pWindow);
     g_pWindow = nullptr;
+    g_cxFrameHeld = -1;
+    g_cyFrameHeld = -1;
     for (SHOWN_AREA& Shown : g_Shown)
         Shown = SHOWN_AREA{};
     g_pMenuHolder = nullptr;

@@ -171,6 +171,23 @@ void Close_Windows()
     }
 }
 
+GdkRectangle Monitor_Work_Area(GtkWidget* pOn)
+{
+    GdkRectangle Work{0, 0, 0, 0};
+    GdkDisplay* pDisplay = pOn != nullptr ? gtk_widget_get_display(pOn) : gdk_display_get_default();
+    if (pDisplay == nullptr)
+        return Work;
+    GdkWindow* pWindow = pOn != nullptr && gtk_widget_get_mapped(pOn) ? gtk_widget_get_window(pOn) : nullptr;
+    GdkMonitor* pMonitor = pWindow != nullptr ? gdk_display_get_monitor_at_window(pDisplay, pWindow) : nullptr;
+    if (pMonitor == nullptr)
+        pMonitor = gdk_display_get_primary_monitor(pDisplay);
+    if (pMonitor == nullptr && gdk_display_get_n_monitors(pDisplay) > 0)
+        pMonitor = gdk_display_get_monitor(pDisplay, 0);
+    if (pMonitor != nullptr)
+        gdk_monitor_get_workarea(pMonitor, &Work);
+    return Work;
+}
+
 bool Unattended()
 {
     return dialogs::Unattended();
