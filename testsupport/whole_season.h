@@ -22,6 +22,18 @@ namespace whole_season {
 
 constexpr int PLAYOFF_TEAMS_PER_LEAGUE = 7;   // four division winners, three wild cards
 
+// Club t's abbreviation, city and nickname ("T07", "City 7", "Club 7").
+inline void Name_Club(int t)
+{
+    char szText[32];
+    std::snprintf(szText, sizeof szText, "T%02d", t);
+    Set_Team_String(szText, t, TEAM_STRING_ABBREVIATION);
+    std::snprintf(szText, sizeof szText, "City %d", t);
+    Set_Team_String(szText, t, TEAM_STRING_CITY);
+    std::snprintf(szText, sizeof szText, "Club %d", t);
+    Set_Team_String(szText, t, TEAM_STRING_NICKNAME);
+}
+
 // The fixture league from nSeed, made ready for a season of the day advance:
 // computer clubs only, nothing shown, and day 0 of the first season with its
 // schedule.
@@ -34,14 +46,8 @@ inline void Build_League(uint32_t nSeed)
     Set_League_Abbreviation(0, "AC");
     Set_League_Abbreviation(1, "NC");
     for (int t = 0; t < season_fixture::SEASON_TEAMS; ++t) {
-        char szText[32];
         Set_Team_Stat(t, TEAM_STAT_DIVISION, t / 4);
-        std::snprintf(szText, sizeof szText, "T%02d", t);
-        Set_Team_String(szText, t, TEAM_STRING_ABBREVIATION);
-        std::snprintf(szText, sizeof szText, "City %d", t);
-        Set_Team_String(szText, t, TEAM_STRING_CITY);
-        std::snprintf(szText, sizeof szText, "Club %d", t);
-        Set_Team_String(szText, t, TEAM_STRING_NICKNAME);
+        Name_Club(t);
         // Ages of 22 to 30 and contracts of one to four more years, so that
         // an off-season keeps most players and lets some contracts run out.
         for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {

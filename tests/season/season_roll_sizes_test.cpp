@@ -110,13 +110,7 @@ protected:
         Set_League_Abbreviation(1, "NC");
         Set_Divisions(nTeams, nDivisions);
         for (int t = 0; t < nTeams; ++t) {
-            char szText[32];
-            std::snprintf(szText, sizeof szText, "T%02d", t);
-            Set_Team_String(szText, t, TEAM_STRING_ABBREVIATION);
-            std::snprintf(szText, sizeof szText, "City %d", t);
-            Set_Team_String(szText, t, TEAM_STRING_CITY);
-            std::snprintf(szText, sizeof szText, "Club %d", t);
-            Set_Team_String(szText, t, TEAM_STRING_NICKNAME);
+            whole_season::Name_Club(t);
             Set_Team_Stadium_Stat(t, STADIUM_STAT_CAPACITY, 65000);
         }
         Set_Universe_Stat(FIRST_SEASON_YEAR, nYear - 1);

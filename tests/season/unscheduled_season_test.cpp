@@ -112,14 +112,8 @@ TEST(UnscheduledSeasonTest, ASeasonRollThatFindsNoScheduleRanksNothing)
     Set_League_Abbreviation(0, "AC");
     Set_League_Abbreviation(1, "NC");
     for (int t = 0; t < 2; ++t) {
-        char szText[32];
         Set_Team_Stat(t, TEAM_STAT_DIVISION, 0);
-        std::snprintf(szText, sizeof szText, "T%02d", t);
-        Set_Team_String(szText, t, TEAM_STRING_ABBREVIATION);
-        std::snprintf(szText, sizeof szText, "City %d", t);
-        Set_Team_String(szText, t, TEAM_STRING_CITY);
-        std::snprintf(szText, sizeof szText, "Club %d", t);
-        Set_Team_String(szText, t, TEAM_STRING_NICKNAME);
+        whole_season::Name_Club(t);
     }
     Set_Universe_Stat(GAMES_PER_SEASON, 16);
     Set_Universe_Stat(WILD_CARD_TEAMS, 0);
