@@ -140,6 +140,11 @@ bool Is_Erased_Club(int nTeam)
     return Team.szString[TEAM_STRING_CITY][0] != '\0' || Team.szString[TEAM_STRING_NICKNAME][0] != '\0';
 }
 
+bool Is_Club_Of_Season(int nTeam)
+{
+    return Is_Franchise_Used(nTeam) || Is_Erased_Club(nTeam);
+}
+
 void Clear_Erased_Clubs()
 {
     for (int t = 0; t < MAX_FRANCHISES; ++t)

@@ -93,6 +93,10 @@ inline bool Is_Valid_Team(int nTeam)
 // stands behind the clubs in use.
 bool Is_Erased_Club(int nTeam);
 
+// true for a franchise slot in use or an erased club: a club the season's
+// games may name.
+bool Is_Club_Of_Season(int nTeam);
+
 // true for team 0-40. Otherwise reports "nTeam out of bounds in
 // <function>([team])" and gives false: the check of the operations whose only
 // index is a team.

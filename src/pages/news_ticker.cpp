@@ -48,7 +48,7 @@ std::vector<DAY_RESULT> Get_Last_Day_Results(int* pnWeek)
         for (int g = nFirst; g >= 0 && g < NUMBER_OF_GAMES && Results.size() - nBefore < nCount; ++g) {
             const GAME* pGame = Get_Game_Record(g);
             if (pGame == nullptr || pGame->nWeek != w || !Is_Game_Record_Final(g) ||
-                !Is_Team_Slot_Used(pGame->nAwayTeam) || !Is_Team_Slot_Used(pGame->nHomeTeam))
+                !Is_Club_Of_Season(pGame->nAwayTeam) || !Is_Club_Of_Season(pGame->nHomeTeam))
                 continue;
             DAY_RESULT Result;
             Result.nAway = pGame->nAwayTeam;

@@ -388,7 +388,7 @@ PAGE_LAYOUT Layout_Calendar_Page()
         R.Box = Row;
         R.nGroup = w;
         Layout.Rows.push_back(R);
-        if (nWhere == WEEK_NO_GAME || !Is_Valid_Team(nOpponent)) {
+        if (nWhere == WEEK_NO_GAME || !Is_Club_Of_Season(nOpponent)) {
             // A regular week without a game is the club's open date; the
             // playoff weeks name only themselves.
             if (w < Get_First_Playoff_Week())
@@ -459,8 +459,8 @@ PAGE_LAYOUT Layout_Games_Page()
     for (int g = nFirst; g < NUMBER_OF_GAMES && nShown < nCount && nShown < nRowsFit * GAMES_COLUMNS; ++g) {
         const GAME* pGame = Get_Game_Record(g);
         // The week's records run on from its first; skip any other.
-        if (pGame == nullptr || pGame->nWeek != nWeek || !Is_Team_Slot_Used(pGame->nHomeTeam) ||
-            !Is_Team_Slot_Used(pGame->nAwayTeam))
+        if (pGame == nullptr || pGame->nWeek != nWeek || !Is_Club_Of_Season(pGame->nHomeTeam) ||
+            !Is_Club_Of_Season(pGame->nAwayTeam))
             continue;
         const int nColumn = nShown % GAMES_COLUMNS;
         const int nRow = nShown / GAMES_COLUMNS;

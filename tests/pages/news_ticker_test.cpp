@@ -9,6 +9,7 @@
 #include "league/player_stats.h"
 #include "league/sack_text.h"
 #include "league/stat_codes.h"
+#include "league/team.h"
 #include "pages/game_services.h"
 #include "pages/news_ticker.h"
 #include "pages/page_fixture.h"
@@ -35,6 +36,9 @@ TEST_F(NewsTickerTest, TickerTellsTheLastDaysResultsWinnerFirst)
     // Overtime is said.
     League.Game[3].nClock = 3600 + 320;
     League.Game[3].nScore[GAME_SIDE_HOME] = 9;
+    EXPECT_EQ(Build_News_Ticker_Text(), "Week 2 results: Alphas 17, Bravos 10   |   Chargers 9, Echoes 3 (OT)");
+    // A club erased after it played still has its result.
+    ASSERT_TRUE(Erase_Team(E, 1));
     EXPECT_EQ(Build_News_Ticker_Text(), "Week 2 results: Alphas 17, Bravos 10   |   Chargers 9, Echoes 3 (OT)");
 }
 

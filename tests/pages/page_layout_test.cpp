@@ -11,6 +11,7 @@
 #include "league/league_fixture.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"
+#include "league/team.h"
 #include "league/team_schedule.h"
 #include "pages/page_layout.h"
 #include "pages/draft_page.h"
@@ -172,6 +173,29 @@ TEST_F(PageLayoutTest, GamesShowTheDaysGamesInBoxes)
         }
     }
     Expect_Inside_Design_Space(Layout);
+}
+
+// A club erased once it has played keeps its games on the Games page and
+// on its opponents' weeks, named as it was; only a slot never used is an
+// open date.
+TEST_F(PageLayoutTest, AnErasedClubsPlayedGamesKeepTheirBoxesAndRows)
+{
+    ASSERT_TRUE(Erase_Team(E, 1));
+    ASSERT_FALSE(Is_Valid_Team(E));
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 1;
+    const PAGE_LAYOUT Games = Layout_Games_Page();
+    ASSERT_EQ(Games.Rows.size(), 2u);
+    EXPECT_EQ(Texts_In(Games, Games.Rows[1].Box),
+              (std::vector<std::string>{"Echoes", "3", "Chargers", "3", "Final", "0 - 0"}));
+    Set_User_Preference(PREF_CURRENT_TEAM, C);
+    const PAGE_LAYOUT Chargers = Layout_Calendar_Page();
+    EXPECT_EQ(Texts_In(Chargers, Chargers.Rows[1].Box), (std::vector<std::string>{"Week 2", "vs Echoes", "T 3-3"}));
+    EXPECT_EQ(Chargers.Rows[1].nTeam, E);
+    // The slot zeroed when its season is over: the week is an open date.
+    Clear_Erased_Clubs();
+    const PAGE_LAYOUT Later = Layout_Calendar_Page();
+    EXPECT_EQ(Texts_In(Later, Later.Rows[1].Box), (std::vector<std::string>{"Week 2", "Open date"}));
+    EXPECT_EQ(Layout_Games_Page().Rows.size(), 1u);
 }
 
 TEST_F(PageLayoutTest, PlayoffBracketPlacesEverySlot)
