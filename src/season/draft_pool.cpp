@@ -80,11 +80,13 @@ std::set<std::string> g_TuningNotices;
 // A tuning file that cannot be used is told once a run: the file is read
 // before every draft, and the same fault need not stop each one (Play
 // Multiple Seasons meets it every season). A different fault, the file
-// edited meanwhile, is told again; each one goes to the log.
+// edited meanwhile, is told again; each one goes to the log. An unattended
+// run (Play Multiple Seasons, the simulator: every club the computer's) is
+// stopped by no box: the log has it, and the box waits for the user's play.
 void Tell_Tuning_File_Problem(const char* szText, const char* szCaption)
 {
     Write_Debug_Log("%s", szText);
-    if (!g_TuningNotices.insert(szText).second)
+    if (Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) != 0 || !g_TuningNotices.insert(szText).second)
         return;
     Show_Message_Box(szText, szCaption, BOX_OK | BOX_ICON_EXCLAMATION);
 }

@@ -270,6 +270,28 @@ TEST_F(DraftPoolTest, ATuningFilesFaultIsToldOnceARun)
     EXPECT_EQ(Count_Boxes("Missing File"), 1);
 }
 
+// Play Multiple Seasons and the simulator run with every club the
+// computer's: a refused file stops them with no box, its line is in the log,
+// and the box is shown once the user plays again.
+TEST_F(DraftPoolTest, AnUnattendedRunTellsATuningFilesFaultOnlyInTheLog)
+{
+    Write_File("Input/DraftStrategy.txt", "10\n200\n");
+    const std::string Text = "Input/DraftStrategy.txt, line 2: 200 is outside -100 to 100; the file is not used.";
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+    Load_Draft_Strategy();
+    Load_Draft_Strategy();
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    int nLogged = 0;
+    for (const std::string& Line : Read_Debug_Log_Lines(true))
+        nLogged += Line == Text ? 1 : 0;
+    EXPECT_EQ(nLogged, 2);
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
+    Load_Draft_Strategy();
+    Load_Draft_Strategy();
+    ASSERT_EQ(Count_Boxes("Bad File"), 1);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, Text);
+}
+
 TEST_F(DraftPoolTest, ALongLineKeepsItsFirstFieldsAndTheNextLineFollows)
 {
     Write_File("Input/DraftTalent.txt", "4,5,6," + std::string(5000, '9') + "\n7,8,9\n");
