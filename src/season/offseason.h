@@ -29,8 +29,9 @@ void Renew_Team_Contracts(int nTeam);
 // first. The roster is left compact.
 void Rank_Team_Roster_By_Potential(int nTeam);
 // Stores the season's attendance, profit and division finish (unless the
-// season's codes stand already) in the club's yearly record, and copies this season's running financial stats to last
-// season's. Team 0-35; another is reported and skipped.
+// season's codes stand already) in the club's yearly record, and copies
+// this season's running financial stats to last season's. Team 0-35;
+// another is reported and skipped.
 void Archive_Team_Season(int nTeam);
 // Moves each of the 20 predicted statistics of every player of the team by
 // nModifier, then brings each predicted line within its limits; nothing
