@@ -1177,20 +1177,6 @@ GdkRectangle Work_Area(const OPEN_DIALOG& Open)
     return gtk_internal::Monitor_Work_Area(pOn != nullptr ? pOn : Open.pWindow);
 }
 
-// What a window manager's frame adds to a window's width and height; false
-// while the window is not shown.
-bool Measure_Frame(GtkWidget* pWindow, int& cx, int& cy)
-{
-    GdkWindow* pGdk = gtk_widget_get_mapped(pWindow) ? gtk_widget_get_window(pWindow) : nullptr;
-    if (pGdk == nullptr)
-        return false;
-    GdkRectangle Frame;
-    gdk_window_get_frame_extents(pGdk, &Frame);
-    cx = std::max(Frame.width - gdk_window_get_width(pGdk), 0);
-    cy = std::max(Frame.height - gdk_window_get_height(pGdk), 0);
-    return true;
-}
-
 // The room for the client area: the work area less the frame.
 void Client_Room(const OPEN_DIALOG& Open, int& cx, int& cy)
 {
@@ -1263,7 +1249,7 @@ gboolean On_Dialog_Mapped(GtkWidget* pWindow, GdkEvent*, gpointer pData)
     if (pOpen->pDialog == nullptr || pOpen->pDialog->Ended() || pOpen->bPlaced || pOpen->bAsideShown)
         return FALSE;
     pOpen->bPlaced = true;
-    if (!Measure_Frame(pWindow, pOpen->cxFrame, pOpen->cyFrame))
+    if (!gtk_internal::Measure_Frame(pWindow, pOpen->cxFrame, pOpen->cyFrame))
         return FALSE;
     {
         QUIET Quiet(*pOpen);
@@ -1414,7 +1400,7 @@ void Run_Dialog(DIALOG& Dialog)
     gtk_container_add(GTK_CONTAINER(Open.pWindow), Open.pScroll);
     // Until the dialog is framed, its frame is taken to be its owner's.
     if (GtkWindow* pOwner = gtk_window_get_transient_for(GTK_WINDOW(Open.pWindow)))
-        Measure_Frame(GTK_WIDGET(pOwner), Open.cxFrame, Open.cyFrame);
+        gtk_internal::Measure_Frame(GTK_WIDGET(pOwner), Open.cxFrame, Open.cyFrame);
     if (Dialog.Style() & DS_RESIZABLE) {
         // The size grip, drawn in the corner; a drag there resizes.
         Open.pGrip = gtk_drawing_area_new();

@@ -89,6 +89,9 @@ bool Unattended();
 // (null, or not shown: the primary monitor, else the first). Empty when the
 // display knows no monitor.
 GdkRectangle Monitor_Work_Area(GtkWidget* pOn);
+// What a window manager's frame adds to a shown window's width and height
+// (cx, cy); false, leaving them, while the window is not shown.
+bool Measure_Frame(GtkWidget* pWindow, int& cx, int& cy);
 
 // Runs a nested loop until *pDone: blocking, one event at a time.
 void Run_Until(const bool* pDone);

@@ -157,14 +157,10 @@ void Show_Bars()
 // size, and its frame moved inside.
 void Hold_To_Work_Area(GtkWidget* pWindow, int x, int y, int cx, int cy)
 {
-    GdkWindow* pGdk = gtk_widget_get_mapped(pWindow) ? gtk_widget_get_window(pWindow) : nullptr;
     const GdkRectangle Work = gtk_internal::Monitor_Work_Area(pWindow);
-    if (pGdk == nullptr || Work.width <= 0 || Work.height <= 0)
+    int cxFrame = 0, cyFrame = 0;
+    if (Work.width <= 0 || Work.height <= 0 || !gtk_internal::Measure_Frame(pWindow, cxFrame, cyFrame))
         return;
-    GdkRectangle Frame;
-    gdk_window_get_frame_extents(pGdk, &Frame);
-    const int cxFrame = std::max(Frame.width - gdk_window_get_width(pGdk), 0);
-    const int cyFrame = std::max(Frame.height - gdk_window_get_height(pGdk), 0);
     const int cxFit = std::min(cx, std::max(Work.width - cxFrame, 1));
     const int cyFit = std::min(cy, std::max(Work.height - cyFrame, 1));
     if (cxFit != cx || cyFit != cy)
@@ -178,27 +174,40 @@ void Hold_To_Work_Area(GtkWidget* pWindow, int x, int y, int cx, int cy)
 // The frame's borders when the window was last held to the work area.
 int g_cxFrameHeld = -1;
 int g_cyFrameHeld = -1;
+// Holds of a frame larger than the work area since the borders last changed:
+// a manager may answer a resize with its own size a while after framing.
+int g_nOversizeHolds = 0;
+constexpr int OVERSIZE_HOLDS = 3;
 
 // Once the window is shown, and whenever a window manager frames it anew
 // (one started after the window, or a new theme): the frame's borders
-// changed, the window is held to the work area with them. A move or resize
-// of the user's own changes no border and is left as it is.
+// changed, the window is held to the work area with them. A frame left
+// larger than the work area is held again a few times (never for ever, so
+// as not to fight a manager that insists). A move or resize of the user's
+// own within the work area is left as it is.
 void Hold_When_Framed(GtkWidget* pWindow, bool bAlways)
 {
-    GdkWindow* pGdk = gtk_widget_get_window(pWindow);
-    if (pGdk == nullptr)
+    int cxFrame = 0, cyFrame = 0;
+    if (!gtk_internal::Measure_Frame(pWindow, cxFrame, cyFrame))
         return;
+    GdkWindow* pGdk = gtk_widget_get_window(pWindow);
     GdkRectangle Frame;
     gdk_window_get_frame_extents(pGdk, &Frame);
-    const int cxFrame = std::max(Frame.width - gdk_window_get_width(pGdk), 0);
-    const int cyFrame = std::max(Frame.height - gdk_window_get_height(pGdk), 0);
-    if (!bAlways && cxFrame == g_cxFrameHeld && cyFrame == g_cyFrameHeld)
-        return;
+    const bool bNewBorders = cxFrame != g_cxFrameHeld || cyFrame != g_cyFrameHeld;
+    if (bAlways || bNewBorders) {
+        g_nOversizeHolds = 0;
+    } else {
+        const GdkRectangle Work = gtk_internal::Monitor_Work_Area(pWindow);
+        const bool bOversize = Work.width > 0 && Work.height > 0 && (Frame.width > Work.width || Frame.height > Work.height);
+        if (!bOversize || g_nOversizeHolds >= OVERSIZE_HOLDS)
+            return;
+        ++g_nOversizeHolds;
+    }
     g_cxFrameHeld = cxFrame;
     g_cyFrameHeld = cyFrame;
-    int cx = 0, cy = 0;
-    gtk_window_get_size(GTK_WINDOW(pWindow), &cx, &cy);
-    Hold_To_Work_Area(pWindow, Frame.x, Frame.y, cx, cy);
+    // The size the window has now: GTK's own record of it is brought up to
+    // date only after this event's handlers.
+    Hold_To_Work_Area(pWindow, Frame.x, Frame.y, gdk_window_get_width(pGdk), gdk_window_get_height(pGdk));
 }
 
 gboolean On_Frame_Mapped(GtkWidget* pWindow, GdkEvent*, gpointer)

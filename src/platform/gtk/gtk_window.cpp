@@ -188,6 +188,18 @@ GdkRectangle Monitor_Work_Area(GtkWidget* pOn)
     return Work;
 }
 
+bool Measure_Frame(GtkWidget* pWindow, int& cx, int& cy)
+{
+    GdkWindow* pGdk = gtk_widget_get_mapped(pWindow) ? gtk_widget_get_window(pWindow) : nullptr;
+    if (pGdk == nullptr)
+        return false;
+    GdkRectangle Frame;
+    gdk_window_get_frame_extents(pGdk, &Frame);
+    cx = std::max(Frame.width - gdk_window_get_width(pGdk), 0);
+    cy = std::max(Frame.height - gdk_window_get_height(pGdk), 0);
+    return true;
+}
+
 bool Unattended()
 {
     return dialogs::Unattended();
