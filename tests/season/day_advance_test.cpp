@@ -326,7 +326,7 @@ TEST_F(DayAdvanceTest, AWatchedGameWaitingForTheUsersCallGetsTheComputersCalls)
 
     // No run under way: nothing is called for the user.
     Set_User_Preference(PREF_WAITING_FOR_CLICK, 1);
-    Finish_Pending_Play_Call();
+    Leave_Watched_Game();
     EXPECT_EQ(Get_User_Preference(PREF_WAITING_FOR_CLICK), 0);
     EXPECT_EQ(pGame->CurrentPlay.nOffenseCall, PLAY_NOT_CALLED);
     EXPECT_EQ(Get_Calendar_PBP_Flag(nHome, 0), 1);
@@ -335,7 +335,7 @@ TEST_F(DayAdvanceTest, AWatchedGameWaitingForTheUsersCallGetsTheComputersCalls)
     // more, and the Calendar page comes up.
     Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
     Set_User_Preference(PREF_WAITING_FOR_CLICK, 1);
-    Finish_Pending_Play_Call();
+    Leave_Watched_Game();
     EXPECT_EQ(Get_User_Preference(PREF_WAITING_FOR_CLICK), 0);
     EXPECT_NE(pGame->CurrentPlay.nOffenseCall, PLAY_NOT_CALLED);
     EXPECT_NE(pGame->CurrentPlay.nDefenseCall, PLAY_NOT_CALLED);
