@@ -284,8 +284,8 @@ GAME_OUTCOME Outcome_Of_Game()
 }
 
 // A watched game the user leaves by Escape in the middle of a play's
-// telling: at the first frame StopHere accepts, once he has taken the
-// computer's call at three waits.
+// telling, at the first frame StopHere accepts (told the record so far);
+// at each wait before, he takes the computer's call.
 struct STOPPED_WHILE_TOLD {
     int nCalls = 0;
     int nCallsAfterStop = 0;
@@ -296,7 +296,7 @@ struct STOPPED_WHILE_TOLD {
     bool bWarningDue = false;   // a two-minute warning was due at Stop
 };
 
-STOPPED_WHILE_TOLD Watch_And_Stop_While_Told(const std::function<bool(int)>& StopHere)
+STOPPED_WHILE_TOLD Watch_And_Stop_While_Told(const std::function<bool(int, const STOPPED_WHILE_TOLD&)>& StopHere)
 {
     STOPPED_WHILE_TOLD r;
     Record().OnWait = [&r] {
@@ -310,7 +310,7 @@ STOPPED_WHILE_TOLD Watch_And_Stop_While_Told(const std::function<bool(int)>& Sto
             ++r.nFramesAfterStop;
             return;
         }
-        if (r.nCalls < 3 || !StopHere(nFrame))
+        if (!StopHere(nFrame, r))
             return;
         r.bStopped = true;
         r.bWarningDue = Is_Two_Minute_Warning_Due();
@@ -328,9 +328,10 @@ STOPPED_WHILE_TOLD Watch_And_Stop_While_Told(const std::function<bool(int)>& Sto
 }
 
 // Stop (Escape) while a play is told: the play is told no further, no call
-// is asked for again, the rest is played unwatched and the game ends as the
-// same game nobody watched (the same record and statistics, the generator at
-// the same place); a two-minute warning due with that play shows no box.
+// is asked for again and the rest is played unwatched; a two-minute warning
+// due with that play shows no box. A game of two computer clubs left so ends
+// as the same game nobody watched: the same record and statistics, the
+// generator at the same place.
 TEST_F(GameMenuCommandsTest, StopWhileAPlayIsToldLeavesTheGameAsNobodyWatchedIt)
 {
     Set_User_Preference(PREF_TWO_POINT_TRIES, 0);   // no "Go For Two?" to answer
@@ -342,38 +343,29 @@ TEST_F(GameMenuCommandsTest, StopWhileAPlayIsToldLeavesTheGameAsNobodyWatchedIt)
             Set_Player_Last_Name(t, s, "Player");
         }
     const std::string Before(reinterpret_cast<const char*>(&League), sizeof(League));
-    Set_Calendar_PBP_Flag(HOME_TEAM, FIXTURE_WEEK, 0);
-    ASSERT_EQ(Play_Fixture_Game(2), 1);
-    const GAME_OUTCOME Unwatched = Outcome_Of_Game();
-    ASSERT_EQ(Record().nFrames, 0);
 
-    // In the middle of a play, after the third call.
-    std::memcpy(static_cast<void*>(&League), Before.data(), sizeof(League));
-    const int nFramesBefore = Record().nFrames;
-    const STOPPED_WHILE_TOLD Middle = Watch_And_Stop_While_Told([](int nFrame) { return nFrame == 2; });
+    // The user's club, in the middle of a play after its third call.
+    const STOPPED_WHILE_TOLD Middle =
+        Watch_And_Stop_While_Told([](int nFrame, const STOPPED_WHILE_TOLD& r) { return r.nCalls >= 3 && nFrame == 2; });
     ASSERT_TRUE(Middle.bStopped);
     EXPECT_TRUE(Middle.bLeft);
     EXPECT_EQ(Middle.nCalls, 3);
     EXPECT_EQ(Middle.nCallsAfterStop, 0);
     EXPECT_EQ(Middle.nFramesAfterStop, 0);
-    // Each play told up to Stop had its eleven frames; the one cut short
+    // Each play told up to Stop had its eleven frames, the one cut short
     // three (0-2), and every one its final state.
-    EXPECT_EQ(Record().nFrames - nFramesBefore, 11 * (Middle.nPlaysTold - 1) + 3);
+    EXPECT_EQ(Record().nFrames, 11 * (Middle.nPlaysTold - 1) + 3);
     EXPECT_EQ(Record().nFinalPaints, Middle.nPlaysTold);
     EXPECT_FALSE(menus::Main_Menu().bAllGreyed);
     EXPECT_EQ(Get_Current_Game(), nullptr);
-    const GAME_OUTCOME Stopped = Outcome_Of_Game();
-    EXPECT_TRUE(Stopped.GameBytes == Unwatched.GameBytes);
-    EXPECT_TRUE(Stopped.TeamBytes == Unwatched.TeamBytes);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(Stopped.nNextDraws[i], Unwatched.nNextDraws[i]) << i;
+    EXPECT_TRUE(Is_Game_Over(&League.Game[0]));
 
     // At the play that stopped the clock for the two-minute warning: its box
     // was due once the play was told, and the user has left.
     std::memcpy(static_cast<void*>(&League), Before.data(), sizeof(League));
     ui::Clear_Shown_Boxes();
-    const STOPPED_WHILE_TOLD AtWarning =
-        Watch_And_Stop_While_Told([](int nFrame) { return nFrame == 1 && Is_Two_Minute_Warning_Due(); });
+    const STOPPED_WHILE_TOLD AtWarning = Watch_And_Stop_While_Told(
+        [](int nFrame, const STOPPED_WHILE_TOLD&) { return nFrame == 1 && Is_Two_Minute_Warning_Due(); });
     ASSERT_TRUE(AtWarning.bStopped);
     EXPECT_TRUE(AtWarning.bWarningDue);
     EXPECT_TRUE(AtWarning.bLeft);
@@ -381,7 +373,29 @@ TEST_F(GameMenuCommandsTest, StopWhileAPlayIsToldLeavesTheGameAsNobodyWatchedIt)
     EXPECT_EQ(AtWarning.nFramesAfterStop, 0);
     EXPECT_EQ(Count_Boxes("Clock stopped for two-minute warning."), 0);
     EXPECT_FALSE(Is_Two_Minute_Warning_Due());
-    EXPECT_TRUE(Outcome_Of_Game().GameBytes == Unwatched.GameBytes);
+
+    // Two computer clubs: the game nobody watches, and the same game left
+    // in the middle of its tenth play told.
+    std::memcpy(static_cast<void*>(&League), Before.data(), sizeof(League));
+    Set_Team_Stat(AWAY_TEAM, TEAM_STAT_CONTROLLER, CONTROLLER_COMPUTER);
+    const std::string Computer(reinterpret_cast<const char*>(&League), sizeof(League));
+    Set_Calendar_PBP_Flag(HOME_TEAM, FIXTURE_WEEK, 0);
+    const int nFramesBefore = Record().nFrames;
+    ASSERT_EQ(Play_Fixture_Game(2), 1);
+    ASSERT_EQ(Record().nFrames, nFramesBefore);
+    const GAME_OUTCOME Unwatched = Outcome_Of_Game();
+    std::memcpy(static_cast<void*>(&League), Computer.data(), sizeof(League));
+    const STOPPED_WHILE_TOLD Computers = Watch_And_Stop_While_Told(
+        [](int nFrame, const STOPPED_WHILE_TOLD& r) { return r.nPlaysTold == 10 && nFrame == 2; });
+    ASSERT_TRUE(Computers.bStopped);
+    EXPECT_TRUE(Computers.bLeft);
+    EXPECT_EQ(Computers.nCalls, 0);
+    EXPECT_EQ(Computers.nFramesAfterStop, 0);
+    const GAME_OUTCOME Stopped = Outcome_Of_Game();
+    EXPECT_TRUE(Stopped.GameBytes == Unwatched.GameBytes);
+    EXPECT_TRUE(Stopped.TeamBytes == Unwatched.TeamBytes);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Stopped.nNextDraws[i], Unwatched.nNextDraws[i]) << i;
 }
 
 }  // namespace
