@@ -584,6 +584,16 @@ void Show_Due_Two_Minute_Warning()
     Show_Message_Box("Clock stopped for two-minute warning.", "Two-Minute Warning", BOX_OK);
 }
 
+void Forget_Due_Two_Minute_Warning()
+{
+    g_bTwoMinuteWarningDue = false;
+}
+
+bool Is_Two_Minute_Warning_Due()
+{
+    return g_bTwoMinuteWarningDue;
+}
+
 void Check_Quarter_End(GAME* pGame)
 {
     if (!pGame)

@@ -108,6 +108,11 @@ void Check_Quarter_End(GAME* pGame);
 // The box of a two-minute warning Check_Quarter_End found for a watched game,
 // shown once, after the play that stopped the clock has been told.
 void Show_Due_Two_Minute_Warning();
+// The game is watched no more (Stop during the play's telling): a warning
+// still due is not shown.
+void Forget_Due_Two_Minute_Warning();
+// True from the play that stopped the clock at the warning until its box.
+bool Is_Two_Minute_Warning_Due();
 // Two draws pick one of the 22 players on the field; unless the play's
 // narration calls already number more than 7, his injury roll, or with chance
 // 5 in 1,000 (one more draw) a shaken-up line.

@@ -403,8 +403,13 @@ void Animate_Watched_Play(GAME* pGame)
         return;
     const bool bCanWait = Can_Wait_For_User();
     const int nInterval = Get_Animation_Interval();
+    // Stop, taken between two frames, ends the watching: the rest of the
+    // play is not told, and nothing waits for it.
+    const auto Left = [pGame] {
+        return Get_User_Preference(PREF_SIMULATION_RUNNING) == 0 || !Is_Game_Watched(pGame);
+    };
     menus::Grey_Main_Menu(true);
-    for (int nFrame = 0; nFrame <= LAST_FRAME; ++nFrame) {
+    for (int nFrame = 0; nFrame <= LAST_FRAME && !Left(); ++nFrame) {
         const int nWait = g_View.pfnPaintPlayTextBox != nullptr ? g_View.pfnPaintPlayTextBox(nFrame, false) : 0;
         if (nWait > 0 && bCanWait)
             Wait_Milliseconds(nWait > INT_MAX / nInterval ? INT_MAX : nWait * nInterval);
@@ -412,10 +417,14 @@ void Animate_Watched_Play(GAME* pGame)
             Pump_Messages();
     }
     menus::Grey_Main_Menu(false);
-    // The play has been told up to the clock's stop.
-    Show_Due_Two_Minute_Warning();
-    if (bCanWait && Get_Universe_Word(CLICK_TO_CONTINUE_WORD) != 0)
-        Wait_For_Play_Call();
+    if (Left()) {
+        Forget_Due_Two_Minute_Warning();
+    } else {
+        // The play has been told up to the clock's stop.
+        Show_Due_Two_Minute_Warning();
+        if (bCanWait && Get_Universe_Word(CLICK_TO_CONTINUE_WORD) != 0)
+            Wait_For_Play_Call();
+    }
     if (g_View.pfnPaintPlayTextBox != nullptr)
         g_View.pfnPaintPlayTextBox(-1, true);
 }

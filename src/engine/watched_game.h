@@ -118,5 +118,8 @@ void Repaint_Watched_Game();
 void Hold_Watched_Snap(const GAME* pGame);
 // The play's 11 frames painted through the view with the menu greyed,
 // waiting the intervals the view asks for; then the click-after-each-play
-// wait and the final state. Nothing without a view.
+// wait and the final state. Stop between two frames (the game watched no
+// more, or the run over) ends the telling there: no more frames, no wait
+// and no two-minute warning box, only the final state. Nothing without a
+// view.
 void Animate_Watched_Play(GAME* pGame);

@@ -14,6 +14,7 @@
 #include "engine/defense_calling.h"
 #include "engine/game_driver.h"
 #include "engine/game_log.h"
+#include "engine/game_state.h"
 #include "engine/offense_calling.h"
 #include "engine/passing_plays.h"
 #include "engine/rushing_plays.h"
@@ -351,13 +352,13 @@ void Play_Multiple_Seasons(int nSeasons)
 
 void Stop_Simulation()
 {
-    Finish_Pending_Play_Call();
+    Leave_Watched_Game();
     Set_Stop_Day(Get_Current_Week() + 1);
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
     Set_User_Preference(PREF_TRADE_ATTEMPTS, 0);
 }
 
-void Finish_Pending_Play_Call()
+void Leave_Watched_Game()
 {
     const int nWeek = Get_Current_Week();
     const auto Watched = [nWeek](const GAME* pGame) {
@@ -370,10 +371,16 @@ void Finish_Pending_Play_Call()
         pGame = nShown >= 0 && nShown < NUMBER_OF_GAMES ? Get_Game_Record(nShown) : nullptr;
     }
     Set_User_Preference(PREF_WAITING_FOR_CLICK, 0);
-    if (!Running() || !Watched(pGame) || !Is_Waiting_For_Play_Call(pGame))
+    if (!Running() || !Watched(pGame) || Is_Game_Over(pGame))
         return;
+    // A call awaited takes the computer's call of the snap, the one an
+    // unwatched snap takes (no number drawn again); while a play is told,
+    // between plays or in a quarter played on unwatched, both calls are made.
+    if (Is_Waiting_For_Play_Call(pGame))
+        Fill_Open_Calls_With_Computer(pGame);
+    // Watched no more: the telling of a play ends with its frame, and the
+    // game is played out as nobody watches it.
     Set_Calendar_PBP_Flag(pGame->nHomeTeam, nWeek, 0);
-    Fill_Open_Calls_With_Computer(pGame);
     Show_Main_Page(CALENDAR_PAGE_COMMAND);
 }
 

@@ -17,10 +17,14 @@ void Advance_Day(int nDays);
 // Every club computer-run, one phase per Advance_Day(22), until nSeasons
 // more seasons have begun.
 void Play_Multiple_Seasons(int nSeasons);
-// The Stop command: the run ends after the day being played.
+// The Stop command, at any moment of a run: a watched game under way is
+// left (Leave_Watched_Game) and the run ends after the day being played.
 void Stop_Simulation();
-// A watched game waiting for the user's call gets the computer's calls.
-void Finish_Pending_Play_Call();
+// The watched game being played (or shown) during a run is watched no more,
+// whatever moment it is at: a call awaited takes the computer's call, a
+// play being told is told no further, and the Calendar page comes up; the
+// game is played out unwatched. Nothing for a game over or outside a run.
+void Leave_Watched_Game();
 void Repaint_Welcome_Screen();
 // True while a run plays days.
 bool Is_Simulation_In_Progress();

@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -557,6 +558,9 @@ constexpr SUMMARY_GROUP SUMMARY_GROUPS[] = {{"Box scores", "Output", "Box-*.htm"
                                             {"Recaps", "Output", "Recap-*.htm"},
                                             {"Reports", "Output", "*.txt"}};
 
+// The program made the data folder's lock file at its start.
+bool g_bLockFileMade = false;
+
 bool Is_Summary_Name(const char* szPattern, const std::string& Name)
 {
     return files::Wildcard_Match(szPattern, Name.c_str());
@@ -594,6 +598,12 @@ void Print_Where_Files_Are()
         else
             ++Folders[Folder + "/" + Path.substr(0, Path.find('/'))];
     }
+    // The lock file is written by no writer of the file layer: made at the
+    // start, it is left at the end.
+    if (g_bLockFileMade && files::File_Exists(files::DATA_FOLDER_LOCK_FILE)) {
+        Single.push_back(files::DATA_FOLDER_LOCK_FILE);
+        std::sort(Single.begin(), Single.end());
+    }
     for (size_t g = 0; g < std::size(SUMMARY_GROUPS); ++g)
         if (Counts[g] > 0)
             std::printf("%s: %s/%s/%s (%zu file%s)\n", SUMMARY_GROUPS[g].szLabel, Folder.c_str(),
@@ -607,6 +617,11 @@ void Print_Where_Files_Are()
 }
 
 }  // namespace
+
+void Note_Lock_File_Made()
+{
+    g_bLockFileMade = true;
+}
 
 bool Split_Script_Line(const std::string& Line, std::vector<std::string>& Words, std::string& Problem)
 {

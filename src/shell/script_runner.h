@@ -71,6 +71,11 @@
 constexpr int SCRIPT_EXIT_OK = 0;
 constexpr int SCRIPT_EXIT_FAILED = 2;
 
+// The data folder's lock file was made by this program at its start: it
+// stays after the program ends (the lock is the program's hold on the file,
+// not the file), so the closing summary names it among the files written.
+void Note_Lock_File_Made();
+
 // Runs the lines of pInput (named szName in messages) as the message loop of
 // a started program whose default league is loaded. Returns the exit status.
 int Run_Script(FILE* pInput, const char* szName);

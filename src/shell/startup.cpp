@@ -383,7 +383,9 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
         return PROGRAM_EXIT_FAILED;
     }
     // One program per data folder: two would mix their saves and logs. The
-    // lock lasts until the process ends.
+    // lock lasts until the process ends; the file stays for the next program
+    // to lock (removing it at exit would let two programs lock two files).
+    const bool bLockFileThere = files::File_Exists(files::DATA_FOLDER_LOCK_FILE);
     const int nLock = files::Take_Folder_Lock(files::DATA_FOLDER_LOCK_FILE);
     if (nLock == 0) {
         Refuse_Start(argc, argv, pScript,
@@ -399,6 +401,8 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
                          "\": " + Cause + ").");
         return PROGRAM_EXIT_FAILED;
     }
+    if (!bLockFileThere)
+        Note_Lock_File_Made();
 
     // Without a window every box and every failed check is shown on the
     // terminal.

@@ -87,15 +87,15 @@ std::map<std::string, fs::file_time_type> File_Times(const std::string& Folder)
 }
 
 // The closing summary names each file that changed since Before (the
-// folder's lock aside, which is the program's own and no work of the run),
-// and no more: each of its counts is the number of such files.
+// folder's lock file too, when the run made it), and no more: each of its
+// counts is the number of such files.
 void Expect_Summary_Names_What_Changed(const std::string& Folder, const std::map<std::string, fs::file_time_type>& Before,
                                        const std::string& Out)
 {
     std::map<std::string, size_t> Expected;   // a summary line's start: its files
     for (const auto& [Name, Time] : File_Times(Folder)) {
         const auto It = Before.find(Name);
-        if ((It != Before.end() && It->second == Time) || Name == "kelvo.lock")
+        if (It != Before.end() && It->second == Time)
             continue;
         const size_t nSlash = Name.find('/');
         const std::string Top = Name.substr(0, nSlash);
@@ -394,6 +394,9 @@ TEST_F(HeadlessProgramTest, EndToEndNewGamePlayoffsSaveResumeAndOneMoreWeek)
     // The summary names all the run wrote (recaps, the export, its CSV
     // files among them), and only that.
     Expect_Summary_Names_What_Changed(Data.Path(), Before, First.Out);
+    // The data folder's lock file, which the run made and leaves, among them.
+    ASSERT_EQ(Before.count("kelvo.lock"), 0u);
+    EXPECT_TRUE(Contains(First.Out, "\nFile: " + Data.Path() + "/kelvo.lock\n")) << First.Out;
     EXPECT_TRUE(Contains(First.Out, "Recaps: " + Data.Path() + "/Output/Recap-*.htm")) << First.Out;
     EXPECT_GT(Count_Files(Path("Output"), "Box-", ".htm"), 256u) << "the regular season and the playoffs";
     const std::string Saved = Path("Demo Season.zrt");
@@ -439,6 +442,9 @@ TEST_F(HeadlessProgramTest, EndToEndNewGamePlayoffsSaveResumeAndOneMoreWeek)
     ASSERT_FALSE(Second.bTimedOut);
     EXPECT_EQ(Second.nExitCode, 0) << Second.Out << Second.Err;
     EXPECT_TRUE(Contains(Second.Out, "Dialog 118 \"Resume Game\": select 1077 \"Demo Season\"")) << Second.Out;
+    // The lock file was there before this run: not its work.
+    EXPECT_TRUE(fs::exists(Path("kelvo.lock")));
+    EXPECT_FALSE(Contains(Second.Out, "kelvo.lock")) << Second.Out;
     // Declining the offer to save leaves the saved game as it was.
     EXPECT_TRUE(Read_Text_File(Saved) == SavedBytes);
 }

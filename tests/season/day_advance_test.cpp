@@ -11,6 +11,7 @@
 
 #include "test_support.h"
 #include "whole_season.h"
+#include "base/random.h"
 #include "engine/game_state.h"
 #include "engine/play_game.h"
 #include "league/calendar.h"
@@ -326,7 +327,7 @@ TEST_F(DayAdvanceTest, AWatchedGameWaitingForTheUsersCallGetsTheComputersCalls)
 
     // No run under way: nothing is called for the user.
     Set_User_Preference(PREF_WAITING_FOR_CLICK, 1);
-    Finish_Pending_Play_Call();
+    Leave_Watched_Game();
     EXPECT_EQ(Get_User_Preference(PREF_WAITING_FOR_CLICK), 0);
     EXPECT_EQ(pGame->CurrentPlay.nOffenseCall, PLAY_NOT_CALLED);
     EXPECT_EQ(Get_Calendar_PBP_Flag(nHome, 0), 1);
@@ -335,12 +336,37 @@ TEST_F(DayAdvanceTest, AWatchedGameWaitingForTheUsersCallGetsTheComputersCalls)
     // more, and the Calendar page comes up.
     Set_User_Preference(PREF_SIMULATION_RUNNING, 1);
     Set_User_Preference(PREF_WAITING_FOR_CLICK, 1);
-    Finish_Pending_Play_Call();
+    Leave_Watched_Game();
     EXPECT_EQ(Get_User_Preference(PREF_WAITING_FOR_CLICK), 0);
     EXPECT_NE(pGame->CurrentPlay.nOffenseCall, PLAY_NOT_CALLED);
     EXPECT_NE(pGame->CurrentPlay.nDefenseCall, PLAY_NOT_CALLED);
     EXPECT_EQ(Get_Calendar_PBP_Flag(nHome, 0), 0);
     EXPECT_EQ(shell_requests::Last_Page(), CALENDAR_PAGE_COMMAND);
+
+    // While a play is told both calls are made: the game is left all the
+    // same, its calls kept and no number drawn for a call.
+    const int nOffense = pGame->CurrentPlay.nOffenseCall;
+    const int nDefense = pGame->CurrentPlay.nDefenseCall;
+    Set_Calendar_PBP_Flag(nHome, 0, 1);
+    Set_User_Preference(PREF_MAIN_PAGE, GAMES_PAGE);
+    Seed_Random_Numbers(99);
+    const uint32_t nNext = Generate_Random_Number();
+    Seed_Random_Numbers(99);
+    shell_requests::Reset();
+    Leave_Watched_Game();
+    EXPECT_EQ(shell_requests::Last_Page(), CALENDAR_PAGE_COMMAND);
+    EXPECT_EQ(Get_Calendar_PBP_Flag(nHome, 0), 0);
+    EXPECT_EQ(pGame->CurrentPlay.nOffenseCall, nOffense);
+    EXPECT_EQ(pGame->CurrentPlay.nDefenseCall, nDefense);
+    EXPECT_EQ(Generate_Random_Number(), nNext);
+
+    // A game over is left alone: its week keeps its mark.
+    Set_Calendar_PBP_Flag(nHome, 0, 1);
+    pGame->nClock = SECONDS_OF_REGULATION;
+    pGame->nScore[GAME_SIDE_HOME] = pGame->nScore[GAME_SIDE_AWAY] + 3;
+    ASSERT_TRUE(Is_Game_Over(pGame));
+    Leave_Watched_Game();
+    EXPECT_EQ(Get_Calendar_PBP_Flag(nHome, 0), 1);
 }
 
 TEST_F(DayAdvanceTest, WhenEveryGameRecordIsUsedTheDayReportsAndPlaysNothing)

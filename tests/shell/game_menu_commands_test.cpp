@@ -1,16 +1,22 @@
 // The game-in-progress menu of a watched game: Finish Quarter, Finish Game,
 // Timeout and Stop live while the game is watched, chosen from inside the
 // engine's wait for the user's call as a user would; greyed while a play is
-// animated; Stop (Escape) gives the open call the computer's call.
+// animated; Stop (Escape) gives the open call the computer's call, and
+// taken while a play is told ends its telling and leaves the game.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "../engine/watched_fixture.h"
 #include "engine/formations.h"
+#include "engine/game_clock.h"
+#include "engine/narration.h"
 #include "editors/dialog_action.h"
 #include "editors/options_dialog.h"
+#include "league/player.h"
 #include "engine/game_report.h"
 #include "pages/game_view.h"
 #include "platform/dialogs.h"
@@ -247,6 +253,149 @@ TEST_F(GameMenuCommandsTest, NoTimeoutBeforeTheOpeningKickoff)
     EXPECT_EQ(nCalls, 1);
     Set_User_Preference(PREF_AUTO_OFFENSE_CALLS, 0);
     Set_User_Preference(PREF_AUTO_DEFENSE_CALLS, 0);
+}
+
+
+// What a played game leaves of itself: its record without the narration
+// (which only a watched game fills), both clubs, and where the generator is.
+struct GAME_OUTCOME {
+    std::string GameBytes;
+    std::string TeamBytes;
+    uint32_t nNextDraws[4] = {};
+};
+
+GAME_OUTCOME Outcome_Of_Game()
+{
+    GAME Game = League.Game[0];
+    for (NARRATION_ENTRY& Entry : Game.CurrentPlay.Narration)
+        std::memset(&Entry, 0xFF, sizeof(Entry));
+    for (PLAY& Play : Game.PlayLog)
+        for (NARRATION_ENTRY& Entry : Play.Narration)
+            std::memset(&Entry, 0xFF, sizeof(Entry));
+    GAME_OUTCOME r;
+    r.GameBytes.assign(reinterpret_cast<const char*>(&Game), sizeof(Game));
+    const int nWatch = Get_Calendar_PBP_Flag(HOME_TEAM, FIXTURE_WEEK);
+    Set_Calendar_PBP_Flag(HOME_TEAM, FIXTURE_WEEK, 0);
+    r.TeamBytes.assign(reinterpret_cast<const char*>(&League.Team[0]), 2 * sizeof(League.Team[0]));
+    Set_Calendar_PBP_Flag(HOME_TEAM, FIXTURE_WEEK, nWatch);
+    for (uint32_t& nDraw : r.nNextDraws)
+        nDraw = Generate_Random_Number();
+    return r;
+}
+
+// A watched game the user leaves by Escape in the middle of a play's
+// telling, at the first frame StopHere accepts (told the record so far);
+// at each wait before, he takes the computer's call.
+struct STOPPED_WHILE_TOLD {
+    int nCalls = 0;
+    int nCallsAfterStop = 0;
+    int nFramesAfterStop = 0;
+    int nPlaysTold = 0;
+    bool bStopped = false;
+    bool bLeft = false;         // watched no more, the run to end after the day, the Calendar up
+    bool bWarningDue = false;   // a two-minute warning was due at Stop
+};
+
+STOPPED_WHILE_TOLD Watch_And_Stop_While_Told(const std::function<bool(int, const STOPPED_WHILE_TOLD&)>& StopHere)
+{
+    STOPPED_WHILE_TOLD r;
+    Record().OnWait = [&r] {
+        ++r.nCalls;
+        r.nCallsAfterStop += r.bStopped;
+        Fill_Open_Calls_With_Computer();
+    };
+    Record().OnFrame = [&r, &StopHere](int nFrame) {
+        r.nPlaysTold += nFrame == 0;
+        if (r.bStopped) {
+            ++r.nFramesAfterStop;
+            return;
+        }
+        if (!StopHere(nFrame, r))
+            return;
+        r.bStopped = true;
+        r.bWarningDue = Is_Two_Minute_Warning_Due();
+        // The menu is greyed, but Stop and its key stay live.
+        EXPECT_TRUE(menus::Main_Menu().bAllGreyed);
+        EXPECT_EQ(Press_Main_Window_Key("Escape"), CMD_STOP_SIMULATION);
+        r.bLeft = Get_Calendar_PBP_Flag(HOME_TEAM, FIXTURE_WEEK) == 0 &&
+                  Get_Universe_Word(SIMULATION_STOP_DAY_WORD) == FIXTURE_WEEK + 1 &&
+                  shell_requests::Last_Page() == CMD_PAGE_CALENDAR && !Is_Awaiting_User_Play_Call();
+    };
+    EXPECT_EQ(Play_Fixture_Game(2), 1);
+    Record().OnWait = nullptr;
+    Record().OnFrame = nullptr;
+    return r;
+}
+
+// Stop (Escape) while a play is told: the play is told no further, no call
+// is asked for again and the rest is played unwatched; a two-minute warning
+// due with that play shows no box. A game of two computer clubs left so ends
+// as the same game nobody watched: the same record and statistics, the
+// generator at the same place.
+TEST_F(GameMenuCommandsTest, StopWhileAPlayIsToldLeavesTheGameAsNobodyWatchedIt)
+{
+    Set_User_Preference(PREF_TWO_POINT_TRIES, 0);   // no "Go For Two?" to answer
+    // Every player named, as in any league (the narration names a nameless
+    // one the first time it tells of him).
+    for (int t : {AWAY_TEAM, HOME_TEAM})
+        for (int s = 0; s < ROSTER_SIZE; ++s) {
+            Set_Player_First_Name(t, s, "Lee");
+            Set_Player_Last_Name(t, s, "Player");
+        }
+    const std::string Before(reinterpret_cast<const char*>(&League), sizeof(League));
+
+    // The user's club, in the middle of a play after its third call.
+    const STOPPED_WHILE_TOLD Middle =
+        Watch_And_Stop_While_Told([](int nFrame, const STOPPED_WHILE_TOLD& r) { return r.nCalls >= 3 && nFrame == 2; });
+    ASSERT_TRUE(Middle.bStopped);
+    EXPECT_TRUE(Middle.bLeft);
+    EXPECT_EQ(Middle.nCalls, 3);
+    EXPECT_EQ(Middle.nCallsAfterStop, 0);
+    EXPECT_EQ(Middle.nFramesAfterStop, 0);
+    // Each play told up to Stop had its eleven frames, the one cut short
+    // three (0-2), and every one its final state.
+    EXPECT_EQ(Record().nFrames, 11 * (Middle.nPlaysTold - 1) + 3);
+    EXPECT_EQ(Record().nFinalPaints, Middle.nPlaysTold);
+    EXPECT_FALSE(menus::Main_Menu().bAllGreyed);
+    EXPECT_EQ(Get_Current_Game(), nullptr);
+    EXPECT_TRUE(Is_Game_Over(&League.Game[0]));
+
+    // At the play that stopped the clock for the two-minute warning: its box
+    // was due once the play was told, and the user has left.
+    std::memcpy(static_cast<void*>(&League), Before.data(), sizeof(League));
+    ui::Clear_Shown_Boxes();
+    const STOPPED_WHILE_TOLD AtWarning = Watch_And_Stop_While_Told(
+        [](int nFrame, const STOPPED_WHILE_TOLD&) { return nFrame == 1 && Is_Two_Minute_Warning_Due(); });
+    ASSERT_TRUE(AtWarning.bStopped);
+    EXPECT_TRUE(AtWarning.bWarningDue);
+    EXPECT_TRUE(AtWarning.bLeft);
+    EXPECT_EQ(AtWarning.nCallsAfterStop, 0);
+    EXPECT_EQ(AtWarning.nFramesAfterStop, 0);
+    EXPECT_EQ(Count_Boxes("Clock stopped for two-minute warning."), 0);
+    EXPECT_FALSE(Is_Two_Minute_Warning_Due());
+
+    // Two computer clubs: the game nobody watches, and the same game left
+    // in the middle of its tenth play told.
+    std::memcpy(static_cast<void*>(&League), Before.data(), sizeof(League));
+    Set_Team_Stat(AWAY_TEAM, TEAM_STAT_CONTROLLER, CONTROLLER_COMPUTER);
+    const std::string Computer(reinterpret_cast<const char*>(&League), sizeof(League));
+    Set_Calendar_PBP_Flag(HOME_TEAM, FIXTURE_WEEK, 0);
+    const int nFramesBefore = Record().nFrames;
+    ASSERT_EQ(Play_Fixture_Game(2), 1);
+    ASSERT_EQ(Record().nFrames, nFramesBefore);
+    const GAME_OUTCOME Unwatched = Outcome_Of_Game();
+    std::memcpy(static_cast<void*>(&League), Computer.data(), sizeof(League));
+    const STOPPED_WHILE_TOLD Computers = Watch_And_Stop_While_Told(
+        [](int nFrame, const STOPPED_WHILE_TOLD& r) { return r.nPlaysTold == 10 && nFrame == 2; });
+    ASSERT_TRUE(Computers.bStopped);
+    EXPECT_TRUE(Computers.bLeft);
+    EXPECT_EQ(Computers.nCalls, 0);
+    EXPECT_EQ(Computers.nFramesAfterStop, 0);
+    const GAME_OUTCOME Stopped = Outcome_Of_Game();
+    EXPECT_TRUE(Stopped.GameBytes == Unwatched.GameBytes);
+    EXPECT_TRUE(Stopped.TeamBytes == Unwatched.TeamBytes);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Stopped.nNextDraws[i], Unwatched.nNextDraws[i]) << i;
 }
 
 }  // namespace

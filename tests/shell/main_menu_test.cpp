@@ -3,6 +3,7 @@
 // menu, keys that reach only what the menu shown offers, the draft labels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
@@ -272,6 +273,74 @@ TEST(MainMenuHelp, EveryCommandAndPageHasItsHelpPage)
     EXPECT_STREQ(Get_Command_Help_Page(CMD_START_DRAFT), "playing");
     EXPECT_NE(Read_Help_Page("playing").find("<td>Start Draft</td>"), std::string::npos);
     EXPECT_NE(Read_Help_Page("games").find("Final OT"), std::string::npos);
+}
+
+// The guide to scripts, docs/SCRIPTS.md, lists every menu command with its
+// id and key: its list of commands, one line, blanks made single.
+std::string Scripts_Guide_Command_List()
+{
+    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
+    std::ifstream File(std::string(szSource != nullptr ? szSource : "..") + "/docs/SCRIPTS.md", std::ios::binary);
+    std::ostringstream Whole;
+    Whole << File.rdbuf();
+    const std::string Text = Whole.str();
+    const size_t nStart = Text.find("## The menu commands and their ids");
+    if (nStart == std::string::npos)
+        return "";
+    std::string List;
+    for (size_t i = nStart; i < Text.size(); ++i) {
+        const char c = Text[i] == '\n' || Text[i] == '\r' || Text[i] == '\t' ? ' ' : Text[i];
+        if (c != ' ' || (!List.empty() && List.back() != ' '))
+            List += c;
+    }
+    return List;
+}
+
+TEST(MainMenuDocs, TheScriptsGuideNamesEveryMenuCommandWithItsIdAndKey)
+{
+    const std::string List = Scripts_Guide_Command_List();
+    ASSERT_FALSE(List.empty()) << "no list of menu commands in docs/SCRIPTS.md";
+    // Every command of the menu, the game menu's too: "Name ID", and its key
+    // in brackets after the id.
+    size_t nCount = 0;
+    const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
+    std::vector<const MAIN_COMMAND*> Commands;
+    for (size_t i = 0; i < nCount; ++i)
+        Commands.push_back(&pCommands[i]);
+    for (int nId : {CMD_FINISH_QUARTER, CMD_FINISH_GAME, CMD_TIMEOUT}) {
+        ASSERT_NE(Find_Main_Command(nId), nullptr) << nId;
+        Commands.push_back(Find_Main_Command(nId));
+    }
+    EXPECT_GE(Commands.size(), 50u);
+    for (const MAIN_COMMAND* pCommand : Commands) {
+        const std::string Id = std::to_string(pCommand->nId);
+        EXPECT_NE(List.find(std::string(pCommand->szName) + " " + Id), std::string::npos)
+            << pCommand->szName << " " << Id << " is not in docs/SCRIPTS.md";
+        if (pCommand->szAccelerator[0] != '\0') {
+            EXPECT_NE(List.find(Id + " (" + pCommand->szAccelerator), std::string::npos)
+                << pCommand->szName << ": its key " << pCommand->szAccelerator << " is not in docs/SCRIPTS.md";
+        }
+    }
+    // And every id the list gives is a command's, after its name.
+    int nIds = 0;
+    for (size_t n = List.find("40"); n != std::string::npos; n = List.find("40", n + 1)) {
+        if (n + 5 > List.size() || (n > 0 && std::isdigit(static_cast<unsigned char>(List[n - 1]))) ||
+            (n + 5 < List.size() && std::isdigit(static_cast<unsigned char>(List[n + 5]))))
+            continue;
+        const std::string Id = List.substr(n, 5);
+        if (!std::all_of(Id.begin(), Id.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+            continue;
+        ++nIds;
+        const MAIN_COMMAND* pCommand = Find_Main_Command(std::stoi(Id));
+        if (pCommand == nullptr) {
+            ADD_FAILURE() << "docs/SCRIPTS.md names " << Id << ", which is no command";
+            continue;
+        }
+        const std::string Name = std::string(pCommand->szName) + " ";
+        EXPECT_TRUE(n >= Name.size() && List.compare(n - Name.size(), Name.size(), Name) == 0)
+            << "docs/SCRIPTS.md gives " << Id << " after other words than " << pCommand->szName;
+    }
+    EXPECT_GE(nIds, static_cast<int>(Commands.size()));
 }
 
 }  // namespace
