@@ -9,7 +9,6 @@
 #include <string>
 
 #include "base/random.h"
-#include "base/text_utils.h"
 #include "frontoffice/college_count.h"
 #include "league/standings_keys.h"
 #include "league/team_finance_stats.h"
@@ -294,15 +293,7 @@ TEST_F(DraftPoolTest, AnUnattendedRunTellsATuningFilesFaultOnlyInTheLog)
 
     // A line of a megabyte is cut (its first field still read) and told the
     // same way: in the log only while the run is unattended, then once in a
-    // box, whatever lines too long other files held before.
-    ui::Clear_Shown_Boxes();
-    Reset_Line_Limit_Warning();
-    char szOther[16];
-    std::ofstream("other.txt") << std::string(5000, 'x') << "\n";
-    FILE* pOther = std::fopen("other.txt", "r");
-    ASSERT_NE(pOther, nullptr);
-    Read_Line_Limit("other.txt", szOther, pOther, sizeof(szOther));
-    std::fclose(pOther);
+    // box.
     ui::Clear_Shown_Boxes();
     Write_File("Input/DraftStrategy.txt", "7" + std::string(1 << 20, ' ') + "\n-5\n");
     Set_Draft_Strategy(0, 0);

@@ -23,7 +23,6 @@
 #include "platform/dialogs.h"
 #include "platform/shell_requests.h"
 #include "platform/files.h"
-#include "platform/save_failures.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 #include "league/season_lines.h"
@@ -157,28 +156,6 @@ TEST_F(SeasonSimulatorTest, TheDataFileHoldsLittleEndianTotalsAndADamagedOneIsSe
     ASSERT_EQ(Write_Simulator_Data(T), 1);
     EXPECT_EQ(File_Bytes("linked.bin"), (std::vector<unsigned char>{1, 2, 3}));
     EXPECT_EQ(File_Bytes("Simulator.dat").size(), 7544u);
-}
-
-// A file that cannot be written is told with the system's cause (here a
-// folder in its place, which the rename over it meets), and counted as a
-// failed save, so that a script's line that asked for it fails.
-TEST_F(SeasonSimulatorTest, AFileThatCannotBeWrittenIsToldWithTheSystemsCause)
-{
-    std::filesystem::create_directories("Simulator.dat/inside");
-    SIMULATOR_TOTALS T;
-    std::memset(&T, 0, sizeof(T));
-    const int nFailed = Count_Failed_Saves();
-    EXPECT_EQ(Write_Simulator_Data(T), 0);
-    Save_Simulator_Data();
-    const std::string Text = "\"Simulator.dat\" could not be written (Is a directory).";
-    ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
-    for (const SHOWN_BOX& Box : ui::Shown_Boxes()) {
-        EXPECT_EQ(Box.Caption, "File Error");
-        EXPECT_EQ(Box.Text, Text);
-    }
-    EXPECT_EQ(Count_Failed_Saves(), nFailed + 2);
-    EXPECT_EQ(Last_Failed_Save_Text(), Text);
-    EXPECT_TRUE(std::filesystem::is_directory("Simulator.dat/inside"));
 }
 
 TEST_F(SeasonSimulatorTest, TallyBlocksCountTheirUsedEntries)
