@@ -283,12 +283,17 @@ TEST_F(DataFolderProgramTest, TheScriptFileIsReadWholeOrRefusedWithItsReason)
     process_runner::CHILD Reader =
         process_runner::Start(PROGRAM, {"--headless", "--script", Fifo, "IS_NOT_RANDOM"}, Options(Output2));
     ASSERT_GT(Reader.nPid, 0);
+    // Until the program opens it for reading (or ends without, left for Wait).
+    const auto Ended = [&Reader] {
+        siginfo_t Info{};
+        return ::waitid(P_PID, Reader.nPid, &Info, WEXITED | WNOHANG | WNOWAIT) == 0 && Info.si_pid == Reader.nPid;
+    };
     int nWriter = -1;
     const auto Deadline = std::chrono::steady_clock::now() + Test_Deadline(RUN_TIME_LIMIT);
-    while ((nWriter = ::open(Fifo.c_str(), O_WRONLY | O_NONBLOCK)) < 0 && errno == ENXIO &&
+    while ((nWriter = ::open(Fifo.c_str(), O_WRONLY | O_NONBLOCK)) < 0 && errno == ENXIO && !Ended() &&
            std::chrono::steady_clock::now() < Deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    ASSERT_GE(nWriter, 0) << "the program never opened its script";
+    ASSERT_GE(nWriter, 0) << "the program never opened its script: " << process_runner::Wait(Reader, RUN_TIME_LIMIT).Err;
     ASSERT_EQ(::write(nWriter, Lines.data(), Lines.size()), static_cast<ssize_t>(Lines.size()));
     ::close(nWriter);
     const RUN_RESULT Named = process_runner::Wait(Reader, RUN_TIME_LIMIT);
