@@ -1,6 +1,7 @@
 // Fuzz target of the CSV readers of the database build: the first byte picks
 // the reader (league, teams, caproom, team records, combine, wins, rosters,
-// players, salaries, personnel, season rosters), the rest is its file, which
+// players, salaries, personnel, season rosters, teams as a build reads
+// them), the rest is its file, which
 // the whole-table check of a build also reads first. Each
 // input starts from the same small league of four clubs; whatever the file
 // holds, the clubs stay within their slots, every player in use has a base
@@ -50,6 +51,12 @@ const READER READERS[] = {
     {"input/stats/2016_salaries.csv", Read_Salaries_File},
     {"input/stats/Personnel.csv", Read_Personnel_File},
     {"input/stats/Seasons.csv", [] { return Read_Season_Rosters(2015); }},
+    // As a build reads it: checked whole, and refused at its first line
+    // that gives no club.
+    {"input/stats/2016_teams.csv", [] {
+         std::string Problem;
+         return Read_Teams_File(&Problem);
+     }},
 };
 constexpr size_t READER_COUNT = sizeof(READERS) / sizeof(READERS[0]);
 

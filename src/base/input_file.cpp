@@ -83,12 +83,12 @@ bool Check_Input_Table(FILE* pFile, const char* szHeader, int nHeaderCells, std:
     bool bQuoted = false;      // inside a quoted field
     bool bQuoteSeen = false;   // a quote inside one: its end, or the first of two
     bool bBlank = true;        // nothing but a carriage return so far
+    size_t nCharacter = 0;     // of the line, from 1
+    size_t nNulAt = 0;         // the line's first NUL byte, from 1 (0: none)
     auto End_Line = [&](bool bLineEnd) {
         ++nLine;
         if (nLine == 1) {
-            if (Header.size() >= 3 && static_cast<unsigned char>(Header[0]) == 0xEF &&
-                static_cast<unsigned char>(Header[1]) == 0xBB && static_cast<unsigned char>(Header[2]) == 0xBF)
-                Header.erase(0, 3);
+            Header.erase(0, Byte_Order_Mark_Length(Header.c_str()));
             const std::vector<std::string> Expected = Header_Cells(szHeader, nHeaderCells);
             const std::vector<std::string> Found = Header_Cells(Header, nHeaderCells);
             bool bSame = Found.size() == Expected.size();
@@ -102,7 +102,14 @@ bool Check_Input_Table(FILE* pFile, const char* szHeader, int nHeaderCells, std:
                 return false;
             }
             nHeaderFields = nFields;
-        } else if (!bBlank && nFields < nHeaderFields) {
+        }
+        if (nNulAt > 0) {
+            // A reader's line would end there and lose the rest of it.
+            Problem = "line " + std::to_string(nLine) + " holds a NUL byte at character " + std::to_string(nNulAt) +
+                      " (a text file holds none)";
+            return false;
+        }
+        if (nLine > 1 && !bBlank && nFields < nHeaderFields) {
             Problem = "line " + std::to_string(nLine) + " holds " + std::to_string(nFields) + " of the header's " +
                       std::to_string(nHeaderFields) + " fields" +
                       (bLineEnd ? "" : ": the file ends inside it (cut short)");
@@ -113,6 +120,8 @@ bool Check_Input_Table(FILE* pFile, const char* szHeader, int nHeaderCells, std:
         bQuoted = false;
         bQuoteSeen = false;
         bBlank = true;
+        nCharacter = 0;
+        nNulAt = 0;
         return true;
     };
     char Buffer[65536];
@@ -125,6 +134,9 @@ bool Check_Input_Table(FILE* pFile, const char* szHeader, int nHeaderCells, std:
                 bOk = End_Line(true);
                 continue;
             }
+            ++nCharacter;
+            if (c == '\0' && nNulAt == 0)
+                nNulAt = nCharacter;
             if (nLine == 0 && Header.size() < KEPT_HEADER)
                 Header += c;
             if (c != '\r')
@@ -248,6 +260,21 @@ void Convert_Utf8_Line_To_1252(char* szLine)
     szLine[nOut] = '\0';
 }
 
+size_t Byte_Order_Mark_Length(const char* szText)
+{
+    if (szText == nullptr)
+        return 0;
+    const auto* p = reinterpret_cast<const unsigned char*>(szText);
+    return p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF ? 3 : 0;
+}
+
+void Drop_Byte_Order_Mark(char* szLine)
+{
+    const size_t nMark = Byte_Order_Mark_Length(szLine);
+    if (nMark > 0)
+        memmove(szLine, szLine + nMark, strlen(szLine + nMark) + 1);
+}
+
 int Read_Input_Line(const char* szName, char* szBuffer, size_t nSize, FILE* pFile)
 {
     if (szBuffer == nullptr || nSize == 0)
@@ -258,9 +285,8 @@ int Read_Input_Line(const char* szName, char* szBuffer, size_t nSize, FILE* pFil
     size_t nLength = strlen(szBuffer);
     if (nLength > 0 && szBuffer[nLength - 1] == '\r')
         szBuffer[nLength - 1] = '\0'; // a CRLF file's last line without its LF
-    if (bFirst && static_cast<unsigned char>(szBuffer[0]) == 0xEF && static_cast<unsigned char>(szBuffer[1]) == 0xBB &&
-        static_cast<unsigned char>(szBuffer[2]) == 0xBF)
-        memmove(szBuffer, szBuffer + 3, strlen(szBuffer + 3) + 1);
+    if (bFirst)
+        Drop_Byte_Order_Mark(szBuffer);
     Convert_Utf8_Line_To_1252(szBuffer);
     return nEnd;
 }

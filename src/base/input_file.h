@@ -37,14 +37,16 @@ std::string Input_Open_Problem(const char* szPath, int nError);
 
 // A table read whole before any line of it is used: line 1 must begin with
 // the first nHeaderCells names of szHeader (letter case, blanks and
-// underscores aside), and no later line that holds anything may have fewer
-// fields than the header line (by the quoting rule below): such a line was
-// cut short, often where a copy or download of the file ended. True when the
-// table is sound; else false with Problem saying where and why ("line 7123
-// holds 45 of the header's 97 fields: the file ends inside it (cut short)",
-// "line 1 is not the header of the file (it begins ...)", "the file is
-// empty"). The file is read from its start and rewound after; pLines
-// receives the lines read.
+// underscores aside; 0 names: any header line), no later line that holds
+// anything may have fewer fields than the header line (by the quoting rule
+// below): such a line was cut short, often where a copy or download of the
+// file ended; and no line may hold a NUL byte (a reader's line would end
+// there). True when the table is sound; else false with Problem saying where
+// and why ("line 7123 holds 45 of the header's 97 fields: the file ends
+// inside it (cut short)", "line 1 is not the header of the file (it begins
+// ...)", "line 5 holds a NUL byte at character 9 (a text file holds none)",
+// "the file is empty"). The file is read from its start and rewound after;
+// pLines receives the lines read.
 bool Check_Input_Table(FILE* pFile, const char* szHeader, int nHeaderCells, std::string& Problem,
                        int* pLines = nullptr);
 
@@ -58,6 +60,13 @@ template <size_t N> int Read_Input_Line(const char* szName, char (&szBuffer)[N],
 {
     return Read_Input_Line(szName, szBuffer, N, pFile);
 }
+
+// The length of the UTF-8 byte-order mark (EF BB BF) that many editors put
+// before a file's first line, at the start of szText: 3, else 0 (also for
+// null). Every reader of a text file the user may have edited skips it.
+size_t Byte_Order_Mark_Length(const char* szText);
+// Removes that mark from the start of szLine (a file's first line), if any.
+void Drop_Byte_Order_Mark(char* szLine);
 
 // Converts a line in place when it is valid UTF-8 with at least one
 // multi-byte sequence; any other line is left as it is (already 8-bit).

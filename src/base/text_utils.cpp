@@ -200,6 +200,18 @@ void Reset_Line_Limit_Warning()
 
 int Read_Line_Limit(const char* szName, char* szBuffer, FILE* pFile, int nLimit)
 {
+    bool bCut = false;
+    const int nEnd = Read_Line_Limit(szBuffer, pFile, nLimit, bCut);
+    if (bCut && !g_bLineLimitWarned) {
+        g_bLineLimitWarned = true;
+        Show_Message_Box(Line_Limit_Warning(szName, nLimit).c_str(), __func__, BOX_OK | BOX_ICON_EXCLAMATION);
+    }
+    return nEnd;
+}
+
+int Read_Line_Limit(char* szBuffer, FILE* pFile, int nLimit, bool& bCut)
+{
+    bCut = false;
     if (szBuffer == nullptr || nLimit < 1) {
         // Nowhere to store: the line is still consumed.
         return Skip_Line(pFile);
@@ -209,16 +221,18 @@ int Read_Line_Limit(const char* szName, char* szBuffer, FILE* pFile, int nLimit)
         return 1;
     }
     long nLength = 0;
-    int nEnd = Read_Raw_Line(pFile, szBuffer, nLimit - 1, nLength);
-    if (nLength > nLimit - 1 && !g_bLineLimitWarned) {
-        g_bLineLimitWarned = true;
-        char szText[TEXT_BUFFER_SIZE];
-        Format_Text_Bounded(szText, sizeof(szText),
-                            "Line too long in %s.\n\nLimit = %d characters.\n\nExtra character(s) ignored.",
-                            szName != nullptr ? szName : "", nLimit);
-        Show_Message_Box(szText, __func__, BOX_OK | BOX_ICON_EXCLAMATION);
-    }
+    const int nEnd = Read_Raw_Line(pFile, szBuffer, nLimit - 1, nLength);
+    bCut = nLength > nLimit - 1;
     return nEnd;
+}
+
+std::string Line_Limit_Warning(const char* szName, int nLimit)
+{
+    char szText[TEXT_BUFFER_SIZE];
+    Format_Text_Bounded(szText, sizeof(szText),
+                        "Line too long in %s.\n\nLimit = %d characters.\n\nExtra character(s) ignored.",
+                        szName != nullptr ? szName : "", nLimit);
+    return szText;
 }
 
 int Read_Line_2048(char* szBuffer, size_t nSize, FILE* pFile)

@@ -66,6 +66,11 @@ template <size_t N> int Pop_Token_From_String(char (&szToken)[N], char* szLine, 
 // and warns once per run when a line is longer. Returns 1 when the end of
 // the file was reached during this call, else 0.
 int Read_Line_Limit(const char* szName, char* szBuffer, FILE* pFile, int nLimit);
+// The same without the warning: bCut says whether the line was longer (its
+// rest dropped), for a caller that tells it in its own way.
+int Read_Line_Limit(char* szBuffer, FILE* pFile, int nLimit, bool& bCut);
+// The warning's text for a line of szName longer than nLimit - 1 bytes.
+std::string Line_Limit_Warning(const char* szName, int nLimit);
 // Lets the next over-long line warn again (for tests).
 void Reset_Line_Limit_Warning();
 // Read_Line_Limit("'Filename Unknown'", buffer, file, nSize), nSize held to

@@ -12,6 +12,7 @@
 #include <string>
 #include <strings.h>
 
+#include "base/input_file.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
 #include "league/team.h"
@@ -519,7 +520,13 @@ int Import_Cities()
     for (int c = 0; c < NUMBER_OF_CITIES && !bEnd; c++) {
         szLine[0] = '\0';
         bEnd = Read_Line(szLine, pFile) != 0;
+        // Editors that save UTF-8 often put a byte-order mark first: it is
+        // no part of the first city's name; their accented letters become
+        // the names' Windows-1252 again.
+        if (c == 0)
+            Drop_Byte_Order_Mark(szLine);
         Drop_Carriage_Returns(szLine);
+        Convert_Utf8_Line_To_1252(szLine);
         Pop_Token_From_String(szField, szLine, ',');
         if (szField[0] == '\0')
             continue;   // an empty entry, closed up below

@@ -93,4 +93,6 @@ int Export_Cities();
 // and keeps every franchise on its city (by name; else its old index while
 // still valid; else the best free city), telling about any move. Returns the
 // number of cities read, -1 when cancelled or the file could not be opened.
+// A UTF-8 byte-order mark before the first line is dropped, and a line of
+// UTF-8 text is read as Windows-1252 (as an editor may save the file).
 int Import_Cities();

@@ -85,7 +85,14 @@ std::set<std::string> g_TuningNotices;
 // stopped by no box: the log has it, and the box waits for the user's play.
 void Tell_Tuning_File_Problem(const char* szText, const char* szCaption)
 {
-    Write_Debug_Log("%s", szText);
+    // One line in the log, whatever the box's line breaks.
+    std::string Line;
+    for (const char* p = szText; *p != '\0'; ++p)
+        if (*p != '\n')
+            Line += *p;
+        else if (!Line.empty() && Line.back() != ' ')
+            Line += ' ';
+    Write_Debug_Log("%s", Line.c_str());
     if (Get_User_Preference(PREF_ALL_COMPUTER_TEAMS) != 0 || !g_TuningNotices.insert(szText).second)
         return;
     Show_Message_Box(szText, szCaption, BOX_OK | BOX_ICON_EXCLAMATION);
@@ -117,8 +124,13 @@ bool Read_Tuning_File(const char* szPath, const char* szLabel, int nFields, int 
     int Values[DRAFT_TABLE_POSITIONS][DRAFT_TALENT_COLUMNS] = {};
     for (int nPosition = 0; nPosition < DRAFT_TABLE_POSITIONS; ++nPosition) {
         szLine[0] = '\0';
-        if (!bEnd)
-            bEnd = Read_Line_Limit(szLabel, szLine, pFile, TUNING_LINE_LIMIT) != 0;
+        if (!bEnd) {
+            bool bCut = false;
+            bEnd = Read_Line_Limit(szLine, pFile, TUNING_LINE_LIMIT, bCut) != 0;
+            // Its first fields are still read; told as the file's other faults are.
+            if (bCut)
+                Tell_Tuning_File_Problem(Line_Limit_Warning(szLabel, TUNING_LINE_LIMIT).c_str(), "Read_Line_Limit");
+        }
         // A file written on another system may end its last line in a CR.
         for (size_t n = std::char_traits<char>::length(szLine); n > 0 && szLine[n - 1] == '\r'; --n)
             szLine[n - 1] = '\0';

@@ -11,6 +11,7 @@
 #include <map>
 #include <utility>
 
+#include "base/input_file.h"
 #include "gamefile/game_dialogs.h"
 #include "league/league_data.h"
 #include "league/preferences.h"
@@ -692,8 +693,8 @@ SCRIPT_LINE_READ Read_Script_Line(FILE* pInput, std::string& Line, bool bFirst)
             errno = EIO;
         return SCRIPT_LINE_READ::READ_ERROR;
     }
-    if (bFirst && Line.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        Line.erase(0, 3);
+    if (bFirst)
+        Line.erase(0, Byte_Order_Mark_Length(Line.c_str()));
     if (!Line.empty() && Line.back() == '\r')
         Line.pop_back();
     if (!bAny)

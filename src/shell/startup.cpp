@@ -533,19 +533,24 @@ int Run_Program(int argc, char** argv)
 
     // The script is named from where the program was started: it is opened
     // before the data folder is entered.
+    // A script is a regular file or a pipe (`--script <(...)`), read line by
+    // line as its lines come: a named pipe waits for its writer, as standard
+    // input does. Anything else is refused before it is opened, since
+    // opening a device may wait, and a folder reads as nothing.
     FILE* pScript = stdin;
     if (!ScriptPath.empty()) {
-        pScript = std::fopen(ScriptPath.c_str(), "r");
-        // A folder opens for reading on Linux and reads as nothing.
         struct stat st;
-        if (pScript != nullptr && ::fstat(::fileno(pScript), &st) == 0 && S_ISDIR(st.st_mode)) {
-            std::fclose(pScript);
-            pScript = nullptr;
-            errno = EISDIR;
-        }
-        if (pScript == nullptr) {
-            std::fprintf(stderr, "kelvo: cannot read the script \"%s\" (%s).\n", ScriptPath.c_str(),
-                         std::strerror(errno));
+        const char* szWhy = nullptr;
+        if (::stat(ScriptPath.c_str(), &st) != 0)
+            szWhy = std::strerror(errno);
+        else if (S_ISDIR(st.st_mode))
+            szWhy = std::strerror(EISDIR);
+        else if (!S_ISREG(st.st_mode) && !S_ISFIFO(st.st_mode))
+            szWhy = "not a regular file or a pipe";
+        else if ((pScript = std::fopen(ScriptPath.c_str(), "r")) == nullptr)
+            szWhy = std::strerror(errno);
+        if (szWhy != nullptr) {
+            std::fprintf(stderr, "kelvo: cannot read the script \"%s\" (%s).\n", ScriptPath.c_str(), szWhy);
             return PROGRAM_EXIT_USAGE;
         }
     }

@@ -30,6 +30,7 @@
 #include "platform/ui.h"
 #include "season/name_lookups.h"
 #include "season/salaries.h"
+#include "season/stat_file_layouts.h"
 #include "season/team_records_file.h"
 
 namespace {
@@ -45,14 +46,16 @@ void Year_Path(char (&szPath)[96], const char* szKind)
     snprintf(szPath, sizeof(szPath), "input/stats/%d_%s.csv", Get_Universe_Stat(FIRST_SEASON_YEAR), szKind);
 }
 
-// Splits a line into up to N fields; missing ones stay empty.
-template <size_t N> void Split_Fields(char* szLine, char (&szField)[N][FIELD_SIZE])
+// Splits a line into up to N fields; missing ones stay empty. Returns how
+// many the line held (N at most).
+template <size_t N> size_t Split_Fields(char* szLine, char (&szField)[N][FIELD_SIZE])
 {
     for (size_t i = 0; i < N; ++i)
         szField[i][0] = '\0';
     for (size_t i = 0; i < N; ++i)
         if (Pop_Input_Field(szField[i], szLine) != 0)
-            break;
+            return i + 1;
+    return N;
 }
 
 int Clamp_To_Int(int64_t n)
@@ -72,10 +75,10 @@ int64_t Season_Cap()
     return nCap > 0 ? nCap : Get_Season_Salary_Cap(Get_Current_Year());
 }
 
-// True (after an "Import Warning" naming it) when a teams line would break
-// the league: a long abbreviation, a division outside 0-7, or an
-// abbreviation or nickname another franchise already has.
-bool Refuse_Team_Line(int nTeams, const char* szAbbreviation, const char* szNickname, int nDivision)
+// Why a teams line would break the league (nullptr when it would not): a
+// long abbreviation, a division outside 0-7, or an abbreviation or nickname
+// another franchise already has.
+const char* Team_Line_Refusal(int nTeams, const char* szAbbreviation, const char* szNickname, int nDivision)
 {
     const char* szWhy = nullptr;
     // Both name files (logos, playbooks): no path may hide in them.
@@ -94,10 +97,7 @@ bool Refuse_Team_Line(int nTeams, const char* szAbbreviation, const char* szNick
         if (szWhy == nullptr && strcasecmp(szOther, szNickname) == 0)
             szWhy = "nickname already in use";
     }
-    if (szWhy == nullptr)
-        return false;
-    Show_Formatted_Message("Import Warning", "Team %s %s refused: %s.", szAbbreviation, szNickname, szWhy);
-    return true;
+    return szWhy;
 }
 
 int Structure_Code(const char* szRoof)
@@ -194,8 +194,11 @@ int Read_League_File(std::string* pProblem)
 namespace {
 
 // One line of the teams file (line nLine of szPath). A 33rd club ends the
-// file: Problem says where, and 1 is returned.
-int Read_Team_Line(FILE* pFile, const char* szPath, int nLine, std::string& Problem)
+// file: Problem says where, and 1 is returned. With bStrict (a build) every
+// line that holds anything but empty fields must give a club: one that does
+// not (cut short, or refused) ends the file the same way. Otherwise such a
+// line is passed over, after an "Import Warning" when it was refused.
+int Read_Team_Line(FILE* pFile, const char* szPath, int nLine, std::string& Problem, bool bStrict)
 {
     if (pFile == nullptr) {
         Show_Formatted_Message("File Read Error", "I can't read from an input file!\n\nKelvo Error #533");
@@ -203,25 +206,46 @@ int Read_Team_Line(FILE* pFile, const char* szPath, int nLine, std::string& Prob
     }
     char szLine[LINE_SIZE];
     const int nEnd = Read_Input_Line(szPath, szLine, pFile);
-    if (strlen(szLine) < SHORT_TEAM_LINE)
+    if (szLine[0] == '\0' || (!bStrict && strlen(szLine) < SHORT_TEAM_LINE))
         return nEnd;
+    const std::string Where = "\"" + files::Resolve_Path(szPath) + "\" line " + std::to_string(nLine);
     const int nTeam = Count_Teams();
-    char szField[16][FIELD_SIZE];
-    Split_Fields(szLine, szField);
-    const unsigned char c = static_cast<unsigned char>(szField[0][0]);
-    if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')))
-        return nEnd;
-    if (nTeam >= MAX_BUILT_TEAMS) {
-        // The clubs after the 32nd would be lost: the file is refused, not cut.
-        const std::string Where = files::Resolve_Path(szPath) + " line " + std::to_string(nLine);
-        Show_Formatted_Message("Too Many Teams", "%s holds a club beyond the %d a league can have (%s %s).",
-                               Where.c_str(), MAX_BUILT_TEAMS, szField[0], szField[2]);
-        Problem = "\"" + files::Resolve_Path(szPath) + "\" line " + std::to_string(nLine) + ": a club beyond the " +
-                  std::to_string(MAX_BUILT_TEAMS) + " a league can have (" + szField[0] + " " + szField[2] + ")";
+    char szField[TEAMS_CSV_COLUMNS][FIELD_SIZE];
+    const size_t nFields = Split_Fields(szLine, szField);
+    if (bStrict && nFields < TEAMS_CSV_COLUMNS) {
+        Problem = Where + " holds " + std::to_string(nFields) + " of the " + std::to_string(TEAMS_CSV_COLUMNS) +
+                  " fields of a club" + (nEnd != 0 ? ": the file ends inside it (cut short)" : "");
         return 1;
     }
-    if (Refuse_Team_Line(nTeam, szField[0], szField[2], Parse_Input_Int(szField[14])))
+    const unsigned char c = static_cast<unsigned char>(szField[0][0]);
+    if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))) {
+        bool bEmpty = true;   // a spreadsheet's empty row
+        for (const auto& Field : szField)
+            bEmpty = bEmpty && Field[0] == '\0';
+        if (!bStrict || bEmpty)
+            return nEnd;
+        Problem = Where + ": the abbreviation \"" + szField[0] + "\" does not begin with a letter";
+        return 1;
+    }
+    if (nTeam >= MAX_BUILT_TEAMS) {
+        // The clubs after the 32nd would be lost: the file is refused, not cut.
+        Show_Formatted_Message("Too Many Teams", "%s line %d holds a club beyond the %d a league can have (%s %s).",
+                               files::Resolve_Path(szPath).c_str(), nLine, MAX_BUILT_TEAMS, szField[0], szField[2]);
+        Problem = Where + ": a club beyond the " + std::to_string(MAX_BUILT_TEAMS) + " a league can have (" +
+                  szField[0] + " " + szField[2] + ")";
+        return 1;
+    }
+    const int nDivision = Parse_Input_Int(szField[TEAMS_COL_DIVISION - 1]);
+    if (const char* szWhy = Team_Line_Refusal(nTeam, szField[0], szField[2], nDivision)) {
+        // A build takes the whole file or none of it: a league short of a
+        // club is not the year's league, as one with a 33rd is not.
+        if (bStrict) {
+            Problem = Where + ": the club " + szField[0] + " " + szField[2] + " is refused: " + szWhy;
+            return 1;
+        }
+        Show_Formatted_Message("Import Warning", "Team %s %s refused: %s.", szField[0], szField[2], szWhy);
         return nEnd;
+    }
 
     for (int s = 0; s < 4; ++s)
         Set_Team_String(szField[s], nTeam, s);
@@ -238,7 +262,7 @@ int Read_Team_Line(FILE* pFile, const char* szPath, int nLine, std::string& Prob
     Set_Team_Financial_Stat(nTeam, 0, Parse_Input_Int(szField[12]));
     Set_Team_Financial_Stat(nTeam, FINANCE_TICKET_PRICE,
                             Round_To_Price_Step(Apply_Inflation(Clamp_To_Int(Parse_Input_Money(szField[13])))));
-    Set_Team_Stat(nTeam, TEAM_STAT_DIVISION, Parse_Input_Int(szField[14]));
+    Set_Team_Stat(nTeam, TEAM_STAT_DIVISION, nDivision);
     int nCity = Find_City_By_Name(szField[15]);
     if (nCity < 0) {
         Show_Formatted_Message("Invalid City Name", "Can't find '%s' among City Names. Using first city in list.",
@@ -255,7 +279,7 @@ int Read_Team_Line(FILE* pFile, const char* szPath, int nLine, std::string& Prob
 int Read_One_Team_Line(FILE* pFile)
 {
     std::string Problem;
-    return Read_Team_Line(pFile, "teams", 0, Problem);
+    return Read_Team_Line(pFile, "teams", 0, Problem, false);
 }
 
 int Read_Teams_File()
@@ -276,12 +300,20 @@ int Read_Teams_File(std::string* pProblem)
             *pProblem = Input_Open_Problem(szPath, nError);
         return -1;
     }
+    // A build's file is checked whole first: no line cut short (against the
+    // header line, whose names are not fixed) and no NUL byte in any.
+    std::string Why;
+    if (pProblem != nullptr && !Check_Input_Table(pFile, TEAMS_CSV_HEADER, 0, Why)) {
+        fclose(pFile);
+        *pProblem = "\"" + files::Resolve_Path(szPath) + "\": " + Why;
+        return -1;
+    }
     const int nBefore = Count_Teams();
     char szHeader[LINE_SIZE];
     int nEnd = Read_Input_Line(szPath, szHeader, pFile);
     std::string Problem;
     for (int nLine = 2; nEnd == 0; ++nLine)
-        nEnd = Read_Team_Line(pFile, szPath, nLine, Problem);
+        nEnd = Read_Team_Line(pFile, szPath, nLine, Problem, pProblem != nullptr);
     fclose(pFile);
     if (!Problem.empty()) {
         if (pProblem != nullptr)

@@ -20,7 +20,8 @@
 //   league's cities). A line repeating an abbreviation or a nickname, with
 //   a division outside 0-7, or with an abbreviation or nickname that is no
 //   plain name (empty, or holding "/", "\\", ".." or a control character),
-//   is refused with an "Import Warning".
+//   is refused: read for a build, its file is refused (below); otherwise
+//   the line is passed over with an "Import Warning".
 // - "input/stats/%d_caproom.csv": no header line; team name, cap room in
 //   dollars ("$" and "," allowed when the field is quoted).
 // - "Input/Stats/Combine_Results.csv": a header line; column 8 the timed run
@@ -49,6 +50,14 @@ int Read_League_File(std::string* pProblem);
 // and the line, pProblem (when given) gets "\"PATH\" line N: a club beyond
 // the 32 a league can have (ABBR NICKNAME)", and -1 is returned; the clubs
 // before it stay read.
+// With pProblem (a database build) the file is taken whole or refused, as
+// the statistics tables are: it is first checked whole (Check_Input_Table:
+// no line with fewer fields than the header line, no NUL byte), and then
+// every line that holds anything but empty fields must give a club. A line
+// of fewer than the 16 fields, whose abbreviation does not begin with a
+// letter, or that is refused (above) refuses the file: pProblem names the
+// file, the line and why ("\"PATH\" line 7: the club DIV Divs is refused:
+// division outside 0-7"), no box is shown, and -1 is returned.
 int Read_Teams_File();
 int Read_Teams_File(std::string* pProblem);
 // One line of an open teams file into franchise slot Count_Teams(). Returns

@@ -32,6 +32,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/main_frame.h"
+#include "platform/save_failures.h"
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
@@ -55,6 +56,27 @@ constexpr int TEAM_STAT_PROJECTED_WINS = 16;   // tenths of a win
 void File_Error(const char* szText)
 {
     Show_Message_Box(szText, "File Error", BOX_OK | BOX_ICON_EXCLAMATION);
+}
+
+// A run writes "Simulator.dat" after every season (and reads it back for
+// its reports): a disk that cannot take it fails each time, and one box in
+// a run says so; the log has each.
+bool g_bRunning = false;
+bool g_bWriteFailureTold = false;
+
+// "Simulator.dat" could not be written: the box gives the system's cause
+// (the write, not the open, fails on a full disk), and the failure counts
+// as a failed save, so that a script's line that asked for it fails.
+void Tell_Write_Failure(int nError)
+{
+    const std::string Text =
+        std::string("\"") + SIMULATOR_DATA_FILE + "\" could not be written (" + files::Error_Text(nError) + ").";
+    Write_Debug_Log("%s", Text.c_str());
+    if (g_bRunning && g_bWriteFailureTold)
+        return;
+    g_bWriteFailureTold = true;
+    File_Error(Text.c_str());
+    Note_Failed_Save(Text);
 }
 
 int64_t Get_64(const SIMULATOR_TOTALS& T, int nIndex)
@@ -194,7 +216,7 @@ void Add_Season_To_Totals()
     Load_Simulator_Data(T);
     Add_Season(T);
     if (!Write_File(T))
-        File_Error("Couldn't open \"Simulator.dat\" for writing.");
+        Tell_Write_Failure(errno);
 }
 
 // The league as it was before a season was played, with what a load
@@ -332,7 +354,7 @@ int Load_Simulator_Data(SIMULATOR_TOTALS& Totals)
     if (stat(Path.c_str(), &Info) != 0) {
         // None yet: a zeroed one is started.
         if (!Write_File(Totals)) {
-            File_Error("Couldn't open \"Simulator.dat\".");
+            Tell_Write_Failure(errno);
             return 0;
         }
         return 1;
@@ -356,7 +378,7 @@ int Load_Simulator_Data(SIMULATOR_TOTALS& Totals)
                      "totals start again from zero.",
                      "Season Simulator", BOX_OK | BOX_ICON_EXCLAMATION);
     if (!Write_File(Totals))
-        File_Error("Couldn't open \"Simulator.dat\".");
+        Tell_Write_Failure(errno);
     return 0;
 }
 
@@ -365,14 +387,14 @@ void Save_Simulator_Data()
     SIMULATOR_TOTALS Zero;
     std::memset(&Zero, 0, sizeof(Zero));
     if (!Write_File(Zero))
-        File_Error("Couldn't open \"Simulator.dat\" for writing.");
+        Tell_Write_Failure(errno);
 }
 
 int Write_Simulator_Data(const SIMULATOR_TOTALS& Totals)
 {
     if (Write_File(Totals))
         return 1;
-    File_Error("Couldn't open \"Simulator.dat\" for writing.");
+    Tell_Write_Failure(errno);
     return 0;
 }
 
@@ -420,6 +442,8 @@ bool Simulate_Seasons(int nSeasons, std::string& Problem)
         return false;
     }
     Write_Debug_Log("gnSeasons=nSeasons %d", nSeasons);
+    g_bRunning = true;
+    g_bWriteFailureTold = false;
     const std::vector<uint8_t> Snapshot = Copy_League_Block();
     char szTitle[64];
     std::snprintf(szTitle, sizeof(szTitle), "Simulating %d Season%s", nSeasons, nSeasons >= 2 ? "s" : "");
@@ -454,6 +478,7 @@ bool Simulate_Seasons(int nSeasons, std::string& Problem)
     main_frame::Invalidate();
     Write_Simulator_Report(0);
     Write_Simulator_Report(1);
+    g_bRunning = false;
     return true;
 }
 

@@ -68,6 +68,10 @@ int Load_Simulator_Data(SIMULATOR_TOTALS& Totals);
 void Save_Simulator_Data();
 // Writes the totals through a temporary file; 1 on success, else the
 // "File Error" box and 0 (the file before stays).
+// The box of a file that cannot be written gives the system's cause
+// ("\"Simulator.dat\" could not be written (No space left on device).")
+// and counts as a failed save (platform/save_failures.h); a run of the
+// simulator shows it once however often the file fails, the log each time.
 int Write_Simulator_Data(const SIMULATOR_TOTALS& Totals);
 // Adds 1 to every used entry of tally block 2a + b (a 0-5, b 0-1), or marks
 // the first free entry used with 1 when none is; 1 when done, 0 when the

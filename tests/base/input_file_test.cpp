@@ -107,16 +107,17 @@ TEST(InputFileTest, LinesLoseTheirMarkAndEndsAndUtf8BecomesWindows1252)
 }
 
 // A table is checked whole before it is used: its header's first names
-// (letter case, blanks and underscores aside), and no line with fewer fields
-// than the header, a quoted comma being no field's end.
+// (letter case, blanks and underscores aside), no line with fewer fields
+// than the header, a quoted comma being no field's end, and no NUL byte.
 TEST(InputFileTest, ATableWithAForeignHeaderOrALineCutShortIsRefused)
 {
     SCRATCH_FOLDER Scratch("input_table");
     struct CASE {
-        const char* szText;
+        std::string szText;
         const char* szProblem;   // "" when sound
         int nLines;
     };
+    using namespace std::string_literals;
     const CASE CASES[] = {
         {"Kelvo ID,Corvel ID,Player ID,X\n,a,1,z\n", "", 2},
         {"\xEF\xBB\xBFkelvoid,CORVEL_ID,player id,x\r\n,a,1,z\r\n", "", 2},
@@ -129,12 +130,22 @@ TEST(InputFileTest, ATableWithAForeignHeaderOrALineCutShortIsRefused)
         {"Kelvo ID,Corvel ID,Player ID,X\n,a\n,a,1,z\n", "line 2 holds 2 of the header's 4 fields", 2},
         {"Kelvo ID,Corvel ID,Player ID,X\n\"1,5\",2,3\n", "line 2 holds 3 of the header's 4 fields", 2},
         {"", "the file is empty", 0},
+        // A reader's line would end at a NUL byte: the first one is named,
+        // after the header's names are found (also where they hold it).
+        {"Kelvo ID,Corvel ID,Player ID,X\n,a,1,z\n,a\0b,1,z\n"s,
+         "line 3 holds a NUL byte at character 3 (a text file holds none)", 3},
+        {"Kelvo ID,Corvel ID,Player ID,X\0\0\n,a,1,z\n"s, "line 1 holds a NUL byte at character 31 (a text file "
+         "holds none)", 1},
+        {"Kelvo\0ID,Corvel ID\n"s, "line 1 is not the header of the file (it begins \"Kelvo ID,Corvel ID,Player ID\")",
+         1},
+        {"Kelvo ID,Corvel ID,Player ID,X\n,a,1,z\n,a,1,\0"s, "line 3 holds a NUL byte at character 6 (a text file "
+         "holds none)", 3},
     };
     for (const CASE& Case : CASES) {
         SCOPED_TRACE(Case.szText);
         FILE* p = fopen("t.csv", "wb");
         ASSERT_NE(p, nullptr);
-        fputs(Case.szText, p);
+        fwrite(Case.szText.data(), 1, Case.szText.size(), p);
         fclose(p);
         p = Open_Input_File("t.csv");
         ASSERT_NE(p, nullptr);
@@ -148,6 +159,33 @@ TEST(InputFileTest, ATableWithAForeignHeaderOrALineCutShortIsRefused)
         EXPECT_EQ(ftell(p), 0);
         fclose(p);
     }
+
+    // No names asked for: any header line, its fields the measure.
+    FILE* p = fopen("t.csv", "wb");
+    ASSERT_NE(p, nullptr);
+    fputs("Team,Town,Nick\nA,B,C\nD,E\n", p);
+    fclose(p);
+    p = Open_Input_File("t.csv");
+    ASSERT_NE(p, nullptr);
+    std::string Problem;
+    EXPECT_FALSE(Check_Input_Table(p, "Abbreviation,City,Nickname", 0, Problem));
+    EXPECT_EQ(Problem, "line 3 holds 2 of the header's 3 fields");
+    fclose(p);
+}
+
+// The mark many editors put first, one helper for every reader of a file the
+// user may have edited.
+TEST(InputFileTest, AByteOrderMarkIsDroppedOnlyWhole)
+{
+    EXPECT_EQ(Byte_Order_Mark_Length("\xEF\xBB\xBF"), 3u);
+    EXPECT_EQ(Byte_Order_Mark_Length("\xEF\xBB" "A"), 0u);
+    EXPECT_EQ(Byte_Order_Mark_Length("A\xEF\xBB\xBF"), 0u);
+    EXPECT_EQ(Byte_Order_Mark_Length(nullptr), 0u);
+    char szLine[] = "\xEF\xBB\xBF" "Atlanta,1";
+    Drop_Byte_Order_Mark(szLine);
+    EXPECT_STREQ(szLine, "Atlanta,1");
+    Drop_Byte_Order_Mark(szLine);   // a second call takes nothing more
+    EXPECT_STREQ(szLine, "Atlanta,1");
 }
 
 TEST(InputFileTest, NamesThatMayNameFiles)

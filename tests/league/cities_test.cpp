@@ -217,6 +217,20 @@ TEST_F(CitiesTest, ImportReadsWindowsLinesAndClampsNumbers)
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
+// As an editor saves it: a byte-order mark first (no part of the first
+// name), UTF-8 names (Windows-1252 again), and an 8-bit name as exported.
+TEST_F(CitiesTest, ImportReadsAFileAnEditorSavedInUtf8)
+{
+    Write_File("\xEF\xBB\xBF" "Atlanta,1\r\nM\xC3\xBCnster,2\r\nZ\xFCrich,3\r\n");
+    ui::Queue_Answer(ID_YES);
+    EXPECT_EQ(Import_Cities(), 3);
+    EXPECT_EQ(Name(0), "Atlanta");
+    EXPECT_EQ(League.City[0].nStat[0], 1);
+    EXPECT_EQ(Name(1), "M\xFCnster");
+    EXPECT_EQ(Name(2), "Z\xFCrich");
+    EXPECT_EQ(League.City[2].nStat[0], 3);
+}
+
 TEST_F(CitiesTest, ImportStopsAfterOneHundredLines)
 {
     std::string Text;

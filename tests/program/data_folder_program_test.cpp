@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -263,6 +264,41 @@ TEST_F(DataFolderProgramTest, TheScriptFileIsReadWholeOrRefusedWithItsReason)
     const RUN_RESULT Nul = Run_Script(std::string("# a comment\nwelcome\0 quit\n", 27));
     EXPECT_EQ(Nul.nExitCode, 2);
     EXPECT_TRUE(Contains(Nul.Err, "test.kelvo\" line 2: the line holds a NUL byte")) << Nul.Err;
+
+    // A device is refused at once, unopened.
+    const RUN_RESULT Device = process_runner::Run(PROGRAM, {"--headless", "--script", "/dev/null"}, Options(Output2));
+    EXPECT_EQ(Device.nExitCode, 2);
+    EXPECT_EQ(Device.Err, "kelvo: cannot read the script \"/dev/null\" (not a regular file or a pipe).\n");
+
+    // A pipe is read as its lines come: a process substitution of the shell,
+    // and a named pipe whose writer comes after the program started.
+    const std::string Lines = "welcome new\ncommand Standings\nanswer no\nquit\n";
+    const RUN_RESULT Substituted = process_runner::Run(
+        "/bin/bash", {"-c", "exec \"$0\" --headless --script <(printf '" + Lines + "') IS_NOT_RANDOM", PROGRAM},
+        Options(Output2));
+    EXPECT_EQ(Substituted.nExitCode, 0) << Substituted.Out << Substituted.Err;
+    EXPECT_TRUE(Contains(Substituted.Out, "Command 40030 \"Standings\"")) << Substituted.Out;
+    const std::string Fifo = Output2.Path() + "/script.fifo";
+    ASSERT_EQ(::mkfifo(Fifo.c_str(), 0600), 0);
+    process_runner::CHILD Reader =
+        process_runner::Start(PROGRAM, {"--headless", "--script", Fifo, "IS_NOT_RANDOM"}, Options(Output2));
+    ASSERT_GT(Reader.nPid, 0);
+    // Until the program opens it for reading (or ends without, left for Wait).
+    const auto Ended = [&Reader] {
+        siginfo_t Info{};
+        return ::waitid(P_PID, Reader.nPid, &Info, WEXITED | WNOHANG | WNOWAIT) == 0 && Info.si_pid == Reader.nPid;
+    };
+    int nWriter = -1;
+    const auto Deadline = std::chrono::steady_clock::now() + Test_Deadline(RUN_TIME_LIMIT);
+    while ((nWriter = ::open(Fifo.c_str(), O_WRONLY | O_NONBLOCK)) < 0 && errno == ENXIO && !Ended() &&
+           std::chrono::steady_clock::now() < Deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_GE(nWriter, 0) << "the program never opened its script: " << process_runner::Wait(Reader, RUN_TIME_LIMIT).Err;
+    ASSERT_EQ(::write(nWriter, Lines.data(), Lines.size()), static_cast<ssize_t>(Lines.size()));
+    ::close(nWriter);
+    const RUN_RESULT Named = process_runner::Wait(Reader, RUN_TIME_LIMIT);
+    EXPECT_EQ(Named.nExitCode, 0) << Named.Out << Named.Err;
+    EXPECT_TRUE(Contains(Named.Out, "Command 40030 \"Standings\"")) << Named.Out;
 }
 
 TEST_F(DataFolderProgramTest, AResumedCopyIsSavedUnderItsOwnFileName)

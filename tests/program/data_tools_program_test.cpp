@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -81,6 +82,63 @@ TEST_F(DataToolsProgramTest, ARatingsExportBeforeTheFirstWeekSaysWhyNoPlayerWasW
     ASSERT_GT(nDigits, 0u) << Rest;
     EXPECT_GT(std::stoi(Rest.substr(0, nDigits)), 1000) << Rest;
     EXPECT_EQ(Rest.substr(nDigits, 48), " players have no statistics ID yet, and a line n") << Rest;
+}
+
+// "Cities.txt" as the City Editor exports it, then saved by an editor that
+// puts a byte-order mark first, imported back: every club stays in its
+// city, and the file exported again is the first one.
+TEST_F(DataToolsProgramTest, ACitiesFileSavedWithAByteOrderMarkMovesNoClubWhenImported)
+{
+    // Commissioner Mode (offered by the League Editor) lets the City Editor
+    // write and read the file; each of its buttons asks first, after the
+    // editor's box of a data folder without city pictures.
+    const std::string Commissioner = "answer yes\ndialog 159 press 1\ncommand \"League Editor\"\n";
+    const process_runner::RUN_RESULT Exported = Run_Script(std::string(NEW_GAME) + Commissioner +
+                                                           "answer ok\nanswer yes\ndialog 160 press 1381\n"
+                                                           "dialog 160 press 1\ncommand \"City Editor\"\nanswer no\nquit\n");
+    ASSERT_FALSE(Exported.bTimedOut);
+    ASSERT_EQ(Exported.nExitCode, 0) << Exported.Out << Exported.Err;
+    const std::string Cities = Data.Path() + "/Cities.txt";
+    const std::string Original = Read_Text_File(Cities, "(missing)");
+    ASSERT_EQ(Original.rfind("Atlanta,", 0), 0u) << Original.substr(0, 80);
+    program_support::Write_File(Cities, "\xEF\xBB\xBF" + Original);
+
+    const process_runner::RUN_RESULT Imported =
+        Run_Script(std::string(NEW_GAME) + Commissioner +
+                   "answer ok\nanswer yes\ndialog 160 press 1380\nanswer ok\nanswer yes\ndialog 160 press 1381\n"
+                   "dialog 160 press 1\ncommand \"City Editor\"\nanswer no\nquit\n");
+    ASSERT_FALSE(Imported.bTimedOut);
+    EXPECT_EQ(Imported.nExitCode, 0) << Imported.Out << Imported.Err;
+    const long nCities = std::count(Original.begin(), Original.end(), '\n');
+    EXPECT_TRUE(Contains(Imported.Out, "Box [City Import Complete] \"" + std::to_string(nCities) + " cities imported"))
+        << Imported.Out;
+    EXPECT_FALSE(Contains(Imported.Out, "Franchises Moved")) << Imported.Out;
+    EXPECT_FALSE(Contains(Imported.Out, "now play in")) << Imported.Out;
+    EXPECT_EQ(Read_Text_File(Cities, "(missing)"), Original);
+}
+
+// "Simulator.dat" on a full disk: every season of a run fails to write it,
+// and one box tells it in the system's words (it is the write that fails,
+// not the open); the line that ran the simulator fails with it.
+TEST_F(DataToolsProgramTest, ASimulatorDataFileOnAFullDiskIsToldOnceWithItsCause)
+{
+    program_support::SCRIPT_RUN Full{Data.Path(), Output.Path(), "tools.kelvo", std::chrono::seconds(200)};
+    Full.Env = program_support::Write_Faults_Env(Data.Path(), "KELVO_FAULT_FULL=1");
+    const process_runner::RUN_RESULT Result = program_support::Run_Headless_Script(
+        Full, std::string(NEW_GAME) + "dialog 104 set 1297 \"2\"\ndialog 104 press 1\n"
+                                      "command \"Single Season Simulator\"\nanswer no\nquit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 2) << Result.Out << Result.Err;
+    const std::string Said = "\"Simulator.dat\" could not be written (No space left on device).";
+    EXPECT_TRUE(Contains(Result.Err, "nothing was saved: " + Said)) << Result.Err;
+    size_t nBoxes = 0;
+    for (size_t n = Result.Out.find("Box [File Error]"); n != std::string::npos;
+         n = Result.Out.find("Box [File Error]", n + 1))
+        ++nBoxes;
+    EXPECT_EQ(nBoxes, 1u) << Result.Out;
+    EXPECT_TRUE(Contains(Result.Out, "Box [File Error] \"" + Said + "\"")) << Result.Out;
+    EXPECT_FALSE(Contains(Result.Out, "Couldn't open")) << Result.Out;
+    EXPECT_FALSE(fs::exists(Data.Path() + "/Simulator.dat"));
 }
 
 }  // namespace

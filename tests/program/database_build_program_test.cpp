@@ -352,8 +352,9 @@ TEST_F(DatabaseBuildProgramTest, ADatabaseThatWouldNotLoadIsNotBuiltAndANewGameI
 // A year whose files are damaged is refused before anything of it is
 // written, and the line says which file, which line and why: a teams file of
 // more clubs than a league can have, a teams file that is a pipe or a
-// folder, a players or seasons table that is not one or is cut short inside a
-// line, and a seasons table cut short between lines, which leaves most of
+// folder, cut short (at its end or inside), holding a NUL byte or a club it
+// refuses, a players or seasons table that is not one or is cut short inside
+// a line, and a seasons table cut short between lines, which leaves most of
 // the league without a past and more rookies than a draft class holds.
 TEST_F(DatabaseBuildProgramTest, DamagedStatisticsFilesAreRefusedNamingTheFileTheLineAndTheCause)
 {
@@ -397,6 +398,30 @@ TEST_F(DatabaseBuildProgramTest, DamagedStatisticsFilesAreRefusedNamingTheFileTh
                       "Buffalo\n", i, i, i);
         ExtraClubs += szLine;
     }
+    // The teams file cut short inside its last line, and inside line 10 with
+    // the lines after it kept; a NUL byte in line 5; line 3's club in
+    // division 9.
+    const auto Line_Start = [](const std::string& Text, int nLine) {
+        size_t nAt = 0;
+        for (int i = 1; i < nLine; ++i)
+            nAt = Text.find('\n', nAt) + 1;
+        return nAt;
+    };
+    const int nTeamLines = static_cast<int>(std::count(Teams.begin(), Teams.end(), '\n'));
+    ASSERT_EQ(nTeamLines, 33);
+    const std::string CutTeams = Cut_In_Line(Teams, nTeamLines);
+    const std::string GappedTeams = Cut_In_Line(Teams, 10) + "\n" + Teams.substr(Line_Start(Teams, 11));
+    std::string NulTeams = Teams;
+    NulTeams.insert(Line_Start(Teams, 5) + 5, 1, '\0');
+    std::vector<std::string> Third = Fields(Teams.substr(Line_Start(Teams, 3), Line_Start(Teams, 4) - 1 -
+                                                                                Line_Start(Teams, 3)));
+    ASSERT_EQ(Third.size(), 16u);
+    Third[14] = "9";
+    std::string Ninth;
+    for (const std::string& Field : Third)
+        Ninth += (Ninth.empty() ? "" : ",") + Field;
+    const std::string DivisionTeams = Teams.substr(0, Line_Start(Teams, 3)) + Ninth + "\n" +
+                                      Teams.substr(Line_Start(Teams, 4));
     const std::string CutPlayers = Cut_In_Line(Players, 1000);
     // A whole players table of one player no roster names.
     const std::string Stranger = ",Nobody00,0,,1,No,Body,,QB,,6'0\",200,Nowhere,1,No Body,,,,,,,,6,0,1,1,1990\n";
@@ -412,6 +437,16 @@ TEST_F(DatabaseBuildProgramTest, DamagedStatisticsFilesAreRefusedNamingTheFileTh
         {"a pipe", "2010_teams.csv", "", 1,
          "2010: \"Input/Stats/2010_teams.csv\" cannot be read (not a regular file)"},
         {"a folder", "2010_teams.csv", "", 2, "2010: \"Input/Stats/2010_teams.csv\" is a folder, not a file"},
+        {"teams cut short", "2010_teams.csv", CutTeams, 0,
+         "2010: \"Input/Stats/2010_teams.csv\": line 33 holds 4 of the header's 16 fields: the file ends inside it "
+         "(cut short)"},
+        {"teams cut inside", "2010_teams.csv", GappedTeams, 0,
+         "2010: \"Input/Stats/2010_teams.csv\": line 10 holds 4 of the header's 16 fields"},
+        {"teams with a NUL byte", "2010_teams.csv", NulTeams, 0,
+         "2010: \"Input/Stats/2010_teams.csv\": line 5 holds a NUL byte at character 6 (a text file holds none)"},
+        {"a club refused", "2010_teams.csv", DivisionTeams, 0,
+         "2010: \"Input/Stats/2010_teams.csv\" line 3: the club " + Third[0] + " " + Third[2] +
+             " is refused: division outside 0-7"},
         {"random players", "Players.csv", Noise, 0,
          "2010: \"Input/Stats/Players.csv\": line 1 is not the header of the file (it begins \"Kelvo ID,Corvel "
          "ID,Player ID\")"},
@@ -449,6 +484,12 @@ TEST_F(DatabaseBuildProgramTest, DamagedStatisticsFilesAreRefusedNamingTheFileTh
         const bool bWhole = Case.Said.rfind("2010: ", 0) == 0;
         EXPECT_TRUE(Contains(Run.Err, bWhole ? "database build failed: " + Case.Said : Case.Said)) << Run.Err;
         EXPECT_TRUE(Contains(Run.Err, "database build failed: 2010: ")) << Run.Err;
+        // A teams file's refusal is the one word on it: no club of
+        // defaults, no box blaming another file.
+        if (Case.File == "2010_teams.csv") {
+            EXPECT_FALSE(Contains(Run.Out, "Box [Invalid City Name]")) << Run.Out;
+            EXPECT_FALSE(Contains(Run.Out, "Box [Import Warning]")) << Run.Out;
+        }
         for (const char* szFile : {"Databases/universe-2010.dat", "Databases/rookies-2010.dat",
                                    "Output/Ratings/2010_Player_Ratings.csv", "Draft-Class-Rookies.csv"}) {
             EXPECT_FALSE(fs::exists(Data + "/" + szFile)) << szFile;

@@ -290,6 +290,31 @@ TEST_F(DraftPoolTest, AnUnattendedRunTellsATuningFilesFaultOnlyInTheLog)
     Load_Draft_Strategy();
     ASSERT_EQ(Count_Boxes("Bad File"), 1);
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, Text);
+
+    // A line of a megabyte is cut (its first field still read) and told the
+    // same way: in the log only while the run is unattended, then once in a
+    // box.
+    ui::Clear_Shown_Boxes();
+    Write_File("Input/DraftStrategy.txt", "7" + std::string(1 << 20, ' ') + "\n-5\n");
+    Set_Draft_Strategy(0, 0);
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+    Load_Draft_Strategy();
+    Load_Draft_Strategy();
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(Get_Draft_Strategy(0), 7);
+    EXPECT_EQ(Get_Draft_Strategy(1), -5);
+    const std::string Long = "Line too long in Input/DraftStrategy.txt. Limit = 2048 characters. Extra character(s) "
+                             "ignored.";
+    nLogged = 0;
+    for (const std::string& Line : Read_Debug_Log_Lines(true))
+        nLogged += Line == Long ? 1 : 0;
+    EXPECT_EQ(nLogged, 2);
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
+    Load_Draft_Strategy();
+    Load_Draft_Strategy();
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Line too long in Input/DraftStrategy.txt.\n\nLimit = 2048 characters.\n\n"
+                                         "Extra character(s) ignored.");
 }
 
 TEST_F(DraftPoolTest, ALongLineKeepsItsFirstFieldsAndTheNextLineFollows)

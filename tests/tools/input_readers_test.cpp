@@ -171,6 +171,48 @@ TEST_F(InputReadersTest, ThirtyThirdFranchiseStopsTheFile)
               "input/stats/2020_teams.csv line 3 holds a club beyond the 32 a league can have (OVR Overs).");
 }
 
+// A build takes the teams file whole or not at all (the whole-table check
+// of its lines cut short is the program test's): a club line short of the
+// 16 fields where the header line is too, or one refused for what it holds,
+// refuses the file, naming the line and why, without a box. Lines of empty
+// fields (a spreadsheet's empty rows) and blank lines pass.
+TEST_F(InputReadersTest, InABuildALineThatGivesNoClubRefusesTheTeamsFile)
+{
+    SCRATCH_FOLDER Scratch("teams_refused");
+    const std::string Header = "Abbr,City,Nickname,Stadium,Capacity,Roof,Surface,Built,Value,Conv,Comfort,Sight,F0,"
+                               "Ticket,Div,CityName\n";
+    const std::string Alpha = "ALP,Alpha,Aces,Ace Field,65000,,,1990,1,1,1,1,1,1,0,Alpha City\n";
+    const std::string Fifteen = "BRV,Bravo,Bears,Park,1,,,1,1,1,1,1,1,1,4";
+    const std::string File = "\"input/stats/2020_teams.csv\" line 3";
+    const struct {
+        std::string Text;
+        std::string Problem;   // "" when the file is taken
+        int nClubs;            // read
+    } CASES[] = {
+        {Header + Alpha + ",,,,,,,,,,,,,,,\n\r\n" + Fifteen + ",Bravo\n", "", 2},
+        {"Abbr,City\n" + Alpha + Fifteen + "\n", File + " holds 15 of the 16 fields of a club", 1},
+        {"Abbr,City\n" + Alpha + Fifteen, File + " holds 15 of the 16 fields of a club: the file ends inside it (cut "
+                                                 "short)", 1},
+        {Header + Alpha + "ALP,Again,Others,Park,1,,,1,1,1,1,1,1,1,1,Bravo\n",
+         File + ": the club ALP Others is refused: abbreviation already in use", 1},
+        {Header + Alpha + "PTH,Path,../Logos,Park,1,,,1,1,1,1,1,1,1,1,Bravo\n",
+         File + ": the club PTH ../Logos is refused: not a plain name", 1},
+        {Header + Alpha + "1XX,Digit,Ones,Park,1,,,1,1,1,1,1,1,1,1,Bravo\n",
+         File + ": the abbreviation \"1XX\" does not begin with a letter", 1},
+    };
+    for (const auto& Case : CASES) {
+        SCOPED_TRACE(Case.Text);
+        Use_Franchises(0);
+        ui::Clear_Shown_Boxes();
+        Write_Input_File("input/stats/2020_teams.csv", Case.Text);
+        std::string Problem;
+        EXPECT_EQ(Read_Teams_File(&Problem), Case.Problem.empty() ? Case.nClubs : -1);
+        EXPECT_EQ(Problem, Case.Problem);
+        EXPECT_EQ(Count_Teams(), Case.nClubs);
+        EXPECT_TRUE(ui::Shown_Boxes().empty()) << ui::Shown_Boxes()[0].Text;
+    }
+}
+
 // ---- Cap room ----------------------------------------------------------------------
 
 class CaproomTest : public InputReadersTest {
