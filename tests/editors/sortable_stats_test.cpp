@@ -380,6 +380,7 @@ TEST_F(SortableStatsTest, TheContractOfferSignsOnlyWhatFitsAndDeclinesByDefault)
     Queue(CONTRACT_OFFER_DIALOG_ID, ACTION_PRESS, 1706);
     EXPECT_EQ(Run_Contract_Offer_Dialog(FREE_AGENT_TEAM, 0), 1);
     EXPECT_EQ(Text_Of(Last_Run(CONTRACT_OFFER_DIALOG_ID), 1705), "$1,000,000 under salary cap");
+    EXPECT_EQ(Text_Of(Last_Run(CONTRACT_OFFER_DIALOG_ID), 1707), "none");   // no pick to keep room for
     // A dollar more of salary does not.
     Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_SALARY, 801);
     Queue(CONTRACT_OFFER_DIALOG_ID, ACTION_PRESS, 1706);
