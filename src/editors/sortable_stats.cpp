@@ -155,7 +155,13 @@ void Show_Budget_Line(DIALOG& Dialog)
     int nTeam = Get_User_Preference(PREF_CURRENT_TEAM);
     if (!Is_Franchise_In_Use(nTeam) && nTeam != FREE_AGENT_TEAM && Count_Human_Teams() == 1)
         nTeam = Get_Nth_Human_Team(0);
-    Dialog.Set_Text(IDC_SS_BUDGET, Format_Cap_Room_Line(nTeam));
+    // In a fantasy draft a club's payroll is what it has drafted, as its list
+    // shows it: the players its roster still holds are in the pool.
+    if (In_Fantasy_Draft() && Is_Franchise_In_Use(nTeam))
+        Dialog.Set_Text(IDC_SS_BUDGET,
+                        Format_Cap_Room_Text(Get_Cap_Room_For_Payroll(nTeam, Get_Fantasy_Drafted_Payroll(nTeam))));
+    else
+        Dialog.Set_Text(IDC_SS_BUDGET, Format_Cap_Room_Line(nTeam));
 }
 
 void Show_Player_Count(DIALOG& Dialog)

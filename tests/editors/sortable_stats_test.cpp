@@ -424,6 +424,51 @@ TEST_F(SortableStatsTest, ACollegePickGoesThroughTheListAndTheDraftMovesOn)
     EXPECT_NE(Find_ID(701).nTeam, FIRST_DRAFT_POOL_TEAM);
 }
 
+// A fantasy draft's club has drafted its roster to be; the players its
+// roster holds until the draft ends are in the pool. Its cap room counts
+// what it has drafted.
+TEST_F(SortableStatsTest, AFantasyDraftClubsCapRoomCountsWhatItHasDrafted)
+{
+    Three_Clubs(40);
+    // Club 0's own forty at $30K: $1,200K against a cap of $1,000K.
+    for (int s = 0; s < 40; ++s)
+        Set_Player_Vital_Stat(0, s, VITAL_SALARY, 30);
+    Set_Universe_Stat(SALARY_CAP, 1000000);
+    ASSERT_EQ(Format_Cap_Room_Line(0), "$200,000 OVER salary cap");
+    Clear_All_Drafted_By();
+    Set_User_Preference(PREF_FANTASY_ANNOUNCE, 0);
+    FANTASY_DRAFT_STATE State{};
+    State.nFirstRoundMode = FANTASY_ORDER_ALPHABETICAL;
+    State.nLaterRoundMode = FANTASY_LATER_REPEAT;
+    for (int r = 0; r < FANTASY_DRAFT_ROUNDS; ++r)
+        for (int p = 0; p < 3; ++p)
+            State.nOrder[r][p] = static_cast<int8_t>(p);
+    Set_Fantasy_Draft_State(State);
+    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_UNDER_WAY);
+    // Nobody drafted yet: the whole cap is room.
+    Set_Sortable_Stats_Group(GROUP_TEAM_BASE);
+    Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
+    EXPECT_EQ(Last_Run(SORTABLE_STATS_DIALOG).Find(IDC_SS_LIST)->Rows.size(), 0u);
+    EXPECT_EQ(Text_Of(Last_Run(SORTABLE_STATS_DIALOG), IDC_SS_BUDGET), "$1,000,000 under salary cap");
+    // Club 0 drafts a quarterback of $250K: $750K left.
+    Set_Player_Vital_Stat(2, 0, VITAL_SALARY, 250);
+    Set_Player_Last_Name(2, 0, "Quarterback");
+    Set_Player_First_Name(2, 0, "Best");
+    Set_Sortable_Stats_Group(GROUP_UNDRAFTED);
+    Set_User_Preference(PREF_CURRENT_TEAM, -1);
+    Queue(SORTABLE_STATS_DIALOG, ACTION_ROW_SELECT, IDC_SS_LIST, 0, "Quarterback, Best");
+    Queue(SORTABLE_STATS_DIALOG, ACTION_PRESS, IDC_SS_RELEASE);
+    Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
+    ASSERT_EQ(Get_Player_Drafted_By(2, 0), 0);
+    EXPECT_EQ(Text_Of(Last_Run(SORTABLE_STATS_DIALOG), IDC_SS_BUDGET), "$750,000 under salary cap");
+    // Outside the draft the club's own roster counts again.
+    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_NONE);
+    Set_User_Preference(PREF_CURRENT_TEAM, 0);
+    Set_Sortable_Stats_Group(GROUP_TEAM_BASE);
+    Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
+    EXPECT_EQ(Text_Of(Last_Run(SORTABLE_STATS_DIALOG), IDC_SS_BUDGET), "$200,000 OVER salary cap");
+}
+
 TEST_F(SortableStatsTest, AFantasyPickFromUndraftedPlayers)
 {
     Three_Clubs(40);
