@@ -357,6 +357,16 @@ void Fantasy_Refresh()
     Refresh_Sortable_Stats_List();
 }
 
+// The picks made while the College Draft list waited leave it before the
+// draft asks the user for his next one.
+void College_Draft_Refresh()
+{
+    if (g_pDialog == nullptr || g_pView == nullptr)
+        return;
+    Refresh_Keeping_Scroll(*g_pDialog);
+    Update_Sortable_Stats_Status(*g_pDialog);
+}
+
 // The user's club, for the signings: no user-run franchise gives -1.
 int User_Team()
 {
@@ -584,6 +594,8 @@ void On_Init(DIALOG& Dialog)
     Dialog.Set_Focus(IDC_SS_LIST);
     Keep_Keyboard_Row(Dialog);
     Set_Fantasy_Draft_List_Refresher(Fantasy_Refresh);
+    if (g_nKind == 2)
+        Set_College_Draft_List_Refresher(College_Draft_Refresh);
 }
 
 void On_Command(DIALOG& Dialog, int nControl)
@@ -701,6 +713,7 @@ void Sortable_Stats_Dialog(DIALOG& Dialog, int nEvent, int nControl)
         break;
     case DIALOG_DESTROY:
         Set_Fantasy_Draft_List_Refresher(nullptr);
+        Set_College_Draft_List_Refresher(nullptr);
         if (g_pView != nullptr) {
             Set_List_Kind(g_nKind);
             Save_List_Column_Layout(*g_pView);
