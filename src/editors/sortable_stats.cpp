@@ -155,7 +155,13 @@ void Show_Budget_Line(DIALOG& Dialog)
     int nTeam = Get_User_Preference(PREF_CURRENT_TEAM);
     if (!Is_Franchise_In_Use(nTeam) && nTeam != FREE_AGENT_TEAM && Count_Human_Teams() == 1)
         nTeam = Get_Nth_Human_Team(0);
-    Dialog.Set_Text(IDC_SS_BUDGET, Format_Cap_Room_Line(nTeam));
+    // In a fantasy draft a club's payroll is what it has drafted, as its list
+    // shows it: the players its roster still holds are in the pool.
+    if (In_Fantasy_Draft() && Is_Franchise_In_Use(nTeam))
+        Dialog.Set_Text(IDC_SS_BUDGET,
+                        Format_Cap_Room_Text(Get_Cap_Room_For_Payroll(nTeam, Get_Fantasy_Drafted_Payroll(nTeam))));
+    else
+        Dialog.Set_Text(IDC_SS_BUDGET, Format_Cap_Room_Line(nTeam));
 }
 
 void Show_Player_Count(DIALOG& Dialog)
@@ -349,6 +355,16 @@ void Refresh_Keeping_Scroll(DIALOG& Dialog)
 void Fantasy_Refresh()
 {
     Refresh_Sortable_Stats_List();
+}
+
+// The picks made while the College Draft list waited leave it before the
+// draft asks the user for his next one.
+void College_Draft_Refresh()
+{
+    if (g_pDialog == nullptr || g_pView == nullptr)
+        return;
+    Refresh_Keeping_Scroll(*g_pDialog);
+    Update_Sortable_Stats_Status(*g_pDialog);
 }
 
 // The user's club, for the signings: no user-run franchise gives -1.
@@ -578,6 +594,8 @@ void On_Init(DIALOG& Dialog)
     Dialog.Set_Focus(IDC_SS_LIST);
     Keep_Keyboard_Row(Dialog);
     Set_Fantasy_Draft_List_Refresher(Fantasy_Refresh);
+    if (g_nKind == 2)
+        Set_College_Draft_List_Refresher(College_Draft_Refresh);
 }
 
 void On_Command(DIALOG& Dialog, int nControl)
@@ -695,6 +713,7 @@ void Sortable_Stats_Dialog(DIALOG& Dialog, int nEvent, int nControl)
         break;
     case DIALOG_DESTROY:
         Set_Fantasy_Draft_List_Refresher(nullptr);
+        Set_College_Draft_List_Refresher(nullptr);
         if (g_pView != nullptr) {
             Set_List_Kind(g_nKind);
             Save_List_Column_Layout(*g_pView);

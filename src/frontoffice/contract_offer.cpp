@@ -1,6 +1,8 @@
 // The contract offer: what the player asks for and what the user's club has
 // room for. The dialog only answers; its caller moves or keeps the player.
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -27,6 +29,7 @@ constexpr int IDC_OFFER_BONUS = 1703;
 constexpr int IDC_OFFER_YEARS = 1704;
 constexpr int IDC_OFFER_ROOM = 1705;
 constexpr int IDC_OFFER_BUTTON = 1706;
+constexpr int IDC_OFFER_RESERVE = 1707;
 
 struct OFFER {
     int nTeam;
@@ -45,19 +48,24 @@ constexpr CONTROL_TEMPLATE OFFER_CONTROLS[] = {
     {IDC_OFFER_YEARS, CONTROL_LABEL, "", {95, 48, 135, 10}},
     {-1, CONTROL_LABEL, "Your cap room:", {10, 60, 80, 10}},
     {IDC_OFFER_ROOM, CONTROL_LABEL, "", {95, 60, 135, 10}},
-    {IDC_OFFER_BUTTON, CONTROL_BUTTON, "&Offer", {60, 80, 55, 16}, CS_GROUP},
-    {DIALOG_CANCEL, CONTROL_BUTTON, "&Decline", {125, 80, 55, 16}, CS_DEFAULT},
+    {-1, CONTROL_LABEL, "Kept for rookies:", {10, 72, 80, 10}},
+    {IDC_OFFER_RESERVE, CONTROL_LABEL, "", {95, 72, 135, 10}},
+    {IDC_OFFER_BUTTON, CONTROL_BUTTON, "&Offer", {60, 92, 55, 16}, CS_GROUP},
+    {DIALOG_CANCEL, CONTROL_BUTTON, "&Decline", {125, 92, 55, 16}, CS_DEFAULT},
 };
-constexpr DIALOG_TEMPLATE OFFER_TEMPLATE{CONTRACT_OFFER_DIALOG_ID, "Contract Offer", 240, 104, 0, 0, 0, OFFER_CONTROLS,
+constexpr DIALOG_TEMPLATE OFFER_TEMPLATE{CONTRACT_OFFER_DIALOG_ID, "Contract Offer", 240, 116, 0, 0, 0, OFFER_CONTROLS,
                                          "contractoffer"};
-constexpr int OFFER_USED_IDS[] = {IDC_OFFER_PLAYER, IDC_OFFER_SALARY, IDC_OFFER_BONUS, IDC_OFFER_YEARS,
-                                  IDC_OFFER_ROOM,   IDC_OFFER_BUTTON, DIALOG_CANCEL};
+constexpr int OFFER_USED_IDS[] = {IDC_OFFER_PLAYER, IDC_OFFER_SALARY,  IDC_OFFER_BONUS,  IDC_OFFER_YEARS,
+                                  IDC_OFFER_ROOM,   IDC_OFFER_RESERVE, IDC_OFFER_BUTTON, DIALOG_CANCEL};
 const DIALOG_REGISTRAR OFFER_REGISTRAR(CONTRACT_OFFER_DIALOG_ID, OFFER_TEMPLATE, Contract_Offer_Proc, OFFER_USED_IDS);
 
-// The club that would sign him: the selected club when the user runs it,
-// else the only user-run club; -1 none.
-int Signing_Club()
+// The club that would sign him: his own when a user runs it (a renewal, of
+// whichever of the user's clubs), else the selected club when the user runs
+// it, else the only user-run club; -1 none.
+int Signing_Club(int nTeam)
 {
+    if (nTeam >= 0 && nTeam < MAX_FRANCHISES && Is_Human_Team(nTeam))
+        return nTeam;
     const int nSelected = Get_Selected_Team();
     if (Is_Human_Team(nSelected))
         return nSelected;
@@ -71,6 +79,17 @@ std::string Thousands_Text(int64_t nThousands)
     char szText[32];
     Format_Money_Short(static_cast<int>(nThousands), szText);
     return szText;
+}
+
+// "$341,000": $K written out in dollars, as the room line writes them (the
+// answers to an offer name the room in the same figures); "$0" for 0 or less.
+std::string Thousands_With_Commas(int64_t nThousands)
+{
+    if (nThousands <= 0)
+        return "$0";
+    char szText[32];
+    Format_Dollars_With_Commas(static_cast<int>(std::min<int64_t>(nThousands, INT32_MAX)), szText);
+    return std::string(szText) + ",000";
 }
 
 // What his first year costs against the cap, in $K: the salary and the
@@ -97,9 +116,9 @@ struct OFFER_ROOM {
 // charges leave, not counted twice.
 OFFER_ROOM Offer_Room(int nClub, int nTeam, int nSlot)
 {
-    OFFER_ROOM Room{Get_Cap_Room_Thousands(nClub), 0};
-    if (nTeam == nClub)
-        Room.nRoom += Get_Team_Financial_Stat(nClub, FINANCE_PAYROLL) - Get_Team_Payroll_Without_Player(nClub, nSlot);
+    OFFER_ROOM Room{nTeam == nClub ? Get_Cap_Room_For_Payroll(nClub, Get_Team_Payroll_Without_Player(nClub, nSlot))
+                                   : Get_Cap_Room_Thousands(nClub),
+                    0};
     // While the draft runs its picks become players, each weighed as he is
     // signed; the reserve is for the picks still to come after it.
     if (nClub >= 0 && nClub < MAX_FRANCHISES && !Is_College_Draft_Running())
@@ -124,8 +143,17 @@ void Contract_Offer_Proc(DIALOG& Dialog, int nEvent, int nControl)
                         Thousands_Text(Get_Player_Vital_Stat(pOffer->nTeam, pOffer->nSlot, VITAL_SIGNING_BONUS)));
         Dialog.Set_Text(IDC_OFFER_YEARS,
                         std::to_string(Get_Player_Vital_Stat(pOffer->nTeam, pOffer->nSlot, VITAL_CONTRACT_LENGTH)));
-        const int nClub = Signing_Club();
-        Dialog.Set_Text(IDC_OFFER_ROOM, nClub < 0 ? std::string("no team") : Format_Cap_Room_Line(nClub));
+        // The room and its part kept for the rookies are the figures the
+        // answer to the offer weighs, so that the two read alike.
+        const int nClub = Signing_Club(pOffer->nTeam);
+        if (nClub < 0) {
+            Dialog.Set_Text(IDC_OFFER_ROOM, "no team");
+        } else {
+            const OFFER_ROOM Room = Offer_Room(nClub, pOffer->nTeam, pOffer->nSlot);
+            Dialog.Set_Text(IDC_OFFER_ROOM, Format_Cap_Room_Text(Room.nRoom));
+            Dialog.Set_Text(IDC_OFFER_RESERVE,
+                            Room.nReserve > 0 ? Thousands_With_Commas(Room.nReserve) + " of it" : std::string("none"));
+        }
         Dialog.Set_Default_Button(DIALOG_CANCEL);
         return;
     }
@@ -137,7 +165,7 @@ void Contract_Offer_Proc(DIALOG& Dialog, int nEvent, int nControl)
     }
     if (nControl != IDC_OFFER_BUTTON)
         return;
-    const int nClub = Signing_Club();
+    const int nClub = Signing_Club(pOffer->nTeam);
     if (nClub < 0) {
         Show_Message_Box("You can't sign players if you don't have a team.", "Contract Offer", BOX_OK);
         return;
@@ -149,7 +177,7 @@ void Contract_Offer_Proc(DIALOG& Dialog, int nEvent, int nControl)
         std::snprintf(szText, sizeof(szText),
                       "His first year would cost %s, and you have only %s of room. Release a player or wait "
                       "until your payroll falls.",
-                      Thousands_Text(nCost).c_str(), Thousands_Text(Room.nRoom < 0 ? 0 : Room.nRoom).c_str());
+                      Thousands_With_Commas(nCost).c_str(), Thousands_With_Commas(Room.nRoom).c_str());
         Show_Message_Box(szText, "Not Enough Cap Room", BOX_OK | BOX_ICON_EXCLAMATION);
         return;
     }
@@ -158,8 +186,8 @@ void Contract_Offer_Proc(DIALOG& Dialog, int nEvent, int nControl)
         std::snprintf(szText, sizeof(szText),
                       "His first year would cost %s. You have %s of room, but %s of it is kept for the rookies of "
                       "your draft picks. Release a player, trade a pick or wait until your payroll falls.",
-                      Thousands_Text(nCost).c_str(), Thousands_Text(Room.nRoom).c_str(),
-                      Thousands_Text(Room.nReserve).c_str());
+                      Thousands_With_Commas(nCost).c_str(), Thousands_With_Commas(Room.nRoom).c_str(),
+                      Thousands_With_Commas(Room.nReserve).c_str());
         Show_Message_Box(szText, "Not Enough Cap Room", BOX_OK | BOX_ICON_EXCLAMATION);
         return;
     }

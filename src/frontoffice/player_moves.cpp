@@ -98,28 +98,33 @@ std::string With_Commas(int64_t n)
 
 }  // namespace
 
-std::string Format_Cap_Room_Line(int nTeam)
+std::string Format_Cap_Room_Text(int64_t nRoom)
 {
-    if (!((nTeam >= 0 && nTeam < MAX_FRANCHISES && Is_Team_Slot_Used(nTeam)) || nTeam == FREE_AGENT_TEAM))
-        return "";
-    const int nCap = Get_Universe_Stat(SALARY_CAP);
-    const int64_t nPayroll = Get_Team_Financial_Stat(nTeam, FINANCE_PAYROLL);
-    if (nCap > 0) {
-        const int64_t nRoom = nCap / 1000 - nPayroll;
+    if (Get_Universe_Stat(SALARY_CAP) > 0) {
         if (nRoom > 0)
             return "$" + With_Commas(nRoom) + ",000 under salary cap";
         return "$" + With_Commas(-nRoom) + ",000 OVER salary cap";
     }
-    const int64_t nDifference = static_cast<int64_t>(Get_Team_Payroll_Budget(nTeam)) - nPayroll;
-    if (nDifference > 0)
-        return "Under budget by $" + With_Commas(nDifference);
-    return "Over budget by $" + With_Commas(-nDifference);
+    if (nRoom > 0)
+        return "Under budget by $" + With_Commas(nRoom);
+    return "Over budget by $" + With_Commas(-nRoom);
+}
+
+std::string Format_Cap_Room_Line(int nTeam)
+{
+    if (!((nTeam >= 0 && nTeam < MAX_FRANCHISES && Is_Team_Slot_Used(nTeam)) || nTeam == FREE_AGENT_TEAM))
+        return "";
+    return Format_Cap_Room_Text(Get_Cap_Room_Thousands(nTeam));
 }
 
 int64_t Get_Cap_Room_Thousands(int nTeam)
 {
+    return Get_Cap_Room_For_Payroll(nTeam, Get_Team_Financial_Stat(nTeam, FINANCE_PAYROLL));
+}
+
+int64_t Get_Cap_Room_For_Payroll(int nTeam, int64_t nPayroll)
+{
     const int nCap = Get_Universe_Stat(SALARY_CAP);
-    const int64_t nPayroll = Get_Team_Financial_Stat(nTeam, FINANCE_PAYROLL);
     if (nCap > 0)
         return nCap / 1000 - nPayroll;
     return static_cast<int64_t>(Get_Team_Payroll_Budget(nTeam)) - nPayroll;

@@ -40,6 +40,13 @@ void Show_Cap_Room_Text(DIALOG& Dialog);
 std::string Format_Cap_Room_Line(int nTeam);
 // The room that line names, in $K (negative when over).
 int64_t Get_Cap_Room_Thousands(int nTeam);
+// The same room were the club's payroll nPayroll ($K): a club's payroll
+// without one player, or what it has drafted in a fantasy draft.
+int64_t Get_Cap_Room_For_Payroll(int nTeam, int64_t nPayroll);
+// The line of a room as Get_Cap_Room_Thousands gives it: with a salary cap
+// "$%s,000 under salary cap" (above 0) or "$%s,000 OVER salary cap", without
+// one "Under budget by $%s" or "Over budget by $%s".
+std::string Format_Cap_Room_Text(int64_t nRoom);
 void Format_Roster_Count_Text(DIALOG& Dialog);
 // The most players a club may hold.
 constexpr int ROSTER_MAXIMUM = 100;

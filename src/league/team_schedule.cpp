@@ -213,9 +213,19 @@ struct RECENT_TALLY {
     int nTies = 0;
 };
 
+// In the off-season the records have moved on to the new season while the
+// GAME records still hold the season just finished: the form and streaks
+// the records stand beside are the new season's, of no game yet.
+bool Records_Past_The_Games()
+{
+    return League.Preferences.nInt[PREF_CURRENT_WEEK] == OFFSEASON_WEEK;
+}
+
 RECENT_TALLY Tally_Recent_Games(int nTeam, int n)
 {
     RECENT_TALLY Tally;
+    if (Records_Past_The_Games())
+        return Tally;
     int nCounted = 0;
     for (int i = Count_Season_Game_Records() - 1; i >= 0 && nCounted < n; --i) {
         const GAME& Game = League.Game[i];
@@ -237,7 +247,7 @@ RECENT_TALLY Tally_Recent_Games(int nTeam, int n)
 
 int Streak(int nTeam, bool bWinning)
 {
-    if (!In_Range(nTeam, 0, LAST_FRANCHISE))
+    if (!In_Range(nTeam, 0, LAST_FRANCHISE) || Records_Past_The_Games())
         return 0;
     int n = 0;
     for (int i = Count_Season_Game_Records() - 1; i >= 0; --i) {

@@ -214,11 +214,14 @@ GAME* Get_Game_Record(int n);
 
 // Among the team's last n finished games (Is_Game_Over) between two
 // franchises: the wins (own score greater), losses (smaller) or ties.
+// In the off-season (week OFFSEASON_WEEK) the records count the new season,
+// which has no game yet: the form there is 0-0-0 and there is no streak,
+// whatever games of the season just finished the records still hold.
 int Get_Team_Recent_Record_Stat(int nTeam, int n, int nKind);
 
 // Consecutive games won / lost, walking back from the latest game between two
 // different franchises in which the team plays. A game not yet started ends
-// the run; a game in progress is passed over.
+// the run; a game in progress is passed over. None in the off-season.
 int Get_Team_Winning_Streak(int nTeam);
 int Get_Team_Losing_Streak(int nTeam);
 

@@ -135,6 +135,9 @@ void End_Draft()
     Setup_Next_Season();
 }
 
+// The open College Draft list's refresh; null while none is open.
+void (*g_pDraftListRefresher)() = nullptr;
+
 // A draft under way whose pools ran dry is ended here, by the draft's own
 // loop, never by a reader of Check_Draft_Pool.
 bool Draft_Goes_On()
@@ -281,8 +284,17 @@ int Get_Draft_Holder_On_The_Clock()
     return Holder_On_The_Clock();
 }
 
+void Set_College_Draft_List_Refresher(void (*pRefresh)())
+{
+    g_pDraftListRefresher = pRefresh;
+}
+
 void Notify_User_Draft_Turn()
 {
+    // The picks made since the list was filled leave it before the box asks
+    // for the next one.
+    if (g_pDraftListRefresher != nullptr)
+        g_pDraftListRefresher();
     const int nHolder = Holder_On_The_Clock();
     Set_User_Preference(PREF_SELECTED_TEAM, nHolder);
     char szTitle[64];

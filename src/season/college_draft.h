@@ -49,8 +49,12 @@ void Confirm_End_College_Draft();
 // The holder of the pick on the clock (a franchise, a pool slot, a forfeit
 // mark), NO_TEAM when no pick is.
 int Get_Draft_Holder_On_The_Clock();
-// Tells the user-run club on the clock to pick.
+// Tells the user-run club on the clock to pick, the open College Draft list
+// (below) refreshed first: the box stands over the pool as it now is.
 void Notify_User_Draft_Turn();
+// What refreshes the open College Draft list (null: none open). The list
+// installs it while it is open.
+void Set_College_Draft_List_Refresher(void (*pRefresh)());
 // Ends the draft because the pools are empty: the "College Draft" box,
 // round 7, pick 0, the next season set up.
 void End_Draft_Pool_Empty();

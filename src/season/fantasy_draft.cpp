@@ -678,12 +678,18 @@ void Get_Fantasy_Position_Needs(int nTeam, int (&nNeed)[15])
 int Get_Fantasy_Payroll_Room(int nTeam)
 {
     const int nCap = Get_Universe_Stat(SALARY_CAP);
-    int64_t nRoom = (nCap != 0 ? nCap : Get_Team_Payroll_Budget(nTeam)) / 1000;
-    For_Each_Player_In_Use([nTeam, &nRoom](int t, int s) {
+    const int64_t nRoom = (nCap != 0 ? nCap : Get_Team_Payroll_Budget(nTeam)) / 1000;
+    return Clamp_Value(nRoom - Get_Fantasy_Drafted_Payroll(nTeam));
+}
+
+int64_t Get_Fantasy_Drafted_Payroll(int nTeam)
+{
+    int64_t nPayroll = 0;
+    For_Each_Player_In_Use([nTeam, &nPayroll](int t, int s) {
         if (Get_Player_Drafted_By(t, s) == nTeam)
-            nRoom -= Get_Player_Vital_Stat(t, s, VITAL_CAP_CHARGE);
+            nPayroll += Get_Player_Vital_Stat(t, s, VITAL_CAP_CHARGE);
     });
-    return Clamp_Value(nRoom);
+    return nPayroll;
 }
 
 int Count_Team_Picks_At_Position(int nTeam, int nPosition)

@@ -148,6 +148,10 @@ void Get_Fantasy_Position_Needs(int nTeam, int (&nNeed)[15]);
 // (Salary cap, or the club's payroll budget without a cap) / 1000 less the
 // yearly cap charge ($K) of the players it has drafted.
 int Get_Fantasy_Payroll_Room(int nTeam);
+// The yearly cap charges ($K) of the players club nTeam has drafted so far:
+// its payroll once the draft moves them (its own players stay on its roster
+// meanwhile, as everybody's, but are its own no more).
+int64_t Get_Fantasy_Drafted_Payroll(int nTeam);
 // Players whose drafted-by byte is the club and whose position is nPosition.
 int Count_Team_Picks_At_Position(int nTeam, int nPosition);
 

@@ -1,6 +1,8 @@
 // Sortable Stats, Free Agents and the College Draft list, run through the
 // real dialogs with queued actions on small leagues.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "../season/season_cycle_fixture.h"
 #include "league/list_columns.h"
@@ -21,6 +23,7 @@
 #include "platform/dialogs.h"
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
+#include "platform/ui_backend.h"
 #include "season/college_draft.h"
 #include "season/draft_teams.h"
 #include "season/fantasy_draft.h"
@@ -380,6 +383,7 @@ TEST_F(SortableStatsTest, TheContractOfferSignsOnlyWhatFitsAndDeclinesByDefault)
     Queue(CONTRACT_OFFER_DIALOG_ID, ACTION_PRESS, 1706);
     EXPECT_EQ(Run_Contract_Offer_Dialog(FREE_AGENT_TEAM, 0), 1);
     EXPECT_EQ(Text_Of(Last_Run(CONTRACT_OFFER_DIALOG_ID), 1705), "$1,000,000 under salary cap");
+    EXPECT_EQ(Text_Of(Last_Run(CONTRACT_OFFER_DIALOG_ID), 1707), "none");   // no pick to keep room for
     // A dollar more of salary does not.
     Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_SALARY, 801);
     Queue(CONTRACT_OFFER_DIALOG_ID, ACTION_PRESS, 1706);
@@ -421,6 +425,138 @@ TEST_F(SortableStatsTest, ACollegePickGoesThroughTheListAndTheDraftMovesOn)
     // The computer picked on: the draft is no longer at the user's pick.
     EXPECT_TRUE(Get_User_Preference(PREF_DRAFT_ROUND) > 0 || Get_User_Preference(PREF_DRAFT_PICKS_MADE) > 0);
     EXPECT_NE(Find_ID(701).nTeam, FIRST_DRAFT_POOL_TEAM);
+}
+
+// What the College Draft list held while a box asked the user for a pick: a
+// backend that runs the dialogs as the headless one does and reads the open
+// list when that box comes.
+struct BOX_SIGHT {
+    static DIALOG* pList;
+    static std::string Caption;
+    static std::vector<int> IDs;   // the players of the list's rows
+    static std::string Roster;
+    static void Run(DIALOG& Dialog)
+    {
+        DIALOG* pOuter = pList;
+        if (Dialog.Id() == COLLEGE_DRAFT_DIALOG)
+            pList = &Dialog;
+        DIALOG_ACTION Action;
+        while (!Dialog.Ended() && dialogs::Take_Action(Dialog.Id(), Action))
+            dialogs::Apply_Action(Dialog, Action);
+        if (!Dialog.Ended())
+            dialogs::Finish_Unattended(Dialog);
+        pList = pOuter;
+    }
+    static int Box(const SHOWN_BOX& Shown, int nDefault)
+    {
+        // The first box that asks for a pick (a run alone may meet a box
+        // about a data file the test folder lacks first).
+        if (pList != nullptr && Caption.empty() && Shown.Caption.rfind("Round ", 0) == 0) {
+            Caption = Shown.Caption;
+            for (int r = 0; r < pList->Row_Count(IDC_SS_LIST); ++r) {
+                const int nKey = static_cast<int>(pList->Row_Data(IDC_SS_LIST, r));
+                IDs.push_back(Get_Player_ID(nKey / 100, nKey % 100));
+            }
+            Roster = pList->Get_Text(IDC_SS_ROSTER);
+        }
+        int nAnswer = 0;
+        return ui::Take_Queued_Answer(nAnswer) ? nAnswer : nDefault;
+    }
+};
+DIALOG* BOX_SIGHT::pList = nullptr;
+std::string BOX_SIGHT::Caption;
+std::vector<int> BOX_SIGHT::IDs;
+std::string BOX_SIGHT::Roster;
+
+TEST_F(SortableStatsTest, TheDraftListShowsThePoolAsItIsWhenTheNextPickIsAsked)
+{
+    // Six prospects; round 1 runs clubs 0 (the user's), 1 and 2; club 0 holds
+    // every pick of the later rounds.
+    Three_Clubs(40);
+    for (int i = 0; i < 6; ++i)
+        Put_Signed_Player(FIRST_DRAFT_POOL_TEAM, i, 701 + i, i, 70.0f - static_cast<float>(i), 2000, 0);
+    Set_Player_Last_Name(FIRST_DRAFT_POOL_TEAM, 1, "Picked");
+    Set_Player_First_Name(FIRST_DRAFT_POOL_TEAM, 1, "Me");
+    for (int t = 0; t < 3; ++t) {
+        Set_Draft_Pick_Owner(0, 0, t, t);
+        Set_Draft_Order_Team(t, t);
+    }
+    Set_User_Preference(PREF_DRAFT_ROUND, 0);
+    Set_User_Preference(PREF_DRAFT_PICKS_MADE, 0);
+    Set_Contract_Offer_Policy(Accept_Offer);
+    UI_BACKEND Sight;
+    Sight.szName = "box sight";
+    Sight.Message_Box = BOX_SIGHT::Box;
+    Sight.Run_Dialog = BOX_SIGHT::Run;
+    BOX_SIGHT::pList = nullptr;
+    BOX_SIGHT::Caption.clear();
+    BOX_SIGHT::IDs.clear();
+    Install_Ui_Backend(&Sight);
+    dialogs::Set_Unattended(true);
+    Queue(COLLEGE_DRAFT_DIALOG, ACTION_ROW_SELECT, IDC_SS_LIST, 0, "Picked, Me");
+    Queue(COLLEGE_DRAFT_DIALOG, ACTION_PRESS, IDC_SS_RELEASE);
+    Run_Sortable_Stats(COLLEGE_DRAFT_DIALOG);
+    dialogs::Set_Unattended(false);
+    Install_Ui_Backend(nullptr);
+    // Club 0 took 702, clubs 1 and 2 two more; round 2 opens with club 0.
+    EXPECT_EQ(Find_ID(702).nTeam, 0);
+    ASSERT_EQ(BOX_SIGHT::Caption, "Round 2: Pick #1");
+    // The three left in the pool, and only they, stood in the list.
+    std::vector<int> Left;
+    for (int i = 0; i < 6; ++i)
+        if (Find_ID(701 + i).nTeam == FIRST_DRAFT_POOL_TEAM)
+            Left.push_back(701 + i);
+    ASSERT_EQ(Left.size(), 3u);
+    std::vector<int> Seen = BOX_SIGHT::IDs;
+    std::sort(Seen.begin(), Seen.end());
+    EXPECT_EQ(Seen, Left);
+    // Club 0's count has its pick.
+    EXPECT_EQ(BOX_SIGHT::Roster, "The Nick0 have 41 roster players, out of a maximum of 100.");
+}
+
+// A fantasy draft's club has drafted its roster to be; the players its
+// roster holds until the draft ends are in the pool. Its cap room counts
+// what it has drafted.
+TEST_F(SortableStatsTest, AFantasyDraftClubsCapRoomCountsWhatItHasDrafted)
+{
+    Three_Clubs(40);
+    // Club 0's own forty at $30K: $1,200K against a cap of $1,000K.
+    for (int s = 0; s < 40; ++s)
+        Set_Player_Vital_Stat(0, s, VITAL_SALARY, 30);
+    Set_Universe_Stat(SALARY_CAP, 1000000);
+    ASSERT_EQ(Format_Cap_Room_Line(0), "$200,000 OVER salary cap");
+    Clear_All_Drafted_By();
+    Set_User_Preference(PREF_FANTASY_ANNOUNCE, 0);
+    FANTASY_DRAFT_STATE State{};
+    State.nFirstRoundMode = FANTASY_ORDER_ALPHABETICAL;
+    State.nLaterRoundMode = FANTASY_LATER_REPEAT;
+    for (int r = 0; r < FANTASY_DRAFT_ROUNDS; ++r)
+        for (int p = 0; p < 3; ++p)
+            State.nOrder[r][p] = static_cast<int8_t>(p);
+    Set_Fantasy_Draft_State(State);
+    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_UNDER_WAY);
+    // Nobody drafted yet: the whole cap is room.
+    Set_Sortable_Stats_Group(GROUP_TEAM_BASE);
+    Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
+    EXPECT_EQ(Last_Run(SORTABLE_STATS_DIALOG).Find(IDC_SS_LIST)->Rows.size(), 0u);
+    EXPECT_EQ(Text_Of(Last_Run(SORTABLE_STATS_DIALOG), IDC_SS_BUDGET), "$1,000,000 under salary cap");
+    // Club 0 drafts a quarterback of $250K: $750K left.
+    Set_Player_Vital_Stat(2, 0, VITAL_SALARY, 250);
+    Set_Player_Last_Name(2, 0, "Quarterback");
+    Set_Player_First_Name(2, 0, "Best");
+    Set_Sortable_Stats_Group(GROUP_UNDRAFTED);
+    Set_User_Preference(PREF_CURRENT_TEAM, -1);
+    Queue(SORTABLE_STATS_DIALOG, ACTION_ROW_SELECT, IDC_SS_LIST, 0, "Quarterback, Best");
+    Queue(SORTABLE_STATS_DIALOG, ACTION_PRESS, IDC_SS_RELEASE);
+    Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
+    ASSERT_EQ(Get_Player_Drafted_By(2, 0), 0);
+    EXPECT_EQ(Text_Of(Last_Run(SORTABLE_STATS_DIALOG), IDC_SS_BUDGET), "$750,000 under salary cap");
+    // Outside the draft the club's own roster counts again.
+    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_NONE);
+    Set_User_Preference(PREF_CURRENT_TEAM, 0);
+    Set_Sortable_Stats_Group(GROUP_TEAM_BASE);
+    Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
+    EXPECT_EQ(Text_Of(Last_Run(SORTABLE_STATS_DIALOG), IDC_SS_BUDGET), "$200,000 OVER salary cap");
 }
 
 TEST_F(SortableStatsTest, AFantasyPickFromUndraftedPlayers)

@@ -205,6 +205,15 @@ TEST_F(TeamScheduleTest, StreaksAndRecentFormCountFinishedFranchiseGames)
 
     Put_Game(4, 0, 2, 7, 0, 0, 1200);   // under way: passed over
     EXPECT_EQ(Get_Team_Winning_Streak(0), 2);
+    // The off-season: the records count the new season, the games above are
+    // the last one's. No form, no streak.
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = OFFSEASON_WEEK;
+    EXPECT_EQ(Get_Team_Winning_Streak(0), 0);
+    EXPECT_EQ(Get_Team_Losing_Streak(3), 0);
+    Format_Team_Recent_Record(szText, 0, 5);
+    EXPECT_STREQ(szText, "0-0");
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 5;
+    EXPECT_EQ(Get_Team_Losing_Streak(3), 1);   // beaten at home by 0
     Put_Game(4, 3, 0, 17, 17);          // a finished tie ends the run
     EXPECT_EQ(Get_Team_Winning_Streak(0), 0);
     Format_Team_Recent_Record(szText, 0, 2);

@@ -157,6 +157,33 @@ TEST_F(PageStatsTest, EachPageShowsTheStatisticItsSlotHolds)
     EXPECT_EQ(Texts_In(Games, Games.Rows[0].Box).back(), "41.5");
 }
 
+TEST_F(PageStatsTest, OffSeasonStandingsShowNoFormOfTheSeasonJustFinished)
+{
+    // In the season A has won twice (weeks 0 and 1), B lost twice then won.
+    Set_User_Preference(STANDINGS_STAT_SLOT, 2);   // "Streak"
+    EXPECT_EQ(Format_Team_Stat_Column(A, 2), "W2");
+    EXPECT_EQ(Format_Team_Stat_Column(B, 0), "1-2");   // Last 3: won the last, lost two
+    // The off-season: the season index has moved on, the records are the new
+    // season's 0-0-0 while the GAME records still hold the games above.
+    League.Preferences.nInt[PREF_SEASON_INDEX] = 1;
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = OFFSEASON_WEEK;
+    const PAGE_LAYOUT Standings = Layout_Standings_Page();
+    ASSERT_EQ(Standings.Rows.size(), 5u);
+    for (const PAGE_ROW& Row : Standings.Rows) {
+        const std::vector<std::string> Texts = Texts_In(Standings, Row.Box);
+        ASSERT_GE(Texts.size(), 5u);
+        // Streak, W, L, T.
+        EXPECT_EQ(Texts[1], "-") << Texts[0];
+        EXPECT_EQ(Texts[2], "0") << Texts[0];
+        EXPECT_EQ(Texts[3], "0") << Texts[0];
+        EXPECT_EQ(Texts[4], "0") << Texts[0];
+    }
+    EXPECT_EQ(Get_Team_Losing_Streak(C), 0);
+    EXPECT_EQ(Format_Team_Stat_Column(A, 0), "0-0");   // Last 3
+    EXPECT_EQ(Format_Team_Stat_Column(B, 1), "0-0");   // Last 5
+    EXPECT_EQ(Get_Team_Recent_Record_Stat(B, 5, RECENT_LOSSES), 0);
+}
+
 TEST_F(PageStatsTest, GroupFiguresAverageTheClubsPlayersThere)
 {
     // A's line: a tackle and a centre with run blocking 70 and 81 (75.5,

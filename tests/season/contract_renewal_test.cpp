@@ -205,6 +205,98 @@ TEST_F(RenewalTest, AReSigningIsWeighedAgainstTheRoomEveryoneElseLeaves)
     dialogs::Reset();
 }
 
+// "1,234": a room or reserve in $K as the offer and its answer write it.
+std::string With_Commas(int n)
+{
+    std::string Digits = std::to_string(n);
+    for (int i = static_cast<int>(Digits.size()) - 3; i > 0; i -= 3)
+        Digits.insert(static_cast<size_t>(i), ",");
+    return Digits;
+}
+
+// A re-signing read twice: the offer names the room his cost is weighed
+// against and the part of it kept for the rookies, and the refusal of the
+// same offer names the same two. Under a cap of $100,000K, 43 team-mates on
+// $1,000K and one on $X K leave 57,000 - X of room without him (his new ask
+// already stands in the payroll). The club holds both first-round picks.
+TEST_F(RenewalTest, TheRenewalOfferAndItsRefusalStateTheSameRoom)
+{
+    Set_User_Club(0);
+    Set_User_Preference(PREF_SELECTED_TEAM, 0);
+    for (int r = 0; r < 7; ++r)
+        for (int t = 0; t < 2; ++t)
+            Set_Draft_Pick_Owner(0, r, t, r == 0 ? 0 : 1);
+    const int nReserve = Get_Draft_Slot_Salary(0, 0) + Get_Draft_Slot_Bonus(0, 0) / 4 + Get_Draft_Slot_Salary(0, 1) +
+                         Get_Draft_Slot_Bonus(0, 1) / 4;
+    ASSERT_GT(nReserve, 0);
+    for (int s = 0; s < 44; ++s)
+        Put_Priced_Player(0, s, 100 + s, POSITION_K, 1990, 5, 1000, 3);
+    Put_Priced_Player(0, 44, 1, POSITION_RB, 1995, 3, 1000, 1);
+    Set_Player_First_Name(0, 44, "Clifford");
+    Set_Player_Last_Name(0, 44, "Carter");
+    Put_Priced_Player(1, 0, 200, POSITION_K, 1990, 5, 18000, 3);
+    League.Universe.nStat[SALARY_CAP] = 100000 * 1000;
+    auto pBefore = std::make_unique<LEAGUE_DATA>();
+    std::memcpy(pBefore.get(), &League, sizeof(LEAGUE_DATA));
+    auto Restore_With = [&](int nX) {
+        std::memcpy(&League, pBefore.get(), sizeof(LEAGUE_DATA));
+        League.Team[0].Player[0].nVital[VITAL_SALARY] = nX;
+        League.Team[1].Player[0].nVital[VITAL_SALARY] = 20000 - nX;
+        ui::Clear_Shown_Boxes();
+        dialogs::Reset();
+        Seed_Random_Numbers(4321);
+    };
+    // The text of the refusal among the boxes shown (his release may tell of
+    // name files the test folder lacks).
+    auto Refusal = [] {
+        for (const SHOWN_BOX& Box : ui::Shown_Boxes())
+            if (Box.Caption == "Not Enough Cap Room")
+                return Box.Text;
+        return std::string("<no refusal>");
+    };
+    // What he asks, read from his record once signed whatever the room.
+    Set_Contract_Offer_Policy(Accept_Offer);
+    Restore_With(2000);
+    ASSERT_EQ(Renew_Player_Contract(0, 44), 1);
+    const int nCost = Vital(0, 44, VITAL_SALARY) + Vital(0, 44, VITAL_SIGNING_BONUS) / Vital(0, 44, VITAL_CONTRACT_LENGTH);
+    ASSERT_GT(nCost, 0);
+    // Room for him, but not beside the reserve: R = cost + half the reserve.
+    // (His ask follows the league's pay, which X moves a little: the margin
+    // of half the reserve holds it.)
+    const int R = nCost + nReserve / 2;
+    ASSERT_LE(R, 57000);
+    Install_Contract_Offer_Dialog();
+    Restore_With(57000 - R);
+    dialogs::Queue_Action(CONTRACT_OFFER_DIALOG_ID, Press(1706));
+    EXPECT_EQ(Renew_Player_Contract(0, 44), 0);
+    ASSERT_FALSE(dialogs::Records().empty());
+    const DIALOG_RECORD& Offer = dialogs::Records().back();
+    ASSERT_EQ(Offer.nDialogId, CONTRACT_OFFER_DIALOG_ID);
+    ASSERT_NE(Offer.Find(1705), nullptr);
+    EXPECT_EQ(Offer.Find(1705)->Text, "$" + With_Commas(R) + ",000 under salary cap");
+    ASSERT_NE(Offer.Find(1707), nullptr);
+    EXPECT_EQ(Offer.Find(1707)->Text, "$" + With_Commas(nReserve) + ",000 of it");
+    EXPECT_NE(Refusal().find("You have $" + With_Commas(R) + ",000 of room, but $" + With_Commas(nReserve) +
+                             ",000 of it is kept for the rookies"),
+              std::string::npos)
+        << Refusal();
+
+    // A second club of the user's, the one selected: the renewal is still
+    // weighed against the room of the player's own club.
+    Restore_With(57000 - R);
+    Set_User_Club(1);
+    Set_User_Preference(PREF_SELECTED_TEAM, 1);
+    dialogs::Queue_Action(CONTRACT_OFFER_DIALOG_ID, Press(1706));
+    EXPECT_EQ(Renew_Player_Contract(0, 44), 0);
+    ASSERT_FALSE(dialogs::Records().empty());
+    ASSERT_NE(dialogs::Records().back().Find(1705), nullptr);
+    EXPECT_EQ(dialogs::Records().back().Find(1705)->Text, "$" + With_Commas(R) + ",000 under salary cap");
+    for (auto& B : ui::Shown_Boxes()) std::printf("DBG %s | %s\n", B.Caption.c_str(), B.Text.c_str());
+    EXPECT_NE(Refusal().find("kept for the rookies"), std::string::npos) << Refusal();
+    Set_Contract_Offer_Policy(nullptr);
+    dialogs::Reset();
+}
+
 // The user's club holds the first-round picks of both clubs: their rookies'
 // salaries and a quarter of their bonuses are kept out of the room an offer
 // may use, and the box says so when that is what stops a signing.
