@@ -470,8 +470,9 @@ GAME_PASSING_LINE Get_Player_Game_Passing(const GAME* pGame, int nSide, int nSlo
         if (bInterception)
             ++Line.nInterceptions;
     }
-    // The log names no passer of a catch that ended in a safety; his own
-    // figure counts it.
+    // At least the completions the log names him the passer of, whatever
+    // his figures or the passer entries missed (a quarterback's figures do
+    // count the catch that ended in a safety, which names the tackler).
     Line.nCompletions = std::max(Line.nCompletions, Count_Player_Play_Results(pGame, nSide, nSlot, 0, 3));
     Line.nAttempts = std::max(Line.nAttempts, Line.nCompletions);
     return Line;
