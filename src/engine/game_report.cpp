@@ -432,6 +432,52 @@ int Count_Player_Play_Results(const GAME* pGame, int nSide, int nSlot, int nMode
     return nTotal;
 }
 
+GAME_PASSING_LINE Get_Player_Game_Passing(const GAME* pGame, int nSide, int nSlot)
+{
+    GAME_PASSING_LINE Line;
+    if (!pGame || !Is_Valid_Side(nSide)) {
+        Report_Error("Bad argument in %s(pGame,%d,%d)", __func__, nSide, nSlot);
+        return Line;
+    }
+    Line.nAttempts = Get_Player_Game_Stat(pGame, nSide, nSlot, UNIT_QUARTERBACK, QB_ATTEMPTS);
+    Line.nCompletions = Get_Player_Game_Stat(pGame, nSide, nSlot, UNIT_QUARTERBACK, QB_COMPLETIONS);
+    Line.nYards = Get_Player_Game_Stat(pGame, nSide, nSlot, UNIT_QUARTERBACK, QB_YARDS);
+    Line.nTouchdowns = Get_Player_Game_Stat(pGame, nSide, nSlot, UNIT_QUARTERBACK, QB_TOUCHDOWNS);
+    Line.nInterceptions = Get_Player_Game_Stat(pGame, nSide, nSlot, UNIT_QUARTERBACK, QB_INTERCEPTIONS);
+
+    const int nTeam = Get_Game_Side_Team(pGame, nSide);
+    const int nID = nTeam >= 0 && nTeam <= LAST_TEAM && Is_Player_Slot_Used(nTeam, nSlot) ? Get_Player_ID(nTeam, nSlot)
+                                                                                            : 0;
+    const int nPlays = nID > 0 ? Logged_Plays(pGame) : 0;
+    for (int i = 0; i < nPlays; ++i) {
+        const PLAY& Play = pGame->PlayLog[i];
+        const int nEntry = Get_Play_Other_Passer_Entry(&Play);
+        if (nEntry < 0 || Get_Play_Home_Bit(&Play) != nSide || pGame->nRosterID[nSide][nEntry] != nID)
+            continue;
+        const int nResult = Get_Play_Result(&Play);
+        // A catch downed in the passer's own end zone is a completion too.
+        const bool bCompletion = nResult == RESULT_PASS_COMPLETE || nResult == RESULT_TOUCHDOWN_PASS ||
+                                 (nResult == RESULT_SAFETY && Play.nYard2 == BALL_CARRIER_CAUGHT);
+        const bool bInterception = nResult == RESULT_PASS_INTERCEPTED || nResult == RESULT_INTERCEPTION_TOUCHDOWN;
+        if (bCompletion || bInterception || nResult == RESULT_PASS_INCOMPLETE || nResult == RESULT_PASS_KNOCKED_DOWN)
+            ++Line.nAttempts;
+        if (bCompletion) {
+            ++Line.nCompletions;
+            Line.nYards += Play.nYard1;
+        }
+        if (nResult == RESULT_TOUCHDOWN_PASS)
+            ++Line.nTouchdowns;
+        if (bInterception)
+            ++Line.nInterceptions;
+    }
+    // At least the completions the log names him the passer of, whatever
+    // his figures or the passer entries missed (a quarterback's figures do
+    // count the catch that ended in a safety, which names the tackler).
+    Line.nCompletions = std::max(Line.nCompletions, Count_Player_Play_Results(pGame, nSide, nSlot, 0, 3));
+    Line.nAttempts = std::max(Line.nAttempts, Line.nCompletions);
+    return Line;
+}
+
 int Count_Team_Play_Results(const GAME* pGame, int nSide, int nResult, std::string* pYards)
 {
     if (!pGame || !Is_Valid_Side(nSide)) {
@@ -655,21 +701,17 @@ void Write_Box_Score_Offense_Table(const GAME* pGame)
         const int nPlayers = nTeam <= LAST_TEAM ? Count_Team_Players(nTeam) : 0;
         int nRow = 0;
         for (int nSlot = 0; nSlot < nPlayers; ++nSlot) {
-            // The log names no passer of a catch that ended in a safety; his
-            // own figure counts it.
-            const int nCompletions =
-                std::max(Count_Player_Play_Results(pGame, s, nSlot, 0, 3),
-                         Get_Player_Game_Stat(pGame, s, nSlot, UNIT_QUARTERBACK, QB_COMPLETIONS));
-            const int nAttempts =
-                std::max(Get_Player_Game_Stat(pGame, s, nSlot, UNIT_QUARTERBACK, QB_ATTEMPTS), nCompletions);
+            const GAME_PASSING_LINE Passing = Get_Player_Game_Passing(pGame, s, nSlot);
+            const int nCompletions = Passing.nCompletions;
+            const int nAttempts = Passing.nAttempts;
             const int nRushes = Count_Player_Play_Results(pGame, s, nSlot, 0, 7);
             const int nReceptions = Count_Player_Play_Results(pGame, s, nSlot, 0, 10);
             const int nFumbles = Count_Player_Play_Results(pGame, s, nSlot, 0, 13);
             if (nAttempts == 0 && nRushes == 0 && nReceptions == 0 && nFumbles == 0)
                 continue;
-            const int nPassYards = Get_Player_Game_Stat(pGame, s, nSlot, UNIT_QUARTERBACK, QB_YARDS);
-            const int nPassTouchdowns = Get_Player_Game_Stat(pGame, s, nSlot, UNIT_QUARTERBACK, QB_TOUCHDOWNS);
-            const int nInterceptions = Get_Player_Game_Stat(pGame, s, nSlot, UNIT_QUARTERBACK, QB_INTERCEPTIONS);
+            const int nPassYards = Passing.nYards;
+            const int nPassTouchdowns = Passing.nTouchdowns;
+            const int nInterceptions = Passing.nInterceptions;
             const int nRating =
                 Compute_Passer_Rating(nAttempts, nCompletions, nPassYards, nPassTouchdowns, nInterceptions);
             const int nRushYards = Count_Player_Play_Results(pGame, s, nSlot, 0, 8);

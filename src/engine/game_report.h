@@ -71,6 +71,23 @@ int Get_Player_Game_Stat(const GAME* pGame, int nSide, int nSlot, int nUnit, int
 // mode or kind counts 0.
 int Count_Player_Play_Results(const GAME* pGame, int nSide, int nSlot, int nMode, int nKind);
 
+// A player's passing in one game, as his box-score row shows it.
+struct GAME_PASSING_LINE {
+    int nAttempts = 0;
+    int nCompletions = 0;
+    int nYards = 0;
+    int nTouchdowns = 0;
+    int nInterceptions = 0;
+};
+
+// The passing of the player in roster slot nSlot of the side's team: a
+// quarterback's from his game figures, anyone else's (a back, a receiver or a
+// kicker who threw) from the logged passes that name him as their passer;
+// completions at least the logged ones that name him (the second player of a
+// completion), attempts at least the completions. All 0 for a bad side or
+// slot (a bad side reported).
+GAME_PASSING_LINE Get_Player_Game_Passing(const GAME* pGame, int nSide, int nSlot);
+
 // Logged plays of one result code in which the side had the ball. For field
 // goals made and missed (15, 16) with pYards the yardages are appended:
 // " (45, 32)"; nothing when there are none.

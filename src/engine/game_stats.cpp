@@ -176,18 +176,20 @@ void Add_Player_Game_Stat(GAME* pGame, int bTeam, int nSlot, int nFigure, int nV
         Report_Error("Invalid nStat in %s(pGame,%d,%d,[%d],%d)", __func__, bTeam, nSlot, nFigure, nValue);
         return;
     }
-    if (nSlot == NO_PLAYER)
-        return;
-    const int nTeam = bTeam == GAME_SIDE_HOME ? pGame->nHomeTeam : pGame->nAwayTeam;
-    const int nID = Get_Player_ID(nTeam, nSlot);
-    if (nID <= 0)
-        return;
-    const int i = Find_Roster_Entry(pGame->nRosterID[bTeam], nID);
+    const int i = Get_Game_Roster_Entry(pGame, bTeam, nSlot);
     if (i < 0)
         return;
     int16_t& nStat = pGame->nPlayerGameStat[bTeam][i][nFigure];
     // 16-bit as stored; it stops at either end instead of wrapping.
     nStat = static_cast<int16_t>(std::clamp<int64_t>(static_cast<int64_t>(nStat) + nValue, INT16_MIN, INT16_MAX));
+}
+
+int Get_Game_Roster_Entry(const GAME* pGame, int bSide, int nSlot)
+{
+    if (!pGame || (bSide != GAME_SIDE_AWAY && bSide != GAME_SIDE_HOME) || nSlot == NO_PLAYER)
+        return -1;
+    const int nID = Get_Player_ID(Side_Team(pGame, bSide), nSlot);
+    return nID > 0 ? Find_Roster_Entry(pGame->nRosterID[bSide], nID) : -1;
 }
 
 void Credit_Rushing_Play(GAME* pGame, int nCarrierSlot, int nYards, int nDirection)

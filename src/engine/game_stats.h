@@ -59,6 +59,11 @@ void Credit_Game_Player_Stat(GAME* pGame, int nTeam, int nSlot, int nUnit, int n
 // figure is reported.
 void Add_Player_Game_Stat(GAME* pGame, int bTeam, int nSlot, int nFigure, int nValue);
 
+// The game roster entry (0-79) of the player in roster slot nSlot of a side's
+// club: the first entry holding his ID. -1 for NO_PLAYER, a slot without a
+// player or an ID not among the side's entries; a bad side gives -1 too.
+int Get_Game_Roster_Entry(const GAME* pGame, int bSide, int nSlot);
+
 // Credits a run of nYards to the carrier (rush and yards), to the linemen of
 // the offence who blocked in that direction (their season lines only), and
 // to the offence's per-game rushing totals (not on a conversion try). A bad

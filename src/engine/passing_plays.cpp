@@ -179,6 +179,18 @@ void Incomplete_Credits(GAME* pGame, int nPasser, int nReceiver)
     Increment_Game_Team_Total(pGame, Offense_Side(pGame), GAME_TOTAL_PASS_ATTEMPTS, 1);
 }
 
+// A pass play of a passer other than a quarterback names him in the log: his
+// game figures are his runs and catches, so the box score counts his passes
+// from there.
+void Log_Other_Passer(GAME* pGame, int nPasser)
+{
+    const int nTeam = pGame->nOffense;
+    if (!Valid_Player(nTeam, nPasser) || Position(nTeam, nPasser) == POSITION_QB)
+        return;
+    const int i = Get_Game_Roster_Entry(pGame, Offense_Side(pGame), nPasser);
+    pGame->CurrentPlay.nOtherPasser = static_cast<uint8_t>(i < 0 ? 0 : i + 1);
+}
+
 // The sack's loss: min(s, (s + e) / 2) with s 5-9, never a gain; up to the
 // own goal line, and *pbSafety when it reaches it.
 int Sack_Loss(const GAME* pGame, int e, bool* pbSafety)
@@ -610,6 +622,7 @@ void Implement_Pass_Result(GAME* pGame, int nReceiverSlot, int nResult, int nRou
     }
     Set_Play_Result(&pGame->CurrentPlay, nResult);
     const int nPasser = Get_Offense_Field_Player(pGame, 0);
+    Log_Other_Passer(pGame, nPasser);
     const int c = nCatchLocation;
     const int e = nDistance;
     switch (nResult) {

@@ -38,15 +38,73 @@ void Say(char* szBuffer, size_t nSize, const char* szFormat, ...)
     va_end(Args);
 }
 
-// The name that stands for a player: his last name, else his side's team.
-void Summary_Name(const GAME* pGame, int nPlayerID, int nSide, char* szName, int nSize)
+// Whether the first (nWhich 1) or second player of a logged play of this
+// result was on the side without the ball at the snap: the interceptor, the
+// defender who knocked a pass down, a recoverer of a fumble, the returner of
+// a kick, a tackler, a sacker, or a player flagged for a defensive foul
+// (nPenaltyKind).
+bool Is_Other_Sides_Part(int nResult, int nWhich, int nPenaltyKind)
 {
+    if (nWhich == 1) {
+        switch (nResult) {
+        case RESULT_PASS_INTERCEPTED:
+        case RESULT_PASS_KNOCKED_DOWN:
+        case RESULT_SACK_FUMBLE_LOST:
+        case RESULT_INTERCEPTION_TOUCHDOWN:
+        case RESULT_RUN_FUMBLE_LOST:
+        case RESULT_FUMBLE_RETURN_TOUCHDOWN:
+        case RESULT_PUNT_RETURNED:
+        case RESULT_PUNT_RETURN_TOUCHDOWN:
+        case RESULT_PUNT_MUFFED:
+        case RESULT_KICKOFF_RETURNED:
+        case RESULT_KICKOFF_RETURN_TOUCHDOWN:
+        case RESULT_KICKOFF_RETURN_FUMBLE:
+            return true;
+        case RESULT_PENALTY:
+            return Is_Defensive_Penalty(nPenaltyKind);
+        default:
+            return false;
+        }
+    }
+    switch (nResult) {
+    case RESULT_SACKED:
+    case RESULT_SAFETY:
+    case RESULT_RUN_LEFT:
+    case RESULT_RUN_MIDDLE:
+    case RESULT_RUN_RIGHT:
+    case RESULT_TOUCHDOWN_RUN:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The side the first (nWhich 1) or second player of a logged play was on:
+// the side whose game roster holds his ID, else the side his part in the
+// play puts him on.
+int Named_Player_Side(const GAME* pGame, const PLAY* pPlay, int nWhich)
+{
+    const int nID = nWhich == 1 ? pPlay->nPlayer1 : pPlay->nPlayer2;
+    for (int s = 0; pGame && nID > 0 && s < 2; ++s)
+        for (int i = 0; i < GAME_ROSTER_SIZE; ++i)
+            if (pGame->nRosterID[s][i] == nID)
+                return s;
+    const int nOffense = Get_Play_Home_Bit(pPlay);
+    return Is_Other_Sides_Part(Get_Play_Result(pPlay), nWhich, pPlay->nYard2) ? 1 - nOffense : nOffense;
+}
+
+// The name that stands for the first (nWhich 1) or second player of a logged
+// play: his last name, else, when he is none or no longer exists, the city of
+// his own club (the side he was on).
+void Summary_Name(const GAME* pGame, const PLAY* pPlay, int nWhich, char* szName, int nSize)
+{
+    const int nPlayerID = nWhich == 1 ? pPlay->nPlayer1 : pPlay->nPlayer2;
     PLAYER_LOCATION Where;
     if (nPlayerID > 0 && Find_Player_By_ID(&Where, nPlayerID)) {
         Get_Player_Last_Name(Where.nTeam, Where.nSlot, szName, static_cast<size_t>(nSize));
         return;
     }
-    const int nTeam = pGame ? Side_Team(pGame, nSide) : NO_TEAM;
+    const int nTeam = pGame ? Side_Team(pGame, Named_Player_Side(pGame, pPlay, nWhich)) : NO_TEAM;
     szName[0] = '\0';
     if (nTeam == ALL_TEAMS)
         Format_Text_Bounded(szName, nSize, "%s", "NFL Average");
@@ -82,11 +140,10 @@ void Write_Play_Summary_Sentence(const GAME* pGame, const PLAY* pPlay, char* szB
         return;
     }
     const int nResult = Get_Play_Result(pPlay);
-    const int nSide = Get_Play_Home_Bit(pPlay);
     char A[TEXT_BUFFER_SIZE];
     char B[TEXT_BUFFER_SIZE];
-    Summary_Name(pGame, pPlay->nPlayer1, nResult == RESULT_SAFETY ? 1 - nSide : nSide, A, sizeof(A));
-    Summary_Name(pGame, pPlay->nPlayer2, nResult == RESULT_SAFETY ? 1 - nSide : nSide, B, sizeof(B));
+    Summary_Name(pGame, pPlay, 1, A, sizeof(A));
+    Summary_Name(pGame, pPlay, 2, B, sizeof(B));
     const int y = pPlay->nYard1;
     const int r = pPlay->nYard2;
     if (std::abs(y) > 100 && nResult != RESULT_FIELD_GOAL_MISSED)

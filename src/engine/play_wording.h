@@ -10,17 +10,19 @@
 
 #include <cstddef>
 
+#include "engine/penalties.h"
 #include "league/game_record.h"
-
-constexpr int PENALTY_KINDS = 16;
 
 // The name of penalty kind 0-15 ("Encroachment" ... "Unnecessary
 // Roughness"); "" for any other code.
 void Get_Penalty_Name(int nPenalty, char* szBuffer, size_t nSize);
 
 // The summary of a logged play by its result code ("%s incomplete to %s",
-// "%s rushes %s for %d yards", ...). A missing or unknown player is named by
-// his side's team (bit 0 of the result byte; the other side for a safety).
+// "%s rushes %s for %d yards", ...). A missing player, or one who no longer
+// exists, is named by the city of his own club: the side whose game roster
+// holds his ID, else the side his part puts him on (bit 0 of the result byte
+// names the side with the ball at the snap; a defender, a kick's returner and
+// a player flagged for a defensive foul were on the other).
 // A gain beyond +/-100 yards is reported, except on a missed field goal, and
 // the sentence is still written.
 void Write_Play_Summary_Sentence(const GAME* pGame, const PLAY* pPlay, char* szBuffer, size_t nSize);

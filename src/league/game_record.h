@@ -182,7 +182,8 @@ static_assert(offsetof(NARRATION_ENTRY, nPlayerID) == 8);
 
 struct PLAY {
     uint16_t nClock;             // 0: game clock at the snap, filled when logged
-    uint8_t Unused[2];           // 2
+    uint8_t nOtherPasser;        // 2: game roster entry + 1 of a passer other than a quarterback, else 0
+    uint8_t Unused;              // 3
     int32_t nPlayer1;            // 4: passer, runner, kicker, penalised player; -1 none
     int32_t nPlayer2;            // 8: receiver, tackler, returner, recoverer; -1 none
     uint8_t nOffenseCall;        // 12: 0-59, PLAY_NOT_CALLED
@@ -197,6 +198,7 @@ struct PLAY {
 };
 static_assert(sizeof(PLAY) == PLAY_RECORD_SIZE);
 static_assert(offsetof(PLAY, nClock) == 0);
+static_assert(offsetof(PLAY, nOtherPasser) == 2);
 static_assert(offsetof(PLAY, nPlayer1) == 4);
 static_assert(offsetof(PLAY, nPlayer2) == 8);
 static_assert(offsetof(PLAY, nOffenseCall) == 12);
@@ -299,6 +301,15 @@ inline int Get_Play_Home_Bit(const PLAY* pPlay) { return pPlay ? pPlay->bResult 
 void Set_Play_Result(PLAY* pPlay, int nResult);
 // Stores bit 0 of bHome and keeps the result code.
 void Set_Play_Home_Bit(PLAY* pPlay, int bHome);
+
+// The game roster entry (0-79, of the side that had the ball) of a player
+// other than a quarterback who threw the play's pass: his game figures hold
+// his runs and catches, so his passes are counted from the log. -1 for a pass
+// of a quarterback and any other play.
+inline int Get_Play_Other_Passer_Entry(const PLAY* pPlay)
+{
+    return pPlay && pPlay->nOtherPasser >= 1 && pPlay->nOtherPasser <= GAME_ROSTER_SIZE ? pPlay->nOtherPasser - 1 : -1;
+}
 
 // The box-score word of a result code 0-31 ("Pass", "Rush", ...); "" for any
 // other code.

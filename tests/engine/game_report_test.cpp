@@ -404,6 +404,66 @@ TEST_F(GameReportTest, ADefenderWhoCatchesAPassShowsItsYards)
         << Html;
 }
 
+// A receiver who throws (game roster entry 4) is named as the passer of
+// each of his logged passes; his game figures are his runs and catches, so
+// his passing comes from those plays alone.
+TEST_F(GameReportTest, AReceiverWhoThrowsHasEveryPassOfHisInHisRow)
+{
+    auto Thrown_By_Bo = [&] { Game.PlayLog[Game.nPlays - 1].nOtherPasser = 4 + 1; };
+    Log(0, RESULT_PASS_INCOMPLETE, WR_ID, WR2_ID, 0);
+    Thrown_By_Bo();
+    Log(0, RESULT_PASS_COMPLETE, WR_ID, WR2_ID, 15);
+    Thrown_By_Bo();
+    Log(0, RESULT_TOUCHDOWN_PASS, WR_ID, WR2_ID, 9);
+    Thrown_By_Bo();
+    Log(0, RESULT_PASS_INTERCEPTED, CB_ID, WR_ID, 0);
+    Thrown_By_Bo();
+    Log(0, RESULT_INTERCEPTION_TOUCHDOWN, CB_ID, RB_ID, 0);
+    Thrown_By_Bo();
+    Log(0, RESULT_PASS_KNOCKED_DOWN, CB_ID, WR_ID, 0);
+    Thrown_By_Bo();
+    Log(0, RESULT_SAFETY, WR_ID, LB_ID, -2);   // a catch downed in the end zone
+    Game.PlayLog[Game.nPlays - 1].nYard2 = BALL_CARRIER_CAUGHT;
+    Thrown_By_Bo();
+    // Not passes: a sack, a try; nor his: the quarterback's completion, and
+    // a play of the other side naming entry 4 of that side.
+    Log(0, RESULT_SACKED, WR2_ID, LB_ID, -6);
+    Thrown_By_Bo();
+    Log(0, RESULT_TWO_POINT_FAILED, WR_ID, -1, 0);
+    Thrown_By_Bo();
+    Log(0, RESULT_PASS_COMPLETE, WR_ID, QB_ID, 10);
+    Game.nPlayerGameStat[0][0][0] = 1;
+    Game.nPlayerGameStat[0][0][1] = 1;
+    Game.nPlayerGameStat[0][0][2] = 10;
+    Log(1, RESULT_PASS_COMPLETE, CB_ID, LB_ID, 30);
+    Thrown_By_Bo();
+
+    // 7 attempts, 3 completions for 15 + 9 - 2 yards, 1 touchdown, 2 interceptions.
+    const GAME_PASSING_LINE Bo = Get_Player_Game_Passing(&Game, 0, 4);
+    EXPECT_EQ(Bo.nAttempts, 7);
+    EXPECT_EQ(Bo.nCompletions, 3);
+    EXPECT_EQ(Bo.nYards, 22);
+    EXPECT_EQ(Bo.nTouchdowns, 1);
+    EXPECT_EQ(Bo.nInterceptions, 2);
+    const GAME_PASSING_LINE Quin = Get_Player_Game_Passing(&Game, 0, 0);
+    EXPECT_EQ(Quin.nAttempts, 1);
+    EXPECT_EQ(Quin.nCompletions, 1);
+    EXPECT_EQ(Quin.nYards, 10);
+    EXPECT_EQ(Quin.nTouchdowns + Quin.nInterceptions, 0);
+    const GAME_PASSING_LINE Nobody = Get_Player_Game_Passing(&Game, 0, 1);
+    EXPECT_EQ(Nobody.nAttempts + Nobody.nCompletions + Nobody.nYards, 0);
+
+    Write_Box_Score_Offense_Table(&Game);
+    const std::string& Html = Get_Game_Report_Html();
+    auto C = [](const char* s) { return std::string("<TD class=lmc>") + s + "</TD>"; };
+    // Rating: completions (429 - 300) x 5 = 645, yards (314 - 300) x 25 / 10
+    // = 35, touchdowns 2,375 at most, interceptions 0: 3,055 / 6 = 50.9.
+    EXPECT_NE(Html.find("Bo O'Dropp&amp;Co</TD>\n" + C("BOS") + C("WR") + C("3") + C("7") + C("22") + C("1") + C("2") +
+                        C("50.9")),
+              std::string::npos)
+        << Html;
+}
+
 TEST_F(GameReportTest, DefensivePlayerTables)
 {
     Log_Away_Game();

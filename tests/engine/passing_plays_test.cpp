@@ -8,9 +8,12 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "base/random.h"
 #include "engine/formations.h"
+#include "engine/game_clock.h"
+#include "engine/game_report.h"
 #include "engine/game_ratings.h"
 #include "engine/pass_outcome.h"
 #include "engine/play_data.h"
@@ -394,6 +397,63 @@ TEST_F(PassingPlaysTest, AQuarterbackThrownToAndAReceiverWhoThrowsKeepTrueLines)
     EXPECT_EQ(Stat(HOME, QB, STAT_YARDS_AFTER_CATCH), 0);
     EXPECT_EQ(Stat(HOME, QB, 5), 0);
     EXPECT_EQ(Stat(HOME, WR, STAT_RECEIVING_TOUCHDOWNS), 1);
+}
+
+// With the quarterbacks hurt a receiver stands in the passer's place: each
+// pass of his is logged with him as its passer, so his box-score row counts
+// his attempts, completions, yards, touchdowns and interceptions as the
+// club's passing line counts them.
+TEST_F(PassingPlaysTest, AReceiverInThePassersPlaceHasEveryPassOfHisInHisRow)
+{
+    Put_Player(HOME, QB, 200, POSITION_WR);
+    struct THROW {
+        int nOutcome, nSpot, nCatch, nDistance;
+    };
+    const THROW Throws[] = {
+        {PASS_OUTCOME_INCOMPLETE, 50, 20, 25},
+        {PASS_OUTCOME_COMPLETE, 50, 8, 12},
+        {PASS_OUTCOME_COMPLETE, 10, 8, 15},   // a 10-yard touchdown
+        {PASS_OUTCOME_INTERCEPTED, 50, 10, 10},
+        {PASS_OUTCOME_KNOCKED_DOWN, 50, 20, 25},
+        {PASS_OUTCOME_SACKED, 50, 20, 20},    // no attempt
+    };
+    Seed_Random_Numbers(5);
+    for (const THROW& Throw : Throws) {
+        Start_Play_Record(&Game);
+        Game.nOffense = HOME;
+        Game.nYardLine = static_cast<int8_t>(Throw.nSpot);
+        Game.nToGo = 10;
+        Game.nDown = 1;
+        Game.CurrentPlay.nOffenseCall = CALL;
+        Game.CurrentPlay.nDefenseCall = 0;
+        Store_Snap_In_Play_Log(&Game);
+        Implement_Pass_Result(&Game, WR, Throw.nOutcome, 9, Throw.nCatch, Throw.nDistance);
+        ASSERT_TRUE(Append_Play_To_Log(&Game));
+    }
+    ASSERT_EQ(Game.nPlays, 6);
+    EXPECT_EQ(Get_Play_Result(&Game.PlayLog[2]), RESULT_TOUCHDOWN_PASS);
+    for (int i = 0; i < Game.nPlays; ++i)
+        EXPECT_EQ(Get_Play_Other_Passer_Entry(&Game.PlayLog[i]), 0) << i;   // his game roster entry
+
+    const GAME_PASSING_LINE Line = Get_Player_Game_Passing(&Game, GAME_SIDE_HOME, QB);
+    EXPECT_EQ(Line.nAttempts, 5);
+    EXPECT_EQ(Line.nCompletions, 2);
+    EXPECT_EQ(Line.nYards, 12 + 10);
+    EXPECT_EQ(Line.nTouchdowns, 1);
+    EXPECT_EQ(Line.nInterceptions, 1);
+    EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_PASS_ATTEMPTS), Line.nAttempts);
+    EXPECT_EQ(Total(GAME_SIDE_HOME, GAME_TOTAL_COMPLETIONS), Line.nCompletions);
+
+    Set_Game_Pages_Enabled(true);
+    Clear_Game_Report_Html();
+    Write_Box_Score_Offense_Table(&Game);
+    auto C = [](const char* s) { return std::string("<TD class=lmc>") + s + "</TD>"; };
+    // Rating: (400 - 300) x 5 = 500, (440 - 300) x 25 / 10 = 350, touchdowns
+    // 2,375 at most, interceptions 0: 3,225 / 6 = 53.7.
+    EXPECT_NE(Get_Game_Report_Html().find(C("WR") + C("2") + C("5") + C("22") + C("1") + C("1") + C("53.7")),
+              std::string::npos)
+        << Get_Game_Report_Html();
+    Clear_Game_Report_Html();
 }
 
 TEST_F(PassingPlaysTest, InterceptionReturnsStayOnTheField)

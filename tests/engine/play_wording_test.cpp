@@ -189,6 +189,66 @@ TEST_F(PlayWordingTest, MissingPlayerNamedByHisSideTeam)
     EXPECT_EQ(Sentence(RESULT_PASS_INCOMPLETE, 0), " incomplete to Rusk");
 }
 
+// A player who no longer exists (his club erased, or dropped from the free
+// agents) is named by his own club: the side whose game roster holds him,
+// else the side his part in the play puts him on. Boston (away) has the ball
+// at every snap here unless said; Green Bay defends and receives the kicks.
+TEST_F(PlayWordingTest, AGonePlayerIsNamedByHisOwnClub)
+{
+    constexpr int GONE_1 = 9001;
+    constexpr int GONE_2 = 9002;
+    Play.nPlayer1 = GONE_1;
+    Play.nPlayer2 = GONE_2;
+    Set_Play_Home_Bit(&Play, 0);
+    // The kicking side's punter and the returner of the other.
+    EXPECT_EQ(Sentence(RESULT_PUNT_RETURNED, 58, 3), "58-yard punt returned 3 yards by Green Bay");
+    EXPECT_EQ(Sentence(RESULT_PUNT_RETURNED, 44, 0), "44-yard punt - Fair catch by Green Bay");
+    EXPECT_EQ(Sentence(RESULT_PUNT_RETURN_TOUCHDOWN, 70), "Punt returned by Green Bay for a TD!");
+    EXPECT_EQ(Sentence(RESULT_PUNT_MUFFED, 0), "Green Bay fumbles punt - Boston recovers");
+    EXPECT_EQ(Sentence(RESULT_KICKOFF_RETURNED, 35, 70), "Green Bay returns kickoff 35 yards to his 30");
+    EXPECT_EQ(Sentence(RESULT_KICKOFF_RETURN_TOUCHDOWN, 100), "Green Bay returned kickoff for a TD!");
+    EXPECT_EQ(Sentence(RESULT_KICKOFF_RETURN_FUMBLE, 20), "Kickoff return fumbled by Green Bay -- Boston recovers");
+    // Defenders: the one who knocked a pass down, the interceptor, the
+    // sacker, the recoverer of a fumble and the tackler of a safety.
+    EXPECT_EQ(Sentence(RESULT_PASS_KNOCKED_DOWN, 0), "Pass to Boston knocked down by Green Bay");
+    EXPECT_EQ(Sentence(RESULT_PASS_INTERCEPTED, 0), "Pass to Boston intercepted by Green Bay");
+    EXPECT_EQ(Sentence(RESULT_INTERCEPTION_TOUCHDOWN, 40), "Green Bay returns interception for a TD!");
+    EXPECT_EQ(Sentence(RESULT_SACKED, -7), "Boston sacked by Green Bay for 7-yard loss");
+    EXPECT_EQ(Sentence(RESULT_SACK_FUMBLE_LOST, 5), "Boston fumble recovered by Green Bay");
+    EXPECT_EQ(Sentence(RESULT_RUN_FUMBLE_LOST, 3), "Boston fumble recovered by Green Bay");
+    EXPECT_EQ(Sentence(RESULT_FUMBLE_RETURN_TOUCHDOWN, 30), "Boston fumble recovered by Green Bay for TD");
+    EXPECT_EQ(Sentence(RESULT_SAFETY, -1), "Boston tackled by Green Bay for a safety");
+    // The offence's own: passer, receiver, runner, kicker.
+    EXPECT_EQ(Sentence(RESULT_PASS_COMPLETE, 14), "Boston 14-yard pass to Boston");
+    EXPECT_EQ(Sentence(RESULT_TOUCHDOWN_PASS, 9), "Boston 9-yard TD pass to Boston");
+    EXPECT_EQ(Sentence(RESULT_RUN_LEFT, 7), "Boston rushes left for 7 yards");
+    EXPECT_EQ(Sentence(RESULT_FIELD_GOAL_GOOD, 47), "Boston kicks 47-yard FG");
+    EXPECT_EQ(Sentence(RESULT_EXTRA_POINT_GOOD, 0), "Boston kicked the extra point");
+    // A foul names the side that committed it.
+    EXPECT_EQ(Sentence(RESULT_PENALTY, 5, 2), "Defensive Holding (Green Bay): 5 yards");
+    EXPECT_EQ(Sentence(RESULT_PENALTY, 15, 6), "Pass Interference (Green Bay): 15 yards");
+    EXPECT_EQ(Sentence(RESULT_PENALTY, 10, 11), "Offensive Holding (Boston): 10 yards");
+    EXPECT_EQ(Sentence(RESULT_PENALTY, 5, 7), "Offensive Offsides (Boston): 5 yards");
+    // The sides follow the ball: Green Bay punting, Boston returning.
+    Set_Play_Home_Bit(&Play, 1);
+    EXPECT_EQ(Sentence(RESULT_PUNT_RETURNED, 58, 3), "58-yard punt returned 3 yards by Boston");
+    EXPECT_EQ(Sentence(RESULT_SACKED, -7), "Green Bay sacked by Boston for 7-yard loss");
+
+    // On the game roster a player is named by the side he was on, whatever
+    // his part: a try that failed when a Green Bay defender picked it off.
+    Set_Play_Home_Bit(&Play, 0);
+    Game.nRosterID[GAME_SIDE_HOME][12] = GONE_1;
+    EXPECT_EQ(Sentence(RESULT_TWO_POINT_FAILED, 0), "2-pt conversion failed (Green Bay)");
+    Game.nRosterID[GAME_SIDE_HOME][12] = 0;
+    EXPECT_EQ(Sentence(RESULT_TWO_POINT_FAILED, 0), "2-pt conversion failed (Boston)");
+    // A Boston returner on Boston's roster though Boston had the ball.
+    Game.nRosterID[GAME_SIDE_AWAY][79] = GONE_1;
+    EXPECT_EQ(Sentence(RESULT_PUNT_RETURNED, 58, 3), "58-yard punt returned 3 yards by Boston");
+    // A player still in the league is named by his last name.
+    Play.nPlayer1 = TACKLER_ID;
+    EXPECT_EQ(Sentence(RESULT_PUNT_RETURNED, 58, 3), "58-yard punt returned 3 yards by Hale");
+}
+
 TEST_F(PlayWordingTest, UnhandledResultAndWildYards)
 {
     EXPECT_EQ(Sentence(RESULT_UNDECIDED, 0), "UNHANDLED nResult (32) in PLAY");
