@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -10,6 +12,8 @@
 #include "export/ratings_file.h"
 #include "league/league_text.h"
 #include "league/overall_rating.h"
+#include "platform/files.h"
+#include "platform/files_test_hooks.h"
 #include "season/player_value.h"
 #include "season/stat_based_rating.h"
 #include "file_size_limit.h"
@@ -147,11 +151,18 @@ TEST_F(RatingsFileTest, TheFileIsReplacedAndCountsOnlyLinesWritten)
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Couldn't write \"Output/Ratings/2019_Player_Ratings.csv\" (Not a directory)");
 }
 
-// The file may take its header and the first player's line but not the
-// second's: the export fails (the system's words kept), whichever line it is.
-TEST_F(RatingsFileTest, AnExportWhoseSecondLineCannotBeWrittenFails)
+// The file is replaced whole, as the database builder writes it: a write
+// that fails part-way (the file-size limit reached after the header and the
+// first player's line) fails the export with the system's words and leaves
+// the old file as it was, no part of the new one and no temporary; a full
+// disk the same. A link at the name, dangling or not, is replaced, never
+// followed.
+TEST_F(RatingsFileTest, AnExportThatFailsPartWayLeavesTheOldFile)
 {
     SCRATCH_FOLDER Folder("ratings_line_fails");
+    const std::string Path = "Output/Ratings/2019_Player_Ratings.csv";
+    ASSERT_EQ(Export_Player_Ratings(POSITION_WR, 2019), 1);
+    const std::string Old = Read_Text_File(Path);
     std::string First;
     ASSERT_TRUE(Build_Player_Ratings_Line(0, 0, First));
     const long long nRoom = static_cast<long long>(std::strlen(HEADER_2019) + 1 + First.size() + 1 + 10);
@@ -163,10 +174,38 @@ TEST_F(RatingsFileTest, AnExportWhoseSecondLineCannotBeWrittenFails)
         return errno == EFBIG ? 1 : 2;
     });
     EXPECT_EQ(nAnswer, 1) << "1: failed as the file ran out of room; 2: failed for another cause; 10+N: N written";
-    // The header and the first line went in before the limit.
-    const std::string Text = Read_Text_File("Output/Ratings/2019_Player_Ratings.csv");
-    EXPECT_EQ(Text.substr(0, std::strlen(HEADER_2019) + 1 + First.size() + 1),
-              std::string(HEADER_2019) + "\n" + First + "\n");
+    EXPECT_EQ(Read_Text_File(Path), Old);
+    EXPECT_EQ(files::List_Folder("Output/Ratings", files::TEMPORARY_FILE_PATTERN), std::vector<std::string>{});
+
+    files::Set_Temporary_Write_Device("/dev/full");
+    errno = 0;
+    const int nFull = Export_Player_Ratings(15, 2019);
+    const int nError = errno;
+    files::Set_Temporary_Write_Device(nullptr);
+    EXPECT_EQ(nFull, -1);
+    EXPECT_EQ(nError, ENOSPC);
+    EXPECT_EQ(Read_Text_File(Path), Old);
+    EXPECT_EQ(files::List_Folder("Output/Ratings", files::TEMPORARY_FILE_PATTERN), std::vector<std::string>{});
+
+    // Links: the export and an append replace them; nothing is made or
+    // written where they point.
+    ASSERT_EQ(std::remove(Path.c_str()), 0);
+    ASSERT_EQ(::symlink("../../elsewhere.csv", Path.c_str()), 0);
+    EXPECT_EQ(Export_Player_Ratings(15, 2019), 3);
+    EXPECT_FALSE(files::Entry_Exists("elsewhere.csv"));
+    EXPECT_EQ(Split(Read_Text_File(Path), '\n').size(), 5u);
+    ASSERT_EQ(std::remove(Path.c_str()), 0);
+    ASSERT_EQ(::symlink("../../elsewhere.csv", Path.c_str()), 0);
+    EXPECT_EQ(Append_Player_Ratings(POSITION_QB, 2019), 1);
+    EXPECT_FALSE(files::Entry_Exists("elsewhere.csv"));
+    // An append to a file that holds nothing starts it with the header; a
+    // second one adds its lines only.
+    EXPECT_EQ(Append_Player_Ratings(POSITION_WR, 2019), 1);
+    const std::vector<std::string> Lines = Split(Read_Text_File(Path), '\n');
+    ASSERT_EQ(Lines.size(), 4u);
+    EXPECT_EQ(Lines[0], HEADER_2019);
+    EXPECT_EQ(Lines[1].substr(0, 9), "SmitJo00,");
+    EXPECT_EQ(Lines[2].substr(0, 9), "SmitJo01,");
 }
 
 TEST_F(RatingsFileTest, TheCommandAsksForAPositionAndReports)

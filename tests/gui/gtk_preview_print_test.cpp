@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <regex>
 #include <string>
+#include <vector>
 
 #include "editors/game_preview.h"
 #include "editors/print_dialog.h"
@@ -24,6 +26,7 @@
 #include "league/team.h"
 #include "league/team_schedule.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 #include "test_support.h"
@@ -170,9 +173,20 @@ TEST_F(GtkPreviewPrint, PrintExportsThePagesOfTheWrittenFile)
             std::fprintf(pFile, "line\t%d\n", i);
         std::fclose(pFile);
     }
+    // A link at the PDF's name is replaced, its target left as it was.
+    {
+        FILE* pFile = std::fopen("linked.pdf", "wb");
+        ASSERT_NE(pFile, nullptr);
+        std::fputs("the linked file", pFile);
+        std::fclose(pFile);
+    }
+    ASSERT_EQ(::symlink("linked.pdf", "long.pdf"), 0);
     Set_Print_Export_File("long.pdf");
     EXPECT_TRUE(Print_Document("Output/long.txt"));
     EXPECT_EQ(Count_Pdf_Pages("long.pdf"), 3);
+    EXPECT_EQ(Read_Text_File("linked.pdf"), "the linked file");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("long.pdf")));
+    EXPECT_EQ(files::List_Folder(".", files::TEMPORARY_FILE_PATTERN), std::vector<std::string>{});
     EXPECT_FALSE(Print_Document("Output/missing.txt"));
 
     // Through the dialog: a written file printed, its pages as many as its
