@@ -134,7 +134,7 @@ TEST_F(WrittenLinksProgramTest, APrintOntoAFullDiskKeepsTheOldFileAndFailsItsLin
     // The same line with room writes the file, exit status 0.
     const process_runner::RUN_RESULT Room = program_support::Run_Headless_Script(
         {Data.Path(), Output.Path(), "room.kelvo", std::chrono::seconds(100)},
-        std::string(NEW_GAME) + Print_As("Stats") + "quit\n");
+        std::string(NEW_GAME) + Print_As("Stats") + "answer no\nquit\n");
     EXPECT_EQ(Room.nExitCode, 0) << Room.Out << Room.Err;
     EXPECT_EQ(Read_Text_File(In_Data("Output/Stats.xls")).rfind("2019 Offense\t", 0), 0u);
 }
