@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <string>
@@ -568,30 +566,3 @@ TEST_F(GamePageNamesTest, PlayedAndShownGames)
 }
 
 }  // namespace
-
-// The down-and-distance table is written whole: its header, the distances 0
-// to 28 and "29+", each with four downs; a link at its name is replaced, its
-// target never made.
-TEST_F(GameLogTest, DownAndDistanceTableIsWrittenWholeAndNeverThroughALink)
-{
-    SCRATCH_FOLDER Folder("down_and_distance");
-    ASSERT_TRUE(Folder.Ready());
-    ASSERT_EQ(::symlink("nowhere.csv", "DownAndDistance.csv"), 0);
-    ASSERT_TRUE(Write_Down_And_Distance_CSV());
-    EXPECT_EQ(Read_Text_File("nowhere.csv", "missing"), "missing");
-    const std::string Text = Read_Text_File("DownAndDistance.csv");
-    std::vector<std::string> Lines;
-    for (size_t nStart = 0; nStart < Text.size();) {
-        const size_t nEnd = Text.find('\n', nStart);
-        ASSERT_NE(nEnd, std::string::npos) << "the last line has no end";
-        Lines.push_back(Text.substr(nStart, nEnd - nStart));
-        nStart = nEnd + 1;
-    }
-    ASSERT_EQ(Lines.size(), 31u);
-    EXPECT_EQ(Lines[0], "Distance,1st,2nd,3rd,4th");
-    EXPECT_EQ(Lines[1].rfind("0,", 0), 0u);
-    EXPECT_EQ(Lines[29].rfind("28,", 0), 0u);
-    EXPECT_EQ(Lines[30].rfind("29+,", 0), 0u);
-    for (const std::string& Line : Lines)
-        EXPECT_EQ(std::count(Line.begin(), Line.end(), ','), 4) << Line;
-}

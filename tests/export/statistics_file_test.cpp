@@ -1,17 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "export/statistics_file.h"
 #include "league/player_stats.h"
-#include "platform/files.h"
-#include "platform/files_test_hooks.h"
 #include "pieces_fixture.h"
 
 namespace {
@@ -362,41 +355,6 @@ TEST_F(StatisticsFileTest, HtmlWrapsTheFixedRows)
     EXPECT_EQ(Comma.find(",\n"), std::string::npos);
     for (const std::string& Line : Lines_Of(Write(0, STATS_SECTION_OFFENSE, -1, STATS_FORMAT_TAB)))
         EXPECT_EQ(Line.substr(Line.size() - 2), "\t\n");
-}
-
-// The file takes its name only once written whole: a link at the name is
-// replaced and its target keeps its bytes (a dangling one's target is never
-// made), and a write that fails (a full disk) leaves the old file and no
-// temporary, the cause in errno.
-TEST_F(StatisticsFileTest, TheFileReplacesItsNameWholeAndNeverWritesThroughALink)
-{
-    SCRATCH_FOLDER Folder("stats_links");
-    FILE* pLinked = std::fopen("linked.txt", "wb");
-    ASSERT_NE(pLinked, nullptr);
-    std::fputs("the linked file", pLinked);
-    std::fclose(pLinked);
-    ASSERT_EQ(::symlink("linked.txt", "stats.txt"), 0);
-    const std::string Text = Write(0, STATS_SECTION_OFFENSE, -1, STATS_FORMAT_TAB);
-    EXPECT_EQ(Text.substr(0, 13), "2019 Offense\t");
-    EXPECT_EQ(Read_Text_File("linked.txt"), "the linked file");
-    struct stat Info;
-    ASSERT_EQ(::lstat("stats.txt", &Info), 0);
-    EXPECT_TRUE(S_ISREG(Info.st_mode));
-
-    ASSERT_EQ(::symlink("nowhere.txt", "dangling.txt"), 0);
-    EXPECT_EQ(Write_Player_Stats_File("dangling.txt", 0, 0, STATS_SECTION_OFFENSE, -1, STATS_FORMAT_TAB), 1);
-    EXPECT_NE(::lstat("nowhere.txt", &Info), 0) << "the file was written where the link points";
-    EXPECT_EQ(Read_Text_File("dangling.txt"), Text);
-
-    files::Set_Temporary_Write_Device("/dev/full");
-    errno = 0;
-    const int nWritten = Write_Player_Stats_File("stats.txt", 0, 0, STATS_SECTION_DEFENSE, -1, STATS_FORMAT_TAB);
-    const int nError = errno;
-    files::Set_Temporary_Write_Device(nullptr);
-    EXPECT_EQ(nWritten, 0);
-    EXPECT_EQ(nError, ENOSPC);
-    EXPECT_EQ(Read_Text_File("stats.txt"), Text);
-    EXPECT_EQ(files::List_Folder(".", files::TEMPORARY_FILE_PATTERN), std::vector<std::string>{});
 }
 
 }  // namespace
