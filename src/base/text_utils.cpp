@@ -289,12 +289,14 @@ bool Append_Line_To_File(const char* szPath, const char* szText)
 {
     if (szPath == nullptr || szPath[0] == '\0' || szText == nullptr)
         return false;
-    FILE* pFile = files::Open_File(szPath, "ab");
+    FILE* pFile = files::Open_File_To_Append(szPath);
     if (pFile == nullptr)
         return false;
+    // The line and its end in one write.
+    std::string Line(szText);
+    Line += '\n';
     errno = 0;
-    fputs(szText, pFile);
-    fputc('\n', pFile);
+    fwrite(Line.data(), 1, Line.size(), pFile);
     // A full disk or a device that takes nothing shows at the close.
     return files::Close_Written_File(pFile);
 }

@@ -92,9 +92,10 @@ template <size_t N> int Read_Line(char (&szBuffer)[N], FILE* pFile)
 int Skip_Line(FILE* pFile);
 // Line feeds + 1; 0 (after a "File Error" box) when the file cannot be opened.
 int Count_Lines_In_File(const char* szPath);
-// Appends the text and a line feed; false for an empty path, a missing text, a
-// file that cannot be opened or a write or close that fails (errno says why),
-// else true.
+// Appends the text and a line feed (files::Open_File_To_Append: a link at the
+// name is replaced, never followed); false for an empty path, a missing text,
+// a file that cannot be opened or a write or close that fails (errno says
+// why), else true.
 bool Append_Line_To_File(const char* szPath, const char* szText);
 // Formats into 2,048 bytes, then as Append_Line_To_File.
 bool Append_Formatted_Line_To_File(const char* szPath, const char* szFormat, ...) KELVO_PRINTF(2, 3);

@@ -2,13 +2,16 @@
 
 #include "editors/print_dialog.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <string>
 
 #include "export/statistics_file.h"
 #include "league/league_structure.h"
 #include "league/league_text.h"
 #include "league/preferences.h"
 #include "platform/files.h"
+#include "platform/save_failures.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 
@@ -166,18 +169,23 @@ bool Write_Stats_From_Dialog(DIALOG& Dialog)
         return false;
     }
     files::Create_Folders("Output");
+    errno = 0;
     const int nWritten = Write_Player_Stats_File(
         Path.c_str(), Selected_Or_First(Dialog, PRINT_WHOSE_COMBO), Selected_Or_First(Dialog, PRINT_PERIOD_COMBO),
         Selected_Or_First(Dialog, PRINT_SECTION_COMBO), Selected_Or_First(Dialog, PRINT_SORT_COMBO),
         Selected_Or_First(Dialog, PRINT_FORMAT_COMBO));
-    if (nWritten == 1)
+    if (nWritten == 1) {
         Show_Formatted_Message("Output Results", "Player statistics successfully written to %s", Path.c_str());
-    else
-        Show_Formatted_Message("Output Results",
-                               "Unable to write to file %s. It is possible that the drive is full, or the file is "
-                               "in use.",
-                               Path.c_str());
-    return nWritten == 1;
+        return true;
+    }
+    // The old file is kept; the system's words say why, and a script whose
+    // line pressed Print fails there.
+    const std::string Text = "Unable to write to file " + Path +
+                             ". It is possible that the drive is full, or the file is in use. (" +
+                             files::Error_Text(errno) + ")";
+    Show_Formatted_Message("Output Results", "%s", Text.c_str());
+    Note_Failed_Save(Text);
+    return false;
 }
 
 void Print_Stats_File_If_Asked(DIALOG& Dialog, const std::string& Path)

@@ -580,18 +580,15 @@ bool Write_Down_And_Distance_CSV()
 {
     constexpr const char* CSV_NAME = "DownAndDistance.csv";
     constexpr int LAST_SINGLE_DISTANCE = 28;   // the last line counts 29 yards and more
-    files::Delete_File(CSV_NAME);
-    FILE* pFile = files::Open_File(CSV_NAME, "a");
-    if (pFile == nullptr)
-        return false;
-    std::fprintf(pFile, "Distance,1st,2nd,3rd,4th\n");
-    for (int nToGo = 0; nToGo <= LAST_SINGLE_DISTANCE; ++nToGo)
-        std::fprintf(pFile, "%d,%d,%d,%d,%d\n", nToGo, Get_Down_And_Distance_Tally(0, nToGo),
-                     Get_Down_And_Distance_Tally(1, nToGo), Get_Down_And_Distance_Tally(2, nToGo),
-                     Get_Down_And_Distance_Tally(3, nToGo));
-    const int nLong = LAST_SINGLE_DISTANCE + 1;
-    std::fprintf(pFile, "29+,%d,%d,%d,%d\n", Get_Down_And_Distance_Tally(0, nLong),
-                 Get_Down_And_Distance_Tally(1, nLong), Get_Down_And_Distance_Tally(2, nLong),
-                 Get_Down_And_Distance_Tally(3, nLong));
-    return std::fclose(pFile) == 0;
+    std::string Text = "Distance,1st,2nd,3rd,4th\n";
+    char szLine[128];
+    for (int nToGo = 0; nToGo <= LAST_SINGLE_DISTANCE + 1; ++nToGo) {
+        const std::string Label = nToGo > LAST_SINGLE_DISTANCE ? "29+" : std::to_string(nToGo);
+        std::snprintf(szLine, sizeof(szLine), "%s,%d,%d,%d,%d\n", Label.c_str(), Get_Down_And_Distance_Tally(0, nToGo),
+                      Get_Down_And_Distance_Tally(1, nToGo), Get_Down_And_Distance_Tally(2, nToGo),
+                      Get_Down_And_Distance_Tally(3, nToGo));
+        Text += szLine;
+    }
+    // Replaced whole, never written through a link at the name.
+    return files::Write_Whole_File(CSV_NAME, Text.data(), Text.size());
 }

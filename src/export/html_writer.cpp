@@ -35,7 +35,10 @@ int Open_Html_Writer(HTML_WRITER* pWriter)
     pWriter->pBuffer = static_cast<char*>(std::calloc(HTML_WRITER_CAPACITY, 1));
     if (!pWriter->pBuffer)
         return 0;
-    pWriter->pFile = files::Open_File(pWriter->Path.c_str(), "w");
+    // The page is written under a temporary and takes its name at the close,
+    // so a failure never leaves part of it there, nor writes through a link.
+    pWriter->nError = 0;
+    pWriter->pFile = files::Create_Temporary_File(pWriter->Path.c_str(), pWriter->Temporary);
     if (!pWriter->pFile) {
         std::free(pWriter->pBuffer);
         pWriter->pBuffer = nullptr;
@@ -49,9 +52,12 @@ int Flush_Html_Writer(HTML_WRITER* pWriter)
 {
     if (!pWriter || !pWriter->pFile || !pWriter->pBuffer)
         return 0;
+    errno = 0;
     const size_t nWritten = std::fwrite(pWriter->pBuffer, 1, static_cast<size_t>(pWriter->nFill), pWriter->pFile);
     pWriter->nLastFlush = static_cast<int>(nWritten);
     const bool bWhole = nWritten == static_cast<size_t>(pWriter->nFill);
+    if (!bWhole && pWriter->nError == 0)
+        pWriter->nError = errno != 0 ? errno : EIO;
     std::memset(pWriter->pBuffer, 0, static_cast<size_t>(pWriter->nCapacity));
     pWriter->nFill = 0;
     return bWhole ? 1 : 0;
@@ -63,10 +69,15 @@ int Close_Html_Writer(HTML_WRITER* pWriter)
         return 0;
     int nResult = 0;
     if (pWriter->pFile) {
-        nResult = Flush_Html_Writer(pWriter);
-        if (std::fclose(pWriter->pFile) != 0)
-            nResult = 0;
+        Flush_Html_Writer(pWriter);
+        const bool bWritten = pWriter->nError == 0;
+        errno = pWriter->nError;
+        nResult = files::Finish_Temporary_File(pWriter->pFile, pWriter->Temporary, pWriter->Path.c_str(), bWritten,
+                                               false) == files::REPLACE_DONE
+                      ? 1
+                      : 0;
     }
+    pWriter->Temporary.clear();
     std::free(pWriter->pBuffer);
     pWriter->pFile = nullptr;
     pWriter->pBuffer = nullptr;
@@ -175,7 +186,7 @@ int Write_League_Names_File()
         }
     }
     errno = 0;
-    FILE* pFile = files::Open_File(LEAGUE_NAMES_FILE, "a");
+    FILE* pFile = files::Open_File_To_Append(LEAGUE_NAMES_FILE);
     if (pFile == nullptr)
         return -1;
     std::fwrite(Text.data(), 1, Text.size(), pFile);

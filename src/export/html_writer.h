@@ -9,18 +9,24 @@ constexpr int HTML_WRITER_CAPACITY = 65536;
 
 struct HTML_WRITER {
     std::string Path;          // the output file, set by the owner before opening
+    std::string Temporary;     // what is written until the close renames it to Path
     FILE* pFile = nullptr;
     char* pBuffer = nullptr;   // HTML_WRITER_CAPACITY bytes, zero-filled
     int nCapacity = 0;
     int nFill = 0;             // bytes in the buffer
     int nLastFlush = 0;        // bytes written by the last flush
+    int nError = 0;            // why the first flush that failed did (errno)
 };
 
-// Takes the buffer and opens Path for writing; 0 (nothing held) when either fails.
+// Takes the buffer and opens a temporary beside Path for writing; 0 (nothing
+// held) when either fails.
 int Open_Html_Writer(HTML_WRITER* pWriter);
 // Writes the buffer's bytes; 1, or 0 without a file (or when the write fails).
 int Flush_Html_Writer(HTML_WRITER* pWriter);
-// Flushes, closes and releases; the flush's result (0 without a file).
+// Flushes, closes and releases; 1 when every byte was written and the file
+// took Path's place (replacing whatever stood there, a link too, never
+// followed), else 0 (errno saying why) with an old file of Path as it was and
+// the temporary removed.
 int Close_Html_Writer(HTML_WRITER* pWriter);
 // Appends the text (flushing first when it does not fit the room left); 0
 // for no writer, no text, a text longer than the capacity or a failed flush.

@@ -1,5 +1,7 @@
 #include "export/ratings_file.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -145,30 +147,22 @@ int Format_Player_Ratings_Line(const char* szPath, int nTeam, int nSlot)
     return Append_Line_To_File(szPath, Line.c_str()) ? 1 : 0;
 }
 
-int Export_Player_Ratings(int nPosition, int nYear)
+namespace {
+
+std::string Ratings_Header(int nYear)
 {
-    const std::string Path = Get_Player_Ratings_Path(nYear);
-    if (files::File_Exists(Path.c_str()))
-        files::Delete_File(Path.c_str());
-    return Append_Player_Ratings(nPosition, nYear);
+    return "PlayerID," + std::to_string(nYear) +
+           "_Team,First,Last,Position,Expanded,OVERALL,PEAK,Accuracy,Distance,Control,Red Zone,Mobility,Speed,"
+           "Power,Quickness,Vision,Receiving,Hands,Kick Returns,Punt Returns,Pass Blocking,Run Blocking,Discipline,"
+           "Run Defense,Pass Rush,Coverage,Turnovers,Tackling,FG Accuracy,FG Power,Punt Accuracy,Punt Power,"
+           "Durability\n";
 }
 
-int Append_Player_Ratings(int nPosition, int nYear)
+// The lines of the position's players (15: all), each with its line end,
+// added to Text; the count of lines.
+int Add_Player_Ratings_Lines(int nPosition, std::string& Text)
 {
-    const std::string Path = Get_Player_Ratings_Path(nYear);
     g_nSkippedWithoutId = 0;
-    files::Create_Folders("Output/Ratings");
-    if (!files::File_Exists(Path.c_str())) {
-        const std::string Header =
-            "PlayerID," + std::to_string(nYear) +
-            "_Team,First,Last,Position,Expanded,OVERALL,PEAK,Accuracy,Distance,Control,Red Zone,Mobility,Speed,"
-            "Power,Quickness,Vision,Receiving,Hands,Kick Returns,Punt Returns,Pass Blocking,Run Blocking,Discipline,"
-            "Run Defense,Pass Rush,Coverage,Turnovers,Tackling,FG Accuracy,FG Power,Punt Accuracy,Punt Power,"
-            "Durability";
-        errno = 0;
-        if (!Append_Line_To_File(Path.c_str(), Header.c_str()))
-            return -1;
-    }
     int nCount = 0;
     for (int t = 0; t <= FREE_AGENT_TEAM; ++t) {
         if (!Team_Is_Written(t))
@@ -185,14 +179,47 @@ int Append_Player_Ratings(int nPosition, int nYear)
             std::string Line;
             if (!Build_Player_Ratings_Line(t, s, Line))
                 continue;
-            errno = 0;
-            // A line that cannot be written fails the export (errno says why).
-            if (!Append_Line_To_File(Path.c_str(), Line.c_str()))
-                return -1;
+            Text += Line;
+            Text += '\n';
             ++nCount;
         }
     }
     return nCount;
+}
+
+}  // namespace
+
+int Export_Player_Ratings(int nPosition, int nYear)
+{
+    const std::string Path = Get_Player_Ratings_Path(nYear);
+    std::string Text = Ratings_Header(nYear);
+    const int nCount = Add_Player_Ratings_Lines(nPosition, Text);
+    files::Create_Folders("Output/Ratings");
+    // Replaced whole: a failure or a kill leaves the old file, never part of
+    // the new one, and a link at the name is replaced, never followed.
+    errno = 0;
+    if (!files::Write_Whole_File(Path.c_str(), Text.data(), Text.size()))
+        return -1;
+    return nCount;
+}
+
+int Append_Player_Ratings(int nPosition, int nYear)
+{
+    const std::string Path = Get_Player_Ratings_Path(nYear);
+    std::string Lines;
+    const int nCount = Add_Player_Ratings_Lines(nPosition, Lines);
+    files::Create_Folders("Output/Ratings");
+    errno = 0;
+    FILE* pFile = files::Open_File_To_Append(Path.c_str());
+    if (pFile == nullptr)
+        return -1;
+    // A file that holds nothing yet starts with the header; the lines go in
+    // one write.
+    struct stat Info;
+    const bool bEmpty = ::fstat(::fileno(pFile), &Info) == 0 && Info.st_size == 0;
+    const std::string Text = bEmpty ? Ratings_Header(nYear) + Lines : Lines;
+    std::fwrite(Text.data(), 1, Text.size(), pFile);
+    return files::Close_Written_File(pFile) ? nCount : -1;
 }
 
 int Export_Current_Player_Ratings(int nPosition)

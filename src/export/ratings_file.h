@@ -9,12 +9,15 @@
 
 // The file's path for a year.
 std::string Get_Player_Ratings_Path(int nYear);
-// Writes the file for position 0-14 (15: all players) and a year; the number
-// of player lines written, -1 (errno saying why) when the folder or file
-// could not be made or a line could not be written.
+// Writes the file for position 0-14 (15: all players) and a year, replacing
+// it whole (files::Write_Whole_File: a failure or a kill leaves the old file;
+// a link at the name is replaced, never followed); the number of player
+// lines written, -1 (errno saying why) when the folder or file could not be
+// made or written.
 int Export_Player_Ratings(int nPosition, int nYear);
-// Appends the lines of position 0-14 (15: all) to the year's file, starting
-// it with the header line when it does not exist yet; counted as above.
+// Appends the lines of position 0-14 (15: all) to the year's file in one
+// write (files::Open_File_To_Append), starting it with the header line when
+// it holds nothing yet; counted as above.
 int Append_Player_Ratings(int nPosition, int nYear);
 // Sanitises the player's ratings in the record and appends his line; 1 when
 // a line was appended, 0 when the player was skipped or the write failed.

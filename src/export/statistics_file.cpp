@@ -311,10 +311,17 @@ bool Selection_Takes(int nSelection, int nTeams, int nLeagues, int t)
     return nSelection == nTeams + nLeagues;
 }
 
+// Why the first write of the file being written failed (errno), 0 while
+// none has.
+int g_nWriteError = 0;
+
 void Write_Text(FILE* pFile, const std::string& Text)
 {
-    if (pFile && !Text.empty())
-        std::fwrite(Text.data(), 1, Text.size(), pFile);
+    if (!pFile || Text.empty())
+        return;
+    errno = 0;
+    if (std::fwrite(Text.data(), 1, Text.size(), pFile) != Text.size() && g_nWriteError == 0)
+        g_nWriteError = errno != 0 ? errno : EIO;
 }
 
 }  // namespace
@@ -475,9 +482,13 @@ int Write_Player_Stats_File(const char* szPath, int nSelection, int nPeriod, int
     if (nSlash != std::string::npos && nSlash > 0 && !files::Folder_Exists(Path.substr(0, nSlash).c_str()) &&
         !files::Create_Folders(Path.substr(0, nSlash).c_str()))
         return 0;
-    FILE* pFile = files::Open_File(szPath, "wb");
+    // Written under a temporary that takes the name once whole: a failure
+    // keeps the old file, and a link at the name is replaced, never followed.
+    std::string Temporary;
+    FILE* pFile = files::Create_Temporary_File(szPath, Temporary);
     if (!pFile)
         return 0;
+    g_nWriteError = 0;
     if (nFormat == STATS_FORMAT_HTML)
         Write_Stats_Html_Head(pFile, nSelection, nPeriod, nSection);
     Write_Stat_Table_Heading(pFile, nPeriod, nSection, nFormat);
@@ -504,10 +515,8 @@ int Write_Player_Stats_File(const char* szPath, int nSelection, int nPeriod, int
     if (nFormat == STATS_FORMAT_HTML)
         Write_Stats_Html_Tail(pFile);
     // A full disk may only show at the flush or the close.
-    bool bWritten = std::fflush(pFile) == 0 && std::ferror(pFile) == 0;
-    const int nError = errno;
-    bWritten = std::fclose(pFile) == 0 && bWritten;
-    if (!bWritten && errno == 0)
-        errno = nError != 0 ? nError : EIO;
-    return bWritten ? 1 : 0;
+    errno = g_nWriteError;
+    return files::Finish_Temporary_File(pFile, Temporary, szPath, g_nWriteError == 0, false) == files::REPLACE_DONE
+               ? 1
+               : 0;
 }

@@ -19,6 +19,9 @@ constexpr int STATS_SORT_TEAM = -2;
 
 // Writes the file, making its folder when missing; 1 when written, 0 (errno
 // set) when the folder cannot be made or the file not opened or written whole.
+// The file goes through a temporary and takes the name once whole: a failure
+// leaves the old file as it was, and a link standing at the name is
+// replaced, never written through.
 // nSelection: 0..n-1 a team (n = Count_Teams), n..n+L-1 league k = selection
 // - n (L = Count_Leagues), n+L all teams. nPeriod 0 this season, 1 last
 // season, 2 career, 3 predicted. nSort the position 0-16 of a name in the

@@ -165,9 +165,9 @@ long Output_Play_Selection_Multipliers()
     std::snprintf(szText, sizeof(szText), "Pass Rush: %ld\nPass Coverage: %ld\nRush Play: %ld",
                   static_cast<long>(fRush / static_cast<double>(nDivisor)),
                   static_cast<long>(fCoverage / static_cast<double>(nDivisor)), nRun / nDivisor);
-    if (files::File_Exists("Play_Multipliers.csv"))
-        files::Delete_File("Play_Multipliers.csv");
-    const bool bWritten = Append_Line_To_File("Play_Multipliers.csv", szText);
+    // Replaced whole: a link at the name, dangling or not, is replaced too.
+    errno = 0;
+    const bool bWritten = Write_Text_File("Play_Multipliers.csv", std::string(szText) + "\n");
     const int nError = errno;
     if (!bWritten)
         Write_Debug_Log("Could not write Play_Multipliers.csv: %s", files::Error_Text(nError));

@@ -38,7 +38,7 @@ void Append_Log_Line(const char* szLine, const std::string& Folder = std::string
     if (!g_bLogFileOn)
         return;
     const std::string Path = Folder.empty() ? std::string(DEBUG_LOG_FILE) : Folder + "/" + DEBUG_LOG_FILE;
-    FILE* pFile = files::Open_File(Path.c_str(), "ab");
+    FILE* pFile = files::Open_File_To_Append(Path.c_str());
     if (pFile == nullptr)
         return;
     std::fputs(szLine, pFile);

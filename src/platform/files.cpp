@@ -266,17 +266,73 @@ int Open_Without_Waiting(const std::string& Path, int nAccess, struct stat& st, 
     return nFile;
 }
 
+// Opens Path to write (nFlags: O_WRONLY or O_RDWR, with O_CREAT and O_APPEND
+// or O_TRUNC) without following a symbolic link at its last component: a
+// link standing there is removed and a new file made in its place, so that
+// nothing is written wherever a planted link points, nor a dangling link's
+// target made. It never waits: a pipe or a socket is refused (EINVAL), as is
+// a folder (EISDIR); a device is written (the user's own choice, /dev/null)
+// unless bRegularOnly. The descriptor, or -1 with errno set.
+int Open_Not_Following(const std::string& Path, int nFlags, bool bRegularOnly)
+{
+    // Another program may plant a new link between our removal and the open:
+    // a few rounds, then the cause stands.
+    for (int nRound = 0;; ++nRound) {
+        const int nFile = ::open(Path.c_str(), nFlags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+        if (nFile >= 0) {
+            struct stat st;
+            int nError = 0;
+            if (::fstat(nFile, &st) != 0)
+                nError = errno;
+            else if (S_ISDIR(st.st_mode))
+                nError = EISDIR;
+            else if (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) || (bRegularOnly && !S_ISREG(st.st_mode)))
+                nError = EINVAL;
+            if (nError == 0) {
+                const int nStatus = ::fcntl(nFile, F_GETFL);
+                if (nStatus < 0 || ::fcntl(nFile, F_SETFL, nStatus & ~O_NONBLOCK) != 0)
+                    nError = errno;
+            }
+            if (nError != 0) {
+                ::close(nFile);
+                errno = nError;
+                return -1;
+            }
+            Note_Name(Path, true);
+            Note_Written(Path, true);
+            return nFile;
+        }
+        // A pipe nobody reads, or a socket.
+        if (errno == ENXIO) {
+            errno = EINVAL;
+            return -1;
+        }
+        const int nError = errno;
+        struct stat st;
+        if (nError != ELOOP || nRound == 3 || ::lstat(Path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            errno = nError;
+            return -1;
+        }
+        if (::unlink(Path.c_str()) != 0 && errno != ENOENT)
+            return -1;
+        Note_Name(Path, false);
+        Note_Written(Path, false);
+    }
+}
+
 // fopen that never waits: a mode that reads opens only a regular file (a
 // pipe nobody writes would block the open, and a device may never end), and
 // the check is made on what was opened, not on a name that could change
 // between a look and the open. A mode that only writes refuses a pipe (no
 // reader: it would block) but takes a device (/dev/null) as the user's
-// choice.
+// choice; no mode that writes follows a link at the name.
 FILE* Open_Checked(const std::string& Path, const char* szMode)
 {
     const bool bRead = szMode[0] == 'r' || std::strchr(szMode, '+') != nullptr;
     struct stat st;
-    if (::stat(Path.c_str(), &st) == 0) {
+    // A writer looks at the name itself: a link there is replaced, whatever
+    // it points at.
+    if ((szMode[0] == 'r' ? ::stat(Path.c_str(), &st) : ::lstat(Path.c_str(), &st)) == 0 && !S_ISLNK(st.st_mode)) {
         // A folder is no file: Linux would open one for reading, Windows not.
         if (S_ISDIR(st.st_mode)) {
             errno = EISDIR;
@@ -288,10 +344,14 @@ FILE* Open_Checked(const std::string& Path, const char* szMode)
         }
     }
     if (szMode[0] != 'r') {
-        FILE* pFile = std::fopen(Path.c_str(), szMode);
-        if (pFile != nullptr) {
-            Note_Name(Path, true);
-            Note_Written(Path, true);
+        const int nAccess = bRead ? O_RDWR : O_WRONLY;
+        const int nFile =
+            Open_Not_Following(Path, nAccess | O_CREAT | (szMode[0] == 'a' ? O_APPEND : O_TRUNC), bRead);
+        FILE* pFile = nFile >= 0 ? ::fdopen(nFile, szMode) : nullptr;
+        if (pFile == nullptr && nFile >= 0) {
+            const int nError = errno;
+            ::close(nFile);
+            errno = nError;
         }
         return pFile;
     }
@@ -336,6 +396,11 @@ FILE* Open_File_In_Folder(const std::string& ResolvedFolder, const std::string& 
         return nullptr;
     }
     return Open_Checked(Join(ResolvedFolder, Name), szMode);
+}
+
+FILE* Open_File_To_Append(const char* szPath)
+{
+    return Open_File(szPath, "ab");
 }
 
 bool File_Exists(const char* szPath)
@@ -644,6 +709,11 @@ void Release_Folder_Lock()
 namespace {
 // The device a test hands out in place of new temporaries (files_test_hooks.h).
 std::string g_TemporaryDevice;
+
+bool Is_Device(const struct stat& st)
+{
+    return S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode);
+}
 }  // namespace
 
 void Set_Temporary_Write_Device(const char* szDevice)
@@ -657,6 +727,22 @@ FILE* Create_Temporary_File(const char* szTarget, std::string& Path)
     if (szTarget == nullptr || szTarget[0] == '\0') {
         errno = ENOENT;
         return nullptr;
+    }
+    // A device standing at the name itself (not a link to one) is the user's
+    // choice, and no temporary could take its place: it is written directly.
+    const std::string Target = Resolve_Path(szTarget);
+    struct stat st;
+    if (::lstat(Target.c_str(), &st) == 0 && Is_Device(st)) {
+        const int nDevice = ::open(Target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
+        FILE* pFile = nDevice >= 0 ? ::fdopen(nDevice, "wb") : nullptr;
+        if (pFile == nullptr && nDevice >= 0) {
+            const int nError = errno;
+            ::close(nDevice);
+            errno = nError;
+        }
+        if (pFile != nullptr)
+            Path = Target;
+        return pFile;
     }
     std::string Template = Folder_Of(szTarget) + "/" + TEMPORARY_FILE_PREFIX + "XXXXXX";
     // mkstemp creates the name with O_EXCL: whatever already stands there,
@@ -696,6 +782,18 @@ int Finish_Temporary_File(FILE* pFile, const std::string& Temporary, const char*
     // The caller's failed write left its cause in errno.
     int nError = bWritten ? 0 : (errno != 0 ? errno : EIO);
     int nResult = bWritten ? REPLACE_DONE : REPLACE_WRITE_FAILED;
+    // A device written in the file's place (Create_Temporary_File) is only
+    // closed: never renamed, never removed, and not synced (it may not be).
+    struct stat st;
+    if (pFile != nullptr && !Temporary.empty() && ::lstat(Temporary.c_str(), &st) == 0 && Is_Device(st)) {
+        errno = nError;
+        if (!Close_Written_File(pFile) && nResult == REPLACE_DONE) {
+            nError = errno != 0 ? errno : EIO;
+            nResult = REPLACE_WRITE_FAILED;
+        }
+        errno = nResult == REPLACE_DONE ? 0 : nError;
+        return nResult;
+    }
     if (pFile == nullptr) {
         nError = nError != 0 ? nError : EBADF;
         nResult = REPLACE_WRITE_FAILED;

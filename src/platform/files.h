@@ -16,8 +16,19 @@ std::string Resolve_Path(const char* szPath);
 // fopen on the resolved path. It never waits: a mode that reads ("r", "r+",
 // "a+", "w+") opens a regular file only, and no mode opens a pipe or a
 // socket (EINVAL) or a folder (EISDIR); a mode that only writes may open a
-// device.
+// device. A mode that writes never follows a symbolic link at the name: the
+// link is removed and a new file made in its place. (A file written whole
+// goes through Create_Temporary_File or Write_Whole_File instead, an
+// appended one through Open_File_To_Append.)
 FILE* Open_File(const char* szPath, const char* szMode);
+// Opens a file to append to ("ab"), making it when missing. A symbolic link
+// standing at the name is never followed, so the lines never land wherever a
+// planted link points nor make a dangling link's target: the link is removed
+// and a new file takes its place, as a file replaced whole replaces it. A
+// folder (EISDIR), a pipe or a socket (EINVAL) is refused, never waited on; a
+// device standing at the name itself is the user's choice and is written.
+// Null, with errno saying why, when it cannot be opened.
+FILE* Open_File_To_Append(const char* szPath);
 // fopen of szName in a folder that Resolve_Path has already given, the name
 // taken as spelled: for a writer that makes many new files in one folder
 // (the encyclopedia's pages), where matching every new name against the
@@ -109,6 +120,9 @@ constexpr const char* TEMPORARY_FILE_PATTERN = ".kelvo-save-??????";
 // with O_EXCL: a name already taken, by a link too, is never opened) and
 // opens it for writing ("wb"); its path goes to Path. Null, with errno set,
 // when it cannot be created. Its permissions are those of a file fopen makes.
+// A device standing at szTarget itself (not a link to one: /dev/null named by
+// the user) cannot be replaced by a file: it is opened and written directly,
+// Path is its own, and Finish_Temporary_File only closes it.
 FILE* Create_Temporary_File(const char* szTarget, std::string& Path);
 // Ends what Create_Temporary_File began. pFile is closed whatever happens;
 // when bWritten (every write of the caller went through) and the close

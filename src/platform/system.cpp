@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -136,7 +137,11 @@ bool Write_Crash_Report(const char* szPath, int nSignal)
 {
     if (szPath == nullptr || szPath[0] == '\0')
         return false;
-    int nFile = ::open(szPath, O_WRONLY | O_CREAT | O_APPEND, 0644);
+    // Never through a link at the name (open and unlink are safe here): a
+    // link is removed and the report made in its place.
+    int nFile = ::open(szPath, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (nFile < 0 && errno == ELOOP && ::unlink(szPath) == 0)
+        nFile = ::open(szPath, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
     if (nFile < 0)
         return false;
     // The signal number by hand: snprintf is not safe here.

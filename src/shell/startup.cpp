@@ -449,11 +449,13 @@ int Remove_Leftover_Temporaries()
     // Every folder a writer replaces files in: saves, the owners' hall of
     // fame, the cities and the simulator's totals in the data folder, its
     // league databases and playbooks, the leader files, the statistics files,
-    // what is written under Output, the cards and the downloaded pictures.
-    // (An export's folder is cleaned by the next export into it.)
+    // the importer's parsed pages, what is written under Output, the cards and
+    // the downloaded pictures. (An export's folder is cleaned by the next
+    // export into it.)
     int nRemoved = files::Remove_Temporary_Files(".");
     for (const char* szFolder : {"Databases", "playbooks", "Input", "Input/Leaders", "Input/Stats", "Input/Stats/Leagues",
-                                 "Output", "Output/Ratings", "Tolvaren/Output", "Logos/Downloads", "Photos/Downloads"})
+                                 "Input/Downloads/Players", "Output", "Output/Ratings", "Tolvaren/Output",
+                                 "Logos/Downloads", "Photos/Downloads"})
         if (files::Folder_Exists(szFolder))
             nRemoved += files::Remove_Temporary_Files(szFolder);
     if (nRemoved > 0)

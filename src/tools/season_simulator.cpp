@@ -488,8 +488,9 @@ bool Write_Simulator_Report(int nKind)
     SIMULATOR_TOTALS T;
     Load_Simulator_Data(T);
     const char* szName = bCsv ? SIMULATOR_CSV_REPORT : SIMULATOR_TEXT_REPORT;
-    files::Delete_File(szName);
-    FILE* pFile = files::Open_File(szName, "w");
+    // Through a temporary: a link at the name is replaced, never written through.
+    std::string Temporary;
+    FILE* pFile = files::Create_Temporary_File(szName, Temporary);
     if (pFile == nullptr) {
         char szText[128];
         std::snprintf(szText, sizeof(szText), "Couldn't open \"%s\" for writing.", szName);
@@ -515,8 +516,7 @@ bool Write_Simulator_Report(int nKind)
         std::fprintf(pFile, bCsv ? "%s,%lld,%lld,%lld\n" : "%22s %10lld %10lld %10lld\n", szTeam, nAttendance,
                      nRevenue, nProfit);
     }
-    const bool bDone = std::fclose(pFile) == 0;
-    return bDone;
+    return files::Finish_Temporary_File(pFile, Temporary, szName, true, false) == files::REPLACE_DONE;
 }
 
 // --- Dialog 104 ---------------------------------------------------------------

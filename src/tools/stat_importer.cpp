@@ -220,10 +220,15 @@ bool Write_Parsed_Page(const char* szPage, const char* szParsed, std::string& Po
         s_Folder = Folder;
         s_ResolvedFolder = files::Resolve_Path(Folder.c_str());
     }
-    FILE* pOut = files::Open_File_In_Folder(s_ResolvedFolder, Parsed.substr(nSlash + 1), "wb");
+    // Through a temporary beside it: a link at the name is replaced, never
+    // written through, and a failure leaves the old copy.
+    const std::string Target = s_ResolvedFolder + "/" + Parsed.substr(nSlash + 1);
+    std::string Temporary;
+    FILE* pOut = files::Create_Temporary_File(Target.c_str(), Temporary);
     if (pOut == nullptr)
         return false;
-    errno = 0;
+    bool bWritten = true;
+    int nError = 0;
     std::string Line;
     while (Page.Next(Line)) {
         if (Position.empty() && Line.find("Position") != std::string::npos)
@@ -236,10 +241,15 @@ bool Write_Parsed_Page(const char* szPage, const char* szParsed, std::string& Po
             Copy += Line[i] == ' ' && (bAfterBody || bAfterRow) ? '\n' : Line[i];
         }
         Copy += '\n';
-        std::fwrite(Copy.data(), 1, Copy.size(), pOut);
+        errno = 0;
+        if (bWritten && std::fwrite(Copy.data(), 1, Copy.size(), pOut) != Copy.size()) {
+            bWritten = false;
+            nError = errno;
+        }
     }
     // A full disk shows at the close at the latest.
-    return files::Close_Written_File(pOut);
+    errno = nError;
+    return files::Finish_Temporary_File(pOut, Temporary, Target.c_str(), bWritten, false) == files::REPLACE_DONE;
 }
 
 }  // namespace

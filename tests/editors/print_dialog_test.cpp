@@ -13,6 +13,7 @@
 #include "league/preferences.h"
 #include "league/stat_codes.h"
 #include "platform/dialogs.h"
+#include "platform/save_failures.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 #include "shell/commands.h"
@@ -119,15 +120,19 @@ TEST_F(PrintDialogTest, EmptyAndPathNamesAreRefusedAndNothingWritten)
     EXPECT_TRUE(services::Opened_Documents().empty());
 }
 
-TEST_F(PrintDialogTest, FailedWriteNeitherPrintsNorOpens)
+// A write that fails says why, neither prints nor opens, and counts as a
+// failed save, so that a script line that pressed Print fails.
+TEST_F(PrintDialogTest, FailedWriteNeitherPrintsNorOpensAndCountsAsFailed)
 {
-    // A folder of the file's name cannot be opened as the file.
+    // A folder of the file's name cannot be replaced by the file.
     ::mkdir("Output/busy.htm", 0755);
+    const int nFailed = Count_Failed_Saves();
     Print("busy", "HTML (.htm)", true, true);
-    EXPECT_EQ(Last_Box(),
-              "Unable to write to file Output/busy.htm. It is possible that the drive is full, or the file is in use.");
+    EXPECT_EQ(Last_Box(), "Unable to write to file Output/busy.htm. It is possible that the drive is full, or the file "
+                          "is in use. (Is a directory)");
     EXPECT_TRUE(services::Printed_Documents().empty());
     EXPECT_TRUE(services::Opened_Documents().empty());
+    EXPECT_EQ(Count_Failed_Saves(), nFailed + 1);
 }
 
 TEST_F(PrintDialogTest, WrittenFileIsPrintedAndViewedWhenAsked)

@@ -10,6 +10,8 @@
 #include "../test_support.h"
 #include "export/html_writer.h"
 #include "league/league_structure.h"
+#include "platform/files.h"
+#include "platform/files_test_hooks.h"
 
 namespace {
 
@@ -121,4 +123,20 @@ TEST_F(HtmlWriterTest, TheLeagueNamesFileAppendsElevenLinesOnlyWhereItsFolderIs)
     // A second call appends.
     EXPECT_EQ(Write_League_Names_File(), 1);
     EXPECT_EQ(Read_Text_File("Vazarudu Stats/2k6_league.txt").size(), 2 * std::string("2019\nEastern\nN\nS\nE\nW\nWestern\nNW\nSW\nNE\nSE\n").size());
+
+    // A link at the name is never appended through; a page takes its name
+    // whole at the close, and one that could not be written keeps the old.
+    const std::string Linked = Read_Text_File("Vazarudu Stats/2k6_league.txt");
+    std::filesystem::rename("Vazarudu Stats/2k6_league.txt", "linked.txt");
+    std::filesystem::create_symlink("../linked.txt", "Vazarudu Stats/2k6_league.txt");
+    EXPECT_EQ(Write_League_Names_File(), 1);
+    EXPECT_EQ(Read_Text_File("linked.txt"), Linked);
+    HTML_WRITER Writer;
+    Writer.Path = "linked.txt";
+    files::Set_Temporary_Write_Device("/dev/full");
+    ASSERT_EQ(Open_Html_Writer(&Writer), 1);
+    files::Set_Temporary_Write_Device(nullptr);
+    ASSERT_EQ(Append_Html_Text(&Writer, "lost page"), 1);
+    EXPECT_EQ(Close_Html_Writer(&Writer), 0);
+    EXPECT_EQ(Read_Text_File("linked.txt"), Linked);
 }

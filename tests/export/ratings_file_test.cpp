@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -10,6 +12,7 @@
 #include "export/ratings_file.h"
 #include "league/league_text.h"
 #include "league/overall_rating.h"
+#include "platform/files.h"
 #include "season/player_value.h"
 #include "season/stat_based_rating.h"
 #include "file_size_limit.h"
@@ -147,11 +150,16 @@ TEST_F(RatingsFileTest, TheFileIsReplacedAndCountsOnlyLinesWritten)
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Couldn't write \"Output/Ratings/2019_Player_Ratings.csv\" (Not a directory)");
 }
 
-// The file may take its header and the first player's line but not the
-// second's: the export fails (the system's words kept), whichever line it is.
-TEST_F(RatingsFileTest, AnExportWhoseSecondLineCannotBeWrittenFails)
+// The file is replaced whole, as the database builder writes it: a write
+// that fails part-way (the file-size limit reached after the header and the
+// first player's line) fails the export with the system's words and leaves
+// the old file as it was, and no temporary. A dangling link at the name is
+// replaced, its target never made.
+TEST_F(RatingsFileTest, AnExportThatFailsPartWayLeavesTheOldFile)
 {
     SCRATCH_FOLDER Folder("ratings_line_fails");
+    ASSERT_EQ(Export_Player_Ratings(POSITION_WR, 2019), 1);
+    const std::string Old = Read_Text_File("Output/Ratings/2019_Player_Ratings.csv");
     std::string First;
     ASSERT_TRUE(Build_Player_Ratings_Line(0, 0, First));
     const long long nRoom = static_cast<long long>(std::strlen(HEADER_2019) + 1 + First.size() + 1 + 10);
@@ -163,10 +171,12 @@ TEST_F(RatingsFileTest, AnExportWhoseSecondLineCannotBeWrittenFails)
         return errno == EFBIG ? 1 : 2;
     });
     EXPECT_EQ(nAnswer, 1) << "1: failed as the file ran out of room; 2: failed for another cause; 10+N: N written";
-    // The header and the first line went in before the limit.
-    const std::string Text = Read_Text_File("Output/Ratings/2019_Player_Ratings.csv");
-    EXPECT_EQ(Text.substr(0, std::strlen(HEADER_2019) + 1 + First.size() + 1),
-              std::string(HEADER_2019) + "\n" + First + "\n");
+    EXPECT_EQ(Read_Text_File("Output/Ratings/2019_Player_Ratings.csv"), Old);
+    EXPECT_EQ(files::List_Folder("Output/Ratings", files::TEMPORARY_FILE_PATTERN), std::vector<std::string>{});
+    ASSERT_EQ(std::remove("Output/Ratings/2019_Player_Ratings.csv"), 0);
+    ASSERT_EQ(::symlink("../../elsewhere.csv", "Output/Ratings/2019_Player_Ratings.csv"), 0);
+    EXPECT_EQ(Export_Player_Ratings(15, 2019), 3);
+    EXPECT_FALSE(files::Entry_Exists("elsewhere.csv"));
 }
 
 TEST_F(RatingsFileTest, TheCommandAsksForAPositionAndReports)

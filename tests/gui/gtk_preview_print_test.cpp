@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -170,9 +171,12 @@ TEST_F(GtkPreviewPrint, PrintExportsThePagesOfTheWrittenFile)
             std::fprintf(pFile, "line\t%d\n", i);
         std::fclose(pFile);
     }
+    // A link at the PDF's name is replaced, its target never made.
+    ASSERT_EQ(::symlink("linked.pdf", "long.pdf"), 0);
     Set_Print_Export_File("long.pdf");
     EXPECT_TRUE(Print_Document("Output/long.txt"));
     EXPECT_EQ(Count_Pdf_Pages("long.pdf"), 3);
+    EXPECT_FALSE(fs::exists(fs::symlink_status("linked.pdf")));
     EXPECT_FALSE(Print_Document("Output/missing.txt"));
 
     // Through the dialog: a written file printed, its pages as many as its

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -189,6 +191,11 @@ TEST_F(ErrorsTest, CrashReportNamesTheSignalAndTheRecentErrors)
     EXPECT_NE(Report.find("ERROR: nSlot out of bounds in Get_Player_Rating(3,[120])"), std::string::npos);
     EXPECT_NE(Report.find("stopped on signal 6 (SIGABRT)."), std::string::npos);
     EXPECT_FALSE(sys::Write_Crash_Report("no/such/folder/crash.txt", 11));
+
+    // A link at the report's name gives way to the report.
+    ASSERT_EQ(::symlink("crash.txt", "linked.txt"), 0);
+    ASSERT_TRUE(sys::Write_Crash_Report("linked.txt", 11));
+    EXPECT_EQ(Read_Text_File("crash.txt"), Report);
 }
 
 TEST_F(ErrorsTest, SystemErrorBoxAsksAndCancelStopsFurtherBoxes)

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -437,4 +438,33 @@ TEST_F(FilesTest, ALockFileThatIsALinkIsRefusedAndNotFollowed)
     Write(Target, "x");
     EXPECT_EQ(files::Take_Folder_Lock(Lock.c_str()), -1);
     EXPECT_EQ(Read_Text_File(Target), "x");
+}
+
+// An append never follows a link at its name: the linked file keeps its
+// bytes, a dangling link's target is never made, and the link gives way to a
+// file of our own, then appended to. A device at the name itself (made here,
+// never the system's) is written, never replaced, even when the write fails.
+TEST_F(FilesTest, AnAppendNeverFollowsALinkAndADeviceIsNeverReplaced)
+{
+    Write(Root + "/linked.txt", "the linked file");
+    ASSERT_EQ(::symlink((Root + "/linked.txt").c_str(), (Root + "/log.txt").c_str()), 0);
+    ASSERT_EQ(::symlink((Root + "/nowhere.txt").c_str(), (Root + "/dangling.txt").c_str()), 0);
+    for (const char* szName : {"/log.txt", "/log.txt", "/dangling.txt"}) {
+        FILE* pFile = files::Open_File_To_Append((Root + szName).c_str());
+        ASSERT_NE(pFile, nullptr) << szName;
+        std::fputs("line\n", pFile);
+        ASSERT_TRUE(files::Close_Written_File(pFile));
+    }
+    EXPECT_EQ(Read_Text_File(Root + "/linked.txt"), "the linked file");
+    EXPECT_EQ(Read_Text_File(Root + "/log.txt"), "line\nline\n");
+    EXPECT_EQ(Read_Text_File(Root + "/nowhere.txt", "missing"), "missing");
+
+    if (::mknod((Root + "/full").c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+        GTEST_SKIP() << "no device node can be made here";
+    errno = 0;
+    EXPECT_FALSE(files::Write_Whole_File((Root + "/full").c_str(), "text", 4));
+    EXPECT_EQ(errno, ENOSPC);
+    struct stat Info;
+    ASSERT_EQ(::lstat((Root + "/full").c_str(), &Info), 0);
+    EXPECT_TRUE(S_ISCHR(Info.st_mode));
 }

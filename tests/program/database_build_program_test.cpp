@@ -294,16 +294,13 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     EXPECT_TRUE(Contains(NoRatings.Err, "2010_Player_Ratings.csv\" could not be written (Is a directory)"))
         << NoRatings.Err;
     fs::remove_all(Ratings);
-    if (fs::exists("/dev/full")) {
-        const std::string Log = Alone + "/Draft-Class-Rookies.csv";
-        fs::remove(Log);
-        fs::create_symlink("/dev/full", Log);
-        const process_runner::RUN_RESULT NoLog = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
-        EXPECT_EQ(NoLog.nExitCode, 2) << NoLog.Out << NoLog.Err;
-        EXPECT_TRUE(Contains(NoLog.Err, "Draft-Class-Rookies.csv\" could not be written (No space left on device)"))
-            << NoLog.Err;
-        fs::remove(Log);
-    }
+    const std::string Log = Alone + "/Draft-Class-Rookies.csv";
+    fs::remove(Log);
+    fs::create_directories(Log + "/taken");
+    const process_runner::RUN_RESULT NoLog = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
+    EXPECT_EQ(NoLog.nExitCode, 2) << NoLog.Out << NoLog.Err;
+    EXPECT_TRUE(Contains(NoLog.Err, "Draft-Class-Rookies.csv\" could not be written (Is a directory)")) << NoLog.Err;
+    fs::remove_all(Log);
 
     // A game with changes in memory is offered a save first.
     const process_runner::RUN_RESULT Offer =

@@ -154,7 +154,19 @@ protected:
     }
     void Expect_Line_Fails(const std::string& Line, const std::string& Reason)
     {
-        const process_runner::RUN_RESULT Result = Run_Line(Line);
+        Expect_Result(Run_Line(Line), Line, Reason);
+    }
+    // The same with every write in Folder failing as on a full disk.
+    void Expect_Line_Fails_On_A_Full_Disk(const std::string& Folder, const std::string& Line, const std::string& Reason)
+    {
+        program_support::SCRIPT_RUN Full{Data.Path(), Output.Path(), "failure.kelvo", std::chrono::seconds(60)};
+        Full.Env = program_support::Write_Faults_Env(Folder, "KELVO_FAULT_FULL=1");
+        Expect_Result(program_support::Run_Headless_Script(Full, std::string(NEW_GAME) + Line + "\nquit\n"), Line,
+                      Reason);
+    }
+    static void Expect_Result(const process_runner::RUN_RESULT& Result, const std::string& Line,
+                              const std::string& Reason)
+    {
         ASSERT_FALSE(Result.bTimedOut) << Line;
         EXPECT_EQ(Result.nExitCode, 2) << Line << "\n" << Result.Out << Result.Err;
         EXPECT_TRUE(Contains(Result.Err, Reason)) << Line << "\n" << Result.Err;
@@ -319,31 +331,22 @@ TEST_F(ToolLineTest, PlaybooksThatAreNoFilesFailTheLine)
     }
 }
 
-// Every tool whose output cannot be written (a full disk: /dev/full; a
-// folder in the file's place) fails its line with the file and the
-// system's words.
+// Every tool whose output cannot be written (a full disk; a folder in the
+// file's place) fails its line with the file and the system's words.
 TEST_F(ToolLineTest, ToolsWhoseOutputCannotBeWrittenFailTheirLine)
 {
-    const bool bFullDevice = fs::exists("/dev/full");
     const std::string Ratings = Data.Path() + "/Output/Ratings/2019_Player_Ratings.csv";
     fs::create_directories(Data.Path() + "/Output/Ratings");
-    if (bFullDevice) {
-        fs::create_symlink("/dev/full", Ratings);
-        Expect_Line_Fails("tool Export_Player_Ratings 15 2019", "2019_Player_Ratings.csv\" could not be written (No space");
-        Expect_Line_Fails("tool Export_Current_Player_Ratings 15",
-                          "2019_Player_Ratings.csv\" could not be written (No space");
-        fs::remove(Ratings);
-    }
+    Expect_Line_Fails_On_A_Full_Disk(Data.Path() + "/Output/Ratings", "tool Export_Player_Ratings 15 2019",
+                                     "2019_Player_Ratings.csv\" could not be written (No space");
+    Expect_Line_Fails_On_A_Full_Disk(Data.Path() + "/Output/Ratings", "tool Export_Current_Player_Ratings 15",
+                                     "2019_Player_Ratings.csv\" could not be written (No space");
     fs::create_directories(Ratings + "/taken");
     Expect_Line_Fails("tool Export_Player_Ratings 15 2019", "2019_Player_Ratings.csv\" could not be written (Is a");
 
     const std::string Multipliers = Data.Path() + "/Play_Multipliers.csv";
-    if (bFullDevice) {
-        fs::create_symlink("/dev/full", Multipliers);
-        Expect_Line_Fails("tool Output_Play_Selection_Multipliers",
-                          "Play_Multipliers.csv\" could not be written (No space");
-        fs::remove(Multipliers);
-    }
+    Expect_Line_Fails_On_A_Full_Disk(Data.Path(), "tool Output_Play_Selection_Multipliers",
+                                     "Play_Multipliers.csv\" could not be written (No space");
     fs::create_directories(Multipliers + "/taken");
     Expect_Line_Fails("tool Output_Play_Selection_Multipliers", "Play_Multipliers.csv\" could not be written (Is a");
 
@@ -352,7 +355,7 @@ TEST_F(ToolLineTest, ToolsWhoseOutputCannotBeWrittenFailTheirLine)
     const std::string Historical = Data.Path() + "/HistoricalStats.txt";
     fs::create_directories(Historical + "/taken");
     Expect_Line_Fails("tool Write_Historical_Stats", "HistoricalStats.txt\" could not be written (Is a");
-    if (bFullDevice) {
+    if (fs::exists("/dev/full")) {
         fs::remove_all(Historical);
         fs::create_symlink("/dev/full", Historical);
         const process_runner::RUN_RESULT Written = Run_Line("tool Write_Historical_Stats");
@@ -410,8 +413,8 @@ namespace {
 TEST_F(FailureProgramTest, LeftoverTemporariesAreRemovedFromEveryWritersFolder)
 {
     const std::vector<std::string> Folders = {"",       "Databases",      "playbooks",      "Input",          "Input/Leaders",
-                                              "Input/Stats", "Input/Stats/Leagues", "Output", "Output/Ratings",
-                                              "Tolvaren/Output", "Logos/Downloads", "Photos/Downloads"};
+                                              "Input/Stats", "Input/Stats/Leagues", "Input/Downloads/Players", "Output",
+                                              "Output/Ratings", "Tolvaren/Output", "Logos/Downloads", "Photos/Downloads"};
     for (const std::string& Folder : Folders) {
         fs::create_directories(Data.Path() + "/" + Folder);
         program_support::Write_File(Data.Path() + "/" + Folder + "/.kelvo-save-Ab12Cd", "half a file");

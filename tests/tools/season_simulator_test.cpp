@@ -274,8 +274,11 @@ TEST_F(SeasonSimulatorTest, ReportsWorkedByHand)
 {
     whole_season::Build_League(3);
     // Cleared: nothing simulated, zero averages, nothing divided by zero.
+    // The report replaces a link at its name, never writes through it.
+    ASSERT_EQ(::symlink("nowhere.txt", "Simulator.txt"), 0);
     Save_Simulator_Data();
     ASSERT_TRUE(Write_Simulator_Report(0));
+    EXPECT_EQ(Read_Text_File("nowhere.txt", "missing"), "missing");
     ASSERT_TRUE(Write_Simulator_Report(1));
     std::vector<std::string> Text = Lines(Read_Text_File("Simulator.txt"));
     std::vector<std::string> Csv = Lines(Read_Text_File("Simulator.csv"));

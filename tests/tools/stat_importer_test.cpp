@@ -601,6 +601,14 @@ TEST_F(StatImporterRoundTrip, PagesGiveBackTheLeague)
 
     // The parsed copy stands beside the page.
     EXPECT_TRUE(std::filesystem::exists("Input/Downloads/Players/Rt0000-parsed.txt"));
+    // Made again, it replaces a link planted at its name, never follows it.
+    const std::string Parsed = Read_File("Input/Downloads/Players/Rt0000-parsed.txt");
+    std::filesystem::remove("Input/Downloads/Players/Rt0000-parsed.txt");
+    std::filesystem::create_symlink("../../../nowhere.txt", "Input/Downloads/Players/Rt0000-parsed.txt");
+    EXPECT_TRUE(Download_Football_Data());
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status("nowhere.txt")));
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status("Input/Downloads/Players/Rt0000-parsed.txt")));
+    EXPECT_EQ(Read_File("Input/Downloads/Players/Rt0000-parsed.txt"), Parsed);
 
     // A second run that finds no page replaces nothing.
     const std::string Before = Read_File(PLAYERS_CSV_FILE);

@@ -5,6 +5,8 @@
 
 #include <gtk/gtk.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -114,17 +116,40 @@ bool Print_Document(const char* szPath)
     g_signal_connect(pOperation, "begin-print", G_CALLBACK(Begin_Print), &Job);
     g_signal_connect(pOperation, "draw-page", G_CALLBACK(Draw_Page), &Job);
     GtkPrintOperationAction nAction = GTK_PRINT_OPERATION_ACTION_PRINT_DIALOG;
+    // The PDF is exported into a temporary of ours, held open, that takes its
+    // name once written: a link at the name is replaced, never written
+    // through, and a failed export leaves an old PDF as it was.
+    std::string Export;
+    std::string Temporary;
+    FILE* pTemporary = nullptr;
     if (dialogs::Unattended()) {
-        std::string Export = Get_Print_Export_File();
+        Export = Get_Print_Export_File();
         if (Export.empty())
             Export = Path + ".pdf";
-        gtk_print_operation_set_export_filename(pOperation, files::Resolve_Path(Export.c_str()).c_str());
+        pTemporary = files::Create_Temporary_File(Export.c_str(), Temporary);
+        if (pTemporary == nullptr) {
+            Write_Debug_Log("Cannot print \"%s\" to \"%s\": %s", szPath, Export.c_str(), files::Error_Text(errno));
+            g_object_unref(pOperation);
+            return false;
+        }
+        gtk_print_operation_set_export_filename(pOperation, Temporary.c_str());
         nAction = GTK_PRINT_OPERATION_ACTION_EXPORT;
     }
     GError* pError = nullptr;
     const GtkPrintOperationResult nResult =
         gtk_print_operation_run(pOperation, nAction, GTK_WINDOW(Top_Dialog_Window()), &pError);
     g_object_unref(pOperation);
+    if (pTemporary != nullptr) {
+        // Only a finished export takes the name.
+        const bool bExported = nResult == GTK_PRINT_OPERATION_RESULT_APPLY;
+        errno = bExported ? 0 : EIO;
+        if (files::Finish_Temporary_File(pTemporary, Temporary, Export.c_str(), bExported, false) !=
+                files::REPLACE_DONE &&
+            bExported) {
+            Write_Debug_Log("Cannot print \"%s\" to \"%s\": %s", szPath, Export.c_str(), files::Error_Text(errno));
+            return false;
+        }
+    }
     if (nResult == GTK_PRINT_OPERATION_RESULT_ERROR) {
         Write_Debug_Log("Cannot print \"%s\": %s", szPath, pError != nullptr ? pError->message : "?");
         g_clear_error(&pError);
