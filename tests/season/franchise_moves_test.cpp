@@ -541,6 +541,28 @@ TEST_F(FranchiseMovesTest, LeagueRowsChangeNothingInALeagueOfAnotherShape)
     EXPECT_TRUE(ui::Shown_Boxes().empty());
     EXPECT_EQ(Errors_Reported(), 0);
     EXPECT_TRUE(Named.Unchanged());
+
+    // Rows of a league this one does not have rename nothing, though the
+    // new names are free.
+    const FRANCHISE_EVENT Rows[] = {
+        {1990, EVENT_LEAGUE_NAME, "XFL", "", "", 0, "Western"},
+        {1990, EVENT_DIVISION_NAME, "XFL", "", "", 1, "Central"},
+        {1990, EVENT_DIVISION_NAME_B, "XFL", "", "", 0, "Coastal"},
+    };
+    Apply_Franchise_Changes_From(Rows, 3, 1990);
+    EXPECT_TRUE(Named.Unchanged());
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // One league, already named "AFL": room for a second, but no second
+    // "AFL" is made.
+    for (int t = 4; t < 8; ++t)
+        Set_Team_Stat(t, TEAM_STAT_DIVISION, 2);
+    Set_League_Abbreviation(0, "AFL");
+    Set_League_Abbreviation(1, "");
+    ASSERT_EQ(Count_Leagues(), 1);
+    Apply_Franchise_Changes(1960);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(League_Of(1), "");
 }
 
 // The league of the row exists, but the new name is another division's of
