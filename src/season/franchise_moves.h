@@ -59,11 +59,12 @@ const FRANCHISE_EVENT* Get_Franchise_Events(int* pnCount);
 // row's name exists and no other league, or division of the same league,
 // has the new name; any other league row changes nothing and says nothing.
 // A club renamed with an abbreviation another club has takes a free one,
-// as a new club does (Set_Up_Expansion_Team). A change to a user-run club is asked as a Yes/No
-// question and made only on Yes; a change to a computer-run club is shown
-// as "League News" (nothing is shown while every club is computer-run). A
-// move to a city without a city record takes a free record for the new city;
-// when none is free the move is not made and the news says why.
+// as a new club does (Set_Up_Expansion_Team). A change to a user-run club
+// is asked as a Yes/No question and made only on Yes; a change to a
+// computer-run club is shown as "League News" (nothing is shown while every
+// club is computer-run). A move to a city without a city record takes a
+// free record for the new city; when none is free the move is not made and
+// the news says why.
 void Apply_Franchise_Changes(int nYear);
 // Adds the built-in history's expansion clubs of nYear that are not yet in
 // the league and runs their expansion draft; then each is stocked with
