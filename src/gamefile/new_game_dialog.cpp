@@ -281,7 +281,12 @@ void Play(DIALOG& Dialog)
     // variations and the difficulty's rating variation.
     Load_Year_Player_Ratings(0);
     Apply_Advanced_Options(Dialog);
+    // The year's rules store the year's wild cards over the count the load
+    // held to the league's make-up (and said so): held again, the first
+    // season plays what was said, and only a different hold is news.
+    const int nWildCardsLoaded = Get_Universe_Stat(WILD_CARD_TEAMS);
     Set_Default_Settings();
+    Recount_Wild_Card_Teams_And_Tell(Get_Universe_Stat(WILD_CARD_TEAMS), nWildCardsLoaded);
     Set_User_Preference(PREF_MAIN_PAGE, DEFAULT_MAIN_PAGE);
     Write_Debug_Log("Start_Game(TRUE)");
     Setup_New_Universe(1);

@@ -293,12 +293,15 @@ void Recount_Wild_Card_Teams()
     Update_Standings();
 }
 
-void Recount_Wild_Card_Teams_And_Tell(int nLastSeason)
+void Recount_Wild_Card_Teams_And_Tell(int nLastAsked, int nLastPlayed)
 {
     const int nAsked = League.Universe.nStat[WILD_CARD_TEAMS];
     Recount_Wild_Card_Teams();
     const int nNow = League.Universe.nStat[WILD_CARD_TEAMS];
-    if (nNow == nAsked || nNow == nLastSeason)
+    // The same count held the same way last season was said then (or the
+    // user chose it); a hold of another count, or of the same count from
+    // another asked one, is news.
+    if (nNow == nAsked || (nAsked == nLastAsked && nNow == nLastPlayed))
         return;
     char szText[256];
     std::snprintf(szText, sizeof(szText),

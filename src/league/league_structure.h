@@ -78,10 +78,12 @@ int Get_Wild_Card_Minimum(int nDivisions);
 // changes it is stored and the standings are recomputed. A league with no
 // league in use keeps its value.
 void Recount_Wild_Card_Teams();
-// Recount_Wild_Card_Teams, and when it changed the count from both the
-// value stored before it and nLastSeason (the count the league played its
-// last season with), a box titled "Playoff Format Change" saying so.
-void Recount_Wild_Card_Teams_And_Tell(int nLastSeason);
+// Recount_Wild_Card_Teams, and when it changed the count stored before it
+// (the one asked), a box titled "Playoff Format Change" saying so, unless
+// last season asked the same count (nLastAsked) and was played with the
+// count held now (nLastPlayed): that hold was said then. Without a last
+// season (a game loaded) nLastPlayed is -1 and every change is said.
+void Recount_Wild_Card_Teams_And_Tell(int nLastAsked, int nLastPlayed = -1);
 // Rebuilds the standings order and, before the playoffs, the standings.
 void Refresh_Standings();
 

@@ -81,21 +81,6 @@ constexpr int YEAR_AMERICAN_LEAGUE_FINAL = 1966;
 constexpr int YEAR_LEAGUE_EXCHANGE = 1970;
 constexpr int YEAR_TWO_ROUND_DIVISIONS_END = 1990;
 
-int Wild_Cards_For_Year(int nYear)
-{
-    if (nYear < 1970)
-        return 0;
-    if (nYear < 1978)
-        return 1;
-    if (nYear < 1990)
-        return 2;
-    if (nYear < 2002)
-        return 3;
-    if (nYear < 2020)
-        return 2;
-    return 3;
-}
-
 // x rounded to the nearest multiple of m (> 0), halves up.
 int64_t Round_To_Multiple_Half_Up(int64_t x, int64_t m)
 {
@@ -111,6 +96,21 @@ bool Is_Asking_User(int bAsk)
 }
 
 }  // namespace
+
+int Get_Year_Wild_Card_Teams(int nYear)
+{
+    if (nYear < 1970)
+        return 0;
+    if (nYear < 1978)
+        return 1;
+    if (nYear < 1990)
+        return 2;
+    if (nYear < 2002)
+        return 3;
+    if (nYear < 2020)
+        return 2;
+    return 3;
+}
 
 int Get_Regular_Season_Games(int nYear)
 {
@@ -212,7 +212,7 @@ void Update_Games_Per_Season(int bAsk)
 void Update_Wild_Card_Teams(int bAsk)
 {
     int nOld = League.Universe.nStat[WILD_CARD_TEAMS];
-    int nNew = Wild_Cards_For_Year(Get_Current_Year());
+    int nNew = Get_Year_Wild_Card_Teams(Get_Current_Year());
     if (nNew != nOld && Is_Asking_User(bAsk)) {
         char szText[TEXT_BUFFER_SIZE];
         std::snprintf(szText, sizeof(szText),

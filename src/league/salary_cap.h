@@ -33,6 +33,10 @@ void Update_Salary_Cap(int bAsk);
 // Games per season by year: 12 before 1961, 14 to 1977, 16 to 2020, then 17.
 int Get_Regular_Season_Games(int nYear);
 
+// Wild-card teams per conference by year: none before 1970, 1 to 1977, 2 to
+// 1989, 3 to 2001, 2 to 2019, then 3.
+int Get_Year_Wild_Card_Teams(int nYear);
+
 // The 17-game season is played only by a league of 32 clubs.
 constexpr int SEVENTEEN_GAME_SEASON = 17;
 constexpr int SEVENTEEN_GAME_LEAGUE_CLUBS = 32;

@@ -147,16 +147,136 @@ std::string Format(const char* szFormat, const std::string& A, const std::string
     return szText;
 }
 
-// Team strings 1, 2 and (when given) 0 from the new name, then the clubs
-// re-sorted and the standings refreshed.
+// Whether a club other than nTeam (in use, or erased while its season's
+// records still name it) carries the abbreviation Code.
+bool Abbreviation_Taken(const std::string& Code, int nTeam)
+{
+    for (int t = 0; t < MAX_FRANCHISES; ++t) {
+        if (t == nTeam || (!Is_Team_Slot_Used(t) && !Is_Erased_Club(t)))
+            continue;
+        if (Same_Text(Team_String(t, TEAM_STRING_ABBREVIATION), Code))
+            return true;
+    }
+    return false;
+}
+
+std::string Upper_Letters(const std::string& Text)
+{
+    std::string Letters;
+    for (char ch : Text)
+        if (std::isalnum(static_cast<unsigned char>(ch)))
+            Letters += static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    return Letters;
+}
+
+// The abbreviation club nTeam is to take: Wanted while no other club has it
+// (a box score heads its columns and tags its players by it), else the first
+// free one of its first two letters and a letter of the nickname, then of
+// its first two letters and any letter, then of its first letter and any
+// two. Without a wanted one the city's first three letters are wanted.
+std::string Free_Abbreviation(const std::string& Wanted, const std::string& City, const std::string& Nickname,
+                              int nTeam)
+{
+    std::string Base = Wanted.empty() ? Upper_Letters(City).substr(0, 3) : Wanted;
+    if (Base.empty() || !Abbreviation_Taken(Base, nTeam))
+        return Base;
+    const std::string Head = Upper_Letters(Base).append("XX");
+    std::vector<std::string> Candidates;
+    for (char ch : Upper_Letters(Nickname))
+        Candidates.push_back(Head.substr(0, 2) + ch);
+    for (char ch = 'A'; ch <= 'Z'; ++ch)
+        Candidates.push_back(Head.substr(0, 2) + ch);
+    for (char a = 'A'; a <= 'Z'; ++a)
+        for (char b = 'A'; b <= 'Z'; ++b)
+            Candidates.push_back(Head.substr(0, 1) + a + b);
+    for (const std::string& Code : Candidates)
+        if (!Abbreviation_Taken(Code, nTeam))
+            return Code;
+    return Base;   // more clubs than codes: cannot happen with 36 slots
+}
+
+// Team strings 1, 2 and (when given, and free) 0 from the new name, then
+// the clubs re-sorted and the standings refreshed.
 void Rename_Team(int nTeam, const std::string& City, const std::string& Nickname, const std::string& Abbreviation)
 {
     Set_Team_String(Nickname.c_str(), nTeam, TEAM_STRING_NICKNAME);
     Set_Team_String(City.c_str(), nTeam, TEAM_STRING_CITY);
     if (!Abbreviation.empty())
-        Set_Team_String(Abbreviation.c_str(), nTeam, TEAM_STRING_ABBREVIATION);
+        Set_Team_String(Free_Abbreviation(Abbreviation, City, Nickname, nTeam).c_str(), nTeam,
+                        TEAM_STRING_ABBREVIATION);
     Sort_Teams_By_City();
     Refresh_Standings();
+}
+
+// The league 0-1 named Name (letter case ignored); -1 when none is.
+int Find_Named_League(const std::string& Name)
+{
+    for (int l = 0; l < NUMBER_OF_LEAGUES; ++l) {
+        char szLeague[LEAGUE_NAME_SIZE + 1] = {};
+        Get_League_Name(l, szLeague);
+        if (szLeague[0] != '\0' && Same_Text(szLeague, Name))
+            return l;
+    }
+    return -1;
+}
+
+// Whether another division of nDivision's league (0-3 or 4-7) is named Name.
+bool Division_Name_Taken(int nDivision, const std::string& Name)
+{
+    const int nFirst = nDivision / 4 * 4;
+    for (int d = nFirst; d < nFirst + 4; ++d) {
+        if (d == nDivision)
+            continue;
+        char szDivision[DIVISION_NAME_SIZE + 1] = {};
+        Get_Division_Name(d, szDivision);
+        if (szDivision[0] != '\0' && Same_Text(szDivision, Name))
+            return true;
+    }
+    return false;
+}
+
+// The league rows (a new league, a league or division renamed) change only
+// a league they fit: one whose league of that name exists (or, for a new
+// league, is not there yet and has room), and never into two leagues or two
+// divisions of one league sharing a name. Anything else changes nothing
+// and says nothing.
+void Apply_League_Event(const FRANCHISE_EVENT& Event)
+{
+    const std::string LeagueName = Field(Event.szLeague);
+    const std::string Second = Field(Event.szSecond);
+    if (LeagueName.empty())
+        return;
+    const int nLeague = Find_Named_League(LeagueName);
+    switch (Event.nKind) {
+    case EVENT_NEW_LEAGUE: {
+        const int nNew = Count_Leagues();
+        if (nLeague >= 0 || nNew >= NUMBER_OF_LEAGUES)
+            return;
+        if (!All_Computer())
+            Show_Formatted_Message("League News", "A new league has been created: %s.", LeagueName.c_str());
+        Set_League_Abbreviation(nNew, LeagueName.c_str());
+        return;
+    }
+    case EVENT_LEAGUE_NAME: {
+        const int nOther = Find_Named_League(Second);
+        if (nLeague < 0 || (nOther >= 0 && nOther != nLeague))
+            return;
+        Set_League_Abbreviation(nLeague, Second.c_str());
+        return;
+    }
+    case EVENT_DIVISION_NAME:
+    case EVENT_DIVISION_NAME_B: {
+        if (nLeague < 0)
+            return;
+        const int nDivision = Event.nDivision + 4 * nLeague;
+        if (Event.nDivision >= 0 && Event.nDivision < 4 && Division_Name_Taken(nDivision, Second))
+            return;
+        Set_Division_Name(nDivision, Second.c_str());
+        return;
+    }
+    default:
+        return;
+    }
 }
 
 void Apply_Event(const FRANCHISE_EVENT& Event)
@@ -164,25 +284,12 @@ void Apply_Event(const FRANCHISE_EVENT& Event)
     const int nKind = Event.nKind;
     if (nKind <= EVENT_EXPANSION || nKind >= FRANCHISE_EVENT_KIND_COUNT)
         return;
+    if (nKind >= EVENT_NEW_LEAGUE && nKind <= EVENT_DIVISION_NAME_B) {
+        Apply_League_Event(Event);
+        return;
+    }
     const std::string LeagueName = Field(Event.szLeague);
     const std::string Second = Field(Event.szSecond);
-
-    switch (nKind) {
-    case EVENT_NEW_LEAGUE:
-        if (!All_Computer())
-            Show_Formatted_Message("League News", "A new league has been created: %s.", LeagueName.c_str());
-        Set_League_Abbreviation(Count_Leagues(), LeagueName.c_str());
-        return;
-    case EVENT_LEAGUE_NAME:
-        Set_League_Abbreviation(Find_League_By_Name(LeagueName.c_str()), Second.c_str());
-        return;
-    case EVENT_DIVISION_NAME:
-    case EVENT_DIVISION_NAME_B:
-        Set_Division_Name(Event.nDivision + 4 * Find_League_By_Name(LeagueName.c_str()), Second.c_str());
-        return;
-    default:
-        break;
-    }
 
     const int nTeam = Find_Event_Team(Event.szTeam);
     if (nTeam == NO_TEAM)
@@ -414,7 +521,8 @@ int Set_Up_Expansion_Team(const char* szTeam, int nDivision, const char* szAbbre
     Set_Team_Stat(nTeam, TEAM_STAT_DIVISION, nDivision);
     Set_Team_String(City.c_str(), nTeam, TEAM_STRING_CITY);
     Set_Team_String(Nickname.c_str(), nTeam, TEAM_STRING_NICKNAME);
-    Set_Team_String(szAbbreviation != nullptr ? Field(szAbbreviation).c_str() : "", nTeam, TEAM_STRING_ABBREVIATION);
+    const std::string Wanted = szAbbreviation != nullptr ? Field(szAbbreviation) : std::string();
+    Set_Team_String(Free_Abbreviation(Wanted, City, Nickname, nTeam).c_str(), nTeam, TEAM_STRING_ABBREVIATION);
     Set_Team_String(szStadium != nullptr ? Field(szStadium).c_str() : "", nTeam, TEAM_STRING_STADIUM);
     const int nCity = Take_City_Record(City);
     if (nCity >= 0) {

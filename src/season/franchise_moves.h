@@ -53,11 +53,18 @@ const FRANCHISE_EVENT* Get_Franchise_Events(int* pnCount);
 
 // Applies every row of year nYear of kinds 1-12 of the built-in history, in
 // table order. A row naming a club that is not in the league is skipped
-// (kinds 8-11 name none). A change to a user-run club is asked as a Yes/No
-// question and made only on Yes; a change to a computer-run club is shown
-// as "League News" (nothing is shown while every club is computer-run). A
-// move to a city without a city record takes a free record for the new city;
-// when none is free the move is not made and the news says why.
+// (kinds 8-11 name none). A league row changes only a league it fits: a
+// new league only while no league has its name and there is room for one
+// (with its news), a league or division renamed only when a league of the
+// row's name exists and no other league, or division of the same league,
+// has the new name; any other league row changes nothing and says nothing.
+// A club renamed with an abbreviation another club has takes a free one,
+// as a new club does (Set_Up_Expansion_Team). A change to a user-run club
+// is asked as a Yes/No question and made only on Yes; a change to a
+// computer-run club is shown as "League News" (nothing is shown while every
+// club is computer-run). A move to a city without a city record takes a
+// free record for the new city; when none is free the move is not made and
+// the news says why.
 void Apply_Franchise_Changes(int nYear);
 // Adds the built-in history's expansion clubs of nYear that are not yet in
 // the league and runs their expansion draft; then each is stocked with
@@ -76,8 +83,10 @@ int Run_League_Expansion_From(const FRANCHISE_EVENT* pEvents, int nEvents, int n
 int Find_League_By_Name(const char* szName);
 
 // A new club in the next free franchise slot: szTeam "City,Nickname" split at
-// its first comma into team strings 1 and 2, the abbreviation and stadium
-// into strings 0 and 3, the division into team stat 0, the city record of the
+// its first comma into team strings 1 and 2, the abbreviation (or, when
+// another club has it, the first free one of its first two letters and a
+// letter of the nickname, then of any letter) and stadium into strings 0
+// and 3, the division into team stat 0, the city record of the
 // city (a free record made for it when none has its name) into team stat 3,
 // and controller 2 (a new franchise being set up). Returns the new club's
 // slot, or -1 (nothing changed) when no franchise slot or city record is free.

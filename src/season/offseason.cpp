@@ -544,10 +544,11 @@ void Setup_Next_Season()
     Update_Computer_Team_Ticket_Finances(1);
     Run_AI_Free_Agency(0);
     // The year's rules, then the wild cards held to what the league's make-up
-    // allows, said when that differs from the rule and from last season.
+    // allows, said when that differs from the rule, unless last season's
+    // rule was held the same way.
     const int nWildCardsLastSeason = Get_Universe_Stat(WILD_CARD_TEAMS);
     Apply_Season_Rule_Changes();
-    Recount_Wild_Card_Teams_And_Tell(nWildCardsLastSeason);
+    Recount_Wild_Card_Teams_And_Tell(Get_Year_Wild_Card_Teams(Get_Current_Year() - 1), nWildCardsLastSeason);
 
     Start_Season(1);
     Create_Status_Bar();

@@ -209,6 +209,33 @@ TEST_F(GameDialogsTest, NewGameForAChosenTeamMakesItTheUsersAndWritesTheSettings
     EXPECT_TRUE(bLogged);
 }
 
+// A league of one division a conference allows no wild card: the load of
+// its 1995 database says the year's three are held to none, and the season
+// Play sets up keeps none (the year's rules set three again), with nothing
+// said twice.
+TEST_F(GameDialogsTest, NewGamePlaysTheWildCardsItsLoadSaid)
+{
+    Build_Named_League(1995);
+    League.Universe.nStat[WILD_CARD_TEAMS] = 3;
+    ASSERT_TRUE(files::Create_Folders("databases"));
+    char szPath[64];
+    std::snprintf(szPath, sizeof(szPath), UNIVERSE_DATABASE_FORMAT, 1995);
+    ASSERT_EQ(Save_Game(szPath), SAVE_GAME_OK);
+    Zero_League_Data();
+    ui::Reset();
+    ASSERT_EQ(Do_Dialog(NEW_GAME_DIALOG, "New Game", Start_Game_Dialog_Proc), DIALOG_OK);
+    EXPECT_EQ(Get_Current_Year(), 1995);
+    EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), 0);
+    int nSaid = 0;
+    for (const SHOWN_BOX& Box : ui::Shown_Boxes())
+        if (Box.Caption == "Playoff Format Change") {
+            ++nSaid;
+            EXPECT_EQ(Box.Text, "The 1995 playoffs take 0 wild-card teams per conference instead of 3, as the "
+                                "league's clubs, divisions and season length allow.");
+        }
+    EXPECT_EQ(nSaid, 1);
+}
+
 // "Fantasy Draft" checked: once the league is made, Start Fantasy Draft asks
 // how the draft is ordered and starts it; unchecked, it never opens.
 TEST_F(GameDialogsTest, FantasyDraftCheckedRunsTheDraftDialogAfterTheNewLeague)

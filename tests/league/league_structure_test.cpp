@@ -192,8 +192,9 @@ TEST_F(LeagueStructureTest, WildCardRecountStoresOnlyAChange)
 }
 
 // A league of more than 32 clubs playing 17 games allows two wild cards.
-// The count is held to it and said so, once: not when the league already
-// played its last season with that count, nor when nothing changes.
+// The count is held to it and said so, once: not when last season's rule
+// asked the same count and was held the same way, nor when nothing changes.
+// A loaded game (no last season) is told of every change.
 TEST_F(LeagueStructureTest, AWildCardCountHeldToTheLeaguesMakeUpIsTold)
 {
     Fill_Divisions({5, 4, 4, 4, 5, 4, 4, 4});
@@ -209,17 +210,50 @@ TEST_F(LeagueStructureTest, AWildCardCountHeldToTheLeaguesMakeUpIsTold)
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Playoff Format Change");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "The 2021 playoffs take 2 wild-card teams per conference instead of 3, as "
                                          "the league's clubs, divisions and season length allow.");
-    // Last season already had two: the rule's three held to two again is no news.
+    // Last season's rule of three was held to two already: no news.
     ui::Reset();
     League.Universe.nStat[WILD_CARD_TEAMS] = 3;
-    Recount_Wild_Card_Teams_And_Tell(2);
+    Recount_Wild_Card_Teams_And_Tell(3, 2);
     EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 2);
     EXPECT_TRUE(ui::Shown_Boxes().empty());
+    // Last season asked two and played two: the rule's three held to two
+    // is a change of this year's rule, and said.
+    League.Universe.nStat[WILD_CARD_TEAMS] = 3;
+    Recount_Wild_Card_Teams_And_Tell(2, 2);
+    EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 2);
+    EXPECT_EQ(ui::Shown_Boxes().size(), 1u);
     // Within the limits: nothing changes, nothing is said.
+    ui::Reset();
     League.Universe.nStat[GAMES_PER_SEASON] = 16;
     League.Universe.nStat[WILD_CARD_TEAMS] = 3;
-    Recount_Wild_Card_Teams_And_Tell(1);
+    Recount_Wild_Card_Teams_And_Tell(1, 1);
     EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 3);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+}
+
+// Two divisions a conference allow no wild card. The first year of one
+// (1970), held to none after a season that had none by its rule, is said;
+// the next year, the same rule held the same way, is not; nor is a season
+// whose rule asks none.
+TEST_F(LeagueStructureTest, TheFirstYearsWildCardHeldToNoneIsToldThoughLastSeasonHadNone)
+{
+    Fill_Divisions({4, 3, 0, 0, 3, 3});
+    League.Universe.nStat[GAMES_PER_SEASON] = 14;
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 1970;
+    Count_Teams();
+    ASSERT_EQ(Get_League_Structure_Code(), 0);
+    League.Universe.nStat[WILD_CARD_TEAMS] = 1;
+    Recount_Wild_Card_Teams_And_Tell(0, 0);
+    EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 0);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "The 1970 playoffs take 0 wild-card teams per conference instead of 1, as "
+                                         "the league's clubs, divisions and season length allow.");
+    ui::Reset();
+    League.Universe.nStat[WILD_CARD_TEAMS] = 1;
+    Recount_Wild_Card_Teams_And_Tell(1, 0);
+    EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 0);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    Recount_Wild_Card_Teams_And_Tell(1, 0);   // asked none, as before 1970
     EXPECT_TRUE(ui::Shown_Boxes().empty());
 }
 

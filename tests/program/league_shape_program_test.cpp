@@ -236,9 +236,10 @@ TEST(LeagueShapeProgram, LeaguesOfThirtyThreeToThirtySixClubsPlayEachSeasonOnIts
 }
 
 // A league of two clubs (one division of one conference, as the first two
-// rows of the shipped list stand): its season does not stop after the
-// regular season. Its playoffs seed the two clubs, the final crowns one, and
-// the next season starts on a schedule of its own.
+// rows of the shipped list stand): one division allows no wild card, as the
+// box at its load says, so its playoffs seed the division winner alone, who
+// is champion without a game. Its season does not stop there, and the next
+// season starts on a schedule of its own.
 TEST(LeagueShapeProgram, ALeagueOfTwoClubsPlaysItsPlayoffsAndTheNextSeason)
 {
     SCRATCH_FOLDER Data{"two_club_data", false};
@@ -251,7 +252,6 @@ TEST(LeagueShapeProgram, ALeagueOfTwoClubsPlaysItsPlayoffsAndTheNextSeason)
         {Data.Path(), Output.Path(), "two.kelvo", std::chrono::seconds(200)},
         std::string(program_support::NEW_GAME) +
             "command \"Through Playoffs\"\n"
-            "command \"Through Playoffs\"\n"
             "dialog 120 set 1082 \"Two Done\"\n"
             "dialog 120 press 1\n"
             "command \"Save Game\"\n" +
@@ -259,6 +259,11 @@ TEST(LeagueShapeProgram, ALeagueOfTwoClubsPlaysItsPlayoffsAndTheNextSeason)
     ASSERT_FALSE(Run.bTimedOut);
     ASSERT_EQ(Run.nExitCode, 0) << Run.Err;
     EXPECT_FALSE(Contains(Run.Out, "stopped")) << Run.Out;
+    EXPECT_TRUE(Contains(Run.Out, "Box [Playoff Format Change] \"The 2019 playoffs take 0 wild-card teams per "
+                                  "conference instead of 2"))
+        << Run.Out;
+    // The 16 games of the regular season, and no playoff game.
+    EXPECT_EQ(Count_Files(Data.Path() + "/Output", "Box-19-"), 16u);
     {
         SCRATCH_FOLDER Here{"two_club_load"};
         ASSERT_TRUE(Here.Ready());
@@ -268,8 +273,11 @@ TEST(LeagueShapeProgram, ALeagueOfTwoClubsPlaysItsPlayoffsAndTheNextSeason)
         ASSERT_EQ(Count_Teams(), 2);
         EXPECT_EQ(Get_Current_Year(), 2019);
         EXPECT_TRUE(Is_Season_Complete());
+        EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), 0);
+        // The champion is the club with more wins (of their 16 meetings).
         const int nChampion = Get_Playoff_Team(Get_Season_Last_Playoff_Slot());
-        EXPECT_TRUE(nChampion == 0 || nChampion == 1) << nChampion;
+        ASSERT_TRUE(nChampion == 0 || nChampion == 1) << nChampion;
+        EXPECT_GE(Get_Team_Wins(nChampion), Get_Team_Wins(1 - nChampion));
     }
     Check_Season(Data.Path() + "/Two 2020.zrt", 2020, 2, 16);
 }

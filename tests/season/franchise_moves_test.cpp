@@ -66,6 +66,45 @@ protected:
         Set_Team_Stat(2, TEAM_STAT_CITY, 3);
     }
 
+    // Two leagues of two divisions of two clubs each, every division slot
+    // named as a built league names them: league 0 (clubs 0-3 in divisions
+    // 0 and 1) and league 1 (clubs 4-7 in divisions 4 and 5). Club 0 is
+    // the Houston Gushers ("HOU"); 12 games a season, 1959.
+    static void Build_Two_League_League(const char* szFirst, const char* szSecond)
+    {
+        season_cycle::Build_League(8);
+        Set_Universe_Stat(GAMES_PER_SEASON, 12);
+        Set_Universe_Stat(FIRST_SEASON_YEAR, 1959);
+        Set_League_Abbreviation(0, szFirst);
+        Set_League_Abbreviation(1, szSecond);
+        const char* const DIVISIONS[4] = {"East", "North", "South", "West"};
+        for (int d = 0; d < NUMBER_OF_DIVISIONS; ++d)
+            Set_Division_Name(d, DIVISIONS[d % 4]);
+        for (int t = 0; t < 8; ++t) {
+            Set_Team_Stat(t, TEAM_STAT_DIVISION, t / 4 * 4 + t % 4 / 2);
+            Set_Team_String(("C" + std::to_string(t)).c_str(), t, TEAM_STRING_ABBREVIATION);
+        }
+        Add_City(0, "Houston");
+        Name(0, "Houston", "Gushers");
+        Set_Team_String("HOU", 0, TEAM_STRING_ABBREVIATION);
+        Set_Team_Stat(0, TEAM_STAT_CITY, 0);
+        Count_Teams();
+    }
+
+    static std::string Division_Of(int nDivision)
+    {
+        char szName[DIVISION_NAME_SIZE + 1] = {};
+        Get_Division_Name(nDivision, szName);
+        return szName;
+    }
+
+    static std::string League_Of(int nLeague)
+    {
+        char szName[LEAGUE_NAME_SIZE + 1] = {};
+        Get_League_Name(nLeague, szName);
+        return szName;
+    }
+
     static std::string String_Of(int nTeam, int nString)
     {
         char szText[TEAM_STRING_SIZE + 1] = {};
@@ -469,6 +508,116 @@ TEST_F(FranchiseMovesTest, UserViewsHisClubsOffenseBeforeTheDraft)
     EXPECT_FALSE(pView->Find(TEAM_VIEW_LIST)->Rows.empty());
     EXPECT_FALSE(Is_Expansion_Excluded());
     dialogs::Reset();
+}
+
+// A league that already holds two leagues, of other names: the new league
+// of 1960 has no room and its division rename, like the rename of 1970,
+// names no league of this one. Nothing changes, nothing is said (the
+// user's club runs, so news would be shown) and nothing is reported.
+TEST_F(FranchiseMovesTest, LeagueRowsChangeNothingInALeagueOfAnotherShape)
+{
+    Build_Two_League_League("American", "National");
+    Set_Team_Stat(1, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
+    const LEAGUE_SNAPSHOT Before;
+    Apply_Franchise_Changes(1960);
+    EXPECT_TRUE(ui::Shown_Boxes().empty()) << ui::Shown_Boxes()[0].Text;
+    EXPECT_EQ(Errors_Reported(), 0) << Get_Recent_Errors();
+    EXPECT_EQ(Division_Of(1), "North");
+    EXPECT_EQ(Division_Of(5), "North");
+    EXPECT_TRUE(Before.Unchanged());
+    Apply_Franchise_Changes(1970);
+    EXPECT_EQ(League_Of(0), "American");
+    EXPECT_EQ(League_Of(1), "National");
+    EXPECT_TRUE(Before.Unchanged());
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // A league that has a league of the new league's name already: no new
+    // league, and its division 1 is not renamed "West", the name of its
+    // division 3 (a division slot keeps its name with no club in it).
+    Set_League_Abbreviation(1, "AFL");
+    const LEAGUE_SNAPSHOT Named;
+    Apply_Franchise_Changes(1960);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(Errors_Reported(), 0);
+    EXPECT_TRUE(Named.Unchanged());
+
+    // Rows of a league this one does not have rename nothing, though the
+    // new names are free.
+    const FRANCHISE_EVENT Rows[] = {
+        {1990, EVENT_LEAGUE_NAME, "XFL", "", "", 0, "Western"},
+        {1990, EVENT_DIVISION_NAME, "XFL", "", "", 1, "Central"},
+        {1990, EVENT_DIVISION_NAME_B, "XFL", "", "", 0, "Coastal"},
+    };
+    Apply_Franchise_Changes_From(Rows, 3, 1990);
+    EXPECT_TRUE(Named.Unchanged());
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // One league, already named "AFL": room for a second, but no second
+    // "AFL" is made.
+    for (int t = 4; t < 8; ++t)
+        Set_Team_Stat(t, TEAM_STAT_DIVISION, 2);
+    Set_League_Abbreviation(0, "AFL");
+    Set_League_Abbreviation(1, "");
+    ASSERT_EQ(Count_Leagues(), 1);
+    Apply_Franchise_Changes(1960);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    EXPECT_EQ(League_Of(1), "");
+}
+
+// The league of the row exists, but the new name is another division's of
+// the same league, or the other league's: the rename is not made. The
+// Houston Oilers still join where the row places them, under a free
+// abbreviation, since the Gushers have "HOU".
+TEST_F(FranchiseMovesTest, NoRenameRepeatsANameAndNoNewClubTakesAnotherClubsAbbreviation)
+{
+    Build_Two_League_League("NFC", "AFL");
+    const char* const AFL_DIVISIONS[4] = {"West", "East", "South", "Mountain"};
+    for (int d = 0; d < 4; ++d)
+        Set_Division_Name(4 + d, AFL_DIVISIONS[d]);
+    for (int t = 0; t < 8; ++t)
+        season_cycle::Fill_Legal_Club(t, 45, 1000 * (t + 1), 60.0f);
+    Apply_Franchise_Changes(1960);
+    EXPECT_EQ(Division_Of(4), "West");
+    EXPECT_EQ(Division_Of(5), "East");
+    EXPECT_TRUE(ui::Shown_Boxes().empty());   // "AFL" is here already: no new league
+
+    Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
+    Run_League_Expansion(1960);
+    ASSERT_EQ(Count_Teams(), 9);
+    const int nOilers = Find_Event_Team("Houston,Oilers");
+    const int nGushers = Find_Event_Team("Houston,Gushers");
+    ASSERT_NE(nOilers, NO_TEAM);
+    ASSERT_NE(nGushers, NO_TEAM);
+    EXPECT_EQ(Get_Team_Stat(nOilers, TEAM_STAT_DIVISION), 4);
+    EXPECT_EQ(String_Of(nGushers, TEAM_STRING_ABBREVIATION), "HOU");
+    // "HO" and the first letter of "Oilers".
+    EXPECT_EQ(String_Of(nOilers, TEAM_STRING_ABBREVIATION), "HOO");
+
+    // A second club wanting "HOU" gets the next free one; a renamed club
+    // wanting a taken code too, and its own code is its to keep.
+    const FRANCHISE_EVENT Rows[] = {
+        {1990, EVENT_EXPANSION, "AFL", "Houston,Oaks", "HOU", 1, "Oak Park"},
+        {1991, EVENT_NAME_CHANGE, "", "Houston,Gushers", "HOU", 0, "Houston,Drillers"},
+        {1991, EVENT_NAME_CHANGE, "", "City1,Nick1", "HOO", 0, "City1,Hawks"},
+        {1992, EVENT_LEAGUE_NAME, "NFC", "", "", 0, "AFL"},
+        {1992, EVENT_DIVISION_NAME_B, "NFC", "", "", 2, "North"},
+        {1992, EVENT_DIVISION_NAME, "NFC", "", "", 3, "Central"},
+    };
+    ASSERT_EQ(Run_League_Expansion_From(Rows, 1, 1990), 1);
+    const int nOaks = Find_Event_Team("Houston,Oaks");
+    ASSERT_NE(nOaks, NO_TEAM);
+    EXPECT_EQ(String_Of(nOaks, TEAM_STRING_ABBREVIATION), "HOA");   // "HOO" is the Oilers'
+    Apply_Franchise_Changes_From(Rows, 6, 1991);
+    EXPECT_EQ(String_Of(Find_Event_Team("Houston,Drillers"), TEAM_STRING_ABBREVIATION), "HOU");
+    EXPECT_EQ(String_Of(Find_Event_Team("City1,Hawks"), TEAM_STRING_ABBREVIATION), "HOH");
+    Errors_Reported();
+    Apply_Franchise_Changes_From(Rows, 6, 1992);
+    EXPECT_EQ(League_Of(0), "NFC");
+    EXPECT_EQ(League_Of(1), "AFL");
+    EXPECT_EQ(Division_Of(2), "South");     // "North" is division 1's
+    EXPECT_EQ(Division_Of(3), "Central");   // a new name is taken
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 }  // namespace

@@ -640,3 +640,29 @@ TEST_F(OffseasonTest, AfterTheOffSeasonDraftAndSetUpEveryPlayerIsAYearOlder)
 }
 
 }  // namespace
+
+// Two divisions a conference allow no wild card. The season set up for
+// 1970, whose rule asks one, says it is held to none, though last season
+// (by its rule) had none; 1971's, held the same way, says nothing.
+TEST_F(OffseasonTest, TheFirstYearOfAWildCardTheLeagueCannotTakeIsSaidOnce)
+{
+    Build_League(13);
+    for (int t = 0; t < 13; ++t)
+        Set_Team_Stat(t, TEAM_STAT_DIVISION, t < 7 ? t % 2 : 4 + t % 2);
+    Set_Universe_Stat(FIRST_SEASON_YEAR, 1969);
+    Set_Universe_Stat(WILD_CARD_TEAMS, 0);
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    Setup_Next_Season();
+    ASSERT_EQ(Get_Current_Year(), 1970);
+    EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), 0);
+    const std::vector<SHOWN_BOX> Said = Boxes_Titled("Playoff Format Change");
+    ASSERT_EQ(Said.size(), 1u);
+    EXPECT_EQ(Said[0].Text, "The 1970 playoffs take 0 wild-card teams per conference instead of 1, as the league's "
+                            "clubs, divisions and season length allow.");
+
+    ui::Reset();
+    Set_User_Preference(PREF_SEASON_INDEX, 2);
+    Setup_Next_Season();
+    EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), 0);
+    EXPECT_TRUE(Boxes_Titled("Playoff Format Change").empty());
+}

@@ -226,7 +226,7 @@ TEST_F(SeasonRollScheduleTest, EverySizeAndEraGivesEveryClubGames)
                 // As Setup_Next_Season and Start_Season roll them.
                 const int nWildCardsLastSeason = Get_Universe_Stat(WILD_CARD_TEAMS);
                 Apply_Season_Rule_Changes();
-                Recount_Wild_Card_Teams_And_Tell(nWildCardsLastSeason);
+                Recount_Wild_Card_Teams_And_Tell(Get_Year_Wild_Card_Teams(nYear - 1), nWildCardsLastSeason);
                 ASSERT_TRUE(Fit_Season_To_Game_Records());
                 ASSERT_TRUE(Generate_League_Schedule()) << Shown_Texts();
                 const int nGames = Get_Games_Per_Season();
