@@ -191,8 +191,9 @@ TEST_F(PageLayoutTest, AnErasedClubsPlayedGamesKeepTheirBoxesAndRows)
     const PAGE_LAYOUT Chargers = Layout_Calendar_Page();
     EXPECT_EQ(Texts_In(Chargers, Chargers.Rows[1].Box), (std::vector<std::string>{"Week 2", "vs Echoes", "T 3-3"}));
     EXPECT_EQ(Chargers.Rows[1].nTeam, E);
-    // The slot zeroed when its season is over: the week is an open date.
-    Clear_Erased_Clubs();
+    // The slot given up to a new club (zeroed first): the week is an open
+    // date.
+    Clear_Team(E);
     const PAGE_LAYOUT Later = Layout_Calendar_Page();
     EXPECT_EQ(Texts_In(Later, Later.Rows[1].Box), (std::vector<std::string>{"Week 2", "Open date"}));
     EXPECT_EQ(Layout_Games_Page().Rows.size(), 1u);
