@@ -226,8 +226,13 @@ PAGE_LAYOUT Layout_Front_Page()
     std::vector<std::string> Scores;
     for (const DAY_RESULT& Result : Results)
         Scores.push_back(Format_Day_Result(Result));
-    if (Scores.empty())
+    if (Scores.empty()) {
         Scores.push_back("No games played yet.");
+        // A season not begun yet: last season's champions stand.
+        const int nChampion = Get_Current_Season_Index() > 0 ? Get_Season_Champion(1, 1) : NO_FINISHER;
+        if (nChampion != NO_FINISHER)
+            Scores.push_back(std::to_string(Get_Current_Year() - 1) + " Champions: " + Finisher_Name(nChampion));
+    }
     char szWeek[64] = "";
     if (nWeek >= 0)
         Get_Week_Name_Long(nWeek, szWeek);
