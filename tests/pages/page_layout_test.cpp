@@ -303,13 +303,6 @@ TEST_F(PageLayoutTest, ChampionsListTheTitleWinners)
               (std::vector<std::string>{"2019", "Alphas", "over a club since erased"}));
     ASSERT_EQ(Layout.Rows.size(), 1u);
     EXPECT_EQ(Layout.Rows[0].nTeam, A);
-    // A season not begun yet names last season's champions beside its
-    // scores.
-    League.Preferences.nInt[PREF_CURRENT_WEEK] = 0;
-    for (int g = 0; g < 5; ++g)
-        League.Game[g] = GAME{};
-    EXPECT_EQ(Texts_In(Layout_Front_Page(), PAGE_RECT{16, 141, 260, 190}),
-              (std::vector<std::string>{"No games played yet.", "2019 Champions: Alphas"}));
 }
 
 TEST_F(PageLayoutTest, DraftShowsTheRoundsPicksInOrder)

@@ -389,8 +389,6 @@ TEST_F(PlayoffsTest, TheChampionErasedAfterTheFinalLeavesTheSeasonAsPlayed)
     ASSERT_EQ(Get_Team_Yearly_Int(1, 0, YEARLY_INT_FINISH), 4);
     // The final's clubs, kept in their yearly records as the game is booked.
     EXPECT_EQ(Get_Season_Champion(1, 0), 0);
-    EXPECT_EQ(Get_Season_Champion(0, 0), 16);
-    EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_LEAGUE_0_FINAL, 1, 0), 0);
     EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_LEAGUE_1_FINAL, 1, 0), 16);
     EXPECT_EQ(Get_Team_Yearly_Char(5, 0, YEARLY_TITLE), TITLE_DECIDED | TITLE_BY_FINAL);
     // The champion's win over 16 in the final is one of the season's
