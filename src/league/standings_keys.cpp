@@ -960,7 +960,9 @@ int Get_Season_Finisher_Team(int nWhat, int bWinner, int nSeasonsAgo)
     const int nSeason = Season_Ago(nSeasonsAgo);
     if (nSeason < 0)
         return NO_FINISHER;
-    if (Club_With_Bits(nSeason, YEARLY_FINALS, 0x7F) == NO_FINISHER)
+    constexpr int ANY_FINAL = FINALS_WON_LEAGUE_0 | FINALS_LOST_LEAGUE_0 | FINALS_WON_LEAGUE_1 |
+                              FINALS_LOST_LEAGUE_1 | FINALS_WON_FINAL | FINALS_LOST_FINAL;
+    if (Club_With_Bits(nSeason, YEARLY_FINALS, ANY_FINAL) == NO_FINISHER)
         return Finisher_From_Codes(nWhat, bWinner, nSeason);
     switch (nWhat) {
     case FINISHER_LEAGUE_0_FINAL:
