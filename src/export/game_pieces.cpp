@@ -201,9 +201,18 @@ bool Slot_Gets_Team(int nSlot)
 
 std::string Team_Link_And_Name(int nTeam)
 {
+    if (nTeam == ERASED_FINISHER)
+        return ERASED_CLUB_TEXT;
     std::string Link;
     Format_Team_Ref(Link, nTeam, -1, 0);
     return Link + Full_Name(nTeam) + "</a>";
+}
+
+// A side of a past season's playoff game: a club, or one the league can no
+// longer name.
+bool Is_Finisher(int nTeam)
+{
+    return (nTeam >= 0 && nTeam < NO_TEAM) || nTeam == ERASED_FINISHER;
 }
 
 }  // namespace
@@ -336,7 +345,7 @@ void Format_Playoff_Game(std::string& Out, int nSlot, int nSeason)
         }
         nFirst = Get_Season_Finisher_Team(nSlot, 1, nSeason);
         nSecond = Get_Season_Finisher_Team(nSlot, 0, nSeason);
-        if (nFirst < 0 || nFirst >= NO_TEAM || nSecond < 0 || nSecond >= NO_TEAM) {
+        if (!Is_Finisher(nFirst) || !Is_Finisher(nSecond)) {
             Out.clear();
             return;
         }
@@ -362,7 +371,7 @@ void Format_Playoff_Game(std::string& Out, int nSlot, int nSeason)
         bFirstWon = nFirstScore > nSecondScore;
     }
     // Team bytes at or above NO_TEAM (the finishers' 255 too) name nobody.
-    if (nFirst < 0 || nFirst >= NO_TEAM || nSecond < 0 || nSecond >= NO_TEAM) {
+    if (!Is_Finisher(nFirst) || !Is_Finisher(nSecond)) {
         Out = "Not played yet";
         return;
     }
@@ -377,7 +386,8 @@ void Format_Playoff_Game(std::string& Out, int nSlot, int nSeason)
 void Format_Playoff_Star(std::string& Out, int nTeam, int nSeason)
 {
     Out.clear();
-    if (nTeam < 0 || nTeam >= MAX_FRANCHISES || !Is_Team_Slot_Used(nTeam))
+    // An erased club keeps its mark on the seasons it played.
+    if (nTeam < 0 || nTeam >= MAX_FRANCHISES || !Is_Club_Of_Season(nTeam))
         return;
     int nFinish = 0;
     if (nSeason == 0) {
@@ -387,8 +397,9 @@ void Format_Playoff_Star(std::string& Out, int nTeam, int nSeason)
         if (nWeek < Get_Regular_Season_Weeks() || nWeek == OFFSEASON_WEEK)
             return;
         // Once the season's codes stand they are read, not worked out from
-        // division rows a club erased or moved since has changed.
-        nFinish = Are_Season_Finishes_Recorded()
+        // division rows a club erased or moved since has changed; an erased
+        // club is in no row.
+        nFinish = Are_Season_Finishes_Recorded() || !Is_Team_Slot_Used(nTeam)
                       ? Get_Team_Yearly_Int(nTeam, Get_Current_Season_Index(), YEARLY_INT_FINISH)
                       : Record_Team_Division_Finish(nTeam);
     } else {

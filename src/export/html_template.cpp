@@ -275,8 +275,11 @@ int Count_Template_Table_Rows(PAGE_STATE& State, int nTable, const HTML_TEMPLATE
     const int R = Regular_Weeks();
     switch (nTable) {
     case TABLE_DIVISION_STANDING: {
+        // The season's clubs of the division: an erased club that played it
+        // too.
         const int nDivision = Get_Template_Parameter(Table, TP_DIVIS);
-        return nDivision >= 0 && nDivision < 8 ? Count_Division_Teams(nDivision) : 0;
+        const int nSeason = Get_Current_Season_Index() - Get_Template_Parameter(Table, TP_SEASON);
+        return nDivision >= 0 && nDivision < 8 ? Count_Season_Division_Teams(nDivision, nSeason) : 0;
     }
     case TABLE_GAME_BY_GAME:
         // The regular season's weeks only: the playoff games have rows of

@@ -77,7 +77,7 @@ bool Is_Player_Address(int nTeam, int nSlot)
 void Format_Yearly_Char(std::string& Out, int nTeam, int nSeason, int nField)
 {
     int nValue = 0;
-    if (nTeam >= 0 && nTeam < MAX_FRANCHISES && Is_Team_Slot_Used(nTeam)) {
+    if (nTeam >= 0 && nTeam < MAX_FRANCHISES && Is_Club_Of_Season(nTeam)) {
         const int nIndex = Get_Current_Season_Index() - nSeason;
         if (static_cast<unsigned>(nIndex) > 100u)
             Write_Debug_Log("Invalid nYear in Get_Team_Yearly_Char(%d,%d,%d)", nTeam, nIndex, nField);

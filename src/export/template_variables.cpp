@@ -35,7 +35,8 @@ struct VARIABLE {
 
 void Team_Text(std::string& Out, int nTeam, void (*pGet)(int, char*, size_t))
 {
-    if (!Is_Valid_Team(nTeam))
+    // An erased club is named on the seasons it played.
+    if (!Is_Valid_Team(nTeam) && !Is_Erased_Club(nTeam))
         return;
     char szText[TEXT_BUFFER_SIZE];
     pGet(nTeam, szText, sizeof(szText));
@@ -131,7 +132,7 @@ const VARIABLE VARIABLES[] = {
     {"TeamRecord",
      [](std::string& O, const PARAMS& p) {
          const int nTeam = P(p, TP_TEAM);
-         if (nTeam < 0 || nTeam >= MAX_FRANCHISES || !Is_Valid_Team(nTeam))
+         if (nTeam < 0 || nTeam >= MAX_FRANCHISES || !Is_Club_Of_Season(nTeam))
              return;
          char szRecord[TEXT_BUFFER_SIZE];
          Format_Team_Yearly_Record(szRecord, nTeam, P(p, TP_SEASON));

@@ -160,15 +160,31 @@ KELVO_NO_COVERAGE inline uint64_t Word(const uint8_t* p)
     return w;
 }
 
+// The main window's page (preference 26) is saved with the game but is not
+// a change to it: looking at a page asks nobody to save. The fingerprint of
+// the league block reads it as 0.
+constexpr size_t SHOWN_PAGE_OFFSET =
+    offsetof(LEAGUE_DATA, Preferences) + offsetof(PREFERENCES, nInt) + sizeof(int32_t) * PREF_MAIN_PAGE;
+
 KELVO_NO_COVERAGE uint64_t Fingerprint(const uint8_t* p, size_t n)
 {
     uint64_t h0 = FINGERPRINT_K1, h1 = FINGERPRINT_K2, h2 = FINGERPRINT_K1 ^ 0x5555, h3 = FINGERPRINT_K2 ^ 0xAAAA;
+    const uint8_t* pStart = p;
     const uint8_t* pEnd = p + (n & ~static_cast<size_t>(31));
+    const size_t nPageChunk = n >= SHOWN_PAGE_OFFSET + sizeof(int32_t) ? SHOWN_PAGE_OFFSET & ~static_cast<size_t>(31)
+                                                                      : n;
     for (; p != pEnd; p += 32) {
-        h0 = Mix(h0, Word(p));
-        h1 = Mix(h1, Word(p + 8));
-        h2 = Mix(h2, Word(p + 16));
-        h3 = Mix(h3, Word(p + 24));
+        const uint8_t* pChunk = p;
+        uint8_t Masked[32];
+        if (static_cast<size_t>(p - pStart) == nPageChunk) {
+            std::memcpy(Masked, p, sizeof(Masked));
+            std::memset(Masked + (SHOWN_PAGE_OFFSET & 31), 0, sizeof(int32_t));
+            pChunk = Masked;
+        }
+        h0 = Mix(h0, Word(pChunk));
+        h1 = Mix(h1, Word(pChunk + 8));
+        h2 = Mix(h2, Word(pChunk + 16));
+        h3 = Mix(h3, Word(pChunk + 24));
     }
     uint8_t Tail[32] = {};
     std::memcpy(Tail, p, n & 31);

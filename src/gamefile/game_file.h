@@ -160,8 +160,9 @@ void Set_Saved_Data_Checksum(int nValue);
 
 // A fingerprint of the whole league block, taken after every successful load
 // and save. Has_League_Changed() says whether anything in the block differs
-// from it (1) or not (0); this, not the stored checksum, decides whether
-// there are unsaved changes.
+// from it (1) or not (0), the page the main window shows (preference 26)
+// aside; this, not the stored checksum, decides whether there are unsaved
+// changes.
 void Remember_League_Fingerprint();
 int Has_League_Changed();
 

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <algorithm>
 #include <utility>
 
 #include "engine/game_state.h"
@@ -18,6 +19,7 @@
 #include "platform/files.h"
 #include "platform/ui.h"
 #include "season/player_generation.h"
+#include "season/playoffs.h"
 
 namespace {
 
@@ -617,6 +619,10 @@ int Get_Team_Division_Key(int nTeam)
 
 void Rank_Teams_By_Standings()
 {
+    // A season whose title is decided keeps the places it recorded: a club
+    // erased or moved since changes neither its order nor the draft's.
+    if (Is_Season_Title_Recorded(Get_Current_Season_Index()))
+        return;
     RESULTS_HOLD Hold;
     int nTeams = Count_Teams();
     if (nTeams > MAX_FRANCHISES)
@@ -685,6 +691,52 @@ void Clear_Standings_Order()
             Set_Division_Place(d, p);
 }
 
+namespace {
+
+// The clubs a season's standings list in a division: every club in use of
+// the division and every erased club of it that played that season, by that
+// season's wins, then ties, then the division place it recorded (yearly
+// byte 1), then slot. Their number.
+int Season_Division_Clubs(int nDivision, int nSeason, int (&nClubs)[MAX_FRANCHISES])
+{
+    int n = 0;
+    if (!In_Range(nSeason, 0, YEARLY_RECORD_YEARS - 1)) {
+        Write_Debug_Log("Invalid nYear in Get_Division_Place_Team(%d,%d)", nDivision, nSeason);
+        return 0;
+    }
+    for (int t = 0; t < MAX_FRANCHISES; ++t) {
+        if (Division_Of(t) != nDivision)
+            continue;
+        const bool bPlayed = Get_Team_Yearly_Char(t, nSeason, YEARLY_WINS) != 0 ||
+                             Get_Team_Yearly_Char(t, nSeason, YEARLY_LOSSES) != 0 ||
+                             Get_Team_Yearly_Char(t, nSeason, YEARLY_TIES) != 0;
+        if (Is_Team_Slot_Used(t) || (Is_Erased_Club(t) && bPlayed))
+            nClubs[n++] = t;
+    }
+    std::stable_sort(nClubs, nClubs + n, [nSeason](int a, int b) {
+        const int nWinsA = Get_Team_Yearly_Char(a, nSeason, YEARLY_WINS);
+        const int nWinsB = Get_Team_Yearly_Char(b, nSeason, YEARLY_WINS);
+        if (nWinsA != nWinsB)
+            return nWinsA > nWinsB;
+        const int nTiesA = Get_Team_Yearly_Char(a, nSeason, YEARLY_TIES);
+        const int nTiesB = Get_Team_Yearly_Char(b, nSeason, YEARLY_TIES);
+        if (nTiesA != nTiesB)
+            return nTiesA > nTiesB;
+        return Get_Team_Yearly_Char(a, nSeason, YEARLY_DIVISION_PLACE) <
+               Get_Team_Yearly_Char(b, nSeason, YEARLY_DIVISION_PLACE);
+    });
+    return std::min(n, static_cast<int>(DIVISION_ROW_PLACES));
+}
+
+// Whether a season's standings are read from the division rows: the current
+// season while its title is open.
+bool Reads_Division_Rows(int nSeason)
+{
+    return nSeason == Get_Current_Season_Index() && !Is_Season_Title_Recorded(nSeason);
+}
+
+}  // namespace
+
 int Get_Division_Place_Team(int nDivision, int nPlace, int nSeason)
 {
     if (!In_Range(nDivision, 0, NUMBER_OF_DIVISIONS - 1)) {
@@ -695,33 +747,21 @@ int Get_Division_Place_Team(int nDivision, int nPlace, int nSeason)
         Report_Error("nPlace out of bounds in %s(%d,[%d],%d)", __func__, nDivision, nPlace, nSeason);
         return NO_TEAM;
     }
-    const uint8_t* pRow = Division_Row(nDivision);
-    if (nSeason == Get_Current_Season_Index())
-        return pRow[nPlace];
+    if (Reads_Division_Rows(nSeason))
+        return Division_Row(nDivision)[nPlace];
+    int nClubs[MAX_FRANCHISES];
+    const int n = Season_Division_Clubs(nDivision, nSeason, nClubs);
+    return nPlace < n ? nClubs[nPlace] : NO_TEAM;
+}
 
-    int nTeam[DIVISION_ROW_PLACES];
-    int nWins[DIVISION_ROW_PLACES];
-    int nTies[DIVISION_ROW_PLACES];
-    int n = 0;
-    for (int p = 0; p < DIVISION_ROW_PLACES; ++p) {
-        if (!Is_Franchise(pRow[p]))
-            continue;
-        nTeam[n] = pRow[p];
-        nWins[n] = Get_Team_Yearly_Char(pRow[p], nSeason, YEARLY_WINS);
-        nTies[n] = Get_Team_Yearly_Char(pRow[p], nSeason, YEARLY_TIES);
-        ++n;
-    }
-    // Bubble sort, so that equal records keep the row's order.
-    for (int nPass = 0; nPass + 1 < n; ++nPass)
-        for (int i = 0; i + 1 < n - nPass; ++i) {
-            bool bSwap = nWins[i] < nWins[i + 1] || (nWins[i] == nWins[i + 1] && nTies[i] < nTies[i + 1]);
-            if (bSwap) {
-                std::swap(nTeam[i], nTeam[i + 1]);
-                std::swap(nWins[i], nWins[i + 1]);
-                std::swap(nTies[i], nTies[i + 1]);
-            }
-        }
-    return nPlace < n ? nTeam[nPlace] : NO_TEAM;
+int Count_Season_Division_Teams(int nDivision, int nSeason)
+{
+    if (!In_Range(nDivision, 0, NUMBER_OF_DIVISIONS - 1))
+        return 0;
+    if (Reads_Division_Rows(nSeason))
+        return Count_Division_Teams(nDivision);
+    int nClubs[MAX_FRANCHISES];
+    return Season_Division_Clubs(nDivision, nSeason, nClubs);
 }
 
 int Get_Team_Division_Place(int nTeam)
@@ -833,40 +873,146 @@ int Get_Nth_Team_In_Division(int nDivision, int n)
     return NO_TEAM;
 }
 
+namespace {
+
+// The season index nSeasonsAgo seasons back; -1 (reported as the yearly
+// reader reports it) outside the yearly records.
+int Season_Ago(int nSeasonsAgo)
+{
+    const int64_t nSeason = static_cast<int64_t>(Get_Current_Season_Index()) - nSeasonsAgo;
+    if (nSeason < 0 || nSeason >= YEARLY_RECORD_YEARS) {
+        Report_Error("Invalid nYear in Get_Team_Yearly_Int(%d,%d,%d)", 0, static_cast<int>(nSeason), YEARLY_INT_FINISH);
+        return -1;
+    }
+    return static_cast<int>(nSeason);
+}
+
+// The first club of the season, in use or erased, one of whose bits of
+// yearly byte nByte is set; NO_FINISHER when none.
+int Club_With_Bits(int nSeason, int nByte, int nBits)
+{
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        if (Is_Club_Of_Season(t) && (Get_Team_Yearly_Char(t, nSeason, nByte) & nBits) != 0)
+            return t;
+    return NO_FINISHER;
+}
+
+// One side of a game the yearly byte records: the club with the side's bit;
+// when only the other side's club is found, the game was played by a club
+// the league can no longer name.
+int Side_Of_Game(int nSeason, int nByte, int nWonBit, int nLostBit, int bWinner)
+{
+    const int nSide = Club_With_Bits(nSeason, nByte, bWinner ? nWonBit : nLostBit);
+    if (nSide != NO_FINISHER)
+        return nSide;
+    return Club_With_Bits(nSeason, nByte, bWinner ? nLostBit : nWonBit) != NO_FINISHER ? ERASED_FINISHER
+                                                                                        : NO_FINISHER;
+}
+
+// The finishers of a season kept only as finish codes: a season recorded
+// before the finals were kept in the yearly records.
+int Finisher_From_Codes(int nWhat, int bWinner, int nSeason)
+{
+    int nChampion = NO_FINISHER;
+    int nRunnerUp = NO_FINISHER;
+    int nLeagueChampion[NUMBER_OF_LEAGUES] = {NO_FINISHER, NO_FINISHER};
+    int nSemiFinalist[NUMBER_OF_LEAGUES] = {NO_FINISHER, NO_FINISHER};
+    for (int t = 0; t < MAX_FRANCHISES; ++t) {
+        if (!Is_Club_Of_Season(t))
+            continue;
+        const int nCode = Get_Team_Yearly_Int(t, nSeason, YEARLY_INT_FINISH);
+        const int nLeague = Division_Of(t) / 4;
+        const bool bLeague = In_Range(Division_Of(t), 0, NUMBER_OF_DIVISIONS - 1);
+        if (nCode == 8 && nChampion == NO_FINISHER)
+            nChampion = t;
+        if (nCode == 7 && nRunnerUp == NO_FINISHER)
+            nRunnerUp = t;
+        if (nCode == 7 && bLeague && nLeagueChampion[nLeague] == NO_FINISHER)
+            nLeagueChampion[nLeague] = t;
+        if (nCode == 6 && bLeague && nSemiFinalist[nLeague] == NO_FINISHER)
+            nSemiFinalist[nLeague] = t;
+    }
+    if (nWhat == FINISHER_TITLE_GAME) {
+        if (bWinner)
+            return nChampion;
+        // A final has two clubs: a champion without a runner-up lost his.
+        return nRunnerUp == NO_FINISHER && nChampion != NO_FINISHER ? ERASED_FINISHER : nRunnerUp;
+    }
+    const int nLeague = nWhat == FINISHER_LEAGUE_0_FINAL ? 0 : 1;
+    if (!bWinner)
+        return nSemiFinalist[nLeague];
+    // The league's finalist: the champion when it is of this league, else
+    // the league's code-7 club (the runner-up of the final, or the league's
+    // champion in a season without one); never a club of the other league.
+    if (nChampion != NO_FINISHER && Division_Of(nChampion) / 4 == nLeague)
+        return nChampion;
+    if (nLeagueChampion[nLeague] != NO_FINISHER)
+        return nLeagueChampion[nLeague];
+    return nSemiFinalist[nLeague] != NO_FINISHER ? ERASED_FINISHER : NO_FINISHER;
+}
+
+}  // namespace
+
 int Get_Season_Finisher_Team(int nWhat, int bWinner, int nSeasonsAgo)
 {
     if (nWhat != FINISHER_LEAGUE_0_FINAL && nWhat != FINISHER_LEAGUE_1_FINAL && nWhat != FINISHER_TITLE_GAME)
         return NO_FINISHER;
-    const int64_t nSeason = static_cast<int64_t>(Get_Current_Season_Index()) - nSeasonsAgo;
-    if (nSeason < 0 || nSeason >= YEARLY_RECORD_YEARS) {
-        Report_Error("Invalid nYear in Get_Team_Yearly_Int(%d,%d,%d)", 0, static_cast<int>(nSeason), YEARLY_INT_FINISH);
+    const int nSeason = Season_Ago(nSeasonsAgo);
+    if (nSeason < 0)
         return NO_FINISHER;
+    constexpr int ANY_FINAL = FINALS_WON_LEAGUE_0 | FINALS_LOST_LEAGUE_0 | FINALS_WON_LEAGUE_1 |
+                              FINALS_LOST_LEAGUE_1 | FINALS_WON_FINAL | FINALS_LOST_FINAL;
+    if (Club_With_Bits(nSeason, YEARLY_FINALS, ANY_FINAL) == NO_FINISHER)
+        return Finisher_From_Codes(nWhat, bWinner, nSeason);
+    switch (nWhat) {
+    case FINISHER_LEAGUE_0_FINAL:
+        return Side_Of_Game(nSeason, YEARLY_FINALS, FINALS_WON_LEAGUE_0, FINALS_LOST_LEAGUE_0, bWinner);
+    case FINISHER_LEAGUE_1_FINAL:
+        return Side_Of_Game(nSeason, YEARLY_FINALS, FINALS_WON_LEAGUE_1, FINALS_LOST_LEAGUE_1, bWinner);
+    default:
+        return Side_Of_Game(nSeason, YEARLY_FINALS, FINALS_WON_FINAL, FINALS_LOST_FINAL, bWinner);
     }
-    int nChampion = NO_FINISHER;
-    int nRunnerUp = NO_FINISHER;
-    int nSemiFinalist[NUMBER_OF_LEAGUES] = {NO_FINISHER, NO_FINISHER};
-    const int nTeams = Count_Teams();
-    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t) {
-        int nCode = Get_Team_Yearly_Int(t, static_cast<int>(nSeason), YEARLY_INT_FINISH);
-        if (nCode == 8 && nChampion == NO_FINISHER)
-            nChampion = t;
-        else if (nCode == 7 && nRunnerUp == NO_FINISHER)
-            nRunnerUp = t;
-        else if (nCode == 6) {
-            int nLeague = Division_Of(t) / 4;
-            if (In_Range(nLeague, 0, NUMBER_OF_LEAGUES - 1) && nSemiFinalist[nLeague] == NO_FINISHER)
-                nSemiFinalist[nLeague] = t;
-        }
+}
+
+bool Is_Season_Title_Recorded(int nSeason)
+{
+    if (!In_Range(nSeason, 0, YEARLY_RECORD_YEARS - 1))
+        return false;
+    return Club_With_Bits(nSeason, YEARLY_TITLE, TITLE_DECIDED) != NO_FINISHER;
+}
+
+int Get_Season_Champion(int bWinner, int nSeasonsAgo)
+{
+    const int nSeason = Season_Ago(nSeasonsAgo);
+    if (nSeason < 0)
+        return NO_FINISHER;
+    if (Is_Season_Title_Recorded(nSeason))
+        return Side_Of_Game(nSeason, YEARLY_TITLE, TITLE_WON, TITLE_LOST, bWinner);
+    // A game saved before the title was kept in the yearly records: the
+    // bracket of the season it holds (the one just played, in the
+    // off-season), once that season is over.
+    const int nWeek = Get_Current_Week();
+    const int nBracketSeason = Get_Current_Season_Index() - (nWeek == OFFSEASON_WEEK ? 1 : 0);
+    if (nSeason == nBracketSeason) {
+        if (nWeek != OFFSEASON_WEEK && !Is_Season_Complete())
+            return NO_FINISHER;
+        const int nLast = Get_Season_Last_Playoff_Slot();
+        const int nChampion = Get_Playoff_Team(nLast);
+        if (!Is_Club_Of_Season(nChampion))
+            return NO_FINISHER;
+        if (bWinner)
+            return nChampion;
+        const int nFeeder = 2 * (nLast - 16);
+        const int nOther = Get_Playoff_Team(nFeeder) == nChampion ? Get_Playoff_Team(nFeeder + 1)
+                                                                   : Get_Playoff_Team(nFeeder);
+        return Is_Club_Of_Season(nOther) ? nOther : NO_FINISHER;
     }
-    if (nWhat == FINISHER_TITLE_GAME)
-        return bWinner ? nChampion : nRunnerUp;
-    const int nLeague = nWhat == FINISHER_LEAGUE_0_FINAL ? 0 : 1;
-    if (!bWinner)
-        return nSemiFinalist[nLeague];
-    // The league's finalist is the runner-up when that club is of this league.
-    if (Is_Team_Slot_Used(nRunnerUp) && Division_Of(nRunnerUp) / 4 == nLeague)
-        return nRunnerUp;
-    return nChampion;
+    if (nSeason > nBracketSeason)
+        return NO_FINISHER;
+    const int nChampion = Finisher_From_Codes(FINISHER_TITLE_GAME, 1, nSeason);
+    if (nChampion == NO_FINISHER)
+        return NO_FINISHER;
+    return bWinner ? nChampion : Finisher_From_Codes(FINISHER_TITLE_GAME, 0, nSeason);
 }
 
 // ---------------------------------------------------------------------------

@@ -27,6 +27,11 @@ constexpr int FINISHER_LEAGUE_0_FINAL = 24;
 constexpr int FINISHER_LEAGUE_1_FINAL = 26;
 constexpr int FINISHER_TITLE_GAME = 28;
 constexpr int NO_FINISHER = 255;
+// A finisher the season had but the league can no longer name: an erased
+// club whose slot a new club has taken since. Pages write "a club since
+// erased" for it.
+constexpr int ERASED_FINISHER = 254;
+constexpr const char* ERASED_CLUB_TEXT = "a club since erased";
 
 // Count_Team_Results: the results counted and the filters. A filter below 36
 // is an opponent slot; any value other than those below counts every game.
@@ -123,7 +128,8 @@ int Get_Team_Standings_Key(int nTeam);
 int Get_Team_Division_Key(int nTeam);
 
 // Writes every franchise's overall place (yearly int 2 of the current
-// season, 0 the best).
+// season, 0 the best). Once the season's title is decided the places stand
+// as the season recorded them: nothing is written.
 void Rank_Teams_By_Standings();
 // Ranks all teams, then rebuilds the eight division rows.
 void Clear_Standings_Order();
@@ -131,9 +137,16 @@ void Clear_Standings_Order();
 void Set_Division_Place(int nDivision, int nPlace);
 
 // Team at a place of a division row: the stored byte for the current
-// season, for another season index the row's teams ordered by that season's
-// wins, then ties. NO_TEAM for none or a refused argument.
+// season while it is played; for another season index, and for the current
+// one once its title is decided, the season's clubs of the division (the
+// clubs in use of it and the erased clubs of it that played that season)
+// ordered by that season's wins, then ties, then the place the season
+// recorded (yearly byte 1), then slot. NO_TEAM for none or a refused
+// argument.
 int Get_Division_Place_Team(int nDivision, int nPlace, int nSeason);
+// The number of places Get_Division_Place_Team fills for the division and
+// season (Count_Division_Teams for the current season while it is played).
+int Count_Season_Division_Teams(int nDivision, int nSeason);
 // The team's place in the first division row that holds it;
 // NOT_IN_DIVISION_ROWS (reported) when no row does.
 int Get_Team_Division_Place(int nTeam);
@@ -159,10 +172,28 @@ int Get_Nth_Team_In_Group(int nLeague, int n);
 int Get_Nth_Team_In_Division(int nDivision, int n);
 
 // Finisher of season (current - nSeasonsAgo): what FINISHER_LEAGUE_0_FINAL /
-// FINISHER_LEAGUE_1_FINAL gives the league's finalist (bWinner 1) or its
-// losing conference finalist (0); FINISHER_TITLE_GAME the champion (1) or
-// the runner-up (0). NO_FINISHER for anything else or nobody.
+// FINISHER_LEAGUE_1_FINAL gives the winner (bWinner 1) or the loser (0) of
+// that league's final, FINISHER_TITLE_GAME those of the final between the
+// leagues, each from the finals the clubs' yearly records hold (in use or
+// erased); ERASED_FINISHER for the side of a game played whose club can no
+// longer be named, NO_FINISHER for anything else or a game not played. A
+// season recorded before the finals were kept reads the finish codes: the
+// champion (8), the runner-up (7) and each league's code-6 club, a league's
+// finalist being the one of the champion and its league's code-7 club that
+// is of that league (ERASED_FINISHER when only its opponent is found).
 int Get_Season_Finisher_Team(int nWhat, int bWinner, int nSeasonsAgo);
+// Whether the title of season index nSeason is decided: the game that fills
+// the season's last bracket slot is booked (YEARLY_TITLE).
+bool Is_Season_Title_Recorded(int nSeason);
+// The champion of season (current - nSeasonsAgo) as the league hailed it
+// (bWinner 1: the club that filled the season's last bracket slot) and the
+// club it beat in that game (0): the final between the leagues, or with no
+// such final the first league's. ERASED_FINISHER for a side whose club can
+// no longer be named; NO_FINISHER while the title is not decided. Without
+// the title in the yearly records (a game saved before it was kept there):
+// the bracket for the season it holds, once that season is complete or in
+// the off-season; the finish codes 8 and 7 for an earlier season.
+int Get_Season_Champion(int bWinner, int nSeasonsAgo);
 
 // ---------------------------------------------------------------------------
 // Weeks and their GAME records

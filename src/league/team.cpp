@@ -127,6 +127,21 @@ bool Has_Finished_Game(int nTeam)
     return false;
 }
 
+// Whether the club has played: a finished game of the GAME records, or the
+// results of a season up to the current one in its yearly records.
+bool Has_Played(int nTeam)
+{
+    if (Has_Finished_Game(nTeam))
+        return true;
+    const int nLast = Preference(PREF_SEASON_INDEX);
+    for (int y = 0; y <= nLast && y < YEARLY_RECORD_YEARS; ++y) {
+        const int8_t* pYear = League.Team[nTeam].bYearly[y];
+        if (pYear[YEARLY_WINS] != 0 || pYear[YEARLY_LOSSES] != 0 || pYear[YEARLY_TIES] != 0)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -145,11 +160,9 @@ bool Is_Club_Of_Season(int nTeam)
     return Is_Franchise_Used(nTeam) || Is_Erased_Club(nTeam);
 }
 
-void Clear_Erased_Clubs()
+bool Is_Erased_Club_In_Game_Records(int nTeam)
 {
-    for (int t = 0; t < MAX_FRANCHISES; ++t)
-        if (Is_Erased_Club(t))
-            Clear_Team(t);
+    return Is_Erased_Club(nTeam) && Has_Finished_Game(nTeam);
 }
 
 bool Check_Team_Index(const char* szFunction, int nTeam)
@@ -302,7 +315,8 @@ void Set_Team_Stadium_Stat(int nTeam, int n, int nValue)
 
 int Get_Team_Yearly_Char(int nTeam, int nYear, int n)
 {
-    if (!Is_Franchise_Used(nTeam)) {
+    // An erased club's seasons are read as they were played.
+    if (!Is_Club_Of_Season(nTeam)) {
         if (!In_Range(nTeam, 0, LAST_TEAM) && nTeam != NO_TEAM)
             Write_Debug_Log("Invalid nTeam in Get_Team_Yearly_Char([%d],%d,%d)", nTeam, nYear, n);
         return 0;
@@ -382,7 +396,7 @@ void Set_Team_Record_Char(int nTeam, int n, int nValue)
 
 int Get_Team_Yearly_Int(int nTeam, int nYear, int n)
 {
-    if (!Is_Franchise_Used(nTeam)) {
+    if (!Is_Club_Of_Season(nTeam)) {
         if (!In_Range(nTeam, 0, LAST_TEAM) && nTeam != NO_TEAM)
             Write_Debug_Log("Invalid nTeam in Get_Team_Yearly_Int([%d],%d,%d)", nTeam, nYear, n);
         return 0;
@@ -784,15 +798,25 @@ bool Erase_Team(int nTeam, int bKeepPlayers)
                 Remove_Player_From_Roster(nTeam, s);
         }
     }
-    // The season's finished games (and its bracket) name the club by its
-    // slot, which moves behind the clubs in use with every reference to it:
-    // its names stay there, so those games are still told as played.
-    const bool bNamed = Has_Finished_Game(nTeam);
-    char szStrings[TEAM_STRING_COUNT][TEAM_STRING_SIZE];
-    std::memcpy(szStrings, League.Team[nTeam].szString, sizeof(szStrings));
-    Clear_Team(nTeam);
-    if (bNamed)
-        std::memcpy(League.Team[nTeam].szString, szStrings, sizeof(szStrings));
+    // The season's finished games, its bracket and the club's yearly
+    // records name the club by its slot, which moves behind the clubs in use
+    // with every reference to it: what its seasons' pages read of it stays
+    // there (names, division, results, finishes and titles, team totals), so
+    // those seasons are still told as played. Its division keeps the keys and
+    // finals of its opponents as they were.
+    if (Has_Played(nTeam)) {
+        auto pKept = std::make_unique<TEAM>();
+        std::memcpy(pKept.get(), &League.Team[nTeam], sizeof(TEAM));
+        Clear_Team(nTeam);
+        TEAM& Erased = League.Team[nTeam];
+        std::memcpy(Erased.szString, pKept->szString, sizeof(Erased.szString));
+        std::memcpy(Erased.nTotals, pKept->nTotals, sizeof(Erased.nTotals));
+        std::memcpy(Erased.bYearly, pKept->bYearly, sizeof(Erased.bYearly));
+        std::memcpy(Erased.nYearly, pKept->nYearly, sizeof(Erased.nYearly));
+        Erased.nTeamStat[TEAM_STAT_DIVISION] = pKept->nTeamStat[TEAM_STAT_DIVISION];
+    } else {
+        Clear_Team(nTeam);
+    }
     Compact_Team_Slots();
     Count_Teams();
     Fix_Current_Team_Selection();

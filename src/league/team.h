@@ -48,6 +48,7 @@ constexpr int STADIUM_STAT_CAPACITY = 0;       // 55,000 for a new team
 
 // Yearly record bytes (signed, 0-127).
 constexpr int YEARLY_WINS = 0;
+constexpr int YEARLY_DIVISION_PLACE = 1;       // 0 first: the place the season recorded
 constexpr int YEARLY_LOSSES = 4;
 constexpr int YEARLY_TIES = 8;
 constexpr int YEARLY_HOME_WINS = 12;
@@ -56,6 +57,26 @@ constexpr int YEARLY_HOME_TIES = 20;
 constexpr int YEARLY_PLAYOFF_WINS = 24;
 constexpr int YEARLY_PLAYOFF_LOSSES = 28;
 constexpr int YEARLY_INT_FINISH = 3;           // the season's finish code
+// The finals a club played in the season, written as each is booked: bits
+// of the games of the first league's final (the game that fills bracket slot
+// 28), the second league's (slot 29) and the final between the leagues
+// (slot 30), each won or lost.
+constexpr int YEARLY_FINALS = 2;
+constexpr int FINALS_WON_LEAGUE_0 = 1;
+constexpr int FINALS_LOST_LEAGUE_0 = 2;
+constexpr int FINALS_WON_LEAGUE_1 = 4;
+constexpr int FINALS_LOST_LEAGUE_1 = 8;
+constexpr int FINALS_WON_FINAL = 16;
+constexpr int FINALS_LOST_FINAL = 32;
+// The season's title, written on every club of the season when the game
+// that fills the season's last bracket slot is booked: the title is decided
+// (every club), the game was the final between the leagues (every club),
+// the club won it or lost it.
+constexpr int YEARLY_TITLE = 3;
+constexpr int TITLE_DECIDED = 1;
+constexpr int TITLE_BY_FINAL = 2;
+constexpr int TITLE_WON = 4;
+constexpr int TITLE_LOST = 8;
 
 // Returner kinds.
 constexpr int RETURNER_KICKOFF = 0;
@@ -88,10 +109,13 @@ inline bool Is_Valid_Team(int nTeam)
 }
 
 // true for a franchise slot not in use that still holds a club's names: a
-// club erased once its season was played, which that season's GAME records,
-// schedules and bracket name until the next season is set up. Its slot
-// stands behind the clubs in use.
+// club erased once it had played, which its seasons' records (the GAME
+// records, the bracket, its yearly records) still name. Its slot stands
+// behind the clubs in use until a new club needs it.
 bool Is_Erased_Club(int nTeam);
+// true for an erased club that a finished game of the GAME records names:
+// its slot is not given to a new club while those games stand.
+bool Is_Erased_Club_In_Game_Records(int nTeam);
 
 // true for a franchise slot in use or an erased club: a club the season's
 // games may name.
@@ -138,7 +162,9 @@ int Get_Team_Stadium_Stat(int nTeam, int n);
 void Set_Team_Stadium_Stat(int nTeam, int n, int nValue);
 
 // ---------------------------------------------------------------------------
-// Yearly records (year index = season index, preference 22)
+// Yearly records (year index = season index, preference 22). The readers
+// read a club in use and an erased club (its seasons as played); any other
+// slot reads 0.
 
 int Get_Team_Yearly_Char(int nTeam, int nYear, int n);
 int Get_Team_Current_Yearly_Char(int nTeam, int n);
@@ -188,14 +214,13 @@ int Count_Players_By_Last_Initial(int cLetter);
 
 // Erases franchise slot nTeam. With bKeepPlayers 0 its players move to the
 // free-agent pool first (asking when the pool lacks room); otherwise they are
-// not moved and go with the zeroed record. A club named by a finished game
-// of the season's GAME records keeps its eight strings in its slot (an
-// erased club, Is_Erased_Club), so that the season's games and bracket still
-// name it. True when erased, false when refused or cancelled.
+// not moved and go with the zeroed record. A club that has played (a
+// finished game of the GAME records, or a season's results in its yearly
+// records) keeps in its slot what its seasons' pages read of it: its eight
+// strings, its division, its yearly records and its team totals (an erased
+// club, Is_Erased_Club), so that its seasons are still told as played. True
+// when erased, false when refused or cancelled.
 bool Erase_Team(int nTeam, int bKeepPlayers);
-
-// Zeroes every erased club's slot (when the season that named them is over).
-void Clear_Erased_Clubs();
 
 // Exchanges two whole team records and every team reference to them.
 void Swap_Teams(int nTeamA, int nTeamB);

@@ -705,7 +705,7 @@ int Record_Team_Division_Finish(int nTeam)
         return 0;
     int nPlace = Get_Team_Division_Place(nTeam);
     if (nPlace >= 0)
-        Set_Team_Record_Char(nTeam, 1, nPlace);
+        Set_Team_Record_Char(nTeam, YEARLY_DIVISION_PLACE, nPlace);
     int nCode;
     switch (nPlace) {
     case 0:

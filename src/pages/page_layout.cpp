@@ -117,10 +117,18 @@ std::string Percentage_Text(int nPerMille)
 }
 
 // The division's clubs in standings order: the division key, the better
-// first; level keys keep slot order.
+// first; level keys keep slot order. A season whose title is decided is
+// shown as it ended, a club erased since in its place.
 std::vector<int> Division_Order(int nDivision)
 {
     std::vector<int> Teams;
+    const int nSeason = Get_Current_Season_Index();
+    if (Is_Season_Title_Recorded(nSeason)) {
+        const int nClubs = Count_Season_Division_Teams(nDivision, nSeason);
+        for (int p = 0; p < nClubs; ++p)
+            Teams.push_back(Get_Division_Place_Team(nDivision, p, nSeason));
+        return Teams;
+    }
     for (int t = 0; t < Count_Teams(); ++t)
         if (Get_Team_Stat(t, TEAM_STAT_DIVISION) == nDivision)
             Teams.push_back(t);
@@ -329,11 +337,14 @@ PAGE_LAYOUT Layout_Standings_Page()
                          ALIGN_RIGHT);
                 Add_Text(Layout, Rect(x1 - 30, y, x1 - 2, y + STANDINGS_ROW_HEIGHT),
                          Percentage_Text(Get_Team_Winning_Percentage(t)), nType, ALIGN_RIGHT);
-                PAGE_ROW R;
-                R.nTeam = t;
-                R.Box = Row;
-                R.nGroup = d;
-                Layout.Rows.push_back(R);
+                // An erased club has no club page to open.
+                if (Is_Team_Slot_Used(t)) {
+                    PAGE_ROW R;
+                    R.nTeam = t;
+                    R.Box = Row;
+                    R.nGroup = d;
+                    Layout.Rows.push_back(R);
+                }
                 y += STANDINGS_ROW_HEIGHT;
             }
         }

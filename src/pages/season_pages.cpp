@@ -170,12 +170,22 @@ std::vector<std::string> Division_Leader_Lines()
     return Lines;
 }
 
-// The front page's headline: the champion, else the day's biggest win,
-// else the season ahead.
+// A season's finisher by name: a club in use or erased, or one the league
+// can no longer name.
+std::string Finisher_Name(int nTeam)
+{
+    return nTeam == ERASED_FINISHER ? std::string(ERASED_CLUB_TEXT) : Page_Team_Name(nTeam);
+}
+
+// The front page's headline: the champion of the season the league's games
+// belong to (the one just played, in the off-season), else the day's
+// biggest win, else the season ahead.
 std::string Front_Headline(const std::vector<DAY_RESULT>& Results)
 {
-    const int nChampion = Get_Playoff_Team(Get_Season_Last_Playoff_Slot());
-    if (Is_Season_Complete() && (Is_Team_Slot_Used(nChampion) || Is_Erased_Club(nChampion)))
+    const int nSeasonsAgo = Get_Current_Week() == OFFSEASON_WEEK && Get_Current_Season_Index() > 0 ? 1 : 0;
+    // The season's games name its clubs, an erased champion too.
+    const int nChampion = Get_Season_Champion(1, nSeasonsAgo);
+    if (Is_Club_Of_Season(nChampion))
         return Page_Team_Name(nChampion) + " Are Champions!";
     const DAY_RESULT* pBest = nullptr;
     for (const DAY_RESULT& Result : Results)
@@ -216,8 +226,13 @@ PAGE_LAYOUT Layout_Front_Page()
     std::vector<std::string> Scores;
     for (const DAY_RESULT& Result : Results)
         Scores.push_back(Format_Day_Result(Result));
-    if (Scores.empty())
+    if (Scores.empty()) {
         Scores.push_back("No games played yet.");
+        // A season not begun yet: last season's champions stand.
+        const int nChampion = Get_Current_Season_Index() > 0 ? Get_Season_Champion(1, 1) : NO_FINISHER;
+        if (nChampion != NO_FINISHER)
+            Scores.push_back(std::to_string(Get_Current_Year() - 1) + " Champions: " + Finisher_Name(nChampion));
+    }
     char szWeek[64] = "";
     if (nWeek >= 0)
         Get_Week_Name_Long(nWeek, szWeek);
@@ -298,12 +313,14 @@ PAGE_LAYOUT Layout_Champions_Page()
     const int nTop = PAGE_BODY_TOP + 24;
     const int nHalf = (PAGE_DESIGN_WIDTH - 2 * PAGE_MARGIN) / 2;
     int nShown = 0;
+    // Each season's champion as the front page hailed it: with a final
+    // between the leagues its winner, else the first league's champion.
     const int nSeasons = std::min(Get_Current_Season_Index() + 1, 2 * CHAMPION_ROWS_PER_COLUMN);
     for (int n = 0; n < nSeasons; ++n) {
-        const int nChampion = Get_Season_Finisher_Team(FINISHER_TITLE_GAME, 1, n);
-        if (nChampion == NO_FINISHER || !Is_Valid_Team(nChampion))
+        const int nChampion = Get_Season_Champion(1, n);
+        if (nChampion == NO_FINISHER)
             continue;
-        const int nRunnerUp = Get_Season_Finisher_Team(FINISHER_TITLE_GAME, 0, n);
+        const int nRunnerUp = Get_Season_Champion(0, n);
         const int c = nShown / CHAMPION_ROWS_PER_COLUMN;
         const int x0 = PAGE_MARGIN + c * nHalf + 4;
         const int x1 = PAGE_MARGIN + (c + 1) * nHalf - 4;
@@ -313,12 +330,14 @@ PAGE_LAYOUT Layout_Champions_Page()
             Layout.Shades.push_back(Row);
         Add_Text(Layout, Rect(x0 + 2, y, x0 + 44, y + CHAMPION_ROW_HEIGHT), std::to_string(Get_Current_Year() - n),
                  TYPE_BODY_BOLD);
-        Add_Text(Layout, Rect(x0 + 48, y, x0 + 200, y + CHAMPION_ROW_HEIGHT), Page_Team_Name(nChampion),
+        Add_Text(Layout, Rect(x0 + 48, y, x0 + 200, y + CHAMPION_ROW_HEIGHT), Finisher_Name(nChampion),
                  TYPE_BODY_BOLD);
-        if (nRunnerUp != NO_FINISHER && Is_Valid_Team(nRunnerUp))
-            Add_Text(Layout, Rect(x0 + 204, y, x1 - 2, y + CHAMPION_ROW_HEIGHT), "over " + Page_Team_Name(nRunnerUp),
+        if (nRunnerUp != NO_FINISHER)
+            Add_Text(Layout, Rect(x0 + 204, y, x1 - 2, y + CHAMPION_ROW_HEIGHT), "over " + Finisher_Name(nRunnerUp),
                      TYPE_BODY);
-        Add_Row(Layout, nChampion, Row, Get_Current_Year() - n);
+        // A club no longer in the league has no page to open.
+        if (Is_Valid_Team(nChampion))
+            Add_Row(Layout, nChampion, Row, Get_Current_Year() - n);
         ++nShown;
     }
     const std::string Heading = nShown > 0 ? "Title Winners" : "No champion has been crowned yet";

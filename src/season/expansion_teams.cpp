@@ -60,19 +60,27 @@ int Add_Team_To_League(int bStockRoster)
     const int nGames = Get_Games_Per_Season();   // stores 17 back for a longer season
     if (n >= Get_Team_Limit_For_Games(nGames) || n >= MAX_FRANCHISES)
         return -1;
-    // Clubs erased after the season they played keep their slots behind the
-    // clubs in use while that season's records name them: the new club
-    // takes the first slot holding nothing, and an erased club standing in
-    // slot n moves to it with every reference, so no game of that season
-    // becomes the new club's. With no such slot the league is full.
+    // Erased clubs keep their slots behind the clubs in use, so that the
+    // seasons they played still name them: the new club takes the first
+    // slot holding nothing, and an erased club standing in slot n moves to
+    // it with every reference. With no such slot, the new club takes the
+    // slot of the first erased club no game of the season's records names
+    // (its seasons then name "a club since erased"); with none of those
+    // either the league is full.
     if (Is_Erased_Club(n)) {
         int nFree = -1;
         for (int t = n + 1; t < MAX_FRANCHISES && nFree < 0; ++t)
             if (!Is_Team_Slot_Used(t) && !Is_Erased_Club(t))
                 nFree = t;
+        for (int t = n; t < MAX_FRANCHISES && nFree < 0; ++t)
+            if (Is_Erased_Club(t) && !Is_Erased_Club_In_Game_Records(t)) {
+                Clear_Team(t);
+                nFree = t;
+            }
         if (nFree < 0)
             return -1;
-        Swap_Teams(n, nFree);
+        if (nFree != n)
+            Swap_Teams(n, nFree);
     }
 
     Set_Team_String("[Empty", n, TEAM_STRING_CITY);

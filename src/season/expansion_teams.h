@@ -14,9 +14,11 @@ int Get_Team_Limit_For_Games(int nGames);
 // worth its stadium value (Get_Stadium_Value), with its opening finances,
 // ticket price, playbook and draft picks, and (bStockRoster) a stocked
 // roster. An erased club in slot n (Is_Erased_Club) first moves to the
-// first slot that holds nothing. The new slot, or -1 (nothing changed)
-// when the league is full for its season length or all 36 slots are used
-// (by clubs and erased clubs).
+// first slot that holds nothing; with none, the first erased club that no
+// game of the GAME records names gives up its slot (Clear_Team). The new
+// slot, or -1 (nothing changed) when the league is full for its season
+// length or all 36 slots are used (by clubs, and by erased clubs the GAME
+// records name).
 int Add_Team_To_League(int bStockRoster);
 
 // A veteran of nPosition made by the generator and kept as made; only a

@@ -518,8 +518,6 @@ void Setup_Next_Season()
     for (int g = 0; g < NUMBER_OF_GAMES; ++g)
         if (GAME* pGame = Get_Game_Record(g))
             std::memset(static_cast<void*>(pGame), 0, sizeof(GAME));
-    // No record names a club erased after last season any more.
-    Clear_Erased_Clubs();
     Progress.Step(2);
 
     const int nTeams = Count_Teams();
@@ -654,6 +652,8 @@ void Clear_Season_Yearly_Records()
     for (int t = 0; t < nTeams; ++t) {
         for (int n = 0; n < YEARLY_RECORD_VALUES; ++n)
             Set_Team_Yearly_Char(t, nYear, n * 4, 0);
+        Set_Team_Yearly_Char(t, nYear, YEARLY_FINALS, 0);
+        Set_Team_Yearly_Char(t, nYear, YEARLY_TITLE, 0);
         for (int n = 0; n < YEARLY_INT_COUNT; ++n)
             Set_Team_Yearly_Int(t, nYear, n, 0);
     }

@@ -71,8 +71,8 @@ void Start_Season(int bLogos);
 // Stopped" box says why and names the League Editor as the way out, and
 // false is returned: nothing of the season is played, ranked or awarded.
 bool Check_Season_Can_Be_Played();
-// Zeroes the current season's yearly record bytes and ints of every
-// franchise in use.
+// Zeroes the current season's yearly records of every franchise in use: its
+// results, finals and title bytes and its ints.
 void Clear_Season_Yearly_Records();
 // Historical leagues: the players' predicted lines rebuilt from the real
 // season's statistics (offensive linemen left alone) and the ratings from them.

@@ -79,6 +79,36 @@ int Last_Slot_Of_Season()
     return LEAGUE_0_CHAMPION_SLOT;
 }
 
+// Adds bits to a club's yearly byte n of the season being played.
+void Add_Yearly_Bits(int nTeam, int n, int nBits)
+{
+    const int nSeason = Get_Current_Season_Index();
+    Set_Team_Yearly_Char(nTeam, nSeason, n, Get_Team_Yearly_Char(nTeam, nSeason, n) | nBits);
+}
+
+// The season's finals in its clubs' yearly records, so that its pages tell
+// them as played whatever happens to the bracket and the clubs later: the
+// game that filled bracket slot nNext (28 and 29 the leagues' finals, 30 the
+// final between them), and when it decided the season's title, the title on
+// every club of the season.
+void Record_Finals(int nNext, int nWinner, int nLoser)
+{
+    static constexpr int WON[3] = {FINALS_WON_LEAGUE_0, FINALS_WON_LEAGUE_1, FINALS_WON_FINAL};
+    static constexpr int LOST[3] = {FINALS_LOST_LEAGUE_0, FINALS_LOST_LEAGUE_1, FINALS_LOST_FINAL};
+    if (nNext < LEAGUE_0_CHAMPION_SLOT || nNext > PLAYOFF_CHAMPION_SLOT)
+        return;
+    Add_Yearly_Bits(nWinner, YEARLY_FINALS, WON[nNext - LEAGUE_0_CHAMPION_SLOT]);
+    Add_Yearly_Bits(nLoser, YEARLY_FINALS, LOST[nNext - LEAGUE_0_CHAMPION_SLOT]);
+    if (nNext != Last_Slot_Of_Season())
+        return;
+    const int nSeasonBits = TITLE_DECIDED | (nNext == PLAYOFF_CHAMPION_SLOT ? TITLE_BY_FINAL : 0);
+    const int nTeams = Count_Teams();
+    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t)
+        Add_Yearly_Bits(t, YEARLY_TITLE, nSeasonBits);
+    Add_Yearly_Bits(nWinner, YEARLY_TITLE, nSeasonBits | TITLE_WON);
+    Add_Yearly_Bits(nLoser, YEARLY_TITLE, nSeasonBits | TITLE_LOST);
+}
+
 bool Same_Division(int nSlotA, int nSlotB)
 {
     const int a = Team_In(nSlotA);
@@ -302,6 +332,8 @@ void Record_Playoff_Result(const GAME* pGame)
     Set_Playoff_Score(nWinnerSlot, bSecondWins ? s1 : s0);
     const int nNext = nWinnerSlot / 2 + 16;
     Set_Playoff_Team(nNext, nWinner);
+    const int nLoser = bSecondWins ? nFirst : nSecond;
+    Record_Finals(nNext, nWinner, nLoser);
     if (nNext == Last_Slot_Of_Season())
         Credit_Team_Championship(nWinner);
 }

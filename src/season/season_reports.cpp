@@ -319,7 +319,7 @@ void Write_Standings_Report()
             Upper_First(szDivision);
             Append_Formatted_Line_To_File(szPath, " %-20s %3s %3s %3s %5s %5s %5s %5s %5s", szDivision, "W", "L", "T", "PCT", "PF",
                                           "PA", "Yds", "+/-");
-            const int nTeams = Count_Division_Teams(d);
+            const int nTeams = Count_Season_Division_Teams(d, nSeason);
             for (int i = 0; i < nTeams; ++i) {
                 const int t = Get_Division_Place_Team(d, i, nSeason);
                 if (t < 0 || t >= MAX_FRANCHISES)

@@ -118,6 +118,16 @@ TEST_F(ExportedSeasonPagesTest, TheSeasonSummaryListsEachPlayoffGamePlayedOnceRo
         "New York Giants W, Minnesota Vikings L",
     };
     EXPECT_EQ(Past, PastExpected);
+
+    // Minnesota's slot taken by a new club since (no finish of 2019): its
+    // side of its games is a club since erased, and Detroit, who lost to it,
+    // is never paired with New York, whom it did not meet.
+    Set_Team_Yearly_Int(4, 0, YEARLY_INT_FINISH, 0);
+    ASSERT_EQ(Export_Html_Encyclopedia("Later", nullptr), 1);
+    EXPECT_EQ(Playoff_Rows(Read_Text_File("Later/Season summary 2019.htm")),
+              (std::vector<std::string>{"a club since erased W, Detroit Lions L",
+                                        "New York Giants W, Philadelphia Eagles L",
+                                        "New York Giants W, a club since erased L"}));
     EXPECT_EQ(Errors_Reported(), 0);
 }
 

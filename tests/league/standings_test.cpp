@@ -156,6 +156,36 @@ TEST_F(StandingsTest, RebuildPlacesTeamsOverallAndInTheirDivisions)
     EXPECT_EQ(Row(0, 0), E);
 }
 
+TEST_F(StandingsTest, ADecidedSeasonKeepsItsOrderAndItsErasedClub)
+{
+    Build_Small_League();
+    Clear_Standings_Order();
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    Set_Season_Record(B, 0, 7, 0, 1);
+    Set_Season_Record(C, 0, 7, 0, 1);
+    // Level records keep the places the season recorded (C first); a club
+    // erased since keeps its place, now in slot 4 behind the clubs in use.
+    League.Team[C].bYearly[0][YEARLY_DIVISION_PLACE] = 0;
+    League.Team[B].bYearly[0][YEARLY_DIVISION_PLACE] = 1;
+    EXPECT_EQ(Get_Division_Place_Team(0, 0, 0), C);
+    ASSERT_TRUE(Erase_Team(C, 1));
+    EXPECT_EQ(Get_Division_Place_Team(0, 0, 0), 4);
+    EXPECT_EQ(Get_Division_Place_Team(0, 1, 0), B);
+    EXPECT_EQ(Count_Season_Division_Teams(0, 0), 3);
+    EXPECT_EQ(Count_Season_Division_Teams(0, 1), 2);
+    // A season whose title is decided keeps its places, and lists its
+    // erased club too.
+    League.Team[B].nYearly[1][2] = 3;
+    League.Team[4].bYearly[1][YEARLY_TITLE] = TITLE_DECIDED;
+    Set_Season_Record(A, 1, 0, 9, 0);
+    Set_Season_Record(4, 1, 1, 0, 0);
+    Rank_Teams_By_Standings();
+    EXPECT_EQ(League.Team[B].nYearly[1][2], 3);
+    EXPECT_EQ(Count_Season_Division_Teams(0, 1), 3);
+    EXPECT_EQ(Get_Division_Place_Team(0, 0, 1), 4);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 TEST_F(StandingsTest, MagicAndEliminationNumbersInATwoDivisionLeague)
 {
     Build_Small_League();
@@ -347,6 +377,41 @@ TEST_F(StandingsTest, PastFinishersComeFromTheFinishCodes)
     // League 0's finalist is the champion, since the runner-up is of league 1.
     EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_LEAGUE_0_FINAL, 1, 1), 0);
     EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_TITLE_GAME, 1, 0), NO_FINISHER);   // season still running
+    EXPECT_EQ(Get_Season_Champion(1, 1), 0);
+    // Club 3's slot taken by a new club since: league 1's final and the
+    // final lost a side the league cannot name, never league 0's champion.
+    Clear_Team(3);
+    EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_LEAGUE_1_FINAL, 1, 1), ERASED_FINISHER);
+    EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_TITLE_GAME, 0, 1), ERASED_FINISHER);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+TEST_F(StandingsTest, KeptFinalsNameTheirClubsOrOneSinceErased)
+{
+    for (int t = 0; t < 6; ++t)
+        Use_Team(t, t < 3 ? 0 : 4);
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    // Season 0: league 0's final 0 over 1, league 1's 3 over 4, the final
+    // (the title) 3 over 0.
+    const int nFinals[6] = {FINALS_WON_LEAGUE_0 | FINALS_LOST_FINAL, FINALS_LOST_LEAGUE_0, 0,
+                            FINALS_WON_LEAGUE_1 | FINALS_WON_FINAL, FINALS_LOST_LEAGUE_1, 0};
+    for (int t = 0; t < 6; ++t) {
+        League.Team[t].bYearly[0][YEARLY_FINALS] = static_cast<int8_t>(nFinals[t]);
+        League.Team[t].bYearly[0][YEARLY_TITLE] = TITLE_DECIDED | (t == 3 ? TITLE_WON : t == 0 ? TITLE_LOST : 0);
+    }
+    const int nExpected[][3] = {{FINISHER_LEAGUE_0_FINAL, 0, 1}, {FINISHER_LEAGUE_1_FINAL, 3, 4},
+                                {FINISHER_TITLE_GAME, 3, 0}};
+    for (const auto& Game : nExpected) {
+        EXPECT_EQ(Get_Season_Finisher_Team(Game[0], 1, 1), Game[1]) << Game[0];
+        EXPECT_EQ(Get_Season_Finisher_Team(Game[0], 0, 1), Game[2]) << Game[0];
+    }
+    EXPECT_EQ(Get_Season_Champion(0, 0), NO_FINISHER);
+    // Club 0's slot taken by a new club since.
+    Clear_Team(0);
+    EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_LEAGUE_0_FINAL, 1, 1), ERASED_FINISHER);
+    EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_LEAGUE_0_FINAL, 0, 1), 1);
+    EXPECT_EQ(Get_Season_Champion(1, 1), 3);
+    EXPECT_EQ(Get_Season_Champion(0, 1), ERASED_FINISHER);
     EXPECT_EQ(Errors_Reported(), 0);
 }
 

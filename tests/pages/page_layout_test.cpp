@@ -191,8 +191,9 @@ TEST_F(PageLayoutTest, AnErasedClubsPlayedGamesKeepTheirBoxesAndRows)
     const PAGE_LAYOUT Chargers = Layout_Calendar_Page();
     EXPECT_EQ(Texts_In(Chargers, Chargers.Rows[1].Box), (std::vector<std::string>{"Week 2", "vs Echoes", "T 3-3"}));
     EXPECT_EQ(Chargers.Rows[1].nTeam, E);
-    // The slot zeroed when its season is over: the week is an open date.
-    Clear_Erased_Clubs();
+    // The slot given up to a new club (zeroed first): the week is an open
+    // date.
+    Clear_Team(E);
     const PAGE_LAYOUT Later = Layout_Calendar_Page();
     EXPECT_EQ(Texts_In(Later, Later.Rows[1].Box), (std::vector<std::string>{"Week 2", "Open date"}));
     EXPECT_EQ(Layout_Games_Page().Rows.size(), 1u);
@@ -287,6 +288,21 @@ TEST_F(PageLayoutTest, ChampionsListTheTitleWinners)
     EXPECT_TRUE(Empty.Rows.empty());
     EXPECT_EQ(Texts_In(Empty, PAGE_RECT{12, 78, 756, 98}),
               (std::vector<std::string>{"No champion has been crowned yet"}));
+
+    // 2020 under way. 2019 had no final between the leagues: league 0's
+    // final, A over B, decided its title; then B's slot was taken by a new
+    // club. Rows from y 102, 16 high; the year at x 18, the club at 64.
+    League.Preferences.nInt[PREF_SEASON_INDEX] = 1;
+    Set_Team_Yearly_Char(A, 0, YEARLY_TITLE, TITLE_DECIDED | TITLE_WON);
+    Set_Team_Yearly_Char(B, 0, YEARLY_TITLE, TITLE_DECIDED | TITLE_LOST);
+    EXPECT_EQ(Texts_In(Layout_Champions_Page(), PAGE_RECT{12, 100, 384, 120}),
+              (std::vector<std::string>{"2019", "Alphas", "over Bravos"}));
+    Clear_Team(B);
+    const PAGE_LAYOUT Layout = Layout_Champions_Page();
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 100, 384, 120}),
+              (std::vector<std::string>{"2019", "Alphas", "over a club since erased"}));
+    ASSERT_EQ(Layout.Rows.size(), 1u);
+    EXPECT_EQ(Layout.Rows[0].nTeam, A);
 }
 
 TEST_F(PageLayoutTest, DraftShowsTheRoundsPicksInOrder)

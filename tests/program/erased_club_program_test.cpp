@@ -1,16 +1,24 @@
 // A club erased in the League Editor once the 2019 season was played through
-// its final, the real program run headless: the champion, the losing
-// finalist or a club that missed the playoffs, each with the season's length
-// kept and set to 14. Saved and resumed, every other club's results, finish
-// code, seed and bracket slot are those of the save made before the erase;
-// the encyclopedia exported after it gives every other club's season page
-// the rows it had, the erased club named as it was, and links every game
-// page; the off-season and the next season are played.
+// its final, the real program run headless. The season is played once for
+// the whole suite (saved as "Played", exported into "Before") and each case
+// works on a copy of that data folder: the champion, the losing finalist or
+// a club that missed the playoffs, each with the season's length kept and
+// set to 14. Saved and resumed, every other club's results, finish code,
+// seed, bracket slot and place in the next draft are those of the save made
+// before the erase; the encyclopedia exported after it lists the season's 32
+// clubs and gives every other club's season page the rows it had, the erased
+// club named as it was, and links every game page; the off-season and the
+// next season are played. The Champions page and the front page name the
+// champion over the runner-up at once, in the off-season and once 2020 is
+// set up, a look at the Champions page leaves nothing to save, and the
+// encyclopedia exported in 2020 tells 2019 as played: its 32 clubs and its
+// three finals, between the clubs that met.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,6 +29,7 @@
 #include "league/standings_keys.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
+#include "pages/page_layout.h"
 #include "platform/ui.h"
 #include "process_runner.h"
 #include "program_support.h"
@@ -51,6 +60,7 @@ struct PLAYED_SEASON {
     std::map<std::string, std::vector<int>> Results;
     std::map<std::string, int> Seeds;
     std::vector<std::string> Bracket;
+    std::vector<std::string> DraftOrder;
     int nYear = 0;
     int nTeams = 0;
     int nGames = 0;
@@ -79,7 +89,58 @@ PLAYED_SEASON Read_Season(const std::string& Saved, int nSeason)
         const int nTeam = Get_Playoff_Team(s);
         Season.Bracket.push_back(nTeam == NO_TEAM ? "-" : Club_Name(nTeam));
     }
+    for (int i = 0; i < Season.nTeams; ++i)
+        Season.DraftOrder.push_back(Club_Name(Get_Draft_Order_Team(i)));
     return Season;
+}
+
+// The texts (tags as spaces, spaces run together) of the pieces of a page
+// the pattern's first group matches: a season summary's standings rows
+// ("<td class=\"name\">(.*?)</tr>": "Club * 13 3 0 13-3") or its playoff
+// results ("<li>(.+?)</li>": "Club 35, Club 17", a past season's
+// "Club W, Club L").
+std::vector<std::string> Page_Pieces(const std::string& Page, const char* szPattern)
+{
+    std::vector<std::string> Pieces;
+    const std::regex Piece(szPattern);
+    for (auto It = std::sregex_iterator(Page.begin(), Page.end(), Piece); It != std::sregex_iterator(); ++It) {
+        const std::string Text = std::regex_replace(std::string((*It)[1]), std::regex("(<[^>]*>|\\s)+"), " ");
+        Pieces.push_back(std::regex_replace(Text, std::regex("^ | $"), ""));
+    }
+    return Pieces;
+}
+constexpr const char* STANDINGS_ROW = "<td class=\"name\">(.*?)</tr>";
+constexpr const char* PLAYOFF_GAME = "<li>(.+?)</li>";
+
+// The season's finals as a later season's page tells them: the last three
+// results of its own page, the winner first ("Club W, Club L").
+std::vector<std::string> Finals_As_Played(const std::string& Page)
+{
+    std::vector<std::string> Finals;
+    const std::vector<std::string> Games = Page_Pieces(Page, PLAYOFF_GAME);
+    const std::regex Game("(.+) (\\d+), (.+) (\\d+)");
+    std::smatch Match;
+    for (size_t i = Games.size() < 3 ? 0 : Games.size() - 3; i < Games.size(); ++i)
+        if (std::regex_match(Games[i], Match, Game)) {
+            const bool bFirst = std::stoi(Match[2]) > std::stoi(Match[4]);
+            Finals.push_back(std::string(Match[bFirst ? 1 : 3]) + " W, " + std::string(Match[bFirst ? 3 : 1]) + " L");
+        }
+    return Finals;
+}
+
+// The texts of the Champions page and the front page of a saved game, each
+// followed by '|'.
+std::string Title_Pages(const std::string& Saved)
+{
+    SCRATCH_FOLDER Here{"erased_pages"};
+    Zero_League_Data();
+    EXPECT_EQ(Load_Universe_Database(Saved.c_str()), 1) << Saved;
+    ui::Reset();
+    std::string Texts;
+    for (const PAGE_LAYOUT& Page : {Layout_Champions_Page(), Layout_Front_Page()})
+        for (const PAGE_TEXT& Text : Page.Texts)
+            Texts += Text.Text + "|";
+    return Texts;
 }
 
 // The clubs to erase, read from the played season: the champion, the club
@@ -153,38 +214,61 @@ void Add_Game_Links(const std::string& Folder, std::set<std::string>& Links)
     }
 }
 
+// The script run headless on a data folder, its output going to Folder.
+process_runner::RUN_RESULT Run_In(const std::string& Data, const std::string& Folder, const std::string& Script)
+{
+    return program_support::Run_Headless_Script({Data, Folder, "erase.kelvo", std::chrono::seconds(400)}, Script);
+}
+
 class ErasedClubProgramTest : public ::testing::Test {
 protected:
+    // The season every case erases a club of, played once for the suite: a
+    // new game of 2019 played through its final, saved as "Played" and
+    // exported into "Before", in a data folder each case copies.
+    static inline SCRATCH_FOLDER* s_pPlayed = nullptr;
+    static inline std::string s_Failure;
+
+    static void SetUpTestSuite()
+    {
+        s_pPlayed = new SCRATCH_FOLDER("erased_played", false);
+        SCRATCH_FOLDER Folder{"erased_play", false};
+        if (!s_pPlayed->Ready() || !Folder.Ready()) {
+            s_Failure = "no scratch folder";
+            return;
+        }
+        program_support::Copy_Built_Data(s_pPlayed->Path());
+        const process_runner::RUN_RESULT Run =
+            Run_In(s_pPlayed->Path(), Folder.Path(),
+                   std::string(program_support::NEW_GAME) + "command \"Through Playoffs\"\n"
+                   "command \"Through Playoffs\"\n" + program_support::Save_As("Played") +
+                   "tool Export_Html_Encyclopedia \"Before\"\nquit\n");
+        if (Run.bTimedOut || Run.nExitCode != 0)
+            s_Failure = "the season was not played: " + Run.Out + Run.Err;
+    }
+
+    static void TearDownTestSuite()
+    {
+        delete s_pPlayed;
+        s_pPlayed = nullptr;
+    }
+
     SCRATCH_FOLDER Data{"erased_data", false};
     SCRATCH_FOLDER Output{"erased_out", false};
 
     void SetUp() override
     {
+        ASSERT_TRUE(s_Failure.empty()) << s_Failure;
         ASSERT_TRUE(Data.Ready());
         ASSERT_TRUE(Output.Ready());
-        program_support::Copy_Built_Data(Data.Path());
+        std::error_code Error;
+        fs::copy(s_pPlayed->Path(), Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing,
+                 Error);
+        ASSERT_FALSE(Error) << Error.message();
     }
 
     process_runner::RUN_RESULT Run_Script(const std::string& Script)
     {
-        return program_support::Run_Headless_Script(
-            {Data.Path(), Output.Path(), "erase.kelvo", std::chrono::seconds(400)}, Script);
-    }
-
-    // A new game of 2019 played through its final, saved as "Played" and
-    // exported into "Before".
-    void Play_The_Season()
-    {
-        const process_runner::RUN_RESULT Run = Run_Script(std::string(program_support::NEW_GAME) +
-                                                          "command \"Through Playoffs\"\n"
-                                                          "command \"Through Playoffs\"\n"
-                                                          "dialog 120 set 1082 \"Played\"\n"
-                                                          "dialog 120 press 1\n"
-                                                          "command \"Save Game\"\n"
-                                                          "tool Export_Html_Encyclopedia \"Before\"\n"
-                                                          "quit\n");
-        ASSERT_FALSE(Run.bTimedOut);
-        ASSERT_EQ(Run.nExitCode, 0) << Run.Out << Run.Err;
+        return Run_In(Data.Path(), Output.Path(), Script);
     }
 
     // The played season resumed, Club erased with its players in the League
@@ -214,8 +298,9 @@ protected:
     }
 
     // The edited save resumed and nSeasons played on by Play Multiple
-    // Seasons (the off-season first), then nWeeks more, saved as Name.
-    void Play_On(const std::string& From, int nSeasons, int nWeeks, const std::string& Name)
+    // Seasons (the off-season first), then nWeeks more, saved as Name (and
+    // exported into "<Name> Export" when asked).
+    void Play_On(const std::string& From, int nSeasons, int nWeeks, const std::string& Name, bool bExport = false)
     {
         std::string Script = "welcome resume\n"
                              "dialog 118 select 1077 \"" + From + "\"\n"
@@ -226,7 +311,10 @@ protected:
         Script += "dialog 179 press 1\ncommand \"Play Multiple Seasons\"\n";
         for (int w = 0; w < nWeeks; ++w)
             Script += "command \"One Week\"\n";
-        Script += "dialog 120 set 1082 \"" + Name + "\"\ndialog 120 press 1\ncommand \"Save Game\"\nquit\n";
+        Script += program_support::Save_As(Name);
+        if (bExport)
+            Script += "tool Export_Html_Encyclopedia \"" + Name + " Export\"\n";
+        Script += "quit\n";
         const process_runner::RUN_RESULT Run = Run_Script(Script);
         ASSERT_FALSE(Run.bTimedOut);
         ASSERT_EQ(Run.nExitCode, 0) << Run.Out << Run.Err;
@@ -254,8 +342,12 @@ protected:
             EXPECT_EQ(Found->second, Row) << Other;
             EXPECT_EQ(After.Seeds.at(Other), Before.Seeds.at(Other)) << Other;
         }
-        // The bracket names every club where it stood, the erased one too.
+        // The bracket names every club where it stood, the erased one too;
+        // the next draft keeps the order the season gave it, ties too.
         EXPECT_EQ(After.Bracket, Before.Bracket);
+        std::vector<std::string> Order = Before.DraftOrder;
+        std::erase(Order, Club);
+        EXPECT_EQ(After.DraftOrder, Order);
 
         // Every other club's season page shows each game it showed, the
         // erased club named as it was, and every game page is linked.
@@ -292,6 +384,49 @@ protected:
         if (bInBracket) {
             EXPECT_TRUE(Contains(Read_Text_File(New + "/Season summary.htm"), Club)) << "the bracket names " << Club;
         }
+        // The season's standings list its 32 clubs as they finished.
+        const std::vector<std::string> Standings = Page_Pieces(Read_Text_File(Old + "/Season summary.htm"), STANDINGS_ROW);
+        EXPECT_EQ(Standings.size(), static_cast<size_t>(Before.nTeams));
+        EXPECT_EQ(Page_Pieces(Read_Text_File(New + "/Season summary.htm"), STANDINGS_ROW), Standings);
+    }
+
+    // The season's titles after Club (a finalist) was erased, saved as Name:
+    // the Champions page and the front page name the champion over the
+    // runner-up at once, in the off-season and once 2020 is set up; a look
+    // at the Champions page leaves nothing to save; the encyclopedia
+    // exported in 2020 tells 2019 as played.
+    void Check_Titles(const TARGETS& Targets, const std::string& Name)
+    {
+        SCOPED_TRACE(Name + " and the titles");
+        const std::string Row = "|2019|" + Targets.Champion + "|over " + Targets.Finalist + "|";
+        const std::string Headline = "|" + Targets.Champion + " Are Champions!|";
+        std::string Pages = Title_Pages(Data.Path() + "/" + Name + ".zrt");
+        EXPECT_TRUE(Contains(Pages, Row) && Contains(Pages, Headline)) << Pages;
+
+        const std::string Resume = "welcome resume\ndialog 118 select 1077 \"" + Name + "\"\ndialog 118 press 1\n";
+        const process_runner::RUN_RESULT Look = Run_Script(Resume + "command Champions\nquit\n");
+        EXPECT_EQ(Look.nExitCode, 0) << Look.Out << Look.Err;
+        EXPECT_FALSE(Contains(Look.Out, "Game Not Saved")) << Look.Out;
+        // The off-season begun (Commissioner Mode left, the draft held).
+        const process_runner::RUN_RESULT Turn = Run_Script(Resume + "answer yes\nanswer no\ncommand \"One Week\"\n" +
+                                                           program_support::Save_As(Name + " Off") + "quit\n");
+        ASSERT_EQ(Turn.nExitCode, 0) << Turn.Out << Turn.Err;
+        Pages = Title_Pages(Data.Path() + "/" + Name + " Off.zrt");
+        EXPECT_TRUE(Contains(Pages, Row) && Contains(Pages, Headline)) << Pages;
+
+        Play_On(Name, 1, 0, Name + " 2020", true);
+        if (HasFatalFailure())
+            return;
+        Pages = Title_Pages(Data.Path() + "/" + Name + " 2020.zrt");
+        EXPECT_TRUE(Contains(Pages, Row) && Contains(Pages, "|The 2020 Season Awaits|") &&
+                    Contains(Pages, "|2019 Champions: " + Targets.Champion + "|"))
+            << Pages;
+        const std::string Before = Read_Text_File(Data.Path() + "/Before/Season summary.htm");
+        const std::string Past = Read_Text_File(Data.Path() + "/" + Name + " 2020 Export/Season summary 2019.htm");
+        EXPECT_EQ(Page_Pieces(Past, STANDINGS_ROW), Page_Pieces(Before, STANDINGS_ROW));
+        const std::vector<std::string> Finals = Finals_As_Played(Before);
+        EXPECT_EQ(Finals.size(), 3u);
+        EXPECT_EQ(Page_Pieces(Past, PLAYOFF_GAME), Finals);
     }
 
     // After the off-season the played season is last season: every other
@@ -338,19 +473,17 @@ protected:
 }  // namespace
 
 // The must-show case: the champion erased after the final, saved and
-// resumed; the league goes on through its off-season and plays the whole of
-// 2020 (31 clubs of 16 games: 248 games and the playoffs), and 2019 stands
-// as played.
+// resumed; its titles stand through the turn of the season; the league goes
+// on through its off-season and plays the whole of 2020 (31 clubs of 16
+// games: 248 games and the playoffs), and 2019 stands as played.
 TEST_F(ErasedClubProgramTest, TheChampionErasedAfterTheFinalLeavesTheSeasonAsPlayedAndTheLeaguePlaysOn)
 {
-    Play_The_Season();
-    if (HasFatalFailure())
-        return;
     const TARGETS Targets = Read_Targets(Data.Path() + "/Played.zrt");
     ASSERT_FALSE(Targets.Champion.empty());
     Erase_Both_Ways(Targets.Champion);
     if (HasFatalFailure())
         return;
+    Check_Titles(Targets, "Kept");
     for (const auto& Entry : fs::directory_iterator(Data.Path() + "/Output"))
         if (Entry.path().filename().string().rfind("Box-20-", 0) == 0)
             fs::remove(Entry.path());
@@ -363,19 +496,15 @@ TEST_F(ErasedClubProgramTest, TheChampionErasedAfterTheFinalLeavesTheSeasonAsPla
 
 TEST_F(ErasedClubProgramTest, TheLosingFinalistErasedAfterTheFinalLeavesTheSeasonAsPlayed)
 {
-    Play_The_Season();
-    if (HasFatalFailure())
-        return;
     const TARGETS Targets = Read_Targets(Data.Path() + "/Played.zrt");
     ASSERT_FALSE(Targets.Finalist.empty());
     Erase_Both_Ways(Targets.Finalist);
+    if (!HasFatalFailure())
+        Check_Titles(Targets, "Kept");
 }
 
 TEST_F(ErasedClubProgramTest, AClubThatMissedThePlayoffsErasedAfterTheFinalLeavesTheSeasonAsPlayed)
 {
-    Play_The_Season();
-    if (HasFatalFailure())
-        return;
     const TARGETS Targets = Read_Targets(Data.Path() + "/Played.zrt");
     ASSERT_FALSE(Targets.Missed.empty());
     Erase_Both_Ways(Targets.Missed);

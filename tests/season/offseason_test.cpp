@@ -378,8 +378,8 @@ TEST_F(OffseasonTest, NextSeasonClearsEveryGameRecordAndRollsTeamTotals)
     Put_Game(0, 0, 1, 17, 24, 3);
     Put_Game(150, 1, 0, 3, 10, 9);
     Put_Game(299, 1, 0, 7, 6, 12).nAttendance = 65000;
-    // A club erased after the season: its names stand in slot 2 while the
-    // season's records name it, and go with those records.
+    // A club erased after the season: its names stand in slot 2, and stay
+    // there when the season's game records go, for its seasons to name it.
     Put_Game(1, 2, 0, 14, 13, 4);
     Set_Team_String("Gone", 2, TEAM_STRING_CITY);
     ASSERT_TRUE(Is_Erased_Club(2));
@@ -394,8 +394,9 @@ TEST_F(OffseasonTest, NextSeasonClearsEveryGameRecordAndRollsTeamTotals)
     static const GAME Zero{};
     for (int g = 0; g < NUMBER_OF_GAMES; ++g)
         EXPECT_EQ(std::memcmp(&League.Game[g], &Zero, sizeof(GAME)), 0) << "game " << g;
-    EXPECT_FALSE(Is_Erased_Club(2));
+    EXPECT_TRUE(Is_Erased_Club(2));
     EXPECT_FALSE(Is_Team_Slot_Used(2));
+    EXPECT_FALSE(Is_Erased_Club_In_Game_Records(2));
     for (int t = 0; t < 2; ++t)
         for (int c = 0; c < TEAM_TOTAL_CATEGORIES; ++c)
             for (int s = 0; s < STATS_PER_PERIOD; ++s) {

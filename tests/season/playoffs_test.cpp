@@ -387,6 +387,10 @@ TEST_F(PlayoffsTest, TheChampionErasedAfterTheFinalLeavesTheSeasonAsPlayed)
     Record_All_Division_Finishes();
     ASSERT_EQ(Slot(30), 0);
     ASSERT_EQ(Get_Team_Yearly_Int(1, 0, YEARLY_INT_FINISH), 4);
+    // The final's clubs, kept in their yearly records as the game is booked.
+    EXPECT_EQ(Get_Season_Champion(1, 0), 0);
+    EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_LEAGUE_1_FINAL, 1, 0), 16);
+    EXPECT_EQ(Get_Team_Yearly_Char(5, 0, YEARLY_TITLE), TITLE_DECIDED | TITLE_BY_FINAL);
     // The champion's win over 16 in the final is one of the season's
     // finished games.
     Put_Game(0, 16, 0, 10, 24, FIRST_PLAYOFF_DAY + 3);
@@ -410,6 +414,8 @@ TEST_F(PlayoffsTest, TheChampionErasedAfterTheFinalLeavesTheSeasonAsPlayed)
     EXPECT_EQ(League.Game[0].nHomeTeam, 31);
     EXPECT_EQ(League.Game[0].nAwayTeam, 15);
     EXPECT_TRUE(Is_Season_Complete());
+    EXPECT_EQ(Get_Season_Champion(1, 0), 31);
+    EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_TITLE_GAME, 0, 0), 15);
 
     // Division 0 is led by 1 now, but the season's codes stand as played:
     // at the season's end and in the archive, 1 keeps its wild card's 4.
@@ -423,10 +429,18 @@ TEST_F(PlayoffsTest, TheChampionErasedAfterTheFinalLeavesTheSeasonAsPlayed)
     for (int s = 0; s < PLAYOFF_SLOTS; ++s)
         EXPECT_EQ(Slot(s), Bracket[s] == NO_TEAM ? NO_TEAM : Bracket[s] == 0 ? 31 : Bracket[s] - 1) << "slot " << s;
 
-    // A club that played no finished game leaves nothing behind.
-    ASSERT_TRUE(Erase_Team(5, 1));
+    // A club with no result of any season and no game leaves nothing
+    // behind; one with results keeps them behind the clubs in use.
+    ASSERT_EQ(Get_Team_Playoff_Slot(30), -1);
+    Set_Season_Record(30, 0, 0, 0, 0);
+    ASSERT_TRUE(Erase_Team(30, 1));
     EXPECT_FALSE(Is_Erased_Club(30));
     EXPECT_TRUE(Is_Erased_Club(31));
+    ASSERT_EQ(Get_Team_Playoff_Slot(29), -1);
+    const int nWins = Get_Team_Yearly_Char(29, 0, YEARLY_WINS);
+    ASSERT_TRUE(Erase_Team(29, 1));
+    ASSERT_TRUE(Is_Erased_Club(29));
+    EXPECT_EQ(Get_Team_Yearly_Char(29, 0, YEARLY_WINS), nWins);
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
@@ -484,13 +498,23 @@ TEST_F(PlayoffsTest, AnErasedClubsGamesKeepTheirWeeksAndANewClubTakesAnotherSlot
         EXPECT_EQ(Count_Team_Results(3, nResult, RESULTS_ALL_GAMES), 0);
     EXPECT_EQ(Count_Week_Games(0), 2);
 
-    // Erased clubs fill the slots behind the clubs in use: the league is
-    // full once no slot is left that holds nothing.
+    // Erased clubs fill the slots behind the clubs in use. With no slot
+    // left that holds nothing, a new club takes the slot of the first
+    // erased club no game of the records names (slot 5, zeroed), B moving
+    // there with its games.
     for (int t = 5; t < MAX_FRANCHISES; ++t)
         Set_Team_String("Gone", t, TEAM_STRING_CITY);
+    EXPECT_EQ(Add_Team_To_League(0), 4);
+    EXPECT_EQ(Count_Teams(), 5);
+    EXPECT_EQ(City_Of(5), "B");
+    EXPECT_EQ(League.Game[0].nAwayTeam, 5);
+    EXPECT_TRUE(Is_Erased_Club(6));
+    // The league is full once every erased club left is named by a game.
+    for (int t = 6; t < MAX_FRANCHISES; ++t)
+        Put_Game(t + 4, t, 0, 3, 7, 0);
     EXPECT_EQ(Add_Team_To_League(0), -1);
-    EXPECT_EQ(Count_Teams(), 4);
-    EXPECT_EQ(City_Of(4), "B");
+    EXPECT_EQ(Count_Teams(), 5);
+    EXPECT_EQ(City_Of(6), "Gone");
 }
 
 TEST_F(PlayoffsTest, AResultOutsideTheBracketChangesNothingAndATieSendsTheHomeTeamOn)
