@@ -986,8 +986,12 @@ int Get_Season_Champion(int bWinner, int nSeasonsAgo)
     const int nSeason = Season_Ago(nSeasonsAgo);
     if (nSeason < 0)
         return NO_FINISHER;
-    if (Is_Season_Title_Recorded(nSeason))
-        return Side_Of_Game(nSeason, YEARLY_TITLE, TITLE_WON, TITLE_LOST, bWinner);
+    if (Is_Season_Title_Recorded(nSeason)) {
+        // The title was decided by a game with two sides: a side nobody is
+        // found for, the other side lost as well, is a club since erased.
+        const int nSide = Side_Of_Game(nSeason, YEARLY_TITLE, TITLE_WON, TITLE_LOST, bWinner);
+        return nSide == NO_FINISHER ? ERASED_FINISHER : nSide;
+    }
     // A game saved before the title was kept in the yearly records: the
     // bracket of the season it holds (the one just played, in the
     // off-season), once that season is over.

@@ -412,6 +412,10 @@ TEST_F(StandingsTest, KeptFinalsNameTheirClubsOrOneSinceErased)
     EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_LEAGUE_0_FINAL, 0, 1), 1);
     EXPECT_EQ(Get_Season_Champion(1, 1), 3);
     EXPECT_EQ(Get_Season_Champion(0, 1), ERASED_FINISHER);
+    // Both sides of the title game gone: the season still had its title.
+    Clear_Team(3);
+    EXPECT_EQ(Get_Season_Champion(1, 1), ERASED_FINISHER);
+    EXPECT_EQ(Get_Season_Champion(0, 1), ERASED_FINISHER);
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
