@@ -91,6 +91,14 @@ std::string Rank_Text(int nRank)
     return "#" + std::to_string(nRank + 1);
 }
 
+// The game records the Standings figures count: none in the off-season,
+// whose records (0-0-0) are the new season's while the GAME records still
+// hold the season just finished.
+int Count_Records_Of_Shown_Season()
+{
+    return Get_Current_Week() == OFFSEASON_WEEK ? 0 : Count_Season_Game_Records();
+}
+
 // The club's season from its finished game records: its own side's totals
 // and the other side's, points both ways, games played.
 struct SEASON_SUMS {
@@ -104,7 +112,7 @@ struct SEASON_SUMS {
 SEASON_SUMS Sum_Season(int nTeam)
 {
     SEASON_SUMS Sums;
-    const int nRecords = Count_Season_Game_Records();
+    const int nRecords = Count_Records_Of_Shown_Season();
     for (int g = 0; g < nRecords; ++g) {
         const GAME* pGame = Get_Game_Record(g);
         if (pGame == nullptr || pGame->nAwayTeam == pGame->nHomeTeam || !Is_Game_Record_Final(g))
@@ -153,7 +161,7 @@ long long Rank_Figure(const SEASON_SUMS& S, int nCode)
 int Season_Rank(int nTeam, int nCode)
 {
     std::vector<SEASON_SUMS> Sums(MAX_FRANCHISES);
-    const int nRecords = Count_Season_Game_Records();
+    const int nRecords = Count_Records_Of_Shown_Season();
     for (int g = 0; g < nRecords; ++g) {
         const GAME* pGame = Get_Game_Record(g);
         if (pGame == nullptr || pGame->nAwayTeam == pGame->nHomeTeam || !Is_Game_Record_Final(g))
@@ -330,6 +338,8 @@ std::string Format_Team_Stat_Column(int nTeam, int nCode)
     case 5:
     case 6: {
         const int nFilter = nCode == 5 ? RESULTS_AGAINST_DIVISION : RESULTS_AGAINST_LEAGUE;
+        if (Count_Records_Of_Shown_Season() == 0)
+            return Record_Text(0, 0, 0);
         return Record_Text(Count_Team_Results(nTeam, RESULT_WINS, nFilter),
                            Count_Team_Results(nTeam, RESULT_LOSSES, nFilter),
                            Count_Team_Results(nTeam, RESULT_TIES, nFilter));

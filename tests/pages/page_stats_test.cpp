@@ -163,6 +163,10 @@ TEST_F(PageStatsTest, OffSeasonStandingsShowNoFormOfTheSeasonJustFinished)
     Set_User_Preference(STANDINGS_STAT_SLOT, 2);   // "Streak"
     EXPECT_EQ(Format_Team_Stat_Column(A, 2), "W2");
     EXPECT_EQ(Format_Team_Stat_Column(B, 0), "1-2");   // Last 3: won the last, lost two
+    // A beat B twice (21-14, 17-10); C lost to D and to B, its own league.
+    EXPECT_EQ(Format_Team_Stat_Column(A, 5), "2-0");   // Division
+    EXPECT_EQ(Format_Team_Stat_Column(C, 6), "0-2");   // Conference
+    EXPECT_EQ(Format_Team_Stat_Column(A, 7), "38");    // Points For
     // The off-season: the season index has moved on, the records are the new
     // season's 0-0-0 while the GAME records still hold the games above.
     League.Preferences.nInt[PREF_SEASON_INDEX] = 1;
@@ -182,6 +186,10 @@ TEST_F(PageStatsTest, OffSeasonStandingsShowNoFormOfTheSeasonJustFinished)
     EXPECT_EQ(Format_Team_Stat_Column(A, 0), "0-0");   // Last 3
     EXPECT_EQ(Format_Team_Stat_Column(B, 1), "0-0");   // Last 5
     EXPECT_EQ(Get_Team_Recent_Record_Stat(B, 5, RECENT_LOSSES), 0);
+    // Nor any other figure counted from last season's games.
+    EXPECT_EQ(Format_Team_Stat_Column(A, 5), "0-0");
+    EXPECT_EQ(Format_Team_Stat_Column(C, 6), "0-0");
+    EXPECT_EQ(Format_Team_Stat_Column(A, 7), "0");
 }
 
 TEST_F(PageStatsTest, GroupFiguresAverageTheClubsPlayersThere)
