@@ -64,13 +64,14 @@ void File_Error(const char* szText)
 bool g_bRunning = false;
 bool g_bWriteFailureTold = false;
 
-// "Simulator.dat" could not be written: the box gives the system's cause
-// (the write, not the open, fails on a full disk), and the failure counts
-// as a failed save, so that a script's line that asked for it fails.
-void Tell_Write_Failure(int nError)
+// A file of the simulator ("Simulator.dat" or a report) could not be
+// written: the box gives the system's cause (the write, not the open, fails
+// on a full disk), and the failure counts as a failed save, so that a
+// script's line that asked for it fails.
+void Tell_Write_Failure(int nError, const char* szName = SIMULATOR_DATA_FILE)
 {
     const std::string Text =
-        std::string("\"") + SIMULATOR_DATA_FILE + "\" could not be written (" + files::Error_Text(nError) + ").";
+        std::string("\"") + szName + "\" could not be written (" + files::Error_Text(nError) + ").";
     Write_Debug_Log("%s", Text.c_str());
     if (g_bRunning && g_bWriteFailureTold)
         return;
@@ -492,11 +493,10 @@ bool Write_Simulator_Report(int nKind)
     std::string Temporary;
     FILE* pFile = files::Create_Temporary_File(szName, Temporary);
     if (pFile == nullptr) {
-        char szText[128];
-        std::snprintf(szText, sizeof(szText), "Couldn't open \"%s\" for writing.", szName);
-        File_Error(szText);
+        Tell_Write_Failure(errno, szName);
         return false;
     }
+    errno = 0;
     std::fprintf(pFile, "%d SEASONS SIMULATED\n", T.n[SIM_SEASONS]);
     for (int nDivision = 0; nDivision < 8; ++nDivision)
         Write_Division(pFile, T, nDivision, bCsv);
@@ -516,7 +516,10 @@ bool Write_Simulator_Report(int nKind)
         std::fprintf(pFile, bCsv ? "%s,%lld,%lld,%lld\n" : "%22s %10lld %10lld %10lld\n", szTeam, nAttendance,
                      nRevenue, nProfit);
     }
-    return files::Finish_Temporary_File(pFile, Temporary, szName, true, false) == files::REPLACE_DONE;
+    if (files::Finish_Temporary_File(pFile, Temporary, szName, !std::ferror(pFile), false) == files::REPLACE_DONE)
+        return true;
+    Tell_Write_Failure(errno, szName);
+    return false;
 }
 
 // --- Dialog 104 ---------------------------------------------------------------

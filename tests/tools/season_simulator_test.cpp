@@ -16,6 +16,7 @@
 #include "../editors/dialog_action.h"
 #include "test_support.h"
 #include "whole_season.h"
+#include "file_size_limit.h"
 #include "base/random.h"
 #include "league/league_data.h"
 #include "league/player_hash.h"
@@ -322,6 +323,18 @@ TEST_F(SeasonSimulatorTest, ReportsWorkedByHand)
         if (Line == "         City 1 Club 1      50001          0          0")
             bFinance = true;
     EXPECT_TRUE(bFinance);
+
+    // A report the disk cannot take keeps the old one and says why.
+    const std::string Old = Read_Text_File("Simulator.txt");
+    const int nAnswer = file_size_limit::Run_Limited(64, [] {
+        ui::Clear_Shown_Boxes();
+        if (Write_Simulator_Report(0))
+            return 10;
+        const std::vector<SHOWN_BOX> Boxes = ui::Shown_Boxes();
+        return Boxes.size() == 1 && Boxes[0].Text == "\"Simulator.txt\" could not be written (File too large)." ? 1 : 2;
+    });
+    EXPECT_EQ(nAnswer, 1) << "1: failed and told why; 2: failed, told otherwise; 10: written";
+    EXPECT_EQ(Read_Text_File("Simulator.txt"), Old);
 }
 
 // What a load runs after it has replaced the block.
