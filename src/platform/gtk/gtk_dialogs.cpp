@@ -463,18 +463,20 @@ CONTROL_WIDGETS* Control_Of_Widget(OPEN_DIALOG& Open, GtkWidget* pWidget)
     return nullptr;
 }
 
-// The keyboard focus moved within the window: the model hears of it also
-// for a control whose main widget never takes the focus itself (a combo
-// box's button has it), so that the model never puts the focus back on the
-// control the user left.
+// The keyboard focus moved within the window: the model follows, so that it
+// never puts the focus back on the control the user left. A widget's own
+// focus-in is no sure sign: GTK sends it only while the window holds the X
+// keyboard focus, which a dialog on a server without a window manager never
+// gets (the keys reach it through its grab), and a combo box's button, not
+// the combo, takes the focus.
 void On_Set_Focus(GtkWindow*, GtkWidget* pFocus, gpointer pData)
 {
     OPEN_DIALOG* pOpen = static_cast<OPEN_DIALOG*>(pData);
     if (pFocus == nullptr || pOpen->nQuiet > 0 || pOpen->pDialog == nullptr || pOpen->pDialog->Ended())
         return;
     const CONTROL_WIDGETS* pWidgets = Control_Of_Widget(*pOpen, pFocus);
-    if (pWidgets == nullptr || pWidgets->pMain == pFocus)
-        return;   // its own focus-in tells the model
+    if (pWidgets == nullptr || pOpen->pDialog->Focus() == pWidgets->nId)
+        return;   // the model has it already (told by the control's focus-in)
     pOpen->pDialog->User_Focus(pWidgets->nId);
 }
 
