@@ -1,14 +1,15 @@
 // Typing into the dialogs on an X server with no window manager, the program
 // started as its main starts it: the main window, the Welcome dialog over it,
-// then New Game. There nobody gives a dialog the X keyboard focus: it stays
-// on the main window the program hands it back to when a dialog closes, GTK
-// passes the keys on to the modal dialog, and a click into a field moves no
-// X focus. So every click here is such a bare click, never one that sets the
-// focus first (xtest::Click does, as a manager would). "Kim Lee" typed into
-// New Game's "Your Name" after a click and after Alt+N stays whole and Enter
-// plays; Ctrl+S and a typed name save under that name; the League Editor's
-// GM Name and the City Editor's Altitude take their whole text, and Enter
-// presses Done.
+// then New Game. There nobody but the program gives a window the X keyboard
+// focus, and a click into a field moves none: every click here is such a bare
+// click, never one that sets the focus first (xtest::Click does, as a manager
+// would). A dialog takes the keyboard as it opens (its field draws its
+// caret); and where the X focus stays on the main window all the same, the
+// keys reach the dialog through its grab and stay where the user put them.
+// "Kim Lee" typed into New Game's "Your Name" after a click and after Alt+N
+// stays whole and Enter plays; Ctrl+S and a typed name save under that name;
+// the League Editor's GM Name and the City Editor's Altitude take their whole
+// text, and Enter presses Done.
 
 #include <gtest/gtest.h>
 
@@ -42,6 +43,7 @@ constexpr const char* NAME = "Kim Lee";
 struct BARE_RUN {
     bool bByLetter = false;       // New Game's name field reached by Alt+N, else by a click
     bool bJustPlay = false;       // New Game played as it opens, by Enter
+    bool bKeysViaMain = false;    // the X focus put back on the main window as a dialog opens
     std::string SaveName;         // typed into Save Game
     std::string Altitude;         // typed into the City Editor
     std::vector<std::string> Seen;   // what each dialog showed once typed into
@@ -90,6 +92,10 @@ void Type_Into(int nDialogId, int nControl, const std::string& Text)
     xtest::Settle(50);
     g_Run.Seen.push_back(std::to_string(nDialogId) + ": \"" + gtk_probe::Entry_Text(nDialogId, nControl) +
                          "\", focus " + std::to_string(Focused_Control(nDialogId)));
+    // The dialog took the keyboard when it opened: the field draws its caret.
+    if (!g_Run.bKeysViaMain && !gtk_widget_has_focus(xtest::Control(nDialogId, nControl)))
+        g_Run.Problems.push_back("dialog " + std::to_string(nDialogId) + " does not have the keyboard: " +
+                                 window_manager::Focus_Report());
     xtest::Key("Return");
     // Enter presses the default button, which ends the dialog (it hides).
     const auto Ended = [nDialogId] {
@@ -125,6 +131,11 @@ void Answer(int nKind, int nDialogId)
     }
     if (nKind != gtk_probe::WINDOW_DIALOG)
         return;
+    if (g_Run.bKeysViaMain) {
+        // The keys reach the dialog through its grab only.
+        XSetInputFocus(xtest::X_Display(), window_manager::Xid_Of(xtest::Main_Window()), RevertToParent, CurrentTime);
+        xtest::Settle(50);
+    }
     switch (nDialogId) {
     case WELCOME_DIALOG:
         Bare_Click(xtest::Control(WELCOME_DIALOG, WELCOME_NEW_GAME), "New Game");
@@ -231,9 +242,11 @@ TEST(GtkBareServer, NewGameTakesTheNameTypedAfterAClickOrItsLetterEnterPlaysAndC
     EXPECT_TRUE(fs::exists("Bare Season.zrt"));
     EXPECT_TRUE(g_Run.Problems.empty()) << g_Run.Problems.front();
 
-    // Ctrl+N, Alt+N, the name typed over the one shown, Enter.
+    // Ctrl+N, Alt+N, the name typed over the one shown, Enter; the X focus
+    // left on the main window meanwhile.
     g_Run.Seen.clear();
     g_Run.bByLetter = true;
+    g_Run.bKeysViaMain = true;
     dialogs::Reset();
     Set_Team_String("Someone Else", gui_support::First_User_Team(), TEAM_STRING_OWNER);
     Press_In_Main_Window("ctrl+n");

@@ -1251,6 +1251,7 @@ gboolean On_Dialog_Mapped(GtkWidget* pWindow, GdkEvent*, gpointer pData)
     if (pOpen->pDialog == nullptr || pOpen->pDialog->Ended() || pOpen->bPlaced || pOpen->bAsideShown)
         return FALSE;
     pOpen->bPlaced = true;
+    gtk_internal::Take_Keyboard_Without_Manager(pWindow);
     if (!gtk_internal::Measure_Frame(pWindow, pOpen->cxFrame, pOpen->cyFrame))
         return FALSE;
     {
