@@ -142,6 +142,18 @@ void On_Entry_Changed(GtkEditable* pEditable, gpointer pData)
         gtk_internal::Dialog_Changed(Dialog, p->nId);
 }
 
+// Up and Down in an up-down's buddy move the up-down, as its arrows do;
+// elsewhere they keep GTK's meaning (the focus moves on).
+gboolean On_Entry_Key(GtkWidget*, GdkEventKey* pEvent, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    const bool bUp = pEvent->keyval == GDK_KEY_Up || pEvent->keyval == GDK_KEY_KP_Up;
+    const bool bDown = pEvent->keyval == GDK_KEY_Down || pEvent->keyval == GDK_KEY_KP_Down;
+    if (Quiet(p) || (!bUp && !bDown) || (pEvent->state & gtk_accelerator_get_default_mod_mask()) != 0)
+        return FALSE;
+    return p->pOpen->pDialog->User_Arrow_Key(p->nId, bUp) ? TRUE : FALSE;
+}
+
 // Typed or pasted text that Windows-1252 cannot hold, or that would pass the
 // edit's limit, never reaches the entry.
 void On_Insert_Text(GtkEditable* pEditable, gchar* szNew, gint nLength, gpointer, gpointer pData)
@@ -627,6 +639,7 @@ std::unique_ptr<CONTROL_WIDGETS> Make_Control(OPEN_DIALOG& Open, const DIALOG_CO
             HANDLER_DATA* pData = Data_Of(Open, Control.nId, pMain);
             g_signal_connect(pMain, "insert-text", G_CALLBACK(On_Insert_Text), pData);
             g_signal_connect(pMain, "changed", G_CALLBACK(On_Entry_Changed), pData);
+            g_signal_connect(pMain, "key-press-event", G_CALLBACK(On_Entry_Key), pData);
         }
         break;
     case CONTROL_COMBO: {
