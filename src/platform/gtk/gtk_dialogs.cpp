@@ -395,9 +395,10 @@ CONTROL_WIDGETS* Control_Of_Widget(OPEN_DIALOG& Open, GtkWidget* pWidget)
 // The keyboard focus moved within the window: the model follows, so that it
 // never puts the focus back on the control the user left. A widget's own
 // focus-in is no sure sign: GTK sends it only while the window holds the X
-// keyboard focus, which a dialog on a server without a window manager never
-// gets (the keys reach it through its grab), and a combo box's button, not
-// the combo, takes the focus.
+// keyboard focus, which a modal dialog need not (on a server without a
+// window manager the keys reach it through its grab while the X focus stays
+// on the main window), and a combo box's button, not the combo, takes the
+// focus.
 void On_Set_Focus(GtkWindow*, GtkWidget* pFocus, gpointer pData)
 {
     OPEN_DIALOG* pOpen = static_cast<OPEN_DIALOG*>(pData);
