@@ -1071,7 +1071,7 @@ bool DIALOG::User_Spin(int nId, bool bUp)
     DIALOG_EVENT_INFO Info;
     Info.nCode = bUp ? SCROLL_UP : SCROLL_DOWN;
     Info.nPosition = p->nPosition;
-    const int nBuddy = p->nBuddy;
+    const int nBuddy = (p->nStyle & CS_KEEP_BUDDY_TEXT) != 0 ? 0 : p->nBuddy;
     if (DIALOG_CONTROL* pBuddy = nBuddy != 0 ? Find(nBuddy) : nullptr) {
         pBuddy->Text = std::to_string(Info.nPosition);
         Send(DIALOG_COMMAND, nBuddy, Notification(NOTIFY_TEXT_CHANGED));
@@ -1079,6 +1079,16 @@ bool DIALOG::User_Spin(int nId, bool bUp)
     Send(DIALOG_SCROLL, nId, Info);
     Changed(0);
     return true;
+}
+
+bool DIALOG::User_Arrow_Key(int nId, bool bUp)
+{
+    if (Usable(nId, CONTROL_EDIT) == nullptr)
+        return false;
+    for (const DIALOG_CONTROL& Control : m_Controls)
+        if (Control.nKind == CONTROL_UPDOWN && Control.nBuddy == nId)
+            return Usable(Control.nId, CONTROL_UPDOWN) != nullptr && User_Spin(Control.nId, bUp);
+    return false;
 }
 
 bool DIALOG::User_Track(int nId, int nPosition)

@@ -336,6 +336,10 @@ public:
     bool User_Focus(int nId);
     bool User_Drop_Down(int nId);
     bool User_Spin(int nId, bool bUp);
+    // Up or Down pressed in a control: in the buddy edit of an up-down it
+    // moves the up-down as its arrow does (true, the key taken, also at the
+    // end of the range); false, and nothing done, in any other control.
+    bool User_Arrow_Key(int nId, bool bUp);
     bool User_Track(int nId, int nPosition);
     bool User_Click(int nId, int x, int y);
     bool User_Paint(int nId, CANVAS* pCanvas, const UI_RECT& Area);

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "platform/dialogs.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/ui.h"
 #include "platform/ui_backend.h"
@@ -32,6 +33,10 @@ std::string g_Clipboard;
 bool g_bClipboardHasText = false;
 std::vector<services::TIMER_FIRING> g_Firings;
 std::vector<std::string> g_Documents;
+bool g_bNoOpener = false;   // headless: as a desktop with no opener
+// The documents asked for through Show_Document whose opener still runs,
+// with the caption of the box that tells its failure.
+std::multimap<std::string, std::string> g_AskedDocuments;
 std::vector<std::string> g_Printed;
 std::string g_PrintExportFile;
 std::vector<std::string> g_HelpPages;
@@ -211,8 +216,44 @@ bool Open_Document(const char* szPathOrUrl)
     const UI_BACKEND& Backend = Ui_Backend();
     if (Backend.Open_Document != nullptr)
         return Backend.Open_Document(Target.c_str());
+    if (g_bNoOpener)
+        return false;
     g_Documents.push_back(Target);
     return !Target.empty();
+}
+
+bool Show_Document(const char* szPath, const char* szCaption)
+{
+    const std::string Path = szPath != nullptr ? szPath : "";
+    const std::string Caption = szCaption != nullptr ? szCaption : "";
+    if (Open_Document(Path.c_str())) {
+        // The backend tells when its opener ends (never before this returns).
+        if (Ui_Backend().Open_Document != nullptr)
+            g_AskedDocuments.emplace(Path, Caption);
+        return true;
+    }
+    Show_Formatted_Message(Caption.c_str(),
+                           "No program could open %s: the desktop's opener (xdg-open) could not be started.",
+                           Path.c_str());
+    return false;
+}
+
+void Document_Opener_Ended(const std::string& Target, int nStatus)
+{
+    const auto Asked = g_AskedDocuments.find(Target);
+    std::string Caption;
+    const bool bAsked = Asked != g_AskedDocuments.end();
+    if (bAsked) {
+        Caption = Asked->second;
+        g_AskedDocuments.erase(Asked);
+    }
+    if (nStatus == 0)
+        return;
+    Write_Debug_Log("No program could open \"%s\": the desktop's opener ended with status %d", Target.c_str(), nStatus);
+    if (bAsked)
+        Show_Formatted_Message(Caption.c_str(),
+                               "No program could open %s: the desktop's opener (xdg-open) ended with status %d.",
+                               Target.c_str(), nStatus);
 }
 
 bool Print_Document(const char* szPath)
@@ -376,6 +417,11 @@ void Advance_Clock(uint64_t nMs)
     g_nClock = nEnd;
 }
 
+void Set_No_Document_Opener(bool bNone)
+{
+    g_bNoOpener = bNone;
+}
+
 void Reset()
 {
     g_Timers.clear();
@@ -385,6 +431,8 @@ void Reset()
     g_bClipboardHasText = false;
     g_Firings.clear();
     g_Documents.clear();
+    g_bNoOpener = false;
+    g_AskedDocuments.clear();
     g_Printed.clear();
     g_HelpPages.clear();
     g_HelpNames.clear();

@@ -37,6 +37,14 @@ bool Get_Clipboard_Text(std::string& Text);
 // Opens a path or URL with the desktop's opener (xdg-open); true when it
 // started. Headless: recorded, true.
 bool Open_Document(const char* szPathOrUrl);
+// Opens a file the user asked to see, as Open_Document; when no program
+// opens it (the opener cannot start, or ends with a failure) a box titled
+// szCaption says so, naming the file. False when the opener did not start.
+bool Show_Document(const char* szPath, const char* szCaption);
+// For backends: the opener started on a document has ended (nStatus its
+// exit status). A failure is noted in debug.txt, and told in a box when the
+// document was asked for through Show_Document.
+void Document_Opener_Ended(const std::string& Target, int nStatus);
 // Prints a text file as monospaced pages through the desktop's print
 // dialog; true when it ran (a print the user cancels is no failure), false
 // when it could not start (a missing file, no printing). Headless: recorded,
@@ -92,6 +100,9 @@ void Record_Invalidation(int nDialogId, int nControl);
 // Moves the headless clock by nMs, firing what falls due on the way (in
 // time order). Only while headless.
 void Advance_Clock(uint64_t nMs);
+// Headless: Open_Document fails from now on, as on a desktop with no
+// opener (false: it records again). Reset() clears it.
+void Set_No_Document_Opener(bool bNone);
 void Reset();   // timers, clipboard, records, clock (to 0)
 }  // namespace services
 

@@ -565,14 +565,15 @@ bool Dispatch_Main_Command(int nCommand)
 
 namespace {
 
-// The count of seasons is the up-down's position; the edit shows the last
-// season it reaches.
+// The count of seasons is the up-down's position; the edit, its buddy, shows
+// the last season it reaches (so the arrows leave its text to the procedure),
+// and Up and Down there move the up-down as its arrows do.
 constexpr CONTROL_TEMPLATE PMS_CONTROLS[] = {
     {-1, CONTROL_LABEL, "Current season:", {10, 10, 72, 10}},
     {PMS_CURRENT_YEAR_LABEL, CONTROL_LABEL, "", {86, 10, 40, 10}},
     {-1, CONTROL_LABEL, "Play &through season:", {10, 28, 72, 10}},
     {PMS_LAST_YEAR_EDIT, CONTROL_EDIT, "", {86, 26, 40, 14}, CS_GROUP, 4},
-    {PMS_SEASONS_SPINNER, CONTROL_UPDOWN, "", {127, 26, 11, 14}, 0, 0, 1, 100},
+    {PMS_SEASONS_SPINNER, CONTROL_UPDOWN, "", {127, 26, 11, 14}, CS_KEEP_BUDDY_TEXT, 0, 1, 100, PMS_LAST_YEAR_EDIT},
     {-1, CONTROL_LABEL, "Use the arrows to change the number of seasons.", {10, 46, 180, 10}},
     {DIALOG_OK, CONTROL_BUTTON, "&OK", {86, 66, 50, 16}, CS_DEFAULT | CS_GROUP},
     {DIALOG_CANCEL, CONTROL_BUTTON, "&Cancel", {142, 66, 50, 16}},

@@ -124,7 +124,7 @@ bool Open_Shown_Game_Page(bool bRecap)
         Show_Formatted_Message(bRecap ? "Recap" : "Box Score", "Couldn't find %s", Path.c_str());
         return false;
     }
-    return Open_Document(Path.c_str());
+    return Show_Document(Path.c_str(), bRecap ? "Recap" : "Box Score");
 }
 
 bool Remake_Watched_Game_Calls()

@@ -44,7 +44,8 @@ int Get_Main_Window_Repaints();
 bool Remake_Watched_Game_Calls();
 // Opens the box score (bRecap false) or the recap of the game shown in the
 // game window with the desktop's opener, by the names the engine gives the
-// shown game's pages; a page not written says so. False when nothing opened.
+// shown game's pages; a page not written says so, and so does a page no
+// program could open. False when nothing opened.
 bool Open_Shown_Game_Page(bool bRecap);
 
 // --- The client area: the page, the status bar, the news bar ---------------

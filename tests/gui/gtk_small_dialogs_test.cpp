@@ -1,9 +1,12 @@
 // Options, Did You Know? and the stroke tester on the real widgets, driven
 // by the same queued actions as headless; screenshots for people to look at.
+// Play Multiple Seasons by real keys: Up and Down in its year field count
+// the seasons as the arrows do.
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "editors/options_dialog.h"
 #include "editors/small_dialogs.h"
@@ -14,7 +17,9 @@
 #include "platform/files.h"
 #include "platform/pictures.h"
 #include "platform/ui.h"
+#include "shell/commands.h"
 #include "test_support.h"
+#include "xtest_input.h"
 
 namespace {
 
@@ -114,4 +119,48 @@ TEST_F(GtkSmallDialogs, DidYouKnowAndTheStrokeTester)
     EXPECT_TRUE(g_bShot);
     EXPECT_EQ(g_Caption, "0.000");
     EXPECT_EQ(dialogs::Records().back().Find(STROKE_FIRST_VALUE)->Text, "2.500");
+}
+
+namespace {
+
+std::vector<std::string> g_SeasonSteps;   // the year field and where the keyboard is, key after key
+
+void Count_Seasons_By_Keys(int nKind, int nDialogId)
+{
+    if (nKind == gtk_probe::WINDOW_MESSAGE_BOX) {
+        g_SeasonSteps.push_back("box " + gtk_probe::Window_Title(nKind));
+        xtest::Key("Return");   // OK: the seasons are to be played
+        return;
+    }
+    if (nKind != gtk_probe::WINDOW_DIALOG || nDialogId != PLAY_MULTIPLE_SEASONS_DIALOG)
+        return;
+    GtkWidget* pYear = xtest::Control(PLAY_MULTIPLE_SEASONS_DIALOG, PMS_LAST_YEAR_EDIT);
+    const auto Step = [pYear](const std::string& Key) {
+        xtest::Key(Key);
+        g_SeasonSteps.push_back(Key + " " + gtk_entry_get_text(GTK_ENTRY(pYear)) + " " +
+                                std::to_string(Get_User_Preference(PREF_SIMULATION_SEASONS)) +
+                                (gtk_widget_is_focus(pYear) ? "" : " (left the field)"));
+    };
+    xtest::Click(pYear);
+    for (const char* szKey : {"Up", "Up", "Up", "Down", "End", "9", "KP_Up", "KP_Down", "KP_Down"})
+        Step(szKey);
+    xtest::Key("Return");
+}
+
+}  // namespace
+
+TEST_F(GtkSmallDialogs, PlayMultipleSeasonsCountsTheSeasonsByUpAndDownInItsYearField)
+{
+    REQUIRE_DESKTOP();
+    ASSERT_TRUE(xtest::Available());
+    g_SeasonSteps.clear();
+    gtk_probe::Set_Shown_Hook(Count_Seasons_By_Keys);
+    // 2019, five seasons: through 2023. Up three times, Down once: seven,
+    // through 2025; a digit typed is put back; the keypad's arrows too.
+    EXPECT_EQ(Do_Dialog(PLAY_MULTIPLE_SEASONS_DIALOG, "Play Multiple Seasons", Play_Multiple_Seasons_Dialog_Proc), 6);
+    const std::vector<std::string> Expected{"Up 2024 6",   "Up 2025 7",      "Up 2026 8",      "Down 2025 7",
+                                            "End 2025 7",  "9 2025 7",       "KP_Up 2026 8",   "KP_Down 2025 7",
+                                            "KP_Down 2024 6", "box Play Multiple Seasons"};
+    EXPECT_EQ(g_SeasonSteps, Expected);
+    EXPECT_EQ(Get_User_Preference(PREF_SIMULATION_SEASONS), 6);
 }

@@ -19,19 +19,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -55,8 +45,6 @@
 #include "test_support.h"
 #include "window_manager.h"
 #include "xtest_input.h"
-
-extern char** environ;
 
 namespace {
 
@@ -84,50 +72,8 @@ bool On_The_Small_Screen()
 // small screen; its output is kept in the file Log.
 ::testing::AssertionResult Run_On_The_Small_Screen(const std::string& Test, const std::string& Log)
 {
-    const std::string Filter = "--gtest_filter=" + Test;
-    const char* Arguments[] = {"kelvo_gui_tests", Filter.c_str(), "--gtest_color=no", nullptr};
-    std::vector<std::string> Environment;
-    for (char** p = environ; *p != nullptr; ++p)
-        if (std::strncmp(*p, gui_support::SCREEN_SIZE_VARIABLE, std::strlen(gui_support::SCREEN_SIZE_VARIABLE)) != 0)
-            Environment.push_back(*p);
-    Environment.push_back(std::string(gui_support::SCREEN_SIZE_VARIABLE) + "=" + SCREEN_SIZE);
-    std::vector<char*> Pointers;
-    for (std::string& Entry : Environment)
-        Pointers.push_back(Entry.data());
-    Pointers.push_back(nullptr);
-    posix_spawn_file_actions_t Actions;
-    posix_spawn_file_actions_init(&Actions);
-    posix_spawn_file_actions_addopen(&Actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&Actions, 1, Log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&Actions, 1, 2);
-    pid_t nPid = -1;
-    const int nSpawn = ::posix_spawn(&nPid, "/proc/self/exe", &Actions, nullptr, const_cast<char* const*>(Arguments),
-                                     Pointers.data());
-    posix_spawn_file_actions_destroy(&Actions);
-    if (nSpawn != 0)
-        return ::testing::AssertionFailure() << "the run on the small screen did not start: " << std::strerror(nSpawn);
-    // Waited for within this test's own watchdog: a run that takes too long
-    // gets its watchdog's signal, which stops its X server too.
-    int nStatus = 0;
-    bool bEnded = false;
-    for (int nWaited = 0; nWaited < CHILD_DEADLINE_MS && !bEnded; nWaited += 100) {
-        bEnded = ::waitpid(nPid, &nStatus, WNOHANG) == nPid;
-        if (!bEnded)
-            ::usleep(100 * 1000);
-    }
-    if (!bEnded) {
-        ::kill(nPid, SIGALRM);
-        while (::waitpid(nPid, &nStatus, 0) < 0 && errno == EINTR) {
-        }
-    }
-    std::ifstream In(Log);
-    std::stringstream Output;
-    Output << In.rdbuf();
-    const bool bPassed = WIFEXITED(nStatus) && WEXITSTATUS(nStatus) == 0 &&
-                         Output.str().find("[  PASSED  ] 1 test") != std::string::npos;
-    if (!bPassed)
-        return ::testing::AssertionFailure() << "the run on the small screen failed:\n" << Output.str();
-    return ::testing::AssertionSuccess();
+    return gui_support::Run_Test_Alone(Test, std::string(gui_support::SCREEN_SIZE_VARIABLE) + "=" + SCREEN_SIZE, Log,
+                                       CHILD_DEADLINE_MS);
 }
 
 // A resizable dialog larger than the screen (1050 x 682 pixels), a list

@@ -20,6 +20,7 @@
 #include "gui_support.h"
 #include "test_deadlines.h"
 #include "x_server.h"
+#include "xtest_input.h"
 
 namespace {
 
@@ -78,6 +79,20 @@ class WATCHDOG_PER_TEST : public ::testing::EmptyTestEventListener {
 };
 
 }  // namespace
+
+namespace xtest {
+void Stop_Run(const std::string& Why)
+{
+    ADD_FAILURE() << Why;
+    const ::testing::TestInfo* pTest = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::printf("[  FAILED  ] %s.%s: stopped at once\n", pTest != nullptr ? pTest->test_suite_name() : "?",
+                pTest != nullptr ? pTest->name() : "?");
+    std::fflush(nullptr);
+    if (g_Server.Pid() > 0)
+        ::kill(g_Server.Pid(), SIGKILL);
+    ::_exit(1);
+}
+}  // namespace xtest
 
 namespace gui_support {
 const char* Server_Problem()

@@ -5,9 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "league/human_teams.h"
 #include "league/league_data.h"
@@ -122,6 +133,63 @@ inline ::testing::AssertionResult Start_Attended(const SCRATCH_FOLDER& Data, int
         return ::testing::AssertionFailure() << "the main window was not drawn";
     dialogs::Set_Unattended(false);
     ui::Clear_Shown_Boxes();
+    return ::testing::AssertionSuccess();
+}
+
+// The test named, run again by this program in a process of its own (with
+// an X server of its own), the environment's variable set as Setting
+// ("NAME=value") says; its standard output and error kept in the file Log,
+// and read back into *pOutput when asked for. Waited for at most nWaitMs,
+// then stopped as its watchdog would stop it. Success when it passed.
+inline ::testing::AssertionResult Run_Test_Alone(const std::string& Test, const std::string& Setting,
+                                                 const std::string& Log, int nWaitMs, std::string* pOutput = nullptr)
+{
+    const std::string Filter = "--gtest_filter=" + Test;
+    const char* Arguments[] = {"kelvo_gui_tests", Filter.c_str(), "--gtest_color=no", nullptr};
+    const std::string Name = Setting.substr(0, Setting.find('=') + 1);
+    std::vector<std::string> Environment;
+    for (char** p = environ; *p != nullptr; ++p)
+        if (std::strncmp(*p, Name.c_str(), Name.size()) != 0)
+            Environment.push_back(*p);
+    Environment.push_back(Setting);
+    std::vector<char*> Pointers;
+    for (std::string& Entry : Environment)
+        Pointers.push_back(Entry.data());
+    Pointers.push_back(nullptr);
+    posix_spawn_file_actions_t Actions;
+    posix_spawn_file_actions_init(&Actions);
+    posix_spawn_file_actions_addopen(&Actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&Actions, 1, Log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&Actions, 1, 2);
+    pid_t nPid = -1;
+    const int nSpawn = ::posix_spawn(&nPid, "/proc/self/exe", &Actions, nullptr, const_cast<char* const*>(Arguments),
+                                     Pointers.data());
+    posix_spawn_file_actions_destroy(&Actions);
+    if (nSpawn != 0)
+        return ::testing::AssertionFailure() << "the run of " << Test << " did not start: " << std::strerror(nSpawn);
+    // Waited for within this test's own watchdog: a run that takes too long
+    // gets its watchdog's signal, which stops its X server too.
+    int nStatus = 0;
+    bool bEnded = false;
+    for (int nWaited = 0; nWaited < nWaitMs && !bEnded; nWaited += 100) {
+        bEnded = ::waitpid(nPid, &nStatus, WNOHANG) == nPid;
+        if (!bEnded)
+            ::usleep(100 * 1000);
+    }
+    if (!bEnded) {
+        ::kill(nPid, SIGALRM);
+        while (::waitpid(nPid, &nStatus, 0) < 0 && errno == EINTR) {
+        }
+    }
+    std::ifstream In(Log);
+    std::stringstream Output;
+    Output << In.rdbuf();
+    if (pOutput != nullptr)
+        *pOutput = Output.str();
+    const bool bPassed = WIFEXITED(nStatus) && WEXITSTATUS(nStatus) == 0 &&
+                         Output.str().find("[  PASSED  ] 1 test") != std::string::npos;
+    if (!bPassed)
+        return ::testing::AssertionFailure() << "the run of " << Test << " failed:\n" << Output.str();
     return ::testing::AssertionSuccess();
 }
 

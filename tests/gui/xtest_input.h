@@ -37,6 +37,10 @@
 //   when the display has no XTEST or the widget is not shown.
 // - Dialogs run modally: send input from a shown hook
 //   (gtk_probe::Set_Shown_Hook), which the dialog's own loop calls.
+// - A click, double click or drag aimed at a point of a widget that lies off
+//   the screen would land elsewhere and leave its window waiting for good:
+//   the run stops at once instead, the failure naming the widget and its
+//   window (Stop_Run).
 #pragma once
 
 #include <X11/XKBlib.h>
@@ -55,6 +59,12 @@
 #include "test_deadlines.h"
 
 namespace xtest {
+
+// Ends the run at once with the failure Why (defined by the GUI tests' main,
+// gui_main.cpp: said the way a test's failure is, the X server stopped, the
+// process ended with a failing status), for a test that cannot go on and
+// would otherwise wait until its watchdog fires.
+[[noreturn]] void Stop_Run(const std::string& Why);
 
 // The X connection GDK uses (events sent on it are seen in order with
 // GTK's own requests); null without an X display.
@@ -157,6 +167,41 @@ inline bool Screen_Point(GtkWidget* pWidget, int x, int y, int& xRoot, int& yRoo
     return true;
 }
 
+// What a person would call the widget: a button by its label, a dialog's
+// control by its id, with the title of its window.
+inline std::string Describe_Widget(GtkWidget* pWidget)
+{
+    std::string Name;
+    if (GTK_IS_BUTTON(pWidget) && gtk_button_get_label(GTK_BUTTON(pWidget)) != nullptr) {
+        Name = "the button \"";
+        for (const char* p = gtk_button_get_label(GTK_BUTTON(pWidget)); *p != '\0'; ++p)
+            if (*p != '_')
+                Name += *p;
+        Name += "\"";
+    } else if (const void* pId = g_object_get_data(G_OBJECT(pWidget), "kelvo-control")) {
+        Name = "control " + std::to_string(GPOINTER_TO_INT(pId));
+    } else {
+        Name = std::string("the ") + G_OBJECT_TYPE_NAME(pWidget) + " \"" + gtk_widget_get_name(pWidget) + "\"";
+    }
+    GtkWidget* pTop = gtk_widget_get_toplevel(pWidget);
+    const char* szTitle = pTop != nullptr && GTK_IS_WINDOW(pTop) ? gtk_window_get_title(GTK_WINDOW(pTop)) : nullptr;
+    return Name + " of the window \"" + (szTitle != nullptr ? szTitle : "") + "\"";
+}
+
+// The screen point of a widget's point to be clicked: a point off the
+// screen stops the run (nothing there could take the click).
+inline void Require_On_Screen(GtkWidget* pWidget, int xRoot, int yRoot)
+{
+    GdkWindow* pRoot = gdk_get_default_root_window();
+    const int cxScreen = gdk_window_get_width(pRoot);
+    const int cyScreen = gdk_window_get_height(pRoot);
+    if (xRoot >= 0 && yRoot >= 0 && xRoot < cxScreen && yRoot < cyScreen)
+        return;
+    Stop_Run(Describe_Widget(pWidget) + " lies off the screen: its point to click is at " + std::to_string(xRoot) +
+             ", " + std::to_string(yRoot) + ", outside the " + std::to_string(cxScreen) + " x " +
+             std::to_string(cyScreen) + " screen");
+}
+
 // Gives the widget's top-level window the keyboard focus and raises it.
 inline bool Focus(GtkWidget* pWidget)
 {
@@ -213,9 +258,10 @@ inline bool Move(GtkWidget* pWidget, int x, int y)
 inline bool Click(GtkWidget* pWidget, int x, int y, int nButton = 1)
 {
     int xRoot = 0, yRoot = 0;
-    if (!Screen_Point(pWidget, x, y, xRoot, yRoot) || !Focus(pWidget))
+    if (!Screen_Point(pWidget, x, y, xRoot, yRoot))
         return false;
-    return Click_At(xRoot, yRoot, nButton);
+    Require_On_Screen(pWidget, xRoot, yRoot);
+    return Focus(pWidget) && Click_At(xRoot, yRoot, nButton);
 }
 
 // A click at the widget's centre.
@@ -350,7 +396,10 @@ inline bool Click_Menu_Item(int nCommand, std::string& Why)
 inline bool Double_Click(GtkWidget* pWidget, int x, int y)
 {
     int xRoot = 0, yRoot = 0;
-    if (!Screen_Point(pWidget, x, y, xRoot, yRoot) || !Focus(pWidget) || !Move_At(xRoot, yRoot))
+    if (!Screen_Point(pWidget, x, y, xRoot, yRoot))
+        return false;
+    Require_On_Screen(pWidget, xRoot, yRoot);
+    if (!Focus(pWidget) || !Move_At(xRoot, yRoot))
         return false;
     Display* pX = X_Display();
     for (int i = 0; i < 2; ++i) {
@@ -366,8 +415,11 @@ inline bool Double_Click(GtkWidget* pWidget, int x, int y)
 inline bool Drag(GtkWidget* pWidget, int x0, int y0, int x1, int y1)
 {
     int xa = 0, ya = 0, xb = 0, yb = 0;
-    if (!Screen_Point(pWidget, x0, y0, xa, ya) || !Screen_Point(pWidget, x1, y1, xb, yb) || !Focus(pWidget)
-        || !Move_At(xa, ya))
+    if (!Screen_Point(pWidget, x0, y0, xa, ya) || !Screen_Point(pWidget, x1, y1, xb, yb))
+        return false;
+    Require_On_Screen(pWidget, xa, ya);
+    Require_On_Screen(pWidget, xb, yb);
+    if (!Focus(pWidget) || !Move_At(xa, ya))
         return false;
     Button(1, true);
     constexpr int STEPS = 6;

@@ -262,6 +262,22 @@ TEST_F(DialogModelTest, RadioGroupsUpDownTrackbarAndListsBehaveAsTheUserSeesThem
     const std::vector<std::string> Spins{"command 2013 3", "scroll 2014 1 2", "command 2013 3", "scroll 2014 1 3",
                                          "command 2013 3", "scroll 2014 1 4", "command 2013 3", "scroll 2014 0 3"};
     EXPECT_EQ(g_Log, Spins);
+    // Up and Down in its buddy move it as its arrows do (the key taken at
+    // the end of the range too); in another edit, or with the up-down
+    // greyed, they are not taken.
+    g_Log.clear();
+    EXPECT_TRUE(Dialog.User_Arrow_Key(2013, true));
+    EXPECT_TRUE(Dialog.User_Arrow_Key(2013, true));
+    EXPECT_EQ(Dialog.Get_Position(2014), 4);
+    EXPECT_EQ(g_Log, (std::vector<std::string>{"command 2013 3", "scroll 2014 1 4"}));
+    EXPECT_TRUE(Dialog.User_Arrow_Key(2013, false));
+    EXPECT_EQ(Dialog.Get_Text(2013), "3");
+    EXPECT_FALSE(Dialog.User_Arrow_Key(2002, true));
+    EXPECT_FALSE(Dialog.User_Arrow_Key(2014, true));   // the up-down itself is no edit
+    Dialog.Enable(2014, false);
+    EXPECT_FALSE(Dialog.User_Arrow_Key(2013, false));
+    Dialog.Enable(2014, true);
+    EXPECT_EQ(Dialog.Get_Position(2014), 3);
     // The trackbar clamps to 0-10.
     EXPECT_TRUE(Dialog.User_Track(2015, 14));
     EXPECT_EQ(Dialog.Get_Position(2015), 10);

@@ -356,6 +356,28 @@ TEST_F(CommandsTest, PlayMultipleSeasonsDialogCountsByItsSpinnerOnly)
     EXPECT_EQ(League.Preferences.nInt[PREF_SIMULATION_SEASONS], 100);
 }
 
+TEST_F(CommandsTest, PlayMultipleSeasonsCountsByUpAndDownInItsYearFieldAsByTheArrows)
+{
+    g_LastYears.clear();
+    DIALOG Dialog(PLAY_MULTIPLE_SEASONS_DIALOG, "", Watch_Play_Multiple_Seasons, nullptr);
+    Dialog.Send(DIALOG_INIT, 0);
+    // 2019, five seasons; Up twice, Down once: six, through 2024. The
+    // arrows never write their count into the field.
+    EXPECT_TRUE(Dialog.User_Arrow_Key(PMS_LAST_YEAR_EDIT, true));
+    EXPECT_TRUE(Dialog.User_Arrow_Key(PMS_LAST_YEAR_EDIT, true));
+    EXPECT_TRUE(Dialog.User_Arrow_Key(PMS_LAST_YEAR_EDIT, false));
+    EXPECT_EQ(g_LastYears, (std::vector<std::string>{"2023", "2024", "2025", "2024"}));
+    EXPECT_EQ(Get_User_Preference(PREF_SIMULATION_SEASONS), 6);
+    // Typed text is still put back.
+    EXPECT_TRUE(Dialog.User_Set_Text(PMS_LAST_YEAR_EDIT, "2030"));
+    EXPECT_EQ(Dialog.Get_Text(PMS_LAST_YEAR_EDIT), "2024");
+    // At one season Down is taken and changes nothing.
+    for (int i = 0; i < 6; ++i)
+        EXPECT_TRUE(Dialog.User_Arrow_Key(PMS_LAST_YEAR_EDIT, false));
+    EXPECT_EQ(Get_User_Preference(PREF_SIMULATION_SEASONS), 1);
+    EXPECT_EQ(Dialog.Get_Text(PMS_LAST_YEAR_EDIT), "2019");
+}
+
 TEST_F(CommandsTest, ScriptLinesSplitIntoWordsWithQuotes)
 {
     std::vector<std::string> Words;

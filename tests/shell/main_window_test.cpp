@@ -112,6 +112,15 @@ TEST_F(MainWindowTest, TheShownGamesPagesOpenByTheirNames)
     Set_User_Preference(PREF_SHOWN_GAME, -1);
     EXPECT_FALSE(Open_Shown_Game_Page(false));
     EXPECT_EQ(services::Opened_Documents().size(), 3u);
+    // No program to open a page: a box says so, naming it.
+    Set_User_Preference(PREF_SHOWN_GAME, 3);
+    services::Set_No_Document_Opener(true);
+    EXPECT_FALSE(Open_Shown_Game_Page(false));
+    ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
+    EXPECT_EQ(ui::Shown_Boxes()[1].Caption, "Box Score");
+    EXPECT_EQ(ui::Shown_Boxes()[1].Text, "No program could open " + files::Resolve_Path("Output\\Box-20-003.htm") +
+                                             ": the desktop's opener (xdg-open) could not be started.");
+    EXPECT_EQ(services::Opened_Documents().size(), 3u);
     services::Reset();
 }
 

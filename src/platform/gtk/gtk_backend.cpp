@@ -2,11 +2,14 @@
 
 #include <gdk/gdkx.h>
 #include <gtk/gtk.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <string>
 
 #include "platform/errors.h"
 #include "platform/gtk/gtk_internal.h"
@@ -194,6 +197,16 @@ bool Take_From_Clipboard(std::string& Text)
     return !Text.empty();
 }
 
+// The opener has ended: what it said goes to the ui model (a failure to
+// find a program for the document is told there).
+void On_Opener_Ended(GPid nPid, gint nWaitStatus, gpointer pData)
+{
+    const std::unique_ptr<std::string> pTarget(static_cast<std::string*>(pData));
+    g_spawn_close_pid(nPid);
+    const int nStatus = WIFEXITED(nWaitStatus) ? WEXITSTATUS(nWaitStatus) : 128 + WTERMSIG(nWaitStatus);
+    Document_Opener_Ended(*pTarget, nStatus);
+}
+
 bool Spawn_Opener(const char* szPathOrUrl)
 {
     if (szPathOrUrl == nullptr || szPathOrUrl[0] == '\0')
@@ -201,16 +214,21 @@ bool Spawn_Opener(const char* szPathOrUrl)
     const std::string Target = gtk_text::To_Utf8(szPathOrUrl);
     gchar* Arguments[] = {const_cast<gchar*>("xdg-open"), const_cast<gchar*>(Target.c_str()), nullptr};
     GError* pError = nullptr;
+    GPid nPid = 0;
     const gboolean bStarted = g_spawn_async(nullptr, Arguments, nullptr,
-                                            static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH |
+                                            static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD |
                                                                      G_SPAWN_STDOUT_TO_DEV_NULL |
                                                                      G_SPAWN_STDERR_TO_DEV_NULL),
-                                            nullptr, nullptr, nullptr, &pError);
+                                            nullptr, nullptr, &nPid, &pError);
     if (!bStarted) {
         Write_Debug_Log("Cannot open \"%s\": %s", szPathOrUrl, pError != nullptr ? pError->message : "?");
         g_clear_error(&pError);
+        return false;
     }
-    return bStarted != FALSE;
+    // Watched from the loop: its exit status says whether a program took
+    // the document (xdg-open ends with 3 or 4 when none could).
+    g_child_watch_add(nPid, On_Opener_Ended, new std::string(szPathOrUrl));
+    return true;
 }
 
 // gtk_init sets every category of the process locale from the environment.

@@ -45,6 +45,12 @@ gboolean On_Box_Key(GtkWidget*, GdkEventKey* pEvent, gpointer pData)
     return FALSE;
 }
 
+gboolean On_Box_Mapped(GtkWidget* pWindow, GdkEvent*, gpointer)
+{
+    gtk_internal::Take_Keyboard_Without_Manager(pWindow);
+    return FALSE;
+}
+
 gboolean On_Box_Close(GtkWidget*, GdkEvent*, gpointer pData)
 {
     // The close box is Escape; a box without that answer stays.
@@ -211,6 +217,7 @@ int Message_Box(const SHOWN_BOX& Box, int nDefault)
 
     g_signal_connect(pWindow, "key-press-event", G_CALLBACK(On_Box_Key), &Run);
     g_signal_connect(pWindow, "delete-event", G_CALLBACK(On_Box_Close), &Run);
+    g_signal_connect(pWindow, "map-event", G_CALLBACK(On_Box_Mapped), nullptr);
     gtk_widget_show_all(pWindow);
     if (pDefault != nullptr) {
         // Enter presses the default button.

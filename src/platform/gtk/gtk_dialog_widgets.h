@@ -80,8 +80,15 @@ bool Quiet(const HANDLER_DATA* p);
 
 // Shows the gathered model changes now.
 void Flush(OPEN_DIALOG& Open);
-// An entry's text changed (typed, or set by a queued action).
+// Typing into the edits (gtk_dialog_text.cpp). An entry's text changed
+// (typed, or set by a queued action); a key pressed in an entry; text about
+// to go into an entry, or into a multi-line edit's buffer; that buffer
+// changed.
 void On_Entry_Changed(GtkEditable* pEditable, gpointer pData);
+gboolean On_Entry_Key(GtkWidget* pEntry, GdkEventKey* pEvent, gpointer pData);
+void On_Insert_Text(GtkEditable* pEditable, gchar* szNew, gint nLength, gpointer pPosition, gpointer pData);
+void On_Buffer_Insert(GtkTextBuffer* pBuffer, GtkTextIter* pWhere, gchar* szNew, gint nLength, gpointer pData);
+void On_Buffer_Changed(GtkTextBuffer* pBuffer, gpointer pData);
 // The queued actions of a dialog, carried out once it is drawn
 // (gtk_dialog_actions.cpp).
 void Take_Actions(void* pData);

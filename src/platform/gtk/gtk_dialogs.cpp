@@ -128,77 +128,6 @@ void On_Toggled(GtkToggleButton* pButton, gpointer pData)
     gtk_internal::Dialog_Changed(Dialog, p->nId);
 }
 
-void On_Entry_Changed(GtkEditable* pEditable, gpointer pData)
-{
-    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
-    if (Quiet(p))
-        return;
-    gchar* szText = gtk_editable_get_chars(pEditable, 0, -1);
-    std::string Text;
-    const bool bConverted = gtk_text::From_Utf8(szText != nullptr ? szText : "", Text);
-    g_free(szText);
-    DIALOG& Dialog = *p->pOpen->pDialog;
-    if (!bConverted || !Dialog.User_Set_Text(p->nId, Text))
-        gtk_internal::Dialog_Changed(Dialog, p->nId);
-}
-
-// Typed or pasted text that Windows-1252 cannot hold, or that would pass the
-// edit's limit, never reaches the entry.
-void On_Insert_Text(GtkEditable* pEditable, gchar* szNew, gint nLength, gpointer, gpointer pData)
-{
-    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
-    if (p->pOpen->nQuiet > 0)
-        return;
-    std::string Bytes;
-    const std::string Utf8 = nLength < 0 ? std::string(szNew) : std::string(szNew, static_cast<size_t>(nLength));
-    bool bRefuse = !gtk_text::From_Utf8(Utf8, Bytes);
-    const DIALOG_CONTROL* pControl = p->pOpen->pDialog->Find(p->nId);
-    if (!bRefuse && pControl != nullptr && pControl->nTextLimit > 0) {
-        gchar* szNow = gtk_editable_get_chars(pEditable, 0, -1);
-        const glong nNow = g_utf8_strlen(szNow != nullptr ? szNow : "", -1);
-        g_free(szNow);
-        bRefuse = nNow + static_cast<glong>(Bytes.size()) > pControl->nTextLimit;
-    }
-    for (unsigned char c : Bytes)
-        bRefuse = bRefuse || (c < 0x20 && c != '\t' && c != '\n' && c != '\r');
-    if (bRefuse) {
-        gtk_widget_error_bell(GTK_WIDGET(pEditable));
-        g_signal_stop_emission_by_name(pEditable, "insert-text");
-    }
-}
-
-// A multi-line edit: the same checks on its buffer.
-void On_Buffer_Insert(GtkTextBuffer* pBuffer, GtkTextIter*, gchar* szNew, gint nLength, gpointer pData)
-{
-    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
-    if (p->pOpen->nQuiet > 0)
-        return;
-    std::string Bytes;
-    const std::string Utf8 = nLength < 0 ? std::string(szNew) : std::string(szNew, static_cast<size_t>(nLength));
-    bool bRefuse = !gtk_text::From_Utf8(Utf8, Bytes);
-    const DIALOG_CONTROL* pControl = p->pOpen->pDialog->Find(p->nId);
-    if (!bRefuse && pControl != nullptr && pControl->nTextLimit > 0)
-        bRefuse = gtk_text_buffer_get_char_count(pBuffer) + static_cast<gint>(Bytes.size()) > pControl->nTextLimit;
-    if (bRefuse)
-        g_signal_stop_emission_by_name(pBuffer, "insert-text");
-}
-
-void On_Buffer_Changed(GtkTextBuffer* pBuffer, gpointer pData)
-{
-    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
-    if (Quiet(p))
-        return;
-    GtkTextIter Start, End;
-    gtk_text_buffer_get_bounds(pBuffer, &Start, &End);
-    gchar* szText = gtk_text_buffer_get_text(pBuffer, &Start, &End, FALSE);
-    std::string Text;
-    const bool bConverted = gtk_text::From_Utf8(szText != nullptr ? szText : "", Text);
-    g_free(szText);
-    DIALOG& Dialog = *p->pOpen->pDialog;
-    if (!bConverted || !Dialog.User_Set_Text(p->nId, Text))
-        gtk_internal::Dialog_Changed(Dialog, p->nId);
-}
-
 void On_Combo_Changed(GtkComboBox* pCombo, gpointer pData)
 {
     HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
@@ -463,18 +392,21 @@ CONTROL_WIDGETS* Control_Of_Widget(OPEN_DIALOG& Open, GtkWidget* pWidget)
     return nullptr;
 }
 
-// The keyboard focus moved within the window: the model hears of it also
-// for a control whose main widget never takes the focus itself (a combo
-// box's button has it), so that the model never puts the focus back on the
-// control the user left.
+// The keyboard focus moved within the window: the model follows, so that it
+// never puts the focus back on the control the user left. A widget's own
+// focus-in is no sure sign: GTK sends it only while the window holds the X
+// keyboard focus, which a modal dialog need not (on a server without a
+// window manager the keys reach it through its grab while the X focus stays
+// on the main window), and a combo box's button, not the combo, takes the
+// focus.
 void On_Set_Focus(GtkWindow*, GtkWidget* pFocus, gpointer pData)
 {
     OPEN_DIALOG* pOpen = static_cast<OPEN_DIALOG*>(pData);
     if (pFocus == nullptr || pOpen->nQuiet > 0 || pOpen->pDialog == nullptr || pOpen->pDialog->Ended())
         return;
     const CONTROL_WIDGETS* pWidgets = Control_Of_Widget(*pOpen, pFocus);
-    if (pWidgets == nullptr || pWidgets->pMain == pFocus)
-        return;   // its own focus-in tells the model
+    if (pWidgets == nullptr || pOpen->pDialog->Focus() == pWidgets->nId)
+        return;   // the model has it already (told by the control's focus-in)
     pOpen->pDialog->User_Focus(pWidgets->nId);
 }
 
@@ -625,6 +557,7 @@ std::unique_ptr<CONTROL_WIDGETS> Make_Control(OPEN_DIALOG& Open, const DIALOG_CO
             HANDLER_DATA* pData = Data_Of(Open, Control.nId, pMain);
             g_signal_connect(pMain, "insert-text", G_CALLBACK(On_Insert_Text), pData);
             g_signal_connect(pMain, "changed", G_CALLBACK(On_Entry_Changed), pData);
+            g_signal_connect(pMain, "key-press-event", G_CALLBACK(On_Entry_Key), pData);
         }
         break;
     case CONTROL_COMBO: {
@@ -1249,6 +1182,7 @@ gboolean On_Dialog_Mapped(GtkWidget* pWindow, GdkEvent*, gpointer pData)
     if (pOpen->pDialog == nullptr || pOpen->pDialog->Ended() || pOpen->bPlaced || pOpen->bAsideShown)
         return FALSE;
     pOpen->bPlaced = true;
+    gtk_internal::Take_Keyboard_Without_Manager(pWindow);
     if (!gtk_internal::Measure_Frame(pWindow, pOpen->cxFrame, pOpen->cyFrame))
         return FALSE;
     {

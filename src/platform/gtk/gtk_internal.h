@@ -79,6 +79,11 @@ GtkWindow* Owner_Window();
 // innermost dialog left, else the main window) is made active again, so
 // that the keyboard does not stay with a window manager's choice.
 void Return_Focus_To_Owner();
+// A dialog or box just shown takes the keyboard where no window manager
+// gives it one: without a manager the X focus stays where it was (the keys
+// still reach a modal window through its grab, but GTK then draws neither
+// its caret nor its focus). With a manager, nothing: the manager decides.
+void Take_Keyboard_Without_Manager(GtkWidget* pWindow);
 // Closes every window of the backend (tests, shut-down).
 void Close_Windows();
 // Whether nobody sits at the keyboard (a script or a test drives the run):

@@ -160,6 +160,21 @@ void Return_Focus_To_Owner()
     gtk_window_present_with_time(pOwner, nTime);
 }
 
+void Take_Keyboard_Without_Manager(GtkWidget* pWindow)
+{
+#ifdef GDK_WINDOWING_X11
+    GdkWindow* pGdk = gtk_widget_get_mapped(pWindow) ? gtk_widget_get_window(pWindow) : nullptr;
+    if (pGdk == nullptr || !GDK_IS_X11_WINDOW(pGdk))
+        return;
+    if (gdk_x11_screen_supports_net_wm_hint(gdk_window_get_screen(pGdk),
+                                            gdk_atom_intern_static_string("_NET_ACTIVE_WINDOW")))
+        return;
+    gtk_window_present_with_time(GTK_WINDOW(pWindow), gdk_x11_get_server_time(pGdk));
+#else
+    (void)pWindow;
+#endif
+}
+
 void Close_Windows()
 {
     // Dialogs and boxes end with their loops; what stays is the progress
