@@ -101,7 +101,7 @@ std::string Take_Export_Folder(const DIALOG& Dialog)
 void Open_Index(const std::string& Folder)
 {
     const std::string Index = Folder + "/index.htm";
-    Open_Document(Index.c_str());
+    Show_Document(Index.c_str(), "View Encyclopedia");
 }
 
 void Export_And_View(DIALOG& Dialog)

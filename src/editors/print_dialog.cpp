@@ -200,8 +200,7 @@ void View_Stats_File_If_Asked(DIALOG& Dialog, const std::string& Path)
 {
     if (!Dialog.Is_Checked(PRINT_VIEW_CHECK))
         return;
-    if (!Open_Document(Path.c_str()))
-        Show_Formatted_Message("View File", "%s could not be opened.", Path.c_str());
+    Show_Document(Path.c_str(), "View File");
 }
 
 void Print_Stats_Dialog(DIALOG& Dialog, int nEvent, int nControl)

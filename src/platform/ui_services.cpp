@@ -320,11 +320,8 @@ bool Open_Help_Page(const char* szName)
     std::string Path = files::Resolve_Path(Page.c_str());
     if (Path.empty() || Path[0] != '/')
         Path = files::Get_Current_Folder() + "/" + Path;
-    if (!Open_Document(("file://" + Path).c_str())) {
-        Show_Formatted_Message("Help", "The help page \"%s\" could not be opened.", Page.c_str());
-        return false;
-    }
-    return true;
+    // No program to show it: a box says so, naming the page.
+    return Show_Document(("file://" + Path).c_str(), "Help");
 }
 
 bool Open_Help_Page(int nDialogId)

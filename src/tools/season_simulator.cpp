@@ -548,7 +548,8 @@ const DIALOG_REGISTRAR SIMULATOR_REGISTRAR(SIMULATOR_DIALOG, SIMULATOR_TEMPLATE,
 void View_Report(int nKind)
 {
     if (Write_Simulator_Report(nKind))
-        Open_Document(files::Resolve_Path(nKind == 1 ? SIMULATOR_CSV_REPORT : SIMULATOR_TEXT_REPORT).c_str());
+        Show_Document(files::Resolve_Path(nKind == 1 ? SIMULATOR_CSV_REPORT : SIMULATOR_TEXT_REPORT).c_str(),
+                      "Simulation Tool");
 }
 
 }  // namespace

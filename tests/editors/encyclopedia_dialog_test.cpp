@@ -107,6 +107,16 @@ TEST_F(EncyclopediaDialogTest, ATrailingSeparatorIsDroppedAndTheIndexInsideIsOpe
     Run();
     ASSERT_EQ(services::Opened_Documents().size(), 2u);
     EXPECT_EQ(services::Opened_Documents()[1], "old/index.htm");
+    // No program to show the site: a box says so, naming its index.
+    ui::Clear_Shown_Boxes();
+    services::Set_No_Document_Opener(true);
+    dialogs::Queue_Action(ENCYCLOPEDIA_DIALOG, Act(ACTION_PRESS, ENCYCLOPEDIA_VIEW));
+    Run();
+    services::Set_No_Document_Opener(false);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "View Encyclopedia");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "No program could open old/index.htm: the desktop's opener (xdg-open) could not be started.");
 }
 
 TEST_F(EncyclopediaDialogTest, LongOrEmptyFoldersAreRefusedAndNothingOpens)

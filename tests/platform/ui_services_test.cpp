@@ -82,4 +82,12 @@ TEST_F(UiServicesTest, HelpPagesOpenFromTheHelpFolderAndAMissingOneIsNamed)
     EXPECT_EQ(ui::Shown_Boxes().back().Text, "The help page \"Help/dialog4243.htm\" is missing.");
     EXPECT_EQ(services::Help_Pages_Opened(),
               (std::vector<std::string>{"resume", "options", "../resume", "resume", "dialog4243"}));
+    // A page that is there but no program can show: a box says so, naming it.
+    services::Set_No_Document_Opener(true);
+    EXPECT_FALSE(Open_Help_Page("resume"));
+    EXPECT_EQ(ui::Shown_Boxes().back().Caption, "Help");
+    EXPECT_EQ(ui::Shown_Boxes().back().Text, "No program could open file://" + Scratch.Path() +
+                                                 "/help/Resume.htm: the desktop's opener (xdg-open) could not be "
+                                                 "started.");
+    services::Set_No_Document_Opener(false);
 }
