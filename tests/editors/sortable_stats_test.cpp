@@ -266,6 +266,9 @@ TEST_F(SortableStatsTest, ReleaseNeverReachesAnotherClubsPlayer)
     Three_Clubs(40, 60);
     Press_Release_On(1, 7, "Zzyzx", "Otto", GROUP_ALL_ACTIVE);
     const DIALOG_RECORD& Run = Last_Run(SORTABLE_STATS_DIALOG);
+    // He was the one chosen, and Release stayed greyed for him.
+    ASSERT_GE(Row_Of(Run, 100 + 7), 0);
+    EXPECT_TRUE(Run.Find(IDC_SS_LIST)->Rows[static_cast<size_t>(Row_Of(Run, 100 + 7))].bSelected);
     EXPECT_FALSE(Enabled(Run, IDC_SS_RELEASE));
     EXPECT_EQ(Count_Team_Players(1), 60);
     EXPECT_EQ(Get_Player_ID(1, 7), 2007);
