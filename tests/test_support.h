@@ -115,6 +115,15 @@ inline std::vector<std::string> Read_Debug_Log_Lines(bool bDropStamp)
     return Lines;
 }
 
+// How many lines of "debug.txt", their time stamps dropped, are Line exactly.
+inline int Count_Logged_Lines(const std::string& Line)
+{
+    int n = 0;
+    for (const std::string& Logged : Read_Debug_Log_Lines(true))
+        n += Logged == Line ? 1 : 0;
+    return n;
+}
+
 // A call that must be refused: the value it returns and a text its one
 // report holds (null: the text is not checked).
 struct REFUSAL_CASE {

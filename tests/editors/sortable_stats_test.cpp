@@ -72,6 +72,37 @@ protected:
         Set_Season_Playoff_Days(17);
     }
 
+    // A fantasy draft under way among the three clubs, nothing drafted yet
+    // and no pick announced: round 0 runs clubs 0, 1, 2, and every later
+    // round starts with club 0 again.
+    static void Start_Fantasy_Draft()
+    {
+        Clear_All_Drafted_By();
+        Set_User_Preference(PREF_FANTASY_ANNOUNCE, 0);
+        FANTASY_DRAFT_STATE State{};
+        State.nFirstRoundMode = FANTASY_ORDER_ALPHABETICAL;
+        State.nLaterRoundMode = FANTASY_LATER_REPEAT;
+        for (int r = 0; r < FANTASY_DRAFT_ROUNDS; ++r)
+            for (int p = 0; p < 3; ++p)
+                State.nOrder[r][p] = static_cast<int8_t>(p);
+        Set_Fantasy_Draft_State(State);
+        Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_UNDER_WAY);
+    }
+
+    // Sortable Stats on the list of group nGroup, no club viewed: player
+    // nSlot of club nTeam, named "Last, First", chosen there and the list's
+    // button (Release, or Draft in a fantasy draft) pressed.
+    static void Press_Release_On(int nTeam, int nSlot, const std::string& Last, const std::string& First, int nGroup)
+    {
+        Set_Player_Last_Name(nTeam, nSlot, Last.c_str());
+        Set_Player_First_Name(nTeam, nSlot, First.c_str());
+        Set_Sortable_Stats_Group(nGroup);
+        Set_User_Preference(PREF_CURRENT_TEAM, -1);
+        Queue(SORTABLE_STATS_DIALOG, ACTION_ROW_SELECT, IDC_SS_LIST, 0, Last + ", " + First);
+        Queue(SORTABLE_STATS_DIALOG, ACTION_PRESS, IDC_SS_RELEASE);
+        Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
+    }
+
     static void Queue(int nDialog, int nKind, int nControl, int nValue = 0, const std::string& Text = "")
     {
         DIALOG_ACTION Action;
@@ -233,14 +264,11 @@ TEST_F(SortableStatsTest, ReleaseNeverReachesAnotherClubsPlayer)
     // Club 1 (the computer's) has far more than its minimum; the user views
     // every active player and selects one of club 1's.
     Three_Clubs(40, 60);
-    Set_Player_Last_Name(1, 7, "Zzyzx");
-    Set_Player_First_Name(1, 7, "Otto");
-    Set_Sortable_Stats_Group(GROUP_ALL_ACTIVE);
-    Set_User_Preference(PREF_CURRENT_TEAM, -1);
-    Queue(SORTABLE_STATS_DIALOG, ACTION_ROW_SELECT, IDC_SS_LIST, 0, "Zzyzx, Otto");
-    Queue(SORTABLE_STATS_DIALOG, ACTION_PRESS, IDC_SS_RELEASE);
-    Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
+    Press_Release_On(1, 7, "Zzyzx", "Otto", GROUP_ALL_ACTIVE);
     const DIALOG_RECORD& Run = Last_Run(SORTABLE_STATS_DIALOG);
+    // He was the one chosen, and Release stayed greyed for him.
+    ASSERT_GE(Row_Of(Run, 100 + 7), 0);
+    EXPECT_TRUE(Run.Find(IDC_SS_LIST)->Rows[static_cast<size_t>(Row_Of(Run, 100 + 7))].bSelected);
     EXPECT_FALSE(Enabled(Run, IDC_SS_RELEASE));
     EXPECT_EQ(Count_Team_Players(1), 60);
     EXPECT_EQ(Get_Player_ID(1, 7), 2007);
@@ -525,16 +553,7 @@ TEST_F(SortableStatsTest, AFantasyDraftClubsCapRoomCountsWhatItHasDrafted)
         Set_Player_Vital_Stat(0, s, VITAL_SALARY, 30);
     Set_Universe_Stat(SALARY_CAP, 1000000);
     ASSERT_EQ(Format_Cap_Room_Line(0), "$200,000 OVER salary cap");
-    Clear_All_Drafted_By();
-    Set_User_Preference(PREF_FANTASY_ANNOUNCE, 0);
-    FANTASY_DRAFT_STATE State{};
-    State.nFirstRoundMode = FANTASY_ORDER_ALPHABETICAL;
-    State.nLaterRoundMode = FANTASY_LATER_REPEAT;
-    for (int r = 0; r < FANTASY_DRAFT_ROUNDS; ++r)
-        for (int p = 0; p < 3; ++p)
-            State.nOrder[r][p] = static_cast<int8_t>(p);
-    Set_Fantasy_Draft_State(State);
-    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_UNDER_WAY);
+    Start_Fantasy_Draft();
     // Nobody drafted yet: the whole cap is room.
     Set_Sortable_Stats_Group(GROUP_TEAM_BASE);
     Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
@@ -542,13 +561,7 @@ TEST_F(SortableStatsTest, AFantasyDraftClubsCapRoomCountsWhatItHasDrafted)
     EXPECT_EQ(Text_Of(Last_Run(SORTABLE_STATS_DIALOG), IDC_SS_BUDGET), "$1,000,000 under salary cap");
     // Club 0 drafts a quarterback of $250K: $750K left.
     Set_Player_Vital_Stat(2, 0, VITAL_SALARY, 250);
-    Set_Player_Last_Name(2, 0, "Quarterback");
-    Set_Player_First_Name(2, 0, "Best");
-    Set_Sortable_Stats_Group(GROUP_UNDRAFTED);
-    Set_User_Preference(PREF_CURRENT_TEAM, -1);
-    Queue(SORTABLE_STATS_DIALOG, ACTION_ROW_SELECT, IDC_SS_LIST, 0, "Quarterback, Best");
-    Queue(SORTABLE_STATS_DIALOG, ACTION_PRESS, IDC_SS_RELEASE);
-    Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
+    Press_Release_On(2, 0, "Quarterback", "Best", GROUP_UNDRAFTED);
     ASSERT_EQ(Get_Player_Drafted_By(2, 0), 0);
     EXPECT_EQ(Text_Of(Last_Run(SORTABLE_STATS_DIALOG), IDC_SS_BUDGET), "$750,000 under salary cap");
     // Outside the draft the club's own roster counts again.
@@ -562,25 +575,9 @@ TEST_F(SortableStatsTest, AFantasyDraftClubsCapRoomCountsWhatItHasDrafted)
 TEST_F(SortableStatsTest, AFantasyPickFromUndraftedPlayers)
 {
     Three_Clubs(40);
-    Clear_All_Drafted_By();
-    Set_User_Preference(PREF_FANTASY_ANNOUNCE, 0);
-    // Round 0 runs clubs 0, 1, 2; round 1 starts with club 0 again.
-    FANTASY_DRAFT_STATE State{};
-    State.nFirstRoundMode = FANTASY_ORDER_ALPHABETICAL;
-    State.nLaterRoundMode = FANTASY_LATER_REPEAT;
-    for (int r = 0; r < FANTASY_DRAFT_ROUNDS; ++r)
-        for (int p = 0; p < 3; ++p)
-            State.nOrder[r][p] = static_cast<int8_t>(p);
-    Set_Fantasy_Draft_State(State);
-    Set_Universe_Stat(FANTASY_DRAFT_RUNNING, FANTASY_DRAFT_UNDER_WAY);
+    Start_Fantasy_Draft();
     Set_User_Preference(PREF_SELECTED_TEAM, 0);
-    Set_Player_Last_Name(2, 0, "Quarterback");
-    Set_Player_First_Name(2, 0, "Best");
-    Set_Sortable_Stats_Group(GROUP_UNDRAFTED);
-    Set_User_Preference(PREF_CURRENT_TEAM, -1);
-    Queue(SORTABLE_STATS_DIALOG, ACTION_ROW_SELECT, IDC_SS_LIST, 0, "Quarterback, Best");
-    Queue(SORTABLE_STATS_DIALOG, ACTION_PRESS, IDC_SS_RELEASE);
-    Run_Sortable_Stats(SORTABLE_STATS_DIALOG);
+    Press_Release_On(2, 0, "Quarterback", "Best", GROUP_UNDRAFTED);
     const DIALOG_RECORD& Run = Last_Run(SORTABLE_STATS_DIALOG);
     EXPECT_EQ(Run.Final_Title, "Sortable Stats: Undrafted Players");
     // Draft and Done each with a letter of its own.

@@ -409,34 +409,28 @@ TEST_F(GameReportTest, ADefenderWhoCatchesAPassShowsItsYards)
 // his passing comes from those plays alone.
 TEST_F(GameReportTest, AReceiverWhoThrowsHasEveryPassOfHisInHisRow)
 {
-    auto Thrown_By_Bo = [&] { Game.PlayLog[Game.nPlays - 1].nOtherPasser = 4 + 1; };
-    Log(0, RESULT_PASS_INCOMPLETE, WR_ID, WR2_ID, 0);
-    Thrown_By_Bo();
-    Log(0, RESULT_PASS_COMPLETE, WR_ID, WR2_ID, 15);
-    Thrown_By_Bo();
-    Log(0, RESULT_TOUCHDOWN_PASS, WR_ID, WR2_ID, 9);
-    Thrown_By_Bo();
-    Log(0, RESULT_PASS_INTERCEPTED, CB_ID, WR_ID, 0);
-    Thrown_By_Bo();
-    Log(0, RESULT_INTERCEPTION_TOUCHDOWN, CB_ID, RB_ID, 0);
-    Thrown_By_Bo();
-    Log(0, RESULT_PASS_KNOCKED_DOWN, CB_ID, WR_ID, 0);
-    Thrown_By_Bo();
-    Log(0, RESULT_SAFETY, WR_ID, LB_ID, -2);   // a catch downed in the end zone
+    // A play logged as thrown by entry 4 (the record keeps the entry + 1).
+    auto Log_By_Bo = [&](int nSide, int nResult, int nPlayer1, int nPlayer2, int nYards) {
+        Log(nSide, nResult, nPlayer1, nPlayer2, nYards);
+        Game.PlayLog[Game.nPlays - 1].nOtherPasser = 4 + 1;
+    };
+    Log_By_Bo(0, RESULT_PASS_INCOMPLETE, WR_ID, WR2_ID, 0);
+    Log_By_Bo(0, RESULT_PASS_COMPLETE, WR_ID, WR2_ID, 15);
+    Log_By_Bo(0, RESULT_TOUCHDOWN_PASS, WR_ID, WR2_ID, 9);
+    Log_By_Bo(0, RESULT_PASS_INTERCEPTED, CB_ID, WR_ID, 0);
+    Log_By_Bo(0, RESULT_INTERCEPTION_TOUCHDOWN, CB_ID, RB_ID, 0);
+    Log_By_Bo(0, RESULT_PASS_KNOCKED_DOWN, CB_ID, WR_ID, 0);
+    Log_By_Bo(0, RESULT_SAFETY, WR_ID, LB_ID, -2);   // a catch downed in the end zone
     Game.PlayLog[Game.nPlays - 1].nYard2 = BALL_CARRIER_CAUGHT;
-    Thrown_By_Bo();
     // Not passes: a sack, a try; nor his: the quarterback's completion, and
     // a play of the other side naming entry 4 of that side.
-    Log(0, RESULT_SACKED, WR2_ID, LB_ID, -6);
-    Thrown_By_Bo();
-    Log(0, RESULT_TWO_POINT_FAILED, WR_ID, -1, 0);
-    Thrown_By_Bo();
+    Log_By_Bo(0, RESULT_SACKED, WR2_ID, LB_ID, -6);
+    Log_By_Bo(0, RESULT_TWO_POINT_FAILED, WR_ID, -1, 0);
     Log(0, RESULT_PASS_COMPLETE, WR_ID, QB_ID, 10);
     Game.nPlayerGameStat[0][0][0] = 1;
     Game.nPlayerGameStat[0][0][1] = 1;
     Game.nPlayerGameStat[0][0][2] = 10;
-    Log(1, RESULT_PASS_COMPLETE, CB_ID, LB_ID, 30);
-    Thrown_By_Bo();
+    Log_By_Bo(1, RESULT_PASS_COMPLETE, CB_ID, LB_ID, 30);
 
     // 7 attempts, 3 completions for 15 + 9 - 2 yards, 1 touchdown, 2 interceptions.
     const GAME_PASSING_LINE Bo = Get_Player_Game_Passing(&Game, 0, 4);

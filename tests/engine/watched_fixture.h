@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <functional>
+#include <string>
 
 #include "engine/game_driver.h"
 #include "engine/game_state.h"
@@ -158,6 +160,20 @@ inline void Make_Away_Club_The_Users()
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
     Set_Team_Stat(AWAY_TEAM, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
     Set_Team_Stat(HOME_TEAM, TEAM_STAT_CONTROLLER, CONTROLLER_COMPUTER);
+}
+
+// The bytes of the fixture's played game record with its narration (display
+// data that only a watched game fills) blanked: what watching or leaving the
+// game must not change.
+inline std::string Game_Bytes_Without_Narration()
+{
+    GAME Game = League.Game[0];
+    for (NARRATION_ENTRY& Entry : Game.CurrentPlay.Narration)
+        std::memset(&Entry, 0xFF, sizeof(Entry));
+    for (PLAY& Play : Game.PlayLog)
+        for (NARRATION_ENTRY& Entry : Play.Narration)
+            std::memset(&Entry, 0xFF, sizeof(Entry));
+    return std::string(reinterpret_cast<const char*>(&Game), sizeof(Game));
 }
 
 inline int Count_Boxes(const char* szText)

@@ -44,14 +44,8 @@ struct GAME_RESULT {
 
 GAME_RESULT Result_Of_Game()
 {
-    GAME Game = League.Game[0];
-    for (NARRATION_ENTRY& Entry : Game.CurrentPlay.Narration)
-        std::memset(&Entry, 0xFF, sizeof(Entry));
-    for (PLAY& Play : Game.PlayLog)
-        for (NARRATION_ENTRY& Entry : Play.Narration)
-            std::memset(&Entry, 0xFF, sizeof(Entry));
     GAME_RESULT r;
-    r.GameBytes.assign(reinterpret_cast<const char*>(&Game), sizeof(Game));
+    r.GameBytes = Game_Bytes_Without_Narration();
     // The players' statistics and the playbooks' tallies of both clubs,
     // without the watch mark of the week.
     Set_Calendar_PBP_Flag(HOME_TEAM, FIXTURE_WEEK, 0);

@@ -45,6 +45,7 @@
 #include "pages/page_paint.h"
 #include "platform/dialogs.h"
 #include "platform/main_frame.h"
+#include "play_keys.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 #include "program/process_runner.h"
@@ -67,6 +68,7 @@ namespace {
 
 using gui_support::Contains;
 using gui_support::Page_Text;
+using gui_support::Call_Of;
 
 const std::string PROGRAM = KELVO_PROGRAM_PATH;
 constexpr int ACTOR_TIMER = 0x5751;
@@ -401,20 +403,10 @@ void Answer(int nKind, int nDialogId)
 
 // --- The watched game ------------------------------------------------------
 
-int Call_Of(const GAME* pGame, bool bOffense)
-{
-    return bOffense ? pGame->CurrentPlay.nOffenseCall : pGame->CurrentPlay.nDefenseCall;
-}
-
 bool Call_By_Key(const GAME* pGame, bool bOffense)
 {
     xtest::Focus(xtest::Main_Window());
-    for (char cKey : std::string("1234567890")) {
-        xtest::Key(std::string(1, cKey));
-        if (Call_Of(pGame, bOffense) != PLAY_NOT_CALLED)
-            return true;
-    }
-    return false;
+    return gui_support::Key_Any_Play(pGame, bOffense);
 }
 
 void On_Actor_Tick(int)

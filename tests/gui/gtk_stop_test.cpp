@@ -25,6 +25,7 @@
 #include "pages/game_view.h"
 #include "platform/dialogs.h"
 #include "platform/gtk/gtk_internal.h"
+#include "play_keys.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 #include "shell/commands.h"
@@ -34,6 +35,8 @@
 #include "xtest_input.h"
 
 namespace {
+
+using gui_support::Key_Any_Play;
 
 constexpr int ACTOR_TIMER = 0x5753;
 constexpr int ACTOR_TICK_MS = 5;
@@ -61,24 +64,6 @@ void Problem(const std::string& Text)
 {
     if (g_Run.Problems.size() < 20)
         g_Run.Problems.push_back(Text);
-}
-
-int Call_Of(const GAME* pGame, bool bOffense)
-{
-    return bOffense ? pGame->CurrentPlay.nOffenseCall : pGame->CurrentPlay.nDefenseCall;
-}
-
-// A play of the page shown by its digit key, a real key press; false when
-// no key of the page was taken.
-bool Key_Any_Play(const GAME* pGame)
-{
-    const bool bOffense = Get_Game_View_Calling().nSide != CALLING_DEFENSE;
-    for (char cKey : std::string("1234567890")) {
-        xtest::Key(std::string(1, cKey));
-        if (Call_Of(pGame, bOffense) != PLAY_NOT_CALLED)
-            return true;
-    }
-    return false;
 }
 
 // A play is being told and has frames left to tell: the watched game's

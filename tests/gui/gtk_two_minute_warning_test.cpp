@@ -25,6 +25,7 @@
 #include "pages/game_view.h"
 #include "platform/dialogs.h"
 #include "platform/gtk/gtk_internal.h"
+#include "play_keys.h"
 #include "platform/main_frame.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
@@ -54,11 +55,6 @@ struct ACTOR {
 };
 ACTOR g_Actor;
 
-int Call_Of(const GAME* pGame, bool bOffense)
-{
-    return bOffense ? pGame->CurrentPlay.nOffenseCall : pGame->CurrentPlay.nDefenseCall;
-}
-
 // The menu opened by its letter, waited for, then the item's letter.
 void Menu_Keys(const char* szMenu, int nItem, const char* szItem)
 {
@@ -84,18 +80,8 @@ void On_Tick(int)
         Menu_Keys("g", CMD_FINISH_GAME, "g");
     }
     if (Is_Awaiting_User_Play_Call() && pGame != nullptr) {
-        const GAME_VIEW_CALLING Calling = Get_Game_View_Calling();
-        const bool bOffense = Calling.nSide != CALLING_DEFENSE;
         xtest::Focus(xtest::Main_Window());
-        bool bCalled = false;
-        for (char cKey : std::string("1234567890")) {
-            xtest::Key(std::string(1, cKey));
-            if (Call_Of(pGame, bOffense) != PLAY_NOT_CALLED) {
-                bCalled = true;
-                break;
-            }
-        }
-        if (bCalled)
+        if (gui_support::Key_Any_Play(pGame))
             ++g_Actor.nCalls;
         else if (g_Actor.Problems.size() < 5)
             g_Actor.Problems.push_back("a call could not be made by a digit key");

@@ -37,6 +37,7 @@
 #include "pages/score_boxes.h"
 #include "platform/dialogs.h"
 #include "platform/main_frame.h"
+#include "play_keys.h"
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
@@ -48,6 +49,9 @@
 #include "xtest_input.h"
 
 namespace {
+
+using gui_support::Call_Of;
+using gui_support::Key_Any_Play;
 
 constexpr int ACTOR_TIMER = 0x5743;
 constexpr int ACTOR_TICK_MS = 5;
@@ -125,11 +129,6 @@ void Click_Spot(int nSpot)
     const CANVAS_RECT rc = Get_Game_View_Hot_Spot(Page_Area(), nSpot);
     if (!gtk_probe::Click_Main_Area(FRAME_PAGE, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2))
         Problem("the page area took no click");
-}
-
-int Call_Of(const GAME* pGame, bool bOffense)
-{
-    return bOffense ? pGame->CurrentPlay.nOffenseCall : pGame->CurrentPlay.nDefenseCall;
 }
 
 // Calls slot nSlot of the page shown by a click; true when that play was
@@ -560,19 +559,6 @@ struct STOP_WATCH {
     std::vector<std::string> Problems;
 };
 STOP_WATCH g_Stop;
-
-// A play of the page shown by its digit key, a real key press; false when
-// no key of the page was taken.
-bool Key_Any_Play(const GAME* pGame)
-{
-    const bool bOffense = Get_Game_View_Calling().nSide != CALLING_DEFENSE;
-    for (char cKey : std::string("1234567890")) {
-        xtest::Key(std::string(1, cKey));
-        if (Call_Of(pGame, bOffense) != PLAY_NOT_CALLED)
-            return true;
-    }
-    return false;
-}
 
 void On_Stop_Tick(int)
 {

@@ -22,28 +22,12 @@
 #include "process_runner.h"
 #include "program_support.h"
 #include "test_support.h"
+#include "title_pages.h"
 
 namespace {
 
-// The texts of the Champions page and the front page of a saved game, each
-// followed by '|', and each club's full name by its nickname.
-std::string Title_Pages(const std::string& Saved, std::map<std::string, std::string>* pNames = nullptr)
-{
-    SCRATCH_FOLDER Here{"champions_pages"};
-    Zero_League_Data();
-    EXPECT_EQ(Load_Universe_Database(Saved.c_str()), 1) << Saved;
-    ui::Reset();
-    std::string Texts;
-    for (const PAGE_LAYOUT& Page : {Layout_Champions_Page(), Layout_Front_Page()})
-        for (const PAGE_TEXT& Text : Page.Texts)
-            Texts += Text.Text + "|";
-    for (int t = 0; pNames != nullptr && t < Count_Teams(); ++t) {
-        char szNickname[TEAM_STRING_SIZE];
-        Get_Team_String(szNickname, t, TEAM_STRING_NICKNAME);
-        (*pNames)[szNickname] = Page_Team_Name(t);
-    }
-    return Texts;
-}
+using program_support::Play_Seasons;
+using program_support::Title_Pages;
 
 // The winner and loser (nicknames) of the title game of a standings report:
 // the final between the leagues when one was played, else the first
@@ -70,28 +54,18 @@ TEST(ChampionsProgramTest, EverySeasonsChampionIsListedAsTheFrontPageHailedIt)
     SCRATCH_FOLDER Data{"champions_data", false};
     SCRATCH_FOLDER Output{"champions_out", false};
     ASSERT_TRUE(Data.Ready() && Output.Ready());
-    program_support::Copy_Built_Data(Data.Path());
-    process_runner::RUN_OPTIONS Options;
-    Options.Folder = Options.Output = Output.Path();
-    const process_runner::RUN_RESULT History = process_runner::Run(
-        KELVO_HISTORY_GENERATOR_PATH, {Data.Path(), "--first", "1956", "--last", "1967", "--teams", "12"}, Options);
-    ASSERT_EQ(History.nExitCode, 0) << History.Out << History.Err;
+    program_support::Copy_Data_With_History(Data.Path(), Output.Path(), 1956, 1967, 12);
+    if (HasFatalFailure())
+        return;
     const auto Run = [&](const std::string& Script) {
         const process_runner::RUN_RESULT Result = program_support::Run_Headless_Script(
             {Data.Path(), Output.Path(), "champions.kelvo", std::chrono::seconds(300)}, Script);
         EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
     };
-    // Play Multiple Seasons for n seasons (its dialog opens at 5).
-    const auto Seasons = [](int n) {
-        std::string Lines;
-        for (int k = 5; k > n; --k)
-            Lines += "dialog 179 spin 1138 down\n";
-        return Lines + "dialog 179 press 1\ncommand \"Play Multiple Seasons\"\n";
-    };
     Run("tool Create_Universe_Database 1959\nwelcome new\ndialog 105 select 1089 \"1959\"\n"
         "dialog 105 set 1013 \"Pat\"\ndialog 105 press 1391\ncommand \"Through Playoffs\"\n"
-        "command \"Through Playoffs\"\n" + program_support::Save_As("1959 Final") + Seasons(1) + Seasons(5) +
-        Seasons(2) + program_support::Save_As("1967") + "quit\n");
+        "command \"Through Playoffs\"\n" + program_support::Save_As("1959 Final") + Play_Seasons(1) +
+        Play_Seasons(5) + Play_Seasons(2) + program_support::Save_As("1967") + "quit\n");
     // The 1959 off-season begun, its college draft waiting for the user.
     Run("welcome resume\ndialog 118 select 1077 \"1959 Final\"\ndialog 118 press 1\ncommand \"One Week\"\n" +
         program_support::Save_As("1959 Off") + "quit\n");

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <string>
 
 #include "gamefile/game_file.h"
@@ -19,15 +18,7 @@
 #include "program_support.h"
 #include "test_support.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-// The history generator is built beside the program.
-std::string History_Generator()
-{
-    return (fs::path(program_support::PROGRAM).parent_path() / "fictional_history_generator").string();
-}
 
 // The first fault of the loaded league's schedule, empty when there is none.
 std::string Schedule_Fault()
@@ -65,16 +56,9 @@ TEST(DivisionRivalsProgram, LeaguesOfTwentyFourToThirtyOneClubsMeetTheirRivalsHo
         SCRATCH_FOLDER Data{"rivals_data", false};
         SCRATCH_FOLDER Output{"rivals_out", false};
         ASSERT_TRUE(Data.Ready() && Output.Ready());
-        program_support::Copy_Built_Data(Data.Path());
+        program_support::Copy_Data_With_History(Data.Path(), Output.Path(), 1995, 1995, nClubs);
         if (HasFatalFailure())
             return;
-        process_runner::RUN_OPTIONS Options;
-        Options.Folder = Output.Path();
-        Options.Output = Output.Path();
-        const process_runner::RUN_RESULT History = process_runner::Run(
-            History_Generator(),
-            {Data.Path(), "--first", "1995", "--last", "1995", "--teams", std::to_string(nClubs)}, Options);
-        ASSERT_EQ(History.nExitCode, 0) << History.Out << History.Err;
 
         const process_runner::RUN_RESULT Run = program_support::Run_Headless_Script(
             {Data.Path(), Output.Path(), "rivals.kelvo", std::chrono::seconds(200)},

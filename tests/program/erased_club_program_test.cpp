@@ -35,6 +35,7 @@
 #include "program_support.h"
 #include "season/playoffs.h"
 #include "test_support.h"
+#include "title_pages.h"
 
 namespace fs = std::filesystem;
 
@@ -42,6 +43,7 @@ namespace {
 
 using program_support::Count_Files;
 using program_support::Contains;
+using program_support::Title_Pages;
 
 std::string Club_Name(int nTeam)
 {
@@ -126,21 +128,6 @@ std::vector<std::string> Finals_As_Played(const std::string& Page)
             Finals.push_back(std::string(Match[bFirst ? 1 : 3]) + " W, " + std::string(Match[bFirst ? 3 : 1]) + " L");
         }
     return Finals;
-}
-
-// The texts of the Champions page and the front page of a saved game, each
-// followed by '|'.
-std::string Title_Pages(const std::string& Saved)
-{
-    SCRATCH_FOLDER Here{"erased_pages"};
-    Zero_League_Data();
-    EXPECT_EQ(Load_Universe_Database(Saved.c_str()), 1) << Saved;
-    ui::Reset();
-    std::string Texts;
-    for (const PAGE_LAYOUT& Page : {Layout_Champions_Page(), Layout_Front_Page()})
-        for (const PAGE_TEXT& Text : Page.Texts)
-            Texts += Text.Text + "|";
-    return Texts;
 }
 
 // The clubs to erase, read from the played season: the champion, the club
@@ -305,10 +292,8 @@ protected:
         std::string Script = "welcome resume\n"
                              "dialog 118 select 1077 \"" + From + "\"\n"
                              "dialog 118 press 1\n"
-                             "command Standings\n";
-        for (int n = 5; n > nSeasons; --n)
-            Script += "dialog 179 spin 1138 down\n";
-        Script += "dialog 179 press 1\ncommand \"Play Multiple Seasons\"\n";
+                             "command Standings\n" +
+                             program_support::Play_Seasons(nSeasons);
         for (int w = 0; w < nWeeks; ++w)
             Script += "command \"One Week\"\n";
         Script += program_support::Save_As(Name);

@@ -33,29 +33,9 @@ namespace fs = std::filesystem;
 namespace {
 
 using program_support::Contains;
+using program_support::Count_Text;
+using program_support::Play_Seasons;
 using program_support::Save_As;
-
-#ifndef KELVO_HISTORY_GENERATOR_PATH
-#error "the build passes the path of the history generator as KELVO_HISTORY_GENERATOR_PATH"
-#endif
-
-// Play Multiple Seasons asked for one season (the dialog's five turned
-// down to one).
-constexpr const char* ONE_SEASON =
-    "dialog 179 spin 1138 down\n"
-    "dialog 179 spin 1138 down\n"
-    "dialog 179 spin 1138 down\n"
-    "dialog 179 spin 1138 down\n"
-    "dialog 179 press 1\n"
-    "command \"Play Multiple Seasons\"\n";
-
-size_t Count_Text(const std::string& Text, const std::string& Part)
-{
-    size_t n = 0;
-    for (size_t nAt = Text.find(Part); nAt != std::string::npos; nAt = Text.find(Part, nAt + 1))
-        ++n;
-    return n;
-}
 
 // A new game of nYear in the league built from the data folder's history.
 std::string New_Game(int nYear)
@@ -146,18 +126,7 @@ protected:
     void Make_History(int nTeams, int nFirst, int nLast)
     {
         ASSERT_TRUE(Data.Ready() && Output.Ready());
-        program_support::Copy_Built_Data(Data.Path());
-        if (HasFatalFailure())
-            return;
-        process_runner::RUN_OPTIONS Options;
-        Options.Folder = Output.Path();
-        Options.Output = Output.Path();
-        const process_runner::RUN_RESULT History = process_runner::Run(
-            KELVO_HISTORY_GENERATOR_PATH,
-            {Data.Path(), "--first", std::to_string(nFirst), "--last", std::to_string(nLast), "--teams",
-             std::to_string(nTeams)},
-            Options);
-        ASSERT_EQ(History.nExitCode, 0) << History.Out << History.Err;
+        program_support::Copy_Data_With_History(Data.Path(), Output.Path(), nFirst, nLast, nTeams);
     }
 
     process_runner::RUN_RESULT Run_Script(const std::string& Script, int nSeconds)
@@ -179,7 +148,7 @@ protected:
             return Run;
         std::string Script = New_Game(1959);
         for (int nYear = 1960; nYear <= 1972; ++nYear)
-            Script += std::string(ONE_SEASON) + Save_As("Roll " + std::to_string(nYear));
+            Script += Play_Seasons(1) + Save_As("Roll " + std::to_string(nYear));
         Run = Run_Script(Script + "quit\n", 300);
         EXPECT_FALSE(Run.bTimedOut);
         EXPECT_EQ(Run.nExitCode, 0) << Run.Out << Run.Err;
@@ -295,8 +264,8 @@ TEST_F(FranchiseHistoryProgramTest, ANewGamePlaysTheWildCardsItsBoxSaid)
         if (HasFatalFailure())
             return;
         const std::string Next = "Next " + std::to_string(Case.nYear + 1);
-        const process_runner::RUN_RESULT Run = Run_Script(New_Game(Case.nYear) + ONE_SEASON + Save_As(Next) +
-                                                              ONE_SEASON + Save_As("After") + "quit\n",
+        const process_runner::RUN_RESULT Run = Run_Script(New_Game(Case.nYear) + Play_Seasons(1) + Save_As(Next) +
+                                                              Play_Seasons(1) + Save_As("After") + "quit\n",
                                                           300);
         ASSERT_FALSE(Run.bTimedOut);
         ASSERT_EQ(Run.nExitCode, 0) << Run.Out << Run.Err;

@@ -94,17 +94,10 @@ void Make_Small_League(const std::string& Folder, int nClubs)
 // One season played on and two of its weeks saved as NAME.
 std::string Next_Season_Saved_As(const std::string& Name)
 {
-    return "dialog 179 spin 1138 down\n"
-           "dialog 179 spin 1138 down\n"
-           "dialog 179 spin 1138 down\n"
-           "dialog 179 spin 1138 down\n"
-           "dialog 179 press 1\n"
-           "command \"Play Multiple Seasons\"\n"
+    return program_support::Play_Seasons(1) +
            "command \"One Week\"\n"
-           "command \"One Week\"\n"
-           "dialog 120 set 1082 \"" + Name + "\"\n"
-           "dialog 120 press 1\n"
-           "command \"Save Game\"\n";
+           "command \"One Week\"\n" +
+           program_support::Save_As(Name);
 }
 
 // The saved season's schedule and game records, as the league in memory

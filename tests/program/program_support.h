@@ -15,6 +15,10 @@
 
 #include "process_runner.h"
 
+#ifndef KELVO_HISTORY_GENERATOR_PATH
+#error "the build passes the path of the history generator as KELVO_HISTORY_GENERATOR_PATH"
+#endif
+
 namespace program_support {
 
 inline const std::string PROGRAM = KELVO_PROGRAM_PATH;
@@ -47,6 +51,25 @@ inline std::string Save_As(const std::string &Name) {
          "command \"Save Game\"\n";
 }
 
+// The script lines that play the league on by nSeasons (1 to 5) through
+// the Play Multiple Seasons dialog, which opens at five.
+inline std::string Play_Seasons(int nSeasons) {
+  std::string Lines;
+  for (int n = 5; n > nSeasons; --n)
+    Lines += "dialog 179 spin 1138 down\n";
+  return Lines + "dialog 179 press 1\n"
+                 "command \"Play Multiple Seasons\"\n";
+}
+
+// How many times Part stands in Text, overlapping ones counted.
+inline size_t Count_Text(const std::string &Text, const std::string &Part) {
+  size_t n = 0;
+  for (size_t nAt = Text.find(Part); nAt != std::string::npos;
+       nAt = Text.find(Part, nAt + 1))
+    ++n;
+  return n;
+}
+
 // How many files of Folder have names that begin with Prefix.
 inline size_t Count_Files(const std::string &Folder, const std::string &Prefix) {
   size_t n = 0;
@@ -75,6 +98,26 @@ inline void Write_File(const std::string &Path,
   ASSERT_NE(pFile, nullptr) << Path;
   ASSERT_EQ(std::fwrite(Text.data(), 1, Text.size(), pFile), Text.size());
   ASSERT_EQ(std::fclose(pFile), 0);
+}
+
+// The build's data folder copied into Data, and the fictional history of
+// nFirst to nLast for nTeams clubs written into it by the history
+// generator (its output going to Output).
+inline void Copy_Data_With_History(const std::string &Data,
+                                   const std::string &Output, int nFirst,
+                                   int nLast, int nTeams) {
+  Copy_Built_Data(Data);
+  if (::testing::Test::HasFatalFailure())
+    return;
+  process_runner::RUN_OPTIONS Options;
+  Options.Folder = Output;
+  Options.Output = Output;
+  const process_runner::RUN_RESULT History = process_runner::Run(
+      KELVO_HISTORY_GENERATOR_PATH,
+      {Data, "--first", std::to_string(nFirst), "--last",
+       std::to_string(nLast), "--teams", std::to_string(nTeams)},
+      Options);
+  ASSERT_EQ(History.nExitCode, 0) << History.Out << History.Err;
 }
 
 struct SCRIPT_RUN {

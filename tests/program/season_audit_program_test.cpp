@@ -534,9 +534,7 @@ std::string Seasons_Script(const std::string& NewGame, int nSeasons)
     std::string Script = NewGame + Save_As("Start 0");
     for (int n = 0; n < nSeasons; ++n) {
         Script += "command \"Through Playoffs\"\ncommand \"Through Playoffs\"\n" + Save_As("End " + std::to_string(n));
-        Script += "dialog 179 spin 1138 down\ndialog 179 spin 1138 down\ndialog 179 spin 1138 down\n"
-                  "dialog 179 spin 1138 down\ndialog 179 press 1\ncommand \"Play Multiple Seasons\"\n" +
-                  Save_As("Start " + std::to_string(n + 1));
+        Script += program_support::Play_Seasons(1) + Save_As("Start " + std::to_string(n + 1));
     }
     return Script + "quit\n";
 }
@@ -587,13 +585,9 @@ TEST(SeasonAuditProgram, ATwentyEightClubLeagueFromTheFictionalHistoryAddsUp)
     // only.
     SCRATCH_FOLDER Data{"audit_history", false};
     ASSERT_TRUE(Data.Ready());
-    program_support::Copy_Built_Data(Data.Path());
-    process_runner::RUN_OPTIONS Options;
-    Options.Folder = Data.Path();
-    Options.Output = Data.Path();
-    const process_runner::RUN_RESULT Made = process_runner::Run(
-        KELVO_HISTORY_GENERATOR_PATH, {Data.Path(), "--first", "1990", "--last", "1995", "--teams", "28"}, Options);
-    ASSERT_EQ(Made.nExitCode, 0) << Made.Out << Made.Err;
+    program_support::Copy_Data_With_History(Data.Path(), Data.Path(), 1990, 1995, 28);
+    if (HasFatalFailure())
+        return;
     SCRATCH_FOLDER Run{"audit_history_run", false};
     ASSERT_TRUE(Run.Ready());
     const process_runner::RUN_RESULT Built = program_support::Run_Headless_Script(

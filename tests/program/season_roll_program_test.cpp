@@ -37,10 +37,8 @@ namespace {
 using program_support::Count_Files;
 using program_support::Save_As;
 using program_support::Contains;
-
-#ifndef KELVO_HISTORY_GENERATOR_PATH
-#error "the build passes the path of the history generator as KELVO_HISTORY_GENERATOR_PATH"
-#endif
+using program_support::Count_Text;
+using program_support::Play_Seasons;
 
 // A new game of 1959 in the league built from the 12-club history.
 constexpr const char* NEW_1959_GAME =
@@ -49,24 +47,6 @@ constexpr const char* NEW_1959_GAME =
     "dialog 105 select 1089 \"1959\"\n"
     "dialog 105 set 1013 \"Pat\"\n"
     "dialog 105 press 1391\n";
-
-// Play Multiple Seasons asked for one season (the dialog's five turned
-// down to one).
-constexpr const char* ONE_SEASON =
-    "dialog 179 spin 1138 down\n"
-    "dialog 179 spin 1138 down\n"
-    "dialog 179 spin 1138 down\n"
-    "dialog 179 spin 1138 down\n"
-    "dialog 179 press 1\n"
-    "command \"Play Multiple Seasons\"\n";
-
-size_t Count_Text(const std::string& Text, const std::string& Part)
-{
-    size_t n = 0;
-    for (size_t nAt = Text.find(Part); nAt != std::string::npos; nAt = Text.find(Part, nAt + 1))
-        ++n;
-    return n;
-}
 
 class SeasonRollProgramTest : public ::testing::Test {
 protected:
@@ -77,15 +57,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(Data.Ready() && Output.Ready());
-        program_support::Copy_Built_Data(Data.Path());
-        if (HasFatalFailure())
-            return;
-        process_runner::RUN_OPTIONS Options;
-        Options.Folder = Output.Path();
-        Options.Output = Output.Path();
-        const process_runner::RUN_RESULT History = process_runner::Run(
-            KELVO_HISTORY_GENERATOR_PATH, {Data.Path(), "--first", "1956", "--last", "1962", "--teams", "12"}, Options);
-        ASSERT_EQ(History.nExitCode, 0) << History.Out << History.Err;
+        program_support::Copy_Data_With_History(Data.Path(), Output.Path(), 1956, 1962, 12);
     }
 
     process_runner::RUN_RESULT Run_Script(const std::string& Script)
@@ -99,8 +71,8 @@ protected:
 
 TEST_F(SeasonRollProgramTest, ThirteenClubsOf1961PlayEveryGameOfTheirSeason)
 {
-    const process_runner::RUN_RESULT Run = Run_Script(std::string(NEW_1959_GAME) + ONE_SEASON + ONE_SEASON +
-                                                      ONE_SEASON + Save_As("Roll 1962") + "quit\n");
+    const process_runner::RUN_RESULT Run = Run_Script(std::string(NEW_1959_GAME) + Play_Seasons(1) + Play_Seasons(1) +
+                                                      Play_Seasons(1) + Save_As("Roll 1962") + "quit\n");
     ASSERT_FALSE(Run.bTimedOut);
     ASSERT_EQ(Run.nExitCode, 0) << Run.Out << Run.Err;
     EXPECT_FALSE(Contains(Run.Out, "Unable to generate")) << Run.Out;
@@ -189,7 +161,7 @@ TEST_F(SeasonRollProgramTest, ASeasonWithoutAScheduleIsPlayedOnlyOnceTheLeagueEd
                                "dialog 118 select 1077 \"No Schedule\"\n"
                                "dialog 118 press 1\n";
     const process_runner::RUN_RESULT Stopped =
-        Run_Script(Resume + "command \"One Week\"\n" + ONE_SEASON + Save_As("Still Unplayed") + "quit\n");
+        Run_Script(Resume + "command \"One Week\"\n" + Play_Seasons(1) + Save_As("Still Unplayed") + "quit\n");
     ASSERT_FALSE(Stopped.bTimedOut);
     ASSERT_EQ(Stopped.nExitCode, 0) << Stopped.Out << Stopped.Err;
     // Each advance stops with the box, the run of seasons with it alone.

@@ -54,6 +54,43 @@ protected:
         return NO_TEAM;
     }
     static int Vital(int t, int s, int n) { return Get_Player_Vital_Stat(t, s, n); }
+    // Club 0 the user's and selected, holding the first-round picks of both
+    // clubs (club 1 the later rounds'); what their rookies' salaries and a
+    // quarter of their bonuses keep out of its room, $K.
+    static int Hold_Both_First_Round_Picks()
+    {
+        Set_User_Club(0);
+        Set_User_Preference(PREF_SELECTED_TEAM, 0);
+        for (int r = 0; r < 7; ++r)
+            for (int t = 0; t < 2; ++t)
+                Set_Draft_Pick_Owner(0, r, t, r == 0 ? 0 : 1);
+        return Get_Draft_Slot_Salary(0, 0) + Get_Draft_Slot_Bonus(0, 0) / 4 + Get_Draft_Slot_Salary(0, 1) +
+               Get_Draft_Slot_Bonus(0, 1) / 4;
+    }
+};
+
+// The league as it stands when this is made, put back by Restore_With(nX) with
+// club 0's first player on $X K a year and club 1's on 20,000 - X (so the
+// league's payroll level, which a player's price follows, stays as it is), no
+// box shown, no dialog run, and the generator seeded the same.
+class SAVED_LEAGUE {
+public:
+    SAVED_LEAGUE() : m_pBefore(std::make_unique<LEAGUE_DATA>())
+    {
+        std::memcpy(m_pBefore.get(), &League, sizeof(LEAGUE_DATA));
+    }
+    void Restore_With(int nX) const
+    {
+        std::memcpy(&League, m_pBefore.get(), sizeof(LEAGUE_DATA));
+        League.Team[0].Player[0].nVital[VITAL_SALARY] = nX;
+        League.Team[1].Player[0].nVital[VITAL_SALARY] = 20000 - nX;
+        ui::Clear_Shown_Boxes();
+        dialogs::Reset();
+        Seed_Random_Numbers(4321);
+    }
+
+private:
+    std::unique_ptr<LEAGUE_DATA> m_pBefore;
 };
 
 // ---- The yearly run-down --------------------------------------------------------
@@ -166,16 +203,10 @@ TEST_F(RenewalTest, AReSigningIsWeighedAgainstTheRoomEveryoneElseLeaves)
     Put_Priced_Player(1, 0, 200, POSITION_K, 1990, 5, 18000, 3);
     League.Universe.nStat[SALARY_CAP] = 100000 * 1000;
     Install_Contract_Offer_Dialog();
-    auto pBefore = std::make_unique<LEAGUE_DATA>();
-    std::memcpy(pBefore.get(), &League, sizeof(LEAGUE_DATA));
+    const SAVED_LEAGUE Saved;
     auto Renew_With = [&](int nX) {
-        std::memcpy(&League, pBefore.get(), sizeof(LEAGUE_DATA));
-        League.Team[0].Player[0].nVital[VITAL_SALARY] = nX;
-        League.Team[1].Player[0].nVital[VITAL_SALARY] = 20000 - nX;
-        ui::Clear_Shown_Boxes();
-        dialogs::Reset();
+        Saved.Restore_With(nX);
         dialogs::Queue_Action(CONTRACT_OFFER_DIALOG_ID, Press(1706));
-        Seed_Random_Numbers(4321);
         return Renew_Player_Contract(0, 44);
     };
     // What he asks (a back's price does not follow the kickers' pay): read
@@ -221,13 +252,7 @@ std::string With_Commas(int n)
 // already stands in the payroll). The club holds both first-round picks.
 TEST_F(RenewalTest, TheRenewalOfferAndItsRefusalStateTheSameRoom)
 {
-    Set_User_Club(0);
-    Set_User_Preference(PREF_SELECTED_TEAM, 0);
-    for (int r = 0; r < 7; ++r)
-        for (int t = 0; t < 2; ++t)
-            Set_Draft_Pick_Owner(0, r, t, r == 0 ? 0 : 1);
-    const int nReserve = Get_Draft_Slot_Salary(0, 0) + Get_Draft_Slot_Bonus(0, 0) / 4 + Get_Draft_Slot_Salary(0, 1) +
-                         Get_Draft_Slot_Bonus(0, 1) / 4;
+    const int nReserve = Hold_Both_First_Round_Picks();
     ASSERT_GT(nReserve, 0);
     for (int s = 0; s < 44; ++s)
         Put_Priced_Player(0, s, 100 + s, POSITION_K, 1990, 5, 1000, 3);
@@ -236,16 +261,7 @@ TEST_F(RenewalTest, TheRenewalOfferAndItsRefusalStateTheSameRoom)
     Set_Player_Last_Name(0, 44, "Carter");
     Put_Priced_Player(1, 0, 200, POSITION_K, 1990, 5, 18000, 3);
     League.Universe.nStat[SALARY_CAP] = 100000 * 1000;
-    auto pBefore = std::make_unique<LEAGUE_DATA>();
-    std::memcpy(pBefore.get(), &League, sizeof(LEAGUE_DATA));
-    auto Restore_With = [&](int nX) {
-        std::memcpy(&League, pBefore.get(), sizeof(LEAGUE_DATA));
-        League.Team[0].Player[0].nVital[VITAL_SALARY] = nX;
-        League.Team[1].Player[0].nVital[VITAL_SALARY] = 20000 - nX;
-        ui::Clear_Shown_Boxes();
-        dialogs::Reset();
-        Seed_Random_Numbers(4321);
-    };
+    const SAVED_LEAGUE Saved;
     // The text of the refusal among the boxes shown (his release may tell of
     // name files the test folder lacks).
     auto Refusal = [] {
@@ -256,7 +272,7 @@ TEST_F(RenewalTest, TheRenewalOfferAndItsRefusalStateTheSameRoom)
     };
     // What he asks, read from his record once signed whatever the room.
     Set_Contract_Offer_Policy(Accept_Offer);
-    Restore_With(2000);
+    Saved.Restore_With(2000);
     ASSERT_EQ(Renew_Player_Contract(0, 44), 1);
     const int nCost = Vital(0, 44, VITAL_SALARY) + Vital(0, 44, VITAL_SIGNING_BONUS) / Vital(0, 44, VITAL_CONTRACT_LENGTH);
     ASSERT_GT(nCost, 0);
@@ -266,7 +282,7 @@ TEST_F(RenewalTest, TheRenewalOfferAndItsRefusalStateTheSameRoom)
     const int R = nCost + nReserve / 2;
     ASSERT_LE(R, 57000);
     Install_Contract_Offer_Dialog();
-    Restore_With(57000 - R);
+    Saved.Restore_With(57000 - R);
     dialogs::Queue_Action(CONTRACT_OFFER_DIALOG_ID, Press(1706));
     EXPECT_EQ(Renew_Player_Contract(0, 44), 0);
     ASSERT_FALSE(dialogs::Records().empty());
@@ -283,7 +299,7 @@ TEST_F(RenewalTest, TheRenewalOfferAndItsRefusalStateTheSameRoom)
 
     // A second club of the user's, the one selected: the renewal is still
     // weighed against the room of the player's own club.
-    Restore_With(57000 - R);
+    Saved.Restore_With(57000 - R);
     Set_User_Club(1);
     Set_User_Preference(PREF_SELECTED_TEAM, 1);
     dialogs::Queue_Action(CONTRACT_OFFER_DIALOG_ID, Press(1706));
@@ -291,7 +307,6 @@ TEST_F(RenewalTest, TheRenewalOfferAndItsRefusalStateTheSameRoom)
     ASSERT_FALSE(dialogs::Records().empty());
     ASSERT_NE(dialogs::Records().back().Find(1705), nullptr);
     EXPECT_EQ(dialogs::Records().back().Find(1705)->Text, "$" + With_Commas(R) + ",000 under salary cap");
-    for (auto& B : ui::Shown_Boxes()) std::printf("DBG %s | %s\n", B.Caption.c_str(), B.Text.c_str());
     EXPECT_NE(Refusal().find("kept for the rookies"), std::string::npos) << Refusal();
     Set_Contract_Offer_Policy(nullptr);
     dialogs::Reset();
@@ -302,13 +317,7 @@ TEST_F(RenewalTest, TheRenewalOfferAndItsRefusalStateTheSameRoom)
 // may use, and the box says so when that is what stops a signing.
 TEST_F(RenewalTest, TheUsersOffersKeepTheRoomForHisDraftPicks)
 {
-    Set_User_Club(0);
-    Set_User_Preference(PREF_SELECTED_TEAM, 0);
-    for (int r = 0; r < 7; ++r)
-        for (int t = 0; t < 2; ++t)
-            Set_Draft_Pick_Owner(0, r, t, r == 0 ? 0 : 1);
-    const int nReserve = Get_Draft_Slot_Salary(0, 0) + Get_Draft_Slot_Bonus(0, 0) / 4 + Get_Draft_Slot_Salary(0, 1) +
-                         Get_Draft_Slot_Bonus(0, 1) / 4;
+    const int nReserve = Hold_Both_First_Round_Picks();
     ASSERT_GT(nReserve, 0);
     EXPECT_EQ(Get_Team_Draft_Pick_Costs(0), nReserve);
     for (int s = 0; s < 44; ++s)

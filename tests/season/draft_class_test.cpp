@@ -233,17 +233,11 @@ TEST_F(DraftClassTest, MissingOrDamagedClassesLeaveThePoolsToGeneratedRookies)
 TEST_F(DraftClassTest, AMissingClassIsToldOnceARunAndNeverToAnUnattendedRun)
 {
     const std::string Line = "databases/rookies-2021.dat not found. Generating random rookies.";
-    const auto Logged = [&Line] {
-        int n = 0;
-        for (const std::string& Text : Read_Debug_Log_Lines(true))
-            n += Text == Line ? 1 : 0;
-        return n;
-    };
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
     EXPECT_EQ(Load_Draft_Class_Database(), 0);
     EXPECT_EQ(Load_Draft_Class_Database(), 0);
     EXPECT_TRUE(ui::Shown_Boxes().empty());
-    EXPECT_EQ(Logged(), 2);
+    EXPECT_EQ(Count_Logged_Lines(Line), 2);
 
     // Attended: the first miss in a box, the next ones in the log only.
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
@@ -254,7 +248,7 @@ TEST_F(DraftClassTest, AMissingClassIsToldOnceARunAndNeverToAnUnattendedRun)
     Set_User_Preference(PREF_SEASON_INDEX, 1);   // 2021: the class of 2022
     EXPECT_EQ(Load_Draft_Class_Database(), 0);
     EXPECT_EQ(ui::Shown_Boxes().size(), 1u);
-    EXPECT_EQ(Logged(), 3);
+    EXPECT_EQ(Count_Logged_Lines(Line), 3);
 
     // A damaged class is no miss: it is told each time, but to nobody in an
     // unattended run.

@@ -249,10 +249,7 @@ TEST_F(DraftPoolTest, ATuningFilesFaultIsToldOnceARun)
     ASSERT_EQ(Count_Boxes("Bad File"), 1);
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, Text);
     EXPECT_EQ(Get_Draft_Strategy(0), 7);
-    int nLogged = 0;
-    for (const std::string& Line : Read_Debug_Log_Lines(true))
-        nLogged += Line == Text ? 1 : 0;
-    EXPECT_EQ(nLogged, 3);
+    EXPECT_EQ(Count_Logged_Lines(Text), 3);
     Write_File("Input/DraftStrategy.txt", "-300\n");
     Load_Draft_Strategy();
     ASSERT_EQ(Count_Boxes("Bad File"), 2);
@@ -281,10 +278,7 @@ TEST_F(DraftPoolTest, AnUnattendedRunTellsATuningFilesFaultOnlyInTheLog)
     Load_Draft_Strategy();
     Load_Draft_Strategy();
     EXPECT_TRUE(ui::Shown_Boxes().empty());
-    int nLogged = 0;
-    for (const std::string& Line : Read_Debug_Log_Lines(true))
-        nLogged += Line == Text ? 1 : 0;
-    EXPECT_EQ(nLogged, 2);
+    EXPECT_EQ(Count_Logged_Lines(Text), 2);
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
     Load_Draft_Strategy();
     Load_Draft_Strategy();
@@ -305,10 +299,7 @@ TEST_F(DraftPoolTest, AnUnattendedRunTellsATuningFilesFaultOnlyInTheLog)
     EXPECT_EQ(Get_Draft_Strategy(1), -5);
     const std::string Long = "Line too long in Input/DraftStrategy.txt. Limit = 2048 characters. Extra character(s) "
                              "ignored.";
-    nLogged = 0;
-    for (const std::string& Line : Read_Debug_Log_Lines(true))
-        nLogged += Line == Long ? 1 : 0;
-    EXPECT_EQ(nLogged, 2);
+    EXPECT_EQ(Count_Logged_Lines(Long), 2);
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
     Load_Draft_Strategy();
     Load_Draft_Strategy();

@@ -700,18 +700,13 @@ TEST_F(PlayerMaking, AfterTenThousandRejectionsTheLastTryIsFinished)
     EXPECT_STREQ(P.szFirstName, "John");
     EXPECT_STREQ(P.szLastName, "Smith");
     EXPECT_EQ(P.nVital[VITAL_SEASONS_PLAYED], -1);
-    int nLogged = 0;
-    for (const std::string& Line : Read_Debug_Log_Lines(true))
-        nLogged += Line == "Fabricate_Position_Player() unable to create Center after 10000 attempts.";
-    EXPECT_EQ(nLogged, 1);
+    const std::string Told = "Fabricate_Position_Player() unable to create Center after 10000 attempts.";
+    EXPECT_EQ(Count_Logged_Lines(Told), 1);
     // The same conditions cannot succeed the next time either: the next
     // player of them is not tried another 10,000 times, and not told again.
     Fabricate_Position_Player(2, 1, POSITION_C, 0);
     EXPECT_EQ(League.Team[2].Player[1].nVital[VITAL_POSITION], POSITION_C);
-    nLogged = 0;
-    for (const std::string& Line : Read_Debug_Log_Lines(true))
-        nLogged += Line == "Fabricate_Position_Player() unable to create Center after 10000 attempts.";
-    EXPECT_EQ(nLogged, 1);
+    EXPECT_EQ(Count_Logged_Lines(Told), 1);
 }
 
 TEST_F(PlayerMaking, BadPositionsAreRefused)

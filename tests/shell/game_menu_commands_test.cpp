@@ -5,7 +5,6 @@
 // taken while a play is told ends its telling and leaves the game.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -266,14 +265,8 @@ struct GAME_OUTCOME {
 
 GAME_OUTCOME Outcome_Of_Game()
 {
-    GAME Game = League.Game[0];
-    for (NARRATION_ENTRY& Entry : Game.CurrentPlay.Narration)
-        std::memset(&Entry, 0xFF, sizeof(Entry));
-    for (PLAY& Play : Game.PlayLog)
-        for (NARRATION_ENTRY& Entry : Play.Narration)
-            std::memset(&Entry, 0xFF, sizeof(Entry));
     GAME_OUTCOME r;
-    r.GameBytes.assign(reinterpret_cast<const char*>(&Game), sizeof(Game));
+    r.GameBytes = Game_Bytes_Without_Narration();
     const int nWatch = Get_Calendar_PBP_Flag(HOME_TEAM, FIXTURE_WEEK);
     Set_Calendar_PBP_Flag(HOME_TEAM, FIXTURE_WEEK, 0);
     r.TeamBytes.assign(reinterpret_cast<const char*>(&League.Team[0]), 2 * sizeof(League.Team[0]));

@@ -13,18 +13,42 @@
 
 namespace gtk_dialog_widgets {
 
-void On_Entry_Changed(GtkEditable* pEditable, gpointer pData)
+namespace {
+
+// The edit's new text (UTF-8, freed here) given to the model; when it cannot
+// be held or the model refuses it, the edit shows the model's text again.
+void Take_Edit_Text(const HANDLER_DATA* p, gchar* szText)
 {
-    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
-    if (Quiet(p))
-        return;
-    gchar* szText = gtk_editable_get_chars(pEditable, 0, -1);
     std::string Text;
     const bool bConverted = gtk_text::From_Utf8(szText != nullptr ? szText : "", Text);
     g_free(szText);
     DIALOG& Dialog = *p->pOpen->pDialog;
     if (!bConverted || !Dialog.User_Set_Text(p->nId, Text))
         gtk_internal::Dialog_Changed(Dialog, p->nId);
+}
+
+// Whether text about to be inserted (nLength bytes of UTF-8, or up to its
+// end when negative) into an edit that holds nNow characters is refused:
+// Windows-1252 cannot hold it, or it would pass the edit's limit. Bytes gets
+// the text converted.
+bool Refuse_Insert(const HANDLER_DATA* p, const gchar* szNew, gint nLength, glong nNow, std::string& Bytes)
+{
+    const std::string Utf8 = nLength < 0 ? std::string(szNew) : std::string(szNew, static_cast<size_t>(nLength));
+    if (!gtk_text::From_Utf8(Utf8, Bytes))
+        return true;
+    const DIALOG_CONTROL* pControl = p->pOpen->pDialog->Find(p->nId);
+    return pControl != nullptr && pControl->nTextLimit > 0 &&
+           nNow + static_cast<glong>(Bytes.size()) > pControl->nTextLimit;
+}
+
+}  // namespace
+
+void On_Entry_Changed(GtkEditable* pEditable, gpointer pData)
+{
+    HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
+    if (Quiet(p))
+        return;
+    Take_Edit_Text(p, gtk_editable_get_chars(pEditable, 0, -1));
 }
 
 // Up and Down in an up-down's buddy move the up-down, as its arrows do;
@@ -46,16 +70,11 @@ void On_Insert_Text(GtkEditable* pEditable, gchar* szNew, gint nLength, gpointer
     HANDLER_DATA* p = static_cast<HANDLER_DATA*>(pData);
     if (p->pOpen->nQuiet > 0)
         return;
+    gchar* szNow = gtk_editable_get_chars(pEditable, 0, -1);
+    const glong nNow = g_utf8_strlen(szNow != nullptr ? szNow : "", -1);
+    g_free(szNow);
     std::string Bytes;
-    const std::string Utf8 = nLength < 0 ? std::string(szNew) : std::string(szNew, static_cast<size_t>(nLength));
-    bool bRefuse = !gtk_text::From_Utf8(Utf8, Bytes);
-    const DIALOG_CONTROL* pControl = p->pOpen->pDialog->Find(p->nId);
-    if (!bRefuse && pControl != nullptr && pControl->nTextLimit > 0) {
-        gchar* szNow = gtk_editable_get_chars(pEditable, 0, -1);
-        const glong nNow = g_utf8_strlen(szNow != nullptr ? szNow : "", -1);
-        g_free(szNow);
-        bRefuse = nNow + static_cast<glong>(Bytes.size()) > pControl->nTextLimit;
-    }
+    bool bRefuse = Refuse_Insert(p, szNew, nLength, nNow, Bytes);
     for (unsigned char c : Bytes)
         bRefuse = bRefuse || (c < 0x20 && c != '\t' && c != '\n' && c != '\r');
     if (bRefuse) {
@@ -71,12 +90,7 @@ void On_Buffer_Insert(GtkTextBuffer* pBuffer, GtkTextIter*, gchar* szNew, gint n
     if (p->pOpen->nQuiet > 0)
         return;
     std::string Bytes;
-    const std::string Utf8 = nLength < 0 ? std::string(szNew) : std::string(szNew, static_cast<size_t>(nLength));
-    bool bRefuse = !gtk_text::From_Utf8(Utf8, Bytes);
-    const DIALOG_CONTROL* pControl = p->pOpen->pDialog->Find(p->nId);
-    if (!bRefuse && pControl != nullptr && pControl->nTextLimit > 0)
-        bRefuse = gtk_text_buffer_get_char_count(pBuffer) + static_cast<gint>(Bytes.size()) > pControl->nTextLimit;
-    if (bRefuse)
+    if (Refuse_Insert(p, szNew, nLength, gtk_text_buffer_get_char_count(pBuffer), Bytes))
         g_signal_stop_emission_by_name(pBuffer, "insert-text");
 }
 
@@ -87,13 +101,7 @@ void On_Buffer_Changed(GtkTextBuffer* pBuffer, gpointer pData)
         return;
     GtkTextIter Start, End;
     gtk_text_buffer_get_bounds(pBuffer, &Start, &End);
-    gchar* szText = gtk_text_buffer_get_text(pBuffer, &Start, &End, FALSE);
-    std::string Text;
-    const bool bConverted = gtk_text::From_Utf8(szText != nullptr ? szText : "", Text);
-    g_free(szText);
-    DIALOG& Dialog = *p->pOpen->pDialog;
-    if (!bConverted || !Dialog.User_Set_Text(p->nId, Text))
-        gtk_internal::Dialog_Changed(Dialog, p->nId);
+    Take_Edit_Text(p, gtk_text_buffer_get_text(pBuffer, &Start, &End, FALSE));
 }
 
 }  // namespace gtk_dialog_widgets
