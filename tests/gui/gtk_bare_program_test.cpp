@@ -13,9 +13,10 @@
 // Seen from outside: each window by its title on the screen and whether the
 // X focus is in it; a control's place from the template the program lays the
 // dialog out from (a dialog's window is its client area alone where no
-// manager frames it); what "Your Name" holds, read through the selection its
-// selected text claims; the saved file loaded back here, its club's owner
-// the name typed. New Game with the name typed goes to
+// manager frames it); when a dialog was drawn and when its command's work is
+// done, from the program's log; what "Your Name" holds, read through the
+// selection its selected text claims; the saved file loaded back here, its
+// club's owner the name typed. New Game with the name typed goes to
 // build/screenshots/bare_program_*.png.
 
 #include <gtest/gtest.h>
@@ -295,7 +296,9 @@ public:
     {
         std::string Text;
         for (const SHOWN_WINDOW& W : Program_Windows(Pid()))
-            Text += (Text.empty() ? "\"" : ", \"") + W.Title + "\"" + (W.bPopup ? " (popup)" : "");
+            Text += (Text.empty() ? "\"" : ", \"") + W.Title + "\"" + (W.bPopup ? " (popup)" : "") + " at " +
+                    std::to_string(W.x) + "," + std::to_string(W.y) + " " + std::to_string(W.cx) + " x " +
+                    std::to_string(W.cy);
         return Text.empty() ? "nothing" : Text;
     }
 
@@ -339,14 +342,36 @@ bool Control_Point(RUN& Run, const SHOWN_WINDOW& W, int nDialogId, int nControl,
     return false;
 }
 
-// A click as a server without a manager takes it: the pointer moved there,
-// button 1 pressed and released; the focus stays where it was.
-bool Click_Control(RUN& Run, const SHOWN_WINDOW& W, int nDialogId, int nControl)
+// A click as a person makes it on a server without a manager: once the
+// dialog has been drawn (a person clicks what shows; the log says when), at
+// the control's place in the window where it stands now, the pointer moved
+// there and found over the dialog, then button 1 pressed and released. The
+// focus stays where it was.
+bool Click_Control(RUN& Run, const SHOWN_WINDOW& Dialog, int nDialogId, int nControl)
 {
-    int x = 0, y = 0;
-    if (!Control_Point(Run, W, nDialogId, nControl, x, y))
+    if (!Run.Wait_Log("Dialog " + std::to_string(nDialogId) + " first drawn",
+                      "\"" + Dialog.Title + "\" was not drawn"))
         return false;
-    return xtest::Click_At(x, y);
+    SHOWN_WINDOW Now;
+    for (const SHOWN_WINDOW& W : Program_Windows(Run.Pid()))
+        if (W.Xid == Dialog.Xid)
+            Now = W;
+    int x = 0, y = 0;
+    if (Now.Xid == None || !Control_Point(Run, Now, nDialogId, nControl, x, y) || !xtest::Move_At(x, y))
+        return false;
+    Display* pX = xtest::X_Display();
+    Window Root = None, Under = None;
+    int xRoot = 0, yRoot = 0, xIn = 0, yIn = 0;
+    unsigned nMask = 0;
+    XQueryPointer(pX, DefaultRootWindow(pX), &Root, &Under, &xRoot, &yRoot, &xIn, &yIn, &nMask);
+    if (Under != Dialog.Xid) {
+        Run.Problem("the pointer at " + std::to_string(x) + "," + std::to_string(y) + " is over " +
+                    window_manager::Describe(Under) + ", not \"" + Dialog.Title + "\"; shown: " + Run.Titles_Shown());
+        return false;
+    }
+    xtest::Button(1, true);
+    xtest::Button(1, false);
+    return true;
 }
 
 // The text of the X selection PRIMARY (a field's selected text claims it),
