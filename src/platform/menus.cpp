@@ -103,17 +103,25 @@ const MENU_ITEM* Find_Menu_Item(const MENU& Menu, int nId)
     return Find_In(const_cast<MENU&>(Menu).Items, nId);
 }
 
+bool Is_Bar_Greyed(const MENU& Menu)
+{
+    return Menu.bAllGreyed || Menu.bHeldByProgress;
+}
+
 bool Is_Live_While_Greyed(const MENU& Menu, int nId)
 {
-    for (int nLive : Menu.LiveWhileGreyed)
-        if (nLive == nId)
-            return true;
-    return false;
+    const auto Holds = [nId](const std::vector<int>& Live) {
+        for (int nLive : Live)
+            if (nLive == nId)
+                return true;
+        return false;
+    };
+    return (!Menu.bAllGreyed || Holds(Menu.LiveWhileGreyed)) && (!Menu.bHeldByProgress || Holds(Menu.LiveWhileBusy));
 }
 
 bool Is_Menu_Command_Available(const MENU& Menu, int nId)
 {
-    return nId != 0 && (!Menu.bAllGreyed || Is_Live_While_Greyed(Menu, nId)) && Available_In(Menu.Items, nId);
+    return nId != 0 && Is_Live_While_Greyed(Menu, nId) && Available_In(Menu.Items, nId);
 }
 
 namespace menus {
@@ -150,6 +158,14 @@ void Check_Command(int nId, bool bChecked)
 void Grey_Main_Menu(bool bGreyed)
 {
     g_MainMenu.bAllGreyed = bGreyed;
+    Main_Menu_Changed();
+}
+
+void Hold_Main_Menu_For_Progress(bool bHeld)
+{
+    if (g_MainMenu.bHeldByProgress == bHeld)
+        return;
+    g_MainMenu.bHeldByProgress = bHeld;
     Main_Menu_Changed();
 }
 

@@ -47,6 +47,12 @@ struct MENU {
     // The commands that stay live while the bar is greyed (those that leave
     // a watched game: the game goes on playing while the bar is greyed).
     std::vector<int> LiveWhileGreyed;
+    // Held while the progress window is open (a league being set up, a
+    // season's steps): the work pumps the window's events, and a command
+    // carried out inside it would act on a league half made. Only the
+    // commands of LiveWhileBusy (the one that stops a run) stay live.
+    bool bHeldByProgress = false;
+    std::vector<int> LiveWhileBusy;
     std::vector<ACCELERATOR> Accelerators;   // main menu only
 };
 
@@ -61,7 +67,11 @@ const MENU_ITEM* Find_Menu_Item(const MENU& Menu, int nId);
 // Whether a command can be chosen now: present, enabled with every submenu
 // above it, the bar not greyed.
 bool Is_Menu_Command_Available(const MENU& Menu, int nId);
-// Whether the greyed bar leaves the command live (MENU::LiveWhileGreyed).
+// Whether the bar is greyed now: greyed by the shell or held by the
+// progress window.
+bool Is_Bar_Greyed(const MENU& Menu);
+// Whether every hold on the bar leaves the command live
+// (MENU::LiveWhileGreyed while greyed, MENU::LiveWhileBusy while held).
 bool Is_Live_While_Greyed(const MENU& Menu, int nId);
 // "&File" -> "File"; see Strip_Mnemonic (ui_text.h).
 
@@ -73,6 +83,8 @@ void Main_Menu_Changed();
 void Enable_Command(int nId, bool bEnabled);
 void Check_Command(int nId, bool bChecked);
 void Grey_Main_Menu(bool bGreyed);
+// The progress window's hold on the main menu (MENU::bHeldByProgress).
+void Hold_Main_Menu_For_Progress(bool bHeld);
 // What a chosen command does: the shell installs it.
 void Set_Command_Handler(void (*pHandler)(int nCommand));
 // The user chose a command (menu item or key): false, and nothing done,

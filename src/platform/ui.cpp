@@ -4,6 +4,7 @@
 #include <deque>
 
 #include "platform/dialogs.h"
+#include "platform/menus.h"
 #include "platform/ui_backend.h"
 
 namespace {
@@ -199,6 +200,7 @@ int Open_Progress_Window(const char* szTitle, int nSteps)
     g_Progress.Steps = nSteps > 0 ? nSteps : 0;
     g_Progress.Position = 0;
     g_Progress.TimesOpened++;
+    menus::Hold_Main_Menu_For_Progress(true);
     Progress_Changed();
     Pump_Messages();
     return 1;
@@ -228,8 +230,10 @@ void Close_Progress_Window()
 {
     const bool bWasOpen = g_Progress.Open;
     g_Progress.Open = false;
-    if (bWasOpen)
+    if (bWasOpen) {
+        menus::Hold_Main_Menu_For_Progress(false);
         Progress_Changed();
+    }
     Pump_Messages();
 }
 

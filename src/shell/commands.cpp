@@ -394,6 +394,12 @@ bool Exit_Program()
 
 void Close_Main_Window()
 {
+    // The window's close box during work under a progress window (a league
+    // being set up): the work is never left half done, so it waits.
+    if (ui::Progress().Open) {
+        Write_Debug_Log("The main window's close was held: \"%s\" is under way", ui::Progress().Title.c_str());
+        return;
+    }
     Exit_Program();
 }
 

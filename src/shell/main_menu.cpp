@@ -224,6 +224,8 @@ void Mirror_To_Ui_Model(const MAIN_MENU& Menu)
     Model.LiveWhileGreyed.clear();
     if (Menu.bGameMenu)
         Model.LiveWhileGreyed = {CMD_FINISH_QUARTER, CMD_FINISH_GAME, CMD_STOP_SIMULATION};
+    // Stop ends a run of seasons from inside its off-season's steps too.
+    Model.LiveWhileBusy = {CMD_STOP_SIMULATION};
     Model.Accelerators.clear();
     size_t nCount = 0;
     const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);

@@ -452,7 +452,9 @@ PAGE_STAT_HEADING Page_Stat_Heading_At(int x, int y)
 
 void On_Main_Window_Click(int nArea, int x, int y, int nButton)
 {
-    if (nButton != 1)
+    // While the progress window is open the work under way pumps the
+    // window's events: a click then would act on a league half made.
+    if (nButton != 1 || ui::Progress().Open)
         return;
     if (nArea == AREA_STATUS_BAR)
         Status_Bar_Click(x, y);

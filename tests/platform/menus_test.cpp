@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/menus.h"
+#include "platform/ui.h"
 
 namespace {
 
@@ -69,6 +70,29 @@ TEST_F(MenusTest, OnlyWhatTheUserCouldClickIsCarriedOut)
     EXPECT_TRUE(Find_Menu_Item(Menu, 40020)->bChecked);
     // Told each time: set-up, the item greyed, the submenu, grey, ungrey, the check.
     EXPECT_EQ(menus::Main_Menu_Changes(), 6);
+}
+
+TEST_F(MenusTest, TheProgressWindowHoldsTheBarButForTheCommandsLiveWhileBusy)
+{
+    MENU& Menu = menus::Main_Menu();
+    Menu.LiveWhileBusy = {40011};
+    ASSERT_EQ(Open_Progress_Window("Setting Up League", 3), 1);
+    EXPECT_TRUE(Menu.bHeldByProgress);
+    EXPECT_TRUE(Is_Bar_Greyed(Menu));
+    EXPECT_FALSE(menus::Press_Key('S', ACCEL_CTRL));   // no save of a league half made
+    EXPECT_FALSE(menus::Activate_Command(40001));
+    EXPECT_TRUE(menus::Press_Key('1', ACCEL_CTRL));    // live while busy
+    // Greyed as well: a command must be live for both holds.
+    Menu.LiveWhileGreyed = {40020};
+    menus::Grey_Main_Menu(true);
+    EXPECT_FALSE(menus::Activate_Command(40011));
+    EXPECT_FALSE(menus::Activate_Command(40020));
+    menus::Grey_Main_Menu(false);
+    Close_Progress_Window();
+    EXPECT_FALSE(Menu.bHeldByProgress);
+    EXPECT_TRUE(menus::Press_Key('S', ACCEL_CTRL));
+    EXPECT_TRUE(menus::Activate_Command(40020));
+    EXPECT_EQ(g_Handled, (std::vector<int>{40011, 40002, 40020}));
 }
 
 TEST_F(MenusTest, PopupMenusAnswerFromTheQueueAndOnlyWithAnItemThatCanBeChosen)

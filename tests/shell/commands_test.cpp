@@ -261,8 +261,17 @@ TEST_F(CommandsTest, CloseLoadNewGameAndRetireAreRefusedDuringARun)
     EXPECT_FALSE(Is_Quit_Posted());
     EXPECT_FALSE(Read_Text_File("ZrtFame.dat", "none") != "none") << "the window was stored";
 
-    // Once the run is over, Retire is no longer refused and Exit ends.
+    // Work under the progress window (a league being set up) is never left
+    // half done: the window's close waits, asking nothing.
     League.Preferences.nInt[PREF_SIMULATION_RUNNING] = 0;
+    ui::Reset();
+    ASSERT_EQ(Open_Progress_Window("Setting Up League", 3), 1);
+    Close_Main_Window();
+    Close_Progress_Window();
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+    EXPECT_FALSE(Is_Quit_Posted());
+
+    // Once the run is over, Retire is no longer refused and Exit ends.
     ui::Reset();
     Dispatch_Main_Command(CMD_RETIRE);
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);

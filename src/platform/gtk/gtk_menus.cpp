@@ -166,13 +166,13 @@ void Set_Sensitivity(const MENU& Menu, const std::vector<MENU_ITEM>& Items, bool
             continue;
         auto It = g_Items.find(Item.nId);
         if (Item.nId != 0 && It != g_Items.end())
-            gtk_widget_set_sensitive(It->second, Item.bEnabled && (!Menu.bAllGreyed || Is_Live_While_Greyed(Menu, Item.nId)));
+            gtk_widget_set_sensitive(It->second, Item.bEnabled && Is_Live_While_Greyed(Menu, Item.nId));
     }
     if (!bTop)
         return;
     for (size_t i = 0; i < Items.size() && i < g_TopItems.size(); ++i)
         gtk_widget_set_sensitive(g_TopItems[i], Items[i].bEnabled &&
-                                                    (!Menu.bAllGreyed || Holds_Live_Command(Menu, Items[i].Submenu)));
+                                                    (!Is_Bar_Greyed(Menu) || Holds_Live_Command(Menu, Items[i].Submenu)));
 }
 
 void Build(const MENU& Menu)
