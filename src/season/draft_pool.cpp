@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "base/input_file.h"
 #include "base/random.h"
 #include "base/text_utils.h"
 #include "frontoffice/college_count.h"
@@ -131,9 +132,13 @@ bool Read_Tuning_File(const char* szPath, const char* szLabel, int nFields, int 
             if (bCut)
                 Tell_Tuning_File_Problem(Line_Limit_Warning(szLabel, TUNING_LINE_LIMIT).c_str(), "Read_Line_Limit");
         }
-        // A file written on another system may end its last line in a CR.
+        // A file written on another system may end its last line in a CR,
+        // and an editor may mark its first with a byte-order mark, which
+        // would make the first value read as 0.
         for (size_t n = std::char_traits<char>::length(szLine); n > 0 && szLine[n - 1] == '\r'; --n)
             szLine[n - 1] = '\0';
+        if (nPosition == 0)
+            Drop_Byte_Order_Mark(szLine);
         for (int f = 0; f < nFields && f < DRAFT_TALENT_COLUMNS; ++f) {
             szField[0] = '\0';
             if (szLine[0] != '\0')

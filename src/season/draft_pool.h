@@ -40,8 +40,9 @@ constexpr int DRAFT_STRATEGY_LIMIT = 100;
 
 // Reads "Input/DraftTalent.txt": 15 lines, one a position QB .. P, each
 // "quality,spread,development" as whole numbers (blanks, a sign and digits;
-// anything else ends the number; an empty field or a missing line is 0). A
-// value outside -DRAFT_TALENT_LIMIT..DRAFT_TALENT_LIMIT refuses the whole
+// anything else ends the number; an empty field or a missing line is 0); a
+// byte-order mark before the first line is dropped, as is a CR at a line's
+// end. A value outside -DRAFT_TALENT_LIMIT..DRAFT_TALENT_LIMIT refuses the whole
 // file: a "Bad File" box names the file and the line, and the table stays as
 // it was. A missing file shows "Missing File" and leaves the table as it was.
 // Each of these boxes, for this file or "Input/DraftStrategy.txt", shows once

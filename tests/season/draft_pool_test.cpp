@@ -171,8 +171,9 @@ TEST_F(DraftPoolTest, SortPutsRealProspectsFirstAndKeepsTiesInOrder)
 
 TEST_F(DraftPoolTest, DraftTalentReaderTakesThreeFieldsALine)
 {
+    // Marked as UTF-8 by its editor: the mark is no part of the first value.
     Write_File("Input/DraftTalent.txt",
-               "1,2,3\n 12abc, -7 ,+3,99,100\n\n,5\n100,-100,4\r\n-0,x,7\r\n6,7,8\n1,1,1\n2,2,2\n3,3,3\n");
+               "\xEF\xBB\xBF" "1,2,3\n 12abc, -7 ,+3,99,100\n\n,5\n100,-100,4\r\n-0,x,7\r\n6,7,8\n1,1,1\n2,2,2\n3,3,3\n");
     for (int q = 0; q < 15; ++q)
         for (int c = 0; c < 3; ++c)
             Set_Draft_Talent(c, q, 55);
@@ -333,7 +334,7 @@ TEST_F(DraftPoolTest, MissingFilesShowTheBoxAndKeepTheTables)
 
 TEST_F(DraftPoolTest, DraftStrategyReaderTakesTheFirstFieldOfFifteenLines)
 {
-    Write_File("Input/DraftStrategy.txt", "10,ignored\r\n-100\r\n 25 percent\r\n");
+    Write_File("Input/DraftStrategy.txt", "\xEF\xBB\xBF" "10,ignored\r\n-100\r\n 25 percent\r\n");
     Set_Draft_Strategy(14, 9);
     Load_Draft_Strategy();
     EXPECT_EQ(Get_Draft_Strategy(0), 10);
