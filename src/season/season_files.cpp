@@ -38,6 +38,45 @@ int Count_Open_File_Lines(FILE* pFile)
 
 }  // namespace
 
+std::string Over_Long_Line_Problem(FILE* pFile, int nLimit)
+{
+    if (pFile == nullptr || nLimit < 1)
+        return "";
+    std::rewind(pFile);
+    // Counted as the line reader counts: a CR that ends the line (before its
+    // LF, or at the end of the file) is no character of it.
+    const long nKept = nLimit - 1;
+    long nLength = 0;
+    int nLine = 1;
+    bool bCr = false;
+    std::string Problem;
+    auto Line_End = [&]() {
+        const long n = nLength - (bCr ? 1 : 0);
+        if (n > nKept && Problem.empty())
+            Problem = "line " + std::to_string(nLine) + " holds " + std::to_string(n) + " characters, more than the " +
+                      std::to_string(nKept) + " a line may hold";
+        nLength = 0;
+        bCr = false;
+        ++nLine;
+    };
+    static char Buffer[65536];
+    size_t n = 0;
+    while (Problem.empty() && (n = std::fread(Buffer, 1, sizeof(Buffer), pFile)) > 0) {
+        for (size_t i = 0; i < n && Problem.empty(); ++i) {
+            if (Buffer[i] == '\n') {
+                Line_End();
+                continue;
+            }
+            ++nLength;
+            bCr = Buffer[i] == '\r';
+        }
+    }
+    if (Problem.empty() && nLength > 0)
+        Line_End();
+    std::rewind(pFile);
+    return Problem;
+}
+
 void Read_Seasons_File(int nFlag, std::string* pProblem)
 {
     // Opened before anything else, so a missing file gives one box only.
@@ -57,7 +96,9 @@ void Read_Seasons_File(int nFlag, std::string* pProblem)
     // A build reads only a whole table: a damaged one would leave most of
     // the league without its past.
     std::string Why;
-    if (pProblem != nullptr && !Check_Input_Table(pFile, SEASONS_CSV_HEADER, 3, Why)) {
+    if (pProblem != nullptr && Check_Input_Table(pFile, SEASONS_CSV_HEADER, 3, Why))
+        Why = Over_Long_Line_Problem(pFile, STAT_TABLE_LINE_SIZE);
+    if (pProblem != nullptr && !Why.empty()) {
         std::fclose(pFile);
         *pProblem = "\"" + files::Resolve_Path(SEASONS_FILE_NAME) + "\": " + Why;
         Step_Progress_Window(SEASONS_PROGRESS_STEPS);

@@ -166,14 +166,39 @@ int Read_League_File(std::string* pProblem)
             *pProblem = Input_Open_Problem(szPath, nError);
         return -1;
     }
+    // An empty file names nothing: the league keeps its default names.
+    if (Next_Line_Missing(pFile)) {
+        fclose(pFile);
+        return 0;
+    }
+    const std::string Quoted = "\"" + files::Resolve_Path(szPath) + "\"";
+    // A build's file is checked whole first, as the other tables are: a line
+    // cut short would name a division "N" and leave the rest blank.
+    std::string Why;
+    if (pProblem != nullptr && !Check_Input_Table(pFile, LEAGUE_CSV_HEADER, 0, Why)) {
+        fclose(pFile);
+        *pProblem = Quoted + ": " + Why;
+        return -1;
+    }
     char szLine[LINE_SIZE];
     int nEnd = Read_Input_Line(szPath, szLine, pFile);
     int nStored = 0;
     for (int nLeague = 0; nLeague < 2 && nEnd == 0; ++nLeague) {
         nEnd = Read_Input_Line(szPath, szLine, pFile);
-        char szField[5][FIELD_SIZE];
-        Split_Fields(szLine, szField);
-        for (int i = 0; i < 5; ++i) {
+        if (szLine[0] == '\0')
+            continue;   // no names: this league keeps its own
+        char szField[LEAGUE_CSV_COLUMNS][FIELD_SIZE];
+        const size_t nFields = Split_Fields(szLine, szField);
+        // Measured against the header above; against the five names here,
+        // which a header of fewer fields would let through.
+        if (pProblem != nullptr && nFields < LEAGUE_CSV_COLUMNS) {
+            fclose(pFile);
+            *pProblem = Quoted + " line " + std::to_string(nLeague + 2) + " holds " + std::to_string(nFields) +
+                        " of the " + std::to_string(LEAGUE_CSV_COLUMNS) + " fields of a league" +
+                        (nEnd != 0 ? ": the file ends inside it (cut short)" : "");
+            return -1;
+        }
+        for (int i = 0; i < LEAGUE_CSV_COLUMNS; ++i) {
             const size_t nLimit = i == 0 ? LEAGUE_NAME_SIZE - 1 : DIVISION_NAME_SIZE - 1;
             if (strlen(szField[i]) > nLimit)
                 Report_Error("League file %s: name \"%s\" cut to %zu characters", szPath, szField[i], nLimit);

@@ -42,7 +42,15 @@ constexpr double FASTEST_TIMED_RUN = 4.0;
 constexpr double SLOWEST_TIMED_RUN = 7.0;
 
 // With pProblem, the cause of a file that could not be read goes there too
-// (Input_Open_Problem: missing, a folder, no regular file).
+// (Input_Open_Problem: missing, a folder, no regular file). An empty file
+// (no byte at all), or a line 2 or 3 holding nothing, names nothing: the
+// leagues and divisions keep their default names. With pProblem (a database
+// build) the file is first checked whole (Check_Input_Table: no line with
+// fewer fields than the header line, no NUL byte), and line 2 or 3 must hold
+// the five names: a damaged file refuses the year, pProblem naming the file,
+// the line and why ("\"PATH\": line 3 holds 3 of the header's 5 fields: the
+// file ends inside it (cut short)"), and -1 is returned. A last line without
+// its line feed is read as any other.
 int Read_League_File();
 int Read_League_File(std::string* pProblem);
 // A club line beyond the 32nd (the most a league can have) refuses the file

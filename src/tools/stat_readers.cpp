@@ -29,11 +29,12 @@
 #include "season/name_lookups.h"
 #include "season/player_generation.h"
 #include "season/position_abbreviations.h"
+#include "season/season_files.h"
 #include "season/stat_file_layouts.h"
 
 namespace {
 
-constexpr size_t LINE_SIZE = 2048;
+constexpr size_t LINE_SIZE = STAT_TABLE_LINE_SIZE;
 constexpr size_t FIELD_SIZE = 128;
 constexpr const char* PLAYERS_FILE_NAME = "Players.csv";
 constexpr const char* SALARIES_MISSING_FILE = "Input/Stats/Salaries-Missing.csv";
@@ -387,11 +388,15 @@ int Read_One_Salary_Line(const char* szPath, FILE* pFile, int* pStored)
 }
 
 // A table checked whole before a build reads it (Check_Input_Table, its
-// first three header names); false with Problem naming the file.
+// first three header names; and no line the reader would cut, which would
+// lose the player or read his line short behind a box that speaks only of
+// characters ignored); false with Problem naming the file.
 bool Table_Is_Sound(FILE* pFile, const char* szPath, const char* szHeader, std::string& Problem)
 {
     std::string Why;
     if (Check_Input_Table(pFile, szHeader, 3, Why))
+        Why = Over_Long_Line_Problem(pFile, LINE_SIZE);
+    if (Why.empty())
         return true;
     Problem = "\"" + files::Resolve_Path(szPath) + "\": " + Why;
     return false;

@@ -75,9 +75,12 @@ int Has_Lowercase_Letter(const char* szText);
 
 // With pProblem (a database build) the rosters and players files are first
 // checked whole (Check_Input_Table of base/input_file.h: their header, and no
-// line cut short); a file that fails, or cannot be opened, is not read, and
-// pProblem says why, naming the file and the line: "\"PATH\": line 812 holds
-// 9 of the header's 27 fields: the file ends inside it (cut short)".
+// line cut short; and no line longer than the 2,047 characters the reader
+// keeps, Over_Long_Line_Problem of season/season_files.h); a file that fails,
+// or cannot be opened, is not read, and pProblem says why, naming the file
+// and the line: "\"PATH\": line 812 holds 9 of the header's 27 fields: the
+// file ends inside it (cut short)". Without pProblem an over-long line is cut
+// after Read_Line_Limit's one box.
 //
 // Clears the roster table and fills it from "input/stats/<nYear>_rosters.csv".
 // At 10,000 entries the rest of the file is left out, and how many lines were

@@ -259,6 +259,12 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
 {
     const std::string Alone = Copy_Data("database_build_alone");
     const std::string Range = Copy_Data("database_build_range");
+    // A league file whose last line lacks its line feed builds as one with it.
+    const std::string LeagueFile = Alone + "/Input/Stats/Leagues/2010_league.csv";
+    std::string League = Read_Text_File(LeagueFile, "missing");
+    ASSERT_EQ(League.back(), '\n');
+    League.pop_back();
+    program_support::Write_File(LeagueFile, League);
     const process_runner::RUN_RESULT One = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
     ASSERT_EQ(One.nExitCode, 0) << One.Out << One.Err;
     const process_runner::RUN_RESULT Two = Run_Text(Range, "tool Create_Universe_Databases_Range 2009 2010\nquit\n");
@@ -347,7 +353,8 @@ TEST_F(DatabaseBuildProgramTest, ADatabaseThatWouldNotLoadIsNotBuiltAndANewGameI
 }
 
 // A year whose files are damaged is refused before anything of it is
-// written, and the line says which file, which line and why: a teams file of
+// written, and the line says which file, which line and why: a league file
+// cut short, a rosters line longer than its reader keeps, a teams file of
 // more clubs than a league can have, a teams file that is a pipe or a
 // folder, cut short (at its end or inside), holding a NUL byte or a club it
 // refuses, a players or seasons table that is not one or is cut short inside
@@ -358,7 +365,9 @@ TEST_F(DatabaseBuildProgramTest, DamagedStatisticsFilesAreRefusedNamingTheFileTh
     const std::string Data = Copy_Data("database_build_damaged");
     const std::string Stats = Data + "/Input/Stats/";
     const auto Bytes = [](const std::string& Path) { return Read_Text_File(Path, "(missing)"); };
+    const std::string League = Bytes(Stats + "Leagues/2010_league.csv");
     const std::string Teams = Bytes(Stats + "2010_teams.csv");
+    const std::string Rosters = Bytes(Stats + "2010_rosters.csv");
     const std::string Players = Bytes(Stats + "Players.csv");
     const std::string Seasons = Bytes(Stats + "Seasons.csv");
     ASSERT_NE(Seasons, "(missing)");
@@ -419,6 +428,18 @@ TEST_F(DatabaseBuildProgramTest, DamagedStatisticsFilesAreRefusedNamingTheFileTh
         Ninth += (Ninth.empty() ? "" : ",") + Field;
     const std::string DivisionTeams = Teams.substr(0, Line_Start(Teams, 3)) + Ninth + "\n" +
                                       Teams.substr(Line_Start(Teams, 4));
+    // The league file cut short inside its last line (its second league's
+    // divisions would be named "East", "West" and two blanks).
+    ASSERT_EQ(std::count(League.begin(), League.end(), '\n'), 3);
+    const std::string CutLeague = Cut_In_Line(League, 3);
+    // Line 10 of the rosters made 5,000 characters long with blanks after
+    // its last field: read, it would be cut after 2,047.
+    const std::string Tenth = Rosters.substr(Line_Start(Rosters, 10), Line_Start(Rosters, 11) - 1 -
+                                                                          Line_Start(Rosters, 10));
+    ASSERT_LT(Tenth.size(), 5000u);
+    const std::string LongRosters = Rosters.substr(0, Line_Start(Rosters, 10)) + Tenth +
+                                    std::string(5000 - Tenth.size(), ' ') + "\n" +
+                                    Rosters.substr(Line_Start(Rosters, 11));
     const std::string CutPlayers = Cut_In_Line(Players, 1000);
     // A whole players table of one player no roster names.
     const std::string Stranger = ",Nobody00,0,,1,No,Body,,QB,,6'0\",200,Nowhere,1,No Body,,,,,,,,6,0,1,1,1990\n";
@@ -429,6 +450,12 @@ TEST_F(DatabaseBuildProgramTest, DamagedStatisticsFilesAreRefusedNamingTheFileTh
     for (int i = 0; i < 1500; ++i)
         nKeep = Seasons.find('\n', nKeep) + 1;
     const std::vector<DAMAGE> Cases = {
+        {"league cut short", "Leagues/2010_league.csv", CutLeague, 0,
+         "2010: \"Input/Stats/Leagues/2010_league.csv\": line 3 holds 4 of the header's 5 fields: the file ends "
+         "inside it (cut short)"},
+        {"a rosters line of 5,000 characters", "2010_rosters.csv", LongRosters, 0,
+         "2010: \"Input/Stats/2010_rosters.csv\": line 10 holds 5000 characters, more than the 2047 a line may "
+         "hold"},
         {"72 clubs", "2010_teams.csv", ExtraClubs, 0,
          "2010: \"Input/Stats/2010_teams.csv\" line 34: a club beyond the 32 a league can have (X00 Extras00)"},
         {"a pipe", "2010_teams.csv", "", 1,
@@ -481,6 +508,8 @@ TEST_F(DatabaseBuildProgramTest, DamagedStatisticsFilesAreRefusedNamingTheFileTh
         const bool bWhole = Case.Said.rfind("2010: ", 0) == 0;
         EXPECT_TRUE(Contains(Run.Err, bWhole ? "database build failed: " + Case.Said : Case.Said)) << Run.Err;
         EXPECT_TRUE(Contains(Run.Err, "database build failed: 2010: ")) << Run.Err;
+        // A line too long is refused, never cut behind a box.
+        EXPECT_FALSE(Contains(Run.Out, "Box [Read_Line_Limit]")) << Run.Out;
         // A teams file's refusal is the one word on it: no club of
         // defaults, no box blaming another file.
         if (Case.File == "2010_teams.csv") {

@@ -67,6 +67,51 @@ TEST_F(InputReadersTest, LeagueFileNamesLeaguesAndDivisionsAndCutsLongNames)
     EXPECT_TRUE(ui::Shown_Boxes().empty());
 }
 
+// In a build the league file is taken whole or refused: a line cut short (the
+// last, or another) or a NUL byte names the file and the line, and no name is
+// changed. An empty file, and a last line of five names without its line
+// feed, are read.
+TEST_F(InputReadersTest, InABuildADamagedLeagueFileIsRefusedAndAnEmptyOneKeepsTheNames)
+{
+    SCRATCH_FOLDER Scratch("league_damaged");
+    const std::string Header = "League,Division 1,Division 2,Division 3,Division 4\n";
+    const std::string File = "\"input/stats/leagues/2020_league.csv\"";
+    const struct {
+        std::string Bytes;
+        int nRead;
+        std::string Problem;
+    } CASES[] = {
+        {Header + "North League,East,West,South,Far\nSouth League,East,N", -1,
+         File + ": line 3 holds 3 of the header's 5 fields: the file ends inside it (cut short)"},
+        {Header + "North League,East,West\nSouth League,A,B,C,D\n", -1,
+         File + ": line 2 holds 3 of the header's 5 fields"},
+        {Header + "North League,East,West,South,Far\nSouth League,A,B,C,D\nExtra\n", -1,
+         File + ": line 4 holds 1 of the header's 5 fields"},
+        {Header + "North League,East,West,So" + std::string(1, '\0') + "uth,Far\nSouth League,A,B,C,D\n", -1,
+         File + ": line 2 holds a NUL byte at character 26 (a text file holds none)"},
+        {"League,Division\nNorth League,East\nSouth League,A\n", -1,
+         File + " line 2 holds 2 of the 5 fields of a league"},
+        {"", 0, ""},
+        {Header, 0, ""},
+        {Header + "North League,East,West,South,Far\r\nSouth League,A,B,C,D", 2, ""},
+    };
+    for (const auto& Case : CASES) {
+        SCOPED_TRACE(Case.Bytes);
+        Set_League_Abbreviation(1, "Kept League");
+        Set_Division_Name(5, "Kept");
+        Write_Input_File("input/stats/leagues/2020_league.csv", Case.Bytes);
+        std::string Problem;
+        EXPECT_EQ(Read_League_File(&Problem), Case.nRead);
+        EXPECT_EQ(Problem, Case.Problem);
+        char sz[32];
+        Get_League_Name(1, sz);
+        EXPECT_STREQ(sz, Case.nRead == 2 ? "South League" : "Kept League");
+        Get_Division_Name(5, sz);
+        EXPECT_STREQ(sz, Case.nRead == 2 ? "B" : "Kept");
+    }
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+}
+
 // ---- Franchises --------------------------------------------------------------------
 
 TEST_F(InputReadersTest, CitiesAreFoundByNameInAnyCaseAmongThoseInUse)

@@ -7,12 +7,15 @@
 #include <string>
 
 #include "../tools/reader_files.h"
+#include "base/text_utils.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/player_text.h"
 #include "league/team.h"
 #include "platform/errors.h"
 #include "season/season_cycle_fixture.h"
+#include "season/season_files.h"
+#include "season/stat_file_layouts.h"
 #include "test_support.h"
 #include "tools/stat_readers.h"
 
@@ -368,6 +371,81 @@ TEST_F(StatReadersTest, SeasonRostersComeFromTheSeasonsLinesOfTheYear)
 }
 
 // ---- Missing files -------------------------------------------------------------
+
+// ---- Lines too long for the readers --------------------------------------------
+
+// The reader keeps 2,047 characters of a line; its end (LF, CRLF, or a CR
+// that ends the file) is not counted, a CR inside it is.
+TEST_F(StatReadersTest, AnOverLongLineIsFoundAsTheReaderWouldCutIt)
+{
+    SCRATCH_FOLDER Scratch("over_long");
+    const std::string Full(2047, 'x');
+    const struct {
+        std::string Bytes;
+        std::string Problem;
+    } CASES[] = {
+        {"head\r\n" + Full + "\r\n" + Full, ""},
+        {"head\n" + Full + "\r", ""},
+        {"head\n" + Full + "y\n", "line 2 holds 2048 characters, more than the 2047 a line may hold"},
+        {"head\n" + Full + "\ry\r\n", "line 2 holds 2049 characters, more than the 2047 a line may hold"},
+        {"head\nshort\n" + Full + "yz", "line 3 holds 2049 characters, more than the 2047 a line may hold"},
+    };
+    for (const auto& Case : CASES) {
+        Write_Input_File("table.csv", Case.Bytes);
+        FILE* pFile = std::fopen("table.csv", "rb");
+        ASSERT_NE(pFile, nullptr);
+        EXPECT_EQ(Over_Long_Line_Problem(pFile, STAT_TABLE_LINE_SIZE), Case.Problem) << Case.Bytes.size();
+        EXPECT_EQ(std::ftell(pFile), 0);   // rewound for the reader
+        std::fclose(pFile);
+    }
+}
+
+// In a build a line the reader would cut refuses the rosters, players or
+// seasons table, naming it and the line: read short, it would lose the
+// player or his season behind a box that says only that characters were
+// ignored. Read outside a build, the line is still cut after that box.
+TEST_F(StatReadersTest, InABuildALineTooLongRefusesTheRostersPlayersAndSeasonsTables)
+{
+    SCRATCH_FOLDER Scratch("too_long");
+    const std::string Rostered = "LongLi00,1020,Long,Line,AAA,QB,,,,,,,,,";
+    const std::string Exact = Rostered + std::string(2047 - Rostered.size(), 'N');
+    Write_Input_File("input/stats/2016_rosters.csv", std::string(ROSTER_HEADER) + Exact + "\r\n");
+    std::string Problem;
+    EXPECT_EQ(Read_Rosters_File(2016, &Problem), 1);
+    EXPECT_EQ(Problem, "");
+
+    Write_Input_File("input/stats/2016_rosters.csv",
+                     std::string(ROSTER_HEADER) + "SmitJo00,1001,John,Smith,AAA,QB,,,,,,,,\n" + Exact + "N\n");
+    EXPECT_EQ(Read_Rosters_File(2016, &Problem), -1);
+    EXPECT_EQ(Problem, "\"input/stats/2016_rosters.csv\": line 3 holds 2048 characters, more than the 2047 a line "
+                       "may hold");
+    EXPECT_EQ(Count_Boxes("Read_Line_Limit"), 0);
+    Reset_Line_Limit_Warning();
+    EXPECT_EQ(Read_Rosters_File(2016), 2);
+    EXPECT_EQ(Count_Boxes("Read_Line_Limit"), 1);
+
+    Write_Input_File("input/stats/players.csv",
+                     std::string(PLAYERS_HEADER) +
+                         Player_Row("SmitJo00", "1001", "12", "John", "Smith", "QB", "6'2\"", "220",
+                                    std::string(5000, 'U').c_str(), "5", "", "", "", "", "", "3", "15", "1993"));
+    Problem.clear();
+    EXPECT_EQ(Read_Players_File(&Problem), -1);
+    // The college's 5,000 characters, the row's other 40 and its 26 commas and
+    // 2 noughts.
+    EXPECT_EQ(Problem, "\"input/stats/players.csv\": line 2 holds 5068 characters, more than the 2047 a line may "
+                       "hold");
+
+    std::string Season = "SmitJo00,1001,,2015,AAA,12,John Smith,QB";
+    for (int c = 9; c <= 97; ++c)
+        Season += ",1";
+    Write_Input_File("input/stats/seasons.csv", std::string(SEASONS_CSV_HEADER) + "\n" + Season + "\n" + Season +
+                                                    std::string(3000, ' ') + "\n");
+    Problem.clear();
+    Read_Seasons_File(0, &Problem);
+    EXPECT_EQ(Problem, "\"input/stats/seasons.csv\": line 3 holds " + std::to_string(Season.size() + 3000) +
+                           " characters, more than the 2047 a line may hold");
+    EXPECT_EQ(Count_Boxes("Read_Line_Limit"), 1);
+}
 
 TEST_F(StatReadersTest, EachMissingFileGivesItsOwnMessageOnce)
 {
