@@ -42,9 +42,9 @@ constexpr int DRAFT_STRATEGY_LIMIT = 100;
 // "quality,spread,development" as whole numbers (blanks, a sign and digits;
 // anything else ends the number; an empty field or a missing line is 0); a
 // byte-order mark before the first line is dropped, as is a CR at a line's
-// end. A value outside -DRAFT_TALENT_LIMIT..DRAFT_TALENT_LIMIT refuses the whole
-// file: a "Bad File" box names the file and the line, and the table stays as
-// it was. A missing file shows "Missing File" and leaves the table as it was.
+// end. A value outside -DRAFT_TALENT_LIMIT..DRAFT_TALENT_LIMIT refuses the
+// whole file: a "Bad File" box names the file and the line, and the table
+// stays as it was. A missing file shows "Missing File" and leaves the table as it was.
 // Each of these boxes, for this file or "Input/DraftStrategy.txt", shows once
 // a run: the same text again goes to "debug.txt" only.
 void Load_Draft_Talent();

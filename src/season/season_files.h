@@ -26,6 +26,6 @@ std::string Over_Long_Line_Problem(FILE* pFile, int nLimit);
 // With pProblem (a database build) the table is first checked whole
 // (Check_Input_Table of base/input_file.h: its header, no line cut short;
 // and no line over STAT_TABLE_LINE_SIZE - 1 characters, which the reader
-// would cut); a damaged one is not read, and pProblem says why, naming the file
-// and the line; a file that cannot be opened says so there too.
+// would cut); a damaged one is not read, and pProblem says why, naming the
+// file and the line; a file that cannot be opened says so there too.
 void Read_Seasons_File(int nFlag, std::string* pProblem = nullptr);

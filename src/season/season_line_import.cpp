@@ -21,11 +21,12 @@
 #include "platform/errors.h"
 #include "season/name_lookups.h"
 #include "season/position_abbreviations.h"
+#include "season/season_files.h"
 #include "season/stat_file_layouts.h"
 
 namespace {
 
-constexpr int LINE_SIZE = 2048;
+constexpr int LINE_SIZE = STAT_TABLE_LINE_SIZE;   // what a build checks the table against
 constexpr int FIELD_SIZE = 100;
 constexpr int OLDEST_YEAR_BACK = 24;    // a build takes seasons from Y - 24 ...
 constexpr int NEWEST_YEAR_AHEAD = 14;   // ... to Y + 14
