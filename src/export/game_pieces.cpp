@@ -22,6 +22,7 @@
 #include "league/team_finances.h"
 #include "league/team_schedule.h"
 #include "season/offseason.h"
+#include "season/playoffs.h"
 
 namespace {
 
@@ -208,6 +209,17 @@ std::string Team_Link_And_Name(int nTeam)
     return Link + Full_Name(nTeam) + "</a>";
 }
 
+// Whether the season the bracket holds has a final between the leagues:
+// once its title is decided, whether that final filled the champion's slot;
+// before, whether the league's rules give one. Without it the season ends
+// with the leagues' finals.
+bool Bracket_Season_Has_Final(int nSeasonsAgo)
+{
+    if (Is_Season_Title_Recorded(Get_Current_Season_Index() - nSeasonsAgo))
+        return Get_Playoff_Team(LAST_BRACKET_SLOT) != NO_TEAM;
+    return Get_Season_Last_Playoff_Slot() == LAST_BRACKET_SLOT;
+}
+
 // A side of a past season's playoff game: a club, or one the league can no
 // longer name.
 bool Is_Finisher(int nTeam)
@@ -363,7 +375,11 @@ void Format_Playoff_Game(std::string& Out, int nSlot, int nSeason)
         const int nFirstScore = nFirst == NO_TEAM ? 0 : Get_Playoff_Score(nSlot);
         const int nSecondScore = nSecond == NO_TEAM ? 0 : Get_Playoff_Score(nSlot + 1);
         if (nFirstScore == 0 && nSecondScore == 0) {
-            Out = "Not played yet";
+            // The leagues' champions meet only in a season with a final.
+            if (nSlot == FINISHER_TITLE_GAME && !Bracket_Season_Has_Final(nBracketSeason))
+                Out.clear();
+            else
+                Out = "Not played yet";
             return;
         }
         FirstScore = std::to_string(nFirstScore);

@@ -195,6 +195,51 @@ std::vector<int> Team_Playoff_Weeks(int nTeam)
     return Weeks;
 }
 
+// Whether a club has a game in season index nSeason: its record holds one.
+bool Played_Season(int nTeam, int nSeason)
+{
+    return Get_Team_Yearly_Char(nTeam, nSeason, YEARLY_WINS) != 0 ||
+           Get_Team_Yearly_Char(nTeam, nSeason, YEARLY_LOSSES) != 0 ||
+           Get_Team_Yearly_Char(nTeam, nSeason, YEARLY_TIES) != 0;
+}
+
+// The rows of a division's standing of SEASON (seasons back), in order: the
+// season's clubs of the division as its standings place them. A past season
+// lists only the clubs that played it (a club that joined later has no row
+// there); the current season keeps every club.
+std::vector<int> Division_Standing_Rows(int nDivision, int nSeasonsAgo)
+{
+    std::vector<int> Rows;
+    if (nDivision < 0 || nDivision >= NUMBER_OF_DIVISIONS)
+        return Rows;
+    const int nSeason = Get_Current_Season_Index() - nSeasonsAgo;
+    const int nPlaces = Count_Season_Division_Teams(nDivision, nSeason);
+    for (int p = 0; p < nPlaces; ++p) {
+        const int nTeam = Get_Division_Place_Team(nDivision, p, nSeason);
+        if (nSeasonsAgo == 0 || Played_Season(nTeam, nSeason))
+            Rows.push_back(nTeam);
+    }
+    return Rows;
+}
+
+// The SEASON (seasons back) of each row of a club's season-by-season table:
+// the current season, then each past season the club played, newest first.
+std::vector<int> Team_Summary_Seasons(int nTeam)
+{
+    std::vector<int> Seasons;
+    const int nCurrent = Get_Current_Season_Index();
+    for (int r = 0; r <= nCurrent; ++r)
+        if (r == 0 || (nTeam >= 0 && nTeam < MAX_FRANCHISES && Played_Season(nTeam, nCurrent - r)))
+            Seasons.push_back(r);
+    return Seasons;
+}
+
+// Row r of a list the table built, -1 past its end.
+int Row_Of(const std::vector<int>& Rows, int nRow)
+{
+    return nRow >= 0 && static_cast<size_t>(nRow) < Rows.size() ? Rows[static_cast<size_t>(nRow)] : -1;
+}
+
 }  // namespace
 
 void Format_Template_Parameters(std::string& Tag, int nTable, const HTML_TEMPLATE_PARAMS& Table, int nRow,
@@ -204,9 +249,9 @@ void Format_Template_Parameters(std::string& Tag, int nTable, const HTML_TEMPLAT
     const int nTeam = Get_Template_Parameter(Table, TP_TEAM);
     switch (nTable) {
     case TABLE_DIVISION_STANDING: {
-        const int nDivision = Get_Template_Parameter(Table, TP_DIVIS);
-        Get_Template_Parameter_Name(
-            Tag, Get_Division_Place_Team(nDivision, nRow, Get_Current_Season_Index() - nSeason), TP_TEAM);
+        const std::vector<int> Rows = Division_Standing_Rows(Get_Template_Parameter(Table, TP_DIVIS), nSeason);
+        const int nRowTeam = Row_Of(Rows, nRow);
+        Get_Template_Parameter_Name(Tag, nRowTeam < 0 ? NO_TEAM : nRowTeam, TP_TEAM);
         Get_Template_Parameter_Name(Tag, nSeason, TP_SEASON);
         break;
     }
@@ -239,7 +284,7 @@ void Format_Template_Parameters(std::string& Tag, int nTable, const HTML_TEMPLAT
         break;
     case TABLE_TEAM_SUMMARY:
         Get_Template_Parameter_Name(Tag, nTeam, TP_TEAM);
-        Get_Template_Parameter_Name(Tag, nRow, TP_SEASON);
+        Get_Template_Parameter_Name(Tag, Row_Of(Team_Summary_Seasons(nTeam), nRow), TP_SEASON);
         break;
     case TABLE_PLAYOFF_GAME_BY_GAME: {
         const std::vector<int> Weeks = Team_Playoff_Weeks(nTeam);
@@ -276,10 +321,10 @@ int Count_Template_Table_Rows(PAGE_STATE& State, int nTable, const HTML_TEMPLATE
     switch (nTable) {
     case TABLE_DIVISION_STANDING: {
         // The season's clubs of the division: an erased club that played it
-        // too.
-        const int nDivision = Get_Template_Parameter(Table, TP_DIVIS);
-        const int nSeason = Get_Current_Season_Index() - Get_Template_Parameter(Table, TP_SEASON);
-        return nDivision >= 0 && nDivision < 8 ? Count_Season_Division_Teams(nDivision, nSeason) : 0;
+        // too, a club that joined after it not.
+        return static_cast<int>(
+            Division_Standing_Rows(Get_Template_Parameter(Table, TP_DIVIS), Get_Template_Parameter(Table, TP_SEASON))
+                .size());
     }
     case TABLE_GAME_BY_GAME:
         // The regular season's weeks only: the playoff games have rows of
@@ -313,7 +358,8 @@ int Count_Template_Table_Rows(PAGE_STATE& State, int nTable, const HTML_TEMPLATE
         return W < 0 ? 0 : Count_Week_Games(W);
     }
     case TABLE_TEAM_SUMMARY:
-        return Get_Current_Season_Index() + 1;
+        // No row for a season before the club joined the league.
+        return static_cast<int>(Team_Summary_Seasons(Get_Template_Parameter(Table, TP_TEAM)).size());
     case TABLE_PLAYERS_BY_NAME: {
         const int cLetter = Get_Template_Parameter(Table, TP_TYPE);
         Players = cLetter > 0 && cLetter < 256 ? Build_Template_Player_List(-1, -1, cLetter)

@@ -81,6 +81,33 @@ std::string Division_Heading(int nDivision)
     return Heading.empty() ? "Division " + std::to_string(nDivision + 1) : Heading;
 }
 
+// The division's clubs in standings order: the division key, the better
+// first; level keys keep slot order. A season whose title is decided is
+// shown as it ended, a club erased since in its place.
+std::vector<int> Division_Order(int nDivision)
+{
+    std::vector<int> Teams;
+    const int nSeason = Get_Current_Season_Index();
+    if (Is_Season_Title_Recorded(nSeason)) {
+        const int nClubs = Count_Season_Division_Teams(nDivision, nSeason);
+        for (int p = 0; p < nClubs; ++p)
+            Teams.push_back(Get_Division_Place_Team(nDivision, p, nSeason));
+        return Teams;
+    }
+    for (int t = 0; t < Count_Teams(); ++t)
+        if (Get_Team_Stat(t, TEAM_STAT_DIVISION) == nDivision)
+            Teams.push_back(t);
+    std::vector<std::pair<int, int>> Keyed;
+    for (int t : Teams)
+        Keyed.emplace_back(Get_Team_Division_Key(t), t);
+    std::stable_sort(Keyed.begin(), Keyed.end(),
+                     [](const std::pair<int, int>& A, const std::pair<int, int>& B) { return A.first > B.first; });
+    Teams.clear();
+    for (const auto& Entry : Keyed)
+        Teams.push_back(Entry.second);
+    return Teams;
+}
+
 }  // namespace page_parts
 
 using namespace page_parts;
@@ -114,33 +141,6 @@ std::string Percentage_Text(int nPerMille)
     else
         std::snprintf(szText, sizeof(szText), ".%03d", nPerMille < 0 ? 0 : nPerMille);
     return szText;
-}
-
-// The division's clubs in standings order: the division key, the better
-// first; level keys keep slot order. A season whose title is decided is
-// shown as it ended, a club erased since in its place.
-std::vector<int> Division_Order(int nDivision)
-{
-    std::vector<int> Teams;
-    const int nSeason = Get_Current_Season_Index();
-    if (Is_Season_Title_Recorded(nSeason)) {
-        const int nClubs = Count_Season_Division_Teams(nDivision, nSeason);
-        for (int p = 0; p < nClubs; ++p)
-            Teams.push_back(Get_Division_Place_Team(nDivision, p, nSeason));
-        return Teams;
-    }
-    for (int t = 0; t < Count_Teams(); ++t)
-        if (Get_Team_Stat(t, TEAM_STAT_DIVISION) == nDivision)
-            Teams.push_back(t);
-    std::vector<std::pair<int, int>> Keyed;
-    for (int t : Teams)
-        Keyed.emplace_back(Get_Team_Division_Key(t), t);
-    std::stable_sort(Keyed.begin(), Keyed.end(),
-                     [](const std::pair<int, int>& A, const std::pair<int, int>& B) { return A.first > B.first; });
-    Teams.clear();
-    for (const auto& Entry : Keyed)
-        Teams.push_back(Entry.second);
-    return Teams;
 }
 
 // "24-17", the side's own score first.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "pages/page_layout.h"
 
@@ -18,5 +19,7 @@ void Add_Row(PAGE_LAYOUT& Layout, int nTeam, const PAGE_RECT& Box, int nGroup);
 std::string Division_Heading(int nDivision);
 // A user's club is set in bold wherever it appears.
 int Team_Type(int nTeam);
+// The division's clubs as the Standings page lists them, the leader first.
+std::vector<int> Division_Order(int nDivision);
 
 }  // namespace page_parts

@@ -150,22 +150,20 @@ void Add_Leader_Headings(PAGE_LAYOUT& Layout, const PAGE_RECT& Column)
     }
 }
 
-// The team that leads each division, by the division key.
+// The club at the head of each division's standings as the Standings page
+// shows them: once the title is decided a club erased since keeps its row,
+// and its record, there.
 std::vector<std::string> Division_Leader_Lines()
 {
     std::vector<std::string> Lines;
     const RESULTS_HOLD Hold;
     for (int d = 0; d < NUMBER_OF_DIVISIONS; ++d) {
-        int nBest = NO_TEAM;
-        for (int t = 0; t < Count_Teams(); ++t)
-            if (Get_Team_Stat(t, TEAM_STAT_DIVISION) == d &&
-                (nBest == NO_TEAM || Get_Team_Division_Key(t) > Get_Team_Division_Key(nBest)))
-                nBest = t;
-        if (nBest == NO_TEAM)
+        const std::vector<int> Teams = Division_Order(d);
+        if (Teams.empty())
             continue;
         char szRecord[RECORD_TEXT_SIZE];
-        Format_Team_Record(szRecord, nBest);
-        Lines.push_back(Division_Heading(d) + ": " + Page_Team_Name(nBest) + " " + szRecord);
+        Format_Team_Record(szRecord, Teams.front());
+        Lines.push_back(Division_Heading(d) + ": " + Page_Team_Name(Teams.front()) + " " + szRecord);
     }
     return Lines;
 }

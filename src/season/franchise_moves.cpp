@@ -295,7 +295,12 @@ void Apply_Event(const FRANCHISE_EVENT& Event)
     if (nTeam == NO_TEAM)
         return;
     if (nKind == EVENT_REALIGNMENT) {
-        Set_Team_Stat(nTeam, TEAM_STAT_DIVISION, Event.nDivision + 4 * Find_League_By_Name(LeagueName.c_str()));
+        // A league this one does not have names no division to move into
+        // (the lookup's league 0 could be the other league).
+        const int nLeague = Find_Named_League(LeagueName);
+        if (nLeague < 0)
+            return;
+        Set_Team_Stat(nTeam, TEAM_STAT_DIVISION, Event.nDivision + 4 * nLeague);
         Clear_Standings_Order();
         return;
     }

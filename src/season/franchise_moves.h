@@ -58,6 +58,7 @@ const FRANCHISE_EVENT* Get_Franchise_Events(int* pnCount);
 // (with its news), a league or division renamed only when a league of the
 // row's name exists and no other league, or division of the same league,
 // has the new name; any other league row changes nothing and says nothing.
+// A club is moved into a division only of a league of the row's name.
 // A club renamed with an abbreviation another club has takes a free one,
 // as a new club does (Set_Up_Expansion_Team). A change to a user-run club
 // is asked as a Yes/No question and made only on Yes; a change to a

@@ -37,6 +37,9 @@ protected:
             Set_Team_Stat(t, TEAM_STAT_DIVISION, 0);
             Set_Team_String(CITIES[t], t, TEAM_STRING_CITY);
             Set_Team_String(NAMES[t], t, TEAM_STRING_NICKNAME);
+            // Every club played both seasons before this one.
+            Set_Season_Record(t, 0, 6, 6, 0);
+            Set_Season_Record(t, 1, 6, 6, 0);
         }
         // Team 0: a quarterback, a guard, a linebacker and a second
         // quarterback; team 1 two players; names chosen for the sort.
@@ -384,6 +387,40 @@ TEST_F(HtmlTemplateTest, EachTableCountsItsRowsAndGivesItsRowGroups)
 
 // A season's leaders page reads that season, the best-season page each
 // player's best season with its year (the page's first table: rushes).
+// A club that joined the league later has no row in the standings of a
+// season before it joined, nor a row for that season on its own page; the
+// current season lists every club.
+TEST_F(HtmlTemplateTest, APastSeasonListsOnlyTheClubsThatPlayedIt)
+{
+    // The Ibis joined this season, the Hawks last season.
+    Set_Season_Record(3, 0, 0, 0, 0);
+    Set_Season_Record(3, 1, 0, 0, 0);
+    Set_Season_Record(2, 0, 0, 0, 0);
+    Set_Season_Record(0, 1, 3, 9, 0);
+    Set_Season_Record(1, 1, 10, 2, 0);
+    Set_Season_Record(2, 1, 1, 11, 0);
+    Clear_Standings_Order();
+    std::vector<TEMPLATE_PLAYER_ENTRY> Players;
+
+    EXPECT_EQ(Expand("<qlv:table tDivisionStanding[DIVIS=0][SEASON=1]>(<qlv:var TeamName>)</qlv:table>"),
+              "(Gulls)(Foxes)(Hawks)");
+    EXPECT_EQ(Expand("<qlv:table tDivisionStanding[DIVIS=0][SEASON=2]>(<qlv:var TeamName>)</qlv:table>"),
+              "(Foxes)(Gulls)");
+    const HTML_TEMPLATE_PARAMS Now = Params({{TP_DIVIS, 0}, {TP_SEASON, 0}});
+    EXPECT_EQ(Count_Template_Table_Rows(TABLE_DIVISION_STANDING, Now, Players), 4);
+    std::string Listed;
+    for (int r = 0; r < 4; ++r)
+        Listed += Row_Groups(TABLE_DIVISION_STANDING, Now, r);
+    EXPECT_NE(Listed.find("[TEAM=3][SEASON=0]"), std::string::npos) << Listed;
+
+    EXPECT_EQ(Expand("<qlv:table tTeamSummary[TEAM=3]>(<qlv:var Year>)</qlv:table>"), "(2021)");
+    EXPECT_EQ(Expand("<qlv:table tTeamSummary[TEAM=2]>(<qlv:var Year>)</qlv:table>"), "(2021)(2020)");
+    EXPECT_EQ(Row_Groups(TABLE_TEAM_SUMMARY, Params({{TP_TEAM, 2}}), 1), "<qlv:var X[TEAM=2][SEASON=1]>");
+    EXPECT_EQ(Expand("<qlv:table tTeamSummary[TEAM=1]>(<qlv:var Year>)</qlv:table>"), "(2021)(2020)(2019)");
+    EXPECT_TRUE(Get_Template_Problems().empty()) << Get_Template_Problems().front();
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 TEST_F(HtmlTemplateTest, LeaderPagesOfASeasonAndOfTheBestSeasonsAreFilled)
 {
     // 2020, one season ago: Avery rushed 30 times for Brask.

@@ -1,11 +1,13 @@
 // The encyclopedia written whole on the small league: the season summary's
 // playoff list (each game the season played, once, round by round, with its
-// score) and a page of its own for every club, whatever the names.
+// score; no final between the leagues in a season without one) and a page
+// of its own for every club, whatever the names.
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <fstream>
 #include <regex>
 #include <set>
@@ -14,11 +16,13 @@
 #include <vector>
 
 #include "export/encyclopedia.h"
+#include "export/game_pieces.h"
 #include "export/page_links.h"
 #include "league/standings_keys.h"
 #include "export_settings_fixture.h"
 #include "pieces_fixture.h"
 #include "scratch_folder.h"
+#include "season/playoffs.h"
 
 namespace fs = std::filesystem;
 
@@ -129,6 +133,75 @@ TEST_F(ExportedSeasonPagesTest, TheSeasonSummaryListsEachPlayoffGamePlayedOnceRo
                                         "New York Giants W, Philadelphia Eagles L",
                                         "New York Giants W, a club since erased L"}));
     EXPECT_EQ(Errors_Reported(), 0);
+}
+
+// Twelve clubs of 1957, before the leagues' champions met in a final: the
+// season is over with the leagues' finals, and its page lists those two
+// games and nothing for a final it never had.
+TEST_F(ExportedSeasonPagesTest, ASeasonWithoutAFinalBetweenTheLeaguesListsNoGameForIt)
+{
+    SCRATCH_FOLDER Scratch("season_without_final");
+    ASSERT_TRUE(Scratch.Ready());
+    ASSERT_TRUE(Copy_Html_Templates());
+    Set_Universe_Stat(FIRST_SEASON_YEAR, 1957);
+    Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 0);
+    // Two divisions of three a league.
+    Add_Team(4, "LA", "Los Angeles", "Rams", 0);
+    Add_Team(5, "BAL", "Baltimore", "Colts", 1);
+    Add_Team(6, "CLE", "Cleveland", "Browns", 1);
+    Add_Team(7, "DET", "Detroit", "Lions", 1);
+    Add_Team(8, "PHI", "Philadelphia", "Eagles", 4);
+    Add_Team(9, "PIT", "Pittsburgh", "Steelers", 5);
+    Add_Team(10, "WAS", "Washington", "Senators", 5);
+    Add_Team(11, "SF", "San Francisco", "49ers", 5);
+    ASSERT_EQ(Count_Teams(), 12);
+    Clear_Standings_Order();
+    for (int s = 0; s <= 30; ++s) {
+        Set_Playoff_Team(s, NO_TEAM);
+        Set_Playoff_Score(s, 0);
+    }
+    // The division winners meet in each league's final, booked as played.
+    Set_Playoff_Team(24, 0);   // Chicago
+    Set_Playoff_Team(25, 6);   // Cleveland
+    Set_Playoff_Team(26, 3);   // New York
+    Set_Playoff_Team(27, 9);   // Pittsburgh
+    Set_User_Preference(PREF_CURRENT_WEEK, 19);
+    const auto Final = std::make_unique<GAME>();
+    Final->nAwayTeam = 6;
+    Final->nHomeTeam = 0;
+    Final->nScore[0] = 17;
+    Final->nScore[1] = 24;
+    Record_Playoff_Result(Final.get());
+    Final->nAwayTeam = 9;
+    Final->nHomeTeam = 3;
+    Final->nScore[0] = 21;
+    Final->nScore[1] = 14;
+    Record_Playoff_Result(Final.get());
+    ASSERT_EQ(Get_Playoff_Team(28), 0);
+    ASSERT_EQ(Get_Playoff_Team(29), 9);
+    ASSERT_TRUE(Is_Season_Complete());
+    ASSERT_TRUE(Is_Season_Title_Recorded(0));
+    Clear_Errors();
+
+    ASSERT_EQ(Export_Html_Encyclopedia("Site", nullptr), 1);
+    const std::string Page = Read_Text_File("Site/Season summary.htm");
+    EXPECT_EQ(Playoff_Rows(Page), (std::vector<std::string>{"Chicago Bears 24, Cleveland Browns 17",
+                                                            "New York Giants 14, Pittsburgh Steelers 21"}));
+    EXPECT_EQ(Page.find("Not played yet"), std::string::npos);
+    EXPECT_EQ(Errors_Reported(), 0) << Get_Recent_Errors();
+
+    // A season whose title the yearly records do not hold (a game saved
+    // before they kept it) goes by the rule: none without a final, and with
+    // one the leagues' champions have their game still to come.
+    for (int t = 0; t < 12; ++t)
+        Set_Team_Yearly_Char(t, 0, YEARLY_TITLE, 0);
+    ASSERT_FALSE(Is_Season_Title_Recorded(0));
+    std::string Out = "<kept>";
+    Format_Playoff_Game(Out, 28, 0);
+    EXPECT_EQ(Out, "");
+    Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 1);
+    Format_Playoff_Game(Out, 28, 0);
+    EXPECT_EQ(Out, "Not played yet");
 }
 
 TEST_F(ExportedSeasonPagesTest, ClubsOfTheSameNameEachHaveTheirOwnPageAndLinksToIt)

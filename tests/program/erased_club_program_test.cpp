@@ -7,8 +7,9 @@
 // seed, bracket slot and place in the next draft are those of the save made
 // before the erase; the encyclopedia exported after it lists the season's 32
 // clubs and gives every other club's season page the rows it had, the erased
-// club named as it was, and links every game page; the off-season and the
-// next season are played. The Champions page and the front page name the
+// club named as it was, and links every game page; the front page names
+// the eight division leaders it named before, an erased one too; the
+// off-season and the next season are played. The Champions page and the front page name the
 // champion over the runner-up at once, in the off-season and once 2020 is
 // set up, a look at the Champions page leaves nothing to save, and the
 // encyclopedia exported in 2020 tells 2019 as played: its 32 clubs and its
@@ -94,6 +95,26 @@ PLAYED_SEASON Read_Season(const std::string& Saved, int nSeason)
     for (int i = 0; i < Season.nTeams; ++i)
         Season.DraftOrder.push_back(Club_Name(Get_Draft_Order_Team(i)));
     return Season;
+}
+
+// The front page's division-leader lines of a saved game ("American North:
+// Cincinnati Riverboats 13-3"): the texts under its "Division Leaders"
+// heading, the page's last column.
+std::vector<std::string> Division_Leaders(const std::string& Saved)
+{
+    SCRATCH_FOLDER Here{"erased_leaders"};
+    EXPECT_TRUE(Here.Ready());
+    Zero_League_Data();
+    EXPECT_EQ(Load_Universe_Database(Saved.c_str()), 1) << Saved;
+    ui::Reset();
+    std::vector<std::string> Lines;
+    bool bUnder = false;
+    for (const PAGE_TEXT& Text : Layout_Front_Page().Texts) {
+        if (bUnder)
+            Lines.push_back(Text.Text);
+        bUnder = bUnder || Text.Text == "Division Leaders";
+    }
+    return Lines;
 }
 
 // The texts (tags as spaces, spaces run together) of the pieces of a page
@@ -373,6 +394,11 @@ protected:
         const std::vector<std::string> Standings = Page_Pieces(Read_Text_File(Old + "/Season summary.htm"), STANDINGS_ROW);
         EXPECT_EQ(Standings.size(), static_cast<size_t>(Before.nTeams));
         EXPECT_EQ(Page_Pieces(Read_Text_File(New + "/Season summary.htm"), STANDINGS_ROW), Standings);
+        // The front page names the eight division leaders it named before,
+        // an erased leader with its record.
+        const std::vector<std::string> Leaders = Division_Leaders(Data.Path() + "/Played.zrt");
+        EXPECT_EQ(Leaders.size(), 8u);
+        EXPECT_EQ(Division_Leaders(Data.Path() + "/" + Name + ".zrt"), Leaders);
     }
 
     // The season's titles after Club (a finalist) was erased, saved as Name:

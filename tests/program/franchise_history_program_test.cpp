@@ -9,11 +9,15 @@
 // the 32-club league, which has its own club of Houston on "HOU", takes
 // another abbreviation. Every season's saved league has clubs of distinct
 // abbreviations and leagues whose divisions have distinct names, and the
-// log holds no error.
+// log holds no error. The encyclopedia exported in 1960 gives the
+// expansion club a row in the 1960 standings only: none in 1959's, and its
+// own page has no row for a season before it joined.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -147,8 +151,11 @@ protected:
         if (HasFatalFailure())
             return Run;
         std::string Script = New_Game(1959);
-        for (int nYear = 1960; nYear <= 1972; ++nYear)
+        for (int nYear = 1960; nYear <= 1972; ++nYear) {
             Script += Play_Seasons(1) + Save_As("Roll " + std::to_string(nYear));
+            if (nYear == 1960)
+                Script += "tool Export_Html_Encyclopedia \"Site 1960\"\n";
+        }
         Run = Run_Script(Script + "quit\n", 300);
         EXPECT_FALSE(Run.bTimedOut);
         EXPECT_EQ(Run.nExitCode, 0) << Run.Out << Run.Err;
@@ -176,6 +183,26 @@ protected:
     }
 };
 
+// The clubs of an exported season page's standings rows, by full name.
+std::vector<std::string> Standings_Clubs(const std::string& Page)
+{
+    std::vector<std::string> Clubs;
+    const std::regex Row("<td class=\"name\"><a [^>]*>([^<]*)</a>");
+    for (auto It = std::sregex_iterator(Page.begin(), Page.end(), Row); It != std::sregex_iterator(); ++It)
+        Clubs.push_back((*It)[1]);
+    return Clubs;
+}
+
+// The years of an exported club page's season-by-season rows.
+std::vector<std::string> Summary_Years(const std::string& Page)
+{
+    std::vector<std::string> Years;
+    const std::regex Row("<tr><td>(\\d{4})</td>");
+    for (auto It = std::sregex_iterator(Page.begin(), Page.end(), Row); It != std::sregex_iterator(); ++It)
+        Years.push_back((*It)[1]);
+    return Years;
+}
+
 // The playoff results the season's standings file lists (" A defeat B,
 // n-m" lines; the division tables have none).
 size_t Count_Playoff_Results(const std::string& Standings)
@@ -199,6 +226,23 @@ TEST_F(FranchiseHistoryProgramTest, TwelveClubsOf1959KeepTheirNamesInto1972)
               1u)
         << Run.Out;
     EXPECT_EQ(Count_Text(Run.Out, "Playoff Format Change"), 1u) << Run.Out;
+    // Exported in 1960: the Houston Oilers, who joined that year, stand in
+    // its standings beside the twelve, not in 1959's; their page has a row
+    // for 1960 alone, a club of 1959 rows for both.
+    const std::string Site = Data.Path() + "/Site 1960/";
+    const std::vector<std::string> Then = Standings_Clubs(Read_Text_File(Site + "Season summary 1959.htm", "missing"));
+    const std::vector<std::string> Now = Standings_Clubs(Read_Text_File(Site + "Season summary.htm", "missing"));
+    EXPECT_EQ(Then.size(), 12u);
+    EXPECT_EQ(std::count(Then.begin(), Then.end(), "Houston Oilers"), 0);
+    EXPECT_EQ(Now.size(), 13u);
+    EXPECT_EQ(std::count(Now.begin(), Now.end(), "Houston Oilers"), 1);
+    EXPECT_EQ(Summary_Years(Read_Text_File(Site + "teams/Houston Oilers.htm", "missing")),
+              (std::vector<std::string>{"1960"}));
+    ASSERT_FALSE(Then.empty());
+    const std::vector<std::string> Years = Summary_Years(Read_Text_File(Site + "teams/" + Then.front() + ".htm"));
+    ASSERT_GE(Years.size(), 2u) << Then.front();
+    EXPECT_EQ(Years[0], "1960");
+    EXPECT_EQ(Years[1], "1959");
     for (int nYear = 1960; nYear <= 1971; ++nYear) {
         const std::string Standings =
             Read_Text_File(Data.Path() + "/Output/Stndng" + std::to_string(nYear % 100) + ".txt");

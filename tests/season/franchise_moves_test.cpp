@@ -272,6 +272,17 @@ TEST_F(FranchiseMovesTest, RealignmentMovesTheClubAndSkipsAMissingOne)
     const LEAGUE_SNAPSHOT Before;
     Apply_Franchise_Changes(1967);
     EXPECT_TRUE(Before.Unchanged());
+
+    // A league with no "NFL": its Cleveland Browns, of the second league's
+    // first division, stay where they are.
+    Zero_League_Data();
+    Build_Two_League_League("American", "National");
+    Name(5, "Cleveland", "Browns");
+    ASSERT_EQ(Get_Team_Stat(5, TEAM_STAT_DIVISION), 4);
+    const LEAGUE_SNAPSHOT NoSuchLeague;
+    Apply_Franchise_Changes(1967);
+    EXPECT_EQ(Get_Team_Stat(5, TEAM_STAT_DIVISION), 4);
+    EXPECT_TRUE(NoSuchLeague.Unchanged());
 }
 
 TEST_F(FranchiseMovesTest, LeagueTakesItsNewName)
