@@ -139,13 +139,9 @@ bool Build_Player_Ratings_Line(int nTeam, int nSlot, std::string& Line)
     return true;
 }
 
-int Format_Player_Ratings_Line(const char* szPath, int nTeam, int nSlot)
-{
-    std::string Line;
-    if (!Build_Player_Ratings_Line(nTeam, nSlot, Line))
-        return 0;
-    return Append_Line_To_File(szPath, Line.c_str()) ? 1 : 0;
-}
+// No line is appended to the file player by player: the export builds every
+// line first and writes the file whole, so that a run killed part-way leaves
+// the old file rather than a new one cut short.
 
 namespace {
 

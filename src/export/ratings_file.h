@@ -19,11 +19,10 @@ int Export_Player_Ratings(int nPosition, int nYear);
 // write (files::Open_File_To_Append), starting it with the header line when
 // it holds nothing yet; counted as above.
 int Append_Player_Ratings(int nPosition, int nYear);
-// Sanitises the player's ratings in the record and appends his line; 1 when
-// a line was appended, 0 when the player was skipped or the write failed.
-int Format_Player_Ratings_Line(const char* szPath, int nTeam, int nSlot);
-// The line's text without writing it (the player's ratings are sanitised in
-// the record as above); false when the player is skipped.
+// The player's line, without writing it (his ratings are first made sound
+// in the record itself: a missing one takes its default, one below the
+// least is raised to it); false when the player is skipped. The file is written whole
+// (above), never a line at a time, so a killed run leaves the old file.
 bool Build_Player_Ratings_Line(int nTeam, int nSlot, std::string& Line);
 // The players of the last export's position that had no line because they
 // have no statistics ID yet (before the first week of a league's first

@@ -305,9 +305,9 @@ void Recount_Wild_Card_Teams_And_Tell(int nLastAsked, int nLastPlayed)
         return;
     char szText[256];
     std::snprintf(szText, sizeof(szText),
-                  "The %d playoffs take %d wild-card teams per conference instead of %d, as the league's clubs, "
+                  "The %d playoffs take %d wild-card %s per conference instead of %d, as the league's clubs, "
                   "divisions and season length allow.",
-                  Get_Current_Year(), nNow, nAsked);
+                  Get_Current_Year(), nNow, nNow == 1 ? "team" : "teams", nAsked);
     Show_Message_Box(szText, "Playoff Format Change", BOX_OK | BOX_ICON_INFORMATION);
 }
 

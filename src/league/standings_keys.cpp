@@ -981,7 +981,7 @@ bool Is_Season_Title_Recorded(int nSeason)
     return Club_With_Bits(nSeason, YEARLY_TITLE, TITLE_DECIDED) != NO_FINISHER;
 }
 
-int Get_Season_Champion(int bWinner, int nSeasonsAgo)
+int Get_Season_Finalist(int bWinner, int nSeasonsAgo)
 {
     const int nSeason = Season_Ago(nSeasonsAgo);
     if (nSeason < 0)

@@ -185,15 +185,15 @@ int Get_Season_Finisher_Team(int nWhat, int bWinner, int nSeasonsAgo);
 // Whether the title of season index nSeason is decided: the game that fills
 // the season's last bracket slot is booked (YEARLY_TITLE).
 bool Is_Season_Title_Recorded(int nSeason);
-// The champion of season (current - nSeasonsAgo) as the league hailed it
-// (bWinner 1: the club that filled the season's last bracket slot) and the
-// club it beat in that game (0): the final between the leagues, or with no
+// A finalist of season (current - nSeasonsAgo): with bWinner 1 the champion
+// as the league hailed it (the club that filled the season's last bracket
+// slot), with 0 the club it beat in that game: the final between the leagues, or with no
 // such final the first league's. ERASED_FINISHER for a side whose club can
 // no longer be named; NO_FINISHER while the title is not decided. Without
 // the title in the yearly records (a game saved before it was kept there):
 // the bracket for the season it holds, once that season is complete or in
 // the off-season; the finish codes 8 and 7 for an earlier season.
-int Get_Season_Champion(int bWinner, int nSeasonsAgo);
+int Get_Season_Finalist(int bWinner, int nSeasonsAgo);
 
 // ---------------------------------------------------------------------------
 // Weeks and their GAME records

@@ -182,7 +182,7 @@ std::string Front_Headline(const std::vector<DAY_RESULT>& Results)
 {
     const int nSeasonsAgo = Get_Current_Week() == OFFSEASON_WEEK && Get_Current_Season_Index() > 0 ? 1 : 0;
     // The season's games name its clubs, an erased champion too.
-    const int nChampion = Get_Season_Champion(1, nSeasonsAgo);
+    const int nChampion = Get_Season_Finalist(1, nSeasonsAgo);
     if (Is_Club_Of_Season(nChampion))
         return Page_Team_Name(nChampion) + " Are Champions!";
     const DAY_RESULT* pBest = nullptr;
@@ -227,7 +227,7 @@ PAGE_LAYOUT Layout_Front_Page()
     if (Scores.empty()) {
         Scores.push_back("No games played yet.");
         // A season not begun yet: last season's champions stand.
-        const int nChampion = Get_Current_Season_Index() > 0 ? Get_Season_Champion(1, 1) : NO_FINISHER;
+        const int nChampion = Get_Current_Season_Index() > 0 ? Get_Season_Finalist(1, 1) : NO_FINISHER;
         if (nChampion != NO_FINISHER)
             Scores.push_back(std::to_string(Get_Current_Year() - 1) + " Champions: " + Finisher_Name(nChampion));
     }
@@ -315,10 +315,10 @@ PAGE_LAYOUT Layout_Champions_Page()
     // between the leagues its winner, else the first league's champion.
     const int nSeasons = std::min(Get_Current_Season_Index() + 1, 2 * CHAMPION_ROWS_PER_COLUMN);
     for (int n = 0; n < nSeasons; ++n) {
-        const int nChampion = Get_Season_Champion(1, n);
+        const int nChampion = Get_Season_Finalist(1, n);
         if (nChampion == NO_FINISHER)
             continue;
-        const int nRunnerUp = Get_Season_Champion(0, n);
+        const int nRunnerUp = Get_Season_Finalist(0, n);
         const int c = nShown / CHAMPION_ROWS_PER_COLUMN;
         const int x0 = PAGE_MARGIN + c * nHalf + 4;
         const int x1 = PAGE_MARGIN + (c + 1) * nHalf - 4;

@@ -388,16 +388,6 @@ FILE* Open_File(const char* szPath, const char* szMode)
     return Open_Checked(Resolve_Path(szPath), szMode);
 }
 
-FILE* Open_File_In_Folder(const std::string& ResolvedFolder, const std::string& Name, const char* szMode)
-{
-    if (szMode == nullptr || szMode[0] == '\0' || Name.empty() || Name.find('/') != std::string::npos || Name == "." ||
-        Name == "..") {
-        errno = ENOENT;
-        return nullptr;
-    }
-    return Open_Checked(Join(ResolvedFolder, Name), szMode);
-}
-
 FILE* Open_File_To_Append(const char* szPath)
 {
     return Open_File(szPath, "ab");

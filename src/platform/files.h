@@ -29,12 +29,6 @@ FILE* Open_File(const char* szPath, const char* szMode);
 // device standing at the name itself is the user's choice and is written.
 // Null, with errno saying why, when it cannot be opened.
 FILE* Open_File_To_Append(const char* szPath);
-// fopen of szName in a folder that Resolve_Path has already given, the name
-// taken as spelled: for a writer that makes many new files in one folder
-// (the encyclopedia's pages), where matching every new name against the
-// folder's entries would list the folder once per file. A name holding a
-// slash is refused (ENOENT).
-FILE* Open_File_In_Folder(const std::string& ResolvedFolder, const std::string& Name, const char* szMode);
 bool File_Exists(const char* szPath);
 // True when anything at all stands under the name (a file, a folder, a pipe,
 // a device, a dangling symbolic link): a reader that finds no regular file

@@ -108,7 +108,7 @@ bool Is_Bar_Greyed(const MENU& Menu)
     return Menu.bAllGreyed || Menu.bHeldByProgress;
 }
 
-bool Is_Live_While_Greyed(const MENU& Menu, int nId)
+bool Bar_Leaves_Command_Live(const MENU& Menu, int nId)
 {
     const auto Holds = [nId](const std::vector<int>& Live) {
         for (int nLive : Live)
@@ -121,7 +121,7 @@ bool Is_Live_While_Greyed(const MENU& Menu, int nId)
 
 bool Is_Menu_Command_Available(const MENU& Menu, int nId)
 {
-    return nId != 0 && Is_Live_While_Greyed(Menu, nId) && Available_In(Menu.Items, nId);
+    return nId != 0 && Bar_Leaves_Command_Live(Menu, nId) && Available_In(Menu.Items, nId);
 }
 
 namespace menus {

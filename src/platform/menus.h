@@ -70,9 +70,11 @@ bool Is_Menu_Command_Available(const MENU& Menu, int nId);
 // Whether the bar is greyed now: greyed by the shell or held by the
 // progress window.
 bool Is_Bar_Greyed(const MENU& Menu);
-// Whether every hold on the bar leaves the command live
-// (MENU::LiveWhileGreyed while greyed, MENU::LiveWhileBusy while held).
-bool Is_Live_While_Greyed(const MENU& Menu, int nId);
+// Whether every hold on the bar leaves the command live: true when the bar
+// is neither greyed nor held, else when the command is listed live for each
+// hold (MENU::LiveWhileGreyed while greyed, MENU::LiveWhileBusy while held).
+// The item's own state and its submenus' are not asked.
+bool Bar_Leaves_Command_Live(const MENU& Menu, int nId);
 // "&File" -> "File"; see Strip_Mnemonic (ui_text.h).
 
 namespace menus {

@@ -35,8 +35,12 @@ std::vector<services::TIMER_FIRING> g_Firings;
 std::vector<std::string> g_Documents;
 bool g_bNoOpener = false;   // headless: as a desktop with no opener
 // The documents asked for through Show_Document whose opener still runs,
-// with the caption of the box that tells its failure.
-std::multimap<std::string, std::string> g_AskedDocuments;
+// with the caption of the box that tells its failure and the path it names.
+struct ASKED_DOCUMENT {
+    std::string Caption;
+    std::string FullPath;
+};
+std::multimap<std::string, ASKED_DOCUMENT> g_AskedDocuments;
 std::vector<std::string> g_Printed;
 std::string g_PrintExportFile;
 std::vector<std::string> g_HelpPages;
@@ -222,6 +226,26 @@ bool Open_Document(const char* szPathOrUrl)
     return !Target.empty();
 }
 
+namespace {
+// A path as a person finds it: one taken from the data folder (the current
+// one) named from the root, so a box never names "Output/Box-19-008.htm"
+// alone; an absolute path or an address as it is.
+std::string Full_Path_Of(const std::string& Path)
+{
+    if (Path.empty() || Path[0] == '/' || Path.find("://") != std::string::npos)
+        return Path;
+    std::string Folder = files::Get_Current_Folder();
+    if (Folder.empty())
+        return Path;
+    size_t nStart = 0;
+    while (Path.compare(nStart, 2, "./") == 0)
+        nStart += 2;
+    if (Folder.back() != '/')
+        Folder += '/';
+    return Folder + Path.substr(nStart);
+}
+}  // namespace
+
 bool Show_Document(const char* szPath, const char* szCaption)
 {
     const std::string Path = szPath != nullptr ? szPath : "";
@@ -229,31 +253,31 @@ bool Show_Document(const char* szPath, const char* szCaption)
     if (Open_Document(Path.c_str())) {
         // The backend tells when its opener ends (never before this returns).
         if (Ui_Backend().Open_Document != nullptr)
-            g_AskedDocuments.emplace(Path, Caption);
+            g_AskedDocuments.emplace(Path, ASKED_DOCUMENT{Caption, Full_Path_Of(Path)});
         return true;
     }
     Show_Formatted_Message(Caption.c_str(),
                            "No program could open %s: the desktop's opener (xdg-open) could not be started.",
-                           Path.c_str());
+                           Full_Path_Of(Path).c_str());
     return false;
 }
 
 void Document_Opener_Ended(const std::string& Target, int nStatus)
 {
     const auto Asked = g_AskedDocuments.find(Target);
-    std::string Caption;
+    ASKED_DOCUMENT Document;
     const bool bAsked = Asked != g_AskedDocuments.end();
     if (bAsked) {
-        Caption = Asked->second;
+        Document = Asked->second;
         g_AskedDocuments.erase(Asked);
     }
     if (nStatus == 0)
         return;
     Write_Debug_Log("No program could open \"%s\": the desktop's opener ended with status %d", Target.c_str(), nStatus);
     if (bAsked)
-        Show_Formatted_Message(Caption.c_str(),
+        Show_Formatted_Message(Document.Caption.c_str(),
                                "No program could open %s: the desktop's opener (xdg-open) ended with status %d.",
-                               Target.c_str(), nStatus);
+                               Document.FullPath.c_str(), nStatus);
 }
 
 bool Print_Document(const char* szPath)

@@ -39,7 +39,8 @@ bool Get_Clipboard_Text(std::string& Text);
 bool Open_Document(const char* szPathOrUrl);
 // Opens a file the user asked to see, as Open_Document; when no program
 // opens it (the opener cannot start, or ends with a failure) a box titled
-// szCaption says so, naming the file. False when the opener did not start.
+// szCaption says so, naming the file by its full path (a relative one taken
+// from the current folder). False when the opener did not start.
 bool Show_Document(const char* szPath, const char* szCaption);
 // For backends: the opener started on a document has ended (nStatus its
 // exit status). A failure is noted in debug.txt, and told in a box when the

@@ -115,8 +115,8 @@ TEST_F(EncyclopediaDialogTest, ATrailingSeparatorIsDroppedAndTheIndexInsideIsOpe
     services::Set_No_Document_Opener(false);
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "View Encyclopedia");
-    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
-              "No program could open old/index.htm: the desktop's opener (xdg-open) could not be started.");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "No program could open " + std::filesystem::current_path().string() +
+                                             "/old/index.htm: the desktop's opener (xdg-open) could not be started.");
 }
 
 TEST_F(EncyclopediaDialogTest, LongOrEmptyFoldersAreRefusedAndNothingOpens)

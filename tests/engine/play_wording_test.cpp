@@ -244,6 +244,13 @@ TEST_F(PlayWordingTest, AGonePlayerIsNamedByHisOwnClub)
     // A Boston returner on Boston's roster though Boston had the ball.
     Game.nRosterID[GAME_SIDE_AWAY][79] = GONE_1;
     EXPECT_EQ(Sentence(RESULT_PUNT_RETURNED, 58, 3), "58-yard punt returned 3 yards by Boston");
+    // The second player is looked for by his own ID: the sacked passer on
+    // Boston's roster says nothing of the sacker, on none (his part puts him
+    // on Green Bay) or on Green Bay's.
+    EXPECT_EQ(Sentence(RESULT_SACKED, -7), "Boston sacked by Green Bay for 7-yard loss");
+    Game.nRosterID[GAME_SIDE_HOME][5] = GONE_2;
+    EXPECT_EQ(Sentence(RESULT_SACKED, -7), "Boston sacked by Green Bay for 7-yard loss");
+    Game.nRosterID[GAME_SIDE_HOME][5] = 0;
     // A player still in the league is named by his last name.
     Play.nPlayer1 = TACKLER_ID;
     EXPECT_EQ(Sentence(RESULT_PUNT_RETURNED, 58, 3), "58-yard punt returned 3 yards by Hale");

@@ -132,6 +132,8 @@ TEST(GtkOpener, AFinishedGamesPointsByQuarterOpenItsBoxScoreOrABoxSaysNoProgramC
     char szName[64];
     ASSERT_TRUE(Get_Selected_Box_Score_File_Name(szName, sizeof szName));
     const std::string BoxScore = files::Resolve_Path(szName);
+    // A box names it from the root, where a person can find it.
+    const std::string FullBoxScore = std::filesystem::current_path().string() + "/" + BoxScore;
     Set_Main_View_Page(MAIN_PAGE_GAMES);
     dialogs::Set_Unattended(false);
     xtest::Settle(200);
@@ -160,7 +162,7 @@ TEST(GtkOpener, AFinishedGamesPointsByQuarterOpenItsBoxScoreOrABoxSaysNoProgramC
     EXPECT_EQ(Read_File(Failing + "/opened.txt"), BoxScore + "\n");
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Box Score");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text,
-              "No program could open " + BoxScore + ": the desktop's opener (xdg-open) ended with status 3.");
+              "No program could open " + FullBoxScore + ": the desktop's opener (xdg-open) ended with status 3.");
 
     // None at all on PATH.
     ui::Clear_Shown_Boxes();
@@ -170,6 +172,6 @@ TEST(GtkOpener, AFinishedGamesPointsByQuarterOpenItsBoxScoreOrABoxSaysNoProgramC
     ASSERT_TRUE(xtest::Wait_Until([] { return !ui::Shown_Boxes().empty(); })) << "no box said the file was not opened";
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Box Score");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text,
-              "No program could open " + BoxScore + ": the desktop's opener (xdg-open) could not be started.");
+              "No program could open " + FullBoxScore + ": the desktop's opener (xdg-open) could not be started.");
     Destroy_Main_Window();
 }

@@ -229,6 +229,17 @@ TEST_F(LeagueStructureTest, AWildCardCountHeldToTheLeaguesMakeUpIsTold)
     Recount_Wild_Card_Teams_And_Tell(1, 1);
     EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 3);
     EXPECT_TRUE(ui::Shown_Boxes().empty());
+    // Three divisions a conference need one wild card: one team, said so.
+    SetUp();
+    Fill_Three_Division_Leagues();
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 1961;
+    Count_Teams();
+    League.Universe.nStat[WILD_CARD_TEAMS] = 0;
+    Recount_Wild_Card_Teams_And_Tell(0);
+    EXPECT_EQ(League.Universe.nStat[WILD_CARD_TEAMS], 1);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "The 1961 playoffs take 1 wild-card team per conference instead of 0, as "
+                                         "the league's clubs, divisions and season length allow.");
 }
 
 // Two divisions a conference allow no wild card. The first year of one

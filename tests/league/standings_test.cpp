@@ -377,7 +377,7 @@ TEST_F(StandingsTest, PastFinishersComeFromTheFinishCodes)
     // League 0's finalist is the champion, since the runner-up is of league 1.
     EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_LEAGUE_0_FINAL, 1, 1), 0);
     EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_TITLE_GAME, 1, 0), NO_FINISHER);   // season still running
-    EXPECT_EQ(Get_Season_Champion(1, 1), 0);
+    EXPECT_EQ(Get_Season_Finalist(1, 1), 0);
     // Club 3's slot taken by a new club since: league 1's final and the
     // final lost a side the league cannot name, never league 0's champion.
     Clear_Team(3);
@@ -405,17 +405,17 @@ TEST_F(StandingsTest, KeptFinalsNameTheirClubsOrOneSinceErased)
         EXPECT_EQ(Get_Season_Finisher_Team(Game[0], 1, 1), Game[1]) << Game[0];
         EXPECT_EQ(Get_Season_Finisher_Team(Game[0], 0, 1), Game[2]) << Game[0];
     }
-    EXPECT_EQ(Get_Season_Champion(0, 0), NO_FINISHER);
+    EXPECT_EQ(Get_Season_Finalist(0, 0), NO_FINISHER);
     // Club 0's slot taken by a new club since.
     Clear_Team(0);
     EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_LEAGUE_0_FINAL, 1, 1), ERASED_FINISHER);
     EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_LEAGUE_0_FINAL, 0, 1), 1);
-    EXPECT_EQ(Get_Season_Champion(1, 1), 3);
-    EXPECT_EQ(Get_Season_Champion(0, 1), ERASED_FINISHER);
+    EXPECT_EQ(Get_Season_Finalist(1, 1), 3);
+    EXPECT_EQ(Get_Season_Finalist(0, 1), ERASED_FINISHER);
     // Both sides of the title game gone: the season still had its title.
     Clear_Team(3);
-    EXPECT_EQ(Get_Season_Champion(1, 1), ERASED_FINISHER);
-    EXPECT_EQ(Get_Season_Champion(0, 1), ERASED_FINISHER);
+    EXPECT_EQ(Get_Season_Finalist(1, 1), ERASED_FINISHER);
+    EXPECT_EQ(Get_Season_Finalist(0, 1), ERASED_FINISHER);
     EXPECT_EQ(Errors_Reported(), 0);
 }
 

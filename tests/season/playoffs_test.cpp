@@ -388,7 +388,7 @@ TEST_F(PlayoffsTest, TheChampionErasedAfterTheFinalLeavesTheSeasonAsPlayed)
     ASSERT_EQ(Slot(30), 0);
     ASSERT_EQ(Get_Team_Yearly_Int(1, 0, YEARLY_INT_FINISH), 4);
     // The final's clubs, kept in their yearly records as the game is booked.
-    EXPECT_EQ(Get_Season_Champion(1, 0), 0);
+    EXPECT_EQ(Get_Season_Finalist(1, 0), 0);
     EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_LEAGUE_1_FINAL, 1, 0), 16);
     EXPECT_EQ(Get_Team_Yearly_Char(5, 0, YEARLY_TITLE), TITLE_DECIDED | TITLE_BY_FINAL);
     // The champion's win over 16 in the final is one of the season's
@@ -414,7 +414,7 @@ TEST_F(PlayoffsTest, TheChampionErasedAfterTheFinalLeavesTheSeasonAsPlayed)
     EXPECT_EQ(League.Game[0].nHomeTeam, 31);
     EXPECT_EQ(League.Game[0].nAwayTeam, 15);
     EXPECT_TRUE(Is_Season_Complete());
-    EXPECT_EQ(Get_Season_Champion(1, 0), 31);
+    EXPECT_EQ(Get_Season_Finalist(1, 0), 31);
     EXPECT_EQ(Get_Season_Finisher_Team(FINISHER_TITLE_GAME, 0, 0), 15);
 
     // Division 0 is led by 1 now, but the season's codes stand as played:

@@ -149,7 +149,7 @@ bool Same_Keys(const std::vector<ACCELERATOR>& A, const std::vector<ACCELERATOR>
 bool Holds_Live_Command(const MENU& Menu, const std::vector<MENU_ITEM>& Items)
 {
     for (const MENU_ITEM& Item : Items)
-        if ((Item.nId != 0 && Is_Live_While_Greyed(Menu, Item.nId)) || Holds_Live_Command(Menu, Item.Submenu))
+        if ((Item.nId != 0 && Bar_Leaves_Command_Live(Menu, Item.nId)) || Holds_Live_Command(Menu, Item.Submenu))
             return true;
     return false;
 }
@@ -166,7 +166,7 @@ void Set_Sensitivity(const MENU& Menu, const std::vector<MENU_ITEM>& Items, bool
             continue;
         auto It = g_Items.find(Item.nId);
         if (Item.nId != 0 && It != g_Items.end())
-            gtk_widget_set_sensitive(It->second, Item.bEnabled && Is_Live_While_Greyed(Menu, Item.nId));
+            gtk_widget_set_sensitive(It->second, Item.bEnabled && Bar_Leaves_Command_Live(Menu, Item.nId));
     }
     if (!bTop)
         return;
