@@ -13,6 +13,7 @@
 #include "league/standings_keys.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
+#include "pages/front_page_texts.h"
 #include "pages/page_layout.h"
 #include "pages/draft_page.h"
 #include "season/playoffs.h"
@@ -286,24 +287,14 @@ TEST_F(PageLayoutTest, FrontPageLeadsWithTheBiggestWin)
 // standings show: a leader erased since keeps its line, with its record.
 TEST_F(PageLayoutTest, FrontPageDivisionLeadersStandAsTheSeasonEndedAfterAnErase)
 {
-    const auto Leaders = [] {
-        std::vector<std::string> Lines;
-        bool bUnder = false;
-        for (const PAGE_TEXT& Text : Layout_Front_Page().Texts) {
-            if (bUnder)
-                Lines.push_back(Text.Text);
-            bUnder = bUnder || Text.Text == "Division Leaders";
-        }
-        return Lines;
-    };
     const std::vector<std::string> Expected = {"Old North: Alphas 2-0", "Old South: Deltas 1-0",
                                                "New West: Echoes 0-0-1"};
-    EXPECT_EQ(Leaders(), Expected);
+    EXPECT_EQ(Front_Page_Division_Leaders(), Expected);
     for (int t = A; t <= E; ++t)
         Set_Team_Yearly_Char(t, 0, YEARLY_TITLE, TITLE_DECIDED);
     ASSERT_TRUE(Erase_Team(A, 1));
     ASSERT_EQ(Count_Teams(), 4);
-    EXPECT_EQ(Leaders(), Expected);
+    EXPECT_EQ(Front_Page_Division_Leaders(), Expected);
 }
 
 TEST_F(PageLayoutTest, ChampionsListTheTitleWinners)

@@ -30,6 +30,7 @@
 #include "league/standings_keys.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
+#include "pages/front_page_texts.h"
 #include "pages/page_layout.h"
 #include "platform/ui.h"
 #include "process_runner.h"
@@ -107,14 +108,7 @@ std::vector<std::string> Division_Leaders(const std::string& Saved)
     Zero_League_Data();
     EXPECT_EQ(Load_Universe_Database(Saved.c_str()), 1) << Saved;
     ui::Reset();
-    std::vector<std::string> Lines;
-    bool bUnder = false;
-    for (const PAGE_TEXT& Text : Layout_Front_Page().Texts) {
-        if (bUnder)
-            Lines.push_back(Text.Text);
-        bUnder = bUnder || Text.Text == "Division Leaders";
-    }
-    return Lines;
+    return Front_Page_Division_Leaders();
 }
 
 // The texts (tags as spaces, spaces run together) of the pieces of a page
