@@ -548,7 +548,7 @@ std::string Owner_In_Saved_Game(const std::string& Folder, const std::string& Na
 void Play_New_Game_And_Save(REACH How, const std::string& Tag)
 {
     ASSERT_TRUE(xtest::Available());
-    ASSERT_EQ(window_manager::Active_Window(), static_cast<Window>(None)) << "a window manager runs";
+    ASSERT_FALSE(window_manager::Manager_Runs()) << "a window manager runs";
     Fresh_Server();
     RUN Run(Tag);
     ASSERT_TRUE(Run.Start());

@@ -184,7 +184,7 @@ struct HOOKS : gui_support::ANSWERING_HOOK {
     ::testing::AssertionResult Started = gui_support::Start_Attended(Data, Save_Game);
     if (!Started)
         return Started;
-    if (window_manager::Active_Window() != None)
+    if (window_manager::Manager_Runs())
         return ::testing::AssertionFailure() << "a window manager runs";
     Show_Welcome_Dialog();
     return ::testing::AssertionSuccess();

@@ -169,6 +169,14 @@ TEST(GtkWindowManager, TheMainWindowHasTheKeyboardAfterEveryDialogAndBoxCloses)
                                                "dialog 120", "dialog 120", "dialog 120", "dialog 120",
                                                "dialog 120", "dialog 120", "dialog 118", "dialog 147"};
     EXPECT_EQ(g_Run.Seen, Expected);
+
+    // Stopped, the manager leaves nothing of its own on the root window: the
+    // tests after this one find a server with no manager.
+    Manager.Stop();
+    Display* pX = xtest::X_Display();
+    EXPECT_FALSE(window_manager::Manager_Runs());
+    EXPECT_EQ(window_manager::Active_Window(), static_cast<Window>(None));
+    EXPECT_EQ(window_manager::Root_Window_Property(pX, "_NET_SUPPORTING_WM_CHECK"), static_cast<Window>(None));
 }
 
 namespace {
