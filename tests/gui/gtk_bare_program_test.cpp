@@ -562,7 +562,121 @@ void Play_New_Game_And_Save(REACH How, const std::string& Tag)
     EXPECT_EQ(Owner_In_Saved_Game(Run.Data(), Saved), NAME);
 }
 
+// The close request a window manager sends when its close button is
+// clicked (WM_DELETE_WINDOW), sent to the window as a manager sends it.
+void Send_Close_Request(Window W)
+{
+    Display* pX = xtest::X_Display();
+    XEvent Event{};
+    Event.xclient.type = ClientMessage;
+    Event.xclient.window = W;
+    Event.xclient.message_type = XInternAtom(pX, "WM_PROTOCOLS", False);
+    Event.xclient.format = 32;
+    Event.xclient.data.l[0] = static_cast<long>(XInternAtom(pX, "WM_DELETE_WINDOW", False));
+    Event.xclient.data.l[1] = CurrentTime;
+    GdkDisplay* pDisplay = gdk_display_get_default();
+    gdk_x11_display_error_trap_push(pDisplay);
+    XSendEvent(pX, W, False, NoEventMask, &Event);
+    XSync(pX, False);
+    gdk_x11_display_error_trap_pop_ignored(pDisplay);
+}
+
+// What the log (debug.txt) says before its line Line; all of it when the
+// line is not there.
+std::string Log_Before(const std::string& Log, const std::string& Line)
+{
+    return Log.substr(0, Log.find(Line));
+}
+
+// The windows that ask about saving, which nothing may show while a new
+// league is half made.
+bool Asks_To_Save(const SHOWN_WINDOW& W)
+{
+    return !W.bPopup && (W.Title == "Game Not Saved" || W.Title == "Save Game");
+}
+
 }  // namespace
+
+TEST(GtkBareProgram, TheCloseBoxIsIgnoredWhileNewGamesProgressWindowsAreUpAndActsOnceTheSeasonHasStarted)
+{
+    REQUIRE_DESKTOP();
+    ASSERT_TRUE(xtest::Available());
+    ASSERT_FALSE(window_manager::Manager_Runs()) << "a window manager runs";
+    Fresh_Server();
+    RUN Run("bare_program_close");
+    ASSERT_TRUE(Run.Start());
+    const std::string Log = Run.Data() + "/debug.txt";
+    const std::string SEASON_STARTED = "Start_Season()";
+
+    // Welcome > New Game > Enter, by keys.
+    SHOWN_WINDOW Main, Welcome, NewGame;
+    ASSERT_TRUE(Run.Wait_Window(MAIN_TITLE, Main, true)) << Run.Report();
+    ASSERT_TRUE(Run.Wait_Window("Welcome", Welcome)) << Run.Report();
+    Run.Wait_Keyboard(Welcome);
+    xtest::Key("alt+n");
+    ASSERT_TRUE(Run.Wait_Window("New Game", NewGame)) << Run.Report();
+    Run.Wait_Keyboard(NewGame);
+    xtest::Key("Return");
+
+    // While the set-up's progress windows are up, the main window is sent
+    // the close request again and again, as fast as they are seen; until the
+    // season has started nothing may ask about saving.
+    int nSent = 0;
+    std::vector<std::string> Progress;
+    std::string Early;
+    const bool bStarted = xtest::Wait_Until([&] {
+        const std::string Logged = Read_Text_File(Log);
+        const bool bSeason = Logged.find(SEASON_STARTED) != std::string::npos;
+        for (const SHOWN_WINDOW& W : Program_Windows(Run.Pid())) {
+            if (Asks_To_Save(W) && !bSeason && Early.empty())
+                Early = W.Title;
+            if (W.bPopup || W.Xid == Main.Xid || W.Xid == Welcome.Xid || W.Xid == NewGame.Xid || Asks_To_Save(W) ||
+                bSeason)
+                continue;
+            if (Progress.empty() || Progress.back() != W.Title)
+                Progress.push_back(W.Title);
+            Send_Close_Request(Main.Xid);
+            ++nSent;
+        }
+        return bSeason || !Early.empty() || !Run.Running();
+    });
+    EXPECT_TRUE(bStarted) << "the season did not start; shown: " << Run.Titles_Shown();
+    ASSERT_TRUE(Early.empty()) << "\"" << Early << "\" showed before the season started; shown: "
+                               << Run.Titles_Shown() << "\ndebug.txt:\n" << Read_Text_File(Log);
+    ASSERT_TRUE(Run.Running()) << Run.Report();
+    ASSERT_GT(nSent, 0) << "no progress window was seen";
+    // Each request reached the program while the league was half made, and
+    // was ignored there: nothing was saved, no save was even offered.
+    const std::string Before = Log_Before(Read_Text_File(Log), SEASON_STARTED);
+    EXPECT_NE(Before.find("The main window's close was ignored"), std::string::npos) << Before;
+    EXPECT_EQ(Before.find("\"Game Not Saved\""), std::string::npos) << Before;
+    EXPECT_EQ(Before.find("Dialog " + std::to_string(SAVE_GAME_DIALOG)), std::string::npos) << Before;
+
+    // Once the season has started the close box acts as Exit: it asks about
+    // the game not saved (a request still on its way may have asked
+    // already), No, and the program ends.
+    SHOWN_WINDOW Ask;
+    const auto Asked = [&] {
+        for (const SHOWN_WINDOW& W : Program_Windows(Run.Pid()))
+            if (W.Title == "Game Not Saved") {
+                Ask = W;
+                return true;
+            }
+        return false;
+    };
+    if (Run.Wait_Log(Dialog_Ended(NEW_GAME_DIALOG, "New Game"), "New Game did not end") && !Asked())
+        Send_Close_Request(Main.Xid);
+    if (Run.Wait_Window("Game Not Saved", Ask)) {
+        Run.Wait_Keyboard(Ask);
+        xtest::Key("alt+n");
+    }
+    const process_runner::RUN_RESULT Ended = Run.End(false);
+    EXPECT_TRUE(Run.Problems().empty()) << Run.Report();
+    EXPECT_FALSE(Ended.bTimedOut) << "the program did not end after its close box";
+    EXPECT_EQ(Ended.nExitCode, 0) << Ended.Err;
+    for (const auto& Entry : fs::directory_iterator(Run.Data()))
+        EXPECT_NE(Entry.path().extension(), ".zrt") << Entry.path() << " was saved";
+}
 
 TEST(GtkBareProgram, TheNameTypedAfterAltNStaysWholeEnterPlaysAndCtrlSSavesUnderTheNameTyped)
 {
