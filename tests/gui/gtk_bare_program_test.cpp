@@ -8,13 +8,15 @@
 // gives a window the X keyboard focus here, and a click moves none; once
 // more by keys with the X focus put back on the main window as each dialog
 // has taken it (another client on the display may do so), the keys reaching
-// the dialog only through its grab.
+// the dialog only through its grab. The main window's close request, sent
+// again and again while New Game's progress windows are up, is ignored
+// until the season has started: nothing offers to save a league half made.
 //
 // Seen from outside: each window by its title on the screen and whether the
 // X focus is in it; a control's place from the template the program lays the
 // dialog out from (a dialog's window is its client area alone where no
-// manager frames it); when a dialog was drawn and when its command's work is
-// done, from the program's log; what "Your Name" holds, read through the
+// manager frames it); when a dialog or a menu was drawn (a key is sent only
+// then) and when its command's work is done, from the program's log; what "Your Name" holds, read through the
 // selection its selected text claims; the saved file loaded back here, its
 // club's owner the name typed. New Game with the name typed goes to
 // build/screenshots/bare_program_*.png.
@@ -277,19 +279,35 @@ public:
         return false;
     }
 
-    // Waits for a popup of the program (a menu dropped down).
-    bool Wait_Popup(const std::string& What)
+    // How many times the log has the line so far.
+    int Log_Count(const std::string& Line) const
     {
-        const auto Popup = [&] {
-            for (const SHOWN_WINDOW& W : Program_Windows(Pid()))
-                if (W.bPopup)
-                    return true;
-            return false;
-        };
-        if (xtest::Wait_Until(Popup))
+        const std::string Logged = Read_Text_File(m_Data.Path() + "/debug.txt");
+        int nCount = 0;
+        for (size_t n = Logged.find(Line); n != std::string::npos; n = Logged.find(Line, n + Line.size()))
+            ++nCount;
+        return nCount;
+    }
+
+    // Waits until a menu of the bar that was not down (the log said it was
+    // drawn nBefore times) has dropped down and been drawn, as the log says:
+    // only then does it take its items' letters.
+    bool Wait_Menu_Drawn(const std::string& Menu, int nBefore)
+    {
+        const std::string Line = "Menu \"" + Menu + "\" drawn";
+        if (xtest::Wait_Until([&] { return Log_Count(Line) > nBefore || !Running(); }) && Log_Count(Line) > nBefore)
             return true;
-        Problem(What + " did not drop down; shown: " + Titles_Shown());
+        Problem("the " + Menu + " menu did not drop down" + (Running() ? "" : " (the program ended)") +
+                "; shown: " + Titles_Shown());
         return false;
+    }
+
+    // Waits until the dialog has been drawn (the log says so): a person
+    // types into what shows.
+    bool Wait_Drawn(const SHOWN_WINDOW& Dialog, int nDialogId)
+    {
+        return Wait_Log("Dialog " + std::to_string(nDialogId) + " first drawn",
+                        "\"" + Dialog.Title + "\" was not drawn");
     }
 
     std::string Titles_Shown() const
@@ -349,8 +367,7 @@ bool Control_Point(RUN& Run, const SHOWN_WINDOW& W, int nDialogId, int nControl,
 // focus stays where it was.
 bool Click_Control(RUN& Run, const SHOWN_WINDOW& Dialog, int nDialogId, int nControl)
 {
-    if (!Run.Wait_Log("Dialog " + std::to_string(nDialogId) + " first drawn",
-                      "\"" + Dialog.Title + "\" was not drawn"))
+    if (!Run.Wait_Drawn(Dialog, nDialogId))
         return false;
     SHOWN_WINDOW Now;
     for (const SHOWN_WINDOW& W : Program_Windows(Run.Pid()))
@@ -435,7 +452,9 @@ bool Walk(RUN& Run, REACH How, const std::string& Shot)
     SHOWN_WINDOW Main;
     if (!Run.Wait_Window(MAIN_TITLE, Main, true))
         return false;
-    const auto Take_Keyboard = [&](const SHOWN_WINDOW& Dialog) {
+    // A dialog's keys wait until it has been drawn and has the keyboard.
+    const auto Take_Keyboard = [&](const SHOWN_WINDOW& Dialog, int nDialogId) {
+        Run.Wait_Drawn(Dialog, nDialogId);
         Run.Wait_Keyboard(Dialog);
         if (How != REACH::KEYS_THROUGH_GRAB)
             return;
@@ -447,7 +466,7 @@ bool Walk(RUN& Run, REACH How, const std::string& Shot)
     SHOWN_WINDOW Welcome;
     if (!Run.Wait_Window("Welcome", Welcome))
         return false;
-    Take_Keyboard(Welcome);
+    Take_Keyboard(Welcome, WELCOME_DIALOG);
     if (How != REACH::CLICKS)
         xtest::Key("alt+n");
     else if (!Click_Control(Run, Welcome, WELCOME_DIALOG, WELCOME_NEW_GAME))
@@ -458,7 +477,7 @@ bool Walk(RUN& Run, REACH How, const std::string& Shot)
     SHOWN_WINDOW NewGame;
     if (!Run.Wait_Window("New Game", NewGame))
         return false;
-    Take_Keyboard(NewGame);
+    Take_Keyboard(NewGame, NEW_GAME_DIALOG);
     if (How != REACH::CLICKS)
         xtest::Key("alt+n");
     else if (!Click_Control(Run, NewGame, NEW_GAME_DIALOG, NEW_GAME_NAME))
@@ -491,7 +510,7 @@ bool Walk(RUN& Run, REACH How, const std::string& Shot)
     SHOWN_WINDOW Save;
     if (!Run.Wait_Window("Save Game", Save))
         return false;
-    Take_Keyboard(Save);
+    Take_Keyboard(Save, SAVE_GAME_DIALOG);
     xtest::Key("ctrl+a");
     xtest::Type(SAVE_NAME);
     xtest::Key("Return");
@@ -499,10 +518,11 @@ bool Walk(RUN& Run, REACH How, const std::string& Shot)
         !Run.Wait_Gone(Save, "Save Game stayed on the screen"))
         return false;
 
-    // File > Exit by its letters.
+    // File > Exit by its letters, the item's once the menu shows.
     Run.Wait_Keyboard(Main);
+    const int nFileDrawn = Run.Log_Count("Menu \"File\" drawn");
     xtest::Key("alt+f");
-    if (!Run.Wait_Popup("the File menu"))
+    if (!Run.Wait_Menu_Drawn("File", nFileDrawn))
         return false;
     xtest::Key("x");
     // It ends; a window it shows instead is said.
@@ -612,9 +632,11 @@ TEST(GtkBareProgram, TheCloseBoxIsIgnoredWhileNewGamesProgressWindowsAreUpAndAct
     SHOWN_WINDOW Main, Welcome, NewGame;
     ASSERT_TRUE(Run.Wait_Window(MAIN_TITLE, Main, true)) << Run.Report();
     ASSERT_TRUE(Run.Wait_Window("Welcome", Welcome)) << Run.Report();
+    Run.Wait_Drawn(Welcome, WELCOME_DIALOG);
     Run.Wait_Keyboard(Welcome);
     xtest::Key("alt+n");
     ASSERT_TRUE(Run.Wait_Window("New Game", NewGame)) << Run.Report();
+    Run.Wait_Drawn(NewGame, NEW_GAME_DIALOG);
     Run.Wait_Keyboard(NewGame);
     xtest::Key("Return");
 

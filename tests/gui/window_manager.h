@@ -267,6 +267,30 @@ inline bool Has_Focus(GtkWidget* pWidget, int nWaitMs = 3000)
 
 inline std::string Focus_Report();
 
+// The window of what the program has just shown (a dialog or a message
+// box, as a shown hook is told); null for anything else.
+inline GtkWidget* Shown_Window(int nKind, int nDialogId)
+{
+    if (nKind == gtk_probe::WINDOW_MESSAGE_BOX)
+        return gtk_internal::Message_Box_Window();
+    return nKind == gtk_probe::WINDOW_DIALOG ? xtest::Dialog(nDialogId) : nullptr;
+}
+
+// Waits until the window has the keyboard: the X input focus in it and GTK
+// seeing it as the one with the keyboard (on a server with no manager the
+// program gives the focus itself). Its keys are sent only then, never after
+// a fixed wait; false when it does not come within nWaitMs.
+inline bool Wait_Keyboard(GtkWidget* pWidget, int nWaitMs = xtest::WAIT_MS / 3)
+{
+    const Window Xid = Xid_Of(pWidget);
+    GtkWidget* pTop = pWidget != nullptr ? gtk_widget_get_toplevel(pWidget) : nullptr;
+    if (Xid == None || pTop == nullptr || !GTK_IS_WINDOW(pTop))
+        return false;
+    return xtest::Wait_Until(
+        [Xid, pTop] { return Is_Within(Input_Focus(), Xid) && gtk_window_has_toplevel_focus(GTK_WINDOW(pTop)); },
+        nWaitMs);
+}
+
 // A menu's item chosen by its letters in the main window (Alt and the
 // menu's, then the item's), once the manager has given the window the
 // keyboard; what went wrong, "" when nothing.
