@@ -137,8 +137,8 @@ void Answer(int nKind, int nDialogId)
         return;
     if (g_Run.bKeysViaMain) {
         // The keys reach the dialog through its grab only.
-        XSetInputFocus(xtest::X_Display(), window_manager::Xid_Of(xtest::Main_Window()), RevertToParent, CurrentTime);
         const Window Main = window_manager::Xid_Of(xtest::Main_Window());
+        XSetInputFocus(xtest::X_Display(), Main, RevertToParent, CurrentTime);
         if (!xtest::Wait_Until([Main] { return window_manager::Is_Within(window_manager::Input_Focus(), Main); },
                                xtest::WAIT_MS / 3))
             g_Run.Problems.push_back("the X focus did not go back to the main window: " +
