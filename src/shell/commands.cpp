@@ -118,6 +118,26 @@ std::string Plain_Menu_Text(const char* szText)
     return Plain;
 }
 
+// The work of New Game or Resume Game under way: the league is replaced
+// step by step, and between its progress windows the work still pumps the
+// window's events. A close acted on there would offer to save a league half
+// made, so the close box is ignored until the command is done.
+const char* g_szLeagueBeingMade = nullptr;
+
+class LEAGUE_BEING_MADE {
+public:
+    explicit LEAGUE_BEING_MADE(const char* szCommand) : m_szOuter(g_szLeagueBeingMade)
+    {
+        g_szLeagueBeingMade = szCommand;
+    }
+    ~LEAGUE_BEING_MADE() { g_szLeagueBeingMade = m_szOuter; }
+    LEAGUE_BEING_MADE(const LEAGUE_BEING_MADE&) = delete;
+    LEAGUE_BEING_MADE& operator=(const LEAGUE_BEING_MADE&) = delete;
+
+private:
+    const char* m_szOuter;
+};
+
 bool Refuse_While_Playing(const char* szTitle, const char* szText)
 {
     if (!Is_Simulation_In_Progress())
@@ -144,8 +164,11 @@ void New_Game_Command()
         return;
     if (Ask_Save_Changes() == 0)
         return;
-    Do_Dialog(NEW_GAME_DIALOG, "New Game", Start_Game_Dialog_Proc);
-    After_League_Changed();
+    {
+        const LEAGUE_BEING_MADE Making("New Game");
+        Do_Dialog(NEW_GAME_DIALOG, "New Game", Start_Game_Dialog_Proc);
+        After_League_Changed();
+    }
 }
 
 void Resume_Game_Command()
@@ -154,8 +177,11 @@ void Resume_Game_Command()
         return;
     if (Ask_Save_Changes() == 0)
         return;
-    Do_Dialog(RESUME_GAME_DIALOG, "Resume Game", Resume_Game_Dialog_Proc);
-    After_League_Changed();
+    {
+        const LEAGUE_BEING_MADE Loading("Resume Game");
+        Do_Dialog(RESUME_GAME_DIALOG, "Resume Game", Resume_Game_Dialog_Proc);
+        After_League_Changed();
+    }
     Resume_Fantasy_Draft_After_Load();
 }
 
@@ -395,9 +421,11 @@ bool Exit_Program()
 void Close_Main_Window()
 {
     // The window's close box during work under a progress window (a league
-    // being set up): the work is never left half done, so it waits.
-    if (ui::Progress().Open) {
-        Write_Debug_Log("The main window's close was held: \"%s\" is under way", ui::Progress().Title.c_str());
+    // being set up), or between the windows of a league being replaced: the
+    // work is never left half done, so the close is ignored.
+    const char* szWork = ui::Progress().Open ? ui::Progress().Title.c_str() : g_szLeagueBeingMade;
+    if (szWork != nullptr) {
+        Write_Debug_Log("The main window's close was ignored: \"%s\" is under way", szWork);
         return;
     }
     Exit_Program();

@@ -100,8 +100,9 @@ int Translate_Accelerator(const char* szKey);
 // Carries out a menu command as the main window does. False for an id the
 // menu does not have (nothing happens then).
 bool Dispatch_Main_Command(int nCommand);
-// The window's close box: refused while games are being played, else as
-// Exit.
+// The window's close box (the only way it acts): ignored, and the log says
+// so, while a progress window is up or New Game or Resume Game is replacing
+// the league; refused while games are being played; else as Exit.
 void Close_Main_Window();
 // Exit: refused while games are being played; else the offer to save, and
 // on anything but Cancel the window's rectangle is stored and the quit

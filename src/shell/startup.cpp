@@ -120,13 +120,6 @@ void Refuse_Start(int argc, char** argv, FILE* pScript, const std::string& Reaso
     Show_Message_Box(Text.c_str(), PRODUCT_NAME, BOX_OK | BOX_ICON_EXCLAMATION);
 }
 
-// The close box of the main window is the Exit command, with its offer to
-// save and its refusal while games are being played.
-void Exit_On_Close_Box()
-{
-    Dispatch_Main_Command(CMD_EXIT);
-}
-
 // The desktop's message loop when no script drives it: the welcome dialog,
 // then the user's commands until one quits. The wait sleeps until an event.
 int Run_Desktop_Loop()
@@ -412,7 +405,9 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     // The day advance's automatic save writes the league through the game
     // file; what it asks of the window and its bars the main window does.
     MAIN_FRAME_HANDLERS Frame;
-    Frame.pClose = Exit_On_Close_Box;
+    // The close box: Exit, with its offer to save and its refusal while
+    // games are being played, but ignored while a league is half made.
+    Frame.pClose = Close_Main_Window;
     main_frame::Set_Handlers(&Frame);
     Install_Main_Window_Requests(Save_Game, Get_Last_Save_Cause);
     // Contract offers (signings, the draft, renewals) ask the user through

@@ -8,13 +8,15 @@
 // gives a window the X keyboard focus here, and a click moves none; once
 // more by keys with the X focus put back on the main window as each dialog
 // has taken it (another client on the display may do so), the keys reaching
-// the dialog only through its grab.
+// the dialog only through its grab. The main window's close request, sent
+// again and again while New Game's progress windows are up, is ignored
+// until the season has started: nothing offers to save a league half made.
 //
 // Seen from outside: each window by its title on the screen and whether the
 // X focus is in it; a control's place from the template the program lays the
 // dialog out from (a dialog's window is its client area alone where no
-// manager frames it); when a dialog was drawn and when its command's work is
-// done, from the program's log; what "Your Name" holds, read through the
+// manager frames it); when a dialog or a menu was drawn (a key is sent only
+// then) and when its command's work is done, from the program's log; what "Your Name" holds, read through the
 // selection its selected text claims; the saved file loaded back here, its
 // club's owner the name typed. New Game with the name typed goes to
 // build/screenshots/bare_program_*.png.
@@ -277,19 +279,35 @@ public:
         return false;
     }
 
-    // Waits for a popup of the program (a menu dropped down).
-    bool Wait_Popup(const std::string& What)
+    // How many times the log has the line so far.
+    int Log_Count(const std::string& Line) const
     {
-        const auto Popup = [&] {
-            for (const SHOWN_WINDOW& W : Program_Windows(Pid()))
-                if (W.bPopup)
-                    return true;
-            return false;
-        };
-        if (xtest::Wait_Until(Popup))
+        const std::string Logged = Read_Text_File(m_Data.Path() + "/debug.txt");
+        int nCount = 0;
+        for (size_t n = Logged.find(Line); n != std::string::npos; n = Logged.find(Line, n + Line.size()))
+            ++nCount;
+        return nCount;
+    }
+
+    // Waits until a menu of the bar that was not down (the log said it was
+    // drawn nBefore times) has dropped down and been drawn, as the log says:
+    // only then does it take its items' letters.
+    bool Wait_Menu_Drawn(const std::string& Menu, int nBefore)
+    {
+        const std::string Line = "Menu \"" + Menu + "\" drawn";
+        if (xtest::Wait_Until([&] { return Log_Count(Line) > nBefore || !Running(); }) && Log_Count(Line) > nBefore)
             return true;
-        Problem(What + " did not drop down; shown: " + Titles_Shown());
+        Problem("the " + Menu + " menu did not drop down" + (Running() ? "" : " (the program ended)") +
+                "; shown: " + Titles_Shown());
         return false;
+    }
+
+    // Waits until the dialog has been drawn (the log says so): a person
+    // types into what shows.
+    bool Wait_Drawn(const SHOWN_WINDOW& Dialog, int nDialogId)
+    {
+        return Wait_Log("Dialog " + std::to_string(nDialogId) + " first drawn",
+                        "\"" + Dialog.Title + "\" was not drawn");
     }
 
     std::string Titles_Shown() const
@@ -349,8 +367,7 @@ bool Control_Point(RUN& Run, const SHOWN_WINDOW& W, int nDialogId, int nControl,
 // focus stays where it was.
 bool Click_Control(RUN& Run, const SHOWN_WINDOW& Dialog, int nDialogId, int nControl)
 {
-    if (!Run.Wait_Log("Dialog " + std::to_string(nDialogId) + " first drawn",
-                      "\"" + Dialog.Title + "\" was not drawn"))
+    if (!Run.Wait_Drawn(Dialog, nDialogId))
         return false;
     SHOWN_WINDOW Now;
     for (const SHOWN_WINDOW& W : Program_Windows(Run.Pid()))
@@ -435,7 +452,9 @@ bool Walk(RUN& Run, REACH How, const std::string& Shot)
     SHOWN_WINDOW Main;
     if (!Run.Wait_Window(MAIN_TITLE, Main, true))
         return false;
-    const auto Take_Keyboard = [&](const SHOWN_WINDOW& Dialog) {
+    // A dialog's keys wait until it has been drawn and has the keyboard.
+    const auto Take_Keyboard = [&](const SHOWN_WINDOW& Dialog, int nDialogId) {
+        Run.Wait_Drawn(Dialog, nDialogId);
         Run.Wait_Keyboard(Dialog);
         if (How != REACH::KEYS_THROUGH_GRAB)
             return;
@@ -447,7 +466,7 @@ bool Walk(RUN& Run, REACH How, const std::string& Shot)
     SHOWN_WINDOW Welcome;
     if (!Run.Wait_Window("Welcome", Welcome))
         return false;
-    Take_Keyboard(Welcome);
+    Take_Keyboard(Welcome, WELCOME_DIALOG);
     if (How != REACH::CLICKS)
         xtest::Key("alt+n");
     else if (!Click_Control(Run, Welcome, WELCOME_DIALOG, WELCOME_NEW_GAME))
@@ -458,7 +477,7 @@ bool Walk(RUN& Run, REACH How, const std::string& Shot)
     SHOWN_WINDOW NewGame;
     if (!Run.Wait_Window("New Game", NewGame))
         return false;
-    Take_Keyboard(NewGame);
+    Take_Keyboard(NewGame, NEW_GAME_DIALOG);
     if (How != REACH::CLICKS)
         xtest::Key("alt+n");
     else if (!Click_Control(Run, NewGame, NEW_GAME_DIALOG, NEW_GAME_NAME))
@@ -491,7 +510,7 @@ bool Walk(RUN& Run, REACH How, const std::string& Shot)
     SHOWN_WINDOW Save;
     if (!Run.Wait_Window("Save Game", Save))
         return false;
-    Take_Keyboard(Save);
+    Take_Keyboard(Save, SAVE_GAME_DIALOG);
     xtest::Key("ctrl+a");
     xtest::Type(SAVE_NAME);
     xtest::Key("Return");
@@ -499,10 +518,11 @@ bool Walk(RUN& Run, REACH How, const std::string& Shot)
         !Run.Wait_Gone(Save, "Save Game stayed on the screen"))
         return false;
 
-    // File > Exit by its letters.
+    // File > Exit by its letters, the item's once the menu shows.
     Run.Wait_Keyboard(Main);
+    const int nFileDrawn = Run.Log_Count("Menu \"File\" drawn");
     xtest::Key("alt+f");
-    if (!Run.Wait_Popup("the File menu"))
+    if (!Run.Wait_Menu_Drawn("File", nFileDrawn))
         return false;
     xtest::Key("x");
     // It ends; a window it shows instead is said.
@@ -548,7 +568,7 @@ std::string Owner_In_Saved_Game(const std::string& Folder, const std::string& Na
 void Play_New_Game_And_Save(REACH How, const std::string& Tag)
 {
     ASSERT_TRUE(xtest::Available());
-    ASSERT_EQ(window_manager::Active_Window(), static_cast<Window>(None)) << "a window manager runs";
+    ASSERT_FALSE(window_manager::Manager_Runs()) << "a window manager runs";
     Fresh_Server();
     RUN Run(Tag);
     ASSERT_TRUE(Run.Start());
@@ -562,7 +582,126 @@ void Play_New_Game_And_Save(REACH How, const std::string& Tag)
     EXPECT_EQ(Owner_In_Saved_Game(Run.Data(), Saved), NAME);
 }
 
+// The close request a window manager sends when its close button is
+// clicked (WM_DELETE_WINDOW), sent to the window as a manager sends it.
+void Send_Close_Request(Window W)
+{
+    Display* pX = xtest::X_Display();
+    XEvent Event{};
+    Event.xclient.type = ClientMessage;
+    Event.xclient.window = W;
+    Event.xclient.message_type = XInternAtom(pX, "WM_PROTOCOLS", False);
+    Event.xclient.format = 32;
+    Event.xclient.data.l[0] = static_cast<long>(XInternAtom(pX, "WM_DELETE_WINDOW", False));
+    Event.xclient.data.l[1] = CurrentTime;
+    GdkDisplay* pDisplay = gdk_display_get_default();
+    gdk_x11_display_error_trap_push(pDisplay);
+    XSendEvent(pX, W, False, NoEventMask, &Event);
+    XSync(pX, False);
+    gdk_x11_display_error_trap_pop_ignored(pDisplay);
+}
+
+// What the log (debug.txt) says before its line Line; all of it when the
+// line is not there.
+std::string Log_Before(const std::string& Log, const std::string& Line)
+{
+    return Log.substr(0, Log.find(Line));
+}
+
+// The windows that ask about saving, which nothing may show while a new
+// league is half made.
+bool Asks_To_Save(const SHOWN_WINDOW& W)
+{
+    return !W.bPopup && (W.Title == "Game Not Saved" || W.Title == "Save Game");
+}
+
 }  // namespace
+
+TEST(GtkBareProgram, TheCloseBoxIsIgnoredWhileNewGamesProgressWindowsAreUpAndActsOnceTheSeasonHasStarted)
+{
+    REQUIRE_DESKTOP();
+    ASSERT_TRUE(xtest::Available());
+    ASSERT_FALSE(window_manager::Manager_Runs()) << "a window manager runs";
+    Fresh_Server();
+    RUN Run("bare_program_close");
+    ASSERT_TRUE(Run.Start());
+    const std::string Log = Run.Data() + "/debug.txt";
+    const std::string SEASON_STARTED = "Start_Season()";
+
+    // Welcome > New Game > Enter, by keys.
+    SHOWN_WINDOW Main, Welcome, NewGame;
+    ASSERT_TRUE(Run.Wait_Window(MAIN_TITLE, Main, true)) << Run.Report();
+    ASSERT_TRUE(Run.Wait_Window("Welcome", Welcome)) << Run.Report();
+    Run.Wait_Drawn(Welcome, WELCOME_DIALOG);
+    Run.Wait_Keyboard(Welcome);
+    xtest::Key("alt+n");
+    ASSERT_TRUE(Run.Wait_Window("New Game", NewGame)) << Run.Report();
+    Run.Wait_Drawn(NewGame, NEW_GAME_DIALOG);
+    Run.Wait_Keyboard(NewGame);
+    xtest::Key("Return");
+
+    // While the set-up's progress windows are up, the main window is sent
+    // the close request again and again, as fast as they are seen; until the
+    // season has started nothing may ask about saving.
+    int nSent = 0;
+    std::vector<std::string> Progress;
+    std::string Early;
+    const bool bStarted = xtest::Wait_Until([&] {
+        const std::string Logged = Read_Text_File(Log);
+        const bool bSeason = Logged.find(SEASON_STARTED) != std::string::npos;
+        for (const SHOWN_WINDOW& W : Program_Windows(Run.Pid())) {
+            // Read again once it shows: a box over the set-up holds the
+            // set-up until it is answered, so the log then says for sure
+            // whether the season had started.
+            if (Asks_To_Save(W) && Early.empty() && Read_Text_File(Log).find(SEASON_STARTED) == std::string::npos)
+                Early = W.Title;
+            if (W.bPopup || W.Xid == Main.Xid || W.Xid == Welcome.Xid || W.Xid == NewGame.Xid || Asks_To_Save(W) ||
+                bSeason)
+                continue;
+            if (Progress.empty() || Progress.back() != W.Title)
+                Progress.push_back(W.Title);
+            Send_Close_Request(Main.Xid);
+            ++nSent;
+        }
+        return bSeason || !Early.empty() || !Run.Running();
+    });
+    EXPECT_TRUE(bStarted) << "the season did not start; shown: " << Run.Titles_Shown();
+    ASSERT_TRUE(Early.empty()) << "\"" << Early << "\" showed before the season started; shown: "
+                               << Run.Titles_Shown() << "\ndebug.txt:\n" << Read_Text_File(Log);
+    ASSERT_TRUE(Run.Running()) << Run.Report();
+    ASSERT_GT(nSent, 0) << "no progress window was seen";
+    // Each request reached the program while the league was half made, and
+    // was ignored there: nothing was saved, no save was even offered.
+    const std::string Before = Log_Before(Read_Text_File(Log), SEASON_STARTED);
+    EXPECT_NE(Before.find("The main window's close was ignored"), std::string::npos) << Before;
+    EXPECT_EQ(Before.find("\"Game Not Saved\""), std::string::npos) << Before;
+    EXPECT_EQ(Before.find("Dialog " + std::to_string(SAVE_GAME_DIALOG)), std::string::npos) << Before;
+
+    // Once the season has started the close box acts as Exit: it asks about
+    // the game not saved (a request still on its way may have asked
+    // already), No, and the program ends.
+    SHOWN_WINDOW Ask;
+    const auto Asked = [&] {
+        for (const SHOWN_WINDOW& W : Program_Windows(Run.Pid()))
+            if (W.Title == "Game Not Saved") {
+                Ask = W;
+                return true;
+            }
+        return false;
+    };
+    if (Run.Wait_Log(Dialog_Ended(NEW_GAME_DIALOG, "New Game"), "New Game did not end") && !Asked())
+        Send_Close_Request(Main.Xid);
+    if (Run.Wait_Window("Game Not Saved", Ask)) {
+        Run.Wait_Keyboard(Ask);
+        xtest::Key("alt+n");
+    }
+    const process_runner::RUN_RESULT Ended = Run.End(false);
+    EXPECT_TRUE(Run.Problems().empty()) << Run.Report();
+    EXPECT_FALSE(Ended.bTimedOut) << "the program did not end after its close box";
+    EXPECT_EQ(Ended.nExitCode, 0) << Ended.Err;
+    for (const auto& Entry : fs::directory_iterator(Run.Data()))
+        EXPECT_NE(Entry.path().extension(), ".zrt") << Entry.path() << " was saved";
+}
 
 TEST(GtkBareProgram, TheNameTypedAfterAltNStaysWholeEnterPlaysAndCtrlSSavesUnderTheNameTyped)
 {

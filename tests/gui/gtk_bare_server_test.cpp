@@ -119,7 +119,11 @@ std::string Seen_Typed(int nDialogId, int nControl, const std::string& Text)
 
 void Answer(int nKind, int nDialogId)
 {
-    xtest::Settle(100);
+    // The keys wait until the window shown has the keyboard.
+    GtkWidget* pShown = window_manager::Shown_Window(nKind, nDialogId);
+    if (pShown != nullptr && !window_manager::Wait_Keyboard(pShown))
+        g_Run.Problems.push_back("window " + std::to_string(nDialogId) + " did not take the keyboard: " +
+                                 window_manager::Focus_Report());
     if (nKind == gtk_probe::WINDOW_MESSAGE_BOX) {
         // The game played is not to be saved before the next one starts;
         // the City Editor says the data folder holds no city photos.
@@ -133,8 +137,12 @@ void Answer(int nKind, int nDialogId)
         return;
     if (g_Run.bKeysViaMain) {
         // The keys reach the dialog through its grab only.
-        XSetInputFocus(xtest::X_Display(), window_manager::Xid_Of(xtest::Main_Window()), RevertToParent, CurrentTime);
-        xtest::Settle(50);
+        const Window Main = window_manager::Xid_Of(xtest::Main_Window());
+        XSetInputFocus(xtest::X_Display(), Main, RevertToParent, CurrentTime);
+        if (!xtest::Wait_Until([Main] { return window_manager::Is_Within(window_manager::Input_Focus(), Main); },
+                               xtest::WAIT_MS / 3))
+            g_Run.Problems.push_back("the X focus did not go back to the main window: " +
+                                     window_manager::Focus_Report());
     }
     switch (nDialogId) {
     case WELCOME_DIALOG:
@@ -184,7 +192,7 @@ struct HOOKS : gui_support::ANSWERING_HOOK {
     ::testing::AssertionResult Started = gui_support::Start_Attended(Data, Save_Game);
     if (!Started)
         return Started;
-    if (window_manager::Active_Window() != None)
+    if (window_manager::Manager_Runs())
         return ::testing::AssertionFailure() << "a window manager runs";
     Show_Welcome_Dialog();
     return ::testing::AssertionSuccess();

@@ -53,7 +53,11 @@ std::string Selected_Text(GtkWidget* pList)
 
 void Answer(int nKind, int nDialogId)
 {
-    xtest::Settle(100);
+    // The keys wait until the manager has given the window shown the keyboard.
+    GtkWidget* pShown = window_manager::Shown_Window(nKind, nDialogId);
+    if (pShown != nullptr && !window_manager::Has_Focus(pShown, xtest::WAIT_MS / 3))
+        g_Walk.Problems.push_back("window " + std::to_string(nDialogId) + " did not take the keyboard: " +
+                                  window_manager::Focus_Report());
     if (nKind == gtk_probe::WINDOW_MESSAGE_BOX) {
         g_Walk.Boxes.push_back(gtk_probe::Window_Title(gtk_probe::WINDOW_MESSAGE_BOX));
         xtest::Key("Return");

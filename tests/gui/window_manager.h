@@ -11,7 +11,8 @@
 //         << window_manager::Focus_Report();
 //
 // The manager is stopped when the object goes (its frames are taken off the
-// windows, which stay open), so the tests after it run without one again.
+// windows, which stay open) and the root window's properties are put back as
+// they were before it started, so the tests after it run without one again.
 #pragma once
 
 #include <X11/Xatom.h>
@@ -36,7 +37,9 @@
 
 namespace window_manager {
 
-inline Window Root_Window_Property(Display* pX, const char* szAtom)
+// A property of the window that names one window; None when it has none (or
+// the window is gone).
+inline Window Window_Property(Display* pX, Window Of, const char* szAtom)
 {
     const Atom Property = XInternAtom(pX, szAtom, False);
     Atom Type = None;
@@ -44,14 +47,127 @@ inline Window Root_Window_Property(Display* pX, const char* szAtom)
     unsigned long nItems = 0, nAfter = 0;
     unsigned char* pData = nullptr;
     Window Result = None;
-    if (XGetWindowProperty(pX, DefaultRootWindow(pX), Property, 0, 1, False, XA_WINDOW, &Type, &nFormat, &nItems,
-                           &nAfter, &pData) == Success &&
+    GdkDisplay* pDisplay = gdk_display_get_default();
+    gdk_x11_display_error_trap_push(pDisplay);
+    if (XGetWindowProperty(pX, Of, Property, 0, 1, False, XA_WINDOW, &Type, &nFormat, &nItems, &nAfter, &pData) ==
+            Success &&
         Type == XA_WINDOW && nFormat == 32 && nItems == 1 && pData != nullptr)
         Result = *reinterpret_cast<Window*>(pData);
     if (pData != nullptr)
         XFree(pData);
+    XSync(pX, False);
+    if (gdk_x11_display_error_trap_pop(pDisplay) != 0)
+        Result = None;
     return Result;
 }
+
+inline Window Root_Window_Property(Display* pX, const char* szAtom)
+{
+    return Window_Property(pX, DefaultRootWindow(pX), szAtom);
+}
+
+// Whether a window manager runs on the display: one that answers, its check
+// window (the root's _NET_SUPPORTING_WM_CHECK) there and naming itself in
+// the same property. A manager that has stopped may have left the root's
+// properties behind, naming a window long gone: that is no manager.
+inline bool Manager_Runs()
+{
+    Display* pX = xtest::X_Display();
+    if (pX == nullptr)
+        return false;
+    const Window Check = Root_Window_Property(pX, "_NET_SUPPORTING_WM_CHECK");
+    return Check != None && Window_Property(pX, Check, "_NET_SUPPORTING_WM_CHECK") == Check;
+}
+
+// The root window's properties as they stand, to be put back as they were:
+// a window manager sets its own there (its check window, the active window,
+// the desktops) and may leave them when it stops.
+class ROOT_PROPERTIES {
+public:
+    void Save(Display* pX)
+    {
+        m_Saved = Read_All(pX);
+        m_bSaved = true;
+    }
+
+    // Each property the root did not have is deleted, each one changed is
+    // given its old value again.
+    void Restore(Display* pX)
+    {
+        if (!m_bSaved)
+            return;
+        const Window Root = DefaultRootWindow(pX);
+        const std::vector<PROPERTY> Present = Read_All(pX);
+        for (const PROPERTY& Now : Present) {
+            const PROPERTY* pOld = Find(m_Saved, Now.Name);
+            if (pOld == nullptr)
+                XDeleteProperty(pX, Root, Now.Name);
+            else if (!(pOld->Type == Now.Type && pOld->nFormat == Now.nFormat && pOld->Data == Now.Data))
+                Put(pX, *pOld);
+        }
+        for (const PROPERTY& Old : m_Saved)
+            if (Find(Present, Old.Name) == nullptr)
+                Put(pX, Old);
+        XSync(pX, False);
+        m_bSaved = false;
+    }
+
+private:
+    struct PROPERTY {
+        Atom Name = None;
+        Atom Type = None;
+        int nFormat = 0;
+        unsigned long nItems = 0;
+        std::vector<unsigned char> Data;   // as Xlib gives it (a long for each item of format 32)
+    };
+
+    static const PROPERTY* Find(const std::vector<PROPERTY>& Properties, Atom Name)
+    {
+        for (const PROPERTY& Property : Properties)
+            if (Property.Name == Name)
+                return &Property;
+        return nullptr;
+    }
+
+    static std::vector<PROPERTY> Read_All(Display* pX)
+    {
+        std::vector<PROPERTY> All;
+        const Window Root = DefaultRootWindow(pX);
+        int nCount = 0;
+        Atom* pNames = XListProperties(pX, Root, &nCount);
+        for (int i = 0; i < nCount; ++i) {
+            PROPERTY Property;
+            Property.Name = pNames[i];
+            unsigned long nAfter = 0;
+            unsigned char* pData = nullptr;
+            if (XGetWindowProperty(pX, Root, Property.Name, 0, 1L << 24, False, AnyPropertyType, &Property.Type,
+                                   &Property.nFormat, &Property.nItems, &nAfter, &pData) != Success ||
+                Property.Type == None) {
+                if (pData != nullptr)
+                    XFree(pData);
+                continue;
+            }
+            const size_t nUnit = Property.nFormat == 32 ? sizeof(long) : Property.nFormat == 16 ? sizeof(short) : 1;
+            if (pData != nullptr)
+                Property.Data.assign(pData, pData + Property.nItems * nUnit);
+            if (pData != nullptr)
+                XFree(pData);
+            All.push_back(std::move(Property));
+        }
+        if (pNames != nullptr)
+            XFree(pNames);
+        return All;
+    }
+
+    static void Put(Display* pX, const PROPERTY& Property)
+    {
+        XChangeProperty(pX, DefaultRootWindow(pX), Property.Name, Property.Type, Property.nFormat, PropModeReplace,
+                        Property.Data.data(), static_cast<int>(Property.nItems));
+    }
+
+    std::vector<PROPERTY> m_Saved;
+    bool m_bSaved = false;
+};
 
 // The window a manager calls active (_NET_ACTIVE_WINDOW); None without one.
 inline Window Active_Window()
@@ -150,6 +266,30 @@ inline bool Has_Focus(GtkWidget* pWidget, int nWaitMs = 3000)
 }
 
 inline std::string Focus_Report();
+
+// The window of what the program has just shown (a dialog or a message
+// box, as a shown hook is told); null for anything else.
+inline GtkWidget* Shown_Window(int nKind, int nDialogId)
+{
+    if (nKind == gtk_probe::WINDOW_MESSAGE_BOX)
+        return gtk_internal::Message_Box_Window();
+    return nKind == gtk_probe::WINDOW_DIALOG ? xtest::Dialog(nDialogId) : nullptr;
+}
+
+// Waits until the window has the keyboard: the X input focus in it and GTK
+// seeing it as the one with the keyboard (on a server with no manager the
+// program gives the focus itself). Its keys are sent only then, never after
+// a fixed wait; false when it does not come within nWaitMs.
+inline bool Wait_Keyboard(GtkWidget* pWidget, int nWaitMs = xtest::WAIT_MS / 3)
+{
+    const Window Xid = Xid_Of(pWidget);
+    GtkWidget* pTop = pWidget != nullptr ? gtk_widget_get_toplevel(pWidget) : nullptr;
+    if (Xid == None || pTop == nullptr || !GTK_IS_WINDOW(pTop))
+        return false;
+    return xtest::Wait_Until(
+        [Xid, pTop] { return Is_Within(Input_Focus(), Xid) && gtk_window_has_toplevel_focus(GTK_WINDOW(pTop)); },
+        nWaitMs);
+}
 
 // A menu's item chosen by its letters in the main window (Alt and the
 // menu's, then the item's), once the manager has given the window the
@@ -265,15 +405,19 @@ public:
         Display* pX = xtest::X_Display();
         if (pX == nullptr)
             return Fail("no X display");
+        if (window_manager::Manager_Runs())
+            return Fail("another window manager runs");
+        m_Root.Save(pX);
         const char* Arguments[] = {"openbox", "--sm-disable", nullptr};
         const int nSpawn = quiet_child::Start("openbox", Arguments, m_nPid);
         if (nSpawn != 0) {
             m_nPid = -1;
+            m_Root.Restore(pX);
             return Fail(std::string("cannot start openbox: ") + std::strerror(nSpawn));
         }
         for (int nWaited = 0; nWaited < nWaitMs; nWaited += 50) {
             xtest::Settle(50);
-            if (window_manager::Root_Window_Property(pX, "_NET_SUPPORTING_WM_CHECK") != None) {
+            if (window_manager::Manager_Runs()) {
                 // Let it frame the windows already open.
                 xtest::Settle(300);
                 return true;
@@ -281,6 +425,7 @@ public:
             int nStatus = 0;
             if (::waitpid(m_nPid, &nStatus, WNOHANG) == m_nPid) {
                 m_nPid = -1;
+                m_Root.Restore(pX);
                 return Fail("openbox ended at once");
             }
         }
@@ -288,12 +433,17 @@ public:
         return Fail("openbox did not take the screen within " + std::to_string(nWaitMs) + " ms");
     }
 
+    // Ends the manager, then puts the root's properties back as they were
+    // before it started, so that the tests after it find a server with no
+    // trace of a manager.
     void Stop()
     {
         if (m_nPid <= 0)
             return;
         // GTK's loop runs meanwhile, handling what its going does to our windows.
         quiet_child::Stop(m_nPid, 100, [] { xtest::Settle(20); });
+        if (Display* pX = xtest::X_Display())
+            m_Root.Restore(pX);
         xtest::Settle(200);
     }
 
@@ -308,5 +458,6 @@ private:
     }
 
     pid_t m_nPid = -1;
+    window_manager::ROOT_PROPERTIES m_Root;
     std::string m_Problem;
 };

@@ -346,13 +346,18 @@ inline bool Wait_Combo_Closed(GtkWidget* pCombo)
 }
 
 // Waits until the bar's menu holding the command's item has dropped down
-// (after its title's key or a click on it); false when it did not.
+// (after its title's key or a click on it) and been drawn, so that it takes
+// its items' letters; false when it did not.
 inline bool Wait_Menu_Shown(int nCommand, int nMs = WAIT_MS)
 {
     return Wait_Until(
         [nCommand] {
             GtkWidget* pItem = gtk_internal::Menu_Item_Of(nCommand);
-            return pItem != nullptr && gtk_widget_get_mapped(pItem);
+            GtkWidget* pMenu = pItem != nullptr ? gtk_widget_get_parent(pItem) : nullptr;
+            // The backend marks a menu of the bar from its mapping until it
+            // has been drawn.
+            return pMenu != nullptr && gtk_widget_get_mapped(pItem) &&
+                   g_object_get_data(G_OBJECT(pMenu), "kelvo-menu-undrawn") == nullptr;
         },
         nMs);
 }

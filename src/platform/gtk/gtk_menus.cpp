@@ -8,10 +8,12 @@
 #include <map>
 #include <vector>
 
+#include "platform/errors.h"
 #include "platform/gtk/gtk_internal.h"
 #include "platform/gtk/gtk_probe.h"
 #include "platform/gtk/gtk_text.h"
 #include "platform/menus.h"
+#include "platform/ui_text.h"
 
 namespace {
 
@@ -75,6 +77,31 @@ void On_Item_Activate(GtkMenuItem*, gpointer pId)
 GtkWidget* Make_Items(const std::vector<MENU_ITEM>& Items, const MENU& Menu, bool bRecord,
                       void (*pActivate)(GtkMenuItem*, gpointer), gpointer pExtra);
 
+// A menu of the bar says in the log each time it has dropped down and been
+// drawn: what shows is ready for its items' letters (a test that drives the
+// program from outside types them only then).
+void On_Bar_Menu_Shown(GtkWidget* pMenu, gpointer)
+{
+    g_object_set_data(G_OBJECT(pMenu), "kelvo-menu-undrawn", GINT_TO_POINTER(1));
+}
+
+gboolean On_Bar_Menu_Drawn(GtkWidget* pMenu, cairo_t*, gpointer pName)
+{
+    if (g_object_get_data(G_OBJECT(pMenu), "kelvo-menu-undrawn") != nullptr) {
+        g_object_set_data(G_OBJECT(pMenu), "kelvo-menu-undrawn", nullptr);
+        Write_Debug_Log("Menu \"%s\" drawn", static_cast<const char*>(pName));
+    }
+    return FALSE;
+}
+
+void Log_When_Drawn(GtkWidget* pMenu, const std::string& Name)
+{
+    gchar* szName = g_strdup(Name.c_str());
+    g_object_set_data_full(G_OBJECT(pMenu), "kelvo-menu-name", szName, g_free);
+    g_signal_connect(pMenu, "map", G_CALLBACK(On_Bar_Menu_Shown), nullptr);
+    g_signal_connect_after(pMenu, "draw", G_CALLBACK(On_Bar_Menu_Drawn), szName);
+}
+
 GtkWidget* Make_Item(const MENU_ITEM& Item, const MENU& Menu, bool bRecord,
                      void (*pActivate)(GtkMenuItem*, gpointer), gpointer pExtra)
 {
@@ -87,7 +114,10 @@ GtkWidget* Make_Item(const MENU_ITEM& Item, const MENU& Menu, bool bRecord,
         gtk_check_menu_item_set_active(GTK_CHECK_MENU_ITEM(pItem), TRUE);
     gtk_widget_set_sensitive(pItem, Item.bEnabled);
     if (!Item.Submenu.empty()) {
-        gtk_menu_item_set_submenu(GTK_MENU_ITEM(pItem), Make_Items(Item.Submenu, Menu, bRecord, pActivate, pExtra));
+        GtkWidget* pSubmenu = Make_Items(Item.Submenu, Menu, bRecord, pActivate, pExtra);
+        if (bRecord)
+            Log_When_Drawn(pSubmenu, Strip_Mnemonic(Item.Text));
+        gtk_menu_item_set_submenu(GTK_MENU_ITEM(pItem), pSubmenu);
         return pItem;
     }
     if (Item.nId != 0) {
