@@ -385,8 +385,6 @@ TEST_F(HtmlTemplateTest, EachTableCountsItsRowsAndGivesItsRowGroups)
     EXPECT_EQ(Count_Template_Table_Rows(11, Team0, Players), -1);
 }
 
-// A season's leaders page reads that season, the best-season page each
-// player's best season with its year (the page's first table: rushes).
 // A club that joined the league later has no row in the standings of a
 // season before it joined, nor a row for that season on its own page; the
 // current season lists every club.
@@ -421,6 +419,8 @@ TEST_F(HtmlTemplateTest, APastSeasonListsOnlyTheClubsThatPlayedIt)
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
+// A season's leaders page reads that season, the best-season page each
+// player's best season with its year (the page's first table: rushes).
 TEST_F(HtmlTemplateTest, LeaderPagesOfASeasonAndOfTheBestSeasonsAreFilled)
 {
     // 2020, one season ago: Avery rushed 30 times for Brask.
