@@ -99,9 +99,12 @@ void Check_Caption(int nDialogId, int nControl, const std::string& Caption, char
 // the keys are in the list again.
 void Draft_By_Keys(int nDialogId, const std::string& Choose)
 {
+    GtkWidget* pList = xtest::Control(nDialogId, IDC_SS_LIST);
+    const int nBefore = xtest::Selected_Row(pList);
     xtest::Key(Choose);
-    xtest::Settle(100);
-    const int nRow = xtest::Selected_Row(xtest::Control(nDialogId, IDC_SS_LIST));
+    xtest::Wait_Until([&] { return xtest::Selected_Row(pList) >= 0 && xtest::Selected_Row(pList) != nBefore; },
+                      xtest::WAIT_MS / 3);
+    const int nRow = xtest::Selected_Row(pList);
     if (nRow < 0) {
         Problem(Choose + " chose no player");
         return;
@@ -117,7 +120,6 @@ void Draft_By_Keys(int nDialogId, const std::string& Choose)
         return;
     }
     g_Keys.Drafted.push_back(Name);
-    xtest::Settle(100);
     Check_Focus_On_List(nDialogId, "after drafting " + Name);
 }
 
@@ -150,8 +152,10 @@ void Check_No_Empty_Entry(int nDialogId)
 
 void Club_Key(int nDialogId, const std::string& Key)
 {
+    const std::string Before = Club_Entry(nDialogId);
     xtest::Key(Key);
-    xtest::Settle(50);
+    // Each of these keys moves the entry, except one at either end.
+    xtest::Wait_Until([&] { return Club_Entry(nDialogId) != Before; }, xtest::WAIT_MS / 6);
     g_Keys.ClubSteps.push_back(Club_Entry(nDialogId));
     if (!Focus_In(nDialogId, xtest::Control(nDialogId, IDC_SS_GROUP)))
         Problem(Key + " in the club list took the focus away: " + window_manager::Focus_Report());
@@ -166,13 +170,13 @@ void In_The_List(int nDialogId)
         // Tab to the club list; End and the arrows to the players nobody
         // has drafted, past the clubs and back.
         xtest::Key("Tab");
-        xtest::Settle(50);
+        xtest::Wait_Until([&] { return Focus_In(nDialogId, xtest::Control(nDialogId, IDC_SS_GROUP)); },
+                          xtest::WAIT_MS / 3);
         if (!Focus_In(nDialogId, xtest::Control(nDialogId, IDC_SS_GROUP)))
             Problem("Tab from the player list did not reach the club list");
         for (const char* szKey : {"End", "Up", "Up", "Up", "Down", "Down"})
             Club_Key(nDialogId, szKey);
         xtest::Key("shift+Tab");
-        xtest::Settle(50);
         Check_Focus_On_List(nDialogId, "Shift+Tab back from the club list");
         gui_support::Capture_Named_Dialog(gtk_probe::WINDOW_DIALOG, nDialogId);
         Draft_By_Keys(nDialogId, "Down");
@@ -198,7 +202,11 @@ void In_The_List(int nDialogId)
 
 void Answer(int nKind, int nDialogId)
 {
-    xtest::Settle(100);
+    // The keys wait until the manager has given the window shown the keyboard.
+    GtkWidget* pShown = window_manager::Shown_Window(nKind, nDialogId);
+    if (pShown != nullptr && !window_manager::Has_Focus(pShown, xtest::WAIT_MS / 3))
+        Problem("window " + std::to_string(nDialogId) + " did not take the keyboard: " +
+                window_manager::Focus_Report());
     if (nKind == gtk_probe::WINDOW_MESSAGE_BOX) {
         // "Round %d / Pick %d": the user's turn.
         const std::string Title = gtk_probe::Window_Title(gtk_probe::WINDOW_MESSAGE_BOX);

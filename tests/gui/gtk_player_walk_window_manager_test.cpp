@@ -108,7 +108,9 @@ TEST(GtkPlayerWalk, WeeksAndSavesUnderAWindowManagerKeepTheKeyboardWithTheMainWi
     for (const char* szKey : KEYS) {
         xtest::Key(szKey);
         xtest::Wait_Until([nWeek] { return Get_Current_Week() > nWeek && !gtk_probe::Modal_Open(); });
-        xtest::Settle(100);
+        // Ctrl+S goes to the main window once the manager has given it the keyboard back.
+        EXPECT_TRUE(window_manager::Has_Focus(xtest::Main_Window(), xtest::WAIT_MS / 3))
+            << szKey << ": " << window_manager::Focus_Report();
         EXPECT_GT(Get_Current_Week(), nWeek) << szKey << " after save " << nSave << " played nothing; "
                                              << window_manager::Focus_Report();
         nWeek = Get_Current_Week();
