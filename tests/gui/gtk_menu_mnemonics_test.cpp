@@ -108,9 +108,13 @@ void Close_Menus(const std::vector<MENU_ENTRY>& Bar)
 bool g_bOptionsShown = false;
 void Answer(int nKind, int nDialogId)
 {
+    // The key waits until the dialog has the keyboard.
+    if (nKind == gtk_probe::WINDOW_DIALOG) {
+        EXPECT_TRUE(window_manager::Wait_Keyboard(xtest::Dialog(nDialogId)))
+            << "dialog " << nDialogId << ": " << window_manager::Focus_Report();
+    }
     if (nKind == gtk_probe::WINDOW_DIALOG && nDialogId == OPTIONS_DIALOG) {
         g_bOptionsShown = true;
-        xtest::Settle(100);
         // Options ignores Escape: Done, by Enter.
         xtest::Key("Return");
     } else if (nKind == gtk_probe::WINDOW_DIALOG) {
