@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "base/input_file.h"
 #include "base/text_utils.h"
 #include "export/encyclopedia.h"
 #include "platform/dialog_template.h"
@@ -154,7 +155,12 @@ ENCYCLOPEDIA_SETTINGS Parse_Encyclopedia_Settings(const char* pText, size_t nSiz
 {
     ENCYCLOPEDIA_SETTINGS Settings;
     std::string* Lines[2] = {&Settings.Folder, &Settings.StyleSheet};
+    // An editor's byte-order mark is no part of the folder's name.
     size_t nAt = 0;
+    if (pText != nullptr && nSize >= 3) {
+        const char Start[4] = {pText[0], pText[1], pText[2], '\0'};
+        nAt = Byte_Order_Mark_Length(Start);
+    }
     for (std::string* pLine : Lines) {
         if (pText == nullptr || nAt >= nSize)
             break;

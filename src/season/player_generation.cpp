@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "base/input_file.h"
 #include "base/random.h"
 #include "base/text_utils.h"
 #include "league/league_structure.h"
@@ -120,16 +121,24 @@ struct NAME_CACHE {
 NAME_CACHE FirstNames{&FIRST_NAME_FILE, PREF_FIRST_NAME_LIST, CACHED_FIRST_NAME_SIZE, false, {}, {}};
 NAME_CACHE LastNames{&LAST_NAME_FILE, PREF_LAST_NAME_LIST, CACHED_LAST_NAME_SIZE, false, {}, {}};
 
-// Reads the open file into List.Text, each line cut to nKeep bytes.
+// Reads the open file into List.Text, each line cut to nKeep bytes; the
+// byte-order mark an editor may put before the first name is no part of it.
 void Read_Name_List(FILE* pFile, size_t nKeep, NAME_LIST& List)
 {
     List.Text.clear();
     char Buffer[1 << 16];
     size_t nInLine = 0;
     size_t nRead;
+    bool bFirst = true;
     while ((nRead = std::fread(Buffer, 1, sizeof(Buffer), pFile)) > 0) {
         g_nNameListBytesRead += static_cast<long long>(nRead);
-        for (size_t i = 0; i < nRead;) {
+        size_t i = 0;
+        if (bFirst && nRead >= 3) {
+            const char Start[4] = {Buffer[0], Buffer[1], Buffer[2], '\0'};
+            i = Byte_Order_Mark_Length(Start);
+        }
+        bFirst = false;
+        while (i < nRead) {
             if (nInLine >= nKeep) {
                 // The rest of a long line is not kept: on to its LF.
                 const void* pEnd = std::memchr(Buffer + i, '\n', nRead - i);

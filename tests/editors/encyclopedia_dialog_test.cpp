@@ -82,6 +82,10 @@ TEST_F(EncyclopediaDialogTest, SettingsAreTwoLinesSoAFolderWithBlanksReadsBackWh
     EXPECT_EQ(L.Folder.size(), 2047u);
     EXPECT_EQ(L.StyleSheet, "default.css");
     EXPECT_EQ(Parse_Encyclopedia_Settings(nullptr, 0).Folder, "HTML_Export");
+    // An editor's byte-order mark is no part of the folder.
+    const char szMarked[] = "\xEF\xBB\xBFMarked\n";
+    EXPECT_EQ(Parse_Encyclopedia_Settings(szMarked, std::strlen(szMarked)).Folder, "Marked");
+    EXPECT_EQ(Parse_Encyclopedia_Settings("\xEF\xBB", 2).Folder, "\xEF\xBB");
     // Through the dialog: saved by "View", read back by the next opening.
     dialogs::Queue_Action(ENCYCLOPEDIA_DIALOG, Act(ACTION_SET_TEXT, ENCYCLOPEDIA_FOLDER, "web pages/my league"));
     dialogs::Queue_Action(ENCYCLOPEDIA_DIALOG, Act(ACTION_SELECT, ENCYCLOPEDIA_STYLE_COMBO, "green.css"));

@@ -472,6 +472,12 @@ TEST_F(PlayerMaking, CrlfListsAreReadWithoutTheirCarriageReturnsAndCounted)
     ASSERT_TRUE(Take_Cached_First_Name(szName, sizeof(szName)));
     EXPECT_STREQ(szName, "Bartholomew");
     EXPECT_FALSE(Take_Cached_First_Name(szName, sizeof(szName)));
+    // An editor's byte-order mark is not read as part of the first name.
+    Reset_Name_Pool();
+    Write_List("names/first.txt", "\xEF\xBB\xBF" "Ann\n");
+    Pick_Random_First_Name();
+    ASSERT_TRUE(Take_Cached_First_Name(szName, sizeof(szName)));
+    EXPECT_STREQ(szName, "Ann");
 }
 
 TEST_F(PlayerMaking, ALongListFillsTheWholeCacheFromAcrossTheFile)
