@@ -307,18 +307,19 @@ PAGE_LAYOUT Layout_Standings_Page()
             Add_Rule(Layout, x0, y, x1, 1);
             // Column heads over the figures: the statistic the user chooses
             // (a click on its head opens Choose Stat) 36 units wide, W, L
-            // and T 14, the percentage 28. The statistic's head reaches
+            // and T 14, the percentage 32 (a user's unbeaten club's "1.000",
+            // in bold, needs some 30). The statistic's head reaches
             // left over the nicknames, which have none: its longest names
             // ("Record (vs. Spread)") need some 90 units of small type; the
             // longest nicknames ("Rainmakers") 56 of bold.
-            const int xStat = x1 - 116, xW = x1 - 78, xL = x1 - 62, xT = x1 - 46;
+            const int xStat = x1 - 120, xW = x1 - 82, xL = x1 - 66, xT = x1 - 50;
             const PAGE_RECT StatHead = Rect(x0 + 1, y + 1, xStat + 36, y + 13);
             Add_Text(Layout, StatHead, Get_Team_Stat_Column_Caption(nStat), TYPE_SMALL, ALIGN_RIGHT);
             Layout.StatHeadings.push_back(PAGE_STAT_HEADING{STANDINGS_STAT_SLOT, PAGE_TEAM_STAT_DIALOG, StatHead});
             Add_Text(Layout, Rect(xW, y + 1, xW + 14, y + 13), "W", TYPE_SMALL, ALIGN_RIGHT);
             Add_Text(Layout, Rect(xL, y + 1, xL + 14, y + 13), "L", TYPE_SMALL, ALIGN_RIGHT);
             Add_Text(Layout, Rect(xT, y + 1, xT + 14, y + 13), "T", TYPE_SMALL, ALIGN_RIGHT);
-            Add_Text(Layout, Rect(x1 - 30, y + 1, x1 - 2, y + 13), "Pct", TYPE_SMALL, ALIGN_RIGHT);
+            Add_Text(Layout, Rect(x1 - 34, y + 1, x1 - 2, y + 13), "Pct", TYPE_SMALL, ALIGN_RIGHT);
             y += 14;
             for (size_t i = 0; i < Teams.size(); ++i) {
                 const int t = Teams[i];
@@ -335,7 +336,7 @@ PAGE_LAYOUT Layout_Standings_Page()
                          nType, ALIGN_RIGHT);
                 Add_Text(Layout, Rect(xT, y, xT + 14, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Ties(t)), nType,
                          ALIGN_RIGHT);
-                Add_Text(Layout, Rect(x1 - 30, y, x1 - 2, y + STANDINGS_ROW_HEIGHT),
+                Add_Text(Layout, Rect(x1 - 34, y, x1 - 2, y + STANDINGS_ROW_HEIGHT),
                          Percentage_Text(Get_Team_Winning_Percentage(t)), nType, ALIGN_RIGHT);
                 // An erased club has no club page to open.
                 if (Is_Team_Slot_Used(t)) {

@@ -91,6 +91,26 @@ TEST_F(PagePaintTest, StandingsRowsAreWhereTheLayoutPutsThem)
     EXPECT_EQ(Large.Get_Pixel(400, 193), Opaque(PAGE_INK_RGB));
 }
 
+// Every text of the Standings fits its box, at the design size and in the
+// window's page area (1024 x 676), the user's club in bold too: the Alphas,
+// unbeaten, show "1.000" whole, not "1.0...".
+TEST_F(PagePaintTest, EveryStandingsTextFitsItsBox)
+{
+    League.Team[A].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_USER;
+    const PAGE_LAYOUT Layout = Layout_Standings_Page();
+    bool bUnbeaten = false;
+    for (const CANVAS_RECT& rcArea : {CANVAS_RECT{0, 0, PAGE_DESIGN_WIDTH, PAGE_DESIGN_HEIGHT},
+                                      CANVAS_RECT{0, 0, 1024, 676}, CANVAS_RECT{0, 0, 1280, 845}}) {
+        for (const PAGE_TEXT& Text : Layout.Texts) {
+            bUnbeaten = bUnbeaten || (Text.Text == "1.000" && Text.nType == TYPE_BODY_BOLD);
+            const CANVAS_FONT Font = Page_Type_Font(Text.nType, rcArea);
+            EXPECT_LE(Measure_Text(Font, Text.Text.c_str()), Scale_Page_Rect(Text.Box, rcArea).Width())
+                << Text.Text << " in " << rcArea.Width() << " x " << rcArea.Height();
+        }
+    }
+    EXPECT_TRUE(bUnbeaten);
+}
+
 TEST_F(PagePaintTest, DesignRectanglesScaleAsEnlargeRectangleDoes)
 {
     // x by width / 768 and y by height / 507, each truncated, from the
