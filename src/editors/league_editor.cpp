@@ -630,7 +630,7 @@ void Warn_League_Editing_Limits()
                          "the season to add, move, or remove teams.",
                          "League Editing Disabled", BOX_OK | BOX_ICON_INFORMATION);
     if (!Commissioner_Mode() &&
-        Show_Message_Box("Certain aspects of the League Editor are disabled unless you are in Commmissioner Mode.\n\n"
+        Show_Message_Box("Certain aspects of the League Editor are disabled unless you are in Commissioner Mode.\n\n"
                          "Would you like to turn on Commissioner Mode now?",
                          "Team Editing Disabled", BOX_YESNO | BOX_ICON_QUESTION) == ID_YES)
         Set_User_Preference(PREF_COMMISSIONER_MODE, 1);

@@ -86,13 +86,21 @@ std::string Entry_Name(const DIALOG_ACTION& Action)
 // only what cannot change while the dialog is open counts (the control's
 // kind, a text no edit could hold): its entries, rows and columns may yet be
 // filled by the actions before it.
-std::string Kind_Refusal(const DIALOG_CONTROL& C, const DIALOG_ACTION& Action, const std::string& Where,
-                         bool bNow = true)
+std::string Kind_Refusal(const DIALOG& Dialog, const DIALOG_CONTROL& C, const DIALOG_ACTION& Action,
+                         const std::string& Where, bool bNow = true)
 {
     switch (Action.nKind) {
     case ACTION_SET_TEXT:
         if (C.nKind != CONTROL_EDIT)
             return Where + " takes no text";
+        if ((C.nStyle & CS_TEXT_PUT_BACK) != 0) {
+            // Such a line would be logged as done and change nothing.
+            for (const DIALOG_CONTROL& UpDown : Dialog.Controls())
+                if (UpDown.nKind == CONTROL_UPDOWN && UpDown.nBuddy == C.nId)
+                    return Where + " puts typed text back: the arrows of control " + std::to_string(UpDown.nId) +
+                           " set the count (spin " + std::to_string(UpDown.nId) + " up or down)";
+            return Where + " puts typed text back";
+        }
         if (bNow && (C.nStyle & CS_READONLY) != 0)
             return Where + " is read-only";
         if (C.nTextLimit > 0 && static_cast<int>(Action.Text.size()) > C.nTextLimit)
@@ -214,7 +222,7 @@ void Refuse_Impossible_Actions(DIALOG& Dialog)
         const DIALOG_CONTROL* pControl = Dialog.Find(Action.nControl);
         const std::string Where = "control " + std::to_string(Action.nControl);
         const std::string Why =
-            pControl == nullptr ? Where + " does not exist" : Kind_Refusal(*pControl, Action, Where, false);
+            pControl == nullptr ? Where + " does not exist" : Kind_Refusal(Dialog, *pControl, Action, Where, false);
         if (Why.empty())
             continue;
         // The record keeps the order of the queue: those before it, then it.
@@ -477,7 +485,7 @@ bool Apply_Action(DIALOG& Dialog, const DIALOG_ACTION& Action)
         Refuse(Dialog, Where + (pControl == nullptr ? " does not exist" : !pControl->bEnabled ? " is disabled" : " is hidden"));
         return false;
     }
-    const std::string Why = Kind_Refusal(*pControl, Action, Where);
+    const std::string Why = Kind_Refusal(Dialog, *pControl, Action, Where);
     if (!Why.empty()) {
         Refuse(Dialog, Why);
         return false;

@@ -31,6 +31,7 @@ constexpr unsigned CS_VERTICAL = 0x80;       // trackbar standing up
 constexpr unsigned CS_OWNER_DRAW = 0x1000;   // combo or list: its procedure draws the items (DIALOG_DRAW_ITEM)
 constexpr unsigned CS_BACKGROUND = 0x2000;   // paint area under every other control, group boxes too
 constexpr unsigned CS_KEEP_BUDDY_TEXT = 0x4000;   // up-down: its arrows leave the buddy's text to the procedure
+constexpr unsigned CS_TEXT_PUT_BACK = 0x8000;     // edit: its procedure puts typed text back; its up-down sets it
 // Anchors for resizing: each edge named keeps its distance to that edge of
 // the dialog. Left|Top (the default when none is given) stays put; Left|Right
 // stretches; Right alone moves along.

@@ -606,7 +606,7 @@ constexpr CONTROL_TEMPLATE PMS_CONTROLS[] = {
     {-1, CONTROL_LABEL, "Current season:", {10, 10, 72, 10}},
     {PMS_CURRENT_YEAR_LABEL, CONTROL_LABEL, "", {86, 10, 40, 10}},
     {-1, CONTROL_LABEL, "Play &through season:", {10, 28, 72, 10}},
-    {PMS_LAST_YEAR_EDIT, CONTROL_EDIT, "", {86, 26, 40, 14}, CS_GROUP, 4},
+    {PMS_LAST_YEAR_EDIT, CONTROL_EDIT, "", {86, 26, 40, 14}, CS_GROUP | CS_TEXT_PUT_BACK, 4},
     {PMS_SEASONS_SPINNER, CONTROL_UPDOWN, "", {127, 26, 11, 14}, CS_KEEP_BUDDY_TEXT, 0, 1, 100, PMS_LAST_YEAR_EDIT},
     {-1, CONTROL_LABEL, "Use the arrows to change the number of seasons.", {10, 46, 180, 10}},
     {DIALOG_OK, CONTROL_BUTTON, "&OK", {86, 66, 50, 16}, CS_DEFAULT | CS_GROUP},

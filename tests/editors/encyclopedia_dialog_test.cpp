@@ -121,6 +121,17 @@ TEST_F(EncyclopediaDialogTest, ATrailingSeparatorIsDroppedAndTheIndexInsideIsOpe
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "View Encyclopedia");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "No program could open " + std::filesystem::current_path().string() +
                                              "/old/index.htm: the desktop's opener (xdg-open) could not be started.");
+    // A folder named from the root is named as it is, not under the current one.
+    ui::Clear_Shown_Boxes();
+    services::Set_No_Document_Opener(true);
+    dialogs::Queue_Action(ENCYCLOPEDIA_DIALOG, Act(ACTION_SET_TEXT, ENCYCLOPEDIA_FOLDER, "/srv/league site"));
+    dialogs::Queue_Action(ENCYCLOPEDIA_DIALOG, Act(ACTION_PRESS, ENCYCLOPEDIA_VIEW));
+    Run();
+    services::Set_No_Document_Opener(false);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "No program could open /srv/league site/index.htm: the desktop's opener (xdg-open) could not be "
+              "started.");
 }
 
 TEST_F(EncyclopediaDialogTest, LongOrEmptyFoldersAreRefusedAndNothingOpens)

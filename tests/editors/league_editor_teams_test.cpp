@@ -234,7 +234,7 @@ TEST_F(LeagueEditorTest, OutsideCommissionerModeTheClubsAndRulesAreShownOnly)
     const DIALOG_RECORD& Record = Run({Type(LE_CASH_EDIT, "99"), Type(LE_HOME_EDIT, "Elsewhere"),
                                        Type(LE_GAMES_EDIT, "4"), Press(LE_ADD_BUTTON)});
     EXPECT_EQ(Boxes(), std::vector<std::string>{"Team Editing Disabled|Certain aspects of the League Editor are "
-                                                "disabled unless you are in Commmissioner Mode.\n\nWould you like to "
+                                                "disabled unless you are in Commissioner Mode.\n\nWould you like to "
                                                 "turn on Commissioner Mode now?"});
     EXPECT_EQ(Get_User_Preference(PREF_COMMISSIONER_MODE), 0);
     EXPECT_EQ(Get_Team_Financial_Stat(0, FINANCE_CASH), 5000);

@@ -283,6 +283,12 @@ TEST_F(HeadlessProgramTest, ScriptErrorsStopTheRunWithStatusTwoNamingTheLine)
         {"welcome new\ncommand Standings\ndialog 179 spin 1078 up\ndialog 179 press 2\n"
          "command \"Play Multiple Seasons\"\n",
          "line 3: dialog 179 \"Play Multiple Seasons\": control 1078 is no up-down control"},
+        // Typed text is put back there, so the line would change nothing; the
+        // spin before it is not carried out either.
+        {"welcome new\ncommand Standings\ndialog 179 spin 1138 up\ndialog 179 set 1078 \"2020\"\n"
+         "dialog 179 press 1\ncommand \"Play Multiple Seasons\"\n",
+         "line 4: dialog 179 \"Play Multiple Seasons\": control 1078 puts typed text back: the arrows of control "
+         "1138 set the count (spin 1138 up or down)"},
         {"answer maybe\n", "line 1: answer takes yes, no, ok or cancel"},
     };
     for (const CASE& Case : Cases) {

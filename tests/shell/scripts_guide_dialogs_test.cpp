@@ -22,12 +22,13 @@ namespace {
 const std::map<int, std::string> TEST_SUITES_OWN_DIALOGS = {{990, "Every Control"}, {992, "Players"}, {9931, "Radio"}};
 
 // The kind the guide gives a control a line can act on; "" for one no line
-// acts on (a label, a frame, a picture, a progress bar, a read-only text).
+// acts on (a label, a frame, a picture, a progress bar, a read-only text, a
+// text its up-down alone sets).
 std::string Scripted_Kind(const CONTROL_TEMPLATE& Control)
 {
     switch (Control.nKind) {
     case CONTROL_EDIT:
-        return (Control.nStyle & CS_READONLY) != 0 ? "" : "edit";
+        return (Control.nStyle & (CS_READONLY | CS_TEXT_PUT_BACK)) != 0 ? "" : "edit";
     case CONTROL_COMBO:
         return "combo box";
     case CONTROL_LIST:
