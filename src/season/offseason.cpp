@@ -491,6 +491,25 @@ bool Are_Season_Finishes_Recorded()
     return Get_Team_Yearly_Int(nChampion, Played_Season_Index(), SEASON_FINISH_INT) == nTitleCode;
 }
 
+bool Has_Played_Season_A_Game()
+{
+    for (int g = 0; g < NUMBER_OF_GAMES; ++g)
+        if (Is_Game_Record_Final(g))
+            return true;
+    const int nYear = Played_Season_Index();
+    if (nYear < 0 || nYear >= YEARLY_RECORD_YEARS)
+        return false;
+    const int nTeams = Count_Teams();
+    for (int t = 0; t < nTeams; ++t) {
+        if (!Is_Team_Slot_Used(t))
+            continue;
+        if (Get_Team_Yearly_Char(t, nYear, YEARLY_WINS) != 0 || Get_Team_Yearly_Char(t, nYear, YEARLY_LOSSES) != 0 ||
+            Get_Team_Yearly_Char(t, nYear, YEARLY_TIES) != 0)
+            return true;
+    }
+    return false;
+}
+
 void Record_All_Division_Finishes()
 {
     Clear_Standings_Order();
@@ -501,10 +520,15 @@ void Record_All_Division_Finishes()
         return;
     if (Get_Current_Week() < Get_Playoff_Start_Day())
         Update_Standings();
+    // Before the first game the standings are all 0-0, and their order
+    // would hand out first places and wild cards nobody has earned; the
+    // draft order that prices the picks reads them. The season has no
+    // finishes yet, as when it was set up.
+    const bool bPlayed = Has_Played_Season_A_Game();
     const int nYear = Played_Season_Index();
     const int nTeams = Count_Teams();
     for (int t = 0; t < nTeams; ++t)
-        Set_Team_Yearly_Int(t, nYear, SEASON_FINISH_INT, Record_Team_Division_Finish(t));
+        Set_Team_Yearly_Int(t, nYear, SEASON_FINISH_INT, bPlayed ? Record_Team_Division_Finish(t) : 0);
 }
 
 void Setup_Next_Season()

@@ -48,9 +48,14 @@ bool Human_Team_Has_Flagged_Players();
 // last slot holds a club that has the code of that slot (worked out after
 // the last game), or a club erased from the league since.
 bool Are_Season_Finishes_Recorded();
+// Whether the season whose finishes are recorded (the one just played when
+// the day is 100) has a game played: a GAME record over, or a result in a
+// club's record of that season.
+bool Has_Played_Season_A_Game();
 // Refreshes the standings and stores each club's division finish in its
 // yearly record (the season just played when the day is 100); nothing is
-// stored once the season's codes stand.
+// stored once the season's codes stand, and a season without a game played
+// stores no finish (code 0) for any club.
 void Record_All_Division_Finishes();
 // Prepares the new season after the draft: pick owners rolled on, the game
 // records cleared, team totals rolled over, free agents signed, leftover

@@ -17,6 +17,7 @@
 #include "money_fixture.h"
 #include "platform/ui.h"
 #include "season/contract_renewal.h"
+#include "season/draft_pool.h"
 #include "season/draft_state.h"
 #include "season/salaries.h"
 #include "season/season_services.h"
@@ -355,6 +356,69 @@ TEST_F(RenewalTest, TheUsersOffersKeepTheRoomForHisDraftPicks)
     dialogs::Queue_Action(CONTRACT_OFFER_DIALOG_ID, Press(1706));
     EXPECT_EQ(Run_Contract_Offer_Dialog(FREE_AGENT_TEAM, 0), 1);
     EXPECT_TRUE(ui::Shown_Boxes().empty());
+    Set_Contract_Offer_Policy(nullptr);
+    dialogs::Reset();
+}
+
+// A season not yet begun, as a new game sets it up and as a resume before
+// its first game finds it: the load brings the draft order up to date, and
+// the offer then names the same part of the room kept for the rookies as
+// before. Club 0 (the user's) alone in division 0, clubs 1 and 2 in division
+// 1, each holding its own picks. At 0-0 every standings key is 0 and the
+// higher slot is placed first: places 2, 1, 0; no club has a finish, so the
+// provisional keys are 400 + place = 402, 401, 400 and club 0 picks first in
+// every round.
+TEST_F(RenewalTest, AnOfferBeforeTheFirstGameKeepsItsReserveWhenTheDraftOrderIsBroughtUpToDate)
+{
+    Use_Teams(3);
+    Set_Regular_Season_Weeks(17);
+    League.Universe.nStat[GAMES_PER_SEASON] = 16;
+    Set_User_Preference(PREF_CURRENT_WEEK, 0);
+    const int Division[3] = {0, 1, 1};
+    for (int t = 0; t < 3; ++t)
+        League.Team[t].nTeamStat[TEAM_STAT_DIVISION] = Division[t];
+    Set_User_Club(0);
+    Set_User_Preference(PREF_SELECTED_TEAM, 0);
+    int nReserve = 0;
+    for (int r = 0; r < 7; ++r) {
+        for (int t = 0; t < 3; ++t)
+            Set_Draft_Pick_Owner(0, r, t, t);
+        nReserve += Get_Draft_Slot_Salary(r, 0) + Get_Draft_Slot_Bonus(r, 0) / 4;
+    }
+    // The first pick is dearer than the second: a club moved down the order
+    // would keep less.
+    ASSERT_GT(Get_Draft_Slot_Salary(0, 0), Get_Draft_Slot_Salary(0, 1));
+    for (int s = 0; s < 44; ++s)
+        Put_Priced_Player(0, s, 100 + s, POSITION_K, 1990, 5, 2000, 3);
+    League.Universe.nStat[SALARY_CAP] = (88000 + nReserve + 1000) * 1000;
+    ASSERT_EQ(Get_Team_Financial_Stat(0, FINANCE_CAP_ROOM), nReserve + 1000);
+    Put_Priced_Player(FREE_AGENT_TEAM, 0, 1, POSITION_RB, 1995, 3, 1001, 2);
+    Install_Contract_Offer_Dialog();
+    const auto Refusal = [] {
+        ui::Clear_Shown_Boxes();
+        dialogs::Reset();
+        dialogs::Queue_Action(CONTRACT_OFFER_DIALOG_ID, Press(1706));
+        EXPECT_EQ(Run_Contract_Offer_Dialog(FREE_AGENT_TEAM, 0), 0);
+        // A box about a name file the test folder lacks may come first.
+        for (const auto& Box : ui::Shown_Boxes())
+            if (Box.Caption == "Not Enough Cap Room")
+                return Box.Text;
+        return std::string("(no refusal)");
+    };
+    const std::string Kept = "You have $" + With_Commas(nReserve + 1000) + ",000 of room, but $" +
+                             With_Commas(nReserve) + ",000 of it is kept for the rookies";
+    std::string Text = Refusal();
+    EXPECT_NE(Text.find(Kept), std::string::npos) << Text;
+
+    // What a load does last: the final order refreshed, with the standings
+    // places and finishes it reads. No game has been played: no finish.
+    Set_Draft_Order();
+    for (int t = 0; t < 3; ++t)
+        EXPECT_EQ(Get_Team_Yearly_Int(t, 0, YEARLY_INT_FINISH), 0) << t;
+    Text = Refusal();
+    EXPECT_NE(Text.find(Kept), std::string::npos) << Text;
+    EXPECT_EQ(Get_Team_Draft_Slot(0), 0);
+    EXPECT_EQ(Get_Team_Draft_Slot(2), 2);
     Set_Contract_Offer_Policy(nullptr);
     dialogs::Reset();
 }

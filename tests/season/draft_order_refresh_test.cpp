@@ -6,6 +6,7 @@
 
 #include "league/team.h"
 #include "season/draft_pool.h"
+#include "season/offseason.h"
 #include "playoffs_fixture.h"
 
 namespace {
@@ -130,6 +131,51 @@ TEST_F(DraftOrderRefreshTest, InTheOffSeasonOnlyTheRunningDraftReadsThePlayedSea
         EXPECT_EQ(Code(t), Codes[t]) << t;
     EXPECT_EQ(Slot(24), 0);
     EXPECT_EQ(Slot(27), 4);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+// Before the first game every record is 0-0: the order of the standings is
+// only the order of the slots, and no club has a finish (code 0), as when a
+// new game sets the season up, even where a code was left in the record.
+TEST_F(DraftOrderRefreshTest, BeforeTheFirstGameNoClubHasAFinish)
+{
+    Build({{0, 0}, {0, 0}, {0, 0}, {4, 0}, {4, 0}, {4, 0}}, 1);
+    for (int t = 0; t < 6; ++t) {
+        Set_Season_Record(t, 0, 0, 0, 0);
+        Set_Team_Yearly_Int(t, 0, FINISH_CODE, STALE_CODE);
+    }
+    Set_Day(0);
+    EXPECT_FALSE(Has_Played_Season_A_Game());
+    Set_Draft_Order();
+    for (int t = 0; t < 6; ++t)
+        EXPECT_EQ(Code(t), 0) << t;
+    // Every standings key 0: the higher slot placed first, places 5 to 0
+    // for clubs 0 to 5; provisional keys 400 + place, 405 down to 400.
+    for (int t = 0; t < 6; ++t)
+        EXPECT_EQ(Get_Team_Draft_Slot(t), t) << t;
+
+    // A game under way is no game played; once over, it is, and the
+    // standings give every club a finish: in a division of three, third
+    // place at worst (code 2).
+    Put_Game(0, 1, 0, 7, 3, 0, SECONDS_OF_REGULATION - 60);
+    EXPECT_FALSE(Has_Played_Season_A_Game());
+    Put_Game(0, 1, 0, 7, 3);
+    EXPECT_TRUE(Has_Played_Season_A_Game());
+    Set_Draft_Order();
+    for (int t = 0; t < 6; ++t)
+        EXPECT_GE(Code(t), 2) << t;
+
+    // A result in a club's record of the season counts too, that of the
+    // season just played in the off-season, and of no other.
+    League.Game[0] = GAME{};
+    EXPECT_FALSE(Has_Played_Season_A_Game());
+    Set_Season_Record(5, 0, 0, 0, 1);
+    EXPECT_TRUE(Has_Played_Season_A_Game());
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    Set_Day(OFFSEASON_WEEK);
+    EXPECT_TRUE(Has_Played_Season_A_Game());
+    Set_Day(0);
+    EXPECT_FALSE(Has_Played_Season_A_Game());
     EXPECT_EQ(Errors_Reported(), 0);
 }
 

@@ -13,11 +13,13 @@
 #include "season/draft_teams.h"
 #include "season/fantasy_draft.h"
 #include "gamefile/game_dialogs.h"
+#include "gamefile/game_file.h"
 #include "league/league_structure.h"
 #include "league/league_data.h"
 #include "league/preferences.h"
 #include "platform/dialogs.h"
 #include "platform/ui.h"
+#include "platform/ui_backend.h"
 #include "season/day_advance.h"
 #include "pages/page_layout.h"
 #include "shell/commands.h"
@@ -278,6 +280,67 @@ TEST_F(CommandsTest, CloseLoadNewGameAndRetireAreRefusedDuringARun)
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Retire");
     ui::Queue_Answer(ID_NO);   // the league changed: not saved
     EXPECT_TRUE(Exit_Program());
+    EXPECT_TRUE(Is_Quit_Posted());
+    EXPECT_EQ(Read_Text_File("ZrtFame.dat").size(), 23552u);
+}
+
+// The close box pressed while New Game's dialog is open: no progress window
+// stands then, so only the command's own mark keeps the close from ending
+// the program (or asking to save a league half replaced). What the close
+// did is read at once inside the dialog, whatever else runs around it.
+namespace {
+struct CLOSE_IN_NEW_GAME {
+    static bool bClosed;
+    static bool bProgressOpen;
+    static size_t nBoxes;
+    static bool bQuit;
+    static void Run(DIALOG& Dialog)
+    {
+        if (Dialog.Id() == NEW_GAME_DIALOG && !bClosed) {
+            bClosed = true;
+            bProgressOpen = ui::Progress().Open;
+            const size_t nBefore = ui::Shown_Boxes().size();
+            Close_Main_Window();
+            nBoxes = ui::Shown_Boxes().size() - nBefore;
+            bQuit = Is_Quit_Posted();
+        }
+        DIALOG_ACTION Action;
+        while (!Dialog.Ended() && dialogs::Take_Action(Dialog.Id(), Action))
+            dialogs::Apply_Action(Dialog, Action);
+        if (!Dialog.Ended())
+            dialogs::Finish_Unattended(Dialog);
+    }
+};
+bool CLOSE_IN_NEW_GAME::bClosed = false;
+bool CLOSE_IN_NEW_GAME::bProgressOpen = false;
+size_t CLOSE_IN_NEW_GAME::nBoxes = 0;
+bool CLOSE_IN_NEW_GAME::bQuit = false;
+}  // namespace
+
+TEST_F(CommandsTest, TheCloseBoxIsIgnoredWhileNewGamesDialogIsOpen)
+{
+    // Nothing to save: a close acted on would store the window and end the
+    // program without a box.
+    Remember_League_Fingerprint();
+    ui::Reset();
+    CLOSE_IN_NEW_GAME::bClosed = false;
+    UI_BACKEND Closer;
+    Closer.szName = "close in New Game";
+    Closer.Run_Dialog = CLOSE_IN_NEW_GAME::Run;
+    Install_Ui_Backend(&Closer);
+    Queue_Press(NEW_GAME_DIALOG, DIALOG_CANCEL);
+    EXPECT_TRUE(Dispatch_Main_Command(CMD_NEW_GAME));
+    Install_Ui_Backend(nullptr);
+    ASSERT_TRUE(CLOSE_IN_NEW_GAME::bClosed) << "New Game's dialog did not open";
+    EXPECT_FALSE(CLOSE_IN_NEW_GAME::bProgressOpen);
+    EXPECT_EQ(CLOSE_IN_NEW_GAME::nBoxes, 0u);
+    EXPECT_FALSE(CLOSE_IN_NEW_GAME::bQuit);
+    EXPECT_FALSE(Is_Quit_Posted());
+    EXPECT_EQ(Read_Text_File("ZrtFame.dat", "none"), "none") << "the window was stored";
+
+    // Once New Game is over, the close ends the program again.
+    Remember_League_Fingerprint();
+    Close_Main_Window();
     EXPECT_TRUE(Is_Quit_Posted());
     EXPECT_EQ(Read_Text_File("ZrtFame.dat").size(), 23552u);
 }
