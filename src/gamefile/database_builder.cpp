@@ -168,7 +168,8 @@ bool Build_Year(int nYear, std::string& Problem)
         Write_Debug_Log("Database of %d not written: %s", nYear, Problem.c_str());
         return false;
     }
-    Load_All_Time_Leaders(nYear);
+    // The leader files this build staged, as the database will hold them.
+    Load_All_Time_Leaders(nYear, true);
     Read_Personnel_File();
     Auto_Set_All_Depth_Charts(0);
     Set_Team_Stat_10_By_Strength();
@@ -217,6 +218,14 @@ bool Build_Year(int nYear, std::string& Problem)
         Problem = std::string("the database \"") + szPath + "\" could not be written (" + Cause + ")";
         return false;
     }
+    // The leader files go with the database just written, whatever fails
+    // after it.
+    std::string Leaders;
+    if (!Commit_Leader_Files(nYear, Leaders)) {
+        Problem = Leaders;
+        Write_Debug_Log("Leader files of %d not written: %s", nYear, Problem.c_str());
+        return false;
+    }
     const int nYearNow = League.Universe.nStat[FIRST_SEASON_YEAR] + Get_User_Preference(PREF_SEASON_INDEX);
     const int nRatings = Export_Player_Ratings(ANY_POSITION, nYearNow);
     const int nRatingsError = errno;
@@ -263,8 +272,9 @@ DATABASE_BUILD_RESULT Run_Years(int nFirst, int nLast, bool bHistorical, bool bL
         // The league left in memory is one a file holds: the year just
         // written, or the template when the year could not be built.
         if (!bBuilt) {
-            // The leader files it wrote belong to no database.
-            Remove_Leader_Files(nYear);
+            // What it staged belongs to no database; the leader files in use
+            // stay with the database they came with.
+            Discard_Leader_Files(nYear);
             Restore_Template();
         }
         Remember_League_Fingerprint();
@@ -457,7 +467,11 @@ bool Build_Database(std::string& Problem)
     if (!Damage.empty())
         return Fail(Damage);
     Note_Step("Read_Seasons_File");
-    Export_Leaders_CSV(nYear);
+    // Staged only: the year's leader files in use are replaced with its
+    // database, once that is written.
+    std::string Leaders;
+    if (Export_Leaders_CSV(nYear, &Leaders) == 0)
+        return Fail(Leaders);
     Note_Step("Export_Leaders_CSV");
     Read_Salaries_File();
     Note_Step("Read_Salaries_File");

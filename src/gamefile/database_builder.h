@@ -10,11 +10,16 @@
 // year one of whose files is damaged, naming the file, the line and the
 // cause: a league, teams, rosters, players or seasons file that cannot be
 // read (missing, a folder, a pipe), a table whose first line is not its
-// header or one of whose lines is cut short or holds a NUL byte, a club
-// beyond the 32nd or one the teams file refuses, a players file that places none of the rosters' players, or more rookies
-// than a draft class holds (a seasons table that lacks most of the league's
-// past). The run goes on with the next year. Under "IS_NOT_RANDOM" a year builds to the same
-// bytes alone or inside a range.
+// header or one of whose lines is cut short, holds a NUL byte or is longer
+// than its reader keeps, a club beyond the 32nd or one the teams file
+// refuses, a players file that places none of the rosters' players, or more
+// rookies than a draft class holds (a seasons table that lacks most of the
+// league's past). Writing nothing, it leaves every file of the year as it
+// was, its leader files ("Input/Leaders/YEAR-*.csv") included: those are
+// staged during the build and replaced only together with the database, once
+// that is written; a leader file that cannot be written fails the year,
+// naming it. The run goes on with the next year. Under "IS_NOT_RANDOM" a
+// year builds to the same bytes alone or inside a range.
 #pragma once
 
 #include <string>

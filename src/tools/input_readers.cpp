@@ -30,6 +30,7 @@
 #include "platform/ui.h"
 #include "season/name_lookups.h"
 #include "season/salaries.h"
+#include "season/season_files.h"
 #include "season/stat_file_layouts.h"
 #include "season/team_records_file.h"
 
@@ -117,6 +118,14 @@ int Surface_Code(char* szSurface)
     return 1;
 }
 
+// Why a build refuses a line its reader would cut ("line 11 holds 2048
+// characters, more than the 2047 a line may hold"), else "": a cut club line
+// loses its city, and the club would be built into the first city.
+std::string Long_Line_Problem(FILE* pFile)
+{
+    return Over_Long_Line_Problem(pFile, static_cast<int>(LINE_SIZE));
+}
+
 bool Next_Line_Missing(FILE* pFile)
 {
     const int c = getc(pFile);
@@ -173,9 +182,12 @@ int Read_League_File(std::string* pProblem)
     }
     const std::string Quoted = "\"" + files::Resolve_Path(szPath) + "\"";
     // A build's file is checked whole first, as the other tables are: a line
-    // cut short would name a division "N" and leave the rest blank.
+    // cut short would name a division "N" and leave the rest blank, and one
+    // too long would be read cut.
     std::string Why;
-    if (pProblem != nullptr && !Check_Input_Table(pFile, LEAGUE_CSV_HEADER, 0, Why)) {
+    if (pProblem != nullptr && Check_Input_Table(pFile, LEAGUE_CSV_HEADER, 0, Why))
+        Why = Long_Line_Problem(pFile);
+    if (pProblem != nullptr && !Why.empty()) {
         fclose(pFile);
         *pProblem = Quoted + ": " + Why;
         return -1;
@@ -326,9 +338,12 @@ int Read_Teams_File(std::string* pProblem)
         return -1;
     }
     // A build's file is checked whole first: no line cut short (against the
-    // header line, whose names are not fixed) and no NUL byte in any.
+    // header line, whose names are not fixed), no NUL byte in any, and none
+    // longer than the reader keeps.
     std::string Why;
-    if (pProblem != nullptr && !Check_Input_Table(pFile, TEAMS_CSV_HEADER, 0, Why)) {
+    if (pProblem != nullptr && Check_Input_Table(pFile, TEAMS_CSV_HEADER, 0, Why))
+        Why = Long_Line_Problem(pFile);
+    if (pProblem != nullptr && !Why.empty()) {
         fclose(pFile);
         *pProblem = "\"" + files::Resolve_Path(szPath) + "\": " + Why;
         return -1;

@@ -46,7 +46,9 @@ constexpr double SLOWEST_TIMED_RUN = 7.0;
 // (no byte at all), or a line 2 or 3 holding nothing, names nothing: the
 // leagues and divisions keep their default names. With pProblem (a database
 // build) the file is first checked whole (Check_Input_Table: no line with
-// fewer fields than the header line, no NUL byte), and line 2 or 3 must hold
+// fewer fields than the header line, no NUL byte; Over_Long_Line_Problem of
+// season/season_files.h: no line over the 2,047 characters the reader keeps,
+// which it would cut), and line 2 or 3 must hold
 // the five names: a damaged file refuses the year, pProblem naming the file,
 // the line and why ("\"PATH\": line 3 holds 3 of the header's 5 fields: the
 // file ends inside it (cut short)"), and -1 is returned. A last line without
@@ -60,7 +62,9 @@ int Read_League_File(std::string* pProblem);
 // before it stay read.
 // With pProblem (a database build) the file is taken whole or refused, as
 // the statistics tables are: it is first checked whole (Check_Input_Table:
-// no line with fewer fields than the header line, no NUL byte), and then
+// no line with fewer fields than the header line, no NUL byte; no line over
+// the 2,047 characters the reader keeps: "line 11 holds 2048 characters,
+// more than the 2047 a line may hold"), and then
 // every line that holds anything but empty fields must give a club. A line
 // of fewer than the 16 fields, whose abbreviation does not begin with a
 // letter, or that is refused (above) refuses the file: pProblem names the

@@ -52,6 +52,12 @@ std::string Field_Text(const char* pField, size_t nSize)
     return std::string(pField, strnlen(pField, nSize));
 }
 
+// A path for a message, as it stands on disk.
+std::string Quoted_Path(const std::string& Path)
+{
+    return "\"" + files::Resolve_Path(Path.c_str()) + "\"";
+}
+
 bool Write_Replacing(const std::string& Path, const std::string& Text)
 {
     return files::Write_Whole_File(Path.c_str(), Text.data(), Text.size());
@@ -140,35 +146,81 @@ std::string Get_Leader_File_Path(int nYear, int nTable, int nStat)
     return szPath;
 }
 
-int Export_Leaders_CSV(int nYear)
+int Export_Leaders_CSV(int nYear, std::string* pProblem)
 {
     Update_Leader_Lists(2);
     Update_Leader_Lists(4);
-    return Write_Leader_Files(nYear);
+    if (pProblem == nullptr)
+        return Write_Leader_Files(nYear);
+    return Stage_Leader_Files(nYear, *pProblem);
 }
 
 int Write_Leader_Files(int nYear)
 {
-    files::Create_Folders(LEADER_FILES_FOLDER);
-    int nWritten = 0;
-    std::string Failed;
-    for (int nTable = 0; nTable < LEADER_TABLE_COUNT; ++nTable) {
-        for (int nStat = 0; nStat < LEADER_STAT_COUNT; ++nStat) {
-            const std::string Path = Get_Leader_File_Path(nYear, nTable, nStat);
-            if (Write_Replacing(Path, Leader_File_Text(nTable, nStat)))
-                ++nWritten;
-            else if (Failed.empty())
-                Failed = Path + ": " + std::strerror(errno);
-        }
-    }
-    if (!Failed.empty()) {
-        // A year's files are a set: part of one (a full disk) is none.
-        Remove_Leader_Files(nYear);
+    std::string Problem;
+    int nWritten = Stage_Leader_Files(nYear, Problem);
+    if (nWritten > 0 && !Commit_Leader_Files(nYear, Problem))
         nWritten = 0;
-        const std::string Text = "Unable to write " + Failed;
+    if (!Problem.empty()) {
+        const std::string Text = Problem + ".";
         Show_Message_Box(Text.c_str(), "File Error", BOX_OK);
     }
     return nWritten;
+}
+
+int Stage_Leader_Files(int nYear, std::string& Problem)
+{
+    Problem.clear();
+    files::Create_Folders(LEADER_FILES_FOLDER);
+    int nWritten = 0;
+    for (int nTable = 0; nTable < LEADER_TABLE_COUNT && Problem.empty(); ++nTable) {
+        for (int nStat = 0; nStat < LEADER_STAT_COUNT && Problem.empty(); ++nStat) {
+            const std::string Path = Get_Leader_File_Path(nYear, nTable, nStat);
+            // A folder in a file's place would refuse the rename once the
+            // database is written: found now, the year keeps what it had.
+            if (files::Folder_Exists(Path.c_str()))
+                Problem = Quoted_Path(Path) + " could not be written (" + files::Error_Text(EISDIR) + ")";
+            else if (Write_Replacing(Path + LEADER_STAGED_SUFFIX, Leader_File_Text(nTable, nStat)))
+                ++nWritten;
+            else
+                Problem = Quoted_Path(Path) + " could not be written (" + files::Error_Text(errno) + ")";
+        }
+    }
+    if (Problem.empty())
+        return nWritten;
+    // A year's files are a set: part of one (a full disk) is none.
+    Discard_Leader_Files(nYear);
+    return 0;
+}
+
+bool Commit_Leader_Files(int nYear, std::string& Problem)
+{
+    Problem.clear();
+    for (int nTable = 0; nTable < LEADER_TABLE_COUNT; ++nTable) {
+        for (int nStat = 0; nStat < LEADER_STAT_COUNT; ++nStat) {
+            const std::string Path = Get_Leader_File_Path(nYear, nTable, nStat);
+            if (!files::Rename_File((Path + LEADER_STAGED_SUFFIX).c_str(), Path.c_str()) && Problem.empty())
+                Problem = Quoted_Path(Path) + " could not be written (" + files::Error_Text(errno) + ")";
+        }
+    }
+    if (Problem.empty())
+        return true;
+    Discard_Leader_Files(nYear);
+    return false;
+}
+
+int Discard_Leader_Files(int nYear)
+{
+    int nRemoved = 0;
+    for (int nTable = 0; nTable < LEADER_TABLE_COUNT; ++nTable) {
+        for (int nStat = 0; nStat < LEADER_STAT_COUNT; ++nStat) {
+            const std::string Path = Get_Leader_File_Path(nYear, nTable, nStat) + LEADER_STAGED_SUFFIX;
+            // A folder of that name is no staged file of ours.
+            if (!files::Folder_Exists(Path.c_str()))
+                nRemoved += files::Delete_File(Path.c_str()) ? 1 : 0;
+        }
+    }
+    return nRemoved;
 }
 
 int Remove_Leader_Files(int nYear)
@@ -180,7 +232,7 @@ int Remove_Leader_Files(int nYear)
     return nRemoved;
 }
 
-int Load_All_Time_Leaders(int nYear)
+int Load_All_Time_Leaders(int nYear, bool bStaged)
 {
     Build_Corvel_ID_Hash();
     Build_Leader_Name_Index();
@@ -188,7 +240,9 @@ int Load_All_Time_Leaders(int nYear)
     for (int nTable = 0; nTable < LEADER_TABLE_COUNT; ++nTable) {
         for (int nStat = 0; nStat < LEADER_STAT_COUNT; ++nStat) {
             LEADER_LIST List;
-            if (!Read_Leader_File(Get_Leader_File_Path(nYear, nTable, nStat), List))
+            const std::string Path =
+                Get_Leader_File_Path(nYear, nTable, nStat) + (bStaged ? LEADER_STAGED_SUFFIX : "");
+            if (!Read_Leader_File(Path, List))
                 continue;
             Write_Leader_List(nTable, nStat, List);
             ++nRead;

@@ -33,19 +33,39 @@ extern const char* const LEADER_STAT_KEYS[LEADER_STAT_COUNT];
 // statistic.
 std::string Get_Leader_File_Path(int nYear, int nTable, int nStat);
 
-// Writes the three tables as the 90 files of nYear, each beside the old one
-// and renamed over it. The number of files written; a file that could not be
-// written is told once ("File Error", naming it), and then none of the
-// year's files is kept (0).
+// Writes the three tables as the 90 files of nYear: all are written beside
+// the ones in use first (Stage_Leader_Files) and renamed over them once every
+// one is (Commit_Leader_Files). The number of files written; when one cannot
+// be written none of the year's files is replaced, the failure is told once
+// ("File Error", naming the file and why), and 0 is returned.
 int Write_Leader_Files(int nYear);
-// Removes every leader file of the year (a build of that year that failed
-// leaves none behind); the count removed.
+// Removes every leader file of the year; the count removed.
 int Remove_Leader_Files(int nYear);
 // Offers the league's players to the career list (career values) and the
-// single-season list (last season), then Write_Leader_Files.
-int Export_Leaders_CSV(int nYear);
+// single-season list (last season), then Write_Leader_Files. With pProblem
+// (a database build) the files are only staged (below): a file that cannot
+// be written puts its name and why there, with no box, and 0 is returned.
+int Export_Leaders_CSV(int nYear, std::string* pProblem = nullptr);
 
-// Reads the files of nYear into the three tables; a list whose file is
-// missing stays as it was. The number of files read (0: none, noted in the
-// debug log).
-int Load_All_Time_Leaders(int nYear);
+// A database build replaces a year's leader files together with its database
+// and never without it: the new files are staged beside those in use, each
+// under its own name followed by LEADER_STAGED_SUFFIX, and renamed in once
+// the database is written; a year refused at any step before discards them,
+// leaving the files in use as they were.
+constexpr const char* LEADER_STAGED_SUFFIX = ".staged";
+// Writes the 90 staged files of nYear. 90; or 0 when one cannot be written
+// (or a folder stands where it is to be renamed in), with Problem naming it
+// and why ("\"Input/Leaders/2010-Season-Sacks.csv\" could not be written (Is
+// a directory)") and the year's staged files removed. Shows no box.
+int Stage_Leader_Files(int nYear, std::string& Problem);
+// Renames the staged files of nYear over those in use. false (Problem naming
+// the first file that could not take its name, and why) when one could not;
+// the others are renamed in still and no staged file is left.
+bool Commit_Leader_Files(int nYear, std::string& Problem);
+// Removes the staged files of nYear; the count removed.
+int Discard_Leader_Files(int nYear);
+
+// Reads the files of nYear into the three tables (with bStaged, the files a
+// build staged, not yet in use); a list whose file is missing stays as it
+// was. The number of files read (0: none, noted in the debug log).
+int Load_All_Time_Leaders(int nYear, bool bStaged = false);

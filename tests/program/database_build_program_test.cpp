@@ -77,6 +77,59 @@ std::vector<std::string> Fields(const std::string& Line)
     return Out;
 }
 
+// What a build of 2010 leaves in a data folder: its database, its class,
+// its ratings file, the class log and every entry of the leader folder, each
+// with its bytes and its inode (a file replaced through a temporary has a new
+// one, even holding the same bytes).
+struct KEPT_FILE {
+    std::string Bytes;
+    ino_t nInode = 0;
+};
+using YEAR_FILES = std::map<std::string, KEPT_FILE>;
+
+YEAR_FILES Year_Files(const std::string& Data)
+{
+    YEAR_FILES Files;
+    std::vector<std::string> Names = {"Databases/universe-2010.dat", "Databases/rookies-2010.dat",
+                                      "Output/Ratings/2010_Player_Ratings.csv", "Draft-Class-Rookies.csv"};
+    std::error_code Error;
+    for (const auto& Entry : fs::directory_iterator(Data + "/Input/Leaders", Error))
+        Names.push_back("Input/Leaders/" + Entry.path().filename().string());
+    for (const std::string& Name : Names) {
+        struct stat Stat {};
+        if (::stat((Data + "/" + Name).c_str(), &Stat) != 0)
+            continue;
+        Files[Name] = {Read_Text_File(Data + "/" + Name, "(unreadable)"), Stat.st_ino};
+    }
+    return Files;
+}
+
+// The names of the files that differ between two takes (bytes, inode, or
+// present in one only), for a message.
+std::string Changed_Files(const YEAR_FILES& Before, const YEAR_FILES& After, bool bInodes)
+{
+    std::string Changed;
+    for (const auto& [Name, File] : Before) {
+        const auto Found = After.find(Name);
+        if (Found == After.end())
+            Changed += " removed:" + Name;
+        else if (Found->second.Bytes != File.Bytes || (bInodes && Found->second.nInode != File.nInode))
+            Changed += " changed:" + Name;
+    }
+    for (const auto& [Name, File] : After)
+        if (Before.count(Name) == 0)
+            Changed += " added:" + Name;
+    return Changed;
+}
+
+size_t Count_Leader_Files(const YEAR_FILES& Files)
+{
+    return static_cast<size_t>(std::count_if(Files.begin(), Files.end(), [](const auto& Entry) {
+        return Entry.first.rfind("Input/Leaders/2010-", 0) == 0 && Entry.first.size() > 4 &&
+               Entry.first.compare(Entry.first.size() - 4, 4, ".csv") == 0;
+    }));
+}
+
 class DatabaseBuildProgramTest : public ::testing::Test {
 protected:
     SCRATCH_FOLDER Output{"database_build_out", false};
@@ -267,6 +320,21 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     program_support::Write_File(LeagueFile, League);
     const process_runner::RUN_RESULT One = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
     ASSERT_EQ(One.nExitCode, 0) << One.Out << One.Err;
+    // The database and the leader files of a clean build, and a way to put
+    // other bytes in their place: a later build must write them again.
+    const auto Database_And_Leaders = [](const YEAR_FILES& Files) {
+        YEAR_FILES Kept;
+        for (const auto& [Name, File] : Files)
+            if (Name == "Databases/universe-2010.dat" || Name.rfind("Input/Leaders/", 0) == 0)
+                Kept[Name] = File;
+        return Kept;
+    };
+    const YEAR_FILES Clean = Database_And_Leaders(Year_Files(Alone));
+    ASSERT_EQ(Count_Leader_Files(Clean), 90u);
+    const auto Put_Old_Bytes = [&]() {
+        for (const auto& Entry : Clean)
+            program_support::Write_File(Alone + "/" + Entry.first, "old");
+    };
     const process_runner::RUN_RESULT Two = Run_Text(Range, "tool Create_Universe_Databases_Range 2009 2010\nquit\n");
     ASSERT_EQ(Two.nExitCode, 0) << Two.Out << Two.Err;
     EXPECT_EQ(Read_Text_File(Alone + "/Databases/universe-2010.dat", "missing"),
@@ -295,17 +363,23 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     const std::string Ratings = Alone + "/Output/Ratings/2010_Player_Ratings.csv";
     fs::remove(Ratings);
     fs::create_directories(Ratings + "/taken");
+    // Either way the database is written, and the year's leader files with
+    // it: all 90, as a clean build writes them.
+    Put_Old_Bytes();
     const process_runner::RUN_RESULT NoRatings = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
     EXPECT_EQ(NoRatings.nExitCode, 2) << NoRatings.Out << NoRatings.Err;
     EXPECT_TRUE(Contains(NoRatings.Err, "2010_Player_Ratings.csv\" could not be written (Is a directory)"))
         << NoRatings.Err;
+    EXPECT_EQ(Changed_Files(Clean, Database_And_Leaders(Year_Files(Alone)), false), "");
     fs::remove_all(Ratings);
     const std::string Log = Alone + "/Draft-Class-Rookies.csv";
     fs::remove(Log);
     fs::create_directories(Log + "/taken");
+    Put_Old_Bytes();
     const process_runner::RUN_RESULT NoLog = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
     EXPECT_EQ(NoLog.nExitCode, 2) << NoLog.Out << NoLog.Err;
     EXPECT_TRUE(Contains(NoLog.Err, "Draft-Class-Rookies.csv\" could not be written (Is a directory)")) << NoLog.Err;
+    EXPECT_EQ(Changed_Files(Clean, Database_And_Leaders(Year_Files(Alone)), false), "");
     fs::remove_all(Log);
 
     // A game with changes in memory is offered a save first.
@@ -352,9 +426,11 @@ TEST_F(DatabaseBuildProgramTest, ADatabaseThatWouldNotLoadIsNotBuiltAndANewGameI
         EXPECT_NE(Entry.path().extension(), ".zrt") << Entry.path();
 }
 
-// A year whose files are damaged is refused before anything of it is
-// written, and the line says which file, which line and why: a league file
-// cut short, a rosters line longer than its reader keeps, a teams file of
+// A year whose files are damaged is refused, and every file of it a build
+// before wrote (database, class, ratings, class log, the 90 leader files) is
+// left byte for byte; the line says which file, which line and why: a league
+// file cut short, a rosters, teams or league line longer than its reader
+// keeps (a CRLF line of 2,047 characters and its CR builds), a teams file of
 // more clubs than a league can have, a teams file that is a pipe or a
 // folder, cut short (at its end or inside), holding a NUL byte or a club it
 // refuses, a players or seasons table that is not one or is cut short inside
@@ -364,6 +440,12 @@ TEST_F(DatabaseBuildProgramTest, DamagedStatisticsFilesAreRefusedNamingTheFileTh
 {
     const std::string Data = Copy_Data("database_build_damaged");
     const std::string Stats = Data + "/Input/Stats/";
+    // Built once whole first: a refused year must leave all of it as it was.
+    const process_runner::RUN_RESULT First = Run_Text(Data, "tool Create_Universe_Database 2010\nquit\n");
+    ASSERT_EQ(First.nExitCode, 0) << First.Out << First.Err;
+    const YEAR_FILES Clean = Year_Files(Data);
+    ASSERT_EQ(Count_Leader_Files(Clean), 90u);
+    ASSERT_EQ(Clean.count("Databases/rookies-2010.dat"), 1u);
     const auto Bytes = [](const std::string& Path) { return Read_Text_File(Path, "(missing)"); };
     const std::string League = Bytes(Stats + "Leagues/2010_league.csv");
     const std::string Teams = Bytes(Stats + "2010_teams.csv");
@@ -440,6 +522,15 @@ TEST_F(DatabaseBuildProgramTest, DamagedStatisticsFilesAreRefusedNamingTheFileTh
     const std::string LongRosters = Rosters.substr(0, Line_Start(Rosters, 10)) + Tenth +
                                     std::string(5000 - Tenth.size(), ' ') + "\n" +
                                     Rosters.substr(Line_Start(Rosters, 11));
+    // Line n of a text made nLength characters long with commas after its
+    // last field (empty fields a reader passes over): read cut, a teams
+    // line would lose the end of its city's name.
+    const auto Padded_Line = [&](const std::string& Text, int nLine, size_t nLength) {
+        const size_t nStart = Line_Start(Text, nLine);
+        const std::string Line = Text.substr(nStart, Line_Start(Text, nLine + 1) - 1 - nStart);
+        return Text.substr(0, nStart) + Line + std::string(nLength - Line.size(), ',') + "\n" +
+               Text.substr(Line_Start(Text, nLine + 1));
+    };
     const std::string CutPlayers = Cut_In_Line(Players, 1000);
     // A whole players table of one player no roster names.
     const std::string Stranger = ",Nobody00,0,,1,No,Body,,QB,,6'0\",200,Nowhere,1,No Body,,,,,,,,6,0,1,1,1990\n";
@@ -456,6 +547,15 @@ TEST_F(DatabaseBuildProgramTest, DamagedStatisticsFilesAreRefusedNamingTheFileTh
         {"a rosters line of 5,000 characters", "2010_rosters.csv", LongRosters, 0,
          "2010: \"Input/Stats/2010_rosters.csv\": line 10 holds 5000 characters, more than the 2047 a line may "
          "hold"},
+        {"a teams line of 2,048 characters", "2010_teams.csv", Padded_Line(Teams, 11, 2048), 0,
+         "2010: \"Input/Stats/2010_teams.csv\": line 11 holds 2048 characters, more than the 2047 a line may "
+         "hold"},
+        {"a teams line of 5,000 characters", "2010_teams.csv", Padded_Line(Teams, 11, 5000), 0,
+         "2010: \"Input/Stats/2010_teams.csv\": line 11 holds 5000 characters, more than the 2047 a line may "
+         "hold"},
+        {"a league line of 2,048 characters", "Leagues/2010_league.csv", Padded_Line(League, 2, 2048), 0,
+         "2010: \"Input/Stats/Leagues/2010_league.csv\": line 2 holds 2048 characters, more than the 2047 a line "
+         "may hold"},
         {"72 clubs", "2010_teams.csv", ExtraClubs, 0,
          "2010: \"Input/Stats/2010_teams.csv\" line 34: a club beyond the 32 a league can have (X00 Extras00)"},
         {"a pipe", "2010_teams.csv", "", 1,
@@ -516,14 +616,30 @@ TEST_F(DatabaseBuildProgramTest, DamagedStatisticsFilesAreRefusedNamingTheFileTh
             EXPECT_FALSE(Contains(Run.Out, "Box [Invalid City Name]")) << Run.Out;
             EXPECT_FALSE(Contains(Run.Out, "Box [Import Warning]")) << Run.Out;
         }
-        for (const char* szFile : {"Databases/universe-2010.dat", "Databases/rookies-2010.dat",
-                                   "Output/Ratings/2010_Player_Ratings.csv", "Draft-Class-Rookies.csv"}) {
-            EXPECT_FALSE(fs::exists(Data + "/" + szFile)) << szFile;
-            fs::remove(Data + "/" + szFile);   // each case on its own
-        }
+        // Nothing of the year is written or removed: its database, class,
+        // ratings, class log and leader files are the first build's, and
+        // nothing is left beside them.
+        EXPECT_EQ(Changed_Files(Clean, Year_Files(Data), true), "");
         fs::remove_all(Path);
         program_support::Write_File(Path, Original);
     }
+
+    // A CRLF teams file whose line holds the 2,047 characters a reader keeps
+    // besides its CR is whole: the year builds as from the LF file.
+    std::string Crlf;
+    for (const char c : Padded_Line(Teams, 11, 2047))
+        Crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    program_support::Write_File(Stats + "2010_teams.csv", Crlf);
+    const process_runner::RUN_RESULT Whole = Run_Text(Data, "tool Create_Universe_Database 2010\nquit\n");
+    EXPECT_EQ(Whole.nExitCode, 0) << Whole.Out << Whole.Err;
+    EXPECT_FALSE(Contains(Whole.Out, "Box [Read_Line_Limit]")) << Whole.Out;
+    EXPECT_FALSE(Contains(Whole.Out, "Box [Invalid City Name]")) << Whole.Out;
+    YEAR_FILES Built = Year_Files(Data);
+    Built.erase("Draft-Class-Rookies.csv");   // a line more
+    YEAR_FILES Expected = Clean;
+    Expected.erase("Draft-Class-Rookies.csv");
+    EXPECT_EQ(Changed_Files(Expected, Built, false), "");
+    program_support::Write_File(Stats + "2010_teams.csv", Teams);
 }
 
 // The run of every year on a data folder holding part of the history

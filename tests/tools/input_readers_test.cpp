@@ -7,6 +7,7 @@
 #include <string>
 
 #include "../tools/reader_files.h"
+#include "base/text_utils.h"
 #include "league/cities.h"
 #include "league/league_structure.h"
 #include "league/overall_rating.h"
@@ -69,13 +70,19 @@ TEST_F(InputReadersTest, LeagueFileNamesLeaguesAndDivisionsAndCutsLongNames)
 
 // In a build the league file is taken whole or refused: a line cut short (the
 // last, or another) or a NUL byte names the file and the line, and no name is
-// changed. An empty file, and a last line of five names without its line
-// feed, are read.
+// changed; so does a line one name short, or longer than the reader keeps.
+// An empty file, and a last line of five names without its line feed, are
+// read.
 TEST_F(InputReadersTest, InABuildADamagedLeagueFileIsRefusedAndAnEmptyOneKeepsTheNames)
 {
     SCRATCH_FOLDER Scratch("league_damaged");
     const std::string Header = "League,Division 1,Division 2,Division 3,Division 4\n";
     const std::string File = "\"input/stats/leagues/2020_league.csv\"";
+    // Line 2 of nLength characters, empty fields after its five names.
+    const auto Padded = [](size_t nLength) {
+        const std::string Names = "North League,East,West,South,Far";
+        return Names + std::string(nLength - Names.size(), ',');
+    };
     const struct {
         std::string Bytes;
         int nRead;
@@ -91,6 +98,18 @@ TEST_F(InputReadersTest, InABuildADamagedLeagueFileIsRefusedAndAnEmptyOneKeepsTh
          File + ": line 2 holds a NUL byte at character 26 (a text file holds none)"},
         {"League,Division\nNorth League,East\nSouth League,A\n", -1,
          File + " line 2 holds 2 of the 5 fields of a league"},
+        // One name short: against the header line, and against the five
+        // names where the header line is one short too.
+        {Header + "North League,East,West,South\nSouth League,A,B,C,D\n", -1,
+         File + ": line 2 holds 4 of the header's 5 fields"},
+        {"League,Division 1,Division 2,Division 3\nNorth League,East,West,South\nSouth League,A,B,C\n", -1,
+         File + " line 2 holds 4 of the 5 fields of a league"},
+        // A line longer than the 2,047 characters the reader keeps would be
+        // read cut; one of 2,047 and its CR is whole.
+        {Header + Padded(2048) + "\nSouth League,A,B,C,D\n", -1,
+         File + ": line 2 holds 2048 characters, more than the 2047 a line may hold"},
+        {Header + Padded(2047) + "\r\nSouth League,A,B,C,D\r\n", 2,
+         ""},
         {"", 0, ""},
         {Header, 0, ""},
         {Header + "North League,East,West,South,Far\r\nSouth League,A,B,C,D", 2, ""},
@@ -219,8 +238,9 @@ TEST_F(InputReadersTest, ThirtyThirdFranchiseStopsTheFile)
 // A build takes the teams file whole or not at all (the whole-table check
 // of its lines cut short is the program test's): a club line short of the
 // 16 fields where the header line is too, or one refused for what it holds,
-// refuses the file, naming the line and why, without a box. Lines of empty
-// fields (a spreadsheet's empty rows) and blank lines pass.
+// refuses the file, naming the line and why, without a box; so does a line
+// longer than the reader keeps. Lines of empty fields (a spreadsheet's empty
+// rows) and blank lines pass.
 TEST_F(InputReadersTest, InABuildALineThatGivesNoClubRefusesTheTeamsFile)
 {
     SCRATCH_FOLDER Scratch("teams_refused");
@@ -229,6 +249,13 @@ TEST_F(InputReadersTest, InABuildALineThatGivesNoClubRefusesTheTeamsFile)
     const std::string Alpha = "ALP,Alpha,Aces,Ace Field,65000,,,1990,1,1,1,1,1,1,0,Alpha City\n";
     const std::string Fifteen = "BRV,Bravo,Bears,Park,1,,,1,1,1,1,1,1,1,4";
     const std::string File = "\"input/stats/2020_teams.csv\" line 3";
+    // Bravo's club on a line of nLength characters, its stadium's name
+    // padded.
+    const auto Long_Bravo = [](size_t nLength) {
+        const std::string Head = "BRV,Bravo,Bears,Park";
+        const std::string Tail = ",1,,,1,1,1,1,1,1,1,4,Bravo";
+        return Head + std::string(nLength - Head.size() - Tail.size(), 'x') + Tail;
+    };
     const struct {
         std::string Text;
         std::string Problem;   // "" when the file is taken
@@ -244,6 +271,13 @@ TEST_F(InputReadersTest, InABuildALineThatGivesNoClubRefusesTheTeamsFile)
          File + ": the club PTH ../Logos is refused: not a plain name", 1},
         {Header + Alpha + "1XX,Digit,Ones,Park,1,,,1,1,1,1,1,1,1,1,Bravo\n",
          File + ": the abbreviation \"1XX\" does not begin with a letter", 1},
+        // A line the reader would cut (its city "Brav") is refused by its
+        // length before any club is read; 2,047 characters and a CR are whole.
+        {Header + Alpha + Long_Bravo(2048) + "\n",
+         "\"input/stats/2020_teams.csv\": line 3 holds 2048 characters, more than the 2047 a line may hold", 0},
+        {Header + Alpha + Long_Bravo(5000) + "\n",
+         "\"input/stats/2020_teams.csv\": line 3 holds 5000 characters, more than the 2047 a line may hold", 0},
+        {Header + Alpha + Long_Bravo(2047) + "\r\n", "", 2},
     };
     for (const auto& Case : CASES) {
         SCOPED_TRACE(Case.Text);
@@ -254,8 +288,21 @@ TEST_F(InputReadersTest, InABuildALineThatGivesNoClubRefusesTheTeamsFile)
         EXPECT_EQ(Read_Teams_File(&Problem), Case.Problem.empty() ? Case.nClubs : -1);
         EXPECT_EQ(Problem, Case.Problem);
         EXPECT_EQ(Count_Teams(), Case.nClubs);
+        if (Case.nClubs == 2) {
+            EXPECT_EQ(Get_Team_Stat(1, TEAM_STAT_CITY), 1);   // Bravo
+        }
         EXPECT_TRUE(ui::Shown_Boxes().empty()) << ui::Shown_Boxes()[0].Text;
     }
+    // Outside a build the long line is read cut, as it always was: its city
+    // is not found, and the club takes the first.
+    Use_Franchises(0);
+    ui::Clear_Shown_Boxes();
+    Reset_Line_Limit_Warning();
+    Write_Input_File("input/stats/2020_teams.csv", Header + Alpha + Long_Bravo(2048) + "\n");
+    EXPECT_EQ(Read_Teams_File(), 2);
+    EXPECT_EQ(Get_Team_Stat(1, TEAM_STAT_CITY), 0);
+    EXPECT_EQ(Count_Boxes("Read_Line_Limit"), 1);
+    EXPECT_EQ(Count_Boxes("Invalid City Name"), 1);
 }
 
 // ---- Cap room ----------------------------------------------------------------------

@@ -123,22 +123,56 @@ TEST_F(LeaderFilesTest, AnExportOffersTheCareersFirstAndAYearWithoutFilesChanges
 
 }  // namespace
 
-// A year's files are a set: when one cannot be written (a folder in its
-// place here, a full disk in life) none of the year's is left, and the other
-// years' files stay.
-TEST_F(LeaderFilesTest, AYearThatCannotBeWrittenWholeLeavesNoneOfItsFiles)
+// A year's files are a set, replaced whole or not at all: when one cannot be
+// written (where it is staged, or a folder in its own place that would refuse
+// the rename; a full disk in life) the files the year had stay as they were,
+// nothing staged is left, one box names the file, and the other years' files
+// stay.
+TEST_F(LeaderFilesTest, AYearThatCannotBeWrittenWholeKeepsTheFilesItHad)
 {
+    namespace fs = std::filesystem;
     ASSERT_EQ(Write_Leader_Files(2009), 90);
-    ASSERT_TRUE(std::filesystem::create_directories("Input/Leaders/2010-Season-Sacks.csv"));
-    EXPECT_EQ(Write_Leader_Files(2010), 0);
-    int nLeft2010 = 0;
-    int nLeft2009 = 0;
-    for (const auto& Entry : std::filesystem::directory_iterator("Input/Leaders")) {
-        const std::string Name = Entry.path().filename().string();
-        nLeft2010 += Name.rfind("2010-", 0) == 0 && Entry.is_regular_file();
-        nLeft2009 += Name.rfind("2009-", 0) == 0 && Entry.is_regular_file();
+    Set_Leader_Entry(LEADER_TABLE_CAREER, LEADER_RUSH_YARDS, 0, Entry("Ann", "Runner", 501, 9000, 2009, 17, 30, 9, 0));
+    ASSERT_EQ(Write_Leader_Files(2010), 90);
+    const std::string Old = Read_Text_File("Input/Leaders/2010-Career-Rushing_Yards.csv");
+    ASSERT_NE(Old.find(",9000,"), std::string::npos) << Old;
+    Set_Leader_Entry(LEADER_TABLE_CAREER, LEADER_RUSH_YARDS, 0, Entry("Ann", "Runner", 501, 9500, 2010, 17, 31, 10, 0));
+    const auto Count = [](const char* szPrefix, const char* szEnd) {
+        int n = 0;
+        for (const auto& Entry : fs::directory_iterator("Input/Leaders")) {
+            const std::string Name = Entry.path().filename().string();
+            const std::string End = szEnd;
+            n += Name.rfind(szPrefix, 0) == 0 && Entry.is_regular_file() && Name.size() > End.size() &&
+                 Name.compare(Name.size() - End.size(), End.size(), End) == 0;
+        }
+        return n;
+    };
+    const std::string Sacks = "Input/Leaders/2010-Season-Sacks.csv";
+    for (const int nKept : {90, 89}) {
+        SCOPED_TRACE(nKept);
+        ui::Clear_Shown_Boxes();
+        if (nKept == 90) {
+            ASSERT_TRUE(fs::create_directories(Sacks + LEADER_STAGED_SUFFIX + "/inside"));
+        } else {
+            fs::remove_all(Sacks + LEADER_STAGED_SUFFIX);
+            fs::remove(Sacks);
+            ASSERT_TRUE(fs::create_directories(Sacks + "/inside"));
+        }
+        EXPECT_EQ(Write_Leader_Files(2010), 0);
+        EXPECT_EQ(Read_Text_File("Input/Leaders/2010-Career-Rushing_Yards.csv"), Old);
+        EXPECT_EQ(Count("2010-", ".csv"), nKept);
+        EXPECT_EQ(Count("2010-", LEADER_STAGED_SUFFIX), 0);
+        EXPECT_EQ(Count("2009-", ".csv"), 90);
+        ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+        EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "File Error");
+        EXPECT_EQ(ui::Shown_Boxes()[0].Text.rfind("\"" + Sacks + "\" could not be written (", 0), 0u)
+            << ui::Shown_Boxes()[0].Text;
     }
-    EXPECT_EQ(nLeft2010, 0);
-    EXPECT_EQ(nLeft2009, 90);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "\"" + Sacks + "\" could not be written (Is a directory).");
+    // Written whole, the new files take the place of the old.
+    fs::remove_all(Sacks);
+    EXPECT_EQ(Write_Leader_Files(2010), 90);
+    EXPECT_NE(Read_Text_File("Input/Leaders/2010-Career-Rushing_Yards.csv").find(",9500,"), std::string::npos);
+    EXPECT_EQ(Count("2010-", LEADER_STAGED_SUFFIX), 0);
     EXPECT_EQ(Remove_Leader_Files(2009), 90);
 }
