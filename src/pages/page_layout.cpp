@@ -308,18 +308,17 @@ PAGE_LAYOUT Layout_Standings_Page()
             y += STANDINGS_HEADING_HEIGHT;
             Add_Rule(Layout, x0, y, x1, 1);
             // The columns from the right, each as wide as its widest text in
-            // bold in the window's page area (1024 pixels wide, where hinting
-            // widens bold type most): the percentage 31 ("1.000" needs some
-            // 31), flush with the rule's end; T, L and W 14 ("17" some 13.5)
-            // with a unit between W and L (only one of L and T can reach two
-            // digits in a season); the statistic the user chooses 41 (its
-            // widest figure, "100.0%", some 40.5), a click on its head opening
+            // bold in the window's page area (1024 wide, where hinting
+            // widens bold type most): the percentage 31 ("1.000" some 31),
+            // flush with the rule's end; T, L and W 14 ("17" some 13.5), a
+            // unit apart but for L and T, which cannot both reach two digits
+            // in a season; the statistic the user chooses 41 (its widest
+            // figure, "100.0%", some 40.5), a click on its head opening
             // Choose Stat. The nicknames keep the rest, flush with the
-            // heading: with four divisions 64 units, which the longest bold
-            // nickname ("Rainmakers", some 63.75) needs. The statistic's
-            // head reaches left over the nicknames, which have none: its
-            // longest names ("Record (vs. Spread)") need some 90 units of
-            // small type.
+            // heading: 64 units with four divisions, what the longest bold
+            // nickname ("Rainmakers") needs. The statistic's head reaches
+            // left over the nicknames, which have none: its longest names
+            // ("Record (vs. Spread)") need some 90 units of small type.
             const int xPct = x1 - 31, xT = x1 - 46, xL = x1 - 60, xW = x1 - 75;
             const int xStat = x1 - 117, xStatRight = xStat + 41;
             const PAGE_RECT StatHead = Rect(x0, y + 1, xStatRight, y + 13);
