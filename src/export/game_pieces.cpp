@@ -209,13 +209,16 @@ std::string Team_Link_And_Name(int nTeam)
     return Link + Full_Name(nTeam) + "</a>";
 }
 
-// Whether the season the bracket holds has a final between the leagues:
-// once its title is decided, whether that final filled the champion's slot;
-// before, whether the league's rules give one. Without it the season ends
-// with the leagues' finals.
+// Whether the season the bracket holds (nSeasonsAgo back) has a final
+// between the leagues: once the season is over (its title decided, or its
+// off-season begun, in a game saved before titles were kept), whether that
+// final filled the champion's slot; while it is played, whether the
+// league's rules give one. The rules are today's: a final turned on since
+// a season ended is not that season's. Without it the season ends with the
+// leagues' finals.
 bool Bracket_Season_Has_Final(int nSeasonsAgo)
 {
-    if (Is_Season_Title_Recorded(Get_Current_Season_Index() - nSeasonsAgo))
+    if (nSeasonsAgo > 0 || Is_Season_Title_Recorded(Get_Current_Season_Index() - nSeasonsAgo))
         return Get_Playoff_Team(LAST_BRACKET_SLOT) != NO_TEAM;
     return Get_Season_Last_Playoff_Slot() == LAST_BRACKET_SLOT;
 }

@@ -204,9 +204,10 @@ bool Played_Season(int nTeam, int nSeason)
 }
 
 // The rows of a division's standing of SEASON (seasons back), in order: the
-// season's clubs of the division as its standings place them. A past season
-// lists only the clubs that played it (a club that joined later has no row
-// there); the current season keeps every club.
+// season's clubs of the division as its standings place them. A past or
+// decided season lists only the clubs that played it (a club that joined
+// later has no row there); the current season while it is played keeps
+// every club.
 std::vector<int> Division_Standing_Rows(int nDivision, int nSeasonsAgo)
 {
     std::vector<int> Rows;
@@ -214,11 +215,8 @@ std::vector<int> Division_Standing_Rows(int nDivision, int nSeasonsAgo)
         return Rows;
     const int nSeason = Get_Current_Season_Index() - nSeasonsAgo;
     const int nPlaces = Count_Season_Division_Teams(nDivision, nSeason);
-    for (int p = 0; p < nPlaces; ++p) {
-        const int nTeam = Get_Division_Place_Team(nDivision, p, nSeason);
-        if (nSeasonsAgo == 0 || Played_Season(nTeam, nSeason))
-            Rows.push_back(nTeam);
-    }
+    for (int p = 0; p < nPlaces; ++p)
+        Rows.push_back(Get_Division_Place_Team(nDivision, p, nSeason));
     return Rows;
 }
 

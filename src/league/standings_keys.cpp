@@ -693,10 +693,12 @@ void Clear_Standings_Order()
 
 namespace {
 
-// The clubs a season's standings list in a division: every club in use of
-// the division and every erased club of it that played that season, by that
+// The clubs a season's standings list in a division: every club of the
+// division, in use or erased since, that played that season, by that
 // season's wins, then ties, then the division place it recorded (yearly
-// byte 1), then slot. Their number.
+// byte 1), then slot. Their number. A club added after the season was
+// played has no game in it, so no row: the Standings page, the exported
+// season summary and the season report all list the season from here.
 int Season_Division_Clubs(int nDivision, int nSeason, int (&nClubs)[MAX_FRANCHISES])
 {
     int n = 0;
@@ -710,7 +712,7 @@ int Season_Division_Clubs(int nDivision, int nSeason, int (&nClubs)[MAX_FRANCHIS
         const bool bPlayed = Get_Team_Yearly_Char(t, nSeason, YEARLY_WINS) != 0 ||
                              Get_Team_Yearly_Char(t, nSeason, YEARLY_LOSSES) != 0 ||
                              Get_Team_Yearly_Char(t, nSeason, YEARLY_TIES) != 0;
-        if (Is_Team_Slot_Used(t) || (Is_Erased_Club(t) && bPlayed))
+        if (bPlayed && (Is_Team_Slot_Used(t) || Is_Erased_Club(t)))
             nClubs[n++] = t;
     }
     std::stable_sort(nClubs, nClubs + n, [nSeason](int a, int b) {

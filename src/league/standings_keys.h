@@ -138,11 +138,11 @@ void Set_Division_Place(int nDivision, int nPlace);
 
 // Team at a place of a division row: the stored byte for the current
 // season while it is played; for another season index, and for the current
-// one once its title is decided, the season's clubs of the division (the
-// clubs in use of it and the erased clubs of it that played that season)
-// ordered by that season's wins, then ties, then the place the season
-// recorded (yearly byte 1), then slot. NO_TEAM for none or a refused
-// argument.
+// one once its title is decided, the season's clubs of the division (its
+// clubs, in use or erased since, that played that season: a club added
+// later has no place in it) ordered by that season's wins, then ties, then
+// the place the season recorded (yearly byte 1), then slot. NO_TEAM for
+// none or a refused argument.
 int Get_Division_Place_Team(int nDivision, int nPlace, int nSeason);
 // The number of places Get_Division_Place_Team fills for the division and
 // season (Count_Division_Teams for the current season while it is played).

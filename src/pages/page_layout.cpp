@@ -117,6 +117,8 @@ namespace {
 // The Standings page: one box per division, the leagues one above the other.
 constexpr int STANDINGS_ROW_HEIGHT = 15;
 constexpr int STANDINGS_HEADING_HEIGHT = 18;
+// Between two divisions side by side: twice this.
+constexpr int STANDINGS_BOX_INSET = 2;
 // The Calendar page: two columns of eleven weeks.
 constexpr int CALENDAR_ROWS_PER_COLUMN = 11;
 constexpr int CALENDAR_ROW_HEIGHT = 34;
@@ -298,28 +300,34 @@ PAGE_LAYOUT Layout_Standings_Page()
             const std::vector<int> Teams = Division_Order(d);
             if (Teams.empty())
                 continue;
-            const int x0 = PAGE_MARGIN + nColumn * nWidth + 4;
-            const int x1 = PAGE_MARGIN + (nColumn + 1) * nWidth - 4;
+            const int x0 = PAGE_MARGIN + nColumn * nWidth + STANDINGS_BOX_INSET;
+            const int x1 = PAGE_MARGIN + (nColumn + 1) * nWidth - STANDINGS_BOX_INSET;
             int y = PAGE_BODY_TOP + l * nBandHeight;
             ++nColumn;
             Add_Text(Layout, Rect(x0, y, x1, y + STANDINGS_HEADING_HEIGHT), Division_Heading(d), TYPE_SUBHEAD);
             y += STANDINGS_HEADING_HEIGHT;
             Add_Rule(Layout, x0, y, x1, 1);
-            // Column heads over the figures: the statistic the user chooses
-            // (a click on its head opens Choose Stat) 36 units wide, W, L
-            // and T 14, the percentage 32 (a user's unbeaten club's "1.000",
-            // in bold, needs some 30). The statistic's head reaches
+            // The columns from the right, each as wide as its widest text in
+            // bold in the window's page area (1024 wide, where hinting
+            // widens bold type most): the percentage 31 ("1.000" some 31),
+            // flush with the rule's end; T, L and W 14 ("17" some 13.5), a
+            // unit apart but for L and T, which cannot both reach two digits
+            // in a season; the statistic the user chooses 41 (its widest
+            // figure, "100.0%", some 40.5), a click on its head opening
+            // Choose Stat. The nicknames keep the rest, flush with the
+            // heading: 64 units with four divisions, what the longest bold
+            // nickname ("Rainmakers") needs. The statistic's head reaches
             // left over the nicknames, which have none: its longest names
-            // ("Record (vs. Spread)") need some 90 units of small type; the
-            // longest nicknames ("Rainmakers") 56 of bold.
-            const int xStat = x1 - 120, xW = x1 - 82, xL = x1 - 66, xT = x1 - 50;
-            const PAGE_RECT StatHead = Rect(x0 + 1, y + 1, xStat + 36, y + 13);
+            // ("Record (vs. Spread)") need some 90 units of small type.
+            const int xPct = x1 - 31, xT = x1 - 46, xL = x1 - 60, xW = x1 - 75;
+            const int xStat = x1 - 117, xStatRight = xStat + 41;
+            const PAGE_RECT StatHead = Rect(x0, y + 1, xStatRight, y + 13);
             Add_Text(Layout, StatHead, Get_Team_Stat_Column_Caption(nStat), TYPE_SMALL, ALIGN_RIGHT);
             Layout.StatHeadings.push_back(PAGE_STAT_HEADING{STANDINGS_STAT_SLOT, PAGE_TEAM_STAT_DIALOG, StatHead});
             Add_Text(Layout, Rect(xW, y + 1, xW + 14, y + 13), "W", TYPE_SMALL, ALIGN_RIGHT);
             Add_Text(Layout, Rect(xL, y + 1, xL + 14, y + 13), "L", TYPE_SMALL, ALIGN_RIGHT);
             Add_Text(Layout, Rect(xT, y + 1, xT + 14, y + 13), "T", TYPE_SMALL, ALIGN_RIGHT);
-            Add_Text(Layout, Rect(x1 - 34, y + 1, x1 - 2, y + 13), "Pct", TYPE_SMALL, ALIGN_RIGHT);
+            Add_Text(Layout, Rect(xPct, y + 1, x1, y + 13), "Pct", TYPE_SMALL, ALIGN_RIGHT);
             y += 14;
             for (size_t i = 0; i < Teams.size(); ++i) {
                 const int t = Teams[i];
@@ -327,16 +335,16 @@ PAGE_LAYOUT Layout_Standings_Page()
                 if (i % 2 == 1)
                     Layout.Shades.push_back(Row);
                 const int nType = Team_Type(t);
-                Add_Text(Layout, Rect(x0 + 1, y, xStat - 1, y + STANDINGS_ROW_HEIGHT), Page_Team_Nickname(t), nType);
-                Add_Text(Layout, Rect(xStat, y, xStat + 36, y + STANDINGS_ROW_HEIGHT), Format_Team_Stat_Column(t, nStat),
-                         nType, ALIGN_RIGHT);
+                Add_Text(Layout, Rect(x0, y, xStat - 1, y + STANDINGS_ROW_HEIGHT), Page_Team_Nickname(t), nType);
+                Add_Text(Layout, Rect(xStat, y, xStatRight, y + STANDINGS_ROW_HEIGHT),
+                         Format_Team_Stat_Column(t, nStat), nType, ALIGN_RIGHT);
                 Add_Text(Layout, Rect(xW, y, xW + 14, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Wins(t)), nType,
                          ALIGN_RIGHT);
                 Add_Text(Layout, Rect(xL, y, xL + 14, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Losses(t)),
                          nType, ALIGN_RIGHT);
                 Add_Text(Layout, Rect(xT, y, xT + 14, y + STANDINGS_ROW_HEIGHT), Number_Text(Get_Team_Ties(t)), nType,
                          ALIGN_RIGHT);
-                Add_Text(Layout, Rect(x1 - 34, y, x1 - 2, y + STANDINGS_ROW_HEIGHT),
+                Add_Text(Layout, Rect(xPct, y, x1, y + STANDINGS_ROW_HEIGHT),
                          Percentage_Text(Get_Team_Winning_Percentage(t)), nType, ALIGN_RIGHT);
                 // An erased club has no club page to open.
                 if (Is_Team_Slot_Used(t)) {

@@ -156,8 +156,9 @@ long long Rank_Figure(const SEASON_SUMS& S, int nCode)
     }
 }
 
-// 0 the best: the clubs in use with a strictly better figure. Every club's
-// season is summed in one pass over the records.
+// 0 the best: the clubs with a game in the records (an erased one too)
+// whose figure is strictly better; a club with none has no figure to rank
+// by. Every club's season is summed in one pass over the records.
 int Season_Rank(int nTeam, int nCode)
 {
     std::vector<SEASON_SUMS> Sums(MAX_FRANCHISES);
@@ -179,11 +180,17 @@ int Season_Rank(int nTeam, int nCode)
     }
     const long long nMine = Rank_Figure(Sums[nTeam], nCode);
     int nRank = 0;
-    const int nTeams = Count_Teams();
-    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t)
-        if (t != nTeam && Is_Team_Slot_Used(t) && Rank_Figure(Sums[t], nCode) > nMine)
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        if (t != nTeam && Sums[t].nGames > 0 && Is_Club_Of_Season(t) && Rank_Figure(Sums[t], nCode) > nMine)
             ++nRank;
     return nRank;
+}
+
+// The Standings figures read from the club's players, not its games: its
+// players' season totals and its strength by position.
+bool Is_Roster_Figure(int nCode)
+{
+    return (nCode >= 34 && nCode <= 36) || (nCode >= 40 && nCode <= 47);
 }
 
 long long Sum_Player_Stat(int nTeam, int nCode)
@@ -318,7 +325,11 @@ std::string Get_Team_Stat_Column_Caption(int nCode)
 
 std::string Format_Team_Stat_Column(int nTeam, int nCode)
 {
-    if (!Is_Team_Slot_Used(nTeam) || nCode < 0 || nCode >= TEAM_STAT_CODES)
+    // A club erased since its season was played keeps what that season's
+    // games and records give; what its roster gave went with its players.
+    if (!Is_Club_Of_Season(nTeam) || nCode < 0 || nCode >= TEAM_STAT_CODES)
+        return NOT_KEPT;
+    if (!Is_Team_Slot_Used(nTeam) && Is_Roster_Figure(nCode))
         return NOT_KEPT;
     char sz[TEXT_BUFFER_SIZE];
     switch (nCode) {

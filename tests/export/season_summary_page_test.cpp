@@ -1,6 +1,7 @@
 // The encyclopedia written whole on the small league: the season summary's
 // playoff list (each game the season played, once, round by round, with its
-// score; no final between the leagues in a season without one) and a page
+// score; no final between the leagues in a season without one, a past one
+// in its off-season too, whatever the rules say since) and a page
 // of its own for every club, whatever the names.
 
 #include <gtest/gtest.h>
@@ -185,10 +186,36 @@ TEST_F(ExportedSeasonPagesTest, ASeasonWithoutAFinalBetweenTheLeaguesListsNoGame
 
     ASSERT_EQ(Export_Html_Encyclopedia("Site", nullptr), 1);
     const std::string Page = Read_Text_File("Site/Season summary.htm");
-    EXPECT_EQ(Playoff_Rows(Page), (std::vector<std::string>{"Chicago Bears 24, Cleveland Browns 17",
-                                                            "New York Giants 14, Pittsburgh Steelers 21"}));
+    const std::vector<std::string> Finals = {"Chicago Bears 24, Cleveland Browns 17",
+                                             "New York Giants 14, Pittsburgh Steelers 21"};
+    EXPECT_EQ(Playoff_Rows(Page), Finals);
     EXPECT_EQ(Page.find("Not played yet"), std::string::npos);
     EXPECT_EQ(Errors_Reported(), 0) << Get_Recent_Errors();
+
+    // In the off-season, 1957 a past season whose bracket the league still
+    // holds, with the final between the leagues turned on for 1958: 1957's
+    // page still lists its two games and nothing for a final it never had,
+    // its title kept or not (a game saved before titles were kept).
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    Set_User_Preference(PREF_CURRENT_WEEK, OFFSEASON_WEEK);
+    Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 1);
+    for (const bool bTitleKept : {true, false}) {
+        if (!bTitleKept)
+            for (int t = 0; t < 12; ++t)
+                Set_Team_Yearly_Char(t, 0, YEARLY_TITLE, 0);
+        ASSERT_EQ(Is_Season_Title_Recorded(0), bTitleKept);
+        ASSERT_EQ(Export_Html_Encyclopedia("Later", nullptr), 1);
+        const std::string Past = Read_Text_File("Later/Season summary 1957.htm");
+        EXPECT_EQ(Playoff_Rows(Past), Finals) << bTitleKept;
+        EXPECT_EQ(Past.find("Not played yet"), std::string::npos) << bTitleKept;
+        std::string Out = "<kept>";
+        Format_Playoff_Game(Out, 28, 1);
+        EXPECT_EQ(Out, "") << bTitleKept;
+    }
+    EXPECT_EQ(Errors_Reported(), 0) << Get_Recent_Errors();
+    Set_User_Preference(PREF_SEASON_INDEX, 0);
+    Set_User_Preference(PREF_CURRENT_WEEK, 19);
+    Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 0);
 
     // A season whose title the yearly records do not hold (a game saved
     // before they kept it) goes by the rule: none without a final, and with

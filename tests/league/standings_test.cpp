@@ -178,11 +178,23 @@ TEST_F(StandingsTest, ADecidedSeasonKeepsItsOrderAndItsErasedClub)
     League.Team[B].nYearly[1][2] = 3;
     League.Team[4].bYearly[1][YEARLY_TITLE] = TITLE_DECIDED;
     Set_Season_Record(A, 1, 0, 9, 0);
+    Set_Season_Record(B, 1, 0, 2, 0);
     Set_Season_Record(4, 1, 1, 0, 0);
     Rank_Teams_By_Standings();
     EXPECT_EQ(League.Team[B].nYearly[1][2], 3);
     EXPECT_EQ(Count_Season_Division_Teams(0, 1), 3);
     EXPECT_EQ(Get_Division_Place_Team(0, 0, 1), 4);
+    // A club added to the division since has no game in the season: no
+    // place in it, nor in the season before.
+    Use_Team(5, 0);
+    Count_Teams();
+    EXPECT_EQ(Count_Season_Division_Teams(0, 1), 3);
+    EXPECT_EQ(Get_Division_Place_Team(0, 3, 1), NO_TEAM);
+    EXPECT_EQ(Count_Season_Division_Teams(0, 0), 3);
+    for (int p = 0; p < 3; ++p) {
+        EXPECT_NE(Get_Division_Place_Team(0, p, 1), 5) << p;
+        EXPECT_NE(Get_Division_Place_Team(0, p, 0), 5) << p;
+    }
     EXPECT_EQ(Errors_Reported(), 0);
 }
 

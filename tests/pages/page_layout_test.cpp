@@ -59,11 +59,12 @@ TEST_F(PageLayoutTest, StandingsShowEachClubOnItsRowInDivisionOrder)
     ASSERT_EQ(Layout.Rows.size(), 5u);
     const int ORDER[5] = {A, B, C, D, E};
     const int GROUP[5] = {0, 0, 0, 1, 4};
-    // Two divisions side by side (744 / 2 = 372 wide), two leagues one above
-    // the other ((507 - 78 - 12) / 2 = 208 high); a division's first row
-    // starts under its 18-unit heading and 14-unit column heads, rows 15 high.
+    // Two divisions side by side (744 / 2 = 372 wide, each 2 in from its
+    // edges), two leagues one above the other ((507 - 78 - 12) / 2 = 208
+    // high); a division's first row starts under its 18-unit heading and
+    // 14-unit column heads, rows 15 high.
     const PAGE_RECT BOX[5] = {
-        {16, 110, 380, 125}, {16, 125, 380, 140}, {16, 140, 380, 155}, {388, 110, 752, 125}, {16, 318, 380, 333},
+        {14, 110, 382, 125}, {14, 125, 382, 140}, {14, 140, 382, 155}, {386, 110, 754, 125}, {14, 318, 382, 333},
     };
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(Layout.Rows[i].nTeam, ORDER[i]) << i;
@@ -85,9 +86,9 @@ TEST_F(PageLayoutTest, StandingsShowEachClubOnItsRowInDivisionOrder)
     EXPECT_EQ(Texts_In(Layout, Layout.Rows[4].Box),
               (std::vector<std::string>{"Echoes", "0-0-1", "0", "0", "1", ".500"}));
     // The headings name league and division.
-    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{16, 78, 380, 96}), (std::vector<std::string>{"Old North"}));
-    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{388, 78, 752, 96}), (std::vector<std::string>{"Old South"}));
-    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{16, 286, 380, 304}), (std::vector<std::string>{"New West"}));
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{14, 78, 382, 96}), (std::vector<std::string>{"Old North"}));
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{386, 78, 754, 96}), (std::vector<std::string>{"Old South"}));
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{14, 286, 382, 304}), (std::vector<std::string>{"New West"}));
     Expect_Inside_Design_Space(Layout);
 }
 

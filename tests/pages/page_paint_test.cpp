@@ -3,7 +3,15 @@
 // client (page, status bar, news bar) painted whole.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
 #include "league/preferences.h"
+#include "league/team.h"
 #include "pages/page_fixture.h"
 #include "pages/page_layout.h"
 #include "pages/page_paint.h"
@@ -69,7 +77,7 @@ TEST_F(PagePaintTest, NothingIsDrawnOutsideThePageArea)
 TEST_F(PagePaintTest, StandingsRowsAreWhereTheLayoutPutsThem)
 {
     // At the design size one unit is one pixel. Bravos' row (the second of
-    // division 0: y 125-140, x 16-380) is shaded; the Alphas' row above it
+    // division 0: y 125-140, x 14-382) is shaded; the Alphas' row above it
     // (y 110-125) is paper, and both rows carry ink where their names are.
     CANVAS Canvas(768, 507);
     Paint_Main_Page(Canvas, MAIN_PAGE_STANDINGS, Canvas.Bounds());
@@ -91,24 +99,81 @@ TEST_F(PagePaintTest, StandingsRowsAreWhereTheLayoutPutsThem)
     EXPECT_EQ(Large.Get_Pixel(400, 193), Opaque(PAGE_INK_RGB));
 }
 
+// The nicknames of the shipped league (data/league/franchises.csv, the
+// third field of every line after the header).
+std::vector<std::string> Shipped_Nicknames()
+{
+    const char* szSource = std::getenv("KELVO_SOURCE_DIR");
+    std::ifstream File(std::string(szSource != nullptr ? szSource : "..") + "/data/league/franchises.csv");
+    std::vector<std::string> Nicknames;
+    std::string Line;
+    std::getline(File, Line);
+    while (std::getline(File, Line)) {
+        std::stringstream Fields(Line);
+        std::string Nickname;
+        for (int n = 0; n < 3; ++n)
+            std::getline(Fields, Nickname, ',');
+        Nicknames.push_back(Nickname);
+    }
+    return Nicknames;
+}
+
 // Every text of the Standings fits its box, at the design size and in the
-// window's page area (1024 x 676), the user's club in bold too: the Alphas,
-// unbeaten, show "1.000" whole, not "1.0...".
+// window's page area (1024 x 676; a taller area at start-up sets the same
+// type in the same widths), the user's club in bold too: the Alphas,
+// unbeaten, show "1.000" whole, not "1.0...". League 0 has four divisions,
+// as the shipped league's leagues have: every nickname of the shipped
+// league, plain and bold, shows whole in each ("Rainmakers", not
+// "Rainmak..."), and the figure column holds the widest text of every
+// figure it can be given.
 TEST_F(PagePaintTest, EveryStandingsTextFitsItsBox)
 {
-    League.Team[A].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_USER;
-    const PAGE_LAYOUT Layout = Layout_Standings_Page();
+    const std::vector<std::string> Nicknames = Shipped_Nicknames();
+    ASSERT_GE(Nicknames.size(), 32u);
+    League.Team[B].nTeamStat[TEAM_STAT_DIVISION] = 1;
+    League.Team[C].nTeamStat[TEAM_STAT_DIVISION] = 2;
+    League.Team[D].nTeamStat[TEAM_STAT_DIVISION] = 3;
+    Count_Teams();
+    const CANVAS_RECT AREAS[] = {CANVAS_RECT{0, 0, PAGE_DESIGN_WIDTH, PAGE_DESIGN_HEIGHT}, CANVAS_RECT{0, 0, 1024, 676},
+                                 CANVAS_RECT{0, 0, 1280, 845}};
+    // The widest text of each kind of figure: a percentage (third and
+    // fourth downs, completions), a record with ties (the conference's), a
+    // streak, yards a game, the time of possession, a rank, the turnover
+    // margin, a count.
+    const char* const WIDEST_FIGURES[] = {"100.0%", "12-4-1", "W17", "999.9", "60:00", "#36", "+99", "999"};
     bool bUnbeaten = false;
-    for (const CANVAS_RECT& rcArea : {CANVAS_RECT{0, 0, PAGE_DESIGN_WIDTH, PAGE_DESIGN_HEIGHT},
-                                      CANVAS_RECT{0, 0, 1024, 676}, CANVAS_RECT{0, 0, 1280, 845}}) {
-        for (const PAGE_TEXT& Text : Layout.Texts) {
-            bUnbeaten = bUnbeaten || (Text.Text == "1.000" && Text.nType == TYPE_BODY_BOLD);
-            const CANVAS_FONT Font = Page_Type_Font(Text.nType, rcArea);
-            EXPECT_LE(Measure_Text(Font, Text.Text.c_str()), Scale_Page_Rect(Text.Box, rcArea).Width())
-                << Text.Text << " in " << rcArea.Width() << " x " << rcArea.Height();
-        }
+    int nNicknamesShown = 0;
+    int nFiguresMeasured = 0;
+    // A club in each division carries each nickname in turn, the Alphas
+    // plain, then as the user's club in bold.
+    for (size_t n = 0; n < Nicknames.size() * 2; ++n) {
+        const std::string& Nickname = Nicknames[n / 2];
+        for (int t : {A, B, C, D})
+            Set_Team_String(Nickname.c_str(), t, TEAM_STRING_NICKNAME);
+        League.Team[A].nTeamStat[TEAM_STAT_CONTROLLER] = n % 2 == 0 ? CONTROLLER_COMPUTER : CONTROLLER_USER;
+        const PAGE_LAYOUT Layout = Layout_Standings_Page();
+        for (const CANVAS_RECT& rcArea : AREAS)
+            for (const PAGE_TEXT& Text : Layout.Texts) {
+                bUnbeaten = bUnbeaten || (Text.Text == "1.000" && Text.nType == TYPE_BODY_BOLD);
+                nNicknamesShown += Text.Text == Nickname ? 1 : 0;
+                const CANVAS_FONT Font = Page_Type_Font(Text.nType, rcArea);
+                const int nRoom = Scale_Page_Rect(Text.Box, rcArea).Width();
+                EXPECT_LE(Measure_Text(Font, Text.Text.c_str()), nRoom)
+                    << Text.Text << " in " << rcArea.Width() << " x " << rcArea.Height();
+                // The figure column: the Alphas' "2-0" of their last three.
+                if (Text.Text != "2-0" || Text.nType == TYPE_SMALL)
+                    continue;
+                for (const char* szFigure : WIDEST_FIGURES) {
+                    ++nFiguresMeasured;
+                    EXPECT_LE(Measure_Text(Font, szFigure), nRoom)
+                        << szFigure << " in " << rcArea.Width() << " x " << rcArea.Height();
+                }
+            }
     }
     EXPECT_TRUE(bUnbeaten);
+    // Four clubs' rows, each layout, each area.
+    EXPECT_EQ(nNicknamesShown, static_cast<int>(Nicknames.size() * 2 * 4 * std::size(AREAS)));
+    EXPECT_EQ(nFiguresMeasured, static_cast<int>(Nicknames.size() * 2 * std::size(AREAS) * std::size(WIDEST_FIGURES)));
 }
 
 TEST_F(PagePaintTest, DesignRectanglesScaleAsEnlargeRectangleDoes)

@@ -207,6 +207,50 @@ TEST_F(PageStatsTest, GroupFiguresAverageTheClubsPlayersThere)
     EXPECT_EQ(Get_Franchise_Measure_Caption(26), "Tight Ends");
 }
 
+// A club erased since its games keeps every figure they give (the page
+// lists it so once its season's title is decided); what its players gave
+// went with them, and a slot nobody used has no figure at all.
+TEST_F(PageStatsTest, AnErasedClubKeepsTheFiguresItsGamesGive)
+{
+    Put_Player(A, 0, 501, POSITION_T, 70.0f);
+    // A gains 300 yards in its first game, B 150 in its last, C 80.
+    Get_Game_Record(0)->nTeamTotal[0][GAME_TOTAL_PASSING_YARDS] = 300;
+    Get_Game_Record(4)->nTeamTotal[1][GAME_TOTAL_PASSING_YARDS] = 150;
+    Get_Game_Record(4)->nTeamTotal[0][GAME_TOTAL_PASSING_YARDS] = 80;
+    EXPECT_NE(Format_Team_Stat_Column(A, 45), "-");
+    ASSERT_TRUE(Erase_Team(A, 1));
+    Count_Teams();
+    // The clubs in use close up; the erased one stands behind them.
+    int nErased = -1;
+    int nBravos = -1;
+    int nChargers = -1;
+    for (int t = 0; t < MAX_FRANCHISES; ++t) {
+        const std::string Nickname = League.Team[t].szString[TEAM_STRING_NICKNAME];
+        nErased = Is_Erased_Club(t) ? t : nErased;
+        nBravos = Nickname == "Bravos" ? t : nBravos;
+        nChargers = Nickname == "Chargers" ? t : nChargers;
+    }
+    ASSERT_GE(nErased, 0);
+    ASSERT_TRUE(nBravos >= 0 && nChargers >= 0);
+    EXPECT_EQ(Format_Team_Stat_Column(nErased, 2), "W2");    // Streak
+    EXPECT_EQ(Format_Team_Stat_Column(nErased, 0), "2-0");   // Last 3
+    EXPECT_EQ(Format_Team_Stat_Column(nErased, 5), "2-0");   // Division
+    EXPECT_EQ(Format_Team_Stat_Column(nErased, 7), "38");    // Points Scored
+    EXPECT_EQ(Format_Team_Stat_Column(nErased, 8), "24");    // Points Allowed
+    // Passing a game: A 300 / 2 = 150.0, B 150 / 3 = 50.0, C 80 / 3 =
+    // 26.7; the erased club still counts among the ranked.
+    EXPECT_EQ(Format_Team_Stat_Column(nErased, 11), "150.0");
+    EXPECT_EQ(Format_Team_Stat_Column(nErased, 20), "#1");
+    EXPECT_EQ(Format_Team_Stat_Column(nBravos, 20), "#2");
+    EXPECT_EQ(Format_Team_Stat_Column(nChargers, 20), "#3");
+    // Its roster's figures: its players are gone.
+    for (int nCode : {34, 35, 36, 40, 41, 42, 43, 44, 45, 46, 47})
+        EXPECT_EQ(Format_Team_Stat_Column(nErased, nCode), "-") << nCode;
+    // A slot nobody has used.
+    for (int nCode : {0, 2, 5, 7, 11, 20})
+        EXPECT_EQ(Format_Team_Stat_Column(30, nCode), "-") << nCode;
+}
+
 TEST_F(PageStatsTest, LeaderFiguresReadAsTheirScalesSay)
 {
     EXPECT_EQ(Format_Leader_Heading_Value(LEADER_PASSING_YARDS, 4123), "4,123");

@@ -27,11 +27,13 @@
 #include "gamefile/game_file.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
+#include "league/preferences.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
 #include "pages/front_page_texts.h"
 #include "pages/page_layout.h"
+#include "pages/page_stats.h"
 #include "platform/ui.h"
 #include "process_runner.h"
 #include "program_support.h"
@@ -109,6 +111,22 @@ std::vector<std::string> Division_Leaders(const std::string& Saved)
     EXPECT_EQ(Load_Universe_Database(Saved.c_str()), 1) << Saved;
     ui::Reset();
     return Front_Page_Division_Leaders();
+}
+
+// Every text of the Standings page of a saved game, with its figure column
+// on the statistic nStat (preference 100).
+std::vector<std::string> Standings_Texts(const std::string& Saved, int nStat)
+{
+    SCRATCH_FOLDER Here{"erased_standings"};
+    EXPECT_TRUE(Here.Ready());
+    Zero_League_Data();
+    EXPECT_EQ(Load_Universe_Database(Saved.c_str()), 1) << Saved;
+    ui::Reset();
+    Set_User_Preference(STANDINGS_STAT_SLOT, nStat);
+    std::vector<std::string> Texts;
+    for (const PAGE_TEXT& Text : Layout_Standings_Page().Texts)
+        Texts.push_back(Text.Text);
+    return Texts;
 }
 
 // The texts (tags as spaces, spaces run together) of the pieces of a page
@@ -497,6 +515,47 @@ TEST_F(ErasedClubProgramTest, TheChampionErasedAfterTheFinalLeavesTheSeasonAsPla
         return;
     EXPECT_GE(Count_Files(Data.Path() + "/Output", "Box-20-"), 200u);
     Check_Last_Season_Kept(Targets.Champion, "Kept On", 2021);
+}
+
+// The champion erased after the final and a club added in its place: the
+// season's Standings read as before the erase, the champion's streak and
+// points too, and neither they nor the exported season summary give the new
+// club, which never played the season, a row.
+TEST_F(ErasedClubProgramTest, TheChampionErasedAndAClubAddedLeaveTheStandingsAsTheSeasonEnded)
+{
+    const TARGETS Targets = Read_Targets(Data.Path() + "/Played.zrt");
+    ASSERT_FALSE(Targets.Champion.empty());
+    const process_runner::RUN_RESULT Run = Run_Script("welcome resume\n"
+                                                      "dialog 118 select 1077 \"Played\"\n"
+                                                      "dialog 118 press 1\n"
+                                                      "command Standings\n"
+                                                      "answer yes\n"
+                                                      "answer yes\n"
+                                                      "dialog 159 select 1132 \"" + Targets.Champion + "\"\n"
+                                                      "dialog 159 press 10\n"
+                                                      "dialog 159 press 11\n"
+                                                      "dialog 159 press 1\n"
+                                                      "command \"League Editor\"\n" +
+                                                      program_support::Save_As("Added") +
+                                                      "tool Export_Html_Encyclopedia \"Added Export\"\n"
+                                                      "quit\n");
+    ASSERT_FALSE(Run.bTimedOut);
+    ASSERT_EQ(Run.nExitCode, 0) << Run.Out << Run.Err;
+    const PLAYED_SEASON Before = Read_Season(Data.Path() + "/Played.zrt", 0);
+    const PLAYED_SEASON After = Read_Season(Data.Path() + "/Added.zrt", 0);
+    ASSERT_EQ(After.nTeams, Before.nTeams);
+    EXPECT_EQ(After.Results.count(Targets.Champion), 0u);
+    EXPECT_EQ(After.Results.count("[Empty Team]"), 1u);
+    // Streak (2) and Points Scored (7).
+    for (int nStat : {2, 7}) {
+        const std::vector<std::string> Texts = Standings_Texts(Data.Path() + "/Played.zrt", nStat);
+        EXPECT_GE(Texts.size(), static_cast<size_t>(Before.nTeams * 6)) << nStat;
+        EXPECT_EQ(Standings_Texts(Data.Path() + "/Added.zrt", nStat), Texts) << nStat;
+    }
+    const std::string Summary = Read_Text_File(Data.Path() + "/Added Export/Season summary.htm");
+    EXPECT_FALSE(Contains(Summary, "[Empty Team]"));
+    EXPECT_EQ(Page_Pieces(Summary, STANDINGS_ROW),
+              Page_Pieces(Read_Text_File(Data.Path() + "/Before/Season summary.htm"), STANDINGS_ROW));
 }
 
 TEST_F(ErasedClubProgramTest, TheLosingFinalistErasedAfterTheFinalLeavesTheSeasonAsPlayed)
