@@ -223,15 +223,6 @@ int Discard_Leader_Files(int nYear)
     return nRemoved;
 }
 
-int Remove_Leader_Files(int nYear)
-{
-    int nRemoved = 0;
-    for (int nTable = 0; nTable < LEADER_TABLE_COUNT; ++nTable)
-        for (int nStat = 0; nStat < LEADER_STAT_COUNT; ++nStat)
-            nRemoved += files::Delete_File(Get_Leader_File_Path(nYear, nTable, nStat).c_str()) ? 1 : 0;
-    return nRemoved;
-}
-
 int Load_All_Time_Leaders(int nYear, bool bStaged)
 {
     Build_Corvel_ID_Hash();

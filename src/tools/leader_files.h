@@ -39,8 +39,6 @@ std::string Get_Leader_File_Path(int nYear, int nTable, int nStat);
 // be written none of the year's files is replaced, the failure is told once
 // ("File Error", naming the file and why), and 0 is returned.
 int Write_Leader_Files(int nYear);
-// Removes every leader file of the year; the count removed.
-int Remove_Leader_Files(int nYear);
 // Offers the league's players to the career list (career values) and the
 // single-season list (last season), then Write_Leader_Files. With pProblem
 // (a database build) the files are only staged (below): a file that cannot

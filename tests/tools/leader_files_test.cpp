@@ -174,5 +174,5 @@ TEST_F(LeaderFilesTest, AYearThatCannotBeWrittenWholeKeepsTheFilesItHad)
     EXPECT_EQ(Write_Leader_Files(2010), 90);
     EXPECT_NE(Read_Text_File("Input/Leaders/2010-Career-Rushing_Yards.csv").find(",9500,"), std::string::npos);
     EXPECT_EQ(Count("2010-", LEADER_STAGED_SUFFIX), 0);
-    EXPECT_EQ(Remove_Leader_Files(2009), 90);
+    EXPECT_EQ(Count("2009-", ".csv"), 90);
 }
