@@ -21,23 +21,9 @@ namespace {
 using program_support::Contains;
 using program_support::NEW_GAME;
 
-class DataToolsProgramTest : public ::testing::Test {
+class DataToolsProgramTest : public program_support::HEADLESS_PROGRAM_TEST {
 protected:
-    SCRATCH_FOLDER Data{"data_tools_data", false};
-    SCRATCH_FOLDER Output{"data_tools_out", false};
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(Data.Ready());
-        ASSERT_TRUE(Output.Ready());
-        program_support::Copy_Built_Data(Data.Path());
-    }
-
-    process_runner::RUN_RESULT Run_Script(const std::string& Script)
-    {
-        return program_support::Run_Headless_Script({Data.Path(), Output.Path(), "tools.kelvo", std::chrono::seconds(100)},
-                                                    Script);
-    }
+    DataToolsProgramTest() : HEADLESS_PROGRAM_TEST("data_tools_data", "data_tools_out", "tools.kelvo") {}
 };
 
 TEST_F(DataToolsProgramTest, LoadersRunByNameAndAMissingRatingsFileFailsTheLine)

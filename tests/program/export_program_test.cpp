@@ -26,23 +26,9 @@ namespace {
 using program_support::Contains;
 using program_support::NEW_GAME;
 
-class ExportProgramTest : public ::testing::Test {
+class ExportProgramTest : public program_support::HEADLESS_PROGRAM_TEST {
 protected:
-    SCRATCH_FOLDER Data{"export_data", false};
-    SCRATCH_FOLDER Output{"export_out", false};
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(Data.Ready());
-        ASSERT_TRUE(Output.Ready());
-        program_support::Copy_Built_Data(Data.Path());
-    }
-
-    process_runner::RUN_RESULT Run_Script(const std::string& Script)
-    {
-        return program_support::Run_Headless_Script({Data.Path(), Output.Path(), "export.kelvo", std::chrono::seconds(100)},
-                                                    Script);
-    }
+    ExportProgramTest() : HEADLESS_PROGRAM_TEST("export_data", "export_out", "export.kelvo") {}
 };
 
 }  // namespace

@@ -23,27 +23,14 @@ namespace {
 using program_support::Contains;
 using process_runner::RUN_RESULT;
 
-class LoadFailuresProgramTest : public ::testing::Test {
+class LoadFailuresProgramTest : public program_support::HEADLESS_PROGRAM_TEST {
 protected:
-    SCRATCH_FOLDER Data{"loadfail_data", false};
-    SCRATCH_FOLDER Output{"loadfail_out", false};
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(Data.Ready());
-        ASSERT_TRUE(Output.Ready());
-        program_support::Copy_Built_Data(Data.Path());
-    }
-
-    RUN_RESULT Run(const std::string& Script)
-    {
-        return program_support::Run_Headless_Script({Data.Path(), Output.Path(), "load.kelvo"}, Script);
-    }
+    LoadFailuresProgramTest() : HEADLESS_PROGRAM_TEST("loadfail_data", "loadfail_out", "load.kelvo") {}
 
     // A new game played one week, saved as "Mine"; its bytes.
     std::string Make_Mine()
     {
-        const RUN_RESULT Made = Run(std::string(program_support::NEW_GAME) +
+        const RUN_RESULT Made = Run_Script(std::string(program_support::NEW_GAME) +
                                     "command \"One Week\"\n"
                                     "dialog 120 set 1082 \"Mine\"\n"
                                     "dialog 120 press 1\n"
@@ -64,7 +51,7 @@ TEST_F(LoadFailuresProgramTest, AnAnswerBeforeTheFirstCommandAnswersThatCommands
     ASSERT_NE(Mine, "(no saved game)");
     // A new game saved over Mine by the first command: the overwrite box
     // takes the answer that waited for it.
-    const RUN_RESULT Saved = Run(std::string(program_support::NEW_GAME) +
+    const RUN_RESULT Saved = Run_Script(std::string(program_support::NEW_GAME) +
                                  "answer ok\n"
                                  "dialog 120 set 1082 \"Mine\"\n"
                                  "dialog 120 press 1\n"
@@ -79,7 +66,7 @@ TEST_F(LoadFailuresProgramTest, AnAnswerBeforeTheFirstCommandAnswersThatCommands
 
     // Play Multiple Seasons as the first command, its question answered
     // Cancel: nothing is played, and the run ends well.
-    const RUN_RESULT Declined = Run(std::string(program_support::NEW_GAME) +
+    const RUN_RESULT Declined = Run_Script(std::string(program_support::NEW_GAME) +
                                     "answer cancel\ncommand \"Play Multiple Seasons\"\nquit\n");
     ASSERT_FALSE(Declined.bTimedOut);
     EXPECT_EQ(Declined.nExitCode, 0) << Declined.Out << Declined.Err;
@@ -88,7 +75,7 @@ TEST_F(LoadFailuresProgramTest, AnAnswerBeforeTheFirstCommandAnswersThatCommands
 
     // An answer that neither the welcome's boxes nor the command's take is
     // still a line not carried out.
-    const RUN_RESULT Unused = Run(std::string(program_support::NEW_GAME) + "answer ok\ncommand Standings\nquit\n");
+    const RUN_RESULT Unused = Run_Script(std::string(program_support::NEW_GAME) + "answer ok\ncommand Standings\nquit\n");
     EXPECT_EQ(Unused.nExitCode, 2) << Unused.Out << Unused.Err;
     EXPECT_TRUE(Contains(Unused.Err, "line 6: no message box took this answer")) << Unused.Err;
 }
@@ -134,7 +121,7 @@ TEST_F(LoadFailuresProgramTest, APlaybookTheLoadDialogCannotLoadFailsThePressLin
         fs::remove_all(Bad, Error);
         Make(Kind.szKind, Bad);
         // The lines after the failed press (another book) are not carried out.
-        const RUN_RESULT Result = Run("welcome new\n"
+        const RUN_RESULT Result = Run_Script("welcome new\n"
                                       "dialog 196 select 1444 \"Bad\"\n"
                                       "dialog 196 press 1\n"
                                       "dialog 196 select 1444 \"Default\"\n"
@@ -158,7 +145,7 @@ TEST_F(LoadFailuresProgramTest, APlaybookTheLoadDialogCannotLoadFailsThePressLin
         fs::remove_all(Bad, Error);
         const std::string Named = Books + "2019-Frost.opb";
         Make(Kind.szKind, Named);
-        const RUN_RESULT Tool = Run("tool Load_Playbooks\n");
+        const RUN_RESULT Tool = Run_Script("tool Load_Playbooks\n");
         EXPECT_EQ(Tool.nExitCode, 2) << Tool.Out << Tool.Err;
         EXPECT_TRUE(Contains(Tool.Err, "\"playbooks/2019-Frost.opb\" is not a whole playbook (" +
                                            std::string(Kind.szReason) + ")"))
@@ -202,7 +189,7 @@ TEST_F(LoadFailuresProgramTest, ADamagedSavedGameFailsTheResumeLineWithTheReason
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.szKind);
         program_support::Write_File(Data.Path() + "/Bad.zrt", Case.Bytes);
-        const RUN_RESULT Result = Run("welcome resume\n"
+        const RUN_RESULT Result = Run_Script("welcome resume\n"
                                       "dialog 118 select 1077 \"Mine\"\n"
                                       "dialog 118 press 1\n"
                                       "command \"One Week\"\n"

@@ -21,23 +21,9 @@ namespace {
 
 using program_support::Contains;
 
-class PlaybookProgramTest : public ::testing::Test {
+class PlaybookProgramTest : public program_support::HEADLESS_PROGRAM_TEST {
 protected:
-    SCRATCH_FOLDER Data{"pb_data", false};
-    SCRATCH_FOLDER Output{"pb_out", false};
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(Data.Ready());
-        ASSERT_TRUE(Output.Ready());
-        program_support::Copy_Built_Data(Data.Path());
-    }
-
-    process_runner::RUN_RESULT Run_Script(const std::string& Script)
-    {
-        return program_support::Run_Headless_Script({Data.Path(), Output.Path(), "test.kelvo", std::chrono::seconds(100)},
-                                                    Script);
-    }
+    PlaybookProgramTest() : HEADLESS_PROGRAM_TEST("pb_data", "pb_out", "test.kelvo") {}
 
     // The shipped Default book, each of its 54 plays changed by Change (the
     // play's 228 bytes and its call), written as playbooks/NAME.opb.

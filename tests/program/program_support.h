@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "process_runner.h"
+#include "test_support.h"
 
 #ifndef KELVO_HISTORY_GENERATOR_PATH
 #error "the build passes the path of the history generator as KELVO_HISTORY_GENERATOR_PATH"
@@ -160,5 +161,33 @@ Run_Headless_Script(const SCRIPT_RUN &Run, const std::string &Script) {
   Args.insert(Args.end(), Run.Extra.begin(), Run.Extra.end());
   return process_runner::Run(PROGRAM, Args, Options);
 }
+
+// A test of the program run headless on a fresh copy of the built data
+// (Data), in a folder of its own (Output), its script written there under
+// ScriptName.
+class HEADLESS_PROGRAM_TEST : public ::testing::Test {
+protected:
+  HEADLESS_PROGRAM_TEST(const char *szDataTag, const char *szOutputTag,
+                        std::string ScriptName)
+      : Data{szDataTag, false}, Output{szOutputTag, false},
+        m_ScriptName(std::move(ScriptName)) {}
+
+  void SetUp() override {
+    ASSERT_TRUE(Data.Ready());
+    ASSERT_TRUE(Output.Ready());
+    Copy_Built_Data(Data.Path());
+  }
+
+  process_runner::RUN_RESULT Run_Script(const std::string &Script) {
+    return Run_Headless_Script({Data.Path(), Output.Path(), m_ScriptName},
+                               Script);
+  }
+
+  SCRATCH_FOLDER Data;
+  SCRATCH_FOLDER Output;
+
+private:
+  std::string m_ScriptName;
+};
 
 } // namespace program_support

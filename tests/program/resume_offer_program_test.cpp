@@ -32,22 +32,9 @@ std::string Cap_Room_Box(const std::string& Out)
     return Out.substr(nStart, Out.find('\n', nStart) - nStart);
 }
 
-class ResumeOfferProgramTest : public ::testing::Test {
+class ResumeOfferProgramTest : public program_support::HEADLESS_PROGRAM_TEST {
 protected:
-    SCRATCH_FOLDER Data{"resume_offer_data", false};
-    SCRATCH_FOLDER Output{"resume_offer_out", false};
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(Data.Ready());
-        ASSERT_TRUE(Output.Ready());
-        program_support::Copy_Built_Data(Data.Path());
-    }
-
-    RUN_RESULT Run(const std::string& Script)
-    {
-        return program_support::Run_Headless_Script({Data.Path(), Output.Path(), "offer.kelvo"}, Script);
-    }
+    ResumeOfferProgramTest() : HEADLESS_PROGRAM_TEST("resume_offer_data", "resume_offer_out", "offer.kelvo") {}
 };
 
 }  // namespace
@@ -55,7 +42,7 @@ protected:
 TEST_F(ResumeOfferProgramTest, AnOfferBeforeTheFirstGameIsAnsweredAlikeAfterASaveAndAResume)
 {
     // New Game 2019 as Buffalo: the offer, then the save.
-    const RUN_RESULT Made = Run(std::string(program_support::NEW_GAME) + OFFER_FIRST_FREE_AGENT +
+    const RUN_RESULT Made = Run_Script(std::string(program_support::NEW_GAME) + OFFER_FIRST_FREE_AGENT +
                                 program_support::Save_As("Before") + "quit\n");
     ASSERT_FALSE(Made.bTimedOut);
     ASSERT_EQ(Made.nExitCode, 0) << Made.Out << Made.Err;
@@ -65,7 +52,7 @@ TEST_F(ResumeOfferProgramTest, AnOfferBeforeTheFirstGameIsAnsweredAlikeAfterASav
     ASSERT_TRUE(Contains(Before, "of it is kept for the rookies of your draft picks")) << Made.Out;
 
     // Resumed: the same offer, the same box.
-    const RUN_RESULT Resumed = Run("welcome resume\n"
+    const RUN_RESULT Resumed = Run_Script("welcome resume\n"
                                    "dialog 118 select 1077 \"Before\"\n"
                                    "dialog 118 press 1\n" +
                                    std::string(OFFER_FIRST_FREE_AGENT) + "answer no\nquit\n");

@@ -32,23 +32,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class TimelineProgramTest : public ::testing::Test {
+class TimelineProgramTest : public program_support::HEADLESS_PROGRAM_TEST {
 protected:
-    SCRATCH_FOLDER Data{"tl_data", false};
-    SCRATCH_FOLDER Output{"tl_out", false};
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(Data.Ready());
-        ASSERT_TRUE(Output.Ready());
-        program_support::Copy_Built_Data(Data.Path());
-    }
-
-    process_runner::RUN_RESULT Run_Script(const std::string& Script)
-    {
-        return program_support::Run_Headless_Script({Data.Path(), Output.Path(), "timeline.kelvo", std::chrono::seconds(100)},
-                                                    Script);
-    }
+    TimelineProgramTest() : HEADLESS_PROGRAM_TEST("tl_data", "tl_out", "timeline.kelvo") {}
 };
 
 // The lines of stdout that begin with one of the prefixes, in order.
