@@ -6,15 +6,20 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/league_text.h"
 #include "league/preferences.h"
 #include "league/team.h"
 #include "pages/page_fixture.h"
 #include "pages/page_layout.h"
 #include "pages/page_paint.h"
+#include "pages/score_boxes.h"
 #include "platform/canvas.h"
 #include "shell/main_window.h"
 #include "shell/news_bar.h"
@@ -174,6 +179,68 @@ TEST_F(PagePaintTest, EveryStandingsTextFitsItsBox)
     // Four clubs' rows, each layout, each area.
     EXPECT_EQ(nNicknamesShown, static_cast<int>(Nicknames.size() * 2 * 4 * std::size(AREAS)));
     EXPECT_EQ(nFiguresMeasured, static_cast<int>(Nicknames.size() * 2 * std::size(AREAS) * std::size(WIDEST_FIGURES)));
+}
+
+// The corner box's date line shows every week's name whole, "Conference
+// Championship" too: a name too wide for the line is set smaller, by
+// measurement at the design size and in the window's page areas, in the
+// Leaders page's raised box as in the others. The box keeps its place and
+// size, and a name that fits keeps the box's own type.
+TEST_F(PagePaintTest, EveryWeekNameFitsTheDateBox)
+{
+    for (bool bLeaders : {false, true}) {
+        const PAGE_RECT Box = Get_Corner_Box_Rect(bLeaders);
+        EXPECT_EQ(Box.nLeft, 668);
+        EXPECT_EQ(Box.nRight, 760);
+        EXPECT_EQ(Box.nTop, bLeaders ? 14 : 25);
+        EXPECT_EQ(Box.nBottom, bLeaders ? 43 : 54);
+    }
+    const CANVAS_RECT AREAS[] = {CANVAS_RECT{0, 0, PAGE_DESIGN_WIDTH, PAGE_DESIGN_HEIGHT}, CANVAS_RECT{0, 0, 1024, 676},
+                                 CANVAS_RECT{0, 0, 1280, 845}};
+    std::set<std::string> Names;
+    bool bShrunk = false;
+    const auto Check = [&](const char* szName) {
+        Names.insert(szName);
+        for (const CANVAS_RECT& rcArea : AREAS)
+            for (bool bLeaders : {false, true}) {
+                const CANVAS_RECT rcLine = Get_Corner_Line_Text_Rect(rcArea, bLeaders, 1);
+                const CANVAS_FONT Own = Get_Date_Box_Font(rcArea, bLeaders, 1, "");
+                const CANVAS_FONT Font = Get_Date_Box_Font(rcArea, bLeaders, 1, szName);
+                EXPECT_LE(Measure_Text(Font, szName), rcLine.Width())
+                    << szName << " in " << rcArea.Width() << " x " << rcArea.Height();
+                if (Measure_Text(Own, szName) <= rcLine.Width()) {
+                    EXPECT_EQ(Font.fHeight, Own.fHeight) << szName;
+                } else {
+                    bShrunk = true;
+                    EXPECT_GE(Font.fHeight, Own.fHeight / 2) << szName;
+                }
+            }
+    };
+    // Every week of seasons of 14 to 21 regular weeks, before and after the
+    // third round was renamed, and the off-season.
+    for (int nYear : {1965, 2019}) {
+        League.Universe.nStat[FIRST_SEASON_YEAR] = nYear;
+        for (int nRegular = 14; nRegular <= 21; ++nRegular) {
+            Set_Regular_Season_Weeks(nRegular);
+            for (int w = 0; w < SCHEDULE_WEEKS; ++w) {
+                char szName[64];
+                Get_Week_Name(w, szName);
+                Check(szName);
+            }
+        }
+        char szName[64];
+        Get_Week_Name(OFFSEASON_WEEK, szName);
+        Check(szName);
+    }
+    for (const char* szName : {"Wild Card", "Division Round", "Conference Championship", "Title Game", "Super Bowl",
+                               "Offseason", "Week 1", "Week 21"})
+        EXPECT_EQ(Names.count(szName), 1u) << szName;
+    // The first line: a year.
+    for (const CANVAS_RECT& rcArea : AREAS)
+        EXPECT_LE(Measure_Text(Get_Date_Box_Font(rcArea, false, 0, "2019"), "2019"),
+                  Get_Corner_Line_Text_Rect(rcArea, false, 0).Width());
+    // The longest names do not fit the box's own type: they were set smaller.
+    EXPECT_TRUE(bShrunk);
 }
 
 TEST_F(PagePaintTest, DesignRectanglesScaleAsEnlargeRectangleDoes)
