@@ -241,6 +241,35 @@ TEST_F(PagePaintTest, EveryWeekNameFitsTheDateBox)
                   Get_Corner_Line_Text_Rect(rcArea, false, 0).Width());
     // The longest names do not fit the box's own type: they were set smaller.
     EXPECT_TRUE(bShrunk);
+
+    // Painted so: on the conference day of 2019 the box holds the year and
+    // the round's whole name in that smaller type, pixel for pixel.
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
+    Set_Regular_Season_Weeks(17);
+    Set_User_Preference(PREF_CURRENT_WEEK, 19);
+    char szFirst[64];
+    char szSecond[64];
+    Format_Phase_Labels(szFirst, szSecond, sizeof(szFirst));
+    ASSERT_STREQ(szSecond, "Conference Championship");
+    const CANVAS_RECT rcArea{0, 0, 1024, 676};
+    CANVAS Painted(1024, 676);
+    CANVAS Expected(1024, 676);
+    Painted.Clear(Argb_Color(SENTINEL));
+    Expected.Clear(Argb_Color(SENTINEL));
+    Draw_Season_Date_Box(Painted, rcArea, false);
+    const CANVAS_RECT rcBox = Scale_Page_Rect(Get_Corner_Box_Rect(false), rcArea);
+    Expected.Fill_Rect(rcBox, Rgb_Color(CORNER_PLATE_DARK));
+    const char* const LABELS[2] = {szFirst, szSecond};
+    const uint32_t COLOURS[2] = {CORNER_LIGHT_FIRST, CORNER_LIGHT_SECOND};
+    for (int nLine = 0; nLine < 2; ++nLine)
+        Draw_Text_In_Box(Expected, LABELS[nLine], Get_Corner_Line_Text_Rect(rcArea, false, nLine),
+                         TEXT_SINGLELINE | TEXT_VCENTER | TEXT_CENTER, false,
+                         Get_Date_Box_Font(rcArea, false, nLine, LABELS[nLine]), Rgb_Color(COLOURS[nLine]));
+    int nDiffering = 0;
+    for (int y = 0; y < 676; ++y)
+        for (int x = 0; x < 1024; ++x)
+            nDiffering += Painted.Get_Pixel(x, y) != Expected.Get_Pixel(x, y) ? 1 : 0;
+    EXPECT_EQ(nDiffering, 0);
 }
 
 TEST_F(PagePaintTest, DesignRectanglesScaleAsEnlargeRectangleDoes)
