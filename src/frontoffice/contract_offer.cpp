@@ -151,8 +151,11 @@ void Contract_Offer_Proc(DIALOG& Dialog, int nEvent, int nControl)
         } else {
             const OFFER_ROOM Room = Offer_Room(nClub, pOffer->nTeam, pOffer->nSlot);
             Dialog.Set_Text(IDC_OFFER_ROOM, Format_Cap_Room_Text(Room.nRoom));
+            // "of it" only where the part kept fits in the room.
             Dialog.Set_Text(IDC_OFFER_RESERVE,
-                            Room.nReserve > 0 ? Thousands_With_Commas(Room.nReserve) + " of it" : std::string("none"));
+                            Room.nReserve <= 0            ? std::string("none")
+                            : Room.nReserve <= Room.nRoom ? Thousands_With_Commas(Room.nReserve) + " of it"
+                                                          : Thousands_With_Commas(Room.nReserve));
         }
         Dialog.Set_Default_Button(DIALOG_CANCEL);
         return;
@@ -182,12 +185,16 @@ void Contract_Offer_Proc(DIALOG& Dialog, int nEvent, int nControl)
         return;
     }
     if (nCost > Room.nRoom - Room.nReserve) {
+        // The part kept for the rookies may be more than the whole room.
+        const char* szFormat = Room.nReserve <= Room.nRoom
+                                   ? "His first year would cost %s. You have %s of room, but %s of it is kept for the "
+                                     "rookies of your draft picks. Release a player or wait until your payroll falls."
+                                   : "His first year would cost %s. You have %s of room, but %s is kept for the rookies "
+                                     "of your draft picks, more than all of your room. Release a player or wait until "
+                                     "your payroll falls.";
         char szText[320];
-        std::snprintf(szText, sizeof(szText),
-                      "His first year would cost %s. You have %s of room, but %s of it is kept for the rookies of "
-                      "your draft picks. Release a player, trade a pick or wait until your payroll falls.",
-                      Thousands_With_Commas(nCost).c_str(), Thousands_With_Commas(Room.nRoom).c_str(),
-                      Thousands_With_Commas(Room.nReserve).c_str());
+        std::snprintf(szText, sizeof(szText), szFormat, Thousands_With_Commas(nCost).c_str(),
+                      Thousands_With_Commas(Room.nRoom).c_str(), Thousands_With_Commas(Room.nReserve).c_str());
         Show_Message_Box(szText, "Not Enough Cap Room", BOX_OK | BOX_ICON_EXCLAMATION);
         return;
     }

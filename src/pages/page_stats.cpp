@@ -193,11 +193,15 @@ bool Is_Roster_Figure(int nCode)
     return (nCode >= 34 && nCode <= 36) || (nCode >= 40 && nCode <= 47);
 }
 
+// A defensive figure of the club: the season's stored statistic nCode summed
+// over its defenders only, as the club's defensive totals count them. The
+// same slot holds a back's rushing or passing figures and the runs behind a
+// lineman.
 long long Sum_Player_Stat(int nTeam, int nCode)
 {
     long long n = 0;
     for (int s = 0; s < PLAYERS_PER_TEAM; ++s)
-        if (Is_Player_Slot_Used(nTeam, s))
+        if (Is_Player_Slot_Used(nTeam, s) && Get_Player_Unit(nTeam, s) == UNIT_DEFENSE)
             n += Get_Player_Stat(nTeam, s, STAT_PERIOD_THIS_SEASON, nCode);
     return n;
 }

@@ -61,10 +61,7 @@ void Fill_Corner_Box(CANVAS& Canvas, const CANVAS_RECT& rcArea, bool bLeadersPag
 void Draw_Line_Text(CANVAS& Canvas, const CANVAS_RECT& rcArea, bool bLeadersPage, int nLine, const char* szText,
                     unsigned nAlign, uint32_t nColour)
 {
-    PAGE_RECT Line = Get_Corner_Box_Line(bLeadersPage, nLine);
-    Line.nLeft += CORNER_INSET;
-    Line.nRight -= CORNER_INSET;
-    Draw_Text_In_Box(Canvas, szText, Scale_Page_Rect(Line, rcArea),
+    Draw_Text_In_Box(Canvas, szText, Get_Corner_Line_Text_Rect(rcArea, bLeadersPage, nLine),
                      TEXT_SINGLELINE | TEXT_VCENTER | TEXT_END_ELLIPSIS | nAlign, false, Corner_Font(rcArea),
                      Rgb_Color(nColour));
 }
@@ -88,6 +85,32 @@ PAGE_RECT Get_Corner_Box_Line(bool bLeadersPage, int nLine)
     if (nLine == 0)
         return PAGE_RECT{CORNER_LEFT, CORNER_TOP - nRaise, CORNER_RIGHT, CORNER_MIDDLE - nRaise};
     return PAGE_RECT{CORNER_LEFT, CORNER_MIDDLE - nRaise, CORNER_RIGHT, CORNER_BOTTOM - nRaise};
+}
+
+CANVAS_RECT Get_Corner_Line_Text_Rect(const CANVAS_RECT& rcArea, bool bLeadersPage, int nLine)
+{
+    PAGE_RECT Line = Get_Corner_Box_Line(bLeadersPage, nLine);
+    Line.nLeft += CORNER_INSET;
+    Line.nRight -= CORNER_INSET;
+    return Scale_Page_Rect(Line, rcArea);
+}
+
+CANVAS_FONT Get_Date_Box_Font(const CANVAS_RECT& rcArea, bool bLeadersPage, int nLine, const char* szText)
+{
+    CANVAS_FONT Font = Corner_Font(rcArea);
+    if (szText == nullptr)
+        return Font;
+    // Rendered widths do not follow the height exactly (hinting, rounding):
+    // scale by the overflow, then step down until the text fits.
+    constexpr double SMALLEST_HEIGHT = 3.0;
+    const double fRoom = Get_Corner_Line_Text_Rect(rcArea, bLeadersPage, nLine).Width();
+    for (int i = 0; i < 16 && Font.fHeight > SMALLEST_HEIGHT; ++i) {
+        const double fWidth = Measure_Text(Font, szText);
+        if (fWidth <= fRoom)
+            break;
+        Font.fHeight = std::max(SMALLEST_HEIGHT, Font.fHeight * std::min(fRoom / fWidth, 0.97));
+    }
+    return Font;
 }
 
 bool Is_Skin_Ice_Or_Fire()
@@ -207,8 +230,14 @@ void Draw_Season_Date_Box(CANVAS& Canvas, const CANVAS_RECT& rcArea, bool bLeade
     char szSecond[64];
     Format_Phase_Labels(szFirst, szSecond, sizeof(szFirst));
     Fill_Corner_Box(Canvas, rcArea, bLeadersPage);
-    Draw_Line_Text(Canvas, rcArea, bLeadersPage, 0, szFirst, TEXT_CENTER, Colours.nFirst);
-    Draw_Line_Text(Canvas, rcArea, bLeadersPage, 1, szSecond, TEXT_CENTER, Colours.nSecond);
+    // A long label ("Conference Championship") is set smaller, not cut: the
+    // box keeps its size.
+    const char* const LABELS[2] = {szFirst, szSecond};
+    const uint32_t COLOURS[2] = {Colours.nFirst, Colours.nSecond};
+    for (int nLine = 0; nLine < 2; ++nLine)
+        Draw_Text_In_Box(Canvas, LABELS[nLine], Get_Corner_Line_Text_Rect(rcArea, bLeadersPage, nLine),
+                         TEXT_SINGLELINE | TEXT_VCENTER | TEXT_END_ELLIPSIS | TEXT_CENTER, false,
+                         Get_Date_Box_Font(rcArea, bLeadersPage, nLine, LABELS[nLine]), Rgb_Color(COLOURS[nLine]));
 }
 
 void Paint_Corner_Boxes(CANVAS& Canvas, const CANVAS_RECT& rcArea, int nPage)

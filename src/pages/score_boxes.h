@@ -77,7 +77,14 @@ bool Is_Score_Box_Shown();
 // The score box: line 1 the away club, line 2 the home club, each name on the
 // left and its score on the right.
 void Paint_Game_Score_Box(CANVAS& Canvas, const CANVAS_RECT& rcArea, bool bLeadersPage);
-// The date box: the two phase labels, each centred in its line.
+// The date box: the two phase labels, each centred in its line, a label too
+// wide for its line set in a smaller font.
 void Draw_Season_Date_Box(CANVAS& Canvas, const CANVAS_RECT& rcArea, bool bLeadersPage);
+// Where a line's text goes in pixels (the line less its insets), for the page
+// painted in rcArea.
+CANVAS_RECT Get_Corner_Line_Text_Rect(const CANVAS_RECT& rcArea, bool bLeadersPage, int nLine);
+// The font the date box draws szText in on line nLine: the box's font at the
+// page's scale, smaller when the text would not fit the line otherwise.
+CANVAS_FONT Get_Date_Box_Font(const CANVAS_RECT& rcArea, bool bLeadersPage, int nLine, const char* szText);
 // Whichever of the two is up, on a page that shows them; nothing elsewhere.
 void Paint_Corner_Boxes(CANVAS& Canvas, const CANVAS_RECT& rcArea, int nPage);

@@ -119,6 +119,23 @@ std::string Regular_Season_Label(int nTeam, int nDay)
     return szLabel;
 }
 
+// Whether the club at bracket slot nSlot hosts its game against nOpponent on
+// playoff day nDay: as its schedule has that game, which the Calendar shows;
+// before the round is scheduled, as the scheduler will place it: the higher
+// seed key (a division leader's bonus counted) at home, the pair's first
+// slot when the keys are equal.
+bool Hosts_Playoff_Game(int nTeam, int nSlot, int nOpponent, int nDay)
+{
+    if (nDay >= 0 && nDay < SCHEDULE_WEEKS && Get_Scheduled_Opponent(nTeam, nDay) == nOpponent) {
+        const int nWhere = Get_Team_Week_Home_Away(nTeam, nDay);
+        if (nWhere != WEEK_NO_GAME)
+            return nWhere == WEEK_AT_HOME;
+    }
+    const int nOwnKey = Get_Playoff_Seed_Key(nTeam);
+    const int nOtherKey = Get_Playoff_Seed_Key(nOpponent);
+    return nOwnKey > nOtherKey || (nOwnKey == nOtherKey && nSlot % 2 == 0);
+}
+
 std::string Playoff_Label(int nTeam, int nDay)
 {
     char szRound[32];
@@ -133,7 +150,7 @@ std::string Playoff_Label(int nTeam, int nDay)
     const int nOpponent = Get_Playoff_Team(nSlot % 2 == 0 ? nSlot + 1 : nSlot - 1);
     if (!Is_Franchise(nOpponent))
         return "1st Round Bye";
-    Label += Get_Team_Standings_Key(nTeam) > Get_Team_Standings_Key(nOpponent) ? " vs. " : " @ ";
+    Label += Hosts_Playoff_Game(nTeam, nSlot, nOpponent, nDay) ? " vs. " : " @ ";
     return Label + Team_Text(nOpponent, TEAM_STRING_CITY);
 }
 

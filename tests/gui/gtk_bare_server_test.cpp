@@ -29,6 +29,7 @@
 #include "platform/dialogs.h"
 #include "platform/gtk/gtk_internal.h"
 #include "shell/commands.h"
+#include "shell/main_window.h"
 #include "shell/welcome_dialog.h"
 #include "test_support.h"
 #include "window_manager.h"
@@ -44,6 +45,7 @@ struct BARE_RUN {
     bool bByLetter = false;       // New Game's name field reached by Alt+N, else by a click
     bool bJustPlay = false;       // New Game played as it opens, by Enter
     bool bKeysViaMain = false;    // the X focus put back on the main window as a dialog opens
+    bool bEscapeWelcome = false;  // Escape on the Welcome dialog, else its New Game clicked
     std::string SaveName;         // typed into Save Game
     std::string Altitude;         // typed into the City Editor
     std::vector<std::string> Seen;   // what each dialog showed once typed into
@@ -146,7 +148,10 @@ void Answer(int nKind, int nDialogId)
     }
     switch (nDialogId) {
     case WELCOME_DIALOG:
-        Bare_Click(xtest::Control(WELCOME_DIALOG, WELCOME_NEW_GAME), "New Game");
+        if (g_Run.bEscapeWelcome)
+            xtest::Key("Escape");
+        else
+            Bare_Click(xtest::Control(WELCOME_DIALOG, WELCOME_NEW_GAME), "New Game");
         break;
     case NEW_GAME_DIALOG:
         if (g_Run.bJustPlay) {
@@ -261,6 +266,28 @@ TEST(GtkBareServer, NewGameTakesTheNameTypedAfterAClickOrItsLetterEnterPlaysAndC
     EXPECT_EQ(g_Run.Seen, std::vector<std::string>{Seen_Typed(NEW_GAME_DIALOG, NEW_GAME_NAME, NAME)});
     EXPECT_EQ(Last_Result(NEW_GAME_DIALOG), DIALOG_OK);
     EXPECT_EQ(Owner_Of_User_Team(), NAME);
+    EXPECT_TRUE(g_Run.Problems.empty()) << g_Run.Problems.front();
+    Destroy_Main_Window();
+}
+
+// Escape on the Welcome dialog quits as its Quit button does: nothing has
+// been played, so no box asks to save, and the program is to end with 0.
+TEST(GtkBareServer, EscapeOnTheWelcomeDialogEndsTheProgramWithNoQuestion)
+{
+    REQUIRE_DESKTOP();
+    ASSERT_TRUE(xtest::Available());
+    SCRATCH_FOLDER Data("gui_bare_server_welcome_escape");
+    const HOOKS Hooks;
+    g_Run = BARE_RUN{};
+    g_Run.bEscapeWelcome = true;
+    dialogs::Reset();
+    ASSERT_TRUE(Start_And_Welcome(Data));
+    EXPECT_EQ(Last_Result(WELCOME_DIALOG), DIALOG_CANCEL);
+    EXPECT_TRUE(Is_Quit_Posted());
+    EXPECT_EQ(Get_Quit_Code(), 0);
+    // The Welcome dialog was the only window answered: no box came.
+    EXPECT_EQ(gui_support::g_nAnswered, 1);
+    EXPECT_TRUE(ui::Shown_Boxes().empty()) << ui::Shown_Boxes().front().Caption;
     EXPECT_TRUE(g_Run.Problems.empty()) << g_Run.Problems.front();
     Destroy_Main_Window();
 }

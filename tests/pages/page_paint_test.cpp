@@ -6,15 +6,20 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "league/league_data.h"
+#include "league/league_structure.h"
+#include "league/league_text.h"
 #include "league/preferences.h"
 #include "league/team.h"
 #include "pages/page_fixture.h"
 #include "pages/page_layout.h"
 #include "pages/page_paint.h"
+#include "pages/score_boxes.h"
 #include "platform/canvas.h"
 #include "shell/main_window.h"
 #include "shell/news_bar.h"
@@ -174,6 +179,97 @@ TEST_F(PagePaintTest, EveryStandingsTextFitsItsBox)
     // Four clubs' rows, each layout, each area.
     EXPECT_EQ(nNicknamesShown, static_cast<int>(Nicknames.size() * 2 * 4 * std::size(AREAS)));
     EXPECT_EQ(nFiguresMeasured, static_cast<int>(Nicknames.size() * 2 * std::size(AREAS) * std::size(WIDEST_FIGURES)));
+}
+
+// The corner box's date line shows every week's name whole, "Conference
+// Championship" too: a name too wide for the line is set smaller, by
+// measurement at the design size and in the window's page areas, in the
+// Leaders page's raised box as in the others. The box keeps its place and
+// size, and a name that fits keeps the box's own type.
+TEST_F(PagePaintTest, EveryWeekNameFitsTheDateBox)
+{
+    for (bool bLeaders : {false, true}) {
+        const PAGE_RECT Box = Get_Corner_Box_Rect(bLeaders);
+        EXPECT_EQ(Box.nLeft, 668);
+        EXPECT_EQ(Box.nRight, 760);
+        EXPECT_EQ(Box.nTop, bLeaders ? 14 : 25);
+        EXPECT_EQ(Box.nBottom, bLeaders ? 43 : 54);
+    }
+    const CANVAS_RECT AREAS[] = {CANVAS_RECT{0, 0, PAGE_DESIGN_WIDTH, PAGE_DESIGN_HEIGHT}, CANVAS_RECT{0, 0, 1024, 676},
+                                 CANVAS_RECT{0, 0, 1280, 845}};
+    std::set<std::string> Names;
+    bool bShrunk = false;
+    const auto Check = [&](const char* szName) {
+        Names.insert(szName);
+        for (const CANVAS_RECT& rcArea : AREAS)
+            for (bool bLeaders : {false, true}) {
+                const CANVAS_RECT rcLine = Get_Corner_Line_Text_Rect(rcArea, bLeaders, 1);
+                const CANVAS_FONT Own = Get_Date_Box_Font(rcArea, bLeaders, 1, "");
+                const CANVAS_FONT Font = Get_Date_Box_Font(rcArea, bLeaders, 1, szName);
+                EXPECT_LE(Measure_Text(Font, szName), rcLine.Width())
+                    << szName << " in " << rcArea.Width() << " x " << rcArea.Height();
+                if (Measure_Text(Own, szName) <= rcLine.Width()) {
+                    EXPECT_EQ(Font.fHeight, Own.fHeight) << szName;
+                } else {
+                    bShrunk = true;
+                    EXPECT_GE(Font.fHeight, Own.fHeight / 2) << szName;
+                }
+            }
+    };
+    // Every week of seasons of 14 to 21 regular weeks, before and after the
+    // third round was renamed, and the off-season.
+    for (int nYear : {1965, 2019}) {
+        League.Universe.nStat[FIRST_SEASON_YEAR] = nYear;
+        for (int nRegular = 14; nRegular <= 21; ++nRegular) {
+            Set_Regular_Season_Weeks(nRegular);
+            for (int w = 0; w < SCHEDULE_WEEKS; ++w) {
+                char szName[64];
+                Get_Week_Name(w, szName);
+                Check(szName);
+            }
+        }
+        char szName[64];
+        Get_Week_Name(OFFSEASON_WEEK, szName);
+        Check(szName);
+    }
+    for (const char* szName : {"Wild Card", "Division Round", "Conference Championship", "Title Game", "Super Bowl",
+                               "Offseason", "Week 1", "Week 21"})
+        EXPECT_EQ(Names.count(szName), 1u) << szName;
+    // The first line: a year.
+    for (const CANVAS_RECT& rcArea : AREAS)
+        EXPECT_LE(Measure_Text(Get_Date_Box_Font(rcArea, false, 0, "2019"), "2019"),
+                  Get_Corner_Line_Text_Rect(rcArea, false, 0).Width());
+    // The longest names do not fit the box's own type: they were set smaller.
+    EXPECT_TRUE(bShrunk);
+
+    // Painted so: on the conference day of 2019 the box holds the year and
+    // the round's whole name in that smaller type, pixel for pixel.
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
+    Set_Regular_Season_Weeks(17);
+    Set_User_Preference(PREF_CURRENT_WEEK, 19);
+    char szFirst[64];
+    char szSecond[64];
+    Format_Phase_Labels(szFirst, szSecond, sizeof(szFirst));
+    ASSERT_STREQ(szSecond, "Conference Championship");
+    const CANVAS_RECT rcArea{0, 0, 1024, 676};
+    CANVAS Painted(1024, 676);
+    CANVAS Expected(1024, 676);
+    Painted.Clear(Argb_Color(SENTINEL));
+    Expected.Clear(Argb_Color(SENTINEL));
+    Draw_Season_Date_Box(Painted, rcArea, false);
+    const CANVAS_RECT rcBox = Scale_Page_Rect(Get_Corner_Box_Rect(false), rcArea);
+    Expected.Fill_Rect(rcBox, Rgb_Color(CORNER_PLATE_DARK));
+    const char* const LABELS[2] = {szFirst, szSecond};
+    const uint32_t COLOURS[2] = {CORNER_LIGHT_FIRST, CORNER_LIGHT_SECOND};
+    for (int nLine = 0; nLine < 2; ++nLine)
+        Draw_Text_In_Box(Expected, LABELS[nLine], Get_Corner_Line_Text_Rect(rcArea, false, nLine),
+                         TEXT_SINGLELINE | TEXT_VCENTER | TEXT_CENTER, false,
+                         Get_Date_Box_Font(rcArea, false, nLine, LABELS[nLine]), Rgb_Color(COLOURS[nLine]));
+    int nDiffering = 0;
+    for (int y = 0; y < 676; ++y)
+        for (int x = 0; x < 1024; ++x)
+            nDiffering += Painted.Get_Pixel(x, y) != Expected.Get_Pixel(x, y) ? 1 : 0;
+    EXPECT_EQ(nDiffering, 0);
 }
 
 TEST_F(PagePaintTest, DesignRectanglesScaleAsEnlargeRectangleDoes)

@@ -12,6 +12,7 @@
 #include "league/leader_tables.h"
 #include "league/league_fixture.h"
 #include "league/player.h"
+#include "league/player_stats.h"
 #include "league/preferences.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
@@ -205,6 +206,57 @@ TEST_F(PageStatsTest, GroupFiguresAverageTheClubsPlayersThere)
     EXPECT_EQ(Format_Franchise_Measure(A, 26), "-");   // tight ends
     EXPECT_EQ(Get_Team_Stat_Column_Caption(46), "Rush Blocking");
     EXPECT_EQ(Get_Franchise_Measure_Caption(26), "Tight Ends");
+}
+
+// Interceptions, Fumbles Forced and Passes Defensed count the defenders'
+// statistics 7, 5 and 6. The same slots hold a passer's yards and
+// touchdowns, a runner's carries and the runs behind a lineman: none of them
+// counts.
+TEST_F(PageStatsTest, DefensiveFiguresCountOnlyTheDefence)
+{
+    struct STATS {
+        int nPosition;
+        int n5, n6, n7;
+    };
+    const STATS ROSTER[] = {
+        {POSITION_QB, 3200, 25, 40},   // passing yards and touchdowns, rushes
+        {POSITION_RB, 0, 12, 210},     // yards after catch, rushes
+        {POSITION_T, 0, 0, 300},       // runs behind him
+        {POSITION_LB, 3, 5, 2},        // forced, defensed, caught
+        {POSITION_CB, 1, 11, 4},
+        {POSITION_S, 0, 6, 1},
+        {POSITION_DE, 2, 0, 0},
+        {POSITION_P, 62, 4, 0},        // longest punt, touchbacks
+    };
+    int nSlot = 0;
+    for (const STATS& Row : ROSTER) {
+        Put_Player(A, nSlot, 600 + nSlot, Row.nPosition);
+        Set_Player_Stat(A, nSlot, STAT_PERIOD_THIS_SEASON, 5, Row.n5);
+        Set_Player_Stat(A, nSlot, STAT_PERIOD_THIS_SEASON, 6, Row.n6);
+        Set_Player_Stat(A, nSlot, STAT_PERIOD_THIS_SEASON, 7, Row.n7);
+        // Last season's figures are not this season's.
+        Set_Player_Stat(A, nSlot, STAT_PERIOD_LAST_SEASON, 7, 50);
+        ++nSlot;
+    }
+    // Linebacker, cornerback, safety and end: 2 + 4 + 1 + 0 caught,
+    // 3 + 1 + 0 + 2 forced, 5 + 11 + 6 + 0 defensed.
+    EXPECT_EQ(Format_Team_Stat_Column(A, 34), "7");
+    EXPECT_EQ(Format_Team_Stat_Column(A, 35), "6");
+    EXPECT_EQ(Format_Team_Stat_Column(A, 36), "22");
+    // B's offence only: no defensive figure at all.
+    Put_Player(B, 0, 700, POSITION_QB);
+    Set_Player_Stat(B, 0, STAT_PERIOD_THIS_SEASON, 7, 35);
+    Set_Player_Stat(B, 0, STAT_PERIOD_THIS_SEASON, 5, 2900);
+    Put_Player(B, 1, 701, POSITION_WR);
+    Set_Player_Stat(B, 1, STAT_PERIOD_THIS_SEASON, 6, 3);
+    for (int nCode : {34, 35, 36})
+        EXPECT_EQ(Format_Team_Stat_Column(B, nCode), "0") << nCode;
+    // The Standings page shows the same: A heads the North.
+    Set_User_Preference(STANDINGS_STAT_SLOT, 34);
+    const PAGE_LAYOUT Standings = Layout_Standings_Page();
+    ASSERT_GE(Standings.Rows.size(), 2u);
+    EXPECT_EQ(Texts_In(Standings, Standings.Rows[0].Box)[1], "7");
+    EXPECT_EQ(Texts_In(Standings, Standings.Rows[1].Box)[1], "0");
 }
 
 // A club erased since its games keeps every figure they give (the page

@@ -15,13 +15,16 @@
 #include <vector>
 
 #include "gamefile/game_file.h"
+#include "league/game_record.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
 #include "league/preferences.h"
+#include "league/standings_keys.h"
 #include "pages/page_layout.h"
 #include "season/draft_state.h"
+#include "season/playoffs.h"
 #include "season/timeline.h"
 #include "platform/ui.h"
 #include "process_runner.h"
@@ -258,6 +261,101 @@ TEST_F(TimelineProgramTest, TheCalendarPageShowsTheClubViewOtherTeamChose)
     ASSERT_NE(Get_Scheduled_Opponent(nDallas, 1), nBuffalo);
     EXPECT_NE(Get_Calendar_PBP_Flag(nDallas, 1), 0);
     EXPECT_EQ(Get_Calendar_PBP_Flag(nBuffalo, 1), 0);
+    ui::Reset();
+}
+
+// The timeline's label of a playoff day, read for club nTeam: " vs. " for the
+// host, " @ " for the visitor, as its Calendar cell of that day says "vs " or
+// "at "; the opponent named alike.
+void Expect_Label_Agrees_With_Calendar(int nTeam, int nDay, const std::string& Round)
+{
+    Set_User_Preference(PREF_SELECTED_TEAM, nTeam);
+    Set_User_Preference(PREF_CURRENT_TEAM, nTeam);
+    char szCity[TEAM_STRING_SIZE];
+    Get_Team_String(szCity, nTeam, TEAM_STRING_CITY);
+    SCOPED_TRACE(szCity);
+    const PAGE_LAYOUT Calendar = Layout_Calendar_Page();
+    std::string Cell;
+    int nOpponent = NO_TEAM;
+    for (const PAGE_ROW& Row : Calendar.Rows) {
+        if (Row.nGroup != nDay)
+            continue;
+        nOpponent = Row.nTeam;
+        for (const PAGE_TEXT& Text : Calendar.Texts)
+            if (Row.Box.Contains(Text.Box) && (Text.Text.rfind("vs ", 0) == 0 || Text.Text.rfind("at ", 0) == 0))
+                Cell = Text.Text;
+    }
+    ASSERT_NE(Cell, "");
+    ASSERT_NE(nOpponent, NO_TEAM);
+    char szOpponentCity[TEAM_STRING_SIZE];
+    Get_Team_String(szOpponentCity, nOpponent, TEAM_STRING_CITY);
+    const bool bHost = Cell.rfind("vs ", 0) == 0;
+    EXPECT_EQ(Get_Timeline_View().Label, Round + (bHost ? " vs. " : " @ ") + szOpponentCity) << Cell;
+}
+
+// New Game 2019, Through Playoffs: on the wild-card day every club that plays
+// carries a label that names the host as its Calendar cell does, and the
+// games are then played at those hosts; the next round's labels agree too.
+TEST_F(TimelineProgramTest, EachPlayoffLabelNamesTheHostItsCalendarCellNames)
+{
+    const process_runner::RUN_RESULT Result = program_support::Run_Headless_Script(
+        {Data.Path(), Output.Path(), "timeline.kelvo", std::chrono::seconds(300)},
+        std::string(program_support::NEW_GAME) + "command \"Through Playoffs\"\n" +
+            program_support::Save_As("Wildcard") + "command \"One Week\"\n" + program_support::Save_As("Divisional") +
+            "quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+
+    Zero_League_Data();
+    ASSERT_EQ(Load_Universe_Database((Data.Path() + "/Wildcard.zrt").c_str()), 1);
+    const int nDay = Get_Current_Week();
+    ASSERT_EQ(nDay, Get_Playoff_Start_Day());
+    // The hosts of the day, as the labels give them.
+    std::vector<int> Hosts;
+    std::vector<int> Visitors;
+    for (int s = 0; s < 16; s += 2) {
+        const int nA = Get_Playoff_Team(s);
+        const int nB = Get_Playoff_Team(s + 1);
+        if (nA == NO_TEAM || nB == NO_TEAM)
+            continue;
+        for (int t : {nA, nB}) {
+            Expect_Label_Agrees_With_Calendar(t, nDay, "Wildcard");
+            Set_User_Preference(PREF_SELECTED_TEAM, t);
+            const bool bHost = program_support::Contains(Get_Timeline_View().Label, " vs. ");
+            (bHost ? Hosts : Visitors).push_back(t);
+        }
+    }
+    ASSERT_EQ(Hosts.size(), 4u);
+    ASSERT_EQ(Visitors.size(), 4u);
+
+    // Played: each game of that day was played at the host the labels named.
+    Zero_League_Data();
+    ASSERT_EQ(Load_Universe_Database((Data.Path() + "/Divisional.zrt").c_str()), 1);
+    ASSERT_EQ(Get_Current_Week(), nDay + 1);
+    int nPlayed = 0;
+    for (int g = 0; g < Count_Season_Game_Records(); ++g) {
+        const GAME* pGame = Get_Game_Record(g);
+        if (pGame == nullptr || pGame->nWeek != nDay)
+            continue;
+        ++nPlayed;
+        EXPECT_NE(std::find(Hosts.begin(), Hosts.end(), pGame->nHomeTeam), Hosts.end()) << int(pGame->nHomeTeam);
+        EXPECT_NE(std::find(Visitors.begin(), Visitors.end(), pGame->nAwayTeam), Visitors.end())
+            << int(pGame->nAwayTeam);
+    }
+    EXPECT_EQ(nPlayed, 4);
+    // The divisional round, scheduled after its reseeding.
+    int nChecked = 0;
+    for (int s = 16; s < 24; s += 2) {
+        const int nA = Get_Playoff_Team(s);
+        const int nB = Get_Playoff_Team(s + 1);
+        if (nA == NO_TEAM || nB == NO_TEAM)
+            continue;
+        for (int t : {nA, nB}) {
+            Expect_Label_Agrees_With_Calendar(t, nDay + 1, "Divisional");
+            ++nChecked;
+        }
+    }
+    EXPECT_EQ(nChecked, 8);
     ui::Reset();
 }
 

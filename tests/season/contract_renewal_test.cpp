@@ -360,6 +360,54 @@ TEST_F(RenewalTest, TheUsersOffersKeepTheRoomForHisDraftPicks)
     dialogs::Reset();
 }
 
+// The refusal's words hold for either size of the part kept for the rookies:
+// within the room "of it", beyond the whole room not; and no way out is
+// offered that the game does not have.
+TEST_F(RenewalTest, TheRefusalSaysHowTheRookiesPartStandsToTheRoom)
+{
+    const int nReserve = Hold_Both_First_Round_Picks();
+    ASSERT_GT(nReserve / 2, 1001);
+    for (int s = 0; s < 44; ++s)
+        Put_Priced_Player(0, s, 100 + s, POSITION_K, 1990, 5, 2000, 3);
+    Put_Priced_Player(FREE_AGENT_TEAM, 0, 1, POSITION_RB, 1995, 3, 1001, 2);
+    Install_Contract_Offer_Dialog();
+    const auto Offer = [](std::string& Reserve) {
+        ui::Clear_Shown_Boxes();
+        dialogs::Reset();
+        dialogs::Queue_Action(CONTRACT_OFFER_DIALOG_ID, Press(1706));
+        EXPECT_EQ(Run_Contract_Offer_Dialog(FREE_AGENT_TEAM, 0), 0);
+        const DIALOG_CONTROL* pReserve =
+            dialogs::Records().empty() ? nullptr : dialogs::Records().back().Find(1707);
+        Reserve = pReserve != nullptr ? pReserve->Text : "<no field>";
+        for (const SHOWN_BOX& Box : ui::Shown_Boxes())
+            if (Box.Caption == "Not Enough Cap Room")
+                return Box.Text;
+        return std::string("<no refusal>");
+    };
+    // Room of the reserve and $500K: the reserve is part of it.
+    League.Universe.nStat[SALARY_CAP] = (88000 + nReserve + 500) * 1000;
+    std::string Reserve;
+    EXPECT_EQ(Offer(Reserve), "His first year would cost $1,001,000. You have $" + With_Commas(nReserve + 500) +
+                                  ",000 of room, but $" + With_Commas(nReserve) +
+                                  ",000 of it is kept for the rookies of your draft picks. Release a player or wait "
+                                  "until your payroll falls.");
+    EXPECT_EQ(Reserve, "$" + With_Commas(nReserve) + ",000 of it");
+    // Room of half the reserve: he would fit in it, but the reserve is more
+    // than all of it.
+    League.Universe.nStat[SALARY_CAP] = (88000 + nReserve / 2) * 1000;
+    EXPECT_EQ(Offer(Reserve), "His first year would cost $1,001,000. You have $" + With_Commas(nReserve / 2) +
+                                  ",000 of room, but $" + With_Commas(nReserve) +
+                                  ",000 is kept for the rookies of your draft picks, more than all of your room. "
+                                  "Release a player or wait until your payroll falls.");
+    EXPECT_EQ(Reserve, "$" + With_Commas(nReserve) + ",000");
+    // Exactly the reserve: all of the room is kept, "of it" still holds.
+    League.Universe.nStat[SALARY_CAP] = (88000 + nReserve) * 1000;
+    EXPECT_NE(Offer(Reserve).find("$" + With_Commas(nReserve) + ",000 of it is kept"), std::string::npos);
+    EXPECT_EQ(Reserve, "$" + With_Commas(nReserve) + ",000 of it");
+    Set_Contract_Offer_Policy(nullptr);
+    dialogs::Reset();
+}
+
 // A season not yet begun, as a new game sets it up and as a resume before
 // its first game finds it: the load brings the draft order up to date, and
 // the offer then names the same part of the room kept for the rookies as

@@ -209,10 +209,11 @@ TEST_F(TimelineTest, RegularSeasonShowsTheNextGameAndTheWeeksAhead)
 TEST_F(TimelineTest, PlayoffRoundsNameTheRoundAndTheOpponent)
 {
     Set_Day(P2);
+    Clear_Standings_Order();
     Set_Playoff_Team(0, A);
     Set_Playoff_Team(1, B);
     Set_Playoff_Team(2, D);
-    // A's standings key (2-0) beats B's (1-2): A is at home.
+    // A leads the North, B does not: A is at home.
     TIMELINE_VIEW View = Get_Timeline_View();
     EXPECT_EQ(View.Label, "Wildcard vs. Bravoton");
     const char* const CELLS[5] = {"Divisional", "Conference", "Super Bowl", "Off-Season", ""};
@@ -268,6 +269,64 @@ TEST_F(TimelineTest, PlayoffRoundsNameTheRoundAndTheOpponent)
     EXPECT_STREQ(szMessage, "");
     EXPECT_EQ(Errors_Reported(), 1);
     EXPECT_NE(std::strstr(Get_Recent_Errors(), "Invalid nCurrentWeek in Get_Playoff_Simulation_Message()"), nullptr);
+}
+
+// The label says who hosts as the playoff scheduler places the game: the
+// club's schedule entry when the round is scheduled; before that, the higher
+// seed key (a division leader's bonus counted) at home, the pair's first
+// slot when the keys are equal. A division leader with a weaker record than
+// its opponent is still the host.
+TEST_F(TimelineTest, PlayoffLabelNamesTheHost)
+{
+    // D leads the South alone at 0-3; B is second in the North at 1-2.
+    Set_Season_Record(D, 0, 0, 3, 0);
+    Clear_Standings_Order();
+    ASSERT_EQ(Get_Team_Division_Place(D), 0);
+    ASSERT_NE(Get_Team_Division_Place(B), 0);
+    ASSERT_LT(Get_Team_Standings_Key(D), Get_Team_Standings_Key(B));
+    const auto Label_Of = [](int nTeam) {
+        Set_User_Preference(PREF_SELECTED_TEAM, nTeam);
+        return Get_Timeline_View().Label;
+    };
+
+    // Wild-card day, nothing scheduled yet; B in the pair's first slot.
+    Set_Day(P2);
+    Set_Playoff_Team(0, B);
+    Set_Playoff_Team(1, D);
+    ASSERT_EQ(Get_Team_Week_Home_Away(D, P2), WEEK_NO_GAME);
+    EXPECT_EQ(Label_Of(D), "Wildcard vs. Bravoton");
+    EXPECT_EQ(Label_Of(B), "Wildcard @ Deltaport");
+
+    // The final, the leader in the second slot: still the host.
+    Clear_Playoff_Slots();
+    Set_Day(P2 + 3);
+    Set_Playoff_Team(28, B);
+    Set_Playoff_Team(29, D);
+    EXPECT_EQ(Label_Of(D), "Super Bowl vs. Bravoton");
+    EXPECT_EQ(Label_Of(B), "Super Bowl @ Deltaport");
+    // Once scheduled, the schedule's entry is what the label says, as the
+    // Calendar does: here B hosts.
+    ASSERT_TRUE(Schedule_Game(B, D, P2 + 3, 6, 1830));
+    EXPECT_EQ(Label_Of(D), "Super Bowl @ Bravoton");
+    EXPECT_EQ(Label_Of(B), "Super Bowl vs. Deltaport");
+
+    // Equal seed keys: B and C without a game played (key 0), neither a
+    // leader; the first slot of the pair hosts, whichever club is there.
+    Set_Season_Record(B, 0, 0, 0, 0);
+    Set_Season_Record(C, 0, 0, 0, 0);
+    Clear_Standings_Order();
+    ASSERT_EQ(Get_Playoff_Seed_Key(B), Get_Playoff_Seed_Key(C));
+    Clear_Playoff_Slots();
+    Set_Day(P2 + 1);
+    Set_Playoff_Team(18, C);
+    Set_Playoff_Team(19, B);
+    EXPECT_EQ(Label_Of(C), "Divisional vs. Bravoton");
+    EXPECT_EQ(Label_Of(B), "Divisional @ Chargeburg");
+    Set_Playoff_Team(18, B);
+    Set_Playoff_Team(19, C);
+    EXPECT_EQ(Label_Of(B), "Divisional vs. Chargeburg");
+    EXPECT_EQ(Label_Of(C), "Divisional @ Bravoton");
+    EXPECT_EQ(Errors_Reported(), 0) << Get_Recent_Errors();
 }
 
 TEST_F(TimelineTest, OffSeasonShowsTheStepsAndWhichAreDone)
