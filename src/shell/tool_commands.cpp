@@ -130,6 +130,11 @@ bool Database_Build_Outcome(const DATABASE_BUILD_RESULT& Build, std::string& Res
         Problem = "database build failed: " + Database_Build_Problem(Build);
         return false;
     }
+    // Its database is written; a file that goes with it is not.
+    if (!Build.WrittenInPart.empty()) {
+        Problem = "database written without all of its files: " + Build.PartProblem;
+        return false;
+    }
     Result = std::to_string(Build.nBuilt) + (Build.nBuilt == 1 ? " database" : " databases") + " built";
     if (!Build.LeftOut.empty())
         Result += "; " + std::to_string(Build.LeftOut.size()) + " years left out (" +
