@@ -137,8 +137,17 @@ int Clamp_Year(int nYear)
     return std::clamp(nYear, FIRST_BUILD_YEAR, LAST_BUILD_YEAR);
 }
 
-// One year of a run: true when its database was written.
-bool Build_Year(int nYear, std::string& Problem)
+// How far a year of a run got.
+enum YEAR_OUTCOME {
+    YEAR_REFUSED,           // nothing of it written: every file of the year as it was
+    YEAR_WRITTEN,           // its database and every file that goes with it
+    YEAR_WRITTEN_IN_PART,   // its database, but not every other file
+};
+
+// One year of a run. Its draft class and leader files are staged while it is
+// built and put in place only once its database is written, so a year
+// refused at any step, its save included, keeps every file it had.
+YEAR_OUTCOME Build_Year(int nYear, std::string& Problem)
 {
     Restore_Template();
     // A year builds to the same bytes alone or inside a range.
@@ -155,7 +164,7 @@ bool Build_Year(int nYear, std::string& Problem)
     Update_Inflation_Factor();
     Note_Step("template");
     if (!Build_Database(Problem))
-        return false;
+        return YEAR_REFUSED;
     Remove_Players_Without_Position();
     Fill_Missing_Player_Measures();
     // A database the loader would refuse is not written as built.
@@ -166,7 +175,7 @@ bool Build_Year(int nYear, std::string& Problem)
         Problem = "the league built for " + std::to_string(nYear) + " could not be loaded: " + Refusal +
                   " (its players come from \"" + files::Resolve_Path(szRosters) + "\")";
         Write_Debug_Log("Database of %d not written: %s", nYear, Problem.c_str());
-        return false;
+        return YEAR_REFUSED;
     }
     // The leader files this build staged, as the database will hold them.
     Load_All_Time_Leaders(nYear, true);
@@ -175,8 +184,8 @@ bool Build_Year(int nYear, std::string& Problem)
     Set_Team_Stat_10_By_Strength();
     Note_Step("Read_Personnel_File, depth charts");
     int nRookies = 0;
-    const int nClass = Write_Draft_Class_Database(&nRookies);
-    const int nClassError = errno;
+    std::string ClassProblem;
+    const int nClass = Stage_Draft_Class(&nRookies, ClassProblem);
     Note_Step("Write_Draft_Class_Database");
     if (nClass == DRAFT_CLASS_OVERFLOW) {
         // Most of the league without a past: the seasons table lacks them,
@@ -191,53 +200,53 @@ bool Build_Year(int nYear, std::string& Problem)
                   std::to_string(DRAFT_CLASS_RECORDS) +
                   " a draft class holds: the file lacks their seasons (cut short, or of other years)";
         Show_Formatted_Message("Draft Class", "The database of %d was not written: %s.", nYear, Problem.c_str());
-        return false;
+        return YEAR_REFUSED;
     }
-    if (nClass != 0) {
-        // The database is still worth writing; the class file kept before stays.
-        char szText[512];
-        if (nClass == DRAFT_CLASS_LOG_FAILED)
-            std::snprintf(szText, sizeof(szText), "\"%s\" could not be written (%s).",
-                          files::Resolve_Path(DRAFT_CLASS_LOG_FILE).c_str(), files::Error_Text(nClassError));
-        else
-            std::snprintf(szText, sizeof(szText), "The draft class of %d could not be written (%s).", nYear + 1,
-                          files::Error_Text(nClassError));
-        Show_Formatted_Message("Draft Class", "%s", szText);
-        Problem = szText;
-    }
+    // A class that could not be staged leaves the class in use as it was;
+    // the database is still worth writing, and is told of below.
     Set_User_Preference(PREF_PERFECT_SCOUTING, 1);
     Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
     const int nSave = Write_Universe_Database_File(nYear);
     Note_Step("Save_Game");
+    char szPath[64];
+    std::snprintf(szPath, sizeof(szPath), UNIVERSE_DATABASE_FORMAT, nYear);
     if (nSave != 0) {
-        char szPath[64];
-        std::snprintf(szPath, sizeof(szPath), UNIVERSE_DATABASE_FORMAT, nYear);
         const std::string Cause = Get_Last_Save_Cause();
         Show_Formatted_Message("Database Builder", "The database \"%s\" could not be written (%s).", szPath,
                                Cause.c_str());
         Problem = std::string("the database \"") + szPath + "\" could not be written (" + Cause + ")";
-        return false;
+        return YEAR_REFUSED;
     }
-    // The leader files go with the database just written, whatever fails
-    // after it.
+    // From here the database is written: the files that go with it are put
+    // in place whatever fails among them, and the first that could not be is
+    // told.
+    std::string Missed;
+    const char* szCaption = "Database Builder";
     std::string Leaders;
     if (!Commit_Leader_Files(nYear, Leaders)) {
-        Problem = Leaders;
-        Write_Debug_Log("Leader files of %d not written: %s", nYear, Problem.c_str());
-        return false;
+        Missed = Leaders;
+        Write_Debug_Log("Leader files of %d not written: %s", nYear, Leaders.c_str());
+    }
+    if (nClass == DRAFT_CLASS_WRITTEN && Commit_Draft_Class(nYear, nRookies, ClassProblem) != DRAFT_CLASS_WRITTEN)
+        Write_Debug_Log("Draft class of %d: %s", nYear, ClassProblem.c_str());
+    if (!ClassProblem.empty() && Missed.empty()) {
+        Missed = ClassProblem;
+        szCaption = "Draft Class";
     }
     const int nYearNow = League.Universe.nStat[FIRST_SEASON_YEAR] + Get_User_Preference(PREF_SEASON_INDEX);
     const int nRatings = Export_Player_Ratings(ANY_POSITION, nYearNow);
     const int nRatingsError = errno;
     Note_Step("Export_Player_Ratings");
-    if (nRatings < 0) {
+    if (nRatings < 0 && Missed.empty()) {
         const std::string Path = files::Resolve_Path(Get_Player_Ratings_Path(nYearNow).c_str());
-        Show_Formatted_Message("Database Builder", "\"%s\" could not be written (%s).", Path.c_str(),
-                               files::Error_Text(nRatingsError));
-        Problem = "\"" + Path + "\" could not be written (" + files::Error_Text(nRatingsError) + ")";
-        return false;
+        Missed = "\"" + Path + "\" could not be written (" + files::Error_Text(nRatingsError) + ")";
     }
-    return nClass == 0;
+    if (Missed.empty())
+        return YEAR_WRITTEN;
+    Problem = std::string("the database \"") + szPath + "\" was written, but " + Missed;
+    const std::string Text = "The database \"" + std::string(szPath) + "\" was written, but " + Missed + ".";
+    Show_Formatted_Message(szCaption, "%s", Text.c_str());
+    return YEAR_WRITTEN_IN_PART;
 }
 
 // With bLeaveOut (the run of every year) a year without its statistics files
@@ -268,19 +277,25 @@ DATABASE_BUILD_RESULT Run_Years(int nFirst, int nLast, bool bHistorical, bool bL
             Write_Debug_Log("Database of %d not built: %s", nYear, Result.Problem.c_str());
             continue;
         }
-        const bool bBuilt = Build_Year(nYear, Problem);
+        const YEAR_OUTCOME Outcome = Build_Year(nYear, Problem);
         // The league left in memory is one a file holds: the year just
         // written, or the template when the year could not be built.
-        if (!bBuilt) {
-            // What it staged belongs to no database; the leader files in use
-            // stay with the database they came with.
+        if (Outcome == YEAR_REFUSED) {
+            // What it staged belongs to no database; the leader files and the
+            // class in use stay with the database they came with.
             Discard_Leader_Files(nYear);
+            Discard_Draft_Class(nYear);
             Restore_Template();
         }
         Remember_League_Fingerprint();
-        if (bBuilt) {
+        if (Outcome != YEAR_REFUSED) {
             ++Result.nBuilt;
             Result.Built.push_back(nYear);
+            if (Outcome == YEAR_WRITTEN_IN_PART) {
+                Result.WrittenInPart.push_back(nYear);
+                Result.PartProblem = std::to_string(nYear) + ": " + Problem;
+                Write_Debug_Log("Database of %d written in part: %s", nYear, Problem.c_str());
+            }
         } else {
             ++Result.nFailed;
             Result.Problem = std::to_string(nYear) + ": " + Problem;
@@ -386,6 +401,9 @@ std::string Database_Build_Summary(const DATABASE_BUILD_RESULT& Result)
                 "ship with the program; the reason for each year is in debug.txt.";
     if (Result.nFailed > 0)
         Text += "\n\nNot built: " + std::to_string(Result.nFailed) + ", the last " + Result.Problem + ".";
+    if (!Result.WrittenInPart.empty())
+        Text += "\n\nWritten without all of their files: " + Years(Result.WrittenInPart.size()) + ", " +
+                Format_Year_Ranges(Result.WrittenInPart) + ", the last " + Result.PartProblem + ".";
     return Text;
 }
 

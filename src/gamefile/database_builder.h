@@ -15,11 +15,15 @@
 // refuses, a players file that places none of the rosters' players, or more
 // rookies than a draft class holds (a seasons table that lacks most of the
 // league's past). Writing nothing, it leaves every file of the year as it
-// was, its leader files ("Input/Leaders/YEAR-*.csv") included: those are
-// staged during the build and replaced only together with the database, once
-// that is written; a leader file that cannot be written fails the year,
-// naming it. The run goes on with the next year. Under "IS_NOT_RANDOM" a
-// year builds to the same bytes alone or inside a range.
+// was, its leader files ("Input/Leaders/YEAR-*.csv") and draft class
+// included: those are staged during the build and put in place only together
+// with the database, once that is written; a leader file that cannot be
+// staged fails the year, naming it. A class, class log line, leader file or
+// ratings file that cannot be written once the database is (a folder in its
+// place, a full disk) leaves the year written in part, saying that the
+// database was written and which file was not. The run goes on with the next
+// year. Under "IS_NOT_RANDOM" a year builds to the same bytes alone or inside
+// a range.
 #pragma once
 
 #include <string>
@@ -37,9 +41,15 @@ struct DATABASE_BUILD_RESULT {
     std::string Problem;
     std::vector<int> Built;
     std::vector<int> LeftOut;
+    // Years built (in Built too) whose database was written but not every
+    // file that goes with it (leader files, draft class, its log line,
+    // ratings file), and why for the last of them.
+    std::vector<int> WrittenInPart;
+    std::string PartProblem;
 };
 
-// Why a run did not build every year it was asked ("" when it did).
+// Why a run did not build every year it was asked ("" when it did; a year
+// written in part is built, and PartProblem says what it lacks).
 std::string Database_Build_Problem(const DATABASE_BUILD_RESULT& Result);
 // The closing words of a run: the years built, the years left out and why,
 // and what failed.

@@ -32,6 +32,8 @@
 #include "shell/script_runner.h"
 #include "shell/tool_commands.h"
 #include "shell/welcome_dialog.h"
+#include "tools/draft_class_file.h"
+#include "tools/leader_files.h"
 
 namespace {
 
@@ -455,7 +457,12 @@ int Remove_Leftover_Temporaries()
             nRemoved += files::Remove_Temporary_Files(szFolder);
     if (nRemoved > 0)
         Write_Debug_Log("Removed %d temporary file(s) of a save that did not finish", nRemoved);
-    return nRemoved;
+    // What a database build killed before its year's database was written
+    // staged: nothing reads it, and the files in use stay as they were.
+    const int nStaged = Discard_All_Staged_Leader_Files() + Discard_All_Staged_Draft_Classes();
+    if (nStaged > 0)
+        Write_Debug_Log("Removed %d staged file(s) of a database build that did not finish", nStaged);
+    return nRemoved + nStaged;
 }
 
 bool Start_Up(int argc, char** argv)

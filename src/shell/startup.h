@@ -60,7 +60,9 @@ std::string Data_Folder_Beside_Program(const char* szArgv0);
 std::string Find_Data_Folder(const char* szArgv0, std::string& Problem);
 // Removes the temporaries a writer killed before its rename left in the data
 // folder (the current folder) and the folders in it that writers replace
-// files in ("Databases", "playbooks", "Output" ...); the count.
+// files in ("Databases", "playbooks", "Output" ...), and the leader files and
+// draft classes a database build staged and was killed before it put them in
+// place ("*.staged" in "Input/Leaders" and "Databases"); the count.
 int Remove_Leftover_Temporaries();
 // The start-up in the data folder (the current folder), up to the loaded
 // default league; false when the league does not load.

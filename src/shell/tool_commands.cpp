@@ -80,13 +80,14 @@ bool Player_Address(const std::vector<int>& V, std::string& Problem)
     return true;
 }
 
-// A relative name is taken from the data folder and may not leave it ("..");
-// an absolute one is the user's own choice.
-bool Inside_Data_Folder(const std::string& Path, std::string& Problem)
+// A relative name is taken from the data folder and may not leave it (".."),
+// whether a tool writes or reads there; an absolute one is the user's own
+// choice.
+bool Inside_Data_Folder(const std::string& Path, std::string& Problem, const char* szUse = "write")
 {
     if (!files::Climbs_Out_Of_Folder(Path.c_str()))
         return true;
-    Problem = "\"" + Path + "\" leaves the data folder (give an absolute path to write elsewhere)";
+    Problem = "\"" + Path + "\" leaves the data folder (give an absolute path to " + szUse + " elsewhere)";
     return false;
 }
 
@@ -128,6 +129,11 @@ bool Database_Build_Outcome(const DATABASE_BUILD_RESULT& Build, std::string& Res
 {
     if (Build.bStopped || Build.nFailed > 0) {
         Problem = "database build failed: " + Database_Build_Problem(Build);
+        return false;
+    }
+    // Its database is written; a file that goes with it is not.
+    if (!Build.WrittenInPart.empty()) {
+        Problem = "database written without all of its files: " + Build.PartProblem;
         return false;
     }
     Result = std::to_string(Build.nBuilt) + (Build.nBuilt == 1 ? " database" : " databases") + " built";
@@ -308,6 +314,8 @@ const TOOL TOOLS[] = {
      }},
     {"Load_Player_Ratings_File", 1, 1, "PATH",
      [](const ARGS& Args, std::string& Result, std::string& Problem) {
+         if (!Inside_Data_Folder(Args[0], Problem, "read"))
+             return false;
          if (Load_Player_Ratings_File(1, Args[0].c_str()) == 0) {
              Problem = "Unable to open " + Args[0];
              return false;
@@ -393,7 +401,7 @@ const TOOL TOOLS[] = {
     {"Read_Team_Injuries_Page", 3, 3, "PATH YEAR TEAM",
      [](const ARGS& Args, std::string& Result, std::string& Problem) {
          std::vector<int> V;
-         if (!Numbers(Args, 1, V, Problem))
+         if (!Numbers(Args, 1, V, Problem) || !Inside_Data_Folder(Args[0], Problem, "read"))
              return false;
          const int nRows = Read_Team_Injuries_Page(Args[0].c_str(), V[0], V[1]);
          if (nRows == -2) {
@@ -493,7 +501,9 @@ const TOOL TOOLS[] = {
          return true;
      }},
     {"File_Contains_Text", 2, 2, "PATH TEXT",
-     [](const ARGS& Args, std::string& Result, std::string&) {
+     [](const ARGS& Args, std::string& Result, std::string& Problem) {
+         if (!Inside_Data_Folder(Args[0], Problem, "read"))
+             return false;
          Result = std::to_string(File_Contains_Text(Args[0].c_str(), Args[1].c_str()));
          return true;
      }},

@@ -24,7 +24,6 @@ static_assert(DRAFT_CLASS_FILE_SIZE == DRAFT_CLASS_RECORDS * sizeof(PLAYER));
 
 namespace {
 
-constexpr const char* CLASS_FOLDER = "databases";
 constexpr int QUARTERBACK_BONUS = 30;
 constexpr int MAXIMUM_BASE_SCORE = 250;
 constexpr int KNOWN_DRAFT_YEAR_BONUS = 50;
@@ -75,7 +74,11 @@ int Get_Draft_Class_Score(float fPotential, int nPosition, int nDraftWord)
     return nScore;
 }
 
-int Write_Draft_Class_Database(int* pRookies)
+namespace {
+
+// Gathers the class (see Write_Draft_Class_Database) into Records, best
+// first; DRAFT_CLASS_OVERFLOW (errno EFBIG) when more rookies than it holds.
+int Gather_Draft_Class(std::vector<PLAYER>& Records, int* pRookies)
 {
     const int nYear = Get_Universe_Stat(FIRST_SEASON_YEAR);
     const int nTeams = Count_Teams();
@@ -113,21 +116,126 @@ int Write_Draft_Class_Database(int* pRookies)
 
     std::stable_sort(Rookies.begin(), Rookies.end(),
                      [](const ROOKIE& A, const ROOKIE& B) { return A.nKey > B.nKey; });
-    std::vector<PLAYER> Records(DRAFT_CLASS_RECORDS);
+    Records.clear();
+    Records.resize(DRAFT_CLASS_RECORDS);
     std::memset(static_cast<void*>(Records.data()), 0, DRAFT_CLASS_FILE_SIZE);
     for (size_t i = 0; i < Rookies.size(); ++i)
         Copy_Player_To_Memory(&Records[i], Rookies[i].nTeam, Rookies[i].nSlot);
+    return DRAFT_CLASS_WRITTEN;
+}
 
+// Appends the class's line to the log; DRAFT_CLASS_LOG_FAILED (errno kept)
+// when it cannot.
+int Log_Draft_Class(int nYear, int nRookies)
+{
+    if (Append_Formatted_Line_To_File(DRAFT_CLASS_LOG_FILE, "%d,%d", nYear, nRookies))
+        return DRAFT_CLASS_WRITTEN;
+    const int nError = errno;
+    Write_Debug_Log("Could not write %s: %s", DRAFT_CLASS_LOG_FILE, files::Error_Text(nError));
+    errno = nError;
+    return DRAFT_CLASS_LOG_FAILED;
+}
+
+// "the draft class of 2010 ("Databases/rookies-2010.dat") could not be
+// written (Is a directory)"
+std::string Class_Not_Written(int nYear, const std::string& Path, int nError)
+{
+    return "the draft class of " + std::to_string(nYear) + " (\"" + files::Resolve_Path(Path.c_str()) +
+           "\") could not be written (" + files::Error_Text(nError) + ")";
+}
+
+}  // namespace
+
+std::string Get_Draft_Class_Path(int nYear)
+{
     char szPath[64];
-    std::snprintf(szPath, sizeof(szPath), "%s/rookies-%d.dat", CLASS_FOLDER, nYear);
-    files::Create_Folders(CLASS_FOLDER);
-    const int nResult = Write_Class_Replacing(szPath, Records);
-    if (nResult == DRAFT_CLASS_WRITTEN &&
-        !Append_Formatted_Line_To_File(DRAFT_CLASS_LOG_FILE, "%d,%d", nYear, static_cast<int>(Rookies.size()))) {
+    std::snprintf(szPath, sizeof(szPath), "%s/rookies-%d.dat", DRAFT_CLASS_FOLDER, nYear);
+    return szPath;
+}
+
+int Write_Draft_Class_Database(int* pRookies)
+{
+    const int nYear = Get_Universe_Stat(FIRST_SEASON_YEAR);
+    std::vector<PLAYER> Records;
+    int nRookies = 0;
+    const int nGathered = Gather_Draft_Class(Records, &nRookies);
+    if (pRookies != nullptr)
+        *pRookies = nRookies;
+    if (nGathered != DRAFT_CLASS_WRITTEN)
+        return nGathered;
+    const std::string Path = Get_Draft_Class_Path(nYear);
+    files::Create_Folders(DRAFT_CLASS_FOLDER);
+    const int nResult = Write_Class_Replacing(Path.c_str(), Records);
+    if (nResult != DRAFT_CLASS_WRITTEN)
+        return nResult;
+    return Log_Draft_Class(nYear, nRookies);
+}
+
+int Stage_Draft_Class(int* pRookies, std::string& Problem)
+{
+    Problem.clear();
+    const int nYear = Get_Universe_Stat(FIRST_SEASON_YEAR);
+    std::vector<PLAYER> Records;
+    const int nGathered = Gather_Draft_Class(Records, pRookies);
+    if (nGathered != DRAFT_CLASS_WRITTEN)
+        return nGathered;
+    const std::string Path = Get_Draft_Class_Path(nYear);
+    const std::string Staged = Path + DRAFT_CLASS_STAGED_SUFFIX;
+    files::Create_Folders(DRAFT_CLASS_FOLDER);
+    // A folder in the class's place would refuse the rename once the
+    // database is written: found now, nothing is staged for it.
+    if (files::Folder_Exists(Path.c_str())) {
+        Problem = Class_Not_Written(nYear, Path, EISDIR);
+        errno = EISDIR;
+        return DRAFT_CLASS_WRITE_FAILED;
+    }
+    const int nResult = Write_Class_Replacing(Staged.c_str(), Records);
+    if (nResult != DRAFT_CLASS_WRITTEN) {
         const int nError = errno;
-        Write_Debug_Log("Could not write %s: %s", DRAFT_CLASS_LOG_FILE, files::Error_Text(nError));
+        Problem = Class_Not_Written(nYear, Staged, nError);
         errno = nError;
-        return DRAFT_CLASS_LOG_FAILED;
     }
     return nResult;
+}
+
+int Commit_Draft_Class(int nYear, int nRookies, std::string& Problem)
+{
+    Problem.clear();
+    const std::string Path = Get_Draft_Class_Path(nYear);
+    if (!files::Rename_File((Path + DRAFT_CLASS_STAGED_SUFFIX).c_str(), Path.c_str())) {
+        const int nError = errno;
+        Problem = Class_Not_Written(nYear, Path, nError);
+        Discard_Draft_Class(nYear);
+        errno = nError;
+        return DRAFT_CLASS_WRITE_FAILED;
+    }
+    const int nLogged = Log_Draft_Class(nYear, nRookies);
+    if (nLogged != DRAFT_CLASS_WRITTEN) {
+        const int nError = errno;
+        Problem = "\"" + files::Resolve_Path(DRAFT_CLASS_LOG_FILE) + "\" could not be written (" +
+                  files::Error_Text(nError) + ")";
+        errno = nError;
+    }
+    return nLogged;
+}
+
+bool Discard_Draft_Class(int nYear)
+{
+    const std::string Staged = Get_Draft_Class_Path(nYear) + DRAFT_CLASS_STAGED_SUFFIX;
+    // A folder of that name is no staged class of ours.
+    return !files::Folder_Exists(Staged.c_str()) && files::Delete_File(Staged.c_str());
+}
+
+int Discard_All_Staged_Draft_Classes()
+{
+    if (!files::Folder_Exists(DRAFT_CLASS_FOLDER))
+        return 0;
+    int nRemoved = 0;
+    const std::string Pattern = std::string("rookies-*.dat") + DRAFT_CLASS_STAGED_SUFFIX;
+    for (const std::string& Name : files::List_Folder(DRAFT_CLASS_FOLDER, Pattern.c_str())) {
+        const std::string Path = std::string(DRAFT_CLASS_FOLDER) + "/" + Name;
+        if (!files::Folder_Exists(Path.c_str()) && files::Delete_File(Path.c_str()))
+            ++nRemoved;
+    }
+    return nRemoved;
 }

@@ -6,8 +6,10 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 constexpr int DRAFT_CLASS_RECORDS = 1000;
+constexpr const char* DRAFT_CLASS_FOLDER = "databases";
 constexpr size_t DRAFT_CLASS_FILE_SIZE = 756000;
 // One line "year,rookies" per class written; the file only grows.
 constexpr const char* DRAFT_CLASS_LOG_FILE = "Draft-Class-Rookies.csv";
@@ -35,3 +37,32 @@ int Get_Draft_Class_Score(float fPotential, int nPosition, int nDraftWord);
 // the previous class. On success "year,count" is appended to the log file. A
 // failure leaves errno saying why.
 int Write_Draft_Class_Database(int* pRookies = nullptr);
+
+// "databases/rookies-<year>.dat"
+std::string Get_Draft_Class_Path(int nYear);
+
+// A database build puts a year's class in place only together with its
+// database: the class is staged beside the one in use, under its name
+// followed by DRAFT_CLASS_STAGED_SUFFIX, and renamed in, its line logged,
+// once the database is written; a year refused before that discards it, so
+// the class in use stays with the database it came with.
+constexpr const char* DRAFT_CLASS_STAGED_SUFFIX = ".staged";
+// Write_Draft_Class_Database to the staged name, without the log line. On a
+// failure (DRAFT_CLASS_NOT_CREATED, DRAFT_CLASS_WRITE_FAILED; the latter also
+// for a folder standing at the class's own name, which would refuse the
+// rename) Problem names the year and the file that could not be written, and
+// why: "the draft class of 2010 ("Databases/rookies-2010.dat.staged") could
+// not be written (No space left on device)"; nothing staged is left. Shows
+// no box.
+int Stage_Draft_Class(int* pRookies, std::string& Problem);
+// Renames the staged class of nYear over the one in use, then appends
+// "year,nRookies" to the log file. DRAFT_CLASS_WRITTEN;
+// DRAFT_CLASS_WRITE_FAILED when the rename failed (the staged class removed,
+// the one in use kept); DRAFT_CLASS_LOG_FAILED when the class is in place but
+// its line not. Problem says which file and why.
+int Commit_Draft_Class(int nYear, int nRookies, std::string& Problem);
+// Removes the staged class of nYear; true when there was one.
+bool Discard_Draft_Class(int nYear);
+// Removes every staged class in the class folder (what a build killed
+// before its database was written leaves); the count removed.
+int Discard_All_Staged_Draft_Classes();

@@ -183,7 +183,8 @@ int Stage_Leader_Files(int nYear, std::string& Problem)
             else if (Write_Replacing(Path + LEADER_STAGED_SUFFIX, Leader_File_Text(nTable, nStat)))
                 ++nWritten;
             else
-                Problem = Quoted_Path(Path) + " could not be written (" + files::Error_Text(errno) + ")";
+                Problem = Quoted_Path(Path + LEADER_STAGED_SUFFIX) + " could not be written (" +
+                          files::Error_Text(errno) + ")";
         }
     }
     if (Problem.empty())
@@ -219,6 +220,20 @@ int Discard_Leader_Files(int nYear)
             if (!files::Folder_Exists(Path.c_str()))
                 nRemoved += files::Delete_File(Path.c_str()) ? 1 : 0;
         }
+    }
+    return nRemoved;
+}
+
+int Discard_All_Staged_Leader_Files()
+{
+    if (!files::Folder_Exists(LEADER_FILES_FOLDER))
+        return 0;
+    int nRemoved = 0;
+    const std::string Pattern = std::string("*") + LEADER_STAGED_SUFFIX;
+    for (const std::string& Name : files::List_Folder(LEADER_FILES_FOLDER, Pattern.c_str())) {
+        const std::string Path = std::string(LEADER_FILES_FOLDER) + "/" + Name;
+        if (!files::Folder_Exists(Path.c_str()) && files::Delete_File(Path.c_str()))
+            ++nRemoved;
     }
     return nRemoved;
 }

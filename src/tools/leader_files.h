@@ -52,9 +52,11 @@ int Export_Leaders_CSV(int nYear, std::string* pProblem = nullptr);
 // leaving the files in use as they were.
 constexpr const char* LEADER_STAGED_SUFFIX = ".staged";
 // Writes the 90 staged files of nYear. 90; or 0 when one cannot be written
-// (or a folder stands where it is to be renamed in), with Problem naming it
-// and why ("\"Input/Leaders/2010-Season-Sacks.csv\" could not be written (Is
-// a directory)") and the year's staged files removed. Shows no box.
+// (Problem naming the staged file and why: "\"Input/Leaders/2010-Season-
+// Sacks.csv.staged\" could not be written (No space left on device)") or a
+// folder stands where it is to be renamed in (Problem naming the file in
+// use: "\"Input/Leaders/2010-Season-Sacks.csv\" could not be written (Is a
+// directory)"), with the year's staged files removed. Shows no box.
 int Stage_Leader_Files(int nYear, std::string& Problem);
 // Renames the staged files of nYear over those in use. false (Problem naming
 // the first file that could not take its name, and why) when one could not;
@@ -62,6 +64,9 @@ int Stage_Leader_Files(int nYear, std::string& Problem);
 bool Commit_Leader_Files(int nYear, std::string& Problem);
 // Removes the staged files of nYear; the count removed.
 int Discard_Leader_Files(int nYear);
+// Removes the staged files of every year (what a build killed before its
+// database was written leaves); the count removed.
+int Discard_All_Staged_Leader_Files();
 
 // Reads the files of nYear into the three tables (with bStaged, the files a
 // build staged, not yet in use); a list whose file is missing stays as it

@@ -131,6 +131,19 @@ TEST(DatabaseBuildSummary, NamesTheYearsBuiltLeftOutAndFailedAsRanges)
               "files (\"input/stats/<year>_teams.csv\" and \"input/stats/leagues/<year>_league.csv\") are not in the "
               "data folder. Statistics files do not ship with the program; the reason for each year is in "
               "debug.txt.\n\nNot built: 1, the last 1994: the teams file of 1994 gives 3 clubs.");
+    // A year whose database was written without every file of it is built,
+    // and told apart; it is no failure of the run.
+    DATABASE_BUILD_RESULT InPart;
+    InPart.Built = {2009, 2010};
+    InPart.nBuilt = 2;
+    InPart.WrittenInPart = {2010};
+    InPart.PartProblem = "2010: the database \"databases/universe-2010.dat\" was written, but the draft class of "
+                         "2010 (\"Databases/rookies-2010.dat\") could not be written (Is a directory)";
+    EXPECT_EQ(Database_Build_Problem(InPart), "");
+    EXPECT_EQ(Database_Build_Summary(InPart),
+              "Databases built: 2 years, 2009-2010.\n\nWritten without all of their files: 1 year, 2010, the last "
+              "2010: the database \"databases/universe-2010.dat\" was written, but the draft class of 2010 "
+              "(\"Databases/rookies-2010.dat\") could not be written (Is a directory).");
     DATABASE_BUILD_RESULT Stopped;
     Stopped.bStopped = true;
     Stopped.Problem = "games are being played";

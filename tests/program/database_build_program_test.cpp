@@ -29,6 +29,8 @@
 #include "test_support.h"
 #include "base/input_file.h"
 #include "gamefile/game_file.h"
+#include "gamefile/game_file_test_hooks.h"
+#include "league/leader_tables.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/player.h"
@@ -38,6 +40,7 @@
 #include "league/stat_codes.h"
 #include "league/team.h"
 #include "season/salaries.h"
+#include "tools/leader_files.h"
 
 namespace fs = std::filesystem;
 
@@ -77,8 +80,9 @@ std::vector<std::string> Fields(const std::string& Line)
     return Out;
 }
 
-// What a build of 2010 leaves in a data folder: its database, its class,
-// its ratings file, the class log and every entry of the leader folder, each
+// What a build of 2010 leaves in a data folder: its database, its class
+// (and a staged one left beside it), its ratings file, the class log and
+// every entry of the leader folder, each
 // with its bytes and its inode (a file replaced through a temporary has a new
 // one, even holding the same bytes).
 struct KEPT_FILE {
@@ -91,7 +95,8 @@ YEAR_FILES Year_Files(const std::string& Data)
 {
     YEAR_FILES Files;
     std::vector<std::string> Names = {"Databases/universe-2010.dat", "Databases/rookies-2010.dat",
-                                      "Output/Ratings/2010_Player_Ratings.csv", "Draft-Class-Rookies.csv"};
+                                      "Databases/rookies-2010.dat.staged", "Output/Ratings/2010_Player_Ratings.csv",
+                                      "Draft-Class-Rookies.csv"};
     std::error_code Error;
     for (const auto& Entry : fs::directory_iterator(Data + "/Input/Leaders", Error))
         Names.push_back("Input/Leaders/" + Entry.path().filename().string());
@@ -154,21 +159,24 @@ protected:
         return Folder.Path();
     }
 
-    process_runner::RUN_RESULT Run(const std::string& Data, const std::string& ScriptPath)
+    process_runner::RUN_RESULT Run(const std::string& Data, const std::string& ScriptPath,
+                                   const std::vector<std::string>& Env = {})
     {
         process_runner::RUN_OPTIONS Options;
         Options.Env = {"KELVO_DATA=" + Data};
+        Options.Env.insert(Options.Env.end(), Env.begin(), Env.end());
         Options.Folder = Output.Path();
         Options.Output = Output.Path();
         Options.Limit = std::chrono::seconds(250);
         return process_runner::Run(PROGRAM, {"--headless", "--script", ScriptPath, "IS_NOT_RANDOM"}, Options);
     }
 
-    process_runner::RUN_RESULT Run_Text(const std::string& Data, const std::string& Script)
+    process_runner::RUN_RESULT Run_Text(const std::string& Data, const std::string& Script,
+                                        const std::vector<std::string>& Env = {})
     {
         const std::string ScriptPath = Output.Path() + "/build.kelvo";
         std::ofstream(ScriptPath, std::ios::binary) << Script;
-        return Run(Data, ScriptPath);
+        return Run(Data, ScriptPath, Env);
     }
 
     void SetUp() override { ASSERT_TRUE(Output.Ready()); }
@@ -206,6 +214,52 @@ TEST_F(DatabaseBuildProgramTest, TheHistoryScriptBuildsTwoYearsAndPlaysANewGameI
         Run_Text(Data, "welcome new\ndialog 105 select 1089 \"2011\"\ndialog 105 select 1089 \"2019\"\n"
                        "dialog 105 select 1089 \"2010\"\ndialog 105 press 2\nquit\n");
     EXPECT_EQ(Offer.nExitCode, 0) << Offer.Out << Offer.Err;
+
+    // The all-time leader lists the database of 2010 holds, as saved (a
+    // load offers the players to the career lists afresh): those of the
+    // leader files written with it, entry for entry, each from outside (no
+    // team).
+    struct SEQUENCE_BACK {
+        ~SEQUENCE_BACK() { Set_Load_Sequence_Enabled(true); }
+    } SequenceBack;
+    Set_Load_Sequence_Enabled(false);
+    ASSERT_EQ(Load_Universe_Database((Data + "/Databases/universe-2010.dat").c_str()), 1);
+    Set_Load_Sequence_Enabled(true);
+    size_t nEntries = 0;
+    size_t nDiffering = 0;
+    std::string FirstDiffering;
+    for (int nTable = 0; nTable < LEADER_TABLE_COUNT; ++nTable)
+        for (int nStat = 0; nStat < LEADER_STAT_COUNT; ++nStat) {
+            const std::string Path = Data + "/" + Get_Leader_File_Path(2010, nTable, nStat);
+            SCOPED_TRACE(Path);
+            const std::vector<std::string> Rows = Read_Lines(Path);
+            ASSERT_FALSE(Rows.empty());
+            LEADER_LIST List;
+            ASSERT_TRUE(Read_Leader_List(nTable, nStat, List));
+            size_t nListed = 0;
+            for (const LEADER_ENTRY& Entry : List)
+                nListed += Entry.nValue == 0 && Is_Leader_Entry_Nameless(Entry) ? 0 : 1;
+            ASSERT_EQ(nListed, Rows.size() - 1);
+            for (size_t i = 1; i < Rows.size(); ++i) {
+                const std::vector<std::string> F = Fields(Rows[i]);
+                ASSERT_EQ(F.size(), 8u) << Rows[i];
+                const LEADER_ENTRY& Entry = List[i - 1];
+                // Year, names, value, week, age, seasons; the ID is linked.
+                const std::string Held =
+                    std::to_string(Entry.nYear) + "," + std::string(Entry.szFirstName, strnlen(Entry.szFirstName, 12)) +
+                    "," + std::string(Entry.szLastName, strnlen(Entry.szLastName, 20)) + "," +
+                    std::to_string(Entry.nValue) + "," + std::to_string(Entry.nWeek) + "," +
+                    std::to_string(Entry.nAge) + "," + std::to_string(Entry.nSeasons) + " team " +
+                    std::to_string(Entry.nTeam);
+                const std::string Written = F[0] + "," + F[2] + "," + F[3] + "," + F[4] + "," + F[5] + "," + F[6] +
+                                            "," + F[7] + " team " + std::to_string(NO_TEAM);
+                if (Held != Written && nDiffering++ == 0)
+                    FirstDiffering = Path + ": held " + Held + ", written " + Written;
+                ++nEntries;
+            }
+        }
+    EXPECT_EQ(nDiffering, 0u) << FirstDiffering;
+    EXPECT_GT(nEntries, 500u);
 
     // The league of 2010, read here as the program reads it.
     ASSERT_EQ(Load_Universe_Database((Data + "/Databases/universe-2010.dat").c_str()), 1);
@@ -350,13 +404,46 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     EXPECT_FALSE(fs::exists(Alone + "/Databases/universe-2005.dat"));
     EXPECT_FALSE(fs::exists(Alone + "/Databases/rookies-2005.dat"));
 
-    // A database that cannot be written (a folder holds its name) is said so.
-    fs::create_directories(Range + "/Databases/universe-2011.dat");
-    const process_runner::RUN_RESULT Blocked = Run_Text(Range, "tool Create_Universe_Database 2011\nquit\n");
+    // A database that cannot be written (a folder holds its name) is said
+    // so, and the year keeps every other file it had: its class, the class
+    // log, its ratings file and its 90 leader files, none replaced, nothing
+    // staged left beside them.
+    const std::string Database = Alone + "/Databases/universe-2010.dat";
+    const YEAR_FILES Before = Year_Files(Alone);
+    ASSERT_EQ(Before.count("Databases/rookies-2010.dat"), 1u);
+    ASSERT_EQ(Before.count("Draft-Class-Rookies.csv"), 1u);
+    const std::string Built2010 = Read_Text_File(Database, "missing");
+    fs::remove(Database);
+    fs::create_directories(Database + "/taken");
+    const process_runner::RUN_RESULT Blocked = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
     EXPECT_EQ(Blocked.nExitCode, 2) << Blocked.Out << Blocked.Err;
-    EXPECT_TRUE(Contains(Blocked.Out + Blocked.Err,
-                         "The database \"databases/universe-2011.dat\" could not be written (Is a directory)."))
+    EXPECT_TRUE(Contains(Blocked.Err, "database build failed: 2010: the database \"databases/universe-2010.dat\" could "
+                                      "not be written (Is a directory)"))
         << Blocked.Out << Blocked.Err;
+    const auto Without_Database = [](YEAR_FILES Files) {
+        Files.erase("Databases/universe-2010.dat");
+        return Files;
+    };
+    EXPECT_EQ(Changed_Files(Without_Database(Before), Without_Database(Year_Files(Alone)), true), "");
+    fs::remove_all(Database);
+    program_support::Write_File(Database, Built2010);
+    const YEAR_FILES Kept = Year_Files(Alone);
+
+    // Killed while the database is written (the second file the build
+    // writes in "Databases", after the staged class): the files in use are
+    // as they were, and the next start removes what the build staged.
+    const process_runner::RUN_RESULT Killed =
+        Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n",
+                 program_support::Write_Faults_Env(Alone + "/Databases", "KELVO_FAULT_KILL_AT=2"));
+    ASSERT_EQ(Killed.nExitCode, -1) << "the build was not killed\n" << Killed.Out << Killed.Err;
+    YEAR_FILES Left = Year_Files(Alone);
+    EXPECT_EQ(Left.count("Databases/rookies-2010.dat.staged"), 1u);
+    EXPECT_EQ(std::count_if(Left.begin(), Left.end(),
+                            [](const auto& Entry) { return Entry.first.find(".csv.staged") != std::string::npos; }),
+              90);
+    const process_runner::RUN_RESULT Restart = Run_Text(Alone, "quit\n");
+    EXPECT_EQ(Restart.nExitCode, 0) << Restart.Out << Restart.Err;
+    EXPECT_EQ(Changed_Files(Kept, Year_Files(Alone), true), "");
 
     // The year's ratings file and the draft class's log line are the build's
     // output too: either one not written fails the line, naming the file.
@@ -381,6 +468,26 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     EXPECT_TRUE(Contains(NoLog.Err, "Draft-Class-Rookies.csv\" could not be written (Is a directory)")) << NoLog.Err;
     EXPECT_EQ(Changed_Files(Clean, Database_And_Leaders(Year_Files(Alone)), false), "");
     fs::remove_all(Log);
+    // A class that cannot be put in place (a folder holds its name) fails
+    // the line naming it and its year, and says that the database was
+    // written: the database and the leader files are the new build's, the
+    // class log gains no line.
+    const std::string ClassFile = Alone + "/Databases/rookies-2010.dat";
+    fs::remove(ClassFile);
+    fs::create_directories(ClassFile + "/taken");
+    Put_Old_Bytes();
+    const std::string LogBefore = Read_Text_File(Log, "(none)");
+    const process_runner::RUN_RESULT NoClass = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
+    EXPECT_EQ(NoClass.nExitCode, 2) << NoClass.Out << NoClass.Err;
+    EXPECT_TRUE(Contains(NoClass.Err, "database written without all of its files: 2010: the database "
+                                      "\"databases/universe-2010.dat\" was written, but the draft class of 2010 "
+                                      "(\"Databases/rookies-2010.dat\") could not be written (Is a directory)"))
+        << NoClass.Err;
+    EXPECT_FALSE(Contains(NoClass.Err, "database build failed")) << NoClass.Err;
+    EXPECT_EQ(Changed_Files(Clean, Database_And_Leaders(Year_Files(Alone)), false), "");
+    EXPECT_EQ(Read_Text_File(Log, "(none)"), LogBefore);
+    EXPECT_FALSE(fs::exists(ClassFile + ".staged"));
+    fs::remove_all(ClassFile);
 
     // A game with changes in memory is offered a save first.
     const process_runner::RUN_RESULT Offer =

@@ -1,11 +1,15 @@
 // The script's "tool" entries of the ratings and playbook loaders: each runs
-// with its message, and one that could not do its work fails the line.
+// with its message, and one that could not do its work fails the line. The
+// tools that read a named file keep a relative name inside the data folder.
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "league/league_fixture.h"
+#include "league/team.h"
 #include "shell/tool_commands.h"
 #include "test_support.h"
 
@@ -69,6 +73,61 @@ TEST_F(DataToolCommandsTest, PlaybookImportCountsWhatItLoaded)
     const std::vector<std::string> Names = List_Tool_Names();
     for (const char* szName : {"Load_Year_Player_Ratings", "Load_Player_Ratings_File PATH", "Load_Playbooks"})
         EXPECT_NE(std::find(Names.begin(), Names.end(), szName), Names.end()) << szName;
+}
+
+// A relative name that climbs out of the data folder is refused by every
+// tool that reads a named file, with nothing read; an absolute path to the
+// same file is the user's own choice and is read.
+TEST_F(DataToolCommandsTest, ReadersRefuseARelativeNameLeavingTheDataFolderAndReadAnAbsolutePath)
+{
+    namespace fs = std::filesystem;
+    // The data folder is a folder inside the scratch folder: "../" is the
+    // scratch folder, whose files the readers could otherwise reach.
+    const std::string Outside = fs::current_path().string();
+    fs::create_directories("data/Input/Stats");
+    ASSERT_EQ(::chdir("data"), 0);
+    struct BACK {
+        std::string Folder;
+        ~BACK() { EXPECT_EQ(::chdir(Folder.c_str()), 0); }
+    } Back{Outside};
+    std::ofstream(Outside + "/x.csv") << "PlayerID\n77,X,A,B,QB,QB,0,0,64\n";
+    std::ofstream(Outside + "/inj.txt") << "<table data-title=\"Team Injuries\">\n<tr data-append-csv=\"BeeAl00\" "
+                                           "data-stat=\"player\" csk=\"Bee,Al\" >x</tr>\n";
+    Set_Team_String("SEA", 0, 0);
+    const float fBefore = Get_Player_Rating(0, 0, RATING_ACCURACY);
+    ASSERT_NE(fBefore, 64.0f);
+
+    std::string Result;
+    std::string Problem;
+    const std::vector<std::vector<std::string>> Refused = {
+        {"File_Contains_Text", "../x.csv", "PlayerID"},
+        {"Load_Player_Ratings_File", "../x.csv"},
+        {"Read_Team_Injuries_Page", "../inj.txt", "2020", "0"},
+        {"File_Contains_Text", "Input/../../x.csv", "PlayerID"},
+        {"Load_Player_Ratings_File", "..\\x.csv"},
+    };
+    for (const std::vector<std::string>& Words : Refused) {
+        SCOPED_TRACE(Words[0] + " " + Words[1]);
+        ui::Reset();
+        EXPECT_FALSE(Run(Words, Result, Problem));
+        EXPECT_EQ(Problem, "\"" + Words[1] + "\" leaves the data folder (give an absolute path to read elsewhere)");
+        EXPECT_EQ(Result, "");
+        EXPECT_TRUE(ui::Shown_Boxes().empty());
+    }
+    EXPECT_EQ(Get_Player_Rating(0, 0, RATING_ACCURACY), fBefore);
+    EXPECT_FALSE(fs::exists("Input/Stats/2020_injuries.csv"));
+
+    EXPECT_TRUE(Run({"File_Contains_Text", Outside + "/x.csv", "PlayerID"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "1");
+    EXPECT_TRUE(Run({"Load_Player_Ratings_File", Outside + "/x.csv"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Get_Player_Rating(0, 0, RATING_ACCURACY), 64.0f);
+    EXPECT_TRUE(Run({"Read_Team_Injuries_Page", Outside + "/inj.txt", "2020", "0"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "1 injured players appended");
+    EXPECT_EQ(Read_Text_File("Input/Stats/2020_injuries.csv"), "BeeAl00,0,Al,Bee,SEA,,,,,,,,\n");
+    // A relative name that stays inside is read as before.
+    fs::copy_file(Outside + "/x.csv", "Input/x.csv");
+    EXPECT_TRUE(Run({"File_Contains_Text", "Input/../Input/x.csv", "PlayerID"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "1");
 }
 
 }  // namespace

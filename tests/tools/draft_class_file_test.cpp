@@ -4,9 +4,11 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -200,6 +202,105 @@ TEST_F(DraftClassFileTest, AFailedWriteKeepsThePreviousClass)
     { FILE* pFile = std::fopen("databases", "wb"); ASSERT_NE(pFile, nullptr); std::fclose(pFile); }
     EXPECT_EQ(Write_Draft_Class_Database(), DRAFT_CLASS_NOT_CREATED);
     EXPECT_FALSE(std::filesystem::exists(DRAFT_CLASS_LOG_FILE));
+}
+
+// A build stages the class beside the one in use and puts it in place, with
+// its log line, only when told: a class staged and then discarded leaves the
+// class in use and the log as they were; one that cannot be staged or put in
+// place names its year and the file, and keeps the class in use.
+TEST_F(DraftClassFileTest, AStagedClassReplacesTheOneInUseOnlyWhenCommitted)
+{
+    namespace fs = std::filesystem;
+    const std::string Staged = std::string(CLASS_PATH) + ".staged";
+    EXPECT_EQ(Get_Draft_Class_Path(2010), CLASS_PATH);
+    Use_Franchises(1);
+    Put_Rookie(0, 0, 5);
+    Put_Rookie(0, 1, 6);
+    ASSERT_EQ(Write_Draft_Class_Database(), DRAFT_CLASS_WRITTEN);
+    const std::string InUse = Read_Text_File(CLASS_PATH);
+    ASSERT_EQ(Class_IDs(Read_Class()).size(), 2u);
+    Put_Rookie(0, 2, 7);
+
+    // Staged, then discarded: nothing of it stays.
+    int nRookies = 0;
+    std::string Problem;
+    ASSERT_EQ(Stage_Draft_Class(&nRookies, Problem), DRAFT_CLASS_WRITTEN) << Problem;
+    EXPECT_EQ(nRookies, 3);
+    EXPECT_EQ(Problem, "");
+    EXPECT_EQ(Read_Text_File(CLASS_PATH), InUse);
+    EXPECT_EQ(fs::file_size(Staged), DRAFT_CLASS_FILE_SIZE);
+    EXPECT_EQ(Read_Text_File(DRAFT_CLASS_LOG_FILE), "2010,2\n");
+    EXPECT_TRUE(Discard_Draft_Class(YEAR));
+    EXPECT_FALSE(fs::exists(Staged));
+    EXPECT_FALSE(Discard_Draft_Class(YEAR));
+    EXPECT_EQ(Read_Text_File(CLASS_PATH), InUse);
+
+    // Staged, then committed: the new class is in place and logged.
+    ASSERT_EQ(Stage_Draft_Class(&nRookies, Problem), DRAFT_CLASS_WRITTEN) << Problem;
+    ASSERT_EQ(Commit_Draft_Class(YEAR, nRookies, Problem), DRAFT_CLASS_WRITTEN) << Problem;
+    EXPECT_EQ(Class_IDs(Read_Class()).size(), 3u);
+    EXPECT_FALSE(fs::exists(Staged));
+    EXPECT_EQ(Read_Text_File(DRAFT_CLASS_LOG_FILE), "2010,2\n2010,3\n");
+    const std::string Three = Read_Text_File(CLASS_PATH);
+
+    // A folder in the class's place would refuse the rename: found at the
+    // staging, nothing is staged.
+    Put_Rookie(0, 3, 8);
+    fs::rename(CLASS_PATH, "kept.dat");
+    ASSERT_TRUE(fs::create_directories(std::string(CLASS_PATH) + "/inside"));
+    EXPECT_EQ(Stage_Draft_Class(&nRookies, Problem), DRAFT_CLASS_WRITE_FAILED);
+    EXPECT_EQ(Problem, "the draft class of 2010 (\"databases/rookies-2010.dat\") could not be written (Is a directory)");
+    EXPECT_FALSE(fs::exists(Staged));
+    // Made a folder after the staging: the rename fails, the staged class
+    // goes, and the problem names the file.
+    fs::remove_all(CLASS_PATH);
+    ASSERT_EQ(Stage_Draft_Class(&nRookies, Problem), DRAFT_CLASS_WRITTEN) << Problem;
+    ASSERT_TRUE(fs::create_directories(std::string(CLASS_PATH) + "/inside"));
+    EXPECT_EQ(Commit_Draft_Class(YEAR, nRookies, Problem), DRAFT_CLASS_WRITE_FAILED);
+    EXPECT_EQ(Problem.rfind("the draft class of 2010 (\"databases/rookies-2010.dat\") could not be written (", 0), 0u)
+        << Problem;
+    EXPECT_FALSE(fs::exists(Staged));
+    EXPECT_EQ(Read_Text_File(DRAFT_CLASS_LOG_FILE), "2010,2\n2010,3\n");
+    fs::remove_all(CLASS_PATH);
+    fs::rename("kept.dat", CLASS_PATH);
+    // A folder at the staged name: the staged name is the file told.
+    ASSERT_TRUE(fs::create_directories(Staged + "/inside"));
+    EXPECT_NE(Stage_Draft_Class(&nRookies, Problem), DRAFT_CLASS_WRITTEN);
+    EXPECT_EQ(Problem, "the draft class of 2010 (\"databases/rookies-2010.dat.staged\") could not be written (Is a "
+                       "directory)");
+    EXPECT_FALSE(Discard_Draft_Class(YEAR));
+    EXPECT_TRUE(fs::is_directory(Staged));
+    fs::remove_all(Staged);
+    EXPECT_EQ(Read_Text_File(CLASS_PATH), Three);
+
+    // The class is in place but its line cannot be logged.
+    fs::remove(DRAFT_CLASS_LOG_FILE);
+    ASSERT_TRUE(fs::create_directories(std::string(DRAFT_CLASS_LOG_FILE) + "/inside"));
+    ASSERT_EQ(Stage_Draft_Class(&nRookies, Problem), DRAFT_CLASS_WRITTEN) << Problem;
+    EXPECT_EQ(Commit_Draft_Class(YEAR, nRookies, Problem), DRAFT_CLASS_LOG_FAILED);
+    EXPECT_EQ(Problem, "\"Draft-Class-Rookies.csv\" could not be written (Is a directory)");
+    EXPECT_EQ(Class_IDs(Read_Class()).size(), 4u);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+}
+
+// What a killed build staged is removed whole, whatever its year; nothing
+// else of the folder is touched.
+TEST_F(DraftClassFileTest, EveryStagedClassLeftBehindIsRemoved)
+{
+    namespace fs = std::filesystem;
+    EXPECT_EQ(Discard_All_Staged_Draft_Classes(), 0);   // no folder yet
+    fs::create_directories("databases/rookies-2012.dat.staged");
+    for (const char* szName : {"databases/rookies-2010.dat.staged", "databases/rookies-2011.dat.staged",
+                               "databases/rookies-2010.dat", "databases/universe-2010.dat",
+                               "databases/other.staged"})
+        std::ofstream(szName) << "x";
+    EXPECT_EQ(Discard_All_Staged_Draft_Classes(), 2);
+    std::vector<std::string> Left;
+    for (const auto& Entry : fs::directory_iterator("databases"))
+        Left.push_back(Entry.path().filename().string());
+    std::sort(Left.begin(), Left.end());
+    EXPECT_EQ(Left, (std::vector<std::string>{"other.staged", "rookies-2010.dat", "rookies-2012.dat.staged",
+                                              "universe-2010.dat"}));
 }
 
 }  // namespace

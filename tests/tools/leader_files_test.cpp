@@ -165,14 +165,41 @@ TEST_F(LeaderFilesTest, AYearThatCannotBeWrittenWholeKeepsTheFilesItHad)
         EXPECT_EQ(Count("2009-", ".csv"), 90);
         ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
         EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "File Error");
-        EXPECT_EQ(ui::Shown_Boxes()[0].Text.rfind("\"" + Sacks + "\" could not be written (", 0), 0u)
-            << ui::Shown_Boxes()[0].Text;
+        // The file that could not be written: the staged one, or the one in
+        // use whose place a folder holds.
+        EXPECT_EQ(ui::Shown_Boxes()[0].Text, "\"" + Sacks + (nKept == 90 ? LEADER_STAGED_SUFFIX : "") +
+                                                 "\" could not be written (Is a directory).");
     }
-    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "\"" + Sacks + "\" could not be written (Is a directory).");
     // Written whole, the new files take the place of the old.
     fs::remove_all(Sacks);
     EXPECT_EQ(Write_Leader_Files(2010), 90);
     EXPECT_NE(Read_Text_File("Input/Leaders/2010-Career-Rushing_Yards.csv").find(",9500,"), std::string::npos);
     EXPECT_EQ(Count("2010-", LEADER_STAGED_SUFFIX), 0);
     EXPECT_EQ(Count("2009-", ".csv"), 90);
+}
+
+// What a killed build staged, of any year, is removed; the files in use and
+// a folder of a staged name are left.
+TEST_F(LeaderFilesTest, EveryStagedFileLeftBehindIsRemoved)
+{
+    namespace fs = std::filesystem;
+    EXPECT_EQ(Discard_All_Staged_Leader_Files(), 0);   // no folder yet
+    ASSERT_EQ(Write_Leader_Files(2010), 90);
+    std::string Problem;
+    ASSERT_EQ(Stage_Leader_Files(2010, Problem), 90) << Problem;
+    ASSERT_EQ(Stage_Leader_Files(2011, Problem), 90) << Problem;
+    ASSERT_TRUE(fs::create_directories("Input/Leaders/2012-Game-Sacks.csv.staged/inside"));
+    EXPECT_EQ(Discard_All_Staged_Leader_Files(), 180);
+    size_t nFiles = 0;
+    for (const auto& Entry : fs::directory_iterator("Input/Leaders")) {
+        const std::string Name = Entry.path().filename().string();
+        if (Entry.is_directory()) {
+            EXPECT_EQ(Name, "2012-Game-Sacks.csv.staged");
+            continue;
+        }
+        EXPECT_EQ(Name.rfind("2010-", 0), 0u) << Name;
+        EXPECT_EQ(Name.substr(Name.size() - 4), ".csv") << Name;
+        ++nFiles;
+    }
+    EXPECT_EQ(nFiles, 90u);
 }
