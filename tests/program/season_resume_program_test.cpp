@@ -179,7 +179,7 @@ protected:
     READING Run_And_Read(const std::string& Script, int nYear, const std::string& What)
     {
         const RUN_RESULT Run = program_support::Run_Headless_Script(
-            {Data.Path(), Output.Path(), "resume.kelvo", std::chrono::seconds(900)}, Script);
+            {Data.Path(), Output.Path(), "resume.kelvo", std::chrono::seconds(600)}, Script);
         EXPECT_FALSE(Run.bTimedOut) << What;
         EXPECT_EQ(Run.nExitCode, 0) << What << "\n" << Run.Out << Run.Err;
         READING Reading;
@@ -198,7 +198,6 @@ protected:
         EXPECT_NE(Before.Offer, "") << Moment << ": no Contract Offer was shown before the save";
         EXPECT_EQ(After.Offer, Before.Offer) << Moment << ": the Contract Offer's room";
         EXPECT_NE(Before.Ratings, "(no ratings file)") << Moment;
-        EXPECT_EQ(After.Ratings.size(), Before.Ratings.size()) << Moment;
         EXPECT_TRUE(After.Ratings == Before.Ratings)
             << Moment << ": players' ratings differ at " << First_Differing_Line(Before.Ratings, After.Ratings);
         const std::string SiteBefore = Data.Path() + "/" + Site_Name(Moment + " before");
@@ -210,8 +209,9 @@ protected:
         fs::remove_all(SiteAfter, Error);
     }
 
-    // The saved game read as it was written: no load repairs, no recounts.
-    void Read_As_Saved(const std::string& Name)
+    // The saved game read into this process as it was written: no load
+    // repairs, no recounts. Whether it loaded.
+    bool Read_As_Saved(const std::string& Name)
     {
         SCRATCH_FOLDER Here{"season_resume_read"};
         Zero_League_Data();
@@ -219,7 +219,7 @@ protected:
         Set_Load_Sequence_Enabled(false);
         const int nLoaded = Load_Universe_Database((Data.Path() + "/" + Name + ".zrt").c_str());
         Set_Load_Sequence_Enabled(true);
-        ASSERT_EQ(nLoaded, 1) << Name;
+        return nLoaded == 1;
     }
 
     void TearDown() override
@@ -309,7 +309,7 @@ TEST_F(SeasonResumeProgramTest, EveryMomentOfASeasonReadsAlikeBeforeASaveAndAfte
         Previous = Saved;
 
         // The moment is the one it is named for.
-        Read_As_Saved(Saved);
+        ASSERT_TRUE(Read_As_Saved(Saved)) << Saved;
         const int nWeeks[] = {0, 1, 9, Get_First_Playoff_Week(), OFFSEASON_WEEK};
         EXPECT_EQ(Get_Current_Week(), nWeeks[m]) << Name;
         EXPECT_EQ(Get_Current_Year(), Moment.nYear) << Name;
@@ -317,7 +317,7 @@ TEST_F(SeasonResumeProgramTest, EveryMomentOfASeasonReadsAlikeBeforeASaveAndAfte
             continue;
 
         // Day 100, as the offer left it: the Draft page's first round.
-        Read_As_Saved(Read);
+        ASSERT_TRUE(Read_As_Saved(Read)) << Read;
         ASSERT_EQ(Get_User_Preference(PREF_DRAFT_ROUND), DRAFT_OVER_ROUND) << "the draft has not begun";
         const int nClub = User_Club();
         ASSERT_NE(nClub, NO_TEAM);
@@ -336,6 +336,9 @@ TEST_F(SeasonResumeProgramTest, EveryMomentOfASeasonReadsAlikeBeforeASaveAndAfte
             PageOrder.push_back(Row.nTeam);
         }
         ASSERT_EQ(static_cast<int>(PageOrder.size()), nTeams) << PageText;
+        // It lists the holders of the round's picks in the stored order.
+        for (int i = 0; i < nTeams; ++i)
+            EXPECT_EQ(PageOrder[static_cast<size_t>(i)], Get_Draft_Pick_Owner(0, 0, Get_Draft_Order_Team(i))) << i;
 
         // The part kept for the rookies is what the club's picks cost at the
         // places the page gives them: the slot's salary and a quarter of its
