@@ -17,6 +17,7 @@
 #include "league/team_finance_stats.h"
 #include "platform/dialog_template.h"
 #include "platform/dialogs.h"
+#include "platform/errors.h"
 #include "platform/ui.h"
 #include "season/draft_state.h"
 #include "season/season_services.h"
@@ -150,12 +151,16 @@ void Contract_Offer_Proc(DIALOG& Dialog, int nEvent, int nControl)
             Dialog.Set_Text(IDC_OFFER_ROOM, "no team");
         } else {
             const OFFER_ROOM Room = Offer_Room(nClub, pOffer->nTeam, pOffer->nSlot);
-            Dialog.Set_Text(IDC_OFFER_ROOM, Format_Cap_Room_Text(Room.nRoom));
+            const std::string RoomText = Format_Cap_Room_Text(Room.nRoom);
             // "of it" only where the part kept fits in the room.
-            Dialog.Set_Text(IDC_OFFER_RESERVE,
-                            Room.nReserve <= 0            ? std::string("none")
-                            : Room.nReserve <= Room.nRoom ? Thousands_With_Commas(Room.nReserve) + " of it"
-                                                          : Thousands_With_Commas(Room.nReserve));
+            const std::string ReserveText = Room.nReserve <= 0            ? std::string("none")
+                                            : Room.nReserve <= Room.nRoom ? Thousands_With_Commas(Room.nReserve) + " of it"
+                                                                          : Thousands_With_Commas(Room.nReserve);
+            Dialog.Set_Text(IDC_OFFER_ROOM, RoomText);
+            Dialog.Set_Text(IDC_OFFER_RESERVE, ReserveText);
+            // The log keeps the figures the offer was weighed by.
+            Write_Debug_Log("Contract Offer to %s: room %s; kept for the rookies: %s", szName, RoomText.c_str(),
+                            ReserveText.c_str());
         }
         Dialog.Set_Default_Button(DIALOG_CANCEL);
         return;

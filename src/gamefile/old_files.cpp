@@ -456,6 +456,18 @@ void Refresh_Player_Stat_Bytes()
     });
 }
 
+namespace {
+
+// The season the game records belong to. On the off-season's day 100 the
+// season index has already moved on to the new season, whose records start
+// at 0-0, while the games are still those of the season just played.
+int Played_Season()
+{
+    return Draft_Key_Year();
+}
+
+}  // namespace
+
 void Relink_Games_And_Records()
 {
     for (int t = 0; t < MAX_FRANCHISES; ++t) {
@@ -509,8 +521,8 @@ void Relink_Games_And_Records()
                 nCount[h][YEARLY_HOME_LOSSES / 4]++;
         }
     }
-    const int nYear = League.Preferences.nInt[PREF_SEASON_INDEX];
-    for (int t = 0; t < MAX_FRANCHISES; ++t) {
+    const int nYear = Played_Season();
+    for (int t = 0; t < MAX_FRANCHISES && nYear >= 0; ++t) {
         if (!Is_Team_Slot_Used(t))
             continue;
         for (int k = 0; k < 8; ++k)
@@ -541,10 +553,10 @@ void Check_Receiver_Statistics()
 void Recount_Season_Records()
 {
     const int nTeams = Count_Teams();
-    const int nYear = League.Preferences.nInt[PREF_SEASON_INDEX];
+    const int nYear = Played_Season();
     constexpr int ALL_GAMES = 0x400;
     constexpr int HOME_GAMES = 0xC00;
-    for (int t = 0; t < nTeams; ++t) {
+    for (int t = 0; t < nTeams && nYear >= 0; ++t) {
         Set_Team_Yearly_Char(t, nYear, YEARLY_WINS, Count_Team_Results(t, 0, ALL_GAMES));
         Set_Team_Yearly_Char(t, nYear, YEARLY_LOSSES, Count_Team_Results(t, 4, ALL_GAMES));
         Set_Team_Yearly_Char(t, nYear, YEARLY_TIES, Count_Team_Results(t, 8, ALL_GAMES));

@@ -87,14 +87,18 @@ void Convert_Old_Vital_Stat_16();
 // Byte statistic 5 (record offset 153) := Get_Player_Stat(team, slot, 3, 299).
 void Refresh_Player_Stat_Bytes();
 // Puts the teams of every scheduled week into the GAME record the week names
-// (GAME indexes outside 0-299 are skipped), then recounts the current
-// season's eight result bytes of every franchise from the finished games.
+// (GAME indexes outside 0-299 are skipped), then recounts the eight result
+// bytes of every franchise from the finished games, for the season they were
+// played in: the current one, the one just played on the off-season's day
+// 100 (Draft_Key_Year; the new season's bytes stay as they are). Nothing is
+// written when that season would come before the first.
 void Relink_Games_And_Records();
 // When fewer than a tenth of the franchises' wide receivers have career
 // receptions, preference 237 := the first season's year.
 void Check_Receiver_Statistics();
-// Yearly bytes 0/4/8 (wins, losses, ties) and 12/16/20 (the same at home) of
-// the current season from Count_Team_Results.
+// Yearly bytes 0/4/8 (wins, losses, ties) and 12/16/20 (the same at home)
+// from Count_Team_Results, for the season the games were played in, as
+// Relink_Games_And_Records writes them.
 void Recount_Season_Records();
 // Speed (rating 7) of every QB, RB, FB, TE and WR below 40 becomes its whole
 // part + 40 for a wide receiver, + 30 for the others.

@@ -163,14 +163,6 @@ bool Read_Tuning_File(const char* szPath, const char* szLabel, int nFields, int 
     return true;
 }
 
-int Draft_Key_Year()
-{
-    int nYear = Get_Current_Season_Index();
-    if (Get_Current_Week() == OFFSEASON_WEEK)
-        --nYear;
-    return nYear;
-}
-
 // The playoff round a club reached (0 none, 1-4), the champion above all.
 int Playoff_Tier(int nTeam)
 {
@@ -212,6 +204,14 @@ template <typename KEY> void Sort_Draft_Order(KEY Key)
 }
 
 }  // namespace
+
+int Draft_Key_Year()
+{
+    int nYear = Get_Current_Season_Index();
+    if (Get_Current_Week() == OFFSEASON_WEEK)
+        --nYear;
+    return nYear;
+}
 
 int Check_Draft_Pool()
 {

@@ -53,6 +53,12 @@ void Forget_Tuning_File_Notices();
 
 // ---- The order --------------------------------------------------------------
 
+// The season index of the season the game records hold: the current one,
+// less one on the off-season's day 100 (the index has moved on by then, and
+// the games are still those of the season just played). -1 on day 100 of
+// the first season index.
+int Draft_Key_Year();
+
 // The final order: the places, the division rows, the bracket (before the
 // playoffs begin) and the finish codes refreshed (in the off-season the rows
 // and codes only while the draft runs); the larger Get_Team_Draft_Sort_Key

@@ -32,9 +32,11 @@ int Get_Team_Draft_Pick_Costs(int nTeam)
         Report_Error("nTeam out of bounds in %s([%d])", __func__, nTeam);
         return 0;
     }
-    // Once the season is over the order is final; during it the order by
-    // the record so far prices the picks.
-    if (Is_Season_Complete())
+    // Once the season is over the order is final, and on the off-season's
+    // day 100 it is the one the draft will use: both read the season just
+    // played. During the season the order by the record so far prices the
+    // picks.
+    if (Is_Season_Complete() || Get_Current_Week() == OFFSEASON_WEEK)
         Set_Draft_Order();
     else
         Sort_Draft_Order_By_Record();

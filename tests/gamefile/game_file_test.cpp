@@ -513,6 +513,68 @@ TEST_F(GameFileRepairTest, RelinkPutsTheScheduledTeamsIntoTheirGamesAndRecountsR
         EXPECT_EQ(Yearly(e[0], e[1]), e[2]) << "team " << e[0] << " field " << e[1];
 }
 
+TEST_F(GameFileRepairTest, OnTheOffSeasonDayTheGamesCountForTheSeasonTheyWerePlayedIn)
+{
+    // Season 1 has begun (day 100): its records are 0-0, while the game
+    // records still hold season 0. In it team 0 beat team 1 at home, won at
+    // team 2, teams 1 and 2 tied at team 1, and in the playoffs team 1 won
+    // at team 0.
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    Set_User_Preference(PREF_CURRENT_WEEK, OFFSEASON_WEEK);
+    Put_Game(0, 1, 0, 10, 24, 0);
+    Put_Game(1, 0, 2, 17, 13, 1);
+    Put_Game(2, 2, 1, 20, 20, 2);
+    Put_Game(3, 0, 1, 3, 27, 17);
+    // Season 0 as a League Editor change left it: team 0 at 9 wins.
+    Set_Team_Yearly_Char(0, 0, YEARLY_WINS, 9);
+    Set_Team_Yearly_Char(0, 0, YEARLY_LOSSES, 5);
+
+    // Bytes 0, 4, 8, 12, 16, 20, 24, 28: wins, losses, ties, the same at
+    // home, playoff wins and losses.
+    const int nByte[8] = {YEARLY_WINS,        YEARLY_LOSSES,    YEARLY_TIES,         YEARLY_HOME_WINS,
+                          YEARLY_HOME_LOSSES, YEARLY_HOME_TIES, YEARLY_PLAYOFF_WINS, YEARLY_PLAYOFF_LOSSES};
+    const int nPlayed[3][8] = {{2, 0, 0, 1, 0, 0, 0, 1}, {0, 1, 1, 0, 0, 1, 1, 0}, {0, 1, 1, 0, 1, 0, 0, 0}};
+    auto Expect_Season = [&](int nYear, const int (&nWanted)[3][8], const char* szWhen) {
+        for (int t = 0; t < 3; ++t)
+            for (int k = 0; k < 8; ++k)
+                EXPECT_EQ(Get_Team_Yearly_Char(t, nYear, nByte[k]), nWanted[t][k])
+                    << szWhen << ": season " << nYear << ", team " << t << ", byte " << nByte[k];
+    };
+    const int nNone[3][8] = {};
+
+    Relink_Games_And_Records();
+    Expect_Season(0, nPlayed, "relinked on day 100");
+    Expect_Season(1, nNone, "relinked on day 100");
+
+    // The recount of the load puts the edit of the decided season back to
+    // what its games say, and leaves the new season alone.
+    Set_Team_Yearly_Char(0, 0, YEARLY_WINS, 9);
+    Set_Team_Yearly_Char(2, 0, YEARLY_HOME_LOSSES, 4);
+    Recount_Season_Records();
+    Expect_Season(0, nPlayed, "recounted on day 100");
+    Expect_Season(1, nNone, "recounted on day 100");
+
+    // With no season before the first one nothing is written anywhere.
+    Set_User_Preference(PREF_SEASON_INDEX, 0);
+    Set_Team_Yearly_Char(0, 0, YEARLY_WINS, 9);
+    Relink_Games_And_Records();
+    Recount_Season_Records();
+    EXPECT_EQ(Get_Team_Yearly_Char(0, 0, YEARLY_WINS), 9);
+    EXPECT_EQ(Get_Team_Yearly_Char(1, 1, YEARLY_PLAYOFF_WINS), 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+
+    // During a season the games are that season's: season 1 in week 5.
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    Set_User_Preference(PREF_CURRENT_WEEK, 5);
+    Relink_Games_And_Records();
+    Expect_Season(1, nPlayed, "relinked in week 5");
+    Set_Team_Yearly_Char(1, 1, YEARLY_TIES, 3);
+    Recount_Season_Records();
+    Expect_Season(1, nPlayed, "recounted in week 5");
+    EXPECT_EQ(Get_Team_Yearly_Char(0, 0, YEARLY_WINS), 9);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 TEST_F(GameFileRepairTest, PlayerRepairsOfEveryLoad)
 {
     // Positions outside 0-14 leave the roster, which closes up.

@@ -5,6 +5,7 @@
 #include "league/league_structure.h"
 #include "league/standings_keys.h"
 #include "money_fixture.h"
+#include "season/draft_pool.h"
 #include "season/playoffs.h"
 #include "season/season_services.h"
 
@@ -61,6 +62,54 @@ TEST_F(SeasonServicesTest, DuringTheSeasonPicksArePricedByTheRecordSoFar)
     EXPECT_EQ(Get_Team_Draft_Pick_Costs(0), 3405 + 27283 / 4);
     EXPECT_EQ(Get_Draft_Order_Team(0), 0);
     EXPECT_EQ(Get_Draft_Order_Team(1), 1);
+}
+
+TEST_F(SeasonServicesTest, OnTheOffSeasonDayPicksArePricedAtTheirPlacesInTheDraftsOwnOrder)
+{
+    // Club 0 holds its own round 1 pick only. Season 0 is over: club 0 won
+    // the final 12-4 (slot 30, and 28), club 1 lost it at 4-12 (slot 29).
+    // Day 100 of season 1, the draft not begun.
+    Use_Teams(2);
+    for (int r = 0; r < 7; ++r) {
+        Set_Draft_Pick_Owner(0, r, 0, r == 0 ? 0 : 1);
+        Set_Draft_Pick_Owner(0, r, 1, 1);
+    }
+    Set_Regular_Season_Weeks(17);
+    Set_Season_Record(0, 0, 12, 4, 0);
+    Set_Season_Record(1, 0, 4, 12, 0);
+    Set_Team_Yearly_Int(0, 0, 2, 0);   // overall places of season 0
+    Set_Team_Yearly_Int(1, 0, 2, 1);
+    Set_Playoff_Team(28, 0);
+    Set_Playoff_Team(29, 1);
+    Set_Playoff_Team(PLAYOFF_CHAMPION_SLOT, 0);
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    Set_User_Preference(PREF_CURRENT_WEEK, OFFSEASON_WEEK);
+    Set_User_Preference(PREF_DRAFT_ROUND, DRAFT_OVER_ROUND);
+    // Season 1 unplayed, 0-0 for both: its standings rank the higher slot
+    // first, and no club has a finish.
+    Set_Team_Yearly_Int(0, 1, 2, 1);
+    Set_Team_Yearly_Int(1, 1, 2, 0);
+    ASSERT_FALSE(Is_Season_Complete());
+
+    // The draft's order: keys ((6 - tier) x 100 - (W - L)) x 100 + place of
+    // season 0: club 1 (tier 4) (200 + 8) x 100 + 1 = 20,801, club 0
+    // (tier 5) (100 - 8) x 100 + 0 = 9,200. Club 1 picks first.
+    Set_Draft_Order();
+    ASSERT_EQ(Get_Draft_Order_Team(0), 1);
+    ASSERT_EQ(Get_Draft_Order_Team(1), 0);
+    // Club 0's pick is the second: 1,704 + 8,972 / 4 = 3,947. The order the
+    // Draft page lists stays as the draft will use it.
+    EXPECT_EQ(Get_Team_Draft_Pick_Costs(0), 1704 + 8972 / 4);
+    EXPECT_EQ(Get_Draft_Order_Team(0), 1);
+    EXPECT_EQ(Get_Draft_Order_Team(1), 0);
+    // An order left over from elsewhere is put right before the picks are
+    // priced.
+    Set_Draft_Order_Team(0, 0);
+    Set_Draft_Order_Team(1, 1);
+    EXPECT_EQ(Get_Team_Draft_Pick_Costs(0), 1704 + 8972 / 4);
+    EXPECT_EQ(Get_Draft_Order_Team(0), 1);
+    EXPECT_EQ(Get_Draft_Order_Team(1), 0);
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 }  // namespace
