@@ -13,9 +13,11 @@
 #include <string>
 
 #include "base/random.h"
+#include "gamefile/load_repair_check.h"
 #include "gamefile/new_universe.h"
 #include "gamefile/title_games.h"
 #include "league/cities.h"
+#include "league/default_settings.h"
 #include "league/league_fixture.h"
 #include "league/league_structure.h"
 #include "league/player.h"
@@ -32,6 +34,7 @@
 #include "season/player_value.h"
 #include "test_support.h"
 #include "tools/default_league/default_league.h"
+#include "tools/ratings_loader.h"
 
 namespace {
 
@@ -381,6 +384,30 @@ TEST_F(DefaultLeagueSetupTest, SetUpGivesDayZeroWithItsScheduleAndTheUsersTeam)
         EXPECT_GE(nPayroll * 1000, nCap * 917) << t;
         EXPECT_LE(nPayroll * 1000, nCap * 973) << t;
         EXPECT_GT(Get_Team_Financial_Stat(t, FINANCE_CAP_ROOM), 0) << t;
+    }
+}
+
+// A new game played as the New Game dialog plays it, from the database as
+// its load leaves it: the calibration, the difficulty's variation, the
+// young players' cap, the free agents' pull and the draft pool leave every
+// player as a load would, so that a save and a resume change none of them.
+// Then the same with fictional players, who are made afresh.
+TEST_F(DefaultLeagueSetupTest, ANewGameLeavesEveryPlayerAsALoadWould)
+{
+    for (const bool bFictional : {false, true}) {
+        if (bFictional) {
+            std::string Problem;
+            ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
+        }
+        Players_Changed_By_Load_Repairs();   // the database's load
+        Set_All_Teams_Controller(CONTROLLER_COMPUTER);
+        Set_Team_Stat(7, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
+        Set_User_Preference(PREF_DIFFICULTY, 2);
+        Load_Year_Player_Ratings(0);
+        Apply_Advanced_Options(bFictional, false, false, false);
+        Set_Default_Settings();
+        ASSERT_TRUE(Setup_New_Universe(0));
+        EXPECT_EQ(Players_Changed_By_Load_Repairs(), "") << (bFictional ? "fictional" : "as built");
     }
 }
 
