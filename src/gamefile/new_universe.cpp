@@ -580,7 +580,6 @@ void Scale_First_Season_Ratings()
             continue;
         const float fOverall = Get_Player_Overall_Rating(FREE_AGENT_TEAM, s);
         Scale_Player_To_Overall(FREE_AGENT_TEAM, s, (fOverall - MIDDLE_OVERALL) * fFactor + MIDDLE_OVERALL);
-        Settle_Player_Ratings(FREE_AGENT_TEAM, s);
     }
 }
 

@@ -708,7 +708,6 @@ int Get_Or_Create_Team_Side_Player(int nTeam, int nSide)
     if (Made.nVital[VITAL_PLAYER_ID] == 0)
         Made.nVital[VITAL_PLAYER_ID] = Make_Unique_Player_Id(nTeam, nSlot);
     Made.nVital[VITAL_POSITION] = nPosition;
-    Settle_Player_Ratings(nTeam, nSlot);
     if (Made.nVital[VITAL_HEIGHT] == 0)
         Made.nVital[VITAL_HEIGHT] = Generate_Player_Height(nPosition);
     if (Made.nVital[VITAL_WEIGHT] == 0)

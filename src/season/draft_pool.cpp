@@ -251,11 +251,8 @@ void Set_Up_College_Draft()
             if (Count_Team_Players(t) >= PLAYERS_PER_TEAM)
                 continue;
             const int nSlot = Find_Empty_Player_Slot(t);
-            if (nSlot >= 0) {
+            if (nSlot >= 0)
                 Fabricate_Position_Player(t, nSlot, Pick_Draft_Position(), 1);
-                // Settled before the pool is ranked and scaled by overall.
-                Settle_Player_Ratings(t, nSlot);
-            }
             break;
         }
         if (bWindow && i % 4 == 0)
@@ -276,10 +273,8 @@ void Finish_Draft_Pool()
     int n = Count_College_Players();
     for (int i = 0; i < n; ++i) {
         int t = NO_TEAM, s = -1;
-        if (Find_College_Player_Slot(i, &t, &s)) {
+        if (Find_College_Player_Slot(i, &t, &s))
             Scale_Player_To_Overall(t, s, 82.0f - 22.0f * static_cast<float>(i) / static_cast<float>(n));
-            Settle_Player_Ratings(t, s);
-        }
     }
     Sort_College_Players(1, COLLEGE_SORT_POTENTIAL);
     n = Count_College_Players();

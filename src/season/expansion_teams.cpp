@@ -139,7 +139,6 @@ void Stock_New_Team_Roster(int nTeam)
             if (Get_Player_ID(nTeam, nSlot) == 0)
                 Set_Player_Vital_Stat(nTeam, nSlot, VITAL_PLAYER_ID, Make_Unique_Player_Id(nTeam, nSlot));
             Set_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION, p);
-            Settle_Player_Ratings(nTeam, nSlot);
         }
     }
     if (nTeam >= MAX_FRANCHISES)

@@ -933,7 +933,6 @@ int Fabricate_Player_In_Free_Slot(int nTeam, int nPosition, int nHistory)
         return -1;
     Clear_Player(nTeam, nSlot);
     Fabricate_Position_Player(nTeam, nSlot, nPosition, nHistory);
-    Settle_Player_Ratings(nTeam, nSlot);
     return nSlot;
 }
 

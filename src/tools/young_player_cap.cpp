@@ -42,7 +42,6 @@ void Adjust_Ratings_After_Setup()
             // The peak is measured on the ratings as they were.
             const int nPeak = static_cast<int>(Compute_Player_Potential(t, s));
             Scale_Player_To_Overall(t, s, static_cast<float>(nCap));
-            Settle_Player_Ratings(t, s);
             Set_Player_Career_Fields(t, s, nPeak);
         }
     }

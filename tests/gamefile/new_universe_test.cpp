@@ -238,6 +238,32 @@ TEST_F(NewUniverseTest, DifficultyVariesTheChosenPlayersByTheRule)
     }
 }
 
+// The difficulty's variation lowers some players a little: a runner just
+// fast enough is left as a load would leave him. (From 2023 a new game keeps
+// the database's ratings, with no calibration after the variation.)
+TEST_F(NewUniverseTest, TheDifficultysVariationLeavesPlayersAsALoadWould)
+{
+    for (int t = 1; t < MAX_FRANCHISES; ++t)
+        Set_Team_Not_In_Use(t);
+    // Young, good runners (so that many are chosen, and many lowered) whose
+    // speed is just above the least a load lets a back have.
+    for (int s = 0; s < 40; ++s) {
+        PLAYER& Runner = Add_Player(0, s, 100 + s, POSITION_RB);
+        for (float& fRating : Runner.fRating)
+            fRating = 90.0f;
+        Runner.fRating[RATING_SPEED] = 40.3f;
+        Set_Player_Vital_Stat(0, s, VITAL_BIRTH_DATE, 1997 * 10000 + 101);
+        Set_Development_Values(0, s);
+    }
+    Seed_Random_Numbers(777);
+    Vary_Player_Ratings_By_Difficulty();
+    int nLowered = 0;
+    for (int s = 0; s < 40; ++s)
+        nLowered += League.Team[0].Player[s].fRating[RATING_HEALTH] < 90.0f ? 1 : 0;
+    EXPECT_GT(nLowered, 0);
+    EXPECT_EQ(Players_Changed_By_Load_Repairs(), "");
+}
+
 TEST_F(NewUniverseTest, FreeAgentsPulledTowardTheMiddle)
 {
     // Average 70 (above 62): factor 12 / 20 = 0.6, so 80 -> 68 and 60 -> 56.
