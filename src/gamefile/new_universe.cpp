@@ -552,8 +552,10 @@ void Vary_Player_Ratings_By_Difficulty()
         const int b = Get_Overall_Band(Compute_Player_Potential(t, s));
         const float f = Get_Difficulty_Variation_Target(b);
         const float g = static_cast<float>(Draw_Fraction() * 0.025);
-        if (std::fabs(g - f) > 0.01f)
+        if (std::fabs(g - f) > 0.01f) {
             Modify_Player_Ratings(t, s, 0, g - f);
+            Settle_Player_Ratings(t, s);
+        }
     });
 }
 

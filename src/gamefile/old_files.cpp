@@ -78,7 +78,6 @@ constexpr int DRAFT_SCORE_CODE = 299;
 constexpr int RECEPTIONS_STAT = 6;
 constexpr int DRAFT_SCORE_BYTE = 1;             // bStatHigh[1]: record offset 153
 constexpr int POSITION_BYTE = 2;                // bStat[2]: record offset 46
-constexpr float LOW_SPEED = 40.0f;
 
 }  // namespace
 
@@ -568,12 +567,5 @@ void Recount_Season_Records()
 
 void Fix_Low_Speed_Ratings()
 {
-    For_Each_Player_In_Use([](int t, int s) {
-        int nPosition = League.Team[t].Player[s].nVital[VITAL_POSITION];
-        if (nPosition < POSITION_QB || nPosition > POSITION_WR)
-            return;
-        float fSpeed = Get_Player_Rating(t, s, RATING_SPEED);
-        if (fSpeed < LOW_SPEED)
-            Set_Player_Rating(t, s, RATING_SPEED, std::trunc(fSpeed) + (nPosition == POSITION_WR ? 40.0f : 30.0f));
-    });
+    For_Each_Player_In_Use(Raise_Low_Player_Speed);
 }

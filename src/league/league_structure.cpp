@@ -687,6 +687,10 @@ void Calibrate_Player_Ratings()
         fMeanAfter[r] = Get_Regular_Rating_Mean(r);
         fSpreadAfter[r] = Get_Regular_Rating_Spread(r);
     }
+    // The curtailing can leave a rating between 1 and 20, and the shift a
+    // back slower than a load lets him be: every player it touched is left
+    // as a load would leave him.
+    For_Each_Player_In_Use(Settle_Player_Ratings);
 
     char szPath[64];
     std::snprintf(szPath, sizeof(szPath), "Calibrate_Player_Ratings (%d).csv", Get_Current_Year());

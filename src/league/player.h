@@ -118,6 +118,9 @@ enum PLAYER_RATING : int {
 
 constexpr float MINIMUM_RATING = 20.0f;
 constexpr float RATING_STORAGE_BOUND = 1000.0f;
+// A quarterback, back or receiver slower than this is raised (the whole
+// part + 40 for a receiver, + 30 for the others).
+constexpr float LOW_BACK_SPEED = 40.0f;
 
 // Byte statistics 0-3 sit in the first block, 4-19 in the second.
 constexpr int PLAYER_BYTE_STAT_COUNT = 20;
@@ -362,6 +365,17 @@ void Hold_Player_Ratings_To_Storage_Range();
 // player of every team in use raised (blocking rebuilt from speed and power,
 // never below MINIMUM_RATING).
 void Repair_Player_Ratings();
+// Repair_Player_Ratings for one player (nothing for an empty slot).
+void Repair_One_Player_Ratings(int nTeam, int nSlot);
+// A quarterback, back or receiver (positions 0-4) whose speed is below
+// LOW_BACK_SPEED gets its whole part + 40 (a receiver) or + 30; the speed is
+// read with its repairs first. Every load does this to every player.
+void Raise_Low_Player_Speed(int nTeam, int nSlot);
+// Both repairs of a load, in the load's order, for one player: what a load
+// would do to him is done as he is made or rated, so that a save and a
+// resume leave him as he was. Every place that sets a player's ratings ends
+// with it, once the draws that depend on his ratings are taken.
+void Settle_Player_Ratings(int nTeam, int nSlot);
 
 // ---------------------------------------------------------------------------
 // Repairs run on a loaded league

@@ -191,6 +191,45 @@ void Scale_Player_To_Overall(int nTeam, int nSlot, float fTarget)
     }
 }
 
+namespace {
+
+// A rating held to the storage bound (NaN becomes its default); true when
+// that changed it.
+bool Hold_To_Storage_Range(float& fValue, int nRating)
+{
+    if (std::isnan(fValue))
+        fValue = DEFAULT_RATING[nRating];
+    else if (fValue > RATING_STORAGE_BOUND)
+        fValue = RATING_STORAGE_BOUND;
+    else if (fValue < -RATING_STORAGE_BOUND)
+        fValue = -RATING_STORAGE_BOUND;
+    else
+        return false;
+    return true;
+}
+
+// The floor of the load's repair on one record already held to the storage
+// bound: every rating below the least is raised to it, except blocking, which
+// is rebuilt from the build of the player (fast players block less, strong
+// ones more; never below the least rating). Speed and power come before
+// blocking, so the rebuild reads them raised.
+void Raise_Ratings_To_Floor(int nTeam, int nSlot)
+{
+    float* fRating = League.Team[nTeam].Player[nSlot].fRating;
+    for (int nRating = 0; nRating < NUMBER_OF_RATINGS; ++nRating) {
+        if (!(fRating[nRating] < MINIMUM_RATING))
+            continue;
+        float fRebuilt = MINIMUM_RATING;
+        if (nRating == RATING_RUN_BLOCKING)
+            fRebuilt = 68.0f - 0.5f * fRating[RATING_SPEED] + 0.5f * fRating[RATING_POWER];
+        else if (nRating == RATING_PASS_BLOCKING)
+            fRebuilt = 60.0f - 0.5f * fRating[RATING_SPEED] + 0.5f * fRating[RATING_POWER];
+        Store_Rating(nTeam, nSlot, nRating, std::max(fRebuilt, MINIMUM_RATING));
+    }
+}
+
+}  // namespace
+
 void Hold_Player_Ratings_To_Storage_Range()
 {
     // A file can hold any bit pattern: infinities and huge values would turn
@@ -198,15 +237,8 @@ void Hold_Player_Ratings_To_Storage_Range()
     // conversions to integers into undefined behaviour.
     for (TEAM& Team : League.Team) {
         for (PLAYER& Player : Team.Player) {
-            for (int nRating = 0; nRating < NUMBER_OF_RATINGS; ++nRating) {
-                float& fValue = Player.fRating[nRating];
-                if (std::isnan(fValue))
-                    fValue = DEFAULT_RATING[nRating];
-                else if (fValue > RATING_STORAGE_BOUND)
-                    fValue = RATING_STORAGE_BOUND;
-                else if (fValue < -RATING_STORAGE_BOUND)
-                    fValue = -RATING_STORAGE_BOUND;
-            }
+            for (int nRating = 0; nRating < NUMBER_OF_RATINGS; ++nRating)
+                Hold_To_Storage_Range(Player.fRating[nRating], nRating);
         }
     }
 }
@@ -215,31 +247,35 @@ void Repair_Player_Ratings()
 {
     ++g_nPlayerRatingChanges;
     Hold_Player_Ratings_To_Storage_Range();
-    for (int nTeam = 0; nTeam < TOTAL_NUMBER_OF_TEAMS; ++nTeam) {
-        if (!Is_Valid_Team(nTeam))
-            continue;
-        for (int nSlot = 0; nSlot < PLAYERS_PER_TEAM; ++nSlot) {
-            PLAYER& Player = League.Team[nTeam].Player[nSlot];
-            if (Player.nVital[VITAL_PLAYER_ID] == 0)
-                continue;
-            float* fRating = Player.fRating;
-            for (int nRating = 0; nRating < NUMBER_OF_RATINGS; ++nRating) {
-                if (!(fRating[nRating] < MINIMUM_RATING))
-                    continue;
-                // Blocking is rebuilt from the build of the player: fast
-                // players block less, strong ones more; never below the
-                // least rating.
-                float fRebuilt = MINIMUM_RATING;
-                if (nRating == RATING_RUN_BLOCKING)
-                    fRebuilt = 68.0f - 0.5f * fRating[RATING_SPEED] + 0.5f * fRating[RATING_POWER];
-                else if (nRating == RATING_PASS_BLOCKING)
-                    fRebuilt = 60.0f - 0.5f * fRating[RATING_SPEED] + 0.5f * fRating[RATING_POWER];
-                else {
-                    fRating[nRating] = MINIMUM_RATING;
-                    continue;
-                }
-                Store_Rating(nTeam, nSlot, nRating, std::max(fRebuilt, MINIMUM_RATING));
-            }
-        }
-    }
+    For_Each_Player_In_Use(Raise_Ratings_To_Floor);
+}
+
+void Repair_One_Player_Ratings(int nTeam, int nSlot)
+{
+    if (!Is_Address(nTeam, nSlot) || League.Team[nTeam].Player[nSlot].nVital[VITAL_PLAYER_ID] == 0)
+        return;
+    bool bHeld = false;
+    for (int nRating = 0; nRating < NUMBER_OF_RATINGS; ++nRating)
+        bHeld = Hold_To_Storage_Range(League.Team[nTeam].Player[nSlot].fRating[nRating], nRating) || bHeld;
+    if (bHeld)
+        ++g_nPlayerRatingChanges;
+    Raise_Ratings_To_Floor(nTeam, nSlot);
+}
+
+void Raise_Low_Player_Speed(int nTeam, int nSlot)
+{
+    if (!Is_Address(nTeam, nSlot) || League.Team[nTeam].Player[nSlot].nVital[VITAL_PLAYER_ID] == 0)
+        return;
+    const int nPosition = League.Team[nTeam].Player[nSlot].nVital[VITAL_POSITION];
+    if (nPosition < POSITION_QB || nPosition > POSITION_WR)
+        return;
+    const float fSpeed = Get_Player_Rating(nTeam, nSlot, RATING_SPEED);
+    if (fSpeed < LOW_BACK_SPEED)
+        Set_Player_Rating(nTeam, nSlot, RATING_SPEED, std::trunc(fSpeed) + (nPosition == POSITION_WR ? 40.0f : 30.0f));
+}
+
+void Settle_Player_Ratings(int nTeam, int nSlot)
+{
+    Repair_One_Player_Ratings(nTeam, nSlot);
+    Raise_Low_Player_Speed(nTeam, nSlot);
 }

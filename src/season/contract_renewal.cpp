@@ -133,6 +133,7 @@ int Renew_Player_Contract(int nTeam, int nSlot)
     const int nPlayerID = Get_Player_ID(nTeam, nSlot);
 
     Age_Player_Ratings(nTeam, nSlot, 1);
+    Settle_Player_Ratings(nTeam, nSlot);
     Credit_Season(nTeam, nSlot, nSeasons);
 
     if (nTeam >= FREE_AGENT_TEAM) {

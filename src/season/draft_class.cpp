@@ -76,6 +76,7 @@ void Fill_Pool_Slot(int nTeam, int nSlot, const PLAYER& Record)
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_SEASONS_PLAYED, -1);
     Generate_Player_History(nTeam, nSlot, HISTORY_YEAR_OFFSET);
     Set_Player_Draft_Score(nTeam, nSlot, Get_Player_Stat(nTeam, nSlot, DRAFT_SCORE_PERIOD, DRAFT_SCORE_CODE));
+    Settle_Player_Ratings(nTeam, nSlot);
 }
 
 }  // namespace

@@ -179,6 +179,7 @@ void Injure_Player(int nTeam, int nSlot)
     }
     Modify_Player_Ratings(nTeam, nSlot, 0, a / 100.0f);
     Modify_Player_Ratings(nTeam, nSlot, 1, a / 100.0f);
+    Settle_Player_Ratings(nTeam, nSlot);
 }
 
 int Choose_Injury_Code(int nTeam, int nSlot)

@@ -376,10 +376,13 @@ void Fit_Player_Ratings_To_Target(int nTeam, int nSlot, int nPosition, float fFa
             Generate_Player_Ratings(nTeam, nSlot);
             o = Get_Position_Overall_Rating(nTeam, nSlot, nOwn);
         }
-        if (o > fThreshold)
+        if (o > fThreshold) {
+            Settle_Player_Ratings(nTeam, nSlot);
             return;
+        }
     }
     Scale_Player_To_Overall(nTeam, nSlot, fThreshold);
+    Settle_Player_Ratings(nTeam, nSlot);
 }
 
 void Assign_New_Player_Id(int nTeam, int nSlot)

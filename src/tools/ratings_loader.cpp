@@ -138,6 +138,7 @@ int Read_One_Rating_Line(FILE* pFile)
     }
     if (fPeak >= fOverall && fPeak >= LOWEST_STORED_RATING)
         Set_Player_Career_Fields(nTeam, nSlot, static_cast<int>(fPeak));
+    Settle_Player_Ratings(nTeam, nSlot);
     return bEnd;
 }
 

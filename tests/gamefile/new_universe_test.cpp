@@ -13,9 +13,11 @@
 #include <string>
 
 #include "base/random.h"
+#include "gamefile/load_repair_check.h"
 #include "gamefile/new_universe.h"
 #include "gamefile/title_games.h"
 #include "league/cities.h"
+#include "league/default_settings.h"
 #include "league/league_fixture.h"
 #include "league/league_structure.h"
 #include "league/player.h"
@@ -32,6 +34,7 @@
 #include "season/player_value.h"
 #include "test_support.h"
 #include "tools/default_league/default_league.h"
+#include "tools/ratings_loader.h"
 
 namespace {
 
@@ -235,6 +238,32 @@ TEST_F(NewUniverseTest, DifficultyVariesTheChosenPlayersByTheRule)
     }
 }
 
+// The difficulty's variation lowers some players a little: a runner just
+// fast enough is left as a load would leave him. (From 2023 a new game keeps
+// the database's ratings, with no calibration after the variation.)
+TEST_F(NewUniverseTest, TheDifficultysVariationLeavesPlayersAsALoadWould)
+{
+    for (int t = 1; t < MAX_FRANCHISES; ++t)
+        Set_Team_Not_In_Use(t);
+    // Young, good runners (so that many are chosen, and many lowered) whose
+    // speed is just above the least a load lets a back have.
+    for (int s = 0; s < 40; ++s) {
+        PLAYER& Runner = Add_Player(0, s, 100 + s, POSITION_RB);
+        for (float& fRating : Runner.fRating)
+            fRating = 90.0f;
+        Runner.fRating[RATING_SPEED] = 40.3f;
+        Set_Player_Vital_Stat(0, s, VITAL_BIRTH_DATE, 1997 * 10000 + 101);
+        Set_Development_Values(0, s);
+    }
+    Seed_Random_Numbers(777);
+    Vary_Player_Ratings_By_Difficulty();
+    int nLowered = 0;
+    for (int s = 0; s < 40; ++s)
+        nLowered += League.Team[0].Player[s].fRating[RATING_HEALTH] < 90.0f ? 1 : 0;
+    EXPECT_GT(nLowered, 0);
+    EXPECT_EQ(Players_Changed_By_Load_Repairs(), "");
+}
+
 TEST_F(NewUniverseTest, FreeAgentsPulledTowardTheMiddle)
 {
     // Average 70 (above 62): factor 12 / 20 = 0.6, so 80 -> 68 and 60 -> 56.
@@ -381,6 +410,30 @@ TEST_F(DefaultLeagueSetupTest, SetUpGivesDayZeroWithItsScheduleAndTheUsersTeam)
         EXPECT_GE(nPayroll * 1000, nCap * 917) << t;
         EXPECT_LE(nPayroll * 1000, nCap * 973) << t;
         EXPECT_GT(Get_Team_Financial_Stat(t, FINANCE_CAP_ROOM), 0) << t;
+    }
+}
+
+// A new game played as the New Game dialog plays it, from the database as
+// its load leaves it: the calibration, the difficulty's variation, the
+// young players' cap, the free agents' pull and the draft pool leave every
+// player as a load would, so that a save and a resume change none of them.
+// Then the same with fictional players, who are made afresh.
+TEST_F(DefaultLeagueSetupTest, ANewGameLeavesEveryPlayerAsALoadWould)
+{
+    for (const bool bFictional : {false, true}) {
+        if (bFictional) {
+            std::string Problem;
+            ASSERT_TRUE(Build_Default_League(Problem)) << Problem;
+        }
+        Players_Changed_By_Load_Repairs();   // the database's load
+        Set_All_Teams_Controller(CONTROLLER_COMPUTER);
+        Set_Team_Stat(7, TEAM_STAT_CONTROLLER, CONTROLLER_USER);
+        Set_User_Preference(PREF_DIFFICULTY, 2);
+        Load_Year_Player_Ratings(0);
+        Apply_Advanced_Options(bFictional, false, false, false);
+        Set_Default_Settings();
+        ASSERT_TRUE(Setup_New_Universe(0));
+        EXPECT_EQ(Players_Changed_By_Load_Repairs(), "") << (bFictional ? "fictional" : "as built");
     }
 }
 

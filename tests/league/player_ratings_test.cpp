@@ -3,6 +3,7 @@
 #include <limits>
 #include <utility>
 
+#include "gamefile/load_repair_check.h"
 #include "league/overall_rating.h"
 #include "league/player_fixture.h"
 #include "season/salaries.h"
@@ -117,6 +118,77 @@ TEST_F(PlayerRatings, TheLoadRepairHoldsEveryRatingToItsRange)
     EXPECT_EQ(A.fRating[RATING_RUN_BLOCKING], 20.0f);
     EXPECT_EQ(League.Team[2].Player[7].fRating[RATING_VISION], -1000.0f);
     EXPECT_EQ(Errors_Reported(), 0);
+}
+
+// One player left as a load would leave him, worked by hand: the storage
+// bound and the floor first (blocking rebuilt from the floored speed), then
+// the speed of a quarterback, back or receiver.
+TEST_F(PlayerRatings, SettlingAPlayerDoesWhatBothLoadRepairsWould)
+{
+    // A receiver made at speed 32.5: 32 + 40.
+    PLAYER& Receiver = Add_Player(2, 0, 1, POSITION_WR);
+    Receiver.fRating[RATING_SPEED] = 32.5f;
+    // A guard's discipline curtailed to 6.5 is floored; his speed too, and
+    // nothing more, since he is no back.
+    PLAYER& Guard = Add_Player(2, 1, 2, POSITION_G);
+    Guard.fRating[RATING_DISCIPLINE] = 6.5f;
+    Guard.fRating[RATING_SPEED] = 12.0f;
+    // A running back of speed 10 and power 50 who cannot block: the speed is
+    // floored before the blocking is rebuilt, 60 - 10 + 25 and 68 - 10 + 25;
+    // then that speed of 20 becomes 20 + 30.
+    PLAYER& Back = Add_Player(2, 2, 3, POSITION_RB);
+    Back.fRating[RATING_SPEED] = 10.0f;
+    Back.fRating[RATING_POWER] = 50.0f;
+    Back.fRating[RATING_PASS_BLOCKING] = 12.0f;
+    Back.fRating[RATING_RUN_BLOCKING] = 5.0f;
+    // A quarterback whose speed is no number takes its default, 70, fast
+    // enough; an accuracy beyond the bound is held to it.
+    PLAYER& Passer = Add_Player(2, 3, 4, POSITION_QB);
+    Passer.fRating[RATING_SPEED] = NaN;
+    Passer.fRating[RATING_ACCURACY] = 1500.0f;
+    // A tight end just below 40 keeps the whole part, 39 + 30; a fullback at
+    // 40 is fast enough; a corner of 25 is no back in this sense.
+    PLAYER& End = Add_Player(2, 4, 5, POSITION_TE);
+    End.fRating[RATING_SPEED] = 39.99f;
+    PLAYER& Fullback = Add_Player(2, 5, 6, POSITION_FB);
+    Fullback.fRating[RATING_SPEED] = 40.0f;
+    PLAYER& Corner = Add_Player(2, 6, 7, POSITION_CB);
+    Corner.fRating[RATING_SPEED] = 25.0f;
+    // A fast, light receiver who cannot block: 60 - 45 + 15 and 68 - 45 + 15.
+    PLAYER& Flyer = Add_Player(2, 7, 8, POSITION_WR);
+    Flyer.fRating[RATING_SPEED] = 90.0f;
+    Flyer.fRating[RATING_POWER] = 30.0f;
+    Flyer.fRating[RATING_PASS_BLOCKING] = 3.0f;
+    Flyer.fRating[RATING_RUN_BLOCKING] = 19.9f;
+    // A slot nobody holds is nobody's: left as it is, as the loads leave it.
+    League.Team[2].Player[9].fRating[RATING_SPEED] = 5.0f;
+
+    for (int s = 0; s <= 9; ++s)
+        Settle_Player_Ratings(2, s);
+    EXPECT_EQ(Receiver.fRating[RATING_SPEED], 72.0f);
+    EXPECT_EQ(Receiver.fRating[RATING_HANDS], 70.0f);
+    EXPECT_EQ(Guard.fRating[RATING_DISCIPLINE], 20.0f);
+    EXPECT_EQ(Guard.fRating[RATING_SPEED], 20.0f);
+    EXPECT_EQ(Back.fRating[RATING_PASS_BLOCKING], 75.0f);
+    EXPECT_EQ(Back.fRating[RATING_RUN_BLOCKING], 83.0f);
+    EXPECT_EQ(Back.fRating[RATING_SPEED], 50.0f);
+    EXPECT_EQ(Passer.fRating[RATING_SPEED], 70.0f);
+    EXPECT_EQ(Passer.fRating[RATING_ACCURACY], 1000.0f);
+    EXPECT_EQ(End.fRating[RATING_SPEED], 69.0f);
+    EXPECT_EQ(Fullback.fRating[RATING_SPEED], 40.0f);
+    EXPECT_EQ(Corner.fRating[RATING_SPEED], 25.0f);
+    EXPECT_EQ(Flyer.fRating[RATING_PASS_BLOCKING], 30.0f);
+    EXPECT_EQ(Flyer.fRating[RATING_RUN_BLOCKING], 38.0f);
+    EXPECT_EQ(League.Team[2].Player[9].fRating[RATING_SPEED], 5.0f);
+    EXPECT_EQ(Errors_Reported(), 0);
+    // The loads then find nothing to do, and a slot off the rosters is
+    // refused without a word.
+    EXPECT_EQ(Players_Changed_By_Load_Repairs(), "");
+    Expect_Refused({
+        {[] { Settle_Player_Ratings(41, 0); }, nullptr},
+        {[] { Settle_Player_Ratings(2, 100); }, nullptr},
+        {[] { Settle_Player_Ratings(-1, 0); }, nullptr},
+    });
 }
 
 // ---------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "gamefile/load_repair_check.h"
 #include "league/league_fixture.h"
 #include "league/player_hash.h"
 #include "season/player_value.h"
@@ -65,6 +66,19 @@ protected:
     static float Rating(int nTeam, int nSlot, int n) { return League.Team[nTeam].Player[nSlot].fRating[n]; }
     static int Flags(int nTeam, int nSlot) { return League.Team[nTeam].Player[nSlot].nVital[VITAL_FLAGS]; }
 };
+
+// A receiver the file makes slow, and a linebacker it makes a slow running
+// back, are stored as a load would leave them: the whole part + 40 and + 30.
+TEST_F(RatingsLoaderTest, SlowBacksOfTheFileAreStoredAsALoadWouldLeaveThem)
+{
+    Write(PATH, std::string(HEADER) + "\n" + Line("101", "WR,WR", "0", "0", "", {{5, "30.5"}}) + "\n" +
+                    Line("LeeAn02", "RB,RB", "0", "0", "", {{5, "35"}}) + "\n");
+    ASSERT_EQ(Load_Player_Ratings_File(0, PATH), 1);
+    EXPECT_EQ(Rating(0, 0, RATING_SPEED), 70.0f);
+    EXPECT_EQ(Get_Player_Vital_Stat(1, 5, VITAL_POSITION), POSITION_RB);
+    EXPECT_EQ(Rating(1, 5, RATING_SPEED), 65.0f);
+    EXPECT_EQ(Players_Changed_By_Load_Repairs(), "");
+}
 
 TEST_F(RatingsLoaderTest, ColumnsReachTheirRatingsAndWeakOrHugeValuesAreLeftOut)
 {
