@@ -612,6 +612,19 @@ std::vector<std::string> List_Folder(const char* szFolder, const char* szPattern
     return Names;
 }
 
+int Delete_Matching_Files(const char* szFolder, const char* szPattern)
+{
+    if (!Folder_Exists(szFolder))
+        return 0;
+    int nDeleted = 0;
+    for (const std::string& Name : List_Folder(szFolder, szPattern)) {
+        const std::string Path = std::string(szFolder) + "/" + Name;
+        if (!Folder_Exists(Path.c_str()) && Delete_File(Path.c_str()))
+            ++nDeleted;
+    }
+    return nDeleted;
+}
+
 bool Get_Modification_Time(const char* szPath, std::time_t& Time)
 {
     struct stat st;

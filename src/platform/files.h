@@ -59,6 +59,9 @@ constexpr size_t WHOLE_FILE_LIMIT = 64u << 20;
 bool Read_Whole_File(const char* szPath, std::vector<unsigned char>& Data, size_t nMaxBytes = WHOLE_FILE_LIMIT);
 // Names (not paths) of the entries of a folder matching a wildcard ("*.zrt").
 std::vector<std::string> List_Folder(const char* szFolder, const char* szPattern);
+// Deletes every file of a folder whose name matches a wildcard; an entry of
+// that name that is a folder is left alone. The number deleted.
+int Delete_Matching_Files(const char* szFolder, const char* szPattern);
 bool Get_Modification_Time(const char* szPath, std::time_t& Time);
 // The same to the nanosecond the file system keeps.
 bool Get_Modification_Time(const char* szPath, std::time_t& Time, long& nNanoseconds);

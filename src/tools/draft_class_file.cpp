@@ -228,14 +228,6 @@ bool Discard_Draft_Class(int nYear)
 
 int Discard_All_Staged_Draft_Classes()
 {
-    if (!files::Folder_Exists(DRAFT_CLASS_FOLDER))
-        return 0;
-    int nRemoved = 0;
     const std::string Pattern = std::string("rookies-*.dat") + DRAFT_CLASS_STAGED_SUFFIX;
-    for (const std::string& Name : files::List_Folder(DRAFT_CLASS_FOLDER, Pattern.c_str())) {
-        const std::string Path = std::string(DRAFT_CLASS_FOLDER) + "/" + Name;
-        if (!files::Folder_Exists(Path.c_str()) && files::Delete_File(Path.c_str()))
-            ++nRemoved;
-    }
-    return nRemoved;
+    return files::Delete_Matching_Files(DRAFT_CLASS_FOLDER, Pattern.c_str());
 }

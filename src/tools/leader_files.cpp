@@ -226,16 +226,8 @@ int Discard_Leader_Files(int nYear)
 
 int Discard_All_Staged_Leader_Files()
 {
-    if (!files::Folder_Exists(LEADER_FILES_FOLDER))
-        return 0;
-    int nRemoved = 0;
     const std::string Pattern = std::string("*") + LEADER_STAGED_SUFFIX;
-    for (const std::string& Name : files::List_Folder(LEADER_FILES_FOLDER, Pattern.c_str())) {
-        const std::string Path = std::string(LEADER_FILES_FOLDER) + "/" + Name;
-        if (!files::Folder_Exists(Path.c_str()) && files::Delete_File(Path.c_str()))
-            ++nRemoved;
-    }
-    return nRemoved;
+    return files::Delete_Matching_Files(LEADER_FILES_FOLDER, Pattern.c_str());
 }
 
 int Load_All_Time_Leaders(int nYear, bool bStaged)
