@@ -264,6 +264,10 @@ int Run(int nDialogId, const char* szTitle, DIALOG_PROC pProc, void* pParam, con
         Dialog.Build(*pTemplate);
     g_Open.push_back(OPEN_RUN{&Dialog, &Record});
     Dialog.Send(DIALOG_INIT, 0);
+    // A procedure that puts the keyboard on a button puts it on the default
+    // one, so that Enter does what the unattended run does.
+    if (Dialog.Focus() != 0)
+        Dialog.Set_Focus(Dialog.Opening_Focus(Dialog.Focus()));
     if (!Dialog.Ended())
         Refuse_Impossible_Actions(Dialog);
     if (!Dialog.Ended()) {

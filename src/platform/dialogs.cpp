@@ -296,6 +296,16 @@ void DIALOG::Set_Focus(int nId)
     Changed(nId);
 }
 
+int DIALOG::Opening_Focus(int nReached) const
+{
+    const DIALOG_CONTROL* pReached = Find(nReached);
+    const DIALOG_CONTROL* pDefault = Find(m_nDefaultButton);
+    if (pReached == nullptr || pReached->nKind != CONTROL_BUTTON || pDefault == nullptr ||
+        pDefault->nKind != CONTROL_BUTTON || !pDefault->bVisible || !pDefault->bEnabled)
+        return nReached;
+    return m_nDefaultButton;
+}
+
 UI_RECT DIALOG::Control_Pixels(int nId) const
 {
     const DIALOG_CONTROL* p = Find(nId);

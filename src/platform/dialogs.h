@@ -308,6 +308,12 @@ public:
     // template's CS_DEFAULT button, else 1, unless set.
     int Default_Button() const { return m_nDefaultButton; }
     void Set_Default_Button(int nId) { m_nDefaultButton = nId; }
+    // The control the keyboard opens on, given the one it would reach first
+    // (the procedure's Set_Focus, else the backend's first in its own tab
+    // order; 0 none). A push button other than the default gives way to the
+    // default button, when that one can be pressed: Enter presses a focused
+    // button, and Enter in a dialog presses its default.
+    int Opening_Focus(int nReached) const;
 
     // The details of the event being handled.
     const DIALOG_EVENT_INFO& Event() const { return m_Event; }

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "draft_steps.h"
 #include "editors/fantasy_draft_dialog.h"
 #include "editors/player_list_view.h"
 #include "editors/sortable_stats.h"
@@ -39,6 +40,7 @@
 namespace {
 
 struct KEYS_RUN {
+    int nUser = -1;                    // the user's club
     int nOpenings = 0;
     int nPrompts = 0;                  // the user's turns told ("Round 1 / Pick 5") and answered
     std::vector<std::string> Drafted;  // the Name cells of the rows drafted
@@ -94,11 +96,25 @@ void Check_Caption(int nDialogId, int nControl, const std::string& Caption, char
                 "'");
 }
 
+// The user's turn, the state every key of a pick acts on: his club on the
+// clock, its turn told (more boxes than nPrompts answered) and no box open,
+// so that the computer's clubs are not picking meanwhile.
+bool Users_Turn(int nPrompts)
+{
+    return g_Keys.nPrompts > nPrompts && gtk_internal::Message_Box_Window() == nullptr &&
+           Get_Fantasy_Draft_Club_On_The_Clock() == g_Keys.nUser;
+}
+
 // A row chosen with a key, drafted with Alt+D; then the computer clubs pick
 // until the user's turn comes back with its box (answered with Enter), and
 // the keys are in the list again.
 void Draft_By_Keys(int nDialogId, const std::string& Choose)
 {
+    // The turn told last is still the user's, its box answered.
+    if (!Users_Turn(g_Keys.nPrompts - 1)) {
+        Problem("before " + Choose + " it is not the user's turn");
+        return;
+    }
     GtkWidget* pList = xtest::Control(nDialogId, IDC_SS_LIST);
     const int nBefore = xtest::Selected_Row(pList);
     xtest::Key(Choose);
@@ -114,8 +130,7 @@ void Draft_By_Keys(int nDialogId, const std::string& Choose)
     const std::string Name = gtk_probe::Report_Cell(nDialogId, IDC_SS_LIST, nRow, 0);
     const int nPrompts = g_Keys.nPrompts;
     xtest::Key("alt+d");
-    if (!xtest::Wait_Until([&] { return g_Keys.nPrompts > nPrompts && gtk_internal::Message_Box_Window() == nullptr; },
-                           3 * xtest::WAIT_MS)) {
+    if (!gui_support::Wait_Through_Fantasy_Picks([nPrompts] { return Users_Turn(nPrompts); })) {
         Problem("after Alt+D on " + Name + " the user's turn did not come back");
         return;
     }
@@ -244,6 +259,7 @@ TEST(GtkFantasyDraftKeys, ThreePlayersDraftedByKeysAloneWithTheFocusWhereTheKeys
     const int nUser = gui_support::First_User_Team();
     ASSERT_GE(nUser, 0);
     g_Keys = KEYS_RUN{};
+    g_Keys.nUser = nUser;
     gui_support::g_ShotNames = {{SORTABLE_STATS_DIALOG, "fantasy_draft_keys"}};
     gui_support::g_ShotWritten.clear();
     const HOOKS Hooks;
@@ -253,9 +269,9 @@ TEST(GtkFantasyDraftKeys, ThreePlayersDraftedByKeysAloneWithTheFocusWhereTheKeys
     // Tools > Fantasy Draft; Enter takes the orders offered; the computer
     // clubs pick until the user's turn, which a box tells.
     EXPECT_EQ(window_manager::Choose_By_Letters("o", CMD_FANTASY_DRAFT_TOOL, "f"), "");
-    ASSERT_TRUE(xtest::Wait_Until([] { return g_Keys.nPrompts == 1 && !gtk_probe::Modal_Open(); }, 3 * xtest::WAIT_MS))
+    ASSERT_TRUE(gui_support::Wait_Through_Fantasy_Picks([] { return Users_Turn(0) && !gtk_probe::Modal_Open(); }))
         << "the user's first turn did not come";
-    EXPECT_EQ(Get_Fantasy_Draft_Club_On_The_Clock(), nUser);
+    EXPECT_EQ(g_Keys.nPrompts, 1);
 
     // Team > Sortable Stats, twice: two players drafted at the first
     // opening, one at the second.

@@ -302,6 +302,8 @@ void College_Draft(int nDialogId)
     xtest::Click(xtest::Control(nDialogId, IDC_SS_DONE));
 }
 
+int Team_Named(const std::string& Name);
+
 // The fantasy draft's list (Sortable Stats): the players nobody has drafted
 // (the group list's last entry but one), the first of them, "Draft", Done.
 void Fantasy_Pick(int nDialogId)
@@ -312,9 +314,18 @@ void Fantasy_Pick(int nDialogId)
             Problem("row 0 of the undrafted players took no click");
         Dialog_Shot(nDialogId, "01d_fantasy_draft_list");
         g_Walk.bFantasyPick = true;
-        xtest::Click(xtest::Control(nDialogId, IDC_SS_RELEASE));   // "Draft"
-        xtest::Settle(100);
+        // "Draft", once the row chosen has made it one to press.
+        GtkWidget* pDraft = xtest::Control(nDialogId, IDC_SS_RELEASE);
+        if (!xtest::Wait_Until([pDraft] { return pDraft != nullptr && gtk_widget_is_sensitive(pDraft); },
+                               xtest::WAIT_MS / 3))
+            Problem("the fantasy draft's Draft button cannot be pressed");
+        xtest::Click(pDraft);
+        if (!xtest::Wait_Until([] { return Get_Fantasy_Draft_Club_On_The_Clock() != Team_Named(USER_CLUB); },
+                               xtest::WAIT_MS / 3))
+            Problem("Draft made no pick");
     }
+    // Done, with no box over the list.
+    xtest::Wait_Until([] { return gtk_internal::Message_Box_Window() == nullptr; });
     if (xtest::Dialog(nDialogId) != nullptr)
         xtest::Click(xtest::Control(nDialogId, IDC_SS_DONE));
 }
@@ -471,6 +482,17 @@ int Team_Named(const std::string& Name)
     return -1;
 }
 
+// The user's turn in a round of the fantasy draft: his club on the clock,
+// the box that told it ("Round N / Pick M") answered, and no window open
+// over the main window, so that the computer's clubs are not picking.
+bool Users_Turn_Told(int nUser, int nRound)
+{
+    bool bTold = false;
+    for (const std::string& Title : g_Walk.Boxes)
+        bTold = bTold || Title.rfind("Round " + std::to_string(nRound) + " / Pick ", 0) == 0;
+    return bTold && Get_Fantasy_Draft_Club_On_The_Clock() == nUser && !gtk_probe::Modal_Open();
+}
+
 // The top window of the screen (the last mapped child of the root).
 bool Top_Window(Display* pX, Window& Top, XWindowAttributes& Attributes)
 {
@@ -607,23 +629,20 @@ TEST(GtkPlayerWalk, NewGameViewWatchPlayDraftSaveAndResumeWithRealInput)
     {
         Choose_Menu(CMD_FANTASY_DRAFT_TOOL, "Fantasy Draft");
         EXPECT_EQ(Get_Universe_Stat(FANTASY_DRAFT_RUNNING), FANTASY_DRAFT_UNDER_WAY);
-        for (int i = 0; i < 200 && Get_Fantasy_Draft_Club_On_The_Clock() != nUser; ++i)
-            gtk_probe::Run_For(50);
-        EXPECT_EQ(Get_Fantasy_Draft_Club_On_The_Clock(), nUser);
+        // Each step waits for the user's turn it acts on, told and answered.
+        EXPECT_TRUE(gui_support::Wait_Through_Fantasy_Picks([nUser] { return Users_Turn_Told(nUser, 1); }))
+            << "the user's turn in round 1 did not come; " << So_Far();
         Shot("01c_fantasy_draft_the_players_turn");
         Choose_Menu(CMD_SORTABLE_STATS, "Sortable Stats");
         EXPECT_TRUE(g_Walk.bFantasyPick) << So_Far();
+        EXPECT_TRUE(gui_support::Wait_Through_Fantasy_Picks([nUser] { return Users_Turn_Told(nUser, 2); }))
+            << "the user's turn in round 2 did not come; " << So_Far();
         FANTASY_DRAFT_STATE State;
-        for (int i = 0; i < 400; ++i) {
-            Get_Fantasy_Draft_State(&State);
-            if (State.nRound >= 1 || Get_Universe_Stat(FANTASY_DRAFT_RUNNING) == 0)
-                break;
-            gtk_probe::Run_For(50);
-        }
-        EXPECT_GE(State.nRound, 1) << "the first round was not drafted";
+        Get_Fantasy_Draft_State(&State);
+        EXPECT_EQ(State.nRound, 1) << "the first round was not drafted";
         Shot("01e_fantasy_draft_second_round");
         Choose_Menu(CMD_FANTASY_DRAFT, "End Fantasy Draft");
-        gtk_probe::Run_For(200);
+        xtest::Wait_Until([] { return Get_Universe_Stat(FANTASY_DRAFT_RUNNING) == 0 && !gtk_probe::Modal_Open(); });
         EXPECT_EQ(Get_Universe_Stat(FANTASY_DRAFT_RUNNING), 0);
         EXPECT_FALSE(Get_Main_Menu().bGameMenu);
     }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/dialogs.h"
+#include "platform/ui_backend.h"
 
 namespace {
 
@@ -99,6 +100,89 @@ TEST(DialogsTest, ADialogTheDefaultCannotEndIsCancelledAndBadActionsAreRefused)
     dialogs::Queue_Action(7, Action(ACTION_SELECT, 11, "", 1));
     EXPECT_EQ(Do_Dialog(7, "Seven", Test_Proc, &Seen), 101);
     EXPECT_EQ(Do_Dialog(9, "None", nullptr), DIALOG_CANCEL);
+}
+
+// An offer's dialog: an edit (10), a check box (12), "Offer" (30) first in
+// the row of buttons and "Decline" (2), the default. The procedure puts the
+// keyboard where its parameter says (0: nowhere) and notes where it is when
+// the first button is pressed.
+struct OFFER_SEEN {
+    int nSetFocus = 0;
+    int nFocusAtPress = -1;
+};
+
+void Offer_Proc(DIALOG& Dialog, int nEvent, int nControl)
+{
+    OFFER_SEEN& Seen = *static_cast<OFFER_SEEN*>(Dialog.Param());
+    if (nEvent == DIALOG_INIT) {
+        Dialog.Add(10, CONTROL_EDIT);
+        Dialog.Add(12, CONTROL_CHECK, "&Check");
+        Dialog.Add(30, CONTROL_BUTTON, "&Offer");
+        Dialog.Add(2, CONTROL_BUTTON, "&Decline");
+        Dialog.Set_Default_Button(2);
+        if (Seen.nSetFocus != 0)
+            Dialog.Set_Focus(Seen.nSetFocus);
+        return;
+    }
+    if (nEvent != DIALOG_COMMAND)
+        return;
+    if (Seen.nFocusAtPress < 0)
+        Seen.nFocusAtPress = Dialog.Focus();
+    Dialog.End(nControl == 30 ? 1 : 0);
+}
+
+int g_nFocusShown = -1;
+
+TEST(DialogsTest, TheKeyboardOpensOnTheDefaultButtonRatherThanAnotherButton)
+{
+    dialogs::Reset();
+    OFFER_SEEN Built;
+    DIALOG Dialog(40, "Offer", Offer_Proc, &Built);
+    Dialog.Send(DIALOG_INIT, 0);
+    // A button other than the default gives way to it; any other control,
+    // the default itself and nothing stay as they are.
+    EXPECT_EQ(Dialog.Opening_Focus(30), 2);
+    EXPECT_EQ(Dialog.Opening_Focus(2), 2);
+    EXPECT_EQ(Dialog.Opening_Focus(10), 10);
+    EXPECT_EQ(Dialog.Opening_Focus(12), 12);
+    EXPECT_EQ(Dialog.Opening_Focus(0), 0);
+    EXPECT_EQ(Dialog.Opening_Focus(77), 77);
+    // A default that cannot be pressed takes nothing from the button.
+    Dialog.Enable(2, false);
+    EXPECT_EQ(Dialog.Opening_Focus(30), 30);
+    Dialog.Enable(2, true);
+    Dialog.Show(2, false);
+    EXPECT_EQ(Dialog.Opening_Focus(30), 30);
+    Dialog.Show(2, true);
+    Dialog.Set_Default_Button(12);
+    EXPECT_EQ(Dialog.Opening_Focus(30), 30);
+    Dialog.Set_Default_Button(99);
+    EXPECT_EQ(Dialog.Opening_Focus(30), 30);
+
+    // A procedure that puts the keyboard on Offer opens with it on Decline,
+    // headless and in a backend; one that puts it on the edit keeps it there.
+    OFFER_SEEN Headless{30};
+    EXPECT_EQ(Do_Dialog(40, "Offer", Offer_Proc, &Headless), 0);
+    EXPECT_EQ(Headless.nFocusAtPress, 2);
+    UI_BACKEND Backend;
+    Backend.szName = "focus";
+    Backend.Run_Dialog = [](DIALOG& Open) {
+        g_nFocusShown = Open.Focus();
+        Open.User_Press(Open.Focus() != 0 ? Open.Focus() : Open.Default_Button());
+    };
+    Install_Ui_Backend(&Backend);
+    OFFER_SEEN Shown{30};
+    g_nFocusShown = -1;
+    const int nOffer = Do_Dialog(40, "Offer", Offer_Proc, &Shown);
+    const int nOfferShown = g_nFocusShown;
+    OFFER_SEEN Edit{10};
+    g_nFocusShown = -1;
+    Do_Dialog(40, "Offer", Offer_Proc, &Edit);
+    const int nEditShown = g_nFocusShown;
+    Install_Ui_Backend(nullptr);
+    EXPECT_EQ(nOfferShown, 2);
+    EXPECT_EQ(nOffer, 0);   // Enter on the button with the keyboard declines
+    EXPECT_EQ(nEditShown, 10);
 }
 
 }  // namespace

@@ -266,6 +266,7 @@ TEST_F(HeadlessProgramTest, ScriptErrorsStopTheRunWithStatusTwoNamingTheLine)
     struct CASE {
         const char* szScript;
         const char* szMessage;
+        const char* szRecord = nullptr;   // the dialog's record as the run prints it
     };
     const CASE Cases[] = {
         {"welcome quit\nfly away\n", "line 2: unknown instruction \"fly\""},
@@ -284,11 +285,14 @@ TEST_F(HeadlessProgramTest, ScriptErrorsStopTheRunWithStatusTwoNamingTheLine)
          "command \"Play Multiple Seasons\"\n",
          "line 3: dialog 179 \"Play Multiple Seasons\": control 1078 is no up-down control"},
         // Typed text is put back there, so the line would change nothing; the
-        // spin before it is not carried out either.
+        // spin before it is not carried out either: the refusal comes before
+        // any of the dialog's actions acts.
         {"welcome new\ncommand Standings\ndialog 179 spin 1138 up\ndialog 179 set 1078 \"2020\"\n"
          "dialog 179 press 1\ncommand \"Play Multiple Seasons\"\n",
          "line 4: dialog 179 \"Play Multiple Seasons\": control 1078 puts typed text back: the arrows of control "
-         "1138 set the count (spin 1138 up or down)"},
+         "1138 set the count (spin 1138 up or down)",
+         "Dialog 179 \"Play Multiple Seasons\": not carried out: spin 1138 up; refused: control 1078 puts typed text "
+         "back: the arrows of control 1138 set the count (spin 1138 up or down); not carried out: press 1;"},
         {"answer maybe\n", "line 1: answer takes yes, no, ok or cancel"},
     };
     for (const CASE& Case : Cases) {
@@ -299,6 +303,9 @@ TEST_F(HeadlessProgramTest, ScriptErrorsStopTheRunWithStatusTwoNamingTheLine)
         const std::string Expected = "kelvo: script \"" + Output.Path() + "/test.kelvo\" " + Case.szMessage;
         EXPECT_TRUE(Contains(Result.Err, Expected)) << Result.Err;
         EXPECT_TRUE(Contains(Log(), Case.szMessage)) << Log();
+        if (Case.szRecord != nullptr) {
+            EXPECT_TRUE(Contains(Result.Out, Case.szRecord)) << Result.Out;
+        }
         // A failed run offers no save and leaves no saved game.
         EXPECT_FALSE(Contains(Result.Out, "Game Not Saved")) << Result.Out;
         EXPECT_EQ(Count_Files(Data.Path(), "", ".zrt"), 0u);

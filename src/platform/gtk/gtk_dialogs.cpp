@@ -1098,6 +1098,22 @@ void Show_Model_Focus(OPEN_DIALOG& Open)
         Sync_Control(Open, *Focus->second, *pFocused);
 }
 
+// Where the keyboard opens: GTK has put it on the first control of its tab
+// order when the procedure chose none; the model's rule (Opening_Focus)
+// moves it from a button other than the default to the default button.
+void Open_Keyboard_By_The_Model(OPEN_DIALOG& Open)
+{
+    DIALOG& Dialog = *Open.pDialog;
+    GtkWidget* pFocus = gtk_window_get_focus(GTK_WINDOW(Open.pWindow));
+    const CONTROL_WIDGETS* pWidgets = pFocus != nullptr ? Control_Of_Widget(Open, pFocus) : nullptr;
+    const int nReached = pWidgets != nullptr ? pWidgets->nId : Dialog.Focus();
+    const int nOpening = Dialog.Opening_Focus(nReached);
+    if (nOpening == nReached)
+        return;
+    Dialog.Set_Focus(nOpening);
+    Show_Model_Focus(Open);
+}
+
 // The work area (the screen less its panels) of the monitor the dialog
 // stands on: its own once shown, else its owner's, else the primary one.
 // Empty when no monitor is known.
@@ -1359,6 +1375,7 @@ void Run_Dialog(DIALOG& Dialog)
     gtk_widget_show(gtk_widget_get_parent(Open.pFixed));   // the viewport
     gtk_widget_show(Open.pScroll);
     gtk_widget_show(Open.pWindow);
+    Open_Keyboard_By_The_Model(Open);
     // The focus shows from the start, not only after the first key: the
     // keys go where it is drawn.
     gtk_window_set_focus_visible(GTK_WINDOW(Open.pWindow), TRUE);
