@@ -123,7 +123,12 @@ TEST_F(PageScreenshotsTest, EveryPageOfTheDefaultLeague)
 
     // Through the playoffs: the bracket filled and a champion (the first run
     // ends at the playoffs, the second plays them).
+    // The wild-card round played: the corner box names the round that
+    // comes, the longest of the week names.
     Advance_Day(22);
+    Advance_Day(1);
+    Set_Main_View_Page(MAIN_PAGE_STANDINGS);
+    Write_Window(Folder, "division-round-standings");
     Advance_Day(22);
     Start_Main_News_Ticker();
     for (const NAMED_PAGE& Page : PAGES) {
