@@ -2,8 +2,9 @@
 // moments of a season of the 2019 league as the Oakland club: New Game,
 // after one week, mid-season, the end of the regular season and the
 // off-season's day 100 with the college draft waiting. At each moment what a
-// player reads before the save (the exported site, every player's stored
-// ratings and the room a Contract Offer keeps for the rookies) is read again
+// player reads before the save (the exported site, the main window's pages,
+// every player's stored ratings and the room a Contract Offer keeps for the
+// rookies) is read again
 // right after the resume in a new run, before any day is played, and must be
 // the same. On day 100 the part kept for the rookies must also be the price
 // of the club's picks at their places in the Draft page's order, and the
@@ -222,6 +223,30 @@ protected:
         return nLoaded == 1;
     }
 
+    // The texts of every main-window page, as the league in this process
+    // lays them out.
+    static std::string Main_Page_Texts()
+    {
+        const int PAGES[] = {MAIN_PAGE_FRONT,    MAIN_PAGE_STANDINGS, MAIN_PAGE_CALENDAR, MAIN_PAGE_GAMES,
+                             MAIN_PAGE_PLAYOFFS, MAIN_PAGE_CHAMPIONS, MAIN_PAGE_DRAFT};
+        std::string Texts;
+        for (const int nPage : PAGES) {
+            Texts += "[page " + std::to_string(nPage) + "]\n";
+            for (const PAGE_TEXT& Text : Layout_Main_Page(nPage).Texts)
+                Texts += Text.Text + "\n";
+        }
+        return Texts;
+    }
+
+    // The saved game resumed into this process as the program resumes it.
+    bool Resume_Here(const std::string& Name)
+    {
+        SCRATCH_FOLDER Here{"season_resume_load"};
+        Zero_League_Data();
+        ui::Reset();
+        return Load_Universe_Database((Data.Path() + "/" + Name + ".zrt").c_str()) == 1;
+    }
+
     void TearDown() override
     {
         Set_Load_Sequence_Enabled(true);
@@ -313,6 +338,13 @@ TEST_F(SeasonResumeProgramTest, EveryMomentOfASeasonReadsAlikeBeforeASaveAndAfte
         const int nWeeks[] = {0, 1, 9, Get_First_Playoff_Week(), OFFSEASON_WEEK};
         EXPECT_EQ(Get_Current_Week(), nWeeks[m]) << Name;
         EXPECT_EQ(Get_Current_Year(), Moment.nYear) << Name;
+        // Every main-window page reads after the resume as the league held
+        // in memory when it was saved (the block as written) lays it out.
+        const std::string PagesAsSaved = Main_Page_Texts();
+        ASSERT_TRUE(Resume_Here(Saved)) << Saved;
+        const std::string PagesResumed = Main_Page_Texts();
+        EXPECT_TRUE(PagesResumed == PagesAsSaved)
+            << Name << ": the pages differ at " << First_Differing_Line(PagesAsSaved, PagesResumed);
         if (!bDay100)
             continue;
 
