@@ -136,6 +136,17 @@ bool Hosts_Playoff_Game(int nTeam, int nSlot, int nOpponent, int nDay)
     return nOwnKey > nOtherKey || (nOwnKey == nOtherKey && nSlot % 2 == 0);
 }
 
+// Whether any club has a game on playoff day nDay: the round is scheduled.
+bool Round_Is_Scheduled(int nDay)
+{
+    if (nDay < 0 || nDay >= SCHEDULE_WEEKS)
+        return false;
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        if (Is_Franchise(t) && Get_Team_Week_Home_Away(t, nDay) != WEEK_NO_GAME)
+            return true;
+    return false;
+}
+
 std::string Playoff_Label(int nTeam, int nDay)
 {
     char szRound[32];
@@ -147,6 +158,10 @@ std::string Playoff_Label(int nTeam, int nDay)
     // The champion's slot (30) has no partner: the round's name alone.
     if (nSlot < 0 || nSlot >= PLAYOFF_SLOTS - 1)
         return Label;
+    // A club the scheduled round leaves without a game waits for the next,
+    // whoever shares its pair of slots (two clubs with byes may).
+    if (Get_Team_Week_Home_Away(nTeam, nDay) == WEEK_NO_GAME && Round_Is_Scheduled(nDay))
+        return "1st Round Bye";
     const int nOpponent = Get_Playoff_Team(nSlot % 2 == 0 ? nSlot + 1 : nSlot - 1);
     if (!Is_Franchise(nOpponent))
         return "1st Round Bye";

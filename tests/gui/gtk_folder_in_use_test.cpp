@@ -23,7 +23,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 
 // The top-level window whose title is Name, searched below Root; 0 if none.
 Window Find_Titled_Window(Display* pX, Window Root, const std::string& Name)
@@ -64,10 +63,7 @@ TEST(GtkFolderInUse, ASecondProgramWithAWindowShowsTheRefusalInABox)
     SCRATCH_FOLDER Out{"gui_folder_in_use_out", false};
     SCRATCH_FOLDER Out2{"gui_folder_in_use_out2", false};
     ASSERT_TRUE(Data.Ready() && Out.Ready() && Out2.Ready());
-    std::error_code Error;
-    fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
-    for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output", "kelvo.lock"})
-        fs::remove_all(Data.Path() + "/" + szName, Error);
+    ASSERT_TRUE(gui_support::Copy_Fresh_Data(gui_support::Built_Data(), Data.Path()));
 
     // The first program, headless, waits for its script on a pipe.
     process_runner::RUN_OPTIONS First;

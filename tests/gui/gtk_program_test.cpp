@@ -23,7 +23,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 const std::string DEMO_SCRIPT = std::string(KELVO_SOURCE_ROOT) + "/scripts/demo.kelvo";
 constexpr auto RUN_TIME_LIMIT = std::chrono::seconds(150);
 const char* const NOTICE = "kelvo: no display; running headless";
@@ -45,10 +44,7 @@ class DATA_COPY {
 public:
     explicit DATA_COPY(const char* szTag) : m_Data(szTag, false), m_Output((std::string(szTag) + "_out").c_str(), false)
     {
-        std::error_code Error;
-        fs::copy(BUILT_DATA, m_Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
-        for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output", "Demo Season.zrt", "[Auto Save].zrt"})
-            fs::remove_all(m_Data.Path() + "/" + szName, Error);
+        EXPECT_TRUE(gui_support::Copy_Fresh_Data(gui_support::Built_Data(), m_Data.Path()));
     }
     const std::string& Path() const { return m_Data.Path(); }
     std::string Log() const { return Read_Text_File(m_Data.Path() + "/debug.txt", "(no debug.txt)"); }

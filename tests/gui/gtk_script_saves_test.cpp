@@ -18,7 +18,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string PROGRAM = KELVO_PROGRAM_PATH;
-const std::string BUILT_DATA = fs::path(PROGRAM).parent_path().string() + "/data";
 const char* const OPENED = "Desktop window: display";
 
 using gui_support::Contains;
@@ -39,14 +38,7 @@ protected:
         }
         ASSERT_TRUE(Data.Ready());
         ASSERT_TRUE(Output.Ready());
-        std::error_code Error;
-        fs::copy(BUILT_DATA, Data.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
-        ASSERT_FALSE(Error) << Error.message();
-        for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output", "kelvo.lock"})
-            fs::remove_all(Data.Path() + "/" + szName, Error);
-        for (const auto& Entry : fs::directory_iterator(Data.Path()))
-            if (Entry.path().extension() == ".zrt")
-                fs::remove(Entry.path(), Error);
+        ASSERT_TRUE(gui_support::Copy_Fresh_Data(gui_support::Built_Data(), Data.Path()));
         const RUN_RESULT Made = Run("welcome new\ndialog 105 select 1089 \"2019\"\ndialog 105 select 1010 \"Buffalo Frost\"\n"
                                     "dialog 105 set 1013 \"Pat\"\ndialog 105 press 1391\ncommand \"One Week\"\n"
                                     "dialog 120 set 1082 \"Mine\"\ndialog 120 press 1\ncommand \"Save Game\"\nquit\n",

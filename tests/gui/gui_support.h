@@ -74,25 +74,24 @@ inline std::string Screenshot_Path(const std::string& Name)
     return Folder + "/" + Name + ".png";
 }
 
-// The built data folder copied into a test's scratch folder, without what a
-// run leaves there (the debug log, the owners' hall of fame, the exports), so
-// that the program starts as on a fresh install.
+// The data as built copied into a test's scratch folder, so that the
+// program starts as on a fresh install.
 inline ::testing::AssertionResult Copy_Fresh_Data(const std::string& Built, const std::string& Scratch)
 {
-    namespace fs = std::filesystem;
     std::error_code Error;
-    fs::copy(Built, Scratch, fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
+    std::filesystem::copy(Built, Scratch,
+                          std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing,
+                          Error);
     if (Error)
         return ::testing::AssertionFailure() << "copying " << Built << ": " << Error.message();
-    for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output"})
-        fs::remove_all(Scratch + "/" + szName, Error);
     return ::testing::AssertionSuccess();
 }
 
-// The data folder the build puts beside the program.
+// The data as the build made it, which the program never writes to (the
+// folder beside the program is the user's, with saves of its own).
 inline std::string Built_Data()
 {
-    return std::filesystem::path(KELVO_PROGRAM_PATH).parent_path().string() + "/data";
+    return KELVO_BUILT_DATA_PATH;
 }
 
 // A fresh copy of the built league in the test's scratch folder, with the

@@ -139,7 +139,7 @@ class DatabaseBuildProgramTest : public ::testing::Test {
 protected:
     SCRATCH_FOLDER Output{"database_build_out", false};
 
-    // A scratch copy of the built data folder, without what earlier runs left.
+    // A scratch copy of the data as built.
     std::string Copy_Data(const char* szTag)
     {
         Folders.push_back(std::make_unique<SCRATCH_FOLDER>(szTag, false));
@@ -148,14 +148,6 @@ protected:
         fs::remove_all(Folder.Path(), Error);
         fs::copy(BUILT_DATA, Folder.Path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing, Error);
         EXPECT_FALSE(Error) << Error.message();
-        for (const char* szName : {"debug.txt", "ZrtFame.dat", "Output", "Demo Season.zrt", "History Season.zrt",
-                                   "HistoricalStats.txt", "Draft-Class-Rookies.csv"})
-            fs::remove_all(Folder.Path() + "/" + szName, Error);
-        for (const char* szName : program_support::RUN_LEFTOVERS)
-            fs::remove_all(Folder.Path() + "/" + szName, Error);
-        for (const auto& Entry : fs::directory_iterator(Folder.Path() + "/Databases", Error))
-            if (Entry.path().filename() != "Universe-2019.dat")
-                fs::remove(Entry.path(), Error);
         return Folder.Path();
     }
 

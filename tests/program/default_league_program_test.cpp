@@ -132,3 +132,39 @@ TEST(DefaultLeagueProgram, GeneratorWritesTheSameFileAnywhereAndRefusesBadUse)
     const std::string Built = Read_Text_File(BUILT_DATA + "/Databases/Universe-2019.dat", "(built: none)");
     EXPECT_TRUE(Here == Built) << "the file written here differs from the build's";
 }
+
+// The tests start from the data as the build made it, never from the folder
+// beside the program, which holds what its user saved, exported and built.
+TEST(DefaultLeagueProgram, TestsCopyTheDataAsBuiltWhateverTheUserSaved)
+{
+    const std::string Beside = fs::path(PROGRAM).parent_path().string() + "/data";
+    ASSERT_NE(fs::weakly_canonical(BUILT_DATA), fs::weakly_canonical(Beside));
+    // The program's own folder has the league the tests start from.
+    EXPECT_TRUE(Read_Text_File(Beside + "/Databases/Universe-2019.dat", "(beside: none)") ==
+                Read_Text_File(BUILT_DATA + "/Databases/Universe-2019.dat", "(built: none)"));
+    EXPECT_TRUE(Read_Text_File(Beside + "/Input/Stats/Seasons.csv", "(beside: none)") ==
+                Read_Text_File(BUILT_DATA + "/Input/Stats/Seasons.csv", "(built: none)"));
+
+    // A save of the user's beside the program, for as long as this test runs.
+    const std::string Save = Beside + "/Zz Saved By Its User " + std::to_string(::getpid()) + ".zrt";
+    struct REMOVE_AT_END {
+        std::string Path;
+        ~REMOVE_AT_END() { fs::remove(Path); }
+    } Remove{Save};
+    {
+        FILE* pFile = std::fopen(Save.c_str(), "wb");
+        ASSERT_NE(pFile, nullptr) << Save;
+        std::fputs("not a league", pFile);
+        std::fclose(pFile);
+    }
+    SCRATCH_FOLDER Copy{"league_fresh_copy", false};
+    ASSERT_TRUE(Copy.Ready());
+    program_support::Copy_Built_Data(Copy.Path());
+    EXPECT_TRUE(fs::exists(Copy.Path() + "/Databases/Universe-2019.dat"));
+    for (const auto& Entry : fs::recursive_directory_iterator(Copy.Path())) {
+        const std::string Name = Entry.path().filename().string();
+        EXPECT_NE(Entry.path().extension(), ".zrt") << Entry.path();
+        EXPECT_NE(Name, "debug.txt");
+        EXPECT_NE(Name, "kelvo.lock");
+    }
+}

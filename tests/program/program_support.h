@@ -23,15 +23,9 @@
 namespace program_support {
 
 inline const std::string PROGRAM = KELVO_PROGRAM_PATH;
-inline const std::string BUILT_DATA =
-    std::filesystem::path(PROGRAM).parent_path().string() + "/data";
-
-// What the build's own runs may leave in its data folder (a demonstration
-// season, the log, an export): none of it belongs to a test.
-inline constexpr std::initializer_list<const char *> RUN_LEFTOVERS = {
-    "debug.txt",       "ZrtFame.dat",       "Output",
-    "HTML_Export",     "Tolvaren",          "Demo Season.zrt",
-    "[Auto Save].zrt", "League Season.zrt", "kelvo.lock"};
+// The data as the build made it, which the program never writes to: the
+// folder beside the program is the user's, with saves and exports of its own.
+inline const std::string BUILT_DATA = KELVO_BUILT_DATA_PATH;
 
 // A new game of the 2019 league as the Buffalo club's owner "Pat".
 inline constexpr const char *NEW_GAME =
@@ -81,7 +75,7 @@ inline size_t Count_Files(const std::string &Folder, const std::string &Prefix) 
   return n;
 }
 
-// The build's data folder copied into Folder, without the leftovers of runs.
+// The data as built copied into Folder.
 inline void Copy_Built_Data(const std::string &Folder) {
   namespace fs = std::filesystem;
   std::error_code Error;
@@ -89,8 +83,6 @@ inline void Copy_Built_Data(const std::string &Folder) {
            fs::copy_options::recursive | fs::copy_options::overwrite_existing,
            Error);
   ASSERT_FALSE(Error) << Error.message();
-  for (const char *szName : RUN_LEFTOVERS)
-    fs::remove_all(Folder + "/" + szName, Error);
 }
 
 inline void Write_File(const std::string &Path,

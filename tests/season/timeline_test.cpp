@@ -326,6 +326,24 @@ TEST_F(TimelineTest, PlayoffLabelNamesTheHost)
     Set_Playoff_Team(19, C);
     EXPECT_EQ(Label_Of(B), "Divisional vs. Chargeburg");
     EXPECT_EQ(Label_Of(C), "Divisional @ Bravoton");
+
+    // Two clubs with byes paired in second-round slots on the wild-card
+    // day: they read each other as opponents only until the round is
+    // scheduled; then, with no game that day, the bye.
+    Clear_Playoff_Slots();
+    Set_Day(P2);
+    Set_Playoff_Team(0, A);
+    Set_Playoff_Team(1, B);
+    Set_Playoff_Team(16, C);
+    Set_Playoff_Team(17, E);
+    const std::string Unscheduled = Label_Of(C);
+    EXPECT_EQ(Unscheduled.rfind("Wildcard ", 0), 0u) << Unscheduled;
+    EXPECT_NE(Unscheduled.find("Echo Bay"), std::string::npos) << Unscheduled;
+    ASSERT_TRUE(Schedule_Game(A, B, P2, 6, 1300));
+    EXPECT_EQ(Label_Of(C), "1st Round Bye");
+    EXPECT_EQ(Label_Of(E), "1st Round Bye");
+    EXPECT_EQ(Label_Of(A), "Wildcard vs. Bravoton");
+    EXPECT_EQ(Label_Of(B), "Wildcard @ Alphaville");
     EXPECT_EQ(Errors_Reported(), 0) << Get_Recent_Errors();
 }
 
