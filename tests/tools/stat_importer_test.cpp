@@ -470,9 +470,12 @@ TEST_F(StatImporterTest, TeamInjuriesPageAppendsRows)
     EXPECT_EQ(Problem, "the year -5 is not one of 1951-2023");
     EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "inj.txt", "2024", "0"}, Result, Problem));
     EXPECT_EQ(Problem, "the year 2024 is not one of 1951-2023");
+    EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "inj.txt", "1950", "0"}, Result, Problem));
+    EXPECT_EQ(Problem, "the year 1950 is not one of 1951-2023");
     EXPECT_FALSE(std::filesystem::exists("Input/Stats/2023_injuries.csv"));
     EXPECT_FALSE(std::filesystem::exists("Input/Stats/-5_injuries.csv"));
     EXPECT_FALSE(std::filesystem::exists("Input/Stats/2024_injuries.csv"));
+    EXPECT_FALSE(std::filesystem::exists("Input/Stats/1950_injuries.csv"));
     EXPECT_EQ(Read_File(TEAM_INJURIES_ALL_FILE), "old\n");
 
     // A folder where the year's file should be: the line fails, naming it.
