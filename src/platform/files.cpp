@@ -13,6 +13,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <mutex>
 #include <set>
 #include <unordered_map>
@@ -932,6 +933,29 @@ void Forget_Written_Files()
 {
     std::lock_guard<std::mutex> Lock(g_WrittenMutex);
     g_Written.clear();
+}
+
+bool Leads_Out_Of_Current_Folder(const char* szPath, bool bFollowLast)
+{
+    namespace fs = std::filesystem;
+    if (szPath == nullptr || szPath[0] == '/' || szPath[0] == '\\')
+        return false;
+    std::error_code Error;
+    const fs::path Base = fs::canonical(".", Error);
+    if (Error)
+        return false;
+    // Spelled as the open will find it, letter case matched.
+    const fs::path Path(Resolve_Path(szPath));
+    const fs::path Last = Path.filename();
+    fs::path Target;
+    if (bFollowLast || Last.empty() || Last == "." || Last == "..")
+        Target = fs::weakly_canonical(Base / Path, Error);
+    else
+        Target = fs::weakly_canonical(Base / Path.parent_path(), Error) / Last;
+    if (Error)
+        return false;
+    Target = Target.lexically_normal();
+    return std::mismatch(Base.begin(), Base.end(), Target.begin(), Target.end()).first != Base.end();
 }
 
 }  // namespace files

@@ -158,4 +158,17 @@ bool Close_Written_File(FILE* pFile);
 // False, with errno saying why, when the temporary cannot be made, written
 // or closed, or the rename fails (a folder in the file's place).
 bool Write_Whole_File(const char* szPath, const void* pData, size_t nBytes, bool bSynced = false);
+
+// --- Relative names kept to the current folder through links ----------------
+
+// True when a relative path, its symbolic links resolved as far as it exists
+// (the rest taken as spelled), leads outside the current folder, itself
+// resolved: "lnk/../x" with "lnk" a link to a folder elsewhere names a file
+// beside that folder, whatever its text says. With bFollowLast false the
+// last name is taken as spelled, for a file written in place of a link
+// standing at its name (never through it). An absolute path never does (it
+// is the user's own choice); a path the system cannot resolve either (a loop
+// of links, a folder it may not search) is left to the open, which fails on
+// it the same way.
+bool Leads_Out_Of_Current_Folder(const char* szPath, bool bFollowLast);
 }  // namespace files

@@ -80,14 +80,21 @@ bool Player_Address(const std::vector<int>& V, std::string& Problem)
     return true;
 }
 
-// A relative name is taken from the data folder and may not leave it (".."),
-// whether a tool writes or reads there; an absolute one is the user's own
-// choice.
-bool Inside_Data_Folder(const std::string& Path, std::string& Problem, const char* szUse = "write")
+// What a tool does with a name it is given.
+enum class NAMED : int { FILE_READ, FILE_WRITTEN, FOLDER_WRITTEN };
+
+// A relative name is taken from the data folder and may not leave it, by its
+// ".." or through a link it passes ("lnk/../x"), whether a tool writes or
+// reads there; an absolute one is the user's own choice. A link at a
+// written file's own name is replaced, never written through, so only the
+// folders before it count there.
+bool Inside_Data_Folder(const std::string& Path, std::string& Problem, NAMED Use)
 {
-    if (!files::Climbs_Out_Of_Folder(Path.c_str()))
+    if (!files::Climbs_Out_Of_Folder(Path.c_str()) &&
+        !files::Leads_Out_Of_Current_Folder(Path.c_str(), Use != NAMED::FILE_WRITTEN))
         return true;
-    Problem = "\"" + Path + "\" leaves the data folder (give an absolute path to " + szUse + " elsewhere)";
+    Problem = "\"" + Path + "\" leaves the data folder (give an absolute path to " +
+              (Use == NAMED::FILE_READ ? "read" : "write") + " elsewhere)";
     return false;
 }
 
@@ -170,7 +177,7 @@ const TOOL TOOLS[] = {
      [](const ARGS& Args, std::string& Result, std::string& Problem) {
          const char* szFolder = Args.size() > 0 ? Args[0].c_str() : DEFAULT_HTML_EXPORT_FOLDER;
          const char* szStyle = Args.size() > 1 ? Args[1].c_str() : DEFAULT_HTML_STYLE_SHEET;
-         if (!Inside_Data_Folder(szFolder, Problem))
+         if (!Inside_Data_Folder(szFolder, Problem, NAMED::FOLDER_WRITTEN))
              return false;
          const int nDone = Export_Html_Encyclopedia(szFolder, szStyle);
          if (nDone < 0) {
@@ -232,7 +239,7 @@ const TOOL TOOLS[] = {
     {"Write_Player_Stats_File", 6, 6, "PATH SELECTION PERIOD SECTION SORT FORMAT",
      [](const ARGS& Args, std::string& Result, std::string& Problem) {
          std::vector<int> V;
-         if (!Numbers(Args, 1, V, Problem) || !Inside_Data_Folder(Args[0], Problem))
+         if (!Numbers(Args, 1, V, Problem) || !Inside_Data_Folder(Args[0], Problem, NAMED::FILE_WRITTEN))
              return false;
          // SELECTION PERIOD SECTION SORT FORMAT: the ranges the lists know.
          const int nSelections = Count_Teams() + Count_Leagues();
@@ -314,7 +321,7 @@ const TOOL TOOLS[] = {
      }},
     {"Load_Player_Ratings_File", 1, 1, "PATH",
      [](const ARGS& Args, std::string& Result, std::string& Problem) {
-         if (!Inside_Data_Folder(Args[0], Problem, "read"))
+         if (!Inside_Data_Folder(Args[0], Problem, NAMED::FILE_READ))
              return false;
          if (Load_Player_Ratings_File(1, Args[0].c_str()) == 0) {
              Problem = "Unable to open " + Args[0];
@@ -401,7 +408,15 @@ const TOOL TOOLS[] = {
     {"Read_Team_Injuries_Page", 3, 3, "PATH YEAR TEAM",
      [](const ARGS& Args, std::string& Result, std::string& Problem) {
          std::vector<int> V;
-         if (!Numbers(Args, 1, V, Problem) || !Inside_Data_Folder(Args[0], Problem, "read"))
+         if (!Numbers(Args, 1, V, Problem) || !Inside_Data_Folder(Args[0], Problem, NAMED::FILE_READ))
+             return false;
+         // The year names the file the rows go to: one the builder takes.
+         if (V[0] < FIRST_BUILD_YEAR || V[0] > LAST_BUILD_YEAR) {
+             Problem = "the year " + std::to_string(V[0]) + " is not one of " + std::to_string(FIRST_BUILD_YEAR) +
+                       "-" + std::to_string(LAST_BUILD_YEAR);
+             return false;
+         }
+         if (!Player_Address({V[1]}, Problem))
              return false;
          const int nRows = Read_Team_Injuries_Page(Args[0].c_str(), V[0], V[1]);
          if (nRows == -2) {
@@ -502,7 +517,7 @@ const TOOL TOOLS[] = {
      }},
     {"File_Contains_Text", 2, 2, "PATH TEXT",
      [](const ARGS& Args, std::string& Result, std::string& Problem) {
-         if (!Inside_Data_Folder(Args[0], Problem, "read"))
+         if (!Inside_Data_Folder(Args[0], Problem, NAMED::FILE_READ))
              return false;
          Result = std::to_string(File_Contains_Text(Args[0].c_str(), Args[1].c_str()));
          return true;

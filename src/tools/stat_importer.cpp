@@ -753,10 +753,11 @@ std::string Get_Injuries_File_Path(int nYear)
 
 int Read_Team_Injuries_Page(const char* szPath, int nYear, int nTeam)
 {
-    files::Delete_File(TEAM_INJURIES_ALL_FILE);
     PAGE_FILE Page(szPath);
     if (!Page.Is_Open())
         return -1;
+    // Only a page that opens replaces what the last read gathered.
+    files::Delete_File(TEAM_INJURIES_ALL_FILE);
     std::string Line;
     if (!Page.Find("\"Team Injuries\"", Line))
         return 0;

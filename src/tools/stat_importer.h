@@ -178,8 +178,9 @@ void Write_Contract_Row(STAT_IMPORT_RUN& Run, const std::string& File, int nTeam
 // given) names the file and the system's words.
 bool Extract_All_Player_Salary_Data(std::string* pProblem = nullptr);
 // One saved club-injuries page into "Input/Stats/<year>_injuries.csv".
-// Returns the rows appended, -1 when the page is missing, -2 (errno saying
-// why) when a row could not be written to the file.
+// Returns the rows appended, -1 when the page is missing (nothing touched),
+// -2 (errno saying why) when a row could not be written to the file. The
+// caller checks the year and the club.
 int Read_Team_Injuries_Page(const char* szPath, int nYear, int nTeam);
 // The file Read_Team_Injuries_Page appends to for a year.
 std::string Get_Injuries_File_Path(int nYear);

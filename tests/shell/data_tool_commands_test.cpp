@@ -76,8 +76,9 @@ TEST_F(DataToolCommandsTest, PlaybookImportCountsWhatItLoaded)
 }
 
 // A relative name that climbs out of the data folder is refused by every
-// tool that reads a named file, with nothing read; an absolute path to the
-// same file is the user's own choice and is read.
+// tool that reads a named file, with nothing read, whether its own ".."
+// climbs out or a link it passes leads out; an absolute path to the same
+// file is the user's own choice and is read.
 TEST_F(DataToolCommandsTest, ReadersRefuseARelativeNameLeavingTheDataFolderAndReadAnAbsolutePath)
 {
     namespace fs = std::filesystem;
@@ -85,6 +86,10 @@ TEST_F(DataToolCommandsTest, ReadersRefuseARelativeNameLeavingTheDataFolderAndRe
     // scratch folder, whose files the readers could otherwise reach.
     const std::string Outside = fs::current_path().string();
     fs::create_directories("data/Input/Stats");
+    // "lnkdir" in the data folder links to a folder beside it: the system
+    // takes "lnkdir/.." to the scratch folder, though the text stays inside.
+    fs::create_directories("away");
+    fs::create_directory_symlink(Outside + "/away", "data/lnkdir");
     ASSERT_EQ(::chdir("data"), 0);
     struct BACK {
         std::string Folder;
@@ -105,6 +110,9 @@ TEST_F(DataToolCommandsTest, ReadersRefuseARelativeNameLeavingTheDataFolderAndRe
         {"Read_Team_Injuries_Page", "../inj.txt", "2020", "0"},
         {"File_Contains_Text", "Input/../../x.csv", "PlayerID"},
         {"Load_Player_Ratings_File", "..\\x.csv"},
+        {"File_Contains_Text", "lnkdir/../x.csv", "PlayerID"},
+        {"Load_Player_Ratings_File", "lnkdir/../x.csv"},
+        {"Read_Team_Injuries_Page", "LNKDIR/../inj.txt", "2020", "0"},
     };
     for (const std::vector<std::string>& Words : Refused) {
         SCOPED_TRACE(Words[0] + " " + Words[1]);
@@ -119,6 +127,9 @@ TEST_F(DataToolCommandsTest, ReadersRefuseARelativeNameLeavingTheDataFolderAndRe
 
     EXPECT_TRUE(Run({"File_Contains_Text", Outside + "/x.csv", "PlayerID"}, Result, Problem)) << Problem;
     EXPECT_EQ(Result, "1");
+    EXPECT_TRUE(Run({"File_Contains_Text", Outside + "/data/lnkdir/../x.csv", "PlayerID"}, Result, Problem))
+        << Problem;
+    EXPECT_EQ(Result, "1");
     EXPECT_TRUE(Run({"Load_Player_Ratings_File", Outside + "/x.csv"}, Result, Problem)) << Problem;
     EXPECT_EQ(Get_Player_Rating(0, 0, RATING_ACCURACY), 64.0f);
     EXPECT_TRUE(Run({"Read_Team_Injuries_Page", Outside + "/inj.txt", "2020", "0"}, Result, Problem)) << Problem;
@@ -128,6 +139,41 @@ TEST_F(DataToolCommandsTest, ReadersRefuseARelativeNameLeavingTheDataFolderAndRe
     fs::copy_file(Outside + "/x.csv", "Input/x.csv");
     EXPECT_TRUE(Run({"File_Contains_Text", "Input/../Input/x.csv", "PlayerID"}, Result, Problem)) << Problem;
     EXPECT_EQ(Result, "1");
+    fs::remove("lnkdir");
+}
+
+// The writers keep to the data folder through links as well: a file or a
+// folder named through a link out of it is refused, while a link standing at
+// a written file's own name is replaced by the file, never written through.
+TEST_F(DataToolCommandsTest, WritersRefuseANameThroughALinkOutOfTheDataFolder)
+{
+    namespace fs = std::filesystem;
+    const std::string Outside = fs::current_path().string();
+    fs::create_directories("data/Output");
+    fs::create_directories("away");
+    fs::create_directory_symlink(Outside + "/away", "data/lnkdir");
+    std::ofstream(Outside + "/linked.txt") << "the linked file";
+    fs::create_symlink(Outside + "/linked.txt", "data/Output/stats.txt");
+    ASSERT_EQ(::chdir("data"), 0);
+    struct BACK {
+        std::string Folder;
+        ~BACK() { EXPECT_EQ(::chdir(Folder.c_str()), 0); }
+    } Back{Outside};
+
+    std::string Result;
+    std::string Problem;
+    EXPECT_FALSE(Run({"Write_Player_Stats_File", "lnkdir/../stats.txt", "0", "0", "0", "-1", "0"}, Result, Problem));
+    EXPECT_EQ(Problem, "\"lnkdir/../stats.txt\" leaves the data folder (give an absolute path to write elsewhere)");
+    EXPECT_FALSE(Run({"Export_Html_Encyclopedia", "lnkdir"}, Result, Problem));
+    EXPECT_EQ(Problem, "\"lnkdir\" leaves the data folder (give an absolute path to write elsewhere)");
+    EXPECT_FALSE(fs::exists(Outside + "/stats.txt"));
+    EXPECT_TRUE(fs::is_empty(Outside + "/away"));
+
+    EXPECT_TRUE(Run({"Write_Player_Stats_File", "Output/stats.txt", "0", "0", "0", "-1", "0"}, Result, Problem))
+        << Problem;
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("Output/stats.txt")));
+    EXPECT_EQ(Read_Text_File(Outside + "/linked.txt"), "the linked file");
+    fs::remove("lnkdir");
 }
 
 }  // namespace

@@ -447,7 +447,10 @@ TEST_F(StatImporterTest, TeamInjuriesPageAppendsRows)
     EXPECT_EQ(Read_File("Input/Stats/2020_injuries.csv"),
               "BeeAl00,0,Al,Bee,SEA,,,,,,,,\nBeeAl00,0,Al,Bee,SEA,,,,,,,,\n");
     EXPECT_FALSE(std::filesystem::exists(TEAM_INJURIES_ALL_FILE));
+    // A page that does not open leaves the last read's file as it was.
+    Write_File(TEAM_INJURIES_ALL_FILE, "old\n");
     EXPECT_EQ(Read_Team_Injuries_Page("missing.txt", 2020, 0), -1);
+    EXPECT_EQ(Read_File(TEAM_INJURIES_ALL_FILE), "old\n");
 
     // The same as a script's tool.
     std::string Result;
@@ -457,6 +460,23 @@ TEST_F(StatImporterTest, TeamInjuriesPageAppendsRows)
     EXPECT_EQ(Read_File("Input/Stats/2021_injuries.csv"), "BeeAl00,0,Al,Bee,SEA,,,,,,,,\n");
     EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "missing.txt", "2021", "0"}, Result, Problem));
     EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "inj.txt", "x", "0"}, Result, Problem));
+
+    // A club not in use, or a year no database is built for, fails the line
+    // naming it, with nothing written or deleted.
+    Write_File(TEAM_INJURIES_ALL_FILE, "old\n");
+    EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "inj.txt", "2023", "999"}, Result, Problem));
+    EXPECT_EQ(Problem, "no team 999 in use");
+    EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "inj.txt", "-5", "0"}, Result, Problem));
+    EXPECT_EQ(Problem, "the year -5 is not one of 1951-2023");
+    EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "inj.txt", "2024", "0"}, Result, Problem));
+    EXPECT_EQ(Problem, "the year 2024 is not one of 1951-2023");
+    EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "inj.txt", "1950", "0"}, Result, Problem));
+    EXPECT_EQ(Problem, "the year 1950 is not one of 1951-2023");
+    EXPECT_FALSE(std::filesystem::exists("Input/Stats/2023_injuries.csv"));
+    EXPECT_FALSE(std::filesystem::exists("Input/Stats/-5_injuries.csv"));
+    EXPECT_FALSE(std::filesystem::exists("Input/Stats/2024_injuries.csv"));
+    EXPECT_FALSE(std::filesystem::exists("Input/Stats/1950_injuries.csv"));
+    EXPECT_EQ(Read_File(TEAM_INJURIES_ALL_FILE), "old\n");
 
     // A folder where the year's file should be: the line fails, naming it.
     std::filesystem::create_directories("Input/Stats/2022_injuries.csv/taken");
