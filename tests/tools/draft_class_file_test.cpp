@@ -237,7 +237,9 @@ TEST_F(DraftClassFileTest, AStagedClassReplacesTheOneInUseOnlyWhenCommitted)
 
     // Staged, then committed: the new class is in place and logged.
     ASSERT_EQ(Stage_Draft_Class(&nRookies, Problem), DRAFT_CLASS_WRITTEN) << Problem;
-    ASSERT_EQ(Commit_Draft_Class(YEAR, nRookies, Problem), DRAFT_CLASS_WRITTEN) << Problem;
+    ASSERT_TRUE(Stage_Draft_Class_Log(YEAR, nRookies, Problem)) << Problem;
+    EXPECT_EQ(Read_Text_File(DRAFT_CLASS_LOG_FILE), "2010,2\n");
+    ASSERT_EQ(Commit_Draft_Class(YEAR, Problem), DRAFT_CLASS_WRITTEN) << Problem;
     EXPECT_EQ(Class_IDs(Read_Class()).size(), 3u);
     EXPECT_FALSE(fs::exists(Staged));
     EXPECT_EQ(Read_Text_File(DRAFT_CLASS_LOG_FILE), "2010,2\n2010,3\n");
@@ -255,8 +257,9 @@ TEST_F(DraftClassFileTest, AStagedClassReplacesTheOneInUseOnlyWhenCommitted)
     // goes, and the problem names the file.
     fs::remove_all(CLASS_PATH);
     ASSERT_EQ(Stage_Draft_Class(&nRookies, Problem), DRAFT_CLASS_WRITTEN) << Problem;
+    ASSERT_TRUE(Stage_Draft_Class_Log(YEAR, nRookies, Problem)) << Problem;
     ASSERT_TRUE(fs::create_directories(std::string(CLASS_PATH) + "/inside"));
-    EXPECT_EQ(Commit_Draft_Class(YEAR, nRookies, Problem), DRAFT_CLASS_WRITE_FAILED);
+    EXPECT_EQ(Commit_Draft_Class(YEAR, Problem), DRAFT_CLASS_WRITE_FAILED);
     EXPECT_EQ(Problem.rfind("the draft class of 2010 (\"databases/rookies-2010.dat\") could not be written (", 0), 0u)
         << Problem;
     EXPECT_FALSE(fs::exists(Staged));
@@ -277,8 +280,9 @@ TEST_F(DraftClassFileTest, AStagedClassReplacesTheOneInUseOnlyWhenCommitted)
     fs::remove(DRAFT_CLASS_LOG_FILE);
     ASSERT_TRUE(fs::create_directories(std::string(DRAFT_CLASS_LOG_FILE) + "/inside"));
     ASSERT_EQ(Stage_Draft_Class(&nRookies, Problem), DRAFT_CLASS_WRITTEN) << Problem;
-    EXPECT_EQ(Commit_Draft_Class(YEAR, nRookies, Problem), DRAFT_CLASS_LOG_FAILED);
+    EXPECT_FALSE(Stage_Draft_Class_Log(YEAR, nRookies, Problem));
     EXPECT_EQ(Problem, "\"Draft-Class-Rookies.csv\" could not be written (Is a directory)");
+    EXPECT_EQ(Commit_Draft_Class(YEAR, Problem), DRAFT_CLASS_WRITTEN) << Problem;
     EXPECT_EQ(Class_IDs(Read_Class()).size(), 4u);
     EXPECT_TRUE(ui::Shown_Boxes().empty());
 }
