@@ -238,15 +238,15 @@ int Finish_Interrupted_Build_Commits()
             nChecksum == Commit.nDatabaseChecksum) {
             BUILD_COMMIT_PROBLEMS Problems;
             Commit_Staged_Year(Commit, Problems);
-            Write_Debug_Log("Finished the commit of the database of %d, a build that did not finish: its staged "
-                            "files are in place with it",
+            Write_Debug_Log("Finished the commit of the database of %d that a build was stopped in: the files "
+                            "staged with it are in place",
                             nYear);
             for (const std::string* pProblem : {&Problems.Leaders, &Problems.Class, &Problems.Ratings})
                 if (!pProblem->empty())
                     Write_Debug_Log("Database of %d: %s", nYear, pProblem->c_str());
         } else {
-            Write_Debug_Log("Removed what a database build of %d that did not finish staged: %s is not the database "
-                            "built with it",
+            Write_Debug_Log("Removed what a database build of %d that was stopped staged: %s is not the database "
+                            "it built",
                             nYear, Database.c_str());
             Discard_Staged_Year(nYear, Commit.nRatingsYear);
         }
