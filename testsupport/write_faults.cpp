@@ -1,19 +1,25 @@
 // A library the program tests preload (LD_PRELOAD) into the program, to meet
 // it with a disk that fills or a kill partway through a file, at a point a
 // test chooses rather than at a moment. It wraps fwrite, the call through
-// which the program writes its pages, saved games and files; writes to files
-// outside the chosen folder pass untouched:
+// which the program writes its pages, saved games and files, and rename,
+// which puts them in place; files outside the chosen folder pass untouched:
 //   KELVO_FAULT_FOLDER    the folder it acts in (absolute, links resolved);
 //                         files in it and in its subfolders count
 //   KELVO_FAULT_KILL_AT=N the first write to the N-th file written there
 //                         writes half its bytes, then the program is killed
 //                         (SIGKILL)
 //   KELVO_FAULT_FULL=1    every write there fails as on a full disk (ENOSPC)
+//   KELVO_FAULT_KILL_AFTER_RENAME_TO=NAME
+//                         the program is killed (SIGKILL) right after a file
+//                         is renamed there onto a name whose last part is
+//                         NAME (case aside, as the program resolves names):
+//                         a kill between two renames of a commit
 // Built without the sanitizers; a sanitized program runs it with
 // ASAN_OPTIONS=verify_asan_link_order=0.
 
 #include <dlfcn.h>
 #include <signal.h>
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -88,4 +94,29 @@ extern "C" size_t fwrite(const void* pData, size_t nSize, size_t nCount, FILE* p
         }
     }
     return pReal(pData, nSize, nCount, pStream);
+}
+
+extern "C" int rename(const char* szFrom, const char* szTo)
+{
+    using RENAME = int (*)(const char*, const char*);
+    static RENAME pReal = nullptr;
+    if (pReal == nullptr)
+        pReal = reinterpret_cast<RENAME>(::dlsym(RTLD_NEXT, "rename"));
+    if (pReal == nullptr) {
+        errno = ENOSYS;
+        return -1;
+    }
+    const int nResult = pReal(szFrom, szTo);
+    const char* szFolder = std::getenv("KELVO_FAULT_FOLDER");
+    const char* szName = std::getenv("KELVO_FAULT_KILL_AFTER_RENAME_TO");
+    if (nResult != 0 || szFolder == nullptr || szFolder[0] == '\0' || szName == nullptr || szName[0] == '\0')
+        return nResult;
+    const char* szSlash = std::strrchr(szTo, '/');
+    if (::strcasecmp(szSlash != nullptr ? szSlash + 1 : szTo, szName) != 0)
+        return nResult;
+    char szReal[4096];
+    const size_t nFolder = std::strlen(szFolder);
+    if (::realpath(szTo, szReal) != nullptr && std::strncmp(szReal, szFolder, nFolder) == 0 && szReal[nFolder] == '/')
+        ::kill(::getpid(), SIGKILL);
+    return nResult;
 }

@@ -183,11 +183,9 @@ int Add_Player_Ratings_Lines(int nPosition, std::string& Text)
     return nCount;
 }
 
-}  // namespace
-
-int Export_Player_Ratings(int nPosition, int nYear)
+// The file written whole under Path; counted as Export_Player_Ratings.
+int Write_Player_Ratings(int nPosition, int nYear, const std::string& Path)
 {
-    const std::string Path = Get_Player_Ratings_Path(nYear);
     std::string Text = Ratings_Header(nYear);
     const int nCount = Add_Player_Ratings_Lines(nPosition, Text);
     files::Create_Folders("Output/Ratings");
@@ -197,6 +195,23 @@ int Export_Player_Ratings(int nPosition, int nYear)
     if (!files::Write_Whole_File(Path.c_str(), Text.data(), Text.size()))
         return -1;
     return nCount;
+}
+
+}  // namespace
+
+int Export_Player_Ratings(int nPosition, int nYear)
+{
+    return Write_Player_Ratings(nPosition, nYear, Get_Player_Ratings_Path(nYear));
+}
+
+int Stage_Player_Ratings(int nPosition, int nYear)
+{
+    const std::string Path = Get_Player_Ratings_Path(nYear);
+    if (files::Folder_Exists(Path.c_str())) {
+        errno = EISDIR;
+        return -1;
+    }
+    return Write_Player_Ratings(nPosition, nYear, Path + RATINGS_STAGED_SUFFIX);
 }
 
 int Append_Player_Ratings(int nPosition, int nYear)

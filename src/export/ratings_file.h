@@ -15,6 +15,14 @@ std::string Get_Player_Ratings_Path(int nYear);
 // lines written, -1 (errno saying why) when the folder or file could not be
 // made or written.
 int Export_Player_Ratings(int nPosition, int nYear);
+// A database build writes the file beside the one in use, under its name
+// followed by RATINGS_STAGED_SUFFIX, and renames it in with the year's
+// database.
+constexpr const char* RATINGS_STAGED_SUFFIX = ".staged";
+// Export_Player_Ratings to the staged name; -1 (errno saying why) also when a
+// folder stands at the file's own name (EISDIR), which would refuse the
+// rename.
+int Stage_Player_Ratings(int nPosition, int nYear);
 // Appends the lines of position 0-14 (15: all) to the year's file in one
 // write (files::Open_File_To_Append), starting it with the header line when
 // it holds nothing yet; counted as above.

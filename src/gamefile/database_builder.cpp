@@ -10,6 +10,7 @@
 #include "base/random.h"
 #include "base/text_utils.h"
 #include "frontoffice/depth_chart.h"
+#include "gamefile/build_commit.h"
 #include "gamefile/game_dialogs.h"
 #include "gamefile/game_file.h"
 #include "gamefile/loaded_ranges.h"
@@ -144,9 +145,11 @@ enum YEAR_OUTCOME {
     YEAR_WRITTEN_IN_PART,   // its database, but not every other file
 };
 
-// One year of a run. Its draft class and leader files are staged while it is
-// built and put in place only once its database is written, so a year
-// refused at any step, its save included, keeps every file it had.
+// One year of a run. Its leader files, draft class, class log, ratings file
+// and database are staged while it is built and put in place together under
+// a commit record (build_commit.h), so a year refused at any step, its save
+// included, keeps every file it had, and one killed while its files are put
+// in place is finished or discarded whole by the next start-up.
 YEAR_OUTCOME Build_Year(int nYear, std::string& Problem)
 {
     Restore_Template();
@@ -206,41 +209,75 @@ YEAR_OUTCOME Build_Year(int nYear, std::string& Problem)
     // the database is still worth writing, and is told of below.
     Set_User_Preference(PREF_PERFECT_SCOUTING, 1);
     Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
-    const int nSave = Write_Universe_Database_File(nYear);
-    Note_Step("Save_Game");
     char szPath[64];
     std::snprintf(szPath, sizeof(szPath), UNIVERSE_DATABASE_FORMAT, nYear);
-    if (nSave != 0) {
-        const std::string Cause = Get_Last_Save_Cause();
+    const auto Refuse = [&](const std::string& Cause) {
         Show_Formatted_Message("Database Builder", "The database \"%s\" could not be written (%s).", szPath,
                                Cause.c_str());
         Problem = std::string("the database \"") + szPath + "\" could not be written (" + Cause + ")";
         return YEAR_REFUSED;
+    };
+    // The database too is saved beside the one in use and renamed in with
+    // the rest; a folder in its place would refuse that rename.
+    if (files::Folder_Exists(szPath))
+        return Refuse(files::Error_Text(EISDIR));
+    const int nSave = Save_Game(Get_Staged_Database_Path(nYear).c_str());
+    Note_Step("Save_Game");
+    if (nSave != 0)
+        return Refuse(Get_Last_Save_Cause());
+    // The ratings file and the class's log line are staged after the save:
+    // the export makes ratings sound in the league itself, which the
+    // database holds as they were.
+    BUILD_COMMIT Commit;
+    Commit.nYear = nYear;
+    Commit.bClass = nClass == DRAFT_CLASS_WRITTEN;
+    std::string LogProblem;
+    Commit.bClassLog = Commit.bClass && Stage_Draft_Class_Log(nYear, nRookies, LogProblem);
+    const int nYearNow = League.Universe.nStat[FIRST_SEASON_YEAR] + Get_User_Preference(PREF_SEASON_INDEX);
+    const int nRatings = Stage_Player_Ratings(ANY_POSITION, nYearNow);
+    const int nRatingsError = errno;
+    Note_Step("Export_Player_Ratings");
+    Commit.nRatingsYear = nRatings >= 0 ? nYearNow : 0;
+    // The record that lets the next start-up finish this commit, should it
+    // be cut short, is down before the database takes its name.
+    if (!Measure_Database_File(Get_Staged_Database_Path(nYear).c_str(), Commit.nDatabaseSize,
+                               Commit.nDatabaseChecksum) ||
+        !Write_Build_Commit(Commit)) {
+        const std::string Cause = Get_Build_Commit_Path(nYear) + ": " + files::Error_Text(errno);
+        Discard_Staged_Year(nYear, nYearNow);
+        return Refuse(Cause);
+    }
+    if (!Put_Staged_Database_In_Place(nYear)) {
+        const std::string Cause = files::Error_Text(errno);
+        Discard_Staged_Year(nYear, nYearNow);
+        return Refuse(Cause);
     }
     // From here the database is written: the files that go with it are put
     // in place whatever fails among them, and the first that could not be is
     // told.
+    BUILD_COMMIT_PROBLEMS Put;
+    Commit_Staged_Year(Commit, Put);
+    files::Delete_File(Get_Build_Commit_Path(nYear).c_str());
     std::string Missed;
     const char* szCaption = "Database Builder";
-    std::string Leaders;
-    if (!Commit_Leader_Files(nYear, Leaders)) {
-        Missed = Leaders;
-        Write_Debug_Log("Leader files of %d not written: %s", nYear, Leaders.c_str());
+    if (!Put.Leaders.empty()) {
+        Missed = Put.Leaders;
+        Write_Debug_Log("Leader files of %d not written: %s", nYear, Put.Leaders.c_str());
     }
-    if (nClass == DRAFT_CLASS_WRITTEN && Commit_Draft_Class(nYear, nRookies, ClassProblem) != DRAFT_CLASS_WRITTEN)
-        Write_Debug_Log("Draft class of %d: %s", nYear, ClassProblem.c_str());
+    if (!Put.Class.empty())
+        Write_Debug_Log("Draft class of %d: %s", nYear, Put.Class.c_str());
+    if (ClassProblem.empty())
+        ClassProblem = !Put.Class.empty() ? Put.Class : LogProblem;
     if (!ClassProblem.empty() && Missed.empty()) {
         Missed = ClassProblem;
         szCaption = "Draft Class";
     }
-    const int nYearNow = League.Universe.nStat[FIRST_SEASON_YEAR] + Get_User_Preference(PREF_SEASON_INDEX);
-    const int nRatings = Export_Player_Ratings(ANY_POSITION, nYearNow);
-    const int nRatingsError = errno;
-    Note_Step("Export_Player_Ratings");
-    if (nRatings < 0 && Missed.empty()) {
+    if (Missed.empty() && nRatings < 0) {
         const std::string Path = files::Resolve_Path(Get_Player_Ratings_Path(nYearNow).c_str());
         Missed = "\"" + Path + "\" could not be written (" + files::Error_Text(nRatingsError) + ")";
     }
+    if (Missed.empty())
+        Missed = Put.Ratings;
     if (Missed.empty())
         return YEAR_WRITTEN;
     Problem = std::string("the database \"") + szPath + "\" was written, but " + Missed;
@@ -283,8 +320,7 @@ DATABASE_BUILD_RESULT Run_Years(int nFirst, int nLast, bool bHistorical, bool bL
         if (Outcome == YEAR_REFUSED) {
             // What it staged belongs to no database; the leader files and the
             // class in use stay with the database they came with.
-            Discard_Leader_Files(nYear);
-            Discard_Draft_Class(nYear);
+            Discard_Staged_Year(nYear, 0);
             Restore_Template();
         }
         Remember_League_Fingerprint();

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <mutex>
@@ -613,12 +615,35 @@ std::vector<std::string> List_Folder(const char* szFolder, const char* szPattern
     return Names;
 }
 
-int Delete_Matching_Files(const char* szFolder, const char* szPattern)
+bool Folder_Is_Inside_Current(const char* szFolder)
 {
-    if (!Folder_Exists(szFolder))
+    if (szFolder == nullptr || szFolder[0] == '\0')
+        return false;
+    char szReal[PATH_MAX];
+    char szCurrent[PATH_MAX];
+    if (::realpath(Resolve_Path(szFolder).c_str(), szReal) == nullptr || ::realpath(".", szCurrent) == nullptr)
+        return false;
+    const size_t nCurrent = std::strlen(szCurrent);
+    // "/" holds everything; otherwise the folder itself or a name below it.
+    return std::strncmp(szReal, szCurrent, nCurrent) == 0 &&
+           (szReal[nCurrent] == '\0' || szReal[nCurrent] == '/' || (nCurrent == 1 && szCurrent[0] == '/'));
+}
+
+bool Is_Symbolic_Link(const char* szPath)
+{
+    struct stat st;
+    return szPath != nullptr && szPath[0] != '\0' && ::lstat(Resolve_Path(szPath).c_str(), &st) == 0 &&
+           S_ISLNK(st.st_mode);
+}
+
+int Delete_Matching_Files(const char* szFolder, const char* szPattern, bool (*pIsOurs)(const std::string& Name))
+{
+    if (!Folder_Exists(szFolder) || !Folder_Is_Inside_Current(szFolder))
         return 0;
     int nDeleted = 0;
     for (const std::string& Name : List_Folder(szFolder, szPattern)) {
+        if (pIsOurs != nullptr && !pIsOurs(Name))
+            continue;
         const std::string Path = std::string(szFolder) + "/" + Name;
         if (!Folder_Exists(Path.c_str()) && Delete_File(Path.c_str()))
             ++nDeleted;

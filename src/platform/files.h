@@ -59,9 +59,18 @@ constexpr size_t WHOLE_FILE_LIMIT = 64u << 20;
 bool Read_Whole_File(const char* szPath, std::vector<unsigned char>& Data, size_t nMaxBytes = WHOLE_FILE_LIMIT);
 // Names (not paths) of the entries of a folder matching a wildcard ("*.zrt").
 std::vector<std::string> List_Folder(const char* szFolder, const char* szPattern);
-// Deletes every file of a folder whose name matches a wildcard; an entry of
-// that name that is a folder is left alone. The number deleted.
-int Delete_Matching_Files(const char* szFolder, const char* szPattern);
+// True when the folder, links resolved, is the current folder (the data
+// folder) or lies inside it; false when it lies elsewhere (a link in the data
+// folder to the user's other files) or does not exist.
+bool Folder_Is_Inside_Current(const char* szFolder);
+// True when a symbolic link stands at the name itself (dangling or not).
+bool Is_Symbolic_Link(const char* szPath);
+// Deletes every file of a folder whose name matches a wildcard and, when
+// pIsOurs is given, is one it owns; an entry of that name that is a folder is
+// left alone, and so is every file of a folder that lies outside the current
+// folder (Folder_Is_Inside_Current). The number deleted.
+int Delete_Matching_Files(const char* szFolder, const char* szPattern,
+                          bool (*pIsOurs)(const std::string& Name) = nullptr);
 bool Get_Modification_Time(const char* szPath, std::time_t& Time);
 // The same to the nanosecond the file system keeps.
 bool Get_Modification_Time(const char* szPath, std::time_t& Time, long& nNanoseconds);

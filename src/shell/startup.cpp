@@ -15,6 +15,7 @@
 #include "editors/game_preview.h"
 #include "editors/playbook_editor.h"
 #include "frontoffice/team_views.h"
+#include "gamefile/build_commit.h"
 #include "gamefile/database_builder.h"
 #include "frontoffice/player_moves.h"
 #include "gamefile/game_file.h"
@@ -32,8 +33,6 @@
 #include "shell/script_runner.h"
 #include "shell/tool_commands.h"
 #include "shell/welcome_dialog.h"
-#include "tools/draft_class_file.h"
-#include "tools/leader_files.h"
 
 namespace {
 
@@ -457,12 +456,16 @@ int Remove_Leftover_Temporaries()
             nRemoved += files::Remove_Temporary_Files(szFolder);
     if (nRemoved > 0)
         Write_Debug_Log("Removed %d temporary file(s) of a save that did not finish", nRemoved);
-    // What a database build killed before its year's database was written
-    // staged: nothing reads it, and the files in use stay as they were.
-    const int nStaged = Discard_All_Staged_Leader_Files() + Discard_All_Staged_Draft_Classes();
+    // A database build killed while it put a year in place left a commit
+    // record: the year is finished, or what it staged discarded, so that its
+    // files are all of one build. What a build killed before its record
+    // staged is then removed: nothing reads it, and the files in use stay as
+    // they were.
+    const int nCommits = Finish_Interrupted_Build_Commits();
+    const int nStaged = Discard_All_Staged_Build_Files();
     if (nStaged > 0)
         Write_Debug_Log("Removed %d staged file(s) of a database build that did not finish", nStaged);
-    return nRemoved + nStaged;
+    return nRemoved + nCommits + nStaged;
 }
 
 bool Start_Up(int argc, char** argv)

@@ -60,9 +60,11 @@ std::string Data_Folder_Beside_Program(const char* szArgv0);
 std::string Find_Data_Folder(const char* szArgv0, std::string& Problem);
 // Removes the temporaries a writer killed before its rename left in the data
 // folder (the current folder) and the folders in it that writers replace
-// files in ("Databases", "playbooks", "Output" ...), and the leader files and
-// draft classes a database build staged and was killed before it put them in
-// place ("*.staged" in "Input/Leaders" and "Databases"); the count.
+// files in ("Databases", "playbooks", "Output" ...); finishes or discards
+// the commit of a year a database build was killed in
+// (Finish_Interrupted_Build_Commits), then removes the files a build staged
+// and was killed before it put in place (Discard_All_Staged_Build_Files);
+// the count of files and records handled.
 int Remove_Leftover_Temporaries();
 // The start-up in the data folder (the current folder), up to the loaded
 // default league; false when the league does not load.

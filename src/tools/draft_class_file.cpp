@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -124,16 +125,55 @@ int Gather_Draft_Class(std::vector<PLAYER>& Records, int* pRookies)
     return DRAFT_CLASS_WRITTEN;
 }
 
-// Appends the class's line to the log; DRAFT_CLASS_LOG_FAILED (errno kept)
+std::string Staged_Log_Path()
+{
+    return std::string(DRAFT_CLASS_LOG_FILE) + DRAFT_CLASS_STAGED_SUFFIX;
+}
+
+// Writes the log with the class's line added whole to szTarget (the log
+// itself, or its staged name). 0; else the step that failed (1: the log could
+// not be read, 2: the new one not written), errno saying why.
+int Write_Class_Log(const char* szTarget, int nYear, int nRookies)
+{
+    std::string Text;
+    // A link at the log's name is replaced, never read through: the log
+    // starts afresh, as an append to it did.
+    std::vector<unsigned char> Old;
+    if (!files::Is_Symbolic_Link(DRAFT_CLASS_LOG_FILE)) {
+        if (files::Read_Whole_File(DRAFT_CLASS_LOG_FILE, Old))
+            Text.assign(Old.begin(), Old.end());
+        else if (errno != ENOENT)
+            return 1;
+    }
+    // A line cut short by an earlier failure is ended, never continued.
+    if (!Text.empty() && Text.back() != '\n')
+        Text += '\n';
+    Text += std::to_string(nYear) + "," + std::to_string(nRookies) + "\n";
+    return files::Write_Whole_File(szTarget, Text.data(), Text.size()) ? 0 : 2;
+}
+
+// "\"Draft-Class-Rookies.csv\" could not be written (Is a directory)"
+std::string Log_Not_Written(const std::string& Path, int nError)
+{
+    return "\"" + files::Resolve_Path(Path.c_str()) + "\" could not be written (" + files::Error_Text(nError) + ")";
+}
+
+// Adds the class's line to the log; DRAFT_CLASS_LOG_FAILED (errno kept)
 // when it cannot.
 int Log_Draft_Class(int nYear, int nRookies)
 {
-    if (Append_Formatted_Line_To_File(DRAFT_CLASS_LOG_FILE, "%d,%d", nYear, nRookies))
+    if (Write_Class_Log(DRAFT_CLASS_LOG_FILE, nYear, nRookies) == 0)
         return DRAFT_CLASS_WRITTEN;
     const int nError = errno;
     Write_Debug_Log("Could not write %s: %s", DRAFT_CLASS_LOG_FILE, files::Error_Text(nError));
     errno = nError;
     return DRAFT_CLASS_LOG_FAILED;
+}
+
+// Removes a staged file unless a folder stands at its name.
+bool Delete_Staged(const std::string& Path)
+{
+    return !files::Folder_Exists(Path.c_str()) && files::Delete_File(Path.c_str());
 }
 
 // "the draft class of 2010 ("Databases/rookies-2010.dat") could not be
@@ -198,36 +238,74 @@ int Stage_Draft_Class(int* pRookies, std::string& Problem)
     return nResult;
 }
 
-int Commit_Draft_Class(int nYear, int nRookies, std::string& Problem)
+bool Stage_Draft_Class_Log(int nYear, int nRookies, std::string& Problem)
+{
+    Problem.clear();
+    const std::string Staged = Staged_Log_Path();
+    const int nStep = Write_Class_Log(Staged.c_str(), nYear, nRookies);
+    if (nStep == 0)
+        return true;
+    const int nError = errno;
+    Problem = Log_Not_Written(nStep == 1 ? DRAFT_CLASS_LOG_FILE : Staged, nError);
+    Write_Debug_Log("Could not write %s: %s", nStep == 1 ? DRAFT_CLASS_LOG_FILE : Staged.c_str(),
+                    files::Error_Text(nError));
+    errno = nError;
+    return false;
+}
+
+int Commit_Draft_Class(int nYear, std::string& Problem)
 {
     Problem.clear();
     const std::string Path = Get_Draft_Class_Path(nYear);
-    if (!files::Rename_File((Path + DRAFT_CLASS_STAGED_SUFFIX).c_str(), Path.c_str())) {
+    const std::string Staged = Path + DRAFT_CLASS_STAGED_SUFFIX;
+    if (files::File_Exists(Staged.c_str()) && !files::Rename_File(Staged.c_str(), Path.c_str())) {
         const int nError = errno;
         Problem = Class_Not_Written(nYear, Path, nError);
+        // Without its class the line would count a class that is not there.
         Discard_Draft_Class(nYear);
         errno = nError;
         return DRAFT_CLASS_WRITE_FAILED;
     }
-    const int nLogged = Log_Draft_Class(nYear, nRookies);
-    if (nLogged != DRAFT_CLASS_WRITTEN) {
+    const std::string StagedLog = Staged_Log_Path();
+    if (files::File_Exists(StagedLog.c_str()) && !files::Rename_File(StagedLog.c_str(), DRAFT_CLASS_LOG_FILE)) {
         const int nError = errno;
-        Problem = "\"" + files::Resolve_Path(DRAFT_CLASS_LOG_FILE) + "\" could not be written (" +
-                  files::Error_Text(nError) + ")";
+        Problem = Log_Not_Written(DRAFT_CLASS_LOG_FILE, nError);
+        Delete_Staged(StagedLog);
         errno = nError;
+        return DRAFT_CLASS_LOG_FAILED;
     }
-    return nLogged;
+    return DRAFT_CLASS_WRITTEN;
 }
 
 bool Discard_Draft_Class(int nYear)
 {
-    const std::string Staged = Get_Draft_Class_Path(nYear) + DRAFT_CLASS_STAGED_SUFFIX;
-    // A folder of that name is no staged class of ours.
-    return !files::Folder_Exists(Staged.c_str()) && files::Delete_File(Staged.c_str());
+    // A folder of a staged name is no staged class of ours, and a link to a
+    // folder elsewhere leads to the user's own files.
+    Delete_Staged(Staged_Log_Path());
+    return files::Folder_Is_Inside_Current(DRAFT_CLASS_FOLDER) &&
+           Delete_Staged(Get_Draft_Class_Path(nYear) + DRAFT_CLASS_STAGED_SUFFIX);
+}
+
+bool Is_Staged_Draft_Class_Name(const std::string& Name)
+{
+    constexpr const char* PREFIX = "rookies-";
+    const size_t nPrefix = std::strlen(PREFIX);
+    size_t nEnd = nPrefix;
+    while (nEnd < Name.size() && Name[nEnd] >= '0' && Name[nEnd] <= '9')
+        ++nEnd;
+    // The year as the path writes it: digits, no sign, no leading zero.
+    if (Name.size() < nPrefix || nEnd == nPrefix || nEnd - nPrefix > 6 || Name[nPrefix] == '0')
+        return false;
+    const int nYear = std::atoi(Name.substr(nPrefix, nEnd - nPrefix).c_str());
+    const std::string Staged =
+        Get_Draft_Class_Path(nYear).substr(std::strlen(DRAFT_CLASS_FOLDER) + 1) + DRAFT_CLASS_STAGED_SUFFIX;
+    // No wildcard in it: a match is the name itself, case aside.
+    return files::Wildcard_Match(Staged.c_str(), Name.c_str());
 }
 
 int Discard_All_Staged_Draft_Classes()
 {
     const std::string Pattern = std::string("rookies-*.dat") + DRAFT_CLASS_STAGED_SUFFIX;
-    return files::Delete_Matching_Files(DRAFT_CLASS_FOLDER, Pattern.c_str());
+    return files::Delete_Matching_Files(DRAFT_CLASS_FOLDER, Pattern.c_str(), Is_Staged_Draft_Class_Name) +
+           (Delete_Staged(Staged_Log_Path()) ? 1 : 0);
 }

@@ -11,7 +11,10 @@
 constexpr int DRAFT_CLASS_RECORDS = 1000;
 constexpr const char* DRAFT_CLASS_FOLDER = "databases";
 constexpr size_t DRAFT_CLASS_FILE_SIZE = 756000;
-// One line "year,rookies" per class written; the file only grows.
+// One line "year,rookies" per class written; the file only grows. It is
+// rewritten whole through a temporary, so a failed write leaves it as it was,
+// and a last line without its line end (cut by an earlier failure) is ended
+// before the new one.
 constexpr const char* DRAFT_CLASS_LOG_FILE = "Draft-Class-Rookies.csv";
 
 enum DRAFT_CLASS_WRITE_RESULT : int {
@@ -55,14 +58,31 @@ constexpr const char* DRAFT_CLASS_STAGED_SUFFIX = ".staged";
 // not be written (No space left on device)"; nothing staged is left. Shows
 // no box.
 int Stage_Draft_Class(int* pRookies, std::string& Problem);
-// Renames the staged class of nYear over the one in use, then appends
-// "year,nRookies" to the log file. DRAFT_CLASS_WRITTEN;
-// DRAFT_CLASS_WRITE_FAILED when the rename failed (the staged class removed,
-// the one in use kept); DRAFT_CLASS_LOG_FAILED when the class is in place but
-// its line not. Problem says which file and why.
-int Commit_Draft_Class(int nYear, int nRookies, std::string& Problem);
-// Removes the staged class of nYear; true when there was one.
+// Writes the log as it is to stand with the class's line "year,nRookies"
+// beside the one in use, under its name followed by
+// DRAFT_CLASS_STAGED_SUFFIX, for Commit_Draft_Class to rename in: the line is
+// then in the log once, however often a commit cut short is finished. false
+// when the log cannot be read or the staged one written (Problem naming the
+// file and why: "\"Draft-Class-Rookies.csv\" could not be written (Is a
+// directory)"); nothing staged is left.
+bool Stage_Draft_Class_Log(int nYear, int nRookies, std::string& Problem);
+// Renames the staged class of nYear over the one in use, then the staged log
+// over the log. DRAFT_CLASS_WRITTEN; DRAFT_CLASS_WRITE_FAILED when the
+// class's rename failed (the staged class and log removed, the class in use
+// and the log kept); DRAFT_CLASS_LOG_FAILED when the class is in place but
+// its line not. Problem says which file and why. A class or log no longer
+// staged is taken as renamed in already (by a commit a kill cut short).
+int Commit_Draft_Class(int nYear, std::string& Problem);
+// Removes the staged class of nYear and the staged log; true when there was
+// a class. A folder at a staged name is left, and nothing is removed when
+// the class folder lies outside the data folder (a link to elsewhere).
 bool Discard_Draft_Class(int nYear);
-// Removes every staged class in the class folder (what a build killed
-// before its database was written leaves); the count removed.
+// Whether a file name is that of a staged class: "rookies-<year>.dat" as
+// Get_Draft_Class_Path gives it, the year in digits, then
+// DRAFT_CLASS_STAGED_SUFFIX; case aside, as names are resolved.
+bool Is_Staged_Draft_Class_Name(const std::string& Name);
+// Removes every staged class in the class folder that Is_Staged_Draft_Class_Name
+// takes, and the staged log (what a build killed before its database was
+// written leaves), under the limits of Discard_Draft_Class; the count
+// removed.
 int Discard_All_Staged_Draft_Classes();

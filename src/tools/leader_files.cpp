@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -200,7 +201,10 @@ bool Commit_Leader_Files(int nYear, std::string& Problem)
     for (int nTable = 0; nTable < LEADER_TABLE_COUNT; ++nTable) {
         for (int nStat = 0; nStat < LEADER_STAT_COUNT; ++nStat) {
             const std::string Path = Get_Leader_File_Path(nYear, nTable, nStat);
-            if (!files::Rename_File((Path + LEADER_STAGED_SUFFIX).c_str(), Path.c_str()) && Problem.empty())
+            const std::string Staged = Path + LEADER_STAGED_SUFFIX;
+            if (!files::Entry_Exists(Staged.c_str()))
+                continue;
+            if (!files::Rename_File(Staged.c_str(), Path.c_str()) && Problem.empty())
                 Problem = Quoted_Path(Path) + " could not be written (" + files::Error_Text(errno) + ")";
         }
     }
@@ -212,6 +216,9 @@ bool Commit_Leader_Files(int nYear, std::string& Problem)
 
 int Discard_Leader_Files(int nYear)
 {
+    // A link to a folder elsewhere leads to the user's own files.
+    if (!files::Folder_Is_Inside_Current(LEADER_FILES_FOLDER))
+        return 0;
     int nRemoved = 0;
     for (int nTable = 0; nTable < LEADER_TABLE_COUNT; ++nTable) {
         for (int nStat = 0; nStat < LEADER_STAT_COUNT; ++nStat) {
@@ -224,10 +231,31 @@ int Discard_Leader_Files(int nYear)
     return nRemoved;
 }
 
+bool Is_Staged_Leader_File_Name(const std::string& Name)
+{
+    // The year as the path writes it: digits, no sign, no leading zero.
+    size_t nDigits = 0;
+    while (nDigits < Name.size() && Name[nDigits] >= '0' && Name[nDigits] <= '9')
+        ++nDigits;
+    if (nDigits == 0 || nDigits > 6 || Name[0] == '0')
+        return false;
+    const int nYear = std::atoi(Name.substr(0, nDigits).c_str());
+    const size_t nFolder = std::strlen(LEADER_FILES_FOLDER) + 1;
+    for (int nTable = 0; nTable < LEADER_TABLE_COUNT; ++nTable) {
+        for (int nStat = 0; nStat < LEADER_STAT_COUNT; ++nStat) {
+            const std::string Staged = Get_Leader_File_Path(nYear, nTable, nStat).substr(nFolder) + LEADER_STAGED_SUFFIX;
+            // No wildcard in it: a match is the name itself, case aside.
+            if (files::Wildcard_Match(Staged.c_str(), Name.c_str()))
+                return true;
+        }
+    }
+    return false;
+}
+
 int Discard_All_Staged_Leader_Files()
 {
     const std::string Pattern = std::string("*") + LEADER_STAGED_SUFFIX;
-    return files::Delete_Matching_Files(LEADER_FILES_FOLDER, Pattern.c_str());
+    return files::Delete_Matching_Files(LEADER_FILES_FOLDER, Pattern.c_str(), Is_Staged_Leader_File_Name);
 }
 
 int Load_All_Time_Leaders(int nYear, bool bStaged)

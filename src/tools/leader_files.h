@@ -60,12 +60,21 @@ constexpr const char* LEADER_STAGED_SUFFIX = ".staged";
 int Stage_Leader_Files(int nYear, std::string& Problem);
 // Renames the staged files of nYear over those in use. false (Problem naming
 // the first file that could not take its name, and why) when one could not;
-// the others are renamed in still and no staged file is left.
+// the others are renamed in still and no staged file is left. A file no
+// longer staged is taken as renamed in already (by a commit a kill cut
+// short, which the next start-up finishes).
 bool Commit_Leader_Files(int nYear, std::string& Problem);
-// Removes the staged files of nYear; the count removed.
+// Removes the staged files of nYear; the count removed. A folder at a staged
+// name is left, and nothing is removed when the leader folder lies outside
+// the data folder (a link to elsewhere).
 int Discard_Leader_Files(int nYear);
+// Whether a file name is one a build stages: a year in digits and a leader
+// file's name, as Get_Leader_File_Path gives them, then LEADER_STAGED_SUFFIX
+// ("2010-Season-Sacks.csv.staged"); case aside, as names are resolved.
+bool Is_Staged_Leader_File_Name(const std::string& Name);
 // Removes the staged files of every year (what a build killed before its
-// database was written leaves); the count removed.
+// database was written leaves): only names Is_Staged_Leader_File_Name takes,
+// under the limits of Discard_Leader_Files; the count removed.
 int Discard_All_Staged_Leader_Files();
 
 // Reads the files of nYear into the three tables (with bStaged, the files a

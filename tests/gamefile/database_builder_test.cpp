@@ -7,6 +7,7 @@
 #include <string>
 
 #include "test_support.h"
+#include "gamefile/build_commit.h"
 #include "gamefile/database_builder.h"
 #include "gamefile/game_file.h"
 #include "league/league_data.h"
@@ -113,6 +114,38 @@ TEST_F(DatabaseBuilderTest, EveryYearLeavesOutTheYearsWithoutStatisticsAndSaysSo
     EXPECT_TRUE(ui::Shown_Boxes().empty());
     EXPECT_EQ(Database_Build_Problem(Result), "");
     EXPECT_EQ(Database_Build_Summary(Result).substr(0, 53), "No database was built.\n\nLeft out: 72 years, 1951-2022");
+}
+
+// A commit record is read back as written; one cut short names nothing to
+// trust: it goes, with what was staged, and the database in place stays.
+TEST_F(DatabaseBuilderTest, ACommitRecordCutShortIsRemovedWithWhatWasStagedAndTheDatabaseStays)
+{
+    files::Create_Folders("Databases");
+    files::Create_Folders("Input/Leaders");
+    const std::string Database = "the database of 2010";
+    ASSERT_TRUE(files::Write_Whole_File("databases/universe-2010.dat", Database.data(), Database.size()));
+    BUILD_COMMIT Commit;
+    Commit.nYear = 2010;
+    ASSERT_TRUE(Measure_Database_File("databases/universe-2010.dat", Commit.nDatabaseSize, Commit.nDatabaseChecksum));
+    EXPECT_EQ(Commit.nDatabaseSize, 20);
+    Commit.bClass = true;
+    Commit.nRatingsYear = 2010;
+    ASSERT_TRUE(Write_Build_Commit(Commit));
+    const std::string Record = Read_Text_File("Databases/universe-2010.dat.commit");
+    BUILD_COMMIT Read;
+    ASSERT_TRUE(Read_Build_Commit("databases/universe-2010.dat.commit", Read));
+    EXPECT_EQ(Read.nDatabaseChecksum, Commit.nDatabaseChecksum);
+    EXPECT_TRUE(Read.bClass && !Read.bClassLog && Read.nRatingsYear == 2010);
+
+    const std::string Cut = Record.substr(0, Record.size() - 3);
+    ASSERT_TRUE(files::Write_Whole_File("databases/universe-2010.dat.commit", Cut.data(), Cut.size()));
+    ASSERT_TRUE(files::Write_Whole_File("Input/Leaders/2010-Game-Sacks.csv.staged", "x", 1));
+    EXPECT_FALSE(Read_Build_Commit("databases/universe-2010.dat.commit", Read));
+    EXPECT_EQ(Finish_Interrupted_Build_Commits(), 1);
+    EXPECT_EQ(Discard_All_Staged_Build_Files(), 1);
+    EXPECT_FALSE(files::Entry_Exists("databases/universe-2010.dat.commit"));
+    EXPECT_FALSE(files::Entry_Exists("Input/Leaders/2010-Game-Sacks.csv.staged"));
+    EXPECT_EQ(Read_Text_File("Databases/universe-2010.dat"), Database);
 }
 
 TEST(DatabaseBuildSummary, NamesTheYearsBuiltLeftOutAndFailedAsRanges)

@@ -399,8 +399,11 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     // A database that cannot be written (a folder holds its name) is said
     // so, and the year keeps every other file it had: its class, the class
     // log, its ratings file and its 90 leader files, none replaced, nothing
-    // staged left beside them.
+    // staged left beside them; an empty folder at the class's staged name is
+    // no staged class, and stays.
     const std::string Database = Alone + "/Databases/universe-2010.dat";
+    const std::string StagedClassFolder = Alone + "/Databases/rookies-2010.dat.staged";
+    ASSERT_TRUE(fs::create_directory(StagedClassFolder));
     const YEAR_FILES Before = Year_Files(Alone);
     ASSERT_EQ(Before.count("Databases/rookies-2010.dat"), 1u);
     ASSERT_EQ(Before.count("Draft-Class-Rookies.csv"), 1u);
@@ -417,6 +420,8 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
         return Files;
     };
     EXPECT_EQ(Changed_Files(Without_Database(Before), Without_Database(Year_Files(Alone)), true), "");
+    EXPECT_TRUE(fs::is_directory(StagedClassFolder));
+    fs::remove(StagedClassFolder);
     fs::remove_all(Database);
     program_support::Write_File(Database, Built2010);
     const YEAR_FILES Kept = Year_Files(Alone);
@@ -489,6 +494,83 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     EXPECT_EQ(Offer.nExitCode, 0) << Offer.Out << Offer.Err;
     EXPECT_TRUE(Contains(Offer.Out, "Save changes to current game since last save?")) << Offer.Out;
     EXPECT_TRUE(fs::exists(Alone + "/Before Build.zrt"));
+}
+
+// A build killed while it puts a year's files in place (right after the
+// database, halfway through the leader files inside a range of two years,
+// right after the class log) leaves the year whole once the program starts
+// again: the start finishes the commit, every file the build's and the
+// class's line logged once. Killed after its commit record but before the
+// database, the year keeps every file it had, and nothing staged is left.
+TEST_F(DatabaseBuildProgramTest, AYearKilledWhileItsFilesArePutInPlaceIsWholeAfterTheNextStart)
+{
+    const std::string Data = Copy_Data("database_build_commit");
+    const process_runner::RUN_RESULT First = Run_Text(Data, "tool Create_Universe_Database 2010\nquit\n");
+    ASSERT_EQ(First.nExitCode, 0) << First.Out << First.Err;
+    // The year's files other than the log, which only grows.
+    const auto Of_2010 = [&]() {
+        YEAR_FILES Files = Year_Files(Data);
+        for (auto It = Files.begin(); It != Files.end();)
+            It = It->first == "Draft-Class-Rookies.csv" || (It->first.rfind("Input/Leaders/", 0) == 0 &&
+                                                           It->first.rfind("Input/Leaders/2010-", 0) != 0)
+                     ? Files.erase(It)
+                     : std::next(It);
+        return Files;
+    };
+    const YEAR_FILES Clean = Of_2010();
+    ASSERT_EQ(Clean.size(), 93u);
+    const std::string Log = Data + "/Draft-Class-Rookies.csv";
+    const std::string Line = Read_Text_File(Log, "(none)");
+    ASSERT_EQ(Line.rfind("2010,", 0), 0u) << Line;
+    const auto Leftovers = [&]() {
+        std::string Left;
+        for (const char* szFolder : {"", "/Databases", "/Input/Leaders", "/Output/Ratings"})
+            for (const auto& Entry : fs::directory_iterator(Data + szFolder))
+                if (Entry.path().extension() == ".staged" || Entry.path().extension() == ".commit")
+                    Left += " " + Entry.path().filename().string();
+        return Left;
+    };
+    struct KILL {
+        const char* szAfter;   // the name whose rename the build is killed after
+        bool bRange;
+        bool bFinished;
+    };
+    for (const KILL& Kill : {KILL{"universe-2010.dat", false, true}, KILL{"Draft-Class-Rookies.csv", false, true},
+                             KILL{"universe-2010.dat.commit", false, false},
+                             KILL{"2010-Season-Receptions.csv", true, true}}) {
+        SCOPED_TRACE(Kill.szAfter);
+        // Other bytes in every file of the year, so that a mix shows.
+        for (const auto& Entry : Clean)
+            program_support::Write_File(Data + "/" + Entry.first, "old");
+        const YEAR_FILES Old = Of_2010();
+        const std::string LogBefore = Read_Text_File(Log, "(none)");
+        const process_runner::RUN_RESULT Killed =
+            Run_Text(Data,
+                     Kill.bRange ? "tool Create_Universe_Databases_Range 2009 2010\nquit\n"
+                                 : "tool Create_Universe_Database 2010\nquit\n",
+                     program_support::Write_Faults_Env(Data, std::string("KELVO_FAULT_KILL_AFTER_RENAME_TO=") +
+                                                                 Kill.szAfter));
+        ASSERT_EQ(Killed.nExitCode, -1) << "the build was not killed\n" << Killed.Out << Killed.Err;
+        ASSERT_TRUE(fs::exists(Data + "/Databases/universe-2010.dat.commit"));
+        const process_runner::RUN_RESULT Restart = Run_Text(Data, "quit\n");
+        EXPECT_EQ(Restart.nExitCode, 0) << Restart.Out << Restart.Err;
+        EXPECT_EQ(Changed_Files(Kill.bFinished ? Clean : Old, Of_2010(), false), "");
+        std::string Logged = Read_Text_File(Log, "(none)");
+        ASSERT_EQ(Logged.rfind(LogBefore, 0), 0u) << Logged;
+        Logged.erase(0, LogBefore.size());
+        if (Kill.bRange && Logged.rfind("2009,", 0) == 0)
+            Logged.erase(0, Logged.find('\n') + 1);
+        EXPECT_EQ(Logged, Kill.bFinished ? Line : "");
+        EXPECT_EQ(Leftovers(), "");
+        EXPECT_EQ(Contains(Read_Text_File(Data + "/debug.txt"), "Finished the commit of the database of 2010"),
+                  Kill.bFinished);
+    }
+    // The range's first year was put in place whole before the kill.
+    EXPECT_TRUE(fs::is_regular_file(Data + "/Databases/universe-2009.dat"));
+    size_t n2009 = 0;
+    for (const auto& Entry : fs::directory_iterator(Data + "/Input/Leaders"))
+        n2009 += Entry.path().filename().string().rfind("2009-", 0) == 0 && Entry.path().extension() == ".csv";
+    EXPECT_EQ(n2009, 90u);
 }
 
 // A year whose rosters are empty builds a league the loader refuses: it is

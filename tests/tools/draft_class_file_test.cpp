@@ -237,7 +237,9 @@ TEST_F(DraftClassFileTest, AStagedClassReplacesTheOneInUseOnlyWhenCommitted)
 
     // Staged, then committed: the new class is in place and logged.
     ASSERT_EQ(Stage_Draft_Class(&nRookies, Problem), DRAFT_CLASS_WRITTEN) << Problem;
-    ASSERT_EQ(Commit_Draft_Class(YEAR, nRookies, Problem), DRAFT_CLASS_WRITTEN) << Problem;
+    ASSERT_TRUE(Stage_Draft_Class_Log(YEAR, nRookies, Problem)) << Problem;
+    EXPECT_EQ(Read_Text_File(DRAFT_CLASS_LOG_FILE), "2010,2\n");
+    ASSERT_EQ(Commit_Draft_Class(YEAR, Problem), DRAFT_CLASS_WRITTEN) << Problem;
     EXPECT_EQ(Class_IDs(Read_Class()).size(), 3u);
     EXPECT_FALSE(fs::exists(Staged));
     EXPECT_EQ(Read_Text_File(DRAFT_CLASS_LOG_FILE), "2010,2\n2010,3\n");
@@ -255,8 +257,9 @@ TEST_F(DraftClassFileTest, AStagedClassReplacesTheOneInUseOnlyWhenCommitted)
     // goes, and the problem names the file.
     fs::remove_all(CLASS_PATH);
     ASSERT_EQ(Stage_Draft_Class(&nRookies, Problem), DRAFT_CLASS_WRITTEN) << Problem;
+    ASSERT_TRUE(Stage_Draft_Class_Log(YEAR, nRookies, Problem)) << Problem;
     ASSERT_TRUE(fs::create_directories(std::string(CLASS_PATH) + "/inside"));
-    EXPECT_EQ(Commit_Draft_Class(YEAR, nRookies, Problem), DRAFT_CLASS_WRITE_FAILED);
+    EXPECT_EQ(Commit_Draft_Class(YEAR, Problem), DRAFT_CLASS_WRITE_FAILED);
     EXPECT_EQ(Problem.rfind("the draft class of 2010 (\"databases/rookies-2010.dat\") could not be written (", 0), 0u)
         << Problem;
     EXPECT_FALSE(fs::exists(Staged));
@@ -277,8 +280,9 @@ TEST_F(DraftClassFileTest, AStagedClassReplacesTheOneInUseOnlyWhenCommitted)
     fs::remove(DRAFT_CLASS_LOG_FILE);
     ASSERT_TRUE(fs::create_directories(std::string(DRAFT_CLASS_LOG_FILE) + "/inside"));
     ASSERT_EQ(Stage_Draft_Class(&nRookies, Problem), DRAFT_CLASS_WRITTEN) << Problem;
-    EXPECT_EQ(Commit_Draft_Class(YEAR, nRookies, Problem), DRAFT_CLASS_LOG_FAILED);
+    EXPECT_FALSE(Stage_Draft_Class_Log(YEAR, nRookies, Problem));
     EXPECT_EQ(Problem, "\"Draft-Class-Rookies.csv\" could not be written (Is a directory)");
+    EXPECT_EQ(Commit_Draft_Class(YEAR, Problem), DRAFT_CLASS_WRITTEN) << Problem;
     EXPECT_EQ(Class_IDs(Read_Class()).size(), 4u);
     EXPECT_TRUE(ui::Shown_Boxes().empty());
 }
@@ -292,15 +296,47 @@ TEST_F(DraftClassFileTest, EveryStagedClassLeftBehindIsRemoved)
     fs::create_directories("databases/rookies-2012.dat.staged");
     for (const char* szName : {"databases/rookies-2010.dat.staged", "databases/rookies-2011.dat.staged",
                                "databases/rookies-2010.dat", "databases/universe-2010.dat",
-                               "databases/other.staged"})
+                               "databases/other.staged", "databases/rookies-abc.dat.staged",
+                               "databases/rookies-02010.dat.staged", "Draft-Class-Rookies.csv.staged"})
         std::ofstream(szName) << "x";
-    EXPECT_EQ(Discard_All_Staged_Draft_Classes(), 2);
+    // The two classes and the staged log; names no build stages are kept.
+    EXPECT_EQ(Discard_All_Staged_Draft_Classes(), 3);
+    EXPECT_FALSE(fs::exists("Draft-Class-Rookies.csv.staged"));
     std::vector<std::string> Left;
     for (const auto& Entry : fs::directory_iterator("databases"))
         Left.push_back(Entry.path().filename().string());
     std::sort(Left.begin(), Left.end());
-    EXPECT_EQ(Left, (std::vector<std::string>{"other.staged", "rookies-2010.dat", "rookies-2012.dat.staged",
+    EXPECT_EQ(Left, (std::vector<std::string>{"other.staged", "rookies-02010.dat.staged", "rookies-2010.dat",
+                                              "rookies-2012.dat.staged", "rookies-abc.dat.staged",
                                               "universe-2010.dat"}));
+}
+
+// The class log is written whole through a temporary: a last line cut short
+// (a full disk, a kill) is ended before the new one, never continued, and a
+// write that fails (here: the file size limit) leaves the log as it was.
+TEST_F(DraftClassFileTest, TheLogIsWrittenWholeAndACutLastLineIsEndedFirst)
+{
+    Use_Franchises(1);
+    Put_Rookie(0, 0, 5);
+    std::ofstream(DRAFT_CLASS_LOG_FILE, std::ios::binary) << "2009,300\n2010,34";
+    ASSERT_EQ(Write_Draft_Class_Database(), DRAFT_CLASS_WRITTEN);
+    EXPECT_EQ(Read_Text_File(DRAFT_CLASS_LOG_FILE), "2009,300\n2010,34\n2010,1\n");
+
+    // A log 4 bytes short of the limit: its next line does not fit. The class
+    // (756,000 bytes) does.
+    const std::string Long = std::string(799995, '#') + "\n";
+    std::ofstream(DRAFT_CLASS_LOG_FILE, std::ios::binary | std::ios::trunc) << Long;
+    rlimit Saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &Saved), 0);
+    rlimit Small = Saved;
+    Small.rlim_cur = 800000;
+    void (*pOldHandler)(int) = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &Small), 0);
+    const int nResult = Write_Draft_Class_Database();
+    setrlimit(RLIMIT_FSIZE, &Saved);
+    signal(SIGXFSZ, pOldHandler);
+    EXPECT_EQ(nResult, DRAFT_CLASS_LOG_FAILED);
+    EXPECT_EQ(Read_Text_File(DRAFT_CLASS_LOG_FILE), Long);
 }
 
 }  // namespace

@@ -2,9 +2,12 @@
 // written and read back entry for entry (linked again by external ID or
 // names, from outside: team NO_TEAM), names holding commas, the players'
 // careers offered before an export, and a year without files.
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "../league/player_fixture.h"
 #include "league/leader_tables.h"
@@ -189,6 +192,11 @@ TEST_F(LeaderFilesTest, EveryStagedFileLeftBehindIsRemoved)
     ASSERT_EQ(Stage_Leader_Files(2010, Problem), 90) << Problem;
     ASSERT_EQ(Stage_Leader_Files(2011, Problem), 90) << Problem;
     ASSERT_TRUE(fs::create_directories("Input/Leaders/2012-Game-Sacks.csv.staged/inside"));
+    // Names no build stages are the user's.
+    const std::vector<std::string> Others = {"my-notes.staged", "2010-Career-Nothing.csv.staged",
+                                             "02010-Game-Sacks.csv.staged", "2010-Game-Sacks.staged"};
+    for (const std::string& Name : Others)
+        std::ofstream("Input/Leaders/" + Name) << "mine";
     EXPECT_EQ(Discard_All_Staged_Leader_Files(), 180);
     size_t nFiles = 0;
     for (const auto& Entry : fs::directory_iterator("Input/Leaders")) {
@@ -197,9 +205,26 @@ TEST_F(LeaderFilesTest, EveryStagedFileLeftBehindIsRemoved)
             EXPECT_EQ(Name, "2012-Game-Sacks.csv.staged");
             continue;
         }
+        if (std::find(Others.begin(), Others.end(), Name) != Others.end())
+            continue;
         EXPECT_EQ(Name.rfind("2010-", 0), 0u) << Name;
         EXPECT_EQ(Name.substr(Name.size() - 4), ".csv") << Name;
         ++nFiles;
     }
     EXPECT_EQ(nFiles, 90u);
+    for (const std::string& Name : Others)
+        EXPECT_EQ(Read_Text_File("Input/Leaders/" + Name), "mine") << Name;
+
+    // The leader folder a link to a folder outside the data folder: nothing
+    // of it is removed, by the sweep or by a year's discard.
+    SCRATCH_FOLDER Outside{"leader_files_outside", false};
+    ASSERT_TRUE(Outside.Ready());
+    std::ofstream(Outside.Path() + "/2010-Game-Sacks.csv.staged") << "theirs";
+    fs::rename("Input/Leaders", "Leaders-kept");
+    fs::create_directory_symlink(Outside.Path(), "Input/Leaders");
+    EXPECT_EQ(Discard_All_Staged_Leader_Files(), 0);
+    EXPECT_EQ(Discard_Leader_Files(2010), 0);
+    EXPECT_EQ(Read_Text_File(Outside.Path() + "/2010-Game-Sacks.csv.staged"), "theirs");
+    fs::remove("Input/Leaders");
+    fs::rename("Leaders-kept", "Input/Leaders");
 }
