@@ -1028,7 +1028,8 @@ int Get_Season_Finalist(int bWinner, int nSeasonsAgo)
 // round of six teams a league plays three games, not two), so a round that
 // has its records is read from its schedule entries like a regular week. A
 // round not played yet starts after the records of the week before it and is
-// given its usual count of games.
+// given the games its bracket will play; a round the bracket skips, or one
+// gone by without records, has none, so it never takes the next round's.
 int Get_Week_First_Game_Index(int nWeek)
 {
     if (nWeek < 0) {
@@ -1062,8 +1063,9 @@ int Count_Week_Games(int nWeek)
     const WEEK_RECORDS Week = Week_Records(nWeek);
     if (nWeek < nRegular || Week.nGames > 0)
         return Week.nGames;
-    static constexpr int USUAL_GAMES[PLAYOFF_WEEKS] = {4, 4, 2, 1};
-    return USUAL_GAMES[nWeek - nRegular];
+    if (nWeek < Get_Current_Week())
+        return 0;
+    return Count_Bracket_Round_Games(nWeek - nRegular);
 }
 
 int Get_Team_Game_Offset_In_Week(int nWeek, int nTeam)

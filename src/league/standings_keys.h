@@ -204,7 +204,9 @@ int Get_Season_Finalist(int bWinner, int nSeasonsAgo);
 // played yet starts right after the records of the week before it.
 int Get_Week_First_Game_Index(int nWeek);
 // Games of a week: the teams whose schedule entry names a GAME record,
-// halved; a playoff week not played yet counts its usual 4, 4, 2 or 1.
+// halved; a playoff week not played yet counts the games its round of the
+// bracket will play (none for a round the bracket skips), and one gone by
+// without records counts none.
 int Count_Week_Games(int nWeek);
 // The first GAME of the week between two different franchises one of which
 // is the team; nullptr when none.

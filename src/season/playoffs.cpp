@@ -20,6 +20,9 @@ constexpr int LEAGUE_0_CHAMPION_SLOT = 28;
 constexpr int LEADER_BONUS = 10000000;
 constexpr int PLAYOFF_ROUNDS = 4;
 constexpr int MAX_SEEDS = 8;
+// Each round's first slot and its pairs.
+constexpr int ROUND_FIRST_SLOT[PLAYOFF_ROUNDS] = {0, 16, 24, 28};
+constexpr int ROUND_GAMES[PLAYOFF_ROUNDS] = {8, 4, 2, 1};
 
 bool Is_Slot(int nSlot)
 {
@@ -152,6 +155,42 @@ int Get_Playoff_Start_Day()
     return P > 2 ? P : 2;
 }
 
+int Get_League_Playoff_Seeds(int nLeague)
+{
+    if (!In_Range(nLeague, 0, NUMBER_OF_LEAGUES - 1) || nLeague >= Count_Leagues())
+        return 0;
+    // Never more seeds than clubs: an empty seed leaves its pair of the
+    // bracket without a game, and the club beside it would wait for ever.
+    const int n = League_Playoff_Teams(nLeague);
+    const int nClubs = Count_League_Teams(nLeague);
+    return n < nClubs ? n : nClubs;
+}
+
+int Count_Bracket_Round_Games(int nRound)
+{
+    if (!In_Range(nRound, 0, PLAYOFF_ROUNDS - 1))
+        return 0;
+    if (nRound == PLAYOFF_ROUNDS - 1 && !Is_Rule_On(INTER_LEAGUE_FINAL_WORD))
+        return 0;
+    bool bHolds[PLAYOFF_SLOTS] = {};
+    for (int nLeague = 0; nLeague < NUMBER_OF_LEAGUES; ++nLeague) {
+        const int n = Get_League_Playoff_Seeds(nLeague);
+        for (int s = 0; s < n; ++s)
+            bHolds[SEED_SLOT[n - 1][nLeague][s]] = true;
+    }
+    // A later slot is filled by the game of the pair that feeds it.
+    for (int nSlot = SECOND_ROUND_FIRST_SLOT; nSlot < PLAYOFF_SLOTS; ++nSlot)
+        if (!bHolds[nSlot])
+            bHolds[nSlot] = bHolds[2 * nSlot - 32] && bHolds[2 * nSlot - 31];
+    int nGames = 0;
+    for (int i = 0; i < ROUND_GAMES[nRound]; ++i) {
+        const int a = ROUND_FIRST_SLOT[nRound] + 2 * i;
+        if (bHolds[a] && bHolds[a + 1])
+            ++nGames;
+    }
+    return nGames;
+}
+
 int Get_Playoff_Seed_Slot(int nLeague, int nTeams, int nSeed)
 {
     if (!In_Range(nLeague, 0, NUMBER_OF_LEAGUES - 1) || !In_Range(nTeams, 1, MAX_SEEDS) ||
@@ -280,13 +319,11 @@ int Schedule_Playoff_Games()
     if (r == 1 && Is_Rule_On(SECOND_ROUND_DIVISION_RULE_WORD))
         Avoid_Division_Rematch();
 
-    static constexpr int FIRST_SLOT[PLAYOFF_ROUNDS] = {0, 16, 24, 28};
-    static constexpr int GAMES[PLAYOFF_ROUNDS] = {8, 4, 2, 1};
     const int nDay = Get_Current_Week();
     RESULTS_HOLD Hold;
     int nScheduled = 0;
-    for (int i = 0; i < GAMES[r]; ++i) {
-        const int a = FIRST_SLOT[r] + 2 * i;
+    for (int i = 0; i < ROUND_GAMES[r]; ++i) {
+        const int a = ROUND_FIRST_SLOT[r] + 2 * i;
         const int nTeamA = Team_In(a);
         const int nTeamB = Team_In(a + 1);
         // A pair with an empty slot is a bye.

@@ -19,6 +19,15 @@ int Get_Playoff_Start_Day();
 // nTeams (1-8) teams; -1 (reported) for anything else.
 int Get_Playoff_Seed_Slot(int nLeague, int nTeams, int nSeed);
 
+// The clubs a league (0 or 1) sends to the playoffs: its divisions holding a
+// club plus the wild cards, at most 8 and at most its clubs; 0 for a league
+// not in use or out of range.
+int Get_League_Playoff_Seeds(int nLeague);
+// The games round nRound (0-3) of this season's bracket plays, from the
+// league's make-up and rules: a round the bracket skips (a league of four
+// seeds starts in the second round) plays none. 0 for any other round.
+int Count_Bracket_Round_Games(int nRound);
+
 // Every slot empty (NO_TEAM), every score 0, every team's seed (team stat 9) 0.
 void Clear_Playoff_Slots();
 // Standings key + 10,000,000 for a division leader (place 0 of its row).

@@ -41,17 +41,8 @@ int Best_Unseeded(const int* pCandidate, int nCandidates, const int* pKey, const
 void Seed_League(int nLeague, const int* pKey)
 {
     const int nDivisions = Count_League_Divisions(nLeague);
-    int nWildCards = Get_Universe_Stat(WILD_CARD_TEAMS);
-    if (nWildCards < 0)
-        nWildCards = 0;
-    int n = nDivisions + nWildCards;
-    if (n > MAX_SEEDS)
-        n = MAX_SEEDS;
-    // Never more seeds than clubs: an empty seed leaves its pair of the
-    // bracket without a game, and the club beside it would wait for ever.
+    const int n = Get_League_Playoff_Seeds(nLeague);
     const int nClubs = Count_League_Teams(nLeague);
-    if (n > nClubs)
-        n = nClubs;
     if (n <= 0)
         return;
 

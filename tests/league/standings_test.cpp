@@ -439,6 +439,11 @@ TEST_F(StandingsTest, WeekIndexesFromTheSchedulesAndThePlayoffSteps)
             League.Team[t].nSchedule[w][3] = -1;
     }
     Set_Regular_Season_Weeks(3);
+    // One league of one division and five wild cards: six seeds, at slots
+    // 17, 19, 5, 1, 0 and 4. The first round plays (0, 1) and (4, 5), the
+    // second (16, 17) and (18, 19), the third (24, 25); no final between
+    // leagues with one league.
+    League.Universe.nStat[WILD_CARD_TEAMS] = 5;
     // Week 0: records 0 (teams 0, 1) and 1 (2, 3); week 1: 2 (0, 2) and
     // 3 (1, 3); week 2: record 4 (0, 3), teams 1 and 2 idle.
     const int nIndex[3][4] = {{0, 0, 1, 1}, {2, 3, 2, 3}, {4, -1, -1, 4}};
@@ -450,10 +455,10 @@ TEST_F(StandingsTest, WeekIndexesFromTheSchedulesAndThePlayoffSteps)
     Put_Game(4, 3, 0, 10, 3, 1);
     League.Team[5].nSchedule[1][3] = 450;   // no such record: ignored
 
-    // Regular weeks from the schedules; playoff weeks 3-6 from b = 5:
-    // b, b + 4, b + 8, b + 10.
-    const int nFirst[8] = {0, 2, 4, 5, 9, 13, 15, NO_GAME_INDEX};
-    const int nGames[8] = {2, 2, 1, 4, 4, 2, 1, 0};
+    // Regular weeks from the schedules; playoff weeks 3-6 from b = 5 with
+    // the bracket's 2, 2, 1 and 0 games: b, b + 2, b + 4, b + 5.
+    const int nFirst[8] = {0, 2, 4, 5, 7, 9, 10, NO_GAME_INDEX};
+    const int nGames[8] = {2, 2, 1, 2, 2, 1, 0, 0};
     for (int w = 0; w < 8; ++w) {
         EXPECT_EQ(Get_Week_First_Game_Index(w), nFirst[w]) << w;
         EXPECT_EQ(Count_Week_Games(w), nGames[w]) << w;
@@ -466,7 +471,92 @@ TEST_F(StandingsTest, WeekIndexesFromTheSchedulesAndThePlayoffSteps)
         League.Team[t].nSchedule[3][3] = 5 + t / 2;
     EXPECT_EQ(Count_Week_Games(3), 3);
     EXPECT_EQ(Get_Week_First_Game_Index(4), 8);
-    EXPECT_EQ(Count_Week_Games(4), 4);      // not played yet: the usual four
+    EXPECT_EQ(Count_Week_Games(4), 2);      // not played yet: the bracket's two
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+// Two leagues of four divisions of two clubs, no wild card: four seeds a
+// league, all placed in the second round (17, 19, 18, 16 and 21, 23, 22,
+// 20), so the first round has no games, the second four, the third two and
+// the final one.
+TEST_F(StandingsTest, APlayoffRoundTheBracketSkipsHasNoGames)
+{
+    for (int t = 0; t < 16; ++t) {
+        Use_Team(t, t / 2);
+        for (int w = 0; w < SCHEDULE_WEEKS; ++w)
+            League.Team[t].nSchedule[w][SCHEDULE_GAME_INDEX] = -1;
+    }
+    Count_Teams();
+    Set_Regular_Season_Weeks(2);
+    League.Universe.nStat[WILD_CARD_TEAMS] = 0;
+    Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 1);
+    // Regular weeks 0 and 1: records 0-7 and 8-15, clubs 2k and 2k + 1.
+    for (int t = 0; t < 16; ++t) {
+        League.Team[t].nSchedule[0][SCHEDULE_GAME_INDEX] = t / 2;
+        League.Team[t].nSchedule[1][SCHEDULE_GAME_INDEX] = 8 + t / 2;
+    }
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 1;
+
+    // Not played yet: weeks 2-5 are the four rounds, from record 16.
+    const int nFirst[5] = {16, 16, 20, 22, NO_GAME_INDEX};
+    const int nGames[5] = {0, 4, 2, 1, 0};
+    for (int w = 2; w < 7; ++w) {
+        EXPECT_EQ(Get_Week_First_Game_Index(w), nFirst[w - 2]) << w;
+        EXPECT_EQ(Count_Week_Games(w), nGames[w - 2]) << w;
+    }
+    // One wild card a league: five seeds, one first-round game a league
+    // (slots 0 and 1, 8 and 9) and still four in the second round.
+    League.Universe.nStat[WILD_CARD_TEAMS] = 1;
+    EXPECT_EQ(Count_Week_Games(2), 2);
+    EXPECT_EQ(Get_Week_First_Game_Index(3), 18);
+    League.Universe.nStat[WILD_CARD_TEAMS] = 0;
+    // No final between the leagues: the last week has no game.
+    Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 0);
+    EXPECT_EQ(Count_Week_Games(5), 0);
+    Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 1);
+
+    // The division round played on day 3: clubs 0-7 of league 0 in records
+    // 16 and 17, league 1's in 18 and 19; club 3 visits club 1 in 16.
+    const int nPlayoff[8][2] = {{3, 1}, {7, 5}, {11, 9}, {15, 13}, {1, 3}, {5, 7}, {9, 11}, {13, 15}};
+    for (int i = 0; i < 4; ++i) {
+        const int nAway = nPlayoff[i][0], nHome = nPlayoff[i][1];
+        League.Team[nAway].nSchedule[3][SCHEDULE_GAME_INDEX] = 16 + i;
+        League.Team[nHome].nSchedule[3][SCHEDULE_GAME_INDEX] = 16 + i;
+        Put_Game(16 + i, nAway, nHome, 10, 20, 3);
+    }
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 3;
+    // The wild-card week lists nothing and finds no club's game in it; the
+    // division games stand in their own week only, each club on its side.
+    EXPECT_EQ(Count_Week_Games(2), 0);
+    EXPECT_EQ(Count_Week_Games(3), 4);
+    EXPECT_EQ(Get_Week_First_Game_Index(3), 16);
+    for (int t = 0; t < 16; ++t)
+        EXPECT_EQ(Find_Team_Game_In_Week(2, t), nullptr) << t;
+    EXPECT_EQ(Find_Team_Game_In_Week(3, 3), &League.Game[16]);
+    EXPECT_EQ(Find_Team_Game_In_Week(3, 1)->nAwayTeam, 3);
+    EXPECT_EQ(Get_Team_Game_Index_In_Week(3, 15), 19);
+    EXPECT_EQ(Get_Week_First_Game_Index(4), 20);
+    EXPECT_EQ(Count_Week_Games(4), 2);
+
+    // In the off-season a round without records had none, whatever the
+    // bracket would have played.
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = OFFSEASON_WEEK;
+    EXPECT_EQ(Count_Week_Games(4), 0);
+    EXPECT_EQ(Count_Week_Games(5), 0);
+    EXPECT_EQ(Count_Week_Games(3), 4);
+
+    // One league of two divisions: two seeds, at 24 and 25; only the third
+    // round has a game, and the final needs a second league.
+    for (int t = 4; t < 16; ++t)
+        League.Team[t].nTeamStat[TEAM_STAT_CONTROLLER] = CONTROLLER_NOT_IN_USE;
+    Count_Teams();
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 1;
+    for (int t = 0; t < 4; ++t)
+        League.Team[t].nSchedule[3][SCHEDULE_GAME_INDEX] = -1;
+    const int nOneLeague[4] = {0, 0, 1, 0};
+    for (int w = 2; w < 6; ++w)
+        EXPECT_EQ(Count_Week_Games(w), nOneLeague[w - 2]) << w;
+    EXPECT_EQ(Get_Week_First_Game_Index(4), 10);   // after week 1's records 8 and 9
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
