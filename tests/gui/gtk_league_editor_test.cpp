@@ -1,8 +1,9 @@
 // The League Editor on the desktop with the default league, in Commissioner
 // Mode, opened through its menu command: the league's and the viewed club's
-// fields show the records, the club list holds the 32 clubs, a name typed on
-// the real entry is stored when the editor closes with "&Done", and the
-// editor is captured once drawn (build/screenshots/) for people to look at.
+// fields show the records, the club list holds the 32 clubs with the viewed
+// one selected and shown whole, a name typed on the real entry is stored when
+// the editor closes with "&Done", and the editor is captured once drawn
+// (build/screenshots/) for people to look at.
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,8 @@ std::string g_Nickname;
 bool g_bGamesEditable = false;
 bool g_bAddEnabled = false;
 bool g_bTyped = false;
+int g_nSelectedClub = -1;
+bool g_bSelectedClubWhole = false;
 
 void Capture(int nKind, int nDialogId)
 {
@@ -37,6 +40,8 @@ void Capture(int nKind, int nDialogId)
     g_Nickname = gtk_probe::Entry_Text(nDialogId, LE_NICKNAME_EDIT);
     g_bGamesEditable = gtk_probe::Control_Sensitive(nDialogId, LE_GAMES_EDIT);
     g_bAddEnabled = gtk_probe::Control_Sensitive(nDialogId, LE_ADD_BUTTON);
+    g_nSelectedClub = gtk_probe::View_Selected_Row(nDialogId, LE_TEAM_LIST);
+    g_bSelectedClubWhole = gtk_probe::View_Row_Shown_Whole(nDialogId, LE_TEAM_LIST, g_nSelectedClub);
     // Typing appends to the division's entry.
     g_bTyped = gtk_probe::Type_Into(nDialogId, LE_DIVISION_EDITS[0], "X");
     gtk_probe::Run_For(100);
@@ -70,6 +75,10 @@ TEST(GtkLeagueEditor, TheEditorShowsAndStoresOnTheDesktop)
     EXPECT_EQ(g_bGamesEditable, Can_Edit_League_Structure());
     EXPECT_EQ(g_bAddEnabled, Can_Edit_League_Structure());
     EXPECT_TRUE(g_bTyped);
+    // The viewed club is selected in the club list (every slot is used: its
+    // row is its index) and shows whole, not cut at the list's edge.
+    EXPECT_EQ(g_nSelectedClub, nTeam);
+    EXPECT_TRUE(g_bSelectedClubWhole) << "club row " << g_nSelectedClub;
     // Closed with "&Done": the typed name is kept (cut to 11 characters).
     char szAfter[DIVISION_NAME_SIZE];
     Get_Division_Name(0, szAfter);
