@@ -897,15 +897,19 @@ void Fill_List(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
         W.nSelectedShown = -2;
     }
     const int nRows = static_cast<int>(Control.Items.size());
+    const int nTopBefore = W.nTopShown;
     if (Control.nStyle & CS_MULTI_SELECT)
         Show_Focus_And_Top(W, nRows, Control.nSelected, Control.nTopIndex);
     else
         Show_Focus_And_Top(W, nRows, -1, Control.nTopIndex);
-    // An entry the program selects (a club chosen as the dialog opens) is
-    // scrolled into view whole, as a click or a key shows the row it
-    // selects; the least scroll that does, so a row shown whole stays put.
-    // A view not yet drawn scrolls once it is laid out.
-    if (!(Control.nStyle & CS_MULTI_SELECT) && Control.nSelected != W.nSelectedShown) {
+    // An entry the program selects (a club chosen as the dialog opens, the
+    // list filled again) is scrolled into view whole, as a click or a key
+    // shows the row it selects: the least scroll that does, so a row shown
+    // whole stays put, and after the model's top row was scrolled to. A view
+    // not yet drawn scrolls once it is laid out. The user's own scrolling
+    // is left alone.
+    if (!(Control.nStyle & CS_MULTI_SELECT) &&
+        (Control.nSelected != W.nSelectedShown || W.nTopShown != nTopBefore)) {
         if (Control.nSelected >= 0 && Control.nSelected < nRows) {
             GtkTreePath* pPath = gtk_tree_path_new_from_indices(Control.nSelected, -1);
             gtk_tree_view_scroll_to_cell(pTree, pPath, nullptr, FALSE, 0.0f, 0.0f);
