@@ -105,7 +105,7 @@ TEST_F(ScriptSavesProgramTest, SaveLinesAfterTheSaveCommandDoNotLetItsDefaultsOv
     const RUN_RESULT Result = program_support::Run_Headless_Script(Merged, std::string(RESUME_MINE_AND_PLAY) + "quit\n");
     ASSERT_FALSE(Result.bTimedOut);
     EXPECT_EQ(Result.nExitCode, 2) << Result.Out;
-    const size_t nMessage = Result.Out.find("saves.kelvo line 5: the box [Filename in use]");
+    const size_t nMessage = Result.Out.find("saves.kelvo\" line 5: the box [Filename in use]");
     ASSERT_NE(nMessage, std::string::npos) << Result.Out;
     const size_t nBoxScores = Result.Out.find("\nBox scores: " + Data.Path() + "/Output/Box-*.htm (");
     const size_t nRecaps = Result.Out.find("\nRecaps: " + Data.Path() + "/Output/Recap-*.htm (");
