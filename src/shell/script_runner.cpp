@@ -38,6 +38,7 @@ constexpr int SCRIPT_USER_MESSAGE_LIMIT = 100 * 36 + 100;
 struct QUEUED_ANSWER {
     int nAnswer;
     int nLine;
+    bool bIfAsked = false;   // "answer ok if asked": no box that takes it is no failure
 };
 
 struct QUEUED_ACTION {
@@ -218,8 +219,18 @@ void Check_Nothing_Left(SCRIPT_RUN& Run, size_t nKeepFrom = static_cast<size_t>(
     // Answers no box of the welcome took wait for the first command's boxes,
     // as dialog lines wait for its dialogs.
     const bool bKeepWaiting = nKeepFrom != static_cast<size_t>(-1);
-    if (!Run.Answers.empty() && !bKeepWaiting)
-        Fail(Run, Run.Answers.front().nLine, "no message box took this answer");
+    if (!Run.Answers.empty() && !bKeepWaiting) {
+        // Answers given "if asked" lapse with their step when no box asked;
+        // any other answer left is a line not carried out.
+        const auto Unasked = std::find_if(Run.Answers.begin(), Run.Answers.end(),
+                                          [](const QUEUED_ANSWER& Answer) { return !Answer.bIfAsked; });
+        if (Unasked != Run.Answers.end()) {
+            Fail(Run, Unasked->nLine, "no message box took this answer");
+        } else {
+            ui::Clear_Answers();
+            Run.Answers.clear();
+        }
+    }
     for (const QUEUED_ACTION& Action : Run.Actions) {
         if (bKeepWaiting && !Dialog_Shown_Since(nKeepFrom, Action.nDialogId))
             continue;
@@ -420,16 +431,20 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
     } else if (strcasecmp(Verb.c_str(), "answer") == 0) {
         static const std::pair<const char*, int> ANSWERS[] = {
             {"yes", ID_YES}, {"no", ID_NO}, {"ok", ID_OK}, {"cancel", ID_CANCEL}};
+        // "answer ok if asked": the answer for a box the step may not show
+        // (a save's "Overwrite?", asked only when the file is there).
+        const bool bIfAsked = Words.size() == 4 && strcasecmp(Words[2].c_str(), "if") == 0 &&
+                              strcasecmp(Words[3].c_str(), "asked") == 0;
         int nAnswer = 0;
         for (const auto& Answer : ANSWERS)
-            if (Words.size() == 2 && strcasecmp(Words[1].c_str(), Answer.first) == 0)
+            if ((Words.size() == 2 || bIfAsked) && strcasecmp(Words[1].c_str(), Answer.first) == 0)
                 nAnswer = Answer.second;
         if (nAnswer == 0) {
-            Fail(Run, nLine, "answer takes yes, no, ok or cancel");
+            Fail(Run, nLine, "answer takes yes, no, ok or cancel, and \"if asked\" after it");
             return;
         }
         ui::Queue_Answer(nAnswer);
-        Run.Answers.push_back(QUEUED_ANSWER{nAnswer, nLine});
+        Run.Answers.push_back(QUEUED_ANSWER{nAnswer, nLine, bIfAsked});
     } else if (strcasecmp(Verb.c_str(), "welcome") == 0) {
         static const std::pair<const char*, int> CHOICES[] = {
             {"new", WELCOME_NEW_GAME}, {"resume", WELCOME_RESUME_GAME}, {"quit", WELCOME_QUIT}};
@@ -568,6 +583,7 @@ bool Is_Summary_Name(const char* szPattern, const std::string& Name)
 }
 
 // Where the files the run wrote are; a kind it wrote none of is not named.
+// A run that stops on a failed line ends with it too.
 void Print_Where_Files_Are()
 {
     const std::string Folder = files::Get_Current_Folder();
@@ -782,6 +798,10 @@ int Run_Script(FILE* pInput, const char* szName)
         std::fflush(stdout);
         std::fprintf(stderr, "kelvo: script %s line %d: %s\n", Run.Name.c_str(), Run.nFailureLine,
                      Run.Failure.c_str());
+        // What the run wrote before it stopped (box scores, the automatic
+        // save) is there all the same: the summary names it.
+        Print_Where_Files_Are();
+        std::fflush(stdout);
         return SCRIPT_EXIT_FAILED;
     }
     Print_Where_Files_Are();

@@ -10,6 +10,9 @@
 //   key KEY                a key of accelerator table 101 ("Ctrl+1")
 //   answer yes|no|ok|cancel
 //                          the answer for the next message box
+//   answer yes|no|ok|cancel if asked
+//                          the same for a box the step may not show (a
+//                          save's "Overwrite?"): unasked, it lapses
 //   dialog ID select CONTROL TEXT   choose the entry TEXT of a list or combo,
 //                                   or the report-list row whose first cell is TEXT
 //   dialog ID select CONTROL @N     choose its entry (row, in the order shown) N (from 0)
@@ -46,10 +49,12 @@
 // that first command. Each line acts once: a box or
 // dialog given no line takes its default button, a dialog still open after
 // its lines is closed by Cancel, and a box that would overwrite a file is
-// declined unless a line answers it. A line the dialog refuses ends it with
+// declined unless a line answers it ("answer ok if asked" answers it when
+// it is asked, and lapses when it is not). A line the dialog refuses ends it with
 // Cancel (one it could never take, before any of its lines acts). Every box
 // and dialog run is written to "debug.txt" and to standard output; the run
-// ends with a summary of the files it wrote.
+// ends with a summary of the files it wrote, a failed run too (after the
+// message naming its line).
 //
 // A line the program cannot carry out stops the run with exit status 2 and a
 // message naming the line: an unknown instruction or command, an action the

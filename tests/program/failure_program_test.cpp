@@ -287,6 +287,13 @@ TEST_F(FailureProgramTest, SaveNamesTheDialogRefusesFailTheirLine)
         EXPECT_TRUE(Contains(Result.Err, "line 5: nothing was saved: ")) << Name << Result.Err;
     }
     EXPECT_FALSE(fs::exists(Data.Path() + "/..zrt"));
+    // An overwrite confirmed "if asked" does not make a refused save pass.
+    const process_runner::RUN_RESULT Result = Run_Script(
+        "welcome new\ncommand Standings\ndialog 120 set 1082 \"../x\"\ndialog 120 press 1\nanswer ok if asked\n"
+        "command \"Save Game\"\nquit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 2) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Err, "line 6: nothing was saved: ")) << Result.Err;
 }
 
 }  // namespace

@@ -460,6 +460,17 @@ TEST_F(HeadlessProgramTest, EndToEndNewGamePlayoffsSaveResumeAndOneMoreWeek)
     EXPECT_FALSE(Contains(Second.Out, "kelvo.lock")) << Second.Out;
     // Declining the offer to save leaves the saved game as it was.
     EXPECT_TRUE(Read_Text_File(Saved) == SavedBytes);
+
+    // The demonstration played again in the same folder finds its own "Demo
+    // Season" and replaces it, ending as the first run did. (Text that is no
+    // game stands in its place, so that the replacement shows.)
+    Write_File(Saved, "the first run's season");
+    const RUN_RESULT Again = Run({"--headless", "--script", DemoScript, "IS_NOT_RANDOM"});
+    ASSERT_FALSE(Again.bTimedOut);
+    EXPECT_EQ(Again.nExitCode, 0) << Again.Out << Again.Err;
+    EXPECT_TRUE(Contains(Again.Out, "Overwrite?\" -> OK\n")) << Again.Out;
+    EXPECT_TRUE(Contains(Again.Out, "Saved game: " + Saved)) << Again.Out;
+    EXPECT_TRUE(Read_Text_File(Saved) == SavedBytes) << "the second run saved another season";
 }
 
 // The player lists on the road: a new game, a player released through

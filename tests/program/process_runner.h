@@ -39,6 +39,7 @@ struct RUN_OPTIONS {
     std::string Input = "/dev/null";        // standard input
     std::string Folder = ".";               // where it starts
     std::string Output = ".";               // where stdout.txt and stderr.txt go
+    bool bErrorsInOutput = false;           // standard error into stdout.txt too, in the order written
     std::chrono::seconds Limit = std::chrono::seconds(60);
 };
 
@@ -100,7 +101,13 @@ inline CHILD Start(const std::string& Program, const std::vector<std::string>& A
     else
         posix_spawn_file_actions_addopen(&Actions, 0, Options.Input.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&Actions, 1, OutPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&Actions, 2, ErrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (Options.bErrorsInOutput) {
+        // No stderr.txt of an earlier run is read as this one's.
+        ::unlink(ErrPath.c_str());
+        posix_spawn_file_actions_adddup2(&Actions, 1, 2);
+    } else {
+        posix_spawn_file_actions_addopen(&Actions, 2, ErrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    }
     posix_spawn_file_actions_addchdir_np(&Actions, Options.Folder.c_str());
     const int nSpawn =
         ::posix_spawn(&Child.nPid, Program.c_str(), &Actions, nullptr, ArgPointers.data(), EnvPointers.data());

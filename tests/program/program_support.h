@@ -121,6 +121,7 @@ struct SCRIPT_RUN {
   std::string Input = "/dev/null";
   std::vector<std::string> Extra = {"IS_NOT_RANDOM"};
   std::vector<std::string> Env = {}; // "NAME=value" added to the program's environment
+  bool bErrorsInOutput = false;       // standard error into Out, in the order written
 };
 
 // The environment that preloads testsupport/write_faults.cpp into the
@@ -149,6 +150,7 @@ Run_Headless_Script(const SCRIPT_RUN &Run, const std::string &Script) {
   Options.Folder = Run.Folder;
   Options.Output = Run.Folder;
   Options.Limit = Run.Limit;
+  Options.bErrorsInOutput = Run.bErrorsInOutput;
   std::vector<std::string> Args = {"--headless", "--script", ScriptPath};
   Args.insert(Args.end(), Run.Extra.begin(), Run.Extra.end());
   return process_runner::Run(PROGRAM, Args, Options);

@@ -96,6 +96,25 @@ TEST_F(ScriptSavesProgramTest, SaveLinesAfterTheSaveCommandDoNotLetItsDefaultsOv
                                 "line 5: the box [Filename in use]");
     Expect_Failed_And_Mine_Kept("command \"Save Game\"\nquit\n", "line 5: the box [Filename in use]");
     Expect_Failed_And_Mine_Kept("quit\n", "line 5: the box [Filename in use]");
+
+    // The run stopped on its line after a week was played: the closing
+    // summary follows the message naming the line, and names what the week
+    // wrote (no saved game: none was written).
+    program_support::SCRIPT_RUN Merged{Data.Path(), Output.Path(), "saves.kelvo"};
+    Merged.bErrorsInOutput = true;
+    const RUN_RESULT Result = program_support::Run_Headless_Script(Merged, std::string(RESUME_MINE_AND_PLAY) + "quit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 2) << Result.Out;
+    const size_t nMessage = Result.Out.find("saves.kelvo\" line 5: the box [Filename in use]");
+    ASSERT_NE(nMessage, std::string::npos) << Result.Out;
+    const size_t nBoxScores = Result.Out.find("\nBox scores: " + Data.Path() + "/Output/Box-*.htm (");
+    const size_t nRecaps = Result.Out.find("\nRecaps: " + Data.Path() + "/Output/Recap-*.htm (");
+    ASSERT_NE(nBoxScores, std::string::npos) << Result.Out;
+    ASSERT_NE(nRecaps, std::string::npos) << Result.Out;
+    EXPECT_GT(nBoxScores, nMessage) << Result.Out;
+    EXPECT_GT(nRecaps, nBoxScores) << Result.Out;
+    EXPECT_FALSE(Contains(Result.Out, "Saved game: " + Mine_Path())) << Result.Out;
+    EXPECT_TRUE(Read_Text_File(Mine_Path(), "(gone)") == Mine);
 }
 
 TEST_F(ScriptSavesProgramTest, CancelInTheSaveDialogAtQuitIsNotFollowedByASaveOfItsDefaults)
@@ -125,6 +144,32 @@ TEST_F(ScriptSavesProgramTest, AnOverwriteTheScriptConfirmsIsMade)
     EXPECT_TRUE(Contains(Result.Out, "Overwrite?\" -> OK\n")) << Result.Out;
     EXPECT_FALSE(Read_Text_File(Mine_Path(), "(gone)") == Mine);
     EXPECT_TRUE(Contains(Result.Out, "Saved game: " + Data.Path() + "/Mine.zrt")) << Result.Out;
+}
+
+TEST_F(ScriptSavesProgramTest, AnOverwriteAnsweredIfAskedIsMadeWhenAskedAndLapsesWhenNot)
+{
+    // Asked: the box takes the answer, the file changes.
+    const RUN_RESULT Asked = Run(std::string(RESUME_MINE_AND_PLAY) +
+                                 "dialog 120 set 1082 \"Mine\"\ndialog 120 press 1\nanswer ok if asked\n"
+                                 "command \"Save Game\"\nquit\n");
+    ASSERT_EQ(Asked.nExitCode, 0) << Asked.Out << Asked.Err;
+    EXPECT_TRUE(Contains(Asked.Out, "Overwrite?\" -> OK\n")) << Asked.Out;
+    EXPECT_FALSE(Read_Text_File(Mine_Path(), "(gone)") == Mine);
+    EXPECT_TRUE(Contains(Asked.Out, "Saved game: " + Mine_Path())) << Asked.Out;
+
+    // Not asked (a new name): the answer lapses with its step, the run goes
+    // on; a plain answer no box takes still fails its line.
+    const RUN_RESULT Unasked = Run(std::string(RESUME_MINE_AND_PLAY) +
+                                   "dialog 120 set 1082 \"Other\"\ndialog 120 press 1\nanswer ok if asked\n"
+                                   "command \"Save Game\"\ncommand Standings\nquit\n");
+    ASSERT_EQ(Unasked.nExitCode, 0) << Unasked.Out << Unasked.Err;
+    EXPECT_FALSE(Contains(Unasked.Out, "Overwrite?")) << Unasked.Out;
+    EXPECT_TRUE(Contains(Unasked.Out, "Saved game: " + Data.Path() + "/Other.zrt")) << Unasked.Out;
+    const RUN_RESULT Plain = Run(std::string(RESUME_MINE_AND_PLAY) +
+                                 "dialog 120 set 1082 \"Third\"\ndialog 120 press 1\nanswer ok\n"
+                                 "command \"Save Game\"\nquit\n");
+    EXPECT_EQ(Plain.nExitCode, 2) << Plain.Out << Plain.Err;
+    EXPECT_TRUE(Contains(Plain.Err, "line 7: no message box took this answer")) << Plain.Err;
 }
 
 TEST_F(ScriptSavesProgramTest, TheSummaryOfARunThatWroteNothingNamesNoFileOfAnEarlierRun)

@@ -34,6 +34,7 @@ struct CONTROL_WIDGETS {
     std::vector<int> TabStopsShown;        // list: its columns come from these
     int nTopShown = -1;                    // list and report: the top row scrolled to
     int nFocusShown = -2;                  // the cursor row shown
+    int nSelectedShown = -2;               // list: the selected entry last scrolled into view
     unsigned nFocusRevision = ~0u;
 };
 

@@ -894,11 +894,29 @@ void Fill_List(CONTROL_WIDGETS& W, const DIALOG_CONTROL& Control)
         W.ItemsShown = Control.Items;
         W.nTopShown = -1;
         W.nFocusShown = -2;
+        W.nSelectedShown = -2;
     }
+    const int nRows = static_cast<int>(Control.Items.size());
+    const int nTopBefore = W.nTopShown;
     if (Control.nStyle & CS_MULTI_SELECT)
-        Show_Focus_And_Top(W, static_cast<int>(Control.Items.size()), Control.nSelected, Control.nTopIndex);
+        Show_Focus_And_Top(W, nRows, Control.nSelected, Control.nTopIndex);
     else
-        Show_Focus_And_Top(W, static_cast<int>(Control.Items.size()), -1, Control.nTopIndex);
+        Show_Focus_And_Top(W, nRows, -1, Control.nTopIndex);
+    // An entry the program selects (a club chosen as the dialog opens, the
+    // list filled again) is scrolled into view whole, as a click or a key
+    // shows the row it selects: the least scroll that does, so a row shown
+    // whole stays put, and after the model's top row was scrolled to. A view
+    // not yet drawn scrolls once it is laid out. The user's own scrolling
+    // is left alone.
+    if (!(Control.nStyle & CS_MULTI_SELECT) &&
+        (Control.nSelected != W.nSelectedShown || W.nTopShown != nTopBefore)) {
+        if (Control.nSelected >= 0 && Control.nSelected < nRows) {
+            GtkTreePath* pPath = gtk_tree_path_new_from_indices(Control.nSelected, -1);
+            gtk_tree_view_scroll_to_cell(pTree, pPath, nullptr, FALSE, 0.0f, 0.0f);
+            gtk_tree_path_free(pPath);
+        }
+        W.nSelectedShown = Control.nSelected;
+    }
     GtkTreeSelection* pSelection = gtk_tree_view_get_selection(pTree);
     gtk_tree_selection_unselect_all(pSelection);
     for (size_t i = 0; i < Control.Items.size(); ++i) {

@@ -534,6 +534,39 @@ int View_Cursor_Row(int nDialogId, int nControl)
     return nRow;
 }
 
+int View_Selected_Row(int nDialogId, int nControl)
+{
+    GtkTreeView* pTree = Tree_Of(nDialogId, nControl);
+    if (pTree == nullptr)
+        return -1;
+    GList* pRows = gtk_tree_selection_get_selected_rows(gtk_tree_view_get_selection(pTree), nullptr);
+    int nRow = -1;
+    if (pRows != nullptr) {
+        const gint* pIndexes = gtk_tree_path_get_indices(static_cast<GtkTreePath*>(pRows->data));
+        nRow = pIndexes != nullptr ? pIndexes[0] : -1;
+    }
+    g_list_free_full(pRows, reinterpret_cast<GDestroyNotify>(gtk_tree_path_free));
+    return nRow;
+}
+
+bool View_Row_Shown_Whole(int nDialogId, int nControl, int nRow)
+{
+    GtkTreeView* pTree = Tree_Of(nDialogId, nControl);
+    if (pTree == nullptr || nRow < 0 || !gtk_widget_get_realized(GTK_WIDGET(pTree)))
+        return false;
+    GtkTreePath* pPath = gtk_tree_path_new_from_indices(nRow, -1);
+    GdkRectangle Row{};
+    gtk_tree_view_get_background_area(pTree, pPath, nullptr, &Row);
+    gtk_tree_path_free(pPath);
+    // The row's area is in the bin window's coordinates, the visible part
+    // of the view in the tree's.
+    int yTop = 0;
+    gtk_tree_view_convert_bin_window_to_tree_coords(pTree, 0, Row.y, nullptr, &yTop);
+    GdkRectangle Shown{};
+    gtk_tree_view_get_visible_rect(pTree, &Shown);
+    return Row.height > 0 && yTop >= Shown.y && yTop + Row.height <= Shown.y + Shown.height;
+}
+
 int View_Columns(int nDialogId, int nControl)
 {
     GtkTreeView* pTree = Tree_Of(nDialogId, nControl);

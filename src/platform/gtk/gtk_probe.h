@@ -111,6 +111,11 @@ bool Drag_Header(int nDialogId, int nControl, int nColumn, int nPosition);
 // row; -1 when none or not found.
 int View_Top_Row(int nDialogId, int nControl);
 int View_Cursor_Row(int nDialogId, int nControl);
+// The row the view has selected first, and whether it shows whole in the
+// view's visible area (not cut at an edge, not scrolled out); -1 / false
+// when none or not found.
+int View_Selected_Row(int nDialogId, int nControl);
+bool View_Row_Shown_Whole(int nDialogId, int nControl, int nRow);
 // How many columns a list or report list's view has.
 int View_Columns(int nDialogId, int nControl);
 // A report list's column's width as the view has it (model column index).
