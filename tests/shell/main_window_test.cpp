@@ -81,22 +81,23 @@ TEST_F(MainWindowTest, DraftMenuFollowsTheFantasyDraft)
 
 namespace {
 
-// Game record 3 of the year played 20-17, its pages written as its last
+// Game record 3 of the year played 20-nHome, its pages written as its last
 // whistle writes them (the box score only with bRecap false).
-void Write_Game_3_Pages(int nYear, bool bRecap = true)
+void Write_Game_3_Pages(int nYear, bool bRecap = true, int nHome = 17)
 {
     GAME& Game = League.Game[3];
     Game.nAwayTeam = 1;
     Game.nHomeTeam = 2;
     Game.nYear = static_cast<uint16_t>(nYear);
     Game.nScore[GAME_SIDE_AWAY] = 20;
-    Game.nScore[GAME_SIDE_HOME] = 17;
+    Game.nScore[GAME_SIDE_HOME] = nHome;
     Game.nClock = SECONDS_OF_REGULATION;
     Set_Game_Pages_Enabled(true);
     Write_Game_Page_Header(&Game);
     ASSERT_TRUE(Write_Box_Score_File(&Game, 3, 1));
-    if (bRecap)
+    if (bRecap) {
         ASSERT_TRUE(Write_Recap_File(&Game, 3, 1));
+    }
     Clear_Game_Log_Texts();
 }
 
@@ -154,9 +155,7 @@ TEST_F(MainWindowTest, AnotherGamesPageOfTheSameNameIsNotOpened)
     Set_User_Preference(PREF_CURRENT_WEEK, 1);
     Set_User_Preference(PREF_SHOWN_GAME, 3);
     // Another league's game 3 of 2019, 20-14, wrote the pages.
-    Write_Game_3_Pages(2019);
-    League.Game[3].nScore[GAME_SIDE_HOME] = 14;
-    Write_Game_3_Pages(2019);
+    Write_Game_3_Pages(2019, true, 14);
     League.Game[3].nScore[GAME_SIDE_HOME] = 17;
     const std::string Root = std::filesystem::current_path().string();
     EXPECT_FALSE(Open_Shown_Game_Page(false));

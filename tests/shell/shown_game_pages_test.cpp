@@ -21,6 +21,7 @@
 #include "scratch_folder.h"
 #include "season/day_advance.h"
 #include "shell/main_window.h"
+#include "test_support.h"
 #include "whole_season.h"
 
 namespace {
@@ -43,10 +44,10 @@ TEST(ShownGamePagesTest, AnotherLeaguesPagesOfTheSameNamesAreNeverOpenedAsTheSho
     ASSERT_TRUE(Scratch.Ready());
     ui::Reset();
     services::Reset();
-    Set_Game_Pages_Enabled(true);
 
     // League A plays its first day and is saved with its game shown.
     whole_season::Build_League(21);
+    Set_Game_Pages_Enabled(true);
     Advance_Day(1);
     const int nGame = Show_First_Final_Game();
     ASSERT_GE(nGame, 0);
@@ -61,6 +62,7 @@ TEST(ShownGamePagesTest, AnotherLeaguesPagesOfTheSameNamesAreNeverOpenedAsTheSho
     // League B of the same year plays the same day: the same game number,
     // another game, under the same names.
     whole_season::Build_League(22);
+    Set_Game_Pages_Enabled(true);
     Advance_Day(1);
     ASSERT_EQ(Show_First_Final_Game(), nGame);
     char szName[64];
