@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <set>
 
 #include "base/text_utils.h"
@@ -151,6 +153,58 @@ void Append_Line_Score_Row(std::string& Out, const GAME* pGame, int nSide)
     Append_Formatted(Out, "<TD width=\"60\" class=%s><B>%d</B></TD></TR>", szCell, pGame->nScore[nSide]);
 }
 
+// Every page head starts so; a game's mark goes right after it.
+constexpr const char* PAGE_HEAD_START = "<HTML><HEAD>";
+constexpr const char* PAGE_MARK_START = "<META name=\"game-mark\" content=\"";
+// The mark stands within a page's first bytes; this many are read to find it.
+constexpr size_t PAGE_MARK_SEARCH_BYTES = 4096;
+
+// FNV-1a over the little-endian bytes of each value: the same game gives the
+// same fingerprint on every machine and after a save and a load.
+class FINGERPRINT {
+public:
+    void Add(int64_t nValue)
+    {
+        for (int i = 0; i < 8; ++i) {
+            m_nHash ^= static_cast<uint8_t>(static_cast<uint64_t>(nValue) >> (8 * i));
+            m_nHash *= 1099511628211ull;
+        }
+    }
+    uint64_t Value() const { return m_nHash; }
+
+private:
+    uint64_t m_nHash = 14695981039346656037ull;
+};
+
+// What was played: the teams, the score, the clock, the rosters at kick-off
+// and every logged play without its narration (the fields the game's pages
+// are written from, and none that a later day or a load changes).
+uint64_t Game_Fingerprint(const GAME* pGame)
+{
+    FINGERPRINT Print;
+    Print.Add(pGame->nAwayTeam);
+    Print.Add(pGame->nHomeTeam);
+    Print.Add(pGame->nScore[GAME_SIDE_AWAY]);
+    Print.Add(pGame->nScore[GAME_SIDE_HOME]);
+    Print.Add(pGame->nYear);
+    Print.Add(pGame->nWeek);
+    Print.Add(pGame->nClock);
+    for (const auto& Side : pGame->nRosterID)
+        for (int32_t nID : Side)
+            Print.Add(nID);
+    const int nPlays = std::clamp<int>(pGame->nPlays, 0, PLAY_LOG_SIZE);
+    Print.Add(nPlays);
+    for (int i = 0; i < nPlays; ++i) {
+        const PLAY& Play = pGame->PlayLog[i];
+        for (int64_t nValue : {int64_t{Play.nClock}, int64_t{Play.nOtherPasser}, int64_t{Play.nPlayer1},
+                               int64_t{Play.nPlayer2}, int64_t{Play.nOffenseCall}, int64_t{Play.nDefenseCall},
+                               int64_t{Play.nYard1}, int64_t{Play.nYard2}, int64_t{Play.nSnapDown},
+                               int64_t{Play.nSnapToGo}, int64_t{Play.nSnapYardLine}, int64_t{Play.bResult}})
+            Print.Add(nValue);
+    }
+    return Print.Value();
+}
+
 constexpr const char* BOX_SCORE_PATTERN = "Output\\Box-%02d-%03d.htm";
 constexpr const char* RECAP_PATTERN = "Output\\Recap-%02d-%03d.htm";
 
@@ -187,9 +241,15 @@ bool Write_Page_File(const char* szPattern, const GAME* pGame, int nGameIndex, c
 {
     char szName[TEXT_BUFFER_SIZE];
     std::snprintf(szName, sizeof(szName), szPattern, ((pGame->nYear % 100) + 100) % 100, nGameIndex);
+    // The game's mark goes first in the head (first of all when there is no
+    // head), where a check finds it in the page's first bytes.
+    const std::string Mark = Get_Game_Page_Mark(pGame, nGameIndex);
+    const size_t nHeadStart = g_PageHead.rfind(PAGE_HEAD_START, 0) == 0 ? std::strlen(PAGE_HEAD_START) : 0;
+    std::string Page;
+    Page.reserve(Mark.size() + g_PageHead.size() + Body.size());
+    Page.append(g_PageHead, 0, nHeadStart).append(Mark).append(g_PageHead, nHeadStart).append(Body);
     // Written whole under a temporary name, then renamed: a full disk never
     // leaves half a page under the page's name.
-    const std::string Page = g_PageHead + Body;
     int nError = 0;
     if (!files::Create_Folders("Output"))
         nError = errno != 0 ? errno : EIO;
@@ -574,6 +634,35 @@ bool Get_Selected_Recap_File_Name(char* szBuffer, size_t nSize)
 bool Was_Game_Page_Lost(const char* szName)
 {
     return szName != nullptr && g_LostPages.count(szName) > 0;
+}
+
+std::string Get_Game_Page_Mark(const GAME* pGame, int nGameIndex)
+{
+    if (pGame == nullptr)
+        return std::string();
+    char szMark[160];
+    std::snprintf(szMark, sizeof(szMark), "%s%d %03d %d at %d %d-%d %016llx\">", PAGE_MARK_START, pGame->nYear,
+                  nGameIndex, pGame->nAwayTeam, pGame->nHomeTeam, pGame->nScore[GAME_SIDE_AWAY],
+                  pGame->nScore[GAME_SIDE_HOME], static_cast<unsigned long long>(Game_Fingerprint(pGame)));
+    return szMark;
+}
+
+int Check_Game_Page(const char* szName, const GAME* pGame, int nGameIndex)
+{
+    if (szName == nullptr || pGame == nullptr)
+        return GAME_PAGE_MISSING;
+    FILE* pFile = files::Open_File(szName, "rb");
+    if (pFile == nullptr)
+        return GAME_PAGE_MISSING;
+    std::string Start(PAGE_MARK_SEARCH_BYTES, '\0');
+    Start.resize(std::fread(Start.data(), 1, Start.size(), pFile));
+    std::fclose(pFile);
+    const size_t nMark = Start.find(PAGE_MARK_START);
+    if (nMark == std::string::npos)
+        return GAME_PAGE_UNMARKED;
+    // The whole mark, to its closing quote and bracket.
+    const std::string Own = Get_Game_Page_Mark(pGame, nGameIndex);
+    return Start.compare(nMark, Own.size(), Own) == 0 ? GAME_PAGE_OWN : GAME_PAGE_REPLACED;
 }
 
 bool Write_Down_And_Distance_CSV()

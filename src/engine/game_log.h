@@ -81,6 +81,26 @@ bool Get_Selected_Recap_File_Name(char* szBuffer, size_t nSize);
 // spell it) failed: whatever stands under the name is not that game's page.
 bool Was_Game_Page_Lost(const char* szName);
 
+// The names say only the year and the game's number, so two leagues of one
+// year in one folder (or a league played on again from an older save) write
+// pages of the same names. Each page therefore carries in its head a mark of
+// the game that wrote it: a META element naming the year, the number, the
+// teams and the score, and a fingerprint of the game as played (its rosters
+// and every logged play).
+std::string Get_Game_Page_Mark(const GAME* pGame, int nGameIndex);
+
+// What stands under a game's page name, told by the page's mark.
+enum GAME_PAGE_CHECK : int {
+    GAME_PAGE_OWN = 0,         // the page this game wrote
+    GAME_PAGE_MISSING = 1,     // no page of the name can be read
+    GAME_PAGE_UNMARKED = 2,    // a page without a mark: written before pages carried one
+    GAME_PAGE_REPLACED = 3,    // the page of another game of the same name
+};
+// Reads the head of the page szName (as the names above spell it) and tells
+// whether it is the page of the game record pGame, number nGameIndex. A game
+// not yet over has no page, so whatever stands there is another game's.
+int Check_Game_Page(const char* szName, const GAME* pGame, int nGameIndex);
+
 // "DownAndDistance.csv" in the current folder, rewritten from this run's
 // tally of snaps by down and yards to go. False when it could not be written.
 bool Write_Down_And_Distance_CSV();

@@ -226,11 +226,9 @@ bool Open_Document(const char* szPathOrUrl)
     return !Target.empty();
 }
 
-namespace {
-// A path as a person finds it: one taken from the data folder (the current
-// one) named from the root, so a box never names "Output/Box-19-008.htm"
-// alone; an absolute path or an address as it is.
-std::string Full_Path_Of(const std::string& Path)
+// A box never names "Output/Box-19-008.htm" alone: a person finds the file
+// from the root.
+std::string Get_Document_Full_Path(const std::string& Path)
 {
     if (Path.empty() || Path[0] == '/' || Path.find("://") != std::string::npos)
         return Path;
@@ -244,7 +242,6 @@ std::string Full_Path_Of(const std::string& Path)
         Folder += '/';
     return Folder + Path.substr(nStart);
 }
-}  // namespace
 
 bool Show_Document(const char* szPath, const char* szCaption)
 {
@@ -253,12 +250,12 @@ bool Show_Document(const char* szPath, const char* szCaption)
     if (Open_Document(Path.c_str())) {
         // The backend tells when its opener ends (never before this returns).
         if (Ui_Backend().Open_Document != nullptr)
-            g_AskedDocuments.emplace(Path, ASKED_DOCUMENT{Caption, Full_Path_Of(Path)});
+            g_AskedDocuments.emplace(Path, ASKED_DOCUMENT{Caption, Get_Document_Full_Path(Path)});
         return true;
     }
     Show_Formatted_Message(Caption.c_str(),
                            "No program could open %s: the desktop's opener (xdg-open) could not be started.",
-                           Full_Path_Of(Path).c_str());
+                           Get_Document_Full_Path(Path).c_str());
     return false;
 }
 

@@ -42,6 +42,9 @@ bool Open_Document(const char* szPathOrUrl);
 // szCaption says so, naming the file by its full path (a relative one taken
 // from the current folder). False when the opener did not start.
 bool Show_Document(const char* szPath, const char* szCaption);
+// A path as a box names it: one taken from the data folder (the current
+// one) named from the root; an absolute path or an address as it is.
+std::string Get_Document_Full_Path(const std::string& Path);
 // For backends: the opener started on a document has ended (nStatus its
 // exit status). A failure is noted in debug.txt, and told in a box when the
 // document was asked for through Show_Document.

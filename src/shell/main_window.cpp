@@ -10,6 +10,7 @@
 #include "engine/game_log.h"
 #include "engine/watched_game.h"
 #include "league/preferences.h"
+#include "league/team_schedule.h"
 #include "pages/calendar_page.h"
 #include "pages/draft_page.h"
 #include "pages/game_view.h"
@@ -120,11 +121,33 @@ bool Open_Shown_Game_Page(bool bRecap)
                                Path.c_str());
         return false;
     }
-    if (!files::File_Exists(Path.c_str())) {
-        Show_Formatted_Message(bRecap ? "Recap" : "Box Score", "Couldn't find %s", Path.c_str());
+    const char* szCaption = bRecap ? "Recap" : "Box Score";
+    const std::string FullPath = Get_Document_Full_Path(Path);
+    const int nShown = Get_User_Preference(PREF_SHOWN_GAME);
+    switch (Check_Game_Page(szName, Get_Game_Record(nShown), nShown)) {
+    case GAME_PAGE_OWN:
+        break;
+    case GAME_PAGE_REPLACED:
+        Show_Formatted_Message(szCaption,
+                               "%s is not this game's page: a later game of the same name (another league in "
+                               "this folder, or this league played on from an older save) replaced it.",
+                               FullPath.c_str());
+        return false;
+    case GAME_PAGE_UNMARKED: {
+        char szText[ERROR_TEXT_SIZE];
+        std::snprintf(szText, sizeof(szText),
+                      "%s was written before pages carried a mark of their game, so it cannot be told from a "
+                      "later game's page of the same name. Open it anyway?",
+                      FullPath.c_str());
+        if (Show_Message_Box(szText, szCaption, BOX_YESNO | BOX_ICON_QUESTION | BOX_DEFAULT_SECOND) != ID_YES)
+            return false;
+        break;
+    }
+    default:
+        Show_Formatted_Message(szCaption, "Couldn't find %s", Path.c_str());
         return false;
     }
-    return Show_Document(Path.c_str(), bRecap ? "Recap" : "Box Score");
+    return Show_Document(Path.c_str(), szCaption);
 }
 
 bool Remake_Watched_Game_Calls()

@@ -45,7 +45,11 @@ bool Remake_Watched_Game_Calls();
 // Opens the box score (bRecap false) or the recap of the game shown in the
 // game window with the desktop's opener, by the names the engine gives the
 // shown game's pages; a page not written says so, and so does a page no
-// program could open. False when nothing opened.
+// program could open. A page of the name that another game wrote (another
+// league in the folder, or this one played on from an older save) is never
+// opened: a box says a later game replaced it. A page written before pages
+// carried their game's mark is opened only when the user says so. False
+// when nothing opened.
 bool Open_Shown_Game_Page(bool bRecap);
 
 // --- The client area: the page, the status bar, the news bar ---------------

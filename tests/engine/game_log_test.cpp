@@ -409,11 +409,79 @@ TEST_F(GameLogTest, PageFilesHoldHeadAndBody)
     EXPECT_TRUE(Write_Recap_File(&Game, 7, 1));
     EXPECT_TRUE(Get_Game_Page_Head().empty());
     EXPECT_TRUE(Get_Game_Play_Table_Html().empty());
+    // The game's mark opens the head: the year, the number, away at home,
+    // the score, then the fingerprint's 16 hex digits.
+    const std::string Mark = Get_Game_Page_Mark(&Game, 7);
+    EXPECT_EQ(Mark.rfind("<META name=\"game-mark\" content=\"2030 007 1 at 4 0-0 ", 0), 0u) << Mark;
+    EXPECT_EQ(Mark.size(), std::string("<META name=\"game-mark\" content=\"2030 007 1 at 4 0-0 ").size() + 16 + 2);
+    EXPECT_EQ(Mark.substr(Mark.size() - 2), "\">");
+    ASSERT_EQ(Head.rfind("<HTML><HEAD>", 0), 0u);
+    const std::string Marked = "<HTML><HEAD>" + Mark + Head.substr(12);
     std::vector<unsigned char> Data;
     ASSERT_TRUE(files::Read_Whole_File("Output/Box-30-007.htm", Data));
-    EXPECT_EQ(std::string(Data.begin(), Data.end()), Head + Body);
+    EXPECT_EQ(std::string(Data.begin(), Data.end()), Marked + Body);
     ASSERT_TRUE(files::Read_Whole_File("Output/Recap-30-007.htm", Data));
-    EXPECT_EQ(std::string(Data.begin(), Data.end()), Head + Table);
+    EXPECT_EQ(std::string(Data.begin(), Data.end()), Marked + Table);
+}
+
+// Pages of the same name written by another game (another league of the
+// year in the folder, or this league played on again from an older save)
+// are told from the game's own by the mark in their head.
+TEST_F(GameLogTest, APageIsTheGamesOwnOnlyByItsMark)
+{
+    SCRATCH_FOLDER Scratch{"game_log_marks"};
+    ASSERT_TRUE(Scratch.Ready());
+    const auto Write_Pages = [](const GAME& Of, int nIndex) {
+        Write_Game_Page_Header(&Of);
+        return Write_Box_Score_File(&Of, nIndex, 1) && Write_Recap_File(&Of, nIndex, 1);
+    };
+    Snap(0, KICKOFF_DOWN, 0, 65, 0, PLAY_NOT_CALLED);
+    Finish(RESULT_KICKOFF_RETURNED, RUNNER_ID, 20, 6, 0, 0);
+    Snap(6, FIRST_DOWN_CODE, 10, 75, 3, 2);
+    Finish(RESULT_RUN_MIDDLE, RUNNER_ID, 4, 3600, 7, 3);
+    const char* const BOX = "Output\\Box-30-007.htm";
+    const char* const RECAP = "Output\\Recap-30-007.htm";
+    EXPECT_EQ(Check_Game_Page(BOX, &Game, 7), GAME_PAGE_MISSING);
+    ASSERT_TRUE(Write_Pages(Game, 7));
+    EXPECT_EQ(Check_Game_Page(BOX, &Game, 7), GAME_PAGE_OWN);
+    EXPECT_EQ(Check_Game_Page(RECAP, &Game, 7), GAME_PAGE_OWN);
+    // The same record asked about as another number's game.
+    EXPECT_EQ(Check_Game_Page(BOX, &Game, 8), GAME_PAGE_REPLACED);
+
+    // Another league's game 7 of 2030: the same clubs and the same score,
+    // one play gained a yard more.
+    GAME& Other = League.Game[4];
+    Other = Game;
+    Other.PlayLog[1].nYard1 = 5;
+    ASSERT_TRUE(Write_Pages(Other, 7));
+    EXPECT_EQ(Check_Game_Page(BOX, &Game, 7), GAME_PAGE_REPLACED);
+    EXPECT_EQ(Check_Game_Page(RECAP, &Game, 7), GAME_PAGE_REPLACED);
+    EXPECT_EQ(Check_Game_Page(BOX, &Other, 7), GAME_PAGE_OWN);
+    // Each thing the fingerprint takes in tells two games apart.
+    const auto Differs = [&](void (*Change)(GAME&)) {
+        Other = Game;
+        Change(Other);
+        return Get_Game_Page_Mark(&Other, 7) != Get_Game_Page_Mark(&Game, 7);
+    };
+    EXPECT_TRUE(Differs([](GAME& G) { G.nScore[GAME_SIDE_HOME] = 4; }));
+    EXPECT_TRUE(Differs([](GAME& G) { G.nAwayTeam = 2; }));
+    EXPECT_TRUE(Differs([](GAME& G) { G.nWeek = 3; }));
+    EXPECT_TRUE(Differs([](GAME& G) { G.nRosterID[GAME_SIDE_HOME][79] = 9; }));
+    EXPECT_TRUE(Differs([](GAME& G) { G.PlayLog[0].nPlayer2 = TACKLER_ID; }));
+    EXPECT_TRUE(Differs([](GAME& G) { G.PlayLog[1].bResult ^= 1; }));
+    EXPECT_TRUE(Differs([](GAME& G) { G.nPlays = 1; }));
+    // What the narration tells, and the state of a snap nobody takes any
+    // more, are no part of it.
+    EXPECT_FALSE(Differs([](GAME& G) { G.PlayLog[1].Narration[0].bVariant = 7; }));
+    EXPECT_FALSE(Differs([](GAME& G) { G.nAttendance = 60000; }));
+    EXPECT_FALSE(Differs([](GAME& G) { G.CurrentPlay.nYard1 = 30; }));
+
+    // A page written before pages carried a mark, and one of no head.
+    ASSERT_TRUE(files::Write_Whole_File("Output/Box-30-007.htm", "<HTML><HEAD><TITLE>", 19));
+    EXPECT_EQ(Check_Game_Page(BOX, &Game, 7), GAME_PAGE_UNMARKED);
+    ASSERT_TRUE(files::Write_Whole_File("Output/Box-30-007.htm", "", 0));
+    EXPECT_EQ(Check_Game_Page(BOX, &Game, 7), GAME_PAGE_UNMARKED);
+    EXPECT_EQ(Check_Game_Page(BOX, nullptr, 7), GAME_PAGE_MISSING);
 }
 
 // What "debug.txt" of the current folder holds ("" when nothing).

@@ -16,6 +16,7 @@
 #include "test_support.h"
 #include "whole_season.h"
 #include "engine/box_score_reading.h"
+#include "engine/game_log.h"
 #include "engine/game_report.h"
 #include "engine/game_state.h"
 #include "league/game_record.h"
@@ -63,6 +64,9 @@ SEASON_READING Read_Regular_Season()
         char szName[64];
         std::snprintf(szName, sizeof szName, "Output/Box-%02d-%03d.htm", pGame->nYear % 100, g);
         const std::string Page = Read_Text_File(szName, "");
+        // Nothing of the season after its last whistle changes what the
+        // page's mark was made from.
+        EXPECT_EQ(Check_Game_Page(szName, pGame, g), GAME_PAGE_OWN) << szName;
         BOX_SCORE Box;
         EXPECT_TRUE(Read_Box_Score(Page, Box)) << szName;
         Season.Boxes[g] = Box;

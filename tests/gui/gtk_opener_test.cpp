@@ -2,7 +2,8 @@
 // mouse, open its box score through the desktop's opener (xdg-open, found on
 // PATH); where no program opens it, a box titled "Box Score" says so and
 // names the file: an opener that ends with a failure (xdg-open's status 3
-// when no program takes the file) and none to start at all. The openers are
+// when no program takes the file) and none to start at all. A page of the
+// same name another game wrote is never handed to the opener. The openers are
 // small scripts of the test's own, on a PATH of their own.
 
 #include <gtest/gtest.h>
@@ -173,5 +174,22 @@ TEST(GtkOpener, AFinishedGamesPointsByQuarterOpenItsBoxScoreOrABoxSaysNoProgramC
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Box Score");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text,
               "No program could open " + FullBoxScore + ": the desktop's opener (xdg-open) could not be started.");
+
+    // Another league's game of the same name and year wrote over the page:
+    // the opener is not started, and a box names the file.
+    static GAME Other;
+    Other = *Get_Game_Record(nGame);
+    Other.nScore[GAME_SIDE_HOME] += 3;
+    Write_Game_Page_Header(&Other);
+    ASSERT_TRUE(Write_Box_Score_File(&Other, nGame, 1));
+    ui::Clear_Shown_Boxes();
+    Path.Set(Working);
+    ASSERT_TRUE(xtest::Click(pPage, x, y));
+    ASSERT_TRUE(xtest::Wait_Until([] { return !ui::Shown_Boxes().empty(); })) << "no box said the page was replaced";
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Box Score");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              FullBoxScore + " is not this game's page: a later game of the same name (another league in this "
+                             "folder, or this league played on from an older save) replaced it.");
+    EXPECT_EQ(Read_File(Working + "/opened.txt"), BoxScore + "\n");
     Destroy_Main_Window();
 }

@@ -71,12 +71,35 @@ TEST_F(MainWindowTest, DraftMenuFollowsTheFantasyDraft)
 
 #include <cstdio>
 
+#include "engine/game_log.h"
+#include "engine/game_report.h"
+#include "league/game_record.h"
 #include "platform/files.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 #include "scratch_folder.h"
 
 namespace {
+
+// Game record 3 of the year played 20-17, its pages written as its last
+// whistle writes them (the box score only with bRecap false).
+void Write_Game_3_Pages(int nYear, bool bRecap = true)
+{
+    GAME& Game = League.Game[3];
+    Game.nAwayTeam = 1;
+    Game.nHomeTeam = 2;
+    Game.nYear = static_cast<uint16_t>(nYear);
+    Game.nScore[GAME_SIDE_AWAY] = 20;
+    Game.nScore[GAME_SIDE_HOME] = 17;
+    Game.nClock = SECONDS_OF_REGULATION;
+    Set_Game_Pages_Enabled(true);
+    Write_Game_Page_Header(&Game);
+    ASSERT_TRUE(Write_Box_Score_File(&Game, 3, 1));
+    if (bRecap) {
+        ASSERT_TRUE(Write_Recap_File(&Game, 3, 1));
+    }
+    Clear_Game_Log_Texts();
+}
 
 // The shown game's box score and recap open by the names of the shown
 // game's pages: last season's in the off-season.
@@ -88,13 +111,7 @@ TEST_F(MainWindowTest, TheShownGamesPagesOpenByTheirNames)
     Set_User_Preference(PREF_SEASON_INDEX, 1);   // 2020
     Set_User_Preference(PREF_CURRENT_WEEK, OFFSEASON_WEEK);
     Set_User_Preference(PREF_SHOWN_GAME, 3);
-    ASSERT_TRUE(files::Create_Folders("Output"));
-    for (const char* szName : {"Output\\Box-19-003.htm", "Output\\Recap-19-003.htm", "Output\\Box-20-003.htm"}) {
-        FILE* pFile = files::Open_File(szName, "w");
-        ASSERT_NE(pFile, nullptr) << szName;
-        std::fputs("<html></html>", pFile);
-        std::fclose(pFile);
-    }
+    Write_Game_3_Pages(2019);
     EXPECT_TRUE(Open_Shown_Game_Page(false));
     EXPECT_TRUE(Open_Shown_Game_Page(true));
     ASSERT_EQ(services::Opened_Documents().size(), 2u);
@@ -102,6 +119,7 @@ TEST_F(MainWindowTest, TheShownGamesPagesOpenByTheirNames)
     EXPECT_EQ(services::Opened_Documents()[1], files::Resolve_Path("Output\\Recap-19-003.htm"));
     // In the season: this year's; a page not written is said to be missing.
     Set_User_Preference(PREF_CURRENT_WEEK, 4);
+    Write_Game_3_Pages(2020, false);
     EXPECT_TRUE(Open_Shown_Game_Page(false));
     EXPECT_EQ(services::Opened_Documents().back(), files::Resolve_Path("Output\\Box-20-003.htm"));
     EXPECT_FALSE(Open_Shown_Game_Page(true));
@@ -123,6 +141,47 @@ TEST_F(MainWindowTest, TheShownGamesPagesOpenByTheirNames)
                                              "/Output/Box-20-003.htm: the desktop's opener (xdg-open) could not be "
                                              "started.");
     EXPECT_EQ(services::Opened_Documents().size(), 3u);
+    services::Reset();
+}
+
+// A page of the shown game's name without a mark (written by an older
+// version) cannot be told from another game's: it opens only when the user
+// says so.
+TEST_F(MainWindowTest, APageWithoutAMarkOpensOnlyWhenTheUserSaysSo)
+{
+    SCRATCH_FOLDER Scratch("shown_game_unmarked_page");
+    services::Reset();
+    League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
+    Set_User_Preference(PREF_SEASON_INDEX, 0);
+    Set_User_Preference(PREF_CURRENT_WEEK, 1);
+    Set_User_Preference(PREF_SHOWN_GAME, 3);
+    const std::string Root = std::filesystem::current_path().string();
+    // The game's own pages open without a question.
+    Write_Game_3_Pages(2019);
+    EXPECT_TRUE(Open_Shown_Game_Page(false));
+    EXPECT_TRUE(Open_Shown_Game_Page(true));
+    EXPECT_EQ(services::Opened_Documents().size(), 2u);
+    EXPECT_TRUE(ui::Shown_Boxes().empty());
+
+    // A page of an older program, without a mark: asked; No leaves it shut.
+    ASSERT_TRUE(files::Write_Whole_File("Output/Box-19-003.htm", "<html></html>", 13));
+    ui::Queue_Answer(ID_NO);
+    EXPECT_FALSE(Open_Shown_Game_Page(false));
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Box Score");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              Root + "/Output/Box-19-003.htm was written before pages carried a mark of their game, so it cannot be "
+                     "told from a later game's page of the same name. Open it anyway?");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Style & BOX_BUTTON_MASK, BOX_YESNO);
+    EXPECT_EQ(services::Opened_Documents().size(), 2u);
+    // Nobody there to answer: the default, No.
+    EXPECT_FALSE(Open_Shown_Game_Page(false));
+    EXPECT_EQ(ui::Shown_Boxes()[1].Result, ID_NO);
+    EXPECT_EQ(services::Opened_Documents().size(), 2u);
+    ui::Queue_Answer(ID_YES);
+    EXPECT_TRUE(Open_Shown_Game_Page(false));
+    ASSERT_EQ(services::Opened_Documents().size(), 3u);
+    EXPECT_EQ(services::Opened_Documents()[2], files::Resolve_Path("Output\\Box-19-003.htm"));
     services::Reset();
 }
 
