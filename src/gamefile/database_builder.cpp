@@ -213,8 +213,6 @@ YEAR_OUTCOME Build_Year(int nYear, std::string& Problem)
         Show_Formatted_Message(szCaption, "The database of %d was not written: %s.", nYear, Problem.c_str());
         return YEAR_REFUSED;
     };
-    if (nClass != DRAFT_CLASS_WRITTEN)
-        return Refuse_Stage("Draft Class", ClassProblem);
     Set_User_Preference(PREF_PERFECT_SCOUTING, 1);
     Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
     char szPath[64];
@@ -229,6 +227,8 @@ YEAR_OUTCOME Build_Year(int nYear, std::string& Problem)
     // the rest; a folder in its place would refuse that rename.
     if (files::Folder_Exists(szPath))
         return Refuse(files::Error_Text(EISDIR));
+    if (nClass != DRAFT_CLASS_WRITTEN)
+        return Refuse_Stage("Draft Class", ClassProblem);
     const int nSave = Save_Game(Get_Staged_Database_Path(nYear).c_str());
     Note_Step("Save_Game");
     if (nSave != 0)
