@@ -75,6 +75,12 @@ bool Is_Staged_Ratings_Name(const std::string& Name)
     return Is_Year_Name(Name, 0, Staged_Ratings_Path);
 }
 
+// Whether anything stands at the name of a commit record of the year.
+bool Has_Record_Left(int nYear)
+{
+    return files::Entry_Exists(Get_Build_Commit_Path(nYear).c_str());
+}
+
 // Removes a staged file unless a folder stands at its name.
 bool Delete_Staged(const std::string& Path)
 {
@@ -205,30 +211,42 @@ void Discard_Staged_Year(int nYear, int nRatingsYear)
     Discard_Draft_Class(nYear);
     if (nRatingsYear != 0 && files::Folder_Is_Inside_Current(RATINGS_FOLDER))
         Delete_Staged(Staged_Ratings_Path(nRatingsYear));
-    if (files::Folder_Is_Inside_Current(DATABASE_FOLDER)) {
-        Delete_Staged(Get_Staged_Database_Path(nYear));
-        Delete_Staged(Get_Build_Commit_Path(nYear));
-    }
+    // By their names wherever the folder leads (a link to a larger disk):
+    // the year's build wrote exactly these there.
+    Delete_Staged(Get_Staged_Database_Path(nYear));
+    Delete_Staged(Get_Build_Commit_Path(nYear));
 }
 
 int Finish_Interrupted_Build_Commits()
 {
-    if (!files::Folder_Exists(DATABASE_FOLDER) || !files::Folder_Is_Inside_Current(DATABASE_FOLDER))
+    // A database folder linked elsewhere (a larger disk) is where the builds
+    // wrote: its records are handled as any, each touching only the names
+    // its year stages.
+    if (!files::Folder_Exists(DATABASE_FOLDER))
         return 0;
     int nHandled = 0;
     for (const std::string& Name : files::List_Folder(DATABASE_FOLDER, "universe-*.dat.commit")) {
         const std::string Path = std::string(DATABASE_FOLDER) + "/" + Name;
-        if (!Is_Commit_Record_Name(Name) || files::Folder_Exists(Path.c_str()))
+        if (!Is_Commit_Record_Name(Name))
             continue;
         const int nYear = std::atoi(Name.c_str() + DATABASE_YEAR_AT);
+        const bool bLink = files::Is_Symbolic_Link(Path.c_str());
+        if (bLink || files::Folder_Exists(Path.c_str())) {
+            // Not a record the build wrote: left as it is, and with it what
+            // the year staged (Discard_All_Staged_Build_Files keeps it).
+            Write_Debug_Log("Left the commit record %s of a database build that did not finish as it is: it is %s, "
+                            "not a file",
+                            Path.c_str(), bLink ? "a symbolic link" : "a folder");
+            continue;
+        }
         ++nHandled;
         BUILD_COMMIT Commit;
         if (!Read_Build_Commit(Path.c_str(), Commit) || Commit.nYear != nYear) {
-            // What it names cannot be known: the staged files go with the
-            // other leftovers, the database in place stays.
+            // What it names cannot be known: what the year staged goes, the
+            // database in place stays.
             Write_Debug_Log("Removed the commit record %s of a database build that did not finish: it cannot be read",
                             Path.c_str());
-            files::Delete_File(Path.c_str());
+            Discard_Staged_Year(nYear, 0);
             continue;
         }
         const std::string Database = Database_Path(nYear);
@@ -257,11 +275,28 @@ int Finish_Interrupted_Build_Commits()
 
 int Discard_All_Staged_Build_Files()
 {
-    int nRemoved = Discard_All_Staged_Leader_Files() + Discard_All_Staged_Draft_Classes();
+    // A database folder linked to where nothing is now (a disk not mounted)
+    // may hold a record naming any of them: nothing staged goes until the
+    // start can read it.
+    if (files::Is_Symbolic_Link(DATABASE_FOLDER) && !files::Folder_Exists(DATABASE_FOLDER))
+        return 0;
+    // A record still there (one the start could not handle) keeps what its
+    // year staged, the class log with it.
+    bool bRecordLeft = false;
+    for (const std::string& Name : files::List_Folder(DATABASE_FOLDER, "universe-*.dat.commit"))
+        bRecordLeft = bRecordLeft || Is_Commit_Record_Name(Name);
+    int nRemoved = Discard_All_Staged_Leader_Files(Has_Record_Left) +
+                   Discard_All_Staged_Draft_Classes(Has_Record_Left, bRecordLeft);
     const std::string Suffix = BUILD_STAGED_SUFFIX;
     nRemoved += files::Delete_Matching_Files(DATABASE_FOLDER, ("universe-*.dat" + Suffix).c_str(),
-                                             Is_Staged_Database_Name);
+                                             [](const std::string& Name) {
+                                                 return Is_Staged_Database_Name(Name) &&
+                                                        !Has_Record_Left(std::atoi(Name.c_str() + DATABASE_YEAR_AT));
+                                             });
     nRemoved += files::Delete_Matching_Files(RATINGS_FOLDER, ("*_Player_Ratings.csv" + Suffix).c_str(),
-                                             Is_Staged_Ratings_Name);
+                                             [](const std::string& Name) {
+                                                 return Is_Staged_Ratings_Name(Name) &&
+                                                        !Has_Record_Left(std::atoi(Name.c_str()));
+                                             });
     return nRemoved;
 }

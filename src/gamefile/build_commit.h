@@ -70,17 +70,26 @@ void Commit_Staged_Year(const BUILD_COMMIT& Commit, BUILD_COMMIT_PROBLEMS& Probl
 
 // Removes what a build of nYear staged (leader files, class and log, the
 // ratings file of nRatingsYear when not 0, the database) and its record.
+// The staged database, class and record go by their names even when the
+// database folder is a link to elsewhere: the year's build put them there.
 void Discard_Staged_Year(int nYear, int nRatingsYear);
 
 // The start-up's part, in the data folder (the current folder), under its
-// lock. For each commit record of a year: the commit is finished when the
-// database in place has the size and checksum it names, else what the year
-// staged is discarded; either way the record goes (one that cannot be read
-// is discarded, its database left). Each is told in the debug log. The
-// count of records handled.
+// lock. For each commit record of a year, in the database folder wherever
+// it leads (a link to a larger disk included): the commit is finished when
+// the database in place has the size and checksum it names, else what the
+// year staged is discarded; either way the record goes (one that cannot be
+// read goes with what its year staged, its database left). A folder or a
+// symbolic link at a record's name is no record written: it is left, with
+// what its year staged. Each is told in the debug log. The count of records
+// handled.
 int Finish_Interrupted_Build_Commits();
 // Removes every file a build stages, of any year, that is still staged
 // (after Finish_Interrupted_Build_Commits: what a build killed before its
 // record left): only names a build gives, never a folder, and nothing in a
-// folder that lies outside the data folder. The count removed.
+// folder that lies outside the data folder. Nothing of a year whose record's
+// name is still taken (a record left unhandled) goes, nor the staged class
+// log while any is; nothing at all while the database folder is a link that
+// leads to no folder (a disk not mounted, whose records are not seen). The
+// count removed.
 int Discard_All_Staged_Build_Files();

@@ -205,8 +205,14 @@ YEAR_OUTCOME Build_Year(int nYear, std::string& Problem)
         Show_Formatted_Message("Draft Class", "The database of %d was not written: %s.", nYear, Problem.c_str());
         return YEAR_REFUSED;
     }
-    // A class that could not be staged leaves the class in use as it was;
-    // the database is still worth writing, and is told of below.
+    // Every file of the year is staged before anything of it is put in
+    // place: one that cannot be refuses the year, and the files in use stay
+    // with the database beside them.
+    const auto Refuse_Stage = [&](const char* szCaption, const std::string& Cause) {
+        Problem = Cause;
+        Show_Formatted_Message(szCaption, "The database of %d was not written: %s.", nYear, Problem.c_str());
+        return YEAR_REFUSED;
+    };
     Set_User_Preference(PREF_PERFECT_SCOUTING, 1);
     Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
     char szPath[64];
@@ -221,6 +227,8 @@ YEAR_OUTCOME Build_Year(int nYear, std::string& Problem)
     // the rest; a folder in its place would refuse that rename.
     if (files::Folder_Exists(szPath))
         return Refuse(files::Error_Text(EISDIR));
+    if (nClass != DRAFT_CLASS_WRITTEN)
+        return Refuse_Stage("Draft Class", ClassProblem);
     const int nSave = Save_Game(Get_Staged_Database_Path(nYear).c_str());
     Note_Step("Save_Game");
     if (nSave != 0)
@@ -230,14 +238,22 @@ YEAR_OUTCOME Build_Year(int nYear, std::string& Problem)
     // database holds as they were.
     BUILD_COMMIT Commit;
     Commit.nYear = nYear;
-    Commit.bClass = nClass == DRAFT_CLASS_WRITTEN;
+    Commit.bClass = true;
     std::string LogProblem;
-    Commit.bClassLog = Commit.bClass && Stage_Draft_Class_Log(nYear, nRookies, LogProblem);
+    if (!Stage_Draft_Class_Log(nYear, nRookies, LogProblem))
+        return Refuse_Stage("Draft Class", LogProblem);
+    Commit.bClassLog = true;
     const int nYearNow = League.Universe.nStat[FIRST_SEASON_YEAR] + Get_User_Preference(PREF_SEASON_INDEX);
     const int nRatings = Stage_Player_Ratings(ANY_POSITION, nYearNow);
     const int nRatingsError = errno;
     Note_Step("Export_Player_Ratings");
-    Commit.nRatingsYear = nRatings >= 0 ? nYearNow : 0;
+    if (nRatings < 0) {
+        Discard_Staged_Year(nYear, nYearNow);
+        const std::string Path = files::Resolve_Path(Get_Player_Ratings_Path(nYearNow).c_str());
+        return Refuse_Stage("Database Builder",
+                            "\"" + Path + "\" could not be written (" + files::Error_Text(nRatingsError) + ")");
+    }
+    Commit.nRatingsYear = nYearNow;
     // The record that lets the next start-up finish this commit, should it
     // be cut short, is down before the database takes its name.
     if (!Measure_Database_File(Get_Staged_Database_Path(nYear).c_str(), Commit.nDatabaseSize,
@@ -253,8 +269,8 @@ YEAR_OUTCOME Build_Year(int nYear, std::string& Problem)
         return Refuse(Cause);
     }
     // From here the database is written: the files that go with it are put
-    // in place whatever fails among them, and the first that could not be is
-    // told.
+    // in place whatever fails among them (a rename refused, which the
+    // staging looked ahead for), and the first that could not be is told.
     BUILD_COMMIT_PROBLEMS Put;
     Commit_Staged_Year(Commit, Put);
     files::Delete_File(Get_Build_Commit_Path(nYear).c_str());
@@ -264,17 +280,12 @@ YEAR_OUTCOME Build_Year(int nYear, std::string& Problem)
         Missed = Put.Leaders;
         Write_Debug_Log("Leader files of %d not written: %s", nYear, Put.Leaders.c_str());
     }
-    if (!Put.Class.empty())
+    if (!Put.Class.empty()) {
         Write_Debug_Log("Draft class of %d: %s", nYear, Put.Class.c_str());
-    if (ClassProblem.empty())
-        ClassProblem = !Put.Class.empty() ? Put.Class : LogProblem;
-    if (!ClassProblem.empty() && Missed.empty()) {
-        Missed = ClassProblem;
-        szCaption = "Draft Class";
-    }
-    if (Missed.empty() && nRatings < 0) {
-        const std::string Path = files::Resolve_Path(Get_Player_Ratings_Path(nYearNow).c_str());
-        Missed = "\"" + Path + "\" could not be written (" + files::Error_Text(nRatingsError) + ")";
+        if (Missed.empty()) {
+            Missed = Put.Class;
+            szCaption = "Draft Class";
+        }
     }
     if (Missed.empty())
         Missed = Put.Ratings;

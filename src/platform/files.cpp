@@ -636,13 +636,14 @@ bool Is_Symbolic_Link(const char* szPath)
            S_ISLNK(st.st_mode);
 }
 
-int Delete_Matching_Files(const char* szFolder, const char* szPattern, bool (*pIsOurs)(const std::string& Name))
+int Delete_Matching_Files(const char* szFolder, const char* szPattern,
+                          const std::function<bool(const std::string& Name)>& IsOurs)
 {
     if (!Folder_Exists(szFolder) || !Folder_Is_Inside_Current(szFolder))
         return 0;
     int nDeleted = 0;
     for (const std::string& Name : List_Folder(szFolder, szPattern)) {
-        if (pIsOurs != nullptr && !pIsOurs(Name))
+        if (IsOurs && !IsOurs(Name))
             continue;
         const std::string Path = std::string(szFolder) + "/" + Name;
         if (!Folder_Exists(Path.c_str()) && Delete_File(Path.c_str()))

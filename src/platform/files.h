@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -66,11 +67,11 @@ bool Folder_Is_Inside_Current(const char* szFolder);
 // True when a symbolic link stands at the name itself (dangling or not).
 bool Is_Symbolic_Link(const char* szPath);
 // Deletes every file of a folder whose name matches a wildcard and, when
-// pIsOurs is given, is one it owns; an entry of that name that is a folder is
+// IsOurs is given, is one it owns; an entry of that name that is a folder is
 // left alone, and so is every file of a folder that lies outside the current
 // folder (Folder_Is_Inside_Current). The number deleted.
 int Delete_Matching_Files(const char* szFolder, const char* szPattern,
-                          bool (*pIsOurs)(const std::string& Name) = nullptr);
+                          const std::function<bool(const std::string& Name)>& IsOurs = nullptr);
 bool Get_Modification_Time(const char* szPath, std::time_t& Time);
 // The same to the nanosecond the file system keeps.
 bool Get_Modification_Time(const char* szPath, std::time_t& Time, long& nNanoseconds);

@@ -447,12 +447,14 @@ int Remove_Leftover_Temporaries()
     // league databases and playbooks, the leader files, the statistics files,
     // the importer's parsed pages, what is written under Output, the cards and
     // the downloaded pictures. (An export's folder is cleaned by the next
-    // export into it.)
+    // export into it.) A folder a link leads to outside the data folder is
+    // left, as the staged-file sweep leaves it: another data folder sharing
+    // it may be writing there now.
     int nRemoved = files::Remove_Temporary_Files(".");
     for (const char* szFolder : {"Databases", "playbooks", "Input", "Input/Leaders", "Input/Stats", "Input/Stats/Leagues",
                                  "Input/Downloads/Players", "Output", "Output/Ratings", "Tolvaren/Output",
                                  "Logos/Downloads", "Photos/Downloads"})
-        if (files::Folder_Exists(szFolder))
+        if (files::Folder_Exists(szFolder) && files::Folder_Is_Inside_Current(szFolder))
             nRemoved += files::Remove_Temporary_Files(szFolder);
     if (nRemoved > 0)
         Write_Debug_Log("Removed %d temporary file(s) of a save that did not finish", nRemoved);

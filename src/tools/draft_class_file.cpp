@@ -279,11 +279,10 @@ int Commit_Draft_Class(int nYear, std::string& Problem)
 
 bool Discard_Draft_Class(int nYear)
 {
-    // A folder of a staged name is no staged class of ours, and a link to a
-    // folder elsewhere leads to the user's own files.
+    // A folder of a staged name is no staged class of ours. Through a link
+    // only the one name goes: the year's build wrote it there.
     Delete_Staged(Staged_Log_Path());
-    return files::Folder_Is_Inside_Current(DRAFT_CLASS_FOLDER) &&
-           Delete_Staged(Get_Draft_Class_Path(nYear) + DRAFT_CLASS_STAGED_SUFFIX);
+    return Delete_Staged(Get_Draft_Class_Path(nYear) + DRAFT_CLASS_STAGED_SUFFIX);
 }
 
 bool Is_Staged_Draft_Class_Name(const std::string& Name)
@@ -303,9 +302,14 @@ bool Is_Staged_Draft_Class_Name(const std::string& Name)
     return files::Wildcard_Match(Staged.c_str(), Name.c_str());
 }
 
-int Discard_All_Staged_Draft_Classes()
+int Discard_All_Staged_Draft_Classes(bool (*pKeepYear)(int nYear), bool bKeepLog)
 {
+    constexpr size_t YEAR_AT = 8;   // "rookies-"
     const std::string Pattern = std::string("rookies-*.dat") + DRAFT_CLASS_STAGED_SUFFIX;
-    return files::Delete_Matching_Files(DRAFT_CLASS_FOLDER, Pattern.c_str(), Is_Staged_Draft_Class_Name) +
-           (Delete_Staged(Staged_Log_Path()) ? 1 : 0);
+    return files::Delete_Matching_Files(DRAFT_CLASS_FOLDER, Pattern.c_str(),
+                                        [pKeepYear](const std::string& Name) {
+                                            return Is_Staged_Draft_Class_Name(Name) &&
+                                                   (pKeepYear == nullptr || !pKeepYear(std::atoi(Name.c_str() + YEAR_AT)));
+                                        }) +
+           (!bKeepLog && Delete_Staged(Staged_Log_Path()) ? 1 : 0);
 }

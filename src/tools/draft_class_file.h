@@ -74,8 +74,9 @@ bool Stage_Draft_Class_Log(int nYear, int nRookies, std::string& Problem);
 // staged is taken as renamed in already (by a commit a kill cut short).
 int Commit_Draft_Class(int nYear, std::string& Problem);
 // Removes the staged class of nYear and the staged log; true when there was
-// a class. A folder at a staged name is left, and nothing is removed when
-// the class folder lies outside the data folder (a link to elsewhere).
+// a class. A folder at a staged name is left. The class goes by its name
+// wherever the class folder leads (a link to a larger disk): the build of
+// nYear, or its commit record, put exactly that name there.
 bool Discard_Draft_Class(int nYear);
 // Whether a file name is that of a staged class: "rookies-<year>.dat" as
 // Get_Draft_Class_Path gives it, the year in digits, then
@@ -83,6 +84,8 @@ bool Discard_Draft_Class(int nYear);
 bool Is_Staged_Draft_Class_Name(const std::string& Name);
 // Removes every staged class in the class folder that Is_Staged_Draft_Class_Name
 // takes, and the staged log (what a build killed before its database was
-// written leaves), under the limits of Discard_Draft_Class; the count
-// removed.
-int Discard_All_Staged_Draft_Classes();
+// written leaves); the count removed. A folder at a staged name is left,
+// nothing is removed when the class folder lies outside the data folder (a
+// link to elsewhere: it may hold another data folder's build), nor the
+// class of a year pKeepYear (when given) keeps, nor with bKeepLog the log.
+int Discard_All_Staged_Draft_Classes(bool (*pKeepYear)(int nYear) = nullptr, bool bKeepLog = false);

@@ -252,10 +252,12 @@ bool Is_Staged_Leader_File_Name(const std::string& Name)
     return false;
 }
 
-int Discard_All_Staged_Leader_Files()
+int Discard_All_Staged_Leader_Files(bool (*pKeepYear)(int nYear))
 {
     const std::string Pattern = std::string("*") + LEADER_STAGED_SUFFIX;
-    return files::Delete_Matching_Files(LEADER_FILES_FOLDER, Pattern.c_str(), Is_Staged_Leader_File_Name);
+    return files::Delete_Matching_Files(LEADER_FILES_FOLDER, Pattern.c_str(), [pKeepYear](const std::string& Name) {
+        return Is_Staged_Leader_File_Name(Name) && (pKeepYear == nullptr || !pKeepYear(std::atoi(Name.c_str())));
+    });
 }
 
 int Load_All_Time_Leaders(int nYear, bool bStaged)

@@ -74,8 +74,9 @@ int Discard_Leader_Files(int nYear);
 bool Is_Staged_Leader_File_Name(const std::string& Name);
 // Removes the staged files of every year (what a build killed before its
 // database was written leaves): only names Is_Staged_Leader_File_Name takes,
-// under the limits of Discard_Leader_Files; the count removed.
-int Discard_All_Staged_Leader_Files();
+// under the limits of Discard_Leader_Files, and none of a year pKeepYear
+// (when given) keeps; the count removed.
+int Discard_All_Staged_Leader_Files(bool (*pKeepYear)(int nYear) = nullptr);
 
 // Reads the files of nYear into the three tables (with bStaged, the files a
 // build staged, not yet in use); a list whose file is missing stays as it

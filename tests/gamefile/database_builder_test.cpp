@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "test_support.h"
 #include "gamefile/build_commit.h"
@@ -142,10 +144,52 @@ TEST_F(DatabaseBuilderTest, ACommitRecordCutShortIsRemovedWithWhatWasStagedAndTh
     ASSERT_TRUE(files::Write_Whole_File("Input/Leaders/2010-Game-Sacks.csv.staged", "x", 1));
     EXPECT_FALSE(Read_Build_Commit("databases/universe-2010.dat.commit", Read));
     EXPECT_EQ(Finish_Interrupted_Build_Commits(), 1);
-    EXPECT_EQ(Discard_All_Staged_Build_Files(), 1);
+    EXPECT_EQ(Discard_All_Staged_Build_Files(), 0);
     EXPECT_FALSE(files::Entry_Exists("databases/universe-2010.dat.commit"));
     EXPECT_FALSE(files::Entry_Exists("Input/Leaders/2010-Game-Sacks.csv.staged"));
     EXPECT_EQ(Read_Text_File("Databases/universe-2010.dat"), Database);
+
+    // A database of the size the record names but other bytes is not the
+    // one it built: what was staged goes, nothing is put in place.
+    ASSERT_TRUE(Write_Build_Commit(Commit));
+    const std::string Other = "the database of 2011";
+    ASSERT_EQ(Other.size(), Database.size());
+    ASSERT_TRUE(files::Write_Whole_File("databases/universe-2010.dat", Other.data(), Other.size()));
+    ASSERT_TRUE(files::Write_Whole_File("Input/Leaders/2010-Game-Sacks.csv.staged", "x", 1));
+    EXPECT_EQ(Finish_Interrupted_Build_Commits(), 1);
+    EXPECT_FALSE(files::Entry_Exists("Input/Leaders/2010-Game-Sacks.csv"));
+    EXPECT_FALSE(files::Entry_Exists("Input/Leaders/2010-Game-Sacks.csv.staged"));
+    EXPECT_FALSE(files::Entry_Exists("databases/universe-2010.dat.commit"));
+
+    // A folder or a link at a record's name is no record: it is left, said
+    // in the debug log, and what its year staged stays with it. The sweep
+    // takes only what a build stages: the user's own names stay.
+    namespace fs = std::filesystem;
+    ASSERT_TRUE(fs::create_directory("Databases/universe-2011.dat.commit"));
+    fs::create_symlink("universe-2010.dat", "Databases/universe-2012.dat.commit");
+    const std::vector<std::string> Kept = {"Input/Leaders/2011-Game-Sacks.csv.staged", "Databases/rookies-2012.dat.staged",
+                                           "Draft-Class-Rookies.csv.staged", "Databases/universe-mine.dat.staged",
+                                           "Databases/rookies-2010 copy.dat.staged"};
+    for (const std::string& Name : Kept)
+        ASSERT_TRUE(files::Write_Whole_File(Name.c_str(), "x", 1)) << Name;
+    ASSERT_TRUE(files::Write_Whole_File("Databases/universe-2013.dat.staged", "x", 1));
+    EXPECT_EQ(Finish_Interrupted_Build_Commits(), 0);
+    EXPECT_EQ(Discard_All_Staged_Build_Files(), 1);
+    EXPECT_FALSE(files::Entry_Exists("Databases/universe-2013.dat.staged"));
+    for (const std::string& Name : Kept)
+        EXPECT_EQ(Read_Text_File(Name), "x") << Name;
+    EXPECT_TRUE(fs::is_directory("Databases/universe-2011.dat.commit"));
+    EXPECT_TRUE(fs::is_symlink("Databases/universe-2012.dat.commit"));
+    EXPECT_EQ(Read_Text_File("Databases/universe-2010.dat"), Other);
+    std::vector<std::string> Told;
+    for (const std::string& Line : Read_Debug_Log_Lines(true))
+        if (Line.rfind("Left the commit record", 0) == 0)
+            Told.push_back(Line);
+    EXPECT_EQ(Told, (std::vector<std::string>{
+                        "Left the commit record databases/universe-2011.dat.commit of a database build that did not "
+                        "finish as it is: it is a folder, not a file",
+                        "Left the commit record databases/universe-2012.dat.commit of a database build that did not "
+                        "finish as it is: it is a symbolic link, not a file"}));
 }
 
 TEST(DatabaseBuildSummary, NamesTheYearsBuiltLeftOutAndFailedAsRanges)

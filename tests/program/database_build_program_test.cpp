@@ -442,48 +442,73 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     EXPECT_EQ(Restart.nExitCode, 0) << Restart.Out << Restart.Err;
     EXPECT_EQ(Changed_Files(Kept, Year_Files(Alone), true), "");
 
-    // The year's ratings file and the draft class's log line are the build's
-    // output too: either one not written fails the line, naming the file.
+    // The year's ratings file, the draft class's log line and the class
+    // are the build's output too: one that cannot be staged refuses the
+    // year before anything of it is put in place, naming the file. The
+    // database and the leader files keep the bytes they had, and nothing
+    // staged is left.
+    const auto Staged_Left = [&]() {
+        std::string Left;
+        for (const char* szFolder : {"", "/Databases", "/Input/Leaders", "/Output/Ratings"})
+            for (const auto& Entry : fs::directory_iterator(Alone + szFolder))
+                if (Entry.path().extension() == ".staged" || Entry.path().extension() == ".commit")
+                    Left += " " + Entry.path().filename().string();
+        return Left;
+    };
+    Put_Old_Bytes();
+    const YEAR_FILES OldBytes = Database_And_Leaders(Year_Files(Alone));
     const std::string Ratings = Alone + "/Output/Ratings/2010_Player_Ratings.csv";
     fs::remove(Ratings);
     fs::create_directories(Ratings + "/taken");
-    // Either way the database is written, and the year's leader files with
-    // it: all 90, as a clean build writes them.
-    Put_Old_Bytes();
     const process_runner::RUN_RESULT NoRatings = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
     EXPECT_EQ(NoRatings.nExitCode, 2) << NoRatings.Out << NoRatings.Err;
+    EXPECT_TRUE(Contains(NoRatings.Err, "database build failed: 2010: \""));
     EXPECT_TRUE(Contains(NoRatings.Err, "2010_Player_Ratings.csv\" could not be written (Is a directory)"))
         << NoRatings.Err;
-    EXPECT_EQ(Changed_Files(Clean, Database_And_Leaders(Year_Files(Alone)), false), "");
+    EXPECT_EQ(Changed_Files(OldBytes, Database_And_Leaders(Year_Files(Alone)), false), "");
+    EXPECT_EQ(Staged_Left(), "");
     fs::remove_all(Ratings);
     const std::string Log = Alone + "/Draft-Class-Rookies.csv";
+    const std::string LogBefore = Read_Text_File(Log, "(none)");
     fs::remove(Log);
     fs::create_directories(Log + "/taken");
-    Put_Old_Bytes();
     const process_runner::RUN_RESULT NoLog = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
     EXPECT_EQ(NoLog.nExitCode, 2) << NoLog.Out << NoLog.Err;
-    EXPECT_TRUE(Contains(NoLog.Err, "Draft-Class-Rookies.csv\" could not be written (Is a directory)")) << NoLog.Err;
-    EXPECT_EQ(Changed_Files(Clean, Database_And_Leaders(Year_Files(Alone)), false), "");
+    EXPECT_TRUE(Contains(NoLog.Err, "database build failed: 2010: \"Draft-Class-Rookies.csv\" could not be written "
+                                    "(Is a directory)"))
+        << NoLog.Err;
+    EXPECT_EQ(Changed_Files(OldBytes, Database_And_Leaders(Year_Files(Alone)), false), "");
+    EXPECT_EQ(Staged_Left(), "");
     fs::remove_all(Log);
-    // A class that cannot be put in place (a folder holds its name) fails
-    // the line naming it and its year, and says that the database was
-    // written: the database and the leader files are the new build's, the
+    program_support::Write_File(Log, LogBefore);
+    // A folder where the log is staged: the class stays with its database
+    // rather than go in without its line.
+    const YEAR_FILES WithClass = Year_Files(Alone);
+    ASSERT_EQ(WithClass.count("Databases/rookies-2010.dat"), 1u);
+    fs::create_directories(Log + ".staged/taken");
+    const process_runner::RUN_RESULT NoStagedLog = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
+    EXPECT_EQ(NoStagedLog.nExitCode, 2) << NoStagedLog.Out << NoStagedLog.Err;
+    EXPECT_TRUE(Contains(NoStagedLog.Err, "database build failed: 2010: \"Draft-Class-Rookies.csv.staged\" could not "
+                                          "be written (Is a directory)"))
+        << NoStagedLog.Err;
+    EXPECT_EQ(Changed_Files(WithClass, Year_Files(Alone), false), "");
+    fs::remove_all(Log + ".staged");
+    EXPECT_EQ(Staged_Left(), "");
+    // A class that cannot be put in place (a folder holds its name) refuses
+    // the year naming it and its year: the database is not written, the
     // class log gains no line.
     const std::string ClassFile = Alone + "/Databases/rookies-2010.dat";
     fs::remove(ClassFile);
     fs::create_directories(ClassFile + "/taken");
-    Put_Old_Bytes();
-    const std::string LogBefore = Read_Text_File(Log, "(none)");
     const process_runner::RUN_RESULT NoClass = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
     EXPECT_EQ(NoClass.nExitCode, 2) << NoClass.Out << NoClass.Err;
-    EXPECT_TRUE(Contains(NoClass.Err, "database written without all of its files: 2010: the database "
-                                      "\"databases/universe-2010.dat\" was written, but the draft class of 2010 "
+    EXPECT_TRUE(Contains(NoClass.Err, "database build failed: 2010: the draft class of 2010 "
                                       "(\"Databases/rookies-2010.dat\") could not be written (Is a directory)"))
         << NoClass.Err;
-    EXPECT_FALSE(Contains(NoClass.Err, "database build failed")) << NoClass.Err;
-    EXPECT_EQ(Changed_Files(Clean, Database_And_Leaders(Year_Files(Alone)), false), "");
+    EXPECT_FALSE(Contains(NoClass.Err, "database written without all of its files")) << NoClass.Err;
+    EXPECT_EQ(Changed_Files(OldBytes, Database_And_Leaders(Year_Files(Alone)), false), "");
     EXPECT_EQ(Read_Text_File(Log, "(none)"), LogBefore);
-    EXPECT_FALSE(fs::exists(ClassFile + ".staged"));
+    EXPECT_EQ(Staged_Left(), "");
     fs::remove_all(ClassFile);
 
     // A game with changes in memory is offered a save first.
@@ -534,11 +559,24 @@ TEST_F(DatabaseBuildProgramTest, AYearKilledWhileItsFilesArePutInPlaceIsWholeAft
         const char* szAfter;   // the name whose rename the build is killed after
         bool bRange;
         bool bFinished;
+        bool bLinked;          // "Databases" a link to a folder on another disk
     };
-    for (const KILL& Kill : {KILL{"universe-2010.dat", false, true}, KILL{"Draft-Class-Rookies.csv", false, true},
-                             KILL{"universe-2010.dat.commit", false, false},
-                             KILL{"2010-Season-Receptions.csv", true, true}}) {
-        SCOPED_TRACE(Kill.szAfter);
+    // Where a linked "Databases" leads; a temporary of another program's
+    // save beside it is no leftover of this data folder's.
+    SCRATCH_FOLDER Disk{"database_build_disk", false};
+    ASSERT_TRUE(Disk.Ready());
+    const std::string Linked = Disk.Path() + "/Databases";
+    const std::string Theirs = Linked + "/.kelvo-save-Ab12Cd";
+    for (const KILL& Kill :
+         {KILL{"universe-2010.dat", false, true, false}, KILL{"Draft-Class-Rookies.csv", false, true, false},
+          KILL{"rookies-2010.dat", false, true, false}, KILL{"universe-2010.dat.commit", false, false, false},
+          KILL{"2010-Season-Receptions.csv", true, true, false}, KILL{"universe-2010.dat", false, true, true}}) {
+        SCOPED_TRACE(std::string(Kill.szAfter) + (Kill.bLinked ? " (linked)" : ""));
+        if (Kill.bLinked) {
+            fs::rename(Data + "/Databases", Linked);
+            fs::create_directory_symlink(Linked, Data + "/Databases");
+            program_support::Write_File(Theirs, "theirs");
+        }
         // Other bytes in every file of the year, so that a mix shows.
         for (const auto& Entry : Clean)
             program_support::Write_File(Data + "/" + Entry.first, "old");
@@ -548,8 +586,9 @@ TEST_F(DatabaseBuildProgramTest, AYearKilledWhileItsFilesArePutInPlaceIsWholeAft
             Run_Text(Data,
                      Kill.bRange ? "tool Create_Universe_Databases_Range 2009 2010\nquit\n"
                                  : "tool Create_Universe_Database 2010\nquit\n",
-                     program_support::Write_Faults_Env(Data, std::string("KELVO_FAULT_KILL_AFTER_RENAME_TO=") +
-                                                                 Kill.szAfter));
+                     program_support::Write_Faults_Env(Kill.bLinked ? Linked : Data,
+                                                       std::string("KELVO_FAULT_KILL_AFTER_RENAME_TO=") +
+                                                           Kill.szAfter));
         ASSERT_EQ(Killed.nExitCode, -1) << "the build was not killed\n" << Killed.Out << Killed.Err;
         ASSERT_TRUE(fs::exists(Data + "/Databases/universe-2010.dat.commit"));
         const process_runner::RUN_RESULT Restart = Run_Text(Data, "quit\n");
@@ -564,6 +603,12 @@ TEST_F(DatabaseBuildProgramTest, AYearKilledWhileItsFilesArePutInPlaceIsWholeAft
         EXPECT_EQ(Leftovers(), "");
         EXPECT_EQ(Contains(Read_Text_File(Data + "/debug.txt"), "Finished the commit of the database of 2010"),
                   Kill.bFinished);
+        if (Kill.bLinked) {
+            EXPECT_EQ(Read_Text_File(Theirs, "(removed)"), "theirs");
+            fs::remove(Theirs);
+            fs::remove(Data + "/Databases");
+            fs::rename(Linked, Data + "/Databases");
+        }
     }
     // The range's first year was put in place whole before the kill.
     EXPECT_TRUE(fs::is_regular_file(Data + "/Databases/universe-2009.dat"));

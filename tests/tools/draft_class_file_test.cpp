@@ -297,7 +297,8 @@ TEST_F(DraftClassFileTest, EveryStagedClassLeftBehindIsRemoved)
     for (const char* szName : {"databases/rookies-2010.dat.staged", "databases/rookies-2011.dat.staged",
                                "databases/rookies-2010.dat", "databases/universe-2010.dat",
                                "databases/other.staged", "databases/rookies-abc.dat.staged",
-                               "databases/rookies-02010.dat.staged", "Draft-Class-Rookies.csv.staged"})
+                               "databases/rookies-02010.dat.staged", "databases/rookies-2010 copy.dat.staged",
+                               "Draft-Class-Rookies.csv.staged"})
         std::ofstream(szName) << "x";
     // The two classes and the staged log; names no build stages are kept.
     EXPECT_EQ(Discard_All_Staged_Draft_Classes(), 3);
@@ -306,8 +307,8 @@ TEST_F(DraftClassFileTest, EveryStagedClassLeftBehindIsRemoved)
     for (const auto& Entry : fs::directory_iterator("databases"))
         Left.push_back(Entry.path().filename().string());
     std::sort(Left.begin(), Left.end());
-    EXPECT_EQ(Left, (std::vector<std::string>{"other.staged", "rookies-02010.dat.staged", "rookies-2010.dat",
-                                              "rookies-2012.dat.staged", "rookies-abc.dat.staged",
+    EXPECT_EQ(Left, (std::vector<std::string>{"other.staged", "rookies-02010.dat.staged", "rookies-2010 copy.dat.staged",
+                                              "rookies-2010.dat", "rookies-2012.dat.staged", "rookies-abc.dat.staged",
                                               "universe-2010.dat"}));
 }
 
@@ -337,6 +338,19 @@ TEST_F(DraftClassFileTest, TheLogIsWrittenWholeAndACutLastLineIsEndedFirst)
     signal(SIGXFSZ, pOldHandler);
     EXPECT_EQ(nResult, DRAFT_CLASS_LOG_FAILED);
     EXPECT_EQ(Read_Text_File(DRAFT_CLASS_LOG_FILE), Long);
+
+    // A link at the log's name is replaced, never read through: the file it
+    // leads to is not copied into the log, and stays as it was.
+    SCRATCH_FOLDER Outside{"draft_class_log_outside", false};
+    ASSERT_TRUE(Outside.Ready());
+    const std::string Theirs = Outside.Path() + "/theirs.csv";
+    std::ofstream(Theirs, std::ios::binary) << "1999,7\n";
+    std::filesystem::remove(DRAFT_CLASS_LOG_FILE);
+    std::filesystem::create_symlink(Theirs, DRAFT_CLASS_LOG_FILE);
+    ASSERT_EQ(Write_Draft_Class_Database(), DRAFT_CLASS_WRITTEN);
+    EXPECT_FALSE(std::filesystem::is_symlink(DRAFT_CLASS_LOG_FILE));
+    EXPECT_EQ(Read_Text_File(DRAFT_CLASS_LOG_FILE), "2010,1\n");
+    EXPECT_EQ(Read_Text_File(Theirs), "1999,7\n");
 }
 
 }  // namespace

@@ -226,5 +226,16 @@ TEST_F(LeaderFilesTest, EveryStagedFileLeftBehindIsRemoved)
     EXPECT_EQ(Discard_Leader_Files(2010), 0);
     EXPECT_EQ(Read_Text_File(Outside.Path() + "/2010-Game-Sacks.csv.staged"), "theirs");
     fs::remove("Input/Leaders");
+    // A folder beside the data folder whose name begins with the data
+    // folder's ("data" and "data-old") lies outside it all the same.
+    const std::string Sibling = Scratch.Path() + "-old";
+    ASSERT_TRUE(fs::create_directory(Sibling));
+    std::ofstream(Sibling + "/2010-Game-Sacks.csv.staged") << "theirs";
+    fs::create_directory_symlink(Sibling, "Input/Leaders");
+    EXPECT_EQ(Discard_All_Staged_Leader_Files(), 0);
+    EXPECT_EQ(Discard_Leader_Files(2010), 0);
+    EXPECT_EQ(Read_Text_File(Sibling + "/2010-Game-Sacks.csv.staged"), "theirs");
+    fs::remove("Input/Leaders");
+    fs::remove_all(Sibling);
     fs::rename("Leaders-kept", "Input/Leaders");
 }
