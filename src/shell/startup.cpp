@@ -209,6 +209,7 @@ std::string Usage_Text(const std::string& DataBeside)
         "  command NAME|ID                  a menu command (\"One Week\", 40011)\n"
         "  key KEY                          a key of the accelerators (\"Ctrl+1\")\n"
         "  answer yes|no|ok|cancel          the answer for the next message box\n"
+        "  answer yes|no|ok|cancel if asked the same, for a box that may not be shown\n"
         "  dialog ID select CONTROL TEXT|@N choose an entry of a list or combo, or a row\n"
         "                                   of a report list (TEXT: its first cell)\n"
         "  dialog ID open CONTROL TEXT|@N   double-click an entry or a row\n"
