@@ -136,27 +136,23 @@ TEST_F(ScriptSavesProgramTest, CancelInTheSaveDialogAtQuitIsNotFollowedByASaveOf
 
 TEST_F(ScriptSavesProgramTest, AnOverwriteTheScriptConfirmsIsMade)
 {
-    // The same save with the box answered: the file changes, and is named.
-    const RUN_RESULT Result = Run(std::string(RESUME_MINE_AND_PLAY) +
-                                  "dialog 120 set 1082 \"Mine\"\ndialog 120 press 1\nanswer ok\n"
-                                  "command \"Save Game\"\nquit\n");
-    ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
-    EXPECT_TRUE(Contains(Result.Out, "Overwrite?\" -> OK\n")) << Result.Out;
-    EXPECT_FALSE(Read_Text_File(Mine_Path(), "(gone)") == Mine);
-    EXPECT_TRUE(Contains(Result.Out, "Saved game: " + Data.Path() + "/Mine.zrt")) << Result.Out;
+    // The same save with the box answered, plainly or "if asked": the file
+    // changes, and is named.
+    for (const char* szAnswer : {"answer ok\n", "answer ok if asked\n"}) {
+        program_support::Write_File(Mine_Path(), Mine);
+        const RUN_RESULT Result = Run(std::string(RESUME_MINE_AND_PLAY) +
+                                      "dialog 120 set 1082 \"Mine\"\ndialog 120 press 1\n" + szAnswer +
+                                      "command \"Save Game\"\nquit\n");
+        ASSERT_EQ(Result.nExitCode, 0) << szAnswer << Result.Out << Result.Err;
+        EXPECT_TRUE(Contains(Result.Out, "Overwrite?\" -> OK\n")) << Result.Out;
+        EXPECT_FALSE(Read_Text_File(Mine_Path(), "(gone)") == Mine) << szAnswer;
+        EXPECT_TRUE(Contains(Result.Out, "Saved game: " + Data.Path() + "/Mine.zrt")) << Result.Out;
+    }
 }
 
 TEST_F(ScriptSavesProgramTest, AnOverwriteAnsweredIfAskedIsMadeWhenAskedAndLapsesWhenNot)
 {
-    // Asked: the box takes the answer, the file changes.
-    const RUN_RESULT Asked = Run(std::string(RESUME_MINE_AND_PLAY) +
-                                 "dialog 120 set 1082 \"Mine\"\ndialog 120 press 1\nanswer ok if asked\n"
-                                 "command \"Save Game\"\nquit\n");
-    ASSERT_EQ(Asked.nExitCode, 0) << Asked.Out << Asked.Err;
-    EXPECT_TRUE(Contains(Asked.Out, "Overwrite?\" -> OK\n")) << Asked.Out;
-    EXPECT_FALSE(Read_Text_File(Mine_Path(), "(gone)") == Mine);
-    EXPECT_TRUE(Contains(Asked.Out, "Saved game: " + Mine_Path())) << Asked.Out;
-
+    // Asked, the answer is taken as a plain one (AnOverwriteTheScriptConfirmsIsMade).
     // Not asked (a new name): the answer lapses with its step, the run goes
     // on; a plain answer no box takes still fails its line.
     const RUN_RESULT Unasked = Run(std::string(RESUME_MINE_AND_PLAY) +
