@@ -13,6 +13,7 @@
 #include "platform/dialog_template.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
+#include "platform/save_failures.h"
 #include "platform/ui.h"
 #include "platform/ui_services.h"
 
@@ -66,6 +67,14 @@ void Load_Encyclopedia_Settings(DIALOG& Dialog)
     g_ExportFolder = Settings.Folder;
 }
 
+// A box the user was shown because the button did not do its work: a
+// script whose line pressed it fails there.
+void Refuse(const char* szText, const char* szCaption)
+{
+    Show_Message_Box(szText, szCaption, BOX_OK);
+    Note_Failed_Save(szText);
+}
+
 // 1 saved (or refused by the disk, which is reported and does not stop the
 // export), 0 refused for the folder typed.
 int Save_Encyclopedia_Settings(DIALOG& Dialog)
@@ -76,11 +85,11 @@ int Save_Encyclopedia_Settings(DIALOG& Dialog)
         Settings.StyleSheet = Dialog.Item_Text(ENCYCLOPEDIA_STYLE_COMBO, nSelected);
     Settings.Folder = Dialog.Get_Text(ENCYCLOPEDIA_FOLDER);
     if (Settings.Folder.empty()) {
-        Show_Message_Box("You must choose output dir.", "", BOX_OK);
+        Refuse("You must choose output dir.", "");
         return 0;
     }
     if (Settings.Folder.size() > static_cast<size_t>(ENCYCLOPEDIA_FOLDER_LIMIT)) {
-        Show_Message_Box("Output directory name too long.", "", BOX_OK);
+        Refuse("Output directory name too long.", "");
         return 0;
     }
     if (!Write_Encyclopedia_Settings(Settings))
@@ -112,9 +121,13 @@ void Export_And_View(DIALOG& Dialog)
     const std::string Folder = Take_Export_Folder(Dialog);
     const int nSelected = Dialog.Get_Selected(ENCYCLOPEDIA_STYLE_COMBO);
     const std::string Sheet = nSelected >= 0 ? Dialog.Item_Text(ENCYCLOPEDIA_STYLE_COMBO, nSelected) : "default.css";
-    // A failed export has said why in its own box; there is no index to open.
-    if (Export_Html_Encyclopedia(Folder.c_str(), Sheet.c_str()) > 0)
+    // A failed export has said why in its own box; there is no index to
+    // open. (Declined at its caution, it is no failure.)
+    const int nExported = Export_Html_Encyclopedia(Folder.c_str(), Sheet.c_str());
+    if (nExported > 0)
         Open_Index(Folder);
+    else if (nExported < 0)
+        Note_Failed_Save("The HTML encyclopedia was not exported: " + Get_Html_Export_Problem() + ".");
 }
 
 void View(DIALOG& Dialog)

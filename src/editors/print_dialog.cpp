@@ -156,16 +156,20 @@ bool Make_Stats_Output_Path(const DIALOG& Dialog, std::string& Path)
 bool Write_Stats_From_Dialog(DIALOG& Dialog)
 {
     const std::string Name = Dialog.Get_Text(PRINT_FILE_NAME_EDIT);
+    // A name refused writes nothing: a script whose line pressed Print
+    // fails there, as it does for a file that could not be written.
     if (Name.empty()) {
-        Show_Message_Box("You need to enter a filename to output the stats. (You should omit the file extension).",
-                         "No Filename", BOX_OK | BOX_ICON_EXCLAMATION);
+        const char* szText = "You need to enter a filename to output the stats. (You should omit the file extension).";
+        Show_Message_Box(szText, "No Filename", BOX_OK | BOX_ICON_EXCLAMATION);
+        Note_Failed_Save(szText);
         return false;
     }
     std::string Path;
     if (!Make_Stats_Output_Path(Dialog, Path)) {
-        Show_Message_Box("The filename may not contain \"/\", \"\\\" or control characters: the file is written "
-                         "into the \"Output\" folder.",
-                         "Bad Filename", BOX_OK | BOX_ICON_EXCLAMATION);
+        const char* szText = "The filename may not contain \"/\", \"\\\" or control characters: the file is "
+                             "written into the \"Output\" folder.";
+        Show_Message_Box(szText, "Bad Filename", BOX_OK | BOX_ICON_EXCLAMATION);
+        Note_Failed_Save(szText);
         return false;
     }
     files::Create_Folders("Output");

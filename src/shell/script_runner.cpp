@@ -60,6 +60,7 @@ struct SCRIPT_RUN {
     int nFailedLoads = 0;  // failed loads seen so far
     std::string Held;      // a dialog given up without its default, as shown
     bool bQuitDeclined = false;   // the last line was a quit the script's answers turned down
+    bool bStepQuits = false;      // the step is quit or the end of the script: the welcome's Quit does its work
 };
 
 void Fail(SCRIPT_RUN& Run, int nLine, const std::string& Why)
@@ -265,6 +266,26 @@ void Show_Welcome(SCRIPT_RUN& Run)
     dialogs::Set_Defaults_Held_For_Waiting_Actions(true);
     Check_Nothing_Left(Run, nFirstRecord);
     Write_Debug_Log("Message loop");
+    if (!Is_Quit_Posted() || !Run.Failure.empty())
+        return;
+    // Quit in the welcome dialog ends the program: no later step will take
+    // the lines still waiting, nor the line that showed the dialog (unless
+    // it asked to quit too). Each is refused as a line after "quit" is, the
+    // first of them named.
+    int nFirstLeft = Run.bStepQuits ? 0 : Run.nLine;
+    for (const QUEUED_ANSWER& Answer : Run.Answers)
+        if (nFirstLeft == 0 || Answer.nLine < nFirstLeft)
+            nFirstLeft = Answer.nLine;
+    for (const QUEUED_ACTION& Action : Run.Actions)
+        if (nFirstLeft == 0 || Action.nLine < nFirstLeft)
+            nFirstLeft = Action.nLine;
+    if (nFirstLeft == 0)
+        return;
+    Fail(Run, nFirstLeft, "the program has already quit; this line cannot be carried out");
+    ui::Clear_Answers();
+    dialogs::Clear_Actions();
+    Run.Answers.clear();
+    Run.Actions.clear();
 }
 
 }  // namespace
@@ -402,6 +423,7 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
     const std::string& Verb = Words[0];
     const int nLine = Run.nLine;
     Run.bQuitDeclined = false;
+    Run.bStepQuits = false;
     if (Is_Quit_Posted() && Run.bWelcomeShown) {
         Fail(Run, nLine, "the program has already quit; this line cannot be carried out");
         return;
@@ -466,7 +488,9 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
         int nDialog = 0;
         int nControl = 0;
         if (Words.size() < 4 || !Parse_Script_Number(Words[1], nDialog) || !Parse_Script_Number(Words[3], nControl)) {
-            Fail(Run, nLine, "dialog takes a dialog id, an action (select, set, check, spin, slide, press) and a control id");
+            Fail(Run, nLine,
+                 "dialog takes a dialog id, an action (select, open, toggle, set, check, spin, slide, radio, press, "
+                 "column, move-column, menu) and a control id");
             return;
         }
         // A dialog the program does not have can take no line: a mistyped id
@@ -549,6 +573,7 @@ void Carry_Out(SCRIPT_RUN& Run, const std::vector<std::string>& Words)
     } else if (strcasecmp(Verb.c_str(), "tool") == 0) {
         Run_Tool_Line(Run, Words);
     } else if (strcasecmp(Verb.c_str(), "quit") == 0 && Words.size() == 1) {
+        Run.bStepQuits = true;
         Show_Welcome(Run);
         if (!Run.Failure.empty() || Is_Quit_Posted())
             return;
@@ -724,8 +749,6 @@ int Run_Script(FILE* pInput, const char* szName)
 {
     SCRIPT_RUN Run;
     Run.Name = szName != nullptr ? szName : "";
-    // The summary names what this run writes, and nothing older.
-    files::Forget_Written_Files();
     // Boxes of the start-up were echoed already; the script's own come next.
     Take_Stock(Run);
     Write_Debug_Log("Script %s", Run.Name.c_str());
@@ -774,6 +797,7 @@ int Run_Script(FILE* pInput, const char* szName)
         // The end of the input is Exit; it ends the run even when the offer
         // to save is cancelled.
         ++Run.nLine;
+        Run.bStepQuits = true;
         Show_Welcome(Run);
         if (Run.Failure.empty() && !Is_Quit_Posted()) {
             // A quit the script has just turned down (Cancel in its Save

@@ -59,10 +59,14 @@
 // A line the program cannot carry out stops the run with exit status 2 and a
 // message naming the line: an unknown instruction or command, an action the
 // open dialog has no control for (or a disabled one), an answer that fits no
-// button of its box, an answer or action that nothing opened took, a save
+// button of its box, an answer or action that nothing opened took (a line
+// left when the welcome dialog's Quit ended the program among them), a save
 // asked for in the Save dialog (by Save Game, or at quit) that failed, a
-// file a dialog's action could not load (the line of that action fails: the
-// press of Resume or Load, the season chosen), or a line holding a NUL byte;
+// button whose box says it did not do its work (Print without a usable
+// name, a failed export of View Encyclopedia, the simulator on a finished
+// season), a file a dialog's action could not load (the line of that
+// action fails: the press of Resume or Load, the season chosen), or a line
+// holding a NUL byte;
 // a read error of the input stops it too. A UTF-8
 // byte-order mark before the first line is skipped. A
 // failed run saves nothing the script did not save before the failure. The

@@ -398,6 +398,10 @@ int Start_And_Run(const char* szArgv0, int argc, char** argv, FILE* pScript, con
     }
     if (!bLockFileThere)
         Note_Lock_File_Made();
+    // A script's closing summary names every file the run writes from here
+    // on, the start's own among them (the owners' hall of fame a first run
+    // makes), even when the script stops on its first line.
+    files::Forget_Written_Files();
 
     // Without a window every box and every failed check is shown on the
     // terminal.

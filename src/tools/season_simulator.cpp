@@ -436,9 +436,13 @@ bool Simulate_Seasons(int nSeasons, std::string& Problem)
         return false;
     }
     if (Is_Season_Complete() || Get_Current_Week() >= OFFSEASON_WEEK) {
-        // Another run would play the off-season and count the same season again.
-        Show_Message_Box("The season is complete. The simulator plays the current season: start the next season first.",
-                         "Season Simulator", BOX_OK | BOX_ICON_INFORMATION);
+        // Another run would play the off-season and count the same season
+        // again. Nothing is played: a script's line that asked for the run
+        // fails there.
+        const char* szText =
+            "The season is complete. The simulator plays the current season: start the next season first.";
+        Show_Message_Box(szText, "Season Simulator", BOX_OK | BOX_ICON_INFORMATION);
+        Note_Failed_Save(szText);
         Problem = "the season is complete";
         return false;
     }

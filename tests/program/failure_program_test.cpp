@@ -296,6 +296,38 @@ TEST_F(FailureProgramTest, SaveNamesTheDialogRefusesFailTheirLine)
     EXPECT_TRUE(Contains(Result.Err, "line 6: nothing was saved: ")) << Result.Err;
 }
 
+// A button whose box says that it did not do its work fails the line of
+// its step, as a refused save name does.
+TEST_F(FailureProgramTest, ButtonsThatDidNotDoTheirWorkFailTheirLine)
+{
+    struct CASE {
+        const char* szLines;   // after the welcome and a first command
+        const char* szMessage;
+    };
+    const CASE Cases[] = {
+        {"dialog 155 set 1082 \"\"\ndialog 155 press 1\ncommand Print\n",
+         "line 5: nothing was saved: You need to enter a filename to output the stats."},
+        {"dialog 155 set 1082 \"a/b\"\ndialog 155 press 1\ncommand Print\n",
+         "line 5: nothing was saved: The filename may not contain"},
+        {"dialog 182 set 1409 \".\"\ndialog 182 press 1411\ncommand \"View Encyclopedia\"\n",
+         "line 5: nothing was saved: The HTML encyclopedia was not exported: \".\" is the data folder itself"},
+        {"dialog 182 set 1409 \"\"\ndialog 182 press 1411\ncommand \"View Encyclopedia\"\n",
+         "line 5: nothing was saved: You must choose output dir."},
+        {"command \"Through Playoffs\"\ncommand \"Through Playoffs\"\ndialog 104 set 1297 \"1\"\ndialog 104 press 1\n"
+         "command \"Single Season Simulator\"\n",
+         "line 7: nothing was saved: The season is complete."},
+    };
+    for (const CASE& Case : Cases) {
+        SCOPED_TRACE(Case.szLines);
+        const process_runner::RUN_RESULT Result =
+            Run_Script(std::string("welcome new\ncommand Standings\n") + Case.szLines + "quit\n");
+        ASSERT_FALSE(Result.bTimedOut);
+        EXPECT_EQ(Result.nExitCode, 2) << Result.Out << Result.Err;
+        EXPECT_TRUE(Contains(Result.Err, Case.szMessage)) << Result.Err;
+    }
+    EXPECT_FALSE(fs::exists(Data.Path() + "/Simulator.dat"));
+}
+
 }  // namespace
 
 namespace {

@@ -120,10 +120,11 @@ void Expect_Summary_Names_What_Changed(const std::string& Folder, const std::map
         EXPECT_TRUE(Contains(Out, Whole)) << Whole << " missing in\n" << Out;
         ++nLines;
     }
-    // No line for anything else.
+    // No line for anything else (the summary may be all the run printed).
+    const std::string Lines = "\n" + Out;
     size_t nSummary = 0;
     for (const char* szStart : {"\nBox scores: ", "\nRecaps: ", "\nReports: ", "\nSaved game: ", "\nFile: ", "\nFolder: "})
-        for (size_t n = Out.find(szStart); n != std::string::npos; n = Out.find(szStart, n + 1))
+        for (size_t n = Lines.find(szStart); n != std::string::npos; n = Lines.find(szStart, n + 1))
             ++nSummary;
     EXPECT_EQ(nSummary, nLines) << Out;
 }
@@ -294,10 +295,25 @@ TEST_F(HeadlessProgramTest, ScriptErrorsStopTheRunWithStatusTwoNamingTheLine)
          "Dialog 179 \"Play Multiple Seasons\": not carried out: spin 1138 up; refused: control 1078 puts typed text "
          "back: the arrows of control 1138 set the count (spin 1138 up or down); not carried out: press 1;"},
         {"answer maybe\n", "line 1: answer takes yes, no, ok or cancel"},
+        // Only "if asked" follows an answer.
+        {"answer ok if maybe\n", "line 1: answer takes yes, no, ok or cancel, and \"if asked\" after it"},
+        {"answer ok if\n", "line 1: answer takes yes, no, ok or cancel, and \"if asked\" after it"},
+        // A dialog line without its action is told every action there is.
+        {"dialog 105\n", "line 1: dialog takes a dialog id, an action (select, open, toggle, set, check, spin, slide, "
+                         "radio, press, column, move-column, menu) and a control id"},
+        // The welcome's Quit ends the program: no step is left to take the
+        // lines after it, as after "quit".
+        {"welcome quit\nanswer ok\n", "line 2: the program has already quit; this line cannot be carried out"},
+        {"welcome quit\ndialog 120 press 1\n",
+         "line 2: the program has already quit; this line cannot be carried out"},
     };
     for (const CASE& Case : Cases) {
         SCOPED_TRACE(Case.szScript);
+        // The first run makes the owners' hall of fame at its start: the
+        // summary of a run that stops names it too.
+        const auto Before = File_Times(Data.Path());
         const RUN_RESULT Result = Run_Script(Case.szScript);
+        Expect_Summary_Names_What_Changed(Data.Path(), Before, Result.Out);
         ASSERT_FALSE(Result.bTimedOut);
         EXPECT_EQ(Result.nExitCode, 2) << Result.Out << Result.Err;
         const std::string Expected = "kelvo: script \"" + Output.Path() + "/test.kelvo\" " + Case.szMessage;

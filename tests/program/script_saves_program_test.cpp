@@ -166,6 +166,30 @@ TEST_F(ScriptSavesProgramTest, AnOverwriteAnsweredIfAskedIsMadeWhenAskedAndLapse
                                  "command \"Save Game\"\nquit\n");
     EXPECT_EQ(Plain.nExitCode, 2) << Plain.Out << Plain.Err;
     EXPECT_TRUE(Contains(Plain.Err, "line 7: no message box took this answer")) << Plain.Err;
+
+    // The lapsed answer is gone with its step: a later save to the name
+    // just made, which no line answers, is declined. The file keeps the
+    // bytes of the first save (those of the run above, which saved the
+    // same league under the same name), though a week was played since.
+    const std::string Other = Data.Path() + "/Other.zrt";
+    const std::string First = Read_Text_File(Other, "(no saved game)");
+    ASSERT_NE(First, "(no saved game)");
+    ASSERT_TRUE(std::filesystem::remove(Other));
+    const std::string Save_Other = "dialog 120 set 1082 \"Other\"\ndialog 120 press 1\n";
+    const RUN_RESULT Again = Run(std::string(RESUME_MINE_AND_PLAY) + Save_Other + "answer ok if asked\n" +
+                                 "command \"Save Game\"\ncommand \"One Week\"\n" + Save_Other +
+                                 "command \"Save Game\"\nquit\n");
+    EXPECT_EQ(Again.nExitCode, 2) << Again.Out << Again.Err;
+    EXPECT_TRUE(Contains(Again.Err, "line 12: the box [Filename in use]")) << Again.Err;
+    EXPECT_FALSE(Contains(Again.Out, "Overwrite?\" -> OK")) << Again.Out;
+    EXPECT_TRUE(Read_Text_File(Other, "(gone)") == First) << "Other.zrt was replaced\n" << Again.Out;
+
+    // Every answer left is looked at, not only the first: a plain answer
+    // behind a lapsed one still fails its line.
+    const RUN_RESULT Behind = Run(std::string(RESUME_MINE_AND_PLAY) + "answer ok if asked\nanswer yes\n"
+                                                                      "command Standings\nquit\n");
+    EXPECT_EQ(Behind.nExitCode, 2) << Behind.Out << Behind.Err;
+    EXPECT_TRUE(Contains(Behind.Err, "line 6: no message box took this answer")) << Behind.Err;
 }
 
 TEST_F(ScriptSavesProgramTest, TheSummaryOfARunThatWroteNothingNamesNoFileOfAnEarlierRun)
