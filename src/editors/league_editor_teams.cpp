@@ -166,8 +166,7 @@ int Shown_Team()
 }
 
 // The season whose record the editor shows: last season's while the college
-// draft runs (this season's has not begun). Wins and losses are stored back
-// into the same season.
+// draft runs (this season's has not begun).
 int Record_Year()
 {
     const int nIndex = Get_Current_Season_Index();
@@ -196,24 +195,6 @@ void Set_User_Team_After_Change()
     if (Is_Human_Team(nUser))
         return;
     Set_User_Preference(PREF_SELECTED_TEAM, Count_Human_Teams() > 0 ? Get_Nth_Human_Team(0) : -1);
-}
-
-void Save_Record_Byte(DIALOG& Dialog, int nTeam, int nId, int nByte)
-{
-    if (!Dialog.Is_Enabled(nId) || nTeam >= MAX_FRANCHISES)
-        return;
-    const int nYear = Record_Year();
-    const int nStored = Get_Team_Yearly_Char(nTeam, nYear, nByte);
-    const int64_t nTyped = Read_Bounded_Number(Dialog.Get_Text(nId), INT64_MIN / 4, INT64_MAX / 4);
-    if (nTyped == nStored)
-        return;
-    if (nTyped < 0 || nTyped > MOST_RECORD_WINS) {
-        Show_Formatted_Message("Invalid Entry", "Wins and losses must be between 0 and %d. The record was not changed.",
-                               MOST_RECORD_WINS);
-        Dialog.Set_Text(nId, std::to_string(nStored));
-        return;
-    }
-    Set_Team_Yearly_Char(nTeam, nYear, nByte, static_cast<int>(nTyped));
 }
 
 void Select_Division(DIALOG& Dialog, int nTeam)
@@ -421,8 +402,12 @@ void Load_Team_Info(DIALOG& Dialog)
     const int nYear = Record_Year();
     Dialog.Set_Text(LE_WINS_EDIT, std::to_string(bTeam ? Get_Team_Yearly_Char(nTeam, nYear, YEARLY_WINS) : 0));
     Dialog.Set_Text(LE_LOSSES_EDIT, std::to_string(bTeam ? Get_Team_Yearly_Char(nTeam, nYear, YEARLY_LOSSES) : 0));
-    for (int nId : {LE_FAN_LOYALTY_COMBO, LE_CASH_EDIT, LE_WINS_EDIT, LE_LOSSES_EDIT, LE_COMPUTER_RADIO, LE_HUMAN_RADIO})
+    for (int nId : {LE_FAN_LOYALTY_COMBO, LE_CASH_EDIT, LE_COMPUTER_RADIO, LE_HUMAN_RADIO})
         Dialog.Enable(nId, bCommissioner && bTeam);
+    // The record is shown only: the games played decide it, and loading a
+    // saved game counts it from them again, so a change would not last.
+    Dialog.Enable(LE_WINS_EDIT, false);
+    Dialog.Enable(LE_LOSSES_EDIT, false);
     const bool bHuman = bTeam && Get_Team_Stat(nTeam, TEAM_STAT_CONTROLLER) == CONTROLLER_USER;
     Dialog.Check_Radio(bHuman ? LE_HUMAN_RADIO : LE_COMPUTER_RADIO);
     Dialog.Enable(LE_GM_NAME_EDIT, bCommissioner && bHuman);
@@ -473,9 +458,6 @@ void Save_Team_Info(DIALOG& Dialog)
             Dialog.Set_Text(LE_CASH_EDIT, Money_Text(static_cast<int>(nCash)));
         }
     }
-    Save_Record_Byte(Dialog, nTeam, LE_WINS_EDIT, YEARLY_WINS);
-    Save_Record_Byte(Dialog, nTeam, LE_LOSSES_EDIT, YEARLY_LOSSES);
-
     if (Dialog.Is_Enabled(LE_HUMAN_RADIO)) {
         if (Dialog.Is_Checked(LE_HUMAN_RADIO)) {
             Set_Team_Stat(nTeam, TEAM_STAT_CONTROLLER, CONTROLLER_USER);

@@ -152,9 +152,13 @@ void Format_Roster_Count_Text(DIALOG& Dialog)
 
 std::string Format_Player_Stat_Summary(int nTeam, int nSlot)
 {
+    return Format_Player_Period_Stat_Summary(nTeam, nSlot, Get_User_Preference(PREF_STAT_PERIOD));
+}
+
+std::string Format_Player_Period_Stat_Summary(int nTeam, int nSlot, int nPeriod)
+{
     if (!Is_Player_Slot_Used(nTeam, nSlot))
         return "";
-    int nPeriod = Get_User_Preference(PREF_STAT_PERIOD);
     if (nPeriod < STAT_PERIOD_THIS_SEASON || nPeriod > STAT_PERIOD_PREDICTED)
         nPeriod = STAT_PERIOD_THIS_SEASON;
     auto Stat = [&](int nCode) { return Get_Player_Stat(nTeam, nSlot, nPeriod, nCode); };

@@ -58,6 +58,9 @@ constexpr int ROSTER_MAXIMUM = 100;
 // sacks and interceptions for defenders; field goals for kickers, punts for
 // punters. Empty for an empty slot.
 std::string Format_Player_Stat_Summary(int nTeam, int nSlot);
+// The same summary of period 0-3 (this season, last season, career,
+// predicted; another reads this season).
+std::string Format_Player_Period_Stat_Summary(int nTeam, int nSlot, int nPeriod);
 
 // What club nTeam wants in a trade, from its position needs: while the
 // best of a position's starter, starter + backup and starter + backup +

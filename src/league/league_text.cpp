@@ -119,25 +119,35 @@ WEEK_KIND Classify_Week(int w)
     return static_cast<WEEK_KIND>(WEEK_WILD_CARD + (w - nWildCard));
 }
 
+// A round that even the larger league's playoff field cannot fill: no club
+// plays on its day.
+bool Is_Unfilled_Round(WEEK_KIND Kind)
+{
+    if (Kind < WEEK_WILD_CARD || Kind > WEEK_CONFERENCE)
+        return false;
+    int nWildCards = Get_Universe_Stat(WILD_CARD_TEAMS);
+    int nField = 0;
+    for (int nLeague = 0; nLeague < NUMBER_OF_LEAGUES; nLeague++) {
+        int n = Count_League_Divisions(nLeague) + nWildCards;
+        if (n > nField)
+            nField = n;
+    }
+    int nNeeded = Kind == WEEK_CONFERENCE ? 1 : Kind == WEEK_DIVISION ? 2 : 4;
+    return nField <= nNeeded;
+}
+
+int Week_Of_Season(int nWeek)
+{
+    return (nWeek == -1 ? Get_Current_Week() : nWeek) + 1;
+}
+
 std::string Week_Text(int nWeek, bool bLong)
 {
-    int nCurrent = nWeek == -1 ? Get_Current_Week() : nWeek;
-    int w = nCurrent + 1;
+    int w = Week_Of_Season(nWeek);
     WEEK_KIND Kind = Classify_Week(w);
     bool bTitleGame = Get_Current_Year() < 1970;
-    if (bLong && Kind >= WEEK_WILD_CARD && Kind <= WEEK_CONFERENCE) {
-        // A round that even the larger league's playoff field cannot fill.
-        int nWildCards = Get_Universe_Stat(WILD_CARD_TEAMS);
-        int nField = 0;
-        for (int nLeague = 0; nLeague < NUMBER_OF_LEAGUES; nLeague++) {
-            int n = Count_League_Divisions(nLeague) + nWildCards;
-            if (n > nField)
-                nField = n;
-        }
-        int nNeeded = Kind == WEEK_CONFERENCE ? 1 : Kind == WEEK_DIVISION ? 2 : 4;
-        if (nField <= nNeeded)
-            return "Bye Week";
-    }
+    if (Is_Unfilled_Round(Kind))
+        return "Bye Week";
     switch (Kind) {
     case WEEK_REGULAR:
         return "Week " + std::to_string(w);
@@ -213,6 +223,11 @@ void Get_Week_Name(int nWeek, char* szBuffer, size_t nSize)
 void Get_Week_Name_Long(int nWeek, char* szBuffer, size_t nSize)
 {
     Put_Text(szBuffer, nSize, Week_Text(nWeek, true));
+}
+
+bool Is_Bye_Round_Week(int nWeek)
+{
+    return Is_Unfilled_Round(Classify_Week(Week_Of_Season(nWeek)));
 }
 
 void Get_Team_City(int nTeam, char* szBuffer, size_t nSize)

@@ -35,7 +35,9 @@ template <size_t N> void Get_Rating_Name(int nRating, char (&szBuffer)[N])
 {
     return Get_Rating_Name(nRating, szBuffer, N);
 }
-// Week -1 is the current week.
+// Week -1 is the current week. The short name ("Week 3", "Wild Card",
+// "Division Round") the lists and the Calendar show; the long one ("Division",
+// "Conference") the pages' headings.
 void Get_Week_Name(int nWeek, char* szBuffer, size_t nSize);
 template <size_t N> void Get_Week_Name(int nWeek, char (&szBuffer)[N])
 {
@@ -46,6 +48,10 @@ template <size_t N> void Get_Week_Name_Long(int nWeek, char (&szBuffer)[N])
 {
     return Get_Week_Name_Long(nWeek, szBuffer, N);
 }
+// Whether week nWeek (-1 the current) is a playoff round that even the
+// larger league's field cannot fill (a league without a wild-card round):
+// no game is played on it, and both names read "Bye Week".
+bool Is_Bye_Round_Week(int nWeek);
 
 // Team display names (team values 0-40, -1 or ALL_TEAMS the league average,
 // 128 NO_TEAM). The full name of a franchise slot is empty unless a club is

@@ -82,8 +82,10 @@ std::string Division_Heading(int nDivision)
 }
 
 // The division's clubs in standings order: the division key, the better
-// first; level keys keep slot order. A season whose title is decided is
-// shown as it ended, a club erased since in its place.
+// first; on level keys the order of the stored division row, which the
+// playoff bracket seeds from, so no page crowns a leader the bracket does
+// not (a club missing from the row after, in slot order). A season whose
+// title is decided is shown as it ended, a club erased since in its place.
 std::vector<int> Division_Order(int nDivision)
 {
     std::vector<int> Teams;
@@ -97,14 +99,28 @@ std::vector<int> Division_Order(int nDivision)
     for (int t = 0; t < Count_Teams(); ++t)
         if (Get_Team_Stat(t, TEAM_STAT_DIVISION) == nDivision)
             Teams.push_back(t);
-    std::vector<std::pair<int, int>> Keyed;
-    for (int t : Teams)
-        Keyed.emplace_back(Get_Team_Division_Key(t), t);
-    std::stable_sort(Keyed.begin(), Keyed.end(),
-                     [](const std::pair<int, int>& A, const std::pair<int, int>& B) { return A.first > B.first; });
+    struct KEYED {
+        int nKey;
+        int nRowPlace;
+        int nTeam;
+    };
+    const int nPlaces = Count_Season_Division_Teams(nDivision, nSeason);
+    std::vector<KEYED> Keyed;
+    for (int t : Teams) {
+        int nRowPlace = MAX_FRANCHISES;
+        for (int p = 0; p < nPlaces; ++p)
+            if (Get_Division_Place_Team(nDivision, p, nSeason) == t) {
+                nRowPlace = p;
+                break;
+            }
+        Keyed.push_back(KEYED{Get_Team_Division_Key(t), nRowPlace, t});
+    }
+    std::stable_sort(Keyed.begin(), Keyed.end(), [](const KEYED& A, const KEYED& B) {
+        return A.nKey != B.nKey ? A.nKey > B.nKey : A.nRowPlace < B.nRowPlace;
+    });
     Teams.clear();
-    for (const auto& Entry : Keyed)
-        Teams.push_back(Entry.second);
+    for (const KEYED& Entry : Keyed)
+        Teams.push_back(Entry.nTeam);
     return Teams;
 }
 
@@ -163,6 +179,19 @@ std::string Kickoff_Text(int nTime)
     return szText;
 }
 
+// Whether a game of day w has a record of that day: a club's entry of the
+// day names it.
+bool Has_Day_Begun(int w)
+{
+    const int nTeams = Count_Teams();
+    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t) {
+        const int nGame = Get_Team_Schedule_Stat(t, w, SCHEDULE_GAME_INDEX);
+        const GAME* pGame = nGame >= 0 && nGame < NUMBER_OF_GAMES ? Get_Game_Record(nGame) : nullptr;
+        if (pGame != nullptr && pGame->nWeek == w)
+            return true;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -273,8 +302,10 @@ int Get_Games_Page_Week()
     const int nLast = nCurrent >= SCHEDULE_WEEKS ? SCHEDULE_WEEKS - 1 : nCurrent;
     for (int w = nLast; w >= 0; --w)
         if (Count_Week_Games(w) > 0 && Get_Week_First_Game_Index(w) < NUMBER_OF_GAMES) {
-            // A day not begun yet shows only when it is today.
-            if (w == nCurrent || Is_Game_Record_Final(Get_Week_First_Game_Index(w)))
+            // Today shows once a game of it has begun; until then the last
+            // day played keeps its finals. A playoff round counts the games
+            // its bracket will play before any exists, so the records decide.
+            if (w == nCurrent ? Has_Day_Begun(w) : Is_Game_Record_Final(Get_Week_First_Game_Index(w)))
                 return w;
         }
     return -1;
@@ -389,11 +420,17 @@ PAGE_LAYOUT Layout_Calendar_Page()
     const int nTop = PAGE_BODY_TOP + 34;
     const int nHalf = (PAGE_DESIGN_WIDTH - 2 * PAGE_MARGIN) / 2;
     const int nCurrent = Get_Current_Week();
+    // A playoff round no field fills (a league without wild cards) has no
+    // row: the weeks after it move up into its place.
+    int nShown = 0;
     for (int w = 0; w < SCHEDULE_WEEKS; ++w) {
-        const int nColumn = w / CALENDAR_ROWS_PER_COLUMN;
+        if (Is_Bye_Round_Week(w))
+            continue;
+        const int nColumn = nShown / CALENDAR_ROWS_PER_COLUMN;
         const int x0 = PAGE_MARGIN + nColumn * nHalf + 4;
         const int x1 = PAGE_MARGIN + (nColumn + 1) * nHalf - 4;
-        const int y = nTop + (w % CALENDAR_ROWS_PER_COLUMN) * CALENDAR_ROW_HEIGHT;
+        const int y = nTop + (nShown % CALENDAR_ROWS_PER_COLUMN) * CALENDAR_ROW_HEIGHT;
+        ++nShown;
         const PAGE_RECT Row = Rect(x0, y, x1, y + CALENDAR_ROW_HEIGHT - 2);
         if (w == nCurrent)
             Layout.Shades.push_back(Row);

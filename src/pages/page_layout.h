@@ -121,8 +121,9 @@ int Get_Calendar_Page_Team();
 // (preference 32), else the first club the user runs, else the first club.
 int Get_User_Page_Team();
 // The Draft page's round (preference 38, held in 1-7) and year
-// (preference 39 when it names a year of the league's span, else the current
-// year).
+// (preference 39 when it names a year of the league's span, else the coming
+// draft's: next year's while the season runs, the current year's in the
+// off-season, when the draft of that year is held).
 int Get_Draft_Page_Round();
 int Get_Draft_Page_Year();
 // The Draft page's tab of round r (1-7) on the headline's line, in design
@@ -131,6 +132,7 @@ PAGE_RECT Get_Draft_Round_Tab_Box(int nRound);
 // The overall pick on the clock when the page shows the draft under way;
 // 0 otherwise.
 int Get_Draft_Page_Pick_On_The_Clock();
-// The day the Games page shows: the current day when a game of it is over
-// or it has games at all, else the last day before it with games; -1 none.
+// The day the Games page shows: the current day once a game of it has
+// begun, else the last day before it whose games are over (the last round
+// played, in the playoffs as in the regular season); -1 none.
 int Get_Games_Page_Week();

@@ -8,6 +8,8 @@
 #include "league/league_text.h"
 #include "league/player.h"
 #include "league/player_stats.h"
+#include "league/preferences.h"
+#include "league/team_schedule.h"
 #include "pages/player_text.h"
 #include "platform/dialogs.h"
 #include "platform/ui.h"
@@ -105,6 +107,21 @@ void Player_Card_Dialog(DIALOG& Dialog, int nEvent, int nControl)
         Dialog.End(1);
 }
 
+// The card's stat line, headed by its season's year: the season under way
+// once a game of it is played; before that the season before, when he played
+// in it (a new league may have no season before, a rookie no line in it).
+std::string Card_Stat_Line(int nTeam, int nSlot)
+{
+    const bool bUnderWay = Get_Current_Week() != OFFSEASON_WEEK && Count_League_Games() > 0;
+    const bool bLast =
+        !bUnderWay && Get_Player_Stat(nTeam, nSlot, STAT_PERIOD_LAST_SEASON, STAT_GAMES_PLAYED) > 0;
+    // The current year is this season's, in the off-season the coming one's
+    // (the season just played is last season by then).
+    const int nYear = Get_Current_Year() - (bLast ? 1 : 0);
+    return std::to_string(nYear) + " season: " +
+           Format_Player_Period_Stat_Summary(nTeam, nSlot, bLast ? STAT_PERIOD_LAST_SEASON : STAT_PERIOD_THIS_SEASON);
+}
+
 }  // namespace
 
 std::vector<std::string> Get_Player_Card_Lines(int nTeam, int nSlot)
@@ -144,7 +161,7 @@ std::vector<std::string> Get_Player_Card_Lines(int nTeam, int nSlot)
             Adjust_Player_Stat_By_Modifier(nTeam, nSlot, static_cast<int>(Get_Player_Rating(nTeam, nSlot, nRating)));
         Lines.push_back(std::string(szName) + ": " + std::to_string(nScouted));
     }
-    Lines.push_back(Format_Player_Stat_Summary(nTeam, nSlot));
+    Lines.push_back(Card_Stat_Line(nTeam, nSlot));
     return Lines;
 }
 

@@ -27,7 +27,10 @@ constexpr int CARD_FANTASY_DRAFT = 1512;
 // The lines the card shows for a player, in its controls' order (name, club,
 // position, age, size, college, contract, Overall and Peak, health ("Health:
 // Healthy" or the injury's name), then one line per key rating as the scouts
-// see it, then the stat line). Empty for an empty slot.
+// see it, then the stat line: "<year> season: " and the summary of the
+// season under way once a game of it is played, before that of the season
+// before when he played in it, else of the season under way). Empty for an
+// empty slot.
 std::vector<std::string> Get_Player_Card_Lines(int nTeam, int nSlot);
 
 // Opens the card of (team, slot). An empty slot shows "Couldn't find:

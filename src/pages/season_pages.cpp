@@ -354,7 +354,11 @@ int Get_Draft_Page_Year()
 {
     const int nYear = Get_User_Preference(PREF_DRAFT_PAGE_SELECTION);
     const int nCurrent = Get_Current_Year();
-    return nYear >= nCurrent - 100 && nYear <= nCurrent + 1 ? nYear : nCurrent;
+    if (nYear >= nCurrent - 100 && nYear <= nCurrent + 1)
+        return nYear;
+    // The draft the page lists without a year chosen: the coming one. The
+    // season's year moves on as the off-season begins, before its draft.
+    return Get_Current_Week() == OFFSEASON_WEEK ? nCurrent : nCurrent + 1;
 }
 
 PAGE_RECT Get_Draft_Round_Tab_Box(int nRound)
@@ -382,6 +386,10 @@ PAGE_LAYOUT Layout_Draft_Page()
     const int nRound = Get_Draft_Page_Round();
     const int nTeams = Count_Teams();
     const int nOnTheClock = Get_Draft_Page_Pick_On_The_Clock();
+    // A year's draft is held in its off-season; the season that follows
+    // keeps the year.
+    const int nCurrent = Get_Current_Year();
+    const bool bHeld = nYear < nCurrent || (nYear == nCurrent && Get_Current_Week() != OFFSEASON_WEEK);
     Add_Text(Layout, Rect(PAGE_MARGIN, PAGE_BODY_TOP, Get_Draft_Round_Tab_Box(1).nLeft - 8, PAGE_BODY_TOP + 30),
              std::to_string(nYear) + " Draft, Round " + std::to_string(nRound), TYPE_HEADLINE, ALIGN_LEFT);
     // One tab a round: the round shown is shaded, a click shows another.
@@ -435,6 +443,11 @@ PAGE_LAYOUT Layout_Draft_Page()
                 std::snprintf(szText, sizeof(szText), "(Forfeited by %s)", Page_Team_Name(nForfeit, true).c_str());
                 Choice = szText;
                 nClub = nForfeit;
+            } else if (bHeld) {
+                // A pick made whose player has left the league: the league
+                // keeps no other note of the club that made it, and the
+                // order of the draft to come is another draft's.
+                nClub = NO_TEAM;
             } else {
                 const int nPicker = Get_Draft_Order_Team(i);
                 nClub = Is_Team_Slot_Used(nPicker) ? Get_Draft_Pick_Owner(0, nRound - 1, nPicker) : NO_TEAM;

@@ -7,6 +7,7 @@
 
 #include "league/league_data.h"
 #include "league/league_structure.h"
+#include "league/league_text.h"
 #include "engine/game_log.h"
 #include "engine/watched_game.h"
 #include "league/preferences.h"
@@ -60,7 +61,12 @@ void Format_Main_Title(char* szBuffer, size_t nSize)
     else if (nWeek >= OFFSEASON_WEEK || nWeek >= Get_Playoff_Start_Day() + OFFSEASON_PHASE_OFFSET)
         // The days after the final are the off-season, as the status bar says.
         std::snprintf(szBuffer, nSize, "%s - %d Off-Season", PRODUCT_NAME, nYear);
-    else
+    else if (nWeek >= Get_Playoff_Start_Day()) {
+        // A playoff day is named by its round, as the pages and the bar do.
+        char szRound[64];
+        Get_Week_Name(nWeek, szRound);
+        std::snprintf(szBuffer, nSize, "%s - %d %s", PRODUCT_NAME, nYear, szRound);
+    } else
         std::snprintf(szBuffer, nSize, "%s - %d Week %d", PRODUCT_NAME, nYear, nWeek + 1);
 }
 

@@ -18,7 +18,9 @@ constexpr size_t MAIN_TITLE_SIZE = 256;
 
 // The main window's title for the current phase of the season:
 // "Vazarudu Kelvo - <year> Fantasy Draft" while a fantasy draft runs,
-// "Vazarudu Kelvo - <year> Offseason" from week 100 on, else
+// "Vazarudu Kelvo - <year> Off-Season" after the final and from week 100 on,
+// "Vazarudu Kelvo - <year> <round>" on a playoff day (its short week name:
+// "Wild Card", "Division Round" ...), else
 // "Vazarudu Kelvo - <year> Week <week + 1>". szBuffer holds MAIN_TITLE_SIZE
 // bytes; null is ignored.
 void Format_Main_Title(char* szBuffer, size_t nSize);

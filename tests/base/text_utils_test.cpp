@@ -256,18 +256,28 @@ TEST_F(TextUtils, StringTableAndNamesStayInTheirBuffers)
 
 TEST_F(TextUtils, WeekNamesFollowTheCalendar)
 {
-    // 17 regular weeks: rounds on weeks 17-20 (counted from 0).
+    // 17 regular weeks: rounds on weeks 17-20 (counted from 0). Two leagues
+    // of four divisions with two wild cards: fields of 6.
     Set_Regular_Season_Weeks(17);
     League.Universe.nStat[FIRST_SEASON_YEAR] = 2019;
-    Expect_Texts(Get_Week_Name, {{0, "Week 1"}, {16, "Week 17"}, {17, "Wild Card"}, {18, "Division Round"},
-                                 {19, "Conference Championship"}, {20, "Super Bowl"}, {21, "Offseason"}});
-
-    // Two leagues of four divisions with two wild cards: fields of 6.
     Use_Franchises(32);
     for (int t = 0; t < 32; t++)
         League.Team[t].nTeamStat[0] = t / 4;
     League.Universe.nStat[WILD_CARD_TEAMS] = 2;
+    Expect_Texts(Get_Week_Name, {{0, "Week 1"}, {16, "Week 17"}, {17, "Wild Card"}, {18, "Division Round"},
+                                 {19, "Conference Championship"}, {20, "Super Bowl"}, {21, "Offseason"}});
     Expect_Texts(Get_Week_Name_Long, {{17, "Wild Card"}, {18, "Division"}, {19, "Conference"}, {20, "Super Bowl"}});
+    EXPECT_FALSE(Is_Bye_Round_Week(17));
+    // No wild cards: fields of 4 play no wild-card round, in either name.
+    League.Universe.nStat[WILD_CARD_TEAMS] = 0;
+    Expect_Texts(Get_Week_Name, {{16, "Week 17"}, {17, "Bye Week"}, {18, "Division Round"}});
+    Expect_Texts(Get_Week_Name_Long, {{17, "Bye Week"}, {18, "Division"}});
+    EXPECT_TRUE(Is_Bye_Round_Week(17));
+    EXPECT_FALSE(Is_Bye_Round_Week(16));
+    EXPECT_FALSE(Is_Bye_Round_Week(18));
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 17;
+    EXPECT_TRUE(Is_Bye_Round_Week(-1));
+    League.Universe.nStat[WILD_CARD_TEAMS] = 2;
     // Fewer than two regular weeks: the playoffs still start on week 2.
     Set_Regular_Season_Weeks(0);
     Expect_Texts(Get_Week_Name, {{1, "Week 2"}, {2, "Wild Card"}});

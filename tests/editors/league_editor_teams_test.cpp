@@ -127,7 +127,7 @@ TEST_F(LeagueEditorTest, CashIsRangeCheckedBeforeItIsNarrowed)
     EXPECT_EQ(Run({}).Find(LE_CASH_EDIT)->Text, "$1,234,567");
 }
 
-TEST_F(LeagueEditorTest, NicknameFanLoyaltyAndRecordAreStored)
+TEST_F(LeagueEditorTest, NicknameAndFanLoyaltyAreStoredTheRecordShownOnly)
 {
     Run({Type(LE_NICKNAME_EDIT, "Fourteen Chars"), Type(LE_HOME_EDIT, "Capital"), Type(LE_ABBREVIATION_EDIT, "CAP"),
          Type(LE_GM_NAME_EDIT, "Nobody")});
@@ -158,18 +158,20 @@ TEST_F(LeagueEditorTest, NicknameFanLoyaltyAndRecordAreStored)
     EXPECT_EQ(Get_Fan_Loyalty_Grade(561), 1);
     EXPECT_EQ(Get_Fan_Loyalty_Grade(5000), 13);
 
-    // Wins and losses: 0-127 only; a refused figure changes nothing.
+    // Wins and losses are shown, even in Commissioner Mode not offered for
+    // a change: the games played decide them (a saved game counts them from
+    // the games again as it loads), so a change would not last.
     Set_Team_Yearly_Char(0, 0, YEARLY_WINS, 4);
-    Run({Type(LE_WINS_EDIT, "-3"), Type(LE_LOSSES_EDIT, "9")});
+    Set_Team_Yearly_Char(0, 0, YEARLY_LOSSES, 2);
+    const DIALOG_RECORD& Record = Run({Type(LE_WINS_EDIT, "9"), Type(LE_LOSSES_EDIT, "1")});
+    EXPECT_FALSE(Record.Find(LE_WINS_EDIT)->bEnabled);
+    EXPECT_FALSE(Record.Find(LE_LOSSES_EDIT)->bEnabled);
+    EXPECT_TRUE(Record.Find(LE_CASH_EDIT)->bEnabled);
     EXPECT_EQ(Get_Team_Yearly_Char(0, 0, YEARLY_WINS), 4);
-    EXPECT_EQ(Get_Team_Yearly_Char(0, 0, YEARLY_LOSSES), 9);
-    EXPECT_EQ(Boxes(), std::vector<std::string>{
-                           "Invalid Entry|Wins and losses must be between 0 and 127. The record was not changed."});
-    Run({Type(LE_WINS_EDIT, "128")});
-    EXPECT_EQ(Get_Team_Yearly_Char(0, 0, YEARLY_WINS), 4);
-    Run({Type(LE_WINS_EDIT, "127")});
-    EXPECT_EQ(Get_Team_Yearly_Char(0, 0, YEARLY_WINS), 127);
-    Boxes();
+    EXPECT_EQ(Get_Team_Yearly_Char(0, 0, YEARLY_LOSSES), 2);
+    EXPECT_EQ(Run({}).Find(LE_WINS_EDIT)->Text, "4");
+    EXPECT_EQ(Run({}).Find(LE_LOSSES_EDIT)->Text, "2");
+    EXPECT_TRUE(Boxes().empty());
 }
 
 TEST_F(LeagueEditorTest, WhoRunsTheClubsChangesOnlyOnYes)

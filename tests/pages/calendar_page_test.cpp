@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "league/league_data.h"
 #include "league/team_schedule.h"
 #include "pages/calendar_page.h"
 #include "pages/page_fixture.h"
@@ -126,12 +127,26 @@ TEST_F(CalendarPageTest, AWeekNotYetPlayedIsJumpedTo)
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Simulate the next 3 weeks?");
     EXPECT_EQ(g_Days, (std::vector<int>{3}));
-    // The Wild Card row (day 17) from day 3: 14 days, then none.
+    // The Wild Card row (day 17) from day 3: 14 days, then none. Three wild
+    // cards make league 0's field 5, which plays a wild-card round.
+    League.Universe.nStat[WILD_CARD_TEAMS] = 3;
+    EXPECT_EQ(Calendar_Page_Hit(Row_Left(17) + 250, Row_Top(17) + 20).nWeek, 17);
     ui::Reset();
     g_Days.clear();
     ui::Queue_Answer(ID_YES);
     Click_Row(17);
     EXPECT_EQ(g_Days, (std::vector<int>{14, 0}));
+    // Without wild cards a field of 2 plays neither the wild-card nor the
+    // division round: no row is theirs, and the conference round's (day 19)
+    // takes the Wild Card row's place.
+    League.Universe.nStat[WILD_CARD_TEAMS] = 0;
+    for (int i = 0; i < SCHEDULE_WEEKS; ++i) {
+        const int nWeek = Calendar_Page_Hit(Row_Left(i) + 250, Row_Top(i) + 20).nWeek;
+        EXPECT_TRUE(nWeek != 17 && nWeek != 18) << i;
+    }
+    EXPECT_EQ(Calendar_Page_Hit(Row_Left(17) + 250, Row_Top(17) + 20).nWeek, 19);
+    EXPECT_EQ(Calendar_Page_Hit(Row_Left(19) + 250, Row_Top(19) + 20).nWeek, 21);
+    EXPECT_EQ(Calendar_Page_Hit(Row_Left(20) + 250, Row_Top(20) + 20).nWeek, -1);
     // Weeks played, and the whole page in the off-season: nothing.
     ui::Reset();
     g_Days.clear();

@@ -16,7 +16,9 @@
 #include "pages/front_page_texts.h"
 #include "pages/page_layout.h"
 #include "pages/draft_page.h"
+#include "season/draft_state.h"
 #include "season/playoffs.h"
+#include "season/standings.h"
 #include "league/player.h"
 #include "pages/page_fixture.h"
 #include "test_support.h"
@@ -92,17 +94,75 @@ TEST_F(PageLayoutTest, StandingsShowEachClubOnItsRowInDivisionOrder)
     Expect_Inside_Design_Space(Layout);
 }
 
+// On an exact tie the pages list a division as its stored row has it, the
+// row the playoff bracket seeds its winner from.
+TEST_F(PageLayoutTest, ADivisionTieStandsAsTheBracketSeedsIt)
+{
+    // D joins E in league 1's West, both 0-0-1: neither has a result against
+    // a club of league 1 (D beat and E tied C, of league 0), so both
+    // division keys are 0.
+    League.Team[D].nTeamStat[TEAM_STAT_DIVISION] = 4;
+    Set_Season_Record(D, 0, 0, 0, 1);
+    ASSERT_EQ(Get_Team_Division_Key(D), 0);
+    ASSERT_EQ(Get_Team_Division_Key(E), 0);
+    // The row's rule in season 0: scanning up, a later club level on the key
+    // takes the place when season + slot is even: E (4) over D (3). The
+    // bracket seeds E, league 1's one seed.
+    Clear_Standings_Order();
+    Update_Standings();
+    ASSERT_EQ(Get_Division_Place_Team(4, 0, 0), E);
+    EXPECT_EQ(Get_Team_Stat(E, TEAM_STAT_PLAYOFF_SEED), 1);
+    EXPECT_EQ(Get_Team_Stat(D, TEAM_STAT_PLAYOFF_SEED), 0);
+    // The Standings page and the front page agree: E on top.
+    const PAGE_LAYOUT Layout = Layout_Standings_Page();
+    std::vector<int> West;
+    for (const PAGE_ROW& Row : Layout.Rows)
+        if (Row.nGroup == 4)
+            West.push_back(Row.nTeam);
+    EXPECT_EQ(West, (std::vector<int>{E, D}));
+    EXPECT_EQ(Front_Page_Division_Leaders(),
+              (std::vector<std::string>{"Old North: Alphas 2-0", "New West: Echoes 0-0-1"}));
+    // The key still comes first: a row left behind by a result since does
+    // not hold a better club down.
+    Set_Season_Record(D, 0, 1, 0, 1);
+    const PAGE_LAYOUT After = Layout_Standings_Page();
+    West.clear();
+    for (const PAGE_ROW& Row : After.Rows)
+        if (Row.nGroup == 4)
+            West.push_back(Row.nTeam);
+    EXPECT_EQ(West, (std::vector<int>{D, E}));
+}
+
 TEST_F(PageLayoutTest, CalendarShowsTheViewedClubsWeeks)
 {
     Set_User_Preference(PREF_CURRENT_TEAM, A);
     EXPECT_EQ(Get_Calendar_Page_Team(), A);
     const PAGE_LAYOUT Layout = Layout_Calendar_Page();
-    ASSERT_EQ(Layout.Rows.size(), static_cast<size_t>(SCHEDULE_WEEKS));
-    // Week w: column w / 11 (372 wide), row w % 11, 34 units from y 112.
+    // Without wild cards the larger field is league 0's two division
+    // winners: no wild-card round (day 17) nor division round (day 18) is
+    // played, and neither has a row; 20 of the 22 weeks are left.
+    ASSERT_EQ(Layout.Rows.size(), static_cast<size_t>(SCHEDULE_WEEKS - 2));
+    // Row i: column i / 11 (372 wide), row i % 11, 34 units from y 112.
     EXPECT_EQ(Layout.Rows[0].Box.nTop, 112);
     EXPECT_EQ(Layout.Rows[10].Box.nTop, 112 + 10 * 34);
     EXPECT_EQ(Layout.Rows[11].Box.nLeft, 12 + 372 + 4);
     EXPECT_EQ(Layout.Rows[11].Box.nTop, 112);
+    // The conference round (day 19) moves up to the first free row, 17.
+    EXPECT_EQ(Layout.Rows[16].nGroup, 16);
+    EXPECT_EQ(Layout.Rows[17].nGroup, 19);
+    EXPECT_EQ(Layout.Rows[17].Box.nTop, 112 + 6 * 34);
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[17].Box), (std::vector<std::string>{"Conference Championship"}));
+    for (const PAGE_TEXT& Text : Layout.Texts)
+        EXPECT_TRUE(Text.Text != "Wild Card" && Text.Text != "Division Round" && Text.Text != "Bye Week")
+            << Text.Text;
+    // Two wild cards make a field of 4: a division round, still no wild-card
+    // round.
+    League.Universe.nStat[WILD_CARD_TEAMS] = 2;
+    const PAGE_LAYOUT Two = Layout_Calendar_Page();
+    ASSERT_EQ(Two.Rows.size(), static_cast<size_t>(SCHEDULE_WEEKS - 1));
+    EXPECT_EQ(Two.Rows[17].nGroup, 18);
+    EXPECT_EQ(Texts_In(Two, Two.Rows[17].Box), (std::vector<std::string>{"Division Round"}));
+    League.Universe.nStat[WILD_CARD_TEAMS] = 0;
     EXPECT_EQ(Layout.Rows[0].nTeam, B);
     EXPECT_EQ(Layout.Rows[1].nTeam, B);
     EXPECT_EQ(Layout.Rows[2].nTeam, NO_TEAM);
@@ -175,6 +235,54 @@ TEST_F(PageLayoutTest, GamesShowTheDaysGamesInBoxes)
         }
     }
     Expect_Inside_Design_Space(Layout);
+}
+
+// In the playoffs as in the regular season the page keeps the last day's
+// finals until a game of the next day begins: a round not played yet is
+// counted by its bracket before any record of it exists.
+TEST_F(PageLayoutTest, GamesKeepTheLastRoundsFinalsThroughThePlayoffs)
+{
+    // Two wild cards: league 0's four clubs are all seeded (slots 16-19), so
+    // the first round played is the division round, day 18, of two games;
+    // the conference round, day 19, has one.
+    League.Universe.nStat[WILD_CARD_TEAMS] = 2;
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 18;
+    ASSERT_EQ(Count_Week_Games(18), 2);
+    // Day 17 (no wild-card round) and day 18 have no game yet: the last
+    // regular day played, index 2.
+    EXPECT_EQ(Get_Games_Page_Week(), 2);
+    EXPECT_EQ(Texts_In(Layout_Games_Page(), PAGE_RECT{12, 78, 496, 108}),
+              (std::vector<std::string>{"Week 3 Scores"}));
+    // The division round played: D at A 10-24 (record 5), C at B 20-27
+    // (record 6). On day 19 they stay until the conference game begins.
+    const int ROUND[2][4] = {{D, A, 10, 24}, {C, B, 20, 27}};
+    for (int g = 0; g < 2; ++g) {
+        const int nRecord = 5 + g;
+        Put_Game(nRecord, ROUND[g][0], ROUND[g][1], ROUND[g][2], ROUND[g][3], 18);
+        ASSERT_TRUE(Schedule_Game(ROUND[g][1], ROUND[g][0], 18, 6, 1300));
+        Set_Team_Schedule_Stat(ROUND[g][0], 18, SCHEDULE_GAME_INDEX, nRecord);
+        Set_Team_Schedule_Stat(ROUND[g][1], 18, SCHEDULE_GAME_INDEX, nRecord);
+    }
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 19;
+    ASSERT_EQ(Count_Week_Games(19), 1);
+    EXPECT_EQ(Get_Games_Page_Week(), 18);
+    const PAGE_LAYOUT Layout = Layout_Games_Page();
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 496, 108}), (std::vector<std::string>{"Division Scores"}));
+    ASSERT_EQ(Layout.Rows.size(), 2u);
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[0].Box),
+              (std::vector<std::string>{"Deltas", "10", "Alphas", "24", "Final", "0 - 0"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box),
+              (std::vector<std::string>{"Chargers", "20", "Bravos", "27", "Final", "0 - 0"}));
+    // The conference game begun (A at home to B, record 7, still on): today.
+    Put_Game(7, B, A, 3, 7, 19, 1200);
+    ASSERT_TRUE(Schedule_Game(A, B, 19, 6, 1300));
+    Set_Team_Schedule_Stat(A, 19, SCHEDULE_GAME_INDEX, 7);
+    Set_Team_Schedule_Stat(B, 19, SCHEDULE_GAME_INDEX, 7);
+    EXPECT_EQ(Get_Games_Page_Week(), 19);
+    // After the final, in the off-season, the last round played stands.
+    Put_Game(7, B, A, 3, 7, 19);
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = OFFSEASON_WEEK;
+    EXPECT_EQ(Get_Games_Page_Week(), 19);
 }
 
 // A club erased once it has played keeps its games on the Games page and
@@ -323,16 +431,18 @@ TEST_F(PageLayoutTest, ChampionsListTheTitleWinners)
 
 TEST_F(PageLayoutTest, DraftShowsTheRoundsPicksInOrder)
 {
-    // The 2019 draft's round 2 (preferences 38 and 39): five clubs pick in
-    // the order E, D, C, B, A; C's pick belongs to A. Overall picks 6-10.
+    // The 2020 draft, the one to come in the 2019 season, round 2
+    // (preferences 38 and 39): five clubs pick in the order E, D, C, B, A;
+    // C's pick belongs to A. Overall picks 6-10.
     League.Preferences.nInt[PREF_DRAFT_PAGE_SCROLL] = 2;
-    League.Preferences.nInt[PREF_DRAFT_PAGE_SELECTION] = 2019;
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SELECTION] = 2020;
     for (int i = 0; i < 5; ++i) {
         Set_Draft_Order_Team(i, E - i);
         Set_Draft_Pick_Owner(0, 1, E - i, E - i);
     }
     Set_Draft_Pick_Owner(0, 1, C, A);
-    // D (the second pick, 7th overall) took Pat Quinn, a quarterback.
+    // In the 2019 draft D (the second pick, 7th overall) took Pat Quinn, a
+    // quarterback.
     Put_Player(D, 5, 501, POSITION_QB);
     std::strcpy(League.Team[D].Player[5].szFirstName, "Pat");
     std::strcpy(League.Team[D].Player[5].szLastName, "Quinn");
@@ -343,7 +453,7 @@ TEST_F(PageLayoutTest, DraftShowsTheRoundsPicksInOrder)
     Set_Player_Vital_Stat(B, 6, VITAL_DRAFTED_BY, (B + 1) * 10000 + 2018);
     Set_Player_Vital_Stat(B, 6, VITAL_DRAFT_PICK, (2 * 100 + 2) * 1000 + 7);
     EXPECT_EQ(Get_Draft_Page_Round(), 2);
-    EXPECT_EQ(Get_Draft_Page_Year(), 2019);
+    EXPECT_EQ(Get_Draft_Page_Year(), 2020);
     const PAGE_LAYOUT Layout = Layout_Draft_Page();
     ASSERT_EQ(Layout.Rows.size(), 5u);
     const int CLUB[5] = {E, D, A, B, A};
@@ -353,9 +463,27 @@ TEST_F(PageLayoutTest, DraftShowsTheRoundsPicksInOrder)
         // Rows of 21 units from y 114.
         EXPECT_EQ(Layout.Rows[i].Box.nTop, 114 + 21 * i) << i;
     }
-    EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box), (std::vector<std::string>{"7.", "Deltas", "Pat Quinn, QB"}));
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[1].Box), (std::vector<std::string>{"7.", "Deltas"}));
     EXPECT_EQ(Texts_In(Layout, Layout.Rows[2].Box), (std::vector<std::string>{"8.", "Alphas"}));
-    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 444, 108}), (std::vector<std::string>{"2019 Draft, Round 2"}));
+    EXPECT_EQ(Texts_In(Layout, PAGE_RECT{12, 78, 444, 108}), (std::vector<std::string>{"2020 Draft, Round 2"}));
+    // The 2019 draft, held before this season: its picks' players, and no
+    // club for a pick whose player has left the league, never a club of the
+    // order to come (the 6th pick, E's in it, then A's 8th and 10th).
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SELECTION] = 2019;
+    const PAGE_LAYOUT Held = Layout_Draft_Page();
+    ASSERT_EQ(Held.Rows.size(), 5u);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Held.Rows[i].nTeam, i == 1 ? D : NO_TEAM) << i;
+    EXPECT_EQ(Texts_In(Held, Held.Rows[0].Box), (std::vector<std::string>{"6."}));
+    EXPECT_EQ(Texts_In(Held, Held.Rows[1].Box), (std::vector<std::string>{"7.", "Deltas", "Pat Quinn, QB"}));
+    EXPECT_EQ(Texts_In(Held, Held.Rows[2].Box), (std::vector<std::string>{"8."}));
+    EXPECT_EQ(Texts_In(Held, PAGE_RECT{12, 78, 444, 108}), (std::vector<std::string>{"2019 Draft, Round 2"}));
+    // A forfeited pick still names the club that gave it up.
+    Set_Draft_Result_Word(0, (2019 * 1000 + 8) * 100 + B);
+    EXPECT_EQ(Texts_In(Layout_Draft_Page(), Held.Rows[2].Box),
+              (std::vector<std::string>{"8.", "Bravos", "(Forfeited by BRA)"}));
+    Set_Draft_Result_Word(0, 0);
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SELECTION] = 2020;
     // Seven round tabs of 44 units end at the right margin; round 2's is
     // shaded.
     EXPECT_EQ(Texts_In(Layout, PAGE_RECT{448, 78, 756, 108}),
@@ -379,11 +507,19 @@ TEST_F(PageLayoutTest, DraftShowsTheRoundsPicksInOrder)
     Draft_Page_Click(100 + 2 * 300, 50 + 2 * 90, Area);
     EXPECT_EQ(League.Preferences.nInt[PREF_DRAFT_PAGE_SCROLL], 5);
     League.Preferences.nInt[PREF_DRAFT_PAGE_SCROLL] = 2;
-    // A round outside 1-7 is held in it; a year outside the league's span
-    // falls back to the current year.
+    // A round outside 1-7 is held in it; a year outside the league's span,
+    // or none (a new game), falls back to the draft to come: 2020 through
+    // the 2019 season, whose page lists it; in the off-season, when the
+    // year has moved on to the draft's, the current year.
     League.Preferences.nInt[PREF_DRAFT_PAGE_SCROLL] = 9;
     League.Preferences.nInt[PREF_DRAFT_PAGE_SELECTION] = 3000;
     EXPECT_EQ(Get_Draft_Page_Round(), 7);
+    EXPECT_EQ(Get_Draft_Page_Year(), 2020);
+    League.Preferences.nInt[PREF_DRAFT_PAGE_SELECTION] = 0;
+    EXPECT_EQ(Get_Draft_Page_Year(), 2020);
+    EXPECT_EQ(Texts_In(Layout_Draft_Page(), PAGE_RECT{12, 78, 444, 108}),
+              (std::vector<std::string>{"2020 Draft, Round 7"}));
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = OFFSEASON_WEEK;
     EXPECT_EQ(Get_Draft_Page_Year(), 2019);
     Expect_Inside_Design_Space(Layout);
 }

@@ -217,7 +217,9 @@ TEST_F(PagePaintTest, EveryWeekNameFitsTheDateBox)
             }
     };
     // Every week of seasons of 14 to 21 regular weeks, before and after the
-    // third round was renamed, and the off-season.
+    // third round was renamed, and the off-season. Three wild cards make
+    // league 0's field 5, which plays every round.
+    League.Universe.nStat[WILD_CARD_TEAMS] = 3;
     for (int nYear : {1965, 2019}) {
         League.Universe.nStat[FIRST_SEASON_YEAR] = nYear;
         for (int nRegular = 14; nRegular <= 21; ++nRegular) {
@@ -232,8 +234,14 @@ TEST_F(PagePaintTest, EveryWeekNameFitsTheDateBox)
         Get_Week_Name(OFFSEASON_WEEK, szName);
         Check(szName);
     }
+    // Without wild cards the first two rounds are days without a game.
+    League.Universe.nStat[WILD_CARD_TEAMS] = 0;
+    Set_Regular_Season_Weeks(17);
+    char szBye[64];
+    Get_Week_Name(17, szBye);
+    Check(szBye);
     for (const char* szName : {"Wild Card", "Division Round", "Conference Championship", "Title Game", "Super Bowl",
-                               "Offseason", "Week 1", "Week 21"})
+                               "Offseason", "Week 1", "Week 21", "Bye Week"})
         EXPECT_EQ(Names.count(szName), 1u) << szName;
     // The first line: a year.
     for (const CANVAS_RECT& rcArea : AREAS)

@@ -8,6 +8,7 @@
 #include "league/league_text.h"
 #include "league/player.h"
 #include "league/player_stats.h"
+#include "league/stat_codes.h"
 #include "league/preferences.h"
 #include "pages/player_card.h"
 #include "pages/player_text.h"
@@ -67,6 +68,42 @@ TEST_F(PlayerCardTest, TheCardShowsThePlayerOfTheSlot)
     EXPECT_EQ(Record.Find(CARD_RATINGS)->Items, Ratings);
     EXPECT_EQ(Record.Find(CARD_HEALTH)->Text, "Health: Healthy");
     EXPECT_TRUE(ui::Shown_Boxes().empty());
+}
+
+// The stat line names its season: the one under way once a game of it is
+// played, whatever period the player lists show; before that the season
+// before, where he has a line of it.
+TEST_F(PlayerCardTest, TheStatLineNamesItsSeason)
+{
+    const auto Stat_Line = [] { return Get_Player_Card_Lines(1, 2).back(); };
+    // A new game sets the lists to last season, which a new league lacks.
+    Set_User_Preference(PREF_STAT_PERIOD, STAT_PERIOD_LAST_SEASON);
+    EXPECT_EQ(Stat_Line(), "2020 season: 0 rush, 0 yds, 0 TD; 0 rec, 0 yds, 0 TD");
+    // Week 1 played: club 0 won, and he ran 3 times for 12 yards and caught
+    // 4 passes for 56 yards and a touchdown.
+    Set_Season_Record(0, 0, 1, 0, 0);
+    const int LINE[7][2] = {{STAT_GAMES_PLAYED, 1},   {STAT_RUSHING_ATTEMPTS, 3}, {STAT_RUSHING_YARDS, 12},
+                            {STAT_RUSHING_TOUCHDOWNS, 0}, {STAT_RECEPTIONS, 4}, {STAT_RECEIVING_YARDS, 56},
+                            {STAT_RECEIVING_TOUCHDOWNS, 1}};
+    for (const auto& Entry : LINE)
+        Set_Player_Stat(1, 2, STAT_PERIOD_THIS_SEASON, Entry[0], Entry[1]);
+    EXPECT_EQ(Stat_Line(), "2020 season: 3 rush, 12 yds, 0 TD; 4 rec, 56 yds, 1 TD");
+    // The off-season: his line has become last season's, the year 2021's.
+    for (const auto& Entry : LINE) {
+        Set_Player_Stat(1, 2, STAT_PERIOD_LAST_SEASON, Entry[0], Entry[1]);
+        Set_Player_Stat(1, 2, STAT_PERIOD_THIS_SEASON, Entry[0], 0);
+    }
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    Set_User_Preference(PREF_CURRENT_WEEK, OFFSEASON_WEEK);
+    EXPECT_EQ(Stat_Line(), "2020 season: 3 rush, 12 yds, 0 TD; 4 rec, 56 yds, 1 TD");
+    // The 2021 season before its first game, even with the lists on this
+    // season; then its first game played.
+    Set_User_Preference(PREF_CURRENT_WEEK, 0);
+    Set_User_Preference(PREF_STAT_PERIOD, STAT_PERIOD_THIS_SEASON);
+    EXPECT_EQ(Stat_Line(), "2020 season: 3 rush, 12 yds, 0 TD; 4 rec, 56 yds, 1 TD");
+    Set_Season_Record(1, 1, 0, 1, 0);
+    Set_Player_Stat(1, 2, STAT_PERIOD_THIS_SEASON, STAT_RUSHING_ATTEMPTS, 2);
+    EXPECT_EQ(Stat_Line(), "2021 season: 2 rush, 0 yds, 0 TD; 0 rec, 0 yds, 0 TD");
 }
 
 TEST_F(PlayerCardTest, TheCardTellsHisInjury)

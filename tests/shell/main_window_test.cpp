@@ -5,6 +5,8 @@
 #include "league/calendar.h"
 #include "league/league_data.h"
 #include "league/preferences.h"
+#include "league/league_fixture.h"
+#include "league/team.h"
 #include "shell/main_window.h"
 #include "test_support.h"
 
@@ -25,12 +27,24 @@ TEST_F(MainWindowTest, TitleNamesThePhaseOfTheSeason)
     League.Preferences.nInt[PREF_CURRENT_WEEK] = 0;
     Update_Main_Window_Title();
     EXPECT_STREQ(Get_Main_Window_Title(), "Vazarudu Kelvo - 2022 Week 1");
-    // Playoffs from day 17: the final on day 20, the off-season from day 21
-    // as the status bar says, and so on day 100.
+    // Playoffs from day 17, each day named by its round as the pages and
+    // the status bar name it (two leagues of four divisions and two wild
+    // cards play every round): the final on day 20, the off-season from day
+    // 21 as the status bar says, and so on day 100.
     Set_Season_Playoff_Days(17);
-    League.Preferences.nInt[PREF_CURRENT_WEEK] = 20;
+    for (int t = 0; t < 32; ++t)
+        League.Team[t].nTeamStat[TEAM_STAT_DIVISION] = t / 4;
+    Use_Franchises(32);
+    League.Universe.nStat[WILD_CARD_TEAMS] = 2;
+    League.Preferences.nInt[PREF_CURRENT_WEEK] = 16;
     Update_Main_Window_Title();
-    EXPECT_STREQ(Get_Main_Window_Title(), "Vazarudu Kelvo - 2022 Week 21");
+    EXPECT_STREQ(Get_Main_Window_Title(), "Vazarudu Kelvo - 2022 Week 17");
+    const char* const ROUNDS[4] = {"Wild Card", "Division Round", "Conference Championship", "Super Bowl"};
+    for (int r = 0; r < 4; ++r) {
+        League.Preferences.nInt[PREF_CURRENT_WEEK] = 17 + r;
+        Update_Main_Window_Title();
+        EXPECT_EQ(std::string(Get_Main_Window_Title()), std::string("Vazarudu Kelvo - 2022 ") + ROUNDS[r]);
+    }
     League.Preferences.nInt[PREF_CURRENT_WEEK] = 21;
     Update_Main_Window_Title();
     EXPECT_STREQ(Get_Main_Window_Title(), "Vazarudu Kelvo - 2022 Off-Season");
