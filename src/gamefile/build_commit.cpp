@@ -87,6 +87,60 @@ bool Delete_Staged(const std::string& Path)
     return !files::Folder_Exists(Path.c_str()) && files::Delete_File(Path.c_str());
 }
 
+// Whether a file a record names can be seen: in place, or staged beside it.
+// A folder linked to a disk that is not mounted shows neither.
+bool Is_In_Sight(const std::string& Path, const char* szStagedSuffix)
+{
+    return files::Entry_Exists(Path.c_str()) || files::Entry_Exists((Path + szStagedSuffix).c_str());
+}
+
+// Whether a folder lies behind a link that leads nowhere (a disk not
+// mounted): what is staged there cannot be seen, nor removed. A folder
+// simply missing holds nothing.
+bool Is_Folder_Out_Of_Sight(const std::string& Folder)
+{
+    for (size_t nSlash = 0; nSlash != std::string::npos;) {
+        nSlash = Folder.find('/', nSlash + 1);
+        const std::string Part = Folder.substr(0, nSlash);
+        if (files::Folder_Exists(Part.c_str()))
+            continue;
+        return files::Is_Symbolic_Link(Part.c_str());
+    }
+    return false;
+}
+
+// The first folder a discard of the record would remove staged files from
+// that this start cannot see; "" when it sees each one.
+std::string First_Folder_Out_Of_Sight(const BUILD_COMMIT& Commit)
+{
+    std::vector<std::string> Folders = {LEADER_FILES_FOLDER, DRAFT_CLASS_FOLDER};
+    if (Commit.nRatingsYear != 0)
+        Folders.push_back(RATINGS_FOLDER);
+    for (const std::string& Folder : Folders)
+        if (Is_Folder_Out_Of_Sight(Folder))
+            return Folder;
+    return std::string();
+}
+
+// The first file a record names that is neither in place nor staged where
+// this start can see it; "" when each one is.
+std::string First_File_Out_Of_Sight(const BUILD_COMMIT& Commit)
+{
+    for (int nTable = 0; nTable < LEADER_TABLE_COUNT; ++nTable)
+        for (int nStat = 0; nStat < LEADER_STAT_COUNT; ++nStat) {
+            const std::string Path = Get_Leader_File_Path(Commit.nYear, nTable, nStat);
+            if (!Is_In_Sight(Path, LEADER_STAGED_SUFFIX))
+                return Path;
+        }
+    if (Commit.bClass && !Is_In_Sight(Get_Draft_Class_Path(Commit.nYear), DRAFT_CLASS_STAGED_SUFFIX))
+        return Get_Draft_Class_Path(Commit.nYear);
+    if (Commit.bClassLog && !Is_In_Sight(DRAFT_CLASS_LOG_FILE, DRAFT_CLASS_STAGED_SUFFIX))
+        return DRAFT_CLASS_LOG_FILE;
+    if (Commit.nRatingsYear != 0 && !Is_In_Sight(Get_Player_Ratings_Path(Commit.nRatingsYear), RATINGS_STAGED_SUFFIX))
+        return Get_Player_Ratings_Path(Commit.nRatingsYear);
+    return std::string();
+}
+
 // "\"Output/Ratings/2010_Player_Ratings.csv\" could not be written (Is a directory)"
 std::string Not_Written(const std::string& Path, int nError)
 {
@@ -207,12 +261,12 @@ void Commit_Staged_Year(const BUILD_COMMIT& Commit, BUILD_COMMIT_PROBLEMS& Probl
 
 void Discard_Staged_Year(int nYear, int nRatingsYear)
 {
+    // By their names wherever each folder leads (a link to a larger disk):
+    // the year's build wrote exactly these there.
     Discard_Leader_Files(nYear);
     Discard_Draft_Class(nYear);
-    if (nRatingsYear != 0 && files::Folder_Is_Inside_Current(RATINGS_FOLDER))
+    if (nRatingsYear != 0)
         Delete_Staged(Staged_Ratings_Path(nRatingsYear));
-    // By their names wherever the folder leads (a link to a larger disk):
-    // the year's build wrote exactly these there.
     Delete_Staged(Get_Staged_Database_Path(nYear));
     Delete_Staged(Get_Build_Commit_Path(nYear));
 }
@@ -239,9 +293,9 @@ int Finish_Interrupted_Build_Commits()
                             Path.c_str(), bLink ? "a symbolic link" : "a folder");
             continue;
         }
-        ++nHandled;
         BUILD_COMMIT Commit;
         if (!Read_Build_Commit(Path.c_str(), Commit) || Commit.nYear != nYear) {
+            ++nHandled;
             // What it names cannot be known: what the year staged goes, the
             // database in place stays.
             Write_Debug_Log("Removed the commit record %s of a database build that did not finish: it cannot be read",
@@ -252,8 +306,21 @@ int Finish_Interrupted_Build_Commits()
         const std::string Database = Database_Path(nYear);
         long long nSize = 0;
         uint32_t nChecksum = 0;
-        if (Measure_Database_File(Database.c_str(), nSize, nChecksum) && nSize == Commit.nDatabaseSize &&
-            nChecksum == Commit.nDatabaseChecksum) {
+        const bool bBuilt = Measure_Database_File(Database.c_str(), nSize, nChecksum) &&
+                            nSize == Commit.nDatabaseSize && nChecksum == Commit.nDatabaseChecksum;
+        // A file it names that this start cannot see (its folder a link to
+        // a disk not mounted) would be left out of the commit; a folder it
+        // cannot see would keep what the year staged there for good. The
+        // record waits for a start that sees them.
+        if (const std::string Unseen = bBuilt ? First_File_Out_Of_Sight(Commit) : First_Folder_Out_Of_Sight(Commit);
+            !Unseen.empty()) {
+            Write_Debug_Log("Kept the commit record %s of a database build that did not finish: %s is %s where this "
+                            "start can see it (a disk not mounted?); a later start handles it",
+                            Path.c_str(), Unseen.c_str(), bBuilt ? "neither in place nor staged" : "not a folder");
+            continue;
+        }
+        ++nHandled;
+        if (bBuilt) {
             BUILD_COMMIT_PROBLEMS Problems;
             Commit_Staged_Year(Commit, Problems);
             Write_Debug_Log("Finished the commit of the database of %d that a build was stopped in: the files "

@@ -69,9 +69,9 @@ struct BUILD_COMMIT_PROBLEMS {
 void Commit_Staged_Year(const BUILD_COMMIT& Commit, BUILD_COMMIT_PROBLEMS& Problems);
 
 // Removes what a build of nYear staged (leader files, class and log, the
-// ratings file of nRatingsYear when not 0, the database) and its record.
-// The staged database, class and record go by their names even when the
-// database folder is a link to elsewhere: the year's build put them there.
+// ratings file of nRatingsYear when not 0, the database) and its record,
+// each by its own name wherever its folder leads (a link to a folder outside
+// the data folder included): the year's build put exactly those names there.
 void Discard_Staged_Year(int nYear, int nRatingsYear);
 
 // The start-up's part, in the data folder (the current folder), under its
@@ -79,10 +79,15 @@ void Discard_Staged_Year(int nYear, int nRatingsYear);
 // it leads (a link to a larger disk included): the commit is finished when
 // the database in place has the size and checksum it names, else what the
 // year staged is discarded; either way the record goes (one that cannot be
-// read goes with what its year staged, its database left). A folder or a
-// symbolic link at a record's name is no record written: it is left, with
-// what its year staged. Each is told in the debug log. The count of records
-// handled.
+// read goes with what its year staged, its database left). A record to be
+// finished one of whose files (the 90 leader files, the class and its log
+// when staged, the ratings file) is neither in place nor staged where the
+// start can see it (its folder a link to a disk not mounted), or one to be
+// discarded whose staged files lie behind a link that leads nowhere, is
+// kept, and with it what its year staged, for a later start. A folder or a
+// symbolic link at a record's
+// name is no record written: it is left, with what its year staged. Each is
+// told in the debug log. The count of records handled.
 int Finish_Interrupted_Build_Commits();
 // Removes every file a build stages, of any year, that is still staged
 // (after Finish_Interrupted_Build_Commits: what a build killed before its

@@ -217,22 +217,28 @@ YEAR_OUTCOME Build_Year(int nYear, std::string& Problem)
     Set_User_Preference(PREF_COMMISSIONER_MODE, 1);
     char szPath[64];
     std::snprintf(szPath, sizeof(szPath), UNIVERSE_DATABASE_FORMAT, nYear);
-    const auto Refuse = [&](const std::string& Cause) {
-        Show_Formatted_Message("Database Builder", "The database \"%s\" could not be written (%s).", szPath,
-                               Cause.c_str());
-        Problem = std::string("the database \"") + szPath + "\" could not be written (" + Cause + ")";
+    // Each names the file that failed, as it stands on disk: the staged
+    // database, the record, or the database in use that a rename refused.
+    const std::string Staged = Get_Staged_Database_Path(nYear);
+    const auto Refuse = [&](const char* szWhat, const std::string& Path, const std::string& Cause) {
+        Problem = std::string(szWhat) + " \"" + files::Resolve_Path(Path.c_str()) + "\" could not be written (" +
+                  Cause + ")";
+        std::string Text = Problem + ".";
+        Text[0] = 'T';
+        Show_Formatted_Message("Database Builder", "%s", Text.c_str());
         return YEAR_REFUSED;
     };
+    constexpr const char* DATABASE = "the database";
     // The database too is saved beside the one in use and renamed in with
     // the rest; a folder in its place would refuse that rename.
     if (files::Folder_Exists(szPath))
-        return Refuse(files::Error_Text(EISDIR));
+        return Refuse(DATABASE, szPath, files::Error_Text(EISDIR));
     if (nClass != DRAFT_CLASS_WRITTEN)
         return Refuse_Stage("Draft Class", ClassProblem);
-    const int nSave = Save_Game(Get_Staged_Database_Path(nYear).c_str());
+    const int nSave = Save_Game(Staged.c_str());
     Note_Step("Save_Game");
     if (nSave != 0)
-        return Refuse(Get_Last_Save_Cause());
+        return Refuse(DATABASE, Staged, Get_Last_Save_Cause());
     // The ratings file and the class's log line are staged after the save:
     // the export makes ratings sound in the league itself, which the
     // database holds as they were.
@@ -249,24 +255,31 @@ YEAR_OUTCOME Build_Year(int nYear, std::string& Problem)
     Note_Step("Export_Player_Ratings");
     if (nRatings < 0) {
         Discard_Staged_Year(nYear, nYearNow);
-        const std::string Path = files::Resolve_Path(Get_Player_Ratings_Path(nYearNow).c_str());
-        return Refuse_Stage("Database Builder",
-                            "\"" + Path + "\" could not be written (" + files::Error_Text(nRatingsError) + ")");
+        // A folder in the file's own place is that file's fault; any other
+        // failure is the staged file's.
+        std::string Path = Get_Player_Ratings_Path(nYearNow);
+        if (!files::Folder_Exists(Path.c_str()))
+            Path += RATINGS_STAGED_SUFFIX;
+        return Refuse_Stage("Database Builder", "\"" + files::Resolve_Path(Path.c_str()) + "\" could not be written (" +
+                                                    files::Error_Text(nRatingsError) + ")");
     }
     Commit.nRatingsYear = nYearNow;
     // The record that lets the next start-up finish this commit, should it
     // be cut short, is down before the database takes its name.
-    if (!Measure_Database_File(Get_Staged_Database_Path(nYear).c_str(), Commit.nDatabaseSize,
-                               Commit.nDatabaseChecksum) ||
-        !Write_Build_Commit(Commit)) {
-        const std::string Cause = Get_Build_Commit_Path(nYear) + ": " + files::Error_Text(errno);
+    if (!Measure_Database_File(Staged.c_str(), Commit.nDatabaseSize, Commit.nDatabaseChecksum)) {
+        const std::string Cause = files::Error_Text(errno);
         Discard_Staged_Year(nYear, nYearNow);
-        return Refuse(Cause);
+        return Refuse(DATABASE, Staged, Cause);
+    }
+    if (!Write_Build_Commit(Commit)) {
+        const std::string Cause = files::Error_Text(errno);
+        Discard_Staged_Year(nYear, nYearNow);
+        return Refuse("the commit record of the database", Get_Build_Commit_Path(nYear), Cause);
     }
     if (!Put_Staged_Database_In_Place(nYear)) {
         const std::string Cause = files::Error_Text(errno);
         Discard_Staged_Year(nYear, nYearNow);
-        return Refuse(Cause);
+        return Refuse(DATABASE, szPath, Cause);
     }
     // From here the database is written: the files that go with it are put
     // in place whatever fails among them (a rename refused, which the
@@ -297,6 +310,22 @@ YEAR_OUTCOME Build_Year(int nYear, std::string& Problem)
     return YEAR_WRITTEN_IN_PART;
 }
 
+void Add_Failure(DATABASE_BUILD_RESULT& Result, const std::string& Problem)
+{
+    ++Result.nFailed;
+    Result.Problem = Problem;
+    Result.Failures.push_back(Problem);
+}
+
+// The historical statistics file that ends a range; its failure is one of
+// the run's.
+void Write_Historical_File(DATABASE_BUILD_RESULT& Result)
+{
+    if (!Write_Historical_Stats())
+        Add_Failure(Result, std::string("\"") + HISTORICAL_STATS_FILE + "\" could not be written (" +
+                                files::Error_Text(errno) + ")");
+}
+
 // With bLeaveOut (the run of every year) a year without its statistics files
 // is left out quietly; asked for by name, it fails with that reason. Either
 // way none of its files is opened, so no box asks for them.
@@ -319,9 +348,9 @@ DATABASE_BUILD_RESULT Run_Years(int nFirst, int nLast, bool bHistorical, bool bL
                                 Missing.c_str());
                 continue;
             }
-            ++Result.nFailed;
-            Result.Problem = std::to_string(nYear) + ": no statistics for " + std::to_string(nYear) + " (\"" +
-                             Missing + "\" is not in the data folder; statistics files do not ship with the program)";
+            Add_Failure(Result, std::to_string(nYear) + ": no statistics for " + std::to_string(nYear) + " (\"" +
+                                    Missing +
+                                    "\" is not in the data folder; statistics files do not ship with the program)");
             Write_Debug_Log("Database of %d not built: %s", nYear, Result.Problem.c_str());
             continue;
         }
@@ -341,21 +370,18 @@ DATABASE_BUILD_RESULT Run_Years(int nFirst, int nLast, bool bHistorical, bool bL
             if (Outcome == YEAR_WRITTEN_IN_PART) {
                 Result.WrittenInPart.push_back(nYear);
                 Result.PartProblem = std::to_string(nYear) + ": " + Problem;
+                Result.PartProblems.push_back(Result.PartProblem);
                 Write_Debug_Log("Database of %d written in part: %s", nYear, Problem.c_str());
             }
         } else {
-            ++Result.nFailed;
-            Result.Problem = std::to_string(nYear) + ": " + Problem;
+            Add_Failure(Result, std::to_string(nYear) + ": " + Problem);
             Write_Debug_Log("Database of %d not built: %s", nYear, Problem.c_str());
         }
     }
     Set_Missing_Draft_Class_Quiet(false);
     End_Run();
-    if (bHistorical && !Write_Historical_Stats()) {
-        ++Result.nFailed;
-        Result.Problem = std::string("\"") + HISTORICAL_STATS_FILE + "\" could not be written (" +
-                         files::Error_Text(errno) + ")";
-    }
+    if (bHistorical)
+        Write_Historical_File(Result);
     return Result;
 }
 
@@ -365,9 +391,22 @@ std::string Database_Build_Problem(const DATABASE_BUILD_RESULT& Result)
 {
     if (!Result.bStopped && Result.nFailed == 0)
         return std::string();
-    if (!Result.Problem.empty())
-        return Result.Problem;
-    return Result.bStopped ? "the run could not start" : "a year could not be built";
+    if (Result.bStopped || Result.Failures.empty()) {
+        if (!Result.Problem.empty())
+            return Result.Problem;
+        return Result.bStopped ? "the run could not start" : "a year could not be built";
+    }
+    // Every failure, not the last alone: the debug log that holds the others
+    // is replaced by the next start.
+    std::string Text;
+    for (const std::string& Failure : Result.Failures)
+        Text += (Text.empty() ? "" : "; ") + Failure;
+    if (Result.Failures.size() + Result.Built.size() > 1) {
+        Text += Result.Built.empty() ? "; no database built" : "; built: " + Format_Year_Ranges(Result.Built);
+        for (const std::string& Part : Result.PartProblems)
+            Text += "; written without all of its files: " + Part;
+    }
+    return Text;
 }
 
 DATABASE_BUILD_RESULT Create_Universe_Database(int nYear)
@@ -381,11 +420,7 @@ DATABASE_BUILD_RESULT Create_Universe_Databases_Range(int nFirst, int nLast)
     if (nFirst > nLast) {
         // Nothing to build; the historical file is still written.
         DATABASE_BUILD_RESULT Result;
-        if (!Write_Historical_Stats()) {
-            Result.nFailed = 1;
-            Result.Problem = std::string("\"") + HISTORICAL_STATS_FILE + "\" could not be written (" +
-                             files::Error_Text(errno) + ")";
-        }
+        Write_Historical_File(Result);
         return Result;
     }
     return Run_Years(nFirst, nLast, true);
@@ -446,11 +481,21 @@ std::string Database_Build_Summary(const DATABASE_BUILD_RESULT& Result)
                 ", whose statistics files (\"input/stats/<year>_teams.csv\" and "
                 "\"input/stats/leagues/<year>_league.csv\") are not in the data folder. Statistics files do not "
                 "ship with the program; the reason for each year is in debug.txt.";
+    // Each failure and each year written in part with its reason.
+    const auto Joined = [](const std::vector<std::string>& Texts, const std::string& Last) {
+        if (Texts.empty())
+            return Last;
+        std::string Text;
+        for (const std::string& One : Texts)
+            Text += (Text.empty() ? "" : "; ") + One;
+        return Text;
+    };
     if (Result.nFailed > 0)
-        Text += "\n\nNot built: " + std::to_string(Result.nFailed) + ", the last " + Result.Problem + ".";
+        Text += "\n\nNot built: " + std::to_string(Result.nFailed) + ", " + Joined(Result.Failures, Result.Problem) +
+                ".";
     if (!Result.WrittenInPart.empty())
         Text += "\n\nWritten without all of their files: " + Years(Result.WrittenInPart.size()) + ", " +
-                Format_Year_Ranges(Result.WrittenInPart) + ", the last " + Result.PartProblem + ".";
+                Joined(Result.PartProblems, Result.PartProblem) + ".";
     return Text;
 }
 

@@ -29,27 +29,34 @@
 #include <string>
 #include <vector>
 
-// What a run did: the years written and those that failed, with the reason
-// of the last failure (a run of several years goes on after one fails). The
-// run of every year leaves out the years whose statistics files are not in
-// the data folder (they do not ship with the program): those are neither
-// built nor failures.
+// What a run did: the years written and those that failed, each failure
+// with its reason (a run of several years goes on after one fails). The run
+// of every year leaves out the years whose statistics files are not in the
+// data folder (they do not ship with the program): those are neither built
+// nor failures.
 struct DATABASE_BUILD_RESULT {
     int nBuilt = 0;
     int nFailed = 0;
     bool bStopped = false;   // the run could not start (template, games in play, save offer declined)
+    // Why the run stopped, or the last failure.
     std::string Problem;
+    // Every failure in order: "2010: why" for a year, the historical file's
+    // own words for that file.
+    std::vector<std::string> Failures;
     std::vector<int> Built;
     std::vector<int> LeftOut;
     // Years built (in Built too) whose database was written but not every
     // file that goes with it (leader files, draft class, its log line,
-    // ratings file), and why for the last of them.
+    // ratings file): "2010: why" for each, and the last of them.
     std::vector<int> WrittenInPart;
+    std::vector<std::string> PartProblems;
     std::string PartProblem;
 };
 
 // Why a run did not build every year it was asked ("" when it did; a year
-// written in part is built, and PartProblem says what it lacks).
+// written in part is built, and PartProblem says what it lacks): each
+// failure with its reason, and for a run of more than one year or file the
+// years built, those written in part with what they lack.
 std::string Database_Build_Problem(const DATABASE_BUILD_RESULT& Result);
 // The closing words of a run: the years built, the years left out and why,
 // and what failed.

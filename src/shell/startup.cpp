@@ -465,9 +465,10 @@ int Remove_Leftover_Temporaries()
         Write_Debug_Log("Removed %d temporary file(s) of a save that did not finish", nRemoved);
     // A database build killed while it put a year in place left a commit
     // record: the year is finished, or what it staged discarded, so that its
-    // files are all of one build. What a build killed before its record
-    // staged is then removed: nothing reads it, and the files in use stay as
-    // they were.
+    // files are all of one build (a record naming a file this start cannot
+    // see waits, with its year's staged files, for a start that can). What a
+    // build killed before its record staged is then removed, inside the data
+    // folder only: nothing reads it, and the files in use stay as they were.
     const int nCommits = Finish_Interrupted_Build_Commits();
     const int nStaged = Discard_All_Staged_Build_Files();
     if (nStaged > 0)
@@ -482,7 +483,6 @@ bool Start_Up(int argc, char** argv)
     Start_Debug_Log();
     for (const std::string& Note : Notes)
         Write_Notice("%s", Note.c_str());
-    Remove_Leftover_Temporaries();
     if (Get_Startup_Flags() & FLAG_IS_NOT_RANDOM) {
         Seed_Random_Numbers(12345);
         Write_Debug_Log("Random numbers seeded with 12345");
@@ -515,6 +515,10 @@ bool Start_Up(int argc, char** argv)
         return false;
     }
     Write_Debug_Log("League database \"%s\" loaded", DEFAULT_DATABASE);
+    // Only a start that runs clears what killed programs left: one refused
+    // for its league (a "Databases" on a disk not mounted) changes nothing,
+    // since a record out of sight may name what would be swept.
+    Remove_Leftover_Temporaries();
     Update_Main_Window_Title();
     return true;
 }

@@ -216,9 +216,8 @@ bool Commit_Leader_Files(int nYear, std::string& Problem)
 
 int Discard_Leader_Files(int nYear)
 {
-    // A link to a folder elsewhere leads to the user's own files.
-    if (!files::Folder_Is_Inside_Current(LEADER_FILES_FOLDER))
-        return 0;
+    // Only the year's own staged names, wherever the folder leads (a link
+    // to a larger disk): the year's build put exactly these there.
     int nRemoved = 0;
     for (int nTable = 0; nTable < LEADER_TABLE_COUNT; ++nTable) {
         for (int nStat = 0; nStat < LEADER_STAT_COUNT; ++nStat) {

@@ -64,9 +64,10 @@ int Stage_Leader_Files(int nYear, std::string& Problem);
 // longer staged is taken as renamed in already (by a commit a kill cut
 // short, which the next start-up finishes).
 bool Commit_Leader_Files(int nYear, std::string& Problem);
-// Removes the staged files of nYear; the count removed. A folder at a staged
-// name is left, and nothing is removed when the leader folder lies outside
-// the data folder (a link to elsewhere).
+// Removes the staged files of nYear, by their names, wherever the leader
+// folder leads (a link to a folder outside the data folder included: the
+// year's build put exactly these names there); the count removed. A folder
+// at a staged name is left.
 int Discard_Leader_Files(int nYear);
 // Whether a file name is one a build stages: a year in digits and a leader
 // file's name, as Get_Leader_File_Path gives them, then LEADER_STAGED_SUFFIX
@@ -74,8 +75,9 @@ int Discard_Leader_Files(int nYear);
 bool Is_Staged_Leader_File_Name(const std::string& Name);
 // Removes the staged files of every year (what a build killed before its
 // database was written leaves): only names Is_Staged_Leader_File_Name takes,
-// under the limits of Discard_Leader_Files, and none of a year pKeepYear
-// (when given) keeps; the count removed.
+// never a folder, nothing when the leader folder lies outside the data
+// folder (a link to elsewhere: it may hold another data folder's build), and
+// none of a year pKeepYear (when given) keeps; the count removed.
 int Discard_All_Staged_Leader_Files(bool (*pKeepYear)(int nYear) = nullptr);
 
 // Reads the files of nYear into the three tables (with bStaged, the files a

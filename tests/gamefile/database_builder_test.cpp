@@ -63,6 +63,14 @@ TEST_F(DatabaseBuilderTest, TheRangeIsClampedFirstAndYearsWithoutClubsWriteNothi
     EXPECT_EQ(Result.nBuilt, 0);
     EXPECT_EQ(Result.nFailed, 3);
     EXPECT_EQ(Result.Problem.rfind("1953: no statistics for 1953", 0), 0u) << Result.Problem;
+    // The run's words name every year not built, not the last alone.
+    const auto No_Statistics = [](int nYear) {
+        const std::string Year = std::to_string(nYear);
+        return Year + ": no statistics for " + Year + " (\"input/stats/leagues/" + Year +
+               "_league.csv\" is not in the data folder; statistics files do not ship with the program)";
+    };
+    EXPECT_EQ(Database_Build_Problem(Result), No_Statistics(1951) + "; " + No_Statistics(1952) + "; " +
+                                                  No_Statistics(1953) + "; no database built");
     // Asked by name, a year without statistics fails saying so, with no box
     // that sends the user to re-install.
     EXPECT_TRUE(ui::Shown_Boxes().empty());
@@ -167,7 +175,10 @@ TEST_F(DatabaseBuilderTest, ACommitRecordCutShortIsRemovedWithWhatWasStagedAndTh
     namespace fs = std::filesystem;
     ASSERT_TRUE(fs::create_directory("Databases/universe-2011.dat.commit"));
     fs::create_symlink("universe-2010.dat", "Databases/universe-2012.dat.commit");
+    files::Create_Folders("Output/Ratings");
     const std::vector<std::string> Kept = {"Input/Leaders/2011-Game-Sacks.csv.staged", "Databases/rookies-2012.dat.staged",
+                                           "Databases/universe-2012.dat.staged",
+                                           "Output/Ratings/2012_Player_Ratings.csv.staged",
                                            "Draft-Class-Rookies.csv.staged", "Databases/universe-mine.dat.staged",
                                            "Databases/rookies-2010 copy.dat.staged"};
     for (const std::string& Name : Kept)
@@ -192,6 +203,86 @@ TEST_F(DatabaseBuilderTest, ACommitRecordCutShortIsRemovedWithWhatWasStagedAndTh
                         "finish as it is: it is a symbolic link, not a file"}));
 }
 
+// A record naming a file this start sees neither in place nor staged (the
+// leader folder a link to a disk not mounted) is kept, said in the debug
+// log, with what its year staged; nothing staged at all is swept while the
+// database folder is a link that leads nowhere. What a year staged goes by
+// its exact names through a link to a folder outside the data folder, the
+// other names there kept.
+TEST_F(DatabaseBuilderTest, ARecordOutOfSightIsKeptAndAYearsStagedNamesGoThroughLinks)
+{
+    namespace fs = std::filesystem;
+    files::Create_Folders("Databases");
+    const std::string Database = "the database of 2014";
+    ASSERT_TRUE(files::Write_Whole_File("Databases/universe-2014.dat", Database.data(), Database.size()));
+    BUILD_COMMIT Commit;
+    Commit.nYear = 2014;
+    ASSERT_TRUE(Measure_Database_File("Databases/universe-2014.dat", Commit.nDatabaseSize, Commit.nDatabaseChecksum));
+    Commit.nRatingsYear = 2014;
+    ASSERT_TRUE(Write_Build_Commit(Commit));
+    SCRATCH_FOLDER Disk{"database_builder_disk", false};
+    ASSERT_TRUE(Disk.Ready());
+    files::Create_Folders("Input");
+    fs::create_directory_symlink(Disk.Path() + "/Leaders", "Input/Leaders");
+    EXPECT_EQ(Finish_Interrupted_Build_Commits(), 0);
+    EXPECT_TRUE(files::File_Exists("Databases/universe-2014.dat.commit"));
+    EXPECT_EQ(Count_Logged_Lines("Kept the commit record databases/universe-2014.dat.commit of a database build "
+                                   "that did not finish: Input/Leaders/2014-Career-Passing_Attempts.csv is neither "
+                                   "in place nor staged where this start can see it (a disk not mounted?); a later "
+                                   "start handles it"),
+              1);
+    // Its year's staged ratings file stays with it.
+    files::Create_Folders("Output/Ratings");
+    ASSERT_TRUE(files::Write_Whole_File("Output/Ratings/2014_Player_Ratings.csv.staged", "x", 1));
+    EXPECT_EQ(Discard_All_Staged_Build_Files(), 0);
+    EXPECT_EQ(Read_Text_File("Output/Ratings/2014_Player_Ratings.csv.staged"), "x");
+
+    // The database folder a link that leads nowhere: a staged leader file
+    // stays, whatever year it is of.
+    fs::remove("Input/Leaders");
+    files::Create_Folders("Input/Leaders");
+    ASSERT_TRUE(files::Write_Whole_File("Input/Leaders/2015-Game-Sacks.csv.staged", "x", 1));
+    fs::rename("Databases", "Databases-away");
+    fs::create_directory_symlink(Disk.Path() + "/Databases", "Databases");
+    EXPECT_EQ(Finish_Interrupted_Build_Commits(), 0);
+    EXPECT_EQ(Discard_All_Staged_Build_Files(), 0);
+    EXPECT_EQ(Read_Text_File("Input/Leaders/2015-Game-Sacks.csv.staged"), "x");
+    fs::remove("Databases");
+    fs::rename("Databases-away", "Databases");
+    fs::remove("Input/Leaders/2015-Game-Sacks.csv.staged");
+
+    // The leader and ratings folders links to folders outside: a year's
+    // discard removes its own staged names there, nothing else.
+    fs::remove_all("Input/Leaders");
+    fs::remove_all("Output/Ratings");
+    ASSERT_TRUE(fs::create_directory(Disk.Path() + "/Leaders"));
+    ASSERT_TRUE(fs::create_directory(Disk.Path() + "/Ratings"));
+    fs::create_directory_symlink(Disk.Path() + "/Leaders", "Input/Leaders");
+    fs::create_directory_symlink(Disk.Path() + "/Ratings", "Output/Ratings");
+    const std::vector<std::string> Gone = {"Leaders/2014-Game-Sacks.csv.staged",
+                                           "Leaders/2014-Career-Cap_Impact.csv.staged",
+                                           "Ratings/2014_Player_Ratings.csv.staged"};
+    const std::vector<std::string> Theirs = {"Leaders/2015-Game-Sacks.csv.staged", "Leaders/2014-Game-Sacks.csv",
+                                             "Leaders/notes.staged", "Ratings/2015_Player_Ratings.csv.staged"};
+    for (const std::string& Name : Gone)
+        ASSERT_TRUE(files::Write_Whole_File((Disk.Path() + "/" + Name).c_str(), "x", 1)) << Name;
+    for (const std::string& Name : Theirs)
+        ASSERT_TRUE(files::Write_Whole_File((Disk.Path() + "/" + Name).c_str(), "theirs", 6)) << Name;
+    // The sweep leaves a folder outside as it is.
+    EXPECT_EQ(Discard_All_Staged_Build_Files(), 0);
+    for (const std::string& Name : Gone)
+        EXPECT_TRUE(fs::exists(Disk.Path() + "/" + Name)) << Name;
+    Discard_Staged_Year(2014, 2014);
+    for (const std::string& Name : Gone)
+        EXPECT_FALSE(fs::exists(Disk.Path() + "/" + Name)) << Name;
+    for (const std::string& Name : Theirs)
+        EXPECT_EQ(Read_Text_File(Disk.Path() + "/" + Name), "theirs") << Name;
+    EXPECT_FALSE(files::Entry_Exists("Databases/universe-2014.dat.commit"));
+    EXPECT_EQ(Read_Text_File("Databases/universe-2014.dat"), Database);
+    fs::remove("Input/Leaders");
+    fs::remove("Output/Ratings");
+}
+
 TEST(DatabaseBuildSummary, NamesTheYearsBuiltLeftOutAndFailedAsRanges)
 {
     EXPECT_EQ(Format_Year_Ranges({}), "");
@@ -201,13 +292,30 @@ TEST(DatabaseBuildSummary, NamesTheYearsBuiltLeftOutAndFailedAsRanges)
     Result.Built = {1990, 1991, 1993};
     Result.nBuilt = 3;
     Result.LeftOut = {1988, 1989, 1992};
-    Result.nFailed = 1;
-    Result.Problem = "1994: the teams file of 1994 gives 3 clubs";
+    Result.nFailed = 2;
+    Result.Problem = "1995: the teams file of 1995 gives 4 clubs";
+    Result.Failures = {"1994: the teams file of 1994 gives 3 clubs", Result.Problem};
     EXPECT_EQ(Database_Build_Summary(Result),
               "Databases built: 3 years, 1990-1991, 1993.\n\nLeft out: 3 years, 1988-1989, 1992, whose statistics "
               "files (\"input/stats/<year>_teams.csv\" and \"input/stats/leagues/<year>_league.csv\") are not in the "
               "data folder. Statistics files do not ship with the program; the reason for each year is in "
-              "debug.txt.\n\nNot built: 1, the last 1994: the teams file of 1994 gives 3 clubs.");
+              "debug.txt.\n\nNot built: 2, 1994: the teams file of 1994 gives 3 clubs; 1995: the teams file of 1995 "
+              "gives 4 clubs.");
+    // The run's line names every failure and the years built, those
+    // written in part with what they lack.
+    Result.WrittenInPart = {1993};
+    Result.PartProblems = {"1993: the database \"databases/universe-1993.dat\" was written, but x"};
+    Result.PartProblem = Result.PartProblems[0];
+    EXPECT_EQ(Database_Build_Problem(Result),
+              "1994: the teams file of 1994 gives 3 clubs; 1995: the teams file of 1995 gives 4 clubs; built: "
+              "1990-1991, 1993; written without all of its files: 1993: the database "
+              "\"databases/universe-1993.dat\" was written, but x");
+    // One year asked, one failure: its reason alone.
+    DATABASE_BUILD_RESULT One;
+    One.nFailed = 1;
+    One.Problem = "2010: why";
+    One.Failures = {One.Problem};
+    EXPECT_EQ(Database_Build_Problem(One), "2010: why");
     // A year whose database was written without every file of it is built,
     // and told apart; it is no failure of the run.
     DATABASE_BUILD_RESULT InPart;
@@ -216,10 +324,11 @@ TEST(DatabaseBuildSummary, NamesTheYearsBuiltLeftOutAndFailedAsRanges)
     InPart.WrittenInPart = {2010};
     InPart.PartProblem = "2010: the database \"databases/universe-2010.dat\" was written, but the draft class of "
                          "2010 (\"Databases/rookies-2010.dat\") could not be written (Is a directory)";
+    InPart.PartProblems = {InPart.PartProblem};
     EXPECT_EQ(Database_Build_Problem(InPart), "");
     EXPECT_EQ(Database_Build_Summary(InPart),
-              "Databases built: 2 years, 2009-2010.\n\nWritten without all of their files: 1 year, 2010, the last "
-              "2010: the database \"databases/universe-2010.dat\" was written, but the draft class of 2010 "
+              "Databases built: 2 years, 2009-2010.\n\nWritten without all of their files: 1 year, 2010: the "
+              "database \"databases/universe-2010.dat\" was written, but the draft class of 2010 "
               "(\"Databases/rookies-2010.dat\") could not be written (Is a directory).");
     DATABASE_BUILD_RESULT Stopped;
     Stopped.bStopped = true;

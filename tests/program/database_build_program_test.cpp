@@ -386,6 +386,23 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     EXPECT_EQ(Read_Text_File(Alone + "/Databases/universe-2010.dat", "missing"),
               Read_Text_File(Range + "/Databases/universe-2010.dat", "missing also"));
 
+    // A range whose first and last years are refused, and whose historical
+    // file cannot be written either: the line names each with its reason,
+    // and the year built.
+    fs::remove(Range + "/Input/Stats/Leagues/2009_league.csv");
+    fs::create_directories(Range + "/Databases/universe-2011.dat/taken");
+    fs::remove(Range + "/HistoricalStats.txt");
+    fs::create_directories(Range + "/HistoricalStats.txt/taken");
+    const process_runner::RUN_RESULT Three =
+        Run_Text(Range, "tool Create_Universe_Databases_Range 2009 2011\nquit\n");
+    EXPECT_EQ(Three.nExitCode, 2) << Three.Out << Three.Err;
+    EXPECT_TRUE(Contains(Three.Err, "database build failed: 2009: no statistics for 2009 "
+                                    "(\"input/stats/leagues/2009_league.csv\" is not in the data folder; statistics "
+                                    "files do not ship with the program); 2011: the database "
+                                    "\"Databases/universe-2011.dat\" could not be written (Is a directory); "
+                                    "\"HistoricalStats.txt\" could not be written (Is a directory); built: 2010\n"))
+        << Three.Err;
+
     // No teams file for 2005: nothing of it is written and the line fails.
     const process_runner::RUN_RESULT None = Run_Text(Alone, "tool Create_Universe_Database 2005\nquit\n");
     EXPECT_EQ(None.nExitCode, 2) << None.Out << None.Err;
@@ -412,7 +429,7 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     fs::create_directories(Database + "/taken");
     const process_runner::RUN_RESULT Blocked = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
     EXPECT_EQ(Blocked.nExitCode, 2) << Blocked.Out << Blocked.Err;
-    EXPECT_TRUE(Contains(Blocked.Err, "database build failed: 2010: the database \"databases/universe-2010.dat\" could "
+    EXPECT_TRUE(Contains(Blocked.Err, "database build failed: 2010: the database \"Databases/universe-2010.dat\" could "
                                       "not be written (Is a directory)"))
         << Blocked.Out << Blocked.Err;
     const auto Without_Database = [](YEAR_FILES Files) {
@@ -425,6 +442,17 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
     fs::remove_all(Database);
     program_support::Write_File(Database, Built2010);
     const YEAR_FILES Kept = Year_Files(Alone);
+    // A database that cannot be staged (a folder holds the staged name) is
+    // named by the staged file, as the other files staged are.
+    const std::string StagedDatabase = Database + ".staged";
+    fs::create_directories(StagedDatabase + "/taken");
+    const process_runner::RUN_RESULT Unstaged = Run_Text(Alone, "tool Create_Universe_Database 2010\nquit\n");
+    EXPECT_EQ(Unstaged.nExitCode, 2) << Unstaged.Out << Unstaged.Err;
+    EXPECT_TRUE(Contains(Unstaged.Err, "database build failed: 2010: the database "
+                                       "\"Databases/universe-2010.dat.staged\" could not be written ("))
+        << Unstaged.Err;
+    EXPECT_EQ(Changed_Files(Kept, Year_Files(Alone), true), "");
+    fs::remove_all(StagedDatabase);
 
     // Killed while the database is written (the second file the build
     // writes in "Databases", after the staged class): the files in use are
@@ -526,7 +554,9 @@ TEST_F(DatabaseBuildProgramTest, AYearBuildsAloneAsInARangeAndAYearWithoutFilesF
 // right after the class log) leaves the year whole once the program starts
 // again: the start finishes the commit, every file the build's and the
 // class's line logged once. Killed after its commit record but before the
-// database, the year keeps every file it had, and nothing staged is left.
+// database, the year keeps every file it had, and nothing staged is left,
+// in a folder linked to another disk neither. With that disk not mounted at
+// the first start after the kill, the year is still whole once it is back.
 TEST_F(DatabaseBuildProgramTest, AYearKilledWhileItsFilesArePutInPlaceIsWholeAfterTheNextStart)
 {
     const std::string Data = Copy_Data("database_build_commit");
@@ -555,28 +585,50 @@ TEST_F(DatabaseBuildProgramTest, AYearKilledWhileItsFilesArePutInPlaceIsWholeAft
                     Left += " " + Entry.path().filename().string();
         return Left;
     };
+    // The folders a case links to another disk.
+    enum LINKED { NONE, DATABASES, LEADERS_AND_OUTPUT };
     struct KILL {
         const char* szAfter;   // the name whose rename the build is killed after
         bool bRange;
         bool bFinished;
-        bool bLinked;          // "Databases" a link to a folder on another disk
+        LINKED nLinked;
+        bool bAway;            // the disk not mounted at the first start after the kill
     };
-    // Where a linked "Databases" leads; a temporary of another program's
-    // save beside it is no leftover of this data folder's.
+    // Where a linked folder leads; a temporary of another program's save
+    // beside the databases is no leftover of this data folder's.
     SCRATCH_FOLDER Disk{"database_build_disk", false};
     ASSERT_TRUE(Disk.Ready());
     const std::string Linked = Disk.Path() + "/Databases";
     const std::string Theirs = Linked + "/.kelvo-save-Ab12Cd";
-    for (const KILL& Kill :
-         {KILL{"universe-2010.dat", false, true, false}, KILL{"Draft-Class-Rookies.csv", false, true, false},
-          KILL{"rookies-2010.dat", false, true, false}, KILL{"universe-2010.dat.commit", false, false, false},
-          KILL{"2010-Season-Receptions.csv", true, true, false}, KILL{"universe-2010.dat", false, true, true}}) {
-        SCOPED_TRACE(std::string(Kill.szAfter) + (Kill.bLinked ? " (linked)" : ""));
-        if (Kill.bLinked) {
-            fs::rename(Data + "/Databases", Linked);
-            fs::create_directory_symlink(Linked, Data + "/Databases");
-            program_support::Write_File(Theirs, "theirs");
+    // Each linked folder of a case: its place in the data folder, its place
+    // on the disk.
+    const auto Links_Of = [&](LINKED nLinked) {
+        std::vector<std::pair<std::string, std::string>> Links;
+        if (nLinked == DATABASES)
+            Links.emplace_back(Data + "/Databases", Linked);
+        if (nLinked == LEADERS_AND_OUTPUT) {
+            Links.emplace_back(Data + "/Input/Leaders", Disk.Path() + "/Leaders");
+            Links.emplace_back(Data + "/Output", Disk.Path() + "/Output");
         }
+        return Links;
+    };
+    for (const KILL& Kill : {KILL{"universe-2010.dat", false, true, NONE, false},
+                             KILL{"Draft-Class-Rookies.csv", false, true, NONE, false},
+                             KILL{"rookies-2010.dat", false, true, NONE, false},
+                             KILL{"universe-2010.dat.commit", false, false, NONE, false},
+                             KILL{"2010-Season-Receptions.csv", true, true, NONE, false},
+                             KILL{"universe-2010.dat", false, true, DATABASES, true},
+                             KILL{"universe-2010.dat.commit", false, false, DATABASES, false},
+                             KILL{"universe-2010.dat", false, true, LEADERS_AND_OUTPUT, true},
+                             KILL{"universe-2010.dat.commit", false, false, LEADERS_AND_OUTPUT, false}}) {
+        SCOPED_TRACE(std::string(Kill.szAfter) + " linked " + std::to_string(Kill.nLinked) +
+                     (Kill.bAway ? " away" : ""));
+        for (const auto& [Place, OnDisk] : Links_Of(Kill.nLinked)) {
+            fs::rename(Place, OnDisk);
+            fs::create_directory_symlink(OnDisk, Place);
+        }
+        if (Kill.nLinked == DATABASES)
+            program_support::Write_File(Theirs, "theirs");
         // Other bytes in every file of the year, so that a mix shows.
         for (const auto& Entry : Clean)
             program_support::Write_File(Data + "/" + Entry.first, "old");
@@ -586,11 +638,42 @@ TEST_F(DatabaseBuildProgramTest, AYearKilledWhileItsFilesArePutInPlaceIsWholeAft
             Run_Text(Data,
                      Kill.bRange ? "tool Create_Universe_Databases_Range 2009 2010\nquit\n"
                                  : "tool Create_Universe_Database 2010\nquit\n",
-                     program_support::Write_Faults_Env(Kill.bLinked ? Linked : Data,
+                     program_support::Write_Faults_Env(Kill.nLinked == DATABASES ? Linked : Data,
                                                        std::string("KELVO_FAULT_KILL_AFTER_RENAME_TO=") +
                                                            Kill.szAfter));
         ASSERT_EQ(Killed.nExitCode, -1) << "the build was not killed\n" << Killed.Out << Killed.Err;
         ASSERT_TRUE(fs::exists(Data + "/Databases/universe-2010.dat.commit"));
+        if (Kill.bAway) {
+            // The disk not mounted: "Databases" leads to an empty mount
+            // point, and the start, refused for its league, changes nothing;
+            // the leader and ratings folders lead nowhere, and the record
+            // that names files there waits, with everything its year staged.
+            for (const auto& [Place, OnDisk] : Links_Of(Kill.nLinked)) {
+                fs::rename(OnDisk, OnDisk + "-away");
+                if (Kill.nLinked == DATABASES)
+                    fs::create_directory(OnDisk);
+            }
+            const YEAR_FILES Before = Year_Files(Data);
+            ASSERT_EQ(Kill.nLinked == DATABASES ? 90u : 0u,
+                      static_cast<size_t>(std::count_if(Before.begin(), Before.end(), [](const auto& Entry) {
+                          return Entry.first.find(".csv.staged") != std::string::npos;
+                      })));
+            const process_runner::RUN_RESULT Away = Run_Text(Data, "quit\n");
+            EXPECT_EQ(Away.nExitCode, Kill.nLinked == DATABASES ? 1 : 0) << Away.Out << Away.Err;
+            EXPECT_EQ(Changed_Files(Before, Year_Files(Data), true), "");
+            EXPECT_TRUE(fs::exists(Data + "/Draft-Class-Rookies.csv.staged"));
+            if (Kill.nLinked != DATABASES) {
+                EXPECT_TRUE(fs::exists(Data + "/Databases/universe-2010.dat.commit"));
+                EXPECT_TRUE(fs::exists(Data + "/Databases/rookies-2010.dat.staged"));
+                EXPECT_TRUE(Contains(Read_Text_File(Data + "/debug.txt"),
+                                     "Kept the commit record databases/universe-2010.dat.commit"));
+            }
+            for (const auto& [Place, OnDisk] : Links_Of(Kill.nLinked)) {
+                if (Kill.nLinked == DATABASES)
+                    fs::remove(OnDisk);
+                fs::rename(OnDisk + "-away", OnDisk);
+            }
+        }
         const process_runner::RUN_RESULT Restart = Run_Text(Data, "quit\n");
         EXPECT_EQ(Restart.nExitCode, 0) << Restart.Out << Restart.Err;
         EXPECT_EQ(Changed_Files(Kill.bFinished ? Clean : Old, Of_2010(), false), "");
@@ -603,11 +686,13 @@ TEST_F(DatabaseBuildProgramTest, AYearKilledWhileItsFilesArePutInPlaceIsWholeAft
         EXPECT_EQ(Leftovers(), "");
         EXPECT_EQ(Contains(Read_Text_File(Data + "/debug.txt"), "Finished the commit of the database of 2010"),
                   Kill.bFinished);
-        if (Kill.bLinked) {
+        if (Kill.nLinked == DATABASES) {
             EXPECT_EQ(Read_Text_File(Theirs, "(removed)"), "theirs");
             fs::remove(Theirs);
-            fs::remove(Data + "/Databases");
-            fs::rename(Linked, Data + "/Databases");
+        }
+        for (const auto& [Place, OnDisk] : Links_Of(Kill.nLinked)) {
+            fs::remove(Place);
+            fs::rename(OnDisk, Place);
         }
     }
     // The range's first year was put in place whole before the kill.

@@ -215,16 +215,20 @@ TEST_F(LeaderFilesTest, EveryStagedFileLeftBehindIsRemoved)
     for (const std::string& Name : Others)
         EXPECT_EQ(Read_Text_File("Input/Leaders/" + Name), "mine") << Name;
 
-    // The leader folder a link to a folder outside the data folder: nothing
-    // of it is removed, by the sweep or by a year's discard.
+    // The leader folder a link to a folder outside the data folder: the
+    // sweep removes nothing of it; a year's discard removes that year's
+    // staged names only, which its build put there.
     SCRATCH_FOLDER Outside{"leader_files_outside", false};
     ASSERT_TRUE(Outside.Ready());
     std::ofstream(Outside.Path() + "/2010-Game-Sacks.csv.staged") << "theirs";
+    std::ofstream(Outside.Path() + "/2011-Game-Sacks.csv.staged") << "theirs";
     fs::rename("Input/Leaders", "Leaders-kept");
     fs::create_directory_symlink(Outside.Path(), "Input/Leaders");
     EXPECT_EQ(Discard_All_Staged_Leader_Files(), 0);
-    EXPECT_EQ(Discard_Leader_Files(2010), 0);
     EXPECT_EQ(Read_Text_File(Outside.Path() + "/2010-Game-Sacks.csv.staged"), "theirs");
+    EXPECT_EQ(Discard_Leader_Files(2010), 1);
+    EXPECT_FALSE(fs::exists(Outside.Path() + "/2010-Game-Sacks.csv.staged"));
+    EXPECT_EQ(Read_Text_File(Outside.Path() + "/2011-Game-Sacks.csv.staged"), "theirs");
     fs::remove("Input/Leaders");
     // A folder beside the data folder whose name begins with the data
     // folder's ("data" and "data-old") lies outside it all the same.
@@ -233,7 +237,6 @@ TEST_F(LeaderFilesTest, EveryStagedFileLeftBehindIsRemoved)
     std::ofstream(Sibling + "/2010-Game-Sacks.csv.staged") << "theirs";
     fs::create_directory_symlink(Sibling, "Input/Leaders");
     EXPECT_EQ(Discard_All_Staged_Leader_Files(), 0);
-    EXPECT_EQ(Discard_Leader_Files(2010), 0);
     EXPECT_EQ(Read_Text_File(Sibling + "/2010-Game-Sacks.csv.staged"), "theirs");
     fs::remove("Input/Leaders");
     fs::remove_all(Sibling);
