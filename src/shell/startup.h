@@ -64,7 +64,8 @@ std::string Find_Data_Folder(const char* szArgv0, std::string& Problem);
 // the commit of a year a database build was killed in
 // (Finish_Interrupted_Build_Commits), then removes the files a build staged
 // and was killed before it put in place (Discard_All_Staged_Build_Files);
-// the count of files and records handled.
+// the count of files and records handled. Start_Up calls it only once the
+// default league has loaded, so a start that refuses to run changes nothing.
 int Remove_Leftover_Temporaries();
 // The start-up in the data folder (the current folder), up to the loaded
 // default league; false when the league does not load.
