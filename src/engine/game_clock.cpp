@@ -702,6 +702,13 @@ void Credit_Games_Played(GAME* pGame)
 {
     if (!pGame)
         return;
+    // A touchdown that wins in overtime ends the game with its try pending,
+    // and nothing is credited during a try. A game played is no figure of
+    // that try: credit it as after any other last snap, then put the game
+    // back as it ended.
+    const uint32_t nDown = pGame->nDown;
+    if (Is_Conversion_Attempt(pGame))
+        Set_Down_Code(pGame, FIRST_DOWN_CODE);
     for (int bSide : {GAME_SIDE_AWAY, GAME_SIDE_HOME}) {
         const int nTeam = Side_Team(pGame, bSide);
         if (nTeam > LAST_TEAM)
@@ -711,4 +718,5 @@ void Credit_Games_Played(GAME* pGame)
             if (Get_Player_Vital_Stat(nTeam, nSlot, VITAL_FLAGS) & PLAYED_IN_GAME_FLAG)
                 Credit_Game_Player_Stat(pGame, nTeam, nSlot, UNIT_FILTER_ANY, 0, 1);
     }
+    pGame->nDown = nDown;
 }

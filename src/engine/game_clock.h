@@ -117,5 +117,6 @@ bool Is_Two_Minute_Warning_Due();
 // narration calls already number more than 7, his injury roll, or with chance
 // 5 in 1,000 (one more draw) a shaken-up line.
 void Check_Play_Injury(GAME* pGame);
-// Statistic 0 (games played) for every player of both teams put on the field.
+// Statistic 0 (games played) for every player of both teams put on the field,
+// however the game ended (an overtime touchdown ends it with a try pending).
 void Credit_Games_Played(GAME* pGame);

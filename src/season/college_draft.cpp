@@ -32,6 +32,7 @@
 #include "season/draft_pool.h"
 #include "season/draft_state.h"
 #include "season/offseason.h"
+#include "season/player_generation.h"
 #include "season/salaries.h"
 
 namespace {
@@ -179,8 +180,13 @@ void Record_Drafted_Player(int nTeam, int nPoolTeam, int nPoolSlot)
     const int nSlot = Move_Prospect(nTeam, nPoolTeam, nPoolSlot);
     if (nSlot < 0)
         return;
-    if (nTeam != FREE_AGENT_TEAM)
+    if (nTeam != FREE_AGENT_TEAM) {
         Get_Player_Current_Season_Line(nTeam, nSlot);   // assigns and links this year's line
+        // His number is his club's to give, free among his new teammates;
+        // whatever he wore in the pool is no claim on it.
+        Set_Player_Byte_Stat(nTeam, nSlot, BYTE_STAT_UNIFORM, 0);
+        Assign_Uniform_Number(nTeam, nSlot);
+    }
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFT_PICK,
                           ((nRound + 1) * 100 + (nPick + 1)) * 1000 + (nTeams * nRound + nPick + 1));
     Set_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFTED_BY, (nTeam + 1) * 10000 + nYear);

@@ -39,7 +39,8 @@ void Advance_Draft_Pick();
 // The computer's pick for holder nTeam in the current round.
 void Make_Draft_Pick(int nTeam);
 // Moves the prospect to nTeam (the free agents for 36) and stamps his draft
-// slot, drafting record and season line.
+// slot, drafting record and season line; a club gives him a uniform number
+// (Assign_Uniform_Number).
 void Record_Drafted_Player(int nTeam, int nPoolTeam, int nPoolSlot);
 // Next position, next round (with its report header), or the end.
 void Move_To_Next_Draft_Pick();

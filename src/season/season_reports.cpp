@@ -133,33 +133,34 @@ void Standings_Name(int nTeam, char* szOut, size_t nSize)
     Results_Name(nTeam, szOut, nSize);
 }
 
-// Points for and against over the season's regular-season game records.
-void Sum_Team_Points(int nTeam, int& nFor, int& nAgainst)
+// Points for and against, and yards from scrimmage (rushing and passing as
+// each box score gives them), over the season's regular-season game records.
+// The club's season totals would count its playoff games too.
+struct SEASON_SUMS {
+    int nFor = 0;
+    int nAgainst = 0;
+    int nYards = 0;
+};
+
+SEASON_SUMS Sum_Team_Season(int nTeam)
 {
-    nFor = nAgainst = 0;
+    SEASON_SUMS Sums;
     const int nFirstPlayoffWeek = Get_First_Playoff_Week();
     const int nGames = Count_Game_Records();
     for (int g = 0; g < nGames; ++g) {
         const GAME* pGame = Get_Game_Record(g);
-        if (!pGame || pGame->nWeek >= nFirstPlayoffWeek)
+        if (!pGame || pGame->nWeek >= nFirstPlayoffWeek || pGame->nAwayTeam == pGame->nHomeTeam)
             continue;
-        if (pGame->nAwayTeam == nTeam && pGame->nHomeTeam != nTeam) {
-            nFor += pGame->nScore[GAME_SIDE_AWAY];
-            nAgainst += pGame->nScore[GAME_SIDE_HOME];
-        } else if (pGame->nHomeTeam == nTeam && pGame->nAwayTeam != nTeam) {
-            nFor += pGame->nScore[GAME_SIDE_HOME];
-            nAgainst += pGame->nScore[GAME_SIDE_AWAY];
-        }
+        const int nSide = pGame->nAwayTeam == nTeam ? GAME_SIDE_AWAY : pGame->nHomeTeam == nTeam ? GAME_SIDE_HOME : -1;
+        if (nSide < 0)
+            continue;
+        Sums.nFor += pGame->nScore[nSide];
+        Sums.nAgainst += pGame->nScore[1 - nSide];
+        // Stored as 16 bits: a game of lost yardage is negative.
+        Sums.nYards += static_cast<int16_t>(pGame->nTeamTotal[nSide][GAME_TOTAL_RUSHING_YARDS]) +
+                       static_cast<int16_t>(pGame->nTeamTotal[nSide][GAME_TOTAL_PASSING_YARDS]);
     }
-}
-
-// The club's yards from scrimmage this season: the backs' and the
-// quarterbacks' rushing yards and the quarterbacks' passing yards.
-int Team_Yards(int nTeam)
-{
-    return Get_Team_Totals_Stat(nTeam, TOTALS_BACKS, TOTALS_THIS_SEASON, STAT_RUSHING_YARDS) +
-           Get_Team_Totals_Stat(nTeam, TOTALS_QUARTERBACKS, TOTALS_THIS_SEASON, STAT_RUSHING_YARDS) +
-           Get_Team_Totals_Stat(nTeam, TOTALS_QUARTERBACKS, TOTALS_THIS_SEASON, STAT_PASSING_YARDS);
+    return Sums;
 }
 
 }  // namespace
@@ -328,13 +329,14 @@ void Write_Standings_Report()
                 Standings_Name(t, szName, sizeof(szName));
                 char szPercent[TEXT_BUFFER_SIZE];
                 Format_Thousandths(Get_Team_Winning_Percentage(t), szPercent);
-                int nFor, nAgainst;
-                Sum_Team_Points(t, nFor, nAgainst);
+                const SEASON_SUMS Sums = Sum_Team_Season(t);
+                const int nFor = Sums.nFor;
+                const int nAgainst = Sums.nAgainst;
                 char szCells[5][16];
                 std::snprintf(szCells[0], sizeof(szCells[0]), "%d", Get_Team_Wins(t));
                 std::snprintf(szCells[1], sizeof(szCells[1]), "%d", Get_Team_Losses(t));
                 std::snprintf(szCells[2], sizeof(szCells[2]), "%d", Get_Team_Ties(t));
-                std::snprintf(szCells[3], sizeof(szCells[3]), "%d", Team_Yards(t));
+                std::snprintf(szCells[3], sizeof(szCells[3]), "%d", Sums.nYards);
                 std::snprintf(szCells[4], sizeof(szCells[4]), nFor > nAgainst ? "+%d" : "%d", nFor - nAgainst);
                 Append_Formatted_Line_To_File(szPath, " %-20s %3s %3s %3s %5s %5d %5d %5s %5s", szName, szCells[0], szCells[1],
                                               szCells[2], szPercent, nFor, nAgainst, szCells[3], szCells[4]);

@@ -1188,6 +1188,31 @@ TEST_F(GameClockTest, GamesPlayedCreditedToPlayersPutOnTheField)
     EXPECT_EQ(Get_Player_Stat(AWAY, 7, STAT_PERIOD_THIS_SEASON, 0), 1);
     EXPECT_EQ(Get_Player_Stat(AWAY, 8, STAT_PERIOD_THIS_SEASON, 0), 0);
     EXPECT_EQ(Get_Player_Stat(HOME, 3, STAT_PERIOD_THIS_SEASON, 0), 0);
+
+    // A second game, won by a touchdown in sudden-death overtime: it is over
+    // with the try still pending, and each player put on the field has his
+    // game all the same.
+    Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME, 1);
+    Set_User_Preference(PREF_REGULAR_SEASON_OVERTIME_RULE, OVERTIME_SUDDEN_DEATH);
+    Set_User_Preference(PREF_MINUTES_PER_PERIOD, 15);
+    Game.nScore[GAME_SIDE_AWAY] = Game.nScore[GAME_SIDE_HOME] = 20;
+    Game.nOffense = HOME;
+    Game.nClock = 3900;
+    Set_Series(1, 8, 8);
+    Set_Play(8, 5, RESULT_TOUCHDOWN_PASS);
+    End_Play(&Game);
+    Check_Quarter_End(&Game);
+    ASSERT_TRUE(Is_Game_Over(&Game));
+    ASSERT_EQ(Get_Game_Down_Code(&Game), CONVERSION_ATTEMPT);
+    EXPECT_EQ(Game.nScore[GAME_SIDE_HOME], 26);
+    Credit_Games_Played(&Game);
+    EXPECT_EQ(Get_Player_Stat(HOME, 2, STAT_PERIOD_THIS_SEASON, 0), 2);
+    EXPECT_EQ(Get_Player_Stat(AWAY, 7, STAT_PERIOD_THIS_SEASON, 0), 2);
+    EXPECT_EQ(Get_Player_Stat(AWAY, 8, STAT_PERIOD_THIS_SEASON, 0), 0);
+    EXPECT_EQ(Get_Player_Stat(HOME, 3, STAT_PERIOD_THIS_SEASON, 0), 0);
+    // The game is left as it ended.
+    EXPECT_EQ(Get_Game_Down_Code(&Game), CONVERSION_ATTEMPT);
+    EXPECT_TRUE(Is_Game_Over(&Game));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "base/random.h"
 #include "league/season_lines.h"
 #include "league/player_stats.h"
 #include "season/college_draft.h"
@@ -111,6 +112,38 @@ TEST_F(CollegeDraftTest, DraftedPlayerStartsAFreshLineWithTheClub)
     const int nLine = League.Team[Where.nTeam].Player[Where.nSlot].nCurrentLine;
     ASSERT_GE(nLine, 0);
     EXPECT_EQ(Get_Season_Line_Year(nLine), 2021);
+}
+
+// A receiver's numbers are 10-19 and 80-89, a kicker's 1-19; club 1's
+// receivers wear all but 88 and 89. Each pick joining the club takes a
+// number of his position that no teammate wears.
+TEST_F(CollegeDraftTest, DraftedPlayerWearsANumberOfHisPositionNoTeammateWears)
+{
+    int nSlot = 0;
+    for (int n = 10; n <= 87; n = n == 19 ? 80 : n + 1) {
+        Put_Signed_Player(1, nSlot, 1000 + n, POSITION_WR, 60.0f, 1995, 2);
+        Set_Player_Byte_Stat(1, nSlot++, BYTE_STAT_UNIFORM, n);
+    }
+    Put_Four_Prospects();
+    Put_Signed_Player(39, 1, 45, POSITION_K, 60.0f, 2000, 0);
+    // A number worn in the pool is no claim on the club's.
+    Set_Player_Byte_Stat(38, 1, BYTE_STAT_UNIFORM, 12);
+    Seed_Random_Numbers(7);
+    Record_Drafted_Player(1, 39, 0);   // Dan Dunn
+    Record_Drafted_Player(1, 38, 1);   // Bo Bell
+    Record_Drafted_Player(1, 39, 0);   // the kicker, moved up into the pool's first slot
+    auto Number = [](int nID) {
+        const auto Where = Find_ID(nID);
+        return Where.nTeam == 1 ? Get_Player_Byte_Stat(1, Where.nSlot, BYTE_STAT_UNIFORM) : -1;
+    };
+    const int nDunn = Number(44);
+    const int nBell = Number(42);
+    EXPECT_TRUE((nDunn == 88 && nBell == 89) || (nDunn == 89 && nBell == 88)) << nDunn << " " << nBell;
+    // 10-19 are the receivers': the kicker's number is 1-9.
+    const int nKicker = Number(45);
+    EXPECT_GE(nKicker, 1);
+    EXPECT_LE(nKicker, 9);
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 TEST_F(CollegeDraftTest, ReportHasALinePerPickAndAHeaderPerRound)

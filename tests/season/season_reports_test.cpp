@@ -226,14 +226,26 @@ TEST_F(SeasonReportsTest, AwardsWithNobodyAtAllPrintEmptyTitles)
 TEST_F(SeasonReportsTest, StandingsReportWithPlayoffLines)
 {
     Set_Regular_Season_Weeks(2);
-    Put_Game(0, 1, 0, 10, 20, 0);
-    Put_Game(1, 3, 2, 17, 3, 0);
+    // Yards are each regular-season box score's rushing plus passing: Ants
+    // 130 + 250, Bees 40 - 12 (sacks cost more than the passes gained),
+    // Dogs 150 + 201, Charlie none.
+    auto Put_Yards = [](GAME& Game, int bSide, int nRushing, int nPassing) {
+        Game.nTeamTotal[bSide][GAME_TOTAL_RUSHING_YARDS] = static_cast<uint16_t>(nRushing);
+        Game.nTeamTotal[bSide][GAME_TOTAL_PASSING_YARDS] = static_cast<uint16_t>(nPassing);
+    };
+    Put_Yards(Put_Game(0, 1, 0, 10, 20, 0), GAME_SIDE_HOME, 130, 250);
+    Put_Yards(League.Game[0], GAME_SIDE_AWAY, 40, -12);
+    Put_Yards(Put_Game(1, 3, 2, 17, 3, 0), GAME_SIDE_AWAY, 150, 201);
+    // The title game (week 2, the first playoff week) adds to no column.
+    Put_Yards(Put_Game(2, 2, 0, 24, 21, 2), GAME_SIDE_HOME, 100, 300);
+    Put_Yards(League.Game[2], GAME_SIDE_AWAY, 90, 210);
     Set_Season_Record(0, 0, 1, 0, 0);
     Set_Season_Record(1, 0, 0, 1, 0);
     Set_Season_Record(2, 0, 0, 1, 0);
     Set_Season_Record(3, 0, 1, 0, 0);
-    Set_Team_Totals_Stat(0, TOTALS_BACKS, 0, STAT_RUSHING_YARDS, 120);
-    Set_Team_Totals_Stat(0, TOTALS_QUARTERBACKS, 0, STAT_PASSING_YARDS, 250);
+    // The club's season totals, which count the title game, are not the column.
+    Set_Team_Totals_Stat(0, TOTALS_BACKS, 0, STAT_RUSHING_YARDS, 220);
+    Set_Team_Totals_Stat(0, TOTALS_QUARTERBACKS, 0, STAT_PASSING_YARDS, 550);
     Set_Team_Totals_Stat(0, TOTALS_QUARTERBACKS, 0, STAT_RUSHING_YARDS, 10);
     Clear_Standings_Order();
     for (int s = 0; s < PLAYOFF_SLOTS; ++s)
@@ -253,13 +265,13 @@ TEST_F(SeasonReportsTest, StandingsReportWithPlayoffLines)
         "",
         " East                   W   L   T   PCT    PF    PA   Yds   +/-",
         " Ants                   1   0   0 1.000    20    10   380   +10",
-        " Bees                   0   1   0  .000    10    20     0   -10",
+        " Bees                   0   1   0  .000    10    20    28   -10",
         "",
         "",
         "South (2005)",
         "",
         " West                   W   L   T   PCT    PF    PA   Yds   +/-",
-        " Dogs                   1   0   0 1.000    17     3     0   +14",
+        " Dogs                   1   0   0 1.000    17     3   351   +14",
         " Charlie                0   1   0  .000     3    17     0   -14",
         "",
         "",

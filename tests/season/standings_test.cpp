@@ -142,6 +142,39 @@ TEST_F(SeedingTest, AFieldIsNeverLargerThanTheLeaguesClubs)
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
+// Leagues of four and three divisions of three clubs, two wild cards: each
+// league seeds its own field, six (SEEDS[5]) and five (SEEDS[4], league 1's
+// clubs from 12 on), never the other's count.
+TEST_F(SeedingTest, EachLeagueSeedsItsOwnCountOfClubs)
+{
+    std::vector<std::pair<int, int>> Teams;
+    for (int nLeague = 0; nLeague < 2; ++nLeague)
+        for (int k = 0; k < 4 - nLeague; ++k)
+            for (int p = 0; p < 3; ++p)
+                Teams.push_back({4 * nLeague + k, MARGIN[k][p]});
+    Build(Teams, 2);
+    // League 1's leaders by key 10: 15, 8: 18, 6: 12; wild cards 7: 19, 5: 13.
+    const int nLeague0[6] = {9, 3, 6, 0, 7, 1};
+    const int nLeague1[5] = {15, 18, 12, 19, 13};
+    for (int s = 0; s < 6; ++s)
+        EXPECT_EQ(Slot(SLOTS[5][0][s]), nLeague0[s]) << "league 0 seed " << s;
+    for (int s = 0; s < 5; ++s) {
+        EXPECT_EQ(Slot(SLOTS[4][1][s]), nLeague1[s]) << "league 1 seed " << s;
+        EXPECT_EQ(Seed(nLeague1[s]), s + 1);
+    }
+    int nFilled[2] = {};
+    for (int s = 0; s < PLAYOFF_SLOTS; ++s) {
+        const int nTeam = Slot(s);
+        if (nTeam != NO_TEAM)
+            ++nFilled[nTeam < 12 ? 0 : 1];
+    }
+    EXPECT_EQ(nFilled[0], 6);
+    EXPECT_EQ(nFilled[1], 5);
+    for (int t = 12; t < 21; ++t)
+        EXPECT_EQ(Seed(t) > 0, t == 15 || t == 18 || t == 12 || t == 19 || t == 13) << t;
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 // ---------------------------------------------------------------------------
 // The kept results against the record-by-record count
 
