@@ -278,9 +278,8 @@ int Write_Free_Agents_List(std::string* pUnread)
         errno = nError;
         return -1;
     }
-    if (files::File_Exists(OUTPUT))
-        files::Delete_File(OUTPUT);
-    // The next year's first fields, read once.
+    // The next year's first fields, read once. The old list stays until the
+    // new one takes its name whole.
     std::unordered_set<std::string> Kept;
     For_Each_Line(szNew, pNew, [&Kept](const char* szLine) { Kept.insert(First_Field(szLine)); });
     std::fclose(pNew);
