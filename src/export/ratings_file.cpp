@@ -69,6 +69,11 @@ std::string Get_Player_Ratings_Path(int nYear)
     return "Output/Ratings/" + std::to_string(nYear) + "_Player_Ratings.csv";
 }
 
+const char PLAYER_RATINGS_SKIPPED_NOTE[] =
+    "no statistics ID, and a line needs one to be loaded back: until the first week is played a player without "
+    "one is left out, and from then on his line is written with an empty ID (a new game's players never get one; "
+    "a database built from statistics files gives them)";
+
 // Before the first week of a league's first season, a player without a
 // statistics ID has no line.
 bool Is_Skipped_Without_Id(int nTeam, int nSlot)
@@ -272,5 +277,13 @@ void Export_Position_Ratings()
         return;
     }
     const std::string Name = nPosition == ALL_POSITIONS ? std::string("Player") : Position_Word(nPosition);
+    const int nSkipped = Get_Player_Ratings_Skipped();
+    if (nSkipped > 0) {
+        // The players left out are told of, with the reason.
+        Show_Formatted_Message("Export Player Ratings", "%d %ss Written to \"%s\"\n\n%d %s %s.", nCount, Name.c_str(),
+                               Path.c_str(), nSkipped, nSkipped == 1 ? "player has" : "players have",
+                               PLAYER_RATINGS_SKIPPED_NOTE);
+        return;
+    }
     Show_Formatted_Message("Export Player Ratings", "%d %ss Written to \"%s\"", nCount, Name.c_str(), Path.c_str());
 }

@@ -33,9 +33,13 @@ int Append_Player_Ratings(int nPosition, int nYear);
 // (above), never a line at a time, so a killed run leaves the old file.
 bool Build_Player_Ratings_Line(int nTeam, int nSlot, std::string& Line);
 // The players of the last export's position that had no line because they
-// have no statistics ID yet (before the first week of a league's first
-// season the players of a new game have none).
+// have no statistics ID: before the first week of a league's first season a
+// player without one is left out. Nothing gives a player of a new game one
+// later (only a database built from statistics files does), so from then on
+// his line is written with an empty ID, which no ratings load can match.
 int Get_Player_Ratings_Skipped();
+// Why they were left out, following "N players have".
+extern const char PLAYER_RATINGS_SKIPPED_NOTE[];
 // Export_Player_Ratings for the current year.
 int Export_Current_Player_Ratings(int nPosition);
 // The command: asks, exports every player for the current year and reports.

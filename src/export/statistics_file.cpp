@@ -465,8 +465,11 @@ void Write_Stats_Html_Tail(FILE* pFile)
     Write_Text(pFile, "</PRE>\n<P>\n</BODY>\n</HTML>\n");
 }
 
-int Write_Player_Stats_File(const char* szPath, int nSelection, int nPeriod, int nSection, int nSort, int nFormat)
+int Write_Player_Stats_File(const char* szPath, int nSelection, int nPeriod, int nSection, int nSort, int nFormat,
+                            int* pPlayers)
 {
+    if (pPlayers != nullptr)
+        *pPlayers = 0;
     const int nTeams = Count_Teams();
     const int nLeagues = Count_Leagues();
     if (!szPath)
@@ -501,6 +504,7 @@ int Write_Player_Stats_File(const char* szPath, int nSelection, int nPeriod, int
             if (Is_Player_Slot_Used(t, s) && Player_In_Section(t, s, nSection))
                 Values[static_cast<size_t>(t) * PLAYERS_PER_TEAM + s] = Get_Player_Sort_Value(t, s, nPeriod, nSort);
     }
+    int nPlayers = 0;
     for (;;) {
         size_t nBest = 0;
         for (size_t i = 1; i < Values.size(); ++i)
@@ -511,12 +515,15 @@ int Write_Player_Stats_File(const char* szPath, int nSelection, int nPeriod, int
         Write_Stat_Table_Row(pFile, static_cast<int>(nBest / PLAYERS_PER_TEAM), static_cast<int>(nBest % PLAYERS_PER_TEAM),
                              nPeriod, nSection, nFormat);
         Values[nBest] = -1;
+        ++nPlayers;
     }
     if (nFormat == STATS_FORMAT_HTML)
         Write_Stats_Html_Tail(pFile);
     // A full disk may only show at the flush or the close.
     errno = g_nWriteError;
-    return files::Finish_Temporary_File(pFile, Temporary, szPath, g_nWriteError == 0, false) == files::REPLACE_DONE
-               ? 1
-               : 0;
+    if (files::Finish_Temporary_File(pFile, Temporary, szPath, g_nWriteError == 0, false) != files::REPLACE_DONE)
+        return 0;
+    if (pPlayers != nullptr)
+        *pPlayers = nPlayers;
+    return 1;
 }

@@ -28,7 +28,10 @@ constexpr int STATS_SORT_TEAM = -2;
 // Print dialog's "Sort By:" list of the section (the rows are ordered by the
 // figure it names, highest first; an empty entry names none and keeps
 // team-then-roster order), or -1 last name / -2 team.
-int Write_Player_Stats_File(const char* szPath, int nSelection, int nPeriod, int nSection, int nSort, int nFormat);
+// *pPlayers (when given) takes the count of player lines written under the
+// heading, 0 when the file was not written.
+int Write_Player_Stats_File(const char* szPath, int nSelection, int nPeriod, int nSection, int nSort, int nFormat,
+                            int* pPlayers = nullptr);
 // The player's sort value for a sort name of his section (his position's
 // side), -1 when he has no game in the period.
 int Get_Player_Sort_Value(int nTeam, int nSlot, int nPeriod, int nSort);

@@ -237,11 +237,14 @@ int Check_Duplicate_Player_Names()
 
 int File_Contains_Text(const char* szPath, const char* szText)
 {
-    if (szPath == nullptr || szText == nullptr)
-        return 0;
+    if (szPath == nullptr || szText == nullptr) {
+        errno = EINVAL;
+        return -1;
+    }
+    // A file that is not there (or a folder) holds no answer: not a "no".
     FILE* pFile = files::Open_File(szPath, "rb");
     if (pFile == nullptr)
-        return 0;
+        return -1;
     bool bFound = false;
     For_Each_Line(szPath, pFile, [&bFound, szText](const char* szLine) {
         if (!bFound && std::strstr(szLine, szText) != nullptr)
@@ -251,30 +254,35 @@ int File_Contains_Text(const char* szPath, const char* szText)
     return bFound ? 1 : 0;
 }
 
-int Write_Free_Agents_List()
+int Write_Free_Agents_List(std::string* pUnread)
 {
     constexpr const char* OUTPUT = "Free-Agents.csv";
-    if (files::File_Exists(OUTPUT))
-        files::Delete_File(OUTPUT);
     char szOld[64];
     char szNew[64];
     std::snprintf(szOld, sizeof(szOld), "input/stats/%d_%s.csv", 2022, "rosters");
     std::snprintf(szNew, sizeof(szNew), "input/stats/%d_%s.csv", 2023, "rosters");
+    // Both files are needed: without the next year's every player would be
+    // listed as a free agent.
     FILE* pOld = files::Open_File(szOld, "rb");
-    if (pOld == nullptr) {
+    FILE* pNew = pOld != nullptr ? files::Open_File(szNew, "rb") : nullptr;
+    if (pNew == nullptr) {
         const int nError = errno;
+        const char* szUnread = pOld == nullptr ? szOld : szNew;
+        if (pOld != nullptr)
+            std::fclose(pOld);
+        if (pUnread != nullptr)
+            *pUnread = szUnread;
         char szMessage[128];
-        std::snprintf(szMessage, sizeof(szMessage), "Unable to open %s.", szOld);
+        std::snprintf(szMessage, sizeof(szMessage), "Unable to open %s.", szUnread);
         Show_Message_Box(szMessage, "Read Error", BOX_OK);
         errno = nError;
         return -1;
     }
-    // The next year's first fields, read once; a missing file keeps everyone.
+    // The next year's first fields, read once. The old list stays until the
+    // new one takes its name whole.
     std::unordered_set<std::string> Kept;
-    if (FILE* pNew = files::Open_File(szNew, "rb")) {
-        For_Each_Line(szNew, pNew, [&Kept](const char* szLine) { Kept.insert(First_Field(szLine)); });
-        std::fclose(pNew);
-    }
+    For_Each_Line(szNew, pNew, [&Kept](const char* szLine) { Kept.insert(First_Field(szLine)); });
+    std::fclose(pNew);
     std::string Text;
     int nWritten = 0;
     For_Each_Line(szOld, pOld, [&](const char* szLine) {

@@ -53,15 +53,17 @@ int Write_Fractions_Table();
 int Check_Duplicate_Player_Names();
 
 // Whether any line of the file (read as Read_Line_Limit reads, 2,047
-// characters a line) contains the text; 0 when it cannot be opened.
+// characters a line) contains the text: 1 or 0; -1 (errno saying why) when
+// it cannot be opened, a folder or a missing file among them.
 int File_Contains_Text(const char* szPath, const char* szText);
 
 // "Free-Agents.csv" anew: every line of "input/stats/2022_rosters.csv" whose
 // whole first field (up to the first comma) is the first field of no line of
-// "input/stats/2023_rosters.csv", which is read once. Without the 2022 file:
-// "Unable to open %s." titled "Read Error" and -1; -2 when the list cannot
-// be written. errno says why in both. Returns the lines written.
-int Write_Free_Agents_List();
+// "input/stats/2023_rosters.csv", which is read once. Without either file:
+// "Unable to open %s." titled "Read Error", *pUnread (when given) naming it,
+// and -1; -2 when the list cannot be written. The old list is kept on
+// either failure; errno says why. Returns the lines written.
+int Write_Free_Agents_List(std::string* pUnread = nullptr);
 
 // Over the players in use of team slots 0-36: period-3 statistics 231 and
 // 232 become ratings 13 and 14; then each is scaled toward a blend of his

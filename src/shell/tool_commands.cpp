@@ -32,6 +32,11 @@ namespace {
 
 using ARGS = std::vector<std::string>;
 
+// The first draft whose picks Blend_Recent_Draft_Pick_Rating blends.
+constexpr int FIRST_BLENDED_DRAFT_YEAR = 2020;
+// The sheets the encyclopedia export may link.
+constexpr const char* HTML_STYLE_SHEET_FOLDER = "HTML_Templates/CSS";
+
 struct TOOL {
     const char* szName;
     size_t nMinArgs;
@@ -80,6 +85,17 @@ bool Player_Address(const std::vector<int>& V, std::string& Problem)
     return true;
 }
 
+// A club of the league (a franchise slot in use): not the free agents, the
+// Hall of Fame nor the draft pools, which some tools cannot take.
+bool League_Club(int nTeam, std::string& Problem)
+{
+    if (nTeam >= 0 && nTeam < MAX_FRANCHISES && Is_Team_Slot_Used(nTeam))
+        return true;
+    Problem = "no club " + std::to_string(nTeam) + " in use (the free agents, the Hall of Fame and the draft pools "
+              "are no club)";
+    return false;
+}
+
 // What a tool does with a name it is given.
 enum class NAMED : int { FILE_READ, FILE_WRITTEN, FOLDER_WRITTEN };
 
@@ -106,6 +122,22 @@ std::string Not_Written(const std::string& Path)
     return "\"" + files::Resolve_Path(Path.c_str()) + "\" could not be written (" + files::Error_Text(nError) + ")";
 }
 
+// The export copies the sheets of HTML_Templates/CSS beside its pages and
+// links the one named: a name that is not one of them would leave every
+// page linking a sheet that was never written.
+bool Style_Sheet_Found(const std::string& Sheet, std::string& Problem)
+{
+    const std::vector<std::string> Sheets = files::List_Folder(HTML_STYLE_SHEET_FOLDER, "*");
+    if (std::find(Sheets.begin(), Sheets.end(), Sheet) != Sheets.end()) {
+        const std::string Path = std::string(HTML_STYLE_SHEET_FOLDER) + "/" + Sheet;
+        if (files::File_Exists(Path.c_str()))
+            return true;
+    }
+    Problem = "no style sheet \"" + Sheet + "\" in " + HTML_STYLE_SHEET_FOLDER + " (the export links the sheet it "
+              "names, and copies only the sheets of that folder)";
+    return false;
+}
+
 // A position of the ratings export: 0-14, or 15 for every player.
 bool Ratings_Position(int nPosition, std::string& Problem)
 {
@@ -123,12 +155,25 @@ std::string Ratings_Written(int nWritten, const std::string& Path)
     const int nSkipped = Get_Player_Ratings_Skipped();
     if (nSkipped > 0)
         Text += std::string(nWritten == 0 ? ": the " : "; ") + std::to_string(nSkipped) +
-                (nWritten == 0 ? "" : " other") + (nSkipped == 1 ? " player has" : " players have") +
-                " no statistics ID yet, and a line needs one (a new game's players get theirs when its first week "
-                "is played)";
+                (nWritten == 0 ? "" : " other") + (nSkipped == 1 ? " player has" : " players have") + " " +
+                PLAYER_RATINGS_SKIPPED_NOTE;
     else if (nWritten == 0)
         Text += ": no player of that position is in the league";
     return Text;
+}
+
+// A ratings load's line: the players it changed, or why it changed none
+// (which fails the line: the file did no work).
+bool Ratings_Loaded(const std::string& Path, std::string& Result, std::string& Problem)
+{
+    const int nChanged = Count_Player_Ratings_Changed();
+    if (nChanged == 0) {
+        Problem = "no player was changed by " + Path + ": " + Get_Player_Ratings_Unchanged_Reason();
+        return false;
+    }
+    Result = "player ratings loaded from " + Path + ": " + std::to_string(nChanged) +
+             (nChanged == 1 ? " player" : " players") + " changed";
+    return true;
 }
 
 // A build that wrote no database for a year asked fails its line.
@@ -157,7 +202,8 @@ bool Import_Outcome(bool bWritten, std::string& Result, std::string& Problem)
         Problem = "statistics files not replaced: " + (Problem.empty() ? std::string("the import stopped") : Problem);
         return false;
     }
-    Result = "statistics files written under Input/Stats";
+    Result = "statistics files written under Input/Stats " + Get_Last_Import_Summary() +
+             "; every other file keeps its lines";
     return true;
 }
 
@@ -177,7 +223,7 @@ const TOOL TOOLS[] = {
      [](const ARGS& Args, std::string& Result, std::string& Problem) {
          const char* szFolder = Args.size() > 0 ? Args[0].c_str() : DEFAULT_HTML_EXPORT_FOLDER;
          const char* szStyle = Args.size() > 1 ? Args[1].c_str() : DEFAULT_HTML_STYLE_SHEET;
-         if (!Inside_Data_Folder(szFolder, Problem, NAMED::FOLDER_WRITTEN))
+         if (!Inside_Data_Folder(szFolder, Problem, NAMED::FOLDER_WRITTEN) || !Style_Sheet_Found(szStyle, Problem))
              return false;
          const int nDone = Export_Html_Encyclopedia(szFolder, szStyle);
          if (nDone < 0) {
@@ -260,11 +306,13 @@ const TOOL TOOLS[] = {
              return false;
          }
          errno = 0;
-         if (Write_Player_Stats_File(Args[0].c_str(), V[0], V[1], V[2], V[3], V[4]) == 0) {
+         int nPlayers = 0;
+         if (Write_Player_Stats_File(Args[0].c_str(), V[0], V[1], V[2], V[3], V[4], &nPlayers) == 0) {
              Problem = "\"" + Args[0] + "\" could not be written (" + std::strerror(errno != 0 ? errno : EIO) + ")";
              return false;
          }
-         Result = "1 written to " + Args[0];
+         Result = std::to_string(nPlayers) + (nPlayers == 1 ? " player line" : " player lines") +
+                  " written to " + Args[0] + " under the heading";
          return true;
      }},
     {"Write_Historical_Stats", 0, 0, "",
@@ -304,6 +352,13 @@ const TOOL TOOLS[] = {
          std::vector<int> V;
          if (!Numbers(Args, 0, V, Problem) || !Player_Address(V, Problem))
              return false;
+         // The blend takes players drafted from 2020 on and leaves anyone else as he is.
+         if (Get_Player_Vital_Stat(V[0], V[1], VITAL_DRAFTED_BY) % 10000 < FIRST_BLENDED_DRAFT_YEAR) {
+             Problem = "the player in slot " + Args[1] + " of team " + Args[0] +
+                       " is not a recent draft pick (the blend takes players drafted in " +
+                       std::to_string(FIRST_BLENDED_DRAFT_YEAR) + " or later): nothing changed";
+             return false;
+         }
          Blend_Recent_Draft_Pick_Rating(V[0], V[1]);
          Result = "draft pick rating blended for team " + Args[0] + ", slot " + Args[1];
          return true;
@@ -316,8 +371,7 @@ const TOOL TOOLS[] = {
              Problem = std::string("Unable to open ") + szPath;
              return false;
          }
-         Result = std::string("player ratings loaded from ") + szPath;
-         return true;
+         return Ratings_Loaded(szPath, Result, Problem);
      }},
     {"Load_Player_Ratings_File", 1, 1, "PATH",
      [](const ARGS& Args, std::string& Result, std::string& Problem) {
@@ -327,14 +381,7 @@ const TOOL TOOLS[] = {
              Problem = "Unable to open " + Args[0];
              return false;
          }
-         const int nMatched = Count_Player_Ratings_Matched();
-         if (nMatched == 0) {
-             Problem = "no line of " + Args[0] + " names a player of the league";
-             return false;
-         }
-         Result = std::to_string(nMatched) + (nMatched == 1 ? " player's" : " players'") +
-                  " ratings loaded from " + Args[0];
-         return true;
+         return Ratings_Loaded(Args[0], Result, Problem);
      }},
     {"Load_Playbooks", 0, 0, "",
      [](const ARGS&, std::string& Result, std::string& Problem) {
@@ -416,7 +463,7 @@ const TOOL TOOLS[] = {
                        "-" + std::to_string(LAST_BUILD_YEAR);
              return false;
          }
-         if (!Player_Address({V[1]}, Problem))
+         if (!League_Club(V[1], Problem))
              return false;
          const int nRows = Read_Team_Injuries_Page(Args[0].c_str(), V[0], V[1]);
          if (nRows == -2) {
@@ -467,11 +514,12 @@ const TOOL TOOLS[] = {
      }},
     {"Write_Free_Agents_List", 0, 0, "",
      [](const ARGS&, std::string& Result, std::string& Problem) {
-         const int nLines = Write_Free_Agents_List();
+         std::string Unread;
+         const int nLines = Write_Free_Agents_List(&Unread);
          if (nLines == -1) {
              const int nError = errno;
-             Problem = "Free-Agents.csv not written: \"" + files::Resolve_Path("input/stats/2022_rosters.csv") +
-                       "\" cannot be read (" + files::Error_Text(nError) + ")";
+             Problem = "Free-Agents.csv not written: \"" + files::Resolve_Path(Unread.c_str()) + "\" cannot be read (" +
+                       files::Error_Text(nError) + ")";
              return false;
          }
          if (nLines < 0) {
@@ -508,10 +556,8 @@ const TOOL TOOLS[] = {
          std::vector<int> V;
          if (!Numbers(Args, 0, V, Problem))
              return false;
-         if (V[0] < 0 || V[0] > 40 || V[1] < 0 || V[1] > 99) {
-             Problem = "team 0-40 and slot 0-99";
+         if (!Player_Address(V, Problem))
              return false;
-         }
          Result = std::to_string(Get_Player_Salary_Value(V[0], V[1]));
          return true;
      }},
@@ -519,7 +565,15 @@ const TOOL TOOLS[] = {
      [](const ARGS& Args, std::string& Result, std::string& Problem) {
          if (!Inside_Data_Folder(Args[0], Problem, NAMED::FILE_READ))
              return false;
-         Result = std::to_string(File_Contains_Text(Args[0].c_str(), Args[1].c_str()));
+         errno = 0;
+         const int nFound = File_Contains_Text(Args[0].c_str(), Args[1].c_str());
+         if (nFound < 0) {
+             const int nError = errno;
+             Problem = "\"" + files::Resolve_Path(Args[0].c_str()) + "\" cannot be read (" + files::Error_Text(nError) +
+                       ")";
+             return false;
+         }
+         Result = std::to_string(nFound);
          return true;
      }},
     {"Find_Long_Play_Names", 0, 0, "",

@@ -131,8 +131,19 @@ PLAYBOOK_IMPORT_COUNTS Load_Playbooks(int bShow)
         Close_Progress_Window();
         Pump_Messages();
     }
-    if (bShow)
+    if (bShow && Counts.Refused.empty()) {
         Show_Formatted_Message(IMPORT_PLAYBOOKS_TITLE, "%d Offensive Playbooks loaded.\n\n%d Defensive Playbooks loaded.",
                                Counts.nOffensive, Counts.nDefensive);
+    } else if (bShow) {
+        // A damaged file is named, as the script's line names it: its club
+        // keeps the book it had, which the user would otherwise not know.
+        std::string Text = std::to_string(Counts.nOffensive) + " Offensive Playbooks loaded.\n\n" +
+                           std::to_string(Counts.nDefensive) + " Defensive Playbooks loaded.\n\n" +
+                           (Counts.Refused.size() == 1 ? "This file is" : "These files are") +
+                           " not a whole playbook and did not load; each club keeps the playbook it had:";
+        for (size_t i = 0; i < Counts.Refused.size(); ++i)
+            Text += "\n" + Counts.Refused[i] + " (" + Counts.Problems[i] + ")";
+        Show_Message_Box(Text.c_str(), IMPORT_PLAYBOOKS_TITLE, BOX_OK | BOX_ICON_EXCLAMATION);
+    }
     return Counts;
 }

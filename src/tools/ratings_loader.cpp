@@ -18,6 +18,7 @@
 namespace {
 
 int g_nRatingsMatched = 0;   // lines of the last load that named a player of the league
+int g_nRatingsLines = 0;     // lines of the last load after the header
 
 constexpr size_t RATING_LINE_SIZE = 2048;
 constexpr size_t RATING_FIELD_SIZE = 256;
@@ -32,6 +33,36 @@ constexpr int FILE_RATING_COLUMNS = 25;   // Accuracy (2) .. Punt Power (26), th
 struct RATINGS_LOAD {
     bool bWarnDuplicates = true;
     std::unordered_set<int> Met;
+    std::unordered_set<int> Changed;   // team * PLAYERS_PER_TEAM + slot of each player a line changed
+};
+
+// What a line may change of its player: his ratings, positions and development.
+struct RATED_PLAYER {
+    float fRating[NUMBER_OF_RATINGS] = {};
+    int nPosition = 0;
+    int nDepthSlot = 0;
+    int nPotential = 0;
+    int nPeakStart = 0;
+    int nPeakEnd = 0;
+
+    RATED_PLAYER(int nTeam, int nSlot)
+    {
+        for (int n = 0; n < NUMBER_OF_RATINGS; ++n)
+            fRating[n] = Get_Player_Rating(nTeam, nSlot, n);
+        nPosition = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POSITION);
+        nDepthSlot = Get_Player_Byte_Stat(nTeam, nSlot, BYTE_STAT_DEPTH_SLOT);
+        nPotential = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_POTENTIAL);
+        nPeakStart = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_PEAK_START);
+        nPeakEnd = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_PEAK_END);
+    }
+    bool operator==(const RATED_PLAYER& Other) const
+    {
+        for (int n = 0; n < NUMBER_OF_RATINGS; ++n)
+            if (std::memcmp(&fRating[n], &Other.fRating[n], sizeof(float)) != 0)
+                return false;
+        return nPosition == Other.nPosition && nDepthSlot == Other.nDepthSlot && nPotential == Other.nPotential &&
+               nPeakStart == Other.nPeakStart && nPeakEnd == Other.nPeakEnd;
+    }
 };
 RATINGS_LOAD g_Load;
 
@@ -99,6 +130,8 @@ int Read_One_Rating_Line(FILE* pFile)
 {
     char szLine[RATING_LINE_SIZE] = "";
     const int bEnd = Read_Input_Line("Read_One_Rating_Line", szLine, pFile);
+    if (szLine[0] != '\0')
+        ++g_nRatingsLines;
     char szID[RATING_FIELD_SIZE] = "";
     Pop(szID, szLine);
     int nTeam = 0;
@@ -107,6 +140,7 @@ int Read_One_Rating_Line(FILE* pFile)
         return bEnd;
     ++g_nRatingsMatched;
     Check_Duplicate(nTeam, nSlot, szID);
+    const RATED_PLAYER Before(nTeam, nSlot);
 
     char szField[RATING_FIELD_SIZE] = "";
     for (int nSkipped = 0; nSkipped < 3; ++nSkipped)   // team, first and last names
@@ -139,6 +173,8 @@ int Read_One_Rating_Line(FILE* pFile)
     if (fPeak >= fOverall && fPeak >= LOWEST_STORED_RATING)
         Set_Player_Career_Fields(nTeam, nSlot, static_cast<int>(fPeak));
     Settle_Player_Ratings(nTeam, nSlot);
+    if (!(RATED_PLAYER(nTeam, nSlot) == Before))
+        g_Load.Changed.insert(nTeam * PLAYERS_PER_TEAM + nSlot);
     return bEnd;
 }
 
@@ -159,6 +195,7 @@ int Load_Player_Ratings_File(int bShowMessage, const char* szPath)
     const bool bWindow = Open_Progress_Window("Loading Player Ratings", nSteps) != 0;
     Start_Player_Ratings_Load();
     g_nRatingsMatched = 0;
+    g_nRatingsLines = 0;
 
     char szHeader[RATING_LINE_SIZE];
     int bEnd = Read_Input_Line("Load_Player_Ratings_File", szHeader, pFile);
@@ -174,14 +211,38 @@ int Load_Player_Ratings_File(int bShowMessage, const char* szPath)
     std::fclose(pFile);
     if (bWindow)
         Close_Progress_Window();
-    if (bShowMessage)
-        Show_Formatted_Message(RATINGS_LOAD_TITLE, "Player ratings loaded from %s.", szPath);
+    if (bShowMessage) {
+        const int nChanged = Count_Player_Ratings_Changed();
+        if (nChanged > 0) {
+            Show_Formatted_Message(RATINGS_LOAD_TITLE, "Player ratings loaded from %s: %d %s changed.", szPath,
+                                   nChanged, nChanged == 1 ? "player" : "players");
+        } else {
+            const std::string Text = "No player was changed by " + std::string(szPath) + ": " +
+                                     Get_Player_Ratings_Unchanged_Reason() + ".";
+            Show_Message_Box(Text.c_str(), RATINGS_LOAD_TITLE, BOX_OK | BOX_ICON_EXCLAMATION);
+        }
+    }
     return 1;
 }
 
 int Count_Player_Ratings_Matched()
 {
     return g_nRatingsMatched;
+}
+
+int Count_Player_Ratings_Changed()
+{
+    return static_cast<int>(g_Load.Changed.size());
+}
+
+std::string Get_Player_Ratings_Unchanged_Reason()
+{
+    if (g_nRatingsLines == 0)
+        return "it holds no line of a player after its header";
+    if (g_nRatingsMatched == 0)
+        return "no line names a player of the league (a line finds its player by the statistics ID in its PlayerID "
+               "column, and the players of the default league have none)";
+    return "its lines hold the ratings the players already have";
 }
 
 void Get_Year_Player_Ratings_Path(char* szOut, size_t nSize)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 constexpr const char* RATINGS_LOAD_TITLE = "Load Player Ratings";
 constexpr const char* DUPLICATE_RATING_TITLE = "Player Rating File";
@@ -25,12 +26,18 @@ void Get_Year_Player_Ratings_Path(char* szOut, size_t nSize);
 
 // Loads every line after the header. 0 when the file cannot be opened (with
 // bShowMessage, "Unable to open %s." says so), else 1, and with bShowMessage
-// "Player ratings loaded from %s.". A player met twice in one load brings the
+// "Player ratings loaded from %s: N players changed.", or a warning that no
+// player was changed and why. A player met twice in one load brings the
 // duplicate warning, until the user picks "Ignore Duplicate IDs" for the rest
 // of that load.
 int Load_Player_Ratings_File(int bShowMessage, const char* szPath);
 // The lines of the last load that named a player of the league.
 int Count_Player_Ratings_Matched();
+// The players whose ratings, positions or development the last load changed.
+int Count_Player_Ratings_Changed();
+// Why the last load changed no player: no line after the header, no line
+// naming a player of the league, or nothing new in the lines that did.
+std::string Get_Player_Ratings_Unchanged_Reason();
 
 // Reads and applies one line of an open ratings file (a load started by
 // Load_Player_Ratings_File, or Start_Player_Ratings_Load for a caller that

@@ -2,6 +2,7 @@
 
 #include "tools/stat_importer.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdarg>
@@ -261,6 +262,12 @@ void STAT_IMPORT_RUN::Start_File(const std::string& Path, const std::string& Hea
     if (m_Files.find(Path) == m_Files.end())
         m_Order.push_back(Path);
     m_Files[Path] = Header + "\n";
+    m_Found.erase(Path);
+}
+
+void STAT_IMPORT_RUN::Key_File(const std::string& Path, int nKeyColumn)
+{
+    m_KeyColumns[Path] = nKeyColumn;
 }
 
 void STAT_IMPORT_RUN::Append(const std::string& Path, const std::string& Line)
@@ -270,6 +277,21 @@ void STAT_IMPORT_RUN::Append(const std::string& Path, const std::string& Line)
     std::string& Text = m_Files[Path];
     Text += Line;
     Text += '\n';
+    m_Found.insert(Path);
+}
+
+void STAT_IMPORT_RUN::Mark_Found(const std::string& Path)
+{
+    if (m_Files.find(Path) == m_Files.end()) {
+        m_Order.push_back(Path);
+        m_Files[Path];
+    }
+    m_Found.insert(Path);
+}
+
+bool STAT_IMPORT_RUN::Is_Found(const std::string& Path) const
+{
+    return m_Found.count(Path) != 0;
 }
 
 const std::string& STAT_IMPORT_RUN::Text_Of(const std::string& Path) const
@@ -279,26 +301,104 @@ const std::string& STAT_IMPORT_RUN::Text_Of(const std::string& Path) const
     return It == m_Files.end() ? EMPTY : It->second;
 }
 
+namespace {
+
+// The most of an old file a keyed merge reads: every season of every year
+// is far less.
+constexpr size_t KEYED_FILE_LIMIT = size_t{1} << 30;
+
+// Field nColumn (1 the first) of a line, without the apostrophe a
+// spreadsheet puts first nor blanks, in lower case: how a key is compared.
+std::string Line_Key(const std::string& Line, int nColumn)
+{
+    size_t nStart = 0;
+    for (int n = 1; n < nColumn; ++n) {
+        nStart = Line.find(',', nStart);
+        if (nStart == std::string::npos)
+            return "";
+        ++nStart;
+    }
+    size_t nEnd = Line.find(',', nStart);
+    std::string Key = Line.substr(nStart, nEnd == std::string::npos ? std::string::npos : nEnd - nStart);
+    while (!Key.empty() && (Key.back() == '\r' || Key.back() == ' '))
+        Key.pop_back();
+    size_t nFirst = 0;
+    while (nFirst < Key.size() && (Key[nFirst] == '\'' || Key[nFirst] == ' '))
+        ++nFirst;
+    return Lower(Key.substr(nFirst));
+}
+
+// The run's text for a keyed file: its header, the old file's lines whose
+// key none of the run's lines holds, then the run's lines. False (errno
+// saying why) when an old file stands there but cannot be read.
+bool Merge_Keyed_File(const std::string& Path, const std::string& Text, int nColumn, std::string& Merged)
+{
+    const size_t nHeaderEnd = Text.find('\n');
+    const std::string Header = Text.substr(0, nHeaderEnd == std::string::npos ? Text.size() : nHeaderEnd + 1);
+    const std::string Lines = nHeaderEnd == std::string::npos ? std::string() : Text.substr(nHeaderEnd + 1);
+    std::unordered_set<std::string> Keys;
+    for (size_t nAt = 0; nAt < Lines.size();) {
+        const size_t nEnd = Lines.find('\n', nAt);
+        Keys.insert(Line_Key(Lines.substr(nAt, nEnd - nAt), nColumn));
+        nAt = nEnd == std::string::npos ? Lines.size() : nEnd + 1;
+    }
+    Merged = Header;
+    if (files::Entry_Exists(Path.c_str())) {
+        std::vector<unsigned char> Data;
+        if (!files::Read_Whole_File(Path.c_str(), Data, KEYED_FILE_LIMIT))
+            return false;
+        const std::string Old(Data.begin(), Data.end());
+        // The old header line gives way to the run's.
+        size_t nAt = Old.find('\n');
+        nAt = nAt == std::string::npos ? Old.size() : nAt + 1;
+        while (nAt < Old.size()) {
+            const size_t nEnd = Old.find('\n', nAt);
+            const std::string Line = Old.substr(nAt, nEnd == std::string::npos ? std::string::npos : nEnd - nAt);
+            nAt = nEnd == std::string::npos ? Old.size() : nEnd + 1;
+            if (Line.empty() || Line == "\r" || Keys.count(Line_Key(Line, nColumn)) != 0)
+                continue;
+            Merged += Line;
+            Merged += '\n';
+        }
+    }
+    Merged += Lines;
+    return true;
+}
+
+}  // namespace
+
 bool STAT_IMPORT_RUN::Commit()
 {
     bool bAll = true;
+    m_Written.clear();
     for (const std::string& Path : m_Order) {
-        const std::string& Text = m_Files[Path];
+        if (m_Found.count(Path) == 0)
+            continue;
+        const std::string& Held = m_Files[Path];
+        std::string Merged;
+        const auto Keyed = m_KeyColumns.find(Path);
+        errno = 0;
+        const bool bRead = Keyed == m_KeyColumns.end() || Merge_Keyed_File(Path, Held, Keyed->second, Merged);
+        const std::string& Text = Keyed == m_KeyColumns.end() ? Held : Merged;
         const size_t nSlash = Path.rfind('/');
-        if (nSlash != std::string::npos)
+        if (bRead && nSlash != std::string::npos)
             files::Create_Folders(Path.substr(0, nSlash).c_str());
         // A temporary of the start-up's pattern: one a killed import leaves
         // is removed at the next start.
-        errno = 0;
-        if (!files::Write_Whole_File(Path.c_str(), Text.data(), Text.size())) {
+        if (bRead)
+            errno = 0;
+        if (!bRead || !files::Write_Whole_File(Path.c_str(), Text.data(), Text.size())) {
             const int nError = errno;
-            const std::string Problem =
-                "\"" + files::Resolve_Path(Path.c_str()) + "\" could not be written (" + files::Error_Text(nError) + ")";
-            Report_Error("The statistics importer could not write %s (%s).", Path.c_str(), files::Error_Text(nError));
+            const std::string Problem = "\"" + files::Resolve_Path(Path.c_str()) + "\" could not be " +
+                                        (bRead ? "written" : "read") + " (" + files::Error_Text(nError) + ")";
+            Report_Error("The statistics importer could not %s %s (%s).", bRead ? "write" : "read", Path.c_str(),
+                         files::Error_Text(nError));
             if (m_Problem.empty())
                 m_Problem = Problem;
             bAll = false;
+            continue;
         }
+        m_Written.push_back(Path);
     }
     return bAll;
 }
@@ -309,6 +409,40 @@ bool STAT_IMPORT_RUN::Add_Seen_Id(const std::string& Id)
 }
 
 // ---- The run ------------------------------------------------------------------
+
+namespace {
+
+std::string g_LastImportSummary;
+
+// Years as ranges: "2009-2011, 2023".
+std::string Year_Ranges(std::vector<int> Years)
+{
+    std::sort(Years.begin(), Years.end());
+    std::string Text;
+    for (size_t i = 0; i < Years.size();) {
+        size_t j = i;
+        while (j + 1 < Years.size() && Years[j + 1] == Years[j] + 1)
+            ++j;
+        Text += (Text.empty() ? "" : ", ") + std::to_string(Years[i]) +
+                (j > i ? "-" + std::to_string(Years[j]) : std::string());
+        i = j + 1;
+    }
+    return Text;
+}
+
+// "for 2023 (2023_rosters.csv, Players.csv)": the years whose rosters the
+// run found and the files it wrote, by name.
+std::string Import_Summary(const STAT_IMPORT_RUN& Run)
+{
+    std::string Names;
+    for (const std::string& Path : Run.Written()) {
+        const size_t nSlash = Path.rfind('/');
+        Names += (Names.empty() ? "" : ", ") + Path.substr(nSlash == std::string::npos ? 0 : nSlash + 1);
+    }
+    return "for " + Year_Ranges(Run.YearsFound) + " (" + (Names.empty() ? std::string("no file") : Names) + ")";
+}
+
+}  // namespace
 
 void Make_Download_Folders()
 {
@@ -335,11 +469,15 @@ bool Download_Football_Data(std::string* pProblem)
         return false;
     }
     STAT_IMPORT_RUN Run;
+    g_LastImportSummary.clear();
     Reset_Line_Limit_Warning();
     Make_Download_Folders();
     Run.Start_File(PLAYERS_CSV_FILE, PLAYERS_CSV_HEADER);
+    Run.Key_File(PLAYERS_CSV_FILE, PLAYERS_COL_CORVEL_ID);
     Run.Start_File(SEASONS_CSV_FILE, SEASONS_CSV_HEADER);
+    Run.Key_File(SEASONS_CSV_FILE, SEASONS_COL_CORVEL_ID);
     Run.Start_File(PERSONNEL_CSV_FILE, PERSONNEL_CSV_HEADER);
+    Run.Key_File(PERSONNEL_CSV_FILE, PERSONNEL_COL_YEAR);
     Download_Contract_Data(Run);
     Show_Formatted_Message("Download_Football_Data()", "This will download football data from %d back to %d.",
                            IMPORT_MODERN_YEAR, IMPORT_OLDEST_YEAR);
@@ -356,10 +494,18 @@ bool Download_Football_Data(std::string* pProblem)
     const bool bWritten = Run.Commit();
     if (!bWritten)
         Problem = Run.Problem();
-    Show_Message_Box("Reminder: Remove exact duplicate lines from Seasons.csv.\nThis should remove ~7,000 lines.\n"
-                     "(They are created for players on 2+ rosters in the same season?",
-                     "DONE", BOX_OK | BOX_ICON_INFORMATION);
+    g_LastImportSummary = Import_Summary(Run);
+    const std::string Text = "Written under " + std::string(STATS_FOLDER) + " " + g_LastImportSummary +
+                             "; every other file keeps its lines.\n\nReminder: Remove exact duplicate lines from "
+                             "Seasons.csv.\nThis should remove ~7,000 lines.\n(They are created for players on 2+ "
+                             "rosters in the same season?";
+    Show_Message_Box(Text.c_str(), "DONE", BOX_OK | BOX_ICON_INFORMATION);
     return bWritten;
+}
+
+std::string Get_Last_Import_Summary()
+{
+    return g_LastImportSummary;
 }
 
 void Download_Contract_Data(STAT_IMPORT_RUN& Run)
@@ -367,6 +513,7 @@ void Download_Contract_Data(STAT_IMPORT_RUN& Run)
     files::Create_Folders("Input/Downloads/Contracts");
     files::Create_Folders("Input/Downloads/Cap");
     Run.Start_File(Salaries_File(), Format_Text(SALARIES_CSV_HEADER_FORMAT, IMPORT_MODERN_YEAR));
+    Run.Key_File(Salaries_File(), SALARIES_COL_CORVEL_ID);
     Run.Start_File(SALARIES_MISSING_CSV_FILE, SALARIES_MISSING_CSV_HEADER);
     const int nTeams = Count_Teams();
     Open_Progress_Window("Downloading Contract Data (Step 1 of 2)", nTeams + 1);
@@ -404,6 +551,10 @@ bool Read_Roster_Page(STAT_IMPORT_RUN& Run, const char* szPath, int nYear, int n
     if (!Page.Is_Open())
         return false;
     ++Run.nPagesRead;
+    // The year's rosters file is rebuilt from the pages found for it.
+    Run.Mark_Found(Roster_File(nYear));
+    if (std::find(Run.YearsFound.begin(), Run.YearsFound.end(), nYear) == Run.YearsFound.end())
+        Run.YearsFound.push_back(nYear);
     if (nYear != IMPORT_MODERN_YEAR)
         Write_Personnel_Lines(Run, szPath, nYear, nTeam);
     std::string Line;
@@ -739,6 +890,19 @@ bool Extract_All_Player_Salary_Data(std::string* pProblem)
         Step_Progress_Window(1);
     }
     Close_Progress_Window();
+    // Without a single page every row would be lost for want of its money:
+    // the file stays as it is.
+    bool bAnyPage = false;
+    for (const auto& [Path, Page] : Run.Pages)
+        bAnyPage = bAnyPage || Page.bFound;
+    if (!bAnyPage) {
+        if (pProblem != nullptr)
+            *pProblem = Format_Text("no contract or cap page was found under \"%s/Contracts\" or \"%s/Cap\", so \"%s\" "
+                                    "was not replaced",
+                                    DOWNLOADS_FOLDER, DOWNLOADS_FOLDER, File.c_str());
+        return false;
+    }
+    Run.Mark_Found(File);
     if (Run.Commit())
         return true;
     if (pProblem != nullptr)

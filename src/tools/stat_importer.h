@@ -13,7 +13,12 @@
 //
 // A run builds its files in memory and writes them at its end, each through
 // a temporary file beside the old one, and only when it read at least one
-// saved page: a run that found nothing replaces nothing and says so.
+// saved page: a run that found nothing replaces nothing and says so. A file
+// is replaced only by what the run found for it: a year's rosters file only
+// when a roster page of that year was found, and in the files every year
+// shares (the players, their seasons, the personnel, the salaries) only the
+// lines of the players or years the run found; every other line keeps its
+// bytes.
 #pragma once
 
 #include <map>
@@ -104,16 +109,28 @@ const char* Get_Defensive_Front(const std::vector<std::string>& Positions);
 
 class STAT_IMPORT_RUN {
 public:
-    // Starts (or restarts) a file with its header line.
+    // Starts (or restarts) a file with its header line. It is written only
+    // once the run finds something for it: a line appended, or Mark_Found.
     void Start_File(const std::string& Path, const std::string& Header);
+    // A file of lines keyed by column nKeyColumn (1 the first): the commit
+    // keeps each line of the old file whose key none of the run's lines
+    // holds, and puts the run's lines after them.
+    void Key_File(const std::string& Path, int nKeyColumn);
     void Append(const std::string& Path, const std::string& Line);
+    // The run found a page for the file: it is written with what the run
+    // holds for it, its header alone if that is all.
+    void Mark_Found(const std::string& Path);
+    bool Is_Found(const std::string& Path) const;
     // The text held for a file ("" when none).
     const std::string& Text_Of(const std::string& Path) const;
-    // Writes every held file through a temporary beside it. False when one
-    // could not be written (that file's old copy stays); Problem() then names
-    // the first such file and the system's words.
+    // Writes every file the run found something for through a temporary
+    // beside it; the others are not touched. False when one could not be
+    // read or written (that file's old copy stays); Problem() then names the
+    // first such file and the system's words.
     bool Commit();
     const std::string& Problem() const { return m_Problem; }
+    // The files the commit wrote, in the order they were started.
+    const std::vector<std::string>& Written() const { return m_Written; }
 
     // True when the ID was not met before in the run (it is added).
     bool Add_Seen_Id(const std::string& Id);
@@ -129,9 +146,15 @@ public:
     };
     std::map<std::string, PAGE> Pages;
 
+    // The years whose rosters file the run found a page for.
+    std::vector<int> YearsFound;
+
 private:
     std::vector<std::string> m_Order;
     std::map<std::string, std::string> m_Files;
+    std::map<std::string, int> m_KeyColumns;
+    std::unordered_set<std::string> m_Found;
+    std::vector<std::string> m_Written;
     std::unordered_set<std::string> m_Seen;
     std::string m_Problem;
 };
@@ -142,6 +165,9 @@ void Make_Download_Folders();
 // The whole run. False when it was refused, read no page or could not write
 // a file; *pProblem (when given) then says which and why.
 bool Download_Football_Data(std::string* pProblem = nullptr);
+// What the last run wrote: "for 2023, 2010-2011 (2023_rosters.csv, ...)",
+// the years whose rosters it found and the files it replaced; "" before any.
+std::string Get_Last_Import_Summary();
 // Step 1: the salaries files started.
 void Download_Contract_Data(STAT_IMPORT_RUN& Run);
 // Step 2 for one year, and its loop over the 32 franchises.
@@ -174,8 +200,9 @@ void Write_Contract_Row(STAT_IMPORT_RUN& Run, const std::string& File, int nTeam
                         const std::string& First, const std::string& Last, int nUniform, const std::string& Position);
 
 // Rebuilds "Input/Stats/2023_salaries.csv" from the league in memory. False
-// when the file could not be written (the old one stays); *pProblem (when
-// given) names the file and the system's words.
+// when no contract or cap page was found (nothing is replaced) or the file
+// could not be written (the old one stays); *pProblem (when given) says
+// which, naming the file and the system's words.
 bool Extract_All_Player_Salary_Data(std::string* pProblem = nullptr);
 // One saved club-injuries page into "Input/Stats/<year>_injuries.csv".
 // Returns the rows appended, -1 when the page is missing (nothing touched),

@@ -12,6 +12,7 @@
 #include "editors/advanced_tools.h"
 #include "league/league_data.h"
 #include "league/player.h"
+#include "league/team.h"
 #include "league/team_finance_stats.h"
 #include "platform/dialogs.h"
 #include "platform/ui.h"
@@ -327,6 +328,50 @@ TEST_F(AdvancedToolsTest, TheRatingsAndPlaybookButtonsRunTheirLoaders)
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Import Playbooks");
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "0 Offensive Playbooks loaded.\n\n0 Defensive Playbooks loaded.");
+}
+
+// A ratings file that names no player of the league changes nobody: the
+// box says so rather than "loaded". A damaged playbook is named in the
+// import's box, its club keeping the book it had.
+TEST_F(AdvancedToolsTest, TheLoadersBoxesTellWhatDidNotLoad)
+{
+    SCRATCH_FOLDER Scratch("advanced_tools_loaders");
+    ASSERT_TRUE(Scratch.Ready());
+    std::filesystem::create_directories("Input/Ratings/Simulation");
+    std::FILE* pFile = std::fopen("Input/Ratings/Simulation/2020_Player_Ratings.csv", "wb");
+    ASSERT_NE(pFile, nullptr);
+    std::fputs("PlayerID,2020_Team,First,Last\n,AAA,Jo,Smith,QB,QB,70,70,60\n", pFile);
+    std::fclose(pFile);
+    dialogs::Queue_Action(ADVANCED_TOOLS_DIALOG, Press(TOOL_LOAD_PLAYER_RATINGS));
+    Run_Tools();
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Load Player Ratings");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "No player was changed by Input/Ratings/Simulation/2020_Player_Ratings.csv: no line names a player of "
+              "the league (a line finds its player by the statistics ID in its PlayerID column, and the players of "
+              "the default league have none).");
+
+    char szNickname[TEAM_STRING_SIZE + 1] = "";
+    Get_Team_String(szNickname, 0, TEAM_STRING_NICKNAME);
+    ASSERT_NE(szNickname[0], '\0');
+    std::filesystem::create_directories("playbooks");
+    const std::string Book = std::string("playbooks/") + szNickname + ".opb";
+    pFile = std::fopen(Book.c_str(), "wb");
+    ASSERT_NE(pFile, nullptr);
+    std::fputs("cut short", pFile);
+    std::fclose(pFile);
+    ui::Reset();
+    dialogs::Queue_Action(ADVANCED_TOOLS_DIALOG, Press(TOOL_IMPORT_PLAYBOOKS));
+    Run_Tools();
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Import Playbooks");
+    const std::string& Text = ui::Shown_Boxes()[0].Text;
+    EXPECT_EQ(Text.rfind("0 Offensive Playbooks loaded.\n\n0 Defensive Playbooks loaded.\n\nThis file is not a whole "
+                         "playbook and did not load; each club keeps the playbook it had:\n",
+                         0),
+              0u)
+        << Text;
+    EXPECT_NE(Text.find(std::string(szNickname) + ".opb ("), std::string::npos) << Text;
 }
 
 TEST_F(AdvancedToolsTest, ClearInjuriesFromTheDialogShowsItsMessageAndKeepsItOpen)

@@ -204,15 +204,25 @@ TEST_F(DeveloperToolsTest, FreeAgentListMatchesTheWholeFirstField)
     // The substring test of a single file is still offered.
     EXPECT_EQ(File_Contains_Text("input/stats/2023_rosters.csv", "B2 is"), 1);
     EXPECT_EQ(File_Contains_Text("input/stats/2023_rosters.csv", "Zed"), 0);
-    EXPECT_EQ(File_Contains_Text("input/stats/none.csv", "A"), 0);
+    // A file that cannot be read answers neither yes nor no.
+    EXPECT_EQ(File_Contains_Text("input/stats/none.csv", "A"), -1);
+    EXPECT_EQ(File_Contains_Text("input/stats", "A"), -1);
 
-    // Without the 2022 file: its box, and the old list is gone.
+    // Without either file: its box, the file named, and the old list kept
+    // (without the 2023 file every player would be listed).
+    const std::string List = Read_Text_File("Free-Agents.csv");
+    std::filesystem::remove("input/stats/2023_rosters.csv");
+    std::string Unread;
+    EXPECT_EQ(Write_Free_Agents_List(&Unread), -1);
+    EXPECT_EQ(Unread, "input/stats/2023_rosters.csv");
     std::filesystem::remove("input/stats/2022_rosters.csv");
-    EXPECT_EQ(Write_Free_Agents_List(), -1);
-    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(Write_Free_Agents_List(&Unread), -1);
+    EXPECT_EQ(Unread, "input/stats/2022_rosters.csv");
+    ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Read Error");
-    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Unable to open input/stats/2022_rosters.csv.");
-    EXPECT_FALSE(std::filesystem::exists("Free-Agents.csv"));
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Unable to open input/stats/2023_rosters.csv.");
+    EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Unable to open input/stats/2022_rosters.csv.");
+    EXPECT_EQ(Read_Text_File("Free-Agents.csv"), List);
 }
 
 TEST_F(DeveloperToolsTest, RefitSkipsAYearThatDoesNotLoad)

@@ -43,15 +43,43 @@ TEST_F(DataToolsProgramTest, LoadersRunByNameAndAMissingRatingsFileFailsTheLine)
     ASSERT_NE(pFile, nullptr);
     std::fputs("PlayerID,2019_Team,First,Last\r\n", pFile);
     std::fclose(pFile);
+    // A header alone changes no player: the line fails saying so.
     const process_runner::RUN_RESULT Loaded = Run_Script(std::string(NEW_GAME) + "tool Load_Year_Player_Ratings\nquit\n");
     ASSERT_FALSE(Loaded.bTimedOut);
-    EXPECT_EQ(Loaded.nExitCode, 0) << Loaded.Out << Loaded.Err;
-    EXPECT_TRUE(Contains(Loaded.Out, "player ratings loaded from Input/Ratings/Simulation/2019_Player_Ratings.csv"))
-        << Loaded.Out;
+    EXPECT_EQ(Loaded.nExitCode, 2) << Loaded.Out << Loaded.Err;
+    EXPECT_TRUE(Contains(Loaded.Err, "no player was changed by Input/Ratings/Simulation/2019_Player_Ratings.csv: it "
+                                     "holds no line of a player after its header"))
+        << Loaded.Err;
+    EXPECT_FALSE(Contains(Loaded.Out, "player ratings loaded")) << Loaded.Out;
 }
 
-// Right after a new game no player has a statistics ID yet, so the ratings
-// export writes its header only: the line says why, not just "0 players".
+// The ratings file a game of the default league exports, loaded back: its
+// players have no statistics ID, so its lines name nobody, and the load
+// fails saying so rather than claiming the ratings loaded.
+TEST_F(DataToolsProgramTest, TheDefaultLeaguesOwnRatingsExportLoadsBackNoPlayerAndFails)
+{
+    const process_runner::RUN_RESULT Result = Run_Script(
+        std::string(NEW_GAME) + "command \"One Week\"\ntool Export_Current_Player_Ratings 15\nquit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    ASSERT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Out, "Tool Export_Current_Player_Ratings: ")) << Result.Out;
+    const std::string Exported = Read_Text_File(Data.Path() + "/Output/Ratings/2019_Player_Ratings.csv", "(missing)");
+    ASSERT_GT(std::count(Exported.begin(), Exported.end(), '\n'), 1000) << Exported.substr(0, 200);
+    // Every line after the header starts with its empty ID.
+    EXPECT_EQ(Exported.find("\n,"), Exported.find('\n')) << Exported.substr(0, 300);
+    std::error_code Error;
+    fs::create_directories(Data.Path() + "/Input/Ratings/Simulation", Error);
+    program_support::Write_File(Data.Path() + "/Input/Ratings/Simulation/2019_Player_Ratings.csv", Exported);
+    const process_runner::RUN_RESULT Loaded =
+        Run_Script(std::string(NEW_GAME) + "tool Load_Year_Player_Ratings\nquit\n");
+    ASSERT_FALSE(Loaded.bTimedOut);
+    EXPECT_EQ(Loaded.nExitCode, 2) << Loaded.Out << Loaded.Err;
+    EXPECT_TRUE(Contains(Loaded.Err, "no line names a player of the league")) << Loaded.Err;
+}
+
+// Right after a new game no player has a statistics ID (nor gets one later),
+// so the ratings export writes its header only: the line says why, not just
+// "0 players", and does not promise an ID the first week never brings.
 TEST_F(DataToolsProgramTest, ARatingsExportBeforeTheFirstWeekSaysWhyNoPlayerWasWritten)
 {
     const process_runner::RUN_RESULT Result =
@@ -67,7 +95,11 @@ TEST_F(DataToolsProgramTest, ARatingsExportBeforeTheFirstWeekSaysWhyNoPlayerWasW
     const size_t nDigits = Rest.find_first_not_of("0123456789");
     ASSERT_GT(nDigits, 0u) << Rest;
     EXPECT_GT(std::stoi(Rest.substr(0, nDigits)), 1000) << Rest;
-    EXPECT_EQ(Rest.substr(nDigits, 48), " players have no statistics ID yet, and a line n") << Rest;
+    EXPECT_EQ(Rest.substr(nDigits),
+              " players have no statistics ID, and a line needs one to be loaded back: until the first week is "
+              "played a player without one is left out, and from then on his line is written with an empty ID (a "
+              "new game's players never get one; a database built from statistics files gives them)")
+        << Rest;
 }
 
 // "Cities.txt" as the City Editor exports it, then saved by an editor that

@@ -419,9 +419,12 @@ TEST_F(ToolLineTest, ToolsWhoseOutputCannotBeWrittenFailTheirLine)
 // says why.
 TEST_F(ToolLineTest, ToolsThatWroteNothingFailTheirLineWithTheCause)
 {
+    // No contract or cap page: nothing to rebuild the salaries from, so
+    // whatever stands at the name stays.
     fs::create_directories(Data.Path() + "/Input/Stats/2023_salaries.csv/taken");
     Expect_Line_Fails("tool Extract_All_Player_Salary_Data",
-                      "Input/Stats/2023_salaries.csv\" could not be written (Is a directory)");
+                      "salaries not written: no contract or cap page was found under \"Input/Downloads/Contracts\" or "
+                      "\"Input/Downloads/Cap\", so \"Input/Stats/2023_salaries.csv\" was not replaced");
     EXPECT_TRUE(fs::is_directory(Data.Path() + "/Input/Stats/2023_salaries.csv/taken"));
     fs::create_directories(Data.Path() + "/Vazarudu Stats/2k6_league.txt/taken");
     Expect_Line_Fails("tool Write_League_Names_File", "2k6_league.txt\" could not be written (Is a directory)");

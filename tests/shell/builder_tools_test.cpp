@@ -61,7 +61,13 @@ TEST_F(BuilderToolsTest, ArgumentsAreCheckedBeforeAnythingChanges)
     EXPECT_EQ(Result, "ratings of team 0 nudged by 1.0");
     EXPECT_TRUE(Run({"Estimate_Line_Blocking_Ratings"}));
     EXPECT_TRUE(Run({"Balance_Position_Ratings"}));
+    // A player who is no recent pick is not blended, and the line says so.
+    EXPECT_FALSE(Run({"Blend_Recent_Draft_Pick_Rating", "0", "0"}));
+    EXPECT_EQ(Problem, "the player in slot 0 of team 0 is not a recent draft pick (the blend takes players drafted "
+                       "in 2020 or later): nothing changed");
+    League.Team[0].Player[0].nVital[VITAL_DRAFTED_BY] = 10000 + 2020;
     EXPECT_TRUE(Run({"Blend_Recent_Draft_Pick_Rating", "0", "0"}));
+    EXPECT_EQ(Result, "draft pick rating blended for team 0, slot 0");
 }
 
 TEST_F(BuilderToolsTest, TheHistoricalFileToolFailsWhenTheFileCannotBeWritten)

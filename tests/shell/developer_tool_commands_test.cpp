@@ -108,10 +108,12 @@ TEST_F(DeveloperToolCommandsTest, TheLaterDeveloperToolsSayWhatTheyDid)
     EXPECT_TRUE(Run({"Get_Player_Salary_Value", "0", "0"}, Result, Problem)) << Problem;
     EXPECT_EQ(Result, "25");   // a quarterback of 70s: five grades at 70, 402 (63) and 404 (26) under 65
     EXPECT_FALSE(Run({"Get_Player_Salary_Value", "41", "0"}, Result, Problem));
-    EXPECT_EQ(Problem, "team 0-40 and slot 0-99");
-    EXPECT_TRUE(Run({"Get_Player_Salary_Value", "0", "99"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Problem, "no team 41 in use");
+    // A slot without a player has no value to give.
+    EXPECT_FALSE(Run({"Get_Player_Salary_Value", "0", "99"}, Result, Problem));
+    EXPECT_EQ(Problem, "no player in slot 99 of team 0");
     EXPECT_FALSE(Run({"Get_Player_Salary_Value", "0", "100"}, Result, Problem));
-    EXPECT_EQ(Problem, "team 0-40 and slot 0-99");
+    EXPECT_EQ(Problem, "no player in slot 100 of team 0");
     EXPECT_FALSE(Run({"Get_Player_Salary_Value", "0"}, Result, Problem));
     EXPECT_EQ(Problem, "tool Get_Player_Salary_Value takes TEAM SLOT");
     EXPECT_TRUE(Run({"Find_Long_Play_Names"}, Result, Problem)) << Problem;
@@ -169,12 +171,15 @@ TEST_F(DeveloperToolCommandsTest, ToolsWhoseFileIsAFolderFailWithTheCause)
 
     std::filesystem::create_directories("input/stats");
     std::ofstream("input/stats/2022_rosters.csv") << "7,A\n";
+    std::ofstream("input/stats/2023_rosters.csv") << "8,B\n";
     Blocked("Free-Agents.csv");
     EXPECT_FALSE(Run({"Write_Free_Agents_List"}, Result, Problem));
     EXPECT_EQ(Problem, "\"Free-Agents.csv\" could not be written (Is a directory)");
 
     // The salaries rebuilt from the league: the statistics folder's file is
     // a folder.
+    std::filesystem::create_directories("input/downloads/contracts");
+    std::ofstream("input/downloads/contracts/Seahawks.txt") << "no contract of Able\n";
     Blocked("input/stats/2023_salaries.csv");
     EXPECT_FALSE(Run({"Extract_All_Player_Salary_Data"}, Result, Problem));
     EXPECT_EQ(Problem, "salaries not written: \"input/stats/2023_salaries.csv\" could not be written (Is a directory)");

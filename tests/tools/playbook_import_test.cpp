@@ -126,6 +126,33 @@ TEST_F(PlaybookImportTest, BooksNamedAfterTheYearComeFirstThenTheNickname)
     EXPECT_EQ(ui::Progress().TimesOpened, 0);
 }
 
+// A damaged book is named in the box (the Advanced Tools button shows it),
+// as the script's line names it; its club keeps the book it had.
+TEST_F(PlaybookImportTest, TheBoxNamesTheDamagedBooksItSkipped)
+{
+    Write_Book("Lions.opb", "PlainLions");
+    std::FILE* pFile = std::fopen("playbooks/Bears.opb", "wb");
+    ASSERT_NE(pFile, nullptr);
+    std::fputs("cut short", pFile);
+    std::fclose(pFile);
+    std::filesystem::create_directories("playbooks/2019-Hawks.dpb");
+    const std::string BearsOffence = Offence(0);
+
+    const PLAYBOOK_IMPORT_COUNTS Counts = Load_Playbooks(1);
+    ASSERT_EQ(Counts.Refused.size(), 2u);
+    EXPECT_EQ(Offence(0), BearsOffence);
+    EXPECT_EQ(Offence(1), "PlainLions");
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Import Playbooks");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "1 Offensive Playbooks loaded.\n\n0 Defensive Playbooks loaded.\n\nThese files are not a whole "
+              "playbook and did not load; each club keeps the playbook it had:\n" +
+                  Counts.Refused[0] + " (" + Counts.Problems[0] + ")\n" + Counts.Refused[1] + " (" +
+                  Counts.Problems[1] + ")");
+    EXPECT_NE(Counts.Refused[0].find("Bears.opb"), std::string::npos) << Counts.Refused[0];
+    EXPECT_NE(Counts.Refused[1].find("2019-Hawks.dpb"), std::string::npos) << Counts.Refused[1];
+}
+
 TEST_F(PlaybookImportTest, TheBuilderStepSetsFrontsFrom2016AndRunningBooksIn2013To2015)
 {
     Use_Teams(30);

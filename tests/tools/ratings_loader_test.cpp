@@ -112,6 +112,8 @@ TEST_F(RatingsLoaderTest, PlayersAreFoundByNumberElseByIdTextAndStrangersAreSkip
                     Line("nobody", "QB,QB", "0", "0", "50") + "\n" + Line("", "QB,QB", "0", "0", "50") + "\n");
     ASSERT_EQ(Load_Player_Ratings_File(0, PATH), 1);
     EXPECT_TRUE(Before.Unchanged());
+    EXPECT_EQ(Count_Player_Ratings_Changed(), 0);
+    EXPECT_EQ(Get_Player_Ratings_Unchanged_Reason().rfind("no line names a player of the league", 0), 0u);
 
     Write(PATH, std::string(HEADER) + "\n" + Line("102", "XX,", "0", "0", "51") + "\n" +
                     Line("smitjo01", "CB,", "0", "0", "52") + "\n" + Line("LEEAN02", ",NT", "0", "0", "53") + "\n");
@@ -123,6 +125,16 @@ TEST_F(RatingsLoaderTest, PlayersAreFoundByNumberElseByIdTextAndStrangersAreSkip
     EXPECT_EQ(Rating(1, 5, RATING_VISION), 53.0f);
     EXPECT_EQ(Get_Player_Vital_Stat(1, 5, VITAL_POSITION), POSITION_LB);   // empty: kept
     EXPECT_EQ(Get_Player_Byte_Stat(1, 5, BYTE_STAT_DEPTH_SLOT), 28);
+    EXPECT_EQ(Count_Player_Ratings_Changed(), 3);
+
+    // A player named twice counts once; one whose line gives what he has
+    // already is not changed.
+    Write(PATH, std::string(HEADER) + "\n" + Line("102", ",", "0", "0", "54") + "\n" +
+                    Line("102", ",", "0", "0", "55") + "\n" + Line("smitjo01", "CB,", "0", "0", "52") + "\n");
+    ui::Queue_Answer(ID_CANCEL);   // "Ignore Duplicate IDs"
+    ASSERT_EQ(Load_Player_Ratings_File(0, PATH), 1);
+    EXPECT_EQ(Count_Player_Ratings_Changed(), 1);
+    EXPECT_EQ(Count_Player_Ratings_Matched(), 3);
 }
 
 // Salaried players of a built league carry bit 2 before any load: that is no
@@ -199,7 +211,7 @@ TEST_F(RatingsLoaderTest, FilesOfAnyEditorReadAlikeAndAMissingOneSaysSo)
     EXPECT_EQ(Get_Player_Byte_Stat(0, 1, BYTE_STAT_DEPTH_SLOT), 42);
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Load Player Ratings");
-    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Player ratings loaded from ratings.csv.");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Player ratings loaded from ratings.csv: 2 players changed.");
 
     // The year's file: a replay before 2023 reads the replay folder.
     char szPath[96];

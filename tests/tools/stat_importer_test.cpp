@@ -16,6 +16,7 @@
 #include "base/input_file.h"
 #include "base/text_utils.h"
 #include "league/league_data.h"
+#include "league/league_fixture.h"
 #include "league/league_structure.h"
 #include "league/player.h"
 #include "league/player_stats.h"
@@ -465,7 +466,7 @@ TEST_F(StatImporterTest, TeamInjuriesPageAppendsRows)
     // naming it, with nothing written or deleted.
     Write_File(TEAM_INJURIES_ALL_FILE, "old\n");
     EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "inj.txt", "2023", "999"}, Result, Problem));
-    EXPECT_EQ(Problem, "no team 999 in use");
+    EXPECT_EQ(Problem, "no club 999 in use (the free agents, the Hall of Fame and the draft pools are no club)");
     EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "inj.txt", "-5", "0"}, Result, Problem));
     EXPECT_EQ(Problem, "the year -5 is not one of 1951-2023");
     EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "inj.txt", "2024", "0"}, Result, Problem));
@@ -483,6 +484,80 @@ TEST_F(StatImporterTest, TeamInjuriesPageAppendsRows)
     EXPECT_EQ(Read_Team_Injuries_Page("inj.txt", 2022, 0), -2);
     EXPECT_FALSE(Run_Tool_By_Name({"Read_Team_Injuries_Page", "inj.txt", "2022", "0"}, Result, Problem));
     EXPECT_EQ(Problem, "\"Input/Stats/2022_injuries.csv\" could not be written (Is a directory)");
+}
+
+// Pages for one club of 2023 and 2010: only those years' rosters files are
+// rebuilt, and in the files every year shares only the lines of the players
+// and years found are replaced. Whatever the run found no page for keeps its
+// bytes, and the line names the years and files written.
+TEST_F(StatImporterTest, ARunReplacesOnlyWhatItFoundPagesFor)
+{
+    SCRATCH_FOLDER Scratch("import_partial");
+    Use_Franchises(IMPORT_TEAMS);
+    Set_Universe_Stat(FIRST_SEASON_YEAR, IMPORT_MODERN_YEAR);
+    Set_Team_String("ARI", 0, 0);
+    Set_Team_String("Hawks", 0, 2);
+    Write_File("Input/Downloads/Rosters/2023_roster (crd).txt",
+               std::string("<table data-title=\"Current Roster\">\n") + ROSTER_LINE + "\n");
+    Write_File("Input/Downloads/Rosters/2010_roster (crd).txt",
+               std::string("<table data-title=\"Roster\">\n") + ROSTER_LINE + "\n");
+    const std::string OldPlayer = ",OldJo01,0,,3,Old,Jo,,QB,,6'1\",200,X,3,Old Jo,,,,,,,,6,1,1,1,1990";
+    const std::string Kept2009 = "2009 rosters, the user's own\n";
+    const std::string Seasons = "CorvelID,PlayerID\nOldJo01,0,,2009,ARI,3,Old Jo,\n";
+    const std::string Salaries = "CorvelID\nOldJo01,,ARI,3,Old,Jo,QB,,,,1,900000,0,1,900000\n";
+    Write_File("Input/Stats/2009_rosters.csv", Kept2009);
+    Write_File("Input/Stats/2010_rosters.csv", "2010 rosters, old\nGoneAl00,0\n");
+    Write_File(PLAYERS_CSV_FILE, "old header\r\n" + OldPlayer + "\r\n,SMITJO00,0,,12,Old,Smith\r\n");
+    Write_File(SEASONS_CSV_FILE, Seasons);
+    Write_File(PERSONNEL_CSV_FILE, "Year\n'2009,'Hawks,'Traditional,'4-3\n'2010,'Hawks,'old,'old\n");
+    Write_File("Input/Stats/2023_salaries.csv", Salaries);
+
+    std::string Result;
+    std::string Problem;
+    ASSERT_TRUE(Run_Tool_By_Name({"Download_Football_Data"}, Result, Problem)) << Problem;
+    EXPECT_EQ(Result, "statistics files written under Input/Stats for 2010, 2023 (Players.csv, Personnel.csv, "
+                      "2023_rosters.csv, 2010_rosters.csv); every other file keeps its lines");
+    EXPECT_EQ(ui::Shown_Boxes().back().Caption, "DONE");
+    EXPECT_EQ(ui::Shown_Boxes().back().Text.rfind("Written under Input/Stats for 2010, 2023 (", 0), 0u)
+        << ui::Shown_Boxes().back().Text;
+
+    // No page of 2009, no player page, no contract page: kept as they were.
+    EXPECT_EQ(Read_File("Input/Stats/2009_rosters.csv"), Kept2009);
+    EXPECT_EQ(Read_File(SEASONS_CSV_FILE), Seasons);
+    EXPECT_EQ(Read_File("Input/Stats/2023_salaries.csv"), Salaries);
+    EXPECT_FALSE(std::filesystem::exists(SALARIES_MISSING_CSV_FILE));
+    for (int nYear : {2011, 2022, 1951})
+        EXPECT_FALSE(std::filesystem::exists("Input/Stats/" + std::to_string(nYear) + "_rosters.csv")) << nYear;
+    // The years found: rebuilt from their pages alone.
+    // (Only 2023 takes the roster's position.)
+    EXPECT_EQ(Read_File("Input/Stats/2023_rosters.csv"),
+              "CorvelID,PlayerID,FirstName,LastName,2023_Team,Position,Height,Weight,BirthMonth,BirthDate,BirthYear,"
+              "WeeksOut,Reason,Starter\nSmitJo00,0,John,Smith,ARI,QB,74,245,4,7,1996,,,YES\n");
+    const std::vector<std::string> Rows2010 = Split_Lines(Read_File("Input/Stats/2010_rosters.csv"));
+    ASSERT_EQ(Rows2010.size(), 2u);
+    EXPECT_EQ(Rows2010[1], "SmitJo00,0,John,Smith,ARI,,74,245,4,7,1996,,,YES");
+    // The player found replaces his old line (IDs match whatever their case);
+    // the other player's line stays, under the run's header.
+    const std::vector<std::string> Players = Split_Lines(Read_File(PLAYERS_CSV_FILE));
+    ASSERT_EQ(Players.size(), 3u);
+    EXPECT_EQ(Players[0], PLAYERS_CSV_HEADER);
+    EXPECT_EQ(Players[1], OldPlayer + "\r");
+    EXPECT_EQ(Split_Fields(Players[2])[PLAYERS_COL_CORVEL_ID - 1], "SmitJo00");
+    EXPECT_EQ(Split_Fields(Players[2])[PLAYERS_COL_FIRST_NAME - 1], "John");
+    // 2010's personnel line replaced, 2009's kept.
+    const std::vector<std::string> Personnel = Split_Lines(Read_File(PERSONNEL_CSV_FILE));
+    ASSERT_EQ(Personnel.size(), 3u);
+    EXPECT_EQ(Personnel[0], PERSONNEL_CSV_HEADER);
+    EXPECT_EQ(Personnel[1], "'2009,'Hawks,'Traditional,'4-3");
+    EXPECT_EQ(Personnel[2].rfind("'2010,'Hawks,'", 0), 0u) << Personnel[2];
+    EXPECT_EQ(Personnel[2].find("old"), std::string::npos) << Personnel[2];
+
+    // Salaries rebuilt from the league with no contract or cap page: the
+    // file stays and the line fails, saying why.
+    EXPECT_FALSE(Run_Tool_By_Name({"Extract_All_Player_Salary_Data"}, Result, Problem));
+    EXPECT_EQ(Problem, "salaries not written: no contract or cap page was found under \"Input/Downloads/Contracts\" "
+                       "or \"Input/Downloads/Cap\", so \"Input/Stats/2023_salaries.csv\" was not replaced");
+    EXPECT_EQ(Read_File("Input/Stats/2023_salaries.csv"), Salaries);
 }
 
 TEST_F(StatImporterTest, PagesReadLineByLineWithOneWarningAndIn1252)
