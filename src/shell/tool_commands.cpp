@@ -32,8 +32,6 @@ namespace {
 
 using ARGS = std::vector<std::string>;
 
-// The first draft whose picks Blend_Recent_Draft_Pick_Rating blends.
-constexpr int FIRST_BLENDED_DRAFT_YEAR = 2020;
 // The sheets the encyclopedia export may link.
 constexpr const char* HTML_STYLE_SHEET_FOLDER = "HTML_Templates/CSS";
 
@@ -352,7 +350,7 @@ const TOOL TOOLS[] = {
          std::vector<int> V;
          if (!Numbers(Args, 0, V, Problem) || !Player_Address(V, Problem))
              return false;
-         // The blend takes players drafted from 2020 on and leaves anyone else as he is.
+         // The blend leaves anyone drafted before its first year as he is.
          if (Get_Player_Vital_Stat(V[0], V[1], VITAL_DRAFTED_BY) % 10000 < FIRST_BLENDED_DRAFT_YEAR) {
              Problem = "the player in slot " + Args[1] + " of team " + Args[0] +
                        " is not a recent draft pick (the blend takes players drafted in " +

@@ -354,9 +354,9 @@ void Blend_Recent_Draft_Pick_Rating(int nTeam, int nSlot)
     if (!Is_Player_Slot_Used(nTeam, nSlot))
         return;
     const int nYear = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFTED_BY) % 10000;
-    if (nYear < 2020)
+    if (nYear < FIRST_BLENDED_DRAFT_YEAR)
         return;
-    const int w = (nYear - 2019) * 25;
+    const int w = (nYear - (FIRST_BLENDED_DRAFT_YEAR - 1)) * 25;
     int p = Get_Player_Vital_Stat(nTeam, nSlot, VITAL_DRAFT_PICK) % 1000;
     if (p <= 0)
         p = 200;

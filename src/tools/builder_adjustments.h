@@ -61,8 +61,10 @@ void Nudge_Team_Ratings(int nTeam, float fFactor);
 // For each club, two players of a position whose depth order and overalls
 // disagree are set one above and one below their mean.
 void Balance_Position_Ratings();
-// A player drafted in 2020 or later: his overall blended toward the rating of
-// his pick, (year - 2019) quarters of the way.
+// The first draft whose picks Blend_Recent_Draft_Pick_Rating blends.
+constexpr int FIRST_BLENDED_DRAFT_YEAR = 2020;
+// A player drafted in FIRST_BLENDED_DRAFT_YEAR or later: his overall blended
+// toward the rating of his pick, (year - 2019) quarters of the way.
 void Blend_Recent_Draft_Pick_Rating(int nTeam, int nSlot);
 // The mean power score of the franchises (0 without one); each club's four
 // strength ratings (pass, run, pass and run defence) are recomputed on the way.
