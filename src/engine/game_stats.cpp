@@ -17,6 +17,7 @@
 #include "league/preferences.h"
 #include "league/season_lines.h"
 #include "league/standings_keys.h"
+#include "league/stat_codes.h"
 #include "league/team.h"
 #include "league/team_finance_stats.h"
 #include "platform/errors.h"
@@ -105,6 +106,13 @@ int Find_Roster_Entry(const int32_t (&nRosterID)[GAME_ROSTER_SIZE], int nID)
     return -1;
 }
 
+// The rushing and receiving statistics (7-12): what a play from scrimmage
+// gains for whoever carries or catches the ball.
+bool Is_Scrimmage_Stat(int nCode)
+{
+    return nCode >= STAT_RUSHING_ATTEMPTS && nCode <= STAT_RECEIVING_TOUCHDOWNS;
+}
+
 void Add_To_Team_Totals(int nTeam, int nCategory, int nCode, int nValue)
 {
     if (nTeam == NO_TEAM)
@@ -141,9 +149,18 @@ void Credit_Game_Player_Stat(GAME* pGame, int nTeam, int nSlot, int nUnit, int n
     const int nOpponent = bSide == GAME_SIDE_HOME ? pGame->nAwayTeam : pGame->nHomeTeam;
 
     const int nPlayerUnit = Get_Position_Unit(nPosition);
-    if (!Unit_Filter_Passes(nUnit, nPosition, nPlayerUnit))
+    const bool bTry = Is_Conversion_Attempt(pGame) && pGame->CurrentPlay.nOffenseCall != HARD_CODED_FIELD_GOAL_PLAY;
+    if (!Unit_Filter_Passes(nUnit, nPosition, nPlayerUnit)) {
+        // A defender, lineman or kicker standing in for a back or receiver
+        // keeps no figure of his own (his statistics mean other things), but
+        // his carries and catches are his club's, as the box score shows them.
+        if (nUnit == UNIT_BACKS && Is_Scrimmage_Stat(nCode) && !bTry) {
+            Add_To_Team_Totals(nTeam, TOTALS_BACKS, nCode, nValue);
+            Add_To_Team_Totals(nOpponent, TOTALS_BACKS + TOTALS_OPPONENTS, nCode, nValue);
+        }
         return;
-    if (Is_Conversion_Attempt(pGame) && pGame->CurrentPlay.nOffenseCall != HARD_CODED_FIELD_GOAL_PLAY)
+    }
+    if (bTry)
         return;
 
     // An injured player still gets his game played, nothing else of his own.

@@ -26,8 +26,6 @@
 
 namespace {
 
-// Box-score entries of a side that the leader pieces search.
-constexpr int BOX_SCORE_SEARCHED = 51;
 constexpr int LAST_BRACKET_SLOT = 30;
 constexpr int MAX_PERIOD_STARTS = 10;
 
@@ -135,12 +133,45 @@ bool Locate_Player(int nID, int& nTeam, int& nSlot)
     return true;
 }
 
-int Game_Top_Player(int nGame, int nStat, int nPosition, int nSide)
+// The place of a player ID on a side's game roster, or -1.
+int Game_Roster_Place(const GAME* pGame, int nSide, int nID)
+{
+    for (int n = 0; n < GAME_ROSTER_SIZE; ++n)
+        if (pGame->nRosterID[nSide][n] == nID)
+            return n;
+    return -1;
+}
+
+// The game's top player in a box-score figure, of one side (0 away, 1 home)
+// or of both (GAME_LEADER_BOTH_SIDES: the greater figure, the away side's on
+// equal ones); -1 when nobody has one. *pSide and *pPlace (when given) tell
+// where his figure is.
+int Game_Top_Player(int nGame, int nStat, int nPosition, int nSide, int* pSide = nullptr, int* pPlace = nullptr)
 {
     const GAME* pGame = Game_Of(nGame);
-    if (!pGame || (nSide != 0 && nSide != 1) || nStat < 0 || nStat >= GAME_PLAYER_FIGURES)
+    if (!pGame || (nSide != 0 && nSide != 1 && nSide != GAME_LEADER_BOTH_SIDES) || nStat < 0 ||
+        nStat >= GAME_PLAYER_FIGURES)
         return -1;
-    return Get_Game_Top_Player(pGame, nStat, nPosition, nSide);
+    int nBestID = -1;
+    int nBestValue = 0;
+    for (int s = 0; s < 2; ++s) {
+        if (nSide != GAME_LEADER_BOTH_SIDES && s != nSide)
+            continue;
+        const int nID = Get_Game_Top_Player(pGame, nStat, nPosition, s);
+        const int nPlace = nID > 0 ? Game_Roster_Place(pGame, s, nID) : -1;
+        if (nPlace < 0)
+            continue;
+        const int nValue = pGame->nPlayerGameStat[s][nPlace][nStat];
+        if (nBestID == -1 || nValue > nBestValue) {
+            nBestID = nID;
+            nBestValue = nValue;
+            if (pSide)
+                *pSide = s;
+            if (pPlace)
+                *pPlace = nPlace;
+        }
+    }
+    return nBestID;
 }
 
 // TEAM's game of the week between two different franchises, and TEAM's side.
@@ -462,20 +493,13 @@ void Format_Game_Leader_Name(std::string& Out, int nGame, int nStat, int nPositi
 
 void Format_Game_Leader_Stat(std::string& Out, int nGame, int nStat, int nPosition, int nType)
 {
-    const int nID = Game_Top_Player(nGame, nStat, nPosition, nType);
-    if (nID == -1) {
+    int nSide = 0;
+    int nPlace = 0;
+    if (Game_Top_Player(nGame, nStat, nPosition, nType, &nSide, &nPlace) == -1) {
         Out.clear();
         return;
     }
-    const GAME* pGame = Game_Of(nGame);
-    for (int nSide = 0; nSide < 2; ++nSide) {
-        for (int n = 0; n < BOX_SCORE_SEARCHED; ++n) {
-            if (pGame->nRosterID[nSide][n] == nID) {
-                Out = std::to_string(pGame->nPlayerGameStat[nSide][n][nStat]) + " Yards";
-                return;
-            }
-        }
-    }
+    Out = std::to_string(Game_Of(nGame)->nPlayerGameStat[nSide][nPlace][nStat]) + " Yards";
 }
 
 void Format_Schedule_Leader_Ref(std::string& Out, int nTeam, int nWeek, int nStat, int nPosition)

@@ -2,7 +2,8 @@
 //
 // Pieces follow page_links.h: they replace Out, or leave it when they write
 // nothing. A GAME outside the game records, a PLAY outside the game's play
-// log or a side other than 0 and 1 writes an empty text.
+// log or a side other than 0 and 1 (for the game leaders, 0 to 2) writes an
+// empty text.
 #pragma once
 
 #include <string>
@@ -17,6 +18,10 @@ void Format_Opponent_Name(std::string& Out, int nWeek, int nTeam);
 void Format_Home_Away_Word(std::string& Out, int nWeek, int nTeam);
 void Format_Playoff_Star(std::string& Out, int nTeam, int nSeason);
 
+// The game leader pieces: the player of the game with the most of box-score
+// figure STAT among positions POS, of the side TYPE names: 0 the visiting
+// club, 1 the home club, GAME_LEADER_BOTH_SIDES the two together.
+constexpr int GAME_LEADER_BOTH_SIDES = 2;
 void Format_Game_Leader_Ref(std::string& Out, int nGame, int nStat, int nPosition, int nType);
 void Format_Game_Leader_Name(std::string& Out, int nGame, int nStat, int nPosition, int nType);
 void Format_Game_Leader_Stat(std::string& Out, int nGame, int nStat, int nPosition, int nType);

@@ -10,6 +10,7 @@
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/leader_tables.h"
+#include "league/league_players.h"
 #include "league/player.h"
 #include "league/preferences.h"
 #include "league/sack_text.h"
@@ -27,25 +28,26 @@ constexpr int TEAM_LIST_STAT = 131;
 const TOP_TEN_LIST* g_pPieceList = nullptr;
 
 // Moves entries i.. down one place (the last falls off) and stores the new one at i.
-void Insert_Entry(TOP_TEN_LIST* pList, int i, int nTeam, int nSlot, int32_t nValue, int32_t nValue2)
+void Insert_Entry(TOP_TEN_LIST* pList, int i, int nTeam, int nSlot, int nClub, int32_t nValue, int32_t nValue2)
 {
     for (int k = TOP_TEN_SIZE - 1; k > i; --k) {
         pList->nTeam[k] = pList->nTeam[k - 1];
         pList->nSlot[k] = pList->nSlot[k - 1];
+        pList->nClub[k] = pList->nClub[k - 1];
         pList->nValue[k] = pList->nValue[k - 1];
         pList->nValue2[k] = pList->nValue2[k - 1];
     }
     pList->nTeam[i] = static_cast<int8_t>(nTeam);
     pList->nSlot[i] = static_cast<uint8_t>(nSlot);
+    pList->nClub[i] = static_cast<int8_t>(nClub);
     pList->nValue[i] = nValue;
     pList->nValue2[i] = nValue2;
 }
 
-// Whether a team slot 0-36 takes part in the player lists: a franchise in use
-// or the free agents.
-bool Takes_Part(int nTeam)
+// League 0 or 1 of a franchise; 2 (neither) for the free agents.
+int League_Of_Club(int nClub)
 {
-    return nTeam == FREE_AGENT_TEAM || (nTeam >= 0 && nTeam < MAX_FRANCHISES && Is_Team_Slot_Used(nTeam));
+    return nClub >= 0 && nClub < MAX_FRANCHISES ? Get_Team_Stat(nClub, TEAM_STAT_DIVISION) / 4 : 2;
 }
 
 // The news ticker's period: last season at week 0 and in the off-season.
@@ -77,38 +79,35 @@ void Build_Top_Ten_List(TOP_TEN_LIST* pList, int nLeague, int nCode, int nPeriod
         return;
     std::memset(pList, 0, sizeof(*pList));
     pList->nStat = nCode;
-    const int nTeams = Count_Teams();
     const int nFirstYear = Get_Universe_Stat(FIRST_SEASON_YEAR);
-    for (int t = 0; t <= FREE_AGENT_TEAM; ++t) {
-        if (!Takes_Part(t))
-            continue;
-        const int nTeamLeague = t < nTeams ? Get_Team_Stat(t, TEAM_STAT_DIVISION) / 4 : 2;
-        if (nTeamLeague != nLeague && nLeague != 2)
-            continue;
-        for (int p = 0; p < PLAYERS_PER_TEAM; ++p) {
-            if (!Is_Player_Slot_Used(t, p))
-                continue;
-            int nPosition = Get_Player_Vital_Stat(t, p, VITAL_POSITION);
-            if (nPosition >= 15 && nPosition <= 42)
-                nPosition = Translate_Expanded_Position(nPosition);
-            if (nPosition < 0 || nPosition > 4)
-                continue;
-            int nYear = 0;
-            int nValue = 0;
-            if (nPeriod >= LEADER_LIST_FIRST_SEASON)
-                nValue = Get_Player_Year_Leader_Stat(t, p, nCode, nFirstYear + nPeriod - LEADER_LIST_FIRST_SEASON);
-            else if (nPeriod == LEADER_LIST_BEST_SEASON)
-                nValue = Get_Player_Best_Season_Leader_Stat(t, p, nCode, &nYear);
-            else
-                nValue = Get_Player_Leader_Stat(t, p, nCode, nPeriod);
-            for (int i = 0; i < TOP_TEN_SIZE; ++i) {
-                if (pList->nValue[i] < nValue) {
-                    Insert_Entry(pList, i, t, p, nValue, nYear);
-                    break;
-                }
+    For_Each_League_Player([&](int t, int p) {
+        int nPosition = Get_Player_Vital_Stat(t, p, VITAL_POSITION);
+        if (nPosition >= 15 && nPosition <= 42)
+            nPosition = Translate_Expanded_Position(nPosition);
+        if (nPosition < 0 || nPosition > 4)
+            return;
+        int nYear = 0;
+        int nValue = 0;
+        int nClub = t;
+        if (nPeriod >= LEADER_LIST_FIRST_SEASON) {
+            // A season's row is the club he played it for, and counts in its league.
+            const int nSeasonYear = nFirstYear + nPeriod - LEADER_LIST_FIRST_SEASON;
+            nValue = Get_Player_Year_Leader_Stat(t, p, nCode, nSeasonYear);
+            nClub = Get_Player_Season_Club(t, p, nSeasonYear);
+        } else if (nPeriod == LEADER_LIST_BEST_SEASON) {
+            nValue = Get_Player_Best_Season_Leader_Stat(t, p, nCode, &nYear);
+        } else {
+            nValue = Get_Player_Leader_Stat(t, p, nCode, nPeriod);
+        }
+        if (nLeague != 2 && League_Of_Club(nClub) != nLeague)
+            return;
+        for (int i = 0; i < TOP_TEN_SIZE; ++i) {
+            if (pList->nValue[i] < nValue) {
+                Insert_Entry(pList, i, t, p, nClub, nValue, nYear);
+                break;
             }
         }
-    }
+    });
 }
 
 void Build_Top_Ten_List_2(TOP_TEN_LIST* pList, int nCategory)
@@ -134,7 +133,7 @@ void Build_Top_Ten_List_2(TOP_TEN_LIST* pList, int nCategory)
         for (int i = 0; i < TOP_TEN_SIZE; ++i) {
             const bool bBetter = nCategory == 0 ? pList->nValue[i] < nValue : pList->nValue[i] > nValue;
             if (bBetter) {
-                Insert_Entry(pList, i, t, pList->nSlot[i], nValue, pList->nValue2[i]);
+                Insert_Entry(pList, i, t, pList->nSlot[i], t, nValue, pList->nValue2[i]);
                 break;
             }
         }
@@ -165,7 +164,7 @@ void Format_Leader_Team(std::string& Out, int nCount)
     if (!Has_Entry(nCount) || g_pPieceList->nValue[nCount] == 0)
         return;
     char szName[TEXT_BUFFER_SIZE] = "";
-    Get_Team_String(szName, g_pPieceList->nTeam[nCount], TEAM_STRING_ABBREVIATION);
+    Get_Team_String(szName, g_pPieceList->nClub[nCount], TEAM_STRING_ABBREVIATION);
     Out = Escape_Html_Text(szName);
 }
 
@@ -209,8 +208,8 @@ void Format_Leader_Ref(std::string& Out, int nCount, int nType)
 
 void Format_Leader_Team_Ref(std::string& Out, int nCount, int nType)
 {
-    const int nTeam = Has_Entry(nCount) ? g_pPieceList->nTeam[nCount] : 0;
-    // A leader released since (a free agent) has no club page to link to.
+    const int nTeam = Has_Entry(nCount) ? g_pPieceList->nClub[nCount] : 0;
+    // A free agent's row has no club page to link to.
     if (nTeam < 0 || nTeam >= MAX_FRANCHISES || !Is_Team_Slot_Used(nTeam)) {
         Out = NO_LINK_REF;
         return;
@@ -232,30 +231,23 @@ void Format_Team_Offense_Leader(std::string& Out, int nStat, int nTeam, int nSea
     int nBestTeam = -1;
     int nBestSlot = -1;
     int nBestValue = 0;
-    for (int t = 0; t <= FREE_AGENT_TEAM && bLineStat; ++t) {
-        if (!Takes_Part(t))
-            continue;
-        const int nPlayers = Count_Team_Side_Players(t, SIDE_OFFENSE);
-        for (int p = 0; p < nPlayers && p < PLAYERS_PER_TEAM; ++p) {
-            if (!Is_Player_Slot_Used(t, p) || !Position_Shows_Stat_Column(Get_Player_Position(t, p), nColumn))
-                continue;
-            for (int k = Count_Player_Past_Seasons(t, p); k >= 0; --k) {
-                if (k >= 30)
-                    continue;
-                const int nLine = Get_Player_Season_Line_Index(t, p, k);
-                if (nLine < 0 || Get_Season_Line_Year(nLine) != nYear || Get_Season_Line_Team(nLine) != nTeam)
-                    continue;
-                const int nValue = Get_Season_Line_Stat(nLine, nStat);
-                if (nValue > nBestValue) {
-                    nBestValue = nValue;
-                    nBestTeam = t;
-                    nBestSlot = p;
-                }
+    bool bAnyLine = false;
+    if (bLineStat) {
+        For_Each_League_Player([&](int t, int p) {
+            int nValue = 0;
+            if (!Get_Player_Club_Season_Stat(t, p, nYear, nTeam, nStat, &nValue))
+                return;
+            bAnyLine = true;
+            if (nValue > nBestValue && Position_Shows_Stat_Column(Get_Player_Position(t, p), nColumn)) {
+                nBestValue = nValue;
+                nBestTeam = t;
+                nBestSlot = p;
             }
-        }
+        });
     }
     if (nBestTeam < 0) {
-        Out = nSeason != 0 ? "Retired" : "No leader";
+        // Retired: every player of that season has left the league.
+        Out = nSeason != 0 && !bAnyLine ? "Retired" : "No leader";
         return;
     }
     char szName[TEXT_BUFFER_SIZE] = "";

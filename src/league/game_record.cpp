@@ -253,7 +253,8 @@ int Get_Game_Top_Player(const GAME* pGame, int nFigure, int nCategory, int bTeam
 
     int nBestValue = 0;
     int nBestID = -1;
-    for (int nSlot = 0; nSlot <= LAST_BOX_SCORE_ENTRY; nSlot++) {
+    // Every place: a backup who came in late sits far down the game roster.
+    for (int nSlot = 0; nSlot < GAME_ROSTER_SIZE; nSlot++) {
         const int nValue = pGame->nPlayerGameStat[bTeam][nSlot][nFigure];
         const int nPlayerID = pGame->nRosterID[bTeam][nSlot];
         if (nValue <= nBestValue || nPlayerID <= 0)

@@ -353,7 +353,7 @@ int Get_Game_Winner(const GAME* pGame);
 // figure is reported and gives 0.
 int Get_Game_Player_Stat(const GAME* pGame, int bTeam, int nSlot, int nFigure);
 
-// The player ID, among game roster entries 0-50 of the side, with the largest
+// The player ID, among all 80 game roster entries of the side, with the largest
 // positive value of box-score figure nFigure whose position fits nCategory:
 // 0 quarterbacks, 1-4 backs, tight ends and receivers, 8-12 defenders,
 // 13 kickers, 15 and above (and any negative category: the pages' "all")

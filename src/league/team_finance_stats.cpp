@@ -335,11 +335,12 @@ int64_t Computed_Team_Total(int nTeam, int nCategory, int nSeason, int nStat)
     case 113:
         return Rounded_Quotient(S(11) * 10, S(10));
     case 131:
-        return S(8) + Q(8) + S(11);
+        // A quarterback's catches (one lined up as a receiver) are yards from scrimmage too.
+        return S(8) + Q(8) + S(11) + Q(11);
     case 132:
         return S(12) + S(9) + Q(9);
     case 133:
-        return Rounded_Quotient((S(8) + Q(8) + S(11)) * 10, Get_Team_Games_Played(nTeam));
+        return Rounded_Quotient((S(8) + Q(8) + S(11) + Q(11)) * 10, Get_Team_Games_Played(nTeam));
     case 134:
         return Rounded_Quotient((S(8) + Q(8)) * 10, Get_Team_Games_Played(nTeam));
     case 135:

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "league/leader_tables.h"
+#include "league/league_players.h"
 #include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/league_text.h"
@@ -99,26 +100,35 @@ void Add_Column_Block(PAGE_LAYOUT& Layout, const PAGE_RECT& Column, const char* 
     }
 }
 
-// The season's leader of leader statistic n among the clubs' players: the
-// largest figure above 0, the earlier club and roster slot on equal figures;
-// nTeam NO_TEAM when nobody has one yet.
-SEASON_LEADER Find_Season_Leader(int nCode)
+// The season the front page's leaders are of: the one under way once a
+// game of it is over; until then (the off-season, the first day before its
+// games end) the one just finished, whose figures the news still tells.
+int Front_Leader_Year()
+{
+    const int nWeek = Get_Current_Week();
+    const bool bUnderWay = nWeek != OFFSEASON_WEEK && (nWeek > 0 || !Get_Last_Day_Results().empty());
+    return bUnderWay ? Get_Current_Year() : Get_Current_Year() - 1;
+}
+
+// The season's leader of leader statistic n among every player of the
+// league: the largest figure above 0, the earlier club and roster slot on
+// equal figures; nTeam NO_TEAM when nobody has one yet. *pClub is the club
+// he played the season for.
+SEASON_LEADER Find_Season_Leader(int nCode, int* pClub)
 {
     SEASON_LEADER Best;
     Best.nLeaderStat = nCode;
     Best.nTeam = NO_TEAM;
-    const int nTeams = Count_Teams();
-    for (int t = 0; t < nTeams && t < MAX_FRANCHISES; ++t)
-        for (int s = 0; s < PLAYERS_PER_TEAM; ++s) {
-            if (!Is_Player_Slot_Used(t, s))
-                continue;
-            const int nValue = Get_Player_Leader_Stat(t, s, nCode, LEADER_PERIOD_THIS_SEASON);
-            if (nValue > Best.nValue) {
-                Best.nValue = nValue;
-                Best.nTeam = t;
-                Best.nSlot = s;
-            }
+    const int nYear = Front_Leader_Year();
+    For_Each_League_Player([&](int t, int s) {
+        const int nValue = Get_Player_Year_Leader_Stat(t, s, nCode, nYear);
+        if (nValue > Best.nValue) {
+            Best.nValue = nValue;
+            Best.nTeam = t;
+            Best.nSlot = s;
         }
+    });
+    *pClub = Best.nTeam == NO_TEAM ? NO_TEAM : Get_Player_Season_Club(Best.nTeam, Best.nSlot, nYear);
     return Best;
 }
 
@@ -137,12 +147,13 @@ void Add_Leader_Headings(PAGE_LAYOUT& Layout, const PAGE_RECT& Column)
         Add_Text(Layout, Heading, Get_Leader_Heading_Caption(nCode) + ":", TYPE_BODY_BOLD);
         Layout.StatHeadings.push_back(PAGE_STAT_HEADING{nSlot, PAGE_LEADER_DIALOG, Heading});
         y += 16;
-        const SEASON_LEADER Leader = Find_Season_Leader(nCode);
+        int nClub = NO_TEAM;
+        const SEASON_LEADER Leader = Find_Season_Leader(nCode, &nClub);
         std::string Line = "   nobody yet";
         if (Leader.nTeam != NO_TEAM) {
             char szName[64];
             Get_Player_Full_Name(Leader.nTeam, Leader.nSlot, szName);
-            Line = std::string("   ") + szName + " (" + Page_Team_Name(Leader.nTeam, true) + ") " +
+            Line = std::string("   ") + szName + " (" + Page_Team_Name(nClub, true) + ") " +
                    Format_Leader_Heading_Value(nCode, Leader.nValue);
         }
         Add_Text(Layout, Rect(Column.nLeft, y, Column.nRight, y + 14), Line, TYPE_SMALL);

@@ -7,6 +7,7 @@
 #include "league/player.h"
 #include "league/player_stats.h"
 #include "league/preferences.h"
+#include "league/stat_codes.h"
 #include "league/team_finance_stats.h"
 #include "test_support.h"
 
@@ -119,6 +120,39 @@ TEST_F(GameStatsTest, UnitFilterRefusesOtherUnits)
     // Any other filter value passes everyone.
     Credit_Game_Player_Stat(&m_Game, HOME, 0, UNIT_FILTER_ANY, 1, 1);
     EXPECT_EQ(Get_Player_Stat(HOME, 0, STAT_PERIOD_THIS_SEASON, 1), 1);
+}
+
+// A defender, a lineman and a kicker carrying and catching in a back's
+// place: no figure or line of their own, but the club's backs totals (and
+// the opponents' allowed) count the plays, as the box score's rows do.
+TEST_F(GameStatsTest, AStandInsCarriesAndCatchesAreTheClubs)
+{
+    Credit_Game_Player_Stat(&m_Game, HOME, 2, UNIT_BACKS, STAT_RECEPTIONS, 1);       // the defensive end
+    Credit_Game_Player_Stat(&m_Game, HOME, 2, UNIT_BACKS, STAT_RECEIVING_YARDS, 25);
+    Credit_Game_Player_Stat(&m_Game, HOME, 4, UNIT_BACKS, STAT_RUSHING_ATTEMPTS, 1);  // the tackle
+    Credit_Game_Player_Stat(&m_Game, HOME, 4, UNIT_BACKS, STAT_RUSHING_YARDS, 3);
+    Credit_Game_Player_Stat(&m_Game, HOME, 3, UNIT_BACKS, STAT_RUSHING_YARDS, 14);    // the kicker on a fake
+    EXPECT_EQ(Get_Team_Totals_Stat(HOME, TOTALS_BACKS, TOTALS_THIS_SEASON, STAT_RECEPTIONS), 1);
+    EXPECT_EQ(Get_Team_Totals_Stat(HOME, TOTALS_BACKS, TOTALS_THIS_SEASON, STAT_RECEIVING_YARDS), 25);
+    EXPECT_EQ(Get_Team_Totals_Stat(HOME, TOTALS_BACKS, TOTALS_ALL_SEASONS, STAT_RECEIVING_YARDS), 25);
+    EXPECT_EQ(Get_Team_Totals_Stat(HOME, TOTALS_BACKS, TOTALS_THIS_SEASON, STAT_RUSHING_ATTEMPTS), 1);
+    EXPECT_EQ(Get_Team_Totals_Stat(HOME, TOTALS_BACKS, TOTALS_THIS_SEASON, STAT_RUSHING_YARDS), 17);
+    EXPECT_EQ(Get_Team_Totals_Stat(AWAY, TOTALS_OPPONENTS + TOTALS_BACKS, TOTALS_THIS_SEASON, STAT_RUSHING_YARDS), 17);
+    // 25 + 17 yards from scrimmage.
+    EXPECT_EQ(Get_Team_Totals_Stat(HOME, TOTALS_BACKS, TOTALS_THIS_SEASON, 131), 42);
+    // Their own groups and lines are untouched: a defender's 11 is his coverage.
+    EXPECT_EQ(Get_Team_Totals_Stat(HOME, TOTALS_DEFENSE, TOTALS_THIS_SEASON, STAT_RECEIVING_YARDS), 0);
+    EXPECT_EQ(Get_Team_Totals_Stat(HOME, TOTALS_KICKERS, TOTALS_THIS_SEASON, STAT_RUSHING_YARDS), 0);
+    EXPECT_EQ(Get_Player_Stat(HOME, 2, STAT_PERIOD_THIS_SEASON, STAT_RECEIVING_YARDS), 0);
+    EXPECT_EQ(Get_Player_Stat(HOME, 3, STAT_PERIOD_THIS_SEASON, STAT_RUSHING_YARDS), 0);
+    EXPECT_EQ(Figures_Total(), 0);
+    // Not on a conversion try, nor any statistic but carries and catches.
+    LEAGUE_SNAPSHOT Before;
+    Credit_Game_Player_Stat(&m_Game, HOME, 2, UNIT_BACKS, STAT_FUMBLES_LOST, 1);
+    m_Game.nDown = CONVERSION_ATTEMPT;
+    Credit_Game_Player_Stat(&m_Game, HOME, 2, UNIT_BACKS, STAT_RECEIVING_YARDS, 2);
+    EXPECT_TRUE(Before.Unchanged());
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 TEST_F(GameStatsTest, LinemanGetsHisSeasonLineOnly)

@@ -251,6 +251,20 @@ TEST_F(GamePiecesTest, GameAndScheduleLeaders)
     EXPECT_EQ(Out, "");
     Format_Schedule_Leader_Name(Out, 0, -100, 1, 15);
     EXPECT_EQ(Out, "");
+
+    // Both clubs: the greater figure of the two sides, the visitors' on equal ones.
+    Format_Game_Leader_Name(Out, 0, 1, 15, GAME_LEADER_BOTH_SIDES);
+    EXPECT_EQ(Out, "Ron Runner");
+    pGame->nPlayerGameStat[1][0][1] = 87;
+    Format_Game_Leader_Name(Out, 0, 1, 15, GAME_LEADER_BOTH_SIDES);
+    EXPECT_EQ(Out, "Ron Runner");
+    pGame->nPlayerGameStat[1][0][1] = 88;
+    Format_Game_Leader_Name(Out, 0, 1, 15, GAME_LEADER_BOTH_SIDES);
+    EXPECT_EQ(Out, "Gus Grabber");
+    Format_Game_Leader_Stat(Out, 0, 1, 15, GAME_LEADER_BOTH_SIDES);
+    EXPECT_EQ(Out, "88 Yards");
+    Format_Game_Leader_Ref(Out, 0, 1, 15, GAME_LEADER_BOTH_SIDES);
+    EXPECT_EQ(Out, "<a href=\"..\\players\\Grabber, Gus 201.htm\">");
     EXPECT_EQ(Errors_Reported(), 0) << Get_Recent_Errors();
 }
 

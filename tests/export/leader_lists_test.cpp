@@ -170,8 +170,8 @@ TEST_F(TopTenListsTest, RowPiecesReadTheList)
     EXPECT_EQ(Out, "");
     Format_Leader_Ref(Out, -100, 1);
     EXPECT_EQ(Out, "<a href=\"..\\players\\Runner, Ron 101.htm\">");
-    // A leader released since, now a free agent, has no club page to link.
-    List.nTeam[1] = FREE_AGENT_TEAM;
+    // A row of the free agents has no club page to link.
+    List.nClub[1] = FREE_AGENT_TEAM;
     Out = Kept();
     Format_Leader_Team_Ref(Out, 1, 0);
     EXPECT_EQ(Out, "<a>");   // no link, but an opening for the template's "</a>"
@@ -233,15 +233,55 @@ TEST_F(SeasonLeadersTest, ASeasonListsThatSeasonsLeaders)
     Expect_Entry(List, 1, 2, 0, 800, 0);
     Expect_Entry(List, 2, 0, 0, 500, 0);
     Expect_Entry(List, 3, 0, 1, 500, 0);
-    // A league's list keeps to its clubs; a year nobody played is empty.
-    Build_Top_Ten_List(&List, 1, LEADER_RUSH_YARDS, LEADER_LIST_FIRST_SEASON);
-    Expect_Entry(List, 0, 2, 0, 750, 0);
-    EXPECT_EQ(List.nValue[1], 0);
+    // A year nobody played is empty.
     Build_Top_Ten_List(&List, 2, LEADER_RUSH_YARDS, LEADER_LIST_FIRST_SEASON + 5);
     EXPECT_EQ(List.nValue[0], 0);
     // Only the ball carriers' statistics: no rushing yards for a quarterback's passing.
     Build_Top_Ten_List(&List, 2, LEADER_PASSING_YARDS, LEADER_LIST_FIRST_SEASON);
     EXPECT_EQ(List.nValue[0], 0);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
+// Dallas of New York's league played 2019 in Chicago's league: 4 games for
+// Chicago, 12 for Green Bay. Fred, a free agent now, played 2019 for New York.
+TEST_F(SeasonLeadersTest, APastSeasonsRowIsOfTheClubHePlayedItFor)
+{
+    Set_Season_Line_Stat(21, STAT_GAMES_PLAYED, 4);
+    Set_Season_Line_Stat(22, STAT_GAMES_PLAYED, 12);
+    Line(25, 2019, 3, FREE_AGENT_TEAM, 0, 600);
+    TOP_TEN_LIST List;
+    Build_Top_Ten_List(&List, 0, LEADER_RUSH_YARDS, LEADER_LIST_FIRST_SEASON);
+    Expect_Entry(List, 0, 2, 0, 750, 0);
+    EXPECT_EQ(List.nClub[0], 1);
+    Expect_Entry(List, 1, 0, 0, 700, 0);
+    EXPECT_EQ(List.nClub[1], 0);
+    EXPECT_EQ(List.nValue[2], 0);
+    Set_Leader_Piece_List(&List);
+    std::string Out;
+    Format_Leader_Team(Out, 0);
+    EXPECT_EQ(Out, "GB");
+    Format_Leader_Team_Ref(Out, 0, 0);
+    EXPECT_EQ(Out, "<a href=\".\\teams\\Green Bay Packers.htm\">");
+    // The player's own page is where he is now.
+    Format_Leader_Ref(Out, 0, 0);
+    EXPECT_EQ(Out, "<a href=\".\\players\\Dallas, Dan 201.htm\">");
+
+    Build_Top_Ten_List(&List, 1, LEADER_RUSH_YARDS, LEADER_LIST_FIRST_SEASON);
+    Expect_Entry(List, 0, FREE_AGENT_TEAM, 0, 600, 0);
+    EXPECT_EQ(List.nClub[0], 3);
+    EXPECT_EQ(List.nValue[1], 0);
+    Format_Leader_Team(Out, 0);
+    EXPECT_EQ(Out, "NYG");
+
+    // Both leagues: each row still names the club of the season.
+    Build_Top_Ten_List(&List, 2, LEADER_RUSH_YARDS, LEADER_LIST_FIRST_SEASON);
+    EXPECT_EQ(List.nClub[0], 1);
+    EXPECT_EQ(List.nClub[1], 0);
+    EXPECT_EQ(List.nClub[2], 3);
+    // This season's rows are of his present club: Fred has no line of 2021.
+    Build_Top_Ten_List(&List, 2, LEADER_RUSH_YARDS, LEADER_LIST_FIRST_SEASON + 2);
+    EXPECT_EQ(List.nClub[0], FREE_AGENT_TEAM);
+    EXPECT_EQ(List.nClub[1], 2);
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
@@ -304,9 +344,10 @@ TEST_F(TopTenListsTest, TeamOffenseLeaderFromSeasonLines)
     std::string Out;
     Format_Team_Offense_Leader(Out, STAT_RUSHING_YARDS, 0, 1);
     EXPECT_EQ(Out, "Dan Dallas");
-    // The receiver's 1,000 yards do not count: a receiver shows no rushing column.
+    // The receiver's 1,000 yards do not count: a receiver shows no rushing
+    // column. He is still in the league, so nobody led, rather than retired.
     Format_Team_Offense_Leader(Out, STAT_RUSHING_YARDS, 1, 1);
-    EXPECT_EQ(Out, "Retired");
+    EXPECT_EQ(Out, "No leader");
     Set_Season_Line_Stat(22, STAT_RECEIVING_YARDS, 40);
     Format_Team_Offense_Leader(Out, STAT_RECEIVING_YARDS, 1, 1);
     EXPECT_EQ(Out, "Will Wide");
@@ -317,7 +358,15 @@ TEST_F(TopTenListsTest, TeamOffenseLeaderFromSeasonLines)
     // Passing yards: no running back shows that column.
     Set_Season_Line_Stat(20, STAT_PASSING_YARDS, 300);
     Format_Team_Offense_Leader(Out, STAT_PASSING_YARDS, 0, 1);
-    EXPECT_EQ(Out, "Retired");
+    EXPECT_EQ(Out, "No leader");
+    // Chicago's quarterback of 2018 sits in roster slot 60, beyond its three
+    // ball carriers and receivers: 2,479 yards lead.
+    Add_Player(0, 60, 160, POSITION_QB, "Lou", "Late");
+    Set_Season_Line_Header(23, 2018, 0, 0);
+    Set_Season_Line_Stat(23, STAT_PASSING_YARDS, 2479);
+    Set_Player_Season_Link(0, 60, 0, 23);
+    Format_Team_Offense_Leader(Out, STAT_PASSING_YARDS, 0, 1);
+    EXPECT_EQ(Out, "Lou Late");
     EXPECT_EQ(Errors_Reported(), 0);
 }
 

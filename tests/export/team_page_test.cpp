@@ -77,21 +77,45 @@ TEST_F(TeamPageTest, TheScheduleAndTheWeekNameEachGamesLeadersWithTheirYards)
 
     const std::string Week = Expand_Page("SeasonDetail.template", {{TP_WEEK, 0}});
     EXPECT_NE(Week.find("Quinn Passer</a> 243 Yards</td>"), std::string::npos) << Week;
-    EXPECT_NE(Week.find("<td>Ron Runner 87 Yards</td>"), std::string::npos) << Week;
-    EXPECT_NE(Week.find("<td>Gus Grabber 64 Yards</td>"), std::string::npos) << Week;
+    EXPECT_NE(Week.find("Ron Runner</a> 87 Yards</td>"), std::string::npos) << Week;
+    EXPECT_NE(Week.find("Gus Grabber</a> 64 Yards</td>"), std::string::npos) << Week;
+    EXPECT_TRUE(Get_Template_Problems().empty());
+    EXPECT_EQ(Errors_Reported(), 0) << Get_Recent_Errors();
+}
+
+// Each cell of the week page names the game's leader over both clubs: Green
+// Bay's back, in place 60 of the game roster, outran Chicago's; Chicago's
+// receiver outcaught Green Bay's.
+TEST_F(TeamPageTest, TheWeekNamesEachGamesLeaderOverBothClubs)
+{
+    Add_Player(1, 1, 202, POSITION_RB, "Hal", "Halfback");
+    Add_Player(0, 2, 102, POSITION_WR, "Wes", "Wideout");
+    GAME* pGame = Get_Game_Record(0);
+    pGame->nRosterID[1][60] = 202;
+    pGame->nPlayerGameStat[1][60][1] = 120;
+    pGame->nRosterID[0][2] = 102;
+    pGame->nPlayerGameStat[0][2][3] = 90;
+    const std::string Week = Expand_Page("SeasonDetail.template", {{TP_WEEK, 0}});
+    EXPECT_NE(Week.find("Quinn Passer</a> 243 Yards</td>"), std::string::npos) << Week;
+    EXPECT_NE(Week.find("Hal Halfback</a> 120 Yards</td>"), std::string::npos) << Week;
+    EXPECT_NE(Week.find("Wes Wideout</a> 90 Yards</td>"), std::string::npos) << Week;
+    EXPECT_EQ(Week.find("Ron Runner"), std::string::npos) << Week;
+    EXPECT_EQ(Week.find("Gus Grabber"), std::string::npos) << Week;
     EXPECT_TRUE(Get_Template_Problems().empty());
     EXPECT_EQ(Errors_Reported(), 0) << Get_Recent_Errors();
 }
 
 TEST_F(TeamPageTest, TheSummaryBoxesShowYardsFromScrimmageAndSacksWithTheirRanks)
 {
-    // Chicago: backs ran for 95 and caught 180, the quarterbacks ran for 20:
-    // 295 yards from scrimmage. Green Bay's backs caught 400: 400 ahead of
-    // Chicago, so Chicago is second. Chicago's defence: 5 half sacks, 2.5;
-    // Dallas 3 half sacks, behind: Chicago first.
+    // Chicago: backs ran for 95 and caught 180, the quarterbacks ran for 20
+    // and caught 15 (a quarterback lined up as a receiver): 310 yards from
+    // scrimmage, as the box scores' rows add up. Green Bay's backs caught
+    // 400: ahead of Chicago, so Chicago is second. Chicago's defence: 5 half
+    // sacks, 2.5; Dallas 3 half sacks, behind: Chicago first.
     Set_Team_Totals_Stat(0, 0, 0, 8, 95);
     Set_Team_Totals_Stat(0, 0, 0, 11, 180);
     Set_Team_Totals_Stat(0, TOTALS_QUARTERBACKS, 0, 8, 20);
+    Set_Team_Totals_Stat(0, TOTALS_QUARTERBACKS, 0, 11, 15);
     Set_Team_Totals_Stat(1, 0, 0, 11, 400);
     Set_Team_Totals_Stat(0, 1, 0, 4, 5);
     Set_Team_Totals_Stat(2, 1, 0, 4, 3);
@@ -100,7 +124,7 @@ TEST_F(TeamPageTest, TheSummaryBoxesShowYardsFromScrimmageAndSacksWithTheirRanks
     Set_Team_Totals_Stat(0, 1, 0, 5, 2);
     Set_Team_Totals_Stat(0, TOTALS_QUARTERBACKS + 4, 0, 5, 310);
     const std::string Team = Expand_Page("TeamDetail.template", {{TP_TEAM, 0}, {TP_SEASON, 0}});
-    EXPECT_NE(Team.find("<span>Yards from scrimmage</span><b>295</b> <small>rank 2</small>"), std::string::npos)
+    EXPECT_NE(Team.find("<span>Yards from scrimmage</span><b>310</b> <small>rank 2</small>"), std::string::npos)
         << Team;
     EXPECT_NE(Team.find("<span>Sacks</span><b>2.5</b> <small>rank 1</small>"), std::string::npos) << Team;
     EXPECT_EQ(Errors_Reported(), 0) << Get_Recent_Errors();

@@ -182,10 +182,10 @@ TEST_F(GameRecordTest, GameOverByClockScoreAndOvertimeRule)
 TEST_F(GameRecordTest, PlayerStatAndTopPlayer)
 {
     // Home players: slot (also the game roster entry), position, figure and
-    // its value. Slot 6 equals slot 2: the first one wins; slot 51 lies beyond
-    // the entries the readers look at; slot 5 is a punter with statistics.
+    // its value. Slot 6 equals slot 2: the first one wins; slot 5 is a punter
+    // with statistics; slot 51 is beyond the box score's entries.
     const int nPlayers[][4] = {{0, 0, 0, 30}, {1, 1, 2, 40}, {2, 4, 2, 55},  {3, 10, 2, 9},
-                               {4, 13, 0, 7}, {5, 14, 0, 12}, {6, 4, 2, 55}, {51, 4, 2, 99}};
+                               {4, 13, 0, 7}, {5, 14, 0, 12}, {6, 4, 2, 55}, {51, 10, 2, 99}};
     for (const auto& p : nPlayers) {
         League.Team[HOME].Player[p[0]].nVital[VITAL_PLAYER_ID] = 1001 + p[0];
         League.Team[HOME].Player[p[0]].nVital[VITAL_POSITION] = p[1];
@@ -194,10 +194,18 @@ TEST_F(GameRecordTest, PlayerStatAndTopPlayer)
     }
     EXPECT_EQ(Get_Game_Player_Stat(&Game, 1, 2, 2), 55);
     EXPECT_EQ(Get_Game_Top_Player(&Game, 2, 1, 1), 1003);   // backs and receivers
-    EXPECT_EQ(Get_Game_Top_Player(&Game, 2, 15, 1), 1003);  // any position; slot 51 unseen
     EXPECT_EQ(Get_Game_Top_Player(&Game, 0, 15, 1), 1001);  // QB 30 beats P 12 and K 7
-    EXPECT_EQ(Get_Game_Top_Player(&Game, 2, 10, 1), 1004);  // defenders
     EXPECT_EQ(Get_Game_Top_Player(&Game, 0, 14, 1), -1);    // punters: never
+    // Every place of the game roster counts: the defender in slot 51, and a
+    // backup quarterback who came in late, in place 72, with 35 attempts.
+    EXPECT_EQ(Get_Game_Top_Player(&Game, 2, 15, 1), 1052);
+    EXPECT_EQ(Get_Game_Top_Player(&Game, 2, 10, 1), 1052);
+    League.Team[HOME].Player[72].nVital[VITAL_PLAYER_ID] = 1073;
+    League.Team[HOME].Player[72].nVital[VITAL_POSITION] = POSITION_QB;
+    Game.nRosterID[1][72] = 1073;
+    Game.nPlayerGameStat[1][72][0] = 35;
+    EXPECT_EQ(Get_Game_Top_Player(&Game, 0, 0, 1), 1073);
+    EXPECT_EQ(Get_Game_Top_Player(&Game, 0, 15, 1), 1073);
 
     // Records not between two franchises give 0 without a report.
     Game.nHomeTeam = NO_TEAM;

@@ -330,11 +330,13 @@ TEST_F(TeamFinanceTest, TotalsAtTheEdgesOfTheBlockReadBackAsStored)
 TEST_F(TeamFinanceTest, TeamCodesJoinQuarterbacksToTheBacks)
 {
     Totals(0, TOTALS_BACKS, {{7, 400}, {8, 1700}, {9, 12}, {10, 250}, {11, 3000}, {12, 20}});
-    Totals(0, TOTALS_QUARTERBACKS, {{7, 50}, {8, 200}, {9, 3}, {2, 500}, {3, 320}, {4, 12}, {5, 3650}});
+    // The quarterbacks' 30 receiving yards (one lined up as a receiver) are
+    // yards from scrimmage too.
+    Totals(0, TOTALS_QUARTERBACKS, {{7, 50}, {8, 200}, {9, 3}, {2, 500}, {3, 320}, {4, 12}, {5, 3650}, {11, 30}});
     Set_Season_Record(0, 0, 8, 4, 1);   // 13 games
 
-    // 112: 190,000 / 450; 133: 49,000 / 13; 134: 19,000 / 13 = 1461.54; 135: 30,000 / 13.
-    Expect_Totals(0, TOTALS_BACKS, {{112, 422}, {113, 120}, {131, 4900}, {132, 35}, {133, 3769},
+    // 112: 190,000 / 450; 133: 49,300 / 13 = 3792.31; 134: 19,000 / 13 = 1461.54; 135: 30,000 / 13.
+    Expect_Totals(0, TOTALS_BACKS, {{112, 422}, {113, 120}, {131, 4930}, {132, 35}, {133, 3792},
                                     {134, 1462}, {135, 2308}, {103, 73}});   // 103: always the quarterbacks'
     // League-only codes give 0 for a team.
     Expect_Totals(0, TOTALS_QUARTERBACKS, {{101, 640}, {143, 60}, {147, 820}, {107, 0}, {111, 0}});

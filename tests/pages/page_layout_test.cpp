@@ -8,13 +8,17 @@
 #include <string>
 #include <vector>
 
+#include "league/leader_tables.h"
 #include "league/league_fixture.h"
+#include "league/player_stats.h"
+#include "league/season_lines.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"
 #include "league/team.h"
 #include "league/team_schedule.h"
 #include "pages/front_page_texts.h"
 #include "pages/page_layout.h"
+#include "pages/page_stats.h"
 #include "pages/draft_page.h"
 #include "season/draft_state.h"
 #include "season/playoffs.h"
@@ -404,6 +408,62 @@ TEST_F(PageLayoutTest, FrontPageDivisionLeadersStandAsTheSeasonEndedAfterAnErase
     ASSERT_TRUE(Erase_Team(A, 1));
     ASSERT_EQ(Count_Teams(), 4);
     EXPECT_EQ(Front_Page_Division_Leaders(), Expected);
+}
+
+// The line under a Season Leaders heading of the front page; the first
+// heading is set to show leader statistic nCode.
+std::string Front_Page_Season_Leader(int nCode)
+{
+    Set_User_Preference(FIRST_LEADER_HEADING_SLOT, nCode);
+    const std::string Caption = Get_Leader_Heading_Caption(nCode) + ":";
+    const PAGE_LAYOUT Layout = Layout_Front_Page();
+    for (size_t i = 0; i + 1 < Layout.Texts.size(); ++i)
+        if (Layout.Texts[i].Text == Caption)
+            return Layout.Texts[i + 1].Text;
+    return "no heading " + Caption;
+}
+
+// The Season Leaders are of every player of the league, named with the club
+// he played the season for; in the off-season, of the season just finished.
+TEST_F(PageLayoutTest, FrontPageSeasonLeadersAreOfTheSeasonTheFrontPageTells)
+{
+    // 2019: Ray Late ran for 410 yards for the Alphas, Al First for 300.
+    Put_Player(A, 0, 101, POSITION_RB);
+    std::strcpy(League.Team[A].Player[0].szFirstName, "Al");
+    std::strcpy(League.Team[A].Player[0].szLastName, "First");
+    Set_Player_Stat(A, 0, STAT_PERIOD_THIS_SEASON, STAT_RUSHING_YARDS, 300);
+    Put_Player(A, 70, 170, POSITION_RB);
+    std::strcpy(League.Team[A].Player[70].szFirstName, "Ray");
+    std::strcpy(League.Team[A].Player[70].szLastName, "Late");
+    Set_Player_Stat(A, 70, STAT_PERIOD_THIS_SEASON, STAT_RUSHING_YARDS, 410);
+    EXPECT_EQ(Front_Page_Season_Leader(LEADER_RUSH_YARDS), "   Ray Late (ALP) 410");
+
+    // The off-season of 2020: the figures are last season's, and Ray has
+    // gone to the Bravos (his 2019 line stays the Alphas').
+    for (int s : {0, 70}) {
+        Set_Player_Stat(A, s, STAT_PERIOD_LAST_SEASON, STAT_RUSHING_YARDS,
+                        Get_Player_Stat(A, s, STAT_PERIOD_THIS_SEASON, STAT_RUSHING_YARDS));
+        Set_Player_Stat(A, s, STAT_PERIOD_THIS_SEASON, STAT_RUSHING_YARDS, 0);
+    }
+    Stamp_Season_Line(30, 2019, 0, A, 6);
+    League.SeasonLines[30][3 + STAT_RUSHING_YARDS] = 410;
+    Copy_Player(B, 40, A, 70);
+    Clear_Player(A, 70);
+    Set_Player_Season_Link(B, 40, 0, 30);
+    Set_User_Preference(PREF_SEASON_INDEX, 1);
+    Set_User_Preference(PREF_CURRENT_WEEK, OFFSEASON_WEEK);
+    EXPECT_EQ(Front_Page_Season_Leader(LEADER_RUSH_YARDS), "   Ray Late (ALP) 410");
+    // A free agent now who ran for 500 yards for the Echoes leads.
+    Put_Player(FREE_AGENT_TEAM, 3, 903, POSITION_RB);
+    std::strcpy(League.Team[FREE_AGENT_TEAM].Player[3].szFirstName, "Fay");
+    std::strcpy(League.Team[FREE_AGENT_TEAM].Player[3].szLastName, "Free");
+    Stamp_Season_Line(31, 2019, 0, E, 6);
+    League.SeasonLines[31][3 + STAT_RUSHING_YARDS] = 500;
+    Set_Player_Season_Link(FREE_AGENT_TEAM, 3, 0, 31);
+    EXPECT_EQ(Front_Page_Season_Leader(LEADER_RUSH_YARDS), "   Fay Free (ECH) 500");
+    // Once a game of 2020 is over, 2020's leaders: nobody yet.
+    Set_User_Preference(PREF_CURRENT_WEEK, 1);
+    EXPECT_EQ(Front_Page_Season_Leader(LEADER_RUSH_YARDS), "   nobody yet");
 }
 
 TEST_F(PageLayoutTest, ChampionsListTheTitleWinners)
