@@ -143,6 +143,26 @@ int64_t Read_Money(const std::string& Text)
     return Read_Bounded_Number(Digits, INT64_MIN / 4, INT64_MAX / 4);
 }
 
+// Whether a money field holds an amount: digits, with "$", commas and an
+// optional "+" around them, and blanks at either end.
+bool Is_Money_Amount(const std::string& Text)
+{
+    size_t nDigits = 0;
+    size_t i = Text.find_first_not_of(" \t");
+    if (i == std::string::npos)
+        return false;
+    if (Text[i] == '+')
+        ++i;
+    for (; i < Text.size(); ++i) {
+        const char c = Text[i];
+        if (c >= '0' && c <= '9')
+            ++nDigits;
+        else if (c != '$' && c != ',')
+            break;
+    }
+    return nDigits > 0 && Text.find_first_not_of(" \t", i) == std::string::npos;
+}
+
 // Divisions of one conference holding clubs, by the counts given.
 int Conference_Divisions(const int anDivisionTeams[8], int nConference)
 {
@@ -398,7 +418,15 @@ void Save_Money(DIALOG& Dialog)
     if (!Dialog.Is_Enabled(LE_SALARY_CAP_EDIT))
         return;
     int64_t nCap = Read_Money(Dialog.Get_Text(LE_SALARY_CAP_EDIT));
-    if (nCap != 0 && (nCap < LEAST_SALARY_CAP || nCap > MOST_SALARY_CAP)) {
+    if (!Is_Money_Amount(Dialog.Get_Text(LE_SALARY_CAP_EDIT))) {
+        // Text that is no amount, or one below nothing, would read as 0, which
+        // means no cap at all: refused, the cap kept.
+        nCap = Get_Universe_Stat(SALARY_CAP);
+        Show_Formatted_Message("Invalid Entry",
+                               "The salary cap must be an amount of dollars: 0 (no cap) or between $1,000,000 and "
+                               "$1,000,000,000. The salary cap is still $%s.",
+                               With_Commas(nCap).c_str());
+    } else if (nCap != 0 && (nCap < LEAST_SALARY_CAP || nCap > MOST_SALARY_CAP)) {
         nCap = nCap < LEAST_SALARY_CAP ? (nCap <= 0 ? 0 : LEAST_SALARY_CAP) : MOST_SALARY_CAP;
         Show_Formatted_Message("Salary Cap",
                                "The salary cap must be 0 (no cap) or between $1,000,000 and $1,000,000,000. It is "

@@ -4,6 +4,8 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "base/html_text.h"
 #include "base/text_utils.h"
@@ -174,8 +176,18 @@ int Write_League_Names_File()
     // Appending never makes the folder: without it nothing is written.
     if (!files::Folder_Exists("Vazarudu Stats"))
         return 0;
-    // The eleven lines go in one write, so a failure leaves no part of them.
-    std::string Text = std::to_string(Get_Universe_Stat(FIRST_SEASON_YEAR)) + "\n";
+    // The old lines and the eleven new ones take the name whole, so that a
+    // full disk leaves the file as it was. A link at the name is replaced,
+    // never read or written through.
+    std::string Text;
+    if (!files::Is_Symbolic_Link(LEAGUE_NAMES_FILE)) {
+        std::vector<unsigned char> Old;
+        if (files::Read_Whole_File(LEAGUE_NAMES_FILE, Old))
+            Text.assign(Old.begin(), Old.end());
+        else if (errno != ENOENT)
+            return -1;
+    }
+    Text += std::to_string(Get_Universe_Stat(FIRST_SEASON_YEAR)) + "\n";
     char szName[TEXT_BUFFER_SIZE];
     for (int nLeague = 0; nLeague < 2; ++nLeague) {
         Get_League_Name(nLeague, szName);
@@ -185,10 +197,5 @@ int Write_League_Names_File()
             Text += std::string(szName) + "\n";
         }
     }
-    errno = 0;
-    FILE* pFile = files::Open_File_To_Append(LEAGUE_NAMES_FILE);
-    if (pFile == nullptr)
-        return -1;
-    std::fwrite(Text.data(), 1, Text.size(), pFile);
-    return files::Close_Written_File(pFile) ? 1 : -1;
+    return files::Write_Whole_File(LEAGUE_NAMES_FILE, Text.data(), Text.size()) ? 1 : -1;
 }

@@ -46,6 +46,7 @@ int Write_Html_Player_Link(HTML_WRITER* pWriter, int nTeam, int nSlot, int nForm
 // folder: eleven lines appended (the first season's year, league 0 and its
 // divisions 0-3, league 1 and its divisions 4-7). The folder is not made: a
 // machine without it gets nothing. Returns 1 when written, 0 when there is
-// no folder, -1 (errno saying why) when the lines could not be appended.
+// no folder, -1 (errno saying why) when the lines could not be appended;
+// the file then keeps its old bytes (the whole file is written anew).
 constexpr const char* LEAGUE_NAMES_FILE = "Vazarudu Stats\\2k6_league.txt";
 int Write_League_Names_File();

@@ -20,6 +20,7 @@
 #include "league/league_text.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/save_failures.h"
 #include "platform/ui.h"
 
 namespace {
@@ -135,6 +136,22 @@ std::string Team_Label(int nTeam)
     if (strspn(szName, " ") == strlen(szName))
         Format_Text_Bounded(szName, sizeof(szName), "Team %d", nTeam);
     return szName;
+}
+
+// A figure of a city line: a number at its start (strtod takes it).
+bool Is_City_Number(const char* szField)
+{
+    char* pEnd = nullptr;
+    std::strtod(szField, &pEnd);
+    return pEnd != szField;
+}
+
+// An import refused with a box: nothing in the league changed, and a script
+// whose line asked for the import fails on it.
+void Refuse_Import(const std::string& Text)
+{
+    Show_Message_Box(Text.c_str(), "Import City Error", BOX_OK | BOX_ICON_EXCLAMATION);
+    Note_Refused_Step(Text);
 }
 
 // After an import: every franchise back on the city of its old name, else on
@@ -497,7 +514,8 @@ int Import_Cities()
 
     FILE* pFile = files::Open_File(CITIES_FILE_NAME, "rb");
     if (pFile == nullptr) {
-        Show_Formatted_Message("Import City Error", "Unable to open the city import file \"%s\".", CITIES_FILE_NAME);
+        Refuse_Import(std::string("Unable to open the city import file \"") + CITIES_FILE_NAME + "\" (" +
+                      files::Error_Text(errno) + ").");
         return -1;
     }
 
@@ -530,8 +548,15 @@ int Import_Cities()
         Pop_Token_From_String(szField, szLine, ',');
         if (szField[0] == '\0')
             continue;   // an empty entry, closed up below
+        // A city is its name and then its figures, the population first: a
+        // line without that (a heading, a line of other text) is no city.
+        char szPopulation[TEXT_BUFFER_SIZE];
+        Pop_Token_From_String(szPopulation, szLine, ',');
+        if (!Is_City_Number(szPopulation))
+            continue;
         safe_strncpy(Imported[c].szName, szField, CITY_NAME_SIZE);
-        for (int n = 0; n < CITY_STAT_COUNT; n++) {
+        Imported[c].nStat[0] = Parse_City_Number(szPopulation);
+        for (int n = 1; n < CITY_STAT_COUNT; n++) {
             Pop_Token_From_String(szField, szLine, ',');
             Imported[c].nStat[n] = szField[0] != '\0' ? Parse_City_Number(szField) : 0;
         }
@@ -540,7 +565,15 @@ int Import_Cities()
     bool bFailed = ferror(pFile) != 0;
     fclose(pFile);
     if (bFailed) {
-        Show_Formatted_Message("Import City Error", "Unable to read the city import file \"%s\".", CITIES_FILE_NAME);
+        Refuse_Import(std::string("Unable to read the city import file \"") + CITIES_FILE_NAME + "\".");
+        return -1;
+    }
+    // Nothing to take: the table and the franchises' homes stay as they are.
+    if (nRead == 0) {
+        Refuse_Import(std::string("The city import file \"") + CITIES_FILE_NAME +
+                      "\" holds no city: the cities and the franchises' homes are as they were. Each line of a "
+                      "city is its name, then its figures, the population first, separated by commas, as Export "
+                      "writes them.");
         return -1;
     }
     memcpy(League.City, Imported, sizeof(Imported));

@@ -91,8 +91,11 @@ void Set_Default_City_Stats(int nCity);
 int Export_Cities();
 // Asks, then replaces the table by the file's cities, compacts and sorts it,
 // and keeps every franchise on its city (by name; else its old index while
-// still valid; else the best free city), telling about any move. Returns the
-// number of cities read, -1 when cancelled or the file could not be opened.
+// still valid; else the best free city), telling about any move. A line is
+// a city when its name is followed by a number, its population. Returns the
+// number of cities read; -1 when cancelled, or refused with a box (a file
+// that cannot be opened or read, or holds no city), the table and the
+// franchises' homes then as they were.
 // A UTF-8 byte-order mark before the first line is dropped, and a line of
 // UTF-8 text is read as Windows-1252 (as an editor may save the file).
 int Import_Cities();

@@ -6,6 +6,8 @@ namespace {
 
 int g_nFailedSaves = 0;
 std::string g_LastFailure;
+int g_nRefusedSteps = 0;
+std::string g_LastRefusal;
 
 }  // namespace
 
@@ -23,4 +25,20 @@ int Count_Failed_Saves()
 std::string Last_Failed_Save_Text()
 {
     return g_LastFailure;
+}
+
+void Note_Refused_Step(const std::string& Text)
+{
+    ++g_nRefusedSteps;
+    g_LastRefusal = Text;
+}
+
+int Count_Refused_Steps()
+{
+    return g_nRefusedSteps;
+}
+
+std::string Last_Refused_Step_Text()
+{
+    return g_LastRefusal;
 }

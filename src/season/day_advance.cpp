@@ -31,6 +31,7 @@
 #include "league/team_finances.h"
 #include "league/team_schedule.h"
 #include "platform/errors.h"
+#include "platform/save_failures.h"
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "season/draft_pool.h"
@@ -293,6 +294,15 @@ void Advance_Day(int nDays)
         Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 0);
         return;
     }
+    // The off-season of the last season the records keep would move the
+    // league to a season index they have no place for.
+    if (Is_Season_Complete() && Count_Seasons_Left() < 1) {
+        Refuse_Season_Past_Records("Play");
+        g_bToldWhyStopped = true;
+        Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 0);
+        Set_Universe_Word(DAY_ADVANCE_BUSY_WORD, 0);
+        return;
+    }
     if (Is_Season_Complete())
         Set_Draft_Order();
     Ask_About_Commissioner_Mode();
@@ -316,10 +326,34 @@ void Advance_Day(int nDays)
     Close_Run();
 }
 
+int Count_Seasons_Left()
+{
+    const int nLeft = YEARLY_RECORD_YEARS - 1 - Get_Current_Season_Index();
+    return nLeft > 0 ? nLeft : 0;
+}
+
+void Refuse_Season_Past_Records(const char* szCommand)
+{
+    char szText[320];
+    std::snprintf(szText, sizeof(szText),
+                  "The %d season is the last of the %d seasons this league keeps records for, so the league cannot "
+                  "go on to another season.",
+                  Get_Current_Year(), YEARLY_RECORD_YEARS);
+    Write_Debug_Log("%s refused: %s", szCommand, szText);
+    Show_Message_Box(szText, "Last Season", BOX_OK | BOX_ICON_EXCLAMATION);
+    Note_Refused_Step(szText);
+}
+
 void Play_Multiple_Seasons(int nSeasons)
 {
     if (nSeasons <= 0)
         return;
+    if (Count_Seasons_Left() < 1) {
+        Refuse_Season_Past_Records("Play Multiple Seasons");
+        return;
+    }
+    if (nSeasons > Count_Seasons_Left())
+        nSeasons = Count_Seasons_Left();
     Set_User_Preference(PREF_ALL_COMPUTER_TEAMS, 1);
     const int nFirstSeason = Get_Current_Season_Index();
     // Each call moves one phase on; a phase that moves nothing (a league

@@ -15,8 +15,15 @@ constexpr const char* AUTO_SAVE_FILE = "[Auto Save].zrt";
 // finished season runs the off-season and plays nothing.
 void Advance_Day(int nDays);
 // Every club computer-run, one phase per Advance_Day(22), until nSeasons
-// more seasons have begun.
+// more seasons have begun (at most Count_Seasons_Left()).
 void Play_Multiple_Seasons(int nSeasons);
+// The seasons the league may still go on to: its clubs' yearly records keep
+// YEARLY_RECORD_YEARS seasons, and the off-season of the last of them is
+// never begun (Advance_Day refuses it with a box). 0 in the last season.
+int Count_Seasons_Left();
+// The box that refuses a step past the last season of records ("Last
+// Season"), counted as a refused step for a script.
+void Refuse_Season_Past_Records(const char* szCommand);
 // The Stop command, at any moment of a run: a watched game under way is
 // left (Leave_Watched_Game) and the run ends after the day being played.
 void Stop_Simulation();

@@ -3,6 +3,7 @@
 // edits and feeds back.
 #include "season/name_lookups.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -26,7 +27,7 @@ constexpr int MOST_ABBREVIATION_CHARS = 4;
 constexpr int OVERALL_GRADE_STAT = 225;
 constexpr int NUMBER_OF_BASE_POSITIONS = 15;
 constexpr int ROSTERS_PROGRESS_STEPS = 100;
-const char* const ROSTERS_PATH = "Output\\rosters.txt";
+const char* const ROSTERS_PATH = ROSTERS_TEXT_FILE;
 
 // Former and other codes of franchises: a text equal to one side finds the
 // first franchise using the other, the pairs tried in this order.
@@ -166,21 +167,31 @@ std::string Pop_Word(std::string& Rest)
     return Word;
 }
 
-// Writes the rosters file line by line; the first line that cannot be
-// written is told once and ends the writing.
+// The rosters file's lines, put in place whole at the end: the old file
+// stays until the new one is written, and a file that cannot be written is
+// told once ("File Error"), its name and the system's words in Problem.
 struct ROSTER_WRITER {
-    bool bFailed = false;
-    void Line(const std::string& Text)
+    std::string Text;
+    void Line(const std::string& Words)
     {
-        if (bFailed)
-            return;
-        if (!Append_Line_To_File(ROSTERS_PATH, Text.c_str())) {
-            bFailed = true;
-            char szText[TEXT_BUFFER_SIZE];
-            Format_Text_Bounded(szText, sizeof(szText), "Couldn't open file: \"%s\"\n\n%s", ROSTERS_PATH,
-                                Get_Error_Text());
-            Show_Message_Box(szText, "File Error", BOX_OK | BOX_ICON_EXCLAMATION);
-        }
+        Text += Words;
+        Text += '\n';
+    }
+    bool Finish(std::string* pProblem)
+    {
+        files::Create_Folders("Output");
+        errno = 0;
+        if (files::Write_Whole_File(ROSTERS_PATH, Text.data(), Text.size()))
+            return true;
+        const int nError = errno;
+        char szText[TEXT_BUFFER_SIZE];
+        Format_Text_Bounded(szText, sizeof(szText), "Couldn't open file: \"%s\"\n\n%s", ROSTERS_PATH,
+                            Get_Error_Text());
+        Show_Message_Box(szText, "File Error", BOX_OK | BOX_ICON_EXCLAMATION);
+        if (pProblem != nullptr)
+            *pProblem = "\"" + files::Resolve_Path(ROSTERS_PATH) + "\" could not be written (" +
+                        files::Error_Text(nError) + ")";
+        return false;
     }
 };
 
@@ -363,10 +374,8 @@ int Find_Team_By_Nickname(const char* szText)
     return Find_Franchise_By_Nickname(szText);
 }
 
-void Output_Rosters_Text()
+bool Output_Rosters_Text(std::string* pProblem)
 {
-    files::Create_Folders("Output");
-    files::Delete_File(ROSTERS_PATH);
     Open_Progress_Window("Outputting Rosters...", ROSTERS_PROGRESS_STEPS);
     const int nTeams = Count_Teams();
     // A league without franchises still gets its free agents and a full bar.
@@ -395,6 +404,8 @@ void Output_Rosters_Text()
         Get_Player_Last_Name(FREE_AGENT_TEAM, s, szLast);
         Writer.Line(std::string(szFirst) + " " + szLast);
     }
+    const bool bWritten = Writer.Finish(pProblem);
     Step_Progress_Window(ROSTERS_PROGRESS_STEPS + 1 - nTeams * nStep);
     Close_Progress_Window();
+    return bWritten;
 }

@@ -7,6 +7,8 @@
 // character. Club searches visit the franchises in use below the team count.
 #pragma once
 
+#include <string>
+
 #include "league/player_lookup.h"
 
 // The best-scoring player of that full name (500 + his overall grade; + 2000
@@ -41,5 +43,10 @@ int Find_Team_By_Historic_Name(const char* szText);
 int Find_Team_By_Nickname(const char* szText);
 // Writes "Output\\rosters.txt": per franchise its full name, its players'
 // full names in roster order and an empty line; then "FREE AGENTS" and the
-// free agents. A file that cannot be written is told once ("File Error").
-void Output_Rosters_Text();
+// free agents. The file is for the user to read: nothing reads it back.
+// The old file stays until the new one is whole. A file that cannot be
+// written is told once ("File Error") and gives false, with its name and the
+// system's words in *pProblem (when given).
+bool Output_Rosters_Text(std::string* pProblem = nullptr);
+// The file it writes, as spelled in the program.
+constexpr const char* ROSTERS_TEXT_FILE = "Output\\rosters.txt";

@@ -30,10 +30,13 @@
 #include "pages/game_view.h"
 #include "pages/page_stats.h"
 #include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/save_failures.h"
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "season/day_advance.h"
 #include "season/fantasy_draft.h"
+#include "season/name_lookups.h"
 #include "shell/draft_commands.h"
 #include "shell/main_menu.h"
 #include "tools/season_simulator.h"
@@ -91,6 +94,7 @@ const MAIN_COMMAND COMMANDS[] = {
     {CMD_DATABASE_NOTES, "Tools", "Database Notes", ""},
     {CMD_INJURY_CONTINGENCY, "Tools", "Injury Contingency", ""},
     {CMD_IMPORT_STATISTICS, "Tools", "Import Statistics", ""},
+    {CMD_OUTPUT_ROSTERS_TEXT, "Tools", "Output Rosters Text", ""},
     {CMD_DID_YOU_KNOW, "Help", "Did You Know?", ""},
     {CMD_STROKE_TESTER, "Help", "AGG Tester", ""},
 };
@@ -243,11 +247,31 @@ void Did_You_Know_Command()
 
 void Play_Multiple_Seasons_Command()
 {
+    // In the last season the records keep there is none left to offer.
+    if (Count_Seasons_Left() < 1) {
+        Refuse_Season_Past_Records("Play Multiple Seasons");
+        return;
+    }
     const int nSeasons = Do_Dialog(PLAY_MULTIPLE_SEASONS_DIALOG, "Play Multiple Seasons",
                                    Play_Multiple_Seasons_Dialog_Proc);
     if (nSeasons >= 1)
         Play_Multiple_Seasons(nSeasons);
     After_League_Changed();
+}
+
+// The rosters as a text file for the user to read: nothing reads it back.
+// A file that cannot be written was told by its box; the step fails.
+void Output_Rosters_Text_Command()
+{
+    std::string Problem;
+    if (!Output_Rosters_Text(&Problem)) {
+        Note_Refused_Step(Problem);
+        return;
+    }
+    const std::string Text = "Every club's players, then the free agents, by name: \"" +
+                             files::Resolve_Path(ROSTERS_TEXT_FILE) +
+                             "\", a file to read or print (the program never reads it back).";
+    Show_Message_Box(Text.c_str(), "Output Rosters Text", BOX_OK | BOX_ICON_INFORMATION);
 }
 
 int Clamp(int n, int nLow, int nHigh)
@@ -581,6 +605,9 @@ bool Dispatch_Main_Command(int nCommand)
     case CMD_IMPORT_STATISTICS:
         Download_Football_Data();
         break;
+    case CMD_OUTPUT_ROSTERS_TEXT:
+        Output_Rosters_Text_Command();
+        break;
     case CMD_DID_YOU_KNOW:
         Did_You_Know_Command();
         break;
@@ -623,18 +650,20 @@ const DIALOG_REGISTRAR PMS_REGISTRAR(PLAY_MULTIPLE_SEASONS_DIALOG, PMS_TEMPLATE,
 
 void Play_Multiple_Seasons_Dialog_Proc(DIALOG& Dialog, int nEvent, int nControl)
 {
+    // Only the seasons the league's records still have room for are offered.
+    const int nMost = Clamp(Count_Seasons_Left(), 1, 100);
     if (nEvent == DIALOG_INIT) {
         Dialog.Build_Registered();
-        Set_User_Preference(PREF_SIMULATION_SEASONS, 5);
+        Set_User_Preference(PREF_SIMULATION_SEASONS, Clamp(5, 1, nMost));
         Dialog.Set_Text(PMS_CURRENT_YEAR_LABEL, std::to_string(Get_Current_Year()));
-        Dialog.Set_Range(PMS_SEASONS_SPINNER, 1, 100);
+        Dialog.Set_Range(PMS_SEASONS_SPINNER, 1, nMost);
         Dialog.Set_Position(PMS_SEASONS_SPINNER, Get_User_Preference(PREF_SIMULATION_SEASONS));
         Dialog.Set_Text(PMS_LAST_YEAR_EDIT,
                         std::to_string(Get_Current_Year() - 1 + Clamp(Get_User_Preference(PREF_SIMULATION_SEASONS), 1, 50)));
         return;
     }
     if (nEvent == DIALOG_SCROLL && nControl == PMS_SEASONS_SPINNER) {
-        Set_User_Preference(PREF_SIMULATION_SEASONS, Clamp(Dialog.Event().nPosition, 1, 100));
+        Set_User_Preference(PREF_SIMULATION_SEASONS, Clamp(Dialog.Event().nPosition, 1, nMost));
         Show_Last_Year(Dialog);
         return;
     }

@@ -57,6 +57,7 @@ enum MAIN_COMMAND_ID : int {
     CMD_STROKE_TESTER = 40184,   // only under the start-up flag "DTXT_AGG"
     CMD_CHOOSE_PAGE_STAT = 40190,   // ours: the page's statistic headings, one a press
     CMD_PAGE_FRONT = 40191,         // ours: the front page (page 0, which no command id can be)
+    CMD_OUTPUT_ROSTERS_TEXT = 40192,   // ours: "Output\\rosters.txt", every club's players and the free agents
     CMD_PAGE_DRAFT = 40070,         // the Draft page
 };
 

@@ -71,6 +71,7 @@ const MENU_LABEL LABELS[] = {
     {CMD_DATABASE_NOTES, "&Database Notes...", true},
     {CMD_INJURY_CONTINGENCY, "&Injury Contingency...", false},
     {CMD_IMPORT_STATISTICS, "Import &Statistics...", true},
+    {CMD_OUTPUT_ROSTERS_TEXT, "Output &Rosters Text", false},
     {CMD_DID_YOU_KNOW, "&Did You Know?...", false},
     {CMD_STROKE_TESTER, "&AGG Tester...", true},
     {CMD_FINISH_QUARTER, "Finish &Quarter", false},

@@ -22,6 +22,7 @@
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/save_failures.h"
 #include "platform/ui.h"
 #include "shell/commands.h"
 #include "shell/draft_commands.h"
@@ -58,6 +59,7 @@ struct SCRIPT_RUN {
     int nFailureLine = 0;
     int nFailedSaves = 0;  // failed saves of the Save dialog seen so far
     int nFailedLoads = 0;  // failed loads seen so far
+    int nRefusedSteps = 0; // steps refused with a box seen so far
     std::string Held;      // a dialog given up without its default, as shown
     bool bQuitDeclined = false;   // the last line was a quit the script's answers turned down
     bool bStepQuits = false;      // the step is quit or the end of the script: the welcome's Quit does its work
@@ -210,6 +212,11 @@ void Check_Nothing_Left(SCRIPT_RUN& Run, size_t nKeepFrom = static_cast<size_t>(
     if (Count_Failed_Game_Saves() != Run.nFailedSaves) {
         Run.nFailedSaves = Count_Failed_Game_Saves();
         Fail(Run, Run.nLine, "nothing was saved: " + One_Line(Last_Save_Failure_Text()));
+    }
+    // A step refused with a box (nothing done) is a line not carried out.
+    if (Count_Refused_Steps() != Run.nRefusedSteps) {
+        Run.nRefusedSteps = Count_Refused_Steps();
+        Fail(Run, Run.nLine, One_Line(Last_Refused_Step_Text()));
     }
     // A resume that could not load leaves the league that was open before:
     // later lines must not act on it.
@@ -755,6 +762,7 @@ int Run_Script(FILE* pInput, const char* szName)
 
     Run.nFailedSaves = Count_Failed_Game_Saves();
     Run.nFailedLoads = Count_Failed_Game_Resumes();
+    Run.nRefusedSteps = Count_Refused_Steps();
     // A dialog of a step of the script takes its default only while no line
     // waits for another dialog.
     dialogs::Set_Defaults_Held_For_Waiting_Actions(true);

@@ -18,6 +18,7 @@
 #include "gamefile/database_builder.h"
 #include "gamefile/developer_tools.h"
 #include "season/downloads.h"
+#include "season/name_lookups.h"
 #include "shell/script_runner.h"
 #include "tools/builder_adjustments.h"
 #include "tools/builder_steps.h"
@@ -248,6 +249,13 @@ const TOOL TOOLS[] = {
              return false;
          }
          Result = std::string("league names written to ") + files::Resolve_Path(LEAGUE_NAMES_FILE);
+         return true;
+     }},
+    {"Output_Rosters_Text", 0, 0, "",
+     [](const ARGS&, std::string& Result, std::string& Problem) {
+         if (!Output_Rosters_Text(&Problem))
+             return false;
+         Result = std::string("rosters written to ") + files::Resolve_Path(ROSTERS_TEXT_FILE);
          return true;
      }},
     {"Export_Player_Ratings", 2, 2, "POSITION YEAR",

@@ -42,9 +42,45 @@ void Note_Export_Failure(const std::string& Path, int nError)
                           files::Error_Text(nError) + ")";
 }
 
+// The lines of each list, by its path, while an export runs: its files are
+// put in place whole at its end, so that a disk that fills never leaves a
+// list cut short or an old one emptied.
+std::map<std::string, std::string>* g_pExportLines = nullptr;
+
 void Append_List_Line(const char* szPath, const char* szLine)
 {
+    if (g_pExportLines != nullptr) {
+        std::string& Lines = (*g_pExportLines)[szPath];
+        Lines += szLine;
+        Lines += '\n';
+        return;
+    }
     if (!Append_Line_To_File(szPath, szLine))
+        Note_Export_Failure(szPath, errno);
+}
+
+// A list of the export put in place whole, after the file's old lines when
+// bAfterOld (a link at the name is replaced, never read through). A list
+// that cannot be written keeps its old bytes, and the run does not count it
+// among the files it wrote.
+void Put_Export_List(const char* szPath, const std::string& Lines, bool bAfterOld)
+{
+    if (Lines.empty())
+        return;
+    std::string Text;
+    if (bAfterOld && !files::Is_Symbolic_Link(szPath)) {
+        std::vector<unsigned char> Old;
+        errno = 0;
+        if (files::Read_Whole_File(szPath, Old)) {
+            Text.assign(Old.begin(), Old.end());
+        } else if (errno != ENOENT) {
+            Note_Export_Failure(szPath, errno);
+            return;
+        }
+    }
+    Text += Lines;
+    errno = 0;
+    if (!files::Write_Whole_File(szPath, Text.data(), Text.size()))
         Note_Export_Failure(szPath, errno);
 }
 
@@ -591,7 +627,6 @@ int Export_Tolvaren_Cards(int* pnDeckPlays, std::string* pProblem, int* pnMarked
     g_ExportProblem.clear();
     files::Delete_File("Tolvaren//Output//Tolvaren-Playbooks.csv");
     files::Delete_File("Tolvaren//Output//Tolvaren-Audibles.csv");
-    files::Delete_File(TOLVAREN_PLAYERS_CSV);
     files::Create_Folders("Tolvaren");
     files::Create_Folders(TOLVAREN_OUTPUT_FOLDER);
     Fix_Current_Team_Selection();
@@ -616,8 +651,10 @@ int Export_Tolvaren_Cards(int* pnDeckPlays, std::string* pProblem, int* pnMarked
                                nDeckPlays, nMarked, nFilled, nFilled == 1 ? "was" : "were");
 
     int nWritten = 0;
+    std::map<std::string, std::string> Lines;
     CANVAS Canvas(TOLVAREN_CARD_HEIGHT, TOLVAREN_CARD_HEIGHT);
     if (!Canvas.Is_Empty() && Is_Valid_Team(nTeam)) {
+        g_pExportLines = &Lines;
         for (int c = 0; c < TOLVAREN_CARD_COUNT; ++c) {
             Canvas.Clear(CANVAS_COLOR{255, 255, 255, 255});
             Draw_Tolvaren_Card(Canvas, nTeam, c, true);
@@ -631,6 +668,12 @@ int Export_Tolvaren_Cards(int* pnDeckPlays, std::string* pProblem, int* pnMarked
                 Note_Export_Failure(Path, errno);
         }
         Write_Tolvaren_Players_Csv(nTeam, TOLVAREN_PLAYERS_CSV);
+        g_pExportLines = nullptr;
+        // The play and audible lists grow run by run; the players' list is
+        // new each time, the old one kept until the new one is whole.
+        Put_Export_List(TOLVAREN_PLAYBOOKS_CSV, Lines[TOLVAREN_PLAYBOOKS_CSV], true);
+        Put_Export_List(TOLVAREN_AUDIBLES_CSV, Lines[TOLVAREN_AUDIBLES_CSV], true);
+        Put_Export_List(TOLVAREN_PLAYERS_CSV, Lines[TOLVAREN_PLAYERS_CSV], false);
     }
     Picture_Cache().clear();
     if (pProblem != nullptr)

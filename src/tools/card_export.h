@@ -160,13 +160,14 @@ void Get_Tolvaren_Card_Size(int nCard, int* pnWidth, int* pnHeight);
 void Draw_Tolvaren_Card(CANVAS& Canvas, int nTeam, int nCard, bool bWriteLists);
 // The output file of card 0-53 of a team.
 std::string Get_Tolvaren_Card_Path(int nTeam, int nCard);
-// Writes "Players.csv" of the team (appended line by line, as a fresh
-// export deletes it first).
+// Writes "Players.csv" of the team, appended line by line (the export puts
+// its lines in place whole instead, over the old file).
 void Write_Tolvaren_Players_Csv(int nTeam, const char* szPath);
 
 // The export of the viewed team: deletes the old lists under the output
 // folder, creates the folders, makes the viewed team valid, writes the 54
-// pictures and "Players.csv". Returns the pictures written; *pnDeckPlays
+// pictures, then the lists and "Players.csv", each whole (a list or
+// "Players.csv" that cannot be written keeps its old bytes). Returns the pictures written; *pnDeckPlays
 // (when given) the plays of the deck the cards were drawn from; *pProblem
 // (when given) the first picture or list that could not be written, with the
 // system's words ("" when all were); *pnMarked (when given) how many of the

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -131,6 +132,15 @@ TEST_F(HtmlWriterTest, TheLeagueNamesFileAppendsElevenLinesOnlyWhereItsFolderIs)
     std::filesystem::create_symlink("../linked.txt", "Vazarudu Stats/2k6_league.txt");
     EXPECT_EQ(Write_League_Names_File(), 1);
     EXPECT_EQ(Read_Text_File("linked.txt"), Linked);
+    // On a full disk the lines are not written, the call says so, and the
+    // file keeps its bytes.
+    const std::string Before = Read_Text_File("Vazarudu Stats/2k6_league.txt");
+    files::Set_Temporary_Write_Device("/dev/full");
+    errno = 0;
+    EXPECT_EQ(Write_League_Names_File(), -1);
+    EXPECT_EQ(errno, ENOSPC);
+    files::Set_Temporary_Write_Device(nullptr);
+    EXPECT_EQ(Read_Text_File("Vazarudu Stats/2k6_league.txt"), Before);
     HTML_WRITER Writer;
     Writer.Path = "linked.txt";
     files::Set_Temporary_Write_Device("/dev/full");

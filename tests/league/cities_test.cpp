@@ -13,6 +13,7 @@
 #include "league/cities.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"
+#include "platform/save_failures.h"
 #include "platform/ui.h"
 #include "league/league_fixture.h"
 #include "test_support.h"
@@ -207,13 +208,16 @@ TEST_F(CitiesTest, ImportReadsWindowsLinesAndClampsNumbers)
                "Beta\r\n"
                "Alpha,1,2,3,4,5,6,7,8,9,10,11\r\n");
     ui::Queue_Answer(ID_YES);
-    EXPECT_EQ(Import_Cities(), 4);
+    // A name without its figures ("Beta") is no city.
+    EXPECT_EQ(Import_Cities(), 3);
+    EXPECT_EQ(Count_Cities(), 3);
+    EXPECT_EQ(Name(0), "Alpha");
     EXPECT_EQ(Name(1), "An Extremely Long C");
-    EXPECT_EQ(Name(3), "Gamma");
+    EXPECT_EQ(Name(2), "Gamma");
     EXPECT_EQ(League.City[0].nStat[CITY_STAT_COUNT - 1], 10);   // extra fields dropped
     const int nGamma[CITY_STAT_COUNT] = {INT_MAX, INT_MIN, 123, -7, 0, 0, 0, 0, 0, 0};
     for (int n = 0; n < CITY_STAT_COUNT; n++)
-        EXPECT_EQ(League.City[3].nStat[n], nGamma[n]) << n;
+        EXPECT_EQ(League.City[2].nStat[n], nGamma[n]) << n;
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
@@ -285,6 +289,49 @@ TEST_F(CitiesTest, ImportCancelledOrUnreadableChangesNothing)
     ui::Queue_Answer(ID_YES);
     EXPECT_EQ(Import_Cities(), -1);
     EXPECT_TRUE(Before.Unchanged());
+}
+
+// A file that gives no city (empty, one line of other text, a heading
+// alone) or cannot be opened is refused with a box: the table and every
+// club's city stay as they were, and a script's line fails on it.
+TEST_F(CitiesTest, AnImportThatGivesNoCityIsRefusedAndChangesNothing)
+{
+    Make_Named_City(0, "Akron");
+    Make_Named_City(1, "Boston");
+    Use_Franchise(0, 1, "Boston", "Beans");
+    Use_Franchise(1, 0, "Akron", "Acorns");
+    Count_Teams();
+    const std::string NoCity = "Import City Error|The city import file \"Cities.txt\" holds no city: the cities and "
+                               "the franchises' homes are as they were. Each line of a city is its name, then its "
+                               "figures, the population first, separated by commas, as Export writes them.";
+    struct CASE {
+        const char* szFile;   // null: no file
+        std::string Box;
+    };
+    const CASE CASES[] = {
+        {"", NoCity},
+        {"this is not a list of cities\n", NoCity},
+        {"City,Population,Metro Population\r\n\r\n", NoCity},
+        {nullptr, "Import City Error|Unable to open the city import file \"Cities.txt\" (No such file or "
+                  "directory)."},
+    };
+    for (const CASE& Case : CASES) {
+        if (Case.szFile != nullptr)
+            Write_File(Case.szFile);
+        else
+            std::remove("Cities.txt");
+        LEAGUE_SNAPSHOT Before;
+        const int nRefused = Count_Refused_Steps();
+        ui::Clear_Shown_Boxes();
+        ui::Queue_Answer(ID_YES);
+        EXPECT_EQ(Import_Cities(), -1) << Case.Box;
+        EXPECT_TRUE(Before.Unchanged()) << Case.Box;
+        EXPECT_EQ(Team_City_Name(0), "Boston");
+        EXPECT_EQ(Team_City_Name(1), "Akron");
+        ASSERT_EQ(ui::Shown_Boxes().size(), 2u) << Case.Box;   // the question, then the refusal
+        EXPECT_EQ(ui::Shown_Boxes()[1].Caption + "|" + ui::Shown_Boxes()[1].Text, Case.Box);
+        EXPECT_EQ(Count_Refused_Steps(), nRefused + 1) << Case.Box;
+    }
 }
 
 // The cities' file and the owners' file, each written where a link stands

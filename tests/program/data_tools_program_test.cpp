@@ -160,3 +160,67 @@ TEST_F(DataToolsProgramTest, ASimulatorDataFileOnAFullDiskIsToldOnceWithItsCause
 }
 
 }  // namespace
+
+namespace {
+
+// The rosters text file, by its tool and by its Tools menu command: every
+// club's players, then the free agents. A file that cannot be written fails
+// the line, naming it.
+TEST_F(DataToolsProgramTest, TheRostersTextFileIsWrittenByItsToolAndItsCommand)
+{
+    const std::string Rosters = Data.Path() + "/Output/rosters.txt";
+    const process_runner::RUN_RESULT Tool = Run_Script(std::string(NEW_GAME) + "tool Output_Rosters_Text\nquit\n");
+    ASSERT_FALSE(Tool.bTimedOut);
+    EXPECT_EQ(Tool.nExitCode, 0) << Tool.Out << Tool.Err;
+    EXPECT_TRUE(Contains(Tool.Out, "Tool Output_Rosters_Text: rosters written to Output/rosters.txt")) << Tool.Out;
+    const std::string Text = Read_Text_File(Rosters, "(missing)");
+    EXPECT_TRUE(Contains(Text, "Buffalo Frost\n")) << Text.substr(0, 80);
+    EXPECT_TRUE(Contains(Text, "\n\nFREE AGENTS\n")) << Text.substr(0, 80);
+    fs::remove(Rosters);
+
+    const process_runner::RUN_RESULT Command =
+        Run_Script(std::string(NEW_GAME) + "command \"Output Rosters Text\"\nanswer no\nquit\n");
+    ASSERT_FALSE(Command.bTimedOut);
+    EXPECT_EQ(Command.nExitCode, 0) << Command.Out << Command.Err;
+    EXPECT_TRUE(Contains(Command.Out, "Box [Output Rosters Text] \"Every club's players, then the free agents, by "
+                                      "name: \"Output/rosters.txt\", a file to read or print (the program never "
+                                      "reads it back).\""))
+        << Command.Out;
+    EXPECT_EQ(Read_Text_File(Rosters, "(missing)"), Text);
+
+    // A folder in the file's place: both fail, naming the file.
+    fs::remove(Rosters);
+    fs::create_directories(Rosters + "/taken");
+    for (const char* szLine : {"tool Output_Rosters_Text", "command \"Output Rosters Text\""}) {
+        const process_runner::RUN_RESULT Failed = Run_Script(std::string(NEW_GAME) + szLine + "\nquit\n");
+        ASSERT_FALSE(Failed.bTimedOut);
+        EXPECT_EQ(Failed.nExitCode, 2) << szLine << "\n" << Failed.Out << Failed.Err;
+        EXPECT_TRUE(Contains(Failed.Err, "\"Output/rosters.txt\" could not be written (Is a directory)"))
+            << szLine << "\n" << Failed.Err;
+    }
+    EXPECT_TRUE(fs::is_directory(Rosters + "/taken"));
+}
+
+// An import of a "Cities.txt" that holds no city is refused with a box, and
+// the script's line fails; the clubs keep their cities.
+TEST_F(DataToolsProgramTest, ACitiesFileThatHoldsNoCityIsRefused)
+{
+    const std::string Commissioner = "answer yes\ndialog 159 press 1\ncommand \"League Editor\"\n";
+    for (const char* szFile : {"", "no cities here\n"}) {
+        program_support::Write_File(Data.Path() + "/Cities.txt", szFile);
+        const process_runner::RUN_RESULT Imported =
+            Run_Script(std::string(NEW_GAME) + Commissioner +
+                       "answer ok\nanswer yes\ndialog 160 press 1380\ndialog 160 press 1\ncommand \"City Editor\"\n"
+                       "quit\n");
+        ASSERT_FALSE(Imported.bTimedOut);
+        EXPECT_EQ(Imported.nExitCode, 2) << Imported.Out << Imported.Err;
+        EXPECT_TRUE(Contains(Imported.Out, "Box [Import City Error] \"The city import file \"Cities.txt\" holds "
+                                           "no city"))
+            << Imported.Out;
+        EXPECT_TRUE(Contains(Imported.Err, "holds no city")) << Imported.Err;
+        EXPECT_FALSE(Contains(Imported.Out, "City Import Complete")) << Imported.Out;
+        EXPECT_FALSE(Contains(Imported.Out, "now play in")) << Imported.Out;
+    }
+}
+
+}  // namespace

@@ -434,6 +434,39 @@ TEST_F(ToolLineTest, ToolsThatWroteNothingFailTheirLineWithTheCause)
                       "statistics files not replaced: the league is not one this import can serve");
 }
 
+// On a full disk the league names file and the card export fail their line
+// and keep the user's files as they were: the names file gets no part of
+// its lines, the old "Players.csv" is not emptied first, and the closing
+// summary names no list the export did not change.
+TEST_F(ToolLineTest, WritersOnAFullDiskFailAndKeepTheOldFiles)
+{
+    const std::string Names = Data.Path() + "/Vazarudu Stats/2k6_league.txt";
+    fs::create_directories(Data.Path() + "/Vazarudu Stats");
+    program_support::Write_File(Names, "1990\nold names\n");
+    Expect_Line_Fails_On_A_Full_Disk(Data.Path() + "/Vazarudu Stats", "tool Write_League_Names_File",
+                                     "2k6_league.txt\" could not be written (No space left on device)");
+    EXPECT_EQ(Read_Text_File(Names), "1990\nold names\n");
+
+    const std::string Players = Data.Path() + "/Tolvaren/Output/Players.csv";
+    fs::create_directories(Data.Path() + "/Tolvaren/Output");
+    program_support::Write_File(Players, "old players\n");
+    program_support::Write_File(Data.Path() + "/Tolvaren-Playbooks.csv", "old plays\n");
+    program_support::Write_File(Data.Path() + "/Tolvaren-Audibles.csv", "old audibles\n");
+    program_support::SCRIPT_RUN Full{Data.Path(), Output.Path(), "failure.kelvo", std::chrono::seconds(100)};
+    Full.Env = program_support::Write_Faults_Env(Data.Path(), "KELVO_FAULT_FULL=1");
+    const process_runner::RUN_RESULT Result =
+        program_support::Run_Headless_Script(Full, std::string(NEW_GAME) + "tool Export_Tolvaren_Cards\nquit\n");
+    ASSERT_FALSE(Result.bTimedOut);
+    EXPECT_EQ(Result.nExitCode, 2) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Err, "could not be written (No space left on device)")) << Result.Err;
+    EXPECT_EQ(Read_Text_File(Players), "old players\n");
+    EXPECT_EQ(Read_Text_File(Data.Path() + "/Tolvaren-Playbooks.csv"), "old plays\n");
+    EXPECT_EQ(Read_Text_File(Data.Path() + "/Tolvaren-Audibles.csv"), "old audibles\n");
+    EXPECT_FALSE(Contains(Result.Out, "Tolvaren-Playbooks.csv")) << Result.Out;
+    EXPECT_FALSE(Contains(Result.Out, "Tolvaren-Audibles.csv")) << Result.Out;
+    EXPECT_FALSE(Contains(Result.Out, "/Tolvaren (")) << Result.Out;
+}
+
 // Arguments no list or export can take are refused before anything is
 // written.
 TEST_F(ToolLineTest, ArgumentsOutsideTheirRangeAreRefused)

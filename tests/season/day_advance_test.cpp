@@ -18,6 +18,7 @@
 #include "league/league_norms.h"
 #include "league/team_finance_stats.h"
 #include "platform/errors.h"
+#include "platform/save_failures.h"
 #include "platform/shell_requests.h"
 #include "platform/ui.h"
 #include "season/games_of_day.h"
@@ -161,6 +162,51 @@ TEST_F(DayAdvanceTest, ARunThatCannotMoveTheSeasonSaysWhy)
     Play_Multiple_Seasons(1);
     EXPECT_EQ(Boxes(), std::vector<std::string>{"Play Multiple Seasons|Play Multiple Seasons stopped: the " + Year +
                                                  " off-season did not move on."});
+}
+
+// The clubs' yearly records keep 100 seasons: in the last of them (index
+// 99) a finished season goes on to no off-season, by a week or by a run of
+// seasons, and says so; a run of seasons is held to the seasons left.
+TEST_F(DayAdvanceTest, NoStepTakesTheLeaguePastItsLastSeasonOfRecords)
+{
+    EXPECT_EQ(Count_Seasons_Left(), 99);
+    Set_User_Preference(PREF_SEASON_INDEX, 97);
+    EXPECT_EQ(Count_Seasons_Left(), 2);
+    Set_User_Preference(PREF_SEASON_INDEX, 99);
+    EXPECT_EQ(Count_Seasons_Left(), 0);
+
+    // The last season finished: the champion in the final's slot.
+    const int nLastPlayoffDay = Get_Season_Playoff_Day(SEASON_CALENDAR_DAYS - 1);
+    ASSERT_GT(nLastPlayoffDay, 0);
+    Set_Current_Day(nLastPlayoffDay + 1);
+    Set_Playoff_Team(30, 0);
+    ASSERT_TRUE(Is_Season_Complete());
+    const std::string Refusal = "Last Season|The " + std::to_string(Get_Universe_Stat(FIRST_SEASON_YEAR) + 99) +
+                                " season is the last of the 100 seasons this league keeps records for, so the "
+                                "league cannot go on to another season.";
+    auto Boxes = [] {
+        std::vector<std::string> Shown;
+        for (const SHOWN_BOX& Box : ui::Shown_Boxes())
+            Shown.push_back(Box.Caption + "|" + Box.Text);
+        ui::Clear_Shown_Boxes();
+        return Shown;
+    };
+    const int nRefused = Count_Refused_Steps();
+    Advance_Day(1);
+    EXPECT_EQ(Get_Current_Season_Index(), 99);
+    EXPECT_EQ(Get_Current_Week(), nLastPlayoffDay + 1);
+    EXPECT_TRUE(Is_Season_Complete());
+    EXPECT_EQ(Get_Universe_Word(DAY_ADVANCE_BUSY_WORD), 0);
+    EXPECT_EQ(Boxes(), std::vector<std::string>{Refusal});
+    EXPECT_EQ(Count_Refused_Steps(), nRefused + 1);
+    // A run of seasons: the same one box, nothing moved, every club the
+    // user's again.
+    Play_Multiple_Seasons(3);
+    EXPECT_EQ(Get_Current_Season_Index(), 99);
+    EXPECT_EQ(Get_Current_Week(), nLastPlayoffDay + 1);
+    EXPECT_EQ(Get_User_Preference(PREF_ALL_COMPUTER_TEAMS), 0);
+    EXPECT_EQ(Boxes(), std::vector<std::string>{Refusal});
+    EXPECT_EQ(Count_Refused_Steps(), nRefused + 2);
 }
 
 TEST_F(DayAdvanceTest, TheDraftPageShowsTheComingDraftsYearBeforeAndAfterTheSeasonIndexMovesOn)

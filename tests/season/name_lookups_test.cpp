@@ -7,6 +7,8 @@
 #include <string>
 
 #include "league/player_lookup.h"
+#include "platform/files.h"
+#include "platform/files_test_hooks.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"
 #include "season/name_lookups.h"
@@ -282,7 +284,7 @@ TEST_F(NameLookupTest, RostersFileListsClubsThenFreeAgents)
         std::ofstream Old("Output/rosters.txt");
         Old << "what an earlier run left\n";
     }
-    Output_Rosters_Text();
+    EXPECT_TRUE(Output_Rosters_Text());
     EXPECT_EQ(Read_Text_File("Output/rosters.txt"),
               "Capital Bees\nAl Bee\nCy Dee\n\nMetro Stars\n\nFREE AGENTS\nEd Fox\nGus Hall\n");
     // 50 a club, then the remainder 101 - 100: the bar ends full and closed.
@@ -312,11 +314,30 @@ TEST_F(NameLookupTest, RostersFileWithoutClubsOrWithoutAFolder)
     }
     season_cycle::Build_League(2);
     Put_Named(0, 0, 11, POSITION_QB, "Al", "Bee");
-    Output_Rosters_Text();
+    std::string Problem;
+    EXPECT_FALSE(Output_Rosters_Text(&Problem));
+    EXPECT_EQ(Problem, "\"Output/rosters.txt\" could not be written (Not a directory)");
     ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "File Error");
     EXPECT_NE(ui::Shown_Boxes()[0].Text.find("rosters.txt"), std::string::npos);
     EXPECT_FALSE(ui::Progress().Open);
+
+    // On a full disk the file an earlier run wrote stays whole, and the
+    // writer names it.
+    std::filesystem::remove_all("Output");
+    ASSERT_TRUE(files::Create_Folders("Output"));
+    {
+        std::ofstream Old("Output/rosters.txt");
+        Old << "what an earlier run left\n";
+    }
+    ui::Clear_Shown_Boxes();
+    files::Set_Temporary_Write_Device("/dev/full");
+    EXPECT_FALSE(Output_Rosters_Text(&Problem));
+    files::Set_Temporary_Write_Device(nullptr);
+    EXPECT_EQ(Problem, "\"Output/rosters.txt\" could not be written (No space left on device)");
+    EXPECT_EQ(Read_Text_File("Output/rosters.txt"), "what an earlier run left\n");
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "File Error");
 }
 
 }  // namespace

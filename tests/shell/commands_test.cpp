@@ -18,6 +18,7 @@
 #include "league/league_data.h"
 #include "league/preferences.h"
 #include "platform/dialogs.h"
+#include "platform/save_failures.h"
 #include "platform/ui.h"
 #include "platform/ui_backend.h"
 #include "season/day_advance.h"
@@ -95,13 +96,15 @@ TEST_F(CommandsTest, TableHasUniqueIdsNamesAndKeys)
     const MAIN_COMMAND* pCommands = Get_Main_Commands(nCount);
     // lists, Print, the League, Stadium and City editors, Advanced Tools,
     // View Encyclopedia, the season simulator, Options, Database Notes,
-    // Injury Contingency, Import Statistics, Did You Know?, the stroke
+    // Injury Contingency, Import Statistics, Output Rosters Text, Did You Know?, the stroke
     // tester and the Playbook Editor; End Draft and the fantasy draft's item;
     // Start Draft; Choose Statistic; the front page and the Draft page.
-    ASSERT_EQ(nCount, 48u);
+    ASSERT_EQ(nCount, 49u);
     EXPECT_STREQ(Find_Main_Command(40079)->szName, "League Editor");
     EXPECT_STREQ(Find_Main_Command(40135)->szName, "Single Season Simulator");
     EXPECT_STREQ(Find_Main_Command(40075)->szName, "Import Statistics");
+    EXPECT_STREQ(Find_Main_Command(40192)->szName, "Output Rosters Text");
+    EXPECT_STREQ(Find_Main_Command(40192)->szMenu, "Tools");
     std::set<int> Ids;
     std::set<std::string> Names;
     std::set<std::string> Keys;
@@ -415,7 +418,9 @@ TEST_F(CommandsTest, PlayMultipleSeasonsDialogCountsByItsSpinnerOnly)
     ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Play Multiple Seasons");
 
-    // Cancel closes with -1; the count never passes 100 nor falls below 1.
+    // Cancel closes with -1; the count never passes the 99 seasons the
+    // league's 100 seasons of records leave after its first, nor falls
+    // below 1.
     League.Preferences.nInt[PREF_SIMULATION_SEASONS] = 0;
     for (int i = 0; i < 6; ++i)
         Queue_Spin(PLAY_MULTIPLE_SEASONS_DIALOG, PMS_SEASONS_SPINNER, 0);
@@ -427,7 +432,40 @@ TEST_F(CommandsTest, PlayMultipleSeasonsDialogCountsByItsSpinnerOnly)
         Queue_Spin(PLAY_MULTIPLE_SEASONS_DIALOG, PMS_SEASONS_SPINNER, 1);
     Queue_Press(PLAY_MULTIPLE_SEASONS_DIALOG, DIALOG_CANCEL);
     Do_Dialog(PLAY_MULTIPLE_SEASONS_DIALOG, "Play Multiple Seasons", Play_Multiple_Seasons_Dialog_Proc);
-    EXPECT_EQ(League.Preferences.nInt[PREF_SIMULATION_SEASONS], 100);
+    EXPECT_EQ(League.Preferences.nInt[PREF_SIMULATION_SEASONS], 99);
+}
+
+// The dialog offers only the seasons the records have room for; in the last
+// of them the command refuses without opening it, and the refusal counts
+// for a script's line.
+TEST_F(CommandsTest, PlayMultipleSeasonsOffersOnlyTheSeasonsLeft)
+{
+    // Season index 97 (2116): two seasons left, opening at two, not five.
+    League.Preferences.nInt[PREF_SEASON_INDEX] = 97;
+    for (int i = 0; i < 6; ++i)
+        Queue_Spin(PLAY_MULTIPLE_SEASONS_DIALOG, PMS_SEASONS_SPINNER, 1);
+    Queue_Press(PLAY_MULTIPLE_SEASONS_DIALOG, DIALOG_CANCEL);
+    g_LastYears.clear();
+    EXPECT_EQ(Do_Dialog(PLAY_MULTIPLE_SEASONS_DIALOG, "Play Multiple Seasons", Watch_Play_Multiple_Seasons), -1);
+    EXPECT_EQ(League.Preferences.nInt[PREF_SIMULATION_SEASONS], 2);
+    ASSERT_FALSE(g_LastYears.empty());
+    EXPECT_EQ(g_LastYears.front(), "2117");   // 2116 - 1 + 2
+    EXPECT_EQ(g_LastYears.back(), "2117");
+
+    // Index 99 (2118), the last season: no dialog, a box, a refused step.
+    League.Preferences.nInt[PREF_SEASON_INDEX] = 99;
+    dialogs::Reset();
+    ui::Clear_Shown_Boxes();
+    const int nRefused = Count_Refused_Steps();
+    EXPECT_TRUE(Dispatch_Main_Command(CMD_PLAY_MULTIPLE_SEASONS));
+    EXPECT_FALSE(Opened_Dialog(PLAY_MULTIPLE_SEASONS_DIALOG));
+    ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+    EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Last Season");
+    EXPECT_EQ(ui::Shown_Boxes()[0].Text,
+              "The 2118 season is the last of the 100 seasons this league keeps records for, so the league cannot "
+              "go on to another season.");
+    EXPECT_EQ(Count_Refused_Steps(), nRefused + 1);
+    EXPECT_EQ(League.Preferences.nInt[PREF_SEASON_INDEX], 99);
 }
 
 TEST_F(CommandsTest, PlayMultipleSeasonsCountsByUpAndDownInItsYearFieldAsByTheArrows)

@@ -89,7 +89,7 @@ TEST_F(MainMenuTest, NormalMenuHoldsEveryCommandOfTheTable)
     EXPECT_EQ(Items(5), (std::vector<std::string>{"&Advanced Tools...", "View &Encyclopedia...",
                                                   "Single Season Si&mulator...", "&Options...", "-",
                                                   "&Fantasy Draft...", "-", "&Database Notes...", "&Injury Contingency...", "-",
-                                                  "Import &Statistics..."}));
+                                                  "Import &Statistics...", "Output &Rosters Text"}));
     // Every command of the table is in the menu exactly once (the stroke
     // tester only under its start-up flag).
     size_t nCount = 0;

@@ -19,6 +19,7 @@
 #include "league/stat_codes.h"
 #include "league/player_stats.h"
 #include "platform/files.h"
+#include "platform/files_test_hooks.h"
 #include "platform/pictures.h"
 #include "platform/ui.h"
 #include "test_support.h"
@@ -328,6 +329,42 @@ TEST_F(CardExportTest, TheExportWritesTheDeckAndItsLists)
     EXPECT_EQ(Count_Lines(Read_Text_File("Tolvaren-Playbooks.csv")), 50);
     EXPECT_EQ(Count_Lines(Read_Text_File("Tolvaren-Audibles.csv")), 10);
     EXPECT_EQ(Lines_Of(Read_Text_File("Tolvaren/Output/Players.csv")).size(), Expected.size());
+}
+
+// On a full disk the export fails, and the lists an earlier run left keep
+// their bytes: the players' list is not emptied first, the play lists get
+// no part of their lines, and none of them counts as a file written.
+TEST_F(CardExportTest, OnAFullDiskTheListsKeepTheirBytes)
+{
+    SCRATCH_FOLDER Scratch("card_export_full");
+    ASSERT_TRUE(files::Create_Folders("Tolvaren/Output"));
+    ASSERT_TRUE(Append_Line_To_File("Tolvaren/Output/Players.csv", "old players"));
+    ASSERT_TRUE(Append_Line_To_File("Tolvaren-Playbooks.csv", "old plays"));
+    ASSERT_TRUE(Append_Line_To_File("Tolvaren-Audibles.csv", "old audibles"));
+    files::Forget_Written_Files();
+    files::Set_Temporary_Write_Device("/dev/full");
+    std::string Problem;
+    int nDeck = -1;
+    Export_Tolvaren_Cards(&nDeck, &Problem);
+    files::Set_Temporary_Write_Device(nullptr);
+    EXPECT_NE(Problem.find("could not be written (No space left on device)"), std::string::npos) << Problem;
+    EXPECT_EQ(Read_Text_File("Tolvaren/Output/Players.csv"), "old players\n");
+    EXPECT_EQ(Read_Text_File("Tolvaren-Playbooks.csv"), "old plays\n");
+    EXPECT_EQ(Read_Text_File("Tolvaren-Audibles.csv"), "old audibles\n");
+    for (const std::string& Path : files::Written_Files())
+        EXPECT_EQ(Path.find("Tolvaren"), std::string::npos) << Path;
+
+    // With room again the lists follow the old lines, and the players' list
+    // is the new one.
+    EXPECT_EQ(Export_Tolvaren_Cards(&nDeck, &Problem), 54);
+    EXPECT_EQ(Problem, "");
+    const std::vector<std::string> Plays = Lines_Of(Read_Text_File("Tolvaren-Playbooks.csv"));
+    ASSERT_EQ(Plays.size(), 26u);
+    EXPECT_EQ(Plays[0], "old plays");
+    EXPECT_EQ(Lines_Of(Read_Text_File("Tolvaren-Audibles.csv")).size(), 6u);
+    const std::vector<std::string> Players = Lines_Of(Read_Text_File("Tolvaren/Output/Players.csv"));
+    ASSERT_FALSE(Players.empty());
+    EXPECT_EQ(Players[0], "Pos,Name,Run Block,Pass Block,Rushing,Goal Line,Passing/Receiving,Red Zone,Salary");
 }
 
 // Too few marked plays: the marked ones, then the unmarked plays taken in
