@@ -72,7 +72,7 @@ void Load_Encyclopedia_Settings(DIALOG& Dialog)
 void Refuse(const char* szText, const char* szCaption)
 {
     Show_Message_Box(szText, szCaption, BOX_OK);
-    Note_Failed_Save(szText);
+    Note_Refused_Step(szText);
 }
 
 // 1 saved (or refused by the disk, which is reported and does not stop the

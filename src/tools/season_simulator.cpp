@@ -442,7 +442,7 @@ bool Simulate_Seasons(int nSeasons, std::string& Problem)
         const char* szText =
             "The season is complete. The simulator plays the current season: start the next season first.";
         Show_Message_Box(szText, "Season Simulator", BOX_OK | BOX_ICON_INFORMATION);
-        Note_Failed_Save(szText);
+        Note_Refused_Step(szText);
         Problem = "the season is complete";
         return false;
     }

@@ -312,10 +312,10 @@ TEST_F(FailureProgramTest, ButtonsThatDidNotDoTheirWorkFailTheirLine)
         {"dialog 182 set 1409 \".\"\ndialog 182 press 1411\ncommand \"View Encyclopedia\"\n",
          "line 5: nothing was saved: The HTML encyclopedia was not exported: \".\" is the data folder itself"},
         {"dialog 182 set 1409 \"\"\ndialog 182 press 1411\ncommand \"View Encyclopedia\"\n",
-         "line 5: nothing was saved: You must choose output dir."},
+         "line 5: You must choose output dir."},
         {"command \"Through Playoffs\"\ncommand \"Through Playoffs\"\ndialog 104 set 1297 \"1\"\ndialog 104 press 1\n"
          "command \"Single Season Simulator\"\n",
-         "line 7: nothing was saved: The season is complete."},
+         "line 7: The season is complete."},
     };
     for (const CASE& Case : Cases) {
         SCOPED_TRACE(Case.szLines);
