@@ -259,19 +259,16 @@ void Play_Multiple_Seasons_Command()
     After_League_Changed();
 }
 
-// The rosters as a text file for the user to read: nothing reads it back.
-// A file that cannot be written was told by its box; the step fails.
+// The rosters as a text file for the user to read or print: nothing reads
+// it back, so the note before it tells only where it goes. A file that cannot
+// be written was told by its box; the step fails.
 void Output_Rosters_Text_Command()
 {
+    Show_Message_Box("This will create a ROSTERS.TXT file in your 'Output' directory.", "Output Rosters",
+                     BOX_OK | BOX_ICON_INFORMATION);
     std::string Problem;
-    if (!Output_Rosters_Text(&Problem)) {
+    if (!Output_Rosters_Text(&Problem))
         Note_Refused_Step(Problem);
-        return;
-    }
-    const std::string Text = "Every club's players, then the free agents, by name: \"" +
-                             files::Resolve_Path(ROSTERS_TEXT_FILE) +
-                             "\", a file to read or print (the program never reads it back).";
-    Show_Message_Box(Text.c_str(), "Output Rosters Text", BOX_OK | BOX_ICON_INFORMATION);
 }
 
 int Clamp(int n, int nLow, int nHigh)

@@ -182,10 +182,11 @@ TEST_F(DataToolsProgramTest, TheRostersTextFileIsWrittenByItsToolAndItsCommand)
         Run_Script(std::string(NEW_GAME) + "command \"Output Rosters Text\"\nanswer no\nquit\n");
     ASSERT_FALSE(Command.bTimedOut);
     EXPECT_EQ(Command.nExitCode, 0) << Command.Out << Command.Err;
-    EXPECT_TRUE(Contains(Command.Out, "Box [Output Rosters Text] \"Every club's players, then the free agents, by "
-                                      "name: \"Output/rosters.txt\", a file to read or print (the program never "
-                                      "reads it back).\""))
+    // The note comes first, and tells of no box New Game does not have.
+    EXPECT_TRUE(Contains(Command.Out, "Box [Output Rosters] \"This will create a ROSTERS.TXT file in your 'Output' "
+                                      "directory.\""))
         << Command.Out;
+    EXPECT_FALSE(Contains(Command.Out, "Roster File")) << Command.Out;
     EXPECT_EQ(Read_Text_File(Rosters, "(missing)"), Text);
 
     // A folder in the file's place: both fail, naming the file.
