@@ -146,6 +146,38 @@ bool Is_City_Number(const char* szField)
     return pEnd != szField;
 }
 
+// The lines of an import file that named something but gave no population,
+// told in the closing box so that no line is dropped unsaid. At most
+// NAMED_MOST are named one by one; the rest are counted.
+class SKIPPED_LINES {
+public:
+    void Add(int nLine, const char* szName, const char* szPopulation)
+    {
+        if (m_nCount++ >= NAMED_MOST)
+            return;
+        m_Text += "\nline " + std::to_string(nLine) + " (" + std::string(szName, strnlen(szName, 60)) + "): ";
+        m_Text += szPopulation[0] == '\0' ? std::string("no population")
+                                           : "the population \"" + std::string(szPopulation, strnlen(szPopulation, 20)) +
+                                                 "\" is no number";
+    }
+    // "" when no line was skipped.
+    std::string Text() const
+    {
+        if (m_nCount == 0)
+            return "";
+        std::string Text = "\n\n" + std::to_string(m_nCount) + (m_nCount == 1 ? " line" : " lines") +
+                           " skipped: a city's line needs its population after the name." + m_Text;
+        if (m_nCount > NAMED_MOST)
+            Text += "\n... and " + std::to_string(m_nCount - NAMED_MOST) + " more";
+        return Text;
+    }
+
+private:
+    static constexpr int NAMED_MOST = 20;
+    int m_nCount = 0;
+    std::string m_Text;
+};
+
 // An import refused with a box: nothing in the league changed, and a script
 // whose line asked for the import fails on it.
 void Refuse_Import(const std::string& Text)
@@ -531,6 +563,7 @@ int Import_Cities()
     // the league's cities as they were.
     CITY Imported[NUMBER_OF_CITIES];
     memset(Imported, 0, sizeof(Imported));
+    SKIPPED_LINES Skipped;
     int nRead = 0;
     bool bEnd = false;
     char szLine[TEXT_BUFFER_SIZE];
@@ -552,8 +585,10 @@ int Import_Cities()
         // line without that (a heading, a line of other text) is no city.
         char szPopulation[TEXT_BUFFER_SIZE];
         Pop_Token_From_String(szPopulation, szLine, ',');
-        if (!Is_City_Number(szPopulation))
+        if (!Is_City_Number(szPopulation)) {
+            Skipped.Add(c + 1, szField, szPopulation);
             continue;
+        }
         safe_strncpy(Imported[c].szName, szField, CITY_NAME_SIZE);
         Imported[c].nStat[0] = Parse_City_Number(szPopulation);
         for (int n = 1; n < CITY_STAT_COUNT; n++) {
@@ -583,7 +618,9 @@ int Import_Cities()
     Set_User_Preference(PREF_CURRENT_CITY, 0);
     std::string Moves = Restore_Franchise_Homes(Homes, nTeams);
 
-    Show_Formatted_Message("City Import Complete", "%d cities imported from \"%s\"", nRead, CITIES_FILE_NAME);
+    const std::string Done = std::to_string(nRead) + " cities imported from \"" + CITIES_FILE_NAME + "\"" +
+                             Skipped.Text();
+    Show_Message_Box(Done.c_str(), "City Import Complete", BOX_OK | BOX_ICON_INFORMATION | BOX_TASKMODAL);
     if (!Moves.empty())
         Show_Formatted_Message("Franchises Moved", "These franchises are not in the imported cities:\n\n%s",
                                Moves.c_str());

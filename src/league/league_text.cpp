@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/text_utils.h"
+#include "league/league_data.h"
 #include "league/league_structure.h"
 #include "league/preferences.h"
 #include "league/standings_keys.h"
@@ -146,7 +147,9 @@ std::string Week_Text(int nWeek, bool bLong)
     int w = Week_Of_Season(nWeek);
     WEEK_KIND Kind = Classify_Week(w);
     bool bTitleGame = Get_Current_Year() < 1970;
-    if (Is_Unfilled_Round(Kind))
+    // Only the long name tells that nobody plays the round; the short one
+    // keeps the round's own name.
+    if (bLong && Is_Unfilled_Round(Kind))
         return "Bye Week";
     switch (Kind) {
     case WEEK_REGULAR:
@@ -225,9 +228,15 @@ void Get_Week_Name_Long(int nWeek, char* szBuffer, size_t nSize)
     Put_Text(szBuffer, nSize, Week_Text(nWeek, true));
 }
 
-bool Is_Bye_Round_Week(int nWeek)
+bool Is_Unplayed_Round_Week(int nWeek)
 {
-    return Is_Unfilled_Round(Classify_Week(Week_Of_Season(nWeek)));
+    const WEEK_KIND Kind = Classify_Week(Week_Of_Season(nWeek));
+    // The final between the leagues needs two leagues and the rule that
+    // their champions meet; without it the season ends with the leagues'
+    // own finals.
+    if (Kind == WEEK_FINAL)
+        return Get_Universe_Word(INTER_LEAGUE_FINAL_WORD) == 0 || Count_Leagues() < 2;
+    return Is_Unfilled_Round(Kind);
 }
 
 void Get_Team_City(int nTeam, char* szBuffer, size_t nSize)

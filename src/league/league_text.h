@@ -48,10 +48,11 @@ template <size_t N> void Get_Week_Name_Long(int nWeek, char (&szBuffer)[N])
 {
     return Get_Week_Name_Long(nWeek, szBuffer, N);
 }
-// Whether week nWeek (-1 the current) is a playoff round that even the
-// larger league's field cannot fill (a league without a wild-card round):
-// no game is played on it, and both names read "Bye Week".
-bool Is_Bye_Round_Week(int nWeek);
+// Whether week nWeek (-1 the current) is a playoff round the league does not
+// play: one that even the larger league's field cannot fill (a league
+// without a wild-card round; its long name reads "Bye Week"), or the final
+// between the leagues in a season that has none.
+bool Is_Unplayed_Round_Week(int nWeek);
 
 // Team display names (team values 0-40, -1 or ALL_TEAMS the league average,
 // 128 NO_TEAM). The full name of a franchise slot is empty unless a club is

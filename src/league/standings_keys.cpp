@@ -760,8 +760,10 @@ int Count_Season_Division_Teams(int nDivision, int nSeason)
 {
     if (!In_Range(nDivision, 0, NUMBER_OF_DIVISIONS - 1))
         return 0;
+    // A division row holds DIVISION_ROW_PLACES clubs; before a league is
+    // loaded every slot may count in division 0.
     if (Reads_Division_Rows(nSeason))
-        return Count_Division_Teams(nDivision);
+        return std::min(Count_Division_Teams(nDivision), static_cast<int>(DIVISION_ROW_PLACES));
     int nClubs[MAX_FRANCHISES];
     return Season_Division_Clubs(nDivision, nSeason, nClubs);
 }

@@ -420,11 +420,11 @@ PAGE_LAYOUT Layout_Calendar_Page()
     const int nTop = PAGE_BODY_TOP + 34;
     const int nHalf = (PAGE_DESIGN_WIDTH - 2 * PAGE_MARGIN) / 2;
     const int nCurrent = Get_Current_Week();
-    // A playoff round no field fills (a league without wild cards) has no
-    // row: the weeks after it move up into its place.
+    // A playoff round the league does not play (no wild cards, no final
+    // between the leagues) has no row: the weeks after it move up.
     int nShown = 0;
     for (int w = 0; w < SCHEDULE_WEEKS; ++w) {
-        if (Is_Bye_Round_Week(w))
+        if (Is_Unplayed_Round_Week(w))
             continue;
         const int nColumn = nShown / CALENDAR_ROWS_PER_COLUMN;
         const int x0 = PAGE_MARGIN + nColumn * nHalf + 4;

@@ -267,17 +267,31 @@ TEST_F(TextUtils, WeekNamesFollowTheCalendar)
     Expect_Texts(Get_Week_Name, {{0, "Week 1"}, {16, "Week 17"}, {17, "Wild Card"}, {18, "Division Round"},
                                  {19, "Conference Championship"}, {20, "Super Bowl"}, {21, "Offseason"}});
     Expect_Texts(Get_Week_Name_Long, {{17, "Wild Card"}, {18, "Division"}, {19, "Conference"}, {20, "Super Bowl"}});
-    EXPECT_FALSE(Is_Bye_Round_Week(17));
-    // No wild cards: fields of 4 play no wild-card round, in either name.
+    EXPECT_FALSE(Is_Unplayed_Round_Week(17));
+    // No wild cards: fields of 4 play no wild-card round. The short name
+    // keeps the round's name; only the long one says nobody plays it.
     League.Universe.nStat[WILD_CARD_TEAMS] = 0;
-    Expect_Texts(Get_Week_Name, {{16, "Week 17"}, {17, "Bye Week"}, {18, "Division Round"}});
+    Expect_Texts(Get_Week_Name, {{16, "Week 17"}, {17, "Wild Card"}, {18, "Division Round"}});
     Expect_Texts(Get_Week_Name_Long, {{17, "Bye Week"}, {18, "Division"}});
-    EXPECT_TRUE(Is_Bye_Round_Week(17));
-    EXPECT_FALSE(Is_Bye_Round_Week(16));
-    EXPECT_FALSE(Is_Bye_Round_Week(18));
+    EXPECT_TRUE(Is_Unplayed_Round_Week(17));
+    EXPECT_FALSE(Is_Unplayed_Round_Week(16));
+    EXPECT_FALSE(Is_Unplayed_Round_Week(18));
     League.Preferences.nInt[PREF_CURRENT_WEEK] = 17;
-    EXPECT_TRUE(Is_Bye_Round_Week(-1));
+    EXPECT_TRUE(Is_Unplayed_Round_Week(-1));
     League.Universe.nStat[WILD_CARD_TEAMS] = 2;
+    // The final between the leagues is played only with the rule that their
+    // champions meet and two leagues in use; it keeps its names either way.
+    Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 1);
+    EXPECT_FALSE(Is_Unplayed_Round_Week(19));
+    EXPECT_FALSE(Is_Unplayed_Round_Week(20));
+    Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 0);
+    EXPECT_TRUE(Is_Unplayed_Round_Week(20));
+    EXPECT_FALSE(Is_Unplayed_Round_Week(19));
+    Expect_Texts(Get_Week_Name, {{20, "Super Bowl"}});
+    Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 1);
+    for (int t = 16; t < 32; t++)
+        League.Team[t].nTeamStat[0] = t / 4 - 4;
+    EXPECT_TRUE(Is_Unplayed_Round_Week(20));
     // Fewer than two regular weeks: the playoffs still start on week 2.
     Set_Regular_Season_Weeks(0);
     Expect_Texts(Get_Week_Name, {{1, "Week 2"}, {2, "Wild Card"}});

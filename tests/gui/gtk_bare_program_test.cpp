@@ -703,6 +703,31 @@ TEST(GtkBareProgram, TheCloseBoxIsIgnoredWhileNewGamesProgressWindowsAreUpAndAct
         EXPECT_NE(Entry.path().extension(), ".zrt") << Entry.path() << " was saved";
 }
 
+// A plain start, as the README gives it, that quits at the Welcome dialog by
+// Escape: the main window was up behind it, and the log tells no error.
+TEST(GtkBareProgram, AStartThatQuitsAtTheWelcomeLogsNoError)
+{
+    REQUIRE_DESKTOP();
+    ASSERT_TRUE(xtest::Available());
+    ASSERT_FALSE(window_manager::Manager_Runs()) << "a window manager runs";
+    Fresh_Server();
+    RUN Run("bare_program_welcome_quit");
+    ASSERT_TRUE(Run.Start());
+    SHOWN_WINDOW Main, Welcome;
+    ASSERT_TRUE(Run.Wait_Window(MAIN_TITLE, Main, true)) << Run.Report();
+    ASSERT_TRUE(Run.Wait_Window("Welcome", Welcome)) << Run.Report();
+    Run.Wait_Drawn(Welcome, WELCOME_DIALOG);
+    Run.Wait_Keyboard(Welcome);
+    xtest::Key("Escape");
+    const process_runner::RUN_RESULT Ended = Run.End(false);
+    EXPECT_TRUE(Run.Problems().empty()) << Run.Report();
+    EXPECT_FALSE(Ended.bTimedOut) << "the program did not end after Escape";
+    EXPECT_EQ(Ended.nExitCode, 0) << Ended.Err;
+    const std::string Log = Read_Text_File(Run.Data() + "/debug.txt");
+    EXPECT_NE(Log.find("Desktop window: display"), std::string::npos) << Log;
+    EXPECT_EQ(Log.find("ERROR"), std::string::npos) << Log;
+}
+
 TEST(GtkBareProgram, TheNameTypedAfterAltNStaysWholeEnterPlaysAndCtrlSSavesUnderTheNameTyped)
 {
     REQUIRE_DESKTOP();

@@ -221,6 +221,52 @@ TEST_F(CitiesTest, ImportReadsWindowsLinesAndClampsNumbers)
     EXPECT_EQ(Errors_Reported(), 0);
 }
 
+// A line that names a city but gives no population is skipped, and the
+// closing box names it and says why; a blank line is no line to name.
+TEST_F(CitiesTest, ImportNamesEachLineItSkipsInItsClosingBox)
+{
+    Write_File("Springfield,500000,1000000,1000,30000,0,90000,40000,2,0,0\n"
+               "Boise\n"
+               "Shelbyville,,2000000\n"
+               "\n"
+               "Capital City,700000\n"
+               "Ogden,many,5\n");
+    ui::Queue_Answer(ID_YES);
+    EXPECT_EQ(Import_Cities(), 2);
+    EXPECT_EQ(Count_Cities(), 2);
+    EXPECT_EQ(Name(0), "Capital City");
+    EXPECT_EQ(Name(1), "Springfield");
+    ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
+    EXPECT_EQ(ui::Shown_Boxes()[1].Caption, "City Import Complete");
+    EXPECT_EQ(ui::Shown_Boxes()[1].Text,
+              "2 cities imported from \"Cities.txt\"\n\n"
+              "3 lines skipped: a city's line needs its population after the name.\n"
+              "line 2 (Boise): no population\n"
+              "line 3 (Shelbyville): no population\n"
+              "line 6 (Ogden): the population \"many\" is no number");
+
+    // Past twenty skipped lines the rest are counted, not named; a file
+    // with nothing skipped says nothing of it.
+    std::string Text = "Tulsa,8\n";
+    for (int i = 0; i < 23; i++)
+        Text += "Town " + std::to_string(i) + "\n";
+    Write_File(Text.c_str());
+    ui::Clear_Shown_Boxes();
+    ui::Queue_Answer(ID_YES);
+    EXPECT_EQ(Import_Cities(), 1);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
+    const std::string& Many = ui::Shown_Boxes()[1].Text;
+    EXPECT_NE(Many.find("23 lines skipped"), std::string::npos) << Many;
+    EXPECT_NE(Many.find("line 21 (Town 19): no population\n... and 3 more"), std::string::npos) << Many;
+    EXPECT_EQ(Many.find("Town 20"), std::string::npos) << Many;
+    Write_File("Omaha,7\n");
+    ui::Clear_Shown_Boxes();
+    ui::Queue_Answer(ID_YES);
+    EXPECT_EQ(Import_Cities(), 1);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
+    EXPECT_EQ(ui::Shown_Boxes()[1].Text, "1 cities imported from \"Cities.txt\"");
+}
+
 // As an editor saves it: a byte-order mark first (no part of the first
 // name), UTF-8 names (Windows-1252 again), and an 8-bit name as exported.
 TEST_F(CitiesTest, ImportReadsAFileAnEditorSavedInUtf8)

@@ -156,6 +156,22 @@ TEST_F(StandingsTest, RebuildPlacesTeamsOverallAndInTheirDivisions)
     EXPECT_EQ(Row(0, 0), E);
 }
 
+// More clubs in a division than its row holds (every slot counts in
+// division 0 before a league is loaded): the season under way counts only
+// the row's places, and each of them can be asked for without an error.
+TEST_F(StandingsTest, ADivisionOfMoreClubsThanItsRowCountsTheRowsPlaces)
+{
+    for (int t = 0; t < 20; ++t)
+        Use_Team(t, 0);
+    Count_Teams();
+    EXPECT_EQ(Count_Division_Teams(0), 20);
+    const int nSeason = Get_Current_Season_Index();
+    ASSERT_EQ(Count_Season_Division_Teams(0, nSeason), DIVISION_ROW_PLACES);
+    for (int p = 0; p < Count_Season_Division_Teams(0, nSeason); ++p)
+        Get_Division_Place_Team(0, p, nSeason);
+    EXPECT_EQ(Errors_Reported(), 0);
+}
+
 TEST_F(StandingsTest, ADecidedSeasonKeepsItsOrderAndItsErasedClub)
 {
     Build_Small_League();

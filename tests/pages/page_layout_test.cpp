@@ -141,11 +141,25 @@ TEST_F(PageLayoutTest, CalendarShowsTheViewedClubsWeeks)
 {
     Set_User_Preference(PREF_CURRENT_TEAM, A);
     EXPECT_EQ(Get_Calendar_Page_Team(), A);
+    // The two leagues' champions meet in a final (day 20).
+    Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 1);
     const PAGE_LAYOUT Layout = Layout_Calendar_Page();
     // Without wild cards the larger field is league 0's two division
     // winners: no wild-card round (day 17) nor division round (day 18) is
     // played, and neither has a row; 20 of the 22 weeks are left.
     ASSERT_EQ(Layout.Rows.size(), static_cast<size_t>(SCHEDULE_WEEKS - 2));
+    EXPECT_EQ(Layout.Rows[18].nGroup, 20);
+    EXPECT_EQ(Texts_In(Layout, Layout.Rows[18].Box), (std::vector<std::string>{"Super Bowl"}));
+    // A season that ends with the leagues' own finals has no final's row
+    // either: the conference round is the last.
+    Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 0);
+    const PAGE_LAYOUT NoFinal = Layout_Calendar_Page();
+    ASSERT_EQ(NoFinal.Rows.size(), static_cast<size_t>(SCHEDULE_WEEKS - 3));
+    EXPECT_EQ(NoFinal.Rows[17].nGroup, 19);
+    EXPECT_EQ(NoFinal.Rows[18].nGroup, 21);
+    for (const PAGE_TEXT& Text : NoFinal.Texts)
+        EXPECT_NE(Text.Text, "Super Bowl");
+    Set_Universe_Word(INTER_LEAGUE_FINAL_WORD, 1);
     // Row i: column i / 11 (372 wide), row i % 11, 34 units from y 112.
     EXPECT_EQ(Layout.Rows[0].Box.nTop, 112);
     EXPECT_EQ(Layout.Rows[10].Box.nTop, 112 + 10 * 34);

@@ -135,6 +135,26 @@ TEST_F(DataToolsProgramTest, ACitiesFileSavedWithAByteOrderMarkMovesNoClubWhenIm
     EXPECT_EQ(Read_Text_File(Cities, "(missing)"), Original);
 }
 
+// A cities file with lines that name a city but give no population: the
+// import takes the others, and its box, printed by the script, names each
+// line it skipped and why.
+TEST_F(DataToolsProgramTest, ACitiesImportNamesTheLinesItSkipped)
+{
+    program_support::Write_File(Data.Path() + "/Cities.txt",
+                                "Springfield,500000,1000000,1000,30000,0,90000,40000,2,0,0\nBoise\n"
+                                "Shelbyville,,2000000\nCapital City,700000\n");
+    const process_runner::RUN_RESULT Imported = Run_Script(
+        std::string(NEW_GAME) + "answer yes\ndialog 159 press 1\ncommand \"League Editor\"\n"
+                                "answer ok\nanswer yes\ndialog 160 press 1380\nanswer ok\n"
+                                "dialog 160 press 1\ncommand \"City Editor\"\nanswer no\nquit\n");
+    ASSERT_FALSE(Imported.bTimedOut);
+    EXPECT_EQ(Imported.nExitCode, 0) << Imported.Out << Imported.Err;
+    EXPECT_TRUE(Contains(Imported.Out, "Box [City Import Complete] \"2 cities imported")) << Imported.Out;
+    EXPECT_TRUE(Contains(Imported.Out, "line 2 (Boise): no population")) << Imported.Out;
+    EXPECT_TRUE(Contains(Imported.Out, "line 3 (Shelbyville): no population")) << Imported.Out;
+    EXPECT_FALSE(Contains(Imported.Out, "(Springfield)")) << Imported.Out;
+}
+
 // "Simulator.dat" on a full disk: every season of a run fails to write it,
 // and one box tells it in the system's words (it is the write that fails,
 // not the open); the line that ran the simulator fails with it.
