@@ -200,6 +200,8 @@ TEST_F(HeadlessProgramTest, StartUpRunsInOrderAndQuitStoresTheWindow)
         ASSERT_LT(nAt, Lines.size()) << "\"" << szStep << "\" missing or out of order in\n" << Log();
     }
     EXPECT_EQ(Lines[0].rfind(ORDER[0], 0), 0u) << "the start line comes first";
+    // A plain start tells no error.
+    EXPECT_FALSE(Contains(Log(), "ERROR")) << Log();
     // The welcome dialog's run is on standard output too.
     EXPECT_TRUE(Contains(Result.Out, "Dialog 100 \"Welcome\": press 1003; end 1003")) << Result.Out;
     EXPECT_EQ(fs::file_size(Path("ZrtFame.dat")), 23552u);
