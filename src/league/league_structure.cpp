@@ -2,10 +2,12 @@
 
 #include "league/human_teams.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -692,11 +694,11 @@ void Calibrate_Player_Ratings()
     // as a load would leave him.
     For_Each_Player_In_Use(Settle_Player_Ratings);
 
+    // The report is written whole: a disk that fills keeps the old one and
+    // is told, and the calibration stands all the same.
     char szPath[64];
     std::snprintf(szPath, sizeof(szPath), "Calibrate_Player_Ratings (%d).csv", Get_Current_Year());
-    files::Delete_File(szPath);
-    Append_Line_To_File(szPath,
-                        "Rating,Avg (Before),Avg (After),Var (Before),Var (After),Curtailed,,Diff (Avg),Diff (Var)");
+    std::string Report = "Rating,Avg (Before),Avg (After),Var (Before),Var (After),Curtailed,,Diff (Avg),Diff (Var)\n";
     for (int r = 0; r < NUMBER_OF_RATINGS; r++) {
         char szName[TEXT_BUFFER_SIZE];
         char szLine[TEXT_BUFFER_SIZE];
@@ -706,6 +708,13 @@ void Calibrate_Player_Ratings()
                       static_cast<double>(fSpreadBefore[r]), static_cast<double>(fSpreadAfter[r]), nCurtailed[r],
                       static_cast<double>(fMeanAfter[r] - fMeanBefore[r]),
                       static_cast<double>(fSpreadAfter[r] - fSpreadBefore[r]));
-        Append_Line_To_File(szPath, szLine);
+        Report += szLine;
+        Report += '\n';
+    }
+    if (!files::Write_Whole_File(szPath, Report.data(), Report.size())) {
+        const int nError = errno;
+        Write_Notice("The calibration report \"%s\" could not be written (%s); the ratings were calibrated all the "
+                     "same.",
+                     files::Resolve_Path(szPath).c_str(), files::Error_Text(nError));
     }
 }

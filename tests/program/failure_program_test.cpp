@@ -63,6 +63,28 @@ TEST_F(FailureProgramTest, TalentFileBeyondTheGeneratorsRangeIsRefusedAndTheWeek
     EXPECT_LT(Log.size(), 200000u);
 }
 
+// New Game on a full disk: the calibration report it writes cannot be
+// written, so the old report keeps its bytes, the failure is told with the
+// file's name, the closing summary does not name it, and the game goes on.
+TEST_F(FailureProgramTest, NewGameOnAFullDiskKeepsTheOldCalibrationReportAndSaysSo)
+{
+    const std::string Report = Data.Path() + "/Calibrate_Player_Ratings (2019).csv";
+    program_support::Write_File(Report, "an earlier report\n");
+    program_support::SCRIPT_RUN Full{Data.Path(), Output.Path(), "failure.kelvo", std::chrono::seconds(60)};
+    Full.Env = program_support::Write_Faults_Env(Data.Path(), "KELVO_FAULT_FULL=1");
+    const process_runner::RUN_RESULT Result =
+        program_support::Run_Headless_Script(Full, std::string(NEW_GAME) + "answer no\nquit\n");
+    ASSERT_FALSE(Result.bTimedOut) << Result.Out << Result.Err;
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    EXPECT_EQ(Read_Text_File(Report, "(gone)"), "an earlier report\n");
+    EXPECT_TRUE(Contains(Result.Err, "Calibrate_Player_Ratings (2019).csv\" could not be written (No space left on "
+                                     "device); the ratings were calibrated all the same."))
+        << Result.Err;
+    EXPECT_FALSE(Contains(Result.Out, "Calibrate_Player_Ratings")) << Result.Out;
+    // The new game was made: its first season is under way.
+    EXPECT_TRUE(Contains(Result.Out, "Dialog 105 \"New Game\"")) << Result.Out;
+}
+
 // A named pipe nobody writes in place of the first names: the program once
 // waited in open() for ever; it refuses the file and goes on.
 TEST_F(FailureProgramTest, PipeInPlaceOfTheFirstNamesIsNotWaitedOn)
