@@ -2,6 +2,8 @@
 
 #include "gamefile/developer_tools.h"
 
+#include <strings.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -35,6 +37,7 @@
 #include "season/player_repairs.h"
 #include "season/player_value.h"
 #include "season/predicted_stats.h"
+#include "season/stat_file_layouts.h"
 #include "tools/stat_importer.h"
 #include "tools/young_player_cap.h"
 
@@ -278,14 +281,27 @@ int Write_Free_Agents_List(std::string* pUnread)
         errno = nError;
         return -1;
     }
+    // A player's line is any line but a blank one and the files' heading: a
+    // file without one (empty, or its heading alone) lists nobody, and the
+    // list it would give (nobody, or everybody) is no list of free agents.
+    const std::string Heading = First_Field(ROSTERS_CSV_HEADER_FORMAT);
+    const auto Is_Player_Line = [&Heading](const char* szLine) {
+        return szLine[0] != '\0' && strcasecmp(First_Field(szLine).c_str(), Heading.c_str()) != 0;
+    };
     // The next year's first fields, read once. The old list stays until the
     // new one takes its name whole.
     std::unordered_set<std::string> Kept;
-    For_Each_Line(szNew, pNew, [&Kept](const char* szLine) { Kept.insert(First_Field(szLine)); });
+    int nNewPlayers = 0;
+    For_Each_Line(szNew, pNew, [&](const char* szLine) {
+        Kept.insert(First_Field(szLine));
+        nNewPlayers += Is_Player_Line(szLine) ? 1 : 0;
+    });
     std::fclose(pNew);
     std::string Text;
     int nWritten = 0;
+    int nOldPlayers = 0;
     For_Each_Line(szOld, pOld, [&](const char* szLine) {
+        nOldPlayers += Is_Player_Line(szLine) ? 1 : 0;
         if (Kept.count(First_Field(szLine)) != 0)
             return;
         Text += szLine;
@@ -293,6 +309,15 @@ int Write_Free_Agents_List(std::string* pUnread)
         ++nWritten;
     });
     std::fclose(pOld);
+    if (nOldPlayers == 0 || nNewPlayers == 0) {
+        const char* szEmpty = nOldPlayers == 0 ? szOld : szNew;
+        if (pUnread != nullptr)
+            *pUnread = szEmpty;
+        char szMessage[128];
+        std::snprintf(szMessage, sizeof(szMessage), "%s holds no player line.", szEmpty);
+        Show_Message_Box(szMessage, "Read Error", BOX_OK);
+        return -3;
+    }
     if (!Write_Text_File(OUTPUT, Text)) {
         const int nError = errno;
         Write_Debug_Log("Could not write %s: %s", OUTPUT, files::Error_Text(nError));

@@ -528,6 +528,11 @@ const TOOL TOOLS[] = {
                        files::Error_Text(nError) + ")";
              return false;
          }
+         if (nLines == -3) {
+             Problem = "Free-Agents.csv not written: \"" + files::Resolve_Path(Unread.c_str()) +
+                       "\" holds no player line";
+             return false;
+         }
          if (nLines < 0) {
              Problem = Not_Written("Free-Agents.csv");
              return false;

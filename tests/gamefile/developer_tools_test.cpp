@@ -223,6 +223,39 @@ TEST_F(DeveloperToolsTest, FreeAgentListMatchesTheWholeFirstField)
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Unable to open input/stats/2023_rosters.csv.");
     EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Unable to open input/stats/2022_rosters.csv.");
     EXPECT_EQ(Read_Text_File("Free-Agents.csv"), List);
+
+    // A file with no player's line (empty, its heading alone, blank lines)
+    // would list nobody or everybody: refused, naming it, the list kept.
+    const std::string HEADING = "CorvelID,PlayerID,FirstName,LastName,2022_Team,Position\n";
+    struct CASE {
+        std::string Old;
+        std::string New;
+        const char* szNamed;
+    };
+    const CASE CASES[] = {
+        {"", "A12,Baker,RB\n", "input/stats/2022_rosters.csv"},
+        {HEADING, HEADING + "A12,Baker,RB\n", "input/stats/2022_rosters.csv"},
+        {HEADING + "\n\r\n", "A12,Baker,RB\n", "input/stats/2022_rosters.csv"},
+        {HEADING + "A12,Baker,RB\n", "", "input/stats/2023_rosters.csv"},
+        {HEADING + "A12,Baker,RB\n", "corvelid,x\n", "input/stats/2023_rosters.csv"},
+    };
+    for (const CASE& Case : CASES) {
+        Write_File("input/stats/2022_rosters.csv", Case.Old.c_str());
+        Write_File("input/stats/2023_rosters.csv", Case.New.c_str());
+        ui::Clear_Shown_Boxes();
+        Unread.clear();
+        EXPECT_EQ(Write_Free_Agents_List(&Unread), -3) << Case.Old << "|" << Case.New;
+        EXPECT_EQ(Unread, Case.szNamed);
+        ASSERT_EQ(ui::Shown_Boxes().size(), 1u);
+        EXPECT_EQ(ui::Shown_Boxes()[0].Caption, "Read Error");
+        EXPECT_EQ(ui::Shown_Boxes()[0].Text, std::string(Case.szNamed) + " holds no player line.");
+        EXPECT_EQ(Read_Text_File("Free-Agents.csv"), List);
+    }
+    // Two files that list the same players give a true empty list.
+    Write_File("input/stats/2022_rosters.csv", (HEADING + "A12,Baker,RB\n").c_str());
+    Write_File("input/stats/2023_rosters.csv", (HEADING + "A12,Baker,RB\n").c_str());
+    EXPECT_EQ(Write_Free_Agents_List(), 0);
+    EXPECT_EQ(Read_Text_File("Free-Agents.csv", "(none)"), "");
 }
 
 TEST_F(DeveloperToolsTest, RefitSkipsAYearThatDoesNotLoad)

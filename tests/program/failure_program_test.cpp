@@ -236,6 +236,22 @@ TEST_F(ToolLineTest, ExportOntoAFullDiskFailsItsLine)
         EXPECT_NE(Entry.path().filename().string().rfind(".kelvo-save-", 0), 0u) << Entry.path();
 }
 
+// The free agents' list from a rosters file with no player's line (empty,
+// or its heading alone): the line fails naming the file, the old list kept.
+TEST_F(ToolLineTest, FreeAgentsFromARostersFileWithNoPlayerFailAndKeepTheList)
+{
+    const std::string Stats = Data.Path() + "/Input/Stats";
+    fs::create_directories(Stats);
+    const std::string List = Data.Path() + "/Free-Agents.csv";
+    program_support::Write_File(Stats + "/2023_rosters.csv", "CorvelID,PlayerID\nB2,0\n");
+    for (const char* szOld : {"", "CorvelID,PlayerID,FirstName\n"}) {
+        program_support::Write_File(Stats + "/2022_rosters.csv", szOld);
+        program_support::Write_File(List, "A1,0\n");
+        Expect_Line_Fails("tool Write_Free_Agents_List", "2022_rosters.csv\" holds no player line");
+        EXPECT_EQ(Read_Text_File(List, "(gone)"), "A1,0\n") << szOld;
+    }
+}
+
 TEST_F(ToolLineTest, RelativeNamesThatLeaveTheDataFolderAreRefused)
 {
     Expect_Line_Fails("tool Export_Html_Encyclopedia ../escape_site", "leaves the data folder");

@@ -90,6 +90,10 @@ TEST_F(DeveloperToolCommandsTest, DeveloperToolsSayWhatTheyWrote)
     std::ofstream("input/stats/2023_rosters.csv") << "8,B\n";
     EXPECT_TRUE(Run({"Write_Free_Agents_List"}, Result, Problem)) << Problem;
     EXPECT_EQ(Result, "1 lines written to Free-Agents.csv");
+    std::ofstream("input/stats/2022_rosters.csv", std::ios::trunc).flush();
+    EXPECT_FALSE(Run({"Write_Free_Agents_List"}, Result, Problem));
+    EXPECT_EQ(Problem, "Free-Agents.csv not written: \"input/stats/2022_rosters.csv\" holds no player line");
+    EXPECT_EQ(Read_Text_File("Free-Agents.csv"), "7,A\n");
 
     // Unsaved changes and the offer cancelled: nothing is loaded.
     ui::Queue_Answer(ID_CANCEL);
