@@ -372,8 +372,10 @@ DATABASE_LOOP_RESULT Export_Replay_Mode_Player_Ratings()
 {
     const int nYears = DEVELOPER_LAST_REFIT_YEAR - DEVELOPER_FIRST_YEAR + 1;
     Open_Progress_Window("Export_Replay_Mode_Player_Ratings()", nYears);
+    std::string Last;
     const DATABASE_LOOP_RESULT Result =
-        Loop_Over_Databases(DEVELOPER_FIRST_YEAR, DEVELOPER_LAST_REFIT_YEAR, 1, [](int y, const std::string&) {
+        Loop_Over_Databases(DEVELOPER_FIRST_YEAR, DEVELOPER_LAST_REFIT_YEAR, 1, [&Last](int y, const std::string& Database) {
+            Last = Database;
             // One file per year, its header written once.
             const std::string Path = Get_Player_Ratings_Path(y);
             if (files::File_Exists(Path.c_str()))
@@ -394,6 +396,11 @@ DATABASE_LOOP_RESULT Export_Replay_Mode_Player_Ratings()
                     Append_Player_Ratings(p, y);
             }
         });
+    // The ratings were worked over only to be written out: the league is left
+    // as its last database holds it, unchanged, as the other loops leave it,
+    // so that nothing later offers to save the worked copy.
+    if (!Last.empty() && !Load_Universe_Database(Last.c_str()))
+        Write_Debug_Log("Export_Replay_Mode_Player_Ratings: %s could not be loaded again", Last.c_str());
     Close_Progress_Window();
     if (!Result.bCancelled)
         Show_Message_Box("Export_Replay_Mode_Player_Ratings(1951-2019) completed.", DONE_CAPTION, BOX_OK);

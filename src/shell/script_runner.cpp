@@ -801,6 +801,8 @@ int Run_Script(FILE* pInput, const char* szName)
             continue;
         Carry_Out(Run, Words);
     }
+    // A failure past the last line is the end of the script's, not a line's.
+    const int nLinesRead = Run.nLine;
     if (Run.Failure.empty()) {
         // The end of the input is Exit; it ends the run even when the offer
         // to save is cancelled.
@@ -825,11 +827,11 @@ int Run_Script(FILE* pInput, const char* szName)
     dialogs::Set_Defaults_Held_For_Waiting_Actions(false);
     dialogs::Set_Actions_Act_Once(false);
     if (!Run.Failure.empty()) {
-        Write_Debug_Log("Script %s line %d: %s; the run stops.", Run.Name.c_str(), Run.nFailureLine,
-                        Run.Failure.c_str());
+        const std::string Where =
+            Run.nFailureLine > nLinesRead ? "at its end" : "line " + std::to_string(Run.nFailureLine);
+        Write_Debug_Log("Script %s %s: %s; the run stops.", Run.Name.c_str(), Where.c_str(), Run.Failure.c_str());
         std::fflush(stdout);
-        std::fprintf(stderr, "kelvo: script %s line %d: %s\n", Run.Name.c_str(), Run.nFailureLine,
-                     Run.Failure.c_str());
+        std::fprintf(stderr, "kelvo: script %s %s: %s\n", Run.Name.c_str(), Where.c_str(), Run.Failure.c_str());
         // What the run wrote before it stopped (box scores, the automatic
         // save) is there all the same: the summary names it.
         Print_Where_Files_Are();

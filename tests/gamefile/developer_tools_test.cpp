@@ -341,6 +341,9 @@ TEST_F(DeveloperToolsTest, ReplayExportWritesOneFilePerYearWithEveryPosition)
     ASSERT_FALSE(ui::Shown_Boxes().empty());
     EXPECT_EQ(ui::Shown_Boxes().back().Caption, "Do_Special_Tool()");
     EXPECT_EQ(ui::Shown_Boxes().back().Text, "Export_Replay_Mode_Player_Ratings(1951-2019) completed.");
+    // The ratings were worked over for the files only: the league is its
+    // last database as stored, with nothing to save.
+    EXPECT_EQ(Has_League_Changed(), 0);
 }
 
 TEST_F(DeveloperToolsTest, AveragePeriodStatsByPosition)

@@ -85,6 +85,37 @@ TEST_F(FailureProgramTest, NewGameOnAFullDiskKeepsTheOldCalibrationReportAndSays
     EXPECT_TRUE(Contains(Result.Out, "Dialog 105 \"New Game\"")) << Result.Out;
 }
 
+// The replay ratings export works the ratings over only to write them: as
+// its sibling loops over the databases, it leaves the league unchanged, and
+// a script that ends on it ends with status 0 and nothing offered to save.
+TEST_F(FailureProgramTest, TheDatabaseLoopsEndAScriptWithNothingToSave)
+{
+    const process_runner::RUN_RESULT Result = Run_Script("tool Export_Every_Season_Player_Ratings\n"
+                                                         "tool Refit_All_Universe_Databases\n"
+                                                         "tool Export_Replay_Mode_Player_Ratings\n");
+    ASSERT_FALSE(Result.bTimedOut) << Result.Out << Result.Err;
+    EXPECT_EQ(Result.nExitCode, 0) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Out, "Export_Replay_Mode_Player_Ratings(1951-2019) completed.")) << Result.Out;
+    EXPECT_TRUE(fs::exists(Data.Path() + "/Output/Ratings/2018_Player_Ratings.csv"));
+    EXPECT_FALSE(Contains(Result.Out, "Game Not Saved")) << Result.Out;
+    EXPECT_FALSE(Contains(Result.Err, "line 4")) << Result.Err;
+}
+
+// A failure at the end of a script names the end, not a line past the
+// last: here the save its end offers for the league the script changed,
+// which has no name to be saved under.
+TEST_F(FailureProgramTest, AFailureAtTheEndOfTheScriptNamesTheEnd)
+{
+    const process_runner::RUN_RESULT Result = Run_Script("# the ratings refitted\ntool Refit_Player_Ratings\n");
+    ASSERT_FALSE(Result.bTimedOut) << Result.Out << Result.Err;
+    EXPECT_EQ(Result.nExitCode, 2) << Result.Out << Result.Err;
+    EXPECT_TRUE(Contains(Result.Err, "failure.kelvo\" at its end: nothing was saved: Please type a name for the "
+                                     "saved game."))
+        << Result.Err;
+    EXPECT_FALSE(Contains(Result.Err, "line 3")) << Result.Err;
+    EXPECT_TRUE(Contains(Debug_Log(), "failure.kelvo\" at its end: nothing was saved")) << Debug_Log();
+}
+
 // A named pipe nobody writes in place of the first names: the program once
 // waited in open() for ever; it refuses the file and goes on.
 TEST_F(FailureProgramTest, PipeInPlaceOfTheFirstNamesIsNotWaitedOn)
