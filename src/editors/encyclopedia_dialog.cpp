@@ -84,7 +84,8 @@ int Save_Encyclopedia_Settings(DIALOG& Dialog)
     if (nSelected >= 0)
         Settings.StyleSheet = Dialog.Item_Text(ENCYCLOPEDIA_STYLE_COMBO, nSelected);
     Settings.Folder = Dialog.Get_Text(ENCYCLOPEDIA_FOLDER);
-    if (Settings.Folder.empty()) {
+    // Blanks alone name no folder a user meant, as an empty field does not.
+    if (Settings.Folder.find_first_not_of(" \t") == std::string::npos) {
         Refuse("You must choose output dir.", "");
         return 0;
     }

@@ -141,10 +141,18 @@ TEST_F(EncyclopediaDialogTest, LongOrEmptyFoldersAreRefusedAndNothingOpens)
     dialogs::Queue_Action(ENCYCLOPEDIA_DIALOG, Act(ACTION_PRESS, ENCYCLOPEDIA_VIEW));
     dialogs::Queue_Action(ENCYCLOPEDIA_DIALOG, Act(ACTION_SET_TEXT, ENCYCLOPEDIA_FOLDER, ""));
     dialogs::Queue_Action(ENCYCLOPEDIA_DIALOG, Act(ACTION_PRESS, ENCYCLOPEDIA_EXPORT_AND_VIEW));
+    // Blanks alone are refused as the empty name is.
+    dialogs::Queue_Action(ENCYCLOPEDIA_DIALOG, Act(ACTION_SET_TEXT, ENCYCLOPEDIA_FOLDER, "   "));
+    dialogs::Queue_Action(ENCYCLOPEDIA_DIALOG, Act(ACTION_PRESS, ENCYCLOPEDIA_EXPORT_AND_VIEW));
+    dialogs::Queue_Action(ENCYCLOPEDIA_DIALOG, Act(ACTION_SET_TEXT, ENCYCLOPEDIA_FOLDER, " \t "));
+    dialogs::Queue_Action(ENCYCLOPEDIA_DIALOG, Act(ACTION_PRESS, ENCYCLOPEDIA_VIEW));
     Run();
-    ASSERT_EQ(ui::Shown_Boxes().size(), 2u);
+    ASSERT_EQ(ui::Shown_Boxes().size(), 4u);
     EXPECT_EQ(ui::Shown_Boxes()[0].Text, "Output directory name too long.");
     EXPECT_EQ(ui::Shown_Boxes()[1].Text, "You must choose output dir.");
+    EXPECT_EQ(ui::Shown_Boxes()[2].Text, "You must choose output dir.");
+    EXPECT_EQ(ui::Shown_Boxes()[3].Text, "You must choose output dir.");
+    EXPECT_FALSE(std::filesystem::exists("   "));
     EXPECT_TRUE(services::Opened_Documents().empty());
     EXPECT_FALSE(std::filesystem::exists("input/settings.ini"));
     // 100 characters are taken.

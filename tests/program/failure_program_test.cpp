@@ -382,6 +382,8 @@ TEST_F(FailureProgramTest, ButtonsThatDidNotDoTheirWorkFailTheirLine)
          "line 5: nothing was saved: The HTML encyclopedia was not exported: \".\" is the data folder itself"},
         {"dialog 182 set 1409 \"\"\ndialog 182 press 1411\ncommand \"View Encyclopedia\"\n",
          "line 5: You must choose output dir."},
+        {"dialog 182 set 1409 \"   \"\ndialog 182 press 1411\ncommand \"View Encyclopedia\"\n",
+         "line 5: You must choose output dir."},
         {"command \"Through Playoffs\"\ncommand \"Through Playoffs\"\ndialog 104 set 1297 \"1\"\ndialog 104 press 1\n"
          "command \"Single Season Simulator\"\n",
          "line 7: The season is complete."},
@@ -395,6 +397,7 @@ TEST_F(FailureProgramTest, ButtonsThatDidNotDoTheirWorkFailTheirLine)
         EXPECT_TRUE(Contains(Result.Err, Case.szMessage)) << Result.Err;
     }
     EXPECT_FALSE(fs::exists(Data.Path() + "/Simulator.dat"));
+    EXPECT_FALSE(fs::exists(Data.Path() + "/   "));
 }
 
 }  // namespace
