@@ -11,7 +11,6 @@
 #include <chrono>
 #include <filesystem>
 #include <map>
-#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -177,28 +176,29 @@ TEST_F(DataFolderProgramTest, AProgramKilledWhileSavingLeavesTheEarlierSaveAndNo
     const std::string Saved = Path("Kill Test.zrt");
     ASSERT_TRUE(fs::exists(Saved));
 
-    // A program that resumes it and saves it again and again; how long it
-    // runs when nobody stops it sets the range of the kill times.
+    // A program that resumes it and saves it again and again, killed in turn
+    // at each file it writes in the data folder (the first write to the N-th
+    // file: half its bytes, then SIGKILL), so that the kills land on every
+    // save and between them whatever the machine's load, until a run writes
+    // fewer files than that and ends by itself.
     std::string Script = "welcome resume\ndialog 118 select 1077 \"Kill Test\"\ndialog 118 press 1\ncommand Standings\n";
     for (int i = 0; i < 6; ++i)
         Script += std::string("answer ok\n") + SAVE_AS_KILL_TEST;
     Script += "quit\n";
     const std::vector<std::string> Args = Script_Args(Script, "saves.kelvo");
-    const auto Started = std::chrono::steady_clock::now();
-    const RUN_RESULT Whole = process_runner::Run(PROGRAM, Args, Options(Output));
-    ASSERT_EQ(Whole.nExitCode, 0) << Whole.Out << Whole.Err;
-    const auto nWhole = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - Started);
-
-    std::mt19937 Kill_Times(20261207);   // fixed, so that a failure repeats
-    std::uniform_int_distribution<long long> Pick(1, std::max<long long>(2, nWhole.count()));
+    constexpr int MOST_KILLS = 60;
     int nKilledMidSave = 0;
-    for (int nRun = 0; nRun < 20; ++nRun) {
-        const std::chrono::milliseconds At(Pick(Kill_Times));
-        SCOPED_TRACE("run " + std::to_string(nRun) + " killed at " + std::to_string(At.count()) + " ms");
-        process_runner::CHILD Child = process_runner::Start(PROGRAM, Args, Options(Output));
-        const RUN_RESULT Killed = process_runner::Wait(Child, RUN_TIME_LIMIT, At);
+    bool bRanThrough = false;
+    for (int nAt = 1; nAt <= MOST_KILLS && !bRanThrough; ++nAt) {
+        SCOPED_TRACE("killed at the first write to file " + std::to_string(nAt));
+        process_runner::RUN_OPTIONS Killing = Options(Output);
+        const std::vector<std::string> Faults =
+            program_support::Write_Faults_Env(Data.Path(), "KELVO_FAULT_KILL_AT=" + std::to_string(nAt));
+        Killing.Env.insert(Killing.Env.end(), Faults.begin(), Faults.end());
+        const RUN_RESULT Killed = process_runner::Run(PROGRAM, Args, Killing);
         ASSERT_FALSE(Killed.bTimedOut);
-        if (!Temporaries(Data.Path()).empty())
+        bRanThrough = Killed.nExitCode == 0;
+        if (!bRanThrough && !Temporaries(Data.Path()).empty())
             ++nKilledMidSave;
         // Whatever the moment, the file is a save made whole before the
         // kill (the one before or the one the run finished), and it resumes.
@@ -209,7 +209,9 @@ TEST_F(DataFolderProgramTest, AProgramKilledWhileSavingLeavesTheEarlierSaveAndNo
         EXPECT_EQ(Load_Universe_Database(Saved.c_str()), 1) << "the saved game does not resume";
         ui::Reset();
     }
-    EXPECT_GT(nKilledMidSave, 0) << "no kill came while a save was being written";
+    EXPECT_TRUE(bRanThrough) << "every one of " << MOST_KILLS << " runs was killed";
+    // Each of the six saves was killed once while its file was written.
+    EXPECT_GE(nKilledMidSave, 6) << "kills while a save was being written";
 
     // The next start-up clears what the killed saves left, and the game resumes.
     const RUN_RESULT Next = Run_Script("welcome resume\ndialog 118 select 1077 \"Kill Test\"\ndialog 118 press 1\nquit\n");
