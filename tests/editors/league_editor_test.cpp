@@ -140,6 +140,12 @@ TEST_F(LeagueEditorTest, MoneyIsReadWideAndHeldToItsRanges)
         {LE_SALARY_CAP_EDIT, "abc", SALARY_CAP, 200000000,
          "Invalid Entry|The salary cap must be an amount of dollars: 0 (no cap) or between $1,000,000 and "
          "$1,000,000,000. The salary cap is still $200,000,000."},
+        {LE_SALARY_CAP_EDIT, "$", SALARY_CAP, 200000000,
+         "Invalid Entry|The salary cap must be an amount of dollars: 0 (no cap) or between $1,000,000 and "
+         "$1,000,000,000. The salary cap is still $200,000,000."},
+        {LE_SALARY_CAP_EDIT, " $ , ", SALARY_CAP, 200000000,
+         "Invalid Entry|The salary cap must be an amount of dollars: 0 (no cap) or between $1,000,000 and "
+         "$1,000,000,000. The salary cap is still $200,000,000."},
         {LE_SALARY_CAP_EDIT, "$5,000,000 x", SALARY_CAP, 200000000,
          "Invalid Entry|The salary cap must be an amount of dollars: 0 (no cap) or between $1,000,000 and "
          "$1,000,000,000. The salary cap is still $200,000,000."},

@@ -71,6 +71,10 @@ TEST_F(DatabaseBuilderTest, TheRangeIsClampedFirstAndYearsWithoutClubsWriteNothi
     };
     EXPECT_EQ(Database_Build_Problem(Result), No_Statistics(1951) + "; " + No_Statistics(1952) + "; " +
                                                   No_Statistics(1953) + "; no database built");
+    // Two years are a range too; one year alone is told by its failure.
+    EXPECT_EQ(Database_Build_Problem(Create_Universe_Databases_Range(1951, 1952)),
+              No_Statistics(1951) + "; " + No_Statistics(1952) + "; no database built");
+    EXPECT_EQ(Database_Build_Problem(Create_Universe_Database(1952)), No_Statistics(1952));
     // Asked by name, a year without statistics fails saying so, with no box
     // that sends the user to re-install.
     EXPECT_TRUE(ui::Shown_Boxes().empty());

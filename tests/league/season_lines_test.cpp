@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "league/league_players.h"
+#include "league/player.h"
 #include "league/preferences.h"
+#include "league/stat_codes.h"
 #include "league/season_lines.h"
 #include "league/league_fixture.h"
 #include "test_support.h"
@@ -69,6 +72,36 @@ TEST_F(SeasonLinesTest, LineAccessorsRefuseBadLinesAndCodes)
         EXPECT_TRUE(Errors_Reported() == 1 && Last_Error_Contains(c.szText)) << c.szText;
     }
     EXPECT_TRUE(Before.Unchanged());
+}
+
+// The club a player's season is told under: his professional line of the
+// year with the most games, the first of equal ones in link order; a college
+// line (level below 0) is none of his lines of the year, however many games
+// it holds; without a line of the year, his present club.
+TEST_F(SeasonLinesTest, ASeasonsClubIsItsLineWithTheMostGamesTheFirstOfEqualOnes)
+{
+    PLAYER& Player = Put_Bare_Player(3, 0, 501);
+    Stamp_Season_Line(80, 2019, 0, 1, 8);
+    Stamp_Season_Line(81, 2019, 0, 2, 8);
+    Stamp_Season_Line(82, 2019, -1, 5, 12);
+    Stamp_Season_Line(83, 2018, -1, 6, 11);
+    Player.nSeasonLink[0] = 82;
+    Player.nSeasonLink[1] = 80;
+    Player.nSeasonLink[2] = 81;
+    Player.nSeasonLink[3] = 83;
+    ASSERT_TRUE(Is_Player_Slot_Used(3, 0));
+    EXPECT_EQ(Get_Player_Season_Club(3, 0, 2019), 1);
+    // The other order: the other club is first.
+    Player.nSeasonLink[1] = 81;
+    Player.nSeasonLink[2] = 80;
+    EXPECT_EQ(Get_Player_Season_Club(3, 0, 2019), 2);
+    // A line of more games wins wherever it stands.
+    Set_Season_Line_Stat(80, STAT_GAMES_PLAYED, 9);
+    EXPECT_EQ(Get_Player_Season_Club(3, 0, 2019), 1);
+    // Only a college line that year: his present club.
+    EXPECT_EQ(Get_Player_Season_Club(3, 0, 2018), 3);
+    EXPECT_EQ(Get_Player_Season_Club(3, 0, 2017), 3);
+    EXPECT_EQ(Errors_Reported(), 0);
 }
 
 TEST_F(SeasonLinesTest, ErasingOneCopyKeepsTheOthersHistory)
