@@ -228,7 +228,7 @@ TEST_F(SeasonReportsTest, StandingsReportWithPlayoffLines)
     Set_Regular_Season_Weeks(2);
     // Yards are each regular-season box score's rushing plus passing: Ants
     // 130 + 250, Bees 40 - 12 (sacks cost more than the passes gained),
-    // Dogs 150 + 201, Charlie none.
+    // Dogs 150 + 201, Charlie -9 (its runs lost yards) and no passing.
     auto Put_Yards = [](GAME& Game, int bSide, int nRushing, int nPassing) {
         Game.nTeamTotal[bSide][GAME_TOTAL_RUSHING_YARDS] = static_cast<uint16_t>(nRushing);
         Game.nTeamTotal[bSide][GAME_TOTAL_PASSING_YARDS] = static_cast<uint16_t>(nPassing);
@@ -236,6 +236,7 @@ TEST_F(SeasonReportsTest, StandingsReportWithPlayoffLines)
     Put_Yards(Put_Game(0, 1, 0, 10, 20, 0), GAME_SIDE_HOME, 130, 250);
     Put_Yards(League.Game[0], GAME_SIDE_AWAY, 40, -12);
     Put_Yards(Put_Game(1, 3, 2, 17, 3, 0), GAME_SIDE_AWAY, 150, 201);
+    Put_Yards(League.Game[1], GAME_SIDE_HOME, -9, 0);
     // The title game (week 2, the first playoff week) adds to no column.
     Put_Yards(Put_Game(2, 2, 0, 24, 21, 2), GAME_SIDE_HOME, 100, 300);
     Put_Yards(League.Game[2], GAME_SIDE_AWAY, 90, 210);
@@ -272,7 +273,7 @@ TEST_F(SeasonReportsTest, StandingsReportWithPlayoffLines)
         "",
         " West                   W   L   T   PCT    PF    PA   Yds   +/-",
         " Dogs                   1   0   0 1.000    17     3   351   +14",
-        " Charlie                0   1   0  .000     3    17     0   -14",
+        " Charlie                0   1   0  .000     3    17    -9   -14",
         "",
         "",
         "SUPER BOWL",
