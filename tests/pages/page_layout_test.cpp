@@ -475,6 +475,12 @@ TEST_F(PageLayoutTest, FrontPageSeasonLeadersAreOfTheSeasonTheFrontPageTells)
     League.SeasonLines[31][3 + STAT_RUSHING_YARDS] = 500;
     Set_Player_Season_Link(FREE_AGENT_TEAM, 3, 0, 31);
     EXPECT_EQ(Front_Page_Season_Leader(LEADER_RUSH_YARDS), "   Fay Free (ECH) 500");
+    // The first day of 2020, before any game of it is over (the day's
+    // games not yet played): still 2019's.
+    Set_User_Preference(PREF_CURRENT_WEEK, 0);
+    for (int t = 0; t < MAX_FRANCHISES; ++t)
+        Set_Team_Schedule_Stat(t, 0, SCHEDULE_GAME_INDEX, -1);
+    EXPECT_EQ(Front_Page_Season_Leader(LEADER_RUSH_YARDS), "   Fay Free (ECH) 500");
     // Once a game of 2020 is over, 2020's leaders: nobody yet.
     Set_User_Preference(PREF_CURRENT_WEEK, 1);
     EXPECT_EQ(Front_Page_Season_Leader(LEADER_RUSH_YARDS), "   nobody yet");
