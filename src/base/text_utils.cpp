@@ -4,6 +4,7 @@
 #include "base/text_utils.h"
 
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdint>
@@ -416,3 +417,21 @@ void Pad_Text_Left(char* szText, size_t nSize, int nWidth)
     Prefix_Blanks(szText, nSize, static_cast<long>(nWidth) - nLength);
 }
 
+
+std::string Format_Year_Ranges(std::vector<int> Years)
+{
+    std::sort(Years.begin(), Years.end());
+    std::string Text;
+    for (size_t i = 0; i < Years.size();) {
+        size_t j = i;
+        while (j + 1 < Years.size() && Years[j + 1] == Years[j] + 1)
+            ++j;
+        if (!Text.empty())
+            Text += ", ";
+        Text += std::to_string(Years[i]);
+        if (j > i)
+            Text += "-" + std::to_string(Years[j]);
+        i = j + 1;
+    }
+    return Text;
+}

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "platform/errors.h"
 
@@ -60,6 +61,9 @@ template <size_t N> int Pop_Token_From_String(char (&szToken)[N], char* szLine, 
 {
     return Pop_Token_From_String(szToken, N, szLine, cDelimiter);
 }
+
+// Years as ranges, in order: "1951-2005, 2012, 2014-2022" ("" for none).
+std::string Format_Year_Ranges(std::vector<int> Years);
 
 // Reads one line (to a line feed or the end of the file), keeps at most
 // nLimit - 1 bytes without the line end (a CR before the LF is dropped too)

@@ -450,23 +450,6 @@ bool Has_Year_Statistics(int nYear, std::string& Missing)
     return true;
 }
 
-std::string Format_Year_Ranges(const std::vector<int>& Years)
-{
-    std::string Text;
-    for (size_t i = 0; i < Years.size();) {
-        size_t j = i;
-        while (j + 1 < Years.size() && Years[j + 1] == Years[j] + 1)
-            ++j;
-        if (!Text.empty())
-            Text += ", ";
-        Text += std::to_string(Years[i]);
-        if (j > i)
-            Text += "-" + std::to_string(Years[j]);
-        i = j + 1;
-    }
-    return Text;
-}
-
 std::string Database_Build_Summary(const DATABASE_BUILD_RESULT& Result)
 {
     if (Result.bStopped)

@@ -61,8 +61,6 @@ std::string Database_Build_Problem(const DATABASE_BUILD_RESULT& Result);
 // The closing words of a run: the years built, the years left out and why,
 // and what failed.
 std::string Database_Build_Summary(const DATABASE_BUILD_RESULT& Result);
-// Years as ranges: "1951-2005, 2012-2022".
-std::string Format_Year_Ranges(const std::vector<int>& Years);
 // Whether the statistics files a year's build starts from are in the data
 // folder (anything standing under their names counts: the build then says
 // what is wrong with a folder or a pipe there); when not, Missing names the

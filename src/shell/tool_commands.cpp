@@ -8,6 +8,7 @@
 #include <cstring>
 #include <cstdlib>
 
+#include "base/text_utils.h"
 #include "export/encyclopedia.h"
 #include "export/html_writer.h"
 #include "export/ratings_file.h"

@@ -414,22 +414,6 @@ namespace {
 
 std::string g_LastImportSummary;
 
-// Years as ranges: "2009-2011, 2023".
-std::string Year_Ranges(std::vector<int> Years)
-{
-    std::sort(Years.begin(), Years.end());
-    std::string Text;
-    for (size_t i = 0; i < Years.size();) {
-        size_t j = i;
-        while (j + 1 < Years.size() && Years[j + 1] == Years[j] + 1)
-            ++j;
-        Text += (Text.empty() ? "" : ", ") + std::to_string(Years[i]) +
-                (j > i ? "-" + std::to_string(Years[j]) : std::string());
-        i = j + 1;
-    }
-    return Text;
-}
-
 // "for 2023 (2023_rosters.csv, Players.csv)": the years whose rosters the
 // run found and the files it wrote, by name.
 std::string Import_Summary(const STAT_IMPORT_RUN& Run)
@@ -439,7 +423,7 @@ std::string Import_Summary(const STAT_IMPORT_RUN& Run)
         const size_t nSlash = Path.rfind('/');
         Names += (Names.empty() ? "" : ", ") + Path.substr(nSlash == std::string::npos ? 0 : nSlash + 1);
     }
-    return "for " + Year_Ranges(Run.YearsFound) + " (" + (Names.empty() ? std::string("no file") : Names) + ")";
+    return "for " + Format_Year_Ranges(Run.YearsFound) + " (" + (Names.empty() ? std::string("no file") : Names) + ")";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "test_support.h"
+#include "base/text_utils.h"
 #include "gamefile/build_commit.h"
 #include "gamefile/database_builder.h"
 #include "gamefile/game_file.h"
@@ -292,6 +293,10 @@ TEST(DatabaseBuildSummary, NamesTheYearsBuiltLeftOutAndFailedAsRanges)
     EXPECT_EQ(Format_Year_Ranges({}), "");
     EXPECT_EQ(Format_Year_Ranges({1990}), "1990");
     EXPECT_EQ(Format_Year_Ranges({1990, 1991, 1993, 1995, 1996, 1997}), "1990-1991, 1993, 1995-1997");
+    // Years two apart are no range, in whatever order they come (the
+    // statistics importer's years found come newest first).
+    EXPECT_EQ(Format_Year_Ranges({2011, 2009}), "2009, 2011");
+    EXPECT_EQ(Format_Year_Ranges({2011, 2010, 2009, 2023}), "2009-2011, 2023");
     DATABASE_BUILD_RESULT Result;
     Result.Built = {1990, 1991, 1993};
     Result.nBuilt = 3;

@@ -507,7 +507,8 @@ TEST_F(StatImporterTest, ARunReplacesOnlyWhatItFoundPagesFor)
     const std::string Salaries = "CorvelID\nOldJo01,,ARI,3,Old,Jo,QB,,,,1,900000,0,1,900000\n";
     Write_File("Input/Stats/2009_rosters.csv", Kept2009);
     Write_File("Input/Stats/2010_rosters.csv", "2010 rosters, old\nGoneAl00,0\n");
-    Write_File(PLAYERS_CSV_FILE, "old header\r\n" + OldPlayer + "\r\n,SMITJO00,0,,12,Old,Smith\r\n");
+    Write_File(PLAYERS_CSV_FILE,
+               "old header\r\n" + OldPlayer + "\r\n,SMITJO00,0,,12,Old,Smith\r\n,'SmitJo00,0,,12,Older,Smith\r\n");
     Write_File(SEASONS_CSV_FILE, Seasons);
     Write_File(PERSONNEL_CSV_FILE, "Year\n'2009,'Hawks,'Traditional,'4-3\n'2010,'Hawks,'old,'old\n");
     Write_File("Input/Stats/2023_salaries.csv", Salaries);
@@ -536,8 +537,9 @@ TEST_F(StatImporterTest, ARunReplacesOnlyWhatItFoundPagesFor)
     const std::vector<std::string> Rows2010 = Split_Lines(Read_File("Input/Stats/2010_rosters.csv"));
     ASSERT_EQ(Rows2010.size(), 2u);
     EXPECT_EQ(Rows2010[1], "SmitJo00,0,John,Smith,ARI,,74,245,4,7,1996,,,YES");
-    // The player found replaces his old line (IDs match whatever their case);
-    // the other player's line stays, under the run's header.
+    // The player found replaces his old lines (IDs match whatever their
+    // case, and without the apostrophe a spreadsheet puts first); the other
+    // player's line stays, under the run's header.
     const std::vector<std::string> Players = Split_Lines(Read_File(PLAYERS_CSV_FILE));
     ASSERT_EQ(Players.size(), 3u);
     EXPECT_EQ(Players[0], PLAYERS_CSV_HEADER);
