@@ -209,6 +209,23 @@ TEST_F(DayAdvanceTest, NoStepTakesTheLeaguePastItsLastSeasonOfRecords)
     EXPECT_EQ(Count_Refused_Steps(), nRefused + 2);
 }
 
+// Asked for more seasons than are left, a run called directly plays only
+// those left: from the next-to-last season of records it goes on into the
+// last one and stops there, refusing nothing.
+TEST_F(DayAdvanceTest, ARunOfMoreSeasonsThanAreLeftPlaysOnlyThoseLeft)
+{
+    Set_User_Preference(PREF_SEASON_INDEX, 98);
+    ASSERT_EQ(Count_Seasons_Left(), 1);
+    const int nRefused = Count_Refused_Steps();
+    Play_Multiple_Seasons(3);
+    EXPECT_EQ(Get_Current_Season_Index(), 99);
+    EXPECT_FALSE(Is_Season_Complete());
+    EXPECT_LT(Get_Current_Week(), Get_First_Playoff_Week());
+    EXPECT_EQ(Count_Refused_Steps(), nRefused);
+    for (const SHOWN_BOX& Box : ui::Shown_Boxes())
+        EXPECT_NE(Box.Caption, "Last Season") << Box.Text;
+}
+
 TEST_F(DayAdvanceTest, TheDraftPageShowsTheComingDraftsYearBeforeAndAfterTheSeasonIndexMovesOn)
 {
     // The league's first season is 2019 (season index 0): its draft is 2020's.
