@@ -282,8 +282,8 @@ int Write_Free_Agents_List(std::string* pUnread)
         return -1;
     }
     // A player's line is any line but a blank one and the files' heading: a
-    // file without one (empty, or its heading alone) lists nobody, and the
-    // list it would give (nobody, or everybody) is no list of free agents.
+    // year's file without one (empty, or its heading alone) lists nobody, and
+    // the empty list it would give is no list of free agents.
     const std::string Heading = First_Field(ROSTERS_CSV_HEADER_FORMAT);
     const auto Is_Player_Line = [&Heading](const char* szLine) {
         return szLine[0] != '\0' && strcasecmp(First_Field(szLine).c_str(), Heading.c_str()) != 0;
@@ -291,11 +291,7 @@ int Write_Free_Agents_List(std::string* pUnread)
     // The next year's first fields, read once. The old list stays until the
     // new one takes its name whole.
     std::unordered_set<std::string> Kept;
-    int nNewPlayers = 0;
-    For_Each_Line(szNew, pNew, [&](const char* szLine) {
-        Kept.insert(First_Field(szLine));
-        nNewPlayers += Is_Player_Line(szLine) ? 1 : 0;
-    });
+    For_Each_Line(szNew, pNew, [&Kept](const char* szLine) { Kept.insert(First_Field(szLine)); });
     std::fclose(pNew);
     std::string Text;
     int nWritten = 0;
@@ -309,12 +305,11 @@ int Write_Free_Agents_List(std::string* pUnread)
         ++nWritten;
     });
     std::fclose(pOld);
-    if (nOldPlayers == 0 || nNewPlayers == 0) {
-        const char* szEmpty = nOldPlayers == 0 ? szOld : szNew;
+    if (nOldPlayers == 0) {
         if (pUnread != nullptr)
-            *pUnread = szEmpty;
+            *pUnread = szOld;
         char szMessage[128];
-        std::snprintf(szMessage, sizeof(szMessage), "%s holds no player line.", szEmpty);
+        std::snprintf(szMessage, sizeof(szMessage), "%s holds no player line.", szOld);
         Show_Message_Box(szMessage, "Read Error", BOX_OK);
         return -3;
     }

@@ -63,8 +63,8 @@ int File_Contains_Text(const char* szPath, const char* szText);
 // "Unable to open %s." titled "Read Error", *pUnread (when given) naming it,
 // and -1; -2 when the list cannot be written (errno saying why for both);
 // -3, with "%s holds no player line." titled "Read Error" and *pUnread
-// naming the file, when either file has no line but its heading or blank
-// ones. The old list is kept on every failure. Returns the lines written.
+// naming it, when the 2022 file has no line but its heading or blank ones.
+// The old list is kept on every failure. Returns the lines written.
 int Write_Free_Agents_List(std::string* pUnread = nullptr);
 
 // Over the players in use of team slots 0-36: period-3 statistics 231 and

@@ -224,8 +224,8 @@ TEST_F(DeveloperToolsTest, FreeAgentListMatchesTheWholeFirstField)
     EXPECT_EQ(ui::Shown_Boxes()[1].Text, "Unable to open input/stats/2022_rosters.csv.");
     EXPECT_EQ(Read_Text_File("Free-Agents.csv"), List);
 
-    // A file with no player's line (empty, its heading alone, blank lines)
-    // would list nobody or everybody: refused, naming it, the list kept.
+    // A 2022 file with no player's line (empty, its heading alone, blank
+    // lines) would list nobody: refused, naming it, the list kept.
     const std::string HEADING = "CorvelID,PlayerID,FirstName,LastName,2022_Team,Position\n";
     struct CASE {
         std::string Old;
@@ -236,8 +236,7 @@ TEST_F(DeveloperToolsTest, FreeAgentListMatchesTheWholeFirstField)
         {"", "A12,Baker,RB\n", "input/stats/2022_rosters.csv"},
         {HEADING, HEADING + "A12,Baker,RB\n", "input/stats/2022_rosters.csv"},
         {HEADING + "\n\r\n", "A12,Baker,RB\n", "input/stats/2022_rosters.csv"},
-        {HEADING + "A12,Baker,RB\n", "", "input/stats/2023_rosters.csv"},
-        {HEADING + "A12,Baker,RB\n", "corvelid,x\n", "input/stats/2023_rosters.csv"},
+        {"corvelid,x\n", "", "input/stats/2022_rosters.csv"},
     };
     for (const CASE& Case : CASES) {
         Write_File("input/stats/2022_rosters.csv", Case.Old.c_str());
@@ -251,6 +250,11 @@ TEST_F(DeveloperToolsTest, FreeAgentListMatchesTheWholeFirstField)
         EXPECT_EQ(ui::Shown_Boxes()[0].Text, std::string(Case.szNamed) + " holds no player line.");
         EXPECT_EQ(Read_Text_File("Free-Agents.csv"), List);
     }
+    // A 2023 file of its heading alone leaves every 2022 player listed.
+    Write_File("input/stats/2022_rosters.csv", (HEADING + "A12,Baker,RB\n").c_str());
+    Write_File("input/stats/2023_rosters.csv", HEADING.c_str());
+    EXPECT_EQ(Write_Free_Agents_List(), 1);
+    EXPECT_EQ(Read_Text_File("Free-Agents.csv", "(none)"), "A12,Baker,RB\n");
     // Two files that list the same players give a true empty list.
     Write_File("input/stats/2022_rosters.csv", (HEADING + "A12,Baker,RB\n").c_str());
     Write_File("input/stats/2023_rosters.csv", (HEADING + "A12,Baker,RB\n").c_str());
