@@ -127,28 +127,20 @@ TEST_F(LeagueEditorTest, MoneyIsReadWideAndHeldToItsRanges)
         int nStored;
         const char* szBox;   // null: no box
     };
+    // Text that is no amount, or one below nothing, would read as 0 (no
+    // cap): refused, the cap kept.
+    const char* const NO_AMOUNT = "Invalid Entry|The salary cap must be an amount of dollars: 0 (no cap) or between "
+                                  "$1,000,000 and $1,000,000,000. The salary cap is still $200,000,000.";
     const CASE CASES[] = {
         {LE_SALARY_CAP_EDIT, "$1,500,000", SALARY_CAP, 1500000, nullptr},
         {LE_SALARY_CAP_EDIT, "$5,000,000,000", SALARY_CAP, 1000000000,
          "Salary Cap|The salary cap must be 0 (no cap) or between $1,000,000 and $1,000,000,000. It is being set to "
          "$1,000,000,000."},
-        // Text that is no amount, or one below nothing, would read as 0 (no
-        // cap): refused, the cap kept.
-        {LE_SALARY_CAP_EDIT, "-7", SALARY_CAP, 200000000,
-         "Invalid Entry|The salary cap must be an amount of dollars: 0 (no cap) or between $1,000,000 and "
-         "$1,000,000,000. The salary cap is still $200,000,000."},
-        {LE_SALARY_CAP_EDIT, "abc", SALARY_CAP, 200000000,
-         "Invalid Entry|The salary cap must be an amount of dollars: 0 (no cap) or between $1,000,000 and "
-         "$1,000,000,000. The salary cap is still $200,000,000."},
-        {LE_SALARY_CAP_EDIT, "$", SALARY_CAP, 200000000,
-         "Invalid Entry|The salary cap must be an amount of dollars: 0 (no cap) or between $1,000,000 and "
-         "$1,000,000,000. The salary cap is still $200,000,000."},
-        {LE_SALARY_CAP_EDIT, " $ , ", SALARY_CAP, 200000000,
-         "Invalid Entry|The salary cap must be an amount of dollars: 0 (no cap) or between $1,000,000 and "
-         "$1,000,000,000. The salary cap is still $200,000,000."},
-        {LE_SALARY_CAP_EDIT, "$5,000,000 x", SALARY_CAP, 200000000,
-         "Invalid Entry|The salary cap must be an amount of dollars: 0 (no cap) or between $1,000,000 and "
-         "$1,000,000,000. The salary cap is still $200,000,000."},
+        {LE_SALARY_CAP_EDIT, "-7", SALARY_CAP, 200000000, NO_AMOUNT},
+        {LE_SALARY_CAP_EDIT, "abc", SALARY_CAP, 200000000, NO_AMOUNT},
+        {LE_SALARY_CAP_EDIT, "$", SALARY_CAP, 200000000, NO_AMOUNT},
+        {LE_SALARY_CAP_EDIT, " $ , ", SALARY_CAP, 200000000, NO_AMOUNT},
+        {LE_SALARY_CAP_EDIT, "$5,000,000 x", SALARY_CAP, 200000000, NO_AMOUNT},
         {LE_SALARY_CAP_EDIT, " +$3,000,000 ", SALARY_CAP, 3000000, nullptr},
         {LE_SALARY_CAP_EDIT, "250,000", SALARY_CAP, 1000000,
          "Salary Cap|The salary cap must be 0 (no cap) or between $1,000,000 and $1,000,000,000. It is being set to "
